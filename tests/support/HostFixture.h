@@ -1,0 +1,35 @@
+#pragma once
+// GoogleTest fixture for everything that talks to the stand-in host: a fresh host per
+// test, helpers to script message-box answers and arm faults, and a check at TearDown
+// that every host object made during the test has been released.
+
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "Host.h"
+
+class HostFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Ends the host, then fails the test when host objects outlive it. A derived fixture
+    // that holds host pointers releases them before calling this.
+    void TearDown() override;
+
+    tvhost::THost& Host() { return *FHost; }
+    tvapi::IApplicationPtr Application() const { return FHost->Application(); }
+    tvhost::TJournal& Journal() { return FHost->Journal(); }
+
+    // Queues the answers of the next message boxes, in order.
+    void ScriptAnswers(std::initializer_list<int> answers);
+    // Arms a one-shot fault for the next call of `op` ("Interface::Operation").
+    void InjectFault(std::string_view op, tvhost::TFaultKind kind = tvhost::fkFail);
+
+    long LiveAtStart() const { return FLiveAtStart; }
+
+private:
+    std::unique_ptr<tvhost::THost> FHost;
+    long FLiveAtStart = 0;
+};

@@ -1,0 +1,113 @@
+// The host object base: interface queries answer the role's interfaces only, with a
+// reference for the caller; ids follow creation order; the live count follows lifetimes.
+#include "HostObject.h"
+
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "TestShapes.h"
+#include "tvapi/Application.h"
+#include "tvapi/Dictionary.h"
+
+using namespace shapes;
+using tvhost::New;
+using tvhost::RefCountOf;
+using tvhost::THostObject;
+
+class THostObjectTest : public HostFixture {};
+
+TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
+    auto disk = New<TDisk>(1.0);
+    auto box = New<TBox>(1.0, 2.0);
+    struct Case {
+        const char* Iid;
+        bool DiskAnswers;
+        bool BoxAnswers;
+    };
+    const Case cases[] = {
+        {tvapi::IAPIObject::IID, true, true},
+        {IShape::IID, true, true},
+        {ICircle::IID, true, false},
+        {ILabel::IID, true, false},
+        {tvapi::IApplication::IID, false, false},
+        {tvapi::ITervanDictionary::IID, false, false},
+        {"not an id", false, false},
+        {nullptr, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Iid ? c.Iid : "null");
+        const tvapi::IAPIObjectPtr fromDisk =
+            tvapi::IAPIObjectPtr::Adopt(static_cast<tvapi::IAPIObject*>(disk->QueryInterface(c.Iid)));
+        const tvapi::IAPIObjectPtr fromBox =
+            tvapi::IAPIObjectPtr::Adopt(static_cast<tvapi::IAPIObject*>(box->QueryInterface(c.Iid)));
+        EXPECT_EQ(static_cast<bool>(fromDisk), c.DiskAnswers);
+        EXPECT_EQ(static_cast<bool>(fromBox), c.BoxAnswers);
+        EXPECT_EQ(RefCountOf(disk), c.DiskAnswers ? 2 : 1);
+        EXPECT_EQ(RefCountOf(box), c.BoxAnswers ? 2 : 1);
+    }
+    EXPECT_EQ(RefCountOf(disk), 1);
+    EXPECT_EQ(RefCountOf(box), 1);
+}
+
+TEST_F(THostObjectTest, QueryGivesTheAddressOfTheAskedInterface) {
+    auto disk = New<TDisk>(1.0);
+    void* circle = disk->QueryInterface(ICircle::IID);
+    void* shape = disk->QueryInterface(IShape::IID);
+    void* label = disk->QueryInterface(ILabel::IID);
+    EXPECT_EQ(circle, static_cast<ICircle*>(disk.Get()));
+    EXPECT_EQ(shape, static_cast<IShape*>(disk.Get()));
+    EXPECT_EQ(label, static_cast<ILabel*>(disk.Get()));
+    EXPECT_NE(circle, label);
+    EXPECT_EQ(RefCountOf(disk), 4);
+    for (int i = 0; i < 3; ++i)
+        disk->Release();
+    EXPECT_EQ(RefCountOf(disk), 1);
+}
+
+TEST_F(THostObjectTest, IdsFollowCreationOrderAndNeverRepeat) {
+    // The application (1) and its dictionary (2) come first.
+    EXPECT_EQ(tvhost::HostObjectOf(Application().Get())->Id(), 1u);
+    EXPECT_EQ(Host().Dictionary().Id(), 2u);
+    auto a = New<TDisk>(1.0);
+    auto b = New<TBox>(1.0, 1.0);
+    EXPECT_EQ(a->Id(), 3u);
+    EXPECT_EQ(b->Id(), 4u);
+    a.Reset();
+    EXPECT_EQ(New<TDisk>(1.0)->Id(), 5u);
+    EXPECT_FALSE(THostObject::RestartIds());
+}
+
+TEST_F(THostObjectTest, LiveCountFollowsLastRelease) {
+    const long live = THostObject::LiveObjects();
+    auto a = New<TDisk>(1.0);
+    ILabelPtr label = a;
+    EXPECT_EQ(THostObject::LiveObjects(), live + 1);
+    a.Reset();
+    EXPECT_EQ(THostObject::LiveObjects(), live + 1);
+    EXPECT_EQ(label->AddRef(), 2);
+    EXPECT_EQ(label->Release(), 1);
+    label.Reset();
+    EXPECT_EQ(THostObject::LiveObjects(), live);
+}
+
+TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives) {
+    ASSERT_EQ(THostObject::LiveObjects(), 0);
+    {
+        tvhost::THost host;
+        EXPECT_EQ(host.App().Id(), 1u);
+        EXPECT_FALSE(THostObject::RestartIds());
+    }
+    EXPECT_EQ(THostObject::LiveObjects(), 0);
+    EXPECT_TRUE(THostObject::RestartIds());
+    EXPECT_EQ(New<TBox>(1.0, 1.0)->Id(), 1u);
+
+    // An object kept past its host's end keeps the next host's ids from restarting.
+    tvapi::IApplicationPtr kept;
+    {
+        tvhost::THost first;
+        kept = first.Application();
+    }
+    tvhost::THost second;
+    EXPECT_EQ(second.App().Id(), 3u);
+    EXPECT_NE(tvhost::HostObjectOf(kept.Get())->Id(), second.App().Id());
+}

@@ -1,0 +1,25 @@
+// Start and end of a stand-in host session.
+#include "Host.h"
+
+namespace tvhost {
+
+namespace {
+
+// Clears the session before the application is made, so the application gets id 1.
+THostApplicationPtr StartSession() {
+    tvhost::Journal().Clear();
+    tvhost::Faults().Clear();
+    THostObject::RestartIds();
+    return New<THostApplication>();
+}
+
+} // namespace
+
+THost::THost() : FApplication(StartSession()) {}
+
+THost::~THost() {
+    FApplication.Reset();
+    tvhost::Faults().Clear();
+}
+
+} // namespace tvhost
