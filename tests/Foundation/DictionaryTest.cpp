@@ -1,0 +1,298 @@
+// TDictionary and DC: the ".dic" file read and written byte for byte, lookup and collection
+// of missing words, harvesting DC("...") calls, the result ring, and the host dictionary.
+
+#include "Dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "HostFixture.h"
+#include "drModelerAPI.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using TPairs = std::vector<std::pair<std::wstring, std::wstring>>;
+using TTable = std::vector<std::pair<std::string, std::string>>;
+
+// 8-bit bytes of a string, and of a UTF-8 text as the library keeps it.
+std::string Bytes(const TString& s) { return std::string(s.PChar(), s.Len); }
+std::string Cp(const char* utf8) { return Bytes(TString(utf8)); }
+
+// The first n pairs of the table as 8-bit texts.
+TTable Table(const TDictionary& d, Integer n)
+{
+    TTable t;
+    for (Integer i = 0; i < n; ++i)
+        t.emplace_back(Bytes(d.Words[i][0]), Bytes(d.Words[i][1]));
+    return t;
+}
+
+fs::path MakeTempDir()
+{
+    static int serial = 0;
+    const fs::path dir =
+        fs::temp_directory_path() / ("dictionary_" + std::to_string(getpid()) + "_" + std::to_string(++serial));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+// 4-byte little-endian units, written and read independently of the byte stream.
+void WriteUtf32(const fs::path& path, const std::wstring& text)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    for (const wchar_t c : text) {
+        const auto u = static_cast<std::uint32_t>(c);
+        const unsigned char b[4] = {Byte(u), Byte(u >> 8), Byte(u >> 16), Byte(u >> 24)};
+        std::fwrite(b, 1, 4, f);
+    }
+    std::fclose(f);
+}
+
+std::wstring ReadUtf32(const fs::path& path)
+{
+    std::wstring text;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    unsigned char b[4];
+    while (f && std::fread(b, 1, 4, f) == 4)
+        text.push_back(static_cast<wchar_t>(b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24));
+    if (f)
+        std::fclose(f);
+    return text;
+}
+
+// The file form: a byte-order mark, then "key"="value" CR LF per pair.
+std::wstring DicText(const TPairs& pairs)
+{
+    std::wstring text = L"\xFEFF";
+    for (const auto& [key, value] : pairs)
+        text += L"\"" + key + L"\"=\"" + value + L"\"\r\n";
+    return text;
+}
+
+// A library folder holding the dictionary folder "ZelDimChain" with one file in it.
+struct TLibrary {
+    fs::path Root = MakeTempDir();
+    fs::path Folder = Root / "ZelDimChain";
+    TString Path = TString((Root.string() + "/").c_str());
+
+    explicit TLibrary(const std::wstring& dic)
+    {
+        fs::create_directories(Folder);
+        WriteUtf32(Folder / "words.dic", dic);
+    }
+    ~TLibrary() { fs::remove_all(Root); }
+};
+
+std::unique_ptr<TDictionary> Loaded(const TLibrary& lib)
+{
+    auto d = std::make_unique<TDictionary>();
+    d->Init("ZelDimChain", lib.Path, lib.Path);
+    return d;
+}
+
+} // namespace
+
+TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
+{
+    const TLibrary lib(DicText({{L"b", L"бэ"}, {L"a", L"ая"}}));
+    TDictionary d;
+    EXPECT_EQ(Bytes(d.NameDictionary), "Zelmould.dic");
+    ASSERT_TRUE(d.Init("ZelDimChain", lib.Path, lib.Path));
+    EXPECT_TRUE(d.IsActive() && d.IsActivate());
+    EXPECT_EQ(Bytes(d.NameDictionary), "words.dic");
+    EXPECT_EQ(d.AllWords, 2);
+    EXPECT_EQ(Table(d, d.CountWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}}));
+    d.Save();  // nothing collected: no file
+    EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
+
+    EXPECT_EQ(Bytes(d.DC(TString("a"))), Cp("ая"));
+    EXPECT_EQ(Bytes(d.DC("b")), Cp("бэ"));
+    const TString c("c");
+    EXPECT_EQ(&d.DC(c), &c);  // an unknown word answers with itself and is collected, once
+    d.DC(c);
+    EXPECT_EQ(Table(d, d.AllWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}, {"c", ""}}));
+    const TString empty;
+    EXPECT_EQ(&d.DC(empty), &empty);
+    EXPECT_EQ(d.AllWords, 3);
+}
+
+TEST(TDictionaryTest, PairsSeparatedByBlanksOrLinesReadTheSame)
+{
+    const TLibrary withEquals(DicText({{L"ключ", L"значение"}, {L"Нет файла", L"No file"}, {L"x", L""}}));
+    const TLibrary withBlanks(L"\"ключ\"  \"значение\"\r\n\"Нет файла\"\r\n\"No file\" \"x\" \"\"");
+    const auto a = Loaded(withEquals);
+    const auto b = Loaded(withBlanks);
+    EXPECT_EQ(b->CountWords, 3);
+    EXPECT_EQ(Table(*a, 3), Table(*b, 3));
+    EXPECT_EQ(Bytes(b->DC("Нет файла")), "No file");
+    const TString x("x");
+    EXPECT_EQ(&b->DC(x), &x);  // an empty translation is no translation
+    EXPECT_EQ(b->AllWords, 3);
+}
+
+TEST(TDictionaryTest, FindTakesTheFirstDicFileByNameAndNothingElse)
+{
+    const fs::path dir = MakeTempDir();
+    TDictionary d;
+    EXPECT_FALSE(d.Find(TString(dir.c_str())));  // empty folder
+    WriteUtf32(dir / "notes.txt", L"x");
+    fs::create_directories(dir / "a.dic");  // a folder, not a file
+    EXPECT_FALSE(d.Find(TString(dir.c_str())));
+    WriteUtf32(dir / "z.dic", L"x");
+    WriteUtf32(dir / "m.dic", L"x");
+    EXPECT_TRUE(d.Find(TString(dir.c_str())));
+    EXPECT_EQ(Bytes(d.NameDictionary), "m.dic");
+    EXPECT_FALSE(d.Find(TString((dir / "missing").c_str())));
+    EXPECT_FALSE(d.Find(TString((dir / "z.dic").c_str())));  // a file is no folder
+    EXPECT_FALSE(d.Find(TString()));
+    fs::remove_all(dir);
+}
+
+TEST(TDictionaryTest, InitRunsOnceAndAMissingFolderLeavesTheTableInactive)
+{
+    const TLibrary lib(DicText({{L"a", L"ая"}}));
+    TDictionary fresh;  // Update before Init does nothing
+    fresh.ExecutePath = lib.Path;
+    fresh.Add("word");
+    fresh.Update(TString((lib.Folder / "words.dic").c_str()));
+    EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
+
+    TDictionary missing;
+    EXPECT_FALSE(missing.Init("NoSuchFolder", lib.Path, lib.Path));
+    EXPECT_TRUE(missing.IsActivate() && !missing.IsActive());
+    EXPECT_EQ(Bytes(missing.DC("a")), "a");  // inactive: no lookup, no collection
+    EXPECT_EQ(missing.AllWords, 0);
+    EXPECT_FALSE(missing.Init("ZelDimChain", lib.Path, lib.Path));  // reads nothing the second time
+    EXPECT_EQ(missing.CountWords, 0);
+
+    TDictionary once;
+    ASSERT_TRUE(once.Init("ZelDimChain", lib.Path, lib.Path));
+    WriteUtf32(lib.Folder / "words.dic", DicText({{L"a", L"A"}, {L"b", L"B"}}));
+    EXPECT_TRUE(once.Init("Other", "/elsewhere/", "/state/"));
+    EXPECT_EQ(Table(once, once.CountWords), (TTable{{"a", Cp("ая")}}));
+    EXPECT_EQ(Bytes(once.ExecutePath) + Bytes(once.StatePath), "/elsewhere//state/");  // texts taken
+}
+
+TEST(TDictionaryTest, ReadingStopsAtTheTableSize)
+{
+    TPairs pairs;
+    for (int i = 0; i < TDictionary::MaxCountWords + 5; ++i)
+        pairs.emplace_back(L"k" + std::to_wstring(100000 + i), L"v");
+    const TLibrary lib(DicText(pairs));
+    const auto d = Loaded(lib);
+    EXPECT_EQ(d->CountWords, TDictionary::MaxCountWords);
+    EXPECT_EQ(Bytes(d->Words[TDictionary::MaxCountWords - 1][0]), "k101999");
+    EXPECT_EQ(Bytes(d->DC("unknown")), "unknown");
+    EXPECT_EQ(d->AllWords, TDictionary::MaxCountWords);  // a full table collects nothing more
+}
+
+TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
+{
+    const TLibrary lib(DicText({{L"d", L"дэ"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"a", L"ая"}}));
+    const auto d = Loaded(lib);
+    const fs::path source = lib.Root / "Panel.cpp";
+    WriteUtf32(source, L"Messager.LiftBox(DC(\"Нет файла\"), toAlways);\r\n"
+                       L"x = DC(\"a\") + DC(\"0\"); y = DC(\"Нет файла\"); DC (\"skipped\"); DC(\"\");");
+    d->Update(TString(source.c_str()));
+
+    // Pairs read come first in key order, then the collected words in the order found.
+    const std::wstring expected = DicText({{L"a", L"ая"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"d", L"дэ"},
+                                           {L"Нет файла", L""}, {L"0", L""}});
+    const fs::path saved = lib.Root / "ZelmouldNew.dic";
+    EXPECT_EQ(ReadUtf32(saved), expected);
+    EXPECT_EQ(d->CountWords, 6);
+    // The collected words joined the sorted part, so every key is still found.
+    for (Integer i = 1; i < d->CountWords; ++i)
+        EXPECT_FALSE(d->Words[i][0] < d->Words[i - 1][0]) << "pair " << i << " out of order";
+    EXPECT_EQ(Bytes(d->DC("d")), Cp("дэ"));
+    EXPECT_EQ(Bytes(d->DC("0")), "0");
+    EXPECT_EQ(d->AllWords, 6);  // known now, not collected twice
+    fs::remove(saved);
+    d->Save();  // nothing new: no file
+    EXPECT_FALSE(fs::exists(saved));
+
+    const TLibrary again(expected);
+    const auto reloaded = Loaded(again);
+    EXPECT_EQ(Table(*reloaded, reloaded->CountWords), Table(*d, d->CountWords));
+}
+
+TEST(TDictionaryTest, SaveToAnUncreatableFileIsSkippedButTheTableStaysSearchable)
+{
+    const TLibrary lib(DicText({{L"a", L"ая"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"d", L"дэ"}}));
+    const auto d = Loaded(lib);
+    d->ExecutePath = TString((lib.Root.string() + "/no/such/folder/").c_str());
+    d->Add("0");  // sorts before every key: a search over the unsorted table would miss "d"
+    d->Save();
+    EXPECT_EQ(d->CountWords, 5);
+    EXPECT_EQ(Bytes(d->DC("d")), Cp("дэ"));
+}
+
+TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
+{
+    ASSERT_EQ(drApi::MA.Application(), nullptr);
+    const TString source("Ошибка открытия файла");
+    const TString& first = DC(source);
+    EXPECT_NE(&first, &source);
+    EXPECT_EQ(Bytes(first), Bytes(source));
+    EXPECT_GE(first.LengthBufer(), TDictionary::BuferRoom + 1);
+    const TString& second = DC("second");
+    for (int i = 2; i < TDictionary::CountBufer; ++i)
+        DC(TString(Integer(i)));
+    EXPECT_EQ(Bytes(first), Bytes(source));  // 63 calls later it still holds
+    const TString& again = DC("sixty-fifth");
+    EXPECT_EQ(&again, &first);  // the 65th call reuses the first string
+    EXPECT_EQ(Bytes(first), "sixty-fifth");
+    EXPECT_EQ(Bytes(second), "second");
+}
+
+class DCHostTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        FApp = Application();
+        drApi::MA.R3->Tervan7 = FApp.Get();
+    }
+    void TearDown() override
+    {
+        drApi::MA.R3->Tervan7 = nullptr;
+        FApp.Reset();
+        HostFixture::TearDown();
+    }
+
+    tvapi::IApplicationPtr FApp;
+};
+
+TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
+{
+    Host().Dictionary().SetTranslation(L"Да", L"Yes");
+    Host().Dictionary().SetTranslation(L"Cancel", L"Отмена");
+    EXPECT_EQ(Bytes(DC("Да")), "Yes");
+    EXPECT_EQ(Bytes(DC("Cancel")), Cp("Отмена"));
+    EXPECT_EQ(Bytes(DC("unknown")), "unknown");  // the host gives it back
+    EXPECT_EQ(Journal().Lines(),
+              (std::vector<std::string>{"IApplication::GetDictionary()", "ITervanDictionary::Translate(Да)",
+                                        "IApplication::GetDictionary()", "ITervanDictionary::Translate(Cancel)",
+                                        "IApplication::GetDictionary()", "ITervanDictionary::Translate(unknown)"}));
+    const std::pair<const char*, tvhost::TFaultKind> faults[] = {
+        {"IApplication::GetDictionary", tvhost::fkFail},
+        {"ITervanDictionary::Translate", tvhost::fkFail},
+        {"ITervanDictionary::Translate", tvhost::fkThrow},
+        {"IApplication::GetDictionary", tvhost::fkThrow}};
+    for (const auto& [op, kind] : faults) {
+        SCOPED_TRACE(op);
+        InjectFault(op, kind);
+        EXPECT_EQ(Bytes(DC("Да")), Cp("Да"));
+    }
+    EXPECT_EQ(Bytes(DC("Да")), "Yes");  // faults are one-shot
+}

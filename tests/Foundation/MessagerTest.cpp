@@ -1,0 +1,203 @@
+// TMessager and the facade's boxes: routing by destination, running panel and facade; the
+// host box's caption, style values and suppression mode; questions and host failures.
+
+#include "Messager.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostFixture.h"
+#include "cPropertyMenagerEvent.h"
+#include "drModelerAPI.h"
+
+namespace {
+
+constexpr const char* LibraryName = "ZelDimChain";
+using TLines = std::vector<std::string>;
+
+} // namespace
+
+// A host whose application the facade holds, with the library's file name as caption.
+class TMessagerTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        FApp = Application();
+        FLast = drApi::TModelerApi::Last;
+        drApi::MA.R3->Tervan7 = FApp.Get();
+        drApi::MA.R3->FileName = LibraryName;
+    }
+    void TearDown() override
+    {
+        FPanel.reset();
+        drApi::TModelerApi::Last = FLast;
+        drApi::MA.R3->Tervan7 = nullptr;
+        drApi::MA.R3->FileName.Clear();
+        FApp.Reset();
+        HostFixture::TearDown();
+    }
+
+    void StartPanel() { FPanel = std::make_unique<TBaseManager>(); }
+    void DropFacade() { drApi::TModelerApi::Last = nullptr; }
+    // The status bar's lines as "text delay".
+    TLines BarLines() const
+    {
+        TLines out;
+        for (const auto& m : FPanel->StatusBar.M)
+            out.push_back(std::string(m.T.PChar()) + " " + std::to_string(m.Delay));
+        return out;
+    }
+    // The texts of the host boxes shown, in order.
+    TLines BoxTexts()
+    {
+        TLines out;
+        for (const auto& call : Journal().Calls("IApplication::ShowMessageBox"))
+            out.push_back(call.Arguments[0]);
+        return out;
+    }
+
+    tvapi::IApplicationPtr FApp;
+    drApi::TModelerApi* FLast = nullptr;
+    std::unique_ptr<TBaseManager> FPanel;
+};
+
+TEST_F(TMessagerTest, FacadeLiftBoxShowsCaptionedInformationWithTheModeSwitchedForTheBox)
+{
+    ASSERT_EQ(drApi::TModelerApi::Last, &drApi::MA);
+    FApp->SetHideMessage(tvapi::tvHideMessageAll);
+    Journal().Clear();
+    drApi::MA.LiftBox("Файл не найден");
+    const TLines expected = {"IApplication::GetHideMessage()", "IApplication::SetHideMessage(0)",
+                             "IApplication::ShowMessageBox(Файл не найден, ZelDimChain, 64, 0, 0, 0)",
+                             "IApplication::SetHideMessage(2)"};
+    EXPECT_EQ(Journal().Lines(), expected);
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
+}
+
+TEST_F(TMessagerTest, FacadeQuestionBoxIsTrueExactlyForYesAndFalseWithoutHost)
+{
+    FApp->SetHideMessage(tvapi::tvHideMessageWarnings);
+    ScriptAnswers({tvapi::tvButtonYes, tvapi::tvButtonNo, tvapi::tvButtonOk, 0});
+    EXPECT_TRUE(drApi::MA.QuestionBox("Удалить?", "Other title"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(drApi::MA.QuestionBox("Удалить?", ""));
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 4u);
+    // The title is not shown: the caption is the library's file name.
+    EXPECT_EQ(boxes[0].Arguments, (TLines{"Удалить?", LibraryName, "32", "4", "1", "0"}));
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageWarnings);
+
+    drApi::MA.R3->Tervan7 = nullptr;
+    drApi::MA.LiftBox("text");
+    EXPECT_FALSE(drApi::MA.QuestionBox("text", ""));
+    EXPECT_EQ(BoxTexts().size(), 4u);
+}
+
+struct TRoute {
+    const char* Name;
+    Integer Out;
+    bool Panel;
+    bool Facade;
+    TLines Bar;    // status-bar lines expected
+    TLines Boxes;  // host boxes expected
+};
+
+class TMessagerRouteTest : public TMessagerTest, public ::testing::WithParamInterface<TRoute> {};
+
+TEST_P(TMessagerRouteTest, LiftBoxGoesWhereTheDestinationAndThePanelSay)
+{
+    const TRoute& r = GetParam();
+    if (r.Panel)
+        StartPanel();
+    if (!r.Facade)
+        DropFacade();
+    Messager.LiftBox("text", static_cast<TMessager::TOut>(r.Out));
+    EXPECT_EQ(BoxTexts(), r.Boxes);
+    if (r.Panel) {
+        EXPECT_EQ(BarLines(), r.Bar);
+    }
+}
+
+const TLines Line = {"text 12000"};
+const TLines Box = {"text"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, TMessagerRouteTest,
+    ::testing::Values(TRoute{"ProcessWithoutPanelIsDropped", TMessager::toProcess, false, true, {}, {}},
+                      TRoute{"ProcessWithPanelGoesToTheBar", TMessager::toProcess, true, true, Line, {}},
+                      TRoute{"ProcessWithPanelWithoutFacade", TMessager::toProcess, true, false, Line, {}},
+                      TRoute{"ApiWithPanelStillShowsABox", TMessager::toApi, true, true, {}, Box},
+                      TRoute{"ApiWithoutPanel", TMessager::toApi, false, true, {}, Box},
+                      TRoute{"ApiWithoutFacadeIsDropped", TMessager::toApi, false, false, {}, {}},
+                      TRoute{"AlwaysWithPanelGoesToTheBar", TMessager::toAlways, true, true, Line, {}},
+                      TRoute{"AlwaysWithoutPanelShowsABox", TMessager::toAlways, false, true, {}, Box},
+                      TRoute{"AlwaysWithNeitherIsDropped", TMessager::toAlways, false, false, {}, {}},
+                      TRoute{"OtherValueWithoutPanelShowsABox", 3, false, true, {}, Box},
+                      TRoute{"OtherValueWithPanelGoesToTheBar", 0, true, true, Line, {}}),
+    [](const ::testing::TestParamInfo<TRoute>& info) { return std::string(info.param.Name); });
+
+TEST_F(TMessagerTest, PanelLinesKeepTheirOwnDelays)
+{
+    StartPanel();
+    Messager.WarningBox("warning");  // an empty bar gets its first line
+    Messager.DebugBox("debug");
+    Messager.LiftBox("lift", TMessager::toAlways);
+    EXPECT_EQ(BarLines(), (TLines{"warning 8000", "debug 8000", "lift 12000"}));
+    Messager.StatusBox("status", 300);
+    Messager.BreakLiftBox("break");  // never the bar
+    EXPECT_EQ(BarLines(), (TLines{"status 300", "debug 8000", "lift 12000"}));
+    EXPECT_EQ(BoxTexts(), (TLines{"break"}));
+}
+
+TEST_F(TMessagerTest, WithoutPanelBoxesGoToTheHostAndStatusGoesNowhere)
+{
+    Messager.DebugBox("debug");
+    Messager.WarningBox("warning");
+    Messager.StatusBox("status", 300);
+    DropFacade();
+    Messager.DebugBox("debug");
+    Messager.WarningBox("warning");
+    Messager.BreakLiftBox("break");
+    EXPECT_EQ(BoxTexts(), (TLines{"debug", "warning"}));
+}
+
+TEST_F(TMessagerTest, QuestionBoxAsksOnlyWhenItMayAndAFacadeExists)
+{
+    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", false));
+    EXPECT_TRUE(Journal().Entries().empty());
+    ScriptAnswers({tvapi::tvButtonYes, tvapi::tvButtonNo});
+    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));
+    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));
+    EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox")[1].Arguments,
+              (TLines{"Продолжить?", LibraryName, "32", "4", "1", "0"}));
+    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
+    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));  // a host that throws counts as no
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvShowMessage);
+    DropFacade();
+    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));  // no one to ask: go on
+    EXPECT_EQ(BoxTexts().size(), 3u);
+}
+
+TEST_F(TMessagerTest, HostFailuresLoseTheMessageNotTheCallerNorTheMode)
+{
+    FApp->SetHideMessage(tvapi::tvHideMessageAll);
+    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
+    EXPECT_THROW(drApi::MA.LiftBox("text"), tvhost::TInjectedFault);
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
+    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
+    EXPECT_NO_THROW(Messager.LiftBox("text", TMessager::toApi));
+    InjectFault("IApplication::GetHideMessage", tvhost::fkThrow);
+    EXPECT_NO_THROW(Messager.BreakLiftBox("text"));
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
+}
+
+TEST_F(TMessagerTest, DLiftBoxShowsTheTranslation)
+{
+    Host().Dictionary().SetTranslation(L"Ошибка", L"Error");
+    Messager.DLiftBox("Ошибка", TMessager::toApi);
+    EXPECT_EQ(BoxTexts(), (TLines{"Error"}));
+}
