@@ -1,0 +1,148 @@
+// The plane transformation matrix.
+#include "Mtr2D.h"
+
+#include "StreamBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+void ExpectMaps(const TMtr2D& m, TPoint2D from, TPoint2D to)
+{
+    SCOPED_TRACE(testing::Message() << "(" << from.x << ", " << from.y << ")");
+    const TPoint2D r = m.Transform(from);
+    EXPECT_NEAR(r.x, to.x, 1e-12);
+    EXPECT_NEAR(r.y, to.y, 1e-12);
+}
+
+TEST(TMtr2DTest, PlacementTakesDegreesAndActsScaleRotateMove)
+{
+    const TMtr2D m(10, 20, 90, 1);
+    ExpectMaps(m, TPoint2D(1, 0), TPoint2D(10, 21));
+    ExpectMaps(m, TPoint2D(0, 1), TPoint2D(9, 20));
+    ExpectMaps(TMtr2D(1, 1, 180, 3), TPoint2D(1, 0), TPoint2D(-2, 1));
+    TMtr2D moved(0, 0, 0, 2);
+    moved.Move(5, 0);
+    ExpectMaps(moved, TPoint2D(1, 1), TPoint2D(7, 2));
+    TMtr2D placed(0, 0, 0, 2);
+    placed.drMtr(5, 0, 0, 1);  // acts before the scaling
+    ExpectMaps(placed, TPoint2D(1, 1), TPoint2D(12, 2));
+}
+
+TEST(TMtr2DTest, NearUnitFactorsChangeNothing)
+{
+    const TMtr2D base(3, 4, 30, 1.5);
+    TMtr2D m = base;
+    m.Scale(1.00000000001).ScaleX(1.00000000001).ScaleY(0.99999999999).Shift(1e-11).ShiftX(-1e-11).ShiftY(1e-11);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(m.V[i], base.V[i]);
+    m.Scale(2);
+    EXPECT_DOUBLE_EQ(m.O.x, 6.0);
+    TMtr2D sh;
+    sh.ShiftX(0.5);
+    ExpectMaps(sh, TPoint2D(1, 2), TPoint2D(2, 2));
+    sh.Init().ShiftY(0.5);
+    ExpectMaps(sh, TPoint2D(2, 1), TPoint2D(2, 2));
+    sh.Init().Shift(0.5);
+    ExpectMaps(sh, TPoint2D(2, 2), TPoint2D(3, 3));
+}
+
+TEST(TMtr2DTest, OperationsAboutAPointKeepIt)
+{
+    const TPoint2D pc(3, -2);
+    ExpectMaps(TMtr2D(pc, 2.0, 0.5), pc, pc);
+    ExpectMaps(TMtr2D(pc, 2.0, 0.5), TPoint2D(4, 0), TPoint2D(5, -1));
+    ExpectMaps(TMtr2D(pc, 1.234), pc, pc);
+    ExpectMaps(TMtr2D(pc, TMathDef::C_PI_2), TPoint2D(4, -2), TPoint2D(3, -1));
+    TMtr2D r;
+    r.Rotate(pc, TVector2D(0, 5));  // a quarter turn, V normalised
+    ExpectMaps(r, TPoint2D(4, -2), TPoint2D(3, -1));
+    TMtr2D s;
+    s.Symmetry(TPoint2D(0, 1), TVector2D(2, 2));  // the line y = x + 1
+    ExpectMaps(s, TPoint2D(1, 0), TPoint2D(-1, 2));
+    ExpectMaps(s, TPoint2D(0, 1), TPoint2D(0, 1));
+    EXPECT_TRUE(s.IsLeft());
+}
+
+TEST(TMtr2DTest, InverseAndScales)
+{
+    TMtr2D t;
+    t.Move(3, 4);
+    TMtr2D inv;
+    t.Div(inv);
+    EXPECT_TRUE(inv.Equ(TMtr2D(-3, -4, 0, 1), 1e-15));
+    EXPECT_DOUBLE_EQ(t.GetScaleX(), std::sqrt(10.0));
+    double s = 2.5;
+    t.TransformScalarX(s);
+    EXPECT_DOUBLE_EQ(s, 2.5);
+    const TMtr2D a(1, 2, 30, 3);
+    EXPECT_NEAR(a.Det(3), 9.0, 1e-12);  // scale squared
+    EXPECT_NEAR(a.Det(2), 9.0, 1e-12);
+    EXPECT_DOUBLE_EQ(a.Det(1), a.V[0]);
+    EXPECT_DOUBLE_EQ(a.Det(0), 0.0);
+    EXPECT_DOUBLE_EQ(a.Delta(0, 1, 2), -a.M[1][0]);
+    TMtr2D tr = a;
+    tr.Adj();
+    EXPECT_EQ(tr.M[0][1], a.M[1][0]);
+    EXPECT_EQ(tr.M[2][0], a.M[0][2]);
+}
+
+TEST(TMtr2DTest, RandomPlacementTimesInverseIsIdentity)
+{
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> pos(-1000, 1000), ang(-720, 720), sc(0.01, 100);
+    for (int i = 0; i < 3000; ++i) {
+        const TMtr2D m(pos(rng), pos(rng), ang(rng), sc(rng));
+        TMtr2D inv, prod;
+        m.Div(inv);
+        TMtr2D::Multiply(m, inv, prod);
+        ASSERT_TRUE(prod.Equ(TMtr2D(), 1e-9)) << "case " << i;
+        TMtr2D::Multiply(inv, m, prod);
+        ASSERT_TRUE(prod.Equ(TMtr2D(), 1e-9)) << "case " << i;
+    }
+}
+
+TEST(TMtr2DTest, ProductOrderAndStream)
+{
+    // A x B applies A first: rotate a quarter turn, then move by (10, 0).
+    TMtr2D A, B, R;
+    A.Rotate(TMathDef::C_PI_2);
+    B.Move(10, 0);
+    TMtr2D::Multiply(A, B, R);
+    ExpectMaps(R, TPoint2D(1, 0), TPoint2D(10, 1));
+    TMtr2D pre = B;
+    pre.PreMultiply(A);
+    EXPECT_TRUE(pre.Equ(R, 0.0));
+
+    const TMtr2D m(0.1, -7, 33, 1.7);
+    const auto bytes = geomtest::DataBytes([&](TKmfData& s) { m.toStream(s); });
+    ASSERT_EQ(bytes.size(), 72u);
+    const auto d = geomtest::Doubles(bytes);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(geomtest::SameBits(d[i], m.V[i]));
+    TMtr2D back;
+    back.Move(1, 1);
+    geomtest::RoundTrip([&](TKmfData& s) { m.toStream(s); }, [&](TKmfData& s) { back.fromStream(s); });
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(geomtest::SameBits(back.V[i], m.V[i]));
+}
+
+TEST(TMtr2DTest, NamedFieldsShareTheStorage)
+{
+    TMtr2D m(5, 6, 0, 1);
+    EXPECT_EQ(m.O.x, 5.0);
+    EXPECT_EQ(m.V[7], 6.0);
+    m.AY = TVector2D(0, 3);
+    EXPECT_EQ(m.M[1][1], 3.0);
+    EXPECT_EQ(m.kScale, 1.0);
+    EXPECT_EQ(sizeof(TMtr2D), 72u);
+    EXPECT_TRUE(TMtr2D().IsSingle());
+    EXPECT_TRUE(m.IsScale());
+    EXPECT_TRUE(TMtr2D(5, 6, 0, 1).IsTranslationOnly());
+    EXPECT_FALSE(TMtr2D(5, 6, 10, 1).IsTranslationOnly());
+    EXPECT_TRUE(TMtr2D(5, 6, 10, 2).IsIsotropic());
+}
+
+} // namespace
