@@ -128,6 +128,13 @@ TEST(TKmfDataTest, ReadingPastTheDataGivesZerosAndSetsTheFlag)
     TKmfData empty;
     empty.from(Bytes{});
     EXPECT_EQ(empty.Version(), 97) << "an empty blob changes nothing";
+
+    // A stream that read (or read past) one blob reads the next one from its first byte.
+    Load(s, {0x07, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00});
+    EXPECT_FALSE(s.ErrorReadFromFileToBufer);
+    EXPECT_EQ(s.ReadInteger(), 7);
+    Load(s, {0x09, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00});
+    EXPECT_EQ(s.ReadInteger(), 9);
 }
 
 TEST(TKmfDataTest, MemoryModeGrowsPastTheWindowInsteadOfOverwriting)

@@ -303,6 +303,9 @@ void TKmfData::fromMemory(const Byte* A, int Count)
     if (n > 0)
         std::memcpy(BuferDataFile, data, n);
     CountDataBufer = n;
+    // A loaded blob is read from its first byte, also by a stream that read one before.
+    CurrentPos = 0;
+    ErrorReadFromFileToBufer = false;
 }
 
 // ---------------------------------------------------------------------------------------
