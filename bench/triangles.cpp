@@ -1,0 +1,270 @@
+// Speed of the triangle overlap tests against CGAL's do_intersect (filtered exact predicates)
+// on the same fixed-seed pairs, class by class; ends with a table of ns per pair and ratios.
+
+#include "Mathemat3dTri.h"
+
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Intersections_2/Triangle_2_Triangle_2.h>
+#include <CGAL/Intersections_3/Triangle_3_Triangle_3.h>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using K = CGAL::Exact_predicates_inexact_constructions_kernel;
+constexpr std::size_t kPairs = 65536;
+
+struct Pair3 {
+    double v[6][3];
+};
+struct Pair2 {
+    double v[6][2];
+};
+
+struct Set3 {
+    std::vector<Pair3> ours;
+    std::vector<K::Triangle_3> a, b;
+    double overlapping = 0; // fraction of pairs that meet
+    long disagreements = 0; // pairs where the two libraries answer differently
+};
+struct Set2 {
+    std::vector<Pair2> ours;
+    std::vector<K::Triangle_2> a, b;
+    double overlapping = 0;
+    long disagreements = 0;
+};
+
+int overlap(Pair3& p) {
+    return tri_tri_overlap_test_3d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
+}
+int overlap(Pair2& p) {
+    return tri_tri_overlap_test_2d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
+}
+
+// Triangle `t` (vertices 0..2 or 3..5) is not strictly on one side of the other triangle's plane.
+bool straddles(const Pair3& p, int t) {
+    const int o = 3 - t;
+    double u[3], w[3], n[3], d[3];
+    for (int c = 0; c < 3; ++c)
+        u[c] = p.v[o + 1][c] - p.v[o][c], w[c] = p.v[o + 2][c] - p.v[o][c];
+    n[0] = u[1] * w[2] - u[2] * w[1], n[1] = u[2] * w[0] - u[0] * w[2], n[2] = u[0] * w[1] - u[1] * w[0];
+    for (int k = 0; k < 3; ++k) {
+        d[k] = 0;
+        for (int c = 0; c < 3; ++c)
+            d[k] += (p.v[t + k][c] - p.v[o][c]) * n[c];
+    }
+    return !((d[0] > 0 && d[1] > 0 && d[2] > 0) || (d[0] < 0 && d[1] < 0 && d[2] < 0));
+}
+
+enum Kind { FarApart, PlanesCrossDisjoint, Crossing, Coplanar, Boxes };
+const char* const kKindNames[] = {"far_apart", "planes_cross_disjoint", "crossing", "coplanar", "boxes"};
+
+Pair3 draw(std::mt19937_64& rng, Kind kind) {
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    Pair3 p;
+    for (auto& q : p.v)
+        for (double& c : q)
+            c = unit(rng);
+    switch (kind) {
+    case FarApart:
+        for (int k = 3; k < 6; ++k)
+            p.v[k][rng() % 3] += 5.0;
+        break;
+    case Coplanar: // z = x / 2 + y / 4 with coordinates on a 1/1024 grid: exactly one plane
+        for (auto& q : p.v) {
+            q[0] = std::floor(q[0] * 1024) / 1024, q[1] = std::floor(q[1] * 1024) / 1024;
+            q[2] = q[0] / 2 + q[1] / 4;
+        }
+        break;
+    case Boxes: { // triangles of size about 1 with their centres in a box of side 0.75
+        std::uniform_real_distribution<double> centre(0.0, 0.75), offset(-0.5, 0.5);
+        for (int t = 0; t < 2; ++t) {
+            const double c[3] = {centre(rng), centre(rng), centre(rng)};
+            for (int k = 0; k < 3; ++k)
+                for (int i = 0; i < 3; ++i)
+                    p.v[3 * t + k][i] = c[i] + offset(rng);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return p;
+}
+
+bool accepted(Pair3& p, Kind kind) {
+    switch (kind) {
+    case PlanesCrossDisjoint:
+        return straddles(p, 0) && straddles(p, 3) && !overlap(p);
+    case Crossing:
+        return overlap(p) == 1;
+    case Boxes: // what a broad phase hands on: pairs whose bounding boxes overlap
+        for (int c = 0; c < 3; ++c)
+            if (std::max({p.v[0][c], p.v[1][c], p.v[2][c]}) < std::min({p.v[3][c], p.v[4][c], p.v[5][c]}) ||
+                std::max({p.v[3][c], p.v[4][c], p.v[5][c]}) < std::min({p.v[0][c], p.v[1][c], p.v[2][c]}))
+                return false;
+        return true;
+    default:
+        return true;
+    }
+}
+
+K::Point_3 point3(const double* v) {
+    return {v[0], v[1], v[2]};
+}
+
+const Set3& pairs3(Kind kind) {
+    static std::map<Kind, Set3> sets;
+    Set3& s = sets[kind];
+    if (!s.ours.empty()) return s;
+    std::mt19937_64 rng(20240 + kind);
+    long meeting = 0;
+    while (s.ours.size() < kPairs) {
+        Pair3 p = draw(rng, kind);
+        const K::Triangle_3 a(point3(p.v[0]), point3(p.v[1]), point3(p.v[2]));
+        const K::Triangle_3 b(point3(p.v[3]), point3(p.v[4]), point3(p.v[5]));
+        if (a.is_degenerate() || b.is_degenerate() || !accepted(p, kind)) continue; // CGAL refuses flat ones
+        s.a.push_back(a);
+        s.b.push_back(b);
+        const int ours = overlap(p);
+        meeting += ours;
+        s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
+        s.ours.push_back(p);
+    }
+    s.overlapping = double(meeting) / kPairs;
+    return s;
+}
+
+const Set2& pairs2() {
+    static Set2 s;
+    if (!s.ours.empty()) return s;
+    std::mt19937_64 rng(20242);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    long meeting = 0;
+    while (s.ours.size() < kPairs) {
+        Pair2 p;
+        for (auto& q : p.v)
+            q[0] = unit(rng), q[1] = unit(rng);
+        for (int k = 3; k < 6; ++k)
+            p.v[k][0] += 0.3; // about half of the pairs meet
+        s.a.emplace_back(K::Point_2(p.v[0][0], p.v[0][1]), K::Point_2(p.v[1][0], p.v[1][1]),
+                         K::Point_2(p.v[2][0], p.v[2][1]));
+        s.b.emplace_back(K::Point_2(p.v[3][0], p.v[3][1]), K::Point_2(p.v[4][0], p.v[4][1]),
+                         K::Point_2(p.v[5][0], p.v[5][1]));
+        const int ours = overlap(p);
+        meeting += ours;
+        s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
+        s.ours.push_back(p);
+    }
+    s.overlapping = double(meeting) / kPairs;
+    return s;
+}
+
+template <class Set> void finish(benchmark::State& state, const Set& s, long sum) {
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations() * kPairs);
+    state.counters["per_pair"] = benchmark::Counter(
+        double(kPairs), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["overlapping"] = s.overlapping;
+    state.counters["disagree"] = double(s.disagreements);
+}
+
+void oursOverlap3(benchmark::State& state, Kind kind) {
+    Set3 s = pairs3(kind); // a private copy: the call takes writable pointers
+    long sum = 0;
+    for (auto _ : state)
+        for (auto& p : s.ours)
+            sum += overlap(p);
+    finish(state, s, sum);
+}
+
+void oursSegment3(benchmark::State& state, Kind kind) {
+    Set3 s = pairs3(kind);
+    long sum = 0;
+    double src[3], tgt[3];
+    for (auto _ : state)
+        for (auto& p : s.ours) {
+            int flag = 0;
+            sum +=
+                tri_tri_intersection_test_3d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5], &flag, src, tgt);
+            benchmark::DoNotOptimize(src);
+        }
+    finish(state, s, sum);
+}
+
+void cgal3(benchmark::State& state, Kind kind) {
+    const Set3& s = pairs3(kind);
+    long sum = 0;
+    for (auto _ : state)
+        for (std::size_t i = 0; i < kPairs; ++i)
+            sum += CGAL::do_intersect(s.a[i], s.b[i]);
+    finish(state, s, sum);
+}
+
+void ours2(benchmark::State& state) {
+    Set2 s = pairs2();
+    long sum = 0;
+    for (auto _ : state)
+        for (auto& p : s.ours)
+            sum += overlap(p);
+    finish(state, s, sum);
+}
+
+void cgal2(benchmark::State& state) {
+    const Set2& s = pairs2();
+    long sum = 0;
+    for (auto _ : state)
+        for (std::size_t i = 0; i < kPairs; ++i)
+            sum += CGAL::do_intersect(s.a[i], s.b[i]);
+    finish(state, s, sum);
+}
+
+// Keeps every run's ns per pair for the closing table.
+class TableReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> nsPerPair;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration)
+                nsPerPair[r.benchmark_name()] = r.counters.at("per_pair") * 1e9;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> classes;
+    for (int k = FarApart; k <= Boxes; ++k) {
+        const Kind kind = Kind(k);
+        const std::string name = kKindNames[k];
+        benchmark::RegisterBenchmark(("overlap_3d/" + name + "/ours").c_str(), oursOverlap3, kind);
+        benchmark::RegisterBenchmark(("overlap_3d/" + name + "/cgal").c_str(), cgal3, kind);
+        benchmark::RegisterBenchmark(("segment_3d/" + name + "/ours").c_str(), oursSegment3, kind);
+        classes.push_back("overlap_3d/" + name);
+    }
+    benchmark::RegisterBenchmark("overlap_2d/pairs/ours", ours2);
+    benchmark::RegisterBenchmark("overlap_2d/pairs/cgal", cgal2);
+    classes.push_back("overlap_2d/pairs");
+
+    benchmark::Initialize(&argc, argv);
+    TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n%-34s %10s %10s %8s\n", "class (65536 pairs)", "ours ns", "CGAL ns", "speed-up");
+    for (const auto& c : classes) {
+        const auto ours = reporter.nsPerPair.find(c + "/ours"), cgal = reporter.nsPerPair.find(c + "/cgal");
+        if (ours == reporter.nsPerPair.end() || cgal == reporter.nsPerPair.end()) continue;
+        std::printf("%-34s %10.2f %10.2f %8.2f\n", c.c_str(), ours->second, cgal->second,
+                    cgal->second / ours->second);
+    }
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Exact reference answers for triangle pairs, in GMP rationals, by a method of its own:
+// closed triangles meet when an edge of one meets the other (edges by closest-point
+// parameters, triangles by barycentric coordinates), and the cut of two triangles in
+// space is the overlap of their intervals on the common line. Also the integer test pairs.
+
+#include <gmpxx.h>
+
+#include <array>
+#include <cstdint>
+#include <random>
+
+namespace triangle_oracle {
+
+struct QPoint {
+    mpq_class x, y, z;
+};
+using QTriangle = std::array<QPoint, 3>;
+
+// Exact copy of three points of `dim` (2 or 3) doubles; 2D points get z = 0.
+QTriangle exactTriangle(const double* p, const double* q, const double* r, int dim);
+
+bool trianglesMeet(const QTriangle& a, const QTriangle& b);
+
+// The segment shared by two triangles whose planes cross (neither flat, not parallel);
+// false when they do not meet.
+bool crossingSegment(const QTriangle& a, const QTriangle& b, QPoint& source, QPoint& target);
+
+bool isFlat(const QTriangle& t);
+bool areCoplanar(const QTriangle& a, const QTriangle& b);
+
+// A pair of triangles with integer coordinates of magnitude at most 1024, drawn from a mix of
+// general, touching, coplanar and flat configurations. Points of `dim` coordinates.
+struct IntPair {
+    double v[6][3];
+};
+IntPair randomPair(std::mt19937_64& rng, int dim);
+
+} // namespace triangle_oracle
