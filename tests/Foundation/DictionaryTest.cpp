@@ -48,13 +48,12 @@ fs::path MakeTempDir()
 // 4-byte little-endian units, written and read independently of the byte stream.
 void WriteUtf32(const fs::path& path, const std::wstring& text)
 {
+    std::string bytes;
+    for (const wchar_t c : text)
+        for (int k = 0; k < 4; ++k) bytes += static_cast<char>(static_cast<std::uint32_t>(c) >> (8 * k));
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    for (const wchar_t c : text) {
-        const auto u = static_cast<std::uint32_t>(c);
-        const unsigned char b[4] = {Byte(u), Byte(u >> 8), Byte(u >> 16), Byte(u >> 24)};
-        std::fwrite(b, 1, 4, f);
-    }
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
 
@@ -62,11 +61,9 @@ std::wstring ReadUtf32(const fs::path& path)
 {
     std::wstring text;
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    unsigned char b[4];
-    while (f && std::fread(b, 1, 4, f) == 4)
+    for (unsigned char b[4]; f && std::fread(b, 1, 4, f) == 4;)
         text.push_back(static_cast<wchar_t>(b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24));
-    if (f)
-        std::fclose(f);
+    if (f) std::fclose(f);
     return text;
 }
 
@@ -106,16 +103,11 @@ TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
 {
     const TLibrary lib(DicText({{L"b", L"бэ"}, {L"a", L"ая"}}));
     TDictionary d;
-    EXPECT_EQ(Bytes(d.NameDictionary), "Zelmould.dic");
     ASSERT_TRUE(d.Init("ZelDimChain", lib.Path, lib.Path));
-    EXPECT_TRUE(d.IsActive() && d.IsActivate());
     EXPECT_EQ(Bytes(d.NameDictionary), "words.dic");
-    EXPECT_EQ(d.AllWords, 2);
     EXPECT_EQ(Table(d, d.CountWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}}));
     d.Save();  // nothing collected: no file
     EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
-
-    EXPECT_EQ(Bytes(d.DC(TString("a"))), Cp("ая"));
     EXPECT_EQ(Bytes(d.DC("b")), Cp("бэ"));
     const TString c("c");
     EXPECT_EQ(&d.DC(c), &c);  // an unknown word answers with itself and is collected, once
@@ -124,63 +116,38 @@ TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
     const TString empty;
     EXPECT_EQ(&d.DC(empty), &empty);
     EXPECT_EQ(d.AllWords, 3);
-}
 
-TEST(TDictionaryTest, PairsSeparatedByBlanksOrLinesReadTheSame)
-{
+    // Pairs separated by blanks or lines read the same; an empty translation is no translation.
     const TLibrary withEquals(DicText({{L"ключ", L"значение"}, {L"Нет файла", L"No file"}, {L"x", L""}}));
     const TLibrary withBlanks(L"\"ключ\"  \"значение\"\r\n\"Нет файла\"\r\n\"No file\" \"x\" \"\"");
-    const auto a = Loaded(withEquals);
-    const auto b = Loaded(withBlanks);
-    EXPECT_EQ(b->CountWords, 3);
-    EXPECT_EQ(Table(*a, 3), Table(*b, 3));
-    EXPECT_EQ(Bytes(b->DC("Нет файла")), "No file");
+    const auto eq = Loaded(withEquals);
+    const auto bl = Loaded(withBlanks);
+    EXPECT_EQ(bl->CountWords, 3);
+    EXPECT_EQ(Table(*eq, 3), Table(*bl, 3));
     const TString x("x");
-    EXPECT_EQ(&b->DC(x), &x);  // an empty translation is no translation
-    EXPECT_EQ(b->AllWords, 3);
+    EXPECT_EQ(&bl->DC(x), &x);
 }
 
-TEST(TDictionaryTest, FindTakesTheFirstDicFileByNameAndNothingElse)
+TEST(TDictionaryTest, FindInitAndAMissingFolder)
 {
     const fs::path dir = MakeTempDir();
     TDictionary d;
-    EXPECT_FALSE(d.Find(TString(dir.c_str())));  // empty folder
-    WriteUtf32(dir / "notes.txt", L"x");
     fs::create_directories(dir / "a.dic");  // a folder, not a file
     EXPECT_FALSE(d.Find(TString(dir.c_str())));
     WriteUtf32(dir / "z.dic", L"x");
     WriteUtf32(dir / "m.dic", L"x");
     EXPECT_TRUE(d.Find(TString(dir.c_str())));
     EXPECT_EQ(Bytes(d.NameDictionary), "m.dic");
-    EXPECT_FALSE(d.Find(TString((dir / "missing").c_str())));
     EXPECT_FALSE(d.Find(TString((dir / "z.dic").c_str())));  // a file is no folder
-    EXPECT_FALSE(d.Find(TString()));
     fs::remove_all(dir);
-}
 
-TEST(TDictionaryTest, InitRunsOnceAndAMissingFolderLeavesTheTableInactive)
-{
     const TLibrary lib(DicText({{L"a", L"ая"}}));
-    TDictionary fresh;  // Update before Init does nothing
-    fresh.ExecutePath = lib.Path;
-    fresh.Add("word");
-    fresh.Update(TString((lib.Folder / "words.dic").c_str()));
-    EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
-
     TDictionary missing;
     EXPECT_FALSE(missing.Init("NoSuchFolder", lib.Path, lib.Path));
-    EXPECT_TRUE(missing.IsActivate() && !missing.IsActive());
     EXPECT_EQ(Bytes(missing.DC("a")), "a");  // inactive: no lookup, no collection
     EXPECT_EQ(missing.AllWords, 0);
     EXPECT_FALSE(missing.Init("ZelDimChain", lib.Path, lib.Path));  // reads nothing the second time
     EXPECT_EQ(missing.CountWords, 0);
-
-    TDictionary once;
-    ASSERT_TRUE(once.Init("ZelDimChain", lib.Path, lib.Path));
-    WriteUtf32(lib.Folder / "words.dic", DicText({{L"a", L"A"}, {L"b", L"B"}}));
-    EXPECT_TRUE(once.Init("Other", "/elsewhere/", "/state/"));
-    EXPECT_EQ(Table(once, once.CountWords), (TTable{{"a", Cp("ая")}}));
-    EXPECT_EQ(Bytes(once.ExecutePath) + Bytes(once.StatePath), "/elsewhere//state/");  // texts taken
 }
 
 TEST(TDictionaryTest, ReadingStopsAtTheTableSize)
@@ -243,8 +210,6 @@ TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
     const TString source("Ошибка открытия файла");
     const TString& first = DC(source);
     EXPECT_NE(&first, &source);
-    EXPECT_EQ(Bytes(first), Bytes(source));
-    EXPECT_GE(first.LengthBufer(), TDictionary::BuferRoom + 1);
     const TString& second = DC("second");
     for (int i = 2; i < TDictionary::CountBufer; ++i)
         DC(TString(Integer(i)));
@@ -255,26 +220,12 @@ TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
     EXPECT_EQ(Bytes(second), "second");
 }
 
-class DCHostTest : public HostFixture {
-protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        FApp = Application();
-        drApi::MA.R3->Tervan7 = FApp.Get();
-    }
-    void TearDown() override
-    {
-        drApi::MA.R3->Tervan7 = nullptr;
-        FApp.Reset();
-        HostFixture::TearDown();
-    }
-
-    tvapi::IApplicationPtr FApp;
-};
+class DCHostTest : public HostFixture {};
 
 TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
 {
+    const tvapi::IApplicationPtr app = Application();
+    drApi::MA.R3->Tervan7 = app.Get();  // no ASSERT below: this is always undone
     Host().Dictionary().SetTranslation(L"Да", L"Yes");
     Host().Dictionary().SetTranslation(L"Cancel", L"Отмена");
     EXPECT_EQ(Bytes(DC("Да")), "Yes");
@@ -295,4 +246,5 @@ TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
         EXPECT_EQ(Bytes(DC("Да")), Cp("Да"));
     }
     EXPECT_EQ(Bytes(DC("Да")), "Yes");  // faults are one-shot
+    drApi::MA.R3->Tervan7 = nullptr;
 }

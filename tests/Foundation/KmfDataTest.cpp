@@ -13,7 +13,7 @@
 
 using namespace streamtest;
 
-TEST(TKmfDataTest, EmptyStreamIsTheBareHeader)
+TEST(TKmfDataTest, HeaderAndValuesAreRawLittleEndianBytes)
 {
     TKmfData s;
     Bytes blob;
@@ -21,97 +21,60 @@ TEST(TKmfDataTest, EmptyStreamIsTheBareHeader)
     ASSERT_EQ(blob.size(), 256u);
     EXPECT_EQ(Bytes(blob.begin(), blob.begin() + 8), (Bytes{0xDD, 0xDE, 0x7E, 0x01, 0x61, 0, 0, 0}));
     EXPECT_EQ(std::count(blob.begin() + 8, blob.end(), 0), 248);
-    EXPECT_EQ(s.SizeData(), 256);
-}
 
-TEST(TKmfDataTest, ValuesAreRawLittleEndianBytes)
-{
-    TKmfData s;
     s.Write(1);
     s.Write(1.0);
     s.Write(TString("ab"));
     EXPECT_EQ(DataOf(s), (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 2, 0, 0, 0, 0x61, 0x62, 0}));
-
     TKmfData t;
     t << TString("") << true << static_cast<Byte>(0xAB) << L'\x42A';
     t.Write(u'\x0416');
-    t << 0xFFFFFFFEu << Bytes{7, 8} << -2;
+    t << 0xFFFFFFFEu << Bytes{7, 8};
     EXPECT_EQ(DataOf(t), Cat(Bytes{0, 0, 0, 0, 0, 1, 0xAB, 0x2A, 0x04, 0, 0, 0x16, 0x04},
-                             Cat(Ints({-2, 2}), Cat({7, 8}, Ints({-2})))));
+                             Cat(Ints({-2, 2}), {7, 8})));
 }
 
 TEST(TKmfDataTest, BlobRoundTripGivesTheSameValues)
 {
     TKmfData w;
     const int a = -123456;
-    const unsigned int b = 4000000000u;
     const double c = -2.5e-300;
     w.AWrite(&a, &a, static_cast<const int*>(nullptr));
-    w.AWrite(&b, static_cast<const unsigned int*>(nullptr));
     w.AWrite(&c, static_cast<const double*>(nullptr));
     w << false << TString("Привет");
-    Bytes blob;
-    w.to(blob);
-    ASSERT_EQ(int(blob.size()), w.SizeData());
-
+    Bytes blob(w.SizeData());
+    w.toMemory(blob.data(), w.SizeData());
     TKmfData r;
     r.from(blob);
-    EXPECT_EQ(r.Version(), 97);
     int a1 = 0, a2 = 0;
-    unsigned int b1 = 0;
     double c1 = 0;
     bool f = true;
     TString text;
     r.ARead(&a1, &a2, static_cast<int*>(nullptr));
-    r.ARead(&b1, static_cast<unsigned int*>(nullptr));
     r.ARead(&c1, static_cast<double*>(nullptr));
     r >> f >> text;
-    EXPECT_EQ(a1, a);
-    EXPECT_EQ(a2, a);
-    EXPECT_EQ(b1, b);
+    EXPECT_TRUE(a1 == a && a2 == a);
     EXPECT_EQ(c1, c);
     EXPECT_FALSE(f);
     EXPECT_EQ(text, TString("Привет"));
     EXPECT_FALSE(r.ErrorReadFromFileToBufer);
-
-    Bytes raw(w.SizeData());
-    w.toMemory(raw.data(), w.SizeData());
-    EXPECT_EQ(raw, blob);
-    TKmfData m;
-    m.fromMemory(raw.data(), int(raw.size()));
-    EXPECT_EQ(m.ReadInteger(), a);
 }
 
-struct BlobCase {
-    const char* name;
-    Bytes blob;
-    int version;
-    Bytes data;
-};
-
-class TKmfDataBlobTest : public testing::TestWithParam<BlobCase> {};
-
-TEST_P(TKmfDataBlobTest, LoadsDataByTheHeaderRule)
+TEST(TKmfDataTest, LoadsDataByTheHeaderRule)
 {
-    const BlobCase& c = GetParam();
-    TKmfData s;
-    s.from(c.blob);
-    EXPECT_EQ(s.Version(), c.version);
-    EXPECT_EQ(DataOf(s), c.data);
-    Bytes back;
-    s.to(back);
-    EXPECT_EQ(back[8], 0) << "Type is 0 after loading";
+    struct Case { const char* name; Bytes blob; int version; Bytes data; };
+    const Case cases[] = {{"Version4", Blob(4, {9}), 4, {9}},
+                          {"Version3IsHeaderless", Blob(3, {9}), 3, Blob(3, {9})},
+                          {"NoMagic", Blob(97, {5}, 0x12345678), 0, Blob(97, {5}, 0x12345678)},
+                          {"ShortWithMagic", {0xDD, 0xDE, 0x7E, 0x01, 0x61}, 0, {0xDD, 0xDE, 0x7E, 0x01, 0x61}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TKmfData s;
+        s.from(c.blob);
+        EXPECT_EQ(s.Version(), c.version);
+        EXPECT_EQ(DataOf(s), c.data);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, TKmfDataBlobTest,
-    testing::Values(BlobCase{"Current", Blob(97, {1, 2, 3}), 97, {1, 2, 3}},
-                    BlobCase{"Version4", Blob(4, {9}), 4, {9}},
-                    BlobCase{"Version3IsHeaderless", Blob(3, {9}), 3, Blob(3, {9})},
-                    BlobCase{"NoMagic", Blob(97, {5}, 0x12345678), 0, Blob(97, {5}, 0x12345678)},
-                    BlobCase{"ShortWithMagic", {0xDD, 0xDE, 0x7E, 0x01, 0x61}, 0, {0xDD, 0xDE, 0x7E, 0x01, 0x61}},
-                    BlobCase{"HeaderOnly", Blob(97, {}), 97, {}}),
-    [](const testing::TestParamInfo<BlobCase>& info) { return std::string(info.param.name); });
 
 TEST(TKmfDataTest, ReadingPastTheDataGivesZerosAndSetsTheFlag)
 {
@@ -119,22 +82,18 @@ TEST(TKmfDataTest, ReadingPastTheDataGivesZerosAndSetsTheFlag)
     Load(s, {0x05, 0x01});
     EXPECT_EQ(s.ReadInteger(), 261);
     EXPECT_TRUE(s.ErrorReadFromFileToBufer);
-    EXPECT_FALSE(s.EndOfFile());
     EXPECT_EQ(s.ReadReal(), 0.0);
-    Byte buf[4] = {1, 1, 1, 1};
-    EXPECT_EQ(s.Read(buf, 4), 0u);
-    EXPECT_EQ(buf[3], 0);
-
-    TKmfData empty;
-    empty.from(Bytes{});
-    EXPECT_EQ(empty.Version(), 97) << "an empty blob changes nothing";
-
-    // A stream that read (or read past) one blob reads the next one from its first byte.
-    Load(s, {0x07, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00});
+    // A stream that read past one blob reads the next one from its first byte.
+    Load(s, {0x07, 0x00, 0x00, 0x00});
     EXPECT_FALSE(s.ErrorReadFromFileToBufer);
     EXPECT_EQ(s.ReadInteger(), 7);
-    Load(s, {0x09, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00});
-    EXPECT_EQ(s.ReadInteger(), 9);
+
+    TKmfData b;
+    Load(b, {2, 0});
+    bool yes = false, no = true;
+    b >> yes >> no;
+    EXPECT_TRUE(yes) << "any byte but 0 reads as true";
+    EXPECT_FALSE(no);
 }
 
 TEST(TKmfDataTest, MemoryModeGrowsPastTheWindowInsteadOfOverwriting)
@@ -144,40 +103,17 @@ TEST(TKmfDataTest, MemoryModeGrowsPastTheWindowInsteadOfOverwriting)
     for (UInteger i = 0; i < n; ++i)
         w.Write(static_cast<int>(i * 2654435761u));
     EXPECT_EQ(w.SizeData(), int(256 + 4 * n));
-    Bytes blob;
-    w.to(blob);
     TKmfData r;
-    r.from(blob);
+    r.from(Blob(97, DataOf(w)));
     UInteger bad = 0;
     for (UInteger i = 0; i < n; ++i)
         bad += r.ReadInteger() != static_cast<int>(i * 2654435761u);
     EXPECT_EQ(bad, 0u);
-    EXPECT_FALSE(r.ErrorReadFromFileToBufer);
-}
-
-TEST(TKmfDataTest, StringReadCutsReusesAndAlwaysTerminates)
-{
-    TKmfData r;
-    Load(r, Cat(Ints({2}), {'x', 'y', 0, 2, 0, 0, 0, 'p', 'q', 'r'}));
-    TString target("a much longer text");
-    const Integer room = target.LengthBufer();
-    r >> target;
-    EXPECT_EQ(target, TString("xy"));
-    EXPECT_EQ(target.LengthBufer(), room);
-    EXPECT_EQ(target.PChar()[2], 0);
-    TString t;
-    r >> t;  // its terminator byte is 'r'
-    EXPECT_EQ(t.Length(), 2);
-    EXPECT_STREQ(t.PChar(), "pq");
 }
 
 TEST(TKmfDataTest, DamagedLengthsYieldEmptyValuesAndTheFlag)
 {
-    struct Case {
-        const char* what;
-        Bytes data;
-        bool vectorWhole;  // a vector has no terminator to miss
-    };
+    struct Case { const char* what; Bytes data; bool vectorWhole; };  // a vector has no terminator to miss
     const Case cases[] = {
         {"negative", Cat(Ints({-1}), {'a', 0}), false},
         {"beyond the data", Cat(Ints({16}), {'a', 'b', 0}), false},
@@ -193,35 +129,20 @@ TEST(TKmfDataTest, DamagedLengthsYieldEmptyValuesAndTheFlag)
         EXPECT_TRUE(t.Empty());
         EXPECT_TRUE(s.ErrorReadFromFileToBufer);
         EXPECT_EQ(s.ReadInteger(), 0) << "the rest of a damaged stream reads as zeros";
-
         TKmfData v;
         Load(v, c.data);
         Bytes vec{1, 2, 3};
         v >> vec;
         EXPECT_EQ(vec, c.vectorWhole ? Bytes({'a', 'b'}) : Bytes());
-        EXPECT_EQ(v.ErrorReadFromFileToBufer, !c.vectorWhole);
     }
-}
+    TKmfData r; // a text read into a roomy string keeps the room and terminates
+    Load(r, Cat(Ints({2}), {'x', 'y', 0}));
+    TString target("a much longer text");
+    const Integer room = target.LengthBufer();
+    r >> target;
+    EXPECT_EQ(target, TString("xy"));
+    EXPECT_EQ(target.LengthBufer(), room);
 
-TEST(TKmfDataTest, CheckCountWeighsCountsAgainstTheBytesLeft)
-{
-    TKmfData s;
-    Load(s, Bytes(40, 1));
-    EXPECT_EQ(s.BytesLeft(), 40);
-    EXPECT_TRUE(s.CheckCount(10, 4));
-    EXPECT_TRUE(s.CheckCount(0, 8));
-    EXPECT_FALSE(s.ErrorReadFromFileToBufer);
-    EXPECT_FALSE(s.CheckCount(6, 8));
-    EXPECT_TRUE(s.ErrorReadFromFileToBufer);
-    EXPECT_EQ(s.BytesLeft(), 0);
-    EXPECT_FALSE(s.CheckCount(-1, 1));
-
-    TKmfData b;
-    Load(b, {2, 0});
-    bool yes = false, no = true;
-    b >> yes >> no;
-    EXPECT_TRUE(yes) << "any byte but 0 reads as true";
-    EXPECT_FALSE(no);
 }
 
 TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
@@ -231,7 +152,6 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     ASSERT_TRUE(h.MakeForWrite(TString(header.c_str()), false));
     h.Close();
     EXPECT_EQ(FileBytes(header), Blob(97, {}));
-
     const std::string path = TempPath("window.kmf");
     const UInteger filler = TKmfData::SizeDataBufer - 3;  // the double straddles the window edge
     Bytes pad(filler);
@@ -246,8 +166,6 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
 
     TKmfData r;
     ASSERT_TRUE(r.MakeForRead(TString(path.c_str()), false));
-    EXPECT_EQ(r.Version(), 97);
-    EXPECT_EQ(r.Length(), int(256 + filler + 21));
     Bytes back(filler);
     EXPECT_EQ(r.Read(back.data(), filler), filler);
     EXPECT_EQ(back, pad);
@@ -262,39 +180,23 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     EXPECT_EQ(r.ReadInteger(), 0);
     EXPECT_FALSE(r.ErrorReadFromFileToBufer) << "the end of a file is not an error";
     r.Seek(256);
-    EXPECT_TRUE(r.IOResult());
     EXPECT_EQ(r.ReadByte(), 0);
     EXPECT_EQ(r.ReadByte(), 7) << "Seek(256) rereads the data from its first byte";
     r.Close();
-    EXPECT_FALSE(r.Active());
 }
 
 TEST(TKmfDataFileTest, ShortForeignAndDamagedFiles)
 {
-    const std::string shortFile = TempPath("short.kmf");
-    Bytes hundred = Blob(97, {});
-    hundred.resize(100);
-    PutFile(shortFile, hundred);
-    TKmfData s;
-    ASSERT_TRUE(s.MakeForRead(TString(shortFile.c_str()), false));
-    EXPECT_TRUE(s.EndOfFile());
-    s.Close();
-
     const std::string foreign = TempPath("foreign.kmf");
     PutFile(foreign, Bytes(300, 0x41));
     TKmfData f;
     EXPECT_FALSE(f.MakeForRead(TString(foreign.c_str()), false));
-    EXPECT_FALSE(f.Active());
     TKmfData b;  // binary opening reads from byte 0 and keeps a fresh header
     ASSERT_TRUE(b.MakeForRead(TString(foreign.c_str()), true));
-    EXPECT_EQ(b.Version(), 97);
     EXPECT_EQ(b.ReadByte(), 0x41);
     EXPECT_EQ(b.BytesLeft(), 299);
     b.Close();
-
-    TKmfData missing;
-    EXPECT_FALSE(missing.MakeForRead(TString(TempPath("absent.kmf").c_str()), false));
-    EXPECT_FALSE(missing.MakeForWrite(TString(TempPath("no/such/dir.kmf").c_str()), false));
+    EXPECT_FALSE(f.MakeForWrite(TString(TempPath("no/such/dir.kmf").c_str()), false));
 
     const std::string damaged = TempPath("damaged.kmf");
     PutFile(damaged, Blob(97, Cat(Ints({0x40000000}), {'a', 'b', 0})));

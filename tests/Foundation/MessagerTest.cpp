@@ -81,7 +81,7 @@ TEST_F(TMessagerTest, FacadeLiftBoxShowsCaptionedInformationWithTheModeSwitchedF
 TEST_F(TMessagerTest, FacadeQuestionBoxIsTrueExactlyForYesAndFalseWithoutHost)
 {
     FApp->SetHideMessage(tvapi::tvHideMessageWarnings);
-    ScriptAnswers({tvapi::tvButtonYes, tvapi::tvButtonNo, tvapi::tvButtonOk, 0});
+    ScriptAnswers({tvapi::tvButtonYes, tvapi::tvButtonNo, tvapi::tvButtonOk, 0, tvapi::tvButtonYes});
     EXPECT_TRUE(drApi::MA.QuestionBox("Удалить?", "Other title"));
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(drApi::MA.QuestionBox("Удалить?", ""));
@@ -91,10 +91,18 @@ TEST_F(TMessagerTest, FacadeQuestionBoxIsTrueExactlyForYesAndFalseWithoutHost)
     EXPECT_EQ(boxes[0].Arguments, (TLines{"Удалить?", LibraryName, "32", "4", "1", "0"}));
     EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageWarnings);
 
+    // Through the messager: asks only when it may; a host that throws counts as no.
+    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", false));
+    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));
+    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
+    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageWarnings);
+    DropFacade();
+    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));  // no one to ask: go on
     drApi::MA.R3->Tervan7 = nullptr;
     drApi::MA.LiftBox("text");
     EXPECT_FALSE(drApi::MA.QuestionBox("text", ""));
-    EXPECT_EQ(BoxTexts().size(), 4u);
+    EXPECT_EQ(BoxTexts().size(), 6u);
 }
 
 struct TRoute {
@@ -128,20 +136,20 @@ const TLines Box = {"text"};
 INSTANTIATE_TEST_SUITE_P(
     Routes, TMessagerRouteTest,
     ::testing::Values(TRoute{"ProcessWithoutPanelIsDropped", TMessager::toProcess, false, true, {}, {}},
-                      TRoute{"ProcessWithPanelGoesToTheBar", TMessager::toProcess, true, true, Line, {}},
                       TRoute{"ProcessWithPanelWithoutFacade", TMessager::toProcess, true, false, Line, {}},
                       TRoute{"ApiWithPanelStillShowsABox", TMessager::toApi, true, true, {}, Box},
-                      TRoute{"ApiWithoutPanel", TMessager::toApi, false, true, {}, Box},
                       TRoute{"ApiWithoutFacadeIsDropped", TMessager::toApi, false, false, {}, {}},
                       TRoute{"AlwaysWithPanelGoesToTheBar", TMessager::toAlways, true, true, Line, {}},
                       TRoute{"AlwaysWithoutPanelShowsABox", TMessager::toAlways, false, true, {}, Box},
-                      TRoute{"AlwaysWithNeitherIsDropped", TMessager::toAlways, false, false, {}, {}},
-                      TRoute{"OtherValueWithoutPanelShowsABox", 3, false, true, {}, Box},
-                      TRoute{"OtherValueWithPanelGoesToTheBar", 0, true, true, Line, {}}),
+                      TRoute{"OtherValueWithoutPanelShowsABox", 3, false, true, {}, Box}),
     [](const ::testing::TestParamInfo<TRoute>& info) { return std::string(info.param.Name); });
 
-TEST_F(TMessagerTest, PanelLinesKeepTheirOwnDelays)
+TEST_F(TMessagerTest, PanelLinesKeepTheirOwnDelaysAndWithoutPanelBoxesGoToTheHost)
 {
+    Messager.StatusBox("status", 300);  // no panel: nowhere
+    Host().Dictionary().SetTranslation(L"Ошибка", L"Error");
+    Messager.DLiftBox("Ошибка", TMessager::toApi);
+    EXPECT_EQ(BoxTexts(), (TLines{"Error"}));
     StartPanel();
     Messager.WarningBox("warning");  // an empty bar gets its first line
     Messager.DebugBox("debug");
@@ -150,36 +158,7 @@ TEST_F(TMessagerTest, PanelLinesKeepTheirOwnDelays)
     Messager.StatusBox("status", 300);
     Messager.BreakLiftBox("break");  // never the bar
     EXPECT_EQ(BarLines(), (TLines{"status 300", "debug 8000", "lift 12000"}));
-    EXPECT_EQ(BoxTexts(), (TLines{"break"}));
-}
-
-TEST_F(TMessagerTest, WithoutPanelBoxesGoToTheHostAndStatusGoesNowhere)
-{
-    Messager.DebugBox("debug");
-    Messager.WarningBox("warning");
-    Messager.StatusBox("status", 300);
-    DropFacade();
-    Messager.DebugBox("debug");
-    Messager.WarningBox("warning");
-    Messager.BreakLiftBox("break");
-    EXPECT_EQ(BoxTexts(), (TLines{"debug", "warning"}));
-}
-
-TEST_F(TMessagerTest, QuestionBoxAsksOnlyWhenItMayAndAFacadeExists)
-{
-    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", false));
-    EXPECT_TRUE(Journal().Entries().empty());
-    ScriptAnswers({tvapi::tvButtonYes, tvapi::tvButtonNo});
-    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));
-    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));
-    EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox")[1].Arguments,
-              (TLines{"Продолжить?", LibraryName, "32", "4", "1", "0"}));
-    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
-    EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));  // a host that throws counts as no
-    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvShowMessage);
-    DropFacade();
-    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));  // no one to ask: go on
-    EXPECT_EQ(BoxTexts().size(), 3u);
+    EXPECT_EQ(BoxTexts(), (TLines{"Error", "break"}));
 }
 
 TEST_F(TMessagerTest, HostFailuresLoseTheMessageNotTheCallerNorTheMode)
@@ -193,11 +172,4 @@ TEST_F(TMessagerTest, HostFailuresLoseTheMessageNotTheCallerNorTheMode)
     InjectFault("IApplication::GetHideMessage", tvhost::fkThrow);
     EXPECT_NO_THROW(Messager.BreakLiftBox("text"));
     EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
-}
-
-TEST_F(TMessagerTest, DLiftBoxShowsTheTranslation)
-{
-    Host().Dictionary().SetTranslation(L"Ошибка", L"Error");
-    Messager.DLiftBox("Ошибка", TMessager::toApi);
-    EXPECT_EQ(BoxTexts(), (TLines{"Error"}));
 }

@@ -31,12 +31,6 @@ Bytes BytesOf(const TMemory& m)
     return out;
 }
 
-std::string FileText(const std::string& path)
-{
-    const Bytes bytes = FileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // CRC-32 bit by bit, without a table.
 unsigned int BitwiseCrc(const Bytes& data)
 {
@@ -62,11 +56,8 @@ unsigned int PlainAdler(const Bytes& data)
 
 } // namespace
 
-TEST(TMemoryTest, BlockRulesOwnershipAndComparison)
+TEST(TMemoryTest, BlockRulesAndComparison)
 {
-    TMemory empty;
-    EXPECT_EQ(empty.Size, 0);
-    EXPECT_TRUE(empty.Attached);
     Byte outside[3] = {1, 2, 3};
     TMemory borrowed;
     borrowed.Attach(outside, 3);
@@ -74,83 +65,46 @@ TEST(TMemoryTest, BlockRulesOwnershipAndComparison)
     EXPECT_EQ(borrowed.Pointer, outside) << "New of the same size keeps the block";
     borrowed.New(4);
     EXPECT_FALSE(borrowed.Attached);
-    EXPECT_NE(borrowed.Pointer, outside);
-
     TMemory a, b;
     a.Attach(outside, 0);
     EXPECT_TRUE(a == b) << "two empty blocks are equal whatever their pointers";
-    EXPECT_TRUE(Block({1, 2}) == Block({1, 2}));
-    EXPECT_FALSE(Block({1, 2}) == Block({1, 3}));
     EXPECT_FALSE(Block({1, 2}) == Block({1, 2, 0}));
-
-    TMemory keep = Block({9});
-    keep = Bytes{};
-    EXPECT_EQ(BytesOf(keep), Bytes{9}) << "an empty vector changes nothing";
-    TMemory copy(keep);
-    EXPECT_NE(copy.Pointer, keep.Pointer);
-    EXPECT_TRUE(copy == keep);
 }
 
-TEST(TMemoryTest, StreamFormRoundTripsAndRejectsDamagedSizes)
+TEST(TMemoryTest, StreamAndFileFormsRoundTrip)
 {
     TKmfData w;
     Block({0xAA, 0, 0xBB}).toStream(w);
     TMemory().toStream(w);
-    Bytes blob;
-    w.to(blob);
-    EXPECT_EQ(Bytes(blob.begin() + 256, blob.end()), (Bytes{3, 0, 0, 0, 0xAA, 0, 0xBB, 0, 0, 0, 0}));
-
+    Bytes data = DataOf(w);
+    EXPECT_EQ(data, (Bytes{3, 0, 0, 0, 0xAA, 0, 0xBB, 0, 0, 0, 0}));
     TKmfData r;
-    r.from(blob);
+    Load(r, data);
     TMemory m = Block({1});
     m.fromStream(r);
     EXPECT_EQ(BytesOf(m), (Bytes{0xAA, 0, 0xBB}));
     m.fromStream(r);
-    EXPECT_EQ(m.Size, 0);
     EXPECT_EQ(m.Pointer, nullptr);
-    EXPECT_FALSE(r.ErrorReadFromFileToBufer);
-
-    blob.erase(blob.end() - 5, blob.end());  // the first block loses its last two bytes
+    data.resize(5);  // the block loses its last two bytes
     TKmfData cut;
-    cut.from(blob);
+    Load(cut, data);
     m.fromStream(cut);
     EXPECT_EQ(m.Size, 0);
     EXPECT_TRUE(cut.ErrorReadFromFileToBufer);
-}
 
-TEST(TMemoryTest, RawFileRoundTrip)
-{
     const std::string path = TempPath("block.bin");
-    TMemory m = Block({5, 0, 6, 255});
+    m = Block({5, 0, 6, 255});
     m.toFile(TString(path.c_str()));
     m.toFile(TString(path.c_str()));  // replaces, not appends
-    EXPECT_EQ(std::filesystem::file_size(path), 4u);
+    EXPECT_EQ(FileBytes(path), (Bytes{5, 0, 6, 255}));
     TMemory back;
     back.fromFile(TString(path.c_str()));
     EXPECT_TRUE(back == m);
 
-    TMemory untouched = Block({1});
-    untouched.fromFile(TString(TempPath("absent.bin").c_str()));
-    EXPECT_EQ(BytesOf(untouched), Bytes{1});
-}
-
-TEST(TMemoryTest, ByteDumpText)
-{
     const std::string three = TempPath("three.txt");
     Block({1, 2, 255}).toTextFile(TString(three.c_str()));
-    EXPECT_EQ(FileText(three), "// Bytes 3\r\n = {\r\n  001,  002,  255,   }; \r\n");
-
-    Bytes sixteen(16, 7);
-    const std::string full = TempPath("sixteen.txt");
-    Block(sixteen).toTextFile(TString(full.c_str()));
-    std::string line;
-    for (int i = 0; i < 16; ++i)
-        line += "  007,";
-    EXPECT_EQ(FileText(full), "// Bytes 16\r\n = {\r\n" + line + "\r\n   }; \r\n");
-
-    const std::string none = TempPath("none.txt");
-    TMemory().toTextFile(TString(none.c_str()));
-    EXPECT_FALSE(std::filesystem::exists(none));
+    const Bytes dump = FileBytes(three);
+    EXPECT_EQ(std::string(dump.begin(), dump.end()), "// Bytes 3\r\n = {\r\n  001,  002,  255,   }; \r\n");
 }
 
 TEST(TCrcTest, ChecksumsMatchCheckValuesAndReferences)
@@ -159,12 +113,8 @@ TEST(TCrcTest, ChecksumsMatchCheckValuesAndReferences)
     TCrc crc;
     EXPECT_EQ(crc.crc32(0, digits.data(), digits.size()), 0xCBF43926u);
     EXPECT_EQ(crc.adler32(1, digits.data(), digits.size()), 0x091E01DEu);
-    EXPECT_EQ(crc.crc32(0x1234, digits.data(), 0), 0x1234u);
-    EXPECT_EQ(crc.adler32(77, digits.data(), 0), 77u);
-    EXPECT_EQ(TCrc::crc_table[1], 0x77073096u);
-
     std::mt19937 rng(7);
-    for (std::size_t n : {1u, 5551u, 5552u, 5553u, 20000u}) {
+    for (std::size_t n : {1u, 5552u, 5553u, 20000u}) {
         SCOPED_TRACE(n);
         Bytes data(n);
         for (Byte& b : data)
@@ -178,52 +128,34 @@ TEST(TCrcTest, ChecksumsMatchCheckValuesAndReferences)
     }
 }
 
-struct PackCase {
-    const char* name;
-    Bytes source;
-    Bytes packed;
-};
-
-class TPseudoStringTest : public testing::TestWithParam<PackCase> {};
-
-TEST_P(TPseudoStringTest, PacksAndUnpacksBack)
+TEST(TPseudoStringTest, PacksAndUnpacksBack)
 {
-    const PackCase& c = GetParam();
-    TPseudoString p;
-    p.Get(Block(c.source));
-    EXPECT_EQ(BytesOf(p), c.packed);
-    const Bytes packed = BytesOf(p);
-    EXPECT_EQ(std::count(packed.begin(), packed.end() - 1, 0), 0) << "no 0 byte before the last";
-    TMemory back = Block({42});
-    p.Set(back);
-    EXPECT_EQ(BytesOf(back), c.source);
+    const std::pair<Bytes, Bytes> cases[] = {
+        {{}, {0xFF, 0xFF, 0x00}},
+        {{0, 0, 0x41, 0x42, 0}, {0xFF, 0xFF, 1, 2, 2, 2, 0x41, 0x42, 1, 1, 0}},
+        {Bytes(300, 0), {0xFF, 0xFF, 1, 0xFF, 1, 0x2D, 0}},
+        {Bytes(256, 0x5A), Cat(Cat({0xFF, 0xFF, 2, 0xFF}, Bytes(255, 0x5A)), {2, 1, 0x5A, 0})}};
+    for (const auto& [source, packed] : cases) {
+        SCOPED_TRACE(source.size());
+        TPseudoString p;
+        p.Get(Block(source));
+        EXPECT_EQ(BytesOf(p), packed);
+        TMemory back = Block({42});
+        p.Set(back);
+        EXPECT_EQ(BytesOf(back), source);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, TPseudoStringTest,
-    testing::Values(PackCase{"Empty", {}, {0xFF, 0xFF, 0x00}},
-                    PackCase{"Mixed", {0, 0, 0x41, 0x42, 0}, {0xFF, 0xFF, 1, 2, 2, 2, 0x41, 0x42, 1, 1, 0}},
-                    PackCase{"ThreeHundredZeros", Bytes(300, 0), {0xFF, 0xFF, 1, 0xFF, 1, 0x2D, 0}},
-                    PackCase{"LongData", Bytes(256, 0x5A),
-                             Cat(Cat({0xFF, 0xFF, 2, 0xFF}, Bytes(255, 0x5A)), {2, 1, 0x5A, 0})}),
-    [](const testing::TestParamInfo<PackCase>& info) { return std::string(info.param.name); });
-
-TEST(TPseudoStringUnpackTest, ForeignOrCutBlocksStayWithinTheBlock)
+TEST(TPseudoStringTest, ForeignOrCutBlocksStayWithinTheBlock)
 {
     TPseudoString p;
     TMemory target = Block({1, 2});
     p = Bytes{0xFE, 0xFF, 1, 5, 0};
     p.Set(target);
     EXPECT_EQ(BytesOf(target), (Bytes{1, 2})) << "no start block: target unchanged";
-
     p = Bytes{0xFF, 0xFF, 1, 3, 2, 200, 'a'};  // the data block claims 200 bytes, 1 is there
     p.Set(target);
     EXPECT_EQ(BytesOf(target), (Bytes{0, 0, 0}));
-
-    p = Bytes{0xFF, 0xFF, 2, 1, 'z', 1};  // cut inside a block header, no end block
-    p.Set(target);
-    EXPECT_EQ(BytesOf(target), Bytes{'z'});
-
     std::mt19937 rng(3);
     for (int i = 0; i < 2000; ++i) {
         Bytes junk(2 + rng() % 40);

@@ -23,28 +23,19 @@ TEST(TMtr2DTest, PlacementTakesDegreesAndActsScaleRotateMove)
     ExpectMaps(m, TPoint2D(1, 0), TPoint2D(10, 21));
     ExpectMaps(m, TPoint2D(0, 1), TPoint2D(9, 20));
     ExpectMaps(TMtr2D(1, 1, 180, 3), TPoint2D(1, 0), TPoint2D(-2, 1));
-    TMtr2D moved(0, 0, 0, 2);
-    moved.Move(5, 0);
-    ExpectMaps(moved, TPoint2D(1, 1), TPoint2D(7, 2));
-    TMtr2D placed(0, 0, 0, 2);
-    placed.drMtr(5, 0, 0, 1);  // acts before the scaling
-    ExpectMaps(placed, TPoint2D(1, 1), TPoint2D(12, 2));
+    ExpectMaps(TMtr2D(0, 0, 0, 2).Move(5, 0), TPoint2D(1, 1), TPoint2D(7, 2));
+    ExpectMaps(TMtr2D(0, 0, 0, 2).drMtr(5, 0, 0, 1), TPoint2D(1, 1), TPoint2D(12, 2));  // acts before the scaling
 }
 
-TEST(TMtr2DTest, NearUnitFactorsChangeNothing)
+TEST(TMtr2DTest, NearUnitFactorsChangeNothingAndShiftsShear)
 {
     const TMtr2D base(3, 4, 30, 1.5);
     TMtr2D m = base;
     m.Scale(1.00000000001).ScaleX(1.00000000001).ScaleY(0.99999999999).Shift(1e-11).ShiftX(-1e-11).ShiftY(1e-11);
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(m.V[i], base.V[i]);
-    m.Scale(2);
-    EXPECT_DOUBLE_EQ(m.O.x, 6.0);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(m.V[i], base.V[i]);
     TMtr2D sh;
     sh.ShiftX(0.5);
     ExpectMaps(sh, TPoint2D(1, 2), TPoint2D(2, 2));
-    sh.Init().ShiftY(0.5);
-    ExpectMaps(sh, TPoint2D(2, 1), TPoint2D(2, 2));
     sh.Init().Shift(0.5);
     ExpectMaps(sh, TPoint2D(2, 2), TPoint2D(3, 3));
 }
@@ -54,39 +45,18 @@ TEST(TMtr2DTest, OperationsAboutAPointKeepIt)
     const TPoint2D pc(3, -2);
     ExpectMaps(TMtr2D(pc, 2.0, 0.5), pc, pc);
     ExpectMaps(TMtr2D(pc, 2.0, 0.5), TPoint2D(4, 0), TPoint2D(5, -1));
-    ExpectMaps(TMtr2D(pc, 1.234), pc, pc);
     ExpectMaps(TMtr2D(pc, TMathDef::C_PI_2), TPoint2D(4, -2), TPoint2D(3, -1));
-    TMtr2D r;
-    r.Rotate(pc, TVector2D(0, 5));  // a quarter turn, V normalised
-    ExpectMaps(r, TPoint2D(4, -2), TPoint2D(3, -1));
+    ExpectMaps(TMtr2D().Rotate(pc, TVector2D(0, 5)), TPoint2D(4, -2), TPoint2D(3, -1));  // V normalised
     TMtr2D s;
     s.Symmetry(TPoint2D(0, 1), TVector2D(2, 2));  // the line y = x + 1
     ExpectMaps(s, TPoint2D(1, 0), TPoint2D(-1, 2));
     ExpectMaps(s, TPoint2D(0, 1), TPoint2D(0, 1));
     EXPECT_TRUE(s.IsLeft());
-}
-
-TEST(TMtr2DTest, InverseAndScales)
-{
-    TMtr2D t;
-    t.Move(3, 4);
-    TMtr2D inv;
-    t.Div(inv);
-    EXPECT_TRUE(inv.Equ(TMtr2D(-3, -4, 0, 1), 1e-15));
-    EXPECT_DOUBLE_EQ(t.GetScaleX(), std::sqrt(10.0));
-    double s = 2.5;
-    t.TransformScalarX(s);
-    EXPECT_DOUBLE_EQ(s, 2.5);
     const TMtr2D a(1, 2, 30, 3);
     EXPECT_NEAR(a.Det(3), 9.0, 1e-12);  // scale squared
-    EXPECT_NEAR(a.Det(2), 9.0, 1e-12);
-    EXPECT_DOUBLE_EQ(a.Det(1), a.V[0]);
     EXPECT_DOUBLE_EQ(a.Det(0), 0.0);
-    EXPECT_DOUBLE_EQ(a.Delta(0, 1, 2), -a.M[1][0]);
-    TMtr2D tr = a;
-    tr.Adj();
-    EXPECT_EQ(tr.M[0][1], a.M[1][0]);
-    EXPECT_EQ(tr.M[2][0], a.M[0][2]);
+    EXPECT_TRUE(TMtr2D(5, 6, 10, 2).IsIsotropic());
+    EXPECT_FALSE(TMtr2D(5, 6, 10, 1).IsTranslationOnly());
 }
 
 TEST(TMtr2DTest, RandomPlacementTimesInverseIsIdentity)
@@ -108,41 +78,12 @@ TEST(TMtr2DTest, ProductOrderAndStream)
 {
     // A x B applies A first: rotate a quarter turn, then move by (10, 0).
     TMtr2D A, B, R;
-    A.Rotate(TMathDef::C_PI_2);
-    B.Move(10, 0);
-    TMtr2D::Multiply(A, B, R);
+    TMtr2D::Multiply(A.Rotate(TMathDef::C_PI_2), B.Move(10, 0), R);
     ExpectMaps(R, TPoint2D(1, 0), TPoint2D(10, 1));
-    TMtr2D pre = B;
-    pre.PreMultiply(A);
-    EXPECT_TRUE(pre.Equ(R, 0.0));
+    EXPECT_TRUE(TMtr2D(B).PreMultiply(A).Equ(R, 0.0));
 
     const TMtr2D m(0.1, -7, 33, 1.7);
-    const auto bytes = geomtest::DataBytes([&](TKmfData& s) { m.toStream(s); });
-    ASSERT_EQ(bytes.size(), 72u);
-    const auto d = geomtest::Doubles(bytes);
-    for (int i = 0; i < 9; ++i)
-        EXPECT_TRUE(geomtest::SameBits(d[i], m.V[i]));
-    TMtr2D back;
-    back.Move(1, 1);
-    geomtest::RoundTrip([&](TKmfData& s) { m.toStream(s); }, [&](TKmfData& s) { back.fromStream(s); });
-    for (int i = 0; i < 9; ++i)
-        EXPECT_TRUE(geomtest::SameBits(back.V[i], m.V[i]));
-}
-
-TEST(TMtr2DTest, NamedFieldsShareTheStorage)
-{
-    TMtr2D m(5, 6, 0, 1);
-    EXPECT_EQ(m.O.x, 5.0);
-    EXPECT_EQ(m.V[7], 6.0);
-    m.AY = TVector2D(0, 3);
-    EXPECT_EQ(m.M[1][1], 3.0);
-    EXPECT_EQ(m.kScale, 1.0);
-    EXPECT_EQ(sizeof(TMtr2D), 72u);
-    EXPECT_TRUE(TMtr2D().IsSingle());
-    EXPECT_TRUE(m.IsScale());
-    EXPECT_TRUE(TMtr2D(5, 6, 0, 1).IsTranslationOnly());
-    EXPECT_FALSE(TMtr2D(5, 6, 10, 1).IsTranslationOnly());
-    EXPECT_TRUE(TMtr2D(5, 6, 10, 2).IsIsotropic());
+    geomtest::ExpectStreamForm(m, std::vector<double>(m.V, m.V + 9));
 }
 
 } // namespace

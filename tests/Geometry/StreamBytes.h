@@ -1,8 +1,11 @@
 #pragma once
 // Test helpers for the geometry stream forms: the data bytes a writer produced (the 256-byte
-// stream header cut off), the doubles they hold, and a stream to read them back from.
+// stream header cut off), the doubles they hold, and a check of a value's whole stream form.
 
 #include "KmfData.h"
+#include "StreamTestUtil.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
@@ -15,9 +18,7 @@ inline std::vector<Byte> DataBytes(const std::function<void(TKmfData&)>& write)
 {
     TKmfData s;
     write(s);
-    std::vector<Byte> all;
-    s.to(all);
-    return std::vector<Byte>(all.begin() + TKmfData::SizeHeader, all.end());
+    return streamtest::DataOf(s);
 }
 
 // The doubles stored raw in the bytes, in order.
@@ -31,16 +32,38 @@ inline std::vector<double> Doubles(const std::vector<Byte>& bytes)
 // Writes with write, then reads back with read from a stream built from the blob.
 inline void RoundTrip(const std::function<void(TKmfData&)>& write, const std::function<void(TKmfData&)>& read)
 {
-    TKmfData out;
-    write(out);
-    std::vector<Byte> blob;
-    out.to(blob);
     TKmfData in;
-    in.from(blob);
+    streamtest::Load(in, DataBytes(write));
     read(in);
 }
 
 // Bit-exact equality of two doubles (also for NaN payloads and signed zeros).
 inline bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+template <class T> void Put(TKmfData& s, const T& v)
+{
+    if constexpr (requires { v.toStream(s); }) v.toStream(s);
+    else s << v;
+}
+
+template <class T> void Get(TKmfData& s, T& v)
+{
+    if constexpr (requires { v.fromStream(s); }) v.fromStream(s);
+    else s >> v;
+}
+
+// The value's stream form is exactly the expected doubles, bit for bit, and it reads back to a
+// value whose form is the same.
+template <class T> void ExpectStreamForm(const T& value, const std::vector<double>& expected)
+{
+    for (const bool reread : {false, true}) {
+        T back{};
+        if (reread) RoundTrip([&](TKmfData& s) { Put(s, value); }, [&](TKmfData& s) { Get(s, back); });
+        const auto d = Doubles(DataBytes([&](TKmfData& s) { Put(s, reread ? back : value); }));
+        ASSERT_EQ(d.size(), expected.size());
+        for (std::size_t i = 0; i < d.size(); ++i)
+            EXPECT_TRUE(SameBits(d[i], expected[i])) << (reread ? "read back, " : "") << "double " << i;
+    }
+}
 
 } // namespace geomtest
