@@ -14,18 +14,14 @@ TEST(TJournalTest, KeepsCallsInOrderWithTheirArguments) {
     journal.Add("B::G", {});
     journal.Add("A::F", {"2"});
 
-    const std::vector<std::string> lines = {"A::F(1, x y)", "B::G()", "A::F(2)"};
-    EXPECT_EQ(journal.Lines(), lines);
+    EXPECT_EQ(journal.Lines(), (std::vector<std::string>{"A::F(1, x y)", "B::G()", "A::F(2)"}));
     EXPECT_EQ(journal.Count("A::F"), 2u);
     EXPECT_EQ(journal.Count("A::"), 0u); // names match whole
     const auto calls = journal.Calls("A::F");
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].Arguments, (std::vector<std::string>{"1", "x y"}));
-    EXPECT_EQ(calls[1].Arguments, (std::vector<std::string>{"2"}));
-
     journal.Clear();
     EXPECT_TRUE(journal.Entries().empty());
-    EXPECT_TRUE(journal.Lines().empty());
 }
 
 TEST(TFaultsTest, AFaultFiresOnceForItsOperationOnly) {
@@ -34,16 +30,13 @@ TEST(TFaultsTest, AFaultFiresOnceForItsOperationOnly) {
     faults.Arm("B::G", tvhost::fkFail);
     faults.Arm("B::G", tvhost::fkThrow); // re-arming replaces
     EXPECT_EQ(faults.Take("C::H"), tvhost::fkNone);
-    EXPECT_TRUE(faults.IsArmed("A::F"));
     EXPECT_EQ(faults.Take("A::F"), tvhost::fkFail);
     EXPECT_EQ(faults.Take("A::F"), tvhost::fkNone);
-    EXPECT_FALSE(faults.IsArmed("A::F"));
     EXPECT_EQ(faults.Take("B::G"), tvhost::fkThrow);
-
     faults.Arm("A::F", tvhost::fkThrow);
     faults.Arm("A::F", tvhost::fkNone); // disarms
-    EXPECT_EQ(faults.Take("A::F"), tvhost::fkNone);
+    EXPECT_FALSE(faults.IsArmed("A::F"));
     faults.Arm("A::F", tvhost::fkFail);
     faults.Clear();
-    EXPECT_FALSE(faults.IsArmed("A::F"));
+    EXPECT_EQ(faults.Take("A::F"), tvhost::fkNone);
 }

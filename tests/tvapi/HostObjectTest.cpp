@@ -21,19 +21,11 @@ TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
     auto box = New<TBox>(1.0, 2.0);
     struct Case {
         const char* Iid;
-        bool DiskAnswers;
-        bool BoxAnswers;
+        bool DiskAnswers, BoxAnswers;
     };
-    const Case cases[] = {
-        {tvapi::IAPIObject::IID, true, true},
-        {IShape::IID, true, true},
-        {ICircle::IID, true, false},
-        {ILabel::IID, true, false},
-        {tvapi::IApplication::IID, false, false},
-        {tvapi::ITervanDictionary::IID, false, false},
-        {"not an id", false, false},
-        {nullptr, false, false},
-    };
+    const Case cases[] = {{tvapi::IAPIObject::IID, true, true}, {IShape::IID, true, true},
+                          {ICircle::IID, true, false},          {tvapi::IApplication::IID, false, false},
+                          {"not an id", false, false},          {nullptr, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Iid ? c.Iid : "null");
         const tvapi::IAPIObjectPtr fromDisk =
@@ -45,49 +37,24 @@ TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
         EXPECT_EQ(RefCountOf(disk), c.DiskAnswers ? 2 : 1);
         EXPECT_EQ(RefCountOf(box), c.BoxAnswers ? 2 : 1);
     }
-    EXPECT_EQ(RefCountOf(disk), 1);
-    EXPECT_EQ(RefCountOf(box), 1);
-}
-
-TEST_F(THostObjectTest, QueryGivesTheAddressOfTheAskedInterface) {
-    auto disk = New<TDisk>(1.0);
+    // The address given is that of the interface asked for.
     void* circle = disk->QueryInterface(ICircle::IID);
-    void* shape = disk->QueryInterface(IShape::IID);
     void* label = disk->QueryInterface(ILabel::IID);
     EXPECT_EQ(circle, static_cast<ICircle*>(disk.Get()));
-    EXPECT_EQ(shape, static_cast<IShape*>(disk.Get()));
     EXPECT_EQ(label, static_cast<ILabel*>(disk.Get()));
     EXPECT_NE(circle, label);
-    EXPECT_EQ(RefCountOf(disk), 4);
-    for (int i = 0; i < 3; ++i)
-        disk->Release();
-    EXPECT_EQ(RefCountOf(disk), 1);
+    EXPECT_EQ(RefCountOf(disk), 3);
+    disk->Release();
+    disk->Release();
 }
 
 TEST_F(THostObjectTest, IdsFollowCreationOrderAndNeverRepeat) {
     // The application (1) and its dictionary (2) come first.
     EXPECT_EQ(tvhost::HostObjectOf(Application().Get())->Id(), 1u);
     EXPECT_EQ(Host().Dictionary().Id(), 2u);
-    auto a = New<TDisk>(1.0);
-    auto b = New<TBox>(1.0, 1.0);
-    EXPECT_EQ(a->Id(), 3u);
-    EXPECT_EQ(b->Id(), 4u);
-    a.Reset();
-    EXPECT_EQ(New<TDisk>(1.0)->Id(), 5u);
+    EXPECT_EQ(New<TDisk>(1.0)->Id(), 3u);
+    EXPECT_EQ(New<TBox>(1.0, 1.0)->Id(), 4u);  // the released disk's id is not reused
     EXPECT_FALSE(THostObject::RestartIds());
-}
-
-TEST_F(THostObjectTest, LiveCountFollowsLastRelease) {
-    const long live = THostObject::LiveObjects();
-    auto a = New<TDisk>(1.0);
-    ILabelPtr label = a;
-    EXPECT_EQ(THostObject::LiveObjects(), live + 1);
-    a.Reset();
-    EXPECT_EQ(THostObject::LiveObjects(), live + 1);
-    EXPECT_EQ(label->AddRef(), 2);
-    EXPECT_EQ(label->Release(), 1);
-    label.Reset();
-    EXPECT_EQ(THostObject::LiveObjects(), live);
 }
 
 TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives) {
@@ -99,7 +66,6 @@ TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives) {
     }
     EXPECT_EQ(THostObject::LiveObjects(), 0);
     EXPECT_TRUE(THostObject::RestartIds());
-    EXPECT_EQ(New<TBox>(1.0, 1.0)->Id(), 1u);
 
     // An object kept past its host's end keeps the next host's ids from restarting.
     tvapi::IApplicationPtr kept;

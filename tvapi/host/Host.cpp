@@ -18,6 +18,7 @@ THostApplicationPtr StartSession() {
 THost::THost() : FApplication(StartSession()) {}
 
 THost::~THost() {
+    FApplication->EndSession();
     FApplication.Reset();
     tvhost::Faults().Clear();
 }

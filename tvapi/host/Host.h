@@ -15,8 +15,9 @@ public:
     // Clears the journal and the faults, restarts ids when no host object lives, then
     // creates the application (and with it the dictionary).
     THost();
-    // Releases the host's own reference to the application and disarms every fault;
-    // objects a library still holds live on until it releases them.
+    // Ends the session (closes the documents, drops transfer references), releases the
+    // host's own reference to the application and disarms every fault; objects a library
+    // still holds live on until it releases them.
     ~THost();
     THost(const THost&) = delete;
     THost& operator=(const THost&) = delete;

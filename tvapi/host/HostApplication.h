@@ -1,12 +1,19 @@
 #pragma once
 // The stand-in host's application object: keeps the message-suppression mode, answers
-// message boxes from a queue that tests fill, and hands out the host dictionary.
+// message boxes from a queue that tests fill, and hands out the host dictionary, its
+// services, the library register, the progress bar and the documents. Each service is one
+// object, made when first asked for (by the library or a test), so ids stay in call order.
 
 #include <cstddef>
 #include <deque>
 
+#include "HostAttributes.h"
 #include "HostDictionary.h"
+#include "HostDocuments.h"
+#include "HostLibraries.h"
 #include "HostObject.h"
+#include "HostServices.h"
+#include "HostTransfer.h"
 #include "tvapi/Application.h"
 
 namespace tvhost {
@@ -17,6 +24,7 @@ public:
     static constexpr int DefaultAnswer = tvapi::tvButtonYes;
 
     THostApplication();
+    ~THostApplication() override;
 
     // Journaled as "IApplication::<operation>". On a fkFail fault GetHideMessage gives
     // tvShowMessage, SetHideMessage changes nothing, ShowMessageBox gives 0 without taking
@@ -29,6 +37,18 @@ public:
                                               tvapi::tvMessageTypeEnum type,
                                               tvapi::tvMessageButtonSetEnum buttons, int flags) override;
     tvapi::ITervanDictionaryPtr GetDictionary() override;
+    // Journaled as "IApplication::<operation>"; each fails with an empty pointer (false
+    // for GetVersion, which then writes nothing).
+    tvapi::IApplicationServicesPtr GetApplicationServices() override;
+    tvapi::ISystemSettingsPtr GetSystemSettings() override;
+    tvapi::ITervanErrorPtr GetTervanError() override;
+    tvapi::ILibraryManagerPtr GetLibraryManager() override;
+    tvapi::IProgressBarPtr GetProgressBar() override;
+    bool GetVersion(int* major, int* minor, int* release, int* build) override;
+    tvapi::IDocumentsPtr GetDocuments() override;
+    tvapi::ITervanDocumentPtr GetActiveDocument() override;
+    // One manager for the session, working on the active document (HostAttributes.h).
+    tvapi::IAttrTypeMngPtr GetAttrTypeMng(const wchar_t* libraryName) override;
 
     // Test side, not journaled.
     // Queues the answer of one future box; boxes take answers in the order queued.
@@ -37,11 +57,38 @@ public:
     void ClearAnswers() noexcept { FAnswers.clear(); }
     tvapi::tvHideMessageEnum HideMessage() const noexcept { return FHideMessage; }
     THostDictionary& Dictionary() noexcept { return *FDictionary; }
+    THostApplicationServices& Services();
+    THostSystemSettings& Settings();
+    THostTervanError& Error();
+    THostLibraryManager& LibraryManager();
+    THostProceduresLibraries& Libraries() { return LibraryManager().Libraries(); }
+    THostProgressBar& Progress();
+    THostDocuments& Documents();
+    THostTransferService& Transfer();
+    // The version GetVersion gives; 17.0.0.1 at first.
+    void SetVersion(int major, int minor, int release, int build) noexcept;
+    // Closes the documents and forgets the transfer references, so that no object the
+    // session made keeps another alive through them (a reference to the application itself
+    // would keep it for ever). The host calls it when the session ends.
+    void EndSession() noexcept;
+
+    // The application made last and still alive; the host's exported functions reach the
+    // session through it.
+    static THostApplication* Current() noexcept;
 
 private:
     tvapi::tvHideMessageEnum FHideMessage = tvapi::tvShowMessage;
     std::deque<int> FAnswers;
     THostDictionaryPtr FDictionary;
+    THostApplicationServicesPtr FServices;
+    THostSystemSettingsPtr FSettings;
+    THostTervanErrorPtr FError;
+    THostLibraryManagerPtr FLibraryManager;
+    THostProgressBarPtr FProgress;
+    THostDocumentsPtr FDocuments;
+    THostTransferServicePtr FTransfer;
+    THostAttrTypeMngPtr FAttrTypeMng;
+    int FVersion[4] = {17, 0, 0, 1};
 };
 
 using THostApplicationPtr = tvapi::Ptr<THostApplication>;

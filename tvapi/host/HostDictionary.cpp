@@ -24,4 +24,15 @@ void THostDictionary::ClearTranslations() noexcept {
     FWords.clear();
 }
 
+std::wstring THostDictionary::GetResourceString(tvapi::ResourceModule module, int id) {
+    if (!Enter("ITervanDictionary::GetResourceString", {module ? "address" : "null", std::to_string(id)}))
+        return {};
+    const auto it = FResourceStrings.find(id);
+    return it != FResourceStrings.end() ? it->second : std::wstring();
+}
+
+void THostDictionary::SetResourceString(int id, std::wstring text) {
+    FResourceStrings.insert_or_assign(id, std::move(text));
+}
+
 } // namespace tvhost

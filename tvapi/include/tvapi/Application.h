@@ -2,8 +2,11 @@
 // The host application: the object a library is handed at load and the way to every
 // other host service. Holds the message-suppression mode and shows message boxes.
 
+#include "tvapi/ApplicationServices.h"
 #include "tvapi/Base.h"
 #include "tvapi/Dictionary.h"
+#include "tvapi/Documents.h"
+#include "tvapi/Libraries.h"
 
 namespace tvapi {
 
@@ -51,6 +54,21 @@ public:
 
     // The host's dictionary; empty when the host has none.
     virtual ITervanDictionaryPtr GetDictionary() = 0;
+
+    // Services, settings and state of the host; each is one object for the whole session.
+    virtual IApplicationServicesPtr GetApplicationServices() = 0;
+    virtual ISystemSettingsPtr GetSystemSettings() = 0;
+    virtual ITervanErrorPtr GetTervanError() = 0;
+    virtual ILibraryManagerPtr GetLibraryManager() = 0;
+    virtual IProgressBarPtr GetProgressBar() = 0;
+    // Fills the host version into the non-null arguments. False leaves them unchanged.
+    virtual bool GetVersion(int* major, int* minor, int* release, int* build) = 0;
+
+    // The open documents, and the one the user works in (empty when none is open).
+    virtual IDocumentsPtr GetDocuments() = 0;
+    virtual ITervanDocumentPtr GetActiveDocument() = 0;
+    // The attribute-type manager for the library `libraryName` (null reads as empty).
+    virtual IAttrTypeMngPtr GetAttrTypeMng(const wchar_t* libraryName) = 0;
 
 protected:
     ~IApplication() = default;

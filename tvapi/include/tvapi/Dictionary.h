@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tvapi/ApplicationServices.h"
 #include "tvapi/Base.h"
 
 namespace tvapi {
@@ -16,6 +17,9 @@ public:
     // The translation of `text`. What comes back for a text the dictionary does not know is
     // the host's choice (the stand-in gives the text itself). A null `text` reads as empty.
     virtual std::wstring Translate(const wchar_t* text) = 0;
+
+    // String resource `id` of the module `module`; empty when the dictionary has none.
+    virtual std::wstring GetResourceString(ResourceModule module, int id) = 0;
 
 protected:
     ~ITervanDictionary() = default;

@@ -1,0 +1,112 @@
+// Selection and highlighting of a stand-in document: order, identity across interfaces,
+// highlight kinds, the references held, and the journal of lists.
+#include "HostSelection.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "HostArgs.h"
+#include "HostDocuments.h"
+#include "HostFixture.h"
+
+using tvhost::RefCountOf;
+
+class THostSelectionTest : public HostFixture {
+protected:
+    void SetUp() override {
+        HostFixture::SetUp();
+        const tvapi::IDocumentsPtr documents = Application()->GetDocuments();
+        FDoc = documents->Add(tvapi::tvDocumentAssembly, true);
+        // Three top parts of three more documents stand for any three objects.
+        for (int i = 0; i < 3; ++i) {
+            const tvapi::ITervanDocument3DPtr doc = documents->Add(tvapi::tvDocumentPart, true);
+            FParts.emplace_back(doc->GetTopPart());
+        }
+        FDoc->Activate();
+    }
+    void TearDown() override {
+        FParts.clear();
+        FDoc.Reset();
+        HostFixture::TearDown();
+    }
+
+    tvapi::ITervanDocument3DPtr FDoc;
+    tvapi::TervanAPIObjectList FParts;
+};
+
+TEST_F(THostSelectionTest, SelectionKeepsOrderAndTellsObjectsApartByIdentity) {
+    const tvapi::ISelectionManagerPtr selection = FDoc->GetSelectionManager();
+    const tvapi::ITervanAPIObjectPtr a = FParts[0], b = FParts[1], c = FParts[2];
+    const long before = RefCountOf(b);
+    selection->Select({c, nullptr, a});
+    // b twice in one list, and a again through another interface: each is kept once.
+    selection->Select({b, tvapi::IPartPtr(a), b});
+    EXPECT_EQ(selection->GetCount(), 3);
+    const tvapi::TervanAPIObjectList expected = {c, a, b};
+    const tvapi::TervanAPIObjectList got = selection->GetSelectedObjects();
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_TRUE(got[i] == expected[i]) << i;
+    EXPECT_EQ(RefCountOf(b), before + 3); // the selection's, and the copies in `expected` and `got`
+
+    selection->UnSelect({a, tvapi::ITervanAPIObjectPtr(FDoc)}); // the document is not selected
+    EXPECT_EQ(selection->GetCount(), 2);
+    EXPECT_FALSE(tvhost::HostAs<tvhost::THostDocument3D>(FDoc)->Selection().IsSelected(a.Get()));
+    selection->UnSelectAll();
+    EXPECT_EQ(selection->GetCount(), 0);
+
+    const auto calls = Journal().Calls("ISelectionManager::Select");
+    ASSERT_EQ(calls.size(), 2u);
+    const std::string ids = "[#" + std::to_string(tvhost::HostObjectOf(c.Get())->Id()) + ", null, #" +
+                            std::to_string(tvhost::HostObjectOf(a.Get())->Id()) + "]";
+    EXPECT_EQ(calls[0].Arguments, std::vector<std::string>{ids});
+}
+
+TEST_F(THostSelectionTest, HighlightsAreKeptPerKind) {
+    const tvapi::IChooseManagerPtr choose = FDoc->GetChooseManager();
+    tvhost::THostChooseManager& host = tvhost::HostAs<tvhost::THostDocument3D>(FDoc)->Choose();
+    const tvapi::ITervanAPIObjectPtr a = FParts[0], b = FParts[1];
+    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMLevel1ColorBase);
+    choose->Choose({a, b, a});
+    choose->SetChooseType(tvapi::tvChMUser3);
+    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMUser3);
+    choose->Choose({a});
+    EXPECT_EQ(host.Chosen().size(), 3u); // a and b with the base colour, a with user colour 3
+    EXPECT_TRUE(host.IsChosen(a.Get(), tvapi::tvChMUser3));
+    EXPECT_FALSE(host.IsChosen(b.Get(), tvapi::tvChMUser3));
+    EXPECT_TRUE(host.IsChosen(b.Get(), tvapi::tvChMAllColors));
+
+    choose->UnChooseAll(); // only user colour 3 goes
+    EXPECT_EQ(host.Chosen().size(), 2u);
+    EXPECT_FALSE(host.IsChosen(a.Get(), tvapi::tvChMUser3));
+    choose->SetChooseType(tvapi::tvChMLevel1ColorBase);
+    choose->UnChoose({b});
+    EXPECT_EQ(host.Chosen().size(), 1u);
+    choose->Choose({b});
+    choose->SetChooseType(tvapi::tvChMAllColors);
+    choose->UnChoose({a});
+    EXPECT_FALSE(host.IsChosen(a.Get(), tvapi::tvChMAllColors));
+    choose->UnChooseAll();
+    EXPECT_TRUE(host.Chosen().empty());
+}
+
+TEST_F(THostSelectionTest, ManagerFaultsChangeNothing) {
+    const tvapi::ISelectionManagerPtr selection = FDoc->GetSelectionManager();
+    const tvapi::IChooseManagerPtr choose = FDoc->GetChooseManager();
+    selection->Select({FParts[0]});
+    InjectFault("ISelectionManager::UnSelectAll");
+    selection->UnSelectAll();
+    EXPECT_EQ(selection->GetCount(), 1);
+    InjectFault("ISelectionManager::Select", tvhost::fkThrow);
+    EXPECT_THROW(selection->Select({FParts[1]}), tvhost::TInjectedFault);
+    EXPECT_EQ(selection->GetCount(), 1);
+    InjectFault("ISelectionManager::GetSelectedObjects");
+    EXPECT_TRUE(selection->GetSelectedObjects().empty());
+    InjectFault("IChooseManager::SetChooseType");
+    choose->SetChooseType(tvapi::tvChMUser1);
+    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMLevel1ColorBase);
+    InjectFault("IChooseManager::GetChooseType");
+    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMUnknown);
+}

@@ -1,0 +1,103 @@
+// SVG pictures of stand-in drawings: line styles, arc directions, view placement, texts
+// with their codes shown as symbols, and dimensions with their values.
+
+#include "HostSvg.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "Drawing2DTestUtil.h"
+#include "HostFixture.h"
+#include "HostText.h"
+
+namespace {
+
+using drawing_test::TSheet;
+
+TEST(ShowMarkupTest, CodesBecomeTheirSymbols) {
+    EXPECT_EQ(tvhost::ShowMarkup(L"&01&02&03&04&05 & h14"), L"\u00B0\u2300\u00B1\u00D7&05 & h14");
+    EXPECT_EQ(tvhost::ShowMarkup(L"&0"), L"&0");
+}
+
+class SvgTest : public HostFixture {};
+
+bool Has(const std::string& svg, const std::string& part) {
+    return svg.find(part) != std::string::npos;
+}
+
+tvapi::IArcPtr QuarterArc(const TSheet& s, bool clockwise) {
+    tvapi::IArcPtr arc = s.Drawing->GetArcs()->Add();
+    arc->SetRadius(10);
+    arc->SetX1(10);
+    arc->SetY2(10);
+    arc->SetDirection(clockwise);
+    arc->SetStyle(tvapi::tvCSNormal);
+    return arc;
+}
+
+TEST_F(SvgTest, SmallDrawingShowsItsElements) {
+    const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "small.svg");
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    drawing_test::Segment(s, 0, 0, 10, 0, tvapi::tvCSAxial);
+    drawing_test::Segment(s, 0, 5, 10, 5, tvapi::tvCSUnvisible);
+    QuarterArc(s, false);
+    QuarterArc(s, true);
+    s.Drawing->GetDrawingTexts()->Add()->GetText()->SetStr(L"30&01 &03 2&04M6");
+    const tvapi::IDiametralDimensionPtr dim = s.Symbols->GetDiametralDimensions()->Add();
+    dim->SetXc(50);
+    dim->SetRadius(10);
+    tvapi::IDimensionTextPtr(dim)->SetAutoNominalValue(true);
+    tvapi::IDimensionTextPtr(dim)->SetDeviations(0.1, 0);
+
+    const tvapi::IViewPtr view = s.Doc->GetViewsAndLayersManager()->GetViews()->Add(tvapi::vt_Normal);
+    view->SetX(100);
+    view->SetY(50);
+    view->SetScale(2);
+    const tvapi::ILineSegmentPtr seg = tvapi::IDrawingContainerPtr(view)->GetLineSegments()->Add();
+    seg->SetX2(5);
+    seg->SetStyle(tvapi::tvCSThin);
+
+    ASSERT_TRUE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument2D>(s.Doc), file));
+    std::ostringstream text;
+    text << std::ifstream(tvhost::ToUtf8(file)).rdbuf();
+    const std::string svg = text.str();
+
+    EXPECT_TRUE(Has(svg, R"(<line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.25" )"
+                         R"(stroke-dasharray="6 1.5 1 1.5"/>)"));
+    EXPECT_FALSE(Has(svg, R"(y1="-5")"));
+    // Counter-clockwise a quarter, clockwise three quarters; Y turns down in SVG.
+    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
+    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 1 1 0,-10"));
+    EXPECT_TRUE(Has(svg, "30\u00B0 \u00B1 2\u00D7M6"));
+    EXPECT_TRUE(Has(svg, "<g class=\"dimension\">"));
+    EXPECT_TRUE(Has(svg, "\u230020 +0,1/0"));
+    EXPECT_TRUE(Has(svg, R"x(marker-start="url(#arrow)" marker-end="url(#arrow)")x"));
+    // The second view is placed at (100, 50) with scale 2.
+    EXPECT_TRUE(Has(svg, R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)"));
+    EXPECT_TRUE(Has(svg, "<g class=\"view\" id=\"view1\">"));
+
+    EXPECT_FALSE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
+                                          Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
+                                      file));
+}
+
+TEST_F(SvgTest, HatchFillsItsChainedBoundary) {
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IHatchPtr hatch = s.Drawing->GetHatches()->Add();
+    tvapi::IHatchParamPtr(hatch)->SetStep(3);
+    tvapi::IHatchParamPtr(hatch)->SetAngle(45);
+    // Three sides given out of order and one reversed still close into one outline.
+    tvapi::IBoundariesObjectPtr(hatch)->AddBoundaries(
+        {tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 0, 10, 0, 1)),
+         tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 10, 0, 0, 1)),
+         tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 10, 10, 0, 1))},
+        false);
+    const std::string svg = tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing());
+    EXPECT_TRUE(Has(svg, R"x(d="M 0,0 L 10,0 L 0,-10 L 0,0 Z" fill="url(#hatch1)")x"));
+    EXPECT_TRUE(Has(svg, R"(<pattern id="hatch1" patternUnits="userSpaceOnUse" width="3" height="3" )"
+                         R"x(patternTransform="rotate(-45)">)x"));
+}
+
+} // namespace

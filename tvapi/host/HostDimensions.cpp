@@ -1,0 +1,252 @@
+// Dimensions of the stand-in host.
+#include "HostDimensions.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "HostArgs.h"
+
+namespace tvhost {
+
+namespace {
+
+// Dimension texts show at most this many decimals.
+constexpr int TextDecimals = 3;
+// Half a unit of the last decimal shown: smaller magnitudes show as "0".
+constexpr double TextZero = 0.0005;
+constexpr double FullTurn = 360.0;
+constexpr double HalfTurn = 180.0;
+
+// Angle in [0, 360).
+double NormalDegrees(double angle) {
+    const double a = std::fmod(angle, FullTurn);
+    return a < 0.0 ? a + FullTurn : a;
+}
+
+} // namespace
+
+std::wstring DimensionNumberText(double value) {
+    if (!std::isfinite(value)) return L"?";
+    if (std::fabs(value) < TextZero) return L"0";
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, TextDecimals);
+    std::string text(buffer, result.ptr);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    std::wstring wide(text.begin(), text.end());
+    for (wchar_t& c : wide)
+        if (c == L'.') c = L',';
+    return wide;
+}
+
+std::wstring DeviationText(double value) {
+    const std::wstring digits = DimensionNumberText(std::fabs(value));
+    if (digits == L"0") return digits;
+    return (value > 0.0 ? L"+" : L"-") + digits;
+}
+
+template <class IMain> void THostDimensionOf<IMain>::RefreshNominalText() {
+    if (!this->Params().Flag("AutoNominal")) return;
+    this->Text("Nominal").SetStr(DimensionNumberText(Measure()));
+}
+
+template <class IMain> bool THostDimensionOf<IMain>::GetAutoNominalValue() {
+    if (!THostObject::Enter("IDimensionText::GetAutoNominalValue")) return false;
+    return this->Params().Flag("AutoNominal");
+}
+
+template <class IMain> void THostDimensionOf<IMain>::SetAutoNominalValue(bool value) {
+    if (!THostObject::Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
+    this->Params().Set("AutoNominal", value);
+    RefreshNominalText();
+}
+
+template <class IMain> double THostDimensionOf<IMain>::GetNominalValue() {
+    if (!THostObject::Enter("IDimensionText::GetNominalValue")) return 0.0;
+    return Measure();
+}
+
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetNominalText() {
+    if (!THostObject::Enter("IDimensionText::GetNominalText")) return {};
+    RefreshNominalText();
+    return MakeText(this->DrawingObject(), *this, "Nominal");
+}
+
+template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper, double lower) {
+    if (!THostObject::Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
+    this->Params().Set("UpperDeviation", upper);
+    this->Params().Set("LowerDeviation", lower);
+    this->Text("Upper").SetStr(DeviationText(upper));
+    this->Text("Lower").SetStr(DeviationText(lower));
+}
+
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetUpperDeviation() {
+    if (!THostObject::Enter("IDimensionText::GetUpperDeviation")) return {};
+    return MakeText(this->DrawingObject(), *this, "Upper");
+}
+
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetLowerDeviation() {
+    if (!THostObject::Enter("IDimensionText::GetLowerDeviation")) return {};
+    return MakeText(this->DrawingObject(), *this, "Lower");
+}
+
+template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetPrefix() {
+    if (!THostObject::Enter("IDimensionText::GetPrefix")) return {};
+    return MakeSingleLine(this->DrawingObject(), *this, "Prefix");
+}
+
+template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetSuffix() {
+    if (!THostObject::Enter("IDimensionText::GetSuffix")) return {};
+    return MakeSingleLine(this->DrawingObject(), *this, "Suffix");
+}
+
+template <class IMain> bool THostDimensionOf<IMain>::Update() {
+    if (!Base::Update()) return false;
+    RefreshNominalText();
+    return true;
+}
+
+template class THostDimensionOf<tvapi::ILineDimension>;
+template class THostDimensionOf<tvapi::IDiametralDimension>;
+template class THostDimensionOf<tvapi::IRadialDimension>;
+template class THostDimensionOf<tvapi::IAngleDimension>;
+
+double THostLineDimension::Measure() const noexcept {
+    const TParams& p = Params();
+    const double dx = p.Real("X2") - p.Real("X1");
+    const double dy = p.Real("Y2") - p.Real("Y1");
+    switch (p.Int("Orientation")) {
+    case tvapi::tvLinDHorizontal:
+        return std::fabs(dx);
+    case tvapi::tvLinDVertical:
+        return std::fabs(dy);
+    default:
+        break;
+    }
+    const double angle = p.Real("Angle");
+    return std::fabs(dx * std::cos(angle) + dy * std::sin(angle));
+}
+
+double THostLineDimension::LineX() const noexcept {
+    const TParams& p = Params();
+    return p.Real("X3", (p.Real("X1") + p.Real("X2")) / 2.0);
+}
+
+double THostLineDimension::LineY() const noexcept {
+    const TParams& p = Params();
+    return p.Real("Y3", (p.Real("Y1") + p.Real("Y2")) / 2.0);
+}
+
+double THostLineDimension::GetX3() {
+    if (!Enter("ILineDimension::GetX3")) return 0.0;
+    return LineX();
+}
+
+double THostLineDimension::GetY3() {
+    if (!Enter("ILineDimension::GetY3")) return 0.0;
+    return LineY();
+}
+
+double THostLineDimension::GetTextX() {
+    if (!Enter("ILineDimension::GetTextX")) return 0.0;
+    return Params().Real("TextX", LineX());
+}
+
+double THostLineDimension::GetTextY() {
+    if (!Enter("ILineDimension::GetTextY")) return 0.0;
+    return Params().Real("TextY", LineY());
+}
+
+double THostDiametralDimension::Measure() const noexcept {
+    return 2.0 * std::fabs(Params().Real("Radius"));
+}
+
+double THostRadialDimension::Measure() const noexcept {
+    return std::fabs(Params().Real("Radius"));
+}
+
+double THostAngleDimension::Measure() const noexcept {
+    const double a1 = Params().Real("Angle1");
+    const double a2 = Params().Real("Angle2");
+    const double direct = NormalDegrees(a2 - a1);
+    const double smaller = direct > HalfTurn ? FullTurn - direct : direct;
+    switch (Params().Int("AngleType")) {
+    case tvapi::tvADMaxAngle:
+        return FullTurn - smaller;
+    case tvapi::tvADDirectAngle:
+        return direct;
+    default:
+        return smaller;
+    }
+}
+
+namespace {
+
+class THostDiametralDimensions final
+    : public THostObjectOf<tvapi::IDiametralDimensions, tvapi::IRadialDimensions> {
+public:
+    THostDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
+        : FContainer(container), FKeep(std::move(keep)) {}
+
+    tvapi::IDiametralDimensionPtr Add() override {
+        if (!Enter("IDiametralDimensions::Add")) return {};
+        return AddObjectTo<THostDiametralDimension, tvapi::IDiametralDimension>(FContainer);
+    }
+    tvapi::IRadialDimensionPtr AddRadial() override {
+        if (!Enter("IRadialDimensions::AddRadial")) return {};
+        return AddObjectTo<THostRadialDimension, tvapi::IRadialDimension>(FContainer);
+    }
+
+private:
+    TContainerCore& FContainer;
+    tvapi::IAPIObjectPtr FKeep;
+};
+
+class THostAngleDimensions final : public THostObjectOf<tvapi::IAngleDimensions> {
+public:
+    THostAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
+        : FContainer(container), FKeep(std::move(keep)) {}
+
+    tvapi::IAngleDimensionPtr Add(tvapi::DrawingObjectTypeEnum type) override {
+        if (!Enter("IAngleDimensions::Add", {std::to_string(type)})) return {};
+        if (type != tvapi::tvDrADimension) return {};
+        return AddObjectTo<THostAngleDimension, tvapi::IAngleDimension>(FContainer);
+    }
+
+private:
+    TContainerCore& FContainer;
+    tvapi::IAPIObjectPtr FKeep;
+};
+
+} // namespace
+
+tvapi::ILineDimensionsPtr MakeLineDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+    return MakeCollection<tvapi::ILineDimensions, THostLineDimension, tvapi::ILineDimension>(
+        container, std::move(keep), "ILineDimensions::Add");
+}
+
+tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+    return tvapi::IDiametralDimensionsPtr(New<THostDiametralDimensions>(container, std::move(keep)));
+}
+
+tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+    return tvapi::IAngleDimensionsPtr(New<THostAngleDimensions>(container, std::move(keep)));
+}
+
+bool MeasureOf(tvapi::IAPIObject* object, double& value) {
+    if (auto* d = dynamic_cast<THostLineDimension*>(object))
+        value = d->Measure();
+    else if (auto* d = dynamic_cast<THostDiametralDimension*>(object))
+        value = d->Measure();
+    else if (auto* d = dynamic_cast<THostRadialDimension*>(object))
+        value = d->Measure();
+    else if (auto* d = dynamic_cast<THostAngleDimension*>(object))
+        value = d->Measure();
+    else
+        return false;
+    return true;
+}
+
+} // namespace tvhost

@@ -1,0 +1,229 @@
+#pragma once
+// Dimensions of the stand-in host: linear, diametral, radial and angular. Each measures its
+// own geometry as a host does: with the automatic-nominal flag set, the nominal value and
+// the nominal text ("Nominal", decimal comma) follow the points, centre and radius; the
+// deviation pair fills the texts "Upper" and "Lower" ("+0,02", "-0,02").
+
+#include <string>
+
+#include "HostDrawingObject.h"
+#include "tvapi/Dimensions.h"
+
+namespace tvhost {
+
+// A number as dimension texts show it: at most three decimals, trailing zeros dropped,
+// a decimal comma ("12,5", "20", "0,333"). Independent of the process locale.
+std::wstring DimensionNumberText(double value);
+// A deviation with its sign: "+0,02", "-0,1"; "0" for zero.
+std::wstring DeviationText(double value);
+
+// The text and parameter operations every dimension offers, over the measure of the
+// dimension's kind (Measure).
+template <class IMain>
+class THostDimensionOf : public THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams> {
+public:
+    // The value the geometry gives: millimetres, or degrees for an angle.
+    virtual double Measure() const noexcept = 0;
+    // Rewrites the nominal text from Measure while the automatic flag is set.
+    void RefreshNominalText();
+
+    // Journaled as "IDimensionText::<operation>".
+    bool GetAutoNominalValue() override;
+    void SetAutoNominalValue(bool value) override;
+    double GetNominalValue() override;
+    tvapi::ITextPtr GetNominalText() override;
+    std::wstring GetTolerance() override {
+        return this->GetText("IDimensionText::GetTolerance", "Tolerance");
+    }
+    void SetTolerance(const wchar_t* value) override {
+        this->SetText("IDimensionText::SetTolerance", "Tolerance", value);
+    }
+    bool GetToleranceOn() override { return this->GetBool("IDimensionText::GetToleranceOn", "ToleranceOn"); }
+    void SetToleranceOn(bool value) override {
+        this->SetBool("IDimensionText::SetToleranceOn", "ToleranceOn", value);
+    }
+    void SetDeviations(double upper, double lower) override;
+    tvapi::ITextPtr GetUpperDeviation() override;
+    tvapi::ITextPtr GetLowerDeviation() override;
+    tvapi::ITextLinePtr GetPrefix() override;
+    tvapi::ITextLinePtr GetSuffix() override;
+
+    // Journaled as "IDimensionParams::<operation>".
+    int GetArrowType1() override { return this->GetInt("IDimensionParams::GetArrowType1", "ArrowType1"); }
+    void SetArrowType1(int value) override {
+        this->SetInt("IDimensionParams::SetArrowType1", "ArrowType1", value);
+    }
+    int GetArrowType2() override { return this->GetInt("IDimensionParams::GetArrowType2", "ArrowType2"); }
+    void SetArrowType2(int value) override {
+        this->SetInt("IDimensionParams::SetArrowType2", "ArrowType2", value);
+    }
+    bool GetArrowOn1() override { return this->GetBool("IDimensionParams::GetArrowOn1", "ArrowOn1"); }
+    void SetArrowOn1(bool value) override {
+        this->SetBool("IDimensionParams::SetArrowOn1", "ArrowOn1", value);
+    }
+    bool GetArrowOn2() override { return this->GetBool("IDimensionParams::GetArrowOn2", "ArrowOn2"); }
+    void SetArrowOn2(bool value) override {
+        this->SetBool("IDimensionParams::SetArrowOn2", "ArrowOn2", value);
+    }
+    tvapi::tvDimensionTextPosEnum GetTextPos() override {
+        return static_cast<tvapi::tvDimensionTextPosEnum>(
+            this->GetInt("IDimensionParams::GetTextPos", "TextPos"));
+    }
+    void SetTextPos(tvapi::tvDimensionTextPosEnum value) override {
+        this->SetInt("IDimensionParams::SetTextPos", "TextPos", value);
+    }
+    tvapi::tvDimensionBaseEnum GetTextBase() override {
+        return static_cast<tvapi::tvDimensionBaseEnum>(
+            this->GetInt("IDimensionParams::GetTextBase", "TextBase"));
+    }
+    void SetTextBase(tvapi::tvDimensionBaseEnum value) override {
+        this->SetInt("IDimensionParams::SetTextBase", "TextBase", value);
+    }
+    int GetTextShift() override { return this->GetInt("IDimensionParams::GetTextShift", "TextShift"); }
+    void SetTextShift(int value) override {
+        this->SetInt("IDimensionParams::SetTextShift", "TextShift", value);
+    }
+    double GetShelfLength() override {
+        return this->GetReal("IDimensionParams::GetShelfLength", "ShelfLength");
+    }
+    void SetShelfLength(double value) override {
+        this->SetReal("IDimensionParams::SetShelfLength", "ShelfLength", value);
+    }
+    double GetShelfAngle() override { return this->GetReal("IDimensionParams::GetShelfAngle", "ShelfAngle"); }
+    void SetShelfAngle(double value) override {
+        this->SetReal("IDimensionParams::SetShelfAngle", "ShelfAngle", value);
+    }
+
+    // Journaled as "IDrawingObject::Update"; refreshes the nominal text.
+    bool Update() override;
+
+protected:
+    using Base = THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams>;
+    explicit THostDimensionOf(tvapi::DrawingObjectTypeEnum type) noexcept : Base(type) {}
+};
+
+// Measures |x2 - x1| (horizontal), |y2 - y1| (vertical), or the distance between the points
+// projected on the direction Angle (radians, parallel).
+class THostLineDimension final : public THostDimensionOf<tvapi::ILineDimension> {
+public:
+    THostLineDimension() noexcept : THostDimensionOf(tvapi::tvDrLDimension) {}
+    double Measure() const noexcept override;
+
+    // Journaled as "ILineDimension::<operation>". X3, Y3 read as the midpoint of the two
+    // points until set; TextX, TextY as X3, Y3 until set.
+    double GetX1() override { return GetReal("ILineDimension::GetX1", "X1"); }
+    void SetX1(double value) override { SetReal("ILineDimension::SetX1", "X1", value); }
+    double GetY1() override { return GetReal("ILineDimension::GetY1", "Y1"); }
+    void SetY1(double value) override { SetReal("ILineDimension::SetY1", "Y1", value); }
+    double GetX2() override { return GetReal("ILineDimension::GetX2", "X2"); }
+    void SetX2(double value) override { SetReal("ILineDimension::SetX2", "X2", value); }
+    double GetY2() override { return GetReal("ILineDimension::GetY2", "Y2"); }
+    void SetY2(double value) override { SetReal("ILineDimension::SetY2", "Y2", value); }
+    double GetX3() override;
+    void SetX3(double value) override { SetReal("ILineDimension::SetX3", "X3", value); }
+    double GetY3() override;
+    void SetY3(double value) override { SetReal("ILineDimension::SetY3", "Y3", value); }
+    tvapi::tvLineDimensionOrientationEnum GetOrientation() override {
+        return static_cast<tvapi::tvLineDimensionOrientationEnum>(
+            GetInt("ILineDimension::GetOrientation", "Orientation"));
+    }
+    void SetOrientation(tvapi::tvLineDimensionOrientationEnum value) override {
+        SetInt("ILineDimension::SetOrientation", "Orientation", value);
+    }
+    double GetAngle() override { return GetReal("ILineDimension::GetAngle", "Angle"); }
+    void SetAngle(double value) override { SetReal("ILineDimension::SetAngle", "Angle", value); }
+    double GetTextX() override;
+    void SetTextX(double value) override { SetReal("ILineDimension::SetTextX", "TextX", value); }
+    double GetTextY() override;
+    void SetTextY(double value) override { SetReal("ILineDimension::SetTextY", "TextY", value); }
+
+    // Test side: the dimension-line point as the host places it.
+    double LineX() const noexcept;
+    double LineY() const noexcept;
+};
+
+// Measures the diameter, twice the radius.
+class THostDiametralDimension final : public THostDimensionOf<tvapi::IDiametralDimension> {
+public:
+    THostDiametralDimension() noexcept : THostDimensionOf(tvapi::tvDrDDimension) {}
+    double Measure() const noexcept override;
+    // Journaled as "IDiametralDimension::<operation>".
+    double GetXc() override { return GetReal("IDiametralDimension::GetXc", "Xc"); }
+    void SetXc(double value) override { SetReal("IDiametralDimension::SetXc", "Xc", value); }
+    double GetYc() override { return GetReal("IDiametralDimension::GetYc", "Yc"); }
+    void SetYc(double value) override { SetReal("IDiametralDimension::SetYc", "Yc", value); }
+    double GetRadius() override { return GetReal("IDiametralDimension::GetRadius", "Radius"); }
+    void SetRadius(double value) override { SetReal("IDiametralDimension::SetRadius", "Radius", value); }
+    int GetDimensionType() override {
+        return GetInt("IDiametralDimension::GetDimensionType", "DimensionType");
+    }
+    void SetDimensionType(int value) override {
+        SetInt("IDiametralDimension::SetDimensionType", "DimensionType", value);
+    }
+    double GetAngle() override { return GetReal("IDiametralDimension::GetAngle", "Angle"); }
+    void SetAngle(double value) override { SetReal("IDiametralDimension::SetAngle", "Angle", value); }
+};
+
+// Measures the radius.
+class THostRadialDimension final : public THostDimensionOf<tvapi::IRadialDimension> {
+public:
+    THostRadialDimension() noexcept : THostDimensionOf(tvapi::tvDrRDimension) {}
+    double Measure() const noexcept override;
+    // Journaled as "IRadialDimension::<operation>".
+    double GetXc() override { return GetReal("IRadialDimension::GetXc", "Xc"); }
+    void SetXc(double value) override { SetReal("IRadialDimension::SetXc", "Xc", value); }
+    double GetYc() override { return GetReal("IRadialDimension::GetYc", "Yc"); }
+    void SetYc(double value) override { SetReal("IRadialDimension::SetYc", "Yc", value); }
+    double GetRadius() override { return GetReal("IRadialDimension::GetRadius", "Radius"); }
+    void SetRadius(double value) override { SetReal("IRadialDimension::SetRadius", "Radius", value); }
+    int GetDimensionType() override { return GetInt("IRadialDimension::GetDimensionType", "DimensionType"); }
+    void SetDimensionType(int value) override {
+        SetInt("IRadialDimension::SetDimensionType", "DimensionType", value);
+    }
+    double GetAngle() override { return GetReal("IRadialDimension::GetAngle", "Angle"); }
+    void SetAngle(double value) override { SetReal("IRadialDimension::SetAngle", "Angle", value); }
+};
+
+// Measures the angle between the rays Angle1 and Angle2 (degrees) that AngleType selects:
+// the smaller one by default.
+class THostAngleDimension final : public THostDimensionOf<tvapi::IAngleDimension> {
+public:
+    THostAngleDimension() noexcept : THostDimensionOf(tvapi::tvDrADimension) {}
+    double Measure() const noexcept override;
+    // Journaled as "IAngleDimension::<operation>".
+    double GetXc() override { return GetReal("IAngleDimension::GetXc", "Xc"); }
+    void SetXc(double value) override { SetReal("IAngleDimension::SetXc", "Xc", value); }
+    double GetYc() override { return GetReal("IAngleDimension::GetYc", "Yc"); }
+    void SetYc(double value) override { SetReal("IAngleDimension::SetYc", "Yc", value); }
+    double GetDistance() override { return GetReal("IAngleDimension::GetDistance", "Distance"); }
+    void SetDistance(double value) override { SetReal("IAngleDimension::SetDistance", "Distance", value); }
+    double GetAngle1() override { return GetReal("IAngleDimension::GetAngle1", "Angle1"); }
+    void SetAngle1(double value) override { SetReal("IAngleDimension::SetAngle1", "Angle1", value); }
+    double GetAngle2() override { return GetReal("IAngleDimension::GetAngle2", "Angle2"); }
+    void SetAngle2(double value) override { SetReal("IAngleDimension::SetAngle2", "Angle2", value); }
+    double GetX1() override { return GetReal("IAngleDimension::GetX1", "X1"); }
+    void SetX1(double value) override { SetReal("IAngleDimension::SetX1", "X1", value); }
+    double GetY1() override { return GetReal("IAngleDimension::GetY1", "Y1"); }
+    void SetY1(double value) override { SetReal("IAngleDimension::SetY1", "Y1", value); }
+    double GetX2() override { return GetReal("IAngleDimension::GetX2", "X2"); }
+    void SetX2(double value) override { SetReal("IAngleDimension::SetX2", "X2", value); }
+    double GetY2() override { return GetReal("IAngleDimension::GetY2", "Y2"); }
+    void SetY2(double value) override { SetReal("IAngleDimension::SetY2", "Y2", value); }
+    tvapi::tvAngleDimTypeEnum GetAngleType() override {
+        return static_cast<tvapi::tvAngleDimTypeEnum>(GetInt("IAngleDimension::GetAngleType", "AngleType"));
+    }
+    void SetAngleType(tvapi::tvAngleDimTypeEnum value) override {
+        SetInt("IAngleDimension::SetAngleType", "AngleType", value);
+    }
+};
+
+// The dimension collections over a container; the diametral one also offers
+// IRadialDimensions.
+tvapi::ILineDimensionsPtr MakeLineDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
+tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
+tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
+
+// The measured nominal of any host dimension; false for an object that is no dimension.
+bool MeasureOf(tvapi::IAPIObject* object, double& value);
+
+} // namespace tvhost

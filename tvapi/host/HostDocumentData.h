@@ -1,0 +1,28 @@
+#pragma once
+// What every stand-in document keeps besides its kind and name: its attribute types and
+// attributes, and its user-data storages. Saved and opened with the document.
+
+#include <string_view>
+
+#include "HostAttributes.h"
+#include "HostUserData.h"
+
+namespace tvhost {
+
+class TDocumentCore;
+
+struct TDocumentData {
+    TAttributeTable Attributes;
+    TUserData UserData;
+
+    // Drops every object list (attributes, user data): they may hold the document itself.
+    void DropObjects() noexcept {
+        Attributes.DropObjects();
+        UserData.DropObjects();
+    }
+};
+
+// Writes `document` to `fileName` (HostDocumentFile.h); false when it cannot be written.
+bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName);
+
+} // namespace tvhost

@@ -1,0 +1,31 @@
+#pragma once
+// Document files of the stand-in host: a JSON object tree holding the document's kind, its
+// drawing (views with their layers and objects, macro objects with theirs, groups), its
+// attribute types and attributes, and its user data. Objects are numbered in the order of
+// the tree (each view, then its objects, macro contents after their macro, then groups);
+// attributes and user data refer to objects by that number, -1 to the document itself.
+// Temporary groups and objects of other documents are not written.
+
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace tvhost {
+
+class TDocumentCore;
+
+// The document as its file's JSON.
+nlohmann::json DocumentJson(TDocumentCore& document);
+// Fills a new, empty document of the file's kind from the file's JSON; throws
+// nlohmann::json::exception or std::invalid_argument for content it cannot take.
+void LoadDocumentJson(TDocumentCore& document, const nlohmann::json& root);
+// The JSON of the file `fileName`; a discarded value when it cannot be read or is no
+// document file of the stand-in.
+nlohmann::json ReadDocumentFile(std::wstring_view fileName);
+
+// Format name and version written into every file.
+inline constexpr const char* DocumentFileFormat = "tvhost document";
+inline constexpr int DocumentFileVersion = 1;
+
+} // namespace tvhost

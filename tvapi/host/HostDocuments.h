@@ -1,0 +1,235 @@
+#pragma once
+// Documents of the stand-in host and the collection the application keeps: documents in
+// the order they were opened, one of them active. A drawing or fragment is a 2D document,
+// a part or (technology) assembly a 3D document with a top part; specifications and text
+// documents offer the general interface only. A closed document leaves the collection and
+// lives on, closed, while a library holds it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HostArgs.h"
+#include "HostDocumentData.h"
+#include "HostDrawing2D.h"
+#include "HostObject.h"
+#include "HostPart.h"
+#include "HostSelection.h"
+#include "HostText.h"
+#include "tvapi/Documents.h"
+
+namespace tvhost {
+
+class THostDocuments;
+
+
+// What every stand-in document keeps, and its test side.
+class TDocumentCore {
+public:
+    TDocumentCore(const TDocumentCore&) = delete;
+    TDocumentCore& operator=(const TDocumentCore&) = delete;
+
+    tvapi::DocumentTypeEnum Type() const noexcept { return FType; }
+    const std::wstring& FileName() const noexcept { return FFileName; }
+    void SetFileName(std::wstring fileName) { FFileName = std::move(fileName); }
+    bool IsVisible() const noexcept { return FVisible; }
+    bool IsOpen() const noexcept { return FOwner != nullptr; }
+    // How the document was closed; kdDoNotSaveChanges while open.
+    tvapi::DocumentCloseOptions ClosedWith() const noexcept { return FClosedWith; }
+    // Attributes and user data (HostDocumentData.h).
+    TDocumentData& Data() noexcept { return FData; }
+    // The drawing of a 2D document; null for other kinds.
+    virtual TDrawing2D* Drawing2D() noexcept { return nullptr; }
+    // Writes the document to `fileName` and names it so; false for a closed document or a
+    // file that cannot be written. Journaled by the callers.
+    bool SaveTo(std::wstring_view fileName);
+
+protected:
+    TDocumentCore(tvapi::DocumentTypeEnum type, bool visible) noexcept : FType(type), FVisible(visible) {}
+    virtual ~TDocumentCore() = default;
+
+    bool ActivateInOwner();
+    bool CloseInOwner(tvapi::DocumentCloseOptions options);
+    // Drops what the document holds of other objects when it closes (a selection may hold
+    // the document itself, which would keep it alive for ever).
+    virtual void ReleaseContents() noexcept {}
+
+private:
+    friend class THostDocuments;
+
+    tvapi::DocumentTypeEnum FType;
+    std::wstring FFileName;
+    bool FVisible;
+    tvapi::DocumentCloseOptions FClosedWith = tvapi::kdDoNotSaveChanges;
+    THostDocuments* FOwner = nullptr;
+    TDocumentData FData;
+};
+
+// The general document operations, for a document offering interface I (ITervanDocument
+// or one derived from it). Journaled as "ITervanDocument::<operation>".
+template <class I> class THostDocumentOf : public THostObjectOf<I>, public TDocumentCore {
+public:
+    tvapi::DocumentTypeEnum GetDocumentType() override {
+        if (!THostObject::Enter("ITervanDocument::GetDocumentType")) return tvapi::tvDocumentUnknown;
+        return Type();
+    }
+    std::wstring GetFileName() override {
+        if (!THostObject::Enter("ITervanDocument::GetFileName")) return {};
+        return FileName();
+    }
+    bool Activate() override {
+        if (!THostObject::Enter("ITervanDocument::Activate")) return false;
+        return ActivateInOwner();
+    }
+    bool Close(tvapi::DocumentCloseOptions options) override {
+        if (!THostObject::Enter("ITervanDocument::Close", {std::to_string(options)})) return false;
+        return CloseInOwner(options);
+    }
+    // Documents saved and opened as files: HostDocumentFile.h.
+    bool Save() override {
+        if (!THostObject::Enter("ITervanDocument::Save")) return false;
+        return !FileName().empty() && SaveTo(FileName());
+    }
+    bool SaveAs(const wchar_t* fileName) override {
+        const std::wstring name = fileName ? fileName : L"";
+        if (!THostObject::Enter("ITervanDocument::SaveAs", {ToUtf8(name)})) return false;
+        return !name.empty() && SaveTo(name);
+    }
+    tvapi::IUserDataStoragesMngPtr GetUserDataStoragesMng() override {
+        if (!THostObject::Enter("ITervanDocument::GetUserDataStoragesMng")) return {};
+        return tvapi::IUserDataStoragesMngPtr(
+            New<THostUserDataStoragesMng>(Data().UserData, tvapi::IAPIObjectPtr(static_cast<I*>(this))));
+    }
+    tvapi::AttributeList GetAttributes(int owner, int row, int column, int library, std::uint64_t typeKey,
+                                       const tvapi::TervanAPIObjectList& objects) override {
+        if (!THostObject::Enter("ITervanDocument::GetAttributes",
+                                {std::to_string(owner), std::to_string(row), std::to_string(column),
+                                 std::to_string(library), std::to_string(typeKey), ListArg(objects)}))
+            return {};
+        return Data().Attributes.Find(typeKey, objects);
+    }
+    tvapi::IAttributePtr AddAttribute(std::uint64_t typeKey, const wchar_t* libraryName,
+                                      const tvapi::TervanAPIObjectList& objects) override {
+        const std::wstring library = libraryName ? libraryName : L"";
+        if (!THostObject::Enter("ITervanDocument::AddAttribute",
+                                {std::to_string(typeKey), ToUtf8(library), ListArg(objects)}))
+            return {};
+        return tvapi::IAttributePtr(Data().Attributes.Add(typeKey, library, objects));
+    }
+
+protected:
+    THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
+};
+
+// A specification or text document.
+class THostDocument final : public THostDocumentOf<tvapi::ITervanDocument> {
+public:
+    THostDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
+};
+
+class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D> {
+public:
+    THostDocument2D(tvapi::DocumentTypeEnum type, bool visible);
+
+    // Journaled as "ITervanDocument2D::<operation>".
+    tvapi::ISelectionManagerPtr GetSelectionManager() override;
+    tvapi::IChooseManagerPtr GetChooseManager() override;
+    bool Refresh() override;
+    // Views, groups and placements of the drawing (HostDrawing2D.h).
+    tvapi::IViewsAndLayersManagerPtr GetViewsAndLayersManager() override;
+    tvapi::IDrawingGroupsPtr GetDrawingGroups() override;
+    tvapi::IDrawingGroupPtr GetOpenGroup() override;
+    bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
+    bool PopLocalPlacement() override;
+
+    // Test side, not journaled.
+    THostSelectionManager& Selection() noexcept { return *FSelection; }
+    THostChooseManager& Choose() noexcept { return *FChoose; }
+    int Refreshes() const noexcept { return FRefreshes; }
+    TDrawing2D& Drawing() noexcept { return FDrawing; }
+    TDrawing2D* Drawing2D() noexcept override { return &FDrawing; }
+
+private:
+    void ReleaseContents() noexcept override;
+
+    THostSelectionManagerPtr FSelection;
+    THostChooseManagerPtr FChoose;
+    int FRefreshes = 0;
+    TDrawing2D FDrawing;
+};
+
+class THostDocument3D final : public THostDocumentOf<tvapi::ITervanDocument3D> {
+public:
+    THostDocument3D(tvapi::DocumentTypeEnum type, bool visible);
+
+    // Journaled as "ITervanDocument3D::<operation>".
+    tvapi::IPartPtr GetTopPart() override;
+    tvapi::ISelectionManagerPtr GetSelectionManager() override;
+    tvapi::IChooseManagerPtr GetChooseManager() override;
+    bool IsInPlaceEditing() override;
+    tvapi::ITervanAPIObjectPtr GetEditingObject() override;
+
+    // Test side, not journaled.
+    THostPart& TopPart() noexcept { return *FTopPart; }
+    THostSelectionManager& Selection() noexcept { return *FSelection; }
+    THostChooseManager& Choose() noexcept { return *FChoose; }
+    // Starts in-place editing of `object`; an empty pointer ends it.
+    void SetEditingObject(tvapi::ITervanAPIObjectPtr object) { FEditing = std::move(object); }
+
+private:
+    void ReleaseContents() noexcept override;
+
+    THostPartPtr FTopPart;
+    THostSelectionManagerPtr FSelection;
+    THostChooseManagerPtr FChoose;
+    tvapi::ITervanAPIObjectPtr FEditing;
+};
+
+class THostDocuments final : public THostObjectOf<tvapi::IDocuments> {
+public:
+    THostDocuments() = default;
+    // Closes every document still open: documents a library holds outlive the collection.
+    ~THostDocuments() override;
+
+    // Journaled as "IDocuments::<operation>".
+    int GetCount() override;
+    tvapi::ITervanDocumentPtr GetItem(int index) override;
+    // A file already open gives its document (activated); any other is read as a document
+    // file (HostDocumentFile.h) and opened as a new, active document. Empty when the file
+    // cannot be read.
+    tvapi::ITervanDocumentPtr Open(const wchar_t* fileName, bool visible, bool readOnly) override;
+    tvapi::ITervanDocumentPtr Add(tvapi::DocumentTypeEnum type, bool visible) override;
+
+    // Test side, not journaled.
+    // Opens a new document of `type` named `fileName` and makes it active; empty for a
+    // value that is no document type.
+    tvapi::ITervanDocumentPtr AddDocument(tvapi::DocumentTypeEnum type, std::wstring fileName = {},
+                                          bool visible = true);
+    // Reads the document file `fileName` and opens it as a new, active document; empty when
+    // it cannot be read. A file already open is not looked for.
+    tvapi::ITervanDocumentPtr OpenFile(const std::wstring& fileName, bool visible = true);
+    std::size_t Count() const noexcept { return FItems.size(); }
+    tvapi::ITervanDocumentPtr Item(std::size_t index) const;
+    tvapi::ITervanDocumentPtr Active() const;
+    void CloseAll() noexcept;
+
+private:
+    friend class TDocumentCore;
+
+    struct TEntry {
+        tvapi::ITervanDocumentPtr Document;
+        TDocumentCore* Core;
+    };
+
+    TEntry* Find(const TDocumentCore* core) noexcept;
+    bool Activate(TDocumentCore* core) noexcept;
+    bool Close(TDocumentCore* core, tvapi::DocumentCloseOptions options) noexcept;
+
+    std::vector<TEntry> FItems;
+    TDocumentCore* FActive = nullptr;
+};
+
+using THostDocumentsPtr = tvapi::Ptr<THostDocuments>;
+
+} // namespace tvhost

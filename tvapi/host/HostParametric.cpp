@@ -1,0 +1,69 @@
+// Parametric constraints of the stand-in host.
+#include "HostParametric.h"
+
+#include <string>
+
+#include "HostArgs.h"
+
+namespace tvhost {
+
+namespace {
+
+bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum type) {
+    switch (type) {
+    case tvapi::tvCMergePoints:
+    case tvapi::tvCTangentTwoCurves:
+    case tvapi::tvCParallel:
+    case tvapi::tvCPerpendicular:
+    case tvapi::tvCEqualLength:
+    case tvapi::tvCEqualRadius:
+    case tvapi::tvCConcentricity:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+tvapi::IParametricConstraintPtr THostConstrainedObject::NewConstraint() {
+    if (!Enter("IDrawingObject1::NewConstraint")) return {};
+    return New<THostParametricConstraint>(THostConstrainedObjectPtr(this));
+}
+
+void THostParametricConstraint::SetConstraintType(tvapi::tvConstraintTypeEnum type) {
+    if (!Enter("IParametricConstraint::SetConstraintType", {std::to_string(type)})) return;
+    FRecord.Type = type;
+    FNeedsPartner = IsBetweenTwoObjects(type);
+}
+
+void THostParametricConstraint::SetIndex(int index) {
+    if (!Enter("IParametricConstraint::SetIndex", {std::to_string(index)})) return;
+    FRecord.Index = index;
+}
+
+void THostParametricConstraint::SetPartner(const tvapi::TervanAPIObjectList& partners) {
+    if (!Enter("IParametricConstraint::SetPartner", {ListArg(partners)})) return;
+    FRecord.PartnerId = 0;
+    for (const auto& partner : partners) {
+        if (const THostObject* object = HostObjectOf(partner.Get())) {
+            FRecord.PartnerId = object->Id();
+            break;
+        }
+    }
+}
+
+void THostParametricConstraint::SetPartnerIndex(int index) {
+    if (!Enter("IParametricConstraint::SetPartnerIndex", {std::to_string(index)})) return;
+    FRecord.PartnerIndex = index;
+}
+
+bool THostParametricConstraint::Create() {
+    if (!Enter("IParametricConstraint::Create")) return false;
+    if (FCreated || (FNeedsPartner && FRecord.PartnerId == 0)) return false;
+    FOwner->AddConstraint(FRecord);
+    FCreated = true;
+    return true;
+}
+
+} // namespace tvhost

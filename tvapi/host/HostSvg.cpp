@@ -1,0 +1,472 @@
+// SVG pictures of stand-in 2D documents.
+#include "HostSvg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <numbers>
+#include <sstream>
+#include <vector>
+
+#include "HostDocuments.h"
+#include "HostText.h"
+
+namespace tvhost {
+
+namespace {
+
+constexpr double Degree = std::numbers::pi / 180.0;
+constexpr double DefaultTextHeight = 3.5;
+constexpr double PointRadius = 0.5;
+constexpr double Margin = 5.0;
+// Ends of boundary curves closer than this join when a hatch outline is chained.
+constexpr double JoinTolerance = 1e-6;
+
+struct TXY {
+    double x = 0.0, y = 0.0;
+};
+
+TXY operator+(TXY a, TXY b) {
+    return {a.x + b.x, a.y + b.y};
+}
+TXY operator-(TXY a, TXY b) {
+    return {a.x - b.x, a.y - b.y};
+}
+TXY operator*(TXY a, double k) {
+    return {a.x * k, a.y * k};
+}
+double Dot(TXY a, TXY b) {
+    return a.x * b.x + a.y * b.y;
+}
+TXY Dir(double radians) {
+    return {std::cos(radians), std::sin(radians)};
+}
+
+std::string Num(double v) {
+    if (std::fabs(v) < 0.0005) return "0";
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
+    std::string text(buffer, r.ptr);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+std::string Escape(std::wstring_view text) {
+    std::string out;
+    for (char c : ToUtf8(text)) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Stroke attributes of a curve style; empty for a style that is not drawn.
+std::string StrokeOf(std::int64_t style) {
+    switch (style) {
+    case tvapi::tvCSNormal:
+        return R"(stroke="black" stroke-width="0.5")";
+    case tvapi::tvCSThin:
+        return R"(stroke="black" stroke-width="0.25")";
+    case tvapi::tvCSAxial:
+        return R"(stroke="black" stroke-width="0.25" stroke-dasharray="6 1.5 1 1.5")";
+    case tvapi::tvCSDashed:
+        return R"(stroke="black" stroke-width="0.25" stroke-dasharray="3 1.5")";
+    case tvapi::tvCSBrokenLine:
+        return R"(stroke="black" stroke-width="0.25" stroke-dasharray="8 2 1 2")";
+    default:
+        return {};
+    }
+}
+
+// Writes the objects of one view, in sheet coordinates with Y turned down for SVG.
+class TSvgWriter {
+public:
+    std::ostringstream Body;
+    std::ostringstream Defs;
+
+    void SetView(const THostView& view) {
+        const TParams& p = view.Params();
+        FOrigin = {p.Real("X"), p.Real("Y")};
+        FScale = p.Real("Scale", 1.0);
+        FAngle = p.Real("Angle") * Degree;
+    }
+    void Objects(const TContainerCore& container) {
+        for (const tvapi::IDrawingObjectPtr& child : container.Children())
+            if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) Object(*core);
+    }
+    // The view box around everything written.
+    std::string ViewBox() const {
+        if (FMin.x > FMax.x) return "0 0 10 10";
+        return Num(FMin.x - Margin) + " " + Num(-FMax.y - Margin) + " " + Num(FMax.x - FMin.x + 2 * Margin) +
+               " " + Num(FMax.y - FMin.y + 2 * Margin);
+    }
+
+private:
+    TXY FOrigin;
+    double FScale = 1.0;
+    double FAngle = 0.0;
+    TXY FMin{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    int FPatterns = 0;
+
+    // A view point on the sheet, noted for the view box.
+    TXY Sheet(TXY p) {
+        const TXY r{p.x * std::cos(FAngle) - p.y * std::sin(FAngle),
+                    p.x * std::sin(FAngle) + p.y * std::cos(FAngle)};
+        const TXY s = FOrigin + r * FScale;
+        FMin = {std::min(FMin.x, s.x), std::min(FMin.y, s.y)};
+        FMax = {std::max(FMax.x, s.x), std::max(FMax.y, s.y)};
+        return s;
+    }
+    std::string XY(TXY p) {
+        const TXY s = Sheet(p);
+        return Num(s.x) + "," + Num(-s.y);
+    }
+    std::string Line(TXY a, TXY b, const std::string& stroke) {
+        const TXY s = Sheet(a), e = Sheet(b);
+        return "<line x1=\"" + Num(s.x) + "\" y1=\"" + Num(-s.y) + "\" x2=\"" + Num(e.x) + "\" y2=\"" +
+               Num(-e.y) + "\" " + stroke + "/>\n";
+    }
+    // Path of an arc from a to b around c; clockwise as the host's direction flag says.
+    std::string ArcPath(TXY c, double r, TXY a, TXY b, bool clockwise) {
+        double ccw = std::atan2(b.y - c.y, b.x - c.x) - std::atan2(a.y - c.y, a.x - c.x);
+        if (ccw < 0) ccw += 2 * std::numbers::pi;
+        const double swept = clockwise ? 2 * std::numbers::pi - ccw : ccw;
+        const double rs = std::fabs(r) * FScale;
+        return "A " + Num(rs) + " " + Num(rs) + " 0 " + (swept > std::numbers::pi ? "1 " : "0 ") +
+               (clockwise ? "1 " : "0 ") + XY(b);
+    }
+    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines) {
+        const TXY s = Sheet(at);
+        const double h = (height > 0 ? height : DefaultTextHeight) * FScale;
+        Body << "<text x=\"" << Num(s.x) << "\" y=\"" << Num(-s.y) << "\" font-size=\"" << Num(h)
+             << "\" font-family=\"DejaVu Sans\"";
+        const double turn = angleDeg + FAngle / Degree;
+        if (std::fabs(turn) > 0) Body << " transform=\"rotate(" << Num(-turn) << " " << XY(at) << ")\"";
+        Body << ">";
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            Body << "<tspan x=\"" << Num(s.x) << "\" dy=\"" << (i == 0 ? "0" : Num(h * 1.4)) << "\">"
+                 << Escape(ShowMarkup(lines[i])) << "</tspan>";
+        Body << "</text>\n";
+    }
+    void TextData(TXY at, double height, double angleDeg, const TTextData& text) {
+        std::vector<std::wstring> lines;
+        double h = height;
+        for (const TTextLineData& line : text.Lines) {
+            lines.push_back(line.Str());
+            for (const TTextItemData& item : line.Items)
+                if (item.Height > 0) h = item.Height;
+        }
+        if (!lines.empty()) Text(at, h, angleDeg, lines);
+    }
+
+    void Object(TDrawingCore& core);
+    void Curve(TDrawingCore& core);
+    void Fill(TDrawingCore& core, const std::string& paint);
+    std::string Outline(const tvapi::DrawingObjectList& boundaries);
+    void CutLine(TDrawingCore& core);
+    void Leader(TDrawingCore& core);
+    void Dimension(TDrawingCore& core);
+    std::wstring DimensionText(TDrawingCore& core);
+};
+
+void TSvgWriter::Curve(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(p.Int("Style"));
+    if (stroke.empty()) return;
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    switch (core.Type()) {
+    case tvapi::tvDrLineSeg:
+        Body << Line({p.Real("X1"), p.Real("Y1")}, {p.Real("X2"), p.Real("Y2")}, stroke);
+        break;
+    case tvapi::tvDrCircle: {
+        const TXY s = Sheet(c);
+        Sheet(c + TXY{p.Real("Radius"), p.Real("Radius")});
+        Sheet(c - TXY{p.Real("Radius"), p.Real("Radius")});
+        Body << "<circle cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" r=\""
+             << Num(std::fabs(p.Real("Radius")) * FScale) << "\" fill=\"none\" " << stroke << "/>\n";
+        break;
+    }
+    case tvapi::tvDrArc: {
+        const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
+        Body << "<path d=\"M " << XY(a) << " " << ArcPath(c, p.Real("Radius"), a, b, p.Flag("Direction"))
+             << "\" fill=\"none\" " << stroke << "/>\n";
+        break;
+    }
+    default: {
+        const TXY s = Sheet(c);
+        Sheet(c + TXY{p.Real("A"), p.Real("A")});
+        Sheet(c - TXY{p.Real("A"), p.Real("A")});
+        Body << "<ellipse cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" rx=\""
+             << Num(p.Real("A") * FScale) << "\" ry=\"" << Num(p.Real("B") * FScale)
+             << "\" transform=\"rotate(" << Num(-(p.Real("Angle") + FAngle / Degree)) << " " << Num(s.x)
+             << " " << Num(-s.y) << ")\" fill=\"none\" " << stroke << "/>\n";
+    }
+    }
+}
+
+// The boundary curves chained end to start into closed subpaths.
+std::string TSvgWriter::Outline(const tvapi::DrawingObjectList& boundaries) {
+    struct TPiece {
+        const TParams* P;
+        bool Circle;
+    };
+    std::vector<TPiece> left;
+    for (const tvapi::IDrawingObjectPtr& b : boundaries)
+        if (auto* core = dynamic_cast<TDrawingCore*>(b.Get()))
+            left.push_back({&core->Params(), core->Type() == tvapi::tvDrCircle});
+    std::string d;
+    TXY end;
+    bool open = false;
+    auto near = [](TXY a, TXY b) {
+        return std::fabs(a.x - b.x) <= JoinTolerance && std::fabs(a.y - b.y) <= JoinTolerance;
+    };
+    while (!left.empty()) {
+        auto next = std::find_if(left.begin(), left.end(), [&](const TPiece& piece) {
+            return open && !piece.Circle &&
+                   (near({piece.P->Real("X1"), piece.P->Real("Y1")}, end) ||
+                    near({piece.P->Real("X2"), piece.P->Real("Y2")}, end));
+        });
+        if (next == left.end()) next = left.begin();
+        const TParams& p = *next->P;
+        const TXY c{p.Real("Xc"), p.Real("Yc")};
+        if (next->Circle) {
+            const double r = p.Real("Radius");
+            d += "M " + XY(c + TXY{r, 0}) + " " + ArcPath(c, r, c + TXY{r, 0}, c - TXY{r, 0}, false) + " " +
+                 ArcPath(c, r, c - TXY{r, 0}, c + TXY{r, 0}, false) + " Z ";
+            open = false;
+        } else {
+            TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
+            bool clockwise = p.Flag("Direction");
+            const bool reversed = open && near(b, end) && !near(a, end);
+            if (reversed) std::swap(a, b), clockwise = !clockwise;
+            if (!open || !near(a, end)) d += "M " + XY(a) + " ";
+            d += p.Has("Radius") ? ArcPath(c, p.Real("Radius"), a, b, clockwise) + " " : "L " + XY(b) + " ";
+            end = b;
+            open = true;
+        }
+        left.erase(next);
+    }
+    return d + (open ? "Z" : "");
+}
+
+void TSvgWriter::Fill(TDrawingCore& core, const std::string& paint) {
+    const std::string d = Outline(core.Boundaries());
+    if (d.empty()) return;
+    Body << "<path class=\"" << (core.Type() == tvapi::tvDrHatch ? "hatch" : "colouring") << "\" d=\"" << d
+         << "\" fill=\"" << paint << "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
+}
+
+void TSvgWriter::CutLine(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    std::vector<double> points = p.Reals("Points");
+    if (points.size() < 4) points = {p.Real("X1"), p.Real("Y1"), p.Real("X2"), p.Real("Y2")};
+    Body << "<polyline class=\"cut\" points=\"";
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+        Body << XY({points[i], points[i + 1]}) << " ";
+    Body << "\" fill=\"none\" stroke=\"black\" stroke-width=\"0.7\"/>\n";
+    const TTextData& designation = core.Text("Designation");
+    TextData({points[0], points[1]}, DefaultTextHeight, 0.0, designation);
+    TextData({points[points.size() - 2], points.back()}, DefaultTextHeight, 0.0, designation);
+}
+
+void TSvgWriter::Leader(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    const TXY origin{p.Real("X"), p.Real("Y")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const std::vector<double> ends = p.Reals("Branches");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        Body << Line(origin, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
+    const TTextData& shelf = core.Text("Shelf");
+    const double width =
+        std::max<double>(10.0, 0.6 * DefaultTextHeight * static_cast<double>(shelf.Str().size()));
+    const double side = p.Int("ShelfDirection") == tvapi::tvLSLeft ? -1.0 : 1.0;
+    const TXY end = origin + TXY{side * width, 0.0};
+    Body << Line(origin, end, stroke);
+    TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
+}
+
+std::wstring TSvgWriter::DimensionText(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    std::wstring text = core.Text("Prefix").Str();
+    std::wstring nominal = core.Text("Nominal").Str();
+    double measured = 0.0;
+    if (nominal.empty() && MeasureOf(core.DrawingObject(), measured)) nominal = DimensionNumberText(measured);
+    if (core.Type() == tvapi::tvDrDDimension && text.find(L"&02") == std::wstring::npos) text += L"&02";
+    if (core.Type() == tvapi::tvDrRDimension && text.empty()) text += L"R";
+    text += nominal;
+    if (core.Type() == tvapi::tvDrADimension) text += L"&01";
+    if (p.Flag("ToleranceOn")) text += p.Text("Tolerance");
+    const std::wstring upper = core.Text("Upper").Str(), lower = core.Text("Lower").Str();
+    if (!upper.empty() || !lower.empty()) text += L" " + upper + L"/" + lower;
+    return text + core.Text("Suffix").Str();
+}
+
+void TSvgWriter::Dimension(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const std::string arrows = R"x( marker-start="url(#arrow)" marker-end="url(#arrow)")x";
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    TXY at;
+    Body << "<g class=\"dimension\">\n";
+    if (core.Type() == tvapi::tvDrLDimension) {
+        const TXY p1{p.Real("X1"), p.Real("Y1")}, p2{p.Real("X2"), p.Real("Y2")};
+        const auto orientation = p.Int("Orientation");
+        const TXY u = orientation == tvapi::tvLinDHorizontal ? TXY{1, 0}
+                      : orientation == tvapi::tvLinDVertical ? TXY{0, 1}
+                                                             : Dir(p.Real("Angle"));
+        const TXY n{-u.y, u.x};
+        const auto& line = dynamic_cast<THostLineDimension&>(core);
+        const TXY p3{line.LineX(), line.LineY()};
+        const TXY q1 = p1 + n * Dot(p3 - p1, n), q2 = p2 + n * Dot(p3 - p2, n);
+        Body << Line(p1, q1, stroke) << Line(p2, q2, stroke) << Line(q1, q2, stroke + arrows);
+        at = {p.Real("TextX", p3.x), p.Real("TextY", p3.y)};
+    } else if (core.Type() == tvapi::tvDrADimension) {
+        const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
+        const TXY s = c + Dir(a1) * r, e = c + Dir(a2) * r;
+        Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke)
+             << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
+        double ccw = std::remainder(a2 - a1, 2 * std::numbers::pi);
+        Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" "
+             << stroke << arrows << "/>\n";
+        at = c + Dir(a1 + ccw / 2) * (r + 2.0);
+    } else {
+        const double r = p.Real("Radius");
+        const TXY d = Dir(p.Real("Angle") * Degree);
+        const bool diameter = core.Type() == tvapi::tvDrDDimension;
+        Body << Line(diameter ? c - d * r : c, c + d * r,
+                     stroke + (diameter ? arrows : std::string(R"x( marker-end="url(#arrow)")x")));
+        at = c + d * (r + 2.0);
+    }
+    Text(at, DefaultTextHeight, 0.0, {DimensionText(core)});
+    Body << "</g>\n";
+}
+
+void TSvgWriter::Object(TDrawingCore& core) {
+    const TParams& p = core.Params();
+    switch (core.Type()) {
+    case tvapi::tvDrLineSeg:
+    case tvapi::tvDrCircle:
+    case tvapi::tvDrArc:
+    case tvapi::tvDrEllipse:
+        Curve(core);
+        break;
+    case tvapi::tvDrDrawingText:
+        TextData({p.Real("X"), p.Real("Y")}, p.Real("Height"), p.Real("Angle"), core.Text("Text"));
+        break;
+    case tvapi::tvDrPoint: {
+        const TXY s = Sheet({p.Real("X"), p.Real("Y")});
+        Body << "<circle class=\"point\" cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" r=\""
+             << Num(PointRadius) << "\" fill=\"black\"/>\n";
+        break;
+    }
+    case tvapi::tvDrHatch: {
+        const std::string id = "hatch" + std::to_string(++FPatterns);
+        const double step = p.Real("Step") > 0 ? p.Real("Step") * FScale : 2.0;
+        Defs << "<pattern id=\"" << id << "\" patternUnits=\"userSpaceOnUse\" width=\"" << Num(step)
+             << "\" height=\"" << Num(step) << "\" patternTransform=\"rotate("
+             << Num(-(p.Real("HatchAngle") + FAngle / Degree)) << ")\"><line x1=\"0\" y1=\"0\" x2=\"0\" y2=\""
+             << Num(step) << "\" stroke=\"black\" stroke-width=\"0.18\"/></pattern>\n";
+        Fill(core, "url(#" + id + ")");
+        break;
+    }
+    case tvapi::tvDrColouring: {
+        char colour[8];
+        const auto bgr = static_cast<unsigned>(p.Int("Color"));
+        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", bgr & 0xFF, (bgr >> 8) & 0xFF,
+                      (bgr >> 16) & 0xFF);
+        Fill(core, colour);
+        break;
+    }
+    case tvapi::tvDrCutLine:
+        CutLine(core);
+        break;
+    case tvapi::tvDrLeader:
+        Leader(core);
+        break;
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+    case tvapi::tvDrDDimension:
+    case tvapi::tvDrRDimension:
+        Dimension(core);
+        break;
+    case tvapi::tvDrMacro:
+        Body << "<g class=\"macro\">\n";
+        Objects(*core.AsContainer());
+        Body << "</g>\n";
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+std::wstring ShowMarkup(std::wstring_view text) {
+    static constexpr struct {
+        std::wstring_view Code;
+        wchar_t Symbol;
+    } Codes[] = {{L"&01", L'\u00B0'}, {L"&02", L'\u2300'}, {L"&03", L'\u00B1'}, {L"&04", L'\u00D7'}};
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto code = std::find_if(std::begin(Codes), std::end(Codes), [&](const auto& c) {
+            return text.substr(i, c.Code.size()) == c.Code;
+        });
+        if (code != std::end(Codes)) {
+            out += code->Symbol;
+            i += code->Code.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+std::string DrawingSvg(TDrawing2D& drawing) {
+    TSvgWriter writer;
+    for (const THostViewPtr& view : drawing.Views()) {
+        writer.SetView(*view);
+        writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
+        writer.Objects(*view);
+        writer.Body << "</g>\n";
+    }
+    std::ostringstream svg;
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << writer.ViewBox() << "\">\n<defs>\n"
+        << "<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" markerWidth=\"6\" "
+           "markerHeight=\"6\" "
+           "markerUnits=\"userSpaceOnUse\" orient=\"auto-start-reverse\"><path d=\"M 0 2 L 10 5 L 0 8 "
+           "z\"/></marker>\n"
+        << writer.Defs.str() << "</defs>\n"
+        << writer.Body.str() << "</svg>\n";
+    return svg.str();
+}
+
+bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName) {
+    TDrawing2D* drawing = document.Drawing2D();
+    if (!drawing) return false;
+    std::ofstream out(ToUtf8(fileName), std::ios::binary | std::ios::trunc);
+    out << DrawingSvg(*drawing);
+    out.close();
+    return static_cast<bool>(out);
+}
+
+} // namespace tvhost

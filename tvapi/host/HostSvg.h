@@ -1,0 +1,24 @@
+#pragma once
+// SVG pictures of stand-in 2D documents, so a person can look at what a library drew: every
+// view's objects placed on the sheet by the view's origin, scale and angle; line styles as
+// stroke widths and dash patterns; texts, hatches, fills, cut lines, leaders, and
+// dimensions with their lines, arrows and texts. Sheet millimetres, Y up as on the sheet.
+
+#include <string>
+#include <string_view>
+
+namespace tvhost {
+
+class TDrawing2D;
+class TDocumentCore;
+
+// Text codes shown as the symbols they stand for: "&01" degree, "&02" diameter, "&03"
+// plus-minus, "&04" multiplication. Other text is unchanged.
+std::wstring ShowMarkup(std::wstring_view text);
+// The drawing as an SVG document.
+std::string DrawingSvg(TDrawing2D& drawing);
+// Writes the SVG of a 2D document to `fileName`; false for another kind of document or a
+// file that cannot be written.
+bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName);
+
+} // namespace tvhost

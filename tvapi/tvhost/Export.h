@@ -1,0 +1,15 @@
+#pragma once
+// The export subcommand of tvhost: "export --svg DOC OUT.svg" writes a stand-in 2D document
+// file as an SVG picture.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tvrun {
+
+// Runs "export ..." (argv without the program name, args[0] == "export"); the exit code:
+// 0 written, 2 bad command line, 3 the document could not be read or the picture written.
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace tvrun

@@ -1,0 +1,30 @@
+#pragma once
+// Command line of the tvhost command: what to load, which document to start with, the
+// command to run and the scripted answers of message boxes.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tvapi/Document.h"
+
+namespace tvrun {
+
+struct TOptions {
+    std::string Plugin;                                 // shared object to load
+    std::optional<std::string> Open;                    // document file to open first
+    std::optional<tvapi::DocumentTypeEnum> NewDocument; // new document to start with
+    unsigned int Command = 1;                           // command id handed to the runner
+    std::vector<int> Answers;                           // message-box answers, in order
+    bool Registered = true;                             // the host knows the library
+    bool PrintJournal = false;                          // print every host call at the end
+};
+
+// Parses "run --plugin PATH [options]" (argv without the program name). On failure gives
+// nothing and puts the reason into `error`.
+std::optional<TOptions> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+// The usage text.
+const char* Usage();
+
+} // namespace tvrun

@@ -1,0 +1,159 @@
+// One run of the tvhost command.
+#include "Session.h"
+
+#include <dlfcn.h>
+
+#include <exception>
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "Host.h"
+#include "HostLibraryActions.h"
+#include "HostText.h"
+#include "tvapi/LibraryActions.h"
+
+namespace tvrun {
+
+namespace {
+
+// The font the stand-in registers for a library it knows.
+constexpr const wchar_t* RegisteredFont = L"DejaVu Sans";
+
+const char* BoxKind(const std::string& type) {
+    if (type == std::to_string(tvapi::tvMessageQuestion)) return "question";
+    if (type == std::to_string(tvapi::tvMessageWarning)) return "warning";
+    if (type == std::to_string(tvapi::tvMessageInformation)) return "information";
+    return "message";
+}
+
+// Prints what the library has shown the user since entry `from` of the journal; gives the
+// index to go on from.
+std::size_t PrintShown(std::ostream& out, std::size_t from) {
+    const auto& entries = tvhost::Journal().Entries();
+    for (; from < entries.size(); ++from) {
+        const tvhost::TJournalEntry& e = entries[from];
+        if (e.Operation != "IApplication::ShowMessageBox" || e.Arguments.size() < 6) continue;
+        out << "box " << BoxKind(e.Arguments[2]) << " \"" << e.Arguments[1] << "\": " << e.Arguments[0];
+        if (e.Arguments[5] != "0") out << " [hide mode " << e.Arguments[5] << "]";
+        out << '\n';
+    }
+    return from;
+}
+
+// Sets up the document the run starts with; false (reported) when it cannot be had.
+bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err) {
+    if (o.NewDocument) host.App().Documents().AddDocument(*o.NewDocument);
+    if (!o.Open) return true;
+    const tvapi::IDocumentsPtr documents = host.App().GetDocuments();
+    const std::wstring name = tvhost::FromUtf8(*o.Open);
+    if (documents && documents->Open(name.c_str(), true, false)) return true;
+    err << "tvhost: cannot open " << *o.Open << ": no document file of the stand-in\n";
+    return false;
+}
+
+// A loaded shared object, closed when the holder goes.
+class TModule {
+public:
+    explicit TModule(const std::string& path) : FHandle(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+    ~TModule() {
+        if (FHandle) dlclose(FHandle);
+    }
+    TModule(const TModule&) = delete;
+    TModule& operator=(const TModule&) = delete;
+
+    explicit operator bool() const noexcept { return FHandle != nullptr; }
+    template <class F> F* Find(const char* name) const { return reinterpret_cast<F*>(dlsym(FHandle, name)); }
+
+private:
+    void* FHandle;
+};
+
+// Prints the identifier and the state of command `command` as the library reports them.
+void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int command, std::ostream& out) {
+    if (const auto id = actions.LibraryId()) out << "tvhost: library id " << *id << '\n';
+    bool enable = false;
+    int checked = 0;
+    std::wstring reason;
+    if (!actions.CommandState(static_cast<int>(command), enable, checked, reason)) return;
+    out << "tvhost: command " << command << (enable ? " enabled" : " disabled");
+    if (!reason.empty()) out << ": " << tvhost::ToUtf8(reason);
+    out << '\n';
+}
+
+// Calls the library's entry points and its command; exceptions pass to the caller.
+TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, const std::string& path,
+                tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err) {
+    auto* load = module.Find<tvapi::LoadTervanLibraryFunction>(tvapi::LoadTervanLibraryName);
+    auto* unload = module.Find<tvapi::UnloadTervanLibraryFunction>(tvapi::UnloadTervanLibraryName);
+    if (!load) {
+        err << "tvhost: " << path << " exports no " << tvapi::LoadTervanLibraryName << '\n';
+        return ecLoadFailed;
+    }
+    const bool loaded = load(host.App(), actions);
+    std::size_t shown = PrintShown(out, 0);
+    if (!loaded) {
+        err << "tvhost: the library refused to load\n";
+        return ecLoadFailed;
+    }
+    out << "tvhost: loaded " << path << '\n';
+    ReportCallbacks(actions, o.Command, out);
+    TExitCode code = ecSuccess;
+    if (actions.RunCommand(o.Command, tvapi::tvRumModeNormal)) {
+        shown = PrintShown(out, shown);
+        out << "tvhost: command " << o.Command << " finished\n";
+    } else {
+        err << "tvhost: the library registered no command runner\n";
+        code = ecLoadFailed;
+    }
+    if (unload) unload();
+    PrintShown(out, shown);
+    return code;
+}
+
+// Loads the library and drives it; the module is closed when this returns, after the
+// callbacks into it have been dropped.
+TExitCode LoadAndRun(tvhost::THost& host, const TOptions& o, const std::string& path, std::ostream& out,
+                     std::ostream& err) {
+    const TModule module(path);
+    if (!module) {
+        err << "tvhost: cannot load " << path << ": " << dlerror() << '\n';
+        return ecLoadFailed;
+    }
+    const tvhost::THostLibraryActionsPtr actions = tvhost::New<tvhost::THostLibraryActions>();
+    struct TDropCallbacks {
+        tvhost::THostLibraryActions& A;
+        ~TDropCallbacks() { A.Clear(); }
+    } drop{*actions};
+    try {
+        return Drive(host, module, o, path, *actions, out, err);
+    } catch (const std::exception& e) {
+        err << "tvhost: the library threw: " << e.what() << '\n';
+    } catch (...) {
+        err << "tvhost: the library threw\n";
+    }
+    return ecRunFailed;
+}
+
+} // namespace
+
+TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err) {
+    const std::string path = std::filesystem::absolute(o.Plugin).lexically_normal().string();
+    TExitCode code = ecSuccess;
+    {
+        tvhost::THost host;
+        for (int answer : o.Answers)
+            host.App().PushAnswer(answer);
+        if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
+        if (!PrepareDocument(host, o, err)) return ecRunFailed;
+        code = LoadAndRun(host, o, path, out, err);
+        if (o.PrintJournal)
+            for (const std::string& line : host.Journal().Lines())
+                out << "journal: " << line << '\n';
+    }
+    if (const long live = tvhost::THostObject::LiveObjects(); live != 0)
+        err << "tvhost: " << live << " host objects outlived the session\n";
+    return code;
+}
+
+} // namespace tvrun
