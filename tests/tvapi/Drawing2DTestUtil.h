@@ -27,7 +27,8 @@ inline TSheet NewSheet(tvhost::THostDocuments& documents, std::wstring fileName 
     return s;
 }
 
-inline tvapi::ILineSegmentPtr Segment(const TSheet& s, double x1, double y1, double x2, double y2, int style) {
+inline tvapi::ILineSegmentPtr Segment(const TSheet& s, double x1, double y1, double x2, double y2,
+                                      int style) {
     tvapi::ILineSegmentPtr seg = s.Drawing->GetLineSegments()->Add();
     seg->SetX1(x1);
     seg->SetY1(y1);

@@ -100,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Worked, DimensionNominalTest, ::testing::ValuesIn(Nomin
 
 TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals) {
     const std::pair<double, const wchar_t*> numbers[] = {
-        {12.5, L"12,5"}, {20.0, L"20"}, {1.0 / 3.0, L"0,333"}, {1234.5678, L"1234,568"},
-        {-2.5, L"-2,5"}, {0.0004, L"0"}, {0.0006, L"0,001"}, {1e-12, L"0"},
+        {12.5, L"12,5"}, {20.0, L"20"},  {1.0 / 3.0, L"0,333"}, {1234.5678, L"1234,568"},
+        {-2.5, L"-2,5"}, {0.0004, L"0"}, {0.0006, L"0,001"},    {1e-12, L"0"},
     };
     for (const auto& [value, text] : numbers) {
         SCOPED_TRACE(value);
@@ -161,6 +161,68 @@ TEST_F(DimensionTest, DimensionLinePointDefaultsToMidpointAndCollectionsRefuseOt
         EXPECT_FALSE(s.Symbols->GetAngleDimensions()->Add(tvapi::tvDrLDimension));
         EXPECT_FALSE(s.Symbols->GetLeaders()->Add(tvapi::tvDrArc));
         EXPECT_EQ(s.Drawing->GetObjects(tvapi::tvAllObj).size(), 1u);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The steps a facade takes for an angular dimension, in its order: vertex, arc distance,
+// rays at FBase and FBase + Napr * Val, points, kind; text; parameters; update.
+TEST_F(DimensionTest, AngularSequenceMeasuresTheAngleBetweenItsRays) {
+    {
+        const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+        const double value = 30, base = 90, direction = -1;
+        const tvapi::IAngleDimensionPtr d = s.Symbols->GetAngleDimensions()->Add(tvapi::tvDrADimension);
+        d->SetXc(5);
+        d->SetYc(5);
+        d->SetDistance(25);
+        d->SetAngle1(base);
+        d->SetAngle2(base + direction * value);
+        d->SetAngleType(tvapi::tvADMinAngle);
+        tvapi::IDimensionTextPtr(d)->GetPrefix()->SetStr(L"");
+        const tvapi::IDimensionParamsPtr params(d);
+        params->SetShelfLength(8.0);
+        params->SetTextShift(15);
+        params->SetTextBase(tvapi::tvDimBaseCenter);
+        ASSERT_TRUE(d->Update());
+
+        EXPECT_DOUBLE_EQ(d->GetAngle2(), 60.0);
+        EXPECT_DOUBLE_EQ(tvapi::IDimensionTextPtr(d)->GetNominalValue(), 30.0);
+        EXPECT_EQ(params->GetTextShift(), 15);
+        EXPECT_EQ(params->GetTextBase(), tvapi::tvDimBaseCenter);
+        const std::vector<std::string> order{"Xc",        "Yc",          "Distance",  "Angle1",  "Angle2",
+                                             "AngleType", "ShelfLength", "TextShift", "TextBase"};
+        EXPECT_EQ(drawing_test::Core(d).Params().Log(), order);
+        double measured = 0;
+        EXPECT_TRUE(tvhost::MeasureOf(d.Get(), measured));
+        EXPECT_DOUBLE_EQ(measured, 30.0);
+        EXPECT_FALSE(tvhost::MeasureOf(s.View.Get(), measured));
+    }
+}
+
+// A linear dimension placed as the overall-size dimensioning does: the text point is read
+// from the dimension-line point the host placed.
+TEST_F(DimensionTest, TextPointFollowsTheDimensionLinePointReadBack) {
+    {
+        const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+        const tvapi::ILineDimensionPtr d = s.Symbols->GetLineDimensions()->Add();
+        d->SetX1(0);
+        d->SetY1(0);
+        d->SetX2(40);
+        d->SetY2(10);
+        d->SetOrientation(tvapi::tvLinDHorizontal);
+        const double shelf = 10, angle = 45 * std::numbers::pi / 180;
+        d->SetTextX(d->GetX3() + shelf * std::cos(angle));
+        d->SetTextY(d->GetY3() + shelf * std::sin(angle));
+        tvapi::IDimensionTextPtr(d)->SetAutoNominalValue(true);
+        tvapi::IDimensionTextPtr(d)->SetDeviations(0.02, -0.02);
+        d->Update();
+        EXPECT_NEAR(d->GetTextX(), 20 + 5 * std::sqrt(2.0), 1e-12);
+        EXPECT_NEAR(d->GetTextY(), 5 + 5 * std::sqrt(2.0), 1e-12);
+        EXPECT_EQ(tvapi::IDimensionTextPtr(d)->GetNominalText()->GetStr(), L"40");
+        EXPECT_EQ(tvapi::IDimensionTextPtr(d)->GetUpperDeviation()->GetStr(), L"+0,02");
     }
 }
 

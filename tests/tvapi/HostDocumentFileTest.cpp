@@ -56,7 +56,8 @@ tvapi::ILineDimensionPtr Fill(const TSheet& s) {
     const tvapi::IViewPtr second = s.Doc->GetViewsAndLayersManager()->GetViews()->Add(tvapi::vt_Normal);
     second->SetX(100);
     second->SetScale(2);
-    const tvapi::ILeaderPtr leader(tvapi::ISymbols2DContainerPtr(second)->GetLeaders()->Add(tvapi::tvDrLeader));
+    const tvapi::ILeaderPtr leader(
+        tvapi::ISymbols2DContainerPtr(second)->GetLeaders()->Add(tvapi::tvDrLeader));
     tvapi::IBranchsPtr(leader)->AddBranchByPoint(-1, 3, 4);
     leader->GetTextOnShelf()->SetStr(L"1");
     tvapi::ISymbols2DContainerPtr(second)->GetCutLines()->Add()->SetPoints({0, 0, 5, 5, 9, 0});
@@ -74,9 +75,11 @@ TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent) {
     const tvapi::IUserDataStoragesMngPtr mng = s.Doc->GetUserDataStoragesMng();
     const tvapi::IUserDataStoragePtr storage = mng->GetUserDataStorages({})->OpenStorage(L"ZelMould");
     storage->AddData(L"", tvapi::StorageValue({0xDD, 0xDE, 0x7E, 0x01}), L"DimChains");
-    storage->AddObjects(L"", {tvapi::ITervanAPIObjectPtr(dim), tvapi::ITervanAPIObjectPtr(s.Doc)}, L"DimChains_MO");
-    mng->GetUserDataStorages(tvapi::ITervanAPIObjectPtr(dim))->OpenStorage(L"Own")->AddData(
-        L"", tvapi::StorageValue({9}), L"K");
+    storage->AddObjects(L"", {tvapi::ITervanAPIObjectPtr(dim), tvapi::ITervanAPIObjectPtr(s.Doc)},
+                        L"DimChains_MO");
+    mng->GetUserDataStorages(tvapi::ITervanAPIObjectPtr(dim))
+        ->OpenStorage(L"Own")
+        ->AddData(L"", tvapi::StorageValue({9}), L"K");
 
     ASSERT_TRUE(s.Doc->SaveAs(file.c_str()));
     EXPECT_EQ(s.Doc->GetFileName(), file);
@@ -92,16 +95,20 @@ TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent) {
     const tvapi::ITervanDocument2DPtr doc(opened);
     const tvapi::IViewsPtr views = doc->GetViewsAndLayersManager()->GetViews();
     EXPECT_TRUE(views->GetActiveView() == views->GetItem(1));
-    const tvapi::IDrawingObjectPtr macro = tvapi::IDrawingContainerPtr(views->GetItem(0))->GetObjects(tvapi::tvDrMacro)[0];
-    const tvapi::IDrawingObjectPtr newDim = tvapi::IDrawingContainerPtr(macro)->GetObjects(tvapi::tvAllObj)[0];
+    const tvapi::IDrawingObjectPtr macro =
+        tvapi::IDrawingContainerPtr(views->GetItem(0))->GetObjects(tvapi::tvDrMacro)[0];
+    const tvapi::IDrawingObjectPtr newDim =
+        tvapi::IDrawingContainerPtr(macro)->GetObjects(tvapi::tvAllObj)[0];
     EXPECT_FALSE(newDim == dim);
     EXPECT_EQ(tvapi::IDimensionTextPtr(newDim)->GetNominalText()->GetStr(), L"20");
-    const tvapi::AttributeList found = doc->GetAttributes(0, 0, 0, 0, key, {tvapi::ITervanAPIObjectPtr(newDim)});
+    const tvapi::AttributeList found =
+        doc->GetAttributes(0, 0, 0, 0, key, {tvapi::ITervanAPIObjectPtr(newDim)});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0]->GetValue(0, 0).GetProperty().GetString(), L"7");
     tvapi::TervanAPIObjectList list;
     const tvapi::IUserDataStoragesMngPtr newMng = doc->GetUserDataStoragesMng();
-    EXPECT_TRUE(newMng->GetUserDataStoragesOf(false)->FindStorage(L"ZelMould")->GetObjects(L"DimChains_MO", list));
+    EXPECT_TRUE(
+        newMng->GetUserDataStoragesOf(false)->FindStorage(L"ZelMould")->GetObjects(L"DimChains_MO", list));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_TRUE(list[0] == newDim && list[1] == opened);
     tvapi::StorageValue own;
@@ -145,6 +152,70 @@ TEST_F(DocumentFileTest, SaveNeedsANameAndAWritablePlace) {
                   .size(),
               1u);
     EXPECT_FALSE(named.Doc->Save());
+}
+
+} // namespace
+
+namespace {
+
+// Documents without a drawing keep their attributes and user data through a file too.
+TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument) {
+    const std::wstring file = TempName("part.qpr");
+    const tvapi::ITervanDocumentPtr part = Documents().AddDocument(tvapi::tvDocumentPart);
+    const tvapi::IAttributeTypePtr type = Application()->GetAttrTypeMng(L"")->AddAttributeType();
+    type->SetValueType(tvapi::tvATDouble);
+    type->SetName(L"Масса");
+    part->AddAttribute(type->GetKey(), L"lib", {tvapi::ITervanAPIObjectPtr(part)})
+        ->SetValue(L"m", 0, 1, tvapi::AttributeValue(tvapi::PropertyValue(2.5)));
+    part->GetUserDataStoragesMng()
+        ->GetUserDataStorages({})
+        ->OpenStorage(L"ZelMould")
+        ->AddData(L"", tvapi::StorageValue({1, 2, 3}), L"DimChains");
+    ASSERT_TRUE(part->SaveAs(file.c_str()));
+    const nlohmann::json saved = Json(part);
+    EXPECT_FALSE(saved.contains("drawing"));
+
+    // A file already open gives its document back, made active.
+    Documents().AddDocument(tvapi::tvDocumentDrawing);
+    EXPECT_TRUE(Application()->GetDocuments()->Open(file.c_str(), true, false) == part);
+    EXPECT_TRUE(Application()->GetActiveDocument() == part);
+
+    ASSERT_TRUE(part->Close(tvapi::kdDoNotSaveChanges));
+    const tvapi::ITervanDocumentPtr opened = Application()->GetDocuments()->Open(file.c_str(), true, false);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->GetDocumentType(), tvapi::tvDocumentPart);
+    EXPECT_EQ(Json(opened), saved);
+    const tvapi::AttributeList found =
+        opened->GetAttributes(0, 0, 0, 0, type->GetKey(), {tvapi::ITervanAPIObjectPtr(opened)});
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_DOUBLE_EQ(found[0]->GetValue(0, 1).GetProperty().GetDouble(), 2.5);
+    EXPECT_EQ(found[0]->GetAttributeType()->GetName(), L"Масса");
+}
+
+TEST_F(DocumentFileTest, TemporaryGroupsAreNotSaved) {
+    const std::wstring file = TempName("groups.qfr");
+    const TSheet s = drawing_test::NewSheet(Documents());
+    const tvapi::IDrawingGroupsPtr groups = s.Doc->GetDrawingGroups();
+    const tvapi::IDrawingGroupPtr kept = groups->Add(false, L"kept"), temporary = groups->Add(true, L"");
+    kept->Open();
+    drawing_test::Segment(s, 0, 0, 1, 0, 1);
+    temporary->Open();
+    drawing_test::Segment(s, 0, 1, 1, 1, 1);
+    temporary->Close();
+    kept->Close();
+    ASSERT_TRUE(s.Doc->SaveAs(file.c_str()));
+    ASSERT_TRUE(s.Doc->Close(tvapi::kdDoNotSaveChanges));
+
+    const tvapi::ITervanDocument2DPtr doc(Documents().OpenFile(file));
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->GetDrawingGroups()->GetCount(), 1);
+    const tvapi::IDrawingGroupPtr group = doc->GetDrawingGroups()->GetItem(0);
+    const tvapi::DrawingObjectList segments =
+        tvapi::IDrawingContainerPtr(doc->GetViewsAndLayersManager()->GetViews()->GetItem(0))
+            ->GetObjects(tvapi::tvDrLineSeg);
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(drawing_test::Core(segments[0]).Group(), tvhost::HostObjectOf(group.Get())->Id());
+    EXPECT_EQ(drawing_test::Core(segments[1]).Group(), 0u);
 }
 
 } // namespace

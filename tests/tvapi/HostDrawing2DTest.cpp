@@ -4,10 +4,14 @@
 
 #include "HostDrawing2D.h"
 
+#include <set>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
 #include "HostFixture.h"
+#include "tvapi/ParametricConstraint.h"
 
 namespace {
 
@@ -157,6 +161,102 @@ TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults) {
     tvapi::IDrawingContainerPtr kept = s.Drawing;
     EXPECT_TRUE(s.Doc->Close(tvapi::kdDoNotSaveChanges));
     EXPECT_TRUE(kept->GetPoints());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Drawing2DTest, LeaderBranchesInsertAtTheirIndexAndCutLinesKeepPairs) {
+    const TSheet s = drawing_test::NewSheet(Documents());
+    const tvapi::ILeaderPtr leader(s.Symbols->GetLeaders()->Add(tvapi::tvDrLeader));
+    ASSERT_TRUE(leader);
+    EXPECT_TRUE(tvapi::IBaseLeaderPtr(leader));
+    const tvapi::IBranchsPtr branches(leader);
+    branches->AddBranchByPoint(-1, 1, 1);
+    branches->AddBranchByPoint(-1, 3, 3);
+    branches->AddBranchByPoint(0, 0, 0);
+    branches->AddBranchByPoint(7, 9, 9);
+    EXPECT_EQ(branches->GetBranchCount(), 4);
+    EXPECT_EQ(Core(leader).Params().Reals("Branches"), (std::vector<double>{0, 0, 1, 1, 3, 3, 9, 9}));
+    leader->SetShelfDirection(tvapi::tvLSLeft);
+    EXPECT_EQ(leader->GetShelfDirection(), tvapi::tvLSLeft);
+
+    const tvapi::ICutLinePtr cut = s.Symbols->GetCutLines()->Add();
+    cut->SetPoints({0, 0, 5, 5, 9});
+    EXPECT_EQ(cut->GetPoints(), (std::vector<double>{0, 0, 5, 5}));
+    cut->GetText()->SetStr(L"А-А");
+    EXPECT_EQ(Core(cut).Text("Designation").Str(), L"А-А");
+    EXPECT_FALSE(tvapi::IDrawingContainerPtr(cut));
+    EXPECT_FALSE(tvapi::IHatchParamPtr(cut));
+}
+
+// Each kind of operation gives its failure result on a fault and changes nothing.
+TEST_F(Drawing2DTest, FaultsGiveTheNeutralResultAndChangeNothing) {
+    const TSheet s = drawing_test::NewSheet(Documents());
+    const tvapi::IViewsPtr views = s.Doc->GetViewsAndLayersManager()->GetViews();
+    InjectFault("IViews::Add");
+    EXPECT_FALSE(views->Add(tvapi::vt_Normal));
+    EXPECT_EQ(views->GetCount(), 1);
+    InjectFault("ITervanDocument2D::GetViewsAndLayersManager");
+    EXPECT_FALSE(s.Doc->GetViewsAndLayersManager());
+    InjectFault("IDrawingContainer::GetArcs");
+    EXPECT_FALSE(s.Drawing->GetArcs());
+
+    const tvapi::IDrawingGroupPtr group = s.Doc->GetDrawingGroups()->Add(true, L"");
+    InjectFault("IDrawingGroup::Open");
+    EXPECT_FALSE(group->Open());
+    EXPECT_FALSE(s.Doc->GetOpenGroup());
+
+    const tvapi::ITextPtr text = s.Drawing->GetDrawingTexts()->Add()->GetText();
+    InjectFault("IText::Add");
+    EXPECT_FALSE(text->Add());
+    EXPECT_EQ(text->GetCount(), 0);
+
+    const tvapi::IDimensionTextPtr dim(s.Symbols->GetLineDimensions()->Add());
+    InjectFault("IDimensionText::SetDeviations");
+    dim->SetDeviations(1, -1);
+    EXPECT_EQ(dim->GetUpperDeviation()->GetStr(), L"");
+    InjectFault("IDimensionText::GetNominalValue");
+    EXPECT_EQ(dim->GetNominalValue(), 0.0);
+
+    const tvapi::IUserDataStoragePtr storage =
+        s.Doc->GetUserDataStoragesMng()->GetUserDataStorages({})->OpenStorage(L"S");
+    InjectFault("IUserDataStorage::AddData");
+    EXPECT_EQ(storage->AddData(L"", tvapi::StorageValue({1}), L"K"), 0);
+    InjectFault("IUserDataStorage::AddObjects", tvhost::fkThrow);
+    EXPECT_THROW(storage->AddObjects(L"", {}, L"K"), tvhost::TInjectedFault);
+    tvapi::StorageValue value;
+    EXPECT_FALSE(storage->GetData(L"K", value));
+    InjectFault("IApplication::GetAttrTypeMng");
+    EXPECT_FALSE(Application()->GetAttrTypeMng(L""));
+}
+
+} // namespace
+
+namespace {
+
+template <class... I> std::set<std::string> Ids() {
+    static_assert((tvapi::IsInterfaceId(I::IID) && ...));
+    static_assert((tvapi::DeclaresOwnId<I>() && ...));
+    return {I::IID...};
+}
+
+// A shared id would make a query answer with an object of the wrong kind.
+TEST(Drawing2DInterfaceTest, IdsAreDistinct) {
+    using namespace tvapi;
+    const std::set<std::string> ids =
+        Ids<IDrawingObject, IDrawingGroup, IDrawingObject1, IParametricConstraint, IView, IDrawingContainer,
+            ISymbols2DContainer, IMacroObject, IBaseLeader, ILeader, ICutLine, ITolerance, IHatch, IColouring,
+            IBoundariesObject, IStamp, IText, ITechnicalDemand, ITextItem, ITextFont, ITextLine, ILineSegment,
+            ICircle, IArc, IEllipse, IDrawingText, IPoint, IHatchParam, IBranchs, IUserParameters, ILayer,
+            ILayers, IViews, IViewsAndLayersManager, IDrawingGroups, ILineSegments, IArcs, ICircles,
+            IEllipses, IDrawingTexts, IHatches, IPoints, IColourings, IMacroObjects, ICutLines, ILeaders,
+            IDimensionText, IDimensionParams, ILineDimension, IDiametralDimension, IRadialDimension,
+            IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions, IAngleDimensions,
+            IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
+            IUserDataStoragesMng, ITervanDocument, ITervanDocument2D>();
+    EXPECT_EQ(ids.size(), 64u);
 }
 
 } // namespace

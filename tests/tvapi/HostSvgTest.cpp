@@ -75,12 +75,14 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements) {
     EXPECT_TRUE(Has(svg, "\u230020 +0,1/0"));
     EXPECT_TRUE(Has(svg, R"x(marker-start="url(#arrow)" marker-end="url(#arrow)")x"));
     // The second view is placed at (100, 50) with scale 2.
-    EXPECT_TRUE(Has(svg, R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)"));
+    EXPECT_TRUE(
+        Has(svg, R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)"));
     EXPECT_TRUE(Has(svg, "<g class=\"view\" id=\"view1\">"));
 
-    EXPECT_FALSE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
-                                          Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
-                                      file));
+    EXPECT_FALSE(
+        tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
+                                 Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
+                             file));
 }
 
 TEST_F(SvgTest, HatchFillsItsChainedBoundary) {
@@ -98,6 +100,42 @@ TEST_F(SvgTest, HatchFillsItsChainedBoundary) {
     EXPECT_TRUE(Has(svg, R"x(d="M 0,0 L 10,0 L 0,-10 L 0,0 Z" fill="url(#hatch1)")x"));
     EXPECT_TRUE(Has(svg, R"(<pattern id="hatch1" patternUnits="userSpaceOnUse" width="3" height="3" )"
                          R"x(patternTransform="rotate(-45)">)x"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts) {
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::ILeaderPtr leader(s.Symbols->GetLeaders()->Add(tvapi::tvDrLeader));
+    tvapi::IBranchsPtr(leader)->SetX(10);
+    tvapi::IBranchsPtr(leader)->AddBranchByPoint(-1, 0, 0);
+    leader->GetTextOnShelf()->SetStr(L"3");
+    const tvapi::ICutLinePtr cut = s.Symbols->GetCutLines()->Add();
+    cut->SetPoints({0, 20, 30, 20});
+    cut->GetText()->SetStr(L"Б");
+    const tvapi::IColouringPtr fill = s.Drawing->GetColourings()->Add();
+    fill->SetColor(0x0000FF);
+    tvapi::IBoundariesObjectPtr(fill)->AddBoundaries(
+        {tvapi::IDrawingObjectPtr(s.Drawing->GetCircles()->Add())}, false);
+    const tvapi::IAngleDimensionPtr angle = s.Symbols->GetAngleDimensions()->Add(tvapi::tvDrADimension);
+    angle->SetDistance(10);
+    angle->SetAngle2(90);
+    tvapi::IDimensionTextPtr(angle)->SetAutoNominalValue(true);
+
+    const std::string svg = tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing());
+    EXPECT_TRUE(Has(svg, R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
+                         R"x(marker-end="url(#arrow)"/>)x"));
+    EXPECT_TRUE(Has(svg, ">3</tspan>"));
+    EXPECT_TRUE(Has(svg, R"(<polyline class="cut" points="0,-20 30,-20 ")"));
+    // The designation stands at both ends of the cut line.
+    const std::string mark = "\u0411</tspan>";
+    EXPECT_NE(svg.find(mark), svg.rfind(mark));
+    EXPECT_TRUE(Has(svg, R"(fill="#ff0000")"));
+    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
+    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
+    EXPECT_TRUE(Has(svg, "90\u00B0</tspan>"));
 }
 
 } // namespace

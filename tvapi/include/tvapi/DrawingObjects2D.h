@@ -258,7 +258,7 @@ using IBoundariesObjectPtr = Ptr<IBoundariesObject>;
 // The title block of a sheet.
 class IStamp : public IAPIObject {
 public:
-    static constexpr char IID[] = "183F2997-3186-4248-97C9-BC1B1C2F12B2";
+    static constexpr char IID[] = "40076244-4732-4A8E-A9C9-1EE0BC27B4D4";
     using Parent = IAPIObject;
 
 protected:
@@ -270,7 +270,7 @@ using IStampPtr = Ptr<IStamp>;
 // A text of several lines (title-block cell, technical requirements).
 class IText : public IAPIObject {
 public:
-    static constexpr char IID[] = "B649B312-45F2-4471-9C78-D97D507B2212";
+    static constexpr char IID[] = "8295EF80-88CB-4471-87A5-0BDBB6A2DDAF";
     using Parent = IAPIObject;
 
     // Appends an empty line; empty once the text is gone.
