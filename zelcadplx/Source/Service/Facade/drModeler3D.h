@@ -1,0 +1,75 @@
+#pragma once
+// TModeler3D: the abstract 3D modeller, a TModeler2D that also builds parts and assemblies
+// (sketches, extrusions, rotations, details placed in an assembly, 3D macros). The host
+// facade is its implementation.
+
+#include "drModeler.h"
+
+class TMark;
+
+class TModeler3D : public TModeler2D {
+public:
+    explicit TModeler3D(TConstraint2D& iConstraint2D) : TModeler2D(iConstraint2D) {}
+
+    // Makes this modeller share M's private state (not owned).
+    void Assign(TModeler3D& M);
+
+    // ---- Operations redeclared from TModeler2D ------------------------------------------
+    void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override = 0;
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos, Integer Count) override = 0;
+    // Does nothing.
+    void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
+
+    // ---- 3D operations, in slot order ----------------------------------------------------
+    // mUknown here.
+    virtual TypeModeler Is() const;
+    virtual void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) = 0;
+    virtual void drCreateEskis(Real Angle);
+    virtual void drSet(Str const& Name, Str const& Marking, Str const& Note, Integer TypeDet);
+    virtual void AddDetail(Integer DetailCode, Integer Suffics, TMtr3D const& M);
+    virtual void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
+                           Boolean ExternalFile);
+    virtual void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                           Boolean ReverseZ) = 0;
+    // Placement by origin (x, y, z), X axis (xDx, xDy, xDz) and Y axis (yDx, yDy, yDz).
+    virtual void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                               Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
+                               Real const& yDz) = 0;
+    virtual void AddDetailIf(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                             Boolean U, Boolean ReverseZ);
+    virtual void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                           Boolean ReverseZ, Real const& A);
+    virtual void drMacro3D(Str const& Name, Boolean MStaffVisible) = 0;
+    virtual void drEndMacro3D() = 0;
+    // False here.
+    virtual Boolean drSetDC(Integer Detail, Integer subDetail);
+    virtual Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
+                               Str const& Marking) = 0;
+    // False here.
+    virtual Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible);
+    // False here.
+    virtual Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
+                                           tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst);
+    // False here.
+    virtual Boolean dr3DPart(Integer Detail, Integer subDetail, Boolean InVisible);
+    virtual void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
+                           Real const& shininess, Real const& transparency, Real const& emission) = 0;
+    virtual void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) = 0;
+    virtual void drSave3D(Boolean Close, Boolean NeedNameMarking);
+    virtual void drSave3DAs(Integer cDetail, Integer cSuffics, Boolean Close);
+    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                                 Real const& Angle) = 0;
+    virtual void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                                Real const& Angle) = 0;
+    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                                 Real const& Angle, Boolean Dim);
+    virtual void drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
+                                    Real const& Depth, Real const& Angle) = 0;
+    virtual void drBaseRotate(Integer Napr, Real const& Angle) = 0;
+    virtual void drCutRotate(Integer Napr, Real const& Angle, TMark* M) = 0;
+    virtual void drSurfaceRotate(Integer Napr, Real const& Angle) = 0;
+    // An empty pointer here.
+    virtual tvapi::ITervanAPIObjectPtr GetActiveDoc();
+    // An empty pointer here.
+    virtual tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note);
+};
