@@ -9,73 +9,44 @@ namespace {
 
 using Q = mpq_class;
 
-QPoint sub(const QPoint& a, const QPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 QPoint cross(const QPoint& a, const QPoint& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-Q dot(const QPoint& a, const QPoint& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-QPoint along(const QPoint& a, const Q& s, const QPoint& u) {
-    return {a.x + s * u.x, a.y + s * u.y, a.z + s * u.z};
-}
-bool isZero(const QPoint& v) {
-    return sgn(v.x) == 0 && sgn(v.y) == 0 && sgn(v.z) == 0;
-}
-bool same(const QPoint& a, const QPoint& b) {
-    return a.x == b.x && a.y == b.y && a.z == b.z;
-}
-bool inUnit(const Q& s) {
-    return sgn(s) >= 0 && s <= 1;
-}
-QPoint normal(const QTriangle& t) {
-    return cross(sub(t[1], t[0]), sub(t[2], t[0]));
-}
+const auto dot = [](const QPoint& a, const QPoint& b) -> Q { return a.x * b.x + a.y * b.y + a.z * b.z; };
+const auto inUnit = [](const Q& s) { return sgn(s) >= 0 && s <= 1; };
+const auto normal = [](const QTriangle& t) { return cross(t[1] - t[0], t[2] - t[0]); };
 
 // Closed segments a b and c d, either possibly a point, by the parameters of their closest points.
 bool segmentsMeet(const QPoint& a, const QPoint& b, const QPoint& c, const QPoint& d) {
-    const QPoint u = sub(b, a), v = sub(d, c), w = sub(a, c);
+    const QPoint u = b - a, v = d - c, w = a - c;
     const Q A = dot(u, u), B = dot(u, v), C = dot(v, v), D = dot(u, w), E = dot(v, w);
-    if (sgn(A) == 0 && sgn(C) == 0) return same(a, c);
-    if (sgn(A) == 0) {
-        const Q t = E / C;
-        return inUnit(t) && same(along(c, t, v), a);
-    }
-    if (sgn(C) == 0) {
-        const Q s = -D / A;
-        return inUnit(s) && same(along(a, s, u), c);
-    }
+    if (sgn(A) == 0) return sgn(C) == 0 ? a == c : segmentsMeet(c, d, a, b);
     const Q det = A * C - B * B;
     if (sgn(det) != 0) {
         const Q s = (B * E - C * D) / det, t = (A * E - B * D) / det;
-        return inUnit(s) && inUnit(t) && same(along(a, s, u), along(c, t, v));
+        return inUnit(s) && inUnit(t) && a.along(s, u) == c.along(t, v);
     }
-    if (!isZero(cross(sub(c, a), u))) return false; // parallel lines apart
-    Q tc = dot(sub(c, a), u) / A, td = dot(sub(d, a), u) / A;
+    if (!cross(c - a, u).isZero()) return false; // parallel lines apart (c d may be a point)
+    Q tc = dot(c - a, u) / A, td = dot(d - a, u) / A;
     if (td < tc) std::swap(tc, td);
     return !(sgn(td) < 0 || tc > 1);
 }
 
 // Point of the triangle's plane inside the closed triangle (non-zero area), by barycentric coordinates.
 bool inTriangle(const QPoint& x, const QTriangle& t) {
-    const QPoint e1 = sub(t[1], t[0]), e2 = sub(t[2], t[0]), w = sub(x, t[0]);
+    const QPoint e1 = t[1] - t[0], e2 = t[2] - t[0], w = x - t[0];
     const Q a11 = dot(e1, e1), a12 = dot(e1, e2), a22 = dot(e2, e2), b1 = dot(w, e1), b2 = dot(w, e2);
     const Q det = a11 * a22 - a12 * a12, s = b1 * a22 - b2 * a12, u = a11 * b2 - a12 * b1;
     return sgn(s) >= 0 && sgn(u) >= 0 && s + u <= det;
 }
 
 bool segmentMeetsTriangle(const QPoint& a, const QPoint& b, const QTriangle& t, const QPoint& n) {
-    if (isZero(n))
-        return segmentsMeet(a, b, t[0], t[1]) || segmentsMeet(a, b, t[1], t[2]) ||
-               segmentsMeet(a, b, t[2], t[0]);
-    const Q da = dot(sub(a, t[0]), n), db = dot(sub(b, t[0]), n);
+    const Q da = dot(a - t[0], n), db = dot(b - t[0], n);
     if (sgn(da) * sgn(db) > 0) return false;
-    if (sgn(da) == 0 && sgn(db) == 0)
-        return inTriangle(a, t) || segmentsMeet(a, b, t[0], t[1]) || segmentsMeet(a, b, t[1], t[2]) ||
-               segmentsMeet(a, b, t[2], t[0]);
-    return inTriangle(along(a, da / (da - db), sub(b, a)), t);
+    if (sgn(da) == 0 && sgn(db) == 0) // in the plane, or t is flat
+        return (!n.isZero() && inTriangle(a, t)) || segmentsMeet(a, b, t[0], t[1]) ||
+               segmentsMeet(a, b, t[1], t[2]) || segmentsMeet(a, b, t[2], t[0]);
+    return inTriangle(a.along(da / (da - db), b - a), t);
 }
 
 // Where triangle t meets the plane through o with normal n, as parameters along dir.
@@ -95,18 +66,18 @@ Interval cutByPlane(const QTriangle& t, const QPoint& o, const QPoint& n, const 
     Interval in;
     Q d[3];
     for (int i = 0; i < 3; ++i)
-        d[i] = dot(sub(t[i], o), n);
+        d[i] = dot(t[i] - o, n);
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         if (sgn(d[i]) == 0) in.add(t[i], dir);
-        if (sgn(d[i]) * sgn(d[j]) < 0) in.add(along(t[i], d[i] / (d[i] - d[j]), sub(t[j], t[i])), dir);
+        if (sgn(d[i]) * sgn(d[j]) < 0) in.add(t[i].along(d[i] / (d[i] - d[j]), t[j] - t[i]), dir);
     }
     return in;
 }
 
-int uniform(std::mt19937_64& rng, int lo, int hi) {
-    return std::uniform_int_distribution<int>(lo, hi)(rng);
-}
+const auto uniform = [](std::mt19937_64& rng, int lo, int hi) {
+    return std::uniform_int_distribution(lo, hi)(rng);
+};
 
 void randomPoint(std::mt19937_64& rng, double* p, int range, int dim) {
     for (int i = 0; i < dim; ++i)
@@ -124,21 +95,21 @@ QTriangle exactTriangle(const double* p, const double* q, const double* r, int d
 }
 
 bool isFlat(const QTriangle& t) {
-    return isZero(normal(t));
+    return normal(t).isZero();
 }
 
 bool areCoplanar(const QTriangle& a, const QTriangle& b) {
     const QPoint n = normal(a);
-    return !isZero(n) && !isZero(normal(b)) && sgn(dot(sub(b[0], a[0]), n)) == 0 &&
-           sgn(dot(sub(b[1], a[0]), n)) == 0 && sgn(dot(sub(b[2], a[0]), n)) == 0;
+    return !n.isZero() && !normal(b).isZero() && sgn(dot(b[0] - a[0], n)) == 0 &&
+           sgn(dot(b[1] - a[0], n)) == 0 && sgn(dot(b[2] - a[0], n)) == 0;
 }
 
 bool trianglesMeet(const QTriangle& a, const QTriangle& b) {
     const QPoint na = normal(a), nb = normal(b);
     for (int i = 0; i < 3; ++i)
-        if (segmentMeetsTriangle(a[i], a[(i + 1) % 3], b, nb)) return true;
-    for (int i = 0; i < 3; ++i)
-        if (segmentMeetsTriangle(b[i], b[(i + 1) % 3], a, na)) return true;
+        if (segmentMeetsTriangle(a[i], a[(i + 1) % 3], b, nb) ||
+            segmentMeetsTriangle(b[i], b[(i + 1) % 3], a, na))
+            return true;
     return false;
 }
 
@@ -158,18 +129,14 @@ IntPair randomPair(std::mt19937_64& rng, int dim) {
     const int range = ranges[uniform(rng, 0, 4)];
     for (auto& p : v)
         randomPoint(rng, p, range, dim);
-    switch (uniform(rng, 0, 7)) {
+    switch (const int kind = uniform(rng, 0, 7)) {
     case 0: // general position at the chosen scale
         break;
-    case 1: { // shared vertex
-        const int i = uniform(rng, 0, 2);
-        std::copy(v[i], v[i] + 3, v[3 + uniform(rng, 0, 2)]);
-        break;
-    }
-    case 2: { // shared edge
-        const int i = uniform(rng, 0, 2), j = 3 + uniform(rng, 0, 2);
-        std::copy(v[i], v[i] + 3, v[j]);
-        std::copy(v[(i + 1) % 3], v[(i + 1) % 3] + 3, v[3 + (j - 2) % 3]);
+    case 1:
+    case 2: { // a shared vertex (1) or edge (2)
+        const int i = uniform(rng, 0, 2), j = uniform(rng, 0, 2);
+        for (int k = 0; k < kind; ++k)
+            std::copy(v[(i + k) % 3], v[(i + k) % 3] + 3, v[3 + (j + k) % 3]);
         break;
     }
     case 3: { // a vertex on the middle of an edge

@@ -14,6 +14,13 @@ namespace triangle_oracle {
 
 struct QPoint {
     mpq_class x, y, z;
+    QPoint operator-(const QPoint& b) const { return {x - b.x, y - b.y, z - b.z}; }
+    bool operator==(const QPoint& b) const { return x == b.x && y == b.y && z == b.z; }
+    bool isZero() const { return sgn(x) == 0 && sgn(y) == 0 && sgn(z) == 0; }
+    // this + s u
+    QPoint along(const mpq_class& s, const QPoint& u) const {
+        return {x + s * u.x, y + s * u.y, z + s * u.z};
+    }
 };
 using QTriangle = std::array<QPoint, 3>;
 

@@ -1,9 +1,13 @@
-// Host message boxes of the facade: the suppression mode is switched for the span of the
-// box by a scope guard, so a throwing host still gets its mode back.
+// Host message boxes, help, resource strings and progress of the facade. The suppression
+// mode is switched for the span of a box by a scope guard, so a throwing host still gets
+// its mode back.
 
 #include "drModelerAPI.h"
 
+#include "cPropertyMenagerEvent.h"
 #include "tvapi/Application.h"
+#include "tvapi/Dictionary.h"
+#include "tvapi/Libraries.h"
 
 #include <string>
 
@@ -11,11 +15,10 @@ namespace drApi {
 
 namespace {
 
-constexpr int InformationFlags = 0;  // the host's final box argument for information boxes
-constexpr int QuestionFlags = 1;     // and for questions
+constexpr int InformationFlags = 0; // the host's final box argument for information boxes
+constexpr int QuestionFlags = 1;    // and for questions and warnings
 
-std::wstring Wide(const TString& s)
-{
+std::wstring Wide(const TString& s) {
     std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
     s.toWideChar(w.data());
     w.resize(static_cast<std::size_t>(s.Length()));
@@ -26,8 +29,7 @@ std::wstring Wide(const TString& s)
 class TRestoreHideMessage {
 public:
     TRestoreHideMessage(tvapi::IApplication& app, tvapi::tvHideMessageEnum mode) : FApp(app), FMode(mode) {}
-    ~TRestoreHideMessage()
-    {
+    ~TRestoreHideMessage() {
         try {
             FApp.SetHideMessage(FMode);
         } catch (...) {
@@ -44,8 +46,7 @@ private:
 
 tvapi::tvMessageButtonEnum ShownBox(tvapi::IApplication& app, const TString& text, const TString& caption,
                                     tvapi::tvMessageTypeEnum type, tvapi::tvMessageButtonSetEnum buttons,
-                                    int flags)
-{
+                                    int flags) {
     const tvapi::tvHideMessageEnum saved = app.GetHideMessage();
     app.SetHideMessage(tvapi::tvShowMessage);
     const TRestoreHideMessage restore(app, saved);
@@ -56,21 +57,46 @@ tvapi::tvMessageButtonEnum ShownBox(tvapi::IApplication& app, const TString& tex
 
 } // namespace
 
-void TModelerApi::LiftBox(const TString& Text)
-{
+void TModelerApi::LiftBox(const TString& Text) {
     tvapi::IApplication* app = Application();
-    if (!app)
-        return;
+    if (!app) return;
     ShownBox(*app, Text, R3->FileName, tvapi::tvMessageInformation, tvapi::tvButtonSetOk, InformationFlags);
 }
 
-Boolean TModelerApi::QuestionBox(const TString& Text, const TString&)
-{
+Boolean TModelerApi::QuestionBox(const TString& Text, const TString&) {
     tvapi::IApplication* app = Application();
-    if (!app)
-        return false;
+    if (!app) return false;
     return ShownBox(*app, Text, R3->FileName, tvapi::tvMessageQuestion, tvapi::tvButtonSetYesNo,
                     QuestionFlags) == tvapi::tvButtonYes;
+}
+
+void TModelerApi::WarningBox(const TString& Text, const TString&) {
+    tvapi::IApplication* app = Application();
+    if (!app) return;
+    const std::wstring wText = Wide(Text);
+    const std::wstring wCaption = Wide(R3->FileName);
+    app->ShowMessageBox(wText.c_str(), wCaption.c_str(), tvapi::tvMessageWarning, tvapi::tvButtonSetOk,
+                        QuestionFlags);
+}
+
+void TModelerApi::OpenHelp(const TString&, int TypeHelp, int Id) {
+    if (R3->Library) R3->Library->ShowHelp(Id, TypeHelp);
+}
+
+std::wstring TModelerApi::LoadResourceString(tvapi::ResourceModule RM, int strId) {
+    const tvapi::IProceduresLibraryPtr& library = MA.R3->Library;
+    if (!library) return {};
+    const tvapi::ITervanDictionaryPtr dictionary = library->GetDictionary();
+    if (!dictionary) return {};
+    return dictionary->GetResourceString(RM, strId);
+}
+
+void TModelerApi::NextProgress(const TString& Message) {
+    if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->NextProgress(Message);
+}
+
+void TModelerApi::UpdateProgress(const TString& Message) {
+    if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->UpdateProgress(Message);
 }
 
 } // namespace drApi

@@ -1,42 +1,337 @@
 #pragma once
-// drApi::TModelerApi: the host facade, the library's only way to the host. Every subsystem
-// reaches the host through the global drApi::MA; the messenger shows its boxes through
-// drApi::TModelerApi::Last.
+// drApi::TModelerApi: the host facade, the library's only way to the host, and the modeller
+// the library draws and builds through. Every subsystem reaches the host through the global
+// drApi::MA; the messenger shows its boxes through drApi::TModelerApi::Last. Part access
+// (drGetPart/drEndGetPart) and TPartAccess, its scope guard, live here too.
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "DString.h"
 #include "TArray.h"
+#include "drConstraintApi.h"
+#include "drModeler3D.h"
 #include "drTervan.h"
+#include "tvapi/ApplicationServices.h"
+#include "tvapi/Document.h"
+
+class TControlModel;
+
+namespace tvapi {
+class IApplication;
+}
 
 namespace drApi {
 
-class TModelerApi {
+// Which part drGetPart makes current.
+enum Part_Type : std::int32_t {
+    pMainTop_Part = -5,
+    pInPlace_Part = -4,
+    pNew_Part = -3,
+    pEdit_Part = -2, // the component being edited in place
+    pTop_Part = -1,  // the document's top part
+};
+
+// Placement of a macro object: origin and angle (degrees).
+struct TMt {
+    Real x = 0.0;
+    Real y = 0.0;
+    Real Angle = 0.0;
+};
+
+class TModelerApi : public TModeler3D {
 public:
-    // The facade registry; owned.
-    TReferenceOf<TRegistryApi> R3;
+    TConstraintApi Constraint;     // the parametric-constraint recorder; off until Active is set
+    TReferenceOf<TRegistryApi> R3; // the facade registry; owned
 
     // The first facade constructed, null again when it is destroyed. Message boxes go
     // through it; null means the library has no facade to show them with.
     static TModelerApi* Last;
 
     TModelerApi();
-    virtual ~TModelerApi();
+    ~TModelerApi() override;
     TModelerApi(const TModelerApi&) = delete;
     TModelerApi& operator=(const TModelerApi&) = delete;
 
     // The host application from the registry, or null without a host.
     tvapi::IApplication* Application() const { return R3.Exist() ? R3->Tervan7 : nullptr; }
 
-    // Information box with one OK button, captioned with the library's file name. The host's
-    // message-suppression mode is switched to "show" for the box and restored afterwards,
-    // also when the host call throws (the exception then passes on). Nothing without a host.
+    // ---- Start-up (drModelerAPIInit.cpp) -----------------------------------------------------
+    // Connects the facade to the host at load: keeps app, finds the library's own file and
+    // splits it into Path, FileName and ModuleName, fills the folders of LibraryControlModel
+    // (those built from host folders end with "/"; a folder the host does not give is left
+    // unset), reads the host version, active document, system settings and error interface,
+    // loads the dictionary next to the library and, while LibFont is empty, takes the
+    // library's entry and font from the host's register (iFontName when it gives none),
+    // telling the user when the host does not know the library. ModuleName is not used.
+    void Init(tvapi::IApplication& app, TString const& ModuleName, TString const& iFontName);
+    // Keeps an empty resources module from the first call to unload; nothing else.
+    void LoadResources(tvapi::IApplication& App);
+
+    // ---- Messages, help, resource strings, progress ----------------------------------------
+    // Boxes are captioned with the library's file name whatever Title holds, and show
+    // nothing without a host. The information and question boxes switch the host's
+    // message-suppression mode to "show" for the box and restore it afterwards, also when
+    // the host call throws (the exception then passes on).
+    // Information box with one OK button.
     void LiftBox(const TString& Text);
-    // Yes/no question, captioned with the library's file name whatever Title holds; the
-    // suppression mode is handled as in LiftBox. True only when the answer is yes; false
-    // without a host, without asking.
+    // Yes/no question; true only when the answer is yes; false without a host, unasked.
     Boolean QuestionBox(const TString& Text, const TString& Title);
+    // Warning box with one OK button; the suppression mode is left alone.
+    void WarningBox(const TString& Text, const TString& Title);
+    // Has the library's register entry show help topic Id (window kind TypeHelp); HelpFile
+    // is not used. Nothing while the host does not know the library.
+    void OpenHelp(const TString& HelpFile, int TypeHelp, int Id);
+    // String strId of module RM from the library's resource dictionary; empty without one.
+    std::wstring LoadResourceString(tvapi::ResourceModule RM, int strId);
+    // Advance the running panel's progress with Message; nothing while no panel runs.
+    void NextProgress(const TString& Message);
+    void UpdateProgress(const TString& Message);
+
+    // ---- Part access -------------------------------------------------------------------------
+    // Whether the active document is of DocumentType or, when orDocumentType is not 0, of
+    // orDocumentType. False without a host or an active document; changes nothing.
+    Boolean IsActive(tvapi::DocumentTypeEnum DocumentType, tvapi::DocumentTypeEnum orDocumentType);
+    // Refreshes IDoc, IDoc3D, ITessellationMng and ProgressBar from the host, makes the part
+    // chosen by Type_Part current and starts the selector; returns a new reference to that
+    // part, or empty (the selector is not started when no 3D document is active). Without a
+    // host nothing changes.
+    tvapi::IPartPtr drGetPart(Part_Type Type_Part, tvapi::DocumentTypeEnum Type_Doc);
+    // Ends part access. Detach false: the selector's managers, IDoc, ITessellationMng, Part
+    // and ProgressBar are released (nothing when IDoc is empty). Detach true: Part,
+    // ProgressBar, IDoc and ITessellationMng are emptied without releasing their references,
+    // which the caller has taken over.
+    void drEndGetPart(bool Detach);
+
+    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
+    void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
+    void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
+                              Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
+                              Str const& S1) override;
+    void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
+                      Integer Pros, Str& Comment, Boolean Invisible) override;
+    Boolean drView(Integer N, Real const& x, Real const& y) override;
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) override;
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                        Boolean Invisible) override;
+    Boolean drLeafStampView1(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                             Boolean Invisible) override;
+    void drSaveLeaf() override;
+    void drShtamp() override;
+    void drCloseLeafSpw(Boolean Close) override;
+    void drCloseTDem() override;
+    void drOpenTDem() override;
+    void drStringObj(Str const& S) override;
+    void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                Str const& Comment) override;
+    void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                    Str const& Comment, Str const& FName, Str const& tView) override;
+    void drCloseView() override;
+    void drCloseLeaf() override;
+    void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
+    void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
+                 Str const& S2, Str const& S3) override;
+    void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) override;
+    void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) override;
+    void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
+    void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
+                    Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                     Integer Count) override;
+    void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
+                      tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
+    void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
+    void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                   Boolean ReverseZ) override;
+    void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                       Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
+                       Real const& yDz) override;
+    void drMacro3D(Str const& Name, Boolean MStaffVisible) override;
+    void drEndMacro3D() override;
+    Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
+                       Str const& Marking) override;
+    void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
+                   Real const& shininess, Real const& transparency, Real const& emission) override;
+    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
+    void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                         Real const& Angle) override;
+    void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                        Real const& Angle) override;
+    void drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
+                            Real const& Angle) override;
+    void drBaseRotate(Integer Napr, Real const& Angle) override;
+    void drCutRotate(Integer Napr, Real const& Angle, TMark* M) override;
+    void drSurfaceRotate(Integer Napr, Real const& Angle) override;
+
+    // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
+    // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
+    // in both coordinates, are dropped. Without a 2D document the points are mapped through
+    // the 2D placement stack (radii scaled by it); while a contour collects, segments, arcs
+    // and circles go into it and ellipses are dropped. Arcs run counter-clockwise from
+    // (x1, y1) to (x2, y2) for Napr 1 and clockwise for any other value; in a contour a
+    // negative R turns that round. Style 0 hides segments and circles, not arcs.
+    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override;
+    void drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1, Real const& x2,
+               Real const& y2, Integer Napr, Integer Attr) override;
+    void drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2, Integer Attr,
+               Integer Napr) override;
+    void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) override;
+    void drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
+                   Integer Attr) override;
+    // Makes layer NumerOfLayer of the current view current, adding a layer when the view has
+    // none of that number; the current drawing object becomes the previous one.
+    void drLayer(Integer NumerOfLayer) override;
+    // Workers: make the object in DrawingContainer (untransformed), add it to an open hatch's
+    // boundaries, make it the current and last object, then report it to the constraint
+    // recorder. Nothing while OnlySizes2D is set; the current object is emptied first.
+    void drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr);
+    void drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1, Real const& x2,
+                 Real const& y2, Integer Napr, Integer Attr);
+    void drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr);
+    // Needs a 2D document; an ellipse is never a hatch boundary.
+    void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle, Integer Attr);
+
+    // ---- Texts, hatches, cut lines, leaders, points (drModelerAPIText.cpp) -------------------
+    // None of these draws while a contour collects, except drText, whose text is then
+    // collected (mapped without a 2D document). Coordinates go to the host untransformed.
+    // A text at (x, y) of height Hs holding S in one line; the angle is not given to the host.
+    void drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const& Ksu, Integer Fb,
+                Str const& S) override;
+    // Appends one line of one item holding S to Text; the item's height is set only when
+    // Height > 0. Nothing for an empty Text.
+    void AddLineText(tvapi::ITextPtr& Text, TString S, Real Height);
+    // Opens a hatch of style Tip, angle FStr (degrees) and step Shag: the segments, arcs and
+    // circles drawn until the matching drEndObj are its boundaries. This is not the
+    // modeller's drHatch, which only collects an outline. The openers push their kind for
+    // drEndObj, or cmNull when the host made no object, so that every drEndObj ends its own.
+    void drHatch(Integer Tip, Real const& FStr, Real const& Shag);
+    // Opens a cut line from (x1, y1) to (x2, y2) designated S (height Hs), arrows turned
+    // when Napr1 < 0; the points drawn until drEndObj are its break points.
+    void drCut(Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S, Real const& x1, Real const& y1,
+               Integer Napr1, Real const& x2, Real const& y2, Integer Napr2) override;
+    // Opens a leader from (x, y) with shelf direction Napr and text S1 on the shelf; the
+    // points drawn until drEndObj are its branch ends.
+    void drShelf(tvapi::tvLeaderSignEnum Tipz, Real const& x, Real const& y, tvapi::tvShelfDirectionEnum Napr,
+                 tvapi::tvArrowEnum Tips, Real const& Hs1, Real const& Ksu1, Real const& Fch1, Str const& S1,
+                 Real const& Hs2, Real const& Ksu2, Real const& Fch2, Str const& S2) override;
+    // A branch end of the open leader, a break point of the open cut line, or else a point
+    // of style 1.
+    void drPoint(Real const& x, Real const& y) override;
+    // The collected section-line points as one cut line (designation S, height 7); nothing
+    // without points.
+    void DrawCut(Str const& S, Integer Direction) override;
+
+    // ---- Completion, polylines, macro objects, groups (drModelerAPIObjects.cpp) --------------
+    // Ends the modeller's hatch outline when it collects; otherwise, outside contour
+    // collecting, completes the innermost open composite object and takes its kind off.
+    void drEndObj() override;
+    // Pushes cmPolyline3D when a part is current; the host offers no polyline to make.
+    void drPolyline3D(Boolean Closed) override;
+    // Opens a colouring of Color (0x00BBGGRR).
+    void drColouring(long Color) override;
+    // Opens a macro object in the current container: it takes everything drawn until the
+    // matching drEndMacro, which restores the enclosing macro object or the current view.
+    void drMacro2D(Boolean AllLayer) override;
+    void drEndMacro() override;
+    // The library's parameters on the innermost open macro object; nothing when none is open.
+    void drSetMacro2DParam(const std::vector<std::uint8_t>& V, Str fileName, Str libName, Integer Command,
+                           Boolean EE, const TMt& M);
+    // Opens a group (temporary: not saved) in the current 2D document; drEndGroup closes the
+    // document's innermost open group, which becomes Entity2D.
+    void drGroup(Boolean Temporary) override;
+    void drEndGroup() override;
+    // Nothing to clear in the host.
+    void drClearRegion(long Color) override;
+
+    // ---- Attributes and what a drawing object is (drModelerAPIAttr.cpp) ----------------------
+    // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
+    // document. Without a document, object or dimension text the Boolean operations answer
+    // false and leave their outputs unchanged.
+    // Deletes the object from its document and empties Obj; nothing for an empty Obj.
+    virtual void drDeleteObj(tvapi::IDrawingObjectPtr& Obj);
+    // Into Result the text of Obj's attributes of the type (the last one listed wins); true
+    // when an attribute whose object list starts with Obj was found.
+    virtual Boolean drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result);
+    // Writes StrAttr into every text attribute of the type whose object list starts with Obj
+    // and answers true; with none, attaches a new attribute holding StrAttr and answers false.
+    virtual Boolean drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb,
+                                    Str const& StrAttr);
+    // The host's kind of Obj; tvAllObj for an empty pointer.
+    virtual tvapi::DrawingObjectTypeEnum GetType(tvapi::IDrawingObjectPtr Obj);
+    // Number of the view holding Obj; 0 also when Obj is empty or its parent is no view.
+    virtual Integer GetNumberView(tvapi::IDrawingObjectPtr Obj);
+    // A dimension's nominal (measured, or read from its nominal text when typed in), tolerance
+    // text and deviations (0 for an empty text; degrees with IsAngle); false for no dimension.
+    virtual Boolean GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, Str& Qual, Real& QHi, Real& QLo,
+                                Boolean IsAngle);
+    // Key of the text type Id names, or of a new "Reference Object" type when Id is 0 or names
+    // no text type; 0 without the host's manager, a document, or a new type.
+    Real drCreateAttrStr(Real Id) override;
+    // A new reference to the modeller's current drawing object.
+    tvapi::IDrawingObjectPtr LastObjRef();
+    // The modeller's previous drawing object itself, for the caller to read or replace.
+    tvapi::IDrawingObjectPtr& PrevObjRef();
+
+    // ---- Dimensions (drModelerAPIDim.cpp) -----------------------------------------------------
+    // Coordinates go to the host untransformed; nothing is made while a contour is collected
+    // or without the symbols container, its collection or a new dimension. The new dimension
+    // becomes CurDrawingObject (and Obj3D, as a model object).
+    void drDimL(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
+                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
+                Str const& S3) override;
+    void drDimD(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn, Real const& x,
+                Real const& y, Integer t, Str const& S1, Str const& S2, Str const& S3) override;
+    void drDimR(Real const& Val, Str const& Qual, Real const& FBase, Real const& Drl, Integer Pt, Integer Pn,
+                Real const& xc, Real const& yc, Integer t, Integer Po, Str const& S1, Str const& S2,
+                Str const& S3) override;
+    void drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer Pt, Integer Pn,
+                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S, Real const& xc,
+                Real const& yc) override;
+    // An overall size in the current view of the active document, with the dimension line
+    // offset by (Dx, Dy) and deviations +-0.02; contour collection and the registry's
+    // current objects are left alone.
+    void drDimL7(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
+                 Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                 Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
+                 Str const& S3);
+
+private:
+    // The placement stack applies: it holds a placement and no 2D document is open.
+    bool Transformed() const;
+    // Records a new primitive: hatch boundary, current and last object.
+    void Made(const tvapi::IDrawingObjectPtr& object);
+};
+
+// Ends part access (drEndGetPart(false) on drApi::MA) when the scope that opened it ends,
+// however it ends. An exception from the host is swallowed: the scope is already unwinding.
+class TPartAccess {
+public:
+    TPartAccess() = default;
+    ~TPartAccess();
+    TPartAccess(const TPartAccess&) = delete;
+    TPartAccess& operator=(const TPartAccess&) = delete;
 };
 
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
+
+// The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
+Integer NextInteger();
+// The current view of doc as a symbols container; empty when doc, its views or the current
+// view is missing.
+tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr& doc);
+
+// The control model whose folders Init fills; the library points it at its own model before
+// it starts the facade. Null: Init fills none.
+extern TControlModel* LibraryControlModel;
+
+// A new reference to Obj; the two numbers are not used.
+tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long apiNewType, long objType);
+// The object the host's integer reference Obj names in the document Doc, through the host's
+// transfer service; empty for 0 or without a service.
+tvapi::IAPIObjectPtr Transfer(int Obj, int Doc);
 
 } // namespace drApi

@@ -1,26 +1,73 @@
-// Construction of the host facade and its registry, and the facade global made at load.
+// Construction of the host facade and its registry, the nested macro lists, and the facade
+// globals made at load: drApi::MA, then the 2D placement stack pointer moved onto MA's own.
 
 #include "drTervan.h"
 
 #include "drModelerAPI.h"
+#include "drSelectorAPI.h"
 
 namespace drApi {
 
-TModelerApi* TModelerApi::Last = nullptr;
+// ---- Nested macro lists ----------------------------------------------------------------------
 
-TModelerApi::TModelerApi() : R3(new TRegistryApi(), true)
-{
-    if (!Last)
-        Last = this;
+void TNestedArrayOf::Add(tvapi::ITervanAPIObjectPtr Obj) {
+    if (!Obj || Count <= 0) return;
+    AObjects.Add(TDepthObject(Count, Obj));
 }
 
-TModelerApi::~TModelerApi()
-{
-    if (Last == this)
-        Last = nullptr;
+std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects() {
+    std::vector<tvapi::IModelObjectPtr> result;
+    if (Count <= 0 || !FArray[Count - 1]) return result;
+    const int depth = Count;
+    Integer first = -1;
+    for (Integer i = 0; i < AObjects.Count; ++i) {
+        TDepthObject& entry = AObjects[i];
+        if (entry.V1 != depth) continue;
+        if (first < 0) first = i;
+        result.emplace_back(entry.V2);
+        entry.V2.Reset();
+    }
+    if (first >= 0) AObjects.Count = first;
+    return result;
+}
+
+// ---- The facade -------------------------------------------------------------------------------
+
+TModelerApi* TModelerApi::Last = nullptr;
+
+// The base is built over Constraint before Constraint itself is constructed: the modeller
+// only keeps the reference until the facade is complete.
+TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new TRegistryApi(), true) {
+    if (!Last) Last = this;
+}
+
+TModelerApi::~TModelerApi() {
+    if (Last == this) Last = nullptr;
     R3.Free();
 }
 
 TModelerApi MA;
+
+namespace {
+
+// Points the curves' placement stack at MA's own for as long as MA lives, and back at the
+// stand-by stack before MA goes, so no curve ever maps through a destroyed stack. Defined
+// right after MA: built after it, destroyed before it.
+class TFacadeStack {
+public:
+    TFacadeStack() : FStandBy(Transf2D) { Transf2D = &MA.R2->Transf2D; }
+    ~TFacadeStack() { Transf2D = FStandBy; }
+    TFacadeStack(const TFacadeStack&) = delete;
+    TFacadeStack& operator=(const TFacadeStack&) = delete;
+
+private:
+    TTransf2D* FStandBy;
+};
+
+const TFacadeStack FacadeStack;
+
+} // namespace
+
+TSelectorAPI* Selector = &TSelectorAPI::Instance();
 
 } // namespace drApi

@@ -1,0 +1,139 @@
+// Start-up of the facade inside the host: the library's own file, its folders, the host's
+// version, document, settings and error state, the dictionary and the library's font; and
+// the bridges to the host's transfer service.
+
+#include "drModelerAPI.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Dictionary.h"
+#include "Messager.h"
+#include "TControlModel.h"
+#include "tvapi/Application.h"
+#include "tvapi/TransferService.h"
+
+namespace drApi {
+
+TControlModel* LibraryControlModel = nullptr;
+
+namespace {
+
+// Folders the facade builds end with this separator, whatever the host's paths use.
+constexpr TChar FolderSeparator = '/';
+// Characters of the file-name prefix that the module name leaves out ("lib").
+constexpr Integer ModulePrefixLength = 3;
+
+std::wstring Wide(const TString& s)
+{
+    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
+    s.toWideChar(w.data());
+    w.resize(static_cast<std::size_t>(s.Length()));
+    return w;
+}
+
+// Folder as a folder: with one separator at its end. Empty stays empty.
+TString AsFolder(const std::wstring& folder)
+{
+    TString result(folder);
+    const TChar last = result.At(result.Length() - 1);
+    if (!result.Empty() && last != '/' && last != '\\')
+        result += FolderSeparator;
+    return result;
+}
+
+// Splits R.PathFileName at its last separator ("\" or "/") and its last dot into the
+// folder (with its separator), the file name and the module name.
+void SplitLibraryPath(TRegistryApi& R)
+{
+    const TString& full = R.PathFileName;
+    const Integer p1 = std::max(full.RFind('\\'), full.RFind('/'));
+    const Integer p2 = full.RFind('.');
+    R.FileName = full.SubStr(p1, p2 - p1 - 1);
+    R.ModuleName = full.SubStr(p1 + ModulePrefixLength, p2 - p1 - 1 - ModulePrefixLength);
+    R.Path = full.SubStr(0, p1);
+}
+
+// The state and work folders of the control model from the host's system folders. A folder
+// the host does not give leaves its fields as they are: an empty folder would point at the
+// root of the file system.
+void SetSystemFolders(const tvapi::ISystemSettingsPtr& Settings, TControlModel& Model)
+{
+    const TString state = AsFolder(Settings->GetSystemPath(tvapi::tvConfigurations));
+    if (!state.Empty()) {
+        Model.StatePath = state;
+        Model.StatePathName = state + Model.StateName;
+    }
+    const TString work = AsFolder(Settings->GetSystemPath(tvapi::tvTemporaryFiles));
+    if (!work.Empty())
+        Model.Path = work;
+}
+
+// The library's entry in the host's register and its font; the user is told when the host
+// does not know the library or gives it no font. Nothing while the host has no register.
+void FindLibraryFont(tvapi::IApplication& App, TRegistryApi& R, const TString& iFontName)
+{
+    const tvapi::ILibraryManagerPtr manager = App.GetLibraryManager();
+    if (!manager)
+        return;
+    const tvapi::IProceduresLibrariesPtr libraries = manager->GetProceduresLibraries();
+    if (!libraries)
+        return;
+    R.Library = libraries->FindByFileName(Wide(R.PathFileName).c_str());
+    R.LibFont = iFontName;
+    if (!R.Library) {
+        Messager.LiftBox(TString("Не подключена библиотека ") + R.FileName, TMessager::toAlways);
+        return;
+    }
+    R.LibFont = R.Library->GetFontName();
+    if (R.LibFont.Empty()) {
+        R.LibFont = iFontName;
+        Messager.LiftBox(TString(R.Library->GetMessageText()), TMessager::toAlways);
+    }
+}
+
+} // namespace
+
+void TModelerApi::Init(tvapi::IApplication& app, TString const&, TString const& iFontName)
+{
+    TRegistryApi& r = *R3;
+    r.Tervan7 = &app;
+    if (const tvapi::IApplicationServicesPtr services = app.GetApplicationServices())
+        r.PathFileName = services->GetModuleFileName(static_cast<tvapi::ResourceModule>(this));
+    else
+        r.PathFileName.Clear();
+    SplitLibraryPath(r);
+    if (LibraryControlModel) {
+        LibraryControlModel->ExecutePath = r.Path;
+        LibraryControlModel->HelpFile = r.Path + LibraryControlModel->HelpName;
+    }
+    app.GetVersion(&r.TervanIMajor, &r.TervanIMinor, &r.TervanIRelease, &r.TervanIBuild);
+    r.IDoc = app.GetActiveDocument();
+    r.SystemSettings = app.GetSystemSettings();
+    r.TervanError = app.GetTervanError();
+    Dictionary.Init(r.FileName, r.Path, r.Path);
+    if (r.SystemSettings && LibraryControlModel)
+        SetSystemFolders(r.SystemSettings, *LibraryControlModel);
+    if (r.LibFont.Empty())
+        FindLibraryFont(app, r, iFontName);
+}
+
+void TModelerApi::LoadResources(tvapi::IApplication&)
+{
+    static tvapi::IResourcesModulePtr resources;
+}
+
+tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long, long)
+{
+    return Obj;
+}
+
+tvapi::IAPIObjectPtr Transfer(int Obj, int Doc)
+{
+    if (Obj == 0)
+        return {};
+    const tvapi::ITransferServicePtr service = GetTransferService();
+    return service ? service->GetAPIObject(Obj, Doc) : tvapi::IAPIObjectPtr();
+}
+
+} // namespace drApi

@@ -1,0 +1,166 @@
+// The facade's annotation objects: drawing texts, hatches, cut lines, leaders with shelves
+// and points. Hatches, cut lines and leaders are opened here, fed by the following
+// primitives and points, and completed by drEndObj; texts and points are made in one call.
+
+#include "drModelerAPI.h"
+
+#include <string>
+
+#include "Text.h"
+#include "tvapi/Drawing2DObjects.h"
+
+namespace drApi {
+
+namespace {
+
+constexpr Real CutTextHeight = 7.0; // designation height of a section line drawn by DrawCut
+constexpr int CutLineKind = 1;      // the kind code every section line is given
+constexpr int PlainPointStyle = 1;
+
+std::wstring Wide(const TString& s) {
+    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
+    s.toWideChar(w.data());
+    w.resize(static_cast<std::size_t>(s.Length()));
+    return w;
+}
+
+// The kind of the innermost open composite object; cmNull when none is open.
+TCommand LastOpenKind(const TArrayOf<TCommand>& kinds) {
+    return kinds.Count > 0 ? kinds[kinds.Count - 1] : cmNull;
+}
+
+} // namespace
+
+void TModelerApi::drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const&, Integer,
+                         Str const& S) {
+    if (TContour* c = OutputContour()) {
+        if (Transformed()) {
+            Real nx = x, ny = y;
+            drApi::Transf2D->xyMtr(x, y, nx, ny);
+            c->Items::Add(
+                new TText(nx, ny, FStr + drApi::Transf2D->AngleMtr(), Hs * drApi::Transf2D->ScaleMtr(), S));
+        } else {
+            c->Items::Add(new TText(x, y, FStr, Hs, S));
+        }
+        return;
+    }
+    const TRegistryApi& r = *R3;
+    if (!r.DrawingContainer) return;
+    const tvapi::IDrawingTextsPtr texts = r.DrawingContainer->GetDrawingTexts();
+    const tvapi::IDrawingTextPtr text = texts ? texts->Add() : nullptr;
+    if (!text) return;
+    text->SetX(x);
+    text->SetY(y);
+    text->SetHeight(Hs);
+    tvapi::ITextPtr lines = text->GetText();
+    AddLineText(lines, S, Hs);
+}
+
+void TModelerApi::AddLineText(tvapi::ITextPtr& Text, TString S, Real Height) {
+    if (!Text) return;
+    const tvapi::ITextLinePtr line = Text->Add();
+    const tvapi::ITextItemPtr item = line ? line->Add() : nullptr;
+    if (!item) return;
+    const tvapi::ITextFontPtr font(item);
+    if (font && Height > 0.0) font->SetHeight(Height);
+    item->SetStr(Wide(S).c_str());
+    item->Update();
+}
+
+void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag) {
+    if (OutputContour() != nullptr) return;
+    TRegistryApi& r = *R3;
+    const tvapi::IHatchesPtr hatches = r.DrawingContainer ? r.DrawingContainer->GetHatches() : nullptr;
+    r.Hatch = hatches ? hatches->Add() : nullptr;
+    if (!r.Hatch) {
+        // The matching drEndObj still takes one kind off: it must not end an enclosing object.
+        R2->APrevCommand.Push(cmNull);
+        return;
+    }
+    r.Hatch->SetBoundariesFollow(true);
+    if (const tvapi::IHatchParamPtr param(r.Hatch); param) {
+        param->SetStyle(Tip);
+        param->SetStep(Shag);
+        param->SetAngle(FStr);
+    }
+    r.BoundariesObject = r.Hatch;
+    R2->APrevCommand.Push(cmHatch);
+}
+
+void TModelerApi::drCut(Real const& Hs, Real const&, Real const&, Str const& S, Real const& x1,
+                        Real const& y1, Integer Napr1, Real const& x2, Real const& y2, Integer) {
+    if (OutputContour() != nullptr) return;
+    TRegistryApi& r = *R3;
+    const tvapi::ICutLinesPtr cuts = r.Symbols2DContainer ? r.Symbols2DContainer->GetCutLines() : nullptr;
+    r.CutLine = cuts ? cuts->Add() : nullptr;
+    if (!r.CutLine) {
+        R2->APrevCommand.Push(cmNull);
+        return;
+    }
+    r.CutLine->SetArrowDirection(Napr1 < 0);
+    r.CutLine->SetX1(x1);
+    r.CutLine->SetY1(y1);
+    r.CutLine->SetX2(x2);
+    r.CutLine->SetY2(y2);
+    r.CutLine->SetKind(CutLineKind);
+    tvapi::ITextPtr designation = r.CutLine->GetText();
+    AddLineText(designation, S, Hs);
+    R2->CurDrawingObject = r.CutLine;
+    R2->APrevCommand.Push(cmCut);
+}
+
+void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
+                          tvapi::tvShelfDirectionEnum Napr, tvapi::tvArrowEnum, Real const&, Real const&,
+                          Real const&, Str const& S1, Real const&, Real const&, Real const&, Str const&) {
+    if (OutputContour() != nullptr) return;
+    TRegistryApi& r = *R3;
+    const tvapi::ILeadersPtr leaders = r.Symbols2DContainer ? r.Symbols2DContainer->GetLeaders() : nullptr;
+    r.Leader = leaders ? leaders->Add(tvapi::tvDrLeader) : nullptr;
+    if (!r.Leader) {
+        R2->APrevCommand.Push(cmNull);
+        return;
+    }
+    r.Leader->SetShelfDirection(Napr);
+    if (const tvapi::IBranchsPtr branches(r.Leader); branches) {
+        branches->SetX(x);
+        branches->SetY(y);
+    }
+    if (const tvapi::ITextPtr shelf = r.Leader->GetTextOnShelf()) shelf->SetStr(Wide(S1).c_str());
+    R2->APrevCommand.Push(cmShelf);
+}
+
+void TModelerApi::drPoint(Real const& x, Real const& y) {
+    if (OutputContour() != nullptr) return;
+    TRegistryApi& r = *R3;
+    switch (LastOpenKind(R2->APrevCommand)) {
+    case cmShelf:
+        if (const tvapi::IBranchsPtr branches(r.Leader); branches) branches->AddBranchByPoint(-1, x, y);
+        return;
+    case cmCut:
+        r.APoints.Add(TPoint2D(x, y));
+        return;
+    default:
+        break;
+    }
+    const tvapi::IPointsPtr points = r.DrawingContainer ? r.DrawingContainer->GetPoints() : nullptr;
+    const tvapi::IPointPtr point = points ? points->Add() : nullptr;
+    if (!point) return;
+    point->SetX(x);
+    point->SetY(y);
+    point->SetStyle(PlainPointStyle);
+    point->Update();
+}
+
+void TModelerApi::DrawCut(Str const& S, Integer Direction) {
+    const TArrayOf<TPoint2D>& cut = R2->ACutPoint;
+    if (OutputContour() != nullptr || cut.Count == 0) return;
+    const TPoint2D first = cut[0];
+    const TPoint2D last = cut[cut.Count - 1];
+    drCut(CutTextHeight, 0.0, 0.0, S, first.x, first.y, Direction, last.x, last.y, Direction);
+    for (Integer i = 0; i < cut.Count; ++i)
+        drPoint(cut[i].x, cut[i].y);
+    drEndObj();
+    NewCut();
+}
+
+} // namespace drApi
