@@ -17,15 +17,18 @@ namespace {
 
 constexpr double kHalfPi = kPi / 2;
 
-double Wrap(double a) { return a - std::floor(a / (2 * kPi)) * 2 * kPi; }
+double Wrap(double a) {
+    return a - std::floor(a / (2 * kPi)) * 2 * kPi;
+}
 
 // Polar angle of P about the arc's centre, [0, 2 pi).
-double AngleAt(const TCircle& C, const TPoint2D& P) { return Wrap(std::atan2(P.y - C.y, P.x - C.x)); }
+double AngleAt(const TCircle& C, const TPoint2D& P) {
+    return Wrap(std::atan2(P.y - C.y, P.x - C.x));
+}
 
 } // namespace
 
-TEST(TCircleTest, WorkedExamples)
-{
+TEST(TCircleTest, WorkedExamples) {
     const TCircle C(0, 0, 2);
     TPoint2D P, Q;
     C.PointOn(0, P);
@@ -42,19 +45,17 @@ TEST(TCircleTest, WorkedExamples)
               std::make_tuple(1, -1, 0));
 }
 
-TEST(TCircleTest, InitFromPoints)
-{
+TEST(TCircleTest, InitFromPoints) {
     TCircle C;
     C.Init(TPoint2D(0, 0), TPoint2D(4, 0));
     EXPECT_EQ(std::make_pair(C.x, C.Radius), std::make_pair(2.0, 2.0));
-    EXPECT_TRUE(C.Init(TPoint2D(3, 7), TPoint2D(8, 2), TPoint2D(3, -3)));  // centre (3, 2), radius 5
+    EXPECT_TRUE(C.Init(TPoint2D(3, 7), TPoint2D(8, 2), TPoint2D(3, -3))); // centre (3, 2), radius 5
     EXPECT_LE(std::fabs(C.x - 3) + std::fabs(C.y - 2) + std::fabs(C.Radius - 5), 1e-12);
     EXPECT_FALSE(C.Init(TPoint2D(0, 0), TPoint2D(1, 1), TPoint2D(2, 2 + 1e-6)));
     EXPECT_NEAR(C.Radius, 5.0, 1e-12);
 }
 
-TEST(TArcTest, SetUpByPositionAngles)
-{
+TEST(TArcTest, SetUpByPositionAngles) {
     TArc A;
     A.InitByPositionAngles(0, kHalfPi, TArc::ByClockWise);
     EXPECT_DOUBLE_EQ(A.A2, kHalfPi - 2 * kPi);
@@ -67,12 +68,12 @@ TEST(TArcTest, SetUpByPositionAngles)
     EXPECT_EQ(A.A2, 0.0);
     EXPECT_EQ(A.sense, TArc::ByClockWise);
     const TArc B(1, 2, -3, 0.5, 0.25, 7);
-    EXPECT_EQ(std::make_tuple(B.Radius, B.sense, B.Atr, B.circle), std::make_tuple(3.0, TArc::ByClockWise, 7, true));
+    EXPECT_EQ(std::make_tuple(B.Radius, B.sense, B.Atr, B.circle),
+              std::make_tuple(3.0, TArc::ByClockWise, 7, true));
     EXPECT_EQ(TString(B), TString("Arc (  1.000,  2.000  R=   3.00   0.500   0.250)"));
 }
 
-TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel)
-{
+TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel) {
     const TArc ccw(0, 0, 2, kHalfPi, kPi, 0);
     const TArc cw(0, 0, -2, kPi, kHalfPi, 0);
     for (const TArc* A : {&ccw, &cw}) {
@@ -82,7 +83,7 @@ TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel)
         EXPECT_NEAR(AngleAt(*A, P), A->A1, 1e-12);
         A->PointOn(A->GetTMax(), P);
         EXPECT_NEAR(AngleAt(*A, P), A->A2, 1e-12);
-        A->PointOn(9.0, P);  // clamped on an open arc
+        A->PointOn(9.0, P); // clamped on an open arc
         EXPECT_NEAR(AngleAt(*A, P), A->A2, 1e-12);
         for (double t : {0.1, 0.7, 1.3}) {
             double a = t;
@@ -104,8 +105,7 @@ TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel)
     EXPECT_FALSE(ccw.AnglePertainLimit(kPi + 1e-3));
 }
 
-TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees)
-{
+TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees) {
     TArc A(1, 2, -3, kPi, kHalfPi, 4);
     A.Name2 = 8;
     const auto bytes = StoredBytes(A);
@@ -131,8 +131,7 @@ TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees)
     EXPECT_EQ(std::make_pair(K2.Radius, K2.y), std::make_pair(7.0, 6.0));
 }
 
-TEST(TArcTest, OffsetsAndTrims)
-{
+TEST(TArcTest, OffsetsAndTrims) {
     EXPECT_EQ(TArc(0, 0, 1, 0, 1, 0).Offset(1), nullptr);
     std::unique_ptr<TCurve2D> O(TArc(0, 0, -1, 1, 0, 0).Offset(1));
     ASSERT_NE(O, nullptr);
@@ -161,8 +160,7 @@ TEST(TArcTest, OffsetsAndTrims)
     EXPECT_DOUBLE_EQ(static_cast<TArc*>(U.get())->GetTMax(), 2 * kPi - 0.25);
 }
 
-TEST(TArcTest, PartsKeptAndRemoved)
-{
+TEST(TArcTest, PartsKeptAndRemoved) {
     TCurve2D* part2 = nullptr;
     TCircle C(0, 0, 1);
     EXPECT_EQ(C.TrimmPart(0, kHalfPi, part2), 0);
@@ -179,7 +177,7 @@ TEST(TArcTest, PartsKeptAndRemoved)
 
     TArc A(0, 0, 1, 0, kPi, 0);
     EXPECT_EQ(A.TrimmPart(0, kPi, part2), 0);
-    EXPECT_EQ(A.TrimmPart(kPi, 1.0, part2), 1);  // reordered on an open arc
+    EXPECT_EQ(A.TrimmPart(kPi, 1.0, part2), 1); // reordered on an open arc
     EXPECT_EQ(std::make_pair(A.A1, A.A2), std::make_pair(1.0, kPi));
     EXPECT_EQ(A.TrimmPart(0.5, 0.5, part2), 2);
 
@@ -187,16 +185,16 @@ TEST(TArcTest, PartsKeptAndRemoved)
     EXPECT_EQ(D.DeletePart(1.0, 2.0, part2), 1);
     P.reset(part2);
     ASSERT_NE(P, nullptr);
-    EXPECT_EQ(std::make_tuple(D.A2, static_cast<const TArc*>(P.get())->A1, static_cast<const TArc*>(P.get())->A2),
-              std::make_tuple(1.0, 2.0, kPi));
+    EXPECT_EQ(
+        std::make_tuple(D.A2, static_cast<const TArc*>(P.get())->A1, static_cast<const TArc*>(P.get())->A2),
+        std::make_tuple(1.0, 2.0, kPi));
     EXPECT_EQ(D.DeletePart(0, 0.5, part2), 1);
     EXPECT_EQ(part2, nullptr);
     EXPECT_DOUBLE_EQ(D.A1, 0.5);
     EXPECT_EQ(D.DeletePart(0, D.GetTMax(), part2), 2);
 }
 
-TEST(TArcTest, ExtremesAndBoxEncloseTheSamples)
-{
+TEST(TArcTest, ExtremesAndBoxEncloseTheSamples) {
     TRandomCurves gen(5);
     for (int k = 0; k < 200; ++k) {
         SCOPED_TRACE(k);
@@ -207,14 +205,13 @@ TEST(TArcTest, ExtremesAndBoxEncloseTheSamples)
         for (const TPoint2D& P : Samples(*A, 2000))
             S.Add(P);
         const double slack = A->Radius * 5e-6 + 1e-9;
-        EXPECT_LE(std::max({std::fabs(R.LD.x - S.LD.x), std::fabs(R.LD.y - S.LD.y), std::fabs(R.RU.x - S.RU.x),
-                            std::fabs(R.RU.y - S.RU.y)}),
+        EXPECT_LE(std::max({std::fabs(R.LD.x - S.LD.x), std::fabs(R.LD.y - S.LD.y),
+                            std::fabs(R.RU.x - S.RU.x), std::fabs(R.RU.y - S.RU.y)}),
                   slack);
     }
 }
 
-TEST(TArcTest, AxisCrossingsLieOnTheLines)
-{
+TEST(TArcTest, AxisCrossingsLieOnTheLines) {
     TRandomCurves gen(9);
     int found = 0;
     for (int k = 0; k < 300; ++k) {
@@ -241,13 +238,12 @@ TEST(TArcTest, AxisCrossingsLieOnTheLines)
     }
     EXPECT_GT(found, 50);
     TArrayOf<double> T(2, 2);
-    TCircle(0, 0, 2).InterSectHorizontal(2, T);  // touching: one angle
+    TCircle(0, 0, 2).InterSectHorizontal(2, T); // touching: one angle
     ASSERT_EQ(T.Count, 1);
     EXPECT_DOUBLE_EQ(T[0], kHalfPi);
 }
 
-TEST(TArcTest, ProjectionIsNoFartherThanAnySample)
-{
+TEST(TArcTest, ProjectionIsNoFartherThanAnySample) {
     TRandomCurves gen(21);
     for (int k = 0; k < 150; ++k) {
         SCOPED_TRACE(k);
@@ -259,8 +255,7 @@ TEST(TArcTest, ProjectionIsNoFartherThanAnySample)
     }
 }
 
-TEST(TArcTest, SamplingFollowsTheHalfDegreeGrid)
-{
+TEST(TArcTest, SamplingFollowsTheHalfDegreeGrid) {
     const TArc A(1, 1, 2, 0.3, 1.0, 0);
     TPolyLine L;
     A.Aproximate(L);
@@ -279,8 +274,7 @@ TEST(TArcTest, SamplingFollowsTheHalfDegreeGrid)
     EXPECT_FALSE(TCircle(1, 1, 2).FoundAllPoints(L));
 }
 
-TEST(TArcTest, TransformAndDrawThroughAPushedPlacement)
-{
+TEST(TArcTest, TransformAndDrawThroughAPushedPlacement) {
     TRecordingModeler M;
     TArc ccw(10, 0, 5, 0, kHalfPi, 3);
     TArc cw(10, 0, -5, kHalfPi, 0, 2);
@@ -292,7 +286,7 @@ TEST(TArcTest, TransformAndDrawThroughAPushedPlacement)
     ccw.Mtr(top);
     cw.Mtr(top);
     TCircle C(1, 0, 1);
-    C.Mtr(TMtr2D());  // the circle reads the stack itself
+    C.Mtr(TMtr2D()); // the circle reads the stack itself
     drApi::Transf2D->drDeleteMtr();
     M.drItem(&ccw, 0);
     M.drItem(&cw, 0);

@@ -29,8 +29,7 @@ public:
 
 } // namespace
 
-TEST(TCurve2DTest, TypeCodesOfTheFamily)
-{
+TEST(TCurve2DTest, TypeCodesOfTheFamily) {
     EXPECT_EQ(TBasePoint().IsType(), 1);
     EXPECT_EQ(TLineSeg().IsType(), 2);
     EXPECT_EQ(TCircle().IsType(), 3);
@@ -41,12 +40,11 @@ TEST(TCurve2DTest, TypeCodesOfTheFamily)
     EXPECT_EQ(ctBase, 10);
 }
 
-TEST(TCurve2DTest, CachesFillOnceUntilRefresh)
-{
+TEST(TCurve2DTest, CachesFillOnceUntilRefresh) {
     TLineSeg S(0, 0, 3, 4);
     S.Calculate();
     EXPECT_EQ(std::make_tuple(S.metricLength, S.paramLength, S.Gabaryt.RU.y), std::make_tuple(5.0, 1.0, 4.0));
-    S.xk = 6;  // changed without Refresh: the caches stay
+    S.xk = 6; // changed without Refresh: the caches stay
     S.Calculate();
     EXPECT_DOUBLE_EQ(S.metricLength, 5.0);
     S.Refresh();
@@ -54,16 +52,14 @@ TEST(TCurve2DTest, CachesFillOnceUntilRefresh)
     EXPECT_DOUBLE_EQ(S.metricLength, std::hypot(6.0, 4.0));
 }
 
-TEST(TCurve2DTest, InRegionIsStrictAndCircleAndLineAcceptAll)
-{
+TEST(TCurve2DTest, InRegionIsStrictAndCircleAndLineAcceptAll) {
     const TLineSeg S(0, 0, 1, 0);
     EXPECT_FALSE(S.InRegion(0.0, 0.0) || S.InRegion(1.0, 0.0));
     EXPECT_TRUE(S.InRegion(0.0, 1e-9) && S.InRegion(1.0, 1e-9) && S.InRegion(0.5, 0.0));
     EXPECT_TRUE(TCircle(0, 0, 1).InRegion(100.0, 0.0) && TLine(0, 0, 1, 0).InRegion(-100.0, 0.0));
 }
 
-TEST(TCurve2DTest, CorrectParameterClampsOpenAndWrapsClosed)
-{
+TEST(TCurve2DTest, CorrectParameterClampsOpenAndWrapsClosed) {
     const TLineSeg S(0, 0, 1, 0);
     double t = -0.5;
     S.CorrectParameter(t);
@@ -84,8 +80,7 @@ TEST(TCurve2DTest, CorrectParameterClampsOpenAndWrapsClosed)
     EXPECT_EQ(t, 1.0);
 }
 
-TEST(TCurve2DTest, CurvatureAgreesWithClosedForms)
-{
+TEST(TCurve2DTest, CurvatureAgreesWithClosedForms) {
     const TParabola P;
     for (double t : {-0.8, -0.1, 0.0, 0.3, 0.9}) {
         SCOPED_TRACE(t);
@@ -101,8 +96,7 @@ TEST(TCurve2DTest, CurvatureAgreesWithClosedForms)
     EXPECT_EQ(TLineSeg(0, 0, 1, 1).CurvatureRadius(0.5), 1e10);
 }
 
-TEST(TCurve2DTest, CheckParameterKeepsASetWithinEps)
-{
+TEST(TCurve2DTest, CheckParameterKeepsASetWithinEps) {
     TArrayOf<double> A(2, 2);
     for (double t : {0.5, 0.5005, 0.502, 0.9})
         EXPECT_TRUE(CheckParameter(A, t, 1e-3));
@@ -110,8 +104,7 @@ TEST(TCurve2DTest, CheckParameterKeepsASetWithinEps)
     EXPECT_EQ(A[2], 0.9);
 }
 
-TEST(TCurve2DTest, DegenerateAndLinks)
-{
+TEST(TCurve2DTest, DegenerateAndLinks) {
     EXPECT_TRUE(TLineSeg(1, 1, 1 + 1e-6, 1).IsDegenerate());
     EXPECT_FALSE(TLineSeg(1, 1, 1 + 1e-5, 1).IsDegenerate());
     EXPECT_TRUE(TBasePoint(3, 3).IsDegenerate());
@@ -121,8 +114,7 @@ TEST(TCurve2DTest, DegenerateAndLinks)
     EXPECT_FALSE(A.IsLink(1.0, nullptr, 0.0, 1e-4));
 }
 
-TEST(TCurve2DTest, DuplicateCopiesHeadButNotOwner)
-{
+TEST(TCurve2DTest, DuplicateCopiesHeadButNotOwner) {
     TLineSeg S(1, 2, 3, 4);
     int tag = 0;
     std::tie(S.Name2, S.Atr, S.startParam, S.Owner, S.Index, S.Obj) = std::make_tuple(7, 3, 9.0, &S, 5, &tag);
@@ -134,8 +126,7 @@ TEST(TCurve2DTest, DuplicateCopiesHeadButNotOwner)
               std::make_tuple(7, 3, static_cast<void*>(&tag), nullptr, 0.0, S.metricLength, 3.0));
 }
 
-TEST(TCurve2DTest, SamplingStepsATenthOfLengthAndNeverClears)
-{
+TEST(TCurve2DTest, SamplingStepsATenthOfLengthAndNeverClears) {
     TPolyLine L;
     L.Points.Add(TPoint2D(-5, -5));
     TLineSeg(0, 0, 1, 0).Aproximate(L);
@@ -145,15 +136,14 @@ TEST(TCurve2DTest, SamplingStepsATenthOfLengthAndNeverClears)
     EXPECT_NEAR(L.Points[2].x, 0.1, 1e-12);
     EXPECT_EQ(L.Points[L.Points.Count - 1].x, 1.0);
     const Integer before = L.Points.Count;
-    TBasePoint(2, 2).Aproximate(L);  // zero span: only the end point
+    TBasePoint(2, 2).Aproximate(L); // zero span: only the end point
     ASSERT_EQ(L.Points.Count, before + 1);
     EXPECT_EQ(L.Points[before].x, 2.0);
 }
 
 // ---------------------------------------------------------------- point
 
-TEST(TBasePointTest, TextAndNoParts)
-{
+TEST(TBasePointTest, TextAndNoParts) {
     EXPECT_EQ(TString(TBasePoint(1.5, -2)), TString("Point (  1.500, -2.000)"));
     EXPECT_EQ(TString(TBasePoint(0, 0)), TString("Point (  0.000,  0.000)"));
     const TBasePoint P(4, 5);
@@ -164,12 +154,11 @@ TEST(TBasePointTest, TextAndNoParts)
     TCurve2D* part = reinterpret_cast<TCurve2D*>(&t);
     TBasePoint M(P);
     EXPECT_EQ(M.TrimmPart(0, 1, part), 0);
-    EXPECT_EQ(part, reinterpret_cast<TCurve2D*>(&t));  // not written
+    EXPECT_EQ(part, reinterpret_cast<TCurve2D*>(&t)); // not written
     EXPECT_EQ(P.Offset(1.0), nullptr);
 }
 
-TEST(TBasePointTest, RecordRoundTripAndOldHead)
-{
+TEST(TBasePointTest, RecordRoundTripAndOldHead) {
     TBasePoint P(1.25, -3.5);
     P.Name2 = 12;
     P.Atr = 4;
@@ -180,15 +169,15 @@ TEST(TBasePointTest, RecordRoundTripAndOldHead)
     LoadFrom(Q, bytes);
     EXPECT_EQ(std::make_tuple(Q.Name2, Q.Atr, Q.x, Q.y), std::make_tuple(12, 4, 1.25, -3.5));
     // Before version 89 the head was two discarded integers, then Atr.
-    auto old = streamtest::Cat(streamtest::Ints({77, 88, 6}), streamtest::Bytes(bytes.begin() + 8, bytes.end()));
+    auto old =
+        streamtest::Cat(streamtest::Ints({77, 88, 6}), streamtest::Bytes(bytes.begin() + 8, bytes.end()));
     TBasePoint R;
     R.Name2 = 5;
     LoadFrom(R, old, 88);
     EXPECT_EQ(std::make_tuple(R.Name2, R.Atr, R.y), std::make_tuple(0, 6, -3.5));
 }
 
-TEST(TBasePointTest, MtrFollowsTheFacadeStackNotTheMatrix)
-{
+TEST(TBasePointTest, MtrFollowsTheFacadeStackNotTheMatrix) {
     ASSERT_NE(drApi::Transf2D, nullptr);
     drApi::Transf2D->drMtr(10, 0, 90, 2, true);
     TBasePoint P(1, 0);
@@ -198,11 +187,10 @@ TEST(TBasePointTest, MtrFollowsTheFacadeStackNotTheMatrix)
     EXPECT_NEAR(P.y, 2.0, 1e-12);
 }
 
-TEST(TBasePointTest, InterSectFindsThePointOnItsPartner)
-{
+TEST(TBasePointTest, InterSectFindsThePointOnItsPartner) {
     TInterSector IS;
     const TLineSeg S(0, 0, 10, 0);
-    IS.Append(TCrossPoint::ipt_Simple, TPoint2D(), 0, &S, 0, &S);  // stale entry: emptied
+    IS.Append(TCrossPoint::ipt_Simple, TPoint2D(), 0, &S, 0, &S); // stale entry: emptied
     const TBasePoint on(4, 5e-5);
     EXPECT_EQ(on.InterSect(&S, IS), 1);
     ASSERT_EQ(IS.ACrossPoint.Count, 1);

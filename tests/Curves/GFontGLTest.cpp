@@ -14,15 +14,13 @@ class TFontGlifGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         GLFixture::SetUp();
         image = std::make_unique<TGImage>(nullptr, nullptr);
         image->InitFont(TString("GOST type B"), 6);
     }
     const TCharGlif& Glyph(const char* utf8) const { return image->Font.Glyph(TString(utf8)[0]); }
-    double Advances(const TString& text) const
-    {
+    double Advances(const TString& text) const {
         double sum = 0.0;
         for (Integer i = 0; i < text.Length(); ++i)
             sum += image->Font.Glyph(text[i]).GM.gmCellIncX;
@@ -34,8 +32,7 @@ const std::array<unsigned char, 3> kWhite{255, 255, 255};
 
 } // namespace
 
-TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList)
-{
+TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList) {
     ASSERT_TRUE(image->Font.Init);
     EXPECT_EQ(image->Font.ACharGlif[0].ListOGL, 0u);
     EXPECT_FALSE(glIsList(2000));
@@ -57,8 +54,7 @@ TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList)
     EXPECT_EQ(image->Font.ACharGlif['A'].ListOGL, before);
 }
 
-TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances)
-{
+TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances) {
     const TString text("AбZ");
     glListBase(2000);
     glCallLists(text.Length(), GL_UNSIGNED_BYTE, text.PChar());
@@ -82,8 +78,7 @@ TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances)
     EXPECT_NEAR(right + 0.5, inkEnd, 1.0); // the last inked pixel column holds the ink's end
 }
 
-TEST_F(TFontGlifGLTest, GlyphsAreFilledAroundTheirHoles)
-{
+TEST_F(TFontGlifGLTest, GlyphsAreFilledAroundTheirHoles) {
     glColor3ub(0, 0, 0);
     image->giTextOut(20, 10, 0, 200, TString("O")); // ink about 120 pixels high
     const TCharGlif& o = image->Font.Glyph('O');
@@ -95,8 +90,7 @@ TEST_F(TFontGlifGLTest, GlyphsAreFilledAroundTheirHoles)
     EXPECT_EQ(GL().Pixel(int(ringX), int(cy))[0], 0);              // the stroke is filled
 }
 
-TEST_F(TFontGlifGLTest, TextsPutTheirInkInsideTheirMeasuredBoxes)
-{
+TEST_F(TFontGlifGLTest, TextsPutTheirInkInsideTheirMeasuredBoxes) {
     for (const char* utf8 : {"ABC", "АБВ"}) {
         SCOPED_TRACE(utf8);
         glClear(GL_COLOR_BUFFER_BIT);

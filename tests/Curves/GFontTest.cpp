@@ -19,8 +19,7 @@ namespace {
 
 constexpr double kExact = 1e-9;
 
-const TFontGlif& BuiltIn()
-{
+const TFontGlif& BuiltIn() {
     static const std::unique_ptr<TFontGlif> font = [] {
         auto f = std::make_unique<TFontGlif>();
         f->Load(FontGlifData, FontGlifDataSize);
@@ -31,8 +30,7 @@ const TFontGlif& BuiltIn()
 
 } // namespace
 
-TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader)
-{
+TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader) {
     ASSERT_GT(FontGlifDataSize, TKmfData::SizeHeader);
     const std::vector<Byte> head(FontGlifData, FontGlifData + 12);
     EXPECT_EQ(head, streamtest::Ints({TKmfData::HeadKmf, 96, 0}));
@@ -41,8 +39,7 @@ TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader)
     EXPECT_EQ(listBase, streamtest::Ints({2000}));
 }
 
-TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero)
-{
+TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero) {
     const TFontGlif& font = BuiltIn();
     ASSERT_TRUE(font.Init);
     EXPECT_EQ(font.ListBase, 2000);
@@ -82,8 +79,7 @@ TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero)
     EXPECT_GE(outlined, 200);
 }
 
-TEST(TFontGlifTest, CapitalsStand53Units)
-{
+TEST(TFontGlifTest, CapitalsStand53Units) {
     const TFontGlif& font = BuiltIn();
     EXPECT_NEAR(font.Glyph('H').GM.gmBlackBoxY, 53.0, kExact);
     EXPECT_NEAR(font.Glyph('H').GM.gmptGlyphOrigin.y, 53.0, kExact);
@@ -92,8 +88,7 @@ TEST(TFontGlifTest, CapitalsStand53Units)
     EXPECT_EQ(font.Glyph(' ').Points.Count, 0);
 }
 
-TEST(TFontGlifTest, GeneratorMappedEveryCodeAsTheTextsDo)
-{
+TEST(TFontGlifTest, GeneratorMappedEveryCodeAsTheTextsDo) {
     std::ifstream codes(DC_BINARY_DIR "/generated/FontGlifCodes.txt");
     ASSERT_TRUE(codes.good());
     int code = 0;
@@ -108,8 +103,7 @@ TEST(TFontGlifTest, GeneratorMappedEveryCodeAsTheTextsDo)
     EXPECT_EQ(seen, 256);
 }
 
-TEST(TFontGlifTest, StreamFormRoundTripsByteForByte)
-{
+TEST(TFontGlifTest, StreamFormRoundTripsByteForByte) {
     TKmfData out;
     BuiltIn().toStream(out);
     const streamtest::Bytes data = streamtest::DataOf(out);
@@ -119,8 +113,7 @@ TEST(TFontGlifTest, StreamFormRoundTripsByteForByte)
     EXPECT_EQ(diff.first - data.begin(), static_cast<std::ptrdiff_t>(data.size()));
 }
 
-TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData)
-{
+TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData) {
     TFontGlif font;
     font.Load(nullptr, 100);
     EXPECT_FALSE(font.Init);
@@ -132,8 +125,7 @@ TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData)
     EXPECT_FALSE(font.Init);
 }
 
-TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters)
-{
+TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters) {
     const TFontGlif& font = BuiltIn();
     const double a = font.Glyph('A').GM.gmCellIncX, b = font.Glyph('b').GM.gmCellIncX;
     const double ha = font.Glyph('A').GM.gmBlackBoxY, hb = font.Glyph('b').GM.gmBlackBoxY;
@@ -141,13 +133,13 @@ TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters)
     EXPECT_DOUBLE_EQ(font.Len(ab, 1), a / 100.0);
     EXPECT_DOUBLE_EQ(font.Len(ab, 2), (a + b) / 100.0);
     EXPECT_DOUBLE_EQ(font.Len(ab, 10), (a + b) / 100.0);
-    EXPECT_EQ(font.Len(ab, 0) + font.Len(ab, -3) + font.Len(TString(""), 5) + font.Height(TString(""), 5), 0.0);
+    EXPECT_EQ(font.Len(ab, 0) + font.Len(ab, -3) + font.Len(TString(""), 5) + font.Height(TString(""), 5),
+              0.0);
     EXPECT_DOUBLE_EQ(font.Height(ab, 1), ha / 100.0);
     EXPECT_DOUBLE_EQ(font.Height(ab, 2), std::max(ha, hb) / 100.0);
 }
 
-TEST(TCharGlifTest, CheckSelfInterSectMergesNearPointsAndUntwistsRings)
-{
+TEST(TCharGlifTest, CheckSelfInterSectMergesNearPointsAndUntwistsRings) {
     TCharGlif near;
     for (const TPoint3D& p : {TPoint3D(0, 0, 0), TPoint3D(0.5, 0, 0), TPoint3D(10, 0, 0), TPoint3D(10, 10, 0),
                               TPoint3D(0, 10, 0)})

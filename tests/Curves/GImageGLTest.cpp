@@ -20,8 +20,7 @@ class TGImageGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image = std::make_unique<TGImage>(nullptr, nullptr);
 
-    TFeedback Replay()
-    {
+    TFeedback Replay() {
         return CaptureFeedback([this] { image->DrawElements(); });
     }
 
@@ -29,22 +28,19 @@ protected:
         GLint modelview, projection, attrib, client;
         bool operator==(const Stacks&) const = default;
     };
-    static Stacks Depths()
-    {
+    static Stacks Depths() {
         return {Int(GL_MODELVIEW_STACK_DEPTH), Int(GL_PROJECTION_STACK_DEPTH), Int(GL_ATTRIB_STACK_DEPTH),
                 Int(GL_CLIENT_ATTRIB_STACK_DEPTH)};
     }
 };
 
-double Radius(const TFeedbackVertex& v, double cx, double cy)
-{
+double Radius(const TFeedbackVertex& v, double cx, double cy) {
     return std::hypot(v.x - cx, v.y - cy);
 }
 
 } // namespace
 
-TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius)
-{
+TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius) {
     struct Case {
         double R;
         size_t segments;
@@ -62,8 +58,7 @@ TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius)
     }
 }
 
-TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing)
-{
+TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing) {
     // A huge circle is clipped to the window, so count in the loop's own scale.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -74,8 +69,7 @@ TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing)
     EXPECT_TRUE(CaptureFeedback([&] { image->giCircle(0, 0, NAN); }).lines.empty());
 }
 
-TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero)
-{
+TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero) {
     const TFeedback f = CaptureFeedback([&] { image->giArc(64, 64, 10, 350, 10); });
     ASSERT_EQ(f.lines.size(), 24u); // 8 floor(10 / 10) + 16
     const TFeedbackVertex first = f.lines.front()[0], last = f.lines.back()[1];
@@ -94,8 +88,7 @@ TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero)
     EXPECT_TRUE(CaptureFeedback([&] { image->giArc(64, 64, -25, 0, 90); }).lines.empty()); // n = -2
 }
 
-TEST_F(TGImageGLTest, PenStylesSetStippleAndColour)
-{
+TEST_F(TGImageGLTest, PenStylesSetStippleAndColour) {
     struct Case {
         TPenStyles st;
         bool stipple;
@@ -116,8 +109,10 @@ TEST_F(TGImageGLTest, PenStylesSetStippleAndColour)
         glGetFloatv(GL_CURRENT_COLOR, c);
         EXPECT_EQ(width, 1.0f);
         EXPECT_EQ(glIsEnabled(GL_LINE_STIPPLE) == GL_TRUE, k.stipple);
-        if (k.stipple)
-            EXPECT_EQ(std::make_pair(Int(GL_LINE_STIPPLE_PATTERN), Int(GL_LINE_STIPPLE_REPEAT)), std::make_pair(k.pattern, 4));
+        if (k.stipple) {
+            EXPECT_EQ(std::make_pair(Int(GL_LINE_STIPPLE_PATTERN), Int(GL_LINE_STIPPLE_REPEAT)),
+                      std::make_pair(k.pattern, 4));
+        }
         EXPECT_EQ(std::make_tuple(std::lround(c[0] * 255), std::lround(c[1] * 255), std::lround(c[2] * 255)),
                   std::make_tuple(long(k.r), long(k.g), long(k.b)));
     }
@@ -127,14 +122,14 @@ TEST_F(TGImageGLTest, PenStylesSetStippleAndColour)
     glDisable(GL_LINE_STIPPLE);
     image->giSetStyle(psInsideFrame);
     EXPECT_TRUE(glIsEnabled(GL_LINE_STIPPLE));
-    EXPECT_EQ(std::make_pair(Int(GL_LINE_STIPPLE_PATTERN), Int(GL_LINE_STIPPLE_REPEAT)), std::make_pair(0x00FF, 2));
+    EXPECT_EQ(std::make_pair(Int(GL_LINE_STIPPLE_PATTERN), Int(GL_LINE_STIPPLE_REPEAT)),
+              std::make_pair(0x00FF, 2));
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_EQ(std::lround(colour[1] * 255), 20);
 }
 
-TEST_F(TGImageGLTest, ReplayDrawsTheRecordedPrimitives)
-{
+TEST_F(TGImageGLTest, ReplayDrawsTheRecordedPrimitives) {
     image->drMtr(10, 20, 90, 2); // move, turn a quarter, double
     image->drLine(0, 0, 5, 0);
     image->drDeleteMtr();
@@ -158,8 +153,7 @@ TEST_F(TGImageGLTest, ReplayDrawsTheRecordedPrimitives)
     EXPECT_EQ(colour[1], 0.0f);
 }
 
-TEST_F(TGImageGLTest, ReplayOfRecordedStylesAndClientArrays)
-{
+TEST_F(TGImageGLTest, ReplayOfRecordedStylesAndClientArrays) {
     static const GLdouble vertices[] = {1, 1, 0, 11, 1, 0, 11, 11, 0};
     static const GLuint indices[] = {0, 2};
     image->drColorStyle(clRed, psDashDotDot);
@@ -184,8 +178,7 @@ TEST_F(TGImageGLTest, ReplayOfRecordedStylesAndClientArrays)
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
 }
 
-TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt)
-{
+TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt) {
     glTranslated(3, 4, 0);
     const Stacks before = Depths();
     const auto modelview = Matrix(GL_MODELVIEW_MATRIX);
@@ -221,8 +214,7 @@ TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft)
-{
+TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft) {
     const Stacks before = Depths();
     for (int i = 0; i < Int(GL_MAX_MODELVIEW_STACK_DEPTH) + 5; ++i)
         image->drMtr(1, 0, 0, 1);
@@ -234,8 +226,7 @@ TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(TGImageGLTest, ClearReleasesTextsAndResetsTheProjection)
-{
+TEST_F(TGImageGLTest, ClearReleasesTextsAndResetsTheProjection) {
     image->drText(0, 0, 0, 1, TString("a"));
     image->drLine(0, 0, 1, 1);
     image->drText(0, 0, 0, 1, TString("b"));
@@ -251,8 +242,7 @@ TEST_F(TGImageGLTest, ClearReleasesTextsAndResetsTheProjection)
     }
 }
 
-TEST_F(TGImageGLTest, Begin3DSetsUpAndEnd3DTakesDown)
-{
+TEST_F(TGImageGLTest, Begin3DSetsUpAndEnd3DTakesDown) {
     const Stacks before = Depths();
     glViewport(1, 2, 100, 90);
     image->Begin3D(50);
@@ -272,8 +262,7 @@ TEST_F(TGImageGLTest, Begin3DSetsUpAndEnd3DTakesDown)
     EXPECT_EQ(std::make_pair(viewport[1], viewport[3]), std::make_pair(2, 90)); // put back
 }
 
-TEST_F(TGImageGLTest, GradientBackgroundRunsFromDownToUp)
-{
+TEST_F(TGImageGLTest, GradientBackgroundRunsFromDownToUp) {
     glEnable(GL_DEPTH_TEST);
     glColor3ub(1, 2, 3);
     const Stacks before = Depths();

@@ -10,15 +10,13 @@
 namespace {
 
 // Images are large (room for every element is reserved up front): one per test, on the heap.
-std::unique_ptr<TGImage> NewImage()
-{
+std::unique_ptr<TGImage> NewImage() {
     return std::make_unique<TGImage>(nullptr, nullptr);
 }
 
 } // namespace
 
-TEST(TGImageTest, ColoursKeepRedInTheLowestByte)
-{
+TEST(TGImageTest, ColoursKeepRedInTheLowestByte) {
     struct Case {
         TColor c;
         Byte r, g, b;
@@ -27,14 +25,14 @@ TEST(TGImageTest, ColoursKeepRedInTheLowestByte)
                           {clMaroon, 128, 0, 0}, {clNavy, 0, 0, 128},       {clYellow, 255, 255, 0},
                           {clAqua, 0, 255, 255}, {clSilver, 192, 192, 192}, {clDkGray, 128, 128, 128}};
     for (const Case& k : cases)
-        EXPECT_EQ(std::make_tuple(k.c.Red(), k.c.Green(), k.c.Blue()), std::make_tuple(k.r, k.g, k.b)) << k.c.Color;
+        EXPECT_EQ(std::make_tuple(k.c.Red(), k.c.Green(), k.c.Blue()), std::make_tuple(k.r, k.g, k.b))
+            << k.c.Color;
     EXPECT_EQ(clNone.Color, 0x1FFFFFFFu);
     EXPECT_EQ(clDefault.Color, 0x20000000u);
     EXPECT_EQ(UpBkColor.Color, 0xFFFFFFFEu);
 }
 
-TEST(TGImageTest, DegenerateShapesRecordNothing)
-{
+TEST(TGImageTest, DegenerateShapesRecordNothing) {
     auto image = NewImage();
     image->drCircle(1, 2, 0);
     image->drArc(1, 2, 0, 10, 20);
@@ -47,8 +45,7 @@ TEST(TGImageTest, DegenerateShapesRecordNothing)
     EXPECT_EQ(image->CountLElement, 2);
 }
 
-TEST(TGImageTest, RecordersFillTheirElements)
-{
+TEST(TGImageTest, RecordersFillTheirElements) {
     auto image = NewImage();
     image->drArc(0, 0, -5, 10, 80);
     image->drColorStyle(clRed, psSolid);
@@ -63,19 +60,21 @@ TEST(TGImageTest, RecordersFillTheirElements)
     const TGImage::TGElement &arc = image->Element(0), &style = image->Element(1), &mtr = image->Element(2),
                              &mtr3 = image->Element(3), &line = image->Element(4);
     // A negative radius swaps the angles.
-    EXPECT_EQ(std::make_tuple(arc.TE, arc.R, arc.Sa, arc.Ea), std::make_tuple(TGImage::eArc, 5.0, 80.0, 10.0));
+    EXPECT_EQ(std::make_tuple(arc.TE, arc.R, arc.Sa, arc.Ea),
+              std::make_tuple(TGImage::eArc, 5.0, 80.0, 10.0));
     EXPECT_EQ(std::make_tuple(style.TE, style.cR, style.cG, style.cB, style.St),
               std::make_tuple(TGImage::eColorStyle, 255, 0, 0, psSolid));
-    EXPECT_EQ(std::make_tuple(mtr.TE, mtr.X, mtr.Y, mtr.A, mtr.Sc), std::make_tuple(TGImage::eMtr, 1.0, 2.0, 30.0, 4.0));
-    EXPECT_EQ(std::make_tuple(mtr3.TE, mtr3.A, mtr3.Sc), std::make_tuple(TGImage::eMtr3D, 3.0, 4.0)); // A: the z move
+    EXPECT_EQ(std::make_tuple(mtr.TE, mtr.X, mtr.Y, mtr.A, mtr.Sc),
+              std::make_tuple(TGImage::eMtr, 1.0, 2.0, 30.0, 4.0));
+    EXPECT_EQ(std::make_tuple(mtr3.TE, mtr3.A, mtr3.Sc),
+              std::make_tuple(TGImage::eMtr3D, 3.0, 4.0)); // A: the z move
     EXPECT_EQ(std::make_tuple(line.TE, line.x2, line.y2), std::make_tuple(TGImage::eLine, 3.0, 4.0));
     EXPECT_EQ(image->Element(5).Tcode, 7u);
     EXPECT_TRUE(image->Element(6).LoadIdentity);
     EXPECT_DOUBLE_EQ(image->Element(7).zFar, 3.0);
 }
 
-TEST(TGImageTest, TextElementOwnsItsOwnCopy)
-{
+TEST(TGImageTest, TextElementOwnsItsOwnCopy) {
     auto image = NewImage();
     TString text("Размер");
     image->drText(1, 2, 45, 5, text);
@@ -88,8 +87,7 @@ TEST(TGImageTest, TextElementOwnsItsOwnCopy)
     EXPECT_EQ(std::make_pair(e.Angle, e.ht), std::make_pair(45.0, 5.0));
 }
 
-TEST(TGImageTest, FullImageDropsFurtherElements)
-{
+TEST(TGImageTest, FullImageDropsFurtherElements) {
     auto image = NewImage();
     ASSERT_EQ(TGImage::MaxCountLElements, 524288);
     EXPECT_EQ(image->LElements.Size(), TGImage::MaxCountLElements); // reserved up front
@@ -102,11 +100,11 @@ TEST(TGImageTest, FullImageDropsFurtherElements)
     EXPECT_EQ(image->CountLElement, TGImage::MaxCountLElements);
     EXPECT_EQ(image->LElements.Size(), TGImage::MaxCountLElements); // never grown
     const TGImage::TGElement& last = image->Element(TGImage::MaxCountLElements - 1);
-    EXPECT_EQ(std::make_pair(last.TE, last.x1), std::make_pair(TGImage::ePoint, TGImage::MaxCountLElements - 1.0));
+    EXPECT_EQ(std::make_pair(last.TE, last.x1),
+              std::make_pair(TGImage::ePoint, TGImage::MaxCountLElements - 1.0));
 }
 
-TEST(TGImageTest, Set3DDecidesIsSet3D)
-{
+TEST(TGImageTest, Set3DDecidesIsSet3D) {
     auto image = NewImage();
     EXPECT_TRUE(image->V3D);
     image->Set3D(false, 0.1, 0.2, 0.3, 0.4);

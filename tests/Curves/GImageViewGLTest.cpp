@@ -8,8 +8,8 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <tuple>
 
@@ -26,14 +26,12 @@ protected:
     tvapi::IPressedKeysPtr toggle = Keys(tvhost::kbRightButton);
     tvapi::IPressedKeysPtr none = Keys(0);
 
-    static tvapi::IPressedKeysPtr Keys(unsigned bits)
-    {
+    static tvapi::IPressedKeysPtr Keys(unsigned bits) {
         return tvapi::IPressedKeysPtr(tvhost::New<tvhost::THostPressedKeys>(bits));
     }
     // The model point under window pixel (x, y) (top-left origin) at depth d, through the
     // current matrices: computed here from the orthographic view, not through GLU.
-    static void ModelAt(int x, int y, double d, double& mx, double& my, double& mz)
-    {
+    static void ModelAt(int x, int y, double d, double& mx, double& my, double& mz) {
         const auto m = Matrix(GL_MODELVIEW_MATRIX); // scale s and translation t only
         const double wx = x, wy = Size - y - 1, ez = -(2 * d - 1);
         mx = (wx - m[12]) / m[0];
@@ -44,8 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView)
-{
+TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView) {
     glClearDepth(0.75);
     glClear(GL_DEPTH_BUFFER_BIT);
     glTranslated(8, -4, 0);
@@ -62,8 +59,7 @@ TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView)
               std::make_tuple(Size, 2.0, 30.0, double(Size - 40 - 1)));
 }
 
-TEST_F(TGImageViewGLTest, CommandSwitchTogglesMoveAndScaleWithoutADrag)
-{
+TEST_F(TGImageViewGLTest, CommandSwitchTogglesMoveAndScaleWithoutADrag) {
     struct Case {
         TGImage::GICommands from, to;
     };
@@ -87,8 +83,7 @@ TEST_F(TGImageViewGLTest, CommandSwitchTogglesMoveAndScaleWithoutADrag)
     EXPECT_FALSE(image->CommandWork);
 }
 
-TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale)
-{
+TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale) {
     image->Set3D(false, 1, 1, 1, 1);
     image->SetCommand(TGImage::cScale);
     double mx, my, mz;
@@ -108,8 +103,7 @@ TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale)
     EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
 }
 
-TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView)
-{
+TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView) {
     image->Set3D(false, 1, 1, 1, 1);
     image->SetCommand(TGImage::cScale);
     image->MouseDown(drag, 64, 10);
@@ -122,15 +116,14 @@ TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView)
     image->MouseUp(drag, 64, 160);
 }
 
-TEST_F(TGImageViewGLTest, MoveDragFollowsThePointerAndPopsOnRelease)
-{
+TEST_F(TGImageViewGLTest, MoveDragFollowsThePointerAndPopsOnRelease) {
     image->SetCommand(TGImage::cMove);
     image->MouseDown(drag, 10, 10);
     ASSERT_TRUE(image->CommandWork);
     EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 2);
     image->MouseMove(drag, 30, 20);
     EXPECT_NEAR(Matrix(GL_MODELVIEW_MATRIX)[13], -10.0, kModel); // down the window is down the view
-    image->MouseMove(drag, 40, 20);    // each step starts again from the press
+    image->MouseMove(drag, 40, 20);                              // each step starts again from the press
     EXPECT_NEAR(Matrix(GL_MODELVIEW_MATRIX)[12], 30.0, kModel);
     image->MouseDown(drag, 40, 20); // a second press does not push again
     EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 2);
@@ -142,16 +135,15 @@ TEST_F(TGImageViewGLTest, MoveDragFollowsThePointerAndPopsOnRelease)
     EXPECT_DOUBLE_EQ(image->mtrMatrix.V[12], m[12]);
 }
 
-TEST_F(TGImageViewGLTest, HorizontalRotateDragTurnsAboutTheScreenVertical)
-{
+TEST_F(TGImageViewGLTest, HorizontalRotateDragTurnsAboutTheScreenVertical) {
     image->SetCommand(TGImage::cRotate);
     image->MouseDown(drag, 50, 50);
     ASSERT_TRUE(image->CommandWork);
     image->MouseMove(drag, 80, 50);
     const auto m = Matrix(GL_MODELVIEW_MATRIX);
     const double c = std::cos(30 * TMathDef::DEGRAD), s = std::sin(30 * TMathDef::DEGRAD);
-    EXPECT_LE(std::max({std::fabs(m[0] - c), std::fabs(m[5] - 1), std::fabs(m[10] - c), std::fabs(std::fabs(m[2]) - s),
-                        std::fabs(m[12])}),
+    EXPECT_LE(std::max({std::fabs(m[0] - c), std::fabs(m[5] - 1), std::fabs(m[10] - c),
+                        std::fabs(std::fabs(m[2]) - s), std::fabs(m[12])}),
               kGLFloat);
     image->MouseUp(drag, 80, 50);
     EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);

@@ -15,8 +15,7 @@ const TLineSeg Base(0, 0, 10, 0);
 
 } // namespace
 
-TEST(TLineSegTest, TextAndEvaluation)
-{
+TEST(TLineSegTest, TextAndEvaluation) {
     EXPECT_EQ(TString(Base), TString("LS (  0.000,  0.000 -  10.000 ,   0.000)"));
     EXPECT_EQ(TString(TLine(0, 0, 1, -2.5)), TString("L (  0.000,  0.000 -   1.000 ,  -2.500)"));
     TPoint2D P, Q, R, S;
@@ -27,8 +26,7 @@ TEST(TLineSegTest, TextAndEvaluation)
     EXPECT_EQ(std::make_tuple(P.x, Q.x, R.x, S.x), std::make_tuple(10.0, 20.0, 0.0, -30.0));
 }
 
-TEST(TLineSegTest, ProjectionSnapsWithinTwoMicronsOfLength)
-{
+TEST(TLineSegTest, ProjectionSnapsWithinTwoMicronsOfLength) {
     double t = -7;
     EXPECT_TRUE(Base.NearPointProjection(TPoint2D(4, 3), TPoint2D(), t, false, nullptr));
     EXPECT_DOUBLE_EQ(t, 0.4);
@@ -37,7 +35,7 @@ TEST(TLineSegTest, ProjectionSnapsWithinTwoMicronsOfLength)
     EXPECT_TRUE(Base.NearPointProjection(TPoint2D(1e-6, 5), TPoint2D(), t, false, nullptr));
     EXPECT_EQ(t, 0.0);
     EXPECT_TRUE(Base.NearPointProjection(TPoint2D(1e-6, 5), TPoint2D(), t, true, nullptr));
-    EXPECT_DOUBLE_EQ(t, 1e-7);  // ext: no snap
+    EXPECT_DOUBLE_EQ(t, 1e-7); // ext: no snap
     TRegion1D R(0.5, 0.8);
     EXPECT_FALSE(Base.NearPointProjection(TPoint2D(4, 3), TPoint2D(), t, false, &R));
     t = 42;
@@ -48,8 +46,7 @@ TEST(TLineSegTest, ProjectionSnapsWithinTwoMicronsOfLength)
     EXPECT_DOUBLE_EQ(t, -3.0);
 }
 
-TEST(TLineSegTest, SideOfAPoint)
-{
+TEST(TLineSegTest, SideOfAPoint) {
     EXPECT_EQ(Base.PointRelative(TPoint2D(5, 1), 1e-6), 1);
     EXPECT_EQ(Base.PointRelative(TPoint2D(5, -1), 1e-6), -1);
     EXPECT_EQ(Base.PointRelative(TPoint2D(20, 0), 1e-6), 0);
@@ -59,8 +56,7 @@ TEST(TLineSegTest, SideOfAPoint)
     EXPECT_EQ(TLine(0, 0, 10, 0).PointRelative(TPoint2D(5, -0.001), 0.05), 0);
 }
 
-TEST(TLineSegTest, OffsetMovesToTheLeft)
-{
+TEST(TLineSegTest, OffsetMovesToTheLeft) {
     std::unique_ptr<TCurve2D> O(Base.Offset(2));
     const auto* S = dynamic_cast<const TLineSeg*>(O.get());
     ASSERT_NE(S, nullptr);
@@ -72,8 +68,7 @@ TEST(TLineSegTest, OffsetMovesToTheLeft)
     EXPECT_EQ(std::make_pair(L->x, L->x2), std::make_pair(-1.0, -1.0));
 }
 
-TEST(TLineSegTest, PartsKeptAndRemoved)
-{
+TEST(TLineSegTest, PartsKeptAndRemoved) {
     TCurve2D* part2 = nullptr;
     TLineSeg S = Base;
     EXPECT_EQ(S.DeletePart(0.3, 0.6, part2), 1);
@@ -111,8 +106,7 @@ TEST(TLineSegTest, PartsKeptAndRemoved)
     EXPECT_EQ(Base.Trimmed(t1, t2, 1), nullptr);
 }
 
-TEST(TLineSegTest, AxisCrossings)
-{
+TEST(TLineSegTest, AxisCrossings) {
     TArrayOf<double> A(1, 1);
     Base.InterSectHorizontal(0, A);
     ASSERT_EQ(A.Count, 2);
@@ -128,15 +122,14 @@ TEST(TLineSegTest, AxisCrossings)
     ASSERT_EQ(A.Count, 2);
     EXPECT_DOUBLE_EQ(A[1], 0.2);
     A.Count = 0;
-    TLine(0, 0, 1, 2).InterSectHorizontal(10, A);  // any parameter, the line is unbounded
+    TLine(0, 0, 1, 2).InterSectHorizontal(10, A); // any parameter, the line is unbounded
     ASSERT_EQ(A.Count, 1);
     EXPECT_DOUBLE_EQ(A[0], 5.0);
-    TLine(0, 0, 1, 0).InterSectHorizontal(10, A);  // parallel
+    TLine(0, 0, 1, 0).InterSectHorizontal(10, A); // parallel
     EXPECT_EQ(A.Count, 1);
 }
 
-TEST(TLineSegTest, DuplicateThroughTheBaseKeepsTheClass)
-{
+TEST(TLineSegTest, DuplicateThroughTheBaseKeepsTheClass) {
     TLine L(1, 2, 3, 4);
     L.Atr = 5;
     const TCurve2D* C = &L;
@@ -153,8 +146,7 @@ TEST(TLineSegTest, DuplicateThroughTheBaseKeepsTheClass)
     EXPECT_EQ(std::make_tuple(Long.x, Long.yk, Long.Atr), std::make_tuple(1.0 - 2e6, 2.0 + 2e6, 5));
 }
 
-TEST(TLineSegTest, RecordsRoundTrip)
-{
+TEST(TLineSegTest, RecordsRoundTrip) {
     TLineSeg S(1.5, -2, 3, 4.25);
     S.Name2 = 3;
     S.Atr = 9;
@@ -169,8 +161,7 @@ TEST(TLineSegTest, RecordsRoundTrip)
     EXPECT_EQ(std::make_pair(L2.x2, L2.y), std::make_pair(9.0, 8.0));
 }
 
-TEST(TLineSegTest, ProjectionIsNoFartherThanAnySample)
-{
+TEST(TLineSegTest, ProjectionIsNoFartherThanAnySample) {
     TRandomCurves gen(11);
     for (int k = 0; k < 200; ++k) {
         SCOPED_TRACE(k);

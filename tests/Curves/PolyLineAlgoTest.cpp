@@ -18,8 +18,7 @@ namespace {
 
 constexpr double kPi = TMathDef::C_PI;
 
-TPolyLine Of(const std::vector<TPoint2D>& points)
-{
+TPolyLine Of(const std::vector<TPoint2D>& points) {
     TPolyLine L;
     for (const TPoint2D& P : points)
         L.AddVertex(P);
@@ -27,10 +26,11 @@ TPolyLine Of(const std::vector<TPoint2D>& points)
     return L;
 }
 
-std::vector<TPoint2D> Vertices(const TPolyLine& L) { return std::vector<TPoint2D>(L.Points.begin(), L.Points.end()); }
+std::vector<TPoint2D> Vertices(const TPolyLine& L) {
+    return std::vector<TPoint2D>(L.Points.begin(), L.Points.end());
+}
 
-std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n)
-{
+std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n) {
     std::uniform_real_distribution<double> U(-10, 10);
     std::vector<TPoint2D> out;
     for (int i = 0; i < n; ++i)
@@ -38,22 +38,19 @@ std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n)
     return out;
 }
 
-double CrossOf(const TPoint2D& O, const TPoint2D& A, const TPoint2D& B)
-{
+double CrossOf(const TPoint2D& O, const TPoint2D& A, const TPoint2D& B) {
     return (A.x - O.x) * (B.y - O.y) - (A.y - O.y) * (B.x - O.x);
 }
 
 // Points on a circle at the given angles (degrees).
-std::vector<TPoint2D> OnCircle(double cx, double cy, double r, const std::vector<double>& degrees)
-{
+std::vector<TPoint2D> OnCircle(double cx, double cy, double r, const std::vector<double>& degrees) {
     std::vector<TPoint2D> out;
     for (double a : degrees)
         out.emplace_back(cx + r * std::cos(a * kPi / 180), cy + r * std::sin(a * kPi / 180));
     return out;
 }
 
-std::vector<double> Steps(double from, double step, int count)
-{
+std::vector<double> Steps(double from, double step, int count) {
     std::vector<double> out;
     for (int i = 0; i < count; ++i)
         out.push_back(from + step * i);
@@ -62,13 +59,11 @@ std::vector<double> Steps(double from, double step, int count)
 
 // Smallest circle over every pair (as diameter) and every triple (circumcircle) that holds all
 // points: the radius only.
-double BruteMinRadius(const std::vector<TPoint2D>& P)
-{
+double BruteMinRadius(const std::vector<TPoint2D>& P) {
     double best = 1e300;
     const auto consider = [&P, &best](const TCircle& C) {
         for (const TPoint2D& Q : P)
-            if (Q.DistanceTo(TPoint2D(C.x, C.y)) > C.Radius * (1 + 1e-12) + 1e-12)
-                return;
+            if (Q.DistanceTo(TPoint2D(C.x, C.y)) > C.Radius * (1 + 1e-12) + 1e-12) return;
         best = std::min(best, C.Radius);
     };
     for (size_t i = 0; i < P.size(); ++i)
@@ -77,15 +72,13 @@ double BruteMinRadius(const std::vector<TPoint2D>& P)
             C.Init(P[i], P[j]);
             consider(C);
             for (size_t k = j + 1; k < P.size(); ++k)
-                if (C.Init(P[i], P[j], P[k]))
-                    consider(C);
+                if (C.Init(P[i], P[j], P[k])) consider(C);
         }
     return best;
 }
 
 // Area of the axis box of the points seen along the direction (ux, uy).
-double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy)
-{
+double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy) {
     double a0 = 1e300, a1 = -1e300, b0 = 1e300, b1 = -1e300;
     for (const TPoint2D& Q : P) {
         const double a = Q.x * ux + Q.y * uy, b = -Q.x * uy + Q.y * ux;
@@ -94,15 +87,13 @@ double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy)
     return (a1 - a0) * (b1 - b0);
 }
 
-void ExpectCircle(const TCircle& C, double x, double y, double r, double tol = 1e-12)
-{
+void ExpectCircle(const TCircle& C, double x, double y, double r, double tol = 1e-12) {
     EXPECT_LE(std::max({std::fabs(C.x - x), std::fabs(C.y - y), std::fabs(C.Radius - r)}), tol)
         << C.x << ", " << C.y << " R " << C.Radius;
 }
 
 // Centre, angle, length and width.
-void ExpectRect(const TORect2D& R, const std::vector<double>& v)
-{
+void ExpectRect(const TORect2D& R, const std::vector<double>& v) {
     const std::vector<double> got{R.X, R.Y, R.Angle, R.Length, R.Width};
     for (size_t i = 0; i < v.size(); ++i)
         EXPECT_NEAR(got[i], v[i], 1e-12) << "field " << i;
@@ -110,12 +101,11 @@ void ExpectRect(const TORect2D& R, const std::vector<double>& v)
 
 } // namespace
 
-TEST(TPolyLineAlgoTest, ConvexHullWorkedExamples)
-{
+TEST(TPolyLineAlgoTest, ConvexHullWorkedExamples) {
     TPolyLine H;
     Of({{0, 0}, {2, 0}, {1, 1}, {2, 2}, {0, 2}, {1, 0}}).ConvexHull(H);
     EXPECT_TRUE(Vertices(H) == (std::vector<TPoint2D>{{0, 0}, {2, 0}, {2, 2}, {0, 2}}));
-    EXPECT_EQ(H.Segments, 0);  // only the points are filled
+    EXPECT_EQ(H.Segments, 0); // only the points are filled
 
     TPolyLine Two = Of({{3, 1}, {-1, 2}});
     Two.Points.Current = 1;
@@ -125,13 +115,12 @@ TEST(TPolyLineAlgoTest, ConvexHullWorkedExamples)
     EXPECT_EQ(H.Points.Current, 1);
 
     TPolyLine Self = Of({{0, 0}, {1, 0}, {2, 0}, {1, 1}, {1, 0.2}});
-    Self.ConvexHull(Self);  // into itself
+    Self.ConvexHull(Self); // into itself
     EXPECT_EQ(Self.Points.Count, 3);
     EXPECT_DOUBLE_EQ(Self.OrientationArea(), 1.0);
 }
 
-TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
-{
+TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce) {
     std::mt19937 gen(11);
     for (int round = 0; round < 40; ++round) {
         SCOPED_TRACE(round);
@@ -141,13 +130,11 @@ TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
         std::vector<int> extreme(P.size(), 0);
         for (size_t i = 0; i < P.size(); ++i)
             for (size_t j = 0; j < P.size(); ++j) {
-                if (i == j)
-                    continue;
+                if (i == j) continue;
                 bool edge = true;
                 for (size_t k = 0; k < P.size() && edge; ++k)
                     edge = k == i || k == j || CrossOf(P[i], P[j], P[k]) > 0;
-                if (edge)
-                    extreme[i] = extreme[j] = 1;
+                if (edge) extreme[i] = extreme[j] = 1;
             }
         TPolyLine H;
         Of(P).ConvexHull(H);
@@ -158,7 +145,7 @@ TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
             const TPoint2D& B = hull[(a + 1) % hull.size()];
             for (const TPoint2D& Q : P) {
                 if (!(Q == A) && !(Q == B)) {
-                    EXPECT_GT(CrossOf(A, B, Q), 0.0);  // counterclockwise, every point inside
+                    EXPECT_GT(CrossOf(A, B, Q), 0.0); // counterclockwise, every point inside
                 }
             }
         }
@@ -167,14 +154,13 @@ TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
     }
 }
 
-TEST(TPolyLineAlgoTest, EnclosingCircleWorkedExamples)
-{
+TEST(TPolyLineAlgoTest, EnclosingCircleWorkedExamples) {
     TCircle C;
-    Of({{0, 0}, {2, 0}, {2, 2}, {0, 2}}).GetMin(C);  // the square's diagonal
+    Of({{0, 0}, {2, 0}, {2, 2}, {0, 2}}).GetMin(C); // the square's diagonal
     ExpectCircle(C, 1, 1, std::sqrt(2.0));
-    Of({{0, 0}, {10, 0}, {5, 1}}).GetMin(C);  // obtuse: the circle on the longest side
+    Of({{0, 0}, {10, 0}, {5, 1}}).GetMin(C); // obtuse: the circle on the longest side
     ExpectCircle(C, 5, 0, 5);
-    Of({{0, 0}, {4, 0}, {2, 3}}).GetMin(C);  // acute: the circumcircle, centre (2, 5/6)
+    Of({{0, 0}, {4, 0}, {2, 3}}).GetMin(C); // acute: the circumcircle, centre (2, 5/6)
     ExpectCircle(C, 2, 5.0 / 6.0, 13.0 / 6.0);
     TCircle Untouched(7, 7, 7);
     TPolyLine().GetMin(Untouched);
@@ -197,8 +183,7 @@ TEST(TPolyLineAlgoTest, EnclosingCircleWorkedExamples)
     EXPECT_EQ(R.Count, 3);
 }
 
-TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce)
-{
+TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce) {
     std::mt19937 gen(5);
     for (int round = 0; round < 30; ++round) {
         SCOPED_TRACE(round);
@@ -229,24 +214,22 @@ TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce)
         ASSERT_NE(W.PointRelative(Q, 2e-6), tl_OutSide);
 }
 
-TEST(TPolyLineAlgoTest, SmallestRectangleWorkedExamples)
-{
+TEST(TPolyLineAlgoTest, SmallestRectangleWorkedExamples) {
     TORect2D R;
     Of({{0, 0}, {4, 0}, {4, 2}, {0, 2}}).GetMin(R);
     ExpectRect(R, {2, 1, 0, 4, 2});
-    Of({{0, 0}, {1, 1}, {0, 2}, {-1, 1}}).GetMin(R);  // turned 45 degrees: the first edge wins
+    Of({{0, 0}, {1, 1}, {0, 2}, {-1, 1}}).GetMin(R); // turned 45 degrees: the first edge wins
     ExpectRect(R, {0, 1, kPi / 4, std::sqrt(2.0), std::sqrt(2.0)});
     Of({{3, -1}}).GetMin(R);
     ExpectRect(R, {3, -1, 0, 0, 0});
     R.X = 9;
     TPolyLine().GetMin(R);
     ExpectRect(R, {0, 0, 0, 0, 0});
-    Of({{5, 5}, {5, 5}}).GetMin(R);  // no edge gives a direction: the point itself
+    Of({{5, 5}, {5, 5}}).GetMin(R); // no edge gives a direction: the point itself
     ExpectRect(R, {5, 5, 0, 0, 0});
 }
 
-TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce)
-{
+TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce) {
     std::mt19937 gen(3);
     for (int round = 0; round < 30; ++round) {
         SCOPED_TRACE(round);
@@ -274,8 +257,7 @@ TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce)
     }
 }
 
-TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings)
-{
+TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings) {
     // Twelve steps of 30 degrees from -15: the first chord is vertical.
     std::vector<TPoint2D> ring = OnCircle(3, -2, 5, Steps(-15, 30, 12));
     ring.push_back(ring.front());
@@ -293,69 +275,68 @@ TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings)
 
     std::vector<TPoint2D> line{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {0, 0}};
     C.Set(9, 9);
-    EXPECT_FALSE(Of(line).IsCircle(C));  // parallel chords: no centre
+    EXPECT_FALSE(Of(line).IsCircle(C)); // parallel chords: no centre
     EXPECT_TRUE(std::isfinite(C.Radius));
 }
 
-TEST(TPolyLineAlgoTest, IsArcTakesSenseFromFirstThreeVertices)
-{
+TEST(TPolyLineAlgoTest, IsArcTakesSenseFromFirstThreeVertices) {
     TArc A;
-    ASSERT_TRUE(Of(OnCircle(1, 1, 2, Steps(0, 10, 10))).IsArc(A));  // 0 .. 90 counterclockwise
+    ASSERT_TRUE(Of(OnCircle(1, 1, 2, Steps(0, 10, 10))).IsArc(A)); // 0 .. 90 counterclockwise
     EXPECT_EQ(A.sense, TArc::BackClockWise);
     ExpectCircle(A, 1, 1, 2, 1e-9);
-    EXPECT_NEAR(std::fabs(A.A1) + std::fabs(A.A2 - kPi / 2) + A.PointTMax().DistanceTo(TPoint2D(1, 3)), 0, 1e-9);
+    EXPECT_NEAR(std::fabs(A.A1) + std::fabs(A.A2 - kPi / 2) + A.PointTMax().DistanceTo(TPoint2D(1, 3)), 0,
+                1e-9);
 
-    ASSERT_TRUE(Of(OnCircle(1, 1, 2, Steps(90, -10, 10))).IsArc(A));  // 90 .. 0 clockwise
+    ASSERT_TRUE(Of(OnCircle(1, 1, 2, Steps(90, -10, 10))).IsArc(A)); // 90 .. 0 clockwise
     EXPECT_EQ(A.sense, TArc::ByClockWise);
-    EXPECT_NEAR(std::fabs(A.A1 - kPi / 2) + std::fabs(A.A2) + A.PointTMax().DistanceTo(TPoint2D(3, 1)), 0, 1e-9);
+    EXPECT_NEAR(std::fabs(A.A1 - kPi / 2) + std::fabs(A.A2) + A.PointTMax().DistanceTo(TPoint2D(3, 1)), 0,
+                1e-9);
 
     // A vertical first chord (-20 and 20 degrees) still finds the centre.
     ASSERT_TRUE(Of(OnCircle(-4, 6, 3, {-20, 20, 50, 80})).IsArc(A));
     ExpectCircle(A, -4, 6, 3, 1e-9);
 
-    EXPECT_FALSE(Of(OnCircle(0, 0, 1, {0, 40, 80})).IsArc(A));             // too few vertices
-    EXPECT_FALSE(Of({{0, 0}, {1, 0}, {2, 0}, {3, 1}}).IsArc(A));           // collinear start
+    EXPECT_FALSE(Of(OnCircle(0, 0, 1, {0, 40, 80})).IsArc(A));   // too few vertices
+    EXPECT_FALSE(Of({{0, 0}, {1, 0}, {2, 0}, {3, 1}}).IsArc(A)); // collinear start
     std::vector<TPoint2D> off = OnCircle(0, 0, 1, {0, 40, 80});
     off.emplace_back(0, -1.00001);
-    EXPECT_FALSE(Of(off).IsArc(A));  // 1e-5 off the radius
+    EXPECT_FALSE(Of(off).IsArc(A)); // 1e-5 off the radius
     off.back().y = -1.000001;
-    EXPECT_TRUE(Of(off).IsArc(A));   // within 2e-6
+    EXPECT_TRUE(Of(off).IsArc(A)); // within 2e-6
 }
 
-TEST(TPolyLineAlgoTest, IsLineSegSpansExtremeVertices)
-{
+TEST(TPolyLineAlgoTest, IsLineSegSpansExtremeVertices) {
     TLineSeg S;
     ASSERT_TRUE(Of({{0, 0}, {1, 0}, {3, 0}, {-2, 0}}).IsLineSeg(S));
     EXPECT_EQ(std::make_tuple(S.x, S.y, S.xk, S.yk), std::make_tuple(-2.0, 0.0, 3.0, 0.0));
-    ASSERT_TRUE(Of({{1, 1}, {2, 2}, {1, 1}, {4, 4}}).IsLineSeg(S));  // the start again lies on it
+    ASSERT_TRUE(Of({{1, 1}, {2, 2}, {1, 1}, {4, 4}}).IsLineSeg(S)); // the start again lies on it
     EXPECT_EQ(std::make_pair(S.x, S.xk), std::make_pair(1.0, 4.0));
 
     EXPECT_FALSE(Of({{0, 0}, {1, 0}, {3, 0.001}}).IsLineSeg(S));
-    EXPECT_TRUE(Of({{0, 0}, {1, 0}, {3, 0.00001}}).IsLineSeg(S));  // within the direction tolerance
+    EXPECT_TRUE(Of({{0, 0}, {1, 0}, {3, 0.00001}}).IsLineSeg(S)); // within the direction tolerance
     EXPECT_FALSE(Of({{0, 0}, {1, 0}}).IsLineSeg(S));
 }
 
-TEST(TPolyLineAlgoTest, SutherlandHodgmanClipsByConvexCounterclockwisePolygon)
-{
+TEST(TPolyLineAlgoTest, SutherlandHodgmanClipsByConvexCounterclockwisePolygon) {
     const TPolyLine Box = Of({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
     TPolyLine Out;
     Box.SutherlandHodgman(Of({{2, 2}, {6, 2}, {6, 6}, {2, 6}}), Out);
     EXPECT_NEAR(Out.OrientationArea(), 4.0, 1e-12);
     for (const TPoint2D& P : Out.Points)
         EXPECT_TRUE(TRect2D(2, 2, 4, 4).Contains(P)) << P.x << ", " << P.y;
-    EXPECT_EQ(Out.Segments, 4);  // the fields of the clipped polygon stay
+    EXPECT_EQ(Out.Segments, 4); // the fields of the clipped polygon stay
     // By a triangle: the box part with x > 1, y > 1, x + y < 6, i.e. 3 x 3 less a corner of 2.
     Box.SutherlandHodgman(Of({{1, 1}, {5, 1}, {1, 5}}), Out);
     EXPECT_NEAR(Out.OrientationArea(), 7.0, 1e-12);
     EXPECT_EQ(Out.Points.Count, 5);
 
-    Box.SutherlandHodgman(Of({{1, 1}, {1, 3}, {3, 3}, {3, 1}}), Out);  // clockwise clip
+    Box.SutherlandHodgman(Of({{1, 1}, {1, 3}, {3, 3}, {3, 1}}), Out); // clockwise clip
     EXPECT_EQ(Out.Points.Count, 0);
     Box.SutherlandHodgman(TPolyLine(), Out);
     EXPECT_EQ(Out.Points.Count, 4);
 
     EXPECT_TRUE(Box.Inside(TPoint2D(1, 1), TPoint2D(0, 0), TPoint2D(2, 0)));
-    EXPECT_FALSE(Box.Inside(TPoint2D(1, 0), TPoint2D(0, 0), TPoint2D(2, 0)));  // on the edge
+    EXPECT_FALSE(Box.Inside(TPoint2D(1, 0), TPoint2D(0, 0), TPoint2D(2, 0))); // on the edge
     const TPoint2D X = Box.InterSection(TPoint2D(0, 0), TPoint2D(5, 0), TPoint2D(3, -1), TPoint2D(3, 7));
     EXPECT_NEAR(X.DistanceTo(TPoint2D(3, 0)), 0, 1e-12);
 }

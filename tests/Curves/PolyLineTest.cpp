@@ -17,8 +17,7 @@
 
 namespace {
 
-TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool closed = false)
-{
+TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool closed = false) {
     TPolyLine L;
     for (const TPoint2D& P : points)
         L.AddVertex(P);
@@ -28,7 +27,9 @@ TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool cl
 }
 
 // The square 0..10 counterclockwise, four pieces (the last back to the first vertex).
-TPolyLine Square10() { return Make({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 4); }
+TPolyLine Square10() {
+    return Make({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 4);
+}
 
 // A polyline that reports itself closed, to reach the wrap of the parameter.
 class TClosedPolyLine : public TPolyLine {
@@ -36,8 +37,7 @@ public:
     bool IsClosed() const override { return true; }
 };
 
-TPoint2D At(const TCurve2D& C, double t)
-{
+TPoint2D At(const TCurve2D& C, double t) {
     TPoint2D P;
     C.PointOn(t, P);
     return P;
@@ -47,11 +47,10 @@ TPoint2D At(const TCurve2D& C, double t)
 
 } // namespace
 
-TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds)
-{
+TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds) {
     const TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2);
     EXPECT_POINT(At(L, 0.5), 5, 0);
-    EXPECT_POINT(At(L, 1.0), 10, 0);  // a whole t ends the previous piece
+    EXPECT_POINT(At(L, 1.0), 10, 0); // a whole t ends the previous piece
     EXPECT_POINT(At(L, 1.25), 10, 2.5);
     EXPECT_POINT(At(L, 2.5), 10, 10);
     EXPECT_POINT(At(L, -3.0), 0, 0);
@@ -59,36 +58,34 @@ TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds)
     TClosedPolyLine W;
     for (TPoint2D P : {TPoint2D(0, 0), TPoint2D(10, 0), TPoint2D(10, 10), TPoint2D(0, 10)})
         W.AddVertex(P);
-    double t = 4.0;  // range [0, 3]: one turn of 3 back
+    double t = 4.0; // range [0, 3]: one turn of 3 back
     W.CheckParameter(t);
     EXPECT_DOUBLE_EQ(t, 1.0);
     t = -1.0;
     W.CheckParameter(t);
     EXPECT_DOUBLE_EQ(t, 2.0);
-    EXPECT_POINT(At(W, 3.5), 5, 0);  // wrapped to 0.5
+    EXPECT_POINT(At(W, 3.5), 5, 0); // wrapped to 0.5
 }
 
-TEST(TPolyLineTest, FirstDerivativeBisectsAtVertices)
-{
+TEST(TPolyLineTest, FirstDerivativeBisectsAtVertices) {
     const TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2);
     TVector2D V;
     L.FirstDer(0.5, V);
     EXPECT_POINT(V, 10, 0);
-    L.FirstDer(1.0, V);  // corner: bisector (1, 1) / sqrt 2 scaled by the mean length 10
+    L.FirstDer(1.0, V); // corner: bisector (1, 1) / sqrt 2 scaled by the mean length 10
     EXPECT_POINT(V, 10 / std::sqrt(2.0), 10 / std::sqrt(2.0));
-    L.FirstDer(2.0, V);  // the open end keeps its own piece
+    L.FirstDer(2.0, V); // the open end keeps its own piece
     EXPECT_POINT(V, 0, 10);
 
     TPolyLine S = Square10();
     S.Closed = true;
-    S.FirstDer(0.0, V);  // closed: the start bisects the closing and the first piece
+    S.FirstDer(0.0, V); // closed: the start bisects the closing and the first piece
     EXPECT_POINT(V, 10 / std::sqrt(2.0), -10 / std::sqrt(2.0));
 }
 
-TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
-{
+TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero) {
     TPolyLine L;
-    L.Set(2, 3);  // the anchor point stands in for missing vertices
+    L.Set(2, 3); // the anchor point stands in for missing vertices
     EXPECT_POINT(At(L, 0.7), 2, 3);
     TVector2D V(9, 9);
     L.FirstDer(0.7, V);
@@ -96,8 +93,8 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
     double t = 5.0;
     EXPECT_FALSE(L.NearPointProjection(TPoint2D(1, 1), TPoint2D(1e-4, 1e-4), t, true, nullptr));
     EXPECT_EQ(t, 0.0);
-    EXPECT_EQ(std::make_tuple(L.PointRelative(TPoint2D(1, 1), 1e-6), L.NearestSegment(TPoint2D(1, 1)), L.Len(),
-                              L.OrientationArea()),
+    EXPECT_EQ(std::make_tuple(L.PointRelative(TPoint2D(1, 1), 1e-6), L.NearestSegment(TPoint2D(1, 1)),
+                              L.Len(), L.OrientationArea()),
               std::make_tuple(tl_Right, -1, 0.0, 0.0));
     TRect2D R(1, 2, 3, 4);
     L.Rect(R);
@@ -105,7 +102,7 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
     TArrayOf<double> cross(8, 8);
     L.InterSectHorizontal(0, cross);
     EXPECT_EQ(cross.Count, 0);
-    EXPECT_EQ(L.DistanceTo(TPoint2D(5, 7)), 5.0);  // from the anchor (2, 3)
+    EXPECT_EQ(L.DistanceTo(TPoint2D(5, 7)), 5.0); // from the anchor (2, 3)
 
     // One vertex with a piece of its own: degenerate, still finite.
     TPolyLine One = Make({{4, 4}}, 1);
@@ -115,11 +112,13 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
     EXPECT_EQ(t, 0.0);
 }
 
-TEST(TPolyLineTest, ProjectionFindsNearestPieceAndNamesItsFoot)
-{
+TEST(TPolyLineTest, ProjectionFindsNearestPieceAndNamesItsFoot) {
     const TPolyLine S = Square10();
     const TPoint2D eps(1e-4, 1e-4);
-    struct Case { TPoint2D P; double t; };
+    struct Case {
+        TPoint2D P;
+        double t;
+    };
     for (const Case& c : {Case{{5, -3}, 0.5}, Case{{13, 5}, 1.5}, Case{{5, 12}, 2.5}, Case{{-2, 4}, 3.6}}) {
         SCOPED_TRACE(c.t);
         double t = -1;
@@ -144,15 +143,14 @@ TEST(TPolyLineTest, ProjectionFindsNearestPieceAndNamesItsFoot)
     EXPECT_EQ(Two.NearestSegment(TPoint2D(15, 1)), 0);
 }
 
-TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare)
-{
+TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare) {
     const TPolyLine S = Square10();
     EXPECT_EQ(S.PointRelative(TPoint2D(5, 5), 1e-6), tl_Left);
     EXPECT_EQ(S.PointRelative(TPoint2D(5, -1), 1e-6), tl_Right);
     EXPECT_EQ(S.PointRelative(TPoint2D(5, 0), 1e-6), tl_On);
-    EXPECT_EQ(S.PointRelative(TPoint2D(12, -2), 1e-6), tl_Right);  // past a corner
+    EXPECT_EQ(S.PointRelative(TPoint2D(12, -2), 1e-6), tl_Right); // past a corner
     EXPECT_EQ(S.PointRelative(TPoint2D(9, 1), 1e-6), tl_Left);
-    EXPECT_EQ(S.PointRelative(TPoint2D(5, 0.5), 1.0), tl_On);      // within eps
+    EXPECT_EQ(S.PointRelative(TPoint2D(5, 0.5), 1.0), tl_On); // within eps
 
     std::mt19937 gen(7);
     std::uniform_real_distribution<double> U(-5, 15);
@@ -160,16 +158,14 @@ TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare)
         const TPoint2D P(U(gen), U(gen));
         const double border = std::fmin(std::fmin(std::fabs(P.x), std::fabs(P.x - 10)),
                                         std::fmin(std::fabs(P.y), std::fabs(P.y - 10)));
-        if (border < 1e-3)
-            continue;
+        if (border < 1e-3) continue;
         const bool inside = P.x > 0 && P.x < 10 && P.y > 0 && P.y < 10;
         SCOPED_TRACE(::testing::Message() << P.x << ", " << P.y);
         EXPECT_EQ(S.PointRelative(P, 1e-6), inside ? tl_Left : tl_Right);
     }
 }
 
-TEST(TPolyLineTest, ScanLinesGiveEachCrossingOnce)
-{
+TEST(TPolyLineTest, ScanLinesGiveEachCrossingOnce) {
     const TPolyLine U = Make({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 4);
     const auto scan = [&U](bool horizontal, double c, int times = 1) {
         TArrayOf<double> A(8, 8);
@@ -178,22 +174,21 @@ TEST(TPolyLineTest, ScanLinesGiveEachCrossingOnce)
         return std::vector<double>(A.begin(), A.end());
     };
     EXPECT_EQ(scan(true, 0.5), (std::vector<double>{1.5, 3.5}));
-    EXPECT_EQ(scan(true, 0.5, 2), (std::vector<double>{1.5, 3.5}));  // nothing new the second time
+    EXPECT_EQ(scan(true, 0.5, 2), (std::vector<double>{1.5, 3.5})); // nothing new the second time
     EXPECT_EQ(scan(false, 0.5), (std::vector<double>{0.5, 2.5}));
-    EXPECT_EQ(scan(true, 0.0), (std::vector<double>{1.0, 4.0}));   // along an edge: by the side pieces
-    EXPECT_EQ(scan(false, 0.0), (std::vector<double>{0.0, 3.0}));  // the left edge's start once
+    EXPECT_EQ(scan(true, 0.0), (std::vector<double>{1.0, 4.0}));  // along an edge: by the side pieces
+    EXPECT_EQ(scan(false, 0.0), (std::vector<double>{0.0, 3.0})); // the left edge's start once
     EXPECT_EQ(scan(true, 2.0), (std::vector<double>{}));
 }
 
-TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices)
-{
+TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices) {
     const TPolyLine Bow = Make({{0, 0}, {10, 10}, {10, 0}, {0, 10}}, 4);
     TInterSector Tool;
     EXPECT_EQ(Bow.SelfIntersections(TRegion1D(0, 4), Tool, false), -5);
     ASSERT_EQ(Tool.ACrossPoint.Count, 5);
     int middles = 0;
     for (const TCrossPoint& C : Tool.ACrossPoint) {
-        ASSERT_NE(C.on1.curve, nullptr);  // the pieces named by the records are alive
+        ASSERT_NE(C.on1.curve, nullptr); // the pieces named by the records are alive
         TPoint2D P;
         C.on1.curve->PointOn(C.on1.t, P);
         EXPECT_NEAR(P.DistanceTo(C.p), 0.0, 1e-9);
@@ -207,20 +202,19 @@ TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices)
 
     TInterSector Tool2;
     EXPECT_TRUE(Square10().SelfIntersect(TRegion1D(0, 4), Tool2, false));
-    EXPECT_EQ(Tool2.ACrossPoint.Count, 4);  // the four corners only
+    EXPECT_EQ(Tool2.ACrossPoint.Count, 4); // the four corners only
 }
 
-TEST(TPolyLineTest, PiecesAndMeasuresByHand)
-{
+TEST(TPolyLineTest, PiecesAndMeasuresByHand) {
     const TPolyLine L = Make({{0, 0}, {3, 0}, {3, 4}}, 2);
-    EXPECT_DOUBLE_EQ(L.Len(), 12.0);  // 3 + 4 + the closing 5
+    EXPECT_DOUBLE_EQ(L.Len(), 12.0); // 3 + 4 + the closing 5
     std::unique_ptr<TLineSeg> last(L.GetSegment(1));
     ASSERT_TRUE(last);
     EXPECT_POINT(TPoint2D(last->x, last->y), 3, 0);
-    EXPECT_POINT(TPoint2D(last->xk, last->yk), 0, 0);  // the last piece runs back to the start
+    EXPECT_POINT(TPoint2D(last->xk, last->yk), 0, 0); // the last piece runs back to the start
     EXPECT_TRUE(L.GetSegment(2) == nullptr && L.GetSegment(-1) == nullptr);
     TRect2D R;
-    L.Rect(R);  // the box of Points[0 .. Segments - 1]
+    L.Rect(R); // the box of Points[0 .. Segments - 1]
     EXPECT_POINT(R.RU, 3, 0);
 
     EXPECT_DOUBLE_EQ(Make({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 4).OrientationArea(), 1.0);
@@ -230,8 +224,8 @@ TEST(TPolyLineTest, PiecesAndMeasuresByHand)
     double xc = 0, yc = 0, len = 0;
     Make({{0, 0}, {4, 0}, {0, 3}}, 3).CenterXYLenCut(xc, yc, len);
     EXPECT_DOUBLE_EQ(len, 12.0);
-    EXPECT_DOUBLE_EQ(xc, 1.5);  // (2 x 4 + 2 x 5 + 0 x 3) / 12
-    EXPECT_DOUBLE_EQ(yc, 1.0);  // (0 x 4 + 1.5 x 5 + 1.5 x 3) / 12
+    EXPECT_DOUBLE_EQ(xc, 1.5); // (2 x 4 + 2 x 5 + 0 x 3) / 12
+    EXPECT_DOUBLE_EQ(yc, 1.0); // (0 x 4 + 1.5 x 5 + 1.5 x 3) / 12
 
     const TPolyLine D = Make({{0, 0}, {1, 1}}, 1);
     EXPECT_TRUE(D.CheckVertex(TPoint2D(2, 2)));
@@ -243,8 +237,7 @@ TEST(TPolyLineTest, PiecesAndMeasuresByHand)
     EXPECT_TRUE(a == T.Points.FArray + 1 && b == T.Points.FArray + 2);
 }
 
-TEST(TPolyLineTest, AssignmentCopiesGeometryAndKeepsPlaceInOwner)
-{
+TEST(TPolyLineTest, AssignmentCopiesGeometryAndKeepsPlaceInOwner) {
     TPolyLine A = Make({{1, 2}, {3, 4}}, 1, true);
     A.Name2 = 5;
     A.Atr = 6;
@@ -257,9 +250,9 @@ TEST(TPolyLineTest, AssignmentCopiesGeometryAndKeepsPlaceInOwner)
     B.startParam = 2;
     B = A;
     EXPECT_EQ(std::vector<double>({5, 6, 2, 1, 1, 1, 0.25, 7, 8, 9, 2}),
-              std::vector<double>({double(B.Name2), double(B.Atr), double(B.Points.Count), double(B.Points.Current),
-                                   double(B.Segments), double(B.Closed), B.tCalc, B.x, B.y, double(B.Index),
-                                   B.startParam}));
+              std::vector<double>({double(B.Name2), double(B.Atr), double(B.Points.Count),
+                                   double(B.Points.Current), double(B.Segments), double(B.Closed), B.tCalc,
+                                   B.x, B.y, double(B.Index), B.startParam}));
     EXPECT_POINT(B.Points[1], 3, 4);
     EXPECT_EQ(B.metricLength, A.metricLength);
 
@@ -268,15 +261,14 @@ TEST(TPolyLineTest, AssignmentCopiesGeometryAndKeepsPlaceInOwner)
     EXPECT_LT(B.metricLength, 0.0);
 }
 
-TEST(TPolyLineTest, TextFormListsEveryVertex)
-{
+TEST(TPolyLineTest, TextFormListsEveryVertex) {
     const TPolyLine L = Make({{1, 2}, {-3.5, 10}}, 1);
-    EXPECT_EQ(std::string(static_cast<TString>(L).PChar()), "{  (   1.00 ,    2.00), {  (  -3.50 ,   10.00), }");
+    EXPECT_EQ(std::string(static_cast<TString>(L).PChar()),
+              "{  (   1.00 ,    2.00), {  (  -3.50 ,   10.00), }");
     EXPECT_EQ(std::string(static_cast<TString>(TPolyLine()).PChar()), "}");
 }
 
-TEST(TPolyLineTest, StreamFormIsThePointRecord)
-{
+TEST(TPolyLineTest, StreamFormIsThePointRecord) {
     TPolyLine A = Make({{1, 1}, {2, 2}}, 1);
     A.Name2 = 7;
     A.Atr = 3;
@@ -287,7 +279,7 @@ TEST(TPolyLineTest, StreamFormIsThePointRecord)
         const auto* b = reinterpret_cast<const Byte*>(&v);
         expected.insert(expected.end(), b, b + 8);
     }
-    EXPECT_EQ(bytes, expected);  // the vertices are not part of the record
+    EXPECT_EQ(bytes, expected); // the vertices are not part of the record
 
     TPolyLine B;
     curvetest::LoadFrom(B, bytes);
@@ -300,8 +292,7 @@ namespace {
 // as the facade does when it draws into a document.
 class TPlacedRecorder : public TRecordingModeler {
 public:
-    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override
-    {
+    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override {
         Real X1, Y1, X2, Y2;
         R2->Transf2D.xyMtr(x1, y1, X1, Y1);
         R2->Transf2D.xyMtr(x2, y2, X2, Y2);
@@ -311,8 +302,7 @@ public:
 
 } // namespace
 
-TEST(TPolyLineTest, DrawPolygonSendsOneLinePerPieceThroughThePlacement)
-{
+TEST(TPolyLineTest, DrawPolygonSendsOneLinePerPieceThroughThePlacement) {
     TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2, true);
     TPlacedRecorder M;
     L.drPolygon(M, 2);
@@ -324,13 +314,14 @@ TEST(TPolyLineTest, DrawPolygonSendsOneLinePerPieceThroughThePlacement)
     M.drMtr(100, 50, 90, 2);
     L.drPolygon(M, 1);
     M.drDeleteMtr();
-    EXPECT_EQ(M.Texts(), (std::vector<std::string>{"drLine(100, 50, 100, 70, 1)", "drLine(100, 70, 80, 70, 1)",
-                                                   "drLine(100, 50, 80, 70, 1)"}));
+    EXPECT_EQ(M.Texts(),
+              (std::vector<std::string>{"drLine(100, 50, 100, 70, 1)", "drLine(100, 70, 80, 70, 1)",
+                                        "drLine(100, 50, 80, 70, 1)"}));
 
     M.ClearJournal();
     L.Closed = false;
     L.drPolygon(M, 0);
-    TPolyLine Two = Make({{0, 0}, {1, 0}}, 1, true);  // closing needs three vertices
+    TPolyLine Two = Make({{0, 0}, {1, 0}}, 1, true); // closing needs three vertices
     Two.drPolygon(M, 0);
     EXPECT_EQ(M.Texts(), (std::vector<std::string>{"drLine(0, 0, 10, 0, 0)", "drLine(10, 0, 10, 10, 0)",
                                                    "drLine(0, 0, 1, 0, 0)"}));

@@ -2,8 +2,8 @@
 // InterSect dispatch, and a cross-check of every pair of simple curve kinds against dense
 // sampling of random pairs.
 
-#include "CurveTestUtil.h"
 #include "SolverInterSect.h"
+#include "CurveTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,13 @@ using namespace curvetest;
 
 namespace {
 
-bool OnCurve(const TCurve2D& C, const TPoint2D& P, double tol) { return C.DistanceTo(P) <= tol; }
+bool OnCurve(const TCurve2D& C, const TPoint2D& P, double tol) {
+    return C.DistanceTo(P) <= tol;
+}
 
 // Signed measure of the side of P against C: distance to the supporting line of a straight
 // curve, distance to the circle of a circular one.
-double SideOf(const TCurve2D& C, const TPoint2D& P)
-{
+double SideOf(const TCurve2D& C, const TPoint2D& P) {
     if (C.IsType() == ctCircle || C.IsType() == ctArc) {
         const auto& K = static_cast<const TCircle&>(C);
         return std::hypot(P.x - K.x, P.y - K.y) - K.Radius;
@@ -30,8 +31,7 @@ double SideOf(const TCurve2D& C, const TPoint2D& P)
 }
 
 // Whether Q lies on C's own extent at least margin from its ends (a line has no ends).
-bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin)
-{
+bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin) {
     switch (C.IsType()) {
     case ctLineSeg: {
         const auto& S = static_cast<const TLineSeg&>(C);
@@ -51,8 +51,7 @@ bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin)
 }
 
 // The parameter window a test samples: the curve's interval, a window of the unbounded line.
-void Window(const TCurve2D& C, double& t0, double& t1)
-{
+void Window(const TCurve2D& C, double& t0, double& t1) {
     t0 = C.GetTMin();
     t1 = C.GetTMax();
     if (C.IsType() == ctLine) {
@@ -64,8 +63,7 @@ void Window(const TCurve2D& C, double& t0, double& t1)
 }
 
 // Distance from P to C over [t0, t1] by sampling, refined twice around the nearest sample.
-double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t1)
-{
+double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t1) {
     const int n = 2000;
     double best = 1e300;
     for (int pass = 0; pass < 3; ++pass) {
@@ -88,8 +86,7 @@ double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t
 
 } // namespace
 
-TEST(TInterSectorTest, LinksAndTheirRemoval)
-{
+TEST(TInterSectorTest, LinksAndTheirRemoval) {
     const TLineSeg A(0, 0, 10, 0), B(10, 0, 10, 10), C(5, -5, 5, 5);
     TInterSector IS;
     EXPECT_EQ(IS.InterSection(&A, &B), 1);
@@ -107,14 +104,13 @@ TEST(TInterSectorTest, LinksAndTheirRemoval)
     EXPECT_TRUE(TestA[0] == TString("0") && TestA[1] == TString("   0.50") && TestA[3] == TString("   1.00"));
 }
 
-TEST(TInterSectorTest, StraightPairs)
-{
+TEST(TInterSectorTest, StraightPairs) {
     TInterSector IS;
     const TLineSeg A(0, 0, 2, 2), B(0, 2, 2, 0);
     EXPECT_EQ(IS.InterSection(&A, &B), 1);
     EXPECT_EQ(std::make_tuple(IS.ACrossPoint[0].on1.t, IS.ACrossPoint[0].on2.t, IS.ACrossPoint[0].form),
               std::make_tuple(0.5, 0.5, TCrossPoint::ipt_Simple));
-    EXPECT_EQ(IS.InterSection(&A, &A), 0);  // overlap is not reported
+    EXPECT_EQ(IS.InterSection(&A, &A), 0); // overlap is not reported
     const TLineSeg P(1, 1, 3, 3);
     EXPECT_EQ(IS.InterSection(&A, &P), 0);
     // Beyond an end by less than 2e-7 in parameter still crosses; by more it does not.
@@ -124,13 +120,12 @@ TEST(TInterSectorTest, StraightPairs)
     EXPECT_EQ(IS.InterSection(&A, &far), 0);
 }
 
-TEST(TInterSectorTest, LineAndCirclePairs)
-{
+TEST(TInterSectorTest, LineAndCirclePairs) {
     TInterSector IS;
     const TCircle C(0, 0, 5);
     const TLine through(-1, 0, 1, 0);
     EXPECT_EQ(IS.InterSection(&through, &C), 2);
-    EXPECT_DOUBLE_EQ(IS.ACrossPoint[0].p.x, 5.0);  // along the line's direction first
+    EXPECT_DOUBLE_EQ(IS.ACrossPoint[0].p.x, 5.0); // along the line's direction first
     EXPECT_DOUBLE_EQ(IS.ACrossPoint[1].p.x, -5.0);
     IS.ACrossPoint.Count = 0;
     const TLineSeg touch(-10, 5 + 1e-6, 10, 5 + 1e-6);
@@ -145,7 +140,7 @@ TEST(TInterSectorTest, LineAndCirclePairs)
         EXPECT_EQ(IS.ACrossPoint[i].on1.curve, &S);
         EXPECT_EQ(IS.ACrossPoint[i].p.x, IS.ACrossPoint[i + 2].p.x);
     }
-    EXPECT_EQ(IS.InterSectLineCircle(&C, &S), 0);  // wrong kinds
+    EXPECT_EQ(IS.InterSectLineCircle(&C, &S), 0); // wrong kinds
     // The foot of the centre lies beyond the segment's start: the crossing is still exact.
     TInterSector F;
     const TLineSeg beyond(3, 3, 20, 3);
@@ -164,15 +159,14 @@ TEST(TInterSectorTest, LineAndCirclePairs)
     EXPECT_EQ(V.InterSect(&K, L), 2);
     ASSERT_EQ(L.ACrossPoint.Count, 2);
     for (const TCrossPoint& X : L.ACrossPoint) {
-        EXPECT_EQ(X.on1.curve, &V);  // the line itself, with its own parameter
+        EXPECT_EQ(X.on1.curve, &V); // the line itself, with its own parameter
         TPoint2D Q;
         V.PointOn(X.on1.t, Q);
         EXPECT_LT(Q.DistanceTo(X.p) + X.p.DistanceTo(TPoint2D(5, X.p.y > 0 ? 1 : -1)), 1e-8);
     }
 }
 
-TEST(TInterSectorTest, CirclePairs)
-{
+TEST(TInterSectorTest, CirclePairs) {
     TInterSector IS;
     const TCircle A(0, 0, 3), B(5, 0, 4);
     EXPECT_EQ(IS.InterSection(&A, &B), 2);
@@ -193,7 +187,8 @@ TEST(TInterSectorTest, CirclePairs)
     // The smaller circle first: the touching point is still the one both circles share.
     TInterSector T;
     EXPECT_EQ(T.InterSection(&inside, &A), 1);
-    EXPECT_NEAR(std::fabs(T.ACrossPoint[0].p.x - 3) + std::fabs(T.ACrossPoint[0].on1.t) + std::fabs(T.ACrossPoint[0].on2.t),
+    EXPECT_NEAR(std::fabs(T.ACrossPoint[0].p.x - 3) + std::fabs(T.ACrossPoint[0].on1.t) +
+                    std::fabs(T.ACrossPoint[0].on2.t),
                 0.0, 1e-12);
     EXPECT_EQ(T.InterSection(&outside, &A), 1);
     EXPECT_NEAR(T.ACrossPoint[1].p.x, 3.0, 1e-12);
@@ -203,8 +198,7 @@ TEST(TInterSectorTest, CirclePairs)
     EXPECT_GT(IS.ACrossPoint[2].p.y, 0.0);
 }
 
-TEST(TInterSectorTest, PointPairsAndAngles)
-{
+TEST(TInterSectorTest, PointPairsAndAngles) {
     TInterSector IS;
     const TLineSeg S(0, 0, 10, 0);
     const TBasePoint on(3, 0.0009), off(3, 0.001), P(3, 0.00005);
@@ -220,8 +214,7 @@ TEST(TInterSectorTest, PointPairsAndAngles)
     EXPECT_EQ(TVector2D(1, 1e-9).AngleInRadian() + CalcAngle0X(TPoint2D(1, 1), TPoint2D(1, 1)), 0.0);
 }
 
-TEST(TInterSectorTest, CurvesDispatchOnTheirPartner)
-{
+TEST(TInterSectorTest, CurvesDispatchOnTheirPartner) {
     TInterSector IS;
     const TLineSeg S(0, 0, 10, 0), T(5, -5, 5, 5);
     const TCircle C(5, 0, 2);
@@ -229,7 +222,7 @@ TEST(TInterSectorTest, CurvesDispatchOnTheirPartner)
     const TLine L(0, 1, 1, 1);
     const TBasePoint P(7, 0);
     EXPECT_EQ(S.InterSect(&T, IS), 1);
-    EXPECT_EQ(IS.ACrossPoint[0].on1.curve, &T);  // InterSection(partner, this)
+    EXPECT_EQ(IS.ACrossPoint[0].on1.curve, &T); // InterSection(partner, this)
     EXPECT_EQ(S.InterSect(&C, IS), 2);
     EXPECT_EQ(IS.ACrossPoint[1].on1.curve, &S);
     EXPECT_EQ(S.InterSect(&L, IS), 0);
@@ -237,7 +230,7 @@ TEST(TInterSectorTest, CurvesDispatchOnTheirPartner)
     EXPECT_EQ(IS.ACrossPoint[3].on1.curve, &S);
     EXPECT_EQ(A.InterSect(&S, IS), 2);
     EXPECT_EQ(IS.ACrossPoint[5].on1.curve, &S);
-    EXPECT_EQ(A.InterSect(&A, IS), 0);  // the same circle
+    EXPECT_EQ(A.InterSect(&A, IS), 0); // the same circle
     const Integer before = IS.ACrossPoint.Count;
     // A point partner records into the shared collector and leaves IS alone.
     EXPECT_EQ(S.InterSect(&P, IS), 1);
@@ -253,8 +246,7 @@ TEST(TInterSectorTest, CurvesDispatchOnTheirPartner)
 }
 
 // Every pair of simple kinds (0 point, 1 segment, 2 line, 3 circle, 4 arc), in both orders.
-TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
-{
+TEST(TInterSectorTest, RandomPairsAgreeWithSampling) {
     TRandomCurves gen(2024);
     int reported = 0, expected = 0;
     for (int k1 = 0; k1 < 5; ++k1) {
@@ -263,7 +255,7 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                 SCOPED_TRACE(::testing::Message() << "kinds " << k1 << "," << k2 << " case " << n);
                 auto C1 = gen.Of(k1);
                 auto C2 = gen.Of(k2);
-                if (k1 == 0 && k2 != 0) {  // put the point near the curve
+                if (k1 == 0 && k2 != 0) { // put the point near the curve
                     double t0, t1;
                     Window(*C2, t0, t1);
                     TPoint2D Q;
@@ -291,8 +283,7 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                     }
                 }
                 if (k1 == 0) {
-                    if (k2 == 0)
-                        continue;
+                    if (k2 == 0) continue;
                     double t0, t1;
                     Window(*C2, t0, t1);
                     const TPoint2D& P = static_cast<TBasePoint&>(*C1);
@@ -305,7 +296,7 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                     continue;
                 }
                 if (k2 == 0) {
-                    EXPECT_EQ(got, 0);  // a point as the second curve is not solved
+                    EXPECT_EQ(got, 0); // a point as the second curve is not solved
                     continue;
                 }
                 // Sign changes of C2's side along C1, away from the ends of both.
@@ -315,11 +306,9 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                 const double spacing = S[0].DistanceTo(S[1]) + S[2000].DistanceTo(S[2001]);
                 for (std::size_t i = 2; i + 2 < S.size(); ++i) {
                     const double f0 = SideOf(*C2, S[i - 1]), f1 = SideOf(*C2, S[i]);
-                    if (f0 * f1 >= 0)
-                        continue;
+                    if (f0 * f1 >= 0) continue;
                     const TPoint2D Q = S[i - 1] + TVector2D(S[i - 1], S[i]) * (f0 / (f0 - f1));
-                    if (!InsideExtent(*C2, Q, 0.01))
-                        continue;
+                    if (!InsideExtent(*C2, Q, 0.01)) continue;
                     ++expected;
                     double best = 1e300;
                     for (const TCrossPoint& X : IS.ACrossPoint)

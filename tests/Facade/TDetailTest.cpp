@@ -1,5 +1,5 @@
-// Tests of the parametric detail base: the copy, the do-nothing defaults, forwarding to the
-// builder with the detail as the requesting object, and the modeller wrapper.
+// Tests of the parametric detail base: the copy (a new modeller, the builder shared and asked
+// with the copy as object), the do-nothing defaults and the modeller wrapper's ownership.
 
 #include "TDetail.h"
 
@@ -15,30 +15,10 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-// A builder that journals each request with the requesting object and answers from the
-// arguments, so that a forwarded argument shows in the result.
+// A builder that notes which object asked it to evaluate.
 struct TRecordingConstruktor : TConstruktor {
-    mutable Texts Calls;
     mutable const void* LastObject = nullptr;
-
-    Boolean Design(void* O, void* Socket, Boolean Mode) const override {
-        return Note(O, "Design " + std::to_string(Socket != nullptr) + std::to_string(Mode)), true;
-    }
-    Boolean Place(void* O, void*, Boolean Mode) const override { return Note(O, "Place"), Mode; }
-    Integer Set(void* O, const Integer IT, const Real P1, const Real P2) const override {
-        return Note(O, "Set2 " + std::to_string(IT)), static_cast<Integer>(P1 + P2);
-    }
-    Integer Set(void* O, const Integer IT, const Real P1, const Real P2, const Real P3) const override {
-        return Note(O, "Set3 " + std::to_string(IT)), static_cast<Integer>(P1 * P2 * P3);
-    }
-    void Evaluate(void* O) const override {
-        static_cast<TDetail*>(O)->Code = 99; // a builder may change the detail
-        Note(O, "Evaluate");
-    }
-    void Note(const void* O, std::string call) const {
-        LastObject = O;
-        Calls.push_back(std::move(call));
-    }
+    void Evaluate(void* O) const override { LastObject = O; }
 };
 
 } // namespace
@@ -77,22 +57,6 @@ TEST(TDetailTest, WithoutABuilderOrWithTheEmptyOneNothingIsDone) {
         d->Evaluate();
         EXPECT_EQ(d->Code, 0);
     }
-}
-
-TEST(TDetailTest, RequestsReachTheBuilderWithTheDetailAsObject) {
-    TRecordingModeler M;
-    TRecordingConstruktor C;
-    TDetail d(3, &M, &C);
-    int socket = 0;
-    EXPECT_TRUE(d.toDesign(&socket, false));
-    EXPECT_FALSE(d.toPlace(nullptr, false));
-    EXPECT_TRUE(d.toPlace(nullptr, true));
-    EXPECT_EQ(d.Set(4, 2.0, 3.0, 5.0), 30);
-    EXPECT_EQ(d.Set(9, 2.0, 3.0), 5);
-    d.Evaluate();
-    EXPECT_EQ(d.Code, 99);
-    EXPECT_EQ(C.LastObject, &d);
-    EXPECT_EQ(C.Calls, (Texts{"Design 10", "Place", "Place", "Set3 4", "Set2 9", "Evaluate"}));
 }
 
 TEST(TWrapModelerTest, PassesOperationsToItsModellerAndOwnsItOnlyWhenTold) {

@@ -184,18 +184,6 @@ TEST(TModeler2DTest, StateIsReleasedWithTheModeller) {
     EXPECT_EQ(TCountedSeg::Alive, 0);
 }
 
-TEST(TModeler3DTest, AssignSharesTheOtherModellersState) {
-    TRecordingModeler A;
-    A.SetMainName(11, 0);
-    {
-        TRecordingModeler B;
-        B.Assign(A);
-        EXPECT_EQ(B.R2.Ptr, A.R2.Ptr);
-        EXPECT_FALSE(B.R2.Owner);
-    }
-    EXPECT_EQ(A.GetMainName(), 11u); // B's end left A's state alone
-}
-
 TEST(TRecordingModelerTest, JournalFormatsEveryKindOfArgument) {
     TRecordingModeler M;
     M.drText(-0.0, 1.0 / 3, 90, 3.5, 1, 0, "Ось А");
@@ -214,4 +202,15 @@ TEST(TRecordingModelerTest, JournalFormatsEveryKindOfArgument) {
     EXPECT_EQ(M.CountOf("drView"), 1u);
     M.ClearJournal();
     EXPECT_TRUE(M.Names().empty());
+}
+
+TEST(TModeler3DTest, AssignSharesTheOtherModellersStateWithoutOwningIt) {
+    TRecordingModeler A;
+    A.SetMainName(11, 0);
+    {
+        TRecordingModeler B;
+        B.Assign(A);
+        EXPECT_TRUE(B.R2.Ptr == A.R2.Ptr && !B.R2.Owner);
+    }
+    EXPECT_EQ(A.GetMainName(), 11u); // B's end left A's state alone
 }
