@@ -33,11 +33,17 @@ protected:
 
     static TRegistryModeler2D& R2() { return *drApi::MA.R2; }
     tvhost::TDrawing2D& Drawing() { return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc2D)->Drawing(); }
-    // The objects of the active view in creation order, and one of them as the host keeps it.
+    // The objects of the active view in creation order, one of them as the host keeps it, their kinds.
     const tvapi::DrawingObjectList& Drawn() { return Drawing().ActiveView().Children(); }
     tvhost::TDrawingCore& Obj(std::size_t i) { return Core(Drawn().at(i)); }
     static tvhost::TDrawingCore& Core(const tvapi::IDrawingObjectPtr& p) {
         return *dynamic_cast<tvhost::TDrawingCore*>(p.Get());
+    }
+    std::vector<int> Kinds() {
+        std::vector<int> kinds;
+        for (const tvapi::IDrawingObjectPtr& o : Drawn())
+            kinds.push_back(Core(o).Type());
+        return kinds;
     }
     // The kinds of the open composite objects, innermost last.
     std::vector<TCommand> OpenKinds() {

@@ -9,30 +9,26 @@
 namespace {
 
 using drApi::MA;
+using namespace tvapi;
 constexpr double Pi = TMathDef::C_PI;
 
 class TModelerApi2DTest : public TDrawing2DFacadeFixture {};
 
 TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
-    MA.drLine(0, 0, 10, 0, tvapi::tvCSNormal);
-    const tvapi::IDrawingObjectPtr first = R2().CurDrawingObject;
-    MA.drLine(1, 1, 1.0001, 0.9999, tvapi::tvCSNormal); // closes up within 0.0001
+    MA.drLine(0, 0, 10, 0, tvCSNormal);
+    const IDrawingObjectPtr first = R2().CurDrawingObject;
+    MA.drLine(1, 1, 1.0001, 0.9999, tvCSNormal); // closes up within 0.0001
     EXPECT_TRUE(R2().CurDrawingObject == first);
-    MA.drLine(1, 1, 1.0002, 1, tvapi::tvCSThin);
-    MA.drLine(0, 0, 10, 0, tvapi::tvCSUnvisible); // hidden: nothing, the current one emptied
+    MA.drLine(1, 1, 1.0002, 1, tvCSThin);
+    MA.drLine(0, 0, 10, 0, tvCSUnvisible); // hidden: nothing, the current one emptied
     EXPECT_FALSE(R2().CurDrawingObject);
-    MA.drArc(0, 0, 5, 5, 0, 0, 5, 1, tvapi::tvCSUnvisible); // style 0 still makes an arc
-    MA.drArc(0, 0, 5, 5, 0, 0, 5, -1, tvapi::tvCSNormal);
-    MA.drArc(0, 0, 5, 0.3, 0.3 + 2 * Pi, tvapi::tvCSNormal, 1); // a full turn is no arc
-    MA.drCircle(1, 2, 0.0001, tvapi::tvCSNormal);
-    MA.drEllipse(0, 0, 4, 2, 30, tvapi::tvCSNormal);
-
-    const std::vector<int> kinds{tvapi::tvDrLineSeg, tvapi::tvDrLineSeg, tvapi::tvDrArc, tvapi::tvDrArc,
-                                 tvapi::tvDrEllipse};
-    ASSERT_EQ(Drawn().size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Obj(i).Type(), kinds[i]) << i;
-    EXPECT_TRUE(R().LastObj == Drawn()[4]);
+    MA.drArc(0, 0, 5, 5, 0, 0, 5, 1, tvCSUnvisible); // style 0 still makes an arc
+    MA.drArc(0, 0, 5, 5, 0, 0, 5, -1, tvCSNormal);
+    MA.drArc(0, 0, 5, 0.3, 0.3 + 2 * Pi, tvCSNormal, 1); // a full turn is no arc
+    MA.drCircle(1, 2, 0.0001, tvCSNormal);
+    MA.drEllipse(0, 0, 4, 2, 30, tvCSNormal);
+    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrLineSeg, tvDrLineSeg, tvDrArc, tvDrArc, tvDrEllipse}));
+    EXPECT_TRUE(R().LastObj == Drawn().back());
     const std::vector<std::string> arcOrder{"Xc", "Yc",     "X1",        "Y1",   "X2",
                                             "Y2", "Radius", "Direction", "Style"};
     EXPECT_EQ(Obj(2).Params().Log(), arcOrder);
@@ -44,9 +40,7 @@ TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
 // radius turns the arc clockwise.
 TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
     const struct {
-        double R;
-        int Napr;
-        double A1, A2;
+        double R, Napr, A1, A2;
         TArc::TDirection Sense;
     } cases[] = {{5, 1, 0, Pi / 2, TArc::BackClockWise},
                  {5, -1, Pi / 2, 2 * Pi, TArc::BackClockWise},
@@ -56,11 +50,11 @@ TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
         SCOPED_TRACE(testing::Message() << c.R << " " << c.Napr);
         TContour contour;
         MA.SetOutput(&contour);
-        MA.drArc(0, 0, c.R, 5, 0, 0, 5, c.Napr, tvapi::tvCSAxial);
+        MA.drArc(0, 0, c.R, 5, 0, 0, 5, static_cast<int>(c.Napr), tvCSAxial);
         MA.SetOutput(nullptr);
         ASSERT_EQ(contour.Count, 1);
         const auto* arc = static_cast<const TArc*>(contour[0]);
-        EXPECT_TRUE(arc->Radius == 5.0 && arc->Atr == tvapi::tvCSAxial && arc->sense == c.Sense);
+        EXPECT_TRUE(arc->Radius == 5.0 && arc->Atr == tvCSAxial && arc->sense == c.Sense);
         EXPECT_NEAR(arc->A1, c.A1, 1e-12);
         EXPECT_NEAR(arc->A2, c.A2, 1e-12);
     }
@@ -69,23 +63,21 @@ TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
 
 TEST_F(TModelerApi2DTest, PlacementAppliesWithoutA2DDocumentAndLayersTakeWhatFollows) {
     drApi::Transf2D->drMtr(10, 0, 0, 2, false);
-    MA.drLine(0, 0, 1, 0, tvapi::tvCSNormal); // a drawing is open: unchanged
-    const tvapi::ITervanDocument2DPtr doc = std::move(R().IDoc2D);
+    MA.drLine(0, 0, 1, 0, tvCSNormal); // a drawing is open: unchanged
+    const ITervanDocument2DPtr doc = std::move(R().IDoc2D);
     MA.drLayer(7); // no layer 7: the host adds layer 1
-    MA.drLine(0, 0, 1, 0, tvapi::tvCSNormal);
+    MA.drLine(0, 0, 1, 0, tvCSNormal);
     TContour contour;
     MA.SetOutput(&contour);
-    MA.drCircle(0, 0, 5, tvapi::tvCSThin);
-    MA.drEllipse(0, 0, 4, 2, 0, tvapi::tvCSNormal);
+    MA.drCircle(0, 0, 5, tvCSThin);
+    MA.drEllipse(0, 0, 4, 2, 0, tvCSNormal);
     MA.SetOutput(nullptr);
     R().IDoc2D = doc;
-
     ASSERT_EQ(Drawn().size(), 2u);
     EXPECT_TRUE(Obj(0).Params().Real("X2") == 1.0 && Obj(0).Layer() == 0);
     EXPECT_TRUE(Obj(1).Params().Real("X2") == 12.0 && Obj(1).Layer() == 1);
     ASSERT_EQ(contour.Count, 1);
-    const auto* circle = static_cast<const TCircle*>(contour[0]);
-    EXPECT_TRUE(circle->x == 10.0 && circle->Radius == 10.0);
+    EXPECT_TRUE(contour[0]->IsType() == ctCircle && static_cast<const TCircle*>(contour[0])->Radius == 10.0);
 }
 
 } // namespace
