@@ -1,5 +1,5 @@
-// Circle and arc: worked examples, set-up, records, parts, offsets, extremes, axis crossings,
-// projection against dense sampling and drawing through a recording modeller.
+// Circle and arc: the parameter against the derivative, records, offsets and trims, extremes,
+// axis crossings and projection against dense sampling, and drawing through a recording modeller.
 
 #include "CurveTestUtil.h"
 #include "PolyLine.h"
@@ -27,51 +27,6 @@ double AngleAt(const TCircle& C, const TPoint2D& P) {
 }
 
 } // namespace
-
-TEST(TCircleTest, WorkedExamples) {
-    const TCircle C(0, 0, 2);
-    TPoint2D P, Q;
-    C.PointOn(0, P);
-    C.PointOn(2 * kPi, Q);
-    EXPECT_NEAR(P.DistanceTo(Q), 0.0, 1e-14);
-    EXPECT_EQ(TString(C), TString("Circle (  0.000,  0.000  R=   2.00)"));
-    double t = -1;
-    EXPECT_TRUE(C.NearPointProjection(TPoint2D(0, -5), TPoint2D(1e-8, 1e-8), t, false, nullptr));
-    EXPECT_DOUBLE_EQ(t, 1.5 * kPi);
-    EXPECT_FALSE(C.NearPointProjection(TPoint2D(0, 0), TPoint2D(1e-8, 1e-8), t, false, nullptr));
-    EXPECT_EQ(t, 0.0);
-    EXPECT_EQ(std::make_tuple(C.PointRelative(TPoint2D(1, 0), 1e-6), C.PointRelative(TPoint2D(3, 0), 1e-6),
-                              C.PointRelative(TPoint2D(2.0000001, 0), 1e-6)),
-              std::make_tuple(1, -1, 0));
-}
-
-TEST(TCircleTest, InitFromPoints) {
-    TCircle C;
-    C.Init(TPoint2D(0, 0), TPoint2D(4, 0));
-    EXPECT_EQ(std::make_pair(C.x, C.Radius), std::make_pair(2.0, 2.0));
-    EXPECT_TRUE(C.Init(TPoint2D(3, 7), TPoint2D(8, 2), TPoint2D(3, -3))); // centre (3, 2), radius 5
-    EXPECT_LE(std::fabs(C.x - 3) + std::fabs(C.y - 2) + std::fabs(C.Radius - 5), 1e-12);
-    EXPECT_FALSE(C.Init(TPoint2D(0, 0), TPoint2D(1, 1), TPoint2D(2, 2 + 1e-6)));
-    EXPECT_NEAR(C.Radius, 5.0, 1e-12);
-}
-
-TEST(TArcTest, SetUpByPositionAngles) {
-    TArc A;
-    A.InitByPositionAngles(0, kHalfPi, TArc::ByClockWise);
-    EXPECT_DOUBLE_EQ(A.A2, kHalfPi - 2 * kPi);
-    EXPECT_EQ(A.sense, TArc::ByClockWise);
-    A.InitByPositionAngles(1, 1, TArc::BackClockWise);
-    EXPECT_TRUE(A.closed);
-    EXPECT_DOUBLE_EQ(A.A2, 1 + 2 * kPi);
-    A.InitByPositionAngles(-kHalfPi, 2 * kPi + 1e-9, TArc::Degenerate);
-    EXPECT_DOUBLE_EQ(A.A1, 1.5 * kPi);
-    EXPECT_EQ(A.A2, 0.0);
-    EXPECT_EQ(A.sense, TArc::ByClockWise);
-    const TArc B(1, 2, -3, 0.5, 0.25, 7);
-    EXPECT_EQ(std::make_tuple(B.Radius, B.sense, B.Atr, B.circle),
-              std::make_tuple(3.0, TArc::ByClockWise, 7, true));
-    EXPECT_EQ(TString(B), TString("Arc (  1.000,  2.000  R=   3.00   0.500   0.250)"));
-}
 
 TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel) {
     const TArc ccw(0, 0, 2, kHalfPi, kPi, 0);
@@ -160,40 +115,6 @@ TEST(TArcTest, OffsetsAndTrims) {
     EXPECT_DOUBLE_EQ(static_cast<TArc*>(U.get())->GetTMax(), 2 * kPi - 0.25);
 }
 
-TEST(TArcTest, PartsKeptAndRemoved) {
-    TCurve2D* part2 = nullptr;
-    TCircle C(0, 0, 1);
-    EXPECT_EQ(C.TrimmPart(0, kHalfPi, part2), 0);
-    std::unique_ptr<TCurve2D> P(part2);
-    ASSERT_NE(P, nullptr);
-    EXPECT_DOUBLE_EQ(P->GetTMax(), kHalfPi);
-    EXPECT_EQ(C.DeletePart(0, 2 * kPi, part2), 2);
-    EXPECT_EQ(part2, nullptr);
-    EXPECT_EQ(C.DeletePart(0, kHalfPi, part2), 1);
-    P.reset(part2);
-    const auto* rest = static_cast<const TArc*>(P.get());
-    EXPECT_DOUBLE_EQ(rest->A1, kHalfPi);
-    EXPECT_DOUBLE_EQ(rest->A2, 2 * kPi);
-
-    TArc A(0, 0, 1, 0, kPi, 0);
-    EXPECT_EQ(A.TrimmPart(0, kPi, part2), 0);
-    EXPECT_EQ(A.TrimmPart(kPi, 1.0, part2), 1); // reordered on an open arc
-    EXPECT_EQ(std::make_pair(A.A1, A.A2), std::make_pair(1.0, kPi));
-    EXPECT_EQ(A.TrimmPart(0.5, 0.5, part2), 2);
-
-    TArc D(0, 0, 1, 0, kPi, 0);
-    EXPECT_EQ(D.DeletePart(1.0, 2.0, part2), 1);
-    P.reset(part2);
-    ASSERT_NE(P, nullptr);
-    EXPECT_EQ(
-        std::make_tuple(D.A2, static_cast<const TArc*>(P.get())->A1, static_cast<const TArc*>(P.get())->A2),
-        std::make_tuple(1.0, 2.0, kPi));
-    EXPECT_EQ(D.DeletePart(0, 0.5, part2), 1);
-    EXPECT_EQ(part2, nullptr);
-    EXPECT_DOUBLE_EQ(D.A1, 0.5);
-    EXPECT_EQ(D.DeletePart(0, D.GetTMax(), part2), 2);
-}
-
 TEST(TArcTest, ExtremesAndBoxEncloseTheSamples) {
     TRandomCurves gen(5);
     for (int k = 0; k < 200; ++k) {
@@ -253,25 +174,6 @@ TEST(TArcTest, ProjectionIsNoFartherThanAnySample) {
         const auto C = gen.Circle();
         EXPECT_LE(C->DistanceTo(P), NearestSample(Samples(*C, 10000), P) + 1e-9);
     }
-}
-
-TEST(TArcTest, SamplingFollowsTheHalfDegreeGrid) {
-    const TArc A(1, 1, 2, 0.3, 1.0, 0);
-    TPolyLine L;
-    A.Aproximate(L);
-    const double step = kPi / 360;
-    const int grid = static_cast<int>(std::ceil(0.3 / step));
-    const int last = static_cast<int>(std::ceil(1.0 / step)) - 1;
-    ASSERT_EQ(L.Points.Count, 2 + (last - grid + 1));
-    EXPECT_LE(std::fabs(AngleAt(A, L.Points[0]) - 0.3) + std::fabs(AngleAt(A, L.Points[1]) - grid * step) +
-                  std::fabs(AngleAt(A, L.Points[L.Points.Count - 1]) - 1.0),
-              1e-12);
-    for (const TPoint2D& P : L.Points)
-        EXPECT_NEAR(P.DistanceTo(TPoint2D(1, 1)), 2.0, 1e-12);
-    EXPECT_TRUE(TCircle(1, 1, 2).FoundAllPoints(L));
-    EXPECT_TRUE(TCircle(0, 0, 1).FoundAllPoints(TPolyLine()));
-    L.Points.Add(TPoint2D(1, 3.00001));
-    EXPECT_FALSE(TCircle(1, 1, 2).FoundAllPoints(L));
 }
 
 TEST(TArcTest, TransformAndDrawThroughAPushedPlacement) {

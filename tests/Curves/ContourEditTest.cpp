@@ -1,5 +1,5 @@
-// Editing a contour: keeping and cutting parameter ranges (joints included), reversal, the
-// joint pieces and the equidistant contour checked against an independent distance.
+// Editing a contour: keeping parameter ranges, and the equidistant contour checked against an
+// independent distance.
 
 #include "Contour.h"
 
@@ -31,53 +31,6 @@ TEST(TContourEditTest, TrimmingKeepsTheRangeAndItsAttributes)
     contourtest::Square(T, 10);
     T.Trimm(0.75, 0.25);  // both ends on the first side: it is kept twice
     EXPECT_EQ(Seg(T[0]) + " / " + Seg(T[4]) + " / " + std::to_string(T.Count), "7.5 0 10 0 / 0 0 2.5 0 / 5");
-}
-
-TEST(TContourEditTest, WholeRangesCutsOnJointsAndReversal)
-{
-    TContour C, S, two;
-    TCurve2D* part2 = nullptr;
-    contourtest::Polygon(C, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);  // three sides
-    EXPECT_EQ(C.TrimmPart(0, 3, part2), TContour::dp_NoChanged);
-    EXPECT_EQ(C.DeletePart(1.25, 1.5, part2), TContour::dp_NoChanged);  // inside one item: kept
-    EXPECT_EQ(C.DeletePart(1, 2, part2), TContour::dp_Changed);         // exactly the middle item
-    EXPECT_EQ(Seg(C[0]) + " / " + Seg(C[1]), "0 0 10 0 / 10 10 0 10");
-    EXPECT_EQ(C.DeletePart(1, 2, part2), TContour::dp_Changed);  // up to the end
-    EXPECT_EQ(C.DeletePart(0.5, 1, part2), TContour::dp_Changed);
-    EXPECT_TRUE(C.Count == 1 && Seg(C[0]) == "0 0 5 0");
-    EXPECT_EQ(C.DeletePart(0, 1, part2), TContour::dp_Degenerated);
-    EXPECT_TRUE(C.Count == 0 && part2 == nullptr);
-    contourtest::Square(S, 10);
-    EXPECT_EQ(S.DeletePart(3.5, 0.5, part2), TContour::dp_Changed);  // over the start
-    EXPECT_EQ(Seg(S[0]) + " / " + Seg(S[3]) + " / " + std::to_string(S.Count), "5 0 10 0 / 0 10 0 5 / 4");
-    // reversal runs the same path backwards
-    two.Add(new TLineSeg(0, 0, 1, 0));
-    two.Add(new TLineSeg(1, 0, 1, 1));
-    two.Inverse();
-    EXPECT_EQ(Seg(two[0]) + " / " + Seg(two[1]), "1 0 0 0 / 1 1 1 0");  // each turned, the order kept
-    S.Clear();
-    contourtest::Square(S, 10);
-    S.Inverse();  // a b c d -> a' d' c' b'
-    EXPECT_EQ(Seg(S[1]) + " / " + Seg(S[3]), "0 0 0 10 / 10 10 10 0");
-    EXPECT_NEAR(S.Area2(), -100, 1e-9);
-}
-
-TEST(TContourEditTest, JointPiecesFollowTheTurn)
-{
-    TContour C;
-    TLineSeg a(0, 0, 10, 0), straight(10, 0, 20, 0), right(10, 0, 10, -10), far(0, 50, 1, 50);
-    std::unique_ptr<TCurve2D> j(C.FilletSegment(&a, &straight, 5, nullptr, nullptr));
-    EXPECT_EQ(j->IsType(), ctLineSeg);
-    j.reset(C.FilletSegment(&a, &right, 5, nullptr, nullptr));  // a quarter about the corner
-    ASSERT_EQ(j->IsType(), ctArc);
-    const auto* arc = static_cast<const TArc*>(j.get());
-    EXPECT_TRUE(arc->Radius == 5 && arc->x == 10 && arc->y == 0 && std::fabs(arc->GetTMax() - kPi / 2) < 1e-12);
-    std::unique_ptr<TCurve2D> o1(a.Offset(5)), o2(right.Offset(5));
-    j.reset(C.FilletSegment(&a, &right, 5, o1.get(), o2.get()));  // from (10, 5) to (15, 0)
-    EXPECT_EQ(contourtest::Pt(j->PointTMin()) + " / " + contourtest::Pt(j->PointTMax()), "10 5 / 15 0");
-    j.reset(C.FilletSegment(&a, &right, 5, &far, o2.get()));  // no arc meets it: a straight bridge
-    EXPECT_EQ(Seg(j.get()), "1 50 15 0");
-    EXPECT_EQ(C.FilletSegment(nullptr, &a, 5, nullptr, nullptr), nullptr);
 }
 
 TEST(TContourEditTest, OffsetLiesAtTheDistanceEverywhere)

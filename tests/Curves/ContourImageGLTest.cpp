@@ -1,10 +1,9 @@
-// Contours recorded into a graphic image: the pen each attribute selects, texts in black, and
-// a replay in feedback mode that draws the segments, arcs and circles the modeller is asked for.
+// Contours recorded into a graphic image: a replay in feedback mode draws the segments, arcs and
+// circles the modeller is asked for.
 #include "Arc.h"
 #include "Contour.h"
 #include "GImage.h"
 #include "LineSeg.h"
-#include "Text.h"
 
 #include "GLContext.h"
 #include "RecordingModeler.h"
@@ -47,36 +46,6 @@ double Turn(const TFeedbackVertex& p, double x, double y, double t1, double sens
 }
 
 } // namespace
-
-TEST_F(TContourImageGLTest, PenFollowsTheAttributeAndTextsAreBlack)
-{
-    TContour C;
-    C.Add(new TBasePoint(1, 2));  // not drawn: only its pen is recorded
-    // {OutAtribute, item Atr, pen}: 1 solid, 2 thin, 3 dash-dot, 4 dash, anything else thin.
-    const int cases[][3] = {{0, 1, 1}, {0, 2, 2}, {0, 3, 5}, {0, 4, 3}, {0, 9, 2}, {0, 0, 2}, {4, 1, 3}, {1, 3, 1}};
-    for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k[0] << " " << k[1]);
-        C[0]->Atr = k[1];
-        const Integer before = image->CountLElement;
-        C.GIdrItem(0, *image, k[0]);
-        ASSERT_EQ(image->CountLElement, before + 1);
-        EXPECT_EQ(image->Element(before).TE, TGImage::eSetStyle);
-        EXPECT_EQ(image->Element(before).St, k[2]);
-    }
-    C.Add(new TText(3, 4, 30, 12, TString("Ось")));
-    const Integer before = image->CountLElement;
-    C.GIdrItem(-1, *image, 0);
-    C.GIdrItem(2, *image, 0);
-    EXPECT_EQ(image->CountLElement, before);
-    C.GIdrItem(1, *image, 0);
-    ASSERT_EQ(image->CountLElement, before + 3);
-    const TGImage::TGElement &colour = image->Element(before + 1), &text = image->Element(before + 2);
-    EXPECT_EQ(colour.TE, TGImage::eColor);
-    EXPECT_EQ(colour.cR + colour.cG + colour.cB, 0);
-    ASSERT_EQ(text.TE, TGImage::eTextOut);
-    EXPECT_EQ(std::vector<double>({text.xt, text.yt, text.Angle, text.ht}), std::vector<double>({3, 4, 30, 12}));
-    EXPECT_TRUE(*text.S == TString("Ось"));
-}
 
 TEST_F(TContourImageGLTest, ReplayDrawsTheSegmentsArcsAndCirclesOfTheModeller)
 {

@@ -1,5 +1,5 @@
-// TContour as a curve: ownership, the contour parameter over segments and arcs, lengths,
-// projection, closure and chaining, boxes by attribute and the convex-hull outline.
+// TContour as a curve: ownership, the contour parameter over segments and arcs, lengths and
+// projection.
 
 #include "Contour.h"
 
@@ -73,38 +73,4 @@ TEST(TContourTest, ParameterRunsOverTheItemSpansAndProjectionFindsTheNearest)
     U.NearPointProjection(TPoint2D(12, -2), eps, u[2], false, nullptr);  // beyond a corner: the corner
     U.NearPointProjection(TPoint2D(4, 8), eps, u[3], false, &R);         // a given region keeps it inside
     EXPECT_EQ(contourtest::Text({u[0], u[1], u[2], u[3]}), "0.5 2.6 1 1.5");
-}
-
-TEST(TContourTest, ClosureChainingBoxesByAttributeAndTheHull)
-{
-    TContour circle, square, mixed, C, L;
-    circle.Add(new TCircle(0, 0, 1));
-    contourtest::Square(square, 10);
-    EXPECT_TRUE(circle.IsClosed() && square.IsClosed());
-    static_cast<TLineSeg*>(square[3])->yk = 0.001;  // a closing gap above the joint tolerance
-    EXPECT_TRUE(!square.IsClosed() && square.IsClosed2(0.01) && square.closed);
-    mixed.Add(new TLineSeg(0, 0, 4, 0));  // out of order, two of them reversed
-    mixed.Add(new TLineSeg(4, 4, 0, 4));
-    mixed.Add(new TLineSeg(4, 4, 4, 0));
-    mixed.Add(new TArc(0, 2, 2, kPi / 2, 3 * kPi / 2, 0));
-    EXPECT_TRUE(mixed.MakeDirect(1e-6, true) && mixed.IsClosed());
-    mixed.Add(new TLineSeg(50, 50, 60, 60));  // no partner
-    EXPECT_FALSE(mixed.MakeDirect(1e-6, true));
-
-    C.Add(new TLineSeg(0, 0, 1, 2));
-    C.Add(new TLineSeg(5, -1, 6, 0));
-    C.Add(new TCircle(10, 10, 1));
-    C[1]->Atr = 3;
-    C[2]->Atr = 4;
-    TRect2D G(7, 7, 8, 8);
-    double x0 = 1, y0 = 1, x1 = 1, y1 = 1;
-    C.RangeAtIn(9u, G);  // no item has it: G stays, the real form gives zeros
-    C.RangeAtIn(9u, x0, y0, x1, y1);
-    EXPECT_EQ(Pt(G.LD) + " / " + contourtest::Text({x0, y0, x1, y1}), "7 7 / 0 0 0 0");
-    C.RangeAtIn(0u, 3u, x0, y0, x1, y1);
-    EXPECT_EQ(contourtest::Text({x0, y0, x1, y1}), "0 -1 6 2");
-    EXPECT_EQ(C.CountAt(3), 1u);
-    contourtest::Polygon(L, {{0, 0}, {10, 0}, {10, 4}, {4, 4}, {4, 10}, {0, 10}});
-    EXPECT_NEAR(L.Area(), 100 - 18, 1e-9);  // the hull: the square less a corner triangle
-    EXPECT_NEAR(L.Len(), 28 + std::hypot(6, 6), 1e-9);
 }

@@ -1,5 +1,5 @@
 // The outline font compiled into display lists in an offscreen context: lists per code, pen
-// advance, filled glyphs, and texts drawn inside the box their measures give.
+// advance, and texts drawn inside the box their measures give.
 #include "GImage.h"
 
 #include "GLContext.h"
@@ -76,18 +76,6 @@ TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances) {
     const double inkEnd =
         pen - 0.85 * 30 * (z.GM.gmCellIncX - z.GM.gmptGlyphOrigin.x - z.GM.gmBlackBoxX) / 90.0;
     EXPECT_NEAR(right + 0.5, inkEnd, 1.0); // the last inked pixel column holds the ink's end
-}
-
-TEST_F(TFontGlifGLTest, GlyphsAreFilledAroundTheirHoles) {
-    glColor3ub(0, 0, 0);
-    image->giTextOut(20, 10, 0, 200, TString("O")); // ink about 120 pixels high
-    const TCharGlif& o = image->Font.Glyph('O');
-    const double sx = 0.85 * 200 / 90.0, sy = 200 / 90.0;
-    const double cx = 20 + sx * (o.GM.gmptGlyphOrigin.x + o.GM.gmBlackBoxX / 2);
-    const double cy = 10 + sy * (o.GM.gmptGlyphOrigin.y - o.GM.gmBlackBoxY / 2);
-    const double ringX = 20 + sx * (o.GM.gmptGlyphOrigin.x + 2.0); // just inside the left stroke
-    EXPECT_EQ(GL().Pixel(int(cx), int(cy))[0], 255);               // the hole stays empty
-    EXPECT_EQ(GL().Pixel(int(ringX), int(cy))[0], 0);              // the stroke is filled
 }
 
 TEST_F(TFontGlifGLTest, TextsPutTheirInkInsideTheirMeasuredBoxes) {

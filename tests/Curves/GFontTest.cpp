@@ -1,5 +1,4 @@
-// The outline font without OpenGL: the built-in data, its stream form, measuring texts and
-// cleaning outlines.
+// The outline font without OpenGL: the built-in data, its stream form and measuring texts.
 #include "GFont.h"
 
 #include "KmfData.h"
@@ -9,8 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -79,30 +76,6 @@ TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero) {
     EXPECT_GE(outlined, 200);
 }
 
-TEST(TFontGlifTest, CapitalsStand53Units) {
-    const TFontGlif& font = BuiltIn();
-    EXPECT_NEAR(font.Glyph('H').GM.gmBlackBoxY, 53.0, kExact);
-    EXPECT_NEAR(font.Glyph('H').GM.gmptGlyphOrigin.y, 53.0, kExact);
-    EXPECT_NEAR(font.Glyph('A').GM.gmBlackBoxY, 53.0, 0.5);
-    EXPECT_GT(font.Glyph(' ').GM.gmCellIncX, 0.0); // the space moves the pen
-    EXPECT_EQ(font.Glyph(' ').Points.Count, 0);
-}
-
-TEST(TFontGlifTest, GeneratorMappedEveryCodeAsTheTextsDo) {
-    std::ifstream codes(DC_BINARY_DIR "/generated/FontGlifCodes.txt");
-    ASSERT_TRUE(codes.good());
-    int code = 0;
-    unsigned long unicode = 0;
-    int seen = 0;
-    while (codes >> code >> unicode) {
-        ++seen;
-        if (code < 0x80 || unicode == 0) continue; // ASCII, and the code page's gap
-        SCOPED_TRACE(code);
-        EXPECT_EQ(unicode, static_cast<unsigned long>(TString::CharToUniCode(static_cast<TChar>(code))));
-    }
-    EXPECT_EQ(seen, 256);
-}
-
 TEST(TFontGlifTest, StreamFormRoundTripsByteForByte) {
     TKmfData out;
     BuiltIn().toStream(out);
@@ -137,32 +110,4 @@ TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters) {
               0.0);
     EXPECT_DOUBLE_EQ(font.Height(ab, 1), ha / 100.0);
     EXPECT_DOUBLE_EQ(font.Height(ab, 2), std::max(ha, hb) / 100.0);
-}
-
-TEST(TCharGlifTest, CheckSelfInterSectMergesNearPointsAndUntwistsRings) {
-    TCharGlif near;
-    for (const TPoint3D& p : {TPoint3D(0, 0, 0), TPoint3D(0.5, 0, 0), TPoint3D(10, 0, 0), TPoint3D(10, 10, 0),
-                              TPoint3D(0, 10, 0)})
-        near.Points.Add(p);
-    near.CheckSelfInterSect();
-    ASSERT_EQ(near.Points.Count, 4); // the square stays, one of the close pair goes
-    EXPECT_EQ(near.Points[1], TPoint3D(10, 0, 0));
-
-    // Segment 2-3 crosses segment 4-0: point 4 goes, and the walk ends there.
-    TCharGlif twisted;
-    for (const TPoint3D& p :
-         {TPoint3D(0, 0, 0), TPoint3D(10, 0, 0), TPoint3D(0, 10, 0), TPoint3D(10, 10, 0), TPoint3D(5, 20, 0)})
-        twisted.Points.Add(p);
-    twisted.Contours.Add(0);
-    twisted.CheckSelfInterSect();
-    ASSERT_EQ(twisted.Points.Count, 4);
-    EXPECT_EQ(twisted.Points[3], TPoint3D(10, 10, 0));
-    EXPECT_EQ(twisted.Contours.Count, 1); // contours are left alone
-
-    TCharGlif convex;
-    for (const TPoint3D& p :
-         {TPoint3D(0, 0, 0), TPoint3D(10, 0, 0), TPoint3D(12, 8, 0), TPoint3D(5, 14, 0), TPoint3D(-2, 8, 0)})
-        convex.Points.Add(p);
-    convex.CheckSelfInterSect();
-    EXPECT_EQ(convex.Points.Count, 5);
 }

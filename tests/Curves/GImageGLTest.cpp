@@ -1,6 +1,5 @@
 // Replay and immediate drawing of a graphic image in an offscreen OpenGL context: segment
-// counts in feedback mode, pen styles, the stacks the replay touches, the 3D mode and the
-// gradient background.
+// counts in feedback mode, pen styles and the stacks the replay touches.
 #include "GImage.h"
 
 #include "GLContext.h"
@@ -129,55 +128,6 @@ TEST_F(TGImageGLTest, PenStylesSetStippleAndColour) {
     EXPECT_EQ(std::lround(colour[1] * 255), 20);
 }
 
-TEST_F(TGImageGLTest, ReplayDrawsTheRecordedPrimitives) {
-    image->drMtr(10, 20, 90, 2); // move, turn a quarter, double
-    image->drLine(0, 0, 5, 0);
-    image->drDeleteMtr();
-    image->drRectAngle(30, 30, 40, 50);
-    image->drCircle(64, 64, 25);
-    image->drArc(64, 64, 10, 0, 90);
-    image->drPoint(5, 6);
-    image->drMtr(64, 64, 0, 0.1); // the axes, 50 pixels each way from the middle
-    image->drAxle();
-    image->drDeleteMtr();
-    const TFeedback f = Replay();
-    ASSERT_EQ(f.lines.size(), 1u + 4u + 48u + 24u + 2u);
-    EXPECT_LT(Radius(f.lines[0][0], 10, 20) + Radius(f.lines[0][1], 10, 30), kPixel);
-    ASSERT_EQ(f.points.size(), 1u);
-    EXPECT_NEAR(f.points[0].x, 5, kPixel);
-    // The axes leave the stipple off and the colour red.
-    EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE));
-    GLfloat colour[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(colour[0], 1.0f);
-    EXPECT_EQ(colour[1], 0.0f);
-}
-
-TEST_F(TGImageGLTest, ReplayOfRecordedStylesAndClientArrays) {
-    static const GLdouble vertices[] = {1, 1, 0, 11, 1, 0, 11, 11, 0};
-    static const GLuint indices[] = {0, 2};
-    image->drColorStyle(clRed, psDashDotDot);
-    image->drLineWidth(2.5);
-    image->drVertexPointer(3, GL_DOUBLE, 0, vertices);
-    image->drEnableClientState(GL_VERTEX_ARRAY);
-    image->drDrawArrays(GL_LINES, 0, 2);
-    image->drDrawElements(GL_LINES, 2, GL_UNSIGNED_INT, indices);
-    image->drDisableClientState(GL_VERTEX_ARRAY);
-    image->drBegin(GL_LINES);
-    image->drVertex(0, 0, 0);
-    image->drVertex(3, 4, 0);
-    image->drEnd();
-    const TFeedback f = Replay();
-    ASSERT_EQ(f.lines.size(), 3u);
-    EXPECT_LT(Radius(f.lines[1][1], 11, 11), kPixel); // index 2 of the array
-    EXPECT_NEAR(f.lines[2][1].y, 4, kPixel);
-    EXPECT_EQ(Int(GL_LINE_STIPPLE_PATTERN), 0xF9F9);
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 2.5f);
-    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
-}
-
 TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt) {
     glTranslated(3, 4, 0);
     const Stacks before = Depths();
@@ -224,59 +174,4 @@ TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft) {
     image->DrawElements();
     EXPECT_TRUE(Depths() == before);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(TGImageGLTest, ClearReleasesTextsAndResetsTheProjection) {
-    image->drText(0, 0, 0, 1, TString("a"));
-    image->drLine(0, 0, 1, 1);
-    image->drText(0, 0, 0, 1, TString("b"));
-    image->drText(0, 0, 0, 1, TString("c"));
-    image->drClear();
-    EXPECT_EQ(image->CountLElement, 0);
-    for (int k : {0, 2, 3})
-        EXPECT_EQ(image->Element(k).S, nullptr); // released, not left dangling
-    const auto projection = Matrix(GL_PROJECTION_MATRIX);
-    for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(projection[k], k % 5 == 0 ? 1.0 : 0.0);
-        EXPECT_EQ(image->viewMatrix.V[k], projection[k]);
-    }
-}
-
-TEST_F(TGImageGLTest, Begin3DSetsUpAndEnd3DTakesDown) {
-    const Stacks before = Depths();
-    glViewport(1, 2, 100, 90);
-    image->Begin3D(50);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_COLOR_MATERIAL));
-    EXPECT_EQ(Int(GL_SHADE_MODEL), GL_SMOOTH);
-    const auto p = Matrix(GL_PROJECTION_MATRIX);
-    EXPECT_NEAR(p[0], 1.0 / 50, kGLFloat);
-    EXPECT_NEAR(p[10], -2.0 / 1000, kGLFloat);
-    EXPECT_EQ(image->prViewPort[2], 100);
-    glViewport(0, 0, 10, 10);
-    image->End3D();
-    EXPECT_TRUE(Depths() == before);
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_COLOR_MATERIAL));
-    EXPECT_EQ(Int(GL_SHADE_MODEL), GL_FLAT);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(std::make_pair(viewport[1], viewport[3]), std::make_pair(2, 90)); // put back
-}
-
-TEST_F(TGImageGLTest, GradientBackgroundRunsFromDownToUp) {
-    glEnable(GL_DEPTH_TEST);
-    glColor3ub(1, 2, 3);
-    const Stacks before = Depths();
-    const auto modelview = Matrix(GL_MODELVIEW_MATRIX);
-    image->GradientBk(TColor(0x00FF0000), TColor(0x000000FF)); // blue above, red below
-    const auto bottom = GL().Pixel(64, 0), top = GL().Pixel(64, Size - 1), middle = GL().Pixel(64, Size / 2);
-    EXPECT_TRUE(bottom[0] >= 250 && bottom[2] <= 5 && top[0] <= 5 && top[2] >= 250);
-    EXPECT_NEAR(middle[0], 128, 4);
-    EXPECT_NEAR(middle[2], 128, 4);
-    EXPECT_EQ(GL().Pixel(0, 0), GL().Pixel(Size - 1, 0)); // the same colour across a row
-    EXPECT_TRUE(Depths() == before);
-    EXPECT_EQ(Matrix(GL_MODELVIEW_MATRIX), modelview);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    GLfloat colour[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(std::lround(colour[2] * 255), 3);
 }

@@ -1,4 +1,4 @@
-// Recording into a graphic image: colours, element records, the capacity and the 3D flag.
+// Recording into a graphic image: colours, the text element's own copy and the capacity.
 // Nothing here needs an OpenGL context; replay is tested in GImageGLTest.cpp.
 #include "GImage.h"
 
@@ -32,48 +32,6 @@ TEST(TGImageTest, ColoursKeepRedInTheLowestByte) {
     EXPECT_EQ(UpBkColor.Color, 0xFFFFFFFEu);
 }
 
-TEST(TGImageTest, DegenerateShapesRecordNothing) {
-    auto image = NewImage();
-    image->drCircle(1, 2, 0);
-    image->drArc(1, 2, 0, 10, 20);
-    image->drRectAngle(5, 0, 5, 10);
-    image->drRectAngle(0, 3, 10, 3);
-    image->drText(0, 0, 0, 5, TString(""));
-    EXPECT_EQ(image->CountLElement, 0);
-    image->drCircle(1, 2, 3);
-    image->drRectAngle(0, 0, 1, 1);
-    EXPECT_EQ(image->CountLElement, 2);
-}
-
-TEST(TGImageTest, RecordersFillTheirElements) {
-    auto image = NewImage();
-    image->drArc(0, 0, -5, 10, 80);
-    image->drColorStyle(clRed, psSolid);
-    image->drMtr(1, 2, 30, 4);
-    image->drMtr3D(1, 2, 3, 4);
-    image->drLine(1, 2, 3, 4);
-    image->drBegin(7u);
-    image->drPushState(true);
-    image->drSetScreenPlane(-1, 1, -2, 2, -3, 3);
-    ASSERT_EQ(image->CountLElement, 8);
-
-    const TGImage::TGElement &arc = image->Element(0), &style = image->Element(1), &mtr = image->Element(2),
-                             &mtr3 = image->Element(3), &line = image->Element(4);
-    // A negative radius swaps the angles.
-    EXPECT_EQ(std::make_tuple(arc.TE, arc.R, arc.Sa, arc.Ea),
-              std::make_tuple(TGImage::eArc, 5.0, 80.0, 10.0));
-    EXPECT_EQ(std::make_tuple(style.TE, style.cR, style.cG, style.cB, style.St),
-              std::make_tuple(TGImage::eColorStyle, 255, 0, 0, psSolid));
-    EXPECT_EQ(std::make_tuple(mtr.TE, mtr.X, mtr.Y, mtr.A, mtr.Sc),
-              std::make_tuple(TGImage::eMtr, 1.0, 2.0, 30.0, 4.0));
-    EXPECT_EQ(std::make_tuple(mtr3.TE, mtr3.A, mtr3.Sc),
-              std::make_tuple(TGImage::eMtr3D, 3.0, 4.0)); // A: the z move
-    EXPECT_EQ(std::make_tuple(line.TE, line.x2, line.y2), std::make_tuple(TGImage::eLine, 3.0, 4.0));
-    EXPECT_EQ(image->Element(5).Tcode, 7u);
-    EXPECT_TRUE(image->Element(6).LoadIdentity);
-    EXPECT_DOUBLE_EQ(image->Element(7).zFar, 3.0);
-}
-
 TEST(TGImageTest, TextElementOwnsItsOwnCopy) {
     auto image = NewImage();
     TString text("Размер");
@@ -102,17 +60,4 @@ TEST(TGImageTest, FullImageDropsFurtherElements) {
     const TGImage::TGElement& last = image->Element(TGImage::MaxCountLElements - 1);
     EXPECT_EQ(std::make_pair(last.TE, last.x1),
               std::make_pair(TGImage::ePoint, TGImage::MaxCountLElements - 1.0));
-}
-
-TEST(TGImageTest, Set3DDecidesIsSet3D) {
-    auto image = NewImage();
-    EXPECT_TRUE(image->V3D);
-    image->Set3D(false, 0.1, 0.2, 0.3, 0.4);
-    EXPECT_FALSE(image->IsSet3D() || image->V3D);
-    EXPECT_EQ(std::make_pair(image->ClearGreen, image->ClearAlpha), std::make_pair(0.2, 0.4));
-    image->Set3D(true, 1, 1, 1, 1);
-    EXPECT_TRUE(image->IsSet3D());
-    EXPECT_EQ(std::make_pair(image->XRot, image->YRot), std::make_pair(30.0, -20.0));
-    image->YRot = 0.0;
-    EXPECT_TRUE(image->IsSet3D()); // either angle alone counts
 }

@@ -1,5 +1,5 @@
-// Mouse view control of a graphic image in an offscreen context: unprojection of the pointer,
-// command switching, and the scale, move and rotate drags.
+// Mouse view control of a graphic image in an offscreen context: unprojection of the pointer
+// and the scale drag.
 #include "GImage.h"
 
 #include "GLContext.h"
@@ -8,7 +8,6 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <tuple>
@@ -59,30 +58,6 @@ TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView) {
               std::make_tuple(Size, 2.0, 30.0, double(Size - 40 - 1)));
 }
 
-TEST_F(TGImageViewGLTest, CommandSwitchTogglesMoveAndScaleWithoutADrag) {
-    struct Case {
-        TGImage::GICommands from, to;
-    };
-    const Case cases[] = {{TGImage::cNone, TGImage::cMove},
-                          {TGImage::cScale, TGImage::cMove},
-                          {TGImage::cMove, TGImage::cScale},
-                          {TGImage::cRotate, TGImage::cRotate}};
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.from);
-        image->SetCommand(k.from);
-        image->MouseDown(toggle, 10, 10);
-        EXPECT_EQ(image->Command, k.to);
-        EXPECT_FALSE(image->CommandWork);
-        EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
-    }
-    image->SetCommand(TGImage::cMove);
-    image->MouseDown(pick, 10, 10); // a pick reads the pointer and starts nothing
-    EXPECT_FALSE(image->CommandWork);
-    EXPECT_EQ(image->Y, Size - 11);
-    image->MouseDown(tvapi::IPressedKeysPtr(), 10, 10); // no keys object: nothing starts
-    EXPECT_FALSE(image->CommandWork);
-}
-
 TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale) {
     image->Set3D(false, 1, 1, 1, 1);
     image->SetCommand(TGImage::cScale);
@@ -114,44 +89,4 @@ TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView) {
     EXPECT_NEAR(m[0], TGImage::MinScaleStep * TGImage::MinScaleStep, kGLFloat);
     EXPECT_GT(m[5], 0.0);
     image->MouseUp(drag, 64, 160);
-}
-
-TEST_F(TGImageViewGLTest, MoveDragFollowsThePointerAndPopsOnRelease) {
-    image->SetCommand(TGImage::cMove);
-    image->MouseDown(drag, 10, 10);
-    ASSERT_TRUE(image->CommandWork);
-    EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 2);
-    image->MouseMove(drag, 30, 20);
-    EXPECT_NEAR(Matrix(GL_MODELVIEW_MATRIX)[13], -10.0, kModel); // down the window is down the view
-    image->MouseMove(drag, 40, 20);                              // each step starts again from the press
-    EXPECT_NEAR(Matrix(GL_MODELVIEW_MATRIX)[12], 30.0, kModel);
-    image->MouseDown(drag, 40, 20); // a second press does not push again
-    EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 2);
-    image->MouseUp(drag, 40, 20);
-    EXPECT_FALSE(image->CommandWork);
-    EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
-    const auto m = Matrix(GL_MODELVIEW_MATRIX);
-    EXPECT_LE(std::fabs(m[12] - 30) + std::fabs(m[13] + 10), kModel);
-    EXPECT_DOUBLE_EQ(image->mtrMatrix.V[12], m[12]);
-}
-
-TEST_F(TGImageViewGLTest, HorizontalRotateDragTurnsAboutTheScreenVertical) {
-    image->SetCommand(TGImage::cRotate);
-    image->MouseDown(drag, 50, 50);
-    ASSERT_TRUE(image->CommandWork);
-    image->MouseMove(drag, 80, 50);
-    const auto m = Matrix(GL_MODELVIEW_MATRIX);
-    const double c = std::cos(30 * TMathDef::DEGRAD), s = std::sin(30 * TMathDef::DEGRAD);
-    EXPECT_LE(std::max({std::fabs(m[0] - c), std::fabs(m[5] - 1), std::fabs(m[10] - c),
-                        std::fabs(std::fabs(m[2]) - s), std::fabs(m[12])}),
-              kGLFloat);
-    image->MouseUp(drag, 80, 50);
-    EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
-
-    image->Set3D(false, 1, 1, 1, 1); // a flat view does not rotate
-    glLoadIdentity();
-    image->MouseDown(drag, 50, 50);
-    EXPECT_FALSE(image->CommandWork);
-    image->MouseMove(drag, 80, 50);
-    EXPECT_EQ(Matrix(GL_MODELVIEW_MATRIX)[0], 1.0);
 }

@@ -1,5 +1,5 @@
-// TPolyLine as a curve: evaluation, projection, sides, scan lines, self-crossings, measures,
-// copies, text and stream forms, and drawing through a recording modeller.
+// TPolyLine as a curve: evaluation, the empty polyline, sides, self-crossings, the stream form,
+// and drawing through a recording modeller.
 
 #include "PolyLine.h"
 
@@ -67,22 +67,6 @@ TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds) {
     EXPECT_POINT(At(W, 3.5), 5, 0); // wrapped to 0.5
 }
 
-TEST(TPolyLineTest, FirstDerivativeBisectsAtVertices) {
-    const TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2);
-    TVector2D V;
-    L.FirstDer(0.5, V);
-    EXPECT_POINT(V, 10, 0);
-    L.FirstDer(1.0, V); // corner: bisector (1, 1) / sqrt 2 scaled by the mean length 10
-    EXPECT_POINT(V, 10 / std::sqrt(2.0), 10 / std::sqrt(2.0));
-    L.FirstDer(2.0, V); // the open end keeps its own piece
-    EXPECT_POINT(V, 0, 10);
-
-    TPolyLine S = Square10();
-    S.Closed = true;
-    S.FirstDer(0.0, V); // closed: the start bisects the closing and the first piece
-    EXPECT_POINT(V, 10 / std::sqrt(2.0), -10 / std::sqrt(2.0));
-}
-
 TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero) {
     TPolyLine L;
     L.Set(2, 3); // the anchor point stands in for missing vertices
@@ -112,37 +96,6 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero) {
     EXPECT_EQ(t, 0.0);
 }
 
-TEST(TPolyLineTest, ProjectionFindsNearestPieceAndNamesItsFoot) {
-    const TPolyLine S = Square10();
-    const TPoint2D eps(1e-4, 1e-4);
-    struct Case {
-        TPoint2D P;
-        double t;
-    };
-    for (const Case& c : {Case{{5, -3}, 0.5}, Case{{13, 5}, 1.5}, Case{{5, 12}, 2.5}, Case{{-2, 4}, 3.6}}) {
-        SCOPED_TRACE(c.t);
-        double t = -1;
-        EXPECT_TRUE(S.NearPointProjection(c.P, eps, t, false, nullptr));
-        EXPECT_NEAR(t, c.t, 1e-12);
-    }
-    // Beyond a corner the nearest point is the corner itself, and t must say so.
-    double t = -1;
-    S.NearPointProjection(TPoint2D(12, -2), eps, t, false, nullptr);
-    EXPECT_NEAR(t, 1.0, 1e-12);
-    EXPECT_NEAR(S.DistanceTo(TPoint2D(12, -2)), 2 * std::sqrt(2.0), 1e-12);
-
-    // Restricted to [0, 2]: the top edge is out of reach, the corner (10, 10) at t = 2 is not.
-    TRegion1D R(0, 2);
-    EXPECT_TRUE(S.NearPointProjection(TPoint2D(5, 11), eps, t, false, &R));
-    EXPECT_NEAR(t, 2.0, 1e-12);
-
-    // Two vertices, two pieces (there and back): no extension past the ends.
-    const TPolyLine Two = Make({{0, 0}, {10, 0}}, 2);
-    EXPECT_TRUE(Two.NearPointProjection(TPoint2D(15, 1), eps, t, true, nullptr));
-    EXPECT_NEAR(t, 1.0, 1e-12);
-    EXPECT_EQ(Two.NearestSegment(TPoint2D(15, 1)), 0);
-}
-
 TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare) {
     const TPolyLine S = Square10();
     EXPECT_EQ(S.PointRelative(TPoint2D(5, 5), 1e-6), tl_Left);
@@ -163,22 +116,6 @@ TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare) {
         SCOPED_TRACE(::testing::Message() << P.x << ", " << P.y);
         EXPECT_EQ(S.PointRelative(P, 1e-6), inside ? tl_Left : tl_Right);
     }
-}
-
-TEST(TPolyLineTest, ScanLinesGiveEachCrossingOnce) {
-    const TPolyLine U = Make({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 4);
-    const auto scan = [&U](bool horizontal, double c, int times = 1) {
-        TArrayOf<double> A(8, 8);
-        for (int k = 0; k < times; ++k)
-            horizontal ? U.InterSectHorizontal(c, A) : U.InterSectVertical(c, A);
-        return std::vector<double>(A.begin(), A.end());
-    };
-    EXPECT_EQ(scan(true, 0.5), (std::vector<double>{1.5, 3.5}));
-    EXPECT_EQ(scan(true, 0.5, 2), (std::vector<double>{1.5, 3.5})); // nothing new the second time
-    EXPECT_EQ(scan(false, 0.5), (std::vector<double>{0.5, 2.5}));
-    EXPECT_EQ(scan(true, 0.0), (std::vector<double>{1.0, 4.0}));  // along an edge: by the side pieces
-    EXPECT_EQ(scan(false, 0.0), (std::vector<double>{0.0, 3.0})); // the left edge's start once
-    EXPECT_EQ(scan(true, 2.0), (std::vector<double>{}));
 }
 
 TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices) {
@@ -203,69 +140,6 @@ TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices) {
     TInterSector Tool2;
     EXPECT_TRUE(Square10().SelfIntersect(TRegion1D(0, 4), Tool2, false));
     EXPECT_EQ(Tool2.ACrossPoint.Count, 4); // the four corners only
-}
-
-TEST(TPolyLineTest, PiecesAndMeasuresByHand) {
-    const TPolyLine L = Make({{0, 0}, {3, 0}, {3, 4}}, 2);
-    EXPECT_DOUBLE_EQ(L.Len(), 12.0); // 3 + 4 + the closing 5
-    std::unique_ptr<TLineSeg> last(L.GetSegment(1));
-    ASSERT_TRUE(last);
-    EXPECT_POINT(TPoint2D(last->x, last->y), 3, 0);
-    EXPECT_POINT(TPoint2D(last->xk, last->yk), 0, 0); // the last piece runs back to the start
-    EXPECT_TRUE(L.GetSegment(2) == nullptr && L.GetSegment(-1) == nullptr);
-    TRect2D R;
-    L.Rect(R); // the box of Points[0 .. Segments - 1]
-    EXPECT_POINT(R.RU, 3, 0);
-
-    EXPECT_DOUBLE_EQ(Make({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 4).OrientationArea(), 1.0);
-    EXPECT_DOUBLE_EQ(Make({{0, 0}, {0, 1}, {1, 1}, {1, 0}}, 4).OrientationArea(), -1.0);
-    EXPECT_EQ(Make({{0, 0}, {1, 1}}, 1).OrientationArea(), 0.0);
-
-    double xc = 0, yc = 0, len = 0;
-    Make({{0, 0}, {4, 0}, {0, 3}}, 3).CenterXYLenCut(xc, yc, len);
-    EXPECT_DOUBLE_EQ(len, 12.0);
-    EXPECT_DOUBLE_EQ(xc, 1.5); // (2 x 4 + 2 x 5 + 0 x 3) / 12
-    EXPECT_DOUBLE_EQ(yc, 1.0); // (0 x 4 + 1.5 x 5 + 1.5 x 3) / 12
-
-    const TPolyLine D = Make({{0, 0}, {1, 1}}, 1);
-    EXPECT_TRUE(D.CheckVertex(TPoint2D(2, 2)));
-    EXPECT_FALSE(D.CheckVertex(TPoint2D(2, 3)) || Make({{0, 0}}, 0).CheckVertex(TPoint2D(1, 1)));
-
-    const TPolyLine T = Make({{0, 0}, {3, 4}, {-3, -4}, {1, 1}}, 4);
-    TPolyLine::Iterator a = nullptr, b = nullptr;
-    T.TwoMaxDistansePoints(a, b);
-    EXPECT_TRUE(a == T.Points.FArray + 1 && b == T.Points.FArray + 2);
-}
-
-TEST(TPolyLineTest, AssignmentCopiesGeometryAndKeepsPlaceInOwner) {
-    TPolyLine A = Make({{1, 2}, {3, 4}}, 1, true);
-    A.Name2 = 5;
-    A.Atr = 6;
-    A.Points.Current = 1;
-    A.Set(7, 8);
-    A.tCalc = 0.25;
-    A.Calculate();
-    TPolyLine B;
-    B.Index = 9;
-    B.startParam = 2;
-    B = A;
-    EXPECT_EQ(std::vector<double>({5, 6, 2, 1, 1, 1, 0.25, 7, 8, 9, 2}),
-              std::vector<double>({double(B.Name2), double(B.Atr), double(B.Points.Count),
-                                   double(B.Points.Current), double(B.Segments), double(B.Closed), B.tCalc,
-                                   B.x, B.y, double(B.Index), B.startParam}));
-    EXPECT_POINT(B.Points[1], 3, 4);
-    EXPECT_EQ(B.metricLength, A.metricLength);
-
-    B.Refresh();
-    EXPECT_EQ(B.tCalc, TMathDef::UndefinedReal);
-    EXPECT_LT(B.metricLength, 0.0);
-}
-
-TEST(TPolyLineTest, TextFormListsEveryVertex) {
-    const TPolyLine L = Make({{1, 2}, {-3.5, 10}}, 1);
-    EXPECT_EQ(std::string(static_cast<TString>(L).PChar()),
-              "{  (   1.00 ,    2.00), {  (  -3.50 ,   10.00), }");
-    EXPECT_EQ(std::string(static_cast<TString>(TPolyLine()).PChar()), "}");
 }
 
 TEST(TPolyLineTest, StreamFormIsThePointRecord) {

@@ -116,38 +116,6 @@ TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
     const TString empty;
     EXPECT_EQ(&d.DC(empty), &empty);
     EXPECT_EQ(d.AllWords, 3);
-
-    // Pairs separated by blanks or lines read the same; an empty translation is no translation.
-    const TLibrary withEquals(DicText({{L"ключ", L"значение"}, {L"Нет файла", L"No file"}, {L"x", L""}}));
-    const TLibrary withBlanks(L"\"ключ\"  \"значение\"\r\n\"Нет файла\"\r\n\"No file\" \"x\" \"\"");
-    const auto eq = Loaded(withEquals);
-    const auto bl = Loaded(withBlanks);
-    EXPECT_EQ(bl->CountWords, 3);
-    EXPECT_EQ(Table(*eq, 3), Table(*bl, 3));
-    const TString x("x");
-    EXPECT_EQ(&bl->DC(x), &x);
-}
-
-TEST(TDictionaryTest, FindInitAndAMissingFolder)
-{
-    const fs::path dir = MakeTempDir();
-    TDictionary d;
-    fs::create_directories(dir / "a.dic");  // a folder, not a file
-    EXPECT_FALSE(d.Find(TString(dir.c_str())));
-    WriteUtf32(dir / "z.dic", L"x");
-    WriteUtf32(dir / "m.dic", L"x");
-    EXPECT_TRUE(d.Find(TString(dir.c_str())));
-    EXPECT_EQ(Bytes(d.NameDictionary), "m.dic");
-    EXPECT_FALSE(d.Find(TString((dir / "z.dic").c_str())));  // a file is no folder
-    fs::remove_all(dir);
-
-    const TLibrary lib(DicText({{L"a", L"ая"}}));
-    TDictionary missing;
-    EXPECT_FALSE(missing.Init("NoSuchFolder", lib.Path, lib.Path));
-    EXPECT_EQ(Bytes(missing.DC("a")), "a");  // inactive: no lookup, no collection
-    EXPECT_EQ(missing.AllWords, 0);
-    EXPECT_FALSE(missing.Init("ZelDimChain", lib.Path, lib.Path));  // reads nothing the second time
-    EXPECT_EQ(missing.CountWords, 0);
 }
 
 TEST(TDictionaryTest, ReadingStopsAtTheTableSize)
@@ -191,17 +159,6 @@ TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
     const TLibrary again(expected);
     const auto reloaded = Loaded(again);
     EXPECT_EQ(Table(*reloaded, reloaded->CountWords), Table(*d, d->CountWords));
-}
-
-TEST(TDictionaryTest, SaveToAnUncreatableFileIsSkippedButTheTableStaysSearchable)
-{
-    const TLibrary lib(DicText({{L"a", L"ая"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"d", L"дэ"}}));
-    const auto d = Loaded(lib);
-    d->ExecutePath = TString((lib.Root.string() + "/no/such/folder/").c_str());
-    d->Add("0");  // sorts before every key: a search over the unsorted table would miss "d"
-    d->Save();
-    EXPECT_EQ(d->CountWords, 5);
-    EXPECT_EQ(Bytes(d->DC("d")), Cp("дэ"));
 }
 
 TEST(DCTest, WithoutHostGivesACopyFromARingOf64)

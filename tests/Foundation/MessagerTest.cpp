@@ -1,5 +1,5 @@
 // TMessager and the facade's boxes: routing by destination, running panel and facade; the
-// host box's caption, style values and suppression mode; questions and host failures.
+// host box's caption, style values and suppression mode; questions and a throwing host.
 
 #include "Messager.h"
 
@@ -143,33 +143,3 @@ INSTANTIATE_TEST_SUITE_P(
                       TRoute{"AlwaysWithoutPanelShowsABox", TMessager::toAlways, false, true, {}, Box},
                       TRoute{"OtherValueWithoutPanelShowsABox", 3, false, true, {}, Box}),
     [](const ::testing::TestParamInfo<TRoute>& info) { return std::string(info.param.Name); });
-
-TEST_F(TMessagerTest, PanelLinesKeepTheirOwnDelaysAndWithoutPanelBoxesGoToTheHost)
-{
-    Messager.StatusBox("status", 300);  // no panel: nowhere
-    Host().Dictionary().SetTranslation(L"Ошибка", L"Error");
-    Messager.DLiftBox("Ошибка", TMessager::toApi);
-    EXPECT_EQ(BoxTexts(), (TLines{"Error"}));
-    StartPanel();
-    Messager.WarningBox("warning");  // an empty bar gets its first line
-    Messager.DebugBox("debug");
-    Messager.LiftBox("lift", TMessager::toAlways);
-    EXPECT_EQ(BarLines(), (TLines{"warning 8000", "debug 8000", "lift 12000"}));
-    Messager.StatusBox("status", 300);
-    Messager.BreakLiftBox("break");  // never the bar
-    EXPECT_EQ(BarLines(), (TLines{"status 300", "debug 8000", "lift 12000"}));
-    EXPECT_EQ(BoxTexts(), (TLines{"Error", "break"}));
-}
-
-TEST_F(TMessagerTest, HostFailuresLoseTheMessageNotTheCallerNorTheMode)
-{
-    FApp->SetHideMessage(tvapi::tvHideMessageAll);
-    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
-    EXPECT_THROW(drApi::MA.LiftBox("text"), tvhost::TInjectedFault);
-    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
-    InjectFault("IApplication::ShowMessageBox", tvhost::fkThrow);
-    EXPECT_NO_THROW(Messager.LiftBox("text", TMessager::toApi));
-    InjectFault("IApplication::GetHideMessage", tvhost::fkThrow);
-    EXPECT_NO_THROW(Messager.BreakLiftBox("text"));
-    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
-}

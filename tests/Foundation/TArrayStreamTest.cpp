@@ -1,5 +1,5 @@
 // Stream form of TArrayOf: the record's bytes, round trips of size, step, count and cursor,
-// the version gate of the cursor, the stored-step rule and damaged or cut records.
+// the version gate of the cursor and the stored-step rule.
 
 #include "TArray.h"
 
@@ -10,15 +10,6 @@
 using namespace streamtest;
 
 namespace {
-
-// An element with its own stream form: a name and a weight.
-struct TTagged {
-    static constexpr std::int64_t StreamMinBytes = 13;  // empty name (5) and the weight (8)
-    TString Name;
-    double Weight = 0;
-    void toStream(TKmfData& s) const { s << Name << Weight; }
-    void fromStream(TKmfData& s) { s >> Name >> Weight; }
-};
 
 // An array read from a blob of the given version holding the given data.
 template <class T>
@@ -81,62 +72,4 @@ TEST(TArrayStreamTest, StoredStepRule)
         EXPECT_EQ(a.Count, 1);
         EXPECT_EQ(a[0], 9);
     }
-}
-
-TEST(TArrayStreamTest, DamagedOrCutRecordsLeaveAnEmptyArray)
-{
-    const std::pair<const char*, Bytes> cases[] = {
-        {"negative count", Ints({4, 4, -1, 0, 1})},
-        {"count above the stored size", Ints({2, 4, 3, 0, 1, 2, 3})},
-        {"count beyond the data", Ints({0x7FFFFFFF, 4, 0x7FFFFFF0, 0, 1})},
-        {"cut inside an element", Cat(Ints({4, 4, 2, 0, 1}), {5, 6})},
-    };
-    for (const auto& [what, data] : cases) {
-        SCOPED_TRACE(what);
-        TArrayOf<int> a(0, 1);
-        a.Add(99);
-        ReadFrom(a, 97, data);
-        EXPECT_EQ(a.Count, 0);
-        EXPECT_EQ(a.FSize, 1) << "nothing allocated for a damaged record";
-        TKmfData r2;
-        r2.from(Blob(97, data));
-        TArrayOf<int> b(0, 1);
-        b.fromStream2(r2);
-        EXPECT_EQ(b.Count, 0);
-    }
-}
-
-TEST(TArrayStreamTest, RawIntegersAndElementForms)
-{
-    TArrayOf<int> a(4, 4);
-    a.Add(1);
-    a.Add(-2);
-    TKmfData w;
-    a.toStream2(w);
-    EXPECT_EQ(DataOf(w), Ints({4, 4, 2, 0, 1, -2}));
-    TAStr texts = {TString("ab"), TString("")};
-    TArrayOf<TTagged> tagged(2, 2);
-    tagged.Add().Name = TString("ось");
-    tagged[0].Weight = 0.5;
-    texts.toStream(w);
-    tagged.toStream(w);
-    const Bytes data = DataOf(w);
-    EXPECT_EQ(Bytes(data.begin() + 24, data.begin() + 52),
-              Cat(Ints({64, 64, 2, 0, 2}), {'a', 'b', 0, 0, 0, 0, 0, 0}));
-
-    TKmfData r;
-    r.from(Blob(97, data));
-    TArrayOf<int> ints(0, 0);
-    TAStr textsBack;
-    TArrayOf<TTagged> taggedBack(0, 1);
-    ints.fromStream2(r);
-    textsBack.fromStream(r);
-    taggedBack.fromStream(r);
-    EXPECT_EQ(ints[1], -2);
-    ASSERT_EQ(textsBack.Count, 2);
-    EXPECT_EQ(textsBack[0], TString("ab"));
-    ASSERT_EQ(taggedBack.Count, 1);
-    EXPECT_EQ(taggedBack[0].Name, TString("ось"));
-    EXPECT_EQ(taggedBack[0].Weight, 0.5);
-    EXPECT_FALSE(r.ErrorReadFromFileToBufer);
 }

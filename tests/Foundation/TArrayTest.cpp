@@ -1,5 +1,5 @@
-// TArrayOf and its family: the growth rule, insertion and release edges, ownership of
-// pointed-to and borrowed storage, concurrent appends and the sort against std::sort.
+// TArrayOf and TArrayOfP: the growth rule, insertion and release edges, borrowed storage,
+// concurrent appends and the sort's depth against an adversary.
 
 #include "TArray.h"
 
@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
-#include <random>
 #include <thread>
 #include <vector>
 
@@ -49,15 +47,9 @@ TEST(TArrayOfTest, GrowsByItsStepOrStraightToTheRequest)
     EXPECT_EQ(a.FSize, 1000);
     EXPECT_EQ(a.Count, 0);
     EXPECT_EQ(a.FArray, storage);
-
-    TArrayOf<int> b(64, 32);
-    EXPECT_EQ(b.Item(b.FSize), 0); // one past the storage grows by one step
-    EXPECT_EQ(b.FSize, 96);
-    b[200] = 4;
-    EXPECT_EQ(b.FSize, 201);
 }
 
-TEST(TArrayOfTest, InsertDeleteAndStackEdges)
+TEST(TArrayOfTest, InsertEdgesAndSelfAppend)
 {
     TArrayOf<int> a(3, 2);
     a.Add(1);
@@ -77,45 +69,10 @@ TEST(TArrayOfTest, InsertDeleteAndStackEdges)
     full.Add(20);
     full.Add(full[0]);
     EXPECT_EQ(Contents(full), (std::vector<int>{10, 20, 10}));
-
-    TArrayOf<int> d{5, 3, 5, 8};
-    d.Delete(d.Count);
-    d.Delete(-1);
-    d.Delete(d.Count - 1);
-    EXPECT_EQ(Contents(d), (std::vector<int>{5, 3, 5}));
-    EXPECT_TRUE(d.Remove(5));
-    EXPECT_EQ(Contents(d), (std::vector<int>{3, 5}));
-    d.Clear();
-    EXPECT_EQ(d.Pop(), 3); // an empty stack stays empty
-    EXPECT_EQ(d.Count, 0);
 }
 
-TEST(TArrayOfTest, CopiesAndReleaseOfStorage)
+TEST(TArrayOfTest, BorrowedStorageIsLeftToItsOwner)
 {
-    TArrayOf<int> a(64, 16);
-    for (int i = 0; i < 10; ++i) a.Add(i * i);
-    a.Current = 3;
-    TArrayOf<int> copy(a);
-    EXPECT_EQ(copy.FSize, 10);
-    EXPECT_EQ(copy.FCapacity, 16);
-    EXPECT_EQ(copy.Current, 3);
-    EXPECT_TRUE(copy == a);
-    copy = copy;
-    EXPECT_EQ(Contents(copy), Contents(a));
-    TAStr texts{"один", "два"};
-    TAStr other(texts);
-    texts[0].Set("x");
-    EXPECT_EQ(other[0], TString("один")); // texts are copied, not shared
-
-    auto shared = std::make_shared<int>(1);
-    {
-        TArrayOf<std::shared_ptr<int>> s(2, 2);
-        for (int i = 0; i < 5; ++i) s.Add(shared); // grows twice
-        EXPECT_EQ(shared.use_count(), 6);
-        s.FreeMemory();
-        EXPECT_EQ(shared.use_count(), 1);
-    }
-
     // Borrowed storage is forgotten, not freed; one that must grow is copied and left to its owner.
     const int before = Tracked::Live;
     auto* storage = new Tracked[1];
@@ -148,23 +105,6 @@ TEST(TArrayOfTest, FourThreadsAppendingLoseNothing)
     std::vector<int> seen = Contents(a);
     std::sort(seen.begin(), seen.end());
     for (int i = 0; i < kThreads * kEach; ++i) ASSERT_EQ(seen[i], i);
-}
-
-TEST(TArrayOfTest, SortAgreesWithStdSort)
-{
-    std::mt19937 rng(3);
-    std::uniform_int_distribution<int> v(-50, 50);
-    for (int n : {0, 1, 2, 3, 1000}) {
-        TArrayOf<int> a(0, 64);
-        for (int i = 0; i < n; ++i) a.Add(v(rng));
-        std::vector<int> expected = Contents(a);
-        std::sort(expected.begin(), expected.end());
-        a.Sort();
-        EXPECT_EQ(Contents(a), expected) << n;
-    }
-    TArrayOf<int> part{5, 4, 3, 2, 1};
-    part.QuickSort(1, 3);
-    EXPECT_EQ(Contents(part), (std::vector<int>{5, 2, 3, 4, 1}));
 }
 
 namespace {
@@ -239,21 +179,4 @@ TEST(TArrayOfPTest, OwnsWhatItsSlotsPointTo)
         a.Add(new Tracked(5));
     }
     EXPECT_EQ(Tracked::Live, before); // the destructor deleted the rest
-}
-
-TEST(TReferenceOfTest, OnlyTheOwnerDeletes)
-{
-    const int before = Tracked::Live;
-    Tracked local(1);
-    {
-        TReferenceOf<Tracked> owner(new Tracked(2), true);
-        TReferenceOf<Tracked> copy(owner);  // a copy borrows
-        TReferenceOf<Tracked> borrower(local);
-        borrower = copy;
-        EXPECT_FALSE(borrower.Owner);
-    }
-    EXPECT_EQ(Tracked::Live, before + 1); // the owned one went, the local one stays
-    TReferenceOf<Tracked> r(new Tracked(4), true);
-    r.Assign(local);
-    EXPECT_EQ(Tracked::Live, before + 1);
 }

@@ -7,7 +7,6 @@
 #include <gmpxx.h>
 
 #include <array>
-#include <cstdint>
 #include <random>
 
 namespace triangle_oracle {
@@ -17,30 +16,29 @@ struct QPoint {
     QPoint operator-(const QPoint& b) const { return {x - b.x, y - b.y, z - b.z}; }
     bool operator==(const QPoint& b) const { return x == b.x && y == b.y && z == b.z; }
     bool isZero() const { return sgn(x) == 0 && sgn(y) == 0 && sgn(z) == 0; }
-    // this + s u
     QPoint along(const mpq_class& s, const QPoint& u) const {
         return {x + s * u.x, y + s * u.y, z + s * u.z};
     }
 };
 using QTriangle = std::array<QPoint, 3>;
 
-// Exact copy of three points of `dim` (2 or 3) doubles; 2D points get z = 0.
-QTriangle exactTriangle(const double* p, const double* q, const double* r, int dim);
-
+// Exact copy of a triangle of 2D or 3D points; 2D points get z = 0.
+template <std::size_t N> QTriangle exactTriangle(const std::array<std::array<double, N>, 3>& t) {
+    QTriangle q;
+    for (int i = 0; i < 3; ++i)
+        q[i] = {t[i][0], t[i][1], N == 3 ? t[i][N - 1] : 0.0};
+    return q;
+}
 bool trianglesMeet(const QTriangle& a, const QTriangle& b);
-
 // The segment shared by two triangles whose planes cross (neither flat, not parallel);
 // false when they do not meet.
 bool crossingSegment(const QTriangle& a, const QTriangle& b, QPoint& source, QPoint& target);
-
 bool isFlat(const QTriangle& t);
 bool areCoplanar(const QTriangle& a, const QTriangle& b);
 
-// A pair of triangles with integer coordinates of magnitude at most 1024, drawn from a mix of
-// general, touching, coplanar and flat configurations. Points of `dim` coordinates.
-struct IntPair {
-    double v[6][3];
-};
-IntPair randomPair(std::mt19937_64& rng, int dim);
+// A pair of triangles in space with integer coordinates of magnitude at most 1024, drawn from
+// a mix of general, touching, coplanar and flat configurations.
+using IntPair = std::array<std::array<double, 3>, 6>;
+IntPair randomPair(std::mt19937_64& rng);
 
 } // namespace triangle_oracle
