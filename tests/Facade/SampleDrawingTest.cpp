@@ -78,10 +78,9 @@ void DrawShaft(drApi::TModelerApi& m) {
     m.drLine(0, 13.5, 0, 30, Thin);
     m.drDimL(40, "", 1, 0, 0, 0, 0, 0, 0, 28, Arrow, 1, 40, 28, Arrow, 1, "", "", "");
     m.drDimD(40, "", 0, 0, 0, SectionX, 0, 0, "", "", "");
-    const double r = 25.0, run = Length - ConeStart,
-                 slope = std::sqrt(run * run + ConeDrop * ConeDrop);
-    m.drDimA(ConeAngle, -1, 0, r, 0, 0, 0, 0, ConeStart + r, 13, Arrow, 1,
-             ConeStart + r * run / slope, 13 - r * ConeDrop / slope, Arrow, 1, "", ConeStart, 13);
+    const double r = 25.0, run = Length - ConeStart, slope = std::sqrt(run * run + ConeDrop * ConeDrop);
+    m.drDimA(ConeAngle, -1, 0, r, 0, 0, 0, 0, ConeStart + r, 13, Arrow, 1, ConeStart + r * run / slope,
+             13 - r * ConeDrop / slope, Arrow, 1, "", ConeStart, 13);
 }
 
 } // namespace
@@ -110,9 +109,14 @@ TEST_F(TSampleDrawingTest, ShaftIsSavedReopenedAndPictured) {
     tvapi::ITervanDocument2DPtr doc(reopened);
     const tvapi::IDrawingContainerPtr view(drApi::GetSymbols2DContainer(doc));
     const std::map<tvapi::DrawingObjectTypeEnum, std::size_t> kinds = {
-        {tvapi::tvDrLineSeg, 2 * 5 + 6 + 1 + 2 + 1}, {tvapi::tvDrArc, 2}, {tvapi::tvDrCircle, 1},
-        {tvapi::tvDrHatch, 1}, {tvapi::tvDrDrawingText, 2}, {tvapi::tvDrLDimension, 3},
-        {tvapi::tvDrDDimension, 1}, {tvapi::tvDrADimension, 1}};
+        {tvapi::tvDrLineSeg, 2 * 5 + 6 + 1 + 2 + 1},
+        {tvapi::tvDrArc, 2},
+        {tvapi::tvDrCircle, 1},
+        {tvapi::tvDrHatch, 1},
+        {tvapi::tvDrDrawingText, 2},
+        {tvapi::tvDrLDimension, 3},
+        {tvapi::tvDrDDimension, 1},
+        {tvapi::tvDrADimension, 1}};
     std::vector<double> measured;
     for (const auto& [kind, count] : kinds) {
         EXPECT_EQ(view->GetObjects(kind).size(), count) << kind;

@@ -4,6 +4,7 @@
 
 #include "TControlModel.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "FacadeLinksRecorder.h"
+#include "FacadeFixture.h"
+#include "HostDocuments.h"
+#include "HostText.h"
 #include "KmfData.h"
 #include "RecordingModeler.h"
 #include "StreamTestUtil.h"
@@ -24,8 +27,16 @@ using Texts = std::vector<std::string>;
 namespace {
 
 std::string U(const TString& s) {
-    return TFacadeLinksRecorder::Utf8(s);
+    std::vector<char8_t> out(2 * static_cast<std::size_t>(s.Length()) + 1);
+    const Integer n = TString::toUTF8(s.PChar(), out.data());
+    return std::string(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
 }
+
+// Loads the element library for one scope, as far as its flag tells; it holds no element.
+struct TActiveElementLibrary {
+    TActiveElementLibrary() { ABaseDetail.Active = true; }
+    ~TActiveElementLibrary() { ABaseDetail.Active = false; }
+};
 
 // A detail that notes its visits in a shared journal and may throw.
 struct TVisitDetail : TDetail {
@@ -42,20 +53,21 @@ struct TVisitDetail : TDetail {
     }
 };
 
-// The product and four details, handed over in kind order; file prefix "M".
-class TControlModelTest : public ::testing::Test {
+// The product and four details, handed over in kind order; file prefix "M". The facade is
+// attached to the stand-in host, where model files are weighed.
+class TControlModelTest : public TFacadeFixture {
 protected:
     TControlModel::dcDetail Rows[5] = {{0, "Сборка", 0, 0, 1, nullptr, {}},
                                        {1, "Plate", 1, 0, 1, nullptr, {}},
                                        {2, "Pin", 5, 0, 1, nullptr, {}},
                                        {3, "Plate", 12, 0, 1, nullptr, {}},
                                        {4, "Ring", 3, 0, 1, nullptr, {}}};
-    TFacadeLinksRecorder Links;
     TControlModel CM{"DimChain.dss", "DimChain.chm"};
     TRecordingModeler M;
     Texts Journal;
 
     void SetUp() override {
+        TFacadeFixture::SetUp();
         CM.SetDetails(Rows, 5);
         CM.prFileName = TString("M");
     }
@@ -64,7 +76,6 @@ protected:
 } // namespace
 
 TEST(TControlModelBareTest, WithoutATableOnlyTheProductExistsAndNothingIsRead) {
-    TFacadeLinksRecorder links;
     TControlModel cm("DimChain.dss", "DimChain.chm");
     TRecordingModeler M;
     EXPECT_TRUE(cm.ExistDet(0) && cm.ExistDetail(0) && !cm.ExistDet(1));
@@ -148,39 +159,41 @@ TEST_F(TControlModelTest, NamesAndDesignations) {
     EXPECT_EQ(U(CM.MarkingDet(2, 2)), "ABC.01-12-2"); // no element library loaded
     EXPECT_TRUE(CM.NoteDet(2).Empty());
 
-    TFacadeLinksRecorder::Active = true;
-    TFacadeLinksRecorder::ElementName = "Втулка";
-    EXPECT_EQ(U(CM.MarkingDet(2, 2)), "ABC.01-12-2 ( Втулка ) ");
-    EXPECT_EQ(U(CM.NoteDet(2)), "Втулка");
-    EXPECT_EQ(U(CM.MarkingDet(1, 0)), "ABC.01-0"); // not a standard element: no lookup
-    EXPECT_EQ(TFacadeLinksRecorder::Journal, (Texts{"element 40", "element 40"}));
+    // A library without element 40 names it with nothing, between the brackets all the same.
+    TActiveElementLibrary library;
+    EXPECT_EQ(U(CM.MarkingDet(2, 2)), "ABC.01-12-2 (  ) ");
+    EXPECT_EQ(U(CM.MarkingDet(1, 0)), "ABC.01-0"); // not a standard element
     CM.NameMarking.Clear();
-    EXPECT_EQ(U(CM.MarkingDet(2, 2)), " ( Втулка ) ");
-    EXPECT_TRUE(CM.NoteDet(7).Empty() && CM.MarkingDet(7, 0).Empty());
+    EXPECT_EQ(U(CM.MarkingDet(2, 2)), " (  ) ");
+    EXPECT_TRUE(CM.NoteDet(2).Empty() && CM.NoteDet(7).Empty() && CM.MarkingDet(7, 0).Empty());
 }
 
 TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail) {
     CM.SetExistDet(3, 7);
     CM.NameMarking = TString("ABC.01");
-    TFacadeLinksRecorder::Mass = 1.25;
+    const std::string folder = ::testing::TempDir();
+    CM.prFileName = TString((folder + "M").c_str());
+    const tvapi::ITervanDocumentPtr part = Host().App().Documents().AddDocument(tvapi::tvDocumentPart);
+    tvhost::HostAs<tvhost::THostDocument3D>(part)->TopPart().SetMass(1.25); // weighed while open
+    ASSERT_TRUE(part->SaveAs(tvhost::FromUtf8(folder + "M7-2.qpt").c_str()));
+    std::filesystem::remove(folder + "M0.qas");
     TDetailInfo& DI = M.R2->DI;
     DI.Note = TString("note");
     DI.Scale = 0.5;
 
     ASSERT_TRUE(CM.SetCurrent(M, 3, 2));
     EXPECT_EQ(std::make_tuple(DI.cDetail, DI.cSuffics, DI.Weight), std::make_tuple(3, 2, 1.25));
-    EXPECT_EQ(TFacadeLinksRecorder::Journal, (Texts{"mass M7-2.qpt"}));
     EXPECT_EQ(U(DI.comment), "Plate2"); // the copy number follows without a blank
     EXPECT_EQ(U(DI.designation), "ABC.01-7-2");
-    EXPECT_EQ(U(DI.fileName), "M7-2");
+    EXPECT_EQ(U(DI.fileName), folder + "M7-2");
     EXPECT_TRUE(DI.material == AMaterial[12].Name);
     // A0 landscape: corner (40, 840 - 30), moved by (65, -70).
     EXPECT_EQ(std::make_pair(DI.Left, DI.Top), std::make_pair(105.0, 740.0));
     EXPECT_EQ(U(DI.Note) + std::to_string(DI.Scale), "note0.500000"); // untouched
 
-    ASSERT_TRUE(CM.SetCurrent(M, 0, 0)); // the product is always present
-    EXPECT_EQ(U(DI.fileName) + " " + U(DI.comment), "M0 Сборка");
-    EXPECT_EQ(TFacadeLinksRecorder::Journal.back(), "mass M0.qas");
+    ASSERT_TRUE(CM.SetCurrent(M, 0, 0)); // the product is always present; its file is missing
+    EXPECT_EQ(U(DI.fileName) + " " + U(DI.comment), folder + "M0 Сборка");
+    EXPECT_EQ(DI.Weight, 0.0);
 }
 
 TEST_F(TControlModelTest, SetCurrentRefusesAbsentAndUnknownDetailsWithoutTouchingTheRecord) {
@@ -188,7 +201,7 @@ TEST_F(TControlModelTest, SetCurrentRefusesAbsentAndUnknownDetailsWithoutTouchin
     for (TDcDetail k : {1, 4, -1, 5})
         EXPECT_FALSE(CM.SetCurrent(M, k, 0)) << k;
     EXPECT_EQ(U(M.R2->DI.fileName), "keep");
-    EXPECT_TRUE(TFacadeLinksRecorder::Journal.empty());
+    EXPECT_EQ(Host().Journal().Count("IDocuments::Open"), 0u); // no model file was weighed
 
     Rows[1].Material = 99; // outside the material table: no name
     CM.SetExistDet(1, 1);

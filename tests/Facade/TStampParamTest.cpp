@@ -1,5 +1,5 @@
-// Tests of the title-block signatures: which cells dr2D writes, the byte layout of the
-// stream form and its round trip.
+// Tests of the title-block signatures: which cells of the open title block dr2D writes, the
+// byte layout of the stream form and its round trip.
 
 #include "TStampParam.h"
 
@@ -9,39 +9,43 @@
 
 #include <gtest/gtest.h>
 
-#include "FacadeLinksRecorder.h"
 #include "KmfData.h"
+#include "StampFacadeFixture.h"
 #include "StreamTestUtil.h"
 
 using streamtest::Bytes;
-using Texts = std::vector<std::string>;
 
-TEST(TStampParamTest, Dr2DWritesOnlyNonEmptyFieldsIntoTheirCells) {
-    TFacadeLinksRecorder links;
+class TStampParamTest : public TStampFacadeFixture {
+protected:
+    // The signature cells and the company cell, which stays free.
+    std::string Cells() {
+        std::string all;
+        for (int cell : {32, 110, 111, 112, 114, 115, 9})
+            all += Cell(cell) + "|";
+        return all;
+    }
+};
+
+TEST_F(TStampParamTest, Dr2DWritesOnlyNonEmptyFieldsIntoTheirCells) {
     TStampParam p;
-    p.dr2D();
-    EXPECT_TRUE(TFacadeLinksRecorder::Journal.empty());
-
     p.sChecked = TString("Иванов");
-    p.dr2D();
-    EXPECT_EQ(TFacadeLinksRecorder::Journal, (Texts{"cell 111", "text Иванов"}));
+    p.dr2D(); // no title block open: nothing reaches it
+    EXPECT_EQ(Cells(), "|||||||");
 
-    TFacadeLinksRecorder::Journal.clear();
+    drApi::MA.drOpenShtamp();
+    Stamp().Text("110").SetStr(L"kept");
+    p.dr2D();
+    EXPECT_EQ(Cells(), "|kept|Иванов|||||");
+
     std::tie(p.sPlant, p.sDesign, p.sTechChecked, p.sNormoChecked, p.sHasRatified) = std::make_tuple(
         TString("Завод"), TString("Петров"), TString("Сидоров"), TString("Normo"), TString("Кузнецов"));
     p.dr2D();
-    EXPECT_EQ(TFacadeLinksRecorder::Journal,
-              (Texts{"cell 32", "text Завод", "cell 110", "text Петров", "cell 111", "text Иванов",
-                     "cell 112", "text Сидоров", "cell 114", "text Normo", "cell 115", "text Кузнецов"}));
-
-    // Without a facade nothing is reached.
-    TFacadeLinksRecorder::Journal.clear();
-    FacadeLinks = TFacadeLinks();
-    p.dr2D();
-    EXPECT_TRUE(TFacadeLinksRecorder::Journal.empty());
+    drApi::MA.drCloseShtamp();
+    EXPECT_EQ(Cells(), "Завод|Петров|Иванов|Сидоров|Normo|Кузнецов||");
+    EXPECT_EQ(Cell(113), ""); // the designer's cell is not a signature
 }
 
-TEST(TStampParamTest, StreamFormIsSixLengthPrefixedTerminatedTexts) {
+TEST(TStampParamStreamTest, StreamFormIsSixLengthPrefixedTerminatedTexts) {
     TKmfData empty;
     TStampParam().toStream(empty);
     EXPECT_EQ(streamtest::DataOf(empty), Bytes(30, 0));

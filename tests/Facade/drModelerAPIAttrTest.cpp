@@ -14,7 +14,9 @@
 
 class TModelerApiAttrTest : public TDimFacadeFixture {
 protected:
-    tvhost::TAttributeTable& Table() { return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc).Data().Attributes; }
+    tvhost::TAttributeTable& Table() {
+        return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc).Data().Attributes;
+    }
     static tvapi::IDrawingObjectPtr NewDim() {
         drApi::MA.drDimD(20.0, "", 0.0, 0, 0, 0.0, 0.0, 0, "", "", "");
         return drApi::MA.LastObjRef();
@@ -72,8 +74,8 @@ TEST_F(TModelerApiAttrTest, SetObjectAttrKeepsOneAttributeThatSurvivesTheFile) {
     ASSERT_TRUE(R().IDoc->SaveAs(file.c_str()));
     R().IDoc = Host().App().Documents().OpenFile(file);
     tvapi::ITervanDocument2DPtr reopened(R().IDoc);
-    const tvapi::DrawingObjectList dims =
-        tvapi::IDrawingContainerPtr(drApi::GetSymbols2DContainer(reopened))->GetObjects(tvapi::tvDrDDimension);
+    const tvapi::DrawingObjectList dims = tvapi::IDrawingContainerPtr(drApi::GetSymbols2DContainer(reopened))
+                                              ->GetObjects(tvapi::tvDrDDimension);
     ASSERT_EQ(dims.size(), 2u);
     EXPECT_EQ(drApi::MA.drCreateAttrStr(key), key);
     EXPECT_EQ(Get(dims[0], key), "2");
@@ -85,7 +87,8 @@ TEST_F(TModelerApiAttrTest, SetObjectAttrKeepsOneAttributeThatSurvivesTheFile) {
     EXPECT_TRUE(Set(a, key, "3"));
     const tvapi::AttributeList onA = Table().Find(k, {tvapi::ITervanAPIObjectPtr(a)});
     ASSERT_EQ(onA.size(), 3u);
-    EXPECT_EQ(onA[0]->GetValue(0, 0).GetProperty().GetString() + onA[1]->GetValue(0, 0).GetProperty().GetString(),
+    EXPECT_EQ(onA[0]->GetValue(0, 0).GetProperty().GetString() +
+                  onA[1]->GetValue(0, 0).GetProperty().GetString(),
               L"33");
     EXPECT_FALSE(onA[2]->GetValue(0, 0).GetProperty().IsString());
     EXPECT_FALSE(Set(nullptr, key, "x"));
@@ -121,7 +124,8 @@ TEST_F(TModelerApiAttrTest, DimParamReadsNominalToleranceAndDeviations) {
     const tvapi::IDimensionTextPtr text(dim);
     Real nominal = -1.0, hi = -1.0, lo = -1.0;
     Str qual("q");
-    EXPECT_FALSE(drApi::MA.GetDimParam(tvapi::IDrawingObjectPtr(R().Symbols2DContainer), nominal, qual, hi, lo, false));
+    EXPECT_FALSE(drApi::MA.GetDimParam(tvapi::IDrawingObjectPtr(R().Symbols2DContainer), nominal, qual, hi,
+                                       lo, false));
     EXPECT_EQ(nominal + hi + lo, -3.0);
     ASSERT_TRUE(drApi::MA.GetDimParam(dim, nominal, qual, hi, lo, false));
     EXPECT_EQ(nominal + hi + lo, 0.0); // nothing typed, no deviations

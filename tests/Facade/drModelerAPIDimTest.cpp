@@ -32,6 +32,7 @@ class TModelerApiDimTest : public TDimFacadeFixture {};
 TEST_F(TModelerApiDimTest, DimLTalksToTheHostInItsOrder) {
     Journal().Clear();
     DimL(0.0, 5.0, 3, "&02", "h14");
+    // clang-format off
     const std::vector<std::string> expected = {
         "ISymbols2DContainer::GetLineDimensions()", "ILineDimensions::Add()", "ILineDimension::SetX1(10)",
         "ILineDimension::SetY1(0)", "ILineDimension::SetX2(40)", "ILineDimension::SetY2(20)",
@@ -42,6 +43,7 @@ TEST_F(TModelerApiDimTest, DimLTalksToTheHostInItsOrder) {
         "IDimensionParams::SetShelfAngle(30)", "IDimensionParams::SetArrowOn1(true)",
         "IDimensionParams::SetArrowOn2(false)", "IDimensionParams::SetTextBase(1)",
         "IDimensionParams::SetTextShift(-3)", "IDrawingObject::Update()", "IDrawingObject::Update()"};
+    // clang-format on
     EXPECT_EQ(Journal().Lines(), expected);
     EXPECT_TRUE(Current() == Drawn().at(0));
     EXPECT_FALSE(R().Obj3D); // a host dimension is no model object
@@ -50,8 +52,11 @@ TEST_F(TModelerApiDimTest, DimLTalksToTheHostInItsOrder) {
     constexpr double Pi = std::numbers::pi;
     for (const auto& [dx, dy, pt, orientation, angle, base, shift] :
          std::vector<std::tuple<double, double, int, int, double, int, int>>{
-             {0, 0, -3, 2, 0, 2, -3}, {-1, 0, 0, 1, Pi, 0, 0}, {1, -1e-9, 7, 0, 0, 1, -7},
-             {3, 4, 0, 0, std::atan2(4.0, 3.0), 0, 0}, {0, -2, 0, 2, 1.5 * Pi, 0, 0}}) {
+             {0, 0, -3, 2, 0, 2, -3},
+             {-1, 0, 0, 1, Pi, 0, 0},
+             {1, -1e-9, 7, 0, 0, 1, -7},
+             {3, 4, 0, 0, std::atan2(4.0, 3.0), 0, 0},
+             {0, -2, 0, 2, 1.5 * Pi, 0, 0}}) {
         SCOPED_TRACE(dx + dy);
         Journal().Clear();
         DimL(dx, dy, pt);
@@ -99,7 +104,8 @@ TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions) {
     EXPECT_EQ(d.Real("Radius"), 10.0);
     EXPECT_EQ(BaseShift(d), TBaseShift(2, -4));
     EXPECT_EQ(Core(Current()).Updates(), 2);
-    EXPECT_EQ(Journal().Calls("ITextLine::SetStr").at(0).Arguments, std::vector<std::string>{" *"}); // suffix first
+    EXPECT_EQ(Journal().Calls("ITextLine::SetStr").at(0).Arguments,
+              std::vector<std::string>{" *"}); // suffix first
 
     for (const auto& [drl, shift] : std::vector<std::pair<double, int>>{{2.5, 3}, {-2.5, -3}, {1e-7, 0}}) {
         drApi::MA.drDimR(20.0, "", 15.0, drl, 9, 1, 1.0, 2.0, 0, 0, "R", "", "");
@@ -110,7 +116,8 @@ TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions) {
         EXPECT_FALSE(r.Has("TextBase"));
     }
 
-    drApi::MA.drDimA(30.0, -1, 90.0, 25.0, 0, 2, 15.0, 7.6, 0.0, 25.0, 1, 1, 12.5, 21.65, 2, 0, "~", 0.0, 0.0);
+    drApi::MA.drDimA(30.0, -1, 90.0, 25.0, 0, 2, 15.0, 7.6, 0.0, 25.0, 1, 1, 12.5, 21.65, 2, 0, "~", 0.0,
+                     0.0);
     const tvhost::TParams& a = Core(Current()).Params();
     EXPECT_EQ(Core(Current()).Type(), tvapi::tvDrADimension);
     EXPECT_EQ(a.Real("Angle1"), 90.0);

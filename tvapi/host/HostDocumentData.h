@@ -1,10 +1,11 @@
 #pragma once
 // What every stand-in document keeps besides its kind and name: its attribute types and
-// attributes, and its user-data storages. Saved and opened with the document.
+// attributes, its user-data storages and its sheets. Saved and opened with the document.
 
 #include <string_view>
 
 #include "HostAttributes.h"
+#include "HostSheets.h"
 #include "HostUserData.h"
 
 namespace tvhost {
@@ -14,6 +15,7 @@ class TDocumentCore;
 struct TDocumentData {
     TAttributeTable Attributes;
     TUserData UserData;
+    TSheets Sheets;
 
     // Drops every object list (attributes, user data): they may hold the document itself.
     void DropObjects() noexcept {

@@ -391,6 +391,8 @@ json DocumentJson(TDocumentCore& document) {
     if (drawing) root["drawing"] = DrawingJson(*drawing, index);
     root["attributes"] = AttributesJson(document.Data().Attributes, index);
     root["userData"] = UserDataJson(document.Data().UserData, index);
+    if (json sheets = document.Data().Sheets.Json(); !sheets.is_null()) root["sheets"] = std::move(sheets);
+    if (auto* part = dynamic_cast<THostDocument3D*>(&document)) root["mass"] = part->TopPart().Mass();
     return root;
 }
 
@@ -403,6 +405,8 @@ void LoadDocumentJson(TDocumentCore& document, const json& root) {
     for (const json& owned : data.at("owned"))
         if (tvapi::ITervanAPIObjectPtr owner = index.Of(owned.at("owner").get<int>()))
             LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index);
+    document.Data().Sheets.Load(root.value("sheets", json()));
+    if (auto* part = dynamic_cast<THostDocument3D*>(&document)) part->TopPart().SetMass(root.value("mass", 0.0));
 }
 
 json ReadDocumentFile(std::wstring_view fileName) {

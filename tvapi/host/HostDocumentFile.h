@@ -1,7 +1,8 @@
 #pragma once
 // Document files of the stand-in host: a JSON object tree holding the document's kind, its
 // drawing (views with their layers and objects, macro objects with theirs, groups), its
-// attribute types and attributes, and its user data. Objects are numbered in the order of
+// attribute types and attributes, its user data, its sheets' title blocks once a cell holds
+// text (HostSheets.h), and a part's mass. Objects are numbered in the order of
 // the tree (each view, then its objects, macro contents after their macro, then groups);
 // attributes and user data refer to objects by that number, -1 to the document itself.
 // Temporary groups and objects of other documents are not written.

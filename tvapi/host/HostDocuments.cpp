@@ -52,7 +52,9 @@ bool TDocumentCore::CloseInOwner(tvapi::DocumentCloseOptions options) {
 
 THostDocument2D::THostDocument2D(tvapi::DocumentTypeEnum type, bool visible)
     : THostDocumentOf(type, visible), FSelection(New<THostSelectionManager>()),
-      FChoose(New<THostChooseManager>()) {}
+      FChoose(New<THostChooseManager>()) {
+    Data().Sheets.Add(); // a drawing starts with one sheet and its title block
+}
 
 tvapi::ISelectionManagerPtr THostDocument2D::GetSelectionManager() {
     if (!Enter("ITervanDocument2D::GetSelectionManager")) return {};

@@ -117,6 +117,10 @@ public:
             return {};
         return tvapi::IAttributePtr(Data().Attributes.Add(typeKey, library, objects));
     }
+    tvapi::ILayoutSheetsPtr GetLayoutSheets() override {
+        if (!THostObject::Enter("ITervanDocument::GetLayoutSheets")) return {};
+        return MakeLayoutSheets(Data().Sheets, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
+    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}

@@ -25,4 +25,9 @@ void THostPart::SetMarking(const wchar_t* marking) {
     FMarking = marking ? marking : L"";
 }
 
+double THostPart::GetMass() {
+    if (!Enter("IPart::GetMass")) return 0.0;
+    return FMass;
+}
+
 } // namespace tvhost

@@ -21,6 +21,8 @@ namespace tvapi {
 // Parts of a 2D document, declared in Drawing2DObjects.h.
 class IViewsAndLayersManager;
 class IDrawingGroups;
+// Declared in LayoutSheets.h.
+class ILayoutSheets;
 
 // What closing a document does with its unsaved changes.
 enum DocumentCloseOptions : int {
@@ -58,6 +60,8 @@ public:
     // the document has no such type. `libraryName` is kept with it.
     virtual IAttributePtr AddAttribute(std::uint64_t typeKey, const wchar_t* libraryName,
                                        const TervanAPIObjectList& objects) = 0;
+    // The document's sheets; a drawing or fragment has at least one, other documents none.
+    virtual Ptr<ILayoutSheets> GetLayoutSheets() = 0;
 
 protected:
     ~ITervanDocument() = default;

@@ -255,11 +255,51 @@ protected:
 
 using IBoundariesObjectPtr = Ptr<IBoundariesObject>;
 
-// The title block of a sheet.
+// Cells of a title block, as the host numbers them. Any other number may be passed on.
+enum tvStampEnum : int {
+    tvStPartNumber = 1,
+    tvStDescription = 2,
+    tvStMaterial = 3,
+    tvStMass = 5,
+    tvStScale = 6,
+    tvStSheetNumber = 7,
+    tvStNumberOfSheets = 8,
+    tvStCompany = 9,
+    tvStTypeOfWork = 10,
+    tvStFormat = 32,
+    tvStDocumentLetter1 = 40,
+    tvStDocumentLetter2 = 41,
+    tvStDocumentLetter3 = 42,
+    tvStFullFileName = 43,
+    tvStShortFileName = 44,
+    tvStMarkingLine = 45,
+    tvStDocumentName = 51,
+    tvStDocumentCode = 52,
+    tvStOKPCode = 53,
+    tvStAuthor = 110,
+    tvStCheckedBy = 111,
+    tvStMfgApprovedBy = 112,
+    tvStDesigner = 113,
+    tvStRateOfInspection = 114,
+    tvStApprovedBy = 115,
+    tvStEndDesignDate = 130,
+    tvStCheckedDate = 131,
+    tvStMfgApprovedDate = 132,
+    tvStExecutionDate = 133,
+    tvStRateOfInspectionDate = 134,
+    tvStApprovedDate = 135,
+};
+
+// The title block of a sheet: a table of cells, each holding a text of lines.
 class IStamp : public IAPIObject {
 public:
     static constexpr char IID[] = "40076244-4732-4A8E-A9C9-1EE0BC27B4D4";
     using Parent = IAPIObject;
+
+    // The text of cell `cell`; empty when the title block has no such cell.
+    virtual Ptr<IText> GetText(tvStampEnum cell) = 0;
+    // Commits the cells' texts to the sheet; false once the title block is gone.
+    virtual bool Commit() = 0;
 
 protected:
     ~IStamp() = default;

@@ -19,6 +19,8 @@ public:
     // The designation (drawing number) of the part.
     virtual std::wstring GetMarking() = 0;
     virtual void SetMarking(const wchar_t* marking) = 0;
+    // The mass of the part's bodies; 0 for a part without bodies.
+    virtual double GetMass() = 0;
 
 protected:
     ~IPart() = default;

@@ -1,11 +1,11 @@
 #include "TControlModel.h"
 
 #include "Dictionary.h"
-#include "FacadeLinks.h"
 #include "KmfData.h"
 #include "TDetail.h"
+#include "TextBase.h"
 #include "drMaterial.h"
-#include "drModeler3D.h"
+#include "drModelerAPI.h"
 #include "drSheetFormat.h"
 
 #include <algorithm>
@@ -104,8 +104,8 @@ TBaseDetail& TControlModel::GetCodeDet(const TDcDetail Detail)
 
 Str TControlModel::NoteDet(const TDcDetail Detail) const
 {
-    if (!InTable(Detail) || !LinkedElementsActive()) return Str();
-    return LinkedElementName(DataDetail[Detail].DC);
+    if (!InTable(Detail) || !ABaseDetail.Active) return Str();
+    return ABaseDetail.Name(DataDetail[Detail].DC);
 }
 
 Str TControlModel::NameDet(const TDcDetail Detail, Integer Suffics) const
@@ -125,7 +125,7 @@ Str TControlModel::MarkingDet(const TDcDetail Detail, Integer Suffics) const
         marking = DC(NameMarking) + "-" + NumberText(row.Number);
         if (Suffics != 0) marking += "-" + NumberText(Suffics);
     }
-    if (LinkedElementsActive() && row.DC.ID != 0) marking += " ( " + LinkedElementName(row.DC) + " ) ";
+    if (ABaseDetail.Active && row.DC.ID != 0) marking += " ( " + ABaseDetail.Name(row.DC) + " ) ";
     return marking;
 }
 
@@ -156,7 +156,7 @@ Boolean TControlModel::SetCurrent(TModeler3D& M, const TDcDetail Detail, const I
     TDetailInfo& info = M.R2->DI;
     info.cDetail = Detail;
     info.cSuffics = subDetail;
-    info.Weight = LinkedMassFile(sfDetail3D(Detail, subDetail));
+    info.Weight = drApi::MA.GetMassFile(sfDetail3D(Detail, subDetail));
     info.comment = NameDet(Detail, 0);
     info.designation = DC(MarkingDet(Detail, subDetail));
     info.fileName = prFileName + NumberText(row.Number);

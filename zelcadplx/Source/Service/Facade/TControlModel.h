@@ -8,8 +8,8 @@
 
 #include "BaseTypes.h"
 #include "DString.h"
-#include "TBaseDetail.h"
 #include "TStampParam.h"
+#include "TextBase.h"
 
 class TDetail;
 class TKmfData;

@@ -6,7 +6,7 @@
 #include "BaseTypes.h"
 #include "DString.h"
 #include "TArray.h"
-#include "TBaseDetail.h"
+#include "TextBase.h"
 #include "drModeler3D.h"
 
 class TColor;

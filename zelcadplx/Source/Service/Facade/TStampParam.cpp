@@ -1,25 +1,25 @@
 #include "TStampParam.h"
 
-#include "FacadeLinks.h"
 #include "KmfData.h"
+#include "drModelerAPI.h"
 
 void TStampParam::dr2D() const
 {
     const struct {
-        Integer Cell;
+        tvapi::tvStampEnum Cell;
         const Str& Text;
     } cells[] = {
-        {CellPlant, sPlant},
-        {CellDesign, sDesign},
-        {CellChecked, sChecked},
-        {CellTechChecked, sTechChecked},
-        {CellNormoChecked, sNormoChecked},
-        {CellHasRatified, sHasRatified},
+        {tvapi::tvStFormat, sPlant},
+        {tvapi::tvStAuthor, sDesign},
+        {tvapi::tvStCheckedBy, sChecked},
+        {tvapi::tvStMfgApprovedBy, sTechChecked},
+        {tvapi::tvStRateOfInspection, sNormoChecked},
+        {tvapi::tvStApprovedBy, sHasRatified},
     };
     for (const auto& c : cells) {
         if (c.Text.Empty()) continue;
-        LinkedColumnShtamp(c.Cell);
-        LinkedStringObj(c.Text);
+        drApi::MA.drColumnShtamp(c.Cell);
+        drApi::MA.drStringObj(c.Text);
     }
 }
 

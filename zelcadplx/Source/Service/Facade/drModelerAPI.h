@@ -122,7 +122,6 @@ public:
     void drCloseLeafSpw(Boolean Close) override;
     void drCloseTDem() override;
     void drOpenTDem() override;
-    void drStringObj(Str const& S) override;
     void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
                 Str const& Comment) override;
     void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
@@ -297,6 +296,31 @@ public:
                  Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
                  Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
                  Str const& S3);
+
+    // ---- Title block (drModelerAPIStamp.cpp) ---------------------------------------------------
+    // None of these does anything while a contour collects.
+    // Opens the title block of sheet 0 of IDoc as Stamp, dropping one still open uncommitted;
+    // pushes cmOpenShtamp when there is a title block to open.
+    void drOpenShtamp();
+    // Makes cell N of the open title block the current Text; empties Text without one.
+    void drColumnShtamp(const tvapi::tvStampEnum N);
+    // In an open title block, replaces the whole text of the selected cell with S; outside
+    // one, appends S as a line of the current Text (kept from the last cell selected).
+    void drStringObj(Str const& S) override;
+    // Commits the open title block and closes it, popping one command kind; Text is kept.
+    void drCloseShtamp();
+
+    // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
+    // The first open document of type T whose full file name equals Name byte for byte;
+    // empty without a host or a match.
+    tvapi::ITervanDocumentPtr GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name);
+    // Opens the file Name (shown when Invisible is false) as IDoc, with IDoc3D and its top
+    // part as Part; a new reference to Part, empty when no 3D document or part resulted.
+    tvapi::IPartPtr drOpen3D(TString const& Name, bool Invisible);
+    // The mass of the top part of the model file FName: read from its document when it is
+    // open as a part or assembly (nothing else changes), otherwise opened invisibly, read and closed unsaved
+    // (IDoc, IDoc3D, Part then still name it). 0.0 for a missing file or any failure.
+    Real GetMassFile(TString const& FName);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.

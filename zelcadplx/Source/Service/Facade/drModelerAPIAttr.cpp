@@ -65,8 +65,11 @@ Real DeviationOf(const TString& text, Boolean IsAngle) {
 
 } // namespace
 
+// Past the largest value the counter wraps round instead of overflowing.
 Integer NextInteger() {
-    return Counter++;
+    const Integer value = Counter;
+    Counter = static_cast<Integer>(static_cast<std::uint32_t>(Counter) + 1u);
+    return value;
 }
 
 // A key is reused only while it names a text type: a type of another value kind would
@@ -96,8 +99,10 @@ Boolean TModelerApi::drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const&
     const tvapi::TervanAPIObjectList list{Obj};
     const tvapi::AttributeValue value = TextValue(StrAttr);
     Boolean updated = false;
-    for (const tvapi::IAttributePtr& attribute : R3->IDoc->GetAttributes(0, 0, 0, 0, KeyOf(TypeAttrNumb), list)) {
-        if (!attribute || !IsTextType(attribute->GetAttributeType()) || !StartsWith(*attribute, Obj)) continue;
+    for (const tvapi::IAttributePtr& attribute :
+         R3->IDoc->GetAttributes(0, 0, 0, 0, KeyOf(TypeAttrNumb), list)) {
+        if (!attribute || !IsTextType(attribute->GetAttributeType()) || !StartsWith(*attribute, Obj))
+            continue;
         attribute->SetValue(L"", ValueRow, ValueColumn, value);
         updated = true;
     }

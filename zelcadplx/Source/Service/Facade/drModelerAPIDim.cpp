@@ -175,8 +175,8 @@ void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& D
     dim->Update();
 }
 
-void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer Pt, Integer Pn, Real const& x,
-                         Real const& y, Integer, Str const& S1, Str const& S2, Str const&) {
+void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer Pt, Integer Pn,
+                         Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const&) {
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IDiametralDimensionsPtr dims = R3->Symbols2DContainer->GetDiametralDimensions();
     if (!dims) return;

@@ -27,7 +27,6 @@ void TModelerApi::drShtamp() {}
 void TModelerApi::drCloseLeafSpw(Boolean) {}
 void TModelerApi::drCloseTDem() {}
 void TModelerApi::drOpenTDem() {}
-void TModelerApi::drStringObj(Str const&) {}
 void TModelerApi::drView(Integer, Real const&, Real const&, Real const&, Real const&, Str const&) {}
 void TModelerApi::drAStView7(Integer, Real const&, Real const&, Real const&, Real const&, Str const&,
                              Str const&, Str const&) {}

@@ -1,0 +1,54 @@
+// The facade's model files against the stand-in host: GetMassFile reads the mass from an open
+// part or assembly, which stays open, or opens the file invisibly and closes it unsaved.
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "FacadeFixture.h"
+#include "HostDocuments.h"
+#include "HostText.h"
+
+namespace {
+
+using drApi::MA;
+using namespace tvapi;
+
+class TModelerApiDoc3DTest : public TFacadeFixture {
+protected:
+    // A saved document of type t under `name` in the temporary folder; a part weighs `mass`.
+    ITervanDocumentPtr Saved(DocumentTypeEnum t, const std::string& name, double mass) {
+        ITervanDocumentPtr doc = Host().App().Documents().AddDocument(t);
+        if (auto* model = tvhost::HostAs<tvhost::THostDocument3D>(doc)) model->TopPart().SetMass(mass);
+        EXPECT_TRUE(doc->SaveAs(tvhost::FromUtf8(::testing::TempDir() + name).c_str()));
+        return doc;
+    }
+    static TString Path(const std::string& name) { return TString((::testing::TempDir() + name).c_str()); }
+};
+
+TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClosedUnsaved) {
+    Saved(tvDocumentPart, "m1.qpt", 1.25)->Close(kdDoNotSaveChanges);
+    const ITervanDocumentPtr assembly = Saved(tvDocumentAssembly, "m2.qas", 8.0);
+    tvhost::HostAs<tvhost::THostDocument3D>(assembly)->TopPart().SetMass(9.0); // unsaved
+    EXPECT_EQ(MA.GetMassFile(Path("m2.qas")), 9.0);
+    EXPECT_TRUE(!R().IDoc && Journal().Count("IDocuments::Open") == 0);
+
+    EXPECT_EQ(MA.GetMassFile(Path("m1.qpt")), 1.25);
+    EXPECT_EQ(Journal().Calls("IDocuments::Open").at(0).Arguments.at(1), "false"); // not shown
+    const auto* opened = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
+    ASSERT_TRUE(opened && R().Part);
+    EXPECT_TRUE(!opened->IsOpen() && opened->ClosedWith() == kdDoNotSaveChanges);
+    EXPECT_EQ(Host().App().Documents().Count(), 1u); // the assembly stays open
+}
+
+TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing) {
+    std::filesystem::create_directories(::testing::TempDir() + "m3.qpt");
+    Journal().Clear();
+    EXPECT_EQ(MA.GetMassFile(Path("m3.qpt")) + MA.GetMassFile(Path("absent.qpt")), 0.0);
+    EXPECT_TRUE(Journal().Entries().empty()); // the host is not asked
+    Saved(tvDocumentDrawing, "m4.qpt", 0)->Close(kdDoNotSaveChanges);
+    EXPECT_EQ(MA.GetMassFile(Path("m4.qpt")), 0.0);
+    EXPECT_TRUE(R().IDoc && !R().IDoc3D && Host().App().Documents().Count() == 1u); // left open
+}
+
+} // namespace
