@@ -29,6 +29,21 @@ const std::vector<double>& Values()
     return values;
 }
 
+// Bytes of the values per round, for the throughput column.
+void SetRoundBytes(benchmark::State& state, const std::vector<double>& src)
+{
+    state.SetBytesProcessed(state.iterations() * std::int64_t(src.size() * sizeof(double)));
+}
+
+// One round of the stream: every value written, then every value read back.
+void WriteReadBack(TKmfData& stream, const std::vector<double>& src, std::vector<double>& back)
+{
+    for (const double& v : src)
+        stream.Write(v);
+    for (double& v : back)
+        v = stream.ReadReal();
+}
+
 void BM_Memcpy(benchmark::State& state)
 {
     const std::vector<double>& src = Values();
@@ -38,7 +53,7 @@ void BM_Memcpy(benchmark::State& state)
         benchmark::DoNotOptimize(dst.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(src.size() * sizeof(double)));
+    SetRoundBytes(state, src);
 }
 
 // A fresh destination pays the page faults a new stream buffer pays.
@@ -51,7 +66,7 @@ void BM_MemcpyFresh(benchmark::State& state)
         benchmark::DoNotOptimize(dst.get());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(src.size() * sizeof(double)));
+    SetRoundBytes(state, src);
 }
 
 void BM_KmfDataWriteRead(benchmark::State& state)
@@ -60,14 +75,11 @@ void BM_KmfDataWriteRead(benchmark::State& state)
     std::vector<double> back(src.size());
     for (auto _ : state) {
         TKmfData stream;
-        for (const double& v : src)
-            stream.Write(v);
-        for (double& v : back)
-            v = stream.ReadReal();
+        WriteReadBack(stream, src, back);
         benchmark::DoNotOptimize(back.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(src.size() * sizeof(double)));
+    SetRoundBytes(state, src);
 }
 
 // One stream for every round: loading an empty blob rewinds it and keeps its buffer.
@@ -80,16 +92,13 @@ void BM_KmfDataWriteReadReused(benchmark::State& state)
     TKmfData stream;
     for (auto _ : state) {
         stream.from(empty);
-        for (const double& v : src)
-            stream.Write(v);
-        for (double& v : back)
-            v = stream.ReadReal();
+        WriteReadBack(stream, src, back);
         benchmark::DoNotOptimize(back.data());
         benchmark::ClobberMemory();
     }
     if (back != src)
         state.SkipWithError("values read back differ");
-    state.SetBytesProcessed(state.iterations() * std::int64_t(src.size() * sizeof(double)));
+    SetRoundBytes(state, src);
 }
 
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);

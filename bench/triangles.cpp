@@ -121,6 +121,18 @@ K::Point_3 point3(const double* v) {
     return {v[0], v[1], v[2]};
 }
 
+// Keeps pair p with its CGAL triangles a, b; counts it in `meeting` when ours says they
+// meet, and as a disagreement when CGAL says otherwise.
+template <class Set, class Pair, class Triangle>
+void addPair(Set& s, Pair& p, const Triangle& a, const Triangle& b, long& meeting) {
+    s.a.push_back(a);
+    s.b.push_back(b);
+    const int ours = overlap(p);
+    meeting += ours;
+    s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
+    s.ours.push_back(p);
+}
+
 const Set3& pairs3(Kind kind) {
     static std::map<Kind, Set3> sets;
     Set3& s = sets[kind];
@@ -132,12 +144,7 @@ const Set3& pairs3(Kind kind) {
         const K::Triangle_3 a(point3(p.v[0]), point3(p.v[1]), point3(p.v[2]));
         const K::Triangle_3 b(point3(p.v[3]), point3(p.v[4]), point3(p.v[5]));
         if (a.is_degenerate() || b.is_degenerate() || !accepted(p, kind)) continue; // CGAL refuses flat ones
-        s.a.push_back(a);
-        s.b.push_back(b);
-        const int ours = overlap(p);
-        meeting += ours;
-        s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
-        s.ours.push_back(p);
+        addPair(s, p, a, b, meeting);
     }
     s.overlapping = double(meeting) / kPairs;
     return s;
@@ -155,14 +162,11 @@ const Set2& pairs2() {
             q[0] = unit(rng), q[1] = unit(rng);
         for (int k = 3; k < 6; ++k)
             p.v[k][0] += 0.3; // about half of the pairs meet
-        s.a.emplace_back(K::Point_2(p.v[0][0], p.v[0][1]), K::Point_2(p.v[1][0], p.v[1][1]),
-                         K::Point_2(p.v[2][0], p.v[2][1]));
-        s.b.emplace_back(K::Point_2(p.v[3][0], p.v[3][1]), K::Point_2(p.v[4][0], p.v[4][1]),
-                         K::Point_2(p.v[5][0], p.v[5][1]));
-        const int ours = overlap(p);
-        meeting += ours;
-        s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
-        s.ours.push_back(p);
+        const K::Triangle_2 a(K::Point_2(p.v[0][0], p.v[0][1]), K::Point_2(p.v[1][0], p.v[1][1]),
+                              K::Point_2(p.v[2][0], p.v[2][1]));
+        const K::Triangle_2 b(K::Point_2(p.v[3][0], p.v[3][1]), K::Point_2(p.v[4][0], p.v[4][1]),
+                              K::Point_2(p.v[5][0], p.v[5][1]));
+        addPair(s, p, a, b, meeting);
     }
     s.overlapping = double(meeting) / kPairs;
     return s;

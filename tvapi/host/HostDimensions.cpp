@@ -204,35 +204,16 @@ private:
     tvapi::IAPIObjectPtr FKeep;
 };
 
-class THostAngleDimensions final : public THostObjectOf<tvapi::IAngleDimensions> {
-public:
-    THostAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
-        : FContainer(container), FKeep(std::move(keep)) {}
-
-    tvapi::IAngleDimensionPtr Add(tvapi::DrawingObjectTypeEnum type) override {
-        if (!Enter("IAngleDimensions::Add", {std::to_string(type)})) return {};
-        if (type != tvapi::tvDrADimension) return {};
-        return AddObjectTo<THostAngleDimension, tvapi::IAngleDimension>(FContainer);
-    }
-
-private:
-    TContainerCore& FContainer;
-    tvapi::IAPIObjectPtr FKeep;
-};
-
 } // namespace
-
-tvapi::ILineDimensionsPtr MakeLineDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::ILineDimensions, THostLineDimension, tvapi::ILineDimension>(
-        container, std::move(keep), "ILineDimensions::Add");
-}
 
 tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
     return tvapi::IDiametralDimensionsPtr(New<THostDiametralDimensions>(container, std::move(keep)));
 }
 
 tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return tvapi::IAngleDimensionsPtr(New<THostAngleDimensions>(container, std::move(keep)));
+    using TCollection = THostKindCollectionOf<tvapi::IAngleDimensions, THostAngleDimension,
+                                              tvapi::IAngleDimension, tvapi::tvDrADimension>;
+    return tvapi::IAngleDimensionsPtr(New<TCollection>(container, std::move(keep), "IAngleDimensions::Add"));
 }
 
 bool MeasureOf(tvapi::IAPIObject* object, double& value) {

@@ -5,6 +5,7 @@
 // deviation pair fills the texts "Upper" and "Lower" ("+0,02", "-0,02").
 
 #include <string>
+#include <string_view>
 
 #include "HostDrawingObject.h"
 #include "tvapi/Dimensions.h"
@@ -142,46 +143,49 @@ public:
     double LineY() const noexcept;
 };
 
-// Measures the diameter, twice the radius.
-class THostDiametralDimension final : public THostDimensionOf<tvapi::IDiametralDimension> {
+// The centre, radius, type and angle a diametral and a radial dimension keep, journaled as
+// "<Iface>::<operation>" (Iface: the interface's name).
+template <class IMain>
+class THostCircleDimensionOf : public THostDimensionOf<IMain> {
 public:
-    THostDiametralDimension() noexcept : THostDimensionOf(tvapi::tvDrDDimension) {}
-    double Measure() const noexcept override;
-    // Journaled as "IDiametralDimension::<operation>".
-    double GetXc() override { return GetReal("IDiametralDimension::GetXc", "Xc"); }
-    void SetXc(double value) override { SetReal("IDiametralDimension::SetXc", "Xc", value); }
-    double GetYc() override { return GetReal("IDiametralDimension::GetYc", "Yc"); }
-    void SetYc(double value) override { SetReal("IDiametralDimension::SetYc", "Yc", value); }
-    double GetRadius() override { return GetReal("IDiametralDimension::GetRadius", "Radius"); }
-    void SetRadius(double value) override { SetReal("IDiametralDimension::SetRadius", "Radius", value); }
-    int GetDimensionType() override {
-        return GetInt("IDiametralDimension::GetDimensionType", "DimensionType");
-    }
+    double GetXc() override { return this->GetReal(Op("GetXc"), "Xc"); }
+    void SetXc(double value) override { this->SetReal(Op("SetXc"), "Xc", value); }
+    double GetYc() override { return this->GetReal(Op("GetYc"), "Yc"); }
+    void SetYc(double value) override { this->SetReal(Op("SetYc"), "Yc", value); }
+    double GetRadius() override { return this->GetReal(Op("GetRadius"), "Radius"); }
+    void SetRadius(double value) override { this->SetReal(Op("SetRadius"), "Radius", value); }
+    int GetDimensionType() override { return this->GetInt(Op("GetDimensionType"), "DimensionType"); }
     void SetDimensionType(int value) override {
-        SetInt("IDiametralDimension::SetDimensionType", "DimensionType", value);
+        this->SetInt(Op("SetDimensionType"), "DimensionType", value);
     }
-    double GetAngle() override { return GetReal("IDiametralDimension::GetAngle", "Angle"); }
-    void SetAngle(double value) override { SetReal("IDiametralDimension::SetAngle", "Angle", value); }
+    double GetAngle() override { return this->GetReal(Op("GetAngle"), "Angle"); }
+    void SetAngle(double value) override { this->SetReal(Op("SetAngle"), "Angle", value); }
+
+protected:
+    THostCircleDimensionOf(tvapi::DrawingObjectTypeEnum type, const char* iface) noexcept
+        : THostDimensionOf<IMain>(type), FIface(iface) {}
+
+private:
+    std::string Op(std::string_view operation) const {
+        return std::string(FIface) + "::" + std::string(operation);
+    }
+
+    const char* FIface;
+};
+
+// Measures the diameter, twice the radius.
+class THostDiametralDimension final : public THostCircleDimensionOf<tvapi::IDiametralDimension> {
+public:
+    THostDiametralDimension() noexcept
+        : THostCircleDimensionOf(tvapi::tvDrDDimension, "IDiametralDimension") {}
+    double Measure() const noexcept override;
 };
 
 // Measures the radius.
-class THostRadialDimension final : public THostDimensionOf<tvapi::IRadialDimension> {
+class THostRadialDimension final : public THostCircleDimensionOf<tvapi::IRadialDimension> {
 public:
-    THostRadialDimension() noexcept : THostDimensionOf(tvapi::tvDrRDimension) {}
+    THostRadialDimension() noexcept : THostCircleDimensionOf(tvapi::tvDrRDimension, "IRadialDimension") {}
     double Measure() const noexcept override;
-    // Journaled as "IRadialDimension::<operation>".
-    double GetXc() override { return GetReal("IRadialDimension::GetXc", "Xc"); }
-    void SetXc(double value) override { SetReal("IRadialDimension::SetXc", "Xc", value); }
-    double GetYc() override { return GetReal("IRadialDimension::GetYc", "Yc"); }
-    void SetYc(double value) override { SetReal("IRadialDimension::SetYc", "Yc", value); }
-    double GetRadius() override { return GetReal("IRadialDimension::GetRadius", "Radius"); }
-    void SetRadius(double value) override { SetReal("IRadialDimension::SetRadius", "Radius", value); }
-    int GetDimensionType() override { return GetInt("IRadialDimension::GetDimensionType", "DimensionType"); }
-    void SetDimensionType(int value) override {
-        SetInt("IRadialDimension::SetDimensionType", "DimensionType", value);
-    }
-    double GetAngle() override { return GetReal("IRadialDimension::GetAngle", "Angle"); }
-    void SetAngle(double value) override { SetReal("IRadialDimension::SetAngle", "Angle", value); }
 };
 
 // Measures the angle between the rays Angle1 and Angle2 (degrees) that AngleType selects:
@@ -219,7 +223,6 @@ public:
 
 // The dimension collections over a container; the diametral one also offers
 // IRadialDimensions.
-tvapi::ILineDimensionsPtr MakeLineDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
 tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
 tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep);
 

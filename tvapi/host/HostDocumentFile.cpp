@@ -56,27 +56,6 @@ TParamValue ParamValue(const json& j) {
     throw std::invalid_argument("unknown parameter kind " + tag);
 }
 
-json TextJson(const TTextData& text) {
-    json lines = json::array();
-    for (const TTextLineData& line : text.Lines) {
-        json items = json::array();
-        for (const TTextItemData& item : line.Items)
-            items.push_back(json::array({ToUtf8(item.Str), item.Height}));
-        lines.push_back(std::move(items));
-    }
-    return lines;
-}
-
-TTextData TextOf(const json& j) {
-    TTextData text;
-    for (const json& line : j) {
-        TTextLineData& made = text.Lines.emplace_back();
-        for (const json& item : line)
-            made.Items.push_back({FromUtf8(item.at(0).get<std::string>()), item.at(1).get<double>()});
-    }
-    return text;
-}
-
 // Numbers of the objects of one document, in file order.
 class TSaveIndex {
 public:
@@ -377,6 +356,27 @@ void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadInd
 }
 
 } // namespace
+
+nlohmann::json TextJson(const TTextData& text) {
+    json lines = json::array();
+    for (const TTextLineData& line : text.Lines) {
+        json items = json::array();
+        for (const TTextItemData& item : line.Items)
+            items.push_back(json::array({ToUtf8(item.Str), item.Height}));
+        lines.push_back(std::move(items));
+    }
+    return lines;
+}
+
+TTextData TextOf(const nlohmann::json& j) {
+    TTextData text;
+    for (const json& line : j) {
+        TTextLineData& made = text.Lines.emplace_back();
+        for (const json& item : line)
+            made.Items.push_back({FromUtf8(item.at(0).get<std::string>()), item.at(1).get<double>()});
+    }
+    return text;
+}
 
 json DocumentJson(TDocumentCore& document) {
     TSaveIndex index(document);

@@ -15,6 +15,7 @@
 namespace tvhost {
 
 class TDocumentCore;
+struct TTextData;
 
 // The document as its file's JSON.
 nlohmann::json DocumentJson(TDocumentCore& document);
@@ -24,6 +25,11 @@ void LoadDocumentJson(TDocumentCore& document, const nlohmann::json& root);
 // The JSON of the file `fileName`; a discarded value when it cannot be read or is no
 // document file of the stand-in.
 nlohmann::json ReadDocumentFile(std::wstring_view fileName);
+
+// A host text in the file: an array of lines, each an array of [UTF-8 text, height] items.
+nlohmann::json TextJson(const TTextData& text);
+// The text such an array holds.
+TTextData TextOf(const nlohmann::json& j);
 
 // Format name and version written into every file.
 inline constexpr const char* DocumentFileFormat = "tvhost document";

@@ -33,24 +33,35 @@ class THostContainerOf
       public TContainerCore {
 public:
     tvapi::ILineSegmentsPtr GetLineSegments() override {
-        return Collection("IDrawingContainer::GetLineSegments", MakeLineSegments);
+        return Collection<tvapi::ILineSegments, THostLineSegment, tvapi::ILineSegment>(
+            "IDrawingContainer::GetLineSegments", "ILineSegments::Add");
     }
-    tvapi::IArcsPtr GetArcs() override { return Collection("IDrawingContainer::GetArcs", MakeArcs); }
+    tvapi::IArcsPtr GetArcs() override {
+        return Collection<tvapi::IArcs, THostArc, tvapi::IArc>("IDrawingContainer::GetArcs", "IArcs::Add");
+    }
     tvapi::ICirclesPtr GetCircles() override {
-        return Collection("IDrawingContainer::GetCircles", MakeCircles);
+        return Collection<tvapi::ICircles, THostCircle, tvapi::ICircle>(
+            "IDrawingContainer::GetCircles", "ICircles::Add");
     }
     tvapi::IEllipsesPtr GetEllipses() override {
-        return Collection("IDrawingContainer::GetEllipses", MakeEllipses);
+        return Collection<tvapi::IEllipses, THostEllipse, tvapi::IEllipse>(
+            "IDrawingContainer::GetEllipses", "IEllipses::Add");
     }
     tvapi::IDrawingTextsPtr GetDrawingTexts() override {
-        return Collection("IDrawingContainer::GetDrawingTexts", MakeDrawingTexts);
+        return Collection<tvapi::IDrawingTexts, THostDrawingText, tvapi::IDrawingText>(
+            "IDrawingContainer::GetDrawingTexts", "IDrawingTexts::Add");
     }
     tvapi::IHatchesPtr GetHatches() override {
-        return Collection("IDrawingContainer::GetHatches", MakeHatches);
+        return Collection<tvapi::IHatches, THostHatch, tvapi::IHatch>(
+            "IDrawingContainer::GetHatches", "IHatches::Add");
     }
-    tvapi::IPointsPtr GetPoints() override { return Collection("IDrawingContainer::GetPoints", MakePoints); }
+    tvapi::IPointsPtr GetPoints() override {
+        return Collection<tvapi::IPoints, THostPoint, tvapi::IPoint>(
+            "IDrawingContainer::GetPoints", "IPoints::Add");
+    }
     tvapi::IColouringsPtr GetColourings() override {
-        return Collection("IDrawingContainer::GetColourings", MakeColourings);
+        return Collection<tvapi::IColourings, THostColouring, tvapi::IColouring>(
+            "IDrawingContainer::GetColourings", "IColourings::Add");
     }
     tvapi::IMacroObjectsPtr GetMacroObjects() override {
         return Collection("IDrawingContainer::GetMacroObjects", MakeMacroObjects);
@@ -60,13 +71,15 @@ public:
         return Objects(type);
     }
     tvapi::ICutLinesPtr GetCutLines() override {
-        return Collection("ISymbols2DContainer::GetCutLines", MakeCutLines);
+        return Collection<tvapi::ICutLines, THostCutLine, tvapi::ICutLine>(
+            "ISymbols2DContainer::GetCutLines", "ICutLines::Add");
     }
     tvapi::ILeadersPtr GetLeaders() override {
         return Collection("ISymbols2DContainer::GetLeaders", MakeLeaders);
     }
     tvapi::ILineDimensionsPtr GetLineDimensions() override {
-        return Collection("ISymbols2DContainer::GetLineDimensions", MakeLineDimensions);
+        return Collection<tvapi::ILineDimensions, THostLineDimension, tvapi::ILineDimension>(
+            "ISymbols2DContainer::GetLineDimensions", "ILineDimensions::Add");
     }
     tvapi::IDiametralDimensionsPtr GetDiametralDimensions() override {
         return Collection("ISymbols2DContainer::GetDiametralDimensions", MakeDiametralDimensions);
@@ -90,6 +103,14 @@ private:
         if (!THostObject::Enter(op)) return {};
         if (!CanAdd()) return {};
         return make(*this, tvapi::IAPIObjectPtr(this->DrawingObject()));
+    }
+    // The plain collection whose Add (journaled as addOp) makes a TObject here.
+    template <class ICollection, class TObject, class IItem>
+    tvapi::Ptr<ICollection> Collection(std::string_view op, const char* addOp) {
+        if (!THostObject::Enter(op)) return {};
+        if (!CanAdd()) return {};
+        return MakeCollection<ICollection, TObject, IItem>(*this, tvapi::IAPIObjectPtr(this->DrawingObject()),
+                                                           addOp);
     }
 };
 

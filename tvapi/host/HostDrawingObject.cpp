@@ -6,8 +6,6 @@
 
 #include "HostArgs.h"
 #include "HostDrawing2D.h"
-#include "HostFaults.h"
-#include "HostJournal.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -35,19 +33,6 @@ std::string NumberArg(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
-}
-
-bool EnterOperation(std::string_view op, std::vector<std::string> args) {
-    Journal().Add(std::string(op), std::move(args));
-    switch (Faults().Take(op)) {
-    case fkNone:
-        return true;
-    case fkFail:
-        return false;
-    case fkThrow:
-        throw TInjectedFault(std::string(op));
-    }
-    return true;
 }
 
 void TParams::Set(std::string_view name, TParamValue value) {

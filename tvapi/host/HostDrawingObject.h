@@ -24,8 +24,6 @@ class TContainerCore;
 
 // A journal argument of a real: shortest text that reads back to the same value.
 std::string NumberArg(double value);
-// THostObject::Enter for parts of host objects that are no host object themselves.
-[[nodiscard]] bool EnterOperation(std::string_view op, std::vector<std::string> args = {});
 
 using TParamValue =
     std::variant<bool, std::int64_t, double, std::wstring, std::vector<double>, std::vector<std::uint8_t>>;
@@ -284,6 +282,26 @@ public:
 
     tvapi::Ptr<IItem> Add() override {
         if (!THostObject::Enter(FOp)) return {};
+        return AddObjectTo<TObject, IItem>(FContainer);
+    }
+
+private:
+    TContainerCore& FContainer;
+    tvapi::IAPIObjectPtr FKeep;
+    const char* FOp;
+};
+
+// A collection whose Add(type), journaled as `op` with the type, makes a TObject in its
+// container for the type Kind only. It holds the container alive through `keep`.
+template <class ICollection, class TObject, class IItem, tvapi::DrawingObjectTypeEnum Kind>
+class THostKindCollectionOf final : public THostObjectOf<ICollection> {
+public:
+    THostKindCollectionOf(TContainerCore& container, tvapi::IAPIObjectPtr keep, const char* op)
+        : FContainer(container), FKeep(std::move(keep)), FOp(op) {}
+
+    tvapi::Ptr<IItem> Add(tvapi::DrawingObjectTypeEnum type) override {
+        if (!THostObject::Enter(FOp, {std::to_string(type)})) return {};
+        if (type != Kind) return {};
         return AddObjectTo<TObject, IItem>(FContainer);
     }
 

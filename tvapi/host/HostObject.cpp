@@ -43,6 +43,10 @@ long THostObject::ReleaseObject() noexcept {
 }
 
 bool THostObject::Enter(std::string_view op, std::vector<std::string> args) {
+    return EnterOperation(op, std::move(args));
+}
+
+bool EnterOperation(std::string_view op, std::vector<std::string> args) {
     Journal().Add(std::string(op), std::move(args));
     switch (Faults().Take(op)) {
     case fkNone:

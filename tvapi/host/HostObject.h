@@ -50,6 +50,9 @@ private:
     long FRefCount = 0;
 };
 
+// THostObject::Enter for parts of host objects that are no host object themselves.
+[[nodiscard]] bool EnterOperation(std::string_view op, std::vector<std::string> args = {});
+
 // A host object that offers Interfaces... (and each one's Parent chain) besides IAPIObject,
 // and nothing else.
 template <class... Interfaces> class THostObjectOf : public THostObject, public Interfaces... {

@@ -98,72 +98,10 @@ int THostLeader::GetBranchCount() {
     return static_cast<int>(Params().Reals("Branches").size() / 2);
 }
 
-tvapi::ILineSegmentsPtr MakeLineSegments(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::ILineSegments, THostLineSegment, tvapi::ILineSegment>(
-        container, std::move(keep), "ILineSegments::Add");
-}
-
-tvapi::IArcsPtr MakeArcs(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IArcs, THostArc, tvapi::IArc>(container, std::move(keep), "IArcs::Add");
-}
-
-tvapi::ICirclesPtr MakeCircles(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::ICircles, THostCircle, tvapi::ICircle>(container, std::move(keep),
-                                                                        "ICircles::Add");
-}
-
-tvapi::IEllipsesPtr MakeEllipses(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IEllipses, THostEllipse, tvapi::IEllipse>(container, std::move(keep),
-                                                                           "IEllipses::Add");
-}
-
-tvapi::IDrawingTextsPtr MakeDrawingTexts(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IDrawingTexts, THostDrawingText, tvapi::IDrawingText>(
-        container, std::move(keep), "IDrawingTexts::Add");
-}
-
-tvapi::IHatchesPtr MakeHatches(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IHatches, THostHatch, tvapi::IHatch>(container, std::move(keep),
-                                                                      "IHatches::Add");
-}
-
-tvapi::IPointsPtr MakePoints(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IPoints, THostPoint, tvapi::IPoint>(container, std::move(keep),
-                                                                     "IPoints::Add");
-}
-
-tvapi::IColouringsPtr MakeColourings(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::IColourings, THostColouring, tvapi::IColouring>(container, std::move(keep),
-                                                                                 "IColourings::Add");
-}
-
-tvapi::ICutLinesPtr MakeCutLines(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return MakeCollection<tvapi::ICutLines, THostCutLine, tvapi::ICutLine>(container, std::move(keep),
-                                                                           "ICutLines::Add");
-}
-
-namespace {
-
-class THostLeaders final : public THostObjectOf<tvapi::ILeaders> {
-public:
-    THostLeaders(TContainerCore& container, tvapi::IAPIObjectPtr keep)
-        : FContainer(container), FKeep(std::move(keep)) {}
-
-    tvapi::IDrawingObjectPtr Add(tvapi::DrawingObjectTypeEnum type) override {
-        if (!Enter("ILeaders::Add", {std::to_string(type)})) return {};
-        if (type != tvapi::tvDrLeader) return {};
-        return AddObjectTo<THostLeader, tvapi::IDrawingObject>(FContainer);
-    }
-
-private:
-    TContainerCore& FContainer;
-    tvapi::IAPIObjectPtr FKeep;
-};
-
-} // namespace
-
 tvapi::ILeadersPtr MakeLeaders(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
-    return tvapi::ILeadersPtr(New<THostLeaders>(container, std::move(keep)));
+    using TCollection =
+        THostKindCollectionOf<tvapi::ILeaders, THostLeader, tvapi::IDrawingObject, tvapi::tvDrLeader>;
+    return tvapi::ILeadersPtr(New<TCollection>(container, std::move(keep), "ILeaders::Add"));
 }
 
 } // namespace tvhost

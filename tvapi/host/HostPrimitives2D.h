@@ -190,16 +190,7 @@ public:
     int GetBranchCount() override;
 };
 
-// The collections of the objects above over a container.
-tvapi::ILineSegmentsPtr MakeLineSegments(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IArcsPtr MakeArcs(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::ICirclesPtr MakeCircles(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IEllipsesPtr MakeEllipses(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IDrawingTextsPtr MakeDrawingTexts(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IHatchesPtr MakeHatches(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IPointsPtr MakePoints(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::IColouringsPtr MakeColourings(TContainerCore& container, tvapi::IAPIObjectPtr keep);
-tvapi::ICutLinesPtr MakeCutLines(TContainerCore& container, tvapi::IAPIObjectPtr keep);
+// The leader collection over a container.
 tvapi::ILeadersPtr MakeLeaders(TContainerCore& container, tvapi::IAPIObjectPtr keep);
 
 } // namespace tvhost

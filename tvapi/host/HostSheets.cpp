@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "HostText.h"
+#include "HostDocumentFile.h"
 
 namespace tvhost {
 
@@ -14,27 +14,6 @@ using nlohmann::json;
 
 constexpr int StampCells[] = {1,  2,  3,  5,   6,   7,   8,   9,   10,  32,  40,  41,  42,  43,  44, 45,
                               51, 52, 53, 110, 111, 112, 113, 114, 115, 130, 131, 132, 133, 134, 135};
-
-json TextJson(const TTextData& text) {
-    json lines = json::array();
-    for (const TTextLineData& line : text.Lines) {
-        json items = json::array();
-        for (const TTextItemData& item : line.Items)
-            items.push_back(json::array({ToUtf8(item.Str), item.Height}));
-        lines.push_back(std::move(items));
-    }
-    return lines;
-}
-
-TTextData TextOf(const json& j) {
-    TTextData text;
-    for (const json& line : j) {
-        TTextLineData& made = text.Lines.emplace_back();
-        for (const json& item : line)
-            made.Items.push_back({FromUtf8(item.at(0).get<std::string>()), item.at(1).get<double>()});
-    }
-    return text;
-}
 
 class THostLayoutSheets final : public THostObjectOf<tvapi::ILayoutSheets> {
 public:

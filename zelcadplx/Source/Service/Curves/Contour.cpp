@@ -126,35 +126,19 @@ void TContour::PointOn(double t, TPoint2D& pnt) const
         FArray[k]->PointOn(s, pnt);
 }
 
-void TContour::FirstDer(double t, TVector2D& V) const
+void TContour::ItemDer(double t, TVector2D& V, DerFn Der) const
 {
     double s = 0.0;
     const Integer k = FindSegment(t, s);
     if (k >= 0)
-        FArray[k]->FirstDer(s, V);
+        (FArray[k]->*Der)(s, V);
     else
         V.Set(0.0, 0.0);
 }
 
-void TContour::SecondDer(double t, TVector2D& V) const
-{
-    double s = 0.0;
-    const Integer k = FindSegment(t, s);
-    if (k >= 0)
-        FArray[k]->SecondDer(s, V);
-    else
-        V.Set(0.0, 0.0);
-}
-
-void TContour::ThirdDer(double t, TVector2D& V) const
-{
-    double s = 0.0;
-    const Integer k = FindSegment(t, s);
-    if (k >= 0)
-        FArray[k]->ThirdDer(s, V);
-    else
-        V.Set(0.0, 0.0);
-}
+void TContour::FirstDer(double t, TVector2D& V) const { ItemDer(t, V, &TCurve2D::FirstDer); }
+void TContour::SecondDer(double t, TVector2D& V) const { ItemDer(t, V, &TCurve2D::SecondDer); }
+void TContour::ThirdDer(double t, TVector2D& V) const { ItemDer(t, V, &TCurve2D::ThirdDer); }
 
 bool TContour::Extrapolated(double t, const TCurve2D*& C, double& tc, bool& inside) const
 {
@@ -188,7 +172,7 @@ void TContour::_PointOn(double t, TPoint2D& pnt) const
         C->_PointOn(tc, pnt);
 }
 
-void TContour::_FirstDer(double t, TVector2D& V) const
+void TContour::ExtrapolatedDer(double t, TVector2D& V, DerFn Der, DerFn ExtDer) const
 {
     const TCurve2D* C = nullptr;
     double tc = 0.0;
@@ -196,35 +180,24 @@ void TContour::_FirstDer(double t, TVector2D& V) const
     if (!Extrapolated(t, C, tc, inside))
         V.Set(0.0, 0.0);
     else if (inside)
-        FirstDer(t, V);
+        (this->*Der)(t, V);
     else
-        C->_FirstDer(tc, V);
+        (C->*ExtDer)(tc, V);
+}
+
+void TContour::_FirstDer(double t, TVector2D& V) const
+{
+    ExtrapolatedDer(t, V, &TCurve2D::FirstDer, &TCurve2D::_FirstDer);
 }
 
 void TContour::_SecondDer(double t, TVector2D& V) const
 {
-    const TCurve2D* C = nullptr;
-    double tc = 0.0;
-    bool inside = false;
-    if (!Extrapolated(t, C, tc, inside))
-        V.Set(0.0, 0.0);
-    else if (inside)
-        SecondDer(t, V);
-    else
-        C->_SecondDer(tc, V);
+    ExtrapolatedDer(t, V, &TCurve2D::SecondDer, &TCurve2D::_SecondDer);
 }
 
 void TContour::_ThirdDer(double t, TVector2D& V) const
 {
-    const TCurve2D* C = nullptr;
-    double tc = 0.0;
-    bool inside = false;
-    if (!Extrapolated(t, C, tc, inside))
-        V.Set(0.0, 0.0);
-    else if (inside)
-        ThirdDer(t, V);
-    else
-        C->_ThirdDer(tc, V);
+    ExtrapolatedDer(t, V, &TCurve2D::ThirdDer, &TCurve2D::_ThirdDer);
 }
 
 // ---------------------------------------------------------------- lengths

@@ -202,6 +202,11 @@ private:
     // Which item evaluates t and where: inside the range (or closed) the located item, else
     // the end item extrapolated. False for an empty contour.
     bool Extrapolated(double t, const TCurve2D*& C, double& tc, bool& inside) const;
+    using DerFn = void (TCurve2D::*)(double, TVector2D&) const;
+    // Der of the item holding t; zero for an empty contour.
+    void ItemDer(double t, TVector2D& V, DerFn Der) const;
+    // Der of the contour inside the range, ExtDer of the extrapolated end item outside it.
+    void ExtrapolatedDer(double t, TVector2D& V, DerFn Der, DerFn ExtDer) const;
     void RangeOfAttributes(std::initializer_list<unsigned int> Atrs, TRect2D& G, bool& found) const;
     // Replaces item k by its part [a, b] (Trimmed), keeping Atr and Name2; a null part removes it.
     void ReplaceByPart(Integer k, double a, double b);

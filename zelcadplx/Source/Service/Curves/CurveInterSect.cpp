@@ -28,40 +28,34 @@ void RenameLongSegment(TInterSector& IS, Integer from, const TLineSeg& S, const 
     }
 }
 
-} // namespace
-
-int TLineSeg::InterSect(const TCurve2D* P, TInterSector& IS) const
+// The order of a segment or a circle: a segment partner goes first, a circle or an arc second.
+int SegmentFirstInterSect(const TCurve2D* self, const TCurve2D* P, TInterSector& IS)
 {
     if (P == nullptr)
         return 0;
     switch (P->IsType()) {
     case ctPoint:
-        return PointPartner(P, this);
+        return PointPartner(P, self);
     case ctLineSeg:
-        return IS.InterSection(P, this);
+        return IS.InterSection(P, self);
     case ctCircle:
     case ctArc:
-        return IS.InterSection(this, P);
+        return IS.InterSection(self, P);
     default:
         return 0;
     }
 }
 
+} // namespace
+
+int TLineSeg::InterSect(const TCurve2D* P, TInterSector& IS) const
+{
+    return SegmentFirstInterSect(this, P, IS);
+}
+
 int TCircle::InterSect(const TCurve2D* P, TInterSector& IS) const
 {
-    if (P == nullptr)
-        return 0;
-    switch (P->IsType()) {
-    case ctPoint:
-        return PointPartner(P, this);
-    case ctLineSeg:
-        return IS.InterSection(P, this);
-    case ctCircle:
-    case ctArc:
-        return IS.InterSection(this, P);
-    default:
-        return 0;
-    }
+    return SegmentFirstInterSect(this, P, IS);
 }
 
 int TArc::InterSect(const TCurve2D* P, TInterSector& IS) const

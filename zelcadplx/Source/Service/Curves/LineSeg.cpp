@@ -52,6 +52,28 @@ void AddParam(TArrayOf<double>& ACross, double t)
     CheckParameter(ACross, t, TMathDef::paramEpsilon);
 }
 
+// The straight S (first point S.x, S.y; second ex, ey) moved by R to its left, as a new curve
+// of the same type carrying S's Name2; null for a degenerate straight.
+template <class Straight>
+TCurve2D* OffsetStraight(const Straight& S, Real ex, Real ey, Real R)
+{
+    const TVector2D d(ex - S.x, ey - S.y);
+    const double l = d.Len();
+    if (l <= TMathDef::metricPrecision)
+        return nullptr;
+    const double ox = -d.y / l * R, oy = d.x / l * R;
+    auto* L = new Straight(S.x + ox, S.y + oy, ex + ox, ey + oy);
+    L->Name2 = S.Name2;
+    return L;
+}
+
+// The start of L when start, else its end.
+void PickEnd(const TLineSeg& L, bool start, double& ix, double& iy)
+{
+    ix = start ? L.x : L.xk;
+    iy = start ? L.y : L.yk;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- distance of a point to a segment
@@ -208,17 +230,7 @@ TCurve2D* TLineSeg::Trimmed(double& t1, double& t2, int sense) const
     return L;
 }
 
-TCurve2D* TLineSeg::Offset(const double& R) const
-{
-    const TVector2D d(xk - x, yk - y);
-    const double l = d.Len();
-    if (l <= metricPrecision)
-        return nullptr;
-    const double ox = -d.y / l * R, oy = d.x / l * R;
-    auto* L = new TLineSeg(x + ox, y + oy, xk + ox, yk + oy);
-    L->Name2 = Name2;
-    return L;
-}
+TCurve2D* TLineSeg::Offset(const double& R) const { return OffsetStraight(*this, xk, yk, R); }
 
 void TLineSeg::Inverse()
 {
@@ -232,33 +244,10 @@ void TLineSeg::Mtr(const TMtr2D& M)
     M.TransformCoord(xk, yk, xk, yk);
 }
 
-void TLineSeg::Left(double& ix, double& iy) const
-{
-    const bool start = x < xk;
-    ix = start ? x : xk;
-    iy = start ? y : yk;
-}
-
-void TLineSeg::Right(double& ix, double& iy) const
-{
-    const bool start = x > xk;
-    ix = start ? x : xk;
-    iy = start ? y : yk;
-}
-
-void TLineSeg::Top(double& ix, double& iy) const
-{
-    const bool start = y > yk;
-    ix = start ? x : xk;
-    iy = start ? y : yk;
-}
-
-void TLineSeg::Bottom(double& ix, double& iy) const
-{
-    const bool start = y < yk;
-    ix = start ? x : xk;
-    iy = start ? y : yk;
-}
+void TLineSeg::Left(double& ix, double& iy) const { PickEnd(*this, x < xk, ix, iy); }
+void TLineSeg::Right(double& ix, double& iy) const { PickEnd(*this, x > xk, ix, iy); }
+void TLineSeg::Top(double& ix, double& iy) const { PickEnd(*this, y > yk, ix, iy); }
+void TLineSeg::Bottom(double& ix, double& iy) const { PickEnd(*this, y < yk, ix, iy); }
 
 void TLineSeg::Rect(TRect2D& R) const
 {
@@ -340,17 +329,7 @@ TCurve2D* TLine::Duplicate() const
     return L;
 }
 
-TCurve2D* TLine::Offset(const double& R) const
-{
-    const TVector2D d(x2 - x, y2 - y);
-    const double l = d.Len();
-    if (l <= metricPrecision)
-        return nullptr;
-    const double ox = -d.y / l * R, oy = d.x / l * R;
-    auto* L = new TLine(x + ox, y + oy, x2 + ox, y2 + oy);
-    L->Name2 = Name2;
-    return L;
-}
+TCurve2D* TLine::Offset(const double& R) const { return OffsetStraight(*this, x2, y2, R); }
 
 void TLine::Mtr(const TMtr2D& M)
 {

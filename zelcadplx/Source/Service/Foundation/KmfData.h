@@ -183,6 +183,11 @@ private:
     void DropData();
     bool TakeByte(Byte& b) { return Take(&b, 1) == 1; }
     bool TakeUnit(Integer& u) { u = 0; return Take(&u, 4) == 4; }
+    // The text scanners: with lineEnds a CR or LF also ends (or, for SkipRun, is passed over
+    // with the byte after it).
+    void ScanTo(const wchar_t& c, TString& s, bool lineEnds);
+    void ScanTo(char c, TString& s, bool lineEnds);
+    void SkipRun(char c, bool lineEnds);
 };
 
 TKmfData& operator<<(TKmfData& stream, const TString& T);

@@ -73,20 +73,10 @@ void TKmfData::SkipTo(const wchar_t& c)
     }
 }
 
-void TKmfData::StrTo(const wchar_t& c, TString& s)
-{
-    StartText(s);
-    Integer unit = 0;
-    for (UInteger got = 4; got == 4;) {
-        unit = 0;
-        got = Take(&unit, 4);
-        if (got == 0 || unit == Integer(c))
-            return;
-        s.Add(TString::UniCodeToChar(static_cast<TWideChar>(unit)));
-    }
-}
+void TKmfData::StrTo(const wchar_t& c, TString& s) { ScanTo(c, s, false); }
+void TKmfData::StrToOrVKPS(const wchar_t& c, TString& s) { ScanTo(c, s, true); }
 
-void TKmfData::StrToOrVKPS(const wchar_t& c, TString& s)
+void TKmfData::ScanTo(const wchar_t& c, TString& s, bool lineEnds)
 {
     StartText(s);
     Integer unit = 0;
@@ -95,7 +85,7 @@ void TKmfData::StrToOrVKPS(const wchar_t& c, TString& s)
         got = Take(&unit, 4);
         if (got == 0 || unit == Integer(c))
             return;
-        if (IsLineEnd(unit)) {
+        if (lineEnds && IsLineEnd(unit)) {
             Take(&unit, 4);  // the LF of a CR LF pair
             return;
         }
@@ -169,25 +159,16 @@ void TKmfData::SkipToVKPS()
     }
 }
 
-void TKmfData::Skip(char c)
-{
-    Byte b = 0;
-    while (TakeByte(b)) {
-        if (b == Byte(c))
-            continue;
-        if (b != 0)
-            PutLastByteInBufer();
-        return;
-    }
-}
+void TKmfData::Skip(char c) { SkipRun(c, false); }
+void TKmfData::SkipAndVKPS(char c) { SkipRun(c, true); }
 
-void TKmfData::SkipAndVKPS(char c)
+void TKmfData::SkipRun(char c, bool lineEnds)
 {
     Byte b = 0;
     while (TakeByte(b)) {
         if (b == Byte(c))
             continue;
-        if (IsLineEnd(b)) {
+        if (lineEnds && IsLineEnd(b)) {
             TakeByte(b);
             continue;
         }
@@ -197,25 +178,17 @@ void TKmfData::SkipAndVKPS(char c)
     }
 }
 
-void TKmfData::StrTo(char c, TString& s)
-{
-    StartText(s);
-    Byte b = 0;
-    while (TakeByte(b)) {
-        if (b == Byte(c))
-            return;
-        s.Add(static_cast<TChar>(b));
-    }
-}
+void TKmfData::StrTo(char c, TString& s) { ScanTo(c, s, false); }
+void TKmfData::StrToOrVKPS(char c, TString& s) { ScanTo(c, s, true); }
 
-void TKmfData::StrToOrVKPS(char c, TString& s)
+void TKmfData::ScanTo(char c, TString& s, bool lineEnds)
 {
     StartText(s);
     Byte b = 0;
     while (TakeByte(b)) {
         if (b == Byte(c))
             return;
-        if (IsLineEnd(b)) {
+        if (lineEnds && IsLineEnd(b)) {
             TakeByte(b);
             return;
         }
