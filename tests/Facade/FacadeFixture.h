@@ -1,10 +1,18 @@
 #pragma once
-// Fixture for the facade against the stand-in host: drApi::MA is given the host's
-// application and the caption "libDimChain"; at the end every host reference the facade
-// and its selector keep is given back before the live-object count is checked.
+// Fixtures for the facade against the stand-in host. TFacadeFixture gives drApi::MA the host's
+// application and the caption "libDimChain"; TDrawingFacadeFixture adds a new drawing as the
+// current document, its active view as view and containers. At the end every host reference,
+// modeller stack and placement the facade took is given back before the live-object count is
+// checked.
+
+#include <string>
+#include <vector>
 
 #include "HostArgs.h"
+#include "HostDocuments.h"
+#include "HostDrawing2D.h"
 #include "HostFixture.h"
+#include "HostSheets.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 
@@ -17,27 +25,62 @@ protected:
         R().FileName = "libDimChain";
     }
     void TearDown() override {
-        drApi::TRegistryApi& r = R();
-        drApi::Selector->Selection7.Reset();
-        drApi::Selector->Choose7.Reset();
-        r.Library.Reset();
-        r.ProgressBar.Reset();
-        r.IDoc.Reset();
-        r.ITessellationMng.Reset();
-        r.IDoc3D.Reset();
-        r.IDoc2D.Reset();
-        r.Part.Reset();
-        r.Tervan7 = nullptr;
-        r.FileName.Clear();
+        TRegistryModeler2D& r2 = R2();
+        drApi::Selector->Selection7.Reset(), drApi::Selector->Choose7.Reset();
+        for (Integer i = 0; i < r2.AGroup.Count; ++i)
+            r2.AGroup[i].Reset();
+        r2.AGroup.Clear(), r2.APrevCommand.Clear(), r2.AContour.Clear(), r2.HatchContour.Clear();
+        r2.CurDrawingObject.Reset(), r2.PrevDrawingObject.Reset(), r2.ACutPoint.Clear();
+        while (drApi::Transf2D->AMtr.Count > 0)
+            drApi::Transf2D->drDeleteMtr();
+        drApi::MA.R3.Free(); // a fresh registry gives back every host reference
+        drApi::MA.R3.Ptr = new drApi::TRegistryApi();
+        drApi::MA.R3.Owner = true;
         FApp.Reset();
         HostFixture::TearDown();
     }
 
     static drApi::TRegistryApi& R() { return *drApi::MA.R3; }
+    static TRegistryModeler2D& R2() { return *drApi::MA.R2; }
     // Opens a new document of type t and makes it active; the host keeps it.
     tvapi::ITervanDocumentPtr Open(tvapi::DocumentTypeEnum t) {
         return Host().App().Documents().AddDocument(t, L"doc");
     }
 
     tvapi::IApplicationPtr FApp;
+};
+
+class TDrawingFacadeFixture : public TFacadeFixture {
+protected:
+    void SetUp() override {
+        TFacadeFixture::SetUp();
+        R().IDoc = R().IDoc2D = Open(tvapi::tvDocumentDrawing);
+        R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+        R().DrawingContainer = R().View;
+        R().Symbols2DContainer = R().View;
+    }
+
+    tvhost::TDrawing2D& Drawing() { return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc2D)->Drawing(); }
+    // The objects of the active view in creation order, one of them as the host keeps it, their kinds.
+    const tvapi::DrawingObjectList& Drawn() { return Drawing().ActiveView().Children(); }
+    tvhost::TDrawingCore& Obj(std::size_t i) { return Core(Drawn().at(i)); }
+    static tvhost::TDrawingCore& Core(const tvapi::IDrawingObjectPtr& p) {
+        return *dynamic_cast<tvhost::TDrawingCore*>(p.Get());
+    }
+    std::vector<int> Kinds() {
+        std::vector<int> kinds;
+        for (const tvapi::IDrawingObjectPtr& o : Drawn())
+            kinds.push_back(Core(o).Type());
+        return kinds;
+    }
+    // The kinds of the open composite objects, innermost last.
+    static std::vector<TCommand> OpenKinds() {
+        return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
+    }
+    static tvapi::IDrawingObjectPtr Current() { return R2().CurDrawingObject; }
+    // The title block of the first sheet and one cell's text as UTF-8, lines joined with "\n".
+    tvhost::THostStamp& Stamp() {
+        return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc)->Data().Sheets.Items.at(0)->Stamp();
+    }
+    std::string Cell(int cell) { return tvhost::ToUtf8(Stamp().CellStr(cell)); }
 };

@@ -14,7 +14,7 @@
 #include <map>
 #include <string>
 
-#include "DimFacadeFixture.h"
+#include "FacadeFixture.h"
 #include "HostDocumentFile.h"
 #include "HostSvg.h"
 #include "HostText.h"
@@ -85,7 +85,7 @@ void DrawShaft(drApi::TModelerApi& m) {
 
 } // namespace
 
-class TSampleDrawingTest : public TDimFacadeFixture {
+class TSampleDrawingTest : public TDrawingFacadeFixture {
 protected:
     static tvhost::TDocumentCore& DocCore(const tvapi::ITervanDocumentPtr& doc) {
         return dynamic_cast<tvhost::TDocumentCore&>(*doc);

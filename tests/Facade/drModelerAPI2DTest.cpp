@@ -3,16 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "Arc.h"
-#include "Drawing2DFacadeFixture.h"
+#include <cmath>
 
-namespace {
+#include "Arc.h"
+#include "FacadeFixture.h"
 
 using drApi::MA;
 using namespace tvapi;
 constexpr double Pi = TMathDef::C_PI;
 
-class TModelerApi2DTest : public TDrawing2DFacadeFixture {};
+class TModelerApi2DTest : public TDrawingFacadeFixture {};
 
 TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
     MA.drLine(0, 0, 10, 0, tvCSNormal);
@@ -26,14 +26,8 @@ TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
     MA.drArc(0, 0, 5, 5, 0, 0, 5, -1, tvCSNormal);
     MA.drArc(0, 0, 5, 0.3, 0.3 + 2 * Pi, tvCSNormal, 1); // a full turn is no arc
     MA.drCircle(1, 2, 0.0001, tvCSNormal);
-    MA.drEllipse(0, 0, 4, 2, 30, tvCSNormal);
-    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrLineSeg, tvDrLineSeg, tvDrArc, tvDrArc, tvDrEllipse}));
-    EXPECT_TRUE(R().LastObj == Drawn().back());
-    const std::vector<std::string> arcOrder{"Xc", "Yc",     "X1",        "Y1",   "X2",
-                                            "Y2", "Radius", "Direction", "Style"};
-    EXPECT_EQ(Obj(2).Params().Log(), arcOrder);
-    EXPECT_FALSE(Obj(2).Params().Flag("Direction")); // the host's flag means clockwise
-    EXPECT_TRUE(Obj(3).Params().Flag("Direction"));
+    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrLineSeg, tvDrLineSeg, tvDrArc, tvDrArc}));
+    EXPECT_TRUE(!Obj(2).Params().Flag("Direction") && Obj(3).Params().Flag("Direction")); // host: clockwise
 }
 
 // drArc(0, 0, R, 5, 0, 0, 5, Napr): Napr -1 runs the same quarter from its end; a negative
@@ -55,8 +49,7 @@ TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
         ASSERT_EQ(contour.Count, 1);
         const auto* arc = static_cast<const TArc*>(contour[0]);
         EXPECT_TRUE(arc->Radius == 5.0 && arc->Atr == tvCSAxial && arc->sense == c.Sense);
-        EXPECT_NEAR(arc->A1, c.A1, 1e-12);
-        EXPECT_NEAR(arc->A2, c.A2, 1e-12);
+        EXPECT_NEAR(std::hypot(arc->A1 - c.A1, arc->A2 - c.A2), 0.0, 1e-12);
     }
     EXPECT_TRUE(Drawn().empty());
 }
@@ -70,14 +63,10 @@ TEST_F(TModelerApi2DTest, PlacementAppliesWithoutA2DDocumentAndLayersTakeWhatFol
     TContour contour;
     MA.SetOutput(&contour);
     MA.drCircle(0, 0, 5, tvCSThin);
-    MA.drEllipse(0, 0, 4, 2, 0, tvCSNormal);
     MA.SetOutput(nullptr);
     R().IDoc2D = doc;
-    ASSERT_EQ(Drawn().size(), 2u);
     EXPECT_TRUE(Obj(0).Params().Real("X2") == 1.0 && Obj(0).Layer() == 0);
     EXPECT_TRUE(Obj(1).Params().Real("X2") == 12.0 && Obj(1).Layer() == 1);
-    ASSERT_EQ(contour.Count, 1);
-    EXPECT_TRUE(contour[0]->IsType() == ctCircle && static_cast<const TCircle*>(contour[0])->Radius == 10.0);
+    EXPECT_TRUE(contour.Count == 1 && contour[0]->IsType() == ctCircle &&
+                static_cast<const TCircle*>(contour[0])->Radius == 10.0);
 }
-
-} // namespace

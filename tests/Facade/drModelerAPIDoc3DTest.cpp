@@ -9,8 +9,6 @@
 #include "HostDocuments.h"
 #include "HostText.h"
 
-namespace {
-
 using drApi::MA;
 using namespace tvapi;
 
@@ -37,8 +35,9 @@ TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClo
     EXPECT_EQ(Journal().Calls("IDocuments::Open").at(0).Arguments.at(1), "false"); // not shown
     const auto* opened = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
     ASSERT_TRUE(opened && R().Part);
-    EXPECT_TRUE(!opened->IsOpen() && opened->ClosedWith() == kdDoNotSaveChanges);
-    EXPECT_EQ(Host().App().Documents().Count(), 1u); // the assembly stays open
+    // Closed unsaved; the assembly stays open.
+    EXPECT_TRUE(!opened->IsOpen() && opened->ClosedWith() == kdDoNotSaveChanges &&
+                Host().App().Documents().Count() == 1u);
 }
 
 TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing) {
@@ -50,5 +49,3 @@ TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing
     EXPECT_EQ(MA.GetMassFile(Path("m4.qpt")), 0.0);
     EXPECT_TRUE(R().IDoc && !R().IDoc3D && Host().App().Documents().Count() == 1u); // left open
 }
-
-} // namespace
