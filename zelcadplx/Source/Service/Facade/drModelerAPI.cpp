@@ -13,17 +13,17 @@
 
 namespace drApi {
 
-namespace {
-
-constexpr int InformationFlags = 0; // the host's final box argument for information boxes
-constexpr int QuestionFlags = 1;    // and for questions and warnings
-
 std::wstring Wide(const TString& s) {
     std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
     s.toWideChar(w.data());
     w.resize(static_cast<std::size_t>(s.Length()));
     return w;
 }
+
+namespace {
+
+constexpr int InformationFlags = 0; // the host's final box argument for information boxes
+constexpr int QuestionFlags = 1;    // and for questions and warnings
 
 // Puts the remembered suppression mode back when the box is over, however it ends.
 class TRestoreHideMessage {

@@ -24,6 +24,9 @@ class IApplication;
 
 namespace drApi {
 
+// A text in the wide form in which texts cross to the host.
+std::wstring Wide(const TString& s);
+
 // Which part drGetPart makes current.
 enum Part_Type : std::int32_t {
     pMainTop_Part = -5,

@@ -27,13 +27,6 @@ std::uint64_t KeyOf(Real key) {
     return static_cast<std::uint64_t>(key);
 }
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 tvapi::AttributeValue TextValue(const TString& text) {
     const std::wstring w = Wide(text);
     return tvapi::AttributeValue(tvapi::PropertyValue(w.c_str()));

@@ -28,13 +28,6 @@ constexpr Real OverallLower = -0.02;
 constexpr Real ShelfVertical = 90.0;
 constexpr Real ShelfHorizontal = 0.0;
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 void SetLine(const tvapi::ITextLinePtr& line, const TString& text) {
     if (line) line->SetStr(Wide(text).c_str());
 }

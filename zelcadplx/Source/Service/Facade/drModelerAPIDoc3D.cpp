@@ -18,13 +18,6 @@ namespace {
 constexpr tvapi::DocumentTypeEnum ModelKinds[] = {tvapi::tvDocumentPart, tvapi::tvDocumentAssembly,
                                                   tvapi::tvDocumentTechnologyAssembly};
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 } // namespace
 
 tvapi::ITervanDocumentPtr TModelerApi::GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name) {

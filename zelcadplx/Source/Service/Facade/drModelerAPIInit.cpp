@@ -24,14 +24,6 @@ constexpr TChar FolderSeparator = '/';
 // Characters of the file-name prefix that the module name leaves out ("lib").
 constexpr Integer ModulePrefixLength = 3;
 
-std::wstring Wide(const TString& s)
-{
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 // Folder as a folder: with one separator at its end. Empty stays empty.
 TString AsFolder(const std::wstring& folder)
 {

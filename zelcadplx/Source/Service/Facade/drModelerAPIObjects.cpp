@@ -17,13 +17,6 @@ namespace {
 constexpr int MacroPlacementMode = 0;
 constexpr int MacroPlacementKind = 1;
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 // Takes the innermost open macro object off the stack; empty, removing nothing, when none
 // is open or the innermost entry is empty.
 tvapi::ITervanAPIObjectPtr TakeInnermost(TNestedArrayOf& macros) {

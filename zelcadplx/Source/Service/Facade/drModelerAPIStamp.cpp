@@ -14,13 +14,6 @@ namespace {
 
 constexpr int FirstSheet = 0; // the sheet whose title block the facade fills
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 } // namespace
 
 void TModelerApi::drOpenShtamp() {

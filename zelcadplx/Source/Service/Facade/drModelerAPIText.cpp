@@ -17,13 +17,6 @@ constexpr Real CutTextHeight = 7.0; // designation height of a section line draw
 constexpr int CutLineKind = 1;      // the kind code every section line is given
 constexpr int PlainPointStyle = 1;
 
-std::wstring Wide(const TString& s) {
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 // The kind of the innermost open composite object; cmNull when none is open.
 TCommand LastOpenKind(const TArrayOf<TCommand>& kinds) {
     return kinds.Count > 0 ? kinds[kinds.Count - 1] : cmNull;
