@@ -1,4 +1,4 @@
-// Space points, vectors, boxes and lines.
+// Space points and vectors.
 #include "Mathemat3d.h"
 
 #include "StreamBytes.h"
@@ -55,35 +55,6 @@ TEST(TVector3DTest, LengthsProductsAndColinearity)
     EXPECT_EQ(v.TangentComponent(TVector3D(0, 0, 2)), TVector3D(0, 0, 5));
     EXPECT_EQ(v.NormalComponent(TVector3D(0, 0, 2)), TVector3D(3, 4, 0));
     EXPECT_EQ(NormalPlane(TPoint3D(0, 0, 0), TPoint3D(1, 0, 0), TPoint3D(0, 1, 0)), TVector3D(0, 0, -1));
-}
-
-TEST(TCube3DTest, OverlapsAndUnion)
-{
-    const TCube3D A(TPoint3D(0, 0, 0), TPoint3D(1, 1, 1));
-    EXPECT_TRUE(A.IsCommon(TCube3D(TPoint3D(1, 0, 0), TPoint3D(2, 1, 1)), 0.0));  // shared face
-    EXPECT_FALSE(A.IsCommon(TCube3D(TPoint3D(1.01, 0, 0), TPoint3D(2, 1, 1)), 0.0));
-    EXPECT_TRUE(A.IsCommon(TCube3D(TPoint3D(1.01, 0, 0), TPoint3D(2, 1, 1)), 0.02));
-    EXPECT_TRUE(A.IsCommonOnXY(TCube3D(TPoint3D(1.05, 0, 7), TPoint3D(2, 1, 8))));  // z ignored
-    EXPECT_FALSE(A.IsCommonOnXY(TCube3D(TPoint3D(1.2, 0, 0), TPoint3D(2, 1, 1))));
-    TCube3D U = A;
-    U.Add(TCube3D(TPoint3D(-1, 0.5, 0.5), TPoint3D(0.5, 3, 0.5)));
-    EXPECT_EQ(U, TCube3D(TPoint3D(-1, 0, 0), TPoint3D(1, 3, 1)));
-}
-
-TEST(TLine3DTest, DistanceAndPlaneCrossing)
-{
-    const TLine3D L(TPoint3D(0, 0, 0), TPoint3D(10, 0, 0));
-    EXPECT_DOUBLE_EQ(L.DistanceTo(TPoint3D(5, 3, 4)), 5.0);
-    EXPECT_DOUBLE_EQ(TLine3D(TPoint3D(0, 0, 0), TVector3D(2, 0, 0)).DistanceTo(TPoint3D(5, 3, 4)), 10.0);  // not divided
-
-    const TPoint3D A(0, 0, 2), B(1, 0, 2), C(0, 1, 2);
-    TPoint3D R(9, 9, 9);
-    EXPECT_FALSE(PlaneIntersectLine(A, B, C, TPoint3D(0, 0, 0), TPoint3D(1, 1, 0), R));
-    EXPECT_EQ(R, TPoint3D(9, 9, 9));
-    ASSERT_TRUE(PlaneIntersectLine(A, B, C, TPoint3D(1, 1, 0), TPoint3D(2, 3, 1), R));
-    EXPECT_EQ(R, TPoint3D(3, 5, 2));  // beyond the segment
-    EXPECT_TRUE(VisualEquPoint(TPoint3D(0, 0, 0), TPoint3D(0.7, 0.7, 50)));
-    EXPECT_FALSE(VisualEquPoint(TPoint3D(0, 0, 0), TPoint3D(0.8, 0.7, 0)));
 }
 
 } // namespace

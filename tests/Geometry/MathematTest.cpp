@@ -1,4 +1,4 @@
-// Numeric helpers, plane points and vectors, segment crossing.
+// Numeric helpers, plane points and vectors.
 #include "Mathemat.h"
 
 #include "StreamBytes.h"
@@ -26,6 +26,7 @@ TEST(TMathDefTest, TolerancesRoundingAndDivisibles)
     EXPECT_EQ(Round(1.5e-6), 0);
     EXPECT_EQ(Round(1e12), TMathDef::MaxInteger);  // held in range, no overflow
     EXPECT_EQ(Round(-1e12), TMathDef::MinInteger);
+    EXPECT_EQ(Round(std::nan("")), 0);
     EXPECT_EQ(Zn(-2e-6), 0);
     EXPECT_EQ(Zn(-2.1e-6), -1);
     // {value, step, MinDivisible, MaxDivisible, Divisible}
@@ -40,6 +41,7 @@ TEST(TMathDefTest, TolerancesRoundingAndDivisibles)
     }
     // A size beyond the 32-bit range truncates without overflow.
     EXPECT_DOUBLE_EQ(MaxDivisible(1e12 + 0.5, 5), 1e12);
+    EXPECT_DOUBLE_EQ(MaxDivisible(std::nan(""), 5), 0.0);
 }
 
 TEST(SquareEquationTest, WorkedDegenerateAndRandomCases)
@@ -116,20 +118,6 @@ TEST(TPoint2DTest, TextSidesAnglesRotationsAndStream)
     EXPECT_EQ(v, TVector2D(-2.0, 1.0));
     TVector2D tiny(1e-6, 0);
     EXPECT_DOUBLE_EQ(tiny.Normalize().x, 1e-6);
-}
-
-TEST(LS_ISTest, SegmentCrossings)
-{
-    TPoint2D X;
-    ASSERT_TRUE(LS_IS(TPoint2D(0, 0), TPoint2D(4, 4), TPoint2D(0, 4), TPoint2D(4, 0), X));
-    EXPECT_NEAR(X.x, 2.0, 1e-15);
-    EXPECT_NEAR(X.y, 2.0, 1e-15);
-    ASSERT_TRUE(LS_IS(TPoint2D(0, 0), TPoint2D(1, 0), TPoint2D(1, -1), TPoint2D(1, 1), X));  // at an end
-    EXPECT_DOUBLE_EQ(X.x, 1.0);
-    X = TPoint2D(7, 7);
-    EXPECT_FALSE(LS_IS(TPoint2D(0, 0), TPoint2D(2, 0), TPoint2D(1, 0), TPoint2D(3, 0), X));  // collinear
-    EXPECT_FALSE(LS_IS(TPoint2D(0, 0), TPoint2D(1, 0), TPoint2D(1.001, -1), TPoint2D(1.001, 1), X));
-    EXPECT_EQ(X, TPoint2D(7, 7));
 }
 
 } // namespace

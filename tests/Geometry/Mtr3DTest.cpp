@@ -26,18 +26,6 @@ TMtr3D RandomMatrix(std::mt19937& rng)
     return m;
 }
 
-TEST(TMtr3DTest, RowsOfAFrameAndBack)
-{
-    TPlacement3D P(TPoint3D(1, 2, 3), TVector3D(1, 1, 0), TVector3D(0, 0, 1));
-    const TMtr3D m(P);
-    TPlacement3D back(TPoint3D(9, 9, 9));
-    m.Get(back);
-    EXPECT_TRUE(back.O == P.O && back.AX == P.AX && back.AY == P.AY && back.AZ == P.AZ);
-    TMtr3D inv = m;
-    EXPECT_EQ(TPoint3D(P.O).Mtr(inv.Inversion()), TPoint3D(0, 0, 0));
-    EXPECT_EQ(TPoint3D(2, 0, 0).Mtr(m), TPoint3D(P.O).Move(P.AX, 2));  // local to global
-}
-
 TEST(TMtr3DTest, InversionAgreesWithAnIndependentInverse)
 {
     std::mt19937 rng(5);
@@ -79,20 +67,6 @@ TEST(TMtr3DTest, ProductsAndRotations)
         // Row vectors: our block is the transpose of the column-vector rotation.
         EXPECT_TRUE((ToEigen(R).topLeftCorner<3, 3>() - col.transpose()).cwiseAbs().maxCoeff() < 1e-12) << i;
     }
-}
-
-TEST(TMtr3DTest, TransformsInEveryForm)
-{
-    TMtr3D m;
-    for (int i = 0; i < 16; ++i) m.V[i] = i + 1;
-    const TPoint3D A(1, -1, 2);
-    TPoint3D r;
-    m.Trans(A, r);  // column form, translation from the last column
-    EXPECT_EQ(r, TPoint3D(1 - 2 + 6 + 4, 5 - 6 + 14 + 8, 9 - 10 + 22 + 12));
-    m.Trans2(A, r);  // rows against A, translation from the last row
-    EXPECT_EQ(r, TPoint3D(1 - 2 + 6 + 13, 5 - 6 + 14 + 14, 9 - 10 + 22 + 15));
-    EXPECT_EQ(TPoint3D(A).Mtr(m), TPoint3D(1 - 5 + 18 + 13, 2 - 6 + 20 + 14, 3 - 7 + 22 + 15));  // row vector
-    EXPECT_EQ(TVector3D(1, -1, 2).Mtr(m), TVector3D(1 - 5 + 18, 2 - 6 + 20, 3 - 7 + 22));
 }
 
 TEST(TMtr3DTest, RotationAboutALineAndDirectPointProjection)

@@ -138,6 +138,12 @@ TEST(TPlacement3DTest, CoordinatesTransformAndOrigin)
     EXPECT_EQ(inner.O, TPoint3D(1, 3, 3));
     ExpectAxes(inner, TVector3D(-1, 0, 0), TVector3D(0, -1, 0), TVector3D(0, 0, 1));
 
+    TPlacement3D flat;  // a zero axis projects to 0 instead of dividing by zero
+    flat.O = TPoint3D(0, 0, 0), flat.AX = TVector3D(2, 0, 0), flat.AY = TVector3D(0, 0, 0);
+    flat.PointProjection(TPoint3D(4, 5, 6), x, y);
+    EXPECT_DOUBLE_EQ(x, 2.0);
+    EXPECT_EQ(y, 0.0);
+
     P.OriginTo(TPoint3D(10, 10, 10));
     EXPECT_EQ(P.O, TPoint3D(10, 10, 3));
 }

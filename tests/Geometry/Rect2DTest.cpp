@@ -1,4 +1,4 @@
-// Axis-parallel and oriented rectangles.
+// Axis-parallel and oriented rectangles: borders and text and stream forms.
 #include "Rect2D.h"
 
 #include "StreamBytes.h"
@@ -21,33 +21,6 @@ TEST(TRect2DTest, IntersectionAndContainmentIncludeBorders)
     EXPECT_FALSE(R.InterSect(TRect2D(10.001, 0, 20, 10)));
     EXPECT_TRUE(R.Contains(TPoint2D(10, 5)));
     EXPECT_FALSE(R.Contains(TPoint2D(-0.001, 5)));
-}
-
-TEST(TRect2DTest, GrowingFromEmpty)
-{
-    TRect2D R;
-    R.SetEmpty();
-    R.Add(TPoint2D(3, -1)).Add(TPoint2D(-2, 4));
-    EXPECT_EQ(R.LD, TPoint2D(-2, -1));
-    EXPECT_EQ(R.RU, TPoint2D(3, 4));
-    TRect2D E;
-    E.SetEmpty();
-    R += E;  // an empty rectangle adds nothing
-    EXPECT_EQ(R.RU, TPoint2D(3, 4));
-    R.Enlarge(1).EnlargeDivisible(5);
-    EXPECT_EQ(R.LD, TPoint2D(-5, -5));
-    EXPECT_EQ(R.RU, TPoint2D(5, 5));
-}
-
-TEST(TRect2DTest, PointOnSide)
-{
-    const TRect2D R(0, 0, 10, 10);
-    EXPECT_EQ(R.PointOnSide(TPoint2D(5, 5), TVector2D(1, 0)), TPoint2D(10, 5));
-    EXPECT_EQ(R.PointOnSide(TPoint2D(5, 5), TVector2D(-2, 0)), TPoint2D(0, 5));
-    EXPECT_EQ(R.PointOnSide(TPoint2D(5, 5), TVector2D(0, -1)), TPoint2D(5, 0));
-    EXPECT_EQ(R.PointOnSide(TPoint2D(5, 5), TVector2D(1, 1)), TPoint2D(10, 10));
-    EXPECT_EQ(R.PointOnSide(TPoint2D(5, 5), TVector2D(0, 0)), TPoint2D(0, 0));
-    EXPECT_EQ(R.PointOnSide(TPoint2D(20, 5), TVector2D(1, 0)), TPoint2D(0, 0));  // ray away from it
 }
 
 TEST(TRect2DTest, TextAndStreamForms)

@@ -51,19 +51,4 @@ TEST(TRegion1DTest, NearParameterMovesByPeriods)
     EXPECT_EQ(t, 2.0);
 }
 
-TEST(TRegion1DTest, IntervalOperations)
-{
-    TRegion1D R;
-    R.Init();
-    EXPECT_TRUE(R.IsEmpty());
-    R.Include(3.0).Include(-1.0);
-    EXPECT_EQ(R, TRegion1D(-1, 3));
-    EXPECT_TRUE(R.Exist(3.0 + 0.5e-8));
-    EXPECT_FALSE(R.Exist(3.0 + 2e-8));
-    EXPECT_FALSE(R.IsIntersect(TRegion1D(3.1, 5)));
-    R.Intersection(TRegion1D(2, 5));
-    EXPECT_EQ(R, TRegion1D(2, 3));
-    EXPECT_EQ(TRegion1D(4, 2).Equalize(), TRegion1D(2, 4));
-}
-
 } // namespace

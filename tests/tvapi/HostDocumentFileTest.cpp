@@ -1,11 +1,7 @@
 // Document files of the stand-in host: a drawing saved and opened again gives fresh objects
-// with the same content (drawing, attributes, user data), and files that are no document
-// files are refused.
+// with the same content (drawing, attributes, user data), parts included.
 
 #include "HostDocumentFile.h"
-
-#include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -116,48 +112,6 @@ TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent) {
     EXPECT_EQ(own.GetVectorUint8(), std::vector<std::uint8_t>{9});
 }
 
-TEST_F(DocumentFileTest, FilesThatAreNoDocumentsAreRefused) {
-    const std::wstring bad = TempName("bad.qdr"), other = TempName("other.json");
-    std::ofstream(tvhost::ToUtf8(bad)) << "{ not json";
-    std::ofstream(tvhost::ToUtf8(other)) << R"({"format": "something else", "version": 1, "type": 1})";
-    const std::wstring broken = TempName("broken.qdr");
-    std::ofstream(tvhost::ToUtf8(broken))
-        << R"({"format": "tvhost document", "version": 1, "type": 1, "drawing": {"views": []}})";
-    const tvapi::IDocumentsPtr documents = Application()->GetDocuments();
-    for (const std::wstring& name : {bad, other, broken, TempName("missing.qdr"), std::wstring()}) {
-        SCOPED_TRACE(tvhost::ToUtf8(name));
-        EXPECT_FALSE(documents->Open(name.c_str(), true, false));
-    }
-    EXPECT_EQ(documents->GetCount(), 0);
-}
-
-TEST_F(DocumentFileTest, SaveNeedsANameAndAWritablePlace) {
-    const TSheet s = drawing_test::NewSheet(Documents());
-    EXPECT_FALSE(s.Doc->Save());
-    EXPECT_FALSE(s.Doc->SaveAs(L"/no/such/folder/x.qdr"));
-    EXPECT_EQ(s.Doc->GetFileName(), L"");
-    InjectFault("ITervanDocument::SaveAs");
-    const std::wstring file = TempName("closed.qdr");
-    EXPECT_FALSE(s.Doc->SaveAs(file.c_str()));
-
-    std::filesystem::remove(tvhost::ToUtf8(file));
-    const TSheet named = drawing_test::NewSheet(Documents(), file);
-    drawing_test::Segment(named, 0, 0, 1, 1, 1);
-    EXPECT_TRUE(named.Doc->Close(tvapi::kdSaveChanges));
-    const tvapi::ITervanDocumentPtr opened = Documents().OpenFile(file);
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(tvapi::IDrawingContainerPtr(
-                  tvapi::ITervanDocument2DPtr(opened)->GetViewsAndLayersManager()->GetViews()->GetItem(0))
-                  ->GetObjects(tvapi::tvDrLineSeg)
-                  .size(),
-              1u);
-    EXPECT_FALSE(named.Doc->Save());
-}
-
-} // namespace
-
-namespace {
-
 // Documents without a drawing keep their attributes and user data through a file too.
 TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument) {
     const std::wstring file = TempName("part.qpr");
@@ -190,32 +144,6 @@ TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_DOUBLE_EQ(found[0]->GetValue(0, 1).GetProperty().GetDouble(), 2.5);
     EXPECT_EQ(found[0]->GetAttributeType()->GetName(), L"Масса");
-}
-
-TEST_F(DocumentFileTest, TemporaryGroupsAreNotSaved) {
-    const std::wstring file = TempName("groups.qfr");
-    const TSheet s = drawing_test::NewSheet(Documents());
-    const tvapi::IDrawingGroupsPtr groups = s.Doc->GetDrawingGroups();
-    const tvapi::IDrawingGroupPtr kept = groups->Add(false, L"kept"), temporary = groups->Add(true, L"");
-    kept->Open();
-    drawing_test::Segment(s, 0, 0, 1, 0, 1);
-    temporary->Open();
-    drawing_test::Segment(s, 0, 1, 1, 1, 1);
-    temporary->Close();
-    kept->Close();
-    ASSERT_TRUE(s.Doc->SaveAs(file.c_str()));
-    ASSERT_TRUE(s.Doc->Close(tvapi::kdDoNotSaveChanges));
-
-    const tvapi::ITervanDocument2DPtr doc(Documents().OpenFile(file));
-    ASSERT_TRUE(doc);
-    ASSERT_EQ(doc->GetDrawingGroups()->GetCount(), 1);
-    const tvapi::IDrawingGroupPtr group = doc->GetDrawingGroups()->GetItem(0);
-    const tvapi::DrawingObjectList segments =
-        tvapi::IDrawingContainerPtr(doc->GetViewsAndLayersManager()->GetViews()->GetItem(0))
-            ->GetObjects(tvapi::tvDrLineSeg);
-    ASSERT_EQ(segments.size(), 2u);
-    EXPECT_EQ(drawing_test::Core(segments[0]).Group(), tvhost::HostObjectOf(group.Get())->Id());
-    EXPECT_EQ(drawing_test::Core(segments[1]).Group(), 0u);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Documents of the stand-in host: which interfaces each kind offers, the collection's
-// order, the active document through activation and closing, opening an open file, and
-// the 3D document's top part and in-place editing.
+// Documents of the stand-in host: the collection's order, the active document through
+// activation and closing, and closing a document that its own selection holds.
 #include "HostDocuments.h"
 
 #include <string>
@@ -17,42 +16,6 @@ class THostDocumentsTest : public HostFixture {
 protected:
     tvapi::IDocumentsPtr Documents() { return Application()->GetDocuments(); }
 };
-
-TEST_F(THostDocumentsTest, EachTypeOffersTheFormsOfItsKind) {
-    struct TCase {
-        int Type;
-        bool Made, Is2D, Is3D;
-    };
-    const TCase cases[] = {
-        {tvapi::tvDocumentUnknown, false, false, false},
-        {tvapi::tvDocumentDrawing, true, true, false},
-        {tvapi::tvDocumentFragment, true, true, false},
-        {tvapi::tvDocumentSpecification, true, false, false},
-        {tvapi::tvDocumentPart, true, false, true},
-        {tvapi::tvDocumentAssembly, true, false, true},
-        {tvapi::tvDocumentTextual, true, false, false},
-        {tvapi::tvDocumentTechnologyAssembly, true, false, true},
-        {8, false, false, false},
-        {-1, false, false, false},
-    };
-    const tvapi::IDocumentsPtr documents = Documents();
-    int made = 0;
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Type);
-        const tvapi::ITervanDocumentPtr doc =
-            documents->Add(static_cast<tvapi::DocumentTypeEnum>(c.Type), true);
-        ASSERT_EQ(static_cast<bool>(doc), c.Made);
-        if (!doc) continue;
-        ++made;
-        EXPECT_EQ(doc->GetDocumentType(), c.Type);
-        EXPECT_EQ(doc->GetFileName(), L"");
-        EXPECT_EQ(static_cast<bool>(tvapi::ITervanDocument2DPtr(doc)), c.Is2D);
-        EXPECT_EQ(static_cast<bool>(tvapi::ITervanDocument3DPtr(doc)), c.Is3D);
-        EXPECT_TRUE(tvapi::ITervanAPIObjectPtr(doc));
-        EXPECT_FALSE(tvapi::IPartPtr(doc));
-    }
-    EXPECT_EQ(documents->GetCount(), made);
-}
 
 TEST_F(THostDocumentsTest, CollectionKeepsOpeningOrderAndTheLastOpenedIsActive) {
     const tvapi::IDocumentsPtr documents = Documents();
@@ -96,69 +59,6 @@ TEST_F(THostDocumentsTest, CollectionKeepsOpeningOrderAndTheLastOpenedIsActive) 
     EXPECT_EQ(documents->GetCount(), 0);
     const std::vector<std::string> close = {"1"};
     EXPECT_EQ(Journal().Calls("ITervanDocument::Close")[1].Arguments, close);
-}
-
-TEST_F(THostDocumentsTest, OpeningFindsOnlyAnOpenFileAndActivatesIt) {
-    const tvapi::IDocumentsPtr documents = Documents();
-    tvhost::THostDocuments& host = Host().App().Documents();
-    const tvapi::ITervanDocumentPtr part = host.AddDocument(tvapi::tvDocumentPart, L"/w/Деталь.qpt");
-    host.AddDocument(tvapi::tvDocumentDrawing, L"/w/d.qdr");
-    const tvapi::ITervanDocumentPtr opened = documents->Open(L"/w/Деталь.qpt", true, false);
-    EXPECT_TRUE(opened == part);
-    EXPECT_TRUE(host.Active() == part);
-    EXPECT_EQ(documents->GetCount(), 2);
-    EXPECT_FALSE(documents->Open(L"/w/деталь.qpt", true, false));
-    EXPECT_FALSE(documents->Open(L"/w/other.qpt", true, false));
-    EXPECT_FALSE(documents->Open(nullptr, true, false));
-    EXPECT_FALSE(documents->Open(L"", true, false)); // unnamed documents are not files
-    const std::vector<std::string> args = {"/w/Деталь.qpt", "true", "false"};
-    EXPECT_EQ(Journal().Calls("IDocuments::Open").front().Arguments, args);
-}
-
-TEST_F(THostDocumentsTest, TopPartAndManagersAreTheDocumentsOwn) {
-    const tvapi::ITervanDocument3DPtr doc = Documents()->Add(tvapi::tvDocumentAssembly, true);
-    ASSERT_TRUE(doc);
-    const tvapi::IPartPtr part = doc->GetTopPart();
-    ASSERT_TRUE(part);
-    EXPECT_TRUE(doc->GetTopPart() == part);
-    EXPECT_EQ(RefCountOf(part), 2);
-    part->SetName(L"Сборка");
-    part->SetMarking(L"АБВ.001");
-    EXPECT_EQ(part->GetName(), L"Сборка");
-    EXPECT_EQ(part->GetMarking(), L"АБВ.001");
-    part->SetName(nullptr);
-    EXPECT_EQ(part->GetName(), L"");
-
-    const tvapi::ISelectionManagerPtr selection = doc->GetSelectionManager();
-    const tvapi::IChooseManagerPtr choose = doc->GetChooseManager();
-    ASSERT_TRUE(selection);
-    ASSERT_TRUE(choose);
-    EXPECT_TRUE(doc->GetSelectionManager() == selection);
-    const tvapi::ITervanDocument3DPtr other = Documents()->Add(tvapi::tvDocumentPart, true);
-    EXPECT_FALSE(other->GetSelectionManager() == selection);
-    EXPECT_FALSE(other->GetTopPart() == part);
-
-    const tvapi::ITervanDocument2DPtr drawing = Documents()->Add(tvapi::tvDocumentDrawing, true);
-    EXPECT_TRUE(drawing->GetSelectionManager());
-    EXPECT_TRUE(drawing->Refresh());
-    EXPECT_TRUE(drawing->Refresh());
-    InjectFault("ITervanDocument2D::Refresh");
-    EXPECT_FALSE(drawing->Refresh());
-    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument2D>(drawing)->Refreshes(), 2);
-}
-
-TEST_F(THostDocumentsTest, InPlaceEditingShowsTheEditedObject) {
-    const tvapi::ITervanDocument3DPtr assembly = Documents()->Add(tvapi::tvDocumentAssembly, true);
-    const tvapi::ITervanDocument3DPtr component = Documents()->Add(tvapi::tvDocumentPart, true);
-    auto* host = tvhost::HostAs<tvhost::THostDocument3D>(assembly);
-    ASSERT_NE(host, nullptr);
-    EXPECT_FALSE(assembly->IsInPlaceEditing());
-    EXPECT_FALSE(assembly->GetEditingObject());
-    host->SetEditingObject(component->GetTopPart());
-    EXPECT_TRUE(assembly->IsInPlaceEditing());
-    EXPECT_TRUE(tvapi::IPartPtr(assembly->GetEditingObject()) == component->GetTopPart());
-    host->SetEditingObject(nullptr);
-    EXPECT_FALSE(assembly->GetEditingObject());
 }
 
 TEST_F(THostDocumentsTest, ClosingLetsGoOfASelectionHoldingTheDocumentItself) {

@@ -1,9 +1,7 @@
-// The stand-in register of libraries: lookup by exact file path, registration order, font
-// and message texts, help requests and each library's own resource dictionary.
+// The stand-in register of libraries: lookup by exact file path and registration order.
 #include "HostLibraries.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -63,58 +61,4 @@ TEST_F(THostLibrariesTest, ItemsKeepRegistrationOrder) {
     EXPECT_FALSE(libraries->GetItem(3));
     EXPECT_FALSE(libraries->GetItem(-1));
     EXPECT_TRUE(libraries->GetItem(1) == libraries->FindByFileName(L"/a.plx"));
-}
-
-TEST_F(THostLibrariesTest, LibraryGivesItsTextsHelpAndDictionary) {
-    tvhost::THostProceduresLibrary& host =
-        Host().App().Libraries().Add(L"/opt/x/libDimChain.plx", L"", L"Библиотека не зарегистрирована");
-    const tvapi::IProceduresLibraryPtr library = Libraries()->FindByFileName(L"/opt/x/libDimChain.plx");
-    ASSERT_TRUE(library);
-    EXPECT_EQ(library->GetFontName(), L"");
-    EXPECT_EQ(library->GetMessageText(), L"Библиотека не зарегистрирована");
-    host.SetFontName(L"#Stamp-Regular");
-    EXPECT_EQ(library->GetFontName(), L"#Stamp-Regular");
-
-    EXPECT_TRUE(library->ShowHelp(120, 1));
-    EXPECT_TRUE(library->ShowHelp(7, 0));
-    const std::vector<std::pair<int, int>> shown = {{120, 1}, {7, 0}};
-    EXPECT_EQ(host.HelpShown(), shown);
-    InjectFault("IProceduresLibrary::ShowHelp");
-    EXPECT_FALSE(library->ShowHelp(9, 0));
-    EXPECT_EQ(host.HelpShown().size(), 2u);
-
-    // The library's dictionary is its own, not the application's.
-    const tvapi::ITervanDictionaryPtr dictionary = library->GetDictionary();
-    ASSERT_TRUE(dictionary);
-    EXPECT_TRUE(dictionary == library->GetDictionary());
-    EXPECT_FALSE(dictionary == Application()->GetDictionary());
-    host.Dictionary().SetResourceString(301, L"Размерная цепь");
-    EXPECT_EQ(dictionary->GetResourceString(&host, 301), L"Размерная цепь");
-    EXPECT_EQ(dictionary->GetResourceString(nullptr, 301), L"Размерная цепь");
-    EXPECT_EQ(dictionary->GetResourceString(&host, 302), L"");
-    EXPECT_EQ(Application()->GetDictionary()->GetResourceString(&host, 301), L"");
-    const std::vector<std::string> args = {"null", "301"};
-    EXPECT_EQ(Journal().Calls("ITervanDictionary::GetResourceString")[1].Arguments, args);
-}
-
-TEST_F(THostLibrariesTest, FaultsGiveEmptyResultsOnce) {
-    Host().App().Libraries().Add(L"/l.plx", L"F", L"M");
-    const tvapi::ILibraryManagerPtr manager = Application()->GetLibraryManager();
-    InjectFault("ILibraryManager::GetProceduresLibraries");
-    EXPECT_FALSE(manager->GetProceduresLibraries());
-    const tvapi::IProceduresLibrariesPtr libraries = manager->GetProceduresLibraries();
-    ASSERT_TRUE(libraries);
-    InjectFault("IProceduresLibraries::FindByFileName");
-    EXPECT_FALSE(libraries->FindByFileName(L"/l.plx"));
-    const tvapi::IProceduresLibraryPtr library = libraries->FindByFileName(L"/l.plx");
-    ASSERT_TRUE(library);
-    for (const char* op : {"IProceduresLibrary::GetFontName", "IProceduresLibrary::GetMessageText"})
-        InjectFault(op);
-    EXPECT_EQ(library->GetFontName(), L"");
-    EXPECT_EQ(library->GetMessageText(), L"");
-    EXPECT_EQ(library->GetFontName(), L"F");
-    EXPECT_EQ(library->GetMessageText(), L"M");
-    InjectFault("IProceduresLibrary::GetDictionary", tvhost::fkThrow);
-    EXPECT_THROW(library->GetDictionary(), tvhost::TInjectedFault);
-    EXPECT_EQ(tvhost::RefCountOf(library), 2); // the list's and ours
 }

@@ -48,15 +48,6 @@ TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
     disk->Release();
 }
 
-TEST_F(THostObjectTest, IdsFollowCreationOrderAndNeverRepeat) {
-    // The application (1) and its dictionary (2) come first.
-    EXPECT_EQ(tvhost::HostObjectOf(Application().Get())->Id(), 1u);
-    EXPECT_EQ(Host().Dictionary().Id(), 2u);
-    EXPECT_EQ(New<TDisk>(1.0)->Id(), 3u);
-    EXPECT_EQ(New<TBox>(1.0, 1.0)->Id(), 4u);  // the released disk's id is not reused
-    EXPECT_FALSE(THostObject::RestartIds());
-}
-
 TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives) {
     ASSERT_EQ(THostObject::LiveObjects(), 0);
     {

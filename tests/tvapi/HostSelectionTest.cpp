@@ -1,5 +1,5 @@
-// Selection and highlighting of a stand-in document: order, identity across interfaces,
-// highlight kinds, the references held, and the journal of lists.
+// Selection of a stand-in document: order, identity across interfaces, the references
+// held, and the journal of lists.
 #include "HostSelection.h"
 
 #include <string>
@@ -62,51 +62,4 @@ TEST_F(THostSelectionTest, SelectionKeepsOrderAndTellsObjectsApartByIdentity) {
     const std::string ids = "[#" + std::to_string(tvhost::HostObjectOf(c.Get())->Id()) + ", null, #" +
                             std::to_string(tvhost::HostObjectOf(a.Get())->Id()) + "]";
     EXPECT_EQ(calls[0].Arguments, std::vector<std::string>{ids});
-}
-
-TEST_F(THostSelectionTest, HighlightsAreKeptPerKind) {
-    const tvapi::IChooseManagerPtr choose = FDoc->GetChooseManager();
-    tvhost::THostChooseManager& host = tvhost::HostAs<tvhost::THostDocument3D>(FDoc)->Choose();
-    const tvapi::ITervanAPIObjectPtr a = FParts[0], b = FParts[1];
-    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMLevel1ColorBase);
-    choose->Choose({a, b, a});
-    choose->SetChooseType(tvapi::tvChMUser3);
-    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMUser3);
-    choose->Choose({a});
-    EXPECT_EQ(host.Chosen().size(), 3u); // a and b with the base colour, a with user colour 3
-    EXPECT_TRUE(host.IsChosen(a.Get(), tvapi::tvChMUser3));
-    EXPECT_FALSE(host.IsChosen(b.Get(), tvapi::tvChMUser3));
-    EXPECT_TRUE(host.IsChosen(b.Get(), tvapi::tvChMAllColors));
-
-    choose->UnChooseAll(); // only user colour 3 goes
-    EXPECT_EQ(host.Chosen().size(), 2u);
-    EXPECT_FALSE(host.IsChosen(a.Get(), tvapi::tvChMUser3));
-    choose->SetChooseType(tvapi::tvChMLevel1ColorBase);
-    choose->UnChoose({b});
-    EXPECT_EQ(host.Chosen().size(), 1u);
-    choose->Choose({b});
-    choose->SetChooseType(tvapi::tvChMAllColors);
-    choose->UnChoose({a});
-    EXPECT_FALSE(host.IsChosen(a.Get(), tvapi::tvChMAllColors));
-    choose->UnChooseAll();
-    EXPECT_TRUE(host.Chosen().empty());
-}
-
-TEST_F(THostSelectionTest, ManagerFaultsChangeNothing) {
-    const tvapi::ISelectionManagerPtr selection = FDoc->GetSelectionManager();
-    const tvapi::IChooseManagerPtr choose = FDoc->GetChooseManager();
-    selection->Select({FParts[0]});
-    InjectFault("ISelectionManager::UnSelectAll");
-    selection->UnSelectAll();
-    EXPECT_EQ(selection->GetCount(), 1);
-    InjectFault("ISelectionManager::Select", tvhost::fkThrow);
-    EXPECT_THROW(selection->Select({FParts[1]}), tvhost::TInjectedFault);
-    EXPECT_EQ(selection->GetCount(), 1);
-    InjectFault("ISelectionManager::GetSelectedObjects");
-    EXPECT_TRUE(selection->GetSelectedObjects().empty());
-    InjectFault("IChooseManager::SetChooseType");
-    choose->SetChooseType(tvapi::tvChMUser1);
-    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMLevel1ColorBase);
-    InjectFault("IChooseManager::GetChooseType");
-    EXPECT_EQ(choose->GetChooseType(), tvapi::tvChMUnknown);
 }

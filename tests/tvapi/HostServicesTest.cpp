@@ -1,5 +1,5 @@
 // Services of the stand-in application: module lookup through the loader and its test
-// override, system folders, the error state and the progress bar.
+// override, system folders and the error state.
 #include "HostServices.h"
 
 #include <filesystem>
@@ -44,11 +44,6 @@ TEST_F(THostServicesTest, ModuleFileNameComesFromTheLoader) {
     const auto heap = std::make_unique<int>(5);
     EXPECT_EQ(services->GetModuleFileName(heap.get()), L"");
     EXPECT_EQ(services->GetModuleFileName(nullptr), L"");
-    const std::vector<std::string> args = {"address", "address", "address", "null"};
-    const auto calls = Journal().Calls("IApplicationServices::GetModuleFileName");
-    ASSERT_EQ(calls.size(), args.size());
-    for (std::size_t i = 0; i < args.size(); ++i)
-        EXPECT_EQ(calls[i].Arguments, std::vector<std::string>{args[i]});
 }
 
 TEST_F(THostServicesTest, OverrideLetsATestPoseAsAPlugIn) {
@@ -101,35 +96,4 @@ TEST_F(THostServicesTest, ErrorCodeIsGivenOnceAndEveryCallIsCounted) {
     EXPECT_EQ(error->ClearLastError(), 0);
     EXPECT_EQ(host.ClearCalls(), 4u);
     EXPECT_EQ(Journal().Count("ITervanError::ClearLastError"), 4u);
-}
-
-TEST_F(THostServicesTest, ProgressBarClampsWhileShownAndStopsOnce) {
-    const tvapi::IProgressBarPtr bar = Application()->GetProgressBar();
-    ASSERT_TRUE(bar);
-    tvhost::THostProgressBar& host = Host().App().Progress();
-    EXPECT_TRUE(bar->SetPosition(42)); // before Start the position is kept as given
-    EXPECT_EQ(host.Position(), 42);
-
-    EXPECT_TRUE(bar->Start(10, 0)); // a reversed range is put in order
-    EXPECT_TRUE(host.IsRunning());
-    EXPECT_EQ(host.Minimum(), 0);
-    EXPECT_EQ(host.Maximum(), 10);
-    EXPECT_EQ(host.Position(), 0);
-    struct TCase {
-        int Asked, Shown;
-    };
-    for (const TCase c : {TCase{4, 4}, TCase{10, 10}, TCase{11, 10}, TCase{-1, 0}}) {
-        SCOPED_TRACE(c.Asked);
-        EXPECT_TRUE(bar->SetPosition(c.Asked));
-        EXPECT_EQ(host.Position(), c.Shown);
-    }
-    EXPECT_TRUE(bar->Stop());
-    EXPECT_FALSE(bar->Stop());
-    EXPECT_FALSE(host.IsRunning());
-
-    InjectFault("IProgressBar::Start");
-    EXPECT_FALSE(bar->Start(0, 5));
-    EXPECT_FALSE(host.IsRunning());
-    const std::vector<std::string> start = {"10", "0"};
-    EXPECT_EQ(Journal().Calls("IProgressBar::Start").front().Arguments, start);
 }

@@ -85,27 +85,6 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements) {
                              file));
 }
 
-TEST_F(SvgTest, HatchFillsItsChainedBoundary) {
-    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
-    const tvapi::IHatchPtr hatch = s.Drawing->GetHatches()->Add();
-    tvapi::IHatchParamPtr(hatch)->SetStep(3);
-    tvapi::IHatchParamPtr(hatch)->SetAngle(45);
-    // Three sides given out of order and one reversed still close into one outline.
-    tvapi::IBoundariesObjectPtr(hatch)->AddBoundaries(
-        {tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 0, 10, 0, 1)),
-         tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 10, 0, 0, 1)),
-         tvapi::IDrawingObjectPtr(drawing_test::Segment(s, 0, 10, 10, 0, 1))},
-        false);
-    const std::string svg = tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing());
-    EXPECT_TRUE(Has(svg, R"x(d="M 0,0 L 10,0 L 0,-10 L 0,0 Z" fill="url(#hatch1)")x"));
-    EXPECT_TRUE(Has(svg, R"(<pattern id="hatch1" patternUnits="userSpaceOnUse" width="3" height="3" )"
-                         R"x(patternTransform="rotate(-45)">)x"));
-}
-
-} // namespace
-
-namespace {
-
 TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts) {
     const TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::ILeaderPtr leader(s.Symbols->GetLeaders()->Add(tvapi::tvDrLeader));

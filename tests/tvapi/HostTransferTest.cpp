@@ -48,7 +48,3 @@ TEST_F(THostTransferTest, ServiceIsTheApplicationsAndKeepsObjectsUntilTheSession
     InjectFault("ITransferService::GetReference");
     EXPECT_EQ(service->GetReference(tvapi::IAPIObjectPtr(Application())), 0);
 }
-
-TEST(THostTransferWithoutHostTest, NoHostGivesNoService) {
-    EXPECT_FALSE(GetTransferService());
-}
