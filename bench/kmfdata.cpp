@@ -8,9 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <ostream>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -96,8 +96,7 @@ void BM_KmfDataWriteReadReused(benchmark::State& state)
         benchmark::DoNotOptimize(back.data());
         benchmark::ClobberMemory();
     }
-    if (back != src)
-        state.SkipWithError("values read back differ");
+    if (back != src) state.SkipWithError("values read back differ");
     SetRoundBytes(state, src);
 }
 

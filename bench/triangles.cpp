@@ -42,15 +42,18 @@ struct Set2 {
     long disagreements = 0;
 };
 
-int overlap(Pair3& p) {
+int overlap(Pair3& p)
+{
     return tri_tri_overlap_test_3d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
 }
-int overlap(Pair2& p) {
+int overlap(Pair2& p)
+{
     return tri_tri_overlap_test_2d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
 }
 
 // Triangle `t` (vertices 0..2 or 3..5) is not strictly on one side of the other triangle's plane.
-bool straddles(const Pair3& p, int t) {
+bool straddles(const Pair3& p, int t)
+{
     const int o = 3 - t;
     double u[3], w[3], n[3], d[3];
     for (int c = 0; c < 3; ++c)
@@ -67,7 +70,8 @@ bool straddles(const Pair3& p, int t) {
 enum Kind { FarApart, PlanesCrossDisjoint, Crossing, Coplanar, Boxes };
 const char* const kKindNames[] = {"far_apart", "planes_cross_disjoint", "crossing", "coplanar", "boxes"};
 
-Pair3 draw(std::mt19937_64& rng, Kind kind) {
+Pair3 draw(std::mt19937_64& rng, Kind kind)
+{
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     Pair3 p;
     for (auto& q : p.v)
@@ -100,7 +104,8 @@ Pair3 draw(std::mt19937_64& rng, Kind kind) {
     return p;
 }
 
-bool accepted(Pair3& p, Kind kind) {
+bool accepted(Pair3& p, Kind kind)
+{
     switch (kind) {
     case PlanesCrossDisjoint:
         return straddles(p, 0) && straddles(p, 3) && !overlap(p);
@@ -117,14 +122,16 @@ bool accepted(Pair3& p, Kind kind) {
     }
 }
 
-K::Point_3 point3(const double* v) {
+K::Point_3 point3(const double* v)
+{
     return {v[0], v[1], v[2]};
 }
 
 // Keeps pair p with its CGAL triangles a, b; counts it in `meeting` when ours says they
 // meet, and as a disagreement when CGAL says otherwise.
 template <class Set, class Pair, class Triangle>
-void addPair(Set& s, Pair& p, const Triangle& a, const Triangle& b, long& meeting) {
+void addPair(Set& s, Pair& p, const Triangle& a, const Triangle& b, long& meeting)
+{
     s.a.push_back(a);
     s.b.push_back(b);
     const int ours = overlap(p);
@@ -133,7 +140,8 @@ void addPair(Set& s, Pair& p, const Triangle& a, const Triangle& b, long& meetin
     s.ours.push_back(p);
 }
 
-const Set3& pairs3(Kind kind) {
+const Set3& pairs3(Kind kind)
+{
     static std::map<Kind, Set3> sets;
     Set3& s = sets[kind];
     if (!s.ours.empty()) return s;
@@ -150,7 +158,8 @@ const Set3& pairs3(Kind kind) {
     return s;
 }
 
-const Set2& pairs2() {
+const Set2& pairs2()
+{
     static Set2 s;
     if (!s.ours.empty()) return s;
     std::mt19937_64 rng(20242);
@@ -172,7 +181,8 @@ const Set2& pairs2() {
     return s;
 }
 
-template <class Set> void finish(benchmark::State& state, const Set& s, long sum) {
+template <class Set> void finish(benchmark::State& state, const Set& s, long sum)
+{
     benchmark::DoNotOptimize(sum);
     state.SetItemsProcessed(state.iterations() * kPairs);
     state.counters["per_pair"] = benchmark::Counter(
@@ -181,7 +191,8 @@ template <class Set> void finish(benchmark::State& state, const Set& s, long sum
     state.counters["disagree"] = double(s.disagreements);
 }
 
-void oursOverlap3(benchmark::State& state, Kind kind) {
+void oursOverlap3(benchmark::State& state, Kind kind)
+{
     Set3 s = pairs3(kind); // a private copy: the call takes writable pointers
     long sum = 0;
     for (auto _ : state)
@@ -190,7 +201,8 @@ void oursOverlap3(benchmark::State& state, Kind kind) {
     finish(state, s, sum);
 }
 
-void oursSegment3(benchmark::State& state, Kind kind) {
+void oursSegment3(benchmark::State& state, Kind kind)
+{
     Set3 s = pairs3(kind);
     long sum = 0;
     double src[3], tgt[3];
@@ -204,7 +216,8 @@ void oursSegment3(benchmark::State& state, Kind kind) {
     finish(state, s, sum);
 }
 
-void cgal3(benchmark::State& state, Kind kind) {
+void cgal3(benchmark::State& state, Kind kind)
+{
     const Set3& s = pairs3(kind);
     long sum = 0;
     for (auto _ : state)
@@ -213,7 +226,8 @@ void cgal3(benchmark::State& state, Kind kind) {
     finish(state, s, sum);
 }
 
-void ours2(benchmark::State& state) {
+void ours2(benchmark::State& state)
+{
     Set2 s = pairs2();
     long sum = 0;
     for (auto _ : state)
@@ -222,7 +236,8 @@ void ours2(benchmark::State& state) {
     finish(state, s, sum);
 }
 
-void cgal2(benchmark::State& state) {
+void cgal2(benchmark::State& state)
+{
     const Set2& s = pairs2();
     long sum = 0;
     for (auto _ : state)
@@ -235,7 +250,8 @@ void cgal2(benchmark::State& state) {
 class TableReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> nsPerPair;
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration)
@@ -245,7 +261,8 @@ public:
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::vector<std::string> classes;
     for (int k = FarApart; k <= Boxes; ++k) {
         const Kind kind = Kind(k);

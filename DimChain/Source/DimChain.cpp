@@ -26,8 +26,7 @@ void ReportFailure()
 }
 
 // Runs Body; when it throws, reports and gives Failure instead.
-template <class Body, class Result>
-Result Guarded(Body&& body, Result failure) noexcept
+template <class Body, class Result> Result Guarded(Body&& body, Result failure) noexcept
 {
     try {
         return body();
@@ -38,8 +37,7 @@ Result Guarded(Body&& body, Result failure) noexcept
 }
 
 // Calls Step, remembering in Failed that it threw; the steps that follow still run.
-template <class Step>
-void Attempt(Step&& step, bool& failed) noexcept
+template <class Step> void Attempt(Step&& step, bool& failed) noexcept
 {
     try {
         step();
@@ -55,32 +53,34 @@ void RunCommandBody(tvapi::IApplication& app)
     bool failed = false;
     tvapi::tvHideMessageEnum saved = tvapi::tvShowMessage;
     bool known = false;
-    Attempt([&] {
-        saved = app.GetHideMessage();
-        known = true;
-        app.SetHideMessage(tvapi::tvHideMessageAll);
-        DimensionChain();
-    }, failed);
+    Attempt(
+        [&] {
+            saved = app.GetHideMessage();
+            known = true;
+            app.SetHideMessage(tvapi::tvHideMessageAll);
+            DimensionChain();
+        },
+        failed);
     Attempt([] { drApi::MA.drEndGetPart(false); }, failed);
-    Attempt([] {
-        if (const tvapi::ITervanErrorPtr& error = drApi::MA.R3->TervanError)
-            error->ClearLastError();
-    }, failed);
-    if (known)
-        Attempt([&] { app.SetHideMessage(saved); }, failed);
-    if (failed)
-        ReportFailure();
+    Attempt(
+        [] {
+            if (const tvapi::ITervanErrorPtr& error = drApi::MA.R3->TervanError) error->ClearLastError();
+        },
+        failed);
+    if (known) Attempt([&] { app.SetHideMessage(saved); }, failed);
+    if (failed) ReportFailure();
 }
 
 } // namespace
 
 void RunCommand(unsigned int, tvapi::tvRunCommandModeEnum)
 {
-    Guarded([] {
-        if (tvapi::IApplication* app = drApi::MA.Application())
-            RunCommandBody(*app);
-        return true;
-    }, false);
+    Guarded(
+        [] {
+            if (tvapi::IApplication* app = drApi::MA.Application()) RunCommandBody(*app);
+            return true;
+        },
+        false);
 }
 
 int LibCommandState(int, bool& enable, int&, std::wstring&)
@@ -101,19 +101,23 @@ Boolean EnableCommand(unsigned int)
 
 extern "C" bool LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& LA)
 {
-    Guarded([&] {
-        drApi::LibraryControlModel = &ControlModel;
-        const TString name(LibraryName);
-        const TString font(LibraryFont);
-        drApi::MA.Init(app, name, font);
-        return true;
-    }, false);
-    return Guarded([&] {
-        LA.RegisterRunCommand(tvapi::RunCommandFunction(RunCommand));
-        LA.RegisterCommandState(tvapi::LibCommandStateFunction(LibCommandState));
-        LA.RegisterLibraryId(tvapi::LibraryIdFunction(LIBRARYID));
-        return true;
-    }, false);
+    Guarded(
+        [&] {
+            drApi::LibraryControlModel = &ControlModel;
+            const TString name(LibraryName);
+            const TString font(LibraryFont);
+            drApi::MA.Init(app, name, font);
+            return true;
+        },
+        false);
+    return Guarded(
+        [&] {
+            LA.RegisterRunCommand(tvapi::RunCommandFunction(RunCommand));
+            LA.RegisterCommandState(tvapi::LibCommandStateFunction(LibCommandState));
+            LA.RegisterLibraryId(tvapi::LibraryIdFunction(LIBRARYID));
+            return true;
+        },
+        false);
 }
 
 extern "C" void UnloadTervanLibrary() {}

@@ -21,10 +21,8 @@ void Tell(const char* Text)
 // anew. An empty D leaves the facade's document as it is.
 void RefreshDocument(drApi::TRegistryApi& R, const tvapi::ITervanDocumentPtr& D)
 {
-    if (!D)
-        return;
-    if (!R.IDoc || !(R.IDoc == D))
-        R.IDoc = D;
+    if (!D) return;
+    if (!R.IDoc || !(R.IDoc == D)) R.IDoc = D;
     R.IDoc2D.Reset();
     R.IDoc2D = R.IDoc;
 }
@@ -49,8 +47,7 @@ TpmDimensionChain2D* pmDimensionChain2D = nullptr;
 Boolean DimensionChain()
 {
     drApi::TRegistryApi& r = *drApi::MA.R3;
-    if (tvapi::IApplication* app = drApi::MA.Application())
-        RefreshDocument(r, app->GetActiveDocument());
+    if (tvapi::IApplication* app = drApi::MA.Application()) RefreshDocument(r, app->GetActiveDocument());
     drApi::Selector->Begin();
     if (TBaseManager::CurrentProcessManager || !r.IDoc) {
         Tell("Документ не активирован или не является Чертежом/Фрагментом");
@@ -74,16 +71,14 @@ Boolean DimensionChain()
 Boolean DimensionChain3D()
 {
     tvapi::IApplication* app = drApi::MA.Application();
-    if (!app)
-        return false;
+    if (!app) return false;
     const tvapi::ITervanDocumentPtr doc = app->GetActiveDocument();
-    if (TBaseManager::CurrentProcessManager || !doc)
-        return false;
+    if (TBaseManager::CurrentProcessManager || !doc) return false;
     const tvapi::DocumentTypeEnum type = doc->GetDocumentType();
     if (type != tvapi::tvDocumentAssembly && type != tvapi::tvDocumentTechnologyAssembly) {
         Tell("Документ не является Моделью/Сборкой");
         return false;
     }
-    drApi::MA.drGetPart(drApi::pTop_Part, type);  // the facade keeps the part; ours goes at once
+    drApi::MA.drGetPart(drApi::pTop_Part, type); // the facade keeps the part; ours goes at once
     return RunAssemblyPanel();
 }

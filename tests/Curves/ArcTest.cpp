@@ -17,18 +17,21 @@ namespace {
 
 constexpr double kHalfPi = kPi / 2;
 
-double Wrap(double a) {
+double Wrap(double a)
+{
     return a - std::floor(a / (2 * kPi)) * 2 * kPi;
 }
 
 // Polar angle of P about the arc's centre, [0, 2 pi).
-double AngleAt(const TCircle& C, const TPoint2D& P) {
+double AngleAt(const TCircle& C, const TPoint2D& P)
+{
     return Wrap(std::atan2(P.y - C.y, P.x - C.x));
 }
 
 } // namespace
 
-TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel) {
+TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel)
+{
     const TArc ccw(0, 0, 2, kHalfPi, kPi, 0);
     const TArc cw(0, 0, -2, kPi, kHalfPi, 0);
     for (const TArc* A : {&ccw, &cw}) {
@@ -60,7 +63,8 @@ TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel) {
     EXPECT_FALSE(ccw.AnglePertainLimit(kPi + 1e-3));
 }
 
-TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees) {
+TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees)
+{
     TArc A(1, 2, -3, kPi, kHalfPi, 4);
     A.Name2 = 8;
     const auto bytes = StoredBytes(A);
@@ -86,7 +90,8 @@ TEST(TArcTest, RecordsWithSignedRadiusAndOldDegrees) {
     EXPECT_EQ(std::make_pair(K2.Radius, K2.y), std::make_pair(7.0, 6.0));
 }
 
-TEST(TArcTest, OffsetsAndTrims) {
+TEST(TArcTest, OffsetsAndTrims)
+{
     EXPECT_EQ(TArc(0, 0, 1, 0, 1, 0).Offset(1), nullptr);
     std::unique_ptr<TCurve2D> O(TArc(0, 0, -1, 1, 0, 0).Offset(1));
     ASSERT_NE(O, nullptr);
@@ -115,7 +120,8 @@ TEST(TArcTest, OffsetsAndTrims) {
     EXPECT_DOUBLE_EQ(static_cast<TArc*>(U.get())->GetTMax(), 2 * kPi - 0.25);
 }
 
-TEST(TArcTest, ExtremesAndBoxEncloseTheSamples) {
+TEST(TArcTest, ExtremesAndBoxEncloseTheSamples)
+{
     TRandomCurves gen(5);
     for (int k = 0; k < 200; ++k) {
         SCOPED_TRACE(k);
@@ -132,7 +138,8 @@ TEST(TArcTest, ExtremesAndBoxEncloseTheSamples) {
     }
 }
 
-TEST(TArcTest, AxisCrossingsLieOnTheLines) {
+TEST(TArcTest, AxisCrossingsLieOnTheLines)
+{
     TRandomCurves gen(9);
     int found = 0;
     for (int k = 0; k < 300; ++k) {
@@ -164,7 +171,8 @@ TEST(TArcTest, AxisCrossingsLieOnTheLines) {
     EXPECT_DOUBLE_EQ(T[0], kHalfPi);
 }
 
-TEST(TArcTest, ProjectionIsNoFartherThanAnySample) {
+TEST(TArcTest, ProjectionIsNoFartherThanAnySample)
+{
     TRandomCurves gen(21);
     for (int k = 0; k < 150; ++k) {
         SCOPED_TRACE(k);
@@ -176,7 +184,8 @@ TEST(TArcTest, ProjectionIsNoFartherThanAnySample) {
     }
 }
 
-TEST(TArcTest, TransformAndDrawThroughAPushedPlacement) {
+TEST(TArcTest, TransformAndDrawThroughAPushedPlacement)
+{
     TRecordingModeler M;
     TArc ccw(10, 0, 5, 0, kHalfPi, 3);
     TArc cw(10, 0, -5, kHalfPi, 0, 2);

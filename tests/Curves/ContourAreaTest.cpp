@@ -33,15 +33,15 @@ void RandomContour(std::mt19937& gen, bool arcs, TContour& C)
     const int n = 5 + static_cast<int>(U(gen) * 6);
     const TPoint2D O(U(gen) * 10 - 5, U(gen) * 10 - 5);
     std::vector<TPoint2D> P;
-    for (int i = 0; i < n; ++i) {  // increasing angles, gaps of at least 0.2 / n turn
+    for (int i = 0; i < n; ++i) { // increasing angles, gaps of at least 0.2 / n turn
         const double a = (i + 0.1 + 0.8 * U(gen)) * 2 * kPi / n, r = arcs ? 8 : 2 + 8 * U(gen);
         P.emplace_back(O.x + r * std::cos(a), O.y + r * std::sin(a));
     }
-    if (!arcs)
-        return contourtest::Polygon(C, P);
-    for (int i = 0; i < n; ++i) {  // outwards is to the right of the counter-clockwise chain
+    if (!arcs) return contourtest::Polygon(C, P);
+    for (int i = 0; i < n; ++i) { // outwards is to the right of the counter-clockwise chain
         const double c = P[i].DistanceTo(P[(i + 1) % n]);
-        contourtest::AddBulge(C, P[i], P[(i + 1) % n], U(gen) < 0.7 ? -c * (0.05 + 0.25 * U(gen)) : c * 0.04 * U(gen));
+        contourtest::AddBulge(C, P[i], P[(i + 1) % n],
+                              U(gen) < 0.7 ? -c * (0.05 + 0.25 * U(gen)) : c * 0.04 * U(gen));
     }
 }
 
@@ -57,14 +57,18 @@ TEST(TContourAreaTest, SignedAreaMatchesTheClosedFormAndGaussLegendreRulesAreExa
         {[](TContour& C) { contourtest::Square(C, 10, false); }, -100},
         {[](TContour& C) { C.Add(new TCircle(3, -4, 2)); }, 4 * kPi},
         {contourtest::Stadium, 40 + 4 * kPi},
-        {[](TContour& C) { contourtest::Stadium(C); C.Inverse(); }, -(40 + 4 * kPi)},
-        {[](TContour& C) {  // the square's top bulges out by 2
+        {[](TContour& C) {
+             contourtest::Stadium(C);
+             C.Inverse();
+         },
+         -(40 + 4 * kPi)},
+        {[](TContour& C) { // the square's top bulges out by 2
              contourtest::Polygon(C, {{0, 10}, {0, 0}, {10, 0}, {10, 10}}, true);
              contourtest::AddBulge(C, TPoint2D(10, 10), TPoint2D(0, 10), -2);
          },
          100 + SegmentArea(10, 2)},
-        {[](TContour& C) {  // box (0,-1)-(11,2), centre (5.5, 0.5): the segment adds -4.5, the
-             C.Add(new TLineSeg(0, 0, 4, 2));  // circle pi and ends the sum
+        {[](TContour& C) { // box (0,-1)-(11,2), centre (5.5, 0.5): the segment adds -4.5, the
+             C.Add(new TLineSeg(0, 0, 4, 2)); // circle pi and ends the sum
              C.Add(new TCircle(10, 0, 1));
              C.Add(new TLineSeg(5, 0, 6, 1));
          },
@@ -79,13 +83,14 @@ TEST(TContourAreaTest, SignedAreaMatchesTheClosedFormAndGaussLegendreRulesAreExa
     double t[9], w[9];
     for (int n = 1; n <= 8; ++n) {
         ASSERT_TRUE(TContour::FillIntegrationValues(t, w, n) && std::is_sorted(t, t + n));
-        for (int p = 0; p < 2 * n; ++p) {  // degree 2n - 1 is exact
+        for (int p = 0; p < 2 * n; ++p) { // degree 2n - 1 is exact
             double sum = 0;
-            for (int k = 0; k < n; ++k) sum += w[k] * std::pow(t[k], p);
+            for (int k = 0; k < n; ++k)
+                sum += w[k] * std::pow(t[k], p);
             EXPECT_NEAR(sum, p % 2 ? 0.0 : 2.0 / (p + 1), 1e-14) << n << " points, degree " << p;
         }
     }
-    EXPECT_EQ(contourtest::Text({t[0], w[0]}), "-0.96029 0.101229");  // the 8-point rule's first node
+    EXPECT_EQ(contourtest::Text({t[0], w[0]}), "-0.96029 0.101229"); // the 8-point rule's first node
     t[3] = w[3] = 1;
     EXPECT_FALSE(TContour::FillIntegrationValues(t, w, 9) || TContour::FillIntegrationValues(nullptr, w, 2));
     EXPECT_EQ(t[3] + w[3] + t[8], 0.0);
@@ -104,17 +109,19 @@ TEST(TContourAreaTest, ContainmentAgreesWithTheWindingNumber)
         for (int i = 0; i < 250; ++i) {
             const TPoint2D P(G.LD.x - 2 + (G.Width() + 4) * U(gen), G.LD.y - 2 + (G.Height() + 4) * U(gen));
             const contourtest::TOracle o = contourtest::Oracle(C, P);
-            tested += o.Distance > 1e-3;  // inside the tolerance band the two tests may differ
-            ASSERT_TRUE(o.Distance <= 1e-3 || C.FoundPoint(P.x, P.y) == (o.Winding != 0)) << shape << ": " << P.x << " " << P.y;
+            tested += o.Distance > 1e-3; // inside the tolerance band the two tests may differ
+            ASSERT_TRUE(o.Distance <= 1e-3 || C.FoundPoint(P.x, P.y) == (o.Winding != 0))
+                << shape << ": " << P.x << " " << P.y;
         }
-        for (int i = 0; i < 20 * C.Count; ++i) {  // points on the boundary count as inside
+        for (int i = 0; i < 20 * C.Count; ++i) { // points on the boundary count as inside
             const TCurve2D* I = C[i % C.Count];
             const double t = I->GetTMin() + (I->GetTMax() - I->GetTMin()) * U(gen);
             TVector2D T;
-            I->TangentOn(t, T);  // where the scan line touches an item its crossing is the touch point
+            I->TangentOn(t, T); // where the scan line touches an item its crossing is the touch point
             const TPoint2D P = contourtest::At(*I, t);
             onBoundary += std::fabs(T.y) > 0.05;
-            ASSERT_TRUE(std::fabs(T.y) <= 0.05 || C.FoundPoint(P.x, P.y)) << shape << ": " << P.x << " " << P.y;
+            ASSERT_TRUE(std::fabs(T.y) <= 0.05 || C.FoundPoint(P.x, P.y))
+                << shape << ": " << P.x << " " << P.y;
         }
     }
     EXPECT_TRUE(tested > 3500 && onBoundary > 1500) << tested << " " << onBoundary;
@@ -124,32 +131,35 @@ TEST(TContourAreaTest, PointsCurvesAndCrossings)
 {
     TContour S, D, inner, crossing, disc, bow;
     contourtest::Square(S, 10);
-    EXPECT_TRUE(S.FoundPoint(10.00005, 5) && !S.FoundPoint(10.001, 5));  // within 1e-4 of an edge
+    EXPECT_TRUE(S.FoundPoint(10.00005, 5) && !S.FoundPoint(10.001, 5)); // within 1e-4 of an edge
     contourtest::Polygon(D, {{5, 0}, {0, 5}, {-5, 0}, {0, -5}});
-    EXPECT_TRUE(D.FoundPoint(1, 0) && !D.FoundPoint(6, 0));  // the scan line runs through two vertices
+    EXPECT_TRUE(D.FoundPoint(1, 0) && !D.FoundPoint(6, 0)); // the scan line runs through two vertices
     contourtest::Polygon(inner, {{2, 2}, {4, 2}, {4, 4}});
     contourtest::Polygon(crossing, {{8, 8}, {12, 8}, {12, 12}});
     EXPECT_TRUE(S.Found(inner) && !S.Colision(inner) && S.Colision(crossing));
     const TCircle around(5, 5, 20), outside(30, 5, 2), overlapping(12, 5, 3), near(3, 0, 2.5);
     EXPECT_TRUE(S.Found(&around) && !S.Found(&outside) && S.Found(&overlapping));
-    disc.Add(new TCircle(0, 0, 1));  // a lone circle: by the distance of the centres
+    disc.Add(new TCircle(0, 0, 1)); // a lone circle: by the distance of the centres
     EXPECT_TRUE(!disc.FoundCircle(&overlapping) && disc.FoundCircle(&near));
     const TLineSeg through(-1, 5, 11, 5), into(5, 5, 12, 5);
     EXPECT_TRUE(S.InterSect2(&through) == 1 && S.InterSect2(&into) == 0 && S.InterSect(&overlapping) == 2);
     TArrayOf<TPair<int, int>> ends(4, 4);
-    ASSERT_TRUE(S.Find2(10, 0, ends) && ends.Count == 2);  // the end of side 0, the start of side 1
+    ASSERT_TRUE(S.Find2(10, 0, ends) && ends.Count == 2); // the end of side 0, the start of side 1
     EXPECT_TRUE(ends[0].V1 == 0 && ends[0].V2 == 1 && ends[1].V1 == 1 && ends[1].V2 == 0);
     // crossings with itself and with the axes
     contourtest::Polygon(bow, {{0, 0}, {10, 10}, {10, 0}, {0, 10}});
     TInterSector Tool, Tool2;
-    EXPECT_TRUE(S.SelfIntersect(S.GetRegion(), Tool, false));  // consecutive joints go, the closing one stays
-    EXPECT_EQ(std::to_string(Tool.ACrossPoint.Count) + ": " + contourtest::Pt(Tool.ACrossPoint[0].p), "1: 0 0");
-    bow.SelfIntersect(bow.GetRegion(), Tool2, false);  // the crossing, then the closing joint
-    EXPECT_EQ(std::to_string(Tool2.ACrossPoint.Count) + ": " + contourtest::Pt(Tool2.ACrossPoint[0].p), "2: 5 5");
+    EXPECT_TRUE(S.SelfIntersect(S.GetRegion(), Tool, false)); // consecutive joints go, the closing one stays
+    EXPECT_EQ(std::to_string(Tool.ACrossPoint.Count) + ": " + contourtest::Pt(Tool.ACrossPoint[0].p),
+              "1: 0 0");
+    bow.SelfIntersect(bow.GetRegion(), Tool2, false); // the crossing, then the closing joint
+    EXPECT_EQ(std::to_string(Tool2.ACrossPoint.Count) + ": " + contourtest::Pt(Tool2.ACrossPoint[0].p),
+              "2: 5 5");
     TArrayOf<double> A(4, 4);
     S.InterSectHorizontal(5, A);
     EXPECT_TRUE(A.Count == 2 && A[0] == 1.5 && A[1] == 3.5);
     A.Count = 0;
-    S.InterSectHorizontal(0, A);  // the start point's height: the closing value is 0, not 4
-    EXPECT_TRUE(std::find(A.begin(), A.end(), 0.0) != A.end() && std::find(A.begin(), A.end(), 4.0) == A.end());
+    S.InterSectHorizontal(0, A); // the start point's height: the closing value is 0, not 4
+    EXPECT_TRUE(std::find(A.begin(), A.end(), 0.0) != A.end() &&
+                std::find(A.begin(), A.end(), 4.0) == A.end());
 }

@@ -18,8 +18,8 @@
 namespace {
 
 constexpr double kPi = TMathDef::C_PI;
-constexpr double kPixel = 1e-3;  // feedback coordinates are floats in window pixels
-constexpr double kAngle = 1e-4;  // angular slack of a sampled point at the arc's ends
+constexpr double kPixel = 1e-3; // feedback coordinates are floats in window pixels
+constexpr double kAngle = 1e-4; // angular slack of a sampled point at the arc's ends
 
 class TContourImageGLTest : public GLFixture {
 protected:
@@ -29,12 +29,19 @@ protected:
 std::vector<double> Numbers(const TRecordedCall& c)
 {
     std::vector<double> v;
-    for (const std::string& a : c.Args) v.push_back(std::stod(a));
+    for (const std::string& a : c.Args)
+        v.push_back(std::stod(a));
     return v;
 }
 
-double Dist(const TFeedbackVertex& p, double x, double y) { return std::hypot(p.x - x, p.y - y); }
-double Dist(const TFeedbackVertex& p, const TFeedbackVertex& q) { return Dist(p, q.x, q.y); }
+double Dist(const TFeedbackVertex& p, double x, double y)
+{
+    return std::hypot(p.x - x, p.y - y);
+}
+double Dist(const TFeedbackVertex& p, const TFeedbackVertex& q)
+{
+    return Dist(p, q.x, q.y);
+}
 
 // How far p lies round the centre (x, y) from the angle t1 in the direction sense, in [0, 2 pi);
 // the start itself, reached after a whole turn, counts as 0.
@@ -51,9 +58,9 @@ TEST_F(TContourImageGLTest, ReplayDrawsTheSegmentsArcsAndCirclesOfTheModeller)
 {
     TContour C;
     C.Add(new TLineSeg(10, 10, 60, 10));
-    C.Add(new TArc(60, 30, 20, -kPi / 2, kPi / 2, 1));  // counter-clockwise
+    C.Add(new TArc(60, 30, 20, -kPi / 2, kPi / 2, 1)); // counter-clockwise
     C.Add(new TLineSeg(60, 50, 30, 50));
-    C.Add(new TArc(30, 65, -15, -kPi / 2, kPi, 2));     // clockwise, from the bottom to the left
+    C.Add(new TArc(30, 65, -15, -kPi / 2, kPi, 2)); // clockwise, from the bottom to the left
     C.Add(new TBasePoint(5, 5));
     C.Add(new TCircle(95, 95, 25));
     C[5]->Atr = 4;
@@ -63,7 +70,7 @@ TEST_F(TContourImageGLTest, ReplayDrawsTheSegmentsArcsAndCirclesOfTheModeller)
     C.GIdrItems(*image, 0);
     const TFeedback f = CaptureFeedback([this] { image->DrawElements(); });
 
-    std::size_t next = 0;  // the feedback segments are consumed in drawing order
+    std::size_t next = 0; // the feedback segments are consumed in drawing order
     for (const TRecordedCall& call : M.Calls) {
         SCOPED_TRACE(call.Text());
         const std::vector<double> v = Numbers(call);
@@ -75,7 +82,8 @@ TEST_F(TContourImageGLTest, ReplayDrawsTheSegmentsArcsAndCirclesOfTheModeller)
         }
         // A circle of 16 n + 16 pieces, an arc of 8 n + 16, n = floor(R / 10), in one chain.
         const bool arc = call.Name == "drArc";
-        const double x = v[0], y = v[1], R = v[2], t1 = arc ? v[3] : 0, t2 = arc ? v[4] : 0, sense = arc ? v[6] : 1;
+        const double x = v[0], y = v[1], R = v[2], t1 = arc ? v[3] : 0, t2 = arc ? v[4] : 0,
+                     sense = arc ? v[6] : 1;
         const std::size_t n = static_cast<std::size_t>(R / 10) * (arc ? 8 : 16) + 16;
         ASSERT_LE(next + n, f.lines.size());
         const auto first = f.lines.begin() + next, last = first + (n - 1);
@@ -86,7 +94,7 @@ TEST_F(TContourImageGLTest, ReplayDrawsTheSegmentsArcsAndCirclesOfTheModeller)
             EXPECT_TRUE(!arc || Turn((*l)[1], x, y, t1, sense) <= std::fabs(t2 - t1) + kAngle);
         }
         if (!arc) {
-            EXPECT_LT(Dist((*last)[1], (*first)[0]), kPixel);  // closed
+            EXPECT_LT(Dist((*last)[1], (*first)[0]), kPixel); // closed
             continue;
         }
         // The image runs every arc counter-clockwise: a clockwise one from its end to its start.

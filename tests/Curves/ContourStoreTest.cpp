@@ -26,71 +26,75 @@ TEST(TContourStoreTest, RoundTripKeepsEveryItemWithItsTypeAndAttributes)
     C.Add(new TBasePoint(1.5, -2));
     C[0]->Atr = 7;
     const double xy[2] = {1.5, -2};
-    Bytes expected = streamtest::Ints({1, ctPoint, 0, 7});  // count, then type code and record
+    Bytes expected = streamtest::Ints({1, ctPoint, 0, 7}); // count, then type code and record
     expected.insert(expected.end(), reinterpret_cast<const Byte*>(xy), reinterpret_cast<const Byte*>(xy + 2));
     EXPECT_EQ(curvetest::StoredBytes(C), expected);
     auto* inner = new TContour();
     inner->Add(new TLineSeg(1, 1, 2, 2));
-    for (TCurve2D* I : std::initializer_list<TCurve2D*>{new TLineSeg(0, 0, 10, 5.5), new TArc(1, 2, 3, 0.25, 1.5, 0),
-                        new TArc(-1, -2, -4, 2.0, 0.5, 0), new TCircle(5, 6, 7), new TLine(0, 0, 1, 1),
-                        new TText(1.5, 2.5, 0.3, 3.5, TString("Ось А")), inner})
+    for (TCurve2D* I : std::initializer_list<TCurve2D*>{
+             new TLineSeg(0, 0, 10, 5.5), new TArc(1, 2, 3, 0.25, 1.5, 0), new TArc(-1, -2, -4, 2.0, 0.5, 0),
+             new TCircle(5, 6, 7), new TLine(0, 0, 1, 1), new TText(1.5, 2.5, 0.3, 3.5, TString("Ось А")),
+             inner})
         C.Add(I);
-    for (Integer k = 0; k + 1 < C.Count; ++k) {  // a nested contour's record holds its items only
+    for (Integer k = 0; k + 1 < C.Count; ++k) { // a nested contour's record holds its items only
         C[k]->Name2 = 10 + k;
         C[k]->Atr = k;
     }
-    D.Add(new TLineSeg(0, 0, 1, 1));  // replaced by the load
+    D.Add(new TLineSeg(0, 0, 1, 1)); // replaced by the load
     curvetest::LoadFrom(D, curvetest::StoredBytes(C));
     ASSERT_EQ(D.Count, C.Count);
     for (Integer k = 0; k < C.Count; ++k)
-        EXPECT_TRUE(D[k]->IsType() == C[k]->IsType() && D[k]->Atr == C[k]->Atr && D[k]->Name2 == C[k]->Name2) << k;
-    EXPECT_EQ(curvetest::StoredBytes(D), curvetest::StoredBytes(C));  // every coordinate came back
-    E = D;                            // copies keep the text items with their own texts
+        EXPECT_TRUE(D[k]->IsType() == C[k]->IsType() && D[k]->Atr == C[k]->Atr && D[k]->Name2 == C[k]->Name2)
+            << k;
+    EXPECT_EQ(curvetest::StoredBytes(D), curvetest::StoredBytes(C)); // every coordinate came back
+    E = D; // copies keep the text items with their own texts
     static_cast<TText*>(D[6])->Text->Set("x");
     EXPECT_STREQ(static_cast<TText*>(E[6])->Text->PChar(), TString("Ось А").PChar());
 }
 
 TEST(TContourStoreTest, UnknownTypeCodeKeepsTheItemsReadSoFarAndSaysSo)
 {
-    TBaseManager panel;  // a running panel shows the message in its status bar
+    TBaseManager panel; // a running panel shows the message in its status bar
     TContour C;
     curvetest::LoadFrom(C, streamtest::Ints({0}));
     EXPECT_EQ(C.Count + panel.StatusBar.M.Count, 0);
     C.Add(new TLineSeg(0, 0, 1, 1));
     Bytes data = curvetest::StoredBytes(C);
-    data[0] = 3;  // three items announced: a segment, then the unknown code 7
+    data[0] = 3; // three items announced: a segment, then the unknown code 7
     curvetest::LoadFrom(C, streamtest::Cat(data, streamtest::Ints({7, 0, 0})));
     ASSERT_TRUE(C.Count == 1 && C[0]->IsType() == ctLineSeg && panel.StatusBar.M.Count == 1);
-    EXPECT_STREQ(panel.StatusBar.M[0].T.PChar(), TString("Критическая ошибка чтения контура с потока").PChar());
+    EXPECT_STREQ(panel.StatusBar.M[0].T.PChar(),
+                 TString("Критическая ошибка чтения контура с потока").PChar());
 }
 
 TEST(TContourStoreTest, TextLinesEdgesAndDrawing)
 {
     TContour C;
-    for (TCurve2D* I : std::initializer_list<TCurve2D*>{new TLineSeg(0, 0, 10, 5.5), new TArc(1, 2, -3, kPi / 2, 0, 0),
-                        new TArc(1, 2, 3, 0, kPi, 0), new TCircle(-1.004, 2, 12.346),
-                        new TText(0, 0, 0, 1, TString("t")), new TBasePoint(1, 1)})
+    for (TCurve2D* I : std::initializer_list<TCurve2D*>{
+             new TLineSeg(0, 0, 10, 5.5), new TArc(1, 2, -3, kPi / 2, 0, 0), new TArc(1, 2, 3, 0, kPi, 0),
+             new TCircle(-1.004, 2, 12.346), new TText(0, 0, 0, 1, TString("t")), new TBasePoint(1, 1)})
         C.Add(I);
     C[0]->Atr = 3;
     C[3]->Atr = 2;
     TArrayOf<TString> T(1, 1);
     C.toText(T);
     Texts lines;
-    for (Integer i = 0; i < T.Count; ++i) lines.emplace_back(T[i].PChar());
+    for (Integer i = 0; i < T.Count; ++i)
+        lines.emplace_back(T[i].PChar());
     EXPECT_EQ(lines, (Texts{"Line(    0.00 ,    0.00 ,   10.00 ,    5.50",
                             "Arc(    1.00 ,    2.00 ,    3.00 ,   90.00 ,    0.00 , -1",
                             "Arc(    1.00 ,    2.00 ,    3.00 ,    0.00 ,  180.00 , 01",
-                            "Circle(   -1.00 ,    2.00 ,   12.35", "", ""}));  // others stay as they were
+                            "Circle(   -1.00 ,    2.00 ,   12.35", "", ""})); // others stay as they were
     TRecordingModeler M;
     C.drItems(M, 0);
     C.drItem(M, 2, 9);
     C.drItemsAt(M, 2, 0);
-    C.drItem(M, 6, 0);  // past the end: nothing
+    C.drItem(M, 6, 0); // past the end: nothing
     EXPECT_EQ(M.Texts(), (Texts{"drLine(0, 0, 10, 5.5, 3)", "drArc(1, 2, 3, 1.570796327, 0, 0, -1)",
                                 "drArc(1, 2, 3, 0, 3.141592654, 0, 1)", "drCircle(-1.004, 2, 12.346, 2)",
                                 "drArc(1, 2, 3, 0, 3.141592654, 9, 1)", "drCircle(-1.004, 2, 12.346, 2)"}));
 
-    TContour E;  // items approximated by 2 and 3 points
+    TContour E; // items approximated by 2 and 3 points
     contourtest::Polygon(E, {{0, 0}, {0.1, 0}, {0.225, 0}}, true);
     std::vector<double> V;
     std::vector<int> I;

@@ -44,9 +44,17 @@ inline std::string Text(std::initializer_list<double> v)
     return out;
 }
 
-inline std::string Pt(const TPoint2D& P) { return Text({P.x, P.y}); }
+inline std::string Pt(const TPoint2D& P)
+{
+    return Text({P.x, P.y});
+}
 
-inline TPoint2D At(const TCurve2D& C, double t) { TPoint2D P; C.PointOn(t, P); return P; }
+inline TPoint2D At(const TCurve2D& C, double t)
+{
+    TPoint2D P;
+    C.PointOn(t, P);
+    return P;
+}
 
 // "x y xk yk" of a segment; "none" for anything else.
 inline std::string Seg(const TCurve2D* C)
@@ -68,10 +76,11 @@ inline void Stadium(TContour& C)
 // to the right), with |h| below half the chord.
 inline void AddBulge(TContour& C, const TPoint2D& A, const TPoint2D& B, double h)
 {
-    const TVector2D d = B - A, n(-d.y / d.Len(), d.x / d.Len());  // n: the left unit normal
+    const TVector2D d = B - A, n(-d.y / d.Len(), d.x / d.Len()); // n: the left unit normal
     const double c = d.Len() / 2, R = (c * c + h * h) / (2 * std::fabs(h));
-    const TPoint2D O = A + d * 0.5 + n * ((std::fabs(h) - R) * (h > 0 ? 1 : -1));  // opposite the bulge
-    C.Add(new TArc(O.x, O.y, h > 0 ? -R : R, std::atan2(A.y - O.y, A.x - O.x), std::atan2(B.y - O.y, B.x - O.x), 0));
+    const TPoint2D O = A + d * 0.5 + n * ((std::fabs(h) - R) * (h > 0 ? 1 : -1)); // opposite the bulge
+    C.Add(new TArc(O.x, O.y, h > 0 ? -R : R, std::atan2(A.y - O.y, A.x - O.x),
+                   std::atan2(B.y - O.y, B.x - O.x), 0));
 }
 
 // Independent view of a closed chain: the winding number about P and the distance of P to

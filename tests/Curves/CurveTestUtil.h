@@ -47,7 +47,10 @@ inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n, double t0, double
     return out;
 }
 
-inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n) { return Samples(C, n, C.GetTMin(), C.GetTMax()); }
+inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n)
+{
+    return Samples(C, n, C.GetTMin(), C.GetTMax());
+}
 
 inline double NearestSample(const std::vector<TPoint2D>& S, const TPoint2D& P)
 {
@@ -65,10 +68,18 @@ public:
     double U(double a, double b) { return std::uniform_real_distribution<double>(a, b)(gen); }
     TPoint2D P() { return TPoint2D(U(-10, 10), U(-10, 10)); }
 
-    std::unique_ptr<TBasePoint> Point() { const TPoint2D p = P(); return std::make_unique<TBasePoint>(p.x, p.y); }
+    std::unique_ptr<TBasePoint> Point()
+    {
+        const TPoint2D p = P();
+        return std::make_unique<TBasePoint>(p.x, p.y);
+    }
     std::unique_ptr<TLineSeg> Segment() { return std::make_unique<TLineSeg>(P(), P()); }
     std::unique_ptr<TLine> Line() { return std::make_unique<TLine>(P(), P()); }
-    std::unique_ptr<TCircle> Circle() { const TPoint2D c = P(); return std::make_unique<TCircle>(c.x, c.y, U(0.5, 8)); }
+    std::unique_ptr<TCircle> Circle()
+    {
+        const TPoint2D c = P();
+        return std::make_unique<TCircle>(c.x, c.y, U(0.5, 8));
+    }
     std::unique_ptr<TArc> Arc()
     {
         const TPoint2D c = P();
@@ -79,11 +90,16 @@ public:
     std::unique_ptr<TCurve2D> Of(int kind)
     {
         switch (kind) {
-        case 0: return Point();
-        case 1: return Segment();
-        case 2: return Line();
-        case 3: return Circle();
-        default: return Arc();
+        case 0:
+            return Point();
+        case 1:
+            return Segment();
+        case 2:
+            return Line();
+        case 3:
+            return Circle();
+        default:
+            return Arc();
         }
     }
 

@@ -28,7 +28,8 @@ public:
 
 } // namespace
 
-TEST(TCurve2DTest, TypeCodesOfTheFamily) {
+TEST(TCurve2DTest, TypeCodesOfTheFamily)
+{
     EXPECT_EQ(TBasePoint().IsType(), 1);
     EXPECT_EQ(TLineSeg().IsType(), 2);
     EXPECT_EQ(TCircle().IsType(), 3);
@@ -39,7 +40,8 @@ TEST(TCurve2DTest, TypeCodesOfTheFamily) {
     EXPECT_EQ(ctBase, 10);
 }
 
-TEST(TCurve2DTest, CurvatureAgreesWithClosedForms) {
+TEST(TCurve2DTest, CurvatureAgreesWithClosedForms)
+{
     const TParabola P;
     for (double t : {-0.8, -0.1, 0.0, 0.3, 0.9}) {
         SCOPED_TRACE(t);
@@ -57,7 +59,8 @@ TEST(TCurve2DTest, CurvatureAgreesWithClosedForms) {
 
 // ---------------------------------------------------------------- point
 
-TEST(TBasePointTest, RecordRoundTripAndOldHead) {
+TEST(TBasePointTest, RecordRoundTripAndOldHead)
+{
     TBasePoint P(1.25, -3.5);
     P.Name2 = 12;
     P.Atr = 4;
@@ -76,7 +79,8 @@ TEST(TBasePointTest, RecordRoundTripAndOldHead) {
     EXPECT_EQ(std::make_tuple(R.Name2, R.Atr, R.y), std::make_tuple(0, 6, -3.5));
 }
 
-TEST(TBasePointTest, InterSectFindsThePointOnItsPartner) {
+TEST(TBasePointTest, InterSectFindsThePointOnItsPartner)
+{
     TInterSector IS;
     const TLineSeg S(0, 0, 10, 0);
     IS.Append(TCrossPoint::ipt_Simple, TPoint2D(), 0, &S, 0, &S); // stale entry: emptied

@@ -14,13 +14,15 @@ class TFontGlifGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         GLFixture::SetUp();
         image = std::make_unique<TGImage>(nullptr, nullptr);
         image->InitFont(TString("GOST type B"), 6);
     }
     const TCharGlif& Glyph(const char* utf8) const { return image->Font.Glyph(TString(utf8)[0]); }
-    double Advances(const TString& text) const {
+    double Advances(const TString& text) const
+    {
         double sum = 0.0;
         for (Integer i = 0; i < text.Length(); ++i)
             sum += image->Font.Glyph(text[i]).GM.gmCellIncX;
@@ -32,7 +34,8 @@ const std::array<unsigned char, 3> kWhite{255, 255, 255};
 
 } // namespace
 
-TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList) {
+TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList)
+{
     ASSERT_TRUE(image->Font.Init);
     EXPECT_EQ(image->Font.ACharGlif[0].ListOGL, 0u);
     EXPECT_FALSE(glIsList(2000));
@@ -54,7 +57,8 @@ TEST_F(TFontGlifGLTest, EveryCodeButZeroGetsItsList) {
     EXPECT_EQ(image->Font.ACharGlif['A'].ListOGL, before);
 }
 
-TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances) {
+TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances)
+{
     const TString text("AбZ");
     glListBase(2000);
     glCallLists(text.Length(), GL_UNSIGNED_BYTE, text.PChar());
@@ -78,7 +82,8 @@ TEST_F(TFontGlifGLTest, ThreeCharactersMoveThePenByTheirAdvances) {
     EXPECT_NEAR(right + 0.5, inkEnd, 1.0); // the last inked pixel column holds the ink's end
 }
 
-TEST_F(TFontGlifGLTest, TextsPutTheirInkInsideTheirMeasuredBoxes) {
+TEST_F(TFontGlifGLTest, TextsPutTheirInkInsideTheirMeasuredBoxes)
+{
     for (const char* utf8 : {"ABC", "АБВ"}) {
         SCOPED_TRACE(utf8);
         glClear(GL_COLOR_BUFFER_BIT);

@@ -16,7 +16,8 @@ namespace {
 
 constexpr double kExact = 1e-9;
 
-const TFontGlif& BuiltIn() {
+const TFontGlif& BuiltIn()
+{
     static const std::unique_ptr<TFontGlif> font = [] {
         auto f = std::make_unique<TFontGlif>();
         f->Load(FontGlifData, FontGlifDataSize);
@@ -27,7 +28,8 @@ const TFontGlif& BuiltIn() {
 
 } // namespace
 
-TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader) {
+TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader)
+{
     ASSERT_GT(FontGlifDataSize, TKmfData::SizeHeader);
     const std::vector<Byte> head(FontGlifData, FontGlifData + 12);
     EXPECT_EQ(head, streamtest::Ints({TKmfData::HeadKmf, 96, 0}));
@@ -36,7 +38,8 @@ TEST(TFontGlifTest, BuiltInDataCarriesTheStreamHeader) {
     EXPECT_EQ(listBase, streamtest::Ints({2000}));
 }
 
-TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero) {
+TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero)
+{
     const TFontGlif& font = BuiltIn();
     ASSERT_TRUE(font.Init);
     EXPECT_EQ(font.ListBase, 2000);
@@ -76,7 +79,8 @@ TEST(TFontGlifTest, BuiltInFontHas256GlyphsAndAnEmptyGlyphZero) {
     EXPECT_GE(outlined, 200);
 }
 
-TEST(TFontGlifTest, StreamFormRoundTripsByteForByte) {
+TEST(TFontGlifTest, StreamFormRoundTripsByteForByte)
+{
     TKmfData out;
     BuiltIn().toStream(out);
     const streamtest::Bytes data = streamtest::DataOf(out);
@@ -86,7 +90,8 @@ TEST(TFontGlifTest, StreamFormRoundTripsByteForByte) {
     EXPECT_EQ(diff.first - data.begin(), static_cast<std::ptrdiff_t>(data.size()));
 }
 
-TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData) {
+TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData)
+{
     TFontGlif font;
     font.Load(nullptr, 100);
     EXPECT_FALSE(font.Init);
@@ -98,7 +103,8 @@ TEST(TFontGlifTest, LoadRefusesMissingDamagedAndCutData) {
     EXPECT_FALSE(font.Init);
 }
 
-TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters) {
+TEST(TFontGlifTest, LenAndHeightMeasureTheFirstCharacters)
+{
     const TFontGlif& font = BuiltIn();
     const double a = font.Glyph('A').GM.gmCellIncX, b = font.Glyph('b').GM.gmCellIncX;
     const double ha = font.Glyph('A').GM.gmBlackBoxY, hb = font.Glyph('b').GM.gmBlackBoxY;

@@ -19,7 +19,8 @@ class TGImageGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image = std::make_unique<TGImage>(nullptr, nullptr);
 
-    TFeedback Replay() {
+    TFeedback Replay()
+    {
         return CaptureFeedback([this] { image->DrawElements(); });
     }
 
@@ -27,19 +28,22 @@ protected:
         GLint modelview, projection, attrib, client;
         bool operator==(const Stacks&) const = default;
     };
-    static Stacks Depths() {
+    static Stacks Depths()
+    {
         return {Int(GL_MODELVIEW_STACK_DEPTH), Int(GL_PROJECTION_STACK_DEPTH), Int(GL_ATTRIB_STACK_DEPTH),
                 Int(GL_CLIENT_ATTRIB_STACK_DEPTH)};
     }
 };
 
-double Radius(const TFeedbackVertex& v, double cx, double cy) {
+double Radius(const TFeedbackVertex& v, double cx, double cy)
+{
     return std::hypot(v.x - cx, v.y - cy);
 }
 
 } // namespace
 
-TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius) {
+TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius)
+{
     struct Case {
         double R;
         size_t segments;
@@ -57,7 +61,8 @@ TEST_F(TGImageGLTest, CircleSegmentsGrowWithTheRadius) {
     }
 }
 
-TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing) {
+TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing)
+{
     // A huge circle is clipped to the window, so count in the loop's own scale.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -68,7 +73,8 @@ TEST_F(TGImageGLTest, CircleSegmentsAreCappedAndHopelessRadiiDrawNothing) {
     EXPECT_TRUE(CaptureFeedback([&] { image->giCircle(0, 0, NAN); }).lines.empty());
 }
 
-TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero) {
+TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero)
+{
     const TFeedback f = CaptureFeedback([&] { image->giArc(64, 64, 10, 350, 10); });
     ASSERT_EQ(f.lines.size(), 24u); // 8 floor(10 / 10) + 16
     const TFeedbackVertex first = f.lines.front()[0], last = f.lines.back()[1];
@@ -87,7 +93,8 @@ TEST_F(TGImageGLTest, ArcOverZeroRunsThroughZero) {
     EXPECT_TRUE(CaptureFeedback([&] { image->giArc(64, 64, -25, 0, 90); }).lines.empty()); // n = -2
 }
 
-TEST_F(TGImageGLTest, PenStylesSetStippleAndColour) {
+TEST_F(TGImageGLTest, PenStylesSetStippleAndColour)
+{
     struct Case {
         TPenStyles st;
         bool stipple;
@@ -128,7 +135,8 @@ TEST_F(TGImageGLTest, PenStylesSetStippleAndColour) {
     EXPECT_EQ(std::lround(colour[1] * 255), 20);
 }
 
-TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt) {
+TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt)
+{
     glTranslated(3, 4, 0);
     const Stacks before = Depths();
     const auto modelview = Matrix(GL_MODELVIEW_MATRIX);
@@ -164,7 +172,8 @@ TEST_F(TGImageGLTest, ReplayLeavesEveryStackAsItFoundIt) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft) {
+TEST_F(TGImageGLTest, ReplaySkipsPushesWithNoRoomLeft)
+{
     const Stacks before = Depths();
     for (int i = 0; i < Int(GL_MAX_MODELVIEW_STACK_DEPTH) + 5; ++i)
         image->drMtr(1, 0, 0, 1);

@@ -10,13 +10,15 @@
 namespace {
 
 // Images are large (room for every element is reserved up front): one per test, on the heap.
-std::unique_ptr<TGImage> NewImage() {
+std::unique_ptr<TGImage> NewImage()
+{
     return std::make_unique<TGImage>(nullptr, nullptr);
 }
 
 } // namespace
 
-TEST(TGImageTest, ColoursKeepRedInTheLowestByte) {
+TEST(TGImageTest, ColoursKeepRedInTheLowestByte)
+{
     struct Case {
         TColor c;
         Byte r, g, b;
@@ -32,7 +34,8 @@ TEST(TGImageTest, ColoursKeepRedInTheLowestByte) {
     EXPECT_EQ(UpBkColor.Color, 0xFFFFFFFEu);
 }
 
-TEST(TGImageTest, TextElementOwnsItsOwnCopy) {
+TEST(TGImageTest, TextElementOwnsItsOwnCopy)
+{
     auto image = NewImage();
     TString text("Размер");
     image->drText(1, 2, 45, 5, text);
@@ -45,7 +48,8 @@ TEST(TGImageTest, TextElementOwnsItsOwnCopy) {
     EXPECT_EQ(std::make_pair(e.Angle, e.ht), std::make_pair(45.0, 5.0));
 }
 
-TEST(TGImageTest, FullImageDropsFurtherElements) {
+TEST(TGImageTest, FullImageDropsFurtherElements)
+{
     auto image = NewImage();
     ASSERT_EQ(TGImage::MaxCountLElements, 524288);
     EXPECT_EQ(image->LElements.Size(), TGImage::MaxCountLElements); // reserved up front

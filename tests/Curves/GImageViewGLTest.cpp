@@ -25,12 +25,14 @@ protected:
     tvapi::IPressedKeysPtr toggle = Keys(tvhost::kbRightButton);
     tvapi::IPressedKeysPtr none = Keys(0);
 
-    static tvapi::IPressedKeysPtr Keys(unsigned bits) {
+    static tvapi::IPressedKeysPtr Keys(unsigned bits)
+    {
         return tvapi::IPressedKeysPtr(tvhost::New<tvhost::THostPressedKeys>(bits));
     }
     // The model point under window pixel (x, y) (top-left origin) at depth d, through the
     // current matrices: computed here from the orthographic view, not through GLU.
-    static void ModelAt(int x, int y, double d, double& mx, double& my, double& mz) {
+    static void ModelAt(int x, int y, double d, double& mx, double& my, double& mz)
+    {
         const auto m = Matrix(GL_MODELVIEW_MATRIX); // scale s and translation t only
         const double wx = x, wy = Size - y - 1, ez = -(2 * d - 1);
         mx = (wx - m[12]) / m[0];
@@ -41,7 +43,8 @@ protected:
 
 } // namespace
 
-TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView) {
+TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView)
+{
     glClearDepth(0.75);
     glClear(GL_DEPTH_BUFFER_BIT);
     glTranslated(8, -4, 0);
@@ -58,7 +61,8 @@ TEST_F(TGImageViewGLTest, HoverUnprojectsThePointerThroughTheView) {
               std::make_tuple(Size, 2.0, 30.0, double(Size - 40 - 1)));
 }
 
-TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale) {
+TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale)
+{
     image->Set3D(false, 1, 1, 1, 1);
     image->SetCommand(TGImage::cScale);
     double mx, my, mz;
@@ -78,7 +82,8 @@ TEST_F(TGImageViewGLTest, FiftyPixelsUpInScaleModeDoublesTheScale) {
     EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
 }
 
-TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView) {
+TEST_F(TGImageViewGLTest, DraggingFarDownNeverCollapsesTheView)
+{
     image->Set3D(false, 1, 1, 1, 1);
     image->SetCommand(TGImage::cScale);
     image->MouseDown(drag, 64, 10);

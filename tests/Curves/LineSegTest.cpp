@@ -14,7 +14,8 @@ const TLineSeg Base(0, 0, 10, 0);
 
 } // namespace
 
-TEST(TLineSegTest, TextAndEvaluation) {
+TEST(TLineSegTest, TextAndEvaluation)
+{
     EXPECT_EQ(TString(Base), TString("LS (  0.000,  0.000 -  10.000 ,   0.000)"));
     EXPECT_EQ(TString(TLine(0, 0, 1, -2.5)), TString("L (  0.000,  0.000 -   1.000 ,  -2.500)"));
     TPoint2D P, Q, R, S;
@@ -25,7 +26,8 @@ TEST(TLineSegTest, TextAndEvaluation) {
     EXPECT_EQ(std::make_tuple(P.x, Q.x, R.x, S.x), std::make_tuple(10.0, 20.0, 0.0, -30.0));
 }
 
-TEST(TLineSegTest, RecordsRoundTrip) {
+TEST(TLineSegTest, RecordsRoundTrip)
+{
     TLineSeg S(1.5, -2, 3, 4.25);
     S.Name2 = 3;
     S.Atr = 9;
@@ -40,7 +42,8 @@ TEST(TLineSegTest, RecordsRoundTrip) {
     EXPECT_EQ(std::make_pair(L2.x2, L2.y), std::make_pair(9.0, 8.0));
 }
 
-TEST(TLineSegTest, ProjectionIsNoFartherThanAnySample) {
+TEST(TLineSegTest, ProjectionIsNoFartherThanAnySample)
+{
     TRandomCurves gen(11);
     for (int k = 0; k < 200; ++k) {
         SCOPED_TRACE(k);

@@ -18,7 +18,8 @@ namespace {
 
 constexpr double kPi = TMathDef::C_PI;
 
-TPolyLine Of(const std::vector<TPoint2D>& points) {
+TPolyLine Of(const std::vector<TPoint2D>& points)
+{
     TPolyLine L;
     for (const TPoint2D& P : points)
         L.AddVertex(P);
@@ -26,11 +27,13 @@ TPolyLine Of(const std::vector<TPoint2D>& points) {
     return L;
 }
 
-std::vector<TPoint2D> Vertices(const TPolyLine& L) {
+std::vector<TPoint2D> Vertices(const TPolyLine& L)
+{
     return std::vector<TPoint2D>(L.Points.begin(), L.Points.end());
 }
 
-std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n) {
+std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n)
+{
     std::uniform_real_distribution<double> U(-10, 10);
     std::vector<TPoint2D> out;
     for (int i = 0; i < n; ++i)
@@ -38,19 +41,22 @@ std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n) {
     return out;
 }
 
-double CrossOf(const TPoint2D& O, const TPoint2D& A, const TPoint2D& B) {
+double CrossOf(const TPoint2D& O, const TPoint2D& A, const TPoint2D& B)
+{
     return (A.x - O.x) * (B.y - O.y) - (A.y - O.y) * (B.x - O.x);
 }
 
 // Points on a circle at the given angles (degrees).
-std::vector<TPoint2D> OnCircle(double cx, double cy, double r, const std::vector<double>& degrees) {
+std::vector<TPoint2D> OnCircle(double cx, double cy, double r, const std::vector<double>& degrees)
+{
     std::vector<TPoint2D> out;
     for (double a : degrees)
         out.emplace_back(cx + r * std::cos(a * kPi / 180), cy + r * std::sin(a * kPi / 180));
     return out;
 }
 
-std::vector<double> Steps(double from, double step, int count) {
+std::vector<double> Steps(double from, double step, int count)
+{
     std::vector<double> out;
     for (int i = 0; i < count; ++i)
         out.push_back(from + step * i);
@@ -59,7 +65,8 @@ std::vector<double> Steps(double from, double step, int count) {
 
 // Smallest circle over every pair (as diameter) and every triple (circumcircle) that holds all
 // points: the radius only.
-double BruteMinRadius(const std::vector<TPoint2D>& P) {
+double BruteMinRadius(const std::vector<TPoint2D>& P)
+{
     double best = 1e300;
     const auto consider = [&P, &best](const TCircle& C) {
         for (const TPoint2D& Q : P)
@@ -78,7 +85,8 @@ double BruteMinRadius(const std::vector<TPoint2D>& P) {
 }
 
 // Area of the axis box of the points seen along the direction (ux, uy).
-double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy) {
+double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy)
+{
     double a0 = 1e300, a1 = -1e300, b0 = 1e300, b1 = -1e300;
     for (const TPoint2D& Q : P) {
         const double a = Q.x * ux + Q.y * uy, b = -Q.x * uy + Q.y * ux;
@@ -87,14 +95,16 @@ double BoxAreaAlong(const std::vector<TPoint2D>& P, double ux, double uy) {
     return (a1 - a0) * (b1 - b0);
 }
 
-void ExpectCircle(const TCircle& C, double x, double y, double r, double tol = 1e-12) {
+void ExpectCircle(const TCircle& C, double x, double y, double r, double tol = 1e-12)
+{
     EXPECT_LE(std::max({std::fabs(C.x - x), std::fabs(C.y - y), std::fabs(C.Radius - r)}), tol)
         << C.x << ", " << C.y << " R " << C.Radius;
 }
 
 } // namespace
 
-TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce) {
+TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
+{
     std::mt19937 gen(11);
     for (int round = 0; round < 40; ++round) {
         SCOPED_TRACE(round);
@@ -129,7 +139,8 @@ TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce) {
 }
 
 // Degenerate point sets, which the brute-force checks below do not reach.
-TEST(TPolyLineAlgoTest, DegeneratePointSets) {
+TEST(TPolyLineAlgoTest, DegeneratePointSets)
+{
     TPolyLine Self = Of({{0, 0}, {1, 0}, {2, 0}, {1, 1}, {1, 0.2}});
     Self.ConvexHull(Self); // into itself
     EXPECT_EQ(Self.Points.Count, 3);
@@ -152,7 +163,8 @@ TEST(TPolyLineAlgoTest, DegeneratePointSets) {
     EXPECT_TRUE(B.X == 5 && B.Y == 5 && B.Length == 0 && B.Width == 0);
 }
 
-TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce) {
+TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce)
+{
     std::mt19937 gen(5);
     for (int round = 0; round < 30; ++round) {
         SCOPED_TRACE(round);
@@ -183,7 +195,8 @@ TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce) {
         ASSERT_NE(W.PointRelative(Q, 2e-6), tl_OutSide);
 }
 
-TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce) {
+TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce)
+{
     std::mt19937 gen(3);
     for (int round = 0; round < 30; ++round) {
         SCOPED_TRACE(round);
@@ -211,7 +224,8 @@ TEST(TPolyLineAlgoTest, SmallestRectangleOfHullAgreesWithBruteForce) {
     }
 }
 
-TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings) {
+TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings)
+{
     // Twelve steps of 30 degrees from -15: the first chord is vertical.
     std::vector<TPoint2D> ring = OnCircle(3, -2, 5, Steps(-15, 30, 12));
     ring.push_back(ring.front());
@@ -233,7 +247,8 @@ TEST(TPolyLineAlgoTest, IsCircleRecognisesClosedRings) {
     EXPECT_TRUE(std::isfinite(C.Radius));
 }
 
-TEST(TPolyLineAlgoTest, IsArcTakesSenseFromFirstThreeVertices) {
+TEST(TPolyLineAlgoTest, IsArcTakesSenseFromFirstThreeVertices)
+{
     TArc A;
     ASSERT_TRUE(Of(OnCircle(1, 1, 2, Steps(0, 10, 10))).IsArc(A)); // 0 .. 90 counterclockwise
     EXPECT_EQ(A.sense, TArc::BackClockWise);
@@ -259,7 +274,8 @@ TEST(TPolyLineAlgoTest, IsArcTakesSenseFromFirstThreeVertices) {
     EXPECT_TRUE(Of(off).IsArc(A)); // within 2e-6
 }
 
-TEST(TPolyLineAlgoTest, IsLineSegSpansExtremeVertices) {
+TEST(TPolyLineAlgoTest, IsLineSegSpansExtremeVertices)
+{
     TLineSeg S;
     ASSERT_TRUE(Of({{0, 0}, {1, 0}, {3, 0}, {-2, 0}}).IsLineSeg(S));
     EXPECT_EQ(std::make_tuple(S.x, S.y, S.xk, S.yk), std::make_tuple(-2.0, 0.0, 3.0, 0.0));
@@ -271,7 +287,8 @@ TEST(TPolyLineAlgoTest, IsLineSegSpansExtremeVertices) {
     EXPECT_FALSE(Of({{0, 0}, {1, 0}}).IsLineSeg(S));
 }
 
-TEST(TPolyLineAlgoTest, SutherlandHodgmanClipsByConvexCounterclockwisePolygon) {
+TEST(TPolyLineAlgoTest, SutherlandHodgmanClipsByConvexCounterclockwisePolygon)
+{
     const TPolyLine Box = Of({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
     TPolyLine Out;
     Box.SutherlandHodgman(Of({{2, 2}, {6, 2}, {6, 6}, {2, 6}}), Out);

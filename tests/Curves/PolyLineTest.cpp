@@ -17,7 +17,8 @@
 
 namespace {
 
-TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool closed = false) {
+TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool closed = false)
+{
     TPolyLine L;
     for (const TPoint2D& P : points)
         L.AddVertex(P);
@@ -27,7 +28,8 @@ TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool cl
 }
 
 // The square 0..10 counterclockwise, four pieces (the last back to the first vertex).
-TPolyLine Square10() {
+TPolyLine Square10()
+{
     return Make({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 4);
 }
 
@@ -37,7 +39,8 @@ public:
     bool IsClosed() const override { return true; }
 };
 
-TPoint2D At(const TCurve2D& C, double t) {
+TPoint2D At(const TCurve2D& C, double t)
+{
     TPoint2D P;
     C.PointOn(t, P);
     return P;
@@ -47,7 +50,8 @@ TPoint2D At(const TCurve2D& C, double t) {
 
 } // namespace
 
-TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds) {
+TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds)
+{
     const TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2);
     EXPECT_POINT(At(L, 0.5), 5, 0);
     EXPECT_POINT(At(L, 1.0), 10, 0); // a whole t ends the previous piece
@@ -67,7 +71,8 @@ TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds) {
     EXPECT_POINT(At(W, 3.5), 5, 0); // wrapped to 0.5
 }
 
-TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero) {
+TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
+{
     TPolyLine L;
     L.Set(2, 3); // the anchor point stands in for missing vertices
     EXPECT_POINT(At(L, 0.7), 2, 3);
@@ -96,7 +101,8 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero) {
     EXPECT_EQ(t, 0.0);
 }
 
-TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare) {
+TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare)
+{
     const TPolyLine S = Square10();
     EXPECT_EQ(S.PointRelative(TPoint2D(5, 5), 1e-6), tl_Left);
     EXPECT_EQ(S.PointRelative(TPoint2D(5, -1), 1e-6), tl_Right);
@@ -118,7 +124,8 @@ TEST(TPolyLineTest, PointRelativeMatchesInsideOfCounterclockwiseSquare) {
     }
 }
 
-TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices) {
+TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices)
+{
     const TPolyLine Bow = Make({{0, 0}, {10, 10}, {10, 0}, {0, 10}}, 4);
     TInterSector Tool;
     EXPECT_EQ(Bow.SelfIntersections(TRegion1D(0, 4), Tool, false), -5);
@@ -142,7 +149,8 @@ TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices) {
     EXPECT_EQ(Tool2.ACrossPoint.Count, 4); // the four corners only
 }
 
-TEST(TPolyLineTest, StreamFormIsThePointRecord) {
+TEST(TPolyLineTest, StreamFormIsThePointRecord)
+{
     TPolyLine A = Make({{1, 1}, {2, 2}}, 1);
     A.Name2 = 7;
     A.Atr = 3;
@@ -166,7 +174,8 @@ namespace {
 // as the facade does when it draws into a document.
 class TPlacedRecorder : public TRecordingModeler {
 public:
-    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override {
+    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override
+    {
         Real X1, Y1, X2, Y2;
         R2->Transf2D.xyMtr(x1, y1, X1, Y1);
         R2->Transf2D.xyMtr(x2, y2, X2, Y2);
@@ -176,7 +185,8 @@ public:
 
 } // namespace
 
-TEST(TPolyLineTest, DrawPolygonSendsOneLinePerPieceThroughThePlacement) {
+TEST(TPolyLineTest, DrawPolygonSendsOneLinePerPieceThroughThePlacement)
+{
     TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2, true);
     TPlacedRecorder M;
     L.drPolygon(M, 2);

@@ -13,13 +13,15 @@ using namespace curvetest;
 
 namespace {
 
-bool OnCurve(const TCurve2D& C, const TPoint2D& P, double tol) {
+bool OnCurve(const TCurve2D& C, const TPoint2D& P, double tol)
+{
     return C.DistanceTo(P) <= tol;
 }
 
 // Signed measure of the side of P against C: distance to the supporting line of a straight
 // curve, distance to the circle of a circular one.
-double SideOf(const TCurve2D& C, const TPoint2D& P) {
+double SideOf(const TCurve2D& C, const TPoint2D& P)
+{
     if (C.IsType() == ctCircle || C.IsType() == ctArc) {
         const auto& K = static_cast<const TCircle&>(C);
         return std::hypot(P.x - K.x, P.y - K.y) - K.Radius;
@@ -31,7 +33,8 @@ double SideOf(const TCurve2D& C, const TPoint2D& P) {
 }
 
 // Whether Q lies on C's own extent at least margin from its ends (a line has no ends).
-bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin) {
+bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin)
+{
     switch (C.IsType()) {
     case ctLineSeg: {
         const auto& S = static_cast<const TLineSeg&>(C);
@@ -51,7 +54,8 @@ bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin) {
 }
 
 // The parameter window a test samples: the curve's interval, a window of the unbounded line.
-void Window(const TCurve2D& C, double& t0, double& t1) {
+void Window(const TCurve2D& C, double& t0, double& t1)
+{
     t0 = C.GetTMin();
     t1 = C.GetTMax();
     if (C.IsType() == ctLine) {
@@ -63,7 +67,8 @@ void Window(const TCurve2D& C, double& t0, double& t1) {
 }
 
 // Distance from P to C over [t0, t1] by sampling, refined twice around the nearest sample.
-double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t1) {
+double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t1)
+{
     const int n = 2000;
     double best = 1e300;
     for (int pass = 0; pass < 3; ++pass) {
@@ -86,7 +91,8 @@ double SampledDistance(const TCurve2D& C, const TPoint2D& P, double t0, double t
 
 } // namespace
 
-TEST(TInterSectorTest, LinksAndTheirRemoval) {
+TEST(TInterSectorTest, LinksAndTheirRemoval)
+{
     const TLineSeg A(0, 0, 10, 0), B(10, 0, 10, 10), C(5, -5, 5, 5);
     TInterSector IS;
     EXPECT_EQ(IS.InterSection(&A, &B), 1);
@@ -105,7 +111,8 @@ TEST(TInterSectorTest, LinksAndTheirRemoval) {
 }
 
 // Touching pairs, which the sampling below cannot decide, and solver edge cases found by hand.
-TEST(TInterSectorTest, TangentPairsAndSolverEdgeCases) {
+TEST(TInterSectorTest, TangentPairsAndSolverEdgeCases)
+{
     TInterSector IS;
     const TCircle C(0, 0, 5);
     const TLineSeg touch(-10, 5 + 1e-6, 10, 5 + 1e-6);
@@ -114,8 +121,8 @@ TEST(TInterSectorTest, TangentPairsAndSolverEdgeCases) {
     EXPECT_NEAR(IS.ACrossPoint[0].on2.t, kPi / 2, 1e-12);
     // Circles touching from outside and from inside, in either order: the point both share.
     const TCircle A(0, 0, 3), outside(8, 0, 5), inside(1, 0, 2);
-    for (const auto& [c1, c2] : {std::pair(&A, &outside), std::pair(&A, &inside), std::pair(&outside, &A),
-                                 std::pair(&inside, &A)}) {
+    for (const auto& [c1, c2] :
+         {std::pair(&A, &outside), std::pair(&A, &inside), std::pair(&outside, &A), std::pair(&inside, &A)}) {
         TInterSector T;
         ASSERT_EQ(T.InterSection(c1, c2), 1);
         EXPECT_NEAR(T.ACrossPoint[0].p.DistanceTo(TPoint2D(3, 0)), 0.0, 1e-12);
@@ -147,7 +154,8 @@ TEST(TInterSectorTest, TangentPairsAndSolverEdgeCases) {
 }
 
 // Every pair of simple kinds (0 point, 1 segment, 2 line, 3 circle, 4 arc), in both orders.
-TEST(TInterSectorTest, RandomPairsAgreeWithSampling) {
+TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
+{
     TRandomCurves gen(2024);
     int reported = 0, expected = 0;
     for (int k1 = 0; k1 < 5; ++k1) {

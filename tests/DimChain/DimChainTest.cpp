@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "PluginFixture.h"
 #include "HostLibraryActions.h"
+#include "PluginFixture.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ struct TErrorProbe final : tvhost::THostObjectOf<tvapi::ITervanError> {
     explicit TErrorProbe(tvhost::THostApplication& app) : App(app) {}
     int ClearLastError() override
     {
-        Seen.push_back(std::to_string(App.HideMessage()) + (drApi::MA.R3->IDoc || drApi::MA.R3->Part ? " open" : ""));
+        Seen.push_back(std::to_string(App.HideMessage()) +
+                       (drApi::MA.R3->IDoc || drApi::MA.R3->Part ? " open" : ""));
         return 0;
     }
     tvhost::THostApplication& App;
@@ -34,9 +35,10 @@ TEST_F(TPluginFixture, LoadRegistersRunnerStateAndIdentifierEvenForAnUnknownLibr
 {
     const tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
     EXPECT_TRUE(LoadTervanLibrary(Host().App(), *actions));
-    EXPECT_EQ(actions->Registrations(), (std::vector<THostLibraryActions::TCallbackKind>{
-                                            THostLibraryActions::ckRunCommand, THostLibraryActions::ckCommandState,
-                                            THostLibraryActions::ckLibraryId}));
+    EXPECT_EQ(actions->Registrations(),
+              (std::vector<THostLibraryActions::TCallbackKind>{THostLibraryActions::ckRunCommand,
+                                                               THostLibraryActions::ckCommandState,
+                                                               THostLibraryActions::ckLibraryId}));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Не подключена библиотека libDimChain"});
     EXPECT_EQ(actions->LibraryId(), 2000);
     bool enable = false;
@@ -50,10 +52,10 @@ TEST_F(TPluginFixture, LoadRegistersRunnerStateAndIdentifierEvenForAnUnknownLibr
 struct TRunCase {
     unsigned int Command;
     tvapi::tvRunCommandModeEnum Mode;
-    tvapi::DocumentTypeEnum Document;  // tvDocumentUnknown: none open
-    const char* Fault;                 // operation that throws, or null
+    tvapi::DocumentTypeEnum Document; // tvDocumentUnknown: none open
+    const char* Fault;                // operation that throws, or null
     std::vector<std::string> Boxes;
-    std::vector<std::string> Modes;  // the suppression modes the library sets, in order
+    std::vector<std::string> Modes; // the suppression modes the library sets, in order
 };
 
 class TRunCommandTable : public TPluginFixture, public ::testing::WithParamInterface<TRunCase> {};
@@ -64,10 +66,8 @@ TEST_P(TRunCommandTable, RestoresTheModeAndClearsTheErrorOnceAfterPartAccessEnds
     drApi::MA.R3->Tervan7 = &Host().App();
     const tvapi::Ptr<TErrorProbe> probe = tvhost::New<TErrorProbe>(Host().App());
     drApi::MA.R3->TervanError = probe;
-    if (c.Document != tvapi::tvDocumentUnknown)
-        Host().App().Documents().AddDocument(c.Document);
-    if (c.Fault)
-        InjectFault(c.Fault, tvhost::fkThrow);
+    if (c.Document != tvapi::tvDocumentUnknown) Host().App().Documents().AddDocument(c.Document);
+    if (c.Fault) InjectFault(c.Fault, tvhost::fkThrow);
     Host().App().SetHideMessage(static_cast<tvapi::tvHideMessageEnum>(5));
     Journal().Clear();
 
@@ -84,10 +84,23 @@ TEST_P(TRunCommandTable, RestoresTheModeAndClearsTheErrorOnceAfterPartAccessEnds
 
 INSTANTIATE_TEST_SUITE_P(
     TDimChainTest, TRunCommandTable,
-    ::testing::Values(TRunCase{0, tvapi::tvRumModeNormal, tvapi::tvDocumentUnknown, nullptr,
-                               {"Документ не активирован или не является Чертежом/Фрагментом"}, {"2", "0", "2", "5"}},
-                      TRunCase{UINT_MAX, tvapi::tvRumModeTervanDemo, tvapi::tvDocumentSpecification, nullptr,
-                               {"Документ не является Чертежом/Моделью"}, {"2", "0", "2", "5"}},
-                      TRunCase{7, tvapi::tvRumModeLibraryDemo, tvapi::tvDocumentAssembly, nullptr, {}, {"2", "5"}},
-                      TRunCase{1, tvapi::tvRumModeNormal, tvapi::tvDocumentAssembly,
-                               "ITervanDocument3D::GetTopPart", {"Неизвестная ошибка"}, {"2", "5", "0", "5"}}));
+    ::testing::Values(TRunCase{0,
+                               tvapi::tvRumModeNormal,
+                               tvapi::tvDocumentUnknown,
+                               nullptr,
+                               {"Документ не активирован или не является Чертежом/Фрагментом"},
+                               {"2", "0", "2", "5"}},
+                      TRunCase{UINT_MAX,
+                               tvapi::tvRumModeTervanDemo,
+                               tvapi::tvDocumentSpecification,
+                               nullptr,
+                               {"Документ не является Чертежом/Моделью"},
+                               {"2", "0", "2", "5"}},
+                      TRunCase{
+                          7, tvapi::tvRumModeLibraryDemo, tvapi::tvDocumentAssembly, nullptr, {}, {"2", "5"}},
+                      TRunCase{1,
+                               tvapi::tvRumModeNormal,
+                               tvapi::tvDocumentAssembly,
+                               "ITervanDocument3D::GetTopPart",
+                               {"Неизвестная ошибка"},
+                               {"2", "5", "0", "5"}}));

@@ -29,7 +29,7 @@ TEST(TStatusBarOGLTest, LiftBoxStacksAndStatusBoxReplacesTheFirstLine)
     TStatusBarOGL& bar = panel.StatusBar;
     EXPECT_EQ(bar.Editor, &panel);
     EXPECT_EQ(bar.Origin.x + bar.Origin.y, 40.0);
-    bar.StatusBox("first", 10);  // an empty bar gets its first line
+    bar.StatusBox("first", 10); // an empty bar gets its first line
     bar.LiftBox("second", 12000);
     bar.LiftBox("third", 0);
     EXPECT_EQ(Messages(bar), (std::vector<std::string>{"first 10 0", "second 12000 0", "third 0 0"}));

@@ -13,7 +13,7 @@ TEST(TBaseManagerTest, APanelRunsFromConstructionToDestruction)
     EXPECT_EQ(TBaseManager::CurrentProcessManager, first.get());
     auto second = std::make_unique<TBaseManager>();
     EXPECT_EQ(TBaseManager::CurrentProcessManager, second.get());
-    first.reset();  // not the running one: the running panel stays registered
+    first.reset(); // not the running one: the running panel stays registered
     EXPECT_EQ(TBaseManager::CurrentProcessManager, second.get());
     EXPECT_EQ(second->StatusBar.Editor, second.get());
     second.reset();

@@ -18,13 +18,15 @@
 
 class TFacadeFixture : public HostFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         HostFixture::SetUp();
         FApp = Application();
         R().Tervan7 = FApp.Get();
         R().FileName = "libDimChain";
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         TRegistryModeler2D& r2 = R2();
         drApi::Selector->Selection7.Reset(), drApi::Selector->Choose7.Reset();
         for (Integer i = 0; i < r2.AGroup.Count; ++i)
@@ -43,7 +45,8 @@ protected:
     static drApi::TRegistryApi& R() { return *drApi::MA.R3; }
     static TRegistryModeler2D& R2() { return *drApi::MA.R2; }
     // Opens a new document of type t and makes it active; the host keeps it.
-    tvapi::ITervanDocumentPtr Open(tvapi::DocumentTypeEnum t) {
+    tvapi::ITervanDocumentPtr Open(tvapi::DocumentTypeEnum t)
+    {
         return Host().App().Documents().AddDocument(t, L"doc");
     }
 
@@ -52,7 +55,8 @@ protected:
 
 class TDrawingFacadeFixture : public TFacadeFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         TFacadeFixture::SetUp();
         R().IDoc = R().IDoc2D = Open(tvapi::tvDocumentDrawing);
         R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
@@ -64,22 +68,26 @@ protected:
     // The objects of the active view in creation order, one of them as the host keeps it, their kinds.
     const tvapi::DrawingObjectList& Drawn() { return Drawing().ActiveView().Children(); }
     tvhost::TDrawingCore& Obj(std::size_t i) { return Core(Drawn().at(i)); }
-    static tvhost::TDrawingCore& Core(const tvapi::IDrawingObjectPtr& p) {
+    static tvhost::TDrawingCore& Core(const tvapi::IDrawingObjectPtr& p)
+    {
         return *dynamic_cast<tvhost::TDrawingCore*>(p.Get());
     }
-    std::vector<int> Kinds() {
+    std::vector<int> Kinds()
+    {
         std::vector<int> kinds;
         for (const tvapi::IDrawingObjectPtr& o : Drawn())
             kinds.push_back(Core(o).Type());
         return kinds;
     }
     // The kinds of the open composite objects, innermost last.
-    static std::vector<TCommand> OpenKinds() {
+    static std::vector<TCommand> OpenKinds()
+    {
         return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
     }
     static tvapi::IDrawingObjectPtr Current() { return R2().CurDrawingObject; }
     // The title block of the first sheet and one cell's text as UTF-8, lines joined with "\n".
-    tvhost::THostStamp& Stamp() {
+    tvhost::THostStamp& Stamp()
+    {
         return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc)->Data().Sheets.Items.at(0)->Stamp();
     }
     std::string Cell(int cell) { return tvhost::ToUtf8(Stamp().CellStr(cell)); }

@@ -39,12 +39,14 @@ constexpr double ConeAngle = 15.0;
 constexpr double EndRadius = 13.0 - ConeDrop;
 constexpr double SectionX = 175.0;
 
-std::string Bytes(const fs::path& file) {
+std::string Bytes(const fs::path& file)
+{
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void DrawHalf(drApi::TModelerApi& m, double s) {
+void DrawHalf(drApi::TModelerApi& m, double s)
+{
     m.drLine(0, s * 13.5, 1.5, s * 15, Normal);
     m.drLine(1.5, s * 15, 40, s * 15, Normal);
     m.drLine(40, s * 20, 90, s * 20, Normal);
@@ -53,7 +55,8 @@ void DrawHalf(drApi::TModelerApi& m, double s) {
     m.drLine(ConeStart, s * 13, Length, s * EndRadius, Normal);
 }
 
-void DrawShaft(drApi::TModelerApi& m) {
+void DrawShaft(drApi::TModelerApi& m)
+{
     DrawHalf(m, 1.0);
     DrawHalf(m, -1.0);
     m.drLine(0, -13.5, 0, 13.5, Normal);
@@ -87,12 +90,14 @@ void DrawShaft(drApi::TModelerApi& m) {
 
 class TSampleDrawingTest : public TDrawingFacadeFixture {
 protected:
-    static tvhost::TDocumentCore& DocCore(const tvapi::ITervanDocumentPtr& doc) {
+    static tvhost::TDocumentCore& DocCore(const tvapi::ITervanDocumentPtr& doc)
+    {
         return dynamic_cast<tvhost::TDocumentCore&>(*doc);
     }
 };
 
-TEST_F(TSampleDrawingTest, ShaftIsSavedReopenedAndPictured) {
+TEST_F(TSampleDrawingTest, ShaftIsSavedReopenedAndPictured)
+{
     DrawShaft(drApi::MA);
     const fs::path dir = fs::path(DC_BINARY_DIR) / "samples";
     fs::create_directories(dir);

@@ -22,7 +22,8 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-std::string U(const TString& s) {
+std::string U(const TString& s)
+{
     std::vector<char8_t> out(2 * static_cast<std::size_t>(s.Length()) + 1);
     const Integer n = TString::toUTF8(s.PChar(), out.data());
     return std::string(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
@@ -32,10 +33,12 @@ std::string U(const TString& s) {
 struct TVisitDetail : TDetail {
     Texts* Journal;
     TVisitDetail(TDcDetail id, TModeler3D* M, Texts* j) : TDetail(id, M, TConstruktor::Empty()), Journal(j) {}
-    void dr2D() const override {
+    void dr2D() const override
+    {
         Journal->push_back("2D " + std::to_string(Id)), throw std::runtime_error("x");
     }
-    void dr3D(const Integer N) const override {
+    void dr3D(const Integer N) const override
+    {
         Journal->push_back("3D " + std::to_string(Id) + "/" + std::to_string(N)), throw 1;
     }
 };
@@ -53,7 +56,8 @@ protected:
     TRecordingModeler M;
     Texts Journal;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         TFacadeFixture::SetUp();
         CM.SetDetails(Rows, 5);
         CM.prFileName = TString("M");
@@ -62,7 +66,8 @@ protected:
 
 } // namespace
 
-TEST_F(TControlModelTest, FileNamesAndNamesFollowTheSortedRows) {
+TEST_F(TControlModelTest, FileNamesAndNamesFollowTheSortedRows)
+{
     CM.SetExistDet(3, 7);
     CM.SetExistDet(1, 120);
     EXPECT_EQ(U(CM.sfDetail3D(3, 2)), "M7-2.qpt");
@@ -72,7 +77,8 @@ TEST_F(TControlModelTest, FileNamesAndNamesFollowTheSortedRows) {
               "Ring|Plate 2|5");
 }
 
-TEST_F(TControlModelTest, KindsOutsideTheTableGiveFalseZeroOrEmptyAndChangeNothing) {
+TEST_F(TControlModelTest, KindsOutsideTheTableGiveFalseZeroOrEmptyAndChangeNothing)
+{
     M.R2->DI.fileName = TString("keep");
     for (TDcDetail k : {-1, 5, 1000}) {
         SCOPED_TRACE(k);
@@ -95,7 +101,8 @@ TEST_F(TControlModelTest, KindsOutsideTheTableGiveFalseZeroOrEmptyAndChangeNothi
     EXPECT_TRUE(bare.CountDetail == 0 && bare.ExistDet(0) && !bare.ExistDet(1));
 }
 
-TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail) {
+TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail)
+{
     CM.SetExistDet(3, 7);
     CM.NameMarking = TString("ABC.01");
     const std::string folder = ::testing::TempDir();
@@ -117,7 +124,8 @@ TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail) {
 }
 
 // Every detail throws; the walk goes on all the same.
-TEST_F(TControlModelTest, MakeWalksPresentDetailsDownwardAndSurvivesAThrow) {
+TEST_F(TControlModelTest, MakeWalksPresentDetailsDownwardAndSurvivesAThrow)
+{
     TVisitDetail d0(0, &M, &Journal), d1(1, &M, &Journal), d2(2, &M, &Journal), d3(3, &M, &Journal);
     std::tie(Rows[0].PD, Rows[1].PD, Rows[2].PD, Rows[3].PD) = std::make_tuple(&d0, &d1, &d2, &d3);
     for (TDcDetail k : {0, 1, 3, 4})
@@ -130,7 +138,8 @@ TEST_F(TControlModelTest, MakeWalksPresentDetailsDownwardAndSurvivesAThrow) {
     EXPECT_EQ(Journal, (Texts{"2D 3", "2D 1", "3D 3/10", "3D 1/10", "3D 1/10"}));
 }
 
-TEST_F(TControlModelTest, StreamLaysOutMarkingThenSignaturesAndRoundTrips) {
+TEST_F(TControlModelTest, StreamLaysOutMarkingThenSignaturesAndRoundTrips)
+{
     CM.NameMarking = TString("AB");
     CM.SP.sChecked = TString("X");
     CM.SP.sHasRatified = TString("Я"); // one byte in Windows-1251: DF

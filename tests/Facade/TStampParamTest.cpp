@@ -13,13 +13,15 @@
 class TStampParamTest : public TDrawingFacadeFixture {
 protected:
     // The signature cells and the company cell, which stays free.
-    std::string Cells() {
+    std::string Cells()
+    {
         return Cell(32) + "|" + Cell(110) + "|" + Cell(111) + "|" + Cell(112) + "|" + Cell(114) + "|" +
                Cell(115) + "|" + Cell(9) + "|";
     }
 };
 
-TEST_F(TStampParamTest, Dr2DWritesOnlyNonEmptyFieldsIntoTheirCells) {
+TEST_F(TStampParamTest, Dr2DWritesOnlyNonEmptyFieldsIntoTheirCells)
+{
     TStampParam p;
     p.sChecked = TString("Иванов");
     p.dr2D(); // no title block open: nothing reaches it

@@ -13,7 +13,8 @@ namespace {
 constexpr Real Eps = 1e-9;
 constexpr Real Pi = 3.14159265358979323846;
 
-void ExpectMaps(const TTransf2D& T, Real x, Real y, Real ex, Real ey) {
+void ExpectMaps(const TTransf2D& T, Real x, Real y, Real ex, Real ey)
+{
     Real nx = 0, ny = 0;
     T.xyMtr(x, y, nx, ny);
     EXPECT_NEAR(nx, ex, Eps) << "x of (" << x << ", " << y << ")";
@@ -23,7 +24,8 @@ void ExpectMaps(const TTransf2D& T, Real x, Real y, Real ex, Real ey) {
 } // namespace
 
 // A local point is scaled, then turned, then moved: compared with that formula written out.
-TEST(TTransf2DTest, LocalPointIsScaledTurnedThenMoved) {
+TEST(TTransf2DTest, LocalPointIsScaledTurnedThenMoved)
+{
     const Real cases[][4] = {
         {0, 0, 0, 1}, {5, 7, 30, 3}, {-12.5, 4, 135, 0.5}, {100, -50, 200, 1.25}, {3, 4, 45, 1 + 1e-11}};
     for (const auto& [x, y, angle, scale] : cases) {
@@ -40,7 +42,8 @@ TEST(TTransf2DTest, LocalPointIsScaledTurnedThenMoved) {
     }
 }
 
-TEST(TTransf2DTest, NestingComposesUnlessNewSequence) {
+TEST(TTransf2DTest, NestingComposesUnlessNewSequence)
+{
     TTransf2D T;
     T.drDeleteMtr(); // nothing to pop
     EXPECT_EQ(T.AMtr.Count, 0);
@@ -60,7 +63,8 @@ TEST(TTransf2DTest, NestingComposesUnlessNewSequence) {
 // A hundred nested steps, each one unit along the local X axis and turned 3.6 degrees: the
 // origin of level k lies at the sum of unit vectors at 0, 3.6, ... 3.6 (k - 1) degrees, after
 // the full turn back at (0, 0). The stack grows past its 64 slots.
-TEST(TTransf2DTest, HundredNestedPushesStayCorrectAndUnwind) {
+TEST(TTransf2DTest, HundredNestedPushesStayCorrectAndUnwind)
+{
     constexpr int Depth = 100;
     constexpr Real Step = 360.0 / Depth;
     TTransf2D T;

@@ -13,7 +13,8 @@ using TMade = std::vector<std::string>;
 
 class TConstraintApiTest : public TFacadeFixture {
 protected:
-    void TearDown() override {
+    void TearDown() override
+    {
         C().Active = C().ActiveConnest = false;
         C().FixFirst = true;
         FObjects.clear();
@@ -21,13 +22,15 @@ protected:
     }
     static drApi::TConstraintApi& C() { return drApi::MA.Constraint; }
     // A new host object made the current one, as a drawing primitive leaves it.
-    THostConstrainedObject& Draw() {
+    THostConstrainedObject& Draw()
+    {
         FObjects.push_back(tvhost::New<THostConstrainedObject>());
         R2().CurDrawingObject = FObjects.back();
         return *FObjects.back();
     }
     // The constraints of o as "type index partner partnerIndex", the partner as its id.
-    static TMade Made(const THostConstrainedObject& o) {
+    static TMade Made(const THostConstrainedObject& o)
+    {
         TMade out;
         for (const tvhost::TConstraintRecord& r : o.Constraints())
             out.push_back(std::to_string(r.Type) + " " + std::to_string(r.Index) + " " +
@@ -38,7 +41,8 @@ protected:
     std::vector<tvhost::THostConstrainedObjectPtr> FObjects;
 };
 
-TEST_F(TConstraintApiTest, SegmentThenArcsAreFixedAlignedAndJoinedEndToStart) {
+TEST_F(TConstraintApiTest, SegmentThenArcsAreFixedAlignedAndJoinedEndToStart)
+{
     C().Active = C().ActiveConnest = true;
     InjectFault("IDrawingObject1::NewConstraint"); // the fixed point is refused; the rest comes
     THostConstrainedObject& seg = Draw();

@@ -10,13 +10,15 @@
 
 namespace {
 
-std::string Bytes(const TString& s) {
+std::string Bytes(const TString& s)
+{
     return std::string(s.PChar(), static_cast<std::size_t>(s.Length()));
 }
 
 } // namespace
 
-TEST(TMaterialTest, ThirteenRowsOfFixedWidthAndSteelDensity) {
+TEST(TMaterialTest, ThirteenRowsOfFixedWidthAndSteelDensity)
+{
     ASSERT_EQ(AMaterial.Count, 13);
     const char* names[] = {"",
                            "Сталь 45 ГОСТ 1050-88",

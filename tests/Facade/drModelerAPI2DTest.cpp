@@ -14,7 +14,8 @@ constexpr double Pi = TMathDef::C_PI;
 
 class TModelerApi2DTest : public TDrawingFacadeFixture {};
 
-TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
+TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate)
+{
     MA.drLine(0, 0, 10, 0, tvCSNormal);
     const IDrawingObjectPtr first = R2().CurDrawingObject;
     MA.drLine(1, 1, 1.0001, 0.9999, tvCSNormal); // closes up within 0.0001
@@ -32,7 +33,8 @@ TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate) {
 
 // drArc(0, 0, R, 5, 0, 0, 5, Napr): Napr -1 runs the same quarter from its end; a negative
 // radius turns the arc clockwise.
-TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
+TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense)
+{
     const struct {
         double R, Napr, A1, A2;
         TArc::TDirection Sense;
@@ -54,7 +56,8 @@ TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense) {
     EXPECT_TRUE(Drawn().empty());
 }
 
-TEST_F(TModelerApi2DTest, PlacementAppliesWithoutA2DDocumentAndLayersTakeWhatFollows) {
+TEST_F(TModelerApi2DTest, PlacementAppliesWithoutA2DDocumentAndLayersTakeWhatFollows)
+{
     drApi::Transf2D->drMtr(10, 0, 0, 2, false);
     MA.drLine(0, 0, 1, 0, tvCSNormal); // a drawing is open: unchanged
     const ITervanDocument2DPtr doc = std::move(R().IDoc2D);

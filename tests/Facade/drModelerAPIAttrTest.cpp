@@ -14,26 +14,31 @@
 
 class TModelerApiAttrTest : public TDrawingFacadeFixture {
 protected:
-    tvhost::TAttributeTable& Table() {
+    tvhost::TAttributeTable& Table()
+    {
         return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc).Data().Attributes;
     }
-    static tvapi::IDrawingObjectPtr NewDim() {
+    static tvapi::IDrawingObjectPtr NewDim()
+    {
         drApi::MA.drDimD(20.0, "", 0.0, 0, 0, 0.0, 0.0, 0, "", "", "");
         return drApi::MA.LastObjRef();
     }
-    static Str Get(const tvapi::IDrawingObjectPtr& obj, double key) {
+    static Str Get(const tvapi::IDrawingObjectPtr& obj, double key)
+    {
         Str s("-");
         drApi::MA.drGetObjectAttr(tvapi::ITervanAPIObjectPtr(obj), key, s);
         return s;
     }
-    static bool Set(const tvapi::IDrawingObjectPtr& obj, double key, const char* text) {
+    static bool Set(const tvapi::IDrawingObjectPtr& obj, double key, const char* text)
+    {
         return drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(obj), key, text);
     }
 };
 
 // A key is reused while it names a text type; 0, a stale key or a number type's key gives a
 // new "Reference Object" type; without manager, document or new type the answer is 0.
-TEST_F(TModelerApiAttrTest, CreateAttrStrFindsOrMakesTheReferenceType) {
+TEST_F(TModelerApiAttrTest, CreateAttrStrFindsOrMakesTheReferenceType)
+{
     tvhost::TAttributeTable& table = Table();
     const double key = drApi::MA.drCreateAttrStr(0.0);
     ASSERT_EQ(table.Types().size(), 1u);
@@ -55,7 +60,8 @@ TEST_F(TModelerApiAttrTest, CreateAttrStrFindsOrMakesTheReferenceType) {
 
 // The first write creates the attribute (false), later ones update it (true): one attribute
 // per object, kept by the file.
-TEST_F(TModelerApiAttrTest, SetObjectAttrKeepsOneAttributeThatSurvivesTheFile) {
+TEST_F(TModelerApiAttrTest, SetObjectAttrKeepsOneAttributeThatSurvivesTheFile)
+{
     const tvapi::IDrawingObjectPtr a = NewDim(), b = NewDim();
     const double key = drApi::MA.drCreateAttrStr(0.0);
     EXPECT_EQ(Get(a, key), "-");
@@ -78,7 +84,8 @@ TEST_F(TModelerApiAttrTest, SetObjectAttrKeepsOneAttributeThatSurvivesTheFile) {
 
 // Texts with a decimal comma read back as numbers; a typed nominal is read from its text, the
 // diameter sign ignored.
-TEST_F(TModelerApiAttrTest, DimParamReadsNominalToleranceAndDeviations) {
+TEST_F(TModelerApiAttrTest, DimParamReadsNominalToleranceAndDeviations)
+{
     const tvapi::IDrawingObjectPtr dim = NewDim();
     const tvapi::IDimensionTextPtr text(dim);
     Real nominal = -1.0, hi = -1.0, lo = -1.0;

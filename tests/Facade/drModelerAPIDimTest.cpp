@@ -15,13 +15,15 @@ class TModelerApiDimTest : public TDrawingFacadeFixture {
 protected:
     // drDimL over (10, 0) and (40, 20): text position 1, shelf 6 at 30 degrees, terminator 2
     // drawn at the first end and 3, not drawn, at the second.
-    static void DimL(double Dx, double Dy, int Pt, const char* S1 = "", const char* S2 = "") {
+    static void DimL(double Dx, double Dy, int Pt, const char* S1 = "", const char* S2 = "")
+    {
         drApi::MA.drDimL(0.0, "", Dx, Dy, Pt, 1, 30.0, 6.0, 10.0, 0.0, 2, 5, 40.0, 20.0, 3, 0, S1, S2, "");
     }
 };
 
 // Dx, Dy, Pt -> orientation, angle (radians), text base and shift.
-TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection) {
+TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection)
+{
     constexpr double Pi = std::numbers::pi;
     const double cases[][7] = {{0, 5, 3, 2, Pi / 2, 1, -3},
                                {0, 0, -3, 2, 0, 2, -3},
@@ -42,7 +44,8 @@ TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection
 
 // The dimension line is offset by (Dx, Dy) for the shelf angles 0 and 90 and left at the
 // host's midpoint (25, 10) otherwise; the text stands Dln along Fn from it.
-TEST_F(TModelerApiDimTest, DimL7PlacesAnOverallSizeInTheActiveView) {
+TEST_F(TModelerApiDimTest, DimL7PlacesAnOverallSizeInTheActiveView)
+{
     const double diagonal = 5.0 * std::sqrt(2.0);
     const double cases[][10] = {{0, 5, 0, 0, 1, 0, 40, 5, 40, 5},
                                 {5, 0, 90, 4, 2, 2, 15, 20, 15, 24},
@@ -62,7 +65,8 @@ TEST_F(TModelerApiDimTest, DimL7PlacesAnOverallSizeInTheActiveView) {
     EXPECT_FALSE(Current()); // the current object is left alone
 }
 
-TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions) {
+TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions)
+{
     drApi::MA.drDimD(20.0, "h7", 30.0, -4, 2, 5.0, 6.0, 0, "2 отв. ", " *", "");
     const tvhost::TParams& d = Core(Current()).Params();
     EXPECT_TRUE(Core(Current()).Type() == tvapi::tvDrDDimension && d.Real("Radius") == 10.0 &&
@@ -84,7 +88,8 @@ TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions) {
 
 // Contour collection, a missing container and each refused host step make nothing and keep
 // the current object; drDimL7 does not look at contour collection.
-TEST_F(TModelerApiDimTest, NothingIsMadeWithoutContainerCollectionOrInContourMode) {
+TEST_F(TModelerApiDimTest, NothingIsMadeWithoutContainerCollectionOrInContourMode)
+{
     const auto all = [] {
         DimL(0.0, 1.0, 0);
         drApi::MA.drDimD(20.0, "", 0.0, 0, 0, 0.0, 0.0, 0, "", "", "");

@@ -15,7 +15,8 @@ using namespace tvapi;
 class TModelerApiDoc3DTest : public TFacadeFixture {
 protected:
     // A saved document of type t under `name` in the temporary folder; a part weighs `mass`.
-    ITervanDocumentPtr Saved(DocumentTypeEnum t, const std::string& name, double mass) {
+    ITervanDocumentPtr Saved(DocumentTypeEnum t, const std::string& name, double mass)
+    {
         ITervanDocumentPtr doc = Host().App().Documents().AddDocument(t);
         if (auto* model = tvhost::HostAs<tvhost::THostDocument3D>(doc)) model->TopPart().SetMass(mass);
         EXPECT_TRUE(doc->SaveAs(tvhost::FromUtf8(::testing::TempDir() + name).c_str()));
@@ -24,7 +25,8 @@ protected:
     static TString Path(const std::string& name) { return TString((::testing::TempDir() + name).c_str()); }
 };
 
-TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClosedUnsaved) {
+TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClosedUnsaved)
+{
     Saved(tvDocumentPart, "m1.qpt", 1.25)->Close(kdDoNotSaveChanges);
     const ITervanDocumentPtr assembly = Saved(tvDocumentAssembly, "m2.qas", 8.0);
     tvhost::HostAs<tvhost::THostDocument3D>(assembly)->TopPart().SetMass(9.0); // unsaved
@@ -40,7 +42,8 @@ TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClo
                 Host().App().Documents().Count() == 1u);
 }
 
-TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing) {
+TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing)
+{
     std::filesystem::create_directories(::testing::TempDir() + "m3.qpt");
     Journal().Clear();
     EXPECT_EQ(MA.GetMassFile(Path("m3.qpt")) + MA.GetMassFile(Path("absent.qpt")), 0.0);

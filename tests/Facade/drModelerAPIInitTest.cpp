@@ -9,7 +9,8 @@
 
 namespace {
 
-std::string Text(const TString& s) {
+std::string Text(const TString& s)
+{
     return std::string(s.PChar(), static_cast<std::size_t>(s.Length()));
 }
 
@@ -17,7 +18,8 @@ std::string Text(const TString& s) {
 
 class TInitTest : public TPluginFixture {
 protected:
-    void Init(const char* name = "ZelDimChain.plx") {
+    void Init(const char* name = "ZelDimChain.plx")
+    {
         drApi::LibraryControlModel = &Model;
         drApi::MA.Init(Host().App(), TString(name), TString("#Stamp-Regular"));
         drApi::LibraryControlModel = nullptr;
@@ -26,7 +28,8 @@ protected:
     TControlModel Model{"DimChain.dss", "DimChain.chm"};
 };
 
-TEST_F(TInitTest, SplitsThePathFillsTheFoldersAndKeepsFontAndEntryOnASecondInit) {
+TEST_F(TInitTest, SplitsThePathFillsTheFoldersAndKeepsFontAndEntryOnASecondInit)
+{
     Init();
     EXPECT_EQ(Text(R().FileName) + "|" + Text(R().ModuleName) + "|" + Text(R().Path),
               "libDimChain|DimChain|/opt/x/");
@@ -47,7 +50,8 @@ TEST_F(TInitTest, SplitsThePathFillsTheFoldersAndKeepsFontAndEntryOnASecondInit)
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
-TEST_F(TInitTest, WithoutSystemSettingsOrAFolderTheFoldersStayUnset) {
+TEST_F(TInitTest, WithoutSystemSettingsOrAFolderTheFoldersStayUnset)
+{
     Host().App().Settings().SetSystemPath(tvapi::tvTemporaryFiles, L"");
     Init();
     EXPECT_EQ(Text(Model.Path), "") << "an unknown folder must not become the root";

@@ -10,7 +10,8 @@ using namespace tvapi;
 
 class TModelerApiObjectsTest : public TDrawingFacadeFixture {};
 
-TEST_F(TModelerApiObjectsTest, ColouringIsCompletedOrItsFailureStillPopsOneKind) {
+TEST_F(TModelerApiObjectsTest, ColouringIsCompletedOrItsFailureStillPopsOneKind)
+{
     MA.drHatch(tvHatchMetal, 45, 2);
     MA.drColouring(0x0000FF);
     MA.drEndObj(); // ends the colouring and the boundaries with it
@@ -23,7 +24,8 @@ TEST_F(TModelerApiObjectsTest, ColouringIsCompletedOrItsFailureStillPopsOneKind)
     EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmHatch}));
 }
 
-TEST_F(TModelerApiObjectsTest, NestedMacroObjectsTakeWhatIsDrawnUntilTheirEnd) {
+TEST_F(TModelerApiObjectsTest, NestedMacroObjectsTakeWhatIsDrawnUntilTheirEnd)
+{
     MA.drMacro2D(true);
     MA.drLine(0, 0, 1, 0, tvCSNormal);
     MA.drMacro2D(true);

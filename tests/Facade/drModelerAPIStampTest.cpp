@@ -10,7 +10,8 @@ using namespace tvapi;
 
 class TModelerApiStampTest : public TDrawingFacadeFixture {};
 
-TEST_F(TModelerApiStampTest, CellsAreReplacedInsideAndAppendedToAfterClosing) {
+TEST_F(TModelerApiStampTest, CellsAreReplacedInsideAndAppendedToAfterClosing)
+{
     MA.drOpenShtamp();
     EXPECT_TRUE(R().Stamp && OpenKinds().size() == 1);
     MA.drColumnShtamp(tvStAuthor);
@@ -26,7 +27,8 @@ TEST_F(TModelerApiStampTest, CellsAreReplacedInsideAndAppendedToAfterClosing) {
 }
 
 // A sheet without a title block takes no command kind that no drCloseShtamp would pop.
-TEST_F(TModelerApiStampTest, WithoutATitleBlockNothingIsPushedOrWritten) {
+TEST_F(TModelerApiStampTest, WithoutATitleBlockNothingIsPushedOrWritten)
+{
     InjectFault("ILayoutSheet::GetStamp");
     MA.drOpenShtamp();
     MA.drColumnShtamp(tvStAuthor);

@@ -16,7 +16,8 @@ class TModelerApiMessagesTest : public TFacadeFixture {};
 
 // Every box is captioned "libDimChain" whatever Title says; information and question boxes
 // switch the mode to show (0) for the box and put a hiding mode back; a warning leaves it.
-TEST_F(TModelerApiMessagesTest, BoxesPassCaptionStyleAndModeOfTheirKind) {
+TEST_F(TModelerApiMessagesTest, BoxesPassCaptionStyleAndModeOfTheirKind)
+{
     const std::vector<TBoxCase> cases = {
         {[] { drApi::MA.LiftBox("Сведения"); },
          {"IApplication::GetHideMessage()", "IApplication::SetHideMessage(0)",

@@ -16,7 +16,8 @@ using TKinds = std::vector<TCommand>;
 
 class TModelerApiTextTest : public TDrawingFacadeFixture {};
 
-TEST_F(TModelerApiTextTest, TextIsOneLineAtItsPlaceAndOnlyTextsGoIntoAContour) {
+TEST_F(TModelerApiTextTest, TextIsOneLineAtItsPlaceAndOnlyTextsGoIntoAContour)
+{
     const ITervanDocument2DPtr doc = std::move(R().IDoc2D); // the placement applies
     drApi::Transf2D->drMtr(100, 0, 90, 2, false);
     MA.drText(3, 4, 30, 5, 1, 0, "Вал");
@@ -38,7 +39,8 @@ TEST_F(TModelerApiTextTest, TextIsOneLineAtItsPlaceAndOnlyTextsGoIntoAContour) {
 
 // A hatch takes the curves drawn until its drEndObj; a failed opener and the modeller's own
 // hatch outline must not end an enclosing object.
-TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened) {
+TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
+{
     MA.drCut(5, 0, 0, "А-А", 0, 0, -1, 30, 0, 1);
     InjectFault("IHatches::Add");
     MA.drHatch(tvHatchMetal, 45, 2);

@@ -28,7 +28,8 @@ struct TCountedSeg : TLineSeg {
 } // namespace
 
 // The rectangle's four sides in order, none for an empty one; an item drawn by its kind.
-TEST(TModeler2DTest, RectangleSidesAndItemsByKind) {
+TEST(TModeler2DTest, RectangleSidesAndItemsByKind)
+{
     TRecordingModeler M;
     M.drRectAngle(1, 2, 11, 7, 3);
     EXPECT_EQ(M.Texts(), (Texts{"drLine(1, 2, 1, 7, 3)", "drLine(1, 7, 11, 7, 3)", "drLine(11, 7, 11, 2, 3)",
@@ -57,7 +58,8 @@ TEST(TModeler2DTest, RectangleSidesAndItemsByKind) {
 
 // drHatch starts a new outline (the old one deleted) and collects into it until drEndObj; inside
 // another collection it leaves that one, which its drEndObj does not end.
-TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj) {
+TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj)
+{
     TRecordingModeler M;
     TContour& hatch = M.R2->HatchContour;
     hatch.Add(new TCountedSeg(0, 0, 1, 0));
@@ -75,7 +77,8 @@ TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj) {
     EXPECT_TRUE(M.Calls.empty());
 }
 
-TEST(TModeler2DTest, SectionPointsAreMappedThroughTheModellersStack) {
+TEST(TModeler2DTest, SectionPointsAreMappedThroughTheModellersStack)
+{
     TRecordingModeler M;
     M.ACT(1, 0);
     M.drMtr(10, 0, 90, 2);

@@ -22,7 +22,8 @@ class TGetPartTable
       public ::testing::WithParamInterface<
           std::tuple<tvapi::DocumentTypeEnum, drApi::Part_Type, tvapi::DocumentTypeEnum, bool>> {};
 
-TEST_P(TGetPartTable, ReturnsTheTopPartWhereTheTypesAgreeAndStartsTheSelector) {
+TEST_P(TGetPartTable, ReturnsTheTopPartWhereTheTypesAgreeAndStartsTheSelector)
+{
     const auto [docType, type, typeDoc, top] = GetParam();
     const tvapi::ITervanDocumentPtr doc = Open(docType);
     THostDocument3D& host = *HostAs<THostDocument3D>(doc);
@@ -43,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_tuple(tvapi::tvDocumentPart, drApi::pTop_Part, tvapi::tvDocumentAssembly, false),
         std::make_tuple(tvapi::tvDocumentAssembly, drApi::pNew_Part, tvapi::tvDocumentPart, false)));
 
-TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothing) {
+TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothing)
+{
     const tvapi::ITervanDocumentPtr doc = Open(tvapi::tvDocumentPart);
     const long docRefs = tvhost::RefCountOf(doc);
     {
@@ -60,7 +62,8 @@ TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothin
 
 // Without a document or host, and with a 2D document, access returns no part; only the 3D
 // documents start the selector.
-TEST_F(TPartAccessTest, MissingPiecesGiveAnEmptyPartAndNoCrash) {
+TEST_F(TPartAccessTest, MissingPiecesGiveAnEmptyPartAndNoCrash)
+{
     EXPECT_FALSE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentPart));
     EXPECT_FALSE(R().IDoc || R().IDoc3D || S().Selection7 || !R().ProgressBar);
     Open(tvapi::tvDocumentFragment);

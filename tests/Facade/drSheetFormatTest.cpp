@@ -13,7 +13,8 @@ using TFormatCase = std::tuple<Real, Real, Integer, Integer>; // dX, dY -> forma
 
 class ChoiceFormatTest : public ::testing::TestWithParam<TFormatCase> {};
 
-TArrayOf<TRect2D> Views(std::initializer_list<TRect2D> rects) {
+TArrayOf<TRect2D> Views(std::initializer_list<TRect2D> rects)
+{
     TArrayOf<TRect2D> a(4, 4);
     for (const TRect2D& r : rects)
         a.Add(r);
@@ -22,7 +23,8 @@ TArrayOf<TRect2D> Views(std::initializer_list<TRect2D> rects) {
 
 } // namespace
 
-TEST_P(ChoiceFormatTest, ChoosesTheSmallestSheetThatHoldsTheDrawing) {
+TEST_P(ChoiceFormatTest, ChoosesTheSmallestSheetThatHoldsTheDrawing)
+{
     const auto [dX, dY, format, orientation] = GetParam();
     Integer f = -1, o = -1;
     TLeafSelector::Instance().ChoiceFormat(dX, dY, f, o);
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(TLeafSelectorTest, ChoiceFormatTest,
                                            TFormatCase{554, 810, 0, 1},   // w 594: too wide for A1 portrait
                                            TFormatCase{1000, 1000, 0, 1}));
 
-TEST(TLeafSelectorMApiTest, PlanJoinsTheMeasuredViewsAndShiftsTheirCornerToTheFrame) {
+TEST(TLeafSelectorMApiTest, PlanJoinsTheMeasuredViewsAndShiftsTheirCornerToTheFrame)
+{
     TRect2D unmeasured;
     unmeasured.SetEmpty();
     Integer f = -1, o = -1;

@@ -6,7 +6,8 @@
 
 #include "drModelerAPI.h"
 
-TEST(TModelerApiTest, LoadMakesMAFirstAndTheCurvesPlaceThroughItsStack) {
+TEST(TModelerApiTest, LoadMakesMAFirstAndTheCurvesPlaceThroughItsStack)
+{
     EXPECT_EQ(drApi::TModelerApi::Last, &drApi::MA);
     EXPECT_EQ(drApi::Transf2D, &drApi::MA.R2->Transf2D);
 }

@@ -21,7 +21,10 @@
 
 namespace {
 
-std::string Bytes(const TString& s) { return std::string(s.PChar(), s.Len); }
+std::string Bytes(const TString& s)
+{
+    return std::string(s.PChar(), s.Len);
+}
 
 // Independent code-page oracle: the C library's own converter.
 std::string Iconv(const char* to, const char* from, const std::string& in)
@@ -47,7 +50,7 @@ TEST(TStringTest, CyrillicConvertsBothWaysAsIconvDoes)
     EXPECT_STREQ(s.BufUtf8, hello);
     EXPECT_EQ(std::wstring(s.toWideChar()), std::wstring(L"\x041F\x0440\x0438\x0432\x0435\x0442"));
 
-    const std::wstring wide = L"\x0490\x0454\x0456\x0457";  // Ґ є і ї
+    const std::wstring wide = L"\x0490\x0454\x0456\x0457"; // Ґ є і ї
     TString fromWide(wide);
     EXPECT_EQ(Bytes(fromWide), std::string("\xA5\xBA\xB3\xBF"));
     EXPECT_EQ(std::wstring(fromWide.toWideChar()), wide);
@@ -70,7 +73,9 @@ TEST(TStringTest, CyrillicConvertsBothWaysAsIconvDoes)
 
 TEST(TStringTest, UnmappableAndTruncatedInputBecomesQuestionMarks)
 {
-    EXPECT_EQ(Bytes(TString(L"a\x4E2D" L"b")), "a?b");
+    EXPECT_EQ(Bytes(TString(L"a\x4E2D"
+                            L"b")),
+              "a?b");
     // A lead byte before the terminator; a continuation byte waits behind the terminator.
     const char tail[] = {'a', '\xD0', '\0', '\x9F', '\0'};
     EXPECT_EQ(Bytes(TString(tail)), "a?");
@@ -85,7 +90,9 @@ TEST(TStringTest, AddingOrInsertingAPieceOfItselfAcrossGrowth)
     EXPECT_EQ(Bytes(self), std::string(240, 'q'));
     TString part("0123456789");
     part.Insert(2, part.PChar() + 5);
-    EXPECT_EQ(Bytes(part), "01" "56789" "23456789");
+    EXPECT_EQ(Bytes(part), "01"
+                           "56789"
+                           "23456789");
 }
 
 TEST(TStringTest, NumberTextsMatchPrintf)
@@ -97,7 +104,10 @@ TEST(TStringTest, NumberTextsMatchPrintf)
             std::snprintf(expected, sizeof expected, "%0*d", digits, value);
             EXPECT_EQ(Bytes(TString(value, digits)), expected) << value << " digits " << digits;
         }
-    struct RealCase { double value; int decimals, width; };
+    struct RealCase {
+        double value;
+        int decimals, width;
+    };
     for (const RealCase c : {RealCase{2.5, 2, 0}, RealCase{-0.125, 2, 7}, RealCase{2.5, 0, 0},
                              RealCase{1e20, 1, 0}, RealCase{3.14159, 4, -10}, RealCase{1.0 / 3.0, 10, 15}}) {
         SCOPED_TRACE(c.value);
@@ -121,8 +131,8 @@ locale_t CommaLocale()
         if (locale_t l = newlocale(LC_NUMERIC_MASK, name, nullptr)) return l;
     }
     const std::string dir = std::string(DC_BINARY_DIR) + "/test-locales";
-    const std::string cmd = "mkdir -p '" + dir + "' && localedef -i uk_UA -f UTF-8 '" + dir +
-                            "/uk_UA.UTF-8' >/dev/null 2>&1";
+    const std::string cmd =
+        "mkdir -p '" + dir + "' && localedef -i uk_UA -f UTF-8 '" + dir + "/uk_UA.UTF-8' >/dev/null 2>&1";
     if (std::system(cmd.c_str()) > 1) return locale_t(nullptr); // localedef warns with 1
     setenv("LOCPATH", dir.c_str(), 1);
 #ifdef __SANITIZE_ADDRESS__
@@ -155,9 +165,11 @@ TEST(TStringTest, AngleTextsAndReadingThemBack)
 {
     TString text;
     text.DegreesAngle(10.1, false); // 10.1 is 10°6' exactly; the binary fraction must not show as 5'60.0"
-    EXPECT_EQ(Bytes(text), "10\xB0" "6'");
+    EXPECT_EQ(Bytes(text), "10\xB0"
+                           "6'");
     double angle = 0;
-    text.Set("1\xB0" "2'3\"");
+    text.Set("1\xB0"
+             "2'3\"");
     EXPECT_TRUE(text.toDegreesAngle(angle));
     EXPECT_DOUBLE_EQ(angle, 1 + 2 / 60.0 + 3 / 3600.0);
 
@@ -165,7 +177,8 @@ TEST(TStringTest, AngleTextsAndReadingThemBack)
     std::mt19937 rng(11);
     std::uniform_real_distribution<double> any(-400.0, 400.0);
     std::vector<double> values = {0.0, -0.5, 359.999, 1.0 / 3600};
-    for (int i = 0; i < 500; ++i) values.push_back(any(rng));
+    for (int i = 0; i < 500; ++i)
+        values.push_back(any(rng));
     for (const double value : values)
         for (const bool host : {false, true}) {
             text.DegreesAngle(value, host);

@@ -23,8 +23,14 @@ using TPairs = std::vector<std::pair<std::wstring, std::wstring>>;
 using TTable = std::vector<std::pair<std::string, std::string>>;
 
 // 8-bit bytes of a string, and of a UTF-8 text as the library keeps it.
-std::string Bytes(const TString& s) { return std::string(s.PChar(), s.Len); }
-std::string Cp(const char* utf8) { return Bytes(TString(utf8)); }
+std::string Bytes(const TString& s)
+{
+    return std::string(s.PChar(), s.Len);
+}
+std::string Cp(const char* utf8)
+{
+    return Bytes(TString(utf8));
+}
 
 // The first n pairs of the table as 8-bit texts.
 TTable Table(const TDictionary& d, Integer n)
@@ -38,8 +44,8 @@ TTable Table(const TDictionary& d, Integer n)
 fs::path MakeTempDir()
 {
     static int serial = 0;
-    const fs::path dir =
-        fs::temp_directory_path() / ("dictionary_" + std::to_string(getpid()) + "_" + std::to_string(++serial));
+    const fs::path dir = fs::temp_directory_path() /
+                         ("dictionary_" + std::to_string(getpid()) + "_" + std::to_string(++serial));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -50,7 +56,8 @@ void WriteUtf32(const fs::path& path, const std::wstring& text)
 {
     std::string bytes;
     for (const wchar_t c : text)
-        for (int k = 0; k < 4; ++k) bytes += static_cast<char>(static_cast<std::uint32_t>(c) >> (8 * k));
+        for (int k = 0; k < 4; ++k)
+            bytes += static_cast<char>(static_cast<std::uint32_t>(c) >> (8 * k));
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), f);
@@ -106,11 +113,11 @@ TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
     ASSERT_TRUE(d.Init("ZelDimChain", lib.Path, lib.Path));
     EXPECT_EQ(Bytes(d.NameDictionary), "words.dic");
     EXPECT_EQ(Table(d, d.CountWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}}));
-    d.Save();  // nothing collected: no file
+    d.Save(); // nothing collected: no file
     EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
     EXPECT_EQ(Bytes(d.DC("b")), Cp("бэ"));
     const TString c("c");
-    EXPECT_EQ(&d.DC(c), &c);  // an unknown word answers with itself and is collected, once
+    EXPECT_EQ(&d.DC(c), &c); // an unknown word answers with itself and is collected, once
     d.DC(c);
     EXPECT_EQ(Table(d, d.AllWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}, {"c", ""}}));
     const TString empty;
@@ -128,7 +135,7 @@ TEST(TDictionaryTest, ReadingStopsAtTheTableSize)
     EXPECT_EQ(d->CountWords, TDictionary::MaxCountWords);
     EXPECT_EQ(Bytes(d->Words[TDictionary::MaxCountWords - 1][0]), "k101999");
     EXPECT_EQ(Bytes(d->DC("unknown")), "unknown");
-    EXPECT_EQ(d->AllWords, TDictionary::MaxCountWords);  // a full table collects nothing more
+    EXPECT_EQ(d->AllWords, TDictionary::MaxCountWords); // a full table collects nothing more
 }
 
 TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
@@ -141,8 +148,8 @@ TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
     d->Update(TString(source.c_str()));
 
     // Pairs read come first in key order, then the collected words in the order found.
-    const std::wstring expected = DicText({{L"a", L"ая"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"d", L"дэ"},
-                                           {L"Нет файла", L""}, {L"0", L""}});
+    const std::wstring expected = DicText(
+        {{L"a", L"ая"}, {L"b", L"бэ"}, {L"c", L"цэ"}, {L"d", L"дэ"}, {L"Нет файла", L""}, {L"0", L""}});
     const fs::path saved = lib.Root / "ZelmouldNew.dic";
     EXPECT_EQ(ReadUtf32(saved), expected);
     EXPECT_EQ(d->CountWords, 6);
@@ -151,9 +158,9 @@ TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
         EXPECT_FALSE(d->Words[i][0] < d->Words[i - 1][0]) << "pair " << i << " out of order";
     EXPECT_EQ(Bytes(d->DC("d")), Cp("дэ"));
     EXPECT_EQ(Bytes(d->DC("0")), "0");
-    EXPECT_EQ(d->AllWords, 6);  // known now, not collected twice
+    EXPECT_EQ(d->AllWords, 6); // known now, not collected twice
     fs::remove(saved);
-    d->Save();  // nothing new: no file
+    d->Save(); // nothing new: no file
     EXPECT_FALSE(fs::exists(saved));
 
     const TLibrary again(expected);
@@ -170,9 +177,9 @@ TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
     const TString& second = DC("second");
     for (int i = 2; i < TDictionary::CountBufer; ++i)
         DC(TString(Integer(i)));
-    EXPECT_EQ(Bytes(first), Bytes(source));  // 63 calls later it still holds
+    EXPECT_EQ(Bytes(first), Bytes(source)); // 63 calls later it still holds
     const TString& again = DC("sixty-fifth");
-    EXPECT_EQ(&again, &first);  // the 65th call reuses the first string
+    EXPECT_EQ(&again, &first); // the 65th call reuses the first string
     EXPECT_EQ(Bytes(first), "sixty-fifth");
     EXPECT_EQ(Bytes(second), "second");
 }
@@ -182,16 +189,17 @@ class DCHostTest : public HostFixture {};
 TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
 {
     const tvapi::IApplicationPtr app = Application();
-    drApi::MA.R3->Tervan7 = app.Get();  // no ASSERT below: this is always undone
+    drApi::MA.R3->Tervan7 = app.Get(); // no ASSERT below: this is always undone
     Host().Dictionary().SetTranslation(L"Да", L"Yes");
     Host().Dictionary().SetTranslation(L"Cancel", L"Отмена");
     EXPECT_EQ(Bytes(DC("Да")), "Yes");
     EXPECT_EQ(Bytes(DC("Cancel")), Cp("Отмена"));
-    EXPECT_EQ(Bytes(DC("unknown")), "unknown");  // the host gives it back
-    EXPECT_EQ(Journal().Lines(),
-              (std::vector<std::string>{"IApplication::GetDictionary()", "ITervanDictionary::Translate(Да)",
-                                        "IApplication::GetDictionary()", "ITervanDictionary::Translate(Cancel)",
-                                        "IApplication::GetDictionary()", "ITervanDictionary::Translate(unknown)"}));
+    EXPECT_EQ(Bytes(DC("unknown")), "unknown"); // the host gives it back
+    EXPECT_EQ(
+        Journal().Lines(),
+        (std::vector<std::string>{"IApplication::GetDictionary()", "ITervanDictionary::Translate(Да)",
+                                  "IApplication::GetDictionary()", "ITervanDictionary::Translate(Cancel)",
+                                  "IApplication::GetDictionary()", "ITervanDictionary::Translate(unknown)"}));
     const std::pair<const char*, tvhost::TFaultKind> faults[] = {
         {"IApplication::GetDictionary", tvhost::fkFail},
         {"ITervanDictionary::Translate", tvhost::fkFail},
@@ -202,6 +210,6 @@ TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
         InjectFault(op, kind);
         EXPECT_EQ(Bytes(DC("Да")), Cp("Да"));
     }
-    EXPECT_EQ(Bytes(DC("Да")), "Yes");  // faults are one-shot
+    EXPECT_EQ(Bytes(DC("Да")), "Yes"); // faults are one-shot
     drApi::MA.R3->Tervan7 = nullptr;
 }

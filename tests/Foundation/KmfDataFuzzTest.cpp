@@ -20,7 +20,8 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer runtime calls these hooks on every allocation, operator new included.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*, std::size_t),
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
+                                                                             std::size_t),
                                                          void (*free_hook)(const volatile void*));
 #define DC_FUZZ_SANITIZER_HOOKS 1
 #endif
@@ -29,19 +30,23 @@ namespace {
 
 std::atomic<bool> gWatching{false};
 std::atomic<std::size_t> gLimit{0};
-std::atomic<std::size_t> gWorst{0};  // largest allocation seen above the limit
-std::atomic<int> gStage{0};          // the reading stage being watched
+std::atomic<std::size_t> gWorst{0}; // largest allocation seen above the limit
+std::atomic<int> gStage{0};         // the reading stage being watched
 std::atomic<int> gWorstStage{0};
 
 void Note(std::size_t size)
 {
     if (!gWatching.load(std::memory_order_relaxed) || size <= gLimit.load(std::memory_order_relaxed)) return;
-    for (std::size_t worst = gWorst.load(); size > worst && !gWorst.compare_exchange_weak(worst, size);) {}
+    for (std::size_t worst = gWorst.load(); size > worst && !gWorst.compare_exchange_weak(worst, size);) {
+    }
     gWorstStage = gStage.load();
 }
 
 #ifdef DC_FUZZ_SANITIZER_HOOKS
-void MallocHook(const volatile void*, std::size_t size) { Note(size); }
+void MallocHook(const volatile void*, std::size_t size)
+{
+    Note(size);
+}
 void FreeHook(const volatile void*) {}
 [[maybe_unused]] const int gHooked = __sanitizer_install_malloc_and_free_hooks(MallocHook, FreeHook);
 #endif
@@ -151,7 +156,8 @@ void CheckSane(const TRecord& out)
     ASSERT_LE(out.a1.Count, out.a1.FSize);
     ASSERT_LE(out.a2.Count, out.a2.FSize);
     ASSERT_LE(out.as.Count, out.as.FSize);
-    for (Integer k = 0; k < out.as.Count; ++k) ASSERT_EQ(out.as[k].PChar()[out.as[k].Length()], 0);
+    for (Integer k = 0; k < out.as.Count; ++k)
+        ASSERT_EQ(out.as[k].PChar()[out.as[k].Length()], 0);
 }
 
 // Damaged records show a message through DC, whose ring of result strings grows once, on first
@@ -165,12 +171,12 @@ void GrowMessageRing()
 
 } // namespace
 
-Byte* volatile gKeep = nullptr;  // keeps the probe allocation from being optimised away
+Byte* volatile gKeep = nullptr; // keeps the probe allocation from being optimised away
 
 TEST(TKmfDataFuzzTest, DamagedBlobsNeitherCrashNorOverAllocate)
 {
     {
-        TWatch watch(10);  // the watch itself sees what it must
+        TWatch watch(10); // the watch itself sees what it must
         gKeep = new Byte[100];
     }
     delete[] gKeep;
@@ -186,7 +192,7 @@ TEST(TKmfDataFuzzTest, DamagedBlobsNeitherCrashNorOverAllocate)
         Feed(cut, out);
         CheckSane(out);
         ASSERT_EQ(gWorst.load(), 0u) << "truncated to " << n << ", stage " << gWorstStage;
-        if (n == valid.size()) {  // the whole record reads back
+        if (n == valid.size()) { // the whole record reads back
             EXPECT_EQ(out.i, 42);
             EXPECT_EQ(out.s, TString("запись"));
             EXPECT_EQ(out.a2[6], -6);
@@ -200,7 +206,7 @@ TEST(TKmfDataFuzzTest, DamagedBlobsNeitherCrashNorOverAllocate)
             blob.resize(rng() % 700);
             for (Byte& b : blob)
                 b = static_cast<Byte>(rng());
-            if (blob.size() >= 8 && rng() % 2) {  // a proper header in front of random data
+            if (blob.size() >= 8 && rng() % 2) { // a proper header in front of random data
                 const Integer head[2] = {TKmfData::HeadKmf, TKmfData::CurrentVersion};
                 std::memcpy(blob.data(), head, sizeof head);
             }
@@ -213,7 +219,8 @@ TEST(TKmfDataFuzzTest, DamagedBlobsNeitherCrashNorOverAllocate)
         TRecord out;
         Feed(blob, out);
         CheckSane(out);
-        ASSERT_EQ(gWorst.load(), 0u) << "blob " << fed << " of " << blob.size() << " bytes, stage " << gWorstStage;
+        ASSERT_EQ(gWorst.load(), 0u) << "blob " << fed << " of " << blob.size() << " bytes, stage "
+                                     << gWorstStage;
         whole += out.as.Count == 7;
         partial += out.a1.Count == 7 && out.as.Count == 0;
         ++fed;
@@ -233,13 +240,34 @@ namespace {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-[[gnu::noinline]] void GiveBlock(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void GiveBlock(void* p) noexcept
+{
+    std::free(p);
+}
 } // namespace
 
-void* operator new(std::size_t size) { return TakeBlock(size); }
-void* operator new[](std::size_t size) { return TakeBlock(size); }
-void operator delete(void* p) noexcept { GiveBlock(p); }
-void operator delete[](void* p) noexcept { GiveBlock(p); }
-void operator delete(void* p, std::size_t) noexcept { GiveBlock(p); }
-void operator delete[](void* p, std::size_t) noexcept { GiveBlock(p); }
+void* operator new(std::size_t size)
+{
+    return TakeBlock(size);
+}
+void* operator new[](std::size_t size)
+{
+    return TakeBlock(size);
+}
+void operator delete(void* p) noexcept
+{
+    GiveBlock(p);
+}
+void operator delete[](void* p) noexcept
+{
+    GiveBlock(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    GiveBlock(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    GiveBlock(p);
+}
 #endif

@@ -30,8 +30,8 @@ TEST(TKmfDataTest, HeaderAndValuesAreRawLittleEndianBytes)
     t << TString("") << true << static_cast<Byte>(0xAB) << L'\x42A';
     t.Write(u'\x0416');
     t << 0xFFFFFFFEu << Bytes{7, 8};
-    EXPECT_EQ(DataOf(t), Cat(Bytes{0, 0, 0, 0, 0, 1, 0xAB, 0x2A, 0x04, 0, 0, 0x16, 0x04},
-                             Cat(Ints({-2, 2}), {7, 8})));
+    EXPECT_EQ(DataOf(t),
+              Cat(Bytes{0, 0, 0, 0, 0, 1, 0xAB, 0x2A, 0x04, 0, 0, 0x16, 0x04}, Cat(Ints({-2, 2}), {7, 8})));
 }
 
 TEST(TKmfDataTest, ReadingPastTheDataGivesZerosAndSetsTheFlag)
@@ -64,7 +64,11 @@ TEST(TKmfDataTest, MemoryModeGrowsPastTheWindowInsteadOfOverwriting)
 
 TEST(TKmfDataTest, DamagedLengthsYieldEmptyValuesAndTheFlag)
 {
-    struct Case { const char* what; Bytes data; bool vectorWhole; };  // a vector has no terminator to miss
+    struct Case {
+        const char* what;
+        Bytes data;
+        bool vectorWhole;
+    }; // a vector has no terminator to miss
     const Case cases[] = {
         {"negative", Cat(Ints({-1}), {'a', 0}), false},
         {"beyond the data", Cat(Ints({16}), {'a', 'b', 0}), false},
@@ -96,7 +100,7 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     h.Close();
     EXPECT_EQ(FileBytes(header), Blob(97, {}));
     const std::string path = TempPath("window.kmf");
-    const UInteger filler = TKmfData::SizeDataBufer - 3;  // the double straddles the window edge
+    const UInteger filler = TKmfData::SizeDataBufer - 3; // the double straddles the window edge
     Bytes pad(filler);
     for (UInteger i = 0; i < filler; ++i)
         pad[i] = static_cast<Byte>(i * 7);

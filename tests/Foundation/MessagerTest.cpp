@@ -98,7 +98,7 @@ TEST_F(TMessagerTest, FacadeQuestionBoxIsTrueExactlyForYesAndFalseWithoutHost)
     EXPECT_FALSE(Messager.QuestionBox("Продолжить?", true));
     EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageWarnings);
     DropFacade();
-    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true));  // no one to ask: go on
+    EXPECT_TRUE(Messager.QuestionBox("Продолжить?", true)); // no one to ask: go on
     drApi::MA.R3->Tervan7 = nullptr;
     drApi::MA.LiftBox("text");
     EXPECT_FALSE(drApi::MA.QuestionBox("text", ""));
@@ -110,8 +110,8 @@ struct TRoute {
     Integer Out;
     bool Panel;
     bool Facade;
-    TLines Bar;    // status-bar lines expected
-    TLines Boxes;  // host boxes expected
+    TLines Bar;   // status-bar lines expected
+    TLines Boxes; // host boxes expected
 };
 
 class TMessagerRouteTest : public TMessagerTest, public ::testing::WithParamInterface<TRoute> {};
@@ -119,10 +119,8 @@ class TMessagerRouteTest : public TMessagerTest, public ::testing::WithParamInte
 TEST_P(TMessagerRouteTest, LiftBoxGoesWhereTheDestinationAndThePanelSay)
 {
     const TRoute& r = GetParam();
-    if (r.Panel)
-        StartPanel();
-    if (!r.Facade)
-        DropFacade();
+    if (r.Panel) StartPanel();
+    if (!r.Facade) DropFacade();
     Messager.LiftBox("text", static_cast<TMessager::TOut>(r.Out));
     EXPECT_EQ(BoxTexts(), r.Boxes);
     if (r.Panel) {

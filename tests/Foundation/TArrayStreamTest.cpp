@@ -12,8 +12,7 @@ using namespace streamtest;
 namespace {
 
 // An array read from a blob of the given version holding the given data.
-template <class T>
-void ReadFrom(TArrayOf<T>& a, Integer version, const Bytes& data)
+template <class T> void ReadFrom(TArrayOf<T>& a, Integer version, const Bytes& data)
 {
     TKmfData r;
     r.from(Blob(version, data));
@@ -32,7 +31,7 @@ TEST(TArrayStreamTest, RecordBytesAndRoundTrip)
     TKmfData w;
     a.toStream(w);
     EXPECT_EQ(DataOf(w), Ints({64, 64, 3, 1, 7, -1, 300}));
-    w.Write(Bytes(256, 0xEE));  // the fields of the record that holds the array
+    w.Write(Bytes(256, 0xEE)); // the fields of the record that holds the array
     TArrayOf<int> back(0, 0);
     ReadFrom(back, 97, DataOf(w));
     EXPECT_EQ(back.Count, 3);
@@ -47,13 +46,13 @@ TEST(TArrayStreamTest, RecordBytesAndRoundTrip)
     EXPECT_EQ(tight.FSize, 3);
     EXPECT_EQ(tight.Count, 3);
 
-    TArrayOf<int> old(0, 8);  // version 30 stores no cursor
+    TArrayOf<int> old(0, 8); // version 30 stores no cursor
     old.Current = 5;
     ReadFrom(old, 30, Ints({8, 8, 2, 11, 12}));
     EXPECT_EQ(old.Current, 0);
     EXPECT_EQ(old[1], 12);
 
-    TArrayOf<int> broken(2, 2);  // more counted than allocated: only the record is written
+    TArrayOf<int> broken(2, 2); // more counted than allocated: only the record is written
     broken.Add(1);
     broken.Count = 5;
     TKmfData b;

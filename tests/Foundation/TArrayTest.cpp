@@ -24,23 +24,29 @@ struct Tracked {
     bool operator<(const Tracked& o) const { return V < o.V; }
 };
 
-std::vector<int> Contents(const TArrayOf<int>& a) { return std::vector<int>(a.begin(), a.end()); }
+std::vector<int> Contents(const TArrayOf<int>& a)
+{
+    return std::vector<int>(a.begin(), a.end());
+}
 
 } // namespace
 
 TEST(TArrayOfTest, GrowsByItsStepOrStraightToTheRequest)
 {
     TArrayOf<int> a(64, 64);
-    for (int i = 0; i < 64; ++i) a.Add(i);
+    for (int i = 0; i < 64; ++i)
+        a.Add(i);
     EXPECT_EQ(a.FSize, 64);
     a.Add(64);
     EXPECT_EQ(a.FSize, 128);
-    for (int i = 65; i < 129; ++i) a.Add(i);
+    for (int i = 65; i < 129; ++i)
+        a.Add(i);
     EXPECT_EQ(a.FSize, 192);
     a.SetSize(1000, false);
     EXPECT_EQ(a.FSize, 1000);
     EXPECT_EQ(a.Count, 129);
-    for (int i = 0; i < 129; ++i) ASSERT_EQ(a[i], i); // growth kept every element
+    for (int i = 0; i < 129; ++i)
+        ASSERT_EQ(a[i], i); // growth kept every element
 
     int* storage = a.FArray;
     a.SetSize(10, true); // resets without freeing, ignores the smaller request
@@ -98,13 +104,16 @@ TEST(TArrayOfTest, FourThreadsAppendingLoseNothing)
     std::vector<std::thread> workers;
     for (int t = 0; t < kThreads; ++t)
         workers.emplace_back([&a, t] {
-            for (int i = 0; i < kEach; ++i) a.Add(t * kEach + i);
+            for (int i = 0; i < kEach; ++i)
+                a.Add(t * kEach + i);
         });
-    for (auto& w : workers) w.join();
+    for (auto& w : workers)
+        w.join();
     ASSERT_EQ(a.Count, kThreads * kEach);
     std::vector<int> seen = Contents(a);
     std::sort(seen.begin(), seen.end());
-    for (int i = 0; i < kThreads * kEach; ++i) ASSERT_EQ(seen[i], i);
+    for (int i = 0; i < kThreads * kEach; ++i)
+        ASSERT_EQ(seen[i], i);
 }
 
 namespace {
@@ -134,8 +143,10 @@ struct Adversary {
             Value[Index == Candidate ? Index : o.Index] = Solid;
             Solid += Step;
         }
-        if (Value[Index] == Gas) Candidate = Index;
-        else if (Value[o.Index] == Gas) Candidate = o.Index;
+        if (Value[Index] == Gas)
+            Candidate = Index;
+        else if (Value[o.Index] == Gas)
+            Candidate = o.Index;
         return Value[Index] < Value[o.Index];
     }
 };
@@ -149,7 +160,8 @@ TEST(TArrayOfTest, AdversarialInputKeepsTheStackShallow)
         SCOPED_TRACE(fromTop ? "long side left" : "long side right");
         Adversary::Start(n, fromTop);
         TArrayOf<Adversary> a(n, n);
-        for (int i = 0; i < n; ++i) a.Add().Index = i;
+        for (int i = 0; i < n; ++i)
+            a.Add().Index = i;
         const int top = 0;
         a.Sort();
         EXPECT_TRUE(std::is_sorted(a.begin(), a.end()));
@@ -165,7 +177,8 @@ TEST(TArrayOfPTest, OwnsWhatItsSlotsPointTo)
     const int before = Tracked::Live;
     {
         TArrayOfP<Tracked> a(4, 4);
-        for (int v : {3, 1, 2}) a.Add(new Tracked(v));
+        for (int v : {3, 1, 2})
+            a.Add(new Tracked(v));
         a.ReleaseItem(a.Count);
         a.ReleaseItem(-1);
         a.ReleaseItem(1);

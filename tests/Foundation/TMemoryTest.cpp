@@ -66,7 +66,7 @@ TEST(TCrcTest, ChecksumsMatchCheckValuesAndReferences)
         SCOPED_TRACE(n);
         Bytes data(n);
         for (Byte& b : data)
-            b = static_cast<Byte>(rng() % 2 ? 0xFF : rng());  // runs of 0xFF stress the sums
+            b = static_cast<Byte>(rng() % 2 ? 0xFF : rng()); // runs of 0xFF stress the sums
         EXPECT_EQ(crc.crc32(0, data.data(), n), BitwiseCrc(data));
         EXPECT_EQ(crc.adler32(1, data.data(), n), PlainAdler(data));
         // Continuing over two halves gives the checksum of the whole.
@@ -101,7 +101,7 @@ TEST(TPseudoStringTest, ForeignOrCutBlocksStayWithinTheBlock)
     p = Bytes{0xFE, 0xFF, 1, 5, 0};
     p.Set(target);
     EXPECT_EQ(BytesOf(target), (Bytes{1, 2})) << "no start block: target unchanged";
-    p = Bytes{0xFF, 0xFF, 1, 3, 2, 200, 'a'};  // the data block claims 200 bytes, 1 is there
+    p = Bytes{0xFF, 0xFF, 1, 3, 2, 200, 'a'}; // the data block claims 200 bytes, 1 is there
     p.Set(target);
     EXPECT_EQ(BytesOf(target), (Bytes{0, 0, 0}));
 }

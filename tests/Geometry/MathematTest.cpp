@@ -11,7 +11,10 @@
 
 namespace {
 
-std::string Text(const TString& s) { return std::string(s.PChar(), s.Length()); }
+std::string Text(const TString& s)
+{
+    return std::string(s.PChar(), s.Length());
+}
 
 TEST(TMathDefTest, TolerancesRoundingAndDivisibles)
 {
@@ -24,14 +27,15 @@ TEST(TMathDefTest, TolerancesRoundingAndDivisibles)
     EXPECT_EQ(Round(-2.5), -3);
     EXPECT_EQ(Round(-0.51), -1);
     EXPECT_EQ(Round(1.5e-6), 0);
-    EXPECT_EQ(Round(1e12), TMathDef::MaxInteger);  // held in range, no overflow
+    EXPECT_EQ(Round(1e12), TMathDef::MaxInteger); // held in range, no overflow
     EXPECT_EQ(Round(-1e12), TMathDef::MinInteger);
     EXPECT_EQ(Round(std::nan("")), 0);
     EXPECT_EQ(Zn(-2e-6), 0);
     EXPECT_EQ(Zn(-2.1e-6), -1);
     // {value, step, MinDivisible, MaxDivisible, Divisible}
-    const double cases[][5] = {{11.0, 5, 10, 15, 10},     {-11.0, 5, -15, -10, -10}, {7.00005, 0.5, 7, 7, 7},
-                               {7.3, 0.00005, 7.3, 7.3, 7.3}, {7.3, 0.5, 7, 7.5, 7.5}, {-7.3, 0.5, -7.5, -7, -7.5},
+    const double cases[][5] = {{11.0, 5, 10, 15, 10},   {-11.0, 5, -15, -10, -10},
+                               {7.00005, 0.5, 7, 7, 7}, {7.3, 0.00005, 7.3, 7.3, 7.3},
+                               {7.3, 0.5, 7, 7.5, 7.5}, {-7.3, 0.5, -7.5, -7, -7.5},
                                {7.25, 0.5, 7, 7.5, 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
@@ -46,18 +50,22 @@ TEST(TMathDefTest, TolerancesRoundingAndDivisibles)
 
 TEST(SquareEquationTest, WorkedDegenerateAndRandomCases)
 {
-    struct TQuadCase { double A, B, C; int roots; double x1, x2; };
-    const TQuadCase cases[] = {{0, 0, 5, 0, 0, 0},         // nothing to solve
-                               {0, 2, -4, 1, 2, 2},        // linear
-                               {2, -6, 4, 2, 2, 1},        // x1 > x2
-                               {1, 2, 1, 1, -1, -1},       // discriminant 0
-                               {1, 0, 1, 0, 0, 0},         // negative discriminant
-                               {1, 0, -1e-8, 2, 1e-4, -1e-4}};  // small positive
+    struct TQuadCase {
+        double A, B, C;
+        int roots;
+        double x1, x2;
+    };
+    const TQuadCase cases[] = {{0, 0, 5, 0, 0, 0},             // nothing to solve
+                               {0, 2, -4, 1, 2, 2},            // linear
+                               {2, -6, 4, 2, 2, 1},            // x1 > x2
+                               {1, 2, 1, 1, -1, -1},           // discriminant 0
+                               {1, 0, 1, 0, 0, 0},             // negative discriminant
+                               {1, 0, -1e-8, 2, 1e-4, -1e-4}}; // small positive
     for (const TQuadCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.A << " " << c.B << " " << c.C);
         double x1 = 123.0, x2 = 456.0;
         ASSERT_EQ(SquareEquation(c.A, c.B, c.C, x1, x2, 1e-8), c.roots);
-        EXPECT_NEAR(x1, c.roots ? c.x1 : 123.0, 1e-12);  // no roots: untouched
+        EXPECT_NEAR(x1, c.roots ? c.x1 : 123.0, 1e-12); // no roots: untouched
         EXPECT_NEAR(x2, c.roots ? c.x2 : 456.0, 1e-12);
     }
     std::mt19937 rng(7);
@@ -76,7 +84,7 @@ TEST(AngleLineTest, DirectionsInDegreesAgreeWithAtan2)
 {
     EXPECT_DOUBLE_EQ(AngleLine(0, 0, 0, -5), 270.0);
     EXPECT_DOUBLE_EQ(AngleLine(3, 3, 3, 3), 90.0);
-    EXPECT_DOUBLE_EQ(AngleLine(0, 0, 1, -1e-17), 0.0);  // never 360
+    EXPECT_DOUBLE_EQ(AngleLine(0, 0, 1, -1e-17), 0.0); // never 360
     std::mt19937 rng(3);
     std::uniform_real_distribution<double> u(-100.0, 100.0);
     for (int i = 0; i < 1000; ++i) {
@@ -98,7 +106,7 @@ TEST(TPoint2DTest, TextSidesAnglesRotationsAndStream)
 {
     EXPECT_EQ(Text(TPoint2D(1.5, -2).GetStr()), "   1.50   -2.00");
     const TPoint2D A(0, 0), B(10, 0);
-    EXPECT_LT(TPoint2D(5, 1).IsLeftOf(A, B), 0.0);  // left of A -> B
+    EXPECT_LT(TPoint2D(5, 1).IsLeftOf(A, B), 0.0); // left of A -> B
     EXPECT_GT(TPoint2D(5, -1).IsLeftOf(A, B), 0.0);
     EXPECT_NEAR(A.DirectionAngle(TPoint2D(0, -1)), 1.5 * TMathDef::C_PI, 1e-12);
     EXPECT_FALSE(TPoint2D(1, 1) == TPoint2D(1, 1 + 2.1e-6));
@@ -107,14 +115,14 @@ TEST(TPoint2DTest, TextSidesAnglesRotationsAndStream)
 
     EXPECT_EQ(TVector2D(1, 0).Relative(TVector2D(0, -1)), tl_Right);
     EXPECT_EQ(TVector2D(0, 0).Relative(TVector2D(0, 1)), tl_On);
-    EXPECT_EQ(TVector2D(1, 0).Relative(TVector2D(1, 1e-6)), tl_On);  // sine below 2e-6
+    EXPECT_EQ(TVector2D(1, 0).Relative(TVector2D(1, 1e-6)), tl_On); // sine below 2e-6
     EXPECT_DOUBLE_EQ(TVector2D(1, 1e-9).AngleInRadian(), 0.0);
     EXPECT_DOUBLE_EQ(TVector2D(1e-11, 0).AngleInRadian(), 0.0);
     TVector2D v(2, 0);
     v.Rotate(TMathDef::C_PI_2);
     EXPECT_NEAR(v.x, 0.0, 1e-15);
     EXPECT_NEAR(v.y, 2.0, 1e-15);
-    v.Set(1, 2).Rotate(TVector2D(0, 1));  // complex product with i
+    v.Set(1, 2).Rotate(TVector2D(0, 1)); // complex product with i
     EXPECT_EQ(v, TVector2D(-2.0, 1.0));
     TVector2D tiny(1e-6, 0);
     EXPECT_DOUBLE_EQ(tiny.Normalize().x, 1e-6);

@@ -25,7 +25,8 @@ TEST(TMtr2DTest, PlacementTakesDegreesAndActsScaleRotateMove)
     ExpectMaps(m, TPoint2D(0, 1), TPoint2D(9, 20));
     ExpectMaps(TMtr2D(1, 1, 180, 3), TPoint2D(1, 0), TPoint2D(-2, 1));
     ExpectMaps(TMtr2D(0, 0, 0, 2).Move(5, 0), TPoint2D(1, 1), TPoint2D(7, 2));
-    ExpectMaps(TMtr2D(0, 0, 0, 2).drMtr(5, 0, 0, 1), TPoint2D(1, 1), TPoint2D(12, 2));  // acts before the scaling
+    ExpectMaps(TMtr2D(0, 0, 0, 2).drMtr(5, 0, 0, 1), TPoint2D(1, 1),
+               TPoint2D(12, 2)); // acts before the scaling
 }
 
 TEST(TMtr2DTest, OperationsAboutAPointKeepIt)
@@ -34,16 +35,16 @@ TEST(TMtr2DTest, OperationsAboutAPointKeepIt)
     ExpectMaps(TMtr2D(pc, 2.0, 0.5), pc, pc);
     ExpectMaps(TMtr2D(pc, 2.0, 0.5), TPoint2D(4, 0), TPoint2D(5, -1));
     ExpectMaps(TMtr2D(pc, TMathDef::C_PI_2), TPoint2D(4, -2), TPoint2D(3, -1));
-    ExpectMaps(TMtr2D().Rotate(pc, TVector2D(0, 5)), TPoint2D(4, -2), TPoint2D(3, -1));  // V normalised
+    ExpectMaps(TMtr2D().Rotate(pc, TVector2D(0, 5)), TPoint2D(4, -2), TPoint2D(3, -1)); // V normalised
     TMtr2D s;
-    s.Symmetry(TPoint2D(0, 1), TVector2D(2, 2));  // the line y = x + 1
+    s.Symmetry(TPoint2D(0, 1), TVector2D(2, 2)); // the line y = x + 1
     ExpectMaps(s, TPoint2D(1, 0), TPoint2D(-1, 2));
     ExpectMaps(s, TPoint2D(0, 1), TPoint2D(0, 1));
     EXPECT_TRUE(s.IsLeft());
     const TMtr2D a(1, 2, 30, 3);
-    EXPECT_NEAR(a.Det(3), 9.0, 1e-12);  // scale squared
+    EXPECT_NEAR(a.Det(3), 9.0, 1e-12); // scale squared
     EXPECT_DOUBLE_EQ(a.Det(0), 0.0);
-    EXPECT_NEAR(a.Det(1), 3.0 * std::cos(TMathDef::C_PI / 6), 1e-12);  // the 1 x 1 block
+    EXPECT_NEAR(a.Det(1), 3.0 * std::cos(TMathDef::C_PI / 6), 1e-12); // the 1 x 1 block
     EXPECT_TRUE(TMtr2D(5, 6, 10, 2).IsIsotropic());
     EXPECT_FALSE(TMtr2D(5, 6, 10, 1).IsTranslationOnly());
 }

@@ -14,7 +14,8 @@ namespace {
 Eigen::Matrix4d ToEigen(const TMtr3D& m)
 {
     Eigen::Matrix4d e;
-    for (int i = 0; i < 16; ++i) e(i / 4, i % 4) = m.V[i];
+    for (int i = 0; i < 16; ++i)
+        e(i / 4, i % 4) = m.V[i];
     return e;
 }
 
@@ -22,7 +23,8 @@ TMtr3D RandomMatrix(std::mt19937& rng)
 {
     std::uniform_real_distribution<double> u(-3, 3);
     TMtr3D m;
-    for (double& v : m.V) v = u(rng);
+    for (double& v : m.V)
+        v = u(rng);
     return m;
 }
 
@@ -37,7 +39,7 @@ TEST(TMtr3DTest, InversionAgreesWithAnIndependentInverse)
         EXPECT_LT((ToEigen(inv.Inversion()) - e.inverse()).cwiseAbs().maxCoeff(), 1e-8) << "case " << i;
     }
     TMtr3D zero;
-    EXPECT_TRUE(zero.Zero().Inversion() == TMtr3D());  // singular: identity
+    EXPECT_TRUE(zero.Zero().Inversion() == TMtr3D()); // singular: identity
 }
 
 TEST(TMtr3DTest, ProductsAndRotations)
@@ -48,13 +50,13 @@ TEST(TMtr3DTest, ProductsAndRotations)
     AB.Multiply(A, B);
     EXPECT_TRUE((ToEigen(AB) - ToEigen(A) * ToEigen(B)).cwiseAbs().maxCoeff() < 1e-12);
     TMtr3D acc = A;
-    acc.Multiply2(A, B);  // adds B x A to A
+    acc.Multiply2(A, B); // adds B x A to A
     EXPECT_TRUE((ToEigen(acc) - (ToEigen(A) + ToEigen(B) * ToEigen(A))).cwiseAbs().maxCoeff() < 1e-12);
 
     TMtr3D r;
     r.RotAxleZ(2, 0);
     EXPECT_TRUE(r == TMtr3D());
-    EXPECT_EQ(TPoint3D(1, 0, 0).Mtr(r.RotAxleZ(0, 3)), TPoint3D(0, 1, 0));  // counterclockwise seen from +z
+    EXPECT_EQ(TPoint3D(1, 0, 0).Mtr(r.RotAxleZ(0, 3)), TPoint3D(0, 1, 0)); // counterclockwise seen from +z
     EXPECT_EQ(TPoint3D(0, 1, 0).Mtr(r.RotAxleX(0, 1)), TPoint3D(0, 0, 1));
 
     for (int i = 0; i < 200; ++i) {
@@ -71,12 +73,12 @@ TEST(TMtr3DTest, ProductsAndRotations)
 
 TEST(TMtr3DTest, RotationAboutALineAndDirectPointProjection)
 {
-    TMtr3D r;  // a quarter turn about the line through (1, 2, 0) along z keeps its points
+    TMtr3D r; // a quarter turn about the line through (1, 2, 0) along z keeps its points
     r.Rotate(TPoint3D(1, 2, 0), TVector3D(0, 0, 2), TMathDef::C_PI_2);
     TPoint3D onAxis(1, 2, 7), q(2, 2, 5);
     EXPECT_EQ(onAxis.Mtr(r), TPoint3D(1, 2, 7));
     EXPECT_EQ(q.Mtr(r), TPoint3D(1, 3, 5));
-    const TMtr3D m;  // identity: the target plane is z = 0
+    const TMtr3D m; // identity: the target plane is z = 0
     TPoint2D R(7, 7);
     EXPECT_FALSE(m.DirectPointProjection(TPoint3D(1, 1, 5), TVector3D(1, 0, 0), R));
     EXPECT_EQ(R, TPoint2D(7, 7));

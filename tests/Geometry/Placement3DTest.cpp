@@ -10,11 +10,15 @@
 
 namespace {
 
-std::string Text(const TString& s) { return std::string(s.PChar(), s.Length()); }
+std::string Text(const TString& s)
+{
+    return std::string(s.PChar(), s.Length());
+}
 
 void ExpectRightHandedUnitFrame(const TPlacement3D& P)
 {
-    for (const TVector3D* a : {&P.AX, &P.AY, &P.AZ}) EXPECT_NEAR(a->Len(), 1.0, 1e-12);
+    for (const TVector3D* a : {&P.AX, &P.AY, &P.AZ})
+        EXPECT_NEAR(a->Len(), 1.0, 1e-12);
     EXPECT_NEAR(P.AX * P.AY, 0.0, 1e-12);
     EXPECT_TRUE((P.AX | P.AY).EquEps(P.AZ, 1e-12));
 }
@@ -44,14 +48,16 @@ TPlacement3D RandomPlacement(std::mt19937& rng)
 TEST(TPlacement3DTest, FramesFromANormalAndSetMakeRightHandedOrthonormalFrames)
 {
     // From a normal: on a tie the y axis seeds.
-    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(0, 0, 1)), TVector3D(0, 1, 0), TVector3D(-1, 0, 0), TVector3D(0, 0, 1));
-    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(5, 0, 0)), TVector3D(0, 1, 0), TVector3D(0, 0, 1), TVector3D(1, 0, 0));
-    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 0, 1)),  // x and z given
+    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(0, 0, 1)), TVector3D(0, 1, 0), TVector3D(-1, 0, 0),
+               TVector3D(0, 0, 1));
+    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(5, 0, 0)), TVector3D(0, 1, 0), TVector3D(0, 0, 1),
+               TVector3D(1, 0, 0));
+    ExpectAxes(TPlacement3D(TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 0, 1)), // x and z given
                TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1));
     TPlacement3D P;
-    P.Set(TPoint3D(), TVector3D(2, 0, 0), TVector3D(3, 3, 0));  // Y not perpendicular
+    P.Set(TPoint3D(), TVector3D(2, 0, 0), TVector3D(3, 3, 0)); // Y not perpendicular
     ExpectAxes(P, TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1));
-    P.Set(TPoint3D(1, 1, 1), TPoint3D(1, 1, 5), TPoint3D(3, 1, 2));  // from points
+    P.Set(TPoint3D(1, 1, 1), TPoint3D(1, 1, 5), TPoint3D(3, 1, 2)); // from points
     ExpectAxes(P, TVector3D(0, 0, 1), TVector3D(1, 0, 0), TVector3D(0, 1, 0));
 
     std::mt19937 rng(17);
@@ -61,9 +67,9 @@ TEST(TPlacement3DTest, FramesFromANormalAndSetMakeRightHandedOrthonormalFrames)
         if (x.Len() < 0.1 || (x | y).Len() < 0.1 * x.Len() * y.Len()) continue;
         P.Set(TPoint3D(), x, y);
         ExpectRightHandedUnitFrame(P);
-        EXPECT_TRUE(P.AX.EquEps(TVector3D(x).Normalize(), 1e-12));   // X keeps its direction
-        EXPECT_GT(P.AY * y, 0.0);                                     // Y stays on y's side
-        EXPECT_NEAR(P.AZ * y, 0.0, 1e-9);                             // y lies in the XY plane
+        EXPECT_TRUE(P.AX.EquEps(TVector3D(x).Normalize(), 1e-12)); // X keeps its direction
+        EXPECT_GT(P.AY * y, 0.0);                                  // Y stays on y's side
+        EXPECT_NEAR(P.AZ * y, 0.0, 1e-9);                          // y lies in the XY plane
     }
 }
 
@@ -93,7 +99,7 @@ TEST(TPlacement3DTest, PlacementTimesInverseIsIdentityAndPlaneQueriesAgreeWithTh
         P.PointProjection(Q, Pon);
         EXPECT_TRUE(Pon.EquEps(TPoint3D(Q.x - h * P.AZ.x, Q.y - h * P.AZ.y, Q.z - h * P.AZ.z), 1e-9));
 
-        TPlacement3D S = P;  // a parallel frame through Q, possibly flipped and turned
+        TPlacement3D S = P; // a parallel frame through Q, possibly flipped and turned
         S.Set(Q, i % 2 ? P.AZ : -P.AZ);
         EXPECT_TRUE(S.IsParallelPlane(P));
         EXPECT_NEAR(S.DistanceTo(P), std::fabs(h), 1e-9);
@@ -111,7 +117,7 @@ TEST(TPlacement3DTest, ParallelAndSamePlaneEdges)
     const TPlacement3D B(TPoint3D(3, 4, 5), TVector3D(0, 0, -1));
     EXPECT_FALSE(A.IsSamePlane(B));
     EXPECT_DOUBLE_EQ(B.DistanceTo(A), 5.0);
-    EXPECT_DOUBLE_EQ(A.DistanceTo(TPlacement3D(TPoint3D(0, 0, 0), TVector3D(0, 1, 0))), -1.0);  // not parallel
+    EXPECT_DOUBLE_EQ(A.DistanceTo(TPlacement3D(TPoint3D(0, 0, 0), TVector3D(0, 1, 0))), -1.0); // not parallel
     EXPECT_TRUE(A.IsSamePlane(TPlacement3D(TPoint3D(7, 8, 0.000009), TVector3D(0, 0, 1))));
     EXPECT_TRUE(A.IsParallelPlane(TPlacement3D(TPoint3D(), TVector3D(0.000009, 0, 1))));
     EXPECT_FALSE(A.IsParallelPlane(TPlacement3D(TPoint3D(), TVector3D(0.000011, 0, 1))));
@@ -123,7 +129,7 @@ TEST(TPlacement3DTest, ParallelAndSamePlaneEdges)
 TEST(TPlacement3DTest, CoordinatesTransformAndOrigin)
 {
     TPlacement3D P;
-    P.Set(TPoint3D(1, 2, 3), TVector3D(0, 1, 0), TVector3D(-1, 0, 0));  // turned a quarter about z
+    P.Set(TPoint3D(1, 2, 3), TVector3D(0, 1, 0), TVector3D(-1, 0, 0)); // turned a quarter about z
     double x, y;
     P.PointProjection(TPoint3D(1, 7, 9), x, y);
     EXPECT_DOUBLE_EQ(x, 5.0);
@@ -132,13 +138,13 @@ TEST(TPlacement3DTest, CoordinatesTransformAndOrigin)
     ASSERT_TRUE(P.DirectPointProjection(TPoint3D(1, 7, 9), TVector3D(0, 0, 1), R));
     EXPECT_EQ(R, TPoint2D(5, 0));
 
-    TPlacement3D inner;  // expressed in P's coordinates
+    TPlacement3D inner; // expressed in P's coordinates
     inner.Set(TPoint3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(-1, 0, 0));
     inner.Transform(P);
     EXPECT_EQ(inner.O, TPoint3D(1, 3, 3));
     ExpectAxes(inner, TVector3D(-1, 0, 0), TVector3D(0, -1, 0), TVector3D(0, 0, 1));
 
-    TPlacement3D flat;  // a zero axis projects to 0 instead of dividing by zero
+    TPlacement3D flat; // a zero axis projects to 0 instead of dividing by zero
     flat.O = TPoint3D(0, 0, 0), flat.AX = TVector3D(2, 0, 0), flat.AY = TVector3D(0, 0, 0);
     flat.PointProjection(TPoint3D(4, 5, 6), x, y);
     EXPECT_DOUBLE_EQ(x, 2.0);
@@ -152,7 +158,8 @@ TEST(TPlacement3DTest, StreamFormIsTwelveRealsInFieldOrder)
 {
     TPlacement3D P;
     P.Set(TPoint3D(0.1, 0.2, 0.3), TVector3D(1, 2, 3), TVector3D(-1, 0.5, 7));
-    geomtest::ExpectStreamForm(P, {P.O.x, P.O.y, P.O.z, P.AX.x, P.AX.y, P.AX.z, P.AY.x, P.AY.y, P.AY.z, P.AZ.x, P.AZ.y, P.AZ.z});
+    geomtest::ExpectStreamForm(
+        P, {P.O.x, P.O.y, P.O.z, P.AX.x, P.AX.y, P.AX.z, P.AY.x, P.AY.y, P.AY.z, P.AZ.x, P.AZ.y, P.AZ.z});
 }
 
 } // namespace

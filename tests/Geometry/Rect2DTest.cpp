@@ -9,15 +9,18 @@
 
 namespace {
 
-std::string Text(const TString& s) { return std::string(s.PChar(), s.Length()); }
+std::string Text(const TString& s)
+{
+    return std::string(s.PChar(), s.Length());
+}
 
 TEST(TRect2DTest, IntersectionAndContainmentIncludeBorders)
 {
-    const TRect2D R(10, 10, 0, 0);  // corners in any order
+    const TRect2D R(10, 10, 0, 0); // corners in any order
     EXPECT_EQ(R.LD, TPoint2D(0, 0));
     EXPECT_EQ(R.RU, TPoint2D(10, 10));
-    EXPECT_TRUE(R.InterSect(TRect2D(10, 0, 20, 10)));   // shares an edge
-    EXPECT_TRUE(R.InterSect(TRect2D(10, 10, 20, 20)));  // shares a corner
+    EXPECT_TRUE(R.InterSect(TRect2D(10, 0, 20, 10)));  // shares an edge
+    EXPECT_TRUE(R.InterSect(TRect2D(10, 10, 20, 20))); // shares a corner
     EXPECT_FALSE(R.InterSect(TRect2D(10.001, 0, 20, 10)));
     EXPECT_TRUE(R.Contains(TPoint2D(10, 5)));
     EXPECT_FALSE(R.Contains(TPoint2D(-0.001, 5)));

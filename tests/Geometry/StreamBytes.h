@@ -38,18 +38,25 @@ inline void RoundTrip(const std::function<void(TKmfData&)>& write, const std::fu
 }
 
 // Bit-exact equality of two doubles (also for NaN payloads and signed zeros).
-inline bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+inline bool SameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 template <class T> void Put(TKmfData& s, const T& v)
 {
-    if constexpr (requires { v.toStream(s); }) v.toStream(s);
-    else s << v;
+    if constexpr (requires { v.toStream(s); })
+        v.toStream(s);
+    else
+        s << v;
 }
 
 template <class T> void Get(TKmfData& s, T& v)
 {
-    if constexpr (requires { v.fromStream(s); }) v.fromStream(s);
-    else s >> v;
+    if constexpr (requires { v.fromStream(s); })
+        v.fromStream(s);
+    else
+        s >> v;
 }
 
 // The value's stream form is exactly the expected doubles, bit for bit, and it reads back to a

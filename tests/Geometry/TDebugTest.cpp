@@ -15,7 +15,7 @@ TEST(TArrayOfRealTest, NeverSetElementsAndStream)
     EXPECT_EQ(chaos, 9999.0);
     R[5] = 2.5;
     EXPECT_FALSE(R[5].IsUndefined());
-    R[100] = 1.0;  // outside the block: a scratch element
+    R[100] = 1.0; // outside the block: a scratch element
 
     std::vector<double> expected(100, 9999.0);
     expected[5] = 2.5;

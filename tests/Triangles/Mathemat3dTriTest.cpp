@@ -26,7 +26,8 @@ template <std::size_t N> using Tri = std::array<std::array<double, N>, 3>;
 using P3 = std::array<double, 3>;
 using T3 = Tri<3>;
 
-template <std::size_t N> int overlap(Tri<N> a, Tri<N> b) {
+template <std::size_t N> int overlap(Tri<N> a, Tri<N> b)
+{
     const auto f = N == 2 ? tri_tri_overlap_test_2d : tri_tri_overlap_test_3d;
     return f(a[0].data(), a[1].data(), a[2].data(), b[0].data(), b[1].data(), b[2].data());
 }
@@ -36,7 +37,8 @@ struct Cut {
     P3 source{}, target{};
 };
 
-Cut cut(T3 a, T3 b, int flag = 0) {
+Cut cut(T3 a, T3 b, int flag = 0)
+{
     Cut c{0, flag, {NAN, NAN, NAN}, {NAN, NAN, NAN}}; // NaN: not written
     c.result = tri_tri_intersection_test_3d(a[0].data(), a[1].data(), a[2].data(), b[0].data(), b[1].data(),
                                             b[2].data(), &c.flag, c.source.data(), c.target.data());
@@ -45,7 +47,8 @@ Cut cut(T3 a, T3 b, int flag = 0) {
 
 const auto reversed = [](auto t) { return decltype(t){t[0], t[2], t[1]}; };
 const auto rotated = [](auto t) { return decltype(t){t[1], t[2], t[0]}; };
-template <class T> T moved(T t, const P3& s) {
+template <class T> T moved(T t, const P3& s)
+{
     for (auto& p : t)
         for (std::size_t c = 0; c < p.size(); ++c)
             p[c] += s[c];
@@ -53,17 +56,20 @@ template <class T> T moved(T t, const P3& s) {
 }
 
 const auto untouched = [](const Cut& c) { return std::isnan(c.source[0]) && std::isnan(c.target[0]); };
-bool near(const P3& a, const P3& b) {
+bool near(const P3& a, const P3& b)
+{
     return std::max({std::fabs(a[0] - b[0]), std::fabs(a[1] - b[1]), std::fabs(a[2] - b[2])}) <=
            kEndPointTolerance;
 }
 // Same segment, either way round.
-bool sameSegment(const Cut& c, const P3& s, const P3& t) {
+bool sameSegment(const Cut& c, const P3& s, const P3& t)
+{
     return (near(c.source, s) && near(c.target, t)) || (near(c.source, t) && near(c.target, s));
 }
 
 // Triangle `first / 3` of the points, in N coordinates.
-template <std::size_t N, class Points> Tri<N> triangle(const Points& points, int first) {
+template <std::size_t N, class Points> Tri<N> triangle(const Points& points, int first)
+{
     Tri<N> t;
     for (int k = 0; k < 3; ++k)
         std::copy_n(points[first + k].begin(), N, t[k].begin());
@@ -82,7 +88,8 @@ struct SpaceCase {
 
 class SpacePairTest : public testing::TestWithParam<SpaceCase> {};
 
-TEST_P(SpacePairTest, OverlapSegmentAndFlagMatchTheWorkedAnswer) {
+TEST_P(SpacePairTest, OverlapSegmentAndFlagMatchTheWorkedAnswer)
+{
     const SpaceCase& w = GetParam();
     const bool segment = w.expected && w.flag == 7;
     for (const T3& a : {kSpace, reversed(kSpace), rotated(kSpace)}) {
@@ -120,7 +127,8 @@ const SpaceCase kSpaceCases[] = {
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Mathemat3dTriTest, SpacePairTest, testing::ValuesIn(kSpaceCases));
 
-TEST(Mathemat3dTriTest, SegmentEndsMayBeWrittenOverTheInputs) {
+TEST(Mathemat3dTriTest, SegmentEndsMayBeWrittenOverTheInputs)
+{
     const T3 other = {{{-8, 1, -1}, {8, 1, -1}, {0, 1, 3}}};
     const Cut expected = cut(kSpace, other);
     for (int s = 0; s < 6; ++s)
@@ -135,7 +143,8 @@ TEST(Mathemat3dTriTest, SegmentEndsMayBeWrittenOverTheInputs) {
         }
 }
 
-TEST(Mathemat3dTriTest, EdgeParallelToTheOtherPlaneInRoundingGivesItsStartVertex) {
+TEST(Mathemat3dTriTest, EdgeParallelToTheOtherPlaneInRoundingGivesItsStartVertex)
+{
     // A nearly coplanar pair whose rounding brings an edge from r1 to the construction with 0 / 0
     // as its ratio: that end point falls back on r1 instead of coming out as NaN.
     const T3 a = {{{-0x1.564f4d4361c8fp-1, 0x1.17fcf2983d42p-1, -0x1.f39bd9414e0d8p-3},
@@ -153,7 +162,8 @@ TEST(Mathemat3dTriTest, EdgeParallelToTheOtherPlaneInRoundingGivesItsStartVertex
 // Failures over many pairs, counted; the first few are reported with their pair.
 struct Tally {
     std::atomic<long> failures{0}, meeting{0}, coplanar{0}, flat{0}, pointContact{0};
-    void fail(const char* what, const IntPair& pr) {
+    void fail(const char* what, const IntPair& pr)
+    {
         if (failures++ < 8) ADD_FAILURE() << what << ": " << testing::PrintToString(pr);
     }
 };
@@ -161,7 +171,8 @@ struct Tally {
 const auto toDouble = [](const QPoint& p) { return P3{p.x.get_d(), p.y.get_d(), p.z.get_d()}; };
 
 // The pair's answers against the oracle, in space and for its projection on the plane z = 0.
-Cut checkPair(const T3& a, const T3& b, const IntPair& pr, Tally& tally) {
+Cut checkPair(const T3& a, const T3& b, const IntPair& pr, Tally& tally)
+{
     const Tri<2> a2 = triangle<2>(pr, 0), b2 = triangle<2>(pr, 3);
     const int meet2 = trianglesMeet(exactTriangle(a2), exactTriangle(b2));
     if (overlap(a2, b2) != meet2 || overlap(b2, a2) != meet2 || overlap(reversed(a2), b2) != meet2)
@@ -185,7 +196,8 @@ Cut checkPair(const T3& a, const T3& b, const IntPair& pr, Tally& tally) {
 
 // Swapped, rotated, reversed and translated (by the pair's last vertex) pairs give the same answers
 // and the same segment, moved along.
-void checkTransforms(const T3& a, const T3& b, const Cut& base, const IntPair& pr, Tally& tally) {
+void checkTransforms(const T3& a, const T3& b, const Cut& base, const IntPair& pr, Tally& tally)
+{
     const P3 s = pr[5];
     const std::tuple<T3, T3, P3, const char*> variants[] = {{b, a, {}, "swapped"},
                                                             {rotated(a), rotated(rotated(b)), {}, "rotated"},
@@ -200,7 +212,8 @@ void checkTransforms(const T3& a, const T3& b, const Cut& base, const IntPair& p
     }
 }
 
-TEST(Mathemat3dTriTest, AnswersAgreeWithExactOracleAndKeepUnderTransformsOnAMillionPairs) {
+TEST(Mathemat3dTriTest, AnswersAgreeWithExactOracleAndKeepUnderTransformsOnAMillionPairs)
+{
     constexpr long kPairs = 1000000, kChunk = 4096;
     Tally tally;
     // Each chunk of pairs has its own seed, so the pairs do not depend on the number of threads.

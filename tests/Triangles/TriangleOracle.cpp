@@ -10,14 +10,16 @@ namespace {
 
 using Q = mpq_class;
 
-QPoint cross(const QPoint& a, const QPoint& b) {
+QPoint cross(const QPoint& a, const QPoint& b)
+{
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 const auto dot = [](const QPoint& a, const QPoint& b) -> Q { return a.x * b.x + a.y * b.y + a.z * b.z; };
 const auto normal = [](const QTriangle& t) { return cross(t[1] - t[0], t[2] - t[0]); };
 
 // Closed segments a b and c d, either possibly a point, by the parameters of their closest points.
-bool segmentsMeet(const QPoint& a, const QPoint& b, const QPoint& c, const QPoint& d) {
+bool segmentsMeet(const QPoint& a, const QPoint& b, const QPoint& c, const QPoint& d)
+{
     const QPoint u = b - a, v = d - c, w = a - c;
     const Q A = dot(u, u), B = dot(u, v), C = dot(v, v), D = dot(u, w), E = dot(v, w);
     if (sgn(A) == 0) return sgn(C) == 0 ? a == c : segmentsMeet(c, d, a, b);
@@ -33,13 +35,15 @@ bool segmentsMeet(const QPoint& a, const QPoint& b, const QPoint& c, const QPoin
 
 // Point of the plane of triangle t (normal n, not zero) inside the closed triangle: on the inner
 // side of every edge.
-bool inTriangle(const QPoint& x, const QTriangle& t, const QPoint& n) {
+bool inTriangle(const QPoint& x, const QTriangle& t, const QPoint& n)
+{
     for (int i = 0; i < 3; ++i)
         if (sgn(dot(cross(t[(i + 1) % 3] - t[i], x - t[i]), n)) < 0) return false;
     return true;
 }
 
-bool segmentMeetsTriangle(const QPoint& a, const QPoint& b, const QTriangle& t, const QPoint& n) {
+bool segmentMeetsTriangle(const QPoint& a, const QPoint& b, const QTriangle& t, const QPoint& n)
+{
     const Q da = dot(a - t[0], n), db = dot(b - t[0], n);
     if (sgn(da) * sgn(db) > 0) return false;
     if (sgn(da) == 0 && sgn(db) == 0) // in the plane, or t is flat
@@ -50,7 +54,8 @@ bool segmentMeetsTriangle(const QPoint& a, const QPoint& b, const QTriangle& t, 
 
 // Where triangle t meets the plane through o with normal n: points with their parameters along dir.
 std::vector<std::pair<Q, QPoint>> cutByPlane(const QTriangle& t, const QPoint& o, const QPoint& n,
-                                             const QPoint& dir) {
+                                             const QPoint& dir)
+{
     std::vector<std::pair<Q, QPoint>> in;
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
@@ -64,17 +69,20 @@ std::vector<std::pair<Q, QPoint>> cutByPlane(const QTriangle& t, const QPoint& o
 
 } // namespace
 
-bool isFlat(const QTriangle& t) {
+bool isFlat(const QTriangle& t)
+{
     return normal(t).isZero();
 }
 
-bool areCoplanar(const QTriangle& a, const QTriangle& b) {
+bool areCoplanar(const QTriangle& a, const QTriangle& b)
+{
     const QPoint n = normal(a);
     return !n.isZero() && !normal(b).isZero() && sgn(dot(b[0] - a[0], n)) == 0 &&
            sgn(dot(b[1] - a[0], n)) == 0 && sgn(dot(b[2] - a[0], n)) == 0;
 }
 
-bool trianglesMeet(const QTriangle& a, const QTriangle& b) {
+bool trianglesMeet(const QTriangle& a, const QTriangle& b)
+{
     const QPoint na = normal(a), nb = normal(b);
     for (int i = 0; i < 3; ++i)
         if (segmentMeetsTriangle(a[i], a[(i + 1) % 3], b, nb) ||
@@ -83,7 +91,8 @@ bool trianglesMeet(const QTriangle& a, const QTriangle& b) {
     return false;
 }
 
-bool crossingSegment(const QTriangle& a, const QTriangle& b, QPoint& source, QPoint& target) {
+bool crossingSegment(const QTriangle& a, const QTriangle& b, QPoint& source, QPoint& target)
+{
     const QPoint na = normal(a), nb = normal(b), dir = cross(na, nb);
     const auto ia = cutByPlane(a, b[0], nb, dir), ib = cutByPlane(b, a[0], na, dir);
     if (ia.empty() || ib.empty()) return false;
@@ -96,7 +105,8 @@ bool crossingSegment(const QTriangle& a, const QTriangle& b, QPoint& source, QPo
     return true;
 }
 
-IntPair randomPair(std::mt19937_64& rng) {
+IntPair randomPair(std::mt19937_64& rng)
+{
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
     IntPair v{};
     const int ranges[] = {2, 3, 8, 64, 1024};

@@ -16,14 +16,16 @@ struct QPoint {
     QPoint operator-(const QPoint& b) const { return {x - b.x, y - b.y, z - b.z}; }
     bool operator==(const QPoint& b) const { return x == b.x && y == b.y && z == b.z; }
     bool isZero() const { return sgn(x) == 0 && sgn(y) == 0 && sgn(z) == 0; }
-    QPoint along(const mpq_class& s, const QPoint& u) const {
+    QPoint along(const mpq_class& s, const QPoint& u) const
+    {
         return {x + s * u.x, y + s * u.y, z + s * u.z};
     }
 };
 using QTriangle = std::array<QPoint, 3>;
 
 // Exact copy of a triangle of 2D or 3D points; 2D points get z = 0.
-template <std::size_t N> QTriangle exactTriangle(const std::array<std::array<double, N>, 3>& t) {
+template <std::size_t N> QTriangle exactTriangle(const std::array<std::array<double, N>, 3>& t)
+{
     QTriangle q;
     for (int i = 0; i < 3; ++i)
         q[i] = {t[i][0], t[i][1], N == 3 ? t[i][N - 1] : 0.0};

@@ -87,7 +87,9 @@ TFeedback ParseFeedback(const std::vector<GLfloat>& b, GLint count)
         case GL_POINT_TOKEN:
         case GL_BITMAP_TOKEN:
         case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN: out.points.push_back(VertexAt(b, i)); break;
+        case GL_COPY_PIXEL_TOKEN:
+            out.points.push_back(VertexAt(b, i));
+            break;
         case GL_POLYGON_TOKEN: {
             const auto n = static_cast<GLint>(b[i++]);
             std::vector<TFeedbackVertex> polygon;
@@ -96,8 +98,11 @@ TFeedback ParseFeedback(const std::vector<GLfloat>& b, GLint count)
             out.polygons.push_back(polygon);
             break;
         }
-        case GL_PASS_THROUGH_TOKEN: out.passThrough.push_back(b[i++]); break;
-        default: return out;
+        case GL_PASS_THROUGH_TOKEN:
+            out.passThrough.push_back(b[i++]);
+            break;
+        default:
+            return out;
         }
     }
     return out;

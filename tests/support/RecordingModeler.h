@@ -26,7 +26,8 @@ std::string QuotedUtf8(const TString& s);
 std::string RealText(double v);
 
 // The text form of one argument, chosen by its type.
-template <class T> std::string Arg(const T& v) {
+template <class T> std::string Arg(const T& v)
+{
     if constexpr (std::is_same_v<T, bool>)
         return v ? "true" : "false";
     else if constexpr (std::is_enum_v<T>)
@@ -87,45 +88,56 @@ public:
     Real drCreateAttrStr(Real Id) override { return Rec("drCreateAttrStr", Id), RealResult; }
     void drMacro2D(Boolean AllLayer) override { Rec("drMacro2D", AllLayer); }
     void drEndMacro() override { Rec("drEndMacro"); }
-    void drArc(R X, R Y, R r, R x1, R y1, R x2, R y2, Integer Napr, Integer Attr) override {
+    void drArc(R X, R Y, R r, R x1, R y1, R x2, R y2, Integer Napr, Integer Attr) override
+    {
         Rec("drArc", X, Y, r, x1, y1, x2, y2, Napr, Attr);
     }
-    void drArc(R X, R Y, R r, R t1, R t2, Integer Attr, Integer Napr) override {
+    void drArc(R X, R Y, R r, R t1, R t2, Integer Attr, Integer Napr) override
+    {
         Rec("drArc", X, Y, r, t1, t2, Attr, Napr);
     }
     void drCircle(R X, R Y, R r, Integer Attr) override { Rec("drCircle", X, Y, r, Attr); }
-    void drEllipse(R X, R Y, R A, R B, R Angle, Integer Attr) override {
+    void drEllipse(R X, R Y, R A, R B, R Angle, Integer Attr) override
+    {
         Rec("drEllipse", X, Y, A, B, Angle, Attr);
     }
     void drLine(R x1, R y1, R x2, R y2, Integer Attr) override { Rec("drLine", x1, y1, x2, y2, Attr); }
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum P, R V, R X1, R Y1, R X2, R Y2, Integer At,
-                              S S1) override {
+                              S S1) override
+    {
         Rec("drRectAngleAxleDim3D", P, V, X1, Y1, X2, Y2, At, S1);
     }
-    void drText(R x, R y, R FStr, R Hs, R Ksu, Integer Fb, S s) override {
+    void drText(R x, R y, R FStr, R Hs, R Ksu, Integer Fb, S s) override
+    {
         Rec("drText", x, y, FStr, Hs, Ksu, Fb, s);
     }
     void drPoint(R x, R y) override { Rec("drPoint", x, y); }
     void drPolyline3D(Boolean Closed) override { Rec("drPolyline3D", Closed); }
-    void drCut(R Hs, R Ksu, R Fch, S s, R x1, R y1, Integer N1, R x2, R y2, Integer N2) override {
+    void drCut(R Hs, R Ksu, R Fch, S s, R x1, R y1, Integer N1, R x2, R y2, Integer N2) override
+    {
         Rec("drCut", Hs, Ksu, Fch, s, x1, y1, N1, x2, y2, N2);
     }
     void drShelf(tvapi::tvLeaderSignEnum Tipz, R x, R y, tvapi::tvShelfDirectionEnum Napr,
-                 tvapi::tvArrowEnum Tips, R Hs1, R Ksu1, R Fch1, S S1, R Hs2, R Ksu2, R Fch2, S S2) override {
+                 tvapi::tvArrowEnum Tips, R Hs1, R Ksu1, R Fch1, S S1, R Hs2, R Ksu2, R Fch2, S S2) override
+    {
         Rec("drShelf", Tipz, x, y, Napr, Tips, Hs1, Ksu1, Fch1, S1, Hs2, Ksu2, Fch2, S2);
     }
     void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
-                      Integer Pros, Str& Comment, Boolean Invisible) override {
+                      Integer Pros, Str& Comment, Boolean Invisible) override
+    {
         Rec("drCreateLeaf", Name, tDoc, iFormat, Krat, Tips, Pros, Comment, Invisible);
     }
     Boolean drView(Integer N, R x, R y) override { return Rec("drView", N, x, y), BooleanResult; }
-    Boolean drLeafStamp(Integer D, Integer Sub, Boolean Inv) override {
+    Boolean drLeafStamp(Integer D, Integer Sub, Boolean Inv) override
+    {
         return Rec("drLeafStamp", D, Sub, Inv), BooleanResult;
     }
-    Boolean drLeafStamp(Integer D, Integer Sub, R x, R y, Boolean Inv) override {
+    Boolean drLeafStamp(Integer D, Integer Sub, R x, R y, Boolean Inv) override
+    {
         return Rec("drLeafStamp", D, Sub, x, y, Inv), BooleanResult;
     }
-    Boolean drLeafStampView1(Integer D, Integer Sub, R x, R y, Boolean Inv) override {
+    Boolean drLeafStampView1(Integer D, Integer Sub, R x, R y, Boolean Inv) override
+    {
         return Rec("drLeafStampView1", D, Sub, x, y, Inv), BooleanResult;
     }
     void drSaveLeaf() override { Rec("drSaveLeaf"); }
@@ -134,10 +146,12 @@ public:
     void drCloseTDem() override { Rec("drCloseTDem"); }
     void drOpenTDem() override { Rec("drOpenTDem"); }
     void drStringObj(S s) override { Rec("drStringObj", s); }
-    void drView(Integer N, R x, R y, R Alf, R Scale, S Comment) override {
+    void drView(Integer N, R x, R y, R Alf, R Scale, S Comment) override
+    {
         Rec("drView", N, x, y, Alf, Scale, Comment);
     }
-    void drAStView7(Integer N, R x, R y, R Alf, R Scale, S Comment, S FName, S tView) override {
+    void drAStView7(Integer N, R x, R y, R Alf, R Scale, S Comment, S FName, S tView) override
+    {
         Rec("drAStView7", N, x, y, Alf, Scale, Comment, FName, tView);
     }
     using TModeler2D::drAStView7;
@@ -146,68 +160,85 @@ public:
     void drLayer(Integer NumerOfLayer) override { Rec("drLayer", NumerOfLayer); }
     void SetDimAssociateVariable(Obj Dim, S Expr) override { Rec("SetDimAssociateVariable", Dim, Expr); }
     void drDimL(R iVal, S Qual, R Dx, R Dy, Integer Pt, Integer Pn, R Fn, R Dln, R x1, R y1, Integer T1,
-                Integer Po1, R x2, R y2, Integer T2, Integer Po2, S S1, S S2, S S3) override {
+                Integer Po1, R x2, R y2, Integer T2, Integer Po2, S S1, S S2, S S3) override
+    {
         Rec("drDimL", iVal, Qual, Dx, Dy, Pt, Pn, Fn, Dln, x1, y1, T1, Po1, x2, y2, T2, Po2, S1, S2, S3);
     }
     void drDimD(R Val, S Qual, R FBase, Integer Pt, Integer Pn, R x, R y, Integer t, S S1, S S2,
-                S S3) override {
+                S S3) override
+    {
         Rec("drDimD", Val, Qual, FBase, Pt, Pn, x, y, t, S1, S2, S3);
     }
     void drDimR(R Val, S Qual, R FBase, R Drl, Integer Pt, Integer Pn, R xc, R yc, Integer t, Integer Po,
-                S S1, S S2, S S3) override {
+                S S1, S S2, S S3) override
+    {
         Rec("drDimR", Val, Qual, FBase, Drl, Pt, Pn, xc, yc, t, Po, S1, S2, S3);
     }
     void drDimA(R Val, Integer Napr, R FBase, R Rr, Integer Pt, Integer Pn, R Fn, R Dln, R x1, R y1,
-                Integer T1, Integer Po1, R x2, R y2, Integer T2, Integer Po2, S s, R xc, R yc) override {
+                Integer T1, Integer Po1, R x2, R y2, Integer T2, Integer Po2, S s, R xc, R yc) override
+    {
         Rec("drDimA", Val, Napr, FBase, Rr, Pt, Pn, Fn, Dln, x1, y1, T1, Po1, x2, y2, T2, Po2, s, xc, yc);
     }
-    void drRough(R x, R y, R Fi, tvapi::tvRoughSignEnum Tz, S S1, S S2, S S3) override {
+    void drRough(R x, R y, R Fi, tvapi::tvRoughSignEnum Tz, S S1, S S2, S S3) override
+    {
         Rec("drRough", x, y, Fi, Tz, S1, S2, S3);
     }
-    void drForm(R x, R y, Integer Tip, Integer S1, S S2, S S3) override {
+    void drForm(R x, R y, Integer Tip, Integer S1, S S2, S S3) override
+    {
         Rec("drForm", x, y, Tip, S1, S2, S3);
     }
     void drSupportForm(R x, R y, Integer Top, Integer Twx) override { Rec("drSupportForm", x, y, Top, Twx); }
     void drBase(R x, R y, R dx, R dy, S s) override { Rec("drBase", x, y, dx, dy, s); }
-    void drWPointer(R x1, R y1, R x2, R y2, R Xt, R Yt, R Hs, R Ksu, R Fch, S s) override {
+    void drWPointer(R x1, R y1, R x2, R y2, R Xt, R Yt, R Hs, R Ksu, R Fch, S s) override
+    {
         Rec("drWPointer", x1, y1, x2, y2, Xt, Yt, Hs, Ksu, Fch, s);
     }
-    void drSpcObject(Quor::TSectionSpc Type, S File, Integer Pos, Integer Count) override {
+    void drSpcObject(Quor::TSectionSpc Type, S File, Integer Pos, Integer Count) override
+    {
         Rec("drSpcObject", Type, File, Pos, Count);
     }
-    void drConstraint(tvapi::tvConstraintTypeEnum T, Obj O1, Integer I1, Obj O2, Integer I2) override {
+    void drConstraint(tvapi::tvConstraintTypeEnum T, Obj O1, Integer I1, Obj O2, Integer I2) override
+    {
         Rec("drConstraint", T, O1, I1, O2, I2);
     }
 
     // ---- TModeler3D ---------------------------------------------------------------------
-    void drPlaneEskis(tvapi::tvObj3dTypeEnum Plane, Real Distance, Real Angle, S Name) override {
+    void drPlaneEskis(tvapi::tvObj3dTypeEnum Plane, Real Distance, Real Angle, S Name) override
+    {
         Rec("drPlaneEskis", Plane, Distance, Angle, Name);
     }
-    void AddDetail(R x, R y, R z, Integer Code, Integer Suffics, Boolean ReverseZ) override {
+    void AddDetail(R x, R y, R z, Integer Code, Integer Suffics, Boolean ReverseZ) override
+    {
         Rec("AddDetail", x, y, z, Code, Suffics, ReverseZ);
     }
     using TModeler3D::AddDetail;
     void AddDetailAxle(R x, R y, R z, Integer Code, Integer Suffics, R xDx, R xDy, R xDz, R yDx, R yDy,
-                       R yDz) override {
+                       R yDz) override
+    {
         Rec("AddDetailAxle", x, y, z, Code, Suffics, xDx, xDy, xDz, yDx, yDy, yDz);
     }
     void drMacro3D(S Name, Boolean StaffVisible) override { Rec("drMacro3D", Name, StaffVisible); }
     void drEndMacro3D() override { Rec("drEndMacro3D"); }
-    Boolean drCreate3D(Boolean Inv, Boolean isDetail, S FileName, S Name, S Marking) override {
+    Boolean drCreate3D(Boolean Inv, Boolean isDetail, S FileName, S Name, S Marking) override
+    {
         return Rec("drCreate3D", Inv, isDetail, FileName, Name, Marking), BooleanResult;
     }
-    void drColor3D(Integer Color, R amb, R Diffuse, R spec, R shin, R transp, R emission) override {
+    void drColor3D(Integer Color, R amb, R Diffuse, R spec, R shin, R transp, R emission) override
+    {
         Rec("drColor3D", Color, amb, Diffuse, spec, shin, transp, emission);
     }
     void drClose3D(Boolean Save, Quor::TSectionSpc Section) override { Rec("drClose3D", Save, Section); }
-    void drBaseExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override {
+    void drBaseExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override
+    {
         Rec("drBaseExtrusion", Napr, TypDepth, Depth, Angle);
     }
     using TModeler3D::drBaseExtrusion;
-    void drCutExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override {
+    void drCutExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override
+    {
         Rec("drCutExtrusion", Napr, TypDepth, Depth, Angle);
     }
-    void drSurfaceExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override {
+    void drSurfaceExtrusion(Dir Napr, End TypDepth, R Depth, R Angle) override
+    {
         Rec("drSurfaceExtrusion", Napr, TypDepth, Depth, Angle);
     }
     void drBaseRotate(Integer Napr, R Angle) override { Rec("drBaseRotate", Napr, Angle); }

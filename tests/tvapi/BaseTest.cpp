@@ -16,7 +16,8 @@ using tvhost::THostObject;
 
 class PtrTest : public HostFixture {};
 
-TEST_F(PtrTest, CopiesMovesAndAssignmentsKeepTheCountsBalanced) {
+TEST_F(PtrTest, CopiesMovesAndAssignmentsKeepTheCountsBalanced)
+{
     const long live = THostObject::LiveObjects();
     ICirclePtr a(New<TDisk>(1.0));
     ICircle* disk = a.Get();
@@ -61,7 +62,8 @@ TEST_F(PtrTest, CopiesMovesAndAssignmentsKeepTheCountsBalanced) {
     EXPECT_EQ(THostObject::LiveObjects(), live);
 }
 
-TEST_F(PtrTest, ConversionGivesOfferedInterfacesAndRefusesOthers) {
+TEST_F(PtrTest, ConversionGivesOfferedInterfacesAndRefusesOthers)
+{
     ICirclePtr disk(New<TDisk>(2.0));
     const long id = static_cast<long>(tvhost::HostObjectOf(disk.Get())->Id());
     {
@@ -85,7 +87,8 @@ TEST_F(PtrTest, ConversionGivesOfferedInterfacesAndRefusesOthers) {
     EXPECT_EQ(THostObject::LiveObjects(), LiveAtStart() + 3); // application, dictionary, box
 }
 
-TEST_F(PtrTest, IdentityGoesThroughTheBaseInterface) {
+TEST_F(PtrTest, IdentityGoesThroughTheBaseInterface)
+{
     ICirclePtr disk(New<TDisk>(1.0));
     ILabelPtr label = disk;
     ICirclePtr otherDisk(New<TDisk>(1.0));
@@ -101,7 +104,8 @@ TEST_F(PtrTest, IdentityGoesThroughTheBaseInterface) {
     EXPECT_EQ(RefCountOf(disk), 2);
 }
 
-TEST(InterfaceIdTest, OnlyGuidTextsAreIds) {
+TEST(InterfaceIdTest, OnlyGuidTextsAreIds)
+{
     const std::pair<const char*, bool> cases[] = {
         {"2c44d0e3-869a-4dda-aa0c-46a473d1a02b", true},
         {"2C44D0E3-869A-4DDA-AA0C-46A473D1A02", false},   // 35 characters
@@ -110,5 +114,6 @@ TEST(InterfaceIdTest, OnlyGuidTextsAreIds) {
         {"2C44D0E3-869A-4DDA-AA0C-46A473D1A0ZB", false},  // not hexadecimal
         {"", false},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(tvapi::IsInterfaceId(text), expected) << text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(tvapi::IsInterfaceId(text), expected) << text;
 }

@@ -18,7 +18,8 @@ struct TSheet {
 };
 
 // A new active drawing (named `fileName`) and its active view's containers.
-inline TSheet NewSheet(tvhost::THostDocuments& documents, std::wstring fileName = {}) {
+inline TSheet NewSheet(tvhost::THostDocuments& documents, std::wstring fileName = {})
+{
     TSheet s;
     s.Doc = tvapi::ITervanDocument2DPtr(documents.AddDocument(tvapi::tvDocumentDrawing, std::move(fileName)));
     s.View = s.Doc->GetViewsAndLayersManager()->GetViews()->GetActiveView();
@@ -27,8 +28,8 @@ inline TSheet NewSheet(tvhost::THostDocuments& documents, std::wstring fileName 
     return s;
 }
 
-inline tvapi::ILineSegmentPtr Segment(const TSheet& s, double x1, double y1, double x2, double y2,
-                                      int style) {
+inline tvapi::ILineSegmentPtr Segment(const TSheet& s, double x1, double y1, double x2, double y2, int style)
+{
     tvapi::ILineSegmentPtr seg = s.Drawing->GetLineSegments()->Add();
     seg->SetX1(x1);
     seg->SetY1(y1);
@@ -40,7 +41,8 @@ inline tvapi::ILineSegmentPtr Segment(const TSheet& s, double x1, double y1, dou
 }
 
 // The host core behind a drawing object.
-template <class I> tvhost::TDrawingCore& Core(const tvapi::Ptr<I>& p) {
+template <class I> tvhost::TDrawingCore& Core(const tvapi::Ptr<I>& p)
+{
     return *dynamic_cast<tvhost::TDrawingCore*>(p.Get());
 }
 

@@ -16,7 +16,8 @@ class THostApplicationTest : public HostFixture {};
 namespace {
 
 // What a library does around its own box: save the mode, show, restore.
-int AskWithModeSaved(tvapi::IApplication& app, const wchar_t* text) {
+int AskWithModeSaved(tvapi::IApplication& app, const wchar_t* text)
+{
     const tvapi::tvHideMessageEnum saved = app.GetHideMessage();
     app.SetHideMessage(tvapi::tvShowMessage);
     const int answer =
@@ -27,16 +28,19 @@ int AskWithModeSaved(tvapi::IApplication& app, const wchar_t* text) {
 
 } // namespace
 
-TEST_F(THostApplicationTest, SettingChangesAreJournaledInOrder) {
+TEST_F(THostApplicationTest, SettingChangesAreJournaledInOrder)
+{
     const tvapi::IApplicationPtr app = Application();
     EXPECT_EQ(app->GetHideMessage(), tvapi::tvShowMessage);
     app->SetHideMessage(static_cast<tvapi::tvHideMessageEnum>(5));
     EXPECT_EQ(Host().App().HideMessage(), 5);
-    const std::vector<std::string> expected = {"IApplication::GetHideMessage()", "IApplication::SetHideMessage(5)"};
+    const std::vector<std::string> expected = {"IApplication::GetHideMessage()",
+                                               "IApplication::SetHideMessage(5)"};
     EXPECT_EQ(Journal().Lines(), expected);
 }
 
-TEST_F(THostApplicationTest, BoxesTakeScriptedAnswersThenYesAndJournalTheModeInForce) {
+TEST_F(THostApplicationTest, BoxesTakeScriptedAnswersThenYesAndJournalTheModeInForce)
+{
     const tvapi::IApplicationPtr app = Application();
     app->SetHideMessage(tvapi::tvHideMessageAll);
     ScriptAnswers({tvapi::tvButtonNo, 2});
@@ -47,22 +51,25 @@ TEST_F(THostApplicationTest, BoxesTakeScriptedAnswersThenYesAndJournalTheModeInF
               tvapi::tvButtonYes);
     const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
     ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].Arguments, (std::vector<std::string>{"Удалить цепь?", "libDimChain", "32", "4", "1", "0"}));
+    EXPECT_EQ(boxes[0].Arguments,
+              (std::vector<std::string>{"Удалить цепь?", "libDimChain", "32", "4", "1", "0"}));
     EXPECT_EQ(boxes[2].Arguments, (std::vector<std::string>{"", "", "64", "0", "0", "2"}));
     EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll);
 }
 
-TEST_F(THostApplicationTest, DictionaryIsOneObjectHandedOutWithAReference) {
+TEST_F(THostApplicationTest, DictionaryIsOneObjectHandedOutWithAReference)
+{
     const tvapi::IApplicationPtr app = Application();
     const tvapi::ITervanDictionaryPtr d1 = app->GetDictionary();
     const tvapi::ITervanDictionaryPtr d2 = app->GetDictionary();
     EXPECT_EQ(d1.Get(), static_cast<tvapi::ITervanDictionary*>(&Host().Dictionary()));
     EXPECT_TRUE(d1 == d2);
-    EXPECT_EQ(RefCountOf(d1), 3); // the application's own, d1, d2
+    EXPECT_EQ(RefCountOf(d1), 3);             // the application's own, d1, d2
     EXPECT_FALSE(tvapi::IApplicationPtr(d1)); // the dictionary is no application
 }
 
-TEST_F(THostApplicationTest, FaultsGiveEachOperationsFailureResultOnceAndLeaveStateAlone) {
+TEST_F(THostApplicationTest, FaultsGiveEachOperationsFailureResultOnceAndLeaveStateAlone)
+{
     const tvapi::IApplicationPtr app = Application();
     app->SetHideMessage(tvapi::tvHideMessageAll);
     ScriptAnswers({tvapi::tvButtonNo});

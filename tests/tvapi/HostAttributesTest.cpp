@@ -13,11 +13,13 @@ namespace {
 
 class AttributesTest : public HostFixture {};
 
-tvapi::AttributeValue Text(const wchar_t* text) {
+tvapi::AttributeValue Text(const wchar_t* text)
+{
     return tvapi::AttributeValue(tvapi::PropertyValue(text));
 }
 
-TEST_F(AttributesTest, TypesBelongToTheActiveDocument) {
+TEST_F(AttributesTest, TypesBelongToTheActiveDocument)
+{
     const tvapi::IAttrTypeMngPtr mng = Application()->GetAttrTypeMng(L"");
     ASSERT_TRUE(mng);
     EXPECT_TRUE(mng == Application()->GetAttrTypeMng(L"other"));
@@ -42,7 +44,8 @@ TEST_F(AttributesTest, TypesBelongToTheActiveDocument) {
     EXPECT_TRUE(mng->GetAttributeType(1) == type);
 }
 
-TEST_F(AttributesTest, AttributesAreFoundByTypeAndObjectAndKeepTheirCells) {
+TEST_F(AttributesTest, AttributesAreFoundByTypeAndObjectAndKeepTheirCells)
+{
     const drawing_test::TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::ITervanAPIObjectPtr seg(drawing_test::Segment(s, 0, 0, 5, 0, 1));
     const tvapi::ITervanAPIObjectPtr other(drawing_test::Segment(s, 0, 1, 5, 1, 1));

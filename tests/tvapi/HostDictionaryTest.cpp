@@ -7,7 +7,8 @@
 
 class THostDictionaryTest : public HostFixture {};
 
-TEST_F(THostDictionaryTest, GivesTextsBackUnlessTranslated) {
+TEST_F(THostDictionaryTest, GivesTextsBackUnlessTranslated)
+{
     const tvapi::ITervanDictionaryPtr dictionary = Application()->GetDictionary();
     ASSERT_TRUE(dictionary);
     tvhost::THostDictionary& host = Host().Dictionary();
@@ -25,5 +26,5 @@ TEST_F(THostDictionaryTest, GivesTextsBackUnlessTranslated) {
     InjectFault("ITervanDictionary::Translate");
     EXPECT_EQ(dictionary->Translate(L"Да"), L"");
     EXPECT_EQ(dictionary->Translate(L"Да"), L"Да");
-    EXPECT_EQ(host.TranslateCalls(), 6u);  // the failed call is counted too
+    EXPECT_EQ(host.TranslateCalls(), 6u); // the failed call is counted too
 }

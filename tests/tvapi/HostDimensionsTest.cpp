@@ -26,7 +26,8 @@ struct TNominalCase {
     const wchar_t* Text;
 };
 
-TBuild Linear(tvapi::tvLineDimensionOrientationEnum orientation, double angle) {
+TBuild Linear(tvapi::tvLineDimensionOrientationEnum orientation, double angle)
+{
     return [=](const TSheet& s) {
         tvapi::ILineDimensionPtr d = s.Symbols->GetLineDimensions()->Add();
         d->SetX1(0);
@@ -39,7 +40,8 @@ TBuild Linear(tvapi::tvLineDimensionOrientationEnum orientation, double angle) {
     };
 }
 
-TBuild Circular(bool diametral, double radius) {
+TBuild Circular(bool diametral, double radius)
+{
     return [=](const TSheet& s) {
         const tvapi::IDiametralDimensionsPtr dims = s.Symbols->GetDiametralDimensions();
         if (diametral) {
@@ -53,7 +55,8 @@ TBuild Circular(bool diametral, double radius) {
     };
 }
 
-TBuild Angular(double a1, double a2, tvapi::tvAngleDimTypeEnum type) {
+TBuild Angular(double a1, double a2, tvapi::tvAngleDimTypeEnum type)
+{
     return [=](const TSheet& s) {
         tvapi::IAngleDimensionPtr d = s.Symbols->GetAngleDimensions()->Add(tvapi::tvDrADimension);
         d->SetAngle1(a1);
@@ -81,7 +84,8 @@ const TNominalCase NominalCases[] = {
 
 class DimensionNominalTest : public HostFixture, public ::testing::WithParamInterface<TNominalCase> {};
 
-TEST_P(DimensionNominalTest, AutomaticNominalFollowsGeometry) {
+TEST_P(DimensionNominalTest, AutomaticNominalFollowsGeometry)
+{
     const TNominalCase& c = GetParam();
     {
         const TSheet s = drawing_test::NewSheet(Host().App().Documents());
@@ -98,7 +102,8 @@ TEST_P(DimensionNominalTest, AutomaticNominalFollowsGeometry) {
 INSTANTIATE_TEST_SUITE_P(Worked, DimensionNominalTest, ::testing::ValuesIn(NominalCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals) {
+TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals)
+{
     const std::pair<double, const wchar_t*> numbers[] = {
         {12.5, L"12,5"}, {20.0, L"20"},  {1.0 / 3.0, L"0,333"}, {1234.5678, L"1234,568"},
         {-2.5, L"-2,5"}, {0.0004, L"0"}, {0.0006, L"0,001"},    {1e-12, L"0"},
@@ -115,7 +120,8 @@ TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals) {
 
 class DimensionTest : public HostFixture {};
 
-TEST_F(DimensionTest, DeviationPairFillsTextsAndUserNominalStays) {
+TEST_F(DimensionTest, DeviationPairFillsTextsAndUserNominalStays)
+{
     {
         const TSheet s = drawing_test::NewSheet(Host().App().Documents());
         const tvapi::IDiametralDimensionPtr d = s.Symbols->GetDiametralDimensions()->Add();

@@ -13,20 +13,23 @@ namespace {
 
 using drawing_test::TSheet;
 
-std::wstring TempName(const char* name) {
+std::wstring TempName(const char* name)
+{
     return tvhost::FromUtf8(::testing::TempDir() + name);
 }
 
 class DocumentFileTest : public HostFixture {
 protected:
     tvhost::THostDocuments& Documents() { return Host().App().Documents(); }
-    static nlohmann::json Json(const tvapi::ITervanDocumentPtr& doc) {
+    static nlohmann::json Json(const tvapi::ITervanDocumentPtr& doc)
+    {
         return tvhost::DocumentJson(*dynamic_cast<tvhost::TDocumentCore*>(doc.Get()));
     }
 };
 
 // Fills the sheet with one object of most kinds, in two views, a group, a macro object.
-tvapi::ILineDimensionPtr Fill(const TSheet& s) {
+tvapi::ILineDimensionPtr Fill(const TSheet& s)
+{
     s.View->GetLayers()->Add()->SetCurrent();
     const tvapi::IHatchPtr hatch = s.Drawing->GetHatches()->Add();
     tvapi::IHatchParamPtr(hatch)->SetStep(2);
@@ -61,7 +64,8 @@ tvapi::ILineDimensionPtr Fill(const TSheet& s) {
     return dim;
 }
 
-TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent) {
+TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent)
+{
     const std::wstring file = TempName("roundtrip.qdr");
     const TSheet s = drawing_test::NewSheet(Documents());
     const tvapi::ILineDimensionPtr dim = Fill(s);
@@ -113,7 +117,8 @@ TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent) {
 }
 
 // Documents without a drawing keep their attributes and user data through a file too.
-TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument) {
+TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument)
+{
     const std::wstring file = TempName("part.qpr");
     const tvapi::ITervanDocumentPtr part = Documents().AddDocument(tvapi::tvDocumentPart);
     const tvapi::IAttributeTypePtr type = Application()->GetAttrTypeMng(L"")->AddAttributeType();

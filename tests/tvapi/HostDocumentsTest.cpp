@@ -17,7 +17,8 @@ protected:
     tvapi::IDocumentsPtr Documents() { return Application()->GetDocuments(); }
 };
 
-TEST_F(THostDocumentsTest, CollectionKeepsOpeningOrderAndTheLastOpenedIsActive) {
+TEST_F(THostDocumentsTest, CollectionKeepsOpeningOrderAndTheLastOpenedIsActive)
+{
     const tvapi::IDocumentsPtr documents = Documents();
     tvhost::THostDocuments& host = Host().App().Documents();
     const tvapi::ITervanDocumentPtr a = documents->Add(tvapi::tvDocumentDrawing, true);
@@ -61,7 +62,8 @@ TEST_F(THostDocumentsTest, CollectionKeepsOpeningOrderAndTheLastOpenedIsActive) 
     EXPECT_EQ(Journal().Calls("ITervanDocument::Close")[1].Arguments, close);
 }
 
-TEST_F(THostDocumentsTest, ClosingLetsGoOfASelectionHoldingTheDocumentItself) {
+TEST_F(THostDocumentsTest, ClosingLetsGoOfASelectionHoldingTheDocumentItself)
+{
     tvapi::ITervanDocument2DPtr doc = Documents()->Add(tvapi::tvDocumentFragment, true);
     const tvapi::ISelectionManagerPtr selection = doc->GetSelectionManager();
     selection->Select({tvapi::ITervanAPIObjectPtr(doc)});
@@ -76,7 +78,8 @@ TEST_F(THostDocumentsTest, ClosingLetsGoOfASelectionHoldingTheDocumentItself) {
     part->GetSelectionManager()->Select({tvapi::ITervanAPIObjectPtr(part)});
 }
 
-TEST_F(THostDocumentsTest, CollectionOperationsFailOnceOnAFault) {
+TEST_F(THostDocumentsTest, CollectionOperationsFailOnceOnAFault)
+{
     const tvapi::IDocumentsPtr documents = Documents();
     InjectFault("IDocuments::Add");
     EXPECT_FALSE(documents->Add(tvapi::tvDocumentDrawing, true));

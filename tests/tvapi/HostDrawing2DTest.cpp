@@ -22,7 +22,8 @@ protected:
     tvhost::THostDocuments& Documents() { return Host().App().Documents(); }
 };
 
-TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults) {
+TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults)
+{
     const TSheet s = drawing_test::NewSheet(Documents());
     const tvapi::ILineSegmentsPtr segments = s.Drawing->GetLineSegments();
     Journal().Clear();
@@ -51,14 +52,16 @@ TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults) {
 
 namespace {
 
-template <class... I> std::set<std::string> Ids() {
+template <class... I> std::set<std::string> Ids()
+{
     static_assert((tvapi::IsInterfaceId(I::IID) && ...));
     static_assert((tvapi::DeclaresOwnId<I>() && ...));
     return {I::IID...};
 }
 
 // A shared id would make a query answer with an object of the wrong kind.
-TEST(Drawing2DInterfaceTest, IdsAreDistinct) {
+TEST(Drawing2DInterfaceTest, IdsAreDistinct)
+{
     using namespace tvapi;
     const std::set<std::string> ids =
         Ids<IDrawingObject, IDrawingGroup, IDrawingObject1, IParametricConstraint, IView, IDrawingContainer,

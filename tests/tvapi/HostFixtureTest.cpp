@@ -17,7 +17,8 @@ tvapi::IApplicationPtr Leaked;
 
 } // namespace
 
-TEST(HostFixtureTest, TearDownFailsWhileAHostObjectLives) {
+TEST(HostFixtureTest, TearDownFailsWhileAHostObjectLives)
+{
     EXPECT_NONFATAL_FAILURE(
         {
             ProbeFixture probe;

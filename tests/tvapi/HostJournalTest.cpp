@@ -8,7 +8,8 @@
 
 #include "HostFaults.h"
 
-TEST(TJournalTest, KeepsCallsInOrderWithTheirArguments) {
+TEST(TJournalTest, KeepsCallsInOrderWithTheirArguments)
+{
     tvhost::TJournal journal;
     journal.Add("A::F", {"1", "x y"});
     journal.Add("B::G", {});
@@ -24,7 +25,8 @@ TEST(TJournalTest, KeepsCallsInOrderWithTheirArguments) {
     EXPECT_TRUE(journal.Entries().empty());
 }
 
-TEST(TFaultsTest, AFaultFiresOnceForItsOperationOnly) {
+TEST(TFaultsTest, AFaultFiresOnceForItsOperationOnly)
+{
     tvhost::TFaults faults;
     faults.Arm("A::F", tvhost::fkFail);
     faults.Arm("B::G", tvhost::fkFail);

@@ -11,13 +11,15 @@
 
 class THostLibrariesTest : public HostFixture {
 protected:
-    tvapi::IProceduresLibrariesPtr Libraries() {
+    tvapi::IProceduresLibrariesPtr Libraries()
+    {
         const tvapi::ILibraryManagerPtr manager = Application()->GetLibraryManager();
         return manager ? manager->GetProceduresLibraries() : nullptr;
     }
 };
 
-TEST_F(THostLibrariesTest, LookupNeedsTheExactPath) {
+TEST_F(THostLibrariesTest, LookupNeedsTheExactPath)
+{
     tvhost::THostProceduresLibraries& host = Host().App().Libraries();
     host.Add(L"/opt/x/libFirst.plx", L"GOST A");
     host.Add(L"/opt/x/libDimChain.plx", L"#Stamp-Regular");
@@ -49,7 +51,8 @@ TEST_F(THostLibrariesTest, LookupNeedsTheExactPath) {
               std::vector<std::string>{"/opt/x/libDimChain.plx"});
 }
 
-TEST_F(THostLibrariesTest, ItemsKeepRegistrationOrder) {
+TEST_F(THostLibrariesTest, ItemsKeepRegistrationOrder)
+{
     tvhost::THostProceduresLibraries& host = Host().App().Libraries();
     const tvapi::IProceduresLibrariesPtr libraries = Libraries();
     EXPECT_EQ(libraries->GetCount(), 0);

@@ -13,7 +13,8 @@ class THostLibraryActionsTest : public HostFixture {};
 
 using TKinds = std::vector<tvhost::THostLibraryActions::TCallbackKind>;
 
-TEST_F(THostLibraryActionsTest, CallbacksAreKeptInOrderAndCalledWithTheHostsArguments) {
+TEST_F(THostLibraryActionsTest, CallbacksAreKeptInOrderAndCalledWithTheHostsArguments)
+{
     const tvhost::THostLibraryActionsPtr host = tvhost::New<tvhost::THostLibraryActions>();
     tvapi::ITervanLibraryActions& actions = *host;
     std::vector<std::string> calls;
@@ -48,7 +49,8 @@ TEST_F(THostLibraryActionsTest, CallbacksAreKeptInOrderAndCalledWithTheHostsArgu
     EXPECT_EQ(Journal().Lines(), journal);
 }
 
-TEST_F(THostLibraryActionsTest, EmptyOrFailedRegistrationsAreNotKeptAndClearDropsAll) {
+TEST_F(THostLibraryActionsTest, EmptyOrFailedRegistrationsAreNotKeptAndClearDropsAll)
+{
     const tvhost::THostLibraryActionsPtr host = tvhost::New<tvhost::THostLibraryActions>();
     EXPECT_FALSE(host->RunCommand(1, tvapi::tvRumModeNormal));
     EXPECT_FALSE(host->LibraryId());

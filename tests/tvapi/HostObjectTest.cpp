@@ -16,7 +16,8 @@ using tvhost::THostObject;
 
 class THostObjectTest : public HostFixture {};
 
-TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
+TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents)
+{
     auto disk = New<TDisk>(1.0);
     auto box = New<TBox>(1.0, 2.0);
     struct Case {
@@ -48,7 +49,8 @@ TEST_F(THostObjectTest, QueryAnswersTheInterfacesOfTheRoleAndTheirParents) {
     disk->Release();
 }
 
-TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives) {
+TEST(THostObjectSessionTest, IdsRestartOnlyWhenNothingLives)
+{
     ASSERT_EQ(THostObject::LiveObjects(), 0);
     {
         tvhost::THost host;

@@ -9,7 +9,8 @@ using namespace tvhost;
 
 class HostPressedKeysTest : public HostFixture {};
 
-TEST_F(HostPressedKeysTest, ButtonsAndKeysAnswerTheThreeQuestions) {
+TEST_F(HostPressedKeysTest, ButtonsAndKeysAnswerTheThreeQuestions)
+{
     struct Case {
         unsigned keys;
         bool commandSwitch, pick, drag;
@@ -32,7 +33,8 @@ TEST_F(HostPressedKeysTest, ButtonsAndKeysAnswerTheThreeQuestions) {
     }
 }
 
-TEST_F(HostPressedKeysTest, QueriesAreJournaledAndFailAsNo) {
+TEST_F(HostPressedKeysTest, QueriesAreJournaledAndFailAsNo)
+{
     THostPressedKeysPtr keys = New<THostPressedKeys>(kbMiddleButton);
     InjectFault("IPressedKeys::IsDrag");
     EXPECT_FALSE(keys->IsDrag());

@@ -15,7 +15,8 @@ using tvhost::RefCountOf;
 
 class THostSelectionTest : public HostFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         HostFixture::SetUp();
         const tvapi::IDocumentsPtr documents = Application()->GetDocuments();
         FDoc = documents->Add(tvapi::tvDocumentAssembly, true);
@@ -26,7 +27,8 @@ protected:
         }
         FDoc->Activate();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         FParts.clear();
         FDoc.Reset();
         HostFixture::TearDown();
@@ -36,7 +38,8 @@ protected:
     tvapi::TervanAPIObjectList FParts;
 };
 
-TEST_F(THostSelectionTest, SelectionKeepsOrderAndTellsObjectsApartByIdentity) {
+TEST_F(THostSelectionTest, SelectionKeepsOrderAndTellsObjectsApartByIdentity)
+{
     const tvapi::ISelectionManagerPtr selection = FDoc->GetSelectionManager();
     const tvapi::ITervanAPIObjectPtr a = FParts[0], b = FParts[1], c = FParts[2];
     const long before = RefCountOf(b);

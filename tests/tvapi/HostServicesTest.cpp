@@ -17,17 +17,20 @@ class THostServicesTest : public HostFixture {};
 
 namespace {
 
-int AFunctionOfTheTests() {
+int AFunctionOfTheTests()
+{
     return 1;
 }
 
-std::filesystem::path PathOf(const std::wstring& text) {
+std::filesystem::path PathOf(const std::wstring& text)
+{
     return std::filesystem::path(tvhost::ToUtf8(text));
 }
 
 } // namespace
 
-TEST_F(THostServicesTest, ModuleFileNameComesFromTheLoader) {
+TEST_F(THostServicesTest, ModuleFileNameComesFromTheLoader)
+{
     const tvapi::IApplicationServicesPtr services = Application()->GetApplicationServices();
     ASSERT_TRUE(services);
     const std::wstring self =
@@ -46,7 +49,8 @@ TEST_F(THostServicesTest, ModuleFileNameComesFromTheLoader) {
     EXPECT_EQ(services->GetModuleFileName(nullptr), L"");
 }
 
-TEST_F(THostServicesTest, OverrideLetsATestPoseAsAPlugIn) {
+TEST_F(THostServicesTest, OverrideLetsATestPoseAsAPlugIn)
+{
     const tvapi::IApplicationServicesPtr services = Application()->GetApplicationServices();
     Host().App().Services().SetModuleFileName(L"/opt/x/libDimChain.plx");
     const auto* address = reinterpret_cast<const void*>(&AFunctionOfTheTests);
@@ -61,7 +65,8 @@ TEST_F(THostServicesTest, OverrideLetsATestPoseAsAPlugIn) {
     EXPECT_THROW(services->GetModuleFileName(address), tvhost::TInjectedFault);
 }
 
-TEST_F(THostServicesTest, SystemFoldersHaveDefaultsAndCanBeSetOrRemoved) {
+TEST_F(THostServicesTest, SystemFoldersHaveDefaultsAndCanBeSetOrRemoved)
+{
     const tvapi::ISystemSettingsPtr settings = Application()->GetSystemSettings();
     ASSERT_TRUE(settings);
     EXPECT_EQ(settings->GetSystemPath(tvapi::tvConfigurations),
@@ -82,7 +87,8 @@ TEST_F(THostServicesTest, SystemFoldersHaveDefaultsAndCanBeSetOrRemoved) {
               std::vector<std::string>{"3"});
 }
 
-TEST_F(THostServicesTest, ErrorCodeIsGivenOnceAndEveryCallIsCounted) {
+TEST_F(THostServicesTest, ErrorCodeIsGivenOnceAndEveryCallIsCounted)
+{
     const tvapi::ITervanErrorPtr error = Application()->GetTervanError();
     ASSERT_TRUE(error);
     tvhost::THostTervanError& host = Host().App().Error();

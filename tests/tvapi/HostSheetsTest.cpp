@@ -12,7 +12,8 @@
 
 using namespace tvapi;
 
-TEST_F(HostFixture, HostSheetsTitleBlockCellsComeBackFromTheDrawingsFile) {
+TEST_F(HostFixture, HostSheetsTitleBlockCellsComeBackFromTheDrawingsFile)
+{
     const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "stamp.qdr");
     ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentDrawing);
     ILayoutSheetsPtr sheets = doc->GetLayoutSheets();

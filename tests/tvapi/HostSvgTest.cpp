@@ -16,18 +16,21 @@ namespace {
 
 using drawing_test::TSheet;
 
-TEST(ShowMarkupTest, CodesBecomeTheirSymbols) {
+TEST(ShowMarkupTest, CodesBecomeTheirSymbols)
+{
     EXPECT_EQ(tvhost::ShowMarkup(L"&01&02&03&04&05 & h14"), L"\u00B0\u2300\u00B1\u00D7&05 & h14");
     EXPECT_EQ(tvhost::ShowMarkup(L"&0"), L"&0");
 }
 
 class SvgTest : public HostFixture {};
 
-bool Has(const std::string& svg, const std::string& part) {
+bool Has(const std::string& svg, const std::string& part)
+{
     return svg.find(part) != std::string::npos;
 }
 
-tvapi::IArcPtr QuarterArc(const TSheet& s, bool clockwise) {
+tvapi::IArcPtr QuarterArc(const TSheet& s, bool clockwise)
+{
     tvapi::IArcPtr arc = s.Drawing->GetArcs()->Add();
     arc->SetRadius(10);
     arc->SetX1(10);
@@ -37,7 +40,8 @@ tvapi::IArcPtr QuarterArc(const TSheet& s, bool clockwise) {
     return arc;
 }
 
-TEST_F(SvgTest, SmallDrawingShowsItsElements) {
+TEST_F(SvgTest, SmallDrawingShowsItsElements)
+{
     const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "small.svg");
     const TSheet s = drawing_test::NewSheet(Host().App().Documents());
     drawing_test::Segment(s, 0, 0, 10, 0, tvapi::tvCSAxial);
@@ -85,7 +89,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements) {
                              file));
 }
 
-TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts) {
+TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
+{
     const TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::ILeaderPtr leader(s.Symbols->GetLeaders()->Add(tvapi::tvDrLeader));
     tvapi::IBranchsPtr(leader)->SetX(10);

@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(HostTextTest, RoundTripsEveryEncodedLength) {
+TEST(HostTextTest, RoundTripsEveryEncodedLength)
+{
     // 1, 2, 3 and 4 byte sequences: 'A', 'Ж', '€', U+1F600.
     const std::wstring wide = L"A\u0416\u20AC\U0001F600";
     const std::string utf8 = "A\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80";
@@ -18,7 +19,8 @@ TEST(HostTextTest, RoundTripsEveryEncodedLength) {
     EXPECT_EQ(tvhost::ToUtf8(bad), "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(HostTextTest, MalformedUtf8BecomesReplacementCharacters) {
+TEST(HostTextTest, MalformedUtf8BecomesReplacementCharacters)
+{
     const std::pair<std::string, std::wstring> cases[] = {
         {"\x80z", L"\uFFFDz"},           // stray continuation byte
         {"\xD0", L"\uFFFD"},             // truncated at the end
@@ -28,5 +30,6 @@ TEST(HostTextTest, MalformedUtf8BecomesReplacementCharacters) {
         {"\xF4\x90\x80\x80", L"\uFFFD"}, // above U+10FFFF
         {"\xFFok", L"\uFFFDok"},         // byte that starts nothing
     };
-    for (const auto& [utf8, wide] : cases) EXPECT_EQ(tvhost::FromUtf8(utf8), wide) << testing::PrintToString(utf8);
+    for (const auto& [utf8, wide] : cases)
+        EXPECT_EQ(tvhost::FromUtf8(utf8), wide) << testing::PrintToString(utf8);
 }

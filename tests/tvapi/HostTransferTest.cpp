@@ -11,7 +11,8 @@ using tvhost::RefCountOf;
 
 class THostTransferTest : public HostFixture {};
 
-TEST_F(THostTransferTest, ReferencesNameOneObjectEachBothWays) {
+TEST_F(THostTransferTest, ReferencesNameOneObjectEachBothWays)
+{
     const tvapi::ITransferServicePtr service = GetTransferService();
     ASSERT_TRUE(service);
     const shapes::ICirclePtr disk = tvhost::New<shapes::TDisk>(2.0);
@@ -30,7 +31,8 @@ TEST_F(THostTransferTest, ReferencesNameOneObjectEachBothWays) {
     EXPECT_EQ(RefCountOf(disk), 2); // ours and the service's
 }
 
-TEST_F(THostTransferTest, ServiceIsTheApplicationsAndKeepsObjectsUntilTheSessionEnds) {
+TEST_F(THostTransferTest, ServiceIsTheApplicationsAndKeepsObjectsUntilTheSessionEnds)
+{
     const tvapi::ITransferServicePtr service = GetTransferService();
     EXPECT_TRUE(service == GetTransferService());
     EXPECT_EQ(service.Get(), static_cast<tvapi::ITransferService*>(&Host().App().Transfer()));

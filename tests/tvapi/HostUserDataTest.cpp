@@ -15,7 +15,8 @@ using TBytes = std::vector<std::uint8_t>;
 
 class UserDataTest : public HostFixture {};
 
-TEST_F(UserDataTest, BytesWritesKeepOneItemPerKey) {
+TEST_F(UserDataTest, BytesWritesKeepOneItemPerKey)
+{
     const drawing_test::TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::IUserDataStoragesPtr storages = s.Doc->GetUserDataStoragesMng()->GetUserDataStorages({});
     EXPECT_FALSE(storages->FindStorage(L"ZelMould"));
@@ -41,7 +42,8 @@ TEST_F(UserDataTest, BytesWritesKeepOneItemPerKey) {
     EXPECT_EQ(tvhost::HostAs<tvhost::THostUserDataStorage>(storage)->Items().size(), 2u);
 }
 
-TEST_F(UserDataTest, ObjectListsAndOwnerStorages) {
+TEST_F(UserDataTest, ObjectListsAndOwnerStorages)
+{
     const drawing_test::TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::ITervanAPIObjectPtr a(drawing_test::Segment(s, 0, 0, 1, 0, 1));
     const tvapi::ITervanAPIObjectPtr b(drawing_test::Segment(s, 0, 1, 1, 1, 1));

@@ -6,7 +6,8 @@ namespace tvhost {
 namespace {
 
 // Clears the session before the application is made, so the application gets id 1.
-THostApplicationPtr StartSession() {
+THostApplicationPtr StartSession()
+{
     tvhost::Journal().Clear();
     tvhost::Faults().Clear();
     THostObject::RestartIds();
@@ -17,7 +18,8 @@ THostApplicationPtr StartSession() {
 
 THost::THost() : FApplication(StartSession()) {}
 
-THost::~THost() {
+THost::~THost()
+{
     FApplication->EndSession();
     FApplication.Reset();
     tvhost::Faults().Clear();

@@ -12,40 +12,46 @@ namespace {
 THostApplication* GCurrent = nullptr;
 
 // The service in `slot`, made on first use.
-template <class T> T& Made(tvapi::Ptr<T>& slot) {
+template <class T> T& Made(tvapi::Ptr<T>& slot)
+{
     if (!slot) slot = New<T>();
     return *slot;
 }
 
 } // namespace
 
-THostApplication::THostApplication() : FDictionary(New<THostDictionary>()) {
+THostApplication::THostApplication() : FDictionary(New<THostDictionary>())
+{
     GCurrent = this;
 }
 
-THostApplication::~THostApplication() {
+THostApplication::~THostApplication()
+{
     if (GCurrent == this) GCurrent = nullptr;
     EndSession();
 }
 
-THostApplication* THostApplication::Current() noexcept {
+THostApplication* THostApplication::Current() noexcept
+{
     return GCurrent;
 }
 
-tvapi::tvHideMessageEnum THostApplication::GetHideMessage() {
+tvapi::tvHideMessageEnum THostApplication::GetHideMessage()
+{
     if (!Enter("IApplication::GetHideMessage")) return tvapi::tvShowMessage;
     return FHideMessage;
 }
 
-void THostApplication::SetHideMessage(tvapi::tvHideMessageEnum mode) {
+void THostApplication::SetHideMessage(tvapi::tvHideMessageEnum mode)
+{
     if (!Enter("IApplication::SetHideMessage", {std::to_string(mode)})) return;
     FHideMessage = mode;
 }
 
 tvapi::tvMessageButtonEnum THostApplication::ShowMessageBox(const wchar_t* text, const wchar_t* caption,
                                                             tvapi::tvMessageTypeEnum type,
-                                                            tvapi::tvMessageButtonSetEnum buttons,
-                                                            int flags) {
+                                                            tvapi::tvMessageButtonSetEnum buttons, int flags)
+{
     if (!Enter("IApplication::ShowMessageBox",
                {ToUtf8(text), ToUtf8(caption), std::to_string(type), std::to_string(buttons),
                 std::to_string(flags), std::to_string(FHideMessage)}))
@@ -56,37 +62,44 @@ tvapi::tvMessageButtonEnum THostApplication::ShowMessageBox(const wchar_t* text,
     return static_cast<tvapi::tvMessageButtonEnum>(answer);
 }
 
-tvapi::ITervanDictionaryPtr THostApplication::GetDictionary() {
+tvapi::ITervanDictionaryPtr THostApplication::GetDictionary()
+{
     if (!Enter("IApplication::GetDictionary")) return {};
     return tvapi::ITervanDictionaryPtr(FDictionary);
 }
 
-tvapi::IApplicationServicesPtr THostApplication::GetApplicationServices() {
+tvapi::IApplicationServicesPtr THostApplication::GetApplicationServices()
+{
     if (!Enter("IApplication::GetApplicationServices")) return {};
     return tvapi::IApplicationServicesPtr(&Services());
 }
 
-tvapi::ISystemSettingsPtr THostApplication::GetSystemSettings() {
+tvapi::ISystemSettingsPtr THostApplication::GetSystemSettings()
+{
     if (!Enter("IApplication::GetSystemSettings")) return {};
     return tvapi::ISystemSettingsPtr(&Settings());
 }
 
-tvapi::ITervanErrorPtr THostApplication::GetTervanError() {
+tvapi::ITervanErrorPtr THostApplication::GetTervanError()
+{
     if (!Enter("IApplication::GetTervanError")) return {};
     return tvapi::ITervanErrorPtr(&Error());
 }
 
-tvapi::ILibraryManagerPtr THostApplication::GetLibraryManager() {
+tvapi::ILibraryManagerPtr THostApplication::GetLibraryManager()
+{
     if (!Enter("IApplication::GetLibraryManager")) return {};
     return tvapi::ILibraryManagerPtr(&LibraryManager());
 }
 
-tvapi::IProgressBarPtr THostApplication::GetProgressBar() {
+tvapi::IProgressBarPtr THostApplication::GetProgressBar()
+{
     if (!Enter("IApplication::GetProgressBar")) return {};
     return tvapi::IProgressBarPtr(&Progress());
 }
 
-bool THostApplication::GetVersion(int* major, int* minor, int* release, int* build) {
+bool THostApplication::GetVersion(int* major, int* minor, int* release, int* build)
+{
     if (!Enter("IApplication::GetVersion")) return false;
     int* const out[4] = {major, minor, release, build};
     for (int i = 0; i < 4; ++i)
@@ -94,57 +107,69 @@ bool THostApplication::GetVersion(int* major, int* minor, int* release, int* bui
     return true;
 }
 
-tvapi::IDocumentsPtr THostApplication::GetDocuments() {
+tvapi::IDocumentsPtr THostApplication::GetDocuments()
+{
     if (!Enter("IApplication::GetDocuments")) return {};
     return tvapi::IDocumentsPtr(&Documents());
 }
 
-tvapi::ITervanDocumentPtr THostApplication::GetActiveDocument() {
+tvapi::ITervanDocumentPtr THostApplication::GetActiveDocument()
+{
     if (!Enter("IApplication::GetActiveDocument")) return {};
     return FDocuments ? FDocuments->Active() : tvapi::ITervanDocumentPtr();
 }
 
-THostApplicationServices& THostApplication::Services() {
+THostApplicationServices& THostApplication::Services()
+{
     return Made(FServices);
 }
 
-THostSystemSettings& THostApplication::Settings() {
+THostSystemSettings& THostApplication::Settings()
+{
     return Made(FSettings);
 }
 
-THostTervanError& THostApplication::Error() {
+THostTervanError& THostApplication::Error()
+{
     return Made(FError);
 }
 
-THostLibraryManager& THostApplication::LibraryManager() {
+THostLibraryManager& THostApplication::LibraryManager()
+{
     return Made(FLibraryManager);
 }
 
-THostProgressBar& THostApplication::Progress() {
+THostProgressBar& THostApplication::Progress()
+{
     return Made(FProgress);
 }
 
-THostDocuments& THostApplication::Documents() {
+THostDocuments& THostApplication::Documents()
+{
     return Made(FDocuments);
 }
 
-THostTransferService& THostApplication::Transfer() {
+THostTransferService& THostApplication::Transfer()
+{
     return Made(FTransfer);
 }
 
-void THostApplication::SetVersion(int major, int minor, int release, int build) noexcept {
+void THostApplication::SetVersion(int major, int minor, int release, int build) noexcept
+{
     FVersion[0] = major;
     FVersion[1] = minor;
     FVersion[2] = release;
     FVersion[3] = build;
 }
 
-void THostApplication::EndSession() noexcept {
+void THostApplication::EndSession() noexcept
+{
     if (FDocuments) FDocuments->CloseAll();
     if (FTransfer) FTransfer->Clear();
 }
 
-void THostApplication::PushAnswer(int answer) {
+void THostApplication::PushAnswer(int answer)
+{
     FAnswers.push_back(answer);
 }
 

@@ -17,7 +17,8 @@ std::string ListArg(const tvapi::TervanAPIObjectList& list);
 std::string BoolArg(bool value);
 
 // The host object of class T behind `p`; null when `p` is empty or denotes another class.
-template <class T, class I> T* HostAs(const tvapi::Ptr<I>& p) noexcept {
+template <class T, class I> T* HostAs(const tvapi::Ptr<I>& p) noexcept
+{
     return dynamic_cast<T*>(p.Get());
 }
 

@@ -53,7 +53,9 @@ public:
     using TCells = std::map<std::pair<int, int>, TCell>;
 
     THostAttribute(THostAttributeTypePtr type, std::wstring library, tvapi::TervanAPIObjectList objects)
-        : FType(std::move(type)), FLibrary(std::move(library)), FObjects(std::move(objects)) {}
+        : FType(std::move(type)), FLibrary(std::move(library)), FObjects(std::move(objects))
+    {
+    }
 
     // Journaled as "IAttribute::<operation>", values as their text or number.
     tvapi::IAttributeTypePtr GetAttributeType() override;

@@ -18,14 +18,16 @@ constexpr double FullTurn = 360.0;
 constexpr double HalfTurn = 180.0;
 
 // Angle in [0, 360).
-double NormalDegrees(double angle) {
+double NormalDegrees(double angle)
+{
     const double a = std::fmod(angle, FullTurn);
     return a < 0.0 ? a + FullTurn : a;
 }
 
 } // namespace
 
-std::wstring DimensionNumberText(double value) {
+std::wstring DimensionNumberText(double value)
+{
     if (!std::isfinite(value)) return L"?";
     if (std::fabs(value) < TextZero) return L"0";
     char buffer[64];
@@ -41,40 +43,47 @@ std::wstring DimensionNumberText(double value) {
     return wide;
 }
 
-std::wstring DeviationText(double value) {
+std::wstring DeviationText(double value)
+{
     const std::wstring digits = DimensionNumberText(std::fabs(value));
     if (digits == L"0") return digits;
     return (value > 0.0 ? L"+" : L"-") + digits;
 }
 
-template <class IMain> void THostDimensionOf<IMain>::RefreshNominalText() {
+template <class IMain> void THostDimensionOf<IMain>::RefreshNominalText()
+{
     if (!this->Params().Flag("AutoNominal")) return;
     this->Text("Nominal").SetStr(DimensionNumberText(Measure()));
 }
 
-template <class IMain> bool THostDimensionOf<IMain>::GetAutoNominalValue() {
+template <class IMain> bool THostDimensionOf<IMain>::GetAutoNominalValue()
+{
     if (!THostObject::Enter("IDimensionText::GetAutoNominalValue")) return false;
     return this->Params().Flag("AutoNominal");
 }
 
-template <class IMain> void THostDimensionOf<IMain>::SetAutoNominalValue(bool value) {
+template <class IMain> void THostDimensionOf<IMain>::SetAutoNominalValue(bool value)
+{
     if (!THostObject::Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
     this->Params().Set("AutoNominal", value);
     RefreshNominalText();
 }
 
-template <class IMain> double THostDimensionOf<IMain>::GetNominalValue() {
+template <class IMain> double THostDimensionOf<IMain>::GetNominalValue()
+{
     if (!THostObject::Enter("IDimensionText::GetNominalValue")) return 0.0;
     return Measure();
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetNominalText() {
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetNominalText()
+{
     if (!THostObject::Enter("IDimensionText::GetNominalText")) return {};
     RefreshNominalText();
     return MakeText(this->DrawingObject(), *this, "Nominal");
 }
 
-template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper, double lower) {
+template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper, double lower)
+{
     if (!THostObject::Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
     this->Params().Set("UpperDeviation", upper);
     this->Params().Set("LowerDeviation", lower);
@@ -82,27 +91,32 @@ template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper,
     this->Text("Lower").SetStr(DeviationText(lower));
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetUpperDeviation() {
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetUpperDeviation()
+{
     if (!THostObject::Enter("IDimensionText::GetUpperDeviation")) return {};
     return MakeText(this->DrawingObject(), *this, "Upper");
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetLowerDeviation() {
+template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetLowerDeviation()
+{
     if (!THostObject::Enter("IDimensionText::GetLowerDeviation")) return {};
     return MakeText(this->DrawingObject(), *this, "Lower");
 }
 
-template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetPrefix() {
+template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetPrefix()
+{
     if (!THostObject::Enter("IDimensionText::GetPrefix")) return {};
     return MakeSingleLine(this->DrawingObject(), *this, "Prefix");
 }
 
-template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetSuffix() {
+template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetSuffix()
+{
     if (!THostObject::Enter("IDimensionText::GetSuffix")) return {};
     return MakeSingleLine(this->DrawingObject(), *this, "Suffix");
 }
 
-template <class IMain> bool THostDimensionOf<IMain>::Update() {
+template <class IMain> bool THostDimensionOf<IMain>::Update()
+{
     if (!Base::Update()) return false;
     RefreshNominalText();
     return true;
@@ -113,7 +127,8 @@ template class THostDimensionOf<tvapi::IDiametralDimension>;
 template class THostDimensionOf<tvapi::IRadialDimension>;
 template class THostDimensionOf<tvapi::IAngleDimension>;
 
-double THostLineDimension::Measure() const noexcept {
+double THostLineDimension::Measure() const noexcept
+{
     const TParams& p = Params();
     const double dx = p.Real("X2") - p.Real("X1");
     const double dy = p.Real("Y2") - p.Real("Y1");
@@ -129,45 +144,54 @@ double THostLineDimension::Measure() const noexcept {
     return std::fabs(dx * std::cos(angle) + dy * std::sin(angle));
 }
 
-double THostLineDimension::LineX() const noexcept {
+double THostLineDimension::LineX() const noexcept
+{
     const TParams& p = Params();
     return p.Real("X3", (p.Real("X1") + p.Real("X2")) / 2.0);
 }
 
-double THostLineDimension::LineY() const noexcept {
+double THostLineDimension::LineY() const noexcept
+{
     const TParams& p = Params();
     return p.Real("Y3", (p.Real("Y1") + p.Real("Y2")) / 2.0);
 }
 
-double THostLineDimension::GetX3() {
+double THostLineDimension::GetX3()
+{
     if (!Enter("ILineDimension::GetX3")) return 0.0;
     return LineX();
 }
 
-double THostLineDimension::GetY3() {
+double THostLineDimension::GetY3()
+{
     if (!Enter("ILineDimension::GetY3")) return 0.0;
     return LineY();
 }
 
-double THostLineDimension::GetTextX() {
+double THostLineDimension::GetTextX()
+{
     if (!Enter("ILineDimension::GetTextX")) return 0.0;
     return Params().Real("TextX", LineX());
 }
 
-double THostLineDimension::GetTextY() {
+double THostLineDimension::GetTextY()
+{
     if (!Enter("ILineDimension::GetTextY")) return 0.0;
     return Params().Real("TextY", LineY());
 }
 
-double THostDiametralDimension::Measure() const noexcept {
+double THostDiametralDimension::Measure() const noexcept
+{
     return 2.0 * std::fabs(Params().Real("Radius"));
 }
 
-double THostRadialDimension::Measure() const noexcept {
+double THostRadialDimension::Measure() const noexcept
+{
     return std::fabs(Params().Real("Radius"));
 }
 
-double THostAngleDimension::Measure() const noexcept {
+double THostAngleDimension::Measure() const noexcept
+{
     const double a1 = Params().Real("Angle1");
     const double a2 = Params().Real("Angle2");
     const double direct = NormalDegrees(a2 - a1);
@@ -188,13 +212,17 @@ class THostDiametralDimensions final
     : public THostObjectOf<tvapi::IDiametralDimensions, tvapi::IRadialDimensions> {
 public:
     THostDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
-        : FContainer(container), FKeep(std::move(keep)) {}
+        : FContainer(container), FKeep(std::move(keep))
+    {
+    }
 
-    tvapi::IDiametralDimensionPtr Add() override {
+    tvapi::IDiametralDimensionPtr Add() override
+    {
         if (!Enter("IDiametralDimensions::Add")) return {};
         return AddObjectTo<THostDiametralDimension, tvapi::IDiametralDimension>(FContainer);
     }
-    tvapi::IRadialDimensionPtr AddRadial() override {
+    tvapi::IRadialDimensionPtr AddRadial() override
+    {
         if (!Enter("IRadialDimensions::AddRadial")) return {};
         return AddObjectTo<THostRadialDimension, tvapi::IRadialDimension>(FContainer);
     }
@@ -206,17 +234,20 @@ private:
 
 } // namespace
 
-tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+tvapi::IDiametralDimensionsPtr MakeDiametralDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
+{
     return tvapi::IDiametralDimensionsPtr(New<THostDiametralDimensions>(container, std::move(keep)));
 }
 
-tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi::IAPIObjectPtr keep)
+{
     using TCollection = THostKindCollectionOf<tvapi::IAngleDimensions, THostAngleDimension,
                                               tvapi::IAngleDimension, tvapi::tvDrADimension>;
     return tvapi::IAngleDimensionsPtr(New<TCollection>(container, std::move(keep), "IAngleDimensions::Add"));
 }
 
-bool MeasureOf(tvapi::IAPIObject* object, double& value) {
+bool MeasureOf(tvapi::IAPIObject* object, double& value)
+{
     if (auto* d = dynamic_cast<THostLineDimension*>(object))
         value = d->Measure();
     else if (auto* d = dynamic_cast<THostDiametralDimension*>(object))

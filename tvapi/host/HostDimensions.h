@@ -33,14 +33,17 @@ public:
     void SetAutoNominalValue(bool value) override;
     double GetNominalValue() override;
     tvapi::ITextPtr GetNominalText() override;
-    std::wstring GetTolerance() override {
+    std::wstring GetTolerance() override
+    {
         return this->GetText("IDimensionText::GetTolerance", "Tolerance");
     }
-    void SetTolerance(const wchar_t* value) override {
+    void SetTolerance(const wchar_t* value) override
+    {
         this->SetText("IDimensionText::SetTolerance", "Tolerance", value);
     }
     bool GetToleranceOn() override { return this->GetBool("IDimensionText::GetToleranceOn", "ToleranceOn"); }
-    void SetToleranceOn(bool value) override {
+    void SetToleranceOn(bool value) override
+    {
         this->SetBool("IDimensionText::SetToleranceOn", "ToleranceOn", value);
     }
     void SetDeviations(double upper, double lower) override;
@@ -51,47 +54,59 @@ public:
 
     // Journaled as "IDimensionParams::<operation>".
     int GetArrowType1() override { return this->GetInt("IDimensionParams::GetArrowType1", "ArrowType1"); }
-    void SetArrowType1(int value) override {
+    void SetArrowType1(int value) override
+    {
         this->SetInt("IDimensionParams::SetArrowType1", "ArrowType1", value);
     }
     int GetArrowType2() override { return this->GetInt("IDimensionParams::GetArrowType2", "ArrowType2"); }
-    void SetArrowType2(int value) override {
+    void SetArrowType2(int value) override
+    {
         this->SetInt("IDimensionParams::SetArrowType2", "ArrowType2", value);
     }
     bool GetArrowOn1() override { return this->GetBool("IDimensionParams::GetArrowOn1", "ArrowOn1"); }
-    void SetArrowOn1(bool value) override {
+    void SetArrowOn1(bool value) override
+    {
         this->SetBool("IDimensionParams::SetArrowOn1", "ArrowOn1", value);
     }
     bool GetArrowOn2() override { return this->GetBool("IDimensionParams::GetArrowOn2", "ArrowOn2"); }
-    void SetArrowOn2(bool value) override {
+    void SetArrowOn2(bool value) override
+    {
         this->SetBool("IDimensionParams::SetArrowOn2", "ArrowOn2", value);
     }
-    tvapi::tvDimensionTextPosEnum GetTextPos() override {
+    tvapi::tvDimensionTextPosEnum GetTextPos() override
+    {
         return static_cast<tvapi::tvDimensionTextPosEnum>(
             this->GetInt("IDimensionParams::GetTextPos", "TextPos"));
     }
-    void SetTextPos(tvapi::tvDimensionTextPosEnum value) override {
+    void SetTextPos(tvapi::tvDimensionTextPosEnum value) override
+    {
         this->SetInt("IDimensionParams::SetTextPos", "TextPos", value);
     }
-    tvapi::tvDimensionBaseEnum GetTextBase() override {
+    tvapi::tvDimensionBaseEnum GetTextBase() override
+    {
         return static_cast<tvapi::tvDimensionBaseEnum>(
             this->GetInt("IDimensionParams::GetTextBase", "TextBase"));
     }
-    void SetTextBase(tvapi::tvDimensionBaseEnum value) override {
+    void SetTextBase(tvapi::tvDimensionBaseEnum value) override
+    {
         this->SetInt("IDimensionParams::SetTextBase", "TextBase", value);
     }
     int GetTextShift() override { return this->GetInt("IDimensionParams::GetTextShift", "TextShift"); }
-    void SetTextShift(int value) override {
+    void SetTextShift(int value) override
+    {
         this->SetInt("IDimensionParams::SetTextShift", "TextShift", value);
     }
-    double GetShelfLength() override {
+    double GetShelfLength() override
+    {
         return this->GetReal("IDimensionParams::GetShelfLength", "ShelfLength");
     }
-    void SetShelfLength(double value) override {
+    void SetShelfLength(double value) override
+    {
         this->SetReal("IDimensionParams::SetShelfLength", "ShelfLength", value);
     }
     double GetShelfAngle() override { return this->GetReal("IDimensionParams::GetShelfAngle", "ShelfAngle"); }
-    void SetShelfAngle(double value) override {
+    void SetShelfAngle(double value) override
+    {
         this->SetReal("IDimensionParams::SetShelfAngle", "ShelfAngle", value);
     }
 
@@ -124,11 +139,13 @@ public:
     void SetX3(double value) override { SetReal("ILineDimension::SetX3", "X3", value); }
     double GetY3() override;
     void SetY3(double value) override { SetReal("ILineDimension::SetY3", "Y3", value); }
-    tvapi::tvLineDimensionOrientationEnum GetOrientation() override {
+    tvapi::tvLineDimensionOrientationEnum GetOrientation() override
+    {
         return static_cast<tvapi::tvLineDimensionOrientationEnum>(
             GetInt("ILineDimension::GetOrientation", "Orientation"));
     }
-    void SetOrientation(tvapi::tvLineDimensionOrientationEnum value) override {
+    void SetOrientation(tvapi::tvLineDimensionOrientationEnum value) override
+    {
         SetInt("ILineDimension::SetOrientation", "Orientation", value);
     }
     double GetAngle() override { return GetReal("ILineDimension::GetAngle", "Angle"); }
@@ -145,8 +162,7 @@ public:
 
 // The centre, radius, type and angle a diametral and a radial dimension keep, journaled as
 // "<Iface>::<operation>" (Iface: the interface's name).
-template <class IMain>
-class THostCircleDimensionOf : public THostDimensionOf<IMain> {
+template <class IMain> class THostCircleDimensionOf : public THostDimensionOf<IMain> {
 public:
     double GetXc() override { return this->GetReal(Op("GetXc"), "Xc"); }
     void SetXc(double value) override { this->SetReal(Op("SetXc"), "Xc", value); }
@@ -155,7 +171,8 @@ public:
     double GetRadius() override { return this->GetReal(Op("GetRadius"), "Radius"); }
     void SetRadius(double value) override { this->SetReal(Op("SetRadius"), "Radius", value); }
     int GetDimensionType() override { return this->GetInt(Op("GetDimensionType"), "DimensionType"); }
-    void SetDimensionType(int value) override {
+    void SetDimensionType(int value) override
+    {
         this->SetInt(Op("SetDimensionType"), "DimensionType", value);
     }
     double GetAngle() override { return this->GetReal(Op("GetAngle"), "Angle"); }
@@ -163,10 +180,13 @@ public:
 
 protected:
     THostCircleDimensionOf(tvapi::DrawingObjectTypeEnum type, const char* iface) noexcept
-        : THostDimensionOf<IMain>(type), FIface(iface) {}
+        : THostDimensionOf<IMain>(type), FIface(iface)
+    {
+    }
 
 private:
-    std::string Op(std::string_view operation) const {
+    std::string Op(std::string_view operation) const
+    {
         return std::string(FIface) + "::" + std::string(operation);
     }
 
@@ -176,8 +196,9 @@ private:
 // Measures the diameter, twice the radius.
 class THostDiametralDimension final : public THostCircleDimensionOf<tvapi::IDiametralDimension> {
 public:
-    THostDiametralDimension() noexcept
-        : THostCircleDimensionOf(tvapi::tvDrDDimension, "IDiametralDimension") {}
+    THostDiametralDimension() noexcept : THostCircleDimensionOf(tvapi::tvDrDDimension, "IDiametralDimension")
+    {
+    }
     double Measure() const noexcept override;
 };
 
@@ -213,10 +234,12 @@ public:
     void SetX2(double value) override { SetReal("IAngleDimension::SetX2", "X2", value); }
     double GetY2() override { return GetReal("IAngleDimension::GetY2", "Y2"); }
     void SetY2(double value) override { SetReal("IAngleDimension::SetY2", "Y2", value); }
-    tvapi::tvAngleDimTypeEnum GetAngleType() override {
+    tvapi::tvAngleDimTypeEnum GetAngleType() override
+    {
         return static_cast<tvapi::tvAngleDimTypeEnum>(GetInt("IAngleDimension::GetAngleType", "AngleType"));
     }
-    void SetAngleType(tvapi::tvAngleDimTypeEnum value) override {
+    void SetAngleType(tvapi::tvAngleDimTypeEnum value) override
+    {
         SetInt("IAngleDimension::SetAngleType", "AngleType", value);
     }
 };

@@ -3,23 +3,27 @@
 
 namespace tvhost {
 
-tvapi::IViewsAndLayersManagerPtr THostDocument2D::GetViewsAndLayersManager() {
+tvapi::IViewsAndLayersManagerPtr THostDocument2D::GetViewsAndLayersManager()
+{
     if (!Enter("ITervanDocument2D::GetViewsAndLayersManager")) return {};
     return MakeViewsAndLayersManager(FDrawing,
                                      tvapi::IAPIObjectPtr(static_cast<tvapi::ITervanDocument2D*>(this)));
 }
 
-tvapi::IDrawingGroupsPtr THostDocument2D::GetDrawingGroups() {
+tvapi::IDrawingGroupsPtr THostDocument2D::GetDrawingGroups()
+{
     if (!Enter("ITervanDocument2D::GetDrawingGroups")) return {};
     return MakeDrawingGroups(FDrawing, tvapi::IAPIObjectPtr(static_cast<tvapi::ITervanDocument2D*>(this)));
 }
 
-tvapi::IDrawingGroupPtr THostDocument2D::GetOpenGroup() {
+tvapi::IDrawingGroupPtr THostDocument2D::GetOpenGroup()
+{
     if (!Enter("ITervanDocument2D::GetOpenGroup")) return {};
     return tvapi::IDrawingGroupPtr(FDrawing.OpenGroup());
 }
 
-bool THostDocument2D::PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) {
+bool THostDocument2D::PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY)
+{
     if (!Enter("ITervanDocument2D::PushLocalPlacement",
                {NumberArg(x), NumberArg(y), NumberArg(angle), NumberArg(scaleX), NumberArg(scaleY)}))
         return false;
@@ -27,14 +31,16 @@ bool THostDocument2D::PushLocalPlacement(double x, double y, double angle, doubl
     return true;
 }
 
-bool THostDocument2D::PopLocalPlacement() {
+bool THostDocument2D::PopLocalPlacement()
+{
     if (!Enter("ITervanDocument2D::PopLocalPlacement")) return false;
     if (FDrawing.Placements().empty()) return false;
     FDrawing.Placements().pop_back();
     return true;
 }
 
-bool TDocumentCore::SaveTo(std::wstring_view fileName) {
+bool TDocumentCore::SaveTo(std::wstring_view fileName)
+{
     if (!IsOpen() || fileName.empty()) return false;
     if (!WriteDocumentFile(*this, fileName)) return false;
     FFileName = std::wstring(fileName);

@@ -18,7 +18,8 @@ struct TDocumentData {
     TSheets Sheets;
 
     // Drops every object list (attributes, user data): they may hold the document itself.
-    void DropObjects() noexcept {
+    void DropObjects() noexcept
+    {
         Attributes.DropObjects();
         UserData.DropObjects();
     }

@@ -18,9 +18,12 @@ using nlohmann::json;
 constexpr int DocumentRef = -1;
 constexpr int NoRef = -2;
 
-template <class... F> struct TOverload : F... { using F::operator()...; };
+template <class... F> struct TOverload : F... {
+    using F::operator()...;
+};
 
-json ParamJson(const TParamValue& value) {
+json ParamJson(const TParamValue& value)
+{
     return std::visit(TOverload{
                           [](bool v) {
                               return json::array({"b", v});
@@ -44,7 +47,8 @@ json ParamJson(const TParamValue& value) {
                       value);
 }
 
-TParamValue ParamValue(const json& j) {
+TParamValue ParamValue(const json& j)
+{
     const std::string tag = j.at(0).get<std::string>();
     const json& v = j.at(1);
     if (tag == "b") return v.get<bool>();
@@ -61,24 +65,28 @@ class TSaveIndex {
 public:
     explicit TSaveIndex(TDocumentCore& document) : FDocument(dynamic_cast<const THostObject*>(&document)) {}
 
-    void Number(TDrawingCore& core) {
+    void Number(TDrawingCore& core)
+    {
         FNumbers[dynamic_cast<const THostObject*>(&core)] = FNext++;
         if (TContainerCore* container = core.AsContainer())
             for (const tvapi::IDrawingObjectPtr& child : container->Children())
                 if (auto* c = dynamic_cast<TDrawingCore*>(child.Get())) Number(*c);
     }
-    void NumberGroup(const THostDrawingGroup& group) {
+    void NumberGroup(const THostDrawingGroup& group)
+    {
         FGroups[group.Id()] = static_cast<int>(FGroups.size());
         FNumbers[&group] = FNext++;
     }
     // The reference of `object`: its number, DocumentRef, or NoRef.
-    int Of(const tvapi::IAPIObject* object) const {
+    int Of(const tvapi::IAPIObject* object) const
+    {
         const THostObject* host = HostObjectOf(object);
         if (host && host == FDocument) return DocumentRef;
         const auto it = FNumbers.find(host);
         return host && it != FNumbers.end() ? it->second : NoRef;
     }
-    int GroupOf(std::uint64_t id) const {
+    int GroupOf(std::uint64_t id) const
+    {
         const auto it = FGroups.find(id);
         return it == FGroups.end() ? -1 : it->second;
     }
@@ -90,7 +98,8 @@ private:
     int FNext = 0;
 };
 
-json RefsJson(const TSaveIndex& index, const std::vector<const tvapi::IAPIObject*>& objects) {
+json RefsJson(const TSaveIndex& index, const std::vector<const tvapi::IAPIObject*>& objects)
+{
     json refs = json::array();
     for (const tvapi::IAPIObject* object : objects) {
         const int ref = index.Of(object);
@@ -99,7 +108,8 @@ json RefsJson(const TSaveIndex& index, const std::vector<const tvapi::IAPIObject
     return refs;
 }
 
-json ObjectJson(TDrawingCore& core, const TSaveIndex& index) {
+json ObjectJson(TDrawingCore& core, const TSaveIndex& index)
+{
     json j = {{"kind", core.Type()}, {"layer", core.Layer()}, {"group", index.GroupOf(core.Group())}};
     json params = json::array();
     for (const TParams::TItem& item : core.Params().Items())
@@ -122,7 +132,8 @@ json ObjectJson(TDrawingCore& core, const TSaveIndex& index) {
     return j;
 }
 
-json DrawingJson(TDrawing2D& drawing, TSaveIndex& index) {
+json DrawingJson(TDrawing2D& drawing, TSaveIndex& index)
+{
     json views = json::array();
     for (const THostViewPtr& view : drawing.Views()) {
         json v = ObjectJson(*view, index);
@@ -140,7 +151,8 @@ json DrawingJson(TDrawing2D& drawing, TSaveIndex& index) {
     return {{"views", std::move(views)}, {"groups", std::move(groups)}, {"activeView", active}};
 }
 
-json AttributesJson(TAttributeTable& table, const TSaveIndex& index) {
+json AttributesJson(TAttributeTable& table, const TSaveIndex& index)
+{
     json types = json::array();
     for (const THostAttributeTypePtr& type : table.Types())
         types.push_back({{"key", type->Key()},
@@ -169,7 +181,8 @@ json AttributesJson(TAttributeTable& table, const TSaveIndex& index) {
     return {{"types", std::move(types)}, {"attributes", std::move(attributes)}};
 }
 
-json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index) {
+json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index)
+{
     json all = json::array();
     for (const THostUserDataStoragePtr& storage : storages.Storages()) {
         json items = json::array();
@@ -190,7 +203,8 @@ json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index) {
     return all;
 }
 
-json UserDataJson(TUserData& data, const TSaveIndex& index) {
+json UserDataJson(TUserData& data, const TSaveIndex& index)
+{
     json owned = json::array();
     for (const TUserData::TOwned& entry : data.Owned()) {
         const int ref = index.Of(entry.first.Get());
@@ -202,16 +216,19 @@ json UserDataJson(TUserData& data, const TSaveIndex& index) {
 // Objects of a document being read, by file number.
 class TLoadIndex {
 public:
-    explicit TLoadIndex(TDocumentCore& document)
-        : FDocument(dynamic_cast<tvapi::ITervanDocument*>(&document)) {}
+    explicit TLoadIndex(TDocumentCore& document) : FDocument(dynamic_cast<tvapi::ITervanDocument*>(&document))
+    {
+    }
 
     void Add(tvapi::ITervanAPIObjectPtr object) { FObjects.push_back(std::move(object)); }
-    tvapi::ITervanAPIObjectPtr Of(int ref) const {
+    tvapi::ITervanAPIObjectPtr Of(int ref) const
+    {
         if (ref == DocumentRef) return FDocument;
         if (ref < 0 || static_cast<std::size_t>(ref) >= FObjects.size()) return {};
         return FObjects[static_cast<std::size_t>(ref)];
     }
-    tvapi::TervanAPIObjectList List(const json& refs) const {
+    tvapi::TervanAPIObjectList List(const json& refs) const
+    {
         tvapi::TervanAPIObjectList list;
         for (const json& ref : refs)
             if (tvapi::ITervanAPIObjectPtr o = Of(ref.get<int>())) list.push_back(std::move(o));
@@ -226,7 +243,8 @@ private:
     std::vector<tvapi::ITervanAPIObjectPtr> FObjects;
 };
 
-tvapi::IDrawingObjectPtr MakeOfKind(int kind) {
+tvapi::IDrawingObjectPtr MakeOfKind(int kind)
+{
     switch (kind) {
     case tvapi::tvDrLineSeg:
         return tvapi::IDrawingObjectPtr(New<THostLineSegment>().Get());
@@ -263,7 +281,8 @@ tvapi::IDrawingObjectPtr MakeOfKind(int kind) {
     }
 }
 
-void LoadCore(TDrawingCore& core, const json& j, TLoadIndex& index) {
+void LoadCore(TDrawingCore& core, const json& j, TLoadIndex& index)
+{
     for (const json& item : j.at("params"))
         core.Params().Set(item.at(0).get<std::string>(), ParamValue(item.at(1)));
     for (const auto& [name, text] : j.at("texts").items())
@@ -275,7 +294,8 @@ void LoadCore(TDrawingCore& core, const json& j, TLoadIndex& index) {
     if (!j.at("boundaries").empty()) index.Bounded.emplace_back(&core, &j.at("boundaries"));
 }
 
-void LoadChildren(TContainerCore& container, const json& j, TLoadIndex& index) {
+void LoadChildren(TContainerCore& container, const json& j, TLoadIndex& index)
+{
     for (const json& child : j.at("children")) {
         const tvapi::IDrawingObjectPtr made = MakeOfKind(child.at("kind").get<int>());
         auto* core = dynamic_cast<TDrawingCore*>(made.Get());
@@ -286,7 +306,8 @@ void LoadChildren(TContainerCore& container, const json& j, TLoadIndex& index) {
     }
 }
 
-void LoadDrawing(TDrawing2D& drawing, const json& j, TLoadIndex& index) {
+void LoadDrawing(TDrawing2D& drawing, const json& j, TLoadIndex& index)
+{
     std::vector<THostDrawingGroupPtr> groups;
     for (std::size_t i = 0; i < j.at("groups").size(); ++i) {
         groups.push_back(drawing.AddGroup(false, {}));
@@ -314,7 +335,8 @@ void LoadDrawing(TDrawing2D& drawing, const json& j, TLoadIndex& index) {
                 core->Boundaries().push_back(b);
 }
 
-void LoadAttributes(TAttributeTable& table, const json& j, const TLoadIndex& index) {
+void LoadAttributes(TAttributeTable& table, const json& j, const TLoadIndex& index)
+{
     for (const json& t : j.at("types")) {
         THostAttributeTypePtr type = table.AddType(t.at("key").get<std::uint64_t>());
         type->SetValueTypeDirect(t.at("valueType").get<tvapi::tvAttributeTypeEnum>());
@@ -336,7 +358,8 @@ void LoadAttributes(TAttributeTable& table, const json& j, const TLoadIndex& ind
     }
 }
 
-void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadIndex& index) {
+void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadIndex& index)
+{
     for (const json& s : j) {
         THostUserDataStoragePtr storage = storages.Open(FromUtf8(s.at("name").get<std::string>()));
         for (const json& i : s.at("items")) {
@@ -357,7 +380,8 @@ void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadInd
 
 } // namespace
 
-nlohmann::json TextJson(const TTextData& text) {
+nlohmann::json TextJson(const TTextData& text)
+{
     json lines = json::array();
     for (const TTextLineData& line : text.Lines) {
         json items = json::array();
@@ -368,7 +392,8 @@ nlohmann::json TextJson(const TTextData& text) {
     return lines;
 }
 
-TTextData TextOf(const nlohmann::json& j) {
+TTextData TextOf(const nlohmann::json& j)
+{
     TTextData text;
     for (const json& line : j) {
         TTextLineData& made = text.Lines.emplace_back();
@@ -378,7 +403,8 @@ TTextData TextOf(const nlohmann::json& j) {
     return text;
 }
 
-json DocumentJson(TDocumentCore& document) {
+json DocumentJson(TDocumentCore& document)
+{
     TSaveIndex index(document);
     TDrawing2D* drawing = document.Drawing2D();
     if (drawing) {
@@ -396,7 +422,8 @@ json DocumentJson(TDocumentCore& document) {
     return root;
 }
 
-void LoadDocumentJson(TDocumentCore& document, const json& root) {
+void LoadDocumentJson(TDocumentCore& document, const json& root)
+{
     TLoadIndex index(document);
     if (TDrawing2D* drawing = document.Drawing2D()) LoadDrawing(*drawing, root.at("drawing"), index);
     LoadAttributes(document.Data().Attributes, root.at("attributes"), index);
@@ -406,10 +433,12 @@ void LoadDocumentJson(TDocumentCore& document, const json& root) {
         if (tvapi::ITervanAPIObjectPtr owner = index.Of(owned.at("owner").get<int>()))
             LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index);
     document.Data().Sheets.Load(root.value("sheets", json()));
-    if (auto* part = dynamic_cast<THostDocument3D*>(&document)) part->TopPart().SetMass(root.value("mass", 0.0));
+    if (auto* part = dynamic_cast<THostDocument3D*>(&document))
+        part->TopPart().SetMass(root.value("mass", 0.0));
 }
 
-json ReadDocumentFile(std::wstring_view fileName) {
+json ReadDocumentFile(std::wstring_view fileName)
+{
     std::ifstream in(ToUtf8(fileName), std::ios::binary);
     if (!in) return json(json::value_t::discarded);
     json root = json::parse(in, nullptr, false);
@@ -419,7 +448,8 @@ json ReadDocumentFile(std::wstring_view fileName) {
     return root;
 }
 
-bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName) {
+bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName)
+{
     try {
         const std::string text = DocumentJson(document).dump(1);
         std::ofstream out(ToUtf8(fileName), std::ios::binary | std::ios::trunc);
@@ -431,7 +461,8 @@ bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName) {
     }
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName, bool visible) {
+tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName, bool visible)
+{
     const json root = ReadDocumentFile(fileName);
     if (root.is_discarded() || !root["type"].is_number_integer()) return {};
     const tvapi::ITervanDocumentPtr document =

@@ -15,14 +15,16 @@ struct TMade {
     TDocumentCore* Core = nullptr;
 };
 
-template <class T> TMade Make(tvapi::DocumentTypeEnum type, bool visible) {
+template <class T> TMade Make(tvapi::DocumentTypeEnum type, bool visible)
+{
     tvapi::Ptr<T> doc = New<T>(type, visible);
     TDocumentCore* core = doc.Get();
     return {tvapi::ITervanDocumentPtr(doc.Get()), core};
 }
 
 // The document object of the kind `type` calls for; empty for a value that is no type.
-TMade MakeDocument(tvapi::DocumentTypeEnum type, bool visible) {
+TMade MakeDocument(tvapi::DocumentTypeEnum type, bool visible)
+{
     switch (type) {
     case tvapi::tvDocumentDrawing:
     case tvapi::tvDocumentFragment:
@@ -42,92 +44,111 @@ TMade MakeDocument(tvapi::DocumentTypeEnum type, bool visible) {
 
 } // namespace
 
-bool TDocumentCore::ActivateInOwner() {
+bool TDocumentCore::ActivateInOwner()
+{
     return FOwner && FOwner->Activate(this);
 }
 
-bool TDocumentCore::CloseInOwner(tvapi::DocumentCloseOptions options) {
+bool TDocumentCore::CloseInOwner(tvapi::DocumentCloseOptions options)
+{
     return FOwner && FOwner->Close(this, options);
 }
 
 THostDocument2D::THostDocument2D(tvapi::DocumentTypeEnum type, bool visible)
     : THostDocumentOf(type, visible), FSelection(New<THostSelectionManager>()),
-      FChoose(New<THostChooseManager>()) {
+      FChoose(New<THostChooseManager>())
+{
     Data().Sheets.Add(); // a drawing starts with one sheet and its title block
 }
 
-tvapi::ISelectionManagerPtr THostDocument2D::GetSelectionManager() {
+tvapi::ISelectionManagerPtr THostDocument2D::GetSelectionManager()
+{
     if (!Enter("ITervanDocument2D::GetSelectionManager")) return {};
     return tvapi::ISelectionManagerPtr(FSelection);
 }
 
-tvapi::IChooseManagerPtr THostDocument2D::GetChooseManager() {
+tvapi::IChooseManagerPtr THostDocument2D::GetChooseManager()
+{
     if (!Enter("ITervanDocument2D::GetChooseManager")) return {};
     return tvapi::IChooseManagerPtr(FChoose);
 }
 
-bool THostDocument2D::Refresh() {
+bool THostDocument2D::Refresh()
+{
     if (!Enter("ITervanDocument2D::Refresh")) return false;
     ++FRefreshes;
     return true;
 }
 
-void THostDocument2D::ReleaseContents() noexcept {
+void THostDocument2D::ReleaseContents() noexcept
+{
     FSelection->Clear();
     FChoose->Clear();
 }
 
 THostDocument3D::THostDocument3D(tvapi::DocumentTypeEnum type, bool visible)
     : THostDocumentOf(type, visible), FTopPart(New<THostPart>()), FSelection(New<THostSelectionManager>()),
-      FChoose(New<THostChooseManager>()) {}
+      FChoose(New<THostChooseManager>())
+{
+}
 
-tvapi::IPartPtr THostDocument3D::GetTopPart() {
+tvapi::IPartPtr THostDocument3D::GetTopPart()
+{
     if (!Enter("ITervanDocument3D::GetTopPart")) return {};
     return tvapi::IPartPtr(FTopPart);
 }
 
-tvapi::ISelectionManagerPtr THostDocument3D::GetSelectionManager() {
+tvapi::ISelectionManagerPtr THostDocument3D::GetSelectionManager()
+{
     if (!Enter("ITervanDocument3D::GetSelectionManager")) return {};
     return tvapi::ISelectionManagerPtr(FSelection);
 }
 
-tvapi::IChooseManagerPtr THostDocument3D::GetChooseManager() {
+tvapi::IChooseManagerPtr THostDocument3D::GetChooseManager()
+{
     if (!Enter("ITervanDocument3D::GetChooseManager")) return {};
     return tvapi::IChooseManagerPtr(FChoose);
 }
 
-bool THostDocument3D::IsInPlaceEditing() {
+bool THostDocument3D::IsInPlaceEditing()
+{
     if (!Enter("ITervanDocument3D::IsInPlaceEditing")) return false;
     return static_cast<bool>(FEditing);
 }
 
-tvapi::ITervanAPIObjectPtr THostDocument3D::GetEditingObject() {
+tvapi::ITervanAPIObjectPtr THostDocument3D::GetEditingObject()
+{
     if (!Enter("ITervanDocument3D::GetEditingObject")) return {};
     return FEditing;
 }
 
-void THostDocument3D::ReleaseContents() noexcept {
+void THostDocument3D::ReleaseContents() noexcept
+{
     FSelection->Clear();
     FChoose->Clear();
     FEditing.Reset();
 }
 
-THostDocuments::~THostDocuments() {
+THostDocuments::~THostDocuments()
+{
     CloseAll();
 }
 
-int THostDocuments::GetCount() {
+int THostDocuments::GetCount()
+{
     if (!Enter("IDocuments::GetCount")) return 0;
     return static_cast<int>(FItems.size());
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::GetItem(int index) {
+tvapi::ITervanDocumentPtr THostDocuments::GetItem(int index)
+{
     if (!Enter("IDocuments::GetItem", {std::to_string(index)})) return {};
     if (index < 0) return {};
     return Item(static_cast<std::size_t>(index));
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::Open(const wchar_t* fileName, bool visible, bool readOnly) {
+tvapi::ITervanDocumentPtr THostDocuments::Open(const wchar_t* fileName, bool visible, bool readOnly)
+{
     const std::wstring_view name = fileName ? std::wstring_view(fileName) : std::wstring_view();
     if (!Enter("IDocuments::Open", {ToUtf8(name), BoolArg(visible), BoolArg(readOnly)})) return {};
     if (name.empty()) return {};
@@ -139,13 +160,15 @@ tvapi::ITervanDocumentPtr THostDocuments::Open(const wchar_t* fileName, bool vis
     return OpenFile(std::wstring(name), visible);
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::Add(tvapi::DocumentTypeEnum type, bool visible) {
+tvapi::ITervanDocumentPtr THostDocuments::Add(tvapi::DocumentTypeEnum type, bool visible)
+{
     if (!Enter("IDocuments::Add", {std::to_string(type), BoolArg(visible)})) return {};
     return AddDocument(type, {}, visible);
 }
 
 tvapi::ITervanDocumentPtr THostDocuments::AddDocument(tvapi::DocumentTypeEnum type, std::wstring fileName,
-                                                      bool visible) {
+                                                      bool visible)
+{
     TMade made = MakeDocument(type, visible);
     if (!made.Document) return {};
     made.Core->SetFileName(std::move(fileName));
@@ -155,34 +178,40 @@ tvapi::ITervanDocumentPtr THostDocuments::AddDocument(tvapi::DocumentTypeEnum ty
     return made.Document;
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::Item(std::size_t index) const {
+tvapi::ITervanDocumentPtr THostDocuments::Item(std::size_t index) const
+{
     return index < FItems.size() ? FItems[index].Document : tvapi::ITervanDocumentPtr();
 }
 
-tvapi::ITervanDocumentPtr THostDocuments::Active() const {
+tvapi::ITervanDocumentPtr THostDocuments::Active() const
+{
     for (const TEntry& entry : FItems)
         if (entry.Core == FActive) return entry.Document;
     return {};
 }
 
-void THostDocuments::CloseAll() noexcept {
+void THostDocuments::CloseAll() noexcept
+{
     while (!FItems.empty())
         Close(FItems.back().Core, tvapi::kdDoNotSaveChanges);
 }
 
-THostDocuments::TEntry* THostDocuments::Find(const TDocumentCore* core) noexcept {
+THostDocuments::TEntry* THostDocuments::Find(const TDocumentCore* core) noexcept
+{
     for (TEntry& entry : FItems)
         if (entry.Core == core) return &entry;
     return nullptr;
 }
 
-bool THostDocuments::Activate(TDocumentCore* core) noexcept {
+bool THostDocuments::Activate(TDocumentCore* core) noexcept
+{
     if (!Find(core)) return false;
     FActive = core;
     return true;
 }
 
-bool THostDocuments::Close(TDocumentCore* core, tvapi::DocumentCloseOptions options) noexcept {
+bool THostDocuments::Close(TDocumentCore* core, tvapi::DocumentCloseOptions options) noexcept
+{
     TEntry* entry = Find(core);
     if (!entry) return false;
     // The collection's reference may be the last one: keep the document alive until done.

@@ -23,7 +23,6 @@ namespace tvhost {
 
 class THostDocuments;
 
-
 // What every stand-in document keeps, and its test side.
 class TDocumentCore {
 public:
@@ -70,39 +69,47 @@ private:
 // or one derived from it). Journaled as "ITervanDocument::<operation>".
 template <class I> class THostDocumentOf : public THostObjectOf<I>, public TDocumentCore {
 public:
-    tvapi::DocumentTypeEnum GetDocumentType() override {
+    tvapi::DocumentTypeEnum GetDocumentType() override
+    {
         if (!THostObject::Enter("ITervanDocument::GetDocumentType")) return tvapi::tvDocumentUnknown;
         return Type();
     }
-    std::wstring GetFileName() override {
+    std::wstring GetFileName() override
+    {
         if (!THostObject::Enter("ITervanDocument::GetFileName")) return {};
         return FileName();
     }
-    bool Activate() override {
+    bool Activate() override
+    {
         if (!THostObject::Enter("ITervanDocument::Activate")) return false;
         return ActivateInOwner();
     }
-    bool Close(tvapi::DocumentCloseOptions options) override {
+    bool Close(tvapi::DocumentCloseOptions options) override
+    {
         if (!THostObject::Enter("ITervanDocument::Close", {std::to_string(options)})) return false;
         return CloseInOwner(options);
     }
     // Documents saved and opened as files: HostDocumentFile.h.
-    bool Save() override {
+    bool Save() override
+    {
         if (!THostObject::Enter("ITervanDocument::Save")) return false;
         return !FileName().empty() && SaveTo(FileName());
     }
-    bool SaveAs(const wchar_t* fileName) override {
+    bool SaveAs(const wchar_t* fileName) override
+    {
         const std::wstring name = fileName ? fileName : L"";
         if (!THostObject::Enter("ITervanDocument::SaveAs", {ToUtf8(name)})) return false;
         return !name.empty() && SaveTo(name);
     }
-    tvapi::IUserDataStoragesMngPtr GetUserDataStoragesMng() override {
+    tvapi::IUserDataStoragesMngPtr GetUserDataStoragesMng() override
+    {
         if (!THostObject::Enter("ITervanDocument::GetUserDataStoragesMng")) return {};
         return tvapi::IUserDataStoragesMngPtr(
             New<THostUserDataStoragesMng>(Data().UserData, tvapi::IAPIObjectPtr(static_cast<I*>(this))));
     }
     tvapi::AttributeList GetAttributes(int owner, int row, int column, int library, std::uint64_t typeKey,
-                                       const tvapi::TervanAPIObjectList& objects) override {
+                                       const tvapi::TervanAPIObjectList& objects) override
+    {
         if (!THostObject::Enter("ITervanDocument::GetAttributes",
                                 {std::to_string(owner), std::to_string(row), std::to_string(column),
                                  std::to_string(library), std::to_string(typeKey), ListArg(objects)}))
@@ -110,14 +117,16 @@ public:
         return Data().Attributes.Find(typeKey, objects);
     }
     tvapi::IAttributePtr AddAttribute(std::uint64_t typeKey, const wchar_t* libraryName,
-                                      const tvapi::TervanAPIObjectList& objects) override {
+                                      const tvapi::TervanAPIObjectList& objects) override
+    {
         const std::wstring library = libraryName ? libraryName : L"";
         if (!THostObject::Enter("ITervanDocument::AddAttribute",
                                 {std::to_string(typeKey), ToUtf8(library), ListArg(objects)}))
             return {};
         return tvapi::IAttributePtr(Data().Attributes.Add(typeKey, library, objects));
     }
-    tvapi::ILayoutSheetsPtr GetLayoutSheets() override {
+    tvapi::ILayoutSheetsPtr GetLayoutSheets() override
+    {
         if (!THostObject::Enter("ITervanDocument::GetLayoutSheets")) return {};
         return MakeLayoutSheets(Data().Sheets, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }

@@ -13,9 +13,12 @@ namespace {
 class THostMacroObjects final : public THostObjectOf<tvapi::IMacroObjects> {
 public:
     THostMacroObjects(TContainerCore& container, tvapi::IAPIObjectPtr keep)
-        : FContainer(container), FKeep(std::move(keep)) {}
+        : FContainer(container), FKeep(std::move(keep))
+    {
+    }
 
-    tvapi::IMacroObjectPtr Add(bool allLayers) override {
+    tvapi::IMacroObjectPtr Add(bool allLayers) override
+    {
         if (!Enter("IMacroObjects::Add", {BoolArg(allLayers)})) return {};
         tvapi::IMacroObjectPtr made = AddObjectTo<THostMacroObject, tvapi::IMacroObject>(FContainer);
         if (made) HostAs<THostMacroObject>(made)->Params().Set("AllLayers", allLayers);
@@ -32,11 +35,13 @@ class THostLayer final : public THostObjectOf<tvapi::ILayer> {
 public:
     THostLayer(THostViewPtr view, int number) : FView(std::move(view)), FNumber(number) {}
 
-    int GetNumber() override {
+    int GetNumber() override
+    {
         if (!Enter("ILayer::GetNumber")) return 0;
         return FNumber;
     }
-    bool SetCurrent() override {
+    bool SetCurrent() override
+    {
         if (!Enter("ILayer::SetCurrent")) return false;
         FView->SetCurrentLayer(FNumber);
         return true;
@@ -52,17 +57,20 @@ class THostLayers final : public THostObjectOf<tvapi::ILayers> {
 public:
     explicit THostLayers(THostViewPtr view) : FView(std::move(view)) {}
 
-    int GetCount() override {
+    int GetCount() override
+    {
         if (!Enter("ILayers::GetCount")) return 0;
         return static_cast<int>(FView->LayerNumbers().size());
     }
-    tvapi::ILayerPtr GetLayer(int number) override {
+    tvapi::ILayerPtr GetLayer(int number) override
+    {
         if (!Enter("ILayers::GetLayer", {std::to_string(number)})) return {};
         const std::vector<int>& numbers = FView->LayerNumbers();
         if (std::find(numbers.begin(), numbers.end(), number) == numbers.end()) return {};
         return tvapi::ILayerPtr(New<THostLayer>(FView, number));
     }
-    tvapi::ILayerPtr Add() override {
+    tvapi::ILayerPtr Add() override
+    {
         if (!Enter("ILayers::Add")) return {};
         std::vector<int>& numbers = FView->LayerNumbers();
         const int number = *std::max_element(numbers.begin(), numbers.end()) + 1;
@@ -78,20 +86,24 @@ class THostViews final : public THostObjectOf<tvapi::IViews> {
 public:
     THostViews(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep) : FDrawing(drawing), FKeep(std::move(keep)) {}
 
-    int GetCount() override {
+    int GetCount() override
+    {
         if (!Enter("IViews::GetCount")) return 0;
         return static_cast<int>(FDrawing.Views().size());
     }
-    tvapi::IViewPtr GetItem(int index) override {
+    tvapi::IViewPtr GetItem(int index) override
+    {
         if (!Enter("IViews::GetItem", {std::to_string(index)})) return {};
         if (index < 0 || static_cast<std::size_t>(index) >= FDrawing.Views().size()) return {};
         return tvapi::IViewPtr(FDrawing.Views()[static_cast<std::size_t>(index)].Get());
     }
-    tvapi::IViewPtr GetActiveView() override {
+    tvapi::IViewPtr GetActiveView() override
+    {
         if (!Enter("IViews::GetActiveView")) return {};
         return tvapi::IViewPtr(&FDrawing.ActiveView());
     }
-    tvapi::IViewPtr Add(tvapi::LtViewType type) override {
+    tvapi::IViewPtr Add(tvapi::LtViewType type) override
+    {
         if (!Enter("IViews::Add", {std::to_string(type)})) return {};
         if (type == tvapi::vtUnknown) return {};
         return tvapi::IViewPtr(FDrawing.AddView(type).Get());
@@ -105,9 +117,12 @@ private:
 class THostViewsAndLayersManager final : public THostObjectOf<tvapi::IViewsAndLayersManager> {
 public:
     THostViewsAndLayersManager(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep)
-        : FDrawing(drawing), FKeep(std::move(keep)) {}
+        : FDrawing(drawing), FKeep(std::move(keep))
+    {
+    }
 
-    tvapi::IViewsPtr GetViews() override {
+    tvapi::IViewsPtr GetViews() override
+    {
         if (!Enter("IViewsAndLayersManager::GetViews")) return {};
         return tvapi::IViewsPtr(New<THostViews>(FDrawing, FKeep));
     }
@@ -120,18 +135,23 @@ private:
 class THostDrawingGroups final : public THostObjectOf<tvapi::IDrawingGroups> {
 public:
     THostDrawingGroups(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep)
-        : FDrawing(drawing), FKeep(std::move(keep)) {}
+        : FDrawing(drawing), FKeep(std::move(keep))
+    {
+    }
 
-    int GetCount() override {
+    int GetCount() override
+    {
         if (!Enter("IDrawingGroups::GetCount")) return 0;
         return static_cast<int>(FDrawing.Groups().size());
     }
-    tvapi::IDrawingGroupPtr GetItem(int index) override {
+    tvapi::IDrawingGroupPtr GetItem(int index) override
+    {
         if (!Enter("IDrawingGroups::GetItem", {std::to_string(index)})) return {};
         if (index < 0 || static_cast<std::size_t>(index) >= FDrawing.Groups().size()) return {};
         return tvapi::IDrawingGroupPtr(FDrawing.Groups()[static_cast<std::size_t>(index)].Get());
     }
-    tvapi::IDrawingGroupPtr Add(bool temporary, const wchar_t* name) override {
+    tvapi::IDrawingGroupPtr Add(bool temporary, const wchar_t* name) override
+    {
         if (!Enter("IDrawingGroups::Add", {BoolArg(temporary), ToUtf8(name)})) return {};
         return tvapi::IDrawingGroupPtr(FDrawing.AddGroup(temporary, name ? name : L"").Get());
     }
@@ -143,34 +163,41 @@ private:
 
 } // namespace
 
-tvapi::IMacroObjectsPtr MakeMacroObjects(TContainerCore& container, tvapi::IAPIObjectPtr keep) {
+tvapi::IMacroObjectsPtr MakeMacroObjects(TContainerCore& container, tvapi::IAPIObjectPtr keep)
+{
     return tvapi::IMacroObjectsPtr(New<THostMacroObjects>(container, std::move(keep)));
 }
 
-tvapi::IViewsAndLayersManagerPtr MakeViewsAndLayersManager(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep) {
+tvapi::IViewsAndLayersManagerPtr MakeViewsAndLayersManager(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep)
+{
     return tvapi::IViewsAndLayersManagerPtr(New<THostViewsAndLayersManager>(drawing, std::move(keep)));
 }
 
-tvapi::IDrawingGroupsPtr MakeDrawingGroups(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep) {
+tvapi::IDrawingGroupsPtr MakeDrawingGroups(TDrawing2D& drawing, tvapi::IAPIObjectPtr keep)
+{
     return tvapi::IDrawingGroupsPtr(New<THostDrawingGroups>(drawing, std::move(keep)));
 }
 
-TDrawing2D::TDrawing2D() {
+TDrawing2D::TDrawing2D()
+{
     FViews.push_back(New<THostView>(*this, tvapi::vt_System, 0));
 }
 
-TDrawing2D::~TDrawing2D() {
+TDrawing2D::~TDrawing2D()
+{
     for (const THostViewPtr& view : FViews)
         view->Detach();
     for (const THostDrawingGroupPtr& group : FGroups)
         group->Detach();
 }
 
-void TDrawing2D::SetActiveView(std::size_t index) noexcept {
+void TDrawing2D::SetActiveView(std::size_t index) noexcept
+{
     if (index < FViews.size()) FActive = index;
 }
 
-THostViewPtr TDrawing2D::AddView(tvapi::LtViewType type) {
+THostViewPtr TDrawing2D::AddView(tvapi::LtViewType type)
+{
     int number = 0;
     for (const THostViewPtr& view : FViews)
         number = std::max(number, static_cast<int>(view->Params().Int("Number")) + 1);
@@ -179,23 +206,27 @@ THostViewPtr TDrawing2D::AddView(tvapi::LtViewType type) {
     return FViews.back();
 }
 
-THostDrawingGroupPtr TDrawing2D::AddGroup(bool temporary, std::wstring name) {
+THostDrawingGroupPtr TDrawing2D::AddGroup(bool temporary, std::wstring name)
+{
     FGroups.push_back(New<THostDrawingGroup>(*this, temporary, std::move(name)));
     return FGroups.back();
 }
 
-std::uint64_t TDrawing2D::OpenGroupId() const noexcept {
+std::uint64_t TDrawing2D::OpenGroupId() const noexcept
+{
     return FOpen.empty() ? 0 : FOpen.back()->Id();
 }
 
-bool TDrawing2D::OpenGroup(THostDrawingGroup& group) {
+bool TDrawing2D::OpenGroup(THostDrawingGroup& group)
+{
     if (group.FOpen) return false;
     group.FOpen = true;
     FOpen.push_back(&group);
     return true;
 }
 
-bool TDrawing2D::CloseGroup(THostDrawingGroup& group) {
+bool TDrawing2D::CloseGroup(THostDrawingGroup& group)
+{
     if (FOpen.empty() || FOpen.back() != &group) return false;
     group.FOpen = false;
     FOpen.pop_back();
@@ -203,17 +234,20 @@ bool TDrawing2D::CloseGroup(THostDrawingGroup& group) {
 }
 
 THostView::THostView(TDrawing2D& drawing, tvapi::LtViewType type, int number)
-    : THostContainerOf(tvapi::tvDrView), FDrawing(&drawing), FType(type) {
+    : THostContainerOf(tvapi::tvDrView), FDrawing(&drawing), FType(type)
+{
     Params().Set("Number", static_cast<std::int64_t>(number));
     Params().Set("Scale", 1.0);
 }
 
-tvapi::ILayersPtr THostView::GetLayers() {
+tvapi::ILayersPtr THostView::GetLayers()
+{
     if (!Enter("IView::GetLayers")) return {};
     return tvapi::ILayersPtr(New<THostLayers>(THostViewPtr(this)));
 }
 
-void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, double angle) {
+void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, double angle)
+{
     if (!Enter("IMacroObject::SetPlacement",
                {std::to_string(mode), std::to_string(kind), NumberArg(x), NumberArg(y), NumberArg(angle)}))
         return;
@@ -224,36 +258,43 @@ void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, doub
     Params().Set("PlacementAngle", angle);
 }
 
-std::vector<std::uint8_t> THostMacroObject::GetUserParams() {
+std::vector<std::uint8_t> THostMacroObject::GetUserParams()
+{
     if (!Enter("IUserParameters::GetUserParams")) return {};
     return Params().Bytes("UserParams");
 }
 
-void THostMacroObject::SetUserParams(const std::vector<std::uint8_t>& bytes) {
+void THostMacroObject::SetUserParams(const std::vector<std::uint8_t>& bytes)
+{
     if (!Enter("IUserParameters::SetUserParams", {std::to_string(bytes.size()) + " bytes"})) return;
     Params().Set("UserParams", bytes);
 }
 
-TDrawing2D* THostMacroObject::Drawing() const noexcept {
+TDrawing2D* THostMacroObject::Drawing() const noexcept
+{
     return ParentContainer() ? ParentContainer()->Drawing() : nullptr;
 }
 
-int THostMacroObject::CurrentLayer() const noexcept {
+int THostMacroObject::CurrentLayer() const noexcept
+{
     return ParentContainer() ? ParentContainer()->CurrentLayer() : Layer();
 }
 
 THostDrawingGroup::THostDrawingGroup(TDrawing2D& drawing, bool temporary, std::wstring name)
-    : THostDrawingObjectOf(tvapi::tvDrGroup), FDrawing(&drawing) {
+    : THostDrawingObjectOf(tvapi::tvDrGroup), FDrawing(&drawing)
+{
     Params().Set("Temporary", temporary);
     Params().Set("Name", std::move(name));
 }
 
-bool THostDrawingGroup::Open() {
+bool THostDrawingGroup::Open()
+{
     if (!Enter("IDrawingGroup::Open")) return false;
     return FDrawing && FDrawing->OpenGroup(*this);
 }
 
-bool THostDrawingGroup::Close() {
+bool THostDrawingGroup::Close()
+{
     if (!Enter("IDrawingGroup::Close")) return false;
     return FDrawing && FDrawing->CloseGroup(*this);
 }

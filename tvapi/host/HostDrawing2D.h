@@ -32,63 +32,79 @@ class THostContainerOf
     : public THostDrawingObjectOf<IMain, IOthers..., tvapi::IDrawingContainer, tvapi::ISymbols2DContainer>,
       public TContainerCore {
 public:
-    tvapi::ILineSegmentsPtr GetLineSegments() override {
+    tvapi::ILineSegmentsPtr GetLineSegments() override
+    {
         return Collection<tvapi::ILineSegments, THostLineSegment, tvapi::ILineSegment>(
             "IDrawingContainer::GetLineSegments", "ILineSegments::Add");
     }
-    tvapi::IArcsPtr GetArcs() override {
+    tvapi::IArcsPtr GetArcs() override
+    {
         return Collection<tvapi::IArcs, THostArc, tvapi::IArc>("IDrawingContainer::GetArcs", "IArcs::Add");
     }
-    tvapi::ICirclesPtr GetCircles() override {
-        return Collection<tvapi::ICircles, THostCircle, tvapi::ICircle>(
-            "IDrawingContainer::GetCircles", "ICircles::Add");
+    tvapi::ICirclesPtr GetCircles() override
+    {
+        return Collection<tvapi::ICircles, THostCircle, tvapi::ICircle>("IDrawingContainer::GetCircles",
+                                                                        "ICircles::Add");
     }
-    tvapi::IEllipsesPtr GetEllipses() override {
-        return Collection<tvapi::IEllipses, THostEllipse, tvapi::IEllipse>(
-            "IDrawingContainer::GetEllipses", "IEllipses::Add");
+    tvapi::IEllipsesPtr GetEllipses() override
+    {
+        return Collection<tvapi::IEllipses, THostEllipse, tvapi::IEllipse>("IDrawingContainer::GetEllipses",
+                                                                           "IEllipses::Add");
     }
-    tvapi::IDrawingTextsPtr GetDrawingTexts() override {
+    tvapi::IDrawingTextsPtr GetDrawingTexts() override
+    {
         return Collection<tvapi::IDrawingTexts, THostDrawingText, tvapi::IDrawingText>(
             "IDrawingContainer::GetDrawingTexts", "IDrawingTexts::Add");
     }
-    tvapi::IHatchesPtr GetHatches() override {
-        return Collection<tvapi::IHatches, THostHatch, tvapi::IHatch>(
-            "IDrawingContainer::GetHatches", "IHatches::Add");
+    tvapi::IHatchesPtr GetHatches() override
+    {
+        return Collection<tvapi::IHatches, THostHatch, tvapi::IHatch>("IDrawingContainer::GetHatches",
+                                                                      "IHatches::Add");
     }
-    tvapi::IPointsPtr GetPoints() override {
-        return Collection<tvapi::IPoints, THostPoint, tvapi::IPoint>(
-            "IDrawingContainer::GetPoints", "IPoints::Add");
+    tvapi::IPointsPtr GetPoints() override
+    {
+        return Collection<tvapi::IPoints, THostPoint, tvapi::IPoint>("IDrawingContainer::GetPoints",
+                                                                     "IPoints::Add");
     }
-    tvapi::IColouringsPtr GetColourings() override {
+    tvapi::IColouringsPtr GetColourings() override
+    {
         return Collection<tvapi::IColourings, THostColouring, tvapi::IColouring>(
             "IDrawingContainer::GetColourings", "IColourings::Add");
     }
-    tvapi::IMacroObjectsPtr GetMacroObjects() override {
+    tvapi::IMacroObjectsPtr GetMacroObjects() override
+    {
         return Collection("IDrawingContainer::GetMacroObjects", MakeMacroObjects);
     }
-    tvapi::DrawingObjectList GetObjects(tvapi::DrawingObjectTypeEnum type) override {
+    tvapi::DrawingObjectList GetObjects(tvapi::DrawingObjectTypeEnum type) override
+    {
         if (!THostObject::Enter("IDrawingContainer::GetObjects", {std::to_string(type)})) return {};
         return Objects(type);
     }
-    tvapi::ICutLinesPtr GetCutLines() override {
-        return Collection<tvapi::ICutLines, THostCutLine, tvapi::ICutLine>(
-            "ISymbols2DContainer::GetCutLines", "ICutLines::Add");
+    tvapi::ICutLinesPtr GetCutLines() override
+    {
+        return Collection<tvapi::ICutLines, THostCutLine, tvapi::ICutLine>("ISymbols2DContainer::GetCutLines",
+                                                                           "ICutLines::Add");
     }
-    tvapi::ILeadersPtr GetLeaders() override {
+    tvapi::ILeadersPtr GetLeaders() override
+    {
         return Collection("ISymbols2DContainer::GetLeaders", MakeLeaders);
     }
-    tvapi::ILineDimensionsPtr GetLineDimensions() override {
+    tvapi::ILineDimensionsPtr GetLineDimensions() override
+    {
         return Collection<tvapi::ILineDimensions, THostLineDimension, tvapi::ILineDimension>(
             "ISymbols2DContainer::GetLineDimensions", "ILineDimensions::Add");
     }
-    tvapi::IDiametralDimensionsPtr GetDiametralDimensions() override {
+    tvapi::IDiametralDimensionsPtr GetDiametralDimensions() override
+    {
         return Collection("ISymbols2DContainer::GetDiametralDimensions", MakeDiametralDimensions);
     }
-    tvapi::IAngleDimensionsPtr GetAngleDimensions() override {
+    tvapi::IAngleDimensionsPtr GetAngleDimensions() override
+    {
         return Collection("ISymbols2DContainer::GetAngleDimensions", MakeAngleDimensions);
     }
 
-    tvapi::ITervanAPIObjectPtr AsParent() override {
+    tvapi::ITervanAPIObjectPtr AsParent() override
+    {
         return tvapi::ITervanAPIObjectPtr(this->DrawingObject());
     }
     TContainerCore* AsContainer() noexcept override { return this; }
@@ -99,14 +115,16 @@ protected:
     explicit THostContainerOf(tvapi::DrawingObjectTypeEnum type) noexcept : Base(type) {}
 
 private:
-    template <class R> R Collection(std::string_view op, R (*make)(TContainerCore&, tvapi::IAPIObjectPtr)) {
+    template <class R> R Collection(std::string_view op, R (*make)(TContainerCore&, tvapi::IAPIObjectPtr))
+    {
         if (!THostObject::Enter(op)) return {};
         if (!CanAdd()) return {};
         return make(*this, tvapi::IAPIObjectPtr(this->DrawingObject()));
     }
     // The plain collection whose Add (journaled as addOp) makes a TObject here.
     template <class ICollection, class TObject, class IItem>
-    tvapi::Ptr<ICollection> Collection(std::string_view op, const char* addOp) {
+    tvapi::Ptr<ICollection> Collection(std::string_view op, const char* addOp)
+    {
         if (!THostObject::Enter(op)) return {};
         if (!CanAdd()) return {};
         return MakeCollection<ICollection, TObject, IItem>(*this, tvapi::IAPIObjectPtr(this->DrawingObject()),
@@ -201,13 +219,16 @@ public:
     void SetEditable(bool value) override { SetBool("IMacroObject::SetEditable", "Editable", value); }
     void SetPlacement(int mode, int kind, double x, double y, double angle) override;
     std::wstring GetFileName() override { return GetText("IUserParameters::GetFileName", "FileName"); }
-    void SetFileName(const wchar_t* value) override {
+    void SetFileName(const wchar_t* value) override
+    {
         SetText("IUserParameters::SetFileName", "FileName", value);
     }
-    std::wstring GetLibraryName() override {
+    std::wstring GetLibraryName() override
+    {
         return GetText("IUserParameters::GetLibraryName", "LibraryName");
     }
-    void SetLibraryName(const wchar_t* value) override {
+    void SetLibraryName(const wchar_t* value) override
+    {
         SetText("IUserParameters::SetLibraryName", "LibraryName", value);
     }
     int GetCommand() override { return GetInt("IUserParameters::GetCommand", "Command"); }

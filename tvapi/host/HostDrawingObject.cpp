@@ -19,23 +19,27 @@ struct TNumberOf {
     template <class T> double operator()(const T&) const noexcept { return 0.0; }
 };
 
-std::wstring Safe(const wchar_t* text) {
+std::wstring Safe(const wchar_t* text)
+{
     return text ? std::wstring(text) : std::wstring();
 }
 
-bool InRange(int index, std::size_t size) noexcept {
+bool InRange(int index, std::size_t size) noexcept
+{
     return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
 } // namespace
 
-std::string NumberArg(double value) {
+std::string NumberArg(double value)
+{
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-void TParams::Set(std::string_view name, TParamValue value) {
+void TParams::Set(std::string_view name, TParamValue value)
+{
     FLog.emplace_back(name);
     for (TItem& item : FItems) {
         if (item.first != name) continue;
@@ -45,51 +49,59 @@ void TParams::Set(std::string_view name, TParamValue value) {
     FItems.emplace_back(std::string(name), std::move(value));
 }
 
-const TParamValue* TParams::Find(std::string_view name) const noexcept {
+const TParamValue* TParams::Find(std::string_view name) const noexcept
+{
     for (const TItem& item : FItems)
         if (item.first == name) return &item.second;
     return nullptr;
 }
 
-double TParams::Real(std::string_view name, double fallback) const noexcept {
+double TParams::Real(std::string_view name, double fallback) const noexcept
+{
     const TParamValue* value = Find(name);
     if (!value || std::holds_alternative<std::wstring>(*value)) return fallback;
     return std::visit(TNumberOf{}, *value);
 }
 
-std::int64_t TParams::Int(std::string_view name, std::int64_t fallback) const noexcept {
+std::int64_t TParams::Int(std::string_view name, std::int64_t fallback) const noexcept
+{
     const TParamValue* value = Find(name);
     if (!value) return fallback;
     if (const auto* i = std::get_if<std::int64_t>(value)) return *i;
     return static_cast<std::int64_t>(Real(name, static_cast<double>(fallback)));
 }
 
-std::wstring TParams::Text(std::string_view name) const {
+std::wstring TParams::Text(std::string_view name) const
+{
     const TParamValue* value = Find(name);
     const auto* text = value ? std::get_if<std::wstring>(value) : nullptr;
     return text ? *text : std::wstring();
 }
 
-std::vector<double> TParams::Reals(std::string_view name) const {
+std::vector<double> TParams::Reals(std::string_view name) const
+{
     const TParamValue* value = Find(name);
     const auto* reals = value ? std::get_if<std::vector<double>>(value) : nullptr;
     return reals ? *reals : std::vector<double>();
 }
 
-std::vector<std::uint8_t> TParams::Bytes(std::string_view name) const {
+std::vector<std::uint8_t> TParams::Bytes(std::string_view name) const
+{
     const TParamValue* value = Find(name);
     const auto* bytes = value ? std::get_if<std::vector<std::uint8_t>>(value) : nullptr;
     return bytes ? *bytes : std::vector<std::uint8_t>();
 }
 
-std::wstring TTextLineData::Str() const {
+std::wstring TTextLineData::Str() const
+{
     std::wstring text;
     for (const TTextItemData& item : Items)
         text += item.Str;
     return text;
 }
 
-std::wstring TTextData::Str() const {
+std::wstring TTextData::Str() const
+{
     std::wstring text;
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         if (i > 0) text += L'\n';
@@ -98,7 +110,8 @@ std::wstring TTextData::Str() const {
     return text;
 }
 
-void TTextData::SetStr(std::wstring_view text) {
+void TTextData::SetStr(std::wstring_view text)
+{
     Lines.clear();
     std::size_t start = 0;
     while (true) {
@@ -111,57 +124,68 @@ void TTextData::SetStr(std::wstring_view text) {
     }
 }
 
-double TDrawingCore::GetReal(std::string_view op, std::string_view key) {
+double TDrawingCore::GetReal(std::string_view op, std::string_view key)
+{
     if (!EnterOperation(op)) return 0.0;
     return FParams.Real(key);
 }
 
-void TDrawingCore::SetReal(std::string_view op, std::string_view key, double value) {
+void TDrawingCore::SetReal(std::string_view op, std::string_view key, double value)
+{
     if (!EnterOperation(op, {NumberArg(value)})) return;
     FParams.Set(key, value);
 }
 
-int TDrawingCore::GetInt(std::string_view op, std::string_view key) {
+int TDrawingCore::GetInt(std::string_view op, std::string_view key)
+{
     if (!EnterOperation(op)) return 0;
     return static_cast<int>(FParams.Int(key));
 }
 
-void TDrawingCore::SetInt(std::string_view op, std::string_view key, std::int64_t value) {
+void TDrawingCore::SetInt(std::string_view op, std::string_view key, std::int64_t value)
+{
     if (!EnterOperation(op, {std::to_string(value)})) return;
     FParams.Set(key, value);
 }
 
-bool TDrawingCore::GetBool(std::string_view op, std::string_view key) {
+bool TDrawingCore::GetBool(std::string_view op, std::string_view key)
+{
     if (!EnterOperation(op)) return false;
     return FParams.Flag(key);
 }
 
-void TDrawingCore::SetBool(std::string_view op, std::string_view key, bool value) {
+void TDrawingCore::SetBool(std::string_view op, std::string_view key, bool value)
+{
     if (!EnterOperation(op, {BoolArg(value)})) return;
     FParams.Set(key, value);
 }
 
-std::wstring TDrawingCore::GetText(std::string_view op, std::string_view key) {
+std::wstring TDrawingCore::GetText(std::string_view op, std::string_view key)
+{
     if (!EnterOperation(op)) return {};
     return FParams.Text(key);
 }
 
-void TDrawingCore::SetText(std::string_view op, std::string_view key, const wchar_t* value) {
+void TDrawingCore::SetText(std::string_view op, std::string_view key, const wchar_t* value)
+{
     if (!EnterOperation(op, {ToUtf8(value)})) return;
     FParams.Set(key, Safe(value));
 }
 
-tvapi::DrawingObjectTypeEnum TDrawingCore::DoGetType() {
+tvapi::DrawingObjectTypeEnum TDrawingCore::DoGetType()
+{
     if (!EnterOperation("IDrawingObject::GetDrawingObjectType")) return tvapi::tvAllObj;
     return FType;
 }
 
-tvapi::ITervanAPIObjectPtr TDrawingCore::DoGetParent() {
+tvapi::ITervanAPIObjectPtr TDrawingCore::DoGetParent()
+{
     if (!EnterOperation("IDrawingObject::GetParent")) return {};
     return FParent ? FParent->AsParent() : tvapi::ITervanAPIObjectPtr();
 }
 
-bool TDrawingCore::DoDelete() {
+bool TDrawingCore::DoDelete()
+{
     if (!EnterOperation("IDrawingObject::Delete")) return false;
     if (FDeleted) return false;
     FDeleted = true;
@@ -169,19 +193,22 @@ bool TDrawingCore::DoDelete() {
     return true;
 }
 
-bool TDrawingCore::DoUpdate() {
+bool TDrawingCore::DoUpdate()
+{
     if (!EnterOperation("IDrawingObject::Update")) return false;
     if (FDeleted) return false;
     ++FUpdates;
     return true;
 }
 
-TContainerCore::~TContainerCore() {
+TContainerCore::~TContainerCore()
+{
     for (const tvapi::IDrawingObjectPtr& child : FChildren)
         if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) core->FParent = nullptr;
 }
 
-tvapi::DrawingObjectList TContainerCore::Objects(tvapi::DrawingObjectTypeEnum type) const {
+tvapi::DrawingObjectList TContainerCore::Objects(tvapi::DrawingObjectTypeEnum type) const
+{
     tvapi::DrawingObjectList list;
     for (const tvapi::IDrawingObjectPtr& child : FChildren) {
         const auto* core = dynamic_cast<const TDrawingCore*>(child.Get());
@@ -190,14 +217,16 @@ tvapi::DrawingObjectList TContainerCore::Objects(tvapi::DrawingObjectTypeEnum ty
     return list;
 }
 
-void TContainerCore::Adopt(TDrawingCore& object) {
+void TContainerCore::Adopt(TDrawingCore& object)
+{
     object.FParent = this;
     object.FLayer = CurrentLayer();
     if (const TDrawing2D* drawing = Drawing()) object.FGroup = drawing->OpenGroupId();
     FChildren.push_back(tvapi::IDrawingObjectPtr(object.DrawingObject()));
 }
 
-bool TContainerCore::Remove(TDrawingCore& object) {
+bool TContainerCore::Remove(TDrawingCore& object)
+{
     const auto it =
         std::find_if(FChildren.begin(), FChildren.end(), [&](const tvapi::IDrawingObjectPtr& child) {
             return child.Get() == object.DrawingObject();
@@ -209,40 +238,47 @@ bool TContainerCore::Remove(TDrawingCore& object) {
     return true;
 }
 
-tvapi::ITextLinePtr THostText::Add() {
+tvapi::ITextLinePtr THostText::Add()
+{
     if (!EnterOperation("IText::Add")) return {};
     TTextData& text = FCore.Text(FName);
     text.Lines.emplace_back();
     return tvapi::ITextLinePtr(New<THostTextLine>(FOwner, FCore, FName, text.Lines.size() - 1));
 }
 
-int THostText::GetCount() {
+int THostText::GetCount()
+{
     if (!EnterOperation("IText::GetCount")) return 0;
     return static_cast<int>(FCore.Text(FName).Lines.size());
 }
 
-tvapi::ITextLinePtr THostText::GetLine(int index) {
+tvapi::ITextLinePtr THostText::GetLine(int index)
+{
     if (!EnterOperation("IText::GetLine", {std::to_string(index)})) return {};
     if (!InRange(index, FCore.Text(FName).Lines.size())) return {};
     return tvapi::ITextLinePtr(New<THostTextLine>(FOwner, FCore, FName, static_cast<std::size_t>(index)));
 }
 
-std::wstring THostText::GetStr() {
+std::wstring THostText::GetStr()
+{
     if (!EnterOperation("IText::GetStr")) return {};
     return FCore.Text(FName).Str();
 }
 
-void THostText::SetStr(const wchar_t* text) {
+void THostText::SetStr(const wchar_t* text)
+{
     if (!EnterOperation("IText::SetStr", {ToUtf8(text)})) return;
     FCore.Text(FName).SetStr(Safe(text));
 }
 
-TTextLineData* THostTextLine::Line() {
+TTextLineData* THostTextLine::Line()
+{
     TTextData& text = FCore.Text(FName);
     return FLine < text.Lines.size() ? &text.Lines[FLine] : nullptr;
 }
 
-tvapi::ITextItemPtr THostTextLine::Add() {
+tvapi::ITextItemPtr THostTextLine::Add()
+{
     if (!EnterOperation("ITextLine::Add")) return {};
     TTextLineData* line = Line();
     if (!line) return {};
@@ -250,13 +286,15 @@ tvapi::ITextItemPtr THostTextLine::Add() {
     return tvapi::ITextItemPtr(New<THostTextItem>(FOwner, FCore, FName, FLine, line->Items.size() - 1));
 }
 
-int THostTextLine::GetCount() {
+int THostTextLine::GetCount()
+{
     if (!EnterOperation("ITextLine::GetCount")) return 0;
     const TTextLineData* line = Line();
     return line ? static_cast<int>(line->Items.size()) : 0;
 }
 
-tvapi::ITextItemPtr THostTextLine::GetItem(int index) {
+tvapi::ITextItemPtr THostTextLine::GetItem(int index)
+{
     if (!EnterOperation("ITextLine::GetItem", {std::to_string(index)})) return {};
     const TTextLineData* line = Line();
     if (!line || !InRange(index, line->Items.size())) return {};
@@ -264,58 +302,68 @@ tvapi::ITextItemPtr THostTextLine::GetItem(int index) {
         New<THostTextItem>(FOwner, FCore, FName, FLine, static_cast<std::size_t>(index)));
 }
 
-std::wstring THostTextLine::GetStr() {
+std::wstring THostTextLine::GetStr()
+{
     if (!EnterOperation("ITextLine::GetStr")) return {};
     const TTextLineData* line = Line();
     return line ? line->Str() : std::wstring();
 }
 
-void THostTextLine::SetStr(const wchar_t* text) {
+void THostTextLine::SetStr(const wchar_t* text)
+{
     if (!EnterOperation("ITextLine::SetStr", {ToUtf8(text)})) return;
     if (TTextLineData* line = Line()) line->Items = {{Safe(text), 0.0}};
 }
 
-TTextItemData* THostTextItem::Item() {
+TTextItemData* THostTextItem::Item()
+{
     TTextData& text = FCore.Text(FName);
     if (FLine >= text.Lines.size()) return nullptr;
     std::vector<TTextItemData>& items = text.Lines[FLine].Items;
     return FItem < items.size() ? &items[FItem] : nullptr;
 }
 
-std::wstring THostTextItem::GetStr() {
+std::wstring THostTextItem::GetStr()
+{
     if (!EnterOperation("ITextItem::GetStr")) return {};
     const TTextItemData* item = Item();
     return item ? item->Str : std::wstring();
 }
 
-void THostTextItem::SetStr(const wchar_t* text) {
+void THostTextItem::SetStr(const wchar_t* text)
+{
     if (!EnterOperation("ITextItem::SetStr", {ToUtf8(text)})) return;
     if (TTextItemData* item = Item()) item->Str = Safe(text);
 }
 
-bool THostTextItem::Update() {
+bool THostTextItem::Update()
+{
     if (!EnterOperation("ITextItem::Update")) return false;
     if (!Item()) return false;
     ++FUpdates;
     return true;
 }
 
-double THostTextItem::GetHeight() {
+double THostTextItem::GetHeight()
+{
     if (!EnterOperation("ITextFont::GetHeight")) return 0.0;
     const TTextItemData* item = Item();
     return item ? item->Height : 0.0;
 }
 
-void THostTextItem::SetHeight(double height) {
+void THostTextItem::SetHeight(double height)
+{
     if (!EnterOperation("ITextFont::SetHeight", {NumberArg(height)})) return;
     if (TTextItemData* item = Item()) item->Height = height;
 }
 
-tvapi::ITextPtr MakeText(tvapi::IAPIObject* self, TDrawingCore& core, const std::string& name) {
+tvapi::ITextPtr MakeText(tvapi::IAPIObject* self, TDrawingCore& core, const std::string& name)
+{
     return tvapi::ITextPtr(New<THostText>(tvapi::IAPIObjectPtr(self), core, name));
 }
 
-tvapi::ITextLinePtr MakeSingleLine(tvapi::IAPIObject* self, TDrawingCore& core, const std::string& name) {
+tvapi::ITextLinePtr MakeSingleLine(tvapi::IAPIObject* self, TDrawingCore& core, const std::string& name)
+{
     TTextData& text = core.Text(name);
     if (text.Lines.empty()) text.Lines.emplace_back();
     return tvapi::ITextLinePtr(New<THostTextLine>(tvapi::IAPIObjectPtr(self), core, name, 0));
@@ -325,7 +373,8 @@ tvapi::ITextLinePtr MakeSingleLine(tvapi::IAPIObject* self, TDrawingCore& core, 
 
 namespace tvhost {
 
-std::string DrawingListArg(const tvapi::DrawingObjectList& list) {
+std::string DrawingListArg(const tvapi::DrawingObjectList& list)
+{
     std::string text = "[";
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i > 0) text += ", ";

@@ -191,7 +191,9 @@ private:
 class THostText final : public THostObjectOf<tvapi::IText> {
 public:
     THostText(tvapi::IAPIObjectPtr owner, TDrawingCore& core, std::string name)
-        : FOwner(std::move(owner)), FCore(core), FName(std::move(name)) {}
+        : FOwner(std::move(owner)), FCore(core), FName(std::move(name))
+    {
+    }
 
     // Journaled as "IText::<operation>".
     tvapi::ITextLinePtr Add() override;
@@ -209,7 +211,9 @@ private:
 class THostTextLine final : public THostObjectOf<tvapi::ITextLine> {
 public:
     THostTextLine(tvapi::IAPIObjectPtr owner, TDrawingCore& core, std::string name, std::size_t line)
-        : FOwner(std::move(owner)), FCore(core), FName(std::move(name)), FLine(line) {}
+        : FOwner(std::move(owner)), FCore(core), FName(std::move(name)), FLine(line)
+    {
+    }
 
     // Journaled as "ITextLine::<operation>".
     tvapi::ITextItemPtr Add() override;
@@ -231,7 +235,9 @@ class THostTextItem final : public THostObjectOf<tvapi::ITextItem, tvapi::ITextF
 public:
     THostTextItem(tvapi::IAPIObjectPtr owner, TDrawingCore& core, std::string name, std::size_t line,
                   std::size_t item)
-        : FOwner(std::move(owner)), FCore(core), FName(std::move(name)), FLine(line), FItem(item) {}
+        : FOwner(std::move(owner)), FCore(core), FName(std::move(name)), FLine(line), FItem(item)
+    {
+    }
 
     // Journaled as "ITextItem::<operation>" and "ITextFont::<operation>".
     std::wstring GetStr() override;
@@ -265,7 +271,8 @@ tvapi::ITextLinePtr MakeSingleLine(tvapi::IAPIObject* self, TDrawingCore& core, 
 namespace tvhost {
 
 // Makes an object of class TObject in `container`; empty when the container takes none.
-template <class TObject, class IItem> tvapi::Ptr<IItem> AddObjectTo(TContainerCore& container) {
+template <class TObject, class IItem> tvapi::Ptr<IItem> AddObjectTo(TContainerCore& container)
+{
     if (!container.CanAdd()) return {};
     tvapi::Ptr<TObject> made = New<TObject>();
     container.Adopt(*made);
@@ -278,9 +285,12 @@ template <class ICollection, class TObject, class IItem>
 class THostCollectionOf final : public THostObjectOf<ICollection> {
 public:
     THostCollectionOf(TContainerCore& container, tvapi::IAPIObjectPtr keep, const char* op)
-        : FContainer(container), FKeep(std::move(keep)), FOp(op) {}
+        : FContainer(container), FKeep(std::move(keep)), FOp(op)
+    {
+    }
 
-    tvapi::Ptr<IItem> Add() override {
+    tvapi::Ptr<IItem> Add() override
+    {
         if (!THostObject::Enter(FOp)) return {};
         return AddObjectTo<TObject, IItem>(FContainer);
     }
@@ -297,9 +307,12 @@ template <class ICollection, class TObject, class IItem, tvapi::DrawingObjectTyp
 class THostKindCollectionOf final : public THostObjectOf<ICollection> {
 public:
     THostKindCollectionOf(TContainerCore& container, tvapi::IAPIObjectPtr keep, const char* op)
-        : FContainer(container), FKeep(std::move(keep)), FOp(op) {}
+        : FContainer(container), FKeep(std::move(keep)), FOp(op)
+    {
+    }
 
-    tvapi::Ptr<IItem> Add(tvapi::DrawingObjectTypeEnum type) override {
+    tvapi::Ptr<IItem> Add(tvapi::DrawingObjectTypeEnum type) override
+    {
         if (!THostObject::Enter(FOp, {std::to_string(type)})) return {};
         if (type != Kind) return {};
         return AddObjectTo<TObject, IItem>(FContainer);
@@ -313,7 +326,8 @@ private:
 
 // The collection of class ICollection over `container`.
 template <class ICollection, class TObject, class IItem>
-tvapi::Ptr<ICollection> MakeCollection(TContainerCore& container, tvapi::IAPIObjectPtr keep, const char* op) {
+tvapi::Ptr<ICollection> MakeCollection(TContainerCore& container, tvapi::IAPIObjectPtr keep, const char* op)
+{
     return tvapi::Ptr<ICollection>(
         New<THostCollectionOf<ICollection, TObject, IItem>>(container, std::move(keep), op));
 }

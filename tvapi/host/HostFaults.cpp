@@ -3,7 +3,8 @@
 
 namespace tvhost {
 
-void TFaults::Arm(std::string_view op, TFaultKind kind) {
+void TFaults::Arm(std::string_view op, TFaultKind kind)
+{
     if (kind == fkNone) {
         if (auto it = FArmed.find(op); it != FArmed.end()) FArmed.erase(it);
         return;
@@ -11,7 +12,8 @@ void TFaults::Arm(std::string_view op, TFaultKind kind) {
     FArmed.insert_or_assign(std::string(op), kind);
 }
 
-TFaultKind TFaults::Take(std::string_view op) {
+TFaultKind TFaults::Take(std::string_view op)
+{
     auto it = FArmed.find(op);
     if (it == FArmed.end()) return fkNone;
     const TFaultKind kind = it->second;
@@ -19,15 +21,18 @@ TFaultKind TFaults::Take(std::string_view op) {
     return kind;
 }
 
-bool TFaults::IsArmed(std::string_view op) const {
+bool TFaults::IsArmed(std::string_view op) const
+{
     return FArmed.find(op) != FArmed.end();
 }
 
-void TFaults::Clear() noexcept {
+void TFaults::Clear() noexcept
+{
     FArmed.clear();
 }
 
-TFaults& Faults() {
+TFaults& Faults()
+{
     static TFaults faults;
     return faults;
 }

@@ -6,7 +6,8 @@
 
 namespace tvhost {
 
-std::string TJournalEntry::Text() const {
+std::string TJournalEntry::Text() const
+{
     std::string text = Operation + "(";
     for (std::size_t i = 0; i < Arguments.size(); ++i) {
         if (i > 0) text += ", ";
@@ -15,27 +16,32 @@ std::string TJournalEntry::Text() const {
     return text + ")";
 }
 
-void TJournal::Add(std::string op, std::vector<std::string> args) {
+void TJournal::Add(std::string op, std::vector<std::string> args)
+{
     FEntries.push_back({std::move(op), std::move(args)});
 }
 
-void TJournal::Clear() noexcept {
+void TJournal::Clear() noexcept
+{
     FEntries.clear();
 }
 
-std::vector<TJournalEntry> TJournal::Calls(std::string_view op) const {
+std::vector<TJournalEntry> TJournal::Calls(std::string_view op) const
+{
     std::vector<TJournalEntry> calls;
     std::copy_if(FEntries.begin(), FEntries.end(), std::back_inserter(calls),
                  [op](const TJournalEntry& e) { return e.Operation == op; });
     return calls;
 }
 
-std::size_t TJournal::Count(std::string_view op) const {
+std::size_t TJournal::Count(std::string_view op) const
+{
     return static_cast<std::size_t>(std::count_if(
         FEntries.begin(), FEntries.end(), [op](const TJournalEntry& e) { return e.Operation == op; }));
 }
 
-std::vector<std::string> TJournal::Lines() const {
+std::vector<std::string> TJournal::Lines() const
+{
     std::vector<std::string> lines;
     lines.reserve(FEntries.size());
     for (const TJournalEntry& e : FEntries)
@@ -43,7 +49,8 @@ std::vector<std::string> TJournal::Lines() const {
     return lines;
 }
 
-TJournal& Journal() {
+TJournal& Journal()
+{
     static TJournal journal;
     return journal;
 }

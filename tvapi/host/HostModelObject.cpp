@@ -3,7 +3,8 @@
 
 namespace tvhost {
 
-tvapi::tvObj3dTypeEnum THostModelObject::GetObjectType() {
+tvapi::tvObj3dTypeEnum THostModelObject::GetObjectType()
+{
     if (!Enter("IModelObject::GetObjectType")) return tvapi::o3d_unknown;
     return FType;
 }

@@ -14,39 +14,47 @@ std::uint64_t GNextId = 1;
 
 } // namespace
 
-THostObject::THostObject() noexcept : FId(GNextId++) {
+THostObject::THostObject() noexcept : FId(GNextId++)
+{
     ++GLiveObjects;
 }
 
-THostObject::~THostObject() {
+THostObject::~THostObject()
+{
     --GLiveObjects;
 }
 
-long THostObject::LiveObjects() noexcept {
+long THostObject::LiveObjects() noexcept
+{
     return GLiveObjects;
 }
 
-bool THostObject::RestartIds() noexcept {
+bool THostObject::RestartIds() noexcept
+{
     if (GLiveObjects != 0) return false;
     GNextId = 1;
     return true;
 }
 
-long THostObject::AddRefObject() noexcept {
+long THostObject::AddRefObject() noexcept
+{
     return ++FRefCount;
 }
 
-long THostObject::ReleaseObject() noexcept {
+long THostObject::ReleaseObject() noexcept
+{
     const long left = --FRefCount;
     if (left == 0) delete this;
     return left;
 }
 
-bool THostObject::Enter(std::string_view op, std::vector<std::string> args) {
+bool THostObject::Enter(std::string_view op, std::vector<std::string> args)
+{
     return EnterOperation(op, std::move(args));
 }
 
-bool EnterOperation(std::string_view op, std::vector<std::string> args) {
+bool EnterOperation(std::string_view op, std::vector<std::string> args)
+{
     Journal().Add(std::string(op), std::move(args));
     switch (Faults().Take(op)) {
     case fkNone:

@@ -61,7 +61,8 @@ template <class... Interfaces> class THostObjectOf : public THostObject, public 
 public:
     long AddRef() noexcept final { return AddRefObject(); }
     long Release() noexcept final { return ReleaseObject(); }
-    void* QueryInterface(const char* iid) noexcept final {
+    void* QueryInterface(const char* iid) noexcept final
+    {
         void* found = iid ? Find(iid) : nullptr;
         if (found) AddRefObject();
         return found;
@@ -73,7 +74,8 @@ protected:
 private:
     using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
 
-    void* Find(const char* iid) noexcept {
+    void* Find(const char* iid) noexcept
+    {
         if (std::strcmp(iid, tvapi::IAPIObject::IID) == 0)
             return static_cast<tvapi::IAPIObject*>(static_cast<First*>(this));
         void* found = nullptr;
@@ -81,7 +83,8 @@ private:
         return found;
     }
 
-    template <class I> static void* Cast(I* p, const char* iid) noexcept {
+    template <class I> static void* Cast(I* p, const char* iid) noexcept
+    {
         if constexpr (std::is_same_v<I, tvapi::IAPIObject>) {
             return nullptr;
         } else {
@@ -95,17 +98,20 @@ private:
 };
 
 // Makes a host object; the result holds the first reference.
-template <class T, class... Args> tvapi::Ptr<T> New(Args&&... args) {
+template <class T, class... Args> tvapi::Ptr<T> New(Args&&... args)
+{
     return tvapi::Ptr<T>(new T(std::forward<Args>(args)...));
 }
 
 // The host object behind an interface pointer; null for an empty pointer or a foreign object.
-template <class I> const THostObject* HostObjectOf(const I* p) noexcept {
+template <class I> const THostObject* HostObjectOf(const I* p) noexcept
+{
     return dynamic_cast<const THostObject*>(p);
 }
 
 // References held on the object `p` denotes (its own included); 0 for an empty pointer.
-template <class I> long RefCountOf(const tvapi::Ptr<I>& p) noexcept {
+template <class I> long RefCountOf(const tvapi::Ptr<I>& p) noexcept
+{
     const THostObject* object = HostObjectOf(p.Get());
     return object ? object->RefCount() : 0;
 }

@@ -9,7 +9,8 @@ namespace tvhost {
 
 namespace {
 
-bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum type) {
+bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum type)
+{
     switch (type) {
     case tvapi::tvCMergePoints:
     case tvapi::tvCTangentTwoCurves:
@@ -26,23 +27,27 @@ bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum type) {
 
 } // namespace
 
-tvapi::IParametricConstraintPtr THostConstrainedObject::NewConstraint() {
+tvapi::IParametricConstraintPtr THostConstrainedObject::NewConstraint()
+{
     if (!Enter("IDrawingObject1::NewConstraint")) return {};
     return New<THostParametricConstraint>(THostConstrainedObjectPtr(this));
 }
 
-void THostParametricConstraint::SetConstraintType(tvapi::tvConstraintTypeEnum type) {
+void THostParametricConstraint::SetConstraintType(tvapi::tvConstraintTypeEnum type)
+{
     if (!Enter("IParametricConstraint::SetConstraintType", {std::to_string(type)})) return;
     FRecord.Type = type;
     FNeedsPartner = IsBetweenTwoObjects(type);
 }
 
-void THostParametricConstraint::SetIndex(int index) {
+void THostParametricConstraint::SetIndex(int index)
+{
     if (!Enter("IParametricConstraint::SetIndex", {std::to_string(index)})) return;
     FRecord.Index = index;
 }
 
-void THostParametricConstraint::SetPartner(const tvapi::TervanAPIObjectList& partners) {
+void THostParametricConstraint::SetPartner(const tvapi::TervanAPIObjectList& partners)
+{
     if (!Enter("IParametricConstraint::SetPartner", {ListArg(partners)})) return;
     FRecord.PartnerId = 0;
     for (const auto& partner : partners) {
@@ -53,12 +58,14 @@ void THostParametricConstraint::SetPartner(const tvapi::TervanAPIObjectList& par
     }
 }
 
-void THostParametricConstraint::SetPartnerIndex(int index) {
+void THostParametricConstraint::SetPartnerIndex(int index)
+{
     if (!Enter("IParametricConstraint::SetPartnerIndex", {std::to_string(index)})) return;
     FRecord.PartnerIndex = index;
 }
 
-bool THostParametricConstraint::Create() {
+bool THostParametricConstraint::Create()
+{
     if (!Enter("IParametricConstraint::Create")) return false;
     if (FCreated || (FNeedsPartner && FRecord.PartnerId == 0)) return false;
     FOwner->AddConstraint(FRecord);

@@ -5,27 +5,32 @@
 
 namespace tvhost {
 
-std::wstring THostPart::GetName() {
+std::wstring THostPart::GetName()
+{
     if (!Enter("IPart::GetName")) return {};
     return FName;
 }
 
-void THostPart::SetName(const wchar_t* name) {
+void THostPart::SetName(const wchar_t* name)
+{
     if (!Enter("IPart::SetName", {ToUtf8(name)})) return;
     FName = name ? name : L"";
 }
 
-std::wstring THostPart::GetMarking() {
+std::wstring THostPart::GetMarking()
+{
     if (!Enter("IPart::GetMarking")) return {};
     return FMarking;
 }
 
-void THostPart::SetMarking(const wchar_t* marking) {
+void THostPart::SetMarking(const wchar_t* marking)
+{
     if (!Enter("IPart::SetMarking", {ToUtf8(marking)})) return;
     FMarking = marking ? marking : L"";
 }
 
-double THostPart::GetMass() {
+double THostPart::GetMass()
+{
     if (!Enter("IPart::GetMass")) return 0.0;
     return FMass;
 }

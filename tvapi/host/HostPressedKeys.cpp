@@ -3,17 +3,20 @@
 
 namespace tvhost {
 
-bool THostPressedKeys::IsCommandSwitch() {
+bool THostPressedKeys::IsCommandSwitch()
+{
     if (!Enter("IPressedKeys::IsCommandSwitch")) return false;
     return Held(kbRightButton);
 }
 
-bool THostPressedKeys::IsPick() {
+bool THostPressedKeys::IsPick()
+{
     if (!Enter("IPressedKeys::IsPick")) return false;
     return Held(kbLeftButton) && !Held(kbControl);
 }
 
-bool THostPressedKeys::IsDrag() {
+bool THostPressedKeys::IsDrag()
+{
     if (!Enter("IPressedKeys::IsDrag")) return false;
     return Held(kbMiddleButton) || Held(kbLeftButton | kbControl);
 }

@@ -122,7 +122,8 @@ public:
     // Journaled as "IHatch::<operation>", "IHatchParam::<operation>" and
     // "IBoundariesObject::<operation>".
     bool GetBoundariesFollow() override { return GetBool("IHatch::GetBoundariesFollow", "BoundariesFollow"); }
-    void SetBoundariesFollow(bool value) override {
+    void SetBoundariesFollow(bool value) override
+    {
         SetBool("IHatch::SetBoundariesFollow", "BoundariesFollow", value);
     }
     int GetStyle() override { return GetInt("IHatchParam::GetStyle", "HatchStyle"); }
@@ -151,7 +152,8 @@ public:
     THostCutLine() noexcept : THostDrawingObjectOf(tvapi::tvDrCutLine) {}
     // Journaled as "ICutLine::<operation>".
     bool GetArrowDirection() override { return GetBool("ICutLine::GetArrowDirection", "ArrowDirection"); }
-    void SetArrowDirection(bool value) override {
+    void SetArrowDirection(bool value) override
+    {
         SetBool("ICutLine::SetArrowDirection", "ArrowDirection", value);
     }
     double GetX1() override { return GetReal("ICutLine::GetX1", "X1"); }
@@ -174,11 +176,13 @@ class THostLeader final : public THostDrawingObjectOf<tvapi::ILeader, tvapi::IBr
 public:
     THostLeader() noexcept : THostDrawingObjectOf(tvapi::tvDrLeader) {}
     // Journaled as "ILeader::<operation>" and "IBranchs::<operation>".
-    tvapi::tvShelfDirectionEnum GetShelfDirection() override {
+    tvapi::tvShelfDirectionEnum GetShelfDirection() override
+    {
         return static_cast<tvapi::tvShelfDirectionEnum>(
             GetInt("ILeader::GetShelfDirection", "ShelfDirection"));
     }
-    void SetShelfDirection(tvapi::tvShelfDirectionEnum value) override {
+    void SetShelfDirection(tvapi::tvShelfDirectionEnum value) override
+    {
         SetInt("ILeader::SetShelfDirection", "ShelfDirection", value);
     }
     tvapi::ITextPtr GetTextOnShelf() override;

@@ -9,19 +9,22 @@ namespace tvhost {
 
 namespace {
 
-bool Same(const tvapi::ITervanAPIObjectPtr& a, tvapi::IAPIObject* b) {
+bool Same(const tvapi::ITervanAPIObjectPtr& a, tvapi::IAPIObject* b)
+{
     return tvapi::SameObject(static_cast<tvapi::IAPIObject*>(a.Get()), b);
 }
 
 } // namespace
 
-void THostSelectionManager::Select(const tvapi::TervanAPIObjectList& objects) {
+void THostSelectionManager::Select(const tvapi::TervanAPIObjectList& objects)
+{
     if (!Enter("ISelectionManager::Select", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects)
         if (object && !IsSelected(object.Get())) FSelected.push_back(object);
 }
 
-void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects) {
+void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects)
+{
     if (!Enter("ISelectionManager::UnSelect", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects) {
         if (!object) continue;
@@ -29,43 +32,51 @@ void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects) 
     }
 }
 
-void THostSelectionManager::UnSelectAll() {
+void THostSelectionManager::UnSelectAll()
+{
     if (!Enter("ISelectionManager::UnSelectAll")) return;
     FSelected.clear();
 }
 
-tvapi::TervanAPIObjectList THostSelectionManager::GetSelectedObjects() {
+tvapi::TervanAPIObjectList THostSelectionManager::GetSelectedObjects()
+{
     if (!Enter("ISelectionManager::GetSelectedObjects")) return {};
     return FSelected;
 }
 
-int THostSelectionManager::GetCount() {
+int THostSelectionManager::GetCount()
+{
     if (!Enter("ISelectionManager::GetCount")) return 0;
     return static_cast<int>(FSelected.size());
 }
 
-bool THostSelectionManager::IsSelected(tvapi::IAPIObject* object) const noexcept {
+bool THostSelectionManager::IsSelected(tvapi::IAPIObject* object) const noexcept
+{
     return std::any_of(FSelected.begin(), FSelected.end(),
                        [&](const tvapi::ITervanAPIObjectPtr& s) { return Same(s, object); });
 }
 
-void THostChooseManager::SetChooseType(tvapi::tvChooseManagerTypeEnum kind) {
+void THostChooseManager::SetChooseType(tvapi::tvChooseManagerTypeEnum kind)
+{
     if (!Enter("IChooseManager::SetChooseType", {std::to_string(kind)})) return;
     FKind = kind;
 }
 
-tvapi::tvChooseManagerTypeEnum THostChooseManager::GetChooseType() {
+tvapi::tvChooseManagerTypeEnum THostChooseManager::GetChooseType()
+{
     if (!Enter("IChooseManager::GetChooseType")) return tvapi::tvChMUnknown;
     return FKind;
 }
 
-void THostChooseManager::Choose(const tvapi::TervanAPIObjectList& objects) {
+void THostChooseManager::Choose(const tvapi::TervanAPIObjectList& objects)
+{
     if (!Enter("IChooseManager::Choose", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects)
         if (object && !IsChosen(object.Get(), FKind)) FChosen.emplace_back(object, FKind);
 }
 
-void THostChooseManager::UnChoose(const tvapi::TervanAPIObjectList& objects) {
+void THostChooseManager::UnChoose(const tvapi::TervanAPIObjectList& objects)
+{
     if (!Enter("IChooseManager::UnChoose", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects) {
         if (!object) continue;
@@ -74,19 +85,22 @@ void THostChooseManager::UnChoose(const tvapi::TervanAPIObjectList& objects) {
     }
 }
 
-void THostChooseManager::UnChooseAll() {
+void THostChooseManager::UnChooseAll()
+{
     if (!Enter("IChooseManager::UnChooseAll")) return;
     std::erase_if(FChosen, [&](const TChosen& c) { return Covers(c.second); });
 }
 
 bool THostChooseManager::IsChosen(tvapi::IAPIObject* object,
-                                  tvapi::tvChooseManagerTypeEnum kind) const noexcept {
+                                  tvapi::tvChooseManagerTypeEnum kind) const noexcept
+{
     return std::any_of(FChosen.begin(), FChosen.end(), [&](const TChosen& c) {
         return (kind == tvapi::tvChMAllColors || c.second == kind) && Same(c.first, object);
     });
 }
 
-bool THostChooseManager::Covers(tvapi::tvChooseManagerTypeEnum k) const noexcept {
+bool THostChooseManager::Covers(tvapi::tvChooseManagerTypeEnum k) const noexcept
+{
     return FKind == tvapi::tvChMAllColors || k == FKind;
 }
 

@@ -19,11 +19,13 @@ class THostLayoutSheets final : public THostObjectOf<tvapi::ILayoutSheets> {
 public:
     THostLayoutSheets(TSheets& sheets, tvapi::IAPIObjectPtr keep) : FSheets(sheets), FKeep(std::move(keep)) {}
 
-    int GetCount() override {
+    int GetCount() override
+    {
         if (!Enter("ILayoutSheets::GetCount")) return 0;
         return static_cast<int>(FSheets.Items.size());
     }
-    tvapi::ILayoutSheetPtr GetItem(int index) override {
+    tvapi::ILayoutSheetPtr GetItem(int index) override
+    {
         if (!Enter("ILayoutSheets::GetItem", {std::to_string(index)})) return {};
         if (index < 0 || static_cast<std::size_t>(index) >= FSheets.Items.size()) return {};
         return tvapi::ILayoutSheetPtr(FSheets.Items[static_cast<std::size_t>(index)]);
@@ -36,33 +38,39 @@ private:
 
 } // namespace
 
-tvapi::ITextPtr THostStamp::GetText(tvapi::tvStampEnum cell) {
+tvapi::ITextPtr THostStamp::GetText(tvapi::tvStampEnum cell)
+{
     if (!Enter("IStamp::GetText", {std::to_string(cell)})) return {};
     if (!IsCell(cell)) return {};
     return MakeText(static_cast<tvapi::IStamp*>(this), *this, std::to_string(cell));
 }
 
-bool THostStamp::Commit() {
+bool THostStamp::Commit()
+{
     if (!Enter("IStamp::Commit")) return false;
     ++FCommits;
     return true;
 }
 
-bool THostStamp::IsCell(int cell) noexcept {
+bool THostStamp::IsCell(int cell) noexcept
+{
     return std::find(std::begin(StampCells), std::end(StampCells), cell) != std::end(StampCells);
 }
 
-std::wstring THostStamp::CellStr(int cell) const {
+std::wstring THostStamp::CellStr(int cell) const
+{
     const auto it = Texts().find(std::to_string(cell));
     return it == Texts().end() ? std::wstring() : it->second.Str();
 }
 
-tvapi::IStampPtr THostLayoutSheet::GetStamp() {
+tvapi::IStampPtr THostLayoutSheet::GetStamp()
+{
     if (!Enter("ILayoutSheet::GetStamp")) return {};
     return tvapi::IStampPtr(FStamp);
 }
 
-json TSheets::Json() const {
+json TSheets::Json() const
+{
     json sheets = json::array();
     bool written = false;
     for (const THostLayoutSheetPtr& sheet : Items) {
@@ -76,7 +84,8 @@ json TSheets::Json() const {
     return written ? sheets : json();
 }
 
-void TSheets::Load(const json& j) {
+void TSheets::Load(const json& j)
+{
     if (j.is_null()) return;
     Items.clear();
     for (const json& sheet : j) {
@@ -86,7 +95,8 @@ void TSheets::Load(const json& j) {
     }
 }
 
-tvapi::ILayoutSheetsPtr MakeLayoutSheets(TSheets& sheets, tvapi::IAPIObjectPtr keep) {
+tvapi::ILayoutSheetsPtr MakeLayoutSheets(TSheets& sheets, tvapi::IAPIObjectPtr keep)
+{
     return tvapi::ILayoutSheetsPtr(New<THostLayoutSheets>(sheets, std::move(keep)));
 }
 

@@ -28,23 +28,29 @@ struct TXY {
     double x = 0.0, y = 0.0;
 };
 
-TXY operator+(TXY a, TXY b) {
+TXY operator+(TXY a, TXY b)
+{
     return {a.x + b.x, a.y + b.y};
 }
-TXY operator-(TXY a, TXY b) {
+TXY operator-(TXY a, TXY b)
+{
     return {a.x - b.x, a.y - b.y};
 }
-TXY operator*(TXY a, double k) {
+TXY operator*(TXY a, double k)
+{
     return {a.x * k, a.y * k};
 }
-double Dot(TXY a, TXY b) {
+double Dot(TXY a, TXY b)
+{
     return a.x * b.x + a.y * b.y;
 }
-TXY Dir(double radians) {
+TXY Dir(double radians)
+{
     return {std::cos(radians), std::sin(radians)};
 }
 
-std::string Num(double v) {
+std::string Num(double v)
+{
     if (std::fabs(v) < 0.0005) return "0";
     char buffer[64];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
@@ -55,7 +61,8 @@ std::string Num(double v) {
     return text;
 }
 
-std::string Escape(std::wstring_view text) {
+std::string Escape(std::wstring_view text)
+{
     std::string out;
     for (char c : ToUtf8(text)) {
         switch (c) {
@@ -79,7 +86,8 @@ std::string Escape(std::wstring_view text) {
 }
 
 // Stroke attributes of a curve style; empty for a style that is not drawn.
-std::string StrokeOf(std::int64_t style) {
+std::string StrokeOf(std::int64_t style)
+{
     switch (style) {
     case tvapi::tvCSNormal:
         return R"(stroke="black" stroke-width="0.5")";
@@ -102,18 +110,21 @@ public:
     std::ostringstream Body;
     std::ostringstream Defs;
 
-    void SetView(const THostView& view) {
+    void SetView(const THostView& view)
+    {
         const TParams& p = view.Params();
         FOrigin = {p.Real("X"), p.Real("Y")};
         FScale = p.Real("Scale", 1.0);
         FAngle = p.Real("Angle") * Degree;
     }
-    void Objects(const TContainerCore& container) {
+    void Objects(const TContainerCore& container)
+    {
         for (const tvapi::IDrawingObjectPtr& child : container.Children())
             if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) Object(*core);
     }
     // The view box around everything written.
-    std::string ViewBox() const {
+    std::string ViewBox() const
+    {
         if (FMin.x > FMax.x) return "0 0 10 10";
         return Num(FMin.x - Margin) + " " + Num(-FMax.y - Margin) + " " + Num(FMax.x - FMin.x + 2 * Margin) +
                " " + Num(FMax.y - FMin.y + 2 * Margin);
@@ -128,7 +139,8 @@ private:
     int FPatterns = 0;
 
     // A view point on the sheet, noted for the view box.
-    TXY Sheet(TXY p) {
+    TXY Sheet(TXY p)
+    {
         const TXY r{p.x * std::cos(FAngle) - p.y * std::sin(FAngle),
                     p.x * std::sin(FAngle) + p.y * std::cos(FAngle)};
         const TXY s = FOrigin + r * FScale;
@@ -136,17 +148,20 @@ private:
         FMax = {std::max(FMax.x, s.x), std::max(FMax.y, s.y)};
         return s;
     }
-    std::string XY(TXY p) {
+    std::string XY(TXY p)
+    {
         const TXY s = Sheet(p);
         return Num(s.x) + "," + Num(-s.y);
     }
-    std::string Line(TXY a, TXY b, const std::string& stroke) {
+    std::string Line(TXY a, TXY b, const std::string& stroke)
+    {
         const TXY s = Sheet(a), e = Sheet(b);
         return "<line x1=\"" + Num(s.x) + "\" y1=\"" + Num(-s.y) + "\" x2=\"" + Num(e.x) + "\" y2=\"" +
                Num(-e.y) + "\" " + stroke + "/>\n";
     }
     // Path of an arc from a to b around c; clockwise as the host's direction flag says.
-    std::string ArcPath(TXY c, double r, TXY a, TXY b, bool clockwise) {
+    std::string ArcPath(TXY c, double r, TXY a, TXY b, bool clockwise)
+    {
         double ccw = std::atan2(b.y - c.y, b.x - c.x) - std::atan2(a.y - c.y, a.x - c.x);
         if (ccw < 0) ccw += 2 * std::numbers::pi;
         const double swept = clockwise ? 2 * std::numbers::pi - ccw : ccw;
@@ -154,7 +169,8 @@ private:
         return "A " + Num(rs) + " " + Num(rs) + " 0 " + (swept > std::numbers::pi ? "1 " : "0 ") +
                (clockwise ? "1 " : "0 ") + XY(b);
     }
-    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines) {
+    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines)
+    {
         const TXY s = Sheet(at);
         const double h = (height > 0 ? height : DefaultTextHeight) * FScale;
         Body << "<text x=\"" << Num(s.x) << "\" y=\"" << Num(-s.y) << "\" font-size=\"" << Num(h)
@@ -167,7 +183,8 @@ private:
                  << Escape(ShowMarkup(lines[i])) << "</tspan>";
         Body << "</text>\n";
     }
-    void TextData(TXY at, double height, double angleDeg, const TTextData& text) {
+    void TextData(TXY at, double height, double angleDeg, const TTextData& text)
+    {
         std::vector<std::wstring> lines;
         double h = height;
         for (const TTextLineData& line : text.Lines) {
@@ -188,7 +205,8 @@ private:
     std::wstring DimensionText(TDrawingCore& core);
 };
 
-void TSvgWriter::Curve(TDrawingCore& core) {
+void TSvgWriter::Curve(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     const std::string stroke = StrokeOf(p.Int("Style"));
     if (stroke.empty()) return;
@@ -224,7 +242,8 @@ void TSvgWriter::Curve(TDrawingCore& core) {
 }
 
 // The boundary curves chained end to start into closed subpaths.
-std::string TSvgWriter::Outline(const tvapi::DrawingObjectList& boundaries) {
+std::string TSvgWriter::Outline(const tvapi::DrawingObjectList& boundaries)
+{
     struct TPiece {
         const TParams* P;
         bool Circle;
@@ -268,14 +287,16 @@ std::string TSvgWriter::Outline(const tvapi::DrawingObjectList& boundaries) {
     return d + (open ? "Z" : "");
 }
 
-void TSvgWriter::Fill(TDrawingCore& core, const std::string& paint) {
+void TSvgWriter::Fill(TDrawingCore& core, const std::string& paint)
+{
     const std::string d = Outline(core.Boundaries());
     if (d.empty()) return;
     Body << "<path class=\"" << (core.Type() == tvapi::tvDrHatch ? "hatch" : "colouring") << "\" d=\"" << d
          << "\" fill=\"" << paint << "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
 }
 
-void TSvgWriter::CutLine(TDrawingCore& core) {
+void TSvgWriter::CutLine(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     std::vector<double> points = p.Reals("Points");
     if (points.size() < 4) points = {p.Real("X1"), p.Real("Y1"), p.Real("X2"), p.Real("Y2")};
@@ -288,7 +309,8 @@ void TSvgWriter::CutLine(TDrawingCore& core) {
     TextData({points[points.size() - 2], points.back()}, DefaultTextHeight, 0.0, designation);
 }
 
-void TSvgWriter::Leader(TDrawingCore& core) {
+void TSvgWriter::Leader(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     const TXY origin{p.Real("X"), p.Real("Y")};
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
@@ -304,7 +326,8 @@ void TSvgWriter::Leader(TDrawingCore& core) {
     TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
 }
 
-std::wstring TSvgWriter::DimensionText(TDrawingCore& core) {
+std::wstring TSvgWriter::DimensionText(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     std::wstring text = core.Text("Prefix").Str();
     std::wstring nominal = core.Text("Nominal").Str();
@@ -320,7 +343,8 @@ std::wstring TSvgWriter::DimensionText(TDrawingCore& core) {
     return text + core.Text("Suffix").Str();
 }
 
-void TSvgWriter::Dimension(TDrawingCore& core) {
+void TSvgWriter::Dimension(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     const std::string arrows = R"x( marker-start="url(#arrow)" marker-end="url(#arrow)")x";
@@ -360,7 +384,8 @@ void TSvgWriter::Dimension(TDrawingCore& core) {
     Body << "</g>\n";
 }
 
-void TSvgWriter::Object(TDrawingCore& core) {
+void TSvgWriter::Object(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     switch (core.Type()) {
     case tvapi::tvDrLineSeg:
@@ -420,7 +445,8 @@ void TSvgWriter::Object(TDrawingCore& core) {
 
 } // namespace
 
-std::wstring ShowMarkup(std::wstring_view text) {
+std::wstring ShowMarkup(std::wstring_view text)
+{
     static constexpr struct {
         std::wstring_view Code;
         wchar_t Symbol;
@@ -440,7 +466,8 @@ std::wstring ShowMarkup(std::wstring_view text) {
     return out;
 }
 
-std::string DrawingSvg(TDrawing2D& drawing) {
+std::string DrawingSvg(TDrawing2D& drawing)
+{
     TSvgWriter writer;
     for (const THostViewPtr& view : drawing.Views()) {
         writer.SetView(*view);
@@ -460,7 +487,8 @@ std::string DrawingSvg(TDrawing2D& drawing) {
     return svg.str();
 }
 
-bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName) {
+bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName)
+{
     TDrawing2D* drawing = document.Drawing2D();
     if (!drawing) return false;
     std::ofstream out(ToUtf8(fileName), std::ios::binary | std::ios::trunc);

@@ -8,11 +8,13 @@ namespace {
 constexpr char32_t Replacement = 0xFFFD;
 constexpr char32_t MaxScalar = 0x10FFFF;
 
-bool IsScalar(char32_t c) noexcept {
+bool IsScalar(char32_t c) noexcept
+{
     return c <= MaxScalar && (c < 0xD800 || c > 0xDFFF);
 }
 
-void Append(std::string& out, char32_t c) {
+void Append(std::string& out, char32_t c)
+{
     if (!IsScalar(c)) c = Replacement;
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -32,7 +34,8 @@ void Append(std::string& out, char32_t c) {
 }
 
 // Length of the sequence a lead byte starts, 0 for a byte that starts none.
-int SequenceLength(unsigned char lead) noexcept {
+int SequenceLength(unsigned char lead) noexcept
+{
     if (lead < 0x80) return 1;
     if ((lead & 0xE0) == 0xC0) return 2;
     if ((lead & 0xF0) == 0xE0) return 3;
@@ -42,7 +45,8 @@ int SequenceLength(unsigned char lead) noexcept {
 
 } // namespace
 
-std::string ToUtf8(std::wstring_view text) {
+std::string ToUtf8(std::wstring_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (wchar_t c : text)
@@ -50,11 +54,13 @@ std::string ToUtf8(std::wstring_view text) {
     return out;
 }
 
-std::string ToUtf8(const wchar_t* text) {
+std::string ToUtf8(const wchar_t* text)
+{
     return text ? ToUtf8(std::wstring_view(text)) : std::string();
 }
 
-std::wstring FromUtf8(std::string_view text) {
+std::wstring FromUtf8(std::string_view text)
+{
     static constexpr char32_t MinOfLength[5] = {0, 0, 0x80, 0x800, 0x10000};
     static constexpr unsigned char LeadMask[5] = {0, 0x7F, 0x1F, 0x0F, 0x07};
     std::wstring out;

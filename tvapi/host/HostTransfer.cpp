@@ -10,14 +10,16 @@
 
 namespace tvhost {
 
-tvapi::IAPIObjectPtr THostTransferService::GetAPIObject(int object, int document) {
+tvapi::IAPIObjectPtr THostTransferService::GetAPIObject(int object, int document)
+{
     if (!Enter("ITransferService::GetAPIObject", {std::to_string(object), std::to_string(document)}))
         return {};
     if (object < 1 || static_cast<std::size_t>(object) > FObjects.size()) return {};
     return FObjects[static_cast<std::size_t>(object) - 1];
 }
 
-int THostTransferService::GetReference(const tvapi::IAPIObjectPtr& object) {
+int THostTransferService::GetReference(const tvapi::IAPIObjectPtr& object)
+{
     if (!Enter("ITransferService::GetReference", {ObjectArg(object.Get())})) return 0;
     if (!object) return 0;
     for (std::size_t i = 0; i < FObjects.size(); ++i)
@@ -28,7 +30,8 @@ int THostTransferService::GetReference(const tvapi::IAPIObjectPtr& object) {
 
 } // namespace tvhost
 
-tvapi::ITransferServicePtr GetTransferService() {
+tvapi::ITransferServicePtr GetTransferService()
+{
     tvhost::Journal().Add("GetTransferService", {});
     switch (tvhost::Faults().Take("GetTransferService")) {
     case tvhost::fkNone:

@@ -8,24 +8,28 @@ namespace tvhost {
 
 namespace {
 
-std::wstring Safe(const wchar_t* text) {
+std::wstring Safe(const wchar_t* text)
+{
     return text ? std::wstring(text) : std::wstring();
 }
 
-std::string BytesArg(const tvapi::StorageValue& value) {
+std::string BytesArg(const tvapi::StorageValue& value)
+{
     return std::to_string(value.GetVectorUint8().size()) + " bytes";
 }
 
 } // namespace
 
-TUserDataItem* THostUserDataStorage::Find(std::wstring_view key) noexcept {
+TUserDataItem* THostUserDataStorage::Find(std::wstring_view key) noexcept
+{
     for (TUserDataItem& item : FItems)
         if (item.Key == key) return &item;
     return nullptr;
 }
 
 int THostUserDataStorage::SetData(const wchar_t* group, const wchar_t* key, const tvapi::StorageValue& value,
-                                  const wchar_t* name) {
+                                  const wchar_t* name)
+{
     if (!Enter("IUserDataStorage::SetData", {ToUtf8(group), ToUtf8(key), BytesArg(value), ToUtf8(name)}))
         return -1;
     TUserDataItem* item = Find(Safe(key));
@@ -34,8 +38,8 @@ int THostUserDataStorage::SetData(const wchar_t* group, const wchar_t* key, cons
     return static_cast<int>(item - FItems.data());
 }
 
-int THostUserDataStorage::AddData(const wchar_t* group, const tvapi::StorageValue& value,
-                                  const wchar_t* key) {
+int THostUserDataStorage::AddData(const wchar_t* group, const tvapi::StorageValue& value, const wchar_t* key)
+{
     if (!Enter("IUserDataStorage::AddData", {ToUtf8(group), BytesArg(value), ToUtf8(key)})) return 0;
     if (Safe(key).empty()) return 0;
     TUserDataItem made{Safe(key), Safe(group), Safe(key), false, value.GetVectorUint8(), {}};
@@ -47,7 +51,8 @@ int THostUserDataStorage::AddData(const wchar_t* group, const tvapi::StorageValu
 }
 
 int THostUserDataStorage::AddObjects(const wchar_t* group, const tvapi::TervanAPIObjectList& objects,
-                                     const wchar_t* key) {
+                                     const wchar_t* key)
+{
     if (!Enter("IUserDataStorage::AddObjects", {ToUtf8(group), ListArg(objects), ToUtf8(key)})) return -1;
     if (Safe(key).empty() || Find(Safe(key))) return -1;
     FItems.push_back({Safe(key), Safe(group), Safe(key), true, {}, objects});
@@ -55,7 +60,8 @@ int THostUserDataStorage::AddObjects(const wchar_t* group, const tvapi::TervanAP
 }
 
 int THostUserDataStorage::SetObjects(const wchar_t* group, const wchar_t* key,
-                                     const tvapi::TervanAPIObjectList& objects, const wchar_t* name) {
+                                     const tvapi::TervanAPIObjectList& objects, const wchar_t* name)
+{
     if (!Enter("IUserDataStorage::SetObjects", {ToUtf8(group), ToUtf8(key), ListArg(objects), ToUtf8(name)}))
         return 0;
     if (Safe(key).empty()) return 0;
@@ -67,7 +73,8 @@ int THostUserDataStorage::SetObjects(const wchar_t* group, const wchar_t* key,
     return 1;
 }
 
-bool THostUserDataStorage::GetData(const wchar_t* key, tvapi::StorageValue& value) {
+bool THostUserDataStorage::GetData(const wchar_t* key, tvapi::StorageValue& value)
+{
     if (!Enter("IUserDataStorage::GetData", {ToUtf8(key)})) return false;
     const TUserDataItem* item = Find(Safe(key));
     const bool bytes = item && !item->IsObjects;
@@ -75,7 +82,8 @@ bool THostUserDataStorage::GetData(const wchar_t* key, tvapi::StorageValue& valu
     return bytes;
 }
 
-bool THostUserDataStorage::GetObjects(const wchar_t* key, tvapi::TervanAPIObjectList& objects) {
+bool THostUserDataStorage::GetObjects(const wchar_t* key, tvapi::TervanAPIObjectList& objects)
+{
     if (!Enter("IUserDataStorage::GetObjects", {ToUtf8(key)})) return false;
     const TUserDataItem* item = Find(Safe(key));
     if (!item || !item->IsObjects) return false;
@@ -84,37 +92,43 @@ bool THostUserDataStorage::GetObjects(const wchar_t* key, tvapi::TervanAPIObject
     return true;
 }
 
-THostUserDataStoragePtr THostUserDataStorages::Find(std::wstring_view name) const {
+THostUserDataStoragePtr THostUserDataStorages::Find(std::wstring_view name) const
+{
     for (const THostUserDataStoragePtr& storage : FStorages)
         if (storage->Name() == name) return storage;
     return {};
 }
 
-THostUserDataStoragePtr THostUserDataStorages::Open(std::wstring_view name) {
+THostUserDataStoragePtr THostUserDataStorages::Open(std::wstring_view name)
+{
     if (THostUserDataStoragePtr found = Find(name)) return found;
     FStorages.push_back(New<THostUserDataStorage>(std::wstring(name)));
     return FStorages.back();
 }
 
-tvapi::IUserDataStoragePtr THostUserDataStorages::OpenStorage(const wchar_t* name) {
+tvapi::IUserDataStoragePtr THostUserDataStorages::OpenStorage(const wchar_t* name)
+{
     if (!Enter("IUserDataStorages::OpenStorage", {ToUtf8(name)})) return {};
     if (Safe(name).empty()) return {};
     return tvapi::IUserDataStoragePtr(Open(Safe(name)));
 }
 
-tvapi::IUserDataStoragePtr THostUserDataStorages::FindStorage(const wchar_t* name) {
+tvapi::IUserDataStoragePtr THostUserDataStorages::FindStorage(const wchar_t* name)
+{
     if (!Enter("IUserDataStorages::FindStorage", {ToUtf8(name)})) return {};
     return tvapi::IUserDataStoragePtr(Find(Safe(name)));
 }
 
-int THostUserDataStorages::GetCount() {
+int THostUserDataStorages::GetCount()
+{
     if (!Enter("IUserDataStorages::GetCount")) return 0;
     return static_cast<int>(FStorages.size());
 }
 
 TUserData::TUserData() : FDocument(New<THostUserDataStorages>()) {}
 
-THostUserDataStoragesPtr TUserData::Of(const tvapi::ITervanAPIObjectPtr& owner) {
+THostUserDataStoragesPtr TUserData::Of(const tvapi::ITervanAPIObjectPtr& owner)
+{
     if (!owner) return FDocument;
     for (const TOwned& owned : FOwned)
         if (owned.first == owner) return owned.second;
@@ -122,7 +136,8 @@ THostUserDataStoragesPtr TUserData::Of(const tvapi::ITervanAPIObjectPtr& owner) 
     return FOwned.back().second;
 }
 
-void TUserData::DropObjects() noexcept {
+void TUserData::DropObjects() noexcept
+{
     auto drop = [](THostUserDataStorages& storages) {
         for (const THostUserDataStoragePtr& storage : storages.Storages())
             for (TUserDataItem& item : storage->Items())
@@ -136,12 +151,14 @@ void TUserData::DropObjects() noexcept {
 }
 
 tvapi::IUserDataStoragesPtr
-THostUserDataStoragesMng::GetUserDataStorages(const tvapi::ITervanAPIObjectPtr& owner) {
+THostUserDataStoragesMng::GetUserDataStorages(const tvapi::ITervanAPIObjectPtr& owner)
+{
     if (!Enter("IUserDataStoragesMng::GetUserDataStorages", {ObjectArg(owner.Get())})) return {};
     return tvapi::IUserDataStoragesPtr(FData.Of(owner));
 }
 
-tvapi::IUserDataStoragesPtr THostUserDataStoragesMng::GetUserDataStoragesOf(bool ofObject) {
+tvapi::IUserDataStoragesPtr THostUserDataStoragesMng::GetUserDataStoragesOf(bool ofObject)
+{
     if (!Enter("IUserDataStoragesMng::GetUserDataStoragesOf", {BoolArg(ofObject)})) return {};
     if (ofObject) return {};
     return tvapi::IUserDataStoragesPtr(&FData.Document());

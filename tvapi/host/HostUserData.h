@@ -86,8 +86,9 @@ private:
 
 class THostUserDataStoragesMng final : public THostObjectOf<tvapi::IUserDataStoragesMng> {
 public:
-    THostUserDataStoragesMng(TUserData& data, tvapi::IAPIObjectPtr keep)
-        : FData(data), FKeep(std::move(keep)) {}
+    THostUserDataStoragesMng(TUserData& data, tvapi::IAPIObjectPtr keep) : FData(data), FKeep(std::move(keep))
+    {
+    }
 
     // Journaled as "IUserDataStoragesMng::<operation>".
     tvapi::IUserDataStoragesPtr GetUserDataStorages(const tvapi::ITervanAPIObjectPtr& owner) override;

@@ -8,7 +8,8 @@
 
 namespace tvrun {
 
-int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
     if (args.size() != 4 || args[1] != "--svg") {
         err << "tvhost: usage: tvhost export --svg DOC OUT.svg\n";
         return ecUsage;

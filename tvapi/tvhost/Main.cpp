@@ -7,7 +7,8 @@
 #include "Options.h"
 #include "Session.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "export") return tvrun::RunExport(args, std::cout, std::cerr);
     std::string error;

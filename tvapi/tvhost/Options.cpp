@@ -23,13 +23,15 @@ constexpr TTypeName TypeNames[] = {
     {"technology-assembly", tvapi::tvDocumentTechnologyAssembly},
 };
 
-template <class T> bool ParseNumber(const std::string& text, T& value) {
+template <class T> bool ParseNumber(const std::string& text, T& value)
+{
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
-std::optional<tvapi::DocumentTypeEnum> ParseType(const std::string& text) {
+std::optional<tvapi::DocumentTypeEnum> ParseType(const std::string& text)
+{
     for (const TTypeName& t : TypeNames)
         if (text == t.Name) return t.Type;
     int value = 0;
@@ -40,7 +42,8 @@ std::optional<tvapi::DocumentTypeEnum> ParseType(const std::string& text) {
 }
 
 // Applies option `name` with its value; false with `error` set when either is wrong.
-bool ApplyValue(TOptions& o, const std::string& name, const std::string& value, std::string& error) {
+bool ApplyValue(TOptions& o, const std::string& name, const std::string& value, std::string& error)
+{
     if (name == "--plugin") {
         o.Plugin = value;
     } else if (name == "--open") {
@@ -64,7 +67,8 @@ bool ApplyValue(TOptions& o, const std::string& name, const std::string& value, 
 
 } // namespace
 
-std::optional<TOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+std::optional<TOptions> ParseOptions(const std::vector<std::string>& args, std::string& error)
+{
     if (args.empty() || args[0] != "run") {
         error = "expected the subcommand run";
         return std::nullopt;
@@ -90,7 +94,8 @@ std::optional<TOptions> ParseOptions(const std::vector<std::string>& args, std::
     return o;
 }
 
-const char* Usage() {
+const char* Usage()
+{
     return "usage: tvhost run --plugin PATH [--open DOC] [--new TYPE] [--command ID]\n"
            "                  [--answer N]... [--unregistered] [--journal]\n"
            "  TYPE: drawing, fragment, specification, part, assembly, textual,\n"

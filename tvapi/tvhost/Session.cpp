@@ -20,7 +20,8 @@ namespace {
 // The font the stand-in registers for a library it knows.
 constexpr const wchar_t* RegisteredFont = L"DejaVu Sans";
 
-const char* BoxKind(const std::string& type) {
+const char* BoxKind(const std::string& type)
+{
     if (type == std::to_string(tvapi::tvMessageQuestion)) return "question";
     if (type == std::to_string(tvapi::tvMessageWarning)) return "warning";
     if (type == std::to_string(tvapi::tvMessageInformation)) return "information";
@@ -29,7 +30,8 @@ const char* BoxKind(const std::string& type) {
 
 // Prints what the library has shown the user since entry `from` of the journal; gives the
 // index to go on from.
-std::size_t PrintShown(std::ostream& out, std::size_t from) {
+std::size_t PrintShown(std::ostream& out, std::size_t from)
+{
     const auto& entries = tvhost::Journal().Entries();
     for (; from < entries.size(); ++from) {
         const tvhost::TJournalEntry& e = entries[from];
@@ -42,7 +44,8 @@ std::size_t PrintShown(std::ostream& out, std::size_t from) {
 }
 
 // Sets up the document the run starts with; false (reported) when it cannot be had.
-bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err) {
+bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err)
+{
     if (o.NewDocument) host.App().Documents().AddDocument(*o.NewDocument);
     if (!o.Open) return true;
     const tvapi::IDocumentsPtr documents = host.App().GetDocuments();
@@ -56,7 +59,8 @@ bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err) 
 class TModule {
 public:
     explicit TModule(const std::string& path) : FHandle(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
-    ~TModule() {
+    ~TModule()
+    {
         if (FHandle) dlclose(FHandle);
     }
     TModule(const TModule&) = delete;
@@ -70,7 +74,8 @@ private:
 };
 
 // Prints the identifier and the state of command `command` as the library reports them.
-void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int command, std::ostream& out) {
+void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int command, std::ostream& out)
+{
     if (const auto id = actions.LibraryId()) out << "tvhost: library id " << *id << '\n';
     bool enable = false;
     int checked = 0;
@@ -83,7 +88,8 @@ void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int co
 
 // Calls the library's entry points and its command; exceptions pass to the caller.
 TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, const std::string& path,
-                tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err) {
+                tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err)
+{
     auto* load = module.Find<tvapi::LoadTervanLibraryFunction>(tvapi::LoadTervanLibraryName);
     auto* unload = module.Find<tvapi::UnloadTervanLibraryFunction>(tvapi::UnloadTervanLibraryName);
     if (!load) {
@@ -114,7 +120,8 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
 // Loads the library and drives it; the module is closed when this returns, after the
 // callbacks into it have been dropped.
 TExitCode LoadAndRun(tvhost::THost& host, const TOptions& o, const std::string& path, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err)
+{
     const TModule module(path);
     if (!module) {
         err << "tvhost: cannot load " << path << ": " << dlerror() << '\n';
@@ -137,7 +144,8 @@ TExitCode LoadAndRun(tvhost::THost& host, const TOptions& o, const std::string& 
 
 } // namespace
 
-TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err) {
+TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err)
+{
     const std::string path = std::filesystem::absolute(o.Plugin).lexically_normal().string();
     TExitCode code = ecSuccess;
     {

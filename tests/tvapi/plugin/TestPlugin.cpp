@@ -14,7 +14,8 @@ std::wstring GCaption;
 // Held from load to unload: released by the static destructor, while the host still lives.
 tvapi::ITervanErrorPtr GError;
 
-const wchar_t* DocumentKind(tvapi::DocumentTypeEnum type) {
+const wchar_t* DocumentKind(tvapi::DocumentTypeEnum type)
+{
     switch (type) {
     case tvapi::tvDocumentDrawing:
         return L"drawing";
@@ -37,7 +38,8 @@ const wchar_t* DocumentKind(tvapi::DocumentTypeEnum type) {
 }
 
 // Shows `text` in an information box, whatever the suppression mode in force.
-void Tell(const std::wstring& text) {
+void Tell(const std::wstring& text)
+{
     const tvapi::tvHideMessageEnum saved = GApp->GetHideMessage();
     GApp->SetHideMessage(tvapi::tvShowMessage);
     GApp->ShowMessageBox(text.c_str(), GCaption.c_str(), tvapi::tvMessageInformation, tvapi::tvButtonSetOk,
@@ -46,14 +48,16 @@ void Tell(const std::wstring& text) {
 }
 
 // The name between the last "/" and the last ".".
-std::wstring BareName(const std::wstring& path) {
+std::wstring BareName(const std::wstring& path)
+{
     const std::size_t slash = path.rfind(L'/');
     const std::size_t start = slash == std::wstring::npos ? 0 : slash + 1;
     const std::size_t dot = path.rfind(L'.');
     return path.substr(start, dot == std::wstring::npos || dot < start ? std::wstring::npos : dot - start);
 }
 
-std::wstring FontOf(const std::wstring& path) {
+std::wstring FontOf(const std::wstring& path)
+{
     const tvapi::ILibraryManagerPtr manager = GApp->GetLibraryManager();
     const tvapi::IProceduresLibrariesPtr libraries = manager ? manager->GetProceduresLibraries() : nullptr;
     const tvapi::IProceduresLibraryPtr library =
@@ -62,14 +66,16 @@ std::wstring FontOf(const std::wstring& path) {
 }
 
 // Whether the exported transfer service gives back the object it gave a reference for.
-bool TransferWorks() {
+bool TransferWorks()
+{
     const tvapi::ITransferServicePtr service = GetTransferService();
     const tvapi::IAPIObjectPtr error(GError);
     const int reference = service ? service->GetReference(error) : 0;
     return reference != 0 && service->GetAPIObject(reference, 0) == error;
 }
 
-void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum) {
+void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
+{
     const tvapi::tvHideMessageEnum saved = GApp->GetHideMessage();
     GApp->SetHideMessage(tvapi::tvHideMessageAll);
     std::wstring text = L"command " + std::to_wstring(command) + L": ";
@@ -85,14 +91,16 @@ void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum) {
     GApp->SetHideMessage(saved);
 }
 
-void CommandState(int, bool& enable, int&, std::wstring&) {
+void CommandState(int, bool& enable, int&, std::wstring&)
+{
     enable = true;
 }
 
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) bool
-LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& actions) {
+LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& actions)
+{
     GApp = &app;
     const tvapi::IApplicationServicesPtr services = app.GetApplicationServices();
     const std::wstring path = services ? services->GetModuleFileName(&GApp) : L"";

@@ -13,7 +13,8 @@ namespace tvapi {
 // An interface id is a GUID written as 8-4-4-4-12 hexadecimal digits: 36 characters.
 inline constexpr std::size_t InterfaceIdLength = 36;
 
-constexpr bool IsInterfaceId(std::string_view id) noexcept {
+constexpr bool IsInterfaceId(std::string_view id) noexcept
+{
     if (id.size() != InterfaceIdLength) return false;
     for (std::size_t i = 0; i < id.size(); ++i) {
         const char c = id[i];
@@ -49,7 +50,8 @@ protected:
 
 // True when interface I declares an id of its own rather than inheriting its Parent's;
 // a forgotten IID would otherwise make a query for I answer with another interface.
-template <class I> constexpr bool DeclaresOwnId() noexcept {
+template <class I> constexpr bool DeclaresOwnId() noexcept
+{
     if constexpr (std::is_same_v<I, IAPIObject>)
         return true;
     else
@@ -68,7 +70,8 @@ public:
     // Holds `p` with a reference of its own.
     explicit Ptr(I* p) noexcept : FP(p) { AddRefHeld(); }
     // Takes over a reference the caller already owns (for instance from QueryInterface).
-    [[nodiscard]] static Ptr Adopt(I* p) noexcept {
+    [[nodiscard]] static Ptr Adopt(I* p) noexcept
+    {
         Ptr r;
         r.FP = p;
         return r;
@@ -81,7 +84,8 @@ public:
     noexcept : FP(Query(other.Get())) {}
     ~Ptr() { Reset(); }
 
-    Ptr& operator=(const Ptr& other) noexcept {
+    Ptr& operator=(const Ptr& other) noexcept
+    {
         if (FP == other.FP) return *this;
         I* old = FP;
         FP = other.FP;
@@ -89,23 +93,27 @@ public:
         if (old) old->Release();
         return *this;
     }
-    Ptr& operator=(Ptr&& other) noexcept {
+    Ptr& operator=(Ptr&& other) noexcept
+    {
         if (this == &other) return *this;
         I* old = std::exchange(FP, std::exchange(other.FP, nullptr));
         if (old) old->Release();
         return *this;
     }
     template <class J>
-    requires(!std::is_same_v<I, J>) Ptr& operator=(const Ptr<J>& other) noexcept {
+    requires(!std::is_same_v<I, J>) Ptr& operator=(const Ptr<J>& other) noexcept
+    {
         return *this = Ptr(other);
     }
-    Ptr& operator=(std::nullptr_t) noexcept {
+    Ptr& operator=(std::nullptr_t) noexcept
+    {
         Reset();
         return *this;
     }
 
     // Releases the held reference; the pointer becomes empty.
-    void Reset() noexcept {
+    void Reset() noexcept
+    {
         if (I* old = std::exchange(FP, nullptr)) old->Release();
     }
     // Hands the held reference to the caller, who must release it; the pointer becomes empty.
@@ -117,10 +125,12 @@ public:
     explicit operator bool() const noexcept { return FP != nullptr; }
 
 private:
-    void AddRefHeld() noexcept {
+    void AddRefHeld() noexcept
+    {
         if (FP) FP->AddRef();
     }
-    template <class J> static I* Query(J* p) noexcept {
+    template <class J> static I* Query(J* p) noexcept
+    {
         static_assert(IsInterfaceId(I::IID), "an interface id is a 36-character GUID text");
         static_assert(DeclaresOwnId<I>(), "an interface declares its own IID");
         return p ? static_cast<I*>(p->QueryInterface(I::IID)) : nullptr;
@@ -133,7 +143,8 @@ using IAPIObjectPtr = Ptr<IAPIObject>;
 
 // True when `a` and `b` denote the same host object: the same address, or both non-null
 // with the same IAPIObject address. An object that refuses IAPIObject equals only itself.
-template <class A, class B> bool SameObject(A* a, B* b) noexcept {
+template <class A, class B> bool SameObject(A* a, B* b) noexcept
+{
     if (static_cast<const void*>(a) == static_cast<const void*>(b)) return true;
     if (!a || !b) return false;
     const IAPIObjectPtr ia =
@@ -143,11 +154,13 @@ template <class A, class B> bool SameObject(A* a, B* b) noexcept {
     return ia && ia.Get() == ib.Get();
 }
 
-template <class A, class B> bool operator==(const Ptr<A>& a, const Ptr<B>& b) noexcept {
+template <class A, class B> bool operator==(const Ptr<A>& a, const Ptr<B>& b) noexcept
+{
     return SameObject(a.Get(), b.Get());
 }
 
-template <class A> bool operator==(const Ptr<A>& a, std::nullptr_t) noexcept {
+template <class A> bool operator==(const Ptr<A>& a, std::nullptr_t) noexcept
+{
     return !a;
 }
 

@@ -2,12 +2,13 @@
 
 #include "TPopUpEdit.h"
 
-TStatusBarOGL::TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY) : Editor(iEditor), Origin(dX, dY) {}
+TStatusBarOGL::TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY) : Editor(iEditor), Origin(dX, dY)
+{
+}
 
 void TStatusBarOGL::LiftBox(const TString& T, Integer Delay)
 {
-    if (!Editor)
-        return;
+    if (!Editor) return;
     TIdStr& message = M.Add();
     message.Id = 0;
     message.T = T;
@@ -16,8 +17,7 @@ void TStatusBarOGL::LiftBox(const TString& T, Integer Delay)
 
 void TStatusBarOGL::StatusBox(const TString& T, Integer Delay)
 {
-    if (!Editor)
-        return;
+    if (!Editor) return;
     TIdStr& message = M.Empty() ? M.Add() : M[0];
     message.Id = 0;
     message.T = T;

@@ -12,17 +12,17 @@ class TStatusBarOGL {
 public:
     // Delays below this many milliseconds start no removal timer: the message stays.
     static constexpr Integer MinTimerDelay = 26;
-    static constexpr Integer MessageRoom = 1024;  // messages the bar makes room for at once
+    static constexpr Integer MessageRoom = 1024; // messages the bar makes room for at once
 
     struct TIdStr {
-        Integer Id = 0;     // timer event that removes the message, 0 = none
-        Str T;              // the text
-        Integer Delay = 0;  // milliseconds the message was asked to stay
+        Integer Id = 0;    // timer event that removes the message, 0 = none
+        Str T;             // the text
+        Integer Delay = 0; // milliseconds the message was asked to stay
     };
 
-    TBaseManager* Editor = nullptr;  // the panel the bar belongs to; null: the bar shows nothing
-    TPoint2D Origin;                 // offset of the bar in the panel's view, pixels
-    TArrayOf<TIdStr> M{MessageRoom, MessageRoom};  // messages, oldest first (lowest line)
+    TBaseManager* Editor = nullptr;               // the panel the bar belongs to; null: the bar shows nothing
+    TPoint2D Origin;                              // offset of the bar in the panel's view, pixels
+    TArrayOf<TIdStr> M{MessageRoom, MessageRoom}; // messages, oldest first (lowest line)
 
     TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY);
     virtual ~TStatusBarOGL() = default;

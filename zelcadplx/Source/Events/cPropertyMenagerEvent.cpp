@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr Integer StatusBarDX = 20;  // offset of the status line in the view, pixels
+constexpr Integer StatusBarDX = 20; // offset of the status line in the view, pixels
 constexpr Integer StatusBarDY = 20;
 
 } // namespace
@@ -23,8 +23,7 @@ TBaseManager::TBaseManager() : StatusBar(*new TStatusBarOGL(this, StatusBarDX, S
 TBaseManager::~TBaseManager()
 {
     // A panel destroyed while another one runs leaves the running one registered.
-    if (CurrentProcessManager == this)
-        CurrentProcessManager = nullptr;
+    if (CurrentProcessManager == this) CurrentProcessManager = nullptr;
     delete &StatusBar;
 }
 
@@ -41,8 +40,7 @@ tvapi::IProgressBar* HostBar()
 void TBaseManager::StartProgress(const TString& CommonMessage, Integer MaxCount)
 {
     tvapi::IProgressBar* bar = HostBar();
-    if (!bar)
-        return;
+    if (!bar) return;
     ProgressActive = true;
     ProgressMessage = CommonMessage;
     ProgressMaxCount = MaxCount;
@@ -53,8 +51,7 @@ void TBaseManager::StartProgress(const TString& CommonMessage, Integer MaxCount)
 void TBaseManager::NextProgress(const TString& Message)
 {
     tvapi::IProgressBar* bar = HostBar();
-    if (!ProgressActive || !bar)
-        return;
+    if (!ProgressActive || !bar) return;
     ProgressMessageCurrent = ProgressMessage + " " + Message;
     bar->SetPosition(++ProgressCount);
 }
@@ -63,16 +60,14 @@ void TBaseManager::NextProgress(const TString& Message)
 void TBaseManager::UpdateProgress(const TString&)
 {
     tvapi::IProgressBar* bar = HostBar();
-    if (!ProgressActive || !bar)
-        return;
+    if (!ProgressActive || !bar) return;
     bar->SetPosition(++ProgressCount);
 }
 
 void TBaseManager::StopProgress()
 {
     tvapi::IProgressBar* bar = HostBar();
-    if (!ProgressActive || !bar)
-        return;
+    if (!ProgressActive || !bar) return;
     bar->Stop();
     ProgressActive = false;
 }

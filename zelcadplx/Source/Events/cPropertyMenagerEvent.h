@@ -12,12 +12,12 @@ public:
 
     static constexpr Integer DefaultProgressMax = 100;
 
-    TStatusBarOGL& StatusBar;  // the panel's status line; made and deleted by the panel
+    TStatusBarOGL& StatusBar; // the panel's status line; made and deleted by the panel
     // Progress of a long command on the host's progress bar (the facade's ProgressBar, held
     // during part access); without that bar every progress operation does nothing.
     Boolean ProgressActive = false;
-    Str ProgressMessage;          // the common text of the steps
-    Str ProgressMessageCurrent;   // the common text and the current step's text
+    Str ProgressMessage;        // the common text of the steps
+    Str ProgressMessageCurrent; // the common text and the current step's text
     Integer ProgressMaxCount = DefaultProgressMax;
     Integer ProgressCount = 0;
 

@@ -12,21 +12,22 @@
 
 namespace {
 
-constexpr Real centreEps = 1e-10;       // P this near the centre has no polar angle
-constexpr Real angleSnap = 1e-8;        // angles this near 0 (or a full turn) snap onto it
-constexpr Real projectionFound = 1e-9;  // a circle projection needs P this far from the centre
+constexpr Real centreEps = 1e-10;      // P this near the centre has no polar angle
+constexpr Real angleSnap = 1e-8;       // angles this near 0 (or a full turn) snap onto it
+constexpr Real projectionFound = 1e-9; // a circle projection needs P this far from the centre
 constexpr Real axisAngleSnap = TMathDef::C_PI * 1e-8;
 
-Real Wrap2Pi(Real a) noexcept { return a - std::floor(a / TMathDef::C_2PI) * TMathDef::C_2PI; }
+Real Wrap2Pi(Real a) noexcept
+{
+    return a - std::floor(a / TMathDef::C_2PI) * TMathDef::C_2PI;
+}
 
 // Polar angle of d in [0, 2 pi), 0 for d at the origin.
 Real PolarAngle(const TVector2D& d) noexcept
 {
-    if (std::fabs(d.x) <= centreEps && std::fabs(d.y) <= centreEps)
-        return 0.0;
+    if (std::fabs(d.x) <= centreEps && std::fabs(d.y) <= centreEps) return 0.0;
     Real a = std::atan2(d.y, d.x);
-    if (std::fabs(a) < angleSnap)
-        return 0.0;
+    if (std::fabs(a) < angleSnap) return 0.0;
     return a < 0.0 ? a + TMathDef::C_2PI : a;
 }
 
@@ -40,8 +41,7 @@ Real SnapAngle(Real a) noexcept
         a = -TMathDef::C_2PI;
     if (a < 0.0 || a >= TMathDef::C_2PI) {
         a = Wrap2Pi(a);
-        if (std::fabs(a) < angleSnap)
-            a = 0.0;
+        if (std::fabs(a) < angleSnap) a = 0.0;
     }
     return a;
 }
@@ -77,8 +77,7 @@ TCircle::operator TString() const
 
 void TCircle::CacheAngle(Real a) const
 {
-    if (a == ct)
-        return;
+    if (a == ct) return;
     cosT = std::cos(a);
     sinT = std::sin(a);
     ct = a;
@@ -124,8 +123,7 @@ bool TCircle::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bo
 int TCircle::PointRelative(const TPoint2D& P, double eps) const
 {
     const double h = std::hypot(P.x - x, P.y - y) - Radius;
-    if (std::fabs(h) < eps)
-        return 0;
+    if (std::fabs(h) < eps) return 0;
     return h < 0.0 ? 1 : -1;
 }
 
@@ -158,8 +156,7 @@ TCurve2D* TCircle::Offset(const double& R) const
 
 void TCircle::Mtr(const TMtr2D&)
 {
-    if (drApi::Transf2D == nullptr)
-        return;
+    if (drApi::Transf2D == nullptr) return;
     double X = x, Y = y;
     drApi::Transf2D->xyMtr(x, y, X, Y);
     Set(X, Y);
@@ -183,8 +180,7 @@ bool TCircle::Init(const TPoint2D& P1, const TPoint2D& P2, const TPoint2D& P3)
 {
     const TVector2D u = P2 - P1, v = P3 - P1;
     const double D = u ^ v;
-    if (std::fabs(D) < metricAccuracy)
-        return false;
+    if (std::fabs(D) < metricAccuracy) return false;
     const double hu = u.SqrLen() * 0.5, hv = v.SqrLen() * 0.5;
     const double cx = (hu * v.y - hv * u.y) / D;
     const double cy = (hv * u.x - hu * v.x) / D;
@@ -206,8 +202,7 @@ void TCircle::AddAxisAngles(Real a1, Real a2, bool single, TArrayOf<double>& ACr
         else if (t < 0.0 || t > C_2PI)
             t = Wrap2Pi(t);
         AngleToParam(t);
-        if (!isClosed && (t <= GetTMin() - tol || t >= GetTMax() + tol))
-            continue;
+        if (!isClosed && (t <= GetTMin() - tol || t >= GetTMax() + tol)) continue;
         CheckParameter(ACross, t, tol);
     }
 }
@@ -219,8 +214,7 @@ void TCircle::InterSectHorizontal(double y0, TArrayOf<double>& ACross) const
         AddAxisAngles(dy > 0.0 ? C_PI_2 : 1.5 * C_PI, 0.0, true, ACross);
         return;
     }
-    if (y0 <= y - Radius || y0 >= y + Radius)
-        return;
+    if (y0 <= y - Radius || y0 >= y + Radius) return;
     const double a = std::atan2(dy, std::sqrt(Radius * Radius - dy * dy));
     AddAxisAngles(a, C_PI - a, false, ACross);
 }
@@ -232,8 +226,7 @@ void TCircle::InterSectVertical(double x0, TArrayOf<double>& ACross) const
         AddAxisAngles(dx > 0.0 ? 0.0 : C_PI, 0.0, true, ACross);
         return;
     }
-    if (x0 <= x - Radius || x0 >= x + Radius)
-        return;
+    if (x0 <= x - Radius || x0 >= x + Radius) return;
     const double a = std::atan2(std::sqrt(Radius * Radius - dx * dx), dx);
     AddAxisAngles(a, C_2PI - a, false, ACross);
 }
@@ -275,14 +268,16 @@ TArc::operator TString() const
     return s;
 }
 
-bool TArc::IsClosed() const { return std::fabs(std::fabs(A2 - A1) - C_2PI) < fullTurnEps; }
+bool TArc::IsClosed() const
+{
+    return std::fabs(std::fabs(A2 - A1) - C_2PI) < fullTurnEps;
+}
 
 void TArc::InitByPositionAngles(double a1, double a2, TDirection s)
 {
     A1 = SnapAngle(a1);
     A2 = SnapAngle(a2);
-    if (std::fabs(A2 - A1) < angleSnap)
-        A2 = s == BackClockWise ? A1 + C_2PI : A1 - C_2PI;
+    if (std::fabs(A2 - A1) < angleSnap) A2 = s == BackClockWise ? A1 + C_2PI : A1 - C_2PI;
     if (s == ByClockWise && A2 > A1)
         A2 -= C_2PI;
     else if (s == BackClockWise && A1 > A2)
@@ -296,11 +291,9 @@ void TArc::InitByPositionAngles(double a1, double a2, TDirection s)
 
 void TArc::ParamToAngle(double& t) const
 {
-    if (A1 > A2)
-        t = -t;
+    if (A1 > A2) t = -t;
     double a = A1 + t;
-    if (a < 0.0 || a > C_2PI)
-        a = Wrap2Pi(a);
+    if (a < 0.0 || a > C_2PI) a = Wrap2Pi(a);
     t = a;
 }
 
@@ -314,8 +307,7 @@ void TArc::AngleToParam(double& t) const
 void TArc::RangeParam(double& t) const
 {
     const double span = std::fabs(A2 - A1);
-    if (t >= 0.0 && t <= span)
-        return;
+    if (t >= 0.0 && t <= span) return;
     if (closed)
         t = Wrap2Pi(t);
     else
@@ -326,8 +318,7 @@ double TArc::CheckParamToAngle(double& t) const
 {
     double r = t;
     RangeParam(r);
-    if (closed)
-        t = r;
+    if (closed) t = r;
     ParamToAngle(r);
     return r;
 }
@@ -350,8 +341,7 @@ void TArc::_FirstDer(double t, TVector2D& V) const
 {
     ParamToAngle(t);
     FirstDerAtAngle(t, V);
-    if (sense == ByClockWise)
-        V.Reverse();
+    if (sense == ByClockWise) V.Reverse();
 }
 
 void TArc::_SecondDer(double t, TVector2D& V) const
@@ -364,8 +354,7 @@ void TArc::_ThirdDer(double t, TVector2D& V) const
 {
     ParamToAngle(t);
     ThirdDerAtAngle(t, V);
-    if (sense == ByClockWise)
-        V.Reverse();
+    if (sense == ByClockWise) V.Reverse();
 }
 
 void TArc::PointOn(double t, TPoint2D& P) const
@@ -443,8 +432,7 @@ TCurve2D* TArc::Duplicate() const
 TCurve2D* TArc::Offset(const double& R) const
 {
     const double r = Radius + (sense == BackClockWise ? -R : R);
-    if (r <= metricPrecision)
-        return nullptr;
+    if (r <= metricPrecision) return nullptr;
     auto* C = static_cast<TArc*>(Duplicate());
     C->Radius = r;
     C->Refresh();
@@ -476,8 +464,7 @@ TPoint2D TArc::Extreme(Real a, Real sx, Real sy) const
     PointOn(t, C[2]);
     TPoint2D best = C[0];
     for (const TPoint2D& P : C)
-        if (sx * P.x + sy * P.y > sx * best.x + sy * best.y)
-            best = P;
+        if (sx * P.x + sy * P.y > sx * best.x + sy * best.y) best = P;
     return best;
 }
 

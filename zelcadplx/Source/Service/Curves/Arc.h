@@ -34,7 +34,8 @@ public:
     void _FirstDer(double t, TVector2D& V) const override { FirstDerAtAngle(t, V); }
     void _SecondDer(double t, TVector2D& V) const override { SecondDerAtAngle(t, V); }
     void _ThirdDer(double t, TVector2D& V) const override { ThirdDerAtAngle(t, V); }
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // 1 inside, -1 outside, 0 within eps of the circle.
     int PointRelative(const TPoint2D& P, double eps) const override;
     void Store(TKmfData& S) const override;
@@ -48,10 +49,26 @@ public:
     void Inverse() override {}
     // Applies the top of the facade's 2D transformation stack; M is not read.
     void Mtr(const TMtr2D& M) override;
-    void Left(double& ix, double& iy) const override { ix = x - Radius; iy = y; }
-    void Right(double& ix, double& iy) const override { ix = x + Radius; iy = y; }
-    void Top(double& ix, double& iy) const override { ix = x; iy = y + Radius; }
-    void Bottom(double& ix, double& iy) const override { ix = x; iy = y - Radius; }
+    void Left(double& ix, double& iy) const override
+    {
+        ix = x - Radius;
+        iy = y;
+    }
+    void Right(double& ix, double& iy) const override
+    {
+        ix = x + Radius;
+        iy = y;
+    }
+    void Top(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y + Radius;
+    }
+    void Bottom(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y - Radius;
+    }
     void Rect(TRect2D& R) const override;
     int InterSect(const TCurve2D* P, TInterSector& IS) const override;
     void InterSectHorizontal(double y0, TArrayOf<double>& ACross) const override;
@@ -73,15 +90,20 @@ protected:
     void ThirdDerAtAngle(Real a, TVector2D& V) const;
     // Appends the parameters of the polar angles a1 (and a2 unless single) to ACross.
     void AddAxisAngles(Real a1, Real a2, bool single, TArrayOf<double>& ACross) const;
-    void ResetCache() const noexcept { ct = 0.0; cosT = 1.0; sinT = 0.0; }
+    void ResetCache() const noexcept
+    {
+        ct = 0.0;
+        cosT = 1.0;
+        sinT = 0.0;
+    }
 };
 
 class TArc : public TCircle {
 public:
     enum TDirection : Integer { ByClockWise = -1, Degenerate = 0, BackClockWise = 1 };
-    static constexpr Real fullTurnEps = 1e-8;     // |span - 2 pi| below this: a full turn
-    static constexpr Real limitEps = 1e-4;        // AnglePertainLimit's tolerance
-    static constexpr Integer degreeVersion = 90;  // streams before this hold degrees
+    static constexpr Real fullTurnEps = 1e-8;    // |span - 2 pi| below this: a full turn
+    static constexpr Real limitEps = 1e-4;       // AnglePertainLimit's tolerance
+    static constexpr Integer degreeVersion = 90; // streams before this hold degrees
 
     Real A1 = 0.0;
     Real A2 = 0.0;
@@ -113,7 +135,8 @@ public:
     void _FirstDer(double t, TVector2D& V) const override;
     void _SecondDer(double t, TVector2D& V) const override;
     void _ThirdDer(double t, TVector2D& V) const override;
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // Half-degree sampling aligned to whole multiples of 0.5 degree.
     void Aproximate(TPolyLine& L) const override;
     void Store(TKmfData& S) const override;

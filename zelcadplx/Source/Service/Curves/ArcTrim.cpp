@@ -8,16 +8,18 @@
 
 namespace {
 
-constexpr Real partEps = TMathDef::paramEpsilon;  // shorter parts count as nothing
+constexpr Real partEps = TMathDef::paramEpsilon; // shorter parts count as nothing
 
 TArc::TDirection DirectionOf(int s) noexcept
 {
-    if (s > 0)
-        return TArc::BackClockWise;
+    if (s > 0) return TArc::BackClockWise;
     return s < 0 ? TArc::ByClockWise : TArc::Degenerate;
 }
 
-Real TrimTolerance(Real Radius) noexcept { return Radius > partEps ? partEps / Radius : 1.0; }
+Real TrimTolerance(Real Radius) noexcept
+{
+    return Radius > partEps ? partEps / Radius : 1.0;
+}
 
 // A new arc on C's circle with C's Atr, set up from a1 to a2.
 TArc* ArcOn(const TCircle& C, Real a1, Real a2, TArc::TDirection s)
@@ -30,7 +32,10 @@ TArc* ArcOn(const TCircle& C, Real a1, Real a2, TArc::TDirection s)
     return A;
 }
 
-bool Near(Real a, Real b) noexcept { return std::fabs(a - b) < partEps; }
+bool Near(Real a, Real b) noexcept
+{
+    return std::fabs(a - b) < partEps;
+}
 
 } // namespace
 
@@ -39,12 +44,10 @@ bool Near(Real a, Real b) noexcept { return std::fabs(a - b) < partEps; }
 TCurve2D* TCircle::Trimmed(double& t1, double& t2, int sense) const
 {
     const double tol = TrimTolerance(Radius);
-    if (std::fabs(t1 - t2) < tol)
-        return nullptr;
+    if (std::fabs(t1 - t2) < tol) return nullptr;
     ParamToAngle(t1);
     ParamToAngle(t2);
-    if (std::fabs(t1 - t2) < tol)
-        t2 += sense < 1 ? -C_2PI : C_2PI;
+    if (std::fabs(t1 - t2) < tol) t2 += sense < 1 ? -C_2PI : C_2PI;
     return ArcOn(*this, t1, t2, DirectionOf(sense));
 }
 
@@ -53,8 +56,7 @@ int TCircle::TrimmPart(double t1, double t2, TCurve2D*& part2)
     part2 = nullptr;
     CorrectParameter(t1);
     CorrectParameter(t2);
-    if (Near(t1, t2))
-        return 2;
+    if (Near(t1, t2)) return 2;
     ParamToAngle(t1);
     ParamToAngle(t2);
     part2 = ArcOn(*this, t1, t2, TArc::BackClockWise);
@@ -66,9 +68,9 @@ int TCircle::DeletePart(double t1, double t2, TCurve2D*& part2)
     part2 = nullptr;
     CorrectParameter(t1);
     CorrectParameter(t2);
-    if (Near(t1, t2))
-        return 0;
-    const bool ends = (Near(t1, GetTMin()) && Near(t2, GetTMax())) || (Near(t2, GetTMin()) && Near(t1, GetTMax()));
+    if (Near(t1, t2)) return 0;
+    const bool ends =
+        (Near(t1, GetTMin()) && Near(t2, GetTMax())) || (Near(t2, GetTMin()) && Near(t1, GetTMax()));
     if (ends || std::fabs(t2 - t1) > C_2PI - partEps) {
         Refresh();
         return 2;
@@ -84,13 +86,11 @@ int TCircle::DeletePart(double t1, double t2, TCurve2D*& part2)
 TCurve2D* TArc::Trimmed(double& t1, double& t2, int s) const
 {
     const double tol = TrimTolerance(Radius);
-    if (std::fabs(t1 - t2) < tol && !IsClosed())
-        return nullptr;
+    if (std::fabs(t1 - t2) < tol && !IsClosed()) return nullptr;
     ParamToAngle(t1);
     ParamToAngle(t2);
     const int s2 = s * sense;
-    if (std::fabs(t1 - t2) < tol)
-        t2 += s2 < 1 ? -C_2PI : C_2PI;
+    if (std::fabs(t1 - t2) < tol) t2 += s2 < 1 ? -C_2PI : C_2PI;
     auto* A = static_cast<TArc*>(Duplicate());
     A->InitByPositionAngles(t1, t2, DirectionOf(s2));
     return A;
@@ -100,18 +100,15 @@ int TArc::TrimmPart(double t1, double t2, TCurve2D*& part2)
 {
     part2 = nullptr;
     const bool open = !IsClosed();
-    if (open && t1 > t2)
-        std::swap(t1, t2);
+    if (open && t1 > t2) std::swap(t1, t2);
     CorrectParameter(t1);
     CorrectParameter(t2);
-    if (open && Near(t1, t2))
-        return 2;
+    if (open && Near(t1, t2)) return 2;
     const bool whole = Near(t1, GetTMin()) && Near(t2, GetTMax());
     ParamToAngle(t1);
     ParamToAngle(t2);
     InitByPositionAngles(t1, t2, OwnDirection());
-    if (IsDegenerate())
-        return 2;
+    if (IsDegenerate()) return 2;
     return whole ? 0 : 1;
 }
 
@@ -120,8 +117,7 @@ int TArc::DeletePart(double t1, double t2, TCurve2D*& part2)
     part2 = nullptr;
     CorrectParameter(t1);
     CorrectParameter(t2);
-    if (Near(t1, t2))
-        return 0;
+    if (Near(t1, t2)) return 0;
     const TDirection d = OwnDirection();
     const bool atStart = Near(t1, GetTMin());
     const bool atEnd = Near(t2, GetTMax());

@@ -25,15 +25,15 @@ class TContour : public TCurve2D, public TArrayOfP<TCurve2D> {
 public:
     using Items = TArrayOfP<TCurve2D>;
 
-    static constexpr Integer ItemStep = 16;          // initial room and growth step of the items
-    static constexpr Real linkEps = 1e-4;            // per-coordinate coincidence of joint points
-    static constexpr Real directEps = 2e-5;          // joint tolerance of Trimm and Offset
-    static constexpr Real onBoundaryEps = 1e-4;      // a crossing this near the point: on the boundary
+    static constexpr Integer ItemStep = 16;     // initial room and growth step of the items
+    static constexpr Real linkEps = 1e-4;       // per-coordinate coincidence of joint points
+    static constexpr Real directEps = 2e-5;     // joint tolerance of Trimm and Offset
+    static constexpr Real onBoundaryEps = 1e-4; // a crossing this near the point: on the boundary
 
     // Result codes of TrimmPart and DeletePart.
     enum TState : int { dp_NoChanged = 0, dp_Changed = 1, dp_Degenerated = 2 };
 
-    TPolyLine* LS = nullptr;  // cached convex hull of the approximation (GetLS); owned
+    TPolyLine* LS = nullptr; // cached convex hull of the approximation (GetLS); owned
 
     TContour() : Items(ItemStep, ItemStep) {}
     TContour(const TContour&) = delete;
@@ -68,7 +68,8 @@ public:
     void _SecondDer(double t, TVector2D& V) const override;
     void _ThirdDer(double t, TVector2D& V) const override;
     // Nearest point of the chain; a tie goes to the earlier item.
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // One point per unit of length of each item (one point of a segment), plus the end point
     // of an open contour.
     void Aproximate(TPolyLine& L) const override;
@@ -154,7 +155,8 @@ public:
     // from os1's end to os2's start when no arc fits. Collinear tangents give a segment: from
     // os1's end to os2's start when both are given, else at the joint point. Null when s1 or
     // s2 is missing.
-    TCurve2D* FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radius, TCurve2D* os1, TCurve2D* os2) const;
+    TCurve2D* FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radius, TCurve2D* os1,
+                            TCurve2D* os2) const;
 
     // ---- Storage, text and drawing ------------------------------------------------------
     // One line per item: "Line( x , y , xk , yk", "Arc( x , y , R , A1 , A2 , sense" (degrees,
@@ -225,11 +227,11 @@ public:
         Tx* Next = nullptr;
     };
 
-    Tx* List = nullptr;  // newest first; owned
+    Tx* List = nullptr; // newest first; owned
     Real PX = 0.0;
     Real PY = 0.0;
-    UInteger CountIntersectsLeft = 0;   // crossings with x < PX
-    UInteger CountIntersectsRight = 0;  // crossings with x >= PX
+    UInteger CountIntersectsLeft = 0;  // crossings with x < PX
+    UInteger CountIntersectsRight = 0; // crossings with x >= PX
     TInterSector& IS;
 
     ListX(TInterSector& iIS, Real iPX, Real iPY) : PX(iPX), PY(iPY), IS(iIS) {}

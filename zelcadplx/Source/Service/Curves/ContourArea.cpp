@@ -14,12 +14,12 @@
 
 namespace {
 
-constexpr int maxRule = 8;           // largest tabulated Gauss-Legendre rule
-constexpr int areaRule = 7;          // the rule Area2 integrates curved items with
+constexpr int maxRule = 8;  // largest tabulated Gauss-Legendre rule
+constexpr int areaRule = 7; // the rule Area2 integrates curved items with
 constexpr double rootTolerance = 1e-15;
 constexpr int rootIterations = 100;
-constexpr double scanReach = 1e25;   // the scan line never reaches further than this
-constexpr double scanMargin = 1.0;   // the scan line overshoots the box by its size plus this
+constexpr double scanReach = 1e25; // the scan line never reaches further than this
+constexpr double scanMargin = 1.0; // the scan line overshoots the box by its size plus this
 
 // Legendre polynomial P_n(x) and its derivative.
 void Legendre(int n, double x, double& p, double& dp)
@@ -51,8 +51,7 @@ TRule MakeRule(int n)
             Legendre(n, x, p, dp);
             const double dx = p / dp;
             x -= dx;
-            if (std::fabs(dx) < rootTolerance)
-                break;
+            if (std::fabs(dx) < rootTolerance) break;
         }
         Legendre(n, x, p, dp);
         const double w = 2.0 / ((1.0 - x * x) * dp * dp);
@@ -75,7 +74,10 @@ const TRule& RuleOf(int n)
     return rules[n];
 }
 
-double Cross(const TVector2D& a, const TVector2D& b) { return a.x * b.y - a.y * b.x; }
+double Cross(const TVector2D& a, const TVector2D& b)
+{
+    return a.x * b.y - a.y * b.x;
+}
 
 // Twice the area swept from C by a curved item: the integral of (P - C) x P' dt.
 double SweptByItem(const TCurve2D& Item, const TPoint2D& C)
@@ -85,8 +87,7 @@ double SweptByItem(const TCurve2D& Item, const TPoint2D& C)
     double t0 = Item.GetTMin(), t1 = t0, part = 0.0;
     do {
         t1 = t0 + Item.DeviationStep(t0, TMathDef::DEVIATION_SAG);
-        if (t1 > limit)
-            t1 = tmax;
+        if (t1 > limit) t1 = tmax;
         const double m = (t0 + t1) * 0.5, h = (t1 - t0) * 0.5;
         for (int k = 0; k < areaRule; ++k) {
             TPoint2D P;
@@ -106,16 +107,14 @@ double SweptByItem(const TCurve2D& Item, const TPoint2D& C)
 
 Real TContour::Area2() const
 {
-    if (Count == 0)
-        return 0.0;
+    if (Count == 0) return 0.0;
     TRect2D G;
     Rect(G);
     const TPoint2D C((G.LD.x + G.RU.x) * 0.5, (G.LD.y + G.RU.y) * 0.5);
     double sum = 0.0;
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* I = FArray[k];
-        if (I == nullptr)
-            continue;
+        if (I == nullptr) continue;
         switch (I->IsType()) {
         case ctPoint:
             break;
@@ -142,8 +141,7 @@ Integer TContour::GetSense() const
 
 Boolean TContour::FillIntegrationValues(double* tarr, double* warr, int n)
 {
-    if (tarr == nullptr || warr == nullptr || n < 1)
-        return false;
+    if (tarr == nullptr || warr == nullptr || n < 1) return false;
     if (n > maxRule) {
         std::fill(tarr, tarr + n, 0.0);
         std::fill(warr, warr + n, 0.0);
@@ -169,8 +167,7 @@ ListX::~ListX()
 void ListX::Add(const double& X)
 {
     for (const Tx* n = List; n != nullptr; n = n->Next)
-        if (std::fabs(n->x - X) <= TContour::onBoundaryEps)
-            return;
+        if (std::fabs(n->x - X) <= TContour::onBoundaryEps) return;
     List = new Tx{X, List};
     if (PX > X)
         ++CountIntersectsLeft;
@@ -180,22 +177,20 @@ void ListX::Add(const double& X)
 
 bool TContour::FoundPoint(const double& xx, const double& yy) const
 {
-    if (Count == 0)
-        return false;
+    if (Count == 0) return false;
     // The scan line spans the box with room to spare; a line of astronomic length would
     // lose the crossings' x to rounding.
     TRect2D G;
     Rect(G);
     const double margin = std::max(G.RU.x - G.LD.x, 0.0) + scanMargin;
     const TLineSeg ray(std::max(G.LD.x - margin, -scanReach), yy, std::min(G.RU.x + margin, scanReach), yy);
-    TInterSector IS;  // tolerances 1e-8
+    TInterSector IS; // tolerances 1e-8
     ListX L(IS, xx, yy);
     for (Integer k = 0; k < Count; ++k) {
         const Integer n = FArray[k] != nullptr ? IS.InterSection(&ray, FArray[k]) : 0;
         for (Integer i = 0; i < n; ++i) {
             const double x = IS.ACrossPoint.FArray[--IS.ACrossPoint.Count].p.x;
-            if (std::fabs(x - xx) <= onBoundaryEps)
-                return true;
+            if (std::fabs(x - xx) <= onBoundaryEps) return true;
             L.Add(x);
         }
     }
@@ -206,23 +201,20 @@ bool TContour::FoundPoint(const double& xx, const double& yy) const
 
 bool TContour::FoundLine(const TLineSeg* P) const
 {
-    if (P == nullptr)
-        return false;
+    if (P == nullptr) return false;
     return FoundPoint(P->x, P->y) || FoundPoint(P->xk, P->yk) || InterSect(P) != 0;
 }
 
 bool TContour::FoundArc(const TArc* P) const
 {
-    if (P == nullptr)
-        return false;
+    if (P == nullptr) return false;
     const TPoint2D S = P->PointTMin();
     return FoundPoint(S.x, S.y) || InterSect(P) != 0;
 }
 
 bool TContour::FoundCircle(const TCircle* P) const
 {
-    if (P == nullptr || Count == 0 || FArray[0] == nullptr)
-        return false;
+    if (P == nullptr || Count == 0 || FArray[0] == nullptr) return false;
     const TCurve2D* first = FArray[0];
     if (Count == 1 && first->IsType() == ctCircle) {
         const auto* C = static_cast<const TCircle*>(first);
@@ -235,8 +227,7 @@ bool TContour::FoundCircle(const TCircle* P) const
 
 Boolean TContour::Found(const TCurve2D* P) const
 {
-    if (Count == 0 || P == nullptr)
-        return false;
+    if (Count == 0 || P == nullptr) return false;
     switch (P->IsType()) {
     case ctPoint: {
         const auto* B = static_cast<const TBasePoint*>(P);
@@ -256,16 +247,14 @@ Boolean TContour::Found(const TCurve2D* P) const
 Boolean TContour::Found(const TContour& C) const
 {
     for (Integer k = 0; k < C.Count; ++k)
-        if (Found(C.FArray[k]))
-            return true;
+        if (Found(C.FArray[k])) return true;
     return false;
 }
 
 Boolean TContour::Colision(const TContour& C) const
 {
     for (Integer k = 0; k < C.Count; ++k)
-        if (C.FArray[k] != nullptr && InterSect(C.FArray[k]) != 0)
-            return true;
+        if (C.FArray[k] != nullptr && InterSect(C.FArray[k]) != 0) return true;
     return false;
 }
 
@@ -273,24 +262,21 @@ Boolean TContour::Colision(const TContour& C) const
 
 Integer TContour::InterSect(const TCurve2D* P) const
 {
-    TInterSector IS;  // tolerances 1e-8
+    TInterSector IS; // tolerances 1e-8
     for (Integer k = 0; k < Count; ++k) {
         const Integer n = FArray[k] != nullptr ? IS.InterSection(P, FArray[k]) : 0;
-        if (n > 0)
-            return n;
+        if (n > 0) return n;
     }
     return 0;
 }
 
 Integer TContour::InterSect2(const TCurve2D* P) const
 {
-    TInterSector IS;  // tolerances 1e-8
+    TInterSector IS; // tolerances 1e-8
     bool one = false;
     for (Integer k = 0; k < Count; ++k) {
-        if (FArray[k] == nullptr || IS.InterSection(P, FArray[k]) <= 0)
-            continue;
-        if (one)
-            return 1;
+        if (FArray[k] == nullptr || IS.InterSection(P, FArray[k]) <= 0) continue;
+        if (one) return 1;
         one = true;
     }
     return 0;
@@ -305,8 +291,7 @@ Boolean TContour::Find2(const double& x, const double& y, TArrayOf<TPair<int, in
     };
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* C = FArray[k];
-        if (C == nullptr)
-            continue;
+        if (C == nullptr) continue;
         const int type = C->IsType();
         if (type == ctLineSeg) {
             const auto* L = static_cast<const TLineSeg*>(C);
@@ -316,8 +301,7 @@ Boolean TContour::Find2(const double& x, const double& y, TArrayOf<TPair<int, in
                 AResult.Add(TPair<int, int>(k, 1));
         } else if (type == ctArc || type == ctCircle) {
             const auto* R = static_cast<const TCircle*>(C);
-            if (near(R->x, R->y))
-                AResult.Add(TPair<int, int>(k, 0));
+            if (near(R->x, R->y)) AResult.Add(TPair<int, int>(k, 0));
         }
     }
     return AResult.Count > 0;
@@ -342,20 +326,16 @@ bool TContour::SelfIntersect(const TRegion1D& R, TInterSector& Tool, bool sticki
     const Integer c0 = Tool.ACrossPoint.Count;
     for (Integer i = 0; i < Count; ++i) {
         const TCurve2D* A = FArray[i];
-        if (A == nullptr)
-            continue;
+        if (A == nullptr) continue;
         A->SelfIntersect(R, Tool, sticking);
         for (Integer j = i + 1; j < Count; ++j) {
             const TCurve2D* B = FArray[j];
-            if (B == nullptr)
-                continue;
+            if (B == nullptr) continue;
             const Integer c = Tool.ACrossPoint.Count;
             Tool.InterSection(A, B);
-            if (j != i + 1)
-                continue;
+            if (j != i + 1) continue;
             for (Integer p = Tool.ACrossPoint.Count - 1; p >= c; --p)
-                if (IsJoint(Tool.ACrossPoint.FArray[p], A, B))
-                    Tool.ACrossPoint.Delete(p);
+                if (IsJoint(Tool.ACrossPoint.FArray[p], A, B)) Tool.ACrossPoint.Delete(p);
         }
     }
     return Tool.ACrossPoint.Count != c0;
@@ -368,8 +348,7 @@ void TContour::AxisCrossings(bool horizontal, double c, TArrayOf<double>& ACross
     double acc = 0.0;
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* C = FArray[k];
-        if (C == nullptr)
-            continue;
+        if (C == nullptr) continue;
         found.Count = 0;
         if (horizontal)
             C->InterSectHorizontal(c, found);
@@ -378,16 +357,22 @@ void TContour::AxisCrossings(bool horizontal, double c, TArrayOf<double>& ACross
         for (Integer i = 0; i < found.Count; ++i) {
             double v = found[i] - C->GetTMin() + acc;
             if (closed && k == Count - 1 && std::fabs(tmax - v) < paramEpsilon)
-                v = GetTMin();  // the closing point is the start
+                v = GetTMin(); // the closing point is the start
             CheckParameter(ACross, v, paramEpsilon);
         }
         acc += C->GetTMax() - C->GetTMin();
     }
 }
 
-void TContour::InterSectHorizontal(double y, TArrayOf<double>& ACross) const { AxisCrossings(true, y, ACross); }
+void TContour::InterSectHorizontal(double y, TArrayOf<double>& ACross) const
+{
+    AxisCrossings(true, y, ACross);
+}
 
-void TContour::InterSectVertical(double x, TArrayOf<double>& ACross) const { AxisCrossings(false, x, ACross); }
+void TContour::InterSectVertical(double x, TArrayOf<double>& ACross) const
+{
+    AxisCrossings(false, x, ACross);
+}
 
 // ---------------------------------------------------------------- record
 

@@ -32,8 +32,7 @@ void TContour::Rect(TRect2D& G) const
     G.SetNull();
     bool first = true;
     for (Integer k = 0; k < Count; ++k) {
-        if (FArray[k] == nullptr)
-            continue;
+        if (FArray[k] == nullptr) continue;
         TRect2D r;
         FArray[k]->Rect(r);
         if (first)
@@ -59,7 +58,8 @@ void TContour::RangeOfAttributes(std::initializer_list<unsigned int> Atrs, TRect
     found = false;
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* C = FArray[k];
-        if (C == nullptr || std::find(Atrs.begin(), Atrs.end(), static_cast<unsigned int>(C->Atr)) == Atrs.end())
+        if (C == nullptr ||
+            std::find(Atrs.begin(), Atrs.end(), static_cast<unsigned int>(C->Atr)) == Atrs.end())
             continue;
         TRect2D r;
         C->Rect(r);
@@ -80,8 +80,7 @@ void TContour::RangeAtIn(unsigned int Atr, TRect2D& G) const
     bool found = false;
     TRect2D r;
     RangeOfAttributes({Atr}, r, found);
-    if (found)
-        G = r;
+    if (found) G = r;
 }
 
 void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, TRect2D& G) const
@@ -93,8 +92,7 @@ void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, TRect2D& G) const
     bool found = false;
     TRect2D r;
     RangeOfAttributes({Atr, Atr2}, r, found);
-    if (found)
-        G = r;
+    if (found) G = r;
 }
 
 void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, unsigned int Atr3, TRect2D& G) const
@@ -106,8 +104,7 @@ void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, unsigned int Atr3,
     bool found = false;
     TRect2D r;
     RangeOfAttributes({Atr, Atr2, Atr3}, r, found);
-    if (found)
-        G = r;
+    if (found) G = r;
 }
 
 namespace {
@@ -155,8 +152,7 @@ UInteger TContour::CountAt(unsigned int Atribute) const
 {
     UInteger n = 0;
     for (Integer k = 0; k < Count; ++k)
-        if (FArray[k] != nullptr && static_cast<unsigned int>(FArray[k]->Atr) == Atribute)
-            ++n;
+        if (FArray[k] != nullptr && static_cast<unsigned int>(FArray[k]->Atr) == Atribute) ++n;
     return n;
 }
 
@@ -164,8 +160,7 @@ UInteger TContour::CountAt(unsigned int Atribute) const
 
 bool TContour::IsLink(const TCurve2D* C1, const TCurve2D* C2) const
 {
-    if (C1 == nullptr || C2 == nullptr)
-        return false;
+    if (C1 == nullptr || C2 == nullptr) return false;
     TPoint2D E, S;
     C1->PointOn(C1->GetTMax(), E);
     C2->PointOn(C2->GetTMin(), S);
@@ -175,8 +170,7 @@ bool TContour::IsLink(const TCurve2D* C1, const TCurve2D* C2) const
 bool TContour::IsDirect() const
 {
     for (Integer k = 1; k < Count; ++k)
-        if (!IsLink(FArray[k - 1], FArray[k]))
-            return false;
+        if (!IsLink(FArray[k - 1], FArray[k])) return false;
     return true;
 }
 
@@ -185,18 +179,15 @@ Boolean TContour::IsDirect2(double eps) const
     for (Integer k = 1; k < Count; ++k) {
         const TCurve2D* A = FArray[k - 1];
         const TCurve2D* B = FArray[k];
-        if (A == nullptr || !A->IsLink(A->GetTMax(), B, B != nullptr ? B->GetTMin() : 0.0, eps))
-            return false;
+        if (A == nullptr || !A->IsLink(A->GetTMax(), B, B != nullptr ? B->GetTMin() : 0.0, eps)) return false;
     }
     return true;
 }
 
 bool TContour::IsClosed() const
 {
-    if (Count == 0)
-        return false;
-    if (Count == 1)
-        return FArray[0] != nullptr && FArray[0]->IsType() == ctCircle;
+    if (Count == 0) return false;
+    if (Count == 1) return FArray[0] != nullptr && FArray[0]->IsType() == ctCircle;
     return IsDirect() && IsLink(FArray[Count - 1], FArray[0]);
 }
 
@@ -204,8 +195,7 @@ Boolean TContour::IsClosed2(double eps) const
 {
     closed = false;
     const TCurve2D* first = Count > 0 ? FArray[0] : nullptr;
-    if (first == nullptr)
-        return false;
+    if (first == nullptr) return false;
     if (Count == 1) {
         closed = first->IsType() == ctCircle;
         return closed;
@@ -218,21 +208,16 @@ Boolean TContour::IsClosed2(double eps) const
 
 Boolean TContour::MakeDirect(double eps, bool Direction)
 {
-    if (Count == 0)
-        return false;
-    if (Count == 1)
-        return FArray[0] != nullptr && FArray[0]->IsType() == ctCircle;
-    if (!Direction && FArray[0] != nullptr)
-        FArray[0]->Inverse();
+    if (Count == 0) return false;
+    if (Count == 1) return FArray[0] != nullptr && FArray[0]->IsType() == ctCircle;
+    if (!Direction && FArray[0] != nullptr) FArray[0]->Inverse();
     for (Integer i = 0; i + 1 < Count; ++i) {
-        if (FArray[i] == nullptr)
-            return false;
+        if (FArray[i] == nullptr) return false;
         const TPoint2D E = FArray[i]->PointTMax();
         Integer found = -1;
         for (Integer j = i + 1; j < Count && found < 0; ++j) {
             TCurve2D* C = FArray[j];
-            if (C == nullptr)
-                continue;
+            if (C == nullptr) continue;
             if (Coincide(C->PointTMin(), E, eps)) {
                 found = j;
             } else if (Coincide(C->PointTMax(), E, eps)) {
@@ -240,8 +225,7 @@ Boolean TContour::MakeDirect(double eps, bool Direction)
                 found = j;
             }
         }
-        if (found < 0)
-            return false;
+        if (found < 0) return false;
         std::swap(FArray[i + 1], FArray[found]);
     }
     return true;
@@ -255,8 +239,7 @@ void TContour::Mtr(const double& X, const double& Y, const double& Angle, const 
     M.Init();
     M.drMtr(X, Y, Angle, Scale);
     for (Integer k = 0; k < Count; ++k)
-        if (FArray[k] != nullptr)
-            FArray[k]->Mtr(M);
+        if (FArray[k] != nullptr) FArray[k]->Mtr(M);
 }
 
 void TContour::Aproximate(TPolyLine& L) const
@@ -264,27 +247,22 @@ void TContour::Aproximate(TPolyLine& L) const
     const bool cl = IsClosed();
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* C = FArray[k];
-        if (C == nullptr)
-            continue;
+        if (C == nullptr) continue;
         const double step = C->GetParamToUnit();
-        if (step <= paramEpsilon)
-            continue;
+        if (step <= paramEpsilon) continue;
         TPoint2D P;
         for (double t = C->GetTMin(); t < C->GetTMax(); t += step) {
             C->PointOn(t, P);
             AppendPoint(L, P);
-            if (C->IsType() == ctLineSeg)
-                break;
+            if (C->IsType() == ctLineSeg) break;
         }
-        if (k == Count - 1 && !cl)
-            AppendPoint(L, C->PointTMax());
+        if (k == Count - 1 && !cl) AppendPoint(L, C->PointTMax());
     }
 }
 
 TPolyLine* TContour::GetLS()
 {
-    if (Count == 0 || LS != nullptr)
-        return LS;
+    if (Count == 0 || LS != nullptr) return LS;
     LS = new TPolyLine();
     TPolyLine all;
     Aproximate(all);
@@ -315,6 +293,5 @@ void TContour::CenterXYLenCut(double& Xc, double& Yc, double& LCont)
     Xc = Yc = LCont = 0.0;
     DeleteLS();
     const TPolyLine* H = GetLS();
-    if (H != nullptr)
-        H->CenterXYLenCut(Xc, Yc, LCont);
+    if (H != nullptr) H->CenterXYLenCut(Xc, Yc, LCont);
 }

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr double oppositeTangents = 1e-5;  // T1 + T2 shorter than this per axis: a cusp
+constexpr double oppositeTangents = 1e-5; // T1 + T2 shorter than this per axis: a cusp
 
 bool Coincide(const TPoint2D& A, const TPoint2D& B)
 {
@@ -44,14 +44,13 @@ TArc* JointArc(const TPoint2D& C, double Radius, double a1, double a2, int f)
 void TContour::ReplaceByPart(Integer k, double a, double b)
 {
     TCurve2D* old = FArray[k];
-    if (old == nullptr)
-        return;
+    if (old == nullptr) return;
     TCurve2D* part = old->Trimmed(a, b, 1);
     if (part == nullptr) {
         Items::Delete(k);
         return;
     }
-    part->Atr = old->Atr;  // the item's classification outlives the cut
+    part->Atr = old->Atr; // the item's classification outlives the cut
     part->Name2 = old->Name2;
     delete old;
     FArray[k] = part;
@@ -59,11 +58,9 @@ void TContour::ReplaceByPart(Integer k, double a, double b)
 
 void TContour::Trimm(double t1, double t2)
 {
-    if (Count == 0)
-        return;
+    if (Count == 0) return;
     const bool wrap = IsClosed() && (t1 > t2 || std::fabs(t2 - t1) < paramEpsilon);
-    if (!wrap && t1 > t2)
-        std::swap(t1, t2);  // an open range is the same range either way round
+    if (!wrap && t1 > t2) std::swap(t1, t2); // an open range is the same range either way round
     double s1 = 0.0, s2 = 0.0;
     Integer i1 = FindSegment(t1, s1);
     const Integer i2 = FindSegment(t2, s2);
@@ -85,12 +82,10 @@ void TContour::Trimm(double t1, double t2)
         for (Integer k = 0; k < tail; ++k)
             Items::Delete(Count - 1);
     }
-    if (Count > 0 && FArray[0] != nullptr)
-        ReplaceByPart(0, s1, Count == 1 ? s2 : FArray[0]->GetTMax());
-    if (Count > 1 && FArray[Count - 1] != nullptr)
-        ReplaceByPart(Count - 1, FArray[Count - 1]->GetTMin(), s2);
+    if (Count > 0 && FArray[0] != nullptr) ReplaceByPart(0, s1, Count == 1 ? s2 : FArray[0]->GetTMax());
+    if (Count > 1 && FArray[Count - 1] != nullptr) ReplaceByPart(Count - 1, FArray[Count - 1]->GetTMin(), s2);
     DeleteLS();
-    Refresh();  // the parameter length changed with the items
+    Refresh(); // the parameter length changed with the items
     closed = IsClosed2(directEps);
 }
 
@@ -100,13 +95,10 @@ int TContour::TrimmPart(double t1, double t2, TCurve2D*& part2)
     const double tmin = GetTMin(), tmax = GetTMax();
     CorrectParameter(t1);
     CorrectParameter(t2);
-    if (std::fabs(t1 - t2) < paramEpsilon && !closed)
-        return dp_Degenerated;
+    if (std::fabs(t1 - t2) < paramEpsilon && !closed) return dp_Degenerated;
     if (!closed) {
-        if (t1 > t2)
-            std::swap(t1, t2);
-        if (std::fabs(t1 - tmin) < paramEpsilon && std::fabs(t2 - tmax) < paramEpsilon)
-            return dp_NoChanged;
+        if (t1 > t2) std::swap(t1, t2);
+        if (std::fabs(t1 - tmin) < paramEpsilon && std::fabs(t2 - tmax) < paramEpsilon) return dp_NoChanged;
     }
     Trimm(t1, t2);
     return IsDegenerate() ? dp_Degenerated : dp_Changed;
@@ -115,13 +107,10 @@ int TContour::TrimmPart(double t1, double t2, TCurve2D*& part2)
 TCurve2D* TContour::Trimmed(double& t1, double& t2, int sense) const
 {
     const bool cl = IsClosed();
-    if (!cl && std::fabs(t2 - t1) < paramEpsilon)
-        return nullptr;
+    if (!cl && std::fabs(t2 - t1) < paramEpsilon) return nullptr;
     std::unique_ptr<TContour> copy(static_cast<TContour*>(Duplicate()));
-    if (copy == nullptr)
-        return nullptr;
-    if (sense == -1)
-        std::swap(t1, t2);
+    if (copy == nullptr) return nullptr;
+    if (sense == -1) std::swap(t1, t2);
     const double lo = std::min(t1, t2), hi = std::max(t1, t2);
     if (!cl && (lo < GetTMin() - paramEpsilon || hi > GetTMax() + paramEpsilon)) {
         t1 = lo;
@@ -131,13 +120,10 @@ TCurve2D* TContour::Trimmed(double& t1, double& t2, int sense) const
         TCurve2D* rest = nullptr;
         const int r = copy->TrimmPart(t1, t2, rest);
         delete rest;
-        if (r == dp_Degenerated)
-            return nullptr;
+        if (r == dp_Degenerated) return nullptr;
     }
-    if (sense == -1)
-        copy->Inverse();
-    if (copy->Count == 1)
-        return copy->Detach(0);
+    if (sense == -1) copy->Inverse();
+    if (copy->Count == 1) return copy->Detach(0);
     return copy.release();
 }
 
@@ -146,29 +132,26 @@ TCurve2D* TContour::Trimmed(double& t1, double& t2, int sense) const
 bool TContour::KeepPart(Integer k, double a, double b)
 {
     const TCurve2D* C = FArray[k];
-    if (C == nullptr)
-        return false;
+    if (C == nullptr) return false;
     if (b - a <= paramEpsilon) {
         Items::Delete(k);
         return true;
     }
-    if (a <= C->GetTMin() + paramEpsilon && b >= C->GetTMax() - paramEpsilon)
-        return false;
+    if (a <= C->GetTMin() + paramEpsilon && b >= C->GetTMax() - paramEpsilon) return false;
     ReplaceByPart(k, a, b);
     return true;
 }
 
 bool TContour::DeleteRange(double Ct1, double Ct2)
 {
-    if (Ct2 < Ct1) {  // over the end: the tail first, so that the head keeps its parameters
+    if (Ct2 < Ct1) { // over the end: the tail first, so that the head keeps its parameters
         const bool tail = DeleteRange(Ct1, GetTMax());
         return DeleteRange(GetTMin(), Ct2) || tail;
     }
     double s1 = 0.0, s2 = 0.0;
     const Integer i1 = Locate(Ct1, s1);
     const Integer i2 = Locate(Ct2, s2);
-    if (i1 < 0 || i2 < 0 || FArray[i1] == nullptr || FArray[i2] == nullptr)
-        return false;
+    if (i1 < 0 || i2 < 0 || FArray[i1] == nullptr || FArray[i2] == nullptr) return false;
     const double lo1 = FArray[i1]->GetTMin(), hi2 = FArray[i2]->GetTMax();
     if (i1 == i2) {
         const bool atStart = s1 <= lo1 + paramEpsilon, atEnd = s2 >= hi2 - paramEpsilon;
@@ -176,9 +159,8 @@ bool TContour::DeleteRange(double Ct1, double Ct2)
             Items::Delete(i1);
             return true;
         }
-        if (atStart)
-            return KeepPart(i1, s2, hi2);
-        return atEnd && KeepPart(i1, lo1, s1);  // a cut inside one item would split the chain
+        if (atStart) return KeepPart(i1, s2, hi2);
+        return atEnd && KeepPart(i1, lo1, s1); // a cut inside one item would split the chain
     }
     bool changed = KeepPart(i2, s2, hi2) || i2 - i1 > 1;
     for (Integer k = i2 - 1; k > i1; --k)
@@ -189,21 +171,18 @@ bool TContour::DeleteRange(double Ct1, double Ct2)
 int TContour::DeletePart(double Ct1, double Ct2, TCurve2D*& part2)
 {
     part2 = nullptr;
-    if (Count == 0)
-        return dp_NoChanged;
+    if (Count == 0) return dp_NoChanged;
     const double tmin = GetTMin(), tmax = GetTMax();
     CorrectParameter(Ct1);
     CorrectParameter(Ct2);
-    if (std::fabs(Ct1 - Ct2) <= paramEpsilon)
-        return dp_NoChanged;
+    if (std::fabs(Ct1 - Ct2) <= paramEpsilon) return dp_NoChanged;
     if (std::fabs(Ct1 - tmin) <= paramEpsilon && std::fabs(Ct2 - tmax) <= paramEpsilon) {
         Clear();
         Refresh();
         Calculate();
         return dp_Degenerated;
     }
-    if (!DeleteRange(Ct1, Ct2))
-        return dp_NoChanged;
+    if (!DeleteRange(Ct1, Ct2)) return dp_NoChanged;
     DeleteLS();
     Refresh();
     Calculate();
@@ -215,10 +194,8 @@ int TContour::DeletePart(double Ct1, double Ct2, TCurve2D*& part2)
 void TContour::Inverse()
 {
     for (Integer k = 0; k < Count; ++k)
-        if (FArray[k] != nullptr)
-            FArray[k]->Inverse();
-    if (Count >= 3)
-        std::reverse(FArray + 1, FArray + Count);
+        if (FArray[k] != nullptr) FArray[k]->Inverse();
+    if (Count >= 3) std::reverse(FArray + 1, FArray + Count);
 }
 
 // ---------------------------------------------------------------- joints and offset
@@ -226,8 +203,7 @@ void TContour::Inverse()
 TCurve2D* TContour::FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radius, TCurve2D* os1,
                                   TCurve2D* os2) const
 {
-    if (s1 == nullptr || s2 == nullptr)
-        return nullptr;
+    if (s1 == nullptr || s2 == nullptr) return nullptr;
     const TPoint2D C = s1->PointTMax();
     TVector2D T1, T2;
     s1->TangentOn(s1->GetTMax(), T1);
@@ -238,17 +214,15 @@ TCurve2D* TContour::FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radi
     if (std::fabs(T2.x + T1.x) > oppositeTangents || std::fabs(T2.y + T1.y) > oppositeTangents) {
         r = T1.Relative(T2);
         if (r == 0 && os1 != nullptr && os2 != nullptr)
-            return new TLineSeg(os1->PointTMax(), os2->PointTMin());  // the offsets meet there
-        if (r == 0)
-            return new TLineSeg(s1->PointTMax(), s2->PointTMin());
+            return new TLineSeg(os1->PointTMax(), os2->PointTMin()); // the offsets meet there
+        if (r == 0) return new TLineSeg(s1->PointTMax(), s2->PointTMin());
     } else {
         r = s2->Curvature(s2->GetTMin()) < -s1->Curvature(s1->GetTMax()) ? 1 : -1;
     }
     const int opposite = r != 1 ? 1 : -1;
     TArc* arc = JointArc(C, Radius, a1, a2, r);
     if (os1 == nullptr) {
-        if (os2 == nullptr || Coincide(os2->PointTMin(), arc->PointTMax()))
-            return arc;
+        if (os2 == nullptr || Coincide(os2->PointTMin(), arc->PointTMax())) return arc;
         delete arc;
         return JointArc(C, Radius, a1, a2, opposite);
     }
@@ -258,8 +232,7 @@ TCurve2D* TContour::FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radi
         arc = JointArc(C, Radius, a1, a2, opposite);
         ok = Coincide(os1->PointTMax(), arc->PointTMin());
     }
-    if (os2 == nullptr || ok)
-        return arc;
+    if (os2 == nullptr || ok) return arc;
     delete arc;
     return new TLineSeg(os1->PointTMax(), os2->PointTMin());
 }
@@ -279,22 +252,21 @@ TCurve2D* TContour::Offset(const double& rad) const
         for (Integer i = 0; i < W.Count; ++i)
             debug.Output(W.FArray[i] != nullptr ? static_cast<TString>(*W.FArray[i]) : TString());
     }
-    if (A > 0.0)
-        W.Inverse();  // offsets are taken along the clockwise chain
+    if (A > 0.0) W.Inverse(); // offsets are taken along the clockwise chain
     const Integer n = W.Count;
     std::vector<TCurve2D*> offsets(static_cast<std::size_t>(n), nullptr);
     for (Integer i = 0; i < n; ++i) {
         const TCurve2D* s = W.FArray[i];
-        if (s == nullptr)
-            continue;
+        if (s == nullptr) continue;
         offsets[i] = s->Offset(rad);
         if (offsets[i] == nullptr)
-            offsets[i] = TLineSeg(s->PointTMin(), s->PointTMax()).Offset(rad);  // the chord stands in
+            offsets[i] = TLineSeg(s->PointTMin(), s->PointTMax()).Offset(rad); // the chord stands in
     }
     for (Integer i = 0; i < n; ++i) {
         const Integer next = (i + 1) % n;
         // The next offset is handed over too, so that the joint meets both offsets.
-        TCurve2D* j = n >= 2 ? FilletSegment(W.FArray[i], W.FArray[next], rad, offsets[i], offsets[next]) : nullptr;
+        TCurve2D* j =
+            n >= 2 ? FilletSegment(W.FArray[i], W.FArray[next], rad, offsets[i], offsets[next]) : nullptr;
         if (offsets[i] != nullptr) {
             offsets[i]->Name2 = i;
             offsets[i]->Atr = 1;
@@ -306,7 +278,6 @@ TCurve2D* TContour::Offset(const double& rad) const
             R->Add(j);
         }
     }
-    if (R->Count > 0)
-        R->Calculate();
+    if (R->Count > 0) R->Calculate();
     return R;
 }

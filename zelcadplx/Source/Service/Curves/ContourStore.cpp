@@ -15,24 +15,32 @@
 
 namespace {
 
-constexpr Integer textDecimals = 2;  // numbers of the text lines: 2 decimals ...
-constexpr Integer textWidth = 7;     // ... right-aligned in 7 characters
-constexpr Integer senseDigits = 2;   // the arc's direction: "01", "-1"
-constexpr Integer edgeStep = 128;    // growth of GetEdges' collections
+constexpr Integer textDecimals = 2; // numbers of the text lines: 2 decimals ...
+constexpr Integer textWidth = 7;    // ... right-aligned in 7 characters
+constexpr Integer senseDigits = 2;  // the arc's direction: "01", "-1"
+constexpr Integer edgeStep = 128;   // growth of GetEdges' collections
 constexpr Integer edgeRoom = 512;
 
 // A new empty item for a stored type code; null for a code no reader knows.
 TCurve2D* NewItem(int code)
 {
     switch (code) {
-    case ctPoint: return new TBasePoint();
-    case ctLineSeg: return new TLineSeg();
-    case ctCircle: return new TCircle();
-    case ctArc: return new TArc();
-    case ctText: return new TText();
-    case ctLine: return new TLine();
-    case ctBase: return new TContour();
-    default: return nullptr;
+    case ctPoint:
+        return new TBasePoint();
+    case ctLineSeg:
+        return new TLineSeg();
+    case ctCircle:
+        return new TCircle();
+    case ctArc:
+        return new TArc();
+    case ctText:
+        return new TText();
+    case ctLine:
+        return new TLine();
+    case ctBase:
+        return new TContour();
+    default:
+        return nullptr;
     }
 }
 
@@ -40,14 +48,21 @@ TCurve2D* NewItem(int code)
 TPenStyles ImagePen(int a)
 {
     switch (a) {
-    case 1: return psSolid;
-    case 3: return psDashDot;
-    case 4: return psDash;
-    default: return psThinSolid;
+    case 1:
+        return psSolid;
+    case 3:
+        return psDashDot;
+    case 4:
+        return psDash;
+    default:
+        return psThinSolid;
     }
 }
 
-TString Number(double v) { return TString(v, textDecimals, true, textWidth); }
+TString Number(double v)
+{
+    return TString(v, textDecimals, true, textWidth);
+}
 
 // "Head" followed by the parts joined with " , ".
 TString Joined(const char* Head, std::initializer_list<TString> Parts)
@@ -55,8 +70,7 @@ TString Joined(const char* Head, std::initializer_list<TString> Parts)
     TString s(Head);
     bool first = true;
     for (const TString& p : Parts) {
-        if (!first)
-            s += TString(" , ");
+        if (!first) s += TString(" , ");
         s += p;
         first = false;
     }
@@ -74,8 +88,7 @@ void TContour::Store(TKmfData& S) const
         const TCurve2D* C = FArray[i];
         const int code = C != nullptr ? C->IsType() : 0;
         S.Write(code);
-        if (C != nullptr)
-            C->Store(S);
+        if (C != nullptr) C->Store(S);
     }
 }
 
@@ -99,8 +112,7 @@ void TContour::Load(TKmfData& S)
 
 void TContour::toText(TArrayOf<TString>& T) const
 {
-    if (T.Size() < Count)
-        T.SetSize(Count);
+    if (T.Size() < Count) T.SetSize(Count);
     T.Count = Count;
     for (Integer i = 0; i < Count; ++i) {
         const TCurve2D* C = FArray[i];
@@ -112,8 +124,9 @@ void TContour::toText(TArrayOf<TString>& T) const
         }
         case ctArc: {
             const auto* A = static_cast<const TArc*>(C);
-            T[i] = Joined("Arc( ", {Number(A->x), Number(A->y), Number(A->Radius), Number(A->A1 * RADDEG),
-                                    Number(A->A2 * RADDEG), TString(static_cast<Integer>(A->sense), senseDigits)});
+            T[i] = Joined("Arc( ",
+                          {Number(A->x), Number(A->y), Number(A->Radius), Number(A->A1 * RADDEG),
+                           Number(A->A2 * RADDEG), TString(static_cast<Integer>(A->sense), senseDigits)});
             break;
         }
         case ctCircle: {
@@ -131,8 +144,7 @@ void TContour::toText(TArrayOf<TString>& T) const
 
 void TContour::drItem(TModeler3D& M, int I, int OutAtribute) const
 {
-    if (I < 0 || I >= Count || FArray[I] == nullptr)
-        return;
+    if (I < 0 || I >= Count || FArray[I] == nullptr) return;
     const TCurve2D* C = FArray[I];
     const int style = OutAtribute != 0 ? OutAtribute : C->Atr;
     switch (C->IsType()) {
@@ -171,8 +183,7 @@ void TContour::drItemsAt(TModeler3D& M, unsigned int Atribute, int OutAtribute) 
 
 void TContour::GIdrItem(int I, TGImage& GI, int OutAtribute) const
 {
-    if (I < 0 || I >= Count || FArray[I] == nullptr)
-        return;
+    if (I < 0 || I >= Count || FArray[I] == nullptr) return;
     const TCurve2D* C = FArray[I];
     GI.drStyle(ImagePen(OutAtribute != 0 ? OutAtribute : C->Atr));
     switch (C->IsType()) {
@@ -216,8 +227,7 @@ void TContour::GetEdges(std::vector<double>& Vertexs, std::vector<int>& Indexs) 
     TArrayOf<TPoint2D> points(edgeRoom, edgeStep);
     TArrayOf<int> index(edgeRoom, edgeStep);
     for (Integer i = 0; i < Count; ++i) {
-        if (FArray[i] == nullptr)
-            continue;
+        if (FArray[i] == nullptr) continue;
         TPolyLine L;
         FArray[i]->Aproximate(L);
         const Integer h = index.Count;

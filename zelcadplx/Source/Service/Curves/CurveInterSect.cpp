@@ -20,8 +20,7 @@ void RenameLongSegment(TInterSector& IS, Integer from, const TLineSeg& S, const 
     for (Integer i = from; i < IS.ACrossPoint.Count; ++i) {
         TCrossPoint& X = IS.ACrossPoint.FArray[i];
         for (TPointOnCurve* on : {&X.on1, &X.on2}) {
-            if (on->curve != &S)
-                continue;
+            if (on->curve != &S) continue;
             on->curve = &L;
             on->t = LongSegmentToLine(on->t);
         }
@@ -31,8 +30,7 @@ void RenameLongSegment(TInterSector& IS, Integer from, const TLineSeg& S, const 
 // The order of a segment or a circle: a segment partner goes first, a circle or an arc second.
 int SegmentFirstInterSect(const TCurve2D* self, const TCurve2D* P, TInterSector& IS)
 {
-    if (P == nullptr)
-        return 0;
+    if (P == nullptr) return 0;
     switch (P->IsType()) {
     case ctPoint:
         return PointPartner(P, self);
@@ -60,8 +58,7 @@ int TCircle::InterSect(const TCurve2D* P, TInterSector& IS) const
 
 int TArc::InterSect(const TCurve2D* P, TInterSector& IS) const
 {
-    if (P == nullptr)
-        return 0;
+    if (P == nullptr) return 0;
     switch (P->IsType()) {
     case ctPoint:
         return PointPartner(P, this);
@@ -77,16 +74,13 @@ int TArc::InterSect(const TCurve2D* P, TInterSector& IS) const
 
 int TLine::InterSect(const TCurve2D* P, TInterSector& IS) const
 {
-    if (P == nullptr)
-        return 0;
-    if (P->IsType() == ctLine)
-        return IS.InterSection(this, P);
+    if (P == nullptr) return 0;
+    if (P->IsType() == ctLine) return IS.InterSection(this, P);
     const TLineSeg S(*this);
     TInterSector& shared = TInterSector::Instance2();
     const Integer fromIS = IS.ACrossPoint.Count;
     const int n = S.InterSect(P, IS);
     RenameLongSegment(IS, fromIS, S, *this);
-    if (P->IsType() == ctPoint)
-        RenameLongSegment(shared, 0, S, *this);
+    if (P->IsType() == ctPoint) RenameLongSegment(shared, 0, S, *this);
     return n;
 }

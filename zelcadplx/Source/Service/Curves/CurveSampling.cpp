@@ -10,20 +10,22 @@
 
 namespace {
 
-constexpr Real sampleLength = 0.1;                   // one sample per this much length
-constexpr Real halfDegree = TMathDef::C_PI / 360.0;  // the arc's sampling grid
+constexpr Real sampleLength = 0.1;                  // one sample per this much length
+constexpr Real halfDegree = TMathDef::C_PI / 360.0; // the arc's sampling grid
 
 } // namespace
 
-void TCurve2D::AppendPoint(TPolyLine& L, const TPoint2D& P) { L.Points.Add(P); }
+void TCurve2D::AppendPoint(TPolyLine& L, const TPoint2D& P)
+{
+    L.Points.Add(P);
+}
 
 void TCurve2D::Aproximate(TPolyLine& L) const
 {
     const double tmin = GetTMin(), tmax = GetTMax();
     const double len = GetMetricLength();
     const double step = len > metricAccuracy ? (tmax - tmin) / len * sampleLength : sampleLength;
-    if (step <= paramEpsilon)
-        return;
+    if (step <= paramEpsilon) return;
     TPoint2D P;
     for (double t = tmin; t < tmax; t += step) {
         PointOn(t, P);
@@ -53,7 +55,6 @@ void TArc::Aproximate(TPolyLine& L) const
 bool TCircle::FoundAllPoints(const TPolyLine& L) const
 {
     for (Integer i = 0; i < L.Points.Count; ++i)
-        if (PointRelative(L.Points.FArray[i], metricPrecision) == -1)
-            return false;
+        if (PointRelative(L.Points.FArray[i], metricPrecision) == -1) return false;
     return true;
 }

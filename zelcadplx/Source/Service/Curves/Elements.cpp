@@ -12,16 +12,19 @@
 
 namespace {
 
-constexpr Real curvatureSpeedMin = 1e-10;      // |D1| below this: no curvature
-constexpr Real curvatureSqrSpeedMin = 4e-12;   // |D1|^2 below this: no curvature derivative
-constexpr Real straightRadius = 1e10;          // radius of curvature of a straight piece
-constexpr Real distanceProjectionEps = 1e-4;   // metric tolerance of DistanceTo's projection
-constexpr Real closedMaxStepShare = 0.05;      // largest DeviationStep share of a closed range
-constexpr Real openMaxStepShare = 0.25;        // ... of an open range
-constexpr Real minStepShare = 0.005;           // smallest DeviationStep share
-constexpr Real floorStepShare = 2e-5;          // no step falls below this share of the range
+constexpr Real curvatureSpeedMin = 1e-10;    // |D1| below this: no curvature
+constexpr Real curvatureSqrSpeedMin = 4e-12; // |D1|^2 below this: no curvature derivative
+constexpr Real straightRadius = 1e10;        // radius of curvature of a straight piece
+constexpr Real distanceProjectionEps = 1e-4; // metric tolerance of DistanceTo's projection
+constexpr Real closedMaxStepShare = 0.05;    // largest DeviationStep share of a closed range
+constexpr Real openMaxStepShare = 0.25;      // ... of an open range
+constexpr Real minStepShare = 0.005;         // smallest DeviationStep share
+constexpr Real floorStepShare = 2e-5;        // no step falls below this share of the range
 
-Real Cross(const TVector2D& a, const TVector2D& b) noexcept { return a.x * b.y - a.y * b.x; }
+Real Cross(const TVector2D& a, const TVector2D& b) noexcept
+{
+    return a.x * b.y - a.y * b.x;
+}
 
 } // namespace
 
@@ -29,8 +32,7 @@ Real Cross(const TVector2D& a, const TVector2D& b) noexcept { return a.x * b.y -
 
 void TCurve2D::Calculate() const
 {
-    if (metricLength >= 0.0)
-        return;
+    if (metricLength >= 0.0) return;
     closed = IsClosed();
     metricLength = GetMetricLength();
     paramLength = GetTMax() - GetTMin();
@@ -47,8 +49,7 @@ void TCurve2D::Refresh() const
 TRegion1D TCurve2D::GetRegion() const
 {
     TRegion1D r(GetTMin(), GetTMax());
-    if (r.min > r.max)
-        std::swap(r.min, r.max);
+    if (r.min > r.max) std::swap(r.min, r.max);
     return r;
 }
 
@@ -77,17 +78,14 @@ double TCurve2D::GetParamToUnit(const double& t) const
 double TCurve2D::PartSpan(double t1, double t2, double& k) const
 {
     k = GetParamToUnit();
-    if (k <= paramEpsilon)
-        return k;
+    if (k <= paramEpsilon) return k;
     double a = t1, b = t2;
     CorrectParameter(a);
     CorrectParameter(b);
     const double tmin = GetTMin(), tmax = GetTMax();
-    if (b >= a)
-        return std::min(tmax, b) - std::max(tmin, a);
+    if (b >= a) return std::min(tmax, b) - std::max(tmin, a);
     double s = tmax - a;
-    if (closed)
-        s += b - tmin;
+    if (closed) s += b - tmin;
     return s;
 }
 
@@ -111,8 +109,7 @@ void TCurve2D::CorrectParameter(double& t) const
     const double tmin = GetTMin(), tmax = GetTMax();
     Calculate();
     if (closed) {
-        if (t < tmin || t > tmax)
-            t -= std::floor((t - tmin) / (tmax - tmin)) * (tmax - tmin);
+        if (t < tmin || t > tmax) t -= std::floor((t - tmin) / (tmax - tmin)) * (tmax - tmin);
         return;
     }
     if (t < tmin)
@@ -140,7 +137,8 @@ void TCurve2D::CorrectParameter(bool extRegion, double& t, const double& eps) co
         t = tmin;
 }
 
-void TCurve2D::CorrectParameter(bool extRegion, bool ClosedRegion, double pmin, double pmax, double& t, double eps)
+void TCurve2D::CorrectParameter(bool extRegion, bool ClosedRegion, double pmin, double pmax, double& t,
+                                double eps)
 {
     const double P = pmax - pmin;
     if (ClosedRegion && !extRegion && P > 0.0) {
@@ -149,14 +147,11 @@ void TCurve2D::CorrectParameter(bool extRegion, bool ClosedRegion, double pmin, 
             t += P;
         while (t > pmax - eps)
             t -= P;
-        if (std::fabs(t - pmin) <= eps)
-            t = pmin;
+        if (std::fabs(t - pmin) <= eps) t = pmin;
         return;
     }
-    if (std::fabs(t - pmax) <= eps)
-        t = pmax;
-    if (std::fabs(t - pmin) <= eps)
-        t = pmin;
+    if (std::fabs(t - pmax) <= eps) t = pmax;
+    if (std::fabs(t - pmin) <= eps) t = pmin;
 }
 
 // ---------------------------------------------------------------- curvature, tangent, normal
@@ -166,8 +161,7 @@ double TCurve2D::Curvature(double t) const
     TVector2D D1, D2;
     FirstDer(t, D1);
     const double s = D1.Len();
-    if (s < curvatureSpeedMin)
-        return 0.0;
+    if (s < curvatureSpeedMin) return 0.0;
     SecondDer(t, D2);
     return Cross(D1, D2) / (s * s * s);
 }
@@ -177,8 +171,7 @@ double TCurve2D::CurvatureDerive(double t) const
     TVector2D D1, D2, D3;
     FirstDer(t, D1);
     const double q = D1.SqrLen();
-    if (q < curvatureSqrSpeedMin)
-        return 0.0;
+    if (q < curvatureSqrSpeedMin) return 0.0;
     SecondDer(t, D2);
     ThirdDer(t, D3);
     return (q * Cross(D1, D3) - 3.0 * (D1 | D2) * Cross(D1, D2)) / std::pow(q, 2.5);
@@ -209,8 +202,7 @@ namespace {
 void UnitOf(TVector2D& V)
 {
     const double l = V.Len();
-    if (l > TMathDef::metricPrecision)
-        V /= l;
+    if (l > TMathDef::metricPrecision) V /= l;
 }
 
 void LeftNormalOf(const TVector2D& D, TVector2D& V)
@@ -257,7 +249,7 @@ bool TCurve2D::NearPointProjection(const TPoint2D&, TPoint2D, double&, bool, TRe
 
 double TCurve2D::DistanceTo(const TPoint2D& P) const
 {
-    double t = GetTMin();  // a failed projection measures from the start
+    double t = GetTMin(); // a failed projection measures from the start
     NearPointProjection(P, TPoint2D(distanceProjectionEps, distanceProjectionEps), t, true, nullptr);
     TPoint2D Q;
     PointOn(t, Q);
@@ -274,8 +266,7 @@ int TCurve2D::PointRelative(const TPoint2D& P, double eps) const
     TPoint2D Q;
     PointOn(t, Q);
     const double h = (P - Q) | N;
-    if (std::fabs(h) < eps)
-        return 0;
+    if (std::fabs(h) < eps) return 0;
     return h > 0.0 ? 1 : -1;
 }
 
@@ -295,8 +286,7 @@ bool TCurve2D::IsLink(double t, const TCurve2D& C, double Ct, const double& Eps)
 bool TCurve2D::IsDegenerate() const
 {
     const double tmin = GetTMin(), tmax = GetTMax();
-    if (tmax - tmin < paramEpsilon)
-        return true;
+    if (tmax - tmin < paramEpsilon) return true;
     TPoint2D P1, P2;
     _PointOn(tmin, P1);
     _PointOn((tmin + tmax) * 0.5, P2);
@@ -310,10 +300,8 @@ double TCurve2D::DeviationStep(double t, double angle) const
     const bool isClosed = IsClosed();
     const double M = range * (isClosed ? closedMaxStepShare : openMaxStepShare);
     const double m = range * minStepShare;
-    if (!isClosed && t > tmax + m)
-        return M;
-    if (!isClosed && t < tmin - m)
-        return tmin - t;
+    if (!isClosed && t > tmax + m) return M;
+    if (!isClosed && t < tmin - m) return tmin - t;
     TVector2D D1;
     FirstDer(t, D1);
     const double s = D1.Len();
@@ -322,8 +310,7 @@ double TCurve2D::DeviationStep(double t, double angle) const
         TVector2D D2;
         SecondDer(t, D2);
         const double w = std::fabs(Cross(D1, D2)) / (s * s);
-        if (w > s * metricPrecision)
-            step = std::clamp(angle / w, m, M);
+        if (w > s * metricPrecision) step = std::clamp(angle / w, m, M);
     } else {
         const double t2 = t < tmax - m ? t + m : t - m;
         FirstDer(t2, D1);
@@ -371,8 +358,7 @@ void TCurve2D::CopyHead(const TCurve2D& C) noexcept
 bool CheckParameter(TArrayOf<double>& AParam, const double& t, const double& Eps)
 {
     for (Integer i = 0; i < AParam.Count; ++i)
-        if (std::fabs(AParam.FArray[i] - t) <= Eps)
-            return true;
+        if (std::fabs(AParam.FArray[i] - t) <= Eps) return true;
     AParam.Add(t);
     return true;
 }
@@ -425,8 +411,7 @@ TCurve2D* TBasePoint::Duplicate() const
 
 void TBasePoint::Mtr(const TMtr2D&)
 {
-    if (drApi::Transf2D == nullptr)
-        return;
+    if (drApi::Transf2D == nullptr) return;
     double X = x, Y = y;
     drApi::Transf2D->xyMtr(x, y, X, Y);
     Set(X, Y);
@@ -435,17 +420,13 @@ void TBasePoint::Mtr(const TMtr2D&)
 int TBasePoint::InterSect(const TCurve2D* P, TInterSector& IS) const
 {
     IS.ACrossPoint.Count = 0;
-    if (P == nullptr)
-        return 0;
-    if (IsType() != ctPoint)
-        return 20;
+    if (P == nullptr) return 0;
+    if (IsType() != ctPoint) return 20;
     double t = 0.0;
-    if (!P->NearPointProjection(*this, IS.Eps, t, true, nullptr))
-        return 0;
+    if (!P->NearPointProjection(*this, IS.Eps, t, true, nullptr)) return 0;
     TPoint2D Q;
     P->PointOn(t, Q);
-    if (std::hypot(Q.x - x, Q.y - y) >= onCurveTolerance)
-        return 0;
+    if (std::hypot(Q.x - x, Q.y - y) >= onCurveTolerance) return 0;
     IS.Append(TCrossPoint::ipt_Simple, Q, 0.0, this, t, P);
     return 1;
 }

@@ -30,9 +30,9 @@ enum TCurveType : Integer {
 // Refresh(); operations that rebuild a curve end with Refresh(), Mtr/Load/Inverse do not.
 class TCurve2D : public TMathDef {
 public:
-    static constexpr Real emptyBoxCoo = 1e300;     // corners of the empty box
-    static constexpr Integer nameVersion = 89;     // first stream version with Name2 in the head
-    static constexpr Real regionTolerance = 2e-7;  // InRegion tolerance of the crossing checks
+    static constexpr Real emptyBoxCoo = 1e300;    // corners of the empty box
+    static constexpr Integer nameVersion = 89;    // first stream version with Name2 in the head
+    static constexpr Real regionTolerance = 2e-7; // InRegion tolerance of the crossing checks
 
     Integer Name2 = 0;                // number assigned by the owner or the user
     Integer Atr = 0;                  // style or colour code read by the drawing code
@@ -40,10 +40,10 @@ public:
     mutable Real paramLength = -1.0;  // cached GetTMax() - GetTMin(); -1 not computed
     mutable Real metricLength = -1.0; // cached GetMetricLength(); negative: caches not computed
     mutable TRect2D Gabaryt = EmptyBox();
-    Real startParam = 0.0;            // parameter offset kept for the owning contour
-    Integer Index = 0;                // position in the owner
-    const TCurve2D* Owner = nullptr;  // the contour holding this curve; not owned
-    void* Obj = nullptr;              // opaque user pointer; not owned
+    Real startParam = 0.0;           // parameter offset kept for the owning contour
+    Integer Index = 0;               // position in the owner
+    const TCurve2D* Owner = nullptr; // the contour holding this curve; not owned
+    void* Obj = nullptr;             // opaque user pointer; not owned
 
     TCurve2D() = default;
     TCurve2D(const TCurve2D&) = default;
@@ -100,7 +100,8 @@ public:
     virtual void _NormalOn(double t, TVector2D& V) const;
     // Parameter of the nearest point of the curve to P into t; ext allows t outside the
     // interval; a non-empty R replaces the interval. False (t untouched) when none is found.
-    virtual bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const;
+    virtual bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                                     TRegion1D* R) const;
     // 1 left of the direction of travel, -1 right, 0 within eps of the curve.
     virtual int PointRelative(const TPoint2D& P, double eps) const;
     virtual double DistanceTo(const TPoint2D& P) const;
@@ -138,7 +139,8 @@ public:
     void CorrectParameter(double& t) const;
     // Snap to an end within eps; wraps a closed curve unless extRegion.
     void CorrectParameter(bool extRegion, double& t, const double& eps) const;
-    static void CorrectParameter(bool extRegion, bool ClosedRegion, double pmin, double pmax, double& t, double eps);
+    static void CorrectParameter(bool extRegion, bool ClosedRegion, double pmin, double pmax, double& t,
+                                 double eps);
     // The points at t and at C's Ct agree within Eps in x and in y; false for a null C.
     bool IsLink(double t, const TCurve2D* C, double Ct, const double& Eps) const;
     bool IsLink(double t, const TCurve2D& C, double Ct, const double& Eps) const;
@@ -175,8 +177,8 @@ public:
     TBasePoint(const TBasePoint&) = default;
     TBasePoint& operator=(const TBasePoint&) = default;
 
+    using TCurve2D::DistanceTo; // the curve's distance, not the point-to-point one
     using TPoint2D::EquEps;
-    using TCurve2D::DistanceTo;  // the curve's distance, not the point-to-point one
 
     ~TBasePoint() override = default;
     int IsType() const override { return ctPoint; }
@@ -193,7 +195,10 @@ public:
     void _FirstDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     void _SecondDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     void _ThirdDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
-    bool NearPointProjection(const TPoint2D&, TPoint2D, double&, bool, TRegion1D*) const override { return false; }
+    bool NearPointProjection(const TPoint2D&, TPoint2D, double&, bool, TRegion1D*) const override
+    {
+        return false;
+    }
     void Store(TKmfData& S) const override;
     void Load(TKmfData& S) override;
     TCurve2D* Duplicate() const override;
@@ -204,11 +209,31 @@ public:
     void Inverse() override {}
     // Applies the top of the facade's 2D transformation stack; M is not read.
     void Mtr(const TMtr2D& M) override;
-    void Left(double& ix, double& iy) const override { ix = x; iy = y; }
-    void Right(double& ix, double& iy) const override { ix = x; iy = y; }
-    void Top(double& ix, double& iy) const override { ix = x; iy = y; }
-    void Bottom(double& ix, double& iy) const override { ix = x; iy = y; }
-    void Rect(TRect2D& R) const override { R.LD.Set(x, y); R.RU.Set(x, y); }
+    void Left(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y;
+    }
+    void Right(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y;
+    }
+    void Top(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y;
+    }
+    void Bottom(double& ix, double& iy) const override
+    {
+        ix = x;
+        iy = y;
+    }
+    void Rect(TRect2D& R) const override
+    {
+        R.LD.Set(x, y);
+        R.RU.Set(x, y);
+    }
     // Empties IS's list, then 1 when this point lies within 1e-4 of P (one crossing appended),
     // else 0; 20 for a derived class that keeps this operation.
     int InterSect(const TCurve2D* P, TInterSector& IS) const override;

@@ -21,24 +21,24 @@ extern const std::size_t FontGlifDataSize;
 // One glyph. The base array is not used; the outline is Points split by Contours.
 class TCharGlif : public TArrayOf<TPoint2D> {
 public:
-    static constexpr Real UnitsPerHeight = 90.0;   // glyph units of the nominal text height
-    static constexpr Real MergeDistance = 1.0;     // outline points closer than this are merged
-    static constexpr Real CrossEpsilon = 1e-8;     // tolerance of the outline crossing test
-    static constexpr UInteger CheckedList = 2230;  // the list verified right after compiling
+    static constexpr Real UnitsPerHeight = 90.0;  // glyph units of the nominal text height
+    static constexpr Real MergeDistance = 1.0;    // outline points closer than this are merged
+    static constexpr Real CrossEpsilon = 1e-8;    // tolerance of the outline crossing test
+    static constexpr UInteger CheckedList = 2230; // the list verified right after compiling
 
     // Glyph metrics in glyph units.
     struct TMetrics {
-        Real gmBlackBoxX = 0.0;     // ink width
-        Real gmBlackBoxY = 0.0;     // ink height
-        TPoint2D gmptGlyphOrigin;   // upper-left corner of the ink box, relative to the pen
-        Real gmCellIncX = 0.0;      // pen advance
+        Real gmBlackBoxX = 0.0;   // ink width
+        Real gmBlackBoxY = 0.0;   // ink height
+        TPoint2D gmptGlyphOrigin; // upper-left corner of the ink box, relative to the pen
+        Real gmCellIncX = 0.0;    // pen advance
         Real gmCellIncY = 0.0;
 
         void toStream(TKmfData& stream) const;
         void fromStream(TKmfData& stream);
     };
 
-    UInteger ListOGL = 0;  // display list of the glyph, 0 = none
+    UInteger ListOGL = 0; // display list of the glyph, 0 = none
     TMetrics GM;
     // All outline points, contour after contour, z = 0. (Sizes and steps are given in
     // parentheses: braces would make a list of two values.)
@@ -77,11 +77,11 @@ class TFontGlif {
 public:
     static constexpr Integer DefaultListBase = 2000;
     static constexpr Integer GlyphCount = 256;
-    static constexpr Real MeasureUnits = 100.0;  // glyph units per unit of Len and Height
+    static constexpr Real MeasureUnits = 100.0; // glyph units per unit of Len and Height
 
-    Integer ListBase = DefaultListBase;  // display list of code 0; code c uses ListBase + c
-    Boolean Init = false;                // loaded (and, by the image, compiled)
-    TCharGlif ACharGlif[GlyphCount];     // by unsigned character code
+    Integer ListBase = DefaultListBase; // display list of code 0; code c uses ListBase + c
+    Boolean Init = false;               // loaded (and, by the image, compiled)
+    TCharGlif ACharGlif[GlyphCount];    // by unsigned character code
 
     TFontGlif() = default;
     TFontGlif(const TFontGlif&) = delete;

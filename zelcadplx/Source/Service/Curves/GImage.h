@@ -37,11 +37,42 @@ public:
     enum GICommands : Integer { cNone = 0, cRotate = 1, cScale = 2, cMove = 3 };
 
     enum TypesGIElements : Integer {
-        eLineWidth, eSetStyle, eColor, eColorStyle, eMtr, eMtr3D, eDeleteMtr, ePoint, eLine, eCircle,
-        eArc, eRectAngle, eTextOut, eAxle, eBegin, eEnd, eVertex, ePointSize, eVertexPointer,
-        eNormalPointer, eIndexPointer, eColorPointer, eEdgeFlagPointer, eEnableClientState,
-        eDisableClientState, eDrawArrays, eDrawElements, eEnable, eDisable, ePolygonMode, eBlendFunc,
-        ePoint3D, eLine3D, ePushState, ePopState, eSetScreenPlane
+        eLineWidth,
+        eSetStyle,
+        eColor,
+        eColorStyle,
+        eMtr,
+        eMtr3D,
+        eDeleteMtr,
+        ePoint,
+        eLine,
+        eCircle,
+        eArc,
+        eRectAngle,
+        eTextOut,
+        eAxle,
+        eBegin,
+        eEnd,
+        eVertex,
+        ePointSize,
+        eVertexPointer,
+        eNormalPointer,
+        eIndexPointer,
+        eColorPointer,
+        eEdgeFlagPointer,
+        eEnableClientState,
+        eDisableClientState,
+        eDrawArrays,
+        eDrawElements,
+        eEnable,
+        eDisable,
+        ePolygonMode,
+        eBlendFunc,
+        ePoint3D,
+        eLine3D,
+        ePushState,
+        ePopState,
+        eSetScreenPlane
     };
 
     // One recorded element: its kind and the parameters of that kind. The pointer kinds keep
@@ -49,21 +80,63 @@ public:
     struct TGElement {
         TypesGIElements TE;
         union {
-            struct { Real W; };
-            struct { Byte cR, cG, cB; TPenStyles St; };
-            struct { Real X, Y, Sc, A; };
-            struct { Real x1, y1, x2, y2, z1, z2; };
-            struct { Real xc, yc, R, Sa, Ea; };
-            struct { Real xt, yt, Angle, ht; TString* S; };
-            struct { UInteger Tcode; };
-            struct { Real vX, vY, vZ; };
-            struct { Integer size; UInteger atype; Integer stride; const void* data; };
-            struct { UInteger aarray; };
-            struct { UInteger mode; Integer first; Integer count; };
-            struct { UInteger md; Integer cnt; Integer finish; UInteger typ; const void* Dat; };
-            struct { UInteger face; UInteger fmode; };
-            struct { Boolean LoadIdentity; };
-            struct { Real left, right, bottom, top, zNear, zFar; };
+            struct {
+                Real W;
+            };
+            struct {
+                Byte cR, cG, cB;
+                TPenStyles St;
+            };
+            struct {
+                Real X, Y, Sc, A;
+            };
+            struct {
+                Real x1, y1, x2, y2, z1, z2;
+            };
+            struct {
+                Real xc, yc, R, Sa, Ea;
+            };
+            struct {
+                Real xt, yt, Angle, ht;
+                TString* S;
+            };
+            struct {
+                UInteger Tcode;
+            };
+            struct {
+                Real vX, vY, vZ;
+            };
+            struct {
+                Integer size;
+                UInteger atype;
+                Integer stride;
+                const void* data;
+            };
+            struct {
+                UInteger aarray;
+            };
+            struct {
+                UInteger mode;
+                Integer first;
+                Integer count;
+            };
+            struct {
+                UInteger md;
+                Integer cnt;
+                Integer finish;
+                UInteger typ;
+                const void* Dat;
+            };
+            struct {
+                UInteger face;
+                UInteger fmode;
+            };
+            struct {
+                Boolean LoadIdentity;
+            };
+            struct {
+                Real left, right, bottom, top, zNear, zFar;
+            };
         };
         // Storage is reserved untouched: a slot is written only when an element is recorded.
         TGElement() noexcept {}
@@ -71,12 +144,12 @@ public:
 
     static constexpr Integer MaxCountLElements = 524288;
     static constexpr Integer ListBase = TFontGlif::DefaultListBase;
-    static constexpr Real ScaleDragPixels = 50.0;   // vertical travel that adds 1 to the scale step
-    static constexpr Real MinScaleStep = 0.1;       // a scale step never shrinks the view further
-    static constexpr Real ScaleDepthLimit = 100.0;  // larger depth shifts are not followed
-    static constexpr Integer AxisPixels = 10;       // span of the screen axes of a rotation
-    static constexpr Real MaxArcRadius = 1e6;       // larger arcs are not drawn
-    static constexpr Integer MaxCurveSegments = 4096;  // cap of an immediate circle or arc
+    static constexpr Real ScaleDragPixels = 50.0;     // vertical travel that adds 1 to the scale step
+    static constexpr Real MinScaleStep = 0.1;         // a scale step never shrinks the view further
+    static constexpr Real ScaleDepthLimit = 100.0;    // larger depth shifts are not followed
+    static constexpr Integer AxisPixels = 10;         // span of the screen axes of a rotation
+    static constexpr Real MaxArcRadius = 1e6;         // larger arcs are not drawn
+    static constexpr Integer MaxCurveSegments = 4096; // cap of an immediate circle or arc
 
     TFontGlif Font;
     THWnd Handle = nullptr;
@@ -111,7 +184,7 @@ public:
     void drStyle(const TPenStyles& St);
     void drColor(const Byte& red, const Byte& green, const Byte& blue);
     void drColorStyle(const TColor& cColor, const TPenStyles& St);
-    void drMtr(const Real& x, const Real& y, const Real& A, const Real& S);  // A in degrees
+    void drMtr(const Real& x, const Real& y, const Real& A, const Real& S); // A in degrees
     void drMtr3D(const Real& x, const Real& y, const Real& z, const Real& S);
     void drDeleteMtr();
     void drPoint(const Real& x1, const Real& y1);
@@ -120,10 +193,10 @@ public:
     void drLine3D(const Real& x1, const Real& y1, const Real& z1, const Real& x2, const Real& y2,
                   const Real& z2);
     void drAxle();
-    void drCircle(const Real& x, const Real& y, const Real& R);  // nothing for R = 0
+    void drCircle(const Real& x, const Real& y, const Real& R); // nothing for R = 0
     // Degrees, counter-clockwise; nothing for R = 0; a negative R is the arc Ea..Sa of -R.
     void drArc(const Real& x, const Real& y, const Real& R, const Real& Sa, const Real& Ea);
-    void drRectAngle(const Real& x1, const Real& y1, const Real& x2, const Real& y2);  // nothing when flat
+    void drRectAngle(const Real& x1, const Real& y1, const Real& x2, const Real& y2); // nothing when flat
     // Keeps its own copy of S; nothing for an empty text.
     void drText(const Real& x, const Real& y, const Real& Angle, const Real& h, const TString& S);
     void drBegin(const UInteger& Code);
@@ -194,7 +267,7 @@ public:
     void MouseUp(const tvapi::IPressedKeysPtr& Keys, Integer x, Integer y);
 
 private:
-    Boolean FMovePushed = false;  // a move drag holds a pushed model-view matrix
+    Boolean FMovePushed = false; // a move drag holds a pushed model-view matrix
 
     TGElement* Next(TypesGIElements kind);
     void ReleaseTexts();

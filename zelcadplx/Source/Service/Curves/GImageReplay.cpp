@@ -158,12 +158,24 @@ void TGImage::DrawElements()
         case eMtr3D:
             if (stacks.PushMatrix()) ApplyMatrix(e, e.TE == eMtr);
             break;
-        case eDeleteMtr: stacks.PopMatrix(); break;
-        case ePushState: stacks.PushState(e.LoadIdentity); break;
-        case ePopState: stacks.PopState(); break;
-        case eBegin: stacks.Begin(e.Tcode); break;
-        case eEnd: stacks.End(); break;
-        default: DrawElement(e); break;
+        case eDeleteMtr:
+            stacks.PopMatrix();
+            break;
+        case ePushState:
+            stacks.PushState(e.LoadIdentity);
+            break;
+        case ePopState:
+            stacks.PopState();
+            break;
+        case eBegin:
+            stacks.Begin(e.Tcode);
+            break;
+        case eEnd:
+            stacks.End();
+            break;
+        default:
+            DrawElement(e);
+            break;
         }
     }
 }
@@ -171,10 +183,18 @@ void TGImage::DrawElements()
 void TGImage::DrawElement(const TGElement& e)
 {
     switch (e.TE) {
-    case eLineWidth: glLineWidth(static_cast<GLfloat>(e.W)); break;
-    case ePointSize: glPointSize(static_cast<GLfloat>(e.W)); break;
-    case eSetStyle: giSetStyle(e.St); break;
-    case eColor: glColor3ub(e.cR, e.cG, e.cB); break;
+    case eLineWidth:
+        glLineWidth(static_cast<GLfloat>(e.W));
+        break;
+    case ePointSize:
+        glPointSize(static_cast<GLfloat>(e.W));
+        break;
+    case eSetStyle:
+        giSetStyle(e.St);
+        break;
+    case eColor:
+        glColor3ub(e.cR, e.cG, e.cB);
+        break;
     case eColorStyle:
         glColor3ub(e.cR, e.cG, e.cB);
         giSetStyle(e.St);
@@ -189,31 +209,74 @@ void TGImage::DrawElement(const TGElement& e)
         glVertex3d(e.vX, e.vY, e.vZ);
         glEnd();
         break;
-    case eLine: giLine(e.x1, e.y1, e.x2, e.y2); break;
-    case eLine3D: giLine3D(e.x1, e.y1, e.z1, e.x2, e.y2, e.z2); break;
-    case eRectAngle: giRectAngle(e.x1, e.y1, e.x2, e.y2); break;
-    case eCircle: giCircle(e.xc, e.yc, e.R); break;
-    case eArc: giArc(e.xc, e.yc, e.R, e.Sa, e.Ea); break;
+    case eLine:
+        giLine(e.x1, e.y1, e.x2, e.y2);
+        break;
+    case eLine3D:
+        giLine3D(e.x1, e.y1, e.z1, e.x2, e.y2, e.z2);
+        break;
+    case eRectAngle:
+        giRectAngle(e.x1, e.y1, e.x2, e.y2);
+        break;
+    case eCircle:
+        giCircle(e.xc, e.yc, e.R);
+        break;
+    case eArc:
+        giArc(e.xc, e.yc, e.R, e.Sa, e.Ea);
+        break;
     case eTextOut:
         if (e.S != nullptr) giTextOut(e.xt, e.yt, e.Angle, e.ht, *e.S);
         break;
-    case eAxle: DrawAxle(); break;
-    case eVertex: glVertex3d(e.vX, e.vY, e.vZ); break;
-    case eVertexPointer: glVertexPointer(e.size, e.atype, e.stride, e.data); break;
-    case eNormalPointer: glNormalPointer(e.atype, e.stride, e.data); break;
-    case eIndexPointer: glIndexPointer(e.atype, e.stride, e.data); break;
-    case eColorPointer: glColorPointer(e.size, e.atype, e.stride, e.data); break;
-    case eEdgeFlagPointer: glEdgeFlagPointer(e.stride, e.data); break;
-    case eEnableClientState: glEnableClientState(e.aarray); break;
-    case eDisableClientState: glDisableClientState(e.aarray); break;
-    case eDrawArrays: glDrawArrays(e.mode, e.first, e.count); break;
-    case eDrawElements: glDrawElements(e.md, e.cnt, e.typ, e.Dat); break;
-    case eEnable: glEnable(e.aarray); break;
-    case eDisable: glDisable(e.aarray); break;
-    case ePolygonMode: glPolygonMode(e.face, e.fmode); break;
-    case eBlendFunc: glBlendFunc(e.face, e.fmode); break;
-    case eSetScreenPlane: giSetScreenPlane(e.left, e.right, e.bottom, e.top, e.zNear, e.zFar); break;
-    default: break;
+    case eAxle:
+        DrawAxle();
+        break;
+    case eVertex:
+        glVertex3d(e.vX, e.vY, e.vZ);
+        break;
+    case eVertexPointer:
+        glVertexPointer(e.size, e.atype, e.stride, e.data);
+        break;
+    case eNormalPointer:
+        glNormalPointer(e.atype, e.stride, e.data);
+        break;
+    case eIndexPointer:
+        glIndexPointer(e.atype, e.stride, e.data);
+        break;
+    case eColorPointer:
+        glColorPointer(e.size, e.atype, e.stride, e.data);
+        break;
+    case eEdgeFlagPointer:
+        glEdgeFlagPointer(e.stride, e.data);
+        break;
+    case eEnableClientState:
+        glEnableClientState(e.aarray);
+        break;
+    case eDisableClientState:
+        glDisableClientState(e.aarray);
+        break;
+    case eDrawArrays:
+        glDrawArrays(e.mode, e.first, e.count);
+        break;
+    case eDrawElements:
+        glDrawElements(e.md, e.cnt, e.typ, e.Dat);
+        break;
+    case eEnable:
+        glEnable(e.aarray);
+        break;
+    case eDisable:
+        glDisable(e.aarray);
+        break;
+    case ePolygonMode:
+        glPolygonMode(e.face, e.fmode);
+        break;
+    case eBlendFunc:
+        glBlendFunc(e.face, e.fmode);
+        break;
+    case eSetScreenPlane:
+        giSetScreenPlane(e.left, e.right, e.bottom, e.top, e.zNear, e.zFar);
+        break;
+    default:
+        break;
     }
 }
 

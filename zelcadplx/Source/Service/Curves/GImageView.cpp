@@ -24,9 +24,12 @@ bool Ask(const tvapi::IPressedKeysPtr& Keys, TQuery q)
     if (!Keys) return false;
     try {
         switch (q) {
-        case TQuery::CommandSwitch: return Keys->IsCommandSwitch();
-        case TQuery::Pick: return Keys->IsPick();
-        case TQuery::Drag: return Keys->IsDrag();
+        case TQuery::CommandSwitch:
+            return Keys->IsCommandSwitch();
+        case TQuery::Pick:
+            return Keys->IsPick();
+        case TQuery::Drag:
+            return Keys->IsDrag();
         }
     } catch (...) {
     }
@@ -180,7 +183,8 @@ void TGImage::MouseDown(const tvapi::IPressedKeysPtr& Keys, Integer x, Integer y
         cZ = 0.0;
         CommandWork = V3D;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -198,10 +202,17 @@ void TGImage::MouseMove(const tvapi::IPressedKeysPtr&, Integer x, Integer y)
     FlipY();
     glMatrixMode(GL_MODELVIEW);
     switch (Command) {
-    case cMove: MoveDrag(); break;
-    case cScale: ScaleDrag(); break;
-    case cRotate: RotateDrag(); break;
-    default: break;
+    case cMove:
+        MoveDrag();
+        break;
+    case cScale:
+        ScaleDrag();
+        break;
+    case cRotate:
+        RotateDrag();
+        break;
+    default:
+        break;
     }
 }
 

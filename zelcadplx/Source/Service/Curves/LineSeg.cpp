@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr Real sineLengthMin = 1e-30;    // lengths not above this count as 1 in the side sine
+constexpr Real sineLengthMin = 1e-30; // lengths not above this count as 1 in the side sine
 
 TString StraightText(const char* head, Real x1, Real y1, Real x2, Real y2)
 {
@@ -54,13 +54,11 @@ void AddParam(TArrayOf<double>& ACross, double t)
 
 // The straight S (first point S.x, S.y; second ex, ey) moved by R to its left, as a new curve
 // of the same type carrying S's Name2; null for a degenerate straight.
-template <class Straight>
-TCurve2D* OffsetStraight(const Straight& S, Real ex, Real ey, Real R)
+template <class Straight> TCurve2D* OffsetStraight(const Straight& S, Real ex, Real ey, Real R)
 {
     const TVector2D d(ex - S.x, ey - S.y);
     const double l = d.Len();
-    if (l <= TMathDef::metricPrecision)
-        return nullptr;
+    if (l <= TMathDef::metricPrecision) return nullptr;
     const double ox = -d.y / l * R, oy = d.x / l * R;
     auto* L = new Straight(S.x + ox, S.y + oy, ex + ox, ey + oy);
     L->Name2 = S.Name2;
@@ -81,15 +79,12 @@ void PickEnd(const TLineSeg& L, bool start, double& ix, double& iy)
 Real TPoint2D::DistanceTo(const TLineSeg& L) const
 {
     const TPoint2D A(L.x, L.y), B(L.xk, L.yk);
-    if (std::fabs(A.x - B.x) <= metricNear && std::fabs(A.y - B.y) <= metricNear)
-        return DistanceTo(A);
+    if (std::fabs(A.x - B.x) <= metricNear && std::fabs(A.y - B.y) <= metricNear) return DistanceTo(A);
     const TVector2D d = B - A;
     const TVector2D w = *this - A;
     const Real t = (w | d) / d.SqrLen();
-    if (t > 1.0)
-        return DistanceTo(B);
-    if (t < 0.0)
-        return DistanceTo(A);
+    if (t > 1.0) return DistanceTo(B);
+    if (t < 0.0) return DistanceTo(A);
     return std::fabs(d ^ w) / d.Len();
 }
 
@@ -102,9 +97,15 @@ TLineSeg::TLineSeg(const TLine& L)
     Atr = L.Atr;
 }
 
-TLineSeg::operator TString() const { return StraightText("LS (", x, y, xk, yk); }
+TLineSeg::operator TString() const
+{
+    return StraightText("LS (", x, y, xk, yk);
+}
 
-double TLineSeg::GetMetricLength() const { return std::hypot(xk - x, yk - y); }
+double TLineSeg::GetMetricLength() const
+{
+    return std::hypot(xk - x, yk - y);
+}
 
 void TLineSeg::PointOn(double t, TPoint2D& P) const
 {
@@ -115,15 +116,13 @@ void TLineSeg::FirstDer(double, TVector2D& V) const
 {
     V.Set(xk - x, yk - y);
     const double l = V.Len();
-    if (l > metricPrecision)
-        V /= l;
+    if (l > metricPrecision) V /= l;
 }
 
 bool TLineSeg::NearPointProjection(const TPoint2D& P, TPoint2D, double& t, bool ext, TRegion1D* R) const
 {
     const TVector2D d(xk - x, yk - y);
-    if (d.Len() <= degenerateLength)
-        return false;
+    if (d.Len() <= degenerateLength) return false;
     return ProjectOnStraight(TPoint2D(x, y), d, RegionOr(R, GetRegion()), P, t, ext);
 }
 
@@ -132,13 +131,10 @@ int TLineSeg::PointRelative(const TPoint2D& P, double eps) const
     const TVector2D d(xk - x, yk - y);
     const TVector2D w = P - TPoint2D(x, y);
     double ld = d.Len(), lw = w.Len();
-    if (ld <= sineLengthMin)
-        ld = 1.0;
-    if (lw <= sineLengthMin)
-        lw = 1.0;
+    if (ld <= sineLengthMin) ld = 1.0;
+    if (lw <= sineLengthMin) lw = 1.0;
     const double h = (d ^ w) / (ld * lw);
-    if (std::fabs(h) < eps)
-        return 0;
+    if (std::fabs(h) < eps) return 0;
     return h > 0.0 ? 1 : -1;
 }
 
@@ -168,8 +164,7 @@ int TLineSeg::TrimmPart(double t1, double t2, TCurve2D*& part2)
     part2 = nullptr;
     t1 = std::fmin(std::fmax(t1, 0.0), 1.0);
     t2 = std::fmin(std::fmax(t2, 0.0), 1.0);
-    if (std::fabs(t2 - t1) < paramEpsilon)
-        return 2;
+    if (std::fabs(t2 - t1) < paramEpsilon) return 2;
     TPoint2D A, B;
     PointOn(t1, A);
     PointOn(t2, B);
@@ -185,8 +180,7 @@ int TLineSeg::DeletePart(double t1, double t2, TCurve2D*& part2)
     part2 = nullptr;
     t1 = std::fmin(std::fmax(t1, 0.0), 1.0);
     t2 = std::fmin(std::fmax(t2, 0.0), 1.0);
-    if (std::fabs(t2 - t1) < paramEpsilon)
-        return 0;
+    if (std::fabs(t2 - t1) < paramEpsilon) return 0;
     TPoint2D A, B;
     PointOn(t1, A);
     PointOn(t2, B);
@@ -217,11 +211,9 @@ TCurve2D* TLineSeg::Trimmed(double& t1, double& t2, int sense) const
     if (std::fabs(t1 - t2) < paramEpsilon) {
         const double L = GetMetricLength();
         const double tol = L > 1.0 ? paramEpsilon / L : paramEpsilon;
-        if (std::fabs(t1 - t2) < tol)
-            return nullptr;
+        if (std::fabs(t1 - t2) < tol) return nullptr;
     }
-    if ((sense > 0) == (t1 > t2))
-        std::swap(t1, t2);
+    if ((sense > 0) == (t1 > t2)) std::swap(t1, t2);
     TPoint2D A, B;
     PointOn(t1, A);
     PointOn(t2, B);
@@ -230,7 +222,10 @@ TCurve2D* TLineSeg::Trimmed(double& t1, double& t2, int sense) const
     return L;
 }
 
-TCurve2D* TLineSeg::Offset(const double& R) const { return OffsetStraight(*this, xk, yk, R); }
+TCurve2D* TLineSeg::Offset(const double& R) const
+{
+    return OffsetStraight(*this, xk, yk, R);
+}
 
 void TLineSeg::Inverse()
 {
@@ -244,10 +239,22 @@ void TLineSeg::Mtr(const TMtr2D& M)
     M.TransformCoord(xk, yk, xk, yk);
 }
 
-void TLineSeg::Left(double& ix, double& iy) const { PickEnd(*this, x < xk, ix, iy); }
-void TLineSeg::Right(double& ix, double& iy) const { PickEnd(*this, x > xk, ix, iy); }
-void TLineSeg::Top(double& ix, double& iy) const { PickEnd(*this, y > yk, ix, iy); }
-void TLineSeg::Bottom(double& ix, double& iy) const { PickEnd(*this, y < yk, ix, iy); }
+void TLineSeg::Left(double& ix, double& iy) const
+{
+    PickEnd(*this, x < xk, ix, iy);
+}
+void TLineSeg::Right(double& ix, double& iy) const
+{
+    PickEnd(*this, x > xk, ix, iy);
+}
+void TLineSeg::Top(double& ix, double& iy) const
+{
+    PickEnd(*this, y > yk, ix, iy);
+}
+void TLineSeg::Bottom(double& ix, double& iy) const
+{
+    PickEnd(*this, y < yk, ix, iy);
+}
 
 void TLineSeg::Rect(TRect2D& R) const
 {
@@ -259,8 +266,7 @@ void TLineSeg::Rect(TRect2D& R) const
 void TLineSeg::InterSectAxis(double c0, double c, double dc, double dother, TArrayOf<double>& ACross) const
 {
     if (std::fabs(dc) <= pointLikeCoo && std::fabs(dother) <= pointLikeCoo) {
-        if (std::fabs(c0 - c) < paramEpsilon)
-            AddParam(ACross, GetTMin());
+        if (std::fabs(c0 - c) < paramEpsilon) AddParam(ACross, GetTMin());
         return;
     }
     if (std::fmax(std::fabs(dc), std::fabs(dother)) * paramEpsilon > std::fabs(dc)) {
@@ -272,8 +278,7 @@ void TLineSeg::InterSectAxis(double c0, double c, double dc, double dother, TArr
     }
     const double t = (c0 - c) / dc;
     const double tol = metricPrecision / std::hypot(dc, dother);
-    if (-tol < t && t < 1.0 + tol)
-        AddParam(ACross, t);
+    if (-tol < t && t < 1.0 + tol) AddParam(ACross, t);
 }
 
 void TLineSeg::InterSectHorizontal(double y0, TArrayOf<double>& ACross) const
@@ -288,13 +293,15 @@ void TLineSeg::InterSectVertical(double x0, TArrayOf<double>& ACross) const
 
 // ---------------------------------------------------------------- infinite line
 
-TLine::operator TString() const { return StraightText("L (", x, y, x2, y2); }
+TLine::operator TString() const
+{
+    return StraightText("L (", x, y, x2, y2);
+}
 
 bool TLine::NearPointProjection(const TPoint2D& P, TPoint2D, double& t, bool ext, TRegion1D* R) const
 {
     const TVector2D d(x2 - x, y2 - y);
-    if (d.Len() <= TLineSeg::degenerateLength)
-        return false;
+    if (d.Len() <= TLineSeg::degenerateLength) return false;
     ProjectOnStraight(TPoint2D(x, y), d, RegionOr(R, GetRegion()), P, t, ext);
     return true;
 }
@@ -303,8 +310,7 @@ int TLine::PointRelative(const TPoint2D& P, double eps) const
 {
     const TVector2D d(x2 - x, y2 - y);
     const double h = d ^ (P - TPoint2D(x, y));
-    if (std::fabs(h) < eps)
-        return 0;
+    if (std::fabs(h) < eps) return 0;
     return h > 0.0 ? 1 : -1;
 }
 
@@ -329,7 +335,10 @@ TCurve2D* TLine::Duplicate() const
     return L;
 }
 
-TCurve2D* TLine::Offset(const double& R) const { return OffsetStraight(*this, x2, y2, R); }
+TCurve2D* TLine::Offset(const double& R) const
+{
+    return OffsetStraight(*this, x2, y2, R);
+}
 
 void TLine::Mtr(const TMtr2D& M)
 {
@@ -346,16 +355,14 @@ void TLine::Rect(TRect2D& R) const
 void TLine::InterSectHorizontal(double y0, TArrayOf<double>& ACross) const
 {
     const double dy = y2 - y;
-    if (std::fabs(dy) <= metricPrecision)
-        return;
+    if (std::fabs(dy) <= metricPrecision) return;
     AddParam(ACross, (y0 - y) / dy);
 }
 
 void TLine::InterSectVertical(double x0, TArrayOf<double>& ACross) const
 {
     const double dx = x2 - x;
-    if (std::fabs(dx) <= metricPrecision)
-        return;
+    if (std::fabs(dx) <= metricPrecision) return;
     AddParam(ACross, (x0 - x) / dx);
 }
 
@@ -363,8 +370,7 @@ void TLine::GetDirection(TVector2D& v) const
 {
     v.Set(x2 - x, y2 - y);
     const double l = v.Len();
-    if (l > metricPrecision)
-        v /= l;
+    if (l > metricPrecision) v /= l;
 }
 
 double TLine::Projection(const TPoint2D& Point) const

@@ -9,8 +9,8 @@ class TLine;
 
 class TLineSeg : public TBasePoint {
 public:
-    static constexpr Real degenerateLength = 1e-10;  // no projection onto a shorter segment
-    static constexpr Real pointLikeCoo = 1e-8;       // axis crossings of a point-like segment
+    static constexpr Real degenerateLength = 1e-10; // no projection onto a shorter segment
+    static constexpr Real pointLikeCoo = 1e-8;      // axis crossings of a point-like segment
 
     Real xk = 0.0;
     Real yk = 0.0;
@@ -38,7 +38,8 @@ public:
     void _FirstDer(double t, TVector2D& V) const override { FirstDer(t, V); }
     void _SecondDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     void _ThirdDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // By the sine of the angle between the segment and the direction to P.
     int PointRelative(const TPoint2D& P, double eps) const override;
     void Store(TKmfData& S) const override;
@@ -68,8 +69,8 @@ private:
 
 class TLine : public TBasePoint {
 public:
-    static constexpr Real fixedLength = 1e7;  // the metric length given to the unbounded line
-    static constexpr Real longReach = 1e6;    // the long segment reaches this many d each way
+    static constexpr Real fixedLength = 1e7; // the metric length given to the unbounded line
+    static constexpr Real longReach = 1e6;   // the long segment reaches this many d each way
     static constexpr Real infinity = 1e300;
 
     Real x2 = 0.0;
@@ -96,7 +97,8 @@ public:
     void _FirstDer(double, TVector2D& V) const override { V.Set(x2 - x, y2 - y); }
     void _SecondDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     void _ThirdDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // By the raw cross product d x (P - first).
     int PointRelative(const TPoint2D& P, double eps) const override;
     void Store(TKmfData& S) const override;
@@ -126,4 +128,7 @@ public:
 };
 
 // Parameter on a line of the point at parameter s of its long segment.
-inline Real LongSegmentToLine(Real s) noexcept { return 2.0 * TLine::longReach * s - TLine::longReach; }
+inline Real LongSegmentToLine(Real s) noexcept
+{
+    return 2.0 * TLine::longReach * s - TLine::longReach;
+}

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr Real sideBeforeStart = -2e-6;  // u below this: P lies before the start of its piece
+constexpr Real sideBeforeStart = -2e-6; // u below this: P lies before the start of its piece
 
 // d / |d|, or d itself when |d| <= 2e-6.
 TVector2D UnitOrSelf(const TVector2D& d)
@@ -26,7 +26,10 @@ TVector2D LeftNormal(const TVector2D& d)
     return UnitOrSelf(TVector2D(-d.y, d.x));
 }
 
-Real WithSignOf(Real magnitude, Real s) { return s < 0.0 ? -magnitude : magnitude; }
+Real WithSignOf(Real magnitude, Real s)
+{
+    return s < 0.0 ? -magnitude : magnitude;
+}
 
 } // namespace
 
@@ -41,8 +44,7 @@ TPolyLine::~TPolyLine() = default;
 
 TPolyLine& TPolyLine::operator=(const TPolyLine& P)
 {
-    if (&P == this)
-        return *this;
+    if (&P == this) return *this;
     Name2 = P.Name2;
     Atr = P.Atr;
     Obj = P.Obj;
@@ -98,8 +100,7 @@ Integer TPolyLine::PieceEnd(Integer i) const noexcept
 
 TLineSeg* TPolyLine::GetSegment(const Integer I) const
 {
-    if (I < 0 || I >= PieceCount())
-        return nullptr;
+    if (I < 0 || I >= PieceCount()) return nullptr;
     return new TLineSeg(Piece(I));
 }
 
@@ -127,8 +128,7 @@ void TPolyLine::CheckParameter(Real& t) const
         t = 0.0;
         return;
     }
-    if (t >= 0.0 && t <= L)
-        return;
+    if (t >= 0.0 && t <= L) return;
     if (IsClosed() && Points.Count >= 2) {
         t -= std::floor(t / L) * L;
         return;
@@ -164,8 +164,7 @@ void TPolyLine::FirstDer(double t, TVector2D& V) const
 {
     V.Set(0.0, 0.0);
     const Integer n = Points.Count;
-    if (n == 0)
-        return;
+    if (n == 0) return;
     CheckParameter(t);
     Integer i = 0;
     Integer j = 0;
@@ -176,8 +175,7 @@ void TPolyLine::FirstDer(double t, TVector2D& V) const
     if (std::fabs(i - t) < vertexTangentTol && (i > 0 || Closed)) {
         e = Points[i] - Points[(n + i - 1) % n];
     } else if (std::fabs(i + 1 - t) < vertexTangentTol) {
-        if (Segments <= i + 1 - (Closed ? 1 : 0))
-            return;
+        if (Segments <= i + 1 - (Closed ? 1 : 0)) return;
         e = Points[(i + 2) % n] - Points[j];
     } else {
         return;
@@ -189,8 +187,7 @@ void TPolyLine::FirstDer(double t, TVector2D& V) const
 void TPolyLine::Rect(TRect2D& R) const
 {
     const Integer pieces = PieceCount();
-    if (pieces == 0)
-        return;
+    if (pieces == 0) return;
     TRect2D box = EmptyBox();
     for (Integer i = 0; i < pieces; ++i)
         box.Add(Points[i]);
@@ -201,8 +198,7 @@ void TPolyLine::Rect(TRect2D& R) const
 void TPolyLine::TwoMaxDistansePoints(Iterator& P1, Iterator& P2) const
 {
     const Integer n = Points.Count;
-    if (n == 0)
-        return;
+    if (n == 0) return;
     Iterator first = Points.FArray;
     P1 = first;
     P2 = first;
@@ -225,16 +221,14 @@ bool TPolyLine::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, 
     const bool restricted = R != nullptr && R->min <= R->max;
     const Integer pieces = PieceCount();
     t = GetTMin();
-    if (pieces == 0)
-        return false;
+    if (pieces == 0) return false;
     const bool extended = pieces == 1 && ext && !IsClosed();
     Real best = MaxReal;
     for (Integer i = 0; i < pieces; ++i) {
         const TLineSeg S = Piece(i);
         TRegion1D own;
         own.Init();
-        if (restricted)
-            own.Init(std::max(R->min - i, 0.0), std::min(R->max - i, 1.0));
+        if (restricted) own.Init(std::max(R->min - i, 0.0), std::min(R->max - i, 1.0));
         double ti = 0.0;
         S.NearPointProjection(P, Eps, ti, extended, &own);
         TPoint2D foot;
@@ -247,8 +241,7 @@ bool TPolyLine::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, 
         }
         Real d2 = P.SqrDistanceTo(foot);
         const Real T = i + ti;
-        if (restricted && !ext && (T <= R->min - paramEpsilon || T >= R->max + paramEpsilon))
-            d2 = MaxReal;
+        if (restricted && !ext && (T <= R->min - paramEpsilon || T >= R->max + paramEpsilon)) d2 = MaxReal;
         if (d2 < best) {
             best = d2;
             t = T;
@@ -257,8 +250,7 @@ bool TPolyLine::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, 
     const Real L = GetMetricLength();
     const Real f = L > metricAccuracy ? (GetTMax() - GetTMin()) / L : 1.0;
     const Real tol = projectionTolFactor * std::max(std::fabs(Eps.x), std::fabs(Eps.y)) * f;
-    if (!restricted)
-        return GetRegion().CorrectCheckParameter(closed, ext, tol, t);
+    if (!restricted) return GetRegion().CorrectCheckParameter(closed, ext, tol, t);
     const Real period = IsClosed() ? GetTMax() - GetTMin() : 0.0;
     return R->CorrectCheckNearParameter(period, ext, tol, t);
 }
@@ -266,13 +258,11 @@ bool TPolyLine::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, 
 int TPolyLine::PointRelative(const TPoint2D& pnt, double eps) const
 {
     const Integer k = NearestSegment(pnt);
-    if (k < 0)
-        return tl_Right;
+    if (k < 0) return tl_Right;
     const Integer n = Points.Count;
     const TPoint2D& A = Points[k];
     const TPoint2D& B = Points[(k + 1) % n];
-    if (A.EquEps(B, coincidentCoo))
-        return tl_Right;
+    if (A.EquEps(B, coincidentCoo)) return tl_Right;
     const TVector2D d = B - A;
     const TVector2D v = pnt - A;
     const Real dl = d.Len();
@@ -283,26 +273,21 @@ int TPolyLine::PointRelative(const TPoint2D& pnt, double eps) const
         s = WithSignOf(v.Len(), s);
         if (k != 0 || closed) {
             const TVector2D prev = A - Points[(n + k - 1) % n];
-            if (prev.MaxCoo() > coincidentCoo)
-                nb = prev;
+            if (prev.MaxCoo() > coincidentCoo) nb = prev;
         }
     } else if (u > beyondEndShare) {
         s = WithSignOf((pnt - B).Len(), s);
         if (closed || k < n - 2) {
             const TVector2D next = Points[(k + 2) % n] - B;
-            if (next.MaxCoo() > coincidentCoo)
-                nb = next;
+            if (next.MaxCoo() > coincidentCoo) nb = next;
         }
     }
-    if (std::fabs(s) <= eps)
-        return tl_On;
+    if (std::fabs(s) <= eps) return tl_On;
     if (nb.MaxCoo() > coincidentCoo) {
         const TVector2D w = LeftNormal(nb) + LeftNormal(d);
-        if (w.Len() > metricPrecision)
-            s = (v | w) >= 0.0 ? std::fabs(s) : -std::fabs(s);
+        if (w.Len() > metricPrecision) s = (v | w) >= 0.0 ? std::fabs(s) : -std::fabs(s);
     }
-    if (s > eps)
-        return tl_Left;
+    if (s > eps) return tl_Left;
     return s < -eps ? tl_Right : tl_On;
 }
 
@@ -337,8 +322,7 @@ void TPolyLine::InterSectAxis(bool horizontal, double c, TArrayOf<double>& ACros
     for (Integer i = 0; i < pieces; ++i) {
         const TPoint2D& A = Points[i];
         const TPoint2D& B = Points[(i + 1) % n];
-        if (A.EquEps(B, scanSkipCoo))
-            continue;
+        if (A.EquEps(B, scanSkipCoo)) continue;
         const Real a = along(A);
         const Real b = along(B);
         const Real gap = std::fabs(b - a);
@@ -347,13 +331,11 @@ void TPolyLine::InterSectAxis(bool horizontal, double c, TArrayOf<double>& ACros
             const Real offLine = std::fabs(a - c);
             const bool contributes = horizontal ? (offLine <= metricPrecision && prevGap <= metricPrecision)
                                                 : (offLine < metricPrecision && prevGap > metricPrecision);
-            if (contributes)
-                ::CheckParameter(ACross, static_cast<double>(i), paramEpsilon);
+            if (contributes) ::CheckParameter(ACross, static_cast<double>(i), paramEpsilon);
             continue;
         }
         const Real s = (c - a) / (b - a);
-        if (s >= 0.0 && s <= 1.0)
-            ::CheckParameter(ACross, i + s, paramEpsilon);
+        if (s >= 0.0 && s <= 1.0) ::CheckParameter(ACross, i + s, paramEpsilon);
     }
 }
 
@@ -372,8 +354,7 @@ void TPolyLine::InterSectVertical(double x0, TArrayOf<double>& ACross) const
 Boolean TPolyLine::CheckVertex(const TPoint2D& P) const
 {
     const Integer n = Points.Count;
-    if (n < 2)
-        return false;
+    if (n < 2) return false;
     const TVector2D last = Points[n - 1] - Points[n - 2];
     return last.Relative(P - Points[n - 1]) == tl_On;
 }
@@ -381,8 +362,7 @@ Boolean TPolyLine::CheckVertex(const TPoint2D& P) const
 Real TPolyLine::Len() const
 {
     const Integer n = Points.Count;
-    if (n < 2)
-        return 0.0;
+    if (n < 2) return 0.0;
     Real sum = 0.0;
     for (Integer k = 0; k + 1 < n; ++k)
         sum += Points[k].DistanceTo(Points[k + 1]);
@@ -392,8 +372,7 @@ Real TPolyLine::Len() const
 Real TPolyLine::OrientationArea() const
 {
     const Integer n = Points.Count;
-    if (n < 3)
-        return 0.0;
+    if (n < 3) return 0.0;
     Real twice = 0.0;
     for (Integer k = 0; k < n; ++k) {
         const TPoint2D& A = Points[k];
@@ -413,8 +392,7 @@ void TPolyLine::CenterXYLenCut(Real& Xc, Real& Yc, Real& LCont) const
 {
     Xc = Yc = LCont = 0.0;
     const Integer n = Points.Count;
-    if (n == 0)
-        return;
+    if (n == 0) return;
     for (Integer k = 1; k < n; ++k) {
         const TPoint2D& A = Points[k - 1];
         const TPoint2D& B = Points[k];
@@ -427,8 +405,7 @@ void TPolyLine::CenterXYLenCut(Real& Xc, Real& Yc, Real& LCont) const
             Yc /= LCont;
         }
     }
-    if (LCont <= 0.0)
-        return;
+    if (LCont <= 0.0) return;
     const TPoint2D& F = Points[0];
     const TPoint2D& L = Points[n - 1];
     const Real len = L.DistanceTo(F);
@@ -442,8 +419,7 @@ void TPolyLine::drPolygon(TModeler3D& M, const Integer tl) const
     const Integer n = Points.Count;
     for (Integer k = 1; k < n; ++k)
         M.drLine(Points[k - 1].x, Points[k - 1].y, Points[k].x, Points[k].y, tl);
-    if (Closed && n > 2)
-        M.drLine(Points[0].x, Points[0].y, Points[n - 1].x, Points[n - 1].y, tl);
+    if (Closed && n > 2) M.drLine(Points[0].x, Points[0].y, Points[n - 1].x, Points[n - 1].y, tl);
 }
 
 TLocation Relative(const TPoint2D& O, const TPoint2D& A, const TPoint2D& B)

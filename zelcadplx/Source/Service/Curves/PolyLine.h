@@ -22,17 +22,17 @@ class TPolyLine : public TBasePoint {
 public:
     using Iterator = TArrayOf<TPoint2D>::Iterator;
 
-    static constexpr Integer pointsStep = 32;          // allocated size and growth step of Points
-    static constexpr Real vertexTangentTol = 2e-7;     // t this near a vertex takes the vertex tangent
-    static constexpr Real coincidentCoo = 1e-8;        // per-coordinate coincidence of vertices
-    static constexpr Real scanSkipCoo = 1e-4;          // scan lines skip pieces shorter than this
-    static constexpr Real projectionTolFactor = 20.0;  // projection tolerance: Eps times this
-    static constexpr Real beyondEndShare = 1.000002;   // past the end of a piece in PointRelative
+    static constexpr Integer pointsStep = 32;         // allocated size and growth step of Points
+    static constexpr Real vertexTangentTol = 2e-7;    // t this near a vertex takes the vertex tangent
+    static constexpr Real coincidentCoo = 1e-8;       // per-coordinate coincidence of vertices
+    static constexpr Real scanSkipCoo = 1e-4;         // scan lines skip pieces shorter than this
+    static constexpr Real projectionTolFactor = 20.0; // projection tolerance: Eps times this
+    static constexpr Real beyondEndShare = 1.000002;  // past the end of a piece in PointRelative
 
     TArrayOf<TPoint2D> Points{pointsStep, pointsStep};
-    Integer Segments = 0;          // pieces; the parameter range is [0, Segments]
-    Boolean Closed = false;        // closes on itself for drawing and end derivatives
-    mutable Real tCalc = UndefinedReal;  // parameter of the last cached evaluation
+    Integer Segments = 0;               // pieces; the parameter range is [0, Segments]
+    Boolean Closed = false;             // closes on itself for drawing and end derivatives
+    mutable Real tCalc = UndefinedReal; // parameter of the last cached evaluation
 
     TPolyLine() = default;
     // A copy as operator= makes it: startParam 0, Index 0, Owner null.
@@ -59,7 +59,8 @@ public:
     void _SecondDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     void _ThirdDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
     // Nearest point over all pieces; false when there is no piece to project onto.
-    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext, TRegion1D* R) const override;
+    bool NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, bool ext,
+                             TRegion1D* R) const override;
     // tl_Left, tl_On or tl_Right of the nearest piece, corners decided by the bisector;
     // tl_Right when there is no piece.
     int PointRelative(const TPoint2D& pnt, double eps) const override;
@@ -129,7 +130,8 @@ public:
     // P lies strictly left of the directed line Ep1 -> Ep2.
     Boolean Inside(const TPoint2D& P, const TPoint2D& Ep1, const TPoint2D& Ep2) const;
     // Crossing of the line cp1-cp2 with the line s-e; e for parallel lines.
-    TPoint2D InterSection(const TPoint2D& cp1, const TPoint2D& cp2, const TPoint2D& s, const TPoint2D& e) const;
+    TPoint2D InterSection(const TPoint2D& cp1, const TPoint2D& cp2, const TPoint2D& s,
+                          const TPoint2D& e) const;
 
 private:
     // Segments clamped to the vertex count: the pieces that exist.

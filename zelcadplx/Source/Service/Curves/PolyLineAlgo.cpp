@@ -12,19 +12,22 @@
 
 namespace {
 
-constexpr Real collinearCross = 2e-5;     // |(Pj - Pi) x (Pk - Pi)| below this: no circumcircle
-constexpr Real onCircleEps = 2e-6;        // a vertex this near a circle lies on it
-constexpr Real minEdgeLength = 2e-5;      // shorter edges give no rectangle direction
-constexpr Real ringCloseCoo = 1e-4;       // first and last vertex of a ring agree per coordinate
-constexpr Real parallelChordSine = 1e-8;  // chords whose directions differ less give no centre
-constexpr Real senseCross = 1e-10;        // turns smaller than this count as clockwise
-constexpr Real unitLengthMin = 1e-30;     // shorter vectors are not normalised
-constexpr Real directionEps = 1e-5;       // unit directions agree per coordinate
+constexpr Real collinearCross = 2e-5;    // |(Pj - Pi) x (Pk - Pi)| below this: no circumcircle
+constexpr Real onCircleEps = 2e-6;       // a vertex this near a circle lies on it
+constexpr Real minEdgeLength = 2e-5;     // shorter edges give no rectangle direction
+constexpr Real ringCloseCoo = 1e-4;      // first and last vertex of a ring agree per coordinate
+constexpr Real parallelChordSine = 1e-8; // chords whose directions differ less give no centre
+constexpr Real senseCross = 1e-10;       // turns smaller than this count as clockwise
+constexpr Real unitLengthMin = 1e-30;    // shorter vectors are not normalised
+constexpr Real directionEps = 1e-5;      // unit directions agree per coordinate
 constexpr Integer minRingVertices = 6;
 constexpr Integer minArcVertices = 4;
 constexpr Integer minLineVertices = 3;
 
-Real Cross(const TVector2D& a, const TVector2D& b) { return a ^ b; }
+Real Cross(const TVector2D& a, const TVector2D& b)
+{
+    return a ^ b;
+}
 
 // Centre of the circle through P0, P1, P2 from the determinant D = a x b (a = P1 - P0,
 // b = P2 - P0), solved relative to P0 so that far-off coordinates lose no digits. D != 0.
@@ -41,8 +44,7 @@ TPoint2D Circumcentre(const TPoint2D& P0, const TPoint2D& P1, const TPoint2D& P2
 bool NoneOutside(const TCircle& C, const TArrayOf<TPoint2D>& Points)
 {
     for (const TPoint2D& P : Points)
-        if (C.PointRelative(P, onCircleEps) == tl_OutSide)
-            return false;
+        if (C.PointRelative(P, onCircleEps) == tl_OutSide) return false;
     return true;
 }
 
@@ -57,8 +59,7 @@ void DiameterOfFarthest(const TPoint2D& A, const TPoint2D& B, const TPoint2D& C,
 {
     const TPoint2D* P = &A;
     const TPoint2D* Q = &B;
-    if (A.SqrDistanceTo(C) > P->SqrDistanceTo(*Q))
-        Q = &C;
+    if (A.SqrDistanceTo(C) > P->SqrDistanceTo(*Q)) Q = &C;
     if (B.SqrDistanceTo(C) > P->SqrDistanceTo(*Q)) {
         P = &B;
         Q = &C;
@@ -128,11 +129,9 @@ Boolean OnCircleOfFirstThree(const TArrayOf<TPoint2D>& Points, TCircle& C)
     }
     const TPoint2D centre(C.x, C.y);
     C.Radius = P0.DistanceTo(centre);
-    if (!found)
-        return false;
+    if (!found) return false;
     for (Integer k = 3; k < Points.Count; ++k)
-        if (std::fabs(Points[k].DistanceTo(centre) - C.Radius) > onCircleEps)
-            return false;
+        if (std::fabs(Points[k].DistanceTo(centre) - C.Radius) > onCircleEps) return false;
     return true;
 }
 
@@ -142,11 +141,10 @@ Boolean OnCircleOfFirstThree(const TArrayOf<TPoint2D>& Points, TCircle& C)
 
 void TPolyLine::ConvexHull(TPolyLine& Result) const
 {
-    std::vector<TPoint2D> sorted(Points.begin(), Points.end());  // Result may be this polyline
+    std::vector<TPoint2D> sorted(Points.begin(), Points.end()); // Result may be this polyline
     TArrayOf<TPoint2D>& out = Result.Points;
     if (Points.Count < 3) {
-        if (&out != &Points)
-            out = Points;
+        if (&out != &Points) out = Points;
         return;
     }
     out.Count = 0;
@@ -175,8 +173,7 @@ void TPolyLine::ConvexHull(TPolyLine& Result) const
 void TPolyLine::GetMin(TCircle& Result) const
 {
     const Integer n = Points.Count;
-    if (n == 0)
-        return;
+    if (n == 0) return;
     if (n == 1) {
         SetCircle(Result, Points[0], 0.0);
         return;
@@ -185,24 +182,20 @@ void TPolyLine::GetMin(TCircle& Result) const
     Iterator B = nullptr;
     TwoMaxDistansePoints(A, B);
     Result.Init(*A, *B);
-    if (NoneOutside(Result, Points))
-        return;
+    if (NoneOutside(Result, Points)) return;
     const TCircle diameter = Result;
     Result.Radius = MaxReal;
     for (Integer i = 0; i < n; ++i)
         for (Integer j = i + 1; j < n; ++j)
             for (Integer k = j + 1; k < n; ++k) {
                 const TPoint2D &Pi = Points[i], &Pj = Points[j], &Pk = Points[k];
-                if (std::fabs(Cross(Pj - Pi, Pk - Pi)) < collinearCross)
-                    continue;
+                if (std::fabs(Cross(Pj - Pi, Pk - Pi)) < collinearCross) continue;
                 const TPoint2D centre = Circumcentre(Pi, Pj, Pk);
                 TCircle candidate(centre.x, centre.y, centre.DistanceTo(Pi));
-                if (candidate.Radius < Result.Radius && NoneOutside(candidate, Points))
-                    Result = candidate;
+                if (candidate.Radius < Result.Radius && NoneOutside(candidate, Points)) Result = candidate;
             }
     // Rounding can reject every triple when the pair circle failed by a hair: keep that one.
-    if (Result.Radius == MaxReal)
-        Result = diameter;
+    if (Result.Radius == MaxReal) Result = diameter;
 }
 
 void TPolyLine::MinCircleWelzl(TArrayOf<TPoint2D>& R, Integer n, TCircle& Result) const
@@ -210,13 +203,11 @@ void TPolyLine::MinCircleWelzl(TArrayOf<TPoint2D>& R, Integer n, TCircle& Result
     // Welzl's recursion on (R, n) unrolled over the vertices in index order: the circle of R
     // alone, then every vertex found outside is pinned to the boundary for the ones before it.
     CircleOfBoundary(R, Result);
-    if (R.Count >= 3)
-        return;
+    if (R.Count >= 3) return;
     n = std::clamp(n, 0, Points.Count);
     for (Integer i = 0; i < n; ++i) {
         const TPoint2D& p = Points[i];
-        if (Result.PointRelative(p, onCircleEps) != tl_OutSide)
-            continue;
+        if (Result.PointRelative(p, onCircleEps) != tl_OutSide) continue;
         R.Add(p);
         MinCircleWelzl(R, i, Result);
         --R.Count;
@@ -229,8 +220,7 @@ void TPolyLine::GetMin(TORect2D& Result) const
 {
     const Integer n = Points.Count;
     Result = TORect2D();
-    if (n == 0)
-        return;
+    if (n == 0) return;
     // One vertex, and vertices too close for any edge direction: the point itself.
     Result.X = Points[0].x;
     Result.Y = Points[0].y;
@@ -239,8 +229,7 @@ void TPolyLine::GetMin(TORect2D& Result) const
         const TPoint2D& O = Points[i];
         const TVector2D edge = Points[(i + 1) % n] - O;
         const Real length = edge.Len();
-        if (length <= minEdgeLength)
-            continue;
+        if (length <= minEdgeLength) continue;
         const TVector2D u = edge / length;
         const TVector2D across(-u.y, u.x);
         Real minU = MaxReal, maxU = -MaxReal, minN = MaxReal, maxN = -MaxReal;
@@ -252,8 +241,7 @@ void TPolyLine::GetMin(TORect2D& Result) const
             maxN = std::max(maxN, r | across);
         }
         const Real area = (maxN - minN) * (maxU - minU);
-        if (area >= best)
-            continue;
+        if (area >= best) continue;
         best = area;
         const TPoint2D centre = O + u * ((minU + maxU) * 0.5) + across * ((minN + maxN) * 0.5);
         Result.X = centre.x;
@@ -269,16 +257,14 @@ void TPolyLine::GetMin(TORect2D& Result) const
 Boolean TPolyLine::IsCircle(TCircle& RCircle) const
 {
     const Integer n = Points.Count;
-    if (n < minRingVertices || !Points[0].EquEps(Points[n - 1], ringCloseCoo))
-        return false;
+    if (n < minRingVertices || !Points[0].EquEps(Points[n - 1], ringCloseCoo)) return false;
     return OnCircleOfFirstThree(Points, RCircle);
 }
 
 Boolean TPolyLine::IsArc(TArc& RArc) const
 {
     const Integer n = Points.Count;
-    if (n < minArcVertices || !OnCircleOfFirstThree(Points, RArc))
-        return false;
+    if (n < minArcVertices || !OnCircleOfFirstThree(Points, RArc)) return false;
     const TPoint2D centre(RArc.x, RArc.y);
     const Real a1 = PolarAngle(Points[0], centre);
     const Real a2 = PolarAngle(Points[n - 1], centre);
@@ -292,8 +278,7 @@ Boolean TPolyLine::IsArc(TArc& RArc) const
 Boolean TPolyLine::IsLineSeg(TLineSeg& RLineSeg) const
 {
     const Integer n = Points.Count;
-    if (n < minLineVertices)
-        return false;
+    if (n < minLineVertices) return false;
     const TPoint2D& O = Points[0];
     RLineSeg.Set(O.x, O.y);
     RLineSeg.xk = Points[1].x;
@@ -305,8 +290,7 @@ Boolean TPolyLine::IsLineSeg(TLineSeg& RLineSeg) const
         const TPoint2D& P = Points[k];
         const TVector2D w = P - O;
         const Real lw = w.Len();
-        if (lw <= metricPrecision)
-            continue;  // the start vertex again
+        if (lw <= metricPrecision) continue; // the start vertex again
         const TVector2D v = w / lw;
         if (v.EquEps(u, directionEps)) {
             if (lw > ahead) {
@@ -344,14 +328,13 @@ TPoint2D TPolyLine::InterSection(const TPoint2D& cp1, const TPoint2D& cp2, const
     const Real n1 = cp1.x * cp2.y - cp1.y * cp2.x;
     const Real n2 = s.x * e.y - s.y * e.x;
     const Real D = dc.x * dp.y - dc.y * dp.x;
-    if (D == 0.0)
-        return e;
+    if (D == 0.0) return e;
     return TPoint2D((n1 * dp.x - n2 * dc.x) / D, (n1 * dp.y - n2 * dc.y) / D);
 }
 
 void TPolyLine::SutherlandHodgman(const TPolyLine& Clip, TPolyLine& RP) const
 {
-    const TArrayOf<TPoint2D> clip = Clip.Points;  // Clip may be RP itself
+    const TArrayOf<TPoint2D> clip = Clip.Points; // Clip may be RP itself
     RP = *this;
     const Integer m = clip.Count;
     for (Integer i = 0; i < m && RP.Points.Count > 0; ++i) {
@@ -365,10 +348,8 @@ void TPolyLine::SutherlandHodgman(const TPolyLine& Clip, TPolyLine& RP) const
             const TPoint2D& E = input[(j + 1) % n];
             const bool sIn = Inside(S, A, B);
             const bool eIn = Inside(E, A, B);
-            if (sIn != eIn)
-                RP.Points.Add(InterSection(A, B, S, E));
-            if (eIn)
-                RP.Points.Add(E);
+            if (sIn != eIn) RP.Points.Add(InterSection(A, B, S, E));
+            if (eIn) RP.Points.Add(E);
         }
     }
 }

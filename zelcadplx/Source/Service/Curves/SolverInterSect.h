@@ -10,8 +10,7 @@
 class TCurve2D;
 
 // A parameter holder with its own comparison tolerance.
-template <class TValue, double Tolerance>
-class TParameter {
+template <class TValue, double Tolerance> class TParameter {
 public:
     TValue Value{};
     static constexpr double tolerance = Tolerance;
@@ -61,12 +60,12 @@ class TInterSector : public TMathDef {
 public:
     static constexpr Integer arrayStep = 64;
     static constexpr Real defaultEps = 1e-8;
-    static constexpr Real linkEps = 1e-4;           // DeleteLinkCrossPoint's end tolerance
-    static constexpr Real pointPointEps = 1e-4;     // two points coincide per coordinate
+    static constexpr Real linkEps = 1e-4;            // DeleteLinkCrossPoint's end tolerance
+    static constexpr Real pointPointEps = 1e-4;      // two points coincide per coordinate
     static constexpr Real pointCurveDistance = 1e-3; // a point lies on a curve below this
 
     TArrayOf<TCrossPoint> ACrossPoint{arrayStep, arrayStep};
-    TPoint2D Eps{defaultEps, defaultEps};  // per-axis tolerance of the solvers
+    TPoint2D Eps{defaultEps, defaultEps}; // per-axis tolerance of the solvers
     Real eps = defaultEps;
 
     TInterSector() = default;
@@ -78,7 +77,8 @@ public:
 
     // Appends (ipt_Simple, P, (t1, C1), (t2, C2)) when both curves' InRegion accept their
     // parameters within 2e-7; 1 then, else 0.
-    Integer Validate(const TPoint2D& P, const TCurve2D* C1, const Real& t1, const TCurve2D* C2, const Real& t2);
+    Integer Validate(const TPoint2D& P, const TCurve2D* C1, const Real& t1, const TCurve2D* C2,
+                     const Real& t2);
     // Removes every crossing that joins the end of one curve to the start of the other;
     // the others are traced into TestA. C is not consulted.
     void DeleteLinkCrossPoint(const TCurve2D* C);

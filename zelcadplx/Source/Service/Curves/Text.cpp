@@ -10,7 +10,8 @@ TText::TText(const double& InitX, const double& InitY, const double& iAngle, con
 {
 }
 
-TText::TText(const TText& T) : TBasePoint(T), Text(std::make_unique<Str>(*T.Text)), Angle(T.Angle), Height(T.Height)
+TText::TText(const TText& T)
+    : TBasePoint(T), Text(std::make_unique<Str>(*T.Text)), Angle(T.Angle), Height(T.Height)
 {
 }
 

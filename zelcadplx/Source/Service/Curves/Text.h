@@ -9,13 +9,14 @@
 
 class TText : public TBasePoint {
 public:
-    std::unique_ptr<Str> Text;  // owned; never null
-    Real Angle = 0.0;           // rotation of the text
+    std::unique_ptr<Str> Text; // owned; never null
+    Real Angle = 0.0;          // rotation of the text
     Real Height = 0.0;
 
     TText() : Text(std::make_unique<Str>()) {}
     // Head fields at their defaults; Text is a copy of S's 8-bit text.
-    TText(const double& InitX, const double& InitY, const double& iAngle, const double& iHeight, const TString& S);
+    TText(const double& InitX, const double& InitY, const double& iAngle, const double& iHeight,
+          const TString& S);
     TText(const TText& T);
     TText& operator=(const TText&) = delete;
 

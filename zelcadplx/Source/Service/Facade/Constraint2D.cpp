@@ -4,7 +4,8 @@
 #include "Constraint2D.h"
 
 void TMateParam::Set(const double& ix, const double& iy, tvapi::IDrawingObjectPtr& iR1, int iIR1,
-                     tvapi::IDrawingObjectPtr& iR2, int iIR2, bool iE) {
+                     tvapi::IDrawingObjectPtr& iR2, int iIR2, bool iE)
+{
     x = ix;
     y = iy;
     if (!(R1 == iR1)) R1 = iR1;
@@ -15,10 +16,15 @@ void TMateParam::Set(const double& ix, const double& iy, tvapi::IDrawingObjectPt
 }
 
 void TConstraint2D::Add(double const&, double const&, tvapi::IDrawingObjectPtr, int, tvapi::IDrawingObjectPtr,
-                        int) {}
+                        int)
+{
+}
 void TConstraint2D::DoLine(double const&, double const&, double const&, double const&, int) {}
 void TConstraint2D::DoArc(double const&, double const&, double const&, double const&, double const&,
-                          double const&, double const&, int, int) {}
+                          double const&, double const&, int, int)
+{
+}
 void TConstraint2D::DoCircle(double const&, double const&, double const&, int) {}
-void TConstraint2D::DoEllipse(double const&, double const&, double const&, double const&, double const&,
-                              int) {}
+void TConstraint2D::DoEllipse(double const&, double const&, double const&, double const&, double const&, int)
+{
+}

@@ -39,19 +39,19 @@ public:
     // Oldest stream version that carries NameMarking.
     static constexpr Integer VersionNameMarking = 33;
 
-    dcDetail* DataDetail = nullptr;  // the library's table; not owned
+    dcDetail* DataDetail = nullptr; // the library's table; not owned
     Integer CountDetail = 0;
-    const Str StateName;   // the library's state file name
-    const Str HelpName;    // the library's help file name
-    Str ExecutePath;       // the library's own folder
-    Str HelpFile;          // ExecutePath + HelpName
-    Str StatePath;         // the host's folder for state files, with a trailing separator
-    Str StatePathName;     // StatePath + StateName
-    Str Path;              // a second host folder, with a trailing separator
-    Str NameMarking;       // designation prefix of the product
-    Str prFileName;        // prefix of every detail file name
+    const Str StateName; // the library's state file name
+    const Str HelpName;  // the library's help file name
+    Str ExecutePath;     // the library's own folder
+    Str HelpFile;        // ExecutePath + HelpName
+    Str StatePath;       // the host's folder for state files, with a trailing separator
+    Str StatePathName;   // StatePath + StateName
+    Str Path;            // a second host folder, with a trailing separator
+    Str NameMarking;     // designation prefix of the product
+    Str prFileName;      // prefix of every detail file name
     Str D99;
-    TStampParam SP;        // title-block signatures
+    TStampParam SP; // title-block signatures
 
     TControlModel(const Str& iStateName, const Str& iHelpName);
     TControlModel(const TControlModel&) = delete;
@@ -83,8 +83,8 @@ public:
     Str MarkingDet(const TDcDetail Detail, Integer Suffics) const;
     // prFileName + number [+ "-" + Suffics]; no folder, no extension.
     Str sfDetail(const TDcDetail Detail, const Integer Suffics) const;
-    Str sfDetail2D(const TDcDetail Detail, const Integer Suffics) const;  // ".qdr"
-    Str sfDetail3D(const TDcDetail Detail, const Integer Suffics) const;  // ".qas" for 0, else ".qpt"
+    Str sfDetail2D(const TDcDetail Detail, const Integer Suffics) const; // ".qdr"
+    Str sfDetail3D(const TDcDetail Detail, const Integer Suffics) const; // ".qas" for 0, else ".qpt"
 
     // Fills M's current-detail record for the detail; false, record untouched, for a detail
     // that is not present.

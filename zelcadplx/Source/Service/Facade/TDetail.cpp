@@ -1,9 +1,21 @@
 #include "TDetail.h"
 
-Boolean TConstruktor::Design(void*, void*, Boolean) const { return false; }
-Boolean TConstruktor::Place(void*, void*, Boolean) const { return false; }
-Integer TConstruktor::Set(void*, const Integer, const Real, const Real) const { return 0; }
-Integer TConstruktor::Set(void*, const Integer, const Real, const Real, const Real) const { return 0; }
+Boolean TConstruktor::Design(void*, void*, Boolean) const
+{
+    return false;
+}
+Boolean TConstruktor::Place(void*, void*, Boolean) const
+{
+    return false;
+}
+Integer TConstruktor::Set(void*, const Integer, const Real, const Real) const
+{
+    return 0;
+}
+Integer TConstruktor::Set(void*, const Integer, const Real, const Real, const Real) const
+{
+    return 0;
+}
 void TConstruktor::Evaluate(void*) const {}
 
 TConstruktor& TConstruktor::Empty()
@@ -29,7 +41,10 @@ TDetail::TDetail(const TDetail& D, TModeler3D* iM)
 {
 }
 
-Integer TDetail::CountTread3D() const { return 1; }
+Integer TDetail::CountTread3D() const
+{
+    return 1;
+}
 void TDetail::dr3D(const Integer) const {}
 void TDetail::dr2D() const {}
 void TDetail::AddIn(TProtector&) {}

@@ -37,7 +37,10 @@ public:
     {
         M2->drArc(X, Y, R, x1, y1, x2, y2, Napr, Attr);
     }
-    void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) const { M2->drCircle(X, Y, R, Attr); }
+    void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) const
+    {
+        M2->drCircle(X, Y, R, Attr);
+    }
     void drRectAngle(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) const
     {
         M2->drRectAngle(x1, y1, x2, y2, Attr);
@@ -74,7 +77,10 @@ public:
     {
         return M2->drCreate3DNewPart(Detail, subDetail, InVisible);
     }
-    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) const { M2->drClose3D(SaveDocument3D, Section); }
+    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) const
+    {
+        M2->drClose3D(SaveDocument3D, Section);
+    }
     Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) const
     {
         return M2->drLeafStamp(Detail, subDetail, Invisible);
@@ -111,20 +117,21 @@ public:
         stEvaluate = 8,
     };
 
-    const TDcDetail Id;        // row of the control model's detail table
-    const TDcDetail Id2;       // second row for a detail of two rows; 0 = none
+    const TDcDetail Id;  // row of the control model's detail table
+    const TDcDetail Id2; // second row for a detail of two rows; 0 = none
     TState State = stUndefined;
-    TBaseDetail DC;            // standard element the detail is
+    TBaseDetail DC; // standard element the detail is
     Integer Number = 0;
-    Boolean Design = false;    // the detail is shown and built only while set
-    Integer Code = 0;          // variant, chosen by the deriving class
-    const TDetail* Complement = nullptr;   // companion detail, not owned
-    const TDetail* Complement2 = nullptr;  // second companion, not owned
-    TConstruktor* PCon = nullptr;          // builder, not owned; none answers "nothing done"
+    Boolean Design = false;               // the detail is shown and built only while set
+    Integer Code = 0;                     // variant, chosen by the deriving class
+    const TDetail* Complement = nullptr;  // companion detail, not owned
+    const TDetail* Complement2 = nullptr; // second companion, not owned
+    TConstruktor* PCon = nullptr;         // builder, not owned; none answers "nothing done"
     Boolean NeedPhantom = false;
 
     // Each borrows the modeller iM.
-    TDetail(const TDcDetail iId, TModeler3D* iM, const TDetail* iComplement, const TDcDetail iId2, TConstruktor* C);
+    TDetail(const TDcDetail iId, TModeler3D* iM, const TDetail* iComplement, const TDcDetail iId2,
+            TConstruktor* C);
     TDetail(const TDcDetail iId, TModeler3D* iM, TConstruktor& C);
     TDetail(const TDcDetail iId, TModeler3D* iM, TConstruktor* C);
     // Copies every field of D, builder and companions shared, but works through iM.

@@ -9,12 +9,12 @@ class TKmfData;
 class TStampParam {
 public:
     // Each field goes into its title-block cell (tvStampEnum).
-    Str sPlant;         // the plant: tvStFormat; the company cell stays free
-    Str sDesign;        // the designer: tvStAuthor
-    Str sChecked;       // the checker: tvStCheckedBy
-    Str sTechChecked;   // the technical checker: tvStMfgApprovedBy
-    Str sNormoChecked;  // the standards checker: tvStRateOfInspection
-    Str sHasRatified;   // the approver: tvStApprovedBy
+    Str sPlant;        // the plant: tvStFormat; the company cell stays free
+    Str sDesign;       // the designer: tvStAuthor
+    Str sChecked;      // the checker: tvStCheckedBy
+    Str sTechChecked;  // the technical checker: tvStMfgApprovedBy
+    Str sNormoChecked; // the standards checker: tvStRateOfInspection
+    Str sHasRatified;  // the approver: tvStApprovedBy
 
     TStampParam() = default;
     virtual ~TStampParam() = default;

@@ -16,7 +16,7 @@ constexpr Real DegToRad = 0.017453292519943295;
 TMtr2D& TTransf2D::PushSlot(Boolean NewSequence)
 {
     const Integer below = AMtr.Count;
-    TMtr2D& slot = AMtr.Add();  // may move the storage: read the previous top afterwards
+    TMtr2D& slot = AMtr.Add(); // may move the storage: read the previous top afterwards
     if (!NewSequence && below > 0)
         slot = AMtr[below - 1];
     else
@@ -44,7 +44,7 @@ void TTransf2D::drMtr(Real x, Real y, Real Angle, Real Scale, Boolean NewSequenc
 
 void TTransf2D::drMtr(const TMtr2D& Mtr, Boolean NewSequence)
 {
-    const TMtr2D local = Mtr;  // Mtr may be an element of the stack itself
+    const TMtr2D local = Mtr; // Mtr may be an element of the stack itself
     TMtr2D& slot = PushSlot(NewSequence);
     const TMtr2D enclosing = slot;
     TMtr2D::Multiply(local, enclosing, slot);

@@ -10,7 +10,7 @@
 
 class TTransf2D {
 public:
-    static constexpr Integer MtrStep = 64;  // initial room and growth step of the stack
+    static constexpr Integer MtrStep = 64; // initial room and growth step of the stack
 
     // The stack; Count is the nesting depth, element Count - 1 the top. Starts with room for
     // MtrStep identity matrices and grows by MtrStep when a deeper placement is pushed.

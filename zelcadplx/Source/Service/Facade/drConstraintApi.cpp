@@ -16,16 +16,20 @@ constexpr int SegmentJoint = 1;    // the point the next object joins after a se
 constexpr int ArcJoint = 2;        // and after an arc
 constexpr int LeastDrawnStyle = 1; // styles below it draw construction only
 
-bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum T) {
+bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum T)
+{
     return T == tvapi::tvCMergePoints || T == tvapi::tvCTangentTwoCurves;
 }
 
 } // namespace
 
 void TConstraintApi::Add(double const&, double const&, tvapi::IDrawingObjectPtr, int,
-                         tvapi::IDrawingObjectPtr, int) {}
+                         tvapi::IDrawingObjectPtr, int)
+{
+}
 
-void TConstraintApi::Constrain(tvapi::tvConstraintTypeEnum T, int Index) {
+void TConstraintApi::Constrain(tvapi::tvConstraintTypeEnum T, int Index)
+{
     TRegistryModeler2D& r = *M.R2;
     const tvapi::IDrawingObject1Ptr current(r.CurDrawingObject);
     if (!current) return;
@@ -40,12 +44,13 @@ void TConstraintApi::Constrain(tvapi::tvConstraintTypeEnum T, int Index) {
     constraint->Create();
 }
 
-void TConstraintApi::EndChain() {
+void TConstraintApi::EndChain()
+{
     M.R2->PrevDrawingObject.Reset();
 }
 
-void TConstraintApi::DoLine(double const& x1, double const& y1, double const& x2, double const& y2,
-                            int Attr) {
+void TConstraintApi::DoLine(double const& x1, double const& y1, double const& x2, double const& y2, int Attr)
+{
     if (Attr < LeastDrawnStyle || !Active) return;
     TRegistryModeler2D& r = *M.R2;
     Add(x1, y1, r.CurDrawingObject, StartPoint, tvapi::IDrawingObjectPtr(), 0);
@@ -60,7 +65,8 @@ void TConstraintApi::DoLine(double const& x1, double const& y1, double const& x2
 }
 
 void TConstraintApi::DoArc(double const&, double const&, double const&, double const&, double const&,
-                           double const&, double const&, int, int) {
+                           double const&, double const&, int, int)
+{
     if (!Active) return;
     TRegistryModeler2D& r = *M.R2;
     if (r.PrevDrawingObject && r.CurDrawingObject) {
@@ -71,12 +77,13 @@ void TConstraintApi::DoArc(double const&, double const&, double const&, double c
     r.PrevIndex = ArcJoint;
 }
 
-void TConstraintApi::DoCircle(double const&, double const&, double const&, int) {
+void TConstraintApi::DoCircle(double const&, double const&, double const&, int)
+{
     if (Active) EndChain();
 }
 
-void TConstraintApi::DoEllipse(double const&, double const&, double const&, double const&, double const&,
-                               int) {
+void TConstraintApi::DoEllipse(double const&, double const&, double const&, double const&, double const&, int)
+{
     if (Active) EndChain();
 }
 

@@ -27,7 +27,8 @@ void FillTable(TArrayOf<TMaterial>& table)
         {"Проволока 65Г-1,0 ГОСТ 9389-90", ""},
         {"Сталь 40Х13 ГОСТ 4543-71", ""},
     };
-    for (const auto& row : rows) table.Add(TMaterial(row.Name, row.Location, SteelDensity));
+    for (const auto& row : rows)
+        table.Add(TMaterial(row.Name, row.Location, SteelDensity));
 }
 
 } // namespace

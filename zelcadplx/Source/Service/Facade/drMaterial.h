@@ -9,12 +9,12 @@
 
 class TMaterial {
 public:
-    static constexpr Integer NameLength = 31;      // names are padded with blanks to this
-    static constexpr Integer LocationLength = 42;  // "Material:V" and 32 hex digits, or blanks
+    static constexpr Integer NameLength = 31;     // names are padded with blanks to this
+    static constexpr Integer LocationLength = 42; // "Material:V" and 32 hex digits, or blanks
 
-    Str Name;              // designation as the title block shows it, 31 characters
-    Str Location;          // key in the host's material library, or 42 blanks
-    Real Density = 0.0;    // kg/m3, handed to the host with the material
+    Str Name;           // designation as the title block shows it, 31 characters
+    Str Location;       // key in the host's material library, or 42 blanks
+    Real Density = 0.0; // kg/m3, handed to the host with the material
 
     TMaterial() = default;
     // Name and Location are UTF-8 texts, padded here to their fixed lengths.

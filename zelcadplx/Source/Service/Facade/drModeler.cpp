@@ -23,11 +23,8 @@ TTransf2D* Transf2D = &FacadeTransf2D;
 // ---- Private state -----------------------------------------------------------------------
 
 TRegistryModeler2D::TRegistryModeler2D(TConstraint2D& iConstraint2D)
-    : ACutPoint(CutPointStep, CutPointStep),
-      Constraint2D(iConstraint2D),
-      APrevCommand(CommandStep, CommandStep),
-      AGroup(0, 0),
-      AContour(ContourStep, ContourStep),
+    : ACutPoint(CutPointStep, CutPointStep), Constraint2D(iConstraint2D),
+      APrevCommand(CommandStep, CommandStep), AGroup(0, 0), AContour(ContourStep, ContourStep),
       ATime(TimeStep, TimeStep)
 {
 }
@@ -76,11 +73,26 @@ void TModeler2D::SetOutput(TContour* C)
 
 // ---- Naming -------------------------------------------------------------------------------
 
-void TModeler2D::SetVersion(Integer iVersion) { R2->Version = iVersion; }
-Integer TModeler2D::GetVersion() { return R2->Version; }
-SimpleName TModeler2D::GetMainName() { return R2->MainName; }
-SimpleName TModeler2D::GetAdditionalName() { return R2->AdditionalName; }
-SimpleName TModeler2D::GetNextAdditionalName() { return ++R2->AdditionalName; }
+void TModeler2D::SetVersion(Integer iVersion)
+{
+    R2->Version = iVersion;
+}
+Integer TModeler2D::GetVersion()
+{
+    return R2->Version;
+}
+SimpleName TModeler2D::GetMainName()
+{
+    return R2->MainName;
+}
+SimpleName TModeler2D::GetAdditionalName()
+{
+    return R2->AdditionalName;
+}
+SimpleName TModeler2D::GetNextAdditionalName()
+{
+    return ++R2->AdditionalName;
+}
 
 void TModeler2D::SetMainName(SimpleName iName, SimpleName iAdd)
 {

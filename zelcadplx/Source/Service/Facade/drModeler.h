@@ -27,7 +27,7 @@ using SimpleName = UInteger;
 // Kind of a modeller, as Is() tells it.
 enum TypeModeler : Integer {
     mUknown = 0,
-    mAPI = 1,   // the host facade
+    mAPI = 1, // the host facade
     mQuor = 2,
 };
 
@@ -51,53 +51,53 @@ extern Integer CountOfTModeler;
 struct TDetailInfo {
     using TDcDetail = Integer;
 
-    TDcDetail cDetail = 0;   // detail code
-    Integer cSuffics = 0;    // variant suffix of the detail number
+    TDcDetail cDetail = 0; // detail code
+    Integer cSuffics = 0;  // variant suffix of the detail number
     Str Note;
     Str fileName;
     Str designation;
     Str material;
     Str scale;
-    Str shoroh;              // roughness text
-    Str comment;             // detail name
-    Integer Format2 = 0;     // sheet format
+    Str shoroh;          // roughness text
+    Str comment;         // detail name
+    Integer Format2 = 0; // sheet format
     Integer Orientation2 = 0;
-    Real Scale = 0.0;        // drawing scale
-    Real Weight = 0.0;       // mass
-    Real Left = 0.0;         // left of the sheet corner
-    Real Top = 0.0;          // top of the sheet corner
+    Real Scale = 0.0;  // drawing scale
+    Real Weight = 0.0; // mass
+    Real Left = 0.0;   // left of the sheet corner
+    Real Top = 0.0;    // top of the sheet corner
 };
 
 // Private state of a modeller, created and owned by it.
 class TRegistryModeler2D {
 public:
-    static constexpr SimpleName NoName = 0xFFFFFFFFu;  // MainName before any group is named
+    static constexpr SimpleName NoName = 0xFFFFFFFFu; // MainName before any group is named
     static constexpr Integer CutPointStep = 32;
     static constexpr Integer CommandStep = 32;
     static constexpr Integer ContourStep = 8;
     static constexpr Integer TimeStep = 16;
 
-    Integer Count = 0;                   // number of this modeller (CountOfTModeler at construction)
-    Integer IDetCode = 0;                // detail code
-    SimpleName MainName = NoName;        // main name of the object group being drawn
+    Integer Count = 0;            // number of this modeller (CountOfTModeler at construction)
+    Integer IDetCode = 0;         // detail code
+    SimpleName MainName = NoName; // main name of the object group being drawn
     SimpleName AdditionalName = 0;
     SimpleName AdditionalName2 = 0;
     Integer Version = 0;
-    TContour HatchContour;               // outline collected for a hatch
-    tvapi::IDrawingObjectPtr CurDrawingObject;   // the 2D object drawn last
-    tvapi::IDrawingObjectPtr PrevDrawingObject;  // previous object of a constraint chain
-    Integer PrevIndex = 0;               // point of PrevDrawingObject the next object joins
-    TTransf2D Transf2D;                  // the modeller's 2D placement stack
-    TArrayOf<TPoint2D> ACutPoint;        // points of a section line, in drawing coordinates
-    TConstraint2D& Constraint2D;         // constraint recorder the modeller was built with
-    TArrayOf<TCommand> APrevCommand;     // stack of open composite commands
-    TArrayOf<tvapi::IDrawingGroupPtr> AGroup;  // open drawing groups
-    TArrayOf<TContour*> AContour;        // contour-collector stack; contours not owned
-    TATime ATime;                        // time points
-    TDetailInfo DI;                      // stamp data of the current detail
-    Boolean Tread = true;                // threads are drawn
-    Boolean OnlySizes2D = false;         // 2D primitives draw nothing, only sizes are kept
-    Boolean prevOnlySizes2D = false;     // saved OnlySizes2D
+    TContour HatchContour;                      // outline collected for a hatch
+    tvapi::IDrawingObjectPtr CurDrawingObject;  // the 2D object drawn last
+    tvapi::IDrawingObjectPtr PrevDrawingObject; // previous object of a constraint chain
+    Integer PrevIndex = 0;                      // point of PrevDrawingObject the next object joins
+    TTransf2D Transf2D;                         // the modeller's 2D placement stack
+    TArrayOf<TPoint2D> ACutPoint;               // points of a section line, in drawing coordinates
+    TConstraint2D& Constraint2D;                // constraint recorder the modeller was built with
+    TArrayOf<TCommand> APrevCommand;            // stack of open composite commands
+    TArrayOf<tvapi::IDrawingGroupPtr> AGroup;   // open drawing groups
+    TArrayOf<TContour*> AContour;               // contour-collector stack; contours not owned
+    TATime ATime;                               // time points
+    TDetailInfo DI;                             // stamp data of the current detail
+    Boolean Tread = true;                       // threads are drawn
+    Boolean OnlySizes2D = false;                // 2D primitives draw nothing, only sizes are kept
+    Boolean prevOnlySizes2D = false;            // saved OnlySizes2D
 
     explicit TRegistryModeler2D(TConstraint2D& iConstraint2D);
     virtual ~TRegistryModeler2D();
@@ -107,7 +107,7 @@ public:
 
 class TModeler2D {
 public:
-    TReferenceOf<TRegistryModeler2D> R2;  // the private state, owned
+    TReferenceOf<TRegistryModeler2D> R2; // the private state, owned
 
     explicit TModeler2D(TConstraint2D& iConstraint2D);
     TModeler2D(const TModeler2D&) = delete;
@@ -175,22 +175,24 @@ public:
     virtual void drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1,
                        Real const& x2, Real const& y2, Integer Napr, Integer Attr) = 0;
     // Arc from angle t1 to t2, radians.
-    virtual void drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2, Integer Attr,
-                       Integer Napr) = 0;
+    virtual void drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2,
+                       Integer Attr, Integer Napr) = 0;
     virtual void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) = 0;
     virtual void drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
                            Integer Attr) = 0;
     virtual void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) = 0;
     // Four sides (x1, y1)-(x1, y2)-(x2, y2)-(x2, y1)-(x1, y1); nothing when x1 = x2 or y1 = y2.
     virtual void drRectAngle(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr);
-    virtual void drRectAngleAxle(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2, Integer Attr);
+    virtual void drRectAngleAxle(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
+                                 Integer Attr);
     virtual void drRectAngleAxleConnest(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
                                         Real const& R, Integer Attr);
     virtual void drRectAngleAxleFaska(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
                                       Real const& F, Integer Attr);
     virtual void drCircleRizba(Real const& x, Real const& y, Real const& R, Integer Attr);
     virtual void drCircleAxleRizba(Real const& x, Real const& y, Real const& R, Integer Attr);
-    virtual void drCircleAxleRizbaDim(Real const& x, Real const& y, Real const& R, Integer Attr, Str const& S);
+    virtual void drCircleAxleRizbaDim(Real const& x, Real const& y, Real const& R, Integer Attr,
+                                      Str const& S);
     virtual void drCircleAxle(Real const& x, Real const& y, Real const& R, Integer Attr);
     virtual void drCircleAxleMark(Real const& x, Real const& y, Real const& R, Integer Attr, Integer A1,
                                   Integer DA);
@@ -198,8 +200,8 @@ public:
     virtual void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                                       Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                                       Str const& S1) = 0;
-    virtual void drRectAngleAxleDim(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
-                                    Str const& S1, Real const& dxs, Real const& dys);
+    virtual void drRectAngleAxleDim(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
+                                    Integer Attr, Str const& S1, Real const& dxs, Real const& dys);
     virtual void drCLL(Real const& x11, Real const& y11, Real const& x12, Real const& y12, Real const& x21,
                        Real const& y21, Real const& x22, Real const& y22, Real const& R, Integer Attr);
     virtual void drFsk(Real const& SX, Real const& SY, Real const& x1, Real const& y1, Real const& x,
@@ -218,8 +220,8 @@ public:
                          tvapi::tvShelfDirectionEnum Napr, tvapi::tvArrowEnum Tips, Real const& Hs1,
                          Real const& Ksu1, Real const& Fch1, Str const& S1, Real const& Hs2, Real const& Ksu2,
                          Real const& Fch2, Str const& S2) = 0;
-    virtual void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
-                              Integer Pros, Str& Comment, Boolean Invisible) = 0;
+    virtual void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat,
+                              Integer Tips, Integer Pros, Str& Comment, Boolean Invisible) = 0;
     virtual Boolean drView(Integer N, Real const& x, Real const& y) = 0;
     virtual Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) = 0;
     virtual Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
@@ -237,10 +239,10 @@ public:
                         Str const& Comment) = 0;
     virtual void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
                             Str const& Comment, Str const& FName, Str const& tView) = 0;
-    virtual void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
-                            Str const& FName, TMtr3D const& M);
-    virtual void drACutView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
-                             tvapi::IDrawingObjectPtr pCut) const;
+    virtual void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                            Str const& Comment, Str const& FName, TMtr3D const& M);
+    virtual void drACutView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                             Str const& Comment, tvapi::IDrawingObjectPtr pCut) const;
     virtual void drCloseView() = 0;
     virtual void drCloseLeaf() = 0;
     virtual void drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4);
@@ -248,34 +250,38 @@ public:
     virtual void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) = 0;
     // Linear dimension: value, tolerance text, text offset, text and arrow kinds, angle and
     // length of the dimension line, the two measured points with their arrow kinds, texts.
-    virtual void drDimL(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
-                        Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
-                        Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
+    virtual void drDimL(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt,
+                        Integer Pn, Real const& Fn, Real const& Dln, Real const& x1, Real const& y1,
+                        Integer T1, Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2,
+                        Str const& S1, Str const& S2, Str const& S3) = 0;
+    virtual void drDimD(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn,
+                        Real const& x, Real const& y, Integer t, Str const& S1, Str const& S2,
                         Str const& S3) = 0;
-    virtual void drDimD(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn, Real const& x,
-                        Real const& y, Integer t, Str const& S1, Str const& S2, Str const& S3) = 0;
     virtual void drDimDRough(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn,
-                             Real const& x, Real const& y, Integer t, Str const& S1, Str const& S2, Str const& S3,
-                             Str const& S4);
-    virtual void drDimR(Real const& Val, Str const& Qual, Real const& FBase, Real const& Drl, Integer Pt, Integer Pn,
-                        Real const& xc, Real const& yc, Integer t, Integer Po, Str const& S1, Str const& S2,
-                        Str const& S3) = 0;
+                             Real const& x, Real const& y, Integer t, Str const& S1, Str const& S2,
+                             Str const& S3, Str const& S4);
+    virtual void drDimR(Real const& Val, Str const& Qual, Real const& FBase, Real const& Drl, Integer Pt,
+                        Integer Pn, Real const& xc, Real const& yc, Integer t, Integer Po, Str const& S1,
+                        Str const& S2, Str const& S3) = 0;
     virtual void drDimRpp(Real const& Val, Integer Pt, Real const& Xs, Real const& Ys, Real const& Xp,
                           Real const& Yp, Integer Ts, Str const& S1, Str const& S2, Str const& S3);
-    virtual void drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer Pt, Integer Pn,
-                        Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
-                        Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S, Real const& xc,
-                        Real const& yc) = 0;
-    virtual void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
-                         Str const& S2, Str const& S3) = 0;
+    virtual void drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer Pt,
+                        Integer Pn, Real const& Fn, Real const& Dln, Real const& x1, Real const& y1,
+                        Integer T1, Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2,
+                        Str const& S, Real const& xc, Real const& yc) = 0;
+    virtual void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz,
+                         Str const& S1, Str const& S2, Str const& S3) = 0;
     virtual void drSRough(Integer Tz, Boolean Tzs, Str const& S);
-    virtual void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) = 0;
+    virtual void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2,
+                        Str const& S3) = 0;
     virtual void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) = 0;
     virtual void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) = 0;
     virtual void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
-                            Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) = 0;
+                            Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch,
+                            Str const& S) = 0;
     virtual void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) = 0;
-    virtual void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos, Integer Count) = 0;
+    virtual void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                             Integer Count) = 0;
     virtual void drDimHL(Real const& Value, Real const& Dy, Real const& Pt, Real const& X1, Real const& Y1,
                          Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3);
     virtual void drDimHL1(Real const& Value, Real const& Dy, Real const& Pt, Real const& X1, Real const& Y1,

@@ -9,24 +9,43 @@ void TModeler3D::Assign(TModeler3D& M)
 
 void TModeler3D::drSpcObj(Str&, Quor::TSectionSpc, tvapi::IDrawingObjectPtr) {}
 
-TypeModeler TModeler3D::Is() const { return mUknown; }
+TypeModeler TModeler3D::Is() const
+{
+    return mUknown;
+}
 void TModeler3D::drCreateEskis(Real) {}
 void TModeler3D::drSet(Str const&, Str const&, Str const&, Integer) {}
 void TModeler3D::AddDetail(Integer, Integer, TMtr3D const&) {}
 void TModeler3D::AddDetail(Real const&, Real const&, Real const&, Str const&, Boolean, Boolean) {}
 void TModeler3D::AddDetailIf(Real const&, Real const&, Real const&, Integer, Integer, Boolean, Boolean) {}
 void TModeler3D::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean, Real const&) {}
-Boolean TModeler3D::drSetDC(Integer, Integer) { return false; }
-Boolean TModeler3D::drCreate3DNewPart(Integer, Integer, Boolean) { return false; }
+Boolean TModeler3D::drSetDC(Integer, Integer)
+{
+    return false;
+}
+Boolean TModeler3D::drCreate3DNewPart(Integer, Integer, Boolean)
+{
+    return false;
+}
 Boolean TModeler3D::drCreate3DNewPartPlane(Integer, Integer, Boolean, tvapi::tvObj3dTypeEnum, Real const&)
 {
     return false;
 }
-Boolean TModeler3D::dr3DPart(Integer, Integer, Boolean) { return false; }
+Boolean TModeler3D::dr3DPart(Integer, Integer, Boolean)
+{
+    return false;
+}
 void TModeler3D::drSave3D(Boolean, Boolean) {}
 void TModeler3D::drSave3DAs(Integer, Integer, Boolean) {}
-void TModeler3D::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&, Boolean)
+void TModeler3D::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&,
+                                 Boolean)
 {
 }
-tvapi::ITervanAPIObjectPtr TModeler3D::GetActiveDoc() { return {}; }
-tvapi::IVariablePtr TModeler3D::drAddVariable(Str const&, Real const&, Str const&) { return {}; }
+tvapi::ITervanAPIObjectPtr TModeler3D::GetActiveDoc()
+{
+    return {};
+}
+tvapi::IVariablePtr TModeler3D::drAddVariable(Str const&, Real const&, Str const&)
+{
+    return {};
+}

@@ -16,25 +16,27 @@ public:
 
     // ---- Operations redeclared from TModeler2D ------------------------------------------
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override = 0;
-    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos, Integer Count) override = 0;
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                     Integer Count) override = 0;
     // Does nothing.
     void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
 
     // ---- 3D operations, in slot order ----------------------------------------------------
     // mUknown here.
     virtual TypeModeler Is() const;
-    virtual void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) = 0;
+    virtual void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle,
+                              Str const& Name) = 0;
     virtual void drCreateEskis(Real Angle);
     virtual void drSet(Str const& Name, Str const& Marking, Str const& Note, Integer TypeDet);
     virtual void AddDetail(Integer DetailCode, Integer Suffics, TMtr3D const& M);
-    virtual void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
-                           Boolean ExternalFile);
+    virtual void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName,
+                           Boolean ReverseZ, Boolean ExternalFile);
     virtual void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                            Boolean ReverseZ) = 0;
     // Placement by origin (x, y, z), X axis (xDx, xDy, xDz) and Y axis (yDx, yDy, yDz).
-    virtual void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
-                               Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
-                               Real const& yDz) = 0;
+    virtual void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode,
+                               Integer Suffics, Real const& xDx, Real const& xDy, Real const& xDz,
+                               Real const& yDx, Real const& yDy, Real const& yDz) = 0;
     virtual void AddDetailIf(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                              Boolean U, Boolean ReverseZ);
     virtual void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
@@ -57,12 +59,12 @@ public:
     virtual void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) = 0;
     virtual void drSave3D(Boolean Close, Boolean NeedNameMarking);
     virtual void drSave3DAs(Integer cDetail, Integer cSuffics, Boolean Close);
-    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
-                                 Real const& Angle) = 0;
-    virtual void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
-                                Real const& Angle) = 0;
-    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
-                                 Real const& Angle, Boolean Dim);
+    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
+                                 Real const& Depth, Real const& Angle) = 0;
+    virtual void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
+                                Real const& Depth, Real const& Angle) = 0;
+    virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
+                                 Real const& Depth, Real const& Angle, Boolean Dim);
     virtual void drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
                                     Real const& Depth, Real const& Angle) = 0;
     virtual void drBaseRotate(Integer Napr, Real const& Angle) = 0;

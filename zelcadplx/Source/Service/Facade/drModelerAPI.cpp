@@ -13,7 +13,8 @@
 
 namespace drApi {
 
-std::wstring Wide(const TString& s) {
+std::wstring Wide(const TString& s)
+{
     std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
     s.toWideChar(w.data());
     w.resize(static_cast<std::size_t>(s.Length()));
@@ -29,7 +30,8 @@ constexpr int QuestionFlags = 1;    // and for questions and warnings
 class TRestoreHideMessage {
 public:
     TRestoreHideMessage(tvapi::IApplication& app, tvapi::tvHideMessageEnum mode) : FApp(app), FMode(mode) {}
-    ~TRestoreHideMessage() {
+    ~TRestoreHideMessage()
+    {
         try {
             FApp.SetHideMessage(FMode);
         } catch (...) {
@@ -46,7 +48,8 @@ private:
 
 tvapi::tvMessageButtonEnum ShownBox(tvapi::IApplication& app, const TString& text, const TString& caption,
                                     tvapi::tvMessageTypeEnum type, tvapi::tvMessageButtonSetEnum buttons,
-                                    int flags) {
+                                    int flags)
+{
     const tvapi::tvHideMessageEnum saved = app.GetHideMessage();
     app.SetHideMessage(tvapi::tvShowMessage);
     const TRestoreHideMessage restore(app, saved);
@@ -57,20 +60,23 @@ tvapi::tvMessageButtonEnum ShownBox(tvapi::IApplication& app, const TString& tex
 
 } // namespace
 
-void TModelerApi::LiftBox(const TString& Text) {
+void TModelerApi::LiftBox(const TString& Text)
+{
     tvapi::IApplication* app = Application();
     if (!app) return;
     ShownBox(*app, Text, R3->FileName, tvapi::tvMessageInformation, tvapi::tvButtonSetOk, InformationFlags);
 }
 
-Boolean TModelerApi::QuestionBox(const TString& Text, const TString&) {
+Boolean TModelerApi::QuestionBox(const TString& Text, const TString&)
+{
     tvapi::IApplication* app = Application();
     if (!app) return false;
     return ShownBox(*app, Text, R3->FileName, tvapi::tvMessageQuestion, tvapi::tvButtonSetYesNo,
                     QuestionFlags) == tvapi::tvButtonYes;
 }
 
-void TModelerApi::WarningBox(const TString& Text, const TString&) {
+void TModelerApi::WarningBox(const TString& Text, const TString&)
+{
     tvapi::IApplication* app = Application();
     if (!app) return;
     const std::wstring wText = Wide(Text);
@@ -79,11 +85,13 @@ void TModelerApi::WarningBox(const TString& Text, const TString&) {
                         QuestionFlags);
 }
 
-void TModelerApi::OpenHelp(const TString&, int TypeHelp, int Id) {
+void TModelerApi::OpenHelp(const TString&, int TypeHelp, int Id)
+{
     if (R3->Library) R3->Library->ShowHelp(Id, TypeHelp);
 }
 
-std::wstring TModelerApi::LoadResourceString(tvapi::ResourceModule RM, int strId) {
+std::wstring TModelerApi::LoadResourceString(tvapi::ResourceModule RM, int strId)
+{
     const tvapi::IProceduresLibraryPtr& library = MA.R3->Library;
     if (!library) return {};
     const tvapi::ITervanDictionaryPtr dictionary = library->GetDictionary();
@@ -91,11 +99,13 @@ std::wstring TModelerApi::LoadResourceString(tvapi::ResourceModule RM, int strId
     return dictionary->GetResourceString(RM, strId);
 }
 
-void TModelerApi::NextProgress(const TString& Message) {
+void TModelerApi::NextProgress(const TString& Message)
+{
     if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->NextProgress(Message);
 }
 
-void TModelerApi::UpdateProgress(const TString& Message) {
+void TModelerApi::UpdateProgress(const TString& Message)
+{
     if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->UpdateProgress(Message);
 }
 

@@ -188,11 +188,12 @@ public:
     // boundaries, make it the current and last object, then report it to the constraint
     // recorder. Nothing while OnlySizes2D is set; the current object is emptied first.
     void drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr);
-    void drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1, Real const& x2,
-                 Real const& y2, Integer Napr, Integer Attr);
+    void drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1,
+                 Real const& x2, Real const& y2, Integer Napr, Integer Attr);
     void drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr);
     // Needs a 2D document; an ellipse is never a hatch boundary.
-    void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle, Integer Attr);
+    void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle,
+                     Integer Attr);
 
     // ---- Texts, hatches, cut lines, leaders, points (drModelerAPIText.cpp) -------------------
     // None of these draws while a contour collects, except drText, whose text is then

@@ -19,17 +19,20 @@ namespace {
 // Lengths and coordinate differences within this are zero.
 constexpr Real DrawTolerance = TMathDef::metricNear;
 
-bool Negligible(Real v) {
+bool Negligible(Real v)
+{
     return std::fabs(v) <= DrawTolerance;
 }
 
-bool SamePoint(Real x1, Real y1, Real x2, Real y2) {
+bool SamePoint(Real x1, Real y1, Real x2, Real y2)
+{
     return Negligible(x1 - x2) && Negligible(y1 - y2);
 }
 
 // The arc of the contour from the start angle a1 to the end angle a2 (radians); a positive
 // radius runs counter-clockwise, a negative one clockwise.
-TArc* ContourArc(Real X, Real Y, Real R, Real a1, Real a2, Integer Attr) {
+TArc* ContourArc(Real X, Real Y, Real R, Real a1, Real a2, Integer Attr)
+{
     auto* arc = new TArc();
     arc->x = X;
     arc->y = Y;
@@ -42,19 +45,22 @@ TArc* ContourArc(Real X, Real Y, Real R, Real a1, Real a2, Integer Attr) {
 }
 
 // Adds `object` to the open hatch's boundaries, when one is open.
-void AddBoundary(TRegistryApi& r, const tvapi::IDrawingObjectPtr& object) {
+void AddBoundary(TRegistryApi& r, const tvapi::IDrawingObjectPtr& object)
+{
     if (r.BoundariesObject && object) r.BoundariesObject->AddBoundaries({object}, false);
 }
 
 } // namespace
 
-bool TModelerApi::Transformed() const {
+bool TModelerApi::Transformed() const
+{
     return drApi::Transf2D->AMtr.Count >= 1 && !R3->IDoc2D;
 }
 
 // ---- Public operations ------------------------------------------------------------------------
 
-void TModelerApi::drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) {
+void TModelerApi::drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr)
+{
     if (SamePoint(x1, y1, x2, y2)) return;
     Real nx1 = x1, ny1 = y1, nx2 = x2, ny2 = y2;
     if (Transformed()) {
@@ -71,7 +77,8 @@ void TModelerApi::drLine(Real const& x1, Real const& y1, Real const& x2, Real co
 }
 
 void TModelerApi::drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1,
-                        Real const& x2, Real const& y2, Integer Napr, Integer Attr) {
+                        Real const& x2, Real const& y2, Integer Napr, Integer Attr)
+{
     if (Negligible(R) || SamePoint(x1, y1, x2, y2)) return;
     Real xc = X, yc = Y, r = R, nx1 = x1, ny1 = y1, nx2 = x2, ny2 = y2;
     if (Transformed()) {
@@ -91,13 +98,15 @@ void TModelerApi::drArc(Real const& X, Real const& Y, Real const& R, Real const&
 }
 
 void TModelerApi::drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2,
-                        Integer Attr, Integer Napr) {
+                        Integer Attr, Integer Napr)
+{
     const Real x1 = X + R * std::cos(t1), y1 = Y + R * std::sin(t1);
     const Real x2 = X + R * std::cos(t2), y2 = Y + R * std::sin(t2);
     drArc(X, Y, R, x1, y1, x2, y2, Napr, Attr);
 }
 
-void TModelerApi::drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) {
+void TModelerApi::drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr)
+{
     if (Negligible(R)) return;
     const bool transformed = Transformed();
     Real xc = X, yc = Y, r = R;
@@ -117,7 +126,8 @@ void TModelerApi::drCircle(Real const& X, Real const& Y, Real const& R, Integer 
 }
 
 void TModelerApi::drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
-                            Integer Attr) {
+                            Integer Attr)
+{
     if (Negligible(A) || Negligible(B) || OutputContour() != nullptr) return;
     if (!Transformed()) {
         drawEllipse(X, Y, A, B, Angle, Attr);
@@ -129,7 +139,8 @@ void TModelerApi::drEllipse(Real const& X, Real const& Y, Real const& A, Real co
     drawEllipse(xc, yc, A * scale, B * scale, Angle + drApi::Transf2D->AngleMtr(), Attr);
 }
 
-void TModelerApi::drLayer(Integer NumerOfLayer) {
+void TModelerApi::drLayer(Integer NumerOfLayer)
+{
     TRegistryModeler2D& r2 = *R2;
     r2.PrevDrawingObject = r2.CurDrawingObject;
     r2.CurDrawingObject.Reset();
@@ -145,7 +156,8 @@ void TModelerApi::drLayer(Integer NumerOfLayer) {
 
 // ---- Workers ----------------------------------------------------------------------------------
 
-void TModelerApi::drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) {
+void TModelerApi::drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr)
+{
     TRegistryModeler2D& r2 = *R2;
     if (r2.OnlySizes2D) return;
     r2.CurDrawingObject.Reset();
@@ -167,7 +179,8 @@ void TModelerApi::drawLine(Real const& x1, Real const& y1, Real const& x2, Real 
 }
 
 void TModelerApi::drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1,
-                          Real const& x2, Real const& y2, Integer Napr, Integer Attr) {
+                          Real const& x2, Real const& y2, Integer Napr, Integer Attr)
+{
     TRegistryModeler2D& r2 = *R2;
     r2.CurDrawingObject.Reset();
     if (r2.OnlySizes2D) return;
@@ -189,7 +202,8 @@ void TModelerApi::drawArc(Real const& Xc, Real const& Yc, Real const& R, Real co
     r2.Constraint2D.DoArc(Xc, Yc, R, x1, y1, x2, y2, Napr, Attr);
 }
 
-void TModelerApi::drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) {
+void TModelerApi::drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr)
+{
     TRegistryModeler2D& r2 = *R2;
     r2.CurDrawingObject.Reset();
     if (Attr == tvapi::tvCSUnvisible || r2.OnlySizes2D) return;
@@ -208,7 +222,8 @@ void TModelerApi::drawCircle(Real const& X, Real const& Y, Real const& R, Intege
 }
 
 void TModelerApi::drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle,
-                              Integer Attr) {
+                              Integer Attr)
+{
     TRegistryModeler2D& r2 = *R2;
     r2.CurDrawingObject.Reset();
     if (r2.OnlySizes2D) return;
@@ -229,7 +244,8 @@ void TModelerApi::drawEllipse(Real const& x, Real const& y, Real const& A, Real 
     r2.Constraint2D.DoEllipse(x, y, A, B, Angle, Attr);
 }
 
-void TModelerApi::Made(const tvapi::IDrawingObjectPtr& object) {
+void TModelerApi::Made(const tvapi::IDrawingObjectPtr& object)
+{
     AddBoundary(*R3, object);
     R2->CurDrawingObject = object;
     R3->LastObj = object;

@@ -23,32 +23,38 @@ constexpr int ValueColumn = 0;
 
 Integer Counter = 0;
 
-std::uint64_t KeyOf(Real key) {
+std::uint64_t KeyOf(Real key)
+{
     return static_cast<std::uint64_t>(key);
 }
 
-tvapi::AttributeValue TextValue(const TString& text) {
+tvapi::AttributeValue TextValue(const TString& text)
+{
     const std::wstring w = Wide(text);
     return tvapi::AttributeValue(tvapi::PropertyValue(w.c_str()));
 }
 
 // Whether the attribute's object list starts with Obj.
-bool StartsWith(tvapi::IAttribute& attribute, const tvapi::ITervanAPIObjectPtr& Obj) {
+bool StartsWith(tvapi::IAttribute& attribute, const tvapi::ITervanAPIObjectPtr& Obj)
+{
     const tvapi::TervanAPIObjectList objects = attribute.GetObjects();
     return !objects.empty() && objects.front() == Obj;
 }
 
-bool IsTextType(const tvapi::IAttributeTypePtr& type) {
+bool IsTextType(const tvapi::IAttributeTypePtr& type)
+{
     return type && type->GetValueType() == tvapi::tvATString;
 }
 
 // A text (nominal or deviation) of a dimension; empty when the host gives none.
-TString TextOf(const tvapi::ITextPtr& text) {
+TString TextOf(const tvapi::ITextPtr& text)
+{
     return text ? TString(text->GetStr()) : TString();
 }
 
 // A deviation text as a value: degrees, minutes and seconds for an angle; 0 when empty.
-Real DeviationOf(const TString& text, Boolean IsAngle) {
+Real DeviationOf(const TString& text, Boolean IsAngle)
+{
     if (text.Empty()) return 0.0;
     if (!IsAngle) return text.toReal();
     Real value = 0.0;
@@ -59,7 +65,8 @@ Real DeviationOf(const TString& text, Boolean IsAngle) {
 } // namespace
 
 // Past the largest value the counter wraps round instead of overflowing.
-Integer NextInteger() {
+Integer NextInteger()
+{
     const Integer value = Counter;
     Counter = static_cast<Integer>(static_cast<std::uint32_t>(Counter) + 1u);
     return value;
@@ -67,7 +74,8 @@ Integer NextInteger() {
 
 // A key is reused only while it names a text type: a type of another value kind would
 // never be updated by drSetObjectAttr, and each call would add one more attribute.
-Real TModelerApi::drCreateAttrStr(Real Id) {
+Real TModelerApi::drCreateAttrStr(Real Id)
+{
     if (Application() == nullptr) return 0.0;
     const tvapi::IAttrTypeMngPtr manager = Application()->GetAttrTypeMng(L"");
     if (!manager || !R3->IDoc) return 0.0;
@@ -87,7 +95,8 @@ Real TModelerApi::drCreateAttrStr(Real Id) {
 }
 
 Boolean TModelerApi::drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb,
-                                     Str const& StrAttr) {
+                                     Str const& StrAttr)
+{
     if (!R3->IDoc || !Obj) return false;
     const tvapi::TervanAPIObjectList list{Obj};
     const tvapi::AttributeValue value = TextValue(StrAttr);
@@ -105,7 +114,8 @@ Boolean TModelerApi::drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const&
     return false;
 }
 
-Boolean TModelerApi::drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result) {
+Boolean TModelerApi::drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result)
+{
     if (!R3->IDoc || !Obj) return false;
     Boolean found = false;
     for (const tvapi::IAttributePtr& attribute :
@@ -117,11 +127,13 @@ Boolean TModelerApi::drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const&
     return found;
 }
 
-tvapi::DrawingObjectTypeEnum TModelerApi::GetType(tvapi::IDrawingObjectPtr Obj) {
+tvapi::DrawingObjectTypeEnum TModelerApi::GetType(tvapi::IDrawingObjectPtr Obj)
+{
     return Obj ? Obj->GetDrawingObjectType() : tvapi::tvAllObj;
 }
 
-Integer TModelerApi::GetNumberView(tvapi::IDrawingObjectPtr Obj) {
+Integer TModelerApi::GetNumberView(tvapi::IDrawingObjectPtr Obj)
+{
     if (!Obj) return 0;
     const tvapi::ITervanAPIObjectPtr parent = Obj->GetParent();
     if (!parent) return 0;
@@ -130,7 +142,8 @@ Integer TModelerApi::GetNumberView(tvapi::IDrawingObjectPtr Obj) {
 }
 
 Boolean TModelerApi::GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, Str& Qual, Real& QHi, Real& QLo,
-                                 Boolean IsAngle) {
+                                 Boolean IsAngle)
+{
     const tvapi::IDimensionTextPtr text(Dim);
     if (!text) return false;
     Nominal = text->GetAutoNominalValue() ? text->GetNominalValue() : TextOf(text->GetNominalText()).toReal();
@@ -140,17 +153,20 @@ Boolean TModelerApi::GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, St
     return true;
 }
 
-void TModelerApi::drDeleteObj(tvapi::IDrawingObjectPtr& Obj) {
+void TModelerApi::drDeleteObj(tvapi::IDrawingObjectPtr& Obj)
+{
     if (!Obj) return;
     Obj->Delete();
     Obj.Reset();
 }
 
-tvapi::IDrawingObjectPtr TModelerApi::LastObjRef() {
+tvapi::IDrawingObjectPtr TModelerApi::LastObjRef()
+{
     return R2->CurDrawingObject;
 }
 
-tvapi::IDrawingObjectPtr& TModelerApi::PrevObjRef() {
+tvapi::IDrawingObjectPtr& TModelerApi::PrevObjRef()
+{
     return R2->PrevDrawingObject;
 }
 

@@ -28,13 +28,15 @@ constexpr Real OverallLower = -0.02;
 constexpr Real ShelfVertical = 90.0;
 constexpr Real ShelfHorizontal = 0.0;
 
-void SetLine(const tvapi::ITextLinePtr& line, const TString& text) {
+void SetLine(const tvapi::ITextLinePtr& line, const TString& text)
+{
     if (line) line->SetStr(Wide(text).c_str());
 }
 
 // Prefix and suffix lines, in the order the caller gives; empty texts are written too.
 void SetPrefixSuffix(const tvapi::IDimensionTextPtr& text, const TString& prefix, const TString& suffix,
-                     bool suffixFirst) {
+                     bool suffixFirst)
+{
     if (!text) return;
     if (suffixFirst) {
         SetLine(text->GetSuffix(), suffix);
@@ -47,7 +49,8 @@ void SetPrefixSuffix(const tvapi::IDimensionTextPtr& text, const TString& prefix
 
 // Signed text position Pt: 0 centres the text, a positive Pt counts from the first point,
 // a negative one from the second; the shift is -|Pt| either way. The base goes first.
-void SetBaseAndShift(tvapi::IDimensionParams& params, Integer Pt) {
+void SetBaseAndShift(tvapi::IDimensionParams& params, Integer Pt)
+{
     if (Pt == 0) {
         params.SetTextBase(tvapi::tvDimBaseCenter);
         params.SetTextShift(0);
@@ -61,26 +64,30 @@ void SetBaseAndShift(tvapi::IDimensionParams& params, Integer Pt) {
 }
 
 // drDimL: a zero Dx measures along Y, a zero Dy along X, anything else along (Dx, Dy).
-tvapi::tvLineDimensionOrientationEnum OrientationOf(Real Dx, Real Dy) {
+tvapi::tvLineDimensionOrientationEnum OrientationOf(Real Dx, Real Dy)
+{
     if (Dx == 0.0) return tvapi::tvLinDVertical;
     if (Dy == 0.0) return tvapi::tvLinDHorizontal;
     return tvapi::tvLinDParallel;
 }
 
 // drDimL7: (Dx, Dy) offsets the dimension line, so a zero Dx gives a horizontal dimension.
-tvapi::tvLineDimensionOrientationEnum OffsetOrientationOf(Real Dx, Real Dy) {
+tvapi::tvLineDimensionOrientationEnum OffsetOrientationOf(Real Dx, Real Dy)
+{
     if (Dx == 0.0) return tvapi::tvLinDHorizontal;
     if (Dy == 0.0) return tvapi::tvLinDVertical;
     return tvapi::tvLinDParallel;
 }
 
-tvapi::tvDimensionTextPosEnum OverallTextPos(Real Fn, Real Dln) {
+tvapi::tvDimensionTextPosEnum OverallTextPos(Real Fn, Real Dln)
+{
     if (Dln == 0.0) return tvapi::tvDimTextParallelOnLine;
     if (Fn == 0.0) return tvapi::tvDimTextParallelInCut;
     return tvapi::tvDimTextHorizontalInCut;
 }
 
-void SetPoints(tvapi::ILineDimension& dim, Real x1, Real y1, Real x2, Real y2) {
+void SetPoints(tvapi::ILineDimension& dim, Real x1, Real y1, Real x2, Real y2)
+{
     dim.SetX1(x1);
     dim.SetY1(y1);
     dim.SetX2(x2);
@@ -89,14 +96,16 @@ void SetPoints(tvapi::ILineDimension& dim, Real x1, Real y1, Real x2, Real y2) {
 
 // The new dimension becomes the last model object (empty when it is none) and the
 // modeller's current drawing object.
-void RecordDimension(TModelerApi& api, const tvapi::IDrawingObjectPtr& dim) {
+void RecordDimension(TModelerApi& api, const tvapi::IDrawingObjectPtr& dim)
+{
     api.R3->Obj3D = tvapi::IModelObjectPtr(dim);
     api.R2->CurDrawingObject = dim;
 }
 
 } // namespace
 
-tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr& doc) {
+tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr& doc)
+{
     if (!doc) return {};
     const tvapi::IViewsAndLayersManagerPtr manager = doc->GetViewsAndLayersManager();
     if (!manager) return {};
@@ -108,7 +117,8 @@ tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr&
 void TModelerApi::drDimL(Real const&, Str const&, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
                          Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1,
                          Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1,
-                         Str const& S2, Str const&) {
+                         Str const& S2, Str const&)
+{
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::ILineDimensionsPtr dims = R3->Symbols2DContainer->GetLineDimensions();
     if (!dims) return;
@@ -136,7 +146,8 @@ void TModelerApi::drDimL(Real const&, Str const&, Real const& Dx, Real const& Dy
 void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& Dy, Integer, Integer,
                           Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer, Integer,
                           Real const& x2, Real const& y2, Integer, Integer, Str const&, Str const&,
-                          Str const&) {
+                          Str const&)
+{
     if (Application() == nullptr) return;
     tvapi::ITervanDocument2DPtr doc(Application()->GetActiveDocument());
     const tvapi::ISymbols2DContainerPtr symbols = GetSymbols2DContainer(doc);
@@ -169,7 +180,8 @@ void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& D
 }
 
 void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer Pt, Integer Pn,
-                         Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const&) {
+                         Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const&)
+{
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IDiametralDimensionsPtr dims = R3->Symbols2DContainer->GetDiametralDimensions();
     if (!dims) return;
@@ -193,7 +205,8 @@ void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer
 
 void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real const& Drl, Integer, Integer Pn,
                          Real const& xc, Real const& yc, Integer, Integer, Str const& S1, Str const& S2,
-                         Str const&) {
+                         Str const&)
+{
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IRadialDimensionsPtr dims(R3->Symbols2DContainer->GetDiametralDimensions());
     if (!dims) return;
@@ -218,7 +231,8 @@ void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real co
 void TModelerApi::drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const&, Integer, Integer Pn,
                          Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1,
                          Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S,
-                         Real const& xc, Real const& yc) {
+                         Real const& xc, Real const& yc)
+{
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IAngleDimensionsPtr dims = R3->Symbols2DContainer->GetAngleDimensions();
     if (!dims) return;

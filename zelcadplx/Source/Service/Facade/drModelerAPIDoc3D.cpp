@@ -20,7 +20,8 @@ constexpr tvapi::DocumentTypeEnum ModelKinds[] = {tvapi::tvDocumentPart, tvapi::
 
 } // namespace
 
-tvapi::ITervanDocumentPtr TModelerApi::GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name) {
+tvapi::ITervanDocumentPtr TModelerApi::GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name)
+{
     tvapi::IApplication* app = Application();
     const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
     if (!documents) return {};
@@ -33,7 +34,8 @@ tvapi::ITervanDocumentPtr TModelerApi::GetOpenDocument(tvapi::DocumentTypeEnum T
     return {};
 }
 
-tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible) {
+tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible)
+{
     NextProgress(Name);
     tvapi::IApplication* app = Application();
     if (!app) return {};
@@ -47,7 +49,8 @@ tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible) {
     return r.Part;
 }
 
-Real TModelerApi::GetMassFile(TString const& FName) {
+Real TModelerApi::GetMassFile(TString const& FName)
+{
     if (!FileExists(FName)) return 0.0;
     for (const tvapi::DocumentTypeEnum kind : ModelKinds) {
         const tvapi::ITervanDocument3DPtr open = GetOpenDocument(kind, FName);

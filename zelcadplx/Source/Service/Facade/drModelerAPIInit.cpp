@@ -29,8 +29,7 @@ TString AsFolder(const std::wstring& folder)
 {
     TString result(folder);
     const TChar last = result.At(result.Length() - 1);
-    if (!result.Empty() && last != '/' && last != '\\')
-        result += FolderSeparator;
+    if (!result.Empty() && last != '/' && last != '\\') result += FolderSeparator;
     return result;
 }
 
@@ -57,8 +56,7 @@ void SetSystemFolders(const tvapi::ISystemSettingsPtr& Settings, TControlModel& 
         Model.StatePathName = state + Model.StateName;
     }
     const TString work = AsFolder(Settings->GetSystemPath(tvapi::tvTemporaryFiles));
-    if (!work.Empty())
-        Model.Path = work;
+    if (!work.Empty()) Model.Path = work;
 }
 
 // The library's entry in the host's register and its font; the user is told when the host
@@ -66,11 +64,9 @@ void SetSystemFolders(const tvapi::ISystemSettingsPtr& Settings, TControlModel& 
 void FindLibraryFont(tvapi::IApplication& App, TRegistryApi& R, const TString& iFontName)
 {
     const tvapi::ILibraryManagerPtr manager = App.GetLibraryManager();
-    if (!manager)
-        return;
+    if (!manager) return;
     const tvapi::IProceduresLibrariesPtr libraries = manager->GetProceduresLibraries();
-    if (!libraries)
-        return;
+    if (!libraries) return;
     R.Library = libraries->FindByFileName(Wide(R.PathFileName).c_str());
     R.LibFont = iFontName;
     if (!R.Library) {
@@ -104,10 +100,8 @@ void TModelerApi::Init(tvapi::IApplication& app, TString const&, TString const& 
     r.SystemSettings = app.GetSystemSettings();
     r.TervanError = app.GetTervanError();
     Dictionary.Init(r.FileName, r.Path, r.Path);
-    if (r.SystemSettings && LibraryControlModel)
-        SetSystemFolders(r.SystemSettings, *LibraryControlModel);
-    if (r.LibFont.Empty())
-        FindLibraryFont(app, r, iFontName);
+    if (r.SystemSettings && LibraryControlModel) SetSystemFolders(r.SystemSettings, *LibraryControlModel);
+    if (r.LibFont.Empty()) FindLibraryFont(app, r, iFontName);
 }
 
 void TModelerApi::LoadResources(tvapi::IApplication&)
@@ -122,8 +116,7 @@ tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long, long)
 
 tvapi::IAPIObjectPtr Transfer(int Obj, int Doc)
 {
-    if (Obj == 0)
-        return {};
+    if (Obj == 0) return {};
     const tvapi::ITransferServicePtr service = GetTransferService();
     return service ? service->GetAPIObject(Obj, Doc) : tvapi::IAPIObjectPtr();
 }

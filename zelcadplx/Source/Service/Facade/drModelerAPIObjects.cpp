@@ -19,14 +19,16 @@ constexpr int MacroPlacementKind = 1;
 
 // Takes the innermost open macro object off the stack; empty, removing nothing, when none
 // is open or the innermost entry is empty.
-tvapi::ITervanAPIObjectPtr TakeInnermost(TNestedArrayOf& macros) {
+tvapi::ITervanAPIObjectPtr TakeInnermost(TNestedArrayOf& macros)
+{
     if (macros.Count <= 0 || !macros[macros.Count - 1]) return {};
     tvapi::ITervanAPIObjectPtr taken = std::move(macros[macros.Count - 1]);
     --macros.Count;
     return taken;
 }
 
-void EndCutLine(TRegistryApi& r, TRegistryModeler2D& r2) {
+void EndCutLine(TRegistryApi& r, TRegistryModeler2D& r2)
+{
     if (!r.CutLine) return;
     std::vector<double> points;
     points.reserve(static_cast<std::size_t>(2 * r.APoints.Count));
@@ -42,27 +44,31 @@ void EndCutLine(TRegistryApi& r, TRegistryModeler2D& r2) {
     r.APoints.Clear();
 }
 
-void EndLeader(TRegistryApi& r) {
+void EndLeader(TRegistryApi& r)
+{
     if (!r.Leader) return;
     if (const tvapi::IBaseLeaderPtr leader(r.Leader); leader) leader->Update();
     r.Leader.Reset();
 }
 
-void EndTolerance(TRegistryApi& r) {
+void EndTolerance(TRegistryApi& r)
+{
     if (!r.Tolerance) return;
     r.Tolerance->Update();
     r.Entity2D = r.Tolerance;
     r.Tolerance.Reset();
 }
 
-void EndHatch(TRegistryApi& r) {
+void EndHatch(TRegistryApi& r)
+{
     if (!r.Hatch) return;
     r.Hatch->Update();
     r.BoundariesObject.Reset();
     r.Hatch.Reset();
 }
 
-void EndColouring(TRegistryApi& r) {
+void EndColouring(TRegistryApi& r)
+{
     if (r.Colouring) {
         r.Colouring->Update();
         r.Colouring.Reset();
@@ -74,7 +80,8 @@ void EndColouring(TRegistryApi& r) {
 
 // ---- Completion ---------------------------------------------------------------------------------
 
-void TModelerApi::drEndObj() {
+void TModelerApi::drEndObj()
+{
     // A hatch outline collected through the modeller's own drHatch ends here: without this
     // the collector would keep everything drawn after it.
     if (OutputContour() == &R2->HatchContour) {
@@ -105,7 +112,8 @@ void TModelerApi::drEndObj() {
     }
 }
 
-void TModelerApi::drPolyline3D(Boolean) {
+void TModelerApi::drPolyline3D(Boolean)
+{
     if (OutputContour() != nullptr || !R3->Part) return;
     R2->APrevCommand.Push(cmPolyline3D);
     // The host gives this library no auxiliary geometry of a part: no polyline is made, and
@@ -113,7 +121,8 @@ void TModelerApi::drPolyline3D(Boolean) {
     R3->Polyline3D.Reset();
 }
 
-void TModelerApi::drColouring(long Color) {
+void TModelerApi::drColouring(long Color)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::IColouringsPtr colourings =
@@ -129,7 +138,8 @@ void TModelerApi::drColouring(long Color) {
 
 // ---- Macro objects ----------------------------------------------------------------------------
 
-void TModelerApi::drMacro2D(Boolean) {
+void TModelerApi::drMacro2D(Boolean)
+{
     TRegistryApi& r = *R3;
     r.MacroObj.Reset();
     r.Entity2D.Reset();
@@ -144,7 +154,8 @@ void TModelerApi::drMacro2D(Boolean) {
     r.Entity2D = r.MacroObj;
 }
 
-void TModelerApi::drEndMacro() {
+void TModelerApi::drEndMacro()
+{
     TRegistryApi& r = *R3;
     r.MacroObj = TakeInnermost(r.AMacroObj);
     if (!r.MacroObj) {
@@ -166,7 +177,8 @@ void TModelerApi::drEndMacro() {
 }
 
 void TModelerApi::drSetMacro2DParam(const std::vector<std::uint8_t>& V, Str fileName, Str, Integer Command,
-                                    Boolean EE, const TMt& M) {
+                                    Boolean EE, const TMt& M)
+{
     const tvapi::IMacroObjectPtr& macro = R3->MacroObj;
     if (!macro) return;
     if (const tvapi::IUserParametersPtr params(macro); params) {
@@ -183,7 +195,8 @@ void TModelerApi::drSetMacro2DParam(const std::vector<std::uint8_t>& V, Str file
 
 // ---- Groups -----------------------------------------------------------------------------------
 
-void TModelerApi::drGroup(Boolean Temporary) {
+void TModelerApi::drGroup(Boolean Temporary)
+{
     TRegistryApi& r = *R3;
     R2->CurDrawingObject.Reset();
     r.Obj.Reset();
@@ -197,7 +210,8 @@ void TModelerApi::drGroup(Boolean Temporary) {
     R2->AGroup.Push(group);
 }
 
-void TModelerApi::drEndGroup() {
+void TModelerApi::drEndGroup()
+{
     TRegistryApi& r = *R3;
     r.Entity2D.Reset();
     if (OutputContour() != nullptr) return;

@@ -16,7 +16,8 @@ constexpr int FirstSheet = 0; // the sheet whose title block the facade fills
 
 } // namespace
 
-void TModelerApi::drOpenShtamp() {
+void TModelerApi::drOpenShtamp()
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     r.Stamp.Reset();
@@ -29,13 +30,15 @@ void TModelerApi::drOpenShtamp() {
     if (r.Stamp) R2->APrevCommand.Push(cmOpenShtamp);
 }
 
-void TModelerApi::drColumnShtamp(const tvapi::tvStampEnum N) {
+void TModelerApi::drColumnShtamp(const tvapi::tvStampEnum N)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     r.Text = r.Stamp ? r.Stamp->GetText(N) : nullptr;
 }
 
-void TModelerApi::drStringObj(Str const& S) {
+void TModelerApi::drStringObj(Str const& S)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     if (!r.Stamp) {
@@ -45,7 +48,8 @@ void TModelerApi::drStringObj(Str const& S) {
     if (r.Text) r.Text->SetStr(Wide(S).c_str());
 }
 
-void TModelerApi::drCloseShtamp() {
+void TModelerApi::drCloseShtamp()
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     if (!r.Stamp) return;

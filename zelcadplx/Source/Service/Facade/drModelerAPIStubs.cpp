@@ -7,19 +7,27 @@ namespace drApi {
 
 void TModelerApi::drGlobalMtr(Real const&, Real const&, Real const&) {}
 void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real const&, Real const&,
-                                       Real const&, Real const&, Integer, Str const&) {}
+                                       Real const&, Real const&, Integer, Str const&)
+{
+}
 void TModelerApi::drCreateLeaf(Str&, tvapi::DocumentTypeEnum, Integer, Integer, Integer, Integer, Str&,
-                               Boolean) {}
-Boolean TModelerApi::drView(Integer, Real const&, Real const&) {
+                               Boolean)
+{
+}
+Boolean TModelerApi::drView(Integer, Real const&, Real const&)
+{
     return false;
 }
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Boolean) {
+Boolean TModelerApi::drLeafStamp(Integer, Integer, Boolean)
+{
     return false;
 }
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Real const&, Real const&, Boolean) {
+Boolean TModelerApi::drLeafStamp(Integer, Integer, Real const&, Real const&, Boolean)
+{
     return false;
 }
-Boolean TModelerApi::drLeafStampView1(Integer, Integer, Real const&, Real const&, Boolean) {
+Boolean TModelerApi::drLeafStampView1(Integer, Integer, Real const&, Real const&, Boolean)
+{
     return false;
 }
 void TModelerApi::drSaveLeaf() {}
@@ -29,38 +37,55 @@ void TModelerApi::drCloseTDem() {}
 void TModelerApi::drOpenTDem() {}
 void TModelerApi::drView(Integer, Real const&, Real const&, Real const&, Real const&, Str const&) {}
 void TModelerApi::drAStView7(Integer, Real const&, Real const&, Real const&, Real const&, Str const&,
-                             Str const&, Str const&) {}
+                             Str const&, Str const&)
+{
+}
 void TModelerApi::drCloseView() {}
 void TModelerApi::drCloseLeaf() {}
 void TModelerApi::SetDimAssociateVariable(tvapi::IDrawingObjectPtr, Str const&) {}
 void TModelerApi::drRough(Real const&, Real const&, Real const&, tvapi::tvRoughSignEnum, Str const&,
-                          Str const&, Str const&) {}
+                          Str const&, Str const&)
+{
+}
 void TModelerApi::drForm(Real const&, Real const&, Integer, Integer, Str const&, Str const&) {}
 void TModelerApi::drSupportForm(Real const&, Real const&, Integer, Integer) {}
 void TModelerApi::drBase(Real const&, Real const&, Real const&, Real const&, Str const&) {}
 void TModelerApi::drWPointer(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                             Real const&, Real const&, Real const&, Str const&) {}
+                             Real const&, Real const&, Real const&, Str const&)
+{
+}
 void TModelerApi::drSpcObject(Quor::TSectionSpc, Str const&, Integer, Integer) {}
 void TModelerApi::drConstraint(tvapi::tvConstraintTypeEnum, tvapi::IDrawingObjectPtr, Integer,
-                               tvapi::IDrawingObjectPtr, Integer) {}
+                               tvapi::IDrawingObjectPtr, Integer)
+{
+}
 void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,
-                                Real const&, Real const&, Real const&, Real const&, Real const&) {}
+                                Real const&, Real const&, Real const&, Real const&, Real const&)
+{
+}
 void TModelerApi::drMacro3D(Str const&, Boolean) {}
 void TModelerApi::drEndMacro3D() {}
-Boolean TModelerApi::drCreate3D(Boolean, Boolean, Str const&, Str const&, Str const&) {
+Boolean TModelerApi::drCreate3D(Boolean, Boolean, Str const&, Str const&, Str const&)
+{
     return false;
 }
 void TModelerApi::drColor3D(Integer, Real const&, Real const&, Real const&, Real const&, Real const&,
-                            Real const&) {}
+                            Real const&)
+{
+}
 void TModelerApi::drClose3D(Boolean, Quor::TSectionSpc) {}
-void TModelerApi::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&,
-                                  Real const&) {}
-void TModelerApi::drCutExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&) {
+void TModelerApi::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&)
+{
+}
+void TModelerApi::drCutExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&)
+{
 }
 void TModelerApi::drSurfaceExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&,
-                                     Real const&) {}
+                                     Real const&)
+{
+}
 void TModelerApi::drBaseRotate(Integer, Real const&) {}
 void TModelerApi::drCutRotate(Integer, Real const&, TMark*) {}
 void TModelerApi::drSurfaceRotate(Integer, Real const&) {}

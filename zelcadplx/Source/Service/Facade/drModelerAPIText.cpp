@@ -18,14 +18,16 @@ constexpr int CutLineKind = 1;      // the kind code every section line is given
 constexpr int PlainPointStyle = 1;
 
 // The kind of the innermost open composite object; cmNull when none is open.
-TCommand LastOpenKind(const TArrayOf<TCommand>& kinds) {
+TCommand LastOpenKind(const TArrayOf<TCommand>& kinds)
+{
     return kinds.Count > 0 ? kinds[kinds.Count - 1] : cmNull;
 }
 
 } // namespace
 
 void TModelerApi::drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const&, Integer,
-                         Str const& S) {
+                         Str const& S)
+{
     if (TContour* c = OutputContour()) {
         if (Transformed()) {
             Real nx = x, ny = y;
@@ -49,7 +51,8 @@ void TModelerApi::drText(Real const& x, Real const& y, Real const& FStr, Real co
     AddLineText(lines, S, Hs);
 }
 
-void TModelerApi::AddLineText(tvapi::ITextPtr& Text, TString S, Real Height) {
+void TModelerApi::AddLineText(tvapi::ITextPtr& Text, TString S, Real Height)
+{
     if (!Text) return;
     const tvapi::ITextLinePtr line = Text->Add();
     const tvapi::ITextItemPtr item = line ? line->Add() : nullptr;
@@ -60,7 +63,8 @@ void TModelerApi::AddLineText(tvapi::ITextPtr& Text, TString S, Real Height) {
     item->Update();
 }
 
-void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag) {
+void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::IHatchesPtr hatches = r.DrawingContainer ? r.DrawingContainer->GetHatches() : nullptr;
@@ -81,7 +85,8 @@ void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag) {
 }
 
 void TModelerApi::drCut(Real const& Hs, Real const&, Real const&, Str const& S, Real const& x1,
-                        Real const& y1, Integer Napr1, Real const& x2, Real const& y2, Integer) {
+                        Real const& y1, Integer Napr1, Real const& x2, Real const& y2, Integer)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::ICutLinesPtr cuts = r.Symbols2DContainer ? r.Symbols2DContainer->GetCutLines() : nullptr;
@@ -104,7 +109,8 @@ void TModelerApi::drCut(Real const& Hs, Real const&, Real const&, Str const& S, 
 
 void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
                           tvapi::tvShelfDirectionEnum Napr, tvapi::tvArrowEnum, Real const&, Real const&,
-                          Real const&, Str const& S1, Real const&, Real const&, Real const&, Str const&) {
+                          Real const&, Str const& S1, Real const&, Real const&, Real const&, Str const&)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::ILeadersPtr leaders = r.Symbols2DContainer ? r.Symbols2DContainer->GetLeaders() : nullptr;
@@ -122,7 +128,8 @@ void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
     R2->APrevCommand.Push(cmShelf);
 }
 
-void TModelerApi::drPoint(Real const& x, Real const& y) {
+void TModelerApi::drPoint(Real const& x, Real const& y)
+{
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     switch (LastOpenKind(R2->APrevCommand)) {
@@ -144,7 +151,8 @@ void TModelerApi::drPoint(Real const& x, Real const& y) {
     point->Update();
 }
 
-void TModelerApi::DrawCut(Str const& S, Integer Direction) {
+void TModelerApi::DrawCut(Str const& S, Integer Direction)
+{
     const TArrayOf<TPoint2D>& cut = R2->ACutPoint;
     if (OutputContour() != nullptr || cut.Count == 0) return;
     const TPoint2D first = cut[0];

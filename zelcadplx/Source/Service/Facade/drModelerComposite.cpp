@@ -5,8 +5,14 @@
 #include "drModeler.h"
 
 void TModeler2D::drRectAngleAxle(Real const&, Real const&, Real const&, Real const&, Integer) {}
-void TModeler2D::drRectAngleAxleConnest(Real const&, Real const&, Real const&, Real const&, Real const&, Integer) {}
-void TModeler2D::drRectAngleAxleFaska(Real const&, Real const&, Real const&, Real const&, Real const&, Integer) {}
+void TModeler2D::drRectAngleAxleConnest(Real const&, Real const&, Real const&, Real const&, Real const&,
+                                        Integer)
+{
+}
+void TModeler2D::drRectAngleAxleFaska(Real const&, Real const&, Real const&, Real const&, Real const&,
+                                      Integer)
+{
+}
 void TModeler2D::drCircleRizba(Real const&, Real const&, Real const&, Integer) {}
 void TModeler2D::drCircleAxleRizba(Real const&, Real const&, Real const&, Integer) {}
 void TModeler2D::drCircleAxleRizbaDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
@@ -17,16 +23,16 @@ void TModeler2D::drRectAngleAxleDim(Real const&, Real const&, Real const&, Real 
                                     Real const&, Real const&)
 {
 }
-void TModeler2D::drCLL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Real const&, Real const&, Integer)
+void TModeler2D::drCLL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
+                       Real const&, Real const&, Real const&, Integer)
 {
 }
-void TModeler2D::drFsk(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Integer)
+void TModeler2D::drFsk(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
+                       Real const&, Integer)
 {
 }
-void TModeler2D::drCVR(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Real const&, Real const&, Integer)
+void TModeler2D::drCVR(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
+                       Real const&, Real const&, Real const&, Integer)
 {
 }
 void TModeler2D::drCloseViewTDemCloseLeaf(Str const&, Str const&, Str const&, Str const&) {}
@@ -38,8 +44,8 @@ void TModeler2D::drDimRpp(Real const&, Integer, Real const&, Real const&, Real c
                           Str const&, Str const&, Str const&)
 {
 }
-void TModeler2D::drDimHL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                         Str const&, Str const&, Str const&)
+void TModeler2D::drDimHL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
+                         Real const&, Str const&, Str const&, Str const&)
 {
 }
 void TModeler2D::drDimHL1(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
@@ -50,8 +56,8 @@ void TModeler2D::drDimHL2(Real const&, Real const&, Real const&, Real const&, Re
                           Real const&, Str const&, Str const&, Str const&)
 {
 }
-void TModeler2D::drDimVL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                         Str const&, Str const&, Str const&)
+void TModeler2D::drDimVL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
+                         Real const&, Str const&, Str const&, Str const&)
 {
 }
 void TModeler2D::drDimVL1(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,

@@ -12,7 +12,8 @@ namespace {
 // The part Type_Part names in a 3D document of type t, or empty when it names none there;
 // `chosen` tells whether Part is to be replaced by the result.
 tvapi::IPartPtr ChoosePart(tvapi::ITervanDocument3D& doc, tvapi::DocumentTypeEnum t, Part_Type Type_Part,
-                           tvapi::DocumentTypeEnum Type_Doc, bool& chosen) {
+                           tvapi::DocumentTypeEnum Type_Doc, bool& chosen)
+{
     chosen = true;
     if (Type_Part == pEdit_Part) return tvapi::IPartPtr(doc.GetEditingObject());
     if (t == Type_Doc) return doc.GetTopPart();
@@ -24,7 +25,8 @@ tvapi::IPartPtr ChoosePart(tvapi::ITervanDocument3D& doc, tvapi::DocumentTypeEnu
 
 } // namespace
 
-Boolean TModelerApi::IsActive(tvapi::DocumentTypeEnum DocumentType, tvapi::DocumentTypeEnum orDocumentType) {
+Boolean TModelerApi::IsActive(tvapi::DocumentTypeEnum DocumentType, tvapi::DocumentTypeEnum orDocumentType)
+{
     tvapi::IApplication* app = Application();
     if (!app) return false;
     const tvapi::ITervanDocumentPtr doc = app->GetActiveDocument();
@@ -33,7 +35,8 @@ Boolean TModelerApi::IsActive(tvapi::DocumentTypeEnum DocumentType, tvapi::Docum
     return t == DocumentType || (orDocumentType != tvapi::tvDocumentUnknown && t == orDocumentType);
 }
 
-tvapi::IPartPtr TModelerApi::drGetPart(Part_Type Type_Part, tvapi::DocumentTypeEnum Type_Doc) {
+tvapi::IPartPtr TModelerApi::drGetPart(Part_Type Type_Part, tvapi::DocumentTypeEnum Type_Doc)
+{
     tvapi::IApplication* app = Application();
     if (!app) return {};
     TRegistryApi& r = *R3;
@@ -55,7 +58,8 @@ tvapi::IPartPtr TModelerApi::drGetPart(Part_Type Type_Part, tvapi::DocumentTypeE
     return result;
 }
 
-void TModelerApi::drEndGetPart(bool Detach) {
+void TModelerApi::drEndGetPart(bool Detach)
+{
     TRegistryApi& r = *R3;
     if (Detach) {
         // The caller owns these references now: forget them without releasing.
@@ -74,7 +78,8 @@ void TModelerApi::drEndGetPart(bool Detach) {
     r.ProgressBar.Reset();
 }
 
-TPartAccess::~TPartAccess() {
+TPartAccess::~TPartAccess()
+{
     try {
         MA.drEndGetPart(false);
     } catch (...) {

@@ -7,12 +7,14 @@
 
 namespace drApi {
 
-TSelectorAPI& TSelectorAPI::Instance() {
+TSelectorAPI& TSelectorAPI::Instance()
+{
     static TSelectorAPI selector;
     return selector;
 }
 
-void TSelectorAPI::Begin() {
+void TSelectorAPI::Begin()
+{
     Selection7.Reset();
     Choose7.Reset();
     TRegistryApi& r = *MA.R3;
@@ -30,41 +32,49 @@ void TSelectorAPI::Begin() {
     }
 }
 
-void TSelectorAPI::End(bool Detach) {
+void TSelectorAPI::End(bool Detach)
+{
     if (Detach || !MA.R3->IDoc) return;
     Selection7.Reset();
     Choose7.Reset();
 }
 
-int TSelectorAPI::GetCount() {
+int TSelectorAPI::GetCount()
+{
     return Selection7 ? Selection7->GetCount() : 0;
 }
 
-tvapi::IModelObjectPtr TSelectorAPI::Get7(int I) {
+tvapi::IModelObjectPtr TSelectorAPI::Get7(int I)
+{
     if (!Selection7 || I < 0) return {};
     const tvapi::TervanAPIObjectList selected = Selection7->GetSelectedObjects();
     if (static_cast<std::size_t>(I) >= selected.size()) return {};
     return tvapi::IModelObjectPtr(selected[static_cast<std::size_t>(I)]);
 }
 
-int TSelectorAPI::GetObjectType(int I) {
+int TSelectorAPI::GetObjectType(int I)
+{
     const tvapi::IModelObjectPtr object = Get7(I);
     return object ? object->GetObjectType() : 0;
 }
 
-void TSelectorAPI::Select(tvapi::ITervanAPIObjectPtr Obj) {
+void TSelectorAPI::Select(tvapi::ITervanAPIObjectPtr Obj)
+{
     if (Selection7 && Obj) Selection7->Select({Obj});
 }
 
-void TSelectorAPI::UnSelect(tvapi::ITervanAPIObjectPtr Obj) {
+void TSelectorAPI::UnSelect(tvapi::ITervanAPIObjectPtr Obj)
+{
     if (Selection7 && Obj) Selection7->UnSelect({Obj});
 }
 
-void TSelectorAPI::Choose(tvapi::ITervanAPIObjectPtr Obj) {
+void TSelectorAPI::Choose(tvapi::ITervanAPIObjectPtr Obj)
+{
     if (Choose7 && Obj) Choose7->Choose({Obj});
 }
 
-void TSelectorAPI::UnChoose2D(tvapi::ITervanAPIObjectPtr Obj) {
+void TSelectorAPI::UnChoose2D(tvapi::ITervanAPIObjectPtr Obj)
+{
     if (Choose7 && Obj) Choose7->UnChoose({Obj});
 }
 

@@ -29,7 +29,8 @@ TLeafSelector& TLeafSelector::Instance()
     return instance;
 }
 
-void TLeafSelector::ChoiceFormat(Real const& dX, Real const& dY, Integer& oFormat, Integer& oOrientation) const
+void TLeafSelector::ChoiceFormat(Real const& dX, Real const& dY, Integer& oFormat,
+                                 Integer& oOrientation) const
 {
     const Real w = dX + MarginWidth;
     const Real h = dY + MarginHeight;

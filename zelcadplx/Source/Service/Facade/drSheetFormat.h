@@ -10,15 +10,15 @@
 
 class TLeafSelector {
 public:
-    static constexpr Integer CountSizes = 10;       // 5 formats x 2 orientations
-    static constexpr Real FrameLeft = 40.0;         // left margin of the frame
-    static constexpr Real FrameTop = 30.0;          // upper margin of the frame
-    static constexpr Real TitleBlockRoom = 55.0;    // kept free above the title block
+    static constexpr Integer CountSizes = 10;    // 5 formats x 2 orientations
+    static constexpr Real FrameLeft = 40.0;      // left margin of the frame
+    static constexpr Real FrameTop = 30.0;       // upper margin of the frame
+    static constexpr Real TitleBlockRoom = 55.0; // kept free above the title block
 
     // Sheet sizes (width, height), index 2 * Format + Orientation.
     const TArrayOf<TPoint2D> ASize;
-    Integer Format = 0;       // 0 = A0 ... 4 = A4
-    Integer Orientation = 0;  // 0 = portrait (height is the long side), 1 = landscape
+    Integer Format = 0;      // 0 = A0 ... 4 = A4
+    Integer Orientation = 0; // 0 = portrait (height is the long side), 1 = landscape
 
     // The one chooser, built on first use.
     static TLeafSelector& Instance();

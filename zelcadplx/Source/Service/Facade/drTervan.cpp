@@ -10,12 +10,14 @@ namespace drApi {
 
 // ---- Nested macro lists ----------------------------------------------------------------------
 
-void TNestedArrayOf::Add(tvapi::ITervanAPIObjectPtr Obj) {
+void TNestedArrayOf::Add(tvapi::ITervanAPIObjectPtr Obj)
+{
     if (!Obj || Count <= 0) return;
     AObjects.Add(TDepthObject(Count, Obj));
 }
 
-std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects() {
+std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects()
+{
     std::vector<tvapi::IModelObjectPtr> result;
     if (Count <= 0 || !FArray[Count - 1]) return result;
     const int depth = Count;
@@ -37,11 +39,13 @@ TModelerApi* TModelerApi::Last = nullptr;
 
 // The base is built over Constraint before Constraint itself is constructed: the modeller
 // only keeps the reference until the facade is complete.
-TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new TRegistryApi(), true) {
+TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new TRegistryApi(), true)
+{
     if (!Last) Last = this;
 }
 
-TModelerApi::~TModelerApi() {
+TModelerApi::~TModelerApi()
+{
     if (Last == this) Last = nullptr;
     R3.Free();
 }

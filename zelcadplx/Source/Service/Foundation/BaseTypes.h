@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-using TChar = char;            // one 8-bit character of the Windows-1251 text
-using TWideChar = wchar_t;     // one wide character as the host takes it (32-bit here)
+using TChar = char;        // one 8-bit character of the Windows-1251 text
+using TWideChar = wchar_t; // one wide character as the host takes it (32-bit here)
 using PWideChar = wchar_t*;
 using Byte = std::uint8_t;
 using Integer = std::int32_t;

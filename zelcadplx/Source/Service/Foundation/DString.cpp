@@ -23,7 +23,8 @@ void ForEachMatch(const TChar* text, Integer n, const TChar* pat, Integer m, Int
     if (m <= 0 || m > n) return;
     Integer skip[256];
     std::fill(std::begin(skip), std::end(skip), m);
-    for (Integer i = 0; i < m - 1; ++i) skip[static_cast<unsigned char>(pat[i])] = m - 1 - i;
+    for (Integer i = 0; i < m - 1; ++i)
+        skip[static_cast<unsigned char>(pat[i])] = m - 1 - i;
     for (Integer pos = std::max(from, 0); pos <= n - m;) {
         const auto lastByte = static_cast<unsigned char>(text[pos + m - 1]);
         if (lastByte == static_cast<unsigned char>(pat[m - 1]) && std::memcmp(text + pos, pat, m - 1) == 0) {
@@ -38,17 +39,35 @@ void ForEachMatch(const TChar* text, Integer n, const TChar* pat, Integer m, Int
 // ---------------------------------------------------------------------------------------------
 // Construction
 
-TString::TString() { EnsureBuffers(); }
+TString::TString()
+{
+    EnsureBuffers();
+}
 
-TString::TString(const TString& s) : TString() { Set(s); }
+TString::TString(const TString& s) : TString()
+{
+    Set(s);
+}
 
-TString::TString(const char* s) : TString() { SetUtf8(s); }
+TString::TString(const char* s) : TString()
+{
+    SetUtf8(s);
+}
 
-TString::TString(const char8_t* s) : TString() { SetUtf8(s); }
+TString::TString(const char8_t* s) : TString()
+{
+    SetUtf8(s);
+}
 
-TString::TString(const TWideChar* s) : TString() { Set(s); }
+TString::TString(const TWideChar* s) : TString()
+{
+    Set(s);
+}
 
-TString::TString(const std::wstring& s) : TString() { Set(s.c_str()); }
+TString::TString(const std::wstring& s) : TString()
+{
+    Set(s.c_str());
+}
 
 TString::~TString()
 {
@@ -82,8 +101,10 @@ TString& TString::operator=(const TChar c)
 TString& TString::operator=(const TChar* s)
 {
     if (s == nullptr) return *this;
-    if (*s == 0) Clear();
-    else SetUtf8(s);
+    if (*s == 0)
+        Clear();
+    else
+        SetUtf8(s);
     return *this;
 }
 
@@ -156,7 +177,8 @@ void TString::Set(const TWideChar* s)
     EnsureBuffers();
     const Integer n = Length(const_cast<PWideChar>(s));
     Reserve(n);
-    for (Integer i = 0; i < n; ++i) Bufer[i] = UniCodeToChar(s[i]);
+    for (Integer i = 0; i < n; ++i)
+        Bufer[i] = UniCodeToChar(s[i]);
     Len = n;
     Bufer[Len] = 0;
 }
@@ -239,7 +261,8 @@ void TString::RePlaceSet(const TChar* Set, const Integer SetCount, const Boolean
 
 void TString::DeleteBlankFromEnd()
 {
-    while (Len > 0 && Bufer[Len - 1] == ' ') --Len;
+    while (Len > 0 && Bufer[Len - 1] == ' ')
+        --Len;
     if (Bufer != nullptr) Bufer[Len] = 0;
 }
 
@@ -329,11 +352,15 @@ Integer TString::Common(const TString& s, const Integer FromPosition) const
 {
     if (FromPosition < 0) return 0;
     Integer i = FromPosition;
-    while (i < Len && i < s.Len && Bufer[i] == s.Bufer[i]) ++i;
+    while (i < Len && i < s.Len && Bufer[i] == s.Bufer[i])
+        ++i;
     return std::max(i - FromPosition, 0);
 }
 
-Integer TString::Find(const TChar C) const { return Find(C, 0); }
+Integer TString::Find(const TChar C) const
+{
+    return Find(C, 0);
+}
 
 Integer TString::Find(const TChar C, const Integer FindFromPosition) const
 {
@@ -343,7 +370,10 @@ Integer TString::Find(const TChar C, const Integer FindFromPosition) const
     return hit != nullptr ? static_cast<Integer>(static_cast<const TChar*>(hit) - Bufer) + 1 : 0;
 }
 
-Integer TString::RFind(const TChar C) const { return RFind(C, Len - 1); }
+Integer TString::RFind(const TChar C) const
+{
+    return RFind(C, Len - 1);
+}
 
 Integer TString::RFind(const TChar C, const Integer FindFromPosition) const
 {
@@ -352,7 +382,10 @@ Integer TString::RFind(const TChar C, const Integer FindFromPosition) const
     return 0;
 }
 
-Integer TString::Find(const TString& S2) const { return Find(S2, 0); }
+Integer TString::Find(const TString& S2) const
+{
+    return Find(S2, 0);
+}
 
 Integer TString::Find(const TString& S2, const Integer FindFromPosition) const
 {
@@ -364,7 +397,10 @@ Integer TString::Find(const TString& S2, const Integer FindFromPosition) const
     return found;
 }
 
-Integer TString::RFind(const TString& S2) const { return RFind(S2, Len); }
+Integer TString::RFind(const TString& S2) const
+{
+    return RFind(S2, Len);
+}
 
 Integer TString::RFind(const TString& S2, const Integer FindFromPosition) const
 {
@@ -395,7 +431,8 @@ PWideChar TString::toWideChar()
 void TString::toWideChar(const PWideChar Dest) const
 {
     if (Dest == nullptr) return;
-    for (Integer i = 0; i < Len; ++i) Dest[i] = CharToUniCode(Bufer[i]);
+    for (Integer i = 0; i < Len; ++i)
+        Dest[i] = CharToUniCode(Bufer[i]);
     Dest[Len] = 0;
 }
 
@@ -403,6 +440,7 @@ Integer TString::Length(const PWideChar& P)
 {
     if (P == nullptr) return 0;
     Integer n = 0;
-    while (P[n] != 0) ++n;
+    while (P[n] != 0)
+        ++n;
     return n;
 }

@@ -15,53 +15,69 @@ public:
 
     // Fields are open: byte-stream readers and a few tokenizers fill Bufer directly and then
     // fix Len (EvaluateLength). Invariant: Bufer[Len] == 0 and Len + 1 <= SizeBufer.
-    TChar* BufUtf8 = nullptr;     // UTF-8 text of the last SetUtf8; 2 * SizeBufer bytes; emptied on growth
-    TChar* Bufer = nullptr;       // the Windows-1251 text, NUL-terminated
-    Integer Len = 0;              // bytes of text, terminator excluded
-    Integer SizeBufer = 0;        // allocated bytes of Bufer, a multiple of BufferStep
-    PWideChar WideStr = nullptr;  // wide copy made by toWideChar; null until asked for
-    Integer SizeWideBufer = 0;    // wide characters WideStr was sized for (plus one terminator)
+    TChar* BufUtf8 = nullptr;    // UTF-8 text of the last SetUtf8; 2 * SizeBufer bytes; emptied on growth
+    TChar* Bufer = nullptr;      // the Windows-1251 text, NUL-terminated
+    Integer Len = 0;             // bytes of text, terminator excluded
+    Integer SizeBufer = 0;       // allocated bytes of Bufer, a multiple of BufferStep
+    PWideChar WideStr = nullptr; // wide copy made by toWideChar; null until asked for
+    Integer SizeWideBufer = 0;   // wide characters WideStr was sized for (plus one terminator)
 
     // Construction. Every constructor starts from the empty text with its buffers.
     TString();
     TString(const TString& s);
-    TString(const char* s);               // UTF-8 text (every literal of the system)
-    TString(const char8_t* s);            // UTF-8 text
-    TString(const TWideChar* s);          // host text
-    TString(const std::wstring& s);       // host text
-    TString(const Integer D);             // "%d"
+    TString(const char* s);                         // UTF-8 text (every literal of the system)
+    TString(const char8_t* s);                      // UTF-8 text
+    TString(const TWideChar* s);                    // host text
+    TString(const std::wstring& s);                 // host text
+    TString(const Integer D);                       // "%d"
     TString(const Integer D, Integer CountDigits);  // "%0*d": zero-padded, a minus sign counts
     TString(const UInteger D, Integer CountDigits); // unsigned, zero-padded
     // D with C decimals, right-aligned in `width` characters (negative width: left-aligned).
     // Dot false writes a decimal comma. The result never depends on the process locale.
     TString(const Real D, Integer C, const Boolean Dot, const Integer width);
-    explicit TString(const bool B);       // "true" / "false"
-    explicit TString(const Byte B);       // decimal text of the byte value
+    explicit TString(const bool B); // "true" / "false"
+    explicit TString(const Byte B); // decimal text of the byte value
     ~TString();
 
     TString& operator=(const TString& s);
     TString& operator=(const std::wstring& s);
-    TString& operator=(const TWideChar* s) { Set(s); return *this; }
-    TString& operator=(const TChar c);    // the one-character text
-    TString& operator=(const TChar* s);   // UTF-8 text as the constructor; "" empties, null keeps
+    TString& operator=(const TWideChar* s)
+    {
+        Set(s);
+        return *this;
+    }
+    TString& operator=(const TChar c);  // the one-character text
+    TString& operator=(const TChar* s); // UTF-8 text as the constructor; "" empties, null keeps
 
     // Setting and editing. Positions are 0-based.
     void Set(const TString& s);
-    void Set(const TChar* s);             // 8-bit text; null keeps, "" empties
+    void Set(const TChar* s);                // 8-bit text; null keeps, "" empties
     void Set(const Byte* B, UInteger count); // raw bytes (may hold 0); count 0 keeps
-    void Set(const TWideChar* s);         // one byte per character; '?' where Windows-1251 lacks it
-    void SetUtf8(const char8_t* s);       // null or "" keeps the text
+    void Set(const TWideChar* s);            // one byte per character; '?' where Windows-1251 lacks it
+    void SetUtf8(const char8_t* s);          // null or "" keeps the text
     void SetUtf8(const char* s) { SetUtf8(reinterpret_cast<const char8_t*>(s)); }
 
     // Appending takes 8-bit text: wrap UTF-8 literals in TString first.
     void Add(const TChar* s);
     void Add(const TString& s);
     void Add(TChar c);
-    TString& operator+=(const TChar* s) { Add(s); return *this; }
-    TString& operator+=(const TString& s) { Add(s); return *this; }
-    TString& operator+=(const TChar c) { Add(c); return *this; }
-    void Insert(Integer pos, const TChar* s);  // before byte pos; pos beyond Len appends
-    void Insert(Integer pos, const TChar ch);  // before byte pos; pos beyond Len appends
+    TString& operator+=(const TChar* s)
+    {
+        Add(s);
+        return *this;
+    }
+    TString& operator+=(const TString& s)
+    {
+        Add(s);
+        return *this;
+    }
+    TString& operator+=(const TChar c)
+    {
+        Add(c);
+        return *this;
+    }
+    void Insert(Integer pos, const TChar* s); // before byte pos; pos beyond Len appends
+    void Insert(Integer pos, const TChar ch); // before byte pos; pos beyond Len appends
     void Remove(Integer Position, Integer Count);
     void RePlace(const TChar Source, const TChar Dest);
     // Bytes in (Include) or outside (!Include) the first SetCount bytes of Set become Dest.
@@ -69,8 +85,8 @@ public:
     void DeleteBlankFromEnd();
     TString SubStr(Integer fromIndex, Integer count) const;
     void Swap(TString& s);
-    void EvaluateLength();                // Len from the first 0 in Bufer, after direct writes
-    void SetSize(Integer newLen);         // room for newLen bytes and a terminator; never shrinks
+    void EvaluateLength();        // Len from the first 0 in Bufer, after direct writes
+    void SetSize(Integer newLen); // room for newLen bytes and a terminator; never shrinks
 
     // Comparison: bytes as unsigned values.
     bool operator==(const TString& s) const;
@@ -84,7 +100,7 @@ public:
     Integer RFind(const TChar C) const;
     Integer RFind(const TChar C, const Integer FindFromPosition) const;
     Integer Find(const TString& S2) const;
-    Integer Find(const TString& S2, const Integer FindFromPosition) const;  // match starts at or after
+    Integer Find(const TString& S2, const Integer FindFromPosition) const; // match starts at or after
     Integer RFind(const TString& S2) const;
     Integer RFind(const TString& S2, const Integer FindFromPosition) const; // match starts at or before
 
@@ -93,23 +109,23 @@ public:
     TChar* toPChar() { return Bufer; }
     Integer Length() const { return Len; }
     Integer LengthBufer() const { return SizeBufer; }
-    Integer SizeOf() const { return Len + 1; }  // bytes of the text with its terminator
-    void SetLength(Integer n);            // cut to n, or extend with blanks to n
+    Integer SizeOf() const { return Len + 1; } // bytes of the text with its terminator
+    void SetLength(Integer n);                 // cut to n, or extend with blanks to n
     bool Empty() const { return Len == 0; }
     void Clear();
     TChar At(Integer i) const { return IndexValid(i) ? Bufer[i] : TChar(0); } // 0 outside the text
     TChar operator[](Integer i) const { return At(i); }
-    TChar& operator[](Integer i);         // outside the text: a scratch byte, the text is untouched
-    TChar* Duplicate() const;             // new[] copy with terminator; the caller deletes[] it
+    TChar& operator[](Integer i); // outside the text: a scratch byte, the text is untouched
+    TChar* Duplicate() const;     // new[] copy with terminator; the caller deletes[] it
 
     // Host and UTF-8 conversions.
-    PWideChar toWideChar();               // owned by the string; valid until the next reallocation
+    PWideChar toWideChar();                      // owned by the string; valid until the next reallocation
     void toWideChar(const PWideChar Dest) const; // Dest holds Len + 1 wide characters
     static Integer Length(const PWideChar& P);
     static TWideChar CharToUniCode(const TChar Ch);
     static char16_t CharToUniCode16(const TChar Ch);
-    static TChar UniCodeToChar(const TWideChar WC);    // '?' where Windows-1251 lacks it
-    static TChar UniCode16ToChar(const char16_t WC);   // '?' where Windows-1251 lacks it
+    static TChar UniCodeToChar(const TWideChar WC);  // '?' where Windows-1251 lacks it
+    static TChar UniCode16ToChar(const char16_t WC); // '?' where Windows-1251 lacks it
     // UTF-8 -> Windows-1251 into output (null: only count); returns the characters written.
     static Integer fromUTF8(const char8_t* input, char* output);
     // Windows-1251 -> UTF-8; Output holds 2 * strlen(Input) + 1 bytes; returns bytes written.
@@ -134,7 +150,10 @@ public:
 private:
     bool IndexValid(Integer i) const { return i >= 0 && i < Len; }
     void EnsureBuffers();
-    void Reserve(Integer newLen) { if (newLen >= SizeBufer) SetSize(newLen); }
+    void Reserve(Integer newLen)
+    {
+        if (newLen >= SizeBufer) SetSize(newLen);
+    }
 };
 
 using Str = TString;

@@ -35,11 +35,11 @@ namespace {
 constexpr TChar kUnmapped = '?';
 constexpr TWideChar kCyrillicFirst = 0x0400; // the two-byte UTF-8 block mapped through the table
 constexpr TWideChar kCyrillicLast = 0x04FF;
-constexpr TWideChar kCapitalA = 0x0410;      // А..я lie in one run, 0xC0..0xFF
+constexpr TWideChar kCapitalA = 0x0410; // А..я lie in one run, 0xC0..0xFF
 constexpr TWideChar kSmallYa = 0x044F;
-constexpr int kMaxNumberText = 255;          // number texts are cut to this many characters
+constexpr int kMaxNumberText = 255; // number texts are cut to this many characters
 constexpr int kMaxDecimals = 255;
-constexpr Real kMaxAngleForDms = 1e12;       // beyond this, degrees are written as a plain number
+constexpr Real kMaxAngleForDms = 1e12; // beyond this, degrees are written as a plain number
 constexpr long long kTenthsPerDegree = 36000;
 constexpr long long kTenthsPerMinute = 600;
 
@@ -65,8 +65,10 @@ std::string PadToWidth(std::string text, Integer width, char pad)
 {
     const std::size_t field = std::min<std::size_t>(std::abs(static_cast<long long>(width)), kMaxNumberText);
     if (text.size() < field) {
-        if (width < 0) text.append(field - text.size(), ' ');
-        else text.insert(0, field - text.size(), pad);
+        if (width < 0)
+            text.append(field - text.size(), ' ');
+        else
+            text.insert(0, field - text.size(), pad);
     }
     if (text.size() > static_cast<std::size_t>(kMaxNumberText)) text.resize(kMaxNumberText);
     return text;
@@ -102,8 +104,10 @@ std::string NumericCopy(const TChar* text, Integer len)
 {
     std::string copy(text != nullptr ? text : "", text != nullptr ? len : 0);
     for (char& c : copy) {
-        if (c == ',') c = '.';
-        else if (c == 0 || std::strchr(DigitsChar, c) == nullptr) c = ' ';
+        if (c == ',')
+            c = '.';
+        else if (c == 0 || std::strchr(DigitsChar, c) == nullptr)
+            c = ' ';
     }
     return copy;
 }
@@ -113,14 +117,17 @@ std::string NumericCopy(const TChar* text, Integer len)
 Real ScanReal(const char* s, const char** end)
 {
     const char* p = s;
-    while (*p == ' ') ++p;
+    while (*p == ' ')
+        ++p;
     const bool negative = *p == '-';
     if (*p == '+' || *p == '-') ++p;
     const char* first = p;
     std::size_t digits = 0, whole = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) ++digits, ++whole;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        ++digits, ++whole;
     if (*p == '.')
-        for (++p; *p >= '0' && *p <= '9'; ++p) ++digits;
+        for (++p; *p >= '0' && *p <= '9'; ++p)
+            ++digits;
     if (digits == 0) {
         *end = s;
         return 0.0;
@@ -137,20 +144,35 @@ Real ScanReal(const char* s, const char** end)
 // ---------------------------------------------------------------------------------------------
 // Number constructors
 
-TString::TString(const Integer D) : TString() { Set(FormatInt(D, 1).c_str()); }
+TString::TString(const Integer D) : TString()
+{
+    Set(FormatInt(D, 1).c_str());
+}
 
-TString::TString(const Integer D, Integer CountDigits) : TString() { Set(FormatInt(D, CountDigits).c_str()); }
+TString::TString(const Integer D, Integer CountDigits) : TString()
+{
+    Set(FormatInt(D, CountDigits).c_str());
+}
 
-TString::TString(const UInteger D, Integer CountDigits) : TString() { Set(FormatInt(D, CountDigits).c_str()); }
+TString::TString(const UInteger D, Integer CountDigits) : TString()
+{
+    Set(FormatInt(D, CountDigits).c_str());
+}
 
 TString::TString(const Real D, Integer C, const Boolean Dot, const Integer width) : TString()
 {
     Set(FormatFixed(D, C, Dot, width).c_str());
 }
 
-TString::TString(const bool B) : TString() { Set(B ? "true" : "false"); }
+TString::TString(const bool B) : TString()
+{
+    Set(B ? "true" : "false");
+}
 
-TString::TString(const Byte B) : TString() { Set(FormatInt(B, 1).c_str()); }
+TString::TString(const Byte B) : TString()
+{
+    Set(FormatInt(B, 1).c_str());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Code page
@@ -161,7 +183,10 @@ TWideChar TString::CharToUniCode(const TChar Ch)
     return b < 0x80 ? static_cast<TWideChar>(b) : RusUnicode[b - 0x80];
 }
 
-char16_t TString::CharToUniCode16(const TChar Ch) { return static_cast<char16_t>(CharToUniCode(Ch)); }
+char16_t TString::CharToUniCode16(const TChar Ch)
+{
+    return static_cast<char16_t>(CharToUniCode(Ch));
+}
 
 TChar TString::UniCodeToChar(const TWideChar WC)
 {
@@ -172,7 +197,10 @@ TChar TString::UniCodeToChar(const TWideChar WC)
     return kUnmapped;
 }
 
-TChar TString::UniCode16ToChar(const char16_t WC) { return UniCodeToChar(static_cast<TWideChar>(WC)); }
+TChar TString::UniCode16ToChar(const char16_t WC)
+{
+    return UniCodeToChar(static_cast<TWideChar>(WC));
+}
 
 Integer TString::fromUTF8(const char8_t* input, char* output)
 {
@@ -230,7 +258,8 @@ void TString::SetUtf8(const char8_t* s)
 bool TString::IsNumeric() const
 {
     Integer len = Len;
-    while (len > 0 && Bufer[len - 1] == ' ') --len;
+    while (len > 0 && Bufer[len - 1] == ' ')
+        --len;
     const std::string copy = NumericCopy(Bufer, len);
     if (copy.empty()) return true;
     const char* end = nullptr;
@@ -307,7 +336,8 @@ Boolean TString::toDegreesAngle(Real& Angle) const
     }
     // A leading minus signs the whole angle: "-10°30'" is -10.5, as DegreesAngle writes it.
     Integer first = 0;
-    while (first < c.Len && c.Bufer[first] == ' ') ++first;
+    while (first < c.Len && c.Bufer[first] == ' ')
+        ++first;
     const bool negative = first < c.Len && c.Bufer[first] == '-';
     if (negative) c.Bufer[first] = ' ';
     const Real degrees = pd != 0 ? c.SubStr(0, pd - 1).toReal() : 0.0;

@@ -7,9 +7,9 @@
 union TDetailCode {
     UInteger Code;
     struct {
-        UInteger fSuffics : 8;  // variant suffix of the detail number, low byte
-        UInteger fCopy : 8;     // copy
-        UInteger fDC : 16;      // detail code, upper half
+        UInteger fSuffics : 8; // variant suffix of the detail number, low byte
+        UInteger fCopy : 8;    // copy
+        UInteger fDC : 16;     // detail code, upper half
     };
 
     constexpr TDetailCode(UInteger iCode = 0) noexcept : Code(iCode) {}

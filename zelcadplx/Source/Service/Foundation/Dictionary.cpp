@@ -29,15 +29,12 @@ constexpr const char* CallMarker = "DC(\"";
 // dictionary, gives back nothing for a text, or fails: a text untranslated beats a lost one.
 void TranslateByHost(tvapi::IApplication& App, TString& Slot)
 {
-    if (Slot.Empty())
-        return;
+    if (Slot.Empty()) return;
     try {
         const tvapi::ITervanDictionaryPtr dictionary = App.GetDictionary();
-        if (!dictionary)
-            return;
+        if (!dictionary) return;
         const std::wstring translated = dictionary->Translate(Slot.toWideChar());
-        if (!translated.empty())
-            Slot = translated;
+        if (!translated.empty()) Slot = translated;
     } catch (...) {
         // The source text stays.
     }
@@ -58,8 +55,7 @@ const TString& DC(const TString& Source)
 {
     TString& slot = Dictionary.GetStr();
     slot = Source;
-    if (tvapi::IApplication* app = drApi::MA.Application())
-        TranslateByHost(*app, slot);
+    if (tvapi::IApplication* app = drApi::MA.Application()) TranslateByHost(*app, slot);
     return slot;
 }
 
@@ -79,11 +75,9 @@ Boolean TDictionary::Init(const Str& NameDic, const Str& iExecutePath, const Str
     NameDictionary = NameDic;
     ExecutePath = iExecutePath;
     StatePath = iStatePath;
-    if (Activate)
-        return Active;
+    if (Activate) return Active;
     Activate = true;
-    if (!Find(folder))
-        return Active;
+    if (!Find(folder)) return Active;
     Str file = folder;
     file += SeparatorOf(ExecutePath);
     file += NameDictionary;
@@ -98,8 +92,7 @@ Boolean TDictionary::Init(const Str& NameDic, const Str& iExecutePath, const Str
 void TDictionary::ReadPairs(const Str& FileName)
 {
     TKmfData stream;
-    if (!stream.MakeForRead(FileName, true))
-        return;
+    if (!stream.MakeForRead(FileName, true)) return;
     Integer count = 0;
     stream.SkipTo(Quote);
     while (count < MaxCountWords && !stream.EndOfFile()) {
@@ -125,8 +118,7 @@ Boolean TDictionary::Find(const Str& iExecutePathName)
         if (it->is_regular_file(kindError) && it->path().extension() == DictionaryExtension)
             names.push_back(it->path().filename().string());
     }
-    if (names.empty())
-        return false;
+    if (names.empty()) return false;
     // Listing order belongs to the file system; by name the choice is the same everywhere.
     std::sort(names.begin(), names.end());
     NameDictionary = TString(names.front().c_str());
@@ -139,10 +131,8 @@ Boolean TDictionary::Sorting()
     for (Integer i = 0; i + 1 < CountWords; ++i) {
         Integer least = i;
         for (Integer j = i + 1; j < CountWords; ++j)
-            if (Words[j][0] < Words[least][0])
-                least = j;
-        if (least == i)
-            continue;
+            if (Words[j][0] < Words[least][0]) least = j;
+        if (least == i) continue;
         Words[i][0].Swap(Words[least][0]);
         Words[i][1].Swap(Words[least][1]);
         moved = true;
@@ -152,8 +142,7 @@ Boolean TDictionary::Sorting()
 
 const Str& TDictionary::DC(const Str& Source)
 {
-    if (!Active || Source.Empty())
-        return Source;
+    if (!Active || Source.Empty()) return Source;
     Integer lo = 0;
     Integer hi = CountWords;
     while (lo < hi) {
@@ -163,8 +152,7 @@ const Str& TDictionary::DC(const Str& Source)
         else
             hi = mid;
     }
-    if (lo < CountWords && Words[lo][0] == Source)
-        return Words[lo][1].Empty() ? Source : Words[lo][1];
+    if (lo < CountWords && Words[lo][0] == Source) return Words[lo][1].Empty() ? Source : Words[lo][1];
     Add(Source);
     return Source;
 }
@@ -172,15 +160,13 @@ const Str& TDictionary::DC(const Str& Source)
 Integer TDictionary::IndexOfKey(const Str& Key, Integer Count) const
 {
     for (Integer i = 0; i < Count; ++i)
-        if (Words[i][0] == Key)
-            return i;
+        if (Words[i][0] == Key) return i;
     return -1;
 }
 
 void TDictionary::Add(const Str& Source)
 {
-    if (Source.Empty() || AllWords >= MaxCountWords || IndexOfKey(Source, AllWords) >= 0)
-        return;
+    if (Source.Empty() || AllWords >= MaxCountWords || IndexOfKey(Source, AllWords) >= 0) return;
     Words[AllWords][0] = Source;
     Words[AllWords][1].Clear();
     ++AllWords;
@@ -188,8 +174,7 @@ void TDictionary::Add(const Str& Source)
 
 void TDictionary::Update(const Str& SourceFile)
 {
-    if (!Activate)
-        return;
+    if (!Activate) return;
     TKmfData stream;
     if (stream.MakeForRead(SourceFile, true)) {
         TString marker(CallMarker);
@@ -206,8 +191,7 @@ void TDictionary::Update(const Str& SourceFile)
 void TDictionary::Save()
 {
     const Boolean moved = Sorting();
-    if (!moved && CountWords == AllWords)
-        return;
+    if (!moved && CountWords == AllWords) return;
     CountWords = AllWords;
     WritePairs(ExecutePath + TString(CollectedName));
     // The collected words join the sorted part only now, after the file keeps their order.
@@ -217,8 +201,7 @@ void TDictionary::Save()
 void TDictionary::WritePairs(const Str& FileName)
 {
     TKmfData stream;
-    if (!stream.MakeForWrite(FileName, true))
-        return;
+    if (!stream.MakeForWrite(FileName, true)) return;
     stream << ByteOrderMark;
     for (Integer i = 0; i < AllWords; ++i) {
         stream << Quote << Words[i][0].toWideChar() << Quote << EqualSign;

@@ -12,22 +12,22 @@ const TString& DC(const TString& Source);
 
 class TDictionary {
 public:
-    static constexpr Integer MaxCountWords = 2000;  // pairs the table holds
-    static constexpr Integer CountBufer = 64;       // strings of the DC ring
-    static constexpr Integer BuferRoom = 1024;      // characters each ring string is grown to
+    static constexpr Integer MaxCountWords = 2000; // pairs the table holds
+    static constexpr Integer CountBufer = 64;      // strings of the DC ring
+    static constexpr Integer BuferRoom = 1024;     // characters each ring string is grown to
 
-    Str NameDictionary;  // "Zelmould.dic" until Init, then the name given, then the file found
-    Str ExecutePath;     // folder of the library, with its trailing separator
-    Str StatePath;       // folder for state files
-    Boolean Active = false;    // a dictionary file gave at least one pair
-    Boolean Activate = false;  // Init has run; a second Init reads nothing
+    Str NameDictionary;       // "Zelmould.dic" until Init, then the name given, then the file found
+    Str ExecutePath;          // folder of the library, with its trailing separator
+    Str StatePath;            // folder for state files
+    Boolean Active = false;   // a dictionary file gave at least one pair
+    Boolean Activate = false; // Init has run; a second Init reads nothing
     // The pairs: [i][0] the source text, [i][1] its translation. The first CountWords pairs are
     // sorted by key; pairs CountWords .. AllWords - 1 are words collected since, untranslated.
     Str Words[MaxCountWords][2];
     Integer CountWords = 0;
     Integer AllWords = 0;
-    Str Bufer[CountBufer];  // the DC ring
-    Integer IBufer = 0;     // next ring string, 0 .. CountBufer - 1
+    Str Bufer[CountBufer]; // the DC ring
+    Integer IBufer = 0;    // next ring string, 0 .. CountBufer - 1
 
     TDictionary();
     ~TDictionary() = default;
@@ -57,14 +57,14 @@ public:
     // cannot be created is skipped silently.
     void Save();
 
-    TString DC(const TChar* Source) { return DC(TString(Source)); }  // Source: UTF-8 text
+    TString DC(const TChar* Source) { return DC(TString(Source)); } // Source: UTF-8 text
     Boolean IsActive() const { return Active; }
     Boolean IsActivate() const { return Activate; }
     // The next string of the DC ring, grown to BuferRoom characters.
     Str& GetStr();
 
 private:
-    Integer IndexOfKey(const Str& Key, Integer Count) const;  // linear; -1 when absent
+    Integer IndexOfKey(const Str& Key, Integer Count) const; // linear; -1 when absent
     void ReadPairs(const Str& FileName);
     void WritePairs(const Str& FileName);
 };

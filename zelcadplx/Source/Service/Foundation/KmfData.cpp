@@ -29,8 +29,7 @@ TKmfData::~TKmfData()
 
 bool TKmfData::Reserve(UInteger need, bool exact)
 {
-    if (need <= FSizeBufer)
-        return true;
+    if (need <= FSizeBufer) return true;
     UInteger size = need;
     if (!exact) {
         const std::uint64_t doubled = std::uint64_t(FSizeBufer) * 2;
@@ -38,12 +37,10 @@ bool TKmfData::Reserve(UInteger need, bool exact)
         size = std::min(size, std::max(need, MaxMemoryData));
     }
     auto* grown = static_cast<Byte*>(std::realloc(BuferDataFile, size));
-    if (!grown)
-        return false;
+    if (!grown) return false;
     BuferDataFile = grown;
     FSizeBufer = size;
-    if (!DataFile)
-        FLimit = FSizeBufer;
+    if (!DataFile) FLimit = FSizeBufer;
     return true;
 }
 
@@ -55,14 +52,11 @@ void TKmfData::UseWindow()
 
 void TKmfData::PutSlow(const Byte* p, UInteger n)
 {
-    if (n == 0)
-        return;
+    if (n == 0) return;
     if (!DataFile) {
-        if (CountDataBufer > MaxMemoryData)
-            return;
-        n = std::min(n, MaxMemoryData - CountDataBufer);  // beyond 2 GiB the rest is dropped
-        if (!Reserve(CountDataBufer + n, false))
-            return;
+        if (CountDataBufer > MaxMemoryData) return;
+        n = std::min(n, MaxMemoryData - CountDataBufer); // beyond 2 GiB the rest is dropped
+        if (!Reserve(CountDataBufer + n, false)) return;
         std::memcpy(BuferDataFile + CountDataBufer, p, n);
         CountDataBufer += n;
         return;
@@ -73,15 +67,13 @@ void TKmfData::PutSlow(const Byte* p, UInteger n)
         CountDataBufer += chunk;
         p += chunk;
         n -= chunk;
-        if (CountDataBufer == SizeDataBufer)
-            WriteBuferToFile();
+        if (CountDataBufer == SizeDataBufer) WriteBuferToFile();
     }
 }
 
 bool TKmfData::Refill()
 {
-    if (DataFile && FForWrite)
-        return false;  // the buffer holds pending output, nothing to read
+    if (DataFile && FForWrite) return false; // the buffer holds pending output, nothing to read
     CurrentPos = 0;
     if (!DataFile) {
         // Past the data of a blob: what was loaded can't be read again, every further byte is 0.
@@ -114,8 +106,7 @@ void TKmfData::DropData()
     ErrorReadFromFileToBufer = true;
     CountDataBufer = 0;
     CurrentPos = 0;
-    if (DataFile && !FForWrite)
-        std::fseek(DataFile, 0, SEEK_END);
+    if (DataFile && !FForWrite) std::fseek(DataFile, 0, SEEK_END);
 }
 
 std::int64_t TKmfData::BytesLeft()
@@ -123,16 +114,14 @@ std::int64_t TKmfData::BytesLeft()
     std::int64_t left = CurrentPos < CountDataBufer ? CountDataBufer - CurrentPos : 0;
     if (DataFile && !FForWrite) {
         const long pos = std::ftell(DataFile);
-        if (pos >= 0 && FFileSize > pos)
-            left += FFileSize - pos;
+        if (pos >= 0 && FFileSize > pos) left += FFileSize - pos;
     }
     return left;
 }
 
 bool TKmfData::CheckCount(std::int64_t Count, std::int64_t BytesEach, std::int64_t Extra)
 {
-    if (Count >= 0 && Count * BytesEach + Extra <= BytesLeft())
-        return true;
+    if (Count >= 0 && Count * BytesEach + Extra <= BytesLeft()) return true;
     DropData();
     return false;
 }
@@ -146,8 +135,7 @@ bool TKmfData::MakeForWrite(const TString& Name, bool Binary)
     CountDataBufer = 0;
     CurrentPos = 0;
     DataFile = std::fopen(SystemFileName(Name).c_str(), "wb");
-    if (!DataFile)
-        return false;
+    if (!DataFile) return false;
     FForWrite = true;
     UseWindow();
     if (!Binary) {
@@ -178,9 +166,8 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
     UseWindow();
     FFileSize = Length();
     FileHeader = TFileHeader();
-    if (Binary)
-        return true;
-    std::fread(&FileHeader, 1, SizeHeader, DataFile);  // a short file leaves the rest 0
+    if (Binary) return true;
+    std::fread(&FileHeader, 1, SizeHeader, DataFile); // a short file leaves the rest 0
     if (FileHeader.Head != HeadKmf) {
         std::fclose(DataFile);
         DataFile = nullptr;
@@ -192,10 +179,8 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
 
 void TKmfData::Close()
 {
-    if (!DataFile)
-        return;
-    if (FForWrite)
-        WriteBuferToFile();
+    if (!DataFile) return;
+    if (FForWrite) WriteBuferToFile();
     std::fclose(DataFile);
     DataFile = nullptr;
     FForWrite = false;
@@ -206,16 +191,14 @@ void TKmfData::Close()
 
 void TKmfData::WriteBuferToFile()
 {
-    if (!DataFile || !FForWrite)
-        return;
+    if (!DataFile || !FForWrite) return;
     std::fwrite(BuferDataFile, 1, CountDataBufer, DataFile);
     CountDataBufer = 0;
 }
 
 void TKmfData::ReadFromFileToBufer()
 {
-    if (DataFile)
-        Refill();
+    if (DataFile) Refill();
 }
 
 void TKmfData::Seek(unsigned int Pos)
@@ -231,8 +214,7 @@ void TKmfData::Seek(unsigned int Pos)
 
 int TKmfData::Length()
 {
-    if (!DataFile)
-        return 0;
+    if (!DataFile) return 0;
     const long pos = std::ftell(DataFile);
     std::fseek(DataFile, 0, SEEK_END);
     const long size = std::ftell(DataFile);
@@ -242,8 +224,7 @@ int TKmfData::Length()
 
 bool TKmfData::EndOfFile()
 {
-    if (CurrentPos < CountDataBufer)
-        return false;
+    if (CurrentPos < CountDataBufer) return false;
     const bool any = Refill();
     return DataFile && !any;
 }
@@ -255,8 +236,7 @@ void TKmfData::to(std::vector<Byte>& V) const
 {
     V.resize(SizeHeader + CountDataBufer);
     std::memcpy(V.data(), &FileHeader, SizeHeader);
-    if (CountDataBufer > 0)
-        std::memcpy(V.data() + SizeHeader, BuferDataFile, CountDataBufer);
+    if (CountDataBufer > 0) std::memcpy(V.data() + SizeHeader, BuferDataFile, CountDataBufer);
 }
 
 void TKmfData::from(const std::vector<Byte>& V)
@@ -266,8 +246,7 @@ void TKmfData::from(const std::vector<Byte>& V)
 
 void TKmfData::toMemory(Byte* A, int SizeMemBuf) const
 {
-    if (!A || SizeMemBuf <= 0)
-        return;
+    if (!A || SizeMemBuf <= 0) return;
     const UInteger room = static_cast<UInteger>(SizeMemBuf);
     std::memcpy(A, &FileHeader, std::min(room, SizeHeader));
     if (room > SizeHeader && CountDataBufer > 0)
@@ -276,9 +255,8 @@ void TKmfData::toMemory(Byte* A, int SizeMemBuf) const
 
 void TKmfData::fromMemory(const Byte* A, int Count)
 {
-    if (!A || Count <= 0)
-        return;
-    Close();  // a loaded blob is read in memory mode
+    if (!A || Count <= 0) return;
+    Close(); // a loaded blob is read in memory mode
     UInteger n = static_cast<UInteger>(Count);
     const Byte* data = A;
     if (n >= SizeHeader) {
@@ -298,10 +276,8 @@ void TKmfData::fromMemory(const Byte* A, int Count)
     FileHeader.Type = 0;
     n = std::min(n, MaxMemoryData);
     CountDataBufer = 0;
-    if (n > 0 && !Reserve(n, true))
-        return;
-    if (n > 0)
-        std::memcpy(BuferDataFile, data, n);
+    if (n > 0 && !Reserve(n, true)) return;
+    if (n > 0) std::memcpy(BuferDataFile, data, n);
     CountDataBufer = n;
     // A loaded blob is read from its first byte, also by a stream that read one before.
     CurrentPos = 0;
@@ -326,8 +302,7 @@ void TKmfData::Write(const std::vector<Byte>& V)
 {
     const int n = static_cast<int>(V.size());
     Write(n);
-    if (n > 0)
-        Put(V.data(), static_cast<UInteger>(n));
+    if (n > 0) Put(V.data(), static_cast<UInteger>(n));
 }
 
 TKmfData& TKmfData::operator<<(const int& V)
@@ -358,17 +333,14 @@ void TKmfData::Read(std::vector<Byte>& V)
 {
     const int n = ReadInteger();
     V.clear();
-    if (!CheckCount(n, 1))
-        return;
+    if (!CheckCount(n, 1)) return;
     V.resize(static_cast<std::size_t>(n));
-    if (n > 0)
-        Take(V.data(), static_cast<UInteger>(n));
+    if (n > 0) Take(V.data(), static_cast<UInteger>(n));
 }
 
 namespace {
 
-template <class T, class F>
-void ForEachPointer(T* first, va_list args, F&& f)
+template <class T, class F> void ForEachPointer(T* first, va_list args, F&& f)
 {
     for (T* p = first; p; p = va_arg(args, T*))
         f(*p);

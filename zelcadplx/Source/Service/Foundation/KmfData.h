@@ -13,10 +13,10 @@
 
 class TKmfData {
 public:
-    static constexpr Integer HeadKmf = 0x017EDEDD;        // bytes DD DE 7E 01
-    static constexpr Integer CurrentVersion = 97;         // version of everything written here
+    static constexpr Integer HeadKmf = 0x017EDEDD; // bytes DD DE 7E 01
+    static constexpr Integer CurrentVersion = 97;  // version of everything written here
     static constexpr UInteger SizeHeader = 256;
-    static constexpr UInteger SizeDataBufer = 16777216;   // the file window, 16 MiB
+    static constexpr UInteger SizeDataBufer = 16777216; // the file window, 16 MiB
     // Memory mode grows past the window; this keeps SizeData() within an int.
     static constexpr UInteger MaxMemoryData = 0x7FFFFFFFu - SizeHeader;
 
@@ -34,7 +34,7 @@ public:
     bool ErrorReadFromFileToBufer = false;
 
     TKmfData() = default;
-    ~TKmfData();  // releases the buffer; an open file is the owner's to Close
+    ~TKmfData(); // releases the buffer; an open file is the owner's to Close
     TKmfData(const TKmfData&) = delete;
     TKmfData& operator=(const TKmfData&) = delete;
 
@@ -45,10 +45,10 @@ public:
     void Close();
     void WriteBuferToFile();
     void ReadFromFileToBufer();
-    void Seek(unsigned int Pos);     // from the file's start, header included; drops the buffer
+    void Seek(unsigned int Pos); // from the file's start, header included; drops the buffer
     bool IOResult() const { return Result == 0; }
-    int Length();                    // the file's size; 0 in memory mode
-    bool EndOfFile();                // never true in memory mode
+    int Length();     // the file's size; 0 in memory mode
+    bool EndOfFile(); // never true in memory mode
     int Version() const { return FileHeader.Version; }
     bool Active() const { return DataFile != nullptr; }
 
@@ -67,8 +67,14 @@ public:
     bool CheckCount(std::int64_t Count, std::int64_t BytesEach, std::int64_t Extra = 0);
 
     // Writing: appended at the end of the buffer.
-    void Write(const Byte* V, unsigned int Count) { if (V) Put(V, Count); }
-    void BlockWrite(const void* V, unsigned int count) { if (V) Put(V, count); }
+    void Write(const Byte* V, unsigned int Count)
+    {
+        if (V) Put(V, Count);
+    }
+    void BlockWrite(const void* V, unsigned int count)
+    {
+        if (V) Put(V, count);
+    }
     void Write(const int& V) { Put(&V, sizeof V); }
     void Write(const unsigned int& V) { Put(&V, sizeof V); }
     void Write(const double& V) { Put(&V, sizeof V); }
@@ -79,12 +85,37 @@ public:
     void Write(const std::vector<Byte>& V);
     void WriteByte(Byte V) { Put(&V, 1); }
     TKmfData& operator<<(const int& V);
-    TKmfData& operator<<(const unsigned int& V) { Write(V); return *this; }
-    TKmfData& operator<<(const double& V) { Write(V); return *this; }
-    TKmfData& operator<<(const bool& V) { const Byte b = V ? 1 : 0; Put(&b, 1); return *this; }
-    TKmfData& operator<<(const Byte& V) { Write(V); return *this; }
-    TKmfData& operator<<(const wchar_t& V) { Put(&V, sizeof V); return *this; }
-    TKmfData& operator<<(const std::vector<Byte>& V) { Write(V); return *this; }
+    TKmfData& operator<<(const unsigned int& V)
+    {
+        Write(V);
+        return *this;
+    }
+    TKmfData& operator<<(const double& V)
+    {
+        Write(V);
+        return *this;
+    }
+    TKmfData& operator<<(const bool& V)
+    {
+        const Byte b = V ? 1 : 0;
+        Put(&b, 1);
+        return *this;
+    }
+    TKmfData& operator<<(const Byte& V)
+    {
+        Write(V);
+        return *this;
+    }
+    TKmfData& operator<<(const wchar_t& V)
+    {
+        Put(&V, sizeof V);
+        return *this;
+    }
+    TKmfData& operator<<(const std::vector<Byte>& V)
+    {
+        Write(V);
+        return *this;
+    }
     // Null-terminated lists of pointers: AWrite(&a, &b, static_cast<const int*>(nullptr)).
     void AWrite(const int* V, ...);
     void AWrite(const unsigned int* V, ...);
@@ -101,16 +132,55 @@ public:
     void Read(Byte& V) { Take(&V, 1); }
     void Read(TString& V);           // a damaged length empties V; the text is always terminated
     void Read(std::vector<Byte>& V); // a damaged count empties V
-    int ReadInteger() { int v; Take(&v, sizeof v); return v; }
-    double ReadReal() { double v; Take(&v, sizeof v); return v; }
-    Byte ReadByte() { Byte v; Take(&v, 1); return v; }
+    int ReadInteger()
+    {
+        int v;
+        Take(&v, sizeof v);
+        return v;
+    }
+    double ReadReal()
+    {
+        double v;
+        Take(&v, sizeof v);
+        return v;
+    }
+    Byte ReadByte()
+    {
+        Byte v;
+        Take(&v, 1);
+        return v;
+    }
     bool ReadBoolean() { return ReadByte() != 0; }
-    TKmfData& operator>>(int& V) { Read(V); return *this; }
-    TKmfData& operator>>(unsigned int& V) { Read(V); return *this; }
-    TKmfData& operator>>(double& V) { Read(V); return *this; }
-    TKmfData& operator>>(bool& V) { V = ReadBoolean(); return *this; }
-    TKmfData& operator>>(Byte& V) { Read(V); return *this; }
-    TKmfData& operator>>(std::vector<Byte>& V) { Read(V); return *this; }
+    TKmfData& operator>>(int& V)
+    {
+        Read(V);
+        return *this;
+    }
+    TKmfData& operator>>(unsigned int& V)
+    {
+        Read(V);
+        return *this;
+    }
+    TKmfData& operator>>(double& V)
+    {
+        Read(V);
+        return *this;
+    }
+    TKmfData& operator>>(bool& V)
+    {
+        V = ReadBoolean();
+        return *this;
+    }
+    TKmfData& operator>>(Byte& V)
+    {
+        Read(V);
+        return *this;
+    }
+    TKmfData& operator>>(std::vector<Byte>& V)
+    {
+        Read(V);
+        return *this;
+    }
     void ARead(int* V, ...);
     void ARead(unsigned int* V, ...);
     void ARead(double* V, ...);
@@ -120,41 +190,41 @@ public:
 
     // Text writers (KmfDataText.cpp): no length, no terminator; lines end with CR LF.
     void WriteText(const TString& V);
-    void WriteText(const TString& V, int L);    // padded with blanks to L bytes
+    void WriteText(const TString& V, int L); // padded with blanks to L bytes
     void WriteTextLn(const TString& V);
     void WriteTextLn(const TString& V, int L);
-    TKmfData& operator<<(wchar_t* const& V);     // 4-byte units, no terminator
+    TKmfData& operator<<(wchar_t* const& V); // 4-byte units, no terminator
 
     // Scanners of 4-byte text (UTF-32LE units compared whole).
     void SkipTo(const wchar_t& c);
     void StrTo(const wchar_t& c, TString& s);
-    void StrToOrVKPS(const wchar_t& c, TString& s);  // CR or LF also ends; the next unit is skipped
-    bool FindStr(TString& s);                        // stands just after the occurrence when true
+    void StrToOrVKPS(const wchar_t& c, TString& s); // CR or LF also ends; the next unit is skipped
+    bool FindStr(TString& s);                       // stands just after the occurrence when true
 
     // Scanners of 8-bit text.
-    Byte NextByte();                 // the next byte, not consumed; 0 at the end
-    char NextChar();                 // a 0 byte is consumed, any other is not
-    void PutLastByteInBufer();       // the byte just taken will be taken again
+    Byte NextByte();           // the next byte, not consumed; 0 at the end
+    char NextChar();           // a 0 byte is consumed, any other is not
+    void PutLastByteInBufer(); // the byte just taken will be taken again
     void SkipTo(char c);
     void SkipToVKPS();
-    void Skip(char c);               // a run of c; a 0 byte ending it is consumed too
+    void Skip(char c); // a run of c; a 0 byte ending it is consumed too
     void SkipAndVKPS(char c);
     void StrTo(char c, TString& s);
     void StrToOrVKPS(char c, TString& s);
 
 protected:
-    char* NameDataFile = nullptr;    // reserved
-    std::FILE* DataFile = nullptr;   // null in memory mode
-    Byte* BuferDataFile = nullptr;   // owned; grown on demand in memory mode
-    UInteger CountDataBufer = 0;     // writing: pending bytes; reading: valid bytes
-    UInteger CurrentPos = 0;         // read position in the buffer
-    UInteger Result = 0;             // of the last Seek, 0 = success
+    char* NameDataFile = nullptr;  // reserved
+    std::FILE* DataFile = nullptr; // null in memory mode
+    Byte* BuferDataFile = nullptr; // owned; grown on demand in memory mode
+    UInteger CountDataBufer = 0;   // writing: pending bytes; reading: valid bytes
+    UInteger CurrentPos = 0;       // read position in the buffer
+    UInteger Result = 0;           // of the last Seek, 0 = success
 
 private:
-    UInteger FSizeBufer = 0;         // allocated bytes of BuferDataFile
-    UInteger FLimit = 0;             // bytes the buffer may hold before the slow path runs
-    bool FForWrite = false;          // the open file was made for writing
-    std::int64_t FFileSize = 0;      // size of a file opened for reading
+    UInteger FSizeBufer = 0;    // allocated bytes of BuferDataFile
+    UInteger FLimit = 0;        // bytes the buffer may hold before the slow path runs
+    bool FForWrite = false;     // the open file was made for writing
+    std::int64_t FFileSize = 0; // size of a file opened for reading
 
     // Fast paths of every writer and reader; the slow paths handle growth, windows and the end.
     void Put(const void* p, UInteger n)
@@ -182,7 +252,11 @@ private:
     void UseWindow();
     void DropData();
     bool TakeByte(Byte& b) { return Take(&b, 1) == 1; }
-    bool TakeUnit(Integer& u) { u = 0; return Take(&u, 4) == 4; }
+    bool TakeUnit(Integer& u)
+    {
+        u = 0;
+        return Take(&u, 4) == 4;
+    }
     // The text scanners: with lineEnds a CR or LF also ends (or, for SkipRun, is passed over
     // with the byte after it).
     void ScanTo(const wchar_t& c, TString& s, bool lineEnds);

@@ -8,15 +8,17 @@ namespace {
 constexpr Byte CR = 13;
 constexpr Byte LF = 10;
 constexpr char Blank = ' ';
-constexpr Integer StrToRoom = 255;  // room a scanned text gets before its first character
+constexpr Integer StrToRoom = 255; // room a scanned text gets before its first character
 
-bool IsLineEnd(Integer unit) { return unit == CR || unit == LF; }
+bool IsLineEnd(Integer unit)
+{
+    return unit == CR || unit == LF;
+}
 
 // Empties the text that a scanner gathers into.
 void StartText(TString& s)
 {
-    if (s.Bufer == nullptr)
-        s.SetSize(StrToRoom);
+    if (s.Bufer == nullptr) s.SetSize(StrToRoom);
     s.Clear();
 }
 
@@ -27,8 +29,7 @@ void StartText(TString& s)
 
 void TKmfData::WriteText(const TString& V)
 {
-    if (V.Len > 0)
-        Put(V.Bufer, static_cast<UInteger>(V.Len));
+    if (V.Len > 0) Put(V.Bufer, static_cast<UInteger>(V.Len));
 }
 
 void TKmfData::WriteText(const TString& V, int L)
@@ -68,13 +69,18 @@ void TKmfData::SkipTo(const wchar_t& c)
     Integer unit = 0;
     for (UInteger got = 4; got == 4;) {
         got = Take(&unit, 4);
-        if (got == 0 || unit == Integer(c))
-            return;
+        if (got == 0 || unit == Integer(c)) return;
     }
 }
 
-void TKmfData::StrTo(const wchar_t& c, TString& s) { ScanTo(c, s, false); }
-void TKmfData::StrToOrVKPS(const wchar_t& c, TString& s) { ScanTo(c, s, true); }
+void TKmfData::StrTo(const wchar_t& c, TString& s)
+{
+    ScanTo(c, s, false);
+}
+void TKmfData::StrToOrVKPS(const wchar_t& c, TString& s)
+{
+    ScanTo(c, s, true);
+}
 
 void TKmfData::ScanTo(const wchar_t& c, TString& s, bool lineEnds)
 {
@@ -83,10 +89,9 @@ void TKmfData::ScanTo(const wchar_t& c, TString& s, bool lineEnds)
     for (UInteger got = 4; got == 4;) {
         unit = 0;
         got = Take(&unit, 4);
-        if (got == 0 || unit == Integer(c))
-            return;
+        if (got == 0 || unit == Integer(c)) return;
         if (lineEnds && IsLineEnd(unit)) {
-            Take(&unit, 4);  // the LF of a CR LF pair
+            Take(&unit, 4); // the LF of a CR LF pair
             return;
         }
         s.Add(TString::UniCodeToChar(static_cast<TWideChar>(unit)));
@@ -96,20 +101,17 @@ void TKmfData::ScanTo(const wchar_t& c, TString& s, bool lineEnds)
 bool TKmfData::FindStr(TString& s)
 {
     const Integer m = s.Length();
-    if (m == 0)
-        return false;
+    if (m == 0) return false;
     const PWideChar wide = s.toWideChar();
     Integer k = 0;
     Integer unit = 0;
     for (UInteger got = 4; got == 4;) {
         unit = 0;
         got = Take(&unit, 4);
-        if (got == 0)
-            return false;
+        if (got == 0) return false;
         // A broken partial match restarts without comparing the breaking unit again.
         k = unit == Integer(wide[k]) ? k + 1 : 0;
-        if (k == m)
-            return true;
+        if (k == m) return true;
     }
     return false;
 }
@@ -119,33 +121,28 @@ bool TKmfData::FindStr(TString& s)
 
 Byte TKmfData::NextByte()
 {
-    if (CurrentPos >= CountDataBufer && !Refill())
-        return 0;
+    if (CurrentPos >= CountDataBufer && !Refill()) return 0;
     return BuferDataFile[CurrentPos];
 }
 
 char TKmfData::NextChar()
 {
     Byte b = 0;
-    if (!TakeByte(b))
-        return 0;
-    if (b != 0)
-        PutLastByteInBufer();
+    if (!TakeByte(b)) return 0;
+    if (b != 0) PutLastByteInBufer();
     return static_cast<char>(b);
 }
 
 void TKmfData::PutLastByteInBufer()
 {
-    if (CurrentPos > 0)
-        --CurrentPos;
+    if (CurrentPos > 0) --CurrentPos;
 }
 
 void TKmfData::SkipTo(char c)
 {
     Byte b = 0;
     while (TakeByte(b))
-        if (b == Byte(c))
-            return;
+        if (b == Byte(c)) return;
 }
 
 void TKmfData::SkipToVKPS()
@@ -159,35 +156,44 @@ void TKmfData::SkipToVKPS()
     }
 }
 
-void TKmfData::Skip(char c) { SkipRun(c, false); }
-void TKmfData::SkipAndVKPS(char c) { SkipRun(c, true); }
+void TKmfData::Skip(char c)
+{
+    SkipRun(c, false);
+}
+void TKmfData::SkipAndVKPS(char c)
+{
+    SkipRun(c, true);
+}
 
 void TKmfData::SkipRun(char c, bool lineEnds)
 {
     Byte b = 0;
     while (TakeByte(b)) {
-        if (b == Byte(c))
-            continue;
+        if (b == Byte(c)) continue;
         if (lineEnds && IsLineEnd(b)) {
             TakeByte(b);
             continue;
         }
-        if (b != 0)
-            PutLastByteInBufer();
+        if (b != 0) PutLastByteInBufer();
         return;
     }
 }
 
-void TKmfData::StrTo(char c, TString& s) { ScanTo(c, s, false); }
-void TKmfData::StrToOrVKPS(char c, TString& s) { ScanTo(c, s, true); }
+void TKmfData::StrTo(char c, TString& s)
+{
+    ScanTo(c, s, false);
+}
+void TKmfData::StrToOrVKPS(char c, TString& s)
+{
+    ScanTo(c, s, true);
+}
 
 void TKmfData::ScanTo(char c, TString& s, bool lineEnds)
 {
     StartText(s);
     Byte b = 0;
     while (TakeByte(b)) {
-        if (b == Byte(c))
-            return;
+        if (b == Byte(c)) return;
         if (lineEnds && IsLineEnd(b)) {
             TakeByte(b);
             return;

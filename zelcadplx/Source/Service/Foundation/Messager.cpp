@@ -20,8 +20,7 @@ TStatusBarOGL* RunningStatusBar()
 void HostBox(const TString& M)
 {
     drApi::TModelerApi* facade = drApi::TModelerApi::Last;
-    if (!facade)
-        return;
+    if (!facade) return;
     try {
         facade->LiftBox(M);
     } catch (...) {
@@ -49,8 +48,7 @@ void TMessager::LiftBox(const TString& M, const TOut Out) const
         bar->LiftBox(M, LiftDelay);
         return;
     }
-    if (Out != toProcess)
-        HostBox(M);
+    if (Out != toProcess) HostBox(M);
 }
 
 void TMessager::DebugBox(const TString& M) const
@@ -71,8 +69,7 @@ void TMessager::WarningBox(const TString& M) const
 
 void TMessager::StatusBox(const TString& Text, const Integer Delay)
 {
-    if (TStatusBarOGL* bar = RunningStatusBar())
-        bar->StatusBox(Text, Delay);
+    if (TStatusBarOGL* bar = RunningStatusBar()) bar->StatusBox(Text, Delay);
 }
 
 void TMessager::BreakLiftBox(const TString& M) const
@@ -82,11 +79,9 @@ void TMessager::BreakLiftBox(const TString& M) const
 
 Boolean TMessager::QuestionBox(const TString& Text, const Boolean Question) const
 {
-    if (!Question)
-        return false;
+    if (!Question) return false;
     drApi::TModelerApi* facade = drApi::TModelerApi::Last;
-    if (!facade)
-        return true;
+    if (!facade) return true;
     try {
         return facade->QuestionBox(Text, EmptyStr);
     } catch (...) {

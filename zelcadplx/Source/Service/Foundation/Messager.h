@@ -10,13 +10,13 @@ class TMessager {
 public:
     // Destination of LiftBox; any other value behaves as toAlways.
     enum TOut : Integer {
-        toProcess = 1,  // the running panel's status bar only; dropped without a panel
-        toApi = 2,      // a host message box only, even while a panel runs
-        toAlways = 4,   // the status bar, or a host message box when no panel runs
+        toProcess = 1, // the running panel's status bar only; dropped without a panel
+        toApi = 2,     // a host message box only, even while a panel runs
+        toAlways = 4,  // the status bar, or a host message box when no panel runs
     };
 
-    static constexpr Integer LiftDelay = 12000;    // ms a LiftBox line stays in the status bar
-    static constexpr Integer WarningDelay = 8000;  // ms of DebugBox and WarningBox lines
+    static constexpr Integer LiftDelay = 12000;   // ms a LiftBox line stays in the status bar
+    static constexpr Integer WarningDelay = 8000; // ms of DebugBox and WarningBox lines
 
     static TMessager& Instance();
 

@@ -15,8 +15,7 @@
 
 class TKmfData;
 
-template <class TElement>
-class TArrayOf {
+template <class TElement> class TArrayOf {
 public:
     using TArrayOfTElement = TArrayOf<TElement>;
     using T = TElement;
@@ -26,13 +25,13 @@ public:
     static constexpr Integer ListStep = 64; // size and step of an array built from a list
 
     // Open fields: the users of the array read and trim Count and walk FArray directly.
-    Integer Count = 0;       // elements in use, 0..FSize
-    Integer FSize = 0;       // elements allocated
-    Integer FCapacity = 0;   // growth step: a full array grows by at least this many
-    Integer Current = 0;     // cursor kept for the users; copied and streamed with the array
-    Integer N = 0;           // auxiliary counter
+    Integer Count = 0;     // elements in use, 0..FSize
+    Integer FSize = 0;     // elements allocated
+    Integer FCapacity = 0; // growth step: a full array grows by at least this many
+    Integer Current = 0;   // cursor kept for the users; copied and streamed with the array
+    Integer N = 0;         // auxiliary counter
     TElement* FArray = nullptr;
-    std::mutex mtx;          // held while the storage is replaced and while an element is appended
+    std::mutex mtx; // held while the storage is replaced and while an element is appended
 
     TArrayOf() : TArrayOf(DefaultSize, DefaultSize) {}
 
@@ -43,13 +42,15 @@ public:
 
     TArrayOf(std::initializer_list<TElement> items) : TArrayOf(ListStep, ListStep)
     {
-        for (const TElement& item : items) Add(item);
+        for (const TElement& item : items)
+            Add(item);
     }
 
     TArrayOf(const TArrayOfTElement& other) : FSize(other.Count), FCapacity(other.FCapacity)
     {
         if (FSize > 0) FArray = new TElement[FSize]();
-        for (Integer i = 0; i < other.Count; ++i) FArray[i] = other.FArray[i];
+        for (Integer i = 0; i < other.Count; ++i)
+            FArray[i] = other.FArray[i];
         Count = other.Count;
         Current = other.Current;
         N = other.N;
@@ -60,7 +61,8 @@ public:
         if (&other == this) return *this;
         Count = 0;
         SetSize(other.Count, false);
-        for (Integer i = 0; i < other.Count; ++i) FArray[i] = other.FArray[i];
+        for (Integer i = 0; i < other.Count; ++i)
+            FArray[i] = other.FArray[i];
         Count = other.Count;
         Current = other.Current;
         N = other.N;
@@ -120,7 +122,8 @@ public:
         std::lock_guard<std::mutex> lock(mtx);
         if (Count >= FSize) GrowLocked(Count + 1);
         const Integer at = std::min(i, Count);
-        for (Integer j = Count; j > at; --j) FArray[j] = std::move(FArray[j - 1]);
+        for (Integer j = Count; j > at; --j)
+            FArray[j] = std::move(FArray[j - 1]);
         FArray[at] = std::move(keep);
         ++Count;
     }
@@ -137,7 +140,8 @@ public:
     {
         std::lock_guard<std::mutex> lock(mtx);
         if (i < 0 || i >= Count) return;
-        for (Integer j = i; j + 1 < Count; ++j) FArray[j] = FArray[j + 1];
+        for (Integer j = i; j + 1 < Count; ++j)
+            FArray[j] = FArray[j + 1];
         --Count;
     }
 
@@ -193,7 +197,8 @@ public:
         const Integer keep = std::max(Count, 1);
         if (FArray == nullptr || keep >= FSize) return;
         auto* fresh = new TElement[keep]();
-        for (Integer i = 0; i < Count; ++i) fresh[i] = std::move(FArray[i]);
+        for (Integer i = 0; i < Count; ++i)
+            fresh[i] = std::move(FArray[i]);
         if (FOwnsArray) delete[] FArray;
         FArray = fresh;
         FSize = keep;
@@ -233,7 +238,8 @@ public:
     {
         if (to < 0 || to < from) return;
         ReserveSize(to + 1);
-        for (Integer i = std::max(from, 0); i <= to; ++i) FArray[i] = value;
+        for (Integer i = std::max(from, 0); i <= to; ++i)
+            FArray[i] = value;
         Count = std::max(Count, to + 1);
     }
 
@@ -333,7 +339,6 @@ private:
     Integer ReadRecord(TKmfData& stream, std::int64_t minBytes);
     // ---- end of stream form -------------------------------------------------------------
 public:
-
 protected:
     bool FOwnsArray = true; // false for storage lent through Set(storage, size, 0)
 
@@ -346,7 +351,8 @@ private:
         const Integer newSize = std::max({n, FSize + FCapacity, 0});
         auto* fresh = new TElement[newSize]();
         const Integer keep = FArray != nullptr ? std::min(Count, FSize) : 0;
-        for (Integer i = 0; i < keep; ++i) fresh[i] = std::move(FArray[i]);
+        for (Integer i = 0; i < keep; ++i)
+            fresh[i] = std::move(FArray[i]);
         if (FArray != nullptr && FOwnsArray) delete[] FArray;
         FArray = fresh;
         FSize = newSize;
@@ -363,8 +369,7 @@ private:
 };
 
 // An array of pointers that owns the objects its first Count slots point to.
-template <class TElement>
-class TArrayOfP : public TArrayOf<TElement*> {
+template <class TElement> class TArrayOfP : public TArrayOf<TElement*> {
     using Base = TArrayOf<TElement*>;
 
 public:
@@ -378,7 +383,8 @@ public:
     // Deletes the owned objects and empties the array; the storage stays.
     void Clear()
     {
-        for (Integer i = 0; i < this->Count; ++i) ReleaseItem(i);
+        for (Integer i = 0; i < this->Count; ++i)
+            ReleaseItem(i);
         this->Count = 0;
     }
 
@@ -408,12 +414,17 @@ public:
     }
 
     // Index of the smallest / largest object by its operator<, -1 when there is none.
-    Integer MinElem() const { return Extreme([](const TElement& a, const TElement& b) { return a < b; }); }
-    Integer MaxVElem() const { return Extreme([](const TElement& a, const TElement& b) { return b < a; }); }
+    Integer MinElem() const
+    {
+        return Extreme([](const TElement& a, const TElement& b) { return a < b; });
+    }
+    Integer MaxVElem() const
+    {
+        return Extreme([](const TElement& a, const TElement& b) { return b < a; });
+    }
 
 private:
-    template <class Before>
-    Integer Extreme(Before before) const
+    template <class Before> Integer Extreme(Before before) const
     {
         Integer best = -1;
         for (Integer i = 0; i < this->Count; ++i) {
@@ -432,7 +443,8 @@ public:
     TAStr(std::initializer_list<TString> items) : TArrayOf<TString>(items) {}
     TAStr(const Integer size, std::initializer_list<TString> items) : TAStr(size)
     {
-        for (const TString& item : items) Add(item);
+        for (const TString& item : items)
+            Add(item);
     }
     TAStr(const TAStr& other) : TArrayOf<TString>(other) {}
     TAStr& operator=(const TAStr& other) = default;
@@ -442,8 +454,7 @@ public:
 using TAReal = TArrayOf<double>;
 
 // Two values kept together in arrays.
-template <class A, class B>
-class TPair {
+template <class A, class B> class TPair {
 public:
     A V1{};
     B V2{};
@@ -457,13 +468,14 @@ public:
 
 // A pointer that knows whether it owns its object. Copies borrow: only the reference that
 // was given ownership ever deletes the object.
-template <class T>
-class TReferenceOf {
+template <class T> class TReferenceOf {
 public:
     Boolean Owner = false;
     T* Ptr = nullptr;
 
-    explicit TReferenceOf(T* p = nullptr, const Boolean owner = false) : Owner(p != nullptr && owner), Ptr(p) {}
+    explicit TReferenceOf(T* p = nullptr, const Boolean owner = false) : Owner(p != nullptr && owner), Ptr(p)
+    {
+    }
     TReferenceOf(T& object) : Ptr(&object) {}
     TReferenceOf(const TReferenceOf& other) : Ptr(other.Ptr) {}
     TReferenceOf& operator=(const TReferenceOf& other)
@@ -500,4 +512,4 @@ public:
     T* operator->() const { return Ptr; }
 };
 
-#include "TArrayStream.h"  // the stream form of TArrayOf
+#include "TArrayStream.h" // the stream form of TArrayOf

@@ -9,15 +9,14 @@
 
 namespace ArrayStream {
 
-constexpr Integer CursorVersion = 31;         // streams before it carry no Current
-constexpr UInteger MaxStoredStep = 10240;     // a larger stored step is taken as damaged
+constexpr Integer CursorVersion = 31;     // streams before it carry no Current
+constexpr UInteger MaxStoredStep = 10240; // a larger stored step is taken as damaged
 constexpr Integer DamagedStepReplacement = 32;
-constexpr UInteger StringMinBytes = 5;        // length and terminator of the empty text
+constexpr UInteger StringMinBytes = 5; // length and terminator of the empty text
 
 // Fewest bytes one element takes in a stream: what a stored count is weighed against.
 // A record type may state its own through a static StreamMinBytes.
-template <class T>
-constexpr std::int64_t MinBytes()
+template <class T> constexpr std::int64_t MinBytes()
 {
     if constexpr (requires { T::StreamMinBytes; })
         return T::StreamMinBytes;
@@ -29,8 +28,7 @@ constexpr std::int64_t MinBytes()
         return 1;
 }
 
-template <class T>
-void WriteElement(TKmfData& stream, const T& v)
+template <class T> void WriteElement(TKmfData& stream, const T& v)
 {
     if constexpr (requires { v.toStream(stream); })
         v.toStream(stream);
@@ -42,8 +40,7 @@ void WriteElement(TKmfData& stream, const T& v)
         stream << v;
 }
 
-template <class T>
-void ReadElement(TKmfData& stream, T& v)
+template <class T> void ReadElement(TKmfData& stream, T& v)
 {
     if constexpr (requires { v.fromStream(stream); })
         v.fromStream(stream);
@@ -57,8 +54,7 @@ void ReadElement(TKmfData& stream, T& v)
 
 } // namespace ArrayStream
 
-template <class TElement>
-void TArrayOf<TElement>::WriteRecord(TKmfData& stream) const
+template <class TElement> void TArrayOf<TElement>::WriteRecord(TKmfData& stream) const
 {
     stream << FSize << FCapacity << Count << Current;
     if (Count < 0 || Count > FSize || FCapacity < 0)
@@ -67,8 +63,7 @@ void TArrayOf<TElement>::WriteRecord(TKmfData& stream) const
 
 // Reads the record's four fields and makes room for the elements. Returns the number of
 // elements that follow, or -1 when there are none to read (Count is then 0).
-template <class TElement>
-Integer TArrayOf<TElement>::ReadRecord(TKmfData& stream, std::int64_t minBytes)
+template <class TElement> Integer TArrayOf<TElement>::ReadRecord(TKmfData& stream, std::int64_t minBytes)
 {
     const Integer stored = stream.ReadInteger();
     Count = 0;
@@ -81,60 +76,48 @@ Integer TArrayOf<TElement>::ReadRecord(TKmfData& stream, std::int64_t minBytes)
     }
     // Nothing is allocated for more elements than the bytes left can hold; the stored size
     // only makes room, and is taken only where the data could fill it.
-    if (!stream.CheckCount(count, minBytes))
-        return -1;
+    if (!stream.CheckCount(count, minBytes)) return -1;
     const std::int64_t left = stream.BytesLeft();
     const Integer room = std::int64_t(stored) * minBytes <= left ? std::max(stored, count) : count;
-    FCapacity = 0;  // grow to exactly the room asked for
-    if (FArray == nullptr || FSize < room)
-        SetSize(room, false);
-    FCapacity = static_cast<UInteger>(step) > ArrayStream::MaxStoredStep ? ArrayStream::DamagedStepReplacement
-                                                                          : step;
+    FCapacity = 0; // grow to exactly the room asked for
+    if (FArray == nullptr || FSize < room) SetSize(room, false);
+    FCapacity =
+        static_cast<UInteger>(step) > ArrayStream::MaxStoredStep ? ArrayStream::DamagedStepReplacement : step;
     return count;
 }
 
-template <class TElement>
-void TArrayOf<TElement>::toStream(TKmfData& stream) const
+template <class TElement> void TArrayOf<TElement>::toStream(TKmfData& stream) const
 {
     WriteRecord(stream);
-    if (Count < 0 || Count > FSize)
-        return;
+    if (Count < 0 || Count > FSize) return;
     for (Integer i = 0; i < Count; ++i)
         ArrayStream::WriteElement(stream, FArray[i]);
 }
 
-template <class TElement>
-void TArrayOf<TElement>::fromStream(TKmfData& stream)
+template <class TElement> void TArrayOf<TElement>::fromStream(TKmfData& stream)
 {
     const Integer count = ReadRecord(stream, ArrayStream::MinBytes<TElement>());
     // A stream that ends or fails among the elements leaves the array empty.
     for (Integer i = 0; i < count; ++i) {
-        if (stream.EndOfFile())
-            return;
+        if (stream.EndOfFile()) return;
         ArrayStream::ReadElement(stream, FArray[i]);
-        if (stream.ErrorReadFromFileToBufer)
-            return;
+        if (stream.ErrorReadFromFileToBufer) return;
     }
     Count = std::max(count, 0);
 }
 
-template <class TElement>
-void TArrayOf<TElement>::toStream2(TKmfData& stream) const
+template <class TElement> void TArrayOf<TElement>::toStream2(TKmfData& stream) const
 {
     static_assert(sizeof(TElement) == 4, "the raw form is for 4-byte elements");
     WriteRecord(stream);
-    if (Count > 0 && Count <= FSize)
-        stream.BlockWrite(FArray, static_cast<unsigned int>(Count) * 4u);
+    if (Count > 0 && Count <= FSize) stream.BlockWrite(FArray, static_cast<unsigned int>(Count) * 4u);
 }
 
-template <class TElement>
-void TArrayOf<TElement>::fromStream2(TKmfData& stream)
+template <class TElement> void TArrayOf<TElement>::fromStream2(TKmfData& stream)
 {
     static_assert(sizeof(TElement) == 4, "the raw form is for 4-byte elements");
     const Integer count = ReadRecord(stream, 4);
-    if (count <= 0 || stream.EndOfFile())
-        return;
+    if (count <= 0 || stream.EndOfFile()) return;
     stream.BlockRead(FArray, static_cast<unsigned int>(count) * 4u);
-    if (!stream.ErrorReadFromFileToBufer)
-        Count = count;
+    if (!stream.ErrorReadFromFileToBufer) Count = count;
 }

@@ -9,14 +9,16 @@
 
 namespace {
 
-bool IsSeparator(TChar c) { return c == '/' || c == '\\'; }
+bool IsSeparator(TChar c)
+{
+    return c == '/' || c == '\\';
+}
 
 // 0-based index of the last separator at or before `from`, -1 when there is none.
 int LastSeparator(const TString& s, int from)
 {
     for (int i = std::min(from, s.Length() - 1); i >= 0; --i)
-        if (IsSeparator(s.PChar()[i]))
-            return i;
+        if (IsSeparator(s.PChar()[i])) return i;
     return -1;
 }
 
@@ -66,8 +68,7 @@ TFileName TFileName::Name() const
 TFileName TFileName::Path(int CountDirectotyUp) const
 {
     int cut = LastSeparator(*this, Length() - 1);
-    if (cut < 0)
-        return *this;
+    if (cut < 0) return *this;
     for (int level = 0; level < CountDirectotyUp && cut >= 0; ++level)
         cut = LastSeparator(*this, cut - 1);
     return cut < 0 ? TFileName() : TFileName(SubStr(0, cut + 1));
@@ -88,8 +89,7 @@ bool TFileName::DeleteFile(const TString&) const
 
 TFileName TFileName::Relative(const TFileName& NewPathFile, const TFileName& OldPathFile) const
 {
-    if (OldPathFile.Empty() || NewPathFile == OldPathFile)
-        return *this;
+    if (OldPathFile.Empty() || NewPathFile == OldPathFile) return *this;
     // The shared part is cut back to the separator that closes it, so a partly shared
     // directory name does not count as shared.
     const int common = OldPathFile.Common(*this, 0);

@@ -20,11 +20,11 @@ public:
     TFileName() = default;
     TFileName(const TString& s) : TString(s) {}
 
-    TFileName Name() const;                        // after the last separator
+    TFileName Name() const; // after the last separator
     // Up to and including a separator: 0 the file's directory, 1 its parent, ...;
     // a text without separator whole; empty when the levels run out.
     TFileName Path(int CountDirectotyUp) const;
-    int CountDirectotyDn(int FronPosition) const;  // separators at or after the index
+    int CountDirectotyDn(int FronPosition) const; // separators at or after the index
     bool FileExists() const { return ::FileExists(*this); }
     bool DeleteFile(const TString& FileName) const; // removes this name; the argument is unused
     // This name, which lies below OldPathFile's directory, moved below NewPathFile's.

@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr unsigned int CrcPolynomial = 0xEDB88320u;  // reflected CRC-32
-constexpr unsigned int AdlerBase = 65521u;           // largest prime below 65536
-constexpr unsigned long AdlerChunk = 5552;           // longest run before the sums can overflow
+constexpr unsigned int CrcPolynomial = 0xEDB88320u; // reflected CRC-32
+constexpr unsigned int AdlerBase = 65521u;          // largest prime below 65536
+constexpr unsigned long AdlerChunk = 5552;          // longest run before the sums can overflow
 constexpr int DumpBytesPerLine = 16;
 constexpr int DumpDigits = 3;
 
@@ -30,28 +30,24 @@ TMemory::TMemory(const TMemory& M)
 
 TMemory& TMemory::operator=(const TMemory& M)
 {
-    if (this == &M)
-        return *this;
+    if (this == &M) return *this;
     Free();
     Size = 0;
     New(M.Pointer ? M.Size : 0);
-    if (Size > 0)
-        std::memcpy(Pointer, M.Pointer, static_cast<std::size_t>(Size));
+    if (Size > 0) std::memcpy(Pointer, M.Pointer, static_cast<std::size_t>(Size));
     return *this;
 }
 
 void TMemory::Free()
 {
-    if (Pointer && !Attached)
-        delete[] Pointer;
+    if (Pointer && !Attached) delete[] Pointer;
     Pointer = nullptr;
 }
 
 void TMemory::New(int n)
 {
     n = std::max(n, 0);
-    if (Size == n)
-        return;
+    if (Size == n) return;
     Free();
     Size = n;
     Pointer = n > 0 ? new Byte[static_cast<std::size_t>(n)] : nullptr;
@@ -68,19 +64,15 @@ void TMemory::Attach(Byte* P, int n)
 
 bool TMemory::operator==(const TMemory& M) const
 {
-    if (Size != M.Size)
-        return false;
-    if (Size <= 0)
-        return true;
-    if (!Pointer || !M.Pointer)
-        return Pointer == M.Pointer;
+    if (Size != M.Size) return false;
+    if (Size <= 0) return true;
+    if (!Pointer || !M.Pointer) return Pointer == M.Pointer;
     return std::memcmp(Pointer, M.Pointer, static_cast<std::size_t>(Size)) == 0;
 }
 
 TMemory& TMemory::operator=(const std::vector<Byte>& V)
 {
-    if (V.empty())
-        return *this;
+    if (V.empty()) return *this;
     New(static_cast<int>(V.size()));
     std::memcpy(Pointer, V.data(), V.size());
     return *this;
@@ -96,8 +88,7 @@ void TMemory::toStream(TKmfData& stream) const
 {
     const int n = Pointer ? Size : 0;
     stream.Write(n);
-    if (n > 0)
-        stream.Write(Pointer, static_cast<unsigned int>(n));
+    if (n > 0) stream.Write(Pointer, static_cast<unsigned int>(n));
 }
 
 void TMemory::fromStream(TKmfData& stream)
@@ -105,52 +96,42 @@ void TMemory::fromStream(TKmfData& stream)
     const int n = stream.ReadInteger();
     Free();
     Size = 0;
-    if (!stream.CheckCount(n, 1) || n == 0)
-        return;
+    if (!stream.CheckCount(n, 1) || n == 0) return;
     New(n);
     stream.Read(Pointer, static_cast<unsigned int>(n));
 }
 
 void TMemory::toFile(const TString& PathName) const
 {
-    if (FileExists(PathName))
-        DeleteFile(PathName);
+    if (FileExists(PathName)) DeleteFile(PathName);
     std::FILE* file = std::fopen(SystemFileName(PathName).c_str(), "wb");
-    if (!file)
-        return;
-    if (Pointer && Size > 0)
-        std::fwrite(Pointer, 1, static_cast<std::size_t>(Size), file);
+    if (!file) return;
+    if (Pointer && Size > 0) std::fwrite(Pointer, 1, static_cast<std::size_t>(Size), file);
     std::fclose(file);
 }
 
 void TMemory::fromFile(const TString& PathName)
 {
-    if (!FileExists(PathName))
-        return;
+    if (!FileExists(PathName)) return;
     TKmfData file;
-    if (!file.MakeForRead(PathName, true))
-        return;
+    if (!file.MakeForRead(PathName, true)) return;
     Free();
     Size = 0;
     New(file.Length());
-    if (Size > 0)
-        Size = static_cast<Integer>(file.BlockRead(Pointer, static_cast<unsigned int>(Size)));
+    if (Size > 0) Size = static_cast<Integer>(file.BlockRead(Pointer, static_cast<unsigned int>(Size)));
     file.Close();
 }
 
 void TMemory::toTextFile(const TString& PathName) const
 {
-    if (Size <= 0 || !Pointer)
-        return;
+    if (Size <= 0 || !Pointer) return;
     TKmfData file;
-    if (!file.MakeForWrite(PathName, true))
-        return;
+    if (!file.MakeForWrite(PathName, true)) return;
     file.WriteTextLn(TString("// Bytes ") + TString(Integer(Size)));
     file.WriteTextLn(TString(" = {"));
     for (int i = 0; i < Size; ++i) {
         file.WriteText(TString("  ") + TString(Integer(Pointer[i]), DumpDigits) + TString(","));
-        if ((i + 1) % DumpBytesPerLine == 0)
-            file.WriteTextLn(EmptyStr);
+        if ((i + 1) % DumpBytesPerLine == 0) file.WriteTextLn(EmptyStr);
     }
     file.WriteTextLn(TString("   }; "));
     file.Close();
@@ -175,8 +156,7 @@ unsigned int TCrc::crc32(unsigned int crc, const Byte* buf, unsigned long len)
 {
     static const bool generated = (generate_crc32_table(), true);
     (void)generated;
-    if (!buf || len == 0)
-        return crc;
+    if (!buf || len == 0) return crc;
     unsigned int c = ~crc;
     for (unsigned long i = 0; i < len; ++i)
         c = crc_table[(c ^ buf[i]) & 0xFF] ^ (c >> 8);
@@ -185,8 +165,7 @@ unsigned int TCrc::crc32(unsigned int crc, const Byte* buf, unsigned long len)
 
 unsigned int TCrc::adler32(unsigned int adler, const Byte* buf, unsigned long len)
 {
-    if (!buf || len == 0)
-        return adler;
+    if (!buf || len == 0) return adler;
     unsigned long a = adler & 0xFFFF;
     unsigned long b = adler >> 16;
     while (len > 0) {
@@ -219,8 +198,7 @@ int RunLength(const Byte* src, int n, int i)
 }
 
 // Walks the blocks of a packed form of n bytes; f(type, count, data) for each whole block.
-template <class F>
-void WalkBlocks(const Byte* p, int n, F&& f)
+template <class F> void WalkBlocks(const Byte* p, int n, F&& f)
 {
     int at = 2;
     while (at + 1 < n) {
@@ -233,7 +211,7 @@ void WalkBlocks(const Byte* p, int n, F&& f)
             f(type, count, p + at + 2);
             at += 2 + count;
         } else {
-            return;  // the end block, an unknown type, or a block cut off by the end
+            return; // the end block, an unknown type, or a block cut off by the end
         }
     }
 }
@@ -270,15 +248,13 @@ void TPseudoString::Get(const TMemory& Memory)
 
 void TPseudoString::Set(TMemory& Memory) const
 {
-    if (!Pointer || Size < 2 || Pointer[0] != tStart || Pointer[1] != MaxRun)
-        return;
+    if (!Pointer || Size < 2 || Pointer[0] != tStart || Pointer[1] != MaxRun) return;
     int total = 0;
     WalkBlocks(Pointer, Size, [&total](Byte, int count, const Byte*) { total += count; });
     Memory.New(total);
     Byte* out = Memory.Pointer;
     WalkBlocks(Pointer, Size, [&out](Byte type, int count, const Byte* data) {
-        if (count == 0)
-            return;
+        if (count == 0) return;
         if (type == tZero)
             std::memset(out, 0, static_cast<std::size_t>(count));
         else

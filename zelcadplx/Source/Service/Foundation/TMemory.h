@@ -14,33 +14,33 @@ class TMemory {
 public:
     Integer Size = 0;
     Byte* Pointer = nullptr;
-    bool Attached = true;   // the block is borrowed and never released here
+    bool Attached = true; // the block is borrowed and never released here
 
     TMemory() = default;
-    TMemory(const TMemory& M);             // an owned copy of the bytes
-    TMemory& operator=(const TMemory& M);  // an owned copy of the bytes
+    TMemory(const TMemory& M);            // an owned copy of the bytes
+    TMemory& operator=(const TMemory& M); // an owned copy of the bytes
     virtual ~TMemory() { Free(); }
 
-    void New(int n);          // an owned block of n bytes; the same block when Size is already n
-    void Free();              // releases an owned block; forgets a borrowed one
-    void Attach(Byte* P, int n);  // borrows n bytes at P
+    void New(int n);             // an owned block of n bytes; the same block when Size is already n
+    void Free();                 // releases an owned block; forgets a borrowed one
+    void Attach(Byte* P, int n); // borrows n bytes at P
 
     bool operator==(const TMemory& M) const;
     bool operator!=(const TMemory& M) const { return !(*this == M); }
-    TMemory& operator=(const std::vector<Byte>& V);  // an empty V changes nothing
+    TMemory& operator=(const std::vector<Byte>& V); // an empty V changes nothing
     void from(const std::vector<Byte>& V) { *this = V; }
     void to(std::vector<Byte>& V) const;
 
-    void toStream(TKmfData& stream) const;  // Size as int, then the bytes
-    void fromStream(TKmfData& stream);      // a damaged Size gives an empty block
-    void toFile(const TString& PathName) const;      // the raw bytes, replacing the file
-    void fromFile(const TString& PathName);          // the whole file; unchanged when missing
-    void toTextFile(const TString& PathName) const;  // a source-style table of the bytes
+    void toStream(TKmfData& stream) const;          // Size as int, then the bytes
+    void fromStream(TKmfData& stream);              // a damaged Size gives an empty block
+    void toFile(const TString& PathName) const;     // the raw bytes, replacing the file
+    void fromFile(const TString& PathName);         // the whole file; unchanged when missing
+    void toTextFile(const TString& PathName) const; // a source-style table of the bytes
 };
 
 class TCrc {
 public:
-    static unsigned int crc_table[256];  // zero until generated
+    static unsigned int crc_table[256]; // zero until generated
 
     void generate_crc32_table();
     // CRC-32/ISO-HDLC continued from crc (0 starts a new one); the table is made when needed.
@@ -56,7 +56,7 @@ public:
         TTypeBlock Type;
         Byte Count;
     };
-    static constexpr int MaxRun = 255;  // bytes one block can describe
+    static constexpr int MaxRun = 255; // bytes one block can describe
 
     using TMemory::operator=;
 

@@ -13,8 +13,7 @@ namespace {
 Real TruncQuotient(Real q)
 {
     constexpr Real kLimit = 9.0e18;
-    if (std::fabs(q) >= kLimit || std::isnan(q))
-        return std::trunc(q);
+    if (std::fabs(q) >= kLimit || std::isnan(q)) return std::trunc(q);
     return static_cast<Real>(static_cast<std::int64_t>(q));
 }
 
@@ -22,12 +21,9 @@ Real TruncQuotient(Real q)
 std::int64_t TruncSize(Real size)
 {
     constexpr Real kLimit = 9.0e18;
-    if (std::isnan(size))
-        return 0;
-    if (size >= kLimit)
-        return static_cast<std::int64_t>(kLimit);
-    if (size <= -kLimit)
-        return -static_cast<std::int64_t>(kLimit);
+    if (std::isnan(size)) return 0;
+    if (size >= kLimit) return static_cast<std::int64_t>(kLimit);
+    if (size <= -kLimit) return -static_cast<std::int64_t>(kLimit);
     return static_cast<std::int64_t>(size);
 }
 
@@ -36,65 +32,55 @@ std::int64_t TruncSize(Real size)
 Real MaxDivisible(const Real& size, int divid)
 {
     const std::int64_t n = TruncSize(size);
-    if (n % divid == 0)
-        return static_cast<Real>(n);
-    if (n > 0)
-        return static_cast<Real>((n / divid + 1) * divid);
+    if (n % divid == 0) return static_cast<Real>(n);
+    if (n > 0) return static_cast<Real>((n / divid + 1) * divid);
     return static_cast<Real>((n / divid) * divid);
 }
 
 Real MinDivisible(const Real& size, int divid)
 {
     const std::int64_t n = TruncSize(size);
-    if (n % divid == 0)
-        return static_cast<Real>(n);
-    if (n < 0)
-        return static_cast<Real>((n / divid - 1) * divid);
+    if (n % divid == 0) return static_cast<Real>(n);
+    if (n < 0) return static_cast<Real>((n / divid - 1) * divid);
     return static_cast<Real>((n / divid) * divid);
 }
 
 Real MaxDivisible(const Real& size, const Real& divid)
 {
-    if (std::fabs(divid) <= TMathDef::divisibleEpsilon)
-        return size;
+    if (std::fabs(divid) <= TMathDef::divisibleEpsilon) return size;
     const Real m = TruncQuotient(size / divid) * divid;
-    if (std::fabs(m - size) <= TMathDef::divisibleEpsilon || size <= 0.0)
-        return m;
+    if (std::fabs(m - size) <= TMathDef::divisibleEpsilon || size <= 0.0) return m;
     return m + divid;
 }
 
 Real MinDivisible(const Real& size, const Real& divid)
 {
-    if (std::fabs(divid) <= TMathDef::divisibleEpsilon)
-        return size;
+    if (std::fabs(divid) <= TMathDef::divisibleEpsilon) return size;
     const Real m = TruncQuotient(size / divid) * divid;
-    if (std::fabs(m - size) <= TMathDef::divisibleEpsilon)
-        return m;
+    if (std::fabs(m - size) <= TMathDef::divisibleEpsilon) return m;
     return size < 0.0 ? m - divid : m;
 }
 
 Real Divisible(const Real& size, const Real& divid)
 {
-    if (std::fabs(divid) <= TMathDef::divisibleEpsilon)
-        return size;
+    if (std::fabs(divid) <= TMathDef::divisibleEpsilon) return size;
     const Real m = TruncQuotient(size / divid) * divid;
-    if (size > 0.0)
-        return (m + divid - size) < (size - m) ? m + divid : m;
+    if (size > 0.0) return (m + divid - size) < (size - m) ? m + divid : m;
     return (size - (m - divid)) < (m - size) ? m - divid : m;
 }
 
 Integer SquareEquation(Real A, Real B, Real C, Real& x1, Real& x2, Real Eps)
 {
     if (std::fabs(A) < Eps) {
-        if (std::fabs(B) < Eps)
-            return 0;
+        if (std::fabs(B) < Eps) return 0;
         x1 = x2 = -C / B;
         return 1;
     }
     const Real b = B / A;
     const Real c4 = 4.0 * C / A;
     const Real D = b * b - c4;
-    const Real s = (b * b < Eps && std::fabs(c4) < Eps) ? 1.0 : std::fmax(std::fabs(b), std::sqrt(std::fabs(c4)));
+    const Real s =
+        (b * b < Eps && std::fabs(c4) < Eps) ? 1.0 : std::fmax(std::fabs(b), std::sqrt(std::fabs(c4)));
     const Real tol = s * Eps;
     const Real band = std::fmax(tol, Eps);
     // A discriminant inside the dead band is a double root; any larger positive one gives two
@@ -114,25 +100,23 @@ Integer SquareEquation(Real A, Real B, Real C, Real& x1, Real& x2, Real Eps)
     }
     x1 = (r - b) / 2.0;
     x2 = (-b - r) / 2.0;
-    if (std::fabs(x1 - x2) >= Eps)
-        return 2;
+    if (std::fabs(x1 - x2) >= Eps) return 2;
     x1 = x2 = (x1 + x2) / 2.0;
     return 1;
 }
 
 Real AngleLine(const Real& x2, const Real& y2, const Real& x3, const Real& y3)
 {
-    if (x2 == x3)
-        return y2 > y3 ? 270.0 : 90.0;
-    if (y2 == y3)
-        return x3 < x2 ? 180.0 : 0.0;
+    if (x2 == x3) return y2 > y3 ? 270.0 : 90.0;
+    if (y2 == y3) return x3 < x2 ? 180.0 : 0.0;
     const Real dx = x3 - x2;
     const Real dy = y3 - y2;
     Real a;
     if (dx > 0.0)
         a = dy > 0.0 ? std::atan(dy / dx) * TMathDef::RADDEG : 360.0 - std::atan(-dy / dx) * TMathDef::RADDEG;
     else
-        a = dy > 0.0 ? 90.0 + std::atan(-dx / dy) * TMathDef::RADDEG : 270.0 - std::atan(dx / dy) * TMathDef::RADDEG;
+        a = dy > 0.0 ? 90.0 + std::atan(-dx / dy) * TMathDef::RADDEG
+                     : 270.0 - std::atan(dx / dy) * TMathDef::RADDEG;
     // A direction a hair below the x axis rounds to 360: that is the direction 0.
     return a >= 360.0 ? 0.0 : a;
 }
@@ -148,8 +132,7 @@ UInteger CountDigisAfterDot(const Real& x)
     constexpr UInteger kMaxDigits = 10;
     Real v = x;
     for (UInteger k = 0; k <= kMaxDigits; ++k) {
-        if (std::fabs(std::trunc(v) - v) <= kWhole)
-            return k;
+        if (std::fabs(std::trunc(v) - v) <= kWhole) return k;
         v *= 10.0;
     }
     return kMaxDigits + 1;
@@ -158,20 +141,23 @@ UInteger CountDigisAfterDot(const Real& x)
 Real NormAngle(const Real& A)
 {
     constexpr Real kZeroAngle = 1e-6;
-    if (A > 360.0)
-        return A - 360.0;
-    if (A < 0.0)
-        return A + 360.0;
-    if (std::fabs(A) <= kZeroAngle)
-        return 360.0;
+    if (A > 360.0) return A - 360.0;
+    if (A < 0.0) return A + 360.0;
+    if (std::fabs(A) <= kZeroAngle) return 360.0;
     return A;
 }
 
 // ---- TPoint2D, TVector2D ----
 
-Real TPoint2D::Angle(const TPoint2D& P) const noexcept { return AngleLine(x, y, P.x, P.y); }
+Real TPoint2D::Angle(const TPoint2D& P) const noexcept
+{
+    return AngleLine(x, y, P.x, P.y);
+}
 
-Real TPoint2D::DirectionAngle(const TPoint2D& P) const noexcept { return TVector2D(*this, P).AngleInRadian(); }
+Real TPoint2D::DirectionAngle(const TPoint2D& P) const noexcept
+{
+    return TVector2D(*this, P).AngleInRadian();
+}
 
 void TPoint2D::Write(TKmfData& stream) const
 {
@@ -206,11 +192,9 @@ TVector2D& TVector2D::Normalize() noexcept
 Real TVector2D::AngleInRadian() const noexcept
 {
     constexpr Real kZeroComponent = 1e-10;
-    if (std::fabs(x) <= kZeroComponent && std::fabs(y) <= kZeroComponent)
-        return 0.0;
+    if (std::fabs(x) <= kZeroComponent && std::fabs(y) <= kZeroComponent) return 0.0;
     const Real a = std::atan2(y, x);
-    if (std::fabs(a) < paramEpsilon)
-        return 0.0;
+    if (std::fabs(a) < paramEpsilon) return 0.0;
     return a < 0.0 ? a + C_2PI : a;
 }
 
@@ -218,11 +202,9 @@ TLocation TVector2D::Relative(const TVector2D& V) const noexcept
 {
     const Real l1 = Len();
     const Real l2 = V.Len();
-    if (l1 < metricPrecision || l2 < metricPrecision)
-        return tl_On;
+    if (l1 < metricPrecision || l2 < metricPrecision) return tl_On;
     const Real s = (x * V.y - V.x * y) / (l1 * l2);
-    if (std::fabs(s) < metricPrecision)
-        return tl_On;
+    if (std::fabs(s) < metricPrecision) return tl_On;
     return s > 0.0 ? tl_Left : tl_Right;
 }
 
@@ -233,14 +215,14 @@ TVector2D& TVector2D::Rotate(const Real& Angle) noexcept
     return Set(x * c - y * s, x * s + y * c);
 }
 
-Boolean LS_IS(const TPoint2D& x0, const TPoint2D& x1, const TPoint2D& y0, const TPoint2D& y1, TPoint2D& InterSect)
+Boolean LS_IS(const TPoint2D& x0, const TPoint2D& x1, const TPoint2D& y0, const TPoint2D& y1,
+              TPoint2D& InterSect)
 {
     constexpr Real kParamHigh = 1.0 + TMathDef::paramEpsilon;
     const TVector2D d1 = x1 - x0;
     const TVector2D d2 = y1 - y0;
     const Real den = d1.y * d2.x - d2.y * d1.x;
-    if (std::fabs(den) <= d1.Len() * d2.Len() * TMathDef::metricPrecision)
-        return false;
+    if (std::fabs(den) <= d1.Len() * d2.Len() * TMathDef::metricPrecision) return false;
     const TVector2D w = y0 - x0;
     const Real t = (d2.x * w.y - d2.y * w.x) / den;
     const Real s = (w.y * d1.x - w.x * d1.y) / den;

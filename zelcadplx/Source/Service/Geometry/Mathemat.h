@@ -19,7 +19,7 @@ public:
     static constexpr Integer MinInteger = -2147483647; // not INT_MIN: negation stays in range
     static constexpr Real MaxReal = 1e300;
     static constexpr Real MinReal = 1e-300;
-    static constexpr Real UndefinedReal = -1e300;      // a value not yet set
+    static constexpr Real UndefinedReal = -1e300; // a value not yet set
 
     static constexpr Real C_PI = 3.14159265358979323846;
     static constexpr Real C_2PI = 2.0 * C_PI;
@@ -28,8 +28,8 @@ public:
     static constexpr Real C_1_PI = 1.0 / C_PI;
     static constexpr Real C_2_PI = 2.0 / C_PI;
     static constexpr Real C_1_2PI = 1.0 / (2.0 * C_PI);
-    static constexpr Real RADDEG = 57.29577951308232;     // radians to degrees
-    static constexpr Real DEGRAD = 0.017453292519943295;  // degrees to radians
+    static constexpr Real RADDEG = 57.29577951308232;    // radians to degrees
+    static constexpr Real DEGRAD = 0.017453292519943295; // degrees to radians
 
     static constexpr Real nullEpsilon = 1e-30;
     static constexpr Real nullRegion = 1e-20;
@@ -41,7 +41,7 @@ public:
     static constexpr Real MaxLength = 1e7;
     static constexpr Real metricEpsilon = 1e-8;
     static constexpr Real metricRegion = 2e-7;
-    static constexpr Real metricPrecision = 2e-6;  // zero test of lengths, sines, cross products
+    static constexpr Real metricPrecision = 2e-6; // zero test of lengths, sines, cross products
     static constexpr Real metricAccuracy = 2e-5;
     static constexpr Real metricNear = 1e-4;
     static constexpr Real paramEpsilon = 1e-8;
@@ -61,11 +61,14 @@ public:
     static constexpr Real NewtonReg = 2e-6;
 
     // Tolerances of the 3D value types, the side tests and the divisible roundings.
-    static constexpr Real pointPrecision3D = 1e-5;  // equal 3D points, parallel placement axes
-    static constexpr Real sidePrecision = 1e-4;     // above / below a plane, left / right of a line
-    static constexpr Real divisibleEpsilon = 1e-4;  // a size this near a multiple is that multiple
+    static constexpr Real pointPrecision3D = 1e-5; // equal 3D points, parallel placement axes
+    static constexpr Real sidePrecision = 1e-4;    // above / below a plane, left / right of a line
+    static constexpr Real divisibleEpsilon = 1e-4; // a size this near a multiple is that multiple
 
-    static bool EquEps(const Real& a, const Real& b, const Real& eps) noexcept { return std::fabs(a - b) <= eps; }
+    static bool EquEps(const Real& a, const Real& b, const Real& eps) noexcept
+    {
+        return std::fabs(a - b) <= eps;
+    }
     static bool Equ(const Real& a, const Real& b) noexcept { return EquEps(a, b, metricPrecision); }
     static bool EquTParam(const Real& a, const Real& b) noexcept { return EquEps(a, b, paramEpsilon); }
     static bool EquPoint(const Real& a, const Real& b) noexcept { return EquEps(a, b, metricNear); }
@@ -80,30 +83,43 @@ inline Integer Zn(const Real& x) noexcept
     return x > TMathDef::metricPrecision ? 1 : (x < -TMathDef::metricPrecision ? -1 : 0);
 }
 // 1 when |x| > 2e-6, else 0.
-inline Integer AbsZn(const Real& x) noexcept { return Zn(x) != 0 ? 1 : 0; }
+inline Integer AbsZn(const Real& x) noexcept
+{
+    return Zn(x) != 0 ? 1 : 0;
+}
 
 inline Integer TMathDef::Round(const Real& x) noexcept
 {
     const Real r = std::trunc(x + 0.5 * Zn(x));
-    if (std::isnan(r))
-        return 0;
-    if (r <= MinInteger)
-        return MinInteger;
+    if (std::isnan(r)) return 0;
+    if (r <= MinInteger) return MinInteger;
     return r >= MaxInteger ? MaxInteger : static_cast<Integer>(r);
 }
-inline Integer Round(const Real& x) noexcept { return TMathDef::Round(x); }
-inline Real Max(const Real& a, const Real& b) noexcept { return a > b ? a : b; }
-inline Real CosGrad(const Real& a) noexcept { return std::cos(a * TMathDef::DEGRAD); }
-inline Real SinGrad(const Real& a) noexcept { return std::sin(a * TMathDef::DEGRAD); }
+inline Integer Round(const Real& x) noexcept
+{
+    return TMathDef::Round(x);
+}
+inline Real Max(const Real& a, const Real& b) noexcept
+{
+    return a > b ? a : b;
+}
+inline Real CosGrad(const Real& a) noexcept
+{
+    return std::cos(a * TMathDef::DEGRAD);
+}
+inline Real SinGrad(const Real& a) noexcept
+{
+    return std::sin(a * TMathDef::DEGRAD);
+}
 
 // Rounding to multiples. The integer forms truncate size first; a zero divisor is not allowed.
 // The real forms return size unchanged for |divid| <= 1e-4 and take a size within 1e-4 of a
 // multiple as that multiple.
-Real MaxDivisible(const Real& size, int divid);           // next multiple at or above trunc(size)
-Real MinDivisible(const Real& size, int divid);           // next multiple at or below trunc(size)
-Real MaxDivisible(const Real& size, const Real& divid);   // up for a positive size, else towards zero
-Real MinDivisible(const Real& size, const Real& divid);   // down for a negative size, else towards zero
-Real Divisible(const Real& size, const Real& divid);      // nearest multiple; a tie goes towards zero
+Real MaxDivisible(const Real& size, int divid);         // next multiple at or above trunc(size)
+Real MinDivisible(const Real& size, int divid);         // next multiple at or below trunc(size)
+Real MaxDivisible(const Real& size, const Real& divid); // up for a positive size, else towards zero
+Real MinDivisible(const Real& size, const Real& divid); // down for a negative size, else towards zero
+Real Divisible(const Real& size, const Real& divid);    // nearest multiple; a tie goes towards zero
 
 // Roots of A x^2 + B x + C = 0 within Eps: returns 0, 1 or 2; with two roots x1 > x2.
 // With no root x1 and x2 are left untouched.
@@ -133,17 +149,54 @@ public:
     constexpr TPoint2D(const Point2D& P) noexcept : x(P.x), y(P.y) {}
     constexpr operator Point2D() const noexcept { return Point2D{x, y}; }
 
-    TPoint2D& Set(Real ix, Real iy) noexcept { x = ix; y = iy; return *this; }
-    TPoint2D& Move(Real dx, Real dy) noexcept { x += dx; y += dy; return *this; }
-    TPoint2D& SetZero() noexcept { x = y = 0.0; return *this; }
-    void Swap(TPoint2D& P) noexcept { TPoint2D t = P; P = *this; *this = t; }
-    TPoint2D& operator+=(const TPoint2D& V) noexcept { x += V.x; y += V.y; return *this; }
-    TPoint2D& operator-=(const TPoint2D& V) noexcept { x -= V.x; y -= V.y; return *this; }
-    TPoint2D& operator*=(Real k) noexcept { x *= k; y *= k; return *this; }
+    TPoint2D& Set(Real ix, Real iy) noexcept
+    {
+        x = ix;
+        y = iy;
+        return *this;
+    }
+    TPoint2D& Move(Real dx, Real dy) noexcept
+    {
+        x += dx;
+        y += dy;
+        return *this;
+    }
+    TPoint2D& SetZero() noexcept
+    {
+        x = y = 0.0;
+        return *this;
+    }
+    void Swap(TPoint2D& P) noexcept
+    {
+        TPoint2D t = P;
+        P = *this;
+        *this = t;
+    }
+    TPoint2D& operator+=(const TPoint2D& V) noexcept
+    {
+        x += V.x;
+        y += V.y;
+        return *this;
+    }
+    TPoint2D& operator-=(const TPoint2D& V) noexcept
+    {
+        x -= V.x;
+        y -= V.y;
+        return *this;
+    }
+    TPoint2D& operator*=(Real k) noexcept
+    {
+        x *= k;
+        y *= k;
+        return *this;
+    }
 
-    Real SqrDistanceTo(const TPoint2D& P) const noexcept { return (x - P.x) * (x - P.x) + (y - P.y) * (y - P.y); }
+    Real SqrDistanceTo(const TPoint2D& P) const noexcept
+    {
+        return (x - P.x) * (x - P.x) + (y - P.y) * (y - P.y);
+    }
     Real DistanceTo(const TPoint2D& P) const noexcept { return std::sqrt(SqrDistanceTo(P)); }
-    Real DistanceTo(const TLineSeg& L) const;  // defined with the segment curve
+    Real DistanceTo(const TLineSeg& L) const; // defined with the segment curve
     // Direction of this -> P in degrees, as AngleLine.
     Real Angle(const TPoint2D& P) const noexcept;
     // Direction of this -> P in radians, [0, 2 pi).
@@ -198,10 +251,21 @@ public:
     // From A to B.
     constexpr TVector2D(const TPoint2D& A, const TPoint2D& B) noexcept : TPoint2D(B.x - A.x, B.y - A.y) {}
 
-    TVector2D& Set(Real ix, Real iy) noexcept { x = ix; y = iy; return *this; }
+    TVector2D& Set(Real ix, Real iy) noexcept
+    {
+        x = ix;
+        y = iy;
+        return *this;
+    }
     TVector2D& Set(const TPoint2D& A, const TPoint2D& B) noexcept { return Set(B.x - A.x, B.y - A.y); }
-    TVector2D& Reverse() noexcept { x = -x; y = -y; return *this; }
-    // The quarter turns: counterclockwise (-y, x) and clockwise (y, -x); Perpendicular turns counterclockwise.
+    TVector2D& Reverse() noexcept
+    {
+        x = -x;
+        y = -y;
+        return *this;
+    }
+    // The quarter turns: counterclockwise (-y, x) and clockwise (y, -x); Perpendicular turns
+    // counterclockwise.
     TVector2D& PerpendicularBackClockWise() noexcept { return Set(-y, x); }
     TVector2D& PerpendicularByClockWise() noexcept { return Set(y, -x); }
     TVector2D& Perpendicular() noexcept { return PerpendicularBackClockWise(); }
@@ -222,25 +286,57 @@ public:
     // Complex product with V: a rotation by V's direction when V has unit length.
     TVector2D& Rotate(const TVector2D& V) noexcept { return Set(x * V.x - y * V.y, x * V.y + y * V.x); }
 
-    Real operator|(const TVector2D& V) const noexcept { return x * V.x + y * V.y; }  // dot
-    Real operator^(const TVector2D& V) const noexcept { return x * V.y - y * V.x; }  // cross
+    Real operator|(const TVector2D& V) const noexcept { return x * V.x + y * V.y; } // dot
+    Real operator^(const TVector2D& V) const noexcept { return x * V.y - y * V.x; } // cross
     TVector2D operator-() const noexcept { return TVector2D(-x, -y); }
-    TVector2D& operator*=(Real k) noexcept { x *= k; y *= k; return *this; }
-    TVector2D& operator/=(Real k) noexcept { x /= k; y /= k; return *this; }
+    TVector2D& operator*=(Real k) noexcept
+    {
+        x *= k;
+        y *= k;
+        return *this;
+    }
+    TVector2D& operator/=(Real k) noexcept
+    {
+        x /= k;
+        y /= k;
+        return *this;
+    }
 };
 
-inline TVector2D operator-(const TPoint2D& A, const TPoint2D& B) noexcept { return TVector2D(A.x - B.x, A.y - B.y); }
-inline TPoint2D operator+(const TPoint2D& P, const TPoint2D& V) noexcept { return TPoint2D(P.x + V.x, P.y + V.y); }
-inline TVector2D operator+(const TVector2D& A, const TVector2D& B) noexcept { return TVector2D(A.x + B.x, A.y + B.y); }
-inline TVector2D operator-(const TVector2D& A, const TVector2D& B) noexcept { return TVector2D(A.x - B.x, A.y - B.y); }
-inline TVector2D operator*(const TVector2D& V, Real k) noexcept { return TVector2D(V.x * k, V.y * k); }
-inline TVector2D operator*(Real k, const TVector2D& V) noexcept { return V * k; }
-inline TVector2D operator/(const TVector2D& V, Real k) noexcept { return TVector2D(V.x / k, V.y / k); }
+inline TVector2D operator-(const TPoint2D& A, const TPoint2D& B) noexcept
+{
+    return TVector2D(A.x - B.x, A.y - B.y);
+}
+inline TPoint2D operator+(const TPoint2D& P, const TPoint2D& V) noexcept
+{
+    return TPoint2D(P.x + V.x, P.y + V.y);
+}
+inline TVector2D operator+(const TVector2D& A, const TVector2D& B) noexcept
+{
+    return TVector2D(A.x + B.x, A.y + B.y);
+}
+inline TVector2D operator-(const TVector2D& A, const TVector2D& B) noexcept
+{
+    return TVector2D(A.x - B.x, A.y - B.y);
+}
+inline TVector2D operator*(const TVector2D& V, Real k) noexcept
+{
+    return TVector2D(V.x * k, V.y * k);
+}
+inline TVector2D operator*(Real k, const TVector2D& V) noexcept
+{
+    return V * k;
+}
+inline TVector2D operator/(const TVector2D& V, Real k) noexcept
+{
+    return TVector2D(V.x / k, V.y / k);
+}
 
 // Crossing of the segments x0-x1 and y0-y1, end points included (to within 1e-8 of the
 // parameter); parallel segments (sine below 2e-6), overlapping ones included, do not cross.
-Boolean LS_IS(const TPoint2D& x0, const TPoint2D& x1, const TPoint2D& y0, const TPoint2D& y1, TPoint2D& InterSect);
+Boolean LS_IS(const TPoint2D& x0, const TPoint2D& x1, const TPoint2D& y0, const TPoint2D& y1,
+              TPoint2D& InterSect);
 
+#include "Mtr2D.h"
 #include "Rect2D.h"
 #include "Region1D.h"
-#include "Mtr2D.h"

@@ -8,7 +8,10 @@ namespace {
 // Boxes closer than this in plan view still count as overlapping.
 constexpr Real kPlanBoxMargin = 0.1;
 
-TString Num(Real v) { return TString(v, 2, true, 7); }
+TString Num(Real v)
+{
+    return TString(v, 2, true, 7);
+}
 
 // Plan-view cross product (B - A) x (P - A).
 Real Cross2D(const TPoint3D& A, const TPoint3D& B, const TPoint3D& P)
@@ -41,26 +44,25 @@ TPoint3D& TPoint3D::Move(const TVector3D& V, const Real& Dist) noexcept
     return Set(x + V.x * Dist, y + V.y * Dist, z + V.z * Dist);
 }
 
-Real TPoint3D::DistanceTo(const TPoint3D& P) const noexcept { return TVector3D(*this, P).Len(); }
+Real TPoint3D::DistanceTo(const TPoint3D& P) const noexcept
+{
+    return TVector3D(*this, P).Len();
+}
 
 TPointOnPlane TPoint3D::PointToPlane(const TPoint3D& A, const TPoint3D& B, const TPoint3D& C) const noexcept
 {
     const TVector3D n = NormalPlane(A, B, C);
     const Real d = n * TVector3D(A, *this);
-    if (d > TMathDef::sidePrecision)
-        return UpPlane;
-    if (d < -TMathDef::sidePrecision)
-        return DownPlane;
+    if (d > TMathDef::sidePrecision) return UpPlane;
+    if (d < -TMathDef::sidePrecision) return DownPlane;
     return OnPlane;
 }
 
 TPointOnLine TPoint3D::PointToLine2D(const TPoint3D& A, const TPoint3D& B) const noexcept
 {
     const Real d = TVector3D(A, B) * TVector3D(A, *this);
-    if (d > TMathDef::sidePrecision)
-        return RightLine;
-    if (d < -TMathDef::sidePrecision)
-        return LeftLine;
+    if (d > TMathDef::sidePrecision) return RightLine;
+    if (d < -TMathDef::sidePrecision) return LeftLine;
     return OnLine;
 }
 
@@ -75,8 +77,7 @@ Boolean TPoint3D::PointRightOfLine2D(const TPoint3D& A, const TPoint3D& B) const
     constexpr Real kShortLine = 0.05;
     constexpr Real kLeftAllowance = 0.5;
     const Real len = std::hypot(B.x - A.x, B.y - A.y);
-    if (len < kShortLine)
-        return true;
+    if (len < kShortLine) return true;
     return -Cross2D(A, B, *this) / len > -kLeftAllowance;
 }
 
@@ -123,8 +124,7 @@ TKmfData& operator>>(TKmfData& stream, TPoint3D& P)
 TVector3D& TVector3D::Normalize() noexcept
 {
     const Real l = Len();
-    if (l > TMathDef::metricPrecision)
-        Set(x / l, y / l, z / l);
+    if (l > TMathDef::metricPrecision) Set(x / l, y / l, z / l);
     return *this;
 }
 
@@ -141,26 +141,26 @@ TVector3D TVector3D::operator|(const TVector3D& V) const noexcept
 
 Boolean TVector3D::IsColinear(const TVector3D& V) const noexcept
 {
-    if (Len() == 0.0 || V.Len() == 0.0)
-        return false;
+    if (Len() == 0.0 || V.Len() == 0.0) return false;
     return (*this | V).Len() <= TMathDef::metricPrecision;
 }
 
 TVector3D TVector3D::TangentComponent(const TVector3D& D) const noexcept
 {
     const Real dd = D * D;
-    if (dd == 0.0)
-        return TVector3D();
+    if (dd == 0.0) return TVector3D();
     return D * ((*this * D) / dd);
 }
 
-TVector3D TVector3D::NormalComponent(const TVector3D& D) const noexcept { return *this - TangentComponent(D); }
+TVector3D TVector3D::NormalComponent(const TVector3D& D) const noexcept
+{
+    return *this - TangentComponent(D);
+}
 
 Real TVector3D::Angle(const TVector3D& V) const noexcept
 {
     const Real l = Len() * V.Len();
-    if (l == 0.0)
-        return 0.0;
+    if (l == 0.0) return 0.0;
     return std::atan2((*this | V).Len(), *this * V);
 }
 
@@ -187,7 +187,8 @@ TCube3D& TCube3D::Add(const TCube3D& C) noexcept
 
 Boolean TCube3D::IsCommon(const TCube3D& C2, Real Eps) const noexcept
 {
-    return RangesMeet(Min.x, Max.x, C2.Min.x, C2.Max.x, Eps) && RangesMeet(Min.y, Max.y, C2.Min.y, C2.Max.y, Eps) &&
+    return RangesMeet(Min.x, Max.x, C2.Min.x, C2.Max.x, Eps) &&
+           RangesMeet(Min.y, Max.y, C2.Min.y, C2.Max.y, Eps) &&
            RangesMeet(Min.z, Max.z, C2.Min.z, C2.Max.z, Eps);
 }
 
@@ -209,15 +210,30 @@ TKmfData& operator>>(TKmfData& stream, TCube3D& MI)
 
 // ---- TLine3D and free functions ----
 
-TLine3D::TLine3D(const TPoint3D& A, const TPoint3D& B) noexcept : O(A), Direction(B, A) { Direction.Normalize(); }
+TLine3D::TLine3D(const TPoint3D& A, const TPoint3D& B) noexcept : O(A), Direction(B, A)
+{
+    Direction.Normalize();
+}
 
-Real TLine3D::DistanceTo(const TPoint3D& P) const noexcept { return (TVector3D(P, O) | Direction).Len(); }
+Real TLine3D::DistanceTo(const TPoint3D& P) const noexcept
+{
+    return (TVector3D(P, O) | Direction).Len();
+}
 
-Real Skalar(const TVector3D& A, const TVector3D& B) noexcept { return A * B; }
+Real Skalar(const TVector3D& A, const TVector3D& B) noexcept
+{
+    return A * B;
+}
 
-Real Skalar2D(const TVector3D& A, const TVector3D& B) noexcept { return A * B; }
+Real Skalar2D(const TVector3D& A, const TVector3D& B) noexcept
+{
+    return A * B;
+}
 
-TVector3D Multiply(const TVector3D& A, const TVector3D& B) noexcept { return A | B; }
+TVector3D Multiply(const TVector3D& A, const TVector3D& B) noexcept
+{
+    return A | B;
+}
 
 TVector3D NormalPlane(const TPoint3D& A, const TPoint3D& B, const TPoint3D& C) noexcept
 {
@@ -235,8 +251,7 @@ Boolean PlaneIntersectLine(const TPoint3D& A, const TPoint3D& B, const TPoint3D&
     const TVector3D n = (TVector3D(A, B) | TVector3D(A, C)).Normalize();
     const TVector3D d(X, Y);
     const Real den = n * d;
-    if (den == 0.0)
-        return false;
+    if (den == 0.0) return false;
     R.Set(X, d, (n * TVector3D(X, A)) / den);
     return true;
 }

@@ -41,23 +41,56 @@ public:
     // The plan view: x and y.
     explicit operator TPoint2D() const noexcept { return TPoint2D(x, y); }
 
-    TPoint3D& Set(Real ix, Real iy, Real iz) noexcept { x = ix; y = iy; z = iz; return *this; }
+    TPoint3D& Set(Real ix, Real iy, Real iz) noexcept
+    {
+        x = ix;
+        y = iy;
+        z = iz;
+        return *this;
+    }
     // O + AX x.
     TPoint3D& Set(const TPoint3D& O, const TVector3D& AX, const Real& ix) noexcept;
     // O + AX x + AY y.
-    TPoint3D& Set(const TPoint3D& O, const TVector3D& AX, const Real& ix, const TVector3D& AY, const Real& iy) noexcept;
-    void Swap(TPoint3D& P) noexcept { const Point3D t = P.Data; P.Data = Data; Data = t; }
+    TPoint3D& Set(const TPoint3D& O, const TVector3D& AX, const Real& ix, const TVector3D& AY,
+                  const Real& iy) noexcept;
+    void Swap(TPoint3D& P) noexcept
+    {
+        const Point3D t = P.Data;
+        P.Data = Data;
+        Data = t;
+    }
     // this += V Dist.
     TPoint3D& Move(const TVector3D& V, const Real& Dist) noexcept;
     // The point as the row vector (x, y, z, 1) times mtr.
     TPoint3D& Mtr(const TMtr3D& mtr) noexcept;
-    TPoint3D& operator+=(const TPoint3D& V) noexcept { x += V.x; y += V.y; z += V.z; return *this; }
-    TPoint3D& operator-=(const TPoint3D& V) noexcept { x -= V.x; y -= V.y; z -= V.z; return *this; }
-    TPoint3D& operator/=(Real k) noexcept { x /= k; y /= k; z /= k; return *this; }
+    TPoint3D& operator+=(const TPoint3D& V) noexcept
+    {
+        x += V.x;
+        y += V.y;
+        z += V.z;
+        return *this;
+    }
+    TPoint3D& operator-=(const TPoint3D& V) noexcept
+    {
+        x -= V.x;
+        y -= V.y;
+        z -= V.z;
+        return *this;
+    }
+    TPoint3D& operator/=(Real k) noexcept
+    {
+        x /= k;
+        y /= k;
+        z /= k;
+        return *this;
+    }
 
     Real DistanceTo(const TPoint3D& P) const noexcept;
     // On the z axis: x and y within 1e-5 of 0.
-    bool OnAxleZ() const noexcept { return std::fabs(x) <= TMathDef::pointPrecision3D && std::fabs(y) <= TMathDef::pointPrecision3D; }
+    bool OnAxleZ() const noexcept
+    {
+        return std::fabs(x) <= TMathDef::pointPrecision3D && std::fabs(y) <= TMathDef::pointPrecision3D;
+    }
     // Side of the plane A, B, C with the normal (C - A) x (B - A); within 1e-4 counts as on it.
     TPointOnPlane PointToPlane(const TPoint3D& A, const TPoint3D& B, const TPoint3D& C) const noexcept;
     // Along A -> B: (B - A) . (this - A) above 1e-4 is RightLine, below -1e-4 LeftLine (3D dot product).
@@ -95,11 +128,21 @@ public:
     // From A to B.
     TVector3D(const TPoint3D& A, const TPoint3D& B) noexcept : TPoint3D(B.x - A.x, B.y - A.y, B.z - A.z) {}
 
-    TVector3D& Set(Real ix, Real iy, Real iz) noexcept { TPoint3D::Set(ix, iy, iz); return *this; }
-    TVector3D& Set(const TPoint3D& A, const TPoint3D& B) noexcept { return Set(B.x - A.x, B.y - A.y, B.z - A.z); }
+    TVector3D& Set(Real ix, Real iy, Real iz) noexcept
+    {
+        TPoint3D::Set(ix, iy, iz);
+        return *this;
+    }
+    TVector3D& Set(const TPoint3D& A, const TPoint3D& B) noexcept
+    {
+        return Set(B.x - A.x, B.y - A.y, B.z - A.z);
+    }
     TVector3D& Reverse() noexcept { return Set(-x, -y, -z); }
     // this += V k.
-    TVector3D& Add(const TVector3D& V, Real k = 1.0) noexcept { return Set(x + V.x * k, y + V.y * k, z + V.z * k); }
+    TVector3D& Add(const TVector3D& V, Real k = 1.0) noexcept
+    {
+        return Set(x + V.x * k, y + V.y * k, z + V.z * k);
+    }
     TVector3D& operator*=(Real k) noexcept { return Set(x * k, y * k, z * k); }
     // The quarter turn counterclockwise in the XOY plane: (-y, x, 0).
     TVector3D& PerpendicularXOY() noexcept { return Set(-y, x, 0.0); }
@@ -122,17 +165,32 @@ public:
     // Angle between this and V, radians in [0, pi]; 0 when either is zero.
     Real Angle(const TVector3D& V) const noexcept;
 
-    Real operator*(const TVector3D& V) const noexcept { return x * V.x + y * V.y + z * V.z; }  // dot
-    TVector3D operator|(const TVector3D& V) const noexcept;                                    // cross
+    Real operator*(const TVector3D& V) const noexcept { return x * V.x + y * V.y + z * V.z; } // dot
+    TVector3D operator|(const TVector3D& V) const noexcept;                                   // cross
     TVector3D operator*(Real k) const noexcept { return TVector3D(x * k, y * k, z * k); }
     TVector3D operator-() const noexcept { return TVector3D(-x, -y, -z); }
 };
 
-inline TVector3D operator-(const TPoint3D& A, const TPoint3D& B) noexcept { return TVector3D(A.x - B.x, A.y - B.y, A.z - B.z); }
-inline TPoint3D operator+(const TPoint3D& P, const TPoint3D& V) noexcept { return TPoint3D(P.x + V.x, P.y + V.y, P.z + V.z); }
-inline TVector3D operator+(const TVector3D& A, const TVector3D& B) noexcept { return TVector3D(A.x + B.x, A.y + B.y, A.z + B.z); }
-inline TVector3D operator-(const TVector3D& A, const TVector3D& B) noexcept { return TVector3D(A.x - B.x, A.y - B.y, A.z - B.z); }
-inline TVector3D operator*(Real k, const TVector3D& V) noexcept { return V * k; }
+inline TVector3D operator-(const TPoint3D& A, const TPoint3D& B) noexcept
+{
+    return TVector3D(A.x - B.x, A.y - B.y, A.z - B.z);
+}
+inline TPoint3D operator+(const TPoint3D& P, const TPoint3D& V) noexcept
+{
+    return TPoint3D(P.x + V.x, P.y + V.y, P.z + V.z);
+}
+inline TVector3D operator+(const TVector3D& A, const TVector3D& B) noexcept
+{
+    return TVector3D(A.x + B.x, A.y + B.y, A.z + B.z);
+}
+inline TVector3D operator-(const TVector3D& A, const TVector3D& B) noexcept
+{
+    return TVector3D(A.x - B.x, A.y - B.y, A.z - B.z);
+}
+inline TVector3D operator*(Real k, const TVector3D& V) noexcept
+{
+    return V * k;
+}
 
 TKmfData& operator<<(TKmfData& stream, const TPoint3D& P);
 TKmfData& operator>>(TKmfData& stream, TPoint3D& P);
@@ -168,7 +226,10 @@ public:
     // Overlap on x and y with the margin 0.1.
     Boolean IsCommonOnXY(const TCube3D& C2) const noexcept;
 
-    bool EquEps(const TCube3D& C, Real eps) const noexcept { return Min.EquEps(C.Min, eps) && Max.EquEps(C.Max, eps); }
+    bool EquEps(const TCube3D& C, Real eps) const noexcept
+    {
+        return Min.EquEps(C.Min, eps) && Max.EquEps(C.Max, eps);
+    }
     bool operator==(const TCube3D& C) const noexcept { return Min == C.Min && Max == C.Max; }
     bool operator!=(const TCube3D& C) const noexcept { return !(*this == C); }
 };
@@ -193,7 +254,7 @@ public:
 };
 
 Real Skalar(const TVector3D& A, const TVector3D& B) noexcept;
-Real Skalar2D(const TVector3D& A, const TVector3D& B) noexcept;  // z included, as Skalar
+Real Skalar2D(const TVector3D& A, const TVector3D& B) noexcept; // z included, as Skalar
 TVector3D Multiply(const TVector3D& A, const TVector3D& B) noexcept;
 // (C - A) x (B - A), unit unless at most 2e-6 long: opposite to TTriangle3D::Normal.
 TVector3D NormalPlane(const TPoint3D& A, const TPoint3D& B, const TPoint3D& C) noexcept;
@@ -204,6 +265,6 @@ Boolean VisualEquPoint(const TPoint3D& A, const TPoint3D& B) noexcept;
 Boolean PlaneIntersectLine(const TPoint3D& A, const TPoint3D& B, const TPoint3D& C, const TPoint3D& X,
                            const TPoint3D& Y, TPoint3D& R) noexcept;
 
-#include "Triangle3D.h"
 #include "Mtr3D.h"
 #include "Placement3D.h"
+#include "Triangle3D.h"

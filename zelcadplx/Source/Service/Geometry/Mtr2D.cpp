@@ -10,7 +10,10 @@ namespace {
 // A scale factor this near 1, or a shear this near 0, changes nothing.
 constexpr Real kUnitFactor = 1e-10;
 
-bool IsUnitFactor(Real s) { return std::fabs(s - 1.0) <= kUnitFactor; }
+bool IsUnitFactor(Real s)
+{
+    return std::fabs(s - 1.0) <= kUnitFactor;
+}
 
 TMtr2D Translation(Real x, Real y)
 {
@@ -31,7 +34,10 @@ TMtr2D Rotation(Real c, Real s)
 }
 
 // The unit direction of V, or V itself when it is at most 2e-6 long.
-TVector2D UnitOrAsIs(TVector2D V) { return V.Normalize(); }
+TVector2D UnitOrAsIs(TVector2D V)
+{
+    return V.Normalize();
+}
 
 // T(-pc) x A x T(pc): A acting about pc.
 TMtr2D AboutPoint(const TPoint2D& pc, const TMtr2D& A)
@@ -66,7 +72,10 @@ TMtr2D Placement(Real x, Real y, Real Angle, Real Scale)
 
 const TMtr2D TMtr2D::identity;
 
-TMtr2D::TMtr2D(Real x, Real y, Real Angle, Real Scale) noexcept { *this = Placement(x, y, Angle, Scale); }
+TMtr2D::TMtr2D(Real x, Real y, Real Angle, Real Scale) noexcept
+{
+    *this = Placement(x, y, Angle, Scale);
+}
 
 TMtr2D& TMtr2D::Init() noexcept
 {
@@ -119,12 +128,14 @@ TMtr2D& TMtr2D::drMtr(Real x, Real y, Real Angle, Real Scale) noexcept
     return PreMultiply(Placement(x, y, Angle, Scale));
 }
 
-TMtr2D& TMtr2D::Move(Real idx, Real idy) noexcept { return PostMultiply(Translation(idx, idy)); }
+TMtr2D& TMtr2D::Move(Real idx, Real idy) noexcept
+{
+    return PostMultiply(Translation(idx, idy));
+}
 
 TMtr2D& TMtr2D::Scale(Real s) noexcept
 {
-    if (IsUnitFactor(s))
-        return *this;
+    if (IsUnitFactor(s)) return *this;
     for (int i = 0; i < 3; ++i) {
         M[i][0] *= s;
         M[i][1] *= s;
@@ -134,19 +145,20 @@ TMtr2D& TMtr2D::Scale(Real s) noexcept
 
 TMtr2D& TMtr2D::ScaleX(Real s) noexcept
 {
-    if (!IsUnitFactor(s))
-        V[0] *= s, V[3] *= s, V[6] *= s;
+    if (!IsUnitFactor(s)) V[0] *= s, V[3] *= s, V[6] *= s;
     return *this;
 }
 
 TMtr2D& TMtr2D::ScaleY(Real s) noexcept
 {
-    if (!IsUnitFactor(s))
-        V[1] *= s, V[4] *= s, V[7] *= s;
+    if (!IsUnitFactor(s)) V[1] *= s, V[4] *= s, V[7] *= s;
     return *this;
 }
 
-TMtr2D& TMtr2D::Rotate(Real angle) noexcept { return PostMultiply(Rotation(std::cos(angle), std::sin(angle))); }
+TMtr2D& TMtr2D::Rotate(Real angle) noexcept
+{
+    return PostMultiply(Rotation(std::cos(angle), std::sin(angle)));
+}
 
 TMtr2D& TMtr2D::Rotate(TVector2D V) noexcept
 {
@@ -162,8 +174,7 @@ TMtr2D& TMtr2D::Rotate(const TPoint2D& pc, TVector2D V) noexcept
 
 TMtr2D& TMtr2D::Shift(Real s) noexcept
 {
-    if (std::fabs(s) <= kUnitFactor)
-        return *this;
+    if (std::fabs(s) <= kUnitFactor) return *this;
     TMtr2D S;
     S.M[0][1] = s;
     S.M[1][0] = s;
@@ -172,8 +183,7 @@ TMtr2D& TMtr2D::Shift(Real s) noexcept
 
 TMtr2D& TMtr2D::ShiftX(Real s) noexcept
 {
-    if (std::fabs(s) <= kUnitFactor)
-        return *this;
+    if (std::fabs(s) <= kUnitFactor) return *this;
     TMtr2D S;
     S.M[1][0] = s;
     return PostMultiply(S);
@@ -181,8 +191,7 @@ TMtr2D& TMtr2D::ShiftX(Real s) noexcept
 
 TMtr2D& TMtr2D::ShiftY(Real s) noexcept
 {
-    if (std::fabs(s) <= kUnitFactor)
-        return *this;
+    if (std::fabs(s) <= kUnitFactor) return *this;
     TMtr2D S;
     S.M[0][1] = s;
     return PostMultiply(S);
@@ -190,7 +199,7 @@ TMtr2D& TMtr2D::ShiftY(Real s) noexcept
 
 void TMtr2D::Multiply(const TMtr2D& m1, const TMtr2D& m2, TMtr2D& R) noexcept
 {
-    TMtr2D r;  // R may be m1 or m2
+    TMtr2D r; // R may be m1 or m2
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             r.M[i][j] = m1.M[i][0] * m2.M[0][j] + m1.M[i][1] * m2.M[1][j] + m1.M[i][2] * m2.M[2][j];
@@ -218,26 +227,21 @@ TPoint2D TMtr2D::Transform(const TPoint2D& P) const noexcept
 
 Real TMtr2D::Delta(Integer i, Integer j, Integer n) const noexcept
 {
-    if (n < 2 || n > 3)
-        return 0.0;
+    if (n < 2 || n > 3) return 0.0;
     const Real sign = ((i + j) % 2 == 0) ? 1.0 : -1.0;
-    if (n == 2)
-        return sign * M[1 - i][1 - j];
+    if (n == 2) return sign * M[1 - i][1 - j];
     Real m[4];
     int k = 0;
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
-            if (r != i && c != j)
-                m[k++] = M[r][c];
+            if (r != i && c != j) m[k++] = M[r][c];
     return sign * (m[0] * m[3] - m[1] * m[2]);
 }
 
 Real TMtr2D::Det(Integer n) const noexcept
 {
-    if (n < 1)
-        return 0.0;
-    if (n == 1)
-        return V[0];  // the 1 x 1 block is its own determinant
+    if (n < 1) return 0.0;
+    if (n == 1) return V[0]; // the 1 x 1 block is its own determinant
     Real d = 0.0;
     for (int k = 0; k < n && k < 3; ++k)
         d += V[k] * Delta(0, k, n);
@@ -247,7 +251,7 @@ Real TMtr2D::Det(Integer n) const noexcept
 void TMtr2D::Div(TMtr2D& m) const noexcept
 {
     const Real det = V[0] * Delta(0, 0, 3) + V[1] * Delta(0, 1, 3) + V[2] * Delta(0, 2, 3);
-    TMtr2D r;  // m may be this
+    TMtr2D r; // m may be this
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             r.M[j][i] = Delta(i, j, 3) / det;
@@ -264,8 +268,7 @@ void TMtr2D::Adj() noexcept
 bool TMtr2D::Equ(const TMtr2D& m, Real eps) const noexcept
 {
     for (int i = 0; i < 9; ++i)
-        if (std::fabs(V[i] - m.V[i]) > eps)
-            return false;
+        if (std::fabs(V[i] - m.V[i]) > eps) return false;
     return true;
 }
 
@@ -284,9 +287,16 @@ bool TMtr2D::IsTranslationOnly() const noexcept
 bool TMtr2D::IsIsotropic() const noexcept
 {
     const TVector2D ax = aX(), ay = aY();
-    return TMathDef::Equ(ax.Len(), ay.Len()) && std::fabs(ax | ay) <= TMathDef::metricPrecision * Max(1.0, ax.SqrLen());
+    return TMathDef::Equ(ax.Len(), ay.Len()) &&
+           std::fabs(ax | ay) <= TMathDef::metricPrecision * Max(1.0, ax.SqrLen());
 }
 
-void TMtr2D::toStream(TKmfData& stream) const { stream.BlockWrite(V, sizeof V); }
+void TMtr2D::toStream(TKmfData& stream) const
+{
+    stream.BlockWrite(V, sizeof V);
+}
 
-void TMtr2D::fromStream(TKmfData& stream) { stream.BlockRead(V, sizeof V); }
+void TMtr2D::fromStream(TKmfData& stream)
+{
+    stream.BlockRead(V, sizeof V);
+}

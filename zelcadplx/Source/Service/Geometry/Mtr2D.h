@@ -16,11 +16,11 @@ public:
         Real V[9];
         Real M[3][3];
         struct {
-            TPoint2D::Point2D AX;  // image of the x axis
+            TPoint2D::Point2D AX; // image of the x axis
             Real dx;
-            TPoint2D::Point2D AY;  // image of the y axis
+            TPoint2D::Point2D AY; // image of the y axis
             Real dy;
-            TPoint2D::Point2D O;   // image of the origin
+            TPoint2D::Point2D O; // image of the origin
             Real kScale;
         };
     };
@@ -31,7 +31,8 @@ public:
     TMtr2D(Real x, Real y, Real Angle, Real Scale) noexcept;
     // The frame with rows AX, AY, O.
     TMtr2D(const TPoint2D& iO, const TVector2D& iAX, const TVector2D& iAY) noexcept { Set(iO, iAX, iAY); }
-    // The frame at iO whose x axis runs along iAX (normalised) and y axis a quarter turn counterclockwise of it.
+    // The frame at iO whose x axis runs along iAX (normalised) and y axis a quarter turn counterclockwise of
+    // it.
     TMtr2D(const TPoint2D& iO, const TVector2D& iAX) noexcept { Init(iO, iAX); }
     TMtr2D(const TPoint2D& pc, Real sx, Real sy) noexcept { Init(pc, sx, sy); }
     TMtr2D(const TPoint2D& pc, Real angle) noexcept { Init(pc, angle); }
@@ -55,14 +56,14 @@ public:
     TMtr2D& ScaleX(Real s) noexcept;
     TMtr2D& ScaleY(Real s) noexcept;
     TMtr2D& Rotate(Real angle) noexcept;  // radians
-    TMtr2D& Rotate(TVector2D V) noexcept;  // by V's direction
+    TMtr2D& Rotate(TVector2D V) noexcept; // by V's direction
     TMtr2D& Rotate(const TPoint2D& pc, TVector2D V) noexcept;
-    TMtr2D& Shift(Real s) noexcept;   // x' = x + s y, y' = s x + y
-    TMtr2D& ShiftX(Real s) noexcept;  // x' = x + s y
-    TMtr2D& ShiftY(Real s) noexcept;  // y' = s x + y
-    static void Multiply(const TMtr2D& m1, const TMtr2D& m2, TMtr2D& R) noexcept;  // R = m1 x m2
-    TMtr2D& PostMultiply(const TMtr2D& B) noexcept;  // this = this x B: B acts after
-    TMtr2D& PreMultiply(const TMtr2D& B) noexcept;   // this = B x this: B acts before
+    TMtr2D& Shift(Real s) noexcept;  // x' = x + s y, y' = s x + y
+    TMtr2D& ShiftX(Real s) noexcept; // x' = x + s y
+    TMtr2D& ShiftY(Real s) noexcept; // y' = s x + y
+    static void Multiply(const TMtr2D& m1, const TMtr2D& m2, TMtr2D& R) noexcept; // R = m1 x m2
+    TMtr2D& PostMultiply(const TMtr2D& B) noexcept; // this = this x B: B acts after
+    TMtr2D& PreMultiply(const TMtr2D& B) noexcept;  // this = B x this: B acts before
     TMtr2D& operator*=(const TMtr2D& B) noexcept { return PostMultiply(B); }
 
     void TransformCoord(Real x, Real y, Real& xn, Real& yn) const noexcept
@@ -98,7 +99,7 @@ public:
     TPoint2D Origin() const noexcept { return TPoint2D(O); }
     TVector2D aX() const noexcept { return TVector2D(AX); }
     TVector2D aY() const noexcept { return TVector2D(AY); }
-    bool IsLeft() const noexcept { return V[0] * V[4] - V[1] * V[3] < 0.0; }  // mirrors
+    bool IsLeft() const noexcept { return V[0] * V[4] - V[1] * V[3] < 0.0; } // mirrors
     bool IsTranslation() const noexcept { return TPoint2D(O) != TPoint2D(); }
     bool IsRotation() const noexcept { return !TMathDef::Equ(V[1], 0.0) || !TMathDef::Equ(V[3], 0.0); }
     bool IsScale() const noexcept;
@@ -109,16 +110,32 @@ public:
     bool IsTranslationOnly() const noexcept;
     // Equal axis lengths at a right angle: shapes keep their form.
     bool IsIsotropic() const noexcept;
-    bool IsSingle() const noexcept { return Equ(TMtr2D()); }  // the identity
+    bool IsSingle() const noexcept { return Equ(TMtr2D()); } // the identity
 
     Real operator()(Integer i, Integer j) const noexcept { return M[i][j]; }
     Real& operator()(Integer i, Integer j) noexcept { return M[i][j]; }
     Real Get(Integer i, Integer j) const noexcept { return M[i][j]; }
     void Set(Integer i, Integer j, Real v) noexcept { M[i][j] = v; }
-    void GetRow(Integer i, Real (&r)[3]) const noexcept { for (int k = 0; k < 3; ++k) r[k] = M[i][k]; }
-    void GetColumn(Integer j, Real (&c)[3]) const noexcept { for (int k = 0; k < 3; ++k) c[k] = M[k][j]; }
-    void SetRow(Integer i, const Real (&r)[3]) noexcept { for (int k = 0; k < 3; ++k) M[i][k] = r[k]; }
-    void SetColumn(Integer j, const Real (&c)[3]) noexcept { for (int k = 0; k < 3; ++k) M[k][j] = c[k]; }
+    void GetRow(Integer i, Real (&r)[3]) const noexcept
+    {
+        for (int k = 0; k < 3; ++k)
+            r[k] = M[i][k];
+    }
+    void GetColumn(Integer j, Real (&c)[3]) const noexcept
+    {
+        for (int k = 0; k < 3; ++k)
+            c[k] = M[k][j];
+    }
+    void SetRow(Integer i, const Real (&r)[3]) noexcept
+    {
+        for (int k = 0; k < 3; ++k)
+            M[i][k] = r[k];
+    }
+    void SetColumn(Integer j, const Real (&c)[3]) noexcept
+    {
+        for (int k = 0; k < 3; ++k)
+            M[k][j] = c[k];
+    }
     void SetOrigin(const TPoint2D& P) noexcept { O = P; }
 
     // V0..V8 as raw doubles, one 72-byte block.

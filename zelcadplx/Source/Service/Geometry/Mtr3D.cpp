@@ -28,13 +28,12 @@ Real Minor(const Real (&m)[4][4], int r, int c)
 {
     int rows[3], cols[3];
     for (int i = 0, k = 0; i < 4; ++i)
-        if (i != r)
-            rows[k++] = i;
+        if (i != r) rows[k++] = i;
     for (int j = 0, k = 0; j < 4; ++j)
-        if (j != c)
-            cols[k++] = j;
+        if (j != c) cols[k++] = j;
     auto e = [&](int i, int j) { return m[rows[i]][cols[j]]; };
-    return e(0, 0) * (e(1, 1) * e(2, 2) - e(1, 2) * e(2, 1)) - e(0, 1) * (e(1, 0) * e(2, 2) - e(1, 2) * e(2, 0)) +
+    return e(0, 0) * (e(1, 1) * e(2, 2) - e(1, 2) * e(2, 1)) -
+           e(0, 1) * (e(1, 0) * e(2, 2) - e(1, 2) * e(2, 0)) +
            e(0, 2) * (e(1, 0) * e(2, 1) - e(1, 1) * e(2, 0));
 }
 
@@ -129,14 +128,18 @@ TMtr3D& TMtr3D::IdentityMove(const Real& x, const Real& y, const Real& z) noexce
 
 TMtr3D& TMtr3D::Multiply(const TMtr3D& A, const TMtr3D& B) noexcept
 {
-    TMtr3D r;  // A or B may be this
+    TMtr3D r; // A or B may be this
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
-            r.M[i][j] = A.M[i][0] * B.M[0][j] + A.M[i][1] * B.M[1][j] + A.M[i][2] * B.M[2][j] + A.M[i][3] * B.M[3][j];
+            r.M[i][j] =
+                A.M[i][0] * B.M[0][j] + A.M[i][1] * B.M[1][j] + A.M[i][2] * B.M[2][j] + A.M[i][3] * B.M[3][j];
     return *this = r;
 }
 
-TMtr3D& TMtr3D::Multiply(const TMtr3D& B) noexcept { return Multiply(TMtr3D(*this), B); }
+TMtr3D& TMtr3D::Multiply(const TMtr3D& B) noexcept
+{
+    return Multiply(TMtr3D(*this), B);
+}
 
 TMtr3D& TMtr3D::Multiply(const Real& k) noexcept
 {
@@ -161,8 +164,7 @@ TMtr3D& TMtr3D::Inversion() noexcept
         for (int j = 0; j < 4; ++j)
             cof[i][j] = (((i + j) % 2 == 0) ? 1.0 : -1.0) * Minor(M, i, j);
     const Real det = M[0][0] * cof[0][0] + M[0][1] * cof[0][1] + M[0][2] * cof[0][2] + M[0][3] * cof[0][3];
-    if (det == 0.0)
-        return Identity();
+    if (det == 0.0) return Identity();
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
             M[j][i] = cof[i][j] / det;
@@ -190,8 +192,7 @@ TMtr3D& TMtr3D::RotateAbout(const TVector3D& axisDir, const Real& angle) noexcep
 {
     TVector3D n = axisDir;
     const Real l = n.Len();
-    if (std::fabs(l - 1.0) > kUnitAxis)
-        n.Normalize();
+    if (std::fabs(l - 1.0) > kUnitAxis) n.Normalize();
     const Real x = n.x, y = n.y, z = n.z;
     const Real c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
     TMtr3D R;
@@ -205,8 +206,7 @@ TMtr3D& TMtr3D::Rotate(const TPoint3D& P, const TVector3D& Vd, const Real& angle
 {
     constexpr Real kTinySqr = 1e-6;
     Real vv = Vd * Vd;
-    if (vv <= kTinySqr)
-        vv = 1.0;
+    if (vv <= kTinySqr) vv = 1.0;
     const Real t = -(TVector3D(P) * Vd) / vv;
     TPoint3D F = P;
     F.Move(Vd, t);
@@ -231,7 +231,8 @@ void TMtr3D::Trans2(const TPoint3D& A, TPoint3D& Result) const noexcept
 
 void TMtr3D::Trans(const TVector3D& Vc, TVector3D& Result) const noexcept
 {
-    Result.Set(M[0][0] * Vc.x + M[0][1] * Vc.y + M[0][2] * Vc.z, M[1][0] * Vc.x + M[1][1] * Vc.y + M[1][2] * Vc.z,
+    Result.Set(M[0][0] * Vc.x + M[0][1] * Vc.y + M[0][2] * Vc.z,
+               M[1][0] * Vc.x + M[1][1] * Vc.y + M[1][2] * Vc.z,
                M[2][0] * Vc.x + M[2][1] * Vc.y + M[2][2] * Vc.z);
 }
 
@@ -241,8 +242,7 @@ Boolean TMtr3D::DirectPointProjection(const TPoint3D& P, const TVector3D& Vd, TP
     v.Mtr(*this);
     TPoint3D p = P;
     p.Mtr(*this);
-    if (std::fabs(v.z) <= kParallelShare * v.MaxFactor())
-        return false;
+    if (std::fabs(v.z) <= kParallelShare * v.MaxFactor()) return false;
     const Real t = -p.z / v.z;
     R.Set(p.x + t * v.x, p.y + t * v.y);
     return true;
@@ -251,8 +251,7 @@ Boolean TMtr3D::DirectPointProjection(const TPoint3D& P, const TVector3D& Vd, TP
 bool TMtr3D::operator==(const TMtr3D& A) const noexcept
 {
     for (int i = 0; i < 16; ++i)
-        if (std::fabs(V[i] - A.V[i]) > TMathDef::metricPrecision)
-            return false;
+        if (std::fabs(V[i] - A.V[i]) > TMathDef::metricPrecision) return false;
     return true;
 }
 
@@ -264,8 +263,7 @@ std::vector<double>& TMtr3D::to(std::vector<double>& iV) const
 
 bool TMtr3D::from(const std::vector<double>& iV) noexcept
 {
-    if (iV.size() != 16)
-        return false;
+    if (iV.size() != 16) return false;
     for (int i = 0; i < 16; ++i)
         V[i] = iV[i];
     return true;

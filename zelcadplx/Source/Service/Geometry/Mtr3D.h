@@ -17,13 +17,13 @@ public:
         Real V[16];
         Real M[4][4];
         struct {
-            TVector3D::Vector3D oX;  // image of the x axis
+            TVector3D::Vector3D oX; // image of the x axis
             Real dx;
             TVector3D::Vector3D oY;
             Real dy;
             TVector3D::Vector3D oZ;
             Real dz;
-            TPoint3D::Point3D oP;    // translation
+            TPoint3D::Point3D oP; // translation
             Real dp;
         };
     };
@@ -55,9 +55,9 @@ public:
     TVector3D GetAxisZ() const noexcept { return TVector3D(oZ); }
     TPoint3D GetOrigin() const noexcept { return TPoint3D(oP); }
 
-    TMtr3D& Multiply(const TMtr3D& A, const TMtr3D& B) noexcept;  // this = A x B
-    TMtr3D& Multiply(const TMtr3D& B) noexcept;                   // this = this x B
-    TMtr3D& Multiply(const Real& k) noexcept;                     // every value times k
+    TMtr3D& Multiply(const TMtr3D& A, const TMtr3D& B) noexcept; // this = A x B
+    TMtr3D& Multiply(const TMtr3D& B) noexcept;                  // this = this x B
+    TMtr3D& Multiply(const Real& k) noexcept;                    // every value times k
     // this = this + B x A: adds to the present values.
     TMtr3D& Multiply2(const TMtr3D& A, const TMtr3D& B) noexcept;
     // The inverse by cofactors; a matrix whose determinant is exactly 0 becomes the identity.

@@ -5,10 +5,16 @@
 
 namespace {
 
-TVector3D Unit(TVector3D V) { return V.Normalize(); }
+TVector3D Unit(TVector3D V)
+{
+    return V.Normalize();
+}
 
 // V less its component along the unit axis A, made unit.
-TVector3D UnitAcross(const TVector3D& V, const TVector3D& A) { return Unit(V - A * (V * A)); }
+TVector3D UnitAcross(const TVector3D& V, const TVector3D& A)
+{
+    return Unit(V - A * (V * A));
+}
 
 // |A| squared, or 1 for a zero axis so that a degenerate frame gives no division by zero.
 Real SqrLenOrOne(const TVector3D& A)
@@ -29,7 +35,8 @@ void TPlacement3D::Set(const TPoint3D& iO, const TVector3D& iAZ) noexcept
 {
     O = iO;
     AZ = Unit(iAZ);
-    const TVector3D seed = std::fabs(AZ.x) < std::fabs(AZ.y) ? TVector3D(1.0, 0.0, 0.0) : TVector3D(0.0, 1.0, 0.0);
+    const TVector3D seed =
+        std::fabs(AZ.x) < std::fabs(AZ.y) ? TVector3D(1.0, 0.0, 0.0) : TVector3D(0.0, 1.0, 0.0);
     AX = UnitAcross(seed, AZ);
     AY = AZ | AX;
 }
@@ -59,7 +66,10 @@ void TPlacement3D::GetPointFrom(const TPoint3D& P, TPoint3D& Result) const noexc
     Result.Move(AZ, P.z);
 }
 
-void TPlacement3D::PointOn(const Real& x, const Real& y, TPoint3D& P) const noexcept { P.Set(O, AX, x, AY, y); }
+void TPlacement3D::PointOn(const Real& x, const Real& y, TPoint3D& P) const noexcept
+{
+    P.Set(O, AX, x, AY, y);
+}
 
 void TPlacement3D::PlaneCoords(const TPoint3D& Q, Real& u, Real& v) const noexcept
 {
@@ -75,7 +85,10 @@ void TPlacement3D::PointProjection(const TPoint3D& P, TPoint3D& Pon) const noexc
     PointOn(u, v, Pon);
 }
 
-void TPlacement3D::PointProjection(const TPoint3D& P, Real& x, Real& y) const noexcept { PlaneCoords(P, x, y); }
+void TPlacement3D::PointProjection(const TPoint3D& P, Real& x, Real& y) const noexcept
+{
+    PlaneCoords(P, x, y);
+}
 
 void TPlacement3D::VectorProjection(const TVector3D& V, Real& x, Real& y) const noexcept
 {
@@ -104,8 +117,7 @@ Boolean TPlacement3D::IsParallelPlane(const TPlacement3D& P) const noexcept
 
 Boolean TPlacement3D::IsSamePlane(const TPlacement3D& P) const noexcept
 {
-    if (!IsParallelPlane(P))
-        return false;
+    if (!IsParallelPlane(P)) return false;
     TPoint3D Pon;
     P.PointProjection(O, Pon);
     return O.EquEps(Pon, TMathDef::pointPrecision3D);
@@ -113,8 +125,7 @@ Boolean TPlacement3D::IsSamePlane(const TPlacement3D& P) const noexcept
 
 Real TPlacement3D::DistanceTo(const TPlacement3D& P) const noexcept
 {
-    if (!IsParallelPlane(P))
-        return -1.0;
+    if (!IsParallelPlane(P)) return -1.0;
     TPoint3D Pon;
     P.PointProjection(O, Pon);
     return O.DistanceTo(Pon);

@@ -9,14 +9,16 @@ namespace {
 // Reach of the ray in PointOnSide, in multiples of its direction vector.
 constexpr Real kRayReach = 10001.0;
 
-TString Num(Real v) { return TString(v, 2, true, 7); }
+TString Num(Real v)
+{
+    return TString(v, 2, true, 7);
+}
 
 // LS_IS with the parallel test scaled by the side's length; the parameter on the ray is t.
 bool RayHitsSide(const TPoint2D& P, const TVector2D& d, const TPoint2D& a, const TPoint2D& b, Real& t)
 {
     TPoint2D hit;
-    if (!LS_IS(P, P + d, a, b, hit))
-        return false;
+    if (!LS_IS(P, P + d, a, b, hit)) return false;
     const TVector2D side = b - a;
     const TVector2D w = a - P;
     const Real den = d.y * side.x - side.y * d.x;
@@ -49,8 +51,7 @@ TRect2D& TRect2D::Add(const TPoint2D& P) noexcept
 
 TRect2D& TRect2D::Add(const TRect2D& R) noexcept
 {
-    if (R.IsEmpty())
-        return *this;
+    if (R.IsEmpty()) return *this;
     Add(R.LD);
     return Add(R.RU);
 }
@@ -64,7 +65,8 @@ TRect2D& TRect2D::EnlargeDivisible(Real d) noexcept
 
 Boolean TRect2D::InterSect(const TRect2D& R) const noexcept
 {
-    return std::fmax(LD.x, R.LD.x) <= std::fmin(RU.x, R.RU.x) && std::fmax(LD.y, R.LD.y) <= std::fmin(RU.y, R.RU.y);
+    return std::fmax(LD.x, R.LD.x) <= std::fmin(RU.x, R.RU.x) &&
+           std::fmax(LD.y, R.LD.y) <= std::fmin(RU.y, R.RU.y);
 }
 
 TPoint2D TRect2D::PointOnSide(const TPoint2D& P, const TVector2D& V) const noexcept
@@ -73,8 +75,7 @@ TPoint2D TRect2D::PointOnSide(const TPoint2D& P, const TVector2D& V) const noexc
     const TPoint2D corners[5] = {LD, TPoint2D(LD.x, RU.y), RU, TPoint2D(RU.x, LD.y), LD};
     for (int i = 0; i < 4; ++i) {
         Real t = 0.0;
-        if (RayHitsSide(P, d, corners[i], corners[i + 1], t))
-            return TPoint2D(P.x + t * d.x, P.y + t * d.y);
+        if (RayHitsSide(P, d, corners[i], corners[i + 1], t)) return TPoint2D(P.x + t * d.x, P.y + t * d.y);
     }
     return TPoint2D();
 }

@@ -16,10 +16,18 @@ public:
     TRect2D(Real x1, Real y1, Real x2, Real y2) noexcept { Set(x1, y1, x2, y2); }
     TRect2D(const TPoint2D& A, const TPoint2D& B) noexcept { Set(A, B); }
 
-    TRect2D& SetNull() noexcept { LD.SetZero(); RU.SetZero(); return *this; }
+    TRect2D& SetNull() noexcept
+    {
+        LD.SetZero();
+        RU.SetZero();
+        return *this;
+    }
     TRect2D& SetEmpty() noexcept;
     // The square of half-side R around C.
-    TRect2D& SetQuadrate(const TPoint2D& C, Real R) noexcept { return Set(C.x - R, C.y - R, C.x + R, C.y + R); }
+    TRect2D& SetQuadrate(const TPoint2D& C, Real R) noexcept
+    {
+        return Set(C.x - R, C.y - R, C.x + R, C.y + R);
+    }
     TRect2D& Set(Real x1, Real y1, Real x2, Real y2) noexcept;
     TRect2D& Set(const TPoint2D& A, const TPoint2D& B) noexcept { return Set(A.x, A.y, B.x, B.y); }
     bool IsEmpty() const noexcept { return LD.x > RU.x || LD.y > RU.y; }
@@ -46,8 +54,18 @@ public:
     TRect2D& operator+=(const TPoint2D& P) noexcept { return Add(P); }
     // Widen by d on every side (EnlargeX, EnlargeY: on the two sides of one axis).
     TRect2D& Enlarge(Real d) noexcept { return EnlargeX(d).EnlargeY(d); }
-    TRect2D& EnlargeX(Real d) noexcept { LD.x -= d; RU.x += d; return *this; }
-    TRect2D& EnlargeY(Real d) noexcept { LD.y -= d; RU.y += d; return *this; }
+    TRect2D& EnlargeX(Real d) noexcept
+    {
+        LD.x -= d;
+        RU.x += d;
+        return *this;
+    }
+    TRect2D& EnlargeY(Real d) noexcept
+    {
+        LD.y -= d;
+        RU.y += d;
+        return *this;
+    }
     // Corners out to the multiples of d that enclose the rectangle.
     TRect2D& EnlargeDivisible(Real d) noexcept;
 
@@ -76,8 +94,8 @@ public:
     Real X = 0.0;
     Real Y = 0.0;
     Real Angle = 0.0;
-    Real Length = 0.0;  // along the first axis
-    Real Width = 0.0;   // across it
+    Real Length = 0.0; // along the first axis
+    Real Width = 0.0;  // across it
 
     // "((X,Y) Angle,Length Width)" with 2 decimals, width 7.
     TString GetStr() const;

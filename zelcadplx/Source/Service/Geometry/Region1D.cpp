@@ -27,8 +27,7 @@ TRegion1D& TRegion1D::Include(TParam t) noexcept
 
 TRegion1D& TRegion1D::Include(const TRegion1D& R) noexcept
 {
-    if (R.IsEmpty())
-        return *this;
+    if (R.IsEmpty()) return *this;
     Include(R.min);
     return Include(R.max);
 }
@@ -42,16 +41,13 @@ TRegion1D& TRegion1D::Intersection(const TRegion1D& R) noexcept
 
 void TRegion1D::SnapToEnds(Real& p, const Real& eps) const noexcept
 {
-    if (std::fabs(p - max) <= eps)
-        p = max;
-    if (std::fabs(p - min) <= eps)
-        p = min;
+    if (std::fabs(p - max) <= eps) p = max;
+    if (std::fabs(p - min) <= eps) p = min;
 }
 
 Boolean TRegion1D::CheckOrClamp(Boolean ext, const Real& tRegion, Real& t) const noexcept
 {
-    if (ext || (min - tRegion < t && t < max + tRegion))
-        return true;
+    if (ext || (min - tRegion < t && t < max + tRegion)) return true;
     t = t < min ? min : max;
     return false;
 }
@@ -66,14 +62,14 @@ void TRegion1D::CorrectParameter(Boolean ext, Boolean pc, Real& p, const Real& e
             p += L;
         while (p > max - eps)
             p -= L;
-        if (std::fabs(p - min) <= eps)
-            p = min;
+        if (std::fabs(p - min) <= eps) p = min;
         return;
     }
     SnapToEnds(p, eps);
 }
 
-Boolean TRegion1D::CorrectCheckParameter(Boolean closed, Boolean ext, const Real& tRegion, Real& t) const noexcept
+Boolean TRegion1D::CorrectCheckParameter(Boolean closed, Boolean ext, const Real& tRegion,
+                                         Real& t) const noexcept
 {
     CorrectParameter(ext, closed, t, tRegion);
     return CheckOrClamp(ext, tRegion, t);
@@ -92,13 +88,15 @@ void TRegion1D::CorrectNearParameter(Boolean ext, const Real& period, Real& p, c
         } else {
             while (p < min - eps) {
                 const Real cand = p + period;
-                if (cand > max && !(min - p > std::fmin(std::fabs(cand - min), std::fabs(cand - max)) + paramEpsilon))
+                if (cand > max &&
+                    !(min - p > std::fmin(std::fabs(cand - min), std::fabs(cand - max)) + paramEpsilon))
                     break;
                 p = cand;
             }
             while (p > max + eps) {
                 const Real cand = p - period;
-                if (cand < min && !(p - max > std::fmin(std::fabs(max - cand), std::fabs(min - cand)) + paramEpsilon))
+                if (cand < min &&
+                    !(p - max > std::fmin(std::fabs(max - cand), std::fabs(min - cand)) + paramEpsilon))
                     break;
                 p = cand;
             }
@@ -107,7 +105,8 @@ void TRegion1D::CorrectNearParameter(Boolean ext, const Real& period, Real& p, c
     SnapToEnds(p, eps);
 }
 
-Boolean TRegion1D::CorrectCheckNearParameter(const Real& tPeriod, Boolean ext, const Real& tRegion, Real& t) const noexcept
+Boolean TRegion1D::CorrectCheckNearParameter(const Real& tPeriod, Boolean ext, const Real& tRegion,
+                                             Real& t) const noexcept
 {
     CorrectNearParameter(ext, tPeriod, t, tRegion);
     return CheckOrClamp(ext, tRegion, t);

@@ -13,7 +13,7 @@ constexpr Real kMicroPerSecond = 1e6;
 
 TDebugData& SharedData()
 {
-    static TDebugData data;  // zero-filled on first use, thread-safe
+    static TDebugData data; // zero-filled on first use, thread-safe
     return data;
 }
 
@@ -51,15 +51,13 @@ Real TDebug::GetDTime(TTime t1, TTime t2) const
 void TDebug::GetTime(TATime& A, Boolean DoOutput, const TString* Text, Integer K) const
 {
     A.Add(GetTime());
-    if (DoOutput)
-        OutTime(A, Text, K);
+    if (DoOutput) OutTime(A, Text, K);
 }
 
 TString TDebug::FormatTimes(const TATime& A, const TString* Text, Integer K)
 {
     TString line;
-    if (A.Count < 2)
-        return line;
+    if (A.Count < 2) return line;
     const TDebug& d = Instance();
     for (Integer i = 1; i < A.Count; ++i) {
         line.Add(TString(d.GetDTime(A[i - 1], A[i]) * K, 2, true, 7));
@@ -76,8 +74,7 @@ TString TDebug::FormatTimes(const TATime& A, const TString* Text, Integer K)
 
 void TDebug::OutTime(TATime& A, const TString* Text, Integer K) const
 {
-    if (A.Count < 2)
-        return;
+    if (A.Count < 2) return;
     Output(FormatTimes(A, Text, K));
 }
 
@@ -113,15 +110,26 @@ TArrayOfReal::TDebugReal& TArrayOfReal::operator[](Integer i) noexcept
 {
     LastName = Name;
     LastI = i;
-    if (i < 0 || i >= Capacity)
-        return Scratch();
+    if (i < 0 || i >= Capacity) return Scratch();
     return Data[i];
 }
 
-void TArrayOfReal::toStream(TKmfData& stream) const { stream.BlockWrite(Data, sizeof Data); }
+void TArrayOfReal::toStream(TKmfData& stream) const
+{
+    stream.BlockWrite(Data, sizeof Data);
+}
 
-void TArrayOfReal::fromStream(TKmfData& stream) { stream.BlockRead(Data, sizeof Data); }
+void TArrayOfReal::fromStream(TKmfData& stream)
+{
+    stream.BlockRead(Data, sizeof Data);
+}
 
-void StreamBlockRead(TKmfData& stream, void* V, unsigned count) { stream.BlockRead(V, count); }
+void StreamBlockRead(TKmfData& stream, void* V, unsigned count)
+{
+    stream.BlockRead(V, count);
+}
 
-void StreamBlockWrite(TKmfData& stream, void* V, unsigned count) { stream.BlockWrite(V, count); }
+void StreamBlockWrite(TKmfData& stream, void* V, unsigned count)
+{
+    stream.BlockWrite(V, count);
+}

@@ -26,7 +26,7 @@ class TDebug {
 public:
     using TTime = TDebugTime;
 
-    TDebugData* Data;  // the one shared record, never null
+    TDebugData* Data; // the one shared record, never null
 
     TDebug();
     // The program's one debug object, made on first use.
@@ -55,15 +55,19 @@ class TArrayOfReal {
 public:
     static constexpr Integer Capacity = 100;
     static constexpr Real ChaosValue = 9999.0;
-    static char LastName;   // the array last indexed, initially a blank
-    static Integer LastI;   // the index last used, initially -1
+    static char LastName; // the array last indexed, initially a blank
+    static Integer LastI; // the index last used, initially -1
 
     class TDebugReal {
     public:
         Real Value = ChaosValue;
 
         bool IsUndefined() const noexcept { return Value == ChaosValue; }
-        TDebugReal& operator=(Real v) noexcept { Value = v; return *this; }
+        TDebugReal& operator=(Real v) noexcept
+        {
+            Value = v;
+            return *this;
+        }
         // The value; reading a never-set element is reported to the debug channel first.
         operator const double&() const;
     };

@@ -15,7 +15,10 @@ constexpr Real kParamHigh = 0.98;
 constexpr Real kNearEndSqr = 1.0;
 constexpr Real kParallelDen = 1e-4;
 
-TString Num(Real v) { return TString(v, 2, true, 7); }
+TString Num(Real v)
+{
+    return TString(v, 2, true, 7);
+}
 
 Real Cross2D(const TPoint3D& A, const TPoint3D& B, const TPoint3D& P)
 {
@@ -33,8 +36,7 @@ void CounterClockwise(const TTriangle3D& T, TPoint3D (&P)[3])
     P[0] = T.A;
     P[1] = T.B;
     P[2] = T.C;
-    if (T.C.DistPointLine2D(T.A, T.B) > 0.0)
-        std::swap(P[1], P[2]);
+    if (T.C.DistPointLine2D(T.A, T.B) > 0.0) std::swap(P[1], P[2]);
 }
 
 // Every corner of Other lies right of, on, or less than half the edge's length left of edge P -> Q.
@@ -42,8 +44,7 @@ bool EdgeSeparates(const TPoint3D& P, const TPoint3D& Q, const TPoint3D (&Other)
 {
     const Real h = SqrLen2D(P, Q) / 2.0;
     for (const TPoint3D& V : Other)
-        if (!(Cross2D(P, Q, V) < h))
-            return false;
+        if (!(Cross2D(P, Q, V) < h)) return false;
     return true;
 }
 
@@ -53,8 +54,7 @@ bool AnyEdgeSeparates(const TPoint3D (&T)[3], const TPoint3D (&Other)[3])
     for (int i = 0; i < 3; ++i) {
         const TPoint3D& P = T[i];
         const TPoint3D& Q = T[(i + 1) % 3];
-        if (SqrLen2D(P, Q) < kShortEdgeSqr || EdgeSeparates(P, Q, Other))
-            return true;
+        if (SqrLen2D(P, Q) < kShortEdgeSqr || EdgeSeparates(P, Q, Other)) return true;
     }
     return false;
 }
@@ -67,11 +67,23 @@ void Range(Real a, Real b, Real c, Real& lo, Real& hi)
 
 } // namespace
 
-TVector3D TTriangle3D::Normal() const noexcept { return (TVector3D(A, B) | TVector3D(A, C)).Normalize(); }
+TVector3D TTriangle3D::Normal() const noexcept
+{
+    return (TVector3D(A, B) | TVector3D(A, C)).Normalize();
+}
 
-void TTriangle3D::getGabaritX(Real& TMin, Real& TMax) const noexcept { Range(A.x, B.x, C.x, TMin, TMax); }
-void TTriangle3D::getGabaritY(Real& TMin, Real& TMax) const noexcept { Range(A.y, B.y, C.y, TMin, TMax); }
-void TTriangle3D::getGabaritZ(Real& TMin, Real& TMax) const noexcept { Range(A.z, B.z, C.z, TMin, TMax); }
+void TTriangle3D::getGabaritX(Real& TMin, Real& TMax) const noexcept
+{
+    Range(A.x, B.x, C.x, TMin, TMax);
+}
+void TTriangle3D::getGabaritY(Real& TMin, Real& TMax) const noexcept
+{
+    Range(A.y, B.y, C.y, TMin, TMax);
+}
+void TTriangle3D::getGabaritZ(Real& TMin, Real& TMax) const noexcept
+{
+    Range(A.z, B.z, C.z, TMin, TMax);
+}
 
 Boolean TTriangle3D::IsCommonGabarytXY(const TTriangle3D& T2) const noexcept
 {
@@ -85,19 +97,20 @@ Boolean TTriangle3D::IsCommonGabarytXY(const TTriangle3D& T2) const noexcept
 
 Boolean TTriangle3D::RightOfLine2D(const TPoint3D& LA, const TPoint3D& LB) const noexcept
 {
-    if (SqrLen2D(LA, LB) < kShortEdgeSqr)
-        return true;
+    if (SqrLen2D(LA, LB) < kShortEdgeSqr) return true;
     const TPoint3D corners[3] = {A, B, C};
     return EdgeSeparates(LA, LB, corners);
 }
 
-Real TTriangle3D::AreaXY() const noexcept { return std::fabs(Cross2D(A, B, C)) / 2.0; }
+Real TTriangle3D::AreaXY() const noexcept
+{
+    return std::fabs(Cross2D(A, B, C)) / 2.0;
+}
 
 Boolean TTriangle3D::T2ShadowUp(const TTriangle3D& T2) const noexcept
 {
     const TVector3D n = T2.Normal();
-    if (std::fabs(n.z) <= kEdgeOnNormalZ || !IsCommonGabarytXY(T2))
-        return false;
+    if (std::fabs(n.z) <= kEdgeOnNormalZ || !IsCommonGabarytXY(T2)) return false;
     TPoint3D P1[3], P2[3];
     CounterClockwise(*this, P1);
     CounterClockwise(T2, P2);
@@ -119,7 +132,8 @@ TTriangle3D::operator TString() const
     return s;
 }
 
-Real SquareTriangle(const Real& x1, const Real& y1, const Real& x2, const Real& y2, const Real& x3, const Real& y3) noexcept
+Real SquareTriangle(const Real& x1, const Real& y1, const Real& x2, const Real& y2, const Real& x3,
+                    const Real& y3) noexcept
 {
     return std::fabs(x1 * y2 + x2 * y3 + x3 * y1 - x2 * y1 - x3 * y2 - x1 * y3);
 }
@@ -127,16 +141,13 @@ Real SquareTriangle(const Real& x1, const Real& y1, const Real& x2, const Real& 
 Boolean IntersectLine(const TPoint3D& A1, const TPoint3D& A2, const TPoint3D& A3, const TPoint3D& A4) noexcept
 {
     const Real den = (A1.x - A2.x) * (A4.y - A3.y) - (A4.x - A3.x) * (A1.y - A2.y);
-    if (std::fabs(den) < kParallelDen)
-        return false;
+    if (std::fabs(den) < kParallelDen) return false;
     const Real t = ((A4.y - A3.y) * (A1.x - A3.x) - (A4.x - A3.x) * (A1.y - A3.y)) / den;
     const Real s = ((A1.x - A2.x) * (A1.y - A3.y) - (A1.x - A3.x) * (A1.y - A2.y)) / den;
-    if (t < kParamLow || t > kParamHigh || s < kParamLow || s > kParamHigh)
-        return false;
+    if (t < kParamLow || t > kParamHigh || s < kParamLow || s > kParamHigh) return false;
     const TPoint3D P(A1.x + t * (A2.x - A1.x), A1.y + t * (A2.y - A1.y), 0.0);
     for (const TPoint3D* E : {&A1, &A2, &A3, &A4})
-        if (SqrLen2D(P, *E) < kNearEndSqr)
-            return false;
+        if (SqrLen2D(P, *E) < kNearEndSqr) return false;
     return true;
 }
 
@@ -144,7 +155,6 @@ TPointOnLine TriangleToLine2D(const T3dTriangle& T, const TPoint3D& A, const TPo
 {
     const TVector3D AB(A, B);
     for (const TPoint3D* V : {&T.A, &T.B, &T.C})
-        if (TVector3D(A, *V) * AB < -TMathDef::sidePrecision)
-            return LeftLine;
+        if (TVector3D(A, *V) * AB < -TMathDef::sidePrecision) return LeftLine;
     return RightLine;
 }

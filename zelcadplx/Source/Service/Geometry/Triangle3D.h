@@ -48,9 +48,11 @@ public:
 };
 
 // Twice the area of the triangle (x1, y1), (x2, y2), (x3, y3).
-Real SquareTriangle(const Real& x1, const Real& y1, const Real& x2, const Real& y2, const Real& x3, const Real& y3) noexcept;
+Real SquareTriangle(const Real& x1, const Real& y1, const Real& x2, const Real& y2, const Real& x3,
+                    const Real& y3) noexcept;
 // Plan view: the segments A1-A2 and A3-A4 cross between 2 % and 98 % of each and at least 1
 // away from every end point.
-Boolean IntersectLine(const TPoint3D& A1, const TPoint3D& A2, const TPoint3D& A3, const TPoint3D& A4) noexcept;
+Boolean IntersectLine(const TPoint3D& A1, const TPoint3D& A2, const TPoint3D& A3,
+                      const TPoint3D& A4) noexcept;
 // LeftLine as soon as a corner of T lies behind A along A -> B (by more than 1e-4), else RightLine.
 TPointOnLine TriangleToLine2D(const T3dTriangle& T, const TPoint3D& A, const TPoint3D& B) noexcept;

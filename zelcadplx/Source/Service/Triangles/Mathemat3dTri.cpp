@@ -14,44 +14,53 @@ namespace {
 using Vec3 = std::array<double, 3>;
 using Pt = const double*;
 
-[[gnu::always_inline]] inline Vec3 diff(Pt a, Pt b) {
+[[gnu::always_inline]] inline Vec3 diff(Pt a, Pt b)
+{
     return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
 }
 
-[[gnu::always_inline]] inline Vec3 cross(const Vec3& a, const Vec3& b) {
+[[gnu::always_inline]] inline Vec3 cross(const Vec3& a, const Vec3& b)
+{
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
 
-[[gnu::always_inline]] inline double dot(const Vec3& a, const Vec3& b) {
+[[gnu::always_inline]] inline double dot(const Vec3& a, const Vec3& b)
+{
     return (a[0] * b[0] + a[1] * b[1]) + a[2] * b[2];
 }
 
-bool isZero(const Vec3& v) {
+bool isZero(const Vec3& v)
+{
     return v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0;
 }
 
-bool sameStrictSide(double a, double b) {
+bool sameStrictSide(double a, double b)
+{
     return (a > 0.0 && b > 0.0) || (a < 0.0 && b < 0.0);
 }
 
 // Signs of three values contain both a positive and a negative one.
-bool mixedSigns(double a, double b, double c) {
+bool mixedSigns(double a, double b, double c)
+{
     return (a > 0.0 || b > 0.0 || c > 0.0) && (a < 0.0 || b < 0.0 || c < 0.0);
 }
 
 // Twice the signed area of a, b, c: positive counter-clockwise.
-[[gnu::always_inline]] inline double orientation_2d(Pt a, Pt b, Pt c) {
+[[gnu::always_inline]] inline double orientation_2d(Pt a, Pt b, Pt c)
+{
     return (a[0] - c[0]) * (b[1] - c[1]) - (a[1] - c[1]) * (b[0] - c[0]);
 }
 
 // Side of d against the plane through a, b, c oriented by (b - a) x (c - a).
-[[gnu::always_inline]] inline double orientation_3d(Pt a, Pt b, Pt c, Pt d) {
+[[gnu::always_inline]] inline double orientation_3d(Pt a, Pt b, Pt c, Pt d)
+{
     return dot(diff(d, a), cross(diff(b, a), diff(c, a)));
 }
 
 // ---- Zero-area triangles: tested as the segment between their extreme vertices ----
 
-bool lexLess(Pt a, Pt b, int dim) {
+bool lexLess(Pt a, Pt b, int dim)
+{
     for (int i = 0; i < dim; ++i)
         if (a[i] != b[i]) return a[i] < b[i];
     return false;
@@ -59,7 +68,8 @@ bool lexLess(Pt a, Pt b, int dim) {
 
 // Along a line the lexicographic order is the order of the points, so the least and the
 // greatest of three collinear vertices span the other.
-void span(const Pt t[3], int dim, Pt& lo, Pt& hi) {
+void span(const Pt t[3], int dim, Pt& lo, Pt& hi)
+{
     lo = hi = t[0];
     for (int i = 1; i < 3; ++i) {
         if (lexLess(t[i], lo, dim)) lo = t[i];
@@ -68,13 +78,15 @@ void span(const Pt t[3], int dim, Pt& lo, Pt& hi) {
 }
 
 // p lies on the closed segment a b, given that the three are collinear.
-bool inBox(Pt p, Pt a, Pt b, int dim) {
+bool inBox(Pt p, Pt a, Pt b, int dim)
+{
     for (int i = 0; i < dim; ++i)
         if (p[i] < std::fmin(a[i], b[i]) || p[i] > std::fmax(a[i], b[i])) return false;
     return true;
 }
 
-bool segments_meet_2d(Pt a, Pt b, Pt c, Pt d) {
+bool segments_meet_2d(Pt a, Pt b, Pt c, Pt d)
+{
     const double o1 = orientation_2d(a, b, c), o2 = orientation_2d(a, b, d);
     const double o3 = orientation_2d(c, d, a), o4 = orientation_2d(c, d, b);
     if (((o1 > 0.0 && o2 < 0.0) || (o1 < 0.0 && o2 > 0.0)) &&
@@ -86,7 +98,8 @@ bool segments_meet_2d(Pt a, Pt b, Pt c, Pt d) {
 
 // Closed segment a b (possibly a point) against a closed triangle; a triangle whose area comes
 // out zero counts as the segment between its extreme vertices.
-bool segment_meets_triangle_2d(Pt a, Pt b, const Pt t[3]) {
+bool segment_meets_triangle_2d(Pt a, Pt b, const Pt t[3])
+{
     if (orientation_2d(t[0], t[1], t[2]) == 0.0) {
         Pt c, d;
         span(t, 2, c, d);
@@ -99,7 +112,8 @@ bool segment_meets_triangle_2d(Pt a, Pt b, const Pt t[3]) {
            segments_meet_2d(a, b, t[2], t[0]);
 }
 
-int degenerate_overlap_2d(const Pt t1[3], double area1, const Pt t2[3]) {
+int degenerate_overlap_2d(const Pt t1[3], double area1, const Pt t2[3])
+{
     Pt a, b;
     if (area1 == 0.0) {
         span(t1, 2, a, b);
@@ -109,11 +123,13 @@ int degenerate_overlap_2d(const Pt t1[3], double area1, const Pt t2[3]) {
     return segment_meets_triangle_2d(a, b, t1);
 }
 
-bool on_segment_3d(Pt p, Pt a, Pt b) {
+bool on_segment_3d(Pt p, Pt a, Pt b)
+{
     return isZero(cross(diff(p, a), diff(b, a))) && inBox(p, a, b, 3);
 }
 
-bool segments_meet_3d(Pt a, Pt b, Pt c, Pt d) {
+bool segments_meet_3d(Pt a, Pt b, Pt c, Pt d)
+{
     if (orientation_3d(a, b, c, d) != 0.0) return false;
     const Vec3 u = diff(b, a), v = diff(d, c), m = cross(u, v);
     if (isZero(m))
@@ -125,7 +141,8 @@ bool segments_meet_3d(Pt a, Pt b, Pt c, Pt d) {
 }
 
 // Segment a b (possibly a point) against a triangle whose normal n is not zero.
-bool segment_meets_triangle_3d(Pt a, Pt b, const Pt t[3], const Vec3& n) {
+bool segment_meets_triangle_3d(Pt a, Pt b, const Pt t[3], const Vec3& n)
+{
     const double da = orientation_3d(t[0], t[1], t[2], a), db = orientation_3d(t[0], t[1], t[2], b);
     if (sameStrictSide(da, db)) return false;
     if (da == 0.0 && db == 0.0) {
@@ -146,7 +163,8 @@ bool segment_meets_triangle_3d(Pt a, Pt b, const Pt t[3], const Vec3& n) {
                        orientation_3d(a, b, t[2], t[0]));
 }
 
-int degenerate_overlap_3d(const Pt t1[3], const Vec3& N1, const Pt t2[3], const Vec3& N2) {
+int degenerate_overlap_3d(const Pt t1[3], const Vec3& N1, const Pt t2[3], const Vec3& N2)
+{
     Pt a, b, c, d;
     span(t1, 3, a, b);
     span(t2, 3, c, d);
@@ -157,7 +175,8 @@ int degenerate_overlap_3d(const Pt t1[3], const Vec3& N1, const Pt t2[3], const 
 // ---- Planar test ----
 
 // p1 lies outside two edges of triangle U V W (both triangles counter-clockwise).
-int vertex_region_test(Pt P, Pt Q, Pt R, Pt U, Pt V, Pt W) {
+int vertex_region_test(Pt P, Pt Q, Pt R, Pt U, Pt V, Pt W)
+{
     if (orientation_2d(W, U, Q) >= 0.0) {
         if (orientation_2d(W, V, Q) <= 0.0) {
             if (orientation_2d(P, U, Q) > 0.0) return orientation_2d(P, V, Q) <= 0.0;
@@ -176,7 +195,8 @@ int vertex_region_test(Pt P, Pt Q, Pt R, Pt U, Pt V, Pt W) {
 }
 
 // p1 lies outside one edge of triangle U V W; V takes no part.
-int edge_region_test(Pt P, Pt Q, Pt R, Pt U, Pt /*V*/, Pt W) {
+int edge_region_test(Pt P, Pt Q, Pt R, Pt U, Pt /*V*/, Pt W)
+{
     if (orientation_2d(W, U, Q) >= 0.0) {
         if (orientation_2d(P, U, Q) >= 0.0) return orientation_2d(P, Q, W) >= 0.0;
         if (orientation_2d(Q, R, U) >= 0.0) return orientation_2d(R, P, U) >= 0.0;
@@ -187,7 +207,8 @@ int edge_region_test(Pt P, Pt Q, Pt R, Pt U, Pt /*V*/, Pt W) {
     return 0;
 }
 
-int ccw_overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2) {
+int ccw_overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
+{
     if (orientation_2d(p2, q2, p1) >= 0.0) {
         if (orientation_2d(q2, r2, p1) >= 0.0) {
             if (orientation_2d(r2, p2, p1) >= 0.0) return 1;
@@ -203,7 +224,8 @@ int ccw_overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2) {
     return vertex_region_test(p1, q1, r1, r2, p2, q2);
 }
 
-int overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2) {
+int overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
+{
     const double area1 = orientation_2d(p1, q1, r1), area2 = orientation_2d(p2, q2, r2);
     if (area1 == 0.0 || area2 == 0.0) {
         const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
@@ -214,7 +236,8 @@ int overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2) {
     return ccw_overlap_2d(p1, q1, r1, p2, q2, r2);
 }
 
-int coplanar_overlap(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, Pt normal) {
+int coplanar_overlap(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, Pt normal)
+{
     const double n_x = std::fabs(normal[0]), n_y = std::fabs(normal[1]), n_z = std::fabs(normal[2]);
     // x dropped: points (z, y); y dropped: (x, z); both with the first two vertices of each triangle
     // exchanged. The planar test turns both triangles counter-clockwise itself.
@@ -244,7 +267,8 @@ struct Canonical {
     bool exchange;
 };
 
-constexpr Canonical canonical_order(double d0, double d1, double d2) {
+constexpr Canonical canonical_order(double d0, double d1, double d2)
+{
     if (d0 > 0.0) return d1 > 0.0 ? Canonical{2, true} : d2 > 0.0 ? Canonical{1, true} : Canonical{0, false};
     if (d0 < 0.0) return d1 < 0.0 ? Canonical{2, false} : d2 < 0.0 ? Canonical{1, false} : Canonical{0, true};
     if (d1 < 0.0) return d2 >= 0.0 ? Canonical{1, true} : Canonical{0, false};
@@ -257,7 +281,8 @@ constexpr Canonical canonical_order(double d0, double d1, double d2) {
 // The decision above depends on each distance only through its class (zero, positive,
 // negative, NaN), so it is tabulated over the 64 class triples: random pairs then cost
 // no mispredicted branches.
-constexpr int sign_class(double d) {
+constexpr int sign_class(double d)
+{
     return int(d > 0.0) + 2 * int(d < 0.0) + 3 * int(d != d);
 }
 
@@ -269,7 +294,8 @@ constexpr std::array<Canonical, 64> kCanonical = [] {
     return table;
 }();
 
-[[gnu::always_inline]] inline Canonical canonical_case(const double d[3]) {
+[[gnu::always_inline]] inline Canonical canonical_case(const double d[3])
+{
     return kCanonical[(sign_class(d[0]) << 4) | (sign_class(d[1]) << 2) | sign_class(d[2])];
 }
 
@@ -278,7 +304,8 @@ struct Planes {
     int* coplanar; // null for the plain overlap test
 };
 
-int coplanar_or_degenerate(const Planes& pl, const Pt t1[3], const Pt t2[3]) {
+int coplanar_or_degenerate(const Planes& pl, const Pt t1[3], const Pt t2[3])
+{
     if (pl.coplanar) *pl.coplanar = 1;
     if (isZero(pl.N1) || isZero(pl.N2)) return degenerate_overlap_3d(t1, pl.N1, t2, pl.N2);
     return coplanar_overlap(t1[0], t1[1], t1[2], t2[0], t2[1], t2[2], pl.N1.data());
@@ -288,7 +315,8 @@ int coplanar_or_degenerate(const Planes& pl, const Pt t1[3], const Pt t2[3]) {
 // then hands the two triangles to `leaf` (interval test or segment construction).
 template <class Leaf>
 int canonical_dispatch(const Planes& pl, const Pt t1[3], const double d1[3], const Pt t2[3],
-                       const double d2[3], Leaf leaf) {
+                       const double d2[3], Leaf leaf)
+{
     static constexpr int kNext[3] = {1, 2, 0};
     const Canonical c1 = canonical_case(d1);
     if (c1.first < 0) return coplanar_or_degenerate(pl, t1, t2);
@@ -307,7 +335,8 @@ int canonical_dispatch(const Planes& pl, const Pt t1[3], const double d1[3], con
 
 // Do the intervals in which the two triangles cross the common line of their planes overlap?
 // Both values are formed, without a branch between them, for speed; the answer is the same.
-[[gnu::always_inline]] inline int interval_overlap_3d(Pt A, Pt B, Pt C, Pt X, Pt Y, Pt Z) {
+[[gnu::always_inline]] inline int interval_overlap_3d(Pt A, Pt B, Pt C, Pt X, Pt Y, Pt Z)
+{
     const bool first = orientation_3d(B, X, A, Y) > 0.0;
     const bool second = orientation_3d(A, X, C, Z) > 0.0;
     return int(!(first | second));
@@ -315,7 +344,8 @@ int canonical_dispatch(const Planes& pl, const Pt t1[3], const double d1[3], con
 
 // Where the line through x and y meets the plane through a with normal n. An edge parallel
 // to the plane has no such point; its start vertex stands for it.
-Vec3 plane_edge_point(Pt x, Pt y, Pt a, const Vec3& n) {
+Vec3 plane_edge_point(Pt x, Pt y, Pt a, const Vec3& n)
+{
     const Vec3 e = diff(x, y);
     double alpha = dot(diff(x, a), n) / dot(e, n);
     if (!std::isfinite(alpha)) alpha = 0.0;
@@ -323,7 +353,8 @@ Vec3 plane_edge_point(Pt x, Pt y, Pt a, const Vec3& n) {
 }
 
 int construct_segment_3d(const Planes& pl, Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, double* source,
-                         double* target) {
+                         double* target)
+{
     Vec3 s, t;
     if (orientation_3d(p1, q1, r2, p2) > 0.0) {
         if (!(orientation_3d(p1, r1, r2, p2) <= 0.0)) return 0;
@@ -346,13 +377,15 @@ int construct_segment_3d(const Planes& pl, Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt
 
 // All three distances strictly of one sign. Both products are formed without a branch
 // between them: on random pairs the first test is a coin toss.
-[[gnu::always_inline]] inline bool one_side(const double d[3]) {
+[[gnu::always_inline]] inline bool one_side(const double d[3])
+{
     return (d[0] * d[1] > 0.0) & (d[0] * d[2] > 0.0);
 }
 
 // Normals, signed distances and both one-side rejections; false when the pair is rejected.
 [[gnu::always_inline]] inline bool planes_and_distances(const Pt t1[3], const Pt t2[3], Planes& pl,
-                                                        double d1[3], double d2[3]) {
+                                                        double d1[3], double d2[3])
+{
     pl.N2 = cross(diff(t2[0], t2[2]), diff(t2[1], t2[2]));
     for (int i = 0; i < 3; ++i)
         d1[i] = dot(diff(t1[i], t2[2]), pl.N2);
@@ -365,20 +398,24 @@ int construct_segment_3d(const Planes& pl, Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt
 
 } // namespace
 
-int tri_tri_overlap_test_2d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2) {
+int tri_tri_overlap_test_2d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2)
+{
     return overlap_2d(p1, q1, r1, p2, q2, r2);
 }
 
-int ccw_tri_tri_intersection_2d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2) {
+int ccw_tri_tri_intersection_2d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2)
+{
     return ccw_overlap_2d(p1, q1, r1, p2, q2, r2);
 }
 
 int coplanar_tri_tri3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2,
-                       double* normal_1, double* /*normal_2*/) {
+                       double* normal_1, double* /*normal_2*/)
+{
     return coplanar_overlap(p1, q1, r1, p2, q2, r2, normal_1);
 }
 
-int tri_tri_overlap_test_3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2) {
+int tri_tri_overlap_test_3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2)
+{
     const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
     Planes pl{{}, {}, nullptr};
     double d1[3], d2[3];
@@ -389,7 +426,8 @@ int tri_tri_overlap_test_3d(double* p1, double* q1, double* r1, double* p2, doub
 }
 
 int tri_tri_intersection_test_3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2,
-                                 int* coplanar, double* source, double* target) {
+                                 int* coplanar, double* source, double* target)
+{
     const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
     Planes pl{{}, {}, coplanar};
     double d1[3], d2[3];
