@@ -12,9 +12,9 @@
 
 #include "ContourTestUtil.h"
 #include "CurveTestUtil.h"
+#include "MessageSinks.h"
 #include "RecordingModeler.h"
 #include "Text.h"
-#include "cPropertyMenagerEvent.h"
 
 using contourtest::kPi;
 using streamtest::Bytes;
@@ -54,17 +54,19 @@ TEST(TContourStoreTest, RoundTripKeepsEveryItemWithItsTypeAndAttributes)
 
 TEST(TContourStoreTest, UnknownTypeCodeKeepsTheItemsReadSoFarAndSaysSo)
 {
-    TBaseManager panel; // a running panel shows the message in its status bar
+    testsinks::TRecordingProcess panel; // a running panel shows the message in its status bar
     TContour C;
     curvetest::LoadFrom(C, streamtest::Ints({0}));
-    EXPECT_EQ(C.Count + panel.StatusBar.M.Count, 0);
+    EXPECT_EQ(C.Count, 0);
+    EXPECT_TRUE(panel.Lines.empty());
     C.Add(new TLineSeg(0, 0, 1, 1));
     Bytes data = curvetest::StoredBytes(C);
     data[0] = 3; // three items announced: a segment, then the unknown code 7
     curvetest::LoadFrom(C, streamtest::Cat(data, streamtest::Ints({7, 0, 0})));
-    ASSERT_TRUE(C.Count == 1 && C[0]->IsType() == ctLineSeg && panel.StatusBar.M.Count == 1);
-    EXPECT_STREQ(panel.StatusBar.M[0].T.PChar(),
-                 TString("Критическая ошибка чтения контура с потока").PChar());
+    ASSERT_EQ(C.Count, 1);
+    EXPECT_EQ(C[0]->IsType(), ctLineSeg);
+    ASSERT_EQ(panel.Lines.size(), 1u);
+    EXPECT_EQ(panel.Lines[0], TString("Критическая ошибка чтения контура с потока").PChar());
 }
 
 TEST(TContourStoreTest, TextLinesEdgesAndDrawing)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Contour.h"
 #include "HostArgs.h"
 #include "HostDocuments.h"
 #include "HostDrawing2D.h"
@@ -31,7 +32,7 @@ protected:
         drApi::Selector->Selection7.Reset(), drApi::Selector->Choose7.Reset();
         for (Integer i = 0; i < r2.AGroup.Count; ++i)
             r2.AGroup[i].Reset();
-        r2.AGroup.Clear(), r2.APrevCommand.Clear(), r2.AContour.Clear(), r2.HatchContour.Clear();
+        r2.AGroup.Clear(), r2.APrevCommand.Clear(), r2.AContour.Clear(), r2.HatchContour->Clear();
         r2.CurDrawingObject.Reset(), r2.PrevDrawingObject.Reset(), r2.ACutPoint.Clear();
         while (drApi::Transf2D->AMtr.Count > 0)
             drApi::Transf2D->drDeleteMtr();

@@ -50,7 +50,7 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
     modeller.drHatch(0, 45, 0.1);
     MA.drLine(0, 0, 10, 0, tvCSNormal); // into the outline
     modeller.drEndObj();
-    EXPECT_TRUE(R2().HatchContour.Count == 1 && R2().AContour.Count == 0 && OpenKinds() == TKinds{cmCut});
+    EXPECT_TRUE(R2().HatchContour->Count == 1 && R2().AContour.Count == 0 && OpenKinds() == TKinds{cmCut});
     MA.drLine(0, 0, 5, 0, tvCSNormal); // the document again
     MA.drHatch(tvHatchNonMetal, 45, 2.5);
     MA.drArc(5, 0, 5, 10, 0, 0, 0, 1, tvCSNormal);

@@ -1,6 +1,7 @@
 // Tests of the modeller base: curve dispatch, the rectangle, the contour collector and the
 // section-line collector through the placement stack.
 
+#include "Contour.h"
 #include "drModeler3D.h"
 
 #include <string>
@@ -61,7 +62,7 @@ TEST(TModeler2DTest, RectangleSidesAndItemsByKind)
 TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj)
 {
     TRecordingModeler M;
-    TContour& hatch = M.R2->HatchContour;
+    TContour& hatch = *M.R2->HatchContour;
     hatch.Add(new TCountedSeg(0, 0, 1, 0));
     M.drHatch(0, 45, 0.1);
     EXPECT_TRUE(TCountedSeg::Alive == 0 && hatch.Count == 0 && M.OutputContour() == &hatch);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "HostFixture.h"
-#include "drModelerAPI.h"
+#include "MessageSinks.h"
 
 namespace {
 
@@ -170,7 +170,7 @@ TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
 
 TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
 {
-    ASSERT_EQ(drApi::MA.Application(), nullptr);
+    const testsinks::TRecordingHost noApplication; // a host that is not reached
     const TString source("Ошибка открытия файла");
     const TString& first = DC(source);
     EXPECT_NE(&first, &source);
@@ -189,7 +189,7 @@ class DCHostTest : public HostFixture {};
 TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
 {
     const tvapi::IApplicationPtr app = Application();
-    drApi::MA.R3->Tervan7 = app.Get(); // no ASSERT below: this is always undone
+    const testsinks::TRecordingHost host(app.Get());
     Host().Dictionary().SetTranslation(L"Да", L"Yes");
     Host().Dictionary().SetTranslation(L"Cancel", L"Отмена");
     EXPECT_EQ(Bytes(DC("Да")), "Yes");
@@ -211,5 +211,4 @@ TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
         EXPECT_EQ(Bytes(DC("Да")), Cp("Да"));
     }
     EXPECT_EQ(Bytes(DC("Да")), "Yes"); // faults are one-shot
-    drApi::MA.R3->Tervan7 = nullptr;
 }

@@ -4,11 +4,12 @@
 
 #include "DString.h"
 #include "Mathemat.h"
+#include "Messager.h"
 #include "TArray.h"
 
 class TBaseManager;
 
-class TStatusBarOGL {
+class TStatusBarOGL : public TStatusLines {
 public:
     // Delays below this many milliseconds start no removal timer: the message stays.
     static constexpr Integer MinTimerDelay = 26;
@@ -30,8 +31,8 @@ public:
     TStatusBarOGL& operator=(const TStatusBarOGL&) = delete;
 
     // Appends T as a new message kept for Delay ms. Nothing without a panel.
-    virtual void LiftBox(const TString& T, Integer Delay);
+    void LiftBox(const TString& T, Integer Delay) override;
     // Replaces the first message by T (creates it on an empty bar), kept for Delay ms.
     // Nothing without a panel.
-    virtual void StatusBox(const TString& T, Integer Delay);
+    void StatusBox(const TString& T, Integer Delay) override;
 };

@@ -18,12 +18,14 @@ TBaseManager* TBaseManager::CurrentProcessManager = nullptr;
 TBaseManager::TBaseManager() : StatusBar(*new TStatusBarOGL(this, StatusBarDX, StatusBarDY))
 {
     CurrentProcessManager = this;
+    Messager.SetProcess(this);
 }
 
 TBaseManager::~TBaseManager()
 {
     // A panel destroyed while another one runs leaves the running one registered.
     if (CurrentProcessManager == this) CurrentProcessManager = nullptr;
+    if (Messager.Process() == this) Messager.SetProcess(nullptr);
     delete &StatusBar;
 }
 

@@ -4,7 +4,7 @@
 
 #include "TPopUpEdit.h"
 
-class TBaseManager {
+class TBaseManager : public TRunningProcess {
 public:
     // The panel now running, null when none: set by a panel's construction, emptied by
     // its destruction.
@@ -23,6 +23,7 @@ public:
 
     TBaseManager();
     virtual ~TBaseManager();
+    TStatusLines& StatusLines() override { return StatusBar; }
     TBaseManager(const TBaseManager&) = delete;
     TBaseManager& operator=(const TBaseManager&) = delete;
 
@@ -30,9 +31,9 @@ public:
     void StartProgress(const TString& CommonMessage, Integer MaxCount);
     // While progress runs: the current text becomes the common text, a blank and Message;
     // the count advances by one and goes to the host bar.
-    void NextProgress(const TString& Message);
+    void NextProgress(const TString& Message) override;
     // As NextProgress, but the current text is left as it is.
-    void UpdateProgress(const TString& Message);
+    void UpdateProgress(const TString& Message) override;
     // Stops the host bar; nothing while progress does not run.
     void StopProgress();
 };

@@ -5,27 +5,18 @@
 #include "drModeler.h"
 
 #include "Arc.h"
+#include "Contour.h"
 #include "Elements.h"
 #include "LineSeg.h"
 
 Integer CountOfTModeler = 0;
 
-namespace drApi {
-// The stack the 2D curves map their points through. It lives here, independent of any
-// modeller object, so it is valid from load to unload whatever the order of static
-// construction of the units.
-namespace {
-TTransf2D FacadeTransf2D;
-} // namespace
-TTransf2D* Transf2D = &FacadeTransf2D;
-} // namespace drApi
-
 // ---- Private state -----------------------------------------------------------------------
 
 TRegistryModeler2D::TRegistryModeler2D(TConstraint2D& iConstraint2D)
-    : ACutPoint(CutPointStep, CutPointStep), Constraint2D(iConstraint2D),
-      APrevCommand(CommandStep, CommandStep), AGroup(0, 0), AContour(ContourStep, ContourStep),
-      ATime(TimeStep, TimeStep)
+    : HatchContour(std::make_unique<TContour>()), ACutPoint(CutPointStep, CutPointStep),
+      Constraint2D(iConstraint2D), APrevCommand(CommandStep, CommandStep), AGroup(0, 0),
+      AContour(ContourStep, ContourStep), ATime(TimeStep, TimeStep)
 {
 }
 
@@ -157,13 +148,13 @@ void TModeler2D::ACTIf(Boolean U, Real const& x, Real const& y)
 
 void TModeler2D::drHatch(Integer, Real, Real)
 {
-    R2->HatchContour.Clear();
-    if (OutputContour() == nullptr) R2->AContour.Push(&R2->HatchContour);
+    R2->HatchContour->Clear();
+    if (OutputContour() == nullptr) R2->AContour.Push(R2->HatchContour.get());
 }
 
 void TModeler2D::drEndObj()
 {
-    if (OutputContour() == &R2->HatchContour) R2->AContour.Pop();
+    if (OutputContour() == R2->HatchContour.get()) R2->AContour.Pop();
 }
 
 void TModeler2D::drDeleteObj(tvapi::IDrawingObjectPtr) {}

@@ -4,7 +4,7 @@
 
 #include "drModelerAPI.h"
 
-#include "cPropertyMenagerEvent.h"
+#include "Messager.h"
 #include "tvapi/Application.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Libraries.h"
@@ -101,12 +101,12 @@ std::wstring TModelerApi::LoadResourceString(tvapi::ResourceModule RM, int strId
 
 void TModelerApi::NextProgress(const TString& Message)
 {
-    if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->NextProgress(Message);
+    if (TRunningProcess* panel = Messager.Process()) panel->NextProgress(Message);
 }
 
 void TModelerApi::UpdateProgress(const TString& Message)
 {
-    if (TBaseManager* panel = TBaseManager::CurrentProcessManager) panel->UpdateProgress(Message);
+    if (TRunningProcess* panel = Messager.Process()) panel->UpdateProgress(Message);
 }
 
 } // namespace drApi

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Arc.h"
+#include "Contour.h"
 #include "LineSeg.h"
 #include "Mathemat.h"
 #include "tvapi/Drawing2DObjects.h"

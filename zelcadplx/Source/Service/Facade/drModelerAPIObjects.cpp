@@ -84,7 +84,7 @@ void TModelerApi::drEndObj()
 {
     // A hatch outline collected through the modeller's own drHatch ends here: without this
     // the collector would keep everything drawn after it.
-    if (OutputContour() == &R2->HatchContour) {
+    if (OutputContour() == R2->HatchContour.get()) {
         R2->AContour.Pop();
         return;
     }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "Contour.h"
 #include "Text.h"
 #include "tvapi/Drawing2DObjects.h"
 

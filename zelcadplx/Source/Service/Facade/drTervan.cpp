@@ -3,6 +3,7 @@
 
 #include "drTervan.h"
 
+#include "Messager.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 
@@ -37,16 +38,41 @@ std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects()
 
 TModelerApi* TModelerApi::Last = nullptr;
 
+namespace {
+
+// The messenger's way to the host: the boxes of the first facade and MA's application.
+class TFacadeMessageHost final : public TMessageHost {
+public:
+    void HostBox(const TString& M) override
+    {
+        if (TModelerApi::Last) TModelerApi::Last->LiftBox(M);
+    }
+    Boolean HostQuestion(const TString& Text) override
+    {
+        return TModelerApi::Last != nullptr && TModelerApi::Last->QuestionBox(Text, EmptyStr);
+    }
+    tvapi::IApplication* HostApplication() const override { return MA.Application(); }
+};
+
+TFacadeMessageHost FacadeMessageHost;
+
+} // namespace
+
 // The base is built over Constraint before Constraint itself is constructed: the modeller
 // only keeps the reference until the facade is complete.
 TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new TRegistryApi(), true)
 {
-    if (!Last) Last = this;
+    if (Last) return;
+    Last = this;
+    TMessager::Instance().SetHost(&FacadeMessageHost);
 }
 
 TModelerApi::~TModelerApi()
 {
-    if (Last == this) Last = nullptr;
+    if (Last == this) {
+        Last = nullptr;
+        TMessager::Instance().SetHost(nullptr);
+    }
     R3.Free();
 }
 

@@ -4,8 +4,8 @@
 #include "Dictionary.h"
 
 #include "KmfData.h"
+#include "Messager.h"
 #include "TFileName.h"
-#include "drModelerAPI.h"
 #include "tvapi/Application.h"
 
 #include <algorithm>
@@ -55,7 +55,8 @@ const TString& DC(const TString& Source)
 {
     TString& slot = Dictionary.GetStr();
     slot = Source;
-    if (tvapi::IApplication* app = drApi::MA.Application()) TranslateByHost(*app, slot);
+    const TMessageHost* host = TMessager::Instance().Host();
+    if (tvapi::IApplication* app = host ? host->HostApplication() : nullptr) TranslateByHost(*app, slot);
     return slot;
 }
 

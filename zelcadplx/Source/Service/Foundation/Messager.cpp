@@ -1,28 +1,24 @@
 // TMessager: the panel that runs decides between its status bar and a host box; the host
-// facade shows the boxes.
+// lent by the facade shows the boxes.
 
 #include "Messager.h"
-
-#include "TPopUpEdit.h"
-#include "cPropertyMenagerEvent.h"
-#include "drModelerAPI.h"
 
 namespace {
 
 // The running panel's status bar, or null when no panel runs.
-TStatusBarOGL* RunningStatusBar()
+TStatusLines* RunningStatusBar()
 {
-    TBaseManager* panel = TBaseManager::CurrentProcessManager;
-    return panel ? &panel->StatusBar : nullptr;
+    TRunningProcess* panel = TMessager::Instance().Process();
+    return panel ? &panel->StatusLines() : nullptr;
 }
 
-// A host information box through the facade, when there is one.
+// A host information box, when a host is there.
 void HostBox(const TString& M)
 {
-    drApi::TModelerApi* facade = drApi::TModelerApi::Last;
-    if (!facade) return;
+    TMessageHost* host = TMessager::Instance().Host();
+    if (!host) return;
     try {
-        facade->LiftBox(M);
+        host->HostBox(M);
     } catch (...) {
         // The message is lost; the operation that reported it goes on.
     }
@@ -44,7 +40,7 @@ void TMessager::LiftBox(const TString& M, const TOut Out) const
         HostBox(M);
         return;
     }
-    if (TStatusBarOGL* bar = RunningStatusBar()) {
+    if (TStatusLines* bar = RunningStatusBar()) {
         bar->LiftBox(M, LiftDelay);
         return;
     }
@@ -53,7 +49,7 @@ void TMessager::LiftBox(const TString& M, const TOut Out) const
 
 void TMessager::DebugBox(const TString& M) const
 {
-    if (TStatusBarOGL* bar = RunningStatusBar())
+    if (TStatusLines* bar = RunningStatusBar())
         bar->LiftBox(M, WarningDelay);
     else
         HostBox(M);
@@ -61,7 +57,7 @@ void TMessager::DebugBox(const TString& M) const
 
 void TMessager::WarningBox(const TString& M) const
 {
-    if (TStatusBarOGL* bar = RunningStatusBar())
+    if (TStatusLines* bar = RunningStatusBar())
         bar->StatusBox(M, WarningDelay);
     else
         HostBox(M);
@@ -69,7 +65,7 @@ void TMessager::WarningBox(const TString& M) const
 
 void TMessager::StatusBox(const TString& Text, const Integer Delay)
 {
-    if (TStatusBarOGL* bar = RunningStatusBar()) bar->StatusBox(Text, Delay);
+    if (TStatusLines* bar = RunningStatusBar()) bar->StatusBox(Text, Delay);
 }
 
 void TMessager::BreakLiftBox(const TString& M) const
@@ -80,10 +76,10 @@ void TMessager::BreakLiftBox(const TString& M) const
 Boolean TMessager::QuestionBox(const TString& Text, const Boolean Question) const
 {
     if (!Question) return false;
-    drApi::TModelerApi* facade = drApi::TModelerApi::Last;
-    if (!facade) return true;
+    TMessageHost* host = FHost;
+    if (!host) return true;
     try {
-        return facade->QuestionBox(Text, EmptyStr);
+        return host->HostQuestion(Text);
     } catch (...) {
         return false;
     }

@@ -27,14 +27,14 @@ protected:
     {
         HostFixture::SetUp();
         FApp = Application();
-        FLast = drApi::TModelerApi::Last;
+        FHost = Messager.Host();
         drApi::MA.R3->Tervan7 = FApp.Get();
         drApi::MA.R3->FileName = LibraryName;
     }
     void TearDown() override
     {
         FPanel.reset();
-        drApi::TModelerApi::Last = FLast;
+        Messager.SetHost(FHost);
         drApi::MA.R3->Tervan7 = nullptr;
         drApi::MA.R3->FileName.Clear();
         FApp.Reset();
@@ -42,7 +42,7 @@ protected:
     }
 
     void StartPanel() { FPanel = std::make_unique<TBaseManager>(); }
-    void DropFacade() { drApi::TModelerApi::Last = nullptr; }
+    void DropFacade() { Messager.SetHost(nullptr); }
     // The status bar's lines as "text delay".
     TLines BarLines() const
     {
@@ -61,7 +61,7 @@ protected:
     }
 
     tvapi::IApplicationPtr FApp;
-    drApi::TModelerApi* FLast = nullptr;
+    TMessageHost* FHost = nullptr;
     std::unique_ptr<TBaseManager> FPanel;
 };
 

@@ -7,7 +7,6 @@
 
 #include "BaseTypes.h"
 #include "Constraint2D.h"
-#include "Contour.h"
 #include "DString.h"
 #include "DetailCode.h"
 #include "PenStyles.h"
@@ -19,7 +18,10 @@
 #include "tvapi/Model3D.h"
 #include "tvapi/Specification.h"
 
+#include <memory>
+
 class TBasePoint;
+class TContour;
 class TMtr3D;
 
 using SimpleName = UInteger;
@@ -83,7 +85,7 @@ public:
     SimpleName AdditionalName = 0;
     SimpleName AdditionalName2 = 0;
     Integer Version = 0;
-    TContour HatchContour;                      // outline collected for a hatch
+    std::unique_ptr<TContour> HatchContour;     // outline collected for a hatch; never null
     tvapi::IDrawingObjectPtr CurDrawingObject;  // the 2D object drawn last
     tvapi::IDrawingObjectPtr PrevDrawingObject; // previous object of a constraint chain
     Integer PrevIndex = 0;                      // point of PrevDrawingObject the next object joins

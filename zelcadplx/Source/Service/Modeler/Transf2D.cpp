@@ -7,6 +7,16 @@
 
 #include <cmath>
 
+namespace drApi {
+// The stand-by stack the 2D curves map their points through while no facade lends its own.
+// It is independent of any modeller object, so it is valid from load to unload whatever
+// the order of static construction of the units.
+namespace {
+TTransf2D StandByTransf2D;
+} // namespace
+TTransf2D* Transf2D = &StandByTransf2D;
+} // namespace drApi
+
 namespace {
 
 constexpr Real DegToRad = 0.017453292519943295;

@@ -1,0 +1,58 @@
+# Fails when a source folder includes a header of a folder above it. Each folder may include
+# its own headers, those of the folders it sits on, the host interface and system headers.
+# Usage: cmake -DROOT=<source tree> -P tools/CheckLayers.cmake
+set(S zelcadplx/Source/Service)
+set(E zelcadplx/Source/Events)
+set(B zelcadplx/Source/BaseDet)
+set(D DimChain/Source)
+# folder, then the folders it may include from
+set(layers
+  "${S}/Foundation"
+  "${S}/Geometry|${S}/Foundation"
+  "${S}/Modeler|${S}/Foundation,${S}/Geometry"
+  "${S}/Curves|${S}/Foundation,${S}/Geometry,${S}/Modeler"
+  "${S}/Triangles|${S}/Foundation,${S}/Geometry"
+  "${S}/Facade|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves"
+  "${E}|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves,${S}/Facade"
+  "${B}|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves,${S}/Facade,${E}")
+set(all ${S}/Foundation ${S}/Geometry ${S}/Modeler ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D})
+
+# Which folder holds each header name.
+foreach(dir ${all})
+  file(GLOB headers RELATIVE ${ROOT}/${dir} ${ROOT}/${dir}/*.h)
+  foreach(h ${headers})
+    set(owner_${h} ${dir})
+  endforeach()
+endforeach()
+
+set(faults "")
+foreach(entry ${layers})
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 dir)
+  set(allowed ${dir})
+  list(LENGTH parts n)
+  if(n GREATER 1)
+    list(GET parts 1 below)
+    string(REPLACE "," ";" below "${below}")
+    list(APPEND allowed ${below})
+  endif()
+  file(GLOB sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(src ${sources})
+    file(STRINGS ${src} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" name "${line}")
+      get_filename_component(name ${name} NAME)
+      if(DEFINED owner_${name})
+        list(FIND allowed ${owner_${name}} at)
+        if(at EQUAL -1)
+          file(RELATIVE_PATH rel ${ROOT} ${src})
+          string(APPEND faults "\n  ${rel} includes ${owner_${name}}/${name}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "includes that point up a layer:${faults}")
+endif()
+message(STATUS "layers point down")
