@@ -12,9 +12,12 @@
 
 #include "ContourTestUtil.h"
 #include "CurveTestUtil.h"
+#include "Dictionary.h"
+#include "HostFixture.h"
 #include "RecordingModeler.h"
 #include "Text.h"
 #include "cPropertyMenagerEvent.h"
+#include "drModelerAPI.h"
 
 using contourtest::kPi;
 using streamtest::Bytes;
@@ -62,9 +65,31 @@ TEST(TContourStoreTest, UnknownTypeCodeKeepsTheItemsReadSoFarAndSaysSo)
     Bytes data = curvetest::StoredBytes(C);
     data[0] = 3; // three items announced: a segment, then the unknown code 7
     curvetest::LoadFrom(C, streamtest::Cat(data, streamtest::Ints({7, 0, 0})));
-    ASSERT_TRUE(C.Count == 1 && C[0]->IsType() == ctLineSeg && panel.StatusBar.M.Count == 1);
+    ASSERT_EQ(C.Count, 1);
+    EXPECT_EQ(C[0]->IsType(), ctLineSeg);
+    ASSERT_EQ(panel.StatusBar.M.Count, 1);
     EXPECT_STREQ(panel.StatusBar.M[0].T.PChar(),
                  TString("Критическая ошибка чтения контура с потока").PChar());
+}
+
+class TContourStoreHostTest : public HostFixture {};
+
+TEST_F(TContourStoreHostTest, UnknownTypeCodeMessageIsShownUntranslated)
+{
+    const TString message("Критическая ошибка чтения контура с потока");
+    TBaseManager panel;
+    const tvapi::IApplicationPtr app = Application();
+    drApi::MA.R3->Tervan7 = app.Get(); // no ASSERT until it is undone
+    Host().Dictionary().SetTranslation(L"Критическая ошибка чтения контура с потока",
+                                       L"Contour read failure");
+    const std::string translated = DC(message).PChar();
+    TContour C;
+    curvetest::LoadFrom(C, streamtest::Ints({1, 7}));
+    drApi::MA.R3->Tervan7 = nullptr;
+    EXPECT_EQ(translated, "Contour read failure") << "the host dictionary knows the message";
+    EXPECT_EQ(C.Count, 0);
+    ASSERT_EQ(panel.StatusBar.M.Count, 1);
+    EXPECT_STREQ(panel.StatusBar.M[0].T.PChar(), message.PChar());
 }
 
 TEST(TContourStoreTest, TextLinesEdgesAndDrawing)
