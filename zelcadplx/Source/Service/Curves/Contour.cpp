@@ -9,6 +9,13 @@
 #include <cmath>
 #include <memory>
 
+namespace {
+
+// A projection is accepted within Eps times this (in parameter units), as the polyline's is.
+constexpr double projectionTolFactor = TPolyLine::projectionTolFactor;
+
+} // namespace
+
 // ---------------------------------------------------------------- ownership and copies
 
 TContour::~TContour()
@@ -260,7 +267,7 @@ bool TContour::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, b
         }
         acc += hi - lo;
     }
-    const double tol = GetParamToUnit() * 20.0 * std::max(std::fabs(Eps.x), std::fabs(Eps.y));
+    const double tol = GetParamToUnit() * projectionTolFactor * std::max(std::fabs(Eps.x), std::fabs(Eps.y));
     if (given) {
         const double period = isClosed ? GetTMax() - GetTMin() : 0.0;
         return W.CorrectCheckNearParameter(period, ext, tol, t);

@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr double oppositeTangents = 1e-5; // T1 + T2 shorter than this per axis: a cusp
+// T1 + T2 shorter than this per axis: a cusp. Unit tangents, not lengths; no TMathDef value is 1e-5.
+constexpr double oppositeTangents = 1e-5;
 // Atr of the items of an offset contour: the offset of an item, the joint between two.
 constexpr Integer offsetAtr = 1;
 constexpr Integer jointAtr = 2;
