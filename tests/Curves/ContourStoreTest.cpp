@@ -46,9 +46,12 @@ TEST(TContourStoreTest, RoundTripKeepsEveryItemWithItsTypeAndAttributes)
     D.Add(new TLineSeg(0, 0, 1, 1)); // replaced by the load
     curvetest::LoadFrom(D, curvetest::StoredBytes(C));
     ASSERT_EQ(D.Count, C.Count);
-    for (Integer k = 0; k < C.Count; ++k)
-        EXPECT_TRUE(D[k]->IsType() == C[k]->IsType() && D[k]->Atr == C[k]->Atr && D[k]->Name2 == C[k]->Name2)
-            << k;
+    for (Integer k = 0; k < C.Count; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(D[k]->IsType(), C[k]->IsType());
+        EXPECT_EQ(D[k]->Atr, C[k]->Atr);
+        EXPECT_EQ(D[k]->Name2, C[k]->Name2);
+    }
     EXPECT_EQ(curvetest::StoredBytes(D), curvetest::StoredBytes(C)); // every coordinate came back
     E = D; // copies keep the text items with their own texts
     static_cast<TText*>(D[6])->Text->Set("x");
@@ -125,5 +128,7 @@ TEST(TContourStoreTest, TextLinesEdgesAndDrawing)
     std::vector<int> I;
     E.GetEdges(V, I);
     EXPECT_EQ(I, (std::vector<int>{2, 0, 1, 3, 2, 3, 4}));
-    EXPECT_TRUE(V.size() == 15 && V[6] == 0.1 && V[14] == 0.0);
+    EXPECT_EQ(V.size(), 15u);
+    EXPECT_EQ(V[6], 0.1);
+    EXPECT_EQ(V[14], 0.0);
 }

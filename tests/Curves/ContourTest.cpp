@@ -93,7 +93,8 @@ TEST(TContourTest, ParameterRunsOverTheItemSpansAndProjectionFindsTheNearest)
     C.Add(new TArc(10, 5, 5, -kPi / 2, kPi / 2, 0));
     C.Add(new TLineSeg(10, 10, 0, 10));
     EXPECT_NEAR(C.GetTMax(), 2 + kPi, 1e-12);
-    EXPECT_TRUE(C[1]->Owner == &C && C[1]->Index == 1);
+    EXPECT_EQ(C[1]->Owner, &C);
+    EXPECT_EQ(C[1]->Index, 1);
     EXPECT_DOUBLE_EQ(C[2]->startParam, 1 + kPi);
     TPoint2D P;
     C._PointOn(-1.0, P); // extrapolated along the first segment; beyond the end: the end
