@@ -59,7 +59,8 @@ TEST(TArcTest, ParameterRunsFromTheStartInTheDirectionOfTravel)
     }
     double t = 1.0;
     EXPECT_NEAR(ccw.CheckParamToAngle(t), kHalfPi + 1.0, 1e-15);
-    EXPECT_TRUE(ccw.AnglePertainLimit(kPi + 5e-5) && ccw.AnglePertainLimit(kHalfPi - 5e-5));
+    EXPECT_TRUE(ccw.AnglePertainLimit(kPi + 5e-5));
+    EXPECT_TRUE(ccw.AnglePertainLimit(kHalfPi - 5e-5));
     EXPECT_FALSE(ccw.AnglePertainLimit(kPi + 1e-3));
 }
 

@@ -82,7 +82,8 @@ TEST(TContourAreaTest, SignedAreaMatchesTheClosedFormAndGaussLegendreRulesAreExa
     }
     double t[9], w[9];
     for (int n = 1; n <= 8; ++n) {
-        ASSERT_TRUE(TContour::FillIntegrationValues(t, w, n) && std::is_sorted(t, t + n));
+        ASSERT_TRUE(TContour::FillIntegrationValues(t, w, n));
+        ASSERT_TRUE(std::is_sorted(t, t + n));
         for (int p = 0; p < 2 * n; ++p) { // degree 2n - 1 is exact
             double sum = 0;
             for (int k = 0; k < n; ++k)
@@ -124,28 +125,45 @@ TEST(TContourAreaTest, ContainmentAgreesWithTheWindingNumber)
                 << shape << ": " << P.x << " " << P.y;
         }
     }
-    EXPECT_TRUE(tested > 3500 && onBoundary > 1500) << tested << " " << onBoundary;
+    EXPECT_GT(tested, 3500) << tested << " " << onBoundary;
+    EXPECT_GT(onBoundary, 1500) << tested << " " << onBoundary;
 }
 
 TEST(TContourAreaTest, PointsCurvesAndCrossings)
 {
     TContour S, D, inner, crossing, disc, bow;
     contourtest::Square(S, 10);
-    EXPECT_TRUE(S.FoundPoint(10.00005, 5) && !S.FoundPoint(10.001, 5)); // within 1e-4 of an edge
+    // Within 1e-4 of an edge.
+    EXPECT_TRUE(S.FoundPoint(10.00005, 5));
+    EXPECT_FALSE(S.FoundPoint(10.001, 5));
     contourtest::Polygon(D, {{5, 0}, {0, 5}, {-5, 0}, {0, -5}});
-    EXPECT_TRUE(D.FoundPoint(1, 0) && !D.FoundPoint(6, 0)); // the scan line runs through two vertices
+    // The scan line runs through two vertices.
+    EXPECT_TRUE(D.FoundPoint(1, 0));
+    EXPECT_FALSE(D.FoundPoint(6, 0));
     contourtest::Polygon(inner, {{2, 2}, {4, 2}, {4, 4}});
     contourtest::Polygon(crossing, {{8, 8}, {12, 8}, {12, 12}});
-    EXPECT_TRUE(S.Found(inner) && !S.Colision(inner) && S.Colision(crossing));
+    EXPECT_TRUE(S.Found(inner));
+    EXPECT_FALSE(S.Colision(inner));
+    EXPECT_TRUE(S.Colision(crossing));
     const TCircle around(5, 5, 20), outside(30, 5, 2), overlapping(12, 5, 3), near(3, 0, 2.5);
-    EXPECT_TRUE(S.Found(&around) && !S.Found(&outside) && S.Found(&overlapping));
+    EXPECT_TRUE(S.Found(&around));
+    EXPECT_FALSE(S.Found(&outside));
+    EXPECT_TRUE(S.Found(&overlapping));
     disc.Add(new TCircle(0, 0, 1)); // a lone circle: by the distance of the centres
-    EXPECT_TRUE(!disc.FoundCircle(&overlapping) && disc.FoundCircle(&near));
+    EXPECT_FALSE(disc.FoundCircle(&overlapping));
+    EXPECT_TRUE(disc.FoundCircle(&near));
     const TLineSeg through(-1, 5, 11, 5), into(5, 5, 12, 5);
-    EXPECT_TRUE(S.InterSect2(&through) == 1 && S.InterSect2(&into) == 0 && S.InterSect(&overlapping) == 2);
+    EXPECT_EQ(S.InterSect2(&through), 1);
+    EXPECT_EQ(S.InterSect2(&into), 0);
+    EXPECT_EQ(S.InterSect(&overlapping), 2);
     TArrayOf<TPair<int, int>> ends(4, 4);
-    ASSERT_TRUE(S.Find2(10, 0, ends) && ends.Count == 2); // the end of side 0, the start of side 1
-    EXPECT_TRUE(ends[0].V1 == 0 && ends[0].V2 == 1 && ends[1].V1 == 1 && ends[1].V2 == 0);
+    // The end of side 0, the start of side 1.
+    ASSERT_TRUE(S.Find2(10, 0, ends));
+    ASSERT_EQ(ends.Count, 2);
+    EXPECT_EQ(ends[0].V1, 0);
+    EXPECT_EQ(ends[0].V2, 1);
+    EXPECT_EQ(ends[1].V1, 1);
+    EXPECT_EQ(ends[1].V2, 0);
     // crossings with itself and with the axes
     contourtest::Polygon(bow, {{0, 0}, {10, 10}, {10, 0}, {0, 10}});
     TInterSector Tool, Tool2;
@@ -157,9 +175,11 @@ TEST(TContourAreaTest, PointsCurvesAndCrossings)
               "2: 5 5");
     TArrayOf<double> A(4, 4);
     S.InterSectHorizontal(5, A);
-    EXPECT_TRUE(A.Count == 2 && A[0] == 1.5 && A[1] == 3.5);
+    EXPECT_EQ(A.Count, 2);
+    EXPECT_EQ(A[0], 1.5);
+    EXPECT_EQ(A[1], 3.5);
     A.Count = 0;
     S.InterSectHorizontal(0, A); // the start point's height: the closing value is 0, not 4
-    EXPECT_TRUE(std::find(A.begin(), A.end(), 0.0) != A.end() &&
-                std::find(A.begin(), A.end(), 4.0) == A.end());
+    EXPECT_NE(std::find(A.begin(), A.end(), 0.0), A.end());
+    EXPECT_EQ(std::find(A.begin(), A.end(), 4.0), A.end());
 }

@@ -12,6 +12,8 @@
 
 #include "ContourTestUtil.h"
 #include "CurveTestUtil.h"
+#include "Dictionary.h"
+#include "HostFixture.h"
 #include "MessageSinks.h"
 #include "RecordingModeler.h"
 #include "Text.h"
@@ -43,9 +45,12 @@ TEST(TContourStoreTest, RoundTripKeepsEveryItemWithItsTypeAndAttributes)
     D.Add(new TLineSeg(0, 0, 1, 1)); // replaced by the load
     curvetest::LoadFrom(D, curvetest::StoredBytes(C));
     ASSERT_EQ(D.Count, C.Count);
-    for (Integer k = 0; k < C.Count; ++k)
-        EXPECT_TRUE(D[k]->IsType() == C[k]->IsType() && D[k]->Atr == C[k]->Atr && D[k]->Name2 == C[k]->Name2)
-            << k;
+    for (Integer k = 0; k < C.Count; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(D[k]->IsType(), C[k]->IsType());
+        EXPECT_EQ(D[k]->Atr, C[k]->Atr);
+        EXPECT_EQ(D[k]->Name2, C[k]->Name2);
+    }
     EXPECT_EQ(curvetest::StoredBytes(D), curvetest::StoredBytes(C)); // every coordinate came back
     E = D; // copies keep the text items with their own texts
     static_cast<TText*>(D[6])->Text->Set("x");
@@ -67,6 +72,25 @@ TEST(TContourStoreTest, UnknownTypeCodeKeepsTheItemsReadSoFarAndSaysSo)
     EXPECT_EQ(C[0]->IsType(), ctLineSeg);
     ASSERT_EQ(panel.Lines.size(), 1u);
     EXPECT_EQ(panel.Lines[0], TString("Критическая ошибка чтения контура с потока").PChar());
+}
+
+class TContourStoreHostTest : public HostFixture {};
+
+TEST_F(TContourStoreHostTest, UnknownTypeCodeMessageIsShownUntranslated)
+{
+    const TString message("Критическая ошибка чтения контура с потока");
+    testsinks::TRecordingProcess panel;
+    const tvapi::IApplicationPtr app = Application();
+    const testsinks::TRecordingHost host(app.Get());
+    Host().Dictionary().SetTranslation(L"Критическая ошибка чтения контура с потока",
+                                       L"Contour read failure");
+    const std::string translated = DC(message).PChar();
+    TContour C;
+    curvetest::LoadFrom(C, streamtest::Ints({1, 7}));
+    EXPECT_EQ(translated, "Contour read failure") << "the host dictionary knows the message";
+    EXPECT_EQ(C.Count, 0);
+    ASSERT_EQ(panel.Lines.size(), 1u);
+    EXPECT_EQ(panel.Lines[0], message.PChar());
 }
 
 TEST(TContourStoreTest, TextLinesEdgesAndDrawing)
@@ -102,5 +126,7 @@ TEST(TContourStoreTest, TextLinesEdgesAndDrawing)
     std::vector<int> I;
     E.GetEdges(V, I);
     EXPECT_EQ(I, (std::vector<int>{2, 0, 1, 3, 2, 3, 4}));
-    EXPECT_TRUE(V.size() == 15 && V[6] == 0.1 && V[14] == 0.0);
+    EXPECT_EQ(V.size(), 15u);
+    EXPECT_EQ(V[6], 0.1);
+    EXPECT_EQ(V[14], 0.0);
 }

@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "Arc.h"
 #include "ContourTestUtil.h"
+#include "Elements.h"
+#include "LineSeg.h"
 #include "PolyLine.h"
+#include "Transf2D.h"
+
+#include <memory>
 
 using contourtest::kPi;
 
@@ -28,17 +34,56 @@ TEST(TContourTest, EmptyContourAnswersWithNeutralValuesAndItemsDieWithTheContour
     {
         TContour C;
         double t = 3.0, s = 7.0;
-        EXPECT_TRUE(C.GetTMax() == 0.0 && C.FindSegment(t, s) == -1);
+        EXPECT_EQ(C.GetTMax(), 0.0);
+        EXPECT_EQ(C.FindSegment(t, s), -1);
         TPoint2D P(1, 2);
         C.PointOn(0.5, P);
         TRect2D G(1, 1, 2, 2);
         C.Rect(G);
         EXPECT_EQ(Pt(P) + " / " + Pt(G.LD) + " " + Pt(G.RU), "1 2 / 0 0 0 0");
-        EXPECT_TRUE(C.Duplicate() == nullptr && !C.IsClosed() && C.GetLS() == nullptr && C.Area() == 0.0);
+        EXPECT_EQ(C.Duplicate(), nullptr);
+        EXPECT_FALSE(C.IsClosed());
+        EXPECT_EQ(C.GetLS(), nullptr);
+        EXPECT_EQ(C.Area(), 0.0);
         C.Add(new TTrackedSeg());
-        C.Add(new TTrackedSeg());
+        C.Add(std::make_unique<TTrackedSeg>()); // the owning form of Add
+        EXPECT_EQ(C.Count, 2);
+        EXPECT_EQ(TTrackedSeg::Alive, 2);
     }
     EXPECT_EQ(TTrackedSeg::Alive, 0);
+}
+
+TEST(TContourTest, MtrMovesEveryKindOfItemByTheSameMatrix)
+{
+    // Mtr(100, 50, 90, 2) maps (x, y) to (100 - 2y, 50 + 2x). Circles and points map through
+    // the placement stack; the result must not depend on what the stack holds.
+    ASSERT_NE(drApi::Transf2D, nullptr);
+    for (const bool enclosed : {false, true}) {
+        SCOPED_TRACE(enclosed ? "inside a placement" : "empty stack");
+        if (enclosed) drApi::Transf2D->drMtr(1000, -1000, 30, 3, true);
+        const Integer depth = drApi::Transf2D->AMtr.Count;
+        TContour C;
+        C.Add(std::make_unique<TLineSeg>(0, 0, 10, 0));
+        C.Add(std::make_unique<TArc>(10, 0, 5, 0, kPi / 2, 0));
+        C.Add(std::make_unique<TCircle>(3, 4, 1.5));
+        C.Add(std::make_unique<TBasePoint>(1, -1));
+        C.Mtr(100, 50, 90, 2);
+        EXPECT_EQ(drApi::Transf2D->AMtr.Count, depth) << "the contour's matrix is popped again";
+        if (enclosed) drApi::Transf2D->drDeleteMtr();
+
+        const auto& S = static_cast<const TLineSeg&>(*C[0]);
+        EXPECT_EQ(Pt(TPoint2D(S.x, S.y)), "100 50");
+        EXPECT_EQ(Pt(TPoint2D(S.xk, S.yk)), "100 70");
+        const auto& A = static_cast<const TArc&>(*C[1]);
+        EXPECT_EQ(Pt(TPoint2D(A.x, A.y)), "100 70");
+        EXPECT_NEAR(A.Radius, 10.0, 1e-12);
+        EXPECT_EQ(Pt(A.PointTMin()), "100 80");
+        const auto& O = static_cast<const TCircle&>(*C[2]);
+        EXPECT_EQ(Pt(TPoint2D(O.x, O.y)), "92 56");
+        EXPECT_NEAR(O.Radius, 3.0, 1e-12);
+        const auto& P = static_cast<const TBasePoint&>(*C[3]);
+        EXPECT_EQ(Pt(TPoint2D(P.x, P.y)), "102 52");
+    }
 }
 
 TEST(TContourTest, ParameterRunsOverTheItemSpansAndProjectionFindsTheNearest)
@@ -48,7 +93,8 @@ TEST(TContourTest, ParameterRunsOverTheItemSpansAndProjectionFindsTheNearest)
     C.Add(new TArc(10, 5, 5, -kPi / 2, kPi / 2, 0));
     C.Add(new TLineSeg(10, 10, 0, 10));
     EXPECT_NEAR(C.GetTMax(), 2 + kPi, 1e-12);
-    EXPECT_TRUE(C[1]->Owner == &C && C[1]->Index == 1);
+    EXPECT_EQ(C[1]->Owner, &C);
+    EXPECT_EQ(C[1]->Index, 1);
     EXPECT_DOUBLE_EQ(C[2]->startParam, 1 + kPi);
     TPoint2D P;
     C._PointOn(-1.0, P); // extrapolated along the first segment; beyond the end: the end

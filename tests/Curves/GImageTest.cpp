@@ -45,7 +45,10 @@ TEST(TGImageTest, TextElementOwnsItsOwnCopy)
     ASSERT_NE(e.S, nullptr);
     EXPECT_NE(e.S, &text);
     EXPECT_TRUE(*e.S == TString("Размер"));
-    EXPECT_EQ(std::make_pair(e.Angle, e.ht), std::make_pair(45.0, 5.0));
+    ASSERT_EQ(image->Texts.size(), 1u);
+    EXPECT_EQ(e.S, image->Texts.front().get()) << "the image owns the copy";
+    EXPECT_EQ(e.Angle, 45.0);
+    EXPECT_EQ(e.ht, 5.0);
 }
 
 TEST(TGImageTest, FullImageDropsFurtherElements)

@@ -160,7 +160,10 @@ TEST(TPolyLineAlgoTest, DegeneratePointSets)
     EXPECT_EQ(R.Count, 3);
     TORect2D B;
     Of({{5, 5}, {5, 5}}).GetMin(B); // no edge gives a direction: the point itself
-    EXPECT_TRUE(B.X == 5 && B.Y == 5 && B.Length == 0 && B.Width == 0);
+    EXPECT_EQ(B.X, 5);
+    EXPECT_EQ(B.Y, 5);
+    EXPECT_EQ(B.Length, 0);
+    EXPECT_EQ(B.Width, 0);
 }
 
 TEST(TPolyLineAlgoTest, EnclosingCirclesAgreeWithBruteForce)

@@ -107,7 +107,9 @@ TEST(TInterSectorTest, LinksAndTheirRemoval)
     ASSERT_EQ(IS.ACrossPoint.Count, 1);
     EXPECT_EQ(IS.ACrossPoint[0].on2.curve, &C);
     ASSERT_EQ(TestA.Count, 9);
-    EXPECT_TRUE(TestA[0] == TString("0") && TestA[1] == TString("   0.50") && TestA[3] == TString("   1.00"));
+    EXPECT_EQ(TestA[0], TString("0"));
+    EXPECT_EQ(TestA[1], TString("   0.50"));
+    EXPECT_EQ(TestA[3], TString("   1.00"));
 }
 
 // Touching pairs, which the sampling below cannot decide, and solver edge cases found by hand.

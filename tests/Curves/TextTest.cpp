@@ -33,7 +33,9 @@ TEST(TTextTest, RecordInitAndNoCrossings)
     T.Init(5, 0, 0.5, 2.5, S);
     S.Set("changed");
     EXPECT_STREQ(T.Text->PChar(), "new");
-    EXPECT_TRUE(T.Atr == 0 && T.x == 5 && T.Height == 2.5);
+    EXPECT_EQ(T.Atr, 0);
+    EXPECT_EQ(T.x, 5);
+    EXPECT_EQ(T.Height, 2.5);
     const TLineSeg through(0, 0, 10, 0);
     TInterSector IS;
     TContour C; // no crossings, also as an item of a contour

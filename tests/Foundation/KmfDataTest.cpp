@@ -1,5 +1,6 @@
 // TKmfData: byte layouts of the header and the values, reading past the data, memory-mode
-// growth, file mode across the 16 MiB window, and the handling of damaged lengths.
+// growth, file mode across the 16 MiB window, the handling of damaged lengths, and the file's
+// failures and closing.
 
 #include "KmfData.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 using namespace streamtest;
@@ -97,7 +99,7 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     const std::string header = TempPath("header.kmf");
     TKmfData h;
     ASSERT_TRUE(h.MakeForWrite(TString(header.c_str()), false));
-    h.Close();
+    EXPECT_TRUE(h.Close());
     EXPECT_EQ(FileBytes(header), Blob(97, {}));
     const std::string path = TempPath("window.kmf");
     const UInteger filler = TKmfData::SizeDataBufer - 3; // the double straddles the window edge
@@ -108,7 +110,7 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     ASSERT_TRUE(w.MakeForWrite(TString(path.c_str()), false));
     w.Write(pad.data(), filler);
     w << 3.25 << 77 << TString("окно");
-    w.Close();
+    EXPECT_TRUE(w.Close());
     EXPECT_EQ(std::filesystem::file_size(path), 256u + filler + 8 + 4 + 4 + 5);
 
     TKmfData r;
@@ -129,5 +131,82 @@ TEST(TKmfDataFileTest, ValuesSurviveAcrossTheWindowBoundary)
     r.Seek(256);
     EXPECT_EQ(r.ReadByte(), 0);
     EXPECT_EQ(r.ReadByte(), 7) << "Seek(256) rereads the data from its first byte";
-    r.Close();
+    EXPECT_TRUE(r.Close()) << "reading up to the end is no failure";
+}
+
+namespace {
+
+// Open descriptors of this process.
+int OpenFiles()
+{
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                          std::filesystem::directory_iterator()));
+}
+
+} // namespace
+
+TEST(TKmfDataFileTest, ShortWriteIsReportedByClose)
+{
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    // A few bytes fail only when the C library flushes them at close; a full window fails
+    // at its own write.
+    for (const UInteger n : {UInteger(12), TKmfData::SizeDataBufer + 4}) {
+        SCOPED_TRACE(n);
+        TKmfData w;
+        ASSERT_TRUE(w.MakeForWrite(TString("/dev/full"), true));
+        const Bytes data(n, 0x5A);
+        w.Write(data.data(), n);
+        EXPECT_FALSE(w.Close());
+        EXPECT_FALSE(w.Active());
+        EXPECT_TRUE(w.Close()) << "a closed stream has nothing more to report";
+    }
+}
+
+TEST(TKmfDataFileTest, ReadCutShortByATruncatedFileIsReportedByClose)
+{
+    const std::string path = TempPath("cut.kmf");
+    PutFile(path, Blob(97, Cat(Ints({11, 22}), {0x21, 0x43})));
+    TKmfData r;
+    ASSERT_TRUE(r.MakeForRead(TString(path.c_str()), false));
+    EXPECT_EQ(r.ReadInteger(), 11);
+    EXPECT_EQ(r.ReadInteger(), 22);
+    EXPECT_FALSE(r.ErrorReadFromFileToBufer);
+    EXPECT_EQ(r.ReadInteger(), 0x4321) << "the missing bytes read as 0";
+    EXPECT_TRUE(r.ErrorReadFromFileToBufer);
+    EXPECT_FALSE(r.Close());
+
+    // A header cut after its magic is accepted as before, and reported.
+    Bytes header = Blob(97, {});
+    header.resize(100);
+    PutFile(path, header);
+    TKmfData h;
+    ASSERT_TRUE(h.MakeForRead(TString(path.c_str()), false));
+    EXPECT_EQ(h.Version(), 97);
+    EXPECT_FALSE(h.Close());
+
+    // A new file on the same stream starts without the old failure.
+    PutFile(path, Blob(97, Ints({5})));
+    ASSERT_TRUE(h.MakeForRead(TString(path.c_str()), false));
+    EXPECT_EQ(h.ReadInteger(), 5);
+    EXPECT_TRUE(h.Close());
+}
+
+TEST(TKmfDataFileTest, DestructorClosesTheFileAndWritesWhatIsPending)
+{
+    const std::string path = TempPath("unclosed.kmf");
+    const int before = OpenFiles();
+    {
+        TKmfData w;
+        ASSERT_TRUE(w.MakeForWrite(TString(path.c_str()), false));
+        w << 7 << 2.5;
+        EXPECT_EQ(OpenFiles(), before + 1);
+    }
+    EXPECT_EQ(OpenFiles(), before);
+    EXPECT_EQ(FileBytes(path), Blob(97, Cat(Ints({7}), {0, 0, 0, 0, 0, 0, 4, 0x40})));
+    {
+        TKmfData r;
+        ASSERT_TRUE(r.MakeForRead(TString(path.c_str()), false));
+        EXPECT_EQ(r.ReadInteger(), 7);
+    }
+    EXPECT_EQ(OpenFiles(), before);
 }

@@ -1,5 +1,5 @@
-// TArrayOf and TArrayOfP: the growth rule, insertion and release edges, borrowed storage,
-// concurrent appends and the sort's depth against an adversary.
+// TArrayOf and TArrayOfP: the growth rule, insertion and release edges, borrowed storage and
+// the sort's depth against an adversary. Concurrent use is in TArrayThreadTest.cpp.
 
 #include "TArray.h"
 
@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -95,25 +94,6 @@ TEST(TArrayOfTest, BorrowedStorageIsLeftToItsOwner)
     EXPECT_EQ(storage[0].V, 1);
     delete[] storage;
     EXPECT_EQ(Tracked::Live, before);
-}
-
-TEST(TArrayOfTest, FourThreadsAppendingLoseNothing)
-{
-    constexpr int kThreads = 4, kEach = 10000;
-    TArrayOf<int> a(0, 16); // small step: many growths race with appends
-    std::vector<std::thread> workers;
-    for (int t = 0; t < kThreads; ++t)
-        workers.emplace_back([&a, t] {
-            for (int i = 0; i < kEach; ++i)
-                a.Add(t * kEach + i);
-        });
-    for (auto& w : workers)
-        w.join();
-    ASSERT_EQ(a.Count, kThreads * kEach);
-    std::vector<int> seen = Contents(a);
-    std::sort(seen.begin(), seen.end());
-    for (int i = 0; i < kThreads * kEach; ++i)
-        ASSERT_EQ(seen[i], i);
 }
 
 namespace {

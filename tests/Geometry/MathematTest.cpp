@@ -93,7 +93,8 @@ TEST(AngleLineTest, DirectionsInDegreesAgreeWithAtan2)
         if (expected < 0) expected += 360.0;
         const double a = AngleLine(1.0, 2.0, 1.0 + dx, 2.0 + dy);
         EXPECT_NEAR(a, expected, 1e-9);
-        EXPECT_TRUE(a >= 0.0 && a < 360.0);
+        EXPECT_GE(a, 0.0);
+        EXPECT_LT(a, 360.0);
     }
     EXPECT_EQ(CountDigisAfterDot(-0.125), 3u);
     EXPECT_EQ(CountDigisAfterDot(1.0 / 3.0), 11u);

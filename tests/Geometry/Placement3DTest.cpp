@@ -25,7 +25,9 @@ void ExpectRightHandedUnitFrame(const TPlacement3D& P)
 
 void ExpectAxes(const TPlacement3D& P, const TVector3D& x, const TVector3D& y, const TVector3D& z)
 {
-    EXPECT_TRUE(P.AX == x && P.AY == y && P.AZ == z) << Text(P.AX.toStr()) << Text(P.AY.toStr());
+    EXPECT_EQ(P.AX, x) << Text(P.AX.toStr());
+    EXPECT_EQ(P.AY, y) << Text(P.AY.toStr());
+    EXPECT_EQ(P.AZ, z) << Text(P.AZ.toStr());
 }
 
 TVector3D RandomVector(std::mt19937& rng, double r)

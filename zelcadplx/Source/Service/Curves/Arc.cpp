@@ -12,10 +12,11 @@
 
 namespace {
 
-constexpr Real centreEps = 1e-10;      // P this near the centre has no polar angle
-constexpr Real angleSnap = 1e-8;       // angles this near 0 (or a full turn) snap onto it
-constexpr Real projectionFound = 1e-9; // a circle projection needs P this far from the centre
-constexpr Real axisAngleSnap = TMathDef::C_PI * 1e-8;
+constexpr Real centreEps = TMathDef::lengthEpsilon; // P this near the centre has no polar angle
+constexpr Real angleSnap = TMathDef::paramEpsilon;  // angles this near 0 (or a full turn) snap onto it
+constexpr Real projectionFound =
+    TMathDef::lengthRegion; // a circle projection needs P this far from the centre
+constexpr Real axisAngleSnap = TMathDef::angleEpsilon;
 
 Real Wrap2Pi(Real a) noexcept
 {

@@ -101,9 +101,9 @@ protected:
 class TArc : public TCircle {
 public:
     enum TDirection : Integer { ByClockWise = -1, Degenerate = 0, BackClockWise = 1 };
-    static constexpr Real fullTurnEps = 1e-8;    // |span - 2 pi| below this: a full turn
-    static constexpr Real limitEps = 1e-4;       // AnglePertainLimit's tolerance
-    static constexpr Integer degreeVersion = 90; // streams before this hold degrees
+    static constexpr Real fullTurnEps = TMathDef::paramEpsilon; // |span - 2 pi| below this: a full turn
+    static constexpr Real limitEps = TMathDef::paramNear;       // AnglePertainLimit's tolerance
+    static constexpr Integer degreeVersion = 90;                // streams before this hold degrees
 
     Real A1 = 0.0;
     Real A2 = 0.0;

@@ -7,6 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+
+namespace {
+
+// A projection is accepted within Eps times this (in parameter units), as the polyline's is.
+constexpr double projectionTolFactor = TPolyLine::projectionTolFactor;
+
+} // namespace
 
 // ---------------------------------------------------------------- ownership and copies
 
@@ -26,23 +34,23 @@ TContour& TContour::operator=(const TContour& C)
     if (&C == this) return *this;
     Clear();
     for (Integer i = 0; i < C.Count; ++i)
-        if (C.FArray[i] != nullptr) Add(C.FArray[i]->Duplicate());
+        if (C.FArray[i] != nullptr) Add(std::unique_ptr<TCurve2D>(C.FArray[i]->Duplicate()));
     return *this;
 }
 
 TCurve2D* TContour::Duplicate() const
 {
     if (Count == 0) return nullptr;
-    auto* C = new TContour();
-    Duplicate(C);
-    return C;
+    auto C = std::make_unique<TContour>();
+    Duplicate(C.get());
+    return C.release();
 }
 
 TContour* TContour::Duplicate(TContour* Dest) const
 {
     if (Dest == nullptr || Count == 0) return nullptr;
     for (Integer i = 0; i < Count; ++i)
-        if (FArray[i] != nullptr) Dest->Add(FArray[i]->Duplicate());
+        if (FArray[i] != nullptr) Dest->Add(std::unique_ptr<TCurve2D>(FArray[i]->Duplicate()));
     return Dest;
 }
 
@@ -51,7 +59,8 @@ TContour* TContour::DuplicateAt(unsigned int Atribute, TContour* Dest) const
     if (Dest == nullptr || Count == 0) return nullptr;
     for (Integer i = 0; i < Count; ++i) {
         const TCurve2D* C = FArray[i];
-        if (C != nullptr && static_cast<unsigned int>(C->Atr) == Atribute) Dest->Add(C->Duplicate());
+        if (C != nullptr && static_cast<unsigned int>(C->Atr) == Atribute)
+            Dest->Add(std::unique_ptr<TCurve2D>(C->Duplicate()));
     }
     return Dest;
 }
@@ -258,7 +267,7 @@ bool TContour::NearPointProjection(const TPoint2D& P, TPoint2D Eps, double& t, b
         }
         acc += hi - lo;
     }
-    const double tol = GetParamToUnit() * 20.0 * std::max(std::fabs(Eps.x), std::fabs(Eps.y));
+    const double tol = GetParamToUnit() * projectionTolFactor * std::max(std::fabs(Eps.x), std::fabs(Eps.y));
     if (given) {
         const double period = isClosed ? GetTMax() - GetTMin() : 0.0;
         return W.CorrectCheckNearParameter(period, ext, tol, t);

@@ -25,10 +25,11 @@ class TContour : public TCurve2D, public TArrayOfP<TCurve2D> {
 public:
     using Items = TArrayOfP<TCurve2D>;
 
-    static constexpr Integer ItemStep = 16;     // initial room and growth step of the items
-    static constexpr Real linkEps = 1e-4;       // per-coordinate coincidence of joint points
-    static constexpr Real directEps = 2e-5;     // joint tolerance of Trimm and Offset
-    static constexpr Real onBoundaryEps = 1e-4; // a crossing this near the point: on the boundary
+    static constexpr Integer ItemStep = 16;                     // initial room and growth step of the items
+    static constexpr Real linkEps = TMathDef::metricNear;       // per-coordinate coincidence of joint points
+    static constexpr Real directEps = TMathDef::metricAccuracy; // joint tolerance of Trimm and Offset
+    static constexpr Real onBoundaryEps =
+        TMathDef::metricNear; // a crossing this near the point: on the boundary
 
     // Result codes of TrimmPart and DeletePart.
     enum TState : int { dp_NoChanged = 0, dp_Changed = 1, dp_Degenerated = 2 };

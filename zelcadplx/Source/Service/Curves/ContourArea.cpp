@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr int maxRule = 8;  // largest tabulated Gauss-Legendre rule
-constexpr int areaRule = 7; // the rule Area2 integrates curved items with
-constexpr double rootTolerance = 1e-15;
+constexpr int maxRule = 8;              // largest tabulated Gauss-Legendre rule
+constexpr int areaRule = 7;             // the rule Area2 integrates curved items with
+constexpr double rootTolerance = 1e-15; // the quadrature roots to near double precision; no TMathDef value
 constexpr int rootIterations = 100;
 constexpr double scanReach = 1e25; // the scan line never reaches further than this
 constexpr double scanMargin = 1.0; // the scan line overshoots the box by its size plus this

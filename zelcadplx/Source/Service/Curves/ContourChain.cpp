@@ -5,6 +5,7 @@
 #include "Contour.h"
 
 #include "PolyLine.h"
+#include "Transf2D.h"
 
 #include <algorithm>
 #include <cmath>
@@ -233,11 +234,35 @@ Boolean TContour::MakeDirect(double eps, bool Direction)
 
 // ---------------------------------------------------------------- placement, approximation
 
+namespace {
+
+// Holds M alone on top of the placement stack while it lives. Circles and points map through
+// the stack, not through the matrix they are given; with M on top every item moves alike.
+class TStackedMtr {
+public:
+    explicit TStackedMtr(const TMtr2D& M) : FStack(drApi::Transf2D)
+    {
+        if (FStack != nullptr) FStack->drMtr(M, true);
+    }
+    ~TStackedMtr()
+    {
+        if (FStack != nullptr) FStack->drDeleteMtr();
+    }
+    TStackedMtr(const TStackedMtr&) = delete;
+    TStackedMtr& operator=(const TStackedMtr&) = delete;
+
+private:
+    TTransf2D* FStack;
+};
+
+} // namespace
+
 void TContour::Mtr(const double& X, const double& Y, const double& Angle, const double& Scale)
 {
     TMtr2D M;
     M.Init();
     M.drMtr(X, Y, Angle, Scale);
+    const TStackedMtr stacked(M);
     for (Integer k = 0; k < Count; ++k)
         if (FArray[k] != nullptr) FArray[k]->Mtr(M);
 }

@@ -17,7 +17,11 @@
 
 namespace {
 
-constexpr double oppositeTangents = 1e-5; // T1 + T2 shorter than this per axis: a cusp
+// T1 + T2 shorter than this per axis: a cusp. Unit tangents, not lengths; no TMathDef value is 1e-5.
+constexpr double oppositeTangents = 1e-5;
+// Atr of the items of an offset contour: the offset of an item, the joint between two.
+constexpr Integer offsetAtr = 1;
+constexpr Integer jointAtr = 2;
 
 bool Coincide(const TPoint2D& A, const TPoint2D& B)
 {
@@ -25,10 +29,10 @@ bool Coincide(const TPoint2D& A, const TPoint2D& B)
 }
 
 // The joint arc about C turned by the side factor f (1 left, -1 right).
-TArc* JointArc(const TPoint2D& C, double Radius, double a1, double a2, int f)
+std::unique_ptr<TArc> JointArc(const TPoint2D& C, double Radius, double a1, double a2, int f)
 {
     const double v = Zn(f) * std::fabs(Radius);
-    auto* A = new TArc();
+    auto A = std::make_unique<TArc>();
     A->Set(C.x, C.y);
     A->Radius = std::fabs(v);
     A->Atr = 1;
@@ -119,7 +123,7 @@ TCurve2D* TContour::Trimmed(double& t1, double& t2, int sense) const
     } else {
         TCurve2D* rest = nullptr;
         const int r = copy->TrimmPart(t1, t2, rest);
-        delete rest;
+        const std::unique_ptr<TCurve2D> dropped(rest);
         if (r == dp_Degenerated) return nullptr;
     }
     if (sense == -1) copy->Inverse();
@@ -220,26 +224,23 @@ TCurve2D* TContour::FilletSegment(TCurve2D* s1, TCurve2D* s2, const double& Radi
         r = s2->Curvature(s2->GetTMin()) < -s1->Curvature(s1->GetTMax()) ? 1 : -1;
     }
     const int opposite = r != 1 ? 1 : -1;
-    TArc* arc = JointArc(C, Radius, a1, a2, r);
+    std::unique_ptr<TArc> arc = JointArc(C, Radius, a1, a2, r);
     if (os1 == nullptr) {
-        if (os2 == nullptr || Coincide(os2->PointTMin(), arc->PointTMax())) return arc;
-        delete arc;
-        return JointArc(C, Radius, a1, a2, opposite);
+        if (os2 == nullptr || Coincide(os2->PointTMin(), arc->PointTMax())) return arc.release();
+        return JointArc(C, Radius, a1, a2, opposite).release();
     }
     bool ok = Coincide(os1->PointTMax(), arc->PointTMin());
     if (os2 != nullptr && !ok) {
-        delete arc;
         arc = JointArc(C, Radius, a1, a2, opposite);
         ok = Coincide(os1->PointTMax(), arc->PointTMin());
     }
-    if (os2 == nullptr || ok) return arc;
-    delete arc;
+    if (os2 == nullptr || ok) return arc.release();
     return new TLineSeg(os1->PointTMax(), os2->PointTMin());
 }
 
 TCurve2D* TContour::Offset(const double& rad) const
 {
-    auto* R = new TContour();
+    auto R = std::make_unique<TContour>();
     TContour W;
     Duplicate(&W);
     W.MakeDirect(directEps, true);
@@ -254,30 +255,34 @@ TCurve2D* TContour::Offset(const double& rad) const
     }
     if (A > 0.0) W.Inverse(); // offsets are taken along the clockwise chain
     const Integer n = W.Count;
-    std::vector<TCurve2D*> offsets(static_cast<std::size_t>(n), nullptr);
+    // The offsets are owned here until each becomes an item of R; offset[] keeps reading them,
+    // as the last joint reads the first offset after it joined R.
+    std::vector<std::unique_ptr<TCurve2D>> owned(static_cast<std::size_t>(n));
+    std::vector<TCurve2D*> offset(static_cast<std::size_t>(n), nullptr);
     for (Integer i = 0; i < n; ++i) {
         const TCurve2D* s = W.FArray[i];
         if (s == nullptr) continue;
-        offsets[i] = s->Offset(rad);
-        if (offsets[i] == nullptr)
-            offsets[i] = TLineSeg(s->PointTMin(), s->PointTMax()).Offset(rad); // the chord stands in
+        owned[i].reset(s->Offset(rad));
+        if (owned[i] == nullptr)
+            owned[i].reset(TLineSeg(s->PointTMin(), s->PointTMax()).Offset(rad)); // the chord stands in
+        offset[i] = owned[i].get();
     }
     for (Integer i = 0; i < n; ++i) {
         const Integer next = (i + 1) % n;
         // The next offset is handed over too, so that the joint meets both offsets.
-        TCurve2D* j =
-            n >= 2 ? FilletSegment(W.FArray[i], W.FArray[next], rad, offsets[i], offsets[next]) : nullptr;
-        if (offsets[i] != nullptr) {
-            offsets[i]->Name2 = i;
-            offsets[i]->Atr = 1;
-            R->Add(offsets[i]);
+        std::unique_ptr<TCurve2D> j(
+            n >= 2 ? FilletSegment(W.FArray[i], W.FArray[next], rad, offset[i], offset[next]) : nullptr);
+        if (owned[i] != nullptr) {
+            owned[i]->Name2 = i;
+            owned[i]->Atr = offsetAtr;
+            R->Add(std::move(owned[i]));
         }
         if (j != nullptr) {
             j->Name2 = i;
-            j->Atr = 2;
-            R->Add(j);
+            j->Atr = jointAtr;
+            R->Add(std::move(j));
         }
     }
     if (R->Count > 0) R->Calculate();
-    return R;
+    return R.release();
 }

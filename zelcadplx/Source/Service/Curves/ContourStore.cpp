@@ -13,6 +13,9 @@
 #include "Text.h"
 #include "drModeler3D.h"
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 constexpr Integer textDecimals = 2; // numbers of the text lines: 2 decimals ...
@@ -22,23 +25,23 @@ constexpr Integer edgeStep = 128;   // growth of GetEdges' collections
 constexpr Integer edgeRoom = 512;
 
 // A new empty item for a stored type code; null for a code no reader knows.
-TCurve2D* NewItem(int code)
+std::unique_ptr<TCurve2D> NewItem(int code)
 {
     switch (code) {
     case ctPoint:
-        return new TBasePoint();
+        return std::make_unique<TBasePoint>();
     case ctLineSeg:
-        return new TLineSeg();
+        return std::make_unique<TLineSeg>();
     case ctCircle:
-        return new TCircle();
+        return std::make_unique<TCircle>();
     case ctArc:
-        return new TArc();
+        return std::make_unique<TArc>();
     case ctText:
-        return new TText();
+        return std::make_unique<TText>();
     case ctLine:
-        return new TLine();
+        return std::make_unique<TLine>();
     case ctBase:
-        return new TContour();
+        return std::make_unique<TContour>();
     default:
         return nullptr;
     }
@@ -98,13 +101,14 @@ void TContour::Load(TKmfData& S)
     Refresh();
     const int N = S.ReadInteger();
     for (int i = 0; i < N; ++i) {
-        TCurve2D* C = NewItem(S.ReadInteger());
+        std::unique_ptr<TCurve2D> C = NewItem(S.ReadInteger());
         if (C == nullptr) {
-            Messager.LiftBox(DC(TString("Критическая ошибка чтения контура с потока")), TMessager::toAlways);
+            // This message goes to the messenger as it is, without the dictionary.
+            Messager.LiftBox(TString("Критическая ошибка чтения контура с потока"), TMessager::toAlways);
             return;
         }
         C->Load(S);
-        Add(C);
+        Add(std::move(C));
     }
 }
 

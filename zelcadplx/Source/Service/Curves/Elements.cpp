@@ -12,14 +12,15 @@
 
 namespace {
 
-constexpr Real curvatureSpeedMin = 1e-10;    // |D1| below this: no curvature
-constexpr Real curvatureSqrSpeedMin = 4e-12; // |D1|^2 below this: no curvature derivative
-constexpr Real straightRadius = 1e10;        // radius of curvature of a straight piece
-constexpr Real distanceProjectionEps = 1e-4; // metric tolerance of DistanceTo's projection
-constexpr Real closedMaxStepShare = 0.05;    // largest DeviationStep share of a closed range
-constexpr Real openMaxStepShare = 0.25;      // ... of an open range
-constexpr Real minStepShare = 0.005;         // smallest DeviationStep share
-constexpr Real floorStepShare = 2e-5;        // no step falls below this share of the range
+constexpr Real curvatureSpeedMin = TMathDef::lengthEpsilon; // |D1| below this: no curvature
+constexpr Real curvatureSqrSpeedMin =
+    TMathDef::metricPrecision * TMathDef::metricPrecision;   // |D1|^2 below this: no curvature derivative
+constexpr Real straightRadius = 1e10;                        // radius of curvature of a straight piece
+constexpr Real distanceProjectionEps = TMathDef::metricNear; // metric tolerance of DistanceTo's projection
+constexpr Real closedMaxStepShare = 0.05;                    // largest DeviationStep share of a closed range
+constexpr Real openMaxStepShare = 0.25;                      // ... of an open range
+constexpr Real minStepShare = TMathDef::paramDeltaMin;       // smallest DeviationStep share
+constexpr Real floorStepShare = TMathDef::paramAccuracy;     // no step falls below this share of the range
 
 Real Cross(const TVector2D& a, const TVector2D& b) noexcept
 {

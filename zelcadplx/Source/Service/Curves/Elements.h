@@ -30,9 +30,10 @@ enum TCurveType : Integer {
 // Refresh(); operations that rebuild a curve end with Refresh(), Mtr/Load/Inverse do not.
 class TCurve2D : public TMathDef {
 public:
-    static constexpr Real emptyBoxCoo = 1e300;    // corners of the empty box
-    static constexpr Integer nameVersion = 89;    // first stream version with Name2 in the head
-    static constexpr Real regionTolerance = 2e-7; // InRegion tolerance of the crossing checks
+    static constexpr Real emptyBoxCoo = 1e300; // corners of the empty box
+    static constexpr Integer nameVersion = 89; // first stream version with Name2 in the head
+    static constexpr Real regionTolerance =
+        TMathDef::metricRegion; // InRegion tolerance of the crossing checks
 
     Integer Name2 = 0;                // number assigned by the owner or the user
     Integer Atr = 0;                  // style or colour code read by the drawing code
@@ -170,7 +171,7 @@ void UnSetColorStyle(TGImage* GI, unsigned int Atr);
 class TBasePoint : public TCurve2D, public TPoint2D {
 public:
     // The distance below which a point lies on its partner in InterSect.
-    static constexpr Real onCurveTolerance = 1e-4;
+    static constexpr Real onCurveTolerance = TMathDef::metricNear;
 
     TBasePoint() = default;
     TBasePoint(Real ix, Real iy) noexcept : TPoint2D(ix, iy) {}

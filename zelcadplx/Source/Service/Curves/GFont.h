@@ -21,10 +21,10 @@ extern const std::size_t FontGlifDataSize;
 // One glyph. The base array is not used; the outline is Points split by Contours.
 class TCharGlif : public TArrayOf<TPoint2D> {
 public:
-    static constexpr Real UnitsPerHeight = 90.0;  // glyph units of the nominal text height
-    static constexpr Real MergeDistance = 1.0;    // outline points closer than this are merged
-    static constexpr Real CrossEpsilon = 1e-8;    // tolerance of the outline crossing test
-    static constexpr UInteger CheckedList = 2230; // the list verified right after compiling
+    static constexpr Real UnitsPerHeight = 90.0; // glyph units of the nominal text height
+    static constexpr Real MergeDistance = 1.0;   // outline points closer than this are merged
+    static constexpr Real CrossEpsilon = TMathDef::metricEpsilon; // tolerance of the outline crossing test
+    static constexpr UInteger CheckedList = 2230;                 // the list verified right after compiling
 
     // Glyph metrics in glyph units.
     struct TMetrics {

@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include <memory>
 #include <utility>
 
 TGImage GI(nullptr, nullptr);
@@ -23,10 +24,9 @@ void TGImage::ReleaseTexts()
 {
     for (Integer i = 0; i < CountLElement; ++i) {
         TGElement& e = LElements.FArray[i];
-        if (e.TE != eTextOut) continue;
-        delete e.S;
-        e.S = nullptr;
+        if (e.TE == eTextOut) e.S = nullptr;
     }
+    Texts.clear();
 }
 
 // The next free slot with its kind set, or null when the image is full.
@@ -142,7 +142,9 @@ void TGImage::drText(const Real& x, const Real& y, const Real& Angle, const Real
     if (S.Empty()) return;
     if (TGElement* e = Next(eTextOut)) {
         e->xt = x, e->yt = y, e->Angle = Angle, e->ht = h;
-        e->S = new TString(S);
+        e->S = nullptr; // until the copy exists
+        Texts.push_back(std::make_unique<TString>(S));
+        e->S = Texts.back().get();
     }
 }
 

@@ -11,6 +11,9 @@
 
 #include "tvapi/PressedKeys.h"
 
+#include <memory>
+#include <vector>
+
 // A colour as 0x00BBGGRR: red in the lowest byte, the top byte read as alpha where used.
 struct TColor {
     UInteger Color = 0;
@@ -98,7 +101,7 @@ public:
             };
             struct {
                 Real xt, yt, Angle, ht;
-                TString* S;
+                const TString* S; // one of Texts: the image owns it
             };
             struct {
                 UInteger Tcode;
@@ -156,6 +159,9 @@ public:
     void* Owner = nullptr;
     TArrayOf<TGElement> LElements{MaxCountLElements, MaxCountLElements};
     Integer CountLElement = 0;
+    // The texts of the recorded text elements. They live here rather than in the elements so
+    // that the reserved element storage stays untouched until it is written.
+    std::vector<std::unique_ptr<TString>> Texts;
     Integer CWidth = 0, CHeight = 0;
     Integer Viewport[4] = {};
     Integer prViewPort[4] = {};

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr Real sineLengthMin = 1e-30; // lengths not above this count as 1 in the side sine
+constexpr Real sineLengthMin = TMathDef::nullEpsilon; // lengths not above this count as 1 in the side sine
 
 TString StraightText(const char* head, Real x1, Real y1, Real x2, Real y2)
 {

@@ -9,8 +9,8 @@ class TLine;
 
 class TLineSeg : public TBasePoint {
 public:
-    static constexpr Real degenerateLength = 1e-10; // no projection onto a shorter segment
-    static constexpr Real pointLikeCoo = 1e-8;      // axis crossings of a point-like segment
+    static constexpr Real degenerateLength = TMathDef::lengthEpsilon; // no projection onto a shorter segment
+    static constexpr Real pointLikeCoo = TMathDef::metricEpsilon; // axis crossings of a point-like segment
 
     Real xk = 0.0;
     Real yk = 0.0;

@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr Real sideBeforeStart = -2e-6; // u below this: P lies before the start of its piece
+constexpr Real sideBeforeStart =
+    -TMathDef::paramPrecision; // u below this: P lies before the start of its piece
 
 // d / |d|, or d itself when |d| <= 2e-6.
 TVector2D UnitOrSelf(const TVector2D& d)

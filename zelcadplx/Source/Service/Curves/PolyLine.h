@@ -22,12 +22,13 @@ class TPolyLine : public TBasePoint {
 public:
     using Iterator = TArrayOf<TPoint2D>::Iterator;
 
-    static constexpr Integer pointsStep = 32;         // allocated size and growth step of Points
-    static constexpr Real vertexTangentTol = 2e-7;    // t this near a vertex takes the vertex tangent
-    static constexpr Real coincidentCoo = 1e-8;       // per-coordinate coincidence of vertices
-    static constexpr Real scanSkipCoo = 1e-4;         // scan lines skip pieces shorter than this
-    static constexpr Real projectionTolFactor = 20.0; // projection tolerance: Eps times this
-    static constexpr Real beyondEndShare = 1.000002;  // past the end of a piece in PointRelative
+    static constexpr Integer pointsStep = 32; // allocated size and growth step of Points
+    static constexpr Real vertexTangentTol =
+        TMathDef::paramRegion; // t this near a vertex takes the vertex tangent
+    static constexpr Real coincidentCoo = TMathDef::metricEpsilon; // per-coordinate coincidence of vertices
+    static constexpr Real scanSkipCoo = TMathDef::metricNear;      // scan lines skip pieces shorter than this
+    static constexpr Real projectionTolFactor = 20.0;              // projection tolerance: Eps times this
+    static constexpr Real beyondEndShare = 1.000002;               // past the end of a piece in PointRelative
 
     TArrayOf<TPoint2D> Points{pointsStep, pointsStep};
     Integer Segments = 0;               // pieces; the parameter range is [0, Segments]

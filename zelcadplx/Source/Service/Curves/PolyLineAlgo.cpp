@@ -12,14 +12,17 @@
 
 namespace {
 
-constexpr Real collinearCross = 2e-5;    // |(Pj - Pi) x (Pk - Pi)| below this: no circumcircle
-constexpr Real onCircleEps = 2e-6;       // a vertex this near a circle lies on it
-constexpr Real minEdgeLength = 2e-5;     // shorter edges give no rectangle direction
-constexpr Real ringCloseCoo = 1e-4;      // first and last vertex of a ring agree per coordinate
-constexpr Real parallelChordSine = 1e-8; // chords whose directions differ less give no centre
-constexpr Real senseCross = 1e-10;       // turns smaller than this count as clockwise
-constexpr Real unitLengthMin = 1e-30;    // shorter vectors are not normalised
-constexpr Real directionEps = 1e-5;      // unit directions agree per coordinate
+constexpr Real collinearCross =
+    TMathDef::metricAccuracy;                           // |(Pj - Pi) x (Pk - Pi)| below this: no circumcircle
+constexpr Real onCircleEps = TMathDef::metricPrecision; // a vertex this near a circle lies on it
+constexpr Real minEdgeLength = TMathDef::metricAccuracy; // shorter edges give no rectangle direction
+constexpr Real ringCloseCoo = TMathDef::metricNear; // first and last vertex of a ring agree per coordinate
+constexpr Real parallelChordSine =
+    TMathDef::metricEpsilon;                          // chords whose directions differ less give no centre
+constexpr Real senseCross = TMathDef::lengthEpsilon;  // turns smaller than this count as clockwise
+constexpr Real unitLengthMin = TMathDef::nullEpsilon; // shorter vectors are not normalised
+// Unit directions agree per coordinate (components of unit vectors; no TMathDef value is 1e-5).
+constexpr Real directionEps = 1e-5;
 constexpr Integer minRingVertices = 6;
 constexpr Integer minArcVertices = 4;
 constexpr Integer minLineVertices = 3;

@@ -16,13 +16,15 @@ TArrayOf<TString> TestA(20, 20);
 
 namespace {
 
-constexpr Real parallelSine = 2e-6;       // |sin| of the angle between lines below this: parallel
-constexpr Real tangentGap = 2e-6;         // |dist - R| below this: a line touches a circle
-constexpr Real circleTangentShare = 2e-7; // relative tolerance of touching circles
-constexpr Real circleTangentMax = 2e-6;
-constexpr Real unitDirectionMin = 2e-6; // directions shorter than this are not normalised
-constexpr Real angleZero = 1e-16;       // CalcAngle0X snaps smaller angles to 0
-constexpr Real vectorZero = 1e-30;
+constexpr Real parallelSine =
+    TMathDef::metricPrecision; // |sin| of the angle between lines below this: parallel
+constexpr Real tangentGap = TMathDef::metricPrecision;      // |dist - R| below this: a line touches a circle
+constexpr Real circleTangentShare = TMathDef::metricRegion; // relative tolerance of touching circles
+constexpr Real circleTangentMax = TMathDef::metricPrecision;
+constexpr Real unitDirectionMin =
+    TMathDef::metricPrecision;                      // directions shorter than this are not normalised
+constexpr Real angleZero = TMathDef::doubleEpsilon; // CalcAngle0X snaps smaller angles to 0
+constexpr Real vectorZero = TMathDef::nullEpsilon;
 
 bool IsStraight(int type) noexcept
 {

@@ -59,10 +59,12 @@ public:
 class TInterSector : public TMathDef {
 public:
     static constexpr Integer arrayStep = 64;
-    static constexpr Real defaultEps = 1e-8;
-    static constexpr Real linkEps = 1e-4;            // DeleteLinkCrossPoint's end tolerance
-    static constexpr Real pointPointEps = 1e-4;      // two points coincide per coordinate
-    static constexpr Real pointCurveDistance = 1e-3; // a point lies on a curve below this
+    static constexpr Real defaultEps = TMathDef::metricEpsilon;
+    static constexpr Real linkEps = TMathDef::metricNear;       // DeleteLinkCrossPoint's end tolerance
+    static constexpr Real pointPointEps = TMathDef::metricNear; // two points coincide per coordinate
+    // A point lies on a curve below this distance. Own value, coarser than every TMathDef
+    // tolerance: the point-on-curve answers depend on it exactly.
+    static constexpr Real pointCurveDistance = 1e-3;
 
     TArrayOf<TCrossPoint> ACrossPoint{arrayStep, arrayStep};
     TPoint2D Eps{defaultEps, defaultEps}; // per-axis tolerance of the solvers

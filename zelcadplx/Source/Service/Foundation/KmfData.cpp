@@ -20,6 +20,7 @@ constexpr Integer OldestHeaderVersion = 4; // blobs of earlier versions carry no
 
 TKmfData::~TKmfData()
 {
+    Close();
     std::free(BuferDataFile);
     BuferDataFile = nullptr;
 }
@@ -81,7 +82,8 @@ bool TKmfData::Refill()
         CountDataBufer = 0;
         return false;
     }
-    CountDataBufer = static_cast<UInteger>(std::fread(BuferDataFile, 1, SizeDataBufer, DataFile));
+    CountDataBufer = static_cast<UInteger>(std::fread(BuferDataFile, 1, SizeDataBufer, DataFile.get()));
+    if (std::ferror(DataFile.get())) FIoFailed = true;
     return CountDataBufer > 0;
 }
 
@@ -91,6 +93,7 @@ UInteger TKmfData::TakeSlow(Byte* p, UInteger n)
     while (taken < n) {
         if (CurrentPos >= CountDataBufer && !Refill()) {
             std::memset(p + taken, 0, n - taken);
+            if (taken > 0 && DataFile) CutShort();
             return taken;
         }
         const UInteger chunk = std::min(n - taken, CountDataBufer - CurrentPos);
@@ -101,19 +104,26 @@ UInteger TKmfData::TakeSlow(Byte* p, UInteger n)
     return taken;
 }
 
+void TKmfData::CutShort()
+{
+    // The file ends inside a value: it was truncated. Readers of records see the flag.
+    FIoFailed = true;
+    ErrorReadFromFileToBufer = true;
+}
+
 void TKmfData::DropData()
 {
     ErrorReadFromFileToBufer = true;
     CountDataBufer = 0;
     CurrentPos = 0;
-    if (DataFile && !FForWrite) std::fseek(DataFile, 0, SEEK_END);
+    if (DataFile && !FForWrite) std::fseek(DataFile.get(), 0, SEEK_END);
 }
 
 std::int64_t TKmfData::BytesLeft()
 {
     std::int64_t left = CurrentPos < CountDataBufer ? CountDataBufer - CurrentPos : 0;
     if (DataFile && !FForWrite) {
-        const long pos = std::ftell(DataFile);
+        const long pos = std::ftell(DataFile.get());
         if (pos >= 0 && FFileSize > pos) left += FFileSize - pos;
     }
     return left;
@@ -134,13 +144,14 @@ bool TKmfData::MakeForWrite(const TString& Name, bool Binary)
     Close();
     CountDataBufer = 0;
     CurrentPos = 0;
-    DataFile = std::fopen(SystemFileName(Name).c_str(), "wb");
+    DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "wb"));
     if (!DataFile) return false;
     FForWrite = true;
+    FIoFailed = false;
     UseWindow();
     if (!Binary) {
         const TFileHeader fresh;
-        std::fwrite(&fresh, 1, SizeHeader, DataFile);
+        if (std::fwrite(&fresh, 1, SizeHeader, DataFile.get()) != SizeHeader) FIoFailed = true;
     }
     return true;
 }
@@ -150,7 +161,7 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
     Close();
     CountDataBufer = 0;
     CurrentPos = 0;
-    DataFile = std::fopen(SystemFileName(Name).c_str(), "rb");
+    DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "rb"));
     if (!DataFile) {
         const int code = errno;
         TString text("Ошибка открытия файла ");
@@ -163,36 +174,39 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
         return false;
     }
     FForWrite = false;
+    FIoFailed = false;
     UseWindow();
     FFileSize = Length();
     FileHeader = TFileHeader();
     if (Binary) return true;
-    std::fread(&FileHeader, 1, SizeHeader, DataFile); // a short file leaves the rest 0
+    // A cut header leaves the rest 0 and counts as a short read.
+    if (std::fread(&FileHeader, 1, SizeHeader, DataFile.get()) != SizeHeader) FIoFailed = true;
     if (FileHeader.Head != HeadKmf) {
-        std::fclose(DataFile);
-        DataFile = nullptr;
+        DataFile.reset();
         FLimit = FSizeBufer;
         return false;
     }
     return true;
 }
 
-void TKmfData::Close()
+bool TKmfData::Close()
 {
-    if (!DataFile) return;
+    if (!DataFile) return true;
     if (FForWrite) WriteBuferToFile();
-    std::fclose(DataFile);
-    DataFile = nullptr;
+    // Buffered bytes reach the disk only here, so a full disk may show first at fclose.
+    if (std::ferror(DataFile.get())) FIoFailed = true;
+    if (std::fclose(DataFile.release()) != 0) FIoFailed = true;
     FForWrite = false;
     CountDataBufer = 0;
     CurrentPos = 0;
     FLimit = FSizeBufer;
+    return !FIoFailed;
 }
 
 void TKmfData::WriteBuferToFile()
 {
     if (!DataFile || !FForWrite) return;
-    std::fwrite(BuferDataFile, 1, CountDataBufer, DataFile);
+    if (std::fwrite(BuferDataFile, 1, CountDataBufer, DataFile.get()) != CountDataBufer) FIoFailed = true;
     CountDataBufer = 0;
 }
 
@@ -209,16 +223,16 @@ void TKmfData::Seek(unsigned int Pos)
         Result = 1;
         return;
     }
-    Result = std::fseek(DataFile, static_cast<long>(Pos), SEEK_SET) == 0 ? 0 : 1;
+    Result = std::fseek(DataFile.get(), static_cast<long>(Pos), SEEK_SET) == 0 ? 0 : 1;
 }
 
 int TKmfData::Length()
 {
     if (!DataFile) return 0;
-    const long pos = std::ftell(DataFile);
-    std::fseek(DataFile, 0, SEEK_END);
-    const long size = std::ftell(DataFile);
-    std::fseek(DataFile, pos, SEEK_SET);
+    const long pos = std::ftell(DataFile.get());
+    std::fseek(DataFile.get(), 0, SEEK_END);
+    const long size = std::ftell(DataFile.get());
+    std::fseek(DataFile.get(), pos, SEEK_SET);
     return static_cast<int>(std::clamp<long>(size, 0, 0x7FFFFFFF));
 }
 

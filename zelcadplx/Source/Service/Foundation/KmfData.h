@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 class TKmfData {
@@ -34,7 +35,7 @@ public:
     bool ErrorReadFromFileToBufer = false;
 
     TKmfData() = default;
-    ~TKmfData(); // releases the buffer; an open file is the owner's to Close
+    ~TKmfData(); // closes an open file as Close does (pending bytes written), frees the buffer
     TKmfData(const TKmfData&) = delete;
     TKmfData& operator=(const TKmfData&) = delete;
 
@@ -42,7 +43,11 @@ public:
     // Unless Binary, MakeForWrite writes a fresh header at once and MakeForRead requires one.
     bool MakeForWrite(const TString& Name, bool Binary);
     bool MakeForRead(const TString& Name, bool Binary);
-    void Close();
+    // Writes the pending bytes and closes the file. False when anything since the file was
+    // made failed: a write fell short (a full disk), the file gave a read error, a value or
+    // the header was cut short by the end of the file, or closing failed. True in memory mode.
+    // A read that finds no byte at all at the end is the end of the data, not a failure.
+    bool Close();
     void WriteBuferToFile();
     void ReadFromFileToBufer();
     void Seek(unsigned int Pos); // from the file's start, header included; drops the buffer
@@ -213,18 +218,21 @@ public:
     void StrToOrVKPS(char c, TString& s);
 
 protected:
-    char* NameDataFile = nullptr;  // reserved
-    std::FILE* DataFile = nullptr; // null in memory mode
-    Byte* BuferDataFile = nullptr; // owned; grown on demand in memory mode
-    UInteger CountDataBufer = 0;   // writing: pending bytes; reading: valid bytes
-    UInteger CurrentPos = 0;       // read position in the buffer
-    UInteger Result = 0;           // of the last Seek, 0 = success
+    struct TFileCloser {
+        void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, TFileCloser> DataFile; // null in memory mode
+    Byte* BuferDataFile = nullptr;                    // owned; grown on demand in memory mode
+    UInteger CountDataBufer = 0;                      // writing: pending bytes; reading: valid bytes
+    UInteger CurrentPos = 0;                          // read position in the buffer
+    UInteger Result = 0;                              // of the last Seek, 0 = success
 
 private:
     UInteger FSizeBufer = 0;    // allocated bytes of BuferDataFile
     UInteger FLimit = 0;        // bytes the buffer may hold before the slow path runs
     bool FForWrite = false;     // the open file was made for writing
     std::int64_t FFileSize = 0; // size of a file opened for reading
+    bool FIoFailed = false;     // a write or read of the open file fell short; Close reports it
 
     // Fast paths of every writer and reader; the slow paths handle growth, windows and the end.
     void Put(const void* p, UInteger n)
@@ -251,6 +259,7 @@ private:
     bool Reserve(UInteger need, bool exact);
     void UseWindow();
     void DropData();
+    void CutShort();
     bool TakeByte(Byte& b) { return Take(&b, 1) == 1; }
     bool TakeUnit(Integer& u)
     {

@@ -2,6 +2,13 @@
 // TArrayOf: the one growable array of the library (count, allocated size, fixed growth step,
 // cursor, own mutex), its owning pointer form TArrayOfP, the text and real lists TAStr and
 // TAReal, the two-value record TPair and the owning-or-borrowing pointer TReferenceOf.
+//
+// Threads: only these members may run at the same time on one array, each taking mtx for its
+// whole work: Add(item), RU_WD(item), RU_WD_I(i, item), Insert(i, item), Delete(i),
+// SetSize(n, reset), ReserveSize(n) and RU_WD_ReserveSize(n). Every other member (Item,
+// operator[], Add() with its returned reference, begin/end, Count, Sort, copies, the stream
+// form, TArrayOfP's members) reads or writes without the lock and must not overlap a writer:
+// growth moves the storage, so an element reference does not survive another thread's append.
 
 #include "BaseTypes.h"
 #include "DString.h"
@@ -10,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <utility>
 
@@ -85,9 +93,8 @@ public:
     // reset empties the array first without freeing. A negative n is ignored.
     void SetSize(Integer n, const Boolean reset = false)
     {
-        if (reset) Count = 0;
-        if (FArray != nullptr && n <= FSize) return;
         std::lock_guard<std::mutex> lock(mtx);
+        if (reset) Count = 0;
         GrowLocked(n);
     }
 
@@ -117,9 +124,9 @@ public:
     void Insert(const Integer i, const TElement& item)
     {
         if (i < 0) return;
+        std::lock_guard<std::mutex> lock(mtx);
         TElement keep;
         keep = item; // item may be an element that moves
-        std::lock_guard<std::mutex> lock(mtx);
         if (Count >= FSize) GrowLocked(Count + 1);
         const Integer at = std::min(i, Count);
         for (Integer j = Count; j > at; --j)
@@ -145,7 +152,8 @@ public:
         --Count;
     }
 
-    // Element i; an index at or past FSize first grows the storage so that it exists.
+    // Element i; an index at or past FSize first grows the storage so that it exists. Not for
+    // use while another thread writes (see the top of this file).
     TElement& Item(const Integer i)
     {
         if (i >= FSize) SetSize(i + 1, false);
@@ -205,10 +213,8 @@ public:
         FOwnsArray = true;
     }
 
-    void ReserveSize(const Integer n)
-    {
-        if (n > FSize) SetSize(n, false);
-    }
+    // As SetSize(n, false): the size is compared under the lock, so appends may run meanwhile.
+    void ReserveSize(const Integer n) { SetSize(n, false); }
 
     bool Empty() const { return Count == 0; }
     void Clear() { Count = 0; }
@@ -279,15 +285,15 @@ public:
     TElement* Array() { return FArray; }
     const TElement* Array() const { return FArray; }
 
-    // Locked forms for arrays filled from several threads.
+    // The forms for arrays filled from several threads (see the top of this file).
     void RU_WD_ReserveSize(const Integer n) { ReserveSize(n); }
     // Stores item at index i under the lock, growing the storage; Count covers i afterwards.
     void RU_WD_I(const Integer i, const TElement& item)
     {
         if (i < 0) return;
-        TElement keep;
-        keep = item;
         std::lock_guard<std::mutex> lock(mtx);
+        TElement keep;
+        keep = item; // item may be an element that moves
         if (i >= FSize) GrowLocked(i + 1);
         FArray[i] = std::move(keep);
         Count = std::max(Count, i + 1);
@@ -379,6 +385,14 @@ public:
     TArrayOfP& operator=(const TArrayOfP&) = delete;
 
     ~TArrayOfP() override { Clear(); }
+
+    using Base::Add;
+    // Appends object and takes it over; should the append fail, object is still deleted.
+    void Add(std::unique_ptr<TElement> object)
+    {
+        Base::Add(object.get());
+        object.release(); // now owned by the slot
+    }
 
     // Deletes the owned objects and empties the array; the storage stays.
     void Clear()

@@ -140,7 +140,7 @@ UInteger CountDigisAfterDot(const Real& x)
 
 Real NormAngle(const Real& A)
 {
-    constexpr Real kZeroAngle = 1e-6;
+    constexpr Real kZeroAngle = 1e-6; // own value: no TMathDef tolerance is 1e-6
     if (A > 360.0) return A - 360.0;
     if (A < 0.0) return A + 360.0;
     if (std::fabs(A) <= kZeroAngle) return 360.0;
@@ -191,7 +191,7 @@ TVector2D& TVector2D::Normalize() noexcept
 
 Real TVector2D::AngleInRadian() const noexcept
 {
-    constexpr Real kZeroComponent = 1e-10;
+    constexpr Real kZeroComponent = TMathDef::lengthEpsilon;
     if (std::fabs(x) <= kZeroComponent && std::fabs(y) <= kZeroComponent) return 0.0;
     const Real a = std::atan2(y, x);
     if (std::fabs(a) < paramEpsilon) return 0.0;

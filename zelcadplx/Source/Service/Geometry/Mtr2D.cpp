@@ -8,7 +8,7 @@
 namespace {
 
 // A scale factor this near 1, or a shear this near 0, changes nothing.
-constexpr Real kUnitFactor = 1e-10;
+constexpr Real kUnitFactor = TMathDef::lengthEpsilon;
 
 bool IsUnitFactor(Real s)
 {

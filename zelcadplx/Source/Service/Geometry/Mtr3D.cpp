@@ -6,10 +6,12 @@
 namespace {
 
 // Cosine-sine pairs this near unit length are used as given.
-constexpr Real kUnitPair = 1e-8;
-// Rotation axes this near unit length are used as given.
+constexpr Real kUnitPair = TMathDef::metricEpsilon;
+// Rotation axes this near unit length are used as given (own value: no TMathDef tolerance
+// is 1e-6, and the results depend on it).
 constexpr Real kUnitAxis = 1e-6;
-// A direction whose z part is below this share of its largest part runs parallel to z = 0.
+// A direction whose z part is below this share of its largest part runs parallel to z = 0
+// (a relative share, so no metric tolerance of TMathDef fits).
 constexpr Real kParallelShare = 1e-6;
 
 void UnitPair(const Real& RCos, const Real& RSin, Real& c, Real& s)
@@ -204,7 +206,7 @@ TMtr3D& TMtr3D::RotateAbout(const TVector3D& axisDir, const Real& angle) noexcep
 
 TMtr3D& TMtr3D::Rotate(const TPoint3D& P, const TVector3D& Vd, const Real& angle) noexcept
 {
-    constexpr Real kTinySqr = 1e-6;
+    constexpr Real kTinySqr = 1e-6; // a squared length: no TMathDef value is in these units
     Real vv = Vd * Vd;
     if (vv <= kTinySqr) vv = 1.0;
     const Real t = -(TVector3D(P) * Vd) / vv;

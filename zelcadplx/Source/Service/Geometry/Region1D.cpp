@@ -3,7 +3,8 @@
 
 namespace {
 
-// Periods shorter than this mean "not periodic" to the near-parameter correction.
+// Periods shorter than this mean "not periodic" to the near-parameter correction (own value:
+// no TMathDef tolerance is 1e-7).
 constexpr Real kNoPeriod = 1e-7;
 
 } // namespace

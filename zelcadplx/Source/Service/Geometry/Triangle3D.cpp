@@ -7,13 +7,14 @@ namespace {
 
 // A line shorter than this (squared: 0.25) separates nothing in the shadow tests.
 constexpr Real kShortEdgeSqr = 0.25;
-// Below this |n.z| a triangle is seen edge-on from above.
+// Below this |n.z| a triangle is seen edge-on from above (a component of a unit normal, not a
+// length, so none of TMathDef's tolerances applies).
 constexpr Real kEdgeOnNormalZ = 0.0005;
 // IntersectLine: crossings nearer the ends than these are not counted.
 constexpr Real kParamLow = 0.02;
 constexpr Real kParamHigh = 0.98;
 constexpr Real kNearEndSqr = 1.0;
-constexpr Real kParallelDen = 1e-4;
+constexpr Real kParallelDen = TMathDef::metricNear;
 
 TString Num(Real v)
 {
