@@ -94,11 +94,6 @@ unsigned int LIBRARYID()
     return DimChainLibraryId;
 }
 
-Boolean EnableCommand(unsigned int)
-{
-    return true;
-}
-
 extern "C" bool LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& LA)
 {
     Guarded(

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "BaseTypes.h"
 #include "tvapi/LibraryActions.h"
 
 #define DIMCHAIN_EXPORT __attribute__((visibility("default")))
@@ -31,5 +30,3 @@ void RunCommand(unsigned int comm, tvapi::tvRunCommandModeEnum mode);
 // Every command is enabled: enable becomes true, checked and reasonStr stay. Returns 1.
 int LibCommandState(int comm, bool& enable, int& checked, std::wstring& reasonStr);
 unsigned int LIBRARYID();
-// Always true; not registered with the host.
-Boolean EnableCommand(unsigned int comm);
