@@ -77,3 +77,73 @@ TEST_F(TPartAccessTest, MissingPiecesGiveAnEmptyPartAndNoCrash)
     S().Begin();
     EXPECT_FALSE(S().Selection7);
 }
+
+// One access and end first, so that what the host makes on first demand (its progress bar)
+// is not counted.
+class TDetachedPartTest : public TPartAccessTest {
+protected:
+    void SetUp() override
+    {
+        TPartAccessTest::SetUp();
+        Doc = Open(tvapi::tvDocumentAssembly);
+        drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+        drApi::MA.drEndGetPart(false);
+        R().IDoc3D.Reset();
+        Live = tvhost::THostObject::LiveObjects();
+        DocRefs = tvhost::RefCountOf(Doc);
+    }
+    void TearDown() override
+    {
+        Doc.Reset();
+        TPartAccessTest::TearDown();
+    }
+    // Gives back what the detached end leaves with the facade.
+    void EndSelector()
+    {
+        S().End(false);
+        R().IDoc3D.Reset();
+    }
+
+    tvapi::ITervanDocumentPtr Doc;
+    long Live = 0;
+    long DocRefs = 0;
+};
+
+TEST_F(TDetachedPartTest, HandsTheFourReferencesToTheCaller)
+{
+    const tvapi::IPartPtr part = drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+    ASSERT_TRUE(part);
+    const long partRefs = tvhost::RefCountOf(part);
+    const tvapi::IProgressBarPtr bar = R().ProgressBar;
+    const long barRefs = tvhost::RefCountOf(bar);
+    {
+        const drApi::TPartReferences taken = drApi::MA.drEndGetPart(true);
+        EXPECT_EQ(taken.Part.Get(), part.Get());
+        EXPECT_TRUE(taken.IDoc == Doc);
+        EXPECT_EQ(taken.ProgressBar.Get(), bar.Get());
+        EXPECT_FALSE(R().Part);
+        EXPECT_FALSE(R().IDoc);
+        EXPECT_FALSE(R().ProgressBar);
+        EXPECT_FALSE(R().ITessellationMng);
+        EXPECT_TRUE(S().Selection7) << "the selector keeps its managers";
+        EXPECT_TRUE(R().IDoc3D) << "the 3D form keeps its reference";
+        EXPECT_EQ(tvhost::RefCountOf(part), partRefs) << "moved, not copied";
+        EXPECT_EQ(tvhost::RefCountOf(bar), barRefs);
+    }
+    EXPECT_EQ(tvhost::RefCountOf(part), partRefs - 1);
+    EXPECT_EQ(tvhost::RefCountOf(bar), barRefs - 1);
+    EndSelector();
+    EXPECT_EQ(tvhost::RefCountOf(Doc), DocRefs);
+}
+
+TEST_F(TDetachedPartTest, DroppedReferencesLeaveNoHostObjectBehind)
+{
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+        drApi::MA.drEndGetPart(true);
+        EndSelector();
+        EXPECT_EQ(tvhost::THostObject::LiveObjects(), Live);
+        EXPECT_EQ(tvhost::RefCountOf(Doc), DocRefs);
+    }
+}

@@ -43,6 +43,15 @@ struct TMt {
     Real Angle = 0.0;
 };
 
+// The references part access holds, as drEndGetPart(true) hands them over; dropping the
+// record releases them.
+struct TPartReferences {
+    tvapi::IPartPtr Part;
+    tvapi::IProgressBarPtr ProgressBar;
+    tvapi::ITervanDocumentPtr IDoc;
+    tvapi::IExternalTessellationManagerPtr ITessellationMng;
+};
+
 class TModelerApi : public TModeler3D {
 public:
     TConstraintApi Constraint;     // the parametric-constraint recorder; off until Active is set
@@ -102,10 +111,11 @@ public:
     // host nothing changes.
     tvapi::IPartPtr drGetPart(Part_Type Type_Part, tvapi::DocumentTypeEnum Type_Doc);
     // Ends part access. Detach false: the selector's managers, IDoc, ITessellationMng, Part
-    // and ProgressBar are released (nothing when IDoc is empty). Detach true: Part,
-    // ProgressBar, IDoc and ITessellationMng are emptied without releasing their references,
-    // which the caller has taken over.
-    void drEndGetPart(bool Detach);
+    // and ProgressBar are released (nothing when IDoc is empty); the result is empty.
+    // Detach true: Part, ProgressBar, IDoc and ITessellationMng are emptied and their
+    // references move into the result, so the caller owns them; the selector, IDoc3D and
+    // IDoc2D keep theirs.
+    TPartReferences drEndGetPart(bool Detach);
 
     // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
