@@ -80,6 +80,14 @@ public:
     void Init(tvapi::IApplication& app, TString const& ModuleName, TString const& iFontName);
     // Keeps an empty resources module from the first call to unload; nothing else.
     void LoadResources(tvapi::IApplication& App);
+    // Ends the facade's time in the host (UnloadTervanLibrary calls it): every host
+    // reference the facade holds is given back - the registry's (Tervan7 and the library's
+    // names and folders with them: the registry starts afresh), the selector's managers,
+    // the constraint records' objects, the modeller's groups and current objects, the
+    // resources module - and the modeller's composite, contour and placement stacks are
+    // emptied; LibraryControlModel is forgotten. The facade is then as after loading: Init
+    // may start it again.
+    void Done();
 
     // ---- Messages, help, resource strings, progress ----------------------------------------
     // Boxes are captioned with the library's file name whatever Title holds, and show
