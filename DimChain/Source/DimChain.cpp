@@ -11,6 +11,8 @@
 #include "pmCommands.h"
 #include "tvapi/Application.h"
 
+#include <optional>
+
 namespace {
 
 // The text shown when a callback fails.
@@ -46,28 +48,54 @@ template <class Step> void Attempt(Step&& step, bool& failed) noexcept
     }
 }
 
-// The command body with its bracket. Every step after the command runs whatever happened
-// before it; a failure anywhere is shown once, after the mode is back.
-void RunCommandBody(tvapi::IApplication& app)
+// Puts back, when the scope ends however it ends, the host's message-suppression mode it
+// found; a mode it could not read is left alone. A failing host call is noted in Failed.
+class TRestoreHideMessage {
+public:
+    TRestoreHideMessage(tvapi::IApplication& app, bool& failed) : FApp(app), FFailed(failed)
+    {
+        Attempt([&] { FSaved = app.GetHideMessage(); }, failed);
+    }
+    ~TRestoreHideMessage()
+    {
+        if (FSaved) Attempt([&] { FApp.SetHideMessage(*FSaved); }, FFailed);
+    }
+    TRestoreHideMessage(const TRestoreHideMessage&) = delete;
+    TRestoreHideMessage& operator=(const TRestoreHideMessage&) = delete;
+
+    bool Known() const { return FSaved.has_value(); }
+
+private:
+    tvapi::IApplication& FApp;
+    bool& FFailed;
+    std::optional<tvapi::tvHideMessageEnum> FSaved;
+};
+
+// The command in mode "hide all", then part access ended and the host's error cleared; each
+// step runs whatever happened before it.
+void RunBracketed(tvapi::IApplication& app, bool& failed)
 {
-    bool failed = false;
-    tvapi::tvHideMessageEnum saved = tvapi::tvShowMessage;
-    bool known = false;
-    Attempt(
-        [&] {
-            saved = app.GetHideMessage();
-            known = true;
-            app.SetHideMessage(tvapi::tvHideMessageAll);
-            DimensionChain();
-        },
-        failed);
+    const TRestoreHideMessage restore(app, failed);
+    if (restore.Known())
+        Attempt(
+            [&] {
+                app.SetHideMessage(tvapi::tvHideMessageAll);
+                DimensionChain();
+            },
+            failed);
     Attempt([] { drApi::MA.drEndGetPart(false); }, failed);
     Attempt(
         [] {
             if (const tvapi::ITervanErrorPtr& error = drApi::MA.R3->TervanError) error->ClearLastError();
         },
         failed);
-    if (known) Attempt([&] { app.SetHideMessage(saved); }, failed);
+}
+
+// A failure anywhere in the bracket is shown once, after the mode is back.
+void RunCommandBody(tvapi::IApplication& app)
+{
+    bool failed = false;
+    RunBracketed(app, failed);
     if (failed) ReportFailure();
 }
 
@@ -94,11 +122,6 @@ unsigned int LIBRARYID()
     return DimChainLibraryId;
 }
 
-Boolean EnableCommand(unsigned int)
-{
-    return true;
-}
-
 extern "C" bool LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& LA)
 {
     Guarded(
@@ -110,14 +133,25 @@ extern "C" bool LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibrar
             return true;
         },
         false);
-    return Guarded(
+    const bool registered = Guarded(
         [&] {
-            LA.RegisterRunCommand(tvapi::RunCommandFunction(RunCommand));
-            LA.RegisterCommandState(tvapi::LibCommandStateFunction(LibCommandState));
-            LA.RegisterLibraryId(tvapi::LibraryIdFunction(LIBRARYID));
+            const bool runner = LA.RegisterRunCommand(tvapi::RunCommandFunction(RunCommand));
+            const bool state = LA.RegisterCommandState(tvapi::LibCommandStateFunction(LibCommandState));
+            const bool id = LA.RegisterLibraryId(tvapi::LibraryIdFunction(LIBRARYID));
+            return runner && state && id;
+        },
+        false);
+    // A host that refused the library may close it without unloading it: keep nothing of it.
+    if (!registered) UnloadTervanLibrary();
+    return registered;
+}
+
+extern "C" void UnloadTervanLibrary()
+{
+    Guarded(
+        [] {
+            drApi::MA.Done();
             return true;
         },
         false);
 }
-
-extern "C" void UnloadTervanLibrary() {}

@@ -4,17 +4,18 @@
 
 #include <string>
 
-#include "BaseTypes.h"
 #include "tvapi/LibraryActions.h"
 
 #define DIMCHAIN_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
 // Starts the facade inside the host and registers the callbacks, in the order command
-// runner, state query, identifier. True even when the host does not know the library file;
-// false only when the host failed while taking the callbacks.
+// runner, state query, identifier. True even when the host does not know the library file
+// or start-up failed (that is reported); false when the host refused or failed to take a
+// callback, and then the facade holds nothing of the host any more.
 DIMCHAIN_EXPORT bool LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& LA);
-// Does nothing: the library's globals go with the shared object.
+// Ends the facade's time in the host: every host reference the library holds is given
+// back before the host closes the module, and a later LoadTervanLibrary starts afresh.
 DIMCHAIN_EXPORT void UnloadTervanLibrary();
 }
 
@@ -31,5 +32,3 @@ void RunCommand(unsigned int comm, tvapi::tvRunCommandModeEnum mode);
 // Every command is enabled: enable becomes true, checked and reasonStr stay. Returns 1.
 int LibCommandState(int comm, bool& enable, int& checked, std::wstring& reasonStr);
 unsigned int LIBRARYID();
-// Always true; not registered with the host.
-Boolean EnableCommand(unsigned int comm);

@@ -45,18 +45,84 @@ TEST_F(TPluginFixture, LoadRegistersRunnerStateAndIdentifierEvenForAnUnknownLibr
     int checked = 7;
     std::wstring reason = L"x";
     EXPECT_EQ(LibCommandState(-3, enable, checked, reason), 1);
-    EXPECT_TRUE(enable && checked == 7 && reason == L"x");
+    EXPECT_TRUE(enable);
+    EXPECT_EQ(checked, 7);
+    EXPECT_EQ(reason, L"x");
+    actions->Clear();
+}
+
+// Load, a command in an open drawing, unload, twice: the second load starts afresh, and
+// after the unload no host object outlives the host.
+TEST_F(TPluginFixture, UnloadGivesBackEveryHostReferenceAndALaterLoadStartsAfresh)
+{
+    Host().App().Libraries().Add(L"/opt/x/libDimChain.plx", L"DejaVu Sans");
+    Host().App().Documents().AddDocument(tvapi::tvDocumentDrawing);
+    tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(LoadTervanLibrary(Host().App(), *actions));
+        EXPECT_TRUE(drApi::MA.R3->Library);
+        EXPECT_TRUE(drApi::MA.R3->IDoc);
+        EXPECT_TRUE(actions->RunCommand(1, tvapi::tvRumModeNormal));
+        UnloadTervanLibrary();
+        EXPECT_EQ(drApi::MA.Application(), nullptr);
+        EXPECT_EQ(drApi::LibraryControlModel, nullptr);
+        EXPECT_FALSE(drApi::MA.R3->Library);
+    }
+    EXPECT_TRUE(Boxes().empty());
+    actions->Clear();
+    actions.Reset();
+    EndHost();
+    EXPECT_EQ(tvhost::THostObject::LiveObjects(), LiveAtStart());
+}
+
+// The host does not take the command runner: the load fails, a throw is reported, and the
+// facade keeps nothing of the host.
+TEST_F(TPluginFixture, LoadAnswersFalseWhenTheHostRefusesOrFailsToTakeACallback)
+{
+    Host().App().Libraries().Add(L"/opt/x/libDimChain.plx", L"DejaVu Sans");
+    tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
+    for (const tvhost::TFaultKind kind : {tvhost::fkFail, tvhost::fkThrow}) {
+        SCOPED_TRACE(kind);
+        InjectFault("ITervanLibraryActions::RegisterRunCommand", kind);
+        EXPECT_FALSE(LoadTervanLibrary(Host().App(), *actions));
+        EXPECT_EQ(drApi::MA.Application(), nullptr);
+        EXPECT_FALSE(drApi::MA.R3->Library);
+        actions->Clear();
+    }
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Неизвестная ошибка"}));
+    actions.Reset();
+    EndHost();
+    EXPECT_EQ(tvhost::THostObject::LiveObjects(), LiveAtStart());
+}
+
+// Start-up throws half-way: that is reported, and the callbacks are still handed over.
+TEST_F(TPluginFixture, LoadReportsAThrowingStartUpAndStillRegistersTheCallbacks)
+{
+    const tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
+    InjectFault("IApplication::GetVersion", tvhost::fkThrow);
+    EXPECT_TRUE(LoadTervanLibrary(Host().App(), *actions));
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Неизвестная ошибка"});
+    EXPECT_EQ(actions->Registrations().size(), 3u);
+    EXPECT_EQ(actions->LibraryId(), 2000);
     actions->Clear();
 }
 
 struct TRunCase {
+    const char* Name;
     unsigned int Command;
     tvapi::tvRunCommandModeEnum Mode;
     tvapi::DocumentTypeEnum Document; // tvDocumentUnknown: none open
     const char* Fault;                // operation that throws, or null
     std::vector<std::string> Boxes;
     std::vector<std::string> Modes; // the suppression modes the library sets, in order
+    std::string ModeAtClear;        // the mode in which the host's error is cleared
 };
+
+void PrintTo(const TRunCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class TRunCommandTable : public TPluginFixture, public ::testing::WithParamInterface<TRunCase> {};
 
@@ -67,8 +133,8 @@ TEST_P(TRunCommandTable, RestoresTheModeAndClearsTheErrorOnceAfterPartAccessEnds
     const tvapi::Ptr<TErrorProbe> probe = tvhost::New<TErrorProbe>(Host().App());
     drApi::MA.R3->TervanError = probe;
     if (c.Document != tvapi::tvDocumentUnknown) Host().App().Documents().AddDocument(c.Document);
-    if (c.Fault) InjectFault(c.Fault, tvhost::fkThrow);
     Host().App().SetHideMessage(static_cast<tvapi::tvHideMessageEnum>(5));
+    if (c.Fault) InjectFault(c.Fault, tvhost::fkThrow);
     Journal().Clear();
 
     EXPECT_NO_THROW(RunCommand(c.Command, c.Mode));
@@ -79,28 +145,83 @@ TEST_P(TRunCommandTable, RestoresTheModeAndClearsTheErrorOnceAfterPartAccessEnds
         set.push_back(e.Arguments.at(0));
     EXPECT_EQ(set, c.Modes);
     EXPECT_EQ(Host().App().HideMessage(), 5);
-    EXPECT_EQ(probe->Seen, std::vector<std::string>{"2"}) << "once, in mode 2, after part access ended";
+    EXPECT_EQ(probe->Seen, std::vector<std::string>{c.ModeAtClear}) << "once, after part access ended";
 }
+
+const char* const Unknown = "Неизвестная ошибка";
 
 INSTANTIATE_TEST_SUITE_P(
     TDimChainTest, TRunCommandTable,
-    ::testing::Values(TRunCase{0,
+    ::testing::Values(TRunCase{"NoDocument",
+                               0,
                                tvapi::tvRumModeNormal,
                                tvapi::tvDocumentUnknown,
                                nullptr,
                                {"Документ не активирован или не является Чертежом/Фрагментом"},
-                               {"2", "0", "2", "5"}},
-                      TRunCase{UINT_MAX,
+                               {"2", "0", "2", "5"},
+                               "2"},
+                      TRunCase{"Specification",
+                               UINT_MAX,
                                tvapi::tvRumModeTervanDemo,
                                tvapi::tvDocumentSpecification,
                                nullptr,
                                {"Документ не является Чертежом/Моделью"},
-                               {"2", "0", "2", "5"}},
-                      TRunCase{
-                          7, tvapi::tvRumModeLibraryDemo, tvapi::tvDocumentAssembly, nullptr, {}, {"2", "5"}},
-                      TRunCase{1,
+                               {"2", "0", "2", "5"},
+                               "2"},
+                      TRunCase{"Assembly",
+                               7,
+                               tvapi::tvRumModeLibraryDemo,
+                               tvapi::tvDocumentAssembly,
+                               nullptr,
+                               {},
+                               {"2", "5"},
+                               "2"},
+                      TRunCase{"CommandThrows",
+                               1,
                                tvapi::tvRumModeNormal,
                                tvapi::tvDocumentAssembly,
                                "ITervanDocument3D::GetTopPart",
-                               {"Неизвестная ошибка"},
-                               {"2", "5", "0", "5"}}));
+                               {Unknown},
+                               {"2", "5", "0", "5"},
+                               "2"},
+                      // The mode cannot be read: the command does not run and no mode is set but the box's.
+                      TRunCase{"ReadingTheModeThrows",
+                               1,
+                               tvapi::tvRumModeNormal,
+                               tvapi::tvDocumentDrawing,
+                               "IApplication::GetHideMessage",
+                               {Unknown},
+                               {"0", "5"},
+                               "5"},
+                      // Hiding fails: the command does not run, the mode found is put back all the same.
+                      TRunCase{"HidingThrows",
+                               1,
+                               tvapi::tvRumModeNormal,
+                               tvapi::tvDocumentDrawing,
+                               "IApplication::SetHideMessage",
+                               {Unknown},
+                               {"2", "5", "0", "5"},
+                               "5"}),
+    [](const ::testing::TestParamInfo<TRunCase>& info) { return std::string(info.param.Name); });
+
+// An error interface whose clearing makes the host's next mode change throw: the restore.
+struct TRestoreBreaker final : tvhost::THostObjectOf<tvapi::ITervanError> {
+    explicit TRestoreBreaker(tvhost::THost& host) : Host(host) {}
+    int ClearLastError() override
+    {
+        Host.Faults().Arm("IApplication::SetHideMessage", tvhost::fkThrow);
+        return 0;
+    }
+    tvhost::THost& Host;
+};
+
+TEST_F(TPluginFixture, AThrowingRestoreIsReportedAndLeavesTheHostsMode)
+{
+    drApi::MA.R3->Tervan7 = &Host().App();
+    drApi::MA.R3->TervanError = tvhost::New<TRestoreBreaker>(Host());
+    Host().App().SetHideMessage(static_cast<tvapi::tvHideMessageEnum>(5));
+    EXPECT_NO_THROW(RunCommand(1, tvapi::tvRumModeNormal));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Документ не активирован или не является Чертежом/Фрагментом", Unknown}));
+    EXPECT_EQ(Host().App().HideMessage(), tvapi::tvHideMessageAll) << "the host refused the restore";
+}

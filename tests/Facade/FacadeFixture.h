@@ -1,9 +1,9 @@
 #pragma once
 // Fixtures for the facade against the stand-in host. TFacadeFixture gives drApi::MA the host's
 // application and the caption "libDimChain"; TDrawingFacadeFixture adds a new drawing as the
-// current document, its active view as view and containers. At the end every host reference,
-// modeller stack and placement the facade took is given back before the live-object count is
-// checked.
+// current document, its active view as view and containers. At the end the facade's time in
+// the host ends as at unload (drApi::TModelerApi::Done), so every host reference, modeller
+// stack and placement it took is given back before the live-object count is checked.
 
 #include <string>
 #include <vector>
@@ -28,17 +28,7 @@ protected:
     }
     void TearDown() override
     {
-        TRegistryModeler2D& r2 = R2();
-        drApi::Selector->Selection7.Reset(), drApi::Selector->Choose7.Reset();
-        for (Integer i = 0; i < r2.AGroup.Count; ++i)
-            r2.AGroup[i].Reset();
-        r2.AGroup.Clear(), r2.APrevCommand.Clear(), r2.AContour.Clear(), r2.HatchContour->Clear();
-        r2.CurDrawingObject.Reset(), r2.PrevDrawingObject.Reset(), r2.ACutPoint.Clear();
-        while (drApi::Transf2D->AMtr.Count > 0)
-            drApi::Transf2D->drDeleteMtr();
-        drApi::MA.R3.Free(); // a fresh registry gives back every host reference
-        drApi::MA.R3.Ptr = new drApi::TRegistryApi();
-        drApi::MA.R3.Owner = true;
+        drApi::MA.Done();
         FApp.Reset();
         HostFixture::TearDown();
     }

@@ -86,8 +86,12 @@ TEST_F(TControlModelTest, KindsOutsideTheTableGiveFalseZeroOrEmptyAndChangeNothi
         CM.SetCodeDet(k, 77, 0, 0);
         CM.GetCodeDet(k).ID = 77; // a scratch code, reset on the next call
         EXPECT_EQ(CM.GetCodeDet(k), (TBaseDetail{0, -1, -1}));
-        EXPECT_TRUE(!CM.ExistDet(k) && CM.NumberDet(k) == 0 && CM.MaterialDet(k) == 0);
-        EXPECT_TRUE(CM.sfDetail3D(k, 1).Empty() && CM.NameDet(k, 0).Empty() && CM.MarkingDet(k, 0).Empty());
+        EXPECT_FALSE(CM.ExistDet(k));
+        EXPECT_EQ(CM.NumberDet(k), 0);
+        EXPECT_EQ(CM.MaterialDet(k), 0);
+        EXPECT_TRUE(CM.sfDetail3D(k, 1).Empty());
+        EXPECT_TRUE(CM.NameDet(k, 0).Empty());
+        EXPECT_TRUE(CM.MarkingDet(k, 0).Empty());
         EXPECT_FALSE(CM.SetCurrent(M, k, 0));
     }
     EXPECT_FALSE(CM.SetCurrent(M, 1, 0)); // in the table but absent
@@ -98,7 +102,9 @@ TEST_F(TControlModelTest, KindsOutsideTheTableGiveFalseZeroOrEmptyAndChangeNothi
         EXPECT_NE(r.DC.ID, 77);
     TControlModel bare("a", "b");
     bare.SetDetails(nullptr, 3); // a null table with a count is no table
-    EXPECT_TRUE(bare.CountDetail == 0 && bare.ExistDet(0) && !bare.ExistDet(1));
+    EXPECT_EQ(bare.CountDetail, 0);
+    EXPECT_TRUE(bare.ExistDet(0));
+    EXPECT_FALSE(bare.ExistDet(1));
 }
 
 TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail)
@@ -118,7 +124,9 @@ TEST_F(TControlModelTest, SetCurrentFillsTheRecordOfAPresentDetail)
     EXPECT_EQ(U(DI.comment) + "|" + U(DI.designation) + "|" + U(DI.fileName),
               "Plate2|ABC.01-7-2|" + folder + "M7-2"); // the copy number follows without a blank
     // A0 landscape: corner (40, 840 - 30), moved by (65, -70).
-    EXPECT_TRUE(DI.material == AMaterial[12].Name && DI.Left == 105.0 && DI.Top == 740.0);
+    EXPECT_EQ(DI.material, AMaterial[12].Name);
+    EXPECT_EQ(DI.Left, 105.0);
+    EXPECT_EQ(DI.Top, 740.0);
     ASSERT_TRUE(CM.SetCurrent(M, 0, 0)); // the product is always present; its file is missing
     EXPECT_EQ(U(DI.fileName) + " " + U(DI.comment) + std::to_string(DI.Weight), folder + "M0 Сборка0.000000");
 }
@@ -161,8 +169,9 @@ TEST_F(TControlModelTest, StreamLaysOutMarkingThenSignaturesAndRoundTrips)
     other.from(blob); // reads through Read
     EXPECT_EQ(U(other.NameMarking) + U(other.SP.sPlant) + U(other.SP.sChecked) + U(other.SP.sHasRatified),
               "ДЧ.100ЗаводXЯ");
-    EXPECT_TRUE(other.SP.sDesign.Empty() && other.prFileName.Empty()); // the file prefix is not stored
-    TKmfData old, in; // streams before version 33 carry no marking: it stays
+    EXPECT_TRUE(other.SP.sDesign.Empty());
+    EXPECT_TRUE(other.prFileName.Empty()); // the file prefix is not stored
+    TKmfData old, in;                      // streams before version 33 carry no marking: it stays
     CM.SP.toStream(old);
     in.from(streamtest::Blob(32, streamtest::DataOf(old)));
     other.Read(in);

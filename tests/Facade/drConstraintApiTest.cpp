@@ -55,7 +55,8 @@ TEST_F(TConstraintApiTest, SegmentThenArcsAreFixedAlignedAndJoinedEndToStart)
     EXPECT_EQ(Made(seg), (TMade{"3 1 0 0"}));
     EXPECT_EQ(Made(a1), (TMade{"11 1 " + s + " 1", "15 1 " + s + " 1"}));
     EXPECT_EQ(Made(a2), (TMade{"11 1 " + a + " 2", "15 1 " + a + " 2"}));
-    EXPECT_TRUE(R2().PrevDrawingObject.Get() == &a2 && R2().PrevIndex == 2);
+    EXPECT_EQ(R2().PrevDrawingObject.Get(), &a2);
+    EXPECT_EQ(R2().PrevIndex, 2);
     EXPECT_EQ(C().Count, 0); // the recorder keeps no records
     Draw();
     C().DoCircle(0, 0, 5, 1);

@@ -47,10 +47,13 @@ TEST(TMaterialTest, ThirteenRowsOfFixedWidthAndSteelDensity)
             EXPECT_EQ(key, std::string(42, ' '));
             continue;
         }
-        EXPECT_TRUE(key.size() == 42u && key.substr(0, 10) == "Material:V");
+        EXPECT_EQ(key.size(), 42u);
+        EXPECT_EQ(key.substr(0, 10), "Material:V");
         EXPECT_EQ(key.find_first_not_of("0123456789ABCDEF", 10), std::string::npos);
         keys.insert(key);
     }
     EXPECT_EQ(keys.size(), 9u); // each keyed row has its own key
-    EXPECT_TRUE(MaterialRow(12) == &AMaterial[12] && !MaterialRow(-1) && !MaterialRow(13));
+    EXPECT_EQ(MaterialRow(12), &AMaterial[12]);
+    EXPECT_FALSE(MaterialRow(-1));
+    EXPECT_FALSE(MaterialRow(13));
 }

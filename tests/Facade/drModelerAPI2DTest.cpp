@@ -28,7 +28,8 @@ TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate)
     MA.drArc(0, 0, 5, 0.3, 0.3 + 2 * Pi, tvCSNormal, 1); // a full turn is no arc
     MA.drCircle(1, 2, 0.0001, tvCSNormal);
     EXPECT_EQ(Kinds(), (std::vector<int>{tvDrLineSeg, tvDrLineSeg, tvDrArc, tvDrArc}));
-    EXPECT_TRUE(!Obj(2).Params().Flag("Direction") && Obj(3).Params().Flag("Direction")); // host: clockwise
+    EXPECT_FALSE(Obj(2).Params().Flag("Direction"));
+    EXPECT_TRUE(Obj(3).Params().Flag("Direction")); // host: clockwise
 }
 
 // drArc(0, 0, R, 5, 0, 0, 5, Napr): Napr -1 runs the same quarter from its end; a negative
@@ -50,7 +51,9 @@ TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense)
         MA.SetOutput(nullptr);
         ASSERT_EQ(contour.Count, 1);
         const auto* arc = static_cast<const TArc*>(contour[0]);
-        EXPECT_TRUE(arc->Radius == 5.0 && arc->Atr == tvCSAxial && arc->sense == c.Sense);
+        EXPECT_EQ(arc->Radius, 5.0);
+        EXPECT_EQ(arc->Atr, tvCSAxial);
+        EXPECT_EQ(arc->sense, c.Sense);
         EXPECT_NEAR(std::hypot(arc->A1 - c.A1, arc->A2 - c.A2), 0.0, 1e-12);
     }
     EXPECT_TRUE(Drawn().empty());
@@ -68,8 +71,11 @@ TEST_F(TModelerApi2DTest, PlacementAppliesWithoutA2DDocumentAndLayersTakeWhatFol
     MA.drCircle(0, 0, 5, tvCSThin);
     MA.SetOutput(nullptr);
     R().IDoc2D = doc;
-    EXPECT_TRUE(Obj(0).Params().Real("X2") == 1.0 && Obj(0).Layer() == 0);
-    EXPECT_TRUE(Obj(1).Params().Real("X2") == 12.0 && Obj(1).Layer() == 1);
-    EXPECT_TRUE(contour.Count == 1 && contour[0]->IsType() == ctCircle &&
-                static_cast<const TCircle*>(contour[0])->Radius == 10.0);
+    EXPECT_EQ(Obj(0).Params().Real("X2"), 1.0);
+    EXPECT_EQ(Obj(0).Layer(), 0);
+    EXPECT_EQ(Obj(1).Params().Real("X2"), 12.0);
+    EXPECT_EQ(Obj(1).Layer(), 1);
+    EXPECT_EQ(contour.Count, 1);
+    EXPECT_EQ(contour[0]->IsType(), ctCircle);
+    EXPECT_TRUE(static_cast<const TCircle*>(contour[0])->Radius == 10.0);
 }

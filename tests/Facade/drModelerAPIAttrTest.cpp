@@ -43,8 +43,10 @@ TEST_F(TModelerApiAttrTest, CreateAttrStrFindsOrMakesTheReferenceType)
     const double key = drApi::MA.drCreateAttrStr(0.0);
     ASSERT_EQ(table.Types().size(), 1u);
     tvhost::THostAttributeType& type = *table.Types()[0];
-    EXPECT_TRUE(key != 0.0 && static_cast<double>(type.Key()) == key);
-    EXPECT_TRUE(type.ValueType() == tvapi::tvATString && type.Name() == L"Reference Object");
+    EXPECT_NE(key, 0.0);
+    EXPECT_TRUE(static_cast<double>(type.Key()) == key);
+    EXPECT_EQ(type.ValueType(), tvapi::tvATString);
+    EXPECT_EQ(type.Name(), L"Reference Object");
     EXPECT_EQ(drApi::MA.drCreateAttrStr(key), key);
     EXPECT_NE(drApi::MA.drCreateAttrStr(key + 40.0), key + 40.0);
     table.AddType()->SetValueTypeDirect(tvapi::tvATDouble);
@@ -91,14 +93,16 @@ TEST_F(TModelerApiAttrTest, DimParamReadsNominalToleranceAndDeviations)
     Real nominal = -1.0, hi = -1.0, lo = -1.0;
     Str qual("q");
     ASSERT_TRUE(drApi::MA.GetDimParam(dim, nominal, qual, hi, lo, false));
-    EXPECT_TRUE(nominal + hi + lo == 0.0 && qual == ""); // nothing typed, no deviations
+    EXPECT_EQ(nominal + hi + lo, 0.0);
+    EXPECT_EQ(qual, ""); // nothing typed, no deviations
 
     text->SetTolerance(L"h14");
     text->GetUpperDeviation()->SetStr(L"+0,1");
     text->GetLowerDeviation()->SetStr(L"-0,05");
     text->GetNominalText()->SetStr(L"⌀20");
     ASSERT_TRUE(drApi::MA.GetDimParam(dim, nominal, qual, hi, lo, false));
-    EXPECT_TRUE(nominal == 20.0 && qual == "h14");
+    EXPECT_EQ(nominal, 20.0);
+    EXPECT_EQ(qual, "h14");
     EXPECT_DOUBLE_EQ(hi, 0.1);
     EXPECT_DOUBLE_EQ(lo, -0.05);
     text->SetAutoNominalValue(true);

@@ -34,9 +34,11 @@ TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection
         SCOPED_TRACE(testing::Message() << dx << " " << dy << " " << pt);
         DimL(dx, dy, static_cast<int>(pt), "&02", "h14");
         const tvhost::TParams& p = Core(Current()).Params();
-        EXPECT_TRUE(Current() == Drawn().back() && !R().Obj3D); // a host dimension is no model object
-        EXPECT_TRUE(p.Int("Orientation") == orientation && p.Int("TextBase") == base &&
-                    p.Int("TextShift") == shift);
+        EXPECT_EQ(Current(), Drawn().back());
+        EXPECT_FALSE(R().Obj3D); // a host dimension is no model object
+        EXPECT_EQ(p.Int("Orientation"), orientation);
+        EXPECT_EQ(p.Int("TextBase"), base);
+        EXPECT_EQ(p.Int("TextShift"), shift);
         EXPECT_NEAR(p.Real("Angle", -1.0), angle, 1e-12);
         EXPECT_EQ(Core(Current()).Text("Prefix").Str() + Core(Current()).Text("Suffix").Str(), L"&02h14");
     }
@@ -55,7 +57,8 @@ TEST_F(TModelerApiDimTest, DimL7PlacesAnOverallSizeInTheActiveView)
         drApi::MA.drDimL7(0.0, "", dx, dy, 3, 1, fn, dln, 10.0, 0.0, 1, 1, 40.0, 20.0, 1, 1, "a", "b", "");
         auto& dim = dynamic_cast<tvhost::THostLineDimension&>(Obj(Drawn().size() - 1));
         const tvhost::TParams& p = dim.Params();
-        EXPECT_TRUE(p.Int("Orientation") == orientation && p.Int("TextPos") == pos);
+        EXPECT_EQ(p.Int("Orientation"), orientation);
+        EXPECT_EQ(p.Int("TextPos"), pos);
         EXPECT_DOUBLE_EQ(dim.LineX(), lineX);
         EXPECT_DOUBLE_EQ(dim.LineY(), lineY);
         EXPECT_NEAR(std::hypot(p.Real("TextX") - textX, p.Real("TextY") - textY), 0.0, 1e-12);
@@ -69,21 +72,27 @@ TEST_F(TModelerApiDimTest, DiametralRadialAndAngularDimensions)
 {
     drApi::MA.drDimD(20.0, "h7", 30.0, -4, 2, 5.0, 6.0, 0, "2 отв. ", " *", "");
     const tvhost::TParams& d = Core(Current()).Params();
-    EXPECT_TRUE(Core(Current()).Type() == tvapi::tvDrDDimension && d.Real("Radius") == 10.0 &&
-                d.Int("TextBase") == 2 && d.Int("TextShift") == -4);
+    EXPECT_EQ(Core(Current()).Type(), tvapi::tvDrDDimension);
+    EXPECT_EQ(d.Real("Radius"), 10.0);
+    EXPECT_EQ(d.Int("TextBase"), 2);
+    EXPECT_EQ(d.Int("TextShift"), -4);
 
     for (const auto& [drl, shift] : {std::pair{2.5, 3}, {-2.5, -3}, {1e-7, 0}}) {
         drApi::MA.drDimR(20.0, "", 15.0, drl, 9, 1, 1.0, 2.0, 0, 0, "R", "", "");
         const tvhost::TParams& r = Core(Current()).Params();
-        EXPECT_TRUE(Core(Current()).Type() == tvapi::tvDrRDimension && r.Real("Radius") == 20.0);
+        EXPECT_EQ(Core(Current()).Type(), tvapi::tvDrRDimension);
+        EXPECT_EQ(r.Real("Radius"), 20.0);
         EXPECT_EQ(r.Int("TextShift"), shift);
     }
 
     drApi::MA.drDimA(30.0, -1, 90.0, 25.0, 0, 2, 15.0, 7.6, 0.0, 25.0, 1, 1, 12.5, 21.65, 2, 0, "~", 0.0,
                      0.0);
     const tvhost::TParams& a = Core(Current()).Params();
-    EXPECT_TRUE(Core(Current()).Type() == tvapi::tvDrADimension && a.Real("Angle1") == 90.0 &&
-                a.Real("Angle2") == 60.0 && a.Real("ShelfLength") == 8.0 && a.Int("TextShift") == 15);
+    EXPECT_EQ(Core(Current()).Type(), tvapi::tvDrADimension);
+    EXPECT_EQ(a.Real("Angle1"), 90.0);
+    EXPECT_EQ(a.Real("Angle2"), 60.0);
+    EXPECT_EQ(a.Real("ShelfLength"), 8.0);
+    EXPECT_EQ(a.Int("TextShift"), 15);
 }
 
 // Contour collection, a missing container and each refused host step make nothing and keep
@@ -113,5 +122,6 @@ TEST_F(TModelerApiDimTest, NothingIsMadeWithoutContainerCollectionOrInContourMod
     const tvapi::IDrawingObjectPtr last = Current();
     R().Symbols2DContainer.Reset();
     all();
-    EXPECT_TRUE(Current() == last && Drawn().size() == 13u);
+    EXPECT_EQ(Current(), last);
+    EXPECT_EQ(Drawn().size(), 13u);
 }

@@ -31,15 +31,18 @@ TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClo
     const ITervanDocumentPtr assembly = Saved(tvDocumentAssembly, "m2.qas", 8.0);
     tvhost::HostAs<tvhost::THostDocument3D>(assembly)->TopPart().SetMass(9.0); // unsaved
     EXPECT_EQ(MA.GetMassFile(Path("m2.qas")), 9.0);
-    EXPECT_TRUE(!R().IDoc && Journal().Count("IDocuments::Open") == 0);
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_EQ(Journal().Count("IDocuments::Open"), 0);
 
     EXPECT_EQ(MA.GetMassFile(Path("m1.qpt")), 1.25);
     EXPECT_EQ(Journal().Calls("IDocuments::Open").at(0).Arguments.at(1), "false"); // not shown
     const auto* opened = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
-    ASSERT_TRUE(opened && R().Part);
+    ASSERT_TRUE(opened);
+    ASSERT_TRUE(R().Part);
     // Closed unsaved; the assembly stays open.
-    EXPECT_TRUE(!opened->IsOpen() && opened->ClosedWith() == kdDoNotSaveChanges &&
-                Host().App().Documents().Count() == 1u);
+    EXPECT_FALSE(opened->IsOpen());
+    EXPECT_EQ(opened->ClosedWith(), kdDoNotSaveChanges);
+    EXPECT_EQ(Host().App().Documents().Count(), 1u);
 }
 
 TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing)
@@ -50,5 +53,7 @@ TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing
     EXPECT_TRUE(Journal().Entries().empty()); // the host is not asked
     Saved(tvDocumentDrawing, "m4.qpt", 0)->Close(kdDoNotSaveChanges);
     EXPECT_EQ(MA.GetMassFile(Path("m4.qpt")), 0.0);
-    EXPECT_TRUE(R().IDoc && !R().IDoc3D && Host().App().Documents().Count() == 1u); // left open
+    EXPECT_TRUE(R().IDoc);
+    EXPECT_FALSE(R().IDoc3D);
+    EXPECT_EQ(Host().App().Documents().Count(), 1u); // left open
 }

@@ -6,6 +6,7 @@
 
 #include "PluginFixture.h"
 #include "TControlModel.h"
+#include "drSelectorAPI.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ TEST_F(TInitTest, SplitsThePathFillsTheFoldersAndKeepsFontAndEntryOnASecondInit)
     Init("anything");
     EXPECT_EQ(Text(R().FileName) + "|" + Text(R().ModuleName) + "|" + Text(R().Path),
               "libX.v2|X.v2|C:/a\\b.c\\");
-    EXPECT_TRUE(Text(R().LibFont) == "#Stamp-Regular" && !R().Library);
+    EXPECT_EQ(Text(R().LibFont), "#Stamp-Regular");
+    EXPECT_FALSE(R().Library);
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
@@ -58,6 +60,55 @@ TEST_F(TInitTest, WithoutSystemSettingsOrAFolderTheFoldersStayUnset)
     Model.StatePath.Clear();
     InjectFault("IApplication::GetSystemSettings");
     Init();
-    EXPECT_TRUE(!R().SystemSettings && Model.StatePath.Empty());
+    EXPECT_FALSE(R().SystemSettings);
+    EXPECT_TRUE(Model.StatePath.Empty());
     EXPECT_EQ(Text(Model.ExecutePath), "/opt/x/");
+}
+
+// Done after drawing in an open group with placements pushed and constraint records filled:
+// every host object is given back, the stacks are empty, and Init starts the facade again.
+TEST_F(TInitTest, DoneGivesBackEveryHostReferenceAndInitStartsAgain)
+{
+    Host().App().Libraries().Add(L"/opt/x/libDimChain.plx", L"DejaVu Sans");
+    Host().App().Documents().AddDocument(tvapi::tvDocumentDrawing);
+    Init();
+    drApi::Selector->Begin();
+    R().IDoc2D = R().IDoc;
+    R().DrawingContainer = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+    drApi::MA.drGroup(false);
+    drApi::Transf2D->drMtr(5.0, 0.0, 0.0, 1.0, false);
+    drApi::MA.drLine(0.0, 0.0, 10.0, 0.0, 1);
+    ASSERT_TRUE(drApi::MA.R2->CurDrawingObject);
+    ASSERT_EQ(drApi::MA.R2->AGroup.Count, 1);
+    drApi::MA.Constraint.FArray[0].R1 = drApi::MA.R2->CurDrawingObject;
+    drApi::MA.Constraint.FArray[drApi::MA.Constraint.FSize - 1].R2 = drApi::MA.R2->CurDrawingObject;
+    drApi::MA.Constraint.Count = 1;
+    drApi::LibraryControlModel = &Model;
+
+    drApi::MA.Done();
+
+    EXPECT_EQ(drApi::MA.Application(), nullptr);
+    EXPECT_EQ(drApi::LibraryControlModel, nullptr);
+    EXPECT_FALSE(drApi::Selector->Selection7);
+    EXPECT_FALSE(drApi::Selector->Choose7);
+    EXPECT_FALSE(drApi::MA.R2->CurDrawingObject);
+    EXPECT_EQ(drApi::MA.R2->AGroup.Count, 0);
+    EXPECT_EQ(drApi::MA.Constraint.Count, 0);
+    EXPECT_EQ(drApi::Transf2D->AMtr.Count, 0);
+    EXPECT_TRUE(R().FileName.Empty());
+    EndHost();
+    EXPECT_EQ(tvhost::THostObject::LiveObjects(), LiveAtStart()) << "nothing outlives the host";
+}
+
+TEST_F(TInitTest, InitAfterDoneStartsAfresh)
+{
+    Init();
+    drApi::MA.Done();
+    Host().App().Services().SetModuleFileName(L"/opt/y/libOther.plx");
+    Init();
+    EXPECT_EQ(drApi::MA.Application(), &Host().App());
+    EXPECT_EQ(Text(R().FileName) + "|" + Text(R().Path), "libOther|/opt/y/");
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Не подключена библиотека libDimChain",
+                                                 "Не подключена библиотека libOther"}))
+        << "the library's entry is looked up again";
 }

@@ -13,7 +13,8 @@ class TModelerApiStampTest : public TDrawingFacadeFixture {};
 TEST_F(TModelerApiStampTest, CellsAreReplacedInsideAndAppendedToAfterClosing)
 {
     MA.drOpenShtamp();
-    EXPECT_TRUE(R().Stamp && OpenKinds().size() == 1);
+    EXPECT_TRUE(R().Stamp);
+    EXPECT_EQ(OpenKinds().size(), 1);
     MA.drColumnShtamp(tvStAuthor);
     MA.drStringObj("Петров");
     MA.drStringObj("Сидоров"); // replaces the whole text
@@ -21,7 +22,9 @@ TEST_F(TModelerApiStampTest, CellsAreReplacedInsideAndAppendedToAfterClosing)
     MA.drStringObj("1.5");
     EXPECT_EQ(Stamp().Commits(), 0);
     MA.drCloseShtamp();
-    EXPECT_TRUE(!R().Stamp && OpenKinds().empty() && Stamp().Commits() == 1);
+    EXPECT_FALSE(R().Stamp);
+    EXPECT_TRUE(OpenKinds().empty());
+    EXPECT_EQ(Stamp().Commits(), 1);
     MA.drStringObj("кг"); // a line of the last selected cell
     EXPECT_EQ(Cell(110) + "|" + Cell(5), "Сидоров|1.5\nкг");
 }
@@ -34,6 +37,8 @@ TEST_F(TModelerApiStampTest, WithoutATitleBlockNothingIsPushedOrWritten)
     MA.drColumnShtamp(tvStAuthor);
     MA.drStringObj("Петров");
     MA.drCloseShtamp();
-    EXPECT_TRUE(!R().Stamp && !R().Text && OpenKinds().empty());
+    EXPECT_FALSE(R().Stamp);
+    EXPECT_FALSE(R().Text);
+    EXPECT_TRUE(OpenKinds().empty());
     EXPECT_EQ(Stamp().Commits() + Journal().Count("IText::SetStr") + Journal().Count("IText::Add"), 0u);
 }

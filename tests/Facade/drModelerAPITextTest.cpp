@@ -29,7 +29,8 @@ TEST_F(TModelerApiTextTest, TextIsOneLineAtItsPlaceAndOnlyTextsGoIntoAContour)
     R().IDoc2D = doc;
     EXPECT_EQ(Kinds(), (std::vector<int>{tvDrDrawingText}));
     EXPECT_EQ(Obj(0).Text("Text"), (tvhost::TTextData{{{{{L"Вал", 5.0}}}}}));
-    ASSERT_TRUE(OpenKinds().empty() && contour.Count == 1);
+    ASSERT_TRUE(OpenKinds().empty());
+    ASSERT_EQ(contour.Count, 1);
     const auto* text = static_cast<const TText*>(contour[0]);
     // (1, 0) scaled, turned a quarter and moved; the angle turned, the height scaled.
     EXPECT_NEAR(std::hypot(text->x - 100, text->y - 2), 0, 1e-9);
@@ -50,7 +51,9 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
     modeller.drHatch(0, 45, 0.1);
     MA.drLine(0, 0, 10, 0, tvCSNormal); // into the outline
     modeller.drEndObj();
-    EXPECT_TRUE(R2().HatchContour->Count == 1 && R2().AContour.Count == 0 && OpenKinds() == TKinds{cmCut});
+    EXPECT_EQ(R2().HatchContour->Count, 1);
+    EXPECT_EQ(R2().AContour.Count, 0);
+    EXPECT_TRUE(OpenKinds() == TKinds{cmCut});
     MA.drLine(0, 0, 5, 0, tvCSNormal); // the document again
     MA.drHatch(tvHatchNonMetal, 45, 2.5);
     MA.drArc(5, 0, 5, 10, 0, 0, 0, 1, tvCSNormal);
@@ -65,8 +68,13 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
     tvhost::TDrawingCore &cut = Obj(0), &hatch = Obj(2);
     EXPECT_EQ(cut.Params().Reals("Points"), (TReals{0, 0, 10, 5, 30, 15}));
     EXPECT_TRUE(R2().CurDrawingObject == Drawn()[0]);
-    EXPECT_TRUE(hatch.Params().Int("HatchStyle") == tvHatchNonMetal && hatch.Params().Real("Step") == 2.5);
+    EXPECT_EQ(hatch.Params().Int("HatchStyle"), tvHatchNonMetal);
+    EXPECT_EQ(hatch.Params().Real("Step"), 2.5);
     EXPECT_EQ(hatch.Boundaries(), DrawingObjectList(Drawn().begin() + 3, Drawn().end()));
-    EXPECT_TRUE(cut.Updates() == 1 && hatch.Updates() == 1);
-    EXPECT_FALSE(R().Hatch || R().BoundariesObject || R().CutLine || !OpenKinds().empty());
+    EXPECT_EQ(cut.Updates(), 1);
+    EXPECT_EQ(hatch.Updates(), 1);
+    EXPECT_FALSE(R().Hatch);
+    EXPECT_FALSE(R().BoundariesObject);
+    EXPECT_FALSE(R().CutLine);
+    EXPECT_TRUE(OpenKinds().empty());
 }

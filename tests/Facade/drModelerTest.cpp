@@ -65,7 +65,9 @@ TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj)
     TContour& hatch = *M.R2->HatchContour;
     hatch.Add(new TCountedSeg(0, 0, 1, 0));
     M.drHatch(0, 45, 0.1);
-    EXPECT_TRUE(TCountedSeg::Alive == 0 && hatch.Count == 0 && M.OutputContour() == &hatch);
+    EXPECT_EQ(TCountedSeg::Alive, 0);
+    EXPECT_EQ(hatch.Count, 0);
+    EXPECT_EQ(M.OutputContour(), &hatch);
     M.drEndObj();
     M.drEndObj(); // nothing left to end
     EXPECT_FALSE(M.isOutput());
@@ -89,6 +91,8 @@ TEST(TModeler2DTest, SectionPointsAreMappedThroughTheModellersStack)
     M.ACT(3, 4);
     const TArrayOf<TPoint2D>& P = M.R2->ACutPoint;
     ASSERT_EQ(P.Count, 42);
-    EXPECT_TRUE(P[0] == TPoint2D(1, 0) && P[2] == TPoint2D(12, 2) && P[40] == TPoint2D(88, 78) &&
-                P[41] == TPoint2D(3, 4));
+    EXPECT_EQ(P[0], TPoint2D(1, 0));
+    EXPECT_EQ(P[2], TPoint2D(12, 2));
+    EXPECT_EQ(P[40], TPoint2D(88, 78));
+    EXPECT_EQ(P[41], TPoint2D(3, 4));
 }

@@ -31,8 +31,11 @@ TEST_P(TGetPartTable, ReturnsTheTopPartWhereTheTypesAgreeAndStartsTheSelector)
     R().Part = kept;
     EXPECT_EQ(drApi::MA.drGetPart(type, typeDoc).Get(), top ? &host.TopPart() : nullptr);
     EXPECT_EQ(R().Part.Get(), top ? &host.TopPart() : kept.Get());
-    EXPECT_TRUE(R().IDoc == doc && R().IDoc3D == doc && R().ProgressBar);
-    EXPECT_TRUE(S().Selection7.Get() == &host.Selection() && S().Choose7.Get() == &host.Choose());
+    EXPECT_EQ(R().IDoc, doc);
+    EXPECT_EQ(R().IDoc3D, doc);
+    EXPECT_TRUE(R().ProgressBar);
+    EXPECT_EQ(S().Selection7.Get(), &host.Selection());
+    EXPECT_EQ(S().Choose7.Get(), &host.Choose());
     drApi::MA.drEndGetPart(false);
 }
 
@@ -52,8 +55,12 @@ TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothin
         const drApi::TPartAccess access; // the guard ends the access
         ASSERT_TRUE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentPart));
     }
-    EXPECT_FALSE(R().IDoc || R().Part || R().ProgressBar || R().ITessellationMng);
-    EXPECT_FALSE(S().Selection7 || S().Choose7);
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_FALSE(R().Part);
+    EXPECT_FALSE(R().ProgressBar);
+    EXPECT_FALSE(R().ITessellationMng);
+    EXPECT_FALSE(S().Selection7);
+    EXPECT_FALSE(S().Choose7);
     EXPECT_EQ(tvhost::RefCountOf(doc), docRefs + 1); // IDoc3D keeps it until the next refresh
     Journal().Clear();
     drApi::MA.drEndGetPart(false);
@@ -65,15 +72,92 @@ TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothin
 TEST_F(TPartAccessTest, MissingPiecesGiveAnEmptyPartAndNoCrash)
 {
     EXPECT_FALSE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentPart));
-    EXPECT_FALSE(R().IDoc || R().IDoc3D || S().Selection7 || !R().ProgressBar);
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_FALSE(R().IDoc3D);
+    EXPECT_FALSE(S().Selection7);
+    EXPECT_TRUE(R().ProgressBar);
     Open(tvapi::tvDocumentFragment);
-    EXPECT_FALSE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentDrawing) || S().Selection7);
+    EXPECT_FALSE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentDrawing));
+    EXPECT_FALSE(S().Selection7);
     S().Begin(); // the selector takes a 2D document's managers
-    EXPECT_TRUE(S().Selection7 && S().Choose7 && R().IDoc2D);
+    EXPECT_TRUE(S().Selection7);
+    EXPECT_TRUE(S().Choose7);
+    EXPECT_TRUE(R().IDoc2D);
     S().End(false);
-    EXPECT_FALSE(S().Selection7 || S().Choose7);
+    EXPECT_FALSE(S().Selection7);
+    EXPECT_FALSE(S().Choose7);
     R().Tervan7 = nullptr; // no host at all
     EXPECT_FALSE(drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentPart));
     S().Begin();
     EXPECT_FALSE(S().Selection7);
+}
+
+// One access and end first, so that what the host makes on first demand (its progress bar)
+// is not counted.
+class TDetachedPartTest : public TPartAccessTest {
+protected:
+    void SetUp() override
+    {
+        TPartAccessTest::SetUp();
+        Doc = Open(tvapi::tvDocumentAssembly);
+        drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+        drApi::MA.drEndGetPart(false);
+        R().IDoc3D.Reset();
+        Live = tvhost::THostObject::LiveObjects();
+        DocRefs = tvhost::RefCountOf(Doc);
+    }
+    void TearDown() override
+    {
+        Doc.Reset();
+        TPartAccessTest::TearDown();
+    }
+    // Gives back what the detached end leaves with the facade.
+    void EndSelector()
+    {
+        S().End(false);
+        R().IDoc3D.Reset();
+    }
+
+    tvapi::ITervanDocumentPtr Doc;
+    long Live = 0;
+    long DocRefs = 0;
+};
+
+TEST_F(TDetachedPartTest, HandsTheFourReferencesToTheCaller)
+{
+    const tvapi::IPartPtr part = drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+    ASSERT_TRUE(part);
+    const long partRefs = tvhost::RefCountOf(part);
+    const tvapi::IProgressBarPtr bar = R().ProgressBar;
+    const long barRefs = tvhost::RefCountOf(bar);
+    {
+        const drApi::TPartReferences taken = drApi::MA.drEndGetPart(true);
+        EXPECT_EQ(taken.Part.Get(), part.Get());
+        EXPECT_TRUE(taken.IDoc == Doc);
+        EXPECT_EQ(taken.ProgressBar.Get(), bar.Get());
+        EXPECT_FALSE(R().Part);
+        EXPECT_FALSE(R().IDoc);
+        EXPECT_FALSE(R().ProgressBar);
+        EXPECT_FALSE(R().ITessellationMng);
+        EXPECT_TRUE(S().Selection7) << "the selector keeps its managers";
+        EXPECT_TRUE(R().IDoc3D) << "the 3D form keeps its reference";
+        EXPECT_EQ(tvhost::RefCountOf(part), partRefs) << "moved, not copied";
+        EXPECT_EQ(tvhost::RefCountOf(bar), barRefs);
+    }
+    EXPECT_EQ(tvhost::RefCountOf(part), partRefs - 1);
+    EXPECT_EQ(tvhost::RefCountOf(bar), barRefs - 1);
+    EndSelector();
+    EXPECT_EQ(tvhost::RefCountOf(Doc), DocRefs);
+}
+
+TEST_F(TDetachedPartTest, DroppedReferencesLeaveNoHostObjectBehind)
+{
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        drApi::MA.drGetPart(drApi::pTop_Part, tvapi::tvDocumentAssembly);
+        drApi::MA.drEndGetPart(true);
+        EndSelector();
+        EXPECT_EQ(tvhost::THostObject::LiveObjects(), Live);
+        EXPECT_EQ(tvhost::RefCountOf(Doc), DocRefs);
+    }
 }

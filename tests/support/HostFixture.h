@@ -28,6 +28,9 @@ protected:
     void InjectFault(std::string_view op, tvhost::TFaultKind kind = tvhost::fkFail);
 
     long LiveAtStart() const { return FLiveAtStart; }
+    // Ends the host now, as TearDown does; objects still alive after it are held by the code
+    // under test. Nothing of the host may be used afterwards.
+    void EndHost() { FHost.reset(); }
 
 private:
     std::unique_ptr<tvhost::THost> FHost;

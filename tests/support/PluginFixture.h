@@ -1,14 +1,13 @@
 #pragma once
 // The stand-in host with the test posing as the plug-in file /opt/x/libDimChain.plx. At the
-// end the facade gets a fresh registry and an empty selector, so every host reference the
-// library took is given back before the live-object count is checked.
+// end the facade's time in the host ends as at unload (drApi::TModelerApi::Done), so every
+// host reference the library took is given back before the live-object count is checked.
 
 #include <string>
 #include <vector>
 
 #include "HostFixture.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 
 class TPluginFixture : public HostFixture {
 protected:
@@ -19,11 +18,7 @@ protected:
     }
     void TearDown() override
     {
-        drApi::Selector->Selection7.Reset();
-        drApi::Selector->Choose7.Reset();
-        drApi::MA.R3.Free();
-        drApi::MA.R3.Ptr = new drApi::TRegistryApi();
-        drApi::MA.R3.Owner = true;
+        drApi::MA.Done();
         HostFixture::TearDown();
     }
     // The texts of the message boxes shown so far, in order.

@@ -110,7 +110,8 @@ TEST_F(DocumentFileTest, SavedDrawingOpensAsFreshObjectsWithTheSameContent)
     EXPECT_TRUE(
         newMng->GetUserDataStoragesOf(false)->FindStorage(L"ZelMould")->GetObjects(L"DimChains_MO", list));
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_TRUE(list[0] == newDim && list[1] == opened);
+    EXPECT_EQ(list[0], newDim);
+    EXPECT_EQ(list[1], opened);
     tvapi::StorageValue own;
     newMng->GetUserDataStorages(tvapi::ITervanAPIObjectPtr(newDim))->FindStorage(L"Own")->GetData(L"K", own);
     EXPECT_EQ(own.GetVectorUint8(), std::vector<std::uint8_t>{9});

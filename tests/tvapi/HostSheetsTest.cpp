@@ -19,11 +19,13 @@ TEST_F(HostFixture, HostSheetsTitleBlockCellsComeBackFromTheDrawingsFile)
     ILayoutSheetsPtr sheets = doc->GetLayoutSheets();
     ASSERT_EQ(sheets->GetCount(), 1);
     const IStampPtr stamp = sheets->GetItem(0)->GetStamp();
-    EXPECT_FALSE(sheets->GetItem(1) || stamp->GetText(static_cast<tvStampEnum>(4))); // no such cell
+    EXPECT_FALSE(sheets->GetItem(1));
+    EXPECT_FALSE(stamp->GetText(static_cast<tvStampEnum>(4))); // no such cell
     auto& core = *tvhost::HostAs<tvhost::THostDocument2D>(doc);
     EXPECT_FALSE(tvhost::DocumentJson(core).contains("sheets")); // a blank title block is not written
     stamp->GetText(tvStAuthor)->SetStr(L"Петров\nИванов");
-    EXPECT_TRUE(stamp->Commit() && tvhost::HostAs<tvhost::THostStamp>(stamp)->Commits() == 1);
+    EXPECT_TRUE(stamp->Commit());
+    EXPECT_TRUE(tvhost::HostAs<tvhost::THostStamp>(stamp)->Commits() == 1);
 
     ASSERT_TRUE(doc->SaveAs(file.c_str()));
     doc->Close(kdDoNotSaveChanges);

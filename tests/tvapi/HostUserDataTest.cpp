@@ -56,7 +56,8 @@ TEST_F(UserDataTest, ObjectListsAndOwnerStorages)
     tvapi::TervanAPIObjectList read{a};
     EXPECT_TRUE(storage->GetObjects(L"DimChains_MO", read));
     ASSERT_EQ(read.size(), 3u);
-    EXPECT_TRUE(read[1] == b && read[2] == a);
+    EXPECT_EQ(read[1], b);
+    EXPECT_EQ(read[2], a);
     tvapi::StorageValue value;
     EXPECT_FALSE(storage->GetData(L"DimChains_MO", value));
 

@@ -117,29 +117,35 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     return code;
 }
 
-// Loads the library and drives it; the module is closed when this returns, after the
-// callbacks into it have been dropped.
-TExitCode LoadAndRun(tvhost::THost& host, const TOptions& o, const std::string& path, std::ostream& out,
-                     std::ostream& err)
+// Drives the loaded library in a fresh host; the host is gone when this returns, the
+// module still open.
+TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string& path, std::ostream& out,
+                    std::ostream& err)
 {
-    const TModule module(path);
-    if (!module) {
-        err << "tvhost: cannot load " << path << ": " << dlerror() << '\n';
-        return ecLoadFailed;
+    tvhost::THost host;
+    for (int answer : o.Answers)
+        host.App().PushAnswer(answer);
+    if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
+    if (!PrepareDocument(host, o, err)) return ecRunFailed;
+    TExitCode code = ecRunFailed;
+    {
+        const tvhost::THostLibraryActionsPtr actions = tvhost::New<tvhost::THostLibraryActions>();
+        struct TDropCallbacks {
+            tvhost::THostLibraryActions& A;
+            ~TDropCallbacks() { A.Clear(); }
+        } drop{*actions};
+        try {
+            code = Drive(host, module, o, path, *actions, out, err);
+        } catch (const std::exception& e) {
+            err << "tvhost: the library threw: " << e.what() << '\n';
+        } catch (...) {
+            err << "tvhost: the library threw\n";
+        }
     }
-    const tvhost::THostLibraryActionsPtr actions = tvhost::New<tvhost::THostLibraryActions>();
-    struct TDropCallbacks {
-        tvhost::THostLibraryActions& A;
-        ~TDropCallbacks() { A.Clear(); }
-    } drop{*actions};
-    try {
-        return Drive(host, module, o, path, *actions, out, err);
-    } catch (const std::exception& e) {
-        err << "tvhost: the library threw: " << e.what() << '\n';
-    } catch (...) {
-        err << "tvhost: the library threw\n";
-    }
-    return ecRunFailed;
+    if (o.PrintJournal)
+        for (const std::string& line : host.Journal().Lines())
+            out << "journal: " << line << '\n';
+    return code;
 }
 
 } // namespace
@@ -147,20 +153,20 @@ TExitCode LoadAndRun(tvhost::THost& host, const TOptions& o, const std::string& 
 TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err)
 {
     const std::string path = std::filesystem::absolute(o.Plugin).lexically_normal().string();
-    TExitCode code = ecSuccess;
-    {
-        tvhost::THost host;
-        for (int answer : o.Answers)
-            host.App().PushAnswer(answer);
-        if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
-        if (!PrepareDocument(host, o, err)) return ecRunFailed;
-        code = LoadAndRun(host, o, path, out, err);
-        if (o.PrintJournal)
-            for (const std::string& line : host.Journal().Lines())
-                out << "journal: " << line << '\n';
+    const long start = tvhost::THostObject::LiveObjects();
+    const TModule module(path);
+    if (!module) {
+        err << "tvhost: cannot load " << path << ": " << dlerror() << '\n';
+        return ecLoadFailed;
     }
-    if (const long live = tvhost::THostObject::LiveObjects(); live != 0)
-        err << "tvhost: " << live << " host objects outlived the session\n";
+    const TExitCode code = RunInHost(module, o, path, out, err);
+    // The host is gone and the module still loaded: whatever lives now is held by the
+    // library, which would let it go only when its globals die with the module.
+    if (const long held = tvhost::THostObject::LiveObjects() - start; held != 0) {
+        err << "tvhost: " << held
+            << " host objects outlived the host, held by the library after it was unloaded\n";
+        return code == ecSuccess ? ecLeaked : code;
+    }
     return code;
 }
 

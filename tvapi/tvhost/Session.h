@@ -15,6 +15,7 @@ enum TExitCode : int {
     ecLoadFailed = 1, // the library could not be loaded, refused to load or registered no command
     ecUsage = 2,      // bad command line
     ecRunFailed = 3,  // the document could not be set up, or the command threw
+    ecLeaked = 4,     // host objects outlived the host: the library kept references after unloading
 };
 
 // Runs the session; messages go to `out`, failures of the host to `err`.

@@ -1,6 +1,7 @@
 // A minimal library for the end-to-end test of the tvhost command. It starts up as a
 // library does (finds its own file, reads the host version, settings and registration,
 // hands over its callbacks) and its command tells the user the kind of the active document.
+// Command 99 makes it forget to give back what it holds at unload, as a faulty library would.
 #include <string>
 
 #include "tvapi/Application.h"
@@ -11,8 +12,10 @@ namespace {
 
 tvapi::IApplication* GApp = nullptr;
 std::wstring GCaption;
-// Held from load to unload: released by the static destructor, while the host still lives.
+// Held from load to unload.
 tvapi::ITervanErrorPtr GError;
+constexpr unsigned int KeepAtUnloadCommand = 99;
+bool GKeepAtUnload = false;
 
 const wchar_t* DocumentKind(tvapi::DocumentTypeEnum type)
 {
@@ -89,6 +92,7 @@ void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
     Tell(text);
     if (GError) GError->ClearLastError();
     GApp->SetHideMessage(saved);
+    GKeepAtUnload = command == KeepAtUnloadCommand;
 }
 
 void CommandState(int, bool& enable, int&, std::wstring&)
@@ -119,4 +123,9 @@ LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& action
     return true;
 }
 
-extern "C" __attribute__((visibility("default"))) void UnloadTervanLibrary() {}
+extern "C" __attribute__((visibility("default"))) void UnloadTervanLibrary()
+{
+    if (GKeepAtUnload) return;
+    GError.Reset();
+    GApp = nullptr;
+}

@@ -11,8 +11,6 @@ class TBaseManager;
 
 class TStatusBarOGL : public TStatusLines {
 public:
-    // Delays below this many milliseconds start no removal timer: the message stays.
-    static constexpr Integer MinTimerDelay = 26;
     static constexpr Integer MessageRoom = 1024; // messages the bar makes room for at once
 
     struct TIdStr {

@@ -15,7 +15,8 @@ constexpr Integer StatusBarDY = 20;
 
 TBaseManager* TBaseManager::CurrentProcessManager = nullptr;
 
-TBaseManager::TBaseManager() : StatusBar(*new TStatusBarOGL(this, StatusBarDX, StatusBarDY))
+TBaseManager::TBaseManager()
+    : FStatusBar(std::make_unique<TStatusBarOGL>(this, StatusBarDX, StatusBarDY)), StatusBar(*FStatusBar)
 {
     CurrentProcessManager = this;
     Messager.SetProcess(this);
@@ -26,7 +27,6 @@ TBaseManager::~TBaseManager()
     // A panel destroyed while another one runs leaves the running one registered.
     if (CurrentProcessManager == this) CurrentProcessManager = nullptr;
     if (Messager.Process() == this) Messager.SetProcess(nullptr);
-    delete &StatusBar;
 }
 
 namespace {

@@ -2,9 +2,13 @@
 // TBaseManager: the base of every property panel - the command's window over the model
 // with its status bar. One panel runs at a time, reached through CurrentProcessManager.
 
+#include <memory>
+
 #include "TPopUpEdit.h"
 
 class TBaseManager : public TRunningProcess {
+    std::unique_ptr<TStatusBarOGL> FStatusBar; // owns StatusBar; declared first so it is made first
+
 public:
     // The panel now running, null when none: set by a panel's construction, emptied by
     // its destruction.
@@ -12,7 +16,7 @@ public:
 
     static constexpr Integer DefaultProgressMax = 100;
 
-    TStatusBarOGL& StatusBar; // the panel's status line; made and deleted by the panel
+    TStatusBarOGL& StatusBar; // the panel's status line, owned by the panel
     // Progress of a long command on the host's progress bar (the facade's ProgressBar, held
     // during part access); without that bar every progress operation does nothing.
     Boolean ProgressActive = false;

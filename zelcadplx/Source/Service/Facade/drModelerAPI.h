@@ -43,6 +43,15 @@ struct TMt {
     Real Angle = 0.0;
 };
 
+// The references part access holds, as drEndGetPart(true) hands them over; dropping the
+// record releases them.
+struct TPartReferences {
+    tvapi::IPartPtr Part;
+    tvapi::IProgressBarPtr ProgressBar;
+    tvapi::ITervanDocumentPtr IDoc;
+    tvapi::IExternalTessellationManagerPtr ITessellationMng;
+};
+
 class TModelerApi : public TModeler3D {
 public:
     TConstraintApi Constraint;     // the parametric-constraint recorder; off until Active is set
@@ -71,6 +80,14 @@ public:
     void Init(tvapi::IApplication& app, TString const& ModuleName, TString const& iFontName);
     // Keeps an empty resources module from the first call to unload; nothing else.
     void LoadResources(tvapi::IApplication& App);
+    // Ends the facade's time in the host (UnloadTervanLibrary calls it): every host
+    // reference the facade holds is given back - the registry's (Tervan7 and the library's
+    // names and folders with them: the registry starts afresh), the selector's managers,
+    // the constraint records' objects, the modeller's groups and current objects, the
+    // resources module - and the modeller's composite, contour and placement stacks are
+    // emptied; LibraryControlModel is forgotten. The facade is then as after loading: Init
+    // may start it again.
+    void Done();
 
     // ---- Messages, help, resource strings, progress ----------------------------------------
     // Boxes are captioned with the library's file name whatever Title holds, and show
@@ -102,10 +119,11 @@ public:
     // host nothing changes.
     tvapi::IPartPtr drGetPart(Part_Type Type_Part, tvapi::DocumentTypeEnum Type_Doc);
     // Ends part access. Detach false: the selector's managers, IDoc, ITessellationMng, Part
-    // and ProgressBar are released (nothing when IDoc is empty). Detach true: Part,
-    // ProgressBar, IDoc and ITessellationMng are emptied without releasing their references,
-    // which the caller has taken over.
-    void drEndGetPart(bool Detach);
+    // and ProgressBar are released (nothing when IDoc is empty); the result is empty.
+    // Detach true: Part, ProgressBar, IDoc and ITessellationMng are emptied and their
+    // references move into the result, so the caller owns them; the selector, IDoc3D and
+    // IDoc2D keep theirs.
+    TPartReferences drEndGetPart(bool Detach);
 
     // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;

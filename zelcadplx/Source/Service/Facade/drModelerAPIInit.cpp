@@ -1,15 +1,18 @@
-// Start-up of the facade inside the host: the library's own file, its folders, the host's
-// version, document, settings and error state, the dictionary and the library's font; and
-// the bridges to the host's transfer service.
+// Start-up and end of the facade inside the host: the library's own file, its folders, the
+// host's version, document, settings and error state, the dictionary and the library's font;
+// every host reference given back at the end; and the bridges to the host's transfer service.
 
 #include "drModelerAPI.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
+#include "Contour.h"
 #include "Dictionary.h"
 #include "Messager.h"
 #include "TControlModel.h"
+#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 #include "tvapi/TransferService.h"
 
@@ -18,6 +21,9 @@ namespace drApi {
 TControlModel* LibraryControlModel = nullptr;
 
 namespace {
+
+// The resources module LoadResources keeps; it stays empty, and Done lets it go.
+tvapi::IResourcesModulePtr Resources;
 
 // Folders the facade builds end with this separator, whatever the host's paths use.
 constexpr TChar FolderSeparator = '/';
@@ -80,6 +86,40 @@ void FindLibraryFont(tvapi::IApplication& App, TRegistryApi& R, const TString& i
     }
 }
 
+// Gives back every host reference of `a`, in use or left past Count by a pop, and empties
+// it; the storage stays.
+template <class I> void ReleaseAll(TArrayOf<tvapi::Ptr<I>>& a)
+{
+    for (Integer i = 0; i < a.FSize; ++i)
+        a.FArray[i].Reset();
+    a.Count = 0;
+}
+
+// The modeller's open composite objects, groups, contour collectors and placements, as
+// after loading.
+void ClearModeller(TRegistryModeler2D& r2)
+{
+    ReleaseAll(r2.AGroup);
+    r2.CurDrawingObject.Reset();
+    r2.PrevDrawingObject.Reset();
+    r2.APrevCommand.Clear();
+    r2.AContour.Clear();
+    r2.HatchContour->Clear();
+    r2.ACutPoint.Clear();
+    while (r2.Transf2D.AMtr.Count > 0)
+        r2.Transf2D.drDeleteMtr();
+}
+
+// Every record, counted or not, drops its objects; the storage stays, First refers into it.
+void ClearConstraints(TConstraint2D& c)
+{
+    for (Integer i = 0; i < c.FSize; ++i) {
+        c.FArray[i].R1.Reset();
+        c.FArray[i].R2.Reset();
+    }
+    c.Count = 0;
+}
+
 } // namespace
 
 void TModelerApi::Init(tvapi::IApplication& app, TString const&, TString const& iFontName)
@@ -104,10 +144,7 @@ void TModelerApi::Init(tvapi::IApplication& app, TString const&, TString const& 
     if (r.LibFont.Empty()) FindLibraryFont(app, r, iFontName);
 }
 
-void TModelerApi::LoadResources(tvapi::IApplication&)
-{
-    static tvapi::IResourcesModulePtr resources;
-}
+void TModelerApi::LoadResources(tvapi::IApplication&) {}
 
 tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long, long)
 {
@@ -119,6 +156,20 @@ tvapi::IAPIObjectPtr Transfer(int Obj, int Doc)
     if (Obj == 0) return {};
     const tvapi::ITransferServicePtr service = GetTransferService();
     return service ? service->GetAPIObject(Obj, Doc) : tvapi::IAPIObjectPtr();
+}
+
+void TModelerApi::Done()
+{
+    Selector->Selection7.Reset();
+    Selector->Choose7.Reset();
+    ClearConstraints(Constraint);
+    ClearModeller(*R2);
+    Resources.Reset();
+    LibraryControlModel = nullptr;
+    auto fresh = std::make_unique<TRegistryApi>();
+    R3.Free();
+    R3.Ptr = fresh.release();
+    R3.Owner = true;
 }
 
 } // namespace drApi

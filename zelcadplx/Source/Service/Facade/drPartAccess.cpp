@@ -5,6 +5,8 @@
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
+#include <utility>
+
 namespace drApi {
 
 namespace {
@@ -58,24 +60,20 @@ tvapi::IPartPtr TModelerApi::drGetPart(Part_Type Type_Part, tvapi::DocumentTypeE
     return result;
 }
 
-void TModelerApi::drEndGetPart(bool Detach)
+TPartReferences TModelerApi::drEndGetPart(bool Detach)
 {
     TRegistryApi& r = *R3;
-    if (Detach) {
-        // The caller owns these references now: forget them without releasing.
-        static_cast<void>(r.Part.Detach());
-        static_cast<void>(r.ProgressBar.Detach());
-        static_cast<void>(r.IDoc.Detach());
-        static_cast<void>(r.ITessellationMng.Detach());
-        return;
-    }
-    if (!r.IDoc) return;
+    if (Detach)
+        return {std::move(r.Part), std::move(r.ProgressBar), std::move(r.IDoc),
+                std::move(r.ITessellationMng)};
+    if (!r.IDoc) return {};
     Selector->Selection7.Reset();
     Selector->Choose7.Reset();
     r.IDoc.Reset();
     r.ITessellationMng.Reset();
     r.Part.Reset();
     r.ProgressBar.Reset();
+    return {};
 }
 
 TPartAccess::~TPartAccess()
