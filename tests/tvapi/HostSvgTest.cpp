@@ -63,7 +63,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
     seg->SetX2(5);
     seg->SetStyle(tvapi::tvCSThin);
 
-    ASSERT_TRUE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument2D>(s.Doc), file));
+    std::string error;
+    ASSERT_TRUE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument2D>(s.Doc), file, error)) << error;
     std::ostringstream text;
     text << std::ifstream(tvhost::ToUtf8(file)).rdbuf();
     const std::string svg = text.str();
@@ -86,7 +87,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
     EXPECT_FALSE(
         tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
                                  Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
-                             file));
+                             file, error));
+    EXPECT_EQ(error, "the document is no drawing or fragment");
 }
 
 TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
@@ -108,7 +110,8 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     angle->SetAngle2(90);
     tvapi::IDimensionTextPtr(angle)->SetAutoNominalValue(true);
 
-    const std::string svg = tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing());
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
     EXPECT_TRUE(Has(svg, R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
                          R"x(marker-end="url(#arrow)"/>)x"));
     EXPECT_TRUE(Has(svg, ">3</tspan>"));
