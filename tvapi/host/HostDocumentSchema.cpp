@@ -130,7 +130,8 @@ private:
     std::int64_t Int32(const json& j) const { return Int(j, INT_MIN, INT_MAX); }
     std::uint64_t Key(const json& j) const
     {
-        if (!j.is_number_unsigned() || j.get<std::uint64_t>() == 0) Fail("expected a key above 0");
+        const bool positive = j.is_number_unsigned() || (j.is_number_integer() && j.get<std::int64_t>() > 0);
+        if (!positive || j.get<std::uint64_t>() == 0) Fail("expected a key above 0");
         return j.get<std::uint64_t>();
     }
     template <class F, class G> void Pair(const json& j, F first, G second)
