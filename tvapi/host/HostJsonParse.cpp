@@ -54,8 +54,9 @@ private:
         const std::string path = FPath.Text();
         return path.empty() ? std::string() : path + ": ";
     }
-    // The new value's place in the open container, named in the path while it is open.
-    json* Place(json&& v)
+    // The new value's place in the open container; a container that is opened is named in
+    // the path while it is open.
+    json* Place(json&& v, bool named)
     {
         if (FOpen.empty()) {
             Root = std::move(v);
@@ -63,20 +64,18 @@ private:
         }
         json& parent = *FOpen.back();
         if (parent.is_array()) {
-            FPath.PushIndex(parent.size());
+            if (named) FPath.PushIndex(parent.size());
             parent.push_back(std::move(v));
             return &parent.back();
         }
-        FPath.PushKey(FKey);
+        if (named) FPath.PushKey(FKey);
         json& slot = parent[FKey];
         slot = std::move(v);
         return &slot;
     }
     bool Put(json&& v)
     {
-        const bool nested = !FOpen.empty();
-        Place(std::move(v));
-        if (nested) FPath.Pop();
+        Place(std::move(v), false);
         return true;
     }
     bool Open(json&& v)
@@ -85,7 +84,7 @@ private:
             Error = Where() + "nested deeper than " + std::to_string(MaxJsonDepth) + " levels";
             return false;
         }
-        FOpen.push_back(Place(std::move(v)));
+        FOpen.push_back(Place(std::move(v), true));
         return true;
     }
     bool Close()
@@ -101,9 +100,13 @@ private:
 std::string TJsonPath::Text() const
 {
     std::string text;
-    for (const std::string& part : FParts)
-        text += part;
-    return !text.empty() && text[0] == '.' ? text.substr(1) : text;
+    for (const TPart& part : FParts) {
+        if (!part.IsKey)
+            text += "[" + std::to_string(part.Index) + "]";
+        else
+            text += (text.empty() ? "" : ".") + part.Key;
+    }
+    return text;
 }
 
 bool ParseJson(std::string_view text, nlohmann::json& value, std::string& error)

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -17,16 +18,22 @@ inline constexpr std::size_t MaxJsonDepth = 256;
 // column 7: ...", "views[0]: nested deeper than 256 levels", "views[0]: key "kind" appears twice".
 bool ParseJson(std::string_view text, nlohmann::json& value, std::string& error);
 
-// A JSON path as errors show it: `views[0].children[3].params`.
+// A JSON path as errors show it: `views[0].children[3].params`. Parts are kept as given and
+// written out only when a message needs them.
 class TJsonPath {
 public:
-    void PushKey(std::string key) { FParts.push_back("." + std::move(key)); }
-    void PushIndex(std::size_t index) { FParts.push_back("[" + std::to_string(index) + "]"); }
+    void PushKey(std::string key) { FParts.push_back({std::move(key), 0, true}); }
+    void PushIndex(std::size_t index) { FParts.push_back({{}, index, false}); }
     void Pop() { FParts.pop_back(); }
     std::string Text() const;
 
 private:
-    std::vector<std::string> FParts;
+    struct TPart {
+        std::string Key;
+        std::size_t Index;
+        bool IsKey;
+    };
+    std::vector<TPart> FParts;
 };
 
 } // namespace tvhost
