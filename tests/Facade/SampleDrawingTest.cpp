@@ -130,7 +130,8 @@ TEST_F(TSampleDrawingTest, ShaftIsSavedReopenedAndPictured)
     }
     EXPECT_EQ(measured, (std::vector<double>{Length, 50.0, 40.0, ConeAngle, 40.0}));
 
-    ASSERT_TRUE(tvhost::WriteSvgFile(DocCore(reopened), svg.wstring()));
+    std::string error;
+    ASSERT_TRUE(tvhost::WriteSvgFile(DocCore(reopened), svg.wstring(), error)) << error;
     EXPECT_NE(Bytes(svg).find("class=\"hatch\""), std::string::npos);
 
     // The committed sample is what this test makes; copy the files above over it when the

@@ -32,6 +32,36 @@ TEST_F(TModelerApi2DTest, PrimitivesReachTheDocumentUnlessDegenerate)
     EXPECT_TRUE(Obj(3).Params().Flag("Direction")); // host: clockwise
 }
 
+// A NaN or an infinity in any coordinate or size makes no object: the drawing never holds one.
+TEST_F(TModelerApi2DTest, NonFiniteInputDrawsNothing)
+{
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        SCOPED_TRACE(bad);
+        MA.drLine(0, 0, bad, 1, tvCSNormal);
+        MA.drArc(0, 0, bad, 5, 0, 0, 5, 1, tvCSNormal);
+        MA.drArc(0, 0, 5, 0, bad, tvCSNormal, 1);
+        MA.drCircle(bad, 0, 5, tvCSNormal);
+        MA.drEllipse(0, 0, 5, 2, bad, tvCSNormal);
+        MA.drText(bad, 0, 0, 3.5, 1, 0, "t");
+        MA.drText(0, 0, 0, bad, 1, 0, "t");
+        MA.drPoint(0, bad);
+        MA.drDimL(0.0, "", 0, 1, 0, 1, 30.0, 6.0, bad, 0.0, 2, 5, 40.0, 20.0, 3, 0, "", "", "");
+        MA.drDimD(bad, "", 0.0, 0, 0, 0.0, 0.0, 0, "", "", "");
+        MA.drDimR(20.0, "", 0.0, 0.0, 0, 0, bad, 0.0, 0, 0, "", "", "");
+        MA.drDimA(30.0, 1, bad, 10.0, 0, 0, 0.0, 0.0, 10.0, 0.0, 1, 1, 0.0, 10.0, 1, 1, "", 0.0, 0.0);
+        TContour contour;
+        MA.SetOutput(&contour);
+        MA.drLine(bad, 0, 1, 1, tvCSNormal);
+        MA.drCircle(0, 0, bad, tvCSNormal);
+        MA.SetOutput(nullptr);
+        EXPECT_EQ(contour.Count, 0);
+    }
+    EXPECT_TRUE(Kinds().empty());
+    MA.drLine(0, 0, 1, 1, tvCSNormal);
+    MA.drDimD(20.0, "", 0.0, 0, 0, 0.0, 0.0, 0, "", "", "");
+    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrLineSeg, tvDrDDimension}));
+}
+
 // drArc(0, 0, R, 5, 0, 0, 5, Napr): Napr -1 runs the same quarter from its end; a negative
 // radius turns the arc clockwise.
 TEST_F(TModelerApi2DTest, ArcGoesIntoTheContourWithItsSense)

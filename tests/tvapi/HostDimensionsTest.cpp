@@ -4,7 +4,9 @@
 #include "HostDimensions.h"
 
 #include <cmath>
+#include <cwchar>
 #include <functional>
+#include <limits>
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -112,6 +114,12 @@ TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals)
         SCOPED_TRACE(value);
         EXPECT_EQ(tvhost::DimensionNumberText(value), text);
     }
+    // Past 1e60 the digits no longer fit a small buffer: they are written in full.
+    const std::wstring big = tvhost::DimensionNumberText(-1e61);
+    EXPECT_EQ(big.size(), 62u);
+    EXPECT_EQ(std::wcstod(big.c_str(), nullptr), -1e61);
+    EXPECT_EQ(tvhost::DimensionNumberText(std::numeric_limits<double>::max()).size(), 309u);
+    EXPECT_EQ(tvhost::DimensionNumberText(std::numeric_limits<double>::infinity()), L"?");
     EXPECT_EQ(tvhost::DeviationText(0.02), L"+0,02");
     EXPECT_EQ(tvhost::DeviationText(-0.02), L"-0,02");
     EXPECT_EQ(tvhost::DeviationText(0.1), L"+0,1");

@@ -3,6 +3,11 @@
 
 #include "HostDocumentFile.h"
 
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
@@ -150,6 +155,44 @@ TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument)
     ASSERT_EQ(found.size(), 1u);
     EXPECT_DOUBLE_EQ(found[0]->GetValue(0, 1).GetProperty().GetDouble(), 2.5);
     EXPECT_EQ(found[0]->GetAttributeType()->GetName(), L"Масса");
+}
+
+// Every finite double comes back from a file with the same bits: extremes, subnormals,
+// negative zero and a fixed sample of bit patterns.
+TEST_F(DocumentFileTest, EveryFiniteRealRoundTripsBitForBit)
+{
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.1,
+                                  1.0 / 3.0,
+                                  1e61,
+                                  -1e300,
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::lowest(),
+                                  std::numeric_limits<double>::min(),
+                                  std::numeric_limits<double>::denorm_min(),
+                                  -std::numeric_limits<double>::denorm_min(),
+                                  9007199254740993.0};
+    std::mt19937_64 random(14);
+    while (values.size() < 5000) {
+        const double v = std::bit_cast<double>(random());
+        if (std::isfinite(v)) values.push_back(v);
+    }
+    const TSheet s = drawing_test::NewSheet(Documents());
+    const tvapi::IDrawingObjectPtr segment(drawing_test::Segment(s, 0, 0, 1, 1, tvapi::tvCSNormal));
+    dynamic_cast<tvhost::TDrawingCore&>(*segment).Params().Set("Values", values);
+    const std::wstring file = TempName("reals.qdr");
+    ASSERT_TRUE(s.Doc->SaveAs(file.c_str()));
+    const tvapi::ITervanDocument2DPtr opened(Documents().OpenFile(file));
+    ASSERT_TRUE(opened) << Documents().OpenError();
+    const tvapi::IDrawingObjectPtr copy =
+        tvapi::IDrawingContainerPtr(opened->GetViewsAndLayersManager()->GetViews()->GetItem(0))
+            ->GetObjects(tvapi::tvDrLineSeg)[0];
+    const std::vector<double> read = dynamic_cast<tvhost::TDrawingCore&>(*copy).Params().Reals("Values");
+    ASSERT_EQ(read.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read[i]), std::bit_cast<std::uint64_t>(values[i]))
+            << values[i];
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "HostSvg.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -63,7 +64,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
     seg->SetX2(5);
     seg->SetStyle(tvapi::tvCSThin);
 
-    ASSERT_TRUE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument2D>(s.Doc), file));
+    std::string error;
+    ASSERT_TRUE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument2D>(s.Doc), file, error)) << error;
     std::ostringstream text;
     text << std::ifstream(tvhost::ToUtf8(file)).rdbuf();
     const std::string svg = text.str();
@@ -86,7 +88,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
     EXPECT_FALSE(
         tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
                                  Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
-                             file));
+                             file, error));
+    EXPECT_EQ(error, "the document is no drawing or fragment");
 }
 
 TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
@@ -108,7 +111,8 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     angle->SetAngle2(90);
     tvapi::IDimensionTextPtr(angle)->SetAutoNominalValue(true);
 
-    const std::string svg = tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing());
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
     EXPECT_TRUE(Has(svg, R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
                          R"x(marker-end="url(#arrow)"/>)x"));
     EXPECT_TRUE(Has(svg, ">3</tspan>"));
@@ -120,6 +124,41 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
     EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
     EXPECT_TRUE(Has(svg, "90\u00B0</tspan>"));
+}
+
+} // namespace
+
+namespace {
+
+// Coordinates of 1e61 and more are written digit for digit; a value that overflows on the
+// sheet is refused instead of written as text no reader takes.
+TEST_F(SvgTest, HugeValuesAreWrittenInFullOrRefused)
+{
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    drawing_test::Segment(s, 0, 0, 1e61, 0, tvapi::tvCSNormal);
+    const tvapi::ICirclePtr circle = s.Drawing->GetCircles()->Add();
+    circle->SetRadius(1e300);
+    circle->SetStyle(tvapi::tvCSNormal);
+    const tvapi::IDrawingTextPtr text = s.Drawing->GetDrawingTexts()->Add();
+    text->GetText()->SetStr(L"t");
+    tvapi::IDrawingTextPtr(text)->SetHeight(1e300);
+    std::string svg, error;
+    tvhost::TDrawing2D& drawing = tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing();
+    ASSERT_TRUE(tvhost::DrawingSvg(drawing, svg, error)) << error;
+    const std::size_t x2 = svg.find("x2=\"");
+    ASSERT_NE(x2, std::string::npos);
+    const std::string end = svg.substr(x2 + 4, svg.find('"', x2 + 4) - x2 - 4);
+    EXPECT_EQ(end.size(), 61u);
+    EXPECT_EQ(std::strtod(end.c_str(), nullptr), 1e61);
+    const std::size_t at = svg.find("r=\"", svg.find("<circle"));
+    ASSERT_NE(at, std::string::npos);
+    const std::string radius = svg.substr(at + 3, svg.find('"', at + 3) - at - 3);
+    EXPECT_EQ(radius.size(), 301u);
+    EXPECT_EQ(std::strtod(radius.c_str(), nullptr), 1e300);
+    EXPECT_FALSE(Has(svg, std::string(1, '\0')));
+    s.View->SetScale(1e300);
+    EXPECT_FALSE(tvhost::DrawingSvg(drawing, svg, error));
+    EXPECT_EQ(error, "the drawing holds a value too large to draw");
 }
 
 } // namespace

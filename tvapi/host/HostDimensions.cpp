@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "HostArgs.h"
 
@@ -30,9 +31,11 @@ std::wstring DimensionNumberText(double value)
 {
     if (!std::isfinite(value)) return L"?";
     if (std::fabs(value) < TextZero) return L"0";
-    char buffer[64];
+    // Room for the largest double in fixed notation, its sign and the decimals.
+    char buffer[std::numeric_limits<double>::max_exponent10 + TextDecimals + 5];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, TextDecimals);
+    if (result.ec != std::errc()) return L"?";
     std::string text(buffer, result.ptr);
     while (text.back() == '0')
         text.pop_back();

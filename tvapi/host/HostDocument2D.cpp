@@ -41,8 +41,12 @@ bool THostDocument2D::PopLocalPlacement()
 
 bool TDocumentCore::SaveTo(std::wstring_view fileName)
 {
-    if (!IsOpen() || fileName.empty()) return false;
-    if (!WriteDocumentFile(*this, fileName)) return false;
+    FSaveError.clear();
+    if (!IsOpen() || fileName.empty()) {
+        FSaveError = IsOpen() ? "no file name" : "the document is closed";
+        return false;
+    }
+    if (!WriteDocumentFile(*this, fileName, FSaveError)) return false;
     FFileName = std::wstring(fileName);
     return true;
 }

@@ -2,6 +2,7 @@
 // What every stand-in document keeps besides its kind and name: its attribute types and
 // attributes, its user-data storages and its sheets. Saved and opened with the document.
 
+#include <string>
 #include <string_view>
 
 #include "HostAttributes.h"
@@ -25,7 +26,8 @@ struct TDocumentData {
     }
 };
 
-// Writes `document` to `fileName` (HostDocumentFile.h); false when it cannot be written.
-bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName);
+// Writes `document` to `fileName` (HostDocumentFile.h) through a temporary file renamed over
+// it (HostFileIo.h); false with `error` saying why, the old file untouched.
+bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName, std::string& error);
 
 } // namespace tvhost

@@ -1,11 +1,13 @@
 // Document files of the stand-in host.
 #include "HostDocumentFile.h"
 
-#include <fstream>
 #include <map>
 #include <stdexcept>
 
+#include "HostDocumentSchema.h"
 #include "HostDocuments.h"
+#include "HostFileIo.h"
+#include "HostJsonParse.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -294,6 +296,7 @@ void LoadCore(TDrawingCore& core, const json& j, TLoadIndex& index)
     if (!j.at("boundaries").empty()) index.Bounded.emplace_back(&core, &j.at("boundaries"));
 }
 
+// Recursion is bounded: the file has passed the schema's limit on macro nesting.
 void LoadChildren(TContainerCore& container, const json& j, TLoadIndex& index)
 {
     for (const json& child : j.at("children")) {
@@ -316,8 +319,9 @@ void LoadDrawing(TDrawing2D& drawing, const json& j, TLoadIndex& index)
     const json& views = j.at("views");
     for (std::size_t i = 0; i < views.size(); ++i) {
         const json& v = views[i];
+        // The number comes with the view's parameters: the numbering of AddView plays no part.
         THostViewPtr view =
-            i == 0 ? drawing.Views()[0] : drawing.AddView(v.at("viewType").get<tvapi::LtViewType>());
+            i == 0 ? drawing.Views()[0] : drawing.AddView(v.at("viewType").get<tvapi::LtViewType>(), 0);
         index.Add(tvapi::ITervanAPIObjectPtr(view->DrawingObject()));
         LoadCore(*view, v, index);
         view->LayerNumbers() = v.at("layers").get<std::vector<int>>();
@@ -437,41 +441,49 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
         part->TopPart().SetMass(root.value("mass", 0.0));
 }
 
-json ReadDocumentFile(std::wstring_view fileName)
+bool ReadDocumentFile(std::wstring_view fileName, json& root, std::string& error)
 {
-    std::ifstream in(ToUtf8(fileName), std::ios::binary);
-    if (!in) return json(json::value_t::discarded);
-    json root = json::parse(in, nullptr, false);
-    if (!root.is_object() || root.value("format", "") != DocumentFileFormat ||
-        root.value("version", 0) != DocumentFileVersion || !root.contains("type"))
-        return json(json::value_t::discarded);
-    return root;
-}
-
-bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName)
-{
-    try {
-        const std::string text = DocumentJson(document).dump(1);
-        std::ofstream out(ToUtf8(fileName), std::ios::binary | std::ios::trunc);
-        out << text << '\n';
-        out.close();
-        return static_cast<bool>(out);
-    } catch (...) {
+    std::string bytes;
+    if (!ReadFileBytes(FileNameBytes(fileName), bytes, error)) {
+        error = "cannot open: " + error;
         return false;
     }
+    json read;
+    if (!ParseJson(bytes, read, error)) return false;
+    error = CheckDocumentJson(read);
+    if (!error.empty()) return false;
+    root = std::move(read);
+    return true;
+}
+
+bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName, std::string& error)
+{
+    std::string text;
+    try {
+        text = DocumentJson(document).dump(1) + '\n';
+    } catch (const std::exception& e) {
+        error = std::string("cannot write the document: ") + e.what();
+        return false;
+    }
+    return WriteFileAtomically(FileNameBytes(fileName), text, error);
 }
 
 tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName, bool visible)
 {
-    const json root = ReadDocumentFile(fileName);
-    if (root.is_discarded() || !root["type"].is_number_integer()) return {};
+    FOpenError.clear();
+    json root;
+    if (!ReadDocumentFile(fileName, root, FOpenError)) return {};
     const tvapi::ITervanDocumentPtr document =
         AddDocument(static_cast<tvapi::DocumentTypeEnum>(root["type"].get<int>()), fileName, visible);
     auto* core = dynamic_cast<TDocumentCore*>(document.Get());
-    if (!core) return {};
+    if (!core) {
+        FOpenError = "no document of its type can be made";
+        return {};
+    }
     try {
         LoadDocumentJson(*core, root);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        FOpenError = std::string("cannot load: ") + e.what();
         Close(core, tvapi::kdDoNotSaveChanges);
         return {};
     }

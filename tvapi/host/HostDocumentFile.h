@@ -19,12 +19,13 @@ struct TTextData;
 
 // The document as its file's JSON.
 nlohmann::json DocumentJson(TDocumentCore& document);
-// Fills a new, empty document of the file's kind from the file's JSON; throws
-// nlohmann::json::exception or std::invalid_argument for content it cannot take.
+// Fills a new, empty document of the file's kind from the file's JSON, which has passed
+// CheckDocumentJson (HostDocumentSchema.h); throws only when memory runs out.
 void LoadDocumentJson(TDocumentCore& document, const nlohmann::json& root);
-// The JSON of the file `fileName`; a discarded value when it cannot be read or is no
-// document file of the stand-in.
-nlohmann::json ReadDocumentFile(std::wstring_view fileName);
+// Reads the file `fileName` (its name's bytes, HostText.h) into `root`; false with `error`
+// saying why: "cannot open: <reason>", "not JSON at line L, column C: ...", or the first
+// problem CheckDocumentJson finds. `root` is unchanged on failure.
+bool ReadDocumentFile(std::wstring_view fileName, nlohmann::json& root, std::string& error);
 
 // A host text in the file: an array of lines, each an array of [UTF-8 text, height] items.
 nlohmann::json TextJson(const TTextData& text);

@@ -42,6 +42,16 @@ TMade MakeDocument(tvapi::DocumentTypeEnum type, bool visible)
     return {};
 }
 
+// Saves `core` under its name; false when that fails, also by running out of memory.
+bool SaveQuietly(TDocumentCore& core) noexcept
+{
+    try {
+        return core.SaveTo(core.FileName());
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
 bool TDocumentCore::ActivateInOwner()
@@ -216,7 +226,7 @@ bool THostDocuments::Close(TDocumentCore* core, tvapi::DocumentCloseOptions opti
     if (!entry) return false;
     // The collection's reference may be the last one: keep the document alive until done.
     const tvapi::ITervanDocumentPtr keep = entry->Document;
-    if (options == tvapi::kdSaveChanges && !core->FileName().empty()) core->SaveTo(core->FileName());
+    if (options == tvapi::kdSaveChanges && !core->FileName().empty() && !SaveQuietly(*core)) return false;
     FItems.erase(FItems.begin() + (entry - FItems.data()));
     core->FOwner = nullptr;
     core->FClosedWith = options;

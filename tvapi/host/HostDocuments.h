@@ -41,8 +41,10 @@ public:
     // The drawing of a 2D document; null for other kinds.
     virtual TDrawing2D* Drawing2D() noexcept { return nullptr; }
     // Writes the document to `fileName` and names it so; false for a closed document or a
-    // file that cannot be written. Journaled by the callers.
+    // file that cannot be written, the old file untouched. Journaled by the callers.
     bool SaveTo(std::wstring_view fileName);
+    // Why the last SaveTo failed; empty after one that succeeded.
+    const std::string& SaveError() const noexcept { return FSaveError; }
 
 protected:
     TDocumentCore(tvapi::DocumentTypeEnum type, bool visible) noexcept : FType(type), FVisible(visible) {}
@@ -63,6 +65,7 @@ private:
     tvapi::DocumentCloseOptions FClosedWith = tvapi::kdDoNotSaveChanges;
     THostDocuments* FOwner = nullptr;
     TDocumentData FData;
+    std::string FSaveError;
 };
 
 // The general document operations, for a document offering interface I (ITervanDocument
@@ -84,6 +87,8 @@ public:
         if (!THostObject::Enter("ITervanDocument::Activate")) return false;
         return ActivateInOwner();
     }
+    // With kdSaveChanges a document with a file name is saved first; when that fails it
+    // stays open and the answer is false, so nothing is lost.
     bool Close(tvapi::DocumentCloseOptions options) override
     {
         if (!THostObject::Enter("ITervanDocument::Close", {std::to_string(options)})) return false;
@@ -220,8 +225,11 @@ public:
     tvapi::ITervanDocumentPtr AddDocument(tvapi::DocumentTypeEnum type, std::wstring fileName = {},
                                           bool visible = true);
     // Reads the document file `fileName` and opens it as a new, active document; empty when
-    // it cannot be read. A file already open is not looked for.
+    // it cannot be read (OpenError says why), and then nothing is opened. A file already open
+    // is not looked for.
     tvapi::ITervanDocumentPtr OpenFile(const std::wstring& fileName, bool visible = true);
+    // Why the last OpenFile failed; empty after one that succeeded.
+    const std::string& OpenError() const noexcept { return FOpenError; }
     std::size_t Count() const noexcept { return FItems.size(); }
     tvapi::ITervanDocumentPtr Item(std::size_t index) const;
     tvapi::ITervanDocumentPtr Active() const;
@@ -241,6 +249,7 @@ private:
 
     std::vector<TEntry> FItems;
     TDocumentCore* FActive = nullptr;
+    std::string FOpenError;
 };
 
 using THostDocumentsPtr = tvapi::Ptr<THostDocuments>;

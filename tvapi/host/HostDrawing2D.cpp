@@ -2,6 +2,7 @@
 #include "HostDrawing2D.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "HostArgs.h"
 #include "HostText.h"
@@ -198,9 +199,15 @@ void TDrawing2D::SetActiveView(std::size_t index) noexcept
 
 THostViewPtr TDrawing2D::AddView(tvapi::LtViewType type)
 {
-    int number = 0;
+    std::int64_t number = 0;
     for (const THostViewPtr& view : FViews)
-        number = std::max(number, static_cast<int>(view->Params().Int("Number")) + 1);
+        number = std::max(number, view->Params().Int("Number") + 1);
+    if (number > std::numeric_limits<int>::max()) return {};
+    return AddView(type, static_cast<int>(number));
+}
+
+THostViewPtr TDrawing2D::AddView(tvapi::LtViewType type, int number)
+{
     FViews.push_back(New<THostView>(*this, type, number));
     FActive = FViews.size() - 1;
     return FViews.back();

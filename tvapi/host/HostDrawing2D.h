@@ -146,8 +146,11 @@ public:
     const std::vector<THostViewPtr>& Views() const noexcept { return FViews; }
     THostView& ActiveView() const noexcept { return *FViews[FActive]; }
     void SetActiveView(std::size_t index) noexcept;
-    // A new view numbered one above the highest, made active.
+    // A new view numbered one above the highest, made active; empty when the highest number
+    // is the largest an int holds.
     THostViewPtr AddView(tvapi::LtViewType type);
+    // A new view numbered `number`, made active.
+    THostViewPtr AddView(tvapi::LtViewType type, int number);
 
     const std::vector<THostDrawingGroupPtr>& Groups() const noexcept { return FGroups; }
     THostDrawingGroupPtr AddGroup(bool temporary, std::wstring name);

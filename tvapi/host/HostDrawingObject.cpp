@@ -68,7 +68,11 @@ std::int64_t TParams::Int(std::string_view name, std::int64_t fallback) const no
     const TParamValue* value = Find(name);
     if (!value) return fallback;
     if (const auto* i = std::get_if<std::int64_t>(value)) return *i;
-    return static_cast<std::int64_t>(Real(name, static_cast<double>(fallback)));
+    // A real that no 64-bit integer holds (non-finite, or 2^63 and beyond) gives the fallback.
+    constexpr double Limit = 9223372036854775808.0;
+    const double real = Real(name, static_cast<double>(fallback));
+    if (!(real >= -Limit && real < Limit)) return fallback;
+    return static_cast<std::int64_t>(real);
 }
 
 std::wstring TParams::Text(std::string_view name) const

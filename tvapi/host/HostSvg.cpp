@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <numbers>
 #include <sstream>
+#include <stdexcept>
 #include <vector>
 
 #include "HostDocuments.h"
+#include "HostFileIo.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -49,11 +50,23 @@ TXY Dir(double radians)
     return {std::cos(radians), std::sin(radians)};
 }
 
+// A coordinate that cannot be written: the drawing holds values too large for a picture.
+struct TNotDrawable : std::range_error {
+    TNotDrawable() : std::range_error("the drawing holds a value too large to draw") {}
+};
+
+// Room for the largest double in fixed notation with three decimals, and its sign.
+constexpr std::size_t NumBufferSize = std::numeric_limits<double>::max_exponent10 + 8;
+
+// A coordinate to the thousandth, trailing zeros dropped; throws TNotDrawable for a value
+// that is no finite number.
 std::string Num(double v)
 {
+    if (!std::isfinite(v)) throw TNotDrawable();
     if (std::fabs(v) < 0.0005) return "0";
-    char buffer[64];
+    char buffer[NumBufferSize];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
+    if (r.ec != std::errc()) throw TNotDrawable();
     std::string text(buffer, r.ptr);
     while (text.back() == '0')
         text.pop_back();
@@ -443,6 +456,28 @@ void TSvgWriter::Object(TDrawingCore& core)
     }
 }
 
+// The picture; throws TNotDrawable for a value it cannot write.
+std::string DrawingSvgText(TDrawing2D& drawing)
+{
+    TSvgWriter writer;
+    for (const THostViewPtr& view : drawing.Views()) {
+        writer.SetView(*view);
+        writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
+        writer.Objects(*view);
+        writer.Body << "</g>\n";
+    }
+    std::ostringstream svg;
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << writer.ViewBox() << "\">\n<defs>\n"
+        << "<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" markerWidth=\"6\" "
+           "markerHeight=\"6\" "
+           "markerUnits=\"userSpaceOnUse\" orient=\"auto-start-reverse\"><path d=\"M 0 2 L 10 5 L 0 8 "
+           "z\"/></marker>\n"
+        << writer.Defs.str() << "</defs>\n"
+        << writer.Body.str() << "</svg>\n";
+    return svg.str();
+}
+
 } // namespace
 
 std::wstring ShowMarkup(std::wstring_view text)
@@ -466,35 +501,26 @@ std::wstring ShowMarkup(std::wstring_view text)
     return out;
 }
 
-std::string DrawingSvg(TDrawing2D& drawing)
+bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error)
 {
-    TSvgWriter writer;
-    for (const THostViewPtr& view : drawing.Views()) {
-        writer.SetView(*view);
-        writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
-        writer.Objects(*view);
-        writer.Body << "</g>\n";
+    try {
+        svg = DrawingSvgText(drawing);
+        return true;
+    } catch (const std::exception& e) {
+        error = e.what();
+        return false;
     }
-    std::ostringstream svg;
-    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << writer.ViewBox() << "\">\n<defs>\n"
-        << "<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" markerWidth=\"6\" "
-           "markerHeight=\"6\" "
-           "markerUnits=\"userSpaceOnUse\" orient=\"auto-start-reverse\"><path d=\"M 0 2 L 10 5 L 0 8 "
-           "z\"/></marker>\n"
-        << writer.Defs.str() << "</defs>\n"
-        << writer.Body.str() << "</svg>\n";
-    return svg.str();
 }
 
-bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName)
+bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName, std::string& error)
 {
     TDrawing2D* drawing = document.Drawing2D();
-    if (!drawing) return false;
-    std::ofstream out(ToUtf8(fileName), std::ios::binary | std::ios::trunc);
-    out << DrawingSvg(*drawing);
-    out.close();
-    return static_cast<bool>(out);
+    if (!drawing) {
+        error = "the document is no drawing or fragment";
+        return false;
+    }
+    std::string svg;
+    return DrawingSvg(*drawing, svg, error) && WriteFileAtomically(FileNameBytes(fileName), svg, error);
 }
 
 } // namespace tvhost

@@ -17,4 +17,10 @@ std::string ToUtf8(const wchar_t* text);
 // one U+FFFD.
 std::wstring FromUtf8(std::string_view text);
 
+// File names are bytes to the system and need not be UTF-8. As wide text a name keeps its
+// UTF-8 sequences as characters and every other byte b as the lone surrogate U+DC00 + b, which
+// no text holds, so FileNameBytes(FileNameFromBytes(name)) == name for every name.
+std::wstring FileNameFromBytes(std::string_view name);
+std::string FileNameBytes(std::wstring_view name);
+
 } // namespace tvhost

@@ -9,7 +9,9 @@
 namespace tvrun {
 
 // Runs "export ..." (argv without the program name, args[0] == "export"); the exit code:
-// 0 written, 2 bad command line, 3 the document could not be read or the picture written.
+// 0 written, 2 bad command line (also an output that is the input file), 3 the document
+// could not be read or the picture written; the message says why. File names are bytes,
+// used and printed as given.
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace tvrun

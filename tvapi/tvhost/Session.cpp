@@ -49,9 +49,9 @@ bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err)
     if (o.NewDocument) host.App().Documents().AddDocument(*o.NewDocument);
     if (!o.Open) return true;
     const tvapi::IDocumentsPtr documents = host.App().GetDocuments();
-    const std::wstring name = tvhost::FromUtf8(*o.Open);
+    const std::wstring name = tvhost::FileNameFromBytes(*o.Open);
     if (documents && documents->Open(name.c_str(), true, false)) return true;
-    err << "tvhost: cannot open " << *o.Open << ": no document file of the stand-in\n";
+    err << "tvhost: cannot open " << *o.Open << ": " << host.App().Documents().OpenError() << '\n';
     return false;
 }
 

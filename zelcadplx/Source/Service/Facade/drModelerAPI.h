@@ -4,7 +4,9 @@
 // drApi::MA; the messenger shows its boxes through drApi::TModelerApi::Last. Part access
 // (drGetPart/drEndGetPart) and TPartAccess, its scope guard, live here too.
 
+#include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,15 @@ namespace drApi {
 
 // A text in the wide form in which texts cross to the host.
 std::wstring Wide(const TString& s);
+
+// False when any value is NaN or infinite: drawing operations given such coordinates or
+// sizes draw nothing, so a document never holds them.
+inline bool AllFinite(std::initializer_list<Real> values)
+{
+    for (Real v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
 
 // Which part drGetPart makes current.
 enum Part_Type : std::int32_t {

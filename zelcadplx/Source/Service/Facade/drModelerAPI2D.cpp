@@ -1,5 +1,5 @@
 // The facade's 2D primitives: line segments, arcs, circles and ellipses, and the layer
-// switch. Each public operation drops degenerate input, maps its points through the 2D
+// switch. Each public operation drops degenerate and non-finite input, maps its points through the 2D
 // placement stack when no 2D document is open, and then either collects the curve into
 // the open output contour or hands it to its worker, which makes the host object.
 
@@ -62,7 +62,7 @@ bool TModelerApi::Transformed() const
 
 void TModelerApi::drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr)
 {
-    if (SamePoint(x1, y1, x2, y2)) return;
+    if (!AllFinite({x1, y1, x2, y2}) || SamePoint(x1, y1, x2, y2)) return;
     Real nx1 = x1, ny1 = y1, nx2 = x2, ny2 = y2;
     if (Transformed()) {
         drApi::Transf2D->xyMtr(x1, y1, nx1, ny1);
@@ -80,7 +80,7 @@ void TModelerApi::drLine(Real const& x1, Real const& y1, Real const& x2, Real co
 void TModelerApi::drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1,
                         Real const& x2, Real const& y2, Integer Napr, Integer Attr)
 {
-    if (Negligible(R) || SamePoint(x1, y1, x2, y2)) return;
+    if (!AllFinite({X, Y, R, x1, y1, x2, y2}) || Negligible(R) || SamePoint(x1, y1, x2, y2)) return;
     Real xc = X, yc = Y, r = R, nx1 = x1, ny1 = y1, nx2 = x2, ny2 = y2;
     if (Transformed()) {
         drApi::Transf2D->xyMtr(X, Y, xc, yc);
@@ -108,7 +108,7 @@ void TModelerApi::drArc(Real const& X, Real const& Y, Real const& R, Real const&
 
 void TModelerApi::drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr)
 {
-    if (Negligible(R)) return;
+    if (!AllFinite({X, Y, R}) || Negligible(R)) return;
     const bool transformed = Transformed();
     Real xc = X, yc = Y, r = R;
     if (transformed) {
@@ -129,7 +129,8 @@ void TModelerApi::drCircle(Real const& X, Real const& Y, Real const& R, Integer 
 void TModelerApi::drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
                             Integer Attr)
 {
-    if (Negligible(A) || Negligible(B) || OutputContour() != nullptr) return;
+    if (!AllFinite({X, Y, A, B, Angle}) || Negligible(A) || Negligible(B) || OutputContour() != nullptr)
+        return;
     if (!Transformed()) {
         drawEllipse(X, Y, A, B, Angle, Attr);
         return;

@@ -119,6 +119,7 @@ void TModelerApi::drDimL(Real const&, Str const&, Real const& Dx, Real const& Dy
                          Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1,
                          Str const& S2, Str const&)
 {
+    if (!AllFinite({Dx, Dy, Fn, Dln, x1, y1, x2, y2})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::ILineDimensionsPtr dims = R3->Symbols2DContainer->GetLineDimensions();
     if (!dims) return;
@@ -148,7 +149,7 @@ void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& D
                           Real const& x2, Real const& y2, Integer, Integer, Str const&, Str const&,
                           Str const&)
 {
-    if (Application() == nullptr) return;
+    if (!AllFinite({Dx, Dy, Fn, Dln, x1, y1, x2, y2}) || Application() == nullptr) return;
     tvapi::ITervanDocument2DPtr doc(Application()->GetActiveDocument());
     const tvapi::ISymbols2DContainerPtr symbols = GetSymbols2DContainer(doc);
     if (!symbols) return;
@@ -182,6 +183,7 @@ void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& D
 void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer Pt, Integer Pn,
                          Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const&)
 {
+    if (!AllFinite({Val, FBase, x, y})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IDiametralDimensionsPtr dims = R3->Symbols2DContainer->GetDiametralDimensions();
     if (!dims) return;
@@ -207,6 +209,7 @@ void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real co
                          Real const& xc, Real const& yc, Integer, Integer, Str const& S1, Str const& S2,
                          Str const&)
 {
+    if (!AllFinite({Val, FBase, Drl, xc, yc})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IRadialDimensionsPtr dims(R3->Symbols2DContainer->GetDiametralDimensions());
     if (!dims) return;
@@ -233,6 +236,7 @@ void TModelerApi::drDimA(Real const& Val, Integer Napr, Real const& FBase, Real 
                          Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S,
                          Real const& xc, Real const& yc)
 {
+    if (!AllFinite({Val, FBase, Fn, Dln, x1, y1, x2, y2, xc, yc})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IAngleDimensionsPtr dims = R3->Symbols2DContainer->GetAngleDimensions();
     if (!dims) return;

@@ -29,6 +29,7 @@ TCommand LastOpenKind(const TArrayOf<TCommand>& kinds)
 void TModelerApi::drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const&, Integer,
                          Str const& S)
 {
+    if (!AllFinite({x, y, FStr, Hs})) return;
     if (TContour* c = OutputContour()) {
         if (Transformed()) {
             Real nx = x, ny = y;
@@ -69,7 +70,7 @@ void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag)
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::IHatchesPtr hatches = r.DrawingContainer ? r.DrawingContainer->GetHatches() : nullptr;
-    r.Hatch = hatches ? hatches->Add() : nullptr;
+    r.Hatch = hatches && AllFinite({FStr, Shag}) ? hatches->Add() : nullptr;
     if (!r.Hatch) {
         // The matching drEndObj still takes one kind off: it must not end an enclosing object.
         R2->APrevCommand.Push(cmNull);
@@ -91,7 +92,7 @@ void TModelerApi::drCut(Real const& Hs, Real const&, Real const&, Str const& S, 
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::ICutLinesPtr cuts = r.Symbols2DContainer ? r.Symbols2DContainer->GetCutLines() : nullptr;
-    r.CutLine = cuts ? cuts->Add() : nullptr;
+    r.CutLine = cuts && AllFinite({Hs, x1, y1, x2, y2}) ? cuts->Add() : nullptr;
     if (!r.CutLine) {
         R2->APrevCommand.Push(cmNull);
         return;
@@ -115,7 +116,7 @@ void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     const tvapi::ILeadersPtr leaders = r.Symbols2DContainer ? r.Symbols2DContainer->GetLeaders() : nullptr;
-    r.Leader = leaders ? leaders->Add(tvapi::tvDrLeader) : nullptr;
+    r.Leader = leaders && AllFinite({x, y}) ? leaders->Add(tvapi::tvDrLeader) : nullptr;
     if (!r.Leader) {
         R2->APrevCommand.Push(cmNull);
         return;
@@ -131,7 +132,7 @@ void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
 
 void TModelerApi::drPoint(Real const& x, Real const& y)
 {
-    if (OutputContour() != nullptr) return;
+    if (!AllFinite({x, y}) || OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     switch (LastOpenKind(R2->APrevCommand)) {
     case cmShelf:

@@ -1,0 +1,116 @@
+// The tvhost command's export as a user meets it: names passed through as bytes, no export
+// onto the input, and messages that say why a file could not be read or written.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun {
+    int Code = -1;
+    std::string Out; // stdout and stderr together
+};
+
+// Runs the built tvhost with `args`.
+TRun Tvhost(std::vector<std::string> args)
+{
+    args.insert(args.begin(), DC_BINARY_DIR "/tvhost");
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], 1);
+        ::dup2(pipeFds[1], 2);
+        ::close(pipeFds[0]);
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    TRun run;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        run.Out.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Bytes(const std::string& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+class TvhostExportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FDir = ::testing::TempDir() + "export-" + std::to_string(::getpid()) + "/";
+        fs::remove_all(FDir);
+        fs::create_directories(FDir + "sub");
+        FDoc = FDir + "shaft\xFF.qdr";
+        fs::copy_file(DC_SOURCE_DIR "/samples/shaft.qdr", fs::path(FDoc));
+    }
+    void TearDown() override { fs::remove_all(FDir); }
+
+    std::string FDir, FDoc;
+};
+
+TEST_F(TvhostExportTest, NamesPassThroughAsBytes)
+{
+    const std::string svg = FDir + "out\xFE.svg";
+    const TRun run = Tvhost({"export", "--svg", FDoc, svg});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_EQ(run.Out, "tvhost: wrote " + svg + "\n");
+    EXPECT_EQ(Bytes(svg), Bytes(DC_SOURCE_DIR "/samples/shaft.svg"));
+}
+
+TEST_F(TvhostExportTest, ExportOntoTheInputIsRefused)
+{
+    const std::string before = Bytes(FDoc);
+    for (const std::string& out : {FDoc, FDir + "sub/../shaft\xFF.qdr"}) {
+        SCOPED_TRACE(out);
+        const TRun run = Tvhost({"export", "--svg", FDoc, out});
+        EXPECT_EQ(run.Code, 2);
+        EXPECT_EQ(run.Out, "tvhost: will not export " + FDoc + " onto itself\n");
+    }
+    fs::create_hard_link(fs::path(FDoc), FDir + "link.qdr");
+    EXPECT_EQ(Tvhost({"export", "--svg", FDoc, FDir + "link.qdr"}).Code, 2);
+    EXPECT_EQ(Bytes(FDoc), before);
+}
+
+TEST_F(TvhostExportTest, FailuresSayWhy)
+{
+    TRun run = Tvhost({"export", "--svg", FDir, FDir + "a.svg"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + ": cannot open: is a directory\n");
+    std::ofstream(FDir + "bad.qdr") << R"({"format": "tvhost document", "version": "1", "type": 1})";
+    run = Tvhost({"export", "--svg", FDir + "bad.qdr", FDir + "a.svg"});
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "bad.qdr: version: expected an integer\n");
+    run = Tvhost({"export", "--svg", FDoc, FDir + "missing/a.svg"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out, "tvhost: cannot write " + FDir +
+                           "missing/a.svg: cannot create a file in the folder of " + FDir +
+                           "missing/a.svg: No such file or directory\n");
+    run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--open", FDir + "bad.qdr"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out, "tvhost: cannot open " + FDir + "bad.qdr: version: expected an integer\n");
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// Whole-file reads and writes of the stand-in host. A write goes to a temporary file in the
+// target's folder, is flushed to the disk and then renamed over the target, so the old file
+// stays as it was until the new one is complete. Paths are bytes, passed to the system as given.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tvhost {
+
+// Reads the file `path` into `bytes`; false with `error` saying why ("is a directory",
+// "No such file or directory").
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
+
+// Replaces the file `path` by `bytes` atomically: on any failure (no folder, no room, a
+// file-size limit, a rename refused) the old file is untouched, the temporary file removed
+// and false returned with `error` saying what failed and why. A new file gets the usual
+// mode (0666 less the umask); a replaced file keeps its mode.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+
+// Test hook: called after each chunk a write has put into its temporary file, with the
+// bytes written so far; empty by default.
+using TWriteChunkHook = std::function<void(std::size_t written)>;
+void SetWriteChunkHook(TWriteChunkHook hook);
+
+// Bytes handed to one write call: large files reach the disk in several.
+inline constexpr std::size_t WriteChunkSize = 64 * 1024;
+
+} // namespace tvhost
