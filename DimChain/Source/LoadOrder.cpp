@@ -1,7 +1,8 @@
-// The library's own static globals, made here in the order the library loads them and
-// destroyed in the reverse order at unload. Each depends only on globals of the framework
-// that are constant-initialised or built on first use, so no other unit's order matters.
+// The library's own static globals. They are made last in the load order (LoadOrder.h),
+// after every global of the framework, and unmade first at unload.
 
 #include "ControlModel.h"
 
-TControlModelDimChain ControlModel;
+#include "LoadOrder.h"
+
+[[gnu::init_priority(loadorder::ControlModel)]] TControlModelDimChain ControlModel;

@@ -1,12 +1,14 @@
 // The recorded image: element storage, the recorders and the image state.
 #include "GImage.h"
 
+#include "LoadOrder.h"
+
 #include <GL/gl.h>
 
 #include <memory>
 #include <utility>
 
-TGImage GI(nullptr, nullptr);
+[[gnu::init_priority(loadorder::Images)]] TGImage GI(nullptr, nullptr);
 TGImage* PaintGI = nullptr;
 TGImage* UpdateGI = nullptr;
 

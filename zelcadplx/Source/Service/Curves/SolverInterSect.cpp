@@ -5,6 +5,8 @@
 
 #include "SolverInterSect.h"
 
+#include "LoadOrder.h"
+
 #include "Arc.h"
 #include "Elements.h"
 #include "LineSeg.h"
@@ -12,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-TArrayOf<TString> TestA(20, 20);
+[[gnu::init_priority(loadorder::Crossings)]] TArrayOf<TString> TestA(20, 20);
 
 namespace {
 

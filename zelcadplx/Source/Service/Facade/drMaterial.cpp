@@ -1,5 +1,7 @@
 #include "drMaterial.h"
 
+#include "LoadOrder.h"
+
 namespace {
 
 constexpr Real SteelDensity = 7800.0;
@@ -40,11 +42,14 @@ TMaterial::TMaterial(const char* iName, const char* iLocation, Real iDensity)
     Location.SetLength(LocationLength);
 }
 
-TArrayOf<TMaterial> AMaterial(TableRoom, TableRoom);
+[[gnu::init_priority(loadorder::Materials)]] TArrayOf<TMaterial> AMaterial(TableRoom, TableRoom);
 
 namespace {
-// Fills the table right after its construction (same unit, so in that order).
-[[maybe_unused]] const bool MaterialsFilled = (FillTable(AMaterial), true);
+// Fills the table right after its construction (same place in the load order, same unit).
+struct TFillMaterials {
+    TFillMaterials() { FillTable(AMaterial); }
+};
+[[gnu::init_priority(loadorder::Materials)]] const TFillMaterials MaterialsFilled;
 } // namespace
 
 const TMaterial* MaterialRow(Integer i)

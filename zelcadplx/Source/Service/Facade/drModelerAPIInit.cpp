@@ -4,6 +4,8 @@
 
 #include "drModelerAPI.h"
 
+#include "LoadOrder.h"
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -23,7 +25,7 @@ TControlModel* LibraryControlModel = nullptr;
 namespace {
 
 // The resources module LoadResources keeps; it stays empty, and Done lets it go.
-tvapi::IResourcesModulePtr Resources;
+[[gnu::init_priority(loadorder::FacadeServices)]] tvapi::IResourcesModulePtr Resources;
 
 // Folders the facade builds end with this separator, whatever the host's paths use.
 constexpr TChar FolderSeparator = '/';

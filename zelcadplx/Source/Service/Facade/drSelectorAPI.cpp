@@ -2,16 +2,23 @@
 
 #include "drSelectorAPI.h"
 
+#include "LoadOrder.h"
+
 #include "drModelerAPI.h"
 #include "tvapi/Application.h"
 
 namespace drApi {
 
+namespace {
+[[gnu::init_priority(loadorder::Selector)]] TSelectorAPI TheSelector;
+} // namespace
+
 TSelectorAPI& TSelectorAPI::Instance()
 {
-    static TSelectorAPI selector;
-    return selector;
+    return TheSelector;
 }
+
+TSelectorAPI* Selector = &TheSelector;
 
 void TSelectorAPI::Begin()
 {

@@ -3,6 +3,8 @@
 
 #include "drTervan.h"
 
+#include "LoadOrder.h"
+
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
@@ -54,7 +56,7 @@ public:
     tvapi::IApplication* HostApplication() const override { return MA.Application(); }
 };
 
-TFacadeMessageHost FacadeMessageHost;
+[[gnu::init_priority(loadorder::FacadeServices)]] TFacadeMessageHost FacadeMessageHost;
 
 } // namespace
 
@@ -76,7 +78,7 @@ TModelerApi::~TModelerApi()
     R3.Free();
 }
 
-TModelerApi MA;
+[[gnu::init_priority(loadorder::Facade)]] TModelerApi MA;
 
 namespace {
 
@@ -94,10 +96,8 @@ private:
     TTransf2D* FStandBy;
 };
 
-const TFacadeStack FacadeStack;
+[[gnu::init_priority(loadorder::FacadeStack)]] const TFacadeStack FacadeStack;
 
 } // namespace
-
-TSelectorAPI* Selector = &TSelectorAPI::Instance();
 
 } // namespace drApi

@@ -3,12 +3,14 @@
 
 #include "DString.h"
 
+#include "LoadOrder.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-TString EmptyStr("");
+[[gnu::init_priority(loadorder::Strings)]] TString EmptyStr("");
 char DigitsChar[16] = " +-0123456789.,";
 
 namespace {

@@ -3,6 +3,8 @@
 
 #include "Dictionary.h"
 
+#include "LoadOrder.h"
+
 #include "KmfData.h"
 #include "Messager.h"
 #include "TFileName.h"
@@ -49,7 +51,7 @@ TChar SeparatorOf(const Str& Folder)
 
 } // namespace
 
-TDictionary Dictionary;
+[[gnu::init_priority(loadorder::Dictionary)]] TDictionary Dictionary;
 
 const TString& DC(const TString& Source)
 {

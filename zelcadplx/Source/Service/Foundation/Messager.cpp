@@ -26,13 +26,9 @@ void HostBox(const TString& M)
 
 } // namespace
 
-TMessager& TMessager::Instance()
-{
-    static TMessager instance;
-    return instance;
-}
-
-TMessager& Messager = TMessager::Instance();
+// Both constant-initialised: the messenger is there before any global is made.
+constinit TMessager TMessager::FInstance;
+constinit TMessager& Messager = TMessager::Instance();
 
 void TMessager::LiftBox(const TString& M, const TOut Out) const
 {

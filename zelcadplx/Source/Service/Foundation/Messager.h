@@ -64,7 +64,7 @@ public:
     static constexpr Integer LiftDelay = 12000;   // ms a LiftBox line stays in the status bar
     static constexpr Integer WarningDelay = 8000; // ms of DebugBox and WarningBox lines
 
-    static TMessager& Instance();
+    static constexpr TMessager& Instance() noexcept { return FInstance; }
 
     // The message goes where Out says; with no destination it is dropped silently. A host
     // that throws while showing a box loses the message, never the caller's operation.
@@ -91,10 +91,11 @@ public:
     TRunningProcess* Process() const { return FProcess; }
 
 private:
+    static TMessager FInstance;
     TMessageHost* FHost = nullptr;
     TRunningProcess* FProcess = nullptr;
 
-    TMessager() = default;
+    constexpr TMessager() = default;
     ~TMessager() = default;
     TMessager(const TMessager&) = delete;
     TMessager& operator=(const TMessager&) = delete;

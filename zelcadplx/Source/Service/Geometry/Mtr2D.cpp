@@ -1,6 +1,8 @@
 // The plane transformation matrix.
 #include "Mtr2D.h"
 
+#include "LoadOrder.h"
+
 #include "KmfData.h"
 
 #include <utility>
@@ -70,7 +72,7 @@ TMtr2D Placement(Real x, Real y, Real Angle, Real Scale)
 
 } // namespace
 
-const TMtr2D TMtr2D::identity;
+[[gnu::init_priority(loadorder::Geometry)]] const TMtr2D TMtr2D::identity;
 
 TMtr2D::TMtr2D(Real x, Real y, Real Angle, Real Scale) noexcept
 {

@@ -3,6 +3,8 @@
 
 #include "Transf2D.h"
 
+#include "LoadOrder.h"
+
 #include "TDebug.h"
 
 #include <cmath>
@@ -12,7 +14,7 @@ namespace drApi {
 // It is independent of any modeller object, so it is valid from load to unload whatever
 // the order of static construction of the units.
 namespace {
-TTransf2D StandByTransf2D;
+[[gnu::init_priority(loadorder::PlacementStack)]] TTransf2D StandByTransf2D;
 } // namespace
 TTransf2D* Transf2D = &StandByTransf2D;
 } // namespace drApi

@@ -1,0 +1,26 @@
+#pragma once
+// The order in which the library makes its globals when it is loaded; they are unmade in the
+// reverse order when it is unloaded. Each global with a constructor names its place here on
+// its definition (`[[gnu::init_priority(...)]]`), so the order holds whatever order the
+// linker puts the units in. Constant-initialised globals (null pointers, constinit tables)
+// need no place. A global added without one is caught by the check of the module's
+// initialisers.
+
+namespace loadorder {
+
+enum : int {
+    Dictionary = 1001, // the library's word table
+    Strings,           // EmptyStr
+    Geometry,          // the identity matrix
+    Images,            // GI
+    Crossings,         // TestA
+    PlacementStack,    // the stand-by 2D placement stack
+    Materials,         // AMaterial
+    FacadeServices,    // the facade's message host and resources module
+    Facade,            // MA
+    FacadeStack,       // the placement stack moved onto MA's own
+    Selector,          // drApi::Selector
+    ControlModel,      // the library's control model
+};
+
+} // namespace loadorder
