@@ -1,9 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite.
+# Installs what is missing, builds everything and runs the whole test suite three ways:
+# the release build; again with AddressSanitizer and UndefinedBehaviorSanitizer (every test);
+# and with ThreadSanitizer for the tests that start threads (label `threads`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 jobs=$(nproc)
+export CCACHE_BASEDIR="$PWD"
+
+echo "== release build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 900
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIMCHAIN_SANITIZE=ON -DDIMCHAIN_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 1800
+
+echo "== ThreadSanitizer build of the tests that start threads"
+targets=()
+for f in tests/*/*ThreadTest.cpp; do
+  [ -e "$f" ] || continue
+  dir=$(basename "$(dirname "$f")")
+  targets+=("${dir,,}_threads_tests")
+done
+if [ ${#targets[@]} -gt 0 ]; then
+  cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIMCHAIN_TSAN=ON -DDIMCHAIN_BENCH=OFF
+  mapfile -t targets < <(printf '%s\n' "${targets[@]}" | sort -u)
+  cmake --build build-tsan -j "$jobs" --target "${targets[@]}"
+  ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure --timeout 900
+fi

@@ -1,0 +1,21 @@
+# Fails when a source file differs from what .clang-format makes of it.
+# Usage: cmake -DROOT=<source tree> -DCLANG_FORMAT=<program> -P tools/CheckFormat.cmake
+if(NOT CLANG_FORMAT)
+  message(FATAL_ERROR "clang-format is missing (tools/setup.sh installs it)")
+endif()
+set(dirs tvapi zelcadplx DimChain tests bench tools)
+set(files "")
+foreach(d ${dirs})
+  file(GLOB_RECURSE found ${ROOT}/${d}/*.h ${ROOT}/${d}/*.cpp)
+  list(APPEND files ${found})
+endforeach()
+execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror --style=file ${files}
+  WORKING_DIRECTORY ${ROOT} RESULT_VARIABLE rc ERROR_VARIABLE diagnostics)
+if(NOT rc EQUAL 0)
+  string(REGEX MATCHALL "[^\n]*: error: [^\n]*" where "${diagnostics}")
+  list(REMOVE_DUPLICATES where)
+  string(REPLACE ";" "\n" where "${where}")
+  message(FATAL_ERROR "not formatted (run clang-format -i):\n${where}")
+endif()
+list(LENGTH files n)
+message(STATUS "${n} files formatted")
