@@ -93,17 +93,21 @@ TEST_P(SpacePairTest, OverlapSegmentAndFlagMatchTheWorkedAnswer)
     const SpaceCase& w = GetParam();
     const bool segment = w.expected && w.flag == 7;
     for (const T3& a : {kSpace, reversed(kSpace), rotated(kSpace)}) {
-        EXPECT_TRUE(overlap(a, w.other) == w.expected && overlap(w.other, a) == w.expected);
+        EXPECT_EQ(overlap(a, w.other), w.expected);
+        EXPECT_EQ(overlap(w.other, a), w.expected);
         const Cut c = cut(a, w.other, 7);
         EXPECT_EQ(std::tie(c.result, c.flag), std::tie(w.expected, w.flag));
         EXPECT_TRUE(segment ? sameSegment(c, w.source, w.target) : untouched(c));
     }
     const Cut c = cut(kSpace, w.other); // in the order given, the source comes first
-    EXPECT_TRUE(!segment || (near(c.source, w.source) && near(c.target, w.target)));
+    if (segment) {
+        EXPECT_TRUE(near(c.source, w.source));
+        EXPECT_TRUE(near(c.target, w.target));
+    }
     // In the plane z = 0 the planar test agrees.
     if (w.other[0][2] == 0 && w.other[1][2] == 0 && w.other[2][2] == 0) {
-        EXPECT_TRUE(overlap(triangle<2>(kSpace, 0), triangle<2>(w.other, 0)) == w.expected &&
-                    overlap(triangle<2>(w.other, 0), triangle<2>(reversed(kSpace), 0)) == w.expected);
+        EXPECT_EQ(overlap(triangle<2>(kSpace, 0), triangle<2>(w.other, 0)), w.expected);
+        EXPECT_EQ(overlap(triangle<2>(w.other, 0), triangle<2>(reversed(kSpace), 0)), w.expected);
     }
 }
 
@@ -233,8 +237,10 @@ TEST(Mathemat3dTriTest, AnswersAgreeWithExactOracleAndKeepUnderTransformsOnAMill
         t = std::jthread(work);
     EXPECT_EQ(tally.failures, 0);
     // The mix must really reach contacts, coplanar pairs and flat triangles.
-    EXPECT_TRUE(tally.meeting > kPairs / 4 && tally.coplanar > kPairs / 20 && tally.flat > kPairs / 20 &&
-                tally.pointContact > kPairs / 100);
+    EXPECT_GT(tally.meeting, kPairs / 4);
+    EXPECT_GT(tally.coplanar, kPairs / 20);
+    EXPECT_GT(tally.flat, kPairs / 20);
+    EXPECT_GT(tally.pointContact, kPairs / 100);
 }
 
 } // namespace
