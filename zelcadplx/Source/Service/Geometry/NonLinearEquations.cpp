@@ -139,6 +139,9 @@ Boolean TNonLinearEquations::Improve(TMathVector& eX, int iterLimit)
     TMathVector Xtry(n, 0.0);
     for (;;) {
         const TData m1 = LargestGap(F, D);
+        // The step moves F to the current target D, not all the way to zero: a full Newton step
+        // would overshoot the target and no step would ever be accepted.
+        F -= D;
         LE.SolveQR(Iteration.LinearEps);
         for (TSize i = 0; i < n; ++i)
             Xtry[i] = eX[i] - dX[i];
