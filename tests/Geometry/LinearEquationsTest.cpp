@@ -68,6 +68,49 @@ INSTANTIATE_TEST_SUITE_P(SolveGaussTest, GaussDeferredPivot,
                              return std::string(info.param.name);
                          });
 
+struct PivotChainCase {
+    const char* name;
+    int n;
+    int zeroAt; // the step whose pivot becomes exactly zero after the earlier eliminations
+};
+
+class GaussPivotChain : public testing::TestWithParam<PivotChainCase> {};
+
+// Steps are eliminated in pairs; a pivot that vanishes inside a pair must still swap its row with
+// the row's pending update.
+TEST_P(GaussPivotChain, SwapsAVanishedPivotAndSolves)
+{
+    const PivotChainCase c = GetParam();
+    std::mt19937 gen{unsigned(c.n * 7 + c.zeroAt)};
+    std::uniform_int_distribution<int> u(1, 9);
+    TMathMatrix A(c.n, c.n);
+    for (int i = 0; i < c.n; ++i)
+        for (int j = 0; j < c.n; ++j)
+            A(i, j) = u(gen);
+    // Row zeroAt repeats row 0 up to column zeroAt, so its pivot vanishes at that step.
+    for (int j = 0; j <= c.zeroAt; ++j)
+        A(c.zeroAt, j) = A(0, j) * (c.zeroAt == 0 ? 0.0 : 1.0);
+    for (int k = 1; k < c.zeroAt; ++k)
+        A(k, 0) = 0.0; // keeps the earlier rows from disturbing the repeat
+    const TMathMatrix A0 = A;
+    TMathVector x(c.n, 0.0), b(c.n, 0.0);
+    for (int i = 0; i < c.n; ++i)
+        x[i] = i + 1.0;
+    A0.Multiply(x, b);
+    ASSERT_EQ(TLinearEquations::SolveGauss(A, b, 1e-12), gcBaseCode_Ok);
+    for (int i = 0; i < c.n; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(b[i], i + 1.0, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SolveGaussTest, GaussPivotChain,
+    testing::Values(PivotChainCase{"FirstStep", 4, 0}, PivotChainCase{"SecondOfPair", 5, 1},
+                    PivotChainCase{"FirstOfSecondPair", 6, 2}, PivotChainCase{"SecondOfSecondPair", 6, 3},
+                    PivotChainCase{"LastSingleStep", 4, 2}),
+    [](const testing::TestParamInfo<PivotChainCase>& info) { return std::string(info.param.name); });
+
 TEST(SolveGaussTest, SingularMatrixIsUnsolvable)
 {
     TMathMatrix A = Make(2, 2, {1, 2, 2, 4});

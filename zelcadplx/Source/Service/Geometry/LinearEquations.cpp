@@ -98,36 +98,130 @@ int TLinearEquations::SolveRightUpTriangle(const TMathMatrix& R, TMathVector& y)
     return count;
 }
 
+namespace {
+// Gauss elimination in pairs of steps: the second pivot row is brought up to date first, then every
+// lower row takes both updates in one pass, which halves the sweeps over the trailing block. Each
+// element still receives its updates in the order of single steps, so the results are the same.
+class TGauss {
+public:
+    TGauss(TMathMatrix& a, TMathVector& r, double t) : A(a), rcol(r), n(a.Columns), tol(t), f(n), pending(n)
+    {
+    }
+
+    GcBaseResult Run()
+    {
+        int k = 0;
+        for (; k + 2 < n; k += 2)
+            if (!Pair(k)) return gcBaseCode_Unsolvable;
+        for (; k < n - 1; ++k) {
+            if (!Pivot(k)) return gcBaseCode_Unsolvable;
+            Multipliers(k);
+            for (int i = k + 1; i < n; ++i)
+                ApplyPending(i, k, k + 1);
+        }
+        if (std::fabs(A(n - 1, n - 1)) < tol) return gcBaseCode_Unsolvable;
+        TLinearEquations::SolveRightUpTriangle(A, rcol);
+        return gcBaseCode_Ok;
+    }
+
+private:
+    TMathMatrix& A;
+    TMathVector& rcol;
+    int n;
+    double tol;
+    std::vector<double> f;     // multiplier of step k for each lower row
+    std::vector<char> pending; // the row still owes the update of step k beyond column `from`
+
+    // Deferred partial pivoting on column k; false when the pivot stays below the tolerance.
+    bool Pivot(int k)
+    {
+        if (std::fabs(A(k, k)) >= pivotDefer) return true;
+        int best = k;
+        for (int i = k + 1; i < n; ++i)
+            if (std::fabs(A(i, k)) > std::fabs(A(best, k))) best = i;
+        if (best != k) {
+            A.SwapLines(k, best);
+            std::swap(rcol[k], rcol[best]);
+            std::swap(f[k], f[best]);
+            std::swap(pending[k], pending[best]);
+        }
+        return std::fabs(A(k, k)) >= tol;
+    }
+
+    // Multipliers of step k and their effect on column k and the right-hand side.
+    void Multipliers(int k)
+    {
+        const double pkk = A(k, k);
+        for (int i = k + 1; i < n; ++i) {
+            double* pi = A[i].X;
+            pending[i] = std::fabs(pi[k]) > eliminateSkip;
+            if (!pending[i]) continue;
+            f[i] = -pi[k] / pkk;
+            pi[k] = 0.0;
+            rcol[i] += f[i] * rcol[k];
+        }
+    }
+
+    void ApplyPending(int i, int k, int from)
+    {
+        if (!pending[i]) return;
+        const double* pk = A[k].X;
+        double* pi = A[i].X;
+        const double fi = f[i];
+        for (int c = from; c < n; ++c)
+            pi[c] += fi * pk[c];
+        pending[i] = 0;
+    }
+
+    bool Pair(int k)
+    {
+        if (!Pivot(k)) return false;
+        Multipliers(k);
+        const int k1 = k + 1;
+        ApplyPending(k1, k, k1);
+        // Column k + 1 of the lower rows now, the rest of their step-k update with step k + 1.
+        const double pkk1 = A(k, k1);
+        for (int i = k1 + 1; i < n; ++i)
+            if (pending[i]) A(i, k1) += f[i] * pkk1;
+        if (!Pivot(k1)) {
+            for (int i = k1; i < n; ++i)
+                ApplyPending(i, k, k1 + 1);
+            return false;
+        }
+        ApplyPending(k1, k, k1 + 1); // a row swapped into place still owes step k
+        const double* pk = A[k].X;
+        const double* pk1 = A[k1].X;
+        const double p11 = pk1[k1];
+        for (int i = k1 + 1; i < n; ++i) {
+            double* pi = A[i].X;
+            const bool second = std::fabs(pi[k1]) > eliminateSkip;
+            const double f2 = second ? -pi[k1] / p11 : 0.0;
+            if (second) {
+                pi[k1] = 0.0;
+                rcol[i] += f2 * rcol[k1];
+            }
+            const double f1 = f[i];
+            if (pending[i] && second)
+                for (int c = k1 + 1; c < n; ++c)
+                    pi[c] = (pi[c] + f1 * pk[c]) + f2 * pk1[c];
+            else if (pending[i])
+                for (int c = k1 + 1; c < n; ++c)
+                    pi[c] += f1 * pk[c];
+            else if (second)
+                for (int c = k1 + 1; c < n; ++c)
+                    pi[c] += f2 * pk1[c];
+            pending[i] = 0;
+        }
+        return true;
+    }
+};
+} // namespace
+
 GcBaseResult TLinearEquations::SolveGauss(TMathMatrix& A, TMathVector& rcol, double epsilon)
 {
     const int n = A.Columns;
     if (n <= 0) return gcBaseCode_Ok;
-    const double tol = epsilon / (n + 1);
-    for (int k = 0; k < n - 1; ++k) {
-        if (std::fabs(A(k, k)) < pivotDefer) {
-            int best = k;
-            for (int i = k + 1; i < n; ++i)
-                if (std::fabs(A(i, k)) > std::fabs(A(best, k))) best = i;
-            if (best != k) {
-                A.SwapLines(k, best);
-                std::swap(rcol[k], rcol[best]);
-            }
-            if (std::fabs(A(k, k)) < tol) return gcBaseCode_Unsolvable;
-        }
-        const double* pk = A[k].X;
-        for (int i = k + 1; i < n; ++i) {
-            double* pi = A[i].X;
-            if (std::fabs(pi[k]) <= eliminateSkip) continue;
-            const double f = -pi[k] / pk[k];
-            pi[k] = 0.0;
-            for (int c = k + 1; c < n; ++c)
-                pi[c] += f * pk[c];
-            rcol[i] += f * rcol[k];
-        }
-    }
-    if (std::fabs(A(n - 1, n - 1)) < tol) return gcBaseCode_Unsolvable;
-    SolveRightUpTriangle(A, rcol);
-    return gcBaseCode_Ok;
+    return TGauss(A, rcol, epsilon / (n + 1)).Run();
 }
 
 int TLinearEquations::RRQR_MaxColumn(const TMathMatrix& R, TMathVector& S, int j)
