@@ -37,6 +37,53 @@ void Rotate(TMathMatrix& M, int j, int i, double c, double s, int from, int to)
         ri[k] = a * s - b * c;
     }
 }
+struct TRotation {
+    int row;
+    double c, s;
+};
+
+// The rotations that zero column j below the diagonal, pivot row j against each lower row in turn.
+// Entries of column j below the diagonal change only by their own rotation, so all of them are known
+// before any is applied; they are then applied four rows at a time, so row j passes through memory
+// once per four rotations. Every element takes its rotations in the same order as one at a time.
+void FourRotations(double* __restrict rj, double* __restrict r1, double* __restrict r2, double* __restrict r3,
+                   double* __restrict r4, const TRotation* g, int from, int to)
+{
+    for (int k = from; k < to; ++k) {
+        double b = rj[k];
+        const double a1 = r1[k], a2 = r2[k], a3 = r3[k], a4 = r4[k];
+        r1[k] = a1 * g[0].s - b * g[0].c;
+        b = b * g[0].s + g[0].c * a1;
+        r2[k] = a2 * g[1].s - b * g[1].c;
+        b = b * g[1].s + g[1].c * a2;
+        r3[k] = a3 * g[2].s - b * g[2].c;
+        b = b * g[2].s + g[2].c * a3;
+        r4[k] = a4 * g[3].s - b * g[3].c;
+        rj[k] = b * g[3].s + g[3].c * a4;
+    }
+}
+
+void ZeroColumnBelow(TMathMatrix& R, int j, std::vector<TRotation>& rotations)
+{
+    rotations.clear();
+    if (j >= R.Lines) return;
+    for (int i = j + 1; i < R.Lines; ++i) {
+        const double x = R(i, j);
+        if (std::fabs(x) <= eliminateSkip) continue;
+        const double y = R(j, j);
+        const double r = std::hypot(x, y);
+        rotations.push_back({i, x / r, y / r});
+        R(j, j) = r;
+        R(i, j) = 0.0;
+    }
+    const int count = int(rotations.size());
+    int t = 0;
+    for (; t + 4 <= count; t += 4)
+        FourRotations(R[j].X, R[rotations[t].row].X, R[rotations[t + 1].row].X, R[rotations[t + 2].row].X,
+                      R[rotations[t + 3].row].X, &rotations[t], j + 1, R.Columns);
+    for (; t < count; ++t)
+        Rotate(R, j, rotations[t].row, rotations[t].c, rotations[t].s, j + 1, R.Columns);
+}
 } // namespace
 
 void TLinearEquations::SetDimension(TSize n)
@@ -282,19 +329,13 @@ void TLinearEquations::RRQR_Decompose(const TMathMatrix& A, TMathMatrix& R, TMat
     TMathVector S(R.Columns, -1.0);
     const double largest = R.Columns > 0 ? S[RRQR_MaxColumn(R, S, 0)] : 0.0;
     const double v = std::max(largest * nullScale * nullScale, nullFloor);
+    std::vector<TRotation> rotations;
     for (int j = 0; j < R.Columns; ++j) {
         RRQR_Permutation(R, S, P, j, v);
-        for (int i = j + 1; i < R.Lines && j < R.Lines; ++i) {
-            const double x = R(i, j);
-            if (std::fabs(x) <= eliminateSkip) continue;
-            const double y = R(j, j);
-            const double r = std::hypot(x, y);
-            const double c = x / r, s = y / r;
-            R(j, j) = r;
-            R(i, j) = 0.0;
-            Rotate(R, j, i, c, s, j + 1, R.Columns);
-            if (q != nullptr) Rotate(*q, j, i, c, s, 0, i + 1);
-        }
+        ZeroColumnBelow(R, j, rotations);
+        if (q != nullptr)
+            for (const TRotation& g : rotations)
+                Rotate(*q, j, g.row, g.c, g.s, 0, g.row + 1);
         RRQR_Reduce(R, S, j);
     }
 }
