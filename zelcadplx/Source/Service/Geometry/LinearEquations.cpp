@@ -37,6 +37,18 @@ void Rotate(TMathMatrix& M, int j, int i, double c, double s, int from, int to)
         ri[k] = a * s - b * c;
     }
 }
+// sqrt(x^2 + y^2): the plain formula where the squares can neither overflow nor underflow, std::hypot
+// elsewhere. std::hypot alone costs as much as a row of rotations on small systems.
+double Hypot(double x, double y)
+{
+    constexpr double safeBig = 1e150, safeSmall = 1e-150;
+    const double ax = std::fabs(x), ay = std::fabs(y);
+    const double big = std::max(ax, ay), small = std::min(ax, ay);
+    if (big < safeBig && (small > safeSmall || small == 0.0))
+        return small == 0.0 ? big : std::sqrt(x * x + y * y);
+    return std::hypot(x, y);
+}
+
 struct TRotation {
     int row;
     double c, s;
@@ -71,7 +83,7 @@ void ZeroColumnBelow(TMathMatrix& R, int j, std::vector<TRotation>& rotations)
         const double x = R(i, j);
         if (std::fabs(x) <= eliminateSkip) continue;
         const double y = R(j, j);
-        const double r = std::hypot(x, y);
+        const double r = Hypot(x, y);
         rotations.push_back({i, x / r, y / r});
         R(j, j) = r;
         R(i, j) = 0.0;
