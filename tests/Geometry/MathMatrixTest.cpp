@@ -168,6 +168,64 @@ TEST(TMathMatrixTest, WholeMatrixOperationsOnTriangularKindsStayInsideTheRuns)
     EXPECT_EQ(std::string(text.PChar(), text.Length()), " 1.0000  1.0000 * 0.0000  1.0000 *");
 }
 
+struct KindCase {
+    const char* name;
+    MT type;
+};
+
+class WritesInsideRuns : public testing::TestWithParam<KindCase> {};
+
+// Every whole-matrix write on a narrow kind lands on stored positions only; an unstored position
+// would be another row's value or lie past the row's array (AddressSanitizer reports the latter).
+TEST_P(WritesInsideRuns, UnstoredPositionsStayZeroAndRunsKeepTheirLength)
+{
+    const KindCase c = GetParam();
+    TMathMatrix A(4, 4, c.type == TMathMatrix::mt_BANDED ? TMathMatrix::mt_GENERAL : c.type);
+    A.SetZero();
+    if (c.type == TMathMatrix::mt_BANDED) {
+        A = {1, 2, 0, 0, 0, 3, 4, 0, 0, 0, 5, 6, 0, 0, 0, 7};
+        ASSERT_TRUE(A.CheckBanded());
+    }
+    std::vector<TSize> lengths;
+    double model[4][4]; // the same operations on a dense copy, applied where A stores
+    for (TSize i = 0; i < A.Lines; ++i) {
+        lengths.push_back(A[i].N);
+        for (TSize j = 0; j < A.Columns; ++j)
+            model[i][j] = A.Get(i, j);
+    }
+    TMathMatrix G(4, 4);
+    G = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    A += G;
+    A -= G;
+    A += G;
+    A *= 2.0;
+    A.SetColumn(1, TMathVector(4, 9.0));
+    PasteMatr(A, Make(2, 2, {-1, -1, -1, -1}), 1, 1);
+    for (TSize i = 0; i < 4; ++i)
+        for (TSize j = 0; j < 4; ++j) {
+            model[i][j] = 2.0 * (model[i][j] + G(i, j));
+            if (j == 1) model[i][j] = 9.0;
+            if (i >= 1 && i <= 2 && j >= 1 && j <= 2) model[i][j] = -1.0;
+        }
+    for (TSize i = 0; i < A.Lines; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(A[i].N, lengths[i]);
+        for (TSize j = 0; j < A.Columns; ++j) {
+            SCOPED_TRACE(j);
+            EXPECT_EQ(A.Get(i, j), A.Stored(i, j) ? model[i][j] : 0.0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TMathMatrixTest, WritesInsideRuns,
+                         testing::Values(KindCase{"Right", TMathMatrix::mt_RIGHT},
+                                         KindCase{"Left", TMathMatrix::mt_LEFT},
+                                         KindCase{"Diagonal", TMathMatrix::mt_DIAGONAL},
+                                         KindCase{"Banded", TMathMatrix::mt_BANDED}),
+                         [](const testing::TestParamInfo<KindCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 TEST(TMathMatrixTest, MultiplyAndTransposedMultiply)
 {
     const TMathMatrix A = Make(2, 2, {1, 2, 3, 4});
