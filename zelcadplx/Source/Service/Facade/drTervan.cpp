@@ -3,6 +3,7 @@
 
 #include "drTervan.h"
 
+#include "Dimension3D.h"
 #include "LoadOrder.h"
 
 #include "Messager.h"
@@ -67,6 +68,7 @@ TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new T
     if (Last) return;
     Last = this;
     TMessager::Instance().SetHost(&FacadeMessageHost);
+    ADimension3D.M.Assign(*this); // the dimension list draws through the first facade
 }
 
 TModelerApi::~TModelerApi()
@@ -74,6 +76,7 @@ TModelerApi::~TModelerApi()
     if (Last == this) {
         Last = nullptr;
         TMessager::Instance().SetHost(nullptr);
+        if (ADimension3D.M.Ptr == this) ADimension3D.M.Free(); // borrowed: only forgotten
     }
     R3.Free();
 }

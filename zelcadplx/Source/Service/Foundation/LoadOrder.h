@@ -11,8 +11,13 @@ namespace loadorder {
 enum : int {
     Dictionary = 1001, // the library's word table
     Strings,           // EmptyStr
+    Adapters,          // TAdapter::strNotSpecified
     Geometry,          // the identity matrix
     Images,            // GI
+    Registrator,       // the registry of program variables
+    Variables,         // AVariable
+    Dimensions3D,      // ADimension3D, over Registrator and AVariable
+    Dependences,       // the dependences between program variables
     Crossings,         // TestA
     PlacementStack,    // the stand-by 2D placement stack
     Materials,         // AMaterial
