@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "HostModelObject.h"
+#include "HostSelection.h"
 #include "TAdapter.h"
 #include "TestPanel.h"
+#include "drSelectorAPI.h"
 
 using namespace tvapi;
 
@@ -229,4 +232,82 @@ TEST_F(TBindingsTest, ABindingArrayGrowsAndKeepsItsRecords)
     EXPECT_EQ(Bindings()[0].Data.Multiply, 1.0);
     EXPECT_EQ(Bindings()[69].Data.Multiply, 70.0);
     EXPECT_TRUE(Bindings()[0].Control);
+}
+
+// Object fields: picks toggle the bound object and its highlight, the clear button empties it.
+class TObjectFieldTest : public TBindingsTest {
+protected:
+    void SetUp() override
+    {
+        TBindingsTest::SetUp();
+        Document = NewDrawing();
+        drApi::Selector->Begin();
+        ASSERT_TRUE(drApi::Selector->Choose7);
+    }
+    void TearDown() override
+    {
+        drApi::Selector->End(false);
+        Document.Reset();
+        TBindingsTest::TearDown();
+    }
+    tvhost::THostChooseManager& Chooser()
+    {
+        return *dynamic_cast<tvhost::THostChooseManager*>(drApi::Selector->Choose7.Get());
+    }
+    static IModelObjectPtr NewObject(tvObj3dTypeEnum type)
+    {
+        return IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(type));
+    }
+
+    ITervanDocumentPtr Document;
+};
+
+TEST_F(TObjectFieldTest, APickFillsTheFieldAndASecondPickOfItEmptiesIt)
+{
+    IModelObjectPtr bound;
+    const auto field = Panel->AddEditObj("Грань", "", "грань", bound, true, tvChMLevel1Color1, false);
+    const IModelObjectPtr face = NewObject(o3d_face);
+    IModelObjectPtr pick = face;
+    EXPECT_TRUE(Bindings().CanSelect(pick)) << "an empty field takes any object";
+    EXPECT_TRUE(Bindings().Select(pick));
+    EXPECT_TRUE(bound == face);
+    EXPECT_FALSE(HostOf(field).Text().empty());
+    EXPECT_TRUE(Chooser().IsChosen(face.Get(), tvChMLevel1Color1));
+    IModelObjectPtr other = NewObject(o3d_face);
+    EXPECT_FALSE(Bindings().CanSelect(other)) << "a filled field takes only its own object";
+    EXPECT_TRUE(Bindings().Select(pick));
+    EXPECT_FALSE(bound);
+    EXPECT_TRUE(HostOf(field).Text().empty());
+    EXPECT_FALSE(Chooser().IsChosen(face.Get(), tvChMLevel1Color1));
+    IModelObjectPtr none;
+    EXPECT_FALSE(Bindings().Select(none));
+}
+
+TEST_F(TObjectFieldTest, TheClearButtonEmptiesTheFieldAndDropsTheHighlight)
+{
+    IModelObjectPtr first;
+    IModelObjectPtr second;
+    Panel->AddEditObj("a", "", "a", first, true, tvChMLevel1Color1, false);
+    const auto b = Panel->AddEditObj("b", "", "b", second, true, tvChMLevel1Color2, false);
+    second = NewObject(o3d_edge);
+    Chooser().SetChooseType(tvChMLevel1Color2);
+    Chooser().Choose({ITervanAPIObjectPtr(second)});
+    EXPECT_FALSE(Bindings().ControlCommand(IPropertyControlPtr(b), 0))
+        << "0 selects the field, then looks on";
+    EXPECT_EQ(Bindings().Selected, 1);
+    const IModelObjectPtr kept = second;
+    EXPECT_TRUE(Bindings().ControlCommand(IPropertyControlPtr(b), 2));
+    EXPECT_FALSE(second);
+    EXPECT_FALSE(Chooser().IsChosen(kept.Get(), tvChMLevel1Color2));
+    EXPECT_EQ(HostOf(b).CheckState(), tvCheckCurrent);
+}
+
+TEST_F(TObjectFieldTest, APlaneFieldAcceptsOnlyFaces)
+{
+    IModelObjectPtr plane;
+    Panel->AddEditPlaneFace("Плоскость", "", "плоскость", plane, true, tvChMLevel1Color1, false);
+    IModelObjectPtr edge = NewObject(o3d_edge);
+    IModelObjectPtr face = NewObject(o3d_face);
+    EXPECT_FALSE(Bindings().CanSelect(edge));
+    EXPECT_TRUE(Bindings().CanSelect(face));
 }
