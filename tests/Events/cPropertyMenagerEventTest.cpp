@@ -136,6 +136,14 @@ TEST_F(TBaseManagerPanelTest, ANegativeStopKeepsTheSubscriptions)
 TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
 {
     TTestPanel panel;
+    panel.AddTab("T");
+    tvapi::IModelObjectPtr object;
+    const auto field = panel.AddEditObj("a", "", "a", object, false, tvapi::tvChMLevel1Color1, false);
+    // A second field turns the first one's mark to variable.
+    const auto other = panel.AddEditObj("b", "", "b", object, false, tvapi::tvChMLevel1Color1, false);
+    ASSERT_TRUE(other);
+    auto& mark = *dynamic_cast<tvhost::THostPropertyControl*>(field.Get());
+    ASSERT_EQ(mark.CheckState(), tvapi::tvCheckVariable);
     panel.Advise();
     tvhost::THostPropertiesManagerEvents& events = Param(panel).Events();
     events.ProcessDeactivate();
@@ -145,6 +153,7 @@ TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
     int checked = 0;
     EXPECT_TRUE(events.ButtonUpdate(5, enable, checked));
     EXPECT_EQ(panel.Calls, (std::vector<std::string>{"activate", "update 5 active"}));
+    EXPECT_EQ(mark.CheckState(), tvapi::tvCheckCurrent) << "the selected field shows its mark again";
 }
 
 TEST_F(TBaseManagerPanelTest, TheHelpButtonAnswersFalse)
