@@ -275,3 +275,24 @@ TEST_F(TBaseManagerProgressTest, TheFacadeWithoutAPanelShowsNoProgress)
     drApi::MA.UpdateProgress("b");
     EXPECT_TRUE(Journal().Calls("IProgressBar::SetPosition").empty());
 }
+
+// Stop(0) ends the process, unsubscribes, updates the host's command bars, then repaints.
+TEST_F(TBaseManagerPanelTest, StopCallsTheHostInItsOrder)
+{
+    const auto document = NewDrawing();
+    TTestPanel panel;
+    panel.Advise();
+    Journal().Clear();
+    panel.Stop(0);
+    std::vector<std::string> order;
+    for (const auto& e : Journal().Entries())
+        if (e.Operation == "IProcess::Stop" || e.Operation == "IProcess::EndProcess" ||
+            e.Operation == "IPropertiesManagerEvents::Unadvise" ||
+            e.Operation == "IProcessFactory::UpdateCommandBars" ||
+            e.Operation == "IDocumentFrame::Invalidate" || e.Operation == "IDocumentFrame::RefreshView")
+            order.push_back(e.Operation);
+    EXPECT_EQ(order, (std::vector<std::string>{"IProcess::Stop", "IProcess::EndProcess",
+                                               "IPropertiesManagerEvents::Unadvise",
+                                               "IProcessFactory::UpdateCommandBars",
+                                               "IDocumentFrame::Invalidate", "IDocumentFrame::RefreshView"}));
+}
