@@ -66,7 +66,8 @@ bool TDependence::Change(void* Pointer)
 
 int TDependences::Change(void* Data)
 {
-    if (Data == nullptr || FDepth >= MaxChain) return 0;
+    if (FDepth == 0) FChanges = 0;
+    if (Data == nullptr || FDepth >= MaxChain || FChanges >= MaxChanges) return 0;
     struct TDepth {
         Integer& Depth;
         explicit TDepth(Integer& d) : Depth(d) { ++Depth; }
@@ -75,6 +76,9 @@ int TDependences::Change(void* Data)
     int any = 0;
     // By index: a rule's change may come back here, but nothing adds rules meanwhile.
     for (Integer i = 0; i < Count; ++i)
-        if (FArray[i].Change(Data)) any = 1;
+        if (FArray[i].Change(Data)) {
+            any = 1;
+            ++FChanges;
+        }
     return any;
 }

@@ -38,9 +38,11 @@ private:
 class TDependences : public TArrayOf<TDependence> {
 public:
     static constexpr Integer Room = 256;
-    // Changes that a change may set off, one within another: a loop of rules that never
-    // settles (V1 = 2*V2 with V2 = 2*V1, or a NaN) stops there instead of exhausting the stack.
+    // A loop of rules that never settles (V1 = 2*V2 with V2 = 2*V1, or a NaN) stops after
+    // MaxChain changes one within another, or MaxChanges changes in all for one outside
+    // change, instead of exhausting the stack or running on without end.
     static constexpr Integer MaxChain = 64;
+    static constexpr Integer MaxChanges = 1024;
 
     bool Lock = false;
 
@@ -54,6 +56,7 @@ public:
 
 private:
     Integer FDepth = 0;
+    Integer FChanges = 0; // rules that fired since the outside change
 };
 
 // The dependences between program variables, alive from load to unload.
