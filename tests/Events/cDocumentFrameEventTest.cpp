@@ -111,3 +111,38 @@ TEST_F(TReceiverTest, AThrowingHandlerAnswersFalseAndReports)
     ASSERT_EQ(panel->StatusBar.M.Count, 1);
     EXPECT_STREQ(panel->StatusBar.M[0].T.PChar(), TString("Неизвестная ошибка").PChar());
 }
+
+// What a panel's receivers answer the host when no panel overrides them.
+TEST_F(TReceiverTest, DefaultAnswersThroughTheHost)
+{
+    TBaseManager panel;
+    auto p3 = tvhost::New<tvhost::THostProcess3DEvents>();
+    auto p2 = tvhost::New<tvhost::THostProcess2DEvents>();
+    auto manipulators = tvhost::New<tvhost::THostManipulatorsEvents>();
+    auto property = tvhost::New<tvhost::THostPropertiesManagerEvents>();
+    panel.TReceiverProcess3DEvent::Advise(tvapi::IProcess3DEventsPtr(p3), -1);
+    panel.TReceiverProcess2DEvent::Advise(tvapi::IProcess2DEventsPtr(p2), -1);
+    panel.TReceiverProcess3DManipulatorsEvent::Advise(tvapi::IProcess3DManipulatorsEventsPtr(manipulators),
+                                                      -1);
+    panel.TReceiverPropertyManagerEvent::Advise(tvapi::IPropertiesManagerEventsPtr(property), -1);
+    EXPECT_FALSE(p3->ExecuteCommand(1));
+    EXPECT_FALSE(p3->CreateTakeObject({}));
+    EXPECT_TRUE(p3->FilterObjects({}));
+    EXPECT_TRUE(p2->PlacementChanged(1, 2, 0, true));
+    EXPECT_TRUE(p2->ExecuteCommand(1));
+    EXPECT_TRUE(manipulators->BeginDragManipulator(1, tvapi::tvManipulatorPrimitiveAxisX));
+    EXPECT_FALSE(manipulators->EndDragManipulator(1, tvapi::tvManipulatorPrimitiveAxisX))
+        << "the panel ends the drag and answers false";
+    EXPECT_FALSE(panel.DragManipulator);
+    EXPECT_FALSE(property->ButtonClick(3));
+    bool enable = true;
+    int checked = 0;
+    EXPECT_FALSE(property->ButtonUpdate(3, enable, checked));
+    panel.TReceiverProcess3DEvent::UnAdvie(tvapi::IProcess3DEventsPtr(p3));
+    panel.TReceiverProcess2DEvent::UnAdvie(tvapi::IProcess2DEventsPtr(p2));
+    panel.TReceiverProcess3DManipulatorsEvent::UnAdvie(tvapi::IProcess3DManipulatorsEventsPtr(manipulators));
+    panel.TReceiverPropertyManagerEvent::UnAdvie(tvapi::IPropertiesManagerEventsPtr(property));
+    EXPECT_EQ(p3->Subscriptions() + p2->Subscriptions() + manipulators->Subscriptions() +
+                  property->Subscriptions(),
+              0u);
+}

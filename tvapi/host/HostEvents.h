@@ -242,6 +242,16 @@ public:
         Register<7>("AdviseDestroyManipulatorEdit", n, f);
     }
 
+    bool MoveManipulator(int id, double vx, double vy, double vz, double delta, bool fromEdit)
+    {
+        return Fire<0>(id, vx, vy, vz, delta, fromEdit);
+    }
+    bool RotateManipulator(int id, double ox, double oy, double oz, double ax, double ay, double az,
+                           double angle, bool fromEdit)
+    {
+        return Fire<1>(id, ox, oy, oz, ax, ay, az, angle, fromEdit);
+    }
+    bool BeginDragManipulator(int id, tvapi::tvManipulatorPrimitiveEnum p) { return Fire<3>(id, p); }
     bool EndDragManipulator(int id, tvapi::tvManipulatorPrimitiveEnum p) { return Fire<4>(id, p); }
 };
 
@@ -282,6 +292,9 @@ public:
     }
 
     bool PlacementChanged(tvapi::ITervanAPIObjectPtr o) { return Fire<0>(o); }
+    bool ExecuteCommand(int command) { return Fire<1>(command); }
+    bool FilterObjects(tvapi::ITervanAPIObjectPtr o) { return Fire<7>(o); }
+    bool CreateTakeObject(tvapi::IModelObjectPtr o) { return Fire<8>(o); }
 };
 
 namespace p2 = tvapi::process2d_events;
@@ -305,6 +318,7 @@ public:
     {
         return Fire<0>(x, y, angle, dynamic);
     }
+    bool ExecuteCommand(int command) { return Fire<1>(command); }
 };
 
 namespace pe = tvapi::property_events;
@@ -382,6 +396,10 @@ public:
     void CheckItem(tvapi::IPropertyControlPtr c, int index, bool check) { Fire<7>(c, index, check); }
     void SelectCell(tvapi::IPropertyControlPtr c, int row, int column) { Fire<8>(c, row, column); }
     void EditFocus(tvapi::IPropertyControlPtr c, bool focus) { Fire<9>(c, focus); }
+    void UserMenuCommand(tvapi::IPropertyControlPtr c, int menu) { Fire<10>(c, menu); }
+    void EndEditItem(tvapi::IPropertyControlPtr c, int item) { Fire<14>(c, item); }
+    void ChangeTabExpanded(int tab) { Fire<15>(tab); }
+    void DoubleClickItem(tvapi::IPropertyControlPtr c, int item) { Fire<16>(c, item); }
 };
 
 namespace ae = tvapi::application_events;
