@@ -32,10 +32,29 @@ TEST(TStatusBarOGLTest, LiftBoxStacksAndStatusBoxReplacesTheFirstLine)
     bar.StatusBox("first", 10); // an empty bar gets its first line
     bar.LiftBox("second", 12000);
     bar.LiftBox("third", 0);
-    EXPECT_EQ(Messages(bar), (std::vector<std::string>{"first 10 0", "second 12000 0", "third 0 0"}));
+    // Delays of 26 ms and more get a timer event; shorter ones stay.
+    EXPECT_EQ(Messages(bar), (std::vector<std::string>{"first 10 0", "second 12000 1", "third 0 0"}));
     bar.StatusBox("replaced", 8000);
     bar.StatusBox("again", 500);
-    EXPECT_EQ(Messages(bar), (std::vector<std::string>{"again 500 0", "second 12000 0", "third 0 0"}));
+    EXPECT_EQ(Messages(bar), (std::vector<std::string>{"again 500 3", "second 12000 1", "third 0 0"}));
+}
+
+TEST(TStatusBarOGLTest, TimersRemoveTheirMessagesOnlyWhenDue)
+{
+    TBaseManager panel;
+    TStatusBarOGL& bar = panel.StatusBar;
+    bar.LiftBox("short", 25);
+    bar.LiftBox("long", 12000);
+    bar.LiftBox("medium", 500);
+    const auto now = TDispatcherWnd3D::TClock::now();
+    panel.DispatcherWnd3D.PollTimers(now + std::chrono::milliseconds(1000));
+    EXPECT_EQ(Messages(bar), (std::vector<std::string>{"short 25 0", "long 12000 1"}));
+    EXPECT_EQ(panel.DispatcherWnd3D.PendingTimers(), 1u);
+    bar.StatusBox("first", 26); // the replaced line's own timer will find nothing
+    panel.DispatcherWnd3D.PollTimers(now + std::chrono::milliseconds(20000));
+    EXPECT_EQ(Messages(bar), std::vector<std::string>{})
+        << "the first line left by its new timer, long by its own";
+    EXPECT_EQ(panel.DispatcherWnd3D.PendingTimers(), 0u);
 }
 
 TEST(TStatusBarOGLTest, ABarWithoutPanelKeepsNothing)

@@ -1,5 +1,5 @@
-// TBaseManager: a panel registers itself as the running one for its lifetime and shows a
-// command's progress on the host's progress bar.
+// TBaseManager: registration as the running panel, subscription of its receivers, Stop, the
+// property-manager and frame dispatch, and the progress on the host's bar.
 
 #include "cPropertyMenagerEvent.h"
 
@@ -8,8 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "GImage.h"
+#include "HostPressedKeys.h"
+#include "HostScript.h"
 #include "HostServices.h"
-#include "PluginFixture.h"
+#include "TestPanel.h"
 
 TEST(TBaseManagerTest, APanelRunsFromConstructionToDestruction)
 {
@@ -25,14 +28,184 @@ TEST(TBaseManagerTest, APanelRunsFromConstructionToDestruction)
     EXPECT_EQ(TBaseManager::CurrentProcessManager, nullptr);
 }
 
+class TBaseManagerPanelTest : public TPanelFixture {};
+
+// Every receiver subscribes every event of its table once; deleting the panel leaves nothing.
+TEST_F(TBaseManagerPanelTest, SubscriptionsPerReceiverAndNoneAfterDeletion)
+{
+    const auto document = NewDrawing();
+    auto panel = std::make_unique<TTestPanel>();
+    ASSERT_TRUE(panel->Frame);
+    // Keep the event sources to look at them after the panel is gone.
+    const tvapi::IDocumentFrameEventsPtr frame = panel->Frame->GetEvents();
+    const tvapi::IProcess3DManipulatorsEventsPtr manipulators = panel->Manipulators->GetEvents();
+    const tvapi::IProcess3DEventsPtr process3D = panel->Process3D->GetEvents3D();
+    const tvapi::IProcess2DEventsPtr process2D = panel->Process2D->GetEvents2D();
+    const tvapi::IPropertiesManagerEventsPtr property = panel->ProcessParam->GetEvents();
+    panel->Advise();
+    panel->Advise();
+    EXPECT_EQ(dynamic_cast<tvhost::THostFrameEvents*>(frame.Get())->EventsOf(L"ReceiverFrameEvent").size(),
+              14u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostManipulatorsEvents*>(manipulators.Get())
+                  ->EventsOf(L"ReceiverProcess3DManipulatorsEvent")
+                  .size(),
+              8u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostProcess3DEvents*>(process3D.Get())
+                  ->EventsOf(L"ReceiverProcess3DEvent")
+                  .size(),
+              11u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostProcess2DEvents*>(process2D.Get())
+                  ->EventsOf(L"ReceiverProcess2DEvent")
+                  .size(),
+              5u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostPropertiesManagerEvents*>(property.Get())
+                  ->EventsOf(L"ReceiverPropertyManagerEvent")
+                  .size(),
+              16u);
+    EXPECT_EQ(AppEvents().EventsOf(L"ReceiverApplicationEvent").size(), 18u);
+    EXPECT_EQ(Journal().Count("IPropertiesManagerEvents::AdviseButtonClick"), 1u)
+        << "a second Advise does nothing";
+
+    panel.reset();
+    EXPECT_EQ(TBaseManager::CurrentProcessManager, nullptr);
+    EXPECT_EQ(dynamic_cast<tvhost::THostFrameEvents*>(frame.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostManipulatorsEvents*>(manipulators.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostProcess3DEvents*>(process3D.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostProcess2DEvents*>(process2D.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(dynamic_cast<tvhost::THostPropertiesManagerEvents*>(property.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(AppEvents().Subscriptions(), 0u);
+}
+
+TEST_F(TBaseManagerPanelTest, StopZeroDuringDispatchEndsTheRunSafely)
+{
+    auto panel = std::make_unique<TTestPanel>();
+    TTestPanel* p = panel.get();
+    panel->OnButton = [p](int id) {
+        p->Stop(0);
+        return id == 1;
+    };
+    panel->Advise();
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load("button 4\nbutton 5\n", error));
+    EXPECT_EQ(panel->Process->Run(true, false), 0);
+    EXPECT_EQ(panel->Calls, std::vector<std::string>{"button 4"}) << "the stop ends the run at once";
+    EXPECT_EQ(panel->ExitCode, 0);
+    EXPECT_FALSE(panel->Active);
+    EXPECT_FALSE(panel->IsAdvise);
+    EXPECT_EQ(Journal().Count("IProcess::Stop"), 1u);
+    EXPECT_EQ(Journal().Count("IProcessFactory::UpdateCommandBars"), 1u);
+    EXPECT_FALSE(panel->ProcessParam) << "unsubscribing releases the process parameters";
+}
+
+// A handler may delete its own panel during dispatch.
+TEST_F(TBaseManagerPanelTest, AHandlerMayDeleteItsPanel)
+{
+    auto* panel = new TTestPanel();
+    const tvapi::IPropertiesManagerEventsPtr events = panel->ProcessParam->GetEvents();
+    panel->OnButton = [panel](int) {
+        delete panel;
+        return true;
+    };
+    panel->Advise();
+    EXPECT_TRUE(dynamic_cast<tvhost::THostPropertiesManagerEvents*>(events.Get())->ButtonClick(3));
+    EXPECT_EQ(dynamic_cast<tvhost::THostPropertiesManagerEvents*>(events.Get())->Subscriptions(), 0u);
+    EXPECT_EQ(TBaseManager::CurrentProcessManager, nullptr);
+}
+
+TEST_F(TBaseManagerPanelTest, ANegativeStopKeepsTheSubscriptions)
+{
+    TTestPanel panel;
+    panel.Advise();
+    UpdateGI = reinterpret_cast<TGImage*>(&panel); // only its emptiness is looked at
+    panel.Stop(-1);
+    EXPECT_EQ(panel.ExitCode, -1);
+    EXPECT_TRUE(panel.IsAdvise);
+    EXPECT_EQ(UpdateGI, nullptr);
+    EXPECT_EQ(Journal().Count("IProcess::EndProcess"), 1u);
+    panel.Stop(2);
+    EXPECT_EQ(panel.ExitCode, 2);
+    EXPECT_FALSE(panel.IsAdvise);
+    EXPECT_EQ(Journal().Count("IProcess::EndProcess"), 1u)
+        << "an inactive panel does not stop its process again";
+    const auto unadvised = Journal().Count("IPropertiesManagerEvents::Unadvise");
+    panel.UnAdvise();
+    EXPECT_EQ(Journal().Count("IPropertiesManagerEvents::Unadvise"), unadvised)
+        << "UnAdvise twice unsubscribes once";
+}
+
+TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
+{
+    TTestPanel panel;
+    panel.AddTab("T");
+    tvapi::IModelObjectPtr object;
+    const auto field = panel.AddEditObj("a", "", "a", object, false, tvapi::tvChMLevel1Color1, false);
+    // A second field turns the first one's mark to variable.
+    const auto other = panel.AddEditObj("b", "", "b", object, false, tvapi::tvChMLevel1Color1, false);
+    ASSERT_TRUE(other);
+    auto& mark = *dynamic_cast<tvhost::THostPropertyControl*>(field.Get());
+    ASSERT_EQ(mark.CheckState(), tvapi::tvCheckVariable);
+    panel.Advise();
+    tvhost::THostPropertiesManagerEvents& events = Param(panel).Events();
+    events.ProcessDeactivate();
+    EXPECT_FALSE(panel.Active);
+    EXPECT_TRUE(events.ButtonClick(5)) << "an inactive panel answers clicks with true and does nothing";
+    bool enable = true;
+    int checked = 0;
+    EXPECT_TRUE(events.ButtonUpdate(5, enable, checked));
+    EXPECT_EQ(panel.Calls, (std::vector<std::string>{"activate", "update 5 active"}));
+    EXPECT_EQ(mark.CheckState(), tvapi::tvCheckCurrent) << "the selected field shows its mark again";
+}
+
+TEST_F(TBaseManagerPanelTest, TheHelpButtonAnswersFalse)
+{
+    TTestPanel panel;
+    panel.Advise();
+    EXPECT_FALSE(Param(panel).Events().ButtonClick(8));
+    EXPECT_TRUE(panel.Calls.empty()) << "help is not the panel's button";
+}
+
+TEST_F(TBaseManagerPanelTest, MouseMovesRepaintWhenThePanelHandlesThem)
+{
+    const auto document = NewDrawing();
+    TTestPanel panel;
+    panel.Advise();
+    tvhost::THostFrame& frame = FrameOf(panel);
+    const tvapi::IPressedKeysPtr keys(tvhost::New<tvhost::THostPressedKeys>());
+    EXPECT_TRUE(frame.Events().MouseMove(keys, 3, 4))
+        << "the dispatcher answers true whatever the panel says";
+    EXPECT_EQ(frame.Repaints(), 0);
+    panel.MoveAnswer = true;
+    frame.Events().MouseMove(keys, 5, 6);
+    EXPECT_EQ(frame.Repaints(), 1);
+    EXPECT_EQ(panel.Calls, (std::vector<std::string>{"move 3 4", "move 5 6"}));
+}
+
+TEST_F(TBaseManagerPanelTest, TheGabaritIsWidenedOnlyWhileAnImageIsSet)
+{
+    const auto document = NewDrawing();
+    TTestPanel panel;
+    panel.Advise();
+    auto box = tvhost::New<tvhost::THostGabarit>(0, 0, 1, 10, 10, 5);
+    FrameOf(panel).Events().AddGabarit(tvapi::IGabaritObjectPtr(box));
+    EXPECT_EQ(box->Box()[2], 1.0);
+    EXPECT_EQ(box->Box()[5], 5.0);
+    PaintGI = reinterpret_cast<TGImage*>(&panel); // only its presence is looked at here
+    FrameOf(panel).Events().AddGabarit(tvapi::IGabaritObjectPtr(box));
+    PaintGI = nullptr;
+    EXPECT_EQ(box->Box()[5], 3 * 5 - 1 + 100.0);
+    EXPECT_EQ(box->Box()[2], 3 * 1 - 114 - 100.0);
+}
+
+TEST_F(TBaseManagerPanelTest, ThePromptGoesToTheProcess)
+{
+    TTestPanel panel;
+    panel.SetPrompt("Укажите размер");
+    EXPECT_EQ(dynamic_cast<tvhost::THostProcess2D*>(panel.Process2D.Get())->Prompt(), L"Укажите размер");
+}
+
 // Progress of a panel on the host's progress bar, which the facade holds during part access.
-class TBaseManagerProgressTest : public TPluginFixture {
+class TBaseManagerProgressTest : public TPanelFixture {
 protected:
-    void SetUp() override
-    {
-        TPluginFixture::SetUp();
-        drApi::MA.R3->Tervan7 = &Host().App();
-    }
     void TakeBar() { drApi::MA.R3->ProgressBar = Host().App().GetProgressBar(); }
     tvhost::THostProgressBar& Bar() { return Host().App().Progress(); }
     // The current text in UTF-8.
@@ -101,4 +274,25 @@ TEST_F(TBaseManagerProgressTest, TheFacadeWithoutAPanelShowsNoProgress)
     drApi::MA.NextProgress("a");
     drApi::MA.UpdateProgress("b");
     EXPECT_TRUE(Journal().Calls("IProgressBar::SetPosition").empty());
+}
+
+// Stop(0) ends the process, unsubscribes, updates the host's command bars, then repaints.
+TEST_F(TBaseManagerPanelTest, StopCallsTheHostInItsOrder)
+{
+    const auto document = NewDrawing();
+    TTestPanel panel;
+    panel.Advise();
+    Journal().Clear();
+    panel.Stop(0);
+    std::vector<std::string> order;
+    for (const auto& e : Journal().Entries())
+        if (e.Operation == "IProcess::Stop" || e.Operation == "IProcess::EndProcess" ||
+            e.Operation == "IPropertiesManagerEvents::Unadvise" ||
+            e.Operation == "IProcessFactory::UpdateCommandBars" ||
+            e.Operation == "IDocumentFrame::Invalidate" || e.Operation == "IDocumentFrame::RefreshView")
+            order.push_back(e.Operation);
+    EXPECT_EQ(order, (std::vector<std::string>{"IProcess::Stop", "IProcess::EndProcess",
+                                               "IPropertiesManagerEvents::Unadvise",
+                                               "IProcessFactory::UpdateCommandBars",
+                                               "IDocumentFrame::Invalidate", "IDocumentFrame::RefreshView"}));
 }

@@ -1,6 +1,8 @@
 // Start and end of a stand-in host session.
 #include "Host.h"
 
+#include "HostScript.h"
+
 namespace tvhost {
 
 namespace {
@@ -10,6 +12,7 @@ THostApplicationPtr StartSession()
 {
     tvhost::Journal().Clear();
     tvhost::Faults().Clear();
+    tvhost::Script().Clear();
     THostObject::RestartIds();
     return New<THostApplication>();
 }

@@ -166,6 +166,7 @@ void THostApplication::EndSession() noexcept
 {
     if (FDocuments) FDocuments->CloseAll();
     if (FTransfer) FTransfer->Clear();
+    if (FPanels) FPanels->Clear();
 }
 
 void THostApplication::PushAnswer(int answer)

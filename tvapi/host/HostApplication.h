@@ -6,19 +6,22 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 
 #include "HostAttributes.h"
 #include "HostDictionary.h"
 #include "HostDocuments.h"
 #include "HostLibraries.h"
 #include "HostObject.h"
+#include "HostProcess.h"
 #include "HostServices.h"
 #include "HostTransfer.h"
 #include "tvapi/Application.h"
+#include "tvapi/PropertyManager.h"
 
 namespace tvhost {
 
-class THostApplication final : public THostObjectOf<tvapi::IApplication> {
+class THostApplication final : public THostObjectOf<tvapi::IApplication, tvapi::IProcessFactory> {
 public:
     // The answer of a box when no scripted answer is left: yes.
     static constexpr int DefaultAnswer = tvapi::tvButtonYes;
@@ -50,6 +53,14 @@ public:
     // One manager for the session, working on the active document (HostAttributes.h).
     tvapi::IAttrTypeMngPtr GetAttrTypeMng(const wchar_t* libraryName) override;
 
+    // The property-manager side, journaled as "IProcessFactory::<operation>" (HostProcess.cpp).
+    tvapi::IProcessParamPtr CreateProcessParam() override;
+    tvapi::IProcess2DPtr CreateProcess2D(tvapi::IProcessParamPtr param) override;
+    tvapi::IProcess3DPtr CreateProcess3D(tvapi::IProcessParamPtr param) override;
+    tvapi::IApplicationEventsPtr GetApplicationEvents() override;
+    tvapi::IDocumentFramePtr GetDocumentFrame(tvapi::ITervanDocumentPtr document) override;
+    void UpdateCommandBars(int mode, tvapi::IAPIObjectPtr& state) override;
+
     // Test side, not journaled.
     // Queues the answer of one future box; boxes take answers in the order queued.
     void PushAnswer(int answer);
@@ -65,6 +76,8 @@ public:
     THostProgressBar& Progress();
     THostDocuments& Documents();
     THostTransferService& Transfer();
+    // Application events and document frames.
+    THostPanels& Panels();
     // The version GetVersion gives; 17.0.0.1 at first.
     void SetVersion(int major, int minor, int release, int build) noexcept;
     // Closes the documents and forgets the transfer references, so that no object the
@@ -89,6 +102,7 @@ private:
     THostTransferServicePtr FTransfer;
     THostAttrTypeMngPtr FAttrTypeMng;
     int FVersion[4] = {17, 0, 0, 1};
+    std::unique_ptr<THostPanels> FPanels;
 };
 
 using THostApplicationPtr = tvapi::Ptr<THostApplication>;

@@ -16,6 +16,7 @@ struct TOptions {
     std::optional<tvapi::DocumentTypeEnum> NewDocument; // new document to start with
     unsigned int Command = 1;                           // command id handed to the runner
     std::vector<int> Answers;                           // message-box answers, in order
+    std::optional<std::string> Script;                  // user actions that a process's Run plays
     bool Registered = true;                             // the host knows the library
     bool PrintJournal = false;                          // print every host call at the end
 };

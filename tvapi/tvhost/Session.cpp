@@ -5,11 +5,14 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "Host.h"
 #include "HostLibraryActions.h"
+#include "HostScript.h"
 #include "HostText.h"
 #include "tvapi/LibraryActions.h"
 
@@ -117,6 +120,24 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     return code;
 }
 
+// Queues the script of --script for the processes the library runs; "show" prints to `out`.
+bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
+{
+    tvhost::Script().SetOutput(&out);
+    if (!o.Script) return true;
+    std::ifstream in(*o.Script, std::ios::binary);
+    if (!in) {
+        err << "tvhost: cannot read the script " << *o.Script << '\n';
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string error;
+    if (tvhost::Script().Load(text.str(), error)) return true;
+    err << "tvhost: " << *o.Script << ": " << error << '\n';
+    return false;
+}
+
 // Drives the loaded library in a fresh host; the host is gone when this returns, the
 // module still open.
 TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string& path, std::ostream& out,
@@ -127,6 +148,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
         host.App().PushAnswer(answer);
     if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
     if (!PrepareDocument(host, o, err)) return ecRunFailed;
+    if (!LoadScript(o, out, err)) return ecUsage;
     TExitCode code = ecRunFailed;
     {
         const tvhost::THostLibraryActionsPtr actions = tvhost::New<tvhost::THostLibraryActions>();
@@ -142,6 +164,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
             err << "tvhost: the library threw\n";
         }
     }
+    tvhost::Script().SetOutput(nullptr);
     if (o.PrintJournal)
         for (const std::string& line : host.Journal().Lines())
             out << "journal: " << line << '\n';

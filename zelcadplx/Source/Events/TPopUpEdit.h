@@ -1,17 +1,80 @@
 #pragma once
-// In-view widgets of the property panels. TStatusBarOGL: the panel's status line, a stack
-// of messages each of which leaves after its own delay.
+// In-view widgets of the property panels: the widget base TWindowOGL, the dispatcher that
+// owns a panel's widgets, routes the frame's mouse events to them and runs their one-shot
+// timers, and TStatusBarOGL, the panel's status line whose messages leave after their delays.
+
+#include <chrono>
+#include <vector>
 
 #include "DString.h"
 #include "Mathemat.h"
 #include "Messager.h"
 #include "TArray.h"
+#include "tvapi/Events.h"
 
 class TBaseManager;
+class TDispatcherWnd3D;
 
-class TStatusBarOGL : public TStatusLines {
+class TWindowOGL {
+public:
+    Integer Id = 0; // unique within the dispatcher; 0 without one
+    TBaseManager* Editor = nullptr;
+
+    // Enrols the widget in the panel's dispatcher, which then owns it.
+    explicit TWindowOGL(TBaseManager* iEditor);
+    virtual ~TWindowOGL() = default;
+    TWindowOGL(const TWindowOGL&) = delete;
+    TWindowOGL& operator=(const TWindowOGL&) = delete;
+
+    virtual bool MouseMove(tvapi::IPressedKeysPtr, int, int) { return false; }
+    virtual bool MouseDown(tvapi::IPressedKeysPtr, int, int) { return false; }
+    virtual bool MouseUp(tvapi::IPressedKeysPtr, int, int) { return false; }
+    // A timer event of this widget elapsed.
+    virtual void OnTimer(Integer) {}
+};
+
+class TDispatcherWnd3D {
+public:
+    using TClock = std::chrono::steady_clock;
+
+    TBaseManager* Editor;
+    TArrayOf<TWindowOGL*> AWnd{16, 16}; // owned top-level widgets
+
+    explicit TDispatcherWnd3D(TBaseManager* iEditor) : Editor(iEditor) {}
+    ~TDispatcherWnd3D();
+    TDispatcherWnd3D(const TDispatcherWnd3D&) = delete;
+    TDispatcherWnd3D& operator=(const TDispatcherWnd3D&) = delete;
+
+    // Takes ownership of W and gives it an id (1, 2, ...).
+    void Add(TWindowOGL* W);
+    // Each answers true when a widget handled the event.
+    bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
+    bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y);
+    bool MouseUp(tvapi::IPressedKeysPtr Keys, int x, int y);
+    // End of the frame's painting: elapsed timers fire.
+    void ClosePaintGL(unsigned drawMode, tvapi::IOpenGLObjectPtr glObject);
+
+    // Starts a one-shot timer of Delay ms for W; the result is the event id (1, 2, ...).
+    Integer StartTimer(TWindowOGL* W, Integer Delay);
+    // Fires, in start order, the timer events due at `now`; each fires once.
+    void PollTimers(TClock::time_point now);
+    std::size_t PendingTimers() const noexcept { return FTimers.size(); }
+
+private:
+    struct TTimerEvent {
+        Integer Id;
+        TWindowOGL* Wnd;
+        TClock::time_point Due;
+    };
+    std::vector<TTimerEvent> FTimers;
+    Integer FNextWnd = 0;
+    Integer FNextTimer = 0;
+};
+
+class TStatusBarOGL : public TWindowOGL, public TStatusLines {
 public:
     static constexpr Integer MessageRoom = 1024; // messages the bar makes room for at once
+    static constexpr Integer MinTimedDelay = 26; // shorter delays keep the message
 
     struct TIdStr {
         Integer Id = 0;    // timer event that removes the message, 0 = none
@@ -19,18 +82,21 @@ public:
         Integer Delay = 0; // milliseconds the message was asked to stay
     };
 
-    TBaseManager* Editor = nullptr;               // the panel the bar belongs to; null: the bar shows nothing
     TPoint2D Origin;                              // offset of the bar in the panel's view, pixels
     TArrayOf<TIdStr> M{MessageRoom, MessageRoom}; // messages, oldest first (lowest line)
 
+    // A bar of a panel enrols itself in the panel's dispatcher, which owns it.
     TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY);
-    virtual ~TStatusBarOGL() = default;
-    TStatusBarOGL(const TStatusBarOGL&) = delete;
-    TStatusBarOGL& operator=(const TStatusBarOGL&) = delete;
 
-    // Appends T as a new message kept for Delay ms. Nothing without a panel.
+    // Appends T as a new message, removed after Delay ms (when at least 26 and the bar is
+    // enrolled), and repaints the view. Nothing without a panel.
     void LiftBox(const TString& T, Integer Delay) override;
-    // Replaces the first message by T (creates it on an empty bar), kept for Delay ms.
-    // Nothing without a panel.
+    // Replaces the first message by T (creates it on an empty bar), with the same timer and
+    // repaint. Nothing without a panel.
     void StatusBox(const TString& T, Integer Delay) override;
+    // Removes the message of timer event nIDEvent; later messages move up one place.
+    void OnTimer(Integer nIDEvent) override;
+
+private:
+    Integer StartTimer(Integer Delay);
 };

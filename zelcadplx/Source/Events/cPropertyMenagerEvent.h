@@ -1,43 +1,207 @@
 #pragma once
-// TBaseManager: the base of every property panel - the command's window over the model
-// with its status bar. One panel runs at a time, reached through CurrentProcessManager.
+// TBaseManager: the base of every property panel. One object is at once the receiver of all
+// six kinds of host events and the owner of the panel's host objects (process parameters,
+// process, tabs and controls, document frame), of its bindings of controls to variables and
+// of its in-view widgets with the status bar. One panel runs at a time (CurrentProcessManager).
 
+#include <initializer_list>
 #include <memory>
 
+#include "Mathemat.h"
+#include "Mathemat3d.h"
 #include "TPopUpEdit.h"
+#include "TPropertylVariable.h"
+#include "cDocumentFrameEvent.h"
+#include "tvapi/PropertyManager.h"
 
-class TBaseManager : public TRunningProcess {
-    std::unique_ptr<TStatusBarOGL> FStatusBar; // owns StatusBar; declared first so it is made first
+class TAdapter;
 
+// One button of a button group or tool bar; the builders number buttons 1, 2, ... in list
+// order whatever Id says.
+struct TButtonData {
+    std::int32_t Id = 0;
+    std::int32_t Icon = 0; // image number; negative: the library's own image source
+    Str Tips;              // tip, translated when the button is made
+};
+
+// Pick state of the panel.
+struct TPickData {
+    Boolean Moved = false;
+    Boolean Valid = false;
+    short nButton = 0;
+    TPoint3D P;
+    TVector3D V;
+};
+
+class TBaseManager : public TReceiverFrameEvent,
+                     public TReceiverProcess3DManipulatorsEvent,
+                     public TReceiverProcess3DEvent,
+                     public TReceiverProcess2DEvent,
+                     public TReceiverPropertyManagerEvent,
+                     public TReceiverApplicationEvent,
+                     public TRunningProcess,
+                     public TVariablePanel {
 public:
     // The panel now running, null when none: set by a panel's construction, emptied by
     // its destruction.
     static TBaseManager* CurrentProcessManager;
 
     static constexpr Integer DefaultProgressMax = 100;
+    static constexpr Integer BindingRoom = 64; // bindings allocated at once
 
-    TStatusBarOGL& StatusBar; // the panel's status line, owned by the panel
-    // Progress of a long command on the host's progress bar (the facade's ProgressBar, held
-    // during part access); without that bar every progress operation does nothing.
+    Boolean Active = true;
+    Boolean IsAdvise = false;
+    Integer ExitCode = 0;
+    Integer HelpContext = 0;
+    TPickData Pick;
+    TAPropertylVariable APropertyVariable{*this, BindingRoom, BindingRoom};
+
+private:
+    std::unique_ptr<TDispatcherWnd3D> FDispatcher; // owns the widgets, the status bar among them
+
+public:
+    TDispatcherWnd3D& DispatcherWnd3D;
+    TStatusBarOGL& StatusBar; // the panel's status line, a widget of the dispatcher
+    tvapi::IDocumentFramePtr Frame;
+    tvapi::IProcessParamPtr ProcessParam;
+    tvapi::IProcessPtr Process;
+    Str ProcessHint;
+    // Progress of a long command on the host's progress bar (the facade's ProgressBar);
+    // without that bar every progress operation does nothing.
     Boolean ProgressActive = false;
     Str ProgressMessage;        // the common text of the steps
     Str ProgressMessageCurrent; // the common text and the current step's text
     Integer ProgressMaxCount = DefaultProgressMax;
     Integer ProgressCount = 0;
+    tvapi::IManipulatorsPtr Manipulators;
+    tvapi::IPropertyTabsPtr PropertyTabs;
+    tvapi::IPropertyTabPtr PropertyTab;
+    tvapi::IPropertyControlsPtr PropertyControls;
+    tvapi::IPropertyControlPtr PropertyControl;
 
+    // Makes the process parameters, takes the active document with its frame into the
+    // facade and registers the panel as the running one.
     TBaseManager();
-    virtual ~TBaseManager();
-    TStatusLines& StatusLines() override { return StatusBar; }
+    ~TBaseManager() override;
     TBaseManager(const TBaseManager&) = delete;
     TBaseManager& operator=(const TBaseManager&) = delete;
 
-    // Starts the host bar over 0..MaxCount with the common text CommonMessage.
+    TStatusLines& StatusLines() override { return StatusBar; }
+
+    virtual void UpdateRun() {}
+    virtual bool OnStop() { return true; }
+    virtual bool OnExitRun() { return true; }
+    // Subscribes the property-manager and application receivers once.
+    virtual void Advise();
+    // Removes the subscriptions by name, once; clears the host selection.
+    virtual void UnAdvise();
+    // Ends the process with iExitCode; a code of 0 or more also unsubscribes.
+    virtual void Stop(int iExitCode);
+    // The binding list's answer for a user's change of Control.
+    bool ChangeControlValue(tvapi::IPropertyControlPtr Control) override;
+    // A bound variable changed (Sender: the binding that caused it, -1 the program).
+    virtual bool ChangeValue(void* Pointer, int Sender);
+    virtual bool EndDragManipulator(int Id, tvapi::tvManipulatorPrimitiveEnum primitiveType) override;
+    // Redraws the preview of what the command builds; subscribes a panel that is active.
+    void RedrawPhantom() override;
+    virtual void BeginPhantom() {}
+    virtual void PreparePhantom() {}
+    virtual void EndPhantom() {}
+
+    // TVariablePanel: a variable changed behind the controls' back.
+    void LetValue(void* Pointer) override
+    {
+        APropertyVariable.ChangeValue(Pointer, true, false, nullptr, -1);
+    }
+    void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
+
+    // Repaints the frame (both repaint operations); nothing without a frame.
+    void RefreshWindow();
     void StartProgress(const TString& CommonMessage, Integer MaxCount);
     // While progress runs: the current text becomes the common text, a blank and Message;
     // the count advances by one and goes to the host bar.
     void NextProgress(const TString& Message) override;
     // As NextProgress, but the current text is left as it is.
     void UpdateProgress(const TString& Message) override;
-    // Stops the host bar; nothing while progress does not run.
     void StopProgress();
+    void SetPrompt(const TString& Prompt);
+
+    // ---- tabs, separators, lists, grids and buttons (cPropertyMenagerTabs.cpp) ----
+    // A new tab made current; empty (and later builders add nothing) without a tab set.
+    tvapi::IPropertyTabPtr AddTab(const TString& Name, bool Visible = true);
+    tvapi::IPropertyTabPtr Tab(int I);
+    tvapi::IPropertySeparatorPtr AddSeparator(const wchar_t* pName, tvapi::SeparatorTypeEnum typeSep);
+    tvapi::IPropertyFileNamePtr AddFileNameStr(const TString& Name, const TString& Hint, TString& Value);
+    tvapi::IPropertyColorPtr AddControlColor(const TString& Name, const TString& Hint);
+    tvapi::IPropertyGridPtr AddGrid(const TString& Name, const TString& Hint, int Column, int Row,
+                                    bool iReadOnly, int FColumn, int FRow);
+    tvapi::IPropertySlideBoxPtr AddSlideBox(const TString& Name, const TString& Hint, tvapi::SlideTypeEnum ST,
+                                            tvapi::IDrawingGroupPtr Object);
+    tvapi::IPropertyListPtr AddListInt(const TString& Name, const TString& Hint, int Current,
+                                       const TArrayOf<int>& P);
+    tvapi::IPropertyListPtr AddListReal(const TString& Name, const TString& Hint, int Current,
+                                        const TArrayOf<double>& P);
+    tvapi::IPropertyListPtr AddListStr(const TString& Name, const TString& Hint, const TArrayOf<TString>& AS);
+    // Makes the item DC(Value) current; false (item 0 current) when the list has none such.
+    bool SetValue(tvapi::IPropertyListPtr List, const TString& Value);
+    void Reset(tvapi::IPropertyListPtr List, const TArrayOf<TString>& A, int Current, const TString& Name);
+    tvapi::IPropertyMultiButtonPtr AddRadioButton(const TString& Name, const TString& Hint, int Checked,
+                                                  std::initializer_list<TButtonData> L);
+    tvapi::IPropertyMultiButtonPtr AddPushButton(const TString& Name, int Checked,
+                                                 std::initializer_list<TButtonData> L);
+    void AddPushButtonTo(tvapi::IPropertyToolBarPtr ToolBar, int Checked,
+                         std::initializer_list<TButtonData> L);
+    void AddButtonTo(tvapi::IPropertyControlPtr TC, int IdButton, int IdBmp, const TString& Hint,
+                     bool HyperLinkNameStyle);
+    void AddCheckButtonTo(tvapi::IPropertyControlPtr TC, int IdButton, int IdBmpChecked, int IdBmpUnChecked,
+                          const TString& Hint, bool HyperLinkNameStyle);
+
+    // ---- control builders (cPropertyMenagerBuilders.cpp) ----
+    tvapi::IPropertyCheckBoxPtr AddCheckBox(const TString& Name, const TString& Hint, bool Checked,
+                                            bool ReadOnly, bool NewStyle = false);
+    tvapi::IPropertyEditPtr AddEditReal(const TString& Name, const TString& Hint, const double& Value,
+                                        bool ReadOnly);
+    tvapi::IPropertyEditPtr AddEditInt(const TString& Name, const TString& Hint, const int& Value,
+                                       bool ReadOnly);
+    tvapi::IPropertySpinEditPtr AddSpinEditInt(const TString& Name, const TString& Hint, const int& Value,
+                                               int Min, int Max);
+    tvapi::IPropertyEditPtr AddEditStr(const TString& Name, const TString& Hint, const TString& Value,
+                                       int Width);
+    tvapi::IPropertyPoint3DPtr AddEditPoint3D(const TString& Name, const TString& Hint,
+                                              const TPoint3D& Value);
+    tvapi::IPropertyPoint3DPtr AddEditPoint2D(const TString& Name, const TString& Hint,
+                                              const TPoint2D& Value);
+    tvapi::IPropertyEditListPtr AddEditList(const TString& Name, const TString& Hint, bool htStyle);
+    tvapi::IPropertyEditCheckBoxPtr AddEditCheckBox(const TString& Name, const TString& Hint,
+                                                    bool EnableDelete);
+
+    tvapi::IPropertyCheckBoxPtr AddEditValue(const TString& Name, const TString& Hint, bool& Value,
+                                             bool ReadOnly, bool NewStyle = false);
+    tvapi::IPropertyEditPtr AddEditValue(const TString& Name, const TString& Hint, double& Value,
+                                         bool ReadOnly);
+    tvapi::IPropertyEditPtr AddEditValue(const TString& Name, const TString& Hint, double& Value,
+                                         const double& K, bool ReadOnly);
+    tvapi::IPropertyEditPtr AddEditValue(const TString& Name, const TString& Hint, int& Value, bool ReadOnly);
+    tvapi::IPropertySpinEditPtr AddEditValue(const TString& Name, const TString& Hint, int& Value, int Min,
+                                             int Max, bool isDelta);
+    tvapi::IPropertyEditPtr AddEditValue(const TString& Name, const TString& Hint, TString& Value, int Width);
+    tvapi::IPropertyListPtr AddEditValue(const TString& Name, const TString& Hint, TAdapter& AS);
+    tvapi::IPropertyPoint3DPtr AddEditValue(const TString& Name, const TString& Hint, TPoint3D& Value);
+    tvapi::IPropertyPoint3DPtr AddEditValue(const TString& Name, const TString& Hint, TPoint2D& Value);
+    tvapi::IPropertyEditCheckBoxPtr AddEditObj(const TString& Name, const TString& Hint, const TString& Value,
+                                               tvapi::IModelObjectPtr& Entity, bool Visible,
+                                               tvapi::tvChooseManagerTypeEnum TE1, bool ReadOnly);
+    tvapi::IPropertyEditCheckBoxPtr AddEditPlaneFace(const TString& Name, const TString& Hint,
+                                                     const TString& Value, tvapi::IModelObjectPtr& Entity,
+                                                     bool Visible, tvapi::tvChooseManagerTypeEnum TE1,
+                                                     bool ReadOnly);
+
+protected:
+    // The address of the host object E holds, as an identity key; null for an empty E.
+    void* Addr(tvapi::IAPIObjectPtr& E) const;
+
+private:
+    // A new control of `type` on the current tab seen through I; empty without a tab or
+    // when the host refuses.
+    template <class I> tvapi::Ptr<I> NewControl(tvapi::ControlTypeEnum type);
 };

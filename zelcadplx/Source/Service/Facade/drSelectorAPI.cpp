@@ -80,7 +80,7 @@ void TSelectorAPI::Choose(tvapi::ITervanAPIObjectPtr Obj)
     if (Choose7 && Obj) Choose7->Choose({Obj});
 }
 
-void TSelectorAPI::UnChoose2D(tvapi::ITervanAPIObjectPtr Obj)
+void TSelectorAPI::UnChoose(tvapi::ITervanAPIObjectPtr Obj)
 {
     if (Choose7 && Obj) Choose7->UnChoose({Obj});
 }

@@ -47,7 +47,8 @@ public:
     void UnSelect2D(tvapi::ITervanAPIObjectPtr Obj) { UnSelect(std::move(Obj)); }
     void Choose(tvapi::ITervanAPIObjectPtr Obj);
     void Choose2D(tvapi::ITervanAPIObjectPtr Obj) { Choose(std::move(Obj)); }
-    void UnChoose2D(tvapi::ITervanAPIObjectPtr Obj);
+    void UnChoose(tvapi::ITervanAPIObjectPtr Obj);
+    void UnChoose2D(tvapi::ITervanAPIObjectPtr Obj) { UnChoose(std::move(Obj)); }
 };
 
 // The selector, set when the library is loaded.

@@ -1,0 +1,171 @@
+// Processes of the stand-in host: Run plays the session's script into the property-manager,
+// process and frame events, and ends when the process stops, on an OK or Cancel answered
+// true, or (as a cancel) when the script runs out.
+
+#include "HostProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "HostFixture.h"
+#include "HostScript.h"
+
+using namespace tvapi;
+
+class HostProcessTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        Factory = IProcessFactoryPtr(Application());
+        Param = Factory->CreateProcessParam();
+        Process = Factory->CreateProcess2D(Param);
+        Events = Param->GetEvents();
+    }
+    void TearDown() override
+    {
+        Events.Reset();
+        Process.Reset();
+        Param.Reset();
+        Factory.Reset();
+        HostFixture::TearDown();
+    }
+    void Load(const std::string& text)
+    {
+        std::string error;
+        ASSERT_TRUE(tvhost::Script().Load(text, error)) << error;
+    }
+
+    IProcessFactoryPtr Factory;
+    IProcessParamPtr Param;
+    IProcess2DPtr Process;
+    IPropertiesManagerEventsPtr Events;
+    std::vector<std::string> Calls;
+};
+
+TEST_F(HostProcessTest, OkAnsweredTrueEndsTheRunAndLeavesTheRest)
+{
+    Events->AdviseButtonClick(L"p", [&](int id) {
+        Calls.push_back("button " + std::to_string(id));
+        return id == 1;
+    });
+    Load("button 5\ncancel  # refused\nok\nbutton 6\n");
+    EXPECT_EQ(Process->Run(true, false), 1);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"button 5", "button 2", "button 1"}));
+    EXPECT_EQ(tvhost::Script().Pending(), 1u);
+}
+
+TEST_F(HostProcessTest, AnEmptyScriptEndsAsACancel)
+{
+    Events->AdviseButtonClick(L"p", [&](int id) {
+        Calls.push_back("button " + std::to_string(id));
+        return false;
+    });
+    EXPECT_EQ(Process->Run(true, false), 0);
+    EXPECT_EQ(Calls, std::vector<std::string>{"button 2"});
+}
+
+TEST_F(HostProcessTest, AStopDuringTheRunEndsIt)
+{
+    const IProcess2DEventsPtr events2D = Process->GetEvents2D();
+    events2D->AdvisePlacementChanged(L"p", [&](double x, double y, double, bool dynamic) {
+        Calls.push_back((dynamic ? "move " : "click ") + std::to_string(int(x)) + " " +
+                        std::to_string(int(y)));
+        if (!dynamic) {
+            Process->Stop();
+            Process->EndProcess();
+        }
+        return true;
+    });
+    Load("move 1 2\nclick 3 4\nmove 5 6\n");
+    EXPECT_EQ(Process->Run(false, false), 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"move 1 2", "click 3 4"}));
+    EXPECT_EQ(tvhost::Script().Pending(), 1u);
+}
+
+TEST_F(HostProcessTest, SetChangesTheControlAndReportsTheChange)
+{
+    const IPropertyControlsPtr controls = Param->GetPropertyTabs()->Add(L"T")->GetControls();
+    const IPropertyEditPtr edit(controls->Add(tvControlEditReal));
+    edit->SetCaption(L"Допуск");
+    const IPropertyListPtr list(controls->Add(tvControlListStr));
+    list->SetCaption(L"Метод");
+    list->SetTextItems({L"a", L"b"});
+    Events->AdviseChangeControlValue(L"p", [&](IPropertyControlPtr c) {
+        if (IPropertyEditPtr e{c}) Calls.push_back("edit " + std::to_string(e->GetRealValue()));
+        if (IPropertyListPtr l{c}) Calls.push_back("list " + std::to_string(l->GetCurrentIndex()));
+    });
+    Load("set \"Допуск\" 0.25\nset \"Метод\" b\nset \"Метод\" 0\nset \"Метод\" 5\n");
+    std::ostringstream out;
+    tvhost::Script().SetOutput(&out);
+    Process->Run(true, false);
+    tvhost::Script().SetOutput(nullptr);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"edit 0.250000", "list 1", "list 0"}));
+    EXPECT_EQ(out.str(), "script line 4: cannot set \"Метод\"\n");
+}
+
+TEST_F(HostProcessTest, GridSelectAndEditReachTheGrid)
+{
+    const IPropertyControlsPtr controls = Param->GetPropertyTabs()->Add(L"T")->GetControls();
+    const IPropertyGridPtr grid(controls->Add(tvControlGrid));
+    grid->SetColumnCount(3);
+    grid->SetRowCount(3);
+    Events->AdviseSelectItem(L"p", [&](IPropertyControlPtr, int index, bool) {
+        Calls.push_back("select " + std::to_string(index));
+    });
+    Events->AdviseChangeControlValue(L"p", [&](IPropertyControlPtr c) {
+        const IPropertyGridPtr g(c);
+        Calls.push_back("edit " + std::to_string(g->GetCurrentRow()) + " " +
+                        std::to_string(g->GetCurrentColumn()));
+    });
+    Load("select 1 2\nedit 2 1 0,5 мм\n");
+    Process->Run(true, false);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"select 513", "edit 2 1"}));
+    EXPECT_EQ(grid->GetCellText(2, 1), L"0,5 мм");
+}
+
+TEST_F(HostProcessTest, CommandFindsTheControlByButtonTip)
+{
+    const IPropertyControlsPtr controls = Param->GetPropertyTabs()->Add(L"T")->GetControls();
+    const IPropertyControlPtr edit = controls->Add(tvControlEditStr);
+    edit->AddButton(4, 100, L"Очистить", L"");
+    Events->AdviseControlCommand(L"p", [&](IPropertyControlPtr c, int button) {
+        Calls.push_back(std::string(c == edit ? "edit" : "other") + " " + std::to_string(button));
+    });
+    Load("command \"Очистить\" 4\n");
+    Process->Run(true, false);
+    EXPECT_EQ(Calls, std::vector<std::string>{"edit 4"});
+}
+
+TEST_F(HostProcessTest, AnswersQueueForMessageBoxes)
+{
+    Load("answer 7\n");
+    Process->Run(true, false);
+    EXPECT_EQ(Host().App().PendingAnswers(), 1u);
+}
+
+TEST(TScriptTest, BadLinesAreRefusedWithTheirNumber)
+{
+    tvhost::TScript script;
+    std::string error;
+    EXPECT_FALSE(script.Load("ok\nmove 1\n", error));
+    EXPECT_EQ(error, "line 2: cannot read \"move 1\"");
+    EXPECT_TRUE(script.Empty()) << "a bad script queues nothing";
+    EXPECT_FALSE(script.Load("set \"open 1\n", error));
+    EXPECT_EQ(error, "line 1: unclosed quote");
+    EXPECT_TRUE(script.Load("# only a comment\n\nshow\n", error));
+    EXPECT_EQ(script.Pending(), 1u);
+}
+
+TEST_F(HostProcessTest, TheFrameOfADocumentIsOneObject)
+{
+    const ITervanDocumentPtr doc = Application()->GetDocuments()->Add(tvDocumentDrawing, true);
+    const IDocumentFramePtr a = Factory->GetDocumentFrame(doc);
+    const IDocumentFramePtr b = Factory->GetDocumentFrame(doc);
+    EXPECT_TRUE(a);
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(Factory->GetDocumentFrame({}));
+}

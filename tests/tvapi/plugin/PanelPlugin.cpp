@@ -1,0 +1,116 @@
+// A library with one property panel, for the scripted runs of the tvhost command: its command
+// builds the panel with the framework's builders and bindings, runs the host process (which
+// plays the script) and tells the user how the run ended and what the variables hold.
+#include <cstdio>
+#include <string>
+
+#include "TAdapter.h"
+#include "cPropertyMenagerEvent.h"
+#include "drModelerAPI.h"
+#include "tvapi/Application.h"
+#include "tvapi/LibraryActions.h"
+
+namespace {
+
+tvapi::IApplication* GApp = nullptr;
+
+class TDemoPanel : public TBaseManager {
+public:
+    double Length = 12.5;
+    int Links = 2;
+    bool Report = true;
+    TEnum Method{"Метод", 0, {"Минимум Максимум", "Равная вероятность"}};
+    tvapi::IPropertyGridPtr Grid;
+
+    TDemoPanel()
+    {
+        const tvapi::IProcessFactoryPtr factory{tvapi::IApplicationPtr(GApp)};
+        if (!factory || !ProcessParam) return;
+        ProcessParam->SetCaption(L"Размерная цепь");
+        PropertyTabs = ProcessParam->GetPropertyTabs();
+        Process = factory->CreateProcess2D(ProcessParam);
+        AddTab("Параметры");
+        AddEditValue("Длина", "", Length, false);
+        AddEditValue("Звеньев", "", Links, 1, 5, false);
+        AddEditValue("Отчёт", "", Report, false);
+        AddEditValue("Метод", "", Method);
+        Grid = AddGrid("Звенья", "", 2, 6, false, 1, 1);
+        FillGrid();
+        SetPrompt("Укажите размер");
+    }
+    ~TDemoPanel() override { Grid.Reset(); }
+
+    bool ButtonClick(int id) override
+    {
+        if (id != 1 && id != 2) return false;
+        Stop(id == 1 ? 0 : 1);
+        return true;
+    }
+    // A change of the link count rebuilds the table.
+    bool ChangeValue(void* Pointer, int) override
+    {
+        if (Pointer == &Links) FillGrid();
+        return false;
+    }
+
+private:
+    void FillGrid()
+    {
+        if (!Grid) return;
+        Grid->SetRowCount(Links + 1);
+        Grid->SetCellText(0, 0, L"N");
+        Grid->SetCellText(0, 1, L"Размер");
+        for (int r = 1; r <= Links; ++r)
+            Grid->SetCellText(r, 0, std::to_wstring(r).c_str());
+    }
+};
+
+void Tell(const std::wstring& text)
+{
+    GApp->ShowMessageBox(text.c_str(), L"panel", tvapi::tvMessageInformation, tvapi::tvButtonSetOk, 0);
+}
+
+void RunCommand(unsigned int, tvapi::tvRunCommandModeEnum)
+{
+    try {
+        TDemoPanel panel;
+        panel.Advise();
+        const int result = panel.Process ? panel.Process->Run(true, false) : 0;
+        char length[32];
+        std::snprintf(length, sizeof length, "%.3f", panel.Length);
+        Tell(L"run " + std::to_wstring(result) + L", exit code " + std::to_wstring(panel.ExitCode) +
+             L", length " + std::wstring(length, length + std::char_traits<char>::length(length)) +
+             L", links " + std::to_wstring(panel.Links) + L", method " + std::to_wstring(*panel.Method.PInt) +
+             L", report " + (panel.Report ? L"yes" : L"no"));
+    } catch (...) {
+        Tell(L"the panel failed");
+    }
+    drApi::MA.R3->IDoc.Reset();
+    drApi::MA.R3->IDoc2D.Reset();
+    drApi::MA.R3->IDoc3D.Reset();
+    drApi::MA.R3->ITessellationMng.Reset();
+}
+
+void CommandState(int, bool& enable, int&, std::wstring&)
+{
+    enable = true;
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) bool
+LoadTervanLibrary(tvapi::IApplication& app, tvapi::ITervanLibraryActions& actions)
+{
+    GApp = &app;
+    drApi::MA.R3->Tervan7 = &app;
+    actions.RegisterRunCommand(RunCommand);
+    actions.RegisterCommandState(CommandState);
+    actions.RegisterLibraryId([] { return 2000; });
+    return true;
+}
+
+extern "C" __attribute__((visibility("default"))) void UnloadTervanLibrary()
+{
+    drApi::MA.Done();
+    GApp = nullptr;
+}

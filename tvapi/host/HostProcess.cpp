@@ -1,0 +1,315 @@
+// Frames, manipulators, processes and the scripted run of the stand-in host.
+
+#include "HostProcess.h"
+
+#include <ostream>
+
+#include "HostApplication.h"
+#include "HostPressedKeys.h"
+#include "HostScript.h"
+#include "HostText.h"
+
+namespace tvhost {
+
+THostFrame::THostFrame() : FEvents(New<THostFrameEvents>()) {}
+tvapi::IDocumentFrameEventsPtr THostFrame::GetEvents()
+{
+    if (!Enter("IDocumentFrame::GetEvents")) return {};
+    return tvapi::IDocumentFrameEventsPtr(FEvents);
+}
+void THostFrame::Invalidate()
+{
+    if (!Enter("IDocumentFrame::Invalidate")) return;
+}
+void THostFrame::RefreshView()
+{
+    if (Enter("IDocumentFrame::RefreshView")) ++FRepaints;
+}
+
+THostManipulators::THostManipulators() : FEvents(New<THostManipulatorsEvents>()) {}
+tvapi::IProcess3DManipulatorsEventsPtr THostManipulators::GetEvents()
+{
+    if (!Enter("IManipulators::GetEvents")) return {};
+    return tvapi::IProcess3DManipulatorsEventsPtr(FEvents);
+}
+
+bool THostGabarit::GetGabarit(int index, double& x1, double& y1, double& z1, double& x2, double& y2,
+                              double& z2)
+{
+    if (!Enter("IGabaritObject::GetGabarit", {std::to_string(index)}) || index != 0) return false;
+    x1 = FBox[0];
+    y1 = FBox[1];
+    z1 = FBox[2];
+    x2 = FBox[3];
+    y2 = FBox[4];
+    z2 = FBox[5];
+    return true;
+}
+bool THostGabarit::SetGabarit(double x1, double y1, double z1, double x2, double y2, double z2)
+{
+    if (!Enter("IGabaritObject::SetGabarit")) return false;
+    const double box[6] = {x1, y1, z1, x2, y2, z2};
+    std::copy(box, box + 6, FBox);
+    return true;
+}
+
+// ---- scripted run --------------------------------------------------------------------------
+
+TProcessCore::TProcessCore(tvapi::IProcessParamPtr param) : FParam(std::move(param)) {}
+
+THostProcessParam* TProcessCore::Param() const noexcept
+{
+    return dynamic_cast<THostProcessParam*>(FParam.Get());
+}
+
+int TProcessCore::PlayScript()
+{
+    FRunning = true;
+    FStopped = false;
+    bool ok = false;
+    while (!FStopped) {
+        std::optional<TScriptAction> a = Script().Take();
+        if (!a) {
+            // An empty queue ends the run as a cancel.
+            if (THostProcessParam* p = Param()) p->Events().ButtonClick(2);
+            break;
+        }
+        if (Play(*a, ok)) break;
+    }
+    FRunning = false;
+    return ok ? 1 : 0;
+}
+
+bool TProcessCore::Play(const TScriptAction& a, bool& ok)
+{
+    THostProcessParam* param = Param();
+    std::ostream* out = Script().Output();
+    switch (a.Kind) {
+    case TScriptAction::skMove:
+    case TScriptAction::skClick:
+        Place(a.X, a.Y, a.Kind == TScriptAction::skMove);
+        return false;
+    case TScriptAction::skButton: {
+        if (!param) return false;
+        const bool answer = param->Events().ButtonClick(a.N);
+        if ((a.N == 1 || a.N == 2) && answer) {
+            ok = a.N == 1;
+            return true;
+        }
+        return false;
+    }
+    case TScriptAction::skCommand: {
+        int button = a.N;
+        THostPropertyControl* c = nullptr;
+        if (param)
+            for (const auto& tab : param->Tabs().Tabs()) {
+                int found = 0;
+                if ((c = tab->Controls().FindByTip(a.Name, found))) break;
+            }
+        if (c)
+            param->Events().ControlCommand(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c)),
+                                           button);
+        else if (out)
+            *out << "script line " << a.Line << ": no control with tip \"" << ToUtf8(a.Name) << "\"\n";
+        return false;
+    }
+    case TScriptAction::skSet: {
+        THostPropertyControl* c = param ? param->FindControl(a.Name) : nullptr;
+        if (c && c->UserSet(a.Text))
+            param->Events().ChangeControlValue(
+                tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c)));
+        else if (out)
+            *out << "script line " << a.Line << ": cannot set \"" << ToUtf8(a.Name) << "\"\n";
+        return false;
+    }
+    case TScriptAction::skSelect:
+    case TScriptAction::skEdit: {
+        THostPropertyControl* grid = nullptr;
+        if (param)
+            for (const auto& tab : param->Tabs().Tabs())
+                for (const auto& c : tab->Controls().Controls())
+                    if (!grid && c->Type() == tvapi::tvControlGrid) grid = c.Get();
+        if (!grid) {
+            if (out) *out << "script line " << a.Line << ": no grid\n";
+            return false;
+        }
+        const tvapi::IPropertyControlPtr g(static_cast<tvapi::IPropertyGrid*>(grid));
+        grid->SetCurrentCell(a.Row, a.Column);
+        if (a.Kind == TScriptAction::skSelect) {
+            param->Events().SelectItem(g, a.Column * 256 + a.Row, true);
+        } else {
+            grid->SetCellText(a.Row, a.Column, a.Text.c_str());
+            param->Events().ChangeControlValue(g);
+        }
+        return false;
+    }
+    case TScriptAction::skAnswer:
+        if (THostApplication* app = THostApplication::Current()) app->PushAnswer(a.N);
+        return false;
+    case TScriptAction::skShow:
+        if (out && param) param->Print(*out, FPrompt);
+        return false;
+    }
+    return false;
+}
+
+// ---- processes -----------------------------------------------------------------------------
+
+THostProcess2D::THostProcess2D(tvapi::IProcessParamPtr param)
+    : TProcessCore(std::move(param)), FEvents(New<THostProcess2DEvents>())
+{
+}
+tvapi::IProcessParamPtr THostProcess2D::GetProcessParam()
+{
+    if (!Enter("IProcess::GetProcessParam")) return {};
+    return FParam;
+}
+void THostProcess2D::SetPrompt(const wchar_t* prompt)
+{
+    if (Enter("IProcess::SetPrompt", {ToUtf8(prompt)})) FPrompt = prompt ? prompt : L"";
+}
+void THostProcess2D::SetHint(const wchar_t* hint)
+{
+    if (Enter("IProcess::SetHint", {ToUtf8(hint)})) FHint = hint ? hint : L"";
+}
+int THostProcess2D::Run(bool modal, bool postMessage)
+{
+    if (!Enter("IProcess::Run", {modal ? "true" : "false", postMessage ? "true" : "false"})) return 0;
+    const tvapi::Ptr<THostProcess2D> keep(this); // a handler may release the last reference
+    return PlayScript();
+}
+void THostProcess2D::Stop()
+{
+    if (Enter("IProcess::Stop")) FStopped = true;
+}
+void THostProcess2D::EndProcess()
+{
+    if (Enter("IProcess::EndProcess")) FStopped = true;
+}
+tvapi::IProcess2DEventsPtr THostProcess2D::GetEvents2D()
+{
+    if (!Enter("IProcess2D::GetEvents2D")) return {};
+    return tvapi::IProcess2DEventsPtr(FEvents);
+}
+void THostProcess2D::Place(double x, double y, bool dynamic)
+{
+    FEvents->PlacementChanged(x, y, 0.0, dynamic);
+}
+
+THostProcess3D::THostProcess3D(tvapi::IProcessParamPtr param)
+    : TProcessCore(std::move(param)), FEvents(New<THostProcess3DEvents>()),
+      FManipulators(New<THostManipulators>())
+{
+}
+tvapi::IProcessParamPtr THostProcess3D::GetProcessParam()
+{
+    if (!Enter("IProcess::GetProcessParam")) return {};
+    return FParam;
+}
+void THostProcess3D::SetPrompt(const wchar_t* prompt)
+{
+    if (Enter("IProcess::SetPrompt", {ToUtf8(prompt)})) FPrompt = prompt ? prompt : L"";
+}
+void THostProcess3D::SetHint(const wchar_t* hint)
+{
+    if (Enter("IProcess::SetHint", {ToUtf8(hint)})) FHint = hint ? hint : L"";
+}
+int THostProcess3D::Run(bool modal, bool postMessage)
+{
+    if (!Enter("IProcess::Run", {modal ? "true" : "false", postMessage ? "true" : "false"})) return 0;
+    const tvapi::Ptr<THostProcess3D> keep(this);
+    return PlayScript();
+}
+void THostProcess3D::Stop()
+{
+    if (Enter("IProcess::Stop")) FStopped = true;
+}
+void THostProcess3D::EndProcess()
+{
+    if (Enter("IProcess::EndProcess")) FStopped = true;
+}
+tvapi::IProcess3DEventsPtr THostProcess3D::GetEvents3D()
+{
+    if (!Enter("IProcess3D::GetEvents3D")) return {};
+    return tvapi::IProcess3DEventsPtr(FEvents);
+}
+tvapi::IManipulatorsPtr THostProcess3D::GetManipulators()
+{
+    if (!Enter("IProcess3D::GetManipulators")) return {};
+    return tvapi::IManipulatorsPtr(FManipulators);
+}
+void THostProcess3D::Place(double x, double y, bool dynamic)
+{
+    THostApplication* app = THostApplication::Current();
+    if (!app) return;
+    const THostFramePtr frame = FrameOf(app->Documents().Active());
+    if (!frame) return;
+    const auto keys = New<THostPressedKeys>(dynamic ? 0u : unsigned(kbLeftButton));
+    const tvapi::IPressedKeysPtr k(keys);
+    const int ix = static_cast<int>(x);
+    const int iy = static_cast<int>(y);
+    if (dynamic) {
+        frame->Events().MouseMove(k, ix, iy);
+        return;
+    }
+    frame->Events().MouseDown(k, ix, iy);
+    frame->Events().MouseUp(k, ix, iy);
+}
+
+// ---- the application's property-manager side -----------------------------------------------
+
+THostPanels::THostPanels() : FEvents(New<THostApplicationEvents>()) {}
+
+THostFramePtr THostPanels::Frame(std::uint64_t document)
+{
+    THostFramePtr& f = FFrames[document];
+    if (!f) f = New<THostFrame>();
+    return f;
+}
+
+THostFramePtr FrameOf(const tvapi::ITervanDocumentPtr& document)
+{
+    const THostObject* object = HostObjectOf(document.Get());
+    THostApplication* app = THostApplication::Current();
+    if (!object || !app) return {};
+    return app->Panels().Frame(object->Id());
+}
+
+tvapi::IProcessParamPtr THostApplication::CreateProcessParam()
+{
+    if (!Enter("IProcessFactory::CreateProcessParam")) return {};
+    return tvapi::IProcessParamPtr(New<THostProcessParam>());
+}
+tvapi::IProcess2DPtr THostApplication::CreateProcess2D(tvapi::IProcessParamPtr param)
+{
+    if (!Enter("IProcessFactory::CreateProcess2D")) return {};
+    return tvapi::IProcess2DPtr(New<THostProcess2D>(std::move(param)));
+}
+tvapi::IProcess3DPtr THostApplication::CreateProcess3D(tvapi::IProcessParamPtr param)
+{
+    if (!Enter("IProcessFactory::CreateProcess3D")) return {};
+    return tvapi::IProcess3DPtr(New<THostProcess3D>(std::move(param)));
+}
+tvapi::IApplicationEventsPtr THostApplication::GetApplicationEvents()
+{
+    if (!Enter("IProcessFactory::GetApplicationEvents")) return {};
+    return Panels().EventsPtr();
+}
+tvapi::IDocumentFramePtr THostApplication::GetDocumentFrame(tvapi::ITervanDocumentPtr document)
+{
+    if (!Enter("IProcessFactory::GetDocumentFrame")) return {};
+    return tvapi::IDocumentFramePtr(FrameOf(document));
+}
+void THostApplication::UpdateCommandBars(int mode, tvapi::IAPIObjectPtr& state)
+{
+    if (!Enter("IProcessFactory::UpdateCommandBars", {std::to_string(mode)})) return;
+    ++Panels().CommandBarUpdates;
+    state = tvapi::IAPIObjectPtr(New<THostPropertyToolBar>());
+}
+THostPanels& THostApplication::Panels()
+{
+    if (!FPanels) FPanels = std::make_unique<THostPanels>();
+    return *FPanels;
+}
+
+} // namespace tvhost

@@ -1,0 +1,149 @@
+#pragma once
+// Processes of the stand-in host: document frames with their events and repaints, the 3D
+// manipulators, 2D and 3D processes whose Run plays the session's script (HostScript.h), and
+// the gabarit box a frame hands to its painters. THostPanels keeps what the application's
+// property-manager side made: its events object and one frame per document.
+
+#include <map>
+#include <string>
+
+#include "HostEvents.h"
+#include "HostObject.h"
+#include "HostPropertyManager.h"
+#include "tvapi/PropertyManager.h"
+
+namespace tvhost {
+
+class THostFrame final : public THostObjectOf<tvapi::IDocumentFrame> {
+public:
+    THostFrame();
+    // Journaled as "IDocumentFrame::<operation>".
+    tvapi::IDocumentFrameEventsPtr GetEvents() override;
+    void Invalidate() override;
+    void RefreshView() override;
+
+    THostFrameEvents& Events() noexcept { return *FEvents; }
+    // Repaints done (RefreshView calls).
+    int Repaints() const noexcept { return FRepaints; }
+
+private:
+    tvapi::Ptr<THostFrameEvents> FEvents;
+    int FRepaints = 0;
+};
+using THostFramePtr = tvapi::Ptr<THostFrame>;
+
+class THostManipulators final : public THostObjectOf<tvapi::IManipulators> {
+public:
+    THostManipulators();
+    tvapi::IProcess3DManipulatorsEventsPtr GetEvents() override;
+    THostManipulatorsEvents& Events() noexcept { return *FEvents; }
+
+private:
+    tvapi::Ptr<THostManipulatorsEvents> FEvents;
+};
+
+class THostGabarit final : public THostObjectOf<tvapi::IGabaritObject> {
+public:
+    THostGabarit(double x1, double y1, double z1, double x2, double y2, double z2) noexcept
+        : FBox{x1, y1, z1, x2, y2, z2}
+    {
+    }
+    // Box 0 only.
+    bool GetGabarit(int index, double& x1, double& y1, double& z1, double& x2, double& y2,
+                    double& z2) override;
+    bool SetGabarit(double x1, double y1, double z1, double x2, double y2, double z2) override;
+    const double* Box() const noexcept { return FBox; }
+
+private:
+    double FBox[6];
+};
+
+// What processes of both kinds share: parameters, prompt and hint, the stop state and the
+// scripted run.
+class TProcessCore {
+public:
+    explicit TProcessCore(tvapi::IProcessParamPtr param);
+    virtual ~TProcessCore() = default;
+
+    THostProcessParam* Param() const noexcept;
+    const std::wstring& Prompt() const noexcept { return FPrompt; }
+    const std::wstring& Hint() const noexcept { return FHint; }
+    bool Running() const noexcept { return FRunning; }
+    bool Stopped() const noexcept { return FStopped; }
+
+protected:
+    int PlayScript();
+    // A move or click at (x, y), dynamic for a move.
+    virtual void Place(double x, double y, bool dynamic) = 0;
+
+    tvapi::IProcessParamPtr FParam;
+    std::wstring FPrompt;
+    std::wstring FHint;
+    bool FRunning = false;
+    bool FStopped = false;
+
+private:
+    // One action; true when it ends the run, with `ok` telling how.
+    bool Play(const struct TScriptAction& a, bool& ok);
+};
+
+class THostProcess2D final : public THostObjectOf<tvapi::IProcess2D>, public TProcessCore {
+public:
+    explicit THostProcess2D(tvapi::IProcessParamPtr param);
+    // Journaled as "IProcess::<operation>".
+    tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetPrompt(const wchar_t* prompt) override;
+    void SetHint(const wchar_t* hint) override;
+    int Run(bool modal, bool postMessage) override;
+    void Stop() override;
+    void EndProcess() override;
+    tvapi::IProcess2DEventsPtr GetEvents2D() override;
+
+    THostProcess2DEvents& Events() noexcept { return *FEvents; }
+
+private:
+    void Place(double x, double y, bool dynamic) override;
+    tvapi::Ptr<THostProcess2DEvents> FEvents;
+};
+
+class THostProcess3D final : public THostObjectOf<tvapi::IProcess3D>, public TProcessCore {
+public:
+    explicit THostProcess3D(tvapi::IProcessParamPtr param);
+    tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetPrompt(const wchar_t* prompt) override;
+    void SetHint(const wchar_t* hint) override;
+    int Run(bool modal, bool postMessage) override;
+    void Stop() override;
+    void EndProcess() override;
+    tvapi::IProcess3DEventsPtr GetEvents3D() override;
+    tvapi::IManipulatorsPtr GetManipulators() override;
+
+    THostProcess3DEvents& Events() noexcept { return *FEvents; }
+
+private:
+    // The scripted pointer works in the active document's frame.
+    void Place(double x, double y, bool dynamic) override;
+    tvapi::Ptr<THostProcess3DEvents> FEvents;
+    tvapi::Ptr<THostManipulators> FManipulators;
+};
+
+class THostPanels {
+public:
+    THostPanels();
+    THostApplicationEvents& Events() noexcept { return *FEvents; }
+    tvapi::IApplicationEventsPtr EventsPtr() const { return tvapi::IApplicationEventsPtr(FEvents); }
+    // The frame of the document with host id `document`, made when first asked for.
+    THostFramePtr Frame(std::uint64_t document);
+    // Forgets the frames (the session ends).
+    void Clear() noexcept { FFrames.clear(); }
+    int CommandBarUpdates = 0;
+
+private:
+    tvapi::Ptr<THostApplicationEvents> FEvents;
+    std::map<std::uint64_t, THostFramePtr> FFrames;
+};
+
+// The frame of `document` as the host shows it; empty for an empty document.
+THostFramePtr FrameOf(const tvapi::ITervanDocumentPtr& document);
+
+} // namespace tvhost
