@@ -9,6 +9,7 @@
 #include "Mathemat.h"
 #include "Mathemat3d.h"
 #include "Placement3D.h"
+#include "TLinkGrid.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ModelObjects.h"
@@ -79,6 +80,38 @@ public:
     void fromStream(TKmfData& stream);
     void to(std::vector<Byte>& Result) const;
     void from(const std::vector<Byte>& Data);
+
+    // Capture (TDimensionCapture.cpp). Each of the four resets the link, then reads the
+    // dimension iObj of its own kind; iAuxObj (may be empty) gives angular deviations, a
+    // projection direction or the direction of a diameter or radius. Another kind ends the
+    // capture with Obj, View, AuxObj and the kinds set.
+    void SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    // Angular deviations (degrees) from an angular dimension; other objects change nothing.
+    void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
+    // Projects the link onto the direction of a segment or a linear dimension, scaling the
+    // deviations. A zero link vector, a zero direction, a direction across the link, or a
+    // projection longer than the link leaves the link unchanged (but a new direction is kept
+    // in VTransformation when only the projection degenerates).
+    void SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7);
+    // A linear link derived from the diametral or radial link D along the direction of
+    // iAuxObj: N 1 the radius from the centre, 2 the radius to the centre, 3 the diameter.
+    // False when D has no dimension, iAuxObj is empty, no 2D document is active, D is of
+    // another kind or N is not 1 to 3.
+    bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
+
+    // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
+    // values and the user's columns; a missing grid is skipped, a short grid grows.
+    void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;
+    // Writes QHigh and QLow into the deviation texts of the link's dimension (three decimals,
+    // decimal comma) and keeps the values as written. Non-finite values are never written.
+    void toDrawing();
+    // Re-reads the link from its drawing objects, keeping what the user set (conversion,
+    // projection, angular deviations given by hand, thermal data, additional deviations, note,
+    // reference numbers). True when the drawing changed and the link took the new values.
+    Boolean LoadChange();
 
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +y, +x or +z by the first component that is not zero.

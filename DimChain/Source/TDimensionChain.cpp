@@ -4,6 +4,7 @@
 
 #include "KmfData.h"
 #include "TArrayStream.h"
+#include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 
 #include <algorithm>
@@ -235,6 +236,106 @@ void TDimensionChain::fromStream(TKmfData& s)
     MethodCalculating = method >= mcMinMax && method < mcCount ? TMethodCalculating(method) : mcMinMax;
     Lambda = lambda;
     RiskFactor = risk;
+}
+
+void TDimensionChain::RewriteRow(Integer Index, int NumberChain)
+{
+    Dimensions[Index].toGrid(Grid, Index + 1, NumberChain, false);
+}
+
+Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj, int NumberChain)
+{
+    const tvapi::DrawingObjectTypeEnum type = drApi::MA.GetType(iObj);
+    TDimension link;
+    link.Type = type;
+    switch (type) {
+    case tvapi::tvDrLDimension: {
+        // A linear dimension already linked takes the auxiliary object; any other becomes a
+        // new link from the dimension alone.
+        const Integer at = iAuxObj ? Index(iObj) : -1;
+        if (at >= 0) {
+            Dimensions[at].SetLDim(iObj, iAuxObj);
+            RewriteRow(at, NumberChain);
+            return true;
+        }
+        link.SetLDim(iObj, {});
+        break;
+    }
+    case tvapi::tvDrADimension: {
+        const tvapi::DrawingObjectTypeEnum aux = drApi::MA.GetType(iAuxObj);
+        const Integer at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
+        if (at >= 0) {
+            Dimensions[at].SetLDim(iAuxObj, iObj);
+            RewriteRow(at, NumberChain);
+            return true;
+        }
+        if (aux != tvapi::tvDrLineSeg) return false;
+        link.SetADim(iObj, iAuxObj);
+        break;
+    }
+    case tvapi::tvDrDDimension:
+        link.SetDDim(iObj, iAuxObj);
+        break;
+    case tvapi::tvDrRDimension:
+        link.SetRDim(iObj, iAuxObj);
+        break;
+    default:
+        return false;
+    }
+    Dimensions.Add(link);
+    TDimension& L = Dimensions[Count() - 1];
+    if (L.Obj)
+        OrientDrawingVector(L.V2);
+    else
+        OrientModelVector(L.V3);
+    if (IsClosed()) CloseAndCalculate(L);
+    if (Grid) {
+        L.toGrid(Grid, Count(), NumberChain, Closed);
+        Grid->SetCurrentRow(Count());
+        Grid->Redraw();
+    }
+    return true;
+}
+
+void TDimensionChain::CloseAndCalculate(TDimension& L)
+{
+    const Real nominal = L.Nominal;
+    Real n = 0.0, hi = 0.0, lo = 0.0;
+    Calculate2D(true, n, hi, lo);
+    L.Comment += TString("0(");
+    L.Comment += TString(n, 2, true, 7);
+    L.Comment += TString(")[");
+    L.Comment += TString(hi, 3, true, 7);
+    L.Comment += TString(",");
+    L.Comment += TString(lo, 3, true, 7);
+    L.Comment += TString("]");
+    Calculate2D(false, L.Nominal, L.QHigh, L.QLow);
+    L.Nominal = nominal;
+    L.toDrawing();
+    const Real length = L.V2.Len();
+    if (L.Nominal != length) {
+        L.Comment += TString("(*dT= ");
+        L.Comment += TString(L.Nominal, 3, true, 7);
+        L.Comment += TString(" ");
+        L.Comment += TString(length, 3, true, 7);
+    }
+}
+
+void TDimensionChain::ToGrid(int Number, TLinkGridPtr iGrid)
+{
+    if (!iGrid) return;
+    const int rows = iGrid->RowCount();
+    const int columns = rows >= 2 ? iGrid->ColumnCount() : 0;
+    for (int i = 1; i < rows; ++i) {
+        if (i > Count()) {
+            for (int c = 0; c < columns; ++c)
+                iGrid->SetText(i, c, L"");
+            continue;
+        }
+        Dimensions[i - 1].toGrid(iGrid, i, Number, i == Count() && Closed);
+        if (Closed) iGrid->SetText(i, ColumnClosingSign, (StateClosed >> (i - 1)) & 1 ? L"+" : L"-");
+    }
+    iGrid->Redraw();
 }
 
 Integer TDimensionChain::Index(const tvapi::IDrawingObjectPtr& Object) const

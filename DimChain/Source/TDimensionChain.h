@@ -43,6 +43,15 @@ public:
     // The chain's own fields are read only when the links were read without error.
     void fromStream(TKmfData& stream);
 
+    // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
+    // object iAuxObj; then tests the closure and, when the chain closes, calculates the closing
+    // link, notes the loop's residual in its comment and writes its deviations into the
+    // drawing. False, with nothing changed, for an object that cannot be a link, and for an
+    // angular dimension without a segment or a linked linear dimension.
+    Boolean Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj, int NumberChain);
+    // Rewrites every row of iGrid from the links; rows past the last link are emptied.
+    void ToGrid(int Number, TLinkGridPtr iGrid);
+
     // Index of the first link whose dimension is Object; -1 when empty or absent.
     Integer Index(const tvapi::IDrawingObjectPtr& Object) const;
     void Remove(const tvapi::IDrawingObjectPtr& Object);
@@ -75,6 +84,8 @@ public:
 
 private:
     bool Close(int Dim);
+    void CloseAndCalculate(TDimension& L);
+    void RewriteRow(Integer Index, int NumberChain);
     void WriteSign(int Row, int Column, bool Plus);
 };
 
