@@ -68,6 +68,12 @@ public:
     bool IsClosed2D();
     bool IsClosed3D();
 
+    // Draws the closed chain as a group of lines head to tail, the closing link last (line
+    // style 7); an open chain draws nothing and gives an empty pointer.
+    tvapi::IDrawingObjectPtr MakeSlide();
+    // Draws a numbered sketch of the component links with marks at their ends, as a group.
+    tvapi::IDrawingObjectPtr Parametric();
+
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true). An open chain leaves the outputs untouched.
     void Calculate2D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow);

@@ -261,3 +261,61 @@ TEST_F(TDimensionChainAddTest, ChangeCheckIgnoresReplacedObjects)
 }
 
 } // namespace
+
+namespace {
+
+class TDimensionChainSketchTest : public TDimensionChainAddTest {
+protected:
+    std::vector<tvapi::ILineSegmentPtr> Segments()
+    {
+        std::vector<tvapi::ILineSegmentPtr> out;
+        for (const auto& o : tvapi::IDrawingContainerPtr(R().View)->GetObjects(tvapi::tvDrLineSeg))
+            out.push_back(tvapi::ILineSegmentPtr(o));
+        return out;
+    }
+};
+
+TEST_F(TDimensionChainSketchTest, OpenChainDrawsNoSlide)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    EXPECT_FALSE(C.MakeSlide());
+    EXPECT_TRUE(Segments().empty());
+}
+
+TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 0));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_TRUE(C.MakeSlide());
+    const auto lines = Segments();
+    ASSERT_EQ(lines.size(), 3u);
+    // Link 0 (bit set) is drawn reversed in style 1, link 1 as it is in style 2.
+    EXPECT_DOUBLE_EQ(lines[0]->GetX2(), -40.0);
+    EXPECT_EQ(lines[0]->GetStyle(), 1);
+    EXPECT_DOUBLE_EQ(lines[1]->GetX2(), -30.0);
+    EXPECT_EQ(lines[1]->GetStyle(), 2);
+    EXPECT_DOUBLE_EQ(lines[2]->GetX2(), 0.0);
+    EXPECT_EQ(lines[2]->GetStyle(), 7);
+}
+
+TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
+{
+    TDimensionChain C;
+    for (int i = 0; i < 25; ++i)
+        ASSERT_TRUE(C.Add(Linear(i, 0, i + 1, 0), {}, 0));
+    EXPECT_TRUE(C.Parametric());
+    const auto lines = Segments();
+    // 24 steps, a start mark and 24 end marks.
+    ASSERT_EQ(lines.size(), 24u + 25u);
+    for (int k = 1; k < 24; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_DOUBLE_EQ(lines[k]->GetX1(), lines[k - 1]->GetX2());
+        EXPECT_DOUBLE_EQ(std::fabs(lines[k]->GetX2() - lines[k]->GetX1()), 1.0);
+    }
+}
+
+} // namespace
