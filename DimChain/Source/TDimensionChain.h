@@ -23,7 +23,9 @@ public:
     static constexpr Integer MaxLinks = 30;         // longer chains are never searched
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
-    static constexpr Integer LinkRoom = 64;         // room and growth step of the links
+    static constexpr Integer LinkRoom = 64;
+    // Bytes of an empty chain in a stream: the link array's record and the chain's own fields.
+    static constexpr std::int64_t StreamMinBytes = 16 + 25; // room and growth step of the links
 
     TArrayOf<TDimension> Dimensions{LinkRoom, LinkRoom};
     TLinkGridPtr Grid; // may be empty: then nothing is written to a grid

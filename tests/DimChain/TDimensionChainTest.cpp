@@ -212,6 +212,42 @@ TEST(TDimensionChainTest, ChainRoundTripsThroughStream)
     EXPECT_EQ(back.RiskFactor, 2.3);
 }
 
+TEST(TDimensionChainTest, ChainArrayGrowsAndStreamsEveryChain)
+{
+    TArrayOf<TDimensionChain> chains(1, 1);
+    for (int i = 0; i < 3; ++i) {
+        TDimensionChain C = Chain({Link(5 + i, 0, -0.1, 0.1), Link(5 + i, 0)});
+        ASSERT_TRUE(C.IsClosed());
+        chains.Add(C); // the second and third add grow the array, copying the chains
+    }
+    ASSERT_EQ(chains.Count, 3);
+    EXPECT_DOUBLE_EQ(chains[0].Dimensions[0].V2.x, 5.0);
+    EXPECT_TRUE(chains[0].Closed);
+    TKmfData s;
+    chains.toStream(s);
+    const streamtest::Bytes data = streamtest::DataOf(s);
+    EXPECT_EQ(data.size(), 16u + 3 * (16u + 2 * 428u + 25u));
+    TKmfData in;
+    streamtest::Load(in, data);
+    TArrayOf<TDimensionChain> back(1, 1);
+    back.fromStream(in);
+    ASSERT_EQ(back.Count, 3);
+    EXPECT_DOUBLE_EQ(back[2].Dimensions[1].V2.x, 7.0);
+    EXPECT_EQ(back[2].StateClosed, 1);
+    EXPECT_FALSE(in.ErrorReadFromFileToBufer);
+}
+
+TEST(TDimensionChainTest, DamagedChainCountAllocatesNothing)
+{
+    TKmfData in;
+    // An array record claiming a million chains with no bytes behind it.
+    streamtest::Load(in, streamtest::Ints({1000000, 1, 1000000, 0}));
+    TArrayOf<TDimensionChain> back(1, 1);
+    back.fromStream(in);
+    EXPECT_EQ(back.Count, 0);
+    EXPECT_LE(back.Size(), 1);
+}
+
 TEST(TDimensionChainTest, StreamEndingAfterLinksKeepsChainFields)
 {
     TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
