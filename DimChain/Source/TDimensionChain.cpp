@@ -291,6 +291,8 @@ Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjec
     if (IsClosed()) CloseAndCalculate(L);
     if (Grid) {
         L.toGrid(Grid, Count(), NumberChain, Closed);
+        // The row rewrite empties the sign column: the closing link shows its sign again.
+        if (Closed) WriteSign(Count(), ColumnClosingSign, (StateClosed >> (Count() - 1)) & 1);
         Grid->SetCurrentRow(Count());
         Grid->Redraw();
     }

@@ -206,6 +206,7 @@ TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
     EXPECT_EQ(grid->Cell(3, 0), L"02.02*");
     EXPECT_EQ(grid->Cell(1, 1), L"+");
     EXPECT_EQ(grid->Cell(2, 1), L"-");
+    EXPECT_EQ(grid->Cell(3, 5), L"-");
     EXPECT_EQ(grid->CurrentRow, 3);
     EXPECT_EQ(grid->Cell(3, 3), L"  0.100");
     EXPECT_EQ(grid->Cell(3, 4), L" -0.150");

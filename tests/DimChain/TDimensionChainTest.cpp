@@ -354,6 +354,21 @@ TEST(TDimensionChainCalculateTest, ShortLinkContributesNothing)
     EXPECT_NEAR(r.QLow, -0.1, 1e-12);
 }
 
+TEST(TDimensionChainCalculateTest, RoundedCosineAboveOneIsClamped)
+{
+    // For this vector (v . v/|v|) / |v| rounds to 1.0000000000000002.
+    TDimension ang = Link(50.0, 45.5, 0, 0, tvapi::tvDrADimension);
+    ang.AQLow = -1.0;
+    ang.AQHigh = 1.0;
+    TDimensionChain C = Chain({ang, Link(50.0, 45.5)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    const Real shift = std::hypot(50.0, 45.5) * (std::cos(M_PI / 180.0) - 1.0);
+    EXPECT_TRUE(std::isfinite(r.QHigh));
+    EXPECT_NEAR(r.QHigh, shift, 1e-12);
+    EXPECT_NEAR(r.QLow, shift, 1e-12);
+}
+
 TEST(TDimensionChainCalculateTest, MinMaxResetsRiskFactor)
 {
     TDimensionChain C = Chain({Link(5, 0, -0.1, 0.1), Link(5, 0)});
