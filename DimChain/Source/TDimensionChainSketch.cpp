@@ -59,7 +59,7 @@ tvapi::IDrawingObjectPtr TDimensionChain::Parametric()
     // One point per link end; the list grows with the chain.
     std::vector<TPoint2D> points(1);
     for (Integer i = 0; i + 1 < Count(); ++i) {
-        const TPoint2D& from = points.back();
+        const TPoint2D from = points.back(); // a copy: the list may move as it grows
         const TVector2D step = Step(*this, i);
         points.push_back(TPoint2D(from.x + step.x, from.y + step.y));
         drApi::MA.drLine(from.x, from.y, points.back().x, points.back().y, StylePlus);
