@@ -4,6 +4,7 @@
 #include <string>
 
 #include "HostArgs.h"
+#include "HostText.h"
 
 namespace tvhost {
 
@@ -62,6 +63,20 @@ void THostParametricConstraint::SetPartnerIndex(int index)
 {
     if (!Enter("IParametricConstraint::SetPartnerIndex", {std::to_string(index)})) return;
     FRecord.PartnerIndex = index;
+}
+
+void THostParametricConstraint::SetExpression(const wchar_t* text)
+{
+    const std::wstring value = text ? text : L"";
+    if (!Enter("IParametricConstraint::SetExpression", {ToUtf8(value)})) return;
+    FRecord.Expression = value;
+}
+
+void THostParametricConstraint::SetVariableName(const wchar_t* name)
+{
+    const std::wstring value = name ? name : L"";
+    if (!Enter("IParametricConstraint::SetVariableName", {ToUtf8(value)})) return;
+    FRecord.VariableName = value;
 }
 
 bool THostParametricConstraint::Create()

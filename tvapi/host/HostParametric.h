@@ -5,6 +5,7 @@
 // no reference to the partner, so objects constrained to each other never keep each other.
 
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct TConstraintRecord {
     int Index = 0;
     std::uint64_t PartnerId = 0; // host id of the first partner; 0 without one
     int PartnerIndex = 0;
+    std::wstring Expression;
+    std::wstring VariableName;
 };
 
 // A 2D object of a drawing or sketch that takes parametric constraints.
@@ -46,6 +49,8 @@ public:
     void SetIndex(int index) override;
     void SetPartner(const tvapi::TervanAPIObjectList& partners) override;
     void SetPartnerIndex(int index) override;
+    void SetExpression(const wchar_t* text) override;
+    void SetVariableName(const wchar_t* name) override;
     // Refuses a kind between two objects without a partner, and a second creation.
     bool Create() override;
 

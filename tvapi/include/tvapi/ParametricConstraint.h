@@ -22,6 +22,9 @@ public:
     virtual void SetPartner(const TervanAPIObjectList& partners) = 0;
     // Point number of the partner the constraint acts on.
     virtual void SetPartnerIndex(int index) = 0;
+    // Expression and name of the variable a dimension constraint ties its value to.
+    virtual void SetExpression(const wchar_t* text) = 0;
+    virtual void SetVariableName(const wchar_t* name) = 0;
     // Enters the constraint into the owner's system. False when the host refuses it (a kind
     // that needs a partner has none); the constraint is then not created.
     virtual bool Create() = 0;

@@ -42,7 +42,6 @@ void TModelerApi::drAStView7(Integer, Real const&, Real const&, Real const&, Rea
 }
 void TModelerApi::drCloseView() {}
 void TModelerApi::drCloseLeaf() {}
-void TModelerApi::SetDimAssociateVariable(tvapi::IDrawingObjectPtr, Str const&) {}
 void TModelerApi::drRough(Real const&, Real const&, Real const&, tvapi::tvRoughSignEnum, Str const&,
                           Str const&, Str const&)
 {
@@ -55,10 +54,6 @@ void TModelerApi::drWPointer(Real const&, Real const&, Real const&, Real const&,
 {
 }
 void TModelerApi::drSpcObject(Quor::TSectionSpc, Str const&, Integer, Integer) {}
-void TModelerApi::drConstraint(tvapi::tvConstraintTypeEnum, tvapi::IDrawingObjectPtr, Integer,
-                               tvapi::IDrawingObjectPtr, Integer)
-{
-}
 void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,

@@ -70,6 +70,11 @@ void TSelectorAPI::Select(tvapi::ITervanAPIObjectPtr Obj)
     if (Selection7 && Obj) Selection7->Select({Obj});
 }
 
+void TSelectorAPI::SelectList(const tvapi::TervanAPIObjectList& V)
+{
+    if (Selection7) Selection7->Select(V);
+}
+
 void TSelectorAPI::UnSelect(tvapi::ITervanAPIObjectPtr Obj)
 {
     if (Selection7 && Obj) Selection7->UnSelect({Obj});

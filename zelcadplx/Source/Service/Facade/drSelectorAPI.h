@@ -43,6 +43,8 @@ public:
     // holding Obj alone. The 2D forms behave the same.
     void Select(tvapi::ITervanAPIObjectPtr Obj);
     void Select2D(tvapi::ITervanAPIObjectPtr Obj) { Select(std::move(Obj)); }
+    // Hands the whole list V to the selection manager; nothing without a manager.
+    void SelectList(const tvapi::TervanAPIObjectList& V);
     void UnSelect(tvapi::ITervanAPIObjectPtr Obj);
     void UnSelect2D(tvapi::ITervanAPIObjectPtr Obj) { UnSelect(std::move(Obj)); }
     void Choose(tvapi::ITervanAPIObjectPtr Obj);

@@ -26,6 +26,7 @@ enum : int {
     FacadeStack,       // the placement stack moved onto MA's own
     Selector,          // drApi::Selector
     ControlModel,      // the library's control model
+    ChainTables,       // the chain calculation methods and risk coefficients
 };
 
 } // namespace loadorder

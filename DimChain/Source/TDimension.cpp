@@ -1,0 +1,263 @@
+// The link record: assignment, comparison with the link tolerances, the stored form and the
+// sign rules of link vectors.
+
+#include "TDimension.h"
+
+#include "KmfData.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Real VectorTolerance = 1e-5;
+constexpr Real PointTolerance = 1e-4;
+constexpr Real ValueTolerance = 1e-6;
+constexpr Real ThermalTolerance = 2e-6;
+
+// A NaN difference fails, as it must.
+bool Near(Real a, Real b, Real eps)
+{
+    return std::fabs(a - b) <= eps;
+}
+
+bool Near(const TPoint2D& a, const TPoint2D& b, Real eps)
+{
+    return Near(a.x, b.x, eps) && Near(a.y, b.y, eps);
+}
+
+// Keeps the target's pointer when it already denotes the same host object.
+template <class P> void AssignHost(P& target, const P& source)
+{
+    if (target.Get() == source.Get()) return;
+    if (target && source && target == source) return;
+    target = source;
+}
+
+template <class P> bool SameHost(const P& a, const P& b)
+{
+    if (a.Get() == b.Get()) return true;
+    return a && b && a == b;
+}
+
+void WriteVector(TKmfData& s, const TPoint2D& v)
+{
+    s << v.x << v.y;
+}
+
+void ReadVector(TKmfData& s, TPoint2D& v)
+{
+    s >> v.x >> v.y;
+}
+
+void WritePoint(TKmfData& s, const TPoint3D& p)
+{
+    s << p.x << p.y << p.z;
+}
+
+void ReadPoint(TKmfData& s, TPoint3D& p)
+{
+    s >> p.x >> p.y >> p.z;
+}
+
+void WritePlacement(TKmfData& s, const TPlacement3D& p)
+{
+    WritePoint(s, p.O);
+    WritePoint(s, p.AX);
+    WritePoint(s, p.AY);
+    WritePoint(s, p.AZ);
+}
+
+void ReadPlacement(TKmfData& s, TPlacement3D& p)
+{
+    ReadPoint(s, p.O);
+    ReadPoint(s, p.AX);
+    ReadPoint(s, p.AY);
+    ReadPoint(s, p.AZ);
+}
+
+void WriteEnum(TKmfData& s, int v)
+{
+    s << v;
+}
+
+template <class E> void ReadEnum(TKmfData& s, E& v)
+{
+    v = static_cast<E>(s.ReadInteger());
+}
+
+} // namespace
+
+TDimension& TDimension::operator=(const TDimension& D)
+{
+    if (this == &D) return *this;
+    Type = D.Type;
+    AssignHost(Obj, D.Obj);
+    refObject = D.refObject;
+    AssignHost(PearentObj, D.PearentObj);
+    refPearent = D.refPearent;
+    Number = D.Number;
+    View = D.View;
+    V2 = D.V2;
+    P1 = D.P1;
+    P2 = D.P2;
+    TypeAuxiliary = D.TypeAuxiliary;
+    AssignHost(AuxObj, D.AuxObj);
+    refAuxiliaryObj = D.refAuxiliaryObj;
+    Transformation = D.Transformation;
+    KTransformation = D.KTransformation;
+    VTransformation = D.VTransformation;
+    Nominal = D.Nominal;
+    QLow = D.QLow;
+    QHigh = D.QHigh;
+    Qualitet = D.Qualitet;
+    ANominal = D.ANominal;
+    AQLow = D.AQLow;
+    AQHigh = D.AQHigh;
+    AQualitet = D.AQualitet;
+    EQLow = D.EQLow;
+    EQHigh = D.EQHigh;
+    ONominal = D.ONominal;
+    OQLow = D.OQLow;
+    OQHigh = D.OQHigh;
+    Comment = D.Comment;
+    dLdT = D.dLdT;
+    dT = D.dT;
+    AssignHost(MO, D.MO);
+    TMO = D.TMO;
+    PL1 = D.PL1;
+    PL2 = D.PL2;
+    V3 = D.V3;
+    PC = D.PC;
+    R = D.R;
+    IP1 = D.IP1;
+    IP2 = D.IP2;
+    ID = D.ID;
+    return *this;
+}
+
+bool TDimension::operator==(const TDimension& D) const
+{
+    if (refObject != D.refObject || !SameHost(PearentObj, D.PearentObj)) return false;
+    if (View != D.View || Type != D.Type || TypeAuxiliary != D.TypeAuxiliary) return false;
+    if (refAuxiliaryObj != D.refAuxiliaryObj || Transformation != D.Transformation) return false;
+    if (!(KTransformation == D.KTransformation)) return false;
+    if (!Near(VTransformation, D.VTransformation, VectorTolerance)) return false;
+    if (!Near(Nominal, D.Nominal, ValueTolerance) || !Near(QLow, D.QLow, ValueTolerance) ||
+        !Near(QHigh, D.QHigh, ValueTolerance))
+        return false;
+    if (Qualitet != D.Qualitet || !Near(V2, D.V2, VectorTolerance)) return false;
+    if (!Near(P1, D.P1, PointTolerance) || !Near(P2, D.P2, PointTolerance)) return false;
+    if (!Near(ANominal, D.ANominal, ValueTolerance) || !Near(AQLow, D.AQLow, ValueTolerance) ||
+        !Near(AQHigh, D.AQHigh, ValueTolerance))
+        return false;
+    if (AQualitet != D.AQualitet) return false;
+    const Real mine[] = {ONominal, OQLow, OQHigh, EQLow, EQHigh};
+    const Real theirs[] = {D.ONominal, D.OQLow, D.OQHigh, D.EQLow, D.EQHigh};
+    for (int i = 0; i < 5; ++i)
+        if (!Near(mine[i], theirs[i], ValueTolerance)) return false;
+    if (!Near(dLdT, D.dLdT, ThermalTolerance)) return false;
+    if (!PL1.IsSamePlane(D.PL1) || !PL2.IsSamePlane(D.PL2)) return false;
+    if (!(V3 == D.V3) || !SameHost(MO, D.MO)) return false;
+    return TMO == D.TMO;
+}
+
+void TDimension::toStream(TKmfData& s) const
+{
+    WriteEnum(s, Type);
+    s << refObject;
+    WriteEnum(s, TypeAuxiliary);
+    s << refAuxiliaryObj << Transformation << KTransformation;
+    WriteVector(s, VTransformation);
+    s << Nominal;
+    s.Write(Qualitet);
+    s << QLow << QHigh;
+    WriteVector(s, V2);
+    WriteVector(s, P1);
+    WriteVector(s, P2);
+    s << ANominal;
+    s.Write(AQualitet);
+    s << AQLow << AQHigh << ONominal << OQLow << OQHigh << EQLow << EQHigh;
+    s.Write(Comment);
+    s << dLdT << dT;
+    WriteEnum(s, TMO);
+    WritePlacement(s, PL1);
+    WritePlacement(s, PL2);
+    WritePoint(s, V3);
+}
+
+void TDimension::fromStream(TKmfData& s)
+{
+    ReadEnum(s, Type);
+    s >> refObject;
+    ReadEnum(s, TypeAuxiliary);
+    s >> refAuxiliaryObj >> Transformation >> KTransformation;
+    ReadVector(s, VTransformation);
+    s >> Nominal;
+    s.Read(Qualitet);
+    s >> QLow >> QHigh;
+    ReadVector(s, V2);
+    ReadVector(s, P1);
+    ReadVector(s, P2);
+    s >> ANominal;
+    s.Read(AQualitet);
+    s >> AQLow >> AQHigh >> ONominal >> OQLow >> OQHigh >> EQLow >> EQHigh;
+    s.Read(Comment);
+    s >> dLdT >> dT;
+    if (s.Version() < ModelFieldsVersion) return;
+    MO.Reset();
+    ReadEnum(s, TMO);
+    ReadPlacement(s, PL1);
+    ReadPlacement(s, PL2);
+    ReadPoint(s, V3);
+}
+
+void TDimension::to(std::vector<Byte>& Result) const
+{
+    TKmfData stream;
+    toStream(stream);
+    stream.to(Result);
+}
+
+void TDimension::from(const std::vector<Byte>& Data)
+{
+    TKmfData stream;
+    stream.from(Data);
+    fromStream(stream);
+}
+
+void OrientDrawingVector(TVector2D& V)
+{
+    const bool flip = std::fabs(V.x) > TDimension::ZeroLength ? V.x < 0.0 : V.y < 0.0;
+    if (flip) V.Set(-V.x, -V.y);
+}
+
+void OrientModelVector(TVector3D& V)
+{
+    bool flip;
+    if (std::fabs(V.x) <= TDimension::ZeroLength)
+        flip = V.y < 0.0;
+    else if (std::fabs(V.y) <= TDimension::ZeroLength)
+        flip = V.x < 0.0;
+    else
+        flip = V.z < 0.0;
+    if (flip) V = TVector3D(-V.x, -V.y, -V.z);
+}
+
+void TDimension::Prepare()
+{
+    if (Obj)
+        OrientDrawingVector(V2);
+    else
+        OrientModelVector(V3);
+}
+
+bool TDimension::IsSame(const TDimension& D) const
+{
+    if (PL1.IsSamePlane(D.PL1) && PL2.IsSamePlane(D.PL2)) return true;
+    return PL1.IsSamePlane(D.PL2) && PL2.IsSamePlane(D.PL1);
+}
+
+bool TDimension::IsModel() const
+{
+    return TMO != 0 && V3.x * V3.x + V3.y * V3.y + V3.z * V3.z > 0.0;
+}

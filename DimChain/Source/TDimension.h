@@ -1,0 +1,128 @@
+#pragma once
+// TDimension: one link of a dimension chain - the kind of the picked dimension, its vector
+// in the drawing plane, its nominal value and deviations, angular, additional and thermal
+// data, and the host objects it came from. Its stored form is a fixed field sequence of
+// 428 bytes plus its three texts.
+
+#include "BaseTypes.h"
+#include "DString.h"
+#include "Mathemat.h"
+#include "Mathemat3d.h"
+#include "Placement3D.h"
+#include "TLinkGrid.h"
+#include "tvapi/Drawing2D.h"
+#include "tvapi/Model3D.h"
+#include "tvapi/ModelObjects.h"
+
+#include <vector>
+
+class TKmfData;
+
+using Reference = std::int32_t;
+
+class TDimension {
+public:
+    // Bytes of a link with three empty texts, and the fewest a stream of any version holds.
+    static constexpr std::int64_t StreamBytes = 428;
+    static constexpr std::int64_t StreamMinBytes = 208;
+    // Stream versions from this one on carry the model fields (TMO, PL1, PL2, V3).
+    static constexpr Integer ModelFieldsVersion = 18;
+    // A length at or below this counts as zero.
+    static constexpr Real ZeroLength = 2e-6;
+
+    tvapi::DrawingObjectTypeEnum Type = tvapi::tvAllObj;
+    tvapi::IDrawingObjectPtr Obj;
+    Reference refObject = 0;
+    tvapi::IDrawingObjectPtr PearentObj;
+    Reference refPearent = 0;
+    Integer Number = 0;
+    Integer View = 0;
+    TVector2D V2;
+    TPoint2D P1, P2;
+    tvapi::DrawingObjectTypeEnum TypeAuxiliary = tvapi::tvAllObj;
+    tvapi::IDrawingObjectPtr AuxObj;
+    Reference refAuxiliaryObj = 0;
+    Boolean Transformation = false;
+    Real KTransformation = 0.0;
+    TVector2D VTransformation;
+    Real Nominal = 0.0;
+    Real QLow = 0.0, QHigh = 0.0;
+    TString Qualitet;
+    Real ANominal = 0.0;
+    Real AQLow = 0.0, AQHigh = 0.0; // degrees
+    TString AQualitet;
+    Real EQLow = 0.0, EQHigh = 0.0;
+    Real ONominal = 0.0, OQLow = 0.0, OQHigh = 0.0;
+    TString Comment;
+    Real dLdT = 0.0; // relative length change per degree
+    Real dT = 0.0;
+    tvapi::IModelObjectPtr MO;
+    tvapi::tvObj3dTypeEnum TMO = static_cast<tvapi::tvObj3dTypeEnum>(0);
+    TPlacement3D PL1, PL2;
+    TVector3D V3;
+    TPoint2D PC;
+    Real R = 0.0;
+    Integer IP1 = 0, IP2 = 0;
+    Integer ID = 0;
+
+    TDimension() = default;
+    TDimension(const TDimension& D) { *this = D; }
+    ~TDimension() = default;
+    // Copies every field; a host pointer that already denotes the same object is kept.
+    TDimension& operator=(const TDimension& D);
+    // Field comparison with the tolerances of a link; a NaN difference compares unequal.
+    // Obj, AuxObj, refPearent, Number, Comment, dT, PC, R, IP1, IP2 and ID are not compared.
+    bool operator==(const TDimension& D) const;
+    bool operator!=(const TDimension& D) const { return !(*this == D); }
+
+    void toStream(TKmfData& stream) const;
+    // The model fields are read only from streams of version 18 on (MO is emptied first).
+    void fromStream(TKmfData& stream);
+    void to(std::vector<Byte>& Result) const;
+    void from(const std::vector<Byte>& Data);
+
+    // Capture (TDimensionCapture.cpp). Each of the four resets the link, then reads the
+    // dimension iObj of its own kind; iAuxObj (may be empty) gives angular deviations, a
+    // projection direction or the direction of a diameter or radius. Another kind ends the
+    // capture with Obj, View, AuxObj and the kinds set.
+    void SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    // Angular deviations (degrees) from an angular dimension; other objects change nothing.
+    void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
+    // Projects the link onto the direction of a segment or a linear dimension, scaling the
+    // deviations. A zero link vector, a zero direction, a direction across the link, or a
+    // projection longer than the link leaves the link unchanged (but a new direction is kept
+    // in VTransformation when only the projection degenerates).
+    void SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7);
+    // A linear link derived from the diametral or radial link D along the direction of
+    // iAuxObj: N 1 the radius from the centre, 2 the radius to the centre, 3 the diameter.
+    // False when D has no dimension, iAuxObj is empty, no 2D document is active, D is of
+    // another kind or N is not 1 to 3.
+    bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
+
+    // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
+    // values and the user's columns; a missing grid is skipped, a short grid grows.
+    void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;
+    // Writes QHigh and QLow into the deviation texts of the link's dimension (three decimals,
+    // decimal comma) and keeps the values as written. Non-finite values are never written.
+    void toDrawing();
+    // Re-reads the link from its drawing objects, keeping what the user set (conversion,
+    // projection, angular deviations given by hand, thermal data, additional deviations, note,
+    // reference numbers). True when the drawing changed and the link took the new values.
+    Boolean LoadChange();
+
+    // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
+    // to +y, +x or +z by the first component that is not zero.
+    void Prepare();
+    // Both end planes equal, directly or crosswise.
+    bool IsSame(const TDimension& D) const;
+    // A model link: TMO set and a V3 longer than zero.
+    bool IsModel() const;
+};
+
+// Turns a plane vector towards +x, or towards +y when it is vertical (|x| <= 2e-6).
+void OrientDrawingVector(TVector2D& V);
+// Turns a space vector towards +y (x zero), +x (y zero), else +z.
+void OrientModelVector(TVector3D& V);

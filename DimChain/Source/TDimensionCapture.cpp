@@ -1,0 +1,289 @@
+// Capture of chain links from the dimensions, segments and angular dimensions of a drawing.
+
+#include "TDimension.h"
+
+#include "drModelerAPI.h"
+#include "drTervan.h"
+#include "tvapi/Dimensions.h"
+#include "tvapi/Drawing2DObjects.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr Real DegToRad = 0.017453292519943295;
+constexpr Real RadToDeg = 57.29577951308232;
+constexpr Real SamePointTolerance = 1e-4;
+
+TVector2D Unit(TVector2D v)
+{
+    const Real len = v.Len();
+    if (len > TDimension::ZeroLength) v /= len;
+    return v;
+}
+
+// End plane of a link: through Q, X along w, Y along the drawing's normal.
+TPlacement3D Frame(const TPoint2D& Q, const TVector2D& w)
+{
+    TPlacement3D P;
+    P.Set(TPoint3D(Q.x, Q.y, 0.0), TVector3D(w.x, w.y, 0.0), TVector3D(0.0, 0.0, 1.0));
+    return P;
+}
+
+TPoint2D Projection(const TPoint2D& Q, const TVector2D& w)
+{
+    const Real ww = w | w;
+    if (!(ww > 0.0)) return TPoint2D();
+    const Real k = (Q.x * w.x + Q.y * w.y) / ww;
+    return TPoint2D(k * w.x, k * w.y);
+}
+
+bool SegmentEnds(const tvapi::IDrawingObjectPtr& obj, TPoint2D& a, TPoint2D& b)
+{
+    const tvapi::ILineSegmentPtr seg(obj);
+    if (!seg) return false;
+    a.Set(seg->GetX1(), seg->GetY1());
+    b.Set(seg->GetX2(), seg->GetY2());
+    return true;
+}
+
+bool LinearPoints(const tvapi::IDrawingObjectPtr& obj, TPoint2D& a, TPoint2D& b, Real& angle)
+{
+    const tvapi::ILineDimensionPtr dim(obj);
+    if (!dim) return false;
+    a.Set(dim->GetX1(), dim->GetY1());
+    b.Set(dim->GetX2(), dim->GetY2());
+    angle = dim->GetAngle();
+    return true;
+}
+
+// Centre and radius of a diametral or radial dimension; false when it offers neither.
+template <class I> bool Circle(const tvapi::IDrawingObjectPtr& obj, TPoint2D& centre, Real& radius)
+{
+    const tvapi::Ptr<I> dim(obj);
+    if (!dim) return false;
+    centre.Set(dim->GetXc(), dim->GetYc());
+    radius = dim->GetRadius();
+    return true;
+}
+
+// The projection direction a linear dimension gives by its orientation code.
+TVector2D DirectionOf(const tvapi::ILineDimensionPtr& dim)
+{
+    const TPoint2D q1(dim->GetX1(), dim->GetY1()), q2(dim->GetX2(), dim->GetY2());
+    const Real g = dim->GetAngle();
+    switch (static_cast<int>(dim->GetOrientation())) {
+    case 0:
+        return TVector2D(-1.0, 0.0);
+    case 1:
+        return TVector2D(0.0, 1.0);
+    case 2:
+        return TVector2D(q1.x - q2.x, q1.y - q2.y);
+    case 3:
+        return TVector2D(-std::sin(g), std::cos(g));
+    case 4:
+        return TVector2D(-(q2.y - q1.y), q2.x - q1.x);
+    default:
+        return TVector2D();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The common start of the four captures: false when iObj is not of the kind wanted.
+bool Start(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
+           tvapi::DrawingObjectTypeEnum kind)
+{
+    D = TDimension();
+    D.Obj = iObj;
+    D.View = drApi::MA.GetNumberView(iObj);
+    D.Type = drApi::MA.GetType(iObj);
+    D.AuxObj = iAuxObj;
+    D.TypeAuxiliary = drApi::MA.GetType(iAuxObj);
+    return D.Type == kind;
+}
+
+void ReadLinear(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
+{
+    drApi::MA.GetDimParam(obj, D.Nominal, D.Qualitet, D.QHigh, D.QLow, false);
+}
+
+void ReadAngular(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
+{
+    drApi::MA.GetDimParam(obj, D.ANominal, D.AQualitet, D.AQHigh, D.AQLow, true);
+}
+
+} // namespace
+
+void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+{
+    if (!Start(*this, iObj, iAuxObj, tvapi::tvDrLDimension)) return;
+    ReadLinear(*this, Obj);
+    Real alpha = 0.0;
+    if (!LinearPoints(Obj, P1, P2, alpha)) return;
+    const TVector2D u = Unit(TVector2D(std::cos(alpha), std::sin(alpha)));
+    PL1 = Frame(P1, u);
+    PL2 = Frame(P2, u);
+    V2 = TVector2D(Projection(P1, u), Projection(P2, u));
+    V3 = TVector3D(V2.x, V2.y, 0.0);
+    OrientDrawingVector(V2);
+    if (TypeAuxiliary == tvapi::tvDrADimension)
+        ReadAngular(*this, AuxObj);
+    else if (TypeAuxiliary == tvapi::tvDrLDimension)
+        SetProjectionOn(AuxObj);
+}
+
+void TDimension::SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+{
+    if (!Start(*this, iObj, iAuxObj, tvapi::tvDrADimension)) return;
+    QLow = QHigh = 0.0;
+    ReadAngular(*this, Obj);
+    if (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)) V2 = TVector2D(P1, P2);
+}
+
+namespace {
+
+// Diametral and radial links: the nominal laid across the auxiliary object's direction.
+template <class I>
+void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
+                     tvapi::DrawingObjectTypeEnum kind)
+{
+    if (!Start(D, iObj, iAuxObj, kind)) return;
+    ReadLinear(D, D.Obj);
+    if (!Circle<I>(D.Obj, D.PC, D.R)) {
+        D.PC = TPoint2D();
+        D.R = 0.0;
+    }
+    TVector2D w;
+    Real beta = 0.0;
+    if (D.TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(D.AuxObj, D.P1, D.P2, beta)) {
+        w.Set(std::cos(beta), std::sin(beta));
+    } else if (D.TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(D.AuxObj, D.P1, D.P2)) {
+        w.Set(-(D.P2.y - D.P1.y), D.P2.x - D.P1.x);
+    } else {
+        D.V2 = TVector2D();
+        return;
+    }
+    D.V3 = TVector3D(w.x, w.y, 0.0);
+    D.PL1 = Frame(D.P1, w);
+    D.PL2 = Frame(D.P2, w);
+    const TVector2D across = Unit(TVector2D(-w.y, w.x));
+    D.V2 = across * D.Nominal;
+    D.P1 = TPoint2D();
+    D.P2 = D.V2;
+    D.V3 = TVector3D(D.V2.x, D.V2.y, 0.0);
+}
+
+} // namespace
+
+void TDimension::SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+{
+    CaptureCircular<tvapi::IDiametralDimension>(*this, std::move(iObj), std::move(iAuxObj),
+                                                tvapi::tvDrDDimension);
+}
+
+void TDimension::SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+{
+    CaptureCircular<tvapi::IRadialDimension>(*this, std::move(iObj), std::move(iAuxObj),
+                                             tvapi::tvDrRDimension);
+}
+
+void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
+{
+    if (drApi::MA.GetType(AngleObj) == tvapi::tvDrADimension) ReadAngular(*this, AngleObj);
+}
+
+void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
+{
+    const tvapi::DrawingObjectTypeEnum kind = drApi::MA.GetType(ProjectionObj7);
+    const Real len = V2.Len();
+    if (!(len > ZeroLength)) return;
+    TVector2D direction;
+    if (kind == tvapi::tvDrLineSeg) {
+        TPoint2D a, b;
+        if (!SegmentEnds(ProjectionObj7, a, b)) return;
+        direction = TVector2D(a, b);
+    } else if (kind == tvapi::tvDrLDimension) {
+        const tvapi::ILineDimensionPtr dim(ProjectionObj7);
+        if (!dim) return;
+        direction = DirectionOf(dim);
+    } else {
+        return;
+    }
+    const TPoint2D a = Projection(P1, direction), b = Projection(P2, direction);
+    const TVector2D d(a, b);
+    const Real dl = d.Len();
+    if (kind == tvapi::tvDrLDimension && dl > len) return; // the tilt angle would be undefined
+    VTransformation = direction;
+    if (std::fabs(a.x - b.x) <= SamePointTolerance && std::fabs(a.y - b.y) <= SamePointTolerance) return;
+    if (kind == tvapi::tvDrLineSeg) {
+        const Real k = dl / len;
+        QLow *= k;
+        QHigh *= k;
+        V2 = d;
+        return;
+    }
+    const Real theta = std::acos(dl / len) * RadToDeg;
+    const Real cl = std::cos((AQLow + theta) * DegToRad), ch = std::cos((AQHigh + theta) * DegToRad);
+    const Real hi = std::max(cl * (Nominal + QHigh) - dl, ch * (Nominal + QHigh) - dl);
+    const Real lo = std::min(cl * (Nominal + QLow) - dl, ch * (Nominal + QLow) - dl);
+    QHigh = hi;
+    QLow = lo;
+    V2 = d;
+}
+
+bool TDimension::SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj)
+{
+    AuxObj = iAuxObj;
+    if (!D.Obj || !AuxObj || !drApi::MA.R3->IDoc2D) return false;
+    TypeAuxiliary = drApi::MA.GetType(AuxObj);
+    Real angle = 0.0;
+    if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, angle)) ||
+        (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))
+        V2 = TVector2D(P1, P2);
+    V2 = Unit(V2) * D.R;
+    V3 = TVector3D(-V2.y, V2.x, 0.0);
+    if (D.Type != tvapi::tvDrDDimension && D.Type != tvapi::tvDrRDimension) return false;
+    Nominal = D.Nominal;
+    QLow = D.QLow;
+    QHigh = D.QHigh;
+    const bool radial = D.Type == tvapi::tvDrRDimension;
+    const TVector2D across(V3.x, V3.y);
+    Real k = 0.0;
+    switch (N) {
+    case 1:
+        P1 = D.PC;
+        P2 = TPoint2D(D.PC.x + V2.x, D.PC.y + V2.y);
+        k = radial ? 1.0 : 0.5;
+        break;
+    case 2:
+        P1 = TPoint2D(D.PC.x - V2.x, D.PC.y - V2.y);
+        P2 = D.PC;
+        k = radial ? 1.0 : 0.5;
+        break;
+    case 3:
+        P1 = TPoint2D(D.PC.x - V2.x, D.PC.y - V2.y);
+        P2 = TPoint2D(D.PC.x + V2.x, D.PC.y + V2.y);
+        k = radial ? 2.0 : 1.0;
+        break;
+    default:
+        return false;
+    }
+    PL1 = Frame(P1, across);
+    PL2 = Frame(P2, across);
+    if (N == 3) V2 *= 2.0;
+    Obj.Reset();
+    PearentObj = D.Obj;
+    Number = N;
+    Qualitet = D.Qualitet;
+    Type = tvapi::tvDrLDimension;
+    View = D.View;
+    V3 = TVector3D(V2.x, V2.y, 0.0);
+    Nominal *= k;
+    QLow *= k;
+    QHigh *= k;
+    return true;
+}

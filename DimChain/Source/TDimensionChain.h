@@ -1,0 +1,104 @@
+#pragma once
+// TDimensionChain: one dimension chain - its links in order with the closing link last, the
+// sign mask with which their vectors close, the calculation method and its coefficients.
+// It finds the closing signs, calculates the closing link and keeps itself in a byte stream.
+
+#include "BaseTypes.h"
+#include "TArray.h"
+#include "TDimension.h"
+#include "TLinkGrid.h"
+
+class TKmfData;
+
+enum TMethodCalculating : std::int32_t {
+    mcMinMax = 0,
+    mcNormalDistribution = 1,
+    mcSimpsonDistribution = 2,
+    mcEqualDistribution = 3,
+    mcCount = 4,
+};
+
+class TDimensionChain {
+public:
+    static constexpr Integer MaxLinks = 30;         // longer chains are never searched
+    static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
+    static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
+    static constexpr Integer LinkRoom = 64;
+    // Bytes of an empty chain in a stream: the link array's record and the chain's own fields.
+    static constexpr std::int64_t StreamMinBytes = 16 + 25; // room and growth step of the links
+
+    TArrayOf<TDimension> Dimensions{LinkRoom, LinkRoom};
+    TLinkGridPtr Grid; // may be empty: then nothing is written to a grid
+    Boolean Closed = false;
+    // Bit i belongs to link i: set adds the link's vector to the closure sum, clear subtracts it.
+    Integer StateClosed = 0;
+    TMethodCalculating MethodCalculating = mcMinMax;
+    Real Lambda = 1.0;
+    Real RiskFactor = 1.0;
+
+    TDimensionChain() = default;
+    TDimensionChain(const TDimensionChain& C) { *this = C; }
+    TDimensionChain& operator=(const TDimensionChain& C);
+
+    Integer Count() const { return Dimensions.Count; }
+    void toStream(TKmfData& stream) const;
+    // The chain's own fields are read only when the links were read without error.
+    void fromStream(TKmfData& stream);
+
+    // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
+    // object iAuxObj; then tests the closure and, when the chain closes, calculates the closing
+    // link, notes the loop's residual in its comment and writes its deviations into the
+    // drawing. False, with nothing changed, for an object that cannot be a link, and for an
+    // angular dimension without a segment or a linked linear dimension.
+    Boolean Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj, int NumberChain);
+    // Rewrites every row of iGrid from the links; rows past the last link are emptied.
+    void ToGrid(int Number, TLinkGridPtr iGrid);
+
+    // Index of the first link whose dimension is Object; -1 when empty or absent.
+    Integer Index(const tvapi::IDrawingObjectPtr& Object) const;
+    void Remove(const tvapi::IDrawingObjectPtr& Object);
+    void RemoveAll();
+    // Closes the grid's gap after link Index was removed.
+    void DeleteRow(int Index);
+
+    bool Is3D() const;
+    bool IsColinear() const;
+    // Finds the lowest sign mask that closes the chain (model vectors within 1e-5 when the
+    // chain is three-dimensional, drawing vectors within 0.001 otherwise); sets Closed and,
+    // when found, StateClosed. Chains of fewer than 2 or more than 30 links never close.
+    bool IsClosed();
+    bool IsClosed2D();
+    bool IsClosed3D();
+
+    // Draws the closed chain as a group of lines head to tail, the closing link last (line
+    // style 7); an open chain draws nothing and gives an empty pointer.
+    tvapi::IDrawingObjectPtr MakeSlide();
+    // Draws a numbered sketch of the component links with marks at their ends, as a group.
+    tvapi::IDrawingObjectPtr Parametric();
+
+    // The closing link's nominal and deviations from the component links (ZeroEndDim false),
+    // or the residual of the whole loop (true). An open chain leaves the outputs untouched.
+    void Calculate2D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow);
+    void Calculate3D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow);
+
+    // The closure search over Count vectors of Dim components each (Count * Dim reals, link by
+    // link): the lowest mask whose signed sum has every component within Tolerance, or false.
+    // Branches on the highest link first and cuts a branch when the links below it cannot
+    // bring its partial sum back within the tolerance; the answer equals the exhaustive one.
+    static bool SearchClosure(const Real* Vectors, int Dim, int Count, Real Tolerance, Integer& Mask);
+    // The same answer by trying every mask in counting order.
+    static bool SearchClosureExhaustive(const Real* Vectors, int Dim, int Count, Real Tolerance,
+                                        Integer& Mask);
+
+private:
+    bool Close(int Dim);
+    void CloseAndCalculate(TDimension& L);
+    void RewriteRow(Integer Index, int NumberChain);
+    void WriteSign(int Row, int Column, bool Plus);
+};
+
+// The method names by TMethodCalculating, the risk labels and their coefficients by position.
+// Made at library load, before the host calls in.
+extern const TArrayOf<TString> eMethodCalculating;
+extern const TAStr eRiskFactor;
+extern const TAReal vRiskFactor;

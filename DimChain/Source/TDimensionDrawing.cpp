@@ -1,0 +1,211 @@
+// A link towards the user: its row in the link grid, the write-back of calculated deviations
+// into the closing dimension, and the check whether the drawing changed a stored link.
+
+#include "TDimension.h"
+
+#include "Messager.h"
+#include "drModelerAPI.h"
+#include "tvapi/Dimensions.h"
+#include "tvapi/DrawingTexts.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Real AngleShown = 1e-5; // smaller angular deviations show an empty cell
+constexpr int FirstUserColumn = 8;
+
+enum TColumnGrid : int {
+    rNumner = 0,
+    rDirect,
+    rNominal,
+    rQHigh,
+    rQLow,
+    rTransformation,
+    rAQHigh,
+    rAQLow,
+    rEQHigh,
+    rEQLow,
+    rComment,
+    rdLdT,
+    rdT,
+    rCountRow,
+};
+
+std::wstring Wide(TString s)
+{
+    return std::wstring(s.toWideChar());
+}
+
+std::wstring Fixed(Real v, int digits)
+{
+    return Wide(TString(v, digits, true, 7));
+}
+
+std::wstring AngleText(Real degrees)
+{
+    if (!(std::fabs(degrees) > AngleShown)) return L"";
+    TString s;
+    s.DegreesAngle(degrees, false);
+    return Wide(s);
+}
+
+const wchar_t* TransformationLetter(const TDimension& D)
+{
+    if (!D.Transformation) return L"";
+    switch (D.Type) {
+    case tvapi::tvDrADimension:
+        return L"A";
+    case tvapi::tvDrDDimension:
+        return L"R";
+    case tvapi::tvDrRDimension:
+        return L"D";
+    default:
+        return L"";
+    }
+}
+
+// A deviation as a dimension shows it: three decimals, a decimal comma, seven characters.
+TString DeviationText(Real v)
+{
+    TString s(v, 3, true, 7);
+    s.RePlace('.', ',');
+    return s;
+}
+
+} // namespace
+
+void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const
+{
+    if (!Grid) return;
+    if (Grid->RowCount() <= Row) Grid->SetRowCount(Row + 1);
+    if (NumberChain >= 0) {
+        TString label(NumberChain + 1, 2);
+        label += ".";
+        label += TString(Row - 1, 2);
+        if (Closed) label += "*";
+        Grid->SetText(Row, rNumner, Wide(label));
+    }
+    Grid->SetText(Row, rDirect, L"");
+    Grid->SetText(Row, rNominal, Fixed(Nominal, 2));
+    Grid->SetText(Row, rQHigh, Fixed(QHigh, 3));
+    Grid->SetText(Row, rQLow, Fixed(QLow, 3));
+    Grid->SetText(Row, rTransformation, TransformationLetter(*this));
+    Grid->SetText(Row, rAQHigh, AngleText(AQHigh));
+    Grid->SetText(Row, rAQLow, AngleText(AQLow));
+    Grid->SetText(Row, rEQHigh, Fixed(EQHigh, 3));
+    Grid->SetText(Row, rEQLow, Fixed(EQLow, 3));
+    Grid->SetText(Row, rComment, Wide(Comment));
+    Grid->SetText(Row, rdLdT, Fixed(dLdT, 3));
+    Grid->SetText(Row, rdT, Fixed(dT, 3));
+    for (int c = 0; c < rCountRow; ++c)
+        Grid->SetCellFlag(Row, c, c >= FirstUserColumn ? 1 : 0);
+}
+
+void TDimension::toDrawing()
+{
+    if (!std::isfinite(QHigh) || !std::isfinite(QLow)) return;
+    tvapi::IDimensionTextPtr text;
+    if (Obj)
+        text = tvapi::IDimensionTextPtr(Obj);
+    else if (MO)
+        text = tvapi::IDimensionTextPtr(MO);
+    if (!text) return;
+    const TString high = DeviationText(QHigh), low = DeviationText(QLow);
+    const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
+    if (!upper || !lower) return;
+    upper->SetStr(TString(high).toWideChar());
+    lower->SetStr(TString(low).toWideChar());
+    // The drawing now holds the rounded values: so does the link, or a reopened drawing
+    // would look changed.
+    QHigh = high.toReal();
+    QLow = low.toReal();
+    if (!Obj) return;
+    Obj->Update();
+    Messager.LiftBox(TString(upper->GetStr()), TMessager::toAlways);
+}
+
+namespace {
+
+// What the user set on a link, carried from the stored link to its re-read form.
+void CarryUserState(TDimension& D, const TDimension& L)
+{
+    D.refObject = L.refObject;
+    D.refAuxiliaryObj = L.refAuxiliaryObj;
+    D.Transformation = L.Transformation;
+    D.KTransformation = L.KTransformation;
+    D.VTransformation = L.VTransformation;
+    D.dLdT = L.dLdT;
+    D.dT = L.dT;
+    D.EQLow = L.EQLow;
+    D.EQHigh = L.EQHigh;
+    D.Comment = L.Comment;
+    D.ONominal = L.ONominal;
+    D.OQLow = L.OQLow;
+    D.OQHigh = L.OQHigh;
+    // Angular deviations typed on the toolbar (not read from an auxiliary angular dimension).
+    if (L.Type != tvapi::tvDrADimension && L.TypeAuxiliary != tvapi::tvDrADimension) {
+        D.ANominal = L.ANominal;
+        D.AQLow = L.AQLow;
+        D.AQHigh = L.AQHigh;
+        D.AQualitet = L.AQualitet;
+    }
+}
+
+// The diameter-radius conversion as the user left it.
+void ApplyConversion(TDimension& D)
+{
+    const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
+    if (!D.Transformation || !circular || D.KTransformation == 0.0) return;
+    D.V2 *= D.KTransformation;
+    D.QLow *= D.KTransformation;
+    D.QHigh *= D.KTransformation;
+}
+
+// A projection the user chose on the panel (one not given by the auxiliary object).
+void ApplyProjection(TDimension& D)
+{
+    const Real len = D.V2.Len();
+    const Real ww = D.VTransformation | D.VTransformation;
+    if (D.TypeAuxiliary == tvapi::tvDrLDimension || !(ww > 0.0) || !(len > TDimension::ZeroLength)) return;
+    const TVector2D& w = D.VTransformation;
+    const Real k1 = (D.P1.x * w.x + D.P1.y * w.y) / ww, k2 = (D.P2.x * w.x + D.P2.y * w.y) / ww;
+    const TVector2D d = w * (k2 - k1);
+    if (!(d.Len() > 1e-4)) return;
+    const Real k = d.Len() / len;
+    D.QLow *= k;
+    D.QHigh *= k;
+    D.V2 = d;
+}
+
+} // namespace
+
+Boolean TDimension::LoadChange()
+{
+    const tvapi::DrawingObjectTypeEnum TO = drApi::MA.GetType(Obj), TA = drApi::MA.GetType(AuxObj);
+    if (TO != Type || TA != TypeAuxiliary) return false;
+    TDimension D(*this);
+    switch (Type) {
+    case tvapi::tvDrLDimension:
+        D.SetLDim(Obj, AuxObj);
+        break;
+    case tvapi::tvDrADimension:
+        D.SetADim(Obj, AuxObj);
+        break;
+    case tvapi::tvDrDDimension:
+        D.SetDDim(Obj, AuxObj);
+        break;
+    case tvapi::tvDrRDimension:
+        D.SetRDim(Obj, AuxObj);
+        break;
+    default:
+        break;
+    }
+    D.Prepare();
+    CarryUserState(D, *this);
+    ApplyConversion(D);
+    ApplyProjection(D);
+    if (D == *this) return false;
+    *this = D;
+    return true;
+}

@@ -1,0 +1,322 @@
+// Chains built from real dimensions of the stand-in host: adding links, closing, writing the
+// closing link's deviations into its dimension, the link grid, and the change check.
+
+#include "TDimensionChain.h"
+
+#include <cmath>
+#include <map>
+#include <numbers>
+
+#include <gtest/gtest.h>
+
+#include "../Facade/FacadeFixture.h"
+#include "tvapi/Dimensions.h"
+#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingTexts.h"
+
+namespace {
+
+// A grid that keeps its cells, as the panel's grid will.
+class TRecordingGrid final : public TLinkGrid {
+public:
+    int Rows = 1;
+    int CurrentRow = -1;
+    int Redraws = 0;
+    std::map<std::pair<int, int>, std::wstring> Cells;
+    std::map<std::pair<int, int>, int> Flags;
+
+    int RowCount() override { return Rows; }
+    void SetRowCount(int r) override { Rows = r; }
+    int ColumnCount() override { return 13; }
+    std::wstring GetText(int r, int c) override { return Cells[{r, c}]; }
+    void SetText(int r, int c, const std::wstring& t) override { Cells[{r, c}] = t; }
+    void SetCellFlag(int r, int c, int f) override { Flags[{r, c}] = f; }
+    void SetCurrentRow(int r) override { CurrentRow = r; }
+    void Redraw() override { ++Redraws; }
+    std::wstring Cell(int r, int c) { return Cells[{r, c}]; }
+    int Flag(int r, int c) { return Flags[{r, c}]; }
+};
+
+class TDimensionChainAddTest : public TDrawingFacadeFixture {
+protected:
+    tvapi::IDrawingObjectPtr Linear(double x1, double y1, double x2, double y2, double hi = 0.0,
+                                    double lo = 0.0)
+    {
+        tvapi::ILineDimensionPtr d = tvapi::ISymbols2DContainerPtr(R().View)->GetLineDimensions()->Add();
+        d->SetX1(x1);
+        d->SetY1(y1);
+        d->SetX2(x2);
+        d->SetY2(y2);
+        d->SetOrientation(tvapi::tvLinDParallel);
+        d->SetAngle(std::atan2(y2 - y1, x2 - x1));
+        const tvapi::IDimensionTextPtr text(d);
+        text->SetAutoNominalValue(true);
+        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
+        d->Update();
+        return tvapi::IDrawingObjectPtr(d);
+    }
+    tvapi::IDrawingObjectPtr Segment(double x1, double y1, double x2, double y2)
+    {
+        tvapi::ILineSegmentPtr s = tvapi::IDrawingContainerPtr(R().View)->GetLineSegments()->Add();
+        s->SetX1(x1);
+        s->SetY1(y1);
+        s->SetX2(x2);
+        s->SetY2(y2);
+        s->Update();
+        return tvapi::IDrawingObjectPtr(s);
+    }
+    tvapi::IDrawingObjectPtr Angle()
+    {
+        tvapi::IAngleDimensionPtr d =
+            tvapi::ISymbols2DContainerPtr(R().View)->GetAngleDimensions()->Add(tvapi::tvDrADimension);
+        d->SetAngle1(90);
+        d->SetAngle2(60);
+        tvapi::IDimensionTextPtr(d)->SetAutoNominalValue(true);
+        d->Update();
+        return tvapi::IDrawingObjectPtr(d);
+    }
+    static std::wstring Upper(const tvapi::IDrawingObjectPtr& d)
+    {
+        return tvapi::IDimensionTextPtr(d)->GetUpperDeviation()->GetStr();
+    }
+    static std::wstring Lower(const tvapi::IDrawingObjectPtr& d)
+    {
+        return tvapi::IDimensionTextPtr(d)->GetLowerDeviation()->GetStr();
+    }
+    static std::string Utf8(const TString& s)
+    {
+        return tvhost::ToUtf8(std::wstring(TString(s).toWideChar()));
+    }
+};
+
+TEST_F(TDimensionChainAddTest, CollinearChainClosesAndWritesTheClosingDeviations)
+{
+    TDimensionChain C;
+    const auto a = Linear(0, 0, 40, 0, 0.1, -0.1), b = Linear(30, 0, 40, 0, 0.05, 0.0),
+               c = Linear(0, 0, 30, 0);
+    ASSERT_TRUE(C.Add(a, {}, 0));
+    ASSERT_TRUE(C.Add(b, {}, 0));
+    EXPECT_FALSE(C.Closed);
+    ASSERT_TRUE(C.Add(c, {}, 0));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_EQ(C.StateClosed, 1);
+    const TDimension& L = C.Dimensions[2];
+    EXPECT_DOUBLE_EQ(L.Nominal, 30.0);
+    EXPECT_DOUBLE_EQ(L.QHigh, 0.1);
+    EXPECT_DOUBLE_EQ(L.QLow, -0.15);
+    EXPECT_EQ(Upper(c), L"  0,100");
+    EXPECT_EQ(Lower(c), L" -0,150");
+    EXPECT_EQ(Utf8(L.Comment), "0(   0.00)[  0.100, -0.150]");
+}
+
+TEST_F(TDimensionChainAddTest, InclinedChainProjectsOnTheClosingDimension)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0, 0.1, -0.1), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(30, 0, 30, 40, 0.15, -0.05), {}, 0));
+    const auto c = Linear(0, 0, 30, 40);
+    ASSERT_TRUE(C.Add(c, {}, 0));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_DOUBLE_EQ(C.Dimensions[2].Nominal, 50.0);
+    EXPECT_DOUBLE_EQ(C.Dimensions[2].QHigh, 0.18);
+    EXPECT_DOUBLE_EQ(C.Dimensions[2].QLow, -0.1);
+    EXPECT_EQ(Upper(c), L"  0,180");
+    EXPECT_EQ(Lower(c), L" -0,100");
+}
+
+TEST_F(TDimensionChainAddTest, LinkKeepsTheValuesWrittenIntoTheDrawing)
+{
+    // Spreads of 0.1/3 give a deviation the texts can only hold to three decimals.
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0, 1.0 / 30.0, -1.0 / 30.0), {}, 0));
+    const auto c = Linear(0, 0, 40, 0);
+    ASSERT_TRUE(C.Add(c, {}, 0));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_EQ(Upper(c), L"  0,033");
+    EXPECT_DOUBLE_EQ(C.Dimensions[1].QHigh, 0.033);
+    EXPECT_FALSE(C.Dimensions[1].LoadChange());
+}
+
+TEST_F(TDimensionChainAddTest, NonFiniteDeviationsAreNeverWritten)
+{
+    TDimension D;
+    const auto d = Linear(0, 0, 40, 0, 0.1, -0.1);
+    D.SetLDim(d, {});
+    const std::wstring upper = Upper(d), lower = Lower(d);
+    D.QHigh = std::nan("");
+    D.QLow = -0.2;
+    D.toDrawing();
+    EXPECT_EQ(Upper(d), upper);
+    EXPECT_EQ(Lower(d), lower);
+    D.QHigh = 0.3;
+    D.toDrawing();
+    EXPECT_EQ(Upper(d), L"  0,300");
+}
+
+TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
+{
+    TDimensionChain C;
+    EXPECT_FALSE(C.Add(Segment(0, 0, 10, 0), {}, 0));
+    EXPECT_FALSE(C.Add({}, {}, 0));
+    EXPECT_FALSE(C.Add(Angle(), {}, 0));
+    // An angular dimension with a linear dimension that is no link is dropped.
+    EXPECT_FALSE(C.Add(Angle(), Linear(0, 0, 10, 0), 0));
+    EXPECT_EQ(C.Count(), 0);
+    EXPECT_TRUE(C.Add(Angle(), Segment(0, 0, 3, 4), 0));
+    EXPECT_EQ(C.Count(), 1);
+    EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.y, 4.0);
+}
+
+TEST_F(TDimensionChainAddTest, LinearWithUnlinkedAuxiliaryBecomesANewLinkAlone)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 10, 0), Linear(0, 0, 0, 10), 0));
+    ASSERT_EQ(C.Count(), 1);
+    EXPECT_FALSE(C.Dimensions[0].AuxObj);
+    EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, 0);
+    EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.x, 10.0);
+}
+
+TEST_F(TDimensionChainAddTest, AngleOnALinkedLinearDimensionRecapturesThatLink)
+{
+    TDimensionChain C;
+    const auto a = Linear(0, 0, 10, 0);
+    ASSERT_TRUE(C.Add(a, {}, 0));
+    ASSERT_TRUE(C.Add(Angle(), a, 0));
+    ASSERT_EQ(C.Count(), 1);
+    EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, tvapi::tvDrADimension);
+    EXPECT_DOUBLE_EQ(C.Dimensions[0].ANominal, 30.0);
+}
+
+TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
+{
+    TDimensionChain C;
+    auto grid = std::make_shared<TRecordingGrid>();
+    C.Grid = grid;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0, 0.1, -0.1), {}, 1));
+    EXPECT_EQ(grid->Rows, 2);
+    EXPECT_EQ(grid->Cell(1, 0), L"02.00");
+    EXPECT_EQ(grid->Cell(1, 2), L"  40.00");
+    EXPECT_EQ(grid->Cell(1, 3), L"  0.100");
+    EXPECT_EQ(grid->Flag(1, 7), 0);
+    EXPECT_EQ(grid->Flag(1, 8), 1);
+    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0, 0.05, 0.0), {}, 1));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 1));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_EQ(grid->Cell(3, 0), L"02.02*");
+    EXPECT_EQ(grid->Cell(1, 1), L"+");
+    EXPECT_EQ(grid->Cell(2, 1), L"-");
+    EXPECT_EQ(grid->Cell(3, 5), L"-");
+    EXPECT_EQ(grid->CurrentRow, 3);
+    EXPECT_EQ(grid->Cell(3, 3), L"  0.100");
+    EXPECT_EQ(grid->Cell(3, 4), L" -0.150");
+
+    C.Remove(C.Dimensions[1].Obj);
+    EXPECT_FALSE(C.Closed);
+    EXPECT_EQ(grid->Cell(2, 0), L"1A2");
+    EXPECT_EQ(grid->Cell(3, 2), L"");
+}
+
+TEST_F(TDimensionChainAddTest, ChangeCheckKeepsTheUsersValues)
+{
+    const auto a = Linear(0, 0, 40, 0, 0.1, -0.1);
+    TDimension D;
+    D.SetLDim(a, {});
+    D.refObject = 4;
+    D.Comment = TString("посадка");
+    D.EQHigh = 0.01;
+    D.dLdT = 12e-6;
+    D.AQHigh = 0.5; // typed on the toolbar
+    EXPECT_FALSE(D.LoadChange());
+
+    tvapi::ILineDimensionPtr(a)->SetX2(45.0);
+    a->Update();
+    ASSERT_TRUE(D.LoadChange());
+    EXPECT_DOUBLE_EQ(D.Nominal, 45.0);
+    EXPECT_EQ(D.refObject, 4);
+    EXPECT_EQ(Utf8(D.Comment), "посадка");
+    EXPECT_EQ(D.EQHigh, 0.01);
+    EXPECT_EQ(D.AQHigh, 0.5);
+    EXPECT_FALSE(D.LoadChange());
+}
+
+TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionChosenOnThePanel)
+{
+    const auto a = Linear(0, 0, 10, 0, 0.2, -0.1);
+    TDimension D;
+    D.SetLDim(a, {});
+    D.SetProjectionOn(Segment(0, 0, std::cos(std::numbers::pi / 3), std::sin(std::numbers::pi / 3)));
+    ASSERT_NEAR(D.V2.Len(), 5.0, 1e-12);
+    EXPECT_FALSE(D.LoadChange());
+    EXPECT_NEAR(D.QHigh, 0.1, 1e-12);
+}
+
+TEST_F(TDimensionChainAddTest, ChangeCheckIgnoresReplacedObjects)
+{
+    const auto a = Linear(0, 0, 40, 0);
+    TDimension D;
+    D.SetLDim(a, {});
+    D.Type = tvapi::tvDrDDimension;
+    EXPECT_FALSE(D.LoadChange());
+    EXPECT_EQ(D.Type, tvapi::tvDrDDimension);
+}
+
+} // namespace
+
+namespace {
+
+class TDimensionChainSketchTest : public TDimensionChainAddTest {
+protected:
+    std::vector<tvapi::ILineSegmentPtr> Segments()
+    {
+        std::vector<tvapi::ILineSegmentPtr> out;
+        for (const auto& o : tvapi::IDrawingContainerPtr(R().View)->GetObjects(tvapi::tvDrLineSeg))
+            out.push_back(tvapi::ILineSegmentPtr(o));
+        return out;
+    }
+};
+
+TEST_F(TDimensionChainSketchTest, OpenChainDrawsNoSlide)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    EXPECT_FALSE(C.MakeSlide());
+    EXPECT_TRUE(Segments().empty());
+}
+
+TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 0));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_TRUE(C.MakeSlide());
+    const auto lines = Segments();
+    ASSERT_EQ(lines.size(), 3u);
+    // Link 0 (bit set) is drawn reversed in style 1, link 1 as it is in style 2.
+    EXPECT_DOUBLE_EQ(lines[0]->GetX2(), -40.0);
+    EXPECT_EQ(lines[0]->GetStyle(), 1);
+    EXPECT_DOUBLE_EQ(lines[1]->GetX2(), -30.0);
+    EXPECT_EQ(lines[1]->GetStyle(), 2);
+    EXPECT_DOUBLE_EQ(lines[2]->GetX2(), 0.0);
+    EXPECT_EQ(lines[2]->GetStyle(), 7);
+}
+
+TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
+{
+    TDimensionChain C;
+    for (int i = 0; i < 25; ++i)
+        ASSERT_TRUE(C.Add(Linear(i, 0, i + 1, 0), {}, 0));
+    EXPECT_TRUE(C.Parametric());
+    const auto lines = Segments();
+    // 24 steps, a start mark and 24 end marks.
+    ASSERT_EQ(lines.size(), 24u + 25u);
+    for (int k = 1; k < 24; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_DOUBLE_EQ(lines[k]->GetX1(), lines[k - 1]->GetX2());
+        EXPECT_DOUBLE_EQ(std::fabs(lines[k]->GetX2() - lines[k]->GetX1()), 1.0);
+    }
+}
+
+} // namespace

@@ -1,0 +1,467 @@
+// The chain: the method and risk tables, the closure search against the exhaustive one, and
+// the calculation of the closing link with worked numbers.
+
+#include "TDimensionChain.h"
+
+#include <cmath>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "KmfData.h"
+#include "StreamTestUtil.h"
+
+namespace {
+
+TDimension Link(Real x, Real y, Real lo = 0.0, Real hi = 0.0,
+                tvapi::DrawingObjectTypeEnum type = tvapi::tvDrLDimension)
+{
+    TDimension D;
+    D.Type = type;
+    D.V2.Set(x, y);
+    D.QLow = lo;
+    D.QHigh = hi;
+    D.Nominal = std::hypot(x, y);
+    return D;
+}
+
+TDimensionChain Chain(std::initializer_list<TDimension> links)
+{
+    TDimensionChain C;
+    for (const TDimension& D : links)
+        C.Dimensions.Add(D);
+    return C;
+}
+
+struct TResult {
+    Real Nominal = 0.0, QHigh = 0.0, QLow = 0.0;
+};
+
+TResult Calculated(TDimensionChain& C, bool zeroEnd = false)
+{
+    TResult r;
+    C.Calculate2D(zeroEnd, r.Nominal, r.QHigh, r.QLow);
+    return r;
+}
+
+TEST(CalculationTablesTest, MethodsAndRiskLabelsPairWithTheirCoefficients)
+{
+    ASSERT_EQ(eMethodCalculating.Count, 4);
+    EXPECT_EQ(eMethodCalculating[mcSimpsonDistribution], TString("Распределение Симпсона"));
+    EXPECT_EQ(eMethodCalculating[mcMinMax], TString("Минимум Максимум"));
+    EXPECT_EQ(eMethodCalculating[mcEqualDistribution], TString("Равная вероятность"));
+    ASSERT_EQ(eRiskFactor.Count, 11);
+    ASSERT_EQ(vRiskFactor.Count, 11);
+    EXPECT_EQ(eRiskFactor[1], TString("0.27"));
+    EXPECT_EQ(vRiskFactor[1], 3.0);
+    EXPECT_EQ(eRiskFactor[6], TString("4.6"));
+    EXPECT_EQ(vRiskFactor[6], 2.0);
+    EXPECT_EQ(eRiskFactor[10], TString("32"));
+    EXPECT_EQ(vRiskFactor[10], 1.0);
+}
+
+TEST(CalculationTablesTest, OnePercentRiskTakesTheNormalQuantile)
+{
+    ASSERT_EQ(eRiskFactor[4], TString("1.0"));
+    EXPECT_EQ(vRiskFactor[4], 2.57);
+    for (Integer i = 1; i < vRiskFactor.Count; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(vRiskFactor[i], vRiskFactor[i - 1]);
+    }
+}
+
+TEST(TDimensionChainTest, OneLinkNeverCloses)
+{
+    TDimensionChain C = Chain({Link(0.0, 0.0)});
+    EXPECT_FALSE(C.IsClosed());
+    EXPECT_FALSE(C.Closed);
+}
+
+TEST(TDimensionChainTest, EqualLinksCloseWithMaskOne)
+{
+    TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    EXPECT_EQ(C.StateClosed, 1);
+}
+
+TEST(TDimensionChainTest, ThreeLinksCloseWithLowestMask)
+{
+    TDimensionChain C = Chain({Link(10, 0), Link(5, 0), Link(15, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    EXPECT_EQ(C.StateClosed, 3);
+}
+
+TEST(TDimensionChainTest, OffsetBeyondToleranceStaysOpen)
+{
+    TDimensionChain open = Chain({Link(10.0015, 0), Link(5, 0), Link(15, 0)});
+    EXPECT_FALSE(open.IsClosed());
+    TDimensionChain closed = Chain({Link(10.0005, 0), Link(5, 0), Link(15, 0)});
+    EXPECT_TRUE(closed.IsClosed());
+}
+
+TEST(TDimensionChainTest, ModelChainNeedsEveryComponentWithin1e5)
+{
+    TDimension a, b;
+    a.TMO = b.TMO = tvapi::o3d_lineDimension3D;
+    a.V3 = TVector3D(0, 0, 10);
+    b.V3 = TVector3D(0, 2e-5, 10);
+    TDimensionChain C = Chain({a, b});
+    EXPECT_TRUE(C.Is3D());
+    EXPECT_FALSE(C.IsClosed());
+    C.Dimensions[1].V3 = TVector3D(0, 5e-6, 10);
+    EXPECT_TRUE(C.IsClosed());
+}
+
+TEST(TDimensionChainTest, ThirtyOneLinksNeverClose)
+{
+    TDimensionChain C;
+    for (int i = 0; i < 31; ++i)
+        C.Dimensions.Add(Link(0, 0));
+    EXPECT_FALSE(C.IsClosed());
+    C.Dimensions.Delete(30);
+    EXPECT_TRUE(C.IsClosed());
+    EXPECT_EQ(C.StateClosed, 0);
+}
+
+// Random chains built to close (and some disturbed to stay open) on drawing-like lengths.
+std::vector<Real> RandomChain(std::mt19937& rng, int count, bool closing)
+{
+    std::uniform_int_distribution<int> len(1, 400);
+    std::uniform_int_distribution<int> axis(0, 3);
+    std::vector<Real> v;
+    Real sx = 0.0, sy = 0.0;
+    for (int i = 0; i + 1 < count; ++i) {
+        const Real l = len(rng) * 0.25;
+        const int a = axis(rng);
+        const Real x = a == 0 ? l : a == 1 ? 0.0 : a == 2 ? l * 0.6 : -l * 0.8;
+        const Real y = a == 0 ? 0.0 : a == 1 ? l : a == 2 ? l * 0.8 : l * 0.6;
+        const bool plus = rng() & 1;
+        sx += plus ? x : -x;
+        sy += plus ? y : -y;
+        v.insert(v.end(), {x, y});
+    }
+    // The closing link as a picked dimension gives it: turned towards +x (+y when vertical).
+    TVector2D last(sx + (closing ? 0.0 : 0.0015), sy);
+    OrientDrawingVector(last);
+    v.insert(v.end(), {last.x, last.y});
+    return v;
+}
+
+TEST(TDimensionChainTest, FastSearchAnswersAsTheExhaustiveSearch)
+{
+    std::mt19937 rng(18);
+    int closedSeen = 0, openSeen = 0;
+    int trial = 0;
+    for (int count = 2; count <= 22; ++count)
+        for (int k = 0; k < (count <= 16 ? 24 : 3); ++k, ++trial) {
+            const std::vector<Real> v = RandomChain(rng, count, trial % 3 != 0);
+            Integer fast = -1, slow = -1;
+            const bool f = TDimensionChain::SearchClosure(v.data(), 2, count, 0.001, fast);
+            const bool s = TDimensionChain::SearchClosureExhaustive(v.data(), 2, count, 0.001, slow);
+            SCOPED_TRACE(testing::Message() << "trial " << trial << ", " << count << " links");
+            ASSERT_EQ(f, s);
+            if (f) {
+                EXPECT_EQ(fast, slow);
+                EXPECT_EQ((fast >> (count - 1)) & 1, 0) << "the closing link takes the minus sign";
+            }
+            (f ? closedSeen : openSeen)++;
+        }
+    EXPECT_GT(closedSeen, 100);
+    EXPECT_GT(openSeen, 50);
+}
+
+TEST(TDimensionChainTest, FastSearchDecidesThirtyLinksAtOnce)
+{
+    std::mt19937 rng(30);
+    const std::vector<Real> open = RandomChain(rng, 30, false);
+    Integer mask = 0;
+    EXPECT_FALSE(TDimensionChain::SearchClosure(open.data(), 2, 30, 0.001, mask));
+    const std::vector<Real> closing = RandomChain(rng, 30, true);
+    ASSERT_TRUE(TDimensionChain::SearchClosure(closing.data(), 2, 30, 0.001, mask));
+    Real x = 0.0, y = 0.0;
+    for (int i = 0; i < 30; ++i) {
+        const Real s = (mask >> i) & 1 ? 1.0 : -1.0;
+        x += s * closing[2 * i];
+        y += s * closing[2 * i + 1];
+    }
+    EXPECT_LE(std::fabs(x), 0.001);
+    EXPECT_LE(std::fabs(y), 0.001);
+}
+
+TEST(TDimensionChainTest, ChainRoundTripsThroughStream)
+{
+    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(10, 0, 0, 0.05), Link(30, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    C.MethodCalculating = mcSimpsonDistribution;
+    C.Lambda = 1.0 / 6.0;
+    C.RiskFactor = 2.3;
+    TKmfData s;
+    C.toStream(s);
+    const streamtest::Bytes data = streamtest::DataOf(s);
+    // Array record, three links of 428 bytes, then the chain's own 25 bytes.
+    ASSERT_EQ(data.size(), 16u + 3 * 428u + 25u);
+    TKmfData in;
+    streamtest::Load(in, data);
+    TDimensionChain back;
+    back.fromStream(in);
+    ASSERT_EQ(back.Count(), 3);
+    EXPECT_TRUE(back.Dimensions[0] == C.Dimensions[0]);
+    EXPECT_TRUE(back.Closed);
+    EXPECT_EQ(back.StateClosed, 1);
+    EXPECT_EQ(back.MethodCalculating, mcSimpsonDistribution);
+    EXPECT_EQ(back.RiskFactor, 2.3);
+}
+
+TEST(TDimensionChainTest, ChainArrayGrowsAndStreamsEveryChain)
+{
+    TArrayOf<TDimensionChain> chains(1, 1);
+    for (int i = 0; i < 3; ++i) {
+        TDimensionChain C = Chain({Link(5 + i, 0, -0.1, 0.1), Link(5 + i, 0)});
+        ASSERT_TRUE(C.IsClosed());
+        chains.Add(C); // the second and third add grow the array, copying the chains
+    }
+    ASSERT_EQ(chains.Count, 3);
+    EXPECT_DOUBLE_EQ(chains[0].Dimensions[0].V2.x, 5.0);
+    EXPECT_TRUE(chains[0].Closed);
+    TKmfData s;
+    chains.toStream(s);
+    const streamtest::Bytes data = streamtest::DataOf(s);
+    EXPECT_EQ(data.size(), 16u + 3 * (16u + 2 * 428u + 25u));
+    TKmfData in;
+    streamtest::Load(in, data);
+    TArrayOf<TDimensionChain> back(1, 1);
+    back.fromStream(in);
+    ASSERT_EQ(back.Count, 3);
+    EXPECT_DOUBLE_EQ(back[2].Dimensions[1].V2.x, 7.0);
+    EXPECT_EQ(back[2].StateClosed, 1);
+    EXPECT_FALSE(in.ErrorReadFromFileToBufer);
+}
+
+TEST(TDimensionChainTest, DamagedChainCountAllocatesNothing)
+{
+    TKmfData in;
+    // An array record claiming a million chains with no bytes behind it.
+    streamtest::Load(in, streamtest::Ints({1000000, 1, 1000000, 0}));
+    TArrayOf<TDimensionChain> back(1, 1);
+    back.fromStream(in);
+    EXPECT_EQ(back.Count, 0);
+    EXPECT_LE(back.Size(), 1);
+}
+
+TEST(TDimensionChainTest, StreamEndingAfterLinksKeepsChainFields)
+{
+    TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
+    TKmfData s;
+    C.Dimensions.toStream(s);
+    TKmfData in;
+    streamtest::Load(in, streamtest::DataOf(s));
+    TDimensionChain back;
+    back.Closed = true;
+    back.StateClosed = 5;
+    back.Lambda = 0.25;
+    back.fromStream(in);
+    EXPECT_EQ(back.Count(), 2);
+    EXPECT_TRUE(back.Closed);
+    EXPECT_EQ(back.StateClosed, 5);
+    EXPECT_EQ(back.Lambda, 0.25);
+}
+
+TEST(TDimensionChainTest, RemoveOfUnknownObjectChangesNothing)
+{
+    TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    C.Remove(tvapi::IDrawingObjectPtr());
+    EXPECT_TRUE(C.Closed);
+    EXPECT_EQ(C.Count(), 2);
+}
+
+TEST(TDimensionChainTest, ColinearChecksComponentLinksOnly)
+{
+    EXPECT_TRUE(Chain({Link(40, 0), Link(-10, 0), Link(3, 4)}).IsColinear());
+    EXPECT_FALSE(Chain({Link(40, 0), Link(0, 10), Link(30, 0)}).IsColinear());
+}
+
+// Calculation.
+
+TEST(TDimensionChainCalculateTest, CollinearMinMax)
+{
+    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(10, 0, 0.0, 0.05), Link(30, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    ASSERT_EQ(C.StateClosed, 1);
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.Nominal, 30.0, 1e-12);
+    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
+    EXPECT_NEAR(r.QLow, -0.15, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, InclinedClosingLinkProjectsFields)
+{
+    TDimensionChain C = Chain({Link(30, 0, -0.1, 0.1), Link(0, 40, -0.05, 0.15), Link(30, 40)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.Nominal, 50.0, 1e-12);
+    EXPECT_NEAR(r.QHigh, 0.18, 1e-12);
+    EXPECT_NEAR(r.QLow, -0.10, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, SpreadTakesTheProjectionSize)
+{
+    // A link pointing away from the closing direction still widens the field.
+    TDimensionChain C = Chain({Link(30, -40, -0.1, 0.1), Link(0, 80, -0.1, 0.1), Link(30, 40)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.QHigh, 0.108, 1e-12);
+    EXPECT_NEAR(r.QLow, -0.108, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, AdditionalDeviationsAddToLinearLinks)
+{
+    TDimension a = Link(40, 0, -0.1, 0.1);
+    a.EQLow = -0.02;
+    a.EQHigh = 0.03;
+    a.AQLow = -5.0; // degrees: never added to millimetres
+    a.AQHigh = 5.0;
+    TDimensionChain C = Chain({a, Link(40, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.QHigh, 0.13, 1e-12);
+    EXPECT_NEAR(r.QLow, -0.12, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, SymmetricAngularDeviationWidensThePerpendicularLink)
+{
+    TDimension ang = Link(0, 10, 0, 0, tvapi::tvDrADimension);
+    ang.AQLow = -1.0;
+    ang.AQHigh = 1.0;
+    // Closing along x: the angular link stands across it.
+    TDimensionChain C = Chain({Link(30, 0), ang, Link(0, 10), Link(30, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    ASSERT_EQ(C.StateClosed, 3);
+    const TResult r = Calculated(C);
+    const Real spread = 2.0 * 10.0 * std::sin(1.0 * M_PI / 180.0);
+    EXPECT_NEAR(r.QHigh - r.QLow, spread, 1e-12);
+    EXPECT_NEAR(r.QHigh, spread * 0.5, 1e-12);
+    EXPECT_NEAR(r.Nominal, 30.0, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, ShortLinkContributesNothing)
+{
+    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(1e-6, 0, -5, 5), Link(40, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    EXPECT_TRUE(std::isfinite(r.QHigh));
+    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
+    EXPECT_NEAR(r.QLow, -0.1, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, RoundedCosineAboveOneIsClamped)
+{
+    // For this vector (v . v/|v|) / |v| rounds to 1.0000000000000002.
+    TDimension ang = Link(50.0, 45.5, 0, 0, tvapi::tvDrADimension);
+    ang.AQLow = -1.0;
+    ang.AQHigh = 1.0;
+    TDimensionChain C = Chain({ang, Link(50.0, 45.5)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    const Real shift = std::hypot(50.0, 45.5) * (std::cos(M_PI / 180.0) - 1.0);
+    EXPECT_TRUE(std::isfinite(r.QHigh));
+    EXPECT_NEAR(r.QHigh, shift, 1e-12);
+    EXPECT_NEAR(r.QLow, shift, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, MinMaxResetsRiskFactor)
+{
+    TDimensionChain C = Chain({Link(5, 0, -0.1, 0.1), Link(5, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    C.RiskFactor = 3.0;
+    Calculated(C);
+    EXPECT_EQ(C.RiskFactor, 1.0);
+}
+
+struct TMethodCase {
+    const char* Name;
+    TMethodCalculating Method;
+    Real Lambda;
+    Integer Risk; // position in the risk table
+    Real Width;   // QHigh - QLow for spreads 0.3 and 0.4
+};
+
+class TDimensionChainMethodTest : public testing::TestWithParam<TMethodCase> {};
+
+TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
+{
+    const TMethodCase& m = GetParam();
+    TDimensionChain C = Chain({Link(30, 0, -0.15, 0.15), Link(20, 0, -0.2, 0.2), Link(50, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    C.MethodCalculating = m.Method;
+    C.Lambda = m.Lambda;
+    C.RiskFactor = vRiskFactor[m.Risk];
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.QHigh - r.QLow, m.Width, 1e-12);
+    EXPECT_NEAR(r.QHigh + r.QLow, 0.0, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, TDimensionChainMethodTest,
+    testing::Values(TMethodCase{"MinMax", mcMinMax, 1.0, 1, 0.7},
+                    TMethodCase{"NormalRisk027", mcNormalDistribution, 1.0 / 9.0, 1, 0.5},
+                    TMethodCase{"SimpsonRisk46", mcSimpsonDistribution, 1.0 / 6.0, 6,
+                                2.0 * 0.5 / std::sqrt(6.0)},
+                    TMethodCase{"EqualRisk32", mcEqualDistribution, 1.0 / 3.0, 10, 0.5 / std::sqrt(3.0)},
+                    TMethodCase{"NormalRisk1", mcNormalDistribution, 1.0 / 9.0, 4, 2.57 * 0.5 / 3.0}),
+    [](const testing::TestParamInfo<TMethodCase>& info) { return std::string(info.param.Name); });
+
+TEST(TDimensionChainCalculateTest, ThermalFactorScalesVectorAndField)
+{
+    TDimension hot = Link(100, 0, -0.1, 0.1);
+    hot.dLdT = 12e-6;
+    hot.dT = 50.0;
+    TDimensionChain C = Chain({hot, Link(100, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C);
+    EXPECT_NEAR(r.Nominal, 100.06, 1e-9);
+    EXPECT_NEAR(r.QHigh, 0.1 * 1.0006, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, WholeLoopLeavesZeroNominal)
+{
+    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(10, 0, 0.0, 0.05), Link(30, 0)});
+    ASSERT_TRUE(C.IsClosed());
+    const TResult r = Calculated(C, true);
+    EXPECT_NEAR(r.Nominal, 0.0, 1e-12);
+    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
+}
+
+TEST(TDimensionChainCalculateTest, OpenChainLeavesOutputs)
+{
+    TDimensionChain C = Chain({Link(40, 0), Link(10, 0)});
+    EXPECT_FALSE(C.IsClosed());
+    TResult r{7.0, 8.0, 9.0};
+    C.Calculate2D(false, r.Nominal, r.QHigh, r.QLow);
+    EXPECT_EQ(r.Nominal, 7.0);
+    EXPECT_EQ(r.QHigh, 8.0);
+    EXPECT_EQ(r.QLow, 9.0);
+}
+
+TEST(TDimensionChainCalculateTest, ModelLinkOfOtherKindAddsOnlyItsVector)
+{
+    TDimension a, b, c;
+    a.TMO = tvapi::o3d_lineDimension3D;
+    a.V3 = TVector3D(0, 0, 30);
+    a.QLow = -0.1;
+    a.QHigh = 0.1;
+    b.TMO = static_cast<tvapi::tvObj3dTypeEnum>(1000);
+    b.V3 = TVector3D(0, 0, 10);
+    b.QLow = -1;
+    b.QHigh = 1;
+    c.TMO = tvapi::o3d_lineDimension3D;
+    c.V3 = TVector3D(0, 0, 40);
+    TDimensionChain C = Chain({a, b, c});
+    ASSERT_TRUE(C.IsClosed());
+    TResult r;
+    C.Calculate3D(false, r.Nominal, r.QHigh, r.QLow);
+    EXPECT_NEAR(r.Nominal, 40.0, 1e-12);
+    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
+}
+
+} // namespace

@@ -1,0 +1,279 @@
+// The link record: its stored bytes field by field, round trips across stream versions,
+// comparison on both sides of each tolerance, and the sign rules of link vectors.
+
+#include "TDimension.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "KmfData.h"
+#include "StreamTestUtil.h"
+
+namespace {
+
+using streamtest::Bytes;
+
+Bytes Stored(const TDimension& D)
+{
+    TKmfData s;
+    D.toStream(s);
+    return streamtest::DataOf(s);
+}
+
+template <class T> T At(const Bytes& b, std::size_t offset)
+{
+    T v{};
+    std::memcpy(&v, b.data() + offset, sizeof v);
+    return v;
+}
+
+TDimension Filled()
+{
+    TDimension D;
+    D.Type = tvapi::tvDrLDimension;
+    D.refObject = 7;
+    D.TypeAuxiliary = tvapi::tvDrLineSeg;
+    D.refAuxiliaryObj = 9;
+    D.Transformation = true;
+    D.KTransformation = 0.5;
+    D.VTransformation.Set(0.6, 0.8);
+    D.Nominal = 40.0;
+    D.Qualitet = TString("h7");
+    D.QLow = -0.1;
+    D.QHigh = 0.1;
+    D.V2.Set(40.0, 0.0);
+    D.P1.Set(10.0, 5.0);
+    D.P2.Set(50.0, 5.0);
+    D.ANominal = 30.0;
+    D.AQualitet = TString("js9");
+    D.AQLow = -0.5;
+    D.AQHigh = 0.5;
+    D.EQLow = -0.01;
+    D.EQHigh = 0.02;
+    D.Comment = TString("вал");
+    D.dLdT = 12e-6;
+    D.dT = 50.0;
+    D.TMO = tvapi::o3d_lineDimension3D;
+    D.PL1.O = TPoint3D(0.0, 0.0, 5.0);
+    D.PL2.O = TPoint3D(0.0, 0.0, 45.0);
+    D.V3 = TVector3D(0.0, 0.0, 40.0);
+    return D;
+}
+
+TEST(TDimensionTest, NewLinkTakes428BytesWithEmptyTexts)
+{
+    const Bytes b = Stored(TDimension());
+    EXPECT_EQ(b.size(), 428u);
+    EXPECT_EQ(static_cast<std::int64_t>(b.size()), TDimension::StreamBytes);
+}
+
+TEST(TDimensionTest, StoredFieldsStandAtTheirOffsets)
+{
+    const TDimension D = Filled();
+    const Bytes b = Stored(D);
+    // Texts "h7" (2), "js9" (3) and "вал", three bytes in its 8-bit form.
+    EXPECT_EQ(b.size(), 428u + 2 + 3 + 3);
+    EXPECT_EQ(At<Integer>(b, 0), tvapi::tvDrLDimension);
+    EXPECT_EQ(At<Integer>(b, 4), 7);
+    EXPECT_EQ(At<Integer>(b, 8), tvapi::tvDrLineSeg);
+    EXPECT_EQ(At<Integer>(b, 12), 9);
+    EXPECT_EQ(b[16], 1);
+    EXPECT_EQ(At<Real>(b, 17), 0.5);
+    EXPECT_EQ(At<Real>(b, 25), 0.6);
+    EXPECT_EQ(At<Real>(b, 33), 0.8);
+    EXPECT_EQ(At<Real>(b, 41), 40.0);
+    EXPECT_EQ(At<Integer>(b, 49), 2);
+    EXPECT_EQ(b[53], 'h');
+    EXPECT_EQ(b[55], 0);
+    EXPECT_EQ(At<Real>(b, 56), -0.1);   // QLow
+    EXPECT_EQ(At<Real>(b, 64), 0.1);    // QHigh
+    EXPECT_EQ(At<Real>(b, 72), 40.0);   // V2.x
+    EXPECT_EQ(At<Real>(b, 88), 10.0);   // P1.x
+    EXPECT_EQ(At<Real>(b, 104), 50.0);  // P2.x
+    EXPECT_EQ(At<Real>(b, 120), 30.0);  // ANominal
+    EXPECT_EQ(At<Integer>(b, 128), 3);  // AQualitet
+    EXPECT_EQ(At<Real>(b, 136), -0.5);  // AQLow
+    EXPECT_EQ(At<Real>(b, 144), 0.5);   // AQHigh
+    EXPECT_EQ(At<Real>(b, 176), -0.01); // EQLow after the three O-values
+    EXPECT_EQ(At<Real>(b, 184), 0.02);  // EQHigh
+    EXPECT_EQ(At<Integer>(b, 192), 3);  // Comment
+    EXPECT_EQ(At<Real>(b, 200), 12e-6); // dLdT
+    EXPECT_EQ(At<Real>(b, 208), 50.0);  // dT
+    EXPECT_EQ(At<Integer>(b, 216), tvapi::o3d_lineDimension3D);
+    EXPECT_EQ(At<Real>(b, 220 + 16), 5.0);        // PL1.O.z
+    EXPECT_EQ(At<Real>(b, 220 + 96 + 16), 45.0);  // PL2.O.z
+    EXPECT_EQ(At<Real>(b, 220 + 192 + 16), 40.0); // V3.z, the last field
+}
+
+TEST(TDimensionTest, RecordRoundTripsEqualThroughByteVector)
+{
+    const TDimension D = Filled();
+    Bytes v;
+    D.to(v);
+    ASSERT_EQ(v.size(), TKmfData::SizeHeader + 436u);
+    EXPECT_EQ(At<Integer>(v, 0), TKmfData::HeadKmf);
+    EXPECT_EQ(At<Integer>(v, 4), 97);
+    TDimension back;
+    back.from(v);
+    EXPECT_TRUE(back == D);
+    EXPECT_EQ(back.Comment, D.Comment);
+    EXPECT_EQ(back.dT, D.dT);
+    EXPECT_EQ(Stored(back), Stored(D));
+}
+
+TEST(TDimensionTest, NewLinkReadBackEqualsNewLink)
+{
+    TKmfData s;
+    TDimension().toStream(s);
+    TKmfData in;
+    in.from(streamtest::Blob(97, streamtest::DataOf(s)));
+    TDimension back = Filled();
+    back.fromStream(in);
+    EXPECT_TRUE(back == TDimension());
+    EXPECT_FALSE(in.ErrorReadFromFileToBufer);
+}
+
+TEST(TDimensionTest, ModelFieldsAreReadFromVersion18On)
+{
+    const TDimension D = Filled();
+    const Bytes data = Stored(D);
+
+    TDimension old;
+    old.TMO = tvapi::o3d_baselineDimension3D;
+    old.V3 = TVector3D(1.0, 2.0, 3.0);
+    TKmfData v17;
+    v17.from(streamtest::Blob(17, data));
+    old.fromStream(v17);
+    EXPECT_EQ(old.Nominal, 40.0);
+    EXPECT_EQ(old.TMO, tvapi::o3d_baselineDimension3D);
+    EXPECT_EQ(old.V3.z, 3.0);
+
+    TDimension recent;
+    TKmfData v18;
+    v18.from(streamtest::Blob(18, data));
+    recent.fromStream(v18);
+    EXPECT_EQ(recent.TMO, tvapi::o3d_lineDimension3D);
+    EXPECT_EQ(recent.V3.z, 40.0);
+    EXPECT_EQ(recent.PL2.O.z, 45.0);
+}
+
+TEST(TDimensionTest, BytesWithoutHeaderAreReadAsAnOldStream)
+{
+    const TDimension D = Filled();
+    TKmfData s;
+    D.toStream(s);
+    TDimension back;
+    back.from(streamtest::DataOf(s)); // no magic: read from the first byte, no model fields
+    EXPECT_EQ(back.Nominal, 40.0);
+    EXPECT_EQ(back.dLdT, 12e-6);
+    EXPECT_EQ(back.TMO, 0);
+}
+
+TEST(TDimensionTest, ComparisonSkipsUncomparedFields)
+{
+    const TDimension D = Filled();
+    TDimension other = D;
+    other.Comment = TString("другой");
+    other.dT = 0.0;
+    other.Number = 3;
+    other.PC.Set(1.0, 1.0);
+    EXPECT_TRUE(other == D);
+}
+
+TEST(TDimensionTest, ComparisonHoldsEachTolerance)
+{
+    const TDimension D = Filled();
+    TDimension near = D;
+    near.P1.x += 5e-5;
+    EXPECT_TRUE(near == D);
+    near.P1.x = D.P1.x + 2e-4;
+    EXPECT_FALSE(near == D);
+
+    TDimension nominal = D;
+    nominal.Nominal += 5e-7;
+    EXPECT_TRUE(nominal == D);
+    nominal.Nominal = D.Nominal + 5e-6;
+    EXPECT_FALSE(nominal == D);
+
+    TDimension vec = D;
+    vec.V2.x += 5e-6;
+    EXPECT_TRUE(vec == D);
+    vec.V2.x = D.V2.x + 2e-5;
+    EXPECT_FALSE(vec == D);
+
+    TDimension thermal = D;
+    thermal.dLdT += 1e-6;
+    EXPECT_TRUE(thermal == D);
+    thermal.dLdT = D.dLdT + 3e-6;
+    EXPECT_FALSE(thermal == D);
+
+    TDimension k = D;
+    k.KTransformation += 1e-12;
+    EXPECT_FALSE(k == D);
+
+    TDimension text = D;
+    text.Qualitet = TString("h8");
+    EXPECT_FALSE(text == D);
+}
+
+TEST(TDimensionTest, NaNNeverComparesEqual)
+{
+    const Real nan = std::numeric_limits<Real>::quiet_NaN();
+    TDimension a = Filled();
+    a.QHigh = nan;
+    const TDimension b = a;
+    EXPECT_FALSE(a == b);
+    TDimension c = Filled();
+    c.V2.y = nan;
+    EXPECT_FALSE(c == Filled());
+}
+
+TEST(TDimensionTest, PrepareTurnsDrawingVectors)
+{
+    TDimension D;
+    D.Obj = tvapi::IDrawingObjectPtr(); // no object: the model rule applies
+    D.V3 = TVector3D(0.0, -2.0, 1.0);
+    D.Prepare();
+    EXPECT_EQ(D.V3.y, 2.0);
+    EXPECT_EQ(D.V3.z, -1.0);
+
+    TVector2D v(-3.0, 4.0);
+    OrientDrawingVector(v);
+    EXPECT_EQ(v.x, 3.0);
+    EXPECT_EQ(v.y, -4.0);
+    v.Set(1e-7, -5.0);
+    OrientDrawingVector(v);
+    EXPECT_EQ(v.x, -1e-7);
+    EXPECT_EQ(v.y, 5.0);
+    v.Set(0.0, 0.0);
+    OrientDrawingVector(v);
+    EXPECT_EQ(v.x, 0.0);
+    EXPECT_EQ(v.y, 0.0);
+}
+
+TEST(TDimensionTest, PrepareTurnsModelVectorsByFirstNonZeroRule)
+{
+    TVector3D v(-1.0, 0.0, 5.0);
+    OrientModelVector(v);
+    EXPECT_EQ(v.x, 1.0);
+    v = TVector3D(-1.0, 2.0, -5.0);
+    OrientModelVector(v);
+    EXPECT_EQ(v.z, 5.0);
+    EXPECT_EQ(v.x, 1.0);
+}
+
+TEST(TDimensionTest, IsSameAcceptsSwappedEndPlanes)
+{
+    const TDimension D = Filled();
+    TDimension swapped = D;
+    std::swap(swapped.PL1, swapped.PL2);
+    EXPECT_TRUE(D.IsSame(swapped));
+    TDimension moved = D;
+    moved.PL2.O.z = 46.0;
+    EXPECT_FALSE(D.IsSame(moved));
+}
+
+} // namespace

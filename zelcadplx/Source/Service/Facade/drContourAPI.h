@@ -1,0 +1,16 @@
+#pragma once
+// drApi::TContourAPI: a contour that draws its curves straight into the host document
+// through the facade.
+
+#include "Contour.h"
+
+namespace drApi {
+
+class TContourAPI : public TContour {
+public:
+    // Curve I through drApi::MA: segments as lines, circles, arcs; other kinds and an index
+    // outside the contour draw nothing. Style OutAtribute, or the curve's own when it is 0.
+    void drItem(int I, int OutAtribute) const;
+};
+
+} // namespace drApi
