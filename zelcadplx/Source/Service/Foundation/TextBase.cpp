@@ -128,8 +128,6 @@ TDTable::TDTable(const TString& iName, TTextBase& TB) : Name(iName)
     while (NameParam.Count < names)
         NameParam.Add(TString());
     if (Params != 0) {
-        TB.Skip(u' ');
-        TB.GetWChar();
         if (!ReadValues(TB, pBase)) return;
         Count = static_cast<Integer>(pBase.size()) / Params;
         pBase.resize(static_cast<std::size_t>(Count * Params));
@@ -146,6 +144,8 @@ TDTable::TDTable(const TString& iName, TTextBase& TB) : Name(iName)
 
 bool TDTable::ReadValues(TTextBase& TB, std::vector<double>& Values)
 {
+    TB.Skip(u' ');
+    TB.GetWChar(); // the opening brace
     for (TB.Skip(u' '); TB.NextWChar() != u'}'; TB.Skip(u' ')) {
         if (TB.NextWChar() == 0 || static_cast<Integer>(Values.size()) >= MaxValues) {
             Damaged = true;
