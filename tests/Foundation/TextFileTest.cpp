@@ -52,10 +52,10 @@ protected:
 
 TEST_F(TTextFileTest, WideCommentAndLineBreakBecomeOneBlankEach)
 {
-    const std::string dir = WriteFile("comment.tb", Wide(u"# a //note\r\n12"));
+    const std::string dir = WriteFile("comment.tb", Wide(u"# a //note\r\n12 /x \t3"));
     TWideTextFile f;
     ASSERT_TRUE(f.Init(dir.c_str(), "comment.tb"));
-    EXPECT_EQ(Drain(f), u"# a  12");
+    EXPECT_EQ(Drain(f), u"# a  12 /x  3");
     EXPECT_EQ(f.GetWChar(), 0);
     EXPECT_TRUE(Host.Boxes.empty());
 }
