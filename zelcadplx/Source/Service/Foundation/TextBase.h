@@ -44,8 +44,11 @@ public:
     TTable* GetTable(const TString& Name);
 };
 
-// One element record. Row 0 of pBase is the code row: a column's code has its place among
-// the selection values and in the designation in its tens digit, its separator in the
+// One element record, in the file:
+//   # "name" "manufacturer" "type" ID makeID pictureID Params Params2
+//   {: "prefix" "" "name 1" "comment 1" ... } { values ... } { values of the second table ... }
+// with ";" in place of the second table when Params2 is 0. Row 0 of pBase is the code row: a column's code
+// has its place among the selection values and in the designation in its tens digit, its separator in the
 // hundreds digit and its digits or decimals in the units digit.
 class TDTable {
 public:
