@@ -6,6 +6,7 @@
 
 #include "PluginFixture.h"
 #include "TControlModel.h"
+#include "TextBase.h"
 #include "drSelectorAPI.h"
 
 namespace {
@@ -111,4 +112,14 @@ TEST_F(TInitTest, InitAfterDoneStartsAfresh)
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Не подключена библиотека libDimChain",
                                                  "Не подключена библиотека libOther"}))
         << "the library's entry is looked up again";
+}
+
+TEST_F(TInitTest, FindsTheElementLibraryBesideTheLibraryAndNamesItsElements)
+{
+    Host().App().Services().SetModuleFileName(L"" DC_BINARY_DIR "/libDimChain.plx");
+    Init();
+    EXPECT_EQ(Text(ABaseDetail.Path), DC_BINARY_DIR "/");
+    EXPECT_TRUE(ABaseDetail.Active);
+    EXPECT_EQ(Text(ABaseDetail.Name(TBaseDetail{7, 3, -1})), "M8x30");
+    EXPECT_EQ(Boxes().size(), 1u) << "only the unknown library is reported";
 }

@@ -14,6 +14,8 @@
 #include "Dictionary.h"
 #include "Messager.h"
 #include "TControlModel.h"
+#include "TFileName.h"
+#include "TextBase.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 #include "tvapi/TransferService.h"
@@ -23,6 +25,9 @@ namespace drApi {
 TControlModel* LibraryControlModel = nullptr;
 
 namespace {
+
+// The element library's file, looked for in the library's own folder.
+constexpr const char* ElementLibraryName = "ZelCoupling.tb";
 
 // The resources module LoadResources keeps; it stays empty, and Done lets it go.
 [[gnu::init_priority(loadorder::FacadeServices)]] tvapi::IResourcesModulePtr Resources;
@@ -142,6 +147,10 @@ void TModelerApi::Init(tvapi::IApplication& app, TString const&, TString const& 
     r.SystemSettings = app.GetSystemSettings();
     r.TervanError = app.GetTervanError();
     Dictionary.Init(r.FileName, r.Path, r.Path);
+    // The element library lies beside the library; it is read once per load. Without the
+    // file the user hears of it only when a standard element is first asked for.
+    ABaseDetail.Set(r.Path, ElementLibraryName);
+    if (FileExists(ABaseDetail.Path + ABaseDetail.FileName)) ABaseDetail.Init();
     if (r.SystemSettings && LibraryControlModel) SetSystemFolders(r.SystemSettings, *LibraryControlModel);
     if (r.LibFont.Empty()) FindLibraryFont(app, r, iFontName);
 }

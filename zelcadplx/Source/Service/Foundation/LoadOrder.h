@@ -14,6 +14,7 @@ enum : int {
     Adapters,          // TAdapter::strNotSpecified
     Geometry,          // the identity matrix
     Images,            // GI
+    ElementLibrary,    // TextBase and ABaseDetail
     Registrator,       // the registry of program variables
     Variables,         // AVariable
     Dimensions3D,      // ADimension3D, over Registrator and AVariable

@@ -1,0 +1,153 @@
+#include "TextFile.h"
+
+#include "MessageSinks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Writes Bytes to a fresh file of the test's temporary folder; returns its folder.
+std::string WriteFile(const std::string& Name, const std::string& Bytes)
+{
+    const std::string dir = testing::TempDir();
+    std::ofstream(dir + Name, std::ios::binary) << Bytes;
+    return dir;
+}
+
+// UTF-16LE with the byte order mark, from 16-bit code units.
+std::string Wide(const std::u16string& Text)
+{
+    std::string out = "\xFF\xFE";
+    for (char16_t c : Text) {
+        out += static_cast<char>(c & 0xFF);
+        out += static_cast<char>(c >> 8);
+    }
+    return out;
+}
+
+template <class TFile> std::u16string Drain(TFile& F)
+{
+    std::u16string out;
+    for (auto c = F.GetWChar(); c != 0; c = F.GetWChar())
+        out += c;
+    return out;
+}
+
+std::string Drain(TCTextFile& F)
+{
+    std::string out;
+    for (char c = F.GetChar(); c != 0; c = F.GetChar())
+        out += c;
+    return out;
+}
+
+class TTextFileTest : public testing::Test {
+protected:
+    testsinks::TRecordingHost Host;
+};
+
+TEST_F(TTextFileTest, WideCommentAndLineBreakBecomeOneBlankEach)
+{
+    const std::string dir = WriteFile("comment.tb", Wide(u"# a //note\r\n12 /x \t3"));
+    TWideTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "comment.tb"));
+    EXPECT_EQ(Drain(f), u"# a  12 /x  3");
+    EXPECT_EQ(f.GetWChar(), 0);
+    EXPECT_TRUE(Host.Boxes.empty());
+}
+
+TEST_F(TTextFileTest, EightBitFileGivesTheSameFlowAndKeepsHighLetters)
+{
+    const std::string dir = WriteFile("comment.txt", "# a //note\r\n12 /x \xC0\t3");
+    TCTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "comment.txt"));
+    EXPECT_EQ(Drain(f), "# a  12 /x \xC0 3");
+}
+
+TEST_F(TTextFileTest, NumbersAndQuotedTextsInBothEncodings)
+{
+    const std::string text = "  12; 1,5 7\t8 , \"Plate 1\" ;rest";
+    std::u16string wide(text.begin(), text.end());
+    const std::string dir = WriteFile("numbers.tb", Wide(wide));
+    WriteFile("numbers.txt", text);
+    TWideTextFile w;
+    TCTextFile c;
+    ASSERT_TRUE(w.Init(dir.c_str(), "numbers.tb"));
+    ASSERT_TRUE(c.Init(dir.c_str(), "numbers.txt"));
+    EXPECT_EQ(w.GetInt(), 12);
+    EXPECT_EQ(c.GetInt(), 12);
+    EXPECT_EQ(w.GetReal(), 1.5);
+    EXPECT_EQ(c.GetReal(), 1.5);
+    EXPECT_EQ(w.GetInt(), 7);
+    EXPECT_EQ(c.GetInt(), 7);
+    EXPECT_EQ(w.GetInt(), 8);
+    EXPECT_EQ(c.GetInt(), 8);
+    EXPECT_STREQ(w.GetStr().PChar(), "Plate 1");
+    EXPECT_STREQ(c.GetStr().PChar(), "Plate 1");
+    EXPECT_STREQ(w.SkipDelimiterStrToDelimiter().PChar(), "rest");
+    EXPECT_STREQ(c.SkipDelimiterStrToDelimiter().PChar(), "rest");
+    EXPECT_EQ(w.GetInt(), 0);
+    EXPECT_STREQ(c.GetStr().PChar(), "");
+}
+
+TEST_F(TTextFileTest, WideLettersBecomeWindows1251)
+{
+    const std::string dir = WriteFile("cyr.tb", Wide(u"\"Винт\" \u4E00"));
+    TWideTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "cyr.tb"));
+    EXPECT_STREQ(f.GetStr().PChar(), TString("Винт").PChar());
+    f.SkipDelimiter();
+    EXPECT_STREQ(f.StrTo(u' ').PChar(), "?");
+}
+
+TEST_F(TTextFileTest, ScansEndAtTheEndOfTheFile)
+{
+    const std::string dir = WriteFile("short.tb", Wide(u"aaa"));
+    TWideTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "short.tb"));
+    f.Skip(u'a');
+    f.Skip(0);
+    f.SkipTo(u'#');
+    EXPECT_STREQ(f.StrTo(u'"').PChar(), "");
+    EXPECT_EQ(f.NextWChar(), 0);
+}
+
+TEST_F(TTextFileTest, SecondInitTakesTheNamesButOpensNothing)
+{
+    const std::string dir = WriteFile("first.tb", Wide(u"x"));
+    TWideTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "first.tb"));
+    EXPECT_TRUE(f.Init(dir.c_str(), "missing.tb"));
+    EXPECT_STREQ(f.NameTextBase.PChar(), "missing.tb");
+    EXPECT_EQ(f.GetWChar(), u'x');
+    EXPECT_TRUE(Host.Boxes.empty());
+}
+
+TEST_F(TTextFileTest, MissingFileIsShownAndGivesOnlyZeros)
+{
+    TWideTextFile f;
+    EXPECT_STREQ(f.NameTextBase.PChar(), "ZelCoupling.tb");
+    const std::string dir = testing::TempDir();
+    EXPECT_FALSE(f.Init(dir.c_str(), "no-such.tb"));
+    ASSERT_EQ(Host.Boxes.size(), 2u);
+    EXPECT_EQ(Host.Boxes[1], TString("Отсутствует файл ").PChar() + dir + "no-such.tb");
+    EXPECT_EQ(f.GetWChar(), 0);
+    EXPECT_EQ(f.GetInt(), 0);
+    EXPECT_STREQ(f.GetStr().PChar(), "");
+}
+
+TEST_F(TTextFileTest, FileCutInsideAWideCharacterEndsCleanly)
+{
+    std::string bytes = Wide(u"12 3");
+    bytes += 'x';
+    const std::string dir = WriteFile("cut.tb", bytes);
+    TWideTextFile f;
+    ASSERT_TRUE(f.Init(dir.c_str(), "cut.tb"));
+    EXPECT_EQ(Drain(f), u"12 3x");
+}
+
+} // namespace
