@@ -13,6 +13,7 @@ enum : int {
     Strings,           // EmptyStr
     Geometry,          // the identity matrix
     Images,            // GI
+    OuterContour,      // IS, the crossing collector of the outer-contour walk
     Crossings,         // TestA
     PlacementStack,    // the stand-by 2D placement stack
     Materials,         // AMaterial
