@@ -40,6 +40,19 @@ inline void SquareAt(TContour& C, double x, double y, double a)
         C.Add(new TLineSeg(P[i], P[(i + 1) % 4]));
 }
 
+// A closed polygon of n segments around (cx, cy), its radius varying between r / 2 and r.
+inline TContour* Blob(double cx, double cy, double r, int n, unsigned seed)
+{
+    std::vector<TPoint2D> P;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * kPi * i / n, f = 0.5 + 0.5 * ((seed * 2654435761u + i * 40503u) % 1000) / 1000.0;
+        P.emplace_back(cx + r * f * std::cos(a), cy + r * f * std::sin(a));
+    }
+    auto* C = new TContour;
+    Polygon(*C, P);
+    return C;
+}
+
 // Signed area of a closed chain of segments, arcs and circles, exact for each kind
 // (positive counterclockwise).
 inline double ExactArea(const TContour& C)
