@@ -93,7 +93,8 @@ TEST_F(TProtectorTest, BegunContourIsFinishedByTheNextOrByEnd)
 TEST_F(TProtectorTest, RectangleWithoutZonesIsTheShrunkBoxSnappedOut)
 {
     double xl = -1, yd = -1, xr = -1, yu = -1;
-    ASSERT_TRUE(P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
+    ASSERT_TRUE(
+        P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
     EXPECT_EQ(xl, 0.0);
     EXPECT_EQ(yd, 0.0);
     EXPECT_EQ(xr, 100.0);
@@ -104,8 +105,10 @@ TEST_F(TProtectorTest, RectangleSearchFailsWithoutTouchingTheOutputs)
 {
     P.AddProtectContour(Box(-1000, -1000, 1000, 1000));
     double xl = 7, yd = 7, xr = 7, yu = 7;
-    EXPECT_FALSE(P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
-    EXPECT_FALSE(P.PlaceByRectAngle(TRect2D(0, 0, 60, 60), 5, TRect2D(20, 20, 40, 40), xl, yd, xr, yu, 0, true));
+    EXPECT_FALSE(
+        P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
+    EXPECT_FALSE(
+        P.PlaceByRectAngle(TRect2D(0, 0, 60, 60), 5, TRect2D(20, 20, 40, 40), xl, yd, xr, yu, 0, true));
     EXPECT_EQ(xl, 7.0);
     EXPECT_EQ(yu, 7.0);
 }
@@ -128,7 +131,8 @@ bool Oracle(const TProtector& P, const TRect2D& iO, double R, const TRect2D& PA,
                     if (!P.Admissible(x2, y2, R) || !P.Admissible(x2, y1, R) || !P.Admissible(x1, y2, R) ||
                         !P.Admissible(x1, y1, R))
                         continue;
-                    const double w = (std::max(x2, Ix2) - std::min(x1, Ix1)) * (std::max(y2, Iy2) - std::min(y1, Iy1));
+                    const double w =
+                        (std::max(x2, Ix2) - std::min(x1, Ix1)) * (std::max(y2, Iy2) - std::min(y1, Iy1));
                     const double a = (x2 - x1) * (y2 - y1);
                     if (ba == 0 || w < bw || (std::fabs(w - bw) <= 2e-6 && a > ba)) {
                         bw = w;
@@ -161,7 +165,8 @@ TEST_F(TProtectorTest, RectangleSearchAgreesWithTheWrittenOutSearch)
     EXPECT_TRUE(P.Admissible(want[2], want[1], 6));
     EXPECT_TRUE(P.Admissible(want[0], want[3], 6));
     EXPECT_TRUE(P.Admissible(want[2], want[3], 6));
-    EXPECT_FALSE(want[0] == 5.0 && want[1] == 5.0) << want[0] << " " << want[1]; // not the corner taken without zones
+    EXPECT_FALSE(want[0] == 5.0 && want[1] == 5.0)
+        << want[0] << " " << want[1]; // not the corner taken without zones
 }
 
 TEST_F(TProtectorTest, RectangleSearchWidensWhenAllowed)

@@ -13,8 +13,8 @@ namespace {
 constexpr Integer kZoneTyp = 1;
 constexpr Integer kZonePen = 3;
 constexpr Real kTie = TMathDef::metricPrecision; // equal areas and products
-constexpr Integer kRectWidenings = 99;          // k grows by 2 up to 100
-constexpr Integer kPairWidenings = 100;         // k grows by 5 below 100
+constexpr Integer kRectWidenings = 99;           // k grows by 2 up to 100
+constexpr Integer kPairWidenings = 100;          // k grows by 5 below 100
 
 TRect2D ZoneBox(const TProtectContour& Z)
 {
@@ -46,8 +46,8 @@ bool CircleClear(const TProtector& Z, TCircle& C, Real x, Real y, Real r)
 
 bool CornersClear(const TProtector& Z, TCircle& C, Real x2, const TRectCandidate& K, Real r)
 {
-    return CircleClear(Z, C, x2, K.y2, r) && CircleClear(Z, C, x2, K.y1, r) && CircleClear(Z, C, K.x1, K.y2, r) &&
-           CircleClear(Z, C, K.x1, K.y1, r);
+    return CircleClear(Z, C, x2, K.y2, r) && CircleClear(Z, C, x2, K.y1, r) &&
+           CircleClear(Z, C, K.x1, K.y2, r) && CircleClear(Z, C, K.x1, K.y1, r);
 }
 
 void Progress(const char* text)
@@ -320,9 +320,9 @@ Boolean TProtector::PlaceByRectAngle(const TRect2D& iO, const double& Radius, co
 
 // ---- symmetric search ----------------------------------------------------------------------------
 
-Boolean TProtector::PlaceBySymmetryY(double oXl, double oYd, double oXr, double oYu, double Radius, double sXl,
-                                     double sYd, double sXr, double sYu, double& Xu, double& Yu, double& Xd,
-                                     double& Yd, int Step, bool Opt) const
+Boolean TProtector::PlaceBySymmetryY(double oXl, double oYd, double oXr, double oYu, double Radius,
+                                     double sXl, double sYd, double sXr, double sYu, double& Xu, double& Yu,
+                                     double& Xd, double& Yd, int Step, bool Opt) const
 {
     Progress(Opt ? " Розміщаємо трапецією" : "Оптимізуємо розміщення трапецією");
     if (Step < 1) return false;
@@ -334,7 +334,9 @@ Boolean TProtector::PlaceBySymmetryY(double oXl, double oYd, double oXr, double 
     const Real sxr = MaxDivisible(sXr + R, s), syu = MaxDivisible(sYu + R, s);
     if (xHi < sxr) return false;
     TCircle C;
-    auto pairClear = [&](Real x, Real y) { return CircleClear(*this, C, x, y, R) && CircleClear(*this, C, -x, y, R); };
+    auto pairClear = [&](Real x, Real y) {
+        return CircleClear(*this, C, x, y, R) && CircleClear(*this, C, -x, y, R);
+    };
 
     Integer k = 0;
     bool first = true;

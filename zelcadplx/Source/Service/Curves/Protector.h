@@ -49,13 +49,13 @@ public:
     // inside iO: the one whose box with iO shrunk by Radius is smallest, the larger rectangle on
     // ties. Without Opt an empty search widens its box up to 50 times. False (outputs untouched)
     // when none is found or Step < 1.
-    Boolean PlaceByRectAngle(const TRect2D& iO, const double& Radius, const TRect2D& PA, double& Xl, double& Yd,
-                             double& Xr, double& Yu, int Step, bool Opt) const;
+    Boolean PlaceByRectAngle(const TRect2D& iO, const double& Radius, const TRect2D& PA, double& Xl,
+                             double& Yd, double& Xr, double& Yu, int Step, bool Opt) const;
     // An upper pair (Xu, Yu), (-Xu, Yu) and a lower pair (Xd, Yd), (-Xd, Yd) of circles inside the
     // outer box and outside the start box; false (outputs untouched) when either pair has no place.
-    Boolean PlaceBySymmetryY(double oXl, double oYd, double oXr, double oYu, double Radius, double sXl, double sYd,
-                             double sXr, double sYu, double& Xu, double& Yu, double& Xd, double& Yd, int Step,
-                             bool Opt) const;
+    Boolean PlaceBySymmetryY(double oXl, double oYd, double oXr, double oYu, double Radius, double sXl,
+                             double sYd, double sXr, double sYu, double& Xu, double& Yu, double& Xd,
+                             double& Yd, int Step, bool Opt) const;
 
 private:
     void Finish(Integer i) const;
