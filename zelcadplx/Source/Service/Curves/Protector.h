@@ -68,9 +68,9 @@ struct TRectCandidate {
 
 // What a worker thread shares with the searching thread; every field below Protector is
 // touched under mtx only, except the batch, which is read-only while posted.
-struct TFThreadAdmissibleParam {
-    const TProtector& Protector; // the worker's own copy of the zones
-    TCircle C;                   // the circle under test, the worker's own
+struct alignas(64) TFThreadAdmissibleParam { // a cache line of its own: the worker writes C
+    const TProtector& Protector;             // the worker's own copy of the zones
+    TCircle C;                               // the circle under test, the worker's own
     std::mutex mtx;
     std::condition_variable cv;
     Boolean dataReady = false; // a batch is posted and not yet answered
