@@ -44,9 +44,9 @@ bool CircleClear(const TProtector& Z, TCircle& C, Real x, Real y, Real r)
     return CircleClear(Z, C);
 }
 
-bool CornersClear(const TProtector& Z, TCircle& C, Real x2, const TRectCandidate& K, Real r)
+bool CornersClear(const TProtector& Z, TCircle& C, const TRectCandidate& K, Real r)
 {
-    return CircleClear(Z, C, x2, K.y2, r) && CircleClear(Z, C, x2, K.y1, r) &&
+    return CircleClear(Z, C, K.x2, K.y2, r) && CircleClear(Z, C, K.x2, K.y1, r) &&
            CircleClear(Z, C, K.x1, K.y2, r) && CircleClear(Z, C, K.x1, K.y1, r);
 }
 
@@ -89,8 +89,8 @@ public:
             t.join();
     }
 
-    // Answers for every candidate of the column x2, in order.
-    void Answer(const std::vector<TRectCandidate>& batch, Real x2, Real r, std::vector<char>& out)
+    // Answers for every candidate of the batch, in order.
+    void Answer(const std::vector<TRectCandidate>& batch, Real r, std::vector<char>& out)
     {
         const size_t n = params.size();
         for (size_t i = 0; i < n; ++i) {
@@ -100,7 +100,6 @@ public:
                 p.Batch = &batch;
                 p.First = i;
                 p.Stride = n;
-                p.X2 = x2;
                 p.Radius = r;
             }
             p.NotifyInput();
@@ -158,12 +157,12 @@ void TFThreadAdmissible(TFThreadAdmissibleParam& Param)
         if (Param.Stop) return;
         const std::vector<TRectCandidate>& batch = *Param.Batch;
         const size_t first = Param.First, stride = Param.Stride;
-        const Real x2 = Param.X2, r = Param.Radius;
+        const Real r = Param.Radius;
         std::vector<char> answers = std::move(Param.Answers);
         lock.unlock();
         answers.clear();
         for (size_t i = first; i < batch.size(); i += stride)
-            answers.push_back(CornersClear(Param.Protector, Param.C, x2, batch[i], r) ? 1 : 0);
+            answers.push_back(CornersClear(Param.Protector, Param.C, batch[i], r) ? 1 : 0);
         lock.lock();
         Param.Answers = std::move(answers);
         lock.unlock();
@@ -279,32 +278,40 @@ Boolean TProtector::PlaceByRectAngle(const TRect2D& iO, const double& Radius, co
     Integer k = 0;
     Real bestW = 0.0, bestA = 0.0;
     TRectCandidate best;
-    Real bestX2 = 0.0;
     TWorkers workers(*this, std::max<Integer>(Workers, 1));
     std::vector<TRectCandidate> batch;
     std::vector<char> answers;
+    std::vector<size_t> columnEnd;
     for (Real x2 = P.RU.x; x2 <= S.RU.x;) {
-        const bool near = k == 0 || x2 >= S.RU.x - 2 * s;
+        // Every column up to the right of the box goes to the workers at once: the box widens
+        // only after its last column, so the columns of one batch see the same box.
         batch.clear();
-        for (Real y2 = near ? P.RU.y : S.RU.y - 2 * s; y2 <= S.RU.y; y2 += s)
-            for (Real y1 = near ? P.LD.y : S.LD.y + 2 * s; y1 >= S.LD.y; y1 -= s)
-                for (Real x1 = P.LD.x; x1 >= S.LD.x; x1 -= s)
-                    batch.push_back(TRectCandidate{x1, y1, y2});
-        workers.Answer(batch, x2, R, answers);
-        for (size_t i = 0; i < batch.size(); ++i) {
-            if (!answers[i]) continue;
-            const TRectCandidate& K = batch[i];
-            const Real w = (std::max(x2, I.RU.x) - std::min(K.x1, I.LD.x)) *
-                           (std::max(K.y2, I.RU.y) - std::min(K.y1, I.LD.y));
-            const Real a = (x2 - K.x1) * (K.y2 - K.y1);
-            if (std::fabs(bestA) <= kTie || w < bestW || (std::fabs(bestW - w) <= kTie && a > bestA)) {
-                bestW = w;
-                bestA = a;
-                best = K;
-                bestX2 = x2;
-            }
+        columnEnd.clear();
+        for (Real c = x2; c <= S.RU.x; c += s) {
+            const bool near = k == 0 || c >= S.RU.x - 2 * s;
+            for (Real y2 = near ? P.RU.y : S.RU.y - 2 * s; y2 <= S.RU.y; y2 += s)
+                for (Real y1 = near ? P.LD.y : S.LD.y + 2 * s; y1 >= S.LD.y; y1 -= s)
+                    for (Real x1 = P.LD.x; x1 >= S.LD.x; x1 -= s)
+                        batch.push_back(TRectCandidate{x1, y1, c, y2});
+            columnEnd.push_back(batch.size());
         }
-        x2 += s;
+        workers.Answer(batch, R, answers);
+        size_t i = 0;
+        for (const size_t end : columnEnd) {
+            for (; i < end; ++i) {
+                if (!answers[i]) continue;
+                const TRectCandidate& K = batch[i];
+                const Real w = (std::max(K.x2, I.RU.x) - std::min(K.x1, I.LD.x)) *
+                               (std::max(K.y2, I.RU.y) - std::min(K.y1, I.LD.y));
+                const Real a = (K.x2 - K.x1) * (K.y2 - K.y1);
+                if (std::fabs(bestA) <= kTie || w < bestW || (std::fabs(bestW - w) <= kTie && a > bestA)) {
+                    bestW = w;
+                    bestA = a;
+                    best = K;
+                }
+            }
+            x2 += s;
+        }
         if (x2 > S.RU.x && bestA == 0.0 && k <= kRectWidenings && !Opt) {
             S.Enlarge(2 * s);
             k += 2;
@@ -313,7 +320,7 @@ Boolean TProtector::PlaceByRectAngle(const TRect2D& iO, const double& Radius, co
     if (bestA == 0.0) return false;
     Xl = best.x1;
     Yd = best.y1;
-    Xr = bestX2;
+    Xr = best.x2;
     Yu = best.y2;
     return true;
 }

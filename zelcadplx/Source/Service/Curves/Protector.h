@@ -61,9 +61,9 @@ private:
     void Finish(Integer i) const;
 };
 
-// Corners x1 < x2 (x2 common to a batch), y1 < y2 of one rectangle candidate.
+// Corners x1 < x2, y1 < y2 of one rectangle candidate.
 struct TRectCandidate {
-    Real x1 = 0.0, y1 = 0.0, y2 = 0.0;
+    Real x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
 };
 
 // What a worker thread shares with the searching thread; every field below Protector is
@@ -78,7 +78,7 @@ struct alignas(64) TFThreadAdmissibleParam { // a cache line of its own: the wor
     Boolean Stop = false;
     const std::vector<TRectCandidate>* Batch = nullptr;
     size_t First = 0, Stride = 1; // the worker tests Batch[First], Batch[First + Stride] ...
-    Real X2 = 0.0, Radius = 0.0;
+    Real Radius = 0.0;
     std::vector<char> Answers; // per tested candidate: all four corners admissible
 
     explicit TFThreadAdmissibleParam(const TProtector& P) : Protector(P) {}
