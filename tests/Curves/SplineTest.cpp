@@ -205,14 +205,4 @@ TEST(TBezierTest, ClosedChainWrapsIntoTheFirstNode)
     EXPECT_DOUBLE_EQ(P.y, -0.75);
 }
 
-TEST(TBezierTest, EmptyChainGivesTheOriginAndKeepsT)
-{
-    const TBezier B;
-    TPoint2D P(3, 4);
-    double t = 0.5;
-    B.PointOn(t, P);
-    EXPECT_EQ(P.x, 0.0); // rc[0] is zero until a piece is evaluated
-    EXPECT_EQ(t, 0.5);
-}
-
 } // namespace
