@@ -120,6 +120,21 @@ TEST(OutContTest, SourceIsLeftAsItWas)
     EXPECT_NEAR(ExactArea(Dest), 16 + kPi * 1.5 * 1.5 / 2, 1e-9); // half the disc lies inside
 }
 
+TEST(OutContTest, BestDirectionTurnsFurthestRightForAnyHeading)
+{
+    for (const double heading : {0.0, 90.0, 179.0, 270.0}) {
+        SCOPED_TRACE(heading);
+        TDirectionMovement* ways = nullptr;
+        for (const double turn : {90.0, 0.0, -90.0, 180.0}) // left, ahead, right, back
+            AddDirectionMovement(ways)->DA = std::fmod(heading + turn + 360.0, 360.0);
+        const TDirectionMovement* best = GetBestDirection(heading, ways);
+        ASSERT_NE(best, nullptr);
+        EXPECT_NEAR(best->DA, std::fmod(heading + 270.0, 360.0), 1e-12);
+        DeleteAllDirection(ways);
+        EXPECT_EQ(ways, nullptr);
+    }
+}
+
 // Boost's ring of a circle with the circle's area, so the union areas agree to 1e-6.
 BPolygon CirclePolygon(double cx, double cy, double r)
 {
