@@ -6,7 +6,7 @@ pkgs=(cmake g++ ninja-build ccache pkg-config
       libgl-dev libglu1-mesa-dev libosmesa6-dev
       libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
       libocct-data-exchange-dev nlohmann-json3-dev libeigen3-dev libcgal-dev libgmp-dev
-      libfreetype-dev fonts-dejavu-core libtbb-dev clang-format)
+      libfreetype-dev fonts-dejavu-core libtbb-dev clang-format libboost-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -32,6 +32,50 @@ inline void Square(TContour& C, double a, bool ccw = true)
                    : std::vector<TPoint2D>{{0, 0}, {0, a}, {a, a}, {a, 0}});
 }
 
+// The four edges of the axis-parallel square of side a with lower-left corner (x, y).
+inline void SquareAt(TContour& C, double x, double y, double a)
+{
+    const TPoint2D P[4] = {{x, y}, {x + a, y}, {x + a, y + a}, {x, y + a}};
+    for (int i = 0; i < 4; ++i)
+        C.Add(new TLineSeg(P[i], P[(i + 1) % 4]));
+}
+
+// A closed polygon of n segments around (cx, cy), its radius varying between r / 2 and r.
+inline TContour* Blob(double cx, double cy, double r, int n, unsigned seed)
+{
+    std::vector<TPoint2D> P;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * kPi * i / n, f = 0.5 + 0.5 * ((seed * 2654435761u + i * 40503u) % 1000) / 1000.0;
+        P.emplace_back(cx + r * f * std::cos(a), cy + r * f * std::sin(a));
+    }
+    auto* C = new TContour;
+    Polygon(*C, P);
+    return C;
+}
+
+// Signed area of a closed chain of segments, arcs and circles, exact for each kind
+// (positive counterclockwise).
+inline double ExactArea(const TContour& C)
+{
+    double sum = 0.0;
+    for (Integer i = 0; i < C.Count; ++i) {
+        const TCurve2D* I = C[i];
+        const TPoint2D a = I->PointTMin(), b = I->PointTMax();
+        if (I->IsType() == ctCircle) {
+            const double r = static_cast<const TCircle*>(I)->Radius;
+            sum += kPi * r * r;
+            continue;
+        }
+        sum += 0.5 * (a.x * b.y - b.x * a.y);
+        if (I->IsType() != ctArc) continue;
+        // The circular segment between the chord and the arc.
+        const auto* A = static_cast<const TArc*>(I);
+        const double sweep = A->A2 - A->A1, r = A->Radius;
+        sum += 0.5 * r * r * (sweep - std::sin(sweep));
+    }
+    return sum;
+}
+
 // The values rounded to 1e-6, blank-separated: "10 2.5".
 inline std::string Text(std::initializer_list<double> v)
 {

@@ -195,6 +195,12 @@ public:
     Integer InterSect(const TCurve2D* P) const;
     // 1 when P meets two or more items, else 0.
     Integer InterSect2(const TCurve2D* P) const;
+    // ---- Outer contour ------------------------------------------------------------------
+    // Traces the outer boundary of the items (segments, circles, arcs that may cross) into
+    // Dest, cleared first, counterclockwise from the leftmost point: 0 back at the start (also
+    // for no items), 1 no meeting point at the start, 2 no way on from a point, 3 a dead end,
+    // 4 the step limit (twice the item count) reached. GI is not used.
+    Integer OutCont(TContour* Dest, TGImage* GI) const;
     // Items that end at (x, y): (k, 0) a segment's start or an arc's or circle's centre,
     // (k, 1) a segment's end.
     Boolean Find2(const double& x, const double& y, TArrayOf<TPair<int, int>>& AResult);

@@ -14,6 +14,7 @@ enum : int {
     Adapters,          // TAdapter::strNotSpecified
     Geometry,          // the identity matrix
     Images,            // GI
+    OuterContour,      // IS, the crossing collector of the outer-contour walk
     ElementLibrary,    // TextBase and ABaseDetail
     Registrator,       // the registry of program variables
     Variables,         // AVariable

@@ -1,0 +1,88 @@
+// Speed of the rectangle search of circle placement on one fixed scene (8 zones of 20 to 50
+// segments, a grid of 30 points per axis) with 1 and with 4 worker threads; ends with the
+// speed-up of 4 workers over 1 (at most 4 on 4 free cores).
+
+#include "Contour.h"
+#include "LineSeg.h"
+#include "Protector.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A closed polygon of n segments around (cx, cy), its radius between r / 2 and r.
+TContour* Blob(double cx, double cy, double r, int n, unsigned seed)
+{
+    auto* C = new TContour;
+    std::vector<TPoint2D> P;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * TMathDef::C_PI * i / n;
+        const double f = 0.5 + 0.5 * ((seed * 2654435761u + i * 40503u) % 1000) / 1000.0;
+        P.emplace_back(cx + r * f * std::cos(a), cy + r * f * std::sin(a));
+    }
+    for (int i = 0; i < n; ++i)
+        C->Add(new TLineSeg(P[i], P[(i + 1) % n]));
+    return C;
+}
+
+void Scene(TProtector& P)
+{
+    const double at[8][2] = {{40, 40},   {150, 30}, {260, 50},  {30, 150},
+                             {270, 160}, {50, 260}, {150, 270}, {250, 250}};
+    for (int i = 0; i < 8; ++i)
+        P.AddProtectContour(Blob(at[i][0], at[i][1], 28, 20 + 4 * i, i + 1));
+}
+
+void BM_PlaceByRectAngle(benchmark::State& state)
+{
+    TProtector P;
+    Scene(P);
+    P.Workers = static_cast<Integer>(state.range(0));
+    double xl = 0, yd = 0, xr = 0, yu = 0;
+    for (auto _ : state) {
+        const bool found = P.PlaceByRectAngle(TRect2D(0, 0, 300, 300), 6, TRect2D(120, 120, 180, 180), xl, yd,
+                                              xr, yu, 10, true);
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["xl"] = xl;
+    state.counters["xr"] = xr;
+}
+
+BENCHMARK(BM_PlaceByRectAngle)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+class TSpeedUpReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const double one = seconds["BM_PlaceByRectAngle/1/real_time"];
+        const double four = seconds["BM_PlaceByRectAngle/4/real_time"];
+        if (one > 0 && four > 0)
+            GetOutputStream() << "circle placement, 4 workers over 1: " << one / four << "x\n";
+    }
+
+private:
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    TSpeedUpReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
