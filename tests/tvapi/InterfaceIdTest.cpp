@@ -11,6 +11,7 @@
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/TervanAPIObject.h"
+#include "tvapi/Topology.h"
 
 namespace {
 
@@ -33,5 +34,8 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
     CheckId<tvapi::IDrawingObject>(seen);
     CheckId<tvapi::IDrawingGroup>(seen);
     CheckId<tvapi::IVariable>(seen);
-    EXPECT_EQ(seen.size(), 7u);
+    CheckId<tvapi::IVertex>(seen);
+    CheckId<tvapi::IEdge>(seen);
+    CheckId<tvapi::IMathCurve3D>(seen);
+    EXPECT_EQ(seen.size(), 10u);
 }
