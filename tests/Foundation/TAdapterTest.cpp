@@ -8,6 +8,8 @@
 #include "MessageSinks.h"
 #include "StreamTestUtil.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,10 +19,7 @@ using namespace streamtest;
 
 namespace {
 
-std::string Bytes1251(const char* utf8)
-{
-    return TString(utf8).PChar();
-}
+using foundationtest::Cp;
 
 TArrayOf<TString> Choices(std::initializer_list<TString> texts)
 {
@@ -271,6 +270,6 @@ TEST(TAdapterTest, StreamWithoutVariableIsUntouchedAndTold)
     adapter.fromStream(in);
     EXPECT_EQ(in.ReadInteger(), 5); // nothing was taken
     ASSERT_EQ(host.Boxes.size(), 2u);
-    EXPECT_EQ(host.Boxes[0], Bytes1251("Ошибка переменной TAdapter::toStream"));
-    EXPECT_EQ(host.Boxes[1], Bytes1251("Ошибка переменной TAdapter::fromStream"));
+    EXPECT_EQ(host.Boxes[0], Cp("Ошибка переменной TAdapter::toStream"));
+    EXPECT_EQ(host.Boxes[1], Cp("Ошибка переменной TAdapter::fromStream"));
 }

@@ -1,5 +1,7 @@
 #include "TCalculator.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,11 +13,7 @@
 
 namespace {
 
-// Windows-1251 bytes of a UTF-8 literal, as the messages are held.
-std::string Cp(const char* Utf8)
-{
-    return TString(Utf8).PChar();
-}
+using foundationtest::Cp;
 
 std::string ErrorOf(const char* Formula, const char* Vars = nullptr)
 {

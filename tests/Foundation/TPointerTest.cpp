@@ -7,6 +7,9 @@
 #include "TAdapter.h"
 
 #include "StreamTestUtil.h"
+
+#include "FoundationTestUtil.h"
+
 #include "VariableSinks.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +20,7 @@ using namespace streamtest;
 
 namespace {
 
-Bytes Double(double v)
-{
-    Bytes out(8);
-    std::memcpy(out.data(), &v, 8);
-    return out;
-}
+using foundationtest::Double;
 
 class TVariablePtrTest : public ::testing::Test {
 protected:

@@ -7,6 +7,9 @@
 
 #include "MessageSinks.h"
 #include "StreamTestUtil.h"
+
+#include "FoundationTestUtil.h"
+
 #include "VariableSinks.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +19,8 @@
 using namespace streamtest;
 
 namespace {
+
+using foundationtest::Double;
 
 class TRegistratorTest : public ::testing::Test {
 protected:
@@ -28,13 +33,6 @@ protected:
                      Registrator.EditedStream.Pointer + Registrator.EditedStream.Size);
     }
 };
-
-Bytes Double(double v)
-{
-    Bytes out(8);
-    std::memcpy(out.data(), &v, 8);
-    return out;
-}
 
 std::string RegistrationError()
 {

@@ -2,6 +2,8 @@
 
 #include "TValidator.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,10 +11,7 @@
 
 namespace {
 
-std::string Bytes1251(const char* utf8)
-{
-    return TString(utf8).PChar();
-}
+using foundationtest::Cp;
 
 // An edit box that records the hints it is asked to show.
 class TRecordingWindow final : public TValidatorWindow {
@@ -43,7 +42,7 @@ TEST(TLowRangeValidatorTest, IntegerRangeAcceptsInsideAndNamesTheRangeError)
     EXPECT_FALSE(v.Valid("11"));
     EXPECT_EQ(v.Result, TValidator::vRangeError);
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Длина Ошибка диапозона"));
+    EXPECT_EQ(window.Hints[0], Cp("Длина Ошибка диапозона"));
     EXPECT_EQ(window.Shift, (std::vector<int>{20, 20, 2000}));
     EXPECT_EQ(window.Focused, 1);
 }
@@ -180,7 +179,7 @@ TEST(TLowRangeValidatorTest, CopyKeepsRangeAndTextsButNotWindowOrResult)
     EXPECT_FALSE(copy.IsValid(11));
     EXPECT_TRUE(copy.IsValid(1));
     EXPECT_STREQ(copy.Name.PChar(), "n");
-    EXPECT_EQ(std::string(copy.Message.PChar()), Bytes1251("свой текст"));
+    EXPECT_EQ(std::string(copy.Message.PChar()), Cp("свой текст"));
 }
 
 TEST(TValidatorTest, MessageReplacesTheDefaultText)
@@ -191,7 +190,7 @@ TEST(TValidatorTest, MessageReplacesTheDefaultText)
     v.Message = TString("от 1 до 10");
     EXPECT_FALSE(v.Valid("11"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("n: от 1 до 10"));
+    EXPECT_EQ(window.Hints[0], Cp("n: от 1 до 10"));
 }
 
 TEST(TValidatorTest, DefaultTexts)
@@ -230,7 +229,7 @@ TEST(TFilterValidatorTest, CharactersAndSeparators)
     EXPECT_TRUE(v.IsValid(nullptr));
     EXPECT_FALSE(v.Valid("1x"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Ошибка Недопустимые символы"));
+    EXPECT_EQ(window.Hints[0], Cp("Ошибка Недопустимые символы"));
     TFilterValidator repeat(TString("0123456789.,"), true);
     EXPECT_TRUE(repeat.IsValidInput("1.2,3", false));
 }
@@ -246,5 +245,5 @@ TEST(TLengthValidatorTest, BytesCountedAndFailureShown)
     EXPECT_FALSE(v.IsValid("ёж€")); // three characters, seven bytes of UTF-8
     EXPECT_FALSE(v.Valid("abcde"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Ошибка длинны текста"));
+    EXPECT_EQ(window.Hints[0], Cp("Ошибка длинны текста"));
 }

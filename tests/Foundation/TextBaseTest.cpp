@@ -2,6 +2,8 @@
 
 #include "MessageSinks.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,28 +12,11 @@
 
 namespace {
 
+using foundationtest::Cp;
+using foundationtest::Wide;
+using foundationtest::WriteFile;
+
 const std::string Samples = DC_SOURCE_DIR "/samples/";
-
-std::string Cp(const char* Utf8)
-{
-    return TString(Utf8).PChar();
-}
-
-std::string Wide(const std::u16string& Text, bool Mark = true)
-{
-    std::string out = Mark ? "\xFF\xFE" : "";
-    for (char16_t c : Text) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
-    }
-    return out;
-}
-
-std::string WriteFile(const std::string& Name, const std::string& Bytes)
-{
-    std::ofstream(testing::TempDir() + Name, std::ios::binary) << Bytes;
-    return testing::TempDir();
-}
 
 std::vector<std::string> Texts(const TAStr& L)
 {

@@ -2,6 +2,8 @@
 
 #include "MessageSinks.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,24 +12,8 @@
 
 namespace {
 
-// Writes Bytes to a fresh file of the test's temporary folder; returns its folder.
-std::string WriteFile(const std::string& Name, const std::string& Bytes)
-{
-    const std::string dir = testing::TempDir();
-    std::ofstream(dir + Name, std::ios::binary) << Bytes;
-    return dir;
-}
-
-// UTF-16LE with the byte order mark, from 16-bit code units.
-std::string Wide(const std::u16string& Text)
-{
-    std::string out = "\xFF\xFE";
-    for (char16_t c : Text) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
-    }
-    return out;
-}
+using foundationtest::Wide;
+using foundationtest::WriteFile;
 
 template <class TFile> std::u16string Drain(TFile& F)
 {
