@@ -47,7 +47,7 @@ TEST_F(TDependenceTest, EqualityRunsBothWays)
     EXPECT_FALSE(d.Change(&other));
 }
 
-TEST_F(TDependenceTest, LinearRuleFollowsV2Only)
+TEST_F(TDependenceTest, LinearRuleFollowsV2OnlyAndEmptyOrUnknownRulesNothing)
 {
     TDependence d = Rule(TDependence::tdKmulV2addDL, &A, &B, 2, 1);
     B = 4;
@@ -56,6 +56,12 @@ TEST_F(TDependenceTest, LinearRuleFollowsV2Only)
     A = 0;
     EXPECT_FALSE(d.Change(&A));
     EXPECT_DOUBLE_EQ(B, 4);
+    A = 0; // an empty or unknown rule changes nothing
+    d.Type = TDependence::tdEmpty;
+    EXPECT_FALSE(d.Change(&B));
+    d.Type = TDependence::tdCount;
+    EXPECT_FALSE(d.Change(&B));
+    EXPECT_DOUBLE_EQ(A, 0);
 }
 
 TEST_F(TDependenceTest, LowerAndUpperBoundsMoveV1OnlyTowardsTheBound)
@@ -76,16 +82,6 @@ TEST_F(TDependenceTest, LowerAndUpperBoundsMoveV1OnlyTowardsTheBound)
     B = 4;
     EXPECT_TRUE(less.Change(&B));
     EXPECT_DOUBLE_EQ(A, 4);
-}
-
-TEST_F(TDependenceTest, EmptyOrUnknownRuleChangesNothing)
-{
-    TDependence d = Rule(TDependence::tdEmpty, &A, &B);
-    B = 1;
-    EXPECT_FALSE(d.Change(&B));
-    d.Type = TDependence::tdCount;
-    EXPECT_FALSE(d.Change(&B));
-    EXPECT_DOUBLE_EQ(A, 0);
 }
 
 TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOther)

@@ -14,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using namespace streamtest;
 
 namespace {
@@ -59,7 +57,7 @@ TEST_F(TVariablePtrTest, LetSetsIntegersAndRealsOnly)
     EXPECT_EQ(TVariablePtr(TVariablePtr::pvReal, nullptr).Let("1"), 0);
 }
 
-TEST_F(TVariablePtrTest, LetOfTheSameValueMarksNothing)
+TEST_F(TVariablePtrTest, LetMarksAChangeAndRefreshesTheRunningPanelButNotTheSameValue)
 {
     testsinks::TRecordingPanel panel;
     double r = 12.5;
@@ -68,13 +66,6 @@ TEST_F(TVariablePtrTest, LetOfTheSameValueMarksNothing)
     EXPECT_TRUE(Registrator.EditedId.Empty());
     EXPECT_TRUE(panel.Let.empty());
     EXPECT_EQ(panel.Redraws, 0);
-}
-
-TEST_F(TVariablePtrTest, LetMarksTheEditAndRefreshesTheRunningPanel)
-{
-    testsinks::TRecordingPanel panel;
-    double r = 1;
-    Registrator.Announcement(3, r, "r", "");
     EXPECT_EQ(TVariablePtr(TVariablePtr::pvReal, &r).Let("2"), 1);
     ASSERT_EQ(Registrator.EditedId.Count, 1);
     EXPECT_EQ(Registrator.EditedId[0], 3);
@@ -83,22 +74,34 @@ TEST_F(TVariablePtrTest, LetMarksTheEditAndRefreshesTheRunningPanel)
     EXPECT_EQ(panel.Redraws, 1);
 }
 
-TEST_F(TVariablePtrTest, StreamFormByKind)
+TEST_F(TVariablePtrTest, StreamFormByKindAndRoundTrip)
 {
-    double r = 0.5;
-    int i = 7;
-    TString s("ab");
+    double r = -1.25;
+    int i = 9;
+    TString s("слово");
     TKmfData out;
     TVariablePtr(TVariablePtr::pvReal, &r).toStream(out);
     TVariablePtr(TVariablePtr::pvInteger, &i).toStream(out);
     TVariablePtr(TVariablePtr::pvStr, &s).toStream(out);
     TVariablePtr(TVariablePtr::pvReal, nullptr).toStream(out);
     TVariablePtr(TVariablePtr::pvBoolean, &i).toStream(out);
-    Bytes expected = Cat(Ints({1}), Double(0.5));
-    expected = Cat(expected, Ints({3, 7, 5, 2}));
-    expected = Cat(expected, Bytes{'a', 'b', 0});
+    Bytes expected = Cat(Ints({1}), Double(-1.25));
+    expected = Cat(expected, Ints({3, 9, 5, 5}));
+    expected = Cat(expected, Bytes{0xF1, 0xEB, 0xEE, 0xE2, 0xEE, 0}); // the text in Windows-1251
     expected = Cat(expected, Ints({1, 6}));
     EXPECT_EQ(DataOf(out), expected);
+
+    double r2 = 0;
+    int i2 = 0;
+    TString s2;
+    TKmfData in;
+    Load(in, DataOf(out));
+    TVariablePtr(TVariablePtr::pvReal, &r2).fromStream(in);
+    TVariablePtr(TVariablePtr::pvInteger, &i2).fromStream(in);
+    TVariablePtr(TVariablePtr::pvStr, &s2).fromStream(in);
+    EXPECT_DOUBLE_EQ(r2, -1.25);
+    EXPECT_EQ(i2, 9);
+    EXPECT_TRUE(s2 == s);
 }
 
 TEST_F(TVariablePtrTest, AdapterWritesItsOwnValueForm)
@@ -114,28 +117,6 @@ TEST_F(TVariablePtrTest, AdapterWritesItsOwnValueForm)
     Load(in, DataOf(out));
     TVariablePtr(TVariablePtr::pvAdapter, &adapter).fromStream(in);
     EXPECT_EQ(e, 2);
-}
-
-TEST_F(TVariablePtrTest, RoundTrip)
-{
-    double r = -1.25;
-    int i = 9;
-    TString s("слово");
-    TKmfData out;
-    TVariablePtr(TVariablePtr::pvReal, &r).toStream(out);
-    TVariablePtr(TVariablePtr::pvInteger, &i).toStream(out);
-    TVariablePtr(TVariablePtr::pvStr, &s).toStream(out);
-    double r2 = 0;
-    int i2 = 0;
-    TString s2;
-    TKmfData in;
-    Load(in, DataOf(out));
-    TVariablePtr(TVariablePtr::pvReal, &r2).fromStream(in);
-    TVariablePtr(TVariablePtr::pvInteger, &i2).fromStream(in);
-    TVariablePtr(TVariablePtr::pvStr, &s2).fromStream(in);
-    EXPECT_DOUBLE_EQ(r2, -1.25);
-    EXPECT_EQ(i2, 9);
-    EXPECT_TRUE(s2 == s);
 }
 
 TEST_F(TVariablePtrTest, RecordOfAnotherKindIsPassedOverByItsStoredKind)

@@ -47,7 +47,7 @@ TEST(TLowRangeValidatorTest, IntegerRangeAcceptsInsideAndNamesTheRangeError)
     EXPECT_EQ(window.Focused, 1);
 }
 
-TEST(TLowRangeValidatorTest, MinusIsRefusedWhileTypingForANonNegativeMinimum)
+TEST(TLowRangeValidatorTest, TypingRefusesAMinusForANonNegativeMinimumAndUnaskedBlanks)
 {
     TLowRangeValidator v(1, 10, "n");
     EXPECT_FALSE(v.IsValidInput("-1", false));
@@ -56,6 +56,11 @@ TEST(TLowRangeValidatorTest, MinusIsRefusedWhileTypingForANonNegativeMinimum)
     TLowRangeValidator negative(-10, 0, "n");
     EXPECT_STREQ(negative.validChars.PChar(), "0123456789-");
     EXPECT_TRUE(negative.IsValidInput("-1", false));
+    // Leading blanks are skipped only when asked.
+    EXPECT_TRUE(v.IsValidInput("  5", true));
+    EXPECT_FALSE(v.IsValidInput("  5", false));
+    EXPECT_TRUE(v.IsValidInput("", false));
+    EXPECT_TRUE(v.IsValidInput(nullptr, false));
 }
 
 TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPoint)
@@ -80,15 +85,6 @@ TEST(TLowRangeValidatorTest, SecondSeparatorIsRefusedWhileTypingAndBadNumberOnCo
     EXPECT_EQ(v.Result, TValidator::vSyntaxError);
     EXPECT_FALSE(v.IsValid("+"));
     EXPECT_EQ(v.Result, TValidator::vSyntaxError);
-}
-
-TEST(TLowRangeValidatorTest, TypingSkipsLeadingBlanksOnlyWhenAsked)
-{
-    TLowRangeValidator v(1, 10, "n");
-    EXPECT_TRUE(v.IsValidInput("  5", true));
-    EXPECT_FALSE(v.IsValidInput("  5", false));
-    EXPECT_TRUE(v.IsValidInput("", false));
-    EXPECT_TRUE(v.IsValidInput(nullptr, false));
 }
 
 TEST(TLowRangeValidatorTest, ZeroBoundsMeanNoRangeAndNoSign)
@@ -146,18 +142,13 @@ TEST(TLowRangeValidatorTest, FilterAndEmptyTexts)
     EXPECT_FALSE(v.IsValid(nullptr));
 }
 
-TEST(TLowRangeValidatorTest, StringKindRejectsEveryText)
+TEST(TLowRangeValidatorTest, StringKindRejectsEveryTextAndHexTakesHexCharacters)
 {
     TLowRangeValidator v(1, 10, "n");
     v.SetRange(TLowRangeValidator::vt_String, 0.0, 0.0);
     EXPECT_STREQ(v.validChars.PChar(), "0123456789+"); // left as it was
     EXPECT_FALSE(v.IsValid("5"));
     EXPECT_EQ(v.Result, TValidator::vRangeError);
-}
-
-TEST(TLowRangeValidatorTest, HexCharacters)
-{
-    TLowRangeValidator v(1, 10, "n");
     v.SetRange(TLowRangeValidator::vt_Hex, 0L, 255L);
     EXPECT_STREQ(v.validChars.PChar(), "0x123456789AaBbCcDdEeFf");
     EXPECT_TRUE(v.IsValidInput("0xFf", false));
@@ -182,7 +173,7 @@ TEST(TLowRangeValidatorTest, CopyKeepsRangeAndTextsButNotWindowOrResult)
     EXPECT_EQ(std::string(copy.Message.PChar()), Cp("свой текст"));
 }
 
-TEST(TValidatorTest, MessageReplacesTheDefaultText)
+TEST(TValidatorTest, MessageReplacesTheDefaultTexts)
 {
     TRecordingWindow window;
     TLowRangeValidator v(1, 10, "n: ");
@@ -191,10 +182,7 @@ TEST(TValidatorTest, MessageReplacesTheDefaultText)
     EXPECT_FALSE(v.Valid("11"));
     ASSERT_EQ(window.Hints.size(), 1u);
     EXPECT_EQ(window.Hints[0], Cp("n: от 1 до 10"));
-}
 
-TEST(TValidatorTest, DefaultTexts)
-{
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vLengthError)), "Ошибка длинны текста");
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vRangeError)), "Ошибка диапозона");
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vFilterError)), "Ошибка Недопустимые символы");
