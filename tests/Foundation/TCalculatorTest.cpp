@@ -72,7 +72,7 @@ TEST(TCalculatorTest, IfChoosesByTheSignOfItsCondition)
     EXPECT_EQ(unset.Calculate(), 20);
 }
 
-TEST(TCalculatorTest, AVariableNamedTwiceGivesTwoOperands)
+TEST(TCalculatorTest, VariablesNamedTwiceAndSetFromAList)
 {
     TCalculator c;
     c.SetVariables("x,3,y,4");
@@ -80,14 +80,10 @@ TEST(TCalculatorTest, AVariableNamedTwiceGivesTwoOperands)
     EXPECT_EQ(c.Calculate(), 15);
     EXPECT_EQ(c.Variables.Value("y"), 4);
     EXPECT_EQ(c.Variables.Value("z"), 0);
-}
-
-TEST(TCalculatorTest, SetVariablesSkipsEmptyValuesAndStopsAtANameWithoutComma)
-{
-    TCalculator c;
-    c.SetVariables(" a,1.5, b,, c");
-    EXPECT_EQ(c.Variables.Value("a"), 1.5);
-    EXPECT_EQ(c.Variables.Count, 1);
+    TCalculator d; // empty values are skipped; a name without a comma ends the list
+    d.SetVariables(" a,1.5, b,, c");
+    EXPECT_EQ(d.Variables.Value("a"), 1.5);
+    EXPECT_EQ(d.Variables.Count, 1);
 }
 
 TEST(TCalculatorTest, ErrorsCarryTheirTextsAndDetails)
