@@ -63,7 +63,7 @@ TEST(TLowRangeValidatorTest, TypingRefusesAMinusForANonNegativeMinimumAndUnasked
     EXPECT_TRUE(v.IsValidInput(nullptr, false));
 }
 
-TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPoint)
+TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPointAndRefusesASecondSeparator)
 {
     TLowRangeValidator v(0.5, 1.5, "k");
     EXPECT_EQ(v.type, TLowRangeValidator::vt_Real);
@@ -73,11 +73,7 @@ TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPoint)
     EXPECT_EQ(v.Result, TValidator::vRangeError);
     EXPECT_TRUE(v.IsValid("1.5")); // the range is closed
     EXPECT_TRUE(v.IsValid("0.5"));
-}
-
-TEST(TLowRangeValidatorTest, SecondSeparatorIsRefusedWhileTypingAndBadNumberOnCommit)
-{
-    TLowRangeValidator v(0.5, 1.5, "k");
+    // A second separator is refused while typing, a bad number on commit.
     EXPECT_FALSE(v.IsValidInput("1.2.3", false));
     EXPECT_FALSE(v.IsValidInput("1,2.", false));
     EXPECT_TRUE(v.IsValidInput("1.2", false));

@@ -66,7 +66,7 @@ TEST(TMathMatrixTest, SwapsOnlyFullRowKindsAndDifferentColumns)
     EXPECT_EQ(G(0, 0), 6.0);
 }
 
-TEST(TMathMatrixTest, NormsOfAWorkedMatrix)
+TEST(TMathMatrixTest, NormsOfAWorkedMatrixAndTheCheckTolerance)
 {
     const TMathMatrix A = Make(2, 2, {1, -2, 3, 4});
     EXPECT_EQ(A.Norma1(), 7.0);
@@ -76,6 +76,9 @@ TEST(TMathMatrixTest, NormsOfAWorkedMatrix)
     EXPECT_EQ(A.ColumnNorma1(1, 0), 3.0);
     EXPECT_EQ(A.ColumnNorma2(0, 1), 20.0);
     EXPECT_EQ(A.ColumnNorma2(2, 1), 0.0);
+    const TMathMatrix Z = Make(1, 1, {0.0}); // Check accepts its tolerance and refuses more
+    EXPECT_TRUE(Z.Check(Make(1, 1, {2e-6})));
+    EXPECT_FALSE(Z.Check(Make(1, 1, {2.1e-6})));
 }
 
 TEST(TMathMatrixTest, SumOfOrthogonalsIsGeneralAndProductOfRightsIsRight)
@@ -115,13 +118,6 @@ TEST(TMathMatrixTest, TransposeOfRightIsLeftWithZerosAbove)
     EXPECT_EQ(L.Type, TMathMatrix::mt_LEFT);
     EXPECT_EQ(L(0, 1), 0.0);
     EXPECT_EQ(L(1, 0), 2.0);
-}
-
-TEST(TMathMatrixTest, CheckAcceptsTheToleranceAndRefusesMore)
-{
-    const TMathMatrix A = Make(1, 1, {0.0});
-    EXPECT_TRUE(A.Check(Make(1, 1, {2e-6})));
-    EXPECT_FALSE(A.Check(Make(1, 1, {2.1e-6})));
 }
 
 TEST(TMathMatrixTest, AssignmentResizesRowsAndTakesTheKind)

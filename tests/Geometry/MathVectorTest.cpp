@@ -110,7 +110,7 @@ TEST(TRowSparseMathVectorTest, BegEndUpdateNarrowsToTheNonZeroRunAndAssignNeedsT
     EXPECT_EQ(narrow(2), 2.0);
 }
 
-TEST(TSparseMathVectorTest, InitChoosesTheFormByCount)
+TEST(TSparseMathVectorTest, InitChoosesTheFormByCountAndElemWalksTheEntries)
 {
     TSparseMathVector s;
     TMathVector seven(7, 0.0);
@@ -129,14 +129,8 @@ TEST(TSparseMathVectorTest, InitChoosesTheFormByCount)
     s.Init(ten, 0.0);
     EXPECT_EQ(s.Index, nullptr);
     EXPECT_EQ(s.N, 10);
-}
 
-TEST(TSparseMathVectorTest, ElemWalksTheEntriesOnce)
-{
-    TMathVector ten(10, 0.0);
-    ten[3] = 2.5;
-    ten[8] = -1.0;
-    TSparseMathVector s;
+    ten = {0, 0, 0, 2.5, 0, 0, 0, 0, -1.0, 0}; // Elem walks the entries once
     s.Init(ten, 0.0);
     ASSERT_EQ(s.N, 2);
     EXPECT_EQ(s.Index[0], 3);
