@@ -84,7 +84,7 @@ TEST_F(TDependenceTest, LowerAndUpperBoundsMoveV1OnlyTowardsTheBound)
     EXPECT_DOUBLE_EQ(A, 4);
 }
 
-TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOther)
+TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOtherAsChangedDoes)
 {
     testsinks::TRecordingPanel panel;
     Registrator.Announcement(1, A, "A", "");
@@ -99,6 +99,12 @@ TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOther)
     EXPECT_EQ(panel.Refreshed[0], &B);
     ASSERT_EQ(panel.Let.size(), 1u);
     EXPECT_EQ(panel.Let[0], &A);
+    Registrator.ClearEdit(); // Changed alone refreshes and marks
+    TDependence().Changed(&A);
+    ASSERT_EQ(panel.Refreshed.size(), 2u);
+    EXPECT_EQ(panel.Refreshed[1], &A);
+    ASSERT_EQ(Registrator.EditedId.Count, 1);
+    EXPECT_EQ(Registrator.EditedId[0], 1);
 }
 
 TEST_F(TDependenceTest, ChangesRunAlongAChain)
@@ -150,16 +156,4 @@ TEST_F(TDependenceTest, LoopThatNeverSettlesStops)
     A = 2;
     EXPECT_EQ(Dependences.Change(&A), 1);
     EXPECT_DOUBLE_EQ(C, 6);
-}
-
-TEST_F(TDependenceTest, ChangedRefreshesAndMarks)
-{
-    testsinks::TRecordingPanel panel;
-    Registrator.Announcement(4, A, "A", "");
-    TDependence d;
-    d.Changed(&A);
-    ASSERT_EQ(panel.Refreshed.size(), 1u);
-    EXPECT_EQ(panel.Refreshed[0], &A);
-    ASSERT_EQ(Registrator.EditedId.Count, 1);
-    EXPECT_EQ(Registrator.EditedId[0], 4);
 }

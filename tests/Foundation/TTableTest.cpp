@@ -28,7 +28,7 @@ TEST_F(TTableTest, MoreEqualSelectsTheFirstRowNotBelowTheKey)
     EXPECT_EQ(d, -7);
 }
 
-TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKey)
+TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKeyAndEqualAllowsTwoMillionths)
 {
     Table.Compare = TTable::tcLess;
     EXPECT_EQ(Table.Get(20, a, b), 2);
@@ -38,10 +38,7 @@ TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKey)
     EXPECT_EQ(a, 3);
     EXPECT_EQ(b, 4);
     EXPECT_EQ(Table.Get(5, a, b), 1);
-}
-
-TEST_F(TTableTest, EqualAllowsTwoMillionthsAndOtherwiseTakesTheLastRow)
-{
+    // Equal allows two millionths and otherwise takes the last row.
     Table.Compare = TTable::tcEqu;
     EXPECT_EQ(Table.Get(20.000001, a, b), 2);
     EXPECT_EQ(Table.Get(20.1, a, b), 3);

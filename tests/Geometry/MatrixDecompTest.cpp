@@ -123,7 +123,7 @@ struct LuArrays {
     }
 };
 
-TEST(AddrowLuTest, BorderedFactorReproducesTheMatrix)
+TEST(AddrowLuTest, BorderedFactorReproducesTheMatrixAndASmallPivotIsMarked)
 {
     LuArrays a({{4, 3, 2}, {2, 5, 1}, {6, 1, 7}});
     a.lu[0][0] = 4.0;
@@ -137,16 +137,12 @@ TEST(AddrowLuTest, BorderedFactorReproducesTheMatrix)
             SCOPED_TRACE(testing::Message() << i << "," << j);
             EXPECT_NEAR(s, a.mtm[i][j], 1e-13);
         }
-}
-
-TEST(AddrowLuTest, SmallNewPivotLeavesTheMarker)
-{
-    LuArrays a({{1, 2}, {2, 4}});
-    a.lu[0][0] = 1.0;
-    EXPECT_FALSE(addrow_lu(a.m.data(), a.l.data(), 1, 1e-9, 0.0));
-    EXPECT_EQ(a.lu[1][1], 1e-20);
-    a.lu[0][0] = 0.0;
-    EXPECT_FALSE(addrow_lu(a.m.data(), a.l.data(), 1, 1e-9, 0.0));
+    LuArrays b({{1, 2}, {2, 4}}); // a small new pivot leaves the marker
+    b.lu[0][0] = 1.0;
+    EXPECT_FALSE(addrow_lu(b.m.data(), b.l.data(), 1, 1e-9, 0.0));
+    EXPECT_EQ(b.lu[1][1], 1e-20);
+    b.lu[0][0] = 0.0;
+    EXPECT_FALSE(addrow_lu(b.m.data(), b.l.data(), 1, 1e-9, 0.0));
 }
 
 } // namespace
