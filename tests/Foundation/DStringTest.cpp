@@ -3,6 +3,8 @@
 
 #include "DString.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -21,10 +23,7 @@
 
 namespace {
 
-std::string Bytes(const TString& s)
-{
-    return std::string(s.PChar(), s.Len);
-}
+using foundationtest::Bytes;
 
 // Independent code-page oracle: the C library's own converter.
 std::string Iconv(const char* to, const char* from, const std::string& in)

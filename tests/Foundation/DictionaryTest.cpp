@@ -16,21 +16,16 @@
 #include "HostFixture.h"
 #include "MessageSinks.h"
 
+#include "FoundationTestUtil.h"
+
 namespace {
+
+using foundationtest::Bytes;
+using foundationtest::Cp;
 
 namespace fs = std::filesystem;
 using TPairs = std::vector<std::pair<std::wstring, std::wstring>>;
 using TTable = std::vector<std::pair<std::string, std::string>>;
-
-// 8-bit bytes of a string, and of a UTF-8 text as the library keeps it.
-std::string Bytes(const TString& s)
-{
-    return std::string(s.PChar(), s.Len);
-}
-std::string Cp(const char* utf8)
-{
-    return Bytes(TString(utf8));
-}
 
 // The first n pairs of the table as 8-bit texts.
 TTable Table(const TDictionary& d, Integer n)

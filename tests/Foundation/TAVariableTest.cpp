@@ -25,7 +25,7 @@ TEST(TAVariableTest, NamedVariableIsFoundByItsAddress)
     EXPECT_EQ(list.GetVariable(&other), nullptr);
 }
 
-TEST(TAVariableTest, FormulaEntryHoldsItsValue)
+TEST(TAVariableTest, FormulaEntryHoldsItsValueAndLookupsPreferPlainEntries)
 {
     TAVariable list;
     double* value = list.AddExp(7.0, "D/2");
@@ -37,20 +37,9 @@ TEST(TAVariableTest, FormulaEntryHoldsItsValue)
     EXPECT_EQ(entry->PDataReal, value);
     EXPECT_EQ(&entry->Value, value);
     EXPECT_STREQ(list.GetExp(value).PChar(), "D/2");
-}
-
-TEST(TAVariableTest, PlainEntryIsPreferredToAFormulaAtTheSameAddress)
-{
-    TAVariable list;
-    double* value = list.AddExp(1.0, "formula");
-    list.AddVar("plain", value, "");
+    list.AddVar("plain", value, ""); // a plain entry is preferred at the same address
     EXPECT_STREQ(list.GetVariable(value)->Comment.PChar(), "plain");
-}
-
-TEST(TAVariableTest, UnknownAddressGivesTheValueAsText)
-{
-    TAVariable list;
-    double pi = 3.14159;
+    double pi = 3.14159; // an unknown address gives the value as text
     EXPECT_STREQ(list.GetExp(&pi).PChar(), "   3.14");
     EXPECT_TRUE(list.GetExp(nullptr).Empty());
     EXPECT_EQ(list.GetVariable(nullptr), nullptr);

@@ -8,6 +8,8 @@
 #include "MessageSinks.h"
 #include "StreamTestUtil.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,10 +19,7 @@ using namespace streamtest;
 
 namespace {
 
-std::string Bytes1251(const char* utf8)
-{
-    return TString(utf8).PChar();
-}
+using foundationtest::Cp;
 
 TArrayOf<TString> Choices(std::initializer_list<TString> texts)
 {
@@ -65,11 +64,8 @@ TEST(TAdapterTest, GetCurrentFindsTheValueText)
     TAdapter text("s", TAdapter::pvStr, &s, false, texts, false, nullptr);
     s = "a";
     EXPECT_EQ(text.GetCurrent(), 0);
-}
 
-TEST(TAdapterTest, RealIsSearchedAsSevenWideTextWithTwoDecimals)
-{
-    double r = 2.5;
+    double r = 2.5; // a real is searched as a seven-wide text with two decimals
     TArrayOf<TString> plain = Choices({"1.0", "2.5"});
     TAdapter notFound("r", TAdapter::pvReal, &r, false, plain, false, nullptr);
     EXPECT_EQ(notFound.GetCurrent(), 0);
@@ -77,6 +73,11 @@ TEST(TAdapterTest, RealIsSearchedAsSevenWideTextWithTwoDecimals)
     TArrayOf<TString> padded = Choices({"1.0", "   2.50"});
     TAdapter found("r", TAdapter::pvReal, &r, false, padded, false, nullptr);
     EXPECT_EQ(found.GetCurrent(), 1);
+
+    ints.Current = 1; // without a variable: the first choice
+    TAdapter none("n", TAdapter::pvInteger, nullptr, false, ints, false, nullptr);
+    EXPECT_EQ(none.GetCurrent(), 0);
+    EXPECT_EQ(ints.Current, 0);
 }
 
 TEST(TAdapterTest, EnumerationGetCurrentIsTheIndex)
@@ -104,15 +105,6 @@ TEST(TAdapterTest, ParallelValuesDecideTheCurrentChoice)
     EXPECT_EQ(adapter.GetCurrent(), 0);
 }
 
-TEST(TAdapterTest, GetCurrentWithoutVariableIsZero)
-{
-    TArrayOf<TString> ints = Choices({"1", "5"});
-    ints.Current = 1;
-    TAdapter adapter("n", TAdapter::pvInteger, nullptr, false, ints, false, nullptr);
-    EXPECT_EQ(adapter.GetCurrent(), 0);
-    EXPECT_EQ(ints.Current, 0);
-}
-
 TEST(TAdapterTest, SetAppliesTheChoiceByKind)
 {
     int i = 0;
@@ -133,49 +125,31 @@ TEST(TAdapterTest, SetAppliesTheChoiceByKind)
     TAdapter text("s", TAdapter::pvStr, &s, false, texts, false, nullptr);
     text.Set("b");
     EXPECT_STREQ(s.PChar(), "b");
-}
 
-TEST(TAdapterTest, EnumerationStoresTheIndexNotTheText)
-{
-    int e = 0;
+    int e = 0; // an enumeration stores the index, not the text
     TArrayOf<TString> names = Choices({"10", "20", "30"});
-    TAdapter adapter("m", TAdapter::pvEnumInteger, &e, false, names, false, nullptr);
-    adapter.Set("30");
+    TAdapter enumeration("m", TAdapter::pvEnumInteger, &e, false, names, false, nullptr);
+    enumeration.Set("30");
     EXPECT_EQ(e, 2);
 }
 
-TEST(TAdapterTest, UnknownTextSelectsAndAppliesTheFirstChoice)
-{
-    int i = 7;
-    TArrayOf<TString> ints = Choices({"3", "7"});
-    TAdapter adapter("n", TAdapter::pvInteger, &i, false, ints, false, nullptr);
-    adapter.Set("99");
-    EXPECT_EQ(ints.Current, 0);
-    EXPECT_EQ(i, 3);
-}
-
-TEST(TAdapterTest, NotSpecifiedChoiceIsSelectedButChangesNothing)
+TEST(TAdapterTest, UnknownNotSpecifiedAndOutsideChoices)
 {
     int i = 7;
     TArrayOf<TString> ints = Choices({"3", "*", "7"});
     TAdapter adapter("n", TAdapter::pvInteger, &i, false, ints, false, nullptr);
-    adapter.Set(TAdapter::strNotSpecified);
+    adapter.Set(TAdapter::strNotSpecified); // selected, but changes nothing
     EXPECT_EQ(ints.Current, 1);
     EXPECT_EQ(i, 7);
     EXPECT_STREQ(TAdapter::strNotSpecified.PChar(), "*");
-}
-
-TEST(TAdapterTest, SetIOutsideTheChoicesChangesNothing)
-{
-    int i = 7;
-    TArrayOf<TString> ints = Choices({"3", "5"});
-    TAdapter adapter("n", TAdapter::pvInteger, &i, false, ints, false, nullptr);
-    ints.Current = -1;
-    adapter.SetI(0);
-    EXPECT_EQ(i, 7);
-    ints.Current = 2;
-    adapter.SetI(0);
-    EXPECT_EQ(i, 7);
+    for (const Integer outside : {-1, 3}) { // SetI outside the choices changes nothing
+        ints.Current = outside;
+        adapter.SetI(0);
+        EXPECT_EQ(i, 7);
+    }
+    adapter.Set("99"); // an unknown text selects and applies the first choice
+    EXPECT_EQ(ints.Current, 0);
+    EXPECT_EQ(i, 3);
 }
 
 TEST(TAdapterTest, ParallelValuesAreStoredAndBoundedByTheirOwnCount)
@@ -202,25 +176,18 @@ TEST(TAdapterTest, ParallelValuesAreStoredAndBoundedByTheirOwnCount)
     EXPECT_EQ(e, 0);
 }
 
-TEST(TAdapterTest, OwningEnumShowsTheChoiceAtItsValue)
+TEST(TAdapterTest, OwningAdaptersShowAndApplyTheirChoices)
 {
     TEnum adapter("Способ расчета", 1, {"a", "b", "c"});
-    EXPECT_EQ(adapter.ADef.Count, 3);
-    EXPECT_EQ(adapter.ADef.Current, 1);
     EXPECT_EQ(adapter.GetCurrent(), 1);
     EXPECT_STREQ(adapter.ADef[adapter.ADef.Current].PChar(), "b");
-    EXPECT_TRUE(adapter.OwnerPtr);
-    EXPECT_TRUE(adapter.OwnerADef);
     adapter.Set("c");
     EXPECT_EQ(*adapter.PInt, 2);
-}
 
-TEST(TAdapterTest, OwningRealAdapterAppliesTheText)
-{
-    TEnumReal adapter("k", 0.0, {"   0.50", "   1.00"});
-    adapter.Set("   1.00");
-    EXPECT_DOUBLE_EQ(*adapter.PReal, 1.0);
-    EXPECT_EQ(adapter.GetCurrent(), 1);
+    TEnumReal real("k", 0.0, {"   0.50", "   1.00"});
+    real.Set("   1.00");
+    EXPECT_DOUBLE_EQ(*real.PReal, 1.0);
+    EXPECT_EQ(real.GetCurrent(), 1);
 }
 
 TEST(TAdapterTest, StreamFormByKind)
@@ -271,6 +238,6 @@ TEST(TAdapterTest, StreamWithoutVariableIsUntouchedAndTold)
     adapter.fromStream(in);
     EXPECT_EQ(in.ReadInteger(), 5); // nothing was taken
     ASSERT_EQ(host.Boxes.size(), 2u);
-    EXPECT_EQ(host.Boxes[0], Bytes1251("Ошибка переменной TAdapter::toStream"));
-    EXPECT_EQ(host.Boxes[1], Bytes1251("Ошибка переменной TAdapter::fromStream"));
+    EXPECT_EQ(host.Boxes[0], Cp("Ошибка переменной TAdapter::toStream"));
+    EXPECT_EQ(host.Boxes[1], Cp("Ошибка переменной TAdapter::fromStream"));
 }

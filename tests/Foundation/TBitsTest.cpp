@@ -36,21 +36,16 @@ TEST(TBitsTest, CopyAdvancesTheSourcePositionByTheCount)
     EXPECT_FALSE(TBits::Get(target.data(), 13));
 }
 
-TEST(TBitsTest, EquSeesADifferenceInTheLastComparedBit)
+TEST(TBitsTest, EquSeesTheLastComparedBitAndXorStopsAtItsCount)
 {
     const Bytes a{0xFF, 0x0F, 0, 0};
     const Bytes b{0xFF, 0x07, 0, 0};
     EXPECT_TRUE(TBits::Equ(a.data(), 0, b.data(), 0, 11));
     EXPECT_FALSE(TBits::Equ(a.data(), 0, b.data(), 0, 12));
     EXPECT_TRUE(TBits::Equ(a.data(), 5, b.data(), 0, 0));
-}
-
-TEST(TBitsTest, XorOfTwelveBitsLeavesTheHighNibbleOfTheSecondByte)
-{
-    const Bytes a{0xF0, 0xFF, 0xFF, 0};
-    const Bytes b{0x0F, 0x0A, 0xFF, 0};
+    // Xor of twelve bits leaves the high nibble of the second byte.
     Bytes x{0x00, 0xB0, 0x5A, 0};
-    TBits::Xor(a.data(), b.data(), x.data(), 12);
+    TBits::Xor(Bytes{0xF0, 0xFF, 0xFF, 0}.data(), Bytes{0x0F, 0x0A, 0xFF, 0}.data(), x.data(), 12);
     EXPECT_EQ(x[0], 0xFF);
     EXPECT_EQ(x[1], 0xB5);
     EXPECT_EQ(x[2], 0x5A);

@@ -1,5 +1,7 @@
 #include "TCalculator.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,11 +13,7 @@
 
 namespace {
 
-// Windows-1251 bytes of a UTF-8 literal, as the messages are held.
-std::string Cp(const char* Utf8)
-{
-    return TString(Utf8).PChar();
-}
+using foundationtest::Cp;
 
 std::string ErrorOf(const char* Formula, const char* Vars = nullptr)
 {
@@ -74,7 +72,7 @@ TEST(TCalculatorTest, IfChoosesByTheSignOfItsCondition)
     EXPECT_EQ(unset.Calculate(), 20);
 }
 
-TEST(TCalculatorTest, AVariableNamedTwiceGivesTwoOperands)
+TEST(TCalculatorTest, VariablesNamedTwiceAndSetFromAList)
 {
     TCalculator c;
     c.SetVariables("x,3,y,4");
@@ -82,14 +80,10 @@ TEST(TCalculatorTest, AVariableNamedTwiceGivesTwoOperands)
     EXPECT_EQ(c.Calculate(), 15);
     EXPECT_EQ(c.Variables.Value("y"), 4);
     EXPECT_EQ(c.Variables.Value("z"), 0);
-}
-
-TEST(TCalculatorTest, SetVariablesSkipsEmptyValuesAndStopsAtANameWithoutComma)
-{
-    TCalculator c;
-    c.SetVariables(" a,1.5, b,, c");
-    EXPECT_EQ(c.Variables.Value("a"), 1.5);
-    EXPECT_EQ(c.Variables.Count, 1);
+    TCalculator d; // empty values are skipped; a name without a comma ends the list
+    d.SetVariables(" a,1.5, b,, c");
+    EXPECT_EQ(d.Variables.Value("a"), 1.5);
+    EXPECT_EQ(d.Variables.Count, 1);
 }
 
 TEST(TCalculatorTest, ErrorsCarryTheirTextsAndDetails)

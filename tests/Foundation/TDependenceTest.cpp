@@ -47,7 +47,7 @@ TEST_F(TDependenceTest, EqualityRunsBothWays)
     EXPECT_FALSE(d.Change(&other));
 }
 
-TEST_F(TDependenceTest, LinearRuleFollowsV2Only)
+TEST_F(TDependenceTest, LinearRuleFollowsV2OnlyAndEmptyOrUnknownRulesNothing)
 {
     TDependence d = Rule(TDependence::tdKmulV2addDL, &A, &B, 2, 1);
     B = 4;
@@ -56,6 +56,12 @@ TEST_F(TDependenceTest, LinearRuleFollowsV2Only)
     A = 0;
     EXPECT_FALSE(d.Change(&A));
     EXPECT_DOUBLE_EQ(B, 4);
+    A = 0; // an empty or unknown rule changes nothing
+    d.Type = TDependence::tdEmpty;
+    EXPECT_FALSE(d.Change(&B));
+    d.Type = TDependence::tdCount;
+    EXPECT_FALSE(d.Change(&B));
+    EXPECT_DOUBLE_EQ(A, 0);
 }
 
 TEST_F(TDependenceTest, LowerAndUpperBoundsMoveV1OnlyTowardsTheBound)
@@ -78,17 +84,7 @@ TEST_F(TDependenceTest, LowerAndUpperBoundsMoveV1OnlyTowardsTheBound)
     EXPECT_DOUBLE_EQ(A, 4);
 }
 
-TEST_F(TDependenceTest, EmptyOrUnknownRuleChangesNothing)
-{
-    TDependence d = Rule(TDependence::tdEmpty, &A, &B);
-    B = 1;
-    EXPECT_FALSE(d.Change(&B));
-    d.Type = TDependence::tdCount;
-    EXPECT_FALSE(d.Change(&B));
-    EXPECT_DOUBLE_EQ(A, 0);
-}
-
-TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOther)
+TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOtherAsChangedDoes)
 {
     testsinks::TRecordingPanel panel;
     Registrator.Announcement(1, A, "A", "");
@@ -103,6 +99,12 @@ TEST_F(TDependenceTest, LetThroughEqualityMarksBothAndRefreshesTheOther)
     EXPECT_EQ(panel.Refreshed[0], &B);
     ASSERT_EQ(panel.Let.size(), 1u);
     EXPECT_EQ(panel.Let[0], &A);
+    Registrator.ClearEdit(); // Changed alone refreshes and marks
+    TDependence().Changed(&A);
+    ASSERT_EQ(panel.Refreshed.size(), 2u);
+    EXPECT_EQ(panel.Refreshed[1], &A);
+    ASSERT_EQ(Registrator.EditedId.Count, 1);
+    EXPECT_EQ(Registrator.EditedId[0], 1);
 }
 
 TEST_F(TDependenceTest, ChangesRunAlongAChain)
@@ -154,16 +156,4 @@ TEST_F(TDependenceTest, LoopThatNeverSettlesStops)
     A = 2;
     EXPECT_EQ(Dependences.Change(&A), 1);
     EXPECT_DOUBLE_EQ(C, 6);
-}
-
-TEST_F(TDependenceTest, ChangedRefreshesAndMarks)
-{
-    testsinks::TRecordingPanel panel;
-    Registrator.Announcement(4, A, "A", "");
-    TDependence d;
-    d.Changed(&A);
-    ASSERT_EQ(panel.Refreshed.size(), 1u);
-    EXPECT_EQ(panel.Refreshed[0], &A);
-    ASSERT_EQ(Registrator.EditedId.Count, 1);
-    EXPECT_EQ(Registrator.EditedId[0], 4);
 }

@@ -76,7 +76,7 @@ TEST(TCrcTest, ChecksumsMatchCheckValuesAndReferences)
     }
 }
 
-TEST(TPseudoStringTest, PacksAndUnpacksBack)
+TEST(TPseudoStringTest, PacksAndUnpacksBackAndForeignOrCutBlocksStayInside)
 {
     const std::pair<Bytes, Bytes> cases[] = {
         {{}, {0xFF, 0xFF, 0x00}},
@@ -92,10 +92,7 @@ TEST(TPseudoStringTest, PacksAndUnpacksBack)
         p.Set(back);
         EXPECT_EQ(BytesOf(back), source);
     }
-}
-
-TEST(TPseudoStringTest, ForeignOrCutBlocksStayWithinTheBlock)
-{
+    // Foreign or cut packed blocks stay within the block.
     TPseudoString p;
     TMemory target = Block({1, 2});
     p = Bytes{0xFE, 0xFF, 1, 5, 0};

@@ -7,22 +7,18 @@
 #include "TAdapter.h"
 
 #include "StreamTestUtil.h"
+
+#include "FoundationTestUtil.h"
+
 #include "VariableSinks.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 using namespace streamtest;
 
 namespace {
 
-Bytes Double(double v)
-{
-    Bytes out(8);
-    std::memcpy(out.data(), &v, 8);
-    return out;
-}
+using foundationtest::Double;
 
 class TVariablePtrTest : public ::testing::Test {
 protected:
@@ -61,7 +57,7 @@ TEST_F(TVariablePtrTest, LetSetsIntegersAndRealsOnly)
     EXPECT_EQ(TVariablePtr(TVariablePtr::pvReal, nullptr).Let("1"), 0);
 }
 
-TEST_F(TVariablePtrTest, LetOfTheSameValueMarksNothing)
+TEST_F(TVariablePtrTest, LetMarksAChangeAndRefreshesTheRunningPanelButNotTheSameValue)
 {
     testsinks::TRecordingPanel panel;
     double r = 12.5;
@@ -70,13 +66,6 @@ TEST_F(TVariablePtrTest, LetOfTheSameValueMarksNothing)
     EXPECT_TRUE(Registrator.EditedId.Empty());
     EXPECT_TRUE(panel.Let.empty());
     EXPECT_EQ(panel.Redraws, 0);
-}
-
-TEST_F(TVariablePtrTest, LetMarksTheEditAndRefreshesTheRunningPanel)
-{
-    testsinks::TRecordingPanel panel;
-    double r = 1;
-    Registrator.Announcement(3, r, "r", "");
     EXPECT_EQ(TVariablePtr(TVariablePtr::pvReal, &r).Let("2"), 1);
     ASSERT_EQ(Registrator.EditedId.Count, 1);
     EXPECT_EQ(Registrator.EditedId[0], 3);
@@ -85,22 +74,34 @@ TEST_F(TVariablePtrTest, LetMarksTheEditAndRefreshesTheRunningPanel)
     EXPECT_EQ(panel.Redraws, 1);
 }
 
-TEST_F(TVariablePtrTest, StreamFormByKind)
+TEST_F(TVariablePtrTest, StreamFormByKindAndRoundTrip)
 {
-    double r = 0.5;
-    int i = 7;
-    TString s("ab");
+    double r = -1.25;
+    int i = 9;
+    TString s("слово");
     TKmfData out;
     TVariablePtr(TVariablePtr::pvReal, &r).toStream(out);
     TVariablePtr(TVariablePtr::pvInteger, &i).toStream(out);
     TVariablePtr(TVariablePtr::pvStr, &s).toStream(out);
     TVariablePtr(TVariablePtr::pvReal, nullptr).toStream(out);
     TVariablePtr(TVariablePtr::pvBoolean, &i).toStream(out);
-    Bytes expected = Cat(Ints({1}), Double(0.5));
-    expected = Cat(expected, Ints({3, 7, 5, 2}));
-    expected = Cat(expected, Bytes{'a', 'b', 0});
+    Bytes expected = Cat(Ints({1}), Double(-1.25));
+    expected = Cat(expected, Ints({3, 9, 5, 5}));
+    expected = Cat(expected, Bytes{0xF1, 0xEB, 0xEE, 0xE2, 0xEE, 0}); // the text in Windows-1251
     expected = Cat(expected, Ints({1, 6}));
     EXPECT_EQ(DataOf(out), expected);
+
+    double r2 = 0;
+    int i2 = 0;
+    TString s2;
+    TKmfData in;
+    Load(in, DataOf(out));
+    TVariablePtr(TVariablePtr::pvReal, &r2).fromStream(in);
+    TVariablePtr(TVariablePtr::pvInteger, &i2).fromStream(in);
+    TVariablePtr(TVariablePtr::pvStr, &s2).fromStream(in);
+    EXPECT_DOUBLE_EQ(r2, -1.25);
+    EXPECT_EQ(i2, 9);
+    EXPECT_TRUE(s2 == s);
 }
 
 TEST_F(TVariablePtrTest, AdapterWritesItsOwnValueForm)
@@ -116,28 +117,6 @@ TEST_F(TVariablePtrTest, AdapterWritesItsOwnValueForm)
     Load(in, DataOf(out));
     TVariablePtr(TVariablePtr::pvAdapter, &adapter).fromStream(in);
     EXPECT_EQ(e, 2);
-}
-
-TEST_F(TVariablePtrTest, RoundTrip)
-{
-    double r = -1.25;
-    int i = 9;
-    TString s("слово");
-    TKmfData out;
-    TVariablePtr(TVariablePtr::pvReal, &r).toStream(out);
-    TVariablePtr(TVariablePtr::pvInteger, &i).toStream(out);
-    TVariablePtr(TVariablePtr::pvStr, &s).toStream(out);
-    double r2 = 0;
-    int i2 = 0;
-    TString s2;
-    TKmfData in;
-    Load(in, DataOf(out));
-    TVariablePtr(TVariablePtr::pvReal, &r2).fromStream(in);
-    TVariablePtr(TVariablePtr::pvInteger, &i2).fromStream(in);
-    TVariablePtr(TVariablePtr::pvStr, &s2).fromStream(in);
-    EXPECT_DOUBLE_EQ(r2, -1.25);
-    EXPECT_EQ(i2, 9);
-    EXPECT_TRUE(s2 == s);
 }
 
 TEST_F(TVariablePtrTest, RecordOfAnotherKindIsPassedOverByItsStoredKind)
@@ -170,7 +149,7 @@ TEST(TIdVariableTest, FormulaEntryPointsAtItsOwnValue)
     EXPECT_STREQ(v.GetDim().PChar(), "-(a+b)");
 }
 
-TEST(TIdVariableTest, StreamCarriesIdAndTextsFromVersion86)
+TEST(TIdVariableTest, StreamCarriesIdAndTextsFromVersion86AndOlderOnesKeepThem)
 {
     double r = 1.5;
     TIdVariable written;
@@ -195,23 +174,13 @@ TEST(TIdVariableTest, StreamCarriesIdAndTextsFromVersion86)
     EXPECT_EQ(read.Id, 12);
     EXPECT_TRUE(read.Comment == written.Comment);
     EXPECT_STREQ(read.Hint.PChar(), "L");
-}
 
-TEST(TIdVariableTest, OlderStreamKeepsIdAndTexts)
-{
-    double r = 0;
-    TIdVariable read;
-    read.Type = TVariablePtr::pvReal;
-    read.PDataReal = &r;
-    read.Id = 4;
-    read.Comment = "c";
-    read.Hint = "h";
-    TKmfData in;
-    in.from(Blob(85, Cat(Cat(Ints({1}), Double(2.0)), Ints({99}))));
-    read.fromStream(in);
-    EXPECT_DOUBLE_EQ(r, 2.0);
-    EXPECT_EQ(read.Id, 4);
-    EXPECT_STREQ(read.Comment.PChar(), "c");
-    EXPECT_STREQ(read.Hint.PChar(), "h");
-    EXPECT_EQ(in.ReadInteger(), 99); // nothing past the handle was taken
+    TKmfData older; // before version 86: the id and texts are kept
+    older.from(Blob(85, Cat(Cat(Ints({1}), Double(2.0)), Ints({99}))));
+    read.fromStream(older);
+    EXPECT_DOUBLE_EQ(r2, 2.0);
+    EXPECT_EQ(read.Id, 12);
+    EXPECT_TRUE(read.Comment == written.Comment);
+    EXPECT_STREQ(read.Hint.PChar(), "L");
+    EXPECT_EQ(older.ReadInteger(), 99); // nothing past the handle was taken
 }

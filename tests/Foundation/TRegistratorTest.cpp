@@ -7,15 +7,21 @@
 
 #include "MessageSinks.h"
 #include "StreamTestUtil.h"
+
+#include "FoundationTestUtil.h"
+
 #include "VariableSinks.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
+#include <vector>
 
 using namespace streamtest;
 
 namespace {
+
+using foundationtest::Double;
 
 class TRegistratorTest : public ::testing::Test {
 protected:
@@ -29,13 +35,6 @@ protected:
     }
 };
 
-Bytes Double(double v)
-{
-    Bytes out(8);
-    std::memcpy(out.data(), &v, 8);
-    return out;
-}
-
 std::string RegistrationError()
 {
     return TString("Ошибка регистрации ").PChar();
@@ -43,28 +42,20 @@ std::string RegistrationError()
 
 } // namespace
 
-TEST_F(TRegistratorTest, SecondRegistrationOfAnIdIsRefusedOnce)
+TEST_F(TRegistratorTest, RepeatedIdsAndIdsBelowOneAreRefusedAndTold)
 {
     double a = 1, b = 2;
+    int i = 0;
+    EXPECT_FALSE(Registrator.CheckId(0));
+    EXPECT_TRUE(Registrator.CheckId(7));
     Registrator.Announcement(7, a, "first", "A");
     Registrator.Announcement(7, b, "second", "B");
-    EXPECT_EQ(Registrator.Count, 1);
-    ASSERT_EQ(Host.Boxes.size(), 1u);
-    EXPECT_EQ(Host.Boxes[0], RegistrationError());
-    EXPECT_STREQ(Registrator.GetComment(&a).PChar(), "first");
-    EXPECT_EQ(Registrator.GetId(&b), 0);
-}
-
-TEST_F(TRegistratorTest, IdsBelowOneAreAlwaysRefused)
-{
-    int i = 0;
     Registrator.Announcement(0, i, "", "");
     Registrator.Announcement(-4, i, "", "");
-    EXPECT_EQ(Registrator.Count, 0);
-    ASSERT_EQ(Host.Boxes.size(), 2u);
-    EXPECT_EQ(Host.Boxes[1], RegistrationError());
-    EXPECT_FALSE(Registrator.CheckId(0));
-    EXPECT_TRUE(Registrator.CheckId(1));
+    EXPECT_EQ(Registrator.Count, 1);
+    EXPECT_EQ(Host.Boxes, std::vector<std::string>(3, RegistrationError()));
+    EXPECT_STREQ(Registrator.GetComment(&a).PChar(), "first");
+    EXPECT_EQ(Registrator.GetId(&b), 0);
 }
 
 TEST_F(TRegistratorTest, LookupsByAddressAndId)
@@ -111,31 +102,7 @@ TEST_F(TRegistratorTest, RepeatedEditsKeepOneIdAndTheLatestValue)
     EXPECT_FALSE(Registrator.EditedStream.Attached);
 }
 
-TEST_F(TRegistratorTest, UnregisteredVariablesAreNotRecorded)
-{
-    double loose = 0;
-    Registrator.MarkEdit(&loose);
-    Registrator.MarkEdit(nullptr);
-    EXPECT_TRUE(Registrator.EditedId.Empty());
-    EXPECT_EQ(Registrator.EditedStream.Pointer, nullptr);
-}
-
-TEST_F(TRegistratorTest, MakeEditPlaysTheEditsBackOverDefaults)
-{
-    double r = 0;
-    int n = 0;
-    Registrator.Announcement(5, r, "", "");
-    Registrator.Announcement(6, n, "", "");
-    TVariablePtr(TVariablePtr::pvReal, &r).Let("2,5");
-    TVariablePtr(TVariablePtr::pvInteger, &n).Let("8");
-    r = 100; // the command's defaults
-    n = 100;
-    Registrator.MakeEdit();
-    EXPECT_DOUBLE_EQ(r, 2.5);
-    EXPECT_EQ(n, 8);
-}
-
-TEST_F(TRegistratorTest, MakeEditOfOneVariableLeavesTheOthers)
+TEST_F(TRegistratorTest, MakeEditPlaysOneVariableOrAllBackOverDefaults)
 {
     double r = 0;
     int n = 0;
@@ -146,17 +113,25 @@ TEST_F(TRegistratorTest, MakeEditOfOneVariableLeavesTheOthers)
     TVariablePtr(TVariablePtr::pvReal, &r).Let("2,5");
     TVariablePtr(TVariablePtr::pvInteger, &n).Let("8");
     TVariablePtr(TVariablePtr::pvReal, &last).Let("9");
-    r = 100;
+    r = 100; // the command's defaults
     n = 100;
     last = 100;
     Registrator.MakeEdit(&n);
     EXPECT_DOUBLE_EQ(r, 100);
     EXPECT_EQ(n, 8);
     EXPECT_DOUBLE_EQ(last, 100);
+    Registrator.MakeEdit();
+    EXPECT_DOUBLE_EQ(r, 2.5);
+    EXPECT_DOUBLE_EQ(last, 9);
 }
 
-TEST_F(TRegistratorTest, ClearEditStartsANewSeries)
+TEST_F(TRegistratorTest, UnregisteredVariablesAreNotRecordedAndClearEditStartsANewSeries)
 {
+    double loose = 0;
+    Registrator.MarkEdit(&loose);
+    Registrator.MarkEdit(nullptr);
+    EXPECT_TRUE(Registrator.EditedId.Empty());
+    EXPECT_EQ(Registrator.EditedStream.Pointer, nullptr);
     double r = 0;
     Registrator.Announcement(5, r, "", "");
     TVariablePtr(TVariablePtr::pvReal, &r).Let("1");

@@ -12,26 +12,23 @@ protected:
     double a = -1, b = -1;
 };
 
-TEST_F(TTableTest, OwningCopyCountsRowsAndSelectsNothing)
-{
-    EXPECT_TRUE(Table.Owner);
-    EXPECT_NE(Table.cArray, Rows);
-    EXPECT_EQ(Table.CountRow, 3);
-    EXPECT_EQ(Table.Compare, TTable::tcMoreEqu);
-    EXPECT_EQ(Table.Select, 0);
-}
-
 TEST_F(TTableTest, MoreEqualSelectsTheFirstRowNotBelowTheKey)
 {
+    EXPECT_NE(Table.cArray, Rows); // a copy of its own
     EXPECT_EQ(Table.Get(20, a, b), 2);
     EXPECT_EQ(a, 3);
     EXPECT_EQ(b, 4);
     Table.Get(25, a, b);
     EXPECT_EQ(a, 5);
     EXPECT_EQ(Table.Get(35, a, b), 3);
+    double c = -7, d = -7; // outputs beyond the row stay as they were
+    Table.Get(10, a, b, c, d);
+    EXPECT_EQ(b, 2);
+    EXPECT_EQ(c, -7);
+    EXPECT_EQ(d, -7);
 }
 
-TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKey)
+TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKeyAndEqualAllowsTwoMillionths)
 {
     Table.Compare = TTable::tcLess;
     EXPECT_EQ(Table.Get(20, a, b), 2);
@@ -41,10 +38,7 @@ TEST_F(TTableTest, LessSelectsTheLastRowNotAboveTheKey)
     EXPECT_EQ(a, 3);
     EXPECT_EQ(b, 4);
     EXPECT_EQ(Table.Get(5, a, b), 1);
-}
-
-TEST_F(TTableTest, EqualAllowsTwoMillionthsAndOtherwiseTakesTheLastRow)
-{
+    // Equal allows two millionths and otherwise takes the last row.
     Table.Compare = TTable::tcEqu;
     EXPECT_EQ(Table.Get(20.000001, a, b), 2);
     EXPECT_EQ(Table.Get(20.1, a, b), 3);
@@ -52,15 +46,6 @@ TEST_F(TTableTest, EqualAllowsTwoMillionthsAndOtherwiseTakesTheLastRow)
     EXPECT_EQ(Table.Get(19.999999, a, b), 2);
     Table.Compare = TTable::tcMore;
     EXPECT_EQ(Table.Get(20, a, b), 3);
-}
-
-TEST_F(TTableTest, OutputsBeyondTheRowStayAsTheyWere)
-{
-    double c = -7, d = -7;
-    Table.Get(10, a, b, c, d);
-    EXPECT_EQ(b, 2);
-    EXPECT_EQ(c, -7);
-    EXPECT_EQ(d, -7);
 }
 
 TEST_F(TTableTest, GetRowReadsTheRowBeforeTheOneNamed)

@@ -2,6 +2,8 @@
 
 #include "TValidator.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,10 +11,7 @@
 
 namespace {
 
-std::string Bytes1251(const char* utf8)
-{
-    return TString(utf8).PChar();
-}
+using foundationtest::Cp;
 
 // An edit box that records the hints it is asked to show.
 class TRecordingWindow final : public TValidatorWindow {
@@ -43,12 +42,12 @@ TEST(TLowRangeValidatorTest, IntegerRangeAcceptsInsideAndNamesTheRangeError)
     EXPECT_FALSE(v.Valid("11"));
     EXPECT_EQ(v.Result, TValidator::vRangeError);
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Длина Ошибка диапозона"));
+    EXPECT_EQ(window.Hints[0], Cp("Длина Ошибка диапозона"));
     EXPECT_EQ(window.Shift, (std::vector<int>{20, 20, 2000}));
     EXPECT_EQ(window.Focused, 1);
 }
 
-TEST(TLowRangeValidatorTest, MinusIsRefusedWhileTypingForANonNegativeMinimum)
+TEST(TLowRangeValidatorTest, TypingRefusesAMinusForANonNegativeMinimumAndUnaskedBlanks)
 {
     TLowRangeValidator v(1, 10, "n");
     EXPECT_FALSE(v.IsValidInput("-1", false));
@@ -57,9 +56,14 @@ TEST(TLowRangeValidatorTest, MinusIsRefusedWhileTypingForANonNegativeMinimum)
     TLowRangeValidator negative(-10, 0, "n");
     EXPECT_STREQ(negative.validChars.PChar(), "0123456789-");
     EXPECT_TRUE(negative.IsValidInput("-1", false));
+    // Leading blanks are skipped only when asked.
+    EXPECT_TRUE(v.IsValidInput("  5", true));
+    EXPECT_FALSE(v.IsValidInput("  5", false));
+    EXPECT_TRUE(v.IsValidInput("", false));
+    EXPECT_TRUE(v.IsValidInput(nullptr, false));
 }
 
-TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPoint)
+TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPointAndRefusesASecondSeparator)
 {
     TLowRangeValidator v(0.5, 1.5, "k");
     EXPECT_EQ(v.type, TLowRangeValidator::vt_Real);
@@ -69,11 +73,7 @@ TEST(TLowRangeValidatorTest, RealRangeReadsACommaAsAPoint)
     EXPECT_EQ(v.Result, TValidator::vRangeError);
     EXPECT_TRUE(v.IsValid("1.5")); // the range is closed
     EXPECT_TRUE(v.IsValid("0.5"));
-}
-
-TEST(TLowRangeValidatorTest, SecondSeparatorIsRefusedWhileTypingAndBadNumberOnCommit)
-{
-    TLowRangeValidator v(0.5, 1.5, "k");
+    // A second separator is refused while typing, a bad number on commit.
     EXPECT_FALSE(v.IsValidInput("1.2.3", false));
     EXPECT_FALSE(v.IsValidInput("1,2.", false));
     EXPECT_TRUE(v.IsValidInput("1.2", false));
@@ -81,15 +81,6 @@ TEST(TLowRangeValidatorTest, SecondSeparatorIsRefusedWhileTypingAndBadNumberOnCo
     EXPECT_EQ(v.Result, TValidator::vSyntaxError);
     EXPECT_FALSE(v.IsValid("+"));
     EXPECT_EQ(v.Result, TValidator::vSyntaxError);
-}
-
-TEST(TLowRangeValidatorTest, TypingSkipsLeadingBlanksOnlyWhenAsked)
-{
-    TLowRangeValidator v(1, 10, "n");
-    EXPECT_TRUE(v.IsValidInput("  5", true));
-    EXPECT_FALSE(v.IsValidInput("  5", false));
-    EXPECT_TRUE(v.IsValidInput("", false));
-    EXPECT_TRUE(v.IsValidInput(nullptr, false));
 }
 
 TEST(TLowRangeValidatorTest, ZeroBoundsMeanNoRangeAndNoSign)
@@ -147,18 +138,13 @@ TEST(TLowRangeValidatorTest, FilterAndEmptyTexts)
     EXPECT_FALSE(v.IsValid(nullptr));
 }
 
-TEST(TLowRangeValidatorTest, StringKindRejectsEveryText)
+TEST(TLowRangeValidatorTest, StringKindRejectsEveryTextAndHexTakesHexCharacters)
 {
     TLowRangeValidator v(1, 10, "n");
     v.SetRange(TLowRangeValidator::vt_String, 0.0, 0.0);
     EXPECT_STREQ(v.validChars.PChar(), "0123456789+"); // left as it was
     EXPECT_FALSE(v.IsValid("5"));
     EXPECT_EQ(v.Result, TValidator::vRangeError);
-}
-
-TEST(TLowRangeValidatorTest, HexCharacters)
-{
-    TLowRangeValidator v(1, 10, "n");
     v.SetRange(TLowRangeValidator::vt_Hex, 0L, 255L);
     EXPECT_STREQ(v.validChars.PChar(), "0x123456789AaBbCcDdEeFf");
     EXPECT_TRUE(v.IsValidInput("0xFf", false));
@@ -180,10 +166,10 @@ TEST(TLowRangeValidatorTest, CopyKeepsRangeAndTextsButNotWindowOrResult)
     EXPECT_FALSE(copy.IsValid(11));
     EXPECT_TRUE(copy.IsValid(1));
     EXPECT_STREQ(copy.Name.PChar(), "n");
-    EXPECT_EQ(std::string(copy.Message.PChar()), Bytes1251("свой текст"));
+    EXPECT_EQ(std::string(copy.Message.PChar()), Cp("свой текст"));
 }
 
-TEST(TValidatorTest, MessageReplacesTheDefaultText)
+TEST(TValidatorTest, MessageReplacesTheDefaultTexts)
 {
     TRecordingWindow window;
     TLowRangeValidator v(1, 10, "n: ");
@@ -191,11 +177,8 @@ TEST(TValidatorTest, MessageReplacesTheDefaultText)
     v.Message = TString("от 1 до 10");
     EXPECT_FALSE(v.Valid("11"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("n: от 1 до 10"));
-}
+    EXPECT_EQ(window.Hints[0], Cp("n: от 1 до 10"));
 
-TEST(TValidatorTest, DefaultTexts)
-{
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vLengthError)), "Ошибка длинны текста");
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vRangeError)), "Ошибка диапозона");
     EXPECT_EQ(std::string(TValidator::DefaultText(TValidator::vFilterError)), "Ошибка Недопустимые символы");
@@ -230,7 +213,7 @@ TEST(TFilterValidatorTest, CharactersAndSeparators)
     EXPECT_TRUE(v.IsValid(nullptr));
     EXPECT_FALSE(v.Valid("1x"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Ошибка Недопустимые символы"));
+    EXPECT_EQ(window.Hints[0], Cp("Ошибка Недопустимые символы"));
     TFilterValidator repeat(TString("0123456789.,"), true);
     EXPECT_TRUE(repeat.IsValidInput("1.2,3", false));
 }
@@ -246,5 +229,5 @@ TEST(TLengthValidatorTest, BytesCountedAndFailureShown)
     EXPECT_FALSE(v.IsValid("ёж€")); // three characters, seven bytes of UTF-8
     EXPECT_FALSE(v.Valid("abcde"));
     ASSERT_EQ(window.Hints.size(), 1u);
-    EXPECT_EQ(window.Hints[0], Bytes1251("Ошибка длинны текста"));
+    EXPECT_EQ(window.Hints[0], Cp("Ошибка длинны текста"));
 }

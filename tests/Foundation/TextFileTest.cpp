@@ -2,6 +2,8 @@
 
 #include "MessageSinks.h"
 
+#include "FoundationTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,24 +12,8 @@
 
 namespace {
 
-// Writes Bytes to a fresh file of the test's temporary folder; returns its folder.
-std::string WriteFile(const std::string& Name, const std::string& Bytes)
-{
-    const std::string dir = testing::TempDir();
-    std::ofstream(dir + Name, std::ios::binary) << Bytes;
-    return dir;
-}
-
-// UTF-16LE with the byte order mark, from 16-bit code units.
-std::string Wide(const std::u16string& Text)
-{
-    std::string out = "\xFF\xFE";
-    for (char16_t c : Text) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
-    }
-    return out;
-}
+using foundationtest::Wide;
+using foundationtest::WriteFile;
 
 template <class TFile> std::u16string Drain(TFile& F)
 {
@@ -74,22 +60,20 @@ TEST_F(TTextFileTest, NumbersAndQuotedTextsInBothEncodings)
     std::u16string wide(text.begin(), text.end());
     const std::string dir = WriteFile("numbers.tb", Wide(wide));
     WriteFile("numbers.txt", text);
+    const auto scan = [](auto& f) {
+        EXPECT_EQ(f.GetInt(), 12);
+        EXPECT_EQ(f.GetReal(), 1.5);
+        EXPECT_EQ(f.GetInt(), 7);
+        EXPECT_EQ(f.GetInt(), 8);
+        EXPECT_STREQ(f.GetStr().PChar(), "Plate 1");
+        EXPECT_STREQ(f.SkipDelimiterStrToDelimiter().PChar(), "rest");
+    };
     TWideTextFile w;
     TCTextFile c;
     ASSERT_TRUE(w.Init(dir.c_str(), "numbers.tb"));
     ASSERT_TRUE(c.Init(dir.c_str(), "numbers.txt"));
-    EXPECT_EQ(w.GetInt(), 12);
-    EXPECT_EQ(c.GetInt(), 12);
-    EXPECT_EQ(w.GetReal(), 1.5);
-    EXPECT_EQ(c.GetReal(), 1.5);
-    EXPECT_EQ(w.GetInt(), 7);
-    EXPECT_EQ(c.GetInt(), 7);
-    EXPECT_EQ(w.GetInt(), 8);
-    EXPECT_EQ(c.GetInt(), 8);
-    EXPECT_STREQ(w.GetStr().PChar(), "Plate 1");
-    EXPECT_STREQ(c.GetStr().PChar(), "Plate 1");
-    EXPECT_STREQ(w.SkipDelimiterStrToDelimiter().PChar(), "rest");
-    EXPECT_STREQ(c.SkipDelimiterStrToDelimiter().PChar(), "rest");
+    scan(w);
+    scan(c);
     EXPECT_EQ(w.GetInt(), 0);
     EXPECT_STREQ(c.GetStr().PChar(), "");
 }
@@ -104,7 +88,7 @@ TEST_F(TTextFileTest, WideLettersBecomeWindows1251)
     EXPECT_STREQ(f.StrTo(u' ').PChar(), "?");
 }
 
-TEST_F(TTextFileTest, ScansEndAtTheEndOfTheFile)
+TEST_F(TTextFileTest, ScansEndAtTheEndOfTheFileEvenInsideAWideCharacter)
 {
     const std::string dir = WriteFile("short.tb", Wide(u"aaa"));
     TWideTextFile f;
@@ -114,6 +98,13 @@ TEST_F(TTextFileTest, ScansEndAtTheEndOfTheFile)
     f.SkipTo(u'#');
     EXPECT_STREQ(f.StrTo(u'"').PChar(), "");
     EXPECT_EQ(f.NextWChar(), 0);
+
+    std::string bytes = Wide(u"12 3"); // cut inside a wide character: ends cleanly
+    bytes += 'x';
+    WriteFile("cut.tb", bytes);
+    TWideTextFile cut;
+    ASSERT_TRUE(cut.Init(dir.c_str(), "cut.tb"));
+    EXPECT_EQ(Drain(cut), u"12 3x");
 }
 
 TEST_F(TTextFileTest, SecondInitTakesTheNamesButOpensNothing)
@@ -138,16 +129,6 @@ TEST_F(TTextFileTest, MissingFileIsShownAndGivesOnlyZeros)
     EXPECT_EQ(f.GetWChar(), 0);
     EXPECT_EQ(f.GetInt(), 0);
     EXPECT_STREQ(f.GetStr().PChar(), "");
-}
-
-TEST_F(TTextFileTest, FileCutInsideAWideCharacterEndsCleanly)
-{
-    std::string bytes = Wide(u"12 3");
-    bytes += 'x';
-    const std::string dir = WriteFile("cut.tb", bytes);
-    TWideTextFile f;
-    ASSERT_TRUE(f.Init(dir.c_str(), "cut.tb"));
-    EXPECT_EQ(Drain(f), u"12 3x");
 }
 
 } // namespace

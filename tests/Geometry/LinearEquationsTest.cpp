@@ -2,6 +2,8 @@
 // checked against Eigen on random systems.
 #include "LinearEquations.h"
 
+#include "StreamBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,31 +16,8 @@
 #endif
 
 namespace {
-
-TMathMatrix Make(TSize m, TSize n, std::initializer_list<double> values,
-                 TMathMatrix::MathMatrixType t = TMathMatrix::mt_GENERAL)
-{
-    TMathMatrix A(m, n, t);
-    A.SetZero();
-    A = values;
-    return A;
-}
-
-TMathVector Vec(std::initializer_list<double> l)
-{
-    TMathVector v(TSize(l.size()), 0.0);
-    v = l;
-    return v;
-}
-
-TEST(SolveGaussTest, SwapsAZeroPivotAndSolves)
-{
-    TMathMatrix A = Make(2, 2, {0, 1, 1, 1});
-    TMathVector b = Vec({1, 2});
-    ASSERT_EQ(TLinearEquations::SolveGauss(A, b, 1e-10), gcBaseCode_Ok);
-    EXPECT_EQ(b[0], 1.0);
-    EXPECT_EQ(b[1], 1.0);
-}
+using geomtest::Make;
+using geomtest::Vec;
 
 struct PivotCase {
     const char* name;
@@ -205,17 +184,6 @@ TEST(TLinearEquationsTest, DecomposeFactorsTheTransposeWithItsPermutation)
     TMathMatrix zero(3, 3);
     zero.SetZero();
     EXPECT_EQ(le.RRQR_Rank(zero, 1e-9), 0);
-}
-
-TEST(SolveQRTest, SolvesAWellConditionedSystem)
-{
-    TLinearEquations le(3);
-    le.Matrix = Make(3, 3, {4, 1, 0, 1, 3, 1, 0, 1, 2});
-    le.RightSide = {6, 10, 8}; // (1, 2, 3)
-    ASSERT_EQ(le.SolveQR(1e-9), gcBaseCode_Ok);
-    EXPECT_NEAR(le.Solution[0], 1.0, 1e-13);
-    EXPECT_NEAR(le.Solution[1], 2.0, 1e-13);
-    EXPECT_NEAR(le.Solution[2], 3.0, 1e-13);
 }
 
 TEST(SolveQRTest, EqualRowsAreRefusedAndTheSolutionKept)

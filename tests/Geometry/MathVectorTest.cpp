@@ -1,28 +1,15 @@
 // Dense, row and sparse math vectors.
 #include "MathVector.h"
 
+#include "StreamBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 namespace {
-
-TMathVector Vec(std::initializer_list<double> l)
-{
-    TMathVector v(TSize(l.size()), 0.0);
-    v = l;
-    return v;
-}
-
-TEST(TMathVectorTest, EmptyVectorHasNoStorageAndZeroNorms)
-{
-    TMathVector v(0);
-    EXPECT_EQ(v.X, nullptr);
-    EXPECT_EQ(v.SqrNorma(), 0.0);
-    EXPECT_EQ(v.NormaMax(), 0.0);
-    EXPECT_EQ(v * v, 0.0);
-}
+using geomtest::Vec;
 
 TEST(TMathVectorTest, SetDimensionKeepsLeadingValuesAndFillsTheTail)
 {
@@ -36,12 +23,16 @@ TEST(TMathVectorTest, SetDimensionKeepsLeadingValuesAndFillsTheTail)
     ASSERT_EQ(v.N, 2);
     EXPECT_EQ(v[0], 1.0);
     EXPECT_EQ(v[1], 2.0);
-    v.SetDimension(0, 1.0);
+    v.SetDimension(0, 1.0); // empty: no storage, zero norms
     EXPECT_EQ(v.N, 0);
     EXPECT_EQ(v.X, nullptr);
+    EXPECT_EQ(v.SqrNorma(), 0.0);
+    EXPECT_EQ(v.NormaMax(), 0.0);
+    EXPECT_EQ(v * v, 0.0);
+    EXPECT_EQ(TMathVector(0).X, nullptr);
 }
 
-TEST(TMathVectorTest, ListAssignmentNeverChangesTheSize)
+TEST(TMathVectorTest, ListAndAssignNeverChangeTheSize)
 {
     TMathVector five(5, -1.0);
     five = {1, 2, 3};
@@ -51,10 +42,7 @@ TEST(TMathVectorTest, ListAssignmentNeverChangesTheSize)
     two = {1, 2, 3};
     EXPECT_EQ(two.N, 2);
     EXPECT_EQ(two[1], 2.0);
-}
-
-TEST(TMathVectorTest, AssignRefusesAShorterSourceAndReportsItByTrue)
-{
+    // Assign refuses a shorter source and reports it by true.
     TMathVector target = Vec({1, 2, 3});
     EXPECT_TRUE(target.Assign(Vec({8, 9})));
     EXPECT_EQ(target[0], 1.0);
@@ -101,7 +89,7 @@ TEST(TRowSparseMathVectorTest, StoresOnlyItsRunAndReadsZeroOutsideIt)
     EXPECT_EQ(dense[2], 7.0);
 }
 
-TEST(TRowSparseMathVectorTest, BegEndUpdateNarrowsToTheNonZeroRun)
+TEST(TRowSparseMathVectorTest, BegEndUpdateNarrowsToTheNonZeroRunAndAssignNeedsTheRun)
 {
     const double data[] = {0, 0, 5, 0, 6, 0};
     TRowSparseMathVector row(6, 0, 5, data);
@@ -115,18 +103,14 @@ TEST(TRowSparseMathVectorTest, BegEndUpdateNarrowsToTheNonZeroRun)
     TRowSparseMathVector empty(2, 0, 1, zeros);
     EXPECT_FALSE(empty.BegEndUpdate());
     EXPECT_EQ(empty.N, 2);
+    TRowSparseMathVector narrow(4, 1, 2, nullptr); // Assign needs more than EI elements
+    EXPECT_FALSE(narrow.Assign(Vec({1, 2, 3})));
+    EXPECT_TRUE(narrow.Assign(Vec({1, 2, 3, 4})));
+    EXPECT_EQ(narrow(1), 1.0);
+    EXPECT_EQ(narrow(2), 2.0);
 }
 
-TEST(TRowSparseMathVectorTest, AssignNeedsMoreThanEIElements)
-{
-    TRowSparseMathVector row(4, 1, 2, nullptr);
-    EXPECT_FALSE(row.Assign(Vec({1, 2, 3})));
-    EXPECT_TRUE(row.Assign(Vec({1, 2, 3, 4})));
-    EXPECT_EQ(row(1), 1.0);
-    EXPECT_EQ(row(2), 2.0);
-}
-
-TEST(TSparseMathVectorTest, InitChoosesTheFormByCount)
+TEST(TSparseMathVectorTest, InitChoosesTheFormByCountAndElemWalksTheEntries)
 {
     TSparseMathVector s;
     TMathVector seven(7, 0.0);
@@ -145,14 +129,8 @@ TEST(TSparseMathVectorTest, InitChoosesTheFormByCount)
     s.Init(ten, 0.0);
     EXPECT_EQ(s.Index, nullptr);
     EXPECT_EQ(s.N, 10);
-}
 
-TEST(TSparseMathVectorTest, ElemWalksTheEntriesOnce)
-{
-    TMathVector ten(10, 0.0);
-    ten[3] = 2.5;
-    ten[8] = -1.0;
-    TSparseMathVector s;
+    ten = {0, 0, 0, 2.5, 0, 0, 0, 0, -1.0, 0}; // Elem walks the entries once
     s.Init(ten, 0.0);
     ASSERT_EQ(s.N, 2);
     EXPECT_EQ(s.Index[0], 3);

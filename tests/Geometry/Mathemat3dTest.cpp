@@ -9,10 +9,7 @@
 
 namespace {
 
-std::string Text(const TString& s)
-{
-    return std::string(s.PChar(), s.Length());
-}
+using geomtest::Text;
 
 TEST(TPoint3DTest, EqualitySettingAndSides)
 {

@@ -1,6 +1,8 @@
 // Givens QR, LDL^T, LU bordering and the augmented back substitution.
 #include "MatrixDecomp.h"
 
+#include "StreamBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,14 +10,7 @@
 #include <vector>
 
 namespace {
-
-TMathMatrix Make(TSize m, TSize n, std::initializer_list<double> values)
-{
-    TMathMatrix A(m, n);
-    A.SetZero();
-    A = values;
-    return A;
-}
+using geomtest::Make;
 
 TMathMatrix Random(TSize m, TSize n, unsigned seed)
 {
@@ -28,7 +23,7 @@ TMathMatrix Random(TSize m, TSize n, unsigned seed)
     return A;
 }
 
-TEST(LR_LDTest, FactorsAWorkedSymmetricMatrix)
+TEST(LR_LDTest, FactorsAWorkedSymmetricMatrixAndStopsAtAZeroPivot)
 {
     TMathMatrix A = Make(2, 2, {4, 2, 2, 3});
     TMathMatrix L, D;
@@ -38,13 +33,8 @@ TEST(LR_LDTest, FactorsAWorkedSymmetricMatrix)
     EXPECT_EQ(L(1, 1), 1.0);
     EXPECT_EQ(D(0, 0), 4.0);
     EXPECT_EQ(D(1, 1), 2.0);
-}
-
-TEST(LR_LDTest, ZeroFirstPivotStopsAtOnce)
-{
-    TMathMatrix A = Make(2, 2, {0, 1, 1, 0});
-    TMathMatrix L, D;
-    EXPECT_EQ(LR_LD(A, L, D), 0);
+    TMathMatrix Z = Make(2, 2, {0, 1, 1, 0}); // a zero first pivot stops at once
+    EXPECT_EQ(LR_LD(Z, L, D), 0);
     EXPECT_EQ(D(0, 0), 0.0);
     TMathMatrix B = Make(3, 3, {1, 1, 0, 1, 1, 0, 0, 0, 1});
     EXPECT_EQ(LR_LD(B, L, D), 1);
@@ -67,7 +57,7 @@ TEST(LR_LDTest, InPlaceFormRebuildsTheMatrixAndKeepsTheUpperTriangle)
         }
 }
 
-TEST(QrDcmpTest, QTimesInputIsTheTriangle)
+TEST(QrDcmpTest, QTimesInputIsTheTriangleAndATriangleIsLeftAlone)
 {
     const TMathMatrix A = Random(5, 4, 3);
     TMathMatrix R = A, Q(5, 5);
@@ -82,15 +72,11 @@ TEST(QrDcmpTest, QTimesInputIsTheTriangle)
                 EXPECT_EQ(R(i, j), 0.0);
             }
         }
-}
-
-TEST(QrDcmpTest, UpperTriangularInputIsLeftAlone)
-{
-    const TMathMatrix A = Make(2, 2, {-3, 1, 0, 2});
-    TMathMatrix R = A;
-    qr_dcmp(R);
-    EXPECT_TRUE(R.Check(A));
-    EXPECT_EQ(R(0, 0), -3.0);
+    const TMathMatrix U = Make(2, 2, {-3, 1, 0, 2}); // already upper triangular: left alone
+    TMathMatrix RU = U;
+    qr_dcmp(RU);
+    EXPECT_TRUE(RU.Check(U));
+    EXPECT_EQ(RU(0, 0), -3.0);
 }
 
 TEST(QrLequTest, SolvesASquareSystemAndIgnoresAMismatch)
@@ -109,7 +95,7 @@ TEST(QrLequTest, SolvesASquareSystemAndIgnoresAMismatch)
     EXPECT_EQ(two[0], 7.0);
 }
 
-TEST(SolveAugmentedTest, BackSubstitutesAndStopsAtASmallPivot)
+TEST(SolveAugmentedTest, BackSubstitutesAndStopsAtASmallPivotOrAHugeComponent)
 {
     TMathMatrix R = Make(2, 3, {2, 1, 5, 0, 1, 1});
     TMathMatrix x(2, 1);
@@ -118,15 +104,10 @@ TEST(SolveAugmentedTest, BackSubstitutesAndStopsAtASmallPivot)
     EXPECT_EQ(x(1, 0), 1.0);
     TMathMatrix R2 = Make(2, 3, {2, 1, 5, 0, 1, 1});
     EXPECT_EQ(Solve(R2, x, 2, 2.0), 2);
-}
-
-TEST(SolveAugmentedTest, RejectsAHugeComponentAndClearsItsRow)
-{
-    TMathMatrix R = Make(2, 3, {1, 0, 1, 0, 1e-3, 5});
-    TMathMatrix x(2, 1);
-    EXPECT_EQ(Solve(R, x, 2, 1e-12), 2);
-    EXPECT_EQ(R(1, 1), 0.0);
-    EXPECT_EQ(R(1, 2), 0.0);
+    TMathMatrix huge = Make(2, 3, {1, 0, 1, 0, 1e-3, 5}); // a huge component clears its row
+    EXPECT_EQ(Solve(huge, x, 2, 1e-12), 2);
+    EXPECT_EQ(huge(1, 1), 0.0);
+    EXPECT_EQ(huge(1, 2), 0.0);
 }
 
 struct LuArrays {
@@ -142,7 +123,7 @@ struct LuArrays {
     }
 };
 
-TEST(AddrowLuTest, BorderedFactorReproducesTheMatrix)
+TEST(AddrowLuTest, BorderedFactorReproducesTheMatrixAndASmallPivotIsMarked)
 {
     LuArrays a({{4, 3, 2}, {2, 5, 1}, {6, 1, 7}});
     a.lu[0][0] = 4.0;
@@ -156,16 +137,12 @@ TEST(AddrowLuTest, BorderedFactorReproducesTheMatrix)
             SCOPED_TRACE(testing::Message() << i << "," << j);
             EXPECT_NEAR(s, a.mtm[i][j], 1e-13);
         }
-}
-
-TEST(AddrowLuTest, SmallNewPivotLeavesTheMarker)
-{
-    LuArrays a({{1, 2}, {2, 4}});
-    a.lu[0][0] = 1.0;
-    EXPECT_FALSE(addrow_lu(a.m.data(), a.l.data(), 1, 1e-9, 0.0));
-    EXPECT_EQ(a.lu[1][1], 1e-20);
-    a.lu[0][0] = 0.0;
-    EXPECT_FALSE(addrow_lu(a.m.data(), a.l.data(), 1, 1e-9, 0.0));
+    LuArrays b({{1, 2}, {2, 4}}); // a small new pivot leaves the marker
+    b.lu[0][0] = 1.0;
+    EXPECT_FALSE(addrow_lu(b.m.data(), b.l.data(), 1, 1e-9, 0.0));
+    EXPECT_EQ(b.lu[1][1], 1e-20);
+    b.lu[0][0] = 0.0;
+    EXPECT_FALSE(addrow_lu(b.m.data(), b.l.data(), 1, 1e-9, 0.0));
 }
 
 } // namespace

@@ -10,10 +10,7 @@
 
 namespace {
 
-std::string Text(const TString& s)
-{
-    return std::string(s.PChar(), s.Length());
-}
+using geomtest::Text;
 
 void ExpectRightHandedUnitFrame(const TPlacement3D& P)
 {

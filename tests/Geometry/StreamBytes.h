@@ -1,17 +1,42 @@
 #pragma once
-// Test helpers for the geometry stream forms: the data bytes a writer produced (the 256-byte
-// stream header cut off), the doubles they hold, and a check of a value's whole stream form.
+// Test helpers for the geometry tests: matrix, vector and text builders, the data bytes a writer
+// produced (the 256-byte stream header cut off), the doubles they hold, and a check of a value's
+// whole stream form.
 
 #include "KmfData.h"
+#include "MathMatrix.h"
 #include "StreamTestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace geomtest {
+
+// An m x n matrix of the kind, zero outside the listed values (row by row).
+inline TMathMatrix Make(TSize m, TSize n, std::initializer_list<double> values,
+                        TMathMatrix::MathMatrixType t = TMathMatrix::mt_GENERAL)
+{
+    TMathMatrix A(m, n, t);
+    A.SetZero();
+    A = values;
+    return A;
+}
+
+inline TMathVector Vec(std::initializer_list<double> l)
+{
+    TMathVector v(TSize(l.size()), 0.0);
+    v = l;
+    return v;
+}
+
+inline std::string Text(const TString& s)
+{
+    return std::string(s.PChar(), s.Length());
+}
 
 // Runs write on a fresh memory stream and returns the data bytes after the header.
 inline std::vector<Byte> DataBytes(const std::function<void(TKmfData&)>& write)

@@ -2,6 +2,8 @@
 // decomposition is checked against Eigen on random matrices.
 #include "Svd.h"
 
+#include "StreamBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 #endif
 
 namespace {
+using geomtest::Make;
 
 // A 1-based m x n array of rows, as svdcmp takes it.
 struct OneBased {
@@ -82,7 +85,7 @@ struct Shape {
 
 class SvdRandom : public testing::TestWithParam<Shape> {};
 
-TEST_P(SvdRandom, ReconstructsWithOrthonormalFactors)
+TEST_P(SvdRandom, ReconstructsWithOrthonormalFactorsAndTheSingularValuesOfEigen)
 {
     const Shape s = GetParam();
     const OneBased a = RandomMatrix(s.m, s.n, s.rank, 17u + unsigned(s.m * 3 + s.n));
@@ -120,20 +123,12 @@ TEST_P(SvdRandom, ReconstructsWithOrthonormalFactors)
     EXPECT_LE(uErr, 1e-12);
     for (int k = 1; k <= s.n; ++k)
         ASSERT_GE(d.w[k], 0.0);
-}
-
 #ifdef DC_HAVE_EIGEN
-TEST_P(SvdRandom, SingularValuesAgreeWithEigen)
-{
-    const Shape s = GetParam();
-    const OneBased a = RandomMatrix(s.m, s.n, s.rank, 17u + unsigned(s.m * 3 + s.n));
     Eigen::MatrixXd E(s.m, s.n);
     for (int i = 0; i < s.m; ++i)
         for (int j = 0; j < s.n; ++j)
             E(i, j) = a(i, j);
     const Eigen::VectorXd ref = Eigen::BDCSVD<Eigen::MatrixXd>(E).singularValues();
-    const Decomposed d(a);
-    ASSERT_EQ(d.ok, 1);
     std::vector<double> ours(d.w.begin() + 1, d.w.end());
     std::sort(ours.begin(), ours.end(), std::greater<double>());
     const double largest = ref(0);
@@ -143,8 +138,8 @@ TEST_P(SvdRandom, SingularValuesAgreeWithEigen)
     }
     for (std::size_t k = std::size_t(ref.size()); k < ours.size(); ++k)
         EXPECT_LE(ours[k], 1e-10 * largest); // the extra values of a wide matrix
-}
 #endif
+}
 
 INSTANTIATE_TEST_SUITE_P(
     svdcmp, SvdRandom,
@@ -155,14 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Shape{"OneColumn", 7, 1, 1}, Shape{"OneRow", 1, 5, 1}),
     [](const testing::TestParamInfo<Shape>& info) { return std::string(info.param.name); });
 
-TEST(SvdcmpTest, IdentityAndZeroColumn)
+TEST(SvdcmpTest, ZeroColumn)
 {
-    OneBased a(2, 2);
-    a(0, 0) = a(1, 1) = 1.0;
-    const Decomposed d(a);
-    ASSERT_EQ(d.ok, 1);
-    EXPECT_DOUBLE_EQ(d.w[1], 1.0);
-    EXPECT_DOUBLE_EQ(d.w[2], 1.0);
     OneBased z(3, 2); // second column zero
     z(0, 0) = 3.0;
     z(1, 0) = 4.0;
@@ -197,15 +186,6 @@ TEST(SvdBksbTest, SolvesAndDropsTinySingularValues)
     svd_bksb(u.rows.data(), w.data(), v.rows.data(), 2, 2, b.data(), x.data());
     EXPECT_EQ(x[1], 2.0);
     EXPECT_EQ(x[2], 0.0);
-}
-
-TMathMatrix Make(TSize m, TSize n, std::initializer_list<double> values,
-                 TMathMatrix::MathMatrixType t = TMathMatrix::mt_GENERAL)
-{
-    TMathMatrix A(m, n, t);
-    A.SetZero();
-    A = values;
-    return A;
 }
 
 TEST(InvRmatTest, InvertsAWorkedTriangleInPlace)
@@ -298,23 +278,19 @@ TMathMatrix ToMatrix(const OneBased& a)
 
 class PseudoInverse : public testing::TestWithParam<Shape> {};
 
-TEST_P(PseudoInverse, RecInvSatisfiesThePenroseConditions)
-{
-    const Shape s = GetParam();
-    const TMathMatrix A = ToMatrix(RandomMatrix(s.m, s.n, s.rank, 5u + unsigned(s.m + s.n)));
-    TMathMatrix X;
-    int dec = 10;
-    RecInv(A, dec, X);
-    ASSERT_EQ(X.Lines, s.n);
-    ASSERT_EQ(X.Columns, s.m);
-    ExpectPenrose(A, X, 1e-8);
-    EXPECT_GE(dec, 8);
-}
-
-TEST_P(PseudoInverse, SvdBackSubstitutionSatisfiesThePenroseConditions)
+TEST_P(PseudoInverse, RecInvAndSvdBackSubstitutionSatisfyThePenroseConditions)
 {
     const Shape s = GetParam();
     const OneBased a = RandomMatrix(s.m, s.n, s.rank, 5u + unsigned(s.m + s.n));
+    const TMathMatrix A = ToMatrix(a);
+    TMathMatrix R;
+    int dec = 10;
+    RecInv(A, dec, R);
+    ASSERT_EQ(R.Lines, s.n);
+    ASSERT_EQ(R.Columns, s.m);
+    ExpectPenrose(A, R, 1e-8);
+    EXPECT_GE(dec, 8);
+
     const Decomposed d(a);
     ASSERT_EQ(d.ok, 1);
     TMathMatrix X(s.n, s.m);
@@ -326,7 +302,7 @@ TEST_P(PseudoInverse, SvdBackSubstitutionSatisfiesThePenroseConditions)
         for (int i = 0; i < s.n; ++i)
             X(i, c) = x[i + 1];
     }
-    ExpectPenrose(ToMatrix(a), X, 1e-10);
+    ExpectPenrose(A, X, 1e-10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inverses, PseudoInverse,
