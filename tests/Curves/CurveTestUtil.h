@@ -8,6 +8,8 @@
 #include "LineSeg.h"
 #include "StreamTestUtil.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -50,6 +52,21 @@ inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n, double t0, double
 inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n)
 {
     return Samples(C, n, C.GetTMin(), C.GetTMax());
+}
+
+// P within tol of (x, y) in each coordinate; the message names the point found.
+inline testing::AssertionResult Near(const TPoint2D& P, double x, double y, double tol = 0.0)
+{
+    if (std::fabs(P.x - x) <= tol && std::fabs(P.y - y) <= tol) return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "(" << P.x << ", " << P.y << ") is not within " << tol << " of (" << x << ", " << y << ")";
+}
+
+inline TPoint2D PointAt(const TCurve2D& C, double t)
+{
+    TPoint2D P;
+    C.PointOn(t, P);
+    return P;
 }
 
 inline double NearestSample(const std::vector<TPoint2D>& S, const TPoint2D& P)
