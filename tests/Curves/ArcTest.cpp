@@ -1,5 +1,5 @@
 // Circle and arc: the parameter against the derivative, records, offsets and trims, extremes,
-// axis crossings and projection against dense sampling, and drawing through a recording modeller.
+// axis crossings against dense sampling, and drawing through a recording modeller.
 
 #include "CurveTestUtil.h"
 #include "PolyLine.h"
@@ -163,17 +163,6 @@ TEST(TArcTest, AxisCrossingsLieOnTheLines)
     TCircle(0, 0, 2).InterSectHorizontal(2, T); // touching: one angle
     ASSERT_EQ(T.Count, 1);
     EXPECT_DOUBLE_EQ(T[0], kHalfPi);
-}
-
-TEST(TArcTest, ProjectionIsNoFartherThanAnySample)
-{
-    TRandomCurves gen(21);
-    for (int k = 0; k < 150; ++k) {
-        SCOPED_TRACE(k);
-        const TPoint2D P = gen.P();
-        for (const auto& C : {gen.Of(4), gen.Of(3)}) // an arc, then a circle
-            EXPECT_LE(C->DistanceTo(P), NearestSample(Samples(*C, 10000), P) + 1e-9);
-    }
 }
 
 TEST(TArcTest, TransformAndDrawThroughAPushedPlacement)
