@@ -119,7 +119,7 @@ TEST(TContourAreaTest, ContainmentAgreesWithTheWindingNumber)
             const double t = I->GetTMin() + (I->GetTMax() - I->GetTMin()) * U(gen);
             TVector2D T;
             I->TangentOn(t, T); // where the scan line touches an item its crossing is the touch point
-            const TPoint2D P = contourtest::At(*I, t);
+            const TPoint2D P = contourtest::PointAt(*I, t);
             onBoundary += std::fabs(T.y) > 0.05;
             ASSERT_TRUE(std::fabs(T.y) <= 0.05 || C.FoundPoint(P.x, P.y))
                 << shape << ": " << P.x << " " << P.y;
