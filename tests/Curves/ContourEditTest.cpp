@@ -50,7 +50,8 @@ TEST(TContourEditTest, OffsetLiesAtTheDistanceEverywhere)
             EXPECT_EQ(I->Atr, 1 + k % 2) << "item " << k;
             EXPECT_EQ(I->Name2, k / 2) << "item " << k;
             for (int i = 0; i <= 16; ++i) {
-                const TPoint2D P = contourtest::At(*I, I->GetTMin() + (I->GetTMax() - I->GetTMin()) * i / 16);
+                const TPoint2D P =
+                    contourtest::PointAt(*I, I->GetTMin() + (I->GetTMax() - I->GetTMin()) * i / 16);
                 EXPECT_NEAR(contourtest::Oracle(C, P).Distance, 1.5, 1e-4) << "item " << k;
             }
         }

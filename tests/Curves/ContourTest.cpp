@@ -16,7 +16,7 @@
 
 using contourtest::kPi;
 
-using contourtest::At;
+using contourtest::PointAt;
 using contourtest::Pt;
 
 namespace {
@@ -98,7 +98,7 @@ TEST(TContourTest, ParameterRunsOverTheItemSpansAndProjectionFindsTheNearest)
     EXPECT_DOUBLE_EQ(C[2]->startParam, 1 + kPi);
     TPoint2D P;
     C._PointOn(-1.0, P); // extrapolated along the first segment; beyond the end: the end
-    EXPECT_EQ(Pt(At(C, 1 + kPi / 2)) + " / " + Pt(At(C, 9)) + " / " + Pt(P), "15 5 / 0 10 / -10 0");
+    EXPECT_EQ(Pt(PointAt(C, 1 + kPi / 2)) + " / " + Pt(PointAt(C, 9)) + " / " + Pt(P), "15 5 / 0 10 / -10 0");
     double t = 1.0, s = -1.0;
     EXPECT_EQ(C.FindSegment(t, s), 1); // a joint belongs to the next item
     EXPECT_EQ(s, 0.0);

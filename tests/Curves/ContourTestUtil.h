@@ -4,6 +4,7 @@
 
 #include "Arc.h"
 #include "Contour.h"
+#include "CurveTestUtil.h"
 #include "LineSeg.h"
 
 #include <algorithm>
@@ -15,7 +16,8 @@
 
 namespace contourtest {
 
-constexpr double kPi = TMathDef::C_PI;
+using curvetest::kPi;
+using curvetest::PointAt;
 
 // Segments P[i] -> P[i+1], closed by the last back to P[0] unless open; caches filled.
 inline void Polygon(TContour& C, const std::vector<TPoint2D>& P, bool open = false)
@@ -91,13 +93,6 @@ inline std::string Text(std::initializer_list<double> v)
 inline std::string Pt(const TPoint2D& P)
 {
     return Text({P.x, P.y});
-}
-
-inline TPoint2D At(const TCurve2D& C, double t)
-{
-    TPoint2D P;
-    C.PointOn(t, P);
-    return P;
 }
 
 // "x y xk yk" of a segment; "none" for anything else.

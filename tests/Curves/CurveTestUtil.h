@@ -8,6 +8,8 @@
 #include "LineSeg.h"
 #include "StreamTestUtil.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -52,6 +54,21 @@ inline std::vector<TPoint2D> Samples(const TCurve2D& C, int n)
     return Samples(C, n, C.GetTMin(), C.GetTMax());
 }
 
+// P within tol of (x, y) in each coordinate; the message names the point found.
+inline testing::AssertionResult Near(const TPoint2D& P, double x, double y, double tol = 0.0)
+{
+    if (std::fabs(P.x - x) <= tol && std::fabs(P.y - y) <= tol) return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "(" << P.x << ", " << P.y << ") is not within " << tol << " of (" << x << ", " << y << ")";
+}
+
+inline TPoint2D PointAt(const TCurve2D& C, double t)
+{
+    TPoint2D P;
+    C.PointOn(t, P);
+    return P;
+}
+
 inline double NearestSample(const std::vector<TPoint2D>& S, const TPoint2D& P)
 {
     double best = 1e300;
@@ -68,38 +85,27 @@ public:
     double U(double a, double b) { return std::uniform_real_distribution<double>(a, b)(gen); }
     TPoint2D P() { return TPoint2D(U(-10, 10), U(-10, 10)); }
 
-    std::unique_ptr<TBasePoint> Point()
+    std::unique_ptr<TArc> Arc() { return Arc(P()); }
+    std::unique_ptr<TArc> Arc(const TPoint2D& c)
     {
-        const TPoint2D p = P();
-        return std::make_unique<TBasePoint>(p.x, p.y);
-    }
-    std::unique_ptr<TLineSeg> Segment() { return std::make_unique<TLineSeg>(P(), P()); }
-    std::unique_ptr<TLine> Line() { return std::make_unique<TLine>(P(), P()); }
-    std::unique_ptr<TCircle> Circle()
-    {
-        const TPoint2D c = P();
-        return std::make_unique<TCircle>(c.x, c.y, U(0.5, 8));
-    }
-    std::unique_ptr<TArc> Arc()
-    {
-        const TPoint2D c = P();
         const double R = U(0.5, 8) * (U(0, 1) < 0.5 ? -1.0 : 1.0);
         return std::make_unique<TArc>(c.x, c.y, R, U(0, 2 * kPi), U(0, 2 * kPi), 0);
     }
     // Kind 0 point, 1 segment, 2 line, 3 circle, 4 arc.
     std::unique_ptr<TCurve2D> Of(int kind)
     {
+        const TPoint2D p = P();
         switch (kind) {
         case 0:
-            return Point();
+            return std::make_unique<TBasePoint>(p.x, p.y);
         case 1:
-            return Segment();
+            return std::make_unique<TLineSeg>(p, P());
         case 2:
-            return Line();
+            return std::make_unique<TLine>(p, P());
         case 3:
-            return Circle();
+            return std::make_unique<TCircle>(p.x, p.y, U(0.5, 8));
         default:
-            return Arc();
+            return Arc(p);
         }
     }
 

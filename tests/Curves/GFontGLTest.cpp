@@ -20,7 +20,6 @@ protected:
         image = std::make_unique<TGImage>(nullptr, nullptr);
         image->InitFont(TString("GOST type B"), 6);
     }
-    const TCharGlif& Glyph(const char* utf8) const { return image->Font.Glyph(TString(utf8)[0]); }
     double Advances(const TString& text) const
     {
         double sum = 0.0;

@@ -12,17 +12,11 @@
 
 namespace {
 
-constexpr double kPixel = 1e-3;   // feedback coordinates are floats in window pixels
-constexpr double kGLFloat = 1e-6; // OpenGL keeps its matrices in floats
+constexpr double kPixel = 1e-3; // feedback coordinates are floats in window pixels
 
 class TGImageGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image = std::make_unique<TGImage>(nullptr, nullptr);
-
-    TFeedback Replay()
-    {
-        return CaptureFeedback([this] { image->DrawElements(); });
-    }
 
     struct Stacks {
         GLint modelview, projection, attrib, client;

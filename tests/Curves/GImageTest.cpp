@@ -7,16 +7,6 @@
 #include <memory>
 #include <tuple>
 
-namespace {
-
-// Images are large (room for every element is reserved up front): one per test, on the heap.
-std::unique_ptr<TGImage> NewImage()
-{
-    return std::make_unique<TGImage>(nullptr, nullptr);
-}
-
-} // namespace
-
 TEST(TGImageTest, ColoursKeepRedInTheLowestByte)
 {
     struct Case {
@@ -36,7 +26,8 @@ TEST(TGImageTest, ColoursKeepRedInTheLowestByte)
 
 TEST(TGImageTest, TextElementOwnsItsOwnCopy)
 {
-    auto image = NewImage();
+    // Images are large (room for every element is reserved up front): one per test, on the heap.
+    auto image = std::make_unique<TGImage>(nullptr, nullptr);
     TString text("Размер");
     image->drText(1, 2, 45, 5, text);
     text.Add(TString("!!!"));
@@ -53,7 +44,7 @@ TEST(TGImageTest, TextElementOwnsItsOwnCopy)
 
 TEST(TGImageTest, FullImageDropsFurtherElements)
 {
-    auto image = NewImage();
+    auto image = std::make_unique<TGImage>(nullptr, nullptr);
     ASSERT_EQ(TGImage::MaxCountLElements, 524288);
     EXPECT_EQ(image->LElements.Size(), TGImage::MaxCountLElements); // reserved up front
     for (Integer i = 0; i < TGImage::MaxCountLElements; ++i)

@@ -21,8 +21,6 @@ class TGImageViewGLTest : public GLFixture {
 protected:
     std::unique_ptr<TGImage> image = std::make_unique<TGImage>(nullptr, nullptr);
     tvapi::IPressedKeysPtr drag = Keys(tvhost::kbMiddleButton);
-    tvapi::IPressedKeysPtr pick = Keys(tvhost::kbLeftButton);
-    tvapi::IPressedKeysPtr toggle = Keys(tvhost::kbRightButton);
     tvapi::IPressedKeysPtr none = Keys(0);
 
     static tvapi::IPressedKeysPtr Keys(unsigned bits)

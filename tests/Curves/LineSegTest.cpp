@@ -1,9 +1,11 @@
-// Segment and infinite line: text and evaluation, records and projection against dense sampling.
+// Segment and infinite line: text and evaluation, records; the projection of every simple kind
+// against dense sampling.
 
 #include "CurveTestUtil.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 using namespace curvetest;
@@ -42,17 +44,29 @@ TEST(TLineSegTest, RecordsRoundTrip)
     EXPECT_EQ(std::make_pair(L2.x2, L2.y), std::make_pair(9.0, 8.0));
 }
 
-TEST(TLineSegTest, ProjectionIsNoFartherThanAnySample)
+// Kinds of TRandomCurves::Of: 1 segment, 2 line, 3 circle, 4 arc.
+class TProjectionTest : public testing::TestWithParam<int> {};
+
+TEST_P(TProjectionTest, IsNoFartherThanAnySample)
 {
-    TRandomCurves gen(11);
+    TRandomCurves gen(11 + GetParam());
     for (int k = 0; k < 200; ++k) {
         SCOPED_TRACE(k);
-        const auto S = gen.Segment();
+        const auto C = gen.Of(GetParam());
         const TPoint2D P = gen.P();
-        const double d = S->DistanceTo(P);
-        EXPECT_LE(d, NearestSample(Samples(*S, 10000), P) + 1e-9);
-        EXPECT_NEAR(d, P.DistanceTo(*S), 1e-9);
-        const auto L = gen.Line();
-        EXPECT_LE(L->DistanceTo(P), NearestSample(Samples(*L, 10000, -20, 20), P) + 1e-9);
+        const double d = C->DistanceTo(P);
+        const bool line = GetParam() == 2; // sampled over a window of the unbounded line
+        EXPECT_LE(d, NearestSample(line ? Samples(*C, 10000, -20, 20) : Samples(*C, 10000), P) + 1e-9);
+        if (GetParam() == 1) {
+            EXPECT_NEAR(d, P.DistanceTo(static_cast<const TLineSeg&>(*C)), 1e-9);
+        }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, TProjectionTest, testing::Values(1, 2, 3, 4),
+                         [](const testing::TestParamInfo<int>& I) {
+                             return std::string(I.param == 1   ? "Segment"
+                                                : I.param == 2 ? "Line"
+                                                : I.param == 3 ? "Circle"
+                                                               : "Arc");
+                         });

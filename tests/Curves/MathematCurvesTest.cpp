@@ -3,37 +3,30 @@
 
 #include "MathematCurves.h"
 
+#include "CurveTestUtil.h"
 #include "PolyLine.h"
 #include "Triangle3D.h"
 
 #include <gtest/gtest.h>
 
+using curvetest::Near;
+
 namespace {
 
-TEST(ConnestLLTest, FilletOfLeftTurnCornerTouchesBothLines)
+TEST(ConnestLLTest, FilletTouchesBothLinesOnTheSideOfTheTurn)
 {
     TPoint2D A[2], C;
     int dir = 7;
-    ASSERT_TRUE(ConnestLL(0, 0, 10, 0, 10, 0, 10, 10, 5, A, C, dir));
+    ASSERT_TRUE(ConnestLL(0, 0, 10, 0, 10, 0, 10, 10, 5, A, C, dir)); // left turn
     EXPECT_EQ(dir, 1);
-    EXPECT_NEAR(C.x, 5, 1e-12);
-    EXPECT_NEAR(C.y, 5, 1e-12);
-    EXPECT_NEAR(A[0].x, 5, 1e-12);
-    EXPECT_NEAR(A[0].y, 0, 1e-12);
-    EXPECT_NEAR(A[1].x, 10, 1e-12);
-    EXPECT_NEAR(A[1].y, 5, 1e-12);
-}
-
-TEST(ConnestLLTest, RightTurnOffsetsToTheRight)
-{
-    TPoint2D A[2], C;
-    int dir = 0;
-    ASSERT_TRUE(ConnestLL(0, 0, 10, 0, 10, 0, 10, -10, 2, A, C, dir));
+    EXPECT_TRUE(Near(C, 5, 5, 1e-12));
+    EXPECT_TRUE(Near(A[0], 5, 0, 1e-12));
+    EXPECT_TRUE(Near(A[1], 10, 5, 1e-12));
+    dir = 0;
+    ASSERT_TRUE(ConnestLL(0, 0, 10, 0, 10, 0, 10, -10, 2, A, C, dir)); // right turn
     EXPECT_EQ(dir, -1);
-    EXPECT_NEAR(C.x, 8, 1e-12);
-    EXPECT_NEAR(C.y, -2, 1e-12);
-    EXPECT_NEAR(A[1].x, 10, 1e-12);
-    EXPECT_NEAR(A[1].y, -2, 1e-12);
+    EXPECT_TRUE(Near(C, 8, -2, 1e-12));
+    EXPECT_TRUE(Near(A[1], 10, -2, 1e-12));
 }
 
 TEST(ConnestLLTest, ParallelLinesLeaveOutputsUntouched)
@@ -42,62 +35,47 @@ TEST(ConnestLLTest, ParallelLinesLeaveOutputsUntouched)
     int dir = 9;
     EXPECT_FALSE(ConnestLL(0, 0, 10, 0, 0, 5, 10, 5, 1, A, C, dir));
     EXPECT_EQ(dir, 1);
-    EXPECT_EQ(C.x, -3);
-    EXPECT_EQ(A[0].x, -1);
-    EXPECT_EQ(A[1].y, -2);
+    EXPECT_TRUE(Near(C, -3, -3));
+    EXPECT_TRUE(Near(A[0], -1, -1));
+    EXPECT_TRUE(Near(A[1], -2, -2));
 }
 
-TEST(TTriangle3DPolygonTest, ClockwiseTriangleBecomesACB)
+TEST(TTriangle3DPolygonTest, PlanPolygonIsCounterclockwise)
 {
-    const TTriangle3D T(TPoint3D(0, 0, 0), TPoint3D(0, 10, 0), TPoint3D(10, 0, 0));
-    TPolyLine P;
-    P.AddVertex(99, 99);
-    T.toPolygon(P);
-    ASSERT_EQ(P.Points.Count, 3);
-    EXPECT_TRUE(P.Closed);
-    EXPECT_EQ(P.Points[1].x, 10);
-    EXPECT_EQ(P.Points[2].y, 10);
-    EXPECT_GT(P.OrientationArea(), 0);
+    // Clockwise in plan: written A, C, B over what the polyline held; counterclockwise: kept.
+    const TTriangle3D T[2] = {{TPoint3D(0, 0, 0), TPoint3D(0, 10, 0), TPoint3D(10, 0, 0)},
+                              {TPoint3D(0, 0, 1), TPoint3D(10, 0, 2), TPoint3D(0, 10, 3)}};
+    for (const TTriangle3D& t : T) {
+        TPolyLine P;
+        P.AddVertex(99, 99);
+        t.toPolygon(P);
+        ASSERT_EQ(P.Points.Count, 3);
+        EXPECT_TRUE(P.Closed);
+        EXPECT_TRUE(Near(P.Points[0], 0, 0));
+        EXPECT_TRUE(Near(P.Points[1], 10, 0));
+        EXPECT_TRUE(Near(P.Points[2], 0, 10));
+        EXPECT_GT(P.OrientationArea(), 0);
+    }
 }
 
-TEST(TTriangle3DPolygonTest, CounterclockwiseTriangleKeepsItsOrder)
+TEST(TTriangle3DShadowTest, OnlyALowerTriangleOverlappingByFourPercentIsShadowed)
 {
-    const TTriangle3D T(TPoint3D(0, 0, 1), TPoint3D(10, 0, 2), TPoint3D(0, 10, 3));
-    TPolyLine P;
-    T.toPolygon(P);
-    ASSERT_EQ(P.Points.Count, 3);
-    EXPECT_EQ(P.Points[1].x, 10);
-    EXPECT_EQ(P.Points[2].y, 10);
-}
-
-class TShadowDnTest : public ::testing::Test {
-protected:
-    TTriangle3D Upper{TPoint3D(0, 0, 5), TPoint3D(10, 0, 5), TPoint3D(0, 10, 5)};
-};
-
-TEST_F(TShadowDnTest, OverlappingLowerTriangleIsShadowed)
-{
-    const TTriangle3D Lower(TPoint3D(2, 2, 0), TPoint3D(12, 2, 0), TPoint3D(2, 12, 0));
-    EXPECT_TRUE(Upper.T2ShadowDn(Lower));
-}
-
-TEST_F(TShadowDnTest, LowerTriangleAboveIsNotShadowed)
-{
-    const TTriangle3D High(TPoint3D(2, 2, 6), TPoint3D(12, 2, 6), TPoint3D(2, 12, 6));
-    EXPECT_FALSE(Upper.T2ShadowDn(High));
-}
-
-TEST_F(TShadowDnTest, SliverOverlapBelowFourPercentIsNotShadowed)
-{
-    // Overlap: the triangle (9,0),(10,0),(9,1) of area 0.5 = 1 % of 50.
-    const TTriangle3D Lower(TPoint3D(9, 0, 0), TPoint3D(19, 0, 0), TPoint3D(9, 10, 0));
-    EXPECT_FALSE(Upper.T2ShadowDn(Lower));
-}
-
-TEST_F(TShadowDnTest, VerticalTriangleIsNotShadowed)
-{
-    const TTriangle3D Wall(TPoint3D(1, 1, 0), TPoint3D(5, 1, 0), TPoint3D(1, 1, 4));
-    EXPECT_FALSE(Upper.T2ShadowDn(Wall));
+    const TTriangle3D Upper(TPoint3D(0, 0, 5), TPoint3D(10, 0, 5), TPoint3D(0, 10, 5));
+    const struct {
+        const char* name;
+        TTriangle3D lower;
+        bool shadowed;
+    } cases[] = {
+        {"overlapping below", {TPoint3D(2, 2, 0), TPoint3D(12, 2, 0), TPoint3D(2, 12, 0)}, true},
+        {"overlapping above", {TPoint3D(2, 2, 6), TPoint3D(12, 2, 6), TPoint3D(2, 12, 6)}, false},
+        // Overlap: the triangle (9,0),(10,0),(9,1) of area 0.5 = 1 % of 50.
+        {"sliver", {TPoint3D(9, 0, 0), TPoint3D(19, 0, 0), TPoint3D(9, 10, 0)}, false},
+        {"vertical", {TPoint3D(1, 1, 0), TPoint3D(5, 1, 0), TPoint3D(1, 1, 4)}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Upper.T2ShadowDn(c.lower), c.shadowed);
+    }
 }
 
 } // namespace

@@ -38,9 +38,8 @@ TEST(OutContTest, TwoOverlappingSquaresGiveTheirUnionOutline)
     ASSERT_EQ(Src.OutCont(&Dest, nullptr), 0);
     ASSERT_EQ(Dest.Count, 8);
     EXPECT_NEAR(ExactArea(Dest), 175.0, 1e-9);
-    const TPoint2D S = Dest[0]->PointTMin();
+    const TPoint2D S = Dest[0]->PointTMin(), E = Dest[Dest.Count - 1]->PointTMax();
     EXPECT_EQ(S.x, 0.0);
-    const TPoint2D E = Dest[Dest.Count - 1]->PointTMax();
     EXPECT_NEAR(E.x, S.x, 1e-4);
     EXPECT_NEAR(E.y, S.y, 1e-4);
     for (Integer i = 0; i < Dest.Count; ++i) {
@@ -59,65 +58,52 @@ TEST(OutContTest, SingleCircleComesBackAsOneFullCircle)
     EXPECT_EQ(static_cast<const TCircle*>(Dest[0])->Radius, 2.0);
 }
 
-TEST(OutContTest, HalfDiscOfArcAndDiameter)
+// The area the traced outline of Src encloses; the trace must succeed and leave Src as it was.
+double OutlineArea(const TContour& Src)
 {
-    TContour Src, Dest;
-    Src.Add(new TArc(0, 0, 5, -kPi / 2, kPi / 2, 0));
-    Src.Add(new TLineSeg(0, 5, 0, -5));
-    ASSERT_EQ(Src.OutCont(&Dest, nullptr), 0);
-    EXPECT_NEAR(ExactArea(Dest), kPi * 12.5, 1e-9);
+    TContour Dest;
+    const Integer items = Src.Count;
+    EXPECT_EQ(Src.OutCont(&Dest, nullptr), 0);
+    EXPECT_EQ(Src.Count, items);
+    return ExactArea(Dest);
 }
 
-TEST(OutContTest, ClockwiseArcsAreFollowedToo)
+TEST(OutContTest, WorkedOutlinesOfArcsSegmentsAndCircles)
 {
-    TContour Src, Dest;
-    Src.Add(new TArc(0, 0, -5, kPi / 2, -kPi / 2, 0)); // the right half, clockwise
-    Src.Add(new TLineSeg(0, -5, 0, 5));
-    SquareAt(Src, -1, -1, 2);
-    ASSERT_EQ(Src.OutCont(&Dest, nullptr), 0);
-    EXPECT_NEAR(ExactArea(Dest), kPi * 12.5 + 2.0, 1e-9);
+    TContour HalfDisc, Clockwise, HalfInside;
+    HalfDisc.Add(new TArc(0, 0, 5, -kPi / 2, kPi / 2, 0));
+    HalfDisc.Add(new TLineSeg(0, 5, 0, -5));
+    EXPECT_NEAR(OutlineArea(HalfDisc), kPi * 12.5, 1e-9);
+    Clockwise.Add(new TArc(0, 0, -5, kPi / 2, -kPi / 2, 0)); // the right half, clockwise
+    Clockwise.Add(new TLineSeg(0, -5, 0, 5));
+    SquareAt(Clockwise, -1, -1, 2);
+    EXPECT_NEAR(OutlineArea(Clockwise), kPi * 12.5 + 2.0, 1e-9);
+    SquareAt(HalfInside, 0, 0, 4);
+    HalfInside.Add(new TCircle(4, 2, 1.5));
+    EXPECT_NEAR(OutlineArea(HalfInside), 16 + kPi * 1.5 * 1.5 / 2, 1e-9); // half the disc lies inside
 }
 
-TEST(OutContTest, EmptySourceClearsTheDestination)
+TEST(OutContTest, ResultCodesOfEmptyUnmetAndDeadEndSources)
 {
     TContour Src, Dest;
     Dest.Add(new TLineSeg(0, 0, 1, 1));
-    EXPECT_EQ(Src.OutCont(&Dest, nullptr), 0);
+    EXPECT_EQ(Src.OutCont(&Dest, nullptr), 0); // empty: the destination is cleared
     EXPECT_EQ(Dest.Count, 0);
     EXPECT_EQ(Src.OutCont(nullptr, nullptr), 0);
-}
-
-TEST(OutContTest, NoMeetingAtTheStartGivesCodeOne)
-{
-    TContour Src, Dest;
-    auto* L = new TPolyLine; // polylines report no crossings to the walk
+    auto* L = new TPolyLine; // polylines report no crossings to the walk: no meeting at the start
     L->AddVertex(0, 0);
     L->AddVertex(5, 5);
     L->Segments = 1;
-    Src.Add(L);
-    EXPECT_EQ(Src.OutCont(&Dest, nullptr), 1);
+    TContour Unmet;
+    Unmet.Add(L);
+    EXPECT_EQ(Unmet.OutCont(&Dest, nullptr), 1);
     EXPECT_EQ(Dest.Count, 0);
-}
-
-TEST(OutContTest, DeadEndGivesCodeThree)
-{
-    TContour Src, Dest;
     Src.Add(new TLineSeg(0, 0, 10, 0));
     EXPECT_EQ(Src.OutCont(&Dest, nullptr), 3);
     EXPECT_EQ(Dest.Count, 0);
     Src.Add(new TLineSeg(10, 0, 10, 10)); // an open corner: the walk stops at the far end
     EXPECT_EQ(Src.OutCont(&Dest, nullptr), 3);
     EXPECT_EQ(Dest.Count, 1);
-}
-
-TEST(OutContTest, SourceIsLeftAsItWas)
-{
-    TContour Src, Dest;
-    SquareAt(Src, 0, 0, 4);
-    Src.Add(new TCircle(4, 2, 1.5));
-    ASSERT_EQ(Src.OutCont(&Dest, nullptr), 0);
-    EXPECT_EQ(Src.Count, 5);
-    EXPECT_NEAR(ExactArea(Dest), 16 + kPi * 1.5 * 1.5 / 2, 1e-9); // half the disc lies inside
 }
 
 TEST(OutContTest, BestDirectionTurnsFurthestRightForAnyHeading)

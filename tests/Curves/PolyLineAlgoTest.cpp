@@ -27,11 +27,6 @@ TPolyLine Of(const std::vector<TPoint2D>& points)
     return L;
 }
 
-std::vector<TPoint2D> Vertices(const TPolyLine& L)
-{
-    return std::vector<TPoint2D>(L.Points.begin(), L.Points.end());
-}
-
 std::vector<TPoint2D> RandomPoints(std::mt19937& gen, int n)
 {
     std::uniform_real_distribution<double> U(-10, 10);
@@ -122,7 +117,7 @@ TEST(TPolyLineAlgoTest, ConvexHullAgreesWithBruteForce)
             }
         TPolyLine H;
         Of(P).ConvexHull(H);
-        const std::vector<TPoint2D> hull = Vertices(H);
+        const std::vector<TPoint2D> hull(H.Points.begin(), H.Points.end());
         ASSERT_EQ(static_cast<int>(hull.size()), std::count(extreme.begin(), extreme.end(), 1));
         for (size_t a = 0; a < hull.size(); ++a) {
             const TPoint2D& A = hull[a];

@@ -17,6 +17,8 @@
 
 namespace {
 
+using curvetest::PointAt;
+
 TPolyLine Make(std::initializer_list<TPoint2D> points, Integer segments, bool closed = false)
 {
     TPolyLine L;
@@ -39,13 +41,6 @@ public:
     bool IsClosed() const override { return true; }
 };
 
-TPoint2D At(const TCurve2D& C, double t)
-{
-    TPoint2D P;
-    C.PointOn(t, P);
-    return P;
-}
-
 #define EXPECT_POINT(P, ex, ey) EXPECT_LE(TPoint2D(P).DistanceTo(TPoint2D(ex, ey)), 1e-12)
 
 } // namespace
@@ -53,29 +48,28 @@ TPoint2D At(const TCurve2D& C, double t)
 TEST(TPolyLineTest, PointOnRunsPieceByPieceAndClampsOpenEnds)
 {
     const TPolyLine L = Make({{0, 0}, {10, 0}, {10, 10}}, 2);
-    EXPECT_POINT(At(L, 0.5), 5, 0);
-    EXPECT_POINT(At(L, 1.0), 10, 0); // a whole t ends the previous piece
-    EXPECT_POINT(At(L, 1.25), 10, 2.5);
-    EXPECT_POINT(At(L, 2.5), 10, 10);
-    EXPECT_POINT(At(L, -3.0), 0, 0);
+    EXPECT_POINT(PointAt(L, 0.5), 5, 0);
+    EXPECT_POINT(PointAt(L, 1.0), 10, 0); // a whole t ends the previous piece
+    EXPECT_POINT(PointAt(L, 1.25), 10, 2.5);
+    EXPECT_POINT(PointAt(L, 2.5), 10, 10);
+    EXPECT_POINT(PointAt(L, -3.0), 0, 0);
 
     TClosedPolyLine W;
     for (TPoint2D P : {TPoint2D(0, 0), TPoint2D(10, 0), TPoint2D(10, 10), TPoint2D(0, 10)})
         W.AddVertex(P);
-    double t = 4.0; // range [0, 3]: one turn of 3 back
+    double t = 4.0, u = -1.0; // range [0, 3]: one turn of 3 back, and forward
     W.CheckParameter(t);
+    W.CheckParameter(u);
     EXPECT_DOUBLE_EQ(t, 1.0);
-    t = -1.0;
-    W.CheckParameter(t);
-    EXPECT_DOUBLE_EQ(t, 2.0);
-    EXPECT_POINT(At(W, 3.5), 5, 0); // wrapped to 0.5
+    EXPECT_DOUBLE_EQ(u, 2.0);
+    EXPECT_POINT(PointAt(W, 3.5), 5, 0); // wrapped to 0.5
 }
 
 TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
 {
     TPolyLine L;
     L.Set(2, 3); // the anchor point stands in for missing vertices
-    EXPECT_POINT(At(L, 0.7), 2, 3);
+    EXPECT_POINT(PointAt(L, 0.7), 2, 3);
     TVector2D V(9, 9);
     L.FirstDer(0.7, V);
     EXPECT_POINT(V, 0, 0);
@@ -95,7 +89,7 @@ TEST(TPolyLineTest, EmptyPolylineAnswersEveryQueryWithoutDividingByZero)
 
     // One vertex with a piece of its own: degenerate, still finite.
     TPolyLine One = Make({{4, 4}}, 1);
-    EXPECT_POINT(At(One, 0.5), 4, 4);
+    EXPECT_POINT(PointAt(One, 0.5), 4, 4);
     EXPECT_EQ(One.PointRelative(TPoint2D(5, 5), 1e-6), tl_Right);
     EXPECT_TRUE(One.NearPointProjection(TPoint2D(5, 5), TPoint2D(1e-4, 1e-4), t, false, nullptr));
     EXPECT_EQ(t, 0.0);
@@ -133,9 +127,7 @@ TEST(TPolyLineTest, SelfIntersectCountsCrossingsAndSharedVertices)
     int middles = 0;
     for (const TCrossPoint& C : Tool.ACrossPoint) {
         ASSERT_NE(C.on1.curve, nullptr); // the pieces named by the records are alive
-        TPoint2D P;
-        C.on1.curve->PointOn(C.on1.t, P);
-        EXPECT_NEAR(P.DistanceTo(C.p), 0.0, 1e-9);
+        EXPECT_NEAR(PointAt(*C.on1.curve, C.on1.t).DistanceTo(C.p), 0.0, 1e-9);
         if (C.p.DistanceTo(TPoint2D(5, 5)) < 1e-9) {
             ++middles;
             EXPECT_NEAR(C.on1.t, 0.5, 1e-12);

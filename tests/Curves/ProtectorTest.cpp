@@ -24,10 +24,33 @@ TContour* Box(double x1, double y1, double x2, double y2)
 class TProtectorTest : public ::testing::Test {
 protected:
     TProtector P;
+    // The four corners of a placement (xl yd xr yu, or xu yu xd yd), as the search wrote them.
+    double Out[4] = {7, 7, 7, 7};
+
+    bool ByRect(const TRect2D& iO, double R, const TRect2D& PA, int step, bool firstOnly)
+    {
+        return P.PlaceByRectAngle(iO, R, PA, Out[0], Out[1], Out[2], Out[3], step, firstOnly);
+    }
+    bool BySymmetry(double x1, double y1, double x2, double y2, double R, double px1, double py1, double px2,
+                    double py2)
+    {
+        return P.PlaceBySymmetryY(x1, y1, x2, y2, R, px1, py1, px2, py2, Out[0], Out[1], Out[2], Out[3], 5,
+                                  true);
+    }
+    void ExpectOut(double a, double b, double c, double d)
+    {
+        EXPECT_EQ(Out[0], a);
+        EXPECT_EQ(Out[1], b);
+        EXPECT_EQ(Out[2], c);
+        EXPECT_EQ(Out[3], d);
+    }
 };
 
-TEST_F(TProtectorTest, EverythingIsAdmissibleWithoutZones)
+TEST_F(TProtectorTest, WithoutZonesEverythingIsAdmissibleAndNullOrEmptyContoursAreNotTaken)
 {
+    P.AddProtectContour(nullptr);
+    P.AddProtectContour(new TContour); // not taken: deleted here
+    EXPECT_EQ(P.Count, 0);
     EXPECT_TRUE(P.Admissible(0, 0, 100));
     std::unique_ptr<TContour> C(Box(0, 0, 1, 1));
     EXPECT_TRUE(P.Admissible(*C));
@@ -36,7 +59,7 @@ TEST_F(TProtectorTest, EverythingIsAdmissibleWithoutZones)
     EXPECT_TRUE(G.IsNull());
 }
 
-TEST_F(TProtectorTest, CircleTouchingOnlyTheZoneBoxIsAdmissible)
+TEST_F(TProtectorTest, CirclesAndContoursAgainstAZone)
 {
     P.AddProtectContour(Box(0, 0, 10, 10));
     EXPECT_TRUE(P.Admissible(12, 12, 2.5));  // the boxes overlap, the corner is 2.83 away
@@ -44,21 +67,9 @@ TEST_F(TProtectorTest, CircleTouchingOnlyTheZoneBoxIsAdmissible)
     EXPECT_FALSE(P.Admissible(5, 5, 1));     // inside
     EXPECT_TRUE(P.Admissible(5, 13, 2.999)); // just clear of the top edge
     EXPECT_FALSE(P.Admissible(5, 13, 3.001));
-}
-
-TEST_F(TProtectorTest, ContourAdmissibility)
-{
-    P.AddProtectContour(Box(0, 0, 10, 10));
     std::unique_ptr<TContour> Out(Box(11, 0, 12, 1)), Cross(Box(9, 9, 12, 12));
     EXPECT_TRUE(P.Admissible(*Out));
     EXPECT_FALSE(P.Admissible(*Cross));
-}
-
-TEST_F(TProtectorTest, NullOrEmptyContoursAreIgnored)
-{
-    P.AddProtectContour(nullptr);
-    P.AddProtectContour(new TContour); // not taken: deleted here
-    EXPECT_EQ(P.Count, 0);
 }
 
 TEST_F(TProtectorTest, ZoneBoxesAreJoined)
@@ -69,10 +80,8 @@ TEST_F(TProtectorTest, ZoneBoxesAreJoined)
     EXPECT_EQ(G.RU.x, 10.0);
     P.AddProtectContour(Box(-5, 3, 2, 20));
     P.GabaritProtect(G);
-    EXPECT_EQ(G.LD.x, -5.0);
-    EXPECT_EQ(G.LD.y, 0.0);
-    EXPECT_EQ(G.RU.x, 10.0);
-    EXPECT_EQ(G.RU.y, 20.0);
+    EXPECT_TRUE(curvetest::Near(G.LD, -5, 0));
+    EXPECT_TRUE(curvetest::Near(G.RU, 10, 20));
     EXPECT_EQ(P[0].Typ, 1);
     EXPECT_EQ(P[0].Id, 0);
 }
@@ -92,25 +101,16 @@ TEST_F(TProtectorTest, BegunContourIsFinishedByTheNextOrByEnd)
 
 TEST_F(TProtectorTest, RectangleWithoutZonesIsTheShrunkBoxSnappedOut)
 {
-    double xl = -1, yd = -1, xr = -1, yu = -1;
-    ASSERT_TRUE(
-        P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
-    EXPECT_EQ(xl, 0.0);
-    EXPECT_EQ(yd, 0.0);
-    EXPECT_EQ(xr, 100.0);
-    EXPECT_EQ(yu, 80.0);
+    ASSERT_TRUE(ByRect(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), 10, true));
+    ExpectOut(0, 0, 100, 80);
 }
 
 TEST_F(TProtectorTest, RectangleSearchFailsWithoutTouchingTheOutputs)
 {
     P.AddProtectContour(Box(-1000, -1000, 1000, 1000));
-    double xl = 7, yd = 7, xr = 7, yu = 7;
-    EXPECT_FALSE(
-        P.PlaceByRectAngle(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), xl, yd, xr, yu, 10, true));
-    EXPECT_FALSE(
-        P.PlaceByRectAngle(TRect2D(0, 0, 60, 60), 5, TRect2D(20, 20, 40, 40), xl, yd, xr, yu, 0, true));
-    EXPECT_EQ(xl, 7.0);
-    EXPECT_EQ(yu, 7.0);
+    EXPECT_FALSE(ByRect(TRect2D(0, 0, 100, 80), 5, TRect2D(40, 30, 60, 50), 10, true));
+    EXPECT_FALSE(ByRect(TRect2D(0, 0, 60, 60), 5, TRect2D(20, 20, 40, 40), 0, true));
+    ExpectOut(7, 7, 7, 7);
 }
 
 // The rectangle search of one pass (Opt), written out with the single-threaded test.
@@ -154,17 +154,12 @@ TEST_F(TProtectorTest, RectangleSearchAgreesWithTheWrittenOutSearch)
     for (Integer workers : {1, 3, 4}) {
         SCOPED_TRACE(workers);
         P.Workers = workers;
-        double xl = 0, yd = 0, xr = 0, yu = 0;
-        ASSERT_TRUE(P.PlaceByRectAngle(iO, 6, PA, xl, yd, xr, yu, 5, true));
-        EXPECT_EQ(xl, want[0]);
-        EXPECT_EQ(yd, want[1]);
-        EXPECT_EQ(xr, want[2]);
-        EXPECT_EQ(yu, want[3]);
+        ASSERT_TRUE(ByRect(iO, 6, PA, 5, true));
+        ExpectOut(want[0], want[1], want[2], want[3]);
     }
-    EXPECT_TRUE(P.Admissible(want[0], want[1], 6));
-    EXPECT_TRUE(P.Admissible(want[2], want[1], 6));
-    EXPECT_TRUE(P.Admissible(want[0], want[3], 6));
-    EXPECT_TRUE(P.Admissible(want[2], want[3], 6));
+    for (int x : {0, 2})
+        for (int y : {1, 3})
+            EXPECT_TRUE(P.Admissible(want[x], want[y], 6)) << x << y;
     EXPECT_FALSE(want[0] == 5.0 && want[1] == 5.0)
         << want[0] << " " << want[1]; // not the corner taken without zones
 }
@@ -173,31 +168,26 @@ TEST_F(TProtectorTest, RectangleSearchWidensWhenAllowed)
 {
     // A wall right of the start: nothing fits in the first box, the widened one reaches past it.
     P.AddProtectContour(Box(18, -100, 45, 100));
-    double xl = 0, yd = 0, xr = 0, yu = 0;
     const TRect2D iO(0, 0, 40, 40), PA(10, 10, 20, 20);
-    EXPECT_FALSE(P.PlaceByRectAngle(iO, 2, PA, xl, yd, xr, yu, 5, true));
-    ASSERT_TRUE(P.PlaceByRectAngle(iO, 2, PA, xl, yd, xr, yu, 5, false));
-    EXPECT_GT(xr, 45.0);
-    EXPECT_TRUE(P.Admissible(xr, yu, 2));
-    EXPECT_TRUE(P.Admissible(xl, yd, 2));
+    EXPECT_FALSE(ByRect(iO, 2, PA, 5, true));
+    ASSERT_TRUE(ByRect(iO, 2, PA, 5, false));
+    EXPECT_GT(Out[2], 45.0);
+    EXPECT_TRUE(P.Admissible(Out[2], Out[3], 2));
+    EXPECT_TRUE(P.Admissible(Out[0], Out[1], 2));
 }
 
 TEST_F(TProtectorTest, SymmetricPairsWithoutZonesTakeTheFarCorners)
 {
-    double xu = 0, yu = 0, xd = 0, yd = 0;
-    ASSERT_TRUE(P.PlaceBySymmetryY(-100, -100, 100, 100, 5, -20, -20, 20, 20, xu, yu, xd, yd, 5, true));
-    EXPECT_EQ(xu, 95.0);
-    EXPECT_EQ(yu, 95.0);
-    EXPECT_EQ(xd, 95.0);
-    EXPECT_EQ(yd, -95.0);
+    ASSERT_TRUE(BySymmetry(-100, -100, 100, 100, 5, -20, -20, 20, 20));
+    ExpectOut(95, 95, 95, -95);
 }
 
 TEST_F(TProtectorTest, SymmetricPairsAvoidZones)
 {
     P.AddProtectContour(Box(60, 60, 200, 200));
     P.AddProtectContour(Box(-200, -200, -50, -70));
-    double xu = 0, yu = 0, xd = 0, yd = 0;
-    ASSERT_TRUE(P.PlaceBySymmetryY(-100, -100, 100, 100, 5, -20, -20, 20, 20, xu, yu, xd, yd, 5, true));
+    ASSERT_TRUE(BySymmetry(-100, -100, 100, 100, 5, -20, -20, 20, 20));
+    const double xu = Out[0], yu = Out[1], xd = Out[2], yd = Out[3];
     EXPECT_TRUE(P.Admissible(xu, yu, 5));
     EXPECT_TRUE(P.Admissible(-xu, yu, 5));
     EXPECT_TRUE(P.Admissible(xd, yd, 5));
@@ -207,10 +197,8 @@ TEST_F(TProtectorTest, SymmetricPairsAvoidZones)
 
 TEST_F(TProtectorTest, SymmetricSearchWithoutRoomFails)
 {
-    double xu = 3, yu = 3, xd = 3, yd = 3;
-    EXPECT_FALSE(P.PlaceBySymmetryY(-30, -30, 30, 30, 5, -20, -20, 22, 20, xu, yu, xd, yd, 5, true));
-    EXPECT_EQ(xu, 3.0);
-    EXPECT_EQ(yd, 3.0);
+    EXPECT_FALSE(BySymmetry(-30, -30, 30, 30, 5, -20, -20, 22, 20));
+    ExpectOut(7, 7, 7, 7);
 }
 
 } // namespace

@@ -13,11 +13,6 @@ using namespace curvetest;
 
 namespace {
 
-bool OnCurve(const TCurve2D& C, const TPoint2D& P, double tol)
-{
-    return C.DistanceTo(P) <= tol;
-}
-
 // Signed measure of the side of P against C: distance to the supporting line of a straight
 // curve, distance to the circle of a circular one.
 double SideOf(const TCurve2D& C, const TPoint2D& P)
@@ -54,16 +49,12 @@ bool InsideExtent(const TCurve2D& C, const TPoint2D& Q, double margin)
 }
 
 // The parameter window a test samples: the curve's interval, a window of the unbounded line.
-void Window(const TCurve2D& C, double& t0, double& t1)
+std::pair<double, double> Window(const TCurve2D& C)
 {
-    t0 = C.GetTMin();
-    t1 = C.GetTMax();
-    if (C.IsType() == ctLine) {
-        const auto& L = static_cast<const TLine&>(C);
-        const double k = 60.0 / std::hypot(L.x2 - L.x, L.y2 - L.y);
-        t0 = -k;
-        t1 = k;
-    }
+    if (C.IsType() != ctLine) return {C.GetTMin(), C.GetTMax()};
+    const auto& L = static_cast<const TLine&>(C);
+    const double k = 60.0 / std::hypot(L.x2 - L.x, L.y2 - L.y);
+    return {-k, k};
 }
 
 // Distance from P to C over [t0, t1] by sampling, refined twice around the nearest sample.
@@ -149,9 +140,8 @@ TEST(TInterSectorTest, TangentPairsAndSolverEdgeCases)
     ASSERT_EQ(L.ACrossPoint.Count, 2);
     for (const TCrossPoint& X : L.ACrossPoint) {
         EXPECT_EQ(X.on1.curve, &V); // the line itself, with its own parameter
-        TPoint2D Q;
-        V.PointOn(X.on1.t, Q);
-        EXPECT_LT(Q.DistanceTo(X.p) + X.p.DistanceTo(TPoint2D(5, X.p.y > 0 ? 1 : -1)), 1e-8);
+        EXPECT_LT(PointAt(V, X.on1.t).DistanceTo(X.p) + X.p.DistanceTo(TPoint2D(5, X.p.y > 0 ? 1 : -1)),
+                  1e-8);
     }
 }
 
@@ -167,8 +157,7 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                 auto C1 = gen.Of(k1);
                 auto C2 = gen.Of(k2);
                 if (k1 == 0 && k2 != 0) { // put the point near the curve
-                    double t0, t1;
-                    Window(*C2, t0, t1);
+                    const auto [t0, t1] = Window(*C2);
                     TPoint2D Q;
                     C2->_PointOn(gen.U(t0, t1), Q);
                     const double r = gen.U(0, 0.002), a = gen.U(0, 2 * kPi);
@@ -185,20 +174,15 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                     ASSERT_NE(X.on1.curve, nullptr);
                     ASSERT_NE(X.on2.curve, nullptr);
                     EXPECT_NE(X.on1.curve, X.on2.curve);
-                    EXPECT_TRUE(OnCurve(*C1, X.p, tol));
-                    EXPECT_TRUE(OnCurve(*C2, X.p, tol));
-                    for (const TPointOnCurve* on : {&X.on1, &X.on2}) {
-                        TPoint2D Q;
-                        on->curve->PointOn(on->t, Q);
-                        EXPECT_LE(Q.DistanceTo(X.p), tol + snapReach);
-                    }
+                    EXPECT_LE(C1->DistanceTo(X.p), tol);
+                    EXPECT_LE(C2->DistanceTo(X.p), tol);
+                    for (const TPointOnCurve* on : {&X.on1, &X.on2})
+                        EXPECT_LE(PointAt(*on->curve, on->t).DistanceTo(X.p), tol + snapReach);
                 }
                 if (k1 == 0) {
                     if (k2 == 0) continue;
-                    double t0, t1;
-                    Window(*C2, t0, t1);
-                    const TPoint2D& P = static_cast<TBasePoint&>(*C1);
-                    const double d = SampledDistance(*C2, P, t0, t1);
+                    const auto [t0, t1] = Window(*C2);
+                    const double d = SampledDistance(*C2, static_cast<TBasePoint&>(*C1), t0, t1);
                     if (d < 0.0009) {
                         EXPECT_EQ(got, 1);
                     } else if (d > 0.0011) {
@@ -211,8 +195,7 @@ TEST(TInterSectorTest, RandomPairsAgreeWithSampling)
                     continue;
                 }
                 // Sign changes of C2's side along C1, away from the ends of both.
-                double t0, t1;
-                Window(*C1, t0, t1);
+                const auto [t0, t1] = Window(*C1);
                 const auto S = Samples(*C1, 4000, t0, t1);
                 const double spacing = S[0].DistanceTo(S[1]) + S[2000].DistanceTo(S[2001]);
                 for (std::size_t i = 2; i + 2 < S.size(); ++i) {

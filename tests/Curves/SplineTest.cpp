@@ -3,9 +3,14 @@
 
 #include "Spline.h"
 
+#include "CurveTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using curvetest::Near;
+using curvetest::PointAt;
 
 namespace {
 
@@ -18,7 +23,7 @@ THermit Corner()
     return H;
 }
 
-TEST(THermitTest, TwoPointsGetUnitParametersAndChordTangents)
+TEST(THermitTest, WorkedParametersAndChordTangents)
 {
     THermit H;
     H.AddPoint(TPoint2D(0, 0));
@@ -26,22 +31,14 @@ TEST(THermitTest, TwoPointsGetUnitParametersAndChordTangents)
     ASSERT_EQ(H.TParams.Count, 2);
     EXPECT_EQ(H.TParams[0], 0.0);
     EXPECT_EQ(H.TParams[1], 1.0);
-    EXPECT_EQ(H.Vectors[0].x, 10.0);
-    EXPECT_EQ(H.Vectors[1].x, 10.0);
-    EXPECT_EQ(H.Vectors[1].y, 0.0);
-    TPoint2D P;
-    H.PointOn(0.5, P);
-    EXPECT_NEAR(P.x, 5.0, 1e-12);
-    EXPECT_NEAR(P.y, 0.0, 1e-12);
-}
-
-TEST(THermitTest, ThirdPointOfEqualChordGetsParameterTwoAndItsChordTangent)
-{
-    const THermit H = Corner();
+    EXPECT_TRUE(Near(H.Vectors[0], 10, 0));
+    EXPECT_TRUE(Near(H.Vectors[1], 10, 0));
+    EXPECT_TRUE(Near(PointAt(H, 0.5), 5, 0, 1e-12));
+    // A third point at an equal chord gets parameter 2 and its own chord as tangent.
+    H.AddPoint(TPoint2D(10, 10));
     ASSERT_EQ(H.TParams.Count, 3);
     EXPECT_NEAR(H.TParams[2], 2.0, 1e-15);
-    EXPECT_NEAR(H.Vectors[2].x, 0.0, 1e-15);
-    EXPECT_NEAR(H.Vectors[2].y, 10.0, 1e-15);
+    EXPECT_TRUE(Near(H.Vectors[2], 0, 10, 1e-15));
     EXPECT_EQ(H.Segments, 2);
     EXPECT_EQ(H.uppParam, 2);
 }
@@ -51,14 +48,10 @@ TEST(THermitTest, PassesThroughItsPointsWithItsTangents)
     const THermit H = Corner();
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        TPoint2D P;
         TVector2D V;
-        H.PointOn(H.TParams[i], P);
         H.FirstDer(H.TParams[i], V);
-        EXPECT_NEAR(P.x, H.Points[i].x, 1e-12);
-        EXPECT_NEAR(P.y, H.Points[i].y, 1e-12);
-        EXPECT_NEAR(V.x, H.Vectors[i].x, 1e-12);
-        EXPECT_NEAR(V.y, H.Vectors[i].y, 1e-12);
+        EXPECT_TRUE(Near(PointAt(H, H.TParams[i]), H.Points[i].x, H.Points[i].y, 1e-12));
+        EXPECT_TRUE(Near(V, H.Vectors[i].x, H.Vectors[i].y, 1e-12));
     }
 }
 
@@ -66,13 +59,10 @@ TEST(THermitTest, DerivativesAgreeWithDifferences)
 {
     const THermit H = Corner();
     const double t = 1.37, h = 1e-5;
-    TPoint2D a, b;
+    const TPoint2D a = PointAt(H, t - h), b = PointAt(H, t + h);
     TVector2D d1, d2, d3, e1, e2;
-    H.PointOn(t - h, a);
-    H.PointOn(t + h, b);
     H.FirstDer(t, d1);
-    EXPECT_NEAR(d1.x, (b.x - a.x) / (2 * h), 1e-6);
-    EXPECT_NEAR(d1.y, (b.y - a.y) / (2 * h), 1e-6);
+    EXPECT_TRUE(Near(d1, (b.x - a.x) / (2 * h), (b.y - a.y) / (2 * h), 1e-6));
     H.FirstDer(t - h, e1);
     H.FirstDer(t + h, e2);
     H.SecondDer(t, d2);
@@ -83,25 +73,16 @@ TEST(THermitTest, DerivativesAgreeWithDifferences)
     EXPECT_NEAR(d3.y, (e2.y - e1.y) / (2 * h), 1e-4);
 }
 
-TEST(THermitTest, BeyondTheEndClampsToTheLastPoint)
+TEST(THermitTest, BeyondTheEndClampsAndNearbyParameterReusesTheCachedPiece)
 {
     const THermit H = Corner();
-    TPoint2D P;
-    H.PointOn(7.0, P);
-    EXPECT_NEAR(P.x, 10.0, 1e-12);
-    EXPECT_NEAR(P.y, 10.0, 1e-12);
+    EXPECT_TRUE(Near(PointAt(H, 7.0), 10, 10, 1e-12));
     double t = -3.0;
     H.LocalCoordinate(t);
     EXPECT_EQ(t, 0.0);
     EXPECT_EQ(H.index1, 0);
-}
-
-TEST(THermitTest, NearbyParameterReusesTheCachedPieceUntilReset)
-{
-    const THermit H = Corner();
-    double t = 0.5;
+    t = 0.5;
     H.LocalCoordinate(t);
-    EXPECT_EQ(H.index1, 0);
     double near = 0.5 + 5e-9;
     H.index1 = 1; // a reused cache keeps this; a search would restore piece 0
     H.LocalCoordinate(near);
@@ -133,76 +114,53 @@ TEST(THermitTest, ClosedSplineKeepsItsClosingParameterLast)
     ASSERT_EQ(H.TParams.Count, 5);
     for (int i = 1; i < H.TParams.Count; ++i)
         EXPECT_LT(H.TParams[i - 1], H.TParams[i]) << i;
-    TPoint2D P;
-    H.PointOn(H.TParams[3], P);
-    EXPECT_NEAR(P.x, 0.0, 1e-12);
-    EXPECT_NEAR(P.y, 10.0, 1e-12);
-    H.PointOn(H.TParams[4] + H.TParams[1], P); // wraps onto point 1
-    EXPECT_NEAR(P.x, 10.0, 1e-9);
-    EXPECT_NEAR(P.y, 0.0, 1e-9);
+    EXPECT_TRUE(Near(PointAt(H, H.TParams[3]), 0, 10, 1e-12));
+    EXPECT_TRUE(Near(PointAt(H, H.TParams[4] + H.TParams[1]), 10, 0, 1e-9)); // wraps onto point 1
 }
 
-TBezier OnePiece()
+// Nodes with their handles, three entries each.
+TBezier Bezier(std::initializer_list<TPoint2D> entries, Integer pieces, bool closed)
 {
     TBezier B;
-    for (const TPoint2D& P :
-         {TPoint2D(-1, 0), TPoint2D(0, 0), TPoint2D(0, 1), TPoint2D(1, 1), TPoint2D(1, 0), TPoint2D(2, 0)})
+    for (const TPoint2D& P : entries)
         B.AddVertex(P);
-    B.splinesCount = 1;
+    B.splinesCount = pieces;
+    B.Closed = closed;
     return B;
 }
 
-TEST(TBezierTest, MidPointOfWorkedPiece)
+// The Bezier point at t, and the parameter written back.
+std::pair<TPoint2D, double> BezierAt(const TBezier& B, double t)
 {
-    const TBezier B = OnePiece();
-    double t = 0.5;
     TPoint2D P;
     B.PointOn(t, P);
-    EXPECT_DOUBLE_EQ(P.x, 0.5);
-    EXPECT_DOUBLE_EQ(P.y, 0.75);
-    t = 1.0;
-    B.PointOn(t, P);
-    EXPECT_DOUBLE_EQ(P.x, 1.0);
-    EXPECT_DOUBLE_EQ(P.y, 0.0);
+    return {P, t};
 }
 
-TEST(TBezierTest, OpenChainClampsAndWritesBack)
+TEST(TBezierTest, OpenPieceGivesWorkedPointsAndClampsWritingBack)
 {
-    const TBezier B = OnePiece();
-    double t = 2.5;
-    TPoint2D P;
-    B.PointOn(t, P);
-    EXPECT_EQ(t, 1.0);
-    EXPECT_DOUBLE_EQ(P.x, 1.0);
-    t = -1;
-    B.PointOn(t, P);
-    EXPECT_EQ(t, 0.0);
-    EXPECT_DOUBLE_EQ(P.y, 0.0);
+    const TBezier B = Bezier({{-1, 0}, {0, 0}, {0, 1}, {1, 1}, {1, 0}, {2, 0}}, 1, false);
+    EXPECT_TRUE(Near(BezierAt(B, 0.5).first, 0.5, 0.75));
+    EXPECT_TRUE(Near(BezierAt(B, 1.0).first, 1, 0));
+    const auto [end, tEnd] = BezierAt(B, 2.5);
+    EXPECT_EQ(tEnd, 1.0);
+    EXPECT_TRUE(Near(end, 1, 0));
+    const auto [start, tStart] = BezierAt(B, -1);
+    EXPECT_EQ(tStart, 0.0);
+    EXPECT_TRUE(Near(start, 0, 0));
 }
 
 TEST(TBezierTest, ClosedChainWrapsIntoTheFirstNode)
 {
-    TBezier B;
     // Two nodes (0,0) and (4,0) with handles; the second piece returns to the first node.
-    for (const TPoint2D& P :
-         {TPoint2D(0, -1), TPoint2D(0, 0), TPoint2D(0, 1), TPoint2D(4, 1), TPoint2D(4, 0), TPoint2D(4, -1)})
-        B.AddVertex(P);
-    B.splinesCount = 2;
-    B.Closed = true;
-    double t = 2.0; // the end of the last piece is the first node
-    TPoint2D P;
-    B.PointOn(t, P);
-    EXPECT_EQ(t, 2.0);
-    EXPECT_DOUBLE_EQ(P.x, 0.0);
-    t = 2.5;
-    B.PointOn(t, P);
-    EXPECT_EQ(t, 0.5);
-    EXPECT_DOUBLE_EQ(P.x, 2.0);
-    EXPECT_DOUBLE_EQ(P.y, 0.75);
-    t = 1.5; // second piece: (4,0), (4,-1), (0,-1), (0,0)
-    B.PointOn(t, P);
-    EXPECT_DOUBLE_EQ(P.x, 2.0);
-    EXPECT_DOUBLE_EQ(P.y, -0.75);
+    const TBezier B = Bezier({{0, -1}, {0, 0}, {0, 1}, {4, 1}, {4, 0}, {4, -1}}, 2, true);
+    const auto [last, tLast] = BezierAt(B, 2.0); // the end of the last piece is the first node
+    EXPECT_EQ(tLast, 2.0);
+    EXPECT_EQ(last.x, 0.0);
+    const auto [wrapped, tWrapped] = BezierAt(B, 2.5);
+    EXPECT_EQ(tWrapped, 0.5);
+    EXPECT_TRUE(Near(wrapped, 2, 0.75));
+    EXPECT_TRUE(Near(BezierAt(B, 1.5).first, 2, -0.75)); // second piece: (4,0), (4,-1), (0,-1), (0,0)
 }
 
 } // namespace

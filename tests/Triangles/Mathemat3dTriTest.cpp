@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -81,10 +83,16 @@ const T3 kSpace = {{{0, 0, 0}, {4, 0, 0}, {0, 4, 0}}};
 // An answer with a segment (result 1, flag untouched) has its end points in `source`, `target`;
 // the flag is the one after a call that starts from 7, which stands for untouched.
 struct SpaceCase {
+    const char* name;
     T3 other;
     int expected, flag;
     P3 source{}, target{};
 };
+
+void PrintTo(const SpaceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SpacePairTest : public testing::TestWithParam<SpaceCase> {};
 
@@ -113,23 +121,34 @@ TEST_P(SpacePairTest, OverlapSegmentAndFlagMatchTheWorkedAnswer)
 
 // clang-format off
 const SpaceCase kSpaceCases[] = {
-    {{{{1, 1, -1}, {1, 1, 1}, {2, 3, 1}}}, 1, 7, {1.5, 2, 0}, {1, 1, 0}},
-    {{{{-8, 1, -1}, {8, 1, -1}, {0, 1, 3}}}, 1, 7, {3, 1, 0}, {0, 1, 0}},
-    {{{{1, 1, 0}, {1, 1, 2}, {2, 1, 2}}}, 1, 7, {1, 1, 0}, {1, 1, 0}},
-    {{{{4, 0, 0}, {6, 0, 1}, {6, 0, -1}}}, 1, 7, {4, 0, 0}, {4, 0, 0}},
-    {{{{5, 5, -1}, {6, 5, 1}, {5, 6, 1}}}, 0, 7}, {{{{1, 1, 1}, {2, 1, 1}, {1, 2, 3}}}, 0, 7},
-    {{{{1, 5, -1}, {1, 7, -1}, {1, 6, 1}}}, 0, 7}, {{{{10, 10, 0}, {11, 10, 0}, {10, 11, 0}}}, 0, 1},
-    {{{{1, 1, 0}, {3, 1, 0}, {1, 3, 0}}}, 1, 1},
+    {"PiercesFromBelow", {{{1, 1, -1}, {1, 1, 1}, {2, 3, 1}}}, 1, 7, {1.5, 2, 0}, {1, 1, 0}},
+    {"CutsRightAcross", {{{-8, 1, -1}, {8, 1, -1}, {0, 1, 3}}}, 1, 7, {3, 1, 0}, {0, 1, 0}},
+    {"StandsOnAnInnerPoint", {{{1, 1, 0}, {1, 1, 2}, {2, 1, 2}}}, 1, 7, {1, 1, 0}, {1, 1, 0}},
+    {"TouchesVertexToVertex", {{{4, 0, 0}, {6, 0, 1}, {6, 0, -1}}}, 1, 7, {4, 0, 0}, {4, 0, 0}},
+    {"CrossesThePlaneOutside", {{{5, 5, -1}, {6, 5, 1}, {5, 6, 1}}}, 0, 7},
+    {"LiesAbove", {{{1, 1, 1}, {2, 1, 1}, {1, 2, 3}}}, 0, 7},
+    {"CrossesThePlaneBeyondTheLongEdge", {{{1, 5, -1}, {1, 7, -1}, {1, 6, 1}}}, 0, 7},
+    {"CoplanarFarApart", {{{10, 10, 0}, {11, 10, 0}, {10, 11, 0}}}, 0, 1},
+    {"CoplanarInsideUpToTheLongEdge", {{{1, 1, 0}, {3, 1, 0}, {1, 3, 0}}}, 1, 1},
     // In the plane z = 0: a shared vertex, apart, inside, a vertex on the long edge, apart, a shared edge.
-    {{{{4, 0, 0}, {8, 0, 0}, {4, 4, 0}}}, 1, 1}, {{{{5, 0, 0}, {8, 0, 0}, {5, 4, 0}}}, 0, 1},
-    {{{{1, 1, 0}, {2, 1, 0}, {1, 2, 0}}}, 1, 1}, {{{{2, 2, 0}, {6, 2, 0}, {2, 6, 0}}}, 1, 1},
-    {{{{3, 3, 0}, {6, 3, 0}, {3, 6, 0}}}, 0, 1}, {{{{0, 4, 0}, {4, 0, 0}, {4, 4, 0}}}, 1, 1},
+    {"CoplanarSharedVertex", {{{4, 0, 0}, {8, 0, 0}, {4, 4, 0}}}, 1, 1},
+    {"CoplanarApartBeyondAVertex", {{{5, 0, 0}, {8, 0, 0}, {5, 4, 0}}}, 0, 1},
+    {"CoplanarInside", {{{1, 1, 0}, {2, 1, 0}, {1, 2, 0}}}, 1, 1},
+    {"CoplanarVertexOnTheLongEdge", {{{2, 2, 0}, {6, 2, 0}, {2, 6, 0}}}, 1, 1},
+    {"CoplanarApartBeyondTheLongEdge", {{{3, 3, 0}, {6, 3, 0}, {3, 6, 0}}}, 0, 1},
+    {"CoplanarSharedEdge", {{{0, 4, 0}, {4, 0, 0}, {4, 4, 0}}}, 1, 1},
     // Zero-area triangles are tested as the segment or point they are.
-    {{{{1, 1, -1}, {1, 1, 0}, {1, 1, 1}}}, 1, 1}, {{{{10, 10, 0}, {10, 10, 0}, {10, 10, 0}}}, 0, 1},
-    {{{{5, 5, -1}, {5, 5, -1}, {5, 5, 1}}}, 0, 1}, {{{{1, 1, 0}, {1, 1, 0}, {1, 1, 0}}}, 1, 1},
-    {{{{0, 0, 5}, {0, 0, 7}, {0, 0, 6}}}, 0, 7}, {{{{-2, 6, 0}, {6, -2, 0}, {2, 2, 0}}}, 1, 1}};
+    {"FlatSegmentThroughTheInside", {{{1, 1, -1}, {1, 1, 0}, {1, 1, 1}}}, 1, 1},
+    {"FlatPointApart", {{{10, 10, 0}, {10, 10, 0}, {10, 10, 0}}}, 0, 1},
+    {"FlatSegmentThroughThePlaneOutside", {{{5, 5, -1}, {5, 5, -1}, {5, 5, 1}}}, 0, 1},
+    {"FlatPointInside", {{{1, 1, 0}, {1, 1, 0}, {1, 1, 0}}}, 1, 1},
+    {"FlatSegmentAbove", {{{0, 0, 5}, {0, 0, 7}, {0, 0, 6}}}, 0, 7},
+    {"FlatSegmentAlongTheLongEdge", {{{-2, 6, 0}, {6, -2, 0}, {2, 2, 0}}}, 1, 1}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Mathemat3dTriTest, SpacePairTest, testing::ValuesIn(kSpaceCases));
+INSTANTIATE_TEST_SUITE_P(Mathemat3dTriTest, SpacePairTest, testing::ValuesIn(kSpaceCases),
+                         [](const testing::TestParamInfo<SpaceCase>& i) {
+                             return std::string(i.param.name);
+                         });
 
 TEST(Mathemat3dTriTest, SegmentEndsMayBeWrittenOverTheInputs)
 {
@@ -137,13 +156,15 @@ TEST(Mathemat3dTriTest, SegmentEndsMayBeWrittenOverTheInputs)
     const Cut expected = cut(kSpace, other);
     for (int s = 0; s < 6; ++s)
         for (int t = 0; t < 6; ++t) {
+            if (s == t) continue;
+            SCOPED_TRACE(testing::Message() << "source over vertex " << s << ", target over vertex " << t);
             std::array<P3, 6> v = {kSpace[0], kSpace[1], kSpace[2], other[0], other[1], other[2]};
             int flag = 0;
-            EXPECT_TRUE(s == t || (tri_tri_intersection_test_3d(v[0].data(), v[1].data(), v[2].data(),
-                                                                v[3].data(), v[4].data(), v[5].data(), &flag,
-                                                                v[s].data(), v[t].data()) == 1 &&
-                                   near(v[s], expected.source) && near(v[t], expected.target)))
-                << "source over vertex " << s << ", target over vertex " << t;
+            EXPECT_EQ(tri_tri_intersection_test_3d(v[0].data(), v[1].data(), v[2].data(), v[3].data(),
+                                                   v[4].data(), v[5].data(), &flag, v[s].data(), v[t].data()),
+                      1);
+            EXPECT_TRUE(near(v[s], expected.source));
+            EXPECT_TRUE(near(v[t], expected.target));
         }
 }
 
