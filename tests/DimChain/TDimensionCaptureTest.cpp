@@ -8,79 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "../Facade/FacadeFixture.h"
-#include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "DrawingLinks.h"
 
 namespace {
 
-class TDimensionCaptureTest : public TDrawingFacadeFixture {
-protected:
-    tvapi::ISymbols2DContainerPtr Symbols() { return tvapi::ISymbols2DContainerPtr(R().View); }
-
-    // A measured linear dimension between two points; deviations as the drawing shows them.
-    tvapi::IDrawingObjectPtr Linear(double x1, double y1, double x2, double y2, double angle = 0.0,
-                                    tvapi::tvLineDimensionOrientationEnum o = tvapi::tvLinDParallel,
-                                    double hi = 0.0, double lo = 0.0)
-    {
-        tvapi::ILineDimensionPtr d = Symbols()->GetLineDimensions()->Add();
-        d->SetX1(x1);
-        d->SetY1(y1);
-        d->SetX2(x2);
-        d->SetY2(y2);
-        d->SetOrientation(o);
-        d->SetAngle(angle);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-    tvapi::IDrawingObjectPtr Finish(tvapi::IDrawingObjectPtr obj, double hi, double lo)
-    {
-        const tvapi::IDimensionTextPtr text(obj);
-        text->SetAutoNominalValue(true);
-        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
-        obj->Update();
-        return obj;
-    }
-    tvapi::IDrawingObjectPtr Segment(double x1, double y1, double x2, double y2)
-    {
-        tvapi::ILineSegmentPtr s = tvapi::IDrawingContainerPtr(R().View)->GetLineSegments()->Add();
-        s->SetX1(x1);
-        s->SetY1(y1);
-        s->SetX2(x2);
-        s->SetY2(y2);
-        s->Update();
-        return tvapi::IDrawingObjectPtr(s);
-    }
-    tvapi::IDrawingObjectPtr Angle(double a1, double a2, double hi = 0.0, double lo = 0.0)
-    {
-        tvapi::IAngleDimensionPtr d = Symbols()->GetAngleDimensions()->Add(tvapi::tvDrADimension);
-        d->SetAngle1(a1);
-        d->SetAngle2(a2);
-        d->SetAngleType(tvapi::tvADMinAngle);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-    tvapi::IDrawingObjectPtr Circle(bool diametral, double xc, double yc, double radius, double hi = 0.0,
-                                    double lo = 0.0)
-    {
-        const tvapi::IDiametralDimensionsPtr dims = Symbols()->GetDiametralDimensions();
-        if (diametral) {
-            tvapi::IDiametralDimensionPtr d = dims->Add();
-            d->SetXc(xc);
-            d->SetYc(yc);
-            d->SetRadius(radius);
-            return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-        }
-        tvapi::IRadialDimensionPtr d = tvapi::IRadialDimensionsPtr(dims)->AddRadial();
-        d->SetXc(xc);
-        d->SetYc(yc);
-        d->SetRadius(radius);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-};
+using TDimensionCaptureTest = TDrawingLinksFixture;
 
 TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 30, 10, 0.0, tvapi::tvLinDParallel, 0.1, -0.05), {});
+    D.SetLDim(LinearAt(0.0, 0, 0, 30, 10, 0.1, -0.05), {});
     EXPECT_EQ(D.Type, tvapi::tvDrLDimension);
     EXPECT_DOUBLE_EQ(D.V2.x, 30.0);
     EXPECT_DOUBLE_EQ(D.V2.y, 0.0);
@@ -95,11 +32,11 @@ TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
 TEST_F(TDimensionCaptureTest, LinearLinkTurnsReversedPointsButKeepsV3)
 {
     TDimension D;
-    D.SetLDim(Linear(30, 10, 0, 0), {});
+    D.SetLDim(LinearAt(0.0, 30, 10, 0, 0), {});
     EXPECT_DOUBLE_EQ(D.V2.x, 30.0);
     EXPECT_DOUBLE_EQ(D.V3.x, -30.0);
     TDimension up;
-    up.SetLDim(Linear(0, 40, 0, 0, std::numbers::pi / 2), {});
+    up.SetLDim(LinearAt(std::numbers::pi / 2, 0, 40, 0, 0), {});
     EXPECT_NEAR(up.V2.x, 0.0, 1e-12);
     EXPECT_DOUBLE_EQ(up.V2.y, 40.0);
 }
@@ -158,7 +95,7 @@ TEST_F(TDimensionCaptureTest, DiametralLinkLiesAcrossItsDirection)
 TEST_F(TDimensionCaptureTest, ProjectionOnSegmentScalesDeviations)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
+    D.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
     D.SetProjectionOn(Segment(0, 0, std::cos(std::numbers::pi / 3), std::sin(std::numbers::pi / 3)));
     EXPECT_NEAR(D.V2.Len(), 5.0, 1e-12);
     EXPECT_NEAR(D.QLow, -0.05, 1e-12);
@@ -168,7 +105,7 @@ TEST_F(TDimensionCaptureTest, ProjectionOnSegmentScalesDeviations)
 TEST_F(TDimensionCaptureTest, DegenerateProjectionsLeaveTheLink)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
+    D.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
     D.SetProjectionOn(Segment(0, 0, 0, 5)); // across the link
     EXPECT_DOUBLE_EQ(D.V2.x, 10.0);
     EXPECT_DOUBLE_EQ(D.VTransformation.y, 5.0);
@@ -185,12 +122,10 @@ TEST_F(TDimensionCaptureTest, DegenerateProjectionsLeaveTheLink)
 TEST_F(TDimensionCaptureTest, ProjectionLongerThanLinkLeavesItUnchanged)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
+    D.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
     D.P2.Set(20.0, 0.0); // the points now span more than the link's vector
     const TDimension before = D;
-    tvapi::ILineDimensionPtr dir(Linear(0, 0, 5, 0));
-    dir->SetOrientation(tvapi::tvLinDParallel); // code 0: along -x
-    D.SetProjectionOn(tvapi::IDrawingObjectPtr(dir));
+    D.SetProjectionOn(Linear(0, 0, 5, 0)); // parallel, code 0: along -x
     EXPECT_TRUE(std::isfinite(D.QHigh));
     EXPECT_DOUBLE_EQ(D.QHigh, before.QHigh);
     EXPECT_DOUBLE_EQ(D.V2.x, before.V2.x);
@@ -241,7 +176,7 @@ TEST_F(TDimensionCaptureTest, DerivativeLinksOfDiametralDimensionHalveTheNominal
 
 TEST_F(TDimensionCaptureTest, RecapturedLinkEqualsStoredOne)
 {
-    const tvapi::IDrawingObjectPtr dim = Linear(0, 0, 40, 0, 0.0, tvapi::tvLinDParallel, 0.1, -0.1);
+    const tvapi::IDrawingObjectPtr dim = Linear(0, 0, 40, 0, 0.1, -0.1);
     TDimension a, b;
     a.SetLDim(dim, {});
     b.SetLDim(dim, {});

@@ -63,13 +63,6 @@ TDimension Filled()
     return D;
 }
 
-TEST(TDimensionTest, NewLinkTakes428BytesWithEmptyTexts)
-{
-    const Bytes b = Stored(TDimension());
-    EXPECT_EQ(b.size(), 428u);
-    EXPECT_EQ(static_cast<std::int64_t>(b.size()), TDimension::StreamBytes);
-}
-
 TEST(TDimensionTest, StoredFieldsStandAtTheirOffsets)
 {
     const TDimension D = Filled();
@@ -124,12 +117,13 @@ TEST(TDimensionTest, RecordRoundTripsEqualThroughByteVector)
     EXPECT_EQ(Stored(back), Stored(D));
 }
 
-TEST(TDimensionTest, NewLinkReadBackEqualsNewLink)
+TEST(TDimensionTest, NewLinkTakes428BytesAndReadsBackEqual)
 {
-    TKmfData s;
-    TDimension().toStream(s);
+    const Bytes data = Stored(TDimension());
+    EXPECT_EQ(data.size(), 428u);
+    EXPECT_EQ(static_cast<std::int64_t>(data.size()), TDimension::StreamBytes);
     TKmfData in;
-    in.from(streamtest::Blob(97, streamtest::DataOf(s)));
+    in.from(streamtest::Blob(97, data));
     TDimension back = Filled();
     back.fromStream(in);
     EXPECT_TRUE(back == TDimension());
@@ -185,35 +179,27 @@ TEST(TDimensionTest, ComparisonSkipsUncomparedFields)
 
 TEST(TDimensionTest, ComparisonHoldsEachTolerance)
 {
+    const struct {
+        const char* Name;
+        Real& (*Field)(TDimension&);
+        Real Within, Beyond; // 0: no tolerance
+    } cases[] = {
+        {"P1.x", [](TDimension& d) -> Real& { return d.P1.x; }, 5e-5, 2e-4},
+        {"Nominal", [](TDimension& d) -> Real& { return d.Nominal; }, 5e-7, 5e-6},
+        {"V2.x", [](TDimension& d) -> Real& { return d.V2.x; }, 5e-6, 2e-5},
+        {"dLdT", [](TDimension& d) -> Real& { return d.dLdT; }, 1e-6, 3e-6},
+        {"KTransformation", [](TDimension& d) -> Real& { return d.KTransformation; }, 0.0, 1e-12},
+    };
     const TDimension D = Filled();
-    TDimension near = D;
-    near.P1.x += 5e-5;
-    EXPECT_TRUE(near == D);
-    near.P1.x = D.P1.x + 2e-4;
-    EXPECT_FALSE(near == D);
-
-    TDimension nominal = D;
-    nominal.Nominal += 5e-7;
-    EXPECT_TRUE(nominal == D);
-    nominal.Nominal = D.Nominal + 5e-6;
-    EXPECT_FALSE(nominal == D);
-
-    TDimension vec = D;
-    vec.V2.x += 5e-6;
-    EXPECT_TRUE(vec == D);
-    vec.V2.x = D.V2.x + 2e-5;
-    EXPECT_FALSE(vec == D);
-
-    TDimension thermal = D;
-    thermal.dLdT += 1e-6;
-    EXPECT_TRUE(thermal == D);
-    thermal.dLdT = D.dLdT + 3e-6;
-    EXPECT_FALSE(thermal == D);
-
-    TDimension k = D;
-    k.KTransformation += 1e-12;
-    EXPECT_FALSE(k == D);
-
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TDimension near = D;
+        c.Field(near) += c.Within;
+        EXPECT_TRUE(near == D);
+        TDimension far = D;
+        c.Field(far) += c.Beyond;
+        EXPECT_FALSE(far == D);
+    }
     TDimension text = D;
     text.Qualitet = TString("h8");
     EXPECT_FALSE(text == D);
@@ -240,18 +226,14 @@ TEST(TDimensionTest, PrepareTurnsDrawingVectors)
     EXPECT_EQ(D.V3.y, 2.0);
     EXPECT_EQ(D.V3.z, -1.0);
 
-    TVector2D v(-3.0, 4.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, 3.0);
-    EXPECT_EQ(v.y, -4.0);
-    v.Set(1e-7, -5.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, -1e-7);
-    EXPECT_EQ(v.y, 5.0);
-    v.Set(0.0, 0.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, 0.0);
-    EXPECT_EQ(v.y, 0.0);
+    const TVector2D cases[][2] = {
+        {{-3.0, 4.0}, {3.0, -4.0}}, {{1e-7, -5.0}, {-1e-7, 5.0}}, {{0.0, 0.0}, {0.0, 0.0}}};
+    for (const auto& c : cases) {
+        TVector2D v = c[0];
+        OrientDrawingVector(v);
+        EXPECT_EQ(v.x, c[1].x);
+        EXPECT_EQ(v.y, c[1].y);
+    }
 }
 
 TEST(TDimensionTest, PrepareTurnsModelVectorsByFirstNonZeroRule)
