@@ -104,4 +104,10 @@ protected:
     }
     tvhost::THostApplicationEvents& AppEvents() { return Host().App().Panels().Events(); }
     tvhost::THostFrame& FrameOf(TBaseManager& p) { return *dynamic_cast<tvhost::THostFrame*>(p.Frame.Get()); }
+    // The stand-in object behind a host interface.
+    template <class T, class P> static T& As(const P& p) { return *dynamic_cast<T*>(p.Get()); }
+    template <class P> static tvhost::THostPropertyControl& HostOf(const P& p)
+    {
+        return As<tvhost::THostPropertyControl>(p);
+    }
 };

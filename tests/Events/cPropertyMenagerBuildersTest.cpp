@@ -26,10 +26,6 @@ protected:
         drApi::MA.R3->LibFont.Clear();
         TPanelFixture::TearDown();
     }
-    template <class I> static tvhost::THostPropertyControl& HostOf(const Ptr<I>& p)
-    {
-        return *dynamic_cast<tvhost::THostPropertyControl*>(p.Get());
-    }
     template <class I> static const TSettings& Settings(const Ptr<I>& p) { return HostOf(p).Settings(); }
     const TPropertylVariable& Binding(int i) { return Panel->APropertyVariable[i]; }
 
