@@ -16,19 +16,12 @@
 
 using namespace tvapi;
 
-class TBindingsTest : public TPanelFixture {
+class TBindingsTest : public TTabPanelFixture {
 protected:
     void SetUp() override
     {
-        TPanelFixture::SetUp();
-        Panel = std::make_unique<TTestPanel>();
-        Panel->AddTab("T");
+        TTabPanelFixture::SetUp();
         Panel->Advise();
-    }
-    void TearDown() override
-    {
-        Panel.reset();
-        TPanelFixture::TearDown();
     }
     // A user typing `text` into the control and the host reporting it.
     template <class I> void UserEdit(const Ptr<I>& c, const std::wstring& text)
@@ -37,8 +30,6 @@ protected:
         Param(*Panel).Events().ChangeControlValue(IPropertyControlPtr(c));
     }
     TAPropertylVariable& Bindings() { return Panel->APropertyVariable; }
-
-    std::unique_ptr<TTestPanel> Panel;
 };
 
 TEST_F(TBindingsTest, AUserEditUpdatesTheVariableTheSiblingAndThePanel)

@@ -4,6 +4,7 @@
 // overridables. TPanelFixture is the host with the facade holding its application.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,4 +111,22 @@ protected:
     {
         return As<tvhost::THostPropertyControl>(p);
     }
+};
+
+// A running test panel with one tab, for the builders and the bindings.
+class TTabPanelFixture : public TPanelFixture {
+protected:
+    void SetUp() override
+    {
+        TPanelFixture::SetUp();
+        Panel = std::make_unique<TTestPanel>();
+        Panel->AddTab("Параметры");
+    }
+    void TearDown() override
+    {
+        Panel.reset();
+        drApi::MA.R3->LibFont.Clear();
+        TPanelFixture::TearDown();
+    }
+    std::unique_ptr<TTestPanel> Panel;
 };
