@@ -31,16 +31,25 @@ using tvhost::THostLibraryActions;
 
 } // namespace
 
+// Also for a library the host does not know, and when start-up throws half-way: that is
+// reported, and the callbacks are still handed over.
 TEST_F(TPluginFixture, LoadRegistersRunnerStateAndIdentifierEvenForAnUnknownLibrary)
 {
-    const tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
-    EXPECT_TRUE(LoadTervanLibrary(Host().App(), *actions));
-    EXPECT_EQ(actions->Registrations(),
-              (std::vector<THostLibraryActions::TCallbackKind>{THostLibraryActions::ckRunCommand,
-                                                               THostLibraryActions::ckCommandState,
-                                                               THostLibraryActions::ckLibraryId}));
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Не подключена библиотека libDimChain"});
-    EXPECT_EQ(actions->LibraryId(), 2000);
+    for (const char* fault : {static_cast<const char*>(nullptr), "IApplication::GetVersion"}) {
+        SCOPED_TRACE(fault ? fault : "none");
+        if (fault) InjectFault(fault, tvhost::fkThrow);
+        Journal().Clear();
+        const tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
+        EXPECT_TRUE(LoadTervanLibrary(Host().App(), *actions));
+        EXPECT_EQ(actions->Registrations(),
+                  (std::vector<THostLibraryActions::TCallbackKind>{THostLibraryActions::ckRunCommand,
+                                                                   THostLibraryActions::ckCommandState,
+                                                                   THostLibraryActions::ckLibraryId}));
+        EXPECT_EQ(Boxes(), std::vector<std::string>{fault ? "Неизвестная ошибка"
+                                                          : "Не подключена библиотека libDimChain"});
+        EXPECT_EQ(actions->LibraryId(), 2000);
+        actions->Clear();
+    }
     bool enable = false;
     int checked = 7;
     std::wstring reason = L"x";
@@ -48,7 +57,6 @@ TEST_F(TPluginFixture, LoadRegistersRunnerStateAndIdentifierEvenForAnUnknownLibr
     EXPECT_TRUE(enable);
     EXPECT_EQ(checked, 7);
     EXPECT_EQ(reason, L"x");
-    actions->Clear();
 }
 
 // Load, a command in an open drawing, unload, twice: the second load starts afresh, and
@@ -94,18 +102,6 @@ TEST_F(TPluginFixture, LoadAnswersFalseWhenTheHostRefusesOrFailsToTakeACallback)
     actions.Reset();
     EndHost();
     EXPECT_EQ(tvhost::THostObject::LiveObjects(), LiveAtStart());
-}
-
-// Start-up throws half-way: that is reported, and the callbacks are still handed over.
-TEST_F(TPluginFixture, LoadReportsAThrowingStartUpAndStillRegistersTheCallbacks)
-{
-    const tvhost::THostLibraryActionsPtr actions = tvhost::New<THostLibraryActions>();
-    InjectFault("IApplication::GetVersion", tvhost::fkThrow);
-    EXPECT_TRUE(LoadTervanLibrary(Host().App(), *actions));
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Неизвестная ошибка"});
-    EXPECT_EQ(actions->Registrations().size(), 3u);
-    EXPECT_EQ(actions->LibraryId(), 2000);
-    actions->Clear();
 }
 
 const char* const Unknown = "Неизвестная ошибка";

@@ -131,21 +131,17 @@ TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.y, 4.0);
 }
 
-TEST_F(TDimensionChainAddTest, LinearWithUnlinkedAuxiliaryBecomesANewLinkAlone)
+// A linear dimension with an unlinked auxiliary one becomes a new link alone; an angle on a
+// linked linear dimension recaptures that link.
+TEST_F(TDimensionChainAddTest, AuxiliaryDimensionsJoinOnlyLinkedLinks)
 {
     TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 10, 0), Linear(0, 0, 0, 10), 0));
+    const auto a = Linear(0, 0, 10, 0);
+    ASSERT_TRUE(C.Add(a, Linear(0, 0, 0, 10), 0));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_FALSE(C.Dimensions[0].AuxObj);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, 0);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.x, 10.0);
-}
-
-TEST_F(TDimensionChainAddTest, AngleOnALinkedLinearDimensionRecapturesThatLink)
-{
-    TDimensionChain C;
-    const auto a = Linear(0, 0, 10, 0);
-    ASSERT_TRUE(C.Add(a, {}, 0));
     ASSERT_TRUE(C.Add(Angle(), a, 0));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, tvapi::tvDrADimension);
@@ -204,7 +200,7 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsTheUsersValues)
     EXPECT_FALSE(D.LoadChange());
 }
 
-TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionChosenOnThePanel)
+TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionAndIgnoresReplacedObjects)
 {
     const auto a = Linear(0, 0, 10, 0, 0.2, -0.1);
     TDimension D;
@@ -213,14 +209,7 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionChosenOnThePanel)
     ASSERT_NEAR(D.V2.Len(), 5.0, 1e-12);
     EXPECT_FALSE(D.LoadChange());
     EXPECT_NEAR(D.QHigh, 0.1, 1e-12);
-}
-
-TEST_F(TDimensionChainAddTest, ChangeCheckIgnoresReplacedObjects)
-{
-    const auto a = Linear(0, 0, 40, 0);
-    TDimension D;
-    D.SetLDim(a, {});
-    D.Type = tvapi::tvDrDDimension;
+    D.Type = tvapi::tvDrDDimension; // the object was replaced: nothing is reloaded
     EXPECT_FALSE(D.LoadChange());
     EXPECT_EQ(D.Type, tvapi::tvDrDDimension);
 }
@@ -240,18 +229,12 @@ protected:
     }
 };
 
-TEST_F(TDimensionChainSketchTest, OpenChainDrawsNoSlide)
-{
-    TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
-    EXPECT_FALSE(C.MakeSlide());
-    EXPECT_TRUE(Segments().empty());
-}
-
 TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
 {
     TDimensionChain C;
     ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    EXPECT_FALSE(C.MakeSlide()) << "an open chain draws no slide";
+    EXPECT_TRUE(Segments().empty());
     ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, 0));
     ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 0));
     ASSERT_TRUE(C.Closed);

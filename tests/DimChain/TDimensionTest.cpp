@@ -152,29 +152,12 @@ TEST(TDimensionTest, ModelFieldsAreReadFromVersion18On)
     EXPECT_EQ(recent.TMO, tvapi::o3d_lineDimension3D);
     EXPECT_EQ(recent.V3.z, 40.0);
     EXPECT_EQ(recent.PL2.O.z, 45.0);
-}
 
-TEST(TDimensionTest, BytesWithoutHeaderAreReadAsAnOldStream)
-{
-    const TDimension D = Filled();
-    TKmfData s;
-    D.toStream(s);
-    TDimension back;
-    back.from(streamtest::DataOf(s)); // no magic: read from the first byte, no model fields
-    EXPECT_EQ(back.Nominal, 40.0);
-    EXPECT_EQ(back.dLdT, 12e-6);
-    EXPECT_EQ(back.TMO, 0);
-}
-
-TEST(TDimensionTest, ComparisonSkipsUncomparedFields)
-{
-    const TDimension D = Filled();
-    TDimension other = D;
-    other.Comment = TString("другой");
-    other.dT = 0.0;
-    other.Number = 3;
-    other.PC.Set(1.0, 1.0);
-    EXPECT_TRUE(other == D);
+    TDimension bare;
+    bare.from(data); // no magic: read from the first byte, no model fields
+    EXPECT_EQ(bare.Nominal, 40.0);
+    EXPECT_EQ(bare.dLdT, 12e-6);
+    EXPECT_EQ(bare.TMO, 0);
 }
 
 TEST(TDimensionTest, ComparisonHoldsEachTolerance)
@@ -203,21 +186,22 @@ TEST(TDimensionTest, ComparisonHoldsEachTolerance)
     TDimension text = D;
     text.Qualitet = TString("h8");
     EXPECT_FALSE(text == D);
+    TDimension other = D; // fields never compared
+    other.Comment = TString("другой");
+    other.dT = 0.0;
+    other.Number = 3;
+    other.PC.Set(1.0, 1.0);
+    EXPECT_TRUE(other == D);
+    // NaN never compares equal, not even to itself.
+    TDimension nan = D;
+    nan.QHigh = std::numeric_limits<Real>::quiet_NaN();
+    EXPECT_FALSE(nan == TDimension(nan));
+    nan = D;
+    nan.V2.y = std::numeric_limits<Real>::quiet_NaN();
+    EXPECT_FALSE(nan == D);
 }
 
-TEST(TDimensionTest, NaNNeverComparesEqual)
-{
-    const Real nan = std::numeric_limits<Real>::quiet_NaN();
-    TDimension a = Filled();
-    a.QHigh = nan;
-    const TDimension b = a;
-    EXPECT_FALSE(a == b);
-    TDimension c = Filled();
-    c.V2.y = nan;
-    EXPECT_FALSE(c == Filled());
-}
-
-TEST(TDimensionTest, PrepareTurnsDrawingVectors)
+TEST(TDimensionTest, PrepareTurnsDrawingAndModelVectors)
 {
     TDimension D;
     D.Obj = tvapi::IDrawingObjectPtr(); // no object: the model rule applies
@@ -225,6 +209,13 @@ TEST(TDimensionTest, PrepareTurnsDrawingVectors)
     D.Prepare();
     EXPECT_EQ(D.V3.y, 2.0);
     EXPECT_EQ(D.V3.z, -1.0);
+    TVector3D m(-1.0, 0.0, 5.0); // the first non-zero component decides
+    OrientModelVector(m);
+    EXPECT_EQ(m.x, 1.0);
+    m = TVector3D(-1.0, 2.0, -5.0);
+    OrientModelVector(m);
+    EXPECT_EQ(m.z, 5.0);
+    EXPECT_EQ(m.x, 1.0);
 
     const TVector2D cases[][2] = {
         {{-3.0, 4.0}, {3.0, -4.0}}, {{1e-7, -5.0}, {-1e-7, 5.0}}, {{0.0, 0.0}, {0.0, 0.0}}};
@@ -234,17 +225,6 @@ TEST(TDimensionTest, PrepareTurnsDrawingVectors)
         EXPECT_EQ(v.x, c[1].x);
         EXPECT_EQ(v.y, c[1].y);
     }
-}
-
-TEST(TDimensionTest, PrepareTurnsModelVectorsByFirstNonZeroRule)
-{
-    TVector3D v(-1.0, 0.0, 5.0);
-    OrientModelVector(v);
-    EXPECT_EQ(v.x, 1.0);
-    v = TVector3D(-1.0, 2.0, -5.0);
-    OrientModelVector(v);
-    EXPECT_EQ(v.z, 5.0);
-    EXPECT_EQ(v.x, 1.0);
 }
 
 TEST(TDimensionTest, IsSameAcceptsSwappedEndPlanes)
