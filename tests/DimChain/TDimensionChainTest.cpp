@@ -69,6 +69,22 @@ TEST(CalculationTablesTest, MethodsAndRiskLabelsPairWithTheirCoefficients)
     }
 }
 
+TDimension ModelLink(Real y, Real z)
+{
+    TDimension D;
+    D.TMO = tvapi::o3d_lineDimension3D;
+    D.V3 = TVector3D(0, y, z);
+    return D;
+}
+
+TDimensionChain Zeros(int count)
+{
+    TDimensionChain C;
+    for (int i = 0; i < count; ++i)
+        C.Dimensions.Add(Link(0, 0));
+    return C;
+}
+
 TEST(TDimensionChainTest, ClosesWithTheLowestMaskWithinTolerance)
 {
     struct TCase {
@@ -82,39 +98,21 @@ TEST(TDimensionChainTest, ClosesWithTheLowestMaskWithinTolerance)
         {"ThreeLinks", Chain({Link(10, 0), Link(5, 0), Link(15, 0)}), 3},
         {"OffsetWithin", Chain({Link(10.0005, 0), Link(5, 0), Link(15, 0)}), 3},
         {"OffsetBeyond", Chain({Link(10.0015, 0), Link(5, 0), Link(15, 0)}), -1},
+        // A model chain needs every component within 1e-5.
+        {"ModelWithin", Chain({ModelLink(0, 10), ModelLink(5e-6, 10)}), 1},
+        {"ModelBeyond", Chain({ModelLink(0, 10), ModelLink(2e-5, 10)}), -1},
+        {"ThirtyLinks", Zeros(30), 0},
+        {"ThirtyOneLinksNeverClose", Zeros(31), -1},
     };
     for (TCase& t : cases) {
         SCOPED_TRACE(t.Name);
+        EXPECT_EQ(t.C.Is3D(), std::string(t.Name).starts_with("Model"));
         EXPECT_EQ(t.C.IsClosed(), t.Mask >= 0);
         EXPECT_EQ(t.C.Closed, t.Mask >= 0);
         if (t.Mask >= 0) {
             EXPECT_EQ(t.C.StateClosed, t.Mask);
         }
     }
-}
-
-TEST(TDimensionChainTest, ModelChainNeedsEveryComponentWithin1e5)
-{
-    TDimension a, b;
-    a.TMO = b.TMO = tvapi::o3d_lineDimension3D;
-    a.V3 = TVector3D(0, 0, 10);
-    b.V3 = TVector3D(0, 2e-5, 10);
-    TDimensionChain C = Chain({a, b});
-    EXPECT_TRUE(C.Is3D());
-    EXPECT_FALSE(C.IsClosed());
-    C.Dimensions[1].V3 = TVector3D(0, 5e-6, 10);
-    EXPECT_TRUE(C.IsClosed());
-}
-
-TEST(TDimensionChainTest, ThirtyOneLinksNeverClose)
-{
-    TDimensionChain C;
-    for (int i = 0; i < 31; ++i)
-        C.Dimensions.Add(Link(0, 0));
-    EXPECT_FALSE(C.IsClosed());
-    C.Dimensions.Delete(30);
-    EXPECT_TRUE(C.IsClosed());
-    EXPECT_EQ(C.StateClosed, 0);
 }
 
 // Random chains built to close (and some disturbed to stay open) on drawing-like lengths.
