@@ -123,11 +123,4 @@ TEST_F(TReceiverTest, DefaultAnswersThroughTheHost)
     bool enable = true;
     int checked = 0;
     EXPECT_FALSE(property->ButtonUpdate(3, enable, checked));
-    panel.TReceiverProcess3DEvent::UnAdvie(tvapi::IProcess3DEventsPtr(p3));
-    panel.TReceiverProcess2DEvent::UnAdvie(tvapi::IProcess2DEventsPtr(p2));
-    panel.TReceiverProcess3DManipulatorsEvent::UnAdvie(tvapi::IProcess3DManipulatorsEventsPtr(manipulators));
-    panel.TReceiverPropertyManagerEvent::UnAdvie(tvapi::IPropertiesManagerEventsPtr(property));
-    EXPECT_EQ(p3->Subscriptions() + p2->Subscriptions() + manipulators->Subscriptions() +
-                  property->Subscriptions(),
-              0u);
 }
