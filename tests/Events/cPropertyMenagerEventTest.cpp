@@ -121,7 +121,7 @@ TEST_F(TBaseManagerPanelTest, ANegativeStopKeepsTheSubscriptions)
         << "UnAdvise twice unsubscribes once";
 }
 
-TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
+TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanelAndHelpIsNotItsButton)
 {
     TTestPanel panel;
     panel.AddTab("T");
@@ -130,7 +130,7 @@ TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
     // A second field turns the first one's mark to variable.
     const auto other = panel.AddEditObj("b", "", "b", object, false, tvapi::tvChMLevel1Color1, false);
     ASSERT_TRUE(other);
-    auto& mark = *dynamic_cast<tvhost::THostPropertyControl*>(field.Get());
+    auto& mark = HostOf(field);
     ASSERT_EQ(mark.CheckState(), tvapi::tvCheckVariable);
     panel.Advise();
     tvhost::THostPropertiesManagerEvents& events = Param(panel).Events();
@@ -142,17 +142,11 @@ TEST_F(TBaseManagerPanelTest, AButtonUpdateReactivatesAnInactivePanel)
     EXPECT_TRUE(events.ButtonUpdate(5, enable, checked));
     EXPECT_EQ(panel.Calls, (std::vector<std::string>{"activate", "update 5 active"}));
     EXPECT_EQ(mark.CheckState(), tvapi::tvCheckCurrent) << "the selected field shows its mark again";
+    EXPECT_FALSE(events.ButtonClick(8)) << "help is not the panel's button";
+    EXPECT_EQ(panel.Calls.size(), 2u);
 }
 
-TEST_F(TBaseManagerPanelTest, TheHelpButtonAnswersFalse)
-{
-    TTestPanel panel;
-    panel.Advise();
-    EXPECT_FALSE(Param(panel).Events().ButtonClick(8));
-    EXPECT_TRUE(panel.Calls.empty()) << "help is not the panel's button";
-}
-
-TEST_F(TBaseManagerPanelTest, MouseMovesRepaintWhenThePanelHandlesThem)
+TEST_F(TBaseManagerPanelTest, MouseMovesRepaintWhenHandledAndTheGabaritWidensWithAnImage)
 {
     const auto document = NewDrawing();
     TTestPanel panel;
@@ -166,13 +160,7 @@ TEST_F(TBaseManagerPanelTest, MouseMovesRepaintWhenThePanelHandlesThem)
     frame.Events().MouseMove(keys, 5, 6);
     EXPECT_EQ(frame.Repaints(), 1);
     EXPECT_EQ(panel.Calls, (std::vector<std::string>{"move 3 4", "move 5 6"}));
-}
-
-TEST_F(TBaseManagerPanelTest, TheGabaritIsWidenedOnlyWhileAnImageIsSet)
-{
-    const auto document = NewDrawing();
-    TTestPanel panel;
-    panel.Advise();
+    // The gabarit is widened only while an image is set.
     auto box = tvhost::New<tvhost::THostGabarit>(0, 0, 1, 10, 10, 5);
     FrameOf(panel).Events().AddGabarit(tvapi::IGabaritObjectPtr(box));
     EXPECT_EQ(box->Box()[2], 1.0);
