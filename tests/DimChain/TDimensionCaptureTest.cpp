@@ -14,7 +14,7 @@ namespace {
 
 using TDimensionCaptureTest = TDrawingLinksFixture;
 
-TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
+TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviationsAndTurnsReversedPoints)
 {
     TDimension D;
     D.SetLDim(LinearAt(0.0, 0, 0, 30, 10, 0.1, -0.05), {});
@@ -27,14 +27,10 @@ TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
     EXPECT_DOUBLE_EQ(D.QHigh, 0.1);
     EXPECT_DOUBLE_EQ(D.QLow, -0.05);
     EXPECT_DOUBLE_EQ(D.PL2.O.x, 30.0);
-}
-
-TEST_F(TDimensionCaptureTest, LinearLinkTurnsReversedPointsButKeepsV3)
-{
-    TDimension D;
-    D.SetLDim(LinearAt(0.0, 30, 10, 0, 0), {});
-    EXPECT_DOUBLE_EQ(D.V2.x, 30.0);
-    EXPECT_DOUBLE_EQ(D.V3.x, -30.0);
+    TDimension back; // reversed points: V2 turned, V3 kept
+    back.SetLDim(LinearAt(0.0, 30, 10, 0, 0), {});
+    EXPECT_DOUBLE_EQ(back.V2.x, 30.0);
+    EXPECT_DOUBLE_EQ(back.V3.x, -30.0);
     TDimension up;
     up.SetLDim(LinearAt(std::numbers::pi / 2, 0, 40, 0, 0), {});
     EXPECT_NEAR(up.V2.x, 0.0, 1e-12);
@@ -51,7 +47,7 @@ TEST_F(TDimensionCaptureTest, CaptureOfOtherKindKeepsOnlyObjectAndKinds)
     EXPECT_EQ(D.Nominal, 0.0);
 }
 
-TEST_F(TDimensionCaptureTest, LinearLinkTakesAngularDeviationsFromAuxiliaryAngle)
+TEST_F(TDimensionCaptureTest, AngularDeviationsOfLinearAndAngularLinks)
 {
     TDimension D;
     D.SetLDim(Linear(0, 0, 30, 0), Angle(90, 60, 0.5, -0.25));
@@ -59,17 +55,13 @@ TEST_F(TDimensionCaptureTest, LinearLinkTakesAngularDeviationsFromAuxiliaryAngle
     EXPECT_DOUBLE_EQ(D.ANominal, 30.0);
     EXPECT_DOUBLE_EQ(D.AQHigh, 0.5);
     EXPECT_DOUBLE_EQ(D.AQLow, -0.25);
-}
-
-TEST_F(TDimensionCaptureTest, AngularLinkTakesSegmentVector)
-{
-    TDimension D;
-    D.SetADim(Angle(90, 60, 1.0, -1.0), Segment(1, 1, 4, 5));
-    EXPECT_DOUBLE_EQ(D.V2.x, 3.0);
-    EXPECT_DOUBLE_EQ(D.V2.y, 4.0);
-    EXPECT_EQ(D.Nominal, 0.0);
-    EXPECT_EQ(D.QHigh, 0.0);
-    EXPECT_DOUBLE_EQ(D.AQHigh, 1.0);
+    TDimension A; // an angular link takes the segment's vector
+    A.SetADim(Angle(90, 60, 1.0, -1.0), Segment(1, 1, 4, 5));
+    EXPECT_DOUBLE_EQ(A.V2.x, 3.0);
+    EXPECT_DOUBLE_EQ(A.V2.y, 4.0);
+    EXPECT_EQ(A.Nominal, 0.0);
+    EXPECT_EQ(A.QHigh, 0.0);
+    EXPECT_DOUBLE_EQ(A.AQHigh, 1.0);
 }
 
 TEST_F(TDimensionCaptureTest, DiametralLinkLiesAcrossItsDirection)
