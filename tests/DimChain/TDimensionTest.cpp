@@ -69,36 +69,28 @@ TEST(TDimensionTest, StoredFieldsStandAtTheirOffsets)
     const Bytes b = Stored(D);
     // Texts "h7" (2), "js9" (3) and "вал", three bytes in its 8-bit form.
     EXPECT_EQ(b.size(), 428u + 2 + 3 + 3);
-    EXPECT_EQ(At<Integer>(b, 0), tvapi::tvDrLDimension);
-    EXPECT_EQ(At<Integer>(b, 4), 7);
-    EXPECT_EQ(At<Integer>(b, 8), tvapi::tvDrLineSeg);
-    EXPECT_EQ(At<Integer>(b, 12), 9);
+    // Type, reference, auxiliary type and reference, texts' lengths, the model kind.
+    const std::pair<std::size_t, Integer> ints[] = {{0, tvapi::tvDrLDimension},
+                                                    {4, 7},
+                                                    {8, tvapi::tvDrLineSeg},
+                                                    {12, 9},
+                                                    {49, 2},
+                                                    {128, 3},
+                                                    {192, 3},
+                                                    {216, tvapi::o3d_lineDimension3D}};
+    for (const auto& [at, v] : ints)
+        EXPECT_EQ(At<Integer>(b, at), v) << "at " << at;
     EXPECT_EQ(b[16], 1);
-    EXPECT_EQ(At<Real>(b, 17), 0.5);
-    EXPECT_EQ(At<Real>(b, 25), 0.6);
-    EXPECT_EQ(At<Real>(b, 33), 0.8);
-    EXPECT_EQ(At<Real>(b, 41), 40.0);
-    EXPECT_EQ(At<Integer>(b, 49), 2);
     EXPECT_EQ(b[53], 'h');
     EXPECT_EQ(b[55], 0);
-    EXPECT_EQ(At<Real>(b, 56), -0.1);   // QLow
-    EXPECT_EQ(At<Real>(b, 64), 0.1);    // QHigh
-    EXPECT_EQ(At<Real>(b, 72), 40.0);   // V2.x
-    EXPECT_EQ(At<Real>(b, 88), 10.0);   // P1.x
-    EXPECT_EQ(At<Real>(b, 104), 50.0);  // P2.x
-    EXPECT_EQ(At<Real>(b, 120), 30.0);  // ANominal
-    EXPECT_EQ(At<Integer>(b, 128), 3);  // AQualitet
-    EXPECT_EQ(At<Real>(b, 136), -0.5);  // AQLow
-    EXPECT_EQ(At<Real>(b, 144), 0.5);   // AQHigh
-    EXPECT_EQ(At<Real>(b, 176), -0.01); // EQLow after the three O-values
-    EXPECT_EQ(At<Real>(b, 184), 0.02);  // EQHigh
-    EXPECT_EQ(At<Integer>(b, 192), 3);  // Comment
-    EXPECT_EQ(At<Real>(b, 200), 12e-6); // dLdT
-    EXPECT_EQ(At<Real>(b, 208), 50.0);  // dT
-    EXPECT_EQ(At<Integer>(b, 216), tvapi::o3d_lineDimension3D);
-    EXPECT_EQ(At<Real>(b, 220 + 16), 5.0);        // PL1.O.z
-    EXPECT_EQ(At<Real>(b, 220 + 96 + 16), 45.0);  // PL2.O.z
-    EXPECT_EQ(At<Real>(b, 220 + 192 + 16), 40.0); // V3.z, the last field
+    // K and V of the transformation, Nominal, QLow, QHigh, V2.x, P1.x, P2.x, ANominal, AQLow,
+    // AQHigh, EQLow and EQHigh after the three O-values, dLdT, dT, PL1.O.z, PL2.O.z and V3.z last.
+    const std::pair<std::size_t, Real> reals[] = {
+        {17, 0.5},    {25, 0.6},   {33, 0.8},   {41, 40.0},  {56, -0.1}, {64, 0.1},    {72, 40.0},
+        {88, 10.0},   {104, 50.0}, {120, 30.0}, {136, -0.5}, {144, 0.5}, {176, -0.01}, {184, 0.02},
+        {200, 12e-6}, {208, 50.0}, {236, 5.0},  {332, 45.0}, {428, 40.0}};
+    for (const auto& [at, v] : reals)
+        EXPECT_EQ(At<Real>(b, at), v) << "at " << at;
 }
 
 TEST(TDimensionTest, RecordRoundTripsEqualThroughByteVector)

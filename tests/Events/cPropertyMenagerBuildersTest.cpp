@@ -97,7 +97,7 @@ TEST_F(TBuildersTest, BuildersMakeTheirSettingsInOrder)
     EXPECT_EQ(Binding(1).PDataInteger, &plain);
 }
 
-TEST_F(TBuildersTest, APointBindsItsCoordinatesToTheirOwnFields)
+TEST_F(TBuildersTest, PointsBindTheirCoordinatesToTheirOwnFields)
 {
     TPoint3D p(1, 2, 3);
     const auto c = Panel->AddEditValue("P", "", p);
@@ -113,18 +113,15 @@ TEST_F(TBuildersTest, APointBindsItsCoordinatesToTheirOwnFields)
     EXPECT_EQ(Settings(c).front(), "SetCaption(P)");
     EXPECT_EQ(Settings(c)[3], "SetCoordinateMode(2, 3)");
     EXPECT_EQ(Settings(c).back(), "SetHyperLinkNameStyle(true)");
-}
-
-TEST_F(TBuildersTest, AFlatPointBindsItsThirdFieldToAPrivateValue)
-{
-    TPoint2D p(5, 6);
-    const auto c = Panel->AddEditValue("Q", "", p);
-    ASSERT_EQ(Panel->APropertyVariable.Count, 3);
-    EXPECT_EQ(Settings(c)[3], "SetCoordinateMode(2, 2)");
-    EXPECT_EQ(c->GetEdit(2)->GetRealValue(), 0.0);
-    EXPECT_NE(Binding(2).PDataReal, nullptr);
-    EXPECT_NE(Binding(2).PDataReal, &p.x);
-    EXPECT_NE(Binding(2).PDataReal, &p.y);
+    // A flat point binds its third field to a private value.
+    TPoint2D q(5, 6);
+    const auto flat = Panel->AddEditValue("Q", "", q);
+    ASSERT_EQ(Panel->APropertyVariable.Count, 6);
+    EXPECT_EQ(Settings(flat)[3], "SetCoordinateMode(2, 2)");
+    EXPECT_EQ(flat->GetEdit(2)->GetRealValue(), 0.0);
+    EXPECT_NE(Binding(5).PDataReal, nullptr);
+    EXPECT_NE(Binding(5).PDataReal, &q.x);
+    EXPECT_NE(Binding(5).PDataReal, &q.y);
 }
 
 TEST_F(TBuildersTest, AnEmptyListIsHidden)
