@@ -8,79 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "../Facade/FacadeFixture.h"
-#include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "DrawingLinks.h"
 
 namespace {
 
-class TDimensionCaptureTest : public TDrawingFacadeFixture {
-protected:
-    tvapi::ISymbols2DContainerPtr Symbols() { return tvapi::ISymbols2DContainerPtr(R().View); }
+using TDimensionCaptureTest = TDrawingLinksFixture;
 
-    // A measured linear dimension between two points; deviations as the drawing shows them.
-    tvapi::IDrawingObjectPtr Linear(double x1, double y1, double x2, double y2, double angle = 0.0,
-                                    tvapi::tvLineDimensionOrientationEnum o = tvapi::tvLinDParallel,
-                                    double hi = 0.0, double lo = 0.0)
-    {
-        tvapi::ILineDimensionPtr d = Symbols()->GetLineDimensions()->Add();
-        d->SetX1(x1);
-        d->SetY1(y1);
-        d->SetX2(x2);
-        d->SetY2(y2);
-        d->SetOrientation(o);
-        d->SetAngle(angle);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-    tvapi::IDrawingObjectPtr Finish(tvapi::IDrawingObjectPtr obj, double hi, double lo)
-    {
-        const tvapi::IDimensionTextPtr text(obj);
-        text->SetAutoNominalValue(true);
-        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
-        obj->Update();
-        return obj;
-    }
-    tvapi::IDrawingObjectPtr Segment(double x1, double y1, double x2, double y2)
-    {
-        tvapi::ILineSegmentPtr s = tvapi::IDrawingContainerPtr(R().View)->GetLineSegments()->Add();
-        s->SetX1(x1);
-        s->SetY1(y1);
-        s->SetX2(x2);
-        s->SetY2(y2);
-        s->Update();
-        return tvapi::IDrawingObjectPtr(s);
-    }
-    tvapi::IDrawingObjectPtr Angle(double a1, double a2, double hi = 0.0, double lo = 0.0)
-    {
-        tvapi::IAngleDimensionPtr d = Symbols()->GetAngleDimensions()->Add(tvapi::tvDrADimension);
-        d->SetAngle1(a1);
-        d->SetAngle2(a2);
-        d->SetAngleType(tvapi::tvADMinAngle);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-    tvapi::IDrawingObjectPtr Circle(bool diametral, double xc, double yc, double radius, double hi = 0.0,
-                                    double lo = 0.0)
-    {
-        const tvapi::IDiametralDimensionsPtr dims = Symbols()->GetDiametralDimensions();
-        if (diametral) {
-            tvapi::IDiametralDimensionPtr d = dims->Add();
-            d->SetXc(xc);
-            d->SetYc(yc);
-            d->SetRadius(radius);
-            return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-        }
-        tvapi::IRadialDimensionPtr d = tvapi::IRadialDimensionsPtr(dims)->AddRadial();
-        d->SetXc(xc);
-        d->SetYc(yc);
-        d->SetRadius(radius);
-        return Finish(tvapi::IDrawingObjectPtr(d), hi, lo);
-    }
-};
-
-TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
+TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviationsAndTurnsReversedPoints)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 30, 10, 0.0, tvapi::tvLinDParallel, 0.1, -0.05), {});
+    D.SetLDim(LinearAt(0.0, 0, 0, 30, 10, 0.1, -0.05), {});
     EXPECT_EQ(D.Type, tvapi::tvDrLDimension);
     EXPECT_DOUBLE_EQ(D.V2.x, 30.0);
     EXPECT_DOUBLE_EQ(D.V2.y, 0.0);
@@ -90,16 +27,12 @@ TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviations)
     EXPECT_DOUBLE_EQ(D.QHigh, 0.1);
     EXPECT_DOUBLE_EQ(D.QLow, -0.05);
     EXPECT_DOUBLE_EQ(D.PL2.O.x, 30.0);
-}
-
-TEST_F(TDimensionCaptureTest, LinearLinkTurnsReversedPointsButKeepsV3)
-{
-    TDimension D;
-    D.SetLDim(Linear(30, 10, 0, 0), {});
-    EXPECT_DOUBLE_EQ(D.V2.x, 30.0);
-    EXPECT_DOUBLE_EQ(D.V3.x, -30.0);
+    TDimension back; // reversed points: V2 turned, V3 kept
+    back.SetLDim(LinearAt(0.0, 30, 10, 0, 0), {});
+    EXPECT_DOUBLE_EQ(back.V2.x, 30.0);
+    EXPECT_DOUBLE_EQ(back.V3.x, -30.0);
     TDimension up;
-    up.SetLDim(Linear(0, 40, 0, 0, std::numbers::pi / 2), {});
+    up.SetLDim(LinearAt(std::numbers::pi / 2, 0, 40, 0, 0), {});
     EXPECT_NEAR(up.V2.x, 0.0, 1e-12);
     EXPECT_DOUBLE_EQ(up.V2.y, 40.0);
 }
@@ -114,7 +47,7 @@ TEST_F(TDimensionCaptureTest, CaptureOfOtherKindKeepsOnlyObjectAndKinds)
     EXPECT_EQ(D.Nominal, 0.0);
 }
 
-TEST_F(TDimensionCaptureTest, LinearLinkTakesAngularDeviationsFromAuxiliaryAngle)
+TEST_F(TDimensionCaptureTest, AngularDeviationsOfLinearAndAngularLinks)
 {
     TDimension D;
     D.SetLDim(Linear(0, 0, 30, 0), Angle(90, 60, 0.5, -0.25));
@@ -122,17 +55,13 @@ TEST_F(TDimensionCaptureTest, LinearLinkTakesAngularDeviationsFromAuxiliaryAngle
     EXPECT_DOUBLE_EQ(D.ANominal, 30.0);
     EXPECT_DOUBLE_EQ(D.AQHigh, 0.5);
     EXPECT_DOUBLE_EQ(D.AQLow, -0.25);
-}
-
-TEST_F(TDimensionCaptureTest, AngularLinkTakesSegmentVector)
-{
-    TDimension D;
-    D.SetADim(Angle(90, 60, 1.0, -1.0), Segment(1, 1, 4, 5));
-    EXPECT_DOUBLE_EQ(D.V2.x, 3.0);
-    EXPECT_DOUBLE_EQ(D.V2.y, 4.0);
-    EXPECT_EQ(D.Nominal, 0.0);
-    EXPECT_EQ(D.QHigh, 0.0);
-    EXPECT_DOUBLE_EQ(D.AQHigh, 1.0);
+    TDimension A; // an angular link takes the segment's vector
+    A.SetADim(Angle(90, 60, 1.0, -1.0), Segment(1, 1, 4, 5));
+    EXPECT_DOUBLE_EQ(A.V2.x, 3.0);
+    EXPECT_DOUBLE_EQ(A.V2.y, 4.0);
+    EXPECT_EQ(A.Nominal, 0.0);
+    EXPECT_EQ(A.QHigh, 0.0);
+    EXPECT_DOUBLE_EQ(A.AQHigh, 1.0);
 }
 
 TEST_F(TDimensionCaptureTest, DiametralLinkLiesAcrossItsDirection)
@@ -155,25 +84,23 @@ TEST_F(TDimensionCaptureTest, DiametralLinkLiesAcrossItsDirection)
     EXPECT_DOUBLE_EQ(bare.R, 6.0);
 }
 
-TEST_F(TDimensionCaptureTest, ProjectionOnSegmentScalesDeviations)
+TEST_F(TDimensionCaptureTest, ProjectionOnSegmentScalesDeviationsUnlessDegenerate)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
+    D.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
     D.SetProjectionOn(Segment(0, 0, std::cos(std::numbers::pi / 3), std::sin(std::numbers::pi / 3)));
     EXPECT_NEAR(D.V2.Len(), 5.0, 1e-12);
     EXPECT_NEAR(D.QLow, -0.05, 1e-12);
     EXPECT_NEAR(D.QHigh, 0.1, 1e-12);
-}
 
-TEST_F(TDimensionCaptureTest, DegenerateProjectionsLeaveTheLink)
-{
-    TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
-    D.SetProjectionOn(Segment(0, 0, 0, 5)); // across the link
-    EXPECT_DOUBLE_EQ(D.V2.x, 10.0);
-    EXPECT_DOUBLE_EQ(D.VTransformation.y, 5.0);
-    D.SetProjectionOn(Segment(2, 2, 2, 2)); // no direction
-    EXPECT_DOUBLE_EQ(D.QHigh, 0.2);
+    // Degenerate projections leave the link.
+    TDimension across;
+    across.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
+    across.SetProjectionOn(Segment(0, 0, 0, 5));
+    EXPECT_DOUBLE_EQ(across.V2.x, 10.0);
+    EXPECT_DOUBLE_EQ(across.VTransformation.y, 5.0);
+    across.SetProjectionOn(Segment(2, 2, 2, 2)); // no direction
+    EXPECT_DOUBLE_EQ(across.QHigh, 0.2);
 
     TDimension zero;
     zero.SetADim(Angle(90, 60), {}); // V2 (0, 0)
@@ -185,14 +112,11 @@ TEST_F(TDimensionCaptureTest, DegenerateProjectionsLeaveTheLink)
 TEST_F(TDimensionCaptureTest, ProjectionLongerThanLinkLeavesItUnchanged)
 {
     TDimension D;
-    D.SetLDim(Linear(0, 0, 10, 0, 0.0, tvapi::tvLinDParallel, 0.2, -0.1), {});
+    D.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), {});
     D.P2.Set(20.0, 0.0); // the points now span more than the link's vector
     const TDimension before = D;
-    tvapi::ILineDimensionPtr dir(Linear(0, 0, 5, 0));
-    dir->SetOrientation(tvapi::tvLinDParallel); // code 0: along -x
-    D.SetProjectionOn(tvapi::IDrawingObjectPtr(dir));
-    EXPECT_TRUE(std::isfinite(D.QHigh));
-    EXPECT_DOUBLE_EQ(D.QHigh, before.QHigh);
+    D.SetProjectionOn(Linear(0, 0, 5, 0));   // parallel, code 0: along -x
+    EXPECT_DOUBLE_EQ(D.QHigh, before.QHigh); // finite
     EXPECT_DOUBLE_EQ(D.V2.x, before.V2.x);
     EXPECT_EQ(D.VTransformation.x, 0.0);
 }
@@ -241,7 +165,7 @@ TEST_F(TDimensionCaptureTest, DerivativeLinksOfDiametralDimensionHalveTheNominal
 
 TEST_F(TDimensionCaptureTest, RecapturedLinkEqualsStoredOne)
 {
-    const tvapi::IDrawingObjectPtr dim = Linear(0, 0, 40, 0, 0.0, tvapi::tvLinDParallel, 0.1, -0.1);
+    const tvapi::IDrawingObjectPtr dim = Linear(0, 0, 40, 0, 0.1, -0.1);
     TDimension a, b;
     a.SetLDim(dim, {});
     b.SetLDim(dim, {});

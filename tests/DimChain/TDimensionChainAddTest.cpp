@@ -9,10 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../Facade/FacadeFixture.h"
-#include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
-#include "tvapi/DrawingTexts.h"
+#include "DrawingLinks.h"
 
 namespace {
 
@@ -37,91 +34,58 @@ public:
     int Flag(int r, int c) { return Flags[{r, c}]; }
 };
 
-class TDimensionChainAddTest : public TDrawingFacadeFixture {
+class TDimensionChainAddTest : public TDrawingLinksFixture {
 protected:
-    tvapi::IDrawingObjectPtr Linear(double x1, double y1, double x2, double y2, double hi = 0.0,
-                                    double lo = 0.0)
-    {
-        tvapi::ILineDimensionPtr d = tvapi::ISymbols2DContainerPtr(R().View)->GetLineDimensions()->Add();
-        d->SetX1(x1);
-        d->SetY1(y1);
-        d->SetX2(x2);
-        d->SetY2(y2);
-        d->SetOrientation(tvapi::tvLinDParallel);
-        d->SetAngle(std::atan2(y2 - y1, x2 - x1));
-        const tvapi::IDimensionTextPtr text(d);
-        text->SetAutoNominalValue(true);
-        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
-        d->Update();
-        return tvapi::IDrawingObjectPtr(d);
-    }
-    tvapi::IDrawingObjectPtr Segment(double x1, double y1, double x2, double y2)
-    {
-        tvapi::ILineSegmentPtr s = tvapi::IDrawingContainerPtr(R().View)->GetLineSegments()->Add();
-        s->SetX1(x1);
-        s->SetY1(y1);
-        s->SetX2(x2);
-        s->SetY2(y2);
-        s->Update();
-        return tvapi::IDrawingObjectPtr(s);
-    }
-    tvapi::IDrawingObjectPtr Angle()
-    {
-        tvapi::IAngleDimensionPtr d =
-            tvapi::ISymbols2DContainerPtr(R().View)->GetAngleDimensions()->Add(tvapi::tvDrADimension);
-        d->SetAngle1(90);
-        d->SetAngle2(60);
-        tvapi::IDimensionTextPtr(d)->SetAutoNominalValue(true);
-        d->Update();
-        return tvapi::IDrawingObjectPtr(d);
-    }
-    static std::wstring Upper(const tvapi::IDrawingObjectPtr& d)
-    {
-        return tvapi::IDimensionTextPtr(d)->GetUpperDeviation()->GetStr();
-    }
-    static std::wstring Lower(const tvapi::IDrawingObjectPtr& d)
-    {
-        return tvapi::IDimensionTextPtr(d)->GetLowerDeviation()->GetStr();
-    }
     static std::string Utf8(const TString& s)
     {
         return tvhost::ToUtf8(std::wstring(TString(s).toWideChar()));
     }
 };
 
-TEST_F(TDimensionChainAddTest, CollinearChainClosesAndWritesTheClosingDeviations)
+// The closing link's worked numbers, as calculated and as written into its dimension.
+TEST_F(TDimensionChainAddTest, ChainsCloseAndWriteTheClosingDeviations)
 {
-    TDimensionChain C;
-    const auto a = Linear(0, 0, 40, 0, 0.1, -0.1), b = Linear(30, 0, 40, 0, 0.05, 0.0),
-               c = Linear(0, 0, 30, 0);
-    ASSERT_TRUE(C.Add(a, {}, 0));
-    ASSERT_TRUE(C.Add(b, {}, 0));
-    EXPECT_FALSE(C.Closed);
-    ASSERT_TRUE(C.Add(c, {}, 0));
-    ASSERT_TRUE(C.Closed);
-    EXPECT_EQ(C.StateClosed, 1);
-    const TDimension& L = C.Dimensions[2];
-    EXPECT_DOUBLE_EQ(L.Nominal, 30.0);
-    EXPECT_DOUBLE_EQ(L.QHigh, 0.1);
-    EXPECT_DOUBLE_EQ(L.QLow, -0.15);
-    EXPECT_EQ(Upper(c), L"  0,100");
-    EXPECT_EQ(Lower(c), L" -0,150");
-    EXPECT_EQ(Utf8(L.Comment), "0(   0.00)[  0.100, -0.150]");
-}
-
-TEST_F(TDimensionChainAddTest, InclinedChainProjectsOnTheClosingDimension)
-{
-    TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0, 0.1, -0.1), {}, 0));
-    ASSERT_TRUE(C.Add(Linear(30, 0, 30, 40, 0.15, -0.05), {}, 0));
-    const auto c = Linear(0, 0, 30, 40);
-    ASSERT_TRUE(C.Add(c, {}, 0));
-    ASSERT_TRUE(C.Closed);
-    EXPECT_DOUBLE_EQ(C.Dimensions[2].Nominal, 50.0);
-    EXPECT_DOUBLE_EQ(C.Dimensions[2].QHigh, 0.18);
-    EXPECT_DOUBLE_EQ(C.Dimensions[2].QLow, -0.1);
-    EXPECT_EQ(Upper(c), L"  0,180");
-    EXPECT_EQ(Lower(c), L" -0,100");
+    struct TCase {
+        const char* Name;
+        double Links[3][6]; // x1, y1, x2, y2, hi, lo; the last one closes
+        struct {
+            Integer Mask;
+            double Nominal, QHigh, QLow;
+        } Link;
+        struct {
+            const wchar_t *Upper, *Lower;
+            const char* Comment;
+        } Shown;
+    };
+    const TCase cases[] = {
+        {"Collinear",
+         {{0, 0, 40, 0, 0.1, -0.1}, {30, 0, 40, 0, 0.05, 0}, {0, 0, 30, 0, 0, 0}},
+         {1, 30.0, 0.1, -0.15},
+         {L"  0,100", L" -0,150", "0(   0.00)[  0.100, -0.150]"}},
+        {"Inclined",
+         {{0, 0, 30, 0, 0.1, -0.1}, {30, 0, 30, 40, 0.15, -0.05}, {0, 0, 30, 40, 0, 0}},
+         {3, 50.0, 0.18, -0.1},
+         {L"  0,180", L" -0,100", "0(   0.00)[  0.180, -0.100]"}},
+    };
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(t.Name);
+        TDimensionChain C;
+        tvapi::IDrawingObjectPtr last;
+        for (const auto& l : t.Links) {
+            EXPECT_FALSE(C.Closed);
+            last = Linear(l[0], l[1], l[2], l[3], l[4], l[5]);
+            ASSERT_TRUE(C.Add(last, {}, 0));
+        }
+        ASSERT_TRUE(C.Closed);
+        EXPECT_EQ(C.StateClosed, t.Link.Mask);
+        const TDimension& L = C.Dimensions[2];
+        EXPECT_DOUBLE_EQ(L.Nominal, t.Link.Nominal);
+        EXPECT_DOUBLE_EQ(L.QHigh, t.Link.QHigh);
+        EXPECT_DOUBLE_EQ(L.QLow, t.Link.QLow);
+        EXPECT_EQ(Upper(last), t.Shown.Upper);
+        EXPECT_EQ(Lower(last), t.Shown.Lower);
+        EXPECT_EQ(Utf8(L.Comment), t.Shown.Comment);
+    }
 }
 
 TEST_F(TDimensionChainAddTest, LinkKeepsTheValuesWrittenIntoTheDrawing)
@@ -167,21 +131,17 @@ TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.y, 4.0);
 }
 
-TEST_F(TDimensionChainAddTest, LinearWithUnlinkedAuxiliaryBecomesANewLinkAlone)
+// A linear dimension with an unlinked auxiliary one becomes a new link alone; an angle on a
+// linked linear dimension recaptures that link.
+TEST_F(TDimensionChainAddTest, AuxiliaryDimensionsJoinOnlyLinkedLinks)
 {
     TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 10, 0), Linear(0, 0, 0, 10), 0));
+    const auto a = Linear(0, 0, 10, 0);
+    ASSERT_TRUE(C.Add(a, Linear(0, 0, 0, 10), 0));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_FALSE(C.Dimensions[0].AuxObj);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, 0);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.x, 10.0);
-}
-
-TEST_F(TDimensionChainAddTest, AngleOnALinkedLinearDimensionRecapturesThatLink)
-{
-    TDimensionChain C;
-    const auto a = Linear(0, 0, 10, 0);
-    ASSERT_TRUE(C.Add(a, {}, 0));
     ASSERT_TRUE(C.Add(Angle(), a, 0));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, tvapi::tvDrADimension);
@@ -240,7 +200,7 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsTheUsersValues)
     EXPECT_FALSE(D.LoadChange());
 }
 
-TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionChosenOnThePanel)
+TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionAndIgnoresReplacedObjects)
 {
     const auto a = Linear(0, 0, 10, 0, 0.2, -0.1);
     TDimension D;
@@ -249,14 +209,7 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionChosenOnThePanel)
     ASSERT_NEAR(D.V2.Len(), 5.0, 1e-12);
     EXPECT_FALSE(D.LoadChange());
     EXPECT_NEAR(D.QHigh, 0.1, 1e-12);
-}
-
-TEST_F(TDimensionChainAddTest, ChangeCheckIgnoresReplacedObjects)
-{
-    const auto a = Linear(0, 0, 40, 0);
-    TDimension D;
-    D.SetLDim(a, {});
-    D.Type = tvapi::tvDrDDimension;
+    D.Type = tvapi::tvDrDDimension; // the object was replaced: nothing is reloaded
     EXPECT_FALSE(D.LoadChange());
     EXPECT_EQ(D.Type, tvapi::tvDrDDimension);
 }
@@ -276,18 +229,12 @@ protected:
     }
 };
 
-TEST_F(TDimensionChainSketchTest, OpenChainDrawsNoSlide)
-{
-    TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
-    EXPECT_FALSE(C.MakeSlide());
-    EXPECT_TRUE(Segments().empty());
-}
-
 TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
 {
     TDimensionChain C;
     ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    EXPECT_FALSE(C.MakeSlide()) << "an open chain draws no slide";
+    EXPECT_TRUE(Segments().empty());
     ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, 0));
     ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 0));
     ASSERT_TRUE(C.Closed);

@@ -52,75 +52,67 @@ TEST(CalculationTablesTest, MethodsAndRiskLabelsPairWithTheirCoefficients)
     EXPECT_EQ(eMethodCalculating[mcEqualDistribution], TString("Равная вероятность"));
     ASSERT_EQ(eRiskFactor.Count, 11);
     ASSERT_EQ(vRiskFactor.Count, 11);
-    EXPECT_EQ(eRiskFactor[1], TString("0.27"));
-    EXPECT_EQ(vRiskFactor[1], 3.0);
-    EXPECT_EQ(eRiskFactor[6], TString("4.6"));
-    EXPECT_EQ(vRiskFactor[6], 2.0);
-    EXPECT_EQ(eRiskFactor[10], TString("32"));
-    EXPECT_EQ(vRiskFactor[10], 1.0);
-}
-
-TEST(CalculationTablesTest, OnePercentRiskTakesTheNormalQuantile)
-{
-    ASSERT_EQ(eRiskFactor[4], TString("1.0"));
-    EXPECT_EQ(vRiskFactor[4], 2.57);
+    // A one per cent risk takes the normal quantile.
+    const struct {
+        Integer At;
+        const char* Label;
+        Real Value;
+    } rows[] = {{1, "0.27", 3.0}, {4, "1.0", 2.57}, {6, "4.6", 2.0}, {10, "32", 1.0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Label);
+        EXPECT_EQ(eRiskFactor[row.At], TString(row.Label));
+        EXPECT_EQ(vRiskFactor[row.At], row.Value);
+    }
     for (Integer i = 1; i < vRiskFactor.Count; ++i) {
         SCOPED_TRACE(i);
         EXPECT_LT(vRiskFactor[i], vRiskFactor[i - 1]);
     }
 }
 
-TEST(TDimensionChainTest, OneLinkNeverCloses)
+TDimension ModelLink(Real y, Real z)
 {
-    TDimensionChain C = Chain({Link(0.0, 0.0)});
-    EXPECT_FALSE(C.IsClosed());
-    EXPECT_FALSE(C.Closed);
+    TDimension D;
+    D.TMO = tvapi::o3d_lineDimension3D;
+    D.V3 = TVector3D(0, y, z);
+    return D;
 }
 
-TEST(TDimensionChainTest, EqualLinksCloseWithMaskOne)
-{
-    TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    EXPECT_EQ(C.StateClosed, 1);
-}
-
-TEST(TDimensionChainTest, ThreeLinksCloseWithLowestMask)
-{
-    TDimensionChain C = Chain({Link(10, 0), Link(5, 0), Link(15, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    EXPECT_EQ(C.StateClosed, 3);
-}
-
-TEST(TDimensionChainTest, OffsetBeyondToleranceStaysOpen)
-{
-    TDimensionChain open = Chain({Link(10.0015, 0), Link(5, 0), Link(15, 0)});
-    EXPECT_FALSE(open.IsClosed());
-    TDimensionChain closed = Chain({Link(10.0005, 0), Link(5, 0), Link(15, 0)});
-    EXPECT_TRUE(closed.IsClosed());
-}
-
-TEST(TDimensionChainTest, ModelChainNeedsEveryComponentWithin1e5)
-{
-    TDimension a, b;
-    a.TMO = b.TMO = tvapi::o3d_lineDimension3D;
-    a.V3 = TVector3D(0, 0, 10);
-    b.V3 = TVector3D(0, 2e-5, 10);
-    TDimensionChain C = Chain({a, b});
-    EXPECT_TRUE(C.Is3D());
-    EXPECT_FALSE(C.IsClosed());
-    C.Dimensions[1].V3 = TVector3D(0, 5e-6, 10);
-    EXPECT_TRUE(C.IsClosed());
-}
-
-TEST(TDimensionChainTest, ThirtyOneLinksNeverClose)
+TDimensionChain Zeros(int count)
 {
     TDimensionChain C;
-    for (int i = 0; i < 31; ++i)
+    for (int i = 0; i < count; ++i)
         C.Dimensions.Add(Link(0, 0));
-    EXPECT_FALSE(C.IsClosed());
-    C.Dimensions.Delete(30);
-    EXPECT_TRUE(C.IsClosed());
-    EXPECT_EQ(C.StateClosed, 0);
+    return C;
+}
+
+TEST(TDimensionChainTest, ClosesWithTheLowestMaskWithinTolerance)
+{
+    struct TCase {
+        const char* Name;
+        TDimensionChain C;
+        Integer Mask; // -1: stays open
+    };
+    TCase cases[] = {
+        {"OneLink", Chain({Link(0.0, 0.0)}), -1},
+        {"EqualLinks", Chain({Link(5, 0), Link(5, 0)}), 1},
+        {"ThreeLinks", Chain({Link(10, 0), Link(5, 0), Link(15, 0)}), 3},
+        {"OffsetWithin", Chain({Link(10.0005, 0), Link(5, 0), Link(15, 0)}), 3},
+        {"OffsetBeyond", Chain({Link(10.0015, 0), Link(5, 0), Link(15, 0)}), -1},
+        // A model chain needs every component within 1e-5.
+        {"ModelWithin", Chain({ModelLink(0, 10), ModelLink(5e-6, 10)}), 1},
+        {"ModelBeyond", Chain({ModelLink(0, 10), ModelLink(2e-5, 10)}), -1},
+        {"ThirtyLinks", Zeros(30), 0},
+        {"ThirtyOneLinksNeverClose", Zeros(31), -1},
+    };
+    for (TCase& t : cases) {
+        SCOPED_TRACE(t.Name);
+        EXPECT_EQ(t.C.Is3D(), std::string(t.Name).starts_with("Model"));
+        EXPECT_EQ(t.C.IsClosed(), t.Mask >= 0);
+        EXPECT_EQ(t.C.Closed, t.Mask >= 0);
+        if (t.Mask >= 0) {
+            EXPECT_EQ(t.C.StateClosed, t.Mask);
+        }
+    }
 }
 
 // Random chains built to close (and some disturbed to stay open) on drawing-like lengths.
@@ -283,100 +275,80 @@ TEST(TDimensionChainTest, ColinearChecksComponentLinksOnly)
 
 // Calculation.
 
-TEST(TDimensionChainCalculateTest, CollinearMinMax)
+TDimension With(TDimension D, Real eLow, Real eHigh, Real aLow, Real aHigh)
 {
-    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(10, 0, 0.0, 0.05), Link(30, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    ASSERT_EQ(C.StateClosed, 1);
-    const TResult r = Calculated(C);
-    EXPECT_NEAR(r.Nominal, 30.0, 1e-12);
-    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
-    EXPECT_NEAR(r.QLow, -0.15, 1e-12);
+    D.EQLow = eLow;
+    D.EQHigh = eHigh;
+    D.AQLow = aLow;
+    D.AQHigh = aHigh;
+    return D;
 }
 
-TEST(TDimensionChainCalculateTest, InclinedClosingLinkProjectsFields)
+struct TCalcCase {
+    const char* Name;
+    std::vector<TDimension> Links;
+    struct {
+        Integer Mask;
+        Real Nominal, QHigh, QLow;
+    } Expected;
+    bool ZeroEnd = false;
+};
+
+void PrintTo(const TCalcCase& c, std::ostream* os)
 {
-    TDimensionChain C = Chain({Link(30, 0, -0.1, 0.1), Link(0, 40, -0.05, 0.15), Link(30, 40)});
-    ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C);
-    EXPECT_NEAR(r.Nominal, 50.0, 1e-12);
-    EXPECT_NEAR(r.QHigh, 0.18, 1e-12);
-    EXPECT_NEAR(r.QLow, -0.10, 1e-12);
+    *os << c.Name;
 }
 
-TEST(TDimensionChainCalculateTest, SpreadTakesTheProjectionSize)
+class TDimensionChainCalculateTable : public testing::TestWithParam<TCalcCase> {};
+
+TEST_P(TDimensionChainCalculateTable, ClosingLinkTakesTheWorkedNumbers)
 {
-    // A link pointing away from the closing direction still widens the field.
-    TDimensionChain C = Chain({Link(30, -40, -0.1, 0.1), Link(0, 80, -0.1, 0.1), Link(30, 40)});
+    const TCalcCase& t = GetParam();
+    TDimensionChain C;
+    for (const TDimension& D : t.Links)
+        C.Dimensions.Add(D);
     ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C);
-    EXPECT_NEAR(r.QHigh, 0.108, 1e-12);
-    EXPECT_NEAR(r.QLow, -0.108, 1e-12);
+    EXPECT_EQ(C.StateClosed, t.Expected.Mask);
+    const TResult r = Calculated(C, t.ZeroEnd);
+    EXPECT_NEAR(r.Nominal, t.Expected.Nominal, 1e-12);
+    EXPECT_NEAR(r.QHigh, t.Expected.QHigh, 1e-12);
+    EXPECT_NEAR(r.QLow, t.Expected.QLow, 1e-12);
 }
 
-TEST(TDimensionChainCalculateTest, AdditionalDeviationsAddToLinearLinks)
-{
-    TDimension a = Link(40, 0, -0.1, 0.1);
-    a.EQLow = -0.02;
-    a.EQHigh = 0.03;
-    a.AQLow = -5.0; // degrees: never added to millimetres
-    a.AQHigh = 5.0;
-    TDimensionChain C = Chain({a, Link(40, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C);
-    EXPECT_NEAR(r.QHigh, 0.13, 1e-12);
-    EXPECT_NEAR(r.QLow, -0.12, 1e-12);
-}
+const Real AngularSpread = 2.0 * 10.0 * std::sin(1.0 * M_PI / 180.0);
+// For (50, 45.5) the cosine (v . v/|v|) / |v| rounds to 1.0000000000000002.
+const Real RoundedShift = std::hypot(50.0, 45.5) * (std::cos(M_PI / 180.0) - 1.0);
+const tvapi::DrawingObjectTypeEnum Angular = tvapi::tvDrADimension;
+const std::vector<TDimension> Collinear = {Link(40, 0, -0.1, 0.1), Link(10, 0, 0.0, 0.05), Link(30, 0)};
 
-TEST(TDimensionChainCalculateTest, SymmetricAngularDeviationWidensThePerpendicularLink)
-{
-    TDimension ang = Link(0, 10, 0, 0, tvapi::tvDrADimension);
-    ang.AQLow = -1.0;
-    ang.AQHigh = 1.0;
-    // Closing along x: the angular link stands across it.
-    TDimensionChain C = Chain({Link(30, 0), ang, Link(0, 10), Link(30, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    ASSERT_EQ(C.StateClosed, 3);
-    const TResult r = Calculated(C);
-    const Real spread = 2.0 * 10.0 * std::sin(1.0 * M_PI / 180.0);
-    EXPECT_NEAR(r.QHigh - r.QLow, spread, 1e-12);
-    EXPECT_NEAR(r.QHigh, spread * 0.5, 1e-12);
-    EXPECT_NEAR(r.Nominal, 30.0, 1e-12);
-}
-
-TEST(TDimensionChainCalculateTest, ShortLinkContributesNothing)
-{
-    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(1e-6, 0, -5, 5), Link(40, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C);
-    EXPECT_TRUE(std::isfinite(r.QHigh));
-    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
-    EXPECT_NEAR(r.QLow, -0.1, 1e-12);
-}
-
-TEST(TDimensionChainCalculateTest, RoundedCosineAboveOneIsClamped)
-{
-    // For this vector (v . v/|v|) / |v| rounds to 1.0000000000000002.
-    TDimension ang = Link(50.0, 45.5, 0, 0, tvapi::tvDrADimension);
-    ang.AQLow = -1.0;
-    ang.AQHigh = 1.0;
-    TDimensionChain C = Chain({ang, Link(50.0, 45.5)});
-    ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C);
-    const Real shift = std::hypot(50.0, 45.5) * (std::cos(M_PI / 180.0) - 1.0);
-    EXPECT_TRUE(std::isfinite(r.QHigh));
-    EXPECT_NEAR(r.QHigh, shift, 1e-12);
-    EXPECT_NEAR(r.QLow, shift, 1e-12);
-}
-
-TEST(TDimensionChainCalculateTest, MinMaxResetsRiskFactor)
-{
-    TDimensionChain C = Chain({Link(5, 0, -0.1, 0.1), Link(5, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    C.RiskFactor = 3.0;
-    Calculated(C);
-    EXPECT_EQ(C.RiskFactor, 1.0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    WorkedNumbers, TDimensionChainCalculateTable,
+    testing::Values(TCalcCase{"CollinearMinMax", Collinear, {1, 30.0, 0.1, -0.15}},
+                    TCalcCase{"WholeLoopLeavesZeroNominal", Collinear, {1, 0.0, 0.1, -0.15}, true},
+                    TCalcCase{"InclinedClosingLinkProjectsFields",
+                              {Link(30, 0, -0.1, 0.1), Link(0, 40, -0.05, 0.15), Link(30, 40)},
+                              {3, 50.0, 0.18, -0.10}},
+                    // A link pointing away from the closing direction still widens the field.
+                    TCalcCase{"SpreadTakesTheProjectionSize",
+                              {Link(30, -40, -0.1, 0.1), Link(0, 80, -0.1, 0.1), Link(30, 40)},
+                              {3, 50.0, 0.108, -0.108}},
+                    // Angular deviations are degrees: never added to millimetres.
+                    TCalcCase{"AdditionalDeviationsAddToLinearLinks",
+                              {With(Link(40, 0, -0.1, 0.1), -0.02, 0.03, -5.0, 5.0), Link(40, 0)},
+                              {1, 40.0, 0.13, -0.12}},
+                    // Closing along x: the angular link stands across it.
+                    TCalcCase{"SymmetricAngularDeviationWidensThePerpendicularLink",
+                              {Link(30, 0), With(Link(0, 10, 0, 0, Angular), 0, 0, -1.0, 1.0), Link(0, 10),
+                               Link(30, 0)},
+                              {3, 30.0, AngularSpread * 0.5, -AngularSpread * 0.5}},
+                    // The short link's vector still counts, its deviations do not.
+                    TCalcCase{"ShortLinkContributesNothing",
+                              {Link(40, 0, -0.1, 0.1), Link(1e-6, 0, -5, 5), Link(40, 0)},
+                              {1, 40.0 - 1e-6, 0.1, -0.1}},
+                    TCalcCase{"RoundedCosineAboveOneIsClamped",
+                              {With(Link(50.0, 45.5, 0, 0, Angular), 0, 0, -1.0, 1.0), Link(50.0, 45.5)},
+                              {1, std::hypot(50.0, 45.5), RoundedShift, RoundedShift}}),
+    [](const testing::TestParamInfo<TCalcCase>& info) { return std::string(info.param.Name); });
 
 struct TMethodCase {
     const char* Name;
@@ -399,6 +371,9 @@ TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
     const TResult r = Calculated(C);
     EXPECT_NEAR(r.QHigh - r.QLow, m.Width, 1e-12);
     EXPECT_NEAR(r.QHigh + r.QLow, 0.0, 1e-12);
+    if (m.Method == mcMinMax) {
+        EXPECT_EQ(C.RiskFactor, 1.0) << "min-max resets the risk factor";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -421,15 +396,6 @@ TEST(TDimensionChainCalculateTest, ThermalFactorScalesVectorAndField)
     const TResult r = Calculated(C);
     EXPECT_NEAR(r.Nominal, 100.06, 1e-9);
     EXPECT_NEAR(r.QHigh, 0.1 * 1.0006, 1e-12);
-}
-
-TEST(TDimensionChainCalculateTest, WholeLoopLeavesZeroNominal)
-{
-    TDimensionChain C = Chain({Link(40, 0, -0.1, 0.1), Link(10, 0, 0.0, 0.05), Link(30, 0)});
-    ASSERT_TRUE(C.IsClosed());
-    const TResult r = Calculated(C, true);
-    EXPECT_NEAR(r.Nominal, 0.0, 1e-12);
-    EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
 }
 
 TEST(TDimensionChainCalculateTest, OpenChainLeavesOutputs)

@@ -63,49 +63,34 @@ TDimension Filled()
     return D;
 }
 
-TEST(TDimensionTest, NewLinkTakes428BytesWithEmptyTexts)
-{
-    const Bytes b = Stored(TDimension());
-    EXPECT_EQ(b.size(), 428u);
-    EXPECT_EQ(static_cast<std::int64_t>(b.size()), TDimension::StreamBytes);
-}
-
 TEST(TDimensionTest, StoredFieldsStandAtTheirOffsets)
 {
     const TDimension D = Filled();
     const Bytes b = Stored(D);
     // Texts "h7" (2), "js9" (3) and "вал", three bytes in its 8-bit form.
     EXPECT_EQ(b.size(), 428u + 2 + 3 + 3);
-    EXPECT_EQ(At<Integer>(b, 0), tvapi::tvDrLDimension);
-    EXPECT_EQ(At<Integer>(b, 4), 7);
-    EXPECT_EQ(At<Integer>(b, 8), tvapi::tvDrLineSeg);
-    EXPECT_EQ(At<Integer>(b, 12), 9);
+    // Type, reference, auxiliary type and reference, texts' lengths, the model kind.
+    const std::pair<std::size_t, Integer> ints[] = {{0, tvapi::tvDrLDimension},
+                                                    {4, 7},
+                                                    {8, tvapi::tvDrLineSeg},
+                                                    {12, 9},
+                                                    {49, 2},
+                                                    {128, 3},
+                                                    {192, 3},
+                                                    {216, tvapi::o3d_lineDimension3D}};
+    for (const auto& [at, v] : ints)
+        EXPECT_EQ(At<Integer>(b, at), v) << "at " << at;
     EXPECT_EQ(b[16], 1);
-    EXPECT_EQ(At<Real>(b, 17), 0.5);
-    EXPECT_EQ(At<Real>(b, 25), 0.6);
-    EXPECT_EQ(At<Real>(b, 33), 0.8);
-    EXPECT_EQ(At<Real>(b, 41), 40.0);
-    EXPECT_EQ(At<Integer>(b, 49), 2);
     EXPECT_EQ(b[53], 'h');
     EXPECT_EQ(b[55], 0);
-    EXPECT_EQ(At<Real>(b, 56), -0.1);   // QLow
-    EXPECT_EQ(At<Real>(b, 64), 0.1);    // QHigh
-    EXPECT_EQ(At<Real>(b, 72), 40.0);   // V2.x
-    EXPECT_EQ(At<Real>(b, 88), 10.0);   // P1.x
-    EXPECT_EQ(At<Real>(b, 104), 50.0);  // P2.x
-    EXPECT_EQ(At<Real>(b, 120), 30.0);  // ANominal
-    EXPECT_EQ(At<Integer>(b, 128), 3);  // AQualitet
-    EXPECT_EQ(At<Real>(b, 136), -0.5);  // AQLow
-    EXPECT_EQ(At<Real>(b, 144), 0.5);   // AQHigh
-    EXPECT_EQ(At<Real>(b, 176), -0.01); // EQLow after the three O-values
-    EXPECT_EQ(At<Real>(b, 184), 0.02);  // EQHigh
-    EXPECT_EQ(At<Integer>(b, 192), 3);  // Comment
-    EXPECT_EQ(At<Real>(b, 200), 12e-6); // dLdT
-    EXPECT_EQ(At<Real>(b, 208), 50.0);  // dT
-    EXPECT_EQ(At<Integer>(b, 216), tvapi::o3d_lineDimension3D);
-    EXPECT_EQ(At<Real>(b, 220 + 16), 5.0);        // PL1.O.z
-    EXPECT_EQ(At<Real>(b, 220 + 96 + 16), 45.0);  // PL2.O.z
-    EXPECT_EQ(At<Real>(b, 220 + 192 + 16), 40.0); // V3.z, the last field
+    // K and V of the transformation, Nominal, QLow, QHigh, V2.x, P1.x, P2.x, ANominal, AQLow,
+    // AQHigh, EQLow and EQHigh after the three O-values, dLdT, dT, PL1.O.z, PL2.O.z and V3.z last.
+    const std::pair<std::size_t, Real> reals[] = {
+        {17, 0.5},    {25, 0.6},   {33, 0.8},   {41, 40.0},  {56, -0.1}, {64, 0.1},    {72, 40.0},
+        {88, 10.0},   {104, 50.0}, {120, 30.0}, {136, -0.5}, {144, 0.5}, {176, -0.01}, {184, 0.02},
+        {200, 12e-6}, {208, 50.0}, {236, 5.0},  {332, 45.0}, {428, 40.0}};
+    for (const auto& [at, v] : reals)
+        EXPECT_EQ(At<Real>(b, at), v) << "at " << at;
 }
 
 TEST(TDimensionTest, RecordRoundTripsEqualThroughByteVector)
@@ -124,12 +109,13 @@ TEST(TDimensionTest, RecordRoundTripsEqualThroughByteVector)
     EXPECT_EQ(Stored(back), Stored(D));
 }
 
-TEST(TDimensionTest, NewLinkReadBackEqualsNewLink)
+TEST(TDimensionTest, NewLinkTakes428BytesAndReadsBackEqual)
 {
-    TKmfData s;
-    TDimension().toStream(s);
+    const Bytes data = Stored(TDimension());
+    EXPECT_EQ(data.size(), 428u);
+    EXPECT_EQ(static_cast<std::int64_t>(data.size()), TDimension::StreamBytes);
     TKmfData in;
-    in.from(streamtest::Blob(97, streamtest::DataOf(s)));
+    in.from(streamtest::Blob(97, data));
     TDimension back = Filled();
     back.fromStream(in);
     EXPECT_TRUE(back == TDimension());
@@ -158,80 +144,56 @@ TEST(TDimensionTest, ModelFieldsAreReadFromVersion18On)
     EXPECT_EQ(recent.TMO, tvapi::o3d_lineDimension3D);
     EXPECT_EQ(recent.V3.z, 40.0);
     EXPECT_EQ(recent.PL2.O.z, 45.0);
+
+    TDimension bare;
+    bare.from(data); // no magic: read from the first byte, no model fields
+    EXPECT_EQ(bare.Nominal, 40.0);
+    EXPECT_EQ(bare.dLdT, 12e-6);
+    EXPECT_EQ(bare.TMO, 0);
 }
 
-TEST(TDimensionTest, BytesWithoutHeaderAreReadAsAnOldStream)
+TEST(TDimensionTest, ComparisonHoldsEachTolerance)
 {
+    const struct {
+        const char* Name;
+        Real& (*Field)(TDimension&);
+        Real Within, Beyond; // 0: no tolerance
+    } cases[] = {
+        {"P1.x", [](TDimension& d) -> Real& { return d.P1.x; }, 5e-5, 2e-4},
+        {"Nominal", [](TDimension& d) -> Real& { return d.Nominal; }, 5e-7, 5e-6},
+        {"V2.x", [](TDimension& d) -> Real& { return d.V2.x; }, 5e-6, 2e-5},
+        {"dLdT", [](TDimension& d) -> Real& { return d.dLdT; }, 1e-6, 3e-6},
+        {"KTransformation", [](TDimension& d) -> Real& { return d.KTransformation; }, 0.0, 1e-12},
+    };
     const TDimension D = Filled();
-    TKmfData s;
-    D.toStream(s);
-    TDimension back;
-    back.from(streamtest::DataOf(s)); // no magic: read from the first byte, no model fields
-    EXPECT_EQ(back.Nominal, 40.0);
-    EXPECT_EQ(back.dLdT, 12e-6);
-    EXPECT_EQ(back.TMO, 0);
-}
-
-TEST(TDimensionTest, ComparisonSkipsUncomparedFields)
-{
-    const TDimension D = Filled();
-    TDimension other = D;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TDimension near = D;
+        c.Field(near) += c.Within;
+        EXPECT_TRUE(near == D);
+        TDimension far = D;
+        c.Field(far) += c.Beyond;
+        EXPECT_FALSE(far == D);
+    }
+    TDimension text = D;
+    text.Qualitet = TString("h8");
+    EXPECT_FALSE(text == D);
+    TDimension other = D; // fields never compared
     other.Comment = TString("другой");
     other.dT = 0.0;
     other.Number = 3;
     other.PC.Set(1.0, 1.0);
     EXPECT_TRUE(other == D);
+    // NaN never compares equal, not even to itself.
+    TDimension nan = D;
+    nan.QHigh = std::numeric_limits<Real>::quiet_NaN();
+    EXPECT_FALSE(nan == TDimension(nan));
+    nan = D;
+    nan.V2.y = std::numeric_limits<Real>::quiet_NaN();
+    EXPECT_FALSE(nan == D);
 }
 
-TEST(TDimensionTest, ComparisonHoldsEachTolerance)
-{
-    const TDimension D = Filled();
-    TDimension near = D;
-    near.P1.x += 5e-5;
-    EXPECT_TRUE(near == D);
-    near.P1.x = D.P1.x + 2e-4;
-    EXPECT_FALSE(near == D);
-
-    TDimension nominal = D;
-    nominal.Nominal += 5e-7;
-    EXPECT_TRUE(nominal == D);
-    nominal.Nominal = D.Nominal + 5e-6;
-    EXPECT_FALSE(nominal == D);
-
-    TDimension vec = D;
-    vec.V2.x += 5e-6;
-    EXPECT_TRUE(vec == D);
-    vec.V2.x = D.V2.x + 2e-5;
-    EXPECT_FALSE(vec == D);
-
-    TDimension thermal = D;
-    thermal.dLdT += 1e-6;
-    EXPECT_TRUE(thermal == D);
-    thermal.dLdT = D.dLdT + 3e-6;
-    EXPECT_FALSE(thermal == D);
-
-    TDimension k = D;
-    k.KTransformation += 1e-12;
-    EXPECT_FALSE(k == D);
-
-    TDimension text = D;
-    text.Qualitet = TString("h8");
-    EXPECT_FALSE(text == D);
-}
-
-TEST(TDimensionTest, NaNNeverComparesEqual)
-{
-    const Real nan = std::numeric_limits<Real>::quiet_NaN();
-    TDimension a = Filled();
-    a.QHigh = nan;
-    const TDimension b = a;
-    EXPECT_FALSE(a == b);
-    TDimension c = Filled();
-    c.V2.y = nan;
-    EXPECT_FALSE(c == Filled());
-}
-
-TEST(TDimensionTest, PrepareTurnsDrawingVectors)
+TEST(TDimensionTest, PrepareTurnsDrawingAndModelVectors)
 {
     TDimension D;
     D.Obj = tvapi::IDrawingObjectPtr(); // no object: the model rule applies
@@ -239,30 +201,22 @@ TEST(TDimensionTest, PrepareTurnsDrawingVectors)
     D.Prepare();
     EXPECT_EQ(D.V3.y, 2.0);
     EXPECT_EQ(D.V3.z, -1.0);
+    TVector3D m(-1.0, 0.0, 5.0); // the first non-zero component decides
+    OrientModelVector(m);
+    EXPECT_EQ(m.x, 1.0);
+    m = TVector3D(-1.0, 2.0, -5.0);
+    OrientModelVector(m);
+    EXPECT_EQ(m.z, 5.0);
+    EXPECT_EQ(m.x, 1.0);
 
-    TVector2D v(-3.0, 4.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, 3.0);
-    EXPECT_EQ(v.y, -4.0);
-    v.Set(1e-7, -5.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, -1e-7);
-    EXPECT_EQ(v.y, 5.0);
-    v.Set(0.0, 0.0);
-    OrientDrawingVector(v);
-    EXPECT_EQ(v.x, 0.0);
-    EXPECT_EQ(v.y, 0.0);
-}
-
-TEST(TDimensionTest, PrepareTurnsModelVectorsByFirstNonZeroRule)
-{
-    TVector3D v(-1.0, 0.0, 5.0);
-    OrientModelVector(v);
-    EXPECT_EQ(v.x, 1.0);
-    v = TVector3D(-1.0, 2.0, -5.0);
-    OrientModelVector(v);
-    EXPECT_EQ(v.z, 5.0);
-    EXPECT_EQ(v.x, 1.0);
+    const TVector2D cases[][2] = {
+        {{-3.0, 4.0}, {3.0, -4.0}}, {{1e-7, -5.0}, {-1e-7, 5.0}}, {{0.0, 0.0}, {0.0, 0.0}}};
+    for (const auto& c : cases) {
+        TVector2D v = c[0];
+        OrientDrawingVector(v);
+        EXPECT_EQ(v.x, c[1].x);
+        EXPECT_EQ(v.y, c[1].y);
+    }
 }
 
 TEST(TDimensionTest, IsSameAcceptsSwappedEndPlanes)

@@ -4,6 +4,7 @@
 // overridables. TPanelFixture is the host with the facade holding its application.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,4 +105,28 @@ protected:
     }
     tvhost::THostApplicationEvents& AppEvents() { return Host().App().Panels().Events(); }
     tvhost::THostFrame& FrameOf(TBaseManager& p) { return *dynamic_cast<tvhost::THostFrame*>(p.Frame.Get()); }
+    // The stand-in object behind a host interface.
+    template <class T, class P> static T& As(const P& p) { return *dynamic_cast<T*>(p.Get()); }
+    template <class P> static tvhost::THostPropertyControl& HostOf(const P& p)
+    {
+        return As<tvhost::THostPropertyControl>(p);
+    }
+};
+
+// A running test panel with one tab, for the builders and the bindings.
+class TTabPanelFixture : public TPanelFixture {
+protected:
+    void SetUp() override
+    {
+        TPanelFixture::SetUp();
+        Panel = std::make_unique<TTestPanel>();
+        Panel->AddTab("Параметры");
+    }
+    void TearDown() override
+    {
+        Panel.reset();
+        drApi::MA.R3->LibFont.Clear();
+        TPanelFixture::TearDown();
+    }
+    std::unique_ptr<TTestPanel> Panel;
 };

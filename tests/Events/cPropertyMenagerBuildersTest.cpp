@@ -12,28 +12,10 @@
 using namespace tvapi;
 using TSettings = std::vector<std::string>;
 
-class TBuildersTest : public TPanelFixture {
+class TBuildersTest : public TTabPanelFixture {
 protected:
-    void SetUp() override
-    {
-        TPanelFixture::SetUp();
-        Panel = std::make_unique<TTestPanel>();
-        Panel->AddTab("Параметры");
-    }
-    void TearDown() override
-    {
-        Panel.reset();
-        drApi::MA.R3->LibFont.Clear();
-        TPanelFixture::TearDown();
-    }
-    template <class I> static tvhost::THostPropertyControl& HostOf(const Ptr<I>& p)
-    {
-        return *dynamic_cast<tvhost::THostPropertyControl*>(p.Get());
-    }
     template <class I> static const TSettings& Settings(const Ptr<I>& p) { return HostOf(p).Settings(); }
     const TPropertylVariable& Binding(int i) { return Panel->APropertyVariable[i]; }
-
-    std::unique_ptr<TTestPanel> Panel;
 };
 
 TEST_F(TBuildersTest, WithoutATabSetNothingIsBuilt)
@@ -65,47 +47,57 @@ TEST_F(TBuildersTest, AddTabMakesTheNewTabCurrent)
     EXPECT_FALSE(Panel->Tab(2));
 }
 
-TEST_F(TBuildersTest, SpinBindingsShowTheDeltaOnlyWhenAsked)
+// The settings each builder makes, in order: shown values, read-only or enabled as the kind says.
+TEST_F(TBuildersTest, BuildersMakeTheirSettingsInOrder)
 {
-    int withDelta = 4;
-    int plain = 4;
-    const auto a = Panel->AddEditValue("a", "", withDelta, 0, 10, true);
-    const auto b = Panel->AddEditValue("b", "", plain, 0, 10, false);
-    EXPECT_EQ(a->GetValue(), 5);
-    EXPECT_EQ(b->GetValue(), 4);
-    EXPECT_EQ(Settings(a), (TSettings{"SetValue(5)", "SetCaption(a)", "SetRange(0, 10)"}));
-    EXPECT_EQ(Binding(0).Type, TVariablePtr::pvIntegerDelta);
-    EXPECT_EQ(Binding(1).Type, TVariablePtr::pvInteger);
+    int withDelta = 4, plain = 4, i = 3;
+    double value = 2;
+    TString s("abc");
+    bool flag = true;
+    TArrayOf<TString> texts{"a", "b", "c"};
+    texts.Current = -1;
+    const struct {
+        const char* Name;
+        TSettings Got, Expected;
+    } cases[] = {
+        {"SpinShowsTheDelta",
+         Settings(Panel->AddEditValue("a", "", withDelta, 0, 10, true)),
+         {"SetValue(5)", "SetCaption(a)", "SetRange(0, 10)"}},
+        {"SpinWithoutDelta",
+         Settings(Panel->AddEditValue("b", "", plain, 0, 10, false)),
+         {"SetValue(4)", "SetCaption(b)", "SetRange(0, 10)"}},
+        {"ScaledRealShowsTheProduct",
+         Settings(Panel->AddEditValue("Длина", "", value, 1000.0, true)),
+         {"SetRealValue(2000)", "SetCaption(Длина)", "SetEnabled(false)"}},
+        {"ReadOnlyInteger",
+         Settings(Panel->AddEditValue("n", "", i, true)),
+         {"SetIntValue(3)", "SetCaption(n)", "SetReadOnly(true)"}},
+        {"TextWithoutWidth", Settings(Panel->AddEditValue("s", "", s, 0)), {"SetText(abc)", "SetCaption(s)"}},
+        {"TextWithWidth",
+         Settings(Panel->AddEditStr("w", "", s, 12)),
+         {"SetText(abc)", "SetCaption(w)", "SetWidth(12)"}},
+        {"CheckBox",
+         Settings(Panel->AddEditValue("f", "", flag, false, true)),
+         {"SetCaption(f)", "SetChecked(true)", "SetEnabled(true)", "SetCheckBoxStyle(1)"}},
+        // Twenty pixels a row.
+        {"Grid",
+         Settings(Panel->AddGrid("Звенья", "", 4, 56, true, 1, 1)),
+         {"SetColumnCount(4)", "SetFixedColumnCount(1)", "SetRowCount(56)", "SetFixedRowCount(1)",
+          "SetCaption(Звенья)", "SetReadOnly(true)", "SetGridHeight(1120)"}},
+        {"ListTakesTheCursor",
+         Settings(Panel->AddListStr("L", "", texts)),
+         {"SetCaption(L)", "SetSorted(false)", "SetTextItems(a|b|c)", "SetCurrentIndex(0)",
+          "SetReadOnly(true)", "SetWidth(6)"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(c.Got, c.Expected);
+    }
+    EXPECT_EQ(Binding(0).PDataInteger, &withDelta);
     EXPECT_EQ(Binding(1).PDataInteger, &plain);
 }
 
-TEST_F(TBuildersTest, AScaledRealShowsTheProductAndKeepsTheFactor)
-{
-    double value = 2;
-    const auto c = Panel->AddEditValue("Длина", "", value, 1000.0, true);
-    EXPECT_EQ(c->GetRealValue(), 2000.0);
-    EXPECT_EQ(Settings(c), (TSettings{"SetRealValue(2000)", "SetCaption(Длина)", "SetEnabled(false)"}));
-    EXPECT_EQ(Binding(0).Type, TVariablePtr::pvRealMultiply);
-    EXPECT_EQ(Binding(0).Data.Multiply, 1000.0);
-}
-
-TEST_F(TBuildersTest, EditsSetReadOnlyOrEnabledAsTheirKindSays)
-{
-    int i = 3;
-    const auto e = Panel->AddEditValue("n", "", i, true);
-    EXPECT_EQ(Settings(e), (TSettings{"SetIntValue(3)", "SetCaption(n)", "SetReadOnly(true)"}));
-    TString s("abc");
-    const auto noWidth = Panel->AddEditValue("s", "", s, 0);
-    const auto width = Panel->AddEditStr("w", "", s, 12);
-    EXPECT_EQ(Settings(noWidth), (TSettings{"SetText(abc)", "SetCaption(s)"}));
-    EXPECT_EQ(Settings(width).back(), "SetWidth(12)");
-    bool flag = true;
-    const auto box = Panel->AddEditValue("f", "", flag, false, true);
-    EXPECT_EQ(Settings(box),
-              (TSettings{"SetCaption(f)", "SetChecked(true)", "SetEnabled(true)", "SetCheckBoxStyle(1)"}));
-}
-
-TEST_F(TBuildersTest, APointBindsItsCoordinatesToTheirOwnFields)
+TEST_F(TBuildersTest, PointsBindTheirCoordinatesToTheirOwnFields)
 {
     TPoint3D p(1, 2, 3);
     const auto c = Panel->AddEditValue("P", "", p);
@@ -121,28 +113,19 @@ TEST_F(TBuildersTest, APointBindsItsCoordinatesToTheirOwnFields)
     EXPECT_EQ(Settings(c).front(), "SetCaption(P)");
     EXPECT_EQ(Settings(c)[3], "SetCoordinateMode(2, 3)");
     EXPECT_EQ(Settings(c).back(), "SetHyperLinkNameStyle(true)");
+    // A flat point binds its third field to a private value.
+    TPoint2D q(5, 6);
+    const auto flat = Panel->AddEditValue("Q", "", q);
+    ASSERT_EQ(Panel->APropertyVariable.Count, 6);
+    EXPECT_EQ(Settings(flat)[3], "SetCoordinateMode(2, 2)");
+    EXPECT_EQ(flat->GetEdit(2)->GetRealValue(), 0.0);
+    EXPECT_NE(Binding(5).PDataReal, nullptr);
+    EXPECT_NE(Binding(5).PDataReal, &q.x);
+    EXPECT_NE(Binding(5).PDataReal, &q.y);
 }
 
-TEST_F(TBuildersTest, AFlatPointBindsItsThirdFieldToAPrivateValue)
+TEST_F(TBuildersTest, AnEmptyListIsHidden)
 {
-    TPoint2D p(5, 6);
-    const auto c = Panel->AddEditValue("Q", "", p);
-    ASSERT_EQ(Panel->APropertyVariable.Count, 3);
-    EXPECT_EQ(Settings(c)[3], "SetCoordinateMode(2, 2)");
-    EXPECT_EQ(c->GetEdit(2)->GetRealValue(), 0.0);
-    EXPECT_NE(Binding(2).PDataReal, nullptr);
-    EXPECT_NE(Binding(2).PDataReal, &p.x);
-    EXPECT_NE(Binding(2).PDataReal, &p.y);
-}
-
-TEST_F(TBuildersTest, ListsOfTextsTakeTheCursorAndHideWhenEmpty)
-{
-    TArrayOf<TString> texts{"a", "b", "c"};
-    texts.Current = -1;
-    const auto first = Panel->AddListStr("L", "", texts);
-    EXPECT_EQ(first->GetCurrentIndex(), 0);
-    EXPECT_EQ(Settings(first), (TSettings{"SetCaption(L)", "SetSorted(false)", "SetTextItems(a|b|c)",
-                                          "SetCurrentIndex(0)", "SetReadOnly(true)", "SetWidth(6)"}));
     TArrayOf<TString> none;
     const auto empty = Panel->AddListStr("E", "", none);
     EXPECT_FALSE(HostOf(empty).Visible());
@@ -211,14 +194,6 @@ TEST_F(TBuildersTest, CheckButtonsAreCheckedForPositiveIds)
     EXPECT_TRUE(HostOf(edit).HyperLink());
 }
 
-TEST_F(TBuildersTest, AGridGetsTwentyPixelsARow)
-{
-    const auto grid = Panel->AddGrid("Звенья", "", 4, 56, true, 1, 1);
-    EXPECT_EQ(Settings(grid), (TSettings{"SetColumnCount(4)", "SetFixedColumnCount(1)", "SetRowCount(56)",
-                                         "SetFixedRowCount(1)", "SetCaption(Звенья)", "SetReadOnly(true)",
-                                         "SetGridHeight(1120)"}));
-}
-
 TEST_F(TBuildersTest, ObjectPickersMarkTheFirstAsCurrent)
 {
     IModelObjectPtr first;
@@ -232,7 +207,6 @@ TEST_F(TBuildersTest, ObjectPickersMarkTheFirstAsCurrent)
     EXPECT_EQ(HostOf(a).CheckState(), tvCheckVariable)
         << "every later mark turns the selected one to variable";
     EXPECT_EQ(HostOf(b).CheckState(), tvCheckVariable);
-    EXPECT_EQ(Binding(1).Type, TVariablePtr::pvIModelObjectPtrPlaneFace);
     EXPECT_TRUE(HostOf(a).Text().empty()) << "an empty entity shows no text";
     EXPECT_FALSE(HostOf(b).Visible());
     EXPECT_EQ(std::string(Binding(0).SValue.PChar()), std::string(TString("грань").PChar()));
