@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "HostAttributes.h"
+#include "HostDrawingDocument.h"
 #include "HostSheets.h"
 #include "HostUserData.h"
 
@@ -17,6 +18,7 @@ struct TDocumentData {
     TAttributeTable Attributes;
     TUserData UserData;
     TSheets Sheets;
+    TDrawingNotes Notes; // technical requirements and roughness of a drawing
 
     // Drops every object list (attributes, user data): they may hold the document itself.
     void DropObjects() noexcept

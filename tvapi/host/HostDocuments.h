@@ -18,6 +18,7 @@
 #include "HostSelection.h"
 #include "HostText.h"
 #include "tvapi/Documents.h"
+#include "tvapi/DrawingDocument.h"
 
 namespace tvhost {
 
@@ -70,7 +71,8 @@ private:
 
 // The general document operations, for a document offering interface I (ITervanDocument
 // or one derived from it). Journaled as "ITervanDocument::<operation>".
-template <class I> class THostDocumentOf : public THostObjectOf<I>, public TDocumentCore {
+template <class I, class... More>
+class THostDocumentOf : public THostObjectOf<I, More...>, public TDocumentCore {
 public:
     tvapi::DocumentTypeEnum GetDocumentType() override
     {
@@ -146,7 +148,7 @@ public:
     THostDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
 };
 
-class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D> {
+class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument> {
 public:
     THostDocument2D(tvapi::DocumentTypeEnum type, bool visible);
 
@@ -160,6 +162,9 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
+    // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
+    tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
+    tvapi::ISpecRoughPtr GetSpecRough() override;
 
     // Test side, not journaled.
     THostSelectionManager& Selection() noexcept { return *FSelection; }

@@ -12,6 +12,7 @@
 #include "HostDimensions.h"
 #include "HostDrawingObject.h"
 #include "HostPrimitives2D.h"
+#include "HostSigns.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2DObjects.h"
 
@@ -101,6 +102,19 @@ public:
     tvapi::IAngleDimensionsPtr GetAngleDimensions() override
     {
         return Collection("ISymbols2DContainer::GetAngleDimensions", MakeAngleDimensions);
+    }
+    tvapi::IRoughsPtr GetRoughs() override
+    {
+        return Collection("ISymbols2DContainer::GetRoughs", MakeRoughs);
+    }
+    tvapi::IBasesPtr GetBases() override { return Collection("ISymbols2DContainer::GetBases", MakeBases); }
+    tvapi::ITolerancesPtr GetTolerances() override
+    {
+        return Collection("ISymbols2DContainer::GetTolerances", MakeTolerances);
+    }
+    tvapi::IViewPointersPtr GetViewPointers() override
+    {
+        return Collection("ISymbols2DContainer::GetViewPointers", MakeViewPointers);
     }
 
     tvapi::ITervanAPIObjectPtr AsParent() override
