@@ -26,7 +26,7 @@ ITolerancePtr Frame(const drawing_test::TSheet& s)
     branches->SetY(20);
     branches->AddBranchByPoint(-1, 30, 5);
     ITablePtr table = IToleranceParamPtr(frame)->GetTable();
-    table->InsertCell(-1, 1);
+    EXPECT_EQ(table->GetCellCount(), 1); // a new frame has one cell
     table->InsertCell(-1, 1);
     table->InsertCell(-1, 1);
     const wchar_t* texts[] = {L"7", L"0,05", L"А"};

@@ -73,8 +73,8 @@ public:
     void SetType(int v) override { SetInt("IToleranceParam::SetType", "Type", v); }
     tvapi::ITablePtr GetTable() override;
 
-    // Test side: the number of cells and the text of cell k.
-    int CellCount() const noexcept { return static_cast<int>(Params().Int("Cells")); }
+    // Test side: the number of cells (a new frame has one) and the text of cell k.
+    int CellCount() const noexcept { return static_cast<int>(Params().Int("Cells", 1)); }
     std::wstring CellStr(int k) const;
     // Used by the table: inserts a cell at `index` (-1 or past the end: after the last).
     bool InsertCell(int index);

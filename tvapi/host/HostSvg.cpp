@@ -581,7 +581,7 @@ void TSvgWriter::Tolerance(TDrawingCore& core)
     for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
         Body << Line(o, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
     double x = o.x;
-    const int cells = static_cast<int>(p.Int("Cells"));
+    const int cells = static_cast<int>(p.Int("Cells", 1));
     for (int k = 0; k < cells; ++k) {
         const auto it = core.Texts().find("Cell" + std::to_string(k));
         const std::wstring text = it == core.Texts().end() ? std::wstring() : it->second.Str();

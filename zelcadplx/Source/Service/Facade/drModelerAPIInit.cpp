@@ -20,8 +20,6 @@
 
 namespace drApi {
 
-TControlModel* LibraryControlModel = nullptr;
-
 namespace {
 
 // The resources module LoadResources keeps; it stays empty, and Done lets it go.
@@ -166,6 +164,7 @@ void TModelerApi::Done()
     Selector->Choose7.Reset();
     ClearConstraints(Constraint);
     ClearModeller(*R2);
+    NewCut();
     Resources.Reset();
     LibraryControlModel = nullptr;
     auto fresh = std::make_unique<TRegistryApi>();

@@ -10,50 +10,8 @@ void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
-void TModelerApi::drCreateLeaf(Str&, tvapi::DocumentTypeEnum, Integer, Integer, Integer, Integer, Str&,
-                               Boolean)
-{
-}
-Boolean TModelerApi::drView(Integer, Real const&, Real const&)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Boolean)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Real const&, Real const&, Boolean)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStampView1(Integer, Integer, Real const&, Real const&, Boolean)
-{
-    return false;
-}
-void TModelerApi::drSaveLeaf() {}
-void TModelerApi::drShtamp() {}
 void TModelerApi::drCloseLeafSpw(Boolean) {}
-void TModelerApi::drCloseTDem() {}
-void TModelerApi::drOpenTDem() {}
-void TModelerApi::drView(Integer, Real const&, Real const&, Real const&, Real const&, Str const&) {}
-void TModelerApi::drAStView7(Integer, Real const&, Real const&, Real const&, Real const&, Str const&,
-                             Str const&, Str const&)
-{
-}
-void TModelerApi::drCloseView() {}
-void TModelerApi::drCloseLeaf() {}
 void TModelerApi::SetDimAssociateVariable(tvapi::IDrawingObjectPtr, Str const&) {}
-void TModelerApi::drRough(Real const&, Real const&, Real const&, tvapi::tvRoughSignEnum, Str const&,
-                          Str const&, Str const&)
-{
-}
-void TModelerApi::drForm(Real const&, Real const&, Integer, Integer, Str const&, Str const&) {}
-void TModelerApi::drSupportForm(Real const&, Real const&, Integer, Integer) {}
-void TModelerApi::drBase(Real const&, Real const&, Real const&, Real const&, Str const&) {}
-void TModelerApi::drWPointer(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                             Real const&, Real const&, Real const&, Str const&)
-{
-}
 void TModelerApi::drSpcObject(Quor::TSectionSpc, Str const&, Integer, Integer) {}
 void TModelerApi::drConstraint(tvapi::tvConstraintTypeEnum, tvapi::IDrawingObjectPtr, Integer,
                                tvapi::IDrawingObjectPtr, Integer)

@@ -35,7 +35,21 @@ void TModeler2D::drCVR(Real const&, Real const&, Real const&, Real const&, Real 
                        Real const&, Real const&, Real const&, Integer)
 {
 }
-void TModeler2D::drCloseViewTDemCloseLeaf(Str const&, Str const&, Str const&, Str const&) {}
+void TModeler2D::drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4)
+{
+    drCloseView();
+    if (OutputContour() != nullptr) return;
+    if (!S1.Empty()) {
+        drOpenTDem();
+        // One requirement goes unnumbered; otherwise a line's number is its argument's place.
+        drStringObj(S2.Empty() ? S1 : TString("1.") + S1);
+        if (!S2.Empty()) drStringObj(TString("2.") + S2);
+        if (!S3.Empty()) drStringObj(TString("3.") + S3);
+        if (!S4.Empty()) drStringObj(TString("4.") + S4);
+        drCloseTDem();
+    }
+    drCloseLeaf();
+}
 void TModeler2D::drDimDRough(Real const&, Str const&, Real const&, Integer, Integer, Real const&, Real const&,
                              Integer, Str const&, Str const&, Str const&, Str const&)
 {
