@@ -431,6 +431,7 @@ json DocumentJson(TDocumentCore& document)
     root["userData"] = UserDataJson(document.Data().UserData, index);
     if (json sheets = document.Data().Sheets.Json(); !sheets.is_null()) root["sheets"] = std::move(sheets);
     document.Data().Notes.Json(root);
+    document.Data().Specification.Json(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document)) root["mass"] = part->TopPart().Mass();
     return root;
 }
@@ -447,6 +448,7 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
             LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index);
     document.Data().Sheets.Load(root.value("sheets", json()));
     document.Data().Notes.Load(root);
+    document.Data().Specification.Load(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document))
         part->TopPart().SetMass(root.value("mass", 0.0));
 }

@@ -500,6 +500,42 @@ void TChecker::Document(const json& root)
         },
         true);
     Member(
+        root, "comment", [&](const json& c) { String(c); }, true);
+    Member(
+        root, "specification",
+        [&](const json& descriptions) {
+            Items(descriptions, [&](const json& d, std::size_t) {
+                Object(d);
+                Member(d, "library", [&](const json& v) { String(v); });
+                Member(d, "number", [&](const json& v) { Int32(v); });
+                Member(d, "name", [&](const json& v) { String(v); });
+                Member(d, "rows", [&](const json& rows) {
+                    Items(rows, [&](const json& r, std::size_t) {
+                        Object(r);
+                        Member(r, "section", [&](const json& v) { Int32(v); });
+                        Member(r, "attributeType", [&](const json& v) {
+                            if (!v.is_number_unsigned() &&
+                                !(v.is_number_integer() && v.get<std::int64_t>() >= 0))
+                                Fail("expected an attribute type");
+                        });
+                        Member(r, "columns", [&](const json& c) {
+                            Object(c);
+                            for (const auto& [name, text] : c.items()) {
+                                FPath.PushKey(name);
+                                Text(text);
+                                FPath.Pop();
+                            }
+                        });
+                        Member(r, "attached", [&](const json& a) {
+                            Items(a, [&](const json& v, std::size_t) { String(v); });
+                        });
+                        Member(r, "geometry", [&](const json& v) { Int(v, 0, INT_MAX); });
+                    });
+                });
+            });
+        },
+        true);
+    Member(
         root, "mass", [&](const json& m) { Number(m); }, true);
 }
 

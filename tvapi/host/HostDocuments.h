@@ -19,6 +19,7 @@
 #include "HostText.h"
 #include "tvapi/Documents.h"
 #include "tvapi/DrawingDocument.h"
+#include "tvapi/Specification.h"
 
 namespace tvhost {
 
@@ -137,15 +138,37 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetLayoutSheets")) return {};
         return MakeLayoutSheets(Data().Sheets, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
+    std::wstring GetComment() override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetComment")) return {};
+        return Data().Specification.Comment;
+    }
+    void SetComment(const wchar_t* comment) override
+    {
+        const std::wstring text = comment ? comment : L"";
+        if (THostObject::Enter("ITervanDocument::SetComment", {ToUtf8(text)}))
+            Data().Specification.Comment = text;
+    }
+    tvapi::ISpecificationDescriptionsPtr GetSpecificationDescriptions() override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
+        return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
+    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
 };
 
-// A specification or text document.
+// A text document.
 class THostDocument final : public THostDocumentOf<tvapi::ITervanDocument> {
 public:
     THostDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
+};
+
+// A specification (parts list).
+class THostSpecDocument final : public THostDocumentOf<tvapi::ISpecificationDocument> {
+public:
+    THostSpecDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
 };
 
 class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument> {
@@ -223,6 +246,7 @@ public:
     // cannot be read.
     tvapi::ITervanDocumentPtr Open(const wchar_t* fileName, bool visible, bool readOnly) override;
     tvapi::ITervanDocumentPtr Add(tvapi::DocumentTypeEnum type, bool visible) override;
+    tvapi::ITervanDocumentPtr Create(tvapi::DocumentTypeEnum type, bool visible) override;
 
     // Test side, not journaled.
     // Opens a new document of `type` named `fileName` and makes it active; empty for a

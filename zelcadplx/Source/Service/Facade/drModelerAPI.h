@@ -18,6 +18,7 @@
 #include "tvapi/ApplicationServices.h"
 #include "tvapi/AssociationView.h"
 #include "tvapi/Document.h"
+#include "tvapi/Specification.h"
 
 class TControlModel;
 
@@ -142,10 +143,7 @@ public:
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                               Str const& S1) override;
-    void drCloseLeafSpw(Boolean Close) override;
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
-    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
-                     Integer Count) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
     void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
@@ -235,6 +233,23 @@ public:
     void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
     void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
                     Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
+
+    // ---- Specifications (drModelerAPISpec.cpp) -------------------------------------------------
+    // Rows go into the description of style 1 of "graphic.lyt" in IDoc, added when missing;
+    // each row becomes Obj and the current drawing object (emptied when none is made).
+    // Closes an open "iName.qsp" unsaved and creates, comments and saves it as IDoc; nothing
+    // while a contour collects.
+    void drCreateLeafSpw(Str const& iName, Str const& Comment) override;
+    // Saves IDoc, and closes it unsaved when Close holds; IDoc keeps its reference.
+    void drCloseLeafSpw(Boolean Close) override;
+    // A row for Part (its name and marking, the note) of the current 3D document.
+    void drSpcObj3D(Quor::TSectionSpc TypeObj, const TString& Note, tvapi::IPartPtr Part);
+    // A row named Name, count 1, standing for GeometyGroup.
+    void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
+    // A row with position Pos and count Count; but for a standard item it gets the files
+    // NameFileObject.qdr, .qpt and .qas that exist, in that order.
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                     Integer Count) override;
 
     // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
     // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
@@ -418,6 +433,10 @@ private:
     void ViewMade(const tvapi::IViewPtr& view);
     // The new sign as the current drawing object.
     void SignMade(const tvapi::IDrawingObjectPtr& sign);
+    // A new row of TypeObj in IDoc's description; empty without one.
+    tvapi::ISpecificationBaseObjectPtr NewSpecRow(Quor::TSectionSpc TypeObj);
+    // Commits the row and makes it Obj and the current drawing object (empty: none).
+    void SpecRowMade(const tvapi::ISpecificationBaseObjectPtr& row);
 };
 
 // Ends part access (drEndGetPart(false) on drApi::MA) when the scope that opened it ends,

@@ -10,9 +10,7 @@ void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
-void TModelerApi::drCloseLeafSpw(Boolean) {}
 void TModelerApi::SetDimAssociateVariable(tvapi::IDrawingObjectPtr, Str const&) {}
-void TModelerApi::drSpcObject(Quor::TSectionSpc, Str const&, Integer, Integer) {}
 void TModelerApi::drConstraint(tvapi::tvConstraintTypeEnum, tvapi::IDrawingObjectPtr, Integer,
                                tvapi::IDrawingObjectPtr, Integer)
 {
