@@ -251,6 +251,13 @@ public:
     void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
                      Integer Count) override;
 
+    // ---- Reading 2D geometry (drModelerAPIRead.cpp) ---------------------------------------------
+    // Empties ResultContour and fills it with the segments, circles and arcs of the active
+    // view of doc2D (of layer NLayer; 0: of all), each with its host object in Obj and the
+    // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
+    // An arc the host draws clockwise runs clockwise. True when a curve was read.
+    Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
+
     // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
     // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
     // in both coordinates, are dropped. Without a 2D document the points are mapped through
