@@ -6,6 +6,7 @@
 // lives on, closed, while a library holds it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "HostPart.h"
 #include "HostSelection.h"
 #include "HostText.h"
+#include "HostViewProjection.h"
 #include "tvapi/Documents.h"
 #include "tvapi/DrawingDocument.h"
 #include "tvapi/Specification.h"
@@ -222,6 +224,10 @@ public:
     THostChooseManager& Choose() noexcept { return *FChoose; }
     // Starts in-place editing of `object`; an empty pointer ends it.
     void SetEditingObject(tvapi::ITervanAPIObjectPtr object) { FEditing = std::move(object); }
+    // Journaled as "ITervanDocument3D::GetViewProjectionManager" (HostViewProjection.cpp).
+    tvapi::IViewProjectionManagerPtr GetViewProjectionManager() override;
+    // Test side: the projection the model view shows.
+    const TShownProjection& Shown() const noexcept { return *FShown; }
 
 private:
     void ReleaseContents() noexcept override;
@@ -230,6 +236,7 @@ private:
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;
     tvapi::ITervanAPIObjectPtr FEditing;
+    std::shared_ptr<TShownProjection> FShown = std::make_shared<TShownProjection>();
 };
 
 class THostDocuments final : public THostObjectOf<tvapi::IDocuments> {

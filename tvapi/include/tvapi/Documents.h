@@ -25,6 +25,8 @@ class IDrawingGroups;
 class ILayoutSheets;
 // Declared in Specification.h.
 class ISpecificationDescriptions;
+// Declared in ViewProjection.h.
+class IViewProjectionManager;
 
 // What closing a document does with its unsaved changes.
 enum DocumentCloseOptions : int {
@@ -115,6 +117,8 @@ public:
     virtual bool IsInPlaceEditing() = 0;
     // The object being edited in place; empty when none is.
     virtual ITervanAPIObjectPtr GetEditingObject() = 0;
+    // The projections the model view can be shown in.
+    virtual Ptr<IViewProjectionManager> GetViewProjectionManager() = 0;
 
 protected:
     ~ITervanDocument3D() = default;

@@ -19,6 +19,7 @@
 #include "tvapi/AssociationView.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
+#include "tvapi/ViewProjection.h"
 
 class TControlModel;
 
@@ -257,6 +258,15 @@ public:
     // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
     // An arc the host draws clockwise runs clockwise. True when a curve was read.
     Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
+
+    // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
+    // Shows the standard projection Ptype; it becomes the current drawing object (emptied
+    // without a 3D document or such a projection).
+    void SaveAndSetViewProjection(tvapi::tvViewProjectionType Ptype);
+    // Shows a new projection of matrix Mtr; the facade keeps nothing of it.
+    void CreateViewProjection(const TMtr3D& Mtr);
+    // Shows View again and empties it; nothing for an empty View.
+    void RestoreViewProjection(tvapi::IViewProjectionPtr& View);
 
     // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
     // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
