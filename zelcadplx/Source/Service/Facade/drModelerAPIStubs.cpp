@@ -1,20 +1,26 @@
 // The facade's modeller operations that do not reach the host yet: each does nothing, tells
-// the host nothing and answers false or 0.
+// the host nothing and answers false or 0. Each group names the work it waits for.
 
 #include "drModelerAPI.h"
 
 namespace drApi {
 
+// Waits for the 3D dimension layout and placements of sketches (sketch-based features).
 void TModelerApi::drGlobalMtr(Real const&, Real const&, Real const&) {}
 void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real const&, Real const&,
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
+// Waits for "Chain links, capture from drawings, the dimension chain and its calculation"
+// (dimension association and constraints).
 void TModelerApi::SetDimAssociateVariable(tvapi::IDrawingObjectPtr, Str const&) {}
 void TModelerApi::drConstraint(tvapi::tvConstraintTypeEnum, tvapi::IDrawingObjectPtr, Integer,
                                tvapi::IDrawingObjectPtr, Integer)
 {
 }
+// Waits for "Parts with real bodies: the 3D stand-in on OpenCASCADE, entity identity, edges,
+// placements and 3D documents" (detail insertion, 3D documents, colours), and for the
+// sketch-based features, 3D macros and planes with sketches that follow it.
 void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,
