@@ -114,3 +114,35 @@ TEST_F(HostFixture, HostSignsComeBackFromTheFileAndArePictured)
         EXPECT_NE(svg.find(part), std::string::npos);
     }
 }
+
+TEST_F(HostFixture, HostSignsSectionViewKeepsItsCutLineThroughTheFile)
+{
+    const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "section.qdr");
+    drawing_test::TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    ICutLinePtr cut = s.Symbols->GetCutLines()->Add();
+    cut->SetX1(5);
+    IViewPtr view = s.Doc->GetViewsAndLayersManager()->GetViews()->Add(vt_Section);
+    IAssociationViewPtr section(view);
+    ASSERT_TRUE(section);
+    EXPECT_FALSE(section->SetOrientation({1, 0, 0})); // 16 values or none
+    EXPECT_TRUE(section->SetOrientation(std::vector<double>(16, 0.5)));
+    section->SetCutLine(IDrawingObjectPtr(cut));
+    section->SetModelFileName(L"вал.qpt");
+    IAssociationViewElementsPtr(view)->SetHatches(true);
+    ASSERT_TRUE(s.Doc->SaveAs(file.c_str()));
+
+    const ITervanDocumentPtr reopened = Host().App().Documents().OpenFile(file);
+    ASSERT_TRUE(reopened) << Host().App().Documents().OpenError();
+    tvhost::TDrawing2D& drawing = *dynamic_cast<tvhost::TDocumentCore&>(*reopened).Drawing2D();
+    ASSERT_EQ(drawing.Views().size(), 2u);
+    IAssociationViewPtr again(tvapi::IViewPtr(drawing.Views()[1].Get()));
+    const IDrawingObjectPtr bound = again->GetCutLine();
+    ASSERT_TRUE(bound);
+    EXPECT_EQ(bound->GetDrawingObjectType(), tvDrCutLine);
+    EXPECT_EQ(ICutLinePtr(bound)->GetX1(), 5.0);
+    EXPECT_EQ(again->GetModelFileName(), L"вал.qpt");
+    EXPECT_EQ(drawing.Views()[1]->ViewType(), vt_Section);
+    EXPECT_TRUE(drawing.Views()[1]->Params().Flag("Hatches"));
+    again->SetCutLine(nullptr);
+    EXPECT_FALSE(again->GetCutLine());
+}
