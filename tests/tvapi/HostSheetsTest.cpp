@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "HostDocumentFile.h"
+#include "HostDocumentSchema.h"
 #include "HostDocuments.h"
 #include "HostFixture.h"
+#include "HostSvg.h"
 #include "HostText.h"
+#include "tvapi/DrawingDocument.h"
 
 using namespace tvapi;
 
@@ -34,4 +37,91 @@ TEST_F(HostFixture, HostSheetsTitleBlockCellsComeBackFromTheDrawingsFile)
     ASSERT_EQ(sheets->GetCount(), 1);
     EXPECT_EQ(sheets->GetItem(0)->GetStamp()->GetText(tvStAuthor)->GetStr(), L"Петров\nИванов");
     EXPECT_EQ(Host().App().Documents().AddDocument(tvDocumentPart)->GetLayoutSheets()->GetCount(), 0);
+}
+
+TEST_F(HostFixture, HostSheetsSetupAndNewSheetsComeBackFromTheFile)
+{
+    const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "setup.qdr");
+    ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentDrawing);
+    ILayoutSheetsPtr sheets = doc->GetLayoutSheets();
+    ILayoutSheetPtr first = sheets->GetItem(0);
+    first->SetLayoutType(0);
+    first->SetLayoutStyle(1);
+    ISheetFormatPtr format = first->GetFormat();
+    format->SetFormat(1);
+    format->SetMultiply(1);
+    format->SetOrientation(true);
+    ASSERT_TRUE(sheets->Add());
+    EXPECT_EQ(sheets->GetCount(), 2);
+    ASSERT_TRUE(doc->SaveAs(file.c_str()));
+    doc->Close(kdDoNotSaveChanges);
+
+    doc = Host().App().Documents().Open(file.c_str(), true, false);
+    sheets = doc->GetLayoutSheets();
+    ASSERT_EQ(sheets->GetCount(), 2);
+    format = sheets->GetItem(0)->GetFormat();
+    EXPECT_EQ(format->GetFormat(), 1);
+    EXPECT_TRUE(format->GetOrientation());
+    EXPECT_FALSE(sheets->GetItem(1)->GetFormat()->GetOrientation());
+    const auto& setup = tvhost::HostAs<tvhost::THostDocument2D>(doc)->Data().Sheets.Items[0]->Setup();
+    EXPECT_EQ(setup.LayoutStyle, 1);
+    EXPECT_TRUE(setup.Set);
+}
+
+TEST_F(HostFixture, HostSheetsTechnicalDemandIsADrawingsAlone)
+{
+    const std::wstring file = tvhost::FromUtf8(::testing::TempDir() + "demand.qdr");
+    ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentDrawing);
+    IDrawingDocumentPtr drawing(doc);
+    ASSERT_TRUE(drawing);
+    ITechnicalDemandPtr demand = drawing->GetTechnicalDemand();
+    ASSERT_TRUE(demand);
+    EXPECT_FALSE(demand->SetBlock({1, 2, 3})); // two corners or nothing
+    EXPECT_TRUE(demand->GetBlock().empty());
+    ASSERT_TRUE(demand->SetBlock({830, 65, 655, 165}));
+    demand->GetText()->SetStr(L"1.Твердость 40...45 HRC\n2.Неуказанные радиусы 1 мм");
+    EXPECT_TRUE(demand->Update());
+    ISpecRoughPtr rough = drawing->GetSpecRough();
+    rough->SetText(L"Ra 6,3");
+    rough->SetInBrackets(true);
+    EXPECT_TRUE(rough->Apply());
+    auto& core = *tvhost::HostAs<tvhost::THostDocument2D>(doc);
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(core.Drawing(), svg, error, &core.Data())) << error;
+    EXPECT_NE(svg.find("2.Неуказанные радиусы 1 мм"), std::string::npos);
+    EXPECT_NE(svg.find("Ra 6,3"), std::string::npos);
+    ASSERT_TRUE(doc->SaveAs(file.c_str()));
+    doc->Close(kdDoNotSaveChanges);
+
+    doc = Host().App().Documents().Open(file.c_str(), true, false);
+    demand = IDrawingDocumentPtr(doc)->GetTechnicalDemand();
+    EXPECT_EQ(demand->GetBlock(), (std::vector<double>{830, 65, 655, 165}));
+    EXPECT_EQ(demand->GetText()->GetCount(), 2);
+    EXPECT_EQ(tvhost::ToUtf8(demand->GetText()->GetStr()),
+              "1.Твердость 40...45 HRC\n2.Неуказанные радиусы 1 мм");
+
+    const ITervanDocumentPtr fragment = Host().App().Documents().AddDocument(tvDocumentFragment);
+    EXPECT_FALSE(IDrawingDocumentPtr(fragment)->GetTechnicalDemand());
+    EXPECT_FALSE(IDrawingDocumentPtr(fragment)->GetSpecRough());
+}
+
+TEST_F(HostFixture, HostSheetsSchemaRefusesABadBlockAndRequirementsOfAPart)
+{
+    ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentDrawing);
+    IDrawingDocumentPtr(doc)->GetTechnicalDemand()->GetText()->SetStr(L"x");
+    nlohmann::json root = tvhost::DocumentJson(*tvhost::HostAs<tvhost::THostDocument2D>(doc));
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["technicalDemand"]["block"] = {1, 2, 3};
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
+    root["technicalDemand"]["block"] = nlohmann::json::array();
+    root["specRough"] = {{"type", 0}, {"text", "Ra 1"}, {"sign", 1}, {"inBrackets", 1}};
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
+    root["specRough"]["inBrackets"] = true;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["sheets"] = {{{"stamp", nlohmann::json::object()}, {"setup", {{"format", 1}}}}};
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
+    root.erase("sheets");
+    root["type"] = tvDocumentPart;
+    root.erase("drawing");
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
 }

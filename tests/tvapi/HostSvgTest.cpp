@@ -85,10 +85,9 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
         Has(svg, R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)"));
     EXPECT_TRUE(Has(svg, "<g class=\"view\" id=\"view1\">"));
 
-    EXPECT_FALSE(
-        tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
-                                 Host().App().Documents().AddDocument(tvapi::tvDocumentSpecification)),
-                             file, error));
+    EXPECT_FALSE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
+                                          Host().App().Documents().AddDocument(tvapi::tvDocumentTextual)),
+                                      file, error));
     EXPECT_EQ(error, "the document is no drawing or fragment");
 }
 

@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "HostAttributes.h"
+#include "HostDrawingDocument.h"
 #include "HostSheets.h"
+#include "HostSpecification.h"
 #include "HostUserData.h"
 
 namespace tvhost {
@@ -17,12 +19,15 @@ struct TDocumentData {
     TAttributeTable Attributes;
     TUserData UserData;
     TSheets Sheets;
+    TDrawingNotes Notes;          // technical requirements and roughness of a drawing
+    TSpecification Specification; // comment and specification rows
 
     // Drops every object list (attributes, user data): they may hold the document itself.
     void DropObjects() noexcept
     {
         Attributes.DropObjects();
         UserData.DropObjects();
+        Specification.DropObjects();
     }
 };
 

@@ -278,6 +278,14 @@ tvapi::IDrawingObjectPtr MakeOfKind(int kind)
         return tvapi::IDrawingObjectPtr(New<THostLeader>().Get());
     case tvapi::tvDrMacro:
         return tvapi::IDrawingObjectPtr(New<THostMacroObject>().Get());
+    case tvapi::tvDrTolerance:
+        return tvapi::IDrawingObjectPtr(New<THostTolerance>().Get());
+    case tvapi::tvDrRough:
+        return tvapi::IDrawingObjectPtr(New<THostRough>().Get());
+    case tvapi::tvDrBase:
+        return tvapi::IDrawingObjectPtr(New<THostBase>().Get());
+    case tvapi::tvDrViewPointer:
+        return tvapi::IDrawingObjectPtr(New<THostViewPointer>().Get());
     default:
         throw std::invalid_argument("unknown object kind " + std::to_string(kind));
     }
@@ -422,6 +430,8 @@ json DocumentJson(TDocumentCore& document)
     root["attributes"] = AttributesJson(document.Data().Attributes, index);
     root["userData"] = UserDataJson(document.Data().UserData, index);
     if (json sheets = document.Data().Sheets.Json(); !sheets.is_null()) root["sheets"] = std::move(sheets);
+    document.Data().Notes.Json(root);
+    document.Data().Specification.Json(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document)) root["mass"] = part->TopPart().Mass();
     return root;
 }
@@ -437,6 +447,8 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
         if (tvapi::ITervanAPIObjectPtr owner = index.Of(owned.at("owner").get<int>()))
             LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index);
     document.Data().Sheets.Load(root.value("sheets", json()));
+    document.Data().Notes.Load(root);
+    document.Data().Specification.Load(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document))
         part->TopPart().SetMass(root.value("mass", 0.0));
 }

@@ -45,6 +45,10 @@ bool IsDrawingKind(std::int64_t kind)
     case tvapi::tvDrRDimension:
     case tvapi::tvDrLeader:
     case tvapi::tvDrMacro:
+    case tvapi::tvDrTolerance:
+    case tvapi::tvDrRough:
+    case tvapi::tvDrBase:
+    case tvapi::tvDrViewPointer:
         return true;
     default:
         return false;
@@ -451,6 +455,82 @@ void TChecker::Document(const json& root)
                         Text(text);
                         FPath.Pop();
                     }
+                });
+                Member(
+                    sheet, "setup",
+                    [&](const json& setup) {
+                        Object(setup);
+                        for (const char* key : {"layoutType", "format", "multiply"})
+                            Member(setup, key, [&](const json& v) { Int32(v); });
+                        Member(setup, "layoutStyle", [&](const json& v) {
+                            Int(v, std::numeric_limits<std::int64_t>::min(),
+                                std::numeric_limits<std::int64_t>::max());
+                        });
+                        Member(setup, "landscape", [&](const json& v) {
+                            if (!v.is_boolean()) Fail("expected true or false");
+                        });
+                    },
+                    true);
+            });
+        },
+        true);
+    if (!is2D && (root.contains("technicalDemand") || root.contains("specRough")))
+        Fail("a document of type " + std::to_string(type) + " has no technical requirements");
+    Member(
+        root, "technicalDemand",
+        [&](const json& d) {
+            Object(d);
+            Member(d, "block", [&](const json& b) {
+                Items(b, [&](const json& v, std::size_t) { Number(v); });
+                if (!b.empty() && b.size() != 4) Fail("a block is two corners");
+            });
+            Member(d, "text", [&](const json& t) { Text(t); });
+        },
+        true);
+    Member(
+        root, "specRough",
+        [&](const json& r) {
+            Object(r);
+            for (const char* key : {"type", "sign"})
+                Member(r, key, [&](const json& v) { Int32(v); });
+            Member(r, "text", [&](const json& t) { String(t); });
+            Member(r, "inBrackets", [&](const json& v) {
+                if (!v.is_boolean()) Fail("expected true or false");
+            });
+        },
+        true);
+    Member(
+        root, "comment", [&](const json& c) { String(c); }, true);
+    Member(
+        root, "specification",
+        [&](const json& descriptions) {
+            Items(descriptions, [&](const json& d, std::size_t) {
+                Object(d);
+                Member(d, "library", [&](const json& v) { String(v); });
+                Member(d, "number", [&](const json& v) { Int32(v); });
+                Member(d, "name", [&](const json& v) { String(v); });
+                Member(d, "rows", [&](const json& rows) {
+                    Items(rows, [&](const json& r, std::size_t) {
+                        Object(r);
+                        Member(r, "section", [&](const json& v) { Int32(v); });
+                        Member(r, "attributeType", [&](const json& v) {
+                            if (!v.is_number_unsigned() &&
+                                !(v.is_number_integer() && v.get<std::int64_t>() >= 0))
+                                Fail("expected an attribute type");
+                        });
+                        Member(r, "columns", [&](const json& c) {
+                            Object(c);
+                            for (const auto& [name, text] : c.items()) {
+                                FPath.PushKey(name);
+                                Text(text);
+                                FPath.Pop();
+                            }
+                        });
+                        Member(r, "attached", [&](const json& a) {
+                            Items(a, [&](const json& v, std::size_t) { String(v); });
+                        });
+                        Member(r, "geometry", [&](const json& v) { Int(v, 0, INT_MAX); });
+                    });
                 });
             });
         },

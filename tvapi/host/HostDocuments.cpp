@@ -34,6 +34,7 @@ TMade MakeDocument(tvapi::DocumentTypeEnum type, bool visible)
     case tvapi::tvDocumentTechnologyAssembly:
         return Make<THostDocument3D>(type, visible);
     case tvapi::tvDocumentSpecification:
+        return Make<THostSpecDocument>(type, visible);
     case tvapi::tvDocumentTextual:
         return Make<THostDocument>(type, visible);
     case tvapi::tvDocumentUnknown:
@@ -137,6 +138,7 @@ void THostDocument3D::ReleaseContents() noexcept
     FSelection->Clear();
     FChoose->Clear();
     FEditing.Reset();
+    FShown->Open = false;
 }
 
 THostDocuments::~THostDocuments()
@@ -173,6 +175,12 @@ tvapi::ITervanDocumentPtr THostDocuments::Open(const wchar_t* fileName, bool vis
 tvapi::ITervanDocumentPtr THostDocuments::Add(tvapi::DocumentTypeEnum type, bool visible)
 {
     if (!Enter("IDocuments::Add", {std::to_string(type), BoolArg(visible)})) return {};
+    return AddDocument(type, {}, visible);
+}
+
+tvapi::ITervanDocumentPtr THostDocuments::Create(tvapi::DocumentTypeEnum type, bool visible)
+{
+    if (!Enter("IDocuments::Create", {std::to_string(type), BoolArg(visible)})) return {};
     return AddDocument(type, {}, visible);
 }
 

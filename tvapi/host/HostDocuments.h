@@ -6,6 +6,7 @@
 // lives on, closed, while a library holds it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,10 @@
 #include "HostPart.h"
 #include "HostSelection.h"
 #include "HostText.h"
+#include "HostViewProjection.h"
 #include "tvapi/Documents.h"
+#include "tvapi/DrawingDocument.h"
+#include "tvapi/Specification.h"
 
 namespace tvhost {
 
@@ -70,7 +74,8 @@ private:
 
 // The general document operations, for a document offering interface I (ITervanDocument
 // or one derived from it). Journaled as "ITervanDocument::<operation>".
-template <class I> class THostDocumentOf : public THostObjectOf<I>, public TDocumentCore {
+template <class I, class... More>
+class THostDocumentOf : public THostObjectOf<I, More...>, public TDocumentCore {
 public:
     tvapi::DocumentTypeEnum GetDocumentType() override
     {
@@ -135,18 +140,40 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetLayoutSheets")) return {};
         return MakeLayoutSheets(Data().Sheets, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
+    std::wstring GetComment() override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetComment")) return {};
+        return Data().Specification.Comment;
+    }
+    void SetComment(const wchar_t* comment) override
+    {
+        const std::wstring text = comment ? comment : L"";
+        if (THostObject::Enter("ITervanDocument::SetComment", {ToUtf8(text)}))
+            Data().Specification.Comment = text;
+    }
+    tvapi::ISpecificationDescriptionsPtr GetSpecificationDescriptions() override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
+        return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
+    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
 };
 
-// A specification or text document.
+// A text document.
 class THostDocument final : public THostDocumentOf<tvapi::ITervanDocument> {
 public:
     THostDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
 };
 
-class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D> {
+// A specification (parts list).
+class THostSpecDocument final : public THostDocumentOf<tvapi::ISpecificationDocument> {
+public:
+    THostSpecDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
+};
+
+class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument> {
 public:
     THostDocument2D(tvapi::DocumentTypeEnum type, bool visible);
 
@@ -160,6 +187,9 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
+    // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
+    tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
+    tvapi::ISpecRoughPtr GetSpecRough() override;
 
     // Test side, not journaled.
     THostSelectionManager& Selection() noexcept { return *FSelection; }
@@ -194,6 +224,10 @@ public:
     THostChooseManager& Choose() noexcept { return *FChoose; }
     // Starts in-place editing of `object`; an empty pointer ends it.
     void SetEditingObject(tvapi::ITervanAPIObjectPtr object) { FEditing = std::move(object); }
+    // Journaled as "ITervanDocument3D::GetViewProjectionManager" (HostViewProjection.cpp).
+    tvapi::IViewProjectionManagerPtr GetViewProjectionManager() override;
+    // Test side: the projection the model view shows.
+    const TShownProjection& Shown() const noexcept { return *FShown; }
 
 private:
     void ReleaseContents() noexcept override;
@@ -202,6 +236,7 @@ private:
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;
     tvapi::ITervanAPIObjectPtr FEditing;
+    std::shared_ptr<TShownProjection> FShown = std::make_shared<TShownProjection>();
 };
 
 class THostDocuments final : public THostObjectOf<tvapi::IDocuments> {
@@ -218,6 +253,7 @@ public:
     // cannot be read.
     tvapi::ITervanDocumentPtr Open(const wchar_t* fileName, bool visible, bool readOnly) override;
     tvapi::ITervanDocumentPtr Add(tvapi::DocumentTypeEnum type, bool visible) override;
+    tvapi::ITervanDocumentPtr Create(tvapi::DocumentTypeEnum type, bool visible) override;
 
     // Test side, not journaled.
     // Opens a new document of `type` named `fileName` and makes it active; empty for a

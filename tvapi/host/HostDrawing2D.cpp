@@ -247,6 +247,30 @@ THostView::THostView(TDrawing2D& drawing, tvapi::LtViewType type, int number)
     Params().Set("Scale", 1.0);
 }
 
+bool THostView::SetOrientation(const std::vector<double>& matrix)
+{
+    std::string text;
+    for (double v : matrix)
+        text += (text.empty() ? "" : " ") + NumberArg(v);
+    if (!Enter("IAssociationView::SetOrientation", {text})) return false;
+    if (matrix.size() != 16) return false;
+    Params().Set("Orientation", matrix);
+    return true;
+}
+
+void THostView::SetCutLine(tvapi::IDrawingObjectPtr cutLine)
+{
+    if (!Enter("IAssociationView::SetCutLine", {DrawingListArg({cutLine})})) return;
+    Boundaries().clear();
+    if (cutLine) Boundaries().push_back(std::move(cutLine));
+}
+
+tvapi::IDrawingObjectPtr THostView::GetCutLine()
+{
+    if (!Enter("IAssociationView::GetCutLine")) return {};
+    return Boundaries().empty() ? nullptr : Boundaries().front();
+}
+
 tvapi::ILayersPtr THostView::GetLayers()
 {
     if (!Enter("IView::GetLayers")) return {};

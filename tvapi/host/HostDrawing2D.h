@@ -12,6 +12,8 @@
 #include "HostDimensions.h"
 #include "HostDrawingObject.h"
 #include "HostPrimitives2D.h"
+#include "HostSigns.h"
+#include "tvapi/AssociationView.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2DObjects.h"
 
@@ -102,6 +104,19 @@ public:
     {
         return Collection("ISymbols2DContainer::GetAngleDimensions", MakeAngleDimensions);
     }
+    tvapi::IRoughsPtr GetRoughs() override
+    {
+        return Collection("ISymbols2DContainer::GetRoughs", MakeRoughs);
+    }
+    tvapi::IBasesPtr GetBases() override { return Collection("ISymbols2DContainer::GetBases", MakeBases); }
+    tvapi::ITolerancesPtr GetTolerances() override
+    {
+        return Collection("ISymbols2DContainer::GetTolerances", MakeTolerances);
+    }
+    tvapi::IViewPointersPtr GetViewPointers() override
+    {
+        return Collection("ISymbols2DContainer::GetViewPointers", MakeViewPointers);
+    }
 
     tvapi::ITervanAPIObjectPtr AsParent() override
     {
@@ -172,9 +187,51 @@ private:
 
 // A view: number, origin, scale, angle, name and display value as parameters ("Number",
 // "X", "Y", "Scale", "Angle", "Name", "DisplayValue"), its layers, and its objects.
-class THostView final : public THostContainerOf<tvapi::IDrawingObject, tvapi::IView> {
+// An associative view keeps "ModelFile", "Projection", "Orientation" and the switches
+// "VisibleLines" ... "Hatches"; the cut line of a section is its one boundary object.
+class THostView final : public THostContainerOf<tvapi::IDrawingObject, tvapi::IView, tvapi::IAssociationView,
+                                                tvapi::IAssociationViewElements> {
 public:
     THostView(TDrawing2D& drawing, tvapi::LtViewType type, int number);
+
+    // Journaled as "IAssociationView::<operation>" and "IAssociationViewElements::<operation>".
+    std::wstring GetModelFileName() override
+    {
+        return GetText("IAssociationView::GetModelFileName", "ModelFile");
+    }
+    void SetModelFileName(const wchar_t* v) override
+    {
+        SetText("IAssociationView::SetModelFileName", "ModelFile", v);
+    }
+    std::wstring GetProjectionName() override
+    {
+        return GetText("IAssociationView::GetProjectionName", "Projection");
+    }
+    void SetProjectionName(const wchar_t* v) override
+    {
+        SetText("IAssociationView::SetProjectionName", "Projection", v);
+    }
+    bool SetOrientation(const std::vector<double>& matrix) override;
+    void SetCutLine(tvapi::IDrawingObjectPtr cutLine) override;
+    tvapi::IDrawingObjectPtr GetCutLine() override;
+    void SetVisibleLines(bool v) override
+    {
+        SetBool("IAssociationViewElements::SetVisibleLines", "VisibleLines", v);
+    }
+    void SetHiddenLines(bool v) override
+    {
+        SetBool("IAssociationViewElements::SetHiddenLines", "HiddenLines", v);
+    }
+    void SetTangentEdges(bool v) override
+    {
+        SetBool("IAssociationViewElements::SetTangentEdges", "TangentEdges", v);
+    }
+    void SetThreads(bool v) override { SetBool("IAssociationViewElements::SetThreads", "Threads", v); }
+    void SetCentreLines(bool v) override
+    {
+        SetBool("IAssociationViewElements::SetCentreLines", "CentreLines", v);
+    }
+    void SetHatches(bool v) override { SetBool("IAssociationViewElements::SetHatches", "Hatches", v); }
 
     // Journaled as "IView::<operation>".
     int GetNumber() override { return GetInt("IView::GetNumber", "Number"); }

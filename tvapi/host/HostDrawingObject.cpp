@@ -10,6 +10,12 @@
 
 namespace tvhost {
 
+bool IsCurveKind(tvapi::DrawingObjectTypeEnum type) noexcept
+{
+    return type == tvapi::tvDrLineSeg || type == tvapi::tvDrArc || type == tvapi::tvDrCircle ||
+           type == tvapi::tvDrEllipse;
+}
+
 namespace {
 
 struct TNumberOf {

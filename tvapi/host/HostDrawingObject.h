@@ -22,6 +22,9 @@ namespace tvhost {
 class TDrawing2D;
 class TContainerCore;
 
+// Segments, arcs, circles and ellipses.
+bool IsCurveKind(tvapi::DrawingObjectTypeEnum type) noexcept;
+
 // A journal argument of a real: shortest text that reads back to the same value.
 std::string NumberArg(double value);
 
@@ -148,6 +151,11 @@ public:
     tvapi::ITervanAPIObjectPtr GetParent() override { return DoGetParent(); }
     bool Delete() override { return DoDelete(); }
     bool Update() override { return DoUpdate(); }
+    int GetLayerNumber() override
+    {
+        return THostObject::Enter("IDrawingObject::GetLayerNumber") ? Layer() : 0;
+    }
+    bool IsCurve() override { return THostObject::Enter("IDrawingObject::IsCurve") && IsCurveKind(Type()); }
     tvapi::IDrawingObject* DrawingObject() noexcept override { return static_cast<IMain*>(this); }
 
 protected:

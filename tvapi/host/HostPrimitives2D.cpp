@@ -1,6 +1,10 @@
 // Drawing primitives and annotation objects of the stand-in host.
 #include "HostPrimitives2D.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "HostArgs.h"
 
 namespace tvhost {
@@ -62,6 +66,28 @@ bool THostColouring::AddBoundaries(const tvapi::DrawingObjectList& objects, bool
 tvapi::DrawingObjectList THostColouring::GetBoundaries()
 {
     return BoundariesOf(*this);
+}
+
+std::vector<double> THostEllipse::GetPolygon(double step)
+{
+    if (!Enter("ICurve2D::GetPolygon", {NumberArg(step)})) return {};
+    const TParams& p = Params();
+    const double a = std::fabs(p.Real("A")), b = std::fabs(p.Real("B"));
+    if (!(step > 0.0) || !std::isfinite(step) || !std::isfinite(a) || !std::isfinite(b)) return {};
+    // Equal parameter steps: the point moves at most max(a, b) per radian, so no arc between
+    // two points is longer than the step (and no chord, which is shorter than its arc).
+    constexpr double MaxPoints = 100000.0; // a polygon of a huge ellipse stays bounded
+    const double longest = 2 * std::numbers::pi * std::max(a, b);
+    const int n = static_cast<int>(std::clamp(std::ceil(longest / step), 8.0, MaxPoints));
+    const double turn = p.Real("Angle") * std::numbers::pi / 180.0;
+    std::vector<double> points;
+    for (int i = 0; i <= n; ++i) {
+        const double t = 2 * std::numbers::pi * i / n;
+        const double u = a * std::cos(t), v = b * std::sin(t);
+        points.push_back(p.Real("Xc") + u * std::cos(turn) - v * std::sin(turn));
+        points.push_back(p.Real("Yc") + u * std::sin(turn) + v * std::cos(turn));
+    }
+    return points;
 }
 
 tvapi::ITextPtr THostCutLine::GetText()

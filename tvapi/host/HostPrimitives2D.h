@@ -68,9 +68,11 @@ public:
     void SetStyle(int value) override { SetInt("IArc::SetStyle", "Style", value); }
 };
 
-class THostEllipse final : public THostDrawingObjectOf<tvapi::IEllipse> {
+class THostEllipse final : public THostDrawingObjectOf<tvapi::IEllipse, tvapi::ICurve2D> {
 public:
     THostEllipse() noexcept : THostDrawingObjectOf(tvapi::tvDrEllipse) {}
+    // Journaled as "ICurve2D::GetPolygon": closed, its first point at the end of the A axis.
+    std::vector<double> GetPolygon(double step) override;
     // Journaled as "IEllipse::<operation>".
     double GetXc() override { return GetReal("IEllipse::GetXc", "Xc"); }
     void SetXc(double value) override { SetReal("IEllipse::SetXc", "Xc", value); }

@@ -30,13 +30,88 @@ public:
         if (index < 0 || static_cast<std::size_t>(index) >= FSheets.Items.size()) return {};
         return tvapi::ILayoutSheetPtr(FSheets.Items[static_cast<std::size_t>(index)]);
     }
+    tvapi::ILayoutSheetPtr Add() override
+    {
+        if (!Enter("ILayoutSheets::Add")) return {};
+        FSheets.Add();
+        return tvapi::ILayoutSheetPtr(FSheets.Items.back());
+    }
 
 private:
     TSheets& FSheets;
     tvapi::IAPIObjectPtr FKeep;
 };
 
+// The format of a sheet; it keeps the sheet alive.
+class THostSheetFormat final : public THostObjectOf<tvapi::ISheetFormat> {
+public:
+    explicit THostSheetFormat(THostLayoutSheet& sheet) : FSheet(sheet), FKeep(&sheet) {}
+
+    int GetFormat() override { return Enter("ISheetFormat::GetFormat") ? Setup().Format : 0; }
+    void SetFormat(int format) override
+    {
+        if (Enter("ISheetFormat::SetFormat", {std::to_string(format)})) Touch().Format = format;
+    }
+    int GetMultiply() override { return Enter("ISheetFormat::GetMultiply") ? Setup().Multiply : 0; }
+    void SetMultiply(int value) override
+    {
+        if (Enter("ISheetFormat::SetMultiply", {std::to_string(value)})) Touch().Multiply = value;
+    }
+    bool GetOrientation() override { return Enter("ISheetFormat::GetOrientation") && Setup().Landscape; }
+    void SetOrientation(bool landscape) override
+    {
+        if (Enter("ISheetFormat::SetOrientation", {landscape ? "true" : "false"}))
+            Touch().Landscape = landscape;
+    }
+
+private:
+    TSheetSetup& Setup() { return FSheet.Setup(); }
+    TSheetSetup& Touch()
+    {
+        FSheet.Setup().Set = true;
+        return FSheet.Setup();
+    }
+
+    THostLayoutSheet& FSheet;
+    tvapi::ILayoutSheetPtr FKeep;
+};
+
+json SetupJson(const TSheetSetup& s)
+{
+    return {{"layoutType", s.LayoutType},
+            {"layoutStyle", s.LayoutStyle},
+            {"format", s.Format},
+            {"multiply", s.Multiply},
+            {"landscape", s.Landscape}};
+}
+
+TSheetSetup SetupOf(const json& j)
+{
+    return {j.at("layoutType").get<int>(), j.at("layoutStyle").get<std::int64_t>(), j.at("format").get<int>(),
+            j.at("multiply").get<int>(),   j.at("landscape").get<bool>(),           true};
+}
+
 } // namespace
+
+void THostLayoutSheet::SetLayoutType(int value)
+{
+    if (!Enter("ILayoutSheet::SetLayoutType", {std::to_string(value)})) return;
+    FSetup.LayoutType = value;
+    FSetup.Set = true;
+}
+
+void THostLayoutSheet::SetLayoutStyle(std::int64_t number)
+{
+    if (!Enter("ILayoutSheet::SetLayoutStyle", {std::to_string(number)})) return;
+    FSetup.LayoutStyle = number;
+    FSetup.Set = true;
+}
+
+tvapi::ISheetFormatPtr THostLayoutSheet::GetFormat()
+{
+    if (!Enter("ILayoutSheet::GetFormat")) return {};
+    return tvapi::ISheetFormatPtr(New<THostSheetFormat>(*this));
+}
 
 tvapi::ITextPtr THostStamp::GetText(tvapi::tvStampEnum cell)
 {
@@ -72,14 +147,19 @@ tvapi::IStampPtr THostLayoutSheet::GetStamp()
 json TSheets::Json() const
 {
     json sheets = json::array();
-    bool written = false;
+    bool written = Items.size() > 1;
     for (const THostLayoutSheetPtr& sheet : Items) {
         json cells = json::object();
         for (const auto& [cell, text] : sheet->Stamp().Texts()) {
             written = written || !text.Str().empty();
             cells[cell] = TextJson(text);
         }
-        sheets.push_back({{"stamp", std::move(cells)}});
+        json s = {{"stamp", std::move(cells)}};
+        if (sheet->Setup().Set) {
+            s["setup"] = SetupJson(sheet->Setup());
+            written = true;
+        }
+        sheets.push_back(std::move(s));
     }
     return written ? sheets : json();
 }
@@ -89,7 +169,9 @@ void TSheets::Load(const json& j)
     if (j.is_null()) return;
     Items.clear();
     for (const json& sheet : j) {
-        THostStamp& stamp = Add().Stamp();
+        THostLayoutSheet& made = Add();
+        if (sheet.contains("setup")) made.Setup() = SetupOf(sheet["setup"]);
+        THostStamp& stamp = made.Stamp();
         for (const auto& [cell, text] : sheet.at("stamp").items())
             stamp.Text(cell) = TextOf(text);
     }

@@ -3,6 +3,7 @@
 // cell of tvStampEnum (as lines of items, like every host text); the sheets are saved with
 // the document when a cell holds text.
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -37,18 +38,35 @@ private:
 
 using THostStampPtr = tvapi::Ptr<THostStamp>;
 
+// What a sheet's format and layout were set to; Set tells whether any was.
+struct TSheetSetup {
+    int LayoutType = 0;
+    std::int64_t LayoutStyle = 0;
+    int Format = 0;
+    int Multiply = 1;
+    bool Landscape = false;
+    bool Set = false;
+    bool operator==(const TSheetSetup&) const = default;
+};
+
 class THostLayoutSheet final : public THostObjectOf<tvapi::ILayoutSheet> {
 public:
     THostLayoutSheet() : FStamp(New<THostStamp>()) {}
 
-    // Journaled as "ILayoutSheet::<operation>".
+    // Journaled as "ILayoutSheet::<operation>" and, for its format, "ISheetFormat::<operation>".
     tvapi::IStampPtr GetStamp() override;
+    void SetLayoutType(int value) override;
+    void SetLayoutStyle(std::int64_t number) override;
+    tvapi::ISheetFormatPtr GetFormat() override;
 
     // Test side.
     THostStamp& Stamp() noexcept { return *FStamp; }
+    TSheetSetup& Setup() noexcept { return FSetup; }
+    const TSheetSetup& Setup() const noexcept { return FSetup; }
 
 private:
     THostStampPtr FStamp;
+    TSheetSetup FSetup;
 };
 
 using THostLayoutSheetPtr = tvapi::Ptr<THostLayoutSheet>;
@@ -58,8 +76,8 @@ struct TSheets {
     std::vector<THostLayoutSheetPtr> Items;
 
     THostLayoutSheet& Add() { return *Items.emplace_back(New<THostLayoutSheet>()); }
-    // The sheets and their cells; null when no cell holds text, so a document whose title
-    // blocks are blank is written as before it had any.
+    // The sheets, their setup and cells; null while there is the one sheet a drawing starts
+    // with, never set up and with blank cells, so such a document is written as before.
     nlohmann::json Json() const;
     // Replaces the sheets by those of `j` (as Json gives them); a null `j` keeps them.
     void Load(const nlohmann::json& j);

@@ -129,7 +129,21 @@ public:
         FOrigin = {p.Real("X"), p.Real("Y")};
         FScale = p.Real("Scale", 1.0);
         FAngle = p.Real("Angle") * Degree;
+        FViewMin = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+        FViewMax = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     }
+    // Sheet coordinates as they are.
+    void SetSheet()
+    {
+        FOrigin = {};
+        FScale = 1.0;
+        FAngle = 0.0;
+    }
+    // A thin frame around what the view drew, with the view's name above it.
+    void ViewFrame(const THostView& view);
+    // The sheet's border, title block with its cells, technical requirements and general
+    // roughness; nothing for a document whose first sheet was never set up.
+    void SheetOf(const TDocumentData& data);
     void Objects(const TContainerCore& container)
     {
         for (const tvapi::IDrawingObjectPtr& child : container.Children())
@@ -149,6 +163,7 @@ private:
     double FAngle = 0.0;
     TXY FMin{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    TXY FViewMin, FViewMax;
     int FPatterns = 0;
 
     // A view point on the sheet, noted for the view box.
@@ -159,6 +174,8 @@ private:
         const TXY s = FOrigin + r * FScale;
         FMin = {std::min(FMin.x, s.x), std::min(FMin.y, s.y)};
         FMax = {std::max(FMax.x, s.x), std::max(FMax.y, s.y)};
+        FViewMin = {std::min(FViewMin.x, s.x), std::min(FViewMin.y, s.y)};
+        FViewMax = {std::max(FViewMax.x, s.x), std::max(FViewMax.y, s.y)};
         return s;
     }
     std::string XY(TXY p)
@@ -216,6 +233,15 @@ private:
     void Leader(TDrawingCore& core);
     void Dimension(TDrawingCore& core);
     std::wstring DimensionText(TDrawingCore& core);
+    void Rough(TDrawingCore& core);
+    void Base(TDrawingCore& core);
+    void ViewPointer(TDrawingCore& core);
+    void Tolerance(TDrawingCore& core);
+    void Rect(TXY a, TXY b, const std::string& stroke)
+    {
+        Body << Line(a, {b.x, a.y}, stroke) << Line({b.x, a.y}, b, stroke) << Line(b, {a.x, b.y}, stroke)
+             << Line({a.x, b.y}, a, stroke);
+    }
 };
 
 void TSvgWriter::Curve(TDrawingCore& core)
@@ -397,6 +423,176 @@ void TSvgWriter::Dimension(TDrawingCore& core)
     Body << "</g>\n";
 }
 
+TXY Turn(TXY v, double radians)
+{
+    return {v.x * std::cos(radians) - v.y * std::sin(radians),
+            v.x * std::sin(radians) + v.y * std::cos(radians)};
+}
+
+// Width of a text of `count` characters at height h, as the pictures lay texts out.
+double TextWidth(std::size_t count, double h)
+{
+    return 0.6 * h * static_cast<double>(count);
+}
+
+// A sheet's width and height for its standard format (0 the largest) and orientation;
+// false for a format the host does not know.
+bool SheetSize(const TSheetSetup& setup, double& w, double& h)
+{
+    static constexpr double Portrait[][2] = {{840, 1186}, {594, 840}, {420, 594}, {297, 420}, {210, 297}};
+    if (setup.Format < 0 || setup.Format >= static_cast<int>(std::size(Portrait))) return false;
+    w = Portrait[setup.Format][setup.Landscape ? 1 : 0];
+    h = Portrait[setup.Format][setup.Landscape ? 0 : 1];
+    return true;
+}
+
+// Where the title block shows its cells: offset from the block's lower left corner and height.
+struct TCellPlace {
+    int Cell;
+    double x, y, h;
+};
+
+constexpr double StampWidth = 185.0;
+constexpr double StampHeight = 55.0;
+constexpr TCellPlace CellPlaces[] = {
+    {tvapi::tvStDescription, 70, 42, 5},       {tvapi::tvStPartNumber, 70, 25, 5},
+    {tvapi::tvStMaterial, 70, 7, 3.5},         {tvapi::tvStMass, 152, 25, 3.5},
+    {tvapi::tvStScale, 172, 25, 3.5},          {tvapi::tvStSheetNumber, 140, 17, 2.5},
+    {tvapi::tvStNumberOfSheets, 165, 17, 2.5}, {tvapi::tvStCompany, 140, 6, 3.5},
+    {tvapi::tvStAuthor, 20, 27, 2.5},          {tvapi::tvStCheckedBy, 20, 22, 2.5},
+    {tvapi::tvStMfgApprovedBy, 20, 17, 2.5},   {tvapi::tvStDesigner, 20, 12, 2.5},
+    {tvapi::tvStRateOfInspection, 20, 7, 2.5}, {tvapi::tvStApprovedBy, 20, 2, 2.5},
+    {tvapi::tvStFormat, 150, -4, 2.5}};
+
+void TSvgWriter::ViewFrame(const THostView& view)
+{
+    if (FViewMin.x > FViewMax.x) return;
+    const double pad = 5.0;
+    const TXY a{FViewMin.x - pad, FViewMin.y - pad}, b{FViewMax.x + pad, FViewMax.y + pad};
+    const std::wstring name = view.Params().Text("Name");
+    SetSheet();
+    Body << "<g class=\"view-frame\">\n";
+    Rect(a, b, R"x(stroke="#8080ff" stroke-width="0.18" stroke-dasharray="3 1.5")x");
+    if (!name.empty()) Text({a.x, b.y + 1.5}, DefaultTextHeight, 0.0, {name});
+    Body << "</g>\n";
+}
+
+void TSvgWriter::SheetOf(const TDocumentData& data)
+{
+    SetSheet();
+    double w = 0.0, h = 0.0;
+    if (!data.Sheets.Items.empty() && data.Sheets.Items[0]->Setup().Set &&
+        SheetSize(data.Sheets.Items[0]->Setup(), w, h)) {
+        const std::string thin = StrokeOf(tvapi::tvCSThin), normal = StrokeOf(tvapi::tvCSNormal);
+        Body << "<g class=\"sheet\">\n";
+        Rect({0, 0}, {w, h}, thin);
+        Rect({20, 5}, {w - 5, h - 5}, normal);
+        const TXY o{w - 5 - StampWidth, 5};
+        Body << "<g class=\"stamp\">\n";
+        Rect(o, o + TXY{StampWidth, StampHeight}, normal);
+        for (double x : {65.0, 135.0})
+            Body << Line(o + TXY{x, 0}, o + TXY{x, StampHeight}, normal);
+        for (double y : {15.0, 35.0})
+            Body << Line(o + TXY{65, y}, o + TXY{StampWidth, y}, normal);
+        const THostStamp& stamp = data.Sheets.Items[0]->Stamp();
+        for (const TCellPlace& place : CellPlaces) {
+            const std::wstring text = stamp.CellStr(place.Cell);
+            if (!text.empty()) Text(o + TXY{place.x, place.y}, place.h, 0.0, {text});
+        }
+        Body << "</g>\n";
+        Body << "</g>\n";
+    }
+    if (data.Notes.Rough && data.Notes.Rough->Params().Has("Text")) {
+        // The upper right corner of the sheet; the origin without one.
+        const TParams& p = data.Notes.Rough->Params();
+        std::wstring text = p.Text("Text");
+        if (p.Flag("InBrackets")) text += L" (\u221A)";
+        Text({w > 0 ? w - 40 : 0, h > 0 ? h - 15 : 0}, 5.0, 0.0, {L"\u221A " + text});
+    }
+    if (data.Notes.Demand && !data.Notes.Demand->Lines().empty()) {
+        const std::vector<double> block = data.Notes.Demand->Block();
+        const auto& texts = data.Notes.Demand->Texts();
+        const TXY at = block.size() == 4 ? TXY{std::min(block[0], block[2]), std::max(block[1], block[3]) - 5}
+                                         : TXY{w > 0 ? w - 185 : 0, 165 - 5};
+        Body << "<g class=\"technical-demand\">\n";
+        TextData(at, 3.5, 0.0, texts.at("Demand"));
+        Body << "</g>\n";
+    }
+}
+
+void TSvgWriter::Rough(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const double h = 5.0, a = p.Real("Angle") * Degree;
+    const TXY tip{p.Real("X"), p.Real("Y")};
+    const TXY left = tip + Turn({-0.58 * h, h}, a), right = tip + Turn({1.16 * h, 2 * h}, a);
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    Body << "<g class=\"rough\">\n" << Line(tip, left, stroke) << Line(tip, right, stroke);
+    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, tip + Turn({0.58 * h, h}, a), stroke);
+    if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
+        const TXY c = Sheet(tip + Turn({0, 0.62 * h}, a));
+        Body << "<circle cx=\"" << Num(c.x) << "\" cy=\"" << Num(-c.y) << "\" r=\"" << Num(0.33 * h * FScale)
+             << "\" fill=\"none\" " << stroke << "/>\n";
+    }
+    const std::wstring shelf = core.Text("Text2").Str();
+    if (!shelf.empty())
+        Body << Line(right, right + Turn({TextWidth(shelf.size(), DefaultTextHeight), 0}, a), stroke);
+    TextData(tip + Turn({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
+    TextData(right + Turn({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
+    TextData(right + Turn({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::Base(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const double len = std::hypot(b.x - a.x, b.y - a.y);
+    const TXY u = len > 0 ? TXY{(b.x - a.x) / len, (b.y - a.y) / len} : TXY{0, 1};
+    const TXY n{-u.y, u.x};
+    const double side = 6.0;
+    Body << "<g class=\"base\">\n<path d=\"M " << XY(a + n * 3.0) << " L " << XY(a - n * 3.0) << " L "
+         << XY(a + u * 4.0) << " Z\" fill=\"black\"/>\n"
+         << Line(a, b, stroke);
+    Rect(b + TXY{-side / 2, -side / 2}, b + TXY{side / 2, side / 2}, stroke);
+    TextData(b + TXY{-1.2, -1.7}, DefaultTextHeight, 0.0, core.Text("Text"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::ViewPointer(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    Body << "<g class=\"view-pointer\">\n"
+         << Line({p.Real("X1"), p.Real("Y1")}, {p.Real("X2"), p.Real("Y2")},
+                 StrokeOf(tvapi::tvCSNormal) + R"x( marker-end="url(#arrow)")x");
+    TextData({p.Real("Xt"), p.Real("Yt")}, 5.0, 0.0, core.Text("Text"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::Tolerance(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY o{p.Real("X"), p.Real("Y")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const double height = 7.0;
+    Body << "<g class=\"tolerance\">\n";
+    const std::vector<double> ends = p.Reals("Branches");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        Body << Line(o, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
+    double x = o.x;
+    const int cells = static_cast<int>(p.Int("Cells", 1));
+    for (int k = 0; k < cells; ++k) {
+        const auto it = core.Texts().find("Cell" + std::to_string(k));
+        const std::wstring text = it == core.Texts().end() ? std::wstring() : it->second.Str();
+        const double width = std::max(8.0, TextWidth(text.size(), DefaultTextHeight) + 3.0);
+        Rect({x, o.y}, {x + width, o.y + height}, StrokeOf(tvapi::tvCSNormal));
+        if (!text.empty()) Text({x + 1.5, o.y + 2.0}, DefaultTextHeight, 0.0, {text});
+        x += width;
+    }
+    Body << "</g>\n";
+}
+
 void TSvgWriter::Object(TDrawingCore& core)
 {
     const TParams& p = core.Params();
@@ -446,6 +642,18 @@ void TSvgWriter::Object(TDrawingCore& core)
     case tvapi::tvDrRDimension:
         Dimension(core);
         break;
+    case tvapi::tvDrRough:
+        Rough(core);
+        break;
+    case tvapi::tvDrBase:
+        Base(core);
+        break;
+    case tvapi::tvDrViewPointer:
+        ViewPointer(core);
+        break;
+    case tvapi::tvDrTolerance:
+        Tolerance(core);
+        break;
     case tvapi::tvDrMacro:
         Body << "<g class=\"macro\">\n";
         Objects(*core.AsContainer());
@@ -457,13 +665,15 @@ void TSvgWriter::Object(TDrawingCore& core)
 }
 
 // The picture; throws TNotDrawable for a value it cannot write.
-std::string DrawingSvgText(TDrawing2D& drawing)
+std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
 {
     TSvgWriter writer;
+    if (data) writer.SheetOf(*data);
     for (const THostViewPtr& view : drawing.Views()) {
         writer.SetView(*view);
         writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
         writer.Objects(*view);
+        if (view->ViewType() != tvapi::vt_System) writer.ViewFrame(*view);
         writer.Body << "</g>\n";
     }
     std::ostringstream svg;
@@ -501,10 +711,10 @@ std::wstring ShowMarkup(std::wstring_view text)
     return out;
 }
 
-bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error)
+bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error, const TDocumentData* data)
 {
     try {
-        svg = DrawingSvgText(drawing);
+        svg = DrawingSvgText(drawing, data);
         return true;
     } catch (const std::exception& e) {
         error = e.what();
@@ -520,7 +730,8 @@ bool WriteSvgFile(TDocumentCore& document, std::wstring_view fileName, std::stri
         return false;
     }
     std::string svg;
-    return DrawingSvg(*drawing, svg, error) && WriteFileAtomically(FileNameBytes(fileName), svg, error);
+    return DrawingSvg(*drawing, svg, error, &document.Data()) &&
+           WriteFileAtomically(FileNameBytes(fileName), svg, error);
 }
 
 } // namespace tvhost

@@ -11,13 +11,16 @@ namespace tvhost {
 
 class TDrawing2D;
 class TDocumentCore;
+struct TDocumentData;
 
 // Text codes shown as the symbols they stand for: "&01" degree, "&02" diameter, "&03"
 // plus-minus, "&04" multiplication. Other text is unchanged.
 std::wstring ShowMarkup(std::wstring_view text);
 // The drawing as an SVG document in `svg`; false with `error` set when the drawing holds a
-// value no picture can show (one that overflows once placed on the sheet).
-bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error);
+// value no picture can show (one that overflows once placed on the sheet). With `data` the
+// sheet set up for the document is drawn too: border, title block, technical requirements.
+bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error,
+                const TDocumentData* data = nullptr);
 // Writes the SVG of a 2D document to `fileName` (its name's bytes, HostText.h) through a
 // temporary file renamed over it (HostFileIo.h); false with `error` saying why for another
 // kind of document, a drawing that cannot be pictured or a file that cannot be written, and

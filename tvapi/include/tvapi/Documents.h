@@ -23,6 +23,10 @@ class IViewsAndLayersManager;
 class IDrawingGroups;
 // Declared in LayoutSheets.h.
 class ILayoutSheets;
+// Declared in Specification.h.
+class ISpecificationDescriptions;
+// Declared in ViewProjection.h.
+class IViewProjectionManager;
 
 // What closing a document does with its unsaved changes.
 enum DocumentCloseOptions : int {
@@ -62,6 +66,11 @@ public:
                                        const TervanAPIObjectList& objects) = 0;
     // The document's sheets; a drawing or fragment has at least one, other documents none.
     virtual Ptr<ILayoutSheets> GetLayoutSheets() = 0;
+    // A descriptive text kept with the document.
+    virtual std::wstring GetComment() = 0;
+    virtual void SetComment(const wchar_t* comment) = 0;
+    // The specification styles used in the document, with their rows.
+    virtual Ptr<ISpecificationDescriptions> GetSpecificationDescriptions() = 0;
 
 protected:
     ~ITervanDocument() = default;
@@ -108,6 +117,8 @@ public:
     virtual bool IsInPlaceEditing() = 0;
     // The object being edited in place; empty when none is.
     virtual ITervanAPIObjectPtr GetEditingObject() = 0;
+    // The projections the model view can be shown in.
+    virtual Ptr<IViewProjectionManager> GetViewProjectionManager() = 0;
 
 protected:
     ~ITervanDocument3D() = default;
@@ -130,6 +141,8 @@ public:
     // Creates a new, unnamed document of `type` and makes it the active one (also when
     // it is not visible); empty for tvDocumentUnknown or a value that is no type.
     virtual ITervanDocumentPtr Add(DocumentTypeEnum type, bool visible) = 0;
+    // As Add, through the creation a new file of the application takes.
+    virtual ITervanDocumentPtr Create(DocumentTypeEnum type, bool visible) = 0;
 
 protected:
     ~IDocuments() = default;

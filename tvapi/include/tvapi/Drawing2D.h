@@ -3,6 +3,8 @@
 // enumerations that 2D drawing operations take (leader signs and shelves, arrows, roughness
 // signs, parametric constraint kinds).
 
+#include <vector>
+
 #include "tvapi/TervanAPIObject.h"
 
 namespace tvapi {
@@ -79,6 +81,9 @@ enum DrawingObjectTypeEnum : int {
     tvDrTolerance = 12,
     tvDrDDimension = 13,
     tvDrRDimension = 14,
+    tvDrRough = 15,
+    tvDrBase = 16,
+    tvDrViewPointer = 17,
     tvDrLeader = 20,
     tvDrMacro = 27,
     tvDrView = 28,
@@ -113,12 +118,32 @@ public:
     // Applies the properties set since the last update; false when the object cannot take
     // them (it was deleted).
     virtual bool Update() { return false; }
+    // Number of the layer the object lies on.
+    virtual int GetLayerNumber() { return 0; }
+    // True for an object that is a curve (segments, arcs, circles, ellipses ...); such an
+    // object other than a segment, arc or circle offers ICurve2D.
+    virtual bool IsCurve() { return false; }
 
 protected:
     ~IDrawingObject() = default;
 };
 
+// A 2D curve as a polygon.
+class ICurve2D : public IAPIObject {
+public:
+    static constexpr char IID[] = "F52794B0-6D8F-4112-B4B8-70A2E4F68D1D";
+    using Parent = IAPIObject;
+
+    // Points x0, y0, x1, y1 ... along the curve, no two further apart than `step` along it;
+    // empty for a step that is not above 0.
+    virtual std::vector<double> GetPolygon(double step) = 0;
+
+protected:
+    ~ICurve2D() = default;
+};
+
 using IDrawingObjectPtr = Ptr<IDrawingObject>;
+using ICurve2DPtr = Ptr<ICurve2D>;
 
 // A group of 2D objects; while it is open, new objects of the document go into it.
 class IDrawingGroup : public ITervanAPIObject {

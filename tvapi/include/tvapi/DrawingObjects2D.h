@@ -31,6 +31,10 @@ class ILineDimensions;
 class IDiametralDimensions;
 class IAngleDimensions;
 class IText;
+class IRoughs;
+class IBases;
+class ITolerances;
+class IViewPointers;
 
 // A list of drawing objects, as lists cross the interface in either direction.
 using DrawingObjectList = std::vector<IDrawingObjectPtr>;
@@ -106,6 +110,11 @@ public:
     // Also adds radial dimensions: the collection offers IRadialDimensions.
     virtual Ptr<IDiametralDimensions> GetDiametralDimensions() = 0;
     virtual Ptr<IAngleDimensions> GetAngleDimensions() = 0;
+    // Collections of the annotation signs (Signs.h).
+    virtual Ptr<IRoughs> GetRoughs() = 0;
+    virtual Ptr<IBases> GetBases() = 0;
+    virtual Ptr<ITolerances> GetTolerances() = 0;
+    virtual Ptr<IViewPointers> GetViewPointers() = 0;
 
 protected:
     ~ISymbols2DContainer() = default;
@@ -193,11 +202,16 @@ protected:
 
 using ICutLinePtr = Ptr<ICutLine>;
 
-// A form tolerance frame.
+// A form tolerance frame: a table of cells (IToleranceParam) with leader branches
+// (IBranchs).
 class ITolerance : public IDrawingObject {
 public:
     static constexpr char IID[] = "F0FA98C1-CB3E-4C67-BDC0-1A202E49E1F6";
     using Parent = IDrawingObject;
+
+    // Two integer settings of the frame's row `index` (its cell kind and its size code).
+    virtual void SetCellKind(int index, int value) = 0;
+    virtual void SetCellSize(int index, int value) = 0;
 
 protected:
     ~ITolerance() = default;
@@ -329,11 +343,20 @@ protected:
 
 using ITextPtr = Ptr<IText>;
 
-// The technical requirements of a sheet.
+// The technical requirements of a sheet: a text placed in a block of the sheet.
 class ITechnicalDemand : public IAPIObject {
 public:
     static constexpr char IID[] = "4BEC85D1-3C24-40E1-AF41-98F6B7AF1B61";
     using Parent = IAPIObject;
+
+    // The block as two corners x1, y1, x2, y2 in sheet millimetres; any other count of
+    // values is refused (false).
+    virtual bool SetBlock(const std::vector<double>& corners) = 0;
+    virtual std::vector<double> GetBlock() = 0;
+    // The requirements, one line each.
+    virtual Ptr<IText> GetText() = 0;
+    // Commits the edited requirements to the sheet; false once the drawing is gone.
+    virtual bool Update() = 0;
 
 protected:
     ~ITechnicalDemand() = default;

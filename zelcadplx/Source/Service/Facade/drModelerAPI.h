@@ -16,7 +16,10 @@
 #include "drModeler3D.h"
 #include "drTervan.h"
 #include "tvapi/ApplicationServices.h"
+#include "tvapi/AssociationView.h"
 #include "tvapi/Document.h"
+#include "tvapi/Specification.h"
+#include "tvapi/ViewProjection.h"
 
 class TControlModel;
 
@@ -141,35 +144,7 @@ public:
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                               Str const& S1) override;
-    void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
-                      Integer Pros, Str& Comment, Boolean Invisible) override;
-    Boolean drView(Integer N, Real const& x, Real const& y) override;
-    Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) override;
-    Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
-                        Boolean Invisible) override;
-    Boolean drLeafStampView1(Integer Detail, Integer subDetail, Real const& x, Real const& y,
-                             Boolean Invisible) override;
-    void drSaveLeaf() override;
-    void drShtamp() override;
-    void drCloseLeafSpw(Boolean Close) override;
-    void drCloseTDem() override;
-    void drOpenTDem() override;
-    void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
-                Str const& Comment) override;
-    void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
-                    Str const& Comment, Str const& FName, Str const& tView) override;
-    void drCloseView() override;
-    void drCloseLeaf() override;
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
-    void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
-                 Str const& S2, Str const& S3) override;
-    void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) override;
-    void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) override;
-    void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
-    void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
-                    Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
-    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
-                     Integer Count) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
     void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
@@ -194,6 +169,104 @@ public:
     void drBaseRotate(Integer Napr, Real const& Angle) override;
     void drCutRotate(Integer Napr, Real const& Angle, TMark* M) override;
     void drSurfaceRotate(Integer Napr, Real const& Angle) override;
+
+    // ---- Sheets and views (drModelerAPISheet.cpp) ------------------------------------------------
+    // None of these makes a host call while a contour collects; the view builders then push a
+    // placement (x, y, Alf, Scale) and drCloseView pops it.
+    // Closes an open document of the same name unsaved, creates a drawing ("Name.qdr") or, for
+    // any other tDoc, a fragment ("Name.qfr") as IDoc and IDoc2D, sets up its first sheet
+    // (format iFormat, multiple Pros, landscape when Krat is not 0, layout style Tips), saves it
+    // and advances CountDrawing, reporting it to the progress bar first. Comment is not kept.
+    void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
+                      Integer Pros, Str& Comment, Boolean Invisible) override;
+    // Opens "Name.qdr" (drawing) or "Name.qfr" as IDoc and IDoc2D, closing an open document of
+    // type tDoc and that name unsaved first; true when a document was opened.
+    Boolean drOpenLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, const Boolean Invisible);
+    // A plain view numbered N in IDoc2D: it becomes View, both containers and the current
+    // drawing object. Without one, View and the containers are emptied.
+    void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                Str const& Comment) override;
+    // Associative views in the host's active document: by projection name (with N, only when
+    // the model file FName exists; the host numbers the view), by matrix, and the section along
+    // pCut. They become the current drawing object, never the current view.
+    void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                    Str const& Comment, Str const& FName, Str const& tView) override;
+    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                    Str const& FName, Str const& tView);
+    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                    Str const& FName, TMtr3D const& M) override;
+    void drACutView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                     tvapi::IDrawingObjectPtr pCut) const override;
+    // Turns on all six display switches of an associative view.
+    void SetProjectionParam(tvapi::IAssociationViewPtr& AView) const;
+    // Leaves the current view: View and the containers are emptied.
+    void drCloseView() override;
+    // The detail's drawing with its title block and general roughness; false for a detail the
+    // control model does not know. The shifted form moves the detail's view origin by (x, y).
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) override;
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                        Boolean Invisible) override;
+    // View N of the detail at its origin moved by (x, y), its scale, named "Вид N comment".
+    Boolean drView(Integer N, Real const& x, Real const& y) override;
+    Boolean drLeafStampView1(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                             Boolean Invisible) override;
+    // Fills the title block from the current detail and the control model's signatures.
+    void drShtamp() override;
+    // Saves IDoc and forgets it (the host keeps it open).
+    void drCloseLeaf() override;
+    void drSaveLeaf() override;
+    // Opens the drawing's technical requirements, places their block and makes their text the
+    // one drStringObj writes to; drCloseTDem commits them. Both leave no current text.
+    void drOpenTDem() override;
+    void drCloseTDem() override;
+    void drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4) override;
+
+    // ---- Annotation signs (drModelerAPISigns.cpp) ---------------------------------------------
+    // In Symbols2DContainer, untransformed; nothing while a contour collects. The roughness,
+    // base and pointer signs become the current drawing object; a form tolerance stays open
+    // (cmForm) for drSupportForm until drEndObj.
+    void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
+                 Str const& S2, Str const& S3) override;
+    // The drawing's own roughness sign takes S; nothing for an empty S.
+    void drSRough(Integer Tz, Boolean Tzs, Str const& S) override;
+    void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) override;
+    void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) override;
+    void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
+    void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
+                    Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
+
+    // ---- Specifications (drModelerAPISpec.cpp) -------------------------------------------------
+    // Rows go into the description of style 1 of "graphic.lyt" in IDoc, added when missing;
+    // each row becomes Obj and the current drawing object (emptied when none is made).
+    // Closes an open "iName.qsp" unsaved and creates, comments and saves it as IDoc; nothing
+    // while a contour collects.
+    void drCreateLeafSpw(Str const& iName, Str const& Comment) override;
+    // Saves IDoc, and closes it unsaved when Close holds; IDoc keeps its reference.
+    void drCloseLeafSpw(Boolean Close) override;
+    // A row for Part (its name and marking, the note) of the current 3D document.
+    void drSpcObj3D(Quor::TSectionSpc TypeObj, const TString& Note, tvapi::IPartPtr Part);
+    // A row named Name, count 1, standing for GeometyGroup.
+    void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
+    // A row with position Pos and count Count; but for a standard item it gets the files
+    // NameFileObject.qdr, .qpt and .qas that exist, in that order.
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                     Integer Count) override;
+
+    // ---- Reading 2D geometry (drModelerAPIRead.cpp) ---------------------------------------------
+    // Empties ResultContour and fills it with the segments, circles and arcs of the active
+    // view of doc2D (of layer NLayer; 0: of all), each with its host object in Obj and the
+    // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
+    // An arc the host draws clockwise runs clockwise. True when a curve was read.
+    Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
+
+    // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
+    // Shows the standard projection Ptype; it becomes the current drawing object (emptied
+    // without a 3D document or such a projection).
+    void SaveAndSetViewProjection(tvapi::tvViewProjectionType Ptype);
+    // Shows a new projection of matrix Mtr; the facade keeps nothing of it.
+    void CreateViewProjection(const TMtr3D& Mtr);
+    // Shows View again and empties it; nothing for an empty View.
+    void RestoreViewProjection(tvapi::IViewProjectionPtr& View);
 
     // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
     // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
@@ -250,9 +323,19 @@ public:
     // A branch end of the open leader, a break point of the open cut line, or else a point
     // of style 1.
     void drPoint(Real const& x, Real const& y) override;
-    // The collected section-line points as one cut line (designation S, height 7); nothing
-    // without points.
+    // Section line over the facade's own buffer of CutPoints points, shared by all facades:
+    // NewCut empties it, ACT maps (x, y) through drApi's placement stack and keeps it (a
+    // point beyond the buffer is refused), ACTIf does so when U holds.
+    static constexpr Integer CutPoints = 50;
+    void NewCut() override;
+    void ACT(Real const& x, Real const& y) override;
+    void ACTIf(Boolean U, Real const& x, Real const& y) override;
+    // The collected points as one cut line (designation S, height 7) and empties them;
+    // nothing without points, and nothing (the points kept) while a contour collects.
     void DrawCut(Str const& S, Integer Direction) override;
+    // The points collected so far, in sheet coordinates.
+    static Integer CutPointCount();
+    static TPoint2D CutPointAt(Integer i);
 
     // ---- Completion, polylines, macro objects, groups (drModelerAPIObjects.cpp) --------------
     // Ends the modeller's hatch outline when it collects; otherwise, outside contour
@@ -333,14 +416,15 @@ public:
     // ---- Title block (drModelerAPIStamp.cpp) ---------------------------------------------------
     // None of these does anything while a contour collects.
     // Opens the title block of sheet 0 of IDoc as Stamp, dropping one still open uncommitted;
-    // pushes cmOpenShtamp when there is a title block to open.
+    // pushes cmOpenShtamp when there is a title block to open. No text is current afterwards.
     void drOpenShtamp();
     // Makes cell N of the open title block the current Text; empties Text without one.
     void drColumnShtamp(const tvapi::tvStampEnum N);
     // In an open title block, replaces the whole text of the selected cell with S; outside
     // one, appends S as a line of the current Text (kept from the last cell selected).
     void drStringObj(Str const& S) override;
-    // Commits the open title block and closes it, popping one command kind; Text is kept.
+    // Commits the open title block and closes it, popping its cmOpenShtamp when that is on top;
+    // Text is kept.
     void drCloseShtamp();
 
     // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
@@ -360,6 +444,16 @@ private:
     bool Transformed() const;
     // Records a new primitive: hatch boundary, current and last object.
     void Made(const tvapi::IDrawingObjectPtr& object);
+    // In contour mode pushes the view's placement, empties the current object, answers true.
+    bool ViewInContour(Real const& x, Real const& y, Real const& Alf, Real const& Scale);
+    // The view (or none) as the current drawing object.
+    void ViewMade(const tvapi::IViewPtr& view);
+    // The new sign as the current drawing object.
+    void SignMade(const tvapi::IDrawingObjectPtr& sign);
+    // A new row of TypeObj in IDoc's description; empty without one.
+    tvapi::ISpecificationBaseObjectPtr NewSpecRow(Quor::TSectionSpc TypeObj);
+    // Commits the row and makes it Obj and the current drawing object (empty: none).
+    void SpecRowMade(const tvapi::ISpecificationBaseObjectPtr& row);
 };
 
 // Ends part access (drEndGetPart(false) on drApi::MA) when the scope that opened it ends,

@@ -22,8 +22,6 @@
 
 namespace drApi {
 
-TControlModel* LibraryControlModel = nullptr;
-
 namespace {
 
 // The element library's file, looked for in the library's own folder.
@@ -175,6 +173,7 @@ void TModelerApi::Done()
     Selector->Choose7.Reset();
     ClearConstraints(Constraint);
     ClearModeller(*R2);
+    NewCut();
     Resources.Reset();
     LibraryControlModel = nullptr;
     auto fresh = std::make_unique<TRegistryApi>();

@@ -21,6 +21,9 @@ void TModelerApi::drOpenShtamp()
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     r.Stamp.Reset();
+    // A text left current (a requirements' text, a cell of a block closed before) must not
+    // take the lines meant for this block's cells.
+    r.Text.Reset();
     const tvapi::ILayoutSheetsPtr sheets = r.IDoc ? r.IDoc->GetLayoutSheets() : nullptr;
     const tvapi::ILayoutSheetPtr sheet = sheets ? sheets->GetItem(FirstSheet) : nullptr;
     if (!sheet) return;
@@ -53,7 +56,8 @@ void TModelerApi::drCloseShtamp()
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;
     if (!r.Stamp) return;
-    if (R2->APrevCommand.Count > 0) R2->APrevCommand.Pop();
+    // Only the block's own entry: one that drEndObj took leaves another command on top.
+    if (R2->APrevCommand.Count > 0 && R2->APrevCommand.Last() == cmOpenShtamp) R2->APrevCommand.Pop();
     r.Stamp->Commit();
     r.Stamp.Reset();
 }

@@ -1,59 +1,19 @@
 // The facade's modeller operations that do not reach the host yet: each does nothing, tells
-// the host nothing and answers false or 0.
+// the host nothing and answers false or 0. Each group names the work it waits for.
 
 #include "drModelerAPI.h"
 
 namespace drApi {
 
+// Waits for the 3D dimension layout and placements of sketches (sketch-based features).
 void TModelerApi::drGlobalMtr(Real const&, Real const&, Real const&) {}
 void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real const&, Real const&,
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
-void TModelerApi::drCreateLeaf(Str&, tvapi::DocumentTypeEnum, Integer, Integer, Integer, Integer, Str&,
-                               Boolean)
-{
-}
-Boolean TModelerApi::drView(Integer, Real const&, Real const&)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Boolean)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStamp(Integer, Integer, Real const&, Real const&, Boolean)
-{
-    return false;
-}
-Boolean TModelerApi::drLeafStampView1(Integer, Integer, Real const&, Real const&, Boolean)
-{
-    return false;
-}
-void TModelerApi::drSaveLeaf() {}
-void TModelerApi::drShtamp() {}
-void TModelerApi::drCloseLeafSpw(Boolean) {}
-void TModelerApi::drCloseTDem() {}
-void TModelerApi::drOpenTDem() {}
-void TModelerApi::drView(Integer, Real const&, Real const&, Real const&, Real const&, Str const&) {}
-void TModelerApi::drAStView7(Integer, Real const&, Real const&, Real const&, Real const&, Str const&,
-                             Str const&, Str const&)
-{
-}
-void TModelerApi::drCloseView() {}
-void TModelerApi::drCloseLeaf() {}
-void TModelerApi::drRough(Real const&, Real const&, Real const&, tvapi::tvRoughSignEnum, Str const&,
-                          Str const&, Str const&)
-{
-}
-void TModelerApi::drForm(Real const&, Real const&, Integer, Integer, Str const&, Str const&) {}
-void TModelerApi::drSupportForm(Real const&, Real const&, Integer, Integer) {}
-void TModelerApi::drBase(Real const&, Real const&, Real const&, Real const&, Str const&) {}
-void TModelerApi::drWPointer(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                             Real const&, Real const&, Real const&, Str const&)
-{
-}
-void TModelerApi::drSpcObject(Quor::TSectionSpc, Str const&, Integer, Integer) {}
+// Waits for "Parts with real bodies: the 3D stand-in on OpenCASCADE, entity identity, edges,
+// placements and 3D documents" (detail insertion, 3D documents, colours), and for the
+// sketch-based features, 3D macros and planes with sketches that follow it.
 void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,

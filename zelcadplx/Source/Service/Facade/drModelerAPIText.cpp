@@ -15,7 +15,13 @@ namespace drApi {
 namespace {
 
 constexpr Real CutTextHeight = 7.0; // designation height of a section line drawn by DrawCut
-constexpr int CutLineKind = 1;      // the kind code every section line is given
+constexpr Real CutNarrowing = 1.0;
+constexpr Real CutSlant = 75.0;
+
+// The section-line points, shared by every facade and kept in sheet coordinates.
+TPoint2D CutPoint[TModelerApi::CutPoints];
+Integer countCutPoint = 0;
+constexpr int CutLineKind = 1; // the kind code every section line is given
 constexpr int PlainPointStyle = 1;
 
 // The kind of the innermost open composite object; cmNull when none is open.
@@ -153,15 +159,43 @@ void TModelerApi::drPoint(Real const& x, Real const& y)
     point->Update();
 }
 
+void TModelerApi::NewCut()
+{
+    countCutPoint = 0;
+}
+
+void TModelerApi::ACT(Real const& x, Real const& y)
+{
+    if (countCutPoint >= CutPoints) return;
+    TPoint2D& p = CutPoint[countCutPoint];
+    Transf2D->xyMtr(x, y, p.x, p.y);
+    ++countCutPoint;
+}
+
+void TModelerApi::ACTIf(Boolean U, Real const& x, Real const& y)
+{
+    if (U) ACT(x, y);
+}
+
+Integer TModelerApi::CutPointCount()
+{
+    return countCutPoint;
+}
+
+TPoint2D TModelerApi::CutPointAt(Integer i)
+{
+    return i >= 0 && i < countCutPoint ? CutPoint[i] : TPoint2D();
+}
+
 void TModelerApi::DrawCut(Str const& S, Integer Direction)
 {
-    const TArrayOf<TPoint2D>& cut = R2->ACutPoint;
-    if (OutputContour() != nullptr || cut.Count == 0) return;
-    const TPoint2D first = cut[0];
-    const TPoint2D last = cut[cut.Count - 1];
-    drCut(CutTextHeight, 0.0, 0.0, S, first.x, first.y, Direction, last.x, last.y, Direction);
-    for (Integer i = 0; i < cut.Count; ++i)
-        drPoint(cut[i].x, cut[i].y);
+    if (OutputContour() != nullptr || countCutPoint == 0) return;
+    const Integer count = countCutPoint;
+    const TPoint2D first = CutPoint[0];
+    const TPoint2D last = CutPoint[count - 1];
+    drCut(CutTextHeight, CutNarrowing, CutSlant, S, first.x, first.y, Direction, last.x, last.y, Direction);
+    for (Integer i = 0; i < count; ++i)
+        drPoint(CutPoint[i].x, CutPoint[i].y);
     drEndObj();
     NewCut();
 }

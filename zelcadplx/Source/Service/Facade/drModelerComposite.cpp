@@ -1,22 +1,211 @@
 // Composite drawing operations of TModeler2D (rectangles and circles with centre lines,
-// fillets and chamfers, dimension shortcuts, sheet closing, a leader on a circle). They are
-// built from the primitives alone; until they are, each draws nothing.
+// fillets and chamfers, dimension shortcuts, sheet closing, a leader on a circle), built
+// from the primitives alone. Those that register dimensions for the automatic layout, round
+// corners by fillets or draw outline scripts wait for those services and draw nothing yet.
 
 #include "drModeler.h"
 
-void TModeler2D::drRectAngleAxle(Real const&, Real const&, Real const&, Real const&, Integer) {}
-void TModeler2D::drRectAngleAxleConnest(Real const&, Real const&, Real const&, Real const&, Real const&,
-                                        Integer)
+#include <cmath>
+
+#include "Mathemat.h"
+
+namespace {
+
+constexpr Real AxisOverhangRect = 3.0;   // centre lines of a rectangle reach this far past it
+constexpr Real AxisOverhangCircle = 2.0; // and of a circle
+constexpr Real ZeroValue = 2e-6;         // values within this of 0 draw no dimension
+constexpr Real NoOffset = 0.1;           // an offset of 0 given to a dimension shortcut
+constexpr Real OneDigitLimit = 30.0;     // longer dimensions put their text in the middle
+constexpr Integer AxisStyle = 3;
+constexpr Integer ThinStyle = 2;
+constexpr Integer MainStyle = 1;
+
+} // namespace
+
+// Centre lines are drawn also while only sizes are kept: they belong to the sizes.
+void TModeler2D::DrawAxes(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2, Real const& over)
 {
+    const Real xm = (X1 + X2) / 2, ym = (Y1 + Y2) / 2;
+    PushOnlySizes2D(false);
+    drLine(X1 - over, ym, X2 + over, ym, AxisStyle);
+    drLine(xm, Y1 - over, xm, Y2 + over, AxisStyle);
+    PopOnlySizes2D();
 }
-void TModeler2D::drRectAngleAxleFaska(Real const&, Real const&, Real const&, Real const&, Real const&,
-                                      Integer)
+
+void TModeler2D::drRectAngleAxle(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2, Integer Attr)
 {
+    if (X1 == X2 || Y1 == Y2) return;
+    if (!IsOnlySizes2D()) drRectAngle(X1, Y1, X2, Y2, Attr);
+    DrawAxes(X1, Y1, X2, Y2, AxisOverhangRect);
 }
-void TModeler2D::drCircleRizba(Real const&, Real const&, Real const&, Integer) {}
-void TModeler2D::drCircleAxleRizba(Real const&, Real const&, Real const&, Integer) {}
+
+void TModeler2D::drRectAngleAxleConnest(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
+                                        Real const& R, Integer Attr)
+{
+    if (X1 == X2 || Y1 == Y2 || R > std::fabs(X2 - X1) || R > std::fabs(Y2 - Y1) || Attr == 0) return;
+    if (!IsOnlySizes2D()) {
+        drLine(X1, Y1 + R, X1, Y2 - R, Attr);
+        drLine(X1 + R, Y1, X2 - R, Y1, Attr);
+        drLine(X2, Y2 - R, X2, Y1 + R, Attr);
+        drLine(X2 - R, Y2, X1 + R, Y2, Attr);
+        drArc(X1 + R, Y1 + R, R, X1 + R, Y1, X1, Y1 + R, -1, Attr);
+        drArc(X1 + R, Y2 - R, R, X1, Y2 - R, X1 + R, Y2, -1, Attr);
+        drArc(X2 - R, Y2 - R, R, X2 - R, Y2, X2, Y2 - R, -1, Attr);
+        drArc(X2 - R, Y1 + R, R, X2, Y1 + R, X2 - R, Y1, -1, Attr);
+    }
+    DrawAxes(X1, Y1, X2, Y2, AxisOverhangRect);
+}
+
+void TModeler2D::drRectAngleAxleFaska(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
+                                      Real const& F, Integer Attr)
+{
+    if (X1 == X2 || Y1 == Y2 || F > std::fabs(X2 - X1) || F > std::fabs(Y2 - Y1)) return;
+    if (!IsOnlySizes2D()) {
+        drLine(X1, Y1 + F, X1, Y2 - F, Attr);
+        drLine(X1 + F, Y1, X2 - F, Y1, Attr);
+        drLine(X2, Y2 - F, X2, Y1 + F, Attr);
+        drLine(X2 - F, Y2, X1 + F, Y2, Attr);
+        drLine(X1, Y1 + F, X1 + F, Y1, Attr);
+        drLine(X2 - F, Y1, X2, Y1 + F, Attr);
+        drLine(X2, Y2 - F, X2 - F, Y2, Attr);
+        drLine(X1 + F, Y2, X1, Y2 - F, Attr);
+    }
+    DrawAxes(X1, Y1, X2, Y2, AxisOverhangRect);
+}
+
+void TModeler2D::drCircleAxle(Real const& x, Real const& y, Real const& R, Integer Attr)
+{
+    if (R == 0) return;
+    if (!IsOnlySizes2D()) drCircle(x, y, R, Attr == 0 ? MainStyle : Attr);
+    if (Attr != 0) DrawAxes(x - R, y - R, x + R, y + R, AxisOverhangCircle);
+}
+
+void TModeler2D::DrawThread(Real const& x, Real const& y, Real const& R, Integer Attr, Real const& overEnd)
+{
+    if (!IsOnlySizes2D()) drCircle(x, y, R - 1, Attr);
+    PushOnlySizes2D(false);
+    drArc(x, y, R, x - R, y, x, y + R + overEnd, 1, ThinStyle);
+    PopOnlySizes2D();
+}
+
+void TModeler2D::drCircleRizba(Real const& x, Real const& y, Real const& R, Integer Attr)
+{
+    DrawThread(x, y, R, Attr, 0.0);
+}
+
+void TModeler2D::drCircleAxleRizba(Real const& x, Real const& y, Real const& R, Integer Attr)
+{
+    DrawThread(x, y, R, Attr, 1.0);
+    DrawAxes(x - R, y - R, x + R, y + R, AxisOverhangCircle);
+}
+
+void TModeler2D::drFsk(Real const& SX, Real const& SY, Real const& x1, Real const& y1, Real const& x,
+                       Real const& y, Real const& R, Integer Attr)
+{
+    const Real ax = x1 - Zn(x1 - SX) * R, ay = y1 - Zn(y1 - SY) * R;
+    const Real bx = x1 - Zn(x1 - x) * R, by = y1 - Zn(y1 - y) * R;
+    drLine(SX, SY, ax, ay, Attr);
+    drLine(ax, ay, bx, by, Attr);
+    drLine(bx, by, x, y, Attr);
+}
+
+void TModeler2D::drDimDRough(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn,
+                             Real const& x, Real const& y, Integer t, Str const& S1, Str const& S2,
+                             Str const& S3, Str const& S4)
+{
+    if (OutputContour() != nullptr || Val == 0) return;
+    drDimD(Val, Qual, FBase, Pt, Pn, x, y, t, S1, S2, S3);
+    const Real d = Val / 2 + Pt - 2, a = FBase * TMathDef::DEGRAD;
+    const Real angle = Pn == 1 ? FBase - 90 : FBase - 270;
+    drRough(x + d * std::cos(a), y + d * std::sin(a), angle, tvapi::tvNoProcessingType, S4, Str(), Str());
+}
+
+void TModeler2D::drDimRpp(Real const& Val, Integer Pt, Real const& Xs, Real const& Ys, Real const& Xp,
+                          Real const& Yp, Integer Ts, Str const& S1, Str const& S2, Str const& S3)
+{
+    const Real L = std::hypot(Xp - Xs, Yp - Ys);
+    // Coincident points give no direction towards the centre.
+    if (L == 0) return;
+    const Real cx = Xs + (Xp - Xs) * Val / L, cy = Ys + (Yp - Ys) * Val / L;
+    drDimR(Val, Str(), AngleLine(Xp, Yp, Xs, Ys), -L, Pt, Zn(Pt), cx, cy, Ts, 1, S1, S2, S3);
+}
+
+void TModeler2D::drDimApc(Real const& Val, Real const& FBase, Real const& Rr, Real const& sRr, Str const& S,
+                          Real const& xc, Real const& yc)
+{
+    if (std::fabs(Val) <= ZeroValue) return;
+    const Real a1 = FBase * TMathDef::DEGRAD, a2 = (FBase - Val) * TMathDef::DEGRAD;
+    drDimA(std::fabs(Val), -Zn(Val), FBase, Rr, 0, 0, 0, 0, xc + sRr * std::cos(a1), yc + sRr * std::sin(a1),
+           1, 0, xc + sRr * std::cos(a2), yc + sRr * std::sin(a2), 1, 0, S, xc, yc);
+}
+
+void TModeler2D::DimShortcut(Real const& Value, Real const& offset, Boolean vertical, Boolean keepZero,
+                             Integer T1, Integer Po1, Integer T2, Integer Po2, Real const& Pt, Real const& X1,
+                             Real const& Y1, Real const& X2, Real const& Y2, Str const& S1, Str const& S2,
+                             Str const& S3)
+{
+    if (std::fabs(Value) <= ZeroValue) return;
+    Real off = offset / R2->Transf2D.ScaleMtr();
+    if (!keepZero && off == 0) off = NoOffset;
+    const Integer P = Value > OneDigitLimit ? 0 : static_cast<Integer>(Pt);
+    drDimL(Value, Str(), vertical ? off : 0.0, vertical ? 0.0 : off, P, 0, 0, 0, X1, Y1, T1, Po1, X2, Y2, T2,
+           Po2, S1, S2, S3);
+}
+
+void TModeler2D::drDimHL(Real const& Value, Real const& Dy, Real const& Pt, Real const& X1, Real const& Y1,
+                         Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dy, false, false, 1, 0, 1, 0, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+void TModeler2D::drDimHL1(Real const& Value, Real const& Dy, Real const& Pt, Real const& X1, Real const& Y1,
+                          Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dy, false, false, 1, 0, 0, 1, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+void TModeler2D::drDimHL2(Real const& Value, Real const& Dy, Real const& Pt, Real const& X1, Real const& Y1,
+                          Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dy, false, false, 0, 1, 1, 0, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+void TModeler2D::drDimVL(Real const& Value, Real const& Dx, Real const& Pt, Real const& X1, Real const& Y1,
+                         Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dx, true, true, 1, 0, 1, 0, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+void TModeler2D::drDimVL1(Real const& Value, Real const& Dx, Real const& Pt, Real const& X1, Real const& Y1,
+                          Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dx, true, false, 1, 0, 0, 1, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+void TModeler2D::drDimVL2(Real const& Value, Real const& Dx, Real const& Pt, Real const& X1, Real const& Y1,
+                          Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3)
+{
+    DimShortcut(Value, Dx, true, false, 0, 1, 1, 0, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+}
+
+// The circle is drawn once: a second, identical circle would only double the line.
+void TModeler2D::drCircleShelf(Real const& xc, Real const& yc, Real const& rc, Real const& xs, Real const& ys,
+                               Str const& ts)
+{
+    const Real d = std::hypot(xs - xc, ys - yc);
+    if (d <= rc) return;
+    drCircle(xc, yc, rc, ThinStyle);
+    drShelf(tvapi::tvLSignNone, xs, ys, tvapi::tvLSRight, tvapi::tvLeaderWithoutArrow, 5, 1, 75, ts, 5, 1, 75,
+            Str());
+    const Real len = d <= ZeroValue ? 1.0 : d;
+    drPoint(xc + (xs - xc) / len * rc, yc + (ys - yc) / len * rc);
+    drEndObj();
+}
+
+// Waiting: the dimensioned forms register their sizes in the 3D dimension layout, the marked
+// circle hatches an outline script, and the fillets need the fillet of two lines; until
+// those services exist these draw nothing.
 void TModeler2D::drCircleAxleRizbaDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
-void TModeler2D::drCircleAxle(Real const&, Real const&, Real const&, Integer) {}
 void TModeler2D::drCircleAxleMark(Real const&, Real const&, Real const&, Integer, Integer, Integer) {}
 void TModeler2D::drCircleAxleDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
 void TModeler2D::drRectAngleAxleDim(Real const&, Real const&, Real const&, Real const&, Integer, Str const&,
@@ -27,49 +216,22 @@ void TModeler2D::drCLL(Real const&, Real const&, Real const&, Real const&, Real 
                        Real const&, Real const&, Real const&, Integer)
 {
 }
-void TModeler2D::drFsk(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Real const&, Integer)
-{
-}
 void TModeler2D::drCVR(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
                        Real const&, Real const&, Real const&, Integer)
 {
 }
-void TModeler2D::drCloseViewTDemCloseLeaf(Str const&, Str const&, Str const&, Str const&) {}
-void TModeler2D::drDimDRough(Real const&, Str const&, Real const&, Integer, Integer, Real const&, Real const&,
-                             Integer, Str const&, Str const&, Str const&, Str const&)
+void TModeler2D::drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4)
 {
+    drCloseView();
+    if (OutputContour() != nullptr) return;
+    if (!S1.Empty()) {
+        drOpenTDem();
+        // One requirement goes unnumbered; otherwise a line's number is its argument's place.
+        drStringObj(S2.Empty() ? S1 : TString("1.") + S1);
+        if (!S2.Empty()) drStringObj(TString("2.") + S2);
+        if (!S3.Empty()) drStringObj(TString("3.") + S3);
+        if (!S4.Empty()) drStringObj(TString("4.") + S4);
+        drCloseTDem();
+    }
+    drCloseLeaf();
 }
-void TModeler2D::drDimRpp(Real const&, Integer, Real const&, Real const&, Real const&, Real const&, Integer,
-                          Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimHL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                         Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimHL1(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                          Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimHL2(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                          Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimVL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                         Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimVL1(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                          Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimVL2(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                          Real const&, Str const&, Str const&, Str const&)
-{
-}
-void TModeler2D::drDimApc(Real const&, Real const&, Real const&, Real const&, Str const&, Real const&,
-                          Real const&)
-{
-}
-void TModeler2D::drCircleShelf(Real const&, Real const&, Real const&, Real const&, Real const&, Str const&) {}

@@ -83,6 +83,8 @@ TModelerApi::~TModelerApi()
 
 [[gnu::init_priority(loadorder::Facade)]] TModelerApi MA;
 
+TControlModel* LibraryControlModel = nullptr;
+
 namespace {
 
 // Points the curves' placement stack at MA's own for as long as MA lives, and back at the

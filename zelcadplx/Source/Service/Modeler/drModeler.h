@@ -302,4 +302,14 @@ public:
                                Str const& ts);
     virtual void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                               tvapi::IDrawingObjectPtr Obj2, Integer IObj2) = 0;
+
+private:
+    // Helpers of the composite operations: the two centre lines of the box (X1, Y1)-(X2, Y2)
+    // reaching `over` past it; a thread (circle R - 1 and the arc R ending `overEnd` above);
+    // a linear dimension shortcut with its offset scaled back from the placement.
+    void DrawAxes(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2, Real const& over);
+    void DrawThread(Real const& x, Real const& y, Real const& R, Integer Attr, Real const& overEnd);
+    void DimShortcut(Real const& Value, Real const& offset, Boolean vertical, Boolean keepZero, Integer T1,
+                     Integer Po1, Integer T2, Integer Po2, Real const& Pt, Real const& X1, Real const& Y1,
+                     Real const& X2, Real const& Y2, Str const& S1, Str const& S2, Str const& S3);
 };

@@ -1,0 +1,351 @@
+// The facade's sheets against the stand-in host: a drawing or fragment is created, set up and
+// saved under its name, views become the drawing target, the detail's title block is filled,
+// and closing the sheet writes the technical requirements as numbered lines.
+
+#include "drModelerAPI.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Contour.h"
+#include "FacadeFixture.h"
+#include "HostServices.h"
+#include "HostText.h"
+#include "Mtr3D.h"
+#include "TControlModel.h"
+#include "tvapi/DrawingDocument.h"
+#include "tvapi/LayoutSheets.h"
+
+namespace {
+
+std::string U(const std::wstring& s)
+{
+    return tvhost::ToUtf8(s);
+}
+
+class TSheetTest : public TFacadeFixture {
+protected:
+    TString Name(const std::string& name) { return TString((::testing::TempDir() + name).c_str()); }
+    void Create(const std::string& name, tvapi::DocumentTypeEnum type = tvapi::tvDocumentDrawing,
+                Integer Krat = 1)
+    {
+        TString n = Name(name), comment("Вал");
+        drApi::MA.drCreateLeaf(n, type, 1, Krat, 1, 1, comment, true);
+    }
+    tvhost::TDocumentCore& Doc() { return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc); }
+    const tvhost::TSheetSetup& Sheet0() { return Doc().Data().Sheets.Items.at(0)->Setup(); }
+    tvhost::THostTechnicalDemand* Demand() { return Doc().Data().Notes.Demand.Get(); }
+    std::string Cell(int cell) { return U(Doc().Data().Sheets.Items.at(0)->Stamp().CellStr(cell)); }
+    static std::vector<TCommand> OpenKinds()
+    {
+        return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
+    }
+};
+
+} // namespace
+
+TEST_F(TSheetTest, CreateLeafSavesADrawingWithItsSheetSetUp)
+{
+    tvhost::THostProgressBar& progress = Host().App().Progress();
+    R().ProgressBar = tvapi::IProgressBarPtr(&progress);
+    progress.SetPosition(99);
+    Create("leaf");
+    ASSERT_TRUE(R().IDoc);
+    ASSERT_TRUE(R().IDoc2D);
+    EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentDrawing);
+    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "leaf.qdr");
+    EXPECT_TRUE(std::filesystem::exists(::testing::TempDir() + "leaf.qdr"));
+    EXPECT_EQ(Doc().Data().Sheets.Items.size(), 1u); // the sheet the drawing came with
+    EXPECT_EQ(Sheet0().Format, 1);
+    EXPECT_EQ(Sheet0().Multiply, 1);
+    EXPECT_EQ(Sheet0().LayoutStyle, 1);
+    EXPECT_TRUE(Sheet0().Landscape);
+    EXPECT_EQ(progress.Position(), 0); // the count before this sheet
+    EXPECT_EQ(R().CountDrawing, 1);
+    Create("leaf2", tvapi::tvDocumentDrawing, 0);
+    EXPECT_FALSE(Sheet0().Landscape);
+    EXPECT_EQ(progress.Position(), 1);
+    EXPECT_EQ(R().CountDrawing, 2);
+    R().ProgressBar.Reset();
+}
+
+TEST_F(TSheetTest, CreateLeafMakesAFragmentOfEveryOtherTypeAndClosesTheOldDocumentUnsaved)
+{
+    Create("frag", tvapi::tvDocumentSpecification, 2);
+    EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentFragment);
+    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "frag.qfr");
+    EXPECT_TRUE(Sheet0().Landscape); // any Krat but 0
+    const tvapi::ITervanDocumentPtr old = R().IDoc;
+    Create("frag", tvapi::tvDocumentFragment);
+    auto& oldCore = dynamic_cast<tvhost::TDocumentCore&>(*old);
+    EXPECT_FALSE(oldCore.IsOpen());
+    EXPECT_EQ(oldCore.ClosedWith(), tvapi::kdDoNotSaveChanges);
+    EXPECT_NE(R().IDoc.Get(), old.Get());
+}
+
+TEST_F(TSheetTest, CreateAndOpenLeafDoNothingWhileAContourCollects)
+{
+    TContour c;
+    drApi::MA.SetOutput(&c);
+    Create("none");
+    TString n = Name("none");
+    EXPECT_FALSE(drApi::MA.drOpenLeaf(n, tvapi::tvDocumentDrawing, true));
+    drApi::MA.SetOutput(nullptr);
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_EQ(R().CountDrawing, 0);
+    EXPECT_EQ(Host().App().Documents().GetCount(), 0);
+}
+
+TEST_F(TSheetTest, OpenLeafAnswersWhetherADocumentIsOpen)
+{
+    Create("reopen");
+    drApi::MA.drCloseLeaf();
+    TString n = Name("reopen"), missing = Name("missing");
+    EXPECT_TRUE(drApi::MA.drOpenLeaf(n, tvapi::tvDocumentDrawing, true));
+    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "reopen.qdr");
+    EXPECT_TRUE(R().IDoc2D);
+    EXPECT_FALSE(drApi::MA.drOpenLeaf(missing, tvapi::tvDocumentDrawing, true));
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_FALSE(R().IDoc2D);
+}
+
+TEST_F(TSheetTest, ViewBecomesTheTargetOfTheDrawing)
+{
+    Create("view");
+    Host().Journal().Clear();
+    drApi::MA.drView(3, 100, 50, 0, 1, "");
+    const std::vector<std::string> setup = {
+        "IView::SetX",    "IView::SetY",     "IView::SetScale", "IView::SetAngle", "IView::SetDisplayValue",
+        "IView::SetName", "IView::SetNumber"};
+    std::vector<std::string> got;
+    for (const tvhost::TJournalEntry& e : Host().Journal().Entries())
+        if (e.Operation.rfind("IView::", 0) == 0) got.push_back(e.Operation);
+    EXPECT_EQ(got, setup);
+    ASSERT_TRUE(R().View);
+    EXPECT_EQ(R().View->GetNumber(), 3);
+    EXPECT_EQ(R().View->GetX(), 100.0);
+    EXPECT_EQ(R().View->GetY(), 50.0);
+    EXPECT_EQ(R().View->GetScale(), 1.0);
+    EXPECT_EQ(R().View->GetDisplayValue(), 660490);
+    EXPECT_EQ(tvapi::IAPIObjectPtr(R().DrawingContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
+    EXPECT_EQ(tvapi::IAPIObjectPtr(R().Symbols2DContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
+    EXPECT_EQ(tvapi::IAPIObjectPtr(R2().CurDrawingObject).Get(), tvapi::IAPIObjectPtr(R().View).Get());
+    drApi::MA.drLine(0, 0, 10, 0, 1);
+    auto& view = *tvhost::HostAs<tvhost::THostView>(R().View);
+    EXPECT_EQ(view.Children().size(), 1u);
+    drApi::MA.drCloseView();
+    EXPECT_FALSE(R().View);
+    EXPECT_FALSE(R().DrawingContainer);
+    EXPECT_TRUE(R2().CurDrawingObject); // the view stays the current object
+}
+
+TEST_F(TSheetTest, ViewTheHostRefusesLeavesNoContainerOfThePreviousView)
+{
+    Create("refused");
+    drApi::MA.drView(1, 0, 0, 0, 1, "");
+    InjectFault("IViews::Add");
+    drApi::MA.drView(2, 10, 0, 0, 1, "");
+    EXPECT_FALSE(R().View);
+    EXPECT_FALSE(R().DrawingContainer);
+    EXPECT_FALSE(R().Symbols2DContainer);
+    EXPECT_FALSE(R2().CurDrawingObject);
+    drApi::MA.drLine(0, 0, 10, 0, 1); // goes nowhere rather than into view 1
+    auto& first = *tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc2D)->Drawing().Views().at(1);
+    EXPECT_TRUE(first.Children().empty());
+}
+
+TEST_F(TSheetTest, ViewInAContourIsAPlacementOnly)
+{
+    Create("contour");
+    const std::size_t views = tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc2D)->Drawing().Views().size();
+    TContour c;
+    drApi::MA.SetOutput(&c);
+    drApi::MA.drView(1, 100, 50, 90, 2, "");
+    EXPECT_EQ(drApi::MA.R2->Transf2D.AMtr.Count, 1);
+    EXPECT_FALSE(R2().CurDrawingObject);
+    drApi::MA.drCloseView();
+    EXPECT_EQ(drApi::MA.R2->Transf2D.AMtr.Count, 0);
+    drApi::MA.SetOutput(nullptr);
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc2D)->Drawing().Views().size(), views);
+}
+
+TEST_F(TSheetTest, AssociativeViewsGoToTheActiveDocumentAndAreNotTheTarget)
+{
+    Create("assoc");
+    drApi::MA.drView(1, 0, 0, 0, 1, "");
+    const tvapi::IViewPtr plain = R().View;
+    drApi::MA.drAStView7(5, 10, 20, 0, 1, "Сверху", Name("no-model.qpt"), "#Сверху");
+    EXPECT_FALSE(R2().CurDrawingObject); // no model file: no view
+    drApi::MA.drAStView7(10, 20, 0, 1, "Сверху", Name("no-model.qpt"), "#Сверху");
+    ASSERT_TRUE(R2().CurDrawingObject);
+    auto& made = dynamic_cast<tvhost::THostView&>(*R2().CurDrawingObject);
+    EXPECT_EQ(made.ViewType(), tvapi::vt_Standart);
+    EXPECT_EQ(U(made.Params().Text("Projection")), "#Сверху");
+    EXPECT_TRUE(made.Params().Flag("Hatches"));
+    EXPECT_EQ(R().View.Get(), plain.Get());
+    TMtr3D m;
+    drApi::MA.drAStView7(0, 0, 0, 1, "", "m.qpt", m);
+    auto& arbitrary = dynamic_cast<tvhost::THostView&>(*R2().CurDrawingObject);
+    EXPECT_EQ(arbitrary.ViewType(), tvapi::vt_Arbitrary);
+    EXPECT_EQ(arbitrary.Params().Reals("Orientation").size(), 16u);
+    drApi::MA.drACutView7(0, 0, 0, 1, "А-А", R2().CurDrawingObject);
+    auto& section = dynamic_cast<tvhost::THostView&>(*R2().CurDrawingObject);
+    EXPECT_EQ(section.ViewType(), tvapi::vt_Section);
+    EXPECT_EQ(section.Boundaries().size(), 1u);
+    EXPECT_EQ(R().View.Get(), plain.Get());
+}
+
+struct TDemandCase {
+    const char* Name;
+    const char* S1;
+    const char* S2;
+    const char* S3;
+    const char* S4;
+    const char* Lines; // empty: no requirements opened
+};
+
+class TDemandTest : public TSheetTest, public ::testing::WithParamInterface<TDemandCase> {};
+
+TEST_P(TDemandTest, ClosingTheSheetNumbersTheRequirementsByPlace)
+{
+    const TDemandCase& c = GetParam();
+    Create("demand");
+    tvhost::TDocumentCore& doc = Doc();
+    drApi::MA.drView(1, 0, 0, 0, 1, "");
+    drApi::MA.drCloseViewTDemCloseLeaf(c.S1, c.S2, c.S3, c.S4);
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_FALSE(R().View);
+    EXPECT_FALSE(R().TechnicalDemand);
+    EXPECT_FALSE(R().Text);
+    tvhost::THostTechnicalDemand* demand = doc.Data().Notes.Demand.Get();
+    if (std::string(c.Lines).empty()) {
+        EXPECT_TRUE(demand == nullptr || demand->Lines().empty());
+        return;
+    }
+    ASSERT_NE(demand, nullptr);
+    EXPECT_EQ(U(demand->Lines()), c.Lines);
+    EXPECT_EQ(demand->Block(), (std::vector<double>{830, 65, 655, 165}));
+    EXPECT_EQ(demand->Commits(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, TDemandTest,
+    ::testing::Values(TDemandCase{"None", "", "", "", "", ""},
+                      TDemandCase{"SecondWithoutFirst", "", "b", "c", "", ""},
+                      TDemandCase{"OnlyFirst", "Твердость 40...45 HRC", "", "", "", "Твердость 40...45 HRC"},
+                      TDemandCase{"FirstAndSecond", "a", "b", "", "", "1.a\n2.b"},
+                      TDemandCase{"FirstAndThird", "a", "", "c", "", "a\n3.c"},
+                      TDemandCase{"All", "a", "b", "c", "d", "1.a\n2.b\n3.c\n4.d"}),
+    [](const ::testing::TestParamInfo<TDemandCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(TSheetTest, RequirementsOfAFragmentGoNowhere)
+{
+    Create("fragdemand", tvapi::tvDocumentFragment);
+    drApi::MA.drOpenTDem();
+    EXPECT_FALSE(R().TechnicalDemand);
+    EXPECT_FALSE(R().Text);
+    drApi::MA.drStringObj("lost");
+    drApi::MA.drCloseTDem();
+    EXPECT_EQ(Doc().Data().Notes.Demand.Get(), nullptr);
+}
+
+TEST_F(TSheetTest, ContourModeClosesOnlyTheViewPlacement)
+{
+    Create("keep");
+    TContour c;
+    drApi::MA.SetOutput(&c);
+    drApi::MA.drMtr(0, 0, 0, 1);
+    drApi::MA.drCloseViewTDemCloseLeaf("a", "b", "", "");
+    EXPECT_EQ(drApi::MA.R2->Transf2D.AMtr.Count, 0);
+    drApi::MA.drCloseLeaf();
+    drApi::MA.drSaveLeaf();
+    drApi::MA.SetOutput(nullptr);
+    EXPECT_TRUE(R().IDoc);
+    EXPECT_EQ(Doc().Data().Notes.Demand.Get(), nullptr);
+}
+
+class TTitleBlockTest : public TSheetTest {
+protected:
+    TControlModel::dcDetail Rows[2] = {{0, "Сборка", 0, 0, 1, nullptr, {}}, {1, "Вал", 7, 1, 1, nullptr, {}}};
+    TControlModel CM{"DimChain.dss", "DimChain.chm"};
+
+    void SetUp() override
+    {
+        TSheetTest::SetUp();
+        CM.SetDetails(Rows, 2);
+        CM.prFileName = TString((::testing::TempDir() + "D").c_str());
+        CM.SetExistDet(1, 12);
+        drApi::LibraryControlModel = &CM;
+    }
+};
+
+TEST_F(TTitleBlockTest, ScaleAndMassAreWrittenAsTheTitleBlockShowsThem)
+{
+    Create("stamp");
+    TDetailInfo& di = R2().DI;
+    di.comment = "Вал";
+    di.designation = "ДЧ.001";
+    di.material = "Сталь 45";
+    di.Weight = 1.5;
+    for (auto [scale, text] :
+         {std::pair{4.0, "4:1"}, {0.25, "1:4"}, {0.3, "1:3"}, {1.0, "1:1"}, {2.5, "2:1"}}) {
+        SCOPED_TRACE(text);
+        di.Scale = scale;
+        drApi::MA.drShtamp();
+        EXPECT_EQ(Cell(tvapi::tvStScale), text);
+    }
+    EXPECT_EQ(Cell(tvapi::tvStPartNumber), "Вал");
+    EXPECT_EQ(Cell(tvapi::tvStDescription), "ДЧ.001");
+    EXPECT_EQ(Cell(tvapi::tvStMaterial), "Сталь 45");
+    EXPECT_EQ(Cell(tvapi::tvStNumberOfSheets), "1");
+    EXPECT_EQ(Cell(tvapi::tvStMass), "  1.500");
+    EXPECT_TRUE(OpenKinds().empty());
+    EXPECT_FALSE(R().Stamp);
+}
+
+TEST_F(TTitleBlockTest, TitleBlockDropsOnlyItsOwnCommand)
+{
+    Create("own");
+    drApi::MA.drView(1, 0, 0, 0, 1, "");
+    drApi::MA.drForm(0, 0, 0, 1, "", ""); // an open frame under the title block
+    drApi::MA.drOpenShtamp();
+    drApi::MA.drEndObj(); // ends the block's entry, not the frame
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmForm}));
+    drApi::MA.drCloseShtamp();
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmForm}));
+    drApi::MA.drShtamp();
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmForm}));
+    R().IDoc.Reset();
+    drApi::MA.drShtamp(); // no title block opened: nothing committed, nothing dropped
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmForm}));
+    drApi::MA.drEndObj();
+}
+
+TEST_F(TTitleBlockTest, AFullSheetLeavesTheMassCellHoldingOnlyTheMass)
+{
+    ASSERT_TRUE(drApi::MA.drLeafStampView1(1, 0, 5, 5, true));
+    tvhost::TDocumentCore& doc = Doc();
+    R2().DI.Weight = 2.25;
+    drApi::MA.drShtamp();
+    drApi::MA.drCloseViewTDemCloseLeaf("a", "b", "", "");
+    EXPECT_EQ(U(doc.Data().Sheets.Items.at(0)->Stamp().CellStr(tvapi::tvStMass)), "  2.250");
+    EXPECT_EQ(U(doc.Data().Notes.Demand->Lines()), "1.a\n2.b");
+    EXPECT_EQ(U(doc.FileName()), ::testing::TempDir() + "D12.qdr");
+    drApi::LibraryControlModel = nullptr;
+}
+
+TEST_F(TTitleBlockTest, LeafStampOfAnUnknownDetailMakesNothing)
+{
+    EXPECT_FALSE(drApi::MA.drLeafStampView1(5, 0, 0, 0, true));
+    EXPECT_FALSE(drApi::MA.drLeafStamp(1, 0, 1, 1, true) == false);
+    EXPECT_EQ(Host().App().Documents().GetCount(), 1);
+    const Real left = R2().DI.Left, top = R2().DI.Top;
+    drApi::MA.drView(2, 10, 20);
+    drApi::MA.drView(3, 10, 20);
+    EXPECT_EQ(R2().DI.Left, left + 20);
+    EXPECT_EQ(R2().DI.Top, top + 40);
+    EXPECT_EQ(U(R().View->GetName()), "Вид 3 Вал");
+}

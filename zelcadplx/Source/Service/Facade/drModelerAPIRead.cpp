@@ -1,0 +1,103 @@
+// Reading the geometry of a 2D document into the system's own curves: the segments, arcs,
+// circles and other curves of the active view, each remembering its host object.
+
+#include "drModelerAPI.h"
+
+#include <cmath>
+#include <vector>
+
+#include "Arc.h"
+#include "Contour.h"
+#include "LineSeg.h"
+#include "Mathemat.h"
+#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/TransferService.h"
+
+namespace drApi {
+
+namespace {
+
+constexpr Real PolygonStep = 1.0;      // step of the host's approximation of other curves
+constexpr Integer ApproximatedAtr = 1; // style of the segments of an approximated curve
+
+// The curve of a segment, arc or circle, or null for another kind or a missing interface.
+TCurve2D* CurveOf(const tvapi::IDrawingObjectPtr& object)
+{
+    switch (object->GetDrawingObjectType()) {
+    case tvapi::tvDrLineSeg:
+        if (const tvapi::ILineSegmentPtr s{object}) {
+            auto* seg = new TLineSeg(s->GetX1(), s->GetY1(), s->GetX2(), s->GetY2());
+            seg->Atr = s->GetStyle();
+            return seg;
+        }
+        return nullptr;
+    case tvapi::tvDrCircle:
+        if (const tvapi::ICirclePtr c{object}) {
+            auto* circle = new TCircle(c->GetXc(), c->GetYc(), c->GetRadius());
+            circle->Atr = c->GetStyle();
+            return circle;
+        }
+        return nullptr;
+    case tvapi::tvDrArc:
+        if (const tvapi::IArcPtr a{object}) {
+            const Real r = a->GetRadius();
+            // The host's flag tells a clockwise arc.
+            const TArc::TDirection sense = a->GetDirection() ? TArc::ByClockWise : TArc::BackClockWise;
+            const Real xc = a->GetXc(), yc = a->GetYc();
+            auto* arc = new TArc();
+            arc->x = xc;
+            arc->y = yc;
+            arc->Radius = r;
+            arc->Atr = a->GetStyle();
+            arc->sense = sense;
+            arc->InitByPositionAngles(AngleLine(xc, yc, a->GetX1(), a->GetY1()) * TMathDef::DEGRAD,
+                                      AngleLine(xc, yc, a->GetX2(), a->GetY2()) * TMathDef::DEGRAD, sense);
+            return arc;
+        }
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+// The polygon of another curve as segments of style 1.
+void AddPolygon(const tvapi::IDrawingObjectPtr& object, TContour& result)
+{
+    if (!object->IsCurve()) return;
+    const tvapi::ICurve2DPtr curve(object);
+    const std::vector<double> p = curve ? curve->GetPolygon(PolygonStep) : std::vector<double>();
+    if (p.size() < 3) return;
+    for (std::size_t i = 0; i + 3 < p.size(); i += 2) {
+        auto* seg = new TLineSeg(p[i], p[i + 1], p[i + 2], p[i + 3]);
+        seg->Atr = ApproximatedAtr;
+        result.Items::Add(seg);
+    }
+}
+
+} // namespace
+
+Boolean TModelerApi::GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer,
+                              TContour& ResultContour)
+{
+    const tvapi::ITransferServicePtr service = GetTransferService();
+    ResultContour.Clear();
+    if (!doc2D) return false;
+    const tvapi::IViewsAndLayersManagerPtr manager = doc2D->GetViewsAndLayersManager();
+    const tvapi::IViewsPtr views = manager ? manager->GetViews() : nullptr;
+    const tvapi::IDrawingContainerPtr container(views ? views->GetActiveView() : nullptr);
+    if (!container) return false;
+    for (const tvapi::IDrawingObjectPtr& object : container->GetObjects(tvapi::tvAllObj)) {
+        if (!object) continue;
+        if (NLayer != 0 && object->GetLayerNumber() != NLayer) continue;
+        if (TCurve2D* curve = CurveOf(object)) {
+            curve->Obj = object.Get();
+            curve->Name2 = service ? service->GetReference(tvapi::IAPIObjectPtr(object)) : 0;
+            ResultContour.Items::Add(curve);
+            continue;
+        }
+        AddPolygon(object, ResultContour);
+    }
+    return ResultContour.Count > 0;
+}
+
+} // namespace drApi
