@@ -143,3 +143,28 @@ TEST_F(TModeler2DCompositeTest, DiameterWithRoughnessPutsTheSignOnItsLine)
     M.drDimDRough(0, "", 90, 5, 1, 0, 0, 0, "", "", "", "Ra 3,2");
     EXPECT_TRUE(M.Calls.empty());
 }
+
+TEST_F(TModeler2DCompositeTest, RoundedCornerJoinsTwoSegmentsByATangentArc)
+{
+    // A left turn at (10, 0) towards (10, 10), radius 2: feet (8, 0) and (10, 2), centre (8, 2).
+    M.drCLL(0, 0, 10, 0, 10, 0, 10, 10, 2, 1);
+    EXPECT_EQ(M.Texts(), (Calls{"drLine(0, 0, 8, 0, 1)", "drArc(8, 2, 2, 8, 0, 10, 2, 1, 1)",
+                                "drLine(10, 2, 10, 10, 1)"}));
+    EXPECT_FALSE(M.R2->Constraint2D.ActiveConnest); // tangency only for the corner's own curves
+    M.ClearJournal();
+    M.drCLL(0, 0, 10, 0, 10, 0, 20, 0, 2, 1); // no corner to round: the two segments as they are
+    EXPECT_EQ(M.Texts(), (Calls{"drLine(0, 0, 10, 0, 1)", "drLine(10, 0, 20, 0, 1)"}));
+}
+
+TEST_F(TModeler2DCompositeTest, PathWithTwoRoundedCornersTurnsBothWays)
+{
+    // S (0, 0) -> C1 (10, 0) -> C2 (10, 10) -> P (20, 10): a left turn, then a right turn.
+    M.drCVR(0, 0, 10, 0, 10, 10, 20, 10, 1, 2);
+    EXPECT_EQ(M.Texts(),
+              (Calls{"drLine(0, 0, 9, 0, 2)", "drArc(9, 1, 1, 9, 0, 10, 1, 1, 2)", "drLine(10, 1, 10, 9, 2)",
+                     "drArc(11, 9, 1, 10, 9, 11, 10, -1, 2)", "drLine(11, 10, 20, 10, 2)"}));
+    M.ClearJournal();
+    M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 2); // straight: the plain path
+    EXPECT_EQ(M.Texts(),
+              (Calls{"drLine(0, 0, 10, 0, 2)", "drLine(10, 0, 20, 0, 2)", "drLine(20, 0, 30, 0, 2)"}));
+}

@@ -1,9 +1,11 @@
 // Composite drawing operations of TModeler2D (rectangles and circles with centre lines,
 // fillets and chamfers, dimension shortcuts, sheet closing, a leader on a circle), built
-// from the primitives alone. Those that register dimensions for the automatic layout, round
-// corners by fillets or draw outline scripts wait for those services and draw nothing yet.
+// from the primitives alone. Those that register dimensions for the automatic layout or draw
+// outline scripts wait for those services and draw nothing yet.
 
 #include "drModeler.h"
+
+#include "MathematCurves.h"
 
 #include <cmath>
 
@@ -202,9 +204,8 @@ void TModeler2D::drCircleShelf(Real const& xc, Real const& yc, Real const& rc, R
     drEndObj();
 }
 
-// Waiting: the dimensioned forms register their sizes in the 3D dimension layout, the marked
-// circle hatches an outline script, and the fillets need the fillet of two lines; until
-// those services exist these draw nothing.
+// Waiting: the dimensioned forms register their sizes in the 3D dimension layout and the
+// marked circle hatches an outline script; until those services exist these draw nothing.
 void TModeler2D::drCircleAxleRizbaDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
 void TModeler2D::drCircleAxleMark(Real const&, Real const&, Real const&, Integer, Integer, Integer) {}
 void TModeler2D::drCircleAxleDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
@@ -212,13 +213,60 @@ void TModeler2D::drRectAngleAxleDim(Real const&, Real const&, Real const&, Real 
                                     Real const&, Real const&)
 {
 }
-void TModeler2D::drCLL(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Real const&, Real const&, Real const&, Integer)
+namespace {
+
+// The fillet arc from its first foot point to its second; the turn of the path (the side of
+// the far end to the first line, +1 left) is the arc's direction (+1 counter-clockwise).
+void drFilletArc(TModeler2D& M, const TPoint2D (&A)[2], const TPoint2D& C, Real R, int dir, Integer Attr)
 {
+    M.drArc(C.x, C.y, R, A[0].x, A[0].y, A[1].x, A[1].y, dir, Attr);
 }
-void TModeler2D::drCVR(Real const&, Real const&, Real const&, Real const&, Real const&, Real const&,
-                       Real const&, Real const&, Real const&, Integer)
+
+} // namespace
+
+void TModeler2D::drCLL(Real const& x11, Real const& y11, Real const& x12, Real const& y12, Real const& x21,
+                       Real const& y21, Real const& x22, Real const& y22, Real const& R, Integer Attr)
 {
+    TPoint2D A[2];
+    TPoint2D C;
+    int dir = 0;
+    if (!ConnestLL(x11, y11, x12, y12, x21, y21, x22, y22, R, A, C, dir)) {
+        drLine(x11, y11, x21, y21, Attr);
+        drLine(x21, y21, x22, y22, Attr);
+        return;
+    }
+    Boolean& tangent = R2->Constraint2D.ActiveConnest;
+    tangent = true;
+    drLine(x11, y11, A[0].x, A[0].y, Attr);
+    drFilletArc(*this, A, C, R, dir, Attr);
+    drLine(A[1].x, A[1].y, x22, y22, Attr);
+    tangent = false;
+}
+
+void TModeler2D::drCVR(Real const& SX, Real const& SY, Real const& x1, Real const& y1, Real const& x2,
+                       Real const& y2, Real const& x, Real const& y, Real const& R, Integer Attr)
+{
+    const Real mx = (x1 + x2) / 2;
+    const Real my = (y1 + y2) / 2;
+    TPoint2D A1[2], A2[2];
+    TPoint2D C1, C2;
+    int dir1 = 0, dir2 = 0;
+    if (!ConnestLL(SX, SY, x1, y1, x1, y1, mx, my, R, A1, C1, dir1) ||
+        !ConnestLL(mx, my, x2, y2, x2, y2, x, y, R, A2, C2, dir2)) {
+        // The plain path with its sharp corners.
+        drLine(SX, SY, x1, y1, Attr);
+        drLine(x1, y1, x2, y2, Attr);
+        drLine(x2, y2, x, y, Attr);
+        return;
+    }
+    Boolean& tangent = R2->Constraint2D.ActiveConnest;
+    tangent = true;
+    drLine(SX, SY, A1[0].x, A1[0].y, Attr);
+    drFilletArc(*this, A1, C1, R, dir1, Attr);
+    drLine(A1[1].x, A1[1].y, A2[0].x, A2[0].y, Attr);
+    drFilletArc(*this, A2, C2, R, dir2, Attr);
+    drLine(A2[1].x, A2[1].y, x, y, Attr);
+    tangent = false;
 }
 void TModeler2D::drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4)
 {
