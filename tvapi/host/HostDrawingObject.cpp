@@ -393,4 +393,24 @@ std::string DrawingListArg(const tvapi::DrawingObjectList& list)
     return text + "]";
 }
 
+bool TDrawingCore::AddBranchByPoint(int index, double x, double y)
+{
+    if (!EnterOperation("IBranchs::AddBranchByPoint", {std::to_string(index), NumberArg(x), NumberArg(y)}))
+        return false;
+    if (IsDeleted()) return false;
+    std::vector<double> ends = Params().Reals("Branches");
+    const std::size_t count = ends.size() / 2;
+    const std::size_t at =
+        index < 0 || static_cast<std::size_t>(index) > count ? count : static_cast<std::size_t>(index);
+    ends.insert(ends.begin() + static_cast<std::ptrdiff_t>(2 * at), {x, y});
+    Params().Set("Branches", std::move(ends));
+    return true;
+}
+
+int TDrawingCore::GetBranchCount()
+{
+    if (!EnterOperation("IBranchs::GetBranchCount")) return 0;
+    return static_cast<int>(Params().Reals("Branches").size() / 2);
+}
+
 } // namespace tvhost

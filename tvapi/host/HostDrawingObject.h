@@ -102,6 +102,10 @@ public:
     bool IsDeleted() const noexcept { return FDeleted; }
     // Boundary objects of a hatch or colouring, in the order added.
     tvapi::DrawingObjectList& Boundaries() noexcept { return FBoundaries; }
+    // The branches of a leader or a sign (IBranchs): end points kept as x, y pairs under
+    // "Branches". A new branch goes before `index`, at the end when index is out of range.
+    bool AddBranchByPoint(int index, double x, double y);
+    int GetBranchCount();
 
     // The object as its drawing-object interface, without a reference.
     virtual tvapi::IDrawingObject* DrawingObject() noexcept = 0;
