@@ -196,8 +196,9 @@ void TProtector::Finish(Integer i) const
 
 void TProtector::AddProtectContour(TContour* Cont)
 {
-    if (!Cont || Cont->Count == 0) return;
-    Add(TProtectContour{0, kZoneTyp, Cont});
+    std::unique_ptr<TContour> owned(Cont); // taken over even when it is not kept
+    if (!owned || owned->Count == 0) return;
+    Add(TProtectContour{0, kZoneTyp, owned.release()});
     Finish(Count - 1);
 }
 

@@ -32,7 +32,7 @@ public:
     TProtector& operator=(const TProtector&) = delete;
     ~TProtector() override { Clear(); }
 
-    // Takes over Cont (ignored when null or without items) and fills its caches.
+    // Takes over Cont and fills its caches; one without items is deleted, not kept.
     void AddProtectContour(TContour* Cont);
     // Finishes the last zone and starts a new empty one for the caller to fill.
     TContour* BeginProtectContour();
