@@ -112,17 +112,17 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
 
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
-    EXPECT_TRUE(Has(svg, R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
-                         R"x(marker-end="url(#arrow)"/>)x"));
-    EXPECT_TRUE(Has(svg, ">3</tspan>"));
-    EXPECT_TRUE(Has(svg, R"(<polyline class="cut" points="0,-20 30,-20 ")"));
+    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
+    for (const char* part : {R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
+                             R"x(marker-end="url(#arrow)"/>)x",
+                             ">3</tspan>", R"(<polyline class="cut" points="0,-20 30,-20 ")",
+                             R"(fill="#ff0000")", "M 10,0 A 10 10 0 0 0 0,-10", "90\u00B0</tspan>"}) {
+        SCOPED_TRACE(part);
+        EXPECT_TRUE(Has(svg, part));
+    }
     // The designation stands at both ends of the cut line.
     const std::string mark = "\u0411</tspan>";
     EXPECT_NE(svg.find(mark), svg.rfind(mark));
-    EXPECT_TRUE(Has(svg, R"(fill="#ff0000")"));
-    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
-    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
-    EXPECT_TRUE(Has(svg, "90\u00B0</tspan>"));
 }
 
 // Coordinates of 1e61 and more are written digit for digit; a value that overflows on the
