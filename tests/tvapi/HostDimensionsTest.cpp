@@ -89,16 +89,14 @@ class DimensionNominalTest : public HostFixture, public ::testing::WithParamInte
 TEST_P(DimensionNominalTest, AutomaticNominalFollowsGeometry)
 {
     const TNominalCase& c = GetParam();
-    {
-        const TSheet s = drawing_test::NewSheet(Host().App().Documents());
-        const tvapi::IDrawingObjectPtr dim = c.Build(s);
-        const tvapi::IDimensionTextPtr text(dim);
-        ASSERT_TRUE(text);
-        text->SetAutoNominalValue(true);
-        ASSERT_TRUE(dim->Update());
-        EXPECT_NEAR(text->GetNominalValue(), c.Nominal, 1e-9);
-        EXPECT_EQ(text->GetNominalText()->GetStr(), c.Text);
-    }
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IDrawingObjectPtr dim = c.Build(s);
+    const tvapi::IDimensionTextPtr text(dim);
+    ASSERT_TRUE(text);
+    text->SetAutoNominalValue(true);
+    ASSERT_TRUE(dim->Update());
+    EXPECT_NEAR(text->GetNominalValue(), c.Nominal, 1e-9);
+    EXPECT_EQ(text->GetNominalText()->GetStr(), c.Text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, DimensionNominalTest, ::testing::ValuesIn(NominalCases),
@@ -120,40 +118,40 @@ TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals)
     EXPECT_EQ(std::wcstod(big.c_str(), nullptr), -1e61);
     EXPECT_EQ(tvhost::DimensionNumberText(std::numeric_limits<double>::max()).size(), 309u);
     EXPECT_EQ(tvhost::DimensionNumberText(std::numeric_limits<double>::infinity()), L"?");
-    EXPECT_EQ(tvhost::DeviationText(0.02), L"+0,02");
-    EXPECT_EQ(tvhost::DeviationText(-0.02), L"-0,02");
-    EXPECT_EQ(tvhost::DeviationText(0.1), L"+0,1");
-    EXPECT_EQ(tvhost::DeviationText(0.0), L"0");
+    const std::pair<double, const wchar_t*> deviations[] = {
+        {0.02, L"+0,02"}, {-0.02, L"-0,02"}, {0.1, L"+0,1"}, {0.0, L"0"}};
+    for (const auto& [value, text] : deviations) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(tvhost::DeviationText(value), text);
+    }
 }
 
 class DimensionTest : public HostFixture {};
 
 TEST_F(DimensionTest, DeviationPairFillsTextsAndUserNominalStays)
 {
-    {
-        const TSheet s = drawing_test::NewSheet(Host().App().Documents());
-        const tvapi::IDiametralDimensionPtr d = s.Symbols->GetDiametralDimensions()->Add();
-        d->SetRadius(10);
-        const tvapi::IDimensionTextPtr text(d);
-        text->SetDeviations(0.02, -0.02);
-        EXPECT_EQ(text->GetUpperDeviation()->GetStr(), L"+0,02");
-        EXPECT_EQ(text->GetLowerDeviation()->GetStr(), L"-0,02");
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IDiametralDimensionPtr d = s.Symbols->GetDiametralDimensions()->Add();
+    d->SetRadius(10);
+    const tvapi::IDimensionTextPtr text(d);
+    text->SetDeviations(0.02, -0.02);
+    EXPECT_EQ(text->GetUpperDeviation()->GetStr(), L"+0,02");
+    EXPECT_EQ(text->GetLowerDeviation()->GetStr(), L"-0,02");
 
-        // Without the automatic flag the nominal text is what the user wrote.
-        text->GetNominalText()->SetStr(L"&0220");
-        d->SetRadius(15);
-        d->Update();
-        EXPECT_EQ(text->GetNominalText()->GetStr(), L"&0220");
-        EXPECT_DOUBLE_EQ(text->GetNominalValue(), 30.0);
-        // Switched on, it follows the geometry again.
-        text->SetAutoNominalValue(true);
-        EXPECT_EQ(text->GetNominalText()->GetStr(), L"30");
+    // Without the automatic flag the nominal text is what the user wrote.
+    text->GetNominalText()->SetStr(L"&0220");
+    d->SetRadius(15);
+    d->Update();
+    EXPECT_EQ(text->GetNominalText()->GetStr(), L"&0220");
+    EXPECT_DOUBLE_EQ(text->GetNominalValue(), 30.0);
+    // Switched on, it follows the geometry again.
+    text->SetAutoNominalValue(true);
+    EXPECT_EQ(text->GetNominalText()->GetStr(), L"30");
 
-        text->GetPrefix()->SetStr(L"2 отв. ");
-        text->GetSuffix()->SetStr(L"h14");
-        EXPECT_EQ(drawing_test::Core(d).Text("Prefix").Str(), L"2 отв. ");
-        EXPECT_EQ(text->GetSuffix()->GetStr(), L"h14");
-    }
+    text->GetPrefix()->SetStr(L"2 отв. ");
+    text->GetSuffix()->SetStr(L"h14");
+    EXPECT_EQ(drawing_test::Core(d).Text("Prefix").Str(), L"2 отв. ");
+    EXPECT_EQ(text->GetSuffix()->GetStr(), L"h14");
 }
 
 } // namespace

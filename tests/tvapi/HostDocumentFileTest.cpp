@@ -161,17 +161,18 @@ TEST_F(DocumentFileTest, PartKeepsAttributesAndUserDataOnTheDocument)
 // negative zero and a fixed sample of bit patterns.
 TEST_F(DocumentFileTest, EveryFiniteRealRoundTripsBitForBit)
 {
+    using L = std::numeric_limits<double>;
     std::vector<double> values = {0.0,
                                   -0.0,
                                   0.1,
                                   1.0 / 3.0,
                                   1e61,
                                   -1e300,
-                                  std::numeric_limits<double>::max(),
-                                  std::numeric_limits<double>::lowest(),
-                                  std::numeric_limits<double>::min(),
-                                  std::numeric_limits<double>::denorm_min(),
-                                  -std::numeric_limits<double>::denorm_min(),
+                                  L::max(),
+                                  L::lowest(),
+                                  L::min(),
+                                  L::denorm_min(),
+                                  -L::denorm_min(),
                                   9007199254740993.0};
     std::mt19937_64 random(14);
     while (values.size() < 5000) {

@@ -1,30 +1,24 @@
 // The drawing of a stand-in 2D document: its operations are journaled and take injected
-// faults, and the interfaces of the 2D area have distinct ids.
+// faults.
 
 #include "HostDrawing2D.h"
 
-#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
 #include "HostFixture.h"
-#include "tvapi/ParametricConstraint.h"
 
 namespace {
 
-using drawing_test::Core;
 using drawing_test::TSheet;
 
-class Drawing2DTest : public HostFixture {
-protected:
-    tvhost::THostDocuments& Documents() { return Host().App().Documents(); }
-};
+class Drawing2DTest : public HostFixture {};
 
 TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults)
 {
-    const TSheet s = drawing_test::NewSheet(Documents());
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
     const tvapi::ILineSegmentsPtr segments = s.Drawing->GetLineSegments();
     Journal().Clear();
     InjectFault("ILineSegments::Add");
@@ -46,35 +40,6 @@ TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults)
     tvapi::IDrawingContainerPtr kept = s.Drawing;
     EXPECT_TRUE(s.Doc->Close(tvapi::kdDoNotSaveChanges));
     EXPECT_TRUE(kept->GetPoints());
-}
-
-} // namespace
-
-namespace {
-
-template <class... I> std::set<std::string> Ids()
-{
-    static_assert((tvapi::IsInterfaceId(I::IID) && ...));
-    static_assert((tvapi::DeclaresOwnId<I>() && ...));
-    return {I::IID...};
-}
-
-// A shared id would make a query answer with an object of the wrong kind.
-TEST(Drawing2DInterfaceTest, IdsAreDistinct)
-{
-    using namespace tvapi;
-    const std::set<std::string> ids =
-        Ids<IDrawingObject, IDrawingGroup, IDrawingObject1, IParametricConstraint, IView, IDrawingContainer,
-            ISymbols2DContainer, IMacroObject, IBaseLeader, ILeader, ICutLine, ITolerance, IHatch, IColouring,
-            IBoundariesObject, IStamp, IText, ITechnicalDemand, ITextItem, ITextFont, ITextLine, ILineSegment,
-            ICircle, IArc, IEllipse, IDrawingText, IPoint, IHatchParam, IBranchs, IUserParameters, ILayer,
-            ILayers, IViews, IViewsAndLayersManager, IDrawingGroups, ILineSegments, IArcs, ICircles,
-            IEllipses, IDrawingTexts, IHatches, IPoints, IColourings, IMacroObjects, ICutLines, ILeaders,
-            IDimensionText, IDimensionParams, ILineDimension, IDiametralDimension, IRadialDimension,
-            IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions, IAngleDimensions,
-            IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
-            IUserDataStoragesMng, ITervanDocument, ITervanDocument2D>();
-    EXPECT_EQ(ids.size(), 64u);
 }
 
 } // namespace

@@ -75,6 +75,12 @@ protected:
         ::waitpid(pid, &status, 0);
         return status;
     }
+    // The old file has its bytes and no temporary file is left beside it.
+    void ExpectOldKept()
+    {
+        EXPECT_EQ(Bytes(FOld), "old contents\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
+    }
     bool SaveAs(const std::string& path)
     {
         return FSheet.Doc->SaveAs(tvhost::FileNameFromBytes(path).c_str());
@@ -97,7 +103,7 @@ TEST_F(FileSaveTest, FolderThatIsAFileFails)
 {
     EXPECT_FALSE(SaveAs(FOld + "/doc.qdr"));
     EXPECT_NE(Core().SaveError().find("Not a directory"), std::string::npos);
-    EXPECT_EQ(Bytes(FOld), "old contents\n");
+    ExpectOldKept();
 }
 
 // Root passes any folder mode, so the child gives up root first.
@@ -112,8 +118,7 @@ TEST_F(FileSaveTest, ReadOnlyFolderKeepsTheOldFile)
         [&] { return SaveAs(FOld); });
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Bytes(FOld), "old contents\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
+    ExpectOldKept();
 }
 
 TEST_F(FileSaveTest, FileSizeLimitPartWayKeepsTheOldFile)
@@ -128,8 +133,7 @@ TEST_F(FileSaveTest, FileSizeLimitPartWayKeepsTheOldFile)
         [&] { return SaveAs(FOld) || Core().SaveError().find("File too large") == std::string::npos; });
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Bytes(FOld), "old contents\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
+    ExpectOldKept();
 }
 
 TEST_F(FileSaveTest, KillDuringTheWriteKeepsTheOldFile)

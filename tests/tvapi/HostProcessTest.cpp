@@ -20,9 +20,9 @@ protected:
     void SetUp() override
     {
         HostFixture::SetUp();
-        Factory = IProcessFactoryPtr(Application());
-        Param = Factory->CreateProcessParam();
-        Process = Factory->CreateProcess2D(Param);
+        const IProcessFactoryPtr factory(Application());
+        Param = factory->CreateProcessParam();
+        Process = factory->CreateProcess2D(Param);
         Events = Param->GetEvents();
     }
     void TearDown() override
@@ -30,7 +30,6 @@ protected:
         Events.Reset();
         Process.Reset();
         Param.Reset();
-        Factory.Reset();
         HostFixture::TearDown();
     }
     void Load(const std::string& text)
@@ -39,7 +38,6 @@ protected:
         ASSERT_TRUE(tvhost::Script().Load(text, error)) << error;
     }
 
-    IProcessFactoryPtr Factory;
     IProcessParamPtr Param;
     IProcess2DPtr Process;
     IPropertiesManagerEventsPtr Events;
@@ -163,9 +161,10 @@ TEST(TScriptTest, BadLinesAreRefusedWithTheirNumber)
 TEST_F(HostProcessTest, TheFrameOfADocumentIsOneObject)
 {
     const ITervanDocumentPtr doc = Application()->GetDocuments()->Add(tvDocumentDrawing, true);
-    const IDocumentFramePtr a = Factory->GetDocumentFrame(doc);
-    const IDocumentFramePtr b = Factory->GetDocumentFrame(doc);
+    const IProcessFactoryPtr factory(Application());
+    const IDocumentFramePtr a = factory->GetDocumentFrame(doc);
+    const IDocumentFramePtr b = factory->GetDocumentFrame(doc);
     EXPECT_TRUE(a);
     EXPECT_TRUE(a == b);
-    EXPECT_FALSE(Factory->GetDocumentFrame({}));
+    EXPECT_FALSE(factory->GetDocumentFrame({}));
 }

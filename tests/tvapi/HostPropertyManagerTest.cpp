@@ -22,20 +22,17 @@ protected:
         const IProcessFactoryPtr factory(Application());
         ASSERT_TRUE(factory);
         Param = factory->CreateProcessParam();
-        Tab = Param->GetPropertyTabs()->Add(L"Main");
-        Controls = Tab->GetControls();
+        Controls = Param->GetPropertyTabs()->Add(L"Main")->GetControls();
     }
     void TearDown() override
     {
         Controls.Reset();
-        Tab.Reset();
         Param.Reset();
         HostFixture::TearDown();
     }
     tvhost::THostProcessParam& HostParam() { return *dynamic_cast<tvhost::THostProcessParam*>(Param.Get()); }
 
     IProcessParamPtr Param;
-    IPropertyTabPtr Tab;
     IPropertyControlsPtr Controls;
 };
 

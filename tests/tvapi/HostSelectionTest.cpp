@@ -49,9 +49,7 @@ TEST_F(THostSelectionTest, SelectionKeepsOrderAndTellsObjectsApartByIdentity)
     EXPECT_EQ(selection->GetCount(), 3);
     const tvapi::TervanAPIObjectList expected = {c, a, b};
     const tvapi::TervanAPIObjectList got = selection->GetSelectedObjects();
-    ASSERT_EQ(got.size(), expected.size());
-    for (std::size_t i = 0; i < got.size(); ++i)
-        EXPECT_TRUE(got[i] == expected[i]) << i;
+    EXPECT_EQ(got, expected);
     EXPECT_EQ(RefCountOf(b), before + 3); // the selection's, and the copies in `expected` and `got`
 
     selection->UnSelect({a, tvapi::ITervanAPIObjectPtr(FDoc)}); // the document is not selected

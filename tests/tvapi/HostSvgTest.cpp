@@ -70,20 +70,20 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
     text << std::ifstream(tvhost::ToUtf8(file)).rdbuf();
     const std::string svg = text.str();
 
-    EXPECT_TRUE(Has(svg, R"(<line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.25" )"
-                         R"(stroke-dasharray="6 1.5 1 1.5"/>)"));
+    // Counter-clockwise a quarter, clockwise three quarters; Y turns down in SVG. The second view
+    // is placed at (100, 50) with scale 2.
+    for (const char* part :
+         {R"(<line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.25" )"
+          R"(stroke-dasharray="6 1.5 1 1.5"/>)",
+          "M 10,0 A 10 10 0 0 0 0,-10", "M 10,0 A 10 10 0 1 1 0,-10", "30\u00B0 \u00B1 2\u00D7M6",
+          "<g class=\"dimension\">", "\u230020 +0,1/0",
+          R"x(marker-start="url(#arrow)" marker-end="url(#arrow)")x",
+          R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)",
+          "<g class=\"view\" id=\"view1\">"}) {
+        SCOPED_TRACE(part);
+        EXPECT_TRUE(Has(svg, part));
+    }
     EXPECT_FALSE(Has(svg, R"(y1="-5")"));
-    // Counter-clockwise a quarter, clockwise three quarters; Y turns down in SVG.
-    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
-    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 1 1 0,-10"));
-    EXPECT_TRUE(Has(svg, "30\u00B0 \u00B1 2\u00D7M6"));
-    EXPECT_TRUE(Has(svg, "<g class=\"dimension\">"));
-    EXPECT_TRUE(Has(svg, "\u230020 +0,1/0"));
-    EXPECT_TRUE(Has(svg, R"x(marker-start="url(#arrow)" marker-end="url(#arrow)")x"));
-    // The second view is placed at (100, 50) with scale 2.
-    EXPECT_TRUE(
-        Has(svg, R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)"));
-    EXPECT_TRUE(Has(svg, "<g class=\"view\" id=\"view1\">"));
 
     EXPECT_FALSE(tvhost::WriteSvgFile(*tvhost::HostAs<tvhost::THostDocument>(
                                           Host().App().Documents().AddDocument(tvapi::tvDocumentTextual)),
@@ -112,22 +112,18 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
 
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
-    EXPECT_TRUE(Has(svg, R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
-                         R"x(marker-end="url(#arrow)"/>)x"));
-    EXPECT_TRUE(Has(svg, ">3</tspan>"));
-    EXPECT_TRUE(Has(svg, R"(<polyline class="cut" points="0,-20 30,-20 ")"));
+    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
+    for (const char* part : {R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
+                             R"x(marker-end="url(#arrow)"/>)x",
+                             ">3</tspan>", R"(<polyline class="cut" points="0,-20 30,-20 ")",
+                             R"(fill="#ff0000")", "M 10,0 A 10 10 0 0 0 0,-10", "90\u00B0</tspan>"}) {
+        SCOPED_TRACE(part);
+        EXPECT_TRUE(Has(svg, part));
+    }
     // The designation stands at both ends of the cut line.
     const std::string mark = "\u0411</tspan>";
     EXPECT_NE(svg.find(mark), svg.rfind(mark));
-    EXPECT_TRUE(Has(svg, R"(fill="#ff0000")"));
-    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
-    EXPECT_TRUE(Has(svg, "M 10,0 A 10 10 0 0 0 0,-10"));
-    EXPECT_TRUE(Has(svg, "90\u00B0</tspan>"));
 }
-
-} // namespace
-
-namespace {
 
 // Coordinates of 1e61 and more are written digit for digit; a value that overflows on the
 // sheet is refused instead of written as text no reader takes.

@@ -8,34 +8,39 @@
 
 #include "tvapi/Application.h"
 #include "tvapi/Dictionary.h"
+#include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2D.h"
+#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Model3D.h"
+#include "tvapi/ParametricConstraint.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"
 
 namespace {
 
-template <class I> void CheckId(std::set<std::string>& seen)
+template <class... I> std::set<std::string> Ids()
 {
-    static_assert(tvapi::IsInterfaceId(I::IID));
-    static_assert(tvapi::DeclaresOwnId<I>());
-    EXPECT_TRUE(seen.insert(I::IID).second) << "id used twice: " << I::IID;
+    static_assert((tvapi::IsInterfaceId(I::IID) && ...));
+    static_assert((tvapi::DeclaresOwnId<I>() && ...));
+    return {I::IID...};
 }
 
 } // namespace
 
 TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
 {
-    std::set<std::string> seen;
-    CheckId<tvapi::IAPIObject>(seen);
-    CheckId<tvapi::IApplication>(seen);
-    CheckId<tvapi::ITervanDictionary>(seen);
-    CheckId<tvapi::ITervanAPIObject>(seen);
-    CheckId<tvapi::IDrawingObject>(seen);
-    CheckId<tvapi::IDrawingGroup>(seen);
-    CheckId<tvapi::IVariable>(seen);
-    CheckId<tvapi::IVertex>(seen);
-    CheckId<tvapi::IEdge>(seen);
-    CheckId<tvapi::IMathCurve3D>(seen);
-    EXPECT_EQ(seen.size(), 10u);
+    using namespace tvapi;
+    const std::set<std::string> ids =
+        Ids<IAPIObject, IApplication, ITervanDictionary, ITervanAPIObject, IVariable, IVertex, IEdge,
+            IMathCurve3D, IDrawingObject, IDrawingGroup, IDrawingObject1, IParametricConstraint, IView,
+            IDrawingContainer, ISymbols2DContainer, IMacroObject, IBaseLeader, ILeader, ICutLine, ITolerance,
+            IHatch, IColouring, IBoundariesObject, IStamp, IText, ITechnicalDemand, ITextItem, ITextFont,
+            ITextLine, ILineSegment, ICircle, IArc, IEllipse, IDrawingText, IPoint, IHatchParam, IBranchs,
+            IUserParameters, ILayer, ILayers, IViews, IViewsAndLayersManager, IDrawingGroups, ILineSegments,
+            IArcs, ICircles, IEllipses, IDrawingTexts, IHatches, IPoints, IColourings, IMacroObjects,
+            ICutLines, ILeaders, IDimensionText, IDimensionParams, ILineDimension, IDiametralDimension,
+            IRadialDimension, IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions,
+            IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
+            IUserDataStoragesMng, ITervanDocument, ITervanDocument2D>();
+    EXPECT_EQ(ids.size(), 72u);
 }
