@@ -14,6 +14,7 @@
 #include "HostDrawing2D.h"
 #include "HostFixture.h"
 #include "HostSheets.h"
+#include "HostText.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 
@@ -39,6 +40,24 @@ protected:
     tvapi::ITervanDocumentPtr Open(tvapi::DocumentTypeEnum t)
     {
         return Host().App().Documents().AddDocument(t, L"doc");
+    }
+    // The kinds of the open composite objects, innermost last.
+    static std::vector<TCommand> OpenKinds()
+    {
+        return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
+    }
+    // The title block of the first sheet and one cell's text as UTF-8, lines joined with "\n".
+    tvhost::THostStamp& Stamp()
+    {
+        return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc)->Data().Sheets.Items.at(0)->Stamp();
+    }
+    std::string Cell(int cell) { return U(Stamp().CellStr(cell)); }
+    static std::string U(const std::wstring& s) { return tvhost::ToUtf8(s); }
+    static std::string U(const TString& s)
+    {
+        std::vector<char8_t> out(2 * static_cast<std::size_t>(s.Length()) + 1);
+        const Integer n = TString::toUTF8(s.PChar(), out.data());
+        return std::string(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
     }
 
     tvapi::IApplicationPtr FApp;
@@ -70,16 +89,5 @@ protected:
             kinds.push_back(Core(o).Type());
         return kinds;
     }
-    // The kinds of the open composite objects, innermost last.
-    static std::vector<TCommand> OpenKinds()
-    {
-        return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
-    }
     static tvapi::IDrawingObjectPtr Current() { return R2().CurDrawingObject; }
-    // The title block of the first sheet and one cell's text as UTF-8, lines joined with "\n".
-    tvhost::THostStamp& Stamp()
-    {
-        return tvhost::HostAs<tvhost::THostDocument2D>(R().IDoc)->Data().Sheets.Items.at(0)->Stamp();
-    }
-    std::string Cell(int cell) { return tvhost::ToUtf8(Stamp().CellStr(cell)); }
 };

@@ -22,13 +22,6 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-std::string U(const TString& s)
-{
-    std::vector<char8_t> out(2 * static_cast<std::size_t>(s.Length()) + 1);
-    const Integer n = TString::toUTF8(s.PChar(), out.data());
-    return std::string(reinterpret_cast<const char*>(out.data()), static_cast<std::size_t>(n));
-}
-
 // A detail that notes its visits in a shared journal and then throws.
 struct TVisitDetail : TDetail {
     Texts* Journal;

@@ -47,23 +47,15 @@ protected:
 
 } // namespace
 
-TEST_F(TPositionDetailsTest, OnlyKnownDetailsAreAddedWithTheirNumbers)
-{
-    TPositionDetails P(M, CM, NoPos);
-    P.Add(1, 1, 2, 0, 1, Quor::tDetail);
-    P.Add(1, 1, 3, 0, 1, Quor::tStandart);
-    P.Add(1, 1, 99, 0, 1, Quor::tDetail); // not in the table
-    ASSERT_EQ(P.Count, 2);
-    EXPECT_EQ(P[0].Number, 12);
-    EXPECT_EQ(P[1].Number, 13);
-}
-
-TEST_F(TPositionDetailsTest, ComponentsToTheRightStackUpwardsFifteenApart)
+TEST_F(TPositionDetailsTest, KnownComponentsToTheRightStackUpwardsFifteenApart)
 {
     TPositionDetails P(M, CM, NoPos);
     P.Add(10, 0.2, 1, 0, 1, Quor::tDetail);
     P.Add(10, 0.0, 2, 0, 2, Quor::tDetail);
     P.Add(10, 0.1, 3, 0, 4, Quor::tStandart);
+    P.Add(10, 0.3, 99, 0, 1, Quor::tDetail); // not in the table
+    ASSERT_EQ(P.Count, 3);
+    EXPECT_EQ(P[1].Number, 12);
     P.drDetailsPos(0, 0, -50, 50, 40, 0);
     EXPECT_EQ(Shelves(), (std::vector<std::string>{R"(50 0 "12")", R"(50 15 "13")", R"(50 30 "11")"}));
     // The detail's file for a detail, its name for a standard item.

@@ -1,4 +1,5 @@
-// A contour drawn curve by curve into a real drawing of the stand-in host.
+// A contour drawn curve by curve into a real drawing of the stand-in host, and the
+// drawing-object helpers read back what was drawn.
 
 #include "drContourAPI.h"
 
@@ -7,6 +8,7 @@
 #include "Arc.h"
 #include "FacadeFixture.h"
 #include "LineSeg.h"
+#include "drObjects2D.h"
 
 namespace {
 
@@ -37,6 +39,27 @@ TEST_F(TContourAPITest, WholeListGoesToTheSelection)
     drApi::Selector->SelectList({Drawn()[0], Drawn()[1]});
     EXPECT_EQ(Journal().Calls("ISelectionManager::Select").size(), 1u);
     drApi::Selector->End(false);
+}
+
+TEST_F(TContourAPITest, ObjectsOfOneKindInViewOrder)
+{
+    drApi::MA.drLine(0, 0, 10, 0, 1);
+    drApi::MA.drCircle(0, 0, 5, 1);
+    drApi::MA.drLine(0, 0, 0, 10, 1);
+    tvapi::IViewPtr view = R().View;
+    const auto lines = drApi::GetObjects2D(view, tvapi::tvDrLineSeg);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(drApi::GetType(lines[0]), tvapi::tvDrLineSeg);
+    EXPECT_DOUBLE_EQ(tvapi::ILineSegmentPtr(lines[1])->GetY2(), 10.0);
+    EXPECT_EQ(drApi::GetObjects2D(view, tvapi::tvDrCircle).size(), 1u);
+    EXPECT_TRUE(drApi::GetObjects2D(view, tvapi::tvDrArc).empty());
+}
+
+TEST_F(TContourAPITest, EmptyViewOrObjectGivesNothing)
+{
+    tvapi::IViewPtr none;
+    EXPECT_TRUE(drApi::GetObjects2D(none, tvapi::tvDrLineSeg).empty());
+    EXPECT_EQ(drApi::GetType({}), tvapi::tvAllObj);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ protected:
 
 } // namespace
 
-TEST_F(TProjectionTest, AStandardProjectionIsShownAndKeptAsTheCurrentObject)
+TEST_F(TProjectionTest, StandardAndMatrixProjectionsAreShownAndKeptAsTheCurrentObject)
 {
     drApi::MA.SaveAndSetViewProjection(tvapi::tvVPIsometric);
     EXPECT_EQ(Shown().Type, tvapi::tvVPIsometric);
@@ -48,11 +48,7 @@ TEST_F(TProjectionTest, AStandardProjectionIsShownAndKeptAsTheCurrentObject)
     drApi::MA.SaveAndSetViewProjection(tvapi::tvVPNone); // no such projection
     EXPECT_FALSE(R2().CurDrawingObject);
     EXPECT_EQ(Shown().Applies, 3);
-}
-
-TEST_F(TProjectionTest, AMatrixProjectionCarriesItsSixteenCells)
-{
-    TMtr3D m;
+    TMtr3D m; // a matrix projection carries its sixteen cells
     drApi::MA.CreateViewProjection(m);
     EXPECT_EQ(Shown().Type, tvapi::tvVPUser);
     ASSERT_EQ(Shown().Matrix.size(), 16u);

@@ -66,7 +66,7 @@ TEST_F(TReadTest, AnEllipseComesAsAPolygonOfPlainSegments)
     EXPECT_TRUE(C.IsClosed());
 }
 
-TEST_F(TReadTest, ALayerFilterKeepsOnlyItsLayer)
+TEST_F(TReadTest, ALayerFilterKeepsOnlyItsLayerAndNothingReadableGivesAnEmptyContour)
 {
     drApi::MA.drLine(0, 0, 10, 0, 1);
     drApi::MA.drLayer(5); // the host numbers the layer it adds
@@ -78,15 +78,10 @@ TEST_F(TReadTest, ALayerFilterKeepsOnlyItsLayer)
     EXPECT_EQ(dynamic_cast<TLineSeg*>(C[0])->y, 5.0);
     EXPECT_TRUE(drApi::MA.GetDoc2D(R().IDoc2D, 0, C));
     EXPECT_EQ(C.Count, 2);
-}
-
-TEST_F(TReadTest, NoDocumentOrNothingReadableGivesFalseAndAnEmptyContour)
-{
-    drApi::MA.drLine(0, 0, 10, 0, 1);
-    ASSERT_TRUE(drApi::MA.GetDoc2D(R().IDoc2D, 0, C));
     tvapi::ITervanDocument2DPtr none;
     EXPECT_FALSE(drApi::MA.GetDoc2D(none, 0, C));
     EXPECT_EQ(C.Count, 0);
+    ASSERT_TRUE(drApi::MA.GetDoc2D(R().IDoc2D, 0, C));
     EXPECT_FALSE(drApi::MA.GetDoc2D(R().IDoc2D, 7, C)); // nothing on layer 7
     EXPECT_EQ(C.Count, 0);
 }

@@ -21,11 +21,6 @@
 
 namespace {
 
-std::string U(const std::wstring& s)
-{
-    return tvhost::ToUtf8(s);
-}
-
 class TSheetTest : public TFacadeFixture {
 protected:
     TString Name(const std::string& name) { return TString((::testing::TempDir() + name).c_str()); }
@@ -37,12 +32,6 @@ protected:
     }
     tvhost::TDocumentCore& Doc() { return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc); }
     const tvhost::TSheetSetup& Sheet0() { return Doc().Data().Sheets.Items.at(0)->Setup(); }
-    tvhost::THostTechnicalDemand* Demand() { return Doc().Data().Notes.Demand.Get(); }
-    std::string Cell(int cell) { return U(Doc().Data().Sheets.Items.at(0)->Stamp().CellStr(cell)); }
-    static std::vector<TCommand> OpenKinds()
-    {
-        return {R2().APrevCommand.Array(), R2().APrevCommand.Array() + R2().APrevCommand.Count};
-    }
 };
 
 } // namespace
@@ -84,6 +73,12 @@ TEST_F(TSheetTest, CreateLeafMakesAFragmentOfEveryOtherTypeAndClosesTheOldDocume
     EXPECT_FALSE(oldCore.IsOpen());
     EXPECT_EQ(oldCore.ClosedWith(), tvapi::kdDoNotSaveChanges);
     EXPECT_NE(R().IDoc.Get(), old.Get());
+    drApi::MA.drOpenTDem(); // a fragment's requirements go nowhere
+    EXPECT_FALSE(R().TechnicalDemand);
+    EXPECT_FALSE(R().Text);
+    drApi::MA.drStringObj("lost");
+    drApi::MA.drCloseTDem();
+    EXPECT_EQ(Doc().Data().Notes.Demand.Get(), nullptr);
 }
 
 TEST_F(TSheetTest, CreateAndOpenLeafDoNothingWhileAContourCollects)
@@ -240,17 +235,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TDemandCase{"FirstAndThird", "a", "", "c", "", "a\n3.c"},
                       TDemandCase{"All", "a", "b", "c", "d", "1.a\n2.b\n3.c\n4.d"}),
     [](const ::testing::TestParamInfo<TDemandCase>& info) { return std::string(info.param.Name); });
-
-TEST_F(TSheetTest, RequirementsOfAFragmentGoNowhere)
-{
-    Create("fragdemand", tvapi::tvDocumentFragment);
-    drApi::MA.drOpenTDem();
-    EXPECT_FALSE(R().TechnicalDemand);
-    EXPECT_FALSE(R().Text);
-    drApi::MA.drStringObj("lost");
-    drApi::MA.drCloseTDem();
-    EXPECT_EQ(Doc().Data().Notes.Demand.Get(), nullptr);
-}
 
 TEST_F(TSheetTest, ContourModeClosesOnlyTheViewPlacement)
 {

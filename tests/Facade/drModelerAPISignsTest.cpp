@@ -27,7 +27,6 @@ protected:
                 if (e.Operation.rfind(p, 0) == 0) ops.push_back(e.Operation);
         return ops;
     }
-    static std::string U(const std::wstring& s) { return tvhost::ToUtf8(s); }
 };
 
 } // namespace
@@ -121,14 +120,6 @@ TEST_F(TSignsTest, FormToleranceTakesThreeCellsAndItsBranchesUntilEnded)
     drApi::MA.drEndObj();
 }
 
-TEST_F(TSignsTest, FormToleranceTheHostRefusesPushesNothing)
-{
-    InjectFault("ITolerances::Add");
-    drApi::MA.drForm(0, 0, 0, 1, "", "");
-    EXPECT_TRUE(OpenKinds().empty());
-    EXPECT_FALSE(R().Tolerance);
-}
-
 TEST_F(TSignsTest, BaseAndViewPointerTakeTheirPointsAndLetter)
 {
     drApi::MA.drBase(10, 20, 0, 0, "А");
@@ -151,12 +142,16 @@ TEST_F(TSignsTest, BaseAndViewPointerTakeTheirPointsAndLetter)
     EXPECT_EQ(Current().Get(), Drawn()[2].Get());
 }
 
-TEST_F(TSignsTest, RoughWithoutParametersIsStillPlacedAndCurrent)
+TEST_F(TSignsTest, SignsTheHostRefusesLeaveNothingOpenOrCurrent)
 {
     InjectFault("IRoughs::Add", tvhost::fkFail);
     drApi::MA.drRough(0, 0, 0, tvapi::tvNoProcessingType, "", "", "");
     EXPECT_TRUE(Drawn().empty());
     EXPECT_FALSE(Current());
+    InjectFault("ITolerances::Add");
+    drApi::MA.drForm(0, 0, 0, 1, "", "");
+    EXPECT_TRUE(OpenKinds().empty());
+    EXPECT_FALSE(R().Tolerance);
 }
 
 TEST_F(TSignsTest, CutPointsAreKeptTransformedAndRefusedPastTheBuffer)

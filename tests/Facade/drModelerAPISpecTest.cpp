@@ -28,7 +28,6 @@ protected:
         return dynamic_cast<tvhost::TDocumentCore&>(*R().IDoc).Data().Specification;
     }
     tvhost::THostSpecObject& Row(std::size_t i) { return *Spec().Descriptions.at(0)->Objects().at(i); }
-    static std::string U(const std::wstring& s) { return tvhost::ToUtf8(s); }
     static void Touch(const std::string& file) { std::ofstream(file) << "x"; }
 };
 
