@@ -3,6 +3,7 @@
 // then the branch-and-bound search alone on 30-link chains, which no exhaustive search
 // decides in reasonable time (2^30 masks of 30 links each).
 
+#include "BenchTimes.h"
 #include "TDimensionChain.h"
 
 #include <benchmark/benchmark.h>
@@ -93,36 +94,14 @@ BENCHMARK(BM_Exhaustive20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Closure20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Closure30)->Unit(benchmark::kMicrosecond);
 
-// Console output as usual, then how many times faster the closure search is.
-class TSpeedupReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                seconds[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double fast = seconds["BM_Closure20"], slow = seconds["BM_Exhaustive20"];
-        if (fast > 0 && slow > 0)
-            GetOutputStream() << "closure search on 20-link chains: " << slow / fast
-                              << " times faster than the exhaustive search (at least 1000 wanted)\n";
-    }
-
-private:
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
+// Console output as usual, then how many times faster the closure search is.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    TSpeedupReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [](const TTimesReporter& r, std::ostream& out) {
+        if (const double speedup = r.Ratio("BM_Exhaustive20", "BM_Closure20"); speedup > 0)
+            out << "closure search on 20-link chains: " << speedup
+                << " times faster than the exhaustive search (at least 1000 wanted)\n";
+    });
 }

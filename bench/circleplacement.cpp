@@ -2,6 +2,7 @@
 // segments, a grid of 30 points per axis) with 1 and with 4 worker threads; ends with the
 // speed-up of 4 workers over 1 (at most 4 on 4 free cores).
 
+#include "BenchTimes.h"
 #include "Contour.h"
 #include "LineSeg.h"
 #include "Protector.h"
@@ -9,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -55,34 +55,14 @@ void BM_PlaceByRectAngle(benchmark::State& state)
 
 BENCHMARK(BM_PlaceByRectAngle)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class TSpeedUpReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double one = seconds["BM_PlaceByRectAngle/1/real_time"];
-        const double four = seconds["BM_PlaceByRectAngle/4/real_time"];
-        if (one > 0 && four > 0)
-            GetOutputStream() << "circle placement, 4 workers over 1: " << one / four << "x\n";
-    }
-
-private:
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    TSpeedUpReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [](const TTimesReporter& r, std::ostream& out) {
+        if (const double speedup =
+                r.Ratio("BM_PlaceByRectAngle/1/real_time", "BM_PlaceByRectAngle/4/real_time");
+            speedup > 0)
+            out << "circle placement, 4 workers over 1: " << speedup << "x\n";
+    });
 }

@@ -4,11 +4,11 @@
 // stream pays the first touch of its buffer and is compared with memcpy into fresh memory.
 
 #include "KmfData.h"
+#include "BenchTimes.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -105,41 +105,17 @@ BENCHMARK(BM_MemcpyFresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KmfDataWriteRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KmfDataWriteReadReused)->Unit(benchmark::kMillisecond);
 
-// Console output as usual, then the stream's throughput as a share of memcpy's.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        Ratio("reused stream / memcpy (warm destination)", "BM_KmfDataWriteReadReused", "BM_Memcpy");
-        Ratio("new stream / memcpy (fresh destination)", "BM_KmfDataWriteRead", "BM_MemcpyFresh");
-    }
-
-private:
-    void Ratio(const char* label, const std::string& stream, const std::string& reference)
-    {
-        if (seconds[stream] > 0 && seconds[reference] > 0)
-            GetOutputStream() << "KmfData write+read throughput, " << label << ": "
-                              << seconds[reference] / seconds[stream] << "\n";
-    }
-
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
+// Console output as usual, then the stream's throughput as a share of memcpy's.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [](const TTimesReporter& r, std::ostream& out) {
+        const auto share = [&](const char* label, const char* stream, const char* reference) {
+            if (const double ratio = r.Ratio(reference, stream); ratio > 0)
+                out << "KmfData write+read throughput, " << label << ": " << ratio << "\n";
+        };
+        share("reused stream / memcpy (warm destination)", "BM_KmfDataWriteReadReused", "BM_Memcpy");
+        share("new stream / memcpy (fresh destination)", "BM_KmfDataWriteRead", "BM_MemcpyFresh");
+    });
 }

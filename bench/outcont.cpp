@@ -1,6 +1,7 @@
 // Speed of the outer-contour walk on k = 10, 100 and 1000 overlapping squares against
 // Boost.Geometry's union of the same squares; ends with the ratio per k (ours / Boost).
 
+#include "BenchTimes.h"
 #include "Contour.h"
 #include "LineSeg.h"
 
@@ -11,7 +12,6 @@
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
 
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -82,37 +82,13 @@ void BM_BoostUnion(benchmark::State& state)
 BENCHMARK(BM_OutCont)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoostUnion)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const char* k : {"10", "100", "1000"}) {
-            const double ours = seconds[std::string("BM_OutCont/") + k];
-            const double boost = seconds[std::string("BM_BoostUnion/") + k];
-            if (ours > 0 && boost > 0)
-                GetOutputStream() << "outer contour of " << k
-                                  << " squares, ours / Boost.Geometry union: " << ours / boost << "\n";
-        }
-    }
-
-private:
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [](const TTimesReporter& r, std::ostream& out) {
+        for (const std::string k : {"10", "100", "1000"})
+            if (const double ratio = r.Ratio("BM_OutCont/" + k, "BM_BoostUnion/" + k); ratio > 0)
+                out << "outer contour of " << k << " squares, ours / Boost.Geometry union: " << ratio << "\n";
+    });
 }
