@@ -138,6 +138,7 @@ void THostDocument3D::ReleaseContents() noexcept
     FSelection->Clear();
     FChoose->Clear();
     FEditing.Reset();
+    FTessellation.Clear();
     FShown->Open = false;
 }
 

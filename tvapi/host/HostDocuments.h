@@ -17,6 +17,7 @@
 #include "HostObject.h"
 #include "HostPart.h"
 #include "HostSelection.h"
+#include "HostTessellation.h"
 #include "HostText.h"
 #include "HostViewProjection.h"
 #include "tvapi/Documents.h"
@@ -207,7 +208,8 @@ private:
     TDrawing2D FDrawing;
 };
 
-class THostDocument3D final : public THostDocumentOf<tvapi::ITervanDocument3D> {
+class THostDocument3D final
+    : public THostDocumentOf<tvapi::ITervanDocument3D, tvapi::IExternalTessellationManager> {
 public:
     THostDocument3D(tvapi::DocumentTypeEnum type, bool visible);
 
@@ -217,8 +219,16 @@ public:
     tvapi::IChooseManagerPtr GetChooseManager() override;
     bool IsInPlaceEditing() override;
     tvapi::ITervanAPIObjectPtr GetEditingObject() override;
+    // The objects shown over the model view (HostTessellation.h).
+    tvapi::IExternalTessellationObjectPtr CreateTessellationObject() override
+    {
+        return FTessellation.CreateTessellationObject();
+    }
+    tvapi::IExternalTextObjectPtr CreateTextObject() override { return FTessellation.CreateTextObject(); }
+    bool DeleteObjects(const std::vector<int>& ids) override { return FTessellation.DeleteObjects(ids); }
 
     // Test side, not journaled.
+    TTessellationStore& Tessellation() noexcept { return FTessellation; }
     THostPart& TopPart() noexcept { return *FTopPart; }
     THostSelectionManager& Selection() noexcept { return *FSelection; }
     THostChooseManager& Choose() noexcept { return *FChoose; }
@@ -236,6 +246,7 @@ private:
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;
     tvapi::ITervanAPIObjectPtr FEditing;
+    TTessellationStore FTessellation;
     std::shared_ptr<TShownProjection> FShown = std::make_shared<TShownProjection>();
 };
 

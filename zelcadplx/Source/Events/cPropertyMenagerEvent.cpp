@@ -35,6 +35,15 @@ tvapi::IProgressBar* HostBar()
     return drApi::MA.R3.Exist() ? drApi::MA.R3->ProgressBar.Get() : nullptr;
 }
 
+// The facade's tessellation manager, read by the panel's meshes at each call.
+tvapi::IExternalTessellationManagerPtr& FacadeTessellation()
+{
+    static tvapi::IExternalTessellationManagerPtr none; // no facade registry: no manager ever
+    return drApi::MA.R3.Exist() ? drApi::MA.R3->ITessellationMng : none;
+}
+
+constexpr int MeshReserve = 2;
+
 void ClearHostSelection()
 {
     if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
@@ -52,7 +61,8 @@ TBaseManager::TBaseManager()
       TReceiverPropertyManagerEvent(*this, L"ReceiverPropertyManagerEvent", true),
       TReceiverApplicationEvent(L"ReceiverApplicationEvent", true),
       FDispatcher(std::make_unique<TDispatcherWnd3D>(this)), DispatcherWnd3D(*FDispatcher),
-      StatusBar(*new TStatusBarOGL(this, StatusBarDX, StatusBarDY))
+      StatusBar(*new TStatusBarOGL(this, StatusBarDX, StatusBarDY)),
+      MeshDraw(FacadeTessellation(), MeshReserve)
 {
     if (const tvapi::IProcessFactoryPtr factory = Factory()) ProcessParam = factory->CreateProcessParam();
     if (tvapi::IApplication* app = HostApplication()) {
@@ -112,6 +122,10 @@ void TBaseManager::UnAdvise()
 
 void TBaseManager::Stop(int iExitCode)
 {
+    if (iExitCode < 0)
+        MeshDraw.HideAll();
+    else
+        MeshDraw.Clear(0);
     ClearHostSelection();
     if (Active) {
         Active = false;
@@ -151,9 +165,39 @@ bool TBaseManager::EndDragManipulator(int, tvapi::tvManipulatorPrimitiveEnum)
 }
 
 // A stopped panel is not subscribed again by a redraw that its own last handler asked for.
+// The hot points' markers are made anew each time; a failing step ends the redraw quietly.
 void TBaseManager::RedrawPhantom()
 {
-    if (Active) Advise();
+    try {
+        if (Active) Advise();
+        RemoveHotPointMarkers();
+        BeginPhantom();
+        PreparePhantom();
+        EndPhantom();
+        AddHotPointMarkers();
+        RefreshWindow();
+    } catch (...) {
+    }
+}
+
+// Id3 0 is a hot point without a marker.
+void TBaseManager::RemoveHotPointMarkers()
+{
+    if (!AHotPoint) return;
+    for (const THotPointData& point : *AHotPoint)
+        if (point.Id3 != 0) MeshDraw.Remove(point.Id3);
+}
+
+void TBaseManager::AddHotPointMarkers()
+{
+    if (!AHotPoint) return;
+    for (THotPointData& point : *AHotPoint) {
+        MeshDraw.V.SetOrigin(point.Origin);
+        MeshDraw.V.NonScaleble = true;
+        const tvapi::IExternalTessellationObjectPtr marker = MeshDraw.Add(MeshDraw.V, TMeshID::othotPoint);
+        point.Obj = marker;
+        if (marker) point.Id3 = marker->GetId();
+    }
 }
 
 void TBaseManager::RefreshWindow()

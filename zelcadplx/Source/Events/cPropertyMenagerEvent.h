@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <memory>
 
+#include "HotPoint.h"
+#include "HotPointData.h"
 #include "Mathemat.h"
 #include "Mathemat3d.h"
 #include "TPopUpEdit.h"
@@ -61,7 +63,10 @@ private:
 
 public:
     TDispatcherWnd3D& DispatcherWnd3D;
-    TStatusBarOGL& StatusBar; // the panel's status line, a widget of the dispatcher
+    TStatusBarOGL& StatusBar;            // the panel's status line, a widget of the dispatcher
+    THotPointsData* AHotPoint = nullptr; // the panel's hot points; not owned
+    THotPoints* AHotPoint2 = nullptr;    // not owned
+    TMeshDraw MeshDraw;                  // what the panel shows over the model view
     tvapi::IDocumentFramePtr Frame;
     tvapi::IProcessParamPtr ProcessParam;
     tvapi::IProcessPtr Process;
@@ -89,20 +94,26 @@ public:
     TStatusLines& StatusLines() override { return StatusBar; }
 
     virtual void UpdateRun() {}
-    virtual bool OnStop() { return true; }
+    virtual bool OnStop()
+    {
+        MeshDraw.HideAll();
+        return true;
+    }
     virtual bool OnExitRun() { return true; }
     // Subscribes the property-manager and application receivers once.
     virtual void Advise();
     // Removes the subscriptions by name, once; clears the host selection.
     virtual void UnAdvise();
-    // Ends the process with iExitCode; a code of 0 or more also unsubscribes.
+    // Ends the process with iExitCode; a code of 0 or more also unsubscribes and deletes the
+    // shown meshes, a negative one only hides them.
     virtual void Stop(int iExitCode);
     // The binding list's answer for a user's change of Control.
     bool ChangeControlValue(tvapi::IPropertyControlPtr Control) override;
     // A bound variable changed (Sender: the binding that caused it, -1 the program).
     virtual bool ChangeValue(void* Pointer, int Sender);
     virtual bool EndDragManipulator(int Id, tvapi::tvManipulatorPrimitiveEnum primitiveType) override;
-    // Redraws the preview of what the command builds; subscribes a panel that is active.
+    // Redraws the preview of what the command builds and a marker on every hot point;
+    // subscribes a panel that is active.
     void RedrawPhantom() override;
     virtual void BeginPhantom() {}
     virtual void PreparePhantom() {}
@@ -201,6 +212,9 @@ protected:
     void* Addr(tvapi::IAPIObjectPtr& E) const;
 
 private:
+    // The phantom redraw's markers of the hot points (AHotPoint).
+    void RemoveHotPointMarkers();
+    void AddHotPointMarkers();
     // A new control of `type` on the current tab seen through I; empty without a tab or
     // when the host refuses.
     template <class I> tvapi::Ptr<I> NewControl(tvapi::ControlTypeEnum type);
