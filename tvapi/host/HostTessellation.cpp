@@ -112,17 +112,11 @@ void THostTessellationObject::SetNonPickable(bool on)
     if (Enter("IExternalTessellationObject::SetNonPickable", {BoolArg(on)})) NonPickable = on;
 }
 
-void THostTessellationObject::ClearGeometry()
+bool THostTessellationObject::Refresh()
 {
-    if (!Enter("IExternalTessellationObject::ClearGeometry")) return;
-    Points.clear();
-    Normals.clear();
-    Triangles.clear();
-    Colors.clear();
-    LinePoints.clear();
-    Lines.clear();
-    LineColors.clear();
-    LineAttributes.clear();
+    if (!Enter("IExternalTessellationObject::Refresh")) return false;
+    ++Refreshes;
+    return State.Visible && !State.Deleted;
 }
 
 // ---- text object ------------------------------------------------------------------------------

@@ -52,7 +52,7 @@ public:
     void SetNonScalableWidth(bool on) override;
     void SetDisableDepthTest(bool on) override;
     void SetNonPickable(bool on) override;
-    void ClearGeometry() override;
+    bool Refresh() override;
 
     // Test side, not journaled.
     TExternalObjectState State;
@@ -62,6 +62,7 @@ public:
     TTessellationMaterial Material;
     int LightingMode = 0, LightingOption = 0;
     std::vector<double> Matrix; // empty: the identity
+    int Refreshes = 0;
     bool NonScalableFaces = false, NonScalableLines = false, NonScalableWidth = false;
     bool DisableDepthTest = false, NonPickable = false;
 };

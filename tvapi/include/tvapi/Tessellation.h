@@ -43,8 +43,8 @@ public:
     // Drawn over the model rather than hidden by it.
     virtual void SetDisableDepthTest(bool on) = 0;
     virtual void SetNonPickable(bool on) = 0;
-    // Drops the triangles and lines; the object stays with the manager until deleted.
-    virtual void ClearGeometry() = 0;
+    // Asks the view to draw the object again; false when it is hidden or deleted.
+    virtual bool Refresh() = 0;
 
 protected:
     ~IExternalTessellationObject() = default;

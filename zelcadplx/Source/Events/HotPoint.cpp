@@ -42,7 +42,7 @@ THotPoint::THotPoint()
 
 THotPoint::~THotPoint()
 {
-    if (Obj) Obj->ClearGeometry();
+    if (Obj) Obj->Refresh();
 }
 
 THotPoint& THotPoint::operator=(const THotPoint& P)

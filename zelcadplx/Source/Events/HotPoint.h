@@ -30,10 +30,11 @@ class TMeshData : public TMeshID {
 public:
     static constexpr Integer Room = 32; // entries allocated at once in each list
 
-    TArrayOf<TPoint3D> Points{Room, Room};
-    TArrayOf<TVector3D> Normals{Room, Room}; // one per vertex, same order
-    TArrayOf<int> TI{Room, Room};            // triangles, three vertex indices each
-    TArrayOf<int> EI{Room, Room};            // polylines as runs: a count n, then n indices
+    // (Braces would make lists of the two numbers.)
+    TArrayOf<TPoint3D> Points = TArrayOf<TPoint3D>(Room, Room);
+    TArrayOf<TVector3D> Normals = TArrayOf<TVector3D>(Room, Room); // one per vertex, same order
+    TArrayOf<int> TI = TArrayOf<int>(Room, Room);                  // triangles, three vertex indices each
+    TArrayOf<int> EI = TArrayOf<int>(Room, Room); // polylines as runs: a count n, then n indices
 
     // CountPoints vertices and normals read as x, y, z triples; CountTI triangle indices; no
     // polylines.
@@ -111,7 +112,7 @@ public:
     TAdvColor CE2;
     TMeshApi V; // the hot-point marker: a cube of edge 2 in red, drawn over the model
     tvapi::IExternalTessellationManagerPtr& TM;
-    TArrayOf<TMeshDrawObjectParam> AObjectID{Room, Room};
+    TArrayOf<TMeshDrawObjectParam> AObjectID = TArrayOf<TMeshDrawObjectParam>(Room, Room);
 
     TMeshDraw(tvapi::IExternalTessellationManagerPtr& iTM, int Count);
     TMeshDraw(const TMeshDraw&) = delete;
@@ -157,7 +158,7 @@ public:
 
     THotPoint();
     THotPoint(const THotPoint& P) : THotPoint() { *this = P; }
-    // Gives the marker's geometry back before releasing it.
+    // Has the view draw the marker once more before releasing it.
     ~THotPoint() override;
 
     // Record, colour, Direction and the marker (with a reference of its own).
