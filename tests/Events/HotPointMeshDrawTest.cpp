@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -172,6 +173,45 @@ TEST_F(TMeshDrawTest, ClearDeletesTheTailInOneCallAndRemoveTakesOutOneEntry)
                                             std::to_string(ids[3]) + "])"}));
     md.Remove(ids[3]);
     EXPECT_EQ(md.AObjectID.Count, 2);
+}
+
+// Removing a list does what one Remove after another does, host calls included: shared ids
+// go first come first served, 0 and unknown ids do nothing.
+TEST_F(TMeshDrawTest, RemovingAListMatchesRemovingOneByOne)
+{
+    const auto run = [&](bool asList) {
+        // A document of its own gives both runs the same ids.
+        const auto doc = Application()->GetDocuments()->Add(tvapi::tvDocumentPart, true);
+        TM() = tvapi::IExternalTessellationManagerPtr(doc);
+        TMeshDraw md(TM(), 2);
+        for (int i = 0; i < 5; ++i)
+            md.Add(md.V, TMeshID::otFace);
+        md.AObjectID[4].Id = md.AObjectID[3].Id; // two entries share an id
+        const int shared = static_cast<int>(md.AObjectID[3].Id);
+        const std::vector<int> remove{shared, 0, static_cast<int>(md.AObjectID[6].Id), 999, shared, shared};
+        tvhost::Journal().Clear();
+        if (asList)
+            md.Remove(remove);
+        else
+            for (const int id : remove)
+                md.Remove(id);
+        std::vector<std::int64_t> left;
+        for (const auto& e : md.AObjectID)
+            left.push_back(e.Id);
+        const auto lines = tvhost::Journal().Lines();
+        md.Clear(0);
+        return std::pair(lines, left);
+    };
+    const auto [oneByOne, leftOneByOne] = run(false);
+    const auto [asList, leftAsList] = run(true);
+    EXPECT_EQ(leftOneByOne, (std::vector<std::int64_t>{0, 0, 1, 4})); // reserved slots and two entries
+    EXPECT_EQ(leftAsList, leftOneByOne);
+    EXPECT_EQ(asList, oneByOne);
+    EXPECT_EQ(std::count_if(asList.begin(), asList.end(),
+                            [](const std::string& l) {
+                                return l.starts_with("IExternalTessellationManager::DeleteObjects");
+                            }),
+              3);
 }
 
 // Id 0 names no object: a reserved slot is not taken out by Remove(0).

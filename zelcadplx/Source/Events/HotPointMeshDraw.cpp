@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -239,6 +240,39 @@ void TMeshDraw::Remove(int ObjId)
     first[i].AO.Reset();
     std::move(first + i + 1, first + AObjectID.Count, first + i);
     --AObjectID.Count;
+}
+
+void TMeshDraw::Remove(const std::vector<int>& ObjIds)
+{
+    // For each id its first live entry not yet taken (head), and after each entry the next
+    // one with the same id (next), -1 ending the chain.
+    const auto count = static_cast<std::size_t>(AObjectID.Count);
+    std::unordered_map<std::int64_t, int> head;
+    head.reserve(count);
+    std::vector<int> next(count, -1);
+    for (int i = AObjectID.Count - 1; i >= 0; --i) {
+        auto [it, added] = head.try_emplace(AObjectID.FArray[i].Id, i);
+        if (!added) next[static_cast<std::size_t>(i)] = std::exchange(it->second, i);
+    }
+    std::vector<bool> removed(count, false);
+    for (const int id : ObjIds) {
+        const auto it = id == 0 ? head.end() : head.find(id);
+        if (it == head.end() || it->second < 0) continue;
+        const int i = it->second;
+        it->second = next[static_cast<std::size_t>(i)];
+        Visible(i, false);
+        if (TM) TM->DeleteObjects({id});
+        AObjectID.FArray[i].AO.Reset();
+        removed[static_cast<std::size_t>(i)] = true;
+    }
+    TMeshDrawObjectParam* first = AObjectID.FArray;
+    int kept = 0;
+    for (int i = 0; i < AObjectID.Count; ++i)
+        if (!removed[static_cast<std::size_t>(i)]) {
+            if (kept != i) first[kept] = std::move(first[i]);
+            ++kept;
+        }
+    AObjectID.Count = kept;
 }
 
 void TMeshDraw::Clear(int fromIndex)

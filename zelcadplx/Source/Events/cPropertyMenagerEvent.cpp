@@ -4,6 +4,7 @@
 #include "cPropertyMenagerEvent.h"
 
 #include <string>
+#include <vector>
 
 #include "GImage.h"
 #include "drModelerAPI.h"
@@ -184,8 +185,11 @@ void TBaseManager::RedrawPhantom()
 void TBaseManager::RemoveHotPointMarkers()
 {
     if (!AHotPoint) return;
+    std::vector<int> ids;
+    ids.reserve(static_cast<std::size_t>(AHotPoint->Count));
     for (const THotPointData& point : *AHotPoint)
-        if (point.Id3 != 0) MeshDraw.Remove(point.Id3);
+        ids.push_back(point.Id3);
+    MeshDraw.Remove(ids);
 }
 
 void TBaseManager::AddHotPointMarkers()
