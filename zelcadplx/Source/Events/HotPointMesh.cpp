@@ -165,17 +165,12 @@ void PutLine(std::FILE* file, const std::string& line)
     std::fputs("\r\n", file);
 }
 
-// "  " and the three numbers, each "%7.3f," with a decimal point whatever the locale.
+// "  " and the three numbers, each "%7.3f," with a decimal point.
 std::string RealLine(double x, double y, double z)
 {
     std::string line = "  ";
-    for (const double v : {x, y, z}) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%*.*f,", 7, 3, v);
-        for (char* c = buffer; *c; ++c)
-            if (*c == ',' && c[1] != '\0') *c = '.';
-        line += buffer;
-    }
+    for (const double v : {x, y, z})
+        line += std::string(TString(v, 3, true, 7).PChar()) + ",";
     return line;
 }
 
