@@ -63,10 +63,11 @@ private:
 
 public:
     TDispatcherWnd3D& DispatcherWnd3D;
-    TStatusBarOGL& StatusBar;            // the panel's status line, a widget of the dispatcher
-    THotPointsData* AHotPoint = nullptr; // the panel's hot points; not owned
-    THotPoints* AHotPoint2 = nullptr;    // not owned
-    TMeshDraw MeshDraw;                  // what the panel shows over the model view
+    TStatusBarOGL& StatusBar; // the panel's status line, a widget of the dispatcher
+    // The panel's hot points and a second list of them, neither owned; the meshes it shows.
+    THotPointsData* AHotPoint = nullptr;
+    THotPoints* AHotPoint2 = nullptr;
+    TMeshDraw MeshDraw;
     tvapi::IDocumentFramePtr Frame;
     tvapi::IProcessParamPtr ProcessParam;
     tvapi::IProcessPtr Process;
@@ -112,8 +113,7 @@ public:
     // A bound variable changed (Sender: the binding that caused it, -1 the program).
     virtual bool ChangeValue(void* Pointer, int Sender);
     virtual bool EndDragManipulator(int Id, tvapi::tvManipulatorPrimitiveEnum primitiveType) override;
-    // Redraws the preview of what the command builds and a marker on every hot point;
-    // subscribes a panel that is active.
+    // Redraws the preview of what the command builds; subscribes a panel that is active.
     void RedrawPhantom() override;
     virtual void BeginPhantom() {}
     virtual void PreparePhantom() {}
