@@ -1,7 +1,11 @@
 // Speed of the triangle overlap tests against CGAL's do_intersect (filtered exact predicates)
-// on the same fixed-seed pairs, class by class; ends with a table of ns per pair and ratios.
+// and against the earlier form of our own tests (TrianglesToday.h) on the same fixed-seed pairs,
+// class by class; ends with a table of ns per pair and ratios. Every pair is also answered by
+// the earlier form: "changed" counts the pairs whose answer (or segment) differs, and must be 0.
 
+#include "BenchTimes.h"
 #include "Mathemat3dTri.h"
+#include "TrianglesToday.h"
 
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 #include <CGAL/Intersections_2/Triangle_2_Triangle_2.h>
@@ -12,7 +16,9 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,21 +40,50 @@ struct Set3 {
     std::vector<K::Triangle_3> a, b;
     double overlapping = 0; // fraction of pairs that meet
     long disagreements = 0; // pairs where the two libraries answer differently
+    long changed = 0;       // pairs where the earlier form of ours answers differently
 };
 struct Set2 {
     std::vector<Pair2> ours;
     std::vector<K::Triangle_2> a, b;
     double overlapping = 0;
     long disagreements = 0;
+    long changed = 0;
 };
 
-int overlap(Pair3& p)
+using Overlap3 = int (*)(double*, double*, double*, double*, double*, double*);
+using Overlap2 = Overlap3;
+using Segment3 = int (*)(double*, double*, double*, double*, double*, double*, int*, double*, double*);
+
+int overlap(Pair3& p, Overlap3 f = tri_tri_overlap_test_3d)
 {
-    return tri_tri_overlap_test_3d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
+    return f(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
 }
-int overlap(Pair2& p)
+int overlap(Pair2& p, Overlap2 f = tri_tri_overlap_test_2d)
 {
-    return tri_tri_overlap_test_2d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
+    return f(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
+}
+
+// The answer, the flag and the segment of one pair, for comparing two forms bit for bit.
+struct SegmentAnswer {
+    int meet = 0, flag = 0;
+    double source[3] = {}, target[3] = {};
+};
+SegmentAnswer segment(Pair3& p, Segment3 f)
+{
+    SegmentAnswer a;
+    a.meet = f(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5], &a.flag, a.source, a.target);
+    return a;
+}
+
+bool changed(Pair3& p)
+{
+    const SegmentAnswer a = segment(p, tri_tri_intersection_test_3d),
+                        b = segment(p, today::tri_tri_intersection_test_3d);
+    return overlap(p) != overlap(p, today::tri_tri_overlap_test_3d) || std::memcmp(&a, &b, sizeof a) != 0;
+}
+bool changed(Pair2& p)
+{
+    return overlap(p) != overlap(p, today::tri_tri_overlap_test_2d);
 }
 
 // Triangle `t` (vertices 0..2 or 3..5) is not strictly on one side of the other triangle's plane.
@@ -137,6 +172,7 @@ void addPair(Set& s, Pair& p, const Triangle& a, const Triangle& b, long& meetin
     const int ours = overlap(p);
     meeting += ours;
     s.disagreements += ours != int(CGAL::do_intersect(s.a.back(), s.b.back()));
+    s.changed += changed(p);
     s.ours.push_back(p);
 }
 
@@ -189,19 +225,21 @@ template <class Set> void finish(benchmark::State& state, const Set& s, long sum
         double(kPairs), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["overlapping"] = s.overlapping;
     state.counters["disagree"] = double(s.disagreements);
+    state.counters["changed"] = double(s.changed);
 }
 
-void oursOverlap3(benchmark::State& state, Kind kind)
+// F is a template argument so that each form is called directly, as a user calls it.
+template <Overlap3 F> void overlap3(benchmark::State& state, Kind kind)
 {
     Set3 s = pairs3(kind); // a private copy: the call takes writable pointers
     long sum = 0;
     for (auto _ : state)
         for (auto& p : s.ours)
-            sum += overlap(p);
+            sum += F(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
     finish(state, s, sum);
 }
 
-void oursSegment3(benchmark::State& state, Kind kind)
+template <Segment3 F> void segment3(benchmark::State& state, Kind kind)
 {
     Set3 s = pairs3(kind);
     long sum = 0;
@@ -209,8 +247,7 @@ void oursSegment3(benchmark::State& state, Kind kind)
     for (auto _ : state)
         for (auto& p : s.ours) {
             int flag = 0;
-            sum +=
-                tri_tri_intersection_test_3d(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5], &flag, src, tgt);
+            sum += F(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5], &flag, src, tgt);
             benchmark::DoNotOptimize(src);
         }
     finish(state, s, sum);
@@ -226,13 +263,13 @@ void cgal3(benchmark::State& state, Kind kind)
     finish(state, s, sum);
 }
 
-void ours2(benchmark::State& state)
+template <Overlap2 F> void overlap2(benchmark::State& state)
 {
     Set2 s = pairs2();
     long sum = 0;
     for (auto _ : state)
         for (auto& p : s.ours)
-            sum += overlap(p);
+            sum += F(p.v[0], p.v[1], p.v[2], p.v[3], p.v[4], p.v[5]);
     finish(state, s, sum);
 }
 
@@ -246,46 +283,44 @@ void cgal2(benchmark::State& state)
     finish(state, s, sum);
 }
 
-// Keeps every run's ns per pair for the closing table.
-class TableReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> nsPerPair;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                nsPerPair[r.benchmark_name()] = r.counters.at("per_pair") * 1e9;
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> classes;
+    std::vector<std::string> rows;
     for (int k = FarApart; k <= Boxes; ++k) {
         const Kind kind = Kind(k);
         const std::string name = kKindNames[k];
-        benchmark::RegisterBenchmark(("overlap_3d/" + name + "/ours").c_str(), oursOverlap3, kind);
+        benchmark::RegisterBenchmark(("overlap_3d/" + name + "/ours").c_str(),
+                                     overlap3<tri_tri_overlap_test_3d>, kind);
+        benchmark::RegisterBenchmark(("overlap_3d/" + name + "/today").c_str(),
+                                     overlap3<today::tri_tri_overlap_test_3d>, kind);
         benchmark::RegisterBenchmark(("overlap_3d/" + name + "/cgal").c_str(), cgal3, kind);
-        benchmark::RegisterBenchmark(("segment_3d/" + name + "/ours").c_str(), oursSegment3, kind);
-        classes.push_back("overlap_3d/" + name);
+        benchmark::RegisterBenchmark(("segment_3d/" + name + "/ours").c_str(),
+                                     segment3<tri_tri_intersection_test_3d>, kind);
+        benchmark::RegisterBenchmark(("segment_3d/" + name + "/today").c_str(),
+                                     segment3<today::tri_tri_intersection_test_3d>, kind);
+        rows.push_back("overlap_3d/" + name);
+        rows.push_back("segment_3d/" + name);
     }
-    benchmark::RegisterBenchmark("overlap_2d/pairs/ours", ours2);
+    benchmark::RegisterBenchmark("overlap_2d/pairs/ours", overlap2<tri_tri_overlap_test_2d>);
+    benchmark::RegisterBenchmark("overlap_2d/pairs/today", overlap2<today::tri_tri_overlap_test_2d>);
     benchmark::RegisterBenchmark("overlap_2d/pairs/cgal", cgal2);
-    classes.push_back("overlap_2d/pairs");
+    rows.push_back("overlap_2d/pairs");
 
-    benchmark::Initialize(&argc, argv);
-    TableReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\n%-34s %10s %10s %8s\n", "class (65536 pairs)", "ours ns", "CGAL ns", "speed-up");
-    for (const auto& c : classes) {
-        const auto ours = reporter.nsPerPair.find(c + "/ours"), cgal = reporter.nsPerPair.find(c + "/cgal");
-        if (ours == reporter.nsPerPair.end() || cgal == reporter.nsPerPair.end()) continue;
-        std::printf("%-34s %10.2f %10.2f %8.2f\n", c.c_str(), ours->second, cgal->second,
-                    cgal->second / ours->second);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [&](const TTimesReporter& r, std::ostream& out) {
+        char line[160];
+        std::snprintf(line, sizeof line, "\n%-34s %9s %9s %9s %13s %14s\n", "class (65536 pairs)", "ours ns",
+                      "today ns", "CGAL ns", "CGAL / ours", "today / ours");
+        out << line;
+        const auto ns = [&](const std::string& name) { return r.Seconds(name) * 1e9 / kPairs; };
+        for (const auto& row : rows) {
+            const double ours = ns(row + "/ours");
+            if (ours <= 0) continue;
+            const double today = ns(row + "/today"), cgal = ns(row + "/cgal");
+            std::snprintf(line, sizeof line, "%-34s %9.2f %9.2f %9.2f %13.2f %14.2f\n", row.c_str(), ours,
+                          today, cgal, cgal / ours, today / ours);
+            out << line;
+        }
+    });
 }

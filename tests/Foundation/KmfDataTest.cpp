@@ -64,6 +64,32 @@ TEST(TKmfDataTest, MemoryModeGrowsPastTheWindowInsteadOfOverwriting)
     EXPECT_EQ(bad, 0u);
 }
 
+// Reads interleaved with writes that move the growing buffer: the read position moves with it.
+TEST(TKmfDataTest, ReadsBetweenWritesFollowTheGrowingBuffer)
+{
+    TKmfData s;
+    int written = 0, read = 0, bad = 0;
+    for (int round = 0; round < 12; ++round) {
+        for (int k = 0; k < 1000 << (round / 3); ++k) {
+            s.Write(written);
+            s.Write(written * 0.5);
+            s.WriteByte(static_cast<Byte>(written++));
+        }
+        for (int k = 0; k < 700 << (round / 3); ++k, ++read)
+            bad += s.ReadInteger() != read || s.ReadReal() != read * 0.5 || s.ReadByte() != Byte(read);
+    }
+    EXPECT_EQ(s.SizeData(), 256 + 13 * written);
+    while (read < written && bad == 0) {
+        bad += s.ReadInteger() != read || s.ReadReal() != read * 0.5 || s.ReadByte() != Byte(read);
+        ++read;
+    }
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(read, written);
+    EXPECT_FALSE(s.ErrorReadFromFileToBufer);
+    EXPECT_EQ(s.ReadByte(), 0);
+    EXPECT_TRUE(s.ErrorReadFromFileToBufer);
+}
+
 TEST(TKmfDataTest, DamagedLengthsYieldEmptyValuesAndTheFlag)
 {
     struct Case {

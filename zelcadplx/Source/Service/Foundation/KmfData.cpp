@@ -37,68 +37,73 @@ bool TKmfData::Reserve(UInteger need, bool exact)
         size = static_cast<UInteger>(std::max<std::uint64_t>({need, doubled, MinMemoryBufer}));
         size = std::min(size, std::max(need, MaxMemoryData));
     }
+    const std::size_t end = FEnd - BuferDataFile, pos = FPos - BuferDataFile,
+                      limit = FLimitEnd - BuferDataFile;
     auto* grown = static_cast<Byte*>(std::realloc(BuferDataFile, size));
     if (!grown) return false;
     BuferDataFile = grown;
     FSizeBufer = size;
-    if (!DataFile) FLimit = FSizeBufer;
+    FEnd = grown + end;
+    FPos = grown + pos;
+    FLimitEnd = grown + (DataFile ? limit : FSizeBufer);
     return true;
 }
 
-void TKmfData::UseWindow()
+bool TKmfData::UseWindow()
 {
-    Reserve(SizeDataBufer, true);
-    FLimit = SizeDataBufer;
+    if (!Reserve(SizeDataBufer, true)) return false;
+    FLimitEnd = BuferDataFile + SizeDataBufer;
+    return true;
 }
 
 void TKmfData::PutSlow(const Byte* p, UInteger n)
 {
     if (n == 0) return;
     if (!DataFile) {
-        if (CountDataBufer > MaxMemoryData) return;
-        n = std::min(n, MaxMemoryData - CountDataBufer); // beyond 2 GiB the rest is dropped
-        if (!Reserve(CountDataBufer + n, false)) return;
-        std::memcpy(BuferDataFile + CountDataBufer, p, n);
-        CountDataBufer += n;
+        const UInteger count = CountDataBufer();
+        if (count > MaxMemoryData) return;
+        n = std::min(n, MaxMemoryData - count); // beyond 2 GiB the rest is dropped
+        if (!Reserve(count + n, false)) return;
+        std::memcpy(FEnd, p, n);
+        FEnd += n;
         return;
     }
     while (n > 0) {
-        const UInteger chunk = std::min(n, SizeDataBufer - CountDataBufer);
-        std::memcpy(BuferDataFile + CountDataBufer, p, chunk);
-        CountDataBufer += chunk;
+        const UInteger chunk = std::min(n, SizeDataBufer - CountDataBufer());
+        std::memcpy(FEnd, p, chunk);
+        FEnd += chunk;
         p += chunk;
         n -= chunk;
-        if (CountDataBufer == SizeDataBufer) WriteBuferToFile();
+        if (CountDataBufer() == SizeDataBufer) WriteBuferToFile();
     }
 }
 
 bool TKmfData::Refill()
 {
     if (DataFile && FForWrite) return false; // the buffer holds pending output, nothing to read
-    CurrentPos = 0;
+    Empty();
     if (!DataFile) {
         // Past the data of a blob: what was loaded can't be read again, every further byte is 0.
         ErrorReadFromFileToBufer = true;
-        CountDataBufer = 0;
         return false;
     }
-    CountDataBufer = static_cast<UInteger>(std::fread(BuferDataFile, 1, SizeDataBufer, DataFile.get()));
+    FEnd += std::fread(BuferDataFile, 1, SizeDataBufer, DataFile.get());
     if (std::ferror(DataFile.get())) FIoFailed = true;
-    return CountDataBufer > 0;
+    return FEnd > BuferDataFile;
 }
 
 UInteger TKmfData::TakeSlow(Byte* p, UInteger n)
 {
     UInteger taken = 0;
     while (taken < n) {
-        if (CurrentPos >= CountDataBufer && !Refill()) {
+        if (FPos >= FEnd && !Refill()) {
             std::memset(p + taken, 0, n - taken);
             if (taken > 0 && DataFile) CutShort();
             return taken;
         }
-        const UInteger chunk = std::min(n - taken, CountDataBufer - CurrentPos);
-        std::memcpy(p + taken, BuferDataFile + CurrentPos, chunk);
-        CurrentPos += chunk;
+        const UInteger chunk = std::min<std::size_t>(n - taken, FEnd - FPos);
+        std::memcpy(p + taken, FPos, chunk);
+        FPos += chunk;
         taken += chunk;
     }
     return taken;
@@ -114,14 +119,13 @@ void TKmfData::CutShort()
 void TKmfData::DropData()
 {
     ErrorReadFromFileToBufer = true;
-    CountDataBufer = 0;
-    CurrentPos = 0;
+    Empty();
     if (DataFile && !FForWrite) std::fseek(DataFile.get(), 0, SEEK_END);
 }
 
 std::int64_t TKmfData::BytesLeft()
 {
-    std::int64_t left = CurrentPos < CountDataBufer ? CountDataBufer - CurrentPos : 0;
+    std::int64_t left = FPos < FEnd ? FEnd - FPos : 0;
     if (DataFile && !FForWrite) {
         const long pos = std::ftell(DataFile.get());
         if (pos >= 0 && FFileSize > pos) left += FFileSize - pos;
@@ -142,13 +146,12 @@ bool TKmfData::CheckCount(std::int64_t Count, std::int64_t BytesEach, std::int64
 bool TKmfData::MakeForWrite(const TString& Name, bool Binary)
 {
     Close();
-    CountDataBufer = 0;
-    CurrentPos = 0;
+    Empty();
     DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "wb"));
     if (!DataFile) return false;
     FForWrite = true;
     FIoFailed = false;
-    UseWindow();
+    if (!UseWindow()) return DropFile();
     if (!Binary) {
         const TFileHeader fresh;
         if (std::fwrite(&fresh, 1, SizeHeader, DataFile.get()) != SizeHeader) FIoFailed = true;
@@ -159,8 +162,7 @@ bool TKmfData::MakeForWrite(const TString& Name, bool Binary)
 bool TKmfData::MakeForRead(const TString& Name, bool Binary)
 {
     Close();
-    CountDataBufer = 0;
-    CurrentPos = 0;
+    Empty();
     DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "rb"));
     if (!DataFile) {
         const int code = errno;
@@ -175,18 +177,22 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
     }
     FForWrite = false;
     FIoFailed = false;
-    UseWindow();
+    if (!UseWindow()) return DropFile();
     FFileSize = Length();
     FileHeader = TFileHeader();
     if (Binary) return true;
     // A cut header leaves the rest 0 and counts as a short read.
     if (std::fread(&FileHeader, 1, SizeHeader, DataFile.get()) != SizeHeader) FIoFailed = true;
-    if (FileHeader.Head != HeadKmf) {
-        DataFile.reset();
-        FLimit = FSizeBufer;
-        return false;
-    }
+    if (FileHeader.Head != HeadKmf) return DropFile();
     return true;
+}
+
+bool TKmfData::DropFile()
+{
+    DataFile.reset();
+    FForWrite = false;
+    FLimitEnd = BuferDataFile + FSizeBufer;
+    return false;
 }
 
 bool TKmfData::Close()
@@ -197,17 +203,17 @@ bool TKmfData::Close()
     if (std::ferror(DataFile.get())) FIoFailed = true;
     if (std::fclose(DataFile.release()) != 0) FIoFailed = true;
     FForWrite = false;
-    CountDataBufer = 0;
-    CurrentPos = 0;
-    FLimit = FSizeBufer;
+    Empty();
+    FLimitEnd = BuferDataFile + FSizeBufer;
     return !FIoFailed;
 }
 
 void TKmfData::WriteBuferToFile()
 {
     if (!DataFile || !FForWrite) return;
-    if (std::fwrite(BuferDataFile, 1, CountDataBufer, DataFile.get()) != CountDataBufer) FIoFailed = true;
-    CountDataBufer = 0;
+    const UInteger count = CountDataBufer();
+    if (std::fwrite(BuferDataFile, 1, count, DataFile.get()) != count) FIoFailed = true;
+    FEnd = BuferDataFile;
 }
 
 void TKmfData::ReadFromFileToBufer()
@@ -217,8 +223,7 @@ void TKmfData::ReadFromFileToBufer()
 
 void TKmfData::Seek(unsigned int Pos)
 {
-    CountDataBufer = 0;
-    CurrentPos = 0;
+    Empty();
     if (!DataFile) {
         Result = 1;
         return;
@@ -238,7 +243,7 @@ int TKmfData::Length()
 
 bool TKmfData::EndOfFile()
 {
-    if (CurrentPos < CountDataBufer) return false;
+    if (FPos < FEnd) return false;
     const bool any = Refill();
     return DataFile && !any;
 }
@@ -248,9 +253,10 @@ bool TKmfData::EndOfFile()
 
 void TKmfData::to(std::vector<Byte>& V) const
 {
-    V.resize(SizeHeader + CountDataBufer);
+    const UInteger count = CountDataBufer();
+    V.resize(SizeHeader + count);
     std::memcpy(V.data(), &FileHeader, SizeHeader);
-    if (CountDataBufer > 0) std::memcpy(V.data() + SizeHeader, BuferDataFile, CountDataBufer);
+    if (count > 0) std::memcpy(V.data() + SizeHeader, BuferDataFile, count);
 }
 
 void TKmfData::from(const std::vector<Byte>& V)
@@ -263,8 +269,8 @@ void TKmfData::toMemory(Byte* A, int SizeMemBuf) const
     if (!A || SizeMemBuf <= 0) return;
     const UInteger room = static_cast<UInteger>(SizeMemBuf);
     std::memcpy(A, &FileHeader, std::min(room, SizeHeader));
-    if (room > SizeHeader && CountDataBufer > 0)
-        std::memcpy(A + SizeHeader, BuferDataFile, std::min(CountDataBufer, room - SizeHeader));
+    if (room > SizeHeader && CountDataBufer() > 0)
+        std::memcpy(A + SizeHeader, BuferDataFile, std::min(CountDataBufer(), room - SizeHeader));
 }
 
 void TKmfData::fromMemory(const Byte* A, int Count)
@@ -289,12 +295,11 @@ void TKmfData::fromMemory(const Byte* A, int Count)
     }
     FileHeader.Type = 0;
     n = std::min(n, MaxMemoryData);
-    CountDataBufer = 0;
+    // A loaded blob is read from its first byte, also by a stream that read one before.
+    Empty();
     if (n > 0 && !Reserve(n, true)) return;
     if (n > 0) std::memcpy(BuferDataFile, data, n);
-    CountDataBufer = n;
-    // A loaded blob is read from its first byte, also by a stream that read one before.
-    CurrentPos = 0;
+    FEnd = BuferDataFile + n;
     ErrorReadFromFileToBufer = false;
 }
 

@@ -60,7 +60,7 @@ public:
     // Blobs (memory mode).
     void to(std::vector<Byte>& V) const;
     void from(const std::vector<Byte>& V);
-    int SizeData() const { return static_cast<int>(SizeHeader + CountDataBufer); }
+    int SizeData() const { return static_cast<int>(SizeHeader + CountDataBufer()); }
     void toMemory(Byte* A, int SizeMemBuf) const;
     void fromMemory(const Byte* A, int Count);
 
@@ -129,32 +129,17 @@ public:
     // Reading from the current position. A byte the data can no longer give reads as 0.
     unsigned int Read(Byte* V, unsigned int Count) { return V ? Take(V, Count) : 0; }
     unsigned int BlockRead(void* V, unsigned int count) { return V ? Take(V, count) : 0; }
-    void Read(int& V) { Take(&V, sizeof V); }
-    void Read(unsigned int& V) { Take(&V, sizeof V); }
-    void Read(double& V) { Take(&V, sizeof V); }
-    void Read(char& V) { Take(&V, 1); }
-    void Read(char16_t& V) { Take(&V, sizeof V); }
-    void Read(Byte& V) { Take(&V, 1); }
+    void Read(int& V) { V = TakeValue<int>(); }
+    void Read(unsigned int& V) { V = TakeValue<unsigned int>(); }
+    void Read(double& V) { V = TakeValue<double>(); }
+    void Read(char& V) { V = TakeValue<char>(); }
+    void Read(char16_t& V) { V = TakeValue<char16_t>(); }
+    void Read(Byte& V) { V = TakeValue<Byte>(); }
     void Read(TString& V);           // a damaged length empties V; the text is always terminated
     void Read(std::vector<Byte>& V); // a damaged count empties V
-    int ReadInteger()
-    {
-        int v;
-        Take(&v, sizeof v);
-        return v;
-    }
-    double ReadReal()
-    {
-        double v;
-        Take(&v, sizeof v);
-        return v;
-    }
-    Byte ReadByte()
-    {
-        Byte v;
-        Take(&v, 1);
-        return v;
-    }
+    int ReadInteger() { return TakeValue<int>(); }
+    double ReadReal() { return TakeValue<double>(); }
+    Byte ReadByte() { return TakeValue<Byte>(); }
     bool ReadBoolean() { return ReadByte() != 0; }
     TKmfData& operator>>(int& V)
     {
@@ -223,13 +208,19 @@ protected:
     };
     std::unique_ptr<std::FILE, TFileCloser> DataFile; // null in memory mode
     Byte* BuferDataFile = nullptr;                    // owned; grown on demand in memory mode
-    UInteger CountDataBufer = 0;                      // writing: pending bytes; reading: valid bytes
-    UInteger CurrentPos = 0;                          // read position in the buffer
     UInteger Result = 0;                              // of the last Seek, 0 = success
 
+    // Bytes in the buffer: writing, the pending ones; reading, the valid ones.
+    UInteger CountDataBufer() const { return static_cast<UInteger>(FEnd - BuferDataFile); }
+
 private:
+    // Cursors into the buffer: the data ends at FEnd, reads take from FPos, and writes run the
+    // slow path once they would reach FLimitEnd. Pointers, not offsets: each value then costs
+    // one compare and one copy.
+    Byte* FEnd = nullptr;
+    Byte* FPos = nullptr;
+    Byte* FLimitEnd = nullptr;
     UInteger FSizeBufer = 0;    // allocated bytes of BuferDataFile
-    UInteger FLimit = 0;        // bytes the buffer may hold before the slow path runs
     bool FForWrite = false;     // the open file was made for writing
     std::int64_t FFileSize = 0; // size of a file opened for reading
     bool FIoFailed = false;     // a write or read of the open file fell short; Close reports it
@@ -237,27 +228,44 @@ private:
     // Fast paths of every writer and reader; the slow paths handle growth, windows and the end.
     void Put(const void* p, UInteger n)
     {
-        if (n < FLimit - CountDataBufer) {
-            std::memcpy(BuferDataFile + CountDataBufer, p, n);
-            CountDataBufer += n;
+        Byte* const at = FEnd;
+        if (n < static_cast<std::size_t>(FLimitEnd - at)) {
+            std::memcpy(at, p, n);
+            FEnd = at + n;
         } else {
             PutSlow(static_cast<const Byte*>(p), n);
         }
     }
     UInteger Take(void* p, UInteger n)
     {
-        if (CurrentPos <= CountDataBufer && n <= CountDataBufer - CurrentPos) {
-            std::memcpy(p, BuferDataFile + CurrentPos, n);
-            CurrentPos += n;
+        Byte* const at = FPos;
+        if (at <= FEnd && n <= static_cast<std::size_t>(FEnd - at)) {
+            std::memcpy(p, at, n);
+            FPos = at + n;
             return n;
         }
         return TakeSlow(static_cast<Byte*>(p), n);
     }
+    // A fixed-size value returned by value, so that it needs no place in memory on the way.
+    template <class T> T TakeValue()
+    {
+        T v;
+        Byte* const at = FPos;
+        if (at <= FEnd && sizeof v <= static_cast<std::size_t>(FEnd - at)) {
+            std::memcpy(&v, at, sizeof v);
+            FPos = at + sizeof v;
+        } else {
+            TakeSlow(reinterpret_cast<Byte*>(&v), sizeof v);
+        }
+        return v;
+    }
     void PutSlow(const Byte* p, UInteger n);
     UInteger TakeSlow(Byte* p, UInteger n);
+    void Empty() { FEnd = FPos = BuferDataFile; }
     bool Refill();
     bool Reserve(UInteger need, bool exact);
-    void UseWindow();
+    bool UseWindow(); // false when the window cannot be allocated
+    bool DropFile();  // closes the file unwritten; false
     void DropData();
     void CutShort();
     bool TakeByte(Byte& b) { return Take(&b, 1) == 1; }

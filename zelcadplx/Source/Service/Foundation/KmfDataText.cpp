@@ -121,8 +121,8 @@ bool TKmfData::FindStr(TString& s)
 
 Byte TKmfData::NextByte()
 {
-    if (CurrentPos >= CountDataBufer && !Refill()) return 0;
-    return BuferDataFile[CurrentPos];
+    if (FPos >= FEnd && !Refill()) return 0;
+    return *FPos;
 }
 
 char TKmfData::NextChar()
@@ -135,7 +135,7 @@ char TKmfData::NextChar()
 
 void TKmfData::PutLastByteInBufer()
 {
-    if (CurrentPos > 0) --CurrentPos;
+    if (FPos > BuferDataFile) --FPos;
 }
 
 void TKmfData::SkipTo(char c)

@@ -174,54 +174,53 @@ int degenerate_overlap_3d(const Pt t1[3], const Vec3& N1, const Pt t2[3], const 
 
 // ---- Planar test ----
 
+// The region tests below decide as the published decision trees do, but every orientation is
+// formed first and the branches are replaced by logic: on random pairs each branch is a coin toss.
+
 // p1 lies outside two edges of triangle U V W (both triangles counter-clockwise).
-int vertex_region_test(Pt P, Pt Q, Pt R, Pt U, Pt V, Pt W)
+[[gnu::always_inline]] inline int vertex_region_test(Pt P, Pt Q, Pt R, Pt U, Pt V, Pt W)
 {
-    if (orientation_2d(W, U, Q) >= 0.0) {
-        if (orientation_2d(W, V, Q) <= 0.0) {
-            if (orientation_2d(P, U, Q) > 0.0) return orientation_2d(P, V, Q) <= 0.0;
-            if (orientation_2d(P, U, R) >= 0.0) return orientation_2d(Q, R, U) >= 0.0;
-            return 0;
-        }
-        if (orientation_2d(P, V, Q) <= 0.0 && orientation_2d(W, V, R) <= 0.0)
-            return orientation_2d(Q, R, V) >= 0.0;
-        return 0;
-    }
-    if (orientation_2d(W, U, R) >= 0.0) {
-        if (orientation_2d(Q, R, W) >= 0.0) return orientation_2d(P, U, R) >= 0.0;
-        if (orientation_2d(Q, R, V) >= 0.0) return orientation_2d(W, R, V) >= 0.0;
-    }
-    return 0;
+    const bool a = orientation_2d(W, U, Q) >= 0.0, b = orientation_2d(W, V, Q) <= 0.0;
+    const bool c = orientation_2d(P, U, Q) > 0.0, pvq = orientation_2d(P, V, Q) <= 0.0;
+    const bool pur = orientation_2d(P, U, R) >= 0.0, qru = orientation_2d(Q, R, U) >= 0.0;
+    const bool wvr = orientation_2d(W, V, R) <= 0.0, qrv = orientation_2d(Q, R, V) >= 0.0;
+    const bool f = orientation_2d(W, U, R) >= 0.0, g = orientation_2d(Q, R, W) >= 0.0;
+    const bool wrv = orientation_2d(W, R, V) >= 0.0;
+    const bool above = (b & ((c & pvq) | (!c & pur & qru))) | (!b & pvq & wvr & qrv);
+    const bool below = f & ((g & pur) | (!g & qrv & wrv));
+    return (a & above) | (!a & below);
 }
 
 // p1 lies outside one edge of triangle U V W; V takes no part.
-int edge_region_test(Pt P, Pt Q, Pt R, Pt U, Pt /*V*/, Pt W)
+[[gnu::always_inline]] inline int edge_region_test(Pt P, Pt Q, Pt R, Pt U, Pt /*V*/, Pt W)
 {
-    if (orientation_2d(W, U, Q) >= 0.0) {
-        if (orientation_2d(P, U, Q) >= 0.0) return orientation_2d(P, Q, W) >= 0.0;
-        if (orientation_2d(Q, R, U) >= 0.0) return orientation_2d(R, P, U) >= 0.0;
-        return 0;
-    }
-    if (orientation_2d(W, U, R) >= 0.0 && orientation_2d(P, U, R) >= 0.0)
-        return orientation_2d(P, R, W) >= 0.0 || orientation_2d(Q, R, W) >= 0.0;
-    return 0;
+    const bool a = orientation_2d(W, U, Q) >= 0.0, b = orientation_2d(P, U, Q) >= 0.0;
+    const bool pqw = orientation_2d(P, Q, W) >= 0.0, c = orientation_2d(Q, R, U) >= 0.0;
+    const bool rpu = orientation_2d(R, P, U) >= 0.0, f = orientation_2d(W, U, R) >= 0.0;
+    const bool g = orientation_2d(P, U, R) >= 0.0;
+    const bool prw = orientation_2d(P, R, W) >= 0.0, qrw = orientation_2d(Q, R, W) >= 0.0;
+    const bool above = (b & pqw) | (!b & c & rpu);
+    return (a & above) | (!a & f & g & (prw | qrw));
 }
 
-int ccw_overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
+// Where p1 lies against the edges of p2 q2 r2 picks the region test and the rotation of the
+// second triangle it runs on, by table: index s0 s1 s2 of the three edge sides as bits.
+struct Region {
+    signed char test; // 0 inside, 1 edge region, 2 vertex region
+    signed char rotation;
+};
+constexpr Region kRegion[8] = {{2, 2}, {2, 2}, {2, 1}, {1, 1}, {2, 0}, {1, 2}, {1, 0}, {0, 0}};
+
+[[gnu::always_inline]] inline int ccw_overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
 {
-    if (orientation_2d(p2, q2, p1) >= 0.0) {
-        if (orientation_2d(q2, r2, p1) >= 0.0) {
-            if (orientation_2d(r2, p2, p1) >= 0.0) return 1;
-            return edge_region_test(p1, q1, r1, p2, q2, r2);
-        }
-        if (orientation_2d(r2, p2, p1) >= 0.0) return edge_region_test(p1, q1, r1, r2, p2, q2);
-        return vertex_region_test(p1, q1, r1, p2, q2, r2);
-    }
-    if (orientation_2d(q2, r2, p1) >= 0.0) {
-        if (orientation_2d(r2, p2, p1) >= 0.0) return edge_region_test(p1, q1, r1, q2, r2, p2);
-        return vertex_region_test(p1, q1, r1, q2, r2, p2);
-    }
-    return vertex_region_test(p1, q1, r1, r2, p2, q2);
+    const int s0 = orientation_2d(p2, q2, p1) >= 0.0, s1 = orientation_2d(q2, r2, p1) >= 0.0;
+    const int s2 = orientation_2d(r2, p2, p1) >= 0.0;
+    const Region region = kRegion[4 * s0 + 2 * s1 + s2];
+    if (region.test == 0) return 1;
+    const Pt t[5] = {p2, q2, r2, p2, q2};
+    const Pt* u = t + region.rotation;
+    if (region.test == 1) return edge_region_test(p1, q1, r1, u[0], u[1], u[2]);
+    return vertex_region_test(p1, q1, r1, u[0], u[1], u[2]);
 }
 
 int overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
@@ -231,9 +230,9 @@ int overlap_2d(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2)
         const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
         return degenerate_overlap_2d(t1, area1, t2);
     }
-    if (area1 < 0.0) std::swap(q1, r1);
-    if (area2 < 0.0) std::swap(q2, r2);
-    return ccw_overlap_2d(p1, q1, r1, p2, q2, r2);
+    // Selects, not branches: the orientations of random pairs are coin tosses.
+    const bool cw1 = area1 < 0.0, cw2 = area2 < 0.0;
+    return ccw_overlap_2d(p1, cw1 ? r1 : q1, cw1 ? q1 : r1, p2, cw2 ? r2 : q2, cw2 ? q2 : r2);
 }
 
 int coplanar_overlap(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, Pt normal)
@@ -382,18 +381,41 @@ int construct_segment_3d(const Planes& pl, Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt
     return (d[0] * d[1] > 0.0) & (d[0] * d[2] > 0.0);
 }
 
-// Normals, signed distances and both one-side rejections; false when the pair is rejected.
-[[gnu::always_inline]] inline bool planes_and_distances(const Pt t1[3], const Pt t2[3], Planes& pl,
-                                                        double d1[3], double d2[3])
+// The plane of the second triangle and the first one's distances from it. Written out on the
+// points, with nothing gathered in arrays first: most pairs end at the test that follows.
+[[gnu::always_inline]] inline void first_plane(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, Vec3& N2,
+                                               double d1[3])
 {
-    pl.N2 = cross(diff(t2[0], t2[2]), diff(t2[1], t2[2]));
-    for (int i = 0; i < 3; ++i)
-        d1[i] = dot(diff(t1[i], t2[2]), pl.N2);
-    if (one_side(d1)) return false;
-    pl.N1 = cross(diff(t1[1], t1[0]), diff(t1[2], t1[0]));
-    for (int i = 0; i < 3; ++i)
-        d2[i] = dot(diff(t2[i], t1[2]), pl.N1);
+    N2 = cross(diff(p2, r2), diff(q2, r2));
+    d1[0] = dot(diff(p1, r2), N2);
+    d1[1] = dot(diff(q1, r2), N2);
+    d1[2] = dot(diff(r1, r2), N2);
+}
+
+// The same for the first triangle's plane; false when the second triangle lies on one side.
+[[gnu::always_inline]] inline bool second_plane(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, Vec3& N1,
+                                                double d2[3])
+{
+    N1 = cross(diff(q1, p1), diff(r1, p1));
+    d2[0] = dot(diff(p2, r1), N1);
+    d2[1] = dot(diff(q2, r1), N1);
+    d2[2] = dot(diff(r2, r1), N1);
     return !one_side(d2);
+}
+
+// The overlap test once the first plane failed to reject. Out of line, with the plane and the
+// distances passed in registers, so that the rejection before it needs no stack frame.
+[[gnu::noinline]] int overlap_past_first_plane(Pt p1, Pt q1, Pt r1, Pt p2, Pt q2, Pt r2, double n0, double n1,
+                                               double n2, double e0, double e1, double e2)
+{
+    Planes pl{{}, {n0, n1, n2}, nullptr};
+    double d2[3];
+    if (!second_plane(p1, q1, r1, p2, q2, r2, pl.N1, d2)) return 0;
+    const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
+    const double d1[3] = {e0, e1, e2};
+    return canonical_dispatch(pl, t1, d1, t2, d2, [](Pt a, Pt b, Pt c, Pt x, Pt y, Pt z) {
+        return interval_overlap_3d(a, b, c, x, y, z);
+    });
 }
 
 } // namespace
@@ -416,22 +438,22 @@ int coplanar_tri_tri3d(double* p1, double* q1, double* r1, double* p2, double* q
 
 int tri_tri_overlap_test_3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2)
 {
-    const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
-    Planes pl{{}, {}, nullptr};
-    double d1[3], d2[3];
-    if (!planes_and_distances(t1, t2, pl, d1, d2)) return 0;
-    return canonical_dispatch(pl, t1, d1, t2, d2, [](Pt a, Pt b, Pt c, Pt x, Pt y, Pt z) {
-        return interval_overlap_3d(a, b, c, x, y, z);
-    });
+    Vec3 N2;
+    double d1[3];
+    first_plane(p1, q1, r1, p2, q2, r2, N2, d1);
+    if (one_side(d1)) return 0;
+    return overlap_past_first_plane(p1, q1, r1, p2, q2, r2, N2[0], N2[1], N2[2], d1[0], d1[1], d1[2]);
 }
 
 int tri_tri_intersection_test_3d(double* p1, double* q1, double* r1, double* p2, double* q2, double* r2,
                                  int* coplanar, double* source, double* target)
 {
-    const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
-    Planes pl{{}, {}, coplanar};
+    Planes pl;
+    pl.coplanar = coplanar;
     double d1[3], d2[3];
-    if (!planes_and_distances(t1, t2, pl, d1, d2)) return 0;
+    first_plane(p1, q1, r1, p2, q2, r2, pl.N2, d1);
+    if (one_side(d1) || !second_plane(p1, q1, r1, p2, q2, r2, pl.N1, d2)) return 0;
+    const Pt t1[3] = {p1, q1, r1}, t2[3] = {p2, q2, r2};
     return canonical_dispatch(pl, t1, d1, t2, d2, [&](Pt a, Pt b, Pt c, Pt x, Pt y, Pt z) {
         return construct_segment_3d(pl, a, b, c, x, y, z, source, target);
     });
