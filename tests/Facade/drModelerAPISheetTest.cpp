@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Dimension3D.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -111,6 +113,9 @@ TEST_F(TSheetTest, ViewBecomesTheTargetOfTheDrawing)
 {
     Create("view");
     Host().Journal().Clear();
+    R2().DI.cDetail = 12;
+    R2().DI.cSuffics = 0x105;
+    ADimension3D.Add2D(1, 2, TDetailCode(), TString());
     drApi::MA.drView(3, 100, 50, 0, 1, "");
     const std::vector<std::string> setup = {
         "IView::SetX",    "IView::SetY",     "IView::SetScale", "IView::SetAngle", "IView::SetDisplayValue",
@@ -128,6 +133,10 @@ TEST_F(TSheetTest, ViewBecomesTheTargetOfTheDrawing)
     EXPECT_EQ(tvapi::IAPIObjectPtr(R().DrawingContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
     EXPECT_EQ(tvapi::IAPIObjectPtr(R().Symbols2DContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
     EXPECT_EQ(tvapi::IAPIObjectPtr(R2().CurDrawingObject).Get(), tvapi::IAPIObjectPtr(R().View).Get());
+    // The size points restart with the current detail's zero point.
+    ASSERT_EQ(ADimension3D.ASizePoint.Count, 1);
+    EXPECT_EQ(ADimension3D.ASizePoint[0].Detail2, TDetailCode(12, 0, 5));
+    R2().DI = TDetailInfo();
     drApi::MA.drLine(0, 0, 10, 0, 1);
     auto& view = *tvhost::HostAs<tvhost::THostView>(R().View);
     EXPECT_EQ(view.Children().size(), 1u);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Contour.h"
+#include "Dimension3D.h"
 #include "RecordingModeler.h"
 
 namespace {
@@ -167,4 +168,44 @@ TEST_F(TModeler2DCompositeTest, PathWithTwoRoundedCornersTurnsBothWays)
     M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 2); // straight: the plain path
     EXPECT_EQ(M.Texts(),
               (Calls{"drLine(0, 0, 10, 0, 2)", "drLine(10, 0, 20, 0, 2)", "drLine(20, 0, 30, 0, 2)"}));
+}
+
+// The dimensioned forms leave their sizes in ADimension3D: the rectangle four linear records
+// from the axes (only while its geometry is drawn), two corner size points and the overall box.
+TEST_F(TModeler2DCompositeTest, DimensionedFormsRegisterTheirSizesForTheLayout)
+{
+    TADimension3D& L = ADimension3D;
+    L.Clear();
+    L.ASizePoint.Clear();
+    M.R2->DI.cDetail = 7;
+    M.drRectAngleAxleDim(2, 1, 12, 5, 1, "", 0, 0);
+    ASSERT_EQ(L.Count, 4);
+    EXPECT_EQ(L[0].P11, TPoint3D(0, 1, 0));
+    EXPECT_EQ(L[0].P12, TPoint3D(2, 1, 0));
+    EXPECT_EQ(L[0].AY, TVector3D(0, -1, 0));
+    EXPECT_EQ(L[3].P12, TPoint3D(12, 5, 0));
+    EXPECT_EQ(L[3].AX, TVector3D(0, 1, 0));
+    EXPECT_EQ(L[3].Detail2, TDetailCode(7, 0, 0));
+    EXPECT_EQ(L.Origin, TPoint3D(12, 0, 0));
+    ASSERT_EQ(L.ASizePoint.Count, 2);
+    EXPECT_EQ(L.ASizePoint[0].O, TPoint3D(12, 5, 0));
+    EXPECT_STREQ(L.ASizePoint[1].Q.PChar(), "&03~0,2");
+    EXPECT_EQ(L.Gabaryt.RU, TPoint2D(12, 5));
+    EXPECT_EQ(M.Names(), (Calls{"drLine", "drLine", "drLine", "drLine", "drLine", "drLine"}));
+
+    M.SetOnlySizes2D(true);
+    M.drRectAngleAxleDim(0, 0, 4, 4, 1, "", 0, 0);
+    EXPECT_EQ(L.Count, 4);
+    EXPECT_EQ(L.ASizePoint.Count, 4);
+    M.SetOnlySizes2D(false);
+
+    M.drCircleAxleDim(3, 4, 2, 0, "H7"); // style 0: nothing
+    M.drCircleAxleDim(3, 4, 2, 1, "H7");
+    M.drCircleAxleRizbaDim(5, 6, 3, 1, "");
+    ASSERT_EQ(L.ASizePoint.Count, 6);
+    EXPECT_EQ(L.ASizePoint[4].O, TPoint3D(3, 4, 0));
+    EXPECT_STREQ(L.ASizePoint[4].Q.PChar(), "H7");
+    EXPECT_EQ(L.ASizePoint[5].O, TPoint3D(5, 6, 0));
+    L.Clear();
+    L.ASizePoint.Clear();
 }

@@ -6,6 +6,8 @@
 
 #include "drModelerAPI.h"
 
+#include "Dimension3D.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -136,8 +138,10 @@ bool TModelerApi::ViewInContour(Real const& x, Real const& y, Real const& Alf, R
     return true;
 }
 
+// A new view starts the current detail's size points afresh, made or not.
 void TModelerApi::ViewMade(const tvapi::IViewPtr& view)
 {
+    ADimension3D.Clear2D(GetDetailCode());
     R2->CurDrawingObject = view;
 }
 
