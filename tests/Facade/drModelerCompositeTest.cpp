@@ -117,7 +117,7 @@ TEST_F(TModeler2DCompositeTest, LeaderOnACircleStartsWhereTheLineLeavesIt)
     M.drCircleShelf(0, 0, 5, 3, 4, "1"); // the shelf inside the circle: nothing
     EXPECT_TRUE(M.Calls.empty());
     M.drCircleShelf(0, 0, 5, 30, 40, "1");
-    EXPECT_EQ(M.Names(), (std::vector<std::string>{"drCircle", "drShelf", "drPoint"})); // then drEndObj
+    EXPECT_EQ(M.Names(), (std::vector<std::string>{"drCircle", "drShelf", "drPoint", "drEndObj"}));
     EXPECT_EQ(M.Texts()[2], "drPoint(3, 4)");
 }
 
@@ -168,6 +168,24 @@ TEST_F(TModeler2DCompositeTest, PathWithTwoRoundedCornersTurnsBothWays)
     M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 2); // straight: the plain path
     EXPECT_EQ(M.Texts(),
               (Calls{"drLine(0, 0, 10, 0, 2)", "drLine(10, 0, 20, 0, 2)", "drLine(20, 0, 30, 0, 2)"}));
+    M.ClearJournal();
+    M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 0); // drawn as an outline script: style 0 is its main line
+    EXPECT_EQ(M.Texts()[2], "drLine(20, 0, 30, 0, 1)");
+}
+
+TEST_F(TModeler2DCompositeTest, MarkedCircleHatchesItsSector)
+{
+    M.drCircleAxleMark(0, 0, 10, 2, 0, 0); // no sector
+    EXPECT_EQ(M.Names(), (Calls{"drCircle", "drLine", "drLine"}));
+    M.ClearJournal();
+    M.drCircleAxleMark(0, 0, 10, 2, 0, 90);
+    EXPECT_EQ(M.Names(),
+              (Calls{"drCircle", "drLine", "drLine", "drHatch", "drLine", "drArc", "drLine", "drEndObj"}));
+    EXPECT_EQ(M.Texts()[3], "drHatch(0, 45, 0.1)");
+    EXPECT_EQ(M.Texts()[4], "drLine(0, 0, 10, 0, 1)"); // centre, out along A1, round counter-clockwise, back
+    EXPECT_EQ(M.Calls[5].Args[8], "1");
+    EXPECT_EQ(M.Calls[6].Args[0], M.Calls[5].Args[5]); // back from the arc's end
+    EXPECT_EQ(M.Calls[6].Args[1], M.Calls[5].Args[6]);
 }
 
 // The dimensioned forms leave their sizes in ADimension3D: the rectangle four linear records

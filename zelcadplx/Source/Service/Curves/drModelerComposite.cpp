@@ -5,6 +5,7 @@
 
 #include "drModeler.h"
 
+#include "ContDrawing.h"
 #include "Dimension3D.h"
 #include "MathematCurves.h"
 
@@ -22,6 +23,8 @@ constexpr Real OneDigitLimit = 30.0;     // longer dimensions put their text in 
 constexpr Integer AxisStyle = 3;
 constexpr Integer ThinStyle = 2;
 constexpr Integer MainStyle = 1;
+constexpr Real MarkHatchAngle = 45.0;
+constexpr Real MarkHatchStep = 0.1;
 const char* const SizePointQuality = "&03~0,2"; // the corners' ordinate texts carry this tolerance
 
 } // namespace
@@ -219,8 +222,21 @@ void TModeler2D::drCircleAxleRizbaDim(Real const& x, Real const& y, Real const& 
     ADimension3D.Add2D(x, y, GetDetailCode(), S);
 }
 
-// Waits for the outline scripts that hatch its sector.
-void TModeler2D::drCircleAxleMark(Real const&, Real const&, Real const&, Integer, Integer, Integer) {}
+// The sector from A1 to A1 + DA degrees is hatched: centre, out along A1, round, back.
+void TModeler2D::drCircleAxleMark(Real const& x, Real const& y, Real const& R, Integer Attr, Integer A1,
+                                  Integer DA)
+{
+    drCircleAxle(x, y, R, Attr);
+    if (std::abs(DA) <= ZeroValue) return;
+    drHatch(0, MarkHatchAngle, MarkHatchStep);
+    const Real a = A1 * TMathDef::DEGRAD, b = (A1 + DA) * TMathDef::DEGRAD;
+    TContDrawing sector(*this);
+    sector.Make(x, y,
+                dP(x + R * std::cos(a), y + R * std::sin(a),
+                   dA(x, y, R, x + R * std::cos(b), y + R * std::sin(b), dP(x, y, nullptr))));
+    sector.dr2D(MainStyle);
+    drEndObj();
+}
 
 // The corners become size points of the ordinate layout, the sides linear records measured
 // from the axes; S1, dxs and dys are not used.
@@ -285,9 +301,7 @@ void TModeler2D::drCVR(Real const& SX, Real const& SY, Real const& x1, Real cons
     if (!ConnestLL(SX, SY, x1, y1, x1, y1, mx, my, R, A1, C1, dir1) ||
         !ConnestLL(mx, my, x2, y2, x2, y2, x, y, R, A2, C2, dir2)) {
         // The plain path with its sharp corners.
-        drLine(SX, SY, x1, y1, Attr);
-        drLine(x1, y1, x2, y2, Attr);
-        drLine(x2, y2, x, y, Attr);
+        TContDrawing(*this, dSP(SX, SY, dP(x1, y1, dP(x2, y2, dP(x, y, nullptr))))).dr2D(Attr);
         return;
     }
     Boolean& tangent = R2->Constraint2D.ActiveConnest;
