@@ -438,6 +438,10 @@ public:
     // open as a part or assembly (nothing else changes), otherwise opened invisibly, read and closed unsaved
     // (IDoc, IDoc3D, Part then still name it). 0.0 for a missing file or any failure.
     Real GetMassFile(TString const& FName);
+    // Writes the material's name with its library key (property 9) and its density (property
+    // 10) into the current document through the host's property manager; a missing property
+    // leaves the other. Nothing while a contour collects or without a document. Typ is unused.
+    void drSetMaterial(Integer Typ, Str const& Material, Str const& Location, Real const& Dencity);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.

@@ -15,6 +15,7 @@
 #include "Mtr3D.h"
 #include "TControlModel.h"
 #include "TFileName.h"
+#include "drMaterial.h"
 #include "drSheetFormat.h"
 #include "tvapi/Application.h"
 #include "tvapi/AssociationView.h"
@@ -281,6 +282,8 @@ Boolean TModelerApi::drLeafStamp(Integer Detail, Integer subDetail, Boolean Invi
     drCreateLeaf(di.fileName, tvapi::tvDocumentDrawing, 0, 1, 1, 1, di.comment, Invisible);
     drShtamp();
     drSRough(1, true, di.shoroh);
+    if (const TMaterial* material = MaterialRow(model->MaterialDet(Detail)))
+        drSetMaterial(Detail, material->Name, material->Location, material->Density);
     NextProgress(di.fileName + TString(" ") + di.designation);
     return true;
 }
