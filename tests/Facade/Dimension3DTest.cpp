@@ -91,6 +91,15 @@ TEST_F(TADimension3DListTest, LinearRecordsKeepTheirVariableAndLinkVariablesSkip
     L.GetLinkVars(Det, ids);
     EXPECT_EQ(std::vector<int>(ids.begin(), ids.end()), std::vector<int>{7});
 
+    // A 3D point keeps the formulas of the variables its coordinates live in.
+    double x = 4;
+    Vars.AddVar("Lx", &x, "");
+    L.Add3D(4, 5, tvapi::IModelObjectPtr(), &x, &height, "h14");
+    ASSERT_EQ(L.APoint3D.Count, 1);
+    EXPECT_EQ(L.APoint3D[0].Type, TDimension3D::tdPoint3D);
+    EXPECT_STREQ(L.APoint3D[0].ExpressionX.PChar(), "Lx");
+    EXPECT_TRUE(L.APoint3D[0].ExpressionY.Empty());
+
     // The text point: a linear line 25 along AY past the mapped ends, a radial text V + 2 along AX.
     TMtr3D move;
     move.IdentityMove(100, 0, 0);
