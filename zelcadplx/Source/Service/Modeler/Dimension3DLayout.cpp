@@ -20,7 +20,7 @@ constexpr Real AxisOverhang = 3.0;
 constexpr Real ZeroMarkRadius = 1.0;
 constexpr Integer AxisStyle = 3;
 constexpr Integer ThinStyle = 2;
-constexpr Integer CloseTerminator = 3; // a dimension too close to the next gets a dot, not an arrow
+constexpr Integer CloseTerminator = 3; // a dimension too close to its neighbour: no room for an arrow
 constexpr Integer ArrowTerminator = 1;
 constexpr Integer TextWidth = 7;
 
