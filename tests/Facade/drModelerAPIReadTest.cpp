@@ -1,6 +1,6 @@
 // Reading the active view of a 2D document into a contour: what the facade drew comes back
 // as curves that remember their host objects, arcs keep their turning sense, other curves
-// come as polygons, and a layer filter keeps only its layer.
+// come as polygons, and a layer filter keeps only its layer; a part's sketch is read by name.
 
 #include "drModelerAPI.h"
 
@@ -11,6 +11,7 @@
 #include "Arc.h"
 #include "Contour.h"
 #include "FacadeFixture.h"
+#include "HostDocuments.h"
 #include "LineSeg.h"
 
 namespace {
@@ -84,4 +85,36 @@ TEST_F(TReadTest, ALayerFilterKeepsOnlyItsLayerAndNothingReadableGivesAnEmptyCon
     ASSERT_TRUE(drApi::MA.GetDoc2D(R().IDoc2D, 0, C));
     EXPECT_FALSE(drApi::MA.GetDoc2D(R().IDoc2D, 7, C)); // nothing on layer 7
     EXPECT_EQ(C.Count, 0);
+}
+
+// The first sketch of that name is read (case counts), opened only while it is read; another
+// name leaves the contour as it was.
+TEST_F(TReadTest, SketchOfAPartIsReadByItsNameAndLeftOutOfEditing)
+{
+    const tvapi::ITervanDocumentPtr partDoc = Open(tvapi::tvDocumentPart);
+    tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(partDoc)->TopPart();
+    tvhost::THostSketch& first = part.AddSketch(L"Эскиз");
+    tvhost::THostSketch& second = part.AddSketch(L"Эскиз");
+    const auto drawInto = [&](tvhost::THostSketch& sketch, bool line) {
+        const tvapi::ITervanDocument2DPtr doc(sketch.BeginEdit(true));
+        R().DrawingContainer = doc->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+        line ? drApi::MA.drLine(0, 0, 10, 0, 1) : drApi::MA.drCircle(0, 0, 5, 1);
+        EXPECT_TRUE(sketch.EndEdit());
+    };
+    drawInto(first, true);
+    drawInto(second, false);
+    R().DrawingContainer.Reset();
+    const tvapi::IPartPtr p = tvapi::ITervanDocument3DPtr(partDoc)->GetTopPart();
+    Host().Journal().Clear();
+    ASSERT_TRUE(drApi::MA.PartGetEskis(p, "Эскиз", 0, C));
+    ASSERT_EQ(C.Count, 1);
+    EXPECT_NE(dynamic_cast<TLineSeg*>(C[0]), nullptr);
+    EXPECT_FALSE(first.Editing());
+    EXPECT_FALSE(drApi::MA.PartGetEskis(p, "эскиз", 0, C));
+    EXPECT_FALSE(drApi::MA.PartGetEskis(tvapi::IPartPtr(), "Эскиз", 0, C));
+    EXPECT_EQ(C.Count, 1);
+    std::vector<std::string> ops;
+    for (const tvhost::TJournalEntry& e : Host().Journal().Entries())
+        if (e.Operation.rfind("ISketch::", 0) == 0) ops.push_back(e.Operation);
+    EXPECT_EQ(ops, (std::vector<std::string>{"ISketch::BeginEdit", "ISketch::EndEdit"}));
 }

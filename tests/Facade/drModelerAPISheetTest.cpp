@@ -7,15 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "Contour.h"
+#include "Dimension3D.h"
 #include "FacadeFixture.h"
+#include "HostDocumentFile.h"
+#include "HostDocumentSchema.h"
 #include "HostServices.h"
 #include "HostText.h"
 #include "Mtr3D.h"
 #include "TControlModel.h"
+#include "drMaterial.h"
 #include "tvapi/DrawingDocument.h"
 #include "tvapi/LayoutSheets.h"
 
@@ -111,6 +116,9 @@ TEST_F(TSheetTest, ViewBecomesTheTargetOfTheDrawing)
 {
     Create("view");
     Host().Journal().Clear();
+    R2().DI.cDetail = 12;
+    R2().DI.cSuffics = 0x105;
+    ADimension3D.Add2D(1, 2, TDetailCode(), TString());
     drApi::MA.drView(3, 100, 50, 0, 1, "");
     const std::vector<std::string> setup = {
         "IView::SetX",    "IView::SetY",     "IView::SetScale", "IView::SetAngle", "IView::SetDisplayValue",
@@ -128,6 +136,10 @@ TEST_F(TSheetTest, ViewBecomesTheTargetOfTheDrawing)
     EXPECT_EQ(tvapi::IAPIObjectPtr(R().DrawingContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
     EXPECT_EQ(tvapi::IAPIObjectPtr(R().Symbols2DContainer).Get(), tvapi::IAPIObjectPtr(R().View).Get());
     EXPECT_EQ(tvapi::IAPIObjectPtr(R2().CurDrawingObject).Get(), tvapi::IAPIObjectPtr(R().View).Get());
+    // The size points restart with the current detail's zero point.
+    ASSERT_EQ(ADimension3D.ASizePoint.Count, 1);
+    EXPECT_EQ(ADimension3D.ASizePoint[0].Detail2, TDetailCode(12, 0, 5));
+    R2().DI = TDetailInfo();
     drApi::MA.drLine(0, 0, 10, 0, 1);
     auto& view = *tvhost::HostAs<tvhost::THostView>(R().View);
     EXPECT_EQ(view.Children().size(), 1u);
@@ -315,6 +327,15 @@ TEST_F(TTitleBlockTest, AFullSheetLeavesTheMassCellHoldingOnlyTheMass)
     R2().DI.Weight = 2.25;
     drApi::MA.drShtamp();
     drApi::MA.drCloseViewTDemCloseLeaf("a", "b", "", "");
+    // The material of detail 1 (row 7) went into the drawing's properties and its file.
+    const std::map<int, tvhost::TDocumentProperty> material = {
+        {9, {{drApi::Wide(AMaterial[7].Name)}, {}, drApi::Wide(AMaterial[7].Location)}},
+        {10, {{}, {7800}, L""}}};
+    EXPECT_EQ(doc.Data().Properties.Items, material);
+    const tvapi::ITervanDocumentPtr reopened =
+        Host().App().Documents().Open(doc.FileName().c_str(), true, false);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument2D>(reopened)->Data().Properties.Items, material);
     EXPECT_EQ(U(doc.Data().Sheets.Items.at(0)->Stamp().CellStr(tvapi::tvStMass)), "  2.250");
     EXPECT_EQ(U(doc.Data().Notes.Demand->Lines()), "1.a\n2.b");
     EXPECT_EQ(U(doc.FileName()), ::testing::TempDir() + "D12.qdr");
@@ -332,4 +353,31 @@ TEST_F(TTitleBlockTest, LeafStampOfAnUnknownDetailMakesNothing)
     EXPECT_EQ(R2().DI.Left, left + 20);
     EXPECT_EQ(R2().DI.Top, top + 40);
     EXPECT_EQ(U(R().View->GetName()), "Вид 3 Вал");
+}
+
+// The two properties are independent: a missing material still takes the density; nothing is
+// written while a contour collects or without a document.
+TEST_F(TSheetTest, MaterialGoesIntoTheDocumentPropertiesOneByOne)
+{
+    Create("material");
+    TContour contour;
+    drApi::MA.SetOutput(&contour);
+    drApi::MA.drSetMaterial(1, "Сталь 45", "Material:V1", 7800);
+    drApi::MA.SetOutput(nullptr);
+    EXPECT_TRUE(Doc().Data().Properties.Items.empty());
+    InjectFault("IPropertyMng::GetProperty");
+    drApi::MA.drSetMaterial(1, "Сталь 45", "Material:V1", 7850);
+    ASSERT_EQ(Doc().Data().Properties.Items.size(), 1u);
+    EXPECT_EQ(Doc().Data().Properties.Items.at(10).Reals, std::vector<double>{7850});
+    drApi::MA.drSetMaterial(1, "Сталь 45", "Material:V1", 7800);
+    EXPECT_EQ(U(Doc().Data().Properties.Items.at(9).Texts.at(0)), "Сталь 45");
+    EXPECT_EQ(U(Doc().Data().Properties.Items.at(9).Location), "Material:V1");
+    nlohmann::json root = tvhost::DocumentJson(Doc());
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["properties"][0]["reals"] = {"7800"};
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
+    tvhost::TDocumentCore& kept = Doc();
+    R().IDoc.Reset();
+    drApi::MA.drSetMaterial(1, "Резина", "", 1000);
+    EXPECT_EQ(U(kept.Data().Properties.Items.at(9).Texts.at(0)), "Сталь 45");
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Contour.h"
+#include "Dimension3D.h"
 #include "RecordingModeler.h"
 
 namespace {
@@ -116,7 +117,7 @@ TEST_F(TModeler2DCompositeTest, LeaderOnACircleStartsWhereTheLineLeavesIt)
     M.drCircleShelf(0, 0, 5, 3, 4, "1"); // the shelf inside the circle: nothing
     EXPECT_TRUE(M.Calls.empty());
     M.drCircleShelf(0, 0, 5, 30, 40, "1");
-    EXPECT_EQ(M.Names(), (std::vector<std::string>{"drCircle", "drShelf", "drPoint"})); // then drEndObj
+    EXPECT_EQ(M.Names(), (std::vector<std::string>{"drCircle", "drShelf", "drPoint", "drEndObj"}));
     EXPECT_EQ(M.Texts()[2], "drPoint(3, 4)");
 }
 
@@ -167,4 +168,62 @@ TEST_F(TModeler2DCompositeTest, PathWithTwoRoundedCornersTurnsBothWays)
     M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 2); // straight: the plain path
     EXPECT_EQ(M.Texts(),
               (Calls{"drLine(0, 0, 10, 0, 2)", "drLine(10, 0, 20, 0, 2)", "drLine(20, 0, 30, 0, 2)"}));
+    M.ClearJournal();
+    M.drCVR(0, 0, 10, 0, 20, 0, 30, 0, 1, 0); // drawn as an outline script: style 0 is its main line
+    EXPECT_EQ(M.Texts()[2], "drLine(20, 0, 30, 0, 1)");
+}
+
+TEST_F(TModeler2DCompositeTest, MarkedCircleHatchesItsSector)
+{
+    M.drCircleAxleMark(0, 0, 10, 2, 0, 0); // no sector
+    EXPECT_EQ(M.Names(), (Calls{"drCircle", "drLine", "drLine"}));
+    M.ClearJournal();
+    M.drCircleAxleMark(0, 0, 10, 2, 0, 90);
+    EXPECT_EQ(M.Names(),
+              (Calls{"drCircle", "drLine", "drLine", "drHatch", "drLine", "drArc", "drLine", "drEndObj"}));
+    EXPECT_EQ(M.Texts()[3], "drHatch(0, 45, 0.1)");
+    EXPECT_EQ(M.Texts()[4], "drLine(0, 0, 10, 0, 1)"); // centre, out along A1, round counter-clockwise, back
+    EXPECT_EQ(M.Calls[5].Args[8], "1");
+    EXPECT_EQ(M.Calls[6].Args[0], M.Calls[5].Args[5]); // back from the arc's end
+    EXPECT_EQ(M.Calls[6].Args[1], M.Calls[5].Args[6]);
+}
+
+// The dimensioned forms leave their sizes in ADimension3D: the rectangle four linear records
+// from the axes (only while its geometry is drawn), two corner size points and the overall box.
+TEST_F(TModeler2DCompositeTest, DimensionedFormsRegisterTheirSizesForTheLayout)
+{
+    TADimension3D& L = ADimension3D;
+    L.Clear();
+    L.ASizePoint.Clear();
+    M.R2->DI.cDetail = 7;
+    M.drRectAngleAxleDim(2, 1, 12, 5, 1, "", 0, 0);
+    ASSERT_EQ(L.Count, 4);
+    EXPECT_EQ(L[0].P11, TPoint3D(0, 1, 0));
+    EXPECT_EQ(L[0].P12, TPoint3D(2, 1, 0));
+    EXPECT_EQ(L[0].AY, TVector3D(0, -1, 0));
+    EXPECT_EQ(L[3].P12, TPoint3D(12, 5, 0));
+    EXPECT_EQ(L[3].AX, TVector3D(0, 1, 0));
+    EXPECT_EQ(L[3].Detail2, TDetailCode(7, 0, 0));
+    EXPECT_EQ(L.Origin, TPoint3D(12, 0, 0));
+    ASSERT_EQ(L.ASizePoint.Count, 2);
+    EXPECT_EQ(L.ASizePoint[0].O, TPoint3D(12, 5, 0));
+    EXPECT_STREQ(L.ASizePoint[1].Q.PChar(), "&03~0,2");
+    EXPECT_EQ(L.Gabaryt.RU, TPoint2D(12, 5));
+    EXPECT_EQ(M.Names(), (Calls{"drLine", "drLine", "drLine", "drLine", "drLine", "drLine"}));
+
+    M.SetOnlySizes2D(true);
+    M.drRectAngleAxleDim(0, 0, 4, 4, 1, "", 0, 0);
+    EXPECT_EQ(L.Count, 4);
+    EXPECT_EQ(L.ASizePoint.Count, 4);
+    M.SetOnlySizes2D(false);
+
+    M.drCircleAxleDim(3, 4, 2, 0, "H7"); // style 0: nothing
+    M.drCircleAxleDim(3, 4, 2, 1, "H7");
+    M.drCircleAxleRizbaDim(5, 6, 3, 1, "");
+    ASSERT_EQ(L.ASizePoint.Count, 6);
+    EXPECT_EQ(L.ASizePoint[4].O, TPoint3D(3, 4, 0));
+    EXPECT_STREQ(L.ASizePoint[4].Q.PChar(), "H7");
+    EXPECT_EQ(L.ASizePoint[5].O, TPoint3D(5, 6, 0));
+    L.Clear();
+    L.ASizePoint.Clear();
 }

@@ -77,7 +77,8 @@ TEST(TModeler2DTest, HatchCollectsIntoHatchContourUntilEndObj)
     EXPECT_EQ(M.R2->AContour.Count, 1);
     M.drEndObj(); // the top is not the hatch: kept
     EXPECT_EQ(M.OutputContour(), &outer);
-    EXPECT_TRUE(M.Calls.empty());
+    EXPECT_EQ(M.Names(),
+              (std::vector<std::string>{"drHatch", "drEndObj", "drEndObj", "drHatch", "drEndObj"}));
 }
 
 TEST(TModeler2DTest, SectionPointsAreMappedThroughTheModellersStack)

@@ -88,6 +88,17 @@ public:
     Real drCreateAttrStr(Real Id) override { return Rec("drCreateAttrStr", Id), RealResult; }
     void drMacro2D(Boolean AllLayer) override { Rec("drMacro2D", AllLayer); }
     void drEndMacro() override { Rec("drEndMacro"); }
+    // A hatch also collects its outline as the modeller's own body does.
+    void drHatch(Integer Tip, Real Fstr, Real Shag) override
+    {
+        Rec("drHatch", Tip, Fstr, Shag);
+        TModeler3D::drHatch(Tip, Fstr, Shag);
+    }
+    void drEndObj() override
+    {
+        Rec("drEndObj");
+        TModeler3D::drEndObj();
+    }
     void drArc(R X, R Y, R r, R x1, R y1, R x2, R y2, Integer Napr, Integer Attr) override
     {
         Rec("drArc", X, Y, r, x1, y1, x2, y2, Napr, Attr);

@@ -52,6 +52,8 @@ public:
     tvapi::ITervanDocumentPtr GetActiveDocument() override;
     // One manager for the session, working on the active document (HostAttributes.h).
     tvapi::IAttrTypeMngPtr GetAttrTypeMng(const wchar_t* libraryName) override;
+    // Kind 1: one manager for the session, working on the active document (HostProperties.h).
+    tvapi::IAPIObjectPtr GetPropertyManager(int kind) override;
 
     // The property-manager side, journaled as "IProcessFactory::<operation>" (HostProcess.cpp).
     tvapi::IProcessParamPtr CreateProcessParam() override;
@@ -101,6 +103,7 @@ private:
     THostDocumentsPtr FDocuments;
     THostTransferServicePtr FTransfer;
     THostAttrTypeMngPtr FAttrTypeMng;
+    THostPropertyMngPtr FPropertyMng;
     int FVersion[4] = {17, 0, 0, 1};
     std::unique_ptr<THostPanels> FPanels;
 };

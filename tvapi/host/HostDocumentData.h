@@ -1,12 +1,13 @@
 #pragma once
 // What every stand-in document keeps besides its kind and name: its attribute types and
-// attributes, its user-data storages and its sheets. Saved and opened with the document.
+// attributes, its user-data storages, its sheets and its properties. Saved and opened with the document.
 
 #include <string>
 #include <string_view>
 
 #include "HostAttributes.h"
 #include "HostDrawingDocument.h"
+#include "HostProperties.h"
 #include "HostSheets.h"
 #include "HostSpecification.h"
 #include "HostUserData.h"
@@ -21,6 +22,7 @@ struct TDocumentData {
     TSheets Sheets;
     TDrawingNotes Notes;          // technical requirements and roughness of a drawing
     TSpecification Specification; // comment and specification rows
+    TDocumentProperties Properties;
 
     // Drops every object list (attributes, user data): they may hold the document itself.
     void DropObjects() noexcept

@@ -432,6 +432,7 @@ json DocumentJson(TDocumentCore& document)
     if (json sheets = document.Data().Sheets.Json(); !sheets.is_null()) root["sheets"] = std::move(sheets);
     document.Data().Notes.Json(root);
     document.Data().Specification.Json(root);
+    document.Data().Properties.Json(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document)) root["mass"] = part->TopPart().Mass();
     return root;
 }
@@ -449,6 +450,7 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
     document.Data().Sheets.Load(root.value("sheets", json()));
     document.Data().Notes.Load(root);
     document.Data().Specification.Load(root);
+    document.Data().Properties.Load(root);
     if (auto* part = dynamic_cast<THostDocument3D*>(&document))
         part->TopPart().SetMass(root.value("mass", 0.0));
 }

@@ -537,6 +537,20 @@ void TChecker::Document(const json& root)
         true);
     Member(
         root, "mass", [&](const json& m) { Number(m); }, true);
+    Member(
+        root, "properties",
+        [&](const json& list) {
+            Items(list, [&](const json& p, std::size_t) {
+                Object(p);
+                Member(p, "number", [&](const json& v) { Int32(v); });
+                Member(p, "texts",
+                       [&](const json& t) { Items(t, [&](const json& v, std::size_t) { String(v); }); });
+                Member(p, "location", [&](const json& v) { String(v); });
+                Member(p, "reals",
+                       [&](const json& r) { Items(r, [&](const json& v, std::size_t) { Number(v); }); });
+            });
+        },
+        true);
 }
 
 } // namespace

@@ -74,9 +74,10 @@ private:
 };
 
 // The general document operations, for a document offering interface I (ITervanDocument
-// or one derived from it). Journaled as "ITervanDocument::<operation>".
+// or one derived from it), and properties (IPropertyKeeper). Journaled as
+// "ITervanDocument::<operation>".
 template <class I, class... More>
-class THostDocumentOf : public THostObjectOf<I, More...>, public TDocumentCore {
+class THostDocumentOf : public THostObjectOf<I, More..., tvapi::IPropertyKeeper>, public TDocumentCore {
 public:
     tvapi::DocumentTypeEnum GetDocumentType() override
     {

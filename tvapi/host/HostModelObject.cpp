@@ -9,4 +9,10 @@ tvapi::tvObj3dTypeEnum THostModelObject::GetObjectType()
     return FType;
 }
 
+std::wstring THostModelObject::GetName()
+{
+    if (!Enter("IModelObject::GetName")) return {};
+    return {};
+}
+
 } // namespace tvhost

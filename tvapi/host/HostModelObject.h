@@ -14,6 +14,8 @@ public:
 
     // Journaled as "IModelObject::GetObjectType".
     tvapi::tvObj3dTypeEnum GetObjectType() override;
+    // Journaled as "IModelObject::GetName"; these objects have no name.
+    std::wstring GetName() override;
 
 private:
     tvapi::tvObj3dTypeEnum FType;

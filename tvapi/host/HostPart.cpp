@@ -1,6 +1,8 @@
 // A part of the stand-in host.
 #include "HostPart.h"
 
+#include <algorithm>
+
 #include "HostText.h"
 
 namespace tvhost {
@@ -33,6 +35,22 @@ double THostPart::GetMass()
 {
     if (!Enter("IPart::GetMass")) return 0.0;
     return FMass;
+}
+
+std::vector<tvapi::IModelObjectPtr>
+THostPart::GetModelObjects(const std::vector<tvapi::tvObj3dTypeEnum>& types)
+{
+    std::vector<std::string> args;
+    for (tvapi::tvObj3dTypeEnum t : types)
+        args.push_back(std::to_string(t));
+    if (!Enter("IFeature::GetModelObjects", args)) return {};
+    if (std::find(types.begin(), types.end(), tvapi::o3d_sketch) == types.end()) return {};
+    return {FSketches.begin(), FSketches.end()};
+}
+
+THostSketch& THostPart::AddSketch(const std::wstring& name)
+{
+    return *FSketches.emplace_back(New<THostSketch>(name));
 }
 
 } // namespace tvhost

@@ -69,6 +69,9 @@ public:
     virtual ITervanDocumentPtr GetActiveDocument() = 0;
     // The attribute-type manager for the library `libraryName` (null reads as empty).
     virtual IAttrTypeMngPtr GetAttrTypeMng(const wchar_t* libraryName) = 0;
+    // The property manager of kind `kind` (1: the document properties, an IPropertyMng);
+    // empty for another kind.
+    virtual IAPIObjectPtr GetPropertyManager(int kind) = 0;
 
 protected:
     ~IApplication() = default;

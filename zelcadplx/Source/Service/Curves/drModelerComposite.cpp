@@ -1,10 +1,12 @@
 // Composite drawing operations of TModeler2D (rectangles and circles with centre lines,
 // fillets and chamfers, dimension shortcuts, sheet closing, a leader on a circle), built
-// from the primitives alone. Those that register dimensions for the automatic layout or draw
-// outline scripts wait for those services and draw nothing yet.
+// from the primitives alone; the dimensioned forms register their sizes in ADimension3D for
+// the automatic layout.
 
 #include "drModeler.h"
 
+#include "ContDrawing.h"
+#include "Dimension3D.h"
 #include "MathematCurves.h"
 
 #include <cmath>
@@ -21,6 +23,9 @@ constexpr Real OneDigitLimit = 30.0;     // longer dimensions put their text in 
 constexpr Integer AxisStyle = 3;
 constexpr Integer ThinStyle = 2;
 constexpr Integer MainStyle = 1;
+constexpr Real MarkHatchAngle = 45.0;
+constexpr Real MarkHatchStep = 0.1;
+const char* const SizePointQuality = "&03~0,2"; // the corners' ordinate texts carry this tolerance
 
 } // namespace
 
@@ -204,15 +209,57 @@ void TModeler2D::drCircleShelf(Real const& xc, Real const& yc, Real const& rc, R
     drEndObj();
 }
 
-// Waiting: the dimensioned forms register their sizes in the 3D dimension layout and the
-// marked circle hatches an outline script; until those services exist these draw nothing.
-void TModeler2D::drCircleAxleRizbaDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
-void TModeler2D::drCircleAxleMark(Real const&, Real const&, Real const&, Integer, Integer, Integer) {}
-void TModeler2D::drCircleAxleDim(Real const&, Real const&, Real const&, Integer, Str const&) {}
-void TModeler2D::drRectAngleAxleDim(Real const&, Real const&, Real const&, Real const&, Integer, Str const&,
-                                    Real const&, Real const&)
+void TModeler2D::drCircleAxleDim(Real const& x, Real const& y, Real const& R, Integer Attr, Str const& S)
 {
+    if (Attr == 0 || R == 0) return;
+    drCircleAxle(x, y, R, Attr);
+    ADimension3D.Add2D(x, y, GetDetailCode(), S);
 }
+
+void TModeler2D::drCircleAxleRizbaDim(Real const& x, Real const& y, Real const& R, Integer Attr, Str const& S)
+{
+    drCircleAxleRizba(x, y, R, Attr);
+    ADimension3D.Add2D(x, y, GetDetailCode(), S);
+}
+
+// The sector from A1 to A1 + DA degrees is hatched: centre, out along A1, round, back.
+void TModeler2D::drCircleAxleMark(Real const& x, Real const& y, Real const& R, Integer Attr, Integer A1,
+                                  Integer DA)
+{
+    drCircleAxle(x, y, R, Attr);
+    if (std::abs(DA) <= ZeroValue) return;
+    drHatch(0, MarkHatchAngle, MarkHatchStep);
+    const Real a = A1 * TMathDef::DEGRAD, b = (A1 + DA) * TMathDef::DEGRAD;
+    TContDrawing sector(*this);
+    sector.Make(x, y,
+                dP(x + R * std::cos(a), y + R * std::sin(a),
+                   dA(x, y, R, x + R * std::cos(b), y + R * std::sin(b), dP(x, y, nullptr))));
+    sector.dr2D(MainStyle);
+    drEndObj();
+}
+
+// The corners become size points of the ordinate layout, the sides linear records measured
+// from the axes; S1, dxs and dys are not used.
+void TModeler2D::drRectAngleAxleDim(Real const& X1, Real const& Y1, Real const& X2, Real const& Y2,
+                                    Integer Attr, Str const&, Real const&, Real const&)
+{
+    if (X1 == X2 || Y1 == Y2) return;
+    const TDetailCode det = GetDetailCode();
+    if (!IsOnlySizes2D()) {
+        drRectAngle(X1, Y1, X2, Y2, Attr);
+        const TVector3D ax(1, 0, 0), ay(0, 1, 0);
+        ADimension3D.AddLDim(X1, TPoint3D(0, Y1, 0), ax, ay * -1, det);
+        ADimension3D.AddLDim(X2, TPoint3D(0, Y2, 0), ax, ay, det);
+        ADimension3D.AddLDim(Y1, TPoint3D(X1, 0, 0), ay, ax * -1, det);
+        ADimension3D.AddLDim(Y2, TPoint3D(X2, 0, 0), ay, ax, det);
+        ADimension3D.Origin.Set(X2, 0, 0);
+    }
+    DrawAxes(X1, Y1, X2, Y2, AxisOverhangRect);
+    ADimension3D.Add2D(X2, Y2, det, SizePointQuality);
+    ADimension3D.Add2D(X1, Y1, det, SizePointQuality);
+    ADimension3D.Gabaryt.Set(X1, Y1, X2, Y2);
+}
+
 namespace {
 
 // The fillet arc from its first foot point to its second; the turn of the path (the side of
@@ -254,9 +301,7 @@ void TModeler2D::drCVR(Real const& SX, Real const& SY, Real const& x1, Real cons
     if (!ConnestLL(SX, SY, x1, y1, x1, y1, mx, my, R, A1, C1, dir1) ||
         !ConnestLL(mx, my, x2, y2, x2, y2, x, y, R, A2, C2, dir2)) {
         // The plain path with its sharp corners.
-        drLine(SX, SY, x1, y1, Attr);
-        drLine(x1, y1, x2, y2, Attr);
-        drLine(x2, y2, x, y, Attr);
+        TContDrawing(*this, dSP(SX, SY, dP(x1, y1, dP(x2, y2, dP(x, y, nullptr))))).dr2D(Attr);
         return;
     }
     Boolean& tangent = R2->Constraint2D.ActiveConnest;

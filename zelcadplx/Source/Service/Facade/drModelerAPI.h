@@ -258,6 +258,12 @@ public:
     // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
     // An arc the host draws clockwise runs clockwise. True when a curve was read.
     Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
+    // GetDoc2D of the sketch EskisName of Part, opened for editing only while it is read;
+    // false, Result untouched, when the part has no such sketch.
+    Boolean PartGetEskis(tvapi::IPartPtr Part, const Str& EskisName, const Integer Layer, TContour& Result);
+    // The first model object of kind EType in Part named EName (case counts); empty when none.
+    tvapi::IModelObjectPtr FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
+                                      const Str& EName);
 
     // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
     // Shows the standard projection Ptype; it becomes the current drawing object (emptied
@@ -438,6 +444,10 @@ public:
     // open as a part or assembly (nothing else changes), otherwise opened invisibly, read and closed unsaved
     // (IDoc, IDoc3D, Part then still name it). 0.0 for a missing file or any failure.
     Real GetMassFile(TString const& FName);
+    // Writes the material's name with its library key (property 9) and its density (property
+    // 10) into the current document through the host's property manager; a missing property
+    // leaves the other. Nothing while a contour collects or without a document. Typ is unused.
+    void drSetMaterial(Integer Typ, Str const& Material, Str const& Location, Real const& Dencity);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.

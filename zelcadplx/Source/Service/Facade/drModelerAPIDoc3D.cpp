@@ -1,5 +1,5 @@
 // The facade's 3D documents by file: finding an open one, opening one, and the mass of the
-// part a model file holds.
+// part a model file holds, and the material written into the current document.
 
 #include "drModelerAPI.h"
 
@@ -7,6 +7,7 @@
 
 #include "TFileName.h"
 #include "tvapi/Application.h"
+#include "tvapi/DocumentProperties.h"
 
 namespace drApi {
 
@@ -62,6 +63,32 @@ Real TModelerApi::GetMassFile(TString const& FName)
     const Real mass = R3->Part->GetMass();
     R3->IDoc->Close(tvapi::kdDoNotSaveChanges);
     return mass;
+}
+
+namespace {
+
+constexpr int DocumentProperties = 1; // the property manager of the document properties
+constexpr int MaterialProperty = 9;
+constexpr int DensityProperty = 10;
+
+} // namespace
+
+void TModelerApi::drSetMaterial(Integer, Str const& Material, Str const& Location, Real const& Dencity)
+{
+    if (OutputContour() != nullptr) return;
+    const tvapi::IPropertyMngPtr manager(Application() ? Application()->GetPropertyManager(DocumentProperties)
+                                                       : nullptr);
+    const TRegistryApi& r = *R3;
+    if (!r.IDoc || !tvapi::IPropertyKeeperPtr(r.IDoc) || !manager) return;
+    if (const tvapi::IPropertyPtr material = manager->GetProperty(MaterialProperty)) {
+        material->SetValues({Wide(Material)});
+        material->SetLocation(Wide(Location).c_str());
+        material->Apply();
+    }
+    if (const tvapi::IPropertyPtr density = manager->GetProperty(DensityProperty)) {
+        density->SetRealValues({Dencity});
+        density->Apply();
+    }
 }
 
 } // namespace drApi

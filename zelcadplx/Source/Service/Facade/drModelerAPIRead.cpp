@@ -1,5 +1,6 @@
 // Reading the geometry of a 2D document into the system's own curves: the segments, arcs,
-// circles and other curves of the active view, each remembering its host object.
+// circles and other curves of the active view, each remembering its host object; the sketch
+// of a part is found by name and read while it is open for editing.
 
 #include "drModelerAPI.h"
 
@@ -11,6 +12,7 @@
 #include "LineSeg.h"
 #include "Mathemat.h"
 #include "tvapi/Drawing2DObjects.h"
+#include "tvapi/ModelObjects.h"
 #include "tvapi/TransferService.h"
 
 namespace drApi {
@@ -98,6 +100,51 @@ Boolean TModelerApi::GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer 
         AddPolygon(object, ResultContour);
     }
     return ResultContour.Count > 0;
+}
+
+tvapi::IModelObjectPtr TModelerApi::FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
+                                               const Str& EName)
+{
+    const tvapi::IFeaturePtr feature(Part);
+    if (!feature) return {};
+    for (const tvapi::IModelObjectPtr& object : feature->GetModelObjects({EType}))
+        if (object && TString(object->GetName()) == EName) return object;
+    return {};
+}
+
+namespace {
+
+// Ends the editing of a sketch however its reading ends.
+class TSketchEditing {
+public:
+    explicit TSketchEditing(tvapi::ISketchPtr sketch) : FSketch(std::move(sketch)) {}
+    // A host that throws here cannot be answered from a destructor: the sketch stays open.
+    ~TSketchEditing()
+    {
+        try {
+            FSketch->EndEdit();
+        } catch (...) {
+        }
+    }
+    TSketchEditing(const TSketchEditing&) = delete;
+    TSketchEditing& operator=(const TSketchEditing&) = delete;
+
+    tvapi::ITervanDocument2DPtr Begin() { return tvapi::ITervanDocument2DPtr(FSketch->BeginEdit(true)); }
+
+private:
+    tvapi::ISketchPtr FSketch;
+};
+
+} // namespace
+
+Boolean TModelerApi::PartGetEskis(tvapi::IPartPtr Part, const Str& EskisName, const Integer Layer,
+                                  TContour& Result)
+{
+    tvapi::ISketchPtr sketch(FindEntity(Part, tvapi::o3d_sketch, EskisName));
+    if (!sketch) return false;
+    TSketchEditing editing(std::move(sketch));
+    tvapi::ITervanDocument2DPtr doc = editing.Begin();
+    return GetDoc2D(doc, Layer, Result);
 }
 
 } // namespace drApi

@@ -6,6 +6,8 @@
 
 #include "drModelerAPI.h"
 
+#include "Dimension3D.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "Mtr3D.h"
 #include "TControlModel.h"
 #include "TFileName.h"
+#include "drMaterial.h"
 #include "drSheetFormat.h"
 #include "tvapi/Application.h"
 #include "tvapi/AssociationView.h"
@@ -136,8 +139,10 @@ bool TModelerApi::ViewInContour(Real const& x, Real const& y, Real const& Alf, R
     return true;
 }
 
+// A new view starts the current detail's size points afresh, made or not.
 void TModelerApi::ViewMade(const tvapi::IViewPtr& view)
 {
+    ADimension3D.Clear2D(GetDetailCode());
     R2->CurDrawingObject = view;
 }
 
@@ -277,6 +282,8 @@ Boolean TModelerApi::drLeafStamp(Integer Detail, Integer subDetail, Boolean Invi
     drCreateLeaf(di.fileName, tvapi::tvDocumentDrawing, 0, 1, 1, 1, di.comment, Invisible);
     drShtamp();
     drSRough(1, true, di.shoroh);
+    if (const TMaterial* material = MaterialRow(model->MaterialDet(Detail)))
+        drSetMaterial(Detail, material->Name, material->Location, material->Density);
     NextProgress(di.fileName + TString(" ") + di.designation);
     return true;
 }

@@ -59,6 +59,15 @@ public:
 
 [[gnu::init_priority(loadorder::FacadeServices)]] TFacadeMessageHost FacadeMessageHost;
 
+// The overall sizes of the dimension layout, in the current view of the active document; M is
+// the facade that lent this with itself. Both ends carry arrows, the tolerance the second text.
+void OverallDimension(TModeler2D& M, Real Value, const TString& Qual, Real Dx, Real Dy, const TPoint2D& A,
+                      const TPoint2D& B)
+{
+    static_cast<TModelerApi&>(M).drDimL7(Value, "", Dx, Dy, 0, 0, 0, 0, A.x, A.y, 1, 0, B.x, B.y, 1, 0, "",
+                                         Qual, "");
+}
+
 } // namespace
 
 // The base is built over Constraint before Constraint itself is constructed: the modeller
@@ -69,6 +78,7 @@ TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new T
     Last = this;
     TMessager::Instance().SetHost(&FacadeMessageHost);
     ADimension3D.M.Assign(*this); // the dimension list draws through the first facade
+    ADimension3D.OverallDim = OverallDimension;
 }
 
 TModelerApi::~TModelerApi()
@@ -76,7 +86,10 @@ TModelerApi::~TModelerApi()
     if (Last == this) {
         Last = nullptr;
         TMessager::Instance().SetHost(nullptr);
-        if (ADimension3D.M.Ptr == this) ADimension3D.M.Free(); // borrowed: only forgotten
+        if (ADimension3D.M.Ptr == this) { // borrowed: only forgotten
+            ADimension3D.M.Free();
+            ADimension3D.OverallDim = nullptr;
+        }
     }
     R3.Free();
 }

@@ -12,6 +12,8 @@
 #include "tvapi/ModelObjects.h"
 
 class TAVariable;
+class TKmfData;
+class TMtr3D;
 class TModeler2D;
 class TModeler3D;
 class TRegistrator;
@@ -46,7 +48,16 @@ public:
     TString ExpressionY;
     TPoint3D P11; // the ends of the measured segment
     TPoint3D P12;
-    bool Exclude = false;
+    bool Exclude = false; // shares its row with the record before it (set by the sorts)
+
+    // The text point T of a linear or radial record once its ends are mapped by Mtr: a linear
+    // dimension line lies 25 along AY from the segment, a radial text V + 2 along AX from P11.
+    // Other kinds are left alone.
+    void Evaluate(const TMtr3D& Mtr);
+    // Detail2, VId, V, Type, O, AX, AY, P11, P12; Q, T, the expressions and Exclude stay out.
+    void toStream(TKmfData& stream) const;
+    // Streams older than version 91 hold Detail2 as a decimal code dddd0ss, converted here.
+    void fromStream(TKmfData& stream);
 };
 
 class TADimension3D : public TArrayOf<TDimension3D> {
@@ -74,6 +85,49 @@ public:
     ~TADimension3D() override = default;
     TADimension3D(const TADimension3D&) = delete;
     TADimension3D& operator=(const TADimension3D&) = delete;
+
+    // The overall sizes are dimensions of the active document's current view, which the
+    // modeller interface does not carry: the facade lends this with itself. Arguments: the
+    // modeller, value, tolerance text, offset (Dx, Dy) of the line, the measured ends.
+    using TOverallDim = void (*)(TModeler2D& M, Real Value, const TString& Qual, Real Dx, Real Dy,
+                                 const TPoint2D& A, const TPoint2D& B);
+    TOverallDim OverallDim = nullptr;
+
+    // A linear record of value V (by reference: its registered variable's id is kept, 0 for
+    // none) measured from iO along iAX, its line offset along iAY; AddRDim a radial one.
+    void AddLDim(const Real& V, const TPoint3D& iO, const TVector3D& iAX, const TVector3D& iAY,
+                 TDetailCode Det);
+    void AddRDim(const Real& V, const TPoint3D& iO, const TVector3D& iAX, const TVector3D& iAY,
+                 TDetailCode Det);
+    // Angular and diametral records are not laid out: both add nothing.
+    void AddADim(const Real&, TPoint3D&, TPoint3D&, TPoint3D&, TDetailCode) {}
+    void AddDDim(const Real&, const TPoint3D&, const TVector3D&, const TVector3D&, TDetailCode) {}
+    // A size point (x, y) of the ordinate dimensions with its quality text.
+    void Add2D(const Real& x, const Real& y, TDetailCode Det, const TString& Q);
+    // A 3D point the detail made, with the formulas of the variables at ipX and ipY (empty
+    // when none is bound there) and the tolerance text of its dimensions.
+    void Add3D(const Real& ix, const Real& iy, tvapi::IModelObjectPtr iP, const Real* ipX, const Real* ipY,
+               const TString& iQ);
+    // Restarts the size points of a view: only the zero point of detail Det remains.
+    void Clear2D(TDetailCode Det);
+    // The non-zero variable ids of detail D's records, in list order; AVarID is emptied first.
+    void GetLinkVars(const TDetailCode& D, TArrayOf<int>& AVarID) const;
+    // The first record showing variable Id; null when none.
+    TDimension3D* GetDim(Integer Id) const;
+
+    // Size points from top to bottom (SortY) or right to left (SortX), a row from right to
+    // left (top to bottom); a point within MinStepDimension of the one before is Excluded.
+    // Direct does not change the order.
+    void SortY(Integer Direct);
+    void SortX(Integer Direct);
+    // The layout through M: overall width and height of Gabaryt, the axes through the origin,
+    // then ordinate dimensions of the size points above (drDimX) and right of it (drDimY).
+    // Nothing without a modeller.
+    void drDim(const Real& DtText);
+    // Ordinate dimensions of the size points' y from the zero line at XBorder, their texts in
+    // rows H_Font apart on the side Direct points to; drDimX likewise for x from YBorder.
+    void drDimY(Integer Direct, const Real& XBorder, const Real& DtText);
+    void drDimX(Integer Direct, const Real& YBorder, const Real& DtText);
 
     // Lays out the dimensions the host generated for the recorded 3D points, shifted by the
     // two layout positions; iM is the facade.
