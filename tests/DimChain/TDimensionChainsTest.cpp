@@ -90,6 +90,11 @@ TEST(TDimensionChainsTest, NewSetIsOneEmptyChainIn325Bytes)
     T.AttrType = 9.0;
     EXPECT_TRUE(T.from({}));
     EXPECT_EQ(T.AttrType, 9.0);
+
+    // A set read with no chains counts its first chain again when checked for changes.
+    T.DimChains.Count = 0;
+    T.LoadChangedDimension();
+    EXPECT_EQ(T.DimChains.Count, 1);
 }
 
 TEST(TDimensionChainsTest, ThreeChainsRoundTripEqual)
