@@ -1,11 +1,10 @@
-// Stored chain sets as a document may hold them after damage: random, mutated and truncated
-// "DimChains" vectors. None may crash, none may make the set allocate more chains or links than
-// its bytes can hold, and loading them from a document never writes anything back.
+// Stored chain sets as a damaged document may hold them: random, mutated and truncated
+// "DimChains" vectors. None may crash, make the set hold more chains or links than its bytes
+// can back, or change a set it fails to read; loaded from a drawing, none is stored back.
 
 #include "TDimensionChains.h"
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -17,22 +16,18 @@ namespace {
 using TBytes = std::vector<Byte>;
 
 constexpr int Vectors = 100000;
-constexpr int ThroughTheDocument = 300; // of them, also loaded from a drawing
+constexpr int ThroughTheDocument = 300;
 
-// A valid set to mutate: three chains with texts, one of them closed.
+// Three chains with texts, one closed.
 TBytes ValidSet()
 {
     TDimensionChains S;
-    S.AttrType = 2.0;
     S.DimChains.Count = 3;
     for (int c = 0; c < 3; ++c)
         for (int i = 0; i <= c; ++i) {
             TDimension& L = S.DimChains[c].Dimensions.Add();
-            L.Type = tvapi::tvDrLDimension;
-            L.refObject = c * 10 + i + 1;
             L.V2 = TVector2D(10.0 * (i + 1), 0.0);
             L.Comment = "note";
-            L.Qualitet = "H7";
         }
     S.DimChains[1].IsClosed();
     TBytes bytes;
@@ -40,76 +35,40 @@ TBytes ValidSet()
     return bytes;
 }
 
-class TVectorMaker {
-public:
-    explicit TVectorMaker(TBytes valid) : FValid(std::move(valid)) {}
-
-    TBytes Next(int i)
-    {
-        switch (i % 4) {
-        case 0:
-            return Random();
-        case 1:
-            return Mutated();
-        case 2:
-            return Counts();
-        default:
-            return Truncated();
-        }
-    }
-
-private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
-
-    TBytes Random()
-    {
-        TBytes v(static_cast<std::size_t>(Pick(2 * static_cast<int>(FValid.size()))));
-        for (Byte& b : v)
-            b = static_cast<Byte>(Pick(256));
-        // Half of them carry a valid header, so their data is read as this version's.
-        if (v.size() >= 256 && Pick(2)) std::copy(FValid.begin(), FValid.begin() + 256, v.begin());
-        return v;
-    }
-    TBytes Mutated()
-    {
-        TBytes v = FValid;
-        for (int k = 1 + Pick(8); k > 0; --k)
-            v[static_cast<std::size_t>(256 + Pick(static_cast<int>(v.size()) - 256))] =
-                static_cast<Byte>(Pick(256));
-        return v;
-    }
-    // A counter or length replaced by an extreme value.
-    TBytes Counts()
-    {
+// Vector i: random bytes (half behind a valid header), a few bytes changed, a 32-bit field set
+// to an extreme value, or the valid set cut short.
+TBytes Damaged(const TBytes& valid, int i, std::mt19937& random)
+{
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    TBytes v = valid;
+    switch (i % 4) {
+    case 0:
+        v.resize(pick(2 * valid.size()));
+        for (std::size_t k = v.size() >= 256 && pick(2) ? 256 : 0; k < v.size(); ++k)
+            v[k] = static_cast<Byte>(pick(256));
+        break;
+    case 1:
+        for (std::size_t k = 1 + pick(8); k > 0; --k)
+            v[256 + pick(v.size() - 256)] = static_cast<Byte>(pick(256));
+        break;
+    case 2: {
         static const std::int32_t extremes[] = {-1, -2147483647 - 1, 2147483647, 65536, 1000, 6, 2};
-        TBytes v = FValid;
-        const std::size_t at =
-            256 + 4 * static_cast<std::size_t>(Pick((static_cast<int>(v.size()) - 260) / 4));
-        const std::int32_t value = extremes[Pick(7)];
-        std::copy_n(reinterpret_cast<const Byte*>(&value), 4, v.begin() + static_cast<std::ptrdiff_t>(at));
-        return v;
+        std::copy_n(reinterpret_cast<const Byte*>(&extremes[pick(7)]), 4, v.begin() + 256 + 4 * pick(260));
+        break;
     }
-    TBytes Truncated()
-    {
-        TBytes v = FValid;
-        v.resize(static_cast<std::size_t>(Pick(static_cast<int>(v.size()))));
-        return v;
+    default:
+        v.resize(pick(v.size()));
     }
+    return v;
+}
 
-    TBytes FValid;
-    std::mt19937 FRandom{20261206};
-};
-
-// What the bytes can hold: an empty chain takes 37 bytes, a link 208 (older streams).
+// An empty chain takes at least 37 bytes, a link 208 (in the oldest streams).
 void ExpectWithinTheBytes(const TDimensionChains& S, std::size_t bytes)
 {
-    const Integer chains = static_cast<Integer>(bytes / 37);
-    const Integer links = static_cast<Integer>(bytes / 208);
-    ASSERT_LE(S.DimChains.Size(), std::max(TDimensionChains::ChainRoom, chains));
-    ASSERT_GE(S.DimChains.Count, 0);
+    ASSERT_LE(S.DimChains.Size(), std::max<Integer>(TDimensionChains::ChainRoom, Integer(bytes / 37)));
     ASSERT_LE(S.DimChains.Count, S.DimChains.Size());
     for (const TDimensionChain& c : S.DimChains) {
-        ASSERT_LE(c.Dimensions.Size(), std::max(TDimensionChain::LinkRoom, links));
+        ASSERT_LE(c.Dimensions.Size(), std::max<Integer>(TDimensionChain::LinkRoom, Integer(bytes / 208)));
         ASSERT_LE(c.Count(), c.Dimensions.Size());
     }
 }
@@ -120,28 +79,30 @@ class TDimensionChainsFuzzTest : public TChainSetFixture {};
 
 TEST_F(TDimensionChainsFuzzTest, DamagedVectorsNeitherCrashNorOverAllocateNorStoreBack)
 {
-    TVectorMaker maker(ValidSet());
+    const TBytes valid = ValidSet();
+    ASSERT_GE(valid.size(), 256u + 4 * 260 + 4);
+    std::mt19937 random(20261206);
     int read = 0;
-    TDimensionChains S; // one set takes every vector: a damaged one leaves it as it was
+    TDimensionChains S;
+    TBytes before;
+    S.to(before);
     for (int i = 0; i < Vectors; ++i) {
-        const TBytes v = maker.Next(i);
-        const Integer before = S.DimChains.Count;
-        const Real key = S.AttrType;
+        const TBytes v = Damaged(valid, i, random);
         if (S.from(v)) {
             ++read;
             ASSERT_NO_FATAL_FAILURE(ExpectWithinTheBytes(S, v.size())) << "vector " << i;
+            S.to(before);
         } else {
-            ASSERT_EQ(S.DimChains.Count, before) << "vector " << i;
-            ASSERT_EQ(std::memcmp(&S.AttrType, &key, sizeof key), 0) << "vector " << i;
+            TBytes after;
+            S.to(after);
+            ASSERT_EQ(after, before) << "vector " << i;
         }
         if (i >= ThroughTheDocument || v.empty()) continue;
-        // No link finds a marked object here: loading removes them all and stores nothing.
         ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, TString("DimChains"), v, false, {}));
         Journal().Clear();
         TDimensionChains T;
-        T.LoadfromUserStorage();
+        T.LoadfromUserStorage(); // no link finds a marked object: all are removed, none stored
         ASSERT_EQ(Writes(), 0u) << "vector " << i;
     }
-    // The mutations keep a fair share readable, so the readers are exercised past the counts.
-    EXPECT_GT(read, Vectors / 8);
+    EXPECT_GT(read, Vectors / 8); // enough are read through to their links
 }
