@@ -80,11 +80,13 @@ TEST_F(TDimensionChainsStorageTest, AnObjectKeepsItsNumberWhereverItIsLinked)
     EXPECT_EQ(Marks(S.AttrType).size(), 4u);
 }
 
+// Each link's dimension and auxiliary object are bound, each by its own number.
 TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoChange)
 {
     {
         TDimensionChains S;
         Example(S);
+        ASSERT_TRUE(S.DimChains[0].Add(A, Segment(0, -5, 40, -5), 0));
         S.SavetoUserStorage();
     }
     Reopen();
@@ -93,8 +95,10 @@ TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoCha
     ASSERT_EQ(T.DimChains.Count, 1);
     const TDimensionChain& chain = T.DimChains[0];
     ASSERT_EQ(chain.Count(), 3);
+    ASSERT_EQ(Dims.size(), 4u);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(chain.Dimensions[i].Obj == Dims.at(i)) << i;
+        EXPECT_TRUE(chain.Dimensions[i].Obj == Dims[i]) << i;
+    EXPECT_TRUE(chain.Dimensions[0].AuxObj == Dims[3]);
     EXPECT_TRUE(chain.Closed);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Writes(), 0u);
