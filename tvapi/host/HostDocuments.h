@@ -187,6 +187,7 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
+    tvapi::Ptr<tvapi::IProcess2D> CreateProcess2D(tvapi::tvProcess2DTypeEnum type) override;
     // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
     tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
     tvapi::ISpecRoughPtr GetSpecRough() override;
