@@ -133,6 +133,20 @@ public:
     }
     void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
 
+    // ---- picking (cPropertyMenagerPick.cpp) ----
+    // Whether the host may offer iEntity for picking: only once per mouse movement after a
+    // press, and only model objects that ECanSelect accepts.
+    bool CanSelect(tvapi::ITervanAPIObjectPtr iEntity) override;
+    // The pick of iEntity (empty: the object the filter accepted last) through ESelect; a
+    // taken pick redraws the phantom.
+    bool Select(tvapi::ITervanAPIObjectPtr iEntity) override;
+    // The pick state follows the mouse; the base answers false.
+    bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    bool MouseUp(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    // Keys go to the focused in-view widget, which then consumes the key (keyCode 0).
+    bool KeyDown(int& keyCode, int keyFlags, tvapi::IPressedKeysPtr Keys) override;
+
     // Repaints the frame (both repaint operations); nothing without a frame.
     void RefreshWindow();
     void StartProgress(const TString& CommonMessage, Integer MaxCount);
