@@ -278,6 +278,8 @@ public:
     void SetFixed(bool value) override { SetBool("IMacroObject::SetFixed", "Fixed", value); }
     void SetEditable(bool value) override { SetBool("IMacroObject::SetEditable", "Editable", value); }
     void SetPlacement(int mode, int kind, double x, double y, double angle) override;
+    tvapi::IDrawingObjectPtr FindElement(double x, double y, double tolerance,
+                                         tvapi::ITervanAPIObjectPtr parameters) override;
     std::wstring GetFileName() override { return GetText("IUserParameters::GetFileName", "FileName"); }
     void SetFileName(const wchar_t* value) override
     {

@@ -6,9 +6,11 @@
 
 #include "HostApplication.h"
 #include "HostArgs.h"
+#include "HostDocuments.h"
 #include "HostDrawingObject.h"
 #include "HostPressedKeys.h"
 #include "HostScript.h"
+#include "HostSearch2D.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -26,6 +28,22 @@ void THostFrame::Invalidate()
 void THostFrame::RefreshView()
 {
     if (Enter("IDocumentFrame::RefreshView")) ++FRepaints;
+}
+bool THostFrame::GetFrameRect(int& left, int& top, int& right, int& bottom)
+{
+    if (!Enter("IDocumentFrame::GetFrameRect")) return false;
+    left = Rect[0];
+    top = Rect[1];
+    right = Rect[2];
+    bottom = Rect[3];
+    return true;
+}
+bool THostFrame::ModelToWindow(double x, double y, double, double& windowX, double& windowY)
+{
+    if (!Enter("IDocumentFrame::ModelToWindow")) return false;
+    windowX = CentreX + x * Scale;
+    windowY = CentreY - y * Scale;
+    return true;
 }
 
 namespace {
@@ -166,6 +184,19 @@ THostProcessParam* TProcessCore::Param() const noexcept
     return dynamic_cast<THostProcessParam*>(FParam.Get());
 }
 
+namespace {
+
+// The sheet point that picks the object named `name` in the active drawing.
+bool PickPointOf(const std::wstring& name, TPoint2& at)
+{
+    THostApplication* app = THostApplication::Current();
+    auto* document = app ? dynamic_cast<THostDocument2D*>(app->Documents().Active().Get()) : nullptr;
+    TDrawingCore* object = document ? FindNamed(document->Drawing(), name) : nullptr;
+    return object && PickPoint(*object, at);
+}
+
+} // namespace
+
 int TProcessCore::PlayScript()
 {
     FRunning = true;
@@ -253,6 +284,14 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
     case TScriptAction::skShow:
         if (out && param) param->Print(*out, FPrompt);
         return false;
+    case TScriptAction::skPick: {
+        TPoint2 at;
+        if (PickPointOf(a.Name, at))
+            Place(at.X, at.Y, false);
+        else if (out)
+            *out << "script line " << a.Line << ": no object named \"" << ToUtf8(a.Name) << "\"\n";
+        return false;
+    }
     }
     return false;
 }

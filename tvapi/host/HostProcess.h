@@ -23,10 +23,20 @@ public:
     tvapi::IDocumentFrameEventsPtr GetEvents() override;
     void Invalidate() override;
     void RefreshView() override;
+    bool GetFrameRect(int& left, int& top, int& right, int& bottom) override;
+    // A view from the front: the model's x to the right, its y up, z not shown; `Scale` pixels
+    // a millimetre, the model's origin at the window's (CentreX, CentreY).
+    bool ModelToWindow(double x, double y, double z, double& windowX, double& windowY) override;
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
+
+    // Test side: the window and its view.
+    int Rect[4] = {0, 0, 800, 600}; // left, top, right, bottom
+    double Scale = 1.0;
+    double CentreX = 400.0;
+    double CentreY = 300.0;
 
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
