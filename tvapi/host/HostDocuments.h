@@ -189,6 +189,12 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
+    tvapi::Ptr<tvapi::IProcess2D> CreateProcess2D(tvapi::tvProcess2DTypeEnum type) override;
+    // The search of HostSearch2D.h; the parameters object is the document's own and not read.
+    tvapi::ITervanAPIObjectPtr GetFindObjectParameters() override;
+    double GetSearchTolerance() override;
+    tvapi::IDrawingObjectPtr FindObject(double x, double y, double tolerance,
+                                        tvapi::ITervanAPIObjectPtr parameters) override;
     // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
     tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
     tvapi::ISpecRoughPtr GetSpecRough() override;
@@ -206,6 +212,7 @@ private:
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;
     int FRefreshes = 0;
+    tvapi::ITervanAPIObjectPtr FFindParameters;
     TDrawing2D FDrawing;
 };
 

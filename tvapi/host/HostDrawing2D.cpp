@@ -2,9 +2,11 @@
 #include "HostDrawing2D.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "HostArgs.h"
+#include "HostSearch2D.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -289,6 +291,17 @@ void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, doub
     Params().Set("PlacementAngle", angle);
 }
 
+tvapi::IDrawingObjectPtr THostMacroObject::FindElement(double x, double y, double tolerance,
+                                                       tvapi::ITervanAPIObjectPtr)
+{
+    if (!Enter("IMacroObject::FindElement", {NumberArg(x), NumberArg(y), NumberArg(tolerance)})) return {};
+    const THostView* view = ViewOf(*this);
+    if (!view) return {};
+    const double scale = std::fabs(view->Params().Real("Scale", 1.0));
+    TDrawingCore* found = Nearest(*this, SheetToView(*view, {x, y}), scale > 0 ? tolerance / scale : 0.0);
+    return found ? tvapi::IDrawingObjectPtr(found->DrawingObject()) : tvapi::IDrawingObjectPtr();
+}
+
 std::vector<std::uint8_t> THostMacroObject::GetUserParams()
 {
     if (!Enter("IUserParameters::GetUserParams")) return {};
@@ -328,6 +341,43 @@ bool THostDrawingGroup::Close()
 {
     if (!Enter("IDrawingGroup::Close")) return false;
     return FDrawing && FDrawing->CloseGroup(*this);
+}
+
+namespace {
+
+void CollectMembers(const TContainerCore& container, std::uint64_t group, std::vector<TDrawingCore*>& out)
+{
+    for (const tvapi::IDrawingObjectPtr& child : container.Children()) {
+        auto* core = dynamic_cast<TDrawingCore*>(child.Get());
+        if (!core) continue;
+        if (core->Group() == group)
+            out.push_back(core);
+        else if (const TContainerCore* inner = core->AsContainer())
+            CollectMembers(*inner, group, out);
+    }
+}
+
+} // namespace
+
+std::vector<TDrawingCore*> THostDrawingGroup::Members() const
+{
+    std::vector<TDrawingCore*> out;
+    if (FDrawing)
+        for (const THostViewPtr& view : FDrawing->Views())
+            CollectMembers(*view, Id(), out);
+    return out;
+}
+
+bool THostDrawingGroup::Clear(bool deleteObjects)
+{
+    if (!Enter("IDrawingGroup::Clear", {BoolArg(deleteObjects)}) || !FDrawing) return false;
+    for (TDrawingCore* member : Members()) {
+        if (deleteObjects)
+            member->Discard();
+        else
+            member->SetGroup(0);
+    }
+    return true;
 }
 
 } // namespace tvhost

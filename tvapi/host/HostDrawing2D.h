@@ -278,6 +278,8 @@ public:
     void SetFixed(bool value) override { SetBool("IMacroObject::SetFixed", "Fixed", value); }
     void SetEditable(bool value) override { SetBool("IMacroObject::SetEditable", "Editable", value); }
     void SetPlacement(int mode, int kind, double x, double y, double angle) override;
+    tvapi::IDrawingObjectPtr FindElement(double x, double y, double tolerance,
+                                         tvapi::ITervanAPIObjectPtr parameters) override;
     std::wstring GetFileName() override { return GetText("IUserParameters::GetFileName", "FileName"); }
     void SetFileName(const wchar_t* value) override
     {
@@ -310,8 +312,11 @@ public:
     // Journaled as "IDrawingGroup::<operation>".
     bool Open() override;
     bool Close() override;
+    bool Clear(bool deleteObjects) override;
 
     // Test side, not journaled.
+    // The objects made in the group and not deleted, in creation order, views first.
+    std::vector<TDrawingCore*> Members() const;
     bool IsTemporary() const noexcept { return Params().Flag("Temporary"); }
     bool IsOpen() const noexcept { return FOpen; }
     void Detach() noexcept { FDrawing = nullptr; }

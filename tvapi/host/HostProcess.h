@@ -4,8 +4,10 @@
 // the gabarit box a frame hands to its painters. THostPanels keeps what the application's
 // property-manager side made: its events object and one frame per document.
 
+#include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "HostEvents.h"
 #include "HostObject.h"
@@ -21,10 +23,20 @@ public:
     tvapi::IDocumentFrameEventsPtr GetEvents() override;
     void Invalidate() override;
     void RefreshView() override;
+    bool GetFrameRect(int& left, int& top, int& right, int& bottom) override;
+    // A view from the front: the model's x to the right, its y up, z not shown; `Scale` pixels
+    // a millimetre, the model's origin at the window's (CentreX, CentreY).
+    bool ModelToWindow(double x, double y, double z, double& windowX, double& windowY) override;
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
+
+    // Test side: the window and its view.
+    int Rect[4] = {0, 0, 800, 600}; // left, top, right, bottom
+    double Scale = 1.0;
+    double CentreX = 400.0;
+    double CentreY = 300.0;
 
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
@@ -32,14 +44,72 @@ private:
 };
 using THostFramePtr = tvapi::Ptr<THostFrame>;
 
+// A placement: 16 reals in row order, the identity when new.
+class THostPlacement3D final : public THostObjectOf<tvapi::IPlacement3D> {
+public:
+    THostPlacement3D();
+    // Journaled as "IPlacement3D::<operation>".
+    bool SetMatrix(const std::vector<double>& matrix) override;
+    std::vector<double> GetMatrix() override;
+
+    std::vector<double>& Matrix() noexcept { return FMatrix; }
+
+private:
+    std::vector<double> FMatrix;
+};
+
+// A manipulator of either kind: the base settings, a placement, and per kind the shown and
+// highlighted primitives (placement) or the value (edit). It answers only its kind's interface.
+class THostManipulatorCore {
+public:
+    int Id = -1;
+    bool Visible = false;
+    bool Draggable = false;
+    bool ValueField = false;
+    int Updates = 0;
+    tvapi::tvManipulatorTypeEnum Kind;
+    tvapi::Ptr<THostPlacement3D> Placement;
+    std::array<bool, 14> Shown{};       // by primitive number
+    std::array<bool, 14> Highlighted{}; // by primitive number
+    double Value = 0.0;
+
+    explicit THostManipulatorCore(tvapi::tvManipulatorTypeEnum kind);
+    virtual ~THostManipulatorCore() = default;
+};
+
+template <class IKind>
+class THostManipulatorOf final : public THostObjectOf<tvapi::IBaseManipulator, IKind>,
+                                 public THostManipulatorCore {
+public:
+    explicit THostManipulatorOf(tvapi::tvManipulatorTypeEnum kind) : THostManipulatorCore(kind) {}
+    // Journaled as "IBaseManipulator::<operation>" and by kind.
+    void SetId(int id) override;
+    void SetVisible(bool visible) override;
+    tvapi::IPlacement3DPtr GetPlacement() override;
+    void Update(bool redraw) override;
+    void SetDraggable(bool draggable) override;
+    void ShowValueField() override;
+    void ShowPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive, bool show);
+    void HighlightPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive, bool highlight);
+    void SetValue(double value);
+    double GetValue();
+};
+
 class THostManipulators final : public THostObjectOf<tvapi::IManipulators> {
 public:
     THostManipulators();
     tvapi::IProcess3DManipulatorsEventsPtr GetEvents() override;
+    // Journaled as "IManipulators::Add".
+    tvapi::IBaseManipulatorPtr Add(tvapi::tvManipulatorTypeEnum type) override;
     THostManipulatorsEvents& Events() noexcept { return *FEvents; }
+    // The manipulators made, in order.
+    const std::vector<tvapi::IBaseManipulatorPtr>& Items() const noexcept { return FItems; }
+    // The state of manipulator `index`.
+    THostManipulatorCore& Item(std::size_t index) const;
 
 private:
     tvapi::Ptr<THostManipulatorsEvents> FEvents;
+    std::vector<tvapi::IBaseManipulatorPtr> FItems;
 };
 
 class THostGabarit final : public THostObjectOf<tvapi::IGabaritObject> {
@@ -66,6 +136,7 @@ public:
     virtual ~TProcessCore() = default;
 
     THostProcessParam* Param() const noexcept;
+    void AttachParam(tvapi::IProcessParamPtr param) { FParam = std::move(param); }
     const std::wstring& Prompt() const noexcept { return FPrompt; }
     const std::wstring& Hint() const noexcept { return FHint; }
     bool Running() const noexcept { return FRunning; }
@@ -87,29 +158,60 @@ private:
     bool Play(const struct TScriptAction& a, bool& ok);
 };
 
+// The preview of a 2D process: its kind, its drawing group and how often it was shown.
+class THostPhantom2D final : public THostObjectOf<tvapi::IPhantom2D> {
+public:
+    // Journaled as "IPhantom2D::<operation>".
+    void SetType(tvapi::tvPhantomTypeEnum type) override;
+    void SetDrawingGroup(tvapi::IDrawingGroupPtr group) override;
+    void Update() override;
+
+    tvapi::tvPhantomTypeEnum Type() const noexcept { return FType; }
+    const tvapi::IDrawingGroupPtr& Group() const noexcept { return FGroup; }
+    int Updates() const noexcept { return FUpdates; }
+
+private:
+    tvapi::tvPhantomTypeEnum FType = tvapi::tvUnknownPhantom;
+    tvapi::IDrawingGroupPtr FGroup;
+    int FUpdates = 0;
+};
+
 class THostProcess2D final : public THostObjectOf<tvapi::IProcess2D>, public TProcessCore {
 public:
-    explicit THostProcess2D(tvapi::IProcessParamPtr param);
+    explicit THostProcess2D(tvapi::IProcessParamPtr param,
+                            tvapi::tvProcess2DTypeEnum type = tvapi::tvProcess2DCursor);
     // Journaled as "IProcess::<operation>".
     tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetProcessParam(tvapi::IProcessParamPtr param) override;
     void SetPrompt(const wchar_t* prompt) override;
     void SetHint(const wchar_t* hint) override;
     int Run(bool modal, bool postMessage) override;
     void Stop() override;
     void EndProcess() override;
+    // Journaled as "IProcess2D::<operation>".
     tvapi::IProcess2DEventsPtr GetEvents2D() override;
+    tvapi::IPhantom2DPtr GetPhantom() override;
+    void SetDynamicPlacement(bool on) override;
 
     THostProcess2DEvents& Events() noexcept { return *FEvents; }
+    THostPhantom2D& Phantom() noexcept { return *FPhantom; }
+    tvapi::tvProcess2DTypeEnum Type() const noexcept { return FType; }
+    bool DynamicPlacement() const noexcept { return FDynamic; }
 
 private:
+    // A move is reported only while dynamic placement is on.
     void Place(double x, double y, bool dynamic) override;
     tvapi::Ptr<THostProcess2DEvents> FEvents;
+    tvapi::Ptr<THostPhantom2D> FPhantom;
+    tvapi::tvProcess2DTypeEnum FType;
+    bool FDynamic = true;
 };
 
 class THostProcess3D final : public THostObjectOf<tvapi::IProcess3D>, public TProcessCore {
 public:
     explicit THostProcess3D(tvapi::IProcessParamPtr param);
     tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetProcessParam(tvapi::IProcessParamPtr param) override;
     void SetPrompt(const wchar_t* prompt) override;
     void SetHint(const wchar_t* hint) override;
     int Run(bool modal, bool postMessage) override;

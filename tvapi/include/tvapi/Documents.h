@@ -27,6 +27,11 @@ class ILayoutSheets;
 class ISpecificationDescriptions;
 // Declared in ViewProjection.h.
 class IViewProjectionManager;
+// Declared in PropertyManager.h.
+class IProcess2D;
+
+// What a 2D process follows: the bare cursor, or a placement (point and angle).
+enum tvProcess2DTypeEnum : int { tvProcess2DCursor = 1, tvProcess2DPlacement = 2 };
 
 // What closing a document does with its unsaved changes.
 enum DocumentCloseOptions : int {
@@ -96,6 +101,16 @@ public:
     // stack, and its removal; false when there is none to remove.
     virtual bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) = 0;
     virtual bool PopLocalPlacement() = 0;
+    // A new interactive process over this document, without process parameters yet.
+    virtual Ptr<IProcess2D> CreateProcess2D(tvProcess2DTypeEnum type) = 0;
+    // What FindObject looks for; the document keeps it, the caller passes it on unchanged.
+    virtual ITervanAPIObjectPtr GetFindObjectParameters() = 0;
+    // How far from a drawn line a point still finds its object, in sheet millimetres.
+    virtual double GetSearchTolerance() = 0;
+    // The object drawn nearest to the sheet point (x, y) within `tolerance` (the first made on
+    // a tie); a macro object is found as a whole. Empty when none is that near.
+    virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
+                                         ITervanAPIObjectPtr parameters) = 0;
 
 protected:
     ~ITervanDocument2D() = default;

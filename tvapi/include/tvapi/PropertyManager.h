@@ -330,6 +330,9 @@ public:
     virtual int GetCount() = 0;
     // Tab `index` from 0 in the order added; empty for another index.
     virtual IPropertyTabPtr GetItem(int index) = 0;
+    // The header line above the tabs: shown or not, and its text.
+    virtual void SetHeaderVisible(bool visible) = 0;
+    virtual void SetHeaderText(const wchar_t* text) = 0;
 
 protected:
     ~IPropertyTabs() = default;
@@ -365,6 +368,8 @@ public:
     virtual IPropertyToolBarPtr GetToolBar() = 0;
     virtual IPropertyTabsPtr GetPropertyTabs() = 0;
     virtual IPropertiesManagerEventsPtr GetEvents() = 0;
+    // True: the panel closes when the user applies it; false: it stays for the next object.
+    virtual void SetCloseOnApply(bool close) = 0;
 
 protected:
     ~IProcessParam() = default;
@@ -378,6 +383,8 @@ public:
     using Parent = IAPIObject;
 
     virtual IProcessParamPtr GetProcessParam() = 0;
+    // Attaches the parameters the property manager shows while the process runs.
+    virtual void SetProcessParam(IProcessParamPtr param) = 0;
     virtual void SetPrompt(const wchar_t* prompt) = 0;
     virtual void SetHint(const wchar_t* hint) = 0;
     // Runs the host's loop until the process stops; 1 when it ended with OK, else 0.
@@ -391,17 +398,117 @@ protected:
 };
 using IProcessPtr = Ptr<IProcess>;
 
+// What a 2D process draws at the cursor.
+enum tvPhantomTypeEnum : int {
+    tvUnknownPhantom = 0,
+    tvMoveGroupPhantom = 1,
+    tvLineSegPhantom = 2,
+    tvRectanglePhantom = 3,
+    tvAngleLineSegPhantom = 4,
+    tvHalfRectanglePhantom = 5,
+    tvUserPhantom = 6,
+    tvCirclePhantom = 7,
+};
+
+// The preview of a 2D process: it shows the objects of its drawing group at the cursor.
+class IPhantom2D : public IAPIObject {
+public:
+    static constexpr char IID[] = "A0E7C1B2-5D34-4F6A-9B21-3C8E7D4F5A60";
+    using Parent = IAPIObject;
+
+    virtual void SetType(tvPhantomTypeEnum type) = 0;
+    virtual void SetDrawingGroup(IDrawingGroupPtr group) = 0;
+    // Shows the group as it is now.
+    virtual void Update() = 0;
+
+protected:
+    ~IPhantom2D() = default;
+};
+using IPhantom2DPtr = Ptr<IPhantom2D>;
+
 class IProcess2D : public IProcess {
 public:
     static constexpr char IID[] = "3D3427CF-C480-403B-83CF-E83C87B27ED3";
     using Parent = IProcess;
 
     virtual IProcess2DEventsPtr GetEvents2D() = 0;
+    virtual IPhantom2DPtr GetPhantom() = 0;
+    // True: cursor movements are reported as dynamic placements; false: only clicks.
+    virtual void SetDynamicPlacement(bool on) = 0;
 
 protected:
     ~IProcess2D() = default;
 };
 using IProcess2DPtr = Ptr<IProcess2D>;
+
+enum tvManipulatorTypeEnum : int { tvPlacement3DManipulator = 1, tvEditDoubleManipulator = 2 };
+
+// A placement in the model: a 4 x 4 matrix as 16 reals in row order.
+class IPlacement3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "5B0F2E61-8C3A-4D7E-9A14-6E2B7C9D0F31";
+    using Parent = IAPIObject;
+
+    // False (and nothing changed) unless exactly 16 reals come.
+    virtual bool SetMatrix(const std::vector<double>& matrix) = 0;
+    virtual std::vector<double> GetMatrix() = 0;
+
+protected:
+    ~IPlacement3D() = default;
+};
+using IPlacement3DPtr = Ptr<IPlacement3D>;
+
+// What every manipulator in the model view has: the identifier its events carry, its
+// visibility and its placement.
+class IBaseManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "C7D41A90-2E5B-4F83-B6A9-0D1E3F5A7B92";
+    using Parent = IAPIObject;
+
+    virtual void SetId(int id) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    // The live placement: setting it moves the manipulator.
+    virtual IPlacement3DPtr GetPlacement() = 0;
+    // Shows the manipulator as its placement and settings now are; `redraw` repaints the view.
+    virtual void Update(bool redraw) = 0;
+    // True: the user may drag the manipulator in the view.
+    virtual void SetDraggable(bool draggable) = 0;
+    // Opens the value field of a numeric manipulator at its placement.
+    virtual void ShowValueField() = 0;
+
+protected:
+    ~IBaseManipulator() = default;
+};
+using IBaseManipulatorPtr = Ptr<IBaseManipulator>;
+
+// A manipulator of a placement: axes, planes, contours and labels the user drags.
+class IPlacement3DManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "E2A85C17-9F40-4B6D-8C3E-71F0A4D2B6C8";
+    using Parent = IAPIObject;
+
+    virtual void ShowPrimitive(tvManipulatorPrimitiveEnum primitive, bool show) = 0;
+    // True: the primitive stays highlighted.
+    virtual void HighlightPrimitive(tvManipulatorPrimitiveEnum primitive, bool highlight) = 0;
+
+protected:
+    ~IPlacement3DManipulator() = default;
+};
+using IPlacement3DManipulatorPtr = Ptr<IPlacement3DManipulator>;
+
+// A manipulator that shows and edits one number.
+class IEditDoubleManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "9A3C6E28-4B17-4D90-A5F2-C8E1B07D3F46";
+    using Parent = IAPIObject;
+
+    virtual void SetValue(double value) = 0;
+    virtual double GetValue() = 0;
+
+protected:
+    ~IEditDoubleManipulator() = default;
+};
+using IEditDoubleManipulatorPtr = Ptr<IEditDoubleManipulator>;
 
 class IManipulators : public IAPIObject {
 public:
@@ -409,6 +516,8 @@ public:
     using Parent = IAPIObject;
 
     virtual IProcess3DManipulatorsEventsPtr GetEvents() = 0;
+    // A new manipulator of `type` in the view; empty for an unknown type.
+    virtual IBaseManipulatorPtr Add(tvManipulatorTypeEnum type) = 0;
 
 protected:
     ~IManipulators() = default;

@@ -165,22 +165,6 @@ bool TBaseManager::EndDragManipulator(int, tvapi::tvManipulatorPrimitiveEnum)
     return false;
 }
 
-// A stopped panel is not subscribed again by a redraw that its own last handler asked for.
-// The hot points' markers are made anew each time; a failing step ends the redraw quietly.
-void TBaseManager::RedrawPhantom()
-{
-    try {
-        if (Active) Advise();
-        RemoveHotPointMarkers();
-        BeginPhantom();
-        PreparePhantom();
-        EndPhantom();
-        AddHotPointMarkers();
-        RefreshWindow();
-    } catch (...) {
-    }
-}
-
 // Id3 0 is a hot point without a marker.
 void TBaseManager::RemoveHotPointMarkers()
 {
