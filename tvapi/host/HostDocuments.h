@@ -14,6 +14,7 @@
 #include "HostArgs.h"
 #include "HostDocumentData.h"
 #include "HostDrawing2D.h"
+#include "HostFind.h"
 #include "HostObject.h"
 #include "HostPart.h"
 #include "HostSelection.h"
@@ -156,6 +157,13 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
         return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
+    // Drawings and fragments hand out the parameters of their cursor search.
+    tvapi::ITervanAPIObjectPtr GetTervanObject(tvapi::TervanAPIObjectTypeEnum type) override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetTervanObject", {std::to_string(type)})) return {};
+        if (type != tvapi::tvObjectFindObjectParameters || !Drawing2D()) return {};
+        return tvapi::ITervanAPIObjectPtr(New<THostFindParameters>());
+    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
@@ -187,6 +195,10 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
+    // The cursor search (HostFind.h).
+    double GetFindTolerance() override;
+    tvapi::IDrawingObjectPtr FindObject(double x, double y, double tolerance,
+                                        tvapi::ITervanAPIObjectPtr parameters) override;
     // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
     tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
     tvapi::ISpecRoughPtr GetSpecRough() override;

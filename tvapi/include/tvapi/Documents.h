@@ -35,6 +35,11 @@ enum DocumentCloseOptions : int {
     kdPromptToSaveChanges = 2,
 };
 
+// Kinds of the helper objects a document hands out on request.
+enum TervanAPIObjectTypeEnum : int {
+    tvObjectFindObjectParameters = 13165, // what the cursor search of a drawing takes
+};
+
 class ITervanDocument : public ITervanAPIObject {
 public:
     static constexpr char IID[] = "C1813297-1902-4AC0-856F-6E1B7F55A9F8";
@@ -71,6 +76,8 @@ public:
     virtual void SetComment(const wchar_t* comment) = 0;
     // The specification styles used in the document, with their rows.
     virtual Ptr<ISpecificationDescriptions> GetSpecificationDescriptions() = 0;
+    // A helper object of kind `type`; empty for a kind the document does not offer.
+    virtual ITervanAPIObjectPtr GetTervanObject(TervanAPIObjectTypeEnum type) = 0;
 
 protected:
     ~ITervanDocument() = default;
@@ -96,6 +103,13 @@ public:
     // stack, and its removal; false when there is none to remove.
     virtual bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) = 0;
     virtual bool PopLocalPlacement() = 0;
+    // The distance within which the cursor search takes an object, in drawing units.
+    virtual double GetFindTolerance() = 0;
+    // The object at (x, y) within `tolerance` over every view (a macro object, not its
+    // element); the nearest one, the first of equals; empty when none is that near.
+    // `parameters` is the document's tvObjectFindObjectParameters object.
+    virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
+                                         ITervanAPIObjectPtr parameters) = 0;
 
 protected:
     ~ITervanDocument2D() = default;
