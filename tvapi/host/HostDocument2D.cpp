@@ -1,6 +1,8 @@
 // The 2D operations of stand-in drawings and fragments, and saving a document.
 #include "HostDocuments.h"
 
+#include "HostProcess.h"
+
 namespace tvhost {
 
 tvapi::IViewsAndLayersManagerPtr THostDocument2D::GetViewsAndLayersManager()
@@ -14,6 +16,12 @@ tvapi::IDrawingGroupsPtr THostDocument2D::GetDrawingGroups()
 {
     if (!Enter("ITervanDocument2D::GetDrawingGroups")) return {};
     return MakeDrawingGroups(FDrawing, tvapi::IAPIObjectPtr(static_cast<tvapi::ITervanDocument2D*>(this)));
+}
+
+tvapi::Ptr<tvapi::IProcess2D> THostDocument2D::CreateProcess2D(tvapi::tvProcess2DTypeEnum type)
+{
+    if (!Enter("ITervanDocument2D::CreateProcess2D", {std::to_string(type)})) return {};
+    return tvapi::IProcess2DPtr(New<THostProcess2D>(tvapi::IProcessParamPtr(), type));
 }
 
 tvapi::IDrawingGroupPtr THostDocument2D::GetOpenGroup()

@@ -199,6 +199,7 @@ public:
     double GetFindTolerance() override;
     tvapi::IDrawingObjectPtr FindObject(double x, double y, double tolerance,
                                         tvapi::ITervanAPIObjectPtr parameters) override;
+    tvapi::Ptr<tvapi::IProcess2D> CreateProcess2D(tvapi::tvProcess2DTypeEnum type) override;
     // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
     tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
     tvapi::ISpecRoughPtr GetSpecRough() override;

@@ -330,4 +330,41 @@ bool THostDrawingGroup::Close()
     return FDrawing && FDrawing->CloseGroup(*this);
 }
 
+namespace {
+
+void CollectMembers(const TContainerCore& container, std::uint64_t group, std::vector<TDrawingCore*>& out)
+{
+    for (const tvapi::IDrawingObjectPtr& child : container.Children()) {
+        auto* core = dynamic_cast<TDrawingCore*>(child.Get());
+        if (!core) continue;
+        if (core->Group() == group)
+            out.push_back(core);
+        else if (const TContainerCore* inner = core->AsContainer())
+            CollectMembers(*inner, group, out);
+    }
+}
+
+} // namespace
+
+std::vector<TDrawingCore*> THostDrawingGroup::Members() const
+{
+    std::vector<TDrawingCore*> out;
+    if (FDrawing)
+        for (const THostViewPtr& view : FDrawing->Views())
+            CollectMembers(*view, Id(), out);
+    return out;
+}
+
+bool THostDrawingGroup::Clear(bool deleteObjects)
+{
+    if (!Enter("IDrawingGroup::Clear", {BoolArg(deleteObjects)}) || !FDrawing) return false;
+    for (TDrawingCore* member : Members()) {
+        if (deleteObjects)
+            member->Discard();
+        else
+            member->SetGroup(0);
+    }
+    return true;
+}
+
 } // namespace tvhost

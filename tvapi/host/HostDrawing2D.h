@@ -313,8 +313,11 @@ public:
     // Journaled as "IDrawingGroup::<operation>".
     bool Open() override;
     bool Close() override;
+    bool Clear(bool deleteObjects) override;
 
     // Test side, not journaled.
+    // The objects made in the group and not deleted, in creation order, views first.
+    std::vector<TDrawingCore*> Members() const;
     bool IsTemporary() const noexcept { return Params().Flag("Temporary"); }
     bool IsOpen() const noexcept { return FOpen; }
     void Detach() noexcept { FDrawing = nullptr; }

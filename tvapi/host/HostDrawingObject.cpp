@@ -203,6 +203,12 @@ bool TDrawingCore::DoDelete()
     return true;
 }
 
+void TDrawingCore::Discard() noexcept
+{
+    FDeleted = true;
+    if (FParent) FParent->Remove(*this);
+}
+
 bool TDrawingCore::DoUpdate()
 {
     if (!EnterOperation("IDrawingObject::Update")) return false;

@@ -100,6 +100,8 @@ public:
     void SetGroup(std::uint64_t group) noexcept { FGroup = group; }
     int Updates() const noexcept { return FUpdates; }
     bool IsDeleted() const noexcept { return FDeleted; }
+    // Deletes the object as the host does on its own account (not journaled).
+    void Discard() noexcept;
     // Boundary objects of a hatch or colouring, in the order added.
     tvapi::DrawingObjectList& Boundaries() noexcept { return FBoundaries; }
     // The branches of a leader or a sign (IBranchs): end points kept as x, y pairs under

@@ -155,14 +155,32 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
 
 // ---- processes -----------------------------------------------------------------------------
 
-THostProcess2D::THostProcess2D(tvapi::IProcessParamPtr param)
-    : TProcessCore(std::move(param)), FEvents(New<THostProcess2DEvents>())
+void THostPhantom2D::SetType(tvapi::tvPhantomTypeEnum type)
+{
+    if (Enter("IPhantom2D::SetType", {std::to_string(type)})) FType = type;
+}
+void THostPhantom2D::SetDrawingGroup(tvapi::IDrawingGroupPtr group)
+{
+    if (Enter("IPhantom2D::SetDrawingGroup")) FGroup = std::move(group);
+}
+void THostPhantom2D::Update()
+{
+    if (Enter("IPhantom2D::Update")) ++FUpdates;
+}
+
+THostProcess2D::THostProcess2D(tvapi::IProcessParamPtr param, tvapi::tvProcess2DTypeEnum type)
+    : TProcessCore(std::move(param)), FEvents(New<THostProcess2DEvents>()), FPhantom(New<THostPhantom2D>()),
+      FType(type)
 {
 }
 tvapi::IProcessParamPtr THostProcess2D::GetProcessParam()
 {
     if (!Enter("IProcess::GetProcessParam")) return {};
     return FParam;
+}
+void THostProcess2D::SetProcessParam(tvapi::IProcessParamPtr param)
+{
+    if (Enter("IProcess::SetProcessParam")) AttachParam(std::move(param));
 }
 void THostProcess2D::SetPrompt(const wchar_t* prompt)
 {
@@ -191,8 +209,18 @@ tvapi::IProcess2DEventsPtr THostProcess2D::GetEvents2D()
     if (!Enter("IProcess2D::GetEvents2D")) return {};
     return tvapi::IProcess2DEventsPtr(FEvents);
 }
+tvapi::IPhantom2DPtr THostProcess2D::GetPhantom()
+{
+    if (!Enter("IProcess2D::GetPhantom")) return {};
+    return tvapi::IPhantom2DPtr(FPhantom);
+}
+void THostProcess2D::SetDynamicPlacement(bool on)
+{
+    if (Enter("IProcess2D::SetDynamicPlacement", {on ? "true" : "false"})) FDynamic = on;
+}
 void THostProcess2D::Place(double x, double y, bool dynamic)
 {
+    if (dynamic && !FDynamic) return;
     FEvents->PlacementChanged(x, y, 0.0, dynamic);
 }
 
@@ -205,6 +233,10 @@ tvapi::IProcessParamPtr THostProcess3D::GetProcessParam()
 {
     if (!Enter("IProcess::GetProcessParam")) return {};
     return FParam;
+}
+void THostProcess3D::SetProcessParam(tvapi::IProcessParamPtr param)
+{
+    if (Enter("IProcess::SetProcessParam")) AttachParam(std::move(param));
 }
 void THostProcess3D::SetPrompt(const wchar_t* prompt)
 {

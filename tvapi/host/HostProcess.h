@@ -66,6 +66,7 @@ public:
     virtual ~TProcessCore() = default;
 
     THostProcessParam* Param() const noexcept;
+    void AttachParam(tvapi::IProcessParamPtr param) { FParam = std::move(param); }
     const std::wstring& Prompt() const noexcept { return FPrompt; }
     const std::wstring& Hint() const noexcept { return FHint; }
     bool Running() const noexcept { return FRunning; }
@@ -87,29 +88,60 @@ private:
     bool Play(const struct TScriptAction& a, bool& ok);
 };
 
+// The preview of a 2D process: its kind, its drawing group and how often it was shown.
+class THostPhantom2D final : public THostObjectOf<tvapi::IPhantom2D> {
+public:
+    // Journaled as "IPhantom2D::<operation>".
+    void SetType(tvapi::tvPhantomTypeEnum type) override;
+    void SetDrawingGroup(tvapi::IDrawingGroupPtr group) override;
+    void Update() override;
+
+    tvapi::tvPhantomTypeEnum Type() const noexcept { return FType; }
+    const tvapi::IDrawingGroupPtr& Group() const noexcept { return FGroup; }
+    int Updates() const noexcept { return FUpdates; }
+
+private:
+    tvapi::tvPhantomTypeEnum FType = tvapi::tvUnknownPhantom;
+    tvapi::IDrawingGroupPtr FGroup;
+    int FUpdates = 0;
+};
+
 class THostProcess2D final : public THostObjectOf<tvapi::IProcess2D>, public TProcessCore {
 public:
-    explicit THostProcess2D(tvapi::IProcessParamPtr param);
+    explicit THostProcess2D(tvapi::IProcessParamPtr param,
+                            tvapi::tvProcess2DTypeEnum type = tvapi::tvProcess2DCursor);
     // Journaled as "IProcess::<operation>".
     tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetProcessParam(tvapi::IProcessParamPtr param) override;
     void SetPrompt(const wchar_t* prompt) override;
     void SetHint(const wchar_t* hint) override;
     int Run(bool modal, bool postMessage) override;
     void Stop() override;
     void EndProcess() override;
+    // Journaled as "IProcess2D::<operation>".
     tvapi::IProcess2DEventsPtr GetEvents2D() override;
+    tvapi::IPhantom2DPtr GetPhantom() override;
+    void SetDynamicPlacement(bool on) override;
 
     THostProcess2DEvents& Events() noexcept { return *FEvents; }
+    THostPhantom2D& Phantom() noexcept { return *FPhantom; }
+    tvapi::tvProcess2DTypeEnum Type() const noexcept { return FType; }
+    bool DynamicPlacement() const noexcept { return FDynamic; }
 
 private:
+    // A move is reported only while dynamic placement is on.
     void Place(double x, double y, bool dynamic) override;
     tvapi::Ptr<THostProcess2DEvents> FEvents;
+    tvapi::Ptr<THostPhantom2D> FPhantom;
+    tvapi::tvProcess2DTypeEnum FType;
+    bool FDynamic = true;
 };
 
 class THostProcess3D final : public THostObjectOf<tvapi::IProcess3D>, public TProcessCore {
 public:
     explicit THostProcess3D(tvapi::IProcessParamPtr param);
     tvapi::IProcessParamPtr GetProcessParam() override;
+    void SetProcessParam(tvapi::IProcessParamPtr param) override;
     void SetPrompt(const wchar_t* prompt) override;
     void SetHint(const wchar_t* hint) override;
     int Run(bool modal, bool postMessage) override;

@@ -734,6 +734,14 @@ tvapi::IPropertyTabPtr THostPropertyTabs::GetItem(int index)
     if (index < 0 || index >= static_cast<int>(FTabs.size())) return {};
     return tvapi::IPropertyTabPtr(FTabs[static_cast<std::size_t>(index)]);
 }
+void THostPropertyTabs::SetHeaderVisible(bool visible)
+{
+    if (Enter("IPropertyTabs::SetHeaderVisible", {B(visible)})) FHeaderVisible = visible;
+}
+void THostPropertyTabs::SetHeaderText(const wchar_t* text)
+{
+    if (Enter("IPropertyTabs::SetHeaderText", {ToUtf8(W(text))})) FHeaderText = W(text);
+}
 
 THostButton* THostPropertyToolBar::Find(int number)
 {
@@ -801,6 +809,10 @@ tvapi::IPropertiesManagerEventsPtr THostProcessParam::GetEvents()
 {
     if (!Enter("IProcessParam::GetEvents")) return {};
     return tvapi::IPropertiesManagerEventsPtr(FEvents);
+}
+void THostProcessParam::SetCloseOnApply(bool close)
+{
+    if (Enter("IProcessParam::SetCloseOnApply", {B(close)})) FCloseOnApply = close;
 }
 THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption) const
 {

@@ -265,11 +265,17 @@ public:
     tvapi::IPropertyTabPtr Add(const wchar_t* name) override;
     int GetCount() override;
     tvapi::IPropertyTabPtr GetItem(int index) override;
+    void SetHeaderVisible(bool visible) override;
+    void SetHeaderText(const wchar_t* text) override;
 
     const std::vector<THostPropertyTabPtr>& Tabs() const noexcept { return FTabs; }
+    bool HeaderVisible() const noexcept { return FHeaderVisible; }
+    const std::wstring& HeaderText() const noexcept { return FHeaderText; }
 
 private:
     std::vector<THostPropertyTabPtr> FTabs;
+    bool FHeaderVisible = false;
+    std::wstring FHeaderText;
 };
 using THostPropertyTabsPtr = tvapi::Ptr<THostPropertyTabs>;
 
@@ -300,8 +306,11 @@ public:
     tvapi::IPropertyToolBarPtr GetToolBar() override;
     tvapi::IPropertyTabsPtr GetPropertyTabs() override;
     tvapi::IPropertiesManagerEventsPtr GetEvents() override;
+    void SetCloseOnApply(bool close) override;
 
     const std::wstring& Caption() const noexcept { return FCaption; }
+    int ToolBarKind() const noexcept { return FToolBarKind; }
+    bool CloseOnApply() const noexcept { return FCloseOnApply; }
     THostPropertyTabs& Tabs() noexcept { return *FTabs; }
     THostPropertiesManagerEvents& Events() noexcept { return *FEvents; }
     THostPropertyToolBar& ToolBar() noexcept { return *FToolBar; }
@@ -314,6 +323,7 @@ public:
 private:
     std::wstring FCaption;
     int FToolBarKind = 0;
+    bool FCloseOnApply = true;
     THostPropertyTabsPtr FTabs;
     tvapi::Ptr<THostPropertiesManagerEvents> FEvents;
     THostPropertyToolBarPtr FToolBar;

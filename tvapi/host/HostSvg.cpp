@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <set>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "HostDocuments.h"
@@ -24,6 +26,9 @@ constexpr double PointRadius = 0.5;
 constexpr double Margin = 5.0;
 // Ends of boundary curves closer than this join when a hatch outline is chained.
 constexpr double JoinTolerance = 1e-6;
+// Objects of temporary groups are drawn in this colour instead of black.
+constexpr std::string_view Black = "\"black\"";
+constexpr std::string_view PreviewColour = "\"#e0007a\"";
 
 struct TXY {
     double x = 0.0, y = 0.0;
@@ -144,10 +149,18 @@ public:
     // The sheet's border, title block with its cells, technical requirements and general
     // roughness; nothing for a document whose first sheet was never set up.
     void SheetOf(const TDocumentData& data);
+    // Host ids of the temporary groups: what a command shows there is not part of the drawing.
+    std::set<std::uint64_t> Temporary;
+
     void Objects(const TContainerCore& container)
     {
         for (const tvapi::IDrawingObjectPtr& child : container.Children())
-            if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) Object(*core);
+            if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) {
+                if (Temporary.count(core->Group()))
+                    TemporaryObject(*core);
+                else
+                    Object(*core);
+            }
     }
     // The view box around everything written.
     std::string ViewBox() const
@@ -165,6 +178,19 @@ private:
     TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     TXY FViewMin, FViewMax;
     int FPatterns = 0;
+
+    // An object of a temporary group, drawn in the colour of previews so a person tells it apart.
+    void TemporaryObject(TDrawingCore& core)
+    {
+        std::ostringstream outer = std::move(Body);
+        Body = std::ostringstream();
+        Object(core);
+        std::string text = Body.str();
+        Body = std::move(outer);
+        for (std::size_t at = text.find(Black); at != std::string::npos; at = text.find(Black, at))
+            text.replace(at, Black.size(), PreviewColour);
+        Body << "<g class=\"temporary\">\n" << text << "</g>\n";
+    }
 
     // A view point on the sheet, noted for the view box.
     TXY Sheet(TXY p)
@@ -668,6 +694,8 @@ void TSvgWriter::Object(TDrawingCore& core)
 std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
 {
     TSvgWriter writer;
+    for (const THostDrawingGroupPtr& group : drawing.Groups())
+        if (group->IsTemporary()) writer.Temporary.insert(group->Id());
     if (data) writer.SheetOf(*data);
     for (const THostViewPtr& view : drawing.Views()) {
         writer.SetView(*view);

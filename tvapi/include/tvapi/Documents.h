@@ -27,6 +27,11 @@ class ILayoutSheets;
 class ISpecificationDescriptions;
 // Declared in ViewProjection.h.
 class IViewProjectionManager;
+// Declared in PropertyManager.h.
+class IProcess2D;
+
+// What a 2D process follows: the bare cursor, or a placement (point and angle).
+enum tvProcess2DTypeEnum : int { tvProcess2DCursor = 1, tvProcess2DPlacement = 2 };
 
 // What closing a document does with its unsaved changes.
 enum DocumentCloseOptions : int {
@@ -110,6 +115,8 @@ public:
     // `parameters` is the document's tvObjectFindObjectParameters object.
     virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
                                          ITervanAPIObjectPtr parameters) = 0;
+    // A new interactive process over this document, without process parameters yet.
+    virtual Ptr<IProcess2D> CreateProcess2D(tvProcess2DTypeEnum type) = 0;
 
 protected:
     ~ITervanDocument2D() = default;

@@ -156,6 +156,8 @@ public:
     virtual bool Open() { return false; }
     // Closes the group; false when it is not the innermost open group of its document.
     virtual bool Close() { return false; }
+    // Empties the group: its objects are deleted, or with deleteObjects false only leave it.
+    virtual bool Clear(bool /*deleteObjects*/) { return false; }
 
 protected:
     ~IDrawingGroup() = default;

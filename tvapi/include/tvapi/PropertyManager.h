@@ -330,6 +330,9 @@ public:
     virtual int GetCount() = 0;
     // Tab `index` from 0 in the order added; empty for another index.
     virtual IPropertyTabPtr GetItem(int index) = 0;
+    // The header line above the tabs: shown or not, and its text.
+    virtual void SetHeaderVisible(bool visible) = 0;
+    virtual void SetHeaderText(const wchar_t* text) = 0;
 
 protected:
     ~IPropertyTabs() = default;
@@ -365,6 +368,8 @@ public:
     virtual IPropertyToolBarPtr GetToolBar() = 0;
     virtual IPropertyTabsPtr GetPropertyTabs() = 0;
     virtual IPropertiesManagerEventsPtr GetEvents() = 0;
+    // True: the panel closes when the user applies it; false: it stays for the next object.
+    virtual void SetCloseOnApply(bool close) = 0;
 
 protected:
     ~IProcessParam() = default;
@@ -378,6 +383,8 @@ public:
     using Parent = IAPIObject;
 
     virtual IProcessParamPtr GetProcessParam() = 0;
+    // Attaches the parameters the property manager shows while the process runs.
+    virtual void SetProcessParam(IProcessParamPtr param) = 0;
     virtual void SetPrompt(const wchar_t* prompt) = 0;
     virtual void SetHint(const wchar_t* hint) = 0;
     // Runs the host's loop until the process stops; 1 when it ended with OK, else 0.
@@ -391,12 +398,43 @@ protected:
 };
 using IProcessPtr = Ptr<IProcess>;
 
+// What a 2D process draws at the cursor.
+enum tvPhantomTypeEnum : int {
+    tvUnknownPhantom = 0,
+    tvMoveGroupPhantom = 1,
+    tvLineSegPhantom = 2,
+    tvRectanglePhantom = 3,
+    tvAngleLineSegPhantom = 4,
+    tvHalfRectanglePhantom = 5,
+    tvUserPhantom = 6,
+    tvCirclePhantom = 7,
+};
+
+// The preview of a 2D process: it shows the objects of its drawing group at the cursor.
+class IPhantom2D : public IAPIObject {
+public:
+    static constexpr char IID[] = "A0E7C1B2-5D34-4F6A-9B21-3C8E7D4F5A60";
+    using Parent = IAPIObject;
+
+    virtual void SetType(tvPhantomTypeEnum type) = 0;
+    virtual void SetDrawingGroup(IDrawingGroupPtr group) = 0;
+    // Shows the group as it is now.
+    virtual void Update() = 0;
+
+protected:
+    ~IPhantom2D() = default;
+};
+using IPhantom2DPtr = Ptr<IPhantom2D>;
+
 class IProcess2D : public IProcess {
 public:
     static constexpr char IID[] = "3D3427CF-C480-403B-83CF-E83C87B27ED3";
     using Parent = IProcess;
 
     virtual IProcess2DEventsPtr GetEvents2D() = 0;
+    virtual IPhantom2DPtr GetPhantom() = 0;
+    // True: cursor movements are reported as dynamic placements; false: only clicks.
+    virtual void SetDynamicPlacement(bool on) = 0;
 
 protected:
     ~IProcess2D() = default;

@@ -16,6 +16,24 @@
 
 class TAdapter;
 
+// The panel's own toolbar kind, passed on to the host as it stands.
+enum SpecPropertyToolBarEnum : int {
+    pnUnknown = 0,
+    pnEmpty = 1,
+    pnEscHelp = 2,
+    pnEnterEscHelp = 3,
+    pnEnterEscCreateHelp = 4,
+    pnEnterEscCreateSaveHelp = 5,
+    pnEnterEscCreateSaveSearchHelp = 6,
+    pnEnterEscSaveSearchPrevNextHelp = 7,
+    pnEnterEscSearchHelp = 8,
+    pnEscSaveSearchHelp = 9,
+    pnEnterEscCreateSearchHelp = 10,
+    pnEnterEscSaveSearchHelp = 11,
+    pnEscSaveStateHelp = 12,
+    pnEnterEscSearchPrevNextHelp = 13,
+};
+
 // One button of a button group or tool bar; the builders number buttons 1, 2, ... in list
 // order whatever Id says.
 struct TButtonData {
@@ -204,4 +222,39 @@ private:
     // A new control of `type` on the current tab seen through I; empty without a tab or
     // when the host refuses.
     template <class I> tvapi::Ptr<I> NewControl(tvapi::ControlTypeEnum type);
+};
+
+// A panel over a host 2D process of the active drawing or fragment: the host follows the
+// cursor, draws the phantom group at it and reports each placement (point, angle). Without a
+// 2D document the panel has only its base part: no process, tab or subscription.
+class TProcessManager2D : public TBaseManager {
+public:
+    tvapi::IProcess2DPtr Process2D;
+    tvapi::IPhantom2DPtr Phantom2D;
+    tvapi::IDrawingGroupPtr PhantomGroup; // empty until SetPhantom
+
+    // Name, Hint and NameTab come translated; HC is the help context.
+    TProcessManager2D(const TString& Name, const TString& Hint, SpecPropertyToolBarEnum Stb, int HC,
+                      const TString& NameTab, tvapi::tvProcess2DTypeEnum T);
+    ~TProcessManager2D() override;
+
+    // The base's subscriptions, then the 2D process's events (every call: the host keys them
+    // by name, so a repeat replaces the one before).
+    void Advise() override;
+    void UnAdvise() override;
+    // Base answer false: a click is never reported as handled.
+    bool ButtonClick(int ButtonID) override;
+    // Without a phantom group: true and nothing else. A click: CreateObject. A move: the group
+    // emptied and redrawn by RedrawPhantom(x, y, angle), then the phantom shown.
+    bool PlacementChanged(double x, double y, double angle, bool dynamic) override;
+    // Gives the phantom of kind T a temporary group to show; only the first call does anything.
+    virtual void SetPhantom(tvapi::tvPhantomTypeEnum T);
+    using TBaseManager::RedrawPhantom;
+    virtual void RedrawPhantom(double, double, double) {}
+    virtual bool CreateObject(double, double, double) { return true; }
+
+    // Runs the host process once, with Active true while it runs; false when the host run
+    // threw (Active then stays as the run left it).
+    bool Run(bool Modal, bool PostMessage);
+    void UpdateProcess();
 };
