@@ -25,6 +25,12 @@ void THostFrame::RefreshView()
 {
     if (Enter("IDocumentFrame::RefreshView")) ++FRepaints;
 }
+void THostFrame::SetStatusText(const wchar_t* text)
+{
+    FStatus = text ? text : L"";
+    if (!Enter("IDocumentFrame::SetStatusText", {ToUtf8(FStatus)})) return;
+    if (std::ostream* out = Script().Output()) *out << "status: " << ToUtf8(FStatus) << '\n';
+}
 
 THostManipulators::THostManipulators() : FEvents(New<THostManipulatorsEvents>()) {}
 tvapi::IProcess3DManipulatorsEventsPtr THostManipulators::GetEvents()

@@ -21,14 +21,18 @@ public:
     tvapi::IDocumentFrameEventsPtr GetEvents() override;
     void Invalidate() override;
     void RefreshView() override;
+    // Also printed where the script's "show" prints, as "status: <text>".
+    void SetStatusText(const wchar_t* text) override;
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
+    const std::wstring& StatusText() const noexcept { return FStatus; }
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
 
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
     int FRepaints = 0;
+    std::wstring FStatus;
 };
 using THostFramePtr = tvapi::Ptr<THostFrame>;
 

@@ -150,6 +150,8 @@ public:
     // Marks the view for repainting; RefreshView then repaints what is marked.
     virtual void Invalidate() = 0;
     virtual void RefreshView() = 0;
+    // Puts `text` on the window's status line, the newest message of a panel shown there.
+    virtual void SetStatusText(const wchar_t* text) = 0;
 
 protected:
     ~IDocumentFrame() = default;
