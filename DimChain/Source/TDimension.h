@@ -27,6 +27,11 @@ public:
     static constexpr std::int64_t StreamMinBytes = 208;
     // Stream versions from this one on carry the model fields (TMO, PL1, PL2, V3).
     static constexpr Integer ModelFieldsVersion = 18;
+    // The fewest bytes of a link in a stream of that version.
+    static constexpr std::int64_t StreamMinBytesFor(Integer Version)
+    {
+        return Version >= ModelFieldsVersion ? StreamBytes : StreamMinBytes;
+    }
     // A length at or below this counts as zero.
     static constexpr Real ZeroLength = 2e-6;
 

@@ -26,6 +26,11 @@ public:
     static constexpr Integer LinkRoom = 64;
     // Bytes of an empty chain in a stream: the link array's record and the chain's own fields.
     static constexpr std::int64_t StreamMinBytes = 16 + 25; // room and growth step of the links
+    // The same in a stream of that version (older streams keep no cursor with the links).
+    static constexpr std::int64_t StreamMinBytesFor(Integer Version)
+    {
+        return Version >= ArrayStream::CursorVersion ? StreamMinBytes : StreamMinBytes - 4;
+    }
 
     TArrayOf<TDimension> Dimensions{LinkRoom, LinkRoom};
     TLinkGridPtr Grid; // may be empty: then nothing is written to a grid

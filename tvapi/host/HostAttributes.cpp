@@ -71,7 +71,7 @@ void THostAttributeType::SetComment(const wchar_t* comment)
 
 tvapi::IAttributeTypePtr THostAttribute::GetAttributeType()
 {
-    if (!Enter("IAttribute::GetAttributeType")) return {};
+    if (!Enter("IAttribute::GetAttributeType") || FRemoved) return {};
     return tvapi::IAttributeTypePtr(FType);
 }
 
@@ -98,6 +98,17 @@ bool THostAttribute::SetValue(const wchar_t* name, int row, int column, const tv
     return true;
 }
 
+bool THostAttribute::RemoveFromObjects(const wchar_t* libraryName, const tvapi::TervanAPIObjectList& objects)
+{
+    if (!Enter("IAttribute::RemoveFromObjects", {ToUtf8(libraryName), ListArg(objects)})) return false;
+    const auto held = [&](const tvapi::ITervanAPIObjectPtr& o) { return o && Holds(objects, o); };
+    const auto kept = std::remove_if(FObjects.begin(), FObjects.end(), held);
+    if (kept == FObjects.end()) return false;
+    FObjects.erase(kept, FObjects.end());
+    FRemoved = FObjects.empty();
+    return true;
+}
+
 THostAttributeTypePtr TAttributeTable::FindType(std::uint64_t key) const
 {
     for (const THostAttributeTypePtr& type : FTypes)
@@ -118,7 +129,7 @@ tvapi::AttributeList TAttributeTable::Find(std::uint64_t typeKey,
 {
     tvapi::AttributeList found;
     for (const THostAttributePtr& attribute : FAttributes) {
-        if (typeKey != 0 && attribute->Type().Key() != typeKey) continue;
+        if (attribute->IsRemoved() || (typeKey != 0 && attribute->Type().Key() != typeKey)) continue;
         const bool all =
             std::all_of(objects.begin(), objects.end(), [&](const tvapi::ITervanAPIObjectPtr& o) {
                 return !o || Holds(attribute->Objects(), o);

@@ -62,8 +62,12 @@ public:
     tvapi::TervanAPIObjectList GetObjects() override;
     tvapi::AttributeValue GetValue(int row, int column) override;
     bool SetValue(const wchar_t* name, int row, int column, const tvapi::AttributeValue& value) override;
+    bool RemoveFromObjects(const wchar_t* libraryName, const tvapi::TervanAPIObjectList& objects) override;
 
     // Test side, not journaled.
+    // True once the attribute lost its last object to RemoveFromObjects: it is gone from its
+    // document (no longer listed, not saved).
+    bool IsRemoved() const noexcept { return FRemoved; }
     THostAttributeType& Type() const noexcept { return *FType; }
     const std::wstring& Library() const noexcept { return FLibrary; }
     tvapi::TervanAPIObjectList& Objects() noexcept { return FObjects; }
@@ -74,6 +78,7 @@ private:
     std::wstring FLibrary;
     tvapi::TervanAPIObjectList FObjects;
     TCells FCells;
+    bool FRemoved = false;
 };
 
 using THostAttributePtr = tvapi::Ptr<THostAttribute>;

@@ -163,6 +163,7 @@ json AttributesJson(TAttributeTable& table, const TSaveIndex& index)
                          {"comment", ToUtf8(type->Comment())}});
     json attributes = json::array();
     for (const THostAttributePtr& attribute : table.Attributes()) {
+        if (attribute->IsRemoved()) continue;
         std::vector<const tvapi::IAPIObject*> objects;
         for (const tvapi::ITervanAPIObjectPtr& o : attribute->Objects())
             objects.push_back(o.Get());

@@ -26,11 +26,19 @@ enum tvAttributeTypeEnum : int {
 // One value: a text or a number.
 class PropertyValue {
 public:
-    PropertyValue() = default;
-    explicit PropertyValue(const wchar_t* text) : FText(text ? text : L""), FIsText(true) {}
-    explicit PropertyValue(double value) : FNumber(value) {}
+    // What a value holds.
+    enum ValueType : int {
+        prop_empty = 0,
+        prop_double = 2,
+        prop_string = 4,
+    };
 
-    bool IsString() const noexcept { return FIsText; }
+    PropertyValue() = default;
+    explicit PropertyValue(const wchar_t* text) : FText(text ? text : L""), FKind(prop_string) {}
+    explicit PropertyValue(double value) : FNumber(value), FKind(prop_double) {}
+
+    bool IsString() const noexcept { return FKind == prop_string; }
+    ValueType GetValueType() const noexcept { return FKind; }
     // The text; empty for a number.
     const std::wstring& GetString() const noexcept { return FText; }
     // The number; 0 for a text.
@@ -39,19 +47,28 @@ public:
 private:
     std::wstring FText;
     double FNumber = 0.0;
-    bool FIsText = false;
+    ValueType FKind = prop_empty;
 };
 
 // The value of one cell of an attribute.
 class AttributeValue {
 public:
+    // Whether the cell holds a value at all.
+    enum ValueType : int {
+        Empty = 0,
+        Value = 1,
+    };
+
     AttributeValue() = default;
-    explicit AttributeValue(PropertyValue property) : FProperty(std::move(property)) {}
+    explicit AttributeValue(PropertyValue property) : FProperty(std::move(property)), FType(Value) {}
+
+    ValueType GetValueType() const noexcept { return FType; }
 
     const PropertyValue& GetProperty() const noexcept { return FProperty; }
 
 private:
     PropertyValue FProperty;
+    ValueType FType = Empty;
 };
 
 class IAttributeType : public IAPIObject {
@@ -106,6 +123,10 @@ public:
     virtual AttributeValue GetValue(int row, int column) = 0;
     // Sets cell (row, column) (negative indexes are refused); `name` is kept with the cell.
     virtual bool SetValue(const wchar_t* name, int row, int column, const AttributeValue& value) = 0;
+    // Detaches the attribute from `objects` (`libraryName` is the library asking); an
+    // attribute left without objects is removed from its document. False when none of
+    // `objects` held it.
+    virtual bool RemoveFromObjects(const wchar_t* libraryName, const TervanAPIObjectList& objects) = 0;
 
 protected:
     ~IAttribute() = default;

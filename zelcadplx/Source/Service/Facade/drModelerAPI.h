@@ -359,6 +359,25 @@ public:
     // Nothing to clear in the host.
     void drClearRegion(long Color) override;
 
+    // ---- Document user data (drModelerAPIUserData.cpp) ----------------------------------------
+    // Items of the storage "ZelMould" of iDocument (of the object Object within it, when given).
+    // A write leaves exactly one item under NameData, holding Data; NeedSave then saves the
+    // document once the storage was opened, whatever the item write gave. A host exception
+    // of a write passes to the caller; one of a read gives false. Without a document, storage
+    // manager, storages or storage: false, nothing written, Data untouched.
+    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          const std::vector<std::uint8_t>& Data, const Boolean NeedSave,
+                          tvapi::ITervanAPIObjectPtr Object);
+    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          const std::vector<tvapi::ITervanAPIObjectPtr>& Data, const Boolean NeedSave,
+                          tvapi::ITervanAPIObjectPtr Object);
+    // Replaces Data with the item's bytes (emptied for a missing key); true when it holds any.
+    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          std::vector<std::uint8_t>& Data, tvapi::ITervanAPIObjectPtr Object);
+    // Appends the item's objects to Data (not emptied first); true when Data then holds any.
+    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          std::vector<tvapi::ITervanAPIObjectPtr>& Data, tvapi::ITervanAPIObjectPtr Object);
+
     // ---- Attributes and what a drawing object is (drModelerAPIAttr.cpp) ----------------------
     // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
     // document. Without a document, object or dimension text the Boolean operations answer

@@ -14,11 +14,14 @@ constexpr UInteger MaxStoredStep = 10240; // a larger stored step is taken as da
 constexpr Integer DamagedStepReplacement = 32;
 constexpr UInteger StringMinBytes = 5; // length and terminator of the empty text
 
-// Fewest bytes one element takes in a stream: what a stored count is weighed against.
-// A record type may state its own through a static StreamMinBytes.
-template <class T> constexpr std::int64_t MinBytes()
+// Fewest bytes one element takes in a stream of the given version: what a stored count is
+// weighed against. A record type may state its own through a static StreamMinBytesFor(version)
+// or StreamMinBytes.
+template <class T> constexpr std::int64_t MinBytes(Integer version = 0)
 {
-    if constexpr (requires { T::StreamMinBytes; })
+    if constexpr (requires { T::StreamMinBytesFor(version); })
+        return T::StreamMinBytesFor(version);
+    else if constexpr (requires { T::StreamMinBytes; })
         return T::StreamMinBytes;
     else if constexpr (std::is_same_v<T, TString>)
         return StringMinBytes;
@@ -72,6 +75,7 @@ template <class TElement> Integer TArrayOf<TElement>::ReadRecord(TKmfData& strea
     Current = stream.Version() < ArrayStream::CursorVersion ? 0 : stream.ReadInteger();
     if (count < 0 || count > std::max(FSize, stored)) {
         StreamErrorBox(TString("ZelMould::  Ошибка чтения потока"));
+        stream.ErrorReadFromFileToBufer = true; // what follows cannot be read in step
         return -1;
     }
     // Nothing is allocated for more elements than the bytes left can hold; the stored size
@@ -96,7 +100,7 @@ template <class TElement> void TArrayOf<TElement>::toStream(TKmfData& stream) co
 
 template <class TElement> void TArrayOf<TElement>::fromStream(TKmfData& stream)
 {
-    const Integer count = ReadRecord(stream, ArrayStream::MinBytes<TElement>());
+    const Integer count = ReadRecord(stream, ArrayStream::MinBytes<TElement>(stream.Version()));
     // A stream that ends or fails among the elements leaves the array empty.
     for (Integer i = 0; i < count; ++i) {
         if (stream.EndOfFile()) return;

@@ -1,0 +1,357 @@
+// The chain set: its byte form, its item in the document's user data, the reference numbers
+// and attributes by which its links find their drawing objects again, and the change check.
+
+#include "TDimensionChains.h"
+
+#include "Dictionary.h"
+#include "KmfData.h"
+#include "Messager.h"
+#include "drModelerAPI.h"
+#include "drSelectorAPI.h"
+#include "tvapi/Application.h"
+#include "tvapi/Attributes.h"
+#include "tvapi/Documents.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <utility>
+
+namespace {
+
+// Records of the re-binding are gathered with this room first.
+constexpr std::size_t RepairRoom = 1024;
+
+// Every value of a "Reference Object" attribute lives in cell (0, 0).
+constexpr int ValueRow = 0;
+constexpr int ValueColumn = 0;
+
+// The identity of a host object: its base interface.
+const void* IdentityOf(const tvapi::ITervanAPIObjectPtr& Object)
+{
+    return tvapi::IAPIObjectPtr(Object).Get();
+}
+
+// The type's attributes of the facade's document, in the host's order.
+tvapi::AttributeList MarksOf(Real AttrType)
+{
+    const tvapi::ITervanDocumentPtr& doc = drApi::MA.R3->IDoc;
+    if (!doc || AttrType == 0.0) return {};
+    return doc->GetAttributes(0, 0, 0, 0, static_cast<std::uint64_t>(AttrType), {});
+}
+
+// The number a mark carries: false when its first value is no text.
+bool MarkNumber(tvapi::IAttribute& Mark, Reference& Number)
+{
+    const tvapi::AttributeValue value = Mark.GetValue(ValueRow, ValueColumn);
+    if (value.GetValueType() != tvapi::AttributeValue::Value) return false;
+    const tvapi::PropertyValue& property = value.GetProperty();
+    if (property.GetValueType() != tvapi::PropertyValue::prop_string) return false;
+    Number = TString(property.GetString()).toInteger();
+    return true;
+}
+
+// Numbering of one save: the numbers marks carry now, those given in this pass by object
+// identity, and the next free number past every number in sight. Between saves an object keeps
+// its number through its mark; no number is kept by address, since a later object at the
+// same address would take it over.
+class TNumbering {
+public:
+    void Carried(const void* Id, Reference Number)
+    {
+        if (Id && Number != 0 && !FCarried.count(Id)) FCarried[Id] = Number;
+        Seen(Number);
+    }
+    void Seen(Reference Number) { FHighest = std::max(FHighest, Number); }
+
+    Reference Of(const tvapi::ITervanAPIObjectPtr& Object)
+    {
+        const void* id = IdentityOf(Object);
+        if (!id) return 0;
+        if (const auto given = FGiven.find(id); given != FGiven.end()) return given->second;
+        Reference number = 0;
+        if (const auto carried = FCarried.find(id); carried != FCarried.end() && Free(carried->second, id))
+            number = carried->second;
+        else
+            number = Next();
+        FGiven[id] = number;
+        FTaken[number] = id;
+        return number;
+    }
+
+private:
+    // Not carried by, nor given in this pass to, another object.
+    bool Free(Reference Number, const void* Id) const
+    {
+        if (Number == 0) return false;
+        if (const auto taken = FTaken.find(Number); taken != FTaken.end() && taken->second != Id)
+            return false;
+        for (const auto& [other, carried] : FCarried)
+            if (carried == Number && other != Id) return false;
+        return true;
+    }
+    Reference Next()
+    {
+        if (FHighest < std::numeric_limits<Reference>::max()) return ++FHighest;
+        Reference n = 1; // past the largest number: the lowest one nobody holds
+        while (!Free(n, nullptr))
+            ++n;
+        return n;
+    }
+
+    std::map<const void*, Reference> FCarried;
+    std::map<const void*, Reference> FGiven;
+    std::map<Reference, const void*> FTaken;
+    Reference FHighest = 0;
+};
+
+template <class P> void Bind(P& Target, const tvapi::IDrawingObjectPtr& Object)
+{
+    if (Target && Target == Object) return;
+    Target = Object;
+}
+
+tvapi::ITervanDocumentPtr ActiveDocument()
+{
+    tvapi::IApplication* app = drApi::MA.Application();
+    return app ? app->GetActiveDocument() : tvapi::ITervanDocumentPtr();
+}
+
+} // namespace
+
+TDimensionChains::TDimensionChains()
+{
+    DimChains.Count = 1;
+}
+
+void TDimensionChains::Write(TKmfData& s) const
+{
+    try {
+        s << AttrType << DimChains.Count;
+        DimChains.toStream(s);
+    } catch (...) {
+        // What was written stays; the stream is the caller's.
+    }
+}
+
+Boolean TDimensionChains::Read(TKmfData& s)
+{
+    try {
+        const Real attr = s.ReadReal();
+        const Integer count = s.ReadInteger();
+        const std::int64_t chainBytes = TDimensionChain::StreamMinBytesFor(s.Version());
+        if (s.ErrorReadFromFileToBufer || count < 0 || !s.CheckCount(count, chainBytes)) return false;
+        TArrayOf<TDimensionChain> chains(0, 1);
+        chains.fromStream(s);
+        // The count stands twice; data that disagrees with itself is damaged.
+        if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
+        const Integer size = chains.Size(), step = chains.Capacity(), cursor = chains.Current;
+        DimChains.Set(chains.Detach(), size, std::max(step, 1));
+        DimChains.SetCapacity(step);
+        DimChains.Count = count;
+        DimChains.Current = cursor;
+        AttrType = attr;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void TDimensionChains::to(std::vector<Byte>& Result) const
+{
+    TKmfData stream;
+    Write(stream);
+    stream.to(Result);
+}
+
+Boolean TDimensionChains::from(const std::vector<Byte>& Data)
+{
+    if (Data.empty()) return true;
+    TKmfData stream;
+    stream.from(Data);
+    return Read(stream);
+}
+
+bool TDimensionChains::Is3D() const
+{
+    for (const TDimensionChain& chain : DimChains)
+        if (chain.Is3D()) return true;
+    return false;
+}
+
+void TDimensionChains::MOto(std::vector<tvapi::ITervanAPIObjectPtr>& List) const
+{
+    List.clear();
+    for (const TDimensionChain& chain : DimChains)
+        for (const TDimension& link : chain.Dimensions)
+            List.push_back(tvapi::ITervanAPIObjectPtr(link.MO));
+}
+
+void TDimensionChains::MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List)
+{
+    std::size_t links = 0;
+    for (const TDimensionChain& chain : DimChains)
+        links += static_cast<std::size_t>(std::max(chain.Count(), 0));
+    if (List.empty() || DimChains.Count <= 0 || List.size() != links) return;
+    std::size_t i = 0;
+    for (TDimensionChain& chain : DimChains)
+        for (TDimension& link : chain.Dimensions)
+            link.MO = tvapi::IModelObjectPtr(List[i++]);
+}
+
+void TDimensionChains::SavetoUserStorage()
+{
+    SetAttr();
+    std::vector<Byte> bytes;
+    to(bytes);
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    if (!doc) return;
+    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
+    if (!Is3D()) return;
+    std::vector<tvapi::ITervanAPIObjectPtr> list;
+    MOto(list);
+    drApi::MA.drSetUserData(doc, NameUserDataMO, list, false, {});
+}
+
+void TDimensionChains::SetAttr()
+{
+    if (Is3D()) return;
+    AttrType = drApi::MA.drCreateAttrStr(AttrType);
+    if (AttrType == 0.0) return;
+    Number();
+    ClearMarks();
+    for (const TDimensionChain& chain : DimChains)
+        for (const TDimension& link : chain.Dimensions) {
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.Obj), AttrType,
+                                      TString(link.refObject));
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.AuxObj), AttrType,
+                                      TString(link.refAuxiliaryObj));
+        }
+}
+
+// An object keeps the number its mark carries; any other gets a new one past every number in
+// the set and in the marks, the same for every link it is in. Never 0, and never one number
+// for two objects (a mark copied onto a second object gives that one a new number).
+void TDimensionChains::Number()
+{
+    TNumbering numbering;
+    for (const tvapi::IAttributePtr& mark : MarksOf(AttrType)) {
+        Reference number = 0;
+        if (!mark || !MarkNumber(*mark, number)) continue;
+        const tvapi::TervanAPIObjectList objects = mark->GetObjects();
+        numbering.Carried(objects.empty() ? nullptr : IdentityOf(objects.front()), number);
+    }
+    for (const TDimensionChain& chain : DimChains)
+        for (const TDimension& link : chain.Dimensions) {
+            numbering.Seen(link.refObject);
+            numbering.Seen(link.refAuxiliaryObj);
+        }
+    for (TDimensionChain& chain : DimChains)
+        for (TDimension& link : chain.Dimensions) {
+            link.refObject = numbering.Of(tvapi::ITervanAPIObjectPtr(link.Obj));
+            link.refAuxiliaryObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.AuxObj));
+        }
+}
+
+void TDimensionChains::ClearMarks() const
+{
+    for (const tvapi::IAttributePtr& mark : MarksOf(AttrType))
+        if (mark) mark->RemoveFromObjects(L"", mark->GetObjects());
+}
+
+void TDimensionChains::LoadfromUserStorage()
+{
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    std::vector<Byte> bytes;
+    if (!drApi::MA.drGetUserData(doc, NameUserData, bytes, {})) return;
+    // Damaged bytes leave the set as it was, and nothing is stored back over them.
+    if (!from(bytes)) return;
+    if (Is3D()) {
+        std::vector<tvapi::ITervanAPIObjectPtr> list;
+        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {})) MOfrom(list);
+    } else {
+        RestoreReferenceByAttr();
+    }
+    LoadChangedDimension();
+}
+
+void TDimensionChains::RestoreReferenceByAttr()
+{
+    if (DimChains.Count <= 0 || Is3D()) return;
+    std::vector<TRepairDim> records;
+    records.reserve(RepairRoom);
+    for (const tvapi::IAttributePtr& mark : MarksOf(AttrType)) {
+        Reference number = 0;
+        if (!mark || mark->GetValue(ValueRow, ValueColumn).GetValueType() != tvapi::AttributeValue::Value)
+            continue;
+        const tvapi::TervanAPIObjectList objects = mark->GetObjects();
+        if (objects.empty()) continue;
+        const tvapi::IDrawingObjectPtr object(objects.front());
+        if (object && MarkNumber(*mark, number)) records.push_back({object, number});
+    }
+    std::vector<Integer> before;
+    for (const TDimensionChain& chain : DimChains)
+        before.push_back(chain.Count());
+    const TString gone = DC(TString("Чертеж изменился! Отсутствуют елементы размерной цепи"));
+    for (Integer c = DimChains.Count - 1; c >= 0; --c) {
+        TArrayOf<TDimension>& links = DimChains[c].Dimensions;
+        for (Integer i = links.Count - 1; i >= 0; --i) {
+            TDimension& link = links[i];
+            bool own = false, aux = false;
+            for (const TRepairDim& r : records) {
+                if (!own && link.refObject != 0 && r.refStored == link.refObject) {
+                    Bind(link.Obj, r.Object);
+                    link.View = drApi::MA.GetNumberView(link.Obj);
+                    own = true;
+                }
+                if (!aux && link.refAuxiliaryObj != 0 && r.refStored == link.refAuxiliaryObj) {
+                    Bind(link.AuxObj, r.Object);
+                    aux = true;
+                }
+            }
+            // A derivative link has no dimension of its own: its auxiliary object is its own.
+            if (link.refObject != 0 ? own : aux) continue;
+            Messager.LiftBox(gone, TMessager::toAlways);
+            links.Delete(i);
+        }
+    }
+    RecloseShortened(before);
+}
+
+// A chain that lost links shows its closure as it now is; nothing is written back.
+void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
+{
+    for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c)
+        if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosed();
+}
+
+void TDimensionChains::LoadChangedDimension()
+{
+    if (DimChains.Count <= 0) {
+        if (DimChains.Size() < 1) DimChains.SetSize(1, false);
+        DimChains.Count = 1;
+        return;
+    }
+    if (Current < 0 || Current >= DimChains.Count) return;
+    TDimensionChain& chain = DimChains[Current];
+    bool changed = false;
+    for (TDimension& link : chain.Dimensions) {
+        if (!link.LoadChange()) continue;
+        if (!changed && drApi::Selector && drApi::Selector->Selection7)
+            drApi::Selector->Selection7->UnSelectAll();
+        changed = true;
+        if (drApi::Selector) {
+            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.Obj));
+            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.AuxObj));
+            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.PearentObj));
+        }
+        Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
+    }
+    if (!changed) return;
+    SetAttr();
+    std::vector<Byte> bytes;
+    to(bytes);
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    drApi::MA.drSetUserData(doc, TString("DimChains"), bytes, false, {});
+}

@@ -1,0 +1,92 @@
+#pragma once
+// TDimensionChains: the chains of one document, the chain and link the panel works on, and
+// their place in the document: one byte item "DimChains" in the document's user data, an
+// attribute on every linked drawing object carrying its reference number (by which links
+// find their objects again after the document is reopened), and the chain report file.
+
+#include "BaseTypes.h"
+#include "DString.h"
+#include "TArray.h"
+#include "TDimensionChain.h"
+#include "TLinkGrid.h"
+#include "tvapi/TervanAPIObject.h"
+
+#include <vector>
+
+class TKmfData;
+
+// A marked object found in the document with the number its attribute carries.
+struct TRepairDim {
+    tvapi::IDrawingObjectPtr Object;
+    Reference refStored = 0;
+};
+
+class TDimensionChains {
+public:
+    // The fewest bytes each chain of a count must be backed by: an empty chain.
+    static constexpr Integer ChainRoom = 5;
+
+    Str NameUserData{"DimChains"};
+    Str NameUserDataMO{"DimChains_MO"};
+    TArrayOf<TDimensionChain> DimChains{ChainRoom, 1};
+    Integer Current = 0;
+    TDimension* PCurrentDim = nullptr; // points into a chain; not owned
+    Integer CurrentDim = -1;           // no link picked yet
+    TLinkGridPtr Grid;
+    // Key of the "Reference Object" attribute type; 0.0 until it was made on the first save.
+    Real AttrType = 0.0;
+
+    TDimensionChains();
+    TDimensionChains(const TDimensionChains&) = delete;
+    TDimensionChains& operator=(const TDimensionChains&) = delete;
+
+    // AttrType, the chain count and the chain array. An exception of the stream ends either.
+    void Write(TKmfData& stream) const;
+    // False, with this set unchanged, when the data proves damaged: a negative count, more
+    // chains or links than the bytes left can hold, or a read past the end.
+    Boolean Read(TKmfData& stream);
+    // The byte-vector form: the 256-byte stream header, then what Write writes.
+    void to(std::vector<Byte>& Result) const;
+    // Reads a non-empty vector as Read does; an empty one changes nothing (and gives true).
+    Boolean from(const std::vector<Byte>& Data);
+
+    // A model link in any chain.
+    bool Is3D() const;
+    // One entry per link, chains in order: its model object, or an empty entry.
+    void MOto(std::vector<tvapi::ITervanAPIObjectPtr>& List) const;
+    // Binds each link's model object from a list of exactly one entry per link.
+    void MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List);
+
+    // Numbers and marks the linked drawing objects, then stores the set (and for a model
+    // set the model-object list) in the active document.
+    void SavetoUserStorage();
+    // Marks every linked drawing object (and auxiliary object) with an attribute carrying its
+    // reference number, after numbering the links (which changes their numbers, hence not
+    // const) and clearing the type's old marks.
+    void SetAttr();
+    // Reads the set of the active document, binds its links again and checks the current
+    // chain for changes. Nothing stored, or stored bytes that prove damaged, leave the set as
+    // it was, and then nothing is stored back.
+    void LoadfromUserStorage();
+    // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
+    // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;
+    // chains that lost links are tested for closure again.
+    void RestoreReferenceByAttr();
+    // Re-reads the current chain's links from the drawing; the changed ones are selected and
+    // told to the user, and the set is stored again once.
+    void LoadChangedDimension();
+
+    // The report: every chain with its method and risk factor, one line per link, in the
+    // 8-bit code page with CR LF. False when the file cannot be made.
+    Boolean toTextFile(const TString& FileName) const;
+    // The report's name for the document file DocumentName: its extension replaced by "txt";
+    // empty when the file's own name has no extension (the document was never saved).
+    static TString ReportFileName(const TString& DocumentName);
+    // Writes the report beside the document DocumentName and tells the user where, or why not.
+    Boolean SaveReport(const TString& DocumentName) const;
+
+private:
+    void Number();
+    void ClearMarks() const;
+    void RecloseShortened(const std::vector<Integer>& Before);
+};

@@ -1,0 +1,119 @@
+// The chain report: the example chain byte for byte against the committed file, the layout
+// of the other cases, the report's name beside the document and what the user is told.
+
+#include "TDimensionChains.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "ChainSetFixture.h"
+
+namespace {
+
+std::string ReadFile(const std::string& name)
+{
+    std::ifstream f(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// The report's lines, CR LF taken off (a line without it is kept with a "?" mark).
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
+        lines.push_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+    if (from < text.size()) lines.push_back("?" + text.substr(from));
+    return lines;
+}
+
+std::string Cp1251(const char* utf8)
+{
+    return TString(utf8).PChar();
+}
+
+class TDimensionChainsReportTest : public TChainSetFixture {
+protected:
+    std::string Report(const TDimensionChains& S)
+    {
+        const std::string name = FDir + "/report.txt";
+        EXPECT_TRUE(S.toTextFile(TString(name.c_str())));
+        return ReadFile(name);
+    }
+};
+
+} // namespace
+
+TEST_F(TDimensionChainsReportTest, ExampleChainGivesTheCommittedReport)
+{
+    TDimensionChains S;
+    Example(S);
+    const std::string expected = ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Report(S), expected);
+    EXPECT_EQ(Lines(expected).at(0).size(), 104u); // one byte a character in the 8-bit code page
+}
+
+TEST_F(TDimensionChainsReportTest, ChainsLinksAndLettersAreLaidOutByTheirFields)
+{
+    TDimensionChains S;
+    S.DimChains.Count = 2;
+    TDimensionChain& open = S.DimChains[1];
+    open.MethodCalculating = static_cast<TMethodCalculating>(7); // no such method
+    open.RiskFactor = 3.3;
+    for (tvapi::DrawingObjectTypeEnum type :
+         {tvapi::tvDrDDimension, tvapi::tvDrRDimension, tvapi::tvDrADimension, tvapi::tvDrLDimension}) {
+        TDimension& L = open.Dimensions.Add();
+        L = TDimension();
+        L.Type = type;
+        L.Transformation = true;
+        L.V2 = TVector2D(3.0, 4.0);
+        L.AQHigh = type == tvapi::tvDrADimension ? 0.5 : 0.0;
+        L.Comment = "примечание";
+    }
+    const std::vector<std::string> lines = Lines(Report(S));
+    ASSERT_EQ(lines.size(), 4u + 3u + 4u);
+    EXPECT_EQ(lines[1], std::string(104, '-') + " ");
+    EXPECT_EQ(lines[2], Cp1251("Метод расчета : Минимум Максимум"));
+    EXPECT_EQ(lines[3], Cp1251("Риск фактор   :    1.00"));
+    EXPECT_EQ(lines[5], Cp1251("Метод расчета : "));
+    EXPECT_EQ(lines[6], Cp1251("Риск фактор   :    3.30"));
+    const std::string tail = "  0.000\t  0.000\t  0.000\t  0.000\t" + Cp1251("примечание");
+    EXPECT_EQ(lines[7], "02.00\t-\t   5.00\t  0.000\t  0.000\tD\t\t\t" + tail);
+    EXPECT_EQ(lines[8], "02.01\t-\t   5.00\t  0.000\t  0.000\tR\t\t\t" + tail);
+    EXPECT_EQ(lines[9], "02.02\t-\t   5.00\t  0.000\t  0.000\tA\t30'\t\t" + tail);
+    EXPECT_EQ(lines[10], "02.03\t-\t   5.00\t  0.000\t  0.000\t\t\t\t" + tail);
+}
+
+TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"/a/shaft.old.qdr", "/a/shaft.old.txt"},
+        {"/a/x.", "/a/x.txt"},
+        {"/a.b/shaft", ""},
+        {"shaft", ""},
+        {"", ""},
+    };
+    for (const auto& [document, report] : names) {
+        SCOPED_TRACE(document);
+        EXPECT_STREQ(TDimensionChains::ReportFileName(TString(document)).PChar(), report);
+    }
+
+    TDimensionChains S;
+    Example(S);
+    Journal().Clear();
+    EXPECT_FALSE(S.SaveReport(TString("/tmp/unsaved")));
+    const std::string missing = FDir + "/missing/chain.qdr";
+    EXPECT_FALSE(S.SaveReport(TString(missing.c_str())));
+    const std::string document = FDir + "/chain.qdr";
+    EXPECT_TRUE(S.SaveReport(TString(document.c_str())));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!",
+                                        "Не удалось записать файл отчета " + FDir + "/missing/chain.txt",
+                                        "Создан файл отчета " + FDir + "/chain.txt"}));
+    EXPECT_EQ(ReadFile(FDir + "/chain.txt"), ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt"));
+}

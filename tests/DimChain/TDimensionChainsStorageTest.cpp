@@ -1,0 +1,199 @@
+// The chain set in a drawing of the stand-in host: the stored item and the marks, reopening
+// the drawing file (fresh host objects) with links bound again by their marks, deleted and
+// changed dimensions, damaged bytes, and host faults on the way.
+
+#include "TDimensionChains.h"
+
+#include <cstring>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "ChainSetFixture.h"
+#include "HostSelection.h"
+
+namespace {
+
+template <class T> T At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
+{
+    T v{};
+    std::memcpy(&v, bytes.data() + offset, sizeof v);
+    return v;
+}
+
+const char* const Gone = "Чертеж изменился! Отсутствуют елементы размерной цепи";
+
+class TDimensionChainsStorageTest : public TChainSetFixture {};
+
+} // namespace
+
+TEST_F(TDimensionChainsStorageTest, ExampleChainIsStoredWithOneNumberedMarkPerObject)
+{
+    TDimensionChains S;
+    Example(S);
+    S.SavetoUserStorage();
+    const std::vector<std::uint8_t> bytes = Stored();
+    ASSERT_EQ(bytes.size(), 1636u);
+    EXPECT_EQ(At<std::int32_t>(bytes, 300), tvapi::tvDrLDimension); // link 0
+    EXPECT_EQ(At<double>(bytes, 341), 40.0);
+    EXPECT_EQ(At<std::int32_t>(bytes, 349), 0); // its tolerance text is empty
+    EXPECT_EQ(At<double>(bytes, 256), S.AttrType);
+    ASSERT_NE(S.AttrType, 0.0);
+
+    const auto marks = Marks(S.AttrType);
+    ASSERT_EQ(marks.size(), 3u);
+    std::set<std::wstring> numbers;
+    for (int i = 0; i < 3; ++i) {
+        const TDimension& L = S.DimChains[0].Dimensions[i];
+        EXPECT_TRUE(marks[i].first == L.Obj);
+        EXPECT_EQ(marks[i].second, std::to_wstring(L.refObject));
+        EXPECT_NE(L.refObject, 0);
+        numbers.insert(marks[i].second);
+    }
+    EXPECT_EQ(numbers.size(), 3u);
+
+    // Saving again renews the marks: the same numbers, one mark per object, the same bytes.
+    S.SavetoUserStorage();
+    EXPECT_EQ(Marks(S.AttrType), marks);
+    EXPECT_EQ(Stored(), bytes);
+}
+
+TEST_F(TDimensionChainsStorageTest, AnObjectKeepsItsNumberWhereverItIsLinked)
+{
+    TDimensionChains S;
+    Example(S);
+    S.AttrType = drApi::MA.drCreateAttrStr(0.0);
+    drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(B), S.AttrType, TString("17"));
+    // A second chain links A again, with a dimension of its own.
+    S.DimChains.Count = 2;
+    ASSERT_TRUE(S.DimChains[1].Add(A, {}, 1));
+    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 5, 40, 5), {}, 1));
+    S.SavetoUserStorage();
+    const TArrayOf<TDimension>& first = S.DimChains[0].Dimensions;
+    const TArrayOf<TDimension>& second = S.DimChains[1].Dimensions;
+    EXPECT_EQ(first[1].refObject, 17);
+    EXPECT_EQ(second[0].refObject, first[0].refObject);
+    // New numbers go past the highest one in sight.
+    EXPECT_GT(first[0].refObject, 17);
+    EXPECT_GT(first[2].refObject, 17);
+    EXPECT_EQ(Marks(S.AttrType).size(), 4u);
+}
+
+TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoChange)
+{
+    {
+        TDimensionChains S;
+        Example(S);
+        S.SavetoUserStorage();
+    }
+    Reopen();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    ASSERT_EQ(T.DimChains.Count, 1);
+    const TDimensionChain& chain = T.DimChains[0];
+    ASSERT_EQ(chain.Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(chain.Dimensions[i].Obj == Dims.at(i)) << i;
+    EXPECT_TRUE(chain.Closed);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Writes(), 0u);
+}
+
+// A link goes with its own dimension only: a lost auxiliary object leaves it in the chain.
+TEST_F(TDimensionChainsStorageTest, DeletedDimensionRemovesItsLinkOnceAndTheChainOpens)
+{
+    tvapi::IDrawingObjectPtr segment;
+    {
+        TDimensionChains S;
+        Example(S);
+        segment = Segment(0, -5, 40, -5);
+        ASSERT_TRUE(S.DimChains[0].Add(A, segment, 0));
+        ASSERT_TRUE(S.DimChains[0].Dimensions[0].AuxObj == segment);
+        S.SavetoUserStorage();
+        B->Delete();
+        segment->Delete();
+        segment.Reset();
+    }
+    Reopen();
+    ASSERT_EQ(Dims.size(), 2u);
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{Gone});
+    const TDimensionChain& chain = T.DimChains[0];
+    ASSERT_EQ(chain.Count(), 2);
+    EXPECT_TRUE(chain.Dimensions[0].Obj == Dims[0]);
+    EXPECT_FALSE(chain.Dimensions[0].AuxObj);
+    EXPECT_TRUE(chain.Dimensions[1].Obj == Dims[1]);
+    EXPECT_FALSE(chain.Closed); // 40 and 30 close no more: no stale closing mark
+    EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(TDimensionChainsStorageTest, ChangedDeviationIsSelectedToldAndStoredOnce)
+{
+    {
+        TDimensionChains S;
+        Example(S);
+        S.SavetoUserStorage();
+    }
+    Reopen();
+    tvapi::IDimensionTextPtr(Dims.at(1))->SetDeviations(0.2, 0.0);
+    Dims[1]->Update();
+    tvapi::IDimensionTextPtr(Dims.at(0))->SetDeviations(0.3, -0.1);
+    Dims[0]->Update();
+    Journal().Clear();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Изменился размер ", "Изменился размер "}));
+    EXPECT_EQ(Journal().Calls("ISelectionManager::UnSelectAll").size(), 1u);
+    const tvapi::TervanAPIObjectList selected = drApi::Selector->Selection7->GetSelectedObjects();
+    ASSERT_EQ(selected.size(), 2u);
+    EXPECT_TRUE(selected[0] == Dims[0]);
+    EXPECT_TRUE(selected[1] == Dims[1]);
+    EXPECT_EQ(Writes(), 1u);
+    TDimensionChains U;
+    ASSERT_TRUE(U.from(Stored()));
+    EXPECT_DOUBLE_EQ(U.DimChains[0].Dimensions[1].QHigh, 0.2);
+    EXPECT_DOUBLE_EQ(U.DimChains[0].Dimensions[0].QLow, -0.1);
+}
+
+TEST_F(TDimensionChainsStorageTest, DamagedOrMissingBytesLeaveTheFreshSetAndStoreNothing)
+{
+    TDimensionChains S;
+    Example(S);
+    S.SavetoUserStorage();
+    std::vector<std::uint8_t> bytes = Stored();
+    bytes.resize(1000); // cut inside link 1
+    ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, TString("DimChains"), bytes, false, {}));
+    Journal().Clear();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    EXPECT_EQ(T.DimChains.Count, 1);
+    EXPECT_EQ(T.DimChains[0].Count(), 0);
+    EXPECT_EQ(Writes(), 0u);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Stored(), bytes);
+
+    // A document that holds no chains.
+    Core(R().IDoc).Data().UserData.Document().Storages().clear();
+    TDimensionChains U;
+    U.LoadfromUserStorage();
+    EXPECT_EQ(U.DimChains.Count, 1);
+    EXPECT_EQ(Writes(), 0u);
+}
+
+// A host that throws while storing is the caller's to handle; one that throws while reading
+// is a document without chains.
+TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
+{
+    TDimensionChains S;
+    Example(S);
+    InjectFault("IUserDataStorage::SetData", tvhost::fkThrow);
+    EXPECT_THROW(S.SavetoUserStorage(), tvhost::TInjectedFault);
+    S.SavetoUserStorage();
+    InjectFault("IUserDataStorage::GetData", tvhost::fkThrow);
+    TDimensionChains T;
+    EXPECT_NO_THROW(T.LoadfromUserStorage());
+    EXPECT_EQ(T.DimChains[0].Count(), 0);
+    T.LoadfromUserStorage();
+    EXPECT_EQ(T.DimChains[0].Count(), 3);
+}
