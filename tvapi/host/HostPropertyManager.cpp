@@ -846,9 +846,20 @@ THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption
 
 namespace {
 
+bool RowEmpty(const THostPropertyControl& grid, int r)
+{
+    for (int c = 0; c < grid.Columns(); ++c)
+        if (!grid.Cell(r, c).empty()) return false;
+    return true;
+}
+
+// Rows past the last one holding a text are left out, as a person sees only blank lines there.
 void PrintGrid(std::ostream& out, const THostPropertyControl& grid)
 {
-    for (int r = 0; r < grid.Rows(); ++r) {
+    int rows = grid.Rows();
+    while (rows > 1 && RowEmpty(grid, rows - 1))
+        --rows;
+    for (int r = 0; r < rows; ++r) {
         out << "    |";
         for (int c = 0; c < grid.Columns(); ++c)
             out << ' ' << ToUtf8(grid.Cell(r, c)) << " |";
