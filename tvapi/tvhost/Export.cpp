@@ -7,6 +7,7 @@
 #include "HostDocuments.h"
 #include "HostSvg.h"
 #include "HostText.h"
+#include "HostUserData.h"
 #include "Session.h"
 #include "tvapi/Dimensions.h"
 
@@ -65,6 +66,18 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
                 << tvhost::ToUtf8(core->Text("Upper").Str()) << "\" \""
                 << tvhost::ToUtf8(core->Text("Lower").Str()) << "\"\n";
         }
+    // What a library stored with the drawing: its user-data items and its attributes by type.
+    for (const tvhost::THostUserDataStoragePtr& storage : drawing->Data().UserData.Document().Storages())
+        for (const tvhost::TUserDataItem& item : storage->Items())
+            out << "user data \"" << tvhost::ToUtf8(storage->Name()) << "\" \"" << tvhost::ToUtf8(item.Key)
+                << "\": " << (item.IsObjects ? item.Objects.size() : item.Bytes.size())
+                << (item.IsObjects ? " objects\n" : " bytes\n");
+    for (const tvhost::THostAttributeTypePtr& type : drawing->Data().Attributes.Types()) {
+        std::size_t count = 0;
+        for (const tvhost::THostAttributePtr& a : drawing->Data().Attributes.Attributes())
+            count += !a->IsRemoved() && &a->Type() == type.Get();
+        out << "attributes \"" << tvhost::ToUtf8(type->Name()) << "\": " << count << '\n';
+    }
     return ecSuccess;
 }
 
