@@ -146,6 +146,10 @@ Boolean TDimensionChains::Read(TKmfData& s)
         chains.fromStream(s);
         // The count stands twice; data that disagrees with itself is damaged.
         if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
+        // No chain of more links than the closure search takes is closed: its mask has no
+        // bit for the links past it.
+        for (TDimensionChain& chain : chains)
+            if (chain.Count() > TDimensionChain::MaxLinks) chain.Closed = false;
         const Integer size = chains.Size(), step = chains.Capacity(), cursor = chains.Current;
         DimChains.Set(chains.Detach(), size, std::max(step, 1));
         DimChains.SetCapacity(step);

@@ -73,7 +73,9 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
     number += TString(k, 2);
     if (closing) number += "*";
     WriteField(f, number);
-    WriteField(f, TString((C.StateClosed >> k) & 1 ? "+" : "-"));
+    // A stored chain may hold more links than the mask has bits: those count as "-".
+    const bool plus = k < 31 && ((C.StateClosed >> k) & 1);
+    WriteField(f, TString(plus ? "+" : "-"));
     WriteField(f, Fixed(L.V2.Len(), 2));
     WriteField(f, Fixed(L.QHigh, 3));
     WriteField(f, Fixed(L.QLow, 3));

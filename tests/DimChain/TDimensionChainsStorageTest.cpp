@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "ChainSetFixture.h"
+#include "HostModelObject.h"
 #include "HostSelection.h"
 
 namespace {
@@ -79,11 +80,13 @@ TEST_F(TDimensionChainsStorageTest, AnObjectKeepsItsNumberWhereverItIsLinked)
     EXPECT_EQ(Marks(S.AttrType).size(), 4u);
 }
 
+// Each link's dimension and auxiliary object are bound, each by its own number.
 TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoChange)
 {
     {
         TDimensionChains S;
         Example(S);
+        ASSERT_TRUE(S.DimChains[0].Add(A, Segment(0, -5, 40, -5), 0));
         S.SavetoUserStorage();
     }
     Reopen();
@@ -92,8 +95,10 @@ TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoCha
     ASSERT_EQ(T.DimChains.Count, 1);
     const TDimensionChain& chain = T.DimChains[0];
     ASSERT_EQ(chain.Count(), 3);
+    ASSERT_EQ(Dims.size(), 4u);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(chain.Dimensions[i].Obj == Dims.at(i)) << i;
+        EXPECT_TRUE(chain.Dimensions[i].Obj == Dims[i]) << i;
+    EXPECT_TRUE(chain.Dimensions[0].AuxObj == Dims[3]);
     EXPECT_TRUE(chain.Closed);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Writes(), 0u);
@@ -196,4 +201,36 @@ TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
     EXPECT_EQ(T.DimChains[0].Count(), 0);
     T.LoadfromUserStorage();
     EXPECT_EQ(T.DimChains[0].Count(), 3);
+}
+
+// A model set keeps its model objects in a list of one entry per link and marks nothing.
+TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
+{
+    TDimensionChains S;
+    S.DimChains.Count = 2;
+    TDimension& model = S.DimChains[0].Dimensions.Add();
+    model.TMO = static_cast<tvapi::tvObj3dTypeEnum>(1);
+    model.V3 = TVector3D(0.0, 0.0, 5.0);
+    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 0, 10, 0), {}, 1));
+    ASSERT_TRUE(S.Is3D());
+    S.SavetoUserStorage();
+    EXPECT_EQ(S.AttrType, 0.0);
+    EXPECT_TRUE(R().IDoc->GetAttributes(0, 0, 0, 0, 0, {}).empty());
+    const tvhost::TUserDataItem* list =
+        Core(R().IDoc).Data().UserData.Document().Find(L"ZelMould")->Find(L"DimChains_MO");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->Objects.size(), 2u);
+
+    std::vector<tvapi::ITervanAPIObjectPtr> entries;
+    S.MOto(entries);
+    ASSERT_EQ(entries.size(), 2u);
+    const tvapi::IModelObjectPtr edge(
+        tvhost::New<tvhost::THostModelObject>(static_cast<tvapi::tvObj3dTypeEnum>(1)));
+    const tvapi::ITervanAPIObjectPtr entry(edge);
+    const tvapi::ITervanAPIObjectPtr line(Linear(0, 5, 10, 5));
+    S.MOfrom({entry}); // one entry short: ignored
+    EXPECT_FALSE(S.DimChains[0].Dimensions[0].MO);
+    S.MOfrom({entry, line});
+    EXPECT_TRUE(S.DimChains[0].Dimensions[0].MO == edge);
+    EXPECT_FALSE(S.DimChains[1].Dimensions[0].MO); // a drawing object is no model object
 }

@@ -90,6 +90,11 @@ TEST(TDimensionChainsTest, NewSetIsOneEmptyChainIn325Bytes)
     T.AttrType = 9.0;
     EXPECT_TRUE(T.from({}));
     EXPECT_EQ(T.AttrType, 9.0);
+
+    // A set read with no chains counts its first chain again when checked for changes.
+    T.DimChains.Count = 0;
+    T.LoadChangedDimension();
+    EXPECT_EQ(T.DimChains.Count, 1);
 }
 
 TEST(TDimensionChainsTest, ThreeChainsRoundTripEqual)
@@ -120,6 +125,16 @@ TEST(TDimensionChainsTest, ThreeChainsRoundTripEqual)
     TBytes again;
     T.to(again);
     EXPECT_EQ(again, bytes);
+
+    // A chain longer than the closure search takes never comes back closed.
+    TDimensionChain& longer = S.DimChains[2];
+    for (int i = 0; i <= TDimensionChain::MaxLinks; ++i)
+        longer.Dimensions.Add(Link(1, 0.0, ""));
+    longer.Closed = true;
+    S.to(bytes);
+    ASSERT_TRUE(T.from(bytes));
+    EXPECT_EQ(T.DimChains[2].Count(), TDimensionChain::MaxLinks + 1);
+    EXPECT_FALSE(T.DimChains[2].Closed);
 }
 
 // Each damage is found before anything of the set changes, and nothing is allocated for it.

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
+#include "HostArgs.h"
+#include "HostDocumentFile.h"
+#include "HostDocuments.h"
 #include "HostFixture.h"
 
 namespace {
@@ -75,10 +78,37 @@ TEST_F(AttributesTest, AttributesAreFoundByTypeAndObjectAndKeepTheirCells)
     EXPECT_EQ(s.Doc->GetAttributes(0, 0, 0, 0, key, {seg}).size(), 1u);
     EXPECT_EQ(a->GetValue(0, 0).GetProperty().GetString(), L"4");
     EXPECT_FALSE(a->GetValue(1, 0).GetProperty().IsString());
+    EXPECT_EQ(a->GetValue(0, 0).GetValueType(), tvapi::AttributeValue::Value);
+    EXPECT_EQ(a->GetValue(0, 0).GetProperty().GetValueType(), tvapi::PropertyValue::prop_string);
+    EXPECT_EQ(a->GetValue(1, 0).GetValueType(), tvapi::AttributeValue::Empty);
+    EXPECT_EQ(a->GetValue(1, 0).GetProperty().GetValueType(), tvapi::PropertyValue::prop_empty);
+    EXPECT_EQ(tvapi::PropertyValue(2.0).GetValueType(), tvapi::PropertyValue::prop_double);
 
     // A closed document lets go of the objects its attributes held.
     EXPECT_TRUE(s.Doc->Close(tvapi::kdDoNotSaveChanges));
     EXPECT_TRUE(a->GetObjects().empty());
+}
+
+// Removed from its last object an attribute is gone: not listed, not kept in the file.
+TEST_F(AttributesTest, AttributeRemovedFromItsObjectsIsGone)
+{
+    const drawing_test::TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::ITervanAPIObjectPtr seg(drawing_test::Segment(s, 0, 0, 5, 0, 1));
+    const tvapi::ITervanAPIObjectPtr other(drawing_test::Segment(s, 0, 1, 5, 1, 1));
+    const std::uint64_t key = Application()->GetAttrTypeMng(L"")->AddAttributeType()->GetKey();
+    const tvapi::IAttributePtr a = s.Doc->AddAttribute(key, L"", {seg, other});
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(a->RemoveFromObjects(L"", {}));
+    EXPECT_TRUE(a->RemoveFromObjects(L"", {seg}));
+    EXPECT_EQ(a->GetObjects(), tvapi::TervanAPIObjectList{other});
+    EXPECT_EQ(s.Doc->GetAttributes(0, 0, 0, 0, key, {}).size(), 1u);
+    EXPECT_TRUE(a->RemoveFromObjects(L"", a->GetObjects()));
+    EXPECT_TRUE(s.Doc->GetAttributes(0, 0, 0, 0, key, {}).empty());
+    EXPECT_FALSE(a->GetAttributeType());
+    EXPECT_TRUE(tvhost::HostAs<tvhost::THostAttribute>(a)->IsRemoved());
+    s.Doc->AddAttribute(key, L"", {seg});
+    const nlohmann::json file = tvhost::DocumentJson(*dynamic_cast<tvhost::TDocumentCore*>(s.Doc.Get()));
+    EXPECT_EQ(file.at("attributes").at("attributes").size(), 1u);
 }
 
 } // namespace

@@ -116,8 +116,6 @@ void TString::EnsureBuffers()
     Bufer = new TChar[kDefaultBufer]();
     SizeBufer = kDefaultBufer;
     Len = 0;
-    delete[] BufUtf8;
-    BufUtf8 = new TChar[2 * kDefaultBufer]();
 }
 
 void TString::SetSize(Integer newLen)
@@ -132,8 +130,8 @@ void TString::SetSize(Integer newLen)
     delete[] Bufer;
     Bufer = fresh;
     SizeBufer = static_cast<Integer>(need);
-    delete[] BufUtf8;
-    BufUtf8 = new TChar[2 * need]();
+    delete[] BufUtf8; // made again, of the new size, by the next SetUtf8
+    BufUtf8 = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------

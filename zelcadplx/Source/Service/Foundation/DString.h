@@ -15,7 +15,8 @@ public:
 
     // Fields are open: byte-stream readers and a few tokenizers fill Bufer directly and then
     // fix Len (EvaluateLength). Invariant: Bufer[Len] == 0 and Len + 1 <= SizeBufer.
-    TChar* BufUtf8 = nullptr;    // UTF-8 text of the last SetUtf8; 2 * SizeBufer bytes; emptied on growth
+    TChar* BufUtf8 =
+        nullptr; // UTF-8 text of the last SetUtf8, made by it; 2 * SizeBufer bytes; dropped on growth
     TChar* Bufer = nullptr;      // the Windows-1251 text, NUL-terminated
     Integer Len = 0;             // bytes of text, terminator excluded
     Integer SizeBufer = 0;       // allocated bytes of Bufer, a multiple of BufferStep

@@ -246,6 +246,7 @@ void TString::SetUtf8(const char8_t* s)
     SetSize(count);
     const auto bytes = static_cast<Integer>(std::strlen(reinterpret_cast<const char*>(s)));
     const Integer kept = std::min(bytes, 2 * SizeBufer - 1);
+    if (BufUtf8 == nullptr) BufUtf8 = new TChar[2 * SizeBufer]; // made on demand: most texts never need it
     std::memcpy(BufUtf8, s, kept);
     BufUtf8[kept] = 0;
     fromUTF8(s, Bufer);
