@@ -40,13 +40,12 @@ tvapi::IDrawingObjectPtr TpmDimensionChain2D::FindAt(double x, double y)
 {
     const tvapi::ITervanDocument2DPtr doc = drApi::MA.R3->IDoc2D;
     if (!doc) return {};
-    const tvapi::ITervanAPIObjectPtr parameters =
-        tvapi::ITervanDocumentPtr(doc)->GetTervanObject(tvapi::tvObjectFindObjectParameters);
-    const double tolerance = doc->GetFindTolerance();
+    const tvapi::ITervanAPIObjectPtr parameters = doc->GetFindObjectParameters();
+    const double tolerance = doc->GetSearchTolerance();
     tvapi::IDrawingObjectPtr found = doc->FindObject(x, y, tolerance, parameters);
     while (found && found->GetDrawingObjectType() == tvapi::tvDrMacro) {
         const tvapi::IMacroObjectPtr macro(found);
-        found = macro ? macro->FindObject(x, y, tolerance, parameters) : tvapi::IDrawingObjectPtr();
+        found = macro ? macro->FindElement(x, y, tolerance, parameters) : tvapi::IDrawingObjectPtr();
     }
     return found;
 }

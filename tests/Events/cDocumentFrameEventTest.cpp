@@ -112,11 +112,11 @@ TEST_F(TReceiverTest, DefaultAnswersThroughTheHost)
     EXPECT_EQ(std::count(got.begin(), got.end(), 11), 0) << "event eleven is never subscribed";
     EXPECT_FALSE(p3->ExecuteCommand(1));
     EXPECT_FALSE(p3->CreateTakeObject({}));
-    EXPECT_TRUE(p3->FilterObjects({}));
+    EXPECT_FALSE(p3->FilterObjects({})) << "an empty object is never offered";
     EXPECT_TRUE(p2->PlacementChanged(1, 2, 0, true));
     EXPECT_TRUE(p2->ExecuteCommand(1));
-    EXPECT_TRUE(manipulators->BeginDragManipulator(1, tvapi::tvManipulatorPrimitiveAxisX));
-    EXPECT_FALSE(manipulators->EndDragManipulator(1, tvapi::tvManipulatorPrimitiveAxisX))
+    EXPECT_TRUE(manipulators->BeginDragManipulator(1, tvapi::tvMPAxisX));
+    EXPECT_FALSE(manipulators->EndDragManipulator(1, tvapi::tvMPAxisX))
         << "the panel ends the drag and answers false";
     EXPECT_FALSE(panel.DragManipulator);
     EXPECT_FALSE(property->ButtonClick(3));

@@ -43,3 +43,26 @@ TEST_F(Drawing2DTest, OperationsAreJournaledAndTakeFaults)
 }
 
 } // namespace
+
+// Emptying a group deletes its objects, or only lets them go; other objects stay.
+TEST_F(Drawing2DTest, ClearingAGroupDeletesOrReleasesItsObjects)
+{
+    const drawing_test::TSheet Sheet = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IDrawingGroupPtr group = Sheet.Doc->GetDrawingGroups()->Add(true, L"");
+    const auto outside = drawing_test::Segment(Sheet, 0, 0, 1, 0, tvapi::tvCSNormal);
+    ASSERT_TRUE(group->Open());
+    const auto kept = drawing_test::Segment(Sheet, 0, 5, 1, 5, tvapi::tvCSNormal);
+    ASSERT_TRUE(group->Close());
+    auto& host = *dynamic_cast<tvhost::THostDrawingGroup*>(group.Get());
+    ASSERT_EQ(host.Members().size(), 1u);
+    EXPECT_TRUE(group->Clear(false));
+    EXPECT_TRUE(host.Members().empty());
+    EXPECT_FALSE(drawing_test::Core(kept).IsDeleted()) << "released, not deleted";
+    ASSERT_TRUE(group->Open());
+    const auto drawn = drawing_test::Segment(Sheet, 0, 9, 1, 9, tvapi::tvCSNormal);
+    ASSERT_TRUE(group->Close());
+    EXPECT_TRUE(group->Clear(true));
+    EXPECT_TRUE(drawing_test::Core(drawn).IsDeleted());
+    EXPECT_FALSE(drawing_test::Core(outside).IsDeleted());
+    EXPECT_FALSE(drawing_test::Core(kept).IsDeleted());
+}

@@ -108,5 +108,5 @@ TEST_F(HostEventsTest, AFailingRegistrationKeepsNothing)
     InjectFault("IProcess3DManipulatorsEvents::AdviseEndDragManipulator");
     events->AdviseEndDragManipulator(L"m", [](int, tvapi::tvManipulatorPrimitiveEnum) { return true; });
     EXPECT_EQ(events->Subscriptions(), 0u);
-    EXPECT_FALSE(events->EndDragManipulator(1, tvapi::tvManipulatorPrimitiveAxisX));
+    EXPECT_FALSE(events->EndDragManipulator(1, tvapi::tvMPAxisX));
 }

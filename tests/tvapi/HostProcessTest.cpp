@@ -168,3 +168,22 @@ TEST_F(HostProcessTest, TheFrameOfADocumentIsOneObject)
     EXPECT_TRUE(a == b);
     EXPECT_FALSE(factory->GetDocumentFrame({}));
 }
+
+// Moves reach a 2D process only while dynamic placement is on; clicks always do.
+TEST_F(HostProcessTest, MovesAreReportedOnlyWithDynamicPlacement)
+{
+    const IProcess2DPtr& process = Process;
+    std::vector<std::string> placements;
+    process->GetEvents2D()->AdvisePlacementChanged(L"t", [&](double x, double, double, bool dynamic) {
+        placements.push_back(std::string(dynamic ? "move " : "click ") + std::to_string(int(x)));
+        return true;
+    });
+    process->SetDynamicPlacement(false);
+    Load("move 1 0\nclick 2 0\n");
+    process->Run(true, false);
+    process->SetDynamicPlacement(true);
+    Load("move 3 0\n");
+    process->Run(true, false);
+    EXPECT_EQ(placements, (std::vector<std::string>{"click 2", "move 3"}));
+    process->GetEvents2D()->Unadvise(L"t");
+}

@@ -13,6 +13,7 @@
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ParametricConstraint.h"
+#include "tvapi/PropertyManager.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"
 
@@ -41,6 +42,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             ICutLines, ILeaders, IDimensionText, IDimensionParams, ILineDimension, IDiametralDimension,
             IRadialDimension, IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions,
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
-            IUserDataStoragesMng, ITervanDocument, ITervanDocument2D>();
-    EXPECT_EQ(ids.size(), 72u);
+            IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
+            IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator>();
+    EXPECT_EQ(ids.size(), 77u);
 }

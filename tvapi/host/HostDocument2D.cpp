@@ -2,6 +2,7 @@
 #include "HostDocuments.h"
 
 #include "HostProcess.h"
+#include "HostSearch2D.h"
 
 namespace tvhost {
 
@@ -22,6 +23,37 @@ tvapi::Ptr<tvapi::IProcess2D> THostDocument2D::CreateProcess2D(tvapi::tvProcess2
 {
     if (!Enter("ITervanDocument2D::CreateProcess2D", {std::to_string(type)})) return {};
     return tvapi::IProcess2DPtr(New<THostProcess2D>(tvapi::IProcessParamPtr(), type));
+}
+
+namespace {
+
+// Reach of a pick in sheet millimetres, about what a cursor box covers.
+constexpr double SearchTolerance = 1.0;
+
+// What a document's object search is told; it holds nothing the stand-in reads.
+class THostFindParameters final : public THostObjectOf<tvapi::ITervanAPIObject> {};
+
+} // namespace
+
+tvapi::ITervanAPIObjectPtr THostDocument2D::GetFindObjectParameters()
+{
+    if (!Enter("ITervanDocument2D::GetFindObjectParameters")) return {};
+    if (!FFindParameters) FFindParameters = tvapi::ITervanAPIObjectPtr(New<THostFindParameters>());
+    return FFindParameters;
+}
+
+double THostDocument2D::GetSearchTolerance()
+{
+    return Enter("ITervanDocument2D::GetSearchTolerance") ? SearchTolerance : 0.0;
+}
+
+tvapi::IDrawingObjectPtr THostDocument2D::FindObject(double x, double y, double tolerance,
+                                                     tvapi::ITervanAPIObjectPtr)
+{
+    if (!Enter("ITervanDocument2D::FindObject", {NumberArg(x), NumberArg(y), NumberArg(tolerance)}))
+        return {};
+    TDrawingCore* found = FindAt(FDrawing, {x, y}, tolerance);
+    return found ? tvapi::IDrawingObjectPtr(found->DrawingObject()) : tvapi::IDrawingObjectPtr();
 }
 
 tvapi::IDrawingGroupPtr THostDocument2D::GetOpenGroup()

@@ -95,6 +95,7 @@ void THostDocument2D::ReleaseContents() noexcept
 {
     FSelection->Clear();
     FChoose->Clear();
+    FFindParameters.Reset();
 }
 
 THostDocument3D::THostDocument3D(tvapi::DocumentTypeEnum type, bool visible)

@@ -14,7 +14,6 @@
 #include "HostArgs.h"
 #include "HostDocumentData.h"
 #include "HostDrawing2D.h"
-#include "HostFind.h"
 #include "HostObject.h"
 #include "HostPart.h"
 #include "HostSelection.h"
@@ -157,13 +156,6 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
         return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
-    // Drawings and fragments hand out the parameters of their cursor search.
-    tvapi::ITervanAPIObjectPtr GetTervanObject(tvapi::TervanAPIObjectTypeEnum type) override
-    {
-        if (!THostObject::Enter("ITervanDocument::GetTervanObject", {std::to_string(type)})) return {};
-        if (type != tvapi::tvObjectFindObjectParameters || !Drawing2D()) return {};
-        return tvapi::ITervanAPIObjectPtr(New<THostFindParameters>());
-    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
@@ -195,11 +187,12 @@ public:
     tvapi::IDrawingGroupPtr GetOpenGroup() override;
     bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) override;
     bool PopLocalPlacement() override;
-    // The cursor search (HostFind.h).
-    double GetFindTolerance() override;
+    tvapi::Ptr<tvapi::IProcess2D> CreateProcess2D(tvapi::tvProcess2DTypeEnum type) override;
+    // The search of HostSearch2D.h; the parameters object is the document's own and not read.
+    tvapi::ITervanAPIObjectPtr GetFindObjectParameters() override;
+    double GetSearchTolerance() override;
     tvapi::IDrawingObjectPtr FindObject(double x, double y, double tolerance,
                                         tvapi::ITervanAPIObjectPtr parameters) override;
-    tvapi::Ptr<tvapi::IProcess2D> CreateProcess2D(tvapi::tvProcess2DTypeEnum type) override;
     // Journaled as "IDrawingDocument::<operation>"; empty for a fragment.
     tvapi::ITechnicalDemandPtr GetTechnicalDemand() override;
     tvapi::ISpecRoughPtr GetSpecRough() override;
@@ -217,6 +210,7 @@ private:
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;
     int FRefreshes = 0;
+    tvapi::ITervanAPIObjectPtr FFindParameters;
     TDrawing2D FDrawing;
 };
 

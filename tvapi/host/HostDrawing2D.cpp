@@ -2,9 +2,11 @@
 #include "HostDrawing2D.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "HostArgs.h"
+#include "HostSearch2D.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -287,6 +289,17 @@ void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, doub
     Params().Set("PlacementX", x);
     Params().Set("PlacementY", y);
     Params().Set("PlacementAngle", angle);
+}
+
+tvapi::IDrawingObjectPtr THostMacroObject::FindElement(double x, double y, double tolerance,
+                                                       tvapi::ITervanAPIObjectPtr)
+{
+    if (!Enter("IMacroObject::FindElement", {NumberArg(x), NumberArg(y), NumberArg(tolerance)})) return {};
+    const THostView* view = ViewOf(*this);
+    if (!view) return {};
+    const double scale = std::fabs(view->Params().Real("Scale", 1.0));
+    TDrawingCore* found = Nearest(*this, SheetToView(*view, {x, y}), scale > 0 ? tolerance / scale : 0.0);
+    return found ? tvapi::IDrawingObjectPtr(found->DrawingObject()) : tvapi::IDrawingObjectPtr();
 }
 
 std::vector<std::uint8_t> THostMacroObject::GetUserParams()

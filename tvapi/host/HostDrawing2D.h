@@ -278,9 +278,8 @@ public:
     void SetFixed(bool value) override { SetBool("IMacroObject::SetFixed", "Fixed", value); }
     void SetEditable(bool value) override { SetBool("IMacroObject::SetEditable", "Editable", value); }
     void SetPlacement(int mode, int kind, double x, double y, double angle) override;
-    // The element nearest to (x, y) within `tolerance` (HostFind.cpp).
-    tvapi::IDrawingObjectPtr FindObject(double x, double y, double tolerance,
-                                        tvapi::ITervanAPIObjectPtr parameters) override;
+    tvapi::IDrawingObjectPtr FindElement(double x, double y, double tolerance,
+                                         tvapi::ITervanAPIObjectPtr parameters) override;
     std::wstring GetFileName() override { return GetText("IUserParameters::GetFileName", "FileName"); }
     void SetFileName(const wchar_t* value) override
     {

@@ -5,8 +5,12 @@
 #include <ostream>
 
 #include "HostApplication.h"
+#include "HostArgs.h"
+#include "HostDocuments.h"
+#include "HostDrawingObject.h"
 #include "HostPressedKeys.h"
 #include "HostScript.h"
+#include "HostSearch2D.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -31,12 +35,130 @@ void THostFrame::SetStatusText(const wchar_t* text)
     if (!Enter("IDocumentFrame::SetStatusText", {ToUtf8(FStatus)})) return;
     if (std::ostream* out = Script().Output()) *out << "status: " << ToUtf8(FStatus) << '\n';
 }
+bool THostFrame::GetFrameRect(int& left, int& top, int& right, int& bottom)
+{
+    if (!Enter("IDocumentFrame::GetFrameRect")) return false;
+    left = Rect[0];
+    top = Rect[1];
+    right = Rect[2];
+    bottom = Rect[3];
+    return true;
+}
+bool THostFrame::ModelToWindow(double x, double y, double, double& windowX, double& windowY)
+{
+    if (!Enter("IDocumentFrame::ModelToWindow")) return false;
+    windowX = CentreX + x * Scale;
+    windowY = CentreY - y * Scale;
+    return true;
+}
+
+namespace {
+
+constexpr std::size_t MatrixSize = 16;
+
+bool IsPrimitive(tvapi::tvManipulatorPrimitiveEnum p) noexcept
+{
+    return p >= tvapi::tvMPAxisX && p <= tvapi::tvMPOriginal;
+}
+
+} // namespace
+
+THostPlacement3D::THostPlacement3D() : FMatrix(MatrixSize, 0.0)
+{
+    for (std::size_t i = 0; i < MatrixSize; i += 5)
+        FMatrix[i] = 1.0;
+}
+bool THostPlacement3D::SetMatrix(const std::vector<double>& matrix)
+{
+    if (!Enter("IPlacement3D::SetMatrix", {std::to_string(matrix.size())}) || matrix.size() != MatrixSize)
+        return false;
+    FMatrix = matrix;
+    return true;
+}
+std::vector<double> THostPlacement3D::GetMatrix()
+{
+    if (!Enter("IPlacement3D::GetMatrix")) return {};
+    return FMatrix;
+}
+
+THostManipulatorCore::THostManipulatorCore(tvapi::tvManipulatorTypeEnum kind)
+    : Kind(kind), Placement(New<THostPlacement3D>())
+{
+}
+
+template <class IKind> void THostManipulatorOf<IKind>::SetId(int id)
+{
+    if (this->Enter("IBaseManipulator::SetId", {std::to_string(id)})) Id = id;
+}
+template <class IKind> void THostManipulatorOf<IKind>::SetVisible(bool visible)
+{
+    if (this->Enter("IBaseManipulator::SetVisible", {BoolArg(visible)})) Visible = visible;
+}
+template <class IKind> tvapi::IPlacement3DPtr THostManipulatorOf<IKind>::GetPlacement()
+{
+    if (!this->Enter("IBaseManipulator::GetPlacement")) return {};
+    return tvapi::IPlacement3DPtr(Placement);
+}
+template <class IKind> void THostManipulatorOf<IKind>::Update(bool redraw)
+{
+    if (this->Enter("IBaseManipulator::Update", {BoolArg(redraw)})) ++Updates;
+}
+template <class IKind> void THostManipulatorOf<IKind>::SetDraggable(bool draggable)
+{
+    if (this->Enter("IBaseManipulator::SetDraggable", {BoolArg(draggable)})) Draggable = draggable;
+}
+template <class IKind> void THostManipulatorOf<IKind>::ShowValueField()
+{
+    if (this->Enter("IBaseManipulator::ShowValueField")) ValueField = true;
+}
+template <class IKind>
+void THostManipulatorOf<IKind>::ShowPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive, bool show)
+{
+    if (this->Enter("IPlacement3DManipulator::ShowPrimitive", {std::to_string(primitive), BoolArg(show)}) &&
+        IsPrimitive(primitive))
+        Shown[static_cast<std::size_t>(primitive)] = show;
+}
+template <class IKind>
+void THostManipulatorOf<IKind>::HighlightPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive,
+                                                   bool highlight)
+{
+    if (this->Enter("IPlacement3DManipulator::HighlightPrimitive",
+                    {std::to_string(primitive), BoolArg(highlight)}) &&
+        IsPrimitive(primitive))
+        Highlighted[static_cast<std::size_t>(primitive)] = highlight;
+}
+template <class IKind> void THostManipulatorOf<IKind>::SetValue(double value)
+{
+    if (this->Enter("IEditDoubleManipulator::SetValue", {NumberArg(value)})) Value = value;
+}
+template <class IKind> double THostManipulatorOf<IKind>::GetValue()
+{
+    return this->Enter("IEditDoubleManipulator::GetValue") ? Value : 0.0;
+}
+
+template class THostManipulatorOf<tvapi::IPlacement3DManipulator>;
+template class THostManipulatorOf<tvapi::IEditDoubleManipulator>;
 
 THostManipulators::THostManipulators() : FEvents(New<THostManipulatorsEvents>()) {}
 tvapi::IProcess3DManipulatorsEventsPtr THostManipulators::GetEvents()
 {
     if (!Enter("IManipulators::GetEvents")) return {};
     return tvapi::IProcess3DManipulatorsEventsPtr(FEvents);
+}
+tvapi::IBaseManipulatorPtr THostManipulators::Add(tvapi::tvManipulatorTypeEnum type)
+{
+    if (!Enter("IManipulators::Add", {std::to_string(type)})) return {};
+    tvapi::IBaseManipulatorPtr made;
+    if (type == tvapi::tvPlacement3DManipulator)
+        made = tvapi::IBaseManipulatorPtr(New<THostManipulatorOf<tvapi::IPlacement3DManipulator>>(type));
+    else if (type == tvapi::tvEditDoubleManipulator)
+        made = tvapi::IBaseManipulatorPtr(New<THostManipulatorOf<tvapi::IEditDoubleManipulator>>(type));
+    if (made) FItems.push_back(made);
+    return made;
+}
+THostManipulatorCore& THostManipulators::Item(std::size_t index) const
+{
+    return *dynamic_cast<THostManipulatorCore*>(FItems.at(index).Get());
 }
 
 bool THostGabarit::GetGabarit(int index, double& x1, double& y1, double& z1, double& x2, double& y2,
@@ -67,6 +189,19 @@ THostProcessParam* TProcessCore::Param() const noexcept
 {
     return dynamic_cast<THostProcessParam*>(FParam.Get());
 }
+
+namespace {
+
+// The sheet point that picks the object named `name` in the active drawing.
+bool PickPointOf(const std::wstring& name, TPoint2& at)
+{
+    THostApplication* app = THostApplication::Current();
+    auto* document = app ? dynamic_cast<THostDocument2D*>(app->Documents().Active().Get()) : nullptr;
+    TDrawingCore* object = document ? FindNamed(document->Drawing(), name) : nullptr;
+    return object && PickPoint(*object, at);
+}
+
+} // namespace
 
 int TProcessCore::PlayScript()
 {
@@ -155,6 +290,14 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
     case TScriptAction::skShow:
         if (out && param) param->Print(*out, FPrompt);
         return false;
+    case TScriptAction::skPick: {
+        TPoint2 at;
+        if (PickPointOf(a.Name, at))
+            Place(at.X, at.Y, false);
+        else if (out)
+            *out << "script line " << a.Line << ": no object named \"" << ToUtf8(a.Name) << "\"\n";
+        return false;
+    }
     }
     return false;
 }

@@ -4,8 +4,10 @@
 // the gabarit box a frame hands to its painters. THostPanels keeps what the application's
 // property-manager side made: its events object and one frame per document.
 
+#include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "HostEvents.h"
 #include "HostObject.h"
@@ -23,11 +25,21 @@ public:
     void RefreshView() override;
     // Also printed where the script's "show" prints, as "status: <text>".
     void SetStatusText(const wchar_t* text) override;
+    bool GetFrameRect(int& left, int& top, int& right, int& bottom) override;
+    // A view from the front: the model's x to the right, its y up, z not shown; `Scale` pixels
+    // a millimetre, the model's origin at the window's (CentreX, CentreY).
+    bool ModelToWindow(double x, double y, double z, double& windowX, double& windowY) override;
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
     const std::wstring& StatusText() const noexcept { return FStatus; }
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
+
+    // Test side: the window and its view.
+    int Rect[4] = {0, 0, 800, 600}; // left, top, right, bottom
+    double Scale = 1.0;
+    double CentreX = 400.0;
+    double CentreY = 300.0;
 
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
@@ -36,14 +48,72 @@ private:
 };
 using THostFramePtr = tvapi::Ptr<THostFrame>;
 
+// A placement: 16 reals in row order, the identity when new.
+class THostPlacement3D final : public THostObjectOf<tvapi::IPlacement3D> {
+public:
+    THostPlacement3D();
+    // Journaled as "IPlacement3D::<operation>".
+    bool SetMatrix(const std::vector<double>& matrix) override;
+    std::vector<double> GetMatrix() override;
+
+    std::vector<double>& Matrix() noexcept { return FMatrix; }
+
+private:
+    std::vector<double> FMatrix;
+};
+
+// A manipulator of either kind: the base settings, a placement, and per kind the shown and
+// highlighted primitives (placement) or the value (edit). It answers only its kind's interface.
+class THostManipulatorCore {
+public:
+    int Id = -1;
+    bool Visible = false;
+    bool Draggable = false;
+    bool ValueField = false;
+    int Updates = 0;
+    tvapi::tvManipulatorTypeEnum Kind;
+    tvapi::Ptr<THostPlacement3D> Placement;
+    std::array<bool, 14> Shown{};       // by primitive number
+    std::array<bool, 14> Highlighted{}; // by primitive number
+    double Value = 0.0;
+
+    explicit THostManipulatorCore(tvapi::tvManipulatorTypeEnum kind);
+    virtual ~THostManipulatorCore() = default;
+};
+
+template <class IKind>
+class THostManipulatorOf final : public THostObjectOf<tvapi::IBaseManipulator, IKind>,
+                                 public THostManipulatorCore {
+public:
+    explicit THostManipulatorOf(tvapi::tvManipulatorTypeEnum kind) : THostManipulatorCore(kind) {}
+    // Journaled as "IBaseManipulator::<operation>" and by kind.
+    void SetId(int id) override;
+    void SetVisible(bool visible) override;
+    tvapi::IPlacement3DPtr GetPlacement() override;
+    void Update(bool redraw) override;
+    void SetDraggable(bool draggable) override;
+    void ShowValueField() override;
+    void ShowPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive, bool show);
+    void HighlightPrimitive(tvapi::tvManipulatorPrimitiveEnum primitive, bool highlight);
+    void SetValue(double value);
+    double GetValue();
+};
+
 class THostManipulators final : public THostObjectOf<tvapi::IManipulators> {
 public:
     THostManipulators();
     tvapi::IProcess3DManipulatorsEventsPtr GetEvents() override;
+    // Journaled as "IManipulators::Add".
+    tvapi::IBaseManipulatorPtr Add(tvapi::tvManipulatorTypeEnum type) override;
     THostManipulatorsEvents& Events() noexcept { return *FEvents; }
+    // The manipulators made, in order.
+    const std::vector<tvapi::IBaseManipulatorPtr>& Items() const noexcept { return FItems; }
+    // The state of manipulator `index`.
+    THostManipulatorCore& Item(std::size_t index) const;
 
 private:
     tvapi::Ptr<THostManipulatorsEvents> FEvents;
+    std::vector<tvapi::IBaseManipulatorPtr> FItems;
 };
 
 class THostGabarit final : public THostObjectOf<tvapi::IGabaritObject> {

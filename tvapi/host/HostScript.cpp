@@ -104,6 +104,11 @@ bool Parse(const std::vector<std::string>& w, TScriptAction& a)
         a.Kind = TScriptAction::skAnswer;
         return Int(w[1], a.N);
     }
+    if (verb == "pick" && n >= 2) {
+        a.Kind = TScriptAction::skPick;
+        a.Name = FromUtf8(Rest(w, 1));
+        return true;
+    }
     if (verb == "show" && n == 1) {
         a.Kind = TScriptAction::skShow;
         return true;

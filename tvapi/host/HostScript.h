@@ -10,14 +10,25 @@
 namespace tvhost {
 
 struct TScriptAction {
-    enum TKind : int { skMove, skClick, skButton, skCommand, skSet, skSelect, skEdit, skAnswer, skShow };
+    enum TKind : int {
+        skMove,
+        skClick,
+        skButton,
+        skCommand,
+        skSet,
+        skSelect,
+        skEdit,
+        skAnswer,
+        skShow,
+        skPick
+    };
     TKind Kind = skShow;
     double X = 0.0;
     double Y = 0.0;
     int N = 0; // button number, command number, answer
     int Row = 0;
     int Column = 0;
-    std::wstring Name; // caption or tip
+    std::wstring Name; // caption or tip, or the name of the object to pick
     std::wstring Text; // value
     int Line = 0;      // line of the script, from 1
 };

@@ -40,11 +40,6 @@ enum DocumentCloseOptions : int {
     kdPromptToSaveChanges = 2,
 };
 
-// Kinds of the helper objects a document hands out on request.
-enum TervanAPIObjectTypeEnum : int {
-    tvObjectFindObjectParameters = 13165, // what the cursor search of a drawing takes
-};
-
 class ITervanDocument : public ITervanAPIObject {
 public:
     static constexpr char IID[] = "C1813297-1902-4AC0-856F-6E1B7F55A9F8";
@@ -81,8 +76,6 @@ public:
     virtual void SetComment(const wchar_t* comment) = 0;
     // The specification styles used in the document, with their rows.
     virtual Ptr<ISpecificationDescriptions> GetSpecificationDescriptions() = 0;
-    // A helper object of kind `type`; empty for a kind the document does not offer.
-    virtual ITervanAPIObjectPtr GetTervanObject(TervanAPIObjectTypeEnum type) = 0;
 
 protected:
     ~ITervanDocument() = default;
@@ -108,15 +101,16 @@ public:
     // stack, and its removal; false when there is none to remove.
     virtual bool PushLocalPlacement(double x, double y, double angle, double scaleX, double scaleY) = 0;
     virtual bool PopLocalPlacement() = 0;
-    // The distance within which the cursor search takes an object, in drawing units.
-    virtual double GetFindTolerance() = 0;
-    // The object at (x, y) within `tolerance` over every view (a macro object, not its
-    // element); the nearest one, the first of equals; empty when none is that near.
-    // `parameters` is the document's tvObjectFindObjectParameters object.
-    virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
-                                         ITervanAPIObjectPtr parameters) = 0;
     // A new interactive process over this document, without process parameters yet.
     virtual Ptr<IProcess2D> CreateProcess2D(tvProcess2DTypeEnum type) = 0;
+    // What FindObject looks for; the document keeps it, the caller passes it on unchanged.
+    virtual ITervanAPIObjectPtr GetFindObjectParameters() = 0;
+    // How far from a drawn line a point still finds its object, in sheet millimetres.
+    virtual double GetSearchTolerance() = 0;
+    // The object drawn nearest to the sheet point (x, y) within `tolerance` (the first made on
+    // a tie); a macro object is found as a whole. Empty when none is that near.
+    virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
+                                         ITervanAPIObjectPtr parameters) = 0;
 
 protected:
     ~ITervanDocument2D() = default;

@@ -134,9 +134,9 @@ public:
     virtual void SetFixed(bool value) = 0;
     virtual void SetEditable(bool value) = 0;
     virtual void SetPlacement(int mode, int kind, double x, double y, double angle) = 0;
-    // The element of the macro object at (x, y), as ITervanDocument2D::FindObject finds one.
-    virtual IDrawingObjectPtr FindObject(double x, double y, double tolerance,
-                                         ITervanAPIObjectPtr parameters) = 0;
+    // As ITervanDocument2D::FindObject among the macro object's own elements.
+    virtual IDrawingObjectPtr FindElement(double x, double y, double tolerance,
+                                          ITervanAPIObjectPtr parameters) = 0;
 
 protected:
     ~IMacroObject() = default;

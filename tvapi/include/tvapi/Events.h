@@ -87,15 +87,22 @@ protected:
 };
 using ISaveToPreviousParamPtr = Ptr<ISaveToPreviousParam>;
 
+// The parts of a placement manipulator.
 enum tvManipulatorPrimitiveEnum : int {
-    tvManipulatorPrimitiveUnknown = 0,
-    tvManipulatorPrimitiveAxisX = 1,
-    tvManipulatorPrimitiveAxisY = 2,
-    tvManipulatorPrimitiveAxisZ = 3,
-    tvManipulatorPrimitiveRotateX = 4,
-    tvManipulatorPrimitiveRotateY = 5,
-    tvManipulatorPrimitiveRotateZ = 6,
-    tvManipulatorPrimitiveOrigin = 7,
+    tvMPNone = 0,
+    tvMPAxisX = 1,
+    tvMPAxisY = 2,
+    tvMPAxisZ = 3,
+    tvMPPlaceXOY = 4,
+    tvMPPlaceXOZ = 5,
+    tvMPPlaceYOZ = 6,
+    tvMPConturXY = 7,
+    tvMPConturXZ = 8,
+    tvMPConturYZ = 9,
+    tvMPTextX = 10,
+    tvMPTextY = 11,
+    tvMPTextZ = 12,
+    tvMPOriginal = 13,
 };
 enum tvRequestFilesTypeEnum : int { tvRequestOpen = 0, tvRequestInsert = 1 };
 enum tvMaterialPropertyTypeEnum : int { tvMaterialDensity = 0, tvMaterialColor = 1 };
@@ -152,6 +159,11 @@ public:
     virtual void RefreshView() = 0;
     // Puts `text` on the window's status line, the newest message of a panel shown there.
     virtual void SetStatusText(const wchar_t* text) = 0;
+    // The window's client rectangle in pixels, y downwards; false when there is no window.
+    virtual bool GetFrameRect(int& left, int& top, int& right, int& bottom) = 0;
+    // Where the model point (x, y, z) shows in the window, in pixels with y downwards; false
+    // when the view cannot tell.
+    virtual bool ModelToWindow(double x, double y, double z, double& windowX, double& windowY) = 0;
 
 protected:
     ~IDocumentFrame() = default;

@@ -449,12 +449,83 @@ protected:
 };
 using IProcess2DPtr = Ptr<IProcess2D>;
 
+enum tvManipulatorTypeEnum : int { tvPlacement3DManipulator = 1, tvEditDoubleManipulator = 2 };
+
+// A placement in the model: a 4 x 4 matrix as 16 reals in row order.
+class IPlacement3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "5B0F2E61-8C3A-4D7E-9A14-6E2B7C9D0F31";
+    using Parent = IAPIObject;
+
+    // False (and nothing changed) unless exactly 16 reals come.
+    virtual bool SetMatrix(const std::vector<double>& matrix) = 0;
+    virtual std::vector<double> GetMatrix() = 0;
+
+protected:
+    ~IPlacement3D() = default;
+};
+using IPlacement3DPtr = Ptr<IPlacement3D>;
+
+// What every manipulator in the model view has: the identifier its events carry, its
+// visibility and its placement.
+class IBaseManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "C7D41A90-2E5B-4F83-B6A9-0D1E3F5A7B92";
+    using Parent = IAPIObject;
+
+    virtual void SetId(int id) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    // The live placement: setting it moves the manipulator.
+    virtual IPlacement3DPtr GetPlacement() = 0;
+    // Shows the manipulator as its placement and settings now are; `redraw` repaints the view.
+    virtual void Update(bool redraw) = 0;
+    // True: the user may drag the manipulator in the view.
+    virtual void SetDraggable(bool draggable) = 0;
+    // Opens the value field of a numeric manipulator at its placement.
+    virtual void ShowValueField() = 0;
+
+protected:
+    ~IBaseManipulator() = default;
+};
+using IBaseManipulatorPtr = Ptr<IBaseManipulator>;
+
+// A manipulator of a placement: axes, planes, contours and labels the user drags.
+class IPlacement3DManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "E2A85C17-9F40-4B6D-8C3E-71F0A4D2B6C8";
+    using Parent = IAPIObject;
+
+    virtual void ShowPrimitive(tvManipulatorPrimitiveEnum primitive, bool show) = 0;
+    // True: the primitive stays highlighted.
+    virtual void HighlightPrimitive(tvManipulatorPrimitiveEnum primitive, bool highlight) = 0;
+
+protected:
+    ~IPlacement3DManipulator() = default;
+};
+using IPlacement3DManipulatorPtr = Ptr<IPlacement3DManipulator>;
+
+// A manipulator that shows and edits one number.
+class IEditDoubleManipulator : public IAPIObject {
+public:
+    static constexpr char IID[] = "9A3C6E28-4B17-4D90-A5F2-C8E1B07D3F46";
+    using Parent = IAPIObject;
+
+    virtual void SetValue(double value) = 0;
+    virtual double GetValue() = 0;
+
+protected:
+    ~IEditDoubleManipulator() = default;
+};
+using IEditDoubleManipulatorPtr = Ptr<IEditDoubleManipulator>;
+
 class IManipulators : public IAPIObject {
 public:
     static constexpr char IID[] = "38E3FFB7-D189-47EE-A1B4-E0D72294B8EE";
     using Parent = IAPIObject;
 
     virtual IProcess3DManipulatorsEventsPtr GetEvents() = 0;
+    // A new manipulator of `type` in the view; empty for an unknown type.
+    virtual IBaseManipulatorPtr Add(tvManipulatorTypeEnum type) = 0;
 
 protected:
     ~IManipulators() = default;

@@ -4,7 +4,15 @@
 
 #include "cPropertyMenagerEvent.h"
 
+TWindowOGL* TWindowOGL::Focus = nullptr;
+
 TWindowOGL::TWindowOGL(TBaseManager* iEditor) : Editor(iEditor) {}
+
+// A deleted widget gives the focus up, so keys never reach a dead object.
+TWindowOGL::~TWindowOGL()
+{
+    if (Focus == this) Focus = nullptr;
+}
 
 TDispatcherWnd3D::~TDispatcherWnd3D()
 {

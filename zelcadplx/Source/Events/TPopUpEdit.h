@@ -22,7 +22,7 @@ public:
 
     // Enrols the widget in the panel's dispatcher, which then owns it.
     explicit TWindowOGL(TBaseManager* iEditor);
-    virtual ~TWindowOGL() = default;
+    virtual ~TWindowOGL();
     TWindowOGL(const TWindowOGL&) = delete;
     TWindowOGL& operator=(const TWindowOGL&) = delete;
 
@@ -31,6 +31,11 @@ public:
     virtual bool MouseUp(tvapi::IPressedKeysPtr, int, int) { return false; }
     // A timer event of this widget elapsed.
     virtual void OnTimer(Integer) {}
+    // A key pressed while the widget has the focus; keyCode may be changed for the host.
+    virtual bool OnKeyDown(int&, int, tvapi::IPressedKeysPtr) { return false; }
+
+    // The widget that takes the keys; null when none has the focus.
+    static TWindowOGL* Focus;
 };
 
 class TDispatcherWnd3D {

@@ -266,6 +266,22 @@ void TReceiverApplicationEvent::Advise(tvapi::IApplicationEventsPtr E, int C)
             n, [this](tvapi::tvThemeEnum t) { return GuardEvent(false, [&] { return ChangeTheme(t); }); });
 }
 
+// ---- pick protocol of the 3D process ------------------------------------------------------
+
+bool TReceiverProcess3DEvent::FilterObjects(tvapi::ITervanAPIObjectPtr Obj)
+{
+    const bool r = CanSelect(Obj);
+    if (r && Obj) LastFilterObj = Obj;
+    return r;
+}
+
+bool TReceiverProcess3DEvent::PlacementChanged(tvapi::ITervanAPIObjectPtr Obj)
+{
+    const bool r = Select(std::move(Obj));
+    LastFilterObj.Reset();
+    return r;
+}
+
 // ---- frame dispatch -----------------------------------------------------------------------
 
 bool TReceiverFrameEvent::_MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y)

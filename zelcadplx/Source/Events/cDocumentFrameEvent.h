@@ -140,8 +140,11 @@ public:
     // FilterObjects (7) is registered right after PlacementChanged (0).
     void Advise(tvapi::IProcess3DEventsPtr E, int C) override;
 
-    virtual bool PlacementChanged(tvapi::ITervanAPIObjectPtr) { return ReturnValue; }
-    virtual bool FilterObjects(tvapi::ITervanAPIObjectPtr) { return ReturnValue; }
+    // The pick protocol: the host asks FilterObjects for each object under the cursor (an
+    // accepted one is remembered) and reports the pick by PlacementChanged (empty: the
+    // remembered one), after which nothing is remembered.
+    virtual bool PlacementChanged(tvapi::ITervanAPIObjectPtr Obj);
+    virtual bool FilterObjects(tvapi::ITervanAPIObjectPtr Obj);
     virtual bool ExecuteCommand(int) { return false; }
     virtual bool RunProcess() { return false; }
     virtual bool StopProcess() { return false; }
@@ -151,8 +154,8 @@ public:
     virtual bool CreateTakeObject(tvapi::IModelObjectPtr) { return false; }
     virtual bool ProcessingGroupObjects(std::vector<tvapi::ITervanAPIObjectPtr>, int) { return false; }
     virtual bool AbortProcess() { return false; }
-    virtual bool CanSelect(tvapi::IModelObjectPtr&) { return false; }
-    virtual bool Select(tvapi::IModelObjectPtr&) { return true; }
+    virtual bool CanSelect(tvapi::ITervanAPIObjectPtr) { return false; }
+    virtual bool Select(tvapi::ITervanAPIObjectPtr) { return true; }
     virtual bool ECanSelect(tvapi::IModelObjectPtr&) { return false; }
     virtual bool ESelect(tvapi::IModelObjectPtr&) { return true; }
     virtual bool HPCanSelect(int) { return false; }

@@ -150,12 +150,6 @@ bool TBaseManager::EndDragManipulator(int, tvapi::tvManipulatorPrimitiveEnum)
     return false;
 }
 
-// A stopped panel is not subscribed again by a redraw that its own last handler asked for.
-void TBaseManager::RedrawPhantom()
-{
-    if (Active) Advise();
-}
-
 void TBaseManager::RefreshWindow()
 {
     if (!Frame) return;

@@ -120,8 +120,32 @@ public:
     // A bound variable changed (Sender: the binding that caused it, -1 the program).
     virtual bool ChangeValue(void* Pointer, int Sender);
     virtual bool EndDragManipulator(int Id, tvapi::tvManipulatorPrimitiveEnum primitiveType) override;
-    // Redraws the preview of what the command builds; subscribes a panel that is active.
+    // Redraws the preview of what the command builds: subscribes a panel that is active, runs
+    // the three phantom steps and repaints the frame; an exception of a step ends it silently.
     void RedrawPhantom() override;
+
+    // ---- manipulators (cPropertyMenagerManipulators.cpp) ----
+    // A numeric manipulator at placement M bound to Value; its identifier is the index of its
+    // binding. Empty without a manipulator collection.
+    tvapi::IEditDoubleManipulatorPtr AddManipulatorEdit(bool Visible, double& Value, const TMtr3D& M);
+    // A placement manipulator at Value and bound to it, showing the primitives listed in P
+    // (ended by tvMPNone or any value outside 1..13; null: none).
+    tvapi::IPlacement3DManipulatorPtr AddManipulator(bool Visible, TMtr3D& Value,
+                                                     tvapi::tvManipulatorPrimitiveEnum* P);
+    // A rotation about an axis: true when the panel has set the bound matrix itself.
+    virtual bool RotateManipulatorAxisX(long, const double&) { return false; }
+    virtual bool RotateManipulatorAxisY(long, const double&) { return false; }
+    virtual bool RotateManipulatorAxisZ(long, const double&) { return false; }
+    // The bound matrix follows the host's placement (or the host's placement follows a matrix
+    // a rotation hook set); false in every case.
+    bool RotateManipulator(int Id, double originX, double originY, double originZ, double axisX, double axisY,
+                           double axisZ, double angle, bool fromEdit) override;
+    // The bound variables follow the manipulator Id; true when a numeric one was handled.
+    bool MoveManipulator(int Id, double vectorX, double vectorY, double vectorZ, double delta,
+                         bool fromEdit) override;
+    // The Real bound to numeric manipulator Id takes its value; true when Id has such a binding.
+    using TReceiverProcess3DManipulatorsEvent::ChangeManipulatorValue;
+    virtual bool ChangeManipulatorValue(long Id, long PrimitiveType, double newValue);
     virtual void BeginPhantom() {}
     virtual void PreparePhantom() {}
     virtual void EndPhantom() {}
@@ -132,6 +156,20 @@ public:
         APropertyVariable.ChangeValue(Pointer, true, false, nullptr, -1);
     }
     void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
+
+    // ---- picking (cPropertyMenagerPick.cpp) ----
+    // Whether the host may offer iEntity for picking: only once per mouse movement after a
+    // press, and only model objects that ECanSelect accepts.
+    bool CanSelect(tvapi::ITervanAPIObjectPtr iEntity) override;
+    // The pick of iEntity (empty: the object the filter accepted last) through ESelect; a
+    // taken pick redraws the phantom.
+    bool Select(tvapi::ITervanAPIObjectPtr iEntity) override;
+    // The pick state follows the mouse; the base answers false.
+    bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    bool MouseUp(tvapi::IPressedKeysPtr Keys, int x, int y) override;
+    // Keys go to the focused in-view widget, which then consumes the key (keyCode 0).
+    bool KeyDown(int& keyCode, int keyFlags, tvapi::IPressedKeysPtr Keys) override;
 
     // Repaints the frame (both repaint operations); nothing without a frame.
     void RefreshWindow();
@@ -215,6 +253,9 @@ public:
                                                      bool ReadOnly);
 
 protected:
+    // Copies the placement of manipulator binding I into its matrix and refreshes the 16
+    // cells' controls; false when the manipulator has no placement.
+    bool ReadManipulatorMatrix(Integer I);
     // The address of the host object E holds, as an identity key; null for an empty E.
     void* Addr(tvapi::IAPIObjectPtr& E) const;
 
