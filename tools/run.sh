@@ -1,10 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the tvhost command and the plug-in, and runs the
-# plug-in's command inside the stand-in host. Further arguments go to `tvhost run`
-# (for instance `--new drawing` to start with a new drawing open).
+# Installs what is missing, builds the tvhost command and the plug-in, and shows the
+# dimension-chain command at work. Without arguments: on a copy of samples/chain.qdr in
+# build/run it plays samples/chain-pick.script (the collinear chain picked, its report saved,
+# OK) and prints what the user sees, the dimensions of the drawing as saved and the report;
+# the drawing and its SVG picture are saved next to the copy. With arguments, they go to
+# `tvhost run` as they are (for instance `--new drawing` to start with a new drawing open).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$(nproc)" --target tvhost-run DimChain
-build/tvhost run --plugin build/libDimChain.plx "$@"
+if [ $# -gt 0 ]; then
+  exec build/tvhost run --plugin build/libDimChain.plx "$@"
+fi
+dir=build/run
+rm -rf "$dir"
+mkdir -p "$dir"
+cp samples/chain.qdr "$dir/chain.qdr"
+echo "== $dir/chain.qdr, playing samples/chain-pick.script"
+build/tvhost run --plugin build/libDimChain.plx --open "$dir/chain.qdr" \
+  --script samples/chain-pick.script --save "$dir/chain-saved.qdr"
+echo "== the dimensions of $dir/chain-saved.qdr and what the command stored with it"
+build/tvhost export --dimensions "$dir/chain-saved.qdr"
+echo "== the report $dir/chain.txt"
+iconv -f CP1251 -t UTF-8 "$dir/chain.txt" | tr -d '\r'
+build/tvhost export --svg "$dir/chain-saved.qdr" "$dir/chain-saved.svg"

@@ -125,8 +125,11 @@ void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
     Real alpha = 0.0;
     if (!LinearPoints(Obj, P1, P2, alpha)) return;
     const TVector2D u = Unit(TVector2D(std::cos(alpha), std::sin(alpha)));
-    PL1 = Frame(P1, u);
-    PL2 = Frame(P2, u);
+    // End planes across the measuring direction, as the circular and derived links have them,
+    // so that a linear link meets them plane to plane.
+    const TVector2D across(-u.y, u.x);
+    PL1 = Frame(P1, across);
+    PL2 = Frame(P2, across);
     V2 = TVector2D(Projection(P1, u), Projection(P2, u));
     V3 = TVector3D(V2.x, V2.y, 0.0);
     OrientDrawingVector(V2);

@@ -2,12 +2,17 @@
 
 #include "pmCommands.h"
 
+#include <memory>
+
 #include "Dictionary.h"
 #include "Messager.h"
 #include "cPropertyMenagerEvent.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
+#include "pmDimensionChain2D.h"
 #include "tvapi/Application.h"
+
+TpmDimensionChain2D* pmDimensionChain2D = nullptr;
 
 namespace {
 
@@ -27,11 +32,25 @@ void RefreshDocument(drApi::TRegistryApi& R, const tvapi::ITervanDocumentPtr& D)
     R.IDoc2D = R.IDoc;
 }
 
-// The drawing panel runs here once it exists; until then the command ends where the panel
-// would start.
+// Runs the drawing panel over the host's 2D process, again while it asks for a restart (exit
+// code 2). A run the host fails counts as a cancel: no success message.
 Boolean RunDrawingPanel()
 {
-    return false;
+    std::unique_ptr<TpmDimensionChain2D> panel = std::make_unique<TpmDimensionChain2D>();
+    pmDimensionChain2D = panel.get();
+    bool ran = true;
+    do {
+        if (panel->Process2D) panel->Process2D->SetDynamicPlacement(true);
+        ran = panel->Run(true, false);
+    } while (ran && panel->ExitCode == 2);
+    if (ran && panel->ExitCode == 0) {
+        Tell("В документ записана размерная цепь");
+        if (drApi::MA.R3->IDoc2D) drApi::MA.R3->IDoc2D->Refresh();
+    }
+    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+    panel.reset();
+    pmDimensionChain2D = nullptr;
+    return true;
 }
 
 // The assembly panel, likewise.
@@ -41,8 +60,6 @@ Boolean RunAssemblyPanel()
 }
 
 } // namespace
-
-TpmDimensionChain2D* pmDimensionChain2D = nullptr;
 
 Boolean DimensionChain()
 {

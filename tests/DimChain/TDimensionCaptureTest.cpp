@@ -27,6 +27,9 @@ TEST_F(TDimensionCaptureTest, LinearLinkReadsVectorPointsAndDeviationsAndTurnsRe
     EXPECT_DOUBLE_EQ(D.QHigh, 0.1);
     EXPECT_DOUBLE_EQ(D.QLow, -0.05);
     EXPECT_DOUBLE_EQ(D.PL2.O.x, 30.0);
+    EXPECT_NEAR(std::fabs(D.PL2.AZ.x), 1.0, 1e-12); // the end planes stand across the measure
+    EXPECT_TRUE(D.PL1.IsParallelPlane(D.PL2));
+    EXPECT_FALSE(D.PL1.IsSamePlane(D.PL2));
     TDimension back; // reversed points: V2 turned, V3 kept
     back.SetLDim(LinearAt(0.0, 30, 10, 0, 0), {});
     EXPECT_DOUBLE_EQ(back.V2.x, 30.0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TestPanel.h"
 #include "cPropertyMenagerEvent.h"
 
 namespace {
@@ -61,4 +62,18 @@ TEST(TStatusBarOGLTest, ABarWithoutPanelKeepsNothing)
     bar.LiftBox("text", 12000);
     bar.StatusBox("text", 8000);
     EXPECT_TRUE(Messages(bar).empty());
+}
+
+using TStatusBarFrameTest = TPanelFixture;
+
+TEST_F(TStatusBarFrameTest, NewestMessageGoesToTheFrameStatusLine)
+{
+    NewDrawing();
+    TTestPanel panel;
+    ASSERT_TRUE(panel.Frame);
+    panel.StatusBar.LiftBox("Цепь замкнулась", 0);
+    EXPECT_EQ(FrameOf(panel).StatusText(), L"Цепь замкнулась");
+    panel.StatusBar.StatusBox("  0,100", 0);
+    EXPECT_EQ(FrameOf(panel).StatusText(), L"  0,100");
+    EXPECT_EQ(FrameOf(panel).Repaints(), 2);
 }

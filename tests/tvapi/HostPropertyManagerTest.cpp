@@ -116,6 +116,27 @@ TEST_F(HostPropertyManagerTest, GridCellsOutsideTheTableAreNotKept)
     EXPECT_EQ(grid->GetCurrentColumn(), 1);
 }
 
+TEST_F(HostPropertyManagerTest, AGridKeepsWidthsRedrawsAndOneToolBarFoundByItsTips)
+{
+    const IPropertyGridPtr grid(Controls->Add(tvControlGrid));
+    grid->SetColumnWidth(1, 72);
+    grid->Redraw();
+    const IPropertyToolBarPtr bar = grid->GetToolBar();
+    ASSERT_TRUE(bar);
+    bar->AddButton(1, 58345, 0);
+    bar->SetButtonTip(1, L"Удалить размер");
+    EXPECT_TRUE(grid->GetToolBar() == bar); // made once
+    auto& host = *dynamic_cast<tvhost::THostPropertyControl*>(grid.Get());
+    EXPECT_EQ(host.ColumnWidth(1), 72);
+    EXPECT_EQ(host.ColumnWidth(0), 0);
+    EXPECT_EQ(host.Redraws(), 1);
+    int button = 0; // a script's command "TIP" finds the grid through its tool bar
+    EXPECT_EQ(dynamic_cast<tvhost::THostPropertyControls&>(*Controls).FindByTip(L"Удалить размер", button),
+              &host);
+    EXPECT_EQ(button, 1);
+    EXPECT_EQ(host.ButtonWithTip(L"нет"), 0);
+}
+
 TEST_F(HostPropertyManagerTest, ARadioGroupHasOneCheckedButton)
 {
     const IPropertyMultiButtonPtr group(Controls->Add(tvControlMultiButton));

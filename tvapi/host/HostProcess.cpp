@@ -29,6 +29,12 @@ void THostFrame::RefreshView()
 {
     if (Enter("IDocumentFrame::RefreshView")) ++FRepaints;
 }
+void THostFrame::SetStatusText(const wchar_t* text)
+{
+    FStatus = text ? text : L"";
+    if (!Enter("IDocumentFrame::SetStatusText", {ToUtf8(FStatus)})) return;
+    if (std::ostream* out = Script().Output()) *out << "status: " << ToUtf8(FStatus) << '\n';
+}
 bool THostFrame::GetFrameRect(int& left, int& top, int& right, int& bottom)
 {
     if (!Enter("IDocumentFrame::GetFrameRect")) return false;

@@ -23,12 +23,15 @@ public:
     tvapi::IDocumentFrameEventsPtr GetEvents() override;
     void Invalidate() override;
     void RefreshView() override;
+    // Also printed where the script's "show" prints, as "status: <text>".
+    void SetStatusText(const wchar_t* text) override;
     bool GetFrameRect(int& left, int& top, int& right, int& bottom) override;
     // A view from the front: the model's x to the right, its y up, z not shown; `Scale` pixels
     // a millimetre, the model's origin at the window's (CentreX, CentreY).
     bool ModelToWindow(double x, double y, double z, double& windowX, double& windowY) override;
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
+    const std::wstring& StatusText() const noexcept { return FStatus; }
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
 
@@ -41,6 +44,7 @@ public:
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
     int FRepaints = 0;
+    std::wstring FStatus;
 };
 using THostFramePtr = tvapi::Ptr<THostFrame>;
 

@@ -437,6 +437,26 @@ int THostPropertyControl::GetRowCount()
 {
     return Enter("IPropertyGrid::GetRowCount") ? FRows : 0;
 }
+void THostPropertyControl::SetColumnWidth(int column, int width)
+{
+    if (Op("IPropertyGrid", "SetColumnWidth", {std::to_string(column), std::to_string(width)}))
+        FColumnWidths[column] = width;
+}
+int THostPropertyControl::ColumnWidth(int column) const
+{
+    const auto w = FColumnWidths.find(column);
+    return w == FColumnWidths.end() ? 0 : w->second;
+}
+tvapi::Ptr<tvapi::IPropertyToolBar> THostPropertyControl::GetToolBar()
+{
+    if (!Op("IPropertyGrid", "GetToolBar")) return {};
+    if (!FToolBar) FToolBar = New<THostPropertyToolBar>();
+    return tvapi::IPropertyToolBarPtr(FToolBar);
+}
+void THostPropertyControl::Redraw()
+{
+    if (Op("IPropertyGrid", "Redraw")) ++FRedraws;
+}
 void THostPropertyControl::SetGridHeight(int height)
 {
     if (Op("IPropertyGrid", "SetGridHeight", {std::to_string(height)})) FHeight = height;
@@ -648,6 +668,9 @@ int THostPropertyControl::ButtonWithTip(const std::wstring& tip) const
 {
     for (const auto& b : FButtons)
         if (b.Tip == tip) return b.Id;
+    if (FToolBar)
+        for (const auto& b : FToolBar->Buttons())
+            if (b.Tip == tip) return b.Id;
     for (const auto& b : FSideButtons)
         if (b.Tip == tip) return b.Id;
     return 0;
@@ -823,9 +846,20 @@ THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption
 
 namespace {
 
+bool RowEmpty(const THostPropertyControl& grid, int r)
+{
+    for (int c = 0; c < grid.Columns(); ++c)
+        if (!grid.Cell(r, c).empty()) return false;
+    return true;
+}
+
+// Rows past the last one holding a text are left out, as a person sees only blank lines there.
 void PrintGrid(std::ostream& out, const THostPropertyControl& grid)
 {
-    for (int r = 0; r < grid.Rows(); ++r) {
+    int rows = grid.Rows();
+    while (rows > 1 && RowEmpty(grid, rows - 1))
+        --rows;
+    for (int r = 0; r < rows; ++r) {
         out << "    |";
         for (int c = 0; c < grid.Columns(); ++c)
             out << ' ' << ToUtf8(grid.Cell(r, c)) << " |";

@@ -17,6 +17,7 @@
 namespace tvhost {
 
 class THostPropertyControl;
+class THostPropertyToolBar;
 using THostPropertyControlPtr = tvapi::Ptr<THostPropertyControl>;
 
 // A button of a group, a tool bar or the side of a control.
@@ -125,6 +126,9 @@ public:
     void SetCurrentCell(int row, int column) override;
     int GetCurrentRow() override;
     int GetCurrentColumn() override;
+    void SetColumnWidth(int column, int width) override;
+    tvapi::Ptr<tvapi::IPropertyToolBar> GetToolBar() override;
+    void Redraw() override;
 
     void SetButtonType(tvapi::ButtonTypeEnum type) override;
     bool AddButtonItem(int number, int image, int position) override;
@@ -167,6 +171,10 @@ public:
     std::wstring Cell(int row, int column) const;
     int Rows() const noexcept { return FRows; }
     int Columns() const noexcept { return FColumns; }
+    int ColumnWidth(int column) const;
+    int Redraws() const noexcept { return FRedraws; }
+    // The grid's tool bar; null until asked for.
+    const THostPropertyToolBar* ToolBar() const noexcept { return FToolBar.Get(); }
     // The value a person reads in the control, as "show" prints it.
     std::string ValueText() const;
     // Sets the value as a user typing VALUE would (edit text or number, spin value, list
@@ -215,6 +223,9 @@ private:
     int FCurrentRow = -1;
     int FCurrentColumn = -1;
     tvapi::IDrawingGroupPtr FGroup;
+    std::map<int, int> FColumnWidths;
+    tvapi::Ptr<THostPropertyToolBar> FToolBar;
+    int FRedraws = 0;
 };
 
 class THostPropertyControls final : public THostObjectOf<tvapi::IPropertyControls> {

@@ -7,7 +7,9 @@
 #include "HostDocuments.h"
 #include "HostSvg.h"
 #include "HostText.h"
+#include "HostUserData.h"
 #include "Session.h"
+#include "tvapi/Dimensions.h"
 
 namespace tvrun {
 
@@ -24,10 +26,68 @@ bool SameFile(const std::string& a, const std::string& b)
 
 } // namespace
 
+namespace {
+
+const char* DimensionKind(tvapi::DrawingObjectTypeEnum type)
+{
+    switch (type) {
+    case tvapi::tvDrLDimension:
+        return "linear";
+    case tvapi::tvDrADimension:
+        return "angular";
+    case tvapi::tvDrDDimension:
+        return "diametral";
+    case tvapi::tvDrRDimension:
+        return "radial";
+    default:
+        return nullptr;
+    }
+}
+
+// Prints the dimensions of the drawing `doc`, view by view: kind, measured value and the two
+// deviation texts as they stand in the file.
+int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err)
+{
+    tvhost::THost host;
+    tvhost::THostDocuments& documents = host.App().Documents();
+    const tvapi::ITervanDocumentPtr document = documents.OpenFile(tvhost::FileNameFromBytes(doc));
+    auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(document.Get());
+    if (!drawing) {
+        err << "tvhost: cannot read " << doc << " as a drawing: " << documents.OpenError() << '\n';
+        return ecRunFailed;
+    }
+    for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
+        for (const tvapi::IDrawingObjectPtr& object : view->Children()) {
+            auto* core = dynamic_cast<tvhost::TDrawingCore*>(object.Get());
+            const char* kind = core ? DimensionKind(core->Type()) : nullptr;
+            if (!kind) continue;
+            const tvapi::IDimensionTextPtr text(object);
+            out << kind << ' ' << (text ? text->GetNominalValue() : 0.0) << ": \""
+                << tvhost::ToUtf8(core->Text("Upper").Str()) << "\" \""
+                << tvhost::ToUtf8(core->Text("Lower").Str()) << "\"\n";
+        }
+    // What a library stored with the drawing: its user-data items and its attributes by type.
+    for (const tvhost::THostUserDataStoragePtr& storage : drawing->Data().UserData.Document().Storages())
+        for (const tvhost::TUserDataItem& item : storage->Items())
+            out << "user data \"" << tvhost::ToUtf8(storage->Name()) << "\" \"" << tvhost::ToUtf8(item.Key)
+                << "\": " << (item.IsObjects ? item.Objects.size() : item.Bytes.size())
+                << (item.IsObjects ? " objects\n" : " bytes\n");
+    for (const tvhost::THostAttributeTypePtr& type : drawing->Data().Attributes.Types()) {
+        std::size_t count = 0;
+        for (const tvhost::THostAttributePtr& a : drawing->Data().Attributes.Attributes())
+            count += !a->IsRemoved() && &a->Type() == type.Get();
+        out << "attributes \"" << tvhost::ToUtf8(type->Name()) << "\": " << count << '\n';
+    }
+    return ecSuccess;
+}
+
+} // namespace
+
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (args.size() == 3 && args[1] == "--dimensions") return PrintDimensions(args[2], out, err);
     if (args.size() != 4 || args[1] != "--svg") {
-        err << "tvhost: usage: tvhost export --svg DOC OUT.svg\n";
+        err << "tvhost: usage: tvhost export --svg DOC OUT.svg | tvhost export --dimensions DOC\n";
         return ecUsage;
     }
     const std::string& doc = args[2];

@@ -19,6 +19,7 @@ struct TOptions {
     std::optional<std::string> Script;                  // user actions that a process's Run plays
     bool Registered = true;                             // the host knows the library
     bool PrintJournal = false;                          // print every host call at the end
+    std::optional<std::string> Save;                    // where the active document goes after the command
 };
 
 // Parses "run --plugin PATH [options]" (argv without the program name). On failure gives

@@ -89,6 +89,18 @@ void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int co
     out << '\n';
 }
 
+// Saves the active document as `file` (the bytes given); false, reported, when it cannot.
+bool SaveActive(tvhost::THost& host, const std::string& file, std::ostream& out, std::ostream& err)
+{
+    const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
+    if (doc && doc->SaveAs(tvhost::FileNameFromBytes(file).c_str())) {
+        out << "tvhost: saved " << file << '\n';
+        return true;
+    }
+    err << "tvhost: cannot save " << file << (doc ? "" : ": no active document") << '\n';
+    return false;
+}
+
 // Calls the library's entry points and its command; exceptions pass to the caller.
 TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, const std::string& path,
                 tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err)
@@ -111,6 +123,7 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     if (actions.RunCommand(o.Command, tvapi::tvRumModeNormal)) {
         shown = PrintShown(out, shown);
         out << "tvhost: command " << o.Command << " finished\n";
+        if (o.Save && !SaveActive(host, *o.Save, out, err)) code = ecRunFailed;
     } else {
         err << "tvhost: the library registered no command runner\n";
         code = ecLoadFailed;

@@ -157,6 +157,8 @@ public:
     // Marks the view for repainting; RefreshView then repaints what is marked.
     virtual void Invalidate() = 0;
     virtual void RefreshView() = 0;
+    // Puts `text` on the window's status line, the newest message of a panel shown there.
+    virtual void SetStatusText(const wchar_t* text) = 0;
     // The window's client rectangle in pixels, y downwards; false when there is no window.
     virtual bool GetFrameRect(int& left, int& top, int& right, int& bottom) = 0;
     // Where the model point (x, y, z) shows in the window, in pixels with y downwards; false

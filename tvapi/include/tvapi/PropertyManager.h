@@ -196,6 +196,8 @@ protected:
 };
 using IPropertyEditCheckBoxPtr = Ptr<IPropertyEditCheckBox>;
 
+class IPropertyToolBar;
+
 // A table of text cells; cells are addressed by row and column from 0.
 class IPropertyGrid : public IPropertyControl {
 public:
@@ -217,6 +219,12 @@ public:
     virtual void SetCurrentCell(int row, int column) = 0;
     virtual int GetCurrentRow() = 0;
     virtual int GetCurrentColumn() = 0;
+    virtual void SetColumnWidth(int column, int width) = 0;
+    // The grid's own tool bar, made on first request; its buttons reach the panel as control
+    // commands of the grid.
+    virtual Ptr<IPropertyToolBar> GetToolBar() = 0;
+    // Shows the cells as they are now.
+    virtual void Redraw() = 0;
 
 protected:
     ~IPropertyGrid() = default;

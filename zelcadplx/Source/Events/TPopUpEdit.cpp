@@ -94,7 +94,7 @@ void TStatusBarOGL::LiftBox(const TString& T, Integer Delay)
     message.T = T;
     message.Delay = Delay;
     message.Id = StartTimer(Delay);
-    Editor->RefreshWindow();
+    ShowOnFrame(T);
 }
 
 void TStatusBarOGL::StatusBox(const TString& T, Integer Delay)
@@ -104,6 +104,16 @@ void TStatusBarOGL::StatusBox(const TString& T, Integer Delay)
     message.T = T;
     message.Delay = Delay;
     message.Id = StartTimer(Delay);
+    ShowOnFrame(T);
+}
+
+void TStatusBarOGL::ShowOnFrame(const TString& T)
+{
+    if (Editor->Frame) {
+        TString text(T);
+        const wchar_t* w = text.toWideChar();
+        Editor->Frame->SetStatusText(w ? w : L"");
+    }
     Editor->RefreshWindow();
 }
 

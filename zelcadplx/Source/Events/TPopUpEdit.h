@@ -104,4 +104,6 @@ public:
 
 private:
     Integer StartTimer(Integer Delay);
+    // The newest text also goes to the frame's status line, then the view repaints.
+    void ShowOnFrame(const TString& T);
 };

@@ -1,0 +1,375 @@
+// The drawing panel's buttons, grid tool bar, settings, grid edits and its OK and cancel.
+
+#include "pmDimensionChain2D.h"
+
+#include "Dictionary.h"
+#include "Messager.h"
+#include "drModelerAPI.h"
+#include "drSelectorAPI.h"
+#include "tvapi/Application.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int HostWithReadOnlyColumns = 16; // hosts up to this major version lock columns themselves
+constexpr int FirstUserColumn = TpmDimensionChain2D::rEQHigh;
+constexpr int LastUserColumn = TpmDimensionChain2D::rdT;
+
+drApi::TSelectorAPI* Sel()
+{
+    return drApi::Selector;
+}
+
+void ClearSelection()
+{
+    if (Sel() && Sel()->Selection7) Sel()->Selection7->UnSelectAll();
+}
+
+void Tell(const TString& Text)
+{
+    Messager.LiftBox(Text, TMessager::toAlways);
+}
+
+std::wstring Wide(const TString& s)
+{
+    TString copy(s);
+    const wchar_t* w = copy.toWideChar();
+    return w ? std::wstring(w) : std::wstring();
+}
+
+TString Number(Real Value)
+{
+    return TString(Value, 3, true, 7);
+}
+
+bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
+{
+    return tvapi::IAPIObjectPtr(A) == B;
+}
+
+// A closing link points to +x (or +y when upright); a model link as OrientModelVector turns it.
+void NormaliseClosing(TDimension& L)
+{
+    if (L.Obj) {
+        OrientDrawingVector(L.V2);
+        return;
+    }
+    TVector3D& v = L.V3;
+    const bool flip = (std::fabs(v.x) <= TDimension::ZeroLength && v.y < 0) ||
+                      (std::fabs(v.y) <= TDimension::ZeroLength && v.x < 0) || v.z < 0;
+    if (flip) v = -v;
+}
+
+} // namespace
+
+bool TpmDimensionChain2D::ControlCommand(tvapi::IPropertyControlPtr Control, int ButtonID)
+{
+    if (Same(Control, tvapi::IAPIObjectPtr(bSaveInText)))
+        SaveReport();
+    else if (Same(Control, tvapi::IAPIObjectPtr(bAddDimChain)))
+        AddChain();
+    else if (Same(Control, tvapi::IAPIObjectPtr(bAddDimChainForDim)))
+        RecogniseChains();
+    else if (Same(Control, tvapi::IAPIObjectPtr(bRemoveDimChain)))
+        RemoveChain();
+    else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain)))
+        GridCommand(ButtonID);
+    return false;
+}
+
+void TpmDimensionChain2D::SaveReport()
+{
+    DimensionChains.SaveReport(ActiveDoc ? TString(ActiveDoc->GetFileName()) : TString(""));
+}
+
+void TpmDimensionChain2D::AddChain()
+{
+    // Always a fresh chain: a slot the array still holds past its count keeps old links.
+    DimensionChains.Current = DimensionChains.DimChains.Count;
+    DimensionChains.DimChains.Add(TDimensionChain());
+    Chain().Closed = false;
+    RefreshChainControls(DimensionChains.Current + 1, true);
+}
+
+void TpmDimensionChain2D::RecogniseChains()
+{
+    const bool fresh = !eDetectDimensionChain || !eDetectDimensionChain->GetVisible();
+    if (fresh) {
+        const TDimension* L = CurrentLink();
+        if (!L) return;
+        IndexNeedDimensionChain = 1;
+        LastDimension = *L;
+    }
+    if (!LastDimension.Obj) return;
+    AddDerivativeDimensions(LastDimension.Obj);
+    TDimensionChain& C = Chain();
+    const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
+                                       Directions, C);
+    ResetCurrentLink();
+    if (n == 1) {
+        IndexNeedDimensionChain = 1;
+    } else {
+        Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
+        if (n == 0) return;
+        if (eDetectDimensionChain) {
+            eDetectDimensionChain->SetRange(1, n);
+            eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
+        }
+    }
+    if (C.Count() > 0) NormaliseClosing(C.Dimensions[C.Count() - 1]);
+    if (C.IsClosed()) {
+        C.Grid = FLinkGrid;
+        TDimension& closing = C.Dimensions[C.Count() - 1];
+        Real nominal = 0.0;
+        C.Calculate2D(false, nominal, closing.QHigh, closing.QLow);
+        const Real length = std::hypot(closing.V3.x, closing.V3.y);
+        if (std::fabs(closing.Nominal - length) > TDimension::ZeroLength)
+            closing.Comment +=
+                TString("(*dT= ") + Number(closing.Nominal) + TString(" ") + Number(closing.V2.Len());
+    }
+    RefreshChainControls(DimensionChains.Current + 1, false);
+    SetVisible(eDetectDimensionChain, n >= 2);
+}
+
+void TpmDimensionChain2D::RemoveChain()
+{
+    Chain().RemoveAll();
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    Integer& current = DimensionChains.Current;
+    if (chains.Count > 1 && current >= 0 && current < chains.Count) {
+        chains.Delete(current);
+        if (current > 0) --current;
+    }
+    ResetCurrentLink();
+    RefreshChainControls(current + 1, true);
+}
+
+void TpmDimensionChain2D::GridCommand(int ButtonID)
+{
+    TDimension* L = CurrentLink();
+    if (!L) {
+        Tell(DC("Не определено текущее звено цепи"));
+        return;
+    }
+    const Integer k = DimensionChains.CurrentDim, count = Chain().Count();
+    switch (ButtonID) {
+    case 1:
+        ConvertLink(*L);
+        break;
+    case 2:
+        AwaitObject(*L, stProjection, "Укажите направление к которому привести");
+        break;
+    case 3:
+        AwaitObject(*L, stAngleTolerance, "Укажите угловой размер");
+        break;
+    case 4:
+        DeleteLink(*L);
+        break;
+    case 6:
+        if (k > 0 && k < count - 1) MoveLink(k, k - 1);
+        break;
+    case 7:
+        if (count >= 3 && k < count - 2) MoveLink(k, k + 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void TpmDimensionChain2D::ConvertLink(TDimension& L)
+{
+    const bool t = L.Transformation;
+    Real f = 1.0;
+    switch (L.Type) {
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+        L.Transformation = !t;
+        if (L.AQLow == 0.0 && L.AQHigh == 0.0) return;
+        L.AQLow = -L.AQLow;
+        L.AQHigh = -L.AQHigh;
+        break;
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrDDimension:
+        L.Transformation = !t;
+        f = (L.Type == tvapi::tvDrRDimension) != t ? 2.0 : 0.5;
+        L.KTransformation = f;
+        L.V2 *= f;
+        L.QLow *= f;
+        L.QHigh *= f;
+        break;
+    default:
+        Tell(DC("Приведение возможно для радиальных(диаметральных) или угловых отклонений размеров"));
+        return;
+    }
+    RewriteRow(DimensionChains.CurrentDim);
+    RedrawGrid();
+}
+
+void TpmDimensionChain2D::AwaitObject(TDimension& L, TState Next, const char* Prompt)
+{
+    if (L.Type != tvapi::tvDrLDimension && L.Type != tvapi::tvDrDDimension &&
+        L.Type != tvapi::tvDrRDimension) {
+        Tell(DC("Приведение возможно для радиальных,диаметральных или линейных размеров"));
+        return;
+    }
+    ClearSelection();
+    if (Sel()) Sel()->Select2D(L.Obj);
+    State = Next;
+    WaitAuxiliary = L.Obj;
+    tWaitAuxiliary = tLightObj = L.Type;
+    SetPrompt(DC(Prompt));
+}
+
+void TpmDimensionChain2D::DeleteLink(TDimension& L)
+{
+    TDimensionChain& C = Chain();
+    const tvapi::IDrawingObjectPtr object = L.Obj;
+    if (Sel()) Sel()->UnSelect2D(object);
+    if (object) {
+        C.Remove(object);
+    } else { // a recognised derived link has no drawing object of its own
+        const Integer k = DimensionChains.CurrentDim;
+        C.Dimensions.Delete(k);
+        C.Closed = false;
+        if (C.Grid) C.DeleteRow(k);
+    }
+    ResetCurrentLink();
+    RedrawGrid();
+    UpdateProcess();
+    if (Sel()) {
+        Sel()->UnChoose2D(rLightObj);
+        Sel()->UnSelect2D(rLightObj);
+    }
+    SetPrompt(DC("Укажите размер"));
+    State = stBase;
+    ShowRecognition();
+}
+
+void TpmDimensionChain2D::MoveLink(Integer From, Integer To)
+{
+    TDimensionChain& C = Chain();
+    std::swap(C.Dimensions[From], C.Dimensions[To]);
+    RewriteRow(From);
+    RewriteRow(To);
+    RedrawGrid();
+    UpdateProcess();
+}
+
+bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
+{
+    const bool r = APropertyVariable.ChangeControlValue(Control);
+    if (Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain))) {
+        ClearSelection();
+        if (const TDimension* L = CurrentLink(); L && Sel()) Sel()->Select2D(L->Obj);
+        Chain().RemoveAll();
+        ResetCurrentLink();
+        IndexNeedDimensionChain = eDetectDimensionChain->GetValue();
+        ControlCommand(tvapi::IPropertyControlPtr(bAddDimChainForDim), 0);
+    } else if (Control &&
+               Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&MethodCalculating, false)))) {
+        SetMethod();
+    } else if (Control && Same(Control, tvapi::IAPIObjectPtr(CurrentControl()))) {
+        SwitchChain();
+    } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
+        EditCell();
+    }
+    return r;
+}
+
+void TpmDimensionChain2D::SetMethod()
+{
+    TDimensionChain& C = Chain();
+    switch (C.MethodCalculating) {
+    case mcNormalDistribution:
+        C.Lambda = 1.0 / 9.0;
+        break;
+    case mcSimpsonDistribution:
+        C.Lambda = 1.0 / 6.0;
+        break;
+    case mcEqualDistribution:
+        C.Lambda = 1.0 / 3.0;
+        break;
+    default:
+        C.Lambda = 1.0;
+        C.RiskFactor = 1.0;
+        break;
+    }
+    ShowRiskFactor();
+}
+
+void TpmDimensionChain2D::EditCell()
+{
+    TDimensionChain& C = Chain();
+    if (C.Count() == 0 || !grListDimChain) return;
+    const int row = grListDimChain->GetCurrentRow(), column = grListDimChain->GetCurrentColumn();
+    if (row < 1 || row > C.Count() || column < FirstUserColumn || column > LastUserColumn) return;
+    TDimension& L = C.Dimensions[row - 1];
+    const TString text(grListDimChain->GetCellText(row, column));
+    if (column == rComment) {
+        L.Comment = text;
+        grListDimChain->SetCellText(row, column, Wide(L.Comment).c_str());
+    } else {
+        Real& value = column == rEQHigh  ? L.EQHigh
+                      : column == rEQLow ? L.EQLow
+                      : column == rdLdT  ? L.dLdT
+                                         : L.dT;
+        value = text.toReal();
+        grListDimChain->SetCellText(row, column, Wide(Number(value)).c_str());
+    }
+    grListDimChain->Redraw();
+}
+
+bool TpmDimensionChain2D::ButtonClick(int ButtonID)
+{
+    if (ButtonID == 1) {
+        DimensionChains.SavetoUserStorage();
+        Stop(0);
+        return true;
+    }
+    if (ButtonID != 2) return true;
+    if (!WaitAuxiliary) {
+        if (ExitCode == 0) ExitCode = 1;
+        return true;
+    }
+    if (Sel()) {
+        Sel()->UnChoose2D(rLightObj);
+        Sel()->UnChoose2D(WaitAuxiliary);
+    }
+    rLightObj.Reset();
+    WaitAuxiliary.Reset();
+    SetPrompt(DC("Укажите размер"));
+    State = stBase;
+    ExitCode = 2;
+    return false;
+}
+
+bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Index, bool)
+{
+    if (!grListDimChain || !Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) return false;
+    const int row = Index % 256, column = Index / 256;
+    int major = 0, minor = 0, release = 0, build = 0;
+    tvapi::IApplication* app = drApi::MA.Application();
+    if (app && app->GetVersion(&major, &minor, &release, &build) && major <= HostWithReadOnlyColumns) {
+        const bool readOnly = column < FirstUserColumn || column > LastUserColumn;
+        if (readOnly != FGridReadOnly) {
+            grListDimChain->SetReadOnly(readOnly);
+            FGridReadOnly = readOnly;
+            grListDimChain->Redraw();
+        }
+    }
+    TDimensionChain& C = Chain();
+    if (row < 1 || row > C.Count()) return false;
+    ClearSelection();
+    const TDimension& L = C.Dimensions[row - 1];
+    if (Sel()) {
+        Sel()->Select2D(L.Obj);
+        Sel()->Select2D(L.AuxObj);
+        Sel()->Select2D(L.PearentObj);
+    }
+    DimensionChains.CurrentDim = row - 1;
+    CurrentLink();
+    return false;
+}

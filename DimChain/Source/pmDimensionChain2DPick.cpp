@@ -1,0 +1,194 @@
+// Picking in the drawing: the cursor highlights what the panel's state accepts, a click adds,
+// removes or completes a link of the current chain.
+
+#include "pmDimensionChain2D.h"
+
+#include "Dictionary.h"
+#include "Messager.h"
+#include "drModelerAPI.h"
+#include "drObjects2D.h"
+#include "drSelectorAPI.h"
+#include "tvapi/DrawingObjects2D.h"
+
+namespace {
+
+drApi::TSelectorAPI* Sel()
+{
+    return drApi::Selector;
+}
+
+bool Accepts(TpmDimensionChain2D::TState State, tvapi::DrawingObjectTypeEnum T)
+{
+    switch (State) {
+    case TpmDimensionChain2D::stBase:
+        return T == tvapi::tvDrLDimension || T == tvapi::tvDrADimension || T == tvapi::tvDrDDimension ||
+               T == tvapi::tvDrRDimension;
+    case TpmDimensionChain2D::stDirection:
+    case TpmDimensionChain2D::stProjection:
+    case TpmDimensionChain2D::stAngle: // a segment or a linear dimension gives the angular link its line
+        return T == tvapi::tvDrLDimension || T == tvapi::tvDrLineSeg;
+    case TpmDimensionChain2D::stAngleTolerance:
+        return T == tvapi::tvDrADimension;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+tvapi::IDrawingObjectPtr TpmDimensionChain2D::FindAt(double x, double y)
+{
+    const tvapi::ITervanDocument2DPtr doc = drApi::MA.R3->IDoc2D;
+    if (!doc) return {};
+    const tvapi::ITervanAPIObjectPtr parameters = doc->GetFindObjectParameters();
+    const double tolerance = doc->GetSearchTolerance();
+    tvapi::IDrawingObjectPtr found = doc->FindObject(x, y, tolerance, parameters);
+    while (found && found->GetDrawingObjectType() == tvapi::tvDrMacro) {
+        const tvapi::IMacroObjectPtr macro(found);
+        found = macro ? macro->FindElement(x, y, tolerance, parameters) : tvapi::IDrawingObjectPtr();
+    }
+    return found;
+}
+
+bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dynamic)
+{
+    if (dynamic) {
+        Highlight(x, y);
+        return true;
+    }
+    if (State == stBase) {
+        ClickBase();
+        return true;
+    }
+    if (!rLightObj) {
+        AbandonPick();
+        return true;
+    }
+    if (State == stAngleTolerance || State == stProjection) {
+        if (TDimension* L = CurrentLink()) {
+            if (State == stAngleTolerance)
+                L->SetAngleTolerance(rLightObj);
+            else
+                L->SetProjectionOn(rLightObj);
+            RewriteRow(DimensionChains.CurrentDim);
+            RedrawGrid();
+        }
+        if (Sel()) Sel()->Choose2D(WaitAuxiliary);
+        WaitAuxiliary.Reset();
+        FinishPick();
+        return true;
+    }
+    if (Chain().Add(WaitAuxiliary, rLightObj, DimensionChains.Current) && Sel()) {
+        Sel()->Select2D(rLightObj);
+        Sel()->Select2D(WaitAuxiliary);
+        if (State == stDirection) {
+            Sel()->UnChoose2D(rLightObj);
+            Sel()->UnChoose2D(WaitAuxiliary);
+        } else {
+            Sel()->Choose2D(rLightObj);
+            Sel()->Choose2D(WaitAuxiliary);
+        }
+        rLightObj.Reset();
+        WaitAuxiliary.Reset();
+    }
+    FinishPick();
+    return true;
+}
+
+void TpmDimensionChain2D::Highlight(double x, double y)
+{
+    if (rLightObj) {
+        if (Sel()) Sel()->UnChoose2D(rLightObj);
+        rLightObj.Reset();
+    }
+    const tvapi::IDrawingObjectPtr found = FindAt(x, y);
+    if (!found || !Accepts(State, found->GetDrawingObjectType())) return;
+    if (Sel()) {
+        if (State == stBase)
+            Sel()->Choose(found);
+        else
+            Sel()->Choose2D(found);
+    }
+    rLightObj = found;
+}
+
+void TpmDimensionChain2D::ClickBase()
+{
+    if (!rLightObj) return;
+    TDimensionChain& C = Chain();
+    if (C.Index(rLightObj) >= 0) {
+        C.Remove(rLightObj);
+        ResetCurrentLink();
+        RedrawGrid();
+        UpdateProcess();
+        if (Sel()) {
+            Sel()->UnChoose2D(rLightObj);
+            Sel()->UnSelect2D(rLightObj);
+        }
+        SetPrompt(DC("Укажите размер"));
+        ShowRecognition();
+        return;
+    }
+    if (C.Closed) {
+        Messager.LiftBox(TString("Невозможно добавить к замкнутой цепи"), TMessager::toAlways);
+        return;
+    }
+    const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
+    switch (type) {
+    case tvapi::tvDrLDimension:
+        C.Grid = FLinkGrid;
+        if (C.Add(rLightObj, {}, DimensionChains.Current)) {
+            DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
+            if (Sel()) {
+                Sel()->Select2D(rLightObj);
+                Sel()->UnChoose2D(rLightObj);
+            }
+            ShowRecognition();
+        }
+        RefreshSlide();
+        break;
+    case tvapi::tvDrDDimension:
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrADimension:
+        WaitAuxiliary = rLightObj;
+        tWaitAuxiliary = tLightObj = type;
+        State = type == tvapi::tvDrADimension ? stAngle : stDirection;
+        SetPrompt(DC(type == tvapi::tvDrADimension ? "Укажите объект, к которому применить угловые отклонения"
+                                                   : "Укажите объект задающий направление"));
+        break;
+    default:
+        break;
+    }
+    rLightObj.Reset();
+}
+
+void TpmDimensionChain2D::AbandonPick()
+{
+    if (Sel()) {
+        Sel()->UnChoose2D({});
+        Sel()->UnChoose2D(WaitAuxiliary);
+    }
+    rLightObj.Reset();
+    WaitAuxiliary.Reset();
+    SetPrompt(DC("Укажите размер"));
+    State = stBase;
+}
+
+void TpmDimensionChain2D::FinishPick()
+{
+    const Integer count = Chain().Count();
+    DimensionChains.CurrentDim = count > 0 ? count - 1 : 0;
+    SetPrompt(DC("Укажите размер"));
+    State = stBase;
+}
+
+void TpmDimensionChain2D::RefreshSlide()
+{
+    if (SlideGroup) {
+        SlideGroup->Delete();
+        SlideGroup.Reset();
+    }
+    SlideGroup = Chain().MakeSlide();
+    if (sbDimChain) sbDimChain->SetDrawingGroup(tvapi::IDrawingGroupPtr(SlideGroup));
+    if (SlideGroup) Messager.LiftBox(DC("Цепь замкнулась"), TMessager::toAlways);
+}

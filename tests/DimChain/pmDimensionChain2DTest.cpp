@@ -1,0 +1,289 @@
+// The drawing chain panel in the stand-in host: its controls as built, picks that close the
+// collinear chain of the sample (A 40 ±0.1 less B 10 +0.05/0 gives C 30 +0.1/-0.15), the
+// two-object picks, the grid tool bar, grid edits, settings, chain switches, and the command's
+// run loop with its messages.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DrawingLinks.h"
+#include "HostPropertyManager.h"
+#include "HostScript.h"
+#include "pmCommands.h"
+
+using tvhost::THostPropertyControl;
+
+class TpmDimensionChain2DTest : public TDrawingLinksFixture {
+protected:
+    void TearDown() override
+    {
+        Panel.reset();
+        A = B = C = {};
+        tvhost::Script().Clear();
+        TDrawingLinksFixture::TearDown();
+    }
+    // A horizontal dimension whose dimension line runs at height y3.
+    tvapi::IDrawingObjectPtr Dim(double x1, double y1, double x2, double y2, double y3, double hi = 0,
+                                 double lo = 0)
+    {
+        const tvapi::IDrawingObjectPtr d = LinearAt(0, x1, y1, x2, y2, hi, lo);
+        tvapi::ILineDimensionPtr(d)->SetY3(y3);
+        d->Update();
+        return d;
+    }
+    void DrawChain()
+    {
+        A = Dim(0, 15, 40, 20, 44, 0.1, -0.1);
+        B = Dim(30, 20, 40, 20, 34, 0.05, 0.0);
+        C = Dim(0, 15, 30, 20, 28);
+    }
+    void Open() { Panel = std::make_unique<TpmDimensionChain2D>(); }
+    void Pick(double x, double y)
+    {
+        Panel->PlacementChanged(x, y, 0, true);
+        Panel->PlacementChanged(x, y, 0, false);
+    }
+    void PickChain()
+    {
+        Pick(20, 44);
+        Pick(35, 34);
+        Pick(15, 28);
+    }
+    static THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c)
+    {
+        return *dynamic_cast<THostPropertyControl*>(c.Get());
+    }
+    THostPropertyControl& Grid() { return Host(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
+    tvhost::THostProcessParam& Param()
+    {
+        return *dynamic_cast<tvhost::THostProcessParam*>(Panel->ProcessParam.Get());
+    }
+    std::string Prompt() { return U(dynamic_cast<tvhost::THostProcess2D&>(*Panel->Process2D).Prompt()); }
+    THostPropertyControl* Control(const char* caption)
+    {
+        return Param().FindControl(tvhost::FromUtf8(caption));
+    }
+    std::vector<std::string> Statuses()
+    {
+        std::vector<std::string> out;
+        for (const auto& e : Journal().Calls("IDocumentFrame::SetStatusText"))
+            out.push_back(e.Arguments.at(0));
+        return out;
+    }
+    std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
+
+    std::unique_ptr<TpmDimensionChain2D> Panel;
+    tvapi::IDrawingObjectPtr A, B, C;
+};
+
+TEST_F(TpmDimensionChain2DTest, PanelIsBuiltWithItsCaptionsGridToolBarAndHiddenControls)
+{
+    Open();
+    EXPECT_EQ(U(Param().Caption()), "Размерная цепь");
+    EXPECT_EQ(Prompt(), "Выберите размер");
+    ASSERT_EQ(Param().Tabs().Tabs().size(), 2u);
+    EXPECT_EQ(U(Param().Tabs().Tabs()[0]->Name()), "Параметры");
+    EXPECT_EQ(U(Param().Tabs().Tabs()[1]->Name()), "Настройки");
+    EXPECT_EQ(Grid().Columns(), 13);
+    EXPECT_EQ(Grid().Rows(), 56);
+    const std::vector<int> widths = {48, 24, 72, 60, 60, 24, 60, 60, 60, 60, 180, 60, 60};
+    const std::vector<std::string> headers = {"Цепь", "Н",    "Ном.", "ВО",         "НО",    "П", "У.ВО",
+                                              "У.НО", "Д.ВО", "Д.НО", "Примечание", "dl/dT", "dT"};
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(Grid().ColumnWidth(i), widths[i]) << i;
+        EXPECT_EQ(Cell(0, i), headers[i]) << i;
+    }
+    EXPECT_EQ(Cell(1, 0), "");
+    ASSERT_TRUE(Grid().ToolBar());
+    const auto& tools = Grid().ToolBar()->Buttons();
+    ASSERT_EQ(tools.size(), 4u);
+    EXPECT_EQ(U(tools[0].Tip), "Преобразовать в (радиус,диаметр, противоположное направление)");
+    EXPECT_EQ(tools[0].Image, 58345);
+    EXPECT_EQ(U(tools[3].Tip), "Удалить размер");
+    EXPECT_EQ(U(Control("Звенья")->Caption()), "Звенья");
+    EXPECT_EQ(Control("Текущая")->Int(), 1);
+    EXPECT_EQ(Control("Текущая")->Range(), (std::pair<double, double>{1, 1}));
+    EXPECT_EQ(U(Control("Всего")->Text()), "1");
+    EXPECT_FALSE(Control("Распознаная")->Visible());
+    EXPECT_FALSE(Control("Коэффициент риска")->Visible()); // a new chain calculates by min-max
+    EXPECT_FALSE(Host(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim)).Visible());
+    EXPECT_FALSE(Host(tvapi::IPropertyControlPtr(Panel->sbDimChain)).Visible());
+}
+
+TEST_F(TpmDimensionChain2DTest, PickingTheClosingDimensionCalculatesItAndWritesItsDeviations)
+{
+    DrawChain();
+    Open();
+    PickChain();
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"  0,100", "Цепь замкнулась"}));
+    EXPECT_EQ(Upper(C), L"  0,100");
+    EXPECT_EQ(Lower(C), L" -0,150");
+    EXPECT_EQ(Cell(1, 0), "01.00");
+    EXPECT_EQ(Cell(1, 1), "+");
+    EXPECT_EQ(Cell(1, 2), "  40.00");
+    EXPECT_EQ(Cell(3, 0), "01.02*");
+    EXPECT_TRUE(Panel->SlideGroup);
+
+    // Closed: another dimension is refused, a link of the chain is removed.
+    const tvapi::IDrawingObjectPtr other = Dim(0, -15, 80, -12, -28);
+    Pick(40, -28);
+    EXPECT_EQ(Statuses().back(), "Невозможно добавить к замкнутой цепи");
+    Pick(35, 34);
+    EXPECT_EQ(Panel->Chain().Count(), 2);
+    EXPECT_FALSE(Panel->Chain().Closed);
+    EXPECT_EQ(Prompt(), "Укажите размер");
+}
+
+TEST_F(TpmDimensionChain2DTest, CircularPickAwaitsItsDirectionAndAnEmptyClickAbandonsIt)
+{
+    const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5, 0.05, -0.05);
+    tvapi::IRadialDimensionPtr(radial)->SetAngle(0);
+    const tvapi::IDrawingObjectPtr axis = Segment(100, 20, 160, 20);
+    Open();
+    Pick(133, 0);
+    EXPECT_EQ(Panel->State, TpmDimensionChain2D::stDirection);
+    EXPECT_EQ(Prompt(), "Укажите объект задающий направление");
+    Panel->PlacementChanged(60, -60, 0, false);
+    EXPECT_EQ(Panel->State, TpmDimensionChain2D::stBase);
+    EXPECT_EQ(Prompt(), "Укажите размер");
+    EXPECT_FALSE(Panel->WaitAuxiliary);
+
+    Pick(133, 0);
+    Pick(150, 20);
+    ASSERT_EQ(Panel->Chain().Count(), 1);
+    const TDimension before = Panel->Chain().Dimensions[0];
+    Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 0 * 256 + 1, true);
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Panel->ControlCommand(grid, 1);
+    const TDimension& L = Panel->Chain().Dimensions[0];
+    EXPECT_DOUBLE_EQ(L.QHigh, 2 * before.QHigh); // radius to diameter
+    EXPECT_DOUBLE_EQ(L.V2.Len(), 2 * before.V2.Len());
+    Panel->ControlCommand(grid, 1);
+    EXPECT_DOUBLE_EQ(L.QHigh, before.QHigh);
+    EXPECT_DOUBLE_EQ(L.QLow, before.QLow);
+    EXPECT_DOUBLE_EQ(L.V2.Len(), before.V2.Len());
+}
+
+TEST_F(TpmDimensionChain2DTest, GridEditsSettingsAndToolBarWithoutACurrentLink)
+{
+    DrawChain();
+    Open();
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Panel->ControlCommand(grid, 4);
+    EXPECT_EQ(Statuses().back(), "Не определено текущее звено цепи");
+    PickChain();
+    Grid().SetCurrentCell(1, 9);
+    Grid().SetCellText(1, 9, L"0,05");
+    Panel->ChangeControlValue(grid);
+    EXPECT_DOUBLE_EQ(Panel->Chain().Dimensions[0].EQLow, 0.05);
+    EXPECT_EQ(Cell(1, 9), "  0.050");
+    Grid().SetCurrentCell(4, 9); // past the last link: nothing
+    Grid().SetCellText(4, 9, L"7");
+    Panel->ChangeControlValue(grid);
+    EXPECT_EQ(Cell(4, 9), "7");
+
+    THostPropertyControl& method = *Control("Способ расчета");
+    ASSERT_TRUE(method.UserSet(L"Нормальное распределение"));
+    Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&method)));
+    EXPECT_EQ(Panel->Chain().MethodCalculating, mcNormalDistribution);
+    EXPECT_DOUBLE_EQ(Panel->Chain().Lambda, 1.0 / 9.0);
+    EXPECT_TRUE(Control("Коэффициент риска")->Visible());
+    ASSERT_TRUE(method.UserSet(L"Минимум Максимум"));
+    Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&method)));
+    EXPECT_DOUBLE_EQ(Panel->Chain().Lambda, 1.0);
+    EXPECT_FALSE(Control("Коэффициент риска")->Visible());
+}
+
+TEST_F(TpmDimensionChain2DTest, NewChainsStartEmptyAndEverySwitchForgetsTheCurrentLink)
+{
+    DrawChain();
+    Open();
+    PickChain();
+    EXPECT_EQ(Panel->DimensionChains.CurrentDim, 2);
+    const tvapi::IPropertyControlPtr add(Panel->bAddDimChain), remove(Panel->bRemoveDimChain);
+    Panel->ControlCommand(add, 1);
+    EXPECT_EQ(Panel->DimensionChains.Current, 1);
+    EXPECT_EQ(Panel->Chain().Count(), 0);
+    EXPECT_EQ(Panel->CurrentLink(), nullptr);
+    EXPECT_EQ(U(Control("Всего")->Text()), "2");
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1);
+    EXPECT_EQ(Statuses().back(), "Не определено текущее звено цепи");
+
+    // Removing chain 0 of two, then adding again: the slot left behind is not reused as it was.
+    Control("Текущая")->UserSet(L"1");
+    Panel->ChangeControlValue(
+        tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertySpinEdit*>(Control("Текущая"))));
+    EXPECT_EQ(Panel->Chain().Count(), 3);
+    Panel->ControlCommand(remove, 1);
+    EXPECT_EQ(Panel->DimensionChains.DimChains.Count, 1);
+    Panel->ControlCommand(add, 1);
+    EXPECT_EQ(Panel->Chain().Count(), 0);
+    EXPECT_EQ(Cell(1, 0), "");
+}
+
+TEST_F(TpmDimensionChain2DTest, CancelDuringAPickAsksForARestart)
+{
+    const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5);
+    Open();
+    Pick(133, 0);
+    EXPECT_FALSE(Panel->ButtonClick(2));
+    EXPECT_EQ(Panel->ExitCode, 2);
+    EXPECT_EQ(Panel->State, TpmDimensionChain2D::stBase);
+    EXPECT_TRUE(Panel->ButtonClick(2)); // nothing pending now: the run ends, the code stays
+    EXPECT_EQ(Panel->ExitCode, 2);
+}
+
+// Two restarts, then OK: three runs of the same panel, the success message once.
+TEST_F(TpmDimensionChain2DTest, CommandRunsThePanelAgainWhileItAsksForARestart)
+{
+    const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5);
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load("move 133 0\nclick 133 0\ncancel\ncancel\n"
+                                      "move 133 0\nclick 133 0\ncancel\ncancel\nok\n",
+                                      error));
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_EQ(pmDimensionChain2D, nullptr);
+    EXPECT_EQ(Journal().Count("IProcess::Run"), 3u);
+    int success = 0;
+    for (const std::string& s : Statuses())
+        success += s == "В документ записана размерная цепь";
+    EXPECT_EQ(success, 1);
+
+    // A cancel gives no message.
+    ASSERT_TRUE(tvhost::Script().Load("cancel\n", error));
+    Journal().Clear();
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_TRUE(Statuses().empty());
+    EXPECT_EQ(Journal().Count("IApplication::ShowMessageBox"), 0u);
+}
+
+// A run the host fails is a cancel: no message, no restart, the panel still deleted.
+TEST_F(TpmDimensionChain2DTest, FailedRunIsTakenAsACancel)
+{
+    InjectFault("IProcess::Run", tvhost::fkThrow);
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_EQ(pmDimensionChain2D, nullptr);
+    EXPECT_TRUE(Statuses().empty());
+    EXPECT_EQ(Journal().Count("IApplication::ShowMessageBox"), 0u);
+}
+
+TEST_F(TpmDimensionChain2DTest, OtherDocumentsGetTheirMessagesAndNoPanel)
+{
+    const std::pair<tvapi::DocumentTypeEnum, const char*> cases[] = {
+        {tvapi::tvDocumentTextual, "Документ не является Чертежом/Моделью"},
+        {tvapi::tvDocumentPart, "Документ не является Моделью/Сборкой"}};
+    for (const auto& [type, message] : cases) {
+        SCOPED_TRACE(message);
+        TFacadeFixture::Open(type);
+        Journal().Clear();
+        EXPECT_FALSE(DimensionChain());
+        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].Arguments.at(0), message);
+        EXPECT_EQ(Journal().Count("IProcess::Run"), 0u);
+    }
+}

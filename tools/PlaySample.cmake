@@ -1,0 +1,52 @@
+# Plays a sample script on a copy of a sample drawing and compares what tvhost prints (and the
+# dimensions of the saved drawing, and the report when one is expected) with the committed
+# expected output. -DPRE=script plays that script first and the script under test on its result.
+# -DUPDATE=ON writes the expected files instead.
+# Needs: TVHOST, PLUGIN, DOC, SCRIPT, EXPECTED, WORK; optional PRE, REPORT.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+get_filename_component(name ${DOC} NAME_WE)
+set(copy ${WORK}/${name}.qdr)
+file(COPY_FILE ${DOC} ${copy})
+
+function(play script out)
+  execute_process(COMMAND ${TVHOST} run --plugin ${PLUGIN} --open ${copy} --script ${script} --save ${copy}
+    OUTPUT_VARIABLE text ERROR_VARIABLE error RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "tvhost failed (${rc}) on ${script}:\n${text}${error}")
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+if(PRE)
+  play(${PRE} ignored)
+  file(REMOVE ${WORK}/${name}.txt)
+endif()
+play(${SCRIPT} shown)
+execute_process(COMMAND ${TVHOST} export --dimensions ${copy} OUTPUT_VARIABLE dims RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "tvhost cannot list the dimensions of ${copy}")
+endif()
+set(all "${shown}---- dimensions of the saved drawing\n${dims}")
+string(REPLACE "${WORK}/" "" all "${all}")
+string(REPLACE "${PLUGIN}" "libDimChain.plx" all "${all}")
+
+if(UPDATE)
+  file(WRITE ${EXPECTED} "${all}")
+  if(REPORT)
+    file(COPY_FILE ${WORK}/${name}.txt ${REPORT})
+  endif()
+  return()
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT all STREQUAL expected)
+  file(WRITE ${WORK}/shown.txt "${all}")
+  message(FATAL_ERROR "${SCRIPT}: the output differs from ${EXPECTED}; it is in ${WORK}/shown.txt:\n${all}")
+endif()
+if(REPORT)
+  file(READ ${WORK}/${name}.txt made HEX)
+  file(READ ${REPORT} wanted HEX)
+  if(NOT made STREQUAL wanted)
+    message(FATAL_ERROR "the report ${WORK}/${name}.txt differs from ${REPORT}")
+  endif()
+endif()
