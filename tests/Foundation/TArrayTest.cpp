@@ -54,6 +54,28 @@ TEST(TArrayOfTest, GrowsByItsStepOrStraightToTheRequest)
     EXPECT_EQ(a.FArray, storage);
 }
 
+TEST(TArrayOfTest, SetSizeStepsAndDeleteOutsideTheCountChangesNothing)
+{
+    TArrayOf<int> a(64, 64);
+    a.SetSize(10, false);
+    EXPECT_EQ(a.FSize, 64);
+    a.SetSize(65, false);
+    EXPECT_EQ(a.FSize, 128);
+    a.SetSize(200, false);
+    EXPECT_EQ(a.FSize, 200);
+
+    for (int i = 0; i < 3; ++i)
+        a.Add(i);
+    a.Delete(-1);
+    a.Delete(a.Count);
+    EXPECT_EQ(Contents(a), (std::vector<int>{0, 1, 2}));
+    a.Delete(a.Count - 1);
+    EXPECT_EQ(Contents(a), (std::vector<int>{0, 1}));
+    EXPECT_EQ(a.FArray[2], 2); // the vacated slot keeps its value until reused
+    a.Delete(0);
+    EXPECT_EQ(Contents(a), (std::vector<int>{1}));
+}
+
 TEST(TArrayOfTest, InsertEdgesAndSelfAppend)
 {
     TArrayOf<int> a(3, 2);
