@@ -16,7 +16,42 @@ namespace {
 
 std::vector<std::string> Released;
 
-template <class I> class TLogged final : public tvhost::THostObjectOf<I> {
+// Host objects that answer nothing: only their release is looked at.
+struct TVertexStub : tvhost::THostObjectOf<tvapi::IVertex> {
+    void GetPoint(double&, double&, double&) override {}
+};
+struct TEdgeStub : tvhost::THostObjectOf<tvapi::IEdge> {
+    tvapi::IMathCurve3DPtr GetCurve3D() override { return {}; }
+    tvapi::IVertexPtr GetVertex(bool) override { return {}; }
+    bool IsStraight() override { return false; }
+    double GetLength(int) override { return 0; }
+};
+struct TCurveStub : tvhost::THostObjectOf<tvapi::IMathCurve3D> {
+    double GetParamMin() override { return 0; }
+    double GetParamMax() override { return 0; }
+    void GetPoint(double, double&, double&, double&) override {}
+    void GetTangentVector(double, double&, double&, double&) override {}
+    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
+    double GetLength(int) override { return 0; }
+    bool IsLineSeg() override { return false; }
+    bool IsCircle() override { return false; }
+    bool IsArc() override { return false; }
+    bool IsEllipse() override { return false; }
+    bool IsNurbs() override { return false; }
+};
+
+template <class I> struct TStubOf;
+template <> struct TStubOf<tvapi::IVertex> {
+    using Type = TVertexStub;
+};
+template <> struct TStubOf<tvapi::IEdge> {
+    using Type = TEdgeStub;
+};
+template <> struct TStubOf<tvapi::IMathCurve3D> {
+    using Type = TCurveStub;
+};
+
+template <class I> class TLogged final : public TStubOf<I>::Type {
 public:
     explicit TLogged(std::string name) : FName(std::move(name)) {}
     ~TLogged() override { Released.push_back(FName); }
