@@ -63,9 +63,8 @@ std::array<double, 6> BoxOf(const TShape& shape);
 std::string BRepText(const TShape& shape);
 TShape ShapeOfBRepText(const std::string& text);
 
-// Writes the shapes as one STEP file, each its own product named after `names`; false with
-// `error` saying why.
-bool WriteStepFile(const std::vector<TShape>& shapes, const std::vector<std::string>& names,
-                   const std::string& path, std::string& error);
+// Writes the shapes as one STEP file at `path` (bytes), replacing it only when the new file is
+// complete; false with `error` saying why.
+bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error);
 
 } // namespace tvhost
