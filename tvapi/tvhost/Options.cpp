@@ -102,7 +102,8 @@ const char* Usage()
            "                  [--answer N]... [--script FILE] [--unregistered] [--journal]\n"
            "  TYPE: drawing, fragment, specification, part, assembly, textual,\n"
            "        technology-assembly, or the type number 1..7\n"
-           "       tvhost export --svg DOC OUT.svg\n";
+           "       tvhost export --svg DOC OUT.svg\n"
+           "       tvhost export --step DOC OUT.step\n";
 }
 
 } // namespace tvrun
