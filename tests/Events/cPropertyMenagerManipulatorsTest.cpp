@@ -39,11 +39,13 @@ protected:
     }
 };
 
+// A placement the user dragged to: axes and origin in rows, the last column 0, 0, 0, 1.
 std::vector<double> Moved()
 {
     std::vector<double> m(16);
     for (std::size_t i = 0; i < m.size(); ++i)
-        m[i] = 0.5 * static_cast<double>(i) + 1;
+        m[i] = i % 4 == 3 ? 0.0 : 0.5 * static_cast<double>(i) + 1;
+    m[15] = 1;
     return m;
 }
 
@@ -55,7 +57,7 @@ TEST_F(TManipulatorTest, APlacementManipulatorTakesItsBindingIndexAndShowsItsLis
     for (double& r : reals)
         Panel->AddEditValue("r", "", r, false);
     TMtr3D M;
-    M.V[3] = 7;
+    M.V[12] = 7;
     tvManipulatorPrimitiveEnum xy[] = {tvapi::tvMPAxisX, tvapi::tvMPAxisY, tvapi::tvMPNone};
     ASSERT_TRUE(Panel->AddManipulator(true, M, xy));
     const auto& first = Host3D().Item(0);
@@ -66,7 +68,7 @@ TEST_F(TManipulatorTest, APlacementManipulatorTakesItsBindingIndexAndShowsItsLis
     EXPECT_TRUE(first.Visible);
     EXPECT_TRUE(first.Draggable);
     EXPECT_EQ(first.Updates, 1);
-    EXPECT_EQ(first.Placement->Matrix()[3], 7.0) << "placed at the bound matrix";
+    EXPECT_EQ(first.Placement->Origin()[0], 7.0) << "placed at the bound matrix";
     EXPECT_EQ(Shown(0), (std::vector<int>{1, 2}));
     EXPECT_EQ(std::count(first.Highlighted.begin(), first.Highlighted.end(), true), 0);
 
@@ -85,7 +87,7 @@ TEST_F(TManipulatorTest, AMoveCopiesThePlacementIntoTheMatrixAndItsCellControls)
     const auto edits = CellEdits(M);
     ASSERT_TRUE(Panel->AddManipulator(true, M, nullptr));
     Panel->Advise();
-    Host3D().Item(0).Placement->Matrix() = Moved();
+    Host3D().Item(0).Placement->SetMatrix3D(Moved());
     Panel->Calls.clear();
     EXPECT_FALSE(Events().MoveManipulator(16, 1, 0, 0, 1, false)) << "no numeric manipulator handled";
     for (std::size_t i = 0; i < 16; ++i) {
@@ -135,12 +137,12 @@ TEST_F(TManipulatorTest, ARotationRunsTheHookOfItsAxis)
     auto panel = std::make_unique<TRotatingPanel>();
     ASSERT_TRUE(panel->AddManipulator(true, panel->M, nullptr));
     auto& host = As<tvhost::THostManipulators>(panel->Manipulators);
-    host.Item(0).Placement->Matrix() = Moved();
+    host.Item(0).Placement->SetMatrix3D(Moved());
     EXPECT_FALSE(panel->RotateManipulator(0, 9, 9, 9, 0, 1, 0, 0.25, false));
     EXPECT_EQ(panel->Hooks, (std::vector<std::string>{"Y 0.250000"}));
-    EXPECT_EQ(panel->M.V[15], Moved()[15]) << "the base hook lets the host's placement in";
+    EXPECT_EQ(panel->M.V[14], Moved()[14]) << "the base hook lets the host's placement in";
     EXPECT_FALSE(panel->RotateManipulator(0, 0, 0, 0, 0, 0, 1, 0.25, false));
-    EXPECT_EQ(host.Item(0).Placement->Matrix()[0], 42.0) << "the manipulator jumps to the panel's matrix";
+    EXPECT_EQ(host.Item(0).Placement->X()[0], 42.0) << "the manipulator jumps to the panel's matrix";
     EXPECT_FALSE(panel->RotateManipulator(0, 0, 0, 0, 0, 0, 0, 0.25, false));
     EXPECT_EQ(panel->Hooks.size(), 2u) << "no axis, no hook";
 }
@@ -150,13 +152,13 @@ TEST_F(TManipulatorTest, ANumericManipulatorWritesItsValueIntoTheBoundReal)
     double value = 2.5;
     const auto shown = Panel->AddEditValue("Длина", "", value, false);
     TMtr3D at;
-    at.V[7] = 3;
+    at.V[13] = 3;
     ASSERT_TRUE(Panel->AddManipulatorEdit(true, value, at));
     const auto& m = Host3D().Item(0);
     EXPECT_EQ(m.Id, 1);
     EXPECT_EQ(m.Value, 2.5);
     EXPECT_TRUE(m.ValueField);
-    EXPECT_EQ(m.Placement->Matrix()[7], 3.0);
+    EXPECT_EQ(m.Placement->Origin()[1], 3.0);
     Host3D().Item(0).Value = 7.5;
     Panel->Advise();
     Panel->Calls.clear();

@@ -3,6 +3,7 @@
 
 #include "drEdge.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,13 +11,50 @@
 
 #include "HostFixture.h"
 #include "HostObject.h"
+#include "HostTopology.h"
 #include "TArray.h"
+#include "maTervan.h"
 
 namespace {
 
 std::vector<std::string> Released;
 
-template <class I> class TLogged final : public tvhost::THostObjectOf<I> {
+// Host objects that answer nothing: only their release is looked at.
+struct TVertexStub : tvhost::THostObjectOf<tvapi::IVertex> {
+    void GetPoint(double&, double&, double&) override {}
+};
+struct TEdgeStub : tvhost::THostObjectOf<tvapi::IEdge> {
+    tvapi::IMathCurve3DPtr GetCurve3D() override { return {}; }
+    tvapi::IVertexPtr GetVertex(bool) override { return {}; }
+    bool IsStraight() override { return false; }
+    double GetLength(int) override { return 0; }
+};
+struct TCurveStub : tvhost::THostObjectOf<tvapi::IMathCurve3D> {
+    double GetParamMin() override { return 0; }
+    double GetParamMax() override { return 0; }
+    void GetPoint(double, double&, double&, double&) override {}
+    void GetTangentVector(double, double&, double&, double&) override {}
+    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
+    double GetLength(int) override { return 0; }
+    bool IsLineSeg() override { return false; }
+    bool IsCircle() override { return false; }
+    bool IsArc() override { return false; }
+    bool IsEllipse() override { return false; }
+    bool IsNurbs() override { return false; }
+};
+
+template <class I> struct TStubOf;
+template <> struct TStubOf<tvapi::IVertex> {
+    using Type = TVertexStub;
+};
+template <> struct TStubOf<tvapi::IEdge> {
+    using Type = TEdgeStub;
+};
+template <> struct TStubOf<tvapi::IMathCurve3D> {
+    using Type = TCurveStub;
+};
+
+template <class I> class TLogged final : public TStubOf<I>::Type {
 public:
     explicit TLogged(std::string name) : FName(std::move(name)) {}
     ~TLogged() override { Released.push_back(FName); }
@@ -82,4 +120,108 @@ TEST_F(TEdgeTest, AssignmentSharesTheObjectsAndCopiesTheGeometry)
     EXPECT_EQ(tvhost::RefCountOf(a.Edge), 3);
     edges.FreeMemory();
     EXPECT_EQ(tvhost::RefCountOf(a.Edge), 2);
+}
+
+namespace {
+
+// Bodies kept alive for their edges.
+struct TBodies {
+    std::vector<tvhost::THostBodyPtr> Kept;
+    std::vector<tvapi::IModelObjectPtr> Of(tvhost::TShape shape, tvapi::tvObj3dTypeEnum kind)
+    {
+        Kept.push_back(tvhost::MakeBody(std::move(shape)));
+        return drApi::GetObjects(tvapi::IModelObjectPtr(Kept.back()), kind);
+    }
+    tvapi::IEdgePtr Edge(tvhost::TShape shape)
+    {
+        return tvapi::IEdgePtr(Of(std::move(shape), tvapi::o3d_edge).at(0));
+    }
+};
+
+void ExpectAt(const TPoint3D& p, double x, double y, double z)
+{
+    EXPECT_NEAR(p.x, x, 1e-9);
+    EXPECT_NEAR(p.y, y, 1e-9);
+    EXPECT_NEAR(p.z, z, 1e-9);
+}
+
+} // namespace
+
+TEST_F(TEdgeTest, RecordOfStraightAndClosedEdges)
+{
+    TBodies b;
+    drApi::TEdge e;
+    e.Set(b.Edge(tvhost::MakeSegment({0, 0, 0}, {50, 0, 0}, 0, 1)));
+    ExpectAt(e.P0, 0, 0, 0);
+    ExpectAt(e.P1, 50, 0, 0);
+    EXPECT_TRUE(e.V0 && e.V1 && e.CurveDirection && e.IsStraight());
+    EXPECT_NEAR(e.Length, 50, 1e-9);
+    EXPECT_NEAR(e.GetDt(1.0), 0.02, 1e-12);
+    TVector3D t;
+    e.GetTangent(false, t);
+    EXPECT_GT(t.x, 0); // from the start into the edge
+    e.GetTangent(true, t);
+    EXPECT_LT(t.x, 0); // from the end into the edge
+    TPoint3D p;
+    e.PointOn(0.5, p);
+    ExpectAt(p, 25, 0, 0);
+    e.Set(tvapi::IEdgePtr());
+    EXPECT_FALSE(e.Edge);
+    EXPECT_NEAR(e.Length, 50, 1e-9); // the rest stays
+
+    const tvapi::IEdgePtr circle = b.Edge(tvhost::MakeCircle({0, 0, 0}, {0, 0, 1}, 3));
+    const drApi::TEdge vertices(circle);
+    EXPECT_FALSE(vertices.V0 || vertices.V1 || vertices.Curve);
+    ExpectAt(vertices.P1, 0, 0, 0);
+    drApi::TEdge full;
+    full.Set(circle);
+    ExpectAt(full.P0, 3, 0, 0);
+    ExpectAt(full.P1, 3, 0, 0);
+    EXPECT_NEAR(full.Length, 6 * M_PI, 1e-9);
+}
+
+TEST_F(TEdgeTest, ColinearMeansEqualOrOppositeChords)
+{
+    TBodies b;
+    drApi::TEdge a, c, d, arc;
+    a.Set(b.Edge(tvhost::MakeSegment({0, 0, 0}, {10, 0, 0})));
+    c.Set(b.Edge(tvhost::MakeSegment({20, 5, 0}, {10, 5, 0})));
+    d.Set(b.Edge(tvhost::MakeSegment({0, 0, 0}, {20, 0, 0})));
+    arc.Set(b.Edge(tvhost::MakeArc({0, 0, 0}, {5, 5, 0}, {10, 0, 0})));
+    EXPECT_TRUE(a.IsColinear(c));
+    EXPECT_FALSE(a.IsColinear(d));
+    EXPECT_FALSE(a.IsColinear(arc)); // same chord, not straight
+}
+
+TEST_F(TEdgeTest, ArrayOfAFacesEdgesFindsEdgesAndMeetingEnds)
+{
+    TBodies b;
+    const auto faces = b.Of(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), tvapi::o3d_face);
+    tvapi::IFacePtr face(faces.at(0));
+    const drApi::TAOfEdge edges(face);
+    ASSERT_EQ(edges.Count, 4);
+    auto again = drApi::GetObjects(faces.at(0), tvapi::o3d_edge);
+    EXPECT_TRUE(edges.Exist(tvapi::IEdgePtr(again.at(2))));
+    EXPECT_FALSE(edges.Exist(b.Edge(tvhost::MakeSegment({100, 0, 0}, {110, 0, 0}))));
+
+    // The face's corners: record ends at them or away from them.
+    drApi::TEdge first(edges[0]);
+    const TPoint3D corner = first.P0, far(500, 500, 500);
+    drApi::TEdge probe(b.Edge(tvhost::MakeSegment({300, 0, 0}, {400, 0, 0})));
+    const std::pair<TPoint3D, TPoint3D> ends[] = {
+        {corner, far}, {far, corner}, {corner, first.P1}, {far, far}};
+    const UInteger expected[] = {1, 2, 3, 0};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        probe.P0 = ends[i].first;
+        probe.P1 = ends[i].second;
+        EXPECT_EQ(edges.ExistVertex(probe), expected[i]);
+    }
+    drApi::TEdge itself;
+    itself.Set(tvapi::IEdgePtr(again.at(1)));
+    EXPECT_EQ(edges.ExistVertex(itself), 3u);
+    std::vector<tvapi::IModelObjectPtr> mixed = {faces.at(1), again.at(0)};
+    const drApi::TAOfEdge partly(mixed);
+    EXPECT_EQ(partly.Count, 2);
+    EXPECT_FALSE(partly[0]);
 }

@@ -1,6 +1,8 @@
 // The facade's model files against the stand-in host: GetMassFile reads the mass from an open
-// part or assembly, which stays open, or opens the file invisibly and closes it unsaved.
+// part or assembly, which stays open, or opens the file invisibly and closes it unsaved; parts
+// and assemblies are created, saved, closed, opened and activated.
 
+#include <array>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -56,4 +58,49 @@ TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing
     EXPECT_TRUE(R().IDoc);
     EXPECT_FALSE(R().IDoc3D);
     EXPECT_EQ(Host().App().Documents().Count(), 1u); // left open
+}
+
+TEST_F(TModelerApiDoc3DTest, CreatedOverAnOpenSameNamedPartSavedAndClosed)
+{
+    const TString file = Path("made.qpt");
+    const ITervanDocumentPtr old = Saved(tvDocumentPart, "made.qpt", 0.5);
+    EXPECT_TRUE(MA.drCreate3D(true, true, file, "x", "y"));
+    EXPECT_FALSE(tvhost::HostAs<tvhost::THostDocument3D>(old)->IsOpen());
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(old)->ClosedWith(), kdDoNotSaveChanges);
+    auto* made = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->Type(), tvDocumentPart);
+    EXPECT_EQ(tvhost::ToUtf8(made->FileName()), ::testing::TempDir() + "made.qpt");
+    EXPECT_EQ(made->TopPart().Name(), L"x");
+    EXPECT_EQ(made->TopPart().Marking(), L"y");
+    EXPECT_EQ(made->TopPart().Updates(), 1);
+    EXPECT_EQ(made->Hidden(), (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_TRUE(R().Part == R().IDoc3D->GetTopPart());
+
+    MA.drSave3D(false, true);
+    EXPECT_TRUE(R().IDoc && R().IDoc3D && R().Part);
+    R().Obj3D = IModelObjectPtr(R().Part);
+    MA.drSave3D(true, false);
+    EXPECT_FALSE(R().IDoc || R().IDoc3D || R().Part || R().Obj || R().Obj3D);
+    EXPECT_FALSE(made->IsOpen());
+    EXPECT_EQ(made->ClosedWith(), kdSaveChanges);
+    EXPECT_EQ(made->Rebuilds(), 1);
+    MA.drSave3D(true, false); // nothing held: nothing done
+    MA.drSave3DAs(file, "z");
+
+    // Opened again, then only activated while it is open.
+    EXPECT_TRUE(MA.ActivateADocument3D(file, true));
+    const ITervanDocumentPtr opened = R().IDoc;
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(opened)->TopPart().Name(), L"x");
+    Host().App().Documents().AddDocument(tvDocumentDrawing);
+    R().IDoc.Reset();
+    EXPECT_TRUE(MA.ActivateADocument3D(file, true));
+    EXPECT_FALSE(R().IDoc);
+    EXPECT_TRUE(Host().App().Documents().Active() == opened);
+
+    EXPECT_TRUE(MA.drCreate3D(true, false, Path("made.qas"), "A", "B"));
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->Type(), tvDocumentAssembly);
+    MA.drSave3DAs(Path("renamed.qas"), "C");
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart().Name(), L"C");
+    EXPECT_TRUE(std::filesystem::exists(::testing::TempDir() + "renamed.qas"));
 }

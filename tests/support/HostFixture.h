@@ -6,10 +6,20 @@
 #include <initializer_list>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Host.h"
+#include "tvapi/ModelObjects.h"
+
+// The objects of `kind` that `object`'s feature lists; none without a feature.
+inline std::vector<tvapi::IModelObjectPtr> ObjectsOf(const tvapi::IModelObjectPtr& object,
+                                                     tvapi::tvObj3dTypeEnum kind)
+{
+    const tvapi::IFeaturePtr feature = object->GetFeature();
+    return feature ? feature->GetModelObjects({kind}) : std::vector<tvapi::IModelObjectPtr>();
+}
 
 class HostFixture : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // The tvhost command's export as a user meets it: names passed through as bytes, no export
-// onto the input, and messages that say why a file could not be read or written.
+// onto the input, messages that say why a file could not be read or written, and parts and
+// assemblies written as STEP.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,10 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "Host.h"
+#include "HostDocuments.h"
+#include "HostText.h"
 
 namespace {
 
@@ -111,6 +116,43 @@ TEST_F(TvhostExportTest, FailuresSayWhy)
     run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--open", FDir + "bad.qdr"});
     EXPECT_EQ(run.Code, 3);
     EXPECT_EQ(run.Out, "tvhost: cannot open " + FDir + "bad.qdr: version: expected an integer\n");
+}
+
+TEST_F(TvhostExportTest, PartsAndAssembliesAsStep)
+{
+    {
+        tvhost::THost host;
+        tvhost::THostDocuments& documents = host.App().Documents();
+        const tvapi::ITervanDocumentPtr part = documents.AddDocument(tvapi::tvDocumentPart);
+        tvhost::HostAs<tvhost::THostDocument3D>(part)->TopPart().AddBody(
+            tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+        ASSERT_TRUE(part->SaveAs(tvhost::FromUtf8(FDir + "brick.qpt").c_str()));
+        const tvapi::ITervanDocumentPtr pair = documents.AddDocument(tvapi::tvDocumentAssembly);
+        const tvapi::IPartsPtr parts = tvhost::HostAs<tvhost::THostDocument3D>(pair)->TopPart().GetParts();
+        for (int i = 0; i < 2; ++i)
+            ASSERT_TRUE(parts->AddFromFile(tvhost::FromUtf8(FDir + "brick.qpt").c_str(), true, true));
+        ASSERT_TRUE(pair->SaveAs(tvhost::FromUtf8(FDir + "pair.qas").c_str()));
+    }
+    TRun run = Tvhost({"export", "--step", FDir + "brick.qpt", FDir + "brick.step"});
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Out, "tvhost: wrote " + FDir + "brick.step\n"); // nothing of the kernel's own
+    const std::string brick = Bytes(FDir + "brick.step");
+    EXPECT_EQ(brick.rfind("ISO-10303-21;", 0), 0u);
+    run = Tvhost({"export", "--step", FDir + "pair.qas", FDir + "pair.step"});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    const std::string pair = Bytes(FDir + "pair.step");
+    const auto solids = [](const std::string& text) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find("MANIFOLD_SOLID_BREP"); at != std::string::npos;
+             at = text.find("MANIFOLD_SOLID_BREP", at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(solids(brick), 1u);
+    EXPECT_EQ(solids(pair), 2u);
+    run = Tvhost({"export", "--step", FDoc, FDir + "shaft.step"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out, "tvhost: " + FDoc + " is no part or assembly\n");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "HostDocuments.h"
 #include "HostFileIo.h"
 #include "HostJsonParse.h"
+#include "HostPart.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -391,7 +392,114 @@ void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadInd
     }
 }
 
+// Components hold components read from their own files: a file that holds itself stops here.
+constexpr int MaxComponentDepth = 8;
+
+json ColorJson(const TColor& c)
+{
+    return {{"color", c.Color},
+            {"use", c.Use},
+            {"ambient", c.Ambient},
+            {"diffuse", c.Diffuse},
+            {"specularity", c.Specularity},
+            {"shininess", c.Shininess},
+            {"transparency", c.Transparency},
+            {"emission", c.Emission}};
+}
+
+TColor ColorOf(const json& j)
+{
+    TColor c;
+    c.Color = j.at("color").get<int>();
+    c.Use = static_cast<tvapi::tvUseColorEnum>(j.at("use").get<int>());
+    c.Ambient = j.at("ambient").get<double>();
+    c.Diffuse = j.at("diffuse").get<double>();
+    c.Specularity = j.at("specularity").get<double>();
+    c.Shininess = j.at("shininess").get<double>();
+    c.Transparency = j.at("transparency").get<double>();
+    c.Emission = j.at("emission").get<double>();
+    return c;
+}
+
+json FrameJson(const TFrame& f)
+{
+    return json::array({f.Origin, f.X, f.Y});
+}
+
+json ModelJson(THostPart& part)
+{
+    json bodies = json::array();
+    for (std::size_t i = 0; i < part.Bodies().size(); ++i)
+        bodies.push_back(
+            {{"brep", BRepText(part.LocalShapes()[i])}, {"color", ColorJson(part.Bodies()[i]->Color())}});
+    json components = json::array();
+    for (const THostPartPtr& c : part.Components())
+        components.push_back({{"file", ToUtf8(c->SourceFile())},
+                              {"external", c->IsExternal()},
+                              {"frame", FrameJson(c->Frame())}});
+    return {{"name", ToUtf8(part.Name())},
+            {"marking", ToUtf8(part.Marking())},
+            {"density", part.Density()},
+            {"bodies", std::move(bodies)},
+            {"components", std::move(components)}};
+}
+
+THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth);
+
+// Throws std::invalid_argument for a body or component that cannot be read.
+void LoadModel(THostPart& part, const json& model, int depth)
+{
+    part.SetNameDirect(FromUtf8(model.at("name").get<std::string>()));
+    part.SetMarkingDirect(FromUtf8(model.at("marking").get<std::string>()));
+    part.SetDensity(model.at("density").get<double>());
+    for (const json& body : model.at("bodies")) {
+        TShape shape = ShapeOfBRepText(body.at("brep").get<std::string>());
+        if (!shape) throw std::invalid_argument("a body's B-rep text holds no shape");
+        part.AddBody(std::move(shape))->Color() = ColorOf(body.at("color"));
+    }
+    for (const json& c : model.at("components")) {
+        const std::wstring file = FromUtf8(c.at("file").get<std::string>());
+        std::string error;
+        THostPartPtr component = ReadPartFileAt(file, error, depth + 1);
+        if (!component)
+            throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
+        const json& f = c.at("frame");
+        component->MoveTo(TFrame::Of(f.at(0).get<TXyz>(), f.at(1).get<TXyz>(), f.at(2).get<TXyz>()));
+        component->SetSource(file, c.at("external").get<bool>());
+        part.AddComponent(std::move(component));
+    }
+}
+
+THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)
+{
+    if (depth > MaxComponentDepth) {
+        error = "components nest deeper than " + std::to_string(MaxComponentDepth);
+        return {};
+    }
+    json root;
+    if (!ReadDocumentFile(fileName, root, error)) return {};
+    const int type = root.at("type").get<int>();
+    if (type != tvapi::tvDocumentPart && type != tvapi::tvDocumentAssembly) {
+        error = "not a part or an assembly";
+        return {};
+    }
+    THostPartPtr part = New<THostPart>();
+    part->SetMass(root.value("mass", 0.0));
+    try {
+        if (root.contains("model")) LoadModel(*part, root["model"], depth);
+    } catch (const std::exception& e) {
+        error = std::string("cannot load: ") + e.what();
+        return {};
+    }
+    return part;
+}
+
 } // namespace
+
+THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)
+{
+    return ReadPartFileAt(fileName, error, 0);
+}
 
 nlohmann::json TextJson(const TTextData& text)
 {
@@ -434,7 +542,10 @@ json DocumentJson(TDocumentCore& document)
     document.Data().Notes.Json(root);
     document.Data().Specification.Json(root);
     document.Data().Properties.Json(root);
-    if (auto* part = dynamic_cast<THostDocument3D*>(&document)) root["mass"] = part->TopPart().Mass();
+    if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
+        root["mass"] = model->TopPart().Mass();
+        root["model"] = ModelJson(model->TopPart());
+    }
     return root;
 }
 
@@ -452,8 +563,10 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
     document.Data().Notes.Load(root);
     document.Data().Specification.Load(root);
     document.Data().Properties.Load(root);
-    if (auto* part = dynamic_cast<THostDocument3D*>(&document))
-        part->TopPart().SetMass(root.value("mass", 0.0));
+    if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
+        model->TopPart().SetMass(root.value("mass", 0.0));
+        if (root.contains("model")) LoadModel(model->TopPart(), root["model"], 0);
+    }
 }
 
 bool ReadDocumentFile(std::wstring_view fileName, json& root, std::string& error)

@@ -2,8 +2,10 @@
 // Document files of the stand-in host: a JSON object tree holding the document's kind, its
 // drawing (views with their layers and objects, macro objects with theirs, groups), its
 // attribute types and attributes, its user data, its sheets' title blocks once a cell holds
-// text (HostSheets.h), and a part's mass. Objects are numbered in the order of
-// the tree (each view, then its objects, macro contents after their macro, then groups);
+// text (HostSheets.h), and a part's or assembly's model: name, designation, density, bodies
+// as B-rep text with their colours, components by file with their placements. Objects are
+// numbered in the order of the tree (each view, then its objects, macro contents after their
+// macro, then groups);
 // attributes and user data refer to objects by that number, -1 to the document itself.
 // Temporary groups and objects of other documents are not written.
 
@@ -12,9 +14,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tvapi/Base.h"
+
 namespace tvhost {
 
 class TDocumentCore;
+class THostPart;
 struct TTextData;
 
 // The document as its file's JSON.
@@ -26,6 +31,11 @@ void LoadDocumentJson(TDocumentCore& document, const nlohmann::json& root);
 // saying why: "cannot open: <reason>", "not JSON at line L, column C: ...", or the first
 // problem CheckDocumentJson finds. `root` is unchanged on failure.
 bool ReadDocumentFile(std::wstring_view fileName, nlohmann::json& root, std::string& error);
+
+// The part or assembly of the document file `fileName` as a new part, its components read
+// from their own files; empty with `error` saying why when the file cannot be read, is no
+// part or assembly, or its components nest too deep.
+tvapi::Ptr<THostPart> ReadPartFile(const std::wstring& fileName, std::string& error);
 
 // A host text in the file: an array of lines, each an array of [UTF-8 text, height] items.
 nlohmann::json TextJson(const TTextData& text);

@@ -15,6 +15,7 @@
 #include "tvapi/Document.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Drawing2DObjects.h"
+#include "tvapi/Part.h"
 
 namespace tvhost {
 
@@ -158,6 +159,7 @@ private:
     void CheckRefs(std::int64_t count);
     void NoCycles() const;
     void Attributes(const json& j);
+    void Model(const json& m);
     void Storages(const json& j);
 };
 
@@ -551,6 +553,47 @@ void TChecker::Document(const json& root)
             });
         },
         true);
+    if (is2D && root.contains("model")) Fail("a document of type " + std::to_string(type) + " has no model");
+    Member(
+        root, "model", [&](const json& m) { Model(m); }, true);
+}
+
+void TChecker::Model(const json& m)
+{
+    Object(m);
+    Member(m, "name", [&](const json& v) { String(v); });
+    Member(m, "marking", [&](const json& v) { String(v); });
+    Member(m, "density", [&](const json& v) { Number(v); });
+    Member(m, "bodies", [&](const json& bodies) {
+        Items(bodies, [&](const json& b, std::size_t) {
+            Object(b);
+            Member(b, "brep", [&](const json& v) { String(v); });
+            Member(b, "color", [&](const json& c) {
+                Object(c);
+                Member(c, "color", [&](const json& v) { Int32(v); });
+                Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
+                for (const char* key :
+                     {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
+                    Member(c, key, [&](const json& v) { Number(v); });
+            });
+        });
+    });
+    Member(m, "components", [&](const json& components) {
+        Items(components, [&](const json& c, std::size_t) {
+            Object(c);
+            Member(c, "file", [&](const json& v) { String(v); });
+            Member(c, "external", [&](const json& v) {
+                if (!v.is_boolean()) Fail("expected true or false");
+            });
+            Member(c, "frame", [&](const json& f) {
+                Items(f, [&](const json& p, std::size_t) {
+                    Items(p, [&](const json& v, std::size_t) { Number(v); });
+                    if (p.size() != 3) Fail("expected three coordinates");
+                });
+                if (f.size() != 3) Fail("a frame is an origin and two axes");
+            });
+        });
+    });
 }
 
 } // namespace

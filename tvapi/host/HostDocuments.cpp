@@ -134,8 +134,43 @@ tvapi::ITervanAPIObjectPtr THostDocument3D::GetEditingObject()
     return FEditing;
 }
 
+tvapi::IMateConstraints3DPtr THostDocument3D::GetMateConstraints()
+{
+    if (!Enter("ITervanDocument3D::GetMateConstraints") || Type() == tvapi::tvDocumentPart) return {};
+    return tvapi::IMateConstraints3DPtr(New<THostMates>(FMates));
+}
+
+void THostDocument3D::SetHidePlanes(bool hide)
+{
+    if (Enter("ITervanDocument3D::SetHidePlanes", {BoolArg(hide)})) FHidden[0] = hide;
+}
+
+void THostDocument3D::SetHideAxes(bool hide)
+{
+    if (Enter("ITervanDocument3D::SetHideAxes", {BoolArg(hide)})) FHidden[1] = hide;
+}
+
+void THostDocument3D::SetHideSketches(bool hide)
+{
+    if (Enter("ITervanDocument3D::SetHideSketches", {BoolArg(hide)})) FHidden[2] = hide;
+}
+
+void THostDocument3D::SetHidePoints(bool hide)
+{
+    if (Enter("ITervanDocument3D::SetHidePoints", {BoolArg(hide)})) FHidden[3] = hide;
+}
+
+bool THostDocument3D::RebuildDocument(bool full)
+{
+    if (!Enter("ITervanDocument3D::RebuildDocument", {BoolArg(full)})) return false;
+    ++FRebuilds;
+    return true;
+}
+
 void THostDocument3D::ReleaseContents() noexcept
 {
+    for (const THostMatePtr& mate : *FMates)
+        mate->DropObjects();
     FSelection->Clear();
     FChoose->Clear();
     FEditing.Reset();

@@ -5,6 +5,7 @@
 // documents offer the general interface only. A closed document leaves the collection and
 // lives on, closed, while a library holds it.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "HostArgs.h"
+#include "HostAssembly.h"
 #include "HostDocumentData.h"
 #include "HostDrawing2D.h"
 #include "HostObject.h"
@@ -158,6 +160,16 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
         return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
+    // Deletes each object that is a feature (IFeature::Delete).
+    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override
+    {
+        if (!THostObject::Enter("ITervanDocument::DeleteObjects", {ListArg(objects)})) return false;
+        bool deleted = false;
+        for (const tvapi::ITervanAPIObjectPtr& object : objects)
+            if (const tvapi::IFeaturePtr feature = tvapi::IFeaturePtr(object))
+                deleted = feature->Delete() || deleted;
+        return deleted;
+    }
 
 protected:
     THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
@@ -234,10 +246,21 @@ public:
     }
     tvapi::IExternalTextObjectPtr CreateTextObject() override { return FTessellation.CreateTextObject(); }
     bool DeleteObjects(const std::vector<int>& ids) override { return FTessellation.DeleteObjects(ids); }
+    tvapi::IMateConstraints3DPtr GetMateConstraints() override;
+    void SetHidePlanes(bool hide) override;
+    void SetHideAxes(bool hide) override;
+    void SetHideSketches(bool hide) override;
+    void SetHidePoints(bool hide) override;
+    bool RebuildDocument(bool full) override;
 
     // Test side, not journaled.
     TTessellationStore& Tessellation() noexcept { return FTessellation; }
     THostPart& TopPart() noexcept { return *FTopPart; }
+    // The mates of an assembly, in creation order; empty for a part.
+    const TMateList& Mates() const noexcept { return *FMates; }
+    // Planes, axes, sketches, points: hidden.
+    const std::array<bool, 4>& Hidden() const noexcept { return FHidden; }
+    int Rebuilds() const noexcept { return FRebuilds; }
     THostSelectionManager& Selection() noexcept { return *FSelection; }
     THostChooseManager& Choose() noexcept { return *FChoose; }
     // Starts in-place editing of `object`; an empty pointer ends it.
@@ -255,6 +278,9 @@ private:
     THostChooseManagerPtr FChoose;
     tvapi::ITervanAPIObjectPtr FEditing;
     TTessellationStore FTessellation;
+    std::shared_ptr<TMateList> FMates = std::make_shared<TMateList>();
+    std::array<bool, 4> FHidden{};
+    int FRebuilds = 0;
     std::shared_ptr<TShownProjection> FShown = std::make_shared<TShownProjection>();
 };
 

@@ -1,24 +1,131 @@
 #pragma once
-// A model object of the stand-in host that is only its kind: what the facade's selector and
-// macro records see of planes, features and topology until those get host classes of their
-// own.
+// Model objects of the stand-in host. THostModelObjectOf gives a host object of a 3D model
+// its kind, name and update count; THostFeatureOf adds the feature it is (its objects, state,
+// variables, deletion). THostModelObject is a model object that is only its kind: planes and
+// axes as the facade's selector and macro records see them.
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "HostObject.h"
+#include "HostText.h"
 #include "tvapi/ModelObjects.h"
 
 namespace tvhost {
 
-class THostModelObject final : public THostObjectOf<tvapi::IModelObject> {
+// Journaled as "IModelObject::<operation>".
+template <class... I> class THostModelObjectOf : public THostObjectOf<I...> {
 public:
-    explicit THostModelObject(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}
+    tvapi::tvObj3dTypeEnum GetObjectType() override
+    {
+        if (!THostObject::Enter("IModelObject::GetObjectType")) return tvapi::o3d_unknown;
+        return FType;
+    }
+    // The object itself when it is a feature, else empty.
+    tvapi::IFeaturePtr GetFeature() override
+    {
+        if (!THostObject::Enter("IModelObject::GetFeature")) return {};
+        return tvapi::IFeaturePtr(tvapi::IModelObjectPtr(static_cast<tvapi::IModelObject*>(this)));
+    }
+    std::wstring GetName() override
+    {
+        if (!THostObject::Enter("IModelObject::GetName")) return {};
+        return FName;
+    }
+    void SetName(const wchar_t* name) override
+    {
+        if (THostObject::Enter("IModelObject::SetName", {ToUtf8(name ? name : L"")}))
+            FName = name ? name : L"";
+    }
+    bool Update() override
+    {
+        if (!THostObject::Enter("IModelObject::Update")) return false;
+        ++FUpdates;
+        return Rebuild();
+    }
 
-    // Journaled as "IModelObject::GetObjectType".
-    tvapi::tvObj3dTypeEnum GetObjectType() override;
-    // Journaled as "IModelObject::GetName"; these objects have no name.
-    std::wstring GetName() override;
+    // Test side, not journaled.
+    const std::wstring& Name() const noexcept { return FName; }
+    int Updates() const noexcept { return FUpdates; }
+
+protected:
+    explicit THostModelObjectOf(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}
+    // What an update does beyond counting; its answer is Update's.
+    virtual bool Rebuild() { return true; }
+
+    std::wstring FName;
 
 private:
     tvapi::tvObj3dTypeEnum FType;
+    int FUpdates = 0;
+};
+
+// Journaled as "IFeature::<operation>".
+template <class... I> class THostFeatureOf : public THostModelObjectOf<I..., tvapi::IFeature> {
+public:
+    std::vector<tvapi::IModelObjectPtr>
+    GetModelObjects(const std::vector<tvapi::tvObj3dTypeEnum>& kinds) override
+    {
+        std::string arg;
+        for (const tvapi::tvObj3dTypeEnum kind : kinds)
+            arg += (arg.empty() ? "" : ",") + std::to_string(kind);
+        if (!THostObject::Enter("IFeature::GetModelObjects", {arg})) return {};
+        std::vector<tvapi::IModelObjectPtr> all;
+        for (const tvapi::tvObj3dTypeEnum kind : kinds)
+            for (tvapi::IModelObjectPtr& o : ObjectsOf(kind))
+                all.push_back(std::move(o));
+        return all;
+    }
+    int GetValid() override { return THostObject::Enter("IFeature::GetValid") && FValid ? 1 : 0; }
+    bool GetExcluded() override { return THostObject::Enter("IFeature::GetExcluded") && FExcluded; }
+    bool GetRollBacked() override { return THostObject::Enter("IFeature::GetRollBacked") && FRollBacked; }
+    bool Delete() override
+    {
+        if (!THostObject::Enter("IFeature::Delete") || FDeleted) return false;
+        FDeleted = true;
+        const std::function<void()> action = FOnDelete; // may drop the owner's reference
+        if (action) action();
+        return true;
+    }
+    std::vector<tvapi::IVariablePtr> GetVariables(bool withSubFeatures, bool onlyDriving) override
+    {
+        if (!THostObject::Enter("IFeature::GetVariables",
+                                {withSubFeatures ? "true" : "false", onlyDriving ? "true" : "false"}))
+            return {};
+        return FVariables;
+    }
+
+    // Test side, not journaled.
+    void SetState(bool valid, bool excluded, bool rolledBack) noexcept
+    {
+        FValid = valid;
+        FExcluded = excluded;
+        FRollBacked = rolledBack;
+    }
+    bool IsDeleted() const noexcept { return FDeleted; }
+    // What deleting the object does to its owner (removes it there); the owner's state is
+    // held weakly, so an owner gone first leaves nothing to do.
+    void OnDelete(std::function<void()> action) { FOnDelete = std::move(action); }
+    std::vector<tvapi::IVariablePtr>& Variables() noexcept { return FVariables; }
+
+protected:
+    using THostModelObjectOf<I..., tvapi::IFeature>::THostModelObjectOf;
+    // The feature's objects of one kind, in order.
+    virtual std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum) { return {}; }
+
+private:
+    bool FValid = true;
+    bool FExcluded = false;
+    bool FRollBacked = false;
+    bool FDeleted = false;
+    std::function<void()> FOnDelete;
+    std::vector<tvapi::IVariablePtr> FVariables;
+};
+
+class THostModelObject final : public THostModelObjectOf<tvapi::IModelObject> {
+public:
+    explicit THostModelObject(tvapi::tvObj3dTypeEnum type) noexcept : THostModelObjectOf(type) {}
 };
 
 using THostModelObjectPtr = tvapi::Ptr<THostModelObject>;

@@ -3,9 +3,53 @@
 
 #include <algorithm>
 
+#include "HostArgs.h"
+#include "HostDocumentFile.h"
 #include "HostText.h"
 
 namespace tvhost {
+
+namespace {
+
+// The components of an assembly; adding reads a part file.
+class THostParts final : public THostObjectOf<tvapi::IParts> {
+public:
+    explicit THostParts(THostPart& owner) : FOwner(tvapi::IPartPtr(&owner)) {}
+
+    int GetCount() override
+    {
+        if (!Enter("IParts::GetCount")) return 0;
+        return static_cast<int>(Owner().Components().size());
+    }
+    tvapi::IPartPtr GetItem(int index) override
+    {
+        if (!Enter("IParts::GetItem", {std::to_string(index)})) return {};
+        const TComponents& all = Owner().Components();
+        if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return {};
+        return tvapi::IPartPtr(all[static_cast<std::size_t>(index)]);
+    }
+    tvapi::IPartPtr AddFromFile(const wchar_t* fileName, bool externalFile, bool tieToFile) override
+    {
+        const std::wstring name = fileName ? fileName : L"";
+        if (!Enter("IParts::AddFromFile", {ToUtf8(name), BoolArg(externalFile), BoolArg(tieToFile)}))
+            return {};
+        std::string error;
+        THostPartPtr part = ReadPartFile(name, error);
+        if (!part) return {};
+        part->SetSource(name, externalFile);
+        Owner().AddComponent(part);
+        return tvapi::IPartPtr(part);
+    }
+
+private:
+    THostPart& Owner() { return *HostAs<THostPart>(FOwner); }
+
+    tvapi::IPartPtr FOwner;
+};
+
+} // namespace
+
+THostPart::THostPart() : THostFeatureOf(tvapi::o3d_entity), FPlacement(New<THostPlacement>()) {}
 
 std::wstring THostPart::GetName()
 {
@@ -34,18 +78,95 @@ void THostPart::SetMarking(const wchar_t* marking)
 double THostPart::GetMass()
 {
     if (!Enter("IPart::GetMass")) return 0.0;
-    return FMass;
+    return Mass();
 }
 
-std::vector<tvapi::IModelObjectPtr>
-THostPart::GetModelObjects(const std::vector<tvapi::tvObj3dTypeEnum>& types)
+double THostPart::Mass() const
 {
-    std::vector<std::string> args;
-    for (tvapi::tvObj3dTypeEnum t : types)
-        args.push_back(std::to_string(t));
-    if (!Enter("IFeature::GetModelObjects", args)) return {};
-    if (std::find(types.begin(), types.end(), tvapi::o3d_sketch) == types.end()) return {};
-    return {FSketches.begin(), FSketches.end()};
+    if (FShapes.empty() && FComponents->empty()) return FMass;
+    double mass = 0.0;
+    for (const TShape& shape : FShapes)
+        mass += Volume(shape) * FDensity;
+    for (const THostPartPtr& component : *FComponents)
+        mass += component->Mass();
+    return mass;
+}
+
+tvapi::IPlacement3DPtr THostPart::GetPlacement()
+{
+    if (!Enter("IPart::GetPlacement")) return {};
+    return tvapi::IPlacement3DPtr(FPlacement);
+}
+
+bool THostPart::UpdatePlacement(bool rebuild)
+{
+    if (!Enter("IPart::UpdatePlacement", {BoolArg(rebuild)})) return false;
+    FFrame = FPlacement->Frame();
+    PlaceBodies();
+    return true;
+}
+
+void THostPart::MoveTo(const TFrame& frame)
+{
+    FPlacement->Set(frame);
+    FFrame = frame;
+    PlaceBodies();
+}
+
+void THostPart::PlaceBodies()
+{
+    for (std::size_t i = 0; i < FBodies.size(); ++i) {
+        const TColor color = FBodies[i]->Color();
+        FBodies[i] = MakeBody(Moved(FShapes[i], FFrame));
+        FBodies[i]->Color() = color;
+    }
+}
+
+tvapi::IPartsPtr THostPart::GetParts()
+{
+    if (!Enter("IPart::GetParts")) return {};
+    return tvapi::IPartsPtr(New<THostParts>(*this));
+}
+
+THostBodyPtr THostPart::AddBody(TShape shape)
+{
+    FShapes.push_back(shape);
+    FBodies.push_back(MakeBody(Moved(shape, FFrame)));
+    return FBodies.back();
+}
+
+void THostPart::AddComponent(THostPartPtr component)
+{
+    const std::weak_ptr<TComponents> from = FComponents;
+    THostPart* raw = component.Get();
+    component->OnDelete([from, raw] {
+        if (const std::shared_ptr<TComponents> all = from.lock())
+            std::erase_if(*all, [raw](const THostPartPtr& p) { return p.Get() == raw; });
+    });
+    FComponents->push_back(std::move(component));
+}
+
+std::vector<TShape> THostPart::PlacedShapes() const
+{
+    std::vector<TShape> shapes;
+    for (const THostPartPtr& component : *FComponents)
+        for (const TShape& shape : component->PlacedShapes())
+            shapes.push_back(Moved(shape, FFrame));
+    for (const TShape& shape : FShapes)
+        shapes.push_back(Moved(shape, FFrame));
+    return shapes;
+}
+
+std::vector<tvapi::IModelObjectPtr> THostPart::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
+{
+    std::vector<tvapi::IModelObjectPtr> objects;
+    if (kind == tvapi::o3d_body)
+        for (const THostBodyPtr& body : FBodies)
+            objects.emplace_back(tvapi::IModelObjectPtr(body));
+    if (kind == tvapi::o3d_sketch)
+        for (const THostSketchPtr& sketch : FSketches)
+            objects.emplace_back(tvapi::IModelObjectPtr(sketch));
+    return objects;
 }
 
 THostSketch& THostPart::AddSketch(const std::wstring& name)

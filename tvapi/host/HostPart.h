@@ -1,46 +1,100 @@
 #pragma once
-// A part of the stand-in host: for now its name, designation, mass and sketches. The top
-// part of every part or assembly document is one of these.
+// A part of the stand-in host: its name and designation, its bodies and sketches, its
+// placement in the assembly that holds it and, for an assembly, its components. The top part
+// of every part or assembly document is one of these; a component is read from its document
+// file.
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "HostObject.h"
+#include "HostModelObject.h"
+#include "HostPlacement.h"
 #include "HostSketch.h"
-#include "tvapi/ModelObjects.h"
+#include "HostTopology.h"
 #include "tvapi/Part.h"
 
 namespace tvhost {
 
-class THostPart final : public THostObjectOf<tvapi::IPart, tvapi::IFeature> {
+class THostPart;
+using THostPartPtr = tvapi::Ptr<THostPart>;
+using TComponents = std::vector<THostPartPtr>;
+
+// A part's mass is the volume of its bodies times this density unless set otherwise:
+// steel, in kg/mm³.
+inline constexpr double DefaultDensity = 7.85e-6;
+
+// Journaled as "IPart::<operation>"; the rest as model object and feature. Lists its bodies
+// (o3d_body) and sketches (o3d_sketch).
+class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject> {
 public:
-    // Journaled as "IPart::<operation>", texts as UTF-8.
+    THostPart();
+
     std::wstring GetName() override;
     void SetName(const wchar_t* name) override;
     std::wstring GetMarking() override;
     void SetMarking(const wchar_t* marking) override;
+    // Bodies' volume times density plus the components' masses; a part without either
+    // weighs what SetMass gave it.
     double GetMass() override;
-    // Journaled as "IFeature::GetModelObjects"; the sketches, when the kinds hold o3d_sketch.
-    std::vector<tvapi::IModelObjectPtr>
-    GetModelObjects(const std::vector<tvapi::tvObj3dTypeEnum>& types) override;
+    tvapi::IPlacement3DPtr GetPlacement() override;
+    // The bodies move to the placement object's frame (as new body objects).
+    bool UpdatePlacement(bool rebuild) override;
+    tvapi::IPartsPtr GetParts() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
     const std::wstring& Marking() const noexcept { return FMarking; }
-    // The part has no bodies of its own yet: a test gives the mass its bodies would have.
-    // Saved with the part's document.
-    double Mass() const noexcept { return FMass; }
+    void SetNameDirect(std::wstring name) { FName = std::move(name); }
+    void SetMarkingDirect(std::wstring marking) { FMarking = std::move(marking); }
+    double Mass() const;
     void SetMass(double mass) noexcept { FMass = mass; }
+    double Density() const noexcept { return FDensity; }
+    void SetDensity(double density) noexcept { FDensity = density; }
+    // A body of `shape` given in the part's own coordinates; shown at the part's placement.
+    THostBodyPtr AddBody(TShape shape);
+    const std::vector<THostBodyPtr>& Bodies() const noexcept { return FBodies; }
+    // The shapes of the bodies in the part's own coordinates.
+    const std::vector<TShape>& LocalShapes() const noexcept { return FShapes; }
+    const TComponents& Components() const noexcept { return *FComponents; }
+    // Adds `component` (made by ReadPartFile, HostDocumentFile.h) at the assembly's origin.
+    void AddComponent(THostPartPtr component);
+    THostPlacement& Placement() noexcept { return *FPlacement; }
+    // Sets the placement to `frame` and takes it over, as UpdatePlacement does.
+    void MoveTo(const TFrame& frame);
+    // The frame the bodies are at now: the placement as last taken over.
+    const TFrame& Frame() const noexcept { return FFrame; }
+    // Where a component came from.
+    const std::wstring& SourceFile() const noexcept { return FSourceFile; }
+    void SetSource(std::wstring file, bool external) noexcept
+    {
+        FSourceFile = std::move(file);
+        FExternal = external;
+    }
+    bool IsExternal() const noexcept { return FExternal; }
+    // Every body of the part and its components, where they are, the components' first.
+    std::vector<TShape> PlacedShapes() const;
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
 
+protected:
+    std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
+
 private:
-    std::wstring FName;
+    // New body objects at FFrame, keeping their colours.
+    void PlaceBodies();
+
     std::wstring FMarking;
     double FMass = 0.0;
+    double FDensity = DefaultDensity;
+    std::vector<TShape> FShapes;
+    std::vector<THostBodyPtr> FBodies;
+    std::shared_ptr<TComponents> FComponents = std::make_shared<TComponents>();
+    THostPlacementPtr FPlacement;
+    TFrame FFrame;
+    std::wstring FSourceFile;
+    bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
 };
-
-using THostPartPtr = tvapi::Ptr<THostPart>;
 
 } // namespace tvhost

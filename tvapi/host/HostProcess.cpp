@@ -54,8 +54,6 @@ bool THostFrame::ModelToWindow(double x, double y, double, double& windowX, doub
 
 namespace {
 
-constexpr std::size_t MatrixSize = 16;
-
 bool IsPrimitive(tvapi::tvManipulatorPrimitiveEnum p) noexcept
 {
     return p >= tvapi::tvMPAxisX && p <= tvapi::tvMPOriginal;
@@ -63,26 +61,8 @@ bool IsPrimitive(tvapi::tvManipulatorPrimitiveEnum p) noexcept
 
 } // namespace
 
-THostPlacement3D::THostPlacement3D() : FMatrix(MatrixSize, 0.0)
-{
-    for (std::size_t i = 0; i < MatrixSize; i += 5)
-        FMatrix[i] = 1.0;
-}
-bool THostPlacement3D::SetMatrix(const std::vector<double>& matrix)
-{
-    if (!Enter("IPlacement3D::SetMatrix", {std::to_string(matrix.size())}) || matrix.size() != MatrixSize)
-        return false;
-    FMatrix = matrix;
-    return true;
-}
-std::vector<double> THostPlacement3D::GetMatrix()
-{
-    if (!Enter("IPlacement3D::GetMatrix")) return {};
-    return FMatrix;
-}
-
 THostManipulatorCore::THostManipulatorCore(tvapi::tvManipulatorTypeEnum kind)
-    : Kind(kind), Placement(New<THostPlacement3D>())
+    : Kind(kind), Placement(New<THostPlacement>())
 {
 }
 

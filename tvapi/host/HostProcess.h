@@ -11,6 +11,7 @@
 
 #include "HostEvents.h"
 #include "HostObject.h"
+#include "HostPlacement.h"
 #include "HostPropertyManager.h"
 #include "tvapi/PropertyManager.h"
 
@@ -49,19 +50,6 @@ private:
 using THostFramePtr = tvapi::Ptr<THostFrame>;
 
 // A placement: 16 reals in row order, the identity when new.
-class THostPlacement3D final : public THostObjectOf<tvapi::IPlacement3D> {
-public:
-    THostPlacement3D();
-    // Journaled as "IPlacement3D::<operation>".
-    bool SetMatrix(const std::vector<double>& matrix) override;
-    std::vector<double> GetMatrix() override;
-
-    std::vector<double>& Matrix() noexcept { return FMatrix; }
-
-private:
-    std::vector<double> FMatrix;
-};
-
 // A manipulator of either kind: the base settings, a placement, and per kind the shown and
 // highlighted primitives (placement) or the value (edit). It answers only its kind's interface.
 class THostManipulatorCore {
@@ -72,7 +60,7 @@ public:
     bool ValueField = false;
     int Updates = 0;
     tvapi::tvManipulatorTypeEnum Kind;
-    tvapi::Ptr<THostPlacement3D> Placement;
+    THostPlacementPtr Placement;
     std::array<bool, 14> Shown{};       // by primitive number
     std::array<bool, 14> Highlighted{}; // by primitive number
     double Value = 0.0;

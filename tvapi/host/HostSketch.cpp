@@ -1,32 +1,28 @@
 // A sketch of a stand-in part and its 2D document.
 #include "HostSketch.h"
 
+#include "HostArgs.h"
 #include "HostDocuments.h"
 
 namespace tvhost {
 
 THostSketch::THostSketch(std::wstring name)
-    : FName(std::move(name)), FDocument(New<THostDocument2D>(tvapi::tvDocumentFragment, false))
+    : THostModelObjectOf(tvapi::o3d_sketch), FDocument(New<THostDocument2D>(tvapi::tvDocumentFragment, false))
 {
+    FName = std::move(name);
 }
 
 THostSketch::~THostSketch() = default;
 
-tvapi::tvObj3dTypeEnum THostSketch::GetObjectType()
+tvapi::IModelObjectPtr THostSketch::GetPlane()
 {
-    if (!Enter("IModelObject::GetObjectType")) return tvapi::o3d_unknown;
-    return tvapi::o3d_sketch;
+    if (!Enter("ISketch::GetPlane")) return {};
+    return {};
 }
 
-std::wstring THostSketch::GetName()
+tvapi::Ptr<tvapi::ITervanDocument2D> THostSketch::BeginEdit(bool show)
 {
-    if (!Enter("IModelObject::GetName")) return {};
-    return FName;
-}
-
-tvapi::ITervanDocumentPtr THostSketch::BeginEdit(bool editing)
-{
-    if (!Enter("ISketch::BeginEdit", {editing ? "true" : "false"})) return {};
+    if (!Enter("ISketch::BeginEdit", {BoolArg(show)})) return {};
     FEditing = true;
     return FDocument;
 }

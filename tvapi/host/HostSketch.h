@@ -4,22 +4,22 @@
 
 #include <string>
 
-#include "HostObject.h"
+#include "HostModelObject.h"
 #include "tvapi/ModelObjects.h"
 
 namespace tvhost {
 
 class THostDocument2D;
 
-class THostSketch final : public THostObjectOf<tvapi::ISketch> {
+// Journaled as "IModelObject::<operation>" and "ISketch::<operation>".
+class THostSketch final : public THostModelObjectOf<tvapi::ISketch> {
 public:
     explicit THostSketch(std::wstring name);
     ~THostSketch() override;
 
-    // Journaled as "IModelObject::<operation>" and "ISketch::<operation>".
-    tvapi::tvObj3dTypeEnum GetObjectType() override;
-    std::wstring GetName() override;
-    tvapi::ITervanDocumentPtr BeginEdit(bool editing) override;
+    // A test sketch lies on no plane: empty.
+    tvapi::IModelObjectPtr GetPlane() override;
+    tvapi::Ptr<tvapi::ITervanDocument2D> BeginEdit(bool show) override;
     bool EndEdit() override;
 
     // Test side, not journaled.
@@ -28,8 +28,7 @@ public:
     THostDocument2D& Document() const noexcept;
 
 private:
-    std::wstring FName;
-    tvapi::ITervanDocumentPtr FDocument;
+    tvapi::Ptr<tvapi::ITervanDocument2D> FDocument;
     bool FEditing = false;
 };
 

@@ -5,6 +5,8 @@
 
 #include "Host.h"
 #include "HostDocuments.h"
+#include "HostKernel.h"
+#include "HostPart.h"
 #include "HostSvg.h"
 #include "HostText.h"
 #include "HostUserData.h"
@@ -86,10 +88,11 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() == 3 && args[1] == "--dimensions") return PrintDimensions(args[2], out, err);
-    if (args.size() != 4 || args[1] != "--svg") {
-        err << "tvhost: usage: tvhost export --svg DOC OUT.svg | tvhost export --dimensions DOC\n";
+    if (args.size() != 4 || (args[1] != "--svg" && args[1] != "--step")) {
+        err << "tvhost: usage: tvhost export --svg DOC OUT.svg | --step DOC OUT.step | --dimensions DOC\n";
         return ecUsage;
     }
+    const bool step = args[1] == "--step";
     const std::string& doc = args[2];
     const std::string& svg = args[3];
     if (SameFile(doc, svg)) {
@@ -105,7 +108,17 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return ecRunFailed;
     }
     std::string error;
-    if (!tvhost::WriteSvgFile(*core, tvhost::FileNameFromBytes(svg), error)) {
+    if (step) {
+        auto* model = dynamic_cast<tvhost::THostDocument3D*>(core);
+        if (!model) {
+            err << "tvhost: " << doc << " is no part or assembly\n";
+            return ecRunFailed;
+        }
+        if (!tvhost::WriteStepFile(model->TopPart().PlacedShapes(), svg, error)) {
+            err << "tvhost: cannot write " << svg << ": " << error << '\n';
+            return ecRunFailed;
+        }
+    } else if (!tvhost::WriteSvgFile(*core, tvhost::FileNameFromBytes(svg), error)) {
         err << "tvhost: cannot write " << svg << ": " << error << '\n';
         return ecRunFailed;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The export subcommand of tvhost: "export --svg DOC OUT.svg" writes a stand-in 2D document
-// file as an SVG picture.
+// file as an SVG picture, "export --step DOC OUT.step" a part or assembly as a STEP model.
 
 #include <ostream>
 #include <string>

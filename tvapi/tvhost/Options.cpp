@@ -106,7 +106,8 @@ const char* Usage()
            "  TYPE: drawing, fragment, specification, part, assembly, textual,\n"
            "        technology-assembly, or the type number 1..7\n"
            "       tvhost export --svg DOC OUT.svg\n"
-           "       tvhost export --dimensions DOC\n";
+           "       tvhost export --dimensions DOC\n"
+           "       tvhost export --step DOC OUT.step\n";
 }
 
 } // namespace tvrun

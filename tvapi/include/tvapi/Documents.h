@@ -27,6 +27,8 @@ class ILayoutSheets;
 class ISpecificationDescriptions;
 // Declared in ViewProjection.h.
 class IViewProjectionManager;
+// Declared in Assembly.h.
+class IMateConstraints3D;
 // Declared in PropertyManager.h.
 class IProcess2D;
 
@@ -76,6 +78,9 @@ public:
     virtual void SetComment(const wchar_t* comment) = 0;
     // The specification styles used in the document, with their rows.
     virtual Ptr<ISpecificationDescriptions> GetSpecificationDescriptions() = 0;
+    // Deletes the model objects of `objects` (features, mates, components) from the
+    // document; false when none of them was deleted.
+    virtual bool DeleteObjects(const TervanAPIObjectList& objects) = 0;
 
 protected:
     ~ITervanDocument() = default;
@@ -134,6 +139,16 @@ public:
     virtual ITervanAPIObjectPtr GetEditingObject() = 0;
     // The projections the model view can be shown in.
     virtual Ptr<IViewProjectionManager> GetViewProjectionManager() = 0;
+    // The mates of an assembly; empty for a part.
+    virtual Ptr<IMateConstraints3D> GetMateConstraints() = 0;
+    // Display settings of a new model: hide the planes, the axes, the sketches and the
+    // construction points of its components.
+    virtual void SetHidePlanes(bool hide) = 0;
+    virtual void SetHideAxes(bool hide) = 0;
+    virtual void SetHideSketches(bool hide) = 0;
+    virtual void SetHidePoints(bool hide) = 0;
+    // Rebuilds the model before it is saved; `full` rebuilds every component too.
+    virtual bool RebuildDocument(bool full) = 0;
 
 protected:
     ~ITervanDocument3D() = default;

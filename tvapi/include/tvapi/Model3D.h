@@ -2,6 +2,8 @@
 // 3D models of the host: kinds of model objects, directions and end conditions of features,
 // and the model variable.
 
+#include <string>
+
 #include "tvapi/TervanAPIObject.h"
 
 namespace tvapi {
@@ -69,6 +71,12 @@ class IVariable : public ITervanAPIObject {
 public:
     static constexpr char IID[] = "5D01518E-0999-46C7-91C2-38EC7D9D88CD";
     using Parent = ITervanAPIObject;
+
+    virtual std::wstring GetName() = 0;
+    virtual double GetValue() = 0;
+    // The expression the value follows; empty for a plain value. Null reads as empty.
+    virtual std::wstring GetExpression() = 0;
+    virtual void SetExpression(const wchar_t* expression) = 0;
 
 protected:
     ~IVariable() = default;

@@ -1,16 +1,19 @@
 #pragma once
 // Objects of a 3D model as the facade keeps them between calls: the model object in
-// general (features, planes, axes, topology), the feature tree that lists them, the sketch
-// and the 3D polyline. Their modelling operations join these interfaces as the modelling
-// areas need them.
+// general (features, planes, axes, topology), its feature, bodies, planes, the sketch and the
+// 3D polyline.
 
+#include <string>
 #include <vector>
 
-#include "tvapi/Documents.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/TervanAPIObject.h"
+#include "tvapi/Topology.h"
 
 namespace tvapi {
+
+class IFeature;
+class ITervanDocument2D;
 
 class IModelObject : public ITervanAPIObject {
 public:
@@ -19,8 +22,14 @@ public:
 
     // The object's kind; o3d_unknown when the host cannot tell.
     virtual tvObj3dTypeEnum GetObjectType() = 0;
+    // The feature the object belongs to; empty when it has none.
+    virtual Ptr<IFeature> GetFeature() = 0;
     // The name the model tree shows; empty for an unnamed object.
     virtual std::wstring GetName() = 0;
+    // Null reads as empty.
+    virtual void SetName(const wchar_t* name) = 0;
+    // Takes the object's changed parameters into the model; false when it cannot be built.
+    virtual bool Update() = 0;
 
 protected:
     ~IModelObject() = default;
@@ -28,14 +37,23 @@ protected:
 
 using IModelObjectPtr = Ptr<IModelObject>;
 
-// A feature of the model tree; a part is the feature that holds all of its objects.
-class IFeature : public IAPIObject {
+// What a model object is built from and builds: its state and the objects it has.
+class IFeature : public ITervanAPIObject {
 public:
-    static constexpr char IID[] = "4E9B27C1-D6A3-4A58-B0F2-93C81E6D5A07";
-    using Parent = IAPIObject;
+    static constexpr char IID[] = "E1F4D509-C207-4C7B-96A1-6646E785D873";
+    using Parent = ITervanAPIObject;
 
-    // The objects of the kinds listed, in the order of the model tree.
-    virtual std::vector<IModelObjectPtr> GetModelObjects(const std::vector<tvObj3dTypeEnum>& types) = 0;
+    // The feature's model objects whose kind is in `kinds`, in the host's order.
+    virtual std::vector<IModelObjectPtr> GetModelObjects(const std::vector<tvObj3dTypeEnum>& kinds) = 0;
+    // Non-zero for a feature built without error.
+    virtual int GetValid() = 0;
+    virtual bool GetExcluded() = 0;
+    virtual bool GetRollBacked() = 0;
+    // Removes the feature's object from its model; false when it is gone already.
+    virtual bool Delete() = 0;
+    // The feature's variables; the flags (with the feature's own features, only the driving
+    // ones) change nothing in the stand-in.
+    virtual std::vector<IVariablePtr> GetVariables(bool withSubFeatures, bool onlyDriving) = 0;
 
 protected:
     ~IFeature() = default;
@@ -43,14 +61,42 @@ protected:
 
 using IFeaturePtr = Ptr<IFeature>;
 
+// A solid of a part.
+class IBody : public IModelObject {
+public:
+    static constexpr char IID[] = "19C5AF6C-C9B4-4E91-8AEA-6F28BC272467";
+    using Parent = IModelObject;
+
+protected:
+    ~IBody() = default;
+};
+
+using IBodyPtr = Ptr<IBody>;
+
+// A construction plane, base or derived.
+class IPlane3D : public IModelObject {
+public:
+    static constexpr char IID[] = "CC20C26D-1100-4A28-89EF-2471B2948242";
+    using Parent = IModelObject;
+
+    virtual IMathSurface3DPtr GetSurface() = 0;
+
+protected:
+    ~IPlane3D() = default;
+};
+
+using IPlane3DPtr = Ptr<IPlane3D>;
+
 class ISketch : public IModelObject {
 public:
     static constexpr char IID[] = "CA4A3B2C-ACE2-487B-AD3F-033A2D2FE3ED";
     using Parent = IModelObject;
 
-    // Opens the sketch for editing and gives its 2D document (an ITervanDocument2D); empty
-    // when it cannot be edited. EndEdit closes it again; false when it was not open.
-    virtual ITervanDocumentPtr BeginEdit(bool editing) = 0;
+    // The plane the sketch lies on; empty when it has none.
+    virtual IModelObjectPtr GetPlane() = 0;
+    // Opens the sketch for 2D editing; its 2D document, empty when it cannot be opened.
+    virtual Ptr<ITervanDocument2D> BeginEdit(bool show) = 0;
+    // Ends 2D editing; false when the sketch was not being edited.
     virtual bool EndEdit() = 0;
 
 protected:

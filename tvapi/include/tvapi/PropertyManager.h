@@ -9,6 +9,7 @@
 #include "tvapi/Base.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Events.h"
+#include "tvapi/Topology.h"
 
 namespace tvapi {
 
@@ -450,21 +451,6 @@ protected:
 using IProcess2DPtr = Ptr<IProcess2D>;
 
 enum tvManipulatorTypeEnum : int { tvPlacement3DManipulator = 1, tvEditDoubleManipulator = 2 };
-
-// A placement in the model: a 4 x 4 matrix as 16 reals in row order.
-class IPlacement3D : public IAPIObject {
-public:
-    static constexpr char IID[] = "5B0F2E61-8C3A-4D7E-9A14-6E2B7C9D0F31";
-    using Parent = IAPIObject;
-
-    // False (and nothing changed) unless exactly 16 reals come.
-    virtual bool SetMatrix(const std::vector<double>& matrix) = 0;
-    virtual std::vector<double> GetMatrix() = 0;
-
-protected:
-    ~IPlacement3D() = default;
-};
-using IPlacement3DPtr = Ptr<IPlacement3D>;
 
 // What every manipulator in the model view has: the identifier its events carry, its
 // visibility and its placement.

@@ -20,7 +20,7 @@ bool IsPrimitive(int e) noexcept
 void SetPlacement(const tvapi::IPlacement3DPtr& placement, const TMtr3D& M)
 {
     std::vector<double> reals;
-    placement->SetMatrix(M.to(reals));
+    placement->SetMatrix3D(M.to(reals));
 }
 
 } // namespace
@@ -84,7 +84,7 @@ bool TBaseManager::ReadManipulatorMatrix(Integer I)
     const tvapi::IPlacement3DPtr placement = manipulator ? manipulator->GetPlacement() : nullptr;
     if (!placement) return false;
     TMtr3D& matrix = *APropertyVariable[I].PMtr3D;
-    matrix.from(placement->GetMatrix());
+    matrix.from(placement->GetMatrix3D());
     for (int k = 0; k < MatrixReals; ++k)
         APropertyVariable.ChangeValue(&matrix.V[k], true, false, nullptr, I);
     return true;

@@ -11,11 +11,13 @@
 #include <vector>
 
 #include "DString.h"
+#include "Mathemat3d.h"
 #include "TArray.h"
 #include "drConstraintApi.h"
 #include "drModeler3D.h"
 #include "drTervan.h"
 #include "tvapi/ApplicationServices.h"
+#include "tvapi/Assembly.h"
 #include "tvapi/AssociationView.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
@@ -467,6 +469,61 @@ public:
     // 10) into the current document through the host's property manager; a missing property
     // leaves the other. Nothing while a contour collects or without a document. Typ is unused.
     void drSetMaterial(Integer Typ, Str const& Material, Str const& Location, Real const& Dencity);
+    // Activates the open part document FName, or opens it; true when it is open and active.
+    Boolean ActivateADocument3D(const Str& FName, const Boolean Invisible);
+    // Saves IDoc; with Close, closes it saving and empties Obj3D, Obj, IDoc, IDoc3D and Part.
+    // NeedNameMarking is not used.
+    void drSave3D(Boolean Close, Boolean NeedNameMarking) override;
+    // Renames the current part Name and saves the document under FName; the registry keeps it.
+    void drSave3DAs(const Str& FName, const Str& Name);
+
+    // ---- The current model and its objects (drModelerAPIModel3D.cpp) ---------------------------
+    // The registry's own fields (what the caller assigns through them is the registry's).
+    tvapi::ITervanDocument2DPtr& GetDoc() { return R3->IDoc2D; }
+    tvapi::ISketchPtr& GetSketch() { return R3->Sketch; }
+    tvapi::IModelObjectPtr& GetPlane() { return R3->Plane; }
+    // A new reference to the current part.
+    tvapi::IPartPtr GetPart() { return R3->Part; }
+    void SetPart(tvapi::IPartPtr& Part) { R3->Part = Part; }
+    // The objects of kind objType in the current sketch; 0 without one. A sketch being
+    // edited (IDoc2D held) is closed for the count and opened again.
+    Integer GetSketchCount(const tvapi::tvObj3dTypeEnum objType);
+    // Deletes Entity from IDoc3D; the registry keeps whatever it held.
+    void DeleteEntity(tvapi::IModelObjectPtr Entity);
+    void SetNameEntity(tvapi::IModelObjectPtr Entity, const Str& Name);
+    // True for no object, one without a feature, or a feature in error.
+    Boolean ErrorEntity(tvapi::IModelObjectPtr Entity);
+    Boolean IsNotExcluded(tvapi::IModelObjectPtr Entity);
+    // True when the object's feature is neither excluded nor rolled back.
+    Boolean IsNotExcludedOrRollBacked(tvapi::IModelObjectPtr Entity);
+
+    // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
+    // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
+    void drPartSetPlacement(const Real& x, const Real& y, const Real& z);
+    void drPartSetPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX,
+                            const TVector3D& aY);
+    void drPartSetPlacement(tvapi::IPlacement3DPtr& Place);
+    // As drPartSetPlacement with the same arguments.
+    void drPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX, const TVector3D& aY);
+    // Sets O1, O2, fixing (1 when Fixed is 0, else 2), Direction and V, then the update's answer.
+    Boolean drSetMate(tvapi::IMateConstraint3DPtr& Mate, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
+                      Integer Direction, Integer Fixed, const Real& V);
+    // A new mate of IDoc3D; its "Расстояние" variable follows iExpresion, or the comment of the
+    // program variable registered at V's address. False without document, objects or mate.
+    Boolean drMate(tvapi::MateConstraintType MT, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
+                   Integer Direction, Integer Fixed, const Real& V, const TString& iExpresion);
+    // Deletes every mate of AMate, the last first.
+    void drClear(tvapi::IMateConstraints3DPtr& AMate);
+    void drDeleteObj(tvapi::IModelObjectPtr Object);
+    // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
+    // macro). Nothing changes for a missing file or without a top part and part collection.
+    void drCreatePartFromFile(const TString& Name, Boolean ExternalFile);
+    // Inserts and places at (x, y, z); ReverseZ turns the part half a turn about its Y axis.
+    void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
+                   Boolean ExternalFile) override;
+    void AddDetailAxle(const Real& x, const Real& y, const Real& z, const TString& DetailName,
+                       const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
+                       const Real& yDz, Boolean ExternalFile);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.

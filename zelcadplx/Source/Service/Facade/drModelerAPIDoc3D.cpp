@@ -6,6 +6,7 @@
 #include <string>
 
 #include "TFileName.h"
+#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 #include "tvapi/DocumentProperties.h"
 
@@ -48,6 +49,75 @@ tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible)
     if (!r.IDoc3D) return {};
     r.Part = r.IDoc3D->GetTopPart();
     return r.Part;
+}
+
+Boolean TModelerApi::ActivateADocument3D(const Str& FName, const Boolean Invisible)
+{
+    if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(tvapi::tvDocumentPart, FName)) {
+        open->Activate();
+        return true;
+    }
+    return static_cast<bool>(drOpen3D(FName, Invisible));
+}
+
+Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
+                                Str const& Marking)
+{
+    NextProgress(FileName + " " + Name);
+    tvapi::IApplication* app = Application();
+    const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
+    if (!documents) return false;
+    const tvapi::DocumentTypeEnum type = isDetail ? tvapi::tvDocumentPart : tvapi::tvDocumentAssembly;
+    if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, FileName))
+        open->Close(tvapi::kdDoNotSaveChanges);
+    TRegistryApi& r = *R3;
+    r.IDoc = documents->Add(type, !Invisible);
+    r.IDoc3D = r.IDoc;
+    if (!r.IDoc3D) return false;
+    r.IDoc3D->SetHidePlanes(true);
+    r.IDoc3D->SetHideAxes(true);
+    r.IDoc3D->SetHideSketches(true);
+    r.IDoc3D->SetHidePoints(true);
+    r.IDoc3D->SaveAs(Wide(FileName).c_str());
+    r.IDoc = app->GetActiveDocument();
+    r.IDoc3D = r.IDoc;
+    r.Part = r.IDoc3D ? r.IDoc3D->GetTopPart() : tvapi::IPartPtr();
+    if (r.Part) {
+        r.Part->SetName(Wide(Name).c_str());
+        r.Part->SetMarking(Wide(Marking).c_str());
+        if (const tvapi::IModelObjectPtr part = tvapi::IModelObjectPtr(r.Part)) part->Update();
+    }
+    if (Selector) Selector->Begin();
+    return true;
+}
+
+void TModelerApi::drSave3D(Boolean Close, Boolean)
+{
+    TRegistryApi& r = *R3;
+    if (!r.IDoc) return;
+    if (!Close) {
+        r.IDoc->Save();
+        return;
+    }
+    if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
+    r.Obj3D.Reset();
+    r.Obj.Reset();
+    r.IDoc->Close(tvapi::kdSaveChanges);
+    r.IDoc.Reset();
+    r.IDoc3D.Reset();
+    r.Part.Reset();
+}
+
+void TModelerApi::drSave3DAs(const Str& FName, const Str& Name)
+{
+    TRegistryApi& r = *R3;
+    if (!r.IDoc3D || !r.IDoc) return;
+    r.IDoc3D->RebuildDocument(true);
+    if (r.Part) {
+        r.Part->SetName(Wide(Name).c_str());
+        if (const tvapi::IModelObjectPtr part = tvapi::IModelObjectPtr(r.Part)) part->Update();
+    }
+    r.IDoc->SaveAs(Wide(FName).c_str());
 }
 
 Real TModelerApi::GetMassFile(TString const& FName)

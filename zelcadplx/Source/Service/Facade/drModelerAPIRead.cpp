@@ -11,6 +11,7 @@
 #include "Contour.h"
 #include "LineSeg.h"
 #include "Mathemat.h"
+#include "maTervan.h"
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/TransferService.h"
@@ -105,9 +106,7 @@ Boolean TModelerApi::GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer 
 tvapi::IModelObjectPtr TModelerApi::FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
                                                const Str& EName)
 {
-    const tvapi::IFeaturePtr feature(Part);
-    if (!feature) return {};
-    for (const tvapi::IModelObjectPtr& object : feature->GetModelObjects({EType}))
+    for (const tvapi::IModelObjectPtr& object : GetObjects(tvapi::IModelObjectPtr(Part), EType))
         if (object && TString(object->GetName()) == EName) return object;
     return {};
 }

@@ -11,9 +11,8 @@ void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
-// Waits for "Parts with real bodies: the 3D stand-in on OpenCASCADE, entity identity, edges,
-// placements and 3D documents" (detail insertion, 3D documents, colours), and for the
-// sketch-based features, 3D macros and planes with sketches that follow it.
+// Waits for the control model's detail files (the detail-number forms of insertion), the
+// sketch-based features, 3D macros and planes with sketches.
 void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,
@@ -22,14 +21,6 @@ void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, 
 }
 void TModelerApi::drMacro3D(Str const&, Boolean) {}
 void TModelerApi::drEndMacro3D() {}
-Boolean TModelerApi::drCreate3D(Boolean, Boolean, Str const&, Str const&, Str const&)
-{
-    return false;
-}
-void TModelerApi::drColor3D(Integer, Real const&, Real const&, Real const&, Real const&, Real const&,
-                            Real const&)
-{
-}
 void TModelerApi::drClose3D(Boolean, Quor::TSectionSpc) {}
 void TModelerApi::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&)
 {

@@ -1,0 +1,259 @@
+// Host geometry on real bodies of the stand-in: edges and faces equal by geometry within the
+// tolerance and not beyond it, ranges that would never end a sampling loop, and the frames of
+// planar surfaces and sketches.
+
+#include "maTervan.h"
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "HostModelObject.h"
+#include "HostPlacement.h"
+#include "HostTopology.h"
+
+using namespace tvapi;
+using tvhost::TXyz;
+
+namespace {
+
+// The bodies a test makes, kept so their entities live; entities by kind.
+class TShapes {
+public:
+    IEdgePtr Edge(tvhost::TShape shape) { return IEdgePtr(All(std::move(shape), o3d_edge).at(0)); }
+    std::vector<IModelObjectPtr> All(tvhost::TShape shape, tvObj3dTypeEnum kind)
+    {
+        FBodies.push_back(tvhost::MakeBody(std::move(shape)));
+        return drApi::GetObjects(IModelObjectPtr(FBodies.back()), kind);
+    }
+
+private:
+    std::vector<tvhost::THostBodyPtr> FBodies;
+};
+
+// A straight curve whose parameter range the test chooses, counting its point queries.
+class TRangeCurve final : public tvhost::THostObjectOf<IMathCurve3D> {
+public:
+    TRangeCurve(double t0, double t1) : FT0(t0), FT1(t1) {}
+    double GetParamMin() override { return FT0; }
+    double GetParamMax() override { return FT1; }
+    void GetPoint(double t, double& x, double& y, double& z) override
+    {
+        ++Points;
+        x = t;
+        y = 0;
+        z = t > 1 ? t : 0; // rises past the parameter 1
+    }
+    void GetTangentVector(double, double& x, double& y, double& z) override { x = 1, y = z = 0; }
+    void GetGabarit(double& x0, double& y0, double& z0, double& x1, double& y1, double& z1) override
+    {
+        x0 = y0 = z0 = x1 = y1 = z1 = 0;
+    }
+    double GetLength(int) override { return 0; }
+    bool IsLineSeg() override { return true; }
+    bool IsCircle() override { return false; }
+    bool IsArc() override { return false; }
+    bool IsEllipse() override { return false; }
+    bool IsNurbs() override { return false; }
+    int Points = 0;
+
+private:
+    double FT0, FT1;
+};
+
+class TRangeEdge final : public tvhost::THostObjectOf<IEdge> {
+public:
+    explicit TRangeEdge(tvapi::Ptr<TRangeCurve> curve) : FCurve(std::move(curve)) {}
+    IMathCurve3DPtr GetCurve3D() override { return IMathCurve3DPtr(FCurve); }
+    IVertexPtr GetVertex(bool) override { return {}; }
+    bool IsStraight() override { return true; }
+    double GetLength(int) override { return 0; }
+
+private:
+    tvapi::Ptr<TRangeCurve> FCurve;
+};
+
+// A face of the kernel whose edges the host lists in reverse.
+class TReversedFace final : public tvhost::THostFeatureOf<IFace, IModelObject> {
+public:
+    explicit TReversedFace(IFacePtr face) : THostFeatureOf(o3d_face), FFace(std::move(face)) {}
+    IMathSurface3DPtr GetSurface() override { return FFace->GetSurface(); }
+    double GetArea(int unit) override { return FFace->GetArea(unit); }
+    bool GetOrientation() override { return FFace->GetOrientation(); }
+
+protected:
+    std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum kind) override
+    {
+        auto edges = drApi::GetObjects(IModelObjectPtr(FFace), kind);
+        return {edges.rbegin(), edges.rend()};
+    }
+
+private:
+    IFacePtr FFace;
+};
+
+// A planar surface with the placement the test gives, or an unplanar one.
+class TPlaneSurface final : public tvhost::THostObjectOf<IMathSurface3D> {
+public:
+    TPlaneSurface(bool planar, TXyz o, TXyz x, TXyz y)
+        : FPlanar(planar), FPlace(tvhost::New<tvhost::THostPlacement>())
+    {
+        FPlace->SetOrigin(o[0], o[1], o[2]);
+        FPlace->SetAxis(o3d_axisOX, x[0], x[1], x[2]);
+        FPlace->SetAxis(o3d_axisOY, y[0], y[1], y[2]);
+    }
+    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
+    void GetParamUV(double, double, double, bool, double&, double&) override {}
+    void GetNormal(double, double, double&, double&, double&) override {}
+    bool IsPlanar() override { return FPlanar; }
+    IPlacement3DPtr GetPlacement() override { return IPlacement3DPtr(FPlace); }
+
+private:
+    bool FPlanar;
+    tvhost::THostPlacementPtr FPlace;
+};
+
+class TPlane final : public tvhost::THostModelObjectOf<IPlane3D> {
+public:
+    explicit TPlane(IMathSurface3DPtr s) : THostModelObjectOf(o3d_planeXOY), FSurface(std::move(s)) {}
+    IMathSurface3DPtr GetSurface() override { return FSurface; }
+
+private:
+    IMathSurface3DPtr FSurface;
+};
+
+class TSketch final : public tvhost::THostModelObjectOf<ISketch> {
+public:
+    explicit TSketch(IModelObjectPtr plane) : THostModelObjectOf(o3d_sketch), FPlane(std::move(plane)) {}
+    IModelObjectPtr GetPlane() override { return FPlane; }
+    tvapi::Ptr<ITervanDocument2D> BeginEdit(bool) override { return {}; }
+    bool EndEdit() override { return false; }
+
+private:
+    IModelObjectPtr FPlane;
+};
+
+void ExpectPoint(const TPoint3D& p, double x, double y, double z)
+{
+    EXPECT_NEAR(p.x, x, 1e-12);
+    EXPECT_NEAR(p.y, y, 1e-12);
+    EXPECT_NEAR(p.z, z, 1e-12);
+}
+
+} // namespace
+
+class maTervanTest : public HostFixture {
+protected:
+    void TearDown() override
+    {
+        S = {};
+        HostFixture::TearDown();
+    }
+
+    TShapes S;
+};
+
+TEST_F(maTervanTest, EdgesAreEqualByGeometryWithinTheToleranceOnly)
+{
+    IEdgePtr ab = S.Edge(tvhost::MakeSegment({0, 0, 0}, {10, 0, 0}));
+    IEdgePtr ba = S.Edge(tvhost::MakeSegment({10, 0, 0}, {0, 0, 0}));
+    IEdgePtr longer = S.Edge(tvhost::MakeSegment({0, 0, 0}, {10.00001, 0, 0}));
+    IEdgePtr beside = S.Edge(tvhost::MakeSegment({0, 0.0011, 0}, {10, 0.0011, 0}));
+    IEdgePtr near = S.Edge(tvhost::MakeSegment({0, 0.0009, 0}, {10, 0.0009, 0}));
+    IEdgePtr arc = S.Edge(tvhost::MakeArc({0, 0, 0}, {5, 5, 0}, {10, 0, 0}));
+    IEdgePtr none;
+    EXPECT_TRUE(drApi::EquEdge(ab, ab, 0));
+    EXPECT_TRUE(drApi::EquEdge(ab, ba, 0.001)); // the opposite-direction pass
+    EXPECT_FALSE(drApi::EquEdge(ab, longer, 0.001));
+    EXPECT_FALSE(drApi::EquEdge(ab, beside, 0.001));
+    EXPECT_TRUE(drApi::EquEdge(ab, near, 0.001));
+    EXPECT_FALSE(drApi::EquEdge(ab, arc, 0.001));
+    EXPECT_FALSE(drApi::EquEdge(ab, none, 0.001));
+
+    // Ranges of no length or of no number take a few samples, then stop.
+    for (const double t1 : {0.0, std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(t1);
+        const auto curve = tvhost::New<TRangeCurve>(0.0, t1);
+        IEdgePtr flat(tvhost::New<TRangeEdge>(curve));
+        drApi::EquEdge(flat, flat, 0.001);
+        EXPECT_LE(curve->Points, 2 * 2 * 3);
+        curve->Points = 0;
+        drApi::EdgeInPlaneXOY(flat);
+        EXPECT_LE(curve->Points, 5);
+    }
+}
+
+TEST_F(maTervanTest, FacesAreEqualOnlyWithTheirEdgesInTheSameOrder)
+{
+    const auto one = S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
+    const auto other = S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
+    IFacePtr a(one[0]), b(other[0]), c(one[1]), none;
+    IFacePtr reversed(tvhost::New<TReversedFace>(a));
+    EXPECT_TRUE(drApi::EquFace(a, b, 0.001));
+    EXPECT_FALSE(drApi::EquFace(a, c, 0.001));
+    EXPECT_FALSE(drApi::EquFace(a, reversed, 0.001));
+    EXPECT_FALSE(drApi::EquFace(a, none, 0.001));
+    EXPECT_EQ(drApi::GetObjects(IModelObjectPtr(a), o3d_edge).size(), 4u);
+    EXPECT_EQ(drApi::GetObjects<IEdgePtr>(IModelObjectPtr(a), o3d_edge).size(), 4u);
+    EXPECT_TRUE(drApi::GetObjects(IModelObjectPtr(), o3d_edge).empty());
+    std::vector<IEdgePtr> edges;
+    drApi::Copy(std::vector<IModelObjectPtr>{one[0], one[1]}, edges); // faces are no edges
+    ASSERT_EQ(edges.size(), 2u);
+    EXPECT_FALSE(edges[0] || edges[1]);
+}
+
+TEST_F(maTervanTest, EdgesInPlanesAndPointsAlongThem)
+{
+    EXPECT_TRUE(drApi::EdgeInPlaneXOY(S.Edge(tvhost::MakeCircle({1, 2, 3}, {0, 0, 1}, 5))));
+    EXPECT_FALSE(drApi::EdgeInPlaneXOY(S.Edge(tvhost::MakeSegment({0, 0, 0}, {10, 0, 1e-5}))));
+    EXPECT_FALSE(drApi::EdgeInPlaneXOY(IEdgePtr()));
+    // At the parameters 0, 0.5 and 1 only: the rise of [0, 10] past 1 is not looked at.
+    const auto rising = tvhost::New<TRangeCurve>(0.0, 10.0);
+    EXPECT_TRUE(drApi::EdgeInPlaneZ(IEdgePtr(tvhost::New<TRangeEdge>(rising)), 0.0));
+    EXPECT_EQ(rising->Points, 3);
+    EXPECT_FALSE(drApi::EdgeInPlaneZ(S.Edge(tvhost::MakeSegment({0, 0, 2}, {10, 0, 7}, 0, 1)), 2.0));
+    IEdgePtr e = S.Edge(tvhost::MakeSegment({0, 0, 0}, {50, 0, 0}, 0, 1));
+    TPoint3D p(-1, -1, -1);
+    drApi::GetCurvePoint3D(e, 0.25, p);
+    ExpectPoint(p, 12.5, 0, 0);
+    IEdgePtr none;
+    drApi::GetCurvePoint3D(none, 0.25, p);
+    ExpectPoint(p, 12.5, 0, 0);
+}
+
+TEST_F(maTervanTest, PlacementOfPlanarSurfacesAndSketches)
+{
+    IMathSurface3DPtr skew(tvhost::New<TPlaneSurface>(true, TXyz{0, 0, 20}, TXyz{2, 0, 0}, TXyz{1, 1, 0}));
+    TPlacement3D P;
+    ASSERT_TRUE(drApi::GetPlacement3D(skew, P));
+    ExpectPoint(P.O, 0, 0, 20);
+    ExpectPoint(P.AX, 1, 0, 0);
+    ExpectPoint(P.AY, 0, 1, 0); // corrected within the plane
+    ExpectPoint(P.AZ, 0, 0, 1);
+
+    IMathSurface3DPtr curved(tvhost::New<TPlaneSurface>(false, TXyz{5, 5, 5}, TXyz{1, 0, 0}, TXyz{0, 1, 0}));
+    EXPECT_FALSE(drApi::GetPlacement3D(curved, P));
+    ExpectPoint(P.O, 0, 0, 20); // unchanged
+
+    // The top face of a box, from the kernel.
+    for (const IModelObjectPtr& f : S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face)) {
+        IMathSurface3DPtr s = IFacePtr(f)->GetSurface();
+        TCube3D box;
+        ASSERT_TRUE(drApi::GetGabaryt(s, box));
+        if (box.Min.z != 5 || box.Max.z != 5) continue;
+        ASSERT_TRUE(drApi::GetPlacement3D(s, P));
+        EXPECT_NEAR(P.O.z, 5, 1e-12);
+        EXPECT_NEAR(std::fabs(P.AZ.z), 1, 1e-12);
+    }
+
+    ISketchPtr sketch(tvhost::New<TSketch>(IModelObjectPtr(tvhost::New<TPlane>(skew))));
+    TPlacement3D Q(TPoint3D(1, 1, 1));
+    ASSERT_TRUE(drApi::GetPlacement3D(sketch, Q));
+    ExpectPoint(Q.O, 0, 0, 20);
+    ISketchPtr notOnPlane(
+        tvhost::New<TSketch>(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_face))));
+    TPlacement3D R(TPoint3D(1, 1, 1));
+    EXPECT_FALSE(drApi::GetPlacement3D(notOnPlane, R));
+    ExpectPoint(R.O, 1, 1, 1);
+}

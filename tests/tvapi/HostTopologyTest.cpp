@@ -1,0 +1,149 @@
+// Bodies of the stand-in host on the kernel: exact volumes, one host object per kernel entity
+// however it is reached, closed edges without vertices, and the base planes' (u, v).
+
+#include "HostTopology.h"
+
+#include <cmath>
+#include <numbers>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "HostPlacement.h"
+
+using namespace tvapi;
+using tvhost::TXyz;
+
+namespace {
+
+std::set<const void*> Identities(const std::vector<IModelObjectPtr>& objects)
+{
+    std::set<const void*> ids;
+    for (const IModelObjectPtr& o : objects)
+        ids.insert(IAPIObjectPtr(o).Get());
+    return ids;
+}
+
+TXyz PointOf(const IVertexPtr& v)
+{
+    TXyz p{};
+    v->GetPoint(p[0], p[1], p[2]);
+    return p;
+}
+
+} // namespace
+
+class HostTopologyTest : public HostFixture {};
+
+TEST_F(HostTopologyTest, BoxHasExactVolumeAndOneObjectPerEntityHoweverReached)
+{
+    const tvhost::THostBodyPtr body = tvhost::MakeBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+    EXPECT_NEAR(body->Volume(), 1000.0, 1e-9);
+    const IModelObjectPtr asObject(body);
+    const auto faces = ObjectsOf(asObject, o3d_face), edges = ObjectsOf(asObject, o3d_edge),
+               vertices = ObjectsOf(asObject, o3d_vertex);
+    ASSERT_EQ(faces.size(), 6u);
+    ASSERT_EQ(edges.size(), 12u);
+    ASSERT_EQ(vertices.size(), 8u);
+    EXPECT_EQ(Identities(ObjectsOf(asObject, o3d_face)), Identities(faces)); // asked again: the same objects
+
+    std::set<const void*> edgesOfFaces, verticesOfEdges;
+    double area = 0;
+    for (const IModelObjectPtr& face : faces) {
+        const auto own = ObjectsOf(face, o3d_edge);
+        EXPECT_EQ(own.size(), 4u);
+        area += IFacePtr(face)->GetArea(1);
+        for (const IModelObjectPtr& e : own) {
+            edgesOfFaces.insert(IAPIObjectPtr(e).Get());
+            const IEdgePtr edge(e);
+            ASSERT_TRUE(edge && edge->IsStraight());
+            verticesOfEdges.insert(IAPIObjectPtr(edge->GetVertex(false)).Get());
+            verticesOfEdges.insert(IAPIObjectPtr(edge->GetVertex(true)).Get());
+        }
+    }
+    EXPECT_NEAR(area, 2 * (10 * 20 + 10 * 5 + 20 * 5), 1e-9);
+    EXPECT_EQ(edgesOfFaces, Identities(edges));
+    EXPECT_EQ(verticesOfEdges, Identities(vertices));
+    EXPECT_EQ(IEdgePtr(edges[0])->GetCurve3D(), IEdgePtr(edges[0])->GetCurve3D());
+
+    // Exact: every vertex is a corner of the box, every edge as long as a side.
+    for (const IModelObjectPtr& v : vertices) {
+        const TXyz p = PointOf(IVertexPtr(v));
+        EXPECT_TRUE((p[0] == 0 || p[0] == 10) && (p[1] == 0 || p[1] == 20) && (p[2] == 0 || p[2] == 5));
+    }
+    for (const IModelObjectPtr& e : edges) {
+        const double length = IEdgePtr(e)->GetLength(1);
+        EXPECT_TRUE(length == 10 || length == 20 || length == 5) << length;
+    }
+}
+
+TEST_F(HostTopologyTest, EdgeRunsFromItsStartVertexAlongItsCurve)
+{
+    const auto body = tvhost::MakeBody(tvhost::MakeSegment({1, 2, 3}, {4, 6, 3}, 0, 1));
+    const IEdgePtr edge(ObjectsOf(IModelObjectPtr(body), o3d_edge).at(0));
+    const IMathCurve3DPtr curve = edge->GetCurve3D();
+    EXPECT_EQ(curve->GetParamMin(), 0.0);
+    EXPECT_EQ(curve->GetParamMax(), 1.0);
+    EXPECT_TRUE(edge->IsStraight());
+    EXPECT_NEAR(edge->GetLength(1), 5.0, 1e-12);
+    EXPECT_EQ(PointOf(edge->GetVertex(false)), (TXyz{1, 2, 3}));
+    EXPECT_EQ(PointOf(edge->GetVertex(true)), (TXyz{4, 6, 3}));
+    TXyz t{};
+    curve->GetTangentVector(0.5, t[0], t[1], t[2]);
+    EXPECT_NEAR(t[0], 3, 1e-12);
+    EXPECT_NEAR(t[1], 4, 1e-12);
+    double box[6] = {};
+    curve->GetGabarit(box[0], box[1], box[2], box[3], box[4], box[5]);
+    EXPECT_NEAR(box[0], 1, 1e-12); // the curve's own box, without tolerances
+    EXPECT_NEAR(box[4], 6, 1e-12);
+}
+
+TEST_F(HostTopologyTest, ClosedCircleHasNoVerticesAndItsTurnAsLength)
+{
+    const auto body = tvhost::MakeBody(tvhost::MakeCircle({0, 0, 7}, {0, 0, 1}, 4));
+    const IEdgePtr edge(ObjectsOf(IModelObjectPtr(body), o3d_edge).at(0));
+    EXPECT_FALSE(edge->GetVertex(false));
+    EXPECT_FALSE(edge->GetVertex(true));
+    EXPECT_FALSE(edge->IsStraight());
+    EXPECT_NEAR(edge->GetLength(1), 8 * std::numbers::pi, 1e-9);
+    const IMathCurve3DPtr curve = edge->GetCurve3D();
+    EXPECT_TRUE(curve->IsCircle());
+    EXPECT_FALSE(curve->IsArc() || curve->IsLineSeg());
+    const auto arc = tvhost::MakeBody(tvhost::MakeArc({4, 0, 0}, {0, 4, 0}, {-4, 0, 0}));
+    const IMathCurve3DPtr half = IEdgePtr(ObjectsOf(IModelObjectPtr(arc), o3d_edge).at(0))->GetCurve3D();
+    EXPECT_TRUE(half->IsArc());
+    EXPECT_FALSE(half->IsCircle());
+}
+
+// A sketch's (u, v) on a base plane: XOY (X, Y), XOZ (X, Z), YOZ (Y, Z), swept along u x v.
+struct TPlaneCase {
+    const char* Name;
+    tvObj3dTypeEnum Plane;
+    std::array<double, 6> Box; // of the rectangle [1, 3] x [2, 6] swept 5
+};
+
+void PrintTo(const TPlaneCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class HostBasePlaneTest : public HostFixture, public ::testing::WithParamInterface<TPlaneCase> {};
+
+TEST_P(HostBasePlaneTest, RectangleSweptFromThePlaneLiesWhereItsUVSay)
+{
+    const TPlaneCase& c = GetParam();
+    const tvhost::TShape prism = tvhost::MakePrism(tvhost::BasePlaneFrame(c.Plane), 1, 2, 3, 6, 5);
+    EXPECT_NEAR(tvhost::Volume(prism), 2 * 4 * 5, 1e-9);
+    const std::array<double, 6> box = tvhost::BoxOf(prism);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(box[i], c.Box[i], 1e-9) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(BasePlanes, HostBasePlaneTest,
+                         ::testing::Values(TPlaneCase{"XOY", o3d_planeXOY, {1, 2, 0, 3, 6, 5}},
+                                           TPlaneCase{"XOZ", o3d_planeXOZ, {1, -5, 2, 3, 0, 6}},
+                                           TPlaneCase{"YOZ", o3d_planeYOZ, {0, 1, 2, 5, 3, 6}}),
+                         [](const ::testing::TestParamInfo<TPlaneCase>& info) {
+                             return std::string(info.param.Name);
+                         });

@@ -1,0 +1,70 @@
+#pragma once
+// The stand-in's 3D kernel behind an opaque shape: the few solids and curves it makes, their
+// volumes, moving them by a frame, and their B-rep text for document files. Only
+// HostKernel.cpp, HostTopology.cpp and HostStep.cpp see the kernel's own headers.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TopoDS_Shape;
+
+namespace tvhost {
+
+// A kernel shape, never changed once made; null for no shape.
+using TShape = std::shared_ptr<const TopoDS_Shape>;
+
+using TXyz = std::array<double, 3>;
+
+// A frame: origin and unit axes, right-handed.
+struct TFrame {
+    TXyz Origin{0, 0, 0};
+    TXyz X{1, 0, 0};
+    TXyz Y{0, 1, 0};
+    TXyz Z{0, 0, 1};
+
+    // The frame of origin `o` with X along `x` and Y along `y` made perpendicular to it
+    // within their plane, Z = X x Y. Axes of no direction (zero, parallel, not finite) keep
+    // the default X, Y and Z.
+    static TFrame Of(const TXyz& o, const TXyz& x, const TXyz& y);
+    // A point given in the frame's coordinates, in the coordinates the frame lies in.
+    TXyz Point(double u, double v, double w = 0) const;
+};
+
+// A sketch plane's (u, v) in model coordinates for each base plane: o3d_planeXOY u = X,
+// v = Y; o3d_planeXOZ u = X, v = Z; o3d_planeYOZ u = Y, v = Z; the normal is u x v (+Z, -Y,
+// +X). Any other kind gives the XOY frame.
+TFrame BasePlaneFrame(int planeKind);
+
+// An axis-parallel box from `corner` with the edge lengths dx, dy, dz (each above 0).
+TShape MakeBox(const TXyz& corner, double dx, double dy, double dz);
+// The rectangle [u0, u1] x [v0, v1] of `plane` swept `depth` along its normal (a negative
+// depth sweeps the other way).
+TShape MakePrism(const TFrame& plane, double u0, double v0, double u1, double v1, double depth);
+// A straight edge from a to b whose curve parameter runs from t0 to t1 (t0 < t1).
+TShape MakeSegment(const TXyz& a, const TXyz& b, double t0, double t1);
+// A straight edge from a to b whose curve parameter is the distance from a.
+TShape MakeSegment(const TXyz& a, const TXyz& b);
+// A full circle edge of `radius` about `centre` in the plane normal to `normal`.
+TShape MakeCircle(const TXyz& centre, const TXyz& normal, double radius);
+// A circular arc edge through a, m and b.
+TShape MakeArc(const TXyz& a, const TXyz& m, const TXyz& b);
+// A compound of the shapes, the null ones left out.
+TShape MakeCompound(const std::vector<TShape>& shapes);
+
+// The shape moved from the origin frame to `frame`.
+TShape Moved(const TShape& shape, const TFrame& frame);
+// Volume of the solids of `shape` in mm³; 0 for a null shape.
+double Volume(const TShape& shape);
+// The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
+std::array<double, 6> BoxOf(const TShape& shape);
+// The shape as the kernel's B-rep text, and back; null for text that holds no shape.
+std::string BRepText(const TShape& shape);
+TShape ShapeOfBRepText(const std::string& text);
+
+// Writes the shapes as one STEP file at `path` (bytes), replacing it only when the new file is
+// complete; false with `error` saying why.
+bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error);
+
+} // namespace tvhost

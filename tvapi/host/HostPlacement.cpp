@@ -1,0 +1,154 @@
+// Frames and placements of the stand-in host.
+#include "HostPlacement.h"
+
+#include <cmath>
+
+#include "tvapi/Model3D.h"
+
+namespace tvhost {
+
+namespace {
+
+// Below this length an axis has no direction.
+constexpr double NoDirection = 1e-12;
+
+TXyz Cross(const TXyz& a, const TXyz& b)
+{
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+double Dot(const TXyz& a, const TXyz& b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+// `v` of unit length; false when it has no direction.
+bool Unit(TXyz& v)
+{
+    const double length = std::sqrt(Dot(v, v));
+    if (!(length > NoDirection) || !std::isfinite(length)) return false;
+    for (double& c : v)
+        c /= length;
+    return true;
+}
+
+std::string Xyz(double x, double y, double z)
+{
+    return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z);
+}
+
+} // namespace
+
+TFrame TFrame::Of(const TXyz& o, const TXyz& x, const TXyz& y)
+{
+    TFrame frame;
+    frame.Origin = o;
+    TXyz ux = x;
+    if (!Unit(ux)) return frame;
+    const double along = Dot(y, ux);
+    TXyz uy{y[0] - along * ux[0], y[1] - along * ux[1], y[2] - along * ux[2]};
+    if (!Unit(uy)) return frame;
+    frame.X = ux;
+    frame.Y = uy;
+    frame.Z = Cross(ux, uy);
+    return frame;
+}
+
+TXyz TFrame::Point(double u, double v, double w) const
+{
+    TXyz p;
+    for (int i = 0; i < 3; ++i)
+        p[i] = Origin[i] + X[i] * u + Y[i] * v + Z[i] * w;
+    return p;
+}
+
+TFrame BasePlaneFrame(int planeKind)
+{
+    switch (planeKind) {
+    case tvapi::o3d_planeXOZ:
+        return TFrame::Of({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
+    case tvapi::o3d_planeYOZ:
+        return TFrame::Of({0, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    default:
+        return TFrame{};
+    }
+}
+
+THostPlacement::THostPlacement(const TFrame& frame) noexcept
+{
+    Set(frame);
+}
+
+void THostPlacement::Set(const TFrame& frame) noexcept
+{
+    FOrigin = frame.Origin;
+    FX = frame.X;
+    FY = frame.Y;
+    FZ = frame.Z;
+}
+
+TXyz* THostPlacement::Axis(int axis) noexcept
+{
+    switch (axis) {
+    case tvapi::o3d_axisOX:
+        return &FX;
+    case tvapi::o3d_axisOY:
+        return &FY;
+    case tvapi::o3d_axisOZ:
+        return &FZ;
+    default:
+        return nullptr;
+    }
+}
+
+void THostPlacement::GetOrigin(double& x, double& y, double& z)
+{
+    if (!Enter("IPlacement3D::GetOrigin")) return;
+    x = FOrigin[0];
+    y = FOrigin[1];
+    z = FOrigin[2];
+}
+
+void THostPlacement::SetOrigin(double x, double y, double z)
+{
+    if (Enter("IPlacement3D::SetOrigin", {Xyz(x, y, z)})) FOrigin = {x, y, z};
+}
+
+void THostPlacement::GetAxis(int axis, double& x, double& y, double& z)
+{
+    if (!Enter("IPlacement3D::GetAxis", {std::to_string(axis)})) return;
+    const TXyz* a = Axis(axis);
+    if (!a) return;
+    x = (*a)[0];
+    y = (*a)[1];
+    z = (*a)[2];
+}
+
+void THostPlacement::SetAxis(int axis, double x, double y, double z)
+{
+    if (!Enter("IPlacement3D::SetAxis", {std::to_string(axis), Xyz(x, y, z)})) return;
+    TXyz* a = Axis(axis);
+    if (!a) return;
+    *a = {x, y, z};
+    if (a != &FZ) FZ = Frame().Z;
+}
+
+std::vector<double> THostPlacement::GetMatrix3D()
+{
+    if (!Enter("IPlacement3D::GetMatrix3D")) return {};
+    return {FX[0], FX[1], FX[2], 0, FY[0],      FY[1],      FY[2],      0,
+            FZ[0], FZ[1], FZ[2], 0, FOrigin[0], FOrigin[1], FOrigin[2], 1};
+}
+
+bool THostPlacement::SetMatrix3D(const std::vector<double>& m)
+{
+    if (!Enter("IPlacement3D::SetMatrix3D", {std::to_string(m.size())})) return false;
+    if (m.size() != 16) return false;
+    FX = {m[0], m[1], m[2]};
+    FY = {m[4], m[5], m[6]};
+    FZ = {m[8], m[9], m[10]};
+    FOrigin = {m[12], m[13], m[14]};
+    return true;
+}
+
+} // namespace tvhost

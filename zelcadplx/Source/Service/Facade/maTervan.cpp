@@ -1,0 +1,180 @@
+// Host geometry: objects of a model object, identity of vertices, edges and faces, and the
+// frames of planar surfaces and sketches.
+#include "maTervan.h"
+
+#include <cmath>
+
+namespace drApi {
+
+namespace {
+
+constexpr Real LengthTolerance = 2e-6;     // edges of one length
+constexpr Real SurfaceBoxTolerance = 1e-5; // faces on one surface piece
+constexpr Real FlatTolerance = 2e-6;       // an edge keeps its z
+constexpr Real PlaneZTolerance = 1e-4;     // an edge lies at a given z
+// Samples along an edge: start, middle and end; a range of no length or not finite would
+// otherwise never pass its end.
+constexpr int EdgeSamples = 3;
+constexpr int FlatSamples = 4;
+
+TCube3D Box(tvapi::IMathCurve3D& C)
+{
+    TCube3D G;
+    C.GetGabarit(G.Min.x, G.Min.y, G.Min.z, G.Max.x, G.Max.y, G.Max.z);
+    return G;
+}
+
+TPoint3D At(tvapi::IMathCurve3D& C, Real t)
+{
+    TPoint3D P;
+    C.GetPoint(t, P.x, P.y, P.z);
+    return P;
+}
+
+// Some kind of C1 is also C2's; C1 of no kind passes. C2 is asked only about C1's kinds.
+Boolean KindsAgree(tvapi::IMathCurve3D& C1, tvapi::IMathCurve3D& C2)
+{
+    using TKind = bool (tvapi::IMathCurve3D::*)();
+    constexpr TKind kinds[] = {&tvapi::IMathCurve3D::IsLineSeg, &tvapi::IMathCurve3D::IsCircle,
+                               &tvapi::IMathCurve3D::IsArc, &tvapi::IMathCurve3D::IsEllipse,
+                               &tvapi::IMathCurve3D::IsNurbs};
+    bool had[5] = {};
+    bool any = false;
+    for (int k = 0; k < 5; ++k)
+        any = (had[k] = (C1.*kinds[k])()) || any;
+    if (!any) return true;
+    for (int k = 0; k < 5; ++k)
+        if (had[k] && (C2.*kinds[k])()) return true;
+    return false;
+}
+
+// The samples of C1 from a1 by d1 agree with those of C2 from t2 by d2 (d2 negative: backwards).
+Boolean SamplesAgree(tvapi::IMathCurve3D& C1, Real a1, Real b1, Real d1, tvapi::IMathCurve3D& C2, Real t2,
+                     Real d2, Real Eps)
+{
+    Real t1 = a1;
+    for (int i = 0; i < EdgeSamples; ++i) {
+        if (!At(C1, t1).EquEps(At(C2, t2), Eps)) return false;
+        t1 += d1;
+        t2 += d2;
+        if (t1 > b1) break;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<tvapi::IModelObjectPtr> GetObjects(tvapi::IModelObjectPtr Obj, tvapi::tvObj3dTypeEnum TO)
+{
+    const tvapi::IFeaturePtr feature(Obj);
+    if (!feature) return {};
+    return feature->GetModelObjects({TO});
+}
+
+Boolean EquVertex(tvapi::IVertexPtr& V1, tvapi::IVertexPtr& V2, Real Eps)
+{
+    if (!V1 || !V2) return false;
+    TPoint3D P1, P2;
+    V1->GetPoint(P1.x, P1.y, P1.z);
+    V2->GetPoint(P2.x, P2.y, P2.z);
+    return P1.EquEps(P2, Eps);
+}
+
+Boolean EquEdge(tvapi::IEdgePtr& E1, tvapi::IEdgePtr& E2, Real Eps)
+{
+    if (!E1 || !E2) return false;
+    const tvapi::IMathCurve3DPtr C1 = E1->GetCurve3D(), C2 = E2->GetCurve3D();
+    if (!C1 || !C2) return false;
+    if (!Box(*C1).IsCommon(Box(*C2), Eps)) return false;
+    const Real a1 = C1->GetParamMin(), b1 = C1->GetParamMax();
+    const Real a2 = C2->GetParamMin(), b2 = C2->GetParamMax();
+    if (!(std::fabs(E1->GetLength(1) - E2->GetLength(1)) <= LengthTolerance)) return false;
+    if (!KindsAgree(*C1, *C2)) return false;
+    if (b1 < a1) return true;
+    const Real d1 = 0.5 * (a1 + b1) - a1, d2 = 0.5 * (a2 + b2) - a2;
+    return SamplesAgree(*C1, a1, b1, d1, *C2, a2, d2, Eps) ||
+           SamplesAgree(*C1, a1, b1, d1, *C2, b2, -d2, Eps);
+}
+
+Boolean EquFace(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Real Eps)
+{
+    if (!F1 || !F2) return false;
+    if (!(std::fabs(F1->GetArea(1) - F2->GetArea(1)) <= Eps)) return false;
+    const tvapi::IMathSurface3DPtr S1 = F1->GetSurface(), S2 = F2->GetSurface();
+    TCube3D G1, G2;
+    if (!GetGabaryt(S1, G1) || !GetGabaryt(S2, G2)) return false;
+    if (!G1.EquEps(G2, SurfaceBoxTolerance)) return false;
+    std::vector<tvapi::IEdgePtr> EC1, EC2;
+    Copy(GetObjects(tvapi::IModelObjectPtr(F1), tvapi::o3d_edge), EC1);
+    Copy(GetObjects(tvapi::IModelObjectPtr(F2), tvapi::o3d_edge), EC2);
+    if (EC1.size() != EC2.size()) return false;
+    for (std::size_t i = 0; i < EC1.size(); ++i)
+        if (!EquEdge(EC1[i], EC2[i], Eps)) return false;
+    return true;
+}
+
+void GetCurvePoint3D(tvapi::IEdgePtr& Edge, Real const& t, TPoint3D& Result)
+{
+    const tvapi::IMathCurve3DPtr C = Edge ? Edge->GetCurve3D() : tvapi::IMathCurve3DPtr();
+    if (!C) return;
+    const Real tmin = C->GetParamMin(), tmax = C->GetParamMax();
+    C->GetPoint(tmin + (tmax - tmin) * t, Result.x, Result.y, Result.z);
+}
+
+Boolean GetGabaryt(tvapi::IMathSurface3DPtr S, TCube3D& G)
+{
+    if (!S) return false;
+    S->GetGabarit(G.Min.x, G.Min.y, G.Min.z, G.Max.x, G.Max.y, G.Max.z);
+    return true;
+}
+
+Boolean EdgeInPlaneXOY(tvapi::IEdgePtr Edge)
+{
+    const tvapi::IMathCurve3DPtr C = Edge ? Edge->GetCurve3D() : tvapi::IMathCurve3DPtr();
+    if (!C) return false;
+    Real t = C->GetParamMin();
+    const Real te = C->GetParamMax();
+    if (!std::isfinite(t) || !std::isfinite(te)) return false;
+    const Real dt = (te - t) * 0.25;
+    const Real Z = At(*C, t).z;
+    for (int i = 0; i < FlatSamples; ++i) {
+        t += dt;
+        if (t > te) break;
+        if (std::fabs(At(*C, t).z - Z) > FlatTolerance) return false;
+    }
+    return true;
+}
+
+Boolean EdgeInPlaneZ(tvapi::IEdgePtr Edge, Real const& Z)
+{
+    const tvapi::IMathCurve3DPtr C = Edge ? Edge->GetCurve3D() : tvapi::IMathCurve3DPtr();
+    if (!C) return false;
+    for (const Real t : {0.0, 0.5, 1.0})
+        if (std::fabs(At(*C, t).z - Z) > PlaneZTolerance) return false;
+    return true;
+}
+
+Boolean GetPlacement3D(tvapi::IMathSurface3DPtr& fromSurface, TPlacement3D& Result)
+{
+    if (!fromSurface || !fromSurface->IsPlanar()) return false;
+    const tvapi::IPlacement3DPtr PL = fromSurface->GetPlacement();
+    if (!PL) return false;
+    TPoint3D PO;
+    TVector3D PX(0, 0, 0), PY(0, 0, 0);
+    PL->GetOrigin(PO.x, PO.y, PO.z);
+    PL->GetAxis(tvapi::o3d_axisOX, PX.x, PX.y, PX.z);
+    PL->GetAxis(tvapi::o3d_axisOY, PY.x, PY.y, PY.z);
+    Result.Set(PO, PX, PY);
+    return true;
+}
+
+Boolean GetPlacement3D(tvapi::ISketchPtr& Sketch, TPlacement3D& Placement)
+{
+    if (!Sketch) return false;
+    const tvapi::IPlane3DPtr Plane(Sketch->GetPlane());
+    if (!Plane) return false;
+    tvapi::IMathSurface3DPtr SurfaceSketch = Plane->GetSurface();
+    return GetPlacement3D(SurfaceSketch, Placement);
+}
+
+} // namespace drApi
