@@ -40,28 +40,19 @@ public:
 class TMeshPickPanel : public TPickPanel {
 public:
     std::vector<std::string> Routed;
-    bool MeshAnswer = true;
 
-    bool MOCanSelect(TMeshDrawObjectParam& m) override
+    bool Note(const std::string& what, std::int64_t id, bool answer)
     {
-        Routed.push_back("mesh can " + std::to_string(m.Id));
-        return MeshAnswer;
+        Routed.push_back(what + std::to_string(id));
+        return answer;
     }
-    bool MOSelect(TMeshDrawObjectParam& m) override
-    {
-        Routed.push_back("mesh select " + std::to_string(m.Id));
-        return MeshAnswer;
-    }
+    bool MOCanSelect(TMeshDrawObjectParam& m) override { return Note("mesh can ", m.Id, true); }
+    bool MOSelect(TMeshDrawObjectParam& m) override { return Note("mesh ", m.Id, true); }
     bool HPCanSelect(THotPointData& hp) override
     {
-        Routed.push_back("point can " + std::to_string(hp.Id3));
-        return TPickPanel::HPCanSelect(hp);
+        return Note("point can ", hp.Id3, TPickPanel::HPCanSelect(hp));
     }
-    bool HPSelect(THotPointData& hp) override
-    {
-        Routed.push_back("point select " + std::to_string(hp.Id3));
-        return TPickPanel::HPSelect(hp);
-    }
+    bool HPSelect(THotPointData& hp) override { return Note("point ", hp.Id3, TPickPanel::HPSelect(hp)); }
 };
 
 class TFocusWidget : public TWindowOGL {
@@ -193,10 +184,7 @@ protected:
         return As<tvhost::THostProcess3DEvents>(Panel->Process3D->GetEvents3D());
     }
     void Move() { Panel->TBaseManager::MouseMove({}, 6, 6); }
-    static tvapi::ITervanAPIObjectPtr Marker(const THotPointData& hp)
-    {
-        return tvapi::ITervanAPIObjectPtr(tvapi::IExternalTessellationObjectPtr(hp.Obj));
-    }
+    tvapi::ITervanAPIObjectPtr Marker(int i) const { return tvapi::ITervanAPIObjectPtr(Points[i].Obj); }
 
     tvapi::ITervanDocumentPtr Doc;
     std::unique_ptr<TMeshPickPanel> Panel;
@@ -210,7 +198,7 @@ TEST_F(TMeshPickTest, AMarkerRoutesToItsHotPointAndOpensOneEditor)
     const int first = Points[0].Id3, second = Points[1].Id3;
     ASSERT_NE(first, 0);
     Move();
-    EXPECT_TRUE(P3().FilterObjects(Marker(Points[0])));
+    EXPECT_TRUE(P3().FilterObjects(Marker(0)));
     THotPointEdit* editor = Panel->HotPointEdit;
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(&editor->HP, &Points[0]);
@@ -221,10 +209,10 @@ TEST_F(TMeshPickTest, AMarkerRoutesToItsHotPointAndOpensOneEditor)
     const Integer widgets = Panel->DispatcherWnd3D.AWnd.Count;
 
     Move();
-    EXPECT_TRUE(P3().FilterObjects(Marker(Points[0])));
+    EXPECT_TRUE(P3().FilterObjects(Marker(0)));
     EXPECT_EQ(Panel->HotPointEdit, editor) << "the point already carries an editor";
     Move();
-    EXPECT_TRUE(P3().FilterObjects(Marker(Points[1])));
+    EXPECT_TRUE(P3().FilterObjects(Marker(1)));
     ASSERT_NE(Panel->HotPointEdit, nullptr);
     EXPECT_EQ(&Panel->HotPointEdit->HP, &Points[1]);
     EXPECT_EQ(Panel->DispatcherWnd3D.AWnd.Count, widgets) << "the editor was replaced";
@@ -233,10 +221,9 @@ TEST_F(TMeshPickTest, AMarkerRoutesToItsHotPointAndOpensOneEditor)
     Panel->Calls.clear();
     EXPECT_FALSE(P3().PlacementChanged({})) << "the base takes no hot point";
     EXPECT_TRUE(Panel->Calls.empty());
-    EXPECT_EQ(Panel->Routed, (std::vector<std::string>{"point can " + std::to_string(first),
-                                                       "point can " + std::to_string(first),
-                                                       "point can " + std::to_string(second),
-                                                       "point select " + std::to_string(second)}));
+    const std::string a = std::to_string(first), b = std::to_string(second);
+    EXPECT_EQ(Panel->Routed,
+              (std::vector<std::string>{"point can " + a, "point can " + a, "point can " + b, "point " + b}));
     EXPECT_TRUE(Panel->Selected.empty()) << "nothing went to the model-object overridables";
 
     // The editor closes when its delay runs out, and the panel forgets it.
@@ -255,8 +242,7 @@ TEST_F(TMeshPickTest, AMeshRoutesToTheMeshOverridablesAndStrangersAreRefused)
     Panel->Calls.clear();
     EXPECT_TRUE(P3().PlacementChanged({}));
     EXPECT_EQ(Panel->Calls, (std::vector<std::string>{"redraw"}));
-    EXPECT_EQ(Panel->Routed, (std::vector<std::string>{"mesh can " + id, "mesh select " + id}));
-    EXPECT_EQ(Panel->HotPointEdit, nullptr);
+    EXPECT_EQ(Panel->Routed, (std::vector<std::string>{"mesh can " + id, "mesh " + id}));
 
     // A tessellation object the panel did not draw reaches no overridable.
     const auto stranger = drApi::MA.R3->ITessellationMng->CreateTessellationObject();
@@ -268,7 +254,7 @@ TEST_F(TMeshPickTest, AMeshRoutesToTheMeshOverridablesAndStrangersAreRefused)
     EXPECT_FALSE(P3().PlacementChanged({}));
     // A hot point's marker without hot points is no pick either; a model object still goes to ECanSelect.
     Panel->AHotPoint = nullptr;
-    EXPECT_FALSE(P3().FilterObjects(Marker(Points[0])));
+    EXPECT_FALSE(P3().FilterObjects(Marker(0)));
     EXPECT_TRUE(Panel->Routed.empty());
     const auto face = tvapi::ITervanAPIObjectPtr(tvhost::New<tvhost::THostModelObject>(tvapi::o3d_face));
     Panel->Accepted = face;
