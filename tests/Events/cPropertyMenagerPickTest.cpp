@@ -230,6 +230,8 @@ TEST_F(TMeshPickTest, AMarkerRoutesToItsHotPointAndOpensOneEditor)
     Panel->DispatcherWnd3D.PollTimers(std::chrono::steady_clock::now() + std::chrono::milliseconds(20001));
     EXPECT_EQ(Panel->HotPointEdit, nullptr);
     EXPECT_EQ(Panel->DispatcherWnd3D.AWnd.Count, widgets - 1);
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(Marker(0))) << "a new editor, left for the panel to delete";
 }
 
 TEST_F(TMeshPickTest, AMeshRoutesToTheMeshOverridablesAndStrangersAreRefused)
