@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "HostModelObject.h"
+#include "THotPointEdit.h"
 #include "TestPanel.h"
 
 namespace {
@@ -32,6 +34,25 @@ public:
         Selected.push_back(e.Get());
         return SelectAnswer;
     }
+};
+
+// Records what the routing hands to the mesh and hot-point overridables.
+class TMeshPickPanel : public TPickPanel {
+public:
+    std::vector<std::string> Routed;
+
+    bool Note(const std::string& what, std::int64_t id, bool answer)
+    {
+        Routed.push_back(what + std::to_string(id));
+        return answer;
+    }
+    bool MOCanSelect(TMeshDrawObjectParam& m) override { return Note("mesh can ", m.Id, true); }
+    bool MOSelect(TMeshDrawObjectParam& m) override { return Note("mesh ", m.Id, true); }
+    bool HPCanSelect(THotPointData& hp) override
+    {
+        return Note("point can ", hp.Id3, TPickPanel::HPCanSelect(hp));
+    }
+    bool HPSelect(THotPointData& hp) override { return Note("point ", hp.Id3, TPickPanel::HPSelect(hp)); }
 };
 
 class TFocusWidget : public TWindowOGL {
@@ -128,4 +149,118 @@ TEST_F(TPanelPickTest, KeysGoToTheFocusedWidgetOnly)
     EXPECT_EQ(widget->Keys, 1);
     Panel.reset();
     EXPECT_EQ(TWindowOGL::Focus, nullptr) << "a deleted widget gives the focus up";
+}
+
+namespace {
+
+// A panel over a part, whose meshes and hot-point markers the stand-in manager makes.
+class TMeshPickTest : public TPanelFixture {
+protected:
+    void SetUp() override
+    {
+        TPanelFixture::SetUp();
+        Doc = Application()->GetDocuments()->Add(tvapi::tvDocumentPart, true);
+        drApi::MA.R3->ITessellationMng = tvapi::IExternalTessellationManagerPtr(Doc);
+        Panel = std::make_unique<TMeshPickPanel>();
+        Panel->Advise();
+        double x = 1, y = 2;
+        Points.Add2D(x, y, 3);
+        Points.Add2D(y, x, 4);
+        Panel->AHotPoint = &Points;
+        Panel->RedrawPhantom(); // the markers
+        Panel->Routed.clear();
+    }
+    void TearDown() override
+    {
+        Panel->AHotPoint = nullptr;
+        Panel.reset();
+        for (THotPointData& hp : Points)
+            hp.Obj.Reset();
+        Doc.Reset();
+        TPanelFixture::TearDown();
+    }
+    tvhost::THostProcess3DEvents& P3()
+    {
+        return As<tvhost::THostProcess3DEvents>(Panel->Process3D->GetEvents3D());
+    }
+    void Move() { Panel->TBaseManager::MouseMove({}, 6, 6); }
+    tvapi::ITervanAPIObjectPtr Marker(int i) const { return tvapi::ITervanAPIObjectPtr(Points[i].Obj); }
+
+    tvapi::ITervanDocumentPtr Doc;
+    std::unique_ptr<TMeshPickPanel> Panel;
+    THotPointsData Points;
+};
+
+} // namespace
+
+TEST_F(TMeshPickTest, AMarkerRoutesToItsHotPointAndOpensOneEditor)
+{
+    const int first = Points[0].Id3, second = Points[1].Id3;
+    ASSERT_NE(first, 0);
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(Marker(0)));
+    THotPointEdit* editor = Panel->HotPointEdit;
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(&editor->HP, &Points[0]);
+    EXPECT_EQ(editor->Dt, (TPoint2DOf<int>{50, 20}));
+    EXPECT_EQ(Panel->DispatcherWnd3D.Exist(TPoint3D(1, 2, 3 + 0.5e-5)), editor) << "within the tolerance";
+    EXPECT_EQ(Panel->DispatcherWnd3D.Exist(TPoint3D(1, 2, 3 + 2e-5)), nullptr);
+    EXPECT_EQ(Panel->DispatcherWnd3D.Exist(TPoint3D()), nullptr) << "the status bar follows no point";
+    const Integer widgets = Panel->DispatcherWnd3D.AWnd.Count;
+
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(Marker(0)));
+    EXPECT_EQ(Panel->HotPointEdit, editor) << "the point already carries an editor";
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(Marker(1)));
+    ASSERT_NE(Panel->HotPointEdit, nullptr);
+    EXPECT_EQ(&Panel->HotPointEdit->HP, &Points[1]);
+    EXPECT_EQ(Panel->DispatcherWnd3D.AWnd.Count, widgets) << "the editor was replaced";
+    EXPECT_FALSE(Panel->DispatcherWnd3D.Exist(TPoint3D(1, 2, 3)));
+
+    Panel->Calls.clear();
+    EXPECT_FALSE(P3().PlacementChanged({})) << "the base takes no hot point";
+    EXPECT_TRUE(Panel->Calls.empty());
+    const std::string a = std::to_string(first), b = std::to_string(second);
+    EXPECT_EQ(Panel->Routed,
+              (std::vector<std::string>{"point can " + a, "point can " + a, "point can " + b, "point " + b}));
+    EXPECT_TRUE(Panel->Selected.empty()) << "nothing went to the model-object overridables";
+
+    // The editor closes when its delay runs out, and the panel forgets it.
+    Panel->DispatcherWnd3D.PollTimers(std::chrono::steady_clock::now() + std::chrono::milliseconds(20001));
+    EXPECT_EQ(Panel->HotPointEdit, nullptr);
+    EXPECT_EQ(Panel->DispatcherWnd3D.AWnd.Count, widgets - 1);
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(Marker(0))) << "a new editor, left for the panel to delete";
+}
+
+TEST_F(TMeshPickTest, AMeshRoutesToTheMeshOverridablesAndStrangersAreRefused)
+{
+    const auto mesh = Panel->MeshDraw.Add(Panel->MeshDraw.V, TMeshID::otFace);
+    ASSERT_TRUE(mesh);
+    const std::string id = std::to_string(mesh->GetId());
+    Move();
+    EXPECT_TRUE(P3().FilterObjects(tvapi::ITervanAPIObjectPtr(mesh)));
+    Panel->Calls.clear();
+    EXPECT_TRUE(P3().PlacementChanged({}));
+    EXPECT_EQ(Panel->Calls, (std::vector<std::string>{"redraw"}));
+    EXPECT_EQ(Panel->Routed, (std::vector<std::string>{"mesh can " + id, "mesh " + id}));
+
+    // A tessellation object the panel did not draw reaches no overridable.
+    const auto stranger = drApi::MA.R3->ITessellationMng->CreateTessellationObject();
+    Panel->Routed.clear();
+    Move();
+    EXPECT_FALSE(P3().FilterObjects(tvapi::ITervanAPIObjectPtr(stranger)));
+    EXPECT_TRUE(Panel->Pick.Moved);
+    Panel->LastFilterObj = tvapi::ITervanAPIObjectPtr(stranger);
+    EXPECT_FALSE(P3().PlacementChanged({}));
+    // A hot point's marker without hot points is no pick either; a model object still goes to ECanSelect.
+    Panel->AHotPoint = nullptr;
+    EXPECT_FALSE(P3().FilterObjects(Marker(0)));
+    EXPECT_TRUE(Panel->Routed.empty());
+    const auto face = tvapi::ITervanAPIObjectPtr(tvhost::New<tvhost::THostModelObject>(tvapi::o3d_face));
+    Panel->Accepted = face;
+    EXPECT_TRUE(P3().FilterObjects(face));
+    EXPECT_TRUE(P3().PlacementChanged({}));
+    EXPECT_EQ(Panel->Selected, (std::vector<const void*>{tvapi::IModelObjectPtr(face).Get()}));
 }

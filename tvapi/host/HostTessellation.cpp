@@ -29,6 +29,12 @@ int THostTessellationObject::GetId()
     return State.ObjectId;
 }
 
+tvapi::TervanAPIObjectTypeEnum THostTessellationObject::GetTervanAPIObjectType()
+{
+    if (!Enter("IExternalTessellationObject::GetTervanAPIObjectType")) return tvapi::tvObjectUnknown;
+    return tvapi::tvObjectExternalTessellation;
+}
+
 void THostTessellationObject::SetVisible(bool visible)
 {
     if (Enter("IExternalTessellationObject::SetVisible", {BoolArg(visible)})) State.Visible = visible;

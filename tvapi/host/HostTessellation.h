@@ -37,6 +37,7 @@ public:
 
     // Journaled as "IExternalTessellationObject::<operation>"; lists by their lengths.
     int GetId() override;
+    tvapi::TervanAPIObjectTypeEnum GetTervanAPIObjectType() override;
     void SetVisible(bool visible) override;
     void SetTriangles(const std::vector<float>& points, const std::vector<int>& indices,
                       const std::vector<float>& normals, const std::vector<unsigned>& colors) override;

@@ -7,10 +7,18 @@
 
 namespace tvapi {
 
+// The host's kind of an entity, as far as the library asks for it.
+enum TervanAPIObjectTypeEnum : int {
+    tvObjectUnknown = 0,
+    tvObjectExternalTessellation = 10704, // a mesh a library shows through the tessellation manager
+};
+
 class ITervanAPIObject : public IAPIObject {
 public:
     static constexpr char IID[] = "A2EDB655-A9C9-4A0C-AD68-B37E1C880880";
     using Parent = IAPIObject;
+
+    virtual TervanAPIObjectTypeEnum GetTervanAPIObjectType() { return tvObjectUnknown; }
 
 protected:
     ~ITervanAPIObject() = default;

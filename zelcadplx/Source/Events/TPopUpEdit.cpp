@@ -2,6 +2,8 @@
 
 #include "TPopUpEdit.h"
 
+#include <cmath>
+
 #include "cPropertyMenagerEvent.h"
 
 TWindowOGL* TWindowOGL::Focus = nullptr;
@@ -12,13 +14,22 @@ TWindowOGL::TWindowOGL(TBaseManager* iEditor) : Editor(iEditor) {}
 TWindowOGL::~TWindowOGL()
 {
     if (Focus == this) Focus = nullptr;
+    if (!Editor || Id == 0) return;
+    Editor->DispatcherWnd3D.Forget(this);
+    Editor->RefreshWindow();
 }
 
+// The widgets are unnumbered first, so that none leaves the list or repaints the view of a
+// panel that is being destroyed.
 TDispatcherWnd3D::~TDispatcherWnd3D()
 {
-    for (TWindowOGL* w : AWnd)
-        delete w;
+    std::vector<TWindowOGL*> widgets(AWnd.begin(), AWnd.end());
     AWnd.Count = 0;
+    FTimers.clear();
+    for (TWindowOGL* w : widgets) {
+        w->Id = 0;
+        delete w;
+    }
 }
 
 void TDispatcherWnd3D::Add(TWindowOGL* W)
@@ -26,6 +37,45 @@ void TDispatcherWnd3D::Add(TWindowOGL* W)
     if (!W) return;
     W->Id = ++FNextWnd;
     AWnd.Add(W);
+}
+
+TWindowOGL* TDispatcherWnd3D::Exist(const TPoint3D& MatePoint) const
+{
+    for (TWindowOGL* w : AWnd) {
+        if (!w || !w->Mate3D) continue;
+        const TPoint3D& o = w->Origin3D;
+        if (std::fabs(o.x - MatePoint.x) < MateTolerance && std::fabs(o.y - MatePoint.y) < MateTolerance &&
+            std::fabs(o.z - MatePoint.z) < MateTolerance)
+            return w;
+    }
+    return nullptr;
+}
+
+bool TDispatcherWnd3D::Exist(const TWindowOGL* W) const
+{
+    if (!W) return false;
+    for (const TWindowOGL* w : AWnd)
+        if (w == W) return true;
+    return false;
+}
+
+TWindowOGL* TDispatcherWnd3D::Exist(Integer Id) const
+{
+    for (TWindowOGL* w : AWnd)
+        if (w && w->Id == Id) return w;
+    return nullptr;
+}
+
+void TDispatcherWnd3D::Forget(TWindowOGL* W)
+{
+    const Integer id = W->Id;
+    std::erase_if(FTimers, [id](const TTimerEvent& t) { return t.WndId == id; });
+    for (Integer i = 0; i < AWnd.Count; ++i)
+        if (AWnd[i] == W) {
+            AWnd.Delete(i);
+            break;
+        }
+    W->Id = 0;
 }
 
 bool TDispatcherWnd3D::MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y)
@@ -58,8 +108,9 @@ void TDispatcherWnd3D::ClosePaintGL(unsigned, tvapi::IOpenGLObjectPtr)
 
 Integer TDispatcherWnd3D::StartTimer(TWindowOGL* W, Integer Delay)
 {
+    if (!W || W->Id == 0) return 0;
     const Integer id = ++FNextTimer;
-    FTimers.push_back({id, W, TClock::now() + std::chrono::milliseconds(Delay)});
+    FTimers.push_back({id, W->Id, TClock::now() + std::chrono::milliseconds(Delay)});
     return id;
 }
 
@@ -72,12 +123,13 @@ void TDispatcherWnd3D::PollTimers(TClock::time_point now)
         return true;
     });
     for (const TTimerEvent& t : due)
-        t.Wnd->OnTimer(t.Id);
+        if (TWindowOGL* w = Exist(t.WndId)) w->OnTimer(t.Id);
 }
 
 TStatusBarOGL::TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY)
     : TWindowOGL(iEditor), Origin(dX, dY)
 {
+    Mate3D = false;
     if (Editor) Editor->DispatcherWnd3D.Add(this);
 }
 

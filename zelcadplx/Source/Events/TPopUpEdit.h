@@ -8,6 +8,7 @@
 
 #include "DString.h"
 #include "Mathemat.h"
+#include "Mathemat3d.h"
 #include "Messager.h"
 #include "TArray.h"
 #include "tvapi/Events.h"
@@ -19,9 +20,13 @@ class TWindowOGL {
 public:
     Integer Id = 0; // unique within the dispatcher; 0 without one
     TBaseManager* Editor = nullptr;
+    TPoint3D Origin3D;     // model point the widget is attached to
+    TPoint2DOf<int> Dt;    // offset from the projection of Origin3D, pixels
+    Boolean Mate3D = true; // the widget follows Origin3D
 
-    // Enrols the widget in the panel's dispatcher, which then owns it.
+    // The widget is not enrolled yet: the dispatcher's Add makes it owned and numbered.
     explicit TWindowOGL(TBaseManager* iEditor);
+    // An enrolled widget leaves its dispatcher: its pending timers go, and the view is repainted.
     virtual ~TWindowOGL();
     TWindowOGL(const TWindowOGL&) = delete;
     TWindowOGL& operator=(const TWindowOGL&) = delete;
@@ -50,8 +55,19 @@ public:
     TDispatcherWnd3D(const TDispatcherWnd3D&) = delete;
     TDispatcherWnd3D& operator=(const TDispatcherWnd3D&) = delete;
 
+    // Anchors of two widgets closer than this in each coordinate are the same model point.
+    static constexpr Real MateTolerance = 1e-5;
+
     // Takes ownership of W and gives it an id (1, 2, ...).
     void Add(TWindowOGL* W);
+    // The first widget following a model point at MatePoint; null when none.
+    TWindowOGL* Exist(const TPoint3D& MatePoint) const;
+    // Whether W is one of the widgets (W may already be deleted: it is only compared).
+    bool Exist(const TWindowOGL* W) const;
+    // The widget numbered Id; null when none.
+    TWindowOGL* Exist(Integer Id) const;
+    // Takes W out of the list with its pending timers, without deleting it.
+    void Forget(TWindowOGL* W);
     // Each answers true when a widget handled the event.
     bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
     bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y);
@@ -59,16 +75,19 @@ public:
     // End of the frame's painting: elapsed timers fire.
     void ClosePaintGL(unsigned drawMode, tvapi::IOpenGLObjectPtr glObject);
 
-    // Starts a one-shot timer of Delay ms for W; the result is the event id (1, 2, ...).
+    // Starts a one-shot timer of Delay ms for W; the result is the event id (1, 2, ...), 0 and
+    // no timer for a widget that is not enrolled.
     Integer StartTimer(TWindowOGL* W, Integer Delay);
-    // Fires, in start order, the timer events due at `now`; each fires once.
+    // Fires, in start order, the timer events due at `now`; each fires once, and only while
+    // its widget is still listed (a handler may delete other widgets).
     void PollTimers(TClock::time_point now);
     std::size_t PendingTimers() const noexcept { return FTimers.size(); }
 
 private:
+    // The widget by its id: an id is never given twice, so a deleted widget is never hit.
     struct TTimerEvent {
         Integer Id;
-        TWindowOGL* Wnd;
+        Integer WndId;
         TClock::time_point Due;
     };
     std::vector<TTimerEvent> FTimers;

@@ -12,6 +12,8 @@
 #include "tvapi/Events.h"
 
 class TBaseManager;
+class THotPointData;
+struct TMeshDrawObjectParam;
 
 // Runs a host callback's body; when it throws, the failure is reported to the user and the
 // host gets `failure` instead, so no exception crosses into the host.
@@ -158,10 +160,11 @@ public:
     virtual bool Select(tvapi::ITervanAPIObjectPtr) { return true; }
     virtual bool ECanSelect(tvapi::IModelObjectPtr&) { return false; }
     virtual bool ESelect(tvapi::IModelObjectPtr&) { return true; }
-    virtual bool HPCanSelect(int) { return false; }
-    virtual bool HPSelect(int) { return true; }
-    virtual bool MOCanSelect(tvapi::IModelObjectPtr&) { return false; }
-    virtual bool MOSelect(tvapi::IModelObjectPtr&) { return true; }
+    // A hot point's marker, and another of the panel's own meshes, under the cursor.
+    virtual bool HPCanSelect(THotPointData&) { return false; }
+    virtual bool HPSelect(THotPointData&) { return false; }
+    virtual bool MOCanSelect(TMeshDrawObjectParam&) { return false; }
+    virtual bool MOSelect(TMeshDrawObjectParam&) { return true; }
 };
 
 class TReceiverProcess2DEvent

@@ -88,6 +88,8 @@ TBaseManager::~TBaseManager()
     if (CurrentProcessManager == this) CurrentProcessManager = nullptr;
     if (TVariablePanel::Running == this) TVariablePanel::Running = nullptr;
     if (Messager.Process() == this) Messager.SetProcess(nullptr);
+    // The widgets go while the panel they point at is still whole.
+    FDispatcher.reset();
     PropertyControl.Reset();
     PropertyControls.Reset();
     PropertyTab.Reset();

@@ -17,6 +17,7 @@
 #include "tvapi/PropertyManager.h"
 
 class TAdapter;
+class THotPointEdit;
 
 // The panel's own toolbar kind, passed on to the host as it stands.
 enum SpecPropertyToolBarEnum : int {
@@ -85,6 +86,7 @@ public:
     // The panel's hot points and a second list of them, neither owned; the meshes it shows.
     THotPointsData* AHotPoint = nullptr;
     THotPoints* AHotPoint2 = nullptr;
+    THotPointEdit* HotPointEdit = nullptr; // the editor on the hot point picked last; owned by the dispatcher
     TMeshDraw MeshDraw;
     tvapi::IDocumentFramePtr Frame;
     tvapi::IProcessParamPtr ProcessParam;
@@ -169,12 +171,19 @@ public:
     void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
 
     // ---- picking (cPropertyMenagerPick.cpp) ----
+    // The editor opened on a picked hot point: it stays this long and sits this far (pixels) off it.
+    static constexpr int HotPointEditDelay = 20000; // ms until the editor closes by itself
+    static constexpr TPoint2DOf<int> HotPointEditOffset{50, 20};
+
     // Whether the host may offer iEntity for picking: only once per mouse movement after a
-    // press, and only model objects that ECanSelect accepts.
+    // press. The panel's own meshes go to HPCanSelect (hot-point markers) or MOCanSelect,
+    // model objects to ECanSelect; anything else is refused.
     bool CanSelect(tvapi::ITervanAPIObjectPtr iEntity) override;
-    // The pick of iEntity (empty: the object the filter accepted last) through ESelect; a
-    // taken pick redraws the phantom.
+    // The pick of the model object iEntity through ESelect; an empty iEntity picks the object
+    // the filter accepted last, routed as CanSelect routes. A taken pick redraws the phantom.
     bool Select(tvapi::ITervanAPIObjectPtr iEntity) override;
+    // Opens the editor on HP unless a widget is already attached at its Origin; true.
+    bool HPCanSelect(THotPointData& HP) override;
     // The pick state follows the mouse; the base answers false.
     bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y) override;
     bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y) override;
@@ -271,6 +280,13 @@ protected:
     void* Addr(tvapi::IAPIObjectPtr& E) const;
 
 private:
+    // The entry of MeshDraw that shows the tessellation object O; null when O is no such
+    // object or the panel did not draw it.
+    TMeshDrawObjectParam* MeshOf(const tvapi::ITervanAPIObjectPtr& O) const;
+    // The hot point whose marker Mesh is; null without hot points or when none has it.
+    THotPointData* HotPointOf(const TMeshDrawObjectParam& Mesh) const;
+    bool RoutedCanSelect(const tvapi::ITervanAPIObjectPtr& O);
+    bool RoutedSelect(const tvapi::ITervanAPIObjectPtr& O);
     // The phantom redraw's markers of the hot points (AHotPoint).
     void RemoveHotPointMarkers();
     void AddHotPointMarkers();

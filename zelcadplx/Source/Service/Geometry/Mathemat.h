@@ -133,6 +133,13 @@ UInteger CountDigisAfterDot(const Real& x);
 // One turn towards (0, 360] degrees: 0 becomes 360, 725 becomes 365.
 Real NormAngle(const Real& A);
 
+// A plane point of another coordinate type, such as whole window pixels.
+template <class T> struct TPoint2DOf {
+    T x{};
+    T y{};
+    constexpr bool operator==(const TPoint2DOf&) const noexcept = default;
+};
+
 // A point of the plane.
 class TPoint2D : public TMathDef {
 public:
