@@ -15,23 +15,6 @@ namespace {
 constexpr Real AngleShown = 1e-5; // smaller angular deviations show an empty cell
 constexpr int FirstUserColumn = 8;
 
-enum TColumnGrid : int {
-    rNumner = 0,
-    rDirect,
-    rNominal,
-    rQHigh,
-    rQLow,
-    rTransformation,
-    rAQHigh,
-    rAQLow,
-    rEQHigh,
-    rEQLow,
-    rComment,
-    rdLdT,
-    rdT,
-    rCountRow,
-};
-
 std::wstring Wide(TString s)
 {
     return std::wstring(s.toWideChar());

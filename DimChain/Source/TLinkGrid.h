@@ -6,6 +6,24 @@
 #include <memory>
 #include <string>
 
+// The columns of a link row, in grid order.
+enum TColumnGrid : int {
+    rNumner = 0,
+    rDirect,
+    rNominal,
+    rQHigh,
+    rQLow,
+    rTransformation,
+    rAQHigh,
+    rAQLow,
+    rEQHigh,
+    rEQLow,
+    rComment,
+    rdLdT,
+    rdT,
+    rCountRow,
+};
+
 class TLinkGrid {
 public:
     virtual ~TLinkGrid() = default;

@@ -22,23 +22,9 @@ public:
         stAngleTolerance = 5,
         stProjection = 6,
     };
-    // The columns of the link grid.
-    enum TColumnGrid : int {
-        rNumner = 0,
-        rDirect,
-        rNominal,
-        rQHigh,
-        rQLow,
-        rTransformation,
-        rAQHigh,
-        rAQLow,
-        rEQHigh,
-        rEQLow,
-        rComment,
-        rdLdT,
-        rdT,
-        rCountRow,
-    };
+    // The columns of the link grid (TLinkGrid.h).
+    using TColumnGrid = ::TColumnGrid;
+    using enum ::TColumnGrid;
     static constexpr int GridRows = 56;
     static constexpr int GridHeight = 180;
     static constexpr int ColumnUnit = 12; // a column's width is its table value times this
@@ -107,6 +93,7 @@ private:
     void LinkSettings();
     void ShowRiskFactor();
     void ShowRecognition();
+    void LinkRemoved();
     void SetVisible(const tvapi::IPropertyControlPtr& Control, bool Visible);
     tvapi::IPropertyControlPtr CurrentControl() const;
     void RewriteRow(Integer Link);

@@ -236,6 +236,12 @@ void TpmDimensionChain2D::DeleteLink(TDimension& L)
         C.Closed = false;
         if (C.Grid) C.DeleteRow(k);
     }
+    LinkRemoved();
+}
+
+// After a link left the current chain, by pick or by command: the panel waits for a dimension.
+void TpmDimensionChain2D::LinkRemoved()
+{
     ResetCurrentLink();
     RedrawGrid();
     UpdateProcess();

@@ -118,15 +118,7 @@ void TpmDimensionChain2D::ClickBase()
     TDimensionChain& C = Chain();
     if (C.Index(rLightObj) >= 0) {
         C.Remove(rLightObj);
-        ResetCurrentLink();
-        RedrawGrid();
-        UpdateProcess();
-        if (Sel()) {
-            Sel()->UnChoose2D(rLightObj);
-            Sel()->UnSelect2D(rLightObj);
-        }
-        SetPrompt(DC("Укажите размер"));
-        ShowRecognition();
+        LinkRemoved();
         return;
     }
     if (C.Closed) {
