@@ -17,36 +17,6 @@ constexpr double NotSearched = -1.0;
 // Below this a segment is a point and a scale is no scale.
 constexpr double Degenerate = 1e-12;
 
-TPoint2 operator+(TPoint2 a, TPoint2 b)
-{
-    return {a.X + b.X, a.Y + b.Y};
-}
-TPoint2 operator-(TPoint2 a, TPoint2 b)
-{
-    return {a.X - b.X, a.Y - b.Y};
-}
-TPoint2 operator*(TPoint2 a, double k)
-{
-    return {a.X * k, a.Y * k};
-}
-double Dot(TPoint2 a, TPoint2 b)
-{
-    return a.X * b.X + a.Y * b.Y;
-}
-double Length(TPoint2 a)
-{
-    return std::hypot(a.X, a.Y);
-}
-TPoint2 Dir(double radians)
-{
-    return {std::cos(radians), std::sin(radians)};
-}
-TPoint2 Rotated(TPoint2 p, double radians)
-{
-    return {p.X * std::cos(radians) - p.Y * std::sin(radians),
-            p.X * std::sin(radians) + p.Y * std::cos(radians)};
-}
-
 double ToSegment(TPoint2 p, TPoint2 a, TPoint2 b)
 {
     const TPoint2 ab = b - a;

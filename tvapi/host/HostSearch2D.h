@@ -5,18 +5,14 @@
 
 #include <string>
 
+#include "HostPoint2.h"
+
 namespace tvhost {
 
 class TContainerCore;
 class TDrawing2D;
 class TDrawingCore;
 class THostView;
-
-// A point of the sheet or of a view.
-struct TPoint2 {
-    double X = 0.0;
-    double Y = 0.0;
-};
 
 // Sheet point P in the coordinates of `view` (origin, angle, scale), and back.
 TPoint2 SheetToView(const THostView& view, TPoint2 p);

@@ -14,6 +14,7 @@
 
 #include "HostDocuments.h"
 #include "HostFileIo.h"
+#include "HostPoint2.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -30,30 +31,7 @@ constexpr double JoinTolerance = 1e-6;
 constexpr std::string_view Black = "\"black\"";
 constexpr std::string_view PreviewColour = "\"#e0007a\"";
 
-struct TXY {
-    double x = 0.0, y = 0.0;
-};
-
-TXY operator+(TXY a, TXY b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-TXY operator-(TXY a, TXY b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-TXY operator*(TXY a, double k)
-{
-    return {a.x * k, a.y * k};
-}
-double Dot(TXY a, TXY b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-TXY Dir(double radians)
-{
-    return {std::cos(radians), std::sin(radians)};
-}
+using TXY = TPoint2;
 
 // A coordinate that cannot be written: the drawing holds values too large for a picture.
 struct TNotDrawable : std::range_error {
@@ -165,9 +143,9 @@ public:
     // The view box around everything written.
     std::string ViewBox() const
     {
-        if (FMin.x > FMax.x) return "0 0 10 10";
-        return Num(FMin.x - Margin) + " " + Num(-FMax.y - Margin) + " " + Num(FMax.x - FMin.x + 2 * Margin) +
-               " " + Num(FMax.y - FMin.y + 2 * Margin);
+        if (FMin.X > FMax.X) return "0 0 10 10";
+        return Num(FMin.X - Margin) + " " + Num(-FMax.Y - Margin) + " " + Num(FMax.X - FMin.X + 2 * Margin) +
+               " " + Num(FMax.Y - FMin.Y + 2 * Margin);
     }
 
 private:
@@ -195,30 +173,30 @@ private:
     // A view point on the sheet, noted for the view box.
     TXY Sheet(TXY p)
     {
-        const TXY r{p.x * std::cos(FAngle) - p.y * std::sin(FAngle),
-                    p.x * std::sin(FAngle) + p.y * std::cos(FAngle)};
+        const TXY r{p.X * std::cos(FAngle) - p.Y * std::sin(FAngle),
+                    p.X * std::sin(FAngle) + p.Y * std::cos(FAngle)};
         const TXY s = FOrigin + r * FScale;
-        FMin = {std::min(FMin.x, s.x), std::min(FMin.y, s.y)};
-        FMax = {std::max(FMax.x, s.x), std::max(FMax.y, s.y)};
-        FViewMin = {std::min(FViewMin.x, s.x), std::min(FViewMin.y, s.y)};
-        FViewMax = {std::max(FViewMax.x, s.x), std::max(FViewMax.y, s.y)};
+        FMin = {std::min(FMin.X, s.X), std::min(FMin.Y, s.Y)};
+        FMax = {std::max(FMax.X, s.X), std::max(FMax.Y, s.Y)};
+        FViewMin = {std::min(FViewMin.X, s.X), std::min(FViewMin.Y, s.Y)};
+        FViewMax = {std::max(FViewMax.X, s.X), std::max(FViewMax.Y, s.Y)};
         return s;
     }
     std::string XY(TXY p)
     {
         const TXY s = Sheet(p);
-        return Num(s.x) + "," + Num(-s.y);
+        return Num(s.X) + "," + Num(-s.Y);
     }
     std::string Line(TXY a, TXY b, const std::string& stroke)
     {
         const TXY s = Sheet(a), e = Sheet(b);
-        return "<line x1=\"" + Num(s.x) + "\" y1=\"" + Num(-s.y) + "\" x2=\"" + Num(e.x) + "\" y2=\"" +
-               Num(-e.y) + "\" " + stroke + "/>\n";
+        return "<line x1=\"" + Num(s.X) + "\" y1=\"" + Num(-s.Y) + "\" x2=\"" + Num(e.X) + "\" y2=\"" +
+               Num(-e.Y) + "\" " + stroke + "/>\n";
     }
     // Path of an arc from a to b around c; clockwise as the host's direction flag says.
     std::string ArcPath(TXY c, double r, TXY a, TXY b, bool clockwise)
     {
-        double ccw = std::atan2(b.y - c.y, b.x - c.x) - std::atan2(a.y - c.y, a.x - c.x);
+        double ccw = std::atan2(b.Y - c.Y, b.X - c.X) - std::atan2(a.Y - c.Y, a.X - c.X);
         if (ccw < 0) ccw += 2 * std::numbers::pi;
         const double swept = clockwise ? 2 * std::numbers::pi - ccw : ccw;
         const double rs = std::fabs(r) * FScale;
@@ -229,13 +207,13 @@ private:
     {
         const TXY s = Sheet(at);
         const double h = (height > 0 ? height : DefaultTextHeight) * FScale;
-        Body << "<text x=\"" << Num(s.x) << "\" y=\"" << Num(-s.y) << "\" font-size=\"" << Num(h)
+        Body << "<text x=\"" << Num(s.X) << "\" y=\"" << Num(-s.Y) << "\" font-size=\"" << Num(h)
              << "\" font-family=\"DejaVu Sans\"";
         const double turn = angleDeg + FAngle / Degree;
         if (std::fabs(turn) > 0) Body << " transform=\"rotate(" << Num(-turn) << " " << XY(at) << ")\"";
         Body << ">";
         for (std::size_t i = 0; i < lines.size(); ++i)
-            Body << "<tspan x=\"" << Num(s.x) << "\" dy=\"" << (i == 0 ? "0" : Num(h * 1.4)) << "\">"
+            Body << "<tspan x=\"" << Num(s.X) << "\" dy=\"" << (i == 0 ? "0" : Num(h * 1.4)) << "\">"
                  << Escape(ShowMarkup(lines[i])) << "</tspan>";
         Body << "</text>\n";
     }
@@ -265,8 +243,8 @@ private:
     void Tolerance(TDrawingCore& core);
     void Rect(TXY a, TXY b, const std::string& stroke)
     {
-        Body << Line(a, {b.x, a.y}, stroke) << Line({b.x, a.y}, b, stroke) << Line(b, {a.x, b.y}, stroke)
-             << Line({a.x, b.y}, a, stroke);
+        Body << Line(a, {b.X, a.Y}, stroke) << Line({b.X, a.Y}, b, stroke) << Line(b, {a.X, b.Y}, stroke)
+             << Line({a.X, b.Y}, a, stroke);
     }
 };
 
@@ -284,7 +262,7 @@ void TSvgWriter::Curve(TDrawingCore& core)
         const TXY s = Sheet(c);
         Sheet(c + TXY{p.Real("Radius"), p.Real("Radius")});
         Sheet(c - TXY{p.Real("Radius"), p.Real("Radius")});
-        Body << "<circle cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" r=\""
+        Body << "<circle cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" r=\""
              << Num(std::fabs(p.Real("Radius")) * FScale) << "\" fill=\"none\" " << stroke << "/>\n";
         break;
     }
@@ -298,10 +276,10 @@ void TSvgWriter::Curve(TDrawingCore& core)
         const TXY s = Sheet(c);
         Sheet(c + TXY{p.Real("A"), p.Real("A")});
         Sheet(c - TXY{p.Real("A"), p.Real("A")});
-        Body << "<ellipse cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" rx=\""
+        Body << "<ellipse cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" rx=\""
              << Num(p.Real("A") * FScale) << "\" ry=\"" << Num(p.Real("B") * FScale)
-             << "\" transform=\"rotate(" << Num(-(p.Real("Angle") + FAngle / Degree)) << " " << Num(s.x)
-             << " " << Num(-s.y) << ")\" fill=\"none\" " << stroke << "/>\n";
+             << "\" transform=\"rotate(" << Num(-(p.Real("Angle") + FAngle / Degree)) << " " << Num(s.X)
+             << " " << Num(-s.Y) << ")\" fill=\"none\" " << stroke << "/>\n";
     }
     }
 }
@@ -321,7 +299,7 @@ std::string TSvgWriter::Outline(const tvapi::DrawingObjectList& boundaries)
     TXY end;
     bool open = false;
     auto near = [](TXY a, TXY b) {
-        return std::fabs(a.x - b.x) <= JoinTolerance && std::fabs(a.y - b.y) <= JoinTolerance;
+        return std::fabs(a.X - b.X) <= JoinTolerance && std::fabs(a.Y - b.Y) <= JoinTolerance;
     };
     while (!left.empty()) {
         auto next = std::find_if(left.begin(), left.end(), [&](const TPiece& piece) {
@@ -422,12 +400,12 @@ void TSvgWriter::Dimension(TDrawingCore& core)
         const TXY u = orientation == tvapi::tvLinDHorizontal ? TXY{1, 0}
                       : orientation == tvapi::tvLinDVertical ? TXY{0, 1}
                                                              : Dir(p.Real("Angle"));
-        const TXY n{-u.y, u.x};
+        const TXY n{-u.Y, u.X};
         const auto& line = dynamic_cast<THostLineDimension&>(core);
         const TXY p3{line.LineX(), line.LineY()};
         const TXY q1 = p1 + n * Dot(p3 - p1, n), q2 = p2 + n * Dot(p3 - p2, n);
         Body << Line(p1, q1, stroke) << Line(p2, q2, stroke) << Line(q1, q2, stroke + arrows);
-        at = {p.Real("TextX", p3.x), p.Real("TextY", p3.y)};
+        at = {p.Real("TextX", p3.X), p.Real("TextY", p3.Y)};
     } else if (core.Type() == tvapi::tvDrADimension) {
         const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
         const TXY s = c + Dir(a1) * r, e = c + Dir(a2) * r;
@@ -447,12 +425,6 @@ void TSvgWriter::Dimension(TDrawingCore& core)
     }
     Text(at, DefaultTextHeight, 0.0, {DimensionText(core)});
     Body << "</g>\n";
-}
-
-TXY Turn(TXY v, double radians)
-{
-    return {v.x * std::cos(radians) - v.y * std::sin(radians),
-            v.x * std::sin(radians) + v.y * std::cos(radians)};
 }
 
 // Width of a text of `count` characters at height h, as the pictures lay texts out.
@@ -492,14 +464,14 @@ constexpr TCellPlace CellPlaces[] = {
 
 void TSvgWriter::ViewFrame(const THostView& view)
 {
-    if (FViewMin.x > FViewMax.x) return;
+    if (FViewMin.X > FViewMax.X) return;
     const double pad = 5.0;
-    const TXY a{FViewMin.x - pad, FViewMin.y - pad}, b{FViewMax.x + pad, FViewMax.y + pad};
+    const TXY a{FViewMin.X - pad, FViewMin.Y - pad}, b{FViewMax.X + pad, FViewMax.Y + pad};
     const std::wstring name = view.Params().Text("Name");
     SetSheet();
     Body << "<g class=\"view-frame\">\n";
     Rect(a, b, R"x(stroke="#8080ff" stroke-width="0.18" stroke-dasharray="3 1.5")x");
-    if (!name.empty()) Text({a.x, b.y + 1.5}, DefaultTextHeight, 0.0, {name});
+    if (!name.empty()) Text({a.X, b.Y + 1.5}, DefaultTextHeight, 0.0, {name});
     Body << "</g>\n";
 }
 
@@ -551,21 +523,21 @@ void TSvgWriter::Rough(TDrawingCore& core)
     const TParams& p = core.Params();
     const double h = 5.0, a = p.Real("Angle") * Degree;
     const TXY tip{p.Real("X"), p.Real("Y")};
-    const TXY left = tip + Turn({-0.58 * h, h}, a), right = tip + Turn({1.16 * h, 2 * h}, a);
+    const TXY left = tip + Rotated({-0.58 * h, h}, a), right = tip + Rotated({1.16 * h, 2 * h}, a);
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     Body << "<g class=\"rough\">\n" << Line(tip, left, stroke) << Line(tip, right, stroke);
-    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, tip + Turn({0.58 * h, h}, a), stroke);
+    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, tip + Rotated({0.58 * h, h}, a), stroke);
     if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
-        const TXY c = Sheet(tip + Turn({0, 0.62 * h}, a));
-        Body << "<circle cx=\"" << Num(c.x) << "\" cy=\"" << Num(-c.y) << "\" r=\"" << Num(0.33 * h * FScale)
+        const TXY c = Sheet(tip + Rotated({0, 0.62 * h}, a));
+        Body << "<circle cx=\"" << Num(c.X) << "\" cy=\"" << Num(-c.Y) << "\" r=\"" << Num(0.33 * h * FScale)
              << "\" fill=\"none\" " << stroke << "/>\n";
     }
     const std::wstring shelf = core.Text("Text2").Str();
     if (!shelf.empty())
-        Body << Line(right, right + Turn({TextWidth(shelf.size(), DefaultTextHeight), 0}, a), stroke);
-    TextData(tip + Turn({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
-    TextData(right + Turn({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
-    TextData(right + Turn({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
+        Body << Line(right, right + Rotated({TextWidth(shelf.size(), DefaultTextHeight), 0}, a), stroke);
+    TextData(tip + Rotated({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
+    TextData(right + Rotated({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
+    TextData(right + Rotated({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
     Body << "</g>\n";
 }
 
@@ -574,9 +546,9 @@ void TSvgWriter::Base(TDrawingCore& core)
     const TParams& p = core.Params();
     const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
-    const double len = std::hypot(b.x - a.x, b.y - a.y);
-    const TXY u = len > 0 ? TXY{(b.x - a.x) / len, (b.y - a.y) / len} : TXY{0, 1};
-    const TXY n{-u.y, u.x};
+    const double len = std::hypot(b.X - a.X, b.Y - a.Y);
+    const TXY u = len > 0 ? TXY{(b.X - a.X) / len, (b.Y - a.Y) / len} : TXY{0, 1};
+    const TXY n{-u.Y, u.X};
     const double side = 6.0;
     Body << "<g class=\"base\">\n<path d=\"M " << XY(a + n * 3.0) << " L " << XY(a - n * 3.0) << " L "
          << XY(a + u * 4.0) << " Z\" fill=\"black\"/>\n"
@@ -606,14 +578,14 @@ void TSvgWriter::Tolerance(TDrawingCore& core)
     const std::vector<double> ends = p.Reals("Branches");
     for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
         Body << Line(o, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
-    double x = o.x;
+    double x = o.X;
     const int cells = static_cast<int>(p.Int("Cells", 1));
     for (int k = 0; k < cells; ++k) {
         const auto it = core.Texts().find("Cell" + std::to_string(k));
         const std::wstring text = it == core.Texts().end() ? std::wstring() : it->second.Str();
         const double width = std::max(8.0, TextWidth(text.size(), DefaultTextHeight) + 3.0);
-        Rect({x, o.y}, {x + width, o.y + height}, StrokeOf(tvapi::tvCSNormal));
-        if (!text.empty()) Text({x + 1.5, o.y + 2.0}, DefaultTextHeight, 0.0, {text});
+        Rect({x, o.Y}, {x + width, o.Y + height}, StrokeOf(tvapi::tvCSNormal));
+        if (!text.empty()) Text({x + 1.5, o.Y + 2.0}, DefaultTextHeight, 0.0, {text});
         x += width;
     }
     Body << "</g>\n";
@@ -634,7 +606,7 @@ void TSvgWriter::Object(TDrawingCore& core)
         break;
     case tvapi::tvDrPoint: {
         const TXY s = Sheet({p.Real("X"), p.Real("Y")});
-        Body << "<circle class=\"point\" cx=\"" << Num(s.x) << "\" cy=\"" << Num(-s.y) << "\" r=\""
+        Body << "<circle class=\"point\" cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" r=\""
              << Num(PointRadius) << "\" fill=\"black\"/>\n";
         break;
     }
