@@ -47,25 +47,6 @@ TPoint2 At(const TParams& p, const char* x, const char* y)
     return {p.Real(x), p.Real(y)};
 }
 
-// The lines a line dimension draws: two extension lines and the dimension line.
-struct TLinearLines {
-    TPoint2 P1, Q1, P2, Q2;
-};
-
-TLinearLines LinearLines(TDrawingCore& object)
-{
-    const TParams& p = object.Params();
-    const TPoint2 p1 = At(p, "X1", "Y1"), p2 = At(p, "X2", "Y2");
-    const auto orientation = p.Int("Orientation");
-    const TPoint2 u = orientation == tvapi::tvLinDHorizontal ? TPoint2{1, 0}
-                      : orientation == tvapi::tvLinDVertical ? TPoint2{0, 1}
-                                                             : Dir(p.Real("Angle"));
-    const TPoint2 n{-u.Y, u.X};
-    const auto& line = dynamic_cast<THostLineDimension&>(object);
-    const TPoint2 p3{line.LineX(), line.LineY()};
-    return {p1, p1 + n * Dot(p3 - p1, n), p2, p2 + n * Dot(p3 - p2, n)};
-}
-
 double ToDimension(TDrawingCore& object, TPoint2 at)
 {
     const TParams& p = object.Params();
@@ -128,6 +109,20 @@ bool ViewPickPoint(TDrawingCore& object, TPoint2& at)
 }
 
 } // namespace
+
+TLinearLines LinearLines(TDrawingCore& object)
+{
+    const TParams& p = object.Params();
+    const TPoint2 p1 = At(p, "X1", "Y1"), p2 = At(p, "X2", "Y2");
+    const auto orientation = p.Int("Orientation");
+    const TPoint2 u = orientation == tvapi::tvLinDHorizontal ? TPoint2{1, 0}
+                      : orientation == tvapi::tvLinDVertical ? TPoint2{0, 1}
+                                                             : Dir(p.Real("Angle"));
+    const TPoint2 n{-u.Y, u.X};
+    const auto& line = dynamic_cast<THostLineDimension&>(object);
+    const TPoint2 p3{line.LineX(), line.LineY()};
+    return {p1, p1 + n * Dot(p3 - p1, n), p2, p2 + n * Dot(p3 - p2, n), p3};
+}
 
 TPoint2 SheetToView(const THostView& view, TPoint2 p)
 {

@@ -20,6 +20,13 @@ TPoint2 ViewToSheet(const THostView& view, TPoint2 p);
 // The view holding `object` (through its macro objects); null for one that has no view.
 const THostView* ViewOf(const TDrawingCore& object);
 
+// The lines a line dimension draws: two extension lines P1-Q1 and P2-Q2, the dimension line
+// Q1-Q2, and the point it was placed through.
+struct TLinearLines {
+    TPoint2 P1, Q1, P2, Q2, Through;
+};
+TLinearLines LinearLines(TDrawingCore& object);
+
 // Distance from P (in the object's view coordinates) to the lines the object draws: segments,
 // arcs, circles, points, texts (their anchor), dimensions (extension and dimension lines)
 // and macro objects (their nearest element). A negative result: the kind is not searched.

@@ -15,6 +15,7 @@
 #include "HostDocuments.h"
 #include "HostFileIo.h"
 #include "HostPoint2.h"
+#include "HostSearch2D.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -395,17 +396,9 @@ void TSvgWriter::Dimension(TDrawingCore& core)
     TXY at;
     Body << "<g class=\"dimension\">\n";
     if (core.Type() == tvapi::tvDrLDimension) {
-        const TXY p1{p.Real("X1"), p.Real("Y1")}, p2{p.Real("X2"), p.Real("Y2")};
-        const auto orientation = p.Int("Orientation");
-        const TXY u = orientation == tvapi::tvLinDHorizontal ? TXY{1, 0}
-                      : orientation == tvapi::tvLinDVertical ? TXY{0, 1}
-                                                             : Dir(p.Real("Angle"));
-        const TXY n{-u.Y, u.X};
-        const auto& line = dynamic_cast<THostLineDimension&>(core);
-        const TXY p3{line.LineX(), line.LineY()};
-        const TXY q1 = p1 + n * Dot(p3 - p1, n), q2 = p2 + n * Dot(p3 - p2, n);
-        Body << Line(p1, q1, stroke) << Line(p2, q2, stroke) << Line(q1, q2, stroke + arrows);
-        at = {p.Real("TextX", p3.X), p.Real("TextY", p3.Y)};
+        const TLinearLines l = LinearLines(core);
+        Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke) << Line(l.Q1, l.Q2, stroke + arrows);
+        at = {p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)};
     } else if (core.Type() == tvapi::tvDrADimension) {
         const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
         const TXY s = c + Dir(a1) * r, e = c + Dir(a2) * r;
