@@ -16,6 +16,7 @@ ctest --test-dir build -j "$jobs" --output-on-failure --timeout 900
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIMCHAIN_SANITIZE=ON -DDIMCHAIN_BENCH=OFF
 cmake --build build-asan -j "$jobs"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 1800
 
 echo "== ThreadSanitizer build of the tests that start threads"

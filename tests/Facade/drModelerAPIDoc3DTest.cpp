@@ -67,7 +67,8 @@ TEST_F(TModelerApiDoc3DTest, CreatedOverAnOpenSameNamedPartSavedAndClosed)
     EXPECT_TRUE(MA.drCreate3D(true, true, file, "x", "y"));
     EXPECT_FALSE(tvhost::HostAs<tvhost::THostDocument3D>(old)->IsOpen());
     EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(old)->ClosedWith(), kdDoNotSaveChanges);
-    auto* made = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
+    const ITervanDocumentPtr held = R().IDoc; // looked at after the facade lets it go
+    auto* made = tvhost::HostAs<tvhost::THostDocument3D>(held);
     ASSERT_TRUE(made);
     EXPECT_EQ(made->Type(), tvDocumentPart);
     EXPECT_EQ(tvhost::ToUtf8(made->FileName()), ::testing::TempDir() + "made.qpt");
