@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "CurvedFace.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
 #include "HostSelection.h"
 #include "TAdapter.h"
 #include "TestPanel.h"
 #include "drSelectorAPI.h"
+#include "maTervan.h"
 
 using namespace tvapi;
 
@@ -277,6 +277,26 @@ TEST_F(TObjectFieldTest, TheClearButtonEmptiesTheFieldAndDropsTheHighlight)
     EXPECT_EQ(HostOf(b).CheckState(), tvCheckCurrent);
 }
 
+// A face whose surface is not planar.
+class TCurvedSurface final : public tvhost::THostObjectOf<IMathSurface3D> {
+public:
+    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
+    void GetParamUV(double, double, double, bool, double&, double&) override {}
+    void GetNormal(double, double, double&, double&, double&) override {}
+    bool IsPlanar() override { return false; }
+    IPlacement3DPtr GetPlacement() override { return {}; }
+};
+class TCurvedFace final : public tvhost::THostFeatureOf<IFace, IModelObject> {
+public:
+    TCurvedFace() : THostFeatureOf(o3d_face) {}
+    IMathSurface3DPtr GetSurface() override { return IMathSurface3DPtr(tvhost::New<TCurvedSurface>()); }
+    double GetArea(int) override { return 1; }
+    bool GetOrientation() override { return true; }
+
+protected:
+    std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum) override { return {}; }
+};
+
 // Face lists and plane fields over the faces of a 10 x 20 x 5 box part.
 class TFaceListTest : public TObjectFieldTest {
 protected:
@@ -366,8 +386,7 @@ TEST_F(TFaceListTest, PickedFacesAreListedTickedFacesDeletedAndTheListRebuilt)
 
 TEST_F(TFaceListTest, ALostEntryIsShownAsLost)
 {
-    drApi::TAOfComEntity picked;
-    picked.from({Faces[0], IModelObjectPtr(), Faces[1]});
+    drApi::TAOfComEntity picked{Faces[0], IModelObjectPtr(), Faces[1]};
     Chooser().SetChooseType(tvChMLevel1Color1); // a refresh highlights in the current kind
     const auto list = Panel->AddEditValue("Грани", "", picked, false, true, tvChMLevel1Color1);
     EXPECT_EQ(Items(list),
@@ -381,7 +400,7 @@ TEST_F(TFaceListTest, APlaneFieldAcceptsOnlyPlanarFaces)
     Panel->AddEditPlaneFace("Плоскость", "", "плоскость", plane, true, tvChMLevel1Color1, false);
     IModelObjectPtr edge = NewObject(o3d_edge);
     IModelObjectPtr face = Faces[2];
-    IModelObjectPtr curved(tvhost::New<TCurvedFace>(IFacePtr(face)));
+    IModelObjectPtr curved(tvhost::New<TCurvedFace>());
     EXPECT_FALSE(Bindings().CanSelect(edge));
     EXPECT_TRUE(Bindings().CanSelect(face));
     EXPECT_FALSE(Bindings().CanSelect(curved)) << "a face whose surface is not planar";

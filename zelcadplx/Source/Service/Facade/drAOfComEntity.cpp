@@ -15,13 +15,6 @@ constexpr Real LinkEps = 0.001; // edges of touching faces agree within this
 constexpr Real BoxEps = 0.1;    // surface boxes of touching faces overlap within this
 constexpr Real EqualFaceEps = 0.001;
 
-bool Planar(const tvapi::IFacePtr& F)
-{
-    if (!F) return false;
-    const tvapi::IMathSurface3DPtr S = F->GetSurface();
-    return S && S->IsPlanar();
-}
-
 } // namespace
 
 tvapi::IEdgePtr GetLinkEdge(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Integer const Next)
@@ -43,30 +36,6 @@ tvapi::IEdgePtr GetLinkEdge(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Integer co
     return {};
 }
 
-TAOfComEntity& TAOfComEntity::operator=(const TAOfComEntity& S)
-{
-    if (this == &S) return *this;
-    if (FSize < S.Count) SetSize(S.Count, false);
-    Count = S.Count;
-    for (Integer i = 0; i < Count; ++i)
-        Put(i, S.FArray[i]);
-    return *this;
-}
-
-void TAOfComEntity::Put(Integer i, const tvapi::IModelObjectPtr& E)
-{
-    // The same object again keeps the slot's reference as it is.
-    if (FArray[i].Get() != E.Get()) FArray[i] = E;
-}
-
-Boolean TAOfComEntity::IsPlanar() const
-{
-    if (Count == 0 || !IsFace(FArray[0])) return false;
-    for (Integer i = 0; i < Count && IsFace(FArray[i]); ++i)
-        if (!Planar(tvapi::IFacePtr(FArray[i]))) return false;
-    return true;
-}
-
 Boolean TAOfComEntity::IsLinked(tvapi::IFacePtr& F) const
 {
     for (Integer i = 0; i < Count; ++i) {
@@ -75,19 +44,6 @@ Boolean TAOfComEntity::IsLinked(tvapi::IFacePtr& F) const
         if (GetLinkEdge(entry, F, 0)) return true;
     }
     return false;
-}
-
-tvapi::IFacePtr TAOfComEntity::GetFaces(Integer I) const
-{
-    if (I < 0 || I >= Count || !IsFace(FArray[I])) return {};
-    return tvapi::IFacePtr(FArray[I]);
-}
-
-Integer TAOfComEntity::PositionOf(tvapi::IFacePtr& F) const
-{
-    for (Integer i = 0; i < Count; ++i)
-        if (IsFace(FArray[i]) && tvapi::IFacePtr(FArray[i]) == F) return i + 1;
-    return 0;
 }
 
 Integer TAOfComEntity::IndexOfByEqu(tvapi::IModelObjectPtr& E) const
@@ -111,21 +67,6 @@ Boolean TAOfComEntity::ExistByEqu(tvapi::IModelObjectPtr& E) const
     for (Integer i = 0; i < Count; ++i)
         if (FArray[i] == E) return true;
     return false;
-}
-
-void TAOfComEntity::to(std::vector<tvapi::IModelObjectPtr>& V) const
-{
-    for (Integer i = 0; i < Count; ++i)
-        if (FArray[i]) V.push_back(FArray[i]);
-}
-
-void TAOfComEntity::from(const std::vector<tvapi::IModelObjectPtr>& V)
-{
-    const Integer n = static_cast<Integer>(V.size());
-    if (FSize < n) SetSize(n, false);
-    Count = n;
-    for (Integer i = 0; i < n; ++i)
-        Put(i, V[static_cast<std::size_t>(i)]);
 }
 
 } // namespace drApi

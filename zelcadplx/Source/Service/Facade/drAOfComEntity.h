@@ -1,8 +1,6 @@
 #pragma once
-// A list of picked host model objects (faces above all) queried as a set of faces: whether
-// they are planar, which entry equals a face, whether a face touches the set.
-
-#include <vector>
+// A list of picked host model objects (faces above all) queried as a set of faces: which
+// entry equals a face, whether a face touches the set.
 
 #include "TArray.h"
 #include "tvapi/ModelObjects.h"
@@ -18,29 +16,13 @@ class TAOfComEntity : public TArrayOf<tvapi::IModelObjectPtr> {
 public:
     using TArrayOf<tvapi::IModelObjectPtr>::TArrayOf;
     TAOfComEntity() = default;
-    TAOfComEntity(const TAOfComEntity&) = default;
-    TAOfComEntity& operator=(const TAOfComEntity& S);
 
-    // The leading face entries are all planar; false when empty or entry 0 is no face.
-    Boolean IsPlanar() const;
     // Some entry shares an edge with F.
     Boolean IsLinked(tvapi::IFacePtr& F) const;
-    // Entry I as a face; empty out of range or for another kind.
-    tvapi::IFacePtr GetFaces(Integer I) const;
-    // 1-based position of F among the face entries; 0 when absent.
-    Integer PositionOf(tvapi::IFacePtr& F) const;
     // Index of an entry that is E, or for faces an equal face; -1 when none.
     Integer IndexOfByEqu(tvapi::IModelObjectPtr& E) const;
     // Some entry is the same host object as E (no geometric comparison).
     Boolean ExistByEqu(tvapi::IModelObjectPtr& E) const;
-    // Appends the non-empty entries to V.
-    void to(std::vector<tvapi::IModelObjectPtr>& V) const;
-    // The entries become V's elements, empty ones included.
-    void from(const std::vector<tvapi::IModelObjectPtr>& V);
-
-private:
-    void Put(Integer i, const tvapi::IModelObjectPtr& E);
-    static bool IsFace(const tvapi::IModelObjectPtr& E) { return E && E->GetObjectType() == tvapi::o3d_face; }
 };
 
 } // namespace drApi
