@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "HostModelObject.h"
+#include "HostPart.h"
 #include "HostSelection.h"
 #include "TAdapter.h"
 #include "TestPanel.h"
 #include "drSelectorAPI.h"
+#include "maTervan.h"
 
 using namespace tvapi;
 
@@ -275,12 +277,131 @@ TEST_F(TObjectFieldTest, TheClearButtonEmptiesTheFieldAndDropsTheHighlight)
     EXPECT_EQ(HostOf(b).CheckState(), tvCheckCurrent);
 }
 
-TEST_F(TObjectFieldTest, APlaneFieldAcceptsOnlyFaces)
+// A face whose surface is not planar.
+class TCurvedSurface final : public tvhost::THostObjectOf<IMathSurface3D> {
+public:
+    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
+    void GetParamUV(double, double, double, bool, double&, double&) override {}
+    void GetNormal(double, double, double&, double&, double&) override {}
+    bool IsPlanar() override { return false; }
+    IPlacement3DPtr GetPlacement() override { return {}; }
+};
+class TCurvedFace final : public tvhost::THostFeatureOf<IFace, IModelObject> {
+public:
+    TCurvedFace() : THostFeatureOf(o3d_face) {}
+    IMathSurface3DPtr GetSurface() override { return IMathSurface3DPtr(tvhost::New<TCurvedSurface>()); }
+    double GetArea(int) override { return 1; }
+    bool GetOrientation() override { return true; }
+
+protected:
+    std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum) override { return {}; }
+};
+
+// Face lists and plane fields over the faces of a 10 x 20 x 5 box part.
+class TFaceListTest : public TObjectFieldTest {
+protected:
+    void SetUp() override
+    {
+        TObjectFieldTest::SetUp();
+        Part = tvhost::New<tvhost::THostPart>();
+        const tvhost::THostBodyPtr body = Part->AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+        Faces = drApi::GetObjects(IModelObjectPtr(body), o3d_face);
+        ASSERT_EQ(Faces.size(), 6u);
+        // The face opposite face 0 is the one that shares no edge with it.
+        for (std::size_t i = 1; i < Faces.size(); ++i) {
+            IFacePtr a(Faces[0]), b(Faces[i]);
+            if (!drApi::GetLinkEdge(a, b, 0)) Opposite = i;
+        }
+        ASSERT_NE(Opposite, 0u);
+    }
+    void TearDown() override
+    {
+        Faces.clear();
+        Part.Reset();
+        TObjectFieldTest::TearDown();
+    }
+    static std::vector<std::wstring> Items(const IPropertyEditListPtr& list)
+    {
+        std::vector<std::wstring> items;
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            items.push_back(list->GetItem(i) + (list->GetItemChecked(i) ? L" [x]" : L""));
+        return items;
+    }
+    bool Chosen(const IModelObjectPtr& o) { return Chooser().IsChosen(o.Get(), tvChMLevel1Color1); }
+
+    tvapi::Ptr<tvhost::THostPart> Part;
+    std::vector<IModelObjectPtr> Faces;
+    std::size_t Opposite = 0;
+};
+
+TEST_F(TFaceListTest, PickedFacesAreListedTickedFacesDeletedAndTheListRebuilt)
+{
+    drApi::TAOfComEntity picked;
+    const auto list = Panel->AddEditValue("Грани", "", picked, false, true, tvChMLevel1Color1);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(Bindings()[0].Type, TVariablePtr::pvAOfComEntity);
+    EXPECT_EQ(Bindings().Selected, 0);
+    EXPECT_EQ(HostOf(list).CheckState(), tvCheckCurrent);
+    EXPECT_EQ(list->GetItemCount(), 0);
+
+    IModelObjectPtr f0 = Faces[0], far = Faces[Opposite];
+    EXPECT_TRUE(Bindings().CanSelect(far)) << "an empty list takes any face";
+    EXPECT_TRUE(Bindings().Select(f0));
+    EXPECT_FALSE(Bindings().CanSelect(far)) << "the opposite face touches no listed face";
+    EXPECT_TRUE(Bindings().CanSelect(f0));
+    std::vector<IModelObjectPtr> sides;
+    for (std::size_t i = 1; i < Faces.size(); ++i)
+        if (i != Opposite) sides.push_back(Faces[i]);
+    for (IModelObjectPtr& side : sides) {
+        EXPECT_TRUE(Bindings().CanSelect(side));
+        EXPECT_TRUE(Bindings().Select(picked, side));
+    }
+    ASSERT_EQ(picked.Count, 5);
+    EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"Поверхность 1", L"Поверхность 2", L"Поверхность 3",
+                                                      L"Поверхность 4", L"Поверхность 5"}));
+    EXPECT_TRUE(Chosen(sides[3]));
+
+    // Ticking the second and fourth and deleting leaves faces 1, 3 and 5, numbered afresh.
+    list->SetItemChecked(1, true);
+    list->SetItemChecked(3, true);
+    EXPECT_TRUE(Bindings().ControlCommand(IPropertyControlPtr(list), 2));
+    ASSERT_EQ(picked.Count, 3);
+    EXPECT_TRUE(picked[0] == f0 && picked[1] == sides[1] && picked[2] == sides[3]);
+    EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"Поверхность 1", L"Поверхность 2", L"Поверхность 3"}))
+        << "no tick is left on a face that moved up";
+    EXPECT_FALSE(Chosen(sides[0]) || Chosen(sides[2]));
+    EXPECT_TRUE(Chosen(f0) && Chosen(sides[3]));
+
+    // A second pick of a listed face takes it out again.
+    IModelObjectPtr again = sides[1];
+    EXPECT_TRUE(Bindings().Select(picked, again));
+    EXPECT_EQ(picked.Count, 2);
+    EXPECT_EQ(list->GetItemCount(), 2);
+    EXPECT_FALSE(Chosen(again));
+    IModelObjectPtr none;
+    drApi::TAOfComEntity unbound;
+    EXPECT_FALSE(Bindings().Select(picked, none));
+    EXPECT_FALSE(Bindings().Select(unbound, f0));
+}
+
+TEST_F(TFaceListTest, ALostEntryIsShownAsLost)
+{
+    drApi::TAOfComEntity picked{Faces[0], IModelObjectPtr(), Faces[1]};
+    Chooser().SetChooseType(tvChMLevel1Color1); // a refresh highlights in the current kind
+    const auto list = Panel->AddEditValue("Грани", "", picked, false, true, tvChMLevel1Color1);
+    EXPECT_EQ(Items(list),
+              (std::vector<std::wstring>{L"Поверхность 1", L"Потерян обект2", L"Поверхность 3"}));
+    EXPECT_TRUE(Chosen(Faces[1]));
+}
+
+TEST_F(TFaceListTest, APlaneFieldAcceptsOnlyPlanarFaces)
 {
     IModelObjectPtr plane;
     Panel->AddEditPlaneFace("Плоскость", "", "плоскость", plane, true, tvChMLevel1Color1, false);
     IModelObjectPtr edge = NewObject(o3d_edge);
-    IModelObjectPtr face = NewObject(o3d_face);
+    IModelObjectPtr face = Faces[2];
+    IModelObjectPtr curved(tvhost::New<TCurvedFace>());
     EXPECT_FALSE(Bindings().CanSelect(edge));
     EXPECT_TRUE(Bindings().CanSelect(face));
+    EXPECT_FALSE(Bindings().CanSelect(curved)) << "a face whose surface is not planar";
 }

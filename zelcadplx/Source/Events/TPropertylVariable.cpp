@@ -44,6 +44,22 @@ std::wstring Wide(const TString& s)
     return w ? std::wstring(w) : std::wstring();
 }
 
+// The text of face-list item n (1-based) for an entry that holds an object or not.
+std::wstring FaceLabel(bool held, int n)
+{
+    const std::string text =
+        (held ? std::string("Поверхность ") : std::string("Потерян обект")) + std::to_string(n);
+    return Wide(TString(text.c_str()));
+}
+
+bool PlanarFace(const tvapi::IModelObjectPtr& Entity)
+{
+    if (Entity->GetObjectType() != tvapi::o3d_face) return false;
+    const tvapi::IFacePtr face(Entity);
+    const tvapi::IMathSurface3DPtr surface = face ? face->GetSurface() : tvapi::IMathSurface3DPtr();
+    return surface && surface->IsPlanar();
+}
+
 void SetVisibleEnabled(tvapi::IPropertyControl* c, bool Visible, bool ReadOnly)
 {
     c->SetVisible(Visible);
@@ -209,6 +225,19 @@ bool TAPropertylVariable::RefreshObject(TPropertylVariable& V, bool Property, bo
     return false;
 }
 
+bool TAPropertylVariable::RefreshFaces(TPropertylVariable& V)
+{
+    const tvapi::IPropertyEditListPtr list(IPropertyControlPtr(V.Control));
+    if (!list) return false;
+    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    list->ClearItems();
+    for (Integer j = 0; j < faces.Count; ++j) {
+        list->AddItem(FaceLabel(bool(faces[j]), j + 1).c_str());
+        Choose(faces[j]);
+    }
+    return false;
+}
+
 bool TAPropertylVariable::RefreshMatrix(TPropertylVariable&)
 {
     // Manipulator placements are shown by the 3D panels.
@@ -261,6 +290,8 @@ bool TAPropertylVariable::ChangeValue(TPropertylVariable& VI, bool Property, boo
     }
     case pvMtr3D:
         return RefreshMatrix(VI);
+    case pvAOfComEntity:
+        return RefreshFaces(VI);
     default:
         return false;
     }
@@ -275,6 +306,13 @@ bool TAPropertylVariable::ControlCommand(IPropertyControlPtr Control, int Button
         TPropertylVariable& v = FArray[i];
         if (v.Type == pvEmpty || !v.IsControl(sender)) continue;
         Current = i;
+        if (v.Type == pvAOfComEntity && v.PData) {
+            const tvapi::IPropertyEditListPtr list(Control);
+            if (!list) continue;
+            if (ButtonID == 0 || ButtonID == 2) SetCheckState(Current, true, tvapi::tvCheckCurrent);
+            if (ButtonID == 2) DeleteTickedFaces(v, list);
+            return true;
+        }
         if ((v.Type != pvIModelObjectPtr && v.Type != pvIModelObjectPtrPlaneFace) || !v.PData) continue;
         if (ButtonID == 0) {
             SetCheckState(i, true, tvapi::tvCheckCurrent);
@@ -291,11 +329,29 @@ bool TAPropertylVariable::ControlCommand(IPropertyControlPtr Control, int Button
     return false;
 }
 
+bool TAPropertylVariable::DeleteTickedFaces(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List)
+{
+    ChooseKind(V.TeCM);
+    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    for (int k = List->GetItemCount() - 1; k >= 0; --k) {
+        if (!List->GetItemChecked(k) || k >= faces.Count) continue;
+        UnChoose(faces[k]);
+        faces.Delete(k);
+    }
+    // Items renumber after a deletion: the list is made again from the entities, so no tick
+    // stays on an item that now stands for another face.
+    return RefreshFaces(V);
+}
+
 void TAPropertylVariable::SetCheckState(int I, bool MakeSelect, tvapi::CheckStateEnum V)
 {
     if (I < 0 || I >= Count) return;
     const auto mark = [&](const TPropertylVariable& b, tvapi::CheckStateEnum state) {
-        if (const tvapi::IPropertyEditPtr e{IPropertyControlPtr(b.Control)}) e->SetCheckState(state);
+        if (b.Type == pvAOfComEntity) {
+            if (const tvapi::IPropertyEditListPtr l{IPropertyControlPtr(b.Control)}) l->SetCheckState(state);
+        } else if (const tvapi::IPropertyEditPtr e{IPropertyControlPtr(b.Control)}) {
+            e->SetCheckState(state);
+        }
     };
     if (Selected >= 0 && Selected < Count) mark(FArray[Selected], tvapi::tvCheckVariable);
     if (MakeSelect) Selected = I;
@@ -312,7 +368,13 @@ bool TAPropertylVariable::CanSelect(tvapi::IModelObjectPtr& Entity)
     case pvIModelObjectPtr:
         return !*v.PIModelObjectPtr || *v.PIModelObjectPtr == Entity;
     case pvIModelObjectPtrPlaneFace:
-        return Entity->GetObjectType() == tvapi::o3d_face;
+        return PlanarFace(Entity);
+    case pvAOfComEntity: {
+        drApi::TAOfComEntity& faces = *v.PAOfComEntity;
+        if (faces.Count == 0 || faces.ExistByEqu(Entity)) return true;
+        tvapi::IFacePtr face(Entity);
+        return faces.IsLinked(face);
+    }
     default:
         return false;
     }
@@ -323,6 +385,13 @@ bool TAPropertylVariable::Select(tvapi::IModelObjectPtr& Entity)
     if (!Entity || Selected < 0 || Selected >= Count) return false;
     Current = Selected;
     TPropertylVariable& v = FArray[Selected];
+    if (v.Type == pvAOfComEntity && v.PData) {
+        const tvapi::IPropertyEditListPtr list(IPropertyControlPtr(v.Control));
+        if (!list) return false;
+        ChooseKind(v.TeCM);
+        ToggleFace(v, list, Entity);
+        return true;
+    }
     if ((v.Type != pvIModelObjectPtr && v.Type != pvIModelObjectPtrPlaneFace) || !v.PData) return false;
     ChooseKind(v.TeCM);
     const tvapi::IPropertyEditPtr e(IPropertyControlPtr(v.Control));
@@ -336,6 +405,37 @@ bool TAPropertylVariable::Select(tvapi::IModelObjectPtr& Entity)
     *v.PIModelObjectPtr = Entity;
     if (e) e->SetText(Wide(v.SValue).c_str());
     return true;
+}
+
+void TAPropertylVariable::ToggleFace(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List,
+                                     tvapi::IModelObjectPtr& Entity)
+{
+    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    const Integer n = faces.IndexOfByEqu(Entity);
+    if (n != -1) {
+        List->RemoveItem(faces.Count - 1);
+        faces.Delete(n);
+        UnChoose(Entity);
+        return;
+    }
+    faces.Add(Entity);
+    List->AddItem(FaceLabel(true, faces.Count).c_str());
+    Choose(Entity);
+}
+
+bool TAPropertylVariable::Select(drApi::TAOfComEntity& Faces, tvapi::IModelObjectPtr& Entity)
+{
+    if (!Entity) return false;
+    for (Integer i = 0; i < Count; ++i) {
+        TPropertylVariable& v = FArray[i];
+        if (v.Type != pvAOfComEntity || v.PData != &Faces) continue;
+        const tvapi::IPropertyEditListPtr list(IPropertyControlPtr(v.Control));
+        if (!list) continue;
+        Current = i;
+        ToggleFace(v, list, Entity);
+        return true;
+    }
+    return false;
 }
 
 // ---- look-ups ---------------------------------------------------------------------------------

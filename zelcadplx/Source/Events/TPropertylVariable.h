@@ -7,6 +7,7 @@
 #include "DString.h"
 #include "TArray.h"
 #include "TPointer.h"
+#include "drAOfComEntity.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/PropertyManager.h"
 #include "tvapi/Selection.h"
@@ -65,7 +66,8 @@ public:
     // As ChangeValue(Pointer, Sender), with the visibility and write state given; a non-null
     // NewPointer re-points the bindings of Pointer first.
     bool ChangeValue(void* Pointer, bool Visible, bool ReadOnly, void* NewPointer, int Sender);
-    // A button beside an object field: 0 selects the field, 2 clears it.
+    // A button beside an object field or face list: 0 selects the field, 2 clears it (a face
+    // list loses its ticked faces).
     bool ControlCommand(tvapi::IPropertyControlPtr Control, int ButtonID);
     // Marks binding I with V; with MakeSelect it becomes the selected field. The previously
     // selected field shows tvCheckVariable. Nothing for an index out of range.
@@ -73,6 +75,9 @@ public:
     // Picks for the selected object field.
     bool CanSelect(tvapi::IModelObjectPtr& Entity);
     bool Select(tvapi::IModelObjectPtr& Entity);
+    // Toggles Entity in the face list Faces shown by its edit list: removed when an equal
+    // entry is there, appended otherwise. False when Entity is empty or no edit list shows Faces.
+    bool Select(drApi::TAOfComEntity& Faces, tvapi::IModelObjectPtr& Entity);
 
     bool IsSelected(void* Pointer) const;
     bool ControlIs(tvapi::ITervanAPIObjectPtr Control, void* Pointer) const;
@@ -87,5 +92,9 @@ private:
     bool ReadControl(TPropertylVariable& V, const tvapi::IPropertyControlPtr& Control);
     bool RefreshObject(TPropertylVariable& V, bool Property, bool Visible, bool ReadOnly);
     bool RefreshMatrix(TPropertylVariable& V);
+    bool RefreshFaces(TPropertylVariable& V);
+    void ToggleFace(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List,
+                    tvapi::IModelObjectPtr& Entity);
+    bool DeleteTickedFaces(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List);
     static bool PointsIntoMatrix(const TPropertylVariable& V, const void* Pointer);
 };

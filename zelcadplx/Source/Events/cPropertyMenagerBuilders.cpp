@@ -194,6 +194,25 @@ tvapi::IPropertyListPtr TBaseManager::AddEditValue(const TString& Name, const TS
     return c;
 }
 
+tvapi::IPropertyEditListPtr TBaseManager::AddEditValue(const TString& Name, const TString& Hint,
+                                                       drApi::TAOfComEntity& ValueFaces, bool, bool Visible,
+                                                       tvapi::tvChooseManagerTypeEnum TE1)
+{
+    auto c = AddEditList(DC(Name), DC(Hint), true);
+    if (!c) return c;
+    c->SetMultiSelect(true);
+    TPropertylVariable& v =
+        APropertyVariable.Append(TVariablePtr::pvAOfComEntity, &ValueFaces, tvapi::IAPIObjectPtr(c));
+    v.TeCM = TE1;
+    v.SValue = TString();
+    c->SetVisible(Visible);
+    const bool first = APropertyVariable.Selected == TAPropertylVariable::NotSelected;
+    APropertyVariable.SetCheckState(APropertyVariable.Count - 1, first,
+                                    first ? tvapi::tvCheckCurrent : tvapi::tvCheckVariable);
+    APropertyVariable.ChangeValue(&ValueFaces, true, false, nullptr, -1);
+    return c;
+}
+
 namespace {
 
 void BindCoordinates(TAPropertylVariable& list, const tvapi::IPropertyPoint3DPtr& point,

@@ -264,6 +264,10 @@ public:
     tvapi::IPropertyListPtr AddEditValue(const TString& Name, const TString& Hint, TAdapter& AS);
     tvapi::IPropertyPoint3DPtr AddEditValue(const TString& Name, const TString& Hint, TPoint3D& Value);
     tvapi::IPropertyPoint3DPtr AddEditValue(const TString& Name, const TString& Hint, TPoint2D& Value);
+    // A list of picked faces; ReadOnly is accepted and ignored.
+    tvapi::IPropertyEditListPtr AddEditValue(const TString& Name, const TString& Hint,
+                                             drApi::TAOfComEntity& ValueFaces, bool ReadOnly, bool Visible,
+                                             tvapi::tvChooseManagerTypeEnum TE1);
     tvapi::IPropertyEditCheckBoxPtr AddEditObj(const TString& Name, const TString& Hint, const TString& Value,
                                                tvapi::IModelObjectPtr& Entity, bool Visible,
                                                tvapi::tvChooseManagerTypeEnum TE1, bool ReadOnly);
