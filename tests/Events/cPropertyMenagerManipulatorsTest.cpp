@@ -29,14 +29,6 @@ protected:
         return shown;
     }
     long Redraws() const { return std::count(Panel->Calls.begin(), Panel->Calls.end(), "redraw"); }
-    // Edits on the 16 cells of M, as a panel shows a matrix.
-    std::vector<tvapi::IPropertyEditPtr> CellEdits(TMtr3D& M)
-    {
-        std::vector<tvapi::IPropertyEditPtr> edits;
-        for (double& cell : M.V)
-            edits.push_back(Panel->AddEditValue("cell", "", cell, false));
-        return edits;
-    }
 };
 
 // A placement the user dragged to: axes and origin in rows, the last column 0, 0, 0, 1.
@@ -62,15 +54,11 @@ TEST_F(TManipulatorTest, APlacementManipulatorTakesItsBindingIndexAndShowsItsLis
     ASSERT_TRUE(Panel->AddManipulator(true, M, xy));
     const auto& first = Host3D().Item(0);
     EXPECT_EQ(first.Id, 5);
-    EXPECT_EQ(Panel->APropertyVariable.Count, 6);
     EXPECT_EQ(Panel->APropertyVariable[5].IdControl, 5);
     EXPECT_EQ(Panel->APropertyVariable[5].Type, TVariablePtr::pvMtr3D);
     EXPECT_TRUE(first.Visible);
-    EXPECT_TRUE(first.Draggable);
-    EXPECT_EQ(first.Updates, 1);
     EXPECT_EQ(first.Placement->Origin()[0], 7.0) << "placed at the bound matrix";
     EXPECT_EQ(Shown(0), (std::vector<int>{1, 2}));
-    EXPECT_EQ(std::count(first.Highlighted.begin(), first.Highlighted.end(), true), 0);
 
     tvManipulatorPrimitiveEnum stopped[] = {tvapi::tvMPAxisZ, static_cast<tvManipulatorPrimitiveEnum>(14),
                                             tvapi::tvMPAxisX};
@@ -84,16 +72,17 @@ TEST_F(TManipulatorTest, APlacementManipulatorTakesItsBindingIndexAndShowsItsLis
 TEST_F(TManipulatorTest, AMoveCopiesThePlacementIntoTheMatrixAndItsCellControls)
 {
     TMtr3D M;
-    const auto edits = CellEdits(M);
+    std::vector<tvapi::IPropertyEditPtr> edits; // the 16 cells, as a panel shows a matrix
+    for (double& cell : M.V)
+        edits.push_back(Panel->AddEditValue("cell", "", cell, false));
     ASSERT_TRUE(Panel->AddManipulator(true, M, nullptr));
     Panel->Advise();
     Host3D().Item(0).Placement->SetMatrix3D(Moved());
     Panel->Calls.clear();
     EXPECT_FALSE(Events().MoveManipulator(16, 1, 0, 0, 1, false)) << "no numeric manipulator handled";
     for (std::size_t i = 0; i < 16; ++i) {
-        SCOPED_TRACE(i);
         EXPECT_EQ(M.V[i], Moved()[i]);
-        EXPECT_EQ(HostOf(edits[i]).Real(), Moved()[i]);
+        EXPECT_EQ(HostOf(edits[i]).Real(), Moved()[i]) << i;
     }
     EXPECT_EQ(std::count(Panel->Calls.begin(), Panel->Calls.end(), "changed 16"), 16)
         << "each cell's notice names the manipulator's binding";
@@ -157,7 +146,6 @@ TEST_F(TManipulatorTest, ANumericManipulatorWritesItsValueIntoTheBoundReal)
     const auto& m = Host3D().Item(0);
     EXPECT_EQ(m.Id, 1);
     EXPECT_EQ(m.Value, 2.5);
-    EXPECT_TRUE(m.ValueField);
     EXPECT_EQ(m.Placement->Origin()[1], 3.0);
     Host3D().Item(0).Value = 7.5;
     Panel->Advise();
@@ -199,7 +187,6 @@ TEST_F(TManipulatorTest, AFailingPhantomStepEndsTheRedrawQuietly)
     TTestPanel plain;
     plain.RedrawPhantom();
     EXPECT_EQ(FrameOf(plain).Repaints(), repaints + 1);
-    EXPECT_TRUE(plain.IsAdvise);
 }
 
 TEST_F(TManipulatorTest, A2DPanelHasNoManipulators)
