@@ -211,7 +211,7 @@ TEST_F(TMeshDrawTest, WithoutAManagerOrHostObjectNothingIsDrawn)
     EXPECT_EQ(tvhost::Journal().Count("IExternalTessellationObject::SetTriangles"), 0u);
 }
 
-TEST_F(TMeshDrawTest, LabelsAreTextObjectsOnlyForTheTextKind)
+TEST_F(TMeshDrawTest, LabelsAreTextObjectsOnlyForTheTextKindAndLookupsReadTheirOwnFields)
 {
     TMeshDraw md(TM(), 0);
     EXPECT_FALSE(md.Add(TPoint3D(1, 2, 3), "метка", TMeshID::otFace));
@@ -227,26 +227,24 @@ TEST_F(TMeshDrawTest, LabelsAreTextObjectsOnlyForTheTextKind)
         std::vector<int>({1, 1, 2, 0}));
     md.Visible(1, false);
     EXPECT_FALSE(host.State.Visible);
-}
 
-TEST_F(TMeshDrawTest, LookupsByObjectAndVisibilityByOwnerReadDifferentFields)
-{
-    TMeshDraw md(TM(), 0);
+    // Lookups read the object, visibility by owner reads the owner.
+    TMeshDraw meshes(TM(), 0);
     int object = 0, owner = 0;
-    TMeshApi mesh = md.V;
+    TMeshApi mesh = meshes.V;
     mesh.Object = &object;
     mesh.Owner = &owner;
-    const auto first = md.Add(mesh, TMeshID::otFace);
+    const auto first = meshes.Add(mesh, TMeshID::otFace);
     mesh.Owner = &object;
-    const auto second = md.Add(mesh, TMeshID::otFace);
-    EXPECT_EQ(md.IndexOf(static_cast<void*>(&object)), 0);
-    md.SetVisible(static_cast<void*>(&object), false);
+    const auto second = meshes.Add(mesh, TMeshID::otFace);
+    EXPECT_EQ(meshes.IndexOf(static_cast<void*>(&object)), 0);
+    meshes.SetVisible(static_cast<void*>(&object), false);
     EXPECT_TRUE(Store->Mesh(first->GetId())->State.Visible);
     EXPECT_FALSE(Store->Mesh(second->GetId())->State.Visible);
-    EXPECT_EQ(md.Get(-5), nullptr);
-    md.HideAll();
+    EXPECT_EQ(meshes.Get(-5), nullptr);
+    meshes.HideAll();
     EXPECT_FALSE(Store->Mesh(first->GetId())->State.Visible);
-    EXPECT_EQ(Store->Count(), 2u);
+    EXPECT_EQ(Store->Count(), 4u); // the face entry, the label and the two meshes
 }
 
 // A panel's redraw puts one marker on each hot point and replaces them the next time; a

@@ -63,6 +63,12 @@ public:
 };
 
 class TPanelPickTest : public TPanelFixture {
+public:
+    static tvhost::THostProcess3DEvents& P3Of(TPickPanel& panel)
+    {
+        return As<tvhost::THostProcess3DEvents>(panel.Process3D->GetEvents3D());
+    }
+
 protected:
     void SetUp() override
     {
@@ -80,10 +86,7 @@ protected:
         Document.Reset();
         TPanelFixture::TearDown();
     }
-    tvhost::THostProcess3DEvents& P3()
-    {
-        return As<tvhost::THostProcess3DEvents>(Panel->Process3D->GetEvents3D());
-    }
+    tvhost::THostProcess3DEvents& P3() { return P3Of(*Panel); }
     void Down() { FrameOf(*Panel).Events().MouseDown({}, 5, 5); }
     void Move() { FrameOf(*Panel).Events().MouseMove({}, 6, 6); }
 
@@ -172,10 +175,7 @@ protected:
         Doc.Reset();
         TPanelFixture::TearDown();
     }
-    tvhost::THostProcess3DEvents& P3()
-    {
-        return As<tvhost::THostProcess3DEvents>(Panel->Process3D->GetEvents3D());
-    }
+    tvhost::THostProcess3DEvents& P3() { return TPanelPickTest::P3Of(*Panel); }
     void Move() { Panel->TBaseManager::MouseMove({}, 6, 6); }
     tvapi::ITervanAPIObjectPtr Marker(int i) const { return tvapi::ITervanAPIObjectPtr(Points[i].Obj); }
 

@@ -53,11 +53,6 @@ protected:
     {
         return As<tvhost::THostProcess2D>(p.Process2D);
     }
-    void Play(const std::string& text)
-    {
-        std::string error;
-        ASSERT_TRUE(tvhost::Script().Load(text, error)) << error;
-    }
 };
 
 } // namespace
@@ -122,7 +117,8 @@ TEST_F(TProcessManager2DTest, ScriptedMovesRedrawTheGroupAndAClickCreates)
     EXPECT_EQ(phantom.Updates(), 1);
     auto& hostGroup = As<tvhost::THostDrawingGroup>(group);
 
-    Play("move 10 20\nmove 30 40\nclick 50 60\n");
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::Script().Load("move 10 20\nmove 30 40\nclick 50 60\n", error)) << error;
     panel->Active = false;
     EXPECT_TRUE(panel->Run(true, false));
     EXPECT_FALSE(panel->Active) << "Run restores Active";
@@ -134,7 +130,6 @@ TEST_F(TProcessManager2DTest, ScriptedMovesRedrawTheGroupAndAClickCreates)
     ASSERT_EQ(hostGroup.Members().size(), 1u) << "each move replaces the previous drawing";
     EXPECT_EQ(hostGroup.Members()[0]->Params().Real("X2"), 30.0);
 
-    std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(As<tvhost::THostDocument2D>(document).Drawing(), svg, error)) << error;
     EXPECT_NE(svg.find("<g class=\"temporary\">\n<line"), std::string::npos);
     EXPECT_NE(svg.find("stroke=\"#e0007a\""), std::string::npos);
