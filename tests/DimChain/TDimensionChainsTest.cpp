@@ -20,11 +20,6 @@ template <class T> T At(const TBytes& bytes, std::size_t offset)
     return v;
 }
 
-template <class T> void Put(TBytes& bytes, std::size_t offset, T v)
-{
-    std::memcpy(bytes.data() + offset, &v, sizeof v);
-}
-
 TDimension Link(Real x, Real hi, const char* note)
 {
     TDimension L;
@@ -158,7 +153,7 @@ TEST(TDimensionChainsTest, DamagedVectorsLeaveTheSetAsItWas)
         if (t.Offset == 0)
             bad.resize(static_cast<std::size_t>(t.Value));
         else
-            Put(bad, t.Offset, t.Value);
+            std::memcpy(bad.data() + t.Offset, &t.Value, sizeof t.Value);
         TDimensionChains T;
         EXPECT_FALSE(T.from(bad));
         EXPECT_EQ(T.DimChains.Count, 1);
