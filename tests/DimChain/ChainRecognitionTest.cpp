@@ -140,14 +140,10 @@ TEST_F(TChainRecognitionTest, OtherViewsAndUngatheredClosingDimensionsFindNothin
     LinearAt(0, 0, 15, 40, 20);
     LinearAt(0, 30, 15, 40, 20);
     GetAllDimensions(All);
-    TDimension first;
-    first.SetLDim(C, {});
-    EXPECT_EQ(Make3DDimensionChain(All, first, 3, Placements, Directions, Target), 2);
+    EXPECT_EQ(Recognise(C, 3), 2);
     for (const TDimension& d : Target.Dimensions)
         EXPECT_EQ(d.View, 0);
-    TDimension second;
-    second.SetLDim(far, {});
-    EXPECT_EQ(Make3DDimensionChain(All, second, 1, Placements, Directions, Target), 1);
+    EXPECT_EQ(Recognise(far, 1), 1);
     for (const TDimension& d : Target.Dimensions)
         EXPECT_EQ(d.View, 1);
 }

@@ -96,10 +96,6 @@ protected:
         angle->SetY2(-16);
         tvapi::IDrawingObjectPtr(angle)->Update();
     }
-    static tvhost::TDocumentCore& DocCore(const tvapi::ITervanDocumentPtr& doc)
-    {
-        return dynamic_cast<tvhost::TDocumentCore&>(*doc);
-    }
 };
 
 TEST_F(TSampleChainDrawingTest, ShaftWithChainsIsSavedReopenedAndPictured)
@@ -126,13 +122,13 @@ TEST_F(TSampleChainDrawingTest, ShaftWithChainsIsSavedReopenedAndPictured)
     EXPECT_EQ(measured, (std::vector<double>{40, 10, 30, 80, 40, 20, 15, 35, 40, 5}));
 
     std::string error;
-    ASSERT_TRUE(tvhost::WriteSvgFile(DocCore(reopened), svg.wstring(), error)) << error;
+    ASSERT_TRUE(tvhost::WriteSvgFile(dynamic_cast<tvhost::TDocumentCore&>(*reopened), svg.wstring(), error))
+        << error;
 
     // Copy the files above over the committed sample when the drawing changes on purpose.
     const fs::path committed = fs::path(DC_SOURCE_DIR) / "samples";
     for (const char* name : {"chain.qdr", "chain.svg"}) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(fs::exists(committed / name));
-        EXPECT_TRUE(Bytes(committed / name) == Bytes(dir / name));
+        ASSERT_TRUE(fs::exists(committed / name)) << name;
+        EXPECT_TRUE(Bytes(committed / name) == Bytes(dir / name)) << name;
     }
 }
