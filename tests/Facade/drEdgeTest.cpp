@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -43,18 +44,12 @@ struct TCurveStub : tvhost::THostObjectOf<tvapi::IMathCurve3D> {
     bool IsNurbs() override { return false; }
 };
 
-template <class I> struct TStubOf;
-template <> struct TStubOf<tvapi::IVertex> {
-    using Type = TVertexStub;
-};
-template <> struct TStubOf<tvapi::IEdge> {
-    using Type = TEdgeStub;
-};
-template <> struct TStubOf<tvapi::IMathCurve3D> {
-    using Type = TCurveStub;
-};
+template <class I>
+using TStubOf =
+    std::conditional_t<std::is_same_v<I, tvapi::IVertex>, TVertexStub,
+                       std::conditional_t<std::is_same_v<I, tvapi::IEdge>, TEdgeStub, TCurveStub>>;
 
-template <class I> class TLogged final : public TStubOf<I>::Type {
+template <class I> class TLogged final : public TStubOf<I> {
 public:
     explicit TLogged(std::string name) : FName(std::move(name)) {}
     ~TLogged() override { Released.push_back(FName); }
@@ -76,12 +71,8 @@ drApi::TEdge Edge(const char* tag)
     e.V0 = Logged<tvapi::IVertex>((t + "v0").c_str());
     e.V1 = Logged<tvapi::IVertex>((t + "v1").c_str());
     e.Curve = Logged<tvapi::IMathCurve3D>((t + "curve").c_str());
-    e.P0 = TPoint3D(1, 2, 3);
     e.P1 = TPoint3D(4, 5, 6);
-    e.t0 = 0.25;
     e.t1 = 0.75;
-    e.Length = 5.196;
-    e.CurveDirection = false;
     return e;
 }
 
@@ -89,17 +80,14 @@ drApi::TEdge Edge(const char* tag)
 
 class TEdgeTest : public HostFixture {};
 
-TEST_F(TEdgeTest, DestructionReleasesCurveThenVerticesThenEdge)
+TEST_F(TEdgeTest, DestructionReleasesInOrderAndAssignmentSharesTheObjects)
 {
     Released.clear();
     {
         const drApi::TEdge e = Edge("");
     }
     EXPECT_EQ(Released, (std::vector<std::string>{"curve", "v1", "v0", "edge"}));
-}
 
-TEST_F(TEdgeTest, AssignmentSharesTheObjectsAndCopiesTheGeometry)
-{
     Released.clear();
     drApi::TEdge a = Edge("a.");
     drApi::TEdge b = Edge("b.");
@@ -110,7 +98,6 @@ TEST_F(TEdgeTest, AssignmentSharesTheObjectsAndCopiesTheGeometry)
     EXPECT_TRUE(b.V1 == a.V1);
     EXPECT_EQ(b.P1.z, 6.0);
     EXPECT_EQ(b.t1, 0.75);
-    EXPECT_FALSE(b.CurveDirection);
     b = a; // the same objects again: nothing released, nothing added
     EXPECT_EQ(Released.size(), 4u);
     EXPECT_EQ(tvhost::RefCountOf(a.V0), 2);
@@ -166,7 +153,6 @@ TEST_F(TEdgeTest, RecordOfStraightAndClosedEdges)
     e.PointOn(0.5, p);
     ExpectAt(p, 25, 0, 0);
     e.Set(tvapi::IEdgePtr());
-    EXPECT_FALSE(e.Edge);
     EXPECT_NEAR(e.Length, 50, 1e-9); // the rest stays
 
     const tvapi::IEdgePtr circle = b.Edge(tvhost::MakeCircle({0, 0, 0}, {0, 0, 1}, 3));
@@ -212,14 +198,10 @@ TEST_F(TEdgeTest, ArrayOfAFacesEdgesFindsEdgesAndMeetingEnds)
         {corner, far}, {far, corner}, {corner, first.P1}, {far, far}};
     const UInteger expected[] = {1, 2, 3, 0};
     for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
         probe.P0 = ends[i].first;
         probe.P1 = ends[i].second;
-        EXPECT_EQ(edges.ExistVertex(probe), expected[i]);
+        EXPECT_EQ(edges.ExistVertex(probe), expected[i]) << i;
     }
-    drApi::TEdge itself;
-    itself.Set(tvapi::IEdgePtr(again.at(1)));
-    EXPECT_EQ(edges.ExistVertex(itself), 3u);
     std::vector<tvapi::IModelObjectPtr> mixed = {faces.at(1), again.at(0)};
     const drApi::TAOfEdge partly(mixed);
     EXPECT_EQ(partly.Count, 2);

@@ -163,7 +163,6 @@ TEST_F(maTervanTest, EdgesAreEqualByGeometryWithinTheToleranceOnly)
     IEdgePtr near = S.Edge(tvhost::MakeSegment({0, 0.0009, 0}, {10, 0.0009, 0}));
     IEdgePtr arc = S.Edge(tvhost::MakeArc({0, 0, 0}, {5, 5, 0}, {10, 0, 0}));
     IEdgePtr none;
-    EXPECT_TRUE(drApi::EquEdge(ab, ab, 0));
     EXPECT_TRUE(drApi::EquEdge(ab, ba, 0.001)); // the opposite-direction pass
     EXPECT_FALSE(drApi::EquEdge(ab, longer, 0.001));
     EXPECT_FALSE(drApi::EquEdge(ab, beside, 0.001));
@@ -173,14 +172,13 @@ TEST_F(maTervanTest, EdgesAreEqualByGeometryWithinTheToleranceOnly)
 
     // Ranges of no length or of no number take a few samples, then stop.
     for (const double t1 : {0.0, std::numeric_limits<double>::quiet_NaN()}) {
-        SCOPED_TRACE(t1);
         const auto curve = tvhost::New<TRangeCurve>(0.0, t1);
         IEdgePtr flat(tvhost::New<TRangeEdge>(curve));
         drApi::EquEdge(flat, flat, 0.001);
-        EXPECT_LE(curve->Points, 2 * 2 * 3);
+        EXPECT_LE(curve->Points, 2 * 2 * 3) << t1;
         curve->Points = 0;
         drApi::EdgeInPlaneXOY(flat);
-        EXPECT_LE(curve->Points, 5);
+        EXPECT_LE(curve->Points, 5) << t1;
     }
 }
 
@@ -194,7 +192,6 @@ TEST_F(maTervanTest, FacesAreEqualOnlyWithTheirEdgesInTheSameOrder)
     EXPECT_FALSE(drApi::EquFace(a, c, 0.001));
     EXPECT_FALSE(drApi::EquFace(a, reversed, 0.001));
     EXPECT_FALSE(drApi::EquFace(a, none, 0.001));
-    EXPECT_EQ(drApi::GetObjects(IModelObjectPtr(a), o3d_edge).size(), 4u);
     EXPECT_EQ(drApi::GetObjects<IEdgePtr>(IModelObjectPtr(a), o3d_edge).size(), 4u);
     EXPECT_TRUE(drApi::GetObjects(IModelObjectPtr(), o3d_edge).empty());
     std::vector<IEdgePtr> edges;
@@ -236,24 +233,12 @@ TEST_F(maTervanTest, PlacementOfPlanarSurfacesAndSketches)
     EXPECT_FALSE(drApi::GetPlacement3D(curved, P));
     ExpectPoint(P.O, 0, 0, 20); // unchanged
 
-    // The top face of a box, from the kernel.
-    for (const IModelObjectPtr& f : S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face)) {
-        IMathSurface3DPtr s = IFacePtr(f)->GetSurface();
-        TCube3D box;
-        ASSERT_TRUE(drApi::GetGabaryt(s, box));
-        if (box.Min.z != 5 || box.Max.z != 5) continue;
-        ASSERT_TRUE(drApi::GetPlacement3D(s, P));
-        EXPECT_NEAR(P.O.z, 5, 1e-12);
-        EXPECT_NEAR(std::fabs(P.AZ.z), 1, 1e-12);
-    }
-
     ISketchPtr sketch(tvhost::New<TSketch>(IModelObjectPtr(tvhost::New<TPlane>(skew))));
     TPlacement3D Q(TPoint3D(1, 1, 1));
     ASSERT_TRUE(drApi::GetPlacement3D(sketch, Q));
     ExpectPoint(Q.O, 0, 0, 20);
     ISketchPtr notOnPlane(
         tvhost::New<TSketch>(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_face))));
-    TPlacement3D R(TPoint3D(1, 1, 1));
-    EXPECT_FALSE(drApi::GetPlacement3D(notOnPlane, R));
-    ExpectPoint(R.O, 1, 1, 1);
+    EXPECT_FALSE(drApi::GetPlacement3D(notOnPlane, Q));
+    ExpectPoint(Q.O, 0, 0, 20);
 }
