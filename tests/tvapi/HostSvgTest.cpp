@@ -3,13 +3,19 @@
 
 #include "HostSvg.h"
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <numbers>
+#include <regex>
 #include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
+#include "HostDocuments.h"
 #include "HostFixture.h"
 #include "HostText.h"
 
@@ -76,8 +82,8 @@ TEST_F(SvgTest, SmallDrawingShowsItsElements)
          {R"(<line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.25" )"
           R"(stroke-dasharray="6 1.5 1 1.5"/>)",
           "M 10,0 A 10 10 0 0 0 0,-10", "M 10,0 A 10 10 0 1 1 0,-10", "30\u00B0 \u00B1 2\u00D7M6",
-          "<g class=\"dimension\">", "\u230020 +0,1/0",
-          R"x(marker-start="url(#arrow)" marker-end="url(#arrow)")x",
+          "<g class=\"dimension\">", ">\u230020</tspan>", ">+0,1</tspan>",
+          R"(<path class="arrow" d="M 60,0 L 57,-0.5 L 57,0.5 Z" fill="black"/>)",
           R"(<line x1="100" y1="-50" x2="110" y2="-50" stroke="black" stroke-width="0.25"/>)",
           "<g class=\"view\" id=\"view1\">"}) {
         SCOPED_TRACE(part);
@@ -113,8 +119,8 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
     // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
-    for (const char* part : {R"x(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25" )x"
-                             R"x(marker-end="url(#arrow)"/>)x",
+    for (const char* part : {R"(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25"/>)",
+                             R"(<path class="arrow" d="M 0,0 L 3,0.5 L 3,-0.5 Z" fill="black"/>)",
                              ">3</tspan>", R"(<polyline class="cut" points="0,-20 30,-20 ")",
                              R"(fill="#ff0000")", "M 10,0 A 10 10 0 0 0 0,-10", "90\u00B0</tspan>"}) {
         SCOPED_TRACE(part);
@@ -155,5 +161,166 @@ TEST_F(SvgTest, HugeValuesAreWrittenInFullOrRefused)
     EXPECT_FALSE(tvhost::DrawingSvg(drawing, svg, error));
     EXPECT_EQ(error, "the drawing holds a value too large to draw");
 }
+
+// What a picture shows, read back from its SVG (coordinates as written, Y down): the view box,
+// the box of every text, whether it labels a dimension, the arrowheads and the centre lines.
+// Text boxes are this test's own estimate: advances of the font's glyphs by kind of
+// character and its full ascent and descent, not the picture's rule of thumb.
+struct TShown {
+    using TPoint = std::array<double, 2>;
+    using TPolygon = std::vector<TPoint>;
+    double Left = 0, Top = 0, Width = 0, Height = 0;
+    std::vector<std::pair<TPolygon, bool>> Texts;
+    std::vector<TPolygon> Arrows, Axes;
+};
+
+// Advance of a character of DejaVu Sans, in font sizes.
+double Advance(char32_t c)
+{
+    if (c >= U'0' && c <= U'9') return 0.636;
+    if (std::u32string_view(U" ,.:;").find(c) != std::u32string_view::npos) return 0.318;
+    if (std::u32string_view(U"/-()").find(c) != std::u32string_view::npos) return 0.39;
+    if (std::u32string_view(U"+\u00B1\u00D7").find(c) != std::u32string_view::npos) return 0.838;
+    if (c == U'\u00B0') return 0.5;
+    if ((c >= U'a' && c <= U'z') || (c >= U'\u0430' && c <= U'\u044F')) return 0.66;
+    if ((c >= U'A' && c <= U'Z') || (c >= U'\u0410' && c <= U'\u042F')) return 0.75;
+    return 1.0;
+}
+
+double Attribute(const std::string& element, const std::string& name, double otherwise = 0)
+{
+    std::smatch m;
+    const std::regex pattern(" " + name + "=\"([-0-9.e]+)\"");
+    return std::regex_search(element, m, pattern) ? std::stod(m[1]) : otherwise;
+}
+
+TShown::TPolygon TextBox(const std::string& element)
+{
+    const double x = Attribute(element, "x"), y = Attribute(element, "y"),
+                 size = Attribute(element, "font-size");
+    double width = 0, lines = 0;
+    const std::regex tspan(">([^<]*)</tspan>");
+    for (auto it = std::sregex_iterator(element.begin(), element.end(), tspan); it != std::sregex_iterator();
+         ++it) {
+        double w = 0;
+        for (char32_t c : tvhost::FromUtf8((*it)[1].str()))
+            w += Advance(c) * size;
+        width = std::max(width, w);
+        ++lines;
+    }
+    const bool middle = element.find("text-anchor=\"middle\"") != std::string::npos;
+    const double left = middle                                                     ? x - width / 2
+                        : element.find("text-anchor=\"end\"") != std::string::npos ? x - width
+                                                                                   : x;
+    const double top = y - 0.93 * size, bottom = y + ((lines - 1) * 1.4 + 0.24) * size;
+    TShown::TPolygon box{{left, top}, {left + width, top}, {left + width, bottom}, {left, bottom}};
+    std::smatch m;
+    if (std::regex_search(element, m, std::regex("rotate\\(([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\\)"))) {
+        const double a = std::stod(m[1]) * std::numbers::pi / 180, cx = std::stod(m[2]), cy = std::stod(m[3]);
+        for (auto& [px, py] : box)
+            std::tie(px, py) = std::make_pair(cx + (px - cx) * std::cos(a) - (py - cy) * std::sin(a),
+                                              cy + (px - cx) * std::sin(a) + (py - cy) * std::cos(a));
+    }
+    return box;
+}
+
+TShown Shown(const std::string& svg)
+{
+    TShown shown;
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(svg, m, std::regex("viewBox=\"(\\S+) (\\S+) (\\S+) (\\S+)\"")));
+    if (m.empty()) return shown;
+    shown.Left = std::stod(m[1]), shown.Top = std::stod(m[2]), shown.Width = std::stod(m[3]),
+    shown.Height = std::stod(m[4]);
+    std::istringstream lines(svg);
+    bool dimension = false;
+    const std::regex number("-?[0-9.]+");
+    for (std::string line; std::getline(lines, line);) {
+        if (line == "<g class=\"dimension\">") dimension = true;
+        if (line == "</g>") dimension = false;
+        if (line.starts_with("<text")) shown.Texts.push_back({TextBox(line), dimension});
+        if (line.starts_with("<line") && line.find("6 1.5 1 1.5") != std::string::npos)
+            shown.Axes.push_back({{Attribute(line, "x1"), Attribute(line, "y1")},
+                                  {Attribute(line, "x2"), Attribute(line, "y2")}});
+        if (!line.starts_with("<path class=\"arrow\"")) continue;
+        std::vector<double> v;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), number); it != std::sregex_iterator();
+             ++it)
+            v.push_back(std::stod(it->str()));
+        if (v.size() != 6) ADD_FAILURE() << line;
+        if (v.size() == 6) shown.Arrows.push_back({{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}});
+    }
+    return shown;
+}
+
+// Whether two convex polygons (a segment is one) share a point: no edge normal of either
+// separates them.
+bool Overlap(const TShown::TPolygon& a, const TShown::TPolygon& b)
+{
+    for (const TShown::TPolygon* p : {&a, &b})
+        for (std::size_t i = 0; i < p->size(); ++i) {
+            const auto& [x1, y1] = (*p)[i];
+            const auto& [x2, y2] = (*p)[(i + 1) % p->size()];
+            const double nx = y1 - y2, ny = x2 - x1;
+            auto range = [&](const TShown::TPolygon& q) {
+                std::pair<double, double> r{INFINITY, -INFINITY};
+                for (const auto& [x, y] : q)
+                    r = {std::min(r.first, nx * x + ny * y), std::max(r.second, nx * x + ny * y)};
+                return r;
+            };
+            const auto ra = range(a), rb = range(b);
+            if (ra.second < rb.first || rb.second < ra.first) return false;
+        }
+    return true;
+}
+
+struct TSamplePicture {
+    const char* Name;
+    double ArrowLength; // 3 mm at the views' scale
+};
+void PrintTo(const TSamplePicture& sample, std::ostream* out)
+{
+    *out << sample.Name;
+}
+
+class SamplePictureTest : public HostFixture, public ::testing::WithParamInterface<TSamplePicture> {};
+
+// Every text lies inside the picture's frame; dimension texts stay clear of every arrowhead
+// and centre line; arrowheads have a drafting size.
+TEST_P(SamplePictureTest, TextsAreFramedAndClearOfArrowsAndCentreLines)
+{
+    const std::string file = std::string(DC_SOURCE_DIR "/samples/") + GetParam().Name + ".qdr";
+    const tvapi::ITervanDocumentPtr doc = Host().App().Documents().OpenFile(tvhost::FromUtf8(file));
+    ASSERT_TRUE(doc);
+    auto& core = dynamic_cast<tvhost::TDocumentCore&>(*doc);
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(*core.Drawing2D(), svg, error, &core.Data())) << error;
+    const TShown shown = Shown(svg);
+    ASSERT_FALSE(shown.Texts.empty());
+    EXPECT_FALSE(shown.Arrows.empty());
+    for (const auto& [box, dimension] : shown.Texts) {
+        SCOPED_TRACE(::testing::Message() << "text box from (" << box[0][0] << ", " << box[0][1] << ")");
+        for (const auto& [x, y] : box) {
+            EXPECT_GE(x, shown.Left);
+            EXPECT_LE(x, shown.Left + shown.Width);
+            EXPECT_GE(y, shown.Top);
+            EXPECT_LE(y, shown.Top + shown.Height);
+        }
+        if (!dimension) continue;
+        for (const TShown::TPolygon& arrow : shown.Arrows)
+            EXPECT_FALSE(Overlap(box, arrow)) << "arrow at " << arrow[0][0] << ", " << arrow[0][1];
+        for (const TShown::TPolygon& axis : shown.Axes)
+            EXPECT_FALSE(Overlap(box, axis)) << "centre line from " << axis[0][0] << ", " << axis[0][1];
+    }
+    for (const TShown::TPolygon& arrow : shown.Arrows)
+        EXPECT_NEAR(std::hypot((arrow[1][0] + arrow[2][0]) / 2 - arrow[0][0],
+                               (arrow[1][1] + arrow[2][1]) / 2 - arrow[0][1]),
+                    GetParam().ArrowLength, 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SamplePictureTest,
+                         ::testing::Values(TSamplePicture{"chain", 3.0}, TSamplePicture{"shaft", 3.0},
+                                           TSamplePicture{"sheet", 6.0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace

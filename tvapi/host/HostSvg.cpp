@@ -2,6 +2,7 @@
 #include "HostSvg.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -16,6 +17,7 @@
 #include "HostFileIo.h"
 #include "HostPoint2.h"
 #include "HostSearch2D.h"
+#include "HostSvgLayout.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -204,19 +206,43 @@ private:
         return "A " + Num(rs) + " " + Num(rs) + " 0 " + (swept > std::numbers::pi ? "1 " : "0 ") +
                (clockwise ? "1 " : "0 ") + XY(b);
     }
-    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines)
+    // A text at `place` in view coordinates; its estimated box is noted for the view box, so
+    // the picture's frame holds its texts as well as its lines.
+    void Text(const TTextPlace& place, double height, const std::vector<std::wstring>& lines)
     {
-        const TXY s = Sheet(at);
-        const double h = (height > 0 ? height : DefaultTextHeight) * FScale;
+        const double viewHeight = height > 0 ? height : DefaultTextHeight;
+        std::size_t longest = 0;
+        for (const std::wstring& line : lines)
+            longest = std::max(longest, ShownLength(line));
+        for (const TXY& corner : TextBox(place, viewHeight, lines.size(), longest))
+            Sheet(corner);
+        const TXY s = Sheet(place.At);
+        const double h = viewHeight * FScale;
         Body << "<text x=\"" << Num(s.X) << "\" y=\"" << Num(-s.Y) << "\" font-size=\"" << Num(h)
              << "\" font-family=\"DejaVu Sans\"";
-        const double turn = angleDeg + FAngle / Degree;
-        if (std::fabs(turn) > 0) Body << " transform=\"rotate(" << Num(-turn) << " " << XY(at) << ")\"";
+        if (place.Anchor != TTextAnchor::taStart)
+            Body << " text-anchor=\"" << (place.Anchor == TTextAnchor::taMiddle ? "middle" : "end") << "\"";
+        const double turn = (place.Angle + FAngle) / Degree;
+        if (std::fabs(turn) > 0) Body << " transform=\"rotate(" << Num(-turn) << " " << XY(place.At) << ")\"";
         Body << ">";
         for (std::size_t i = 0; i < lines.size(); ++i)
             Body << "<tspan x=\"" << Num(s.X) << "\" dy=\"" << (i == 0 ? "0" : Num(h * 1.4)) << "\">"
                  << Escape(ShowMarkup(lines[i])) << "</tspan>";
         Body << "</text>\n";
+    }
+    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines)
+    {
+        Text({at, angleDeg * Degree, TTextAnchor::taStart}, height, lines);
+    }
+    // A filled arrowhead of drafting size with its tip at `tip` pointing along `along`;
+    // nothing for no direction.
+    void Arrow(TXY tip, TXY along)
+    {
+        const double length = Length(along);
+        if (!(length > 0)) return;
+        const std::array<TXY, 3> head = ArrowHead(tip, along * (1 / length));
+        Body << "<path class=\"arrow\" d=\"M " << XY(head[0]) << " L " << XY(head[1]) << " L " << XY(head[2])
+             << " Z\" fill=\"black\"/>\n";
     }
     void TextData(TXY at, double height, double angleDeg, const TTextData& text)
     {
@@ -237,7 +263,15 @@ private:
     void CutLine(TDrawingCore& core);
     void Leader(TDrawingCore& core);
     void Dimension(TDrawingCore& core);
-    std::wstring DimensionText(TDrawingCore& core);
+    void LineDimension(TDrawingCore& core, const TDimensionLabel& text);
+    void AngleDimension(TDrawingCore& core, const TDimensionLabel& text);
+    void CircleDimension(TDrawingCore& core, const TDimensionLabel& text);
+    TDimensionLabel DimensionText(TDrawingCore& core);
+    void Label(const TDimensionLabel& label, const TTextPlace& origin)
+    {
+        for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight))
+            Text(piece.Place, piece.Height, {piece.Text});
+    }
     void Rough(TDrawingCore& core);
     void Base(TDrawingCore& core);
     void ViewPointer(TDrawingCore& core);
@@ -359,21 +393,25 @@ void TSvgWriter::Leader(TDrawingCore& core)
     const TXY origin{p.Real("X"), p.Real("Y")};
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     const std::vector<double> ends = p.Reals("Branches");
-    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
-        Body << Line(origin, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        const TXY end{ends[i], ends[i + 1]};
+        Body << Line(origin, end, stroke);
+        Arrow(end, end - origin);
+    }
     const TTextData& shelf = core.Text("Shelf");
-    const double width =
-        std::max<double>(10.0, 0.6 * DefaultTextHeight * static_cast<double>(shelf.Str().size()));
+    const double width = std::max(10.0, TextWidth(ShownLength(shelf.Str()), DefaultTextHeight));
     const double side = p.Int("ShelfDirection") == tvapi::tvLSLeft ? -1.0 : 1.0;
     const TXY end = origin + TXY{side * width, 0.0};
     Body << Line(origin, end, stroke);
     TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
 }
 
-std::wstring TSvgWriter::DimensionText(TDrawingCore& core)
+TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
 {
     const TParams& p = core.Params();
-    std::wstring text = core.Text("Prefix").Str();
+    TDimensionLabel label;
+    std::wstring& text = label.Main;
+    text = core.Text("Prefix").Str();
     std::wstring nominal = core.Text("Nominal").Str();
     double measured = 0.0;
     if (nominal.empty() && MeasureOf(core.DrawingObject(), measured)) nominal = DimensionNumberText(measured);
@@ -382,48 +420,104 @@ std::wstring TSvgWriter::DimensionText(TDrawingCore& core)
     text += nominal;
     if (core.Type() == tvapi::tvDrADimension) text += L"&01";
     if (p.Flag("ToleranceOn")) text += p.Text("Tolerance");
-    const std::wstring upper = core.Text("Upper").Str(), lower = core.Text("Lower").Str();
-    if (!upper.empty() || !lower.empty()) text += L" " + upper + L"/" + lower;
-    return text + core.Text("Suffix").Str();
+    label.Upper = core.Text("Upper").Str();
+    label.Lower = core.Text("Lower").Str();
+    label.Suffix = core.Text("Suffix").Str();
+    return label;
 }
 
 void TSvgWriter::Dimension(TDrawingCore& core)
 {
-    const TParams& p = core.Params();
-    const std::string stroke = StrokeOf(tvapi::tvCSThin);
-    const std::string arrows = R"x( marker-start="url(#arrow)" marker-end="url(#arrow)")x";
-    const TXY c{p.Real("Xc"), p.Real("Yc")};
-    TXY at;
     Body << "<g class=\"dimension\">\n";
-    if (core.Type() == tvapi::tvDrLDimension) {
-        const TLinearLines l = LinearLines(core);
-        Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke) << Line(l.Q1, l.Q2, stroke + arrows);
-        at = {p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)};
-    } else if (core.Type() == tvapi::tvDrADimension) {
-        const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
-        const TXY s = c + Dir(a1) * r, e = c + Dir(a2) * r;
-        Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke)
-             << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
-        double ccw = std::remainder(a2 - a1, 2 * std::numbers::pi);
-        Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" "
-             << stroke << arrows << "/>\n";
-        at = c + Dir(a1 + ccw / 2) * (r + 2.0);
-    } else {
-        const double r = p.Real("Radius");
-        const TXY d = Dir(p.Real("Angle") * Degree);
-        const bool diameter = core.Type() == tvapi::tvDrDDimension;
-        Body << Line(diameter ? c - d * r : c, c + d * r,
-                     stroke + (diameter ? arrows : std::string(R"x( marker-end="url(#arrow)")x")));
-        at = c + d * (r + 2.0);
+    const TDimensionLabel text = DimensionText(core);
+    switch (core.Type()) {
+    case tvapi::tvDrLDimension:
+        LineDimension(core, text);
+        break;
+    case tvapi::tvDrADimension:
+        AngleDimension(core, text);
+        break;
+    default:
+        CircleDimension(core, text);
     }
-    Text(at, DefaultTextHeight, 0.0, {DimensionText(core)});
     Body << "</g>\n";
 }
 
-// Width of a text of `count` characters at height h, as the pictures lay texts out.
-double TextWidth(std::size_t count, double h)
+// Arrows inside between the extension lines, or outside pointing in on tails of the line when
+// the span is too short; the text centred above the line, or above the foot of the text point
+// the user set.
+void TSvgWriter::LineDimension(TDrawingCore& core, const TDimensionLabel& text)
 {
-    return 0.6 * h * static_cast<double>(count);
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TLinearLines l = LinearLines(core);
+    const double span = Length(l.Q2 - l.Q1);
+    const TXY u = span > 0 ? (l.Q2 - l.Q1) * (1 / span) : TXY{1, 0};
+    Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke);
+    if (ArrowsFitBetween(span)) {
+        Body << Line(l.Q1, l.Q2, stroke);
+        Arrow(l.Q1, u * -1.0);
+        Arrow(l.Q2, u);
+    } else {
+        const TXY tail = u * (2 * ArrowLength);
+        Body << Line(l.Q1 - tail, l.Q2 + tail, stroke);
+        Arrow(l.Q1, u);
+        Arrow(l.Q2, u * -1.0);
+    }
+    TXY mid = (l.Q1 + l.Q2) * 0.5;
+    if (p.Has("TextX") || p.Has("TextY"))
+        mid = l.Q1 + u * Dot(TXY{p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)} - l.Q1, u);
+    Label(text, AboveLine(mid, u, LabelExtent(text, DefaultTextHeight)));
+}
+
+// The arc at Distance from the centre, with arrows inside or outside as for a line; the text
+// level, outside the arc beside its middle.
+void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
+{
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
+    const double ccw = std::remainder(a2 - a1, 2 * std::numbers::pi);
+    const double turn = ccw < 0 ? -1.0 : 1.0;
+    Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke) << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
+    const bool inside = ArrowsFitBetween(std::fabs(ccw * r));
+    // Angles an arrow, and a tail outside, take on the arc; none on an arc of no radius.
+    const double arrow = r > 0 ? std::min(ArrowLength / r, std::numbers::pi / 4) : 0.0;
+    const double tail = inside ? 0.0 : 2 * arrow;
+    const TXY s = c + Dir(a1 - turn * tail) * r, e = c + Dir(a2 + turn * tail) * r;
+    Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" " << stroke
+         << "/>\n";
+    // Each arrow along the chord of the arc it covers.
+    const TXY t1 = c + Dir(a1) * r, t2 = c + Dir(a2) * r;
+    const double in = inside ? turn * arrow : -turn * arrow;
+    Arrow(t1, t1 - (c + Dir(a1 + in) * r));
+    Arrow(t2, t2 - (c + Dir(a2 - in) * r));
+    const TXY out = Dir(a1 + ccw / 2);
+    Label(text, Beside(c + out * r, out, LabelExtent(text, DefaultTextHeight)));
+}
+
+// A diameter between its arrows through the centre, a radius from the centre; the line runs
+// on past the circle at Angle and carries the text clear of the circle's centre lines. An
+// arrow that does not fit inside stands outside pointing in.
+void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text)
+{
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    const double r = std::fabs(p.Real("Radius"));
+    const TXY d = Dir(p.Real("Angle") * Degree);
+    const bool diameter = core.Type() == tvapi::tvDrDDimension;
+    const bool inside = diameter ? ArrowsFitBetween(2 * r) : r >= ArrowLength + TextGap;
+    const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
+    const TTextPlace place = BesideRay(c, d, inside ? r : r + ArrowLength, extent);
+    const double far =
+        std::max(Dot(place.At - c, d), Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d));
+    const double back = diameter ? (inside ? r : r + 2 * ArrowLength) : 0.0;
+    Body << Line(c - d * back, c + d * far, stroke);
+    Arrow(c + d * r, inside ? d : d * -1.0);
+    if (diameter) Arrow(c - d * r, inside ? d * -1.0 : d);
+    Label(text, place);
 }
 
 // A sheet's width and height for its standard format (0 the largest) and orientation;
@@ -527,7 +621,8 @@ void TSvgWriter::Rough(TDrawingCore& core)
     }
     const std::wstring shelf = core.Text("Text2").Str();
     if (!shelf.empty())
-        Body << Line(right, right + Rotated({TextWidth(shelf.size(), DefaultTextHeight), 0}, a), stroke);
+        Body << Line(right, right + Rotated({TextWidth(ShownLength(shelf), DefaultTextHeight), 0}, a),
+                     stroke);
     TextData(tip + Rotated({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
     TextData(right + Rotated({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
     TextData(right + Rotated({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
@@ -554,9 +649,9 @@ void TSvgWriter::Base(TDrawingCore& core)
 void TSvgWriter::ViewPointer(TDrawingCore& core)
 {
     const TParams& p = core.Params();
-    Body << "<g class=\"view-pointer\">\n"
-         << Line({p.Real("X1"), p.Real("Y1")}, {p.Real("X2"), p.Real("Y2")},
-                 StrokeOf(tvapi::tvCSNormal) + R"x( marker-end="url(#arrow)")x");
+    const TXY from{p.Real("X1"), p.Real("Y1")}, to{p.Real("X2"), p.Real("Y2")};
+    Body << "<g class=\"view-pointer\">\n" << Line(from, to, StrokeOf(tvapi::tvCSNormal));
+    Arrow(to, to - from);
     TextData({p.Real("Xt"), p.Real("Yt")}, 5.0, 0.0, core.Text("Text"));
     Body << "</g>\n";
 }
@@ -569,14 +664,17 @@ void TSvgWriter::Tolerance(TDrawingCore& core)
     const double height = 7.0;
     Body << "<g class=\"tolerance\">\n";
     const std::vector<double> ends = p.Reals("Branches");
-    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
-        Body << Line(o, {ends[i], ends[i + 1]}, stroke + R"x( marker-end="url(#arrow)")x");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        const TXY end{ends[i], ends[i + 1]};
+        Body << Line(o, end, stroke);
+        Arrow(end, end - o);
+    }
     double x = o.X;
     const int cells = static_cast<int>(p.Int("Cells", 1));
     for (int k = 0; k < cells; ++k) {
         const auto it = core.Texts().find("Cell" + std::to_string(k));
         const std::wstring text = it == core.Texts().end() ? std::wstring() : it->second.Str();
-        const double width = std::max(8.0, TextWidth(text.size(), DefaultTextHeight) + 3.0);
+        const double width = std::max(8.0, TextWidth(ShownLength(text), DefaultTextHeight) + 3.0);
         Rect({x, o.Y}, {x + width, o.Y + height}, StrokeOf(tvapi::tvCSNormal));
         if (!text.empty()) Text({x + 1.5, o.Y + 2.0}, DefaultTextHeight, 0.0, {text});
         x += width;
@@ -672,10 +770,6 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
     std::ostringstream svg;
     svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << writer.ViewBox() << "\">\n<defs>\n"
-        << "<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" markerWidth=\"6\" "
-           "markerHeight=\"6\" "
-           "markerUnits=\"userSpaceOnUse\" orient=\"auto-start-reverse\"><path d=\"M 0 2 L 10 5 L 0 8 "
-           "z\"/></marker>\n"
         << writer.Defs.str() << "</defs>\n"
         << writer.Body.str() << "</svg>\n";
     return svg.str();

@@ -1,0 +1,163 @@
+// Text boxes, arrowheads and dimension text places of the SVG pictures.
+#include "HostSvgLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tvhost {
+
+namespace {
+
+// A glyph's average advance, and how far the font reaches above and below the baseline, in
+// text heights (font sizes).
+constexpr double GlyphWidth = 0.6;
+constexpr double Ascent = 0.8;
+constexpr double Descent = 0.25;
+// Deviations: their height, and where their baselines stand above the value's, in its heights;
+// the room between the value, the deviations and the suffix.
+constexpr double DeviationHeight = 0.7;
+constexpr double UpperRise = 0.45;
+constexpr double LowerRise = -0.3;
+constexpr double PieceGap = 0.15;
+// How many label heights further out a label along a ray may go to stay above it.
+constexpr double FurthestOut = 4.0;
+// A direction whose X is this small is vertical: its text reads upwards.
+constexpr double Level = 1e-9;
+// Room a dimension line keeps between its arrowheads: half an arrow.
+constexpr double ArrowRoom = 0.5 * ArrowLength;
+
+TPoint2 Normal(TPoint2 u)
+{
+    return {-u.Y, u.X};
+}
+
+double AngleOf(TPoint2 u)
+{
+    return std::atan2(u.Y, u.X);
+}
+
+} // namespace
+
+std::size_t ShownLength(std::wstring_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const bool code = text.size() - i >= 3 && text[i] == L'&' && text[i + 1] == L'0' &&
+                          text[i + 2] >= L'1' && text[i + 2] <= L'4';
+        i += code ? 3 : 1;
+    }
+    return count;
+}
+
+double TextWidth(std::size_t count, double h)
+{
+    return GlyphWidth * h * static_cast<double>(count);
+}
+
+std::array<TPoint2, 4> TextBox(const TTextPlace& place, double h, std::size_t lines, std::size_t longest)
+{
+    const double w = TextWidth(longest, h);
+    const double left = place.Anchor == TTextAnchor::taStart    ? 0.0
+                        : place.Anchor == TTextAnchor::taMiddle ? -w / 2
+                                                                : -w;
+    const double top = Ascent * h;
+    const double bottom =
+        -(static_cast<double>(std::max<std::size_t>(lines, 1) - 1) * LineSpacing + Descent) * h;
+    std::array<TPoint2, 4> box{TPoint2{left, bottom}, {left + w, bottom}, {left + w, top}, {left, top}};
+    for (TPoint2& corner : box)
+        corner = place.At + Rotated(corner, place.Angle);
+    return box;
+}
+
+std::array<TPoint2, 3> ArrowHead(TPoint2 tip, TPoint2 along)
+{
+    const TPoint2 base = tip - along * ArrowLength, side = Normal(along) * ArrowHalfWidth;
+    return {tip, base + side, base - side};
+}
+
+bool ArrowsFitBetween(double span)
+{
+    return span >= 2 * ArrowLength + ArrowRoom;
+}
+
+TPoint2 Upright(TPoint2 u)
+{
+    if (u.X > Level || (u.X >= -Level && u.Y > 0)) return u;
+    return u * -1.0;
+}
+
+TLabelExtent LabelExtent(const TDimensionLabel& label, double h)
+{
+    const bool stacked = !label.Upper.empty() || !label.Lower.empty();
+    const double small = DeviationHeight * h;
+    TLabelExtent e;
+    e.Width = TextWidth(ShownLength(label.Main), h);
+    e.Bottom = -Descent * h;
+    e.Top = Ascent * h;
+    if (stacked) {
+        e.Width +=
+            PieceGap * h + TextWidth(std::max(ShownLength(label.Upper), ShownLength(label.Lower)), small);
+        e.Bottom = std::min(e.Bottom, LowerRise * h - Descent * small);
+        e.Top = std::max(e.Top, UpperRise * h + Ascent * small);
+    }
+    if (!label.Suffix.empty()) e.Width += PieceGap * h + TextWidth(ShownLength(label.Suffix), h);
+    return e;
+}
+
+std::vector<TLabelPiece> LabelPieces(const TDimensionLabel& label, const TTextPlace& origin, double h)
+{
+    std::vector<TLabelPiece> pieces;
+    auto put = [&](const std::wstring& text, double x, double y, double height) {
+        if (!text.empty())
+            pieces.push_back({text, {origin.At + Rotated({x, y}, origin.Angle), origin.Angle}, height});
+    };
+    const double small = DeviationHeight * h;
+    double x = TextWidth(ShownLength(label.Main), h);
+    put(label.Main, 0.0, 0.0, h);
+    if (!label.Upper.empty() || !label.Lower.empty()) {
+        x += PieceGap * h;
+        put(label.Upper, x, UpperRise * h, small);
+        put(label.Lower, x, LowerRise * h, small);
+        x += TextWidth(std::max(ShownLength(label.Upper), ShownLength(label.Lower)), small);
+    }
+    if (!label.Suffix.empty()) put(label.Suffix, x + PieceGap * h, 0.0, h);
+    return pieces;
+}
+
+TTextPlace AboveLine(TPoint2 mid, TPoint2 u, const TLabelExtent& e)
+{
+    const TPoint2 r = Upright(u);
+    return {mid + Normal(r) * (TextGap - e.Bottom) - r * (e.Width / 2), AngleOf(r)};
+}
+
+TTextPlace Beside(TPoint2 from, TPoint2 out, const TLabelExtent& e)
+{
+    const double x = out.X >= 0 ? from.X + TextGap : from.X - TextGap - e.Width;
+    const double y = out.Y >= 0 ? from.Y + TextGap - e.Bottom : from.Y - TextGap - e.Top;
+    return {{x, y}, 0.0};
+}
+
+TTextPlace BesideRay(TPoint2 centre, TPoint2 d, double from, const TLabelExtent& e)
+{
+    const TPoint2 r = Upright(d), n = Normal(r);
+    const double height = e.Top - e.Bottom;
+    // How fast the ray leaves the nearer centre line, and how the label's upward normal turns
+    // towards it. Far enough out, the label's height cannot reach the other line.
+    const bool nearHorizontal = std::fabs(d.Y) <= std::fabs(d.X);
+    const double leaves = nearHorizontal ? d.Y : d.X, towards = nearHorizontal ? n.Y : n.X;
+    const double base = std::max(from, height + TextGap) + TextGap;
+    // Above the ray when that side faces away from the line, or when a little further out
+    // clears it; else on the side away from it.
+    bool above = leaves >= 0 ? towards >= 0 : towards <= 0;
+    double start = base;
+    if (!above && std::fabs(leaves) > Level) {
+        const double clear = (TextGap + height) * std::fabs(towards) / std::fabs(leaves) + TextGap;
+        above = clear <= base + FurthestOut * height;
+        if (above) start = std::max(base, clear);
+    }
+    const double offset = above ? TextGap - e.Bottom : -(TextGap + e.Top);
+    const double first = Dot(r, d) > 0 ? start : start + e.Width;
+    return {centre + d * first + n * offset, AngleOf(r)};
+}
+
+} // namespace tvhost

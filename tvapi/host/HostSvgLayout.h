@@ -1,0 +1,89 @@
+#pragma once
+// Where the SVG pictures put annotations, in view millimetres (the view's scale applies to all
+// of them, as to text heights): a text's box estimated from its height and character count,
+// arrowheads of drafting size, and a dimension text's place by its line, upright and clear of
+// the arrows.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HostPoint2.h"
+
+namespace tvhost {
+
+// An arrowhead's length and half its width: a drafting arrow of about 20 degrees.
+constexpr double ArrowLength = 3.0;
+constexpr double ArrowHalfWidth = 0.5;
+// Room between a dimension line (or an arc, a shelf) and the box of its text.
+constexpr double TextGap = 1.0;
+// A line's texts sit this many heights apart.
+constexpr double LineSpacing = 1.4;
+
+// Where a text's lines start, end or are centred at their anchor point.
+enum class TTextAnchor { taStart, taMiddle, taEnd };
+
+// A text's anchor point (baseline of the first line), turn counter-clockwise in radians, and
+// how its lines stand at the anchor.
+struct TTextPlace {
+    TPoint2 At;
+    double Angle = 0.0;
+    TTextAnchor Anchor = TTextAnchor::taStart;
+};
+
+// Characters a text shows: the codes "&01".."&04" are one symbol each.
+std::size_t ShownLength(std::wstring_view text);
+// Width of `count` characters at height h: 0.6 h each, an average glyph of the pictures' font
+// rounded up for digits and Cyrillic letters.
+double TextWidth(std::size_t count, double h);
+// Corners of the box of `lines` lines, the longest `longest` characters, at height h placed at
+// `place`: from the last line's descent to the first line's ascent, counter-clockwise.
+std::array<TPoint2, 4> TextBox(const TTextPlace& place, double h, std::size_t lines, std::size_t longest);
+
+// Tip and the two base corners of an arrowhead whose tip is at `tip` pointing along unit
+// direction `along`.
+std::array<TPoint2, 3> ArrowHead(TPoint2 tip, TPoint2 along);
+// Whether a dimension line (or arc) of length `span` holds its two arrowheads with room
+// between them; otherwise they stand outside pointing in.
+bool ArrowsFitBetween(double span);
+
+// Unit direction `u` or its opposite, the one a text along it reads in: left to right, or
+// upwards on a vertical.
+TPoint2 Upright(TPoint2 u);
+
+// A dimension's text: the value with its prefix and tolerance, the deviations stacked after it
+// in smaller type (upper over lower), then the suffix.
+struct TDimensionLabel {
+    std::wstring Main, Upper, Lower, Suffix;
+};
+// A label's reach from its origin, the start of its value's baseline: along the baseline, and
+// below (negative) and above it.
+struct TLabelExtent {
+    double Width = 0.0, Bottom = 0.0, Top = 0.0;
+};
+// One text of a placed label, at its own height, starting at its place.
+struct TLabelPiece {
+    std::wstring Text;
+    TTextPlace Place;
+    double Height = 0.0;
+};
+// Extent and pieces of `label` with its value at height h; pieces with no text are left out.
+TLabelExtent LabelExtent(const TDimensionLabel& label, double h);
+std::vector<TLabelPiece> LabelPieces(const TDimensionLabel& label, const TTextPlace& origin, double h);
+
+// Where a label's origin goes (the returned places start there):
+// centred above the line through `mid` along unit direction `u`, TextGap clear of the line
+// and so of the arrowheads on it;
+TTextPlace AboveLine(TPoint2 mid, TPoint2 u, const TLabelExtent& e);
+// level, in the quadrant beside point `from` that unit direction `out` points into, TextGap
+// clear of `from` both ways: with `out` the normal of an arc at `from`, clear of the arc and
+// of arrowheads on it;
+TTextPlace Beside(TPoint2 from, TPoint2 out, const TLabelExtent& e);
+// along the ray from `centre` along unit direction `d`, starting TextGap beyond distance
+// `from`, clear of the centre lines through `centre` (horizontal and vertical): above the ray,
+// further out if need be, or else on its side away from the nearer centre line.
+TTextPlace BesideRay(TPoint2 centre, TPoint2 d, double from, const TLabelExtent& e);
+
+} // namespace tvhost
