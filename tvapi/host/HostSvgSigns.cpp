@@ -1,0 +1,238 @@
+// Signs and dimensions in the SVG pictures: cut lines, leaders, roughness, bases, view
+// pointers, tolerance frames, and dimensions with their lines, arrows and labels.
+#include "HostSvgWriter.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "HostSearch2D.h"
+
+namespace tvhost::svg {
+
+void TSvgWriter::CutLine(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    std::vector<double> points = p.Reals("Points");
+    if (points.size() < 4) points = {p.Real("X1"), p.Real("Y1"), p.Real("X2"), p.Real("Y2")};
+    Body << "<polyline class=\"cut\" points=\"";
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+        Body << XY({points[i], points[i + 1]}) << " ";
+    Body << "\" fill=\"none\" stroke=\"black\" stroke-width=\"0.7\"/>\n";
+    const TTextData& designation = core.Text("Designation");
+    TextData({points[0], points[1]}, DefaultTextHeight, 0.0, designation);
+    TextData({points[points.size() - 2], points.back()}, DefaultTextHeight, 0.0, designation);
+}
+
+void TSvgWriter::Leader(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY origin{p.Real("X"), p.Real("Y")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const std::vector<double> ends = p.Reals("Branches");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        const TXY end{ends[i], ends[i + 1]};
+        Body << Line(origin, end, stroke);
+        Arrow(end, end - origin);
+    }
+    const TTextData& shelf = core.Text("Shelf");
+    const double width = std::max(10.0, TextWidth(ShownLength(shelf.Str()), DefaultTextHeight));
+    const double side = p.Int("ShelfDirection") == tvapi::tvLSLeft ? -1.0 : 1.0;
+    const TXY end = origin + TXY{side * width, 0.0};
+    Body << Line(origin, end, stroke);
+    TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
+}
+
+TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    TDimensionLabel label;
+    std::wstring& text = label.Main;
+    text = core.Text("Prefix").Str();
+    std::wstring nominal = core.Text("Nominal").Str();
+    double measured = 0.0;
+    if (nominal.empty() && MeasureOf(core.DrawingObject(), measured)) nominal = DimensionNumberText(measured);
+    if (core.Type() == tvapi::tvDrDDimension && text.find(L"&02") == std::wstring::npos) text += L"&02";
+    if (core.Type() == tvapi::tvDrRDimension && text.empty()) text += L"R";
+    text += nominal;
+    if (core.Type() == tvapi::tvDrADimension) text += L"&01";
+    if (p.Flag("ToleranceOn")) text += p.Text("Tolerance");
+    label.Upper = core.Text("Upper").Str();
+    label.Lower = core.Text("Lower").Str();
+    label.Suffix = core.Text("Suffix").Str();
+    return label;
+}
+
+void TSvgWriter::Dimension(TDrawingCore& core)
+{
+    Body << "<g class=\"dimension\">\n";
+    const TDimensionLabel text = DimensionText(core);
+    switch (core.Type()) {
+    case tvapi::tvDrLDimension:
+        LineDimension(core, text);
+        break;
+    case tvapi::tvDrADimension:
+        AngleDimension(core, text);
+        break;
+    default:
+        CircleDimension(core, text);
+    }
+    Body << "</g>\n";
+}
+
+// Arrows inside between the extension lines, or outside pointing in on tails of the line when
+// the span is too short; the text centred above the line, or above the foot of the text point
+// the user set.
+void TSvgWriter::LineDimension(TDrawingCore& core, const TDimensionLabel& text)
+{
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TLinearLines l = LinearLines(core);
+    const double span = Length(l.Q2 - l.Q1);
+    const TXY u = span > 0 ? (l.Q2 - l.Q1) * (1 / span) : TXY{1, 0};
+    Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke);
+    if (ArrowsFitBetween(span)) {
+        Body << Line(l.Q1, l.Q2, stroke);
+        Arrow(l.Q1, u * -1.0);
+        Arrow(l.Q2, u);
+    } else {
+        const TXY tail = u * (2 * ArrowLength);
+        Body << Line(l.Q1 - tail, l.Q2 + tail, stroke);
+        Arrow(l.Q1, u);
+        Arrow(l.Q2, u * -1.0);
+    }
+    TXY mid = (l.Q1 + l.Q2) * 0.5;
+    if (p.Has("TextX") || p.Has("TextY"))
+        mid = l.Q1 + u * Dot(TXY{p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)} - l.Q1, u);
+    Label(text, AboveLine(mid, u, LabelExtent(text, DefaultTextHeight)));
+}
+
+// The arc at Distance from the centre, with arrows inside or outside as for a line; the text
+// level, outside the arc beside its middle.
+void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
+{
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
+    const double ccw = std::remainder(a2 - a1, 2 * std::numbers::pi);
+    const double turn = ccw < 0 ? -1.0 : 1.0;
+    Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke) << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
+    const bool inside = ArrowsFitBetween(std::fabs(ccw * r));
+    // Angles an arrow, and a tail outside, take on the arc; none on an arc of no radius.
+    const double arrow = r > 0 ? std::min(ArrowLength / r, std::numbers::pi / 4) : 0.0;
+    const double tail = inside ? 0.0 : 2 * arrow;
+    const TXY s = c + Dir(a1 - turn * tail) * r, e = c + Dir(a2 + turn * tail) * r;
+    Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" " << stroke
+         << "/>\n";
+    // Each arrow along the chord of the arc it covers.
+    const TXY t1 = c + Dir(a1) * r, t2 = c + Dir(a2) * r;
+    const double in = inside ? turn * arrow : -turn * arrow;
+    Arrow(t1, t1 - (c + Dir(a1 + in) * r));
+    Arrow(t2, t2 - (c + Dir(a2 - in) * r));
+    const TXY out = Dir(a1 + ccw / 2);
+    Label(text, Beside(c + out * r, out, LabelExtent(text, DefaultTextHeight)));
+}
+
+// A diameter between its arrows through the centre, a radius from the centre; the line runs
+// on past the circle at Angle and carries the text clear of the circle's centre lines. An
+// arrow that does not fit inside stands outside pointing in.
+void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text)
+{
+    const TParams& p = core.Params();
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const TXY c{p.Real("Xc"), p.Real("Yc")};
+    const double r = std::fabs(p.Real("Radius"));
+    const TXY d = Dir(p.Real("Angle") * Degree);
+    const bool diameter = core.Type() == tvapi::tvDrDDimension;
+    const bool inside = diameter ? ArrowsFitBetween(2 * r) : r >= ArrowLength + TextGap;
+    const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
+    const TTextPlace place = BesideRay(c, d, inside ? r : r + ArrowLength, extent);
+    const double far =
+        std::max(Dot(place.At - c, d), Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d));
+    const double back = diameter ? (inside ? r : r + 2 * ArrowLength) : 0.0;
+    Body << Line(c - d * back, c + d * far, stroke);
+    Arrow(c + d * r, inside ? d : d * -1.0);
+    if (diameter) Arrow(c - d * r, inside ? d * -1.0 : d);
+    Label(text, place);
+}
+
+void TSvgWriter::Rough(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const double h = 5.0, a = p.Real("Angle") * Degree;
+    const TXY tip{p.Real("X"), p.Real("Y")};
+    const TXY left = tip + Rotated({-0.58 * h, h}, a), right = tip + Rotated({1.16 * h, 2 * h}, a);
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    Body << "<g class=\"rough\">\n" << Line(tip, left, stroke) << Line(tip, right, stroke);
+    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, tip + Rotated({0.58 * h, h}, a), stroke);
+    if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
+        const TXY c = Sheet(tip + Rotated({0, 0.62 * h}, a));
+        Body << "<circle cx=\"" << Num(c.X) << "\" cy=\"" << Num(-c.Y) << "\" r=\"" << Num(0.33 * h * FScale)
+             << "\" fill=\"none\" " << stroke << "/>\n";
+    }
+    const std::wstring shelf = core.Text("Text2").Str();
+    if (!shelf.empty())
+        Body << Line(right, right + Rotated({TextWidth(ShownLength(shelf), DefaultTextHeight), 0}, a),
+                     stroke);
+    TextData(tip + Rotated({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
+    TextData(right + Rotated({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
+    TextData(right + Rotated({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::Base(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const double len = std::hypot(b.X - a.X, b.Y - a.Y);
+    const TXY u = len > 0 ? TXY{(b.X - a.X) / len, (b.Y - a.Y) / len} : TXY{0, 1};
+    const TXY n{-u.Y, u.X};
+    const double side = 6.0;
+    Body << "<g class=\"base\">\n<path d=\"M " << XY(a + n * 3.0) << " L " << XY(a - n * 3.0) << " L "
+         << XY(a + u * 4.0) << " Z\" fill=\"black\"/>\n"
+         << Line(a, b, stroke);
+    Rect(b + TXY{-side / 2, -side / 2}, b + TXY{side / 2, side / 2}, stroke);
+    TextData(b + TXY{-1.2, -1.7}, DefaultTextHeight, 0.0, core.Text("Text"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::ViewPointer(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY from{p.Real("X1"), p.Real("Y1")}, to{p.Real("X2"), p.Real("Y2")};
+    Body << "<g class=\"view-pointer\">\n" << Line(from, to, StrokeOf(tvapi::tvCSNormal));
+    Arrow(to, to - from);
+    TextData({p.Real("Xt"), p.Real("Yt")}, 5.0, 0.0, core.Text("Text"));
+    Body << "</g>\n";
+}
+
+void TSvgWriter::Tolerance(TDrawingCore& core)
+{
+    const TParams& p = core.Params();
+    const TXY o{p.Real("X"), p.Real("Y")};
+    const std::string stroke = StrokeOf(tvapi::tvCSThin);
+    const double height = 7.0;
+    Body << "<g class=\"tolerance\">\n";
+    const std::vector<double> ends = p.Reals("Branches");
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        const TXY end{ends[i], ends[i + 1]};
+        Body << Line(o, end, stroke);
+        Arrow(end, end - o);
+    }
+    double x = o.X;
+    const int cells = static_cast<int>(p.Int("Cells", 1));
+    for (int k = 0; k < cells; ++k) {
+        const auto it = core.Texts().find("Cell" + std::to_string(k));
+        const std::wstring text = it == core.Texts().end() ? std::wstring() : it->second.Str();
+        const double width = std::max(8.0, TextWidth(ShownLength(text), DefaultTextHeight) + 3.0);
+        Rect({x, o.Y}, {x + width, o.Y + height}, StrokeOf(tvapi::tvCSNormal));
+        if (!text.empty()) Text({x + 1.5, o.Y + 2.0}, DefaultTextHeight, 0.0, {text});
+        x += width;
+    }
+    Body << "</g>\n";
+}
+
+} // namespace tvhost::svg

@@ -1,0 +1,228 @@
+#pragma once
+// The writer behind the SVG pictures (HostSvg.h), shared by the files that draw a drawing's
+// curves and sheet (HostSvg.cpp) and its signs and dimensions (HostSvgSigns.cpp). Internal to
+// the stand-in.
+
+#include <cstdint>
+#include <limits>
+#include <numbers>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HostDocuments.h"
+#include "HostPoint2.h"
+#include "HostSvg.h"
+#include "HostSvgLayout.h"
+
+namespace tvhost::svg {
+
+constexpr double Degree = std::numbers::pi / 180.0;
+constexpr double DefaultTextHeight = 3.5;
+constexpr double PointRadius = 0.5;
+constexpr double Margin = 5.0;
+// Ends of boundary curves closer than this join when a hatch outline is chained.
+constexpr double JoinTolerance = 1e-6;
+// Objects of temporary groups are drawn in this colour instead of black.
+constexpr std::string_view Black = "\"black\"";
+constexpr std::string_view PreviewColour = "\"#e0007a\"";
+
+using TXY = TPoint2;
+
+// A coordinate that cannot be written: the drawing holds values too large for a picture.
+struct TNotDrawable : std::range_error {
+    TNotDrawable() : std::range_error("the drawing holds a value too large to draw") {}
+};
+
+// A coordinate to the thousandth, trailing zeros dropped; throws TNotDrawable for a value
+// that is no finite number.
+std::string Num(double v);
+// UTF-8 of the text with the characters XML reserves escaped.
+std::string Escape(std::wstring_view text);
+// Stroke attributes of a curve style; empty for a style that is not drawn.
+std::string StrokeOf(std::int64_t style);
+
+// Writes the objects of one view, in sheet coordinates with Y turned down for SVG.
+class TSvgWriter {
+public:
+    std::ostringstream Body;
+    std::ostringstream Defs;
+
+    void SetView(const THostView& view)
+    {
+        const TParams& p = view.Params();
+        FOrigin = {p.Real("X"), p.Real("Y")};
+        FScale = p.Real("Scale", 1.0);
+        FAngle = p.Real("Angle") * Degree;
+        FViewMin = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+        FViewMax = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    }
+    // Sheet coordinates as they are.
+    void SetSheet()
+    {
+        FOrigin = {};
+        FScale = 1.0;
+        FAngle = 0.0;
+    }
+    // A thin frame around what the view drew, with the view's name above it.
+    void ViewFrame(const THostView& view);
+    // The sheet's border, title block with its cells, technical requirements and general
+    // roughness; nothing for a document whose first sheet was never set up.
+    void SheetOf(const TDocumentData& data);
+    // Host ids of the temporary groups: what a command shows there is not part of the drawing.
+    std::set<std::uint64_t> Temporary;
+
+    void Objects(const TContainerCore& container)
+    {
+        for (const tvapi::IDrawingObjectPtr& child : container.Children())
+            if (auto* core = dynamic_cast<TDrawingCore*>(child.Get())) {
+                if (Temporary.count(core->Group()))
+                    TemporaryObject(*core);
+                else
+                    Object(*core);
+            }
+    }
+    // The view box around everything written.
+    std::string ViewBox() const
+    {
+        if (FMin.X > FMax.X) return "0 0 10 10";
+        return Num(FMin.X - Margin) + " " + Num(-FMax.Y - Margin) + " " + Num(FMax.X - FMin.X + 2 * Margin) +
+               " " + Num(FMax.Y - FMin.Y + 2 * Margin);
+    }
+
+private:
+    TXY FOrigin;
+    double FScale = 1.0;
+    double FAngle = 0.0;
+    TXY FMin{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    TXY FViewMin, FViewMax;
+    int FPatterns = 0;
+
+    // An object of a temporary group, drawn in the colour of previews so a person tells it apart.
+    void TemporaryObject(TDrawingCore& core)
+    {
+        std::ostringstream outer = std::move(Body);
+        Body = std::ostringstream();
+        Object(core);
+        std::string text = Body.str();
+        Body = std::move(outer);
+        for (std::size_t at = text.find(Black); at != std::string::npos; at = text.find(Black, at))
+            text.replace(at, Black.size(), PreviewColour);
+        Body << "<g class=\"temporary\">\n" << text << "</g>\n";
+    }
+
+    // A view point on the sheet, noted for the view box.
+    TXY Sheet(TXY p)
+    {
+        const TXY r{p.X * std::cos(FAngle) - p.Y * std::sin(FAngle),
+                    p.X * std::sin(FAngle) + p.Y * std::cos(FAngle)};
+        const TXY s = FOrigin + r * FScale;
+        FMin = {std::min(FMin.X, s.X), std::min(FMin.Y, s.Y)};
+        FMax = {std::max(FMax.X, s.X), std::max(FMax.Y, s.Y)};
+        FViewMin = {std::min(FViewMin.X, s.X), std::min(FViewMin.Y, s.Y)};
+        FViewMax = {std::max(FViewMax.X, s.X), std::max(FViewMax.Y, s.Y)};
+        return s;
+    }
+    std::string XY(TXY p)
+    {
+        const TXY s = Sheet(p);
+        return Num(s.X) + "," + Num(-s.Y);
+    }
+    std::string Line(TXY a, TXY b, const std::string& stroke)
+    {
+        const TXY s = Sheet(a), e = Sheet(b);
+        return "<line x1=\"" + Num(s.X) + "\" y1=\"" + Num(-s.Y) + "\" x2=\"" + Num(e.X) + "\" y2=\"" +
+               Num(-e.Y) + "\" " + stroke + "/>\n";
+    }
+    // Path of an arc from a to b around c; clockwise as the host's direction flag says.
+    std::string ArcPath(TXY c, double r, TXY a, TXY b, bool clockwise)
+    {
+        double ccw = std::atan2(b.Y - c.Y, b.X - c.X) - std::atan2(a.Y - c.Y, a.X - c.X);
+        if (ccw < 0) ccw += 2 * std::numbers::pi;
+        const double swept = clockwise ? 2 * std::numbers::pi - ccw : ccw;
+        const double rs = std::fabs(r) * FScale;
+        return "A " + Num(rs) + " " + Num(rs) + " 0 " + (swept > std::numbers::pi ? "1 " : "0 ") +
+               (clockwise ? "1 " : "0 ") + XY(b);
+    }
+    // A text at `place` in view coordinates; its estimated box is noted for the view box, so
+    // the picture's frame holds its texts as well as its lines.
+    void Text(const TTextPlace& place, double height, const std::vector<std::wstring>& lines)
+    {
+        const double viewHeight = height > 0 ? height : DefaultTextHeight;
+        std::size_t longest = 0;
+        for (const std::wstring& line : lines)
+            longest = std::max(longest, ShownLength(line));
+        for (const TXY& corner : TextBox(place, viewHeight, lines.size(), longest))
+            Sheet(corner);
+        const TXY s = Sheet(place.At);
+        const double h = viewHeight * FScale;
+        Body << "<text x=\"" << Num(s.X) << "\" y=\"" << Num(-s.Y) << "\" font-size=\"" << Num(h)
+             << "\" font-family=\"DejaVu Sans\"";
+        if (place.Anchor != TTextAnchor::taStart)
+            Body << " text-anchor=\"" << (place.Anchor == TTextAnchor::taMiddle ? "middle" : "end") << "\"";
+        const double turn = (place.Angle + FAngle) / Degree;
+        if (std::fabs(turn) > 0) Body << " transform=\"rotate(" << Num(-turn) << " " << XY(place.At) << ")\"";
+        Body << ">";
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            Body << "<tspan x=\"" << Num(s.X) << "\" dy=\"" << (i == 0 ? "0" : Num(h * 1.4)) << "\">"
+                 << Escape(ShowMarkup(lines[i])) << "</tspan>";
+        Body << "</text>\n";
+    }
+    void Text(TXY at, double height, double angleDeg, const std::vector<std::wstring>& lines)
+    {
+        Text({at, angleDeg * Degree, TTextAnchor::taStart}, height, lines);
+    }
+    // A filled arrowhead of drafting size with its tip at `tip` pointing along `along`;
+    // nothing for no direction.
+    void Arrow(TXY tip, TXY along)
+    {
+        const double length = Length(along);
+        if (!(length > 0)) return;
+        const std::array<TXY, 3> head = ArrowHead(tip, along * (1 / length));
+        Body << "<path class=\"arrow\" d=\"M " << XY(head[0]) << " L " << XY(head[1]) << " L " << XY(head[2])
+             << " Z\" fill=\"black\"/>\n";
+    }
+    void TextData(TXY at, double height, double angleDeg, const TTextData& text)
+    {
+        std::vector<std::wstring> lines;
+        double h = height;
+        for (const TTextLineData& line : text.Lines) {
+            lines.push_back(line.Str());
+            for (const TTextItemData& item : line.Items)
+                if (item.Height > 0) h = item.Height;
+        }
+        if (!lines.empty()) Text(at, h, angleDeg, lines);
+    }
+
+    void Object(TDrawingCore& core);
+    void Curve(TDrawingCore& core);
+    void Fill(TDrawingCore& core, const std::string& paint);
+    std::string Outline(const tvapi::DrawingObjectList& boundaries);
+    void CutLine(TDrawingCore& core);
+    void Leader(TDrawingCore& core);
+    void Dimension(TDrawingCore& core);
+    void LineDimension(TDrawingCore& core, const TDimensionLabel& text);
+    void AngleDimension(TDrawingCore& core, const TDimensionLabel& text);
+    void CircleDimension(TDrawingCore& core, const TDimensionLabel& text);
+    TDimensionLabel DimensionText(TDrawingCore& core);
+    void Label(const TDimensionLabel& label, const TTextPlace& origin)
+    {
+        for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight))
+            Text(piece.Place, piece.Height, {piece.Text});
+    }
+    void Rough(TDrawingCore& core);
+    void Base(TDrawingCore& core);
+    void ViewPointer(TDrawingCore& core);
+    void Tolerance(TDrawingCore& core);
+    void Rect(TXY a, TXY b, const std::string& stroke)
+    {
+        Body << Line(a, {b.X, a.Y}, stroke) << Line({b.X, a.Y}, b, stroke) << Line(b, {a.X, b.Y}, stroke)
+             << Line({a.X, b.Y}, a, stroke);
+    }
+};
+
+} // namespace tvhost::svg
