@@ -120,8 +120,9 @@ void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
     const double turn = ccw < 0 ? -1.0 : 1.0;
     Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke) << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
     const bool inside = ArrowsFitBetween(std::fabs(ccw * r));
-    // Angles an arrow, and a tail outside, take on the arc; none on an arc of no radius.
-    const double arrow = r > 0 ? std::min(ArrowLength / r, std::numbers::pi / 4) : 0.0;
+    // Angles an arrow, and a tail outside, take on the arc: none on an arc of no radius, and
+    // short of a turn with both tails on a tiny one.
+    const double arrow = r > 0 ? std::min(ArrowLength / r, std::numbers::pi / 8) : 0.0;
     const double tail = inside ? 0.0 : 2 * arrow;
     const TXY s = c + Dir(a1 - turn * tail) * r, e = c + Dir(a2 + turn * tail) * r;
     Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" " << stroke
@@ -143,8 +144,9 @@ void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text
     const TParams& p = core.Params();
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     const TXY c{p.Real("Xc"), p.Real("Yc")};
+    // A negative radius points the other way, as the drawing search takes it.
     const double r = std::fabs(p.Real("Radius"));
-    const TXY d = Dir(p.Real("Angle") * Degree);
+    const TXY d = Dir(p.Real("Angle") * Degree) * (p.Real("Radius") < 0 ? -1.0 : 1.0);
     const bool diameter = core.Type() == tvapi::tvDrDDimension;
     const bool inside = diameter ? ArrowsFitBetween(2 * r) : r >= ArrowLength + TextGap;
     const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
