@@ -35,8 +35,8 @@ struct TTextPlace {
 
 // Characters a text shows: the codes "&01".."&04" are one symbol each.
 std::size_t ShownLength(std::wstring_view text);
-// Width of `count` characters at height h: 0.6 h each, an average glyph of the pictures' font
-// rounded up for digits and Cyrillic letters.
+// Width of `count` characters at height h: 0.6 h each, about the mean advance of the pictures'
+// font over digits, signs and letters; the picture's margin takes up what wide glyphs add.
 double TextWidth(std::size_t count, double h);
 // Corners of the box of `lines` lines, the longest `longest` characters, at height h placed at
 // `place`: from the last line's descent to the first line's ascent, counter-clockwise.
