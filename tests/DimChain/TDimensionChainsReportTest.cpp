@@ -3,12 +3,18 @@
 
 #include "TDimensionChains.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "ChainSetFixture.h"
+#include "HostText.h"
 
 namespace {
 
@@ -31,6 +37,11 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+std::wstring Wide(const std::string& utf8)
+{
+    return tvhost::FromUtf8(utf8);
+}
+
 std::string Cp1251(const char* utf8)
 {
     return TString(utf8).PChar();
@@ -41,7 +52,7 @@ protected:
     std::string Report(const TDimensionChains& S)
     {
         const std::string name = FDir + "/report.txt";
-        EXPECT_TRUE(S.toTextFile(TString(name.c_str())));
+        EXPECT_TRUE(S.toTextFile(Wide(name)));
         return ReadFile(name);
     }
 };
@@ -97,23 +108,64 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
         {"/a.b/shaft", ""},
         {"shaft", ""},
         {"", ""},
+        {"/日本/é.qdr", "/日本/é.txt"},
     };
     for (const auto& [document, report] : names) {
         SCOPED_TRACE(document);
-        EXPECT_STREQ(TDimensionChains::ReportFileName(TString(document)).PChar(), report);
+        EXPECT_EQ(TDimensionChains::ReportFileName(Wide(document)), Wide(report));
     }
 
     TDimensionChains S;
     Example(S);
     Journal().Clear();
-    EXPECT_FALSE(S.SaveReport(TString("/tmp/unsaved")));
-    const std::string missing = FDir + "/missing/chain.qdr";
-    EXPECT_FALSE(S.SaveReport(TString(missing.c_str())));
-    const std::string document = FDir + "/chain.qdr";
-    EXPECT_TRUE(S.SaveReport(TString(document.c_str())));
+    EXPECT_FALSE(S.SaveReport(L"/tmp/unsaved"));
+    EXPECT_FALSE(S.SaveReport(Wide(FDir + "/missing/chain.qdr")));
+    EXPECT_TRUE(S.SaveReport(Wide(FDir + "/chain.qdr")));
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!",
                                         "Не удалось записать файл отчета " + FDir + "/missing/chain.txt",
                                         "Создан файл отчета " + FDir + "/chain.txt"}));
     EXPECT_EQ(ReadFile(FDir + "/chain.txt"), ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt"));
+}
+
+// Characters the 8-bit code page lacks stay in the name down to the file system; a name that
+// is no UTF-8 keeps its bytes as the host passes them.
+TEST_F(TDimensionChainsReportTest, ReportKeepsNamesTheCodePageLacks)
+{
+    TDimensionChains S;
+    Example(S);
+    const std::string folder = FDir + "/日本";
+    std::filesystem::create_directory(folder);
+    const std::string expected = ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt");
+    ASSERT_TRUE(S.SaveReport(Wide(folder + "/é.qdr")));
+    EXPECT_EQ(ReadFile(folder + "/é.txt"), expected);
+    ASSERT_TRUE(S.SaveReport(tvhost::FileNameFromBytes(FDir + "/a\xFF.qdr")));
+    EXPECT_EQ(ReadFile(FDir + "/a\xFF.txt"), expected);
+    EXPECT_FALSE(std::filesystem::exists(FDir + "/?.txt"));
+}
+
+// A write cut short by a file-size limit leaves the old report whole and no other file; the
+// user hears of the failure. The limit is set in a child, which reports through its exit code.
+TEST_F(TDimensionChainsReportTest, ReportCutShortKeepsTheOldOne)
+{
+    TDimensionChains S;
+    Example(S);
+    const std::string report = FDir + "/chain.txt";
+    std::ofstream(report, std::ios::binary) << "old report\r\n";
+    Journal().Clear();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{200, 200};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = S.SaveReport(Wide(FDir + "/chain.qdr"));
+        const std::vector<std::string> told{"Не удалось записать файл отчета " + report};
+        ::_exit(saved ? 1 : Boxes() == told ? 0 : 2);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(report), "old report\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(FDir), {}), 1);
 }
