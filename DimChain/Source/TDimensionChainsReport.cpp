@@ -111,7 +111,8 @@ std::size_t ExtensionDot(const std::wstring& Name)
 {
     const std::size_t dot = Name.rfind(L'.');
     const std::size_t slash = Name.rfind(L'/');
-    return dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash) ? dot : std::wstring::npos;
+    return dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash) ? dot
+                                                                                     : std::wstring::npos;
 }
 
 } // namespace

@@ -83,7 +83,8 @@ int CreateTemporary(const std::string& path, std::string& temp)
     const std::string folder = FolderOf(path) + "/";
     const std::string base = path.substr(path.rfind('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder + "." + base + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        temp =
+            folder + "." + base + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
