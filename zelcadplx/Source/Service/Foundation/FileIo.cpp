@@ -73,7 +73,7 @@ bool FollowLinks(std::string& path, std::string& error)
             return false;
         }
         const std::string link(target, static_cast<std::size_t>(n));
-        path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+        path = !link.empty() && link.front() == '/' ? link : FolderOf(path) + "/" + link;
     }
 }
 
