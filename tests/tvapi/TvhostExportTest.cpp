@@ -15,6 +15,7 @@
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostText.h"
+#include "SpecialFiles.h"
 
 namespace {
 
@@ -116,6 +117,38 @@ TEST_F(TvhostExportTest, FailuresSayWhy)
     run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--open", FDir + "bad.qdr"});
     EXPECT_EQ(run.Code, 3);
     EXPECT_EQ(run.Out, "tvhost: cannot open " + FDir + "bad.qdr: version: expected an integer\n");
+}
+
+// Special files as the user may name them: nothing waits, nothing but the link's target is
+// replaced, and the message says what the file is.
+TEST_F(TvhostExportTest, SpecialFilesAreRefusedAtOnceAndLinksKept)
+{
+    ASSERT_TRUE(specialfiles::MakeFifo(FDir + "fifo"));
+    const bool device = specialfiles::MakeCharDevice(FDir + "zero", 1, 5);
+    ::alarm(60); // a run that waits fails the test instead of hanging it
+    TRun run = Tvhost({"export", "--svg", FDoc, FDir + "fifo"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out,
+              "tvhost: cannot write " + FDir + "fifo: will not replace " + FDir + "fifo: it is a FIFO\n");
+    EXPECT_EQ(specialfiles::Kind(FDir + "fifo"), fs::file_type::fifo);
+    run = Tvhost({"export", "--svg", FDir + "fifo", FDir + "a.svg"});
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "fifo: cannot open: is a FIFO\n");
+    run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--script", FDir + "fifo"});
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_EQ(run.Out, "tvhost: cannot read the script " + FDir + "fifo: is a FIFO\n");
+    if (device) {
+        run = Tvhost({"export", "--svg", FDir + "zero", FDir + "a.svg"});
+        EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "zero: cannot open: is a character device\n");
+    }
+    ::alarm(0);
+    EXPECT_FALSE(fs::exists(FDir + "a.svg"));
+
+    std::ofstream(FDir + "sub/picture.svg") << "old";
+    fs::create_symlink("sub/picture.svg", FDir + "link.svg");
+    EXPECT_EQ(Tvhost({"export", "--svg", FDoc, FDir + "link.svg"}).Code, 0);
+    EXPECT_EQ(specialfiles::Kind(FDir + "link.svg"), fs::file_type::symlink);
+    EXPECT_EQ(Bytes(FDir + "sub/picture.svg"), Bytes(DC_SOURCE_DIR "/samples/shaft.svg"));
+    if (!device) GTEST_SKIP() << "no right to make a device node";
 }
 
 TEST_F(TvhostExportTest, PartsAndAssembliesAsStep)
