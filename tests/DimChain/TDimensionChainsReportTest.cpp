@@ -15,6 +15,8 @@
 
 #include "ChainSetFixture.h"
 #include "HostText.h"
+#include "SpecialFiles.h"
+#include "TvhostRun.h"
 
 namespace {
 
@@ -168,4 +170,37 @@ TEST_F(TDimensionChainsReportTest, ReportCutShortKeepsTheOldOne)
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadFile(report), "old report\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(FDir), {}), 1);
+}
+
+// The report as the user makes it: the sample's chain picked in the panel of a tvhost run, on a
+// drawing whose folder and name the 8-bit code page lacks; then again with the disk's room cut
+// short (a file-size limit on the run), which keeps the first report whole.
+TEST(ChainReportRunTest, PanelWritesTheReportUnderAWideNameOrKeepsTheOldOne)
+{
+    const specialfiles::TFolder dir;
+    const std::string folder = dir / "日本/";
+    std::filesystem::create_directory(folder);
+    std::filesystem::copy_file(DC_SOURCE_DIR "/samples/chain.qdr", folder + "é.qdr");
+    const std::vector<std::string> args{"run",
+                                        "--plugin",
+                                        DC_BINARY_DIR "/libDimChain.plx",
+                                        "--open",
+                                        folder + "é.qdr",
+                                        "--script",
+                                        DC_SOURCE_DIR "/samples/chain-pick.script"};
+    tvhostrun::TRun run = tvhostrun::Tvhost(args);
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find("status: Создан файл отчета "), std::string::npos) << run.Out;
+    const std::string report = ReadFile(folder + "é.txt");
+    EXPECT_EQ(report, ReadFile(DC_SOURCE_DIR "/samples/chain-pick.report.txt"));
+
+    run = tvhostrun::Tvhost(args, [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{200, 200};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_NE(run.Out.find("status: Не удалось записать файл отчета "), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("Создан файл отчета"), std::string::npos);
+    EXPECT_EQ(ReadFile(folder + "é.txt"), report);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }

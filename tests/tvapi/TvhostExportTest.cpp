@@ -2,7 +2,6 @@
 // onto the input, messages that say why a file could not be read or written, and parts and
 // assemblies written as STEP.
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,45 +15,14 @@
 #include "HostDocuments.h"
 #include "HostText.h"
 #include "SpecialFiles.h"
+#include "TvhostRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-    int Code = -1;
-    std::string Out; // stdout and stderr together
-};
-
-// Runs the built tvhost with `args`.
-TRun Tvhost(std::vector<std::string> args)
-{
-    args.insert(args.begin(), DC_BINARY_DIR "/tvhost");
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(pipeFds[1], 1);
-        ::dup2(pipeFds[1], 2);
-        ::close(pipeFds[0]);
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(pipeFds[1]);
-    TRun run;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        run.Out.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using tvhostrun::TRun;
+using tvhostrun::Tvhost;
 
 std::string Bytes(const std::string& path)
 {
