@@ -15,7 +15,7 @@
 
 namespace specialfiles {
 
-// A fresh folder of its own under the test's temporary folder, removed with the object.
+// A fresh folder under the system's temporary folder, removed with the object.
 class TFolder {
 public:
     TFolder()

@@ -113,9 +113,13 @@ int OpenRegular(const std::string& path, std::string& error)
         error = std::string("is ") + KindOf(info.st_mode);
         return -1;
     }
+    if (info.st_size > MaxReadBytes) {
+        error = TooLarge;
+        return -1;
+    }
     const int flags = ::fcntl(fd.Get(), F_GETFL);
-    if (info.st_size > MaxReadBytes || flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        error = info.st_size > MaxReadBytes ? TooLarge : Reason(errno);
+    if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        error = Reason(errno);
         return -1;
     }
     return fd.Release();
