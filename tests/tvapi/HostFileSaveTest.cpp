@@ -276,33 +276,6 @@ TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
     if (!device) GTEST_SKIP() << "no right to make a device node";
 }
 
-// A FIFO with no writer, a node with /dev/zero's numbers, a folder and a file past the limit
-// end a read at once, and opening a document from them says why.
-TEST_F(FileSaveTest, ReadsTakeRegularFilesWithinTheLimitOnly)
-{
-    specialfiles::MakeFifo(FDir + "fifo");
-    const bool device = specialfiles::MakeCharDevice(FDir + "zero", 1, 5);
-    std::ofstream(FDir + "big").close();
-    fs::resize_file(FDir + "big", tvhost::MaxReadBytes + 1); // sparse: costs no disk
-    const std::pair<std::string, std::string> inputs[] = {
-        {"fifo", "is a FIFO"},
-        {"zero", "is a character device"},
-        {"big", "is larger than the 256 MiB limit of a read"}};
-    ::alarm(20); // a read that waits or never ends fails the test instead of hanging it
-    for (const auto& [name, why] : inputs) {
-        SCOPED_TRACE(name);
-        if (name == "zero" && !device) continue;
-        std::string bytes, error;
-        EXPECT_FALSE(tvhost::ReadFileBytes(FDir + name, bytes, error));
-        EXPECT_EQ(error, why);
-        tvhost::THostDocuments& documents = Host().App().Documents();
-        EXPECT_FALSE(documents.OpenFile(tvhost::FileNameFromBytes(FDir + name)));
-        EXPECT_EQ(documents.OpenError(), "cannot open: " + why);
-    }
-    ::alarm(0);
-    if (!device) GTEST_SKIP() << "no right to make a device node";
-}
-
 TEST(FileNameTest, BytesRoundTripThroughWideText)
 {
     for (const std::string name : {"plain.qdr", "\xFF", "a\xC3", "\xC3\xA9t\xC3\xA9", "\xED\xB2\x80",

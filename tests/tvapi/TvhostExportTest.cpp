@@ -13,6 +13,7 @@
 
 #include "Host.h"
 #include "HostDocuments.h"
+#include "HostFileIo.h"
 #include "HostText.h"
 #include "SpecialFiles.h"
 #include "TvhostRun.h"
@@ -108,6 +109,11 @@ TEST_F(TvhostExportTest, SpecialFilesAreRefusedAtOnceAndLinksKept)
         run = Tvhost({"export", "--svg", FDir + "zero", FDir + "a.svg"});
         EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "zero: cannot open: is a character device\n");
     }
+    std::ofstream(FDir + "big.qdr").close();
+    fs::resize_file(FDir + "big.qdr", tvhost::MaxReadBytes + 1); // sparse: costs no disk
+    run = Tvhost({"export", "--svg", FDir + "big.qdr", FDir + "a.svg"});
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir +
+                           "big.qdr: cannot open: is larger than the 256 MiB limit of a read\n");
     ::alarm(0);
     EXPECT_FALSE(fs::exists(FDir + "a.svg"));
 
