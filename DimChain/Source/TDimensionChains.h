@@ -11,6 +11,7 @@
 #include "TLinkGrid.h"
 #include "tvapi/TervanAPIObject.h"
 
+#include <string>
 #include <vector>
 
 class TKmfData;
@@ -77,13 +78,15 @@ public:
     void LoadChangedDimension();
 
     // The report: every chain with its method and risk factor, one line per link, in the
-    // 8-bit code page with CR LF. False when the file cannot be made.
-    Boolean toTextFile(const TString& FileName) const;
+    // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
+    // system. The file is replaced atomically (FileIo.h): false, with any old report as it
+    // was, when it cannot be written whole.
+    Boolean toTextFile(const std::wstring& FileName) const;
     // The report's name for the document file DocumentName: its extension replaced by "txt";
     // empty when the file's own name has no extension (the document was never saved).
-    static TString ReportFileName(const TString& DocumentName);
+    static std::wstring ReportFileName(const std::wstring& DocumentName);
     // Writes the report beside the document DocumentName and tells the user where, or why not.
-    Boolean SaveReport(const TString& DocumentName) const;
+    Boolean SaveReport(const std::wstring& DocumentName) const;
 
 private:
     void Number();

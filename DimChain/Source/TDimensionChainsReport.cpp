@@ -3,10 +3,13 @@
 
 #include "TDimensionChains.h"
 
+#include "FileIo.h"
 #include "KmfData.h"
 #include "Messager.h"
+#include "TFileName.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -103,52 +106,51 @@ void WriteChain(TKmfData& f, const TDimensionChain& C, Integer Chain)
     }
 }
 
-// The last "." of a path, when it lies in the file's own name; 0 when none does.
-Integer ExtensionDot(const TString& Name)
+// The last "." of a path, when it lies in the file's own name; npos when none does.
+std::size_t ExtensionDot(const std::wstring& Name)
 {
-    const Integer dot = Name.RFind('.');
-    const Integer slash = Name.RFind('/');
-    return dot > slash ? dot : 0;
+    const std::size_t dot = Name.rfind(L'.');
+    const std::size_t slash = Name.rfind(L'/');
+    return dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash) ? dot
+                                                                                     : std::wstring::npos;
 }
 
 } // namespace
 
-Boolean TDimensionChains::toTextFile(const TString& FileName) const
+Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
 {
     TKmfData f;
-    if (!f.MakeForWrite(FileName, true)) {
-        f.Close();
-        return false;
-    }
     f.WriteTextLn(TString("Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
                           "dl/dT   dT    Примечание"));
     for (Integer i = 0; i < DimChains.Count; ++i)
         WriteChain(f, DimChains[i], i);
-    return f.Close();
+    std::vector<Byte> blob;
+    f.to(blob);
+    const std::string_view text(reinterpret_cast<const char*>(blob.data()) + TKmfData::SizeHeader,
+                                blob.size() - TKmfData::SizeHeader);
+    std::string error;
+    return WriteFileAtomically(SystemFileName(FileName), text, error);
 }
 
-TString TDimensionChains::ReportFileName(const TString& DocumentName)
+std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName)
 {
-    const Integer dot = ExtensionDot(DocumentName);
-    if (dot == 0) return TString();
-    TString name(DocumentName);
-    name.SetLength(dot);
-    name += "txt";
-    return name;
+    const std::size_t dot = ExtensionDot(DocumentName);
+    if (dot == std::wstring::npos || dot == 0) return std::wstring();
+    return DocumentName.substr(0, dot + 1) + L"txt";
 }
 
-Boolean TDimensionChains::SaveReport(const TString& DocumentName) const
+Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName) const
 {
-    const TString name = ReportFileName(DocumentName);
-    if (name.Empty()) {
+    const std::wstring name = ReportFileName(DocumentName);
+    if (name.empty()) {
         Messager.LiftBox(TString("Создание отчета невозможно! Сохраните сначала чертеж!"),
                          TMessager::toAlways);
         return false;
     }
     if (!toTextFile(name)) {
-        Messager.LiftBox(TString("Не удалось записать файл отчета ") + name, TMessager::toAlways);
+        Messager.LiftBox(TString("Не удалось записать файл отчета ") + TString(name), TMessager::toAlways);
         return false;
     }
-    Messager.LiftBox(TString("Создан файл отчета ") + name, TMessager::toAlways);
+    Messager.LiftBox(TString("Создан файл отчета ") + TString(name), TMessager::toAlways);
     return true;
 }

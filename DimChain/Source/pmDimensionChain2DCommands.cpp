@@ -82,7 +82,7 @@ bool TpmDimensionChain2D::ControlCommand(tvapi::IPropertyControlPtr Control, int
 
 void TpmDimensionChain2D::SaveReport()
 {
-    DimensionChains.SaveReport(ActiveDoc ? TString(ActiveDoc->GetFileName()) : TString(""));
+    DimensionChains.SaveReport(ActiveDoc ? std::wstring(ActiveDoc->GetFileName()) : std::wstring());
 }
 
 void TpmDimensionChain2D::AddChain()

@@ -3,12 +3,18 @@
 
 #include "TDimensionChains.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <fstream>
 #include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "ChainSetFixture.h"
+#include "HostText.h"
+#include "SpecialFiles.h"
+#include "TvhostRun.h"
 
 namespace {
 
@@ -31,6 +37,11 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+std::wstring Wide(const std::string& utf8)
+{
+    return tvhost::FromUtf8(utf8);
+}
+
 std::string Cp1251(const char* utf8)
 {
     return TString(utf8).PChar();
@@ -41,7 +52,7 @@ protected:
     std::string Report(const TDimensionChains& S)
     {
         const std::string name = FDir + "/report.txt";
-        EXPECT_TRUE(S.toTextFile(TString(name.c_str())));
+        EXPECT_TRUE(S.toTextFile(Wide(name)));
         return ReadFile(name);
     }
 };
@@ -97,23 +108,58 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
         {"/a.b/shaft", ""},
         {"shaft", ""},
         {"", ""},
+        {"/日本/é.qdr", "/日本/é.txt"},
     };
     for (const auto& [document, report] : names) {
         SCOPED_TRACE(document);
-        EXPECT_STREQ(TDimensionChains::ReportFileName(TString(document)).PChar(), report);
+        EXPECT_EQ(TDimensionChains::ReportFileName(Wide(document)), Wide(report));
     }
 
     TDimensionChains S;
     Example(S);
     Journal().Clear();
-    EXPECT_FALSE(S.SaveReport(TString("/tmp/unsaved")));
-    const std::string missing = FDir + "/missing/chain.qdr";
-    EXPECT_FALSE(S.SaveReport(TString(missing.c_str())));
-    const std::string document = FDir + "/chain.qdr";
-    EXPECT_TRUE(S.SaveReport(TString(document.c_str())));
+    EXPECT_FALSE(S.SaveReport(L"/tmp/unsaved"));
+    EXPECT_FALSE(S.SaveReport(Wide(FDir + "/missing/chain.qdr")));
+    EXPECT_TRUE(S.SaveReport(Wide(FDir + "/chain.qdr")));
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!",
                                         "Не удалось записать файл отчета " + FDir + "/missing/chain.txt",
                                         "Создан файл отчета " + FDir + "/chain.txt"}));
     EXPECT_EQ(ReadFile(FDir + "/chain.txt"), ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt"));
+    // A name that is no UTF-8 keeps its bytes, as the host passes them.
+    EXPECT_TRUE(S.SaveReport(tvhost::FileNameFromBytes(FDir + "/a\xFF.qdr")));
+    EXPECT_EQ(ReadFile(FDir + "/a\xFF.txt"), ReadFile(FDir + "/chain.txt"));
+}
+
+// The report as the user makes it: the sample's chain picked in the panel of a tvhost run, on a
+// drawing whose folder and name the 8-bit code page lacks; then again with the disk's room cut
+// short (a file-size limit on the run), which keeps the first report whole.
+TEST(ChainReportRunTest, PanelWritesTheReportUnderAWideNameOrKeepsTheOldOne)
+{
+    const specialfiles::TFolder dir;
+    const std::string folder = dir / "日本/";
+    std::filesystem::create_directory(folder);
+    std::filesystem::copy_file(DC_SOURCE_DIR "/samples/chain.qdr", folder + "é.qdr");
+    const std::vector<std::string> args{"run",
+                                        "--plugin",
+                                        DC_BINARY_DIR "/libDimChain.plx",
+                                        "--open",
+                                        folder + "é.qdr",
+                                        "--script",
+                                        DC_SOURCE_DIR "/samples/chain-pick.script"};
+    tvhostrun::TRun run = tvhostrun::Tvhost(args);
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find("status: Создан файл отчета "), std::string::npos) << run.Out;
+    const std::string report = ReadFile(folder + "é.txt");
+    EXPECT_EQ(report, ReadFile(DC_SOURCE_DIR "/samples/chain-pick.report.txt"));
+
+    run = tvhostrun::Tvhost(args, [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{200, 200};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_NE(run.Out.find("status: Не удалось записать файл отчета "), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("Создан файл отчета"), std::string::npos);
+    EXPECT_EQ(ReadFile(folder + "é.txt"), report);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }

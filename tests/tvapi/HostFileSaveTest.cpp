@@ -14,15 +14,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Drawing2DTestUtil.h"
 #include "HostDocumentFile.h"
 #include "HostFixture.h"
+#include "HostKernel.h"
 #include "HostSvg.h"
 #include "HostText.h"
+#include "SpecialFiles.h"
 
 namespace {
 
@@ -61,7 +65,6 @@ protected:
         for (int i = 0; i < 2000; ++i)
             drawing_test::Segment(FSheet, i, 0, i, 10, tvapi::tvCSNormal);
     }
-    tvhost::TDocumentCore& Core() { return *dynamic_cast<tvhost::TDocumentCore*>(FSheet.Doc.Get()); }
     // Runs `save` in a child process prepared by `prepare`; the child's exit code is 0 when
     // the save answered false, 1 when it answered true. Gives the wait status.
     template <class P, class S> int InChild(P prepare, S save)
@@ -86,6 +89,16 @@ protected:
         return FSheet.Doc->SaveAs(tvhost::FileNameFromBytes(path).c_str());
     }
 
+public:
+    tvhost::TDocumentCore& Core() { return *dynamic_cast<tvhost::TDocumentCore*>(FSheet.Doc.Get()); }
+    bool Save(const std::string& path, std::string& error)
+    {
+        const bool saved = SaveAs(path);
+        error = Core().SaveError();
+        return saved;
+    }
+
+protected:
     std::string FDir, FOld;
     drawing_test::TSheet FSheet;
 };
@@ -198,6 +211,69 @@ TEST_F(FileSaveTest, NameWithByteFFIsSavedAndOpenedAsGiven)
     ASSERT_TRUE(FSheet.Doc->Close(tvapi::kdDoNotSaveChanges));
     tvhost::THostDocuments& documents = Host().App().Documents();
     EXPECT_TRUE(documents.OpenFile(tvhost::FileNameFromBytes(name))) << documents.OpenError();
+}
+
+// Every writer of the host: a document save, an SVG picture and a STEP model.
+struct TWriter {
+    const char* Name;
+    std::function<bool(FileSaveTest&, const std::string&, std::string&)> Write;
+};
+
+std::vector<TWriter> Writers()
+{
+    return {
+        {"document", [](FileSaveTest& t, const std::string& p, std::string& e) { return t.Save(p, e); }},
+        {"svg",
+         [](FileSaveTest& t, const std::string& p, std::string& e) {
+             return tvhost::WriteSvgFile(t.Core(), tvhost::FileNameFromBytes(p), e);
+         }},
+        {"step",
+         [](FileSaveTest&, const std::string& p, std::string& e) {
+             return tvhost::WriteStepFile({tvhost::MakeBox({0, 0, 0}, 1, 2, 3)}, p, e);
+         }},
+    };
+}
+
+// A chain of relative links: "a" -> "sub/b" (read in the folder of "a") -> "../doc.qdr".
+TEST_F(FileSaveTest, WritesThroughLinksReplaceTheTargetAndKeepTheLinks)
+{
+    fs::create_directory(FDir + "sub");
+    fs::create_symlink("sub/b", FDir + "a");
+    fs::create_symlink("../doc.qdr", FDir + "sub/b");
+    for (const TWriter& writer : Writers()) {
+        SCOPED_TRACE(writer.Name);
+        std::ofstream(FOld, std::ios::binary) << "old contents\n";
+        std::string error;
+        ASSERT_TRUE(writer.Write(*this, FDir + "a", error)) << error;
+        EXPECT_EQ(fs::symlink_status(FDir + "a").type(), fs::file_type::symlink);
+        EXPECT_EQ(fs::symlink_status(FDir + "sub/b").type(), fs::file_type::symlink);
+        EXPECT_NE(Bytes(FOld), "old contents\n");
+        EXPECT_GT(Bytes(FOld).size(), 100u);
+        EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 3);
+    }
+}
+
+TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
+{
+    specialfiles::MakeFifo(FDir + "fifo");
+    fs::create_directory(FDir + "folder");
+    fs::create_symlink("fifo", FDir + "link");
+    const bool device = specialfiles::MakeCharDevice(FDir + "full", 1, 7);
+    const std::pair<std::string, std::string> targets[] = {
+        {"fifo", "a FIFO"}, {"folder", "a directory"}, {"link", "a FIFO"}, {"full", "a character device"}};
+    for (const TWriter& writer : Writers())
+        for (const auto& [name, kind] : targets) {
+            SCOPED_TRACE(std::string(writer.Name) + " onto " + name);
+            if (name == "full" && !device) continue;
+            const fs::file_type before = fs::symlink_status(FDir + name).type();
+            std::string error;
+            EXPECT_FALSE(writer.Write(*this, FDir + name, error));
+            const std::string shown = name == "link" ? "fifo" : name;
+            EXPECT_EQ(error, "will not replace " + FDir + shown + ": it is " + kind);
+            EXPECT_EQ(fs::symlink_status(FDir + name).type(), before);
+        }
+    EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), device ? 5 : 4);
+    if (!device) GTEST_SKIP() << "no right to make a device node";
 }
 
 TEST(FileNameTest, BytesRoundTripThroughWideText)

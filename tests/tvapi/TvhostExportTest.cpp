@@ -2,7 +2,6 @@
 // onto the input, messages that say why a file could not be read or written, and parts and
 // assemblies written as STEP.
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,46 +13,17 @@
 
 #include "Host.h"
 #include "HostDocuments.h"
+#include "HostFileIo.h"
 #include "HostText.h"
+#include "SpecialFiles.h"
+#include "TvhostRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-    int Code = -1;
-    std::string Out; // stdout and stderr together
-};
-
-// Runs the built tvhost with `args`.
-TRun Tvhost(std::vector<std::string> args)
-{
-    args.insert(args.begin(), DC_BINARY_DIR "/tvhost");
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(pipeFds[1], 1);
-        ::dup2(pipeFds[1], 2);
-        ::close(pipeFds[0]);
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(pipeFds[1]);
-    TRun run;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        run.Out.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using tvhostrun::TRun;
+using tvhostrun::Tvhost;
 
 std::string Bytes(const std::string& path)
 {
@@ -116,6 +86,43 @@ TEST_F(TvhostExportTest, FailuresSayWhy)
     run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--open", FDir + "bad.qdr"});
     EXPECT_EQ(run.Code, 3);
     EXPECT_EQ(run.Out, "tvhost: cannot open " + FDir + "bad.qdr: version: expected an integer\n");
+}
+
+// Special files as the user may name them: nothing waits, nothing but the link's target is
+// replaced, and the message says what the file is.
+TEST_F(TvhostExportTest, SpecialFilesAreRefusedAtOnceAndLinksKept)
+{
+    ASSERT_TRUE(specialfiles::MakeFifo(FDir + "fifo"));
+    const bool device = specialfiles::MakeCharDevice(FDir + "zero", 1, 5);
+    ::alarm(60); // a run that waits fails the test instead of hanging it
+    TRun run = Tvhost({"export", "--svg", FDoc, FDir + "fifo"});
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_EQ(run.Out,
+              "tvhost: cannot write " + FDir + "fifo: will not replace " + FDir + "fifo: it is a FIFO\n");
+    EXPECT_EQ(specialfiles::Kind(FDir + "fifo"), fs::file_type::fifo);
+    run = Tvhost({"export", "--svg", FDir + "fifo", FDir + "a.svg"});
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "fifo: cannot open: is a FIFO\n");
+    run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--script", FDir + "fifo"});
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_EQ(run.Out, "tvhost: cannot read the script " + FDir + "fifo: is a FIFO\n");
+    if (device) {
+        run = Tvhost({"export", "--svg", FDir + "zero", FDir + "a.svg"});
+        EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "zero: cannot open: is a character device\n");
+    }
+    std::ofstream(FDir + "big.qdr").close();
+    fs::resize_file(FDir + "big.qdr", tvhost::MaxReadBytes + 1); // sparse: costs no disk
+    run = Tvhost({"export", "--svg", FDir + "big.qdr", FDir + "a.svg"});
+    EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir +
+                           "big.qdr: cannot open: is larger than the 256 MiB limit of a read\n");
+    ::alarm(0);
+    EXPECT_FALSE(fs::exists(FDir + "a.svg"));
+
+    std::ofstream(FDir + "sub/picture.svg") << "old";
+    fs::create_symlink("sub/picture.svg", FDir + "link.svg");
+    EXPECT_EQ(Tvhost({"export", "--svg", FDoc, FDir + "link.svg"}).Code, 0);
+    EXPECT_EQ(specialfiles::Kind(FDir + "link.svg"), fs::file_type::symlink);
+    EXPECT_EQ(Bytes(FDir + "sub/picture.svg"), Bytes(DC_SOURCE_DIR "/samples/shaft.svg"));
+    if (!device) GTEST_SKIP() << "no right to make a device node";
 }
 
 TEST_F(TvhostExportTest, PartsAndAssembliesAsStep)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace tvhost {
@@ -25,6 +26,8 @@ std::string Reason(int error)
     return std::strerror(error);
 }
 
+const char* const TooLarge = "is larger than the 256 MiB limit of a read";
+
 // Closes a descriptor when the holder goes.
 class TDescriptor {
 public:
@@ -37,6 +40,12 @@ public:
     TDescriptor& operator=(const TDescriptor&) = delete;
 
     int Get() const noexcept { return FFd; }
+    int Release() noexcept
+    {
+        const int fd = FFd;
+        FFd = -1;
+        return fd;
+    }
     // Closes now; false with errno set when the close reports a failed write.
     bool Close() noexcept
     {
@@ -54,6 +63,66 @@ std::string FolderOf(const std::string& path)
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+constexpr int MaxLinkHops = 40; // as the system's own limit on a path's links
+
+const char* KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "no regular file";
+}
+
+// The file `path` names once its links are followed. A name that cannot be looked at ends the
+// walk: the file is new, or the write that follows says why it cannot be made.
+bool FollowLinks(std::string& path, std::string& error)
+{
+    for (int hop = 0;; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+        if (hop == MaxLinkHops) {
+            error = "cannot write " + path + ": " + Reason(ELOOP);
+            return false;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || n == static_cast<ssize_t>(target.size())) {
+            error = "cannot follow the link " + path + ": " + Reason(n < 0 ? errno : ENAMETOOLONG);
+            return false;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + "/" + target;
+    }
+}
+
+// Opens `path` for reading if it is a regular file within the limit; -1 with `error` set.
+int OpenRegular(const std::string& path, std::string& error)
+{
+    // Non-blocking, so that a FIFO without a writer cannot hold the open.
+    TDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat info {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0) {
+        error = Reason(errno);
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = std::string("is ") + KindOf(info.st_mode);
+        return -1;
+    }
+    if (info.st_size > MaxReadBytes) {
+        error = TooLarge;
+        return -1;
+    }
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        error = Reason(errno);
+        return -1;
+    }
+    return fd.Release();
 }
 
 // A new temporary file beside `path`; its name goes to `temp`. -1 with errno set on failure.
@@ -126,20 +195,8 @@ void SyncFolder(const std::string& path)
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error)
 {
-    const TDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        error = Reason(errno);
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0) {
-        error = Reason(errno);
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        error = "is a directory";
-        return false;
-    }
+    const TDescriptor fd(OpenRegular(path, error));
+    if (fd.Get() < 0) return false;
     bytes.clear();
     char buffer[WriteChunkSize];
     for (;;) {
@@ -151,13 +208,24 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         }
         if (n == 0) return true;
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (static_cast<std::int64_t>(bytes.size()) > MaxReadBytes) { // grew while being read
+            error = TooLarge;
+            return false;
+        }
     }
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error)
+bool WriteFileAtomically(const std::string& target, std::string_view bytes, std::string& error)
 {
+    std::string path = target;
     if (path.empty()) {
         error = "no file name";
+        return false;
+    }
+    if (!FollowLinks(path, error)) return false;
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && !S_ISREG(old.st_mode)) {
+        error = "will not replace " + path + ": it is " + KindOf(old.st_mode);
         return false;
     }
     std::string temp;

@@ -1,23 +1,33 @@
 #pragma once
 // Whole-file reads and writes of the stand-in host. A write goes to a temporary file in the
 // target's folder, is flushed to the disk and then renamed over the target, so the old file
-// stays as it was until the new one is complete. Paths are bytes, passed to the system as given.
+// stays as it was until the new one is complete. Nothing here replaces or reads a device, a
+// FIFO or a folder, or replaces a link. Paths are bytes, passed to the system as given.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace tvhost {
 
-// Reads the file `path` into `bytes`; false with `error` saying why ("is a directory",
-// "No such file or directory").
+// The most a read takes; a larger file is refused whole.
+inline constexpr std::int64_t MaxReadBytes = std::int64_t(256) << 20;
+
+// Reads the regular file `path` into `bytes`; false with `error` saying why: the system's
+// reason ("No such file or directory"), what the file is when it is no regular file ("is a
+// directory", "is a FIFO", "is a character device"; a FIFO is refused at once, even with no
+// writer) or "is larger than the 256 MiB limit of a read".
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
 
 // Replaces the file `path` by `bytes` atomically: on any failure (no folder, no room, a
 // file-size limit, a rename refused) the old file is untouched, the temporary file removed
-// and false returned with `error` saying what failed and why. A new file gets the usual
-// mode (0666 less the umask); a replaced file keeps its mode.
+// and false returned with `error` saying what failed and why. A symbolic link (a chain of
+// them; a relative one read from its own folder) is followed and the file it points to is
+// replaced beside itself; the link stays. A target that exists and is no regular file is
+// refused ("will not replace P: it is a FIFO") before anything is created. A new file gets
+// the usual mode (0666 less the umask); a replaced file keeps its mode.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 // Test hook: called after each chunk a write has put into its temporary file, with the

@@ -63,8 +63,9 @@ std::array<double, 6> BoxOf(const TShape& shape);
 std::string BRepText(const TShape& shape);
 TShape ShapeOfBRepText(const std::string& text);
 
-// Writes the shapes as one STEP file at `path` (bytes), replacing it only when the new file is
-// complete; false with `error` saying why.
+// Writes the shapes as one STEP file at `path` (bytes), replacing it as every save does
+// (HostFileIo.h: only when complete, through links, never a device, FIFO or folder); false
+// with `error` saying why.
 bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error);
 
 } // namespace tvhost

@@ -2,7 +2,14 @@
 // from HostKernel.cpp because the exchange headers are heavy.
 #include "HostKernel.h"
 
-#include <cstdio>
+#include "HostFileIo.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include <IFSelect_ReturnStatus.hxx>
 #include <Interface_Static.hxx>
@@ -14,11 +21,45 @@
 
 namespace tvhost {
 
+namespace {
+
+// A private folder for the kernel's file, removed with the holder.
+class TScratchFolder {
+public:
+    TScratchFolder()
+    {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tvhost-stepXXXXXX";
+        if (::mkdtemp(pattern.data())) FPath = pattern;
+    }
+    ~TScratchFolder()
+    {
+        std::error_code ignored;
+        if (!FPath.empty()) std::filesystem::remove_all(FPath, ignored);
+    }
+    TScratchFolder(const TScratchFolder&) = delete;
+    TScratchFolder& operator=(const TScratchFolder&) = delete;
+
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
+};
+
+} // namespace
+
+// The kernel writes only to a name of its own choosing: it writes into a private folder, and
+// the file layer then puts the bytes in place as it does for every other save.
 bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error)
 {
     // The kernel reports to standard output by default; the host keeps it for its own output.
     Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
-    const std::string partial = path + ".partial";
+    const TScratchFolder scratch;
+    if (scratch.Path().empty()) {
+        error = std::string("cannot make a scratch folder: ") + std::strerror(errno);
+        return false;
+    }
+    const std::string made = scratch.Path() + "/" + path.substr(path.rfind('/') + 1);
     try {
         STEPControl_Writer writer;
         Interface_Static::SetCVal("write.step.unit", "MM");
@@ -27,22 +68,16 @@ bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, s
             error = "the shapes cannot be written as STEP";
             return false;
         }
-        if (writer.Write(partial.c_str()) != IFSelect_RetDone) {
-            std::remove(partial.c_str());
-            error = "cannot write " + partial;
+        if (writer.Write(made.c_str()) != IFSelect_RetDone) {
+            error = "the kernel cannot write the STEP text";
             return false;
         }
     } catch (const Standard_Failure& e) {
-        std::remove(partial.c_str());
         error = std::string("the kernel failed: ") + e.GetMessageString();
         return false;
     }
-    if (std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        error = "cannot replace " + path;
-        return false;
-    }
-    return true;
+    std::string bytes;
+    return ReadFileBytes(made, bytes, error) && WriteFileAtomically(path, bytes, error);
 }
 
 } // namespace tvhost

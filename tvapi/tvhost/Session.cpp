@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Host.h"
+#include "HostFileIo.h"
 #include "HostLibraryActions.h"
 #include "HostScript.h"
 #include "HostText.h"
@@ -138,15 +139,12 @@ bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
 {
     tvhost::Script().SetOutput(&out);
     if (!o.Script) return true;
-    std::ifstream in(*o.Script, std::ios::binary);
-    if (!in) {
-        err << "tvhost: cannot read the script " << *o.Script << '\n';
+    std::string text, error;
+    if (!tvhost::ReadFileBytes(*o.Script, text, error)) {
+        err << "tvhost: cannot read the script " << *o.Script << ": " << error << '\n';
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::string error;
-    if (tvhost::Script().Load(text.str(), error)) return true;
+    if (tvhost::Script().Load(text, error)) return true;
     err << "tvhost: " << *o.Script << ": " << error << '\n';
     return false;
 }

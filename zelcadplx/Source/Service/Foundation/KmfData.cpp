@@ -3,8 +3,11 @@
 #include "KmfData.h"
 
 #include "Dictionary.h"
+#include "FileIo.h"
 #include "Messager.h"
 #include "TFileName.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -163,15 +166,24 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
 {
     Close();
     Empty();
-    DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "rb"));
+    int code = 0;
+    std::string reason;
+    const int fd = OpenRegularFile(SystemFileName(Name), code, reason);
+    if (fd >= 0) {
+        DataFile.reset(::fdopen(fd, "rb"));
+        if (!DataFile) {
+            code = errno;
+            reason = std::strerror(code);
+            ::close(fd);
+        }
+    }
     if (!DataFile) {
-        const int code = errno;
         TString text("Ошибка открытия файла ");
         text += Name;
         text += " ";
         text += TString(Integer(code));
         text += " ";
-        text += TString(std::strerror(code));
+        text += TString(reason.c_str());
         Messager.LiftBox(text, TMessager::toAlways);
         return false;
     }

@@ -29,12 +29,21 @@ void AppendUtf8(std::string& out, char32_t cp)
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+constexpr char32_t EscapedByte = 0xDC00; // a lone surrogate U+DC80..U+DCFF carries a raw byte
+constexpr char32_t MaxCodePoint = 0x10FFFF;
+constexpr char32_t Replacement = 0xFFFD;
 
 } // namespace
 
@@ -44,6 +53,20 @@ std::string SystemFileName(const TString& FileName)
     out.reserve(static_cast<std::size_t>(FileName.Length()) * 2);
     for (int i = 0; i < FileName.Length(); ++i)
         AppendUtf8(out, static_cast<char32_t>(TString::CharToUniCode(FileName.PChar()[i])));
+    return out;
+}
+
+std::string SystemFileName(const std::wstring& FileName)
+{
+    std::string out;
+    out.reserve(FileName.size());
+    for (const wchar_t w : FileName) {
+        const auto cp = static_cast<char32_t>(w);
+        if (cp >= EscapedByte + 0x80 && cp <= EscapedByte + 0xFF)
+            out += static_cast<char>(cp - EscapedByte);
+        else
+            AppendUtf8(out, cp > MaxCodePoint || (cp >= 0xD800 && cp <= 0xDFFF) ? Replacement : cp);
+    }
     return out;
 }
 

@@ -13,6 +13,9 @@ bool FileExists(const TString& FileName);
 bool DeleteFile(const TString& FileName);
 // The name as the file system takes it: the 8-bit text as UTF-8.
 std::string SystemFileName(const TString& FileName);
+// The same for a host's wide name, every character kept: UTF-8, except that U+DC80..U+DCFF
+// stand for the bytes 80..FF of a name that is no UTF-8, as the host passes them.
+std::string SystemFileName(const std::wstring& FileName);
 
 class TFileName : public TString {
 public:
