@@ -28,11 +28,11 @@ void SelectLink(const TDimension& L, bool Select)
     }
 }
 
-void NumberPlanes(TDimension& L, TAPlacement3D& Placements, TAPlacement3D& Directions)
+void NumberPlanes(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directions)
 {
-    L.IP1 = PutPlacement3D(Placements, L.PL1);
-    L.IP2 = PutPlacement3D(Placements, L.PL2);
-    L.ID = PutDPlacement3D(Directions, L.PL1);
+    L.IP1 = Placements.Put(L.PL1);
+    L.IP2 = Placements.Put(L.PL2);
+    L.ID = Directions.Put(L.PL1);
 }
 
 // The drawing closure test over the links of the path, closing dimension first.
@@ -50,12 +50,11 @@ bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path)
     return TDimensionChain::SearchClosure(v.data(), 2, n, TDimensionChain::DrawingTolerance, mask);
 }
 
-// A candidate that may not extend the path: on it already, of another view, or a second
-// derived link of a dimension the path holds.
-bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i, const TDimension& D)
+// A candidate that may not extend the path: on it already, or a second derived link of a
+// dimension the path holds. Links of other views are never candidates.
+bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i)
 {
     const TDimension& L = All.Dimensions[i];
-    if (L.View != D.View) return true;
     for (int p : Path) {
         if (p == i) return true;
         if (L.PearentObj && All.Dimensions[p].PearentObj == L.PearentObj) return true;
@@ -63,12 +62,30 @@ bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i, c
     return false;
 }
 
+// The links of D's view that attach at each plane, by plane number, in ascending index.
+std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimension& D, int Planes)
+{
+    std::vector<std::vector<int>> at(static_cast<std::size_t>(Planes));
+    for (Integer i = 0; i < All.Count(); ++i) {
+        const TDimension& L = All.Dimensions[i];
+        if (L.View != D.View) continue;
+        at[static_cast<std::size_t>(L.IP1)].push_back(i);
+        if (L.IP2 != L.IP1) at[static_cast<std::size_t>(L.IP2)].push_back(i);
+    }
+    return at;
+}
+
+// Depth first in index order: a path grows by the lowest candidate attached at its free end,
+// a closed path is counted and never extended, and a path of MaxLinks links is not extended
+// either, since no longer one can close. Stops after MaxPathsExamined paths.
 struct TSearch {
     TDimensionChain& All;
-    const TDimension& D;
+    const std::vector<std::vector<int>>& At;
     std::vector<int> Path, Ends, Kept;
     int FreeEnd = 0;
     int Found = 0;
+    int Examined = 0;
+    bool Stopped = false;
 
     void Push(int i)
     {
@@ -78,56 +95,57 @@ struct TSearch {
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
         SelectLink(L, true);
     }
-    // Takes the top link off; gives the candidate to try next.
-    int Pop()
+    void Pop()
     {
-        const int top = Path.back();
-        SelectLink(All.Dimensions[top], false);
+        SelectLink(All.Dimensions[Path.back()], false);
         Path.pop_back();
         FreeEnd = Ends.back();
         Ends.pop_back();
-        return top + 1;
+    }
+    // Pushes the next candidate at the free end from its list position Next; false when the
+    // candidates there are exhausted or the search must stop.
+    bool Extend(std::size_t& Next)
+    {
+        const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
+        while (Next < candidates.size()) {
+            const int i = candidates[Next++];
+            if (Excluded(All, Path, i)) continue;
+            if (Examined == MaxPathsExamined) {
+                Stopped = true;
+                return false;
+            }
+            ++Examined;
+            Push(i);
+            return true;
+        }
+        return false;
     }
     void Run(int IndexNeed)
     {
-        const int n = All.Count();
-        int i = 0;
-        for (;;) {
-            for (; i < n; ++i) {
-                const TDimension& L = All.Dimensions[i];
-                if (Excluded(All, Path, i, D) || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
-                Push(i);
-                if (!PathCloses(All, Path)) {
-                    i = -1; // the path grows: every link is a candidate again
-                    continue;
-                }
+        std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
+        while (!Stopped) {
+            if (!Extend(next.back())) {
+                if (Path.size() <= 1) return;
+                Pop();
+                next.pop_back();
+                continue;
+            }
+            if (PathCloses(All, Path)) {
                 if (Found < IndexNeed) Kept = Path;
                 ++Found;
-                i = Pop() - 1;
+                Pop();
+            } else if (Path.size() < static_cast<std::size_t>(TDimensionChain::MaxLinks)) {
+                next.push_back(0);
+            } else {
+                Pop();
             }
-            if (Path.size() <= 1) return;
-            i = Pop();
         }
+        while (Path.size() > 1)
+            Pop();
     }
 };
 
 } // namespace
-
-int PutPlacement3D(TAPlacement3D& Placements, const TPlacement3D& P)
-{
-    for (Integer i = 0; i < Placements.Count; ++i)
-        if (Placements[i].IsSamePlane(P)) return i;
-    Placements.Add(P);
-    return Placements.Count - 1;
-}
-
-int PutDPlacement3D(TAPlacement3D& Directions, const TPlacement3D& P)
-{
-    for (Integer i = 0; i < Directions.Count; ++i)
-        if (Directions[i].IsParallelPlane(P)) return i;
-    Directions.Add(P);
-    return Directions.Count - 1;
-}
 
 void GetAllDimensions(TDimensionChain& All)
 {
@@ -138,22 +156,29 @@ void GetAllDimensions(TDimensionChain& All)
     const tvapi::IViewsAndLayersManagerPtr manager = doc->GetViewsAndLayersManager();
     const tvapi::IViewsPtr views = manager ? manager->GetViews() : tvapi::IViewsPtr();
     if (!views) return;
+    // Gathered first and counted, so that the pool grows once, not by its step per dimension.
+    std::vector<tvapi::IDrawingObjectPtr> dims;
     for (int v = 0; v < views->GetCount(); ++v) {
         tvapi::IViewPtr view = views->GetItem(v);
         for (const tvapi::IDrawingObjectPtr& obj : drApi::GetObjects2D(view, tvapi::tvAllObj)) {
-            switch (drApi::GetType(obj)) {
-            case tvapi::tvDrLDimension:
-                All.Dimensions.Add().SetLDim(obj, {});
-                break;
-            case tvapi::tvDrDDimension:
-                All.Dimensions.Add().SetDDim(obj, {});
-                break;
-            case tvapi::tvDrRDimension:
-                All.Dimensions.Add().SetRDim(obj, {});
-                break;
-            default:
-                break;
-            }
+            const tvapi::DrawingObjectTypeEnum type = drApi::GetType(obj);
+            if (type == tvapi::tvDrLDimension || type == tvapi::tvDrDDimension ||
+                type == tvapi::tvDrRDimension)
+                dims.push_back(obj);
+        }
+    }
+    All.Dimensions.ReserveSize(static_cast<Integer>(dims.size()));
+    for (const tvapi::IDrawingObjectPtr& obj : dims) {
+        switch (drApi::GetType(obj)) {
+        case tvapi::tvDrLDimension:
+            All.Dimensions.Add().SetLDim(obj, {});
+            break;
+        case tvapi::tvDrDDimension:
+            All.Dimensions.Add().SetDDim(obj, {});
+            break;
+        default:
+            All.Dimensions.Add().SetRDim(obj, {});
+            break;
         }
     }
 }
@@ -180,14 +205,15 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 }
 
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target)
+                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped)
 {
+    if (Stopped) *Stopped = false;
     ClearSelection();
-    Placements.Count = 0;
-    Directions.Count = 0;
+    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
+    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
     for (TDimension& L : All.Dimensions)
-        NumberPlanes(L, Placements, Directions);
-    NumberPlanes(D, Placements, Directions);
+        NumberPlanes(L, planes, directions);
+    NumberPlanes(D, planes, directions);
     if (All.Count() == 0) return 0;
     int bottom = -1;
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
@@ -195,8 +221,10 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (bottom < 0) return 0;
     if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
 
-    TSearch search{All, D, {bottom}, {}, {}, D.IP1, 0};
+    const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
+    TSearch search{All, at, {bottom}, {}, {}, D.IP1};
     search.Run(IndexNeed);
+    if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
     Target.RemoveAll();
     for (std::size_t k = 1; k < search.Kept.size(); ++k)

@@ -59,14 +59,16 @@ protected:
 
 TEST_F(TChainRecognitionTest, PlanesAndDirectionsAreNumberedOnceEach)
 {
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(0, 0, 1, 0)), 0);
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(0, 7, 1, 0)), 0); // the same plane x = 0
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(4e-6, 3, -1, 0)), 0);
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(1e-3, 0, 1, 0)), 1);
+    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
+    EXPECT_EQ(planes.Put(Plane(0, 0, 1, 0)), 0);
+    EXPECT_EQ(planes.Put(Plane(0, 7, 1, 0)), 0); // the same plane x = 0
+    EXPECT_EQ(planes.Put(Plane(4e-6, 3, -1, 0)), 0);
+    EXPECT_EQ(planes.Put(Plane(1e-3, 0, 1, 0)), 1);
     EXPECT_EQ(Placements.Count, 2);
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(0, 0, 1, 0)), 0);
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(9, 0, -1, 0)), 0); // reversed: one direction
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(0, 0, 0, 1)), 1);
+    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
+    EXPECT_EQ(directions.Put(Plane(0, 0, 1, 0)), 0);
+    EXPECT_EQ(directions.Put(Plane(9, 0, -1, 0)), 0); // reversed: one direction
+    EXPECT_EQ(directions.Put(Plane(0, 0, 0, 1)), 1);
 }
 
 TEST_F(TChainRecognitionTest, GatheringTakesLinearAndCircularDimensionsOfEveryViewOnce)
