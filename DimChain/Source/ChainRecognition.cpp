@@ -7,6 +7,9 @@
 #include "drSelectorAPI.h"
 #include "tvapi/Drawing2DObjects.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -50,6 +53,85 @@ bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path)
     return TDimensionChain::SearchClosure(v.data(), 2, n, TDimensionChain::DrawingTolerance, mask);
 }
 
+// The signed sums of a path's link vectors over every sign choice, grown link by link as the
+// path grows, so that most closure tests are a look at a short list. Sums of links on a
+// drawing's grid repeat, so the lists stay short; sums closer than Merge in both components
+// are kept once. A list that would pass MaxSums, a sum near the tolerance and a sum that is
+// not finite leave the answer to the closure test itself, so the answer is always its own.
+class TPathSums {
+public:
+    enum TAnswer { saOpen, saClosed, saAsk };
+
+    void Clear() { FLevels.clear(); }
+    void Push(const TVector2D& V)
+    {
+        TLevel next;
+        if (!FLevels.empty()) next.Unknown = FLevels.back().Unknown;
+        next.Reach = (FLevels.empty() ? 0.0 : FLevels.back().Reach) + std::fabs(V.x) + std::fabs(V.y);
+        if (!next.Unknown) Grow(V, next);
+        FLevels.push_back(std::move(next));
+    }
+    void Pop() { FLevels.pop_back(); }
+    TAnswer Closes(Real Tolerance) const
+    {
+        const TLevel& top = FLevels.back();
+        if (top.Unknown) return saAsk;
+        // Each sum is off its exact value by the merges and the rounding of both additions.
+        const Real error = FLevels.size() * (Merge + 8.0 * DBL_EPSILON * top.Reach);
+        bool near = false;
+        for (const TVector2D& s : top.Sums) {
+            const Real x = std::fabs(s.x), y = std::fabs(s.y);
+            if (x <= Tolerance - error && y <= Tolerance - error) return saClosed;
+            if (!(x > Tolerance + error || y > Tolerance + error)) near = true;
+        }
+        return near ? saAsk : saOpen;
+    }
+
+private:
+    static constexpr std::size_t MaxSums = 4096;
+    static constexpr Real Merge = 1e-9;
+    struct TLevel {
+        std::vector<TVector2D> Sums; // in x, then y order as far as rounding keeps it
+        Real Reach = 0.0;            // the sum of the links' component sizes
+        bool Unknown = false;
+    };
+    static bool Before(const TVector2D& a, const TVector2D& b)
+    {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    }
+
+    void Grow(const TVector2D& V, TLevel& Next) const
+    {
+        if (!std::isfinite(Next.Reach)) {
+            Next.Unknown = true;
+            return;
+        }
+        if (FLevels.empty()) {
+            Next.Sums.push_back(V); // a sign of the whole path changes no closure
+            return;
+        }
+        const std::vector<TVector2D>& from = FLevels.back().Sums;
+        std::vector<TVector2D> minus(from), plus(from);
+        for (std::size_t k = 0; k < from.size(); ++k) {
+            minus[k] = TVector2D(from[k].x - V.x, from[k].y - V.y);
+            plus[k] = TVector2D(from[k].x + V.x, from[k].y + V.y);
+        }
+        std::vector<TVector2D> all(2 * from.size());
+        std::merge(minus.begin(), minus.end(), plus.begin(), plus.end(), all.begin(), Before);
+        for (const TVector2D& s : all) {
+            const bool same = !Next.Sums.empty() && std::fabs(Next.Sums.back().x - s.x) <= Merge &&
+                              std::fabs(Next.Sums.back().y - s.y) <= Merge;
+            if (!same) Next.Sums.push_back(s);
+        }
+        if (Next.Sums.size() > MaxSums) {
+            Next.Sums.clear();
+            Next.Unknown = true;
+        }
+    }
+
+    std::vector<TLevel> FLevels; // per link of the path
+};
+
 // A candidate that may not extend the path: on it already, or a second derived link of a
 // dimension the path holds. Links of other views are never candidates.
 bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i)
@@ -86,11 +168,13 @@ struct TSearch {
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
+    TPathSums Sums;
 
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
         Path.push_back(i);
+        Sums.Push(L.V2);
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
         SelectLink(L, true);
@@ -99,6 +183,7 @@ struct TSearch {
     {
         SelectLink(All.Dimensions[Path.back()], false);
         Path.pop_back();
+        Sums.Pop();
         FreeEnd = Ends.back();
         Ends.pop_back();
     }
@@ -120,8 +205,21 @@ struct TSearch {
         }
         return false;
     }
+    bool Closes() const
+    {
+        if (Path.size() > static_cast<std::size_t>(TDimensionChain::MaxLinks)) return false;
+        switch (Sums.Closes(TDimensionChain::DrawingTolerance)) {
+        case TPathSums::saClosed:
+            return true;
+        case TPathSums::saOpen:
+            return false;
+        default:
+            return PathCloses(All, Path);
+        }
+    }
     void Run(int IndexNeed)
     {
+        Sums.Push(All.Dimensions[Path.front()].V2);
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
             if (!Extend(next.back())) {
@@ -130,7 +228,7 @@ struct TSearch {
                 next.pop_back();
                 continue;
             }
-            if (PathCloses(All, Path)) {
+            if (Closes()) {
                 if (Found < IndexNeed) Kept = Path;
                 ++Found;
                 Pop();
@@ -211,6 +309,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     ClearSelection();
     TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
     TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
+    Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
+    Directions.ReserveSize(All.Count() + 1);
     for (TDimension& L : All.Dimensions)
         NumberPlanes(L, planes, directions);
     NumberPlanes(D, planes, directions);
@@ -222,7 +322,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
 
     const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
-    TSearch search{All, at, {bottom}, {}, {}, D.IP1};
+    TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};
     search.Run(IndexNeed);
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;

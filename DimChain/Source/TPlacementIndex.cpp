@@ -14,6 +14,7 @@
 
 #include "TPlacementIndex.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -33,7 +34,13 @@ constexpr double DistanceSlope = Tolerance * 1.001;
 
 double ReachOfClass(int m)
 {
-    return BaseReach * std::pow(ReachGrowth, m);
+    static const auto reaches = [] {
+        std::array<double, MaxReach + 1> r{};
+        for (int k = 0; k <= MaxReach; ++k)
+            r[k] = BaseReach * std::pow(ReachGrowth, k);
+        return r;
+    }();
+    return reaches[static_cast<std::size_t>(m)];
 }
 
 // Cells of width w centred on its multiples.
