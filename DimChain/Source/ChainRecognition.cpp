@@ -62,7 +62,6 @@ class TPathSums {
 public:
     enum TAnswer { saOpen, saClosed, saAsk };
 
-    void Clear() { FLevels.clear(); }
     void Push(const TVector2D& V)
     {
         TLevel next;

@@ -178,19 +178,25 @@ int TPlacementIndex::FindIn(const TPlacement3D& P, double Sign, int m, int Found
         lo[3] = Cell(c - reach, 4.0 * reach);
         hi[3] = Cell(c + reach, 4.0 * reach);
     }
+    // Every combination of the cells in reach: one or two per coordinate.
+    std::int64_t combinations = 1;
+    for (int k = 0; k < 4; ++k)
+        combinations *= hi[k] - lo[k] + 1;
     TKey key{};
     key.Reach = FKind == pkPlane ? m : 0;
-    for (std::int64_t a = lo[0]; a <= hi[0]; ++a)
-        for (std::int64_t b = lo[1]; b <= hi[1]; ++b)
-            for (std::int64_t c = lo[2]; c <= hi[2]; ++c)
-                for (std::int64_t d = lo[3]; d <= hi[3]; ++d) {
-                    key.Normal[0] = static_cast<std::int32_t>(a);
-                    key.Normal[1] = static_cast<std::int32_t>(b);
-                    key.Normal[2] = static_cast<std::int32_t>(c);
-                    key.Offset = d;
-                    const auto it = FBuckets.find(key);
-                    if (it != FBuckets.end()) Found = FirstIn(it->second, P, Found);
-                }
+    for (std::int64_t j = 0; j < combinations; ++j) {
+        std::int64_t rest = j, cell[4];
+        for (int k = 0; k < 4; ++k) {
+            cell[k] = lo[k] + rest % (hi[k] - lo[k] + 1);
+            rest /= hi[k] - lo[k] + 1;
+        }
+        key.Normal[0] = static_cast<std::int32_t>(cell[0]);
+        key.Normal[1] = static_cast<std::int32_t>(cell[1]);
+        key.Normal[2] = static_cast<std::int32_t>(cell[2]);
+        key.Offset = cell[3];
+        const auto it = FBuckets.find(key);
+        if (it != FBuckets.end()) Found = FirstIn(it->second, P, Found);
+    }
     return Found;
 }
 
