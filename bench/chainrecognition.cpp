@@ -55,11 +55,13 @@ public:
     TDrawingSession(const TDrawingSession&) = delete;
     TDrawingSession& operator=(const TDrawingSession&) = delete;
 
-    // The panel as the command opens it; the host's journal starts empty.
-    std::unique_ptr<TpmDimensionChain2D> Open()
+    // The panel as the command opens it.
+    std::unique_ptr<TpmDimensionChain2D> Open() { return std::make_unique<TpmDimensionChain2D>(); }
+    // Closes the panel and forgets the host's journal of its calls: untimed, both are no step.
+    void Close(std::unique_ptr<TpmDimensionChain2D>& Panel)
     {
+        Panel.reset();
         FHost.Journal().Clear();
-        return std::make_unique<TpmDimensionChain2D>();
     }
     // A move and a click on the dimension line of A, B or C (0, 1, 2) of the middle group.
     void Pick(TpmDimensionChain2D& Panel, int Which)
@@ -129,7 +131,7 @@ void OpenPanel(benchmark::State& state, TLayout Layout, int Count)
         auto panel = s.Open();
         benchmark::DoNotOptimize(panel->AllDimension2D.Count());
         state.PauseTiming();
-        panel.reset();
+        s.Close(panel);
         state.ResumeTiming();
     }
 }
@@ -146,7 +148,7 @@ void PickChain(benchmark::State& state, TLayout Layout, int Count)
             s.Pick(*panel, which);
         state.PauseTiming();
         closed = panel->Chain().Closed;
-        panel.reset();
+        s.Close(panel);
         state.ResumeTiming();
     }
     state.counters["closed"] = closed;
@@ -165,7 +167,7 @@ void RecogniseChain(benchmark::State& state, TLayout Layout, int Count)
         panel->ControlCommand(command, 1);
         state.PauseTiming();
         links = panel->Chain().Count();
-        panel.reset();
+        s.Close(panel);
         state.ResumeTiming();
     }
     state.counters["links"] = links;
