@@ -7,6 +7,9 @@
 #include "drSelectorAPI.h"
 #include "tvapi/Drawing2DObjects.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -28,11 +31,11 @@ void SelectLink(const TDimension& L, bool Select)
     }
 }
 
-void NumberPlanes(TDimension& L, TAPlacement3D& Placements, TAPlacement3D& Directions)
+void NumberPlanes(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directions)
 {
-    L.IP1 = PutPlacement3D(Placements, L.PL1);
-    L.IP2 = PutPlacement3D(Placements, L.PL2);
-    L.ID = PutDPlacement3D(Directions, L.PL1);
+    L.IP1 = Placements.Put(L.PL1);
+    L.IP2 = Placements.Put(L.PL2);
+    L.ID = Directions.Put(L.PL1);
 }
 
 // The drawing closure test over the links of the path, closing dimension first.
@@ -50,12 +53,89 @@ bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path)
     return TDimensionChain::SearchClosure(v.data(), 2, n, TDimensionChain::DrawingTolerance, mask);
 }
 
-// A candidate that may not extend the path: on it already, of another view, or a second
-// derived link of a dimension the path holds.
-bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i, const TDimension& D)
+// The signed sums of a path's link vectors over every sign choice, grown link by link as the
+// path grows, so that most closure tests are a look at a short list. Sums of links on a
+// drawing's grid repeat, so the lists stay short; sums closer than Merge in both components
+// are kept once. A list that would pass MaxSums, a sum near the tolerance and a sum that is
+// not finite leave the answer to the closure test itself, so the answer is always its own.
+class TPathSums {
+public:
+    enum TAnswer { saOpen, saClosed, saAsk };
+
+    void Push(const TVector2D& V)
+    {
+        TLevel next;
+        if (!FLevels.empty()) next.Unknown = FLevels.back().Unknown;
+        next.Reach = (FLevels.empty() ? 0.0 : FLevels.back().Reach) + std::fabs(V.x) + std::fabs(V.y);
+        if (!next.Unknown) Grow(V, next);
+        FLevels.push_back(std::move(next));
+    }
+    void Pop() { FLevels.pop_back(); }
+    TAnswer Closes(Real Tolerance) const
+    {
+        const TLevel& top = FLevels.back();
+        if (top.Unknown) return saAsk;
+        // Each sum is off its exact value by the merges and the rounding of both additions.
+        const Real error = FLevels.size() * (Merge + 8.0 * DBL_EPSILON * top.Reach);
+        bool near = false;
+        for (const TVector2D& s : top.Sums) {
+            const Real x = std::fabs(s.x), y = std::fabs(s.y);
+            if (x <= Tolerance - error && y <= Tolerance - error) return saClosed;
+            if (!(x > Tolerance + error || y > Tolerance + error)) near = true;
+        }
+        return near ? saAsk : saOpen;
+    }
+
+private:
+    static constexpr std::size_t MaxSums = 4096;
+    static constexpr Real Merge = 1e-9;
+    struct TLevel {
+        std::vector<TVector2D> Sums; // in x, then y order as far as rounding keeps it
+        Real Reach = 0.0;            // the sum of the links' component sizes
+        bool Unknown = false;
+    };
+    static bool Before(const TVector2D& a, const TVector2D& b)
+    {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    }
+
+    void Grow(const TVector2D& V, TLevel& Next) const
+    {
+        if (!std::isfinite(Next.Reach)) {
+            Next.Unknown = true;
+            return;
+        }
+        if (FLevels.empty()) {
+            Next.Sums.push_back(V); // a sign of the whole path changes no closure
+            return;
+        }
+        const std::vector<TVector2D>& from = FLevels.back().Sums;
+        std::vector<TVector2D> minus(from), plus(from);
+        for (std::size_t k = 0; k < from.size(); ++k) {
+            minus[k] = TVector2D(from[k].x - V.x, from[k].y - V.y);
+            plus[k] = TVector2D(from[k].x + V.x, from[k].y + V.y);
+        }
+        std::vector<TVector2D> all(2 * from.size());
+        std::merge(minus.begin(), minus.end(), plus.begin(), plus.end(), all.begin(), Before);
+        for (const TVector2D& s : all) {
+            const bool same = !Next.Sums.empty() && std::fabs(Next.Sums.back().x - s.x) <= Merge &&
+                              std::fabs(Next.Sums.back().y - s.y) <= Merge;
+            if (!same) Next.Sums.push_back(s);
+        }
+        if (Next.Sums.size() > MaxSums) {
+            Next.Sums.clear();
+            Next.Unknown = true;
+        }
+    }
+
+    std::vector<TLevel> FLevels; // per link of the path
+};
+
+// A candidate that may not extend the path: on it already, or a second derived link of a
+// dimension the path holds. Links of other views are never candidates.
+bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i)
 {
     const TDimension& L = All.Dimensions[i];
-    if (L.View != D.View) return true;
     for (int p : Path) {
         if (p == i) return true;
         if (L.PearentObj && All.Dimensions[p].PearentObj == L.PearentObj) return true;
@@ -63,71 +143,106 @@ bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i, c
     return false;
 }
 
+// The links of D's view that attach at each plane, by plane number, in ascending index.
+std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimension& D, int Planes)
+{
+    std::vector<std::vector<int>> at(static_cast<std::size_t>(Planes));
+    for (Integer i = 0; i < All.Count(); ++i) {
+        const TDimension& L = All.Dimensions[i];
+        if (L.View != D.View) continue;
+        at[static_cast<std::size_t>(L.IP1)].push_back(i);
+        if (L.IP2 != L.IP1) at[static_cast<std::size_t>(L.IP2)].push_back(i);
+    }
+    return at;
+}
+
+// Depth first in index order: a path grows by the lowest candidate attached at its free end,
+// a closed path is counted and never extended, and a path of MaxLinks links is not extended
+// either, since no longer one can close. Stops after MaxPathsExamined paths.
 struct TSearch {
     TDimensionChain& All;
-    const TDimension& D;
+    const std::vector<std::vector<int>>& At;
     std::vector<int> Path, Ends, Kept;
     int FreeEnd = 0;
     int Found = 0;
+    int Examined = 0;
+    bool Stopped = false;
+    TPathSums Sums;
 
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
         Path.push_back(i);
+        Sums.Push(L.V2);
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
         SelectLink(L, true);
     }
-    // Takes the top link off; gives the candidate to try next.
-    int Pop()
+    void Pop()
     {
-        const int top = Path.back();
-        SelectLink(All.Dimensions[top], false);
+        SelectLink(All.Dimensions[Path.back()], false);
         Path.pop_back();
+        Sums.Pop();
         FreeEnd = Ends.back();
         Ends.pop_back();
-        return top + 1;
+    }
+    // Pushes the next candidate at the free end from its list position Next; false when the
+    // candidates there are exhausted or the search must stop.
+    bool Extend(std::size_t& Next)
+    {
+        const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
+        while (Next < candidates.size()) {
+            const int i = candidates[Next++];
+            if (Excluded(All, Path, i)) continue;
+            if (Examined == MaxPathsExamined) {
+                Stopped = true;
+                return false;
+            }
+            ++Examined;
+            Push(i);
+            return true;
+        }
+        return false;
+    }
+    bool Closes() const
+    {
+        if (Path.size() > static_cast<std::size_t>(TDimensionChain::MaxLinks)) return false;
+        switch (Sums.Closes(TDimensionChain::DrawingTolerance)) {
+        case TPathSums::saClosed:
+            return true;
+        case TPathSums::saOpen:
+            return false;
+        default:
+            return PathCloses(All, Path);
+        }
     }
     void Run(int IndexNeed)
     {
-        const int n = All.Count();
-        int i = 0;
-        for (;;) {
-            for (; i < n; ++i) {
-                const TDimension& L = All.Dimensions[i];
-                if (Excluded(All, Path, i, D) || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
-                Push(i);
-                if (!PathCloses(All, Path)) {
-                    i = -1; // the path grows: every link is a candidate again
-                    continue;
-                }
+        Sums.Push(All.Dimensions[Path.front()].V2);
+        std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
+        while (!Stopped) {
+            if (!Extend(next.back())) {
+                if (Path.size() <= 1) return;
+                Pop();
+                next.pop_back();
+                continue;
+            }
+            if (Closes()) {
                 if (Found < IndexNeed) Kept = Path;
                 ++Found;
-                i = Pop() - 1;
+                Pop();
+            } else if (Path.size() < static_cast<std::size_t>(TDimensionChain::MaxLinks)) {
+                next.push_back(0);
+            } else {
+                Pop();
             }
-            if (Path.size() <= 1) return;
-            i = Pop();
         }
+        while (Path.size() > 1)
+            Pop();
     }
 };
 
 } // namespace
-
-int PutPlacement3D(TAPlacement3D& Placements, const TPlacement3D& P)
-{
-    for (Integer i = 0; i < Placements.Count; ++i)
-        if (Placements[i].IsSamePlane(P)) return i;
-    Placements.Add(P);
-    return Placements.Count - 1;
-}
-
-int PutDPlacement3D(TAPlacement3D& Directions, const TPlacement3D& P)
-{
-    for (Integer i = 0; i < Directions.Count; ++i)
-        if (Directions[i].IsParallelPlane(P)) return i;
-    Directions.Add(P);
-    return Directions.Count - 1;
-}
 
 void GetAllDimensions(TDimensionChain& All)
 {
@@ -138,22 +253,29 @@ void GetAllDimensions(TDimensionChain& All)
     const tvapi::IViewsAndLayersManagerPtr manager = doc->GetViewsAndLayersManager();
     const tvapi::IViewsPtr views = manager ? manager->GetViews() : tvapi::IViewsPtr();
     if (!views) return;
+    // Gathered first and counted, so that the pool grows once, not by its step per dimension.
+    std::vector<tvapi::IDrawingObjectPtr> dims;
     for (int v = 0; v < views->GetCount(); ++v) {
         tvapi::IViewPtr view = views->GetItem(v);
         for (const tvapi::IDrawingObjectPtr& obj : drApi::GetObjects2D(view, tvapi::tvAllObj)) {
-            switch (drApi::GetType(obj)) {
-            case tvapi::tvDrLDimension:
-                All.Dimensions.Add().SetLDim(obj, {});
-                break;
-            case tvapi::tvDrDDimension:
-                All.Dimensions.Add().SetDDim(obj, {});
-                break;
-            case tvapi::tvDrRDimension:
-                All.Dimensions.Add().SetRDim(obj, {});
-                break;
-            default:
-                break;
-            }
+            const tvapi::DrawingObjectTypeEnum type = drApi::GetType(obj);
+            if (type == tvapi::tvDrLDimension || type == tvapi::tvDrDDimension ||
+                type == tvapi::tvDrRDimension)
+                dims.push_back(obj);
+        }
+    }
+    All.Dimensions.ReserveSize(static_cast<Integer>(dims.size()));
+    for (const tvapi::IDrawingObjectPtr& obj : dims) {
+        switch (drApi::GetType(obj)) {
+        case tvapi::tvDrLDimension:
+            All.Dimensions.Add().SetLDim(obj, {});
+            break;
+        case tvapi::tvDrDDimension:
+            All.Dimensions.Add().SetDDim(obj, {});
+            break;
+        default:
+            All.Dimensions.Add().SetRDim(obj, {});
+            break;
         }
     }
 }
@@ -180,14 +302,17 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 }
 
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target)
+                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped)
 {
+    if (Stopped) *Stopped = false;
     ClearSelection();
-    Placements.Count = 0;
-    Directions.Count = 0;
+    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
+    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
+    Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
+    Directions.ReserveSize(All.Count() + 1);
     for (TDimension& L : All.Dimensions)
-        NumberPlanes(L, Placements, Directions);
-    NumberPlanes(D, Placements, Directions);
+        NumberPlanes(L, planes, directions);
+    NumberPlanes(D, planes, directions);
     if (All.Count() == 0) return 0;
     int bottom = -1;
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
@@ -195,8 +320,10 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (bottom < 0) return 0;
     if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
 
-    TSearch search{All, D, {bottom}, {}, {}, D.IP1, 0};
+    const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
+    TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};
     search.Run(IndexNeed);
+    if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
     Target.RemoveAll();
     for (std::size_t k = 1; k < search.Kept.size(); ++k)

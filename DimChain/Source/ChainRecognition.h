@@ -4,16 +4,12 @@
 // ones, and the search for paths of links that share end planes and close with a chosen
 // closing dimension.
 
-#include "TArray.h"
 #include "TDimensionChain.h"
+#include "TPlacementIndex.h"
 
-using TAPlacement3D = TArrayOf<TPlacement3D>;
-
-// Number of the plane P among Placements (the first stored one in the same plane); a new
-// plane is appended and gets the former count.
-int PutPlacement3D(TAPlacement3D& Placements, const TPlacement3D& P);
-// The same by direction: a plane and its reverse share one number.
-int PutDPlacement3D(TAPlacement3D& Directions, const TPlacement3D& P);
+// Paths a recognition tries at most; the cap keeps drawings whose chains share extension
+// lines, where the paths multiply with every shared line, from searching without end.
+constexpr int MaxPathsExamined = 100000;
 
 // Empties All and fills it with the linear, diametral and radial dimensions of every view of
 // the facade's 2D document, view by view in the view's order; clears the host selection.
@@ -25,8 +21,11 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 
 // Searches All, depth first from the closing dimension D, for paths of links of D's view that
 // attach plane to plane and close; the IndexNeed-th path found (1-based; the last one when
-// fewer are found) replaces the links of Target with D last. Writes the plane and direction
-// numbers into the links of All and into D. Gives the number of closed paths; with none,
-// Target is left as it was.
+// fewer are found) replaces the links of Target with D last. Numbers the distinct planes and
+// directions anew into Placements and Directions and writes the numbers into the links of All
+// and into D. A path is never extended past TDimensionChain::MaxLinks links (no longer one
+// closes), and the search stops after MaxPathsExamined paths; *Stopped (when given) tells
+// whether it stopped so, with paths left untried. Gives the number of closed paths found;
+// with none, Target is left as it was.
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target);
+                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped = nullptr);

@@ -106,13 +106,16 @@ void TpmDimensionChain2D::RecogniseChains()
     if (!LastDimension.Obj) return;
     AddDerivativeDimensions(LastDimension.Obj);
     TDimensionChain& C = Chain();
+    bool stopped = false;
     const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
-                                       Directions, C);
+                                       Directions, C, &stopped);
     ResetCurrentLink();
+    if (n != 1) Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
+    if (stopped)
+        Tell(TString("Поиск остановлен: просмотрено ") + TString(MaxPathsExamined) + TString(" путей"));
     if (n == 1) {
         IndexNeedDimensionChain = 1;
     } else {
-        Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
         if (n == 0) return;
         if (eDetectDimensionChain) {
             eDetectDimensionChain->SetRange(1, n);

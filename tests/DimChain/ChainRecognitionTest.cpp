@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
 #include "DrawingLinks.h"
 
 namespace {
@@ -14,6 +19,28 @@ TPlacement3D Plane(double x, double y, double nx, double ny)
     TPlacement3D p;
     p.Set(TPoint3D(x, y, 0.0), TVector3D(nx, ny, 0.0));
     return p;
+}
+
+// The search as first written, the oracle of the order of discovery: every link tried at
+// every step, paths grown without a bound, each closure test on its own.
+void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
+               std::vector<std::vector<int>>& Found)
+{
+    for (int i = 0; i < All.Count(); ++i) {
+        const TDimension& L = All.Dimensions[i];
+        if (L.View != All.Dimensions[Path[0]].View || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
+        if (std::find(Path.begin(), Path.end(), i) != Path.end()) continue;
+        Path.push_back(i);
+        std::vector<Real> v;
+        for (int p : Path)
+            v.insert(v.end(), {All.Dimensions[p].V2.x, All.Dimensions[p].V2.y});
+        Integer mask = 0;
+        if (TDimensionChain::SearchClosure(v.data(), 2, static_cast<int>(Path.size()), 0.001, mask))
+            Found.push_back(Path);
+        else
+            SearchAll(All, Path, L.IP1 == FreeEnd ? L.IP2 : L.IP1, Found);
+        Path.pop_back();
+    }
 }
 
 } // namespace
@@ -59,14 +86,16 @@ protected:
 
 TEST_F(TChainRecognitionTest, PlanesAndDirectionsAreNumberedOnceEach)
 {
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(0, 0, 1, 0)), 0);
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(0, 7, 1, 0)), 0); // the same plane x = 0
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(4e-6, 3, -1, 0)), 0);
-    EXPECT_EQ(PutPlacement3D(Placements, Plane(1e-3, 0, 1, 0)), 1);
+    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
+    EXPECT_EQ(planes.Put(Plane(0, 0, 1, 0)), 0);
+    EXPECT_EQ(planes.Put(Plane(0, 7, 1, 0)), 0); // the same plane x = 0
+    EXPECT_EQ(planes.Put(Plane(4e-6, 3, -1, 0)), 0);
+    EXPECT_EQ(planes.Put(Plane(1e-3, 0, 1, 0)), 1);
     EXPECT_EQ(Placements.Count, 2);
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(0, 0, 1, 0)), 0);
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(9, 0, -1, 0)), 0); // reversed: one direction
-    EXPECT_EQ(PutDPlacement3D(Directions, Plane(0, 0, 0, 1)), 1);
+    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
+    EXPECT_EQ(directions.Put(Plane(0, 0, 1, 0)), 0);
+    EXPECT_EQ(directions.Put(Plane(9, 0, -1, 0)), 0); // reversed: one direction
+    EXPECT_EQ(directions.Put(Plane(0, 0, 0, 1)), 1);
 }
 
 TEST_F(TChainRecognitionTest, GatheringTakesLinearAndCircularDimensionsOfEveryViewOnce)
@@ -146,4 +175,47 @@ TEST_F(TChainRecognitionTest, OtherViewsAndUngatheredClosingDimensionsFindNothin
     EXPECT_EQ(Recognise(far, 1), 1);
     for (const TDimension& d : Target.Dimensions)
         EXPECT_EQ(d.View, 1);
+}
+
+TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
+{
+    // Extension lines whose distances close some chains within the 0.001 tolerance, some at
+    // it and some just past it; each drawing in a view of its own.
+    const double xs[] = {0, 10, 20, 30.001, 30.0012, 9.9993, 40, 50.001, 19.999, 10.001, 40.001};
+    const double ys[] = {0, 15, 25.0009, 40, 14.9995};
+    std::mt19937 rng(29);
+    for (int drawing = 0; drawing < 6; ++drawing) {
+        SCOPED_TRACE(drawing);
+        if (drawing > 0)
+            R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->Add(tvapi::vt_Arbitrary);
+        std::vector<tvapi::IDrawingObjectPtr> dims;
+        for (int k = 0; k < 16; ++k) {
+            const bool across = k % 3 == 2;
+            const int n = across ? 5 : 11;
+            const double a = across ? ys[rng() % n] : xs[rng() % n],
+                         b = across ? ys[rng() % n] : xs[rng() % n];
+            if (a == b) continue;
+            dims.push_back(across ? LinearAt(M_PI / 2, 7.0 * k, a, 7.0 * k, b)
+                                  : LinearAt(0, a, 7.0 * k, b, 7.0 * k));
+        }
+        GetAllDimensions(All);
+        TDimension D;
+        D.SetLDim(dims[0], {});
+        const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target);
+        std::vector<int> path;
+        for (Integer i = 0; i < All.Count() && path.empty(); ++i)
+            if (All.Dimensions[i] == D) path.push_back(i);
+        std::vector<std::vector<int>> found;
+        SearchAll(All, path, D.IP1, found);
+        ASSERT_EQ(n, static_cast<int>(found.size()));
+        for (int index : {1, 2, 3, n}) {
+            if (index < 1 || index > n) continue;
+            Make3DDimensionChain(All, D, index, Placements, Directions, Target);
+            const std::vector<int>& kept = found[static_cast<std::size_t>(index - 1)];
+            ASSERT_EQ(Target.Count(), static_cast<Integer>(kept.size()));
+            for (std::size_t j = 0; j < kept.size(); ++j)
+                EXPECT_TRUE(Target.Dimensions[static_cast<Integer>(j)].Obj ==
+                            All.Dimensions[kept[(j + 1) % kept.size()]].Obj);
+        }
+    }
 }

@@ -139,6 +139,32 @@ TEST_F(TpmDimensionChain2DTest, PickingTheClosingDimensionCalculatesItAndWritesI
     EXPECT_EQ(Prompt(), "Укажите размер");
 }
 
+TEST_F(TpmDimensionChain2DTest, RecognitionOnThousandsOfSharedExtensionLinesStopsAtItsCap)
+{
+    // 800 steps of a shaft stacked on the same four extension lines: the paths from a closing
+    // dimension multiply with every step, and a search without a bound does not end.
+    constexpr int Steps = 800;
+    for (int g = 0; g < Steps; ++g) {
+        const double y = 100.0 * g;
+        const tvapi::IDrawingObjectPtr c = Dim(0, 15 + y, 30, 20 + y, 28 + y);
+        Dim(0, 15 + y, 40, 20 + y, 44 + y, 0.1, -0.1);
+        Dim(30, 20 + y, 40, 20 + y, 34 + y, 0.05, 0.0);
+        Dim(0, 15 + y, 80, 12 + y, 12 + y);
+        Dim(40, 20 + y, 80, 12 + y, 2 + y);
+        if (g == Steps / 2) C = c;
+    }
+    Open();
+    Pick(15, 28 + 100.0 * (Steps / 2));
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    const std::vector<std::string> said = Statuses();
+    ASSERT_GE(said.size(), 2u);
+    EXPECT_EQ(said.back(), "Поиск остановлен: просмотрено 100000 путей");
+    EXPECT_EQ(said[said.size() - 2].rfind("Распознаны ", 0), 0u) << said[said.size() - 2];
+    ASSERT_GE(Panel->Chain().Count(), 2);
+    EXPECT_TRUE(Panel->Chain().Dimensions[Panel->Chain().Count() - 1].Obj == C);
+    EXPECT_TRUE(Panel->Chain().Closed);
+}
+
 TEST_F(TpmDimensionChain2DTest, CircularPickAwaitsItsDirectionAndAnEmptyClickAbandonsIt)
 {
     const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5, 0.05, -0.05);

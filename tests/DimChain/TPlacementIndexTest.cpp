@@ -1,0 +1,98 @@
+// The plane numbers of the bucket grid against the scan from index 0 it replaces, on random
+// planes and on planes moved and turned to within, at and just past the 1e-5 tolerance.
+
+#include "TPlacementIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace {
+
+// The first stored placement that matches, or a new number: the scan the grid must equal.
+int ScanPut(TAPlacement3D& Items, const TPlacement3D& P, TPlacementIndex::TKind Kind)
+{
+    for (Integer i = 0; i < Items.Count; ++i)
+        if (Kind == TPlacementIndex::pkPlane ? Items[i].IsSamePlane(P) : Items[i].IsParallelPlane(P))
+            return i;
+    Items.Add(P);
+    return Items.Count - 1;
+}
+
+TPlacement3D Plane(const TPoint3D& O, const TVector3D& N)
+{
+    TPlacement3D p;
+    p.Set(O, N);
+    return p;
+}
+
+// Random planes, each followed by neighbours: moved along its normal by steps around the
+// tolerance, slid far within itself, reversed, its normal turned by about the tolerance;
+// a few far from the origin and a few the grid cannot hold (not finite, skewed frames).
+std::vector<TPlacement3D> Planes(unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    const double steps[] = {0.0, 0.5e-5, 0.99e-5, 1e-5, 1.01e-5, 1.5e-5, 2e-5, 1e-4};
+    const TVector3D axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0.6, 0.8, 0}};
+    std::vector<TPlacement3D> out;
+    for (int k = 0; k < 60; ++k) {
+        const double scale = k % 10 == 0 ? 5e6 : k % 5 == 0 ? 1e-4 : 1000.0;
+        const TPoint3D O(scale * unit(rng), scale * unit(rng), k % 3 == 0 ? 0.0 : scale * unit(rng));
+        const TVector3D N = k % 2 ? axes[k % 4] : TVector3D(unit(rng), unit(rng), unit(rng));
+        const TPlacement3D base = Plane(O, N);
+        out.push_back(base);
+        for (const double t : steps) {
+            const double s = rng() & 1 ? t : -t;
+            TPoint3D moved = base.O;
+            moved.Move(base.AZ, s);
+            moved.Move(base.AX, 300.0 * unit(rng));
+            out.push_back(Plane(moved, rng() & 1 ? base.AZ : -base.AZ));
+            TVector3D turned = base.AZ;
+            turned.x += s;
+            turned.y -= s * unit(rng);
+            out.push_back(Plane(base.O, turned));
+            TPlacement3D raw = base; // the normal turned as it stands, not made unit
+            raw.AZ.z += s;
+            out.push_back(raw);
+        }
+    }
+    TPlacement3D skewed = out[1];
+    skewed.AX = TVector3D(1, 1e-3, 0);
+    TPlacement3D lost = out[2];
+    lost.O.x = std::numeric_limits<double>::quiet_NaN();
+    TPlacement3D far = out[3];
+    far.O.y += 1e9;
+    for (const TPlacement3D& odd : {skewed, lost, far, out[1], out[2]})
+        out.push_back(odd);
+    std::shuffle(out.begin(), out.end(), rng);
+    return out;
+}
+
+} // namespace
+
+TEST(TPlacementIndexTest, NumbersEqualTheScanFromTheFirstPlane)
+{
+    for (const auto kind : {TPlacementIndex::pkPlane, TPlacementIndex::pkDirection})
+        for (unsigned seed = 1; seed <= 4; ++seed) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << ", seed " << seed);
+            const std::vector<TPlacement3D> planes = Planes(seed);
+            TAPlacement3D items, expected;
+            TPlacementIndex index(items, kind);
+            int mismatches = 0;
+            for (const TPlacement3D& p : planes)
+                mismatches += index.Put(p) != ScanPut(expected, p, kind);
+            EXPECT_EQ(mismatches, 0);
+            ASSERT_EQ(items.Count, expected.Count);
+            for (Integer i = 0; i < items.Count; ++i) // bit for bit: one of them is not a number
+                EXPECT_EQ(std::memcmp(&items[i], &expected[i], sizeof(TPlacement3D)), 0) << i;
+            // Neighbours both share numbers and get their own: the cases near the tolerance ran.
+            EXPECT_LT(items.Count, static_cast<Integer>(planes.size()) * 3 / 4);
+            EXPECT_GT(items.Count, kind == TPlacementIndex::pkPlane ? 200 : 60);
+        }
+}
