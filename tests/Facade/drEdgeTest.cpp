@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "HostBodies.h"
 #include "HostFixture.h"
 #include "HostObject.h"
 #include "HostTopology.h"
@@ -20,34 +21,16 @@ namespace {
 
 std::vector<std::string> Released;
 
-// Host objects that answer nothing: only their release is looked at.
+// Host objects that answer nothing (a vertex; the curve and edge of HostBodies.h): only their
+// release is looked at.
 struct TVertexStub : tvhost::THostObjectOf<tvapi::IVertex> {
     void GetPoint(double&, double&, double&) override {}
-};
-struct TEdgeStub : tvhost::THostObjectOf<tvapi::IEdge> {
-    tvapi::IMathCurve3DPtr GetCurve3D() override { return {}; }
-    tvapi::IVertexPtr GetVertex(bool) override { return {}; }
-    bool IsStraight() override { return false; }
-    double GetLength(int) override { return 0; }
-};
-struct TCurveStub : tvhost::THostObjectOf<tvapi::IMathCurve3D> {
-    double GetParamMin() override { return 0; }
-    double GetParamMax() override { return 0; }
-    void GetPoint(double, double&, double&, double&) override {}
-    void GetTangentVector(double, double&, double&, double&) override {}
-    void GetGabarit(double&, double&, double&, double&, double&, double&) override {}
-    double GetLength(int) override { return 0; }
-    bool IsLineSeg() override { return false; }
-    bool IsCircle() override { return false; }
-    bool IsArc() override { return false; }
-    bool IsEllipse() override { return false; }
-    bool IsNurbs() override { return false; }
 };
 
 template <class I>
 using TStubOf =
     std::conditional_t<std::is_same_v<I, tvapi::IVertex>, TVertexStub,
-                       std::conditional_t<std::is_same_v<I, tvapi::IEdge>, TEdgeStub, TCurveStub>>;
+                       std::conditional_t<std::is_same_v<I, tvapi::IEdge>, TRangeEdge, TRangeCurve>>;
 
 template <class I> class TLogged final : public TStubOf<I> {
 public:
@@ -109,38 +92,13 @@ TEST_F(TEdgeTest, DestructionReleasesInOrderAndAssignmentSharesTheObjects)
     EXPECT_EQ(tvhost::RefCountOf(a.Edge), 2);
 }
 
-namespace {
-
-// Bodies kept alive for their edges.
-struct TBodies {
-    std::vector<tvhost::THostBodyPtr> Kept;
-    std::vector<tvapi::IModelObjectPtr> Of(tvhost::TShape shape, tvapi::tvObj3dTypeEnum kind)
-    {
-        Kept.push_back(tvhost::MakeBody(std::move(shape)));
-        return drApi::GetObjects(tvapi::IModelObjectPtr(Kept.back()), kind);
-    }
-    tvapi::IEdgePtr Edge(tvhost::TShape shape)
-    {
-        return tvapi::IEdgePtr(Of(std::move(shape), tvapi::o3d_edge).at(0));
-    }
-};
-
-void ExpectAt(const TPoint3D& p, double x, double y, double z)
-{
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
-    EXPECT_NEAR(p.z, z, 1e-9);
-}
-
-} // namespace
-
 TEST_F(TEdgeTest, RecordOfStraightAndClosedEdges)
 {
-    TBodies b;
+    THostBodies b;
     drApi::TEdge e;
     e.Set(b.Edge(tvhost::MakeSegment({0, 0, 0}, {50, 0, 0}, 0, 1)));
-    ExpectAt(e.P0, 0, 0, 0);
-    ExpectAt(e.P1, 50, 0, 0);
+    ExpectPoint(e.P0, 0, 0, 0);
+    ExpectPoint(e.P1, 50, 0, 0);
     EXPECT_TRUE(e.V0 && e.V1 && e.CurveDirection && e.IsStraight());
     EXPECT_NEAR(e.Length, 50, 1e-9);
     EXPECT_NEAR(e.GetDt(1.0), 0.02, 1e-12);
@@ -151,24 +109,24 @@ TEST_F(TEdgeTest, RecordOfStraightAndClosedEdges)
     EXPECT_LT(t.x, 0); // from the end into the edge
     TPoint3D p;
     e.PointOn(0.5, p);
-    ExpectAt(p, 25, 0, 0);
+    ExpectPoint(p, 25, 0, 0);
     e.Set(tvapi::IEdgePtr());
     EXPECT_NEAR(e.Length, 50, 1e-9); // the rest stays
 
     const tvapi::IEdgePtr circle = b.Edge(tvhost::MakeCircle({0, 0, 0}, {0, 0, 1}, 3));
     const drApi::TEdge vertices(circle);
     EXPECT_FALSE(vertices.V0 || vertices.V1 || vertices.Curve);
-    ExpectAt(vertices.P1, 0, 0, 0);
+    ExpectPoint(vertices.P1, 0, 0, 0);
     drApi::TEdge full;
     full.Set(circle);
-    ExpectAt(full.P0, 3, 0, 0);
-    ExpectAt(full.P1, 3, 0, 0);
+    ExpectPoint(full.P0, 3, 0, 0);
+    ExpectPoint(full.P1, 3, 0, 0);
     EXPECT_NEAR(full.Length, 6 * M_PI, 1e-9);
 }
 
 TEST_F(TEdgeTest, ColinearMeansEqualOrOppositeChords)
 {
-    TBodies b;
+    THostBodies b;
     drApi::TEdge a, c, d, arc;
     a.Set(b.Edge(tvhost::MakeSegment({0, 0, 0}, {10, 0, 0})));
     c.Set(b.Edge(tvhost::MakeSegment({20, 5, 0}, {10, 5, 0})));
@@ -181,7 +139,7 @@ TEST_F(TEdgeTest, ColinearMeansEqualOrOppositeChords)
 
 TEST_F(TEdgeTest, ArrayOfAFacesEdgesFindsEdgesAndMeetingEnds)
 {
-    TBodies b;
+    THostBodies b;
     const auto faces = b.Of(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), tvapi::o3d_face);
     tvapi::IFacePtr face(faces.at(0));
     const drApi::TAOfEdge edges(face);

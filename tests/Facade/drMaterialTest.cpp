@@ -8,14 +8,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "StreamTestUtil.h"
 
-std::string Bytes(const TString& s)
-{
-    return std::string(s.PChar(), static_cast<std::size_t>(s.Length()));
-}
-
-} // namespace
+using streamtest::Text;
 
 TEST(TMaterialTest, ThirteenRowsOfFixedWidthAndSteelDensity)
 {
@@ -40,9 +35,9 @@ TEST(TMaterialTest, ThirteenRowsOfFixedWidthAndSteelDensity)
         EXPECT_EQ(m.Density, 7800.0);
         // The listed name padded with blanks to 31 bytes.
         const TString name(names[i]);
-        EXPECT_EQ(Bytes(m.Name), Bytes(name) + std::string(31 - name.Length(), ' '));
+        EXPECT_EQ(Text(m.Name), Text(name) + std::string(31 - name.Length(), ' '));
 
-        const std::string key = Bytes(m.Location);
+        const std::string key = Text(m.Location);
         if (i < 1 || i > 9) {
             EXPECT_EQ(key, std::string(42, ' '));
             continue;

@@ -5,18 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "PluginFixture.h"
+#include "StreamTestUtil.h"
 #include "TControlModel.h"
 #include "TextBase.h"
 #include "drSelectorAPI.h"
 
-namespace {
-
-std::string Text(const TString& s)
-{
-    return std::string(s.PChar(), static_cast<std::size_t>(s.Length()));
-}
-
-} // namespace
+using streamtest::Text;
 
 class TInitTest : public TPluginFixture {
 protected:

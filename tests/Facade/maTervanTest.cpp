@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "HostBodies.h"
 #include "HostFixture.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
@@ -17,62 +18,6 @@ using namespace tvapi;
 using tvhost::TXyz;
 
 namespace {
-
-// The bodies a test makes, kept so their entities live; entities by kind.
-class TShapes {
-public:
-    IEdgePtr Edge(tvhost::TShape shape) { return IEdgePtr(All(std::move(shape), o3d_edge).at(0)); }
-    std::vector<IModelObjectPtr> All(tvhost::TShape shape, tvObj3dTypeEnum kind)
-    {
-        FBodies.push_back(tvhost::MakeBody(std::move(shape)));
-        return drApi::GetObjects(IModelObjectPtr(FBodies.back()), kind);
-    }
-
-private:
-    std::vector<tvhost::THostBodyPtr> FBodies;
-};
-
-// A straight curve whose parameter range the test chooses, counting its point queries.
-class TRangeCurve final : public tvhost::THostObjectOf<IMathCurve3D> {
-public:
-    TRangeCurve(double t0, double t1) : FT0(t0), FT1(t1) {}
-    double GetParamMin() override { return FT0; }
-    double GetParamMax() override { return FT1; }
-    void GetPoint(double t, double& x, double& y, double& z) override
-    {
-        ++Points;
-        x = t;
-        y = 0;
-        z = t > 1 ? t : 0; // rises past the parameter 1
-    }
-    void GetTangentVector(double, double& x, double& y, double& z) override { x = 1, y = z = 0; }
-    void GetGabarit(double& x0, double& y0, double& z0, double& x1, double& y1, double& z1) override
-    {
-        x0 = y0 = z0 = x1 = y1 = z1 = 0;
-    }
-    double GetLength(int) override { return 0; }
-    bool IsLineSeg() override { return true; }
-    bool IsCircle() override { return false; }
-    bool IsArc() override { return false; }
-    bool IsEllipse() override { return false; }
-    bool IsNurbs() override { return false; }
-    int Points = 0;
-
-private:
-    double FT0, FT1;
-};
-
-class TRangeEdge final : public tvhost::THostObjectOf<IEdge> {
-public:
-    explicit TRangeEdge(tvapi::Ptr<TRangeCurve> curve) : FCurve(std::move(curve)) {}
-    IMathCurve3DPtr GetCurve3D() override { return IMathCurve3DPtr(FCurve); }
-    IVertexPtr GetVertex(bool) override { return {}; }
-    bool IsStraight() override { return true; }
-    double GetLength(int) override { return 0; }
-
-private:
-    tvapi::Ptr<TRangeCurve> FCurve;
-};
 
 // A face of the kernel whose edges the host lists in reverse.
 class TReversedFace final : public tvhost::THostFeatureOf<IFace, IModelObject> {
@@ -134,13 +79,6 @@ private:
     IModelObjectPtr FPlane;
 };
 
-void ExpectPoint(const TPoint3D& p, double x, double y, double z)
-{
-    EXPECT_NEAR(p.x, x, 1e-12);
-    EXPECT_NEAR(p.y, y, 1e-12);
-    EXPECT_NEAR(p.z, z, 1e-12);
-}
-
 } // namespace
 
 class maTervanTest : public HostFixture {
@@ -151,7 +89,7 @@ protected:
         HostFixture::TearDown();
     }
 
-    TShapes S;
+    THostBodies S;
 };
 
 TEST_F(maTervanTest, EdgesAreEqualByGeometryWithinTheToleranceOnly)
@@ -184,8 +122,8 @@ TEST_F(maTervanTest, EdgesAreEqualByGeometryWithinTheToleranceOnly)
 
 TEST_F(maTervanTest, FacesAreEqualOnlyWithTheirEdgesInTheSameOrder)
 {
-    const auto one = S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
-    const auto other = S.All(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
+    const auto one = S.Of(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
+    const auto other = S.Of(tvhost::MakeBox({0, 0, 0}, 10, 20, 5), o3d_face);
     IFacePtr a(one[0]), b(other[0]), c(one[1]), none;
     IFacePtr reversed(tvhost::New<TReversedFace>(a));
     EXPECT_TRUE(drApi::EquFace(a, b, 0.001));

@@ -23,7 +23,7 @@
 
 namespace {
 
-using foundationtest::Bytes;
+using streamtest::Text;
 
 // Independent code-page oracle: the C library's own converter.
 std::string Iconv(const char* to, const char* from, const std::string& in)
@@ -45,13 +45,13 @@ TEST(TStringTest, CyrillicConvertsBothWaysAsIconvDoes)
 {
     const char* hello = "Привет";
     TString s(hello);
-    EXPECT_EQ(Bytes(s), std::string("\xCF\xF0\xE8\xE2\xE5\xF2"));
+    EXPECT_EQ(Text(s), std::string("\xCF\xF0\xE8\xE2\xE5\xF2"));
     EXPECT_STREQ(s.BufUtf8, hello);
     EXPECT_EQ(std::wstring(s.toWideChar()), std::wstring(L"\x041F\x0440\x0438\x0432\x0435\x0442"));
 
     const std::wstring wide = L"\x0490\x0454\x0456\x0457"; // Ґ є і ї
     TString fromWide(wide);
-    EXPECT_EQ(Bytes(fromWide), std::string("\xA5\xBA\xB3\xBF"));
+    EXPECT_EQ(Text(fromWide), std::string("\xA5\xBA\xB3\xBF"));
     EXPECT_EQ(std::wstring(fromWide.toWideChar()), wide);
 
     for (int b = 0x80; b <= 0xFF; ++b) {
@@ -72,12 +72,12 @@ TEST(TStringTest, CyrillicConvertsBothWaysAsIconvDoes)
 
 TEST(TStringTest, UnmappableAndTruncatedInputBecomesQuestionMarks)
 {
-    EXPECT_EQ(Bytes(TString(L"a\x4E2D"
-                            L"b")),
+    EXPECT_EQ(Text(TString(L"a\x4E2D"
+                           L"b")),
               "a?b");
     // A lead byte before the terminator; a continuation byte waits behind the terminator.
     const char tail[] = {'a', '\xD0', '\0', '\x9F', '\0'};
-    EXPECT_EQ(Bytes(TString(tail)), "a?");
+    EXPECT_EQ(Text(TString(tail)), "a?");
     EXPECT_EQ(TString::fromUTF8(reinterpret_cast<const char8_t*>(tail), nullptr), 2);
 }
 
@@ -86,22 +86,22 @@ TEST(TStringTest, AddingOrInsertingAPieceOfItselfAcrossGrowth)
     // Appending or inserting a piece of the string itself, across a buffer growth.
     TString self(std::string(120, 'q').c_str());
     self.Add(self);
-    EXPECT_EQ(Bytes(self), std::string(240, 'q'));
+    EXPECT_EQ(Text(self), std::string(240, 'q'));
     TString part("0123456789");
     part.Insert(2, part.PChar() + 5);
-    EXPECT_EQ(Bytes(part), "01"
-                           "56789"
-                           "23456789");
+    EXPECT_EQ(Text(part), "01"
+                          "56789"
+                          "23456789");
 }
 
 TEST(TStringTest, NumberTextsMatchPrintf)
 {
-    EXPECT_EQ(Bytes(TString(5, 3)), "005");
+    EXPECT_EQ(Text(TString(5, 3)), "005");
     char expected[300];
     for (int digits : {-4, 0, 1, 6})
         for (int value : {0, -7, 12345}) {
             std::snprintf(expected, sizeof expected, "%0*d", digits, value);
-            EXPECT_EQ(Bytes(TString(value, digits)), expected) << value << " digits " << digits;
+            EXPECT_EQ(Text(TString(value, digits)), expected) << value << " digits " << digits;
         }
     struct RealCase {
         double value;
@@ -111,11 +111,11 @@ TEST(TStringTest, NumberTextsMatchPrintf)
                              RealCase{1e20, 1, 0}, RealCase{3.14159, 4, -10}, RealCase{1.0 / 3.0, 10, 15}}) {
         SCOPED_TRACE(c.value);
         std::snprintf(expected, sizeof expected, "%*.*f", c.width, c.decimals, c.value); // C locale here
-        EXPECT_EQ(Bytes(TString(c.value, c.decimals, true, c.width)), expected);
+        EXPECT_EQ(Text(TString(c.value, c.decimals, true, c.width)), expected);
         std::string comma = expected;
         for (char& ch : comma)
             if (ch == '.') ch = ',';
-        EXPECT_EQ(Bytes(TString(c.value, c.decimals, false, c.width)), comma);
+        EXPECT_EQ(Text(TString(c.value, c.decimals, false, c.width)), comma);
     }
     EXPECT_EQ(TString(1e300, 2, true, 0).Len, 255);
 }
@@ -151,21 +151,21 @@ TEST(TStringTest, NumberTextsIgnoreTheProcessLocale)
     std::snprintf(probe, sizeof probe, "%.1f", 1.5);
     EXPECT_STREQ(probe, "1,5"); // the switch took effect
 
-    EXPECT_EQ(Bytes(TString(2.5, 2, false, 0)), "2,50");
-    EXPECT_EQ(Bytes(TString(2.5, 2, true, 0)), "2.50");
+    EXPECT_EQ(Text(TString(2.5, 2, false, 0)), "2,50");
+    EXPECT_EQ(Text(TString(2.5, 2, true, 0)), "2.50");
     EXPECT_DOUBLE_EQ(TString("1,25").toReal(), 1.25);
 
     uselocale(previous);
     freelocale(comma);
-    EXPECT_EQ(Bytes(TString(2.5, 2, false, 0)), "2,50");
+    EXPECT_EQ(Text(TString(2.5, 2, false, 0)), "2,50");
 }
 
 TEST(TStringTest, AngleTextsAndReadingThemBack)
 {
     TString text;
     text.DegreesAngle(10.1, false); // 10.1 is 10°6' exactly; the binary fraction must not show as 5'60.0"
-    EXPECT_EQ(Bytes(text), "10\xB0"
-                           "6'");
+    EXPECT_EQ(Text(text), "10\xB0"
+                          "6'");
     double angle = 0;
     text.Set("1\xB0"
              "2'3\"");
@@ -183,6 +183,6 @@ TEST(TStringTest, AngleTextsAndReadingThemBack)
             text.DegreesAngle(value, host);
             double back = 1e9;
             EXPECT_TRUE(text.toDegreesAngle(back));
-            EXPECT_NEAR(back, value, tenthOfSecond) << Bytes(text);
+            EXPECT_NEAR(back, value, tenthOfSecond) << Text(text);
         }
 }

@@ -20,8 +20,8 @@
 
 namespace {
 
-using foundationtest::Bytes;
 using foundationtest::Cp;
+using streamtest::Text;
 
 namespace fs = std::filesystem;
 using TPairs = std::vector<std::pair<std::wstring, std::wstring>>;
@@ -32,7 +32,7 @@ TTable Table(const TDictionary& d, Integer n)
 {
     TTable t;
     for (Integer i = 0; i < n; ++i)
-        t.emplace_back(Bytes(d.Words[i][0]), Bytes(d.Words[i][1]));
+        t.emplace_back(Text(d.Words[i][0]), Text(d.Words[i][1]));
     return t;
 }
 
@@ -106,11 +106,11 @@ TEST(TDictionaryTest, ReadsSortsAndTranslatesCollectingUnknownWords)
     const TLibrary lib(DicText({{L"b", L"бэ"}, {L"a", L"ая"}}));
     TDictionary d;
     ASSERT_TRUE(d.Init("ZelDimChain", lib.Path, lib.Path));
-    EXPECT_EQ(Bytes(d.NameDictionary), "words.dic");
+    EXPECT_EQ(Text(d.NameDictionary), "words.dic");
     EXPECT_EQ(Table(d, d.CountWords), (TTable{{"a", Cp("ая")}, {"b", Cp("бэ")}}));
     d.Save(); // nothing collected: no file
     EXPECT_FALSE(fs::exists(lib.Root / "ZelmouldNew.dic"));
-    EXPECT_EQ(Bytes(d.DC("b")), Cp("бэ"));
+    EXPECT_EQ(Text(d.DC("b")), Cp("бэ"));
     const TString c("c");
     EXPECT_EQ(&d.DC(c), &c); // an unknown word answers with itself and is collected, once
     d.DC(c);
@@ -128,8 +128,8 @@ TEST(TDictionaryTest, ReadingStopsAtTheTableSize)
     const TLibrary lib(DicText(pairs));
     const auto d = Loaded(lib);
     EXPECT_EQ(d->CountWords, TDictionary::MaxCountWords);
-    EXPECT_EQ(Bytes(d->Words[TDictionary::MaxCountWords - 1][0]), "k101999");
-    EXPECT_EQ(Bytes(d->DC("unknown")), "unknown");
+    EXPECT_EQ(Text(d->Words[TDictionary::MaxCountWords - 1][0]), "k101999");
+    EXPECT_EQ(Text(d->DC("unknown")), "unknown");
     EXPECT_EQ(d->AllWords, TDictionary::MaxCountWords); // a full table collects nothing more
 }
 
@@ -151,8 +151,8 @@ TEST(TDictionaryTest, UpdateHarvestsDcCallsSavesThemAndTheFileReadsBackTheSame)
     // The collected words joined the sorted part, so every key is still found.
     for (Integer i = 1; i < d->CountWords; ++i)
         EXPECT_FALSE(d->Words[i][0] < d->Words[i - 1][0]) << "pair " << i << " out of order";
-    EXPECT_EQ(Bytes(d->DC("d")), Cp("дэ"));
-    EXPECT_EQ(Bytes(d->DC("0")), "0");
+    EXPECT_EQ(Text(d->DC("d")), Cp("дэ"));
+    EXPECT_EQ(Text(d->DC("0")), "0");
     EXPECT_EQ(d->AllWords, 6); // known now, not collected twice
     fs::remove(saved);
     d->Save(); // nothing new: no file
@@ -172,11 +172,11 @@ TEST(DCTest, WithoutHostGivesACopyFromARingOf64)
     const TString& second = DC("second");
     for (int i = 2; i < TDictionary::CountBufer; ++i)
         DC(TString(Integer(i)));
-    EXPECT_EQ(Bytes(first), Bytes(source)); // 63 calls later it still holds
+    EXPECT_EQ(Text(first), Text(source)); // 63 calls later it still holds
     const TString& again = DC("sixty-fifth");
     EXPECT_EQ(&again, &first); // the 65th call reuses the first string
-    EXPECT_EQ(Bytes(first), "sixty-fifth");
-    EXPECT_EQ(Bytes(second), "second");
+    EXPECT_EQ(Text(first), "sixty-fifth");
+    EXPECT_EQ(Text(second), "second");
 }
 
 class DCHostTest : public HostFixture {};
@@ -187,9 +187,9 @@ TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
     const testsinks::TRecordingHost host(app.Get());
     Host().Dictionary().SetTranslation(L"Да", L"Yes");
     Host().Dictionary().SetTranslation(L"Cancel", L"Отмена");
-    EXPECT_EQ(Bytes(DC("Да")), "Yes");
-    EXPECT_EQ(Bytes(DC("Cancel")), Cp("Отмена"));
-    EXPECT_EQ(Bytes(DC("unknown")), "unknown"); // the host gives it back
+    EXPECT_EQ(Text(DC("Да")), "Yes");
+    EXPECT_EQ(Text(DC("Cancel")), Cp("Отмена"));
+    EXPECT_EQ(Text(DC("unknown")), "unknown"); // the host gives it back
     EXPECT_EQ(
         Journal().Lines(),
         (std::vector<std::string>{"IApplication::GetDictionary()", "ITervanDictionary::Translate(Да)",
@@ -203,7 +203,7 @@ TEST_F(DCHostTest, TranslatesThroughTheHostDictionaryAndKeepsTheSourceOnFailure)
     for (const auto& [op, kind] : faults) {
         SCOPED_TRACE(op);
         InjectFault(op, kind);
-        EXPECT_EQ(Bytes(DC("Да")), Cp("Да"));
+        EXPECT_EQ(Text(DC("Да")), Cp("Да"));
     }
-    EXPECT_EQ(Bytes(DC("Да")), "Yes"); // faults are one-shot
+    EXPECT_EQ(Text(DC("Да")), "Yes"); // faults are one-shot
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Shared builders of the foundation tests: 8-bit texts, raw doubles and small files.
+// Shared builders of the foundation tests: 8-bit texts, raw doubles and small files
+// (a string's own bytes: streamtest::Text).
 
 #include "DString.h"
 #include "StreamTestUtil.h"
@@ -12,15 +13,10 @@
 
 namespace foundationtest {
 
-// The 8-bit (Windows-1251) bytes of a string, and of a UTF-8 text as the library keeps it.
-inline std::string Bytes(const TString& s)
-{
-    return std::string(s.PChar(), s.Len);
-}
-
+// The 8-bit (Windows-1251) bytes of a UTF-8 text as the library keeps it.
 inline std::string Cp(const char* utf8)
 {
-    return Bytes(TString(utf8));
+    return streamtest::Text(TString(utf8));
 }
 
 // The eight raw bytes of a double as the streams store it.

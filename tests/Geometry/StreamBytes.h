@@ -33,10 +33,7 @@ inline TMathVector Vec(std::initializer_list<double> l)
     return v;
 }
 
-inline std::string Text(const TString& s)
-{
-    return std::string(s.PChar(), s.Length());
-}
+using streamtest::Text;
 
 // Runs write on a fresh memory stream and returns the data bytes after the header.
 inline std::vector<Byte> DataBytes(const std::function<void(TKmfData&)>& write)

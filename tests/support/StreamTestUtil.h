@@ -2,6 +2,7 @@
 // Builders shared by the byte-stream tests: byte vectors, blobs with a chosen header, memory
 // streams holding given data, and files in a per-process temporary folder.
 
+#include "DString.h"
 #include "KmfData.h"
 
 #include <cstdio>
@@ -15,6 +16,12 @@
 namespace streamtest {
 
 using Bytes = std::vector<Byte>;
+
+// The bytes of a string as the library keeps it (Windows-1251), as a std::string.
+inline std::string Text(const TString& s)
+{
+    return std::string(s.PChar(), static_cast<std::size_t>(s.Length()));
+}
 
 // The data of a stream, without its header.
 inline Bytes DataOf(const TKmfData& s)
