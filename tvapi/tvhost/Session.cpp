@@ -6,8 +6,8 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "Host.h"
@@ -106,20 +106,19 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     return code;
 }
 
-// Queues the script of --script for the processes the library runs; "show" prints to `out`.
+// Opens the script of --script, played a line at a time by the processes the library runs;
+// "show" prints to `out`.
 bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
 {
     tvhost::Script().SetOutput(&out);
     if (!o.Script) return true;
-    std::ifstream in(*o.Script, std::ios::binary);
-    if (!in) {
+    auto in = std::make_unique<std::ifstream>(*o.Script, std::ios::binary);
+    if (!*in) {
         err << "tvhost: cannot read the script " << *o.Script << '\n';
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     std::string error;
-    if (tvhost::Script().Load(text.str(), error)) return true;
+    if (tvhost::Script().Open(std::move(in), error)) return true;
     err << "tvhost: " << *o.Script << ": " << error << '\n';
     return false;
 }
