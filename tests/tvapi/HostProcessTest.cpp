@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <istream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -166,6 +168,13 @@ TEST(TScriptTest, AnOpenedScriptIsCheckedWholeThenPlaysInItsPlace)
     EXPECT_FALSE(script.Open(std::make_unique<std::istringstream>("show\nselect 1 256\n"), error));
     EXPECT_EQ(error, "line 2: column 256 is outside 0..255 in \"select 1 256\"");
     EXPECT_TRUE(script.Empty());
+    struct TPipe : std::streambuf { // cannot seek, as a FIFO
+        explicit TPipe(char* text) { setg(text, text, text + std::strlen(text)); }
+    };
+    char show[] = "show\n";
+    TPipe pipe(show);
+    EXPECT_FALSE(script.Open(std::make_unique<std::istream>(&pipe), error));
+    EXPECT_EQ(error, "cannot be read twice: not a regular file");
     ASSERT_TRUE(script.Load("answer 1\n", error));
     ASSERT_TRUE(script.Open(std::make_unique<std::istringstream>("answer 2\n\nanswer 3\n"), error));
     ASSERT_TRUE(script.Load("answer 4\n", error));

@@ -205,7 +205,11 @@ bool TScript::Open(std::unique_ptr<std::istream> in, std::string& error)
         error = "another script is still playing";
         return false;
     }
-    const std::streampos start = in->tellg();
+    const std::streampos start = in ? in->tellg() : std::streampos(-1);
+    if (start == std::streampos(-1)) {
+        error = "cannot be read twice: not a regular file";
+        return false;
+    }
     int number = 0;
     std::string line;
     TScriptAction a;
@@ -216,8 +220,8 @@ bool TScript::Open(std::unique_ptr<std::istream> in, std::string& error)
         return false;
     }
     in->clear();
-    if (start == std::streampos(-1) || !in->seekg(start)) {
-        error = "cannot be read again from its start: not a regular file";
+    if (!in->seekg(start)) {
+        error = "cannot be read twice: not a regular file";
         return false;
     }
     FReader = std::make_unique<TReader>(std::move(in));
