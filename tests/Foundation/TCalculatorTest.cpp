@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -127,6 +128,31 @@ TEST(TCalculatorTest, CalculateOfATextTurnsEveryErrorIntoZero)
     EXPECT_FALSE(c.Valid);
     EXPECT_EQ(c.Calculate(TString("1 + 2")), 3.0);
     EXPECT_TRUE(c.Valid);
+}
+
+// 1 + 2 + ... + 60000 is 349 KB of text; its sum, 60000 * 60001 / 2, is exact in a double.
+// Linear work takes some 50 ms (half a second under sanitizers); work that grows with the
+// square of the length took 45 s.
+TEST(TCalculatorTest, LongSumGivesTheWorkedValueInLinearTime)
+{
+    std::string text = "1";
+    for (int i = 2; i <= 60000; ++i)
+        text += "+" + std::to_string(i);
+    ASSERT_GT(text.size(), 300000u);
+    const auto start = std::chrono::steady_clock::now();
+    TCalculator c(text.c_str());
+    EXPECT_EQ(c.Calculate(), 1800030000.0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+// Trailing blanks make a formula of any length cheaply, on both sides of the limit.
+TEST(TCalculatorTest, FormulaLongerThanTheLimitIsRefused)
+{
+    std::string text = "7" + std::string(TCalculator::MaxEquationLength - 1, ' ');
+    EXPECT_EQ(ErrorOf(text.c_str()), "no error");
+    text += ' ';
+    EXPECT_EQ(ErrorOf(text.c_str()),
+              Cp("Синтаксическая ошибка в формуле 'Формула длиннее 1048576 символов'"));
 }
 
 TEST(TCalculatorTest, UnaryMinusOfZeroIsNegativeZero)

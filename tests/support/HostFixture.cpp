@@ -5,6 +5,7 @@ void HostFixture::SetUp()
 {
     FLiveAtStart = tvhost::THostObject::LiveObjects();
     FHost = std::make_unique<tvhost::THost>();
+    FHost->Journal().SetRecording(true); // the tests read it
 }
 
 void HostFixture::TearDown()

@@ -1,7 +1,7 @@
 #pragma once
 // GoogleTest fixture for everything that talks to the stand-in host: a fresh host per
-// test, helpers to script message-box answers and arm faults, and a check at TearDown
-// that every host object made during the test has been released.
+// test with its journal recording, helpers to script message-box answers and arm faults,
+// and a check at TearDown that every host object made during the test has been released.
 
 #include <initializer_list>
 #include <memory>

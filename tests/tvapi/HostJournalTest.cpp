@@ -11,6 +11,9 @@
 TEST(TJournalTest, KeepsCallsInOrderWithTheirArguments)
 {
     tvhost::TJournal journal;
+    journal.Add("A::F", {"0"});
+    EXPECT_TRUE(journal.Entries().empty()) << "kept before recording was asked for";
+    journal.SetRecording(true);
     journal.Add("A::F", {"1", "x y"});
     journal.Add("B::G", {});
     journal.Add("A::F", {"2"});

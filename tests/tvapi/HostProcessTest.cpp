@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <istream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -156,6 +159,29 @@ TEST(TScriptTest, BadLinesAreRefusedWithTheirNumber)
     EXPECT_EQ(error, "line 1: unclosed quote");
     EXPECT_TRUE(script.Load("# only a comment\n\nshow\n", error));
     EXPECT_EQ(script.Pending(), 1u);
+}
+
+TEST(TScriptTest, AnOpenedScriptIsCheckedWholeThenPlaysInItsPlace)
+{
+    tvhost::TScript script;
+    std::string error;
+    EXPECT_FALSE(script.Open(std::make_unique<std::istringstream>("show\nselect 1 256\n"), error));
+    EXPECT_EQ(error, "line 2: column 256 is outside 0..255 in \"select 1 256\"");
+    EXPECT_TRUE(script.Empty());
+    struct TPipe : std::streambuf { // cannot seek, as a FIFO
+        explicit TPipe(char* text) { setg(text, text, text + std::strlen(text)); }
+    };
+    char show[] = "show\n";
+    TPipe pipe(show);
+    EXPECT_FALSE(script.Open(std::make_unique<std::istream>(&pipe), error));
+    EXPECT_EQ(error, "cannot be read twice: not a regular file");
+    ASSERT_TRUE(script.Load("answer 1\n", error));
+    ASSERT_TRUE(script.Open(std::make_unique<std::istringstream>("answer 2\n\nanswer 3\n"), error));
+    ASSERT_TRUE(script.Load("answer 4\n", error));
+    std::vector<std::string> played; // answer, then line
+    while (const auto a = script.Take())
+        played.push_back(std::to_string(a->N) + "@" + std::to_string(a->Line));
+    EXPECT_EQ(played, (std::vector<std::string>{"1@1", "2@1", "3@3", "4@1"}));
 }
 
 TEST_F(HostProcessTest, TheFrameOfADocumentIsOneObject)

@@ -11,6 +11,7 @@ namespace {
 THostApplicationPtr StartSession()
 {
     tvhost::Journal().Clear();
+    tvhost::Journal().SetRecording(false);
     tvhost::Faults().Clear();
     tvhost::Script().Clear();
     THostObject::RestartIds();

@@ -1,6 +1,7 @@
 #pragma once
 // A running stand-in host, as tests and the tvhost command start it: a fresh session
-// (empty journal, no armed faults, ids from 1) with its application object. One at a time.
+// (empty journal not recording, no armed faults, ids from 1) with its application object.
+// One at a time.
 
 #include "HostApplication.h"
 #include "HostDictionary.h"
@@ -12,8 +13,8 @@ namespace tvhost {
 
 class THost {
 public:
-    // Clears the journal and the faults, restarts ids when no host object lives, then
-    // creates the application (and with it the dictionary).
+    // Clears the journal (and stops its recording), the faults and the script, restarts ids
+    // when no host object lives, then creates the application (and with it the dictionary).
     THost();
     // Ends the session (closes the documents, drops transfer references), releases the
     // host's own reference to the application and disarms every fault; objects a library

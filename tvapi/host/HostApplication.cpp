@@ -1,6 +1,7 @@
 // The application object of the stand-in host.
 #include "HostApplication.h"
 
+#include <ostream>
 #include <string>
 
 #include "HostText.h"
@@ -10,6 +11,20 @@ namespace tvhost {
 namespace {
 
 THostApplication* GCurrent = nullptr;
+
+const char* BoxKind(tvapi::tvMessageTypeEnum type)
+{
+    switch (type) {
+    case tvapi::tvMessageQuestion:
+        return "question";
+    case tvapi::tvMessageWarning:
+        return "warning";
+    case tvapi::tvMessageInformation:
+        return "information";
+    default:
+        return "message";
+    }
+}
 
 // The service in `slot`, made on first use.
 template <class T> T& Made(tvapi::Ptr<T>& slot)
@@ -56,6 +71,11 @@ tvapi::tvMessageButtonEnum THostApplication::ShowMessageBox(const wchar_t* text,
                {ToUtf8(text), ToUtf8(caption), std::to_string(type), std::to_string(buttons),
                 std::to_string(flags), std::to_string(FHideMessage)}))
         return tvapi::tvMessageButtonEnum{};
+    if (FBoxOut) {
+        *FBoxOut << "box " << BoxKind(type) << " \"" << ToUtf8(caption) << "\": " << ToUtf8(text);
+        if (FHideMessage != tvapi::tvShowMessage) *FBoxOut << " [hide mode " << FHideMessage << "]";
+        *FBoxOut << '\n';
+    }
     if (FAnswers.empty()) return static_cast<tvapi::tvMessageButtonEnum>(DefaultAnswer);
     const int answer = FAnswers.front();
     FAnswers.pop_front();

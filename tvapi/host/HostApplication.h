@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <iosfwd>
 #include <memory>
 
 #include "HostAttributes.h"
@@ -35,7 +36,7 @@ public:
     tvapi::tvHideMessageEnum GetHideMessage() override;
     void SetHideMessage(tvapi::tvHideMessageEnum mode) override;
     // Journaled arguments: text, caption, type, buttons, flags, then the suppression mode
-    // in force while the box is up.
+    // in force while the box is up. Printed to the box output, when there is one.
     tvapi::tvMessageButtonEnum ShowMessageBox(const wchar_t* text, const wchar_t* caption,
                                               tvapi::tvMessageTypeEnum type,
                                               tvapi::tvMessageButtonSetEnum buttons, int flags) override;
@@ -68,6 +69,9 @@ public:
     void PushAnswer(int answer);
     std::size_t PendingAnswers() const noexcept { return FAnswers.size(); }
     void ClearAnswers() noexcept { FAnswers.clear(); }
+    // Where each box is printed as it is shown, `box <kind> "<caption>": <text>` and, under a
+    // suppression mode, ` [hide mode <mode>]`; null (at first) prints nothing.
+    void SetBoxOutput(std::ostream* out) noexcept { FBoxOut = out; }
     tvapi::tvHideMessageEnum HideMessage() const noexcept { return FHideMessage; }
     THostDictionary& Dictionary() noexcept { return *FDictionary; }
     THostApplicationServices& Services();
@@ -94,6 +98,7 @@ public:
 private:
     tvapi::tvHideMessageEnum FHideMessage = tvapi::tvShowMessage;
     std::deque<int> FAnswers;
+    std::ostream* FBoxOut = nullptr;
     THostDictionaryPtr FDictionary;
     THostApplicationServicesPtr FServices;
     THostSystemSettingsPtr FSettings;

@@ -215,6 +215,11 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     }
 }
 
+bool CheckReadable(const std::string& path, std::string& error)
+{
+    return TDescriptor(OpenRegular(path, error)).Get() >= 0;
+}
+
 bool WriteFileAtomically(const std::string& target, std::string_view bytes, std::string& error)
 {
     std::string path = target;

@@ -21,6 +21,10 @@ inline constexpr std::int64_t MaxReadBytes = std::int64_t(256) << 20;
 // writer) or "is larger than the 256 MiB limit of a read".
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
 
+// True when `path` is a regular file that ReadFileBytes would take; false with `error` as it
+// would give. For readers that stream the file themselves.
+bool CheckReadable(const std::string& path, std::string& error);
+
 // Replaces the file `path` by `bytes` atomically: on any failure (no folder, no room, a
 // file-size limit, a rename refused) the old file is untouched, the temporary file removed
 // and false returned with `error` saying what failed and why. A symbolic link (a chain of

@@ -18,7 +18,7 @@ std::string TJournalEntry::Text() const
 
 void TJournal::Add(std::string op, std::vector<std::string> args)
 {
-    FEntries.push_back({std::move(op), std::move(args)});
+    if (FRecording) FEntries.push_back({std::move(op), std::move(args)});
 }
 
 void TJournal::Clear() noexcept

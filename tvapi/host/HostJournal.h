@@ -1,6 +1,7 @@
 #pragma once
 // The journal of the stand-in host: every host operation a library calls, with its
 // arguments as text, in call order. Tests read it to check what the library asked for.
+// It records only when asked to, since a long session would hold every call it made.
 
 #include <cstddef>
 #include <string>
@@ -19,6 +20,11 @@ struct TJournalEntry {
 
 class TJournal {
 public:
+    // Off at first and at the start of every host session; tests that read the journal and
+    // `tvhost run --journal` turn it on.
+    void SetRecording(bool on) noexcept { FRecording = on; }
+    bool Recording() const noexcept { return FRecording; }
+    // Keeps the call when recording, else drops it.
     void Add(std::string op, std::vector<std::string> args);
     void Clear() noexcept;
 
@@ -31,6 +37,7 @@ public:
 
 private:
     std::vector<TJournalEntry> FEntries;
+    bool FRecording = false;
 };
 
 // The journal of the host session.

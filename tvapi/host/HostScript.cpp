@@ -2,8 +2,14 @@
 
 #include "HostScript.h"
 
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <istream>
+#include <iterator>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "HostText.h"
@@ -38,20 +44,33 @@ bool Split(const std::string& line, std::vector<std::string>& words)
     return true;
 }
 
+// A whole word that is a decimal int.
 bool Int(const std::string& w, int& v)
 {
     char* end = nullptr;
+    errno = 0;
     const long n = std::strtol(w.c_str(), &end, 10);
-    if (w.empty() || *end != '\0') return false;
+    if (w.empty() || *end != '\0' || errno == ERANGE || n < INT_MIN || n > INT_MAX) return false;
     v = static_cast<int>(n);
     return true;
 }
 
+// A whole word that is a finite number.
 bool Real(const std::string& w, double& v)
 {
     char* end = nullptr;
     v = std::strtod(w.c_str(), &end);
-    return !w.empty() && *end == '\0';
+    return !w.empty() && *end == '\0' && std::isfinite(v);
+}
+
+// What is wrong with the grid cell of a select or edit line; empty when nothing is.
+std::string CellProblem(const TScriptAction& a)
+{
+    for (const auto& [name, value] : {std::pair{"row", a.Row}, std::pair{"column", a.Column}})
+        if (value < 0 || value > TScriptAction::GridLimit)
+            return std::string(name) + " " + std::to_string(value) + " is outside 0.." +
+                   std::to_string(TScriptAction::GridLimit) + " in";
+    return {};
 }
 
 // The rest of the words from `from`, joined by blanks.
@@ -63,7 +82,7 @@ std::string Rest(const std::vector<std::string>& words, std::size_t from)
     return out;
 }
 
-bool Parse(const std::vector<std::string>& w, TScriptAction& a)
+bool ParseWords(const std::vector<std::string>& w, TScriptAction& a)
 {
     const std::string& verb = w[0];
     const std::size_t n = w.size();
@@ -116,38 +135,141 @@ bool Parse(const std::vector<std::string>& w, TScriptAction& a)
     return false;
 }
 
+// The action of a line's words; what is wrong with the line otherwise.
+std::string Parse(const std::vector<std::string>& w, TScriptAction& a)
+{
+    if (!ParseWords(w, a)) return "cannot read";
+    if (a.Kind == TScriptAction::skSelect || a.Kind == TScriptAction::skEdit) return CellProblem(a);
+    return {};
+}
+
+enum TLineResult { lrEnd, lrAction, lrBad };
+
+// Reads the lines of `in` up to its next action; `number` counts the lines read, `line` is
+// the buffer of the line.
+TLineResult NextAction(std::istream& in, int& number, std::string& line, TScriptAction& a, std::string& error)
+{
+    while (std::getline(in, line)) {
+        ++number;
+        std::vector<std::string> words;
+        if (!Split(line, words)) {
+            error = "line " + std::to_string(number) + ": unclosed quote";
+            return lrBad;
+        }
+        if (words.empty()) continue;
+        a = TScriptAction{};
+        a.Line = number;
+        if (const std::string problem = Parse(words, a); !problem.empty()) {
+            error = "line " + std::to_string(number) + ": " + problem + " \"" + line + "\"";
+            return lrBad;
+        }
+        return lrAction;
+    }
+    return lrEnd;
+}
+
 } // namespace
+
+// An opened script, read a line at a time.
+class TScript::TReader {
+public:
+    explicit TReader(std::unique_ptr<std::istream> in) : In(std::move(in)) {}
+
+    std::unique_ptr<std::istream> In;
+    int Number = 0;
+    std::string Line;
+};
+
+TScript::TScript() = default;
+TScript::~TScript() = default;
 
 bool TScript::Load(const std::string& text, std::string& error)
 {
     std::istringstream in(text);
     std::string line;
     std::deque<TScriptAction> read;
-    for (int number = 1; std::getline(in, line); ++number) {
-        std::vector<std::string> words;
-        if (!Split(line, words)) {
-            error = "line " + std::to_string(number) + ": unclosed quote";
-            return false;
-        }
-        if (words.empty()) continue;
-        TScriptAction a;
-        a.Line = number;
-        if (!Parse(words, a)) {
-            error = "line " + std::to_string(number) + ": cannot read \"" + line + "\"";
-            return false;
-        }
+    int number = 0;
+    TScriptAction a;
+    for (TLineResult r; (r = NextAction(in, number, line, a, error)) != lrEnd;) {
+        if (r == lrBad) return false;
         read.push_back(std::move(a));
     }
-    FActions.insert(FActions.end(), read.begin(), read.end());
+    std::deque<TScriptAction>& tail = FReader ? FPushed : FActions;
+    tail.insert(tail.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     return true;
+}
+
+bool TScript::Open(std::unique_ptr<std::istream> in, std::string& error)
+{
+    if (FReader) {
+        error = "another script is still playing";
+        return false;
+    }
+    const std::streampos start = in ? in->tellg() : std::streampos(-1);
+    if (start == std::streampos(-1)) {
+        error = "cannot be read twice: not a regular file";
+        return false;
+    }
+    int number = 0;
+    std::string line;
+    TScriptAction a;
+    for (TLineResult r; (r = NextAction(*in, number, line, a, error)) != lrEnd;)
+        if (r == lrBad) return false;
+    if (in->bad()) {
+        error = "cannot read line " + std::to_string(number + 1);
+        return false;
+    }
+    in->clear();
+    if (!in->seekg(start)) {
+        error = "cannot be read twice: not a regular file";
+        return false;
+    }
+    FReader = std::make_unique<TReader>(std::move(in));
+    ReadNext();
+    return true;
+}
+
+void TScript::ReadNext()
+{
+    FNext.reset();
+    TScriptAction a;
+    std::string error;
+    if (NextAction(*FReader->In, FReader->Number, FReader->Line, a, error) == lrAction) {
+        FNext = std::move(a);
+        return;
+    }
+    // Played to its end (or to a line changed since it was checked): what was queued
+    // meanwhile follows.
+    FReader.reset();
+    FActions.insert(FActions.end(), std::make_move_iterator(FPushed.begin()),
+                    std::make_move_iterator(FPushed.end()));
+    FPushed.clear();
+}
+
+void TScript::Push(TScriptAction action)
+{
+    (FReader ? FPushed : FActions).push_back(std::move(action));
 }
 
 std::optional<TScriptAction> TScript::Take()
 {
-    if (FActions.empty()) return std::nullopt;
-    TScriptAction a = std::move(FActions.front());
-    FActions.pop_front();
+    if (!FActions.empty()) {
+        TScriptAction a = std::move(FActions.front());
+        FActions.pop_front();
+        return a;
+    }
+    if (!FNext) return std::nullopt;
+    TScriptAction a = std::move(*FNext);
+    ReadNext();
     return a;
+}
+
+void TScript::Clear() noexcept
+{
+    FActions.clear();
+    FPushed.clear();
+    FNext.reset();
+    FReader.reset();
 }
 
 TScript& Script()

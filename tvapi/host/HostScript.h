@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,31 +26,54 @@ struct TScriptAction {
     TKind Kind = skShow;
     double X = 0.0;
     double Y = 0.0;
-    int N = 0; // button number, command number, answer
-    int Row = 0;
+    int N = 0;   // button number, command number, answer
+    int Row = 0; // grid cell, both 0..GridLimit: the host reports a cell as Column * 256 + Row
     int Column = 0;
     std::wstring Name; // caption or tip, or the name of the object to pick
     std::wstring Text; // value
     int Line = 0;      // line of the script, from 1
+
+    static constexpr int GridLimit = 255;
 };
 
 class TScript {
 public:
+    TScript();
+    ~TScript();
+    TScript(const TScript&) = delete;
+    TScript& operator=(const TScript&) = delete;
+
     // Appends the actions of `text`, one a line, '#' starting a comment. On a bad line
-    // nothing is appended and `error` says which line and why.
+    // nothing is appended and `error` says which line and why, with the line's text
+    // (a number that is no int, a coordinate that is not finite, a grid cell outside
+    // 0..GridLimit).
     bool Load(const std::string& text, std::string& error);
-    void Push(TScriptAction action) { FActions.push_back(std::move(action)); }
+    // Plays the script `in` (a file: it is read twice) after the actions queued: every line is
+    // checked first as Load checks it, then the lines are read one at a time as the actions
+    // are taken, so a long script holds no memory for its length. On a bad line nothing is
+    // played and `error` says which line and why, as Load does.
+    bool Open(std::unique_ptr<std::istream> in, std::string& error);
+    // Queued after every action loaded or opened before.
+    void Push(TScriptAction action);
     std::optional<TScriptAction> Take();
-    bool Empty() const noexcept { return FActions.empty(); }
-    std::size_t Pending() const noexcept { return FActions.size(); }
-    void Clear() noexcept { FActions.clear(); }
+    bool Empty() const noexcept { return FActions.empty() && !FNext; }
+    // Actions waiting; of an opened script only the next one counts, its later lines unread.
+    std::size_t Pending() const noexcept { return FActions.size() + (FNext ? 1 : 0) + FPushed.size(); }
+    void Clear() noexcept;
 
     // Where "show" prints; null drops the printout.
     void SetOutput(std::ostream* out) noexcept { FOut = out; }
     std::ostream* Output() const noexcept { return FOut; }
 
 private:
-    std::deque<TScriptAction> FActions;
+    class TReader;
+    // The next action of the opened script; none once it has been played to its end.
+    void ReadNext();
+
+    std::deque<TScriptAction> FActions; // queued before the opened script, played first
+    std::unique_ptr<TReader> FReader;   // the opened script, at the line after FNext
+    std::optional<TScriptAction> FNext;
+    std::deque<TScriptAction> FPushed; // queued while a script is open: played after it
     std::ostream* FOut = nullptr;
 };
 

@@ -18,7 +18,7 @@ struct TOptions {
     std::vector<int> Answers;                           // message-box answers, in order
     std::optional<std::string> Script;                  // user actions that a process's Run plays
     bool Registered = true;                             // the host knows the library
-    bool PrintJournal = false;                          // print every host call at the end
+    bool PrintJournal = false;                          // journal every host call, print it at the end
     std::optional<std::string> Save;                    // where the active document goes after the command
 };
 

@@ -6,8 +6,8 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "Host.h"
@@ -23,29 +23,6 @@ namespace {
 
 // The font the stand-in registers for a library it knows.
 constexpr const wchar_t* RegisteredFont = L"DejaVu Sans";
-
-const char* BoxKind(const std::string& type)
-{
-    if (type == std::to_string(tvapi::tvMessageQuestion)) return "question";
-    if (type == std::to_string(tvapi::tvMessageWarning)) return "warning";
-    if (type == std::to_string(tvapi::tvMessageInformation)) return "information";
-    return "message";
-}
-
-// Prints what the library has shown the user since entry `from` of the journal; gives the
-// index to go on from.
-std::size_t PrintShown(std::ostream& out, std::size_t from)
-{
-    const auto& entries = tvhost::Journal().Entries();
-    for (; from < entries.size(); ++from) {
-        const tvhost::TJournalEntry& e = entries[from];
-        if (e.Operation != "IApplication::ShowMessageBox" || e.Arguments.size() < 6) continue;
-        out << "box " << BoxKind(e.Arguments[2]) << " \"" << e.Arguments[1] << "\": " << e.Arguments[0];
-        if (e.Arguments[5] != "0") out << " [hide mode " << e.Arguments[5] << "]";
-        out << '\n';
-    }
-    return from;
-}
 
 // Sets up the document the run starts with; false (reported) when it cannot be had.
 bool PrepareDocument(tvhost::THost& host, const TOptions& o, std::ostream& err)
@@ -112,9 +89,7 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
         err << "tvhost: " << path << " exports no " << tvapi::LoadTervanLibraryName << '\n';
         return ecLoadFailed;
     }
-    const bool loaded = load(host.App(), actions);
-    std::size_t shown = PrintShown(out, 0);
-    if (!loaded) {
+    if (!load(host.App(), actions)) {
         err << "tvhost: the library refused to load\n";
         return ecLoadFailed;
     }
@@ -122,7 +97,6 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     ReportCallbacks(actions, o.Command, out);
     TExitCode code = ecSuccess;
     if (actions.RunCommand(o.Command, tvapi::tvRumModeNormal)) {
-        shown = PrintShown(out, shown);
         out << "tvhost: command " << o.Command << " finished\n";
         if (o.Save && !SaveActive(host, *o.Save, out, err)) code = ecRunFailed;
     } else {
@@ -130,21 +104,26 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
         code = ecLoadFailed;
     }
     if (unload) unload();
-    PrintShown(out, shown);
     return code;
 }
 
-// Queues the script of --script for the processes the library runs; "show" prints to `out`.
+// Opens the script of --script, played a line at a time by the processes the library runs;
+// "show" prints to `out`.
 bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
 {
     tvhost::Script().SetOutput(&out);
     if (!o.Script) return true;
-    std::string text, error;
-    if (!tvhost::ReadFileBytes(*o.Script, text, error)) {
+    std::string error;
+    if (!tvhost::CheckReadable(*o.Script, error)) {
         err << "tvhost: cannot read the script " << *o.Script << ": " << error << '\n';
         return false;
     }
-    if (tvhost::Script().Load(text, error)) return true;
+    auto in = std::make_unique<std::ifstream>(*o.Script, std::ios::binary);
+    if (!*in) {
+        err << "tvhost: cannot read the script " << *o.Script << '\n';
+        return false;
+    }
+    if (tvhost::Script().Open(std::move(in), error)) return true;
     err << "tvhost: " << *o.Script << ": " << error << '\n';
     return false;
 }
@@ -155,6 +134,8 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
                     std::ostream& err)
 {
     tvhost::THost host;
+    host.Journal().SetRecording(o.PrintJournal);
+    host.App().SetBoxOutput(&out);
     for (int answer : o.Answers)
         host.App().PushAnswer(answer);
     if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);

@@ -1,7 +1,9 @@
 #include "TCalculator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 namespace {
 
@@ -85,6 +87,14 @@ int Operands(TCalculator::TOperation op)
 bool IsFunction(TCalculator::TOperation op)
 {
     return op >= TCalculator::otFRnd && op <= TCalculator::otFIf;
+}
+
+// Appends `item`, doubling the storage when it is full: the arrays start small with a small
+// step, and a fixed step would copy every lexem again on each growth of a long formula.
+template <class T> void Append(TArrayOf<T>& list, const std::type_identity_t<T>& item)
+{
+    if (list.Count >= list.Size()) list.SetCapacity(std::max(list.Size(), list.Capacity()));
+    list.Add(item);
 }
 
 double Round(double x)
@@ -236,21 +246,30 @@ bool TCalculator::ParseLexem(Integer& nPos, TString& sLexem, TypeLexem& lexemTyp
             sLexem += Equation[i];
         return moreAfter();
     }
+    // Numbers and names are copied once their end is known: growing the text a byte at a time
+    // would copy a long one over and over.
+    const auto take = [&]() {
+        sLexem.SetSize(nPos - start);
+        for (Integer i = start; i < nPos; ++i)
+            sLexem += Equation[i];
+    };
     if (IsDigit(c)) {
         while (IsDigit(at(nPos)))
-            sLexem += Equation[nPos++];
+            ++nPos;
         if (at(nPos) == '.') {
-            sLexem += Equation[nPos++];
+            ++nPos;
             while (IsDigit(at(nPos)))
-                sLexem += Equation[nPos++];
+                ++nPos;
         }
+        take();
         lexemType = ltNumber;
         return moreAfter();
     }
     if (IsLetter(c) || c == '$' || c == ':' || c == '@' || c == '_') {
-        sLexem += Equation[nPos++];
+        ++nPos;
         while (IsLetter(at(nPos)) || IsDigit(at(nPos)) || at(nPos) == '_')
-            sLexem += Equation[nPos++];
+            ++nPos;
+        take();
         lexemType = ltVariable;
         const bool more = moreAfter();
         if (!more) return false; // a name that ends the formula is a variable
@@ -318,6 +337,9 @@ void TCalculator::CheckOrder(TypeLexem prevType, TOperation prevOp, TypeLexem ty
 void TCalculator::Parse()
 {
     if (Equation.Empty()) Raise(TCalculatorException::et_SyntaxError, "Не указано выражение");
+    if (Equation.Length() > MaxEquationLength)
+        Raise(TCalculatorException::et_SyntaxError,
+              TString("Формула длиннее ") + TString(MaxEquationLength) + TString(" символов"));
     TypeLexem prevType = ltUnknown;
     TOperation prevOp = otUnknown;
     TString text;
@@ -365,7 +387,7 @@ void TCalculator::AddNumber(double number)
     Lexem l;
     l.type = ltNumber;
     l.number = number;
-    Lexems.Add(l);
+    Append(Lexems, l);
 }
 
 void TCalculator::AddVariable(const TString& Name)
@@ -374,7 +396,7 @@ void TCalculator::AddVariable(const TString& Name)
     Lexem l;
     l.type = ltVariable;
     l.Name = Name;
-    Lexems.Add(l);
+    Append(Lexems, l);
 }
 
 void TCalculator::AddOperation(TOperation otype)
@@ -383,13 +405,13 @@ void TCalculator::AddOperation(TOperation otype)
     Lexem l;
     l.type = ltOperation;
     l.operation = otype;
-    Lexems.Add(l);
+    Append(Lexems, l);
 }
 
 void TCalculator::PushOperationToStack(TOperation operationType)
 {
     if (operationType == otLeftBracket) {
-        Operations.Add(operationType);
+        Append(Operations, operationType);
         return;
     }
     if (operationType == otRightBracket) {
@@ -404,7 +426,7 @@ void TCalculator::PushOperationToStack(TOperation operationType)
         const TOperation top = PopOperation();
         if (top != otParameter) AddOperation(top);
     }
-    Operations.Add(operationType);
+    Append(Operations, operationType);
 }
 
 double TCalculator::PopValue()
@@ -421,23 +443,23 @@ void TCalculator::Apply(TOperation op)
         const double x = PopValue();
         switch (op) {
         case otUnareMinus:
-            Calculations.Add(-x);
+            Append(Calculations, -x);
             return;
         case otFRnd:
-            Calculations.Add(Round(x));
+            Append(Calculations, Round(x));
             return;
         case otFSqrt:
             if (x < 0) Raise(TCalculatorException::et_Unknown, "CalculateEquation - SQRT");
-            Calculations.Add(std::sqrt(x));
+            Append(Calculations, std::sqrt(x));
             return;
         case otFSin:
-            Calculations.Add(std::sin(x * degree));
+            Append(Calculations, std::sin(x * degree));
             return;
         case otFCos:
-            Calculations.Add(std::cos(x * degree));
+            Append(Calculations, std::cos(x * degree));
             return;
         default:
-            Calculations.Add(std::tan(x * degree));
+            Append(Calculations, std::tan(x * degree));
             return;
         }
     }
@@ -445,7 +467,7 @@ void TCalculator::Apply(TOperation op)
     const double a = PopValue();
     if (n == 3) {
         const double c = PopValue();
-        Calculations.Add(c > 0 ? a : b);
+        Append(Calculations, c > 0 ? a : b);
         return;
     }
     double r = 0.0;
@@ -485,7 +507,7 @@ void TCalculator::Apply(TOperation op)
         r = a < b ? a : b;
         break;
     }
-    Calculations.Add(r);
+    Append(Calculations, r);
 }
 
 double TCalculator::Calculate()
@@ -496,10 +518,10 @@ double TCalculator::Calculate()
         const Lexem& l = Lexems.FArray[i];
         switch (l.type) {
         case ltNumber:
-            Calculations.Add(l.number);
+            Append(Calculations, l.number);
             break;
         case ltVariable:
-            Calculations.Add(Variables.Value(l.Name));
+            Append(Calculations, Variables.Value(l.Name));
             break;
         case ltOperation:
             Apply(l.operation);

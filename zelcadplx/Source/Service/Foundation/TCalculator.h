@@ -3,6 +3,7 @@
 // comparisons, brackets, RND SQRT Min Max Sin Cos Tan If). The text is split into lexems,
 // put into reverse Polish order with an operator stack and evaluated on a value stack.
 // Every error is a TCalculatorException; Calculate(text) turns any error into 0.
+// Parsing and evaluation take time linear in the formula's length.
 
 #include "DString.h"
 #include "TArray.h"
@@ -81,6 +82,9 @@ public:
     };
 
     static const char* const ANameOperation[otCount];
+    // Longest formula parsed, in bytes; a longer one is a syntax error naming this limit.
+    // A lexem costs about 200 bytes, so the longest formula needs some 300 MB at its peak.
+    static constexpr Integer MaxEquationLength = 1 << 20;
 
     TString Equation;
     bool Valid = false;

@@ -1,0 +1,142 @@
+// Scripted runs of the tvhost command as a user meets them: a bad line is refused before
+// anything runs, with its number and text, and a script's length costs no memory.
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun {
+    int Code = -1;
+    std::string Out;  // stdout and stderr together
+    long PeakKb = -1; // the peak resident memory of the run
+};
+
+// Runs the built tvhost with `args`, its output going through `log`. Under AddressSanitizer
+// freed blocks wait in a quarantine of up to 256 MB; a small one keeps the peak about live data.
+TRun Tvhost(std::vector<std::string> args, const std::string& log)
+{
+    args.insert(args.begin(), DC_BINARY_DIR "/tvhost");
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::string asan = "ASAN_OPTIONS=quarantine_size_mb=1";
+    std::vector<char*> env{asan.data()};
+    for (char** e = environ; *e; ++e)
+        if (std::string_view(*e).rfind("ASAN_OPTIONS=", 0) != 0)
+            env.push_back(*e);
+        else
+            asan += std::string(":") + (*e + 13);
+    env[0] = asan.data();
+    env.push_back(nullptr);
+    TRun run;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, 1);
+        ::dup2(fd, 2);
+        ::execve(argv[0], argv.data(), env.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) return run;
+    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.PeakKb = usage.ru_maxrss;
+    std::ostringstream text;
+    text << std::ifstream(log).rdbuf();
+    run.Out = text.str();
+    return run;
+}
+
+class TvhostRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FDir = ::testing::TempDir() + "run-" + std::to_string(::getpid()) + "/";
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+        fs::copy_file(DC_SOURCE_DIR "/samples/chain.qdr", FDir + "chain.qdr");
+    }
+    void TearDown() override { fs::remove_all(FDir); }
+
+    // Plays `script` in the chain panel of the plug-in on the sample chain drawing.
+    TRun PlayChain(const std::string& script, std::vector<std::string> more = {})
+    {
+        std::ofstream(FDir + "play.script") << script;
+        std::vector<std::string> args{
+            "run",      "--plugin",          DC_BINARY_DIR "/libDimChain.plx", "--open", FDir + "chain.qdr",
+            "--script", FDir + "play.script"};
+        args.insert(args.end(), more.begin(), more.end());
+        return Tvhost(args, FDir + "log");
+    }
+
+    std::string FDir;
+};
+
+TEST_F(TvhostRunTest, BadNumbersAreRefusedWithTheirLineBeforeTheRun)
+{
+    const struct {
+        const char* Line;
+        const char* Problem;
+    } cases[] = {
+        {"select 300 1", "row 300 is outside 0..255 in"},
+        {"edit 1 -1 0,5", "column -1 is outside 0..255 in"},
+        {"select 1 8388608", "column 8388608 is outside 0..255 in"}, // 8388608 * 256 overflows
+        {"select 99999999999 0", "cannot read"},
+        {"move nan 0", "cannot read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        const TRun run = PlayChain(std::string("show\n# a comment\n") + c.Line + "\ncancel\n");
+        EXPECT_EQ(run.Code, 2);
+        EXPECT_EQ(run.Out, "tvhost: " + FDir + "play.script: line 3: " + c.Problem + " \"" + c.Line + "\"\n");
+    }
+}
+
+TEST_F(TvhostRunTest, TheJournalIsPrintedOnlyWhenAskedFor)
+{
+    const std::string journal = "journal: IApplication::GetVersion()\n"; // asked by the library
+    TRun run = PlayChain("cancel\n");
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_EQ(run.Out.find("journal: "), std::string::npos) << run.Out;
+    run = PlayChain("cancel\n", {"--journal"});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find(journal), std::string::npos) << run.Out;
+}
+
+// Each move looks for a dimension under the cursor, a few host calls that a journal would
+// keep; the script ends as a cancel.
+TEST_F(TvhostRunTest, PeakMemoryDoesNotGrowWithTheScript)
+{
+    const auto peak = [&](int moves) {
+        std::string script;
+        for (int i = 0; i < moves; ++i)
+            script += "move " + std::to_string(i % 100) + " 44\n";
+        const TRun run = PlayChain(script);
+        EXPECT_EQ(run.Code, 0) << run.Out;
+        return run.PeakKb;
+    };
+    const long small = peak(20000);
+    const long large = peak(200000);
+    EXPECT_LT(large, small + 8 * 1024)
+        << "peak of 20000 moves " << small << " KB, of 200000 " << large << " KB";
+}
+
+} // namespace
