@@ -7,6 +7,7 @@
 #include "drSelectorAPI.h"
 #include "tvapi/Drawing2DObjects.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -191,12 +192,12 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (All.Count() == 0) return 0;
     int bottom = -1;
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
-        if (All.Dimensions[i] == D) bottom = i;
+        if (All.Dimensions[i].IsSameObject(D)) bottom = i;
     if (bottom < 0) return 0;
     if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
 
     TSearch search{All, D, {bottom}, {}, {}, D.IP1, 0};
-    search.Run(IndexNeed);
+    search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (search.Found == 0) return 0;
     Target.RemoveAll();
     for (std::size_t k = 1; k < search.Kept.size(); ++k)

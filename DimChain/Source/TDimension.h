@@ -123,6 +123,10 @@ public:
     void Prepare();
     // Both end planes equal, directly or crosswise.
     bool IsSame(const TDimension& D) const;
+    // The same drawing object: the same dimension, or for a derived link the same source
+    // dimension and the same derivation. Neither values nor reference numbers count, so a link
+    // read back from the document denotes the object its fresh capture does.
+    bool IsSameObject(const TDimension& D) const;
     // A model link: TMO set and a V3 longer than zero.
     bool IsModel() const;
 };

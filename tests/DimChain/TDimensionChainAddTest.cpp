@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "DrawingLinks.h"
+#include "HostDimensions.h"
 
 namespace {
 
@@ -115,6 +116,19 @@ TEST_F(TDimensionChainAddTest, NonFiniteDeviationsAreNeverWritten)
     D.QHigh = 0.3;
     D.toDrawing();
     EXPECT_EQ(Upper(d), L"  0,300");
+}
+
+TEST_F(TDimensionChainAddTest, ModelLinkWritesItsDimensionAndUpdatesIt)
+{
+    const tvapi::Ptr<tvhost::THostModelDimension> dim = tvhost::New<tvhost::THostModelDimension>(30.0);
+    TDimension D;
+    D.MO = tvapi::IModelObjectPtr(static_cast<tvapi::IModelObject*>(dim.Get()));
+    D.QHigh = 0.05;
+    D.QLow = -0.125;
+    D.toDrawing();
+    EXPECT_EQ(dim->Text("Upper").Str(), L"  0,050");
+    EXPECT_EQ(dim->Text("Lower").Str(), L" -0,125");
+    EXPECT_EQ(dim->Updates(), 1);
 }
 
 TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
