@@ -118,6 +118,23 @@ TEST_F(TDimensionChainAddTest, NonFiniteDeviationsAreNeverWritten)
     EXPECT_EQ(Upper(d), L"  0,300");
 }
 
+// Converted as the panel converts them (deviations reversed), an angular link and a linear link
+// with an angular dimension read back unchanged from the drawing.
+TEST_F(TDimensionChainAddTest, ConvertedAngularLinksDoNotLookChanged)
+{
+    const auto angle = Angle(90, 60, 0.5, -0.5);
+    TDimension A, L;
+    A.SetADim(angle, Segment(0, 0, 3, 4));
+    L.SetLDim(Linear(0, 0, 40, 0), angle);
+    for (TDimension* D : {&A, &L}) {
+        D->Transformation = true;
+        D->AQHigh = -D->AQHigh;
+        D->AQLow = -D->AQLow;
+        EXPECT_FALSE(D->LoadChange());
+        EXPECT_DOUBLE_EQ(D->AQHigh, -0.5);
+    }
+}
+
 TEST_F(TDimensionChainAddTest, ModelLinkWritesItsDimensionAndUpdatesIt)
 {
     const tvapi::Ptr<tvhost::THostModelDimension> dim = tvhost::New<tvhost::THostModelDimension>(30.0);
