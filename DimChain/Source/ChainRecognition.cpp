@@ -316,13 +316,13 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (All.Count() == 0) return 0;
     int bottom = -1;
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
-        if (All.Dimensions[i] == D) bottom = i;
+        if (All.Dimensions[i].IsSameObject(D)) bottom = i;
     if (bottom < 0) return 0;
     if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
 
     const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
     TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};
-    search.Run(IndexNeed);
+    search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
     Target.RemoveAll();

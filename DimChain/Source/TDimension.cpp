@@ -257,6 +257,12 @@ bool TDimension::IsSame(const TDimension& D) const
     return PL1.IsSamePlane(D.PL2) && PL2.IsSamePlane(D.PL1);
 }
 
+bool TDimension::IsSameObject(const TDimension& D) const
+{
+    if (Obj || D.Obj) return SameHost(Obj, D.Obj);
+    return PearentObj && SameHost(PearentObj, D.PearentObj) && Number == D.Number;
+}
+
 bool TDimension::IsModel() const
 {
     return TMO != 0 && V3.x * V3.x + V3.y * V3.y + V3.z * V3.z > 0.0;

@@ -111,7 +111,8 @@ public:
     // values and the user's columns; a missing grid is skipped, a short grid grows.
     void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;
     // Writes QHigh and QLow into the deviation texts of the link's dimension (three decimals,
-    // decimal comma) and keeps the values as written. Non-finite values are never written.
+    // decimal comma), keeps the values as written and updates the dimension (its drawing or
+    // model object). Non-finite values are never written.
     void toDrawing();
     // Re-reads the link from its drawing objects, keeping what the user set (conversion,
     // projection, angular deviations given by hand, thermal data, additional deviations, note,
@@ -123,6 +124,10 @@ public:
     void Prepare();
     // Both end planes equal, directly or crosswise.
     bool IsSame(const TDimension& D) const;
+    // The same drawing object: the same dimension, or for a derived link the same source
+    // dimension and the same derivation. Neither values nor reference numbers count, so a link
+    // read back from the document denotes the object its fresh capture does.
+    bool IsSameObject(const TDimension& D) const;
     // A model link: TMO set and a V3 longer than zero.
     bool IsModel() const;
 };

@@ -20,6 +20,17 @@ constexpr int ColumnLabel = 0;
 constexpr int ColumnSign = 1;
 constexpr int ColumnClosingSign = 5;
 
+// Stored coefficients beyond these are damage: the methods weigh by at most 1, the largest
+// risk coefficient is 3.3.
+constexpr Real MaxLambda = 1.0;
+constexpr Real MaxRisk = 10.0;
+
+// Positive and at most Max; NaN fails.
+bool Plausible(Real v, Real Max)
+{
+    return v > 0.0 && v <= Max;
+}
+
 // The closure sum of one mask, added in link order exactly as the exhaustive search adds it.
 bool MaskCloses(const Real* v, int dim, int count, Real tol, Integer mask)
 {
@@ -231,9 +242,14 @@ void TDimensionChain::fromStream(TKmfData& s)
     const Real lambda = s.ReadReal();
     const Real risk = s.ReadReal();
     if (s.ErrorReadFromFileToBufer) return;
+    if (method < mcMinMax || method >= mcCount || !Plausible(lambda, MaxLambda) ||
+        !Plausible(risk, MaxRisk)) {
+        s.ErrorReadFromFileToBufer = true; // no calculation could use them: the data is damaged
+        return;
+    }
     Closed = closed;
     StateClosed = state;
-    MethodCalculating = method >= mcMinMax && method < mcCount ? TMethodCalculating(method) : mcMinMax;
+    MethodCalculating = TMethodCalculating(method);
     Lambda = lambda;
     RiskFactor = risk;
 }
@@ -248,29 +264,26 @@ Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjec
     const tvapi::DrawingObjectTypeEnum type = drApi::MA.GetType(iObj);
     TDimension link;
     link.Type = type;
+    // A linked dimension picked with an auxiliary object is captured again in place; the chain
+    // is then tested and calculated as after any other pick.
+    Integer at = -1;
     switch (type) {
-    case tvapi::tvDrLDimension: {
-        // A linear dimension already linked takes the auxiliary object; any other becomes a
-        // new link from the dimension alone.
-        const Integer at = iAuxObj ? Index(iObj) : -1;
-        if (at >= 0) {
+    case tvapi::tvDrLDimension:
+        at = iAuxObj ? Index(iObj) : -1;
+        if (at >= 0)
             Dimensions[at].SetLDim(iObj, iAuxObj);
-            RewriteRow(at, NumberChain);
-            return true;
-        }
-        link.SetLDim(iObj, {});
+        else
+            link.SetLDim(iObj, {});
         break;
-    }
     case tvapi::tvDrADimension: {
         const tvapi::DrawingObjectTypeEnum aux = drApi::MA.GetType(iAuxObj);
-        const Integer at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
-        if (at >= 0) {
+        at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
+        if (at >= 0)
             Dimensions[at].SetLDim(iAuxObj, iObj);
-            RewriteRow(at, NumberChain);
-            return true;
-        }
-        if (aux != tvapi::tvDrLineSeg) return false;
-        link.SetADim(iObj, iAuxObj);
+        else if (aux == tvapi::tvDrLineSeg)
+            link.SetADim(iObj, iAuxObj);
+        else
+            return false;
         break;
     }
     case tvapi::tvDrDDimension:
@@ -282,7 +295,10 @@ Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjec
     default:
         return false;
     }
-    Dimensions.Add(link);
+    if (at >= 0)
+        RewriteRow(at, NumberChain);
+    else
+        Dimensions.Add(link);
     TDimension& L = Dimensions[Count() - 1];
     if (L.Obj)
         OrientDrawingVector(L.V2);

@@ -47,7 +47,9 @@ public:
 
     Integer Count() const { return Dimensions.Count; }
     void toStream(TKmfData& stream) const;
-    // The chain's own fields are read only when the links were read without error.
+    // The chain's own fields are read only when the links were read without error. A method
+    // out of the table, or a Lambda or RiskFactor that is not in (0, 1] or (0, 10], marks the
+    // stream damaged (read-error flag) and leaves the fields as they were.
     void fromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <utility>
@@ -172,9 +173,23 @@ void TDimensionChains::to(std::vector<Byte>& Result) const
 Boolean TDimensionChains::from(const std::vector<Byte>& Data)
 {
     if (Data.empty()) return true;
+    // Only a vector too short for the stream header is read as an old headerless one; a short
+    // one that begins with the stream's mark is a cut one.
+    Integer head = 0;
+    if (Data.size() < TKmfData::SizeHeader && Data.size() >= sizeof head) {
+        std::memcpy(&head, Data.data(), sizeof head);
+        if (head == TKmfData::HeadKmf) return false;
+    }
     TKmfData stream;
     stream.from(Data);
     return Read(stream);
+}
+
+bool TDimensionChains::HasLinks() const
+{
+    for (const TDimensionChain& chain : DimChains)
+        if (chain.Count() > 0) return true;
+    return false;
 }
 
 bool TDimensionChains::Is3D() const
@@ -270,7 +285,12 @@ void TDimensionChains::LoadfromUserStorage()
     std::vector<Byte> bytes;
     if (!drApi::MA.drGetUserData(doc, NameUserData, bytes, {})) return;
     // Damaged bytes leave the set as it was, and nothing is stored back over them.
-    if (!from(bytes)) return;
+    if (!from(bytes)) {
+        StoredDamaged = true;
+        Messager.LiftBox(DC(TString("Сохраненные размерные цепи повреждены и не прочитаны")),
+                         TMessager::toAlways);
+        return;
+    }
     if (Is3D()) {
         std::vector<tvapi::ITervanAPIObjectPtr> list;
         if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {})) MOfrom(list);

@@ -36,6 +36,9 @@ public:
     TLinkGridPtr Grid;
     // Key of the "Reference Object" attribute type; 0.0 until it was made on the first save.
     Real AttrType = 0.0;
+    // The document holds stored chains that could not be read; they stay as they are until
+    // chains with links are stored over them.
+    Boolean StoredDamaged = false;
 
     TDimensionChains();
     TDimensionChains(const TDimensionChains&) = delete;
@@ -48,9 +51,12 @@ public:
     Boolean Read(TKmfData& stream);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
-    // Reads a non-empty vector as Read does; an empty one changes nothing (and gives true).
+    // Reads a non-empty vector as Read does; an empty one changes nothing (and gives true). A
+    // vector shorter than the header that begins with the stream's mark is damaged.
     Boolean from(const std::vector<Byte>& Data);
 
+    // A link in any chain.
+    bool HasLinks() const;
     // A model link in any chain.
     bool Is3D() const;
     // One entry per link, chains in order: its model object, or an empty entry.
@@ -67,7 +73,8 @@ public:
     void SetAttr();
     // Reads the set of the active document, binds its links again and checks the current
     // chain for changes. Nothing stored, or stored bytes that prove damaged, leave the set as
-    // it was, and then nothing is stored back.
+    // it was, and then nothing is stored back; damaged bytes are told to the user and noted in
+    // StoredDamaged.
     void LoadfromUserStorage();
     // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
     // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;

@@ -103,7 +103,10 @@ void TDimension::toDrawing()
     // would look changed.
     QHigh = high.toReal();
     QLow = low.toReal();
-    if (!Obj) return;
+    if (!Obj) {
+        MO->Update();
+        return;
+    }
     Obj->Update();
     Messager.LiftBox(TString(upper->GetStr()), TMessager::toAlways);
 }
@@ -135,11 +138,18 @@ void CarryUserState(TDimension& D, const TDimension& L)
     }
 }
 
-// The diameter-radius conversion as the user left it.
+// The conversion as the user left it: diameter and radius scaled, angular deviations read
+// from an angular dimension reversed (those typed on the toolbar came over reversed already).
 void ApplyConversion(TDimension& D)
 {
+    if (!D.Transformation) return;
+    if (D.Type == tvapi::tvDrADimension || D.TypeAuxiliary == tvapi::tvDrADimension) {
+        D.AQLow = -D.AQLow;
+        D.AQHigh = -D.AQHigh;
+        return;
+    }
     const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
-    if (!D.Transformation || !circular || D.KTransformation == 0.0) return;
+    if (!circular || D.KTransformation == 0.0) return;
     D.V2 *= D.KTransformation;
     D.QLow *= D.KTransformation;
     D.QHigh *= D.KTransformation;

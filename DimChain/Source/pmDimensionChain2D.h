@@ -59,6 +59,7 @@ private:
     TArrayOf<double> FRiskValues;
     TLinkGridPtr FLinkGrid; // the grid as the chains write into it; empty without a grid
     bool FGridReadOnly = false;
+    int FRecognised = 0; // chains the last recognition found
 
 public:
     TAdapter MethodCalculating;

@@ -8,6 +8,7 @@
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -17,6 +18,8 @@ namespace {
 constexpr int HostWithReadOnlyColumns = 16; // hosts up to this major version lock columns themselves
 constexpr int FirstUserColumn = TpmDimensionChain2D::rEQHigh;
 constexpr int LastUserColumn = TpmDimensionChain2D::rdT;
+// Larger typed deviations, coefficients and temperatures are typing errors; the message says so.
+constexpr Real MaxCellValue = 1e6;
 
 drApi::TSelectorAPI* Sel()
 {
@@ -117,6 +120,7 @@ void TpmDimensionChain2D::RecogniseChains()
         IndexNeedDimensionChain = 1;
     } else {
         if (n == 0) return;
+        FRecognised = n;
         if (eDetectDimensionChain) {
             eDetectDimensionChain->SetRange(1, n);
             eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
@@ -275,7 +279,8 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
         if (const TDimension* L = CurrentLink(); L && Sel()) Sel()->Select2D(L->Obj);
         Chain().RemoveAll();
         ResetCurrentLink();
-        IndexNeedDimensionChain = eDetectDimensionChain->GetValue();
+        // The counter may be typed past its range: the index stays within the chains found.
+        IndexNeedDimensionChain = std::clamp(eDetectDimensionChain->GetValue(), 1, std::max(FRecognised, 1));
         ControlCommand(tvapi::IPropertyControlPtr(bAddDimChainForDim), 0);
     } else if (Control &&
                Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&MethodCalculating, false)))) {
@@ -325,7 +330,11 @@ void TpmDimensionChain2D::EditCell()
                       : column == rEQLow ? L.EQLow
                       : column == rdLdT  ? L.dLdT
                                          : L.dT;
-        value = text.toReal();
+        const Real typed = text.IsNumeric() ? text.toReal() : NAN;
+        if (std::isfinite(typed) && std::fabs(typed) <= MaxCellValue)
+            value = typed;
+        else // the cell shows the value kept
+            Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
         grListDimChain->SetCellText(row, column, Wide(Number(value)).c_str());
     }
     grListDimChain->Redraw();
@@ -334,6 +343,11 @@ void TpmDimensionChain2D::EditCell()
 bool TpmDimensionChain2D::ButtonClick(int ButtonID)
 {
     if (ButtonID == 1) {
+        // Chains that could not be read are replaced only by chains the user built.
+        if (DimensionChains.StoredDamaged && !DimensionChains.HasLinks()) {
+            Stop(1);
+            return true;
+        }
         DimensionChains.SavetoUserStorage();
         Stop(0);
         return true;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "DrawingLinks.h"
+#include "HostDimensions.h"
 
 namespace {
 
@@ -115,6 +116,36 @@ TEST_F(TDimensionChainAddTest, NonFiniteDeviationsAreNeverWritten)
     D.QHigh = 0.3;
     D.toDrawing();
     EXPECT_EQ(Upper(d), L"  0,300");
+}
+
+// Converted as the panel converts them (deviations reversed), an angular link and a linear link
+// with an angular dimension read back unchanged from the drawing.
+TEST_F(TDimensionChainAddTest, ConvertedAngularLinksDoNotLookChanged)
+{
+    const auto angle = Angle(90, 60, 0.5, -0.5);
+    TDimension A, L;
+    A.SetADim(angle, Segment(0, 0, 3, 4));
+    L.SetLDim(Linear(0, 0, 40, 0), angle);
+    for (TDimension* D : {&A, &L}) {
+        D->Transformation = true;
+        D->AQHigh = -D->AQHigh;
+        D->AQLow = -D->AQLow;
+        EXPECT_FALSE(D->LoadChange());
+        EXPECT_DOUBLE_EQ(D->AQHigh, -0.5);
+    }
+}
+
+TEST_F(TDimensionChainAddTest, ModelLinkWritesItsDimensionAndUpdatesIt)
+{
+    const tvapi::Ptr<tvhost::THostModelDimension> dim = tvhost::New<tvhost::THostModelDimension>(30.0);
+    TDimension D;
+    D.MO = tvapi::IModelObjectPtr(static_cast<tvapi::IModelObject*>(dim.Get()));
+    D.QHigh = 0.05;
+    D.QLow = -0.125;
+    D.toDrawing();
+    EXPECT_EQ(dim->Text("Upper").Str(), L"  0,050");
+    EXPECT_EQ(dim->Text("Lower").Str(), L" -0,125");
+    EXPECT_EQ(dim->Updates(), 1);
 }
 
 TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)

@@ -174,7 +174,8 @@ TEST_F(TDimensionChainsStorageTest, DamagedBytesLeaveTheFreshSetAndStoreNothing)
     EXPECT_EQ(T.DimChains.Count, 1);
     EXPECT_EQ(T.DimChains[0].Count(), 0);
     EXPECT_EQ(Writes(), 0u);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Сохраненные размерные цепи повреждены и не прочитаны"}));
+    EXPECT_TRUE(T.StoredDamaged);
     EXPECT_EQ(Stored(), bytes);
 }
 

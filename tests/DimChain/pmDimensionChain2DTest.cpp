@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -223,6 +225,74 @@ TEST_F(TpmDimensionChain2DTest, GridEditsSettingsAndToolBarWithoutACurrentLink)
     Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&method)));
     EXPECT_DOUBLE_EQ(Panel->Chain().Lambda, 1.0);
     EXPECT_FALSE(Control("Коэффициент риска")->Visible());
+}
+
+// The angular dimension picked for the linked A: A takes its deviations in place, and the grid
+// is redrawn with them at once.
+TEST_F(TpmDimensionChain2DTest, AngularDimensionPickedForALinkIsShownAtOnce)
+{
+    DrawChain();
+    const tvapi::IAngleDimensionPtr angle(Angle(0, 30, 0.5, -0.5));
+    angle->SetXc(60);
+    angle->SetYc(-40);
+    angle->SetDistance(10);
+    Open();
+    Pick(20, 44);
+    Pick(35, 34);
+    const int redraws = Grid().Redraws();
+    Pick(60 + 10 * std::cos(0.2618), -40 + 10 * std::sin(0.2618));
+    ASSERT_EQ(Panel->State, TpmDimensionChain2D::stAngle);
+    Pick(20, 44);
+    EXPECT_EQ(Panel->Chain().Count(), 2);
+    EXPECT_EQ(Cell(1, 6), "30'");
+    EXPECT_EQ(Cell(1, 7), "-30'");
+    EXPECT_GT(Grid().Redraws(), redraws);
+}
+
+// Stored chains that cannot be read - cut, cut below the header behind the stream's mark, or
+// with a method, Lambda or risk factor no calculation can use - are told on opening and kept
+// over an OK; a chain the user builds is stored over them.
+TEST_F(TpmDimensionChain2DTest, DamagedStoredChainsAreToldAndKeptUntilAChainIsBuilt)
+{
+    std::vector<Byte> valid; // one empty chain: its method at byte 305, Lambda 309, risk 317
+    TDimensionChains().to(valid);
+    ASSERT_EQ(valid.size(), 325u);
+    const auto with = [&](std::size_t at, auto value) {
+        std::vector<Byte> v = valid;
+        std::memcpy(v.data() + at, &value, sizeof value);
+        return v;
+    };
+    const std::vector<std::vector<Byte>> damaged = {{valid.begin(), valid.begin() + 100},
+                                                    {valid.begin(), valid.begin() + 300},
+                                                    with(305, std::int32_t(7)),
+                                                    with(309, std::nan("")),
+                                                    with(309, 1e300),
+                                                    with(317, HUGE_VAL),
+                                                    with(317, -1.0)};
+    const auto stored = [&] {
+        std::vector<Byte> bytes;
+        EXPECT_TRUE(drApi::MA.drGetUserData(R().IDoc, TString("DimChains"), bytes, {}));
+        return bytes;
+    };
+    std::string error;
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, TString("DimChains"), damaged[i], false, {}));
+        ASSERT_TRUE(tvhost::Script().Load("ok\n", error));
+        Journal().Clear();
+        EXPECT_TRUE(DimensionChain());
+        EXPECT_EQ(Statuses(),
+                  (std::vector<std::string>{"Сохраненные размерные цепи повреждены и не прочитаны"}));
+        EXPECT_EQ(stored(), damaged[i]);
+    }
+    DrawChain();
+    ASSERT_TRUE(tvhost::Script().Load("move 20 44\nclick 20 44\nmove 15 28\nclick 15 28\nok\n", error));
+    Journal().Clear();
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_EQ(Statuses().back(), "В документ записана размерная цепь");
+    TDimensionChains back;
+    ASSERT_TRUE(back.from(stored()));
+    EXPECT_EQ(back.DimChains[0].Count(), 2);
 }
 
 TEST_F(TpmDimensionChain2DTest, NewChainsStartEmptyAndEverySwitchForgetsTheCurrentLink)

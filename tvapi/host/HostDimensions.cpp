@@ -264,4 +264,92 @@ bool MeasureOf(tvapi::IAPIObject* object, double& value)
     return true;
 }
 
+THostModelDimension::THostModelDimension(double length)
+    : THostModelObjectOf(tvapi::o3d_lineDimension3D), FLength(length)
+{
+    FTexts.Params().Set("AutoNominal", true);
+    Rebuild();
+}
+
+bool THostModelDimension::Rebuild()
+{
+    if (FTexts.Params().Flag("AutoNominal")) FTexts.Text("Nominal").SetStr(DimensionNumberText(FLength));
+    return true;
+}
+
+bool THostModelDimension::GetAutoNominalValue()
+{
+    return Enter("IDimensionText::GetAutoNominalValue") && FTexts.Params().Flag("AutoNominal");
+}
+
+void THostModelDimension::SetAutoNominalValue(bool value)
+{
+    if (!Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
+    FTexts.Params().Set("AutoNominal", value);
+    Rebuild();
+}
+
+double THostModelDimension::GetNominalValue()
+{
+    return Enter("IDimensionText::GetNominalValue") ? FLength : 0.0;
+}
+
+tvapi::ITextPtr THostModelDimension::GetNominalText()
+{
+    if (!Enter("IDimensionText::GetNominalText")) return {};
+    return MakeText(Self(), FTexts, "Nominal");
+}
+
+std::wstring THostModelDimension::GetTolerance()
+{
+    return Enter("IDimensionText::GetTolerance") ? FTexts.Params().Text("Tolerance") : std::wstring();
+}
+
+void THostModelDimension::SetTolerance(const wchar_t* value)
+{
+    if (Enter("IDimensionText::SetTolerance", {ToUtf8(value ? value : L"")}))
+        FTexts.Params().Set("Tolerance", std::wstring(value ? value : L""));
+}
+
+bool THostModelDimension::GetToleranceOn()
+{
+    return Enter("IDimensionText::GetToleranceOn") && FTexts.Params().Flag("ToleranceOn");
+}
+
+void THostModelDimension::SetToleranceOn(bool value)
+{
+    if (Enter("IDimensionText::SetToleranceOn", {BoolArg(value)})) FTexts.Params().Set("ToleranceOn", value);
+}
+
+void THostModelDimension::SetDeviations(double upper, double lower)
+{
+    if (!Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
+    FTexts.Text("Upper").SetStr(DeviationText(upper));
+    FTexts.Text("Lower").SetStr(DeviationText(lower));
+}
+
+tvapi::ITextPtr THostModelDimension::GetUpperDeviation()
+{
+    if (!Enter("IDimensionText::GetUpperDeviation")) return {};
+    return MakeText(Self(), FTexts, "Upper");
+}
+
+tvapi::ITextPtr THostModelDimension::GetLowerDeviation()
+{
+    if (!Enter("IDimensionText::GetLowerDeviation")) return {};
+    return MakeText(Self(), FTexts, "Lower");
+}
+
+tvapi::ITextLinePtr THostModelDimension::GetPrefix()
+{
+    if (!Enter("IDimensionText::GetPrefix")) return {};
+    return MakeSingleLine(Self(), FTexts, "Prefix");
+}
+
+tvapi::ITextLinePtr THostModelDimension::GetSuffix()
+{
+    if (!Enter("IDimensionText::GetSuffix")) return {};
+    return MakeSingleLine(Self(), FTexts, "Suffix");
+}
+
 } // namespace tvhost

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "HostDrawingObject.h"
+#include "HostModelObject.h"
 #include "tvapi/Dimensions.h"
 
 namespace tvhost {
@@ -251,5 +252,45 @@ tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi:
 
 // The measured nominal of any host dimension; false for an object that is no dimension.
 bool MeasureOf(tvapi::IAPIObject* object, double& value);
+
+// A linear dimension of a 3D model (o3d_lineDimension3D) measuring a fixed length: its texts as
+// a drawing dimension keeps them, and an update that counts and refreshes the nominal text.
+// Journaled as "IModelObject::<operation>" and "IDimensionText::<operation>".
+class THostModelDimension final : public THostModelObjectOf<tvapi::IModelObject, tvapi::IDimensionText> {
+public:
+    explicit THostModelDimension(double length);
+
+    bool GetAutoNominalValue() override;
+    void SetAutoNominalValue(bool value) override;
+    double GetNominalValue() override;
+    tvapi::ITextPtr GetNominalText() override;
+    std::wstring GetTolerance() override;
+    void SetTolerance(const wchar_t* value) override;
+    bool GetToleranceOn() override;
+    void SetToleranceOn(bool value) override;
+    void SetDeviations(double upper, double lower) override;
+    tvapi::ITextPtr GetUpperDeviation() override;
+    tvapi::ITextPtr GetLowerDeviation() override;
+    tvapi::ITextLinePtr GetPrefix() override;
+    tvapi::ITextLinePtr GetSuffix() override;
+
+    // Test side, not journaled: the texts ("Nominal", "Upper", "Lower", ...).
+    TTextData& Text(const std::string& name) { return FTexts.Text(name); }
+
+protected:
+    bool Rebuild() override;
+
+private:
+    // Text storage of a model object; it is no drawing object.
+    class TTexts final : public TDrawingCore {
+    public:
+        TTexts() noexcept : TDrawingCore(tvapi::tvAllObj) {}
+        tvapi::IDrawingObject* DrawingObject() noexcept override { return nullptr; }
+    };
+    tvapi::IAPIObject* Self() noexcept { return static_cast<tvapi::IDimensionText*>(this); }
+
+    TTexts FTexts;
+    double FLength;
+};
 
 } // namespace tvhost
