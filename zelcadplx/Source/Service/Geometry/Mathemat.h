@@ -41,7 +41,9 @@ public:
     static constexpr Real MaxLength = 1e7;
     static constexpr Real metricEpsilon = 1e-8;
     static constexpr Real metricRegion = 2e-7;
-    static constexpr Real metricPrecision = 2e-6; // zero test of lengths, sines, cross products
+    // The 2e-6 of the library: the zero test of lengths, sines, cross products and values
+    // (metric), and the end test of curve parameters (param).
+    static constexpr Real metricPrecision = 2e-6;
     static constexpr Real metricAccuracy = 2e-5;
     static constexpr Real metricNear = 1e-4;
     static constexpr Real paramEpsilon = 1e-8;
@@ -55,10 +57,7 @@ public:
     static constexpr Real COUNT_DELTA = 10.0;
     static constexpr Real determinantMax = 1e137;
     static constexpr Real determinantMin = 1e-171;
-    static constexpr Real LengthEps = 2e-6;
-    static constexpr Real AngleEps = 2e-6;
     static constexpr Real NewtonEps = 1e-10;
-    static constexpr Real NewtonReg = 2e-6;
 
     // Tolerances of the 3D value types, the side tests and the divisible roundings.
     static constexpr Real pointPrecision3D = 1e-5; // equal 3D points, parallel placement axes
