@@ -35,7 +35,7 @@ public:
     {
         if (IsAdvise) return;
         TBaseManager::Advise();
-        if (Frame) TReceiverFrameEvent::Advise(Frame->GetEvents(), -1);
+        if (Frame) TReceiverFrameEvent::Subscribe(Frame->GetEvents(), -1);
     }
 };
 

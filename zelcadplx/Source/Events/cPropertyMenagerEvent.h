@@ -322,6 +322,7 @@ public:
     // Without a phantom group: true and nothing else. A click: CreateObject. A move: the group
     // emptied and redrawn by RedrawPhantom(x, y, angle), then the phantom shown.
     bool PlacementChanged(double x, double y, double angle, bool dynamic) override;
+    using TReceiverProcess3DEvent::PlacementChanged;
     // Gives the phantom of kind T a temporary group to show; only the first call does anything.
     virtual void SetPhantom(tvapi::tvPhantomTypeEnum T);
     using TBaseManager::RedrawPhantom;
@@ -331,5 +332,6 @@ public:
     // Runs the host process once, with Active true while it runs; false when the host run
     // threw (Active then stays as the run left it).
     bool Run(bool Modal, bool PostMessage);
+    using TReceiverProcess2DEvent::Run; // the host process's own answer
     void UpdateProcess();
 };

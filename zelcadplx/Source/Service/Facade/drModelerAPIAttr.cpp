@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: object attributes and what a drawing object is =
 // The facade's text attributes on host objects (one "Reference Object" type per document,
 // found again by its key), what a drawing object is (kind, view number, a dimension's
 // nominal, tolerance and deviations), and small services around the current objects.
@@ -153,7 +154,7 @@ Boolean TModelerApi::GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, St
     return true;
 }
 
-void TModelerApi::drDeleteObj(tvapi::IDrawingObjectPtr& Obj)
+void TModelerApi::drDeleteAndEmpty(tvapi::IDrawingObjectPtr& Obj)
 {
     if (!Obj) return;
     Obj->Delete();
