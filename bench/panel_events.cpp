@@ -31,11 +31,12 @@ public:
         for (double& v : Values)
             AddEditValue("v", "", v, false);
     }
+    using TBaseManager::Advise;
     void Advise() override
     {
         if (IsAdvise) return;
         TBaseManager::Advise();
-        if (Frame) TReceiverFrameEvent::Subscribe(Frame->GetEvents(), -1);
+        if (Frame) TReceiverFrameEvent::Advise(Frame->GetEvents(), -1);
     }
 };
 

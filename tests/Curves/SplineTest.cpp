@@ -133,7 +133,7 @@ TBezier Bezier(std::initializer_list<TPoint2D> entries, Integer pieces, bool clo
 std::pair<TPoint2D, double> BezierAt(const TBezier& B, double t)
 {
     TPoint2D P;
-    B.BezierPointOn(t, P);
+    B.PointOn(t, P);
     return {P, t};
 }
 

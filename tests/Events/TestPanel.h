@@ -33,14 +33,15 @@ public:
     ~TTestPanel() override { UnAdvise(); }
 
     // The 2D and 3D panels' subscriptions after the base's.
+    using TBaseManager::Advise;
     void Advise() override
     {
         if (IsAdvise) return;
         TBaseManager::Advise();
-        if (Frame) TReceiverFrameEvent::Subscribe(Frame->GetEvents(), -1);
-        if (Manipulators) TReceiverProcess3DManipulatorsEvent::Subscribe(Manipulators->GetEvents(), -1);
-        if (Process3D) TReceiverProcess3DEvent::Subscribe(Process3D->GetEvents3D(), -1);
-        if (Process2D) TReceiverProcess2DEvent::Subscribe(Process2D->GetEvents2D(), -1);
+        if (Frame) TReceiverFrameEvent::Advise(Frame->GetEvents(), -1);
+        if (Manipulators) TReceiverProcess3DManipulatorsEvent::Advise(Manipulators->GetEvents(), -1);
+        if (Process3D) TReceiverProcess3DEvent::Advise(Process3D->GetEvents3D(), -1);
+        if (Process2D) TReceiverProcess2DEvent::Advise(Process2D->GetEvents2D(), -1);
     }
     void UnAdvise() override
     {

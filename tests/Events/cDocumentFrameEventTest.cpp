@@ -30,11 +30,11 @@ TEST_F(TReceiverTest, TheMaskSelectsTheEvents)
 {
     TBaseManager panel;
     auto frame = tvhost::New<tvhost::THostFrameEvents>();
-    panel.TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr(frame), 0);
+    panel.TReceiverFrameEvent::Advise(tvapi::IDocumentFrameEventsPtr(frame), 0);
     EXPECT_EQ(frame->Subscriptions(), 0u);
-    panel.TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr(frame), 1 << 11);
+    panel.TReceiverFrameEvent::Advise(tvapi::IDocumentFrameEventsPtr(frame), 1 << 11);
     EXPECT_EQ(frame->EventsOf(L"ReceiverFrameEvent"), std::vector<int>{11});
-    panel.TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr(frame), -1);
+    panel.TReceiverFrameEvent::Advise(tvapi::IDocumentFrameEventsPtr(frame), -1);
     EXPECT_EQ(frame->Subscriptions(), 14u);
     panel.TReceiverFrameEvent::UnAdvie(tvapi::IDocumentFrameEventsPtr(frame));
     EXPECT_EQ(frame->Subscriptions(), 0u);
@@ -46,8 +46,8 @@ TEST_F(TReceiverTest, FrameAndProcessReceiversRegisterOutOfNumberOrderWhereTheyM
     auto frame = tvhost::New<tvhost::THostFrameEvents>();
     auto process = tvhost::New<tvhost::THostProcess3DEvents>();
     Journal().Clear();
-    panel.TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr(frame), -1);
-    panel.TReceiverProcess3DEvent::Subscribe(tvapi::IProcess3DEventsPtr(process), -1);
+    panel.TReceiverFrameEvent::Advise(tvapi::IDocumentFrameEventsPtr(frame), -1);
+    panel.TReceiverProcess3DEvent::Advise(tvapi::IProcess3DEventsPtr(process), -1);
     EXPECT_EQ(Registrations("IDocumentFrameEvents"),
               (std::vector<std::string>{"BeginPaint", "ClosePaint", "MouseDown", "MouseUp", "MouseDblClick",
                                         "MouseMove", "BeginPaintGL", "ClosePaintGL", "AddGabarit", "Activate",
@@ -66,7 +66,7 @@ TEST_F(TReceiverTest, ApplicationDefaultsAnswerTrueAndUnsubscribingKeepsTheOther
     auto events = tvhost::New<tvhost::THostApplicationEvents>();
     int other = 0;
     events->AdviseBeginOpenFile(L"other", [&] { return ++other > 0; });
-    panel.TReceiverApplicationEvent::Subscribe(tvapi::IApplicationEventsPtr(events), -1);
+    panel.TReceiverApplicationEvent::Advise(tvapi::IApplicationEventsPtr(events), -1);
     EXPECT_EQ(events->EventsOf(L"ReceiverApplicationEvent").size(), 18u) << "BeginCreate is never subscribed";
     int key = 13;
     EXPECT_TRUE(events->KeyDown(key, 0, {}));
@@ -103,11 +103,11 @@ TEST_F(TReceiverTest, DefaultAnswersThroughTheHost)
     auto p2 = tvhost::New<tvhost::THostProcess2DEvents>();
     auto manipulators = tvhost::New<tvhost::THostManipulatorsEvents>();
     auto property = tvhost::New<tvhost::THostPropertiesManagerEvents>();
-    panel.TReceiverProcess3DEvent::Subscribe(tvapi::IProcess3DEventsPtr(p3), -1);
-    panel.TReceiverProcess2DEvent::Subscribe(tvapi::IProcess2DEventsPtr(p2), -1);
-    panel.TReceiverProcess3DManipulatorsEvent::Subscribe(tvapi::IProcess3DManipulatorsEventsPtr(manipulators),
-                                                         -1);
-    panel.TReceiverPropertyManagerEvent::Subscribe(tvapi::IPropertiesManagerEventsPtr(property), -1);
+    panel.TReceiverProcess3DEvent::Advise(tvapi::IProcess3DEventsPtr(p3), -1);
+    panel.TReceiverProcess2DEvent::Advise(tvapi::IProcess2DEventsPtr(p2), -1);
+    panel.TReceiverProcess3DManipulatorsEvent::Advise(tvapi::IProcess3DManipulatorsEventsPtr(manipulators),
+                                                      -1);
+    panel.TReceiverPropertyManagerEvent::Advise(tvapi::IPropertiesManagerEventsPtr(property), -1);
     const std::vector<int> got = property->EventsOf(L"ReceiverPropertyManagerEvent");
     EXPECT_EQ(std::count(got.begin(), got.end(), 11), 0) << "event eleven is never subscribed";
     EXPECT_FALSE(p3->ExecuteCommand(1));

@@ -69,7 +69,7 @@ void DrawShaft(drApi::TModelerApi& m)
 
     m.drLine(SectionX - 25, 0, SectionX + 25, 0, Axial);
     m.drLine(SectionX, -25, SectionX, 25, Axial);
-    m.drOpenHatch(0, 45.0, 2.0);
+    m.drHatch(0, 45.0, 2.0);
     m.drCircle(SectionX, 0, 20, Normal);
     m.drEndObj();
     m.drText(SectionX - 8, 26, 0, 5, 1, 0, "А-А");

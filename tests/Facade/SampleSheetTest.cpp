@@ -70,7 +70,7 @@ void SectionView(drApi::TModelerApi& m)
     m.drView(2, 420, 330, 0, 2, "А-А");
     m.drLine(-25, 0, 25, 0, Axial);
     m.drLine(0, -25, 0, 25, Axial);
-    m.drOpenHatch(0, 45.0, 2.0);
+    m.drHatch(0, 45.0, 2.0);
     m.drCircle(0, 0, 20, Normal);
     m.drCircle(0, 0, 10, Normal);
     m.drEndObj();

@@ -12,7 +12,7 @@ class TModelerApiObjectsTest : public TDrawingFacadeFixture {};
 
 TEST_F(TModelerApiObjectsTest, ColouringIsCompletedOrItsFailureStillPopsOneKind)
 {
-    MA.drOpenHatch(tvHatchMetal, 45, 2);
+    MA.drHatch(tvHatchMetal, 45, 2);
     MA.drColouring(0x0000FF);
     MA.drEndObj(); // ends the colouring and the boundaries with it
     EXPECT_FALSE(R().BoundariesObject);

@@ -44,7 +44,7 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
 {
     MA.drCut(5, 0, 0, "А-А", 0, 0, -1, 30, 0, 1);
     InjectFault("IHatches::Add");
-    MA.drOpenHatch(tvHatchMetal, 45, 2);
+    MA.drHatch(tvHatchMetal, 45, 2);
     EXPECT_EQ(OpenKinds(), (TKinds{cmCut, cmNull}));
     MA.drEndObj();
     TModeler2D& modeller = MA; // the modeller's own hatch outline, ended through the base
@@ -55,7 +55,7 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
     EXPECT_EQ(R2().AContour.Count, 0);
     EXPECT_TRUE(OpenKinds() == TKinds{cmCut});
     MA.drLine(0, 0, 5, 0, tvCSNormal); // the document again
-    MA.drOpenHatch(tvHatchNonMetal, 45, 2.5);
+    MA.drHatch(tvHatchNonMetal, 45, 2.5);
     MA.drArc(5, 0, 5, 10, 0, 0, 0, 1, tvCSNormal);
     MA.drCircle(5, 2, 1, tvCSNormal);
     MA.drEndObj();

@@ -22,7 +22,7 @@ void ReportEventFailure() noexcept
 
 // ---- subscription ------------------------------------------------------------------------
 
-void TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr E, int C)
+void TReceiverFrameEvent::Advise(tvapi::IDocumentFrameEventsPtr E, int C)
 {
     if (!E) return;
     const wchar_t* n = N.c_str();
@@ -59,7 +59,7 @@ void TReceiverFrameEvent::Subscribe(tvapi::IDocumentFrameEventsPtr E, int C)
         E->AdviseClosePaintTmpObjects(n, [this] { GuardEvent([&] { ClosePaintTmpObjects(); }); });
 }
 
-void TReceiverProcess3DManipulatorsEvent::Subscribe(tvapi::IProcess3DManipulatorsEventsPtr E, int C)
+void TReceiverProcess3DManipulatorsEvent::Advise(tvapi::IProcess3DManipulatorsEventsPtr E, int C)
 {
     if (!E) return;
     using P = tvapi::tvManipulatorPrimitiveEnum;
@@ -97,7 +97,7 @@ void TReceiverProcess3DManipulatorsEvent::Subscribe(tvapi::IProcess3DManipulator
             n, [this](int id) { return GuardEvent(false, [&] { return DestroyManipulatorEdit(id); }); });
 }
 
-void TReceiverProcess3DEvent::Subscribe(tvapi::IProcess3DEventsPtr E, int C)
+void TReceiverProcess3DEvent::Advise(tvapi::IProcess3DEventsPtr E, int C)
 {
     if (!E) return;
     const wchar_t* n = N.c_str();
@@ -131,7 +131,7 @@ void TReceiverProcess3DEvent::Subscribe(tvapi::IProcess3DEventsPtr E, int C)
     if (Selected(C, 10)) E->AdviseAbortProcess(n, ask(&TReceiverProcess3DEvent::AbortProcess));
 }
 
-void TReceiverProcess2DEvent::Subscribe(tvapi::IProcess2DEventsPtr E, int C)
+void TReceiverProcess2DEvent::Advise(tvapi::IProcess2DEventsPtr E, int C)
 {
     if (!E) return;
     const wchar_t* n = N.c_str();
@@ -148,7 +148,7 @@ void TReceiverProcess2DEvent::Subscribe(tvapi::IProcess2DEventsPtr E, int C)
         E->AdviseActivate(n, [this] { return GuardEvent(false, [&] { return Activate(); }); });
 }
 
-void TReceiverPropertyManagerEvent::Subscribe(tvapi::IPropertiesManagerEventsPtr E, int C)
+void TReceiverPropertyManagerEvent::Advise(tvapi::IPropertiesManagerEventsPtr E, int C)
 {
     using tvapi::IPropertyControlPtr;
     if (!E) return;
@@ -199,7 +199,7 @@ void TReceiverPropertyManagerEvent::Subscribe(tvapi::IPropertiesManagerEventsPtr
             n, [this](IPropertyControlPtr c, int i) { GuardEvent([&] { DoubleClickItem(c, i); }); });
 }
 
-void TReceiverApplicationEvent::Subscribe(tvapi::IApplicationEventsPtr E, int C)
+void TReceiverApplicationEvent::Advise(tvapi::IApplicationEventsPtr E, int C)
 {
     using tvapi::ITervanDocumentPtr;
     if (!E) return;

@@ -1,7 +1,7 @@
 #pragma once
 // Receivers of the host's events: one class per host events interface. A receiver holds the
 // name under which it subscribes and the answer of its default handlers, subscribes one
-// callback per selected event (Subscribe) and removes them all by name (UnAdvie). Every event
+// callback per selected event (Advise) and removes them all by name (UnAdvie). Every event
 // becomes a call of one virtual operation, so a panel's override answers.
 
 #include <string>
@@ -55,7 +55,7 @@ public:
     }
     // Registers a callback for each event whose bit (1 << number) is set in the mask C;
     // -1 selects all.
-    virtual void Subscribe(SmartPtr E, int C) = 0;
+    virtual void Advise(SmartPtr E, int C) = 0;
 
 protected:
     static bool Selected(int C, int event) noexcept { return (static_cast<unsigned>(C) >> event) & 1u; }
@@ -77,7 +77,7 @@ class TReceiverFrameEvent
 public:
     using TBaseManagerReceiverEvent::TBaseManagerReceiverEvent;
     // MouseMove (11) is registered right after MouseDblClick (4).
-    void Subscribe(tvapi::IDocumentFrameEventsPtr E, int C) override;
+    void Advise(tvapi::IDocumentFrameEventsPtr E, int C) override;
 
     // Dispatchers: the panel's widgets and overridables (see TBaseManager).
     virtual bool _MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
@@ -111,7 +111,7 @@ public:
     Boolean DragManipulator = false; // a drag of a manipulator is under way
 
     using TBaseManagerReceiverEvent::TBaseManagerReceiverEvent;
-    void Subscribe(tvapi::IProcess3DManipulatorsEventsPtr E, int C) override;
+    void Advise(tvapi::IProcess3DManipulatorsEventsPtr E, int C) override;
 
     virtual bool MoveManipulator(int, double, double, double, double, bool) { return ReturnValue; }
     virtual bool RotateManipulator(int, double, double, double, double, double, double, double, bool)
@@ -140,7 +140,7 @@ public:
     using TBaseManagerReceiverEvent::TBaseManagerReceiverEvent;
     ~TReceiverProcess3DEvent() override { LastFilterObj.Reset(); }
     // FilterObjects (7) is registered right after PlacementChanged (0).
-    void Subscribe(tvapi::IProcess3DEventsPtr E, int C) override;
+    void Advise(tvapi::IProcess3DEventsPtr E, int C) override;
 
     // The pick protocol: the host asks FilterObjects for each object under the cursor (an
     // accepted one is remembered) and reports the pick by PlacementChanged (empty: the
@@ -171,7 +171,7 @@ class TReceiverProcess2DEvent
     : public TBaseManagerReceiverEvent<tvapi::IProcess2DEventsPtr, tvapi::IProcess2DEvents> {
 public:
     using TBaseManagerReceiverEvent::TBaseManagerReceiverEvent;
-    void Subscribe(tvapi::IProcess2DEventsPtr E, int C) override;
+    void Advise(tvapi::IProcess2DEventsPtr E, int C) override;
 
     virtual bool PlacementChanged(double, double, double, bool) { return ReturnValue; }
     virtual bool ExecuteCommand(int) { return ReturnValue; }
@@ -193,7 +193,7 @@ class TReceiverPropertyManagerEvent
 public:
     using TBaseManagerReceiverEvent::TBaseManagerReceiverEvent;
     // Event 11 is never subscribed.
-    void Subscribe(tvapi::IPropertiesManagerEventsPtr E, int C) override;
+    void Advise(tvapi::IPropertiesManagerEventsPtr E, int C) override;
 
     // Dispatchers: the panel's overridables and its phantom redraw (see TBaseManager).
     virtual bool _ButtonClick(int buttonId);
@@ -230,7 +230,7 @@ class TReceiverApplicationEvent
 public:
     using TReceiverEvents::TReceiverEvents;
     // Event 0 (BeginCreate) is never subscribed.
-    void Subscribe(tvapi::IApplicationEventsPtr E, int C) override;
+    void Advise(tvapi::IApplicationEventsPtr E, int C) override;
 
     virtual bool BeginCreate(tvapi::DocumentTypeEnum) { return ReturnValue; }
     virtual void CreateDocument(tvapi::ITervanDocumentPtr) {}

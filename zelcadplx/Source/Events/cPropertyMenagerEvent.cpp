@@ -104,9 +104,9 @@ void TBaseManager::Advise()
 {
     if (IsAdvise) return;
     IsAdvise = true;
-    if (ProcessParam) TReceiverPropertyManagerEvent::Subscribe(ProcessParam->GetEvents(), AllEvents);
+    if (ProcessParam) TReceiverPropertyManagerEvent::Advise(ProcessParam->GetEvents(), AllEvents);
     if (const tvapi::IProcessFactoryPtr factory = Factory())
-        TReceiverApplicationEvent::Subscribe(factory->GetApplicationEvents(), AllEvents);
+        TReceiverApplicationEvent::Advise(factory->GetApplicationEvents(), AllEvents);
 }
 
 void TBaseManager::UnAdvise()

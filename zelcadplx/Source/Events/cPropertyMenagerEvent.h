@@ -123,6 +123,13 @@ public:
     virtual bool OnExitRun() { return true; }
     // Subscribes the property-manager and application receivers once.
     virtual void Advise();
+    // Each receiver's own subscription stays callable beside it.
+    using TReceiverApplicationEvent::Advise;
+    using TReceiverFrameEvent::Advise;
+    using TReceiverProcess2DEvent::Advise;
+    using TReceiverProcess3DEvent::Advise;
+    using TReceiverProcess3DManipulatorsEvent::Advise;
+    using TReceiverPropertyManagerEvent::Advise;
     // Removes the subscriptions by name, once; clears the host selection.
     virtual void UnAdvise();
     // Ends the process with iExitCode; a code of 0 or more also unsubscribes and deletes the
@@ -316,6 +323,7 @@ public:
     // The base's subscriptions, then the 2D process's events (every call: the host keys them
     // by name, so a repeat replaces the one before).
     void Advise() override;
+    using TBaseManager::Advise;
     void UnAdvise() override;
     // Base answer false: a click is never reported as handled.
     bool ButtonClick(int ButtonID) override;

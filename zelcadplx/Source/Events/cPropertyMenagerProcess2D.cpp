@@ -84,7 +84,7 @@ TProcessManager2D::~TProcessManager2D()
 void TProcessManager2D::Advise()
 {
     TBaseManager::Advise();
-    if (Process2D) TReceiverProcess2DEvent::Subscribe(Process2D->GetEvents2D(), AllEvents);
+    if (Process2D) TReceiverProcess2DEvent::Advise(Process2D->GetEvents2D(), AllEvents);
 }
 
 void TProcessManager2D::UnAdvise()

@@ -210,7 +210,7 @@ void TBezier::LocalCoordinate(Real& t) const
     tCalc = t;
 }
 
-void TBezier::BezierPointOn(Real& t, TPoint2D& Point) const
+void TBezier::PointOn(Real& t, TPoint2D& Point) const
 {
     LocalCoordinate(t);
     Point = rc[0];

@@ -63,5 +63,5 @@ public:
     // Nothing without points or pieces.
     void LocalCoordinate(Real& t) const;
     // The Bezier point at t; the curve interface's PointOn evaluates the polyline of the entries.
-    void BezierPointOn(Real& t, TPoint2D& Point) const;
+    void PointOn(Real& t, TPoint2D& Point) const;
 };

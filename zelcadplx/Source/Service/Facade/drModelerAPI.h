@@ -319,7 +319,7 @@ public:
     // circles drawn until the matching drEndObj are its boundaries. This is not the
     // modeller's drHatch, which only collects an outline. The openers push their kind for
     // drEndObj, or cmNull when the host made no object, so that every drEndObj ends its own.
-    void drOpenHatch(Integer Tip, Real const& FStr, Real const& Shag);
+    void drHatch(Integer Tip, Real const& FStr, Real const& Shag);
     // Opens a cut line from (x1, y1) to (x2, y2) designated S (height Hs), arrows turned
     // when Napr1 < 0; the points drawn until drEndObj are its break points.
     void drCut(Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S, Real const& x1, Real const& y1,
@@ -391,9 +391,8 @@ public:
     // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
     // document. Without a document, object or dimension text the Boolean operations answer
     // false and leave their outputs unchanged.
-    // Deletes the object from its document and empties Obj; nothing for an empty Obj. Unlike the
-    // modeller's drDeleteObj, which leaves a drawing object alone.
-    virtual void drDeleteAndEmpty(tvapi::IDrawingObjectPtr& Obj);
+    // Deletes the object from its document and empties Obj; nothing for an empty Obj.
+    virtual void drDeleteObj(tvapi::IDrawingObjectPtr& Obj);
     // Into Result the text of Obj's attributes of the type (the last one listed wins); true
     // when an attribute whose object list starts with Obj was found.
     virtual Boolean drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result);
@@ -518,7 +517,6 @@ public:
     // Deletes every mate of AMate, the last first.
     void drClear(tvapi::IMateConstraints3DPtr& AMate);
     void drDeleteObj(tvapi::IModelObjectPtr Object);
-    using TModeler3D::drDeleteObj; // a drawing object: the modeller's
     // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
     // macro). Nothing changes for a missing file or without a top part and part collection.
     void drCreatePartFromFile(const TString& Name, Boolean ExternalFile);

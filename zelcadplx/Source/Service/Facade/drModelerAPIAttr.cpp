@@ -154,7 +154,7 @@ Boolean TModelerApi::GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, St
     return true;
 }
 
-void TModelerApi::drDeleteAndEmpty(tvapi::IDrawingObjectPtr& Obj)
+void TModelerApi::drDeleteObj(tvapi::IDrawingObjectPtr& Obj)
 {
     if (!Obj) return;
     Obj->Delete();

@@ -57,7 +57,10 @@ public:
     static constexpr Real COUNT_DELTA = 10.0;
     static constexpr Real determinantMax = 1e137;
     static constexpr Real determinantMin = 1e-171;
+    static constexpr Real LengthEps = 2e-6;
+    static constexpr Real AngleEps = 2e-6;
     static constexpr Real NewtonEps = 1e-10;
+    static constexpr Real NewtonReg = 2e-6;
 
     // Tolerances of the 3D value types, the side tests and the divisible roundings.
     static constexpr Real pointPrecision3D = 1e-5; // equal 3D points, parallel placement axes
