@@ -31,6 +31,7 @@ public:
         for (double& v : Values)
             AddEditValue("v", "", v, false);
     }
+    using TBaseManager::Advise;
     void Advise() override
     {
         if (IsAdvise) return;

@@ -9,13 +9,12 @@ set(D DimChain/Source)
 set(layers
   "${S}/Foundation"
   "${S}/Geometry|${S}/Foundation"
-  "${S}/Modeler|${S}/Foundation,${S}/Geometry"
-  "${S}/Curves|${S}/Foundation,${S}/Geometry,${S}/Modeler"
+  "${S}/Curves|${S}/Foundation,${S}/Geometry"
   "${S}/Triangles|${S}/Foundation,${S}/Geometry"
-  "${S}/Facade|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves"
-  "${E}|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves,${S}/Facade"
-  "${B}|${S}/Foundation,${S}/Geometry,${S}/Modeler,${S}/Curves,${S}/Facade,${E}")
-set(all ${S}/Foundation ${S}/Geometry ${S}/Modeler ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D})
+  "${S}/Facade|${S}/Foundation,${S}/Geometry,${S}/Curves"
+  "${E}|${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade"
+  "${B}|${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade,${E}")
+set(all ${S}/Foundation ${S}/Geometry ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D})
 
 # Which folder holds each header name.
 foreach(dir ${all})

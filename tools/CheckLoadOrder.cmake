@@ -1,5 +1,6 @@
 # Fails when the module MODULE makes a global outside the library's load order: every
-# dynamic initialiser must carry a place from LoadOrder.h (GCC names it _GLOBAL__sub_I.0NNNN_).
+# dynamic initialiser must carry a place from LoadOrder.h or the library's DimChainLoadOrder.h
+# (GCC names it _GLOBAL__sub_I.0NNNN_).
 # Usage: cmake -DMODULE=path -P tools/CheckLoadOrder.cmake
 find_program(NM nm REQUIRED)
 execute_process(COMMAND ${NM} ${MODULE} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)

@@ -20,5 +20,5 @@ public:
     TControlModelDimChain& operator=(const TControlModelDimChain&) = delete;
 };
 
-// The library's control model, alive from load to unload (made in LoadOrder.cpp).
+// The library's control model, alive from load to unload (made in DimChainGlobals.cpp).
 extern TControlModelDimChain ControlModel;

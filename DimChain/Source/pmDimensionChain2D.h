@@ -71,6 +71,7 @@ public:
     bool ChangeControlValue(tvapi::IPropertyControlPtr Control) override;
     bool ButtonClick(int ButtonID) override;
     bool PlacementChanged(double x, double y, double angle, bool dynamic) override;
+    using TProcessManager2D::PlacementChanged;
     bool ControlCommand(tvapi::IPropertyControlPtr Control, int ButtonID) override;
     bool SelectItem(tvapi::IPropertyControlPtr Control, int Index, bool Select) override;
 

@@ -67,8 +67,8 @@ TEST_F(TProtectorTest, CirclesAndContoursAgainstAZone)
     EXPECT_FALSE(P.Admissible(5, 5, 1));     // inside
     EXPECT_TRUE(P.Admissible(5, 13, 2.999)); // just clear of the top edge
     EXPECT_FALSE(P.Admissible(5, 13, 3.001));
-    std::unique_ptr<TContour> Out(Box(11, 0, 12, 1)), Cross(Box(9, 9, 12, 12));
-    EXPECT_TRUE(P.Admissible(*Out));
+    std::unique_ptr<TContour> Outside(Box(11, 0, 12, 1)), Cross(Box(9, 9, 12, 12));
+    EXPECT_TRUE(P.Admissible(*Outside));
     EXPECT_FALSE(P.Admissible(*Cross));
 }
 

@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Hiding fails: the command does not run, the mode found is put back all the same.
         TRunCase{"HidingThrows", 1, tvRumModeNormal, tvDocumentDrawing, "IApplication::SetHideMessage",
                  Unknown, "2505", "5"}),
-    [](const ::testing::TestParamInfo<TRunCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<TRunCase>& c) { return std::string(c.param.Name); });
 
 // An error interface whose clearing makes the host's next mode change throw: the restore.
 struct TRestoreBreaker final : tvhost::THostObjectOf<tvapi::ITervanError> {

@@ -348,7 +348,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TCalcCase{"RoundedCosineAboveOneIsClamped",
                               {With(Link(50.0, 45.5, 0, 0, Angular), 0, 0, -1.0, 1.0), Link(50.0, 45.5)},
                               {1, std::hypot(50.0, 45.5), RoundedShift, RoundedShift}}),
-    [](const testing::TestParamInfo<TCalcCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TCalcCase>& c) { return std::string(c.param.Name); });
 
 struct TMethodCase {
     const char* Name;
@@ -384,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 2.0 * 0.5 / std::sqrt(6.0)},
                     TMethodCase{"EqualRisk32", mcEqualDistribution, 1.0 / 3.0, 10, 0.5 / std::sqrt(3.0)},
                     TMethodCase{"NormalRisk1", mcNormalDistribution, 1.0 / 9.0, 4, 2.57 * 0.5 / 3.0}),
-    [](const testing::TestParamInfo<TMethodCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TMethodCase>& c) { return std::string(c.param.Name); });
 
 TEST(TDimensionChainCalculateTest, ThermalFactorScalesVectorAndField)
 {

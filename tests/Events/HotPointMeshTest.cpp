@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(UnitShapes, TMeshShapeTest,
                                                "Cylinder", &TMeshData::InitCylinder, 34, 84, 34, {0, 0, 0.5}},
                                            TShapeCase{"Cone", &TMeshData::InitCone, 35, 66, 26, {0, 0, 0.3}},
                                            TShapeCase{"Cube", &TMeshData::InitCube, 48, 36, 24, {}}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& c) { return std::string(c.param.Name); });
 
 class TMeshDrawObjectParamTest : public TPanelFixture {};
 

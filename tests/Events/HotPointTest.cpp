@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, THotPointSnapTest,
                                                      true},
                                            TSnapCase{"ZeroStepKeeps", 1.0, 1.3, 0.0, 1.3, true},
                                            TSnapCase{"NegativeStepKeeps", 1.0, 1.3, -1.0, 1.3, true}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& c) { return std::string(c.param.Name); });
 
 TEST(THotPointTest, PickCountsTheBoundaryOfTwoScreenUnits)
 {

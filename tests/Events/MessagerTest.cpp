@@ -140,4 +140,4 @@ INSTANTIATE_TEST_SUITE_P(
                       TRoute{"AlwaysWithPanelGoesToTheBar", TMessager::toAlways, true, true, Line, {}},
                       TRoute{"AlwaysWithoutPanelShowsABox", TMessager::toAlways, false, true, {}, Box},
                       TRoute{"OtherValueWithoutPanelShowsABox", 3, false, true, {}, Box}),
-    [](const ::testing::TestParamInfo<TRoute>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<TRoute>& c) { return std::string(c.param.Name); });

@@ -33,6 +33,7 @@ public:
     ~TTestPanel() override { UnAdvise(); }
 
     // The 2D and 3D panels' subscriptions after the base's.
+    using TBaseManager::Advise;
     void Advise() override
     {
         if (IsAdvise) return;

@@ -27,6 +27,7 @@ public:
                             tvapi::tvProcess2DCursor)
     {
     }
+    using TProcessManager2D::RedrawPhantom;
     void RedrawPhantom(double x, double y, double) override
     {
         Calls.push_back("redraw " + std::to_string(int(x)) + " " + std::to_string(int(y)));

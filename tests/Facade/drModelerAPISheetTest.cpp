@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TDemandCase{"FirstAndSecond", "a", "b", "", "", "1.a\n2.b"},
                       TDemandCase{"FirstAndThird", "a", "", "c", "", "a\n3.c"},
                       TDemandCase{"All", "a", "b", "c", "d", "1.a\n2.b\n3.c\n4.d"}),
-    [](const ::testing::TestParamInfo<TDemandCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<TDemandCase>& c) { return std::string(c.param.Name); });
 
 TEST_F(TSheetTest, ContourModeClosesOnlyTheViewPlacement)
 {

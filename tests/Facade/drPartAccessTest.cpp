@@ -47,13 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_tuple(tvapi::tvDocumentAssembly, drApi::pTop_Part, tvapi::tvDocumentPart, true),
         std::make_tuple(tvapi::tvDocumentPart, drApi::pTop_Part, tvapi::tvDocumentAssembly, false),
         std::make_tuple(tvapi::tvDocumentAssembly, drApi::pNew_Part, tvapi::tvDocumentPart, false)),
-    [](const auto& info) {
-        const auto name = [](tvapi::DocumentTypeEnum t) {
-            return t == tvapi::tvDocumentAssembly ? "Assembly" : "Part";
+    [](const auto& c) {
+        const auto name = [](tvapi::DocumentTypeEnum kind) {
+            return kind == tvapi::tvDocumentAssembly ? "Assembly" : "Part";
         };
-        return std::string(name(std::get<0>(info.param))) +
-               (std::get<1>(info.param) == drApi::pTop_Part ? "Top" : "New") + "AskedAs" +
-               name(std::get<2>(info.param));
+        return std::string(name(std::get<0>(c.param))) +
+               (std::get<1>(c.param) == drApi::pTop_Part ? "Top" : "New") + "AskedAs" +
+               name(std::get<2>(c.param));
     });
 
 TEST_F(TPartAccessTest, EndGetPartReleasesWhatAccessTookAndASecondCallDoesNothing)

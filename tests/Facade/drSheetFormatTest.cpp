@@ -42,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(TLeafSelectorTest, ChoiceFormatTest,
                                            TFormatCase{73, 335, 2, 1},    // w 113: 365 + 55 = 420 fails
                                            TFormatCase{554, 810, 0, 1},   // w 594: too wide for A1 portrait
                                            TFormatCase{1000, 1000, 0, 1}),
-                         [](const ::testing::TestParamInfo<TFormatCase>& info) {
-                             const TFormatCase& c = info.param;
+                         [](const ::testing::TestParamInfo<TFormatCase>& p) {
+                             const TFormatCase& c = p.param;
                              return "A" + std::to_string(std::get<2>(c)) +
                                     (std::get<3>(c) ? "Landscape" : "Portrait") + "For" +
                                     std::to_string(static_cast<int>(std::get<0>(c))) + "x" +

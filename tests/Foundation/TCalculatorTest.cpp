@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TWorked{"Comparison", "3 >= 3", 1}, TWorked{"EqualAtTheTop", "2 = 2", 1},
                     TWorked{"TrailingBlanks", "7 * 6   ", 42},
                     TWorked{"FunctionTimesValue", "3 + Max(1,2)*2", 7}),
-    [](const testing::TestParamInfo<TWorked>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TWorked>& c) { return std::string(c.param.Name); });
 
 TEST(TCalculatorTest, IfChoosesByTheSignOfItsCondition)
 {

@@ -43,8 +43,8 @@ TEST_P(GaussDeferredPivot, SwapsOnlyBelowTheThreshold)
 INSTANTIATE_TEST_SUITE_P(SolveGaussTest, GaussDeferredPivot,
                          testing::Values(PivotCase{"Tiny1e6Swaps", 1e-6, true},
                                          PivotCase{"Small2e5Stays", 2e-5, false}),
-                         [](const testing::TestParamInfo<PivotCase>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<PivotCase>& c) {
+                             return std::string(c.param.name);
                          });
 
 struct PivotChainCase {
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PivotChainCase{"FirstStep", 4, 0}, PivotChainCase{"SecondOfPair", 5, 1},
                     PivotChainCase{"FirstOfSecondPair", 6, 2}, PivotChainCase{"SecondOfSecondPair", 6, 3},
                     PivotChainCase{"LastSingleStep", 4, 2}),
-    [](const testing::TestParamInfo<PivotChainCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PivotChainCase>& c) { return std::string(c.param.name); });
 
 TEST(SolveGaussTest, SingularMatrixIsUnsolvable)
 {
@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(TLinearEquationsTest, RRQRPivotRule,
                                          PivotRuleCase{"LargestWhenAllBelow", {1e-12, 1e-11}, 1},
                                          PivotRuleCase{"FirstOfEqual", {2, 2, 7}, 0},
                                          PivotRuleCase{"HugeNegativeNeverChosen", {-2e300, 1e-12}, 1}),
-                         [](const testing::TestParamInfo<PivotRuleCase>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<PivotRuleCase>& c) {
+                             return std::string(c.param.name);
                          });
 
 TEST(TLinearEquationsTest, MissingNormsAreComputedBelowTheRow)
@@ -233,9 +233,7 @@ TEST_P(RandomSystem, BothSolversAgreeWithEigen)
 }
 
 INSTANTIATE_TEST_SUITE_P(TLinearEquationsTest, RandomSystem, testing::Values(5, 40, 120),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return "n" + std::to_string(info.param);
-                         });
+                         [](const testing::TestParamInfo<int>& c) { return "n" + std::to_string(c.param); });
 #endif
 
 } // namespace

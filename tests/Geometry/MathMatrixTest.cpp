@@ -41,9 +41,7 @@ INSTANTIATE_TEST_SUITE_P(TMathMatrixTest, StorageByKind,
                                          RunCase{"Left4x2", TMathMatrix::mt_LEFT, 4, 2, {1, 2, 2, 2}},
                                          RunCase{"Diagonal3x3", TMathMatrix::mt_DIAGONAL, 3, 3, {1, 1, 1}},
                                          RunCase{"General2x3", TMathMatrix::mt_GENERAL, 2, 3, {3, 3}}),
-                         [](const testing::TestParamInfo<RunCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<RunCase>& c) { return std::string(c.param.name); });
 
 TEST(TMathMatrixTest, Right4x3KeepsItsLastRowAtColumnZero)
 {
@@ -199,9 +197,7 @@ INSTANTIATE_TEST_SUITE_P(TMathMatrixTest, WritesInsideRuns,
                                          KindCase{"Left", TMathMatrix::mt_LEFT},
                                          KindCase{"Diagonal", TMathMatrix::mt_DIAGONAL},
                                          KindCase{"Banded", TMathMatrix::mt_BANDED}),
-                         [](const testing::TestParamInfo<KindCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<KindCase>& c) { return std::string(c.param.name); });
 
 TEST(TMathMatrixTest, ProductsResidualSubMatrixAndClip)
 {

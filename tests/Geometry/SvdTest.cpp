@@ -141,14 +141,15 @@ TEST_P(SvdRandom, ReconstructsWithOrthonormalFactorsAndTheSingularValuesOfEigen)
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    svdcmp, SvdRandom,
-    testing::Values(Shape{"Square6", 6, 6, 6}, Shape{"Square50", 50, 50, 50},
-                    Shape{"Square200", 200, 200, 200}, Shape{"Tall120x40", 120, 40, 40},
-                    Shape{"Wide30x90", 30, 90, 30}, Shape{"RankDeficient60x60", 60, 60, 35},
-                    Shape{"RankDeficientTall80x30", 80, 30, 12}, Shape{"RankDeficientWide20x50", 20, 50, 7},
-                    Shape{"OneColumn", 7, 1, 1}, Shape{"OneRow", 1, 5, 1}),
-    [](const testing::TestParamInfo<Shape>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(svdcmp, SvdRandom,
+                         testing::Values(Shape{"Square6", 6, 6, 6}, Shape{"Square50", 50, 50, 50},
+                                         Shape{"Square200", 200, 200, 200}, Shape{"Tall120x40", 120, 40, 40},
+                                         Shape{"Wide30x90", 30, 90, 30},
+                                         Shape{"RankDeficient60x60", 60, 60, 35},
+                                         Shape{"RankDeficientTall80x30", 80, 30, 12},
+                                         Shape{"RankDeficientWide20x50", 20, 50, 7},
+                                         Shape{"OneColumn", 7, 1, 1}, Shape{"OneRow", 1, 5, 1}),
+                         [](const testing::TestParamInfo<Shape>& c) { return std::string(c.param.name); });
 
 TEST(SvdcmpTest, ZeroColumn)
 {
@@ -309,9 +310,7 @@ INSTANTIATE_TEST_SUITE_P(Inverses, PseudoInverse,
                          testing::Values(Shape{"Square4", 4, 4, 4}, Shape{"Tall3x2", 3, 2, 2},
                                          Shape{"Tall7x4", 7, 4, 4}, Shape{"Wide3x6", 3, 6, 3},
                                          Shape{"RankDeficient5x4", 5, 4, 2}),
-                         [](const testing::TestParamInfo<Shape>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<Shape>& c) { return std::string(c.param.name); });
 
 TEST(RecInvTest, ZeroFirstColumnGivesAZeroRow)
 {

@@ -100,7 +100,7 @@ TEST_P(DimensionNominalTest, AutomaticNominalFollowsGeometry)
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, DimensionNominalTest, ::testing::ValuesIn(NominalCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& c) { return std::string(c.param.Name); });
 
 TEST(DimensionTextTest, NumbersUseDecimalCommaAndAtMostThreeDecimals)
 {

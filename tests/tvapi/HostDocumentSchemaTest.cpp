@@ -190,7 +190,7 @@ TEST_P(DocumentSchemaTest, DamageIsNamedWithItsPath)
 }
 
 INSTANTIATE_TEST_SUITE_P(Damages, DocumentSchemaTest, ::testing::ValuesIn(Damages),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& c) { return std::string(c.param.Name); });
 
 TEST(DocumentSchemaBaseTest, BaseAndDeepestMacrosPass)
 {

@@ -136,6 +136,6 @@ INSTANTIATE_TEST_SUITE_P(BasePlanes, HostBasePlaneTest,
                          ::testing::Values(TPlaneCase{"XOY", o3d_planeXOY, {1, 2, 0, 3, 6, 5}},
                                            TPlaneCase{"XOZ", o3d_planeXOZ, {1, -5, 2, 3, 0, 6}},
                                            TPlaneCase{"YOZ", o3d_planeYOZ, {0, 1, 2, 5, 3, 6}}),
-                         [](const ::testing::TestParamInfo<TPlaneCase>& info) {
-                             return std::string(info.param.Name);
+                         [](const ::testing::TestParamInfo<TPlaneCase>& c) {
+                             return std::string(c.param.Name);
                          });

@@ -251,14 +251,14 @@ tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi:
 
 bool MeasureOf(tvapi::IAPIObject* object, double& value)
 {
-    if (auto* d = dynamic_cast<THostLineDimension*>(object))
-        value = d->Measure();
-    else if (auto* d = dynamic_cast<THostDiametralDimension*>(object))
-        value = d->Measure();
-    else if (auto* d = dynamic_cast<THostRadialDimension*>(object))
-        value = d->Measure();
-    else if (auto* d = dynamic_cast<THostAngleDimension*>(object))
-        value = d->Measure();
+    if (auto* line = dynamic_cast<THostLineDimension*>(object))
+        value = line->Measure();
+    else if (auto* diametral = dynamic_cast<THostDiametralDimension*>(object))
+        value = diametral->Measure();
+    else if (auto* radial = dynamic_cast<THostRadialDimension*>(object))
+        value = radial->Measure();
+    else if (auto* angle = dynamic_cast<THostAngleDimension*>(object))
+        value = angle->Measure();
     else
         return false;
     return true;

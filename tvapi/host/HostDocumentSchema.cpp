@@ -116,6 +116,10 @@ private:
     {
         if (!j.is_string()) Fail("expected a text");
     }
+    void Bool(const json& j) const
+    {
+        if (!j.is_boolean()) Fail("expected true or false");
+    }
     double Number(const json& j) const
     {
         if (!j.is_number()) Fail("expected a number");
@@ -151,6 +155,7 @@ private:
     }
 
     void Text(const json& j);
+    void Texts(const json& j);
     void Param(const json& j, std::set<std::string>& names, bool view);
     void ParamValue(const json& tag, const json& value, bool viewNumber);
     void Core(const json& j, std::int64_t kind, int depth);
@@ -161,6 +166,12 @@ private:
     void Attributes(const json& j);
     void Model(const json& m);
     void Storages(const json& j);
+    void UserData(const json& u);
+    void Sheets(const json& sheets);
+    void TechnicalDemand(const json& d);
+    void SpecRough(const json& r);
+    void Specification(const json& descriptions);
+    void Properties(const json& list);
 };
 
 void TChecker::Text(const json& j)
@@ -173,12 +184,23 @@ void TChecker::Text(const json& j)
     });
 }
 
+// An object of texts by name (a stamp's cells, a specification row's columns).
+void TChecker::Texts(const json& j)
+{
+    Object(j);
+    for (const auto& [name, text] : j.items()) {
+        FPath.PushKey(name);
+        Text(text);
+        FPath.Pop();
+    }
+}
+
 void TChecker::ParamValue(const json& tag, const json& value, bool viewNumber)
 {
     const std::string& t = tag.get_ref<const std::string&>();
     if (viewNumber && t != "i") Fail("a view number is an integer");
     if (t == "b") {
-        if (!value.is_boolean()) Fail("expected true or false");
+        Bool(value);
     } else if (t == "i") {
         const std::int64_t n = viewNumber ? Int(value, 0, INT_MAX)
                                           : Int(value, std::numeric_limits<std::int64_t>::min(),
@@ -410,6 +432,98 @@ void TChecker::Storages(const json& j)
     });
 }
 
+void TChecker::UserData(const json& u)
+{
+    Object(u);
+    Member(u, "document", [&](const json& s) { Storages(s); });
+    std::set<std::int64_t> owners;
+    Member(u, "owned", [&](const json& owned) {
+        Items(owned, [&](const json& o, std::size_t) {
+            Object(o);
+            Member(o, "owner", [&](const json& r) {
+                const std::int64_t n = Int(r, -1, static_cast<std::int64_t>(FNodes.size()) - 1);
+                if (!owners.insert(n).second) Fail("the storages of object " + r.dump() + " appear twice");
+            });
+            Member(o, "storages", [&](const json& s) { Storages(s); });
+        });
+    });
+}
+
+void TChecker::Sheets(const json& sheets)
+{
+    Items(sheets, [&](const json& sheet, std::size_t) {
+        Object(sheet);
+        Member(sheet, "stamp", [&](const json& stamp) { Texts(stamp); });
+        Member(
+            sheet, "setup",
+            [&](const json& setup) {
+                Object(setup);
+                for (const char* key : {"layoutType", "format", "multiply"})
+                    Member(setup, key, [&](const json& v) { Int32(v); });
+                Member(setup, "layoutStyle", [&](const json& v) {
+                    Int(v, std::numeric_limits<std::int64_t>::min(),
+                        std::numeric_limits<std::int64_t>::max());
+                });
+                Member(setup, "landscape", [&](const json& v) { Bool(v); });
+            },
+            true);
+    });
+}
+
+void TChecker::TechnicalDemand(const json& d)
+{
+    Object(d);
+    Member(d, "block", [&](const json& b) {
+        Items(b, [&](const json& v, std::size_t) { Number(v); });
+        if (!b.empty() && b.size() != 4) Fail("a block is two corners");
+    });
+    Member(d, "text", [&](const json& t) { Text(t); });
+}
+
+void TChecker::SpecRough(const json& r)
+{
+    Object(r);
+    for (const char* key : {"type", "sign"})
+        Member(r, key, [&](const json& v) { Int32(v); });
+    Member(r, "text", [&](const json& t) { String(t); });
+    Member(r, "inBrackets", [&](const json& v) { Bool(v); });
+}
+
+void TChecker::Specification(const json& descriptions)
+{
+    Items(descriptions, [&](const json& d, std::size_t) {
+        Object(d);
+        Member(d, "library", [&](const json& v) { String(v); });
+        Member(d, "number", [&](const json& v) { Int32(v); });
+        Member(d, "name", [&](const json& v) { String(v); });
+        Member(d, "rows", [&](const json& rows) {
+            Items(rows, [&](const json& r, std::size_t) {
+                Object(r);
+                Member(r, "section", [&](const json& v) { Int32(v); });
+                Member(r, "attributeType", [&](const json& v) {
+                    if (!v.is_number_unsigned() && !(v.is_number_integer() && v.get<std::int64_t>() >= 0))
+                        Fail("expected an attribute type");
+                });
+                Member(r, "columns", [&](const json& c) { Texts(c); });
+                Member(r, "attached",
+                       [&](const json& a) { Items(a, [&](const json& v, std::size_t) { String(v); }); });
+                Member(r, "geometry", [&](const json& v) { Int(v, 0, INT_MAX); });
+            });
+        });
+    });
+}
+
+void TChecker::Properties(const json& list)
+{
+    Items(list, [&](const json& p, std::size_t) {
+        Object(p);
+        Member(p, "number", [&](const json& v) { Int32(v); });
+        Member(p, "texts", [&](const json& t) { Items(t, [&](const json& v, std::size_t) { String(v); }); });
+        Member(p, "location", [&](const json& v) { String(v); });
+        Member(p, "reals", [&](const json& r) { Items(r, [&](const json& v, std::size_t) { Number(v); }); });
+    });
+}
+
 void TChecker::Document(const json& root)
 {
     Object(root);
@@ -429,130 +543,23 @@ void TChecker::Document(const json& root)
     Member(
         root, "drawing", [&](const json& d) { Drawing(d); }, !is2D);
     Member(root, "attributes", [&](const json& a) { Attributes(a); });
-    Member(root, "userData", [&](const json& u) {
-        Object(u);
-        Member(u, "document", [&](const json& s) { Storages(s); });
-        std::set<std::int64_t> owners;
-        Member(u, "owned", [&](const json& owned) {
-            Items(owned, [&](const json& o, std::size_t) {
-                Object(o);
-                Member(o, "owner", [&](const json& r) {
-                    const std::int64_t n = Int(r, -1, static_cast<std::int64_t>(FNodes.size()) - 1);
-                    if (!owners.insert(n).second)
-                        Fail("the storages of object " + r.dump() + " appear twice");
-                });
-                Member(o, "storages", [&](const json& s) { Storages(s); });
-            });
-        });
-    });
+    Member(root, "userData", [&](const json& u) { UserData(u); });
     Member(
-        root, "sheets",
-        [&](const json& sheets) {
-            Items(sheets, [&](const json& sheet, std::size_t) {
-                Object(sheet);
-                Member(sheet, "stamp", [&](const json& stamp) {
-                    Object(stamp);
-                    for (const auto& [cell, text] : stamp.items()) {
-                        FPath.PushKey(cell);
-                        Text(text);
-                        FPath.Pop();
-                    }
-                });
-                Member(
-                    sheet, "setup",
-                    [&](const json& setup) {
-                        Object(setup);
-                        for (const char* key : {"layoutType", "format", "multiply"})
-                            Member(setup, key, [&](const json& v) { Int32(v); });
-                        Member(setup, "layoutStyle", [&](const json& v) {
-                            Int(v, std::numeric_limits<std::int64_t>::min(),
-                                std::numeric_limits<std::int64_t>::max());
-                        });
-                        Member(setup, "landscape", [&](const json& v) {
-                            if (!v.is_boolean()) Fail("expected true or false");
-                        });
-                    },
-                    true);
-            });
-        },
-        true);
+        root, "sheets", [&](const json& s) { Sheets(s); }, true);
     if (!is2D && (root.contains("technicalDemand") || root.contains("specRough")))
         Fail("a document of type " + std::to_string(type) + " has no technical requirements");
     Member(
-        root, "technicalDemand",
-        [&](const json& d) {
-            Object(d);
-            Member(d, "block", [&](const json& b) {
-                Items(b, [&](const json& v, std::size_t) { Number(v); });
-                if (!b.empty() && b.size() != 4) Fail("a block is two corners");
-            });
-            Member(d, "text", [&](const json& t) { Text(t); });
-        },
-        true);
+        root, "technicalDemand", [&](const json& d) { TechnicalDemand(d); }, true);
     Member(
-        root, "specRough",
-        [&](const json& r) {
-            Object(r);
-            for (const char* key : {"type", "sign"})
-                Member(r, key, [&](const json& v) { Int32(v); });
-            Member(r, "text", [&](const json& t) { String(t); });
-            Member(r, "inBrackets", [&](const json& v) {
-                if (!v.is_boolean()) Fail("expected true or false");
-            });
-        },
-        true);
+        root, "specRough", [&](const json& r) { SpecRough(r); }, true);
     Member(
         root, "comment", [&](const json& c) { String(c); }, true);
     Member(
-        root, "specification",
-        [&](const json& descriptions) {
-            Items(descriptions, [&](const json& d, std::size_t) {
-                Object(d);
-                Member(d, "library", [&](const json& v) { String(v); });
-                Member(d, "number", [&](const json& v) { Int32(v); });
-                Member(d, "name", [&](const json& v) { String(v); });
-                Member(d, "rows", [&](const json& rows) {
-                    Items(rows, [&](const json& r, std::size_t) {
-                        Object(r);
-                        Member(r, "section", [&](const json& v) { Int32(v); });
-                        Member(r, "attributeType", [&](const json& v) {
-                            if (!v.is_number_unsigned() &&
-                                !(v.is_number_integer() && v.get<std::int64_t>() >= 0))
-                                Fail("expected an attribute type");
-                        });
-                        Member(r, "columns", [&](const json& c) {
-                            Object(c);
-                            for (const auto& [name, text] : c.items()) {
-                                FPath.PushKey(name);
-                                Text(text);
-                                FPath.Pop();
-                            }
-                        });
-                        Member(r, "attached", [&](const json& a) {
-                            Items(a, [&](const json& v, std::size_t) { String(v); });
-                        });
-                        Member(r, "geometry", [&](const json& v) { Int(v, 0, INT_MAX); });
-                    });
-                });
-            });
-        },
-        true);
+        root, "specification", [&](const json& d) { Specification(d); }, true);
     Member(
         root, "mass", [&](const json& m) { Number(m); }, true);
     Member(
-        root, "properties",
-        [&](const json& list) {
-            Items(list, [&](const json& p, std::size_t) {
-                Object(p);
-                Member(p, "number", [&](const json& v) { Int32(v); });
-                Member(p, "texts",
-                       [&](const json& t) { Items(t, [&](const json& v, std::size_t) { String(v); }); });
-                Member(p, "location", [&](const json& v) { String(v); });
-                Member(p, "reals",
-                       [&](const json& r) { Items(r, [&](const json& v, std::size_t) { Number(v); }); });
-            });
-        },
-        true);
+        root, "properties", [&](const json& p) { Properties(p); }, true);
     if (is2D && root.contains("model")) Fail("a document of type " + std::to_string(type) + " has no model");
     Member(
         root, "model", [&](const json& m) { Model(m); }, true);
@@ -582,9 +589,7 @@ void TChecker::Model(const json& m)
         Items(components, [&](const json& c, std::size_t) {
             Object(c);
             Member(c, "file", [&](const json& v) { String(v); });
-            Member(c, "external", [&](const json& v) {
-                if (!v.is_boolean()) Fail("expected true or false");
-            });
+            Member(c, "external", [&](const json& v) { Bool(v); });
             Member(c, "frame", [&](const json& f) {
                 Items(f, [&](const json& p, std::size_t) {
                     Items(p, [&](const json& v, std::size_t) { Number(v); });

@@ -160,8 +160,13 @@ public:
         if (!THostObject::Enter("ITervanDocument::GetSpecificationDescriptions")) return {};
         return MakeSpecDescriptions(Data().Specification, tvapi::IAPIObjectPtr(static_cast<I*>(this)));
     }
-    // Deletes each object that is a feature (IFeature::Delete).
-    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override
+
+protected:
+    THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
+    // ITervanDocument::DeleteObjects: deletes each object that is a feature (IFeature::Delete).
+    // Each document declares the override itself, so the 3D one, which also deletes shown
+    // objects by number, declares both overloads side by side and hides neither.
+    bool DeleteFeatures(const tvapi::TervanAPIObjectList& objects)
     {
         if (!THostObject::Enter("ITervanDocument::DeleteObjects", {ListArg(objects)})) return false;
         bool deleted = false;
@@ -170,26 +175,26 @@ public:
                 deleted = feature->Delete() || deleted;
         return deleted;
     }
-
-protected:
-    THostDocumentOf(tvapi::DocumentTypeEnum type, bool visible) noexcept : TDocumentCore(type, visible) {}
 };
 
 // A text document.
 class THostDocument final : public THostDocumentOf<tvapi::ITervanDocument> {
 public:
     THostDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
+    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 };
 
 // A specification (parts list).
 class THostSpecDocument final : public THostDocumentOf<tvapi::ISpecificationDocument> {
 public:
     THostSpecDocument(tvapi::DocumentTypeEnum type, bool visible) noexcept : THostDocumentOf(type, visible) {}
+    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 };
 
 class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument> {
 public:
     THostDocument2D(tvapi::DocumentTypeEnum type, bool visible);
+    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 
     // Journaled as "ITervanDocument2D::<operation>".
     tvapi::ISelectionManagerPtr GetSelectionManager() override;
@@ -232,6 +237,7 @@ class THostDocument3D final
     : public THostDocumentOf<tvapi::ITervanDocument3D, tvapi::IExternalTessellationManager> {
 public:
     THostDocument3D(tvapi::DocumentTypeEnum type, bool visible);
+    bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 
     // Journaled as "ITervanDocument3D::<operation>".
     tvapi::IPartPtr GetTopPart() override;

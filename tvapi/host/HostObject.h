@@ -63,7 +63,7 @@ public:
     long Release() noexcept final { return ReleaseObject(); }
     void* QueryInterface(const char* iid) noexcept final
     {
-        void* found = iid ? Find(iid) : nullptr;
+        void* found = iid ? FindInterface(iid) : nullptr;
         if (found) AddRefObject();
         return found;
     }
@@ -74,7 +74,7 @@ protected:
 private:
     using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
 
-    void* Find(const char* iid) noexcept
+    void* FindInterface(const char* iid) noexcept
     {
         if (std::strcmp(iid, tvapi::IAPIObject::IID) == 0)
             return static_cast<tvapi::IAPIObject*>(static_cast<First*>(this));

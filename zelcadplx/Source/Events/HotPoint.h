@@ -85,7 +85,7 @@ public:
     void Clear();
     // Polylines only (Index in run form), identity placement.
     void SetPolyLine(const TArrayOf<TPoint3D>& Points, const TArrayOf<int>& Index);
-    void SetOrigin(const TPoint3D& P);
+    void SetOrigin(const TPoint3D& O);
 };
 
 // One object a panel shows through the host.

@@ -343,9 +343,9 @@ void TMeshApi::SetPolyLine(const TArrayOf<TPoint3D>& Points, const TArrayOf<int>
     IE.assign(Index.begin(), Index.end());
 }
 
-void TMeshApi::SetOrigin(const TPoint3D& P)
+void TMeshApi::SetOrigin(const TPoint3D& O)
 {
     TMtr3D m;
-    m.IdentityMove(P.x, P.y, P.z);
+    m.IdentityMove(O.x, O.y, O.z);
     m.to(Mtr);
 }

@@ -76,7 +76,7 @@ bool TPropertylVariable::SetVisible(bool Visible) const
     return true;
 }
 
-TPropertylVariable& TAPropertylVariable::Append(TVariablePtr::TypeVarianble T, void* Pointer,
+TPropertylVariable& TAPropertylVariable::Append(TVariablePtr::TypeVarianble Kind, void* Pointer,
                                                 const tvapi::IAPIObjectPtr& Control)
 {
     if (FSize <= Count) SetSize(Count + 1, false);
@@ -87,7 +87,7 @@ TPropertylVariable& TAPropertylVariable::Append(TVariablePtr::TypeVarianble T, v
     }
     TPropertylVariable& v = FArray[index];
     v = TPropertylVariable();
-    v.Type = T;
+    v.Type = Kind;
     v.PData = Pointer;
     v.Control = Control;
     return v;

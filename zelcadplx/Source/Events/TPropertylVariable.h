@@ -49,9 +49,9 @@ public:
     {
     }
 
-    // Appends a binding of kind T to Pointer shown by Control (through the array's own
+    // Appends a binding of kind Kind to Pointer shown by Control (through the array's own
     // growth and lock); the result is the new record.
-    TPropertylVariable& Append(TVariablePtr::TypeVarianble T, void* Pointer,
+    TPropertylVariable& Append(TVariablePtr::TypeVarianble Kind, void* Pointer,
                                const tvapi::IAPIObjectPtr& Control);
 
     // A user changed Control: its value goes into the bound variable, the other controls of

@@ -123,6 +123,13 @@ public:
     virtual bool OnExitRun() { return true; }
     // Subscribes the property-manager and application receivers once.
     virtual void Advise();
+    // Each receiver's own subscription stays callable beside it.
+    using TReceiverApplicationEvent::Advise;
+    using TReceiverFrameEvent::Advise;
+    using TReceiverProcess2DEvent::Advise;
+    using TReceiverProcess3DEvent::Advise;
+    using TReceiverProcess3DManipulatorsEvent::Advise;
+    using TReceiverPropertyManagerEvent::Advise;
     // Removes the subscriptions by name, once; clears the host selection.
     virtual void UnAdvise();
     // Ends the process with iExitCode; a code of 0 or more also unsubscribes and deletes the
@@ -316,12 +323,14 @@ public:
     // The base's subscriptions, then the 2D process's events (every call: the host keys them
     // by name, so a repeat replaces the one before).
     void Advise() override;
+    using TBaseManager::Advise;
     void UnAdvise() override;
     // Base answer false: a click is never reported as handled.
     bool ButtonClick(int ButtonID) override;
     // Without a phantom group: true and nothing else. A click: CreateObject. A move: the group
     // emptied and redrawn by RedrawPhantom(x, y, angle), then the phantom shown.
     bool PlacementChanged(double x, double y, double angle, bool dynamic) override;
+    using TReceiverProcess3DEvent::PlacementChanged;
     // Gives the phantom of kind T a temporary group to show; only the first call does anything.
     virtual void SetPhantom(tvapi::tvPhantomTypeEnum T);
     using TBaseManager::RedrawPhantom;
@@ -331,5 +340,6 @@ public:
     // Runs the host process once, with Active true while it runs; false when the host run
     // threw (Active then stays as the run left it).
     bool Run(bool Modal, bool PostMessage);
+    using TReceiverProcess2DEvent::Run; // the host process's own answer
     void UpdateProcess();
 };

@@ -117,11 +117,11 @@ public:
     TContour* DuplicateAt(unsigned int Atribute, TContour* Dest) const;
     void RangeIn(double& Xmin, double& Ymin, double& Xmax, double& Ymax) const;
     // Union of the boxes of the items with that Atr; G unchanged when none has it.
-    void RangeAtIn(unsigned int Atr, TRect2D& G) const;
-    void RangeAtIn(unsigned int Atr, unsigned int Atr2, TRect2D& G) const;
-    void RangeAtIn(unsigned int Atr, unsigned int Atr2, unsigned int Atr3, TRect2D& G) const;
+    void RangeAtIn(unsigned int Atr1, TRect2D& G) const;
+    void RangeAtIn(unsigned int Atr1, unsigned int Atr2, TRect2D& G) const;
+    void RangeAtIn(unsigned int Atr1, unsigned int Atr2, unsigned int Atr3, TRect2D& G) const;
     // The same union as reals; zeros when no item has the attribute.
-    void RangeAtIn(unsigned int Atr, double& Xmin, double& Ymin, double& Xmax, double& Ymax) const;
+    void RangeAtIn(unsigned int Atr1, double& Xmin, double& Ymin, double& Xmax, double& Ymax) const;
     void RangeAtIn(unsigned int Atr1, unsigned int Atr2, double& Xmin, double& Ymin, double& Xmax,
                    double& Ymax) const;
     void RangeAtIn(unsigned int Atr1, unsigned int Atr2, unsigned int Atr3, double& Xmin, double& Ymin,
@@ -162,14 +162,14 @@ public:
     // ---- Storage, text and drawing ------------------------------------------------------
     // One line per item: "Line( x , y , xk , yk", "Arc( x , y , R , A1 , A2 , sense" (degrees,
     // sense in two digits), "Circle( x , y , R"; other items leave their line as it was.
-    void toText(TArrayOf<TString>& T) const;
+    void toText(TArrayOf<TString>& Lines) const;
     void drItems(TModeler3D& M, int OutAtribute) const;
     void drItemsAt(TModeler3D& M, unsigned int Atribute, int OutAtribute) const;
     // Item I into a recorded image: the pen of OutAtribute (the item's Atr when 0), then
     // segments drLine, circles drCircle, arcs drArc in degrees (a clockwise arc with a negative
     // radius), texts in black drText; points are not drawn.
-    void GIdrItem(int I, TGImage& GI, int OutAtribute) const;
-    void GIdrItems(TGImage& GI, int OutAtribute) const;
+    void GIdrItem(int I, TGImage& Image, int OutAtribute) const;
+    void GIdrItems(TGImage& Image, int OutAtribute) const;
     // Vertices (x, y, 0) of every item's own approximation and, per item, the vertex count
     // followed by the vertex numbers.
     void GetEdges(std::vector<double>& Vertexs, std::vector<int>& Indexs) const;

@@ -72,7 +72,7 @@ void TContour::RangeOfAttributes(std::initializer_list<unsigned int> Atrs, TRect
     }
 }
 
-void TContour::RangeAtIn(unsigned int Atr, TRect2D& G) const
+void TContour::RangeAtIn(unsigned int Atr1, TRect2D& G) const
 {
     if (Count == 0) {
         G.SetNull();
@@ -80,11 +80,11 @@ void TContour::RangeAtIn(unsigned int Atr, TRect2D& G) const
     }
     bool found = false;
     TRect2D r;
-    RangeOfAttributes({Atr}, r, found);
+    RangeOfAttributes({Atr1}, r, found);
     if (found) G = r;
 }
 
-void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, TRect2D& G) const
+void TContour::RangeAtIn(unsigned int Atr1, unsigned int Atr2, TRect2D& G) const
 {
     if (Count == 0) {
         G.SetNull();
@@ -92,11 +92,11 @@ void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, TRect2D& G) const
     }
     bool found = false;
     TRect2D r;
-    RangeOfAttributes({Atr, Atr2}, r, found);
+    RangeOfAttributes({Atr1, Atr2}, r, found);
     if (found) G = r;
 }
 
-void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, unsigned int Atr3, TRect2D& G) const
+void TContour::RangeAtIn(unsigned int Atr1, unsigned int Atr2, unsigned int Atr3, TRect2D& G) const
 {
     if (Count == 0) {
         G.SetNull();
@@ -104,7 +104,7 @@ void TContour::RangeAtIn(unsigned int Atr, unsigned int Atr2, unsigned int Atr3,
     }
     bool found = false;
     TRect2D r;
-    RangeOfAttributes({Atr, Atr2, Atr3}, r, found);
+    RangeOfAttributes({Atr1, Atr2, Atr3}, r, found);
     if (found) G = r;
 }
 
@@ -120,12 +120,12 @@ void Corners(const TRect2D& G, double& Xmin, double& Ymin, double& Xmax, double&
 
 } // namespace
 
-void TContour::RangeAtIn(unsigned int Atr, double& Xmin, double& Ymin, double& Xmax, double& Ymax) const
+void TContour::RangeAtIn(unsigned int Atr1, double& Xmin, double& Ymin, double& Xmax, double& Ymax) const
 {
     TRect2D G;
     G.SetNull();
     bool found = false;
-    RangeOfAttributes({Atr}, G, found);
+    RangeOfAttributes({Atr1}, G, found);
     Corners(G, Xmin, Ymin, Xmax, Ymax);
 }
 

@@ -99,8 +99,8 @@ void TContour::Load(TKmfData& S)
 {
     Clear();
     Refresh();
-    const int N = S.ReadInteger();
-    for (int i = 0; i < N; ++i) {
+    const int n = S.ReadInteger();
+    for (int i = 0; i < n; ++i) {
         std::unique_ptr<TCurve2D> C = NewItem(S.ReadInteger());
         if (C == nullptr) {
             // This message goes to the messenger as it is, without the dictionary.
@@ -114,28 +114,28 @@ void TContour::Load(TKmfData& S)
 
 // ---------------------------------------------------------------- text
 
-void TContour::toText(TArrayOf<TString>& T) const
+void TContour::toText(TArrayOf<TString>& Lines) const
 {
-    if (T.Size() < Count) T.SetSize(Count);
-    T.Count = Count;
+    if (Lines.Size() < Count) Lines.SetSize(Count);
+    Lines.Count = Count;
     for (Integer i = 0; i < Count; ++i) {
         const TCurve2D* C = FArray[i];
         switch (C != nullptr ? C->IsType() : 0) {
         case ctLineSeg: {
             const auto* L = static_cast<const TLineSeg*>(C);
-            T[i] = Joined("Line( ", {Number(L->x), Number(L->y), Number(L->xk), Number(L->yk)});
+            Lines[i] = Joined("Line( ", {Number(L->x), Number(L->y), Number(L->xk), Number(L->yk)});
             break;
         }
         case ctArc: {
             const auto* A = static_cast<const TArc*>(C);
-            T[i] = Joined("Arc( ",
-                          {Number(A->x), Number(A->y), Number(A->Radius), Number(A->A1 * RADDEG),
-                           Number(A->A2 * RADDEG), TString(static_cast<Integer>(A->sense), senseDigits)});
+            Lines[i] = Joined("Arc( ",
+                              {Number(A->x), Number(A->y), Number(A->Radius), Number(A->A1 * RADDEG),
+                               Number(A->A2 * RADDEG), TString(static_cast<Integer>(A->sense), senseDigits)});
             break;
         }
         case ctCircle: {
             const auto* R = static_cast<const TCircle*>(C);
-            T[i] = Joined("Circle( ", {Number(R->x), Number(R->y), Number(R->Radius)});
+            Lines[i] = Joined("Circle( ", {Number(R->x), Number(R->y), Number(R->Radius)});
             break;
         }
         default:
@@ -185,32 +185,32 @@ void TContour::drItemsAt(TModeler3D& M, unsigned int Atribute, int OutAtribute) 
             drItem(M, i, OutAtribute);
 }
 
-void TContour::GIdrItem(int I, TGImage& GI, int OutAtribute) const
+void TContour::GIdrItem(int I, TGImage& Image, int OutAtribute) const
 {
     if (I < 0 || I >= Count || FArray[I] == nullptr) return;
     const TCurve2D* C = FArray[I];
-    GI.drStyle(ImagePen(OutAtribute != 0 ? OutAtribute : C->Atr));
+    Image.drStyle(ImagePen(OutAtribute != 0 ? OutAtribute : C->Atr));
     switch (C->IsType()) {
     case ctLineSeg: {
         const auto* L = static_cast<const TLineSeg*>(C);
-        GI.drLine(L->x, L->y, L->xk, L->yk);
+        Image.drLine(L->x, L->y, L->xk, L->yk);
         break;
     }
     case ctCircle: {
         const auto* R = static_cast<const TCircle*>(C);
-        GI.drCircle(R->x, R->y, R->Radius);
+        Image.drCircle(R->x, R->y, R->Radius);
         break;
     }
     case ctArc: {
         // The image draws counter-clockwise only: a negative radius turns the arc round.
         const auto* A = static_cast<const TArc*>(C);
-        GI.drArc(A->x, A->y, A->Radius * Zn(static_cast<Real>(A->sense)), A->A1 * RADDEG, A->A2 * RADDEG);
+        Image.drArc(A->x, A->y, A->Radius * Zn(static_cast<Real>(A->sense)), A->A1 * RADDEG, A->A2 * RADDEG);
         break;
     }
     case ctText: {
-        const auto* T = static_cast<const TText*>(C);
-        GI.drColor(0, 0, 0);
-        GI.drText(T->x, T->y, T->Angle, T->Height, *T->Text);
+        const auto* Tx = static_cast<const TText*>(C);
+        Image.drColor(0, 0, 0);
+        Image.drText(Tx->x, Tx->y, Tx->Angle, Tx->Height, *Tx->Text);
         break;
     }
     default:
@@ -218,10 +218,10 @@ void TContour::GIdrItem(int I, TGImage& GI, int OutAtribute) const
     }
 }
 
-void TContour::GIdrItems(TGImage& GI, int OutAtribute) const
+void TContour::GIdrItems(TGImage& Image, int OutAtribute) const
 {
     for (Integer i = 0; i < Count; ++i)
-        GIdrItem(i, GI, OutAtribute);
+        GIdrItem(i, Image, OutAtribute);
 }
 
 // ---------------------------------------------------------------- tessellation

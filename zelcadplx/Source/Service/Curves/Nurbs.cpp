@@ -287,12 +287,12 @@ void TNurbs::CalculateSpline(Integer n) const
 TVector2D TNurbs::Homogeneous(Integer n, Real& wn) const
 {
     const int p = degree - 1 - n;
-    Real x = 0.0, y = 0.0;
-    EiSum(pk[n].x.data(), nd.data(), p, x);
-    EiSum(pk[n].y.data(), nd.data(), p, y);
+    Real hx = 0.0, hy = 0.0;
+    EiSum(pk[n].x.data(), nd.data(), p, hx);
+    EiSum(pk[n].y.data(), nd.data(), p, hy);
     wn = 1.0;
     if (FRational) EiSum(pk[n].w.data(), nd.data(), p, wn);
-    return TVector2D(x, y);
+    return TVector2D(hx, hy);
 }
 
 TVector2D TNurbs::CalculateSplineWeight(Integer n) const

@@ -69,16 +69,16 @@ TCurve2D* TPolyLine::Duplicate() const
 
 TPolyLine::operator TString() const
 {
-    TString Str;
+    TString Out;
     for (const TPoint2D& P : Points) {
-        Str += "{  (";
-        Str += TString(P.x, 2, true, 7);
-        Str += " , ";
-        Str += TString(P.y, 2, true, 7);
-        Str += "), ";
+        Out += "{  (";
+        Out += TString(P.x, 2, true, 7);
+        Out += " , ";
+        Out += TString(P.y, 2, true, 7);
+        Out += "), ";
     }
-    Str += "}";
-    return Str;
+    Out += "}";
+    return Out;
 }
 
 void TPolyLine::Refresh() const

@@ -49,8 +49,7 @@ public:
     void Refresh() const override;
     double GetTMin() const override { return 0.0; }
     double GetTMax() const override { return Segments; }
-    // t is first brought into [0, count - 1] (CheckParameter).
-    void PointOn(double t, TPoint2D& P) const override;
+    // PointOn(double, TPoint2D&): at the end of the class.
     // At a vertex: the bisecting direction of the two pieces, with their mean length.
     void FirstDer(double t, TVector2D& V) const override;
     void SecondDer(double, TVector2D& V) const override { V.Set(0.0, 0.0); }
@@ -146,6 +145,16 @@ private:
 
     // Segments made by the last self-intersection test; its crossing records refer to them.
     mutable std::vector<std::unique_ptr<TLineSeg>> FPieces;
+
+public:
+    // t is first brought into [0, count - 1] (CheckParameter). TBezier's PointOn(Real&,
+    // TPoint2D&) hides this on purpose (its t is written back); a using there would make calls
+    // with a real variable ambiguous. Last in the class: the formatter loses the class after
+    // a #pragma.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverloaded-virtual"
+    void PointOn(double t, TPoint2D& P) const override;
+#pragma GCC diagnostic pop
 };
 
 // Side of B - O relative to A - O (TVector2D::Relative).

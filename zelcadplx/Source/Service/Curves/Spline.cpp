@@ -25,12 +25,12 @@ void THermit::ResetTCalc() const
     param1 = param2 = UndefinedReal;
 }
 
-void THermit::LocalCoordinate(Integer Index, const Real& t) const
+void THermit::LocalCoordinate(Integer I, const Real& t) const
 {
-    index1 = Index;
-    index2 = (Index + 1) % (Segments + 1);
-    param1 = TParams[Index];
-    param2 = TParams[Index + 1];
+    index1 = I;
+    index2 = (I + 1) % (Segments + 1);
+    param1 = TParams[I];
+    param2 = TParams[I + 1];
     paramD = param2 - param1;
     paramW = paramD != 0.0 ? 1.0 / paramD : 0.0;
     quota1 = (param2 - t) * paramW;

@@ -33,8 +33,8 @@ public:
     // Appends Point with a chord-length parameter and a tangent; earlier tangents stay.
     virtual void AddPoint(const TPoint2D& Point);
 
-    // The piece [TParams[Index], TParams[Index + 1]] and the local coordinates of t in it.
-    void LocalCoordinate(Integer Index, const Real& t) const;
+    // The piece [TParams[I], TParams[I + 1]] and the local coordinates of t in it.
+    void LocalCoordinate(Integer I, const Real& t) const;
     // Locates the piece of t; t is written back when clamped or wrapped.
     void LocalCoordinate(Real& t) const;
 

@@ -17,7 +17,6 @@ namespace {
 
 constexpr Real AxisOverhangRect = 3.0;   // centre lines of a rectangle reach this far past it
 constexpr Real AxisOverhangCircle = 2.0; // and of a circle
-constexpr Real ZeroValue = 2e-6;         // values within this of 0 draw no dimension
 constexpr Real NoOffset = 0.1;           // an offset of 0 given to a dimension shortcut
 constexpr Real OneDigitLimit = 30.0;     // longer dimensions put their text in the middle
 constexpr Integer AxisStyle = 3;
@@ -140,7 +139,7 @@ void TModeler2D::drDimRpp(Real const& Val, Integer Pt, Real const& Xs, Real cons
 void TModeler2D::drDimApc(Real const& Val, Real const& FBase, Real const& Rr, Real const& sRr, Str const& S,
                           Real const& xc, Real const& yc)
 {
-    if (std::fabs(Val) <= ZeroValue) return;
+    if (std::fabs(Val) <= TMathDef::metricPrecision) return;
     const Real a1 = FBase * TMathDef::DEGRAD, a2 = (FBase - Val) * TMathDef::DEGRAD;
     drDimA(std::fabs(Val), -Zn(Val), FBase, Rr, 0, 0, 0, 0, xc + sRr * std::cos(a1), yc + sRr * std::sin(a1),
            1, 0, xc + sRr * std::cos(a2), yc + sRr * std::sin(a2), 1, 0, S, xc, yc);
@@ -151,7 +150,7 @@ void TModeler2D::DimShortcut(Real const& Value, Real const& offset, Boolean vert
                              Real const& Y1, Real const& X2, Real const& Y2, Str const& S1, Str const& S2,
                              Str const& S3)
 {
-    if (std::fabs(Value) <= ZeroValue) return;
+    if (std::fabs(Value) <= TMathDef::metricPrecision) return;
     Real off = offset / R2->Transf2D.ScaleMtr();
     if (!keepZero && off == 0) off = NoOffset;
     const Integer P = Value > OneDigitLimit ? 0 : static_cast<Integer>(Pt);
@@ -204,7 +203,7 @@ void TModeler2D::drCircleShelf(Real const& xc, Real const& yc, Real const& rc, R
     drCircle(xc, yc, rc, ThinStyle);
     drShelf(tvapi::tvLSignNone, xs, ys, tvapi::tvLSRight, tvapi::tvLeaderWithoutArrow, 5, 1, 75, ts, 5, 1, 75,
             Str());
-    const Real len = d <= ZeroValue ? 1.0 : d;
+    const Real len = d <= TMathDef::metricPrecision ? 1.0 : d;
     drPoint(xc + (xs - xc) / len * rc, yc + (ys - yc) / len * rc);
     drEndObj();
 }
@@ -227,7 +226,7 @@ void TModeler2D::drCircleAxleMark(Real const& x, Real const& y, Real const& R, I
                                   Integer DA)
 {
     drCircleAxle(x, y, R, Attr);
-    if (std::abs(DA) <= ZeroValue) return;
+    if (std::abs(DA) <= TMathDef::metricPrecision) return;
     drHatch(0, MarkHatchAngle, MarkHatchStep);
     const Real a = A1 * TMathDef::DEGRAD, b = (A1 + DA) * TMathDef::DEGRAD;
     TContDrawing sector(*this);

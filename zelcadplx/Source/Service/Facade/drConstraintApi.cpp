@@ -28,15 +28,15 @@ void TConstraintApi::Add(double const&, double const&, tvapi::IDrawingObjectPtr,
 {
 }
 
-void TConstraintApi::Constrain(tvapi::tvConstraintTypeEnum T, int Index)
+void TConstraintApi::Constrain(tvapi::tvConstraintTypeEnum Kind, int Index)
 {
     TRegistryModeler2D& r = *M.R2;
     const tvapi::IDrawingObject1Ptr current(r.CurDrawingObject);
     if (!current) return;
     const tvapi::IParametricConstraintPtr constraint = current->NewConstraint();
     if (!constraint) return;
-    constraint->SetConstraintType(T);
-    if (IsBetweenTwoObjects(T)) {
+    constraint->SetConstraintType(Kind);
+    if (IsBetweenTwoObjects(Kind)) {
         constraint->SetPartner({tvapi::ITervanAPIObjectPtr(r.PrevDrawingObject)});
         constraint->SetPartnerIndex(r.PrevIndex);
     }

@@ -36,10 +36,10 @@ public:
                    int Attr) override;
 
 private:
-    // Has the host put a constraint of kind T on the current object at its point Index; for
+    // Has the host put a constraint of kind Kind on the current object at its point Index; for
     // a kind between two objects the partner is the chain's end at its point. Nothing when
     // the object takes no constraints; a refused creation is not reported.
-    void Constrain(tvapi::tvConstraintTypeEnum T, int Index);
+    void Constrain(tvapi::tvConstraintTypeEnum Kind, int Index);
     void EndChain();
 };
 

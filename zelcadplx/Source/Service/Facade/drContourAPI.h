@@ -11,6 +11,7 @@ public:
     // Curve I through drApi::MA: segments as lines, circles, arcs; other kinds and an index
     // outside the contour draw nothing. Style OutAtribute, or the curve's own when it is 0.
     void drItem(int I, int OutAtribute) const;
+    using TContour::drItem; // through a modeller of the caller's
 };
 
 } // namespace drApi

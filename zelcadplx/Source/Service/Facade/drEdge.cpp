@@ -11,7 +11,6 @@ namespace {
 
 constexpr Real EdgeTolerance = 0.001; // the same edge
 constexpr Real EndTolerance = 1e-5;   // ends that meet, chords that agree
-constexpr Real ParamTolerance = 2e-6; // a parameter at the end of the range
 
 TPoint3D PointOf(const tvapi::IVertexPtr& V)
 {
@@ -60,7 +59,7 @@ void TEdge::GetTangent(Boolean Vertex, TVector3D& Result) const
     if (!Curve) return;
     const Real t = Vertex ? t1 : t0;
     Curve->GetTangentVector(t, Result.x, Result.y, Result.z);
-    if (std::fabs(t - GetTMax()) <= ParamTolerance) Result.Set(-Result.x, -Result.y, -Result.z);
+    if (std::fabs(t - GetTMax()) <= TMathDef::paramPrecision) Result.Set(-Result.x, -Result.y, -Result.z);
 }
 
 Real TEdge::GetDt(Real const& ValueStep) const
@@ -122,12 +121,12 @@ UInteger TAOfEdge::ExistVertex(TEdge& E) const
         tvapi::IEdgePtr entry = FArray[I];
         if (!entry) continue;
         if (EquEdge(E.Edge, entry, EdgeTolerance)) return 3;
-        const TEdge T(entry);
-        if (E.P0.EquEps(T.P0, EndTolerance) || E.P0.EquEps(T.P1, EndTolerance)) {
+        const TEdge Other(entry);
+        if (E.P0.EquEps(Other.P0, EndTolerance) || E.P0.EquEps(Other.P1, EndTolerance)) {
             if (s == 2) return 3;
             s = 1;
         }
-        if (E.P1.EquEps(T.P0, EndTolerance) || E.P1.EquEps(T.P1, EndTolerance)) {
+        if (E.P1.EquEps(Other.P0, EndTolerance) || E.P1.EquEps(Other.P1, EndTolerance)) {
             if (s == 1) return 3;
             s = 2;
         }

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: boxes, help, resource strings, progress ========
 // Host message boxes, help, resource strings and progress of the facade. The suppression
 // mode is switched for the span of a box by a scope guard, so a throwing host still gets
 // its mode back.

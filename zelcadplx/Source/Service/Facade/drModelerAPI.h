@@ -164,6 +164,7 @@ public:
     void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
     void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
                          Real const& Angle) override;
+    using TModeler3D::drBaseExtrusion;
     void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
                         Real const& Angle) override;
     void drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
@@ -476,6 +477,7 @@ public:
     void drSave3D(Boolean Close, Boolean NeedNameMarking) override;
     // Renames the current part Name and saves the document under FName; the registry keeps it.
     void drSave3DAs(const Str& FName, const Str& Name);
+    using TModeler3D::drSave3DAs;
 
     // ---- The current model and its objects (drModelerAPIModel3D.cpp) ---------------------------
     // The registry's own fields (what the caller assigns through them is the registry's).
@@ -521,6 +523,7 @@ public:
     // Inserts and places at (x, y, z); ReverseZ turns the part half a turn about its Y axis.
     void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
                    Boolean ExternalFile) override;
+    using TModeler3D::AddDetail;
     void AddDetailAxle(const Real& x, const Real& y, const Real& z, const TString& DetailName,
                        const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
                        const Real& yDz, Boolean ExternalFile);

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: 2D primitives and the layer switch =============
 // The facade's 2D primitives: line segments, arcs, circles and ellipses, and the layer
 // switch. Each public operation drops degenerate and non-finite input, maps its points through the 2D
 // placement stack when no 2D document is open, and then either collects the curve into

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: assemblies =====================================
 // The facade's assemblies: placing the current part, mates, and parts inserted from files.
 
 #include "drModelerAPI.h"

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: object attributes and what a drawing object is =
 // The facade's text attributes on host objects (one "Reference Object" type per document,
 // found again by its key), what a drawing object is (kind, view number, a dimension's
 // nominal, tolerance and deviations), and small services around the current objects.

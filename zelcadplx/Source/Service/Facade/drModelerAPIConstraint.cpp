@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: parametric constraints =========================
 // Parametric constraints on drawing objects: a dimension tied to a generated variable, and
 // one geometric constraint between points of one or two objects.
 

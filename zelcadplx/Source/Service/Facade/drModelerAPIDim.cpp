@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: dimensions =====================================
 // The facade's dimensions: linear (drDimL in the symbols container the registry holds,
 // drDimL7 in the current view of the active document), diametral, radial and angular. The
 // host measures the geometry; the facade sets properties in a fixed order and records the

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: 3D documents by file ===========================
 // The facade's 3D documents by file: finding an open one, opening one, and the mass of the
 // part a model file holds, and the material written into the current document.
 

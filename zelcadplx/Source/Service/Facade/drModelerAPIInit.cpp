@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: start-up and end in the host ===================
 // Start-up and end of the facade inside the host: the library's own file, its folders, the
 // host's version, document, settings and error state, the dictionary and the library's font;
 // every host reference given back at the end; and the bridges to the host's transfer service.

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: the current model ==============================
 // The facade's current model: the sketch's objects, deleting, naming and asking the state of
 // model objects, and colouring the current part's bodies.
 

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: composite 2D objects and groups ================
 // The facade's composite 2D objects: completion of the innermost open hatch, colouring,
 // leader, cut line, tolerance frame or 3D polyline (drEndObj), the openers of colourings
 // and 3D polylines, nested 2D macro objects that take everything drawn meanwhile, and

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: view projections ===============================
 // The facade's view projections of the current 3D document: a standard one shown (and kept as
 // the current drawing object, so the caller can restore it later), one given by a matrix, and
 // a kept one shown again.

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: reading 2D geometry into curves ================
 // Reading the geometry of a 2D document into the system's own curves: the segments, arcs,
 // circles and other curves of the active view, each remembering its host object; the sketch
 // of a part is found by name and read while it is open for editing.

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: sheets and views ===============================
 // The facade's sheets: creating and opening a drawing or fragment, its plain and associative
 // views, the detail's sheet with its filled title block, the technical requirements and
 // closing the sheet. While a contour collects, the sheet operations make no host call; the

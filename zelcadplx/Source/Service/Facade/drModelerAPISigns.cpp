@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: annotation signs ===============================
 // The facade's annotation signs: surface roughness, the drawing's general roughness,
 // form-tolerance frames with their leader branches, base signs and view pointers. Positions
 // go to the host as given (the placement stack does not apply), and while a contour collects

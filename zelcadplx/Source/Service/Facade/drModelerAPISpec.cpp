@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: specifications =================================
 // The facade's specifications: creating and saving a specification document, and adding
 // its rows for a part, for a drawing object and for a detail's documents. Every row goes
 // into the description of style 1 of "graphic.lyt" in the current document, added on first

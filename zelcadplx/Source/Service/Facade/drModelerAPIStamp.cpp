@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: the title block ================================
 // The facade's title block: opening the title block of the current document's first sheet,
 // selecting a cell, writing its text, committing and closing. drStringObj outside a title
 // block appends lines to the current text instead.

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: operations that wait ===========================
 // The facade's modeller operations that do not reach the host yet: each does nothing, tells
 // the host nothing and answers false or 0. Each group names the work it waits for.
 

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: texts, hatches, cut lines, leaders =============
 // The facade's annotation objects: drawing texts, hatches, cut lines, leaders with shelves
 // and points. Hatches, cut lines and leaders are opened here, fed by the following
 // primitives and points, and completed by drEndObj; texts and points are made in one call.

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: user data in documents =========================
 // The library's own data in host documents: items of bytes or of object lists in the
 // document's user-data storage "ZelMould". Nothing is kept between calls.
 

@@ -1,3 +1,4 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: part access (with TPartAccess) =================
 // Part access of the facade: the active document, its part, tessellation manager and the
 // application's progress bar are taken for a command and given back when it ends.
 

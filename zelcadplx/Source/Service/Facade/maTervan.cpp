@@ -8,9 +8,7 @@ namespace drApi {
 
 namespace {
 
-constexpr Real LengthTolerance = 2e-6;     // edges of one length
 constexpr Real SurfaceBoxTolerance = 1e-5; // faces on one surface piece
-constexpr Real FlatTolerance = 2e-6;       // an edge keeps its z
 constexpr Real PlaneZTolerance = 1e-4;     // an edge lies at a given z
 // Samples along an edge: start, middle and end; a range of no length or not finite would
 // otherwise never pass its end.
@@ -88,7 +86,7 @@ Boolean EquEdge(tvapi::IEdgePtr& E1, tvapi::IEdgePtr& E2, Real Eps)
     if (!Box(*C1).IsCommon(Box(*C2), Eps)) return false;
     const Real a1 = C1->GetParamMin(), b1 = C1->GetParamMax();
     const Real a2 = C2->GetParamMin(), b2 = C2->GetParamMax();
-    if (!(std::fabs(E1->GetLength(1) - E2->GetLength(1)) <= LengthTolerance)) return false;
+    if (!(std::fabs(E1->GetLength(1) - E2->GetLength(1)) <= TMathDef::metricPrecision)) return false;
     if (!KindsAgree(*C1, *C2)) return false;
     if (b1 < a1) return true;
     const Real d1 = 0.5 * (a1 + b1) - a1, d2 = 0.5 * (a2 + b2) - a2;
@@ -140,7 +138,7 @@ Boolean EdgeInPlaneXOY(tvapi::IEdgePtr Edge)
     for (int i = 0; i < FlatSamples; ++i) {
         t += dt;
         if (t > te) break;
-        if (std::fabs(At(*C, t).z - Z) > FlatTolerance) return false;
+        if (std::fabs(At(*C, t).z - Z) > TMathDef::metricPrecision) return false;
     }
     return true;
 }

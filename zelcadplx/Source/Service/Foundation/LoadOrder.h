@@ -27,8 +27,7 @@ enum : int {
     Facade,            // MA
     FacadeStack,       // the placement stack moved onto MA's own
     Selector,          // drApi::Selector
-    ControlModel,      // the library's control model
-    ChainTables,       // the chain calculation methods and risk coefficients
+    Library,           // the first place of the library built on the framework (its own header)
 };
 
 } // namespace loadorder

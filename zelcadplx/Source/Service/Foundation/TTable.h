@@ -18,7 +18,9 @@ public:
         XV* Next = nullptr;
     };
 
-    static constexpr double EqualTolerance = 2e-6;   // absolute, for tcLessEqu and tcEqu
+    // Absolute, for tcLessEqu and tcEqu. Foundation sits below the math definitions, so the
+    // value is TMathDef::metricPrecision written again; Mathemat.cpp checks that they agree.
+    static constexpr double EqualTolerance = 2e-6;
     static constexpr Integer MaxCountValues = 10002; // a borrowed array is counted this far
 
     TString GOST;

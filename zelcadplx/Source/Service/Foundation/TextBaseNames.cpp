@@ -10,7 +10,6 @@
 namespace {
 
 constexpr double IntegerTolerance = 0.005; // a designation value this near an integer is one
-constexpr double FilterTolerance = 2e-6;
 
 const char* const PlateCodes[24] = {
     "PK01", "PK02", "PK21", "PK03", "PK04", "PK05", "PK06", "PK07", //
@@ -130,7 +129,7 @@ bool TADTable::GetSpcDetail(int IdDetail, const TString& P1, const TString& P2, 
             const TString& f = *filters[k - 1];
             const Integer j = d->ColumnOfValue(k);
             if (j < 0 || f.Empty() || f == TString("*")) continue;
-            keep = std::fabs(d->Cell(row, j) - f.toReal()) <= FilterTolerance;
+            keep = std::fabs(d->Cell(row, j) - f.toReal()) <= TTable::EqualTolerance;
         }
         if (!keep) continue;
         AValues.Add(Name(TBaseDetail{d->ID, row, -1}));

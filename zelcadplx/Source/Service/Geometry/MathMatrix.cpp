@@ -1,6 +1,8 @@
 // Matrix storage by kind, norms, arithmetic and the kind-aware product.
 #include "MathMatrix.h"
 
+#include "Mathemat.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -510,6 +512,6 @@ Boolean TMathMatrix::Check(const TMathMatrix& M) const
 {
     for (TSize i = 0; i < Lines; ++i)
         for (TSize j = 0; j < Columns; ++j)
-            if (std::fabs(Get(i, j) - M.Get(i, j)) > CheckTolerance) return false;
+            if (std::fabs(Get(i, j) - M.Get(i, j)) > TMathDef::metricPrecision) return false;
     return true;
 }

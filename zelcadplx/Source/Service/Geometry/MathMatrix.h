@@ -90,10 +90,8 @@ public:
     void Transpose(TMathMatrix& A) const;
     Boolean CheckBanded();
     TString toStr() const;
-    // True when every element is within 2e-6 of M's.
+    // True when every element is within TMathDef::metricPrecision of M's.
     Boolean Check(const TMathMatrix& M) const;
-
-    static constexpr TData CheckTolerance = 2e-6;
 
 private:
     void AddScaled(const TMathMatrix& A, TData k);

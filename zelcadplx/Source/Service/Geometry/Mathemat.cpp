@@ -3,9 +3,13 @@
 
 #include "DString.h"
 #include "KmfData.h"
+#include "TTable.h"
 
 #include <cstdint>
 #include <limits>
+
+// The tables of Foundation compare with the library's 2e-6 without seeing TMathDef.
+static_assert(TTable::EqualTolerance == TMathDef::metricPrecision);
 
 namespace {
 

@@ -41,7 +41,9 @@ public:
     static constexpr Real MaxLength = 1e7;
     static constexpr Real metricEpsilon = 1e-8;
     static constexpr Real metricRegion = 2e-7;
-    static constexpr Real metricPrecision = 2e-6; // zero test of lengths, sines, cross products
+    // The 2e-6 of the library: the zero test of lengths, sines, cross products and values
+    // (metric), and the end test of curve parameters (param).
+    static constexpr Real metricPrecision = 2e-6;
     static constexpr Real metricAccuracy = 2e-5;
     static constexpr Real metricNear = 1e-4;
     static constexpr Real paramEpsilon = 1e-8;

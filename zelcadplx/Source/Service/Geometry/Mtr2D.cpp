@@ -114,9 +114,9 @@ TMtr2D& TMtr2D::Set(const TPoint2D& iO, const TVector2D& iAX, const TVector2D& i
     return *this;
 }
 
-TMtr2D& TMtr2D::Symmetry(const TPoint2D& pc, const TVector2D& V) noexcept
+TMtr2D& TMtr2D::Symmetry(const TPoint2D& pc, const TVector2D& D) noexcept
 {
-    const TVector2D u = UnitOrAsIs(V);
+    const TVector2D u = UnitOrAsIs(D);
     TMtr2D S;
     S.M[0][0] = u.x * u.x - u.y * u.y;
     S.M[0][1] = 2.0 * u.x * u.y;
@@ -162,15 +162,15 @@ TMtr2D& TMtr2D::Rotate(Real angle) noexcept
     return PostMultiply(Rotation(std::cos(angle), std::sin(angle)));
 }
 
-TMtr2D& TMtr2D::Rotate(TVector2D V) noexcept
+TMtr2D& TMtr2D::Rotate(TVector2D D) noexcept
 {
-    const TVector2D u = UnitOrAsIs(V);
+    const TVector2D u = UnitOrAsIs(D);
     return PostMultiply(Rotation(u.x, u.y));
 }
 
-TMtr2D& TMtr2D::Rotate(const TPoint2D& pc, TVector2D V) noexcept
+TMtr2D& TMtr2D::Rotate(const TPoint2D& pc, TVector2D D) noexcept
 {
-    const TVector2D u = UnitOrAsIs(V);
+    const TVector2D u = UnitOrAsIs(D);
     return PostMultiply(AboutPoint(pc, Rotation(u.x, u.y)));
 }
 

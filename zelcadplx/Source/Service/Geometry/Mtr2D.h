@@ -45,19 +45,19 @@ public:
     TMtr2D& Init(const TPoint2D& pc, Real angle) noexcept;
     TMtr2D& Init(const TPoint2D& iO, const TVector2D& iAX) noexcept;
     TMtr2D& Set(const TPoint2D& iO, const TVector2D& iAX, const TVector2D& iAY) noexcept;
-    // The reflection in the line through pc along V; replaces the contents.
-    TMtr2D& Symmetry(const TPoint2D& pc, const TVector2D& V) noexcept;
+    // The reflection in the line through pc along D; replaces the contents.
+    TMtr2D& Symmetry(const TPoint2D& pc, const TVector2D& D) noexcept;
 
     // The placement (x, y, Angle degrees, Scale) acts before the present transformation.
     TMtr2D& drMtr(Real x, Real y, Real Angle, Real Scale) noexcept;
     TMtr2D& Move(Real idx, Real idy) noexcept;
-    TMtr2D& Move(const TVector2D& V) noexcept { return Move(V.x, V.y); }
+    TMtr2D& Move(const TVector2D& D) noexcept { return Move(D.x, D.y); }
     TMtr2D& Scale(Real s) noexcept;
     TMtr2D& ScaleX(Real s) noexcept;
     TMtr2D& ScaleY(Real s) noexcept;
     TMtr2D& Rotate(Real angle) noexcept;  // radians
-    TMtr2D& Rotate(TVector2D V) noexcept; // by V's direction
-    TMtr2D& Rotate(const TPoint2D& pc, TVector2D V) noexcept;
+    TMtr2D& Rotate(TVector2D D) noexcept; // by D's direction
+    TMtr2D& Rotate(const TPoint2D& pc, TVector2D D) noexcept;
     TMtr2D& Shift(Real s) noexcept;  // x' = x + s y, y' = s x + y
     TMtr2D& ShiftX(Real s) noexcept; // x' = x + s y
     TMtr2D& ShiftY(Real s) noexcept; // y' = s x + y

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "FacadeFixture.h"
+#include "../Facade/FacadeFixture.h"
 #include "HostSvg.h"
 #include "KmfData.h"
 #include "Mtr3D.h"

@@ -166,12 +166,22 @@ public:
     virtual Real drCreateAttrStr(Real Id) = 0;
     // Starts collecting a hatch outline: clears HatchContour and pushes it on the collector
     // stack unless a contour already collects. Tip, Fstr and Shag are not kept.
+    // The facade's drHatch takes its reals by reference and opens a host hatch instead; it
+    // hides this one on purpose, and a using would make its calls ambiguous.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverloaded-virtual"
     virtual void drHatch(Integer Tip, Real Fstr, Real Shag);
+#pragma GCC diagnostic pop
     virtual void drMacro2D(Boolean AllLayer) = 0;
     virtual void drEndMacro() = 0;
     // Ends a hatch: pops the collector stack when its top is HatchContour.
     virtual void drEndObj();
+    // The facade hides this one on purpose with its own drDeleteObj(IDrawingObjectPtr&), which
+    // empties the caller's pointer; a using would make its calls ambiguous.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverloaded-virtual"
     virtual void drDeleteObj(tvapi::IDrawingObjectPtr Object);
+#pragma GCC diagnostic pop
     virtual void drColorStyle(Integer Attr, TPenStyles style);
     // Arc of centre (X, Y) and radius R from (x1, y1) to (x2, y2); Napr +1 or -1.
     virtual void drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1,

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "FacadeFixture.h"
+#include "../Facade/FacadeFixture.h"
 #include "HostSvg.h"
 #include "RecordingModeler.h"
 
