@@ -321,6 +321,6 @@ TEST_P(SamplePictureTest, TextsAreFramedAndClearOfArrowsAndCentreLines)
 INSTANTIATE_TEST_SUITE_P(Samples, SamplePictureTest,
                          ::testing::Values(TSamplePicture{"chain", 3.0}, TSamplePicture{"shaft", 3.0},
                                            TSamplePicture{"sheet", 6.0}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& p) { return std::string(p.param.Name); });
 
 } // namespace
