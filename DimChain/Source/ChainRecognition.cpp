@@ -302,7 +302,7 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 }
 
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped)
+                         TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host, bool* Stopped)
 {
     if (Stopped) *Stopped = false;
     ClearSelection();
@@ -325,7 +325,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
-    Target.RemoveAll();
+    Target.RemoveAll(Host);
     for (std::size_t k = 1; k < search.Kept.size(); ++k)
         Target.Dimensions.Add(All.Dimensions[search.Kept[k]]);
     Target.Dimensions.Add(All.Dimensions[search.Kept[0]]);

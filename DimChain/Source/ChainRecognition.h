@@ -28,4 +28,5 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 // whether it stopped so, with paths left untried. Gives the number of closed paths found;
 // with none, Target is left as it was.
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped = nullptr);
+                         TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host,
+                         bool* Stopped = nullptr);

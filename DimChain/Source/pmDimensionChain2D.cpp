@@ -2,6 +2,7 @@
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGrid.h"
 #include "Dictionary.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
@@ -95,7 +96,6 @@ void TpmDimensionChain2D::BuildGrid()
     if (!grListDimChain) return;
     FLinkGrid = std::make_shared<TPropertyLinkGrid>(grListDimChain);
     DimensionChains.Grid = FLinkGrid;
-    Chain().Grid = FLinkGrid;
     grListDimChain->SetGridHeight(GridHeight);
     for (int i = 0; i < rCountRow; ++i) {
         grListDimChain->SetCellText(0, i, Wide(DC(ColumnName[i])).c_str());
@@ -188,14 +188,13 @@ void TpmDimensionChain2D::SwitchChain()
     ResetCurrentLink();
     if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
     TDimensionChain& C = Chain();
-    C.Grid = FLinkGrid;
     if (drApi::Selector)
         for (const TDimension& L : C.Dimensions) {
             drApi::Selector->Select2D(L.Obj);
             drApi::Selector->Select2D(L.PearentObj);
             drApi::Selector->Select2D(L.AuxObj);
         }
-    if (FLinkGrid) C.ToGrid(current, FLinkGrid);
+    ChainGrid::WriteAll(FLinkGrid, C, current);
     ShowRecognition();
     LinkSettings();
     APropertyVariable.ChangeValue(&MethodCalculating, -1);
@@ -205,10 +204,7 @@ void TpmDimensionChain2D::SwitchChain()
 
 void TpmDimensionChain2D::RewriteRow(Integer Link)
 {
-    TDimensionChain& C = Chain();
-    if (Link < 0 || Link >= C.Count()) return;
-    C.Dimensions[Link].toGrid(FLinkGrid, Link + 1, DimensionChains.Current,
-                              C.Closed && Link == C.Count() - 1);
+    ChainGrid::WriteRow(FLinkGrid, Chain(), Link, DimensionChains.Current, false);
 }
 
 void TpmDimensionChain2D::RedrawGrid()

@@ -1,7 +1,8 @@
-// The drawing panel's buttons, grid tool bar, settings, grid edits and its OK and cancel.
+// TpmDimensionChain2D, part 3 of 3: commands - buttons, grid tool bar, settings, grid edits, OK.
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGrid.h"
 #include "Dictionary.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
@@ -46,6 +47,14 @@ std::wstring Wide(const TString& s)
 TString Number(Real Value)
 {
     return TString(Value, 3, true, 7);
+}
+
+// Removes every link of C and empties their rows.
+void EmptyChain(TDimensionChain& C, const TLinkGridPtr& Grid)
+{
+    const int rows = C.Count();
+    C.RemoveAll(FacadeChainHost());
+    ChainGrid::ClearRows(Grid, rows);
 }
 
 bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
@@ -110,8 +119,10 @@ void TpmDimensionChain2D::RecogniseChains()
     AddDerivativeDimensions(LastDimension.Obj);
     TDimensionChain& C = Chain();
     bool stopped = false;
+    const int before = C.Count();
     const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
-                                       Directions, C, &stopped);
+                                       Directions, C, FacadeChainHost(), &stopped);
+    if (n > 0) ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
     ResetCurrentLink();
     if (n != 1) Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
     if (stopped)
@@ -127,23 +138,17 @@ void TpmDimensionChain2D::RecogniseChains()
         }
     }
     if (C.Count() > 0) NormaliseClosing(C.Dimensions[C.Count() - 1]);
-    if (C.IsClosed()) {
-        C.Grid = FLinkGrid;
-        TDimension& closing = C.Dimensions[C.Count() - 1];
-        Real nominal = 0.0;
-        C.Calculate2D(false, nominal, closing.QHigh, closing.QLow);
-        const Real length = std::hypot(closing.V3.x, closing.V3.y);
-        if (std::fabs(closing.Nominal - length) > TDimension::ZeroLength)
-            closing.Comment +=
-                TString("(*dT= ") + Number(closing.Nominal) + TString(" ") + Number(closing.V2.Len());
-    }
+    TClosingStep step; // a recognised chain keeps its deviations in the links
+    step.NoteResidual = false;
+    step.WriteBack = false;
+    if (C.CloseAndCalculate(step)) ChainGrid::WriteSigns(FLinkGrid, C);
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }
 
 void TpmDimensionChain2D::RemoveChain()
 {
-    Chain().RemoveAll();
+    EmptyChain(Chain(), FLinkGrid);
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     Integer& current = DimensionChains.Current;
     if (chains.Count > 1 && current >= 0 && current < chains.Count) {
@@ -235,14 +240,14 @@ void TpmDimensionChain2D::DeleteLink(TDimension& L)
     TDimensionChain& C = Chain();
     const tvapi::IDrawingObjectPtr object = L.Obj;
     if (Sel()) Sel()->UnSelect2D(object);
+    const Integer at = object ? C.Index(object) : DimensionChains.CurrentDim;
     if (object) {
-        C.Remove(object);
+        C.Remove(object, FacadeChainHost());
     } else { // a recognised derived link has no drawing object of its own
-        const Integer k = DimensionChains.CurrentDim;
-        C.Dimensions.Delete(k);
+        C.Dimensions.Delete(at);
         C.Closed = false;
-        if (C.Grid) C.DeleteRow(k);
     }
+    if (at >= 0) ChainGrid::DeleteRow(FLinkGrid, C, at);
     LinkRemoved();
 }
 
@@ -277,7 +282,7 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     if (Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain))) {
         ClearSelection();
         if (const TDimension* L = CurrentLink(); L && Sel()) Sel()->Select2D(L->Obj);
-        Chain().RemoveAll();
+        EmptyChain(Chain(), FLinkGrid);
         ResetCurrentLink();
         // The counter may be typed past its range: the index stays within the chains found.
         IndexNeedDimensionChain = std::clamp(eDetectDimensionChain->GetValue(), 1, std::max(FRecognised, 1));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordingChainHost.h"
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -47,9 +49,12 @@ void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
 
 class TChainRecognitionTest : public TDrawingLinksFixture {
 protected:
+    TRecordingChainHost Host;
+
     void TearDown() override
     {
         A = B = C = L = M = {};
+        Host.Calls.clear();
         All.Dimensions.FreeMemory(); // emptied slots still hold their links
         Target.Dimensions.FreeMemory();
         TDrawingLinksFixture::TearDown();
@@ -69,7 +74,7 @@ protected:
     {
         TDimension D;
         D.SetLDim(closing, {});
-        return Make3DDimensionChain(All, D, index, Placements, Directions, Target);
+        return Make3DDimensionChain(All, D, index, Placements, Directions, Target, Host);
     }
     std::vector<double> Nominals() const
     {
@@ -201,7 +206,7 @@ TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
         GetAllDimensions(All);
         TDimension D;
         D.SetLDim(dims[0], {});
-        const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target);
+        const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target, Host);
         std::vector<int> path;
         for (Integer i = 0; i < All.Count() && path.empty(); ++i)
             if (All.Dimensions[i] == D) path.push_back(i);
@@ -210,7 +215,7 @@ TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
         ASSERT_EQ(n, static_cast<int>(found.size()));
         for (int index : {1, 2, 3, n}) {
             if (index < 1 || index > n) continue;
-            Make3DDimensionChain(All, D, index, Placements, Directions, Target);
+            Make3DDimensionChain(All, D, index, Placements, Directions, Target, Host);
             const std::vector<int>& kept = found[static_cast<std::size_t>(index - 1)];
             ASSERT_EQ(Target.Count(), static_cast<Integer>(kept.size()));
             for (std::size_t j = 0; j < kept.size(); ++j)
