@@ -152,7 +152,12 @@ TEST_F(TChainRecognitionTest, PathIsChosenByIndexWithTheClosingDimensionLast)
     DrawSteps();
     EXPECT_EQ(Recognise(C, 1), 2);
     EXPECT_EQ(Nominals(), (std::vector<double>{40, 10, 30}));
+    // The host sees the closing dimension, then the chosen path once; the paths tried stay unseen.
+    EXPECT_EQ(Host.Kinds(), "CSSSS");
+    EXPECT_TRUE(Host.Calls[2].Object == A && Host.Calls[3].Object == B && Host.Calls[4].Object == C);
+    Host.Calls.clear();
     EXPECT_EQ(Recognise(C, 2), 2);
+    EXPECT_EQ(Host.Kinds(), "CSUUUUUUSSSS") << "the chain replaced is unselected first";
     EXPECT_EQ(Nominals(), (std::vector<double>{80, 40, 10, 30}));
     EXPECT_EQ(Recognise(C, 5), 2); // fewer paths than asked: the last one
     EXPECT_EQ(Nominals(), (std::vector<double>{80, 40, 10, 30}));
