@@ -4,6 +4,7 @@
 
 #include "KmfData.h"
 #include "TArrayStream.h"
+#include "TLinkText.h"
 
 #include <algorithm>
 #include <array>
@@ -305,25 +306,14 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     TDimension& L = Dimensions[Count() - 1];
     if (Step.NoteResidual) {
         const TChainResult zero = *Calculate(Step.Space, true);
-        L.Comment += TString("0(");
-        L.Comment += TString(zero.Nominal, 2, true, 7);
-        L.Comment += TString(")[");
-        L.Comment += TString(zero.QHigh, 3, true, 7);
-        L.Comment += TString(",");
-        L.Comment += TString(zero.QLow, 3, true, 7);
-        L.Comment += TString("]");
+        L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
     }
     const TChainResult result = *Calculate(Step.Space, false);
     L.QHigh = result.QHigh;
     L.QLow = result.QLow;
     if (Step.WriteBack) L.toDrawing();
     const Real length = L.V2.Len();
-    if (L.Nominal != length) {
-        L.Comment += TString("(*dT= ");
-        L.Comment += TString(L.Nominal, 3, true, 7);
-        L.Comment += TString(" ");
-        L.Comment += TString(length, 3, true, 7);
-    }
+    if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
     return result;
 }
 

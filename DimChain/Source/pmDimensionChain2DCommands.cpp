@@ -5,6 +5,7 @@
 #include "ChainGrid.h"
 #include "Dictionary.h"
 #include "Messager.h"
+#include "TLinkText.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
@@ -42,11 +43,6 @@ std::wstring Wide(const TString& s)
     TString copy(s);
     const wchar_t* w = copy.toWideChar();
     return w ? std::wstring(w) : std::wstring();
-}
-
-TString Number(Real Value)
-{
-    return TString(Value, 3, true, 7);
 }
 
 // Removes every link of C and empties their rows.
@@ -340,7 +336,7 @@ void TpmDimensionChain2D::EditCell()
             value = typed;
         else // the cell shows the value kept
             Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
-        grListDimChain->SetCellText(row, column, Wide(Number(value)).c_str());
+        grListDimChain->SetCellText(row, column, Wide(LinkText::Number(value)).c_str());
     }
     grListDimChain->Redraw();
 }
