@@ -6,7 +6,6 @@
 #include "Dictionary.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
 #include <memory>
@@ -186,14 +185,12 @@ void TpmDimensionChain2D::SwitchChain()
     if (current < 0) current = 0;
     if (current >= DimensionChains.DimChains.Count) current = DimensionChains.DimChains.Count - 1;
     ResetCurrentLink();
-    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+    TChainHost& host = FacadeChainHost();
+    host.ClearSelection();
     TDimensionChain& C = Chain();
-    if (drApi::Selector)
-        for (const TDimension& L : C.Dimensions) {
-            drApi::Selector->Select2D(L.Obj);
-            drApi::Selector->Select2D(L.PearentObj);
-            drApi::Selector->Select2D(L.AuxObj);
-        }
+    for (const TDimension& L : C.Dimensions)
+        for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.PearentObj, L.AuxObj})
+            host.Select(object);
     ChainGrid::WriteAll(FLinkGrid, C, current);
     ShowRecognition();
     LinkSettings();

@@ -30,7 +30,7 @@ drApi::TSelectorAPI* Sel()
 
 void ClearSelection()
 {
-    if (Sel() && Sel()->Selection7) Sel()->Selection7->UnSelectAll();
+    FacadeChainHost().ClearSelection();
 }
 
 void Tell(const TString& Text)
@@ -224,7 +224,7 @@ void TpmDimensionChain2D::AwaitObject(TDimension& L, TState Next, const char* Pr
         return;
     }
     ClearSelection();
-    if (Sel()) Sel()->Select2D(L.Obj);
+    FacadeChainHost().Select(L.Obj);
     State = Next;
     WaitAuxiliary = L.Obj;
     tWaitAuxiliary = tLightObj = L.Type;
@@ -235,7 +235,7 @@ void TpmDimensionChain2D::DeleteLink(TDimension& L)
 {
     TDimensionChain& C = Chain();
     const tvapi::IDrawingObjectPtr object = L.Obj;
-    if (Sel()) Sel()->UnSelect2D(object);
+    FacadeChainHost().UnSelect(object);
     const Integer at = object ? C.Index(object) : DimensionChains.CurrentDim;
     if (object) {
         C.Remove(object, FacadeChainHost());
@@ -253,10 +253,8 @@ void TpmDimensionChain2D::LinkRemoved()
     ResetCurrentLink();
     RedrawGrid();
     UpdateProcess();
-    if (Sel()) {
-        Sel()->UnChoose2D(rLightObj);
-        Sel()->UnSelect2D(rLightObj);
-    }
+    if (Sel()) Sel()->UnChoose2D(rLightObj);
+    FacadeChainHost().UnSelect(rLightObj);
     SetPrompt(DC("Укажите размер"));
     State = stBase;
     ShowRecognition();
@@ -277,7 +275,7 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     const bool r = APropertyVariable.ChangeControlValue(Control);
     if (Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain))) {
         ClearSelection();
-        if (const TDimension* L = CurrentLink(); L && Sel()) Sel()->Select2D(L->Obj);
+        if (const TDimension* L = CurrentLink()) FacadeChainHost().Select(L->Obj);
         EmptyChain(Chain(), FLinkGrid);
         ResetCurrentLink();
         // The counter may be typed past its range: the index stays within the chains found.
@@ -388,11 +386,8 @@ bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
     if (row < 1 || row > C.Count()) return false;
     ClearSelection();
     const TDimension& L = C.Dimensions[row - 1];
-    if (Sel()) {
-        Sel()->Select2D(L.Obj);
-        Sel()->Select2D(L.AuxObj);
-        Sel()->Select2D(L.PearentObj);
-    }
+    for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.AuxObj, L.PearentObj})
+        FacadeChainHost().Select(object);
     DimensionChains.CurrentDim = row - 1;
     CurrentLink();
     return false;
