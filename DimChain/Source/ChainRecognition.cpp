@@ -2,34 +2,12 @@
 
 #include "ChainRecognition.h"
 
-#include "drModelerAPI.h"
-#include "drObjects2D.h"
-#include "drSelectorAPI.h"
-#include "tvapi/Drawing2DObjects.h"
-
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <vector>
 
 namespace {
-
-void ClearSelection()
-{
-    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
-}
-
-void SelectLink(const TDimension& L, bool Select)
-{
-    if (!drApi::Selector) return;
-    if (Select) {
-        drApi::Selector->Select2D(L.Obj);
-        drApi::Selector->Select2D(L.PearentObj);
-    } else {
-        drApi::Selector->UnSelect2D(L.Obj);
-        drApi::Selector->UnSelect2D(L.PearentObj);
-    }
-}
 
 void NumberPlanes(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directions)
 {
@@ -176,11 +154,9 @@ struct TSearch {
         Sums.Push(L.V2);
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
-        SelectLink(L, true);
     }
     void Pop()
     {
-        SelectLink(All.Dimensions[Path.back()], false);
         Path.pop_back();
         Sums.Pop();
         FreeEnd = Ends.back();
@@ -244,42 +220,6 @@ struct TSearch {
 
 } // namespace
 
-void GetAllDimensions(TDimensionChain& All)
-{
-    All.Dimensions.Count = 0;
-    ClearSelection();
-    const tvapi::ITervanDocument2DPtr doc = drApi::MA.R3->IDoc2D;
-    if (!doc) return;
-    const tvapi::IViewsAndLayersManagerPtr manager = doc->GetViewsAndLayersManager();
-    const tvapi::IViewsPtr views = manager ? manager->GetViews() : tvapi::IViewsPtr();
-    if (!views) return;
-    // Gathered first and counted, so that the pool grows once, not by its step per dimension.
-    std::vector<tvapi::IDrawingObjectPtr> dims;
-    for (int v = 0; v < views->GetCount(); ++v) {
-        tvapi::IViewPtr view = views->GetItem(v);
-        for (const tvapi::IDrawingObjectPtr& obj : drApi::GetObjects2D(view, tvapi::tvAllObj)) {
-            const tvapi::DrawingObjectTypeEnum type = drApi::GetType(obj);
-            if (type == tvapi::tvDrLDimension || type == tvapi::tvDrDDimension ||
-                type == tvapi::tvDrRDimension)
-                dims.push_back(obj);
-        }
-    }
-    All.Dimensions.ReserveSize(static_cast<Integer>(dims.size()));
-    for (const tvapi::IDrawingObjectPtr& obj : dims) {
-        switch (drApi::GetType(obj)) {
-        case tvapi::tvDrLDimension:
-            All.Dimensions.Add().SetLDim(obj, {});
-            break;
-        case tvapi::tvDrDDimension:
-            All.Dimensions.Add().SetDDim(obj, {});
-            break;
-        default:
-            All.Dimensions.Add().SetRDim(obj, {});
-            break;
-        }
-    }
-}
-
 void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAuxiliaryObj)
 {
     const Integer n = All.Count();
@@ -302,10 +242,10 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 }
 
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped)
+                         TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host, bool* Stopped)
 {
     if (Stopped) *Stopped = false;
-    ClearSelection();
+    Host.ClearSelection();
     TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
     TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
     Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
@@ -318,16 +258,20 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
         if (All.Dimensions[i].IsSameObject(D)) bottom = i;
     if (bottom < 0) return 0;
-    if (drApi::Selector) drApi::Selector->Select2D(D.Obj);
+    Host.Select(D.Obj);
 
     const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
     TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
-    Target.RemoveAll();
+    Target.RemoveAll(Host);
     for (std::size_t k = 1; k < search.Kept.size(); ++k)
         Target.Dimensions.Add(All.Dimensions[search.Kept[k]]);
     Target.Dimensions.Add(All.Dimensions[search.Kept[0]]);
+    // The host sees the chosen path, not the paths tried.
+    for (const TDimension& L : Target.Dimensions)
+        for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.PearentObj})
+            if (object) Host.Select(object);
     return search.Found;
 }

@@ -26,6 +26,8 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 // and into D. A path is never extended past TDimensionChain::MaxLinks links (no longer one
 // closes), and the search stops after MaxPathsExamined paths; *Stopped (when given) tells
 // whether it stopped so, with paths left untried. Gives the number of closed paths found;
-// with none, Target is left as it was.
+// with none, Target is left as it was. The host's selection is cleared and shows D, then,
+// when a path was kept, Target's links once; the paths tried are never shown.
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
-                         TAPlacement3D& Directions, TDimensionChain& Target, bool* Stopped = nullptr);
+                         TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host,
+                         bool* Stopped = nullptr);

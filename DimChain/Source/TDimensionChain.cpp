@@ -4,8 +4,7 @@
 
 #include "KmfData.h"
 #include "TArrayStream.h"
-#include "drModelerAPI.h"
-#include "drSelectorAPI.h"
+#include "TLinkText.h"
 
 #include <algorithm>
 #include <array>
@@ -16,9 +15,6 @@ namespace {
 constexpr Real DegToRad = 0.017453292519943295;
 constexpr int MaxDim = 3;
 constexpr int DirectSearchLinks = 12;
-constexpr int ColumnLabel = 0;
-constexpr int ColumnSign = 1;
-constexpr int ColumnClosingSign = 5;
 
 // Stored coefficients beyond these are damage: the methods weigh by at most 1, the largest
 // risk coefficient is 3.3.
@@ -217,7 +213,6 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
 {
     if (this == &C) return *this;
     Dimensions = C.Dimensions;
-    Grid = C.Grid;
     Closed = C.Closed;
     StateClosed = C.StateClosed;
     MethodCalculating = C.MethodCalculating;
@@ -254,14 +249,10 @@ void TDimensionChain::fromStream(TKmfData& s)
     RiskFactor = risk;
 }
 
-void TDimensionChain::RewriteRow(Integer Index, int NumberChain)
+TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
+                            TChainHost& Host, const TClosingStep& Step)
 {
-    Dimensions[Index].toGrid(Grid, Index + 1, NumberChain, false);
-}
-
-Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj, int NumberChain)
-{
-    const tvapi::DrawingObjectTypeEnum type = drApi::MA.GetType(iObj);
+    const tvapi::DrawingObjectTypeEnum type = Host.GetType(iObj);
     TDimension link;
     link.Type = type;
     // A linked dimension picked with an auxiliary object is captured again in place; the chain
@@ -276,14 +267,14 @@ Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjec
             link.SetLDim(iObj, {});
         break;
     case tvapi::tvDrADimension: {
-        const tvapi::DrawingObjectTypeEnum aux = drApi::MA.GetType(iAuxObj);
+        const tvapi::DrawingObjectTypeEnum aux = Host.GetType(iAuxObj);
         at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
         if (at >= 0)
             Dimensions[at].SetLDim(iAuxObj, iObj);
         else if (aux == tvapi::tvDrLineSeg)
             link.SetADim(iObj, iAuxObj);
         else
-            return false;
+            return {};
         break;
     }
     case tvapi::tvDrDDimension:
@@ -293,67 +284,37 @@ Boolean TDimensionChain::Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjec
         link.SetRDim(iObj, iAuxObj);
         break;
     default:
-        return false;
+        return {};
     }
-    if (at >= 0)
-        RewriteRow(at, NumberChain);
-    else
-        Dimensions.Add(link);
+    if (at < 0) Dimensions.Add(link);
     TDimension& L = Dimensions[Count() - 1];
     if (L.Obj)
         OrientDrawingVector(L.V2);
     else
         OrientModelVector(L.V3);
-    if (IsClosed()) CloseAndCalculate(L);
-    if (Grid) {
-        L.toGrid(Grid, Count(), NumberChain, Closed);
-        // The row rewrite empties the sign column: the closing link shows its sign again.
-        if (Closed) WriteSign(Count(), ColumnClosingSign, (StateClosed >> (Count() - 1)) & 1);
-        Grid->SetCurrentRow(Count());
-        Grid->Redraw();
-    }
-    return true;
+    TAdded added;
+    added.Added = true;
+    added.Recaptured = at;
+    added.Closing = CloseAndCalculate(Step);
+    return added;
 }
 
-void TDimensionChain::CloseAndCalculate(TDimension& L)
+std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
-    const Real nominal = L.Nominal;
-    Real n = 0.0, hi = 0.0, lo = 0.0;
-    Calculate2D(true, n, hi, lo);
-    L.Comment += TString("0(");
-    L.Comment += TString(n, 2, true, 7);
-    L.Comment += TString(")[");
-    L.Comment += TString(hi, 3, true, 7);
-    L.Comment += TString(",");
-    L.Comment += TString(lo, 3, true, 7);
-    L.Comment += TString("]");
-    Calculate2D(false, L.Nominal, L.QHigh, L.QLow);
-    L.Nominal = nominal;
-    L.toDrawing();
+    if (!IsClosed()) return std::nullopt;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
+    TDimension& L = Dimensions[Count() - 1];
+    if (Step.NoteResidual) {
+        const TChainResult zero = *Calculate(Step.Space, true);
+        L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
+    }
+    const TChainResult result = *Calculate(Step.Space, false);
+    L.QHigh = result.QHigh;
+    L.QLow = result.QLow;
+    if (Step.WriteBack) L.toDrawing();
     const Real length = L.V2.Len();
-    if (L.Nominal != length) {
-        L.Comment += TString("(*dT= ");
-        L.Comment += TString(L.Nominal, 3, true, 7);
-        L.Comment += TString(" ");
-        L.Comment += TString(length, 3, true, 7);
-    }
-}
-
-void TDimensionChain::ToGrid(int Number, TLinkGridPtr iGrid)
-{
-    if (!iGrid) return;
-    const int rows = iGrid->RowCount();
-    const int columns = rows >= 2 ? iGrid->ColumnCount() : 0;
-    for (int i = 1; i < rows; ++i) {
-        if (i > Count()) {
-            for (int c = 0; c < columns; ++c)
-                iGrid->SetText(i, c, L"");
-            continue;
-        }
-        Dimensions[i - 1].toGrid(iGrid, i, Number, i == Count() && Closed);
-        if (Closed) iGrid->SetText(i, ColumnClosingSign, (StateClosed >> (i - 1)) & 1 ? L"+" : L"-");
-    }
-    iGrid->Redraw();
+    if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
+    return result;
 }
 
 Integer TDimensionChain::Index(const tvapi::IDrawingObjectPtr& Object) const
@@ -364,40 +325,23 @@ Integer TDimensionChain::Index(const tvapi::IDrawingObjectPtr& Object) const
     return -1;
 }
 
-void TDimensionChain::Remove(const tvapi::IDrawingObjectPtr& Object)
+void TDimensionChain::Remove(const tvapi::IDrawingObjectPtr& Object, TChainHost& Host)
 {
     const Integer i = Index(Object);
     if (i < 0) return;
     Closed = false;
-    if (drApi::Selector) drApi::Selector->UnSelect2D(Dimensions[i].AuxObj);
+    Host.UnSelect(Dimensions[i].AuxObj);
     Dimensions.Delete(i);
-    if (Grid) DeleteRow(i);
 }
 
-void TDimensionChain::RemoveAll()
+void TDimensionChain::RemoveAll(TChainHost& Host)
 {
     Closed = false;
     for (Integer i = Dimensions.Count - 1; i >= 0; --i) {
-        if (drApi::Selector) {
-            drApi::Selector->UnSelect2D(Dimensions[i].Obj);
-            drApi::Selector->UnSelect2D(Dimensions[i].AuxObj);
-        }
+        Host.UnSelect(Dimensions[i].Obj);
+        Host.UnSelect(Dimensions[i].AuxObj);
         Dimensions.Delete(i);
-        if (Grid) DeleteRow(i);
     }
-}
-
-void TDimensionChain::DeleteRow(int Index)
-{
-    if (!Grid || Grid->RowCount() <= 0) return;
-    const int columns = Grid->ColumnCount();
-    for (int r = Index + 1; r <= Count(); ++r) {
-        for (int c = 0; c < columns; ++c)
-            Grid->SetText(r, c, Grid->GetText(r + 1, c));
-        Grid->SetText(r, ColumnLabel, L"1A" + std::to_wstring(r));
-    }
-    for (int c = 0; c < columns; ++c)
-        Grid->SetText(Count() + 1, c, L"");
 }
 
 bool TDimensionChain::Is3D() const
@@ -484,67 +428,37 @@ bool TDimensionChain::IsClosed3D()
     return Close(3);
 }
 
-void TDimensionChain::WriteSign(int Row, int Column, bool Plus)
+std::optional<TChainResult> TDimensionChain::Calculate(TChainSpace Space, bool ZeroEndDim) const
 {
-    if (Grid) Grid->SetText(Row, Column, Plus ? L"+" : L"-");
-}
-
-void TDimensionChain::Calculate2D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow)
-{
-    if (!Closed) return;
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
-    Nominal = QHigh = QLow = 0.0;
-    Real S = 0.0, M = 0.0;
-    TVector2D W;
+    if (!Closed) return std::nullopt;
+    const bool model = Space == TChainSpace::Model;
     const int n = ZeroEndDim ? Count() : std::max(Count() - 1, 0);
-    TVector2D u(1.0, 0.0);
-    if (n >= 1) {
+    TVector2D u(1.0, 0.0); // the closing direction a drawing link's field is projected on
+    if (!model && n >= 1) {
         const TVector2D& last = Dimensions[Count() - 1].V2;
         const Real len = last.Len();
         u = len > TDimension::ZeroLength ? last / len : last;
     }
-    for (int i = 0; i < n; ++i) {
-        const TDimension& L = Dimensions[i];
-        const bool plus = (StateClosed >> i) & 1;
-        const Real sgn = plus ? 1.0 : -1.0;
-        const Real K = 1.0 + L.dLdT * L.dT;
-        WriteSign(i + 1, ColumnSign, plus);
-        TContribution part = DrawingContribution(L, u, sgn);
-        if (MethodCalculating != mcMinMax) part.Spread = part.Spread * part.Spread * Lambda;
-        S += part.Spread * K;
-        M += part.Middle * K;
-        W += L.V2 * (sgn * K);
-    }
-    WriteSign(Count(), ColumnClosingSign, n < 31 && ((StateClosed >> n) & 1));
-    const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
-    Nominal = W.Len();
-    QHigh = M + half * 0.5;
-    QLow = M - half * 0.5;
-}
-
-void TDimensionChain::Calculate3D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow)
-{
-    if (!Closed) return;
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
-    Nominal = QHigh = QLow = 0.0;
     Real S = 0.0, M = 0.0;
-    TVector3D W;
-    const int n = ZeroEndDim ? Count() : std::max(Count() - 1, 0);
+    TVector2D W2;
+    TVector3D W3;
     for (int i = 0; i < n; ++i) {
         const TDimension& L = Dimensions[i];
-        const bool plus = (StateClosed >> i) & 1;
-        const Real sgn = plus ? 1.0 : -1.0;
+        const Real sgn = Plus(i) ? 1.0 : -1.0;
         const Real K = 1.0 + L.dLdT * L.dT;
-        WriteSign(i + 1, ColumnSign, plus);
-        TContribution part = ModelContribution(L, sgn);
+        TContribution part = model ? ModelContribution(L, sgn) : DrawingContribution(L, u, sgn);
         if (MethodCalculating != mcMinMax) part.Spread = part.Spread * part.Spread * Lambda;
         S += part.Spread * K;
         M += part.Middle * K;
-        W = TVector3D(W.x + sgn * K * L.V3.x, W.y + sgn * K * L.V3.y, W.z + sgn * K * L.V3.z);
+        if (model)
+            W3 = TVector3D(W3.x + sgn * K * L.V3.x, W3.y + sgn * K * L.V3.y, W3.z + sgn * K * L.V3.z);
+        else
+            W2 += L.V2 * (sgn * K);
     }
-    WriteSign(Count(), ColumnClosingSign, n < 31 && ((StateClosed >> n) & 1));
     const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
-    Nominal = std::sqrt(W.x * W.x + W.y * W.y + W.z * W.z);
-    QHigh = M + half * 0.5;
-    QLow = M - half * 0.5;
+    TChainResult r;
+    r.Nominal = model ? std::sqrt(W3.x * W3.x + W3.y * W3.y + W3.z * W3.z) : W2.Len();
+    r.QHigh = M + half * 0.5;
+    r.QLow = M - half * 0.5;
+    return r;
 }

@@ -4,9 +4,11 @@
 // It finds the closing signs, calculates the closing link and keeps itself in a byte stream.
 
 #include "BaseTypes.h"
+#include "ChainHost.h"
 #include "TArray.h"
 #include "TDimension.h"
-#include "TLinkGrid.h"
+
+#include <optional>
 
 class TKmfData;
 
@@ -18,9 +20,37 @@ enum TMethodCalculating : std::int32_t {
     mcCount = 4,
 };
 
+// The closing link as the calculation gives it.
+struct TChainResult {
+    Real Nominal = 0.0;
+    Real QHigh = 0.0;
+    Real QLow = 0.0;
+};
+
+// Where a chain's links are calculated: drawing links add their drawing vectors and their
+// fields projected on the closing direction, model links their model vectors and fields.
+enum class TChainSpace { Drawing, Model };
+
+// The closing step as a panel runs it. A pick notes the loop's residual in the closing link's
+// comment and writes the deviations back into its dimension; a recognised chain only keeps them.
+struct TClosingStep {
+    TChainSpace Space = TChainSpace::Drawing;
+    bool NoteResidual = true;
+    bool WriteBack = true;
+};
+
+// What Add did: false when nothing was added.
+struct TAdded {
+    bool Added = false;
+    Integer Recaptured = -1;             // the link captured again in place, or -1
+    std::optional<TChainResult> Closing; // the closing step's result when the chain closed
+    explicit operator bool() const { return Added; }
+};
+
 class TDimensionChain {
 public:
     static constexpr Integer MaxLinks = 30;         // longer chains are never searched
+    static constexpr int SignBits = 31;             // the sign mask's bits
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
     static constexpr Integer LinkRoom = 64;
@@ -33,7 +63,6 @@ public:
     }
 
     TArrayOf<TDimension> Dimensions{LinkRoom, LinkRoom};
-    TLinkGridPtr Grid; // may be empty: then nothing is written to a grid
     Boolean Closed = false;
     // Bit i belongs to link i: set adds the link's vector to the closure sum, clear subtracts it.
     Integer StateClosed = 0;
@@ -53,20 +82,23 @@ public:
     void fromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
-    // object iAuxObj; then tests the closure and, when the chain closes, calculates the closing
-    // link, notes the loop's residual in its comment and writes its deviations into the
-    // drawing. False, with nothing changed, for an object that cannot be a link, and for an
-    // angular dimension without a segment or a linked linear dimension.
-    Boolean Add(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj, int NumberChain);
-    // Rewrites every row of iGrid from the links; rows past the last link are emptied.
-    void ToGrid(int Number, TLinkGridPtr iGrid);
+    // object iAuxObj; then runs the closing step (CloseAndCalculate). Nothing added, and
+    // nothing changed, for an object that cannot be a link, and for an angular dimension
+    // without a segment or a linked linear dimension.
+    TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
+               TChainHost& Host, const TClosingStep& Step = {});
+    // The closing step: tests the closure (IsClosed) and, when the chain closes, calculates the
+    // closing link's deviations into it (its nominal stays), notes the residual when Step asks,
+    // writes the deviations back when Step asks, and notes a nominal that differs from the
+    // link's drawn length with "(*dT= ". Min-max keeps the risk factor at 1. Nothing for an open chain.
+    std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // Index of the first link whose dimension is Object; -1 when empty or absent.
     Integer Index(const tvapi::IDrawingObjectPtr& Object) const;
-    void Remove(const tvapi::IDrawingObjectPtr& Object);
-    void RemoveAll();
-    // Closes the grid's gap after link Index was removed.
-    void DeleteRow(int Index);
+    // Removes the first link of Object (its auxiliary object unselected); the chain is open.
+    void Remove(const tvapi::IDrawingObjectPtr& Object, TChainHost& Host);
+    // Removes every link, unselecting its objects; the chain is open.
+    void RemoveAll(TChainHost& Host);
 
     bool Is3D() const;
     bool IsColinear() const;
@@ -84,9 +116,18 @@ public:
     tvapi::IDrawingObjectPtr Parametric();
 
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
-    // or the residual of the whole loop (true). An open chain leaves the outputs untouched.
-    void Calculate2D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow);
-    void Calculate3D(bool ZeroEndDim, Real& Nominal, Real& QHigh, Real& QLow);
+    // or the residual of the whole loop (true), in drawing or model space. Nothing for an open chain.
+    std::optional<TChainResult> Calculate(TChainSpace Space, bool ZeroEndDim) const;
+    std::optional<TChainResult> Calculate2D(bool ZeroEndDim) const
+    {
+        return Calculate(TChainSpace::Drawing, ZeroEndDim);
+    }
+    std::optional<TChainResult> Calculate3D(bool ZeroEndDim) const
+    {
+        return Calculate(TChainSpace::Model, ZeroEndDim);
+    }
+    // Whether link i closes with its vector added (else subtracted); false past the mask.
+    bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
 
     // The closure search over Count vectors of Dim components each (Count * Dim reals, link by
     // link): the lowest mask whose signed sum has every component within Tolerance, or false.
@@ -99,9 +140,6 @@ public:
 
 private:
     bool Close(int Dim);
-    void CloseAndCalculate(TDimension& L);
-    void RewriteRow(Integer Index, int NumberChain);
-    void WriteSign(int Row, int Column, bool Plus);
 };
 
 // The method names by TMethodCalculating, the risk labels and their coefficients by position.

@@ -7,13 +7,13 @@
 #include "KmfData.h"
 #include "Messager.h"
 #include "TFileName.h"
+#include "TLinkText.h"
 
 #include <cmath>
 #include <string_view>
 
 namespace {
 
-constexpr Real ShownAngle = 1e-5; // smaller angular deviations are left blank
 constexpr int ChainRule = 104;
 constexpr int ClosingRule = 88;
 constexpr char Tab = '\t';
@@ -25,11 +25,6 @@ TString Rule(int Dashes)
         line += '-';
     line += ' ';
     return line;
-}
-
-TString Fixed(Real Value, int Digits)
-{
-    return TString(Value, Digits, true, 7);
 }
 
 // The conversion letter of a transformed angular, diametral or radial link.
@@ -48,13 +43,6 @@ TString ConversionLetter(const TDimension& L)
     }
 }
 
-TString Angle(Real Value)
-{
-    TString text;
-    if (std::fabs(Value) > ShownAngle) text.DegreesAngle(Value, false);
-    return text;
-}
-
 TString MethodName(TMethodCalculating Method)
 {
     if (Method < mcMinMax || Method >= eMethodCalculating.Count) return TString();
@@ -71,24 +59,19 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
 {
     const TDimension& L = C.Dimensions[k];
     const bool closing = C.Closed && k == C.Count() - 1;
-    TString number = TString(Chain + 1, 2);
-    number += ".";
-    number += TString(k, 2);
-    if (closing) number += "*";
-    WriteField(f, number);
+    WriteField(f, LinkText::Label(Chain + 1, k, closing));
     // A stored chain may hold more links than the mask has bits: those count as "-".
-    const bool plus = k < 31 && ((C.StateClosed >> k) & 1);
-    WriteField(f, TString(plus ? "+" : "-"));
-    WriteField(f, Fixed(L.V2.Len(), 2));
-    WriteField(f, Fixed(L.QHigh, 3));
-    WriteField(f, Fixed(L.QLow, 3));
+    WriteField(f, TString(C.Plus(k) ? "+" : "-"));
+    WriteField(f, LinkText::Number(L.V2.Len(), 2));
+    WriteField(f, LinkText::Number(L.QHigh));
+    WriteField(f, LinkText::Number(L.QLow));
     WriteField(f, ConversionLetter(L));
-    WriteField(f, Angle(L.AQHigh));
-    WriteField(f, Angle(L.AQLow));
-    WriteField(f, Fixed(L.EQHigh, 3));
-    WriteField(f, Fixed(L.EQLow, 3));
-    WriteField(f, Fixed(L.dLdT, 3));
-    WriteField(f, Fixed(L.dT, 3));
+    WriteField(f, LinkText::Angle(L.AQHigh));
+    WriteField(f, LinkText::Angle(L.AQLow));
+    WriteField(f, LinkText::Number(L.EQHigh));
+    WriteField(f, LinkText::Number(L.EQLow));
+    WriteField(f, LinkText::Number(L.dLdT));
+    WriteField(f, LinkText::Number(L.dT));
     f.WriteTextLn(L.Comment);
 }
 
@@ -96,7 +79,7 @@ void WriteChain(TKmfData& f, const TDimensionChain& C, Integer Chain)
 {
     f.WriteTextLn(Rule(ChainRule));
     f.WriteTextLn(TString("Метод расчета : ") + MethodName(C.MethodCalculating));
-    f.WriteTextLn(TString("Риск фактор   : ") + Fixed(C.RiskFactor, 2));
+    f.WriteTextLn(TString("Риск фактор   : ") + LinkText::Number(C.RiskFactor, 2));
     for (Integer k = 0; k < C.Count(); ++k) {
         if (C.Closed && k == C.Count() - 1) {
             f.WriteTextLn(TString());

@@ -4,6 +4,7 @@
 #include "TDimension.h"
 
 #include "Messager.h"
+#include "TLinkText.h"
 #include "drModelerAPI.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingTexts.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr Real AngleShown = 1e-5; // smaller angular deviations show an empty cell
 constexpr int FirstUserColumn = 8;
 
 std::wstring Wide(TString s)
@@ -22,15 +22,12 @@ std::wstring Wide(TString s)
 
 std::wstring Fixed(Real v, int digits)
 {
-    return Wide(TString(v, digits, true, 7));
+    return Wide(LinkText::Number(v, digits));
 }
 
 std::wstring AngleText(Real degrees)
 {
-    if (!(std::fabs(degrees) > AngleShown)) return L"";
-    TString s;
-    s.DegreesAngle(degrees, false);
-    return Wide(s);
+    return Wide(LinkText::Angle(degrees));
 }
 
 const wchar_t* TransformationLetter(const TDimension& D)
@@ -48,27 +45,14 @@ const wchar_t* TransformationLetter(const TDimension& D)
     }
 }
 
-// A deviation as a dimension shows it: three decimals, a decimal comma, seven characters.
-TString DeviationText(Real v)
-{
-    TString s(v, 3, true, 7);
-    s.RePlace('.', ',');
-    return s;
-}
-
 } // namespace
 
 void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const
 {
     if (!Grid) return;
     if (Grid->RowCount() <= Row) Grid->SetRowCount(Row + 1);
-    if (NumberChain >= 0) {
-        TString label(NumberChain + 1, 2);
-        label += ".";
-        label += TString(Row - 1, 2);
-        if (Closed) label += "*";
-        Grid->SetText(Row, rNumner, Wide(label));
-    }
+    if (NumberChain >= 0)
+        Grid->SetText(Row, rNumner, Wide(LinkText::Label(NumberChain + 1, Row - 1, Closed)));
     Grid->SetText(Row, rDirect, L"");
     Grid->SetText(Row, rNominal, Fixed(Nominal, 2));
     Grid->SetText(Row, rQHigh, Fixed(QHigh, 3));
@@ -94,7 +78,7 @@ void TDimension::toDrawing()
     else if (MO)
         text = tvapi::IDimensionTextPtr(MO);
     if (!text) return;
-    const TString high = DeviationText(QHigh), low = DeviationText(QLow);
+    const TString high = LinkText::Deviation(QHigh), low = LinkText::Deviation(QLow);
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
     upper->SetStr(TString(high).toWideChar());

@@ -2,10 +2,10 @@
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGrid.h"
 #include "Dictionary.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
 #include <memory>
@@ -95,7 +95,6 @@ void TpmDimensionChain2D::BuildGrid()
     if (!grListDimChain) return;
     FLinkGrid = std::make_shared<TPropertyLinkGrid>(grListDimChain);
     DimensionChains.Grid = FLinkGrid;
-    Chain().Grid = FLinkGrid;
     grListDimChain->SetGridHeight(GridHeight);
     for (int i = 0; i < rCountRow; ++i) {
         grListDimChain->SetCellText(0, i, Wide(DC(ColumnName[i])).c_str());
@@ -186,16 +185,13 @@ void TpmDimensionChain2D::SwitchChain()
     if (current < 0) current = 0;
     if (current >= DimensionChains.DimChains.Count) current = DimensionChains.DimChains.Count - 1;
     ResetCurrentLink();
-    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+    TChainHost& host = FacadeChainHost();
+    host.ClearSelection();
     TDimensionChain& C = Chain();
-    C.Grid = FLinkGrid;
-    if (drApi::Selector)
-        for (const TDimension& L : C.Dimensions) {
-            drApi::Selector->Select2D(L.Obj);
-            drApi::Selector->Select2D(L.PearentObj);
-            drApi::Selector->Select2D(L.AuxObj);
-        }
-    if (FLinkGrid) C.ToGrid(current, FLinkGrid);
+    for (const TDimension& L : C.Dimensions)
+        for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.PearentObj, L.AuxObj})
+            host.Select(object);
+    ChainGrid::WriteAll(FLinkGrid, C, current);
     ShowRecognition();
     LinkSettings();
     APropertyVariable.ChangeValue(&MethodCalculating, -1);
@@ -205,10 +201,7 @@ void TpmDimensionChain2D::SwitchChain()
 
 void TpmDimensionChain2D::RewriteRow(Integer Link)
 {
-    TDimensionChain& C = Chain();
-    if (Link < 0 || Link >= C.Count()) return;
-    C.Dimensions[Link].toGrid(FLinkGrid, Link + 1, DimensionChains.Current,
-                              C.Closed && Link == C.Count() - 1);
+    ChainGrid::WriteRow(FLinkGrid, Chain(), Link, DimensionChains.Current, false);
 }
 
 void TpmDimensionChain2D::RedrawGrid()

@@ -1,9 +1,11 @@
-// The drawing panel's buttons, grid tool bar, settings, grid edits and its OK and cancel.
+// TpmDimensionChain2D, part 3 of 3: commands - buttons, grid tool bar, settings, grid edits, OK.
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGrid.h"
 #include "Dictionary.h"
 #include "Messager.h"
+#include "TLinkText.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
@@ -28,7 +30,7 @@ drApi::TSelectorAPI* Sel()
 
 void ClearSelection()
 {
-    if (Sel() && Sel()->Selection7) Sel()->Selection7->UnSelectAll();
+    FacadeChainHost().ClearSelection();
 }
 
 void Tell(const TString& Text)
@@ -43,9 +45,12 @@ std::wstring Wide(const TString& s)
     return w ? std::wstring(w) : std::wstring();
 }
 
-TString Number(Real Value)
+// Removes every link of C and empties their rows.
+void EmptyChain(TDimensionChain& C, const TLinkGridPtr& Grid)
 {
-    return TString(Value, 3, true, 7);
+    const int rows = C.Count();
+    C.RemoveAll(FacadeChainHost());
+    ChainGrid::ClearRows(Grid, rows);
 }
 
 bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
@@ -110,8 +115,10 @@ void TpmDimensionChain2D::RecogniseChains()
     AddDerivativeDimensions(LastDimension.Obj);
     TDimensionChain& C = Chain();
     bool stopped = false;
+    const int before = C.Count();
     const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
-                                       Directions, C, &stopped);
+                                       Directions, C, FacadeChainHost(), &stopped);
+    if (n > 0) ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
     ResetCurrentLink();
     if (n != 1) Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
     if (stopped)
@@ -127,23 +134,17 @@ void TpmDimensionChain2D::RecogniseChains()
         }
     }
     if (C.Count() > 0) NormaliseClosing(C.Dimensions[C.Count() - 1]);
-    if (C.IsClosed()) {
-        C.Grid = FLinkGrid;
-        TDimension& closing = C.Dimensions[C.Count() - 1];
-        Real nominal = 0.0;
-        C.Calculate2D(false, nominal, closing.QHigh, closing.QLow);
-        const Real length = std::hypot(closing.V3.x, closing.V3.y);
-        if (std::fabs(closing.Nominal - length) > TDimension::ZeroLength)
-            closing.Comment +=
-                TString("(*dT= ") + Number(closing.Nominal) + TString(" ") + Number(closing.V2.Len());
-    }
+    TClosingStep step; // a recognised chain keeps its deviations in the links
+    step.NoteResidual = false;
+    step.WriteBack = false;
+    if (C.CloseAndCalculate(step)) ChainGrid::WriteSigns(FLinkGrid, C);
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }
 
 void TpmDimensionChain2D::RemoveChain()
 {
-    Chain().RemoveAll();
+    EmptyChain(Chain(), FLinkGrid);
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     Integer& current = DimensionChains.Current;
     if (chains.Count > 1 && current >= 0 && current < chains.Count) {
@@ -223,7 +224,7 @@ void TpmDimensionChain2D::AwaitObject(TDimension& L, TState Next, const char* Pr
         return;
     }
     ClearSelection();
-    if (Sel()) Sel()->Select2D(L.Obj);
+    FacadeChainHost().Select(L.Obj);
     State = Next;
     WaitAuxiliary = L.Obj;
     tWaitAuxiliary = tLightObj = L.Type;
@@ -234,15 +235,15 @@ void TpmDimensionChain2D::DeleteLink(TDimension& L)
 {
     TDimensionChain& C = Chain();
     const tvapi::IDrawingObjectPtr object = L.Obj;
-    if (Sel()) Sel()->UnSelect2D(object);
+    FacadeChainHost().UnSelect(object);
+    const Integer at = object ? C.Index(object) : DimensionChains.CurrentDim;
     if (object) {
-        C.Remove(object);
+        C.Remove(object, FacadeChainHost());
     } else { // a recognised derived link has no drawing object of its own
-        const Integer k = DimensionChains.CurrentDim;
-        C.Dimensions.Delete(k);
+        C.Dimensions.Delete(at);
         C.Closed = false;
-        if (C.Grid) C.DeleteRow(k);
     }
+    if (at >= 0) ChainGrid::DeleteRow(FLinkGrid, C, at);
     LinkRemoved();
 }
 
@@ -252,10 +253,8 @@ void TpmDimensionChain2D::LinkRemoved()
     ResetCurrentLink();
     RedrawGrid();
     UpdateProcess();
-    if (Sel()) {
-        Sel()->UnChoose2D(rLightObj);
-        Sel()->UnSelect2D(rLightObj);
-    }
+    if (Sel()) Sel()->UnChoose2D(rLightObj);
+    FacadeChainHost().UnSelect(rLightObj);
     SetPrompt(DC("Укажите размер"));
     State = stBase;
     ShowRecognition();
@@ -276,8 +275,8 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     const bool r = APropertyVariable.ChangeControlValue(Control);
     if (Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain))) {
         ClearSelection();
-        if (const TDimension* L = CurrentLink(); L && Sel()) Sel()->Select2D(L->Obj);
-        Chain().RemoveAll();
+        if (const TDimension* L = CurrentLink()) FacadeChainHost().Select(L->Obj);
+        EmptyChain(Chain(), FLinkGrid);
         ResetCurrentLink();
         // The counter may be typed past its range: the index stays within the chains found.
         IndexNeedDimensionChain = std::clamp(eDetectDimensionChain->GetValue(), 1, std::max(FRecognised, 1));
@@ -335,7 +334,7 @@ void TpmDimensionChain2D::EditCell()
             value = typed;
         else // the cell shows the value kept
             Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
-        grListDimChain->SetCellText(row, column, Wide(Number(value)).c_str());
+        grListDimChain->SetCellText(row, column, Wide(LinkText::Number(value)).c_str());
     }
     grListDimChain->Redraw();
 }
@@ -387,11 +386,8 @@ bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
     if (row < 1 || row > C.Count()) return false;
     ClearSelection();
     const TDimension& L = C.Dimensions[row - 1];
-    if (Sel()) {
-        Sel()->Select2D(L.Obj);
-        Sel()->Select2D(L.AuxObj);
-        Sel()->Select2D(L.PearentObj);
-    }
+    for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.AuxObj, L.PearentObj})
+        FacadeChainHost().Select(object);
     DimensionChains.CurrentDim = row - 1;
     CurrentLink();
     return false;

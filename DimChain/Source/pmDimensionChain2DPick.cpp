@@ -1,8 +1,10 @@
-// Picking in the drawing: the cursor highlights what the panel's state accepts, a click adds,
-// removes or completes a link of the current chain.
+// TpmDimensionChain2D, part 2 of 3: picking in the drawing (PlacementChanged, Highlight, Click...).
+// The cursor highlights what the panel's state accepts; a click adds, removes or completes a
+// link of the current chain.
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGrid.h"
 #include "Dictionary.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
@@ -78,7 +80,9 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         FinishPick();
         return true;
     }
-    if (Chain().Add(WaitAuxiliary, rLightObj, DimensionChains.Current) && Sel()) {
+    const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost());
+    ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+    if (added && Sel()) {
         Sel()->Select2D(rLightObj);
         Sel()->Select2D(WaitAuxiliary);
         if (State == stDirection) {
@@ -116,8 +120,9 @@ void TpmDimensionChain2D::ClickBase()
 {
     if (!rLightObj) return;
     TDimensionChain& C = Chain();
-    if (C.Index(rLightObj) >= 0) {
-        C.Remove(rLightObj);
+    if (const Integer at = C.Index(rLightObj); at >= 0) {
+        C.Remove(rLightObj, FacadeChainHost());
+        ChainGrid::DeleteRow(FLinkGrid, C, at);
         LinkRemoved();
         return;
     }
@@ -127,9 +132,10 @@ void TpmDimensionChain2D::ClickBase()
     }
     const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
     switch (type) {
-    case tvapi::tvDrLDimension:
-        C.Grid = FLinkGrid;
-        if (C.Add(rLightObj, {}, DimensionChains.Current)) {
+    case tvapi::tvDrLDimension: {
+        const TAdded added = C.Add(rLightObj, {}, FacadeChainHost());
+        ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
+        if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
             if (Sel()) {
                 Sel()->Select2D(rLightObj);
@@ -139,6 +145,7 @@ void TpmDimensionChain2D::ClickBase()
         }
         RefreshSlide();
         break;
+    }
     case tvapi::tvDrDDimension:
     case tvapi::tvDrRDimension:
     case tvapi::tvDrADimension:

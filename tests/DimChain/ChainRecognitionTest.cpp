@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordingChainHost.h"
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -47,9 +49,12 @@ void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
 
 class TChainRecognitionTest : public TDrawingLinksFixture {
 protected:
+    TRecordingChainHost Host;
+
     void TearDown() override
     {
         A = B = C = L = M = {};
+        Host.Calls.clear();
         All.Dimensions.FreeMemory(); // emptied slots still hold their links
         Target.Dimensions.FreeMemory();
         TDrawingLinksFixture::TearDown();
@@ -69,7 +74,7 @@ protected:
     {
         TDimension D;
         D.SetLDim(closing, {});
-        return Make3DDimensionChain(All, D, index, Placements, Directions, Target);
+        return Make3DDimensionChain(All, D, index, Placements, Directions, Target, Host);
     }
     std::vector<double> Nominals() const
     {
@@ -147,7 +152,12 @@ TEST_F(TChainRecognitionTest, PathIsChosenByIndexWithTheClosingDimensionLast)
     DrawSteps();
     EXPECT_EQ(Recognise(C, 1), 2);
     EXPECT_EQ(Nominals(), (std::vector<double>{40, 10, 30}));
+    // The host sees the closing dimension, then the chosen path once; the paths tried stay unseen.
+    EXPECT_EQ(Host.Kinds(), "CSSSS");
+    EXPECT_TRUE(Host.Calls[2].Object == A && Host.Calls[3].Object == B && Host.Calls[4].Object == C);
+    Host.Calls.clear();
     EXPECT_EQ(Recognise(C, 2), 2);
+    EXPECT_EQ(Host.Kinds(), "CSUUUUUUSSSS") << "the chain replaced is unselected first";
     EXPECT_EQ(Nominals(), (std::vector<double>{80, 40, 10, 30}));
     EXPECT_EQ(Recognise(C, 5), 2); // fewer paths than asked: the last one
     EXPECT_EQ(Nominals(), (std::vector<double>{80, 40, 10, 30}));
@@ -201,7 +211,7 @@ TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
         GetAllDimensions(All);
         TDimension D;
         D.SetLDim(dims[0], {});
-        const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target);
+        const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target, Host);
         std::vector<int> path;
         for (Integer i = 0; i < All.Count() && path.empty(); ++i)
             if (All.Dimensions[i] == D) path.push_back(i);
@@ -210,7 +220,7 @@ TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
         ASSERT_EQ(n, static_cast<int>(found.size()));
         for (int index : {1, 2, 3, n}) {
             if (index < 1 || index > n) continue;
-            Make3DDimensionChain(All, D, index, Placements, Directions, Target);
+            Make3DDimensionChain(All, D, index, Placements, Directions, Target, Host);
             const std::vector<int>& kept = found[static_cast<std::size_t>(index - 1)];
             ASSERT_EQ(Target.Count(), static_cast<Integer>(kept.size()));
             for (std::size_t j = 0; j < kept.size(); ++j)

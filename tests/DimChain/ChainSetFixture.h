@@ -41,7 +41,7 @@ protected:
         B = Linear(30, 0, 40, 0, 0.05, 0);
         C = Linear(0, 0, 30, 0);
         for (const tvapi::IDrawingObjectPtr& d : {A, B, C})
-            ASSERT_TRUE(S.DimChains[0].Add(d, {}, 0));
+            ASSERT_TRUE(S.DimChains[0].Add(d, {}, FacadeChainHost()));
         ASSERT_TRUE(S.DimChains[0].Closed);
     }
 

@@ -1,6 +1,7 @@
 // Chains built from real dimensions of the stand-in host: adding links, closing, writing the
 // closing link's deviations into its dimension, the link grid, and the change check.
 
+#include "ChainGrid.h"
 #include "TDimensionChain.h"
 
 #include <cmath>
@@ -11,6 +12,7 @@
 
 #include "DrawingLinks.h"
 #include "HostDimensions.h"
+#include "RecordingChainHost.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ public:
 
 class TDimensionChainAddTest : public TDrawingLinksFixture {
 protected:
+    TRecordingChainHost Host;
+
     static std::string Utf8(const TString& s)
     {
         return tvhost::ToUtf8(std::wstring(TString(s).toWideChar()));
@@ -75,7 +79,7 @@ TEST_F(TDimensionChainAddTest, ChainsCloseAndWriteTheClosingDeviations)
         for (const auto& l : t.Links) {
             EXPECT_FALSE(C.Closed);
             last = Linear(l[0], l[1], l[2], l[3], l[4], l[5]);
-            ASSERT_TRUE(C.Add(last, {}, 0));
+            ASSERT_TRUE(C.Add(last, {}, Host));
         }
         ASSERT_TRUE(C.Closed);
         EXPECT_EQ(C.StateClosed, t.Link.Mask);
@@ -93,9 +97,9 @@ TEST_F(TDimensionChainAddTest, LinkKeepsTheValuesWrittenIntoTheDrawing)
 {
     // Spreads of 0.1/3 give a deviation the texts can only hold to three decimals.
     TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0, 1.0 / 30.0, -1.0 / 30.0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0, 1.0 / 30.0, -1.0 / 30.0), {}, Host));
     const auto c = Linear(0, 0, 40, 0);
-    ASSERT_TRUE(C.Add(c, {}, 0));
+    ASSERT_TRUE(C.Add(c, {}, Host));
     ASSERT_TRUE(C.Closed);
     EXPECT_EQ(Upper(c), L"  0,033");
     EXPECT_DOUBLE_EQ(C.Dimensions[1].QHigh, 0.033);
@@ -151,13 +155,13 @@ TEST_F(TDimensionChainAddTest, ModelLinkWritesItsDimensionAndUpdatesIt)
 TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
 {
     TDimensionChain C;
-    EXPECT_FALSE(C.Add(Segment(0, 0, 10, 0), {}, 0));
-    EXPECT_FALSE(C.Add({}, {}, 0));
-    EXPECT_FALSE(C.Add(Angle(), {}, 0));
+    EXPECT_FALSE(C.Add(Segment(0, 0, 10, 0), {}, Host));
+    EXPECT_FALSE(C.Add({}, {}, Host));
+    EXPECT_FALSE(C.Add(Angle(), {}, Host));
     // An angular dimension with a linear dimension that is no link is dropped.
-    EXPECT_FALSE(C.Add(Angle(), Linear(0, 0, 10, 0), 0));
+    EXPECT_FALSE(C.Add(Angle(), Linear(0, 0, 10, 0), Host));
     EXPECT_EQ(C.Count(), 0);
-    EXPECT_TRUE(C.Add(Angle(), Segment(0, 0, 3, 4), 0));
+    EXPECT_TRUE(C.Add(Angle(), Segment(0, 0, 3, 4), Host));
     EXPECT_EQ(C.Count(), 1);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.y, 4.0);
 }
@@ -168,12 +172,12 @@ TEST_F(TDimensionChainAddTest, AuxiliaryDimensionsJoinOnlyLinkedLinks)
 {
     TDimensionChain C;
     const auto a = Linear(0, 0, 10, 0);
-    ASSERT_TRUE(C.Add(a, Linear(0, 0, 0, 10), 0));
+    ASSERT_TRUE(C.Add(a, Linear(0, 0, 0, 10), Host));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_FALSE(C.Dimensions[0].AuxObj);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, 0);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].V2.x, 10.0);
-    ASSERT_TRUE(C.Add(Angle(), a, 0));
+    ASSERT_TRUE(C.Add(Angle(), a, Host));
     ASSERT_EQ(C.Count(), 1);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, tvapi::tvDrADimension);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].ANominal, 30.0);
@@ -183,16 +187,21 @@ TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
 {
     TDimensionChain C;
     auto grid = std::make_shared<TRecordingGrid>();
-    C.Grid = grid;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0, 0.1, -0.1), {}, 1));
+    const TLinkGridPtr shown = grid;
+    const auto add = [&](const tvapi::IDrawingObjectPtr& obj) {
+        const TAdded added = C.Add(obj, {}, Host);
+        ChainGrid::WriteAdded(shown, C, added, 1);
+        return added.Added;
+    };
+    ASSERT_TRUE(add(Linear(0, 0, 40, 0, 0.1, -0.1)));
     EXPECT_EQ(grid->Rows, 2);
     EXPECT_EQ(grid->Cell(1, 0), L"02.00");
     EXPECT_EQ(grid->Cell(1, 2), L"  40.00");
     EXPECT_EQ(grid->Cell(1, 3), L"  0.100");
     EXPECT_EQ(grid->Flag(1, 7), 0);
     EXPECT_EQ(grid->Flag(1, 8), 1);
-    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0, 0.05, 0.0), {}, 1));
-    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 1));
+    ASSERT_TRUE(add(Linear(30, 0, 40, 0, 0.05, 0.0)));
+    ASSERT_TRUE(add(Linear(0, 0, 30, 0)));
     ASSERT_TRUE(C.Closed);
     EXPECT_EQ(grid->Cell(3, 0), L"02.02*");
     EXPECT_EQ(grid->Cell(1, 1), L"+");
@@ -202,7 +211,9 @@ TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
     EXPECT_EQ(grid->Cell(3, 3), L"  0.100");
     EXPECT_EQ(grid->Cell(3, 4), L" -0.150");
 
-    C.Remove(C.Dimensions[1].Obj);
+    const tvapi::IDrawingObjectPtr removed = C.Dimensions[1].Obj;
+    C.Remove(removed, Host);
+    ChainGrid::DeleteRow(shown, C, 1);
     EXPECT_FALSE(C.Closed);
     EXPECT_EQ(grid->Cell(2, 0), L"1A2");
     EXPECT_EQ(grid->Cell(3, 2), L"");
@@ -263,11 +274,11 @@ protected:
 TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
 {
     TDimensionChain C;
-    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, Host));
     EXPECT_FALSE(C.MakeSlide()) << "an open chain draws no slide";
     EXPECT_TRUE(Segments().empty());
-    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, 0));
-    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, 0));
+    ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, Host));
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, Host));
     ASSERT_TRUE(C.Closed);
     EXPECT_TRUE(C.MakeSlide());
     const auto lines = Segments();
@@ -285,7 +296,7 @@ TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
 {
     TDimensionChain C;
     for (int i = 0; i < 25; ++i)
-        ASSERT_TRUE(C.Add(Linear(i, 0, i + 1, 0), {}, 0));
+        ASSERT_TRUE(C.Add(Linear(i, 0, i + 1, 0), {}, Host));
     EXPECT_TRUE(C.Parametric());
     const auto lines = Segments();
     // 24 steps, a start mark and 24 end marks.

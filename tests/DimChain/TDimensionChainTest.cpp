@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordingChainHost.h"
+
 #include "KmfData.h"
 #include "StreamTestUtil.h"
 
@@ -33,15 +35,13 @@ TDimensionChain Chain(std::initializer_list<TDimension> links)
     return C;
 }
 
-struct TResult {
-    Real Nominal = 0.0, QHigh = 0.0, QLow = 0.0;
-};
+using TResult = TChainResult;
 
-TResult Calculated(TDimensionChain& C, bool zeroEnd = false)
+TResult Calculated(const TDimensionChain& C, bool zeroEnd = false)
 {
-    TResult r;
-    C.Calculate2D(zeroEnd, r.Nominal, r.QHigh, r.QLow);
-    return r;
+    const std::optional<TChainResult> r = C.Calculate2D(zeroEnd);
+    EXPECT_TRUE(r.has_value());
+    return r.value_or(TChainResult{});
 }
 
 TEST(CalculationTablesTest, MethodsAndRiskLabelsPairWithTheirCoefficients)
@@ -262,7 +262,9 @@ TEST(TDimensionChainTest, RemoveOfUnknownObjectChangesNothing)
 {
     TDimensionChain C = Chain({Link(5, 0), Link(5, 0)});
     ASSERT_TRUE(C.IsClosed());
-    C.Remove(tvapi::IDrawingObjectPtr());
+    TRecordingChainHost host;
+    C.Remove(tvapi::IDrawingObjectPtr(), host);
+    EXPECT_TRUE(host.Calls.empty());
     EXPECT_TRUE(C.Closed);
     EXPECT_EQ(C.Count(), 2);
 }
@@ -371,9 +373,13 @@ TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
     const TResult r = Calculated(C);
     EXPECT_NEAR(r.QHigh - r.QLow, m.Width, 1e-12);
     EXPECT_NEAR(r.QHigh + r.QLow, 0.0, 1e-12);
-    if (m.Method == mcMinMax) {
-        EXPECT_EQ(C.RiskFactor, 1.0) << "min-max resets the risk factor";
-    }
+    // The closing step gives the same numbers into the closing link.
+    const Real risk = C.RiskFactor;
+    const std::optional<TChainResult> closed = C.CloseAndCalculate({TChainSpace::Drawing, false, false});
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(C.Dimensions[2].QHigh, r.QHigh);
+    EXPECT_EQ(C.Dimensions[2].QLow, r.QLow);
+    EXPECT_EQ(C.RiskFactor, m.Method == mcMinMax ? 1.0 : risk) << "min-max resets the risk factor";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -398,15 +404,13 @@ TEST(TDimensionChainCalculateTest, ThermalFactorScalesVectorAndField)
     EXPECT_NEAR(r.QHigh, 0.1 * 1.0006, 1e-12);
 }
 
-TEST(TDimensionChainCalculateTest, OpenChainLeavesOutputs)
+TEST(TDimensionChainCalculateTest, OpenChainGivesNoResult)
 {
     TDimensionChain C = Chain({Link(40, 0), Link(10, 0)});
     EXPECT_FALSE(C.IsClosed());
-    TResult r{7.0, 8.0, 9.0};
-    C.Calculate2D(false, r.Nominal, r.QHigh, r.QLow);
-    EXPECT_EQ(r.Nominal, 7.0);
-    EXPECT_EQ(r.QHigh, 8.0);
-    EXPECT_EQ(r.QLow, 9.0);
+    EXPECT_FALSE(C.Calculate2D(false));
+    EXPECT_FALSE(C.Calculate3D(true));
+    EXPECT_FALSE(C.CloseAndCalculate({}));
 }
 
 TEST(TDimensionChainCalculateTest, ModelLinkOfOtherKindAddsOnlyItsVector)
@@ -424,8 +428,7 @@ TEST(TDimensionChainCalculateTest, ModelLinkOfOtherKindAddsOnlyItsVector)
     c.V3 = TVector3D(0, 0, 40);
     TDimensionChain C = Chain({a, b, c});
     ASSERT_TRUE(C.IsClosed());
-    TResult r;
-    C.Calculate3D(false, r.Nominal, r.QHigh, r.QLow);
+    const TResult r = C.Calculate3D(false).value();
     EXPECT_NEAR(r.Nominal, 40.0, 1e-12);
     EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
 }

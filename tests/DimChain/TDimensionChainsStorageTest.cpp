@@ -66,8 +66,8 @@ TEST_F(TDimensionChainsStorageTest, AnObjectKeepsItsNumberWhereverItIsLinked)
     drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(B), S.AttrType, TString("17"));
     // A second chain links A again, with a dimension of its own.
     S.DimChains.Count = 2;
-    ASSERT_TRUE(S.DimChains[1].Add(A, {}, 1));
-    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 5, 40, 5), {}, 1));
+    ASSERT_TRUE(S.DimChains[1].Add(A, {}, FacadeChainHost()));
+    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 5, 40, 5), {}, FacadeChainHost()));
     S.SavetoUserStorage();
     const TArrayOf<TDimension>& first = S.DimChains[0].Dimensions;
     const TArrayOf<TDimension>& second = S.DimChains[1].Dimensions;
@@ -85,7 +85,7 @@ TEST_F(TDimensionChainsStorageTest, ReopenedDrawingBindsEveryLinkAndReportsNoCha
     {
         TDimensionChains S;
         Example(S);
-        ASSERT_TRUE(S.DimChains[0].Add(A, Segment(0, -5, 40, -5), 0));
+        ASSERT_TRUE(S.DimChains[0].Add(A, Segment(0, -5, 40, -5), FacadeChainHost()));
         S.SavetoUserStorage();
     }
     Reopen();
@@ -111,7 +111,7 @@ TEST_F(TDimensionChainsStorageTest, DeletedDimensionRemovesItsLinkOnceAndTheChai
         TDimensionChains S;
         Example(S);
         segment = Segment(0, -5, 40, -5);
-        ASSERT_TRUE(S.DimChains[0].Add(A, segment, 0));
+        ASSERT_TRUE(S.DimChains[0].Add(A, segment, FacadeChainHost()));
         ASSERT_TRUE(S.DimChains[0].Dimensions[0].AuxObj == segment);
         S.SavetoUserStorage();
         B->Delete();
@@ -204,7 +204,7 @@ TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
     TDimension& model = S.DimChains[0].Dimensions.Add();
     model.TMO = static_cast<tvapi::tvObj3dTypeEnum>(1);
     model.V3 = TVector3D(0.0, 0.0, 5.0);
-    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 0, 10, 0), {}, 1));
+    ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 0, 10, 0), {}, FacadeChainHost()));
     ASSERT_TRUE(S.Is3D());
     S.SavetoUserStorage();
     EXPECT_EQ(S.AttrType, 0.0);

@@ -1,0 +1,88 @@
+// The link grid filled from a chain.
+
+#include "ChainGrid.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ChainGrid {
+
+namespace {
+
+void WriteSign(TLinkGrid& Grid, int Row, int Column, bool Plus)
+{
+    Grid.SetText(Row, Column, Plus ? L"+" : L"-");
+}
+
+void ClearRow(TLinkGrid& Grid, int Row, int Columns)
+{
+    for (int c = 0; c < Columns; ++c)
+        Grid.SetText(Row, c, L"");
+}
+
+} // namespace
+
+void WriteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, Integer Link, int Number, bool WithSign)
+{
+    if (!Grid || Link < 0 || Link >= C.Count()) return;
+    const int row = Link + 1;
+    C.Dimensions[Link].toGrid(Grid, row, Number, C.Closed && Link == C.Count() - 1);
+    if (WithSign && C.Closed) WriteSign(*Grid, row, rTransformation, C.Plus(Link));
+}
+
+void WriteAll(const TLinkGridPtr& Grid, const TDimensionChain& C, int Number)
+{
+    if (!Grid) return;
+    const int rows = Grid->RowCount();
+    const int columns = rows >= 2 ? Grid->ColumnCount() : 0;
+    for (int i = 1; i < rows; ++i) {
+        if (i > C.Count())
+            ClearRow(*Grid, i, columns);
+        else
+            WriteRow(Grid, C, i - 1, Number, true);
+    }
+    Grid->Redraw();
+}
+
+void WriteSigns(const TLinkGridPtr& Grid, const TDimensionChain& C)
+{
+    if (!Grid || !C.Closed) return;
+    const int closing = std::max(C.Count() - 1, 0);
+    for (int i = 0; i < closing; ++i)
+        WriteSign(*Grid, i + 1, rDirect, C.Plus(i));
+    WriteSign(*Grid, C.Count(), rTransformation, C.Plus(closing));
+}
+
+void WriteAdded(const TLinkGridPtr& Grid, const TDimensionChain& C, const TAdded& Added, int Number)
+{
+    if (!Grid || !Added) return;
+    // The re-captured row as it was before the closure test: no star, no sign.
+    if (Added.Recaptured >= 0 && Added.Recaptured < C.Count() - 1)
+        C.Dimensions[Added.Recaptured].toGrid(Grid, Added.Recaptured + 1, Number, false);
+    if (Added.Closing) WriteSigns(Grid, C);
+    WriteRow(Grid, C, C.Count() - 1, Number, true);
+    Grid->SetCurrentRow(C.Count());
+    Grid->Redraw();
+}
+
+void DeleteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, int Index)
+{
+    if (!Grid || Grid->RowCount() <= 0) return;
+    const int columns = Grid->ColumnCount();
+    for (int r = Index + 1; r <= C.Count(); ++r) {
+        for (int c = 0; c < columns; ++c)
+            Grid->SetText(r, c, Grid->GetText(r + 1, c));
+        Grid->SetText(r, rNumner, L"1A" + std::to_wstring(r));
+    }
+    ClearRow(*Grid, C.Count() + 1, columns);
+}
+
+void ClearRows(const TLinkGridPtr& Grid, int Rows)
+{
+    if (!Grid || Grid->RowCount() <= 0) return;
+    const int columns = Grid->ColumnCount();
+    for (int r = Rows; r >= 1; --r)
+        ClearRow(*Grid, r, columns);
+}
+
+} // namespace ChainGrid

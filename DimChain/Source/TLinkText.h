@@ -1,0 +1,29 @@
+#pragma once
+// The texts of a link's numbers, one rule each for the link grid, the dimension's text in the
+// drawing, the report and the closing link's notes.
+
+#include "BaseTypes.h"
+#include "DString.h"
+
+namespace LinkText {
+
+constexpr Real AngleShown = 1e-5; // smaller angular deviations (degrees) are shown blank
+
+// A number with Digits decimals in seven characters, as the grid, the report and the notes
+// show it: "  0.100".
+TString Number(Real Value, int Digits = 3);
+// A deviation as a dimension's text shows it: three decimals, a decimal comma, seven
+// characters: "  0,100".
+TString Deviation(Real Value);
+// An angular deviation in degrees, minutes and seconds; empty unless its size is above
+// AngleShown (NaN included).
+TString Angle(Real Degrees);
+// A link's label: the 1-based chain number and the 0-based link number, two digits each,
+// starred on the closing link of a closed chain: "01.02*".
+TString Label(int Chain, int Link, bool Closing);
+// The note of the loop's residual: "0(   0.00)[  0.100, -0.150]".
+TString ResidualNote(Real Nominal, Real QHigh, Real QLow);
+// The note of a closing nominal that differs from the drawn length: "(*dT=   30.000  30.500".
+TString LengthNote(Real Nominal, Real Length);
+
+} // namespace LinkText

@@ -1,0 +1,32 @@
+#pragma once
+// A chain host for tests: object types from the objects themselves, selection calls recorded.
+
+#include "ChainHost.h"
+
+#include <string>
+#include <vector>
+
+class TRecordingChainHost final : public TChainHost {
+public:
+    struct TCall {
+        char Kind; // 'S' select, 'U' unselect, 'C' clear the selection
+        tvapi::IDrawingObjectPtr Object;
+    };
+    std::vector<TCall> Calls;
+
+    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& Object) override
+    {
+        return Object ? Object->GetDrawingObjectType() : tvapi::tvAllObj;
+    }
+    void Select(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'S', Object}); }
+    void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'U', Object}); }
+    void ClearSelection() override { Calls.push_back({'C', {}}); }
+    // The kinds in order, as "CSSU".
+    std::string Kinds() const
+    {
+        std::string s;
+        for (const TCall& c : Calls)
+            s += c.Kind;
+        return s;
+    }
+};

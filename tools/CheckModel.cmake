@@ -1,0 +1,29 @@
+# Fails when a model file of the chain library reaches the facade's globals or a panel: the
+# chain, its links, the recognition and the grid interface get the host through TChainHost.
+# Capture, storage, sketch and write-back files talk to the host through the facade and are
+# not listed. Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
+set(model
+  ChainGrid.h ChainGrid.cpp ChainHost.h ChainRecognition.h ChainRecognition.cpp
+  TDimension.h TDimension.cpp TDimensionChain.h TDimensionChain.cpp TLinkGrid.h
+  TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp)
+set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager")
+set(faults "")
+foreach(name ${model})
+  set(file ${ROOT}/DimChain/Source/${name})
+  if(NOT EXISTS ${file})
+    continue()
+  endif()
+  file(STRINGS ${file} lines)
+  foreach(line IN LISTS lines)
+    foreach(word ${forbidden})
+      string(FIND "${line}" "${word}" at)
+      if(NOT at EQUAL -1)
+        string(APPEND faults "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "model files that reach the facade or a panel:${faults}")
+endif()
+message(STATUS "the chain model stays apart from the facade and the panels")
