@@ -72,7 +72,7 @@ TEST_F(TDimensionChainsReportTest, ExampleChainGivesTheCommittedReport)
 TEST_F(TDimensionChainsReportTest, ChainsLinksAndLettersAreLaidOutByTheirFields)
 {
     TDimensionChains S;
-    S.DimChains.Count = 2;
+    S.DimChains.Resize(2);
     TDimensionChain& open = S.DimChains[1];
     open.MethodCalculating = static_cast<TMethodCalculating>(7); // no such method
     open.RiskFactor = 3.3;
