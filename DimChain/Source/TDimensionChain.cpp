@@ -515,7 +515,7 @@ void TDimensionChain::Calculate2D(bool ZeroEndDim, Real& Nominal, Real& QHigh, R
         M += part.Middle * K;
         W += L.V2 * (sgn * K);
     }
-    WriteSign(Count(), ColumnClosingSign, n < 31 && ((StateClosed >> n) & 1));
+    WriteSign(Count(), ColumnClosingSign, n < SignBits && ((StateClosed >> n) & 1));
     const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
     Nominal = W.Len();
     QHigh = M + half * 0.5;
@@ -542,7 +542,7 @@ void TDimensionChain::Calculate3D(bool ZeroEndDim, Real& Nominal, Real& QHigh, R
         M += part.Middle * K;
         W = TVector3D(W.x + sgn * K * L.V3.x, W.y + sgn * K * L.V3.y, W.z + sgn * K * L.V3.z);
     }
-    WriteSign(Count(), ColumnClosingSign, n < 31 && ((StateClosed >> n) & 1));
+    WriteSign(Count(), ColumnClosingSign, n < SignBits && ((StateClosed >> n) & 1));
     const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
     Nominal = std::sqrt(W.x * W.x + W.y * W.y + W.z * W.z);
     QHigh = M + half * 0.5;

@@ -376,5 +376,5 @@ void TDimensionChains::LoadChangedDimension()
     std::vector<Byte> bytes;
     to(bytes);
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
-    drApi::MA.drSetUserData(doc, TString("DimChains"), bytes, false, {});
+    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
 }

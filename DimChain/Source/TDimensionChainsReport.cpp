@@ -77,7 +77,7 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
     if (closing) number += "*";
     WriteField(f, number);
     // A stored chain may hold more links than the mask has bits: those count as "-".
-    const bool plus = k < 31 && ((C.StateClosed >> k) & 1);
+    const bool plus = k < TDimensionChain::SignBits && ((C.StateClosed >> k) & 1);
     WriteField(f, TString(plus ? "+" : "-"));
     WriteField(f, Fixed(L.V2.Len(), 2));
     WriteField(f, Fixed(L.QHigh, 3));

@@ -125,9 +125,10 @@ void TpmDimensionChain2D::BuildSettings()
 
 void TpmDimensionChain2D::LinkSettings()
 {
-    static_assert(sizeof(TMethodCalculating) == sizeof(Integer));
-    MethodCalculating.PInt = reinterpret_cast<Integer*>(&Chain().MethodCalculating);
-    RiskFactor.PReal = &Chain().RiskFactor;
+    FMethodValue = Chain().MethodCalculating;
+    FRiskValue = Chain().RiskFactor;
+    MethodCalculating.PInt = &FMethodValue;
+    RiskFactor.PReal = &FRiskValue;
 }
 
 void TpmDimensionChain2D::ShowRiskFactor()
@@ -154,14 +155,12 @@ TDimension* TpmDimensionChain2D::CurrentLink()
 {
     TDimensionChain& C = Chain();
     const Integer k = DimensionChains.CurrentDim;
-    DimensionChains.PCurrentDim = k >= 0 && k < C.Count() ? &C.Dimensions[k] : nullptr;
-    return DimensionChains.PCurrentDim;
+    return k >= 0 && k < C.Count() ? &C.Dimensions[k] : nullptr;
 }
 
 void TpmDimensionChain2D::ResetCurrentLink()
 {
     DimensionChains.CurrentDim = -1;
-    DimensionChains.PCurrentDim = nullptr;
 }
 
 void TpmDimensionChain2D::RefreshChainControls(int Value, bool HideDetector)

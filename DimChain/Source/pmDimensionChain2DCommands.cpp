@@ -284,7 +284,12 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
         ControlCommand(tvapi::IPropertyControlPtr(bAddDimChainForDim), 0);
     } else if (Control &&
                Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&MethodCalculating, false)))) {
+        Chain().MethodCalculating = static_cast<TMethodCalculating>(FMethodValue);
         SetMethod();
+        LinkSettings(); // the method may have reset the risk factor
+    } else if (Control &&
+               Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&RiskFactor, false)))) {
+        Chain().RiskFactor = FRiskValue;
     } else if (Control && Same(Control, tvapi::IAPIObjectPtr(CurrentControl()))) {
         SwitchChain();
     } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
@@ -393,6 +398,5 @@ bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
         Sel()->Select2D(L.PearentObj);
     }
     DimensionChains.CurrentDim = row - 1;
-    CurrentLink();
     return false;
 }
