@@ -15,11 +15,6 @@ namespace {
 constexpr Real AngleShown = 1e-5; // smaller angular deviations show an empty cell
 constexpr int FirstUserColumn = 8;
 
-std::wstring Wide(TString s)
-{
-    return std::wstring(s.toWideChar());
-}
-
 std::wstring Fixed(Real v, int digits)
 {
     return Wide(TString(v, digits, true, 7));

@@ -17,13 +17,6 @@ constexpr const char* ColumnName[TpmDimensionChain2D::rCountRow] = {
     "Цепь", "Н", "Ном.", "ВО", "НО", "П", "У.ВО", "У.НО", "Д.ВО", "Д.НО", "Примечание", "dl/dT", "dT"};
 constexpr int ColumnWidth[TpmDimensionChain2D::rCountRow] = {4, 2, 6, 5, 5, 2, 5, 5, 5, 5, 15, 5, 5};
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 tvapi::ITervanDocumentPtr ActiveDocument()
 {
     tvapi::IApplication* app = drApi::MA.Application();

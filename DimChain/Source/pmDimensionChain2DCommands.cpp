@@ -36,13 +36,6 @@ void Tell(const TString& Text)
     Messager.LiftBox(Text, TMessager::toAlways);
 }
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 TString Number(Real Value)
 {
     return TString(Value, 3, true, 7);
