@@ -11,7 +11,7 @@
 
 void GetAllDimensions(TDimensionChain& All)
 {
-    All.Dimensions.Count = 0;
+    All.Dimensions.Clear();
     FacadeChainHost().ClearSelection();
     const tvapi::ITervanDocument2DPtr doc = drApi::MA.R3->IDoc2D;
     if (!doc) return;

@@ -87,51 +87,12 @@ template <class E> void ReadEnum(TKmfData& s, E& v)
 
 } // namespace
 
-TDimension& TDimension::operator=(const TDimension& D)
+TDimensionHost& TDimensionHost::operator=(const TDimensionHost& H)
 {
-    if (this == &D) return *this;
-    Type = D.Type;
-    AssignHost(Obj, D.Obj);
-    refObject = D.refObject;
-    AssignHost(PearentObj, D.PearentObj);
-    refPearent = D.refPearent;
-    Number = D.Number;
-    View = D.View;
-    V2 = D.V2;
-    P1 = D.P1;
-    P2 = D.P2;
-    TypeAuxiliary = D.TypeAuxiliary;
-    AssignHost(AuxObj, D.AuxObj);
-    refAuxiliaryObj = D.refAuxiliaryObj;
-    Transformation = D.Transformation;
-    KTransformation = D.KTransformation;
-    VTransformation = D.VTransformation;
-    Nominal = D.Nominal;
-    QLow = D.QLow;
-    QHigh = D.QHigh;
-    Qualitet = D.Qualitet;
-    ANominal = D.ANominal;
-    AQLow = D.AQLow;
-    AQHigh = D.AQHigh;
-    AQualitet = D.AQualitet;
-    EQLow = D.EQLow;
-    EQHigh = D.EQHigh;
-    ONominal = D.ONominal;
-    OQLow = D.OQLow;
-    OQHigh = D.OQHigh;
-    Comment = D.Comment;
-    dLdT = D.dLdT;
-    dT = D.dT;
-    AssignHost(MO, D.MO);
-    TMO = D.TMO;
-    PL1 = D.PL1;
-    PL2 = D.PL2;
-    V3 = D.V3;
-    PC = D.PC;
-    R = D.R;
-    IP1 = D.IP1;
-    IP2 = D.IP2;
-    ID = D.ID;
+    AssignHost(Obj, H.Obj);
+    AssignHost(PearentObj, H.PearentObj);
+    AssignHost(AuxObj, H.AuxObj);
+    AssignHost(MO, H.MO);
     return *this;
 }
 

@@ -20,7 +20,72 @@ class TKmfData;
 
 using Reference = std::int32_t;
 
-class TDimension {
+// The host objects a link came from. Assignment keeps a target's pointer that already
+// denotes the same host object, so re-reading a link does not churn its references.
+struct TDimensionHost {
+    tvapi::IDrawingObjectPtr Obj;
+    tvapi::IDrawingObjectPtr PearentObj;
+    tvapi::IDrawingObjectPtr AuxObj;
+    tvapi::IModelObjectPtr MO;
+
+    TDimensionHost() = default;
+    TDimensionHost(const TDimensionHost&) = default;
+    TDimensionHost& operator=(const TDimensionHost& H);
+};
+
+// What was picked and where: the kinds, the view, the link vector and its end points in the
+// drawing plane, the end planes and vector of a model link.
+struct TDimensionGeometry {
+    tvapi::DrawingObjectTypeEnum Type = tvapi::tvAllObj;
+    Reference refPearent = 0;
+    Integer Number = 0;
+    Integer View = 0;
+    TVector2D V2;
+    TPoint2D P1, P2;
+    tvapi::DrawingObjectTypeEnum TypeAuxiliary = tvapi::tvAllObj;
+    tvapi::tvObj3dTypeEnum TMO = static_cast<tvapi::tvObj3dTypeEnum>(0);
+    TPlacement3D PL1, PL2;
+    TVector3D V3;
+    TPoint2D PC;
+    Real R = 0.0;
+    Integer IP1 = 0, IP2 = 0;
+    Integer ID = 0;
+};
+
+// The nominal value and deviations read from the link's dimension.
+struct TDimensionTolerances {
+    Real Nominal = 0.0;
+    Real QLow = 0.0, QHigh = 0.0;
+    TString Qualitet;
+};
+
+// Angular deviations (degrees): read from an angular dimension or typed by the user.
+struct TDimensionAngularTolerances {
+    Real ANominal = 0.0;
+    Real AQLow = 0.0, AQHigh = 0.0;
+    TString AQualitet;
+};
+
+// What the user set on a link and a re-read keeps: reference numbers, conversion and
+// projection, additional and other deviations, the note and the thermal data.
+struct TDimensionUserState {
+    Reference refObject = 0;
+    Reference refAuxiliaryObj = 0;
+    Boolean Transformation = false;
+    Real KTransformation = 0.0;
+    TVector2D VTransformation;
+    Real EQLow = 0.0, EQHigh = 0.0;
+    Real ONominal = 0.0, OQLow = 0.0, OQHigh = 0.0;
+    TString Comment;
+    Real dLdT = 0.0; // relative length change per degree
+    Real dT = 0.0;
+};
+
+class TDimension : public TDimensionHost,
+                   public TDimensionGeometry,
+                   public TDimensionTolerances,
+                   public TDimensionAngularTolerances,
+                   public TDimensionUserState {
 public:
     // Bytes of a link with three empty texts, and the fewest a stream of any version holds.
     static constexpr std::int64_t StreamBytes = 428;
@@ -35,46 +100,7 @@ public:
     // A length at or below this counts as zero.
     static constexpr Real ZeroLength = 2e-6;
 
-    tvapi::DrawingObjectTypeEnum Type = tvapi::tvAllObj;
-    tvapi::IDrawingObjectPtr Obj;
-    Reference refObject = 0;
-    tvapi::IDrawingObjectPtr PearentObj;
-    Reference refPearent = 0;
-    Integer Number = 0;
-    Integer View = 0;
-    TVector2D V2;
-    TPoint2D P1, P2;
-    tvapi::DrawingObjectTypeEnum TypeAuxiliary = tvapi::tvAllObj;
-    tvapi::IDrawingObjectPtr AuxObj;
-    Reference refAuxiliaryObj = 0;
-    Boolean Transformation = false;
-    Real KTransformation = 0.0;
-    TVector2D VTransformation;
-    Real Nominal = 0.0;
-    Real QLow = 0.0, QHigh = 0.0;
-    TString Qualitet;
-    Real ANominal = 0.0;
-    Real AQLow = 0.0, AQHigh = 0.0; // degrees
-    TString AQualitet;
-    Real EQLow = 0.0, EQHigh = 0.0;
-    Real ONominal = 0.0, OQLow = 0.0, OQHigh = 0.0;
-    TString Comment;
-    Real dLdT = 0.0; // relative length change per degree
-    Real dT = 0.0;
-    tvapi::IModelObjectPtr MO;
-    tvapi::tvObj3dTypeEnum TMO = static_cast<tvapi::tvObj3dTypeEnum>(0);
-    TPlacement3D PL1, PL2;
-    TVector3D V3;
-    TPoint2D PC;
-    Real R = 0.0;
-    Integer IP1 = 0, IP2 = 0;
-    Integer ID = 0;
-
-    TDimension() = default;
-    TDimension(const TDimension& D) { *this = D; }
-    ~TDimension() = default;
-    // Copies every field; a host pointer that already denotes the same object is kept.
-    TDimension& operator=(const TDimension& D);
+    // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
     // Obj, AuxObj, refPearent, Number, Comment, dT, PC, R, IP1, IP2 and ID are not compared.
     bool operator==(const TDimension& D) const;

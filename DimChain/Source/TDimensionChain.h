@@ -49,8 +49,11 @@ struct TAdded {
 
 class TDimensionChain {
 public:
-    static constexpr Integer MaxLinks = 30;         // longer chains are never searched
-    static constexpr int SignBits = 31;             // the sign mask's bits
+    static constexpr Integer MaxLinks = 30; // longer chains are never searched
+    // Bits of StateClosed that hold signs: the links of the longest searched chain and its
+    // closing link; a link past them has no sign bit.
+    static constexpr Integer SignBits = MaxLinks + 1;
+    static_assert(SignBits < 32, "the signs fit an Integer without its sign bit");
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
     static constexpr Integer LinkRoom = 64;

@@ -123,7 +123,7 @@ tvapi::ITervanDocumentPtr ActiveDocument()
 
 TDimensionChains::TDimensionChains()
 {
-    DimChains.Count = 1;
+    DimChains.Resize(1);
 }
 
 void TDimensionChains::Write(TKmfData& s) const
@@ -154,7 +154,7 @@ Boolean TDimensionChains::Read(TKmfData& s)
         const Integer size = chains.Size(), step = chains.Capacity(), cursor = chains.Current;
         DimChains.Set(chains.Detach(), size, std::max(step, 1));
         DimChains.SetCapacity(step);
-        DimChains.Count = count;
+        DimChains.Resize(count);
         DimChains.Current = cursor;
         AttrType = attr;
         return true;
@@ -353,8 +353,7 @@ void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
 void TDimensionChains::LoadChangedDimension()
 {
     if (DimChains.Count <= 0) {
-        if (DimChains.Size() < 1) DimChains.SetSize(1, false);
-        DimChains.Count = 1;
+        DimChains.Resize(1);
         return;
     }
     if (Current < 0 || Current >= DimChains.Count) return;
@@ -377,5 +376,5 @@ void TDimensionChains::LoadChangedDimension()
     std::vector<Byte> bytes;
     to(bytes);
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
-    drApi::MA.drSetUserData(doc, TString("DimChains"), bytes, false, {});
+    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
 }

@@ -31,8 +31,7 @@ public:
     Str NameUserDataMO{"DimChains_MO"};
     TArrayOf<TDimensionChain> DimChains{ChainRoom, 1};
     Integer Current = 0;
-    TDimension* PCurrentDim = nullptr; // points into a chain; not owned
-    Integer CurrentDim = -1;           // no link picked yet
+    Integer CurrentDim = -1; // the picked link of the current chain; -1 for none
     TLinkGridPtr Grid;
     // Key of the "Reference Object" attribute type; 0.0 until it was made on the first save.
     Real AttrType = 0.0;

@@ -15,11 +15,6 @@ namespace {
 
 constexpr int FirstUserColumn = 8;
 
-std::wstring Wide(TString s)
-{
-    return std::wstring(s.toWideChar());
-}
-
 std::wstring Fixed(Real v, int digits)
 {
     return Wide(LinkText::Number(v, digits));
@@ -100,26 +95,10 @@ namespace {
 // What the user set on a link, carried from the stored link to its re-read form.
 void CarryUserState(TDimension& D, const TDimension& L)
 {
-    D.refObject = L.refObject;
-    D.refAuxiliaryObj = L.refAuxiliaryObj;
-    D.Transformation = L.Transformation;
-    D.KTransformation = L.KTransformation;
-    D.VTransformation = L.VTransformation;
-    D.dLdT = L.dLdT;
-    D.dT = L.dT;
-    D.EQLow = L.EQLow;
-    D.EQHigh = L.EQHigh;
-    D.Comment = L.Comment;
-    D.ONominal = L.ONominal;
-    D.OQLow = L.OQLow;
-    D.OQHigh = L.OQHigh;
+    static_cast<TDimensionUserState&>(D) = L;
     // Angular deviations typed on the toolbar (not read from an auxiliary angular dimension).
-    if (L.Type != tvapi::tvDrADimension && L.TypeAuxiliary != tvapi::tvDrADimension) {
-        D.ANominal = L.ANominal;
-        D.AQLow = L.AQLow;
-        D.AQHigh = L.AQHigh;
-        D.AQualitet = L.AQualitet;
-    }
+    if (L.Type != tvapi::tvDrADimension && L.TypeAuxiliary != tvapi::tvDrADimension)
+        static_cast<TDimensionAngularTolerances&>(D) = L;
 }
 
 // The conversion as the user left it: diameter and radius scaled, angular deviations read

@@ -87,7 +87,7 @@ std::size_t TPlacementIndex::THash::operator()(const TKey& K) const noexcept
 
 TPlacementIndex::TPlacementIndex(TAPlacement3D& Items, TKind Kind) : FItems(Items), FKind(Kind)
 {
-    FItems.Count = 0;
+    FItems.Clear();
 }
 
 bool TPlacementIndex::Matches(const TPlacement3D& S, const TPlacement3D& P) const

@@ -17,13 +17,6 @@ constexpr const char* ColumnName[TpmDimensionChain2D::rCountRow] = {
     "Цепь", "Н", "Ном.", "ВО", "НО", "П", "У.ВО", "У.НО", "Д.ВО", "Д.НО", "Примечание", "dl/dT", "dT"};
 constexpr int ColumnWidth[TpmDimensionChain2D::rCountRow] = {4, 2, 6, 5, 5, 2, 5, 5, 5, 5, 15, 5, 5};
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 tvapi::ITervanDocumentPtr ActiveDocument()
 {
     tvapi::IApplication* app = drApi::MA.Application();
@@ -124,9 +117,10 @@ void TpmDimensionChain2D::BuildSettings()
 
 void TpmDimensionChain2D::LinkSettings()
 {
-    static_assert(sizeof(TMethodCalculating) == sizeof(Integer));
-    MethodCalculating.PInt = reinterpret_cast<Integer*>(&Chain().MethodCalculating);
-    RiskFactor.PReal = &Chain().RiskFactor;
+    FMethodValue = Chain().MethodCalculating;
+    FRiskValue = Chain().RiskFactor;
+    MethodCalculating.PInt = &FMethodValue;
+    RiskFactor.PReal = &FRiskValue;
 }
 
 void TpmDimensionChain2D::ShowRiskFactor()
@@ -153,14 +147,12 @@ TDimension* TpmDimensionChain2D::CurrentLink()
 {
     TDimensionChain& C = Chain();
     const Integer k = DimensionChains.CurrentDim;
-    DimensionChains.PCurrentDim = k >= 0 && k < C.Count() ? &C.Dimensions[k] : nullptr;
-    return DimensionChains.PCurrentDim;
+    return k >= 0 && k < C.Count() ? &C.Dimensions[k] : nullptr;
 }
 
 void TpmDimensionChain2D::ResetCurrentLink()
 {
     DimensionChains.CurrentDim = -1;
-    DimensionChains.PCurrentDim = nullptr;
 }
 
 void TpmDimensionChain2D::RefreshChainControls(int Value, bool HideDetector)

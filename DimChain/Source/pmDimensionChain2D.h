@@ -53,13 +53,18 @@ public:
     TState State = stBase;
 
 private:
-    // The choice tables the settings lists show; the adapters point into the current chain.
+    // The choice tables the settings lists show.
     TArrayOf<TString> FMethodNames;
     TArrayOf<TString> FRiskNames;
     TArrayOf<double> FRiskValues;
     TLinkGridPtr FLinkGrid; // the grid as the chains write into it; empty without a grid
     bool FGridReadOnly = false;
     int FRecognised = 0; // chains the last recognition found
+    // What the settings lists show and set: the current chain's method and risk factor,
+    // copied in by LinkSettings and back after the user's choice, so that no adapter points
+    // into the chain array, which moves when it grows.
+    Integer FMethodValue = mcMinMax;
+    double FRiskValue = 1.0;
 
 public:
     TAdapter MethodCalculating;
@@ -92,6 +97,7 @@ private:
     // The "Текущая" spin: range 1 .. chain count, value, the count field; then the switch.
     void RefreshChainControls(int Value, bool HideDetector);
     void SwitchChain();
+    // Loads the current chain's method and risk factor into the settings lists' variables.
     void LinkSettings();
     void ShowRiskFactor();
     void ShowRecognition();

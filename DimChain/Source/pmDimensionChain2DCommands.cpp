@@ -38,13 +38,6 @@ void Tell(const TString& Text)
     Messager.LiftBox(Text, TMessager::toAlways);
 }
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 // Removes every link of C and empties their rows.
 void EmptyChain(TDimensionChain& C, const TLinkGridPtr& Grid)
 {
@@ -283,7 +276,12 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
         ControlCommand(tvapi::IPropertyControlPtr(bAddDimChainForDim), 0);
     } else if (Control &&
                Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&MethodCalculating, false)))) {
+        Chain().MethodCalculating = static_cast<TMethodCalculating>(FMethodValue);
         SetMethod();
+        LinkSettings(); // the method may have reset the risk factor
+    } else if (Control &&
+               Same(Control, tvapi::IAPIObjectPtr(APropertyVariable.GetControl(&RiskFactor, false)))) {
+        Chain().RiskFactor = FRiskValue;
     } else if (Control && Same(Control, tvapi::IAPIObjectPtr(CurrentControl()))) {
         SwitchChain();
     } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
@@ -389,6 +387,5 @@ bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
     for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.AuxObj, L.PearentObj})
         FacadeChainHost().Select(object);
     DimensionChains.CurrentDim = row - 1;
-    CurrentLink();
     return false;
 }

@@ -176,7 +176,7 @@ TEST(TContourAreaTest, PointsCurvesAndCrossings)
     TArrayOf<double> A(4, 4);
     S.InterSectHorizontal(5, A);
     EXPECT_EQ(std::vector<double>(A.begin(), A.end()), (std::vector<double>{1.5, 3.5}));
-    A.Count = 0;
+    A.Clear();
     S.InterSectHorizontal(0, A); // the start point's height: the closing value is 0, not 4
     EXPECT_NE(std::find(A.begin(), A.end(), 0.0), A.end());
     EXPECT_EQ(std::find(A.begin(), A.end(), 4.0), A.end());

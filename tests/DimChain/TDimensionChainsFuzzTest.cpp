@@ -22,7 +22,7 @@ constexpr int ThroughTheDocument = 300;
 TBytes ValidSet()
 {
     TDimensionChains S;
-    S.DimChains.Count = 3;
+    S.DimChains.Resize(3);
     for (int c = 0; c < 3; ++c)
         for (int i = 0; i <= c; ++i) {
             TDimension& L = S.DimChains[c].Dimensions.Add();

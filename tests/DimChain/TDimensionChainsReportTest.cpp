@@ -37,7 +37,7 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-std::wstring Wide(const std::string& utf8)
+std::wstring WideUtf8(const std::string& utf8)
 {
     return tvhost::FromUtf8(utf8);
 }
@@ -52,7 +52,7 @@ protected:
     std::string Report(const TDimensionChains& S)
     {
         const std::string name = FDir + "/report.txt";
-        EXPECT_TRUE(S.toTextFile(Wide(name)));
+        EXPECT_TRUE(S.toTextFile(WideUtf8(name)));
         return ReadFile(name);
     }
 };
@@ -72,7 +72,7 @@ TEST_F(TDimensionChainsReportTest, ExampleChainGivesTheCommittedReport)
 TEST_F(TDimensionChainsReportTest, ChainsLinksAndLettersAreLaidOutByTheirFields)
 {
     TDimensionChains S;
-    S.DimChains.Count = 2;
+    S.DimChains.Resize(2);
     TDimensionChain& open = S.DimChains[1];
     open.MethodCalculating = static_cast<TMethodCalculating>(7); // no such method
     open.RiskFactor = 3.3;
@@ -112,15 +112,15 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
     };
     for (const auto& [document, report] : names) {
         SCOPED_TRACE(document);
-        EXPECT_EQ(TDimensionChains::ReportFileName(Wide(document)), Wide(report));
+        EXPECT_EQ(TDimensionChains::ReportFileName(WideUtf8(document)), WideUtf8(report));
     }
 
     TDimensionChains S;
     Example(S);
     Journal().Clear();
     EXPECT_FALSE(S.SaveReport(L"/tmp/unsaved"));
-    EXPECT_FALSE(S.SaveReport(Wide(FDir + "/missing/chain.qdr")));
-    EXPECT_TRUE(S.SaveReport(Wide(FDir + "/chain.qdr")));
+    EXPECT_FALSE(S.SaveReport(WideUtf8(FDir + "/missing/chain.qdr")));
+    EXPECT_TRUE(S.SaveReport(WideUtf8(FDir + "/chain.qdr")));
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!",
                                         "Не удалось записать файл отчета " + FDir + "/missing/chain.txt",

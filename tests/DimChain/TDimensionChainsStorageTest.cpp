@@ -65,7 +65,7 @@ TEST_F(TDimensionChainsStorageTest, AnObjectKeepsItsNumberWhereverItIsLinked)
     S.AttrType = drApi::MA.drCreateAttrStr(0.0);
     drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(B), S.AttrType, TString("17"));
     // A second chain links A again, with a dimension of its own.
-    S.DimChains.Count = 2;
+    S.DimChains.Resize(2);
     ASSERT_TRUE(S.DimChains[1].Add(A, {}, FacadeChainHost()));
     ASSERT_TRUE(S.DimChains[1].Add(Linear(0, 5, 40, 5), {}, FacadeChainHost()));
     S.SavetoUserStorage();
@@ -200,7 +200,7 @@ TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
 TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
 {
     TDimensionChains S;
-    S.DimChains.Count = 2;
+    S.DimChains.Resize(2);
     TDimension& model = S.DimChains[0].Dimensions.Add();
     model.TMO = static_cast<tvapi::tvObj3dTypeEnum>(1);
     model.V3 = TVector3D(0.0, 0.0, 5.0);

@@ -38,7 +38,7 @@ TDimension Link(Real x, Real hi, const char* note)
 void ThreeChains(TDimensionChains& S)
 {
     S.AttrType = 3.0;
-    S.DimChains.Count = 3;
+    S.DimChains.Resize(3);
     TDimensionChain& a = S.DimChains[0];
     a.Dimensions.Add(Link(40, 0.1, "a"));
     a.Dimensions.Add(Link(10, 0.05, ""));
@@ -71,7 +71,7 @@ TEST(TDimensionChainsTest, NewSetIsOneEmptyChainIn325Bytes)
 
     TDimensionChains T;
     T.AttrType = 9.0;
-    T.DimChains.Count = 2;
+    T.DimChains.Resize(2);
     ASSERT_TRUE(T.from(bytes));
     EXPECT_EQ(T.AttrType, 0.0);
     ASSERT_EQ(T.DimChains.Count, 1);
@@ -84,7 +84,7 @@ TEST(TDimensionChainsTest, NewSetIsOneEmptyChainIn325Bytes)
     EXPECT_EQ(T.AttrType, 9.0);
 
     // A set read with no chains counts its first chain again when checked for changes.
-    T.DimChains.Count = 0;
+    T.DimChains.Resize(0);
     T.LoadChangedDimension();
     EXPECT_EQ(T.DimChains.Count, 1);
 }

@@ -322,6 +322,30 @@ TEST_F(TpmDimensionChain2DTest, NewChainsStartEmptyAndEverySwitchForgetsTheCurre
     EXPECT_EQ(Cell(1, 0), "");
 }
 
+// Adding chains moves the chain array; the settings lists still reach the current chain.
+TEST_F(TpmDimensionChain2DTest, SettingsReachTheCurrentChainAfterTheChainsGrew)
+{
+    Open();
+    const tvapi::IPropertyControlPtr add(Panel->bAddDimChain);
+    for (int i = 0; i < 6; ++i)
+        Panel->ControlCommand(add, 1);
+    ASSERT_EQ(Panel->DimensionChains.Current, 6);
+    const auto choose = [&](const char* caption, const wchar_t* text) {
+        THostPropertyControl& list = *Control(caption);
+        ASSERT_TRUE(list.UserSet(text));
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&list)));
+    };
+    choose("Способ расчета", L"Нормальное распределение");
+    choose("Коэффициент риска", L"0.27");
+    EXPECT_EQ(Panel->Chain().MethodCalculating, mcNormalDistribution);
+    EXPECT_DOUBLE_EQ(Panel->Chain().RiskFactor, 3.0);
+    EXPECT_EQ(Panel->DimensionChains.DimChains[0].MethodCalculating, mcMinMax);
+    EXPECT_DOUBLE_EQ(Panel->DimensionChains.DimChains[0].RiskFactor, 1.0);
+    choose("Способ расчета", L"Минимум Максимум"); // resets the factor, and the list shows it
+    EXPECT_DOUBLE_EQ(Panel->Chain().RiskFactor, 1.0);
+    EXPECT_DOUBLE_EQ(*Panel->RiskFactor.PReal, 1.0);
+}
+
 TEST_F(TpmDimensionChain2DTest, CancelDuringAPickAsksForARestart)
 {
     const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5);

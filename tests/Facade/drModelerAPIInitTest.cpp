@@ -77,7 +77,7 @@ TEST_F(TInitTest, DoneGivesBackEveryHostReferenceAndInitStartsAgain)
     ASSERT_EQ(drApi::MA.R2->AGroup.Count, 1);
     drApi::MA.Constraint.FArray[0].R1 = drApi::MA.R2->CurDrawingObject;
     drApi::MA.Constraint.FArray[drApi::MA.Constraint.FSize - 1].R2 = drApi::MA.R2->CurDrawingObject;
-    drApi::MA.Constraint.Count = 1;
+    drApi::MA.Constraint.Resize(1);
     drApi::LibraryControlModel = &Model;
 
     drApi::MA.Done();

@@ -329,8 +329,7 @@ TEST_F(TTitleBlockTest, AFullSheetLeavesTheMassCellHoldingOnlyTheMass)
     drApi::MA.drCloseViewTDemCloseLeaf("a", "b", "", "");
     // The material of detail 1 (row 7) went into the drawing's properties and its file.
     const std::map<int, tvhost::TDocumentProperty> material = {
-        {9, {{drApi::Wide(AMaterial[7].Name)}, {}, drApi::Wide(AMaterial[7].Location)}},
-        {10, {{}, {7800}, L""}}};
+        {9, {{Wide(AMaterial[7].Name)}, {}, Wide(AMaterial[7].Location)}}, {10, {{}, {7800}, L""}}};
     EXPECT_EQ(doc.Data().Properties.Items, material);
     const tvapi::ITervanDocumentPtr reopened =
         Host().App().Documents().Open(doc.FileName().c_str(), true, false);

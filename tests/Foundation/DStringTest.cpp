@@ -53,6 +53,8 @@ TEST(TStringTest, CyrillicConvertsBothWaysAsIconvDoes)
     TString fromWide(wide);
     EXPECT_EQ(Text(fromWide), std::string("\xA5\xBA\xB3\xBF"));
     EXPECT_EQ(std::wstring(fromWide.toWideChar()), wide);
+    EXPECT_EQ(Wide(fromWide), wide);
+    EXPECT_EQ(Wide(TString()), std::wstring());
 
     for (int b = 0x80; b <= 0xFF; ++b) {
         SCOPED_TRACE(b);

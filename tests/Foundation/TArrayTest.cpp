@@ -76,6 +76,28 @@ TEST(TArrayOfTest, SetSizeStepsAndDeleteOutsideTheCountChangesNothing)
     EXPECT_EQ(Contents(a), (std::vector<int>{1}));
 }
 
+TEST(TArrayOfTest, ClearAndResizeSetTheCountAndKeepTheElements)
+{
+    TArrayOf<int> a(4, 4);
+    for (int i = 0; i < 3; ++i)
+        a.Add(i + 1);
+    int* storage = a.FArray;
+    a.Clear(); // the storage and its values stay
+    EXPECT_EQ(a.Count, 0);
+    EXPECT_EQ(a.FArray, storage);
+    a.Resize(2); // reused slots come back with their old values
+    EXPECT_EQ(Contents(a), (std::vector<int>{1, 2}));
+    a.Resize(-3);
+    EXPECT_EQ(a.Count, 0);
+    a.Resize(3);
+    a.Resize(10); // growth keeps the elements, the fresh slots are default
+    EXPECT_EQ(a.FSize, 10);
+    EXPECT_EQ(Contents(a), (std::vector<int>{1, 2, 3, 0, 0, 0, 0, 0, 0, 0}));
+    a.Resize(11); // a step past the size grows by the step
+    EXPECT_EQ(a.FSize, 14);
+    EXPECT_EQ(a.Count, 11);
+}
+
 TEST(TArrayOfTest, InsertEdgesAndSelfAppend)
 {
     TArrayOf<int> a(3, 2);

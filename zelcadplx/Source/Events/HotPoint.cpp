@@ -214,5 +214,5 @@ void THotPoints::RemoveAll()
         const int id = marker->GetId();
         if (Editor) Editor->MeshDraw.Remove(id);
     }
-    Count = 0;
+    Clear();
 }

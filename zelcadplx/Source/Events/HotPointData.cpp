@@ -15,7 +15,7 @@ THotPointData& THotPointData::operator=(const THotPointData& H)
     Id3 = H.Id3;
     Origin = H.Origin;
     Caption = H.Caption;
-    Count = 0;
+    Clear();
     try {
         SetSize(H.Count, false);
         for (Integer i = 0; i < H.Count; ++i) {
@@ -59,7 +59,7 @@ void THotPointData::Set(const double& VX, const double& VY, const double& VZ, do
                         double* pV2, const TString* T2, double* pV3, const TString* T3)
 {
     State = stActive;
-    Count = 0;
+    Clear();
     Origin.Set(VX, VY, VZ);
     AddValue(&V1, T1);
     if (pV2) AddValue(pV2, T2 ? *T2 : TString());
@@ -85,7 +85,7 @@ void THotPointData::Set(const TPoint3D& iOrigin, double& V1, const TString& T1, 
 void THotPointData::SetData(double& iP1, double& iP2, double* iP3)
 {
     Origin.Set(iP1, iP2, iP3 ? *iP3 : 0.0);
-    Count = 0;
+    Clear();
     AddValue(&iP1, Registrator.GetComment(&iP1));
     AddValue(&iP2, Registrator.GetComment(&iP2));
     if (iP3) AddValue(iP3, Registrator.GetComment(iP3));

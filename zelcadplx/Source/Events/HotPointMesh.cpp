@@ -198,11 +198,12 @@ void TMeshData::Init(const double* iPoints, const double* iNormals, int CountPoi
         Points.FArray[i] = TPoint3D(iPoints[3 * i], iPoints[3 * i + 1], iPoints[3 * i + 2]);
         Normals.FArray[i] = TVector3D(iNormals[3 * i], iNormals[3 * i + 1], iNormals[3 * i + 2]);
     }
-    Points.Count = Normals.Count = CountPoints;
+    Points.Resize(CountPoints);
+    Normals.Resize(CountPoints);
     TI.SetSize(CountTI, true);
     for (int i = 0; i < CountTI; ++i)
         TI.FArray[i] = static_cast<int>(iTI[i]);
-    TI.Count = CountTI;
+    TI.Resize(CountTI);
     EI.Clear();
 }
 

@@ -76,7 +76,7 @@ void TMeshDraw::ReserveCount(int NewCount)
         AObjectID.FArray[i].AO.Reset();
         AObjectID.FArray[i].Id = 0;
     }
-    AObjectID.Count = NewCount;
+    AObjectID.Resize(NewCount);
 }
 
 tvapi::ITervanAPIObjectPtr& TMeshDraw::Add(TMeshID::TType T)
@@ -272,7 +272,7 @@ void TMeshDraw::Remove(const std::vector<int>& ObjIds)
             if (kept != i) first[kept] = std::move(first[i]);
             ++kept;
         }
-    AObjectID.Count = kept;
+    AObjectID.Resize(kept);
 }
 
 void TMeshDraw::Clear(int fromIndex)
@@ -285,5 +285,5 @@ void TMeshDraw::Clear(int fromIndex)
         AObjectID.FArray[i].AO.Reset();
     }
     TM->DeleteObjects(ids);
-    AObjectID.Count = fromIndex;
+    AObjectID.Resize(fromIndex);
 }

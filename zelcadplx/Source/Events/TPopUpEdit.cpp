@@ -24,7 +24,7 @@ TWindowOGL::~TWindowOGL()
 TDispatcherWnd3D::~TDispatcherWnd3D()
 {
     std::vector<TWindowOGL*> widgets(AWnd.begin(), AWnd.end());
-    AWnd.Count = 0;
+    AWnd.Clear();
     FTimers.clear();
     for (TWindowOGL* w : widgets) {
         w->Id = 0;

@@ -37,13 +37,6 @@ void UnChoose(const tvapi::IModelObjectPtr& o)
     if (drApi::Selector) drApi::Selector->UnChoose(tvapi::ITervanAPIObjectPtr(o));
 }
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 // The text of face-list item n (1-based) for an entry that holds an object or not.
 std::wstring FaceLabel(bool held, int n)
 {

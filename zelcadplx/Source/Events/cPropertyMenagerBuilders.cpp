@@ -8,13 +8,6 @@
 
 namespace {
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 constexpr int PointCoordinateMode = 3;
 constexpr int FlatCoordinateMode = 2; // the third coordinate of a 2D point
 

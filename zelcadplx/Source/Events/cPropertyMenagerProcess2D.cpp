@@ -10,13 +10,6 @@ namespace {
 
 constexpr int AllEvents = -1;
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 tvapi::ITervanDocument2DPtr ActiveDocument2D()
 {
     return drApi::MA.R3.Exist() ? drApi::MA.R3->IDoc2D : tvapi::ITervanDocument2DPtr();

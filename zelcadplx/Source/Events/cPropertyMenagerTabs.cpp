@@ -13,13 +13,6 @@ constexpr int ListWidth = 6;
 constexpr int GridRowHeight = 20;
 constexpr int AppendButton = -1; // position of a new button: after the others
 
-std::wstring Wide(const TString& s)
-{
-    TString copy(s);
-    const wchar_t* w = copy.toWideChar();
-    return w ? std::wstring(w) : std::wstring();
-}
-
 // The library's own image source, or empty.
 std::wstring LibraryImages()
 {

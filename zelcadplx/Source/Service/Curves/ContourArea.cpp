@@ -284,7 +284,7 @@ Integer TContour::InterSect2(const TCurve2D* P) const
 
 Boolean TContour::Find2(const double& x, const double& y, TArrayOf<TPair<int, int>>& AResult)
 {
-    AResult.Count = 0;
+    AResult.Clear();
     const TPoint2D P(x, y);
     const auto near = [&P](double px, double py) {
         return std::fabs(px - P.x) <= linkEps && std::fabs(py - P.y) <= linkEps;
@@ -349,7 +349,7 @@ void TContour::AxisCrossings(bool horizontal, double c, TArrayOf<double>& ACross
     for (Integer k = 0; k < Count; ++k) {
         const TCurve2D* C = FArray[k];
         if (C == nullptr) continue;
-        found.Count = 0;
+        found.Clear();
         if (horizontal)
             C->InterSectHorizontal(c, found);
         else

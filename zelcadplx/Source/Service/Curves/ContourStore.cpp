@@ -116,8 +116,7 @@ void TContour::Load(TKmfData& S)
 
 void TContour::toText(TArrayOf<TString>& Lines) const
 {
-    if (Lines.Size() < Count) Lines.SetSize(Count);
-    Lines.Count = Count;
+    Lines.Resize(Count);
     for (Integer i = 0; i < Count; ++i) {
         const TCurve2D* C = FArray[i];
         switch (C != nullptr ? C->IsType() : 0) {

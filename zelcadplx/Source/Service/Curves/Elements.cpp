@@ -420,7 +420,7 @@ void TBasePoint::Mtr(const TMtr2D&)
 
 int TBasePoint::InterSect(const TCurve2D* P, TInterSector& IS) const
 {
-    IS.ACrossPoint.Count = 0;
+    IS.ACrossPoint.Clear();
     if (P == nullptr) return 0;
     if (IsType() != ctPoint) return 20;
     double t = 0.0;

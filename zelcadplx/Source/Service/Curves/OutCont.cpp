@@ -226,8 +226,8 @@ ISPoint* GetAllIntersectPoint(TBasePoint* Prim, TContour& Sourse)
         auto* C = static_cast<TBasePoint*>(Sourse[i]);
         // A point partner records into the second collector so as not to empty the first.
         TInterSector& second = TInterSector::Instance2();
-        IS.ACrossPoint.Count = 0;
-        second.ACrossPoint.Count = 0;
+        IS.ACrossPoint.Clear();
+        second.ACrossPoint.Clear();
         const int r = C->InterSect(Prim, IS);
         if (r != 1 && r != 2) continue;
         const TInterSector& found = IS.ACrossPoint.Count > 0 ? IS : second;
@@ -242,7 +242,7 @@ ISPoint* GetAllIntersectPoint(TBasePoint* Prim, TContour& Sourse)
             AddPrimitiv(at, C);
         }
     }
-    IS.ACrossPoint.Count = 0;
+    IS.ACrossPoint.Clear();
     return list;
 }
 

@@ -150,7 +150,7 @@ void TPolyLine::ConvexHull(TPolyLine& Result) const
         if (&out != &Points) out = Points;
         return;
     }
-    out.Count = 0;
+    out.Clear();
     std::sort(sorted.begin(), sorted.end(),
               [](const TPoint2D& a, const TPoint2D& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
     const auto turnsLeft = [&out](const TPoint2D& p) {
@@ -344,7 +344,7 @@ void TPolyLine::SutherlandHodgman(const TPolyLine& Clip, TPolyLine& RP) const
         const TPoint2D& A = clip[i];
         const TPoint2D& B = clip[(i + 1) % m];
         const TArrayOf<TPoint2D> input = RP.Points;
-        RP.Points.Count = 0;
+        RP.Points.Clear();
         const Integer n = input.Count;
         for (Integer j = 0; j < n; ++j) {
             const TPoint2D& S = input[j];

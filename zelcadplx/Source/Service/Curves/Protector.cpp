@@ -222,7 +222,7 @@ void TProtector::Clear()
         delete FArray[i].Cont;
         FArray[i].Cont = nullptr;
     }
-    Count = 0;
+    TArrayOf::Clear();
 }
 
 Boolean TProtector::Admissible(const TContour& C) const

@@ -129,7 +129,7 @@ Integer TInterSector::Validate(const TPoint2D& P, const TCurve2D* C1, const Real
 
 void TInterSector::DeleteLinkCrossPoint(const TCurve2D*)
 {
-    TestA.Count = 0;
+    TestA.Clear();
     for (Integer i = ACrossPoint.Count - 1; i >= 0; --i) {
         const TCrossPoint& X = ACrossPoint.FArray[i];
         if (X.IsLink(linkEps)) {

@@ -14,14 +14,6 @@
 
 namespace drApi {
 
-std::wstring Wide(const TString& s)
-{
-    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
-    s.toWideChar(w.data());
-    w.resize(static_cast<std::size_t>(s.Length()));
-    return w;
-}
-
 namespace {
 
 constexpr int InformationFlags = 0; // the host's final box argument for information boxes

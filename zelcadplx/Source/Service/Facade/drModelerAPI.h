@@ -31,9 +31,6 @@ class IApplication;
 
 namespace drApi {
 
-// A text in the wide form in which texts cross to the host.
-std::wstring Wide(const TString& s);
-
 // False when any value is NaN or infinite: drawing operations given such coordinates or
 // sizes draw nothing, so a document never holds them.
 inline bool AllFinite(std::initializer_list<Real> values)

@@ -98,7 +98,7 @@ template <class I> void ReleaseAll(TArrayOf<tvapi::Ptr<I>>& a)
 {
     for (Integer i = 0; i < a.FSize; ++i)
         a.FArray[i].Reset();
-    a.Count = 0;
+    a.Clear();
 }
 
 // The modeller's open composite objects, groups, contour collectors and placements, as
@@ -123,7 +123,7 @@ void ClearConstraints(TConstraint2D& c)
         c.FArray[i].R1.Reset();
         c.FArray[i].R2.Reset();
     }
-    c.Count = 0;
+    c.Clear();
 }
 
 } // namespace

@@ -161,7 +161,7 @@ void TModelerApi::drView(Integer N, Real const& x, Real const& y, Real const& Al
     // Without a new view nothing may go on drawing into the one before.
     r.DrawingContainer = r.View;
     r.Symbols2DContainer = r.View;
-    R2->Constraint2D.Count = 0;
+    R2->Constraint2D.Clear();
     ViewMade(r.View);
 }
 
@@ -266,7 +266,7 @@ void TModelerApi::drCloseView()
         return;
     }
     TRegistryApi& r = *R3;
-    R2->Constraint2D.Count = 0;
+    R2->Constraint2D.Clear();
     r.View.Reset();
     r.DrawingContainer.Reset();
     r.Symbols2DContainer.Reset();
@@ -347,7 +347,7 @@ void TModelerApi::drCloseLeaf()
     if (r.IDoc) r.IDoc->Save();
     r.IDoc2D.Reset();
     r.IDoc.Reset();
-    R2->Constraint2D.Count = 0;
+    R2->Constraint2D.Clear();
 }
 
 void TModelerApi::drSaveLeaf()

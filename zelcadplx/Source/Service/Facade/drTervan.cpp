@@ -33,7 +33,7 @@ std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects()
         result.emplace_back(entry.V2);
         entry.V2.Reset();
     }
-    if (first >= 0) AObjects.Count = first;
+    if (first >= 0) AObjects.Resize(first);
     return result;
 }
 

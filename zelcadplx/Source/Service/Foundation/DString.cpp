@@ -436,6 +436,14 @@ void TString::toWideChar(const PWideChar Dest) const
     Dest[Len] = 0;
 }
 
+std::wstring Wide(const TString& s)
+{
+    std::wstring w(static_cast<std::size_t>(s.Length()) + 1, L'\0');
+    s.toWideChar(w.data());
+    w.resize(static_cast<std::size_t>(s.Length()));
+    return w;
+}
+
 Integer TString::Length(const PWideChar& P)
 {
     if (P == nullptr) return 0;

@@ -160,6 +160,9 @@ private:
 using Str = TString;
 
 TString operator+(const TString& A, const TString& B);
+// The text in the wide form in which texts cross to the host: every character of it, each
+// byte through CharToUniCode.
+std::wstring Wide(const TString& s);
 
 // The empty text, alive from library load to unload.
 extern TString EmptyStr;

@@ -217,7 +217,18 @@ public:
     void ReserveSize(const Integer n) { SetSize(n, false); }
 
     bool Empty() const { return Count == 0; }
+    // Empties the array; the storage and the values in it stay for reuse.
     void Clear() { Count = 0; }
+    // Puts n elements in use (a negative n counts as 0), growing the storage as SetSize does
+    // and keeping the elements in it. Slots brought back into use hold what they held: a
+    // default element in fresh storage, the old value in a reused one.
+    void Resize(const Integer n)
+    {
+        std::lock_guard<std::mutex> lock(mtx);
+        const Integer count = std::max(n, 0);
+        if (count > FSize) GrowLocked(count);
+        Count = count;
+    }
     Integer MaxIndex() const { return Count - 1; }
     bool ValidIndex(const Integer i) const { return i >= 0 && i < Count; }
     bool IsCurrent() const { return ValidIndex(Current); }
@@ -399,7 +410,7 @@ public:
     {
         for (Integer i = 0; i < this->Count; ++i)
             ReleaseItem(i);
-        this->Count = 0;
+        Base::Clear();
     }
 
     // Takes object i out of the array without deleting it; the caller owns it.
