@@ -12,7 +12,7 @@ namespace {
 constexpr Real VectorTolerance = 1e-5;
 constexpr Real PointTolerance = 1e-4;
 constexpr Real ValueTolerance = 1e-6;
-constexpr Real ThermalTolerance = 2e-6;
+constexpr Real ThermalTolerance = TMathDef::paramPrecision; // dl/dT is a ratio, not a length
 
 // A NaN difference fails, as it must.
 bool Near(Real a, Real b, Real eps)

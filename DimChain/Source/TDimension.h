@@ -98,7 +98,7 @@ public:
         return Version >= ModelFieldsVersion ? StreamBytes : StreamMinBytes;
     }
     // A length at or below this counts as zero.
-    static constexpr Real ZeroLength = 2e-6;
+    static constexpr Real ZeroLength = TMathDef::metricPrecision;
 
     // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
