@@ -19,6 +19,7 @@
 #include "tvapi/ApplicationServices.h"
 #include "tvapi/Assembly.h"
 #include "tvapi/AssociationView.h"
+#include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
 #include "tvapi/ViewProjection.h"
@@ -528,6 +529,32 @@ public:
                        const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
                        const Real& yDz, Boolean ExternalFile);
 
+    // ---- Construction planes and axes (drModelerAPIPlanes.cpp) ---------------------------------
+    // Every new plane is built, hidden, made Plane and Obj3D and recorded for an open 3D macro;
+    // an axis is built, made Obj3D and recorded. A signed distance or angle reaches the host as
+    // its absolute value and a direction that is true only above zero. Without a part, an
+    // empty required argument or an object the host refuses, nothing further happens.
+    // Distance 0: Plane := the part's default plane BasePlane, nothing made, Obj3D emptied;
+    // otherwise a plane at the signed Distance from it.
+    void drPlane(tvapi::tvObj3dTypeEnum BasePlane, Real const& Distance);
+    // Obj3D is emptied first. A std::exception from the host ends the operation quietly with
+    // what was set so far.
+    void drPlaneOffset(tvapi::IPlane3DPtr Plane, Real const& Distance);
+    // The axis where P1 and P2 meet; empty without a part or an axis. Plane stays.
+    tvapi::IAxis3DBy2PlanesPtr drAxisPlanes(tvapi::IPlane3DPtr P1, tvapi::IPlane3DPtr P2);
+    void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
+    void drPlaneParallelVertex(tvapi::tvObj3dTypeEnum BasePlane, tvapi::IModelObjectPtr Point);
+    void drPlaneParallelVertex(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Point);
+    // A plane through Axis at the signed Angle (degrees) from Plane.
+    void drPlaneAxisAngle(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis, Real const& Angle);
+    // The part's Z axis, a plane about it at -Angle from XOZ, then that plane offset by Offset
+    // (also 0). Each step runs with what the earlier ones left.
+    void drPlaneXOZAngleOffset(Real const& Angle, Real const& Offset);
+    // The axis where Plane meets XOY, a plane about it at Angle from XOY, then offset by Offset.
+    void drPlaneCurrentXOYAngleOffset(Real const& Angle, Real const& Offset);
+    // The part's own object of objType; empty without a part or such an object.
+    tvapi::IModelObjectPtr drDefault(tvapi::tvObj3dTypeEnum objType);
+
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.
     bool Transformed() const;
@@ -557,6 +584,9 @@ public:
 
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
+
+// MA.drPlanePerpendEdgeVertex(Edge, Point).
+void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
 
 // The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
 Integer NextInteger();
