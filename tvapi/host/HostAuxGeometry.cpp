@@ -49,15 +49,6 @@ TXyz Rotated(const TXyz& v, const TXyz& k, double angle)
     return Add(Add(Scale(v, c), Scale(Cross(k, v), std::sin(angle))), Scale(k, Dot(k, v) * (1 - c)));
 }
 
-// The position of a vertex (or anything offering IVertex); false for none.
-bool PointOf(const tvapi::IModelObjectPtr& object, TXyz& point)
-{
-    const tvapi::IVertexPtr vertex(object);
-    if (!vertex) return false;
-    vertex->GetPoint(point[0], point[1], point[2]);
-    return true;
-}
-
 // An unbounded plane: its parameters are its frame's (u, v); its box is its origin.
 class THostPlaneSurface final : public THostObjectOf<tvapi::IMathSurface3D> {
 public:
@@ -247,7 +238,7 @@ protected:
     {
         TXyz p[3];
         for (std::size_t i = 0; i < 3; ++i)
-            if (!PointOf(FPoints[i], p[i])) return false;
+            if (!PositionOf(FPoints[i], p[i])) return false;
         const TXyz u = Sub(p[1], p[0]);
         const TXyz w = Sub(p[2], p[0]);
         if (Norm(Cross(u, w)) < GeometryTolerance) return false;
@@ -275,7 +266,7 @@ public:
 protected:
     bool Compute(TFrame& frame) override
     {
-        return PlaneFrameOf(FBase, frame) && PointOf(FPoint, frame.Origin);
+        return PlaneFrameOf(FBase, frame) && PositionOf(FPoint, frame.Origin);
     }
 
 private:
@@ -302,10 +293,10 @@ protected:
     {
         const tvapi::IEdgePtr edge(FEdge);
         TXyz origin;
-        if (!edge || !PointOf(FPoint, origin)) return false;
+        if (!edge || !PositionOf(FPoint, origin)) return false;
         TXyz a, b;
-        if (!PointOf(tvapi::IModelObjectPtr(edge->GetVertex(false)), a) ||
-            !PointOf(tvapi::IModelObjectPtr(edge->GetVertex(true)), b))
+        if (!PositionOf(tvapi::IModelObjectPtr(edge->GetVertex(false)), a) ||
+            !PositionOf(tvapi::IModelObjectPtr(edge->GetVertex(true)), b))
             return false;
         const TXyz d = Sub(b, a);
         if (Norm(d) < GeometryTolerance) return false;
@@ -420,6 +411,18 @@ private:
 };
 
 } // namespace
+
+bool PositionOf(const tvapi::IModelObjectPtr& object, TXyz& position)
+{
+    if (const tvapi::IVertexPtr vertex(object); vertex) {
+        vertex->GetPoint(position[0], position[1], position[2]);
+        return true;
+    }
+    const tvapi::IPoint3DPtr point(object);
+    if (!point) return false;
+    position = {point->GetX(), point->GetY(), point->GetZ()};
+    return true;
+}
 
 bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame)
 {

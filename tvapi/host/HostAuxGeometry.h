@@ -12,6 +12,9 @@
 
 namespace tvhost {
 
+// The position of a vertex or a 3D point; false for anything else.
+bool PositionOf(const tvapi::IModelObjectPtr& object, TXyz& position);
+
 // A plane of the stand-in: its frame (origin, u, v, normal) once built.
 class THostPlaneGeometry {
 public:
@@ -44,15 +47,25 @@ public:
     // A new, unbuilt construction object of `kind`; empty for a kind of the other list.
     tvapi::IModelObjectPtr AddPlane(tvapi::tvObj3dTypeEnum kind);
     tvapi::IModelObjectPtr AddAxis(tvapi::tvObj3dTypeEnum kind);
+    // HostAuxCurves.cpp: a new point, segment or (o3d_cylindricSpiral only) spiral.
+    tvapi::IPoint3DPtr AddPoint();
+    tvapi::ILineSegment3DPtr AddSegment();
+    tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
     const std::vector<tvapi::IModelObjectPtr>& Axes() const noexcept { return FAxes; }
+    const std::vector<tvapi::IModelObjectPtr>& Points() const noexcept { return FPoints; }
+    const std::vector<tvapi::IModelObjectPtr>& Segments() const noexcept { return FSegments; }
+    const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
     std::vector<tvapi::IModelObjectPtr> FPlanes;
     std::vector<tvapi::IModelObjectPtr> FAxes;
+    std::vector<tvapi::IModelObjectPtr> FPoints;
+    std::vector<tvapi::IModelObjectPtr> FSegments;
+    std::vector<tvapi::IModelObjectPtr> FSpirals;
 };
 
 } // namespace tvhost

@@ -27,8 +27,8 @@ inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>"; the rest as model object and feature. Lists its bodies
 // (o3d_body) and sketches (o3d_sketch).
-class THostPart final
-    : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer> {
+class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject,
+                                              tvapi::IAuxiliaryGeomContainer, tvapi::IModelContainer> {
 public:
     THostPart();
 
@@ -47,6 +47,10 @@ public:
     tvapi::IPlanes3DPtr GetPlanes3D() override;
     tvapi::IAxes3DPtr GetAxes3D() override;
     tvapi::IModelObjectPtr GetDefaultObject(tvapi::tvObj3dTypeEnum kind) override;
+    // Points, segments and spirals (HostAuxCurves.cpp).
+    tvapi::ILineSegments3DPtr GetLineSegments3D() override;
+    tvapi::ISpirals3DPtr GetSpirals3D() override;
+    tvapi::IPoints3DPtr GetPoints3D() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }

@@ -1,7 +1,7 @@
 #pragma once
-// Auxiliary geometry of a part: the part's default planes and axes, and the construction
-// planes and axes it builds from other model objects. A part offers its container as one
-// of its interfaces; each new object is built from its parameters by Update.
+// Auxiliary geometry of a part: the part's default planes and axes, the construction planes
+// and axes it builds from other model objects, 3D points, segments and helices. A part offers
+// its containers as its interfaces; each new object is built from its parameters by Update.
 
 #include "tvapi/ModelObjects.h"
 
@@ -162,6 +162,168 @@ protected:
 
 using IAxes3DPtr = Ptr<IAxes3D>;
 
+// Display symbol of a 3D point.
+enum tvAnnotationSymbolEnum : int {
+    tvUnknownSymbol = 0,
+    tvDotPoint = 1,
+    tvPlusPoint = 2,
+    tvXPoint = 3,
+    tvSquarePoint = 4,
+    tvTrianglePoint = 5,
+    tvCirclePoint = 6,
+    tvAsteriskPoint = 7,
+    tvStrikeSquarePoint = 8,
+    tvPlusPointTwo = 9,
+};
+
+// How a 3D point is given.
+enum tvPoint3DTypeEnum : int {
+    tvPParamCoord = 1, // by its coordinates
+};
+
+// A named point in space.
+class IPoint3D : public IModelObject {
+public:
+    static constexpr char IID[] = "F3A8C215-6B0E-4D79-A2C4-9E17B5D03F68";
+    using Parent = IModelObject;
+
+    virtual void SetPointType(tvPoint3DTypeEnum type) = 0;
+    virtual void SetX(double x) = 0;
+    virtual void SetY(double y) = 0;
+    virtual void SetZ(double z) = 0;
+    virtual double GetX() = 0;
+    virtual double GetY() = 0;
+    virtual double GetZ() = 0;
+    virtual void SetSymbol(tvAnnotationSymbolEnum symbol) = 0;
+    virtual void SetHidden(bool hidden) = 0;
+    virtual tvAnnotationSymbolEnum GetSymbol() = 0;
+    virtual bool GetHidden() = 0;
+
+protected:
+    ~IPoint3D() = default;
+};
+
+using IPoint3DPtr = Ptr<IPoint3D>;
+
+// The 3D points of a part, in creation order.
+class IPoints3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "0C7D4E92-B5A1-4F36-8D29-71E6A3C8B540";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IPoint3DPtr GetItem(int index) = 0;
+    // A new point at the origin, not yet built.
+    virtual IPoint3DPtr Add() = 0;
+
+protected:
+    ~IPoints3D() = default;
+};
+
+using IPoints3DPtr = Ptr<IPoints3D>;
+
+// What a part holds besides its features: its 3D points.
+class IModelContainer : public IAPIObject {
+public:
+    static constexpr char IID[] = "B92E6F04-3D7C-4A18-95E0-C4A1D7B26F39";
+    using Parent = IAPIObject;
+
+    virtual IPoints3DPtr GetPoints3D() = 0;
+
+protected:
+    ~IModelContainer() = default;
+};
+
+using IModelContainerPtr = Ptr<IModelContainer>;
+
+// A straight segment in space between coordinates or objects (points, vertices).
+class ILineSegment3D : public IModelObject {
+public:
+    static constexpr char IID[] = "7A51C9E3-2F08-4B6D-B9A7-D04E8C3152F6";
+    using Parent = IModelObject;
+
+    // The start (true) or end (false) at (x, y, z); it replaces an object given before.
+    virtual void SetPoint(bool start, double x, double y, double z) = 0;
+    // The start (true) or end (false) on the object.
+    virtual void SetPointObject(bool start, IModelObjectPtr object) = 0;
+    // The end's position once built; false before.
+    virtual bool GetPoint(bool start, double& x, double& y, double& z) = 0;
+
+protected:
+    ~ILineSegment3D() = default;
+};
+
+using ILineSegment3DPtr = Ptr<ILineSegment3D>;
+
+class ILineSegments3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "E4B0D736-9C12-4F8A-A5E3-28F7C1D96B04";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual ILineSegment3DPtr GetItem(int index) = 0;
+    virtual ILineSegment3DPtr Add() = 0;
+
+protected:
+    ~ILineSegments3D() = default;
+};
+
+using ILineSegments3DPtr = Ptr<ILineSegments3D>;
+
+// A helix on a base plane about the plane's origin and normal.
+class ISpiral3D : public IModelObject {
+public:
+    static constexpr char IID[] = "49D2F7A0-C683-4E15-8B9F-A3E05D71C2B8";
+    using Parent = IModelObject;
+
+    virtual void SetBasePlane(IModelObjectPtr plane) = 0;
+    virtual void SetTurns(double turns) = 0;
+    // True: it rises along the plane's normal; false: against it.
+    virtual void SetDirection(bool direction) = 0;
+    // Millimetres, not negative.
+    virtual void SetHeight(double height) = 0;
+    virtual void SetPitch(double pitch) = 0;
+    virtual double GetTurns() = 0;
+    virtual bool GetDirection() = 0;
+    virtual double GetHeight() = 0;
+    virtual double GetPitch() = 0;
+
+protected:
+    ~ISpiral3D() = default;
+};
+
+using ISpiral3DPtr = Ptr<ISpiral3D>;
+
+class ICylindricSpiral3D : public ISpiral3D {
+public:
+    static constexpr char IID[] = "D6E83B15-0A4F-4C92-B71D-5F29A8C04E63";
+    using Parent = ISpiral3D;
+
+    virtual void SetDiameter(double diameter) = 0;
+    virtual double GetDiameter() = 0;
+
+protected:
+    ~ICylindricSpiral3D() = default;
+};
+
+using ICylindricSpiral3DPtr = Ptr<ICylindricSpiral3D>;
+
+class ISpirals3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "13F9A6C8-E257-4D0B-9C34-B8D61E0F7A25";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual ISpiral3DPtr GetItem(int index) = 0;
+    // A new spiral of the kind (o3d_cylindricSpiral); empty for another kind.
+    virtual IModelObjectPtr Add(tvObj3dTypeEnum kind) = 0;
+
+protected:
+    ~ISpirals3D() = default;
+};
+
+using ISpirals3DPtr = Ptr<ISpirals3D>;
+
 class IAuxiliaryGeomContainer : public IAPIObject {
 public:
     static constexpr char IID[] = "8B3E5C90-4F12-4A6D-9C07-E1D2B6A4F538";
@@ -169,6 +331,8 @@ public:
 
     virtual IPlanes3DPtr GetPlanes3D() = 0;
     virtual IAxes3DPtr GetAxes3D() = 0;
+    virtual ILineSegments3DPtr GetLineSegments3D() = 0;
+    virtual ISpirals3DPtr GetSpirals3D() = 0;
     // The part's own object of the kind: o3d_planeXOY, o3d_planeXOZ, o3d_planeYOZ,
     // o3d_axisOX, o3d_axisOY or o3d_axisOZ; empty for another kind.
     virtual IModelObjectPtr GetDefaultObject(tvObj3dTypeEnum kind) = 0;

@@ -552,6 +552,23 @@ public:
     void drPlaneXOZAngleOffset(Real const& Angle, Real const& Offset);
     // The axis where Plane meets XOY, a plane about it at Angle from XOY, then offset by Offset.
     void drPlaneCurrentXOYAngleOffset(Real const& Angle, Real const& Offset);
+    // Three hidden dot points named "0", then the plane through them.
+    void drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3);
+
+    // ---- Construction points, segments and helices (drModelerAPIAux3D.cpp) ---------------------
+    // Each new object is updated, made Obj3D and recorded for an open 3D macro. Without the
+    // part, its container or collection, or when the host gives no object, nothing happens.
+    // A point given by coordinates with the symbol pT and the colour 255; the name only when
+    // Name is not empty.
+    void drPoint3D(const Real& pX, const Real& pY, const Real& pZ, tvapi::tvAnnotationSymbolEnum pT,
+                   const TString& Name, Boolean Hidden);
+    // Obj3D is emptied first. Hidden is accepted and not applied.
+    void drLine3D(const TPoint3D& P1, const TPoint3D& P2, const TString& Name, Boolean Hidden);
+    // Ends tied to the objects; Obj3D stays when nothing is made.
+    void drLine3D(tvapi::IModelObjectPtr P1, tvapi::IModelObjectPtr P2, const TString& Name, Boolean Hidden);
+    // Turns turns of diameter D rising |Height| along Plane's normal for Height > 0, else
+    // against it; the pitch |Height| / Turns. 0 turns or a pitch that is not finite: nothing.
+    void drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const Real& Turns, const Real& D);
     // The part's own object of objType; empty without a part or such an object.
     tvapi::IModelObjectPtr drDefault(tvapi::tvObj3dTypeEnum objType);
 

@@ -156,6 +156,23 @@ void TModelerApi::drPlaneCurrentXOYAngleOffset(Real const& Angle, Real const& Of
     drPlaneOffset(AsPlane(R3->Plane), Offset);
 }
 
+void TModelerApi::drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3)
+{
+    if (!R3->Part) return;
+    tvapi::IPoint3DPtr points[3];
+    const TPoint3D* given[3] = {&P1, &P2, &P3};
+    for (int i = 0; i < 3; ++i) {
+        drPoint3D(given[i]->x, given[i]->y, given[i]->z, tvapi::tvDotPoint, "0", true);
+        points[i] = tvapi::IPoint3DPtr(R3->Obj3D);
+    }
+    const tvapi::IPlane3DBy3PointsPtr plane =
+        NewPlane<tvapi::IPlane3DBy3Points>(R3->Part, tvapi::o3d_plane3Points);
+    if (!plane) return;
+    for (int i = 0; i < 3; ++i)
+        plane->SetPoint(i, tvapi::IModelObjectPtr(points[i]));
+    PlaneMade(*R3, tvapi::IModelObjectPtr(plane));
+}
+
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point)
 {
     MA.drPlanePerpendEdgeVertex(Edge, Point);
