@@ -254,3 +254,22 @@ TEST_F(TModelerApiPlanesTest, ProfileOnOffsetPlaneExtrudesFromTheOffset)
     EXPECT_NEAR(b[5], 17.0, 1e-6);
     EXPECT_NEAR(tvhost::Volume(box), 1000.0, 1e-6);
 }
+
+TEST(GetAngleEskizTest, OneCorrectionStepThenTheQuadrant)
+{
+    const std::pair<double, double> cases[] = {{-90, -90}, {450, 90}, {180, 180}, {90.5, 180}, {0, 0},
+                                               {300, 0},   {-400, 0}, {90, 90},   {270, -90},  {720, 0}};
+    for (const auto& [angle, want] : cases)
+        EXPECT_EQ(drApi::GetAngleEskiz(angle), want) << angle;
+}
+
+// A plane turned by 270 about Z (what a sketch at -90 asks for) reaches the host as 270, false.
+TEST_F(TModelerApiPlanesTest, XOZAngle270GivesAngle270DirectionFalse)
+{
+    OpenPart();
+    MA.drPlaneXOZAngleOffset(270.0, 0.0);
+    ASSERT_EQ(Planes().size(), 2u);
+    EXPECT_EQ(IPlane3DByAnglePtr(Planes()[0])->GetAngle(), 270.0);
+    EXPECT_FALSE(IPlane3DByAnglePtr(Planes()[0])->GetDirection());
+    ExpectXyz(FrameOf(Planes()[0]).Z, {1, 0, 0}); // -Y turned -270 degrees about +Z
+}

@@ -602,6 +602,10 @@ public:
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
 
+// The sketch angle (degrees) that keeps a sketch upright on a plane turned by EAngle about
+// the part's Z axis. EAngle is brought into [0, 360) by one step of 360 only; then 90 gives
+// 90, 270 gives -90, above 90 and below 270 gives 180, anything else 0 (exact comparisons).
+Real GetAngleEskiz(const Real& EAngle);
 // MA.drPlanePerpendEdgeVertex(Edge, Point).
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
 

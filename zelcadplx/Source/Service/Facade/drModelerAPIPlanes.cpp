@@ -173,6 +173,15 @@ void TModelerApi::drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const
     PlaneMade(*R3, tvapi::IModelObjectPtr(plane));
 }
 
+Real GetAngleEskiz(const Real& EAngle)
+{
+    const Real a = EAngle < 0 ? EAngle + 360 : EAngle >= 360 ? EAngle - 360 : EAngle;
+    if (a == 90) return 90;
+    if (a == 270) return -90;
+    if (a > 90 && a < 270) return 180;
+    return 0;
+}
+
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point)
 {
     MA.drPlanePerpendEdgeVertex(Edge, Point);
