@@ -1,4 +1,4 @@
-// 3D points, segments and helices of a stand-in part.
+// 3D points, segments, helices and polylines of a stand-in part.
 #include "HostAuxGeometry.h"
 
 #include <cmath>
@@ -179,6 +179,21 @@ private:
     TFrame FFrame;
 };
 
+// Journaled as "IPolyLine::<operation>". Its vertices are the host user's to give.
+class THostPolyLine3D final : public THostModelObjectOf<tvapi::IPolyLine> {
+public:
+    THostPolyLine3D() : THostModelObjectOf(tvapi::o3d_unknown) {}
+
+    void SetClosed(bool closed) override
+    {
+        if (Enter("IPolyLine::SetClosed", {BoolArg(closed)})) FClosed = closed;
+    }
+    bool GetClosed() override { return Enter("IPolyLine::GetClosed") && FClosed; }
+
+private:
+    bool FClosed = false;
+};
+
 using TAuxList = const std::vector<tvapi::IModelObjectPtr>& (THostAuxGeometry::*)() const noexcept;
 
 // A collection of the part's points, segments or spirals, journaled as "<Name>::<operation>".
@@ -246,7 +261,25 @@ public:
     }
 };
 
+class THostPolyLines3D final : public THostCurveList<tvapi::IPolyLines3D, tvapi::IPolyLinePtr> {
+public:
+    explicit THostPolyLines3D(THostPart& owner)
+        : THostCurveList(owner, "IPolyLines3D", &THostAuxGeometry::PolyLines)
+    {
+    }
+    tvapi::IPolyLinePtr Add() override
+    {
+        return Enter("IPolyLines3D::Add") ? Aux().AddPolyLine() : tvapi::IPolyLinePtr();
+    }
+};
+
 } // namespace
+
+tvapi::IPolyLinePtr THostAuxGeometry::AddPolyLine()
+{
+    FPolyLines.emplace_back(New<THostPolyLine3D>());
+    return tvapi::IPolyLinePtr(FPolyLines.back());
+}
 
 tvapi::IPoint3DPtr THostAuxGeometry::AddPoint()
 {
@@ -283,6 +316,12 @@ tvapi::ISpirals3DPtr THostPart::GetSpirals3D()
 {
     if (!Enter("IAuxiliaryGeomContainer::GetSpirals3D")) return {};
     return New<THostSpirals3D>(*this);
+}
+
+tvapi::IPolyLines3DPtr THostPart::GetPolyLines3D()
+{
+    if (!Enter("IAuxiliaryGeomContainer::GetPolyLines3D")) return {};
+    return New<THostPolyLines3D>(*this);
 }
 
 } // namespace tvhost

@@ -47,10 +47,11 @@ public:
     // A new, unbuilt construction object of `kind`; empty for a kind of the other list.
     tvapi::IModelObjectPtr AddPlane(tvapi::tvObj3dTypeEnum kind);
     tvapi::IModelObjectPtr AddAxis(tvapi::tvObj3dTypeEnum kind);
-    // HostAuxCurves.cpp: a new point, segment or (o3d_cylindricSpiral only) spiral.
+    // HostAuxCurves.cpp: a new point, segment, (o3d_cylindricSpiral only) spiral or polyline.
     tvapi::IPoint3DPtr AddPoint();
     tvapi::ILineSegment3DPtr AddSegment();
     tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
+    tvapi::IPolyLinePtr AddPolyLine();
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -58,6 +59,7 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Points() const noexcept { return FPoints; }
     const std::vector<tvapi::IModelObjectPtr>& Segments() const noexcept { return FSegments; }
     const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
+    const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -66,6 +68,7 @@ private:
     std::vector<tvapi::IModelObjectPtr> FPoints;
     std::vector<tvapi::IModelObjectPtr> FSegments;
     std::vector<tvapi::IModelObjectPtr> FSpirals;
+    std::vector<tvapi::IModelObjectPtr> FPolyLines;
 };
 
 } // namespace tvhost

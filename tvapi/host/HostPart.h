@@ -47,9 +47,10 @@ public:
     tvapi::IPlanes3DPtr GetPlanes3D() override;
     tvapi::IAxes3DPtr GetAxes3D() override;
     tvapi::IModelObjectPtr GetDefaultObject(tvapi::tvObj3dTypeEnum kind) override;
-    // Points, segments and spirals (HostAuxCurves.cpp).
+    // Points, segments, spirals and polylines (HostAuxCurves.cpp).
     tvapi::ILineSegments3DPtr GetLineSegments3D() override;
     tvapi::ISpirals3DPtr GetSpirals3D() override;
+    tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
 
     // Test side, not journaled.

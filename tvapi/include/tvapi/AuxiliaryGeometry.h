@@ -1,6 +1,6 @@
 #pragma once
 // Auxiliary geometry of a part: the part's default planes and axes, the construction planes
-// and axes it builds from other model objects, 3D points, segments and helices. A part offers
+// and axes it builds from other model objects, 3D points, segments, helices and polylines. A part offers
 // its containers as its interfaces; each new object is built from its parameters by Update.
 
 #include "tvapi/ModelObjects.h"
@@ -324,6 +324,22 @@ protected:
 
 using ISpirals3DPtr = Ptr<ISpirals3D>;
 
+// The 3D polylines of a part, in creation order.
+class IPolyLines3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "5B27E9D4-1F63-4A8C-B0D5-E8C4A21F7936";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IPolyLinePtr GetItem(int index) = 0;
+    virtual IPolyLinePtr Add() = 0;
+
+protected:
+    ~IPolyLines3D() = default;
+};
+
+using IPolyLines3DPtr = Ptr<IPolyLines3D>;
+
 class IAuxiliaryGeomContainer : public IAPIObject {
 public:
     static constexpr char IID[] = "8B3E5C90-4F12-4A6D-9C07-E1D2B6A4F538";
@@ -333,6 +349,7 @@ public:
     virtual IAxes3DPtr GetAxes3D() = 0;
     virtual ILineSegments3DPtr GetLineSegments3D() = 0;
     virtual ISpirals3DPtr GetSpirals3D() = 0;
+    virtual IPolyLines3DPtr GetPolyLines3D() = 0;
     // The part's own object of the kind: o3d_planeXOY, o3d_planeXOZ, o3d_planeYOZ,
     // o3d_axisOX, o3d_axisOY or o3d_axisOZ; empty for another kind.
     virtual IModelObjectPtr GetDefaultObject(tvObj3dTypeEnum kind) = 0;

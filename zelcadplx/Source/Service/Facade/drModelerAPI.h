@@ -351,7 +351,9 @@ public:
     // Ends the modeller's hatch outline when it collects; otherwise, outside contour
     // collecting, completes the innermost open composite object and takes its kind off.
     void drEndObj() override;
-    // Pushes cmPolyline3D when a part is current; the host offers no polyline to make.
+    // With a part and outside contour collecting: pushes cmPolyline3D, then a new polyline of
+    // the part with the closed flag becomes Polyline3D (empty when the host gives none);
+    // drEndObj updates it.
     void drPolyline3D(Boolean Closed) override;
     // Opens a colouring of Color (0x00BBGGRR).
     void drColouring(long Color) override;
