@@ -1,9 +1,10 @@
-// The facade's colourings and nested 2D macro objects against a stand-in drawing: where the
-// objects drawn meanwhile go, and what each closing leaves current.
+// The facade's colourings, nested 2D macro objects and 3D polylines against the stand-in:
+// where the objects drawn meanwhile go, and what each closing leaves current.
 
 #include <gtest/gtest.h>
 
 #include "FacadeFixture.h"
+#include "HostPart.h"
 
 using drApi::MA;
 using namespace tvapi;
@@ -49,4 +50,27 @@ TEST_F(TModelerApiObjectsTest, NestedMacroObjectsTakeWhatIsDrawnUntilTheirEnd)
     EXPECT_EQ(outer[1], inner);
     EXPECT_EQ(Core(i.AsContainer()->Children().at(0)).Type(), tvDrCircle);
     EXPECT_EQ(i.Updates(), 1);
+}
+
+TEST_F(TModelerApiObjectsTest, Polyline3DIsMadeInThePartClosedAsAskedAndUpdatedAtItsEnd)
+{
+    const ITervanDocumentPtr part = Host().App().Documents().AddDocument(tvDocumentPart, L"part.qpt");
+    R().Part = ITervanDocument3DPtr(part)->GetTopPart();
+    tvhost::THostAuxGeometry& aux = tvhost::HostAs<tvhost::THostPart>(R().Part)->AuxGeometry();
+    MA.drPolyline3D(true);
+    ASSERT_EQ(aux.PolyLines().size(), 1u);
+    EXPECT_EQ(IModelObjectPtr(R().Polyline3D), aux.PolyLines()[0]);
+    EXPECT_TRUE(R().Polyline3D->GetClosed());
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmPolyline3D}));
+    MA.drEndObj();
+    EXPECT_TRUE(OpenKinds().empty());
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostModelObjectOf<IPolyLine>>(R().Polyline3D)->Updates(), 1);
+
+    // Refused by the host: the kind is pushed all the same, and the old polyline let go.
+    InjectFault("IPolyLines3D::Add");
+    MA.drPolyline3D(false);
+    EXPECT_FALSE(R().Polyline3D);
+    EXPECT_EQ(OpenKinds(), (std::vector<TCommand>{cmPolyline3D}));
+    MA.drEndObj();
+    EXPECT_TRUE(OpenKinds().empty());
 }

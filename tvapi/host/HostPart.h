@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "HostAuxGeometry.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostSketch.h"
@@ -26,7 +27,8 @@ inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>"; the rest as model object and feature. Lists its bodies
 // (o3d_body) and sketches (o3d_sketch).
-class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject> {
+class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject,
+                                              tvapi::IAuxiliaryGeomContainer, tvapi::IModelContainer> {
 public:
     THostPart();
 
@@ -41,6 +43,15 @@ public:
     // The bodies move to the placement object's frame (as new body objects).
     bool UpdatePlacement(bool rebuild) override;
     tvapi::IPartsPtr GetParts() override;
+    // Auxiliary geometry (HostAuxGeometry.cpp).
+    tvapi::IPlanes3DPtr GetPlanes3D() override;
+    tvapi::IAxes3DPtr GetAxes3D() override;
+    tvapi::IModelObjectPtr GetDefaultObject(tvapi::tvObj3dTypeEnum kind) override;
+    // Points, segments, spirals and polylines (HostAuxCurves.cpp).
+    tvapi::ILineSegments3DPtr GetLineSegments3D() override;
+    tvapi::ISpirals3DPtr GetSpirals3D() override;
+    tvapi::IPolyLines3DPtr GetPolyLines3D() override;
+    tvapi::IPoints3DPtr GetPoints3D() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -76,6 +87,7 @@ public:
     std::vector<TShape> PlacedShapes() const;
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
+    THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
@@ -95,6 +107,7 @@ private:
     std::wstring FSourceFile;
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
+    THostAuxGeometry FAux;
 };
 
 } // namespace tvhost

@@ -111,6 +111,9 @@ public:
     static constexpr char IID[] = "191DA11F-8344-43BC-81DD-66DD04C894FC";
     using Parent = IModelObject;
 
+    virtual void SetClosed(bool closed) = 0;
+    virtual bool GetClosed() = 0;
+
 protected:
     ~IPolyLine() = default;
 };

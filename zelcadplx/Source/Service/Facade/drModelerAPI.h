@@ -19,6 +19,7 @@
 #include "tvapi/ApplicationServices.h"
 #include "tvapi/Assembly.h"
 #include "tvapi/AssociationView.h"
+#include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
 #include "tvapi/ViewProjection.h"
@@ -347,7 +348,9 @@ public:
     // Ends the modeller's hatch outline when it collects; otherwise, outside contour
     // collecting, completes the innermost open composite object and takes its kind off.
     void drEndObj() override;
-    // Pushes cmPolyline3D when a part is current; the host offers no polyline to make.
+    // With a part and outside contour collecting: pushes cmPolyline3D, then a new polyline of
+    // the part with the closed flag becomes Polyline3D (empty when the host gives none);
+    // drEndObj updates it.
     void drPolyline3D(Boolean Closed) override;
     // Opens a colouring of Color (0x00BBGGRR).
     void drColouring(long Color) override;
@@ -525,6 +528,49 @@ public:
                        const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
                        const Real& yDz, Boolean ExternalFile);
 
+    // ---- Construction planes and axes (drModelerAPIPlanes.cpp) ---------------------------------
+    // Every new plane is built, hidden, made Plane and Obj3D and recorded for an open 3D macro;
+    // an axis is built, made Obj3D and recorded. A signed distance or angle reaches the host as
+    // its absolute value and a direction that is true only above zero. Without a part, an
+    // empty required argument or an object the host refuses, nothing further happens.
+    // Distance 0: Plane := the part's default plane BasePlane, nothing made, Obj3D emptied;
+    // otherwise a plane at the signed Distance from it.
+    void drPlane(tvapi::tvObj3dTypeEnum BasePlane, Real const& Distance);
+    // Obj3D is emptied first. A std::exception from the host ends the operation quietly with
+    // what was set so far.
+    void drPlaneOffset(tvapi::IPlane3DPtr Plane, Real const& Distance);
+    // The axis where P1 and P2 meet; empty without a part or an axis. Plane stays.
+    tvapi::IAxis3DBy2PlanesPtr drAxisPlanes(tvapi::IPlane3DPtr P1, tvapi::IPlane3DPtr P2);
+    void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
+    void drPlaneParallelVertex(tvapi::tvObj3dTypeEnum BasePlane, tvapi::IModelObjectPtr Point);
+    void drPlaneParallelVertex(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Point);
+    // A plane through Axis at the signed Angle (degrees) from Plane.
+    void drPlaneAxisAngle(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis, Real const& Angle);
+    // The part's Z axis, a plane about it at -Angle from XOZ, then that plane offset by Offset
+    // (also 0). Each step runs with what the earlier ones left.
+    void drPlaneXOZAngleOffset(Real const& Angle, Real const& Offset);
+    // The axis where Plane meets XOY, a plane about it at Angle from XOY, then offset by Offset.
+    void drPlaneCurrentXOYAngleOffset(Real const& Angle, Real const& Offset);
+    // Three hidden dot points named "0", then the plane through them.
+    void drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3);
+
+    // ---- Construction points, segments and helices (drModelerAPIAux3D.cpp) ---------------------
+    // Each new object is updated, made Obj3D and recorded for an open 3D macro. Without the
+    // part, its container or collection, or when the host gives no object, nothing happens.
+    // A point given by coordinates with the symbol pT and the colour 255; the name only when
+    // Name is not empty.
+    void drPoint3D(const Real& pX, const Real& pY, const Real& pZ, tvapi::tvAnnotationSymbolEnum pT,
+                   const TString& Name, Boolean Hidden);
+    // Obj3D is emptied first. Hidden is accepted and not applied.
+    void drLine3D(const TPoint3D& P1, const TPoint3D& P2, const TString& Name, Boolean Hidden);
+    // Ends tied to the objects; Obj3D stays when nothing is made.
+    void drLine3D(tvapi::IModelObjectPtr P1, tvapi::IModelObjectPtr P2, const TString& Name, Boolean Hidden);
+    // Turns turns of diameter D rising |Height| along Plane's normal for Height > 0, else
+    // against it; the pitch |Height| / Turns. 0 turns or a pitch that is not finite: nothing.
+    void drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const Real& Turns, const Real& D);
+    // The part's own object of objType; empty without a part or such an object.
+    tvapi::IModelObjectPtr drDefault(tvapi::tvObj3dTypeEnum objType);
+
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.
     bool Transformed() const;
@@ -554,6 +600,13 @@ public:
 
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
+
+// The sketch angle (degrees) that keeps a sketch upright on a plane turned by EAngle about
+// the part's Z axis. EAngle is brought into [0, 360) by one step of 360 only; then 90 gives
+// 90, 270 gives -90, above 90 and below 270 gives 180, anything else 0 (exact comparisons).
+Real GetAngleEskiz(const Real& EAngle);
+// MA.drPlanePerpendEdgeVertex(Edge, Point).
+void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
 
 // The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
 Integer NextInteger();

@@ -108,18 +108,23 @@ void TModelerApi::drEndObj()
     case cmColouring:
         EndColouring(r);
         break;
-    default: // cmPolyline3D: the host offers this library no operation to apply a polyline
+    case cmPolyline3D:
+        if (r.Polyline3D) r.Polyline3D->Update();
+        break;
+    default:
         break;
     }
 }
 
-void TModelerApi::drPolyline3D(Boolean)
+void TModelerApi::drPolyline3D(Boolean Closed)
 {
     if (OutputContour() != nullptr || !R3->Part) return;
+    // Pushed first, so the matching drEndObj stays in step even when no polyline comes about.
     R2->APrevCommand.Push(cmPolyline3D);
-    // The host gives this library no auxiliary geometry of a part: no polyline is made, and
-    // the pushed kind keeps the matching drEndObj in step.
-    R3->Polyline3D.Reset();
+    const tvapi::IAuxiliaryGeomContainerPtr container(R3->Part);
+    const tvapi::IPolyLines3DPtr polylines = container ? container->GetPolyLines3D() : nullptr;
+    R3->Polyline3D = polylines ? polylines->Add() : nullptr;
+    if (R3->Polyline3D) R3->Polyline3D->SetClosed(Closed);
 }
 
 void TModelerApi::drColouring(long Color)
