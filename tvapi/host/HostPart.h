@@ -12,6 +12,7 @@
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
 namespace tvhost {
@@ -24,9 +25,9 @@ using TComponents = std::vector<THostPartPtr>;
 // steel, in kg/mm³.
 inline constexpr double DefaultDensity = 7.85e-6;
 
-// Journaled as "IPart::<operation>"; the rest as model object and feature. Lists its bodies
-// (o3d_body) and sketches (o3d_sketch).
-class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject> {
+// Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
+// object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
+class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IModelContainer> {
 public:
     THostPart();
 
@@ -41,6 +42,7 @@ public:
     // The bodies move to the placement object's frame (as new body objects).
     bool UpdatePlacement(bool rebuild) override;
     tvapi::IPartsPtr GetParts() override;
+    tvapi::ISketchesPtr GetSketches() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -76,6 +78,7 @@ public:
     std::vector<TShape> PlacedShapes() const;
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
+    const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
