@@ -499,6 +499,27 @@ public:
     // True when the object's feature is neither excluded nor rolled back.
     Boolean IsNotExcludedOrRollBacked(tvapi::IModelObjectPtr Entity);
 
+    // ---- Sketches, views and face splitting (drModelerAPISketch.cpp) ---------------------------
+    // The editing state is IDoc2D (the sketch's 2D document) with Sketch; at most one sketch is
+    // open. An operation that begins editing ends it again when it leaves by an exception.
+    // Ends the editing of Sketch when IDoc2D and Sketch are both set: IDoc2D and the two
+    // containers are emptied, Sketch stays. Otherwise nothing.
+    void drEndEskis();
+    // Ends an open sketch, then a new sketch of IDoc's top part on Plane, named Name, turned by
+    // Angle (degrees), updated, published as Obj3D (and in an open 3D macro) and opened with
+    // its view 0 current. Without a 3D document, part or new sketch nothing is made (Sketch
+    // empty).
+    void drCreateEskis(const Real& Angle, const Str& Name);
+    void drCreateEskis(Real Angle) override;
+    // Ends an open sketch and opens Sketch, whose document gives both containers; View stays.
+    // An empty Sketch empties the registry's.
+    void drOpenEskis(tvapi::ISketchPtr Sketch);
+    // View N of IDoc2D (0: the active view) becomes View with its containers; nothing while a
+    // contour collects or without IDoc2D.
+    void drOpenView(Integer N);
+    // P in the axes of Sketch; Result unchanged without a sketch or when the host cannot.
+    void drSketchTranslate(TPoint3D& P, TPoint2D& Result);
+
     // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
     // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
     void drPartSetPlacement(const Real& x, const Real& y, const Real& z);
@@ -557,6 +578,10 @@ public:
 
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
+
+// The sketch-angle correction for a plane angle in degrees, brought into range by one step:
+// 90 for 90, -90 for 270, 180 strictly between them, 0 otherwise (exact comparisons).
+Real GetAngleEskiz(const Real& EAngle);
 
 // The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
 Integer NextInteger();
