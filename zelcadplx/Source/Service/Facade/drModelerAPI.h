@@ -141,8 +141,18 @@ public:
     // IDoc2D keep theirs.
     TPartReferences drEndGetPart(bool Detach);
 
-    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
+    // ---- 2D placements (drModelerAPIPlacement.cpp) ----------------------------------------------
+    // Opens a placement (origin, angle in degrees, scale) on the library's 2D stack and, while
+    // IDoc2D is set, the same one in the host document; drDeleteMtr closes one of each.
+    void drMtr(Real x, Real y, Real Angle, Real Scale) override;
+    void drDeleteMtr() override;
+    // True when the stack holds a placement that only the library knows (no IDoc2D).
+    Boolean isMtr() const;
+    // Opens one placement: at the open sketch's image of (x, y, z) with its Y axis along the
+    // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
+
+    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                               Str const& S1) override;
