@@ -99,8 +99,8 @@ TEST_F(drModelerAPISketchTest, ThrowAfterBeginEditEndsTheEditingAgain)
     EXPECT_FALSE(R().IDoc2D || R().DrawingContainer);
 }
 
-// Reopening takes both containers from the sketch's document; model points come out in the
-// sketch's axes (XOZ: (x, z)); with no sketch the result is left alone.
+// Reopening takes both containers from the sketch's document, which draws into its active view; model points
+// come out in the sketch's axes (XOZ: (x, z)); with no sketch the result is left alone.
 TEST_F(drModelerAPISketchTest, OpenEskisAndSketchTranslate)
 {
     drApi::MA.drCreateEskis(0.0, "A");
@@ -108,8 +108,10 @@ TEST_F(drModelerAPISketchTest, OpenEskisAndSketchTranslate)
     drApi::MA.drEndEskis();
     drApi::MA.drOpenEskis(sketch);
     EXPECT_TRUE(HostSketch(sketch).Editing());
-    EXPECT_TRUE(R().IDoc2D);
-    EXPECT_EQ(R().DrawingContainer.Get(), IDrawingContainerPtr(R().IDoc2D).Get());
+    ASSERT_TRUE(R().IDoc2D && R().DrawingContainer && R().Symbols2DContainer);
+    EXPECT_EQ(IAPIObjectPtr(R().DrawingContainer).Get(), IAPIObjectPtr(R().IDoc2D).Get());
+    drApi::MA.drLine(0, 0, 10, 0, 1); // the document takes it into its active view
+    EXPECT_EQ(HostSketch(sketch).Document().Drawing().ActiveView().Children().size(), 1u);
     TPoint3D p(3, 4, 5);
     TPoint2D q(-1, -1);
     drApi::MA.drSketchTranslate(p, q);
