@@ -72,6 +72,10 @@ class TSketch final : public tvhost::THostModelObjectOf<ISketch> {
 public:
     explicit TSketch(IModelObjectPtr plane) : THostModelObjectOf(o3d_sketch), FPlane(std::move(plane)) {}
     IModelObjectPtr GetPlane() override { return FPlane; }
+    void SetPlane(IModelObjectPtr) override {}
+    double GetAngle() override { return 0; }
+    void SetAngle(double) override {}
+    bool PointIntoSketch(double, double, double, double&, double&) override { return false; }
     tvapi::Ptr<ITervanDocument2D> BeginEdit(bool) override { return {}; }
     bool EndEdit() override { return false; }
 

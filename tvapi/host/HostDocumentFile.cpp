@@ -426,6 +426,34 @@ json FrameJson(const TFrame& f)
     return json::array({f.Origin, f.X, f.Y});
 }
 
+json SketchesJson(THostPart& part)
+{
+    json sketches = json::array();
+    for (const THostSketchPtr& sketch : part.Sketches()) {
+        json s = {{"name", ToUtf8(sketch->Name())},
+                  {"angle", sketch->Angle()},
+                  {"document", DocumentJson(sketch->Document())}};
+        if (sketch->PlaneKind() != tvapi::o3d_unknown) {
+            const tvapi::IModelObjectPtr plane = sketch->GetPlane();
+            s["plane"] = {{"kind", sketch->PlaneKind()}, {"name", ToUtf8(plane ? plane->GetName() : L"")}};
+        }
+        sketches.push_back(std::move(s));
+    }
+    return sketches;
+}
+
+void LoadSketches(THostPart& part, const json& sketches)
+{
+    for (const json& s : sketches) {
+        THostSketch& sketch = part.AddSketch(FromUtf8(s.at("name").get<std::string>()));
+        sketch.SetAngleDirect(s.at("angle").get<double>());
+        if (s.contains("plane"))
+            sketch.RestorePlane(static_cast<tvapi::tvObj3dTypeEnum>(s["plane"].at("kind").get<int>()),
+                                FromUtf8(s["plane"].at("name").get<std::string>()));
+        LoadDocumentJson(sketch.Document(), s.at("document"));
+    }
+}
+
 json ModelJson(THostPart& part)
 {
     json bodies = json::array();
@@ -437,11 +465,9 @@ json ModelJson(THostPart& part)
         components.push_back({{"file", ToUtf8(c->SourceFile())},
                               {"external", c->IsExternal()},
                               {"frame", FrameJson(c->Frame())}});
-    return {{"name", ToUtf8(part.Name())},
-            {"marking", ToUtf8(part.Marking())},
-            {"density", part.Density()},
-            {"bodies", std::move(bodies)},
-            {"components", std::move(components)}};
+    return {{"name", ToUtf8(part.Name())},    {"marking", ToUtf8(part.Marking())},
+            {"density", part.Density()},      {"bodies", std::move(bodies)},
+            {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth);
@@ -457,6 +483,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         if (!shape) throw std::invalid_argument("a body's B-rep text holds no shape");
         part.AddBody(std::move(shape))->Color() = ColorOf(body.at("color"));
     }
+    if (model.contains("sketches")) LoadSketches(part, model["sketches"]);
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;

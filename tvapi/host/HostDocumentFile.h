@@ -3,7 +3,8 @@
 // drawing (views with their layers and objects, macro objects with theirs, groups), its
 // attribute types and attributes, its user data, its sheets' title blocks once a cell holds
 // text (HostSheets.h), and a part's or assembly's model: name, designation, density, bodies
-// as B-rep text with their colours, components by file with their placements. Objects are
+// as B-rep text with their colours, sketches (name, angle, plane kind and name, their 2D
+// document), components by file with their placements. Objects are
 // numbered in the order of the tree (each view, then its objects, macro contents after their
 // macro, then groups);
 // attributes and user data refer to objects by that number, -1 to the document itself.

@@ -165,6 +165,7 @@ private:
     void NoCycles() const;
     void Attributes(const json& j);
     void Model(const json& m);
+    void Sketch(const json& s);
     void Storages(const json& j);
     void UserData(const json& u);
     void Sheets(const json& sheets);
@@ -585,6 +586,9 @@ void TChecker::Model(const json& m)
             });
         });
     });
+    Member(
+        m, "sketches",
+        [&](const json& sketches) { Items(sketches, [&](const json& s, std::size_t) { Sketch(s); }); }, true);
     Member(m, "components", [&](const json& components) {
         Items(components, [&](const json& c, std::size_t) {
             Object(c);
@@ -598,6 +602,26 @@ void TChecker::Model(const json& m)
                 if (f.size() != 3) Fail("a frame is an origin and two axes");
             });
         });
+    });
+}
+
+void TChecker::Sketch(const json& s)
+{
+    Object(s);
+    Member(s, "name", [&](const json& v) { String(v); });
+    Member(s, "angle", [&](const json& v) { Number(v); });
+    Member(
+        s, "plane",
+        [&](const json& p) {
+            Object(p);
+            Member(p, "kind", [&](const json& v) { Int32(v); });
+            Member(p, "name", [&](const json& v) { String(v); });
+        },
+        true);
+    Member(s, "document", [&](const json& d) {
+        if (d.is_object() && d.value("type", 0) != tvapi::tvDocumentFragment)
+            Fail("a sketch's document is a fragment");
+        if (const std::string error = CheckDocumentJson(d); !error.empty()) Fail(error);
     });
 }
 

@@ -191,10 +191,40 @@ public:
     bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 };
 
-class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument> {
+// As a drawing or symbols container the document is its active view: a sketch's document
+// takes the facade's primitives that way.
+class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument,
+                                                     tvapi::IDrawingContainer, tvapi::ISymbols2DContainer> {
 public:
     THostDocument2D(tvapi::DocumentTypeEnum type, bool visible);
     bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
+
+    // Those of the active view, journaled as its own.
+    tvapi::ILineSegmentsPtr GetLineSegments() override { return Active().GetLineSegments(); }
+    tvapi::IArcsPtr GetArcs() override { return Active().GetArcs(); }
+    tvapi::ICirclesPtr GetCircles() override { return Active().GetCircles(); }
+    tvapi::IEllipsesPtr GetEllipses() override { return Active().GetEllipses(); }
+    tvapi::IDrawingTextsPtr GetDrawingTexts() override { return Active().GetDrawingTexts(); }
+    tvapi::IHatchesPtr GetHatches() override { return Active().GetHatches(); }
+    tvapi::IPointsPtr GetPoints() override { return Active().GetPoints(); }
+    tvapi::IColouringsPtr GetColourings() override { return Active().GetColourings(); }
+    tvapi::IMacroObjectsPtr GetMacroObjects() override { return Active().GetMacroObjects(); }
+    tvapi::DrawingObjectList GetObjects(tvapi::DrawingObjectTypeEnum type) override
+    {
+        return Active().GetObjects(type);
+    }
+    tvapi::ICutLinesPtr GetCutLines() override { return Active().GetCutLines(); }
+    tvapi::ILeadersPtr GetLeaders() override { return Active().GetLeaders(); }
+    tvapi::ILineDimensionsPtr GetLineDimensions() override { return Active().GetLineDimensions(); }
+    tvapi::IDiametralDimensionsPtr GetDiametralDimensions() override
+    {
+        return Active().GetDiametralDimensions();
+    }
+    tvapi::IAngleDimensionsPtr GetAngleDimensions() override { return Active().GetAngleDimensions(); }
+    tvapi::IRoughsPtr GetRoughs() override { return Active().GetRoughs(); }
+    tvapi::IBasesPtr GetBases() override { return Active().GetBases(); }
+    tvapi::ITolerancesPtr GetTolerances() override { return Active().GetTolerances(); }
+    tvapi::IViewPointersPtr GetViewPointers() override { return Active().GetViewPointers(); }
 
     // Journaled as "ITervanDocument2D::<operation>".
     tvapi::ISelectionManagerPtr GetSelectionManager() override;
@@ -225,6 +255,7 @@ public:
 
 private:
     void ReleaseContents() noexcept override;
+    THostView& Active() noexcept { return FDrawing.ActiveView(); }
 
     THostSelectionManagerPtr FSelection;
     THostChooseManagerPtr FChoose;

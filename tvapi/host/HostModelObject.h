@@ -126,6 +126,10 @@ private:
 class THostModelObject final : public THostModelObjectOf<tvapi::IModelObject> {
 public:
     explicit THostModelObject(tvapi::tvObj3dTypeEnum type) noexcept : THostModelObjectOf(type) {}
+    THostModelObject(tvapi::tvObj3dTypeEnum type, std::wstring name) : THostModelObjectOf(type)
+    {
+        FName = std::move(name);
+    }
 };
 
 using THostModelObjectPtr = tvapi::Ptr<THostModelObject>;

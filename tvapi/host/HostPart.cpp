@@ -47,6 +47,35 @@ private:
     tvapi::IPartPtr FOwner;
 };
 
+// The sketches of a part, in creation order.
+class THostSketches final : public THostObjectOf<tvapi::ISketches> {
+public:
+    explicit THostSketches(THostPart& owner) : FOwner(tvapi::IPartPtr(&owner)) {}
+
+    int GetCount() override
+    {
+        if (!Enter("ISketches::GetCount")) return 0;
+        return static_cast<int>(Owner().Sketches().size());
+    }
+    tvapi::ISketchPtr GetItem(int index) override
+    {
+        if (!Enter("ISketches::GetItem", {std::to_string(index)})) return {};
+        const auto& all = Owner().Sketches();
+        if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return {};
+        return tvapi::ISketchPtr(all[static_cast<std::size_t>(index)]);
+    }
+    tvapi::ISketchPtr Add() override
+    {
+        if (!Enter("ISketches::Add")) return {};
+        return tvapi::ISketchPtr(&Owner().AddSketch(L""));
+    }
+
+private:
+    THostPart& Owner() { return *HostAs<THostPart>(FOwner); }
+
+    tvapi::IPartPtr FOwner;
+};
+
 } // namespace
 
 THostPart::THostPart() : THostFeatureOf(tvapi::o3d_entity), FPlacement(New<THostPlacement>()) {}
@@ -167,6 +196,12 @@ std::vector<tvapi::IModelObjectPtr> THostPart::ObjectsOf(tvapi::tvObj3dTypeEnum 
         for (const THostSketchPtr& sketch : FSketches)
             objects.emplace_back(tvapi::IModelObjectPtr(sketch));
     return objects;
+}
+
+tvapi::ISketchesPtr THostPart::GetSketches()
+{
+    if (!Enter("IModelContainer::GetSketches")) return {};
+    return tvapi::ISketchesPtr(New<THostSketches>(*this));
 }
 
 THostSketch& THostPart::AddSketch(const std::wstring& name)

@@ -13,6 +13,7 @@
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
 namespace tvhost {
@@ -25,8 +26,8 @@ using TComponents = std::vector<THostPartPtr>;
 // steel, in kg/mm³.
 inline constexpr double DefaultDensity = 7.85e-6;
 
-// Journaled as "IPart::<operation>"; the rest as model object and feature. Lists its bodies
-// (o3d_body) and sketches (o3d_sketch).
+// Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
+// object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
 class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject,
                                               tvapi::IAuxiliaryGeomContainer, tvapi::IModelContainer> {
 public:
@@ -52,6 +53,7 @@ public:
     tvapi::ISpirals3DPtr GetSpirals3D() override;
     tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
+    tvapi::ISketchesPtr GetSketches() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -88,6 +90,7 @@ public:
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
     THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
+    const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;

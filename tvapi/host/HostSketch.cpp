@@ -1,10 +1,28 @@
 // A sketch of a stand-in part and its 2D document.
 #include "HostSketch.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "HostArgs.h"
 #include "HostDocuments.h"
+#include "HostDrawingObject.h"
 
 namespace tvhost {
+
+namespace {
+
+double Dot(const TXyz& a, const TXyz& b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+TXyz Turned(const TXyz& a, const TXyz& b, double c, double s)
+{
+    return {c * a[0] + s * b[0], c * a[1] + s * b[1], c * a[2] + s * b[2]};
+}
+
+} // namespace
 
 THostSketch::THostSketch(std::wstring name)
     : THostModelObjectOf(tvapi::o3d_sketch), FDocument(New<THostDocument2D>(tvapi::tvDocumentFragment, false))
@@ -17,7 +35,35 @@ THostSketch::~THostSketch() = default;
 tvapi::IModelObjectPtr THostSketch::GetPlane()
 {
     if (!Enter("ISketch::GetPlane")) return {};
-    return {};
+    return FPlane;
+}
+
+void THostSketch::SetPlane(tvapi::IModelObjectPtr plane)
+{
+    if (!Enter("ISketch::SetPlane", {ObjectArg(plane.Get())})) return;
+    FPlane = plane;
+    FPlaneKind = plane ? plane->GetObjectType() : tvapi::o3d_unknown;
+}
+
+double THostSketch::GetAngle()
+{
+    if (!Enter("ISketch::GetAngle")) return 0.0;
+    return FAngle;
+}
+
+void THostSketch::SetAngle(double angle)
+{
+    if (Enter("ISketch::SetAngle", {NumberArg(angle)}) && std::isfinite(angle)) FAngle = angle;
+}
+
+bool THostSketch::PointIntoSketch(double x, double y, double z, double& u, double& v)
+{
+    if (!Enter("ISketch::PointIntoSketch", {NumberArg(x), NumberArg(y), NumberArg(z)})) return false;
+    const TFrame f = Frame();
+    const TXyz d{x - f.Origin[0], y - f.Origin[1], z - f.Origin[2]};
+    u = Dot(d, f.X);
+    v = Dot(d, f.Y);
+    return true;
 }
 
 tvapi::Ptr<tvapi::ITervanDocument2D> THostSketch::BeginEdit(bool show)
@@ -38,6 +84,24 @@ bool THostSketch::EndEdit()
 THostDocument2D& THostSketch::Document() const noexcept
 {
     return *HostAs<THostDocument2D>(FDocument);
+}
+
+TFrame THostSketch::Frame() const
+{
+    TFrame f = BasePlaneFrame(FPlaneKind);
+    const double a = FAngle * std::numbers::pi / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    const TXyz x = Turned(f.X, f.Y, c, s);
+    const TXyz y = Turned(f.Y, f.X, c, -s);
+    f.X = x;
+    f.Y = y;
+    return f;
+}
+
+void THostSketch::RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name)
+{
+    FPlane = tvapi::IModelObjectPtr(New<THostModelObject>(kind, name));
+    FPlaneKind = kind;
 }
 
 } // namespace tvhost

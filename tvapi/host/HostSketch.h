@@ -1,9 +1,11 @@
 #pragma once
-// A sketch of a stand-in part: a named model object with its own 2D document, which editing
-// hands out. Sketches are made by tests and live with their part; they are not saved yet.
+// A sketch of a stand-in part: a named model object on a plane, turned by its angle, with its
+// own 2D document (a fragment) which editing hands out. Part files keep sketches with their
+// plane, angle, name and 2D content (HostDocumentFile.h).
 
 #include <string>
 
+#include "HostKernel.h"
 #include "HostModelObject.h"
 #include "tvapi/ModelObjects.h"
 
@@ -17,8 +19,12 @@ public:
     explicit THostSketch(std::wstring name);
     ~THostSketch() override;
 
-    // A test sketch lies on no plane: empty.
     tvapi::IModelObjectPtr GetPlane() override;
+    // Reads the plane's kind once, here: the sketch's axes follow it (BasePlaneFrame).
+    void SetPlane(tvapi::IModelObjectPtr plane) override;
+    double GetAngle() override;
+    void SetAngle(double angle) override;
+    bool PointIntoSketch(double x, double y, double z, double& u, double& v) override;
     tvapi::Ptr<tvapi::ITervanDocument2D> BeginEdit(bool show) override;
     bool EndEdit() override;
 
@@ -26,9 +32,20 @@ public:
     bool Editing() const noexcept { return FEditing; }
     // The sketch's 2D document (a fragment), to draw into.
     THostDocument2D& Document() const noexcept;
+    // The kind of the plane as SetPlane read it; o3d_unknown on no plane.
+    tvapi::tvObj3dTypeEnum PlaneKind() const noexcept { return FPlaneKind; }
+    double Angle() const noexcept { return FAngle; }
+    // The sketch's axes in the model: the plane's (u, v) turned by the angle about its normal.
+    TFrame Frame() const;
+    // As read from a file: a plane of `kind` named `name` stands for the part's plane.
+    void RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name);
+    void SetAngleDirect(double angle) noexcept { FAngle = angle; }
 
 private:
     tvapi::Ptr<tvapi::ITervanDocument2D> FDocument;
+    tvapi::IModelObjectPtr FPlane;
+    tvapi::tvObj3dTypeEnum FPlaneKind = tvapi::o3d_unknown;
+    double FAngle = 0.0;
     bool FEditing = false;
 };
 

@@ -222,20 +222,6 @@ protected:
 
 using IPoints3DPtr = Ptr<IPoints3D>;
 
-// What a part holds besides its features: its 3D points.
-class IModelContainer : public IAPIObject {
-public:
-    static constexpr char IID[] = "B92E6F04-3D7C-4A18-95E0-C4A1D7B26F39";
-    using Parent = IAPIObject;
-
-    virtual IPoints3DPtr GetPoints3D() = 0;
-
-protected:
-    ~IModelContainer() = default;
-};
-
-using IModelContainerPtr = Ptr<IModelContainer>;
-
 // A straight segment in space between coordinates or objects (points, vertices).
 class ILineSegment3D : public IModelObject {
 public:

@@ -94,6 +94,14 @@ public:
 
     // The plane the sketch lies on; empty when it has none.
     virtual IModelObjectPtr GetPlane() = 0;
+    // Puts the sketch on `plane` (empty: on none); taken into the model by Update.
+    virtual void SetPlane(IModelObjectPtr plane) = 0;
+    // Turn of the sketch's axes about its plane's normal, degrees counter-clockwise.
+    virtual double GetAngle() = 0;
+    virtual void SetAngle(double angle) = 0;
+    // The model point (x, y, z) projected into the sketch's axes as (u, v); false, with u
+    // and v unchanged, when the host cannot.
+    virtual bool PointIntoSketch(double x, double y, double z, double& u, double& v) = 0;
     // Opens the sketch for 2D editing; its 2D document, empty when it cannot be opened.
     virtual Ptr<ITervanDocument2D> BeginEdit(bool show) = 0;
     // Ends 2D editing; false when the sketch was not being edited.

@@ -139,8 +139,18 @@ public:
     // IDoc2D keep theirs.
     TPartReferences drEndGetPart(bool Detach);
 
-    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
+    // ---- 2D placements (drModelerAPIPlacement.cpp) ----------------------------------------------
+    // Opens a placement (origin, angle in degrees, scale) on the library's 2D stack and, while
+    // IDoc2D is set, the same one in the host document; drDeleteMtr closes one of each.
+    void drMtr(Real x, Real y, Real Angle, Real Scale) override;
+    void drDeleteMtr() override;
+    // True when the stack holds a placement that only the library knows (no IDoc2D).
+    Boolean isMtr() const;
+    // Opens one placement: at the open sketch's image of (x, y, z) with its Y axis along the
+    // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
+
+    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                               Str const& S1) override;
@@ -498,6 +508,27 @@ public:
     Boolean IsNotExcluded(tvapi::IModelObjectPtr Entity);
     // True when the object's feature is neither excluded nor rolled back.
     Boolean IsNotExcludedOrRollBacked(tvapi::IModelObjectPtr Entity);
+
+    // ---- Sketches, views and face splitting (drModelerAPISketch.cpp) ---------------------------
+    // The editing state is IDoc2D (the sketch's 2D document) with Sketch; at most one sketch is
+    // open. An operation that begins editing ends it again when it leaves by an exception.
+    // Ends the editing of Sketch when IDoc2D and Sketch are both set: IDoc2D and the two
+    // containers are emptied, Sketch stays. Otherwise nothing.
+    void drEndEskis();
+    // Ends an open sketch, then a new sketch of IDoc's top part on Plane, named Name, turned by
+    // Angle (degrees), updated, published as Obj3D (and in an open 3D macro) and opened with
+    // its view 0 current. Without a 3D document, part or new sketch nothing is made (Sketch
+    // empty).
+    void drCreateEskis(const Real& Angle, const Str& Name);
+    void drCreateEskis(Real Angle) override;
+    // Ends an open sketch and opens Sketch, whose document gives both containers; View stays.
+    // An empty Sketch empties the registry's.
+    void drOpenEskis(tvapi::ISketchPtr Sketch);
+    // View N of IDoc2D (0: the active view) becomes View with its containers; nothing while a
+    // contour collects or without IDoc2D.
+    void drOpenView(Integer N);
+    // P in the axes of Sketch; Result unchanged without a sketch or when the host cannot.
+    void drSketchTranslate(TPoint3D& P, TPoint2D& Result);
 
     // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
     // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
 namespace drApi {

@@ -6,8 +6,7 @@
 
 namespace drApi {
 
-// Waits for the 3D dimension layout and placements of sketches (sketch-based features).
-void TModelerApi::drGlobalMtr(Real const&, Real const&, Real const&) {}
+// Waits for the 3D dimension layout (sketch-based features).
 void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real const&, Real const&,
                                        Real const&, Real const&, Integer, Str const&)
 {

@@ -1,0 +1,146 @@
+// Sketches of a stand-in part: made through the part's sketch collection, put on a plane and
+// turned, mapping model points into their axes, and kept in the part's file with their
+// plane, angle, name and 2D content.
+
+#include "HostSketch.h"
+
+#include <gtest/gtest.h>
+
+#include "Drawing2DTestUtil.h"
+#include "HostDocumentFile.h"
+#include "HostDocumentSchema.h"
+#include "HostDocuments.h"
+#include "HostFixture.h"
+#include "HostPart.h"
+#include "HostText.h"
+#include "tvapi/ModelContainer.h"
+
+using namespace tvapi;
+
+namespace {
+
+std::wstring Temp(const std::string& name)
+{
+    return tvhost::FromUtf8(::testing::TempDir() + name);
+}
+
+// The sketch's drawing, opened for editing as the facade opens it.
+drawing_test::TSheet Edit(const ISketchPtr& sketch)
+{
+    drawing_test::TSheet s;
+    s.Doc = sketch->BeginEdit(false);
+    s.View = s.Doc->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+    s.Drawing = IDrawingContainerPtr(s.View);
+    s.Symbols = ISymbols2DContainerPtr(s.View);
+    return s;
+}
+
+// The first coordinates of each segment of the sketch's active view.
+std::vector<double> Starts(const ISketchPtr& sketch)
+{
+    std::vector<double> all;
+    for (const IDrawingObjectPtr& o : Edit(sketch).Drawing->GetObjects(tvDrLineSeg)) {
+        const ILineSegmentPtr seg(o);
+        all.insert(all.end(), {seg->GetX1(), seg->GetY1()});
+    }
+    sketch->EndEdit();
+    return all;
+}
+
+} // namespace
+
+class HostSketchTest : public HostFixture {
+protected:
+    tvhost::THostDocuments& Documents() { return Host().App().Documents(); }
+    ISketchesPtr Sketches(const ITervanDocumentPtr& doc)
+    {
+        return IModelContainerPtr(ITervanDocument3DPtr(doc)->GetTopPart())->GetSketches();
+    }
+};
+
+// A point of the model in a sketch's (u, v): XOZ gives (X, Z); turned by 90° u runs along the
+// plane's v and v against its u.
+TEST_F(HostSketchTest, PointIntoSketchFollowsThePlaneKindAndTheAngle)
+{
+    const ITervanDocumentPtr doc = Documents().AddDocument(tvDocumentPart);
+    const ISketchPtr sketch = Sketches(doc)->Add();
+    double u = -1, v = -1;
+    ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v)); // on no plane: XOY
+    EXPECT_DOUBLE_EQ(u, 3);
+    EXPECT_DOUBLE_EQ(v, 4);
+    sketch->SetPlane(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_planeXOZ)));
+    ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v));
+    EXPECT_DOUBLE_EQ(u, 3);
+    EXPECT_DOUBLE_EQ(v, 5);
+    sketch->SetAngle(90);
+    ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v));
+    EXPECT_NEAR(u, 5, 1e-12);
+    EXPECT_NEAR(v, -3, 1e-12);
+    EXPECT_EQ(sketch->GetAngle(), 90);
+
+    InjectFault("ISketch::PointIntoSketch");
+    u = v = 7;
+    EXPECT_FALSE(sketch->PointIntoSketch(3, 4, 5, u, v));
+    EXPECT_EQ(u, 7);
+    InjectFault("ISketches::Add");
+    EXPECT_FALSE(Sketches(doc)->Add());
+    InjectFault("IModelContainer::GetSketches");
+    EXPECT_FALSE(Sketches(doc));
+    InjectFault("ISketch::SetAngle", tvhost::fkThrow);
+    EXPECT_THROW(sketch->SetAngle(1), tvhost::TInjectedFault);
+    EXPECT_EQ(sketch->GetAngle(), 90);
+}
+
+// Two sketches on XOY and YOZ with their names, angles and segments come back from the file
+// in the same order; the collection lists them.
+TEST_F(HostSketchTest, PartWithTwoSketchesSavedAndReopenedListsBothWithPlanesAndContent)
+{
+    const ITervanDocumentPtr doc = Documents().AddDocument(tvDocumentPart);
+    const struct {
+        tvObj3dTypeEnum Plane;
+        const wchar_t* PlaneName;
+        const wchar_t* Name;
+        double Angle;
+        double X, Y;
+    } rows[] = {{o3d_planeXOY, L"XOY", L"Эскиз 1", 0, 1, 2}, {o3d_planeYOZ, L"YOZ", L"Эскиз 2", -30, 5, 6}};
+    for (const auto& r : rows) {
+        const ISketchPtr sketch = Sketches(doc)->Add();
+        sketch->SetPlane(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(r.Plane, r.PlaneName)));
+        sketch->SetName(r.Name);
+        sketch->SetAngle(r.Angle);
+        ASSERT_TRUE(sketch->Update());
+        const drawing_test::TSheet s = Edit(sketch);
+        drawing_test::Segment(s, r.X, r.Y, 10, 20, 1);
+        sketch->EndEdit();
+    }
+    ASSERT_TRUE(doc->SaveAs(Temp("sketches.qpt").c_str()));
+    ASSERT_TRUE(doc->Close(kdDoNotSaveChanges));
+
+    const ITervanDocumentPtr reopened = Documents().Open(Temp("sketches.qpt").c_str(), true, false);
+    ASSERT_TRUE(reopened) << Documents().OpenError();
+    const ISketchesPtr sketches = Sketches(reopened);
+    ASSERT_EQ(sketches->GetCount(), 2);
+    EXPECT_FALSE(sketches->GetItem(2));
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const ISketchPtr sketch = sketches->GetItem(i);
+        EXPECT_EQ(sketch->GetName(), rows[i].Name);
+        EXPECT_EQ(sketch->GetAngle(), rows[i].Angle);
+        const IModelObjectPtr plane = sketch->GetPlane();
+        ASSERT_TRUE(plane);
+        EXPECT_EQ(plane->GetObjectType(), rows[i].Plane);
+        EXPECT_EQ(plane->GetName(), rows[i].PlaneName);
+        EXPECT_EQ(Starts(sketch), (std::vector<double>{rows[i].X, rows[i].Y}));
+    }
+}
+
+// A sketch's document that is no fragment is refused, and the file is not opened.
+TEST_F(HostSketchTest, FileWithASketchDocumentOfAnotherKindIsRefused)
+{
+    const ITervanDocumentPtr doc = Documents().AddDocument(tvDocumentPart);
+    Sketches(doc)->Add();
+    nlohmann::json root = tvhost::DocumentJson(*tvhost::HostAs<tvhost::THostDocument3D>(doc));
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["model"]["sketches"][0]["document"]["type"] = tvDocumentDrawing;
+    EXPECT_NE(tvhost::CheckDocumentJson(root), "");
+}

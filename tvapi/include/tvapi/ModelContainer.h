@@ -1,0 +1,41 @@
+#pragma once
+// What a part holds besides its features: the sketches its features are built from (in
+// creation order; the collection makes new ones) and its 3D points. The part answers as it.
+
+#include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/ModelObjects.h"
+
+namespace tvapi {
+
+class ISketches : public IAPIObject {
+public:
+    static constexpr char IID[] = "DDC03BEA-B6E6-4C22-B9F6-E2EB29B68A3B";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    // Sketch `index`, from 0; empty out of range.
+    virtual ISketchPtr GetItem(int index) = 0;
+    // A new unnamed sketch on no plane, last in the part's model tree.
+    virtual ISketchPtr Add() = 0;
+
+protected:
+    ~ISketches() = default;
+};
+
+using ISketchesPtr = Ptr<ISketches>;
+
+class IModelContainer : public IAPIObject {
+public:
+    static constexpr char IID[] = "7F7D4509-7573-4AF8-B94B-0963180D805E";
+    using Parent = IAPIObject;
+
+    virtual ISketchesPtr GetSketches() = 0;
+    virtual IPoints3DPtr GetPoints3D() = 0;
+
+protected:
+    ~IModelContainer() = default;
+};
+
+using IModelContainerPtr = Ptr<IModelContainer>;
+
+} // namespace tvapi
