@@ -13,6 +13,7 @@
 #include "HostDocuments.h"
 #include "HostDrawing2D.h"
 #include "HostFixture.h"
+#include "HostPart.h"
 #include "HostSheets.h"
 #include "HostText.h"
 #include "drModelerAPI.h"
@@ -90,4 +91,16 @@ protected:
         return kinds;
     }
     static tvapi::IDrawingObjectPtr Current() { return R2().CurDrawingObject; }
+};
+
+// A facade over a new part document whose top part is the registry's part.
+class TPartFacadeFixture : public TFacadeFixture {
+protected:
+    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
+    void OpenPart()
+    {
+        R().IDoc = Host().App().Documents().AddDocument(tvapi::tvDocumentPart, L"part.qpt");
+        R().IDoc3D = R().IDoc;
+        R().Part = R().IDoc3D->GetTopPart();
+    }
 };

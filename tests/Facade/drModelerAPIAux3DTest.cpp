@@ -14,15 +14,8 @@
 using drApi::MA;
 using namespace tvapi;
 
-class TModelerApiAux3DTest : public TFacadeFixture {
+class TModelerApiAux3DTest : public TPartFacadeFixture {
 protected:
-    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
-    void OpenPart()
-    {
-        R().IDoc = Host().App().Documents().AddDocument(tvDocumentPart, L"part.qpt");
-        R().IDoc3D = R().IDoc;
-        R().Part = R().IDoc3D->GetTopPart();
-    }
     tvhost::THostAuxGeometry& Aux() { return Top().AuxGeometry(); }
     void OpenMacro() { R().AMacroObject3D.Push(ITervanAPIObjectPtr(R().Part)); }
     std::vector<IModelObjectPtr> Recorded() { return R().AMacroObject3D.Objects(); }

@@ -9,16 +9,7 @@
 using drApi::MA;
 using namespace tvapi;
 
-class TModelerApiModel3DTest : public TFacadeFixture {
-protected:
-    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
-    void OpenPart()
-    {
-        R().IDoc = Host().App().Documents().AddDocument(tvDocumentPart, L"part.qpt");
-        R().IDoc3D = R().IDoc;
-        R().Part = R().IDoc3D->GetTopPart();
-    }
-};
+class TModelerApiModel3DTest : public TPartFacadeFixture {};
 
 TEST_F(TModelerApiModel3DTest, ColourGoesToEveryBodyAndThePartUpdatesOncePerBody)
 {

@@ -38,15 +38,8 @@ bool Hidden(const IModelObjectPtr& plane)
 
 } // namespace
 
-class TModelerApiPlanesTest : public TFacadeFixture {
+class TModelerApiPlanesTest : public TPartFacadeFixture {
 protected:
-    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
-    void OpenPart()
-    {
-        R().IDoc = Host().App().Documents().AddDocument(tvDocumentPart, L"part.qpt");
-        R().IDoc3D = R().IDoc;
-        R().Part = R().IDoc3D->GetTopPart();
-    }
     const std::vector<IModelObjectPtr>& Planes() { return Top().AuxGeometry().Planes(); }
     const std::vector<IModelObjectPtr>& Axes() { return Top().AuxGeometry().Axes(); }
     // Opens a 3D macro as the facade's record sees it.
