@@ -3,11 +3,11 @@
 
 #include "TDimensionChains.h"
 
+#include "ChainHost.h"
 #include "Dictionary.h"
 #include "KmfData.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 #include "tvapi/Attributes.h"
 #include "tvapi/Documents.h"
@@ -358,17 +358,14 @@ void TDimensionChains::LoadChangedDimension()
     }
     if (Current < 0 || Current >= DimChains.Count) return;
     TDimensionChain& chain = DimChains[Current];
+    TChainHost& host = FacadeChainHost();
     bool changed = false;
     for (TDimension& link : chain.Dimensions) {
         if (!link.LoadChange()) continue;
-        if (!changed && drApi::Selector && drApi::Selector->Selection7)
-            drApi::Selector->Selection7->UnSelectAll();
+        if (!changed) host.ClearSelection();
         changed = true;
-        if (drApi::Selector) {
-            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.Obj));
-            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.AuxObj));
-            drApi::Selector->Select2D(tvapi::ITervanAPIObjectPtr(link.PearentObj));
-        }
+        for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
+            host.Select(object);
         Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
     }
     if (!changed) return;

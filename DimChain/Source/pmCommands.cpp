@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ChainHost.h"
 #include "Dictionary.h"
 #include "Messager.h"
 #include "cPropertyMenagerEvent.h"
@@ -47,7 +48,7 @@ Boolean RunDrawingPanel()
         Tell("В документ записана размерная цепь");
         if (drApi::MA.R3->IDoc2D) drApi::MA.R3->IDoc2D->Refresh();
     }
-    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+    FacadeChainHost().ClearSelection();
     panel.reset();
     pmDimensionChain2D = nullptr;
     return true;
