@@ -2,7 +2,10 @@
 
 #include "ChainGrid.h"
 
+#include "TLinkText.h"
+
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace ChainGrid {
@@ -75,6 +78,31 @@ void DeleteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, int Index)
         Grid->SetText(r, rNumner, L"1A" + std::to_wstring(r));
     }
     ClearRow(*Grid, C.Count() + 1, columns);
+}
+
+TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Column)
+{
+    if (!Grid || Row < 1 || Row > C.Count() || Column < rEQHigh || Column > rdT) return TCellEdit::Ignored;
+    TDimension& L = C.Dimensions[Row - 1];
+    const TString text(Grid->GetText(Row, Column));
+    TCellEdit edit = TCellEdit::Taken;
+    if (Column == rComment) {
+        L.Comment = text;
+        Grid->SetText(Row, Column, Wide(L.Comment));
+    } else {
+        Real& value = Column == rEQHigh  ? L.EQHigh
+                      : Column == rEQLow ? L.EQLow
+                      : Column == rdLdT  ? L.dLdT
+                                         : L.dT;
+        const Real typed = text.IsNumeric() ? text.toReal() : NAN;
+        if (std::isfinite(typed) && std::fabs(typed) <= MaxCellValue)
+            value = typed;
+        else
+            edit = TCellEdit::Refused;
+        Grid->SetText(Row, Column, Wide(LinkText::Number(value)));
+    }
+    Grid->Redraw();
+    return edit;
 }
 
 void ClearRows(const TLinkGridPtr& Grid, int Rows)

@@ -7,6 +7,16 @@
 
 namespace ChainGrid {
 
+// Typed numbers larger than this are typing errors.
+constexpr Real MaxCellValue = 1e6;
+
+// What the user's edit of a cell did.
+enum class TCellEdit {
+    Ignored, // not a cell the user types, or no link in its row
+    Taken,   // the link holds the typed value
+    Refused, // not a finite number within MaxCellValue: the link keeps its value
+};
+
 // Link's row (row Link + 1) labelled with the chain Number: the link's cells, the label starred
 // on the closing link of a closed chain and, with WithSign on a closed chain, the link's sign
 // in the conversion column.
@@ -21,6 +31,10 @@ void WriteSigns(const TLinkGridPtr& Grid, const TDimensionChain& C);
 void WriteAdded(const TLinkGridPtr& Grid, const TDimensionChain& C, const TAdded& Added, int Number);
 // Closes the gap of link Index, just removed from C; the rows below move up and are relabelled.
 void DeleteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, int Index);
+// Takes the user's edit of cell (Row, Column) into its link of C: "Д.ВО", "Д.НО", "dl/dT" and "dT"
+// as numbers, "Примечание" as typed; the cell then shows what the link holds, and the grid is
+// redrawn. Other cells and rows past the links are ignored.
+TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Column);
 // Empties the first Rows link rows (after every link was removed).
 void ClearRows(const TLinkGridPtr& Grid, int Rows);
 

@@ -241,6 +241,13 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
     }
 }
 
+void AddStartLink(TDimensionChain& All, const TDimension& D)
+{
+    for (const TDimension& L : All.Dimensions)
+        if (L.IsSameObject(D)) return;
+    All.Dimensions.Add(D);
+}
+
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
                          TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host, bool* Stopped)
 {
@@ -258,7 +265,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
         if (All.Dimensions[i].IsSameObject(D)) bottom = i;
     if (bottom < 0) return 0;
-    Host.Select(D.Obj);
+    Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
     TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};

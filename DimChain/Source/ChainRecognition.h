@@ -18,6 +18,9 @@ void GetAllDimensions(TDimensionChain& All);
 // radial link now in All along iAuxiliaryObj, dropping those whose end planes a link of All
 // already has.
 void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAuxiliaryObj);
+// Appends D to All unless a link of All is D's object (a derived link that the derivation
+// dropped for a link of the same planes is searched from all the same).
+void AddStartLink(TDimensionChain& All, const TDimension& D);
 
 // Searches All, depth first from the closing dimension D, for paths of links of D's view that
 // attach plane to plane and close; the IndexNeed-th path found (1-based; the last one when

@@ -1,4 +1,4 @@
-// The chains' host through the facade: the one place that asks whether a selector exists.
+// The chains' host through the facade's selector.
 
 #include "ChainHost.h"
 
@@ -13,18 +13,17 @@ public:
     {
         return drApi::MA.GetType(Object);
     }
-    void Select(const tvapi::IDrawingObjectPtr& Object) override
-    {
-        if (drApi::Selector) drApi::Selector->Select2D(Object);
-    }
-    void UnSelect(const tvapi::IDrawingObjectPtr& Object) override
-    {
-        if (drApi::Selector) drApi::Selector->UnSelect2D(Object);
-    }
+    void Select(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Select2D(Object); }
+    void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnSelect2D(Object); }
     void ClearSelection() override
     {
-        if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+        if (FSelector.Selection7) FSelector.Selection7->UnSelectAll();
     }
+    void Choose(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Choose2D(Object); }
+    void UnChoose(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnChoose2D(Object); }
+
+private:
+    drApi::TSelectorAPI& FSelector = drApi::TSelectorAPI::Instance();
 };
 
 } // namespace

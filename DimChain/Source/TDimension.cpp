@@ -212,6 +212,32 @@ void TDimension::Prepare()
         OrientModelVector(V3);
 }
 
+TConversion TDimension::Convert()
+{
+    const bool was = Transformation;
+    switch (Type) {
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+        Transformation = !was;
+        if (AQLow == 0.0 && AQHigh == 0.0) return TConversion::Flipped;
+        AQLow = -AQLow;
+        AQHigh = -AQHigh;
+        return TConversion::Converted;
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrDDimension: {
+        Transformation = !was;
+        const Real f = (Type == tvapi::tvDrRDimension) != was ? 2.0 : 0.5;
+        KTransformation = f;
+        V2 *= f;
+        QLow *= f;
+        QHigh *= f;
+        return TConversion::Converted;
+    }
+    default:
+        return TConversion::NotConvertible;
+    }
+}
+
 bool TDimension::IsSame(const TDimension& D) const
 {
     if (PL1.IsSamePlane(D.PL1) && PL2.IsSamePlane(D.PL2)) return true;

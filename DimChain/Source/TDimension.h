@@ -81,6 +81,17 @@ struct TDimensionUserState {
     Real dT = 0.0;
 };
 
+// What a link was projected on: a segment scales its deviations by the ratio of the lengths; a
+// linear dimension tilts them through the link's angular deviations.
+enum class TProjectionKind { Segment, Dimension };
+
+// What the grid tool bar's conversion did to a link.
+enum class TConversion {
+    NotConvertible, // a link of another kind: nothing changed
+    Flipped,        // only the conversion flag: a linear or angular link without angular deviations
+    Converted,      // the link's shown values changed
+};
+
 class TDimension : public TDimensionHost,
                    public TDimensionGeometry,
                    public TDimensionTolerances,
@@ -120,6 +131,10 @@ public:
     void SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
     void SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
     void SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    // The capture of kind Kind (one of the four above) from iObj and iAuxObj; false, with the
+    // link unchanged, for any other kind.
+    bool Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
+                 const tvapi::IDrawingObjectPtr& iAuxObj);
     // Angular deviations (degrees) from an angular dimension; other objects change nothing.
     void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
     // Projects the link onto the direction of a segment or a linear dimension, scaling the
@@ -127,11 +142,18 @@ public:
     // projection longer than the link leaves the link unchanged (but a new direction is kept
     // in VTransformation when only the projection degenerates).
     void SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7);
+    // The same projection onto Direction, made as the kind of object it came from makes it.
+    void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
     // A linear link derived from the diametral or radial link D along the direction of
     // iAuxObj: N 1 the radius from the centre, 2 the radius to the centre, 3 the diameter.
     // False when D has no dimension, iAuxObj is empty, no 2D document is active, D is of
     // another kind or N is not 1 to 3.
     bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
+
+    // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
+    // angular deviations; a diametral link becomes its radius, a radial link its diameter
+    // (KTransformation, V2, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
+    TConversion Convert();
 
     // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
     // values and the user's columns; a missing grid is skipped, a short grid grows.

@@ -194,6 +194,20 @@ void TDimension::SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
                                              tvapi::tvDrRDimension);
 }
 
+bool TDimension::Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
+                         const tvapi::IDrawingObjectPtr& iAuxObj)
+{
+    using TCapture = void (TDimension::*)(tvapi::IDrawingObjectPtr, tvapi::IDrawingObjectPtr);
+    const TCapture capture = Kind == tvapi::tvDrLDimension   ? &TDimension::SetLDim
+                             : Kind == tvapi::tvDrADimension ? &TDimension::SetADim
+                             : Kind == tvapi::tvDrDDimension ? &TDimension::SetDDim
+                             : Kind == tvapi::tvDrRDimension ? &TDimension::SetRDim
+                                                             : nullptr;
+    if (!capture) return false;
+    (this->*capture)(iObj, iAuxObj);
+    return true;
+}
+
 void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 {
     if (drApi::MA.GetType(AngleObj) == tvapi::tvDrADimension) ReadAngular(*this, AngleObj);
@@ -202,27 +216,28 @@ void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
 {
     const tvapi::DrawingObjectTypeEnum kind = drApi::MA.GetType(ProjectionObj7);
-    const Real len = V2.Len();
-    if (!(len > ZeroLength)) return;
-    TVector2D direction;
+    if (!(V2.Len() > ZeroLength)) return;
     if (kind == tvapi::tvDrLineSeg) {
         TPoint2D a, b;
-        if (!SegmentEnds(ProjectionObj7, a, b)) return;
-        direction = TVector2D(a, b);
+        if (SegmentEnds(ProjectionObj7, a, b)) ProjectAlong(TVector2D(a, b), TProjectionKind::Segment);
     } else if (kind == tvapi::tvDrLDimension) {
         const tvapi::ILineDimensionPtr dim(ProjectionObj7);
-        if (!dim) return;
-        direction = DirectionOf(dim);
-    } else {
-        return;
+        if (dim) ProjectAlong(DirectionOf(dim), TProjectionKind::Dimension);
     }
-    const TPoint2D a = Projection(P1, direction), b = Projection(P2, direction);
+}
+
+void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
+{
+    const Real len = V2.Len();
+    if (!(len > ZeroLength)) return;
+    const TPoint2D a = Projection(P1, Direction), b = Projection(P2, Direction);
     const TVector2D d(a, b);
     const Real dl = d.Len();
-    if (kind == tvapi::tvDrLDimension && dl > len) return; // the tilt angle would be undefined
-    VTransformation = direction;
+    const bool byDimension = Kind == TProjectionKind::Dimension;
+    if (byDimension && dl > len) return; // the tilt angle would be undefined
+    VTransformation = Direction;
     if (std::fabs(a.x - b.x) <= SamePointTolerance && std::fabs(a.y - b.y) <= SamePointTolerance) return;
-    if (kind == tvapi::tvDrLineSeg) {
+    if (!byDimension) {
         const Real k = dl / len;
         QLow *= k;
         QHigh *= k;

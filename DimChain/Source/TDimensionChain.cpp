@@ -277,14 +277,9 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
             return {};
         break;
     }
-    case tvapi::tvDrDDimension:
-        link.SetDDim(iObj, iAuxObj);
-        break;
-    case tvapi::tvDrRDimension:
-        link.SetRDim(iObj, iAuxObj);
-        break;
     default:
-        return {};
+        if (!link.Capture(type, iObj, iAuxObj)) return {};
+        break;
     }
     if (at < 0) Dimensions.Add(link);
     TDimension& L = Dimensions[Count() - 1];
@@ -304,17 +299,55 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     if (!IsClosed()) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     TDimension& L = Dimensions[Count() - 1];
+    const TChainSpace space = Space();
     if (Step.NoteResidual) {
-        const TChainResult zero = *Calculate(Step.Space, true);
+        const TChainResult zero = *Calculate(space, true);
         L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
     }
-    const TChainResult result = *Calculate(Step.Space, false);
+    const TChainResult result = *Calculate(space, false);
     L.QHigh = result.QHigh;
     L.QLow = result.QLow;
     if (Step.WriteBack) L.toDrawing();
-    const Real length = L.V2.Len();
+    const Real length = space == TChainSpace::Model ? L.V3.Len() : L.V2.Len();
     if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
     return result;
+}
+
+std::optional<TChainResult> TDimensionChain::CloseRecognised()
+{
+    if (Count() > 0) Dimensions[Count() - 1].Prepare();
+    TClosingStep step;
+    step.NoteResidual = false;
+    step.WriteBack = false;
+    return CloseAndCalculate(step);
+}
+
+void TDimensionChain::ApplyMethod()
+{
+    switch (MethodCalculating) {
+    case mcMinMax:
+        Lambda = 1.0;
+        RiskFactor = 1.0;
+        break;
+    case mcNormalDistribution:
+        Lambda = 1.0 / 9.0;
+        break;
+    case mcSimpsonDistribution:
+        Lambda = 1.0 / 6.0;
+        break;
+    case mcEqualDistribution:
+        Lambda = 1.0 / 3.0;
+        break;
+    default:
+        break;
+    }
+}
+
+Integer TDimensionChain::Neighbour(Integer Link, bool Up) const
+{
+    const Integer last = Count() - 1;
+    if (Up) return Link > 0 && Link < last ? Link - 1 : -1;
+    return Count() >= 3 && Link >= 0 && Link < last - 1 ? Link + 1 : -1;
 }
 
 Integer TDimensionChain::Index(const tvapi::IDrawingObjectPtr& Object) const
@@ -344,11 +377,11 @@ void TDimensionChain::RemoveAll(TChainHost& Host)
     }
 }
 
-bool TDimensionChain::Is3D() const
+TChainSpace TDimensionChain::Space() const
 {
     for (Integer i = 0; i < Dimensions.Count; ++i)
-        if (Dimensions[i].IsModel()) return true;
-    return false;
+        if (Dimensions[i].IsModel()) return TChainSpace::Model;
+    return TChainSpace::Drawing;
 }
 
 bool TDimensionChain::IsColinear() const
@@ -415,7 +448,7 @@ bool TDimensionChain::IsClosed()
         Closed = false;
         return false;
     }
-    return Is3D() ? IsClosed3D() : IsClosed2D();
+    return Space() == TChainSpace::Model ? IsClosed3D() : IsClosed2D();
 }
 
 bool TDimensionChain::IsClosed2D()

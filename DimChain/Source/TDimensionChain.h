@@ -34,7 +34,6 @@ enum class TChainSpace { Drawing, Model };
 // The closing step as a panel runs it. A pick notes the loop's residual in the closing link's
 // comment and writes the deviations back into its dimension; a recognised chain only keeps them.
 struct TClosingStep {
-    TChainSpace Space = TChainSpace::Drawing;
     bool NoteResidual = true;
     bool WriteBack = true;
 };
@@ -93,8 +92,20 @@ public:
     // The closing step: tests the closure (IsClosed) and, when the chain closes, calculates the
     // closing link's deviations into it (its nominal stays), notes the residual when Step asks,
     // writes the deviations back when Step asks, and notes a nominal that differs from the
-    // link's drawn length with "(*dT= ". Min-max keeps the risk factor at 1. Nothing for an open chain.
+    // link's length in the chain's space with "(*dT= ". Min-max keeps the risk factor at 1.
+    // Nothing for an open chain.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
+
+    // A recognised chain's closing step: its closing link turned to its canonical direction
+    // (Prepare), then closed and calculated into the closing link with neither the residual
+    // note nor the write-back.
+    std::optional<TChainResult> CloseRecognised();
+    // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
+    // out of the table changes nothing.
+    void ApplyMethod();
+    // The link that link Link changes places with when moved one place up (Up) or down; -1 when
+    // it may not move: the closing link never moves, nor does a link into its place.
+    Integer Neighbour(Integer Link, bool Up) const;
 
     // Index of the first link whose dimension is Object; -1 when empty or absent.
     Integer Index(const tvapi::IDrawingObjectPtr& Object) const;
@@ -103,7 +114,11 @@ public:
     // Removes every link, unselecting its objects; the chain is open.
     void RemoveAll(TChainHost& Host);
 
-    bool Is3D() const;
+    // A chain with a model link is a model chain: it closes, calculates and notes its closing
+    // length with the model vectors (V3), and is stored with its model objects. Every other
+    // chain is a drawing chain (V2). Everything that depends on the space asks here.
+    TChainSpace Space() const;
+    bool Is3D() const { return Space() == TChainSpace::Model; }
     bool IsColinear() const;
     // Finds the lowest sign mask that closes the chain (model vectors within 1e-5 when the
     // chain is three-dimensional, drawing vectors within 0.001 otherwise); sets Closed and,

@@ -9,10 +9,8 @@
 
 namespace {
 
-constexpr Integer StylePlus = 1;
-constexpr Integer StyleMinus = 2;
-constexpr Integer StyleClosing = 7;
-constexpr Integer StyleMark = 2;
+// Line styles of the sketch: added and subtracted links, the closing link, the end marks.
+enum TSketchStyle : Integer { StylePlus = 1, StyleMinus = 2, StyleClosing = 7, StyleMark = 2 };
 constexpr Real MarkHalf = 1.5;
 
 // The step of link i: its vector, reversed when its sign bit is set.

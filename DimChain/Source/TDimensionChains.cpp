@@ -136,7 +136,7 @@ void TDimensionChains::Write(TKmfData& s) const
     }
 }
 
-Boolean TDimensionChains::Read(TKmfData& s)
+Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
 {
     try {
         const Real attr = s.ReadReal();
@@ -147,6 +147,8 @@ Boolean TDimensionChains::Read(TKmfData& s)
         chains.fromStream(s);
         // The count stands twice; data that disagrees with itself is damaged.
         if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
+        // A stored set is read to its last byte: bytes left over mean it was not ours.
+        if (ToEnd && s.BytesLeft() != 0) return false;
         // No chain of more links than the closure search takes is closed: its mask has no
         // bit for the links past it.
         for (TDimensionChain& chain : chains)
@@ -182,7 +184,7 @@ Boolean TDimensionChains::from(const std::vector<Byte>& Data)
     }
     TKmfData stream;
     stream.from(Data);
-    return Read(stream);
+    return Read(stream, true);
 }
 
 bool TDimensionChains::HasLinks() const
@@ -231,6 +233,13 @@ void TDimensionChains::SavetoUserStorage()
     std::vector<tvapi::ITervanAPIObjectPtr> list;
     MOto(list);
     drApi::MA.drSetUserData(doc, NameUserDataMO, list, false, {});
+}
+
+Boolean TDimensionChains::StoreConfirmed()
+{
+    if (StoredDamaged && !HasLinks()) return false;
+    SavetoUserStorage();
+    return true;
 }
 
 void TDimensionChains::SetAttr()

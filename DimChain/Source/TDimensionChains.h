@@ -46,12 +46,15 @@ public:
     // AttrType, the chain count and the chain array. An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
-    // chains or links than the bytes left can hold, or a read past the end.
-    Boolean Read(TKmfData& stream);
+    // chains or links than the bytes left can hold, a read past the end, or with ToEnd any
+    // byte left after the last chain.
+    Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
-    // Reads a non-empty vector as Read does; an empty one changes nothing (and gives true). A
-    // vector shorter than the header that begins with the stream's mark is damaged.
+    // Reads a non-empty vector as Read does, to its last byte; an empty one changes nothing
+    // (and gives true). A vector shorter than the header that begins with the stream's mark is
+    // damaged, and so is one whose mark was damaged: read as an old headerless set, its header
+    // leaves bytes over or runs short.
     Boolean from(const std::vector<Byte>& Data);
 
     // A link in any chain.
@@ -66,6 +69,9 @@ public:
     // Numbers and marks the linked drawing objects, then stores the set (and for a model
     // set the model-object list) in the active document.
     void SavetoUserStorage();
+    // What the panels' confirm button stores: the set, unless chains stored in the document
+    // could not be read and the set has no link to put in their place. True when stored.
+    Boolean StoreConfirmed();
     // Marks every linked drawing object (and auxiliary object) with an attribute carrying its
     // reference number, after numbering the links (which changes their numbers, hence not
     // const) and clearing the type's old marks.

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int FirstUserColumn = 8;
+// Projection directions this close are one; the stored form compares them so.
+constexpr Real DirectionTolerance = 1e-5;
 
 std::wstring Fixed(Real v, int digits)
 {
@@ -118,20 +120,30 @@ void ApplyConversion(TDimension& D)
     D.QHigh *= D.KTransformation;
 }
 
-// A projection the user chose on the panel (one not given by the auxiliary object).
-void ApplyProjection(TDimension& D)
+bool SameDirection(const TVector2D& A, const TVector2D& B)
 {
-    const Real len = D.V2.Len();
-    const Real ww = D.VTransformation | D.VTransformation;
-    if (D.TypeAuxiliary == tvapi::tvDrLDimension || !(ww > 0.0) || !(len > TDimension::ZeroLength)) return;
-    const TVector2D& w = D.VTransformation;
-    const Real k1 = (D.P1.x * w.x + D.P1.y * w.y) / ww, k2 = (D.P2.x * w.x + D.P2.y * w.y) / ww;
-    const TVector2D d = w * (k2 - k1);
-    if (!(d.Len() > 1e-4)) return;
-    const Real k = d.Len() / len;
-    D.QLow *= k;
-    D.QHigh *= k;
-    D.V2 = d;
+    return std::fabs(A.x - B.x) <= DirectionTolerance && std::fabs(A.y - B.y) <= DirectionTolerance;
+}
+
+// How far a projected link lies from the stored one, in its vector and deviations.
+Real Distance(const TDimension& D, const TDimension& Stored)
+{
+    return std::fabs(D.QHigh - Stored.QHigh) + std::fabs(D.QLow - Stored.QLow) +
+           TVector2D(D.V2.x - Stored.V2.x, D.V2.y - Stored.V2.y).Len();
+}
+
+// A projection the user chose on the panel, made again on the re-read link D. One that the
+// capture made itself (a linear link's own linear dimension) is left alone. The link keeps the
+// direction but not the object it came from, so of the segment's and the linear dimension's
+// formulas the one that gives the stored numbers back is taken.
+void ReapplyProjection(TDimension& D, const TVector2D& Captured, const TDimension& Stored)
+{
+    const TVector2D w = D.VTransformation;
+    if (!((w | w) > 0.0) || SameDirection(w, Captured)) return;
+    TDimension bySegment(D), byDimension(D);
+    bySegment.ProjectAlong(w, TProjectionKind::Segment);
+    byDimension.ProjectAlong(w, TProjectionKind::Dimension);
+    D = Distance(byDimension, Stored) < Distance(bySegment, Stored) ? byDimension : bySegment;
 }
 
 } // namespace
@@ -141,26 +153,12 @@ Boolean TDimension::LoadChange()
     const tvapi::DrawingObjectTypeEnum TO = drApi::MA.GetType(Obj), TA = drApi::MA.GetType(AuxObj);
     if (TO != Type || TA != TypeAuxiliary) return false;
     TDimension D(*this);
-    switch (Type) {
-    case tvapi::tvDrLDimension:
-        D.SetLDim(Obj, AuxObj);
-        break;
-    case tvapi::tvDrADimension:
-        D.SetADim(Obj, AuxObj);
-        break;
-    case tvapi::tvDrDDimension:
-        D.SetDDim(Obj, AuxObj);
-        break;
-    case tvapi::tvDrRDimension:
-        D.SetRDim(Obj, AuxObj);
-        break;
-    default:
-        break;
-    }
+    D.Capture(Type, Obj, AuxObj);
+    const TVector2D captured = D.VTransformation;
     D.Prepare();
     CarryUserState(D, *this);
     ApplyConversion(D);
-    ApplyProjection(D);
+    ReapplyProjection(D, captured, *this);
     if (D == *this) return false;
     *this = D;
     return true;

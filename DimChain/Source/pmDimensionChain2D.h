@@ -110,7 +110,10 @@ private:
     tvapi::IDrawingObjectPtr FindAt(double x, double y);
     void Highlight(double x, double y);
     void ClickBase();
+    // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
+    // The prompt for a dimension, in the base state.
+    void AwaitDimension();
     void FinishPick();
     void RefreshSlide();
     // Commands (pmDimensionChain2DCommands.cpp).

@@ -5,28 +5,18 @@
 #include "ChainGrid.h"
 #include "Dictionary.h"
 #include "Messager.h"
-#include "TLinkText.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 
 namespace {
 
 constexpr int HostWithReadOnlyColumns = 16; // hosts up to this major version lock columns themselves
-constexpr int FirstUserColumn = TpmDimensionChain2D::rEQHigh;
-constexpr int LastUserColumn = TpmDimensionChain2D::rdT;
-// Larger typed deviations, coefficients and temperatures are typing errors; the message says so.
-constexpr Real MaxCellValue = 1e6;
-
-drApi::TSelectorAPI* Sel()
-{
-    return drApi::Selector;
-}
+constexpr int FirstUserColumn = rEQHigh;
+constexpr int LastUserColumn = rdT;
 
 void ClearSelection()
 {
@@ -49,19 +39,6 @@ void EmptyChain(TDimensionChain& C, const TLinkGridPtr& Grid)
 bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
 {
     return tvapi::IAPIObjectPtr(A) == B;
-}
-
-// A closing link points to +x (or +y when upright); a model link as OrientModelVector turns it.
-void NormaliseClosing(TDimension& L)
-{
-    if (L.Obj) {
-        OrientDrawingVector(L.V2);
-        return;
-    }
-    TVector3D& v = L.V3;
-    const bool flip = (std::fabs(v.x) <= TDimension::ZeroLength && v.y < 0) ||
-                      (std::fabs(v.y) <= TDimension::ZeroLength && v.x < 0) || v.z < 0;
-    if (flip) v = -v;
 }
 
 } // namespace
@@ -104,8 +81,11 @@ void TpmDimensionChain2D::RecogniseChains()
         IndexNeedDimensionChain = 1;
         LastDimension = *L;
     }
-    if (!LastDimension.Obj) return;
-    AddDerivativeDimensions(LastDimension.Obj);
+    // A derived link has no dimension of its own: it is derived again along its own direction.
+    const bool derived = !LastDimension.Obj;
+    if (derived && !LastDimension.PearentObj) return;
+    AddDerivativeDimensions(derived ? LastDimension.AuxObj : LastDimension.Obj);
+    AddStartLink(AllDimension2D, LastDimension);
     TDimensionChain& C = Chain();
     bool stopped = false;
     const int before = C.Count();
@@ -126,11 +106,7 @@ void TpmDimensionChain2D::RecogniseChains()
             eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
         }
     }
-    if (C.Count() > 0) NormaliseClosing(C.Dimensions[C.Count() - 1]);
-    TClosingStep step; // a recognised chain keeps its deviations in the links
-    step.NoteResidual = false;
-    step.WriteBack = false;
-    if (C.CloseAndCalculate(step)) ChainGrid::WriteSigns(FLinkGrid, C);
+    if (C.CloseRecognised()) ChainGrid::WriteSigns(FLinkGrid, C);
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }
@@ -155,7 +131,7 @@ void TpmDimensionChain2D::GridCommand(int ButtonID)
         Tell(DC("Не определено текущее звено цепи"));
         return;
     }
-    const Integer k = DimensionChains.CurrentDim, count = Chain().Count();
+    const Integer k = DimensionChains.CurrentDim;
     switch (ButtonID) {
     case 1:
         ConvertLink(*L);
@@ -170,10 +146,8 @@ void TpmDimensionChain2D::GridCommand(int ButtonID)
         DeleteLink(*L);
         break;
     case 6:
-        if (k > 0 && k < count - 1) MoveLink(k, k - 1);
-        break;
     case 7:
-        if (count >= 3 && k < count - 2) MoveLink(k, k + 1);
+        if (const Integer to = Chain().Neighbour(k, ButtonID == 6); to >= 0) MoveLink(k, to);
         break;
     default:
         break;
@@ -182,31 +156,17 @@ void TpmDimensionChain2D::GridCommand(int ButtonID)
 
 void TpmDimensionChain2D::ConvertLink(TDimension& L)
 {
-    const bool t = L.Transformation;
-    Real f = 1.0;
-    switch (L.Type) {
-    case tvapi::tvDrLDimension:
-    case tvapi::tvDrADimension:
-        L.Transformation = !t;
-        if (L.AQLow == 0.0 && L.AQHigh == 0.0) return;
-        L.AQLow = -L.AQLow;
-        L.AQHigh = -L.AQHigh;
-        break;
-    case tvapi::tvDrRDimension:
-    case tvapi::tvDrDDimension:
-        L.Transformation = !t;
-        f = (L.Type == tvapi::tvDrRDimension) != t ? 2.0 : 0.5;
-        L.KTransformation = f;
-        L.V2 *= f;
-        L.QLow *= f;
-        L.QHigh *= f;
-        break;
-    default:
+    switch (L.Convert()) {
+    case TConversion::NotConvertible:
         Tell(DC("Приведение возможно для радиальных(диаметральных) или угловых отклонений размеров"));
         return;
+    case TConversion::Flipped:
+        return;
+    case TConversion::Converted:
+        RewriteRow(DimensionChains.CurrentDim);
+        RedrawGrid();
+        return;
     }
-    RewriteRow(DimensionChains.CurrentDim);
-    RedrawGrid();
 }
 
 void TpmDimensionChain2D::AwaitObject(TDimension& L, TState Next, const char* Prompt)
@@ -246,10 +206,9 @@ void TpmDimensionChain2D::LinkRemoved()
     ResetCurrentLink();
     RedrawGrid();
     UpdateProcess();
-    if (Sel()) Sel()->UnChoose2D(rLightObj);
+    FacadeChainHost().UnChoose(rLightObj);
     FacadeChainHost().UnSelect(rLightObj);
-    SetPrompt(DC("Укажите размер"));
-    State = stBase;
+    AwaitDimension();
     ShowRecognition();
 }
 
@@ -292,61 +251,22 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
 
 void TpmDimensionChain2D::SetMethod()
 {
-    TDimensionChain& C = Chain();
-    switch (C.MethodCalculating) {
-    case mcNormalDistribution:
-        C.Lambda = 1.0 / 9.0;
-        break;
-    case mcSimpsonDistribution:
-        C.Lambda = 1.0 / 6.0;
-        break;
-    case mcEqualDistribution:
-        C.Lambda = 1.0 / 3.0;
-        break;
-    default:
-        C.Lambda = 1.0;
-        C.RiskFactor = 1.0;
-        break;
-    }
+    Chain().ApplyMethod();
     ShowRiskFactor();
 }
 
 void TpmDimensionChain2D::EditCell()
 {
-    TDimensionChain& C = Chain();
-    if (C.Count() == 0 || !grListDimChain) return;
+    if (!grListDimChain) return;
     const int row = grListDimChain->GetCurrentRow(), column = grListDimChain->GetCurrentColumn();
-    if (row < 1 || row > C.Count() || column < FirstUserColumn || column > LastUserColumn) return;
-    TDimension& L = C.Dimensions[row - 1];
-    const TString text(grListDimChain->GetCellText(row, column));
-    if (column == rComment) {
-        L.Comment = text;
-        grListDimChain->SetCellText(row, column, Wide(L.Comment).c_str());
-    } else {
-        Real& value = column == rEQHigh  ? L.EQHigh
-                      : column == rEQLow ? L.EQLow
-                      : column == rdLdT  ? L.dLdT
-                                         : L.dT;
-        const Real typed = text.IsNumeric() ? text.toReal() : NAN;
-        if (std::isfinite(typed) && std::fabs(typed) <= MaxCellValue)
-            value = typed;
-        else // the cell shows the value kept
-            Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
-        grListDimChain->SetCellText(row, column, Wide(LinkText::Number(value)).c_str());
-    }
-    grListDimChain->Redraw();
+    if (ChainGrid::TakeEdit(FLinkGrid, Chain(), row, column) == ChainGrid::TCellEdit::Refused)
+        Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
 }
 
 bool TpmDimensionChain2D::ButtonClick(int ButtonID)
 {
     if (ButtonID == 1) {
-        // Chains that could not be read are replaced only by chains the user built.
-        if (DimensionChains.StoredDamaged && !DimensionChains.HasLinks()) {
-            Stop(1);
-            return true;
-        }
-        DimensionChains.SavetoUserStorage();
-        Stop(0);
+        Stop(DimensionChains.StoreConfirmed() ? 0 : 1);
         return true;
     }
     if (ButtonID != 2) return true;
@@ -354,14 +274,7 @@ bool TpmDimensionChain2D::ButtonClick(int ButtonID)
         if (ExitCode == 0) ExitCode = 1;
         return true;
     }
-    if (Sel()) {
-        Sel()->UnChoose2D(rLightObj);
-        Sel()->UnChoose2D(WaitAuxiliary);
-    }
-    rLightObj.Reset();
-    WaitAuxiliary.Reset();
-    SetPrompt(DC("Укажите размер"));
-    State = stBase;
+    AbandonPick();
     ExitCode = 2;
     return false;
 }

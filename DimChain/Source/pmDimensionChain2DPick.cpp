@@ -9,15 +9,9 @@
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
-#include "drSelectorAPI.h"
 #include "tvapi/DrawingObjects2D.h"
 
 namespace {
-
-drApi::TSelectorAPI* Sel()
-{
-    return drApi::Selector;
-}
 
 bool Accepts(TpmDimensionChain2D::TState State, tvapi::DrawingObjectTypeEnum T)
 {
@@ -75,22 +69,22 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
             RewriteRow(DimensionChains.CurrentDim);
             RedrawGrid();
         }
-        if (Sel()) Sel()->Choose2D(WaitAuxiliary);
+        FacadeChainHost().Choose(WaitAuxiliary);
         WaitAuxiliary.Reset();
         FinishPick();
         return true;
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
-    if (added && Sel()) {
-        Sel()->Select2D(rLightObj);
-        Sel()->Select2D(WaitAuxiliary);
+    if (added) {
+        FacadeChainHost().Select(rLightObj);
+        FacadeChainHost().Select(WaitAuxiliary);
         if (State == stDirection) {
-            Sel()->UnChoose2D(rLightObj);
-            Sel()->UnChoose2D(WaitAuxiliary);
+            FacadeChainHost().UnChoose(rLightObj);
+            FacadeChainHost().UnChoose(WaitAuxiliary);
         } else {
-            Sel()->Choose2D(rLightObj);
-            Sel()->Choose2D(WaitAuxiliary);
+            FacadeChainHost().Choose(rLightObj);
+            FacadeChainHost().Choose(WaitAuxiliary);
         }
         rLightObj.Reset();
         WaitAuxiliary.Reset();
@@ -102,17 +96,12 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
 void TpmDimensionChain2D::Highlight(double x, double y)
 {
     if (rLightObj) {
-        if (Sel()) Sel()->UnChoose2D(rLightObj);
+        FacadeChainHost().UnChoose(rLightObj);
         rLightObj.Reset();
     }
     const tvapi::IDrawingObjectPtr found = FindAt(x, y);
     if (!found || !Accepts(State, found->GetDrawingObjectType())) return;
-    if (Sel()) {
-        if (State == stBase)
-            Sel()->Choose(found);
-        else
-            Sel()->Choose2D(found);
-    }
+    FacadeChainHost().Choose(found);
     rLightObj = found;
 }
 
@@ -137,10 +126,8 @@ void TpmDimensionChain2D::ClickBase()
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
-            if (Sel()) {
-                Sel()->Select2D(rLightObj);
-                Sel()->UnChoose2D(rLightObj);
-            }
+            FacadeChainHost().Select(rLightObj);
+            FacadeChainHost().UnChoose(rLightObj);
             ShowRecognition();
         }
         RefreshSlide();
@@ -163,12 +150,15 @@ void TpmDimensionChain2D::ClickBase()
 
 void TpmDimensionChain2D::AbandonPick()
 {
-    if (Sel()) {
-        Sel()->UnChoose2D({});
-        Sel()->UnChoose2D(WaitAuxiliary);
-    }
+    FacadeChainHost().UnChoose(rLightObj);
+    FacadeChainHost().UnChoose(WaitAuxiliary);
     rLightObj.Reset();
     WaitAuxiliary.Reset();
+    AwaitDimension();
+}
+
+void TpmDimensionChain2D::AwaitDimension()
+{
     SetPrompt(DC("Укажите размер"));
     State = stBase;
 }
@@ -177,8 +167,7 @@ void TpmDimensionChain2D::FinishPick()
 {
     const Integer count = Chain().Count();
     DimensionChains.CurrentDim = count > 0 ? count - 1 : 0;
-    SetPrompt(DC("Укажите размер"));
-    State = stBase;
+    AwaitDimension();
 }
 
 void TpmDimensionChain2D::RefreshSlide()

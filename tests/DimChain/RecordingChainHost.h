@@ -9,7 +9,7 @@
 class TRecordingChainHost final : public TChainHost {
 public:
     struct TCall {
-        char Kind; // 'S' select, 'U' unselect, 'C' clear the selection
+        char Kind; // 'S' select, 'U' unselect, 'C' clear the selection, 'H' / 'h' highlight on / off
         tvapi::IDrawingObjectPtr Object;
     };
     std::vector<TCall> Calls;
@@ -21,6 +21,8 @@ public:
     void Select(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'S', Object}); }
     void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'U', Object}); }
     void ClearSelection() override { Calls.push_back({'C', {}}); }
+    void Choose(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'H', Object}); }
+    void UnChoose(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'h', Object}); }
     // The kinds in order, as "CSSU".
     std::string Kinds() const
     {

@@ -4,6 +4,7 @@
 #include "ChainGrid.h"
 #include "TDimensionChain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -254,6 +255,41 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionAndIgnoresReplacedObje
     D.Type = tvapi::tvDrDDimension; // the object was replaced: nothing is reloaded
     EXPECT_FALSE(D.LoadChange());
     EXPECT_EQ(D.Type, tvapi::tvDrDDimension);
+}
+
+// Projections made on the tool bar come back from the drawing as they were made: onto a linear
+// dimension through the angular deviations, and onto a segment after a linear dimension gave a
+// diametral link its direction.
+TEST_F(TDimensionChainAddTest, ChangeCheckRemakesEachProjectionAsItWasMade)
+{
+    const double c60 = std::cos(std::numbers::pi / 3), s60 = std::sin(std::numbers::pi / 3);
+    TDimension L;
+    L.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), Angle(90, 60, 0.5, -0.5));
+    // Orientation code 2 gives the direction of its first point from its second.
+    const tvapi::IDrawingObjectPtr tilted = Linear(c60, s60, 0, 0);
+    tvapi::ILineDimensionPtr(tilted)->SetOrientation(tvapi::tvLinDVertical);
+    tilted->Update();
+    L.SetProjectionOn(tilted);
+    ASSERT_NEAR(L.V2.Len(), 5.0, 1e-12);
+    // Through the tilt of 60 degrees and the angular deviations, not by half the link.
+    const double hi =
+        std::max(std::cos(59.5 * std::numbers::pi / 180), std::cos(60.5 * std::numbers::pi / 180));
+    ASSERT_NEAR(L.QHigh, hi * 10.2 - 5.0, 1e-12);
+    const TDimension linear = L;
+    EXPECT_FALSE(L.LoadChange());
+    EXPECT_EQ(L.QHigh, linear.QHigh);
+    EXPECT_EQ(L.QLow, linear.QLow);
+
+    TDimension D;
+    D.SetDDim(Circle(true, 0, 0, 10, 0.1, 0.0), Linear(0, 0, 0, 10));
+    ASSERT_NEAR(D.V2.Len(), 20.0, 1e-12);
+    D.SetProjectionOn(Segment(0, 0, c60, s60));
+    ASSERT_NEAR(D.V2.Len(), 10.0, 1e-12);
+    const TDimension diametral = D;
+    EXPECT_FALSE(D.LoadChange());
+    EXPECT_NEAR(D.V2.Len(), 10.0, 1e-12);
+    EXPECT_EQ(D.QHigh, diametral.QHigh);
+    EXPECT_NEAR(D.QHigh, 0.05, 1e-12);
 }
 
 } // namespace

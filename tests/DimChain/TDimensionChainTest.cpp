@@ -3,6 +3,8 @@
 
 #include "TDimensionChain.h"
 
+#include "TDimensionChains.h"
+
 #include <cmath>
 #include <random>
 
@@ -375,7 +377,7 @@ TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
     EXPECT_NEAR(r.QHigh + r.QLow, 0.0, 1e-12);
     // The closing step gives the same numbers into the closing link.
     const Real risk = C.RiskFactor;
-    const std::optional<TChainResult> closed = C.CloseAndCalculate({TChainSpace::Drawing, false, false});
+    const std::optional<TChainResult> closed = C.CloseAndCalculate({false, false});
     ASSERT_TRUE(closed);
     EXPECT_EQ(C.Dimensions[2].QHigh, r.QHigh);
     EXPECT_EQ(C.Dimensions[2].QLow, r.QLow);
@@ -431,6 +433,59 @@ TEST(TDimensionChainCalculateTest, ModelLinkOfOtherKindAddsOnlyItsVector)
     const TResult r = C.Calculate3D(false).value();
     EXPECT_NEAR(r.Nominal, 40.0, 1e-12);
     EXPECT_NEAR(r.QHigh, 0.1, 1e-12);
+}
+
+// A chain of model links is a model chain throughout: it closes, calculates and notes its
+// closing length with the model vectors, though its drawing vectors are all zero, and it comes
+// back from its stored form as a model chain.
+TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelChain)
+{
+    TDimension a = ModelLink(0, 30), b = ModelLink(0, 10), c = ModelLink(0, 40);
+    a.Nominal = 30;
+    a.QHigh = 0.1;
+    a.QLow = -0.1;
+    b.Nominal = 10;
+    b.QHigh = 0.05;
+    c.Nominal = 40;
+    TDimensionChain C = Chain({a, b, c});
+    EXPECT_EQ(C.Space(), TChainSpace::Model);
+    EXPECT_EQ(Chain({Link(30, 0), Link(10, 0)}).Space(), TChainSpace::Drawing);
+    // Zero drawing vectors would close with every link subtracted (mask 0).
+    ASSERT_TRUE(C.IsClosed());
+    EXPECT_EQ(C.StateClosed, 3);
+    const std::optional<TChainResult> r = C.CloseAndCalculate({false, false});
+    ASSERT_TRUE(r);
+    EXPECT_NEAR(r->Nominal, 40.0, 1e-12);
+    EXPECT_NEAR(C.Dimensions[2].QHigh, 0.15, 1e-12);
+    EXPECT_NEAR(C.Dimensions[2].QLow, -0.1, 1e-12);
+    EXPECT_EQ(C.Dimensions[2].Comment.Len, 0) << "the model length equals the nominal";
+
+    C.Dimensions[2].Nominal = 40.2;
+    ASSERT_TRUE(C.CloseAndCalculate({false, false}));
+    EXPECT_EQ(C.Dimensions[2].Comment, TString("(*dT=  40.200  40.000"));
+
+    TDimensionChains S;
+    S.DimChains[0] = C;
+    std::vector<Byte> bytes;
+    S.to(bytes);
+    TDimensionChains T;
+    ASSERT_TRUE(T.from(bytes));
+    EXPECT_TRUE(T.Is3D());
+    EXPECT_EQ(T.DimChains[0].Space(), TChainSpace::Model);
+    EXPECT_TRUE(T.DimChains[0].IsClosed());
+    EXPECT_EQ(T.DimChains[0].StateClosed, 3);
+}
+
+// The grid tool bar's moves: the closing link never moves, nor does a link into its place.
+TEST(TDimensionChainTest, NeighbourKeepsTheClosingLinkInPlace)
+{
+    const TDimensionChain four = Chain({Link(1, 0), Link(2, 0), Link(3, 0), Link(6, 0)});
+    EXPECT_EQ(four.Neighbour(0, true), -1);
+    EXPECT_EQ(four.Neighbour(1, true), 0);
+    EXPECT_EQ(four.Neighbour(3, true), -1);
+    EXPECT_EQ(four.Neighbour(1, false), 2);
+    EXPECT_EQ(four.Neighbour(2, false), -1);
+    EXPECT_EQ(Chain({Link(1, 0), Link(1, 0)}).Neighbour(0, false), -1);
 }
 
 } // namespace

@@ -134,7 +134,9 @@ TEST(TDimensionChainsTest, DamagedVectorsLeaveTheSetAsItWas)
     const std::size_t linkCount = 284 + 8; // chain 0's link count
     struct TCase {
         const char* Name;
-        std::size_t Offset; // where an int32 is replaced; 0 cuts the vector to Value bytes
+        // Where an int32 is replaced; 0 cuts (or pads) the vector to Value bytes, 1 flips the
+        // first byte, 2 clears the stream's mark.
+        std::size_t Offset;
         std::int32_t Value;
     };
     const TCase cases[] = {
@@ -146,12 +148,20 @@ TEST(TDimensionChainsTest, DamagedVectorsLeaveTheSetAsItWas)
         {"NegativeLinkCount", linkCount, -1},
         {"CutInsideALink", 0, 600},
         {"CutInsideTheLastChain", 0, static_cast<std::int32_t>(good.size()) - 3},
+        {"ByteAfterTheLastChain", 0, static_cast<std::int32_t>(good.size()) + 1},
+        // Its mark damaged, the set would read as an old one without a header.
+        {"FirstByteFlipped", 1, 0},
+        {"MarkZeroed", 2, 0},
     };
     for (const TCase& t : cases) {
         SCOPED_TRACE(t.Name);
         TBytes bad = good;
         if (t.Offset == 0)
             bad.resize(static_cast<std::size_t>(t.Value));
+        else if (t.Offset == 1)
+            bad[0] ^= 0xFF;
+        else if (t.Offset == 2)
+            std::memset(bad.data(), 0, 4);
         else
             std::memcpy(bad.data() + t.Offset, &t.Value, sizeof t.Value);
         TDimensionChains T;

@@ -167,6 +167,30 @@ TEST_F(TpmDimensionChain2DTest, RecognitionOnThousandsOfSharedExtensionLinesStop
     EXPECT_TRUE(Panel->Chain().Closed);
 }
 
+// A derived link (a radius of a diametral dimension, with no dimension of its own) starts a
+// recognition as any other link: here the radius 0..10 closes with 0..30 less 10..30.
+TEST_F(TpmDimensionChain2DTest, RecognitionStartsFromADerivedLink)
+{
+    const tvapi::IDrawingObjectPtr circle = Circle(true, 0, 0, 10);
+    const tvapi::IDrawingObjectPtr along = Segment(0, -30, 1, -30);
+    A = Dim(0, 15, 30, 20, 44);
+    B = Dim(10, 15, 30, 20, 34);
+    Open();
+    TDimension source, radius;
+    source.SetDDim(circle, {});
+    ASSERT_TRUE(radius.SetDerivative(source, 1, along));
+    Panel->Chain().Dimensions.Add(radius);
+    Panel->DimensionChains.CurrentDim = 0;
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    const TDimensionChain& found = Panel->Chain();
+    ASSERT_EQ(found.Count(), 3);
+    EXPECT_TRUE(found.Closed);
+    EXPECT_TRUE(found.Dimensions[2].IsSameObject(radius));
+    EXPECT_TRUE((found.Dimensions[0].Obj == A && found.Dimensions[1].Obj == B) ||
+                (found.Dimensions[0].Obj == B && found.Dimensions[1].Obj == A));
+    EXPECT_EQ(Cell(3, 0), "01.02*");
+}
+
 TEST_F(TpmDimensionChain2DTest, CircularPickAwaitsItsDirectionAndAnEmptyClickAbandonsIt)
 {
     const tvapi::IDrawingObjectPtr radial = Circle(false, 130, 0, 5, 0.05, -0.05);

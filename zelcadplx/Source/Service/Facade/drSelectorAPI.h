@@ -53,7 +53,7 @@ public:
     void UnChoose2D(tvapi::ITervanAPIObjectPtr Obj) { UnChoose(std::move(Obj)); }
 };
 
-// The selector, set when the library is loaded.
+// The selector, set when the library is loaded and never null: it points at Instance().
 extern TSelectorAPI* Selector;
 
 } // namespace drApi
