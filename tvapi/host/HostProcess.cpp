@@ -6,8 +6,10 @@
 
 #include "HostApplication.h"
 #include "HostArgs.h"
+#include "HostDocumentFile.h"
 #include "HostDocuments.h"
 #include "HostDrawingObject.h"
+#include "HostPart.h"
 #include "HostPressedKeys.h"
 #include "HostScript.h"
 #include "HostSearch2D.h"
@@ -398,6 +400,28 @@ tvapi::IManipulatorsPtr THostProcess3D::GetManipulators()
 {
     if (!Enter("IProcess3D::GetManipulators")) return {};
     return tvapi::IManipulatorsPtr(FManipulators);
+}
+void THostProcess3D::SetPhantomObject(tvapi::IModelObjectPtr object)
+{
+    if (Enter("IProcess3D::SetPhantomObject", {object ? "object" : "none"})) FPhantom = std::move(object);
+}
+tvapi::IModelObjectPtr THostProcess3D::LoadPhantom(const wchar_t* fileName)
+{
+    if (!Enter("IProcess3D::LoadPhantom", {ToUtf8(fileName)})) return {};
+    FPhantom.Reset();
+    FPhantomError.clear();
+    if (!fileName || !*fileName) {
+        FPhantomError = "no file name";
+        return {};
+    }
+    const tvapi::Ptr<THostPart> part = ReadPartFile(fileName, FPhantomError);
+    FPhantom = tvapi::IModelObjectPtr(part);
+    return FPhantom;
+}
+tvapi::IModelObjectPtr THostProcess3D::GetPhantomObject()
+{
+    if (!Enter("IProcess3D::GetPhantomObject")) return {};
+    return FPhantom;
 }
 void THostProcess3D::Place(double x, double y, bool dynamic)
 {

@@ -211,14 +211,23 @@ public:
     void EndProcess() override;
     tvapi::IProcess3DEventsPtr GetEvents3D() override;
     tvapi::IManipulatorsPtr GetManipulators() override;
+    // Journaled as "IProcess3D::<operation>"; LoadPhantom reads the part file as the
+    // host's document reader does (HostDocumentFile.h) and keeps the part.
+    void SetPhantomObject(tvapi::IModelObjectPtr object) override;
+    tvapi::IModelObjectPtr LoadPhantom(const wchar_t* fileName) override;
+    tvapi::IModelObjectPtr GetPhantomObject() override;
 
     THostProcess3DEvents& Events() noexcept { return *FEvents; }
+    // Why the last LoadPhantom failed; empty after one that succeeded.
+    const std::string& PhantomError() const noexcept { return FPhantomError; }
 
 private:
     // The scripted pointer works in the active document's frame.
     void Place(double x, double y, bool dynamic) override;
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;
+    tvapi::IModelObjectPtr FPhantom;
+    std::string FPhantomError;
 };
 
 class THostPanels {
