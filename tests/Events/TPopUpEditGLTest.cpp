@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "GLContext.h"
 #include "TAdapter.h"
@@ -180,6 +181,38 @@ TEST_F(TWidgetGLTest, ClosePaintGLLeavesTheStateAsItFoundIt)
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+}
+
+TEST_F(TWidgetGLTest, AFailingModelPassIsReportedAndTheScreenPassStillRuns)
+{
+    struct TFailing : TWindowOGL {
+        using TWindowOGL::TWindowOGL;
+        void Draw(TGImage&) override { throw std::runtime_error("broken"); }
+    };
+    auto* w = Place<TFailing>(10, 100);
+    w->SetBackClr(TColor(0x0000FF));
+    GLint before = 0, after = 0;
+    glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &before);
+    Paint();
+    glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &after);
+    EXPECT_EQ(after, before) << "the attributes saved for the widget are restored";
+    EXPECT_EQ(All(Red), 50 * 24) << "the screen pass drew it";
+    ASSERT_EQ(Panel->StatusBar.M.Count, 1);
+    EXPECT_EQ(Panel->StatusBar.M[0].T, TString("Ошибка отрисовки DispWnd3D"));
+}
+
+TEST_F(TWidgetGLTest, TheStatusLineStacksItsMessagesUpwards)
+{
+    Panel->StatusBar.LiftBox("1", 0);
+    Paint();
+    const int one = FGL->CountInk(20, 0, Size, Size, White);
+    EXPECT_GT(one, 5);
+    EXPECT_EQ(FGL->CountInk(0, 0, 20, Size, White), 0) << "the bar starts 20 pixels in";
+    EXPECT_EQ(FGL->CountInk(0, 0, Size, 22, White), 0) << "its first line 2 pixels over its origin";
+    Panel->StatusBar.LiftBox("2", 0);
+    Clear(1.0f);
+    Paint();
+    EXPECT_GT(FGL->CountInk(20, 0, Size, Size, White), one);
 }
 
 TEST_F(TWidgetGLTest, WithoutAFrameNothingIsDrawnOnScreen)

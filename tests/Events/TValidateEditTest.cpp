@@ -230,3 +230,31 @@ TEST_F(TWidgetTest, TheDispatcherRereadsBoxesBoundToAChangedVariable)
     EXPECT_EQ(Text(*child), "   2.25");
     EXPECT_EQ(Text(top), "   2.25");
 }
+
+TEST_F(TWidgetTest, AValidatorsMessageIsAHintAtTheBoxWhichTakesTheFocus)
+{
+    int v = 5;
+    TValidateEdit& e = Edit({TVariablePtr::pvInteger, &v});
+    ASSERT_NE(e.Validator, nullptr);
+    EXPECT_EQ(e.Validator->Wnd, &e);
+    EXPECT_FALSE(e.Validator->Valid("2001"));
+    ASSERT_NE(THintOGL::Current, nullptr);
+    EXPECT_EQ(THintOGL::Current->Dt, (TPoint2DOf<int>{20, 20}));
+    EXPECT_EQ(THintOGL::Current->Origin3D, TPoint3D(1, 2, 3));
+    EXPECT_EQ(TWindowOGL::Focus, &e);
+    e.SetValidator(nullptr);
+    EXPECT_TRUE(e.IsValid(false)) << "no validator: every text";
+}
+
+TEST(TTimeTest, TheTextIsTheLocalTimeAndAddMSMovesIt)
+{
+    TTime t;
+    t.T = TTime::TClock::from_time_t(0);
+    const std::string before = t.toStr().PChar();
+    ASSERT_EQ(before.size(), 19u) << "YYYY-MM-DD HH:MM:SS";
+    EXPECT_EQ(before.substr(17), "00") << "time zones move by whole minutes";
+    t.AddMS(61000);
+    const std::string after = t.toStr().PChar();
+    EXPECT_EQ(after.substr(17), "01");
+    EXPECT_NE(after.substr(14, 2), before.substr(14, 2)) << "a minute later";
+}

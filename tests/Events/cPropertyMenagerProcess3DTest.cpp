@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -183,6 +184,22 @@ TEST_F(TProcess3DTest, ThePhantomIsTheEditedPartWhateverTheFile)
     EXPECT_FALSE(panel->SetPhantom("/no/such/part.qpt")) << "no edited part: the file, which is missing";
     EXPECT_FALSE(panel->Process3D->GetPhantomObject());
     panel.reset();
+}
+
+TEST_F(TProcess3DTest, WithoutAnEditedPartThePhantomIsReadFromTheFile)
+{
+    const tvapi::ITervanDocumentPtr part = NewModel();
+    const auto dir = std::filesystem::temp_directory_path() / "process3d-panel-phantom";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "phantom.qpt";
+    ASSERT_TRUE(part->SaveAs(file.wstring().c_str()));
+    auto panel = NewPanel();
+    EXPECT_TRUE(panel->SetPhantom(TString(file.wstring())));
+    const tvapi::IModelObjectPtr shown = panel->Process3D->GetPhantomObject();
+    EXPECT_TRUE(tvapi::IPartPtr(shown));
+    EXPECT_NE(tvapi::IPartPtr(shown).Get(), panel->Phantom.Get()) << "a part read from the file";
+    panel.reset();
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(TProcess3DTest, SubscribesOnceAndDestructionUnsubscribes)

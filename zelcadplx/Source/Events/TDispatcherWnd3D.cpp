@@ -18,6 +18,23 @@ namespace {
 
 constexpr Integer FontHeight = 6;
 
+// All attributes saved while a widget draws in model space, restored even when it throws.
+class TSavedAttributes {
+public:
+    TSavedAttributes()
+    {
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    }
+    ~TSavedAttributes()
+    {
+        glPopClientAttrib();
+        glPopAttrib();
+    }
+    TSavedAttributes(const TSavedAttributes&) = delete;
+    TSavedAttributes& operator=(const TSavedAttributes&) = delete;
+};
+
 } // namespace
 
 // ---- time and timers --------------------------------------------------------------------------
@@ -184,11 +201,8 @@ void TDispatcherWnd3D::ClosePaintGL(unsigned, tvapi::IOpenGLObjectPtr)
         for (const Integer id : Ids()) {
             TWindowOGL* w = Exist(id);
             if (!w) continue;
-            glPushAttrib(GL_ALL_ATTRIB_BITS);
-            glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+            const TSavedAttributes saved;
             w->Draw(GI);
-            glPopClientAttrib();
-            glPopAttrib();
         }
     } catch (...) {
         Messager.LiftBox("Ошибка отрисовки DispWnd3D", TMessager::toAlways);
