@@ -97,6 +97,8 @@ TEST_F(THotPointEditTest, TypingIntoAValueStoresItOnEnter)
     EXPECT_EQ(Panel.DispatcherWnd3D.PendingTimers(), 0u) << "typing keeps the editor open";
     Panel.KeyDown(key = TWindowOGL::wk_RETURN, 0, {});
     EXPECT_EQ(B, 205.0);
+    EXPECT_EQ(std::string(box->Text.PChar()), " 205.00") << "the box shows the variable's new value";
+    EXPECT_EQ(std::string(e->ValueEdit(0)->Text.PChar()), "  10.00");
 }
 
 TEST_F(THotPointEditTest, MovesInsideAddAnIdleTimerAndLosingTheFocusDropsThem)

@@ -172,12 +172,18 @@ public:
     virtual void PreparePhantom() {}
     virtual void EndPhantom() {}
 
-    // TVariablePanel: a variable changed behind the controls' back.
+    // TVariablePanel: a variable changed behind the controls' back; the controls and the
+    // in-view edit boxes bound to it show the new value.
     void LetValue(void* Pointer) override
     {
         APropertyVariable.ChangeValue(Pointer, true, false, nullptr, -1);
+        DispatcherWnd3D.ChangeValue(Pointer);
     }
-    void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
+    void RefreshValue(void* Pointer) override
+    {
+        APropertyVariable.ChangeValue(Pointer, -2);
+        DispatcherWnd3D.ChangeValue(Pointer);
+    }
 
     // ---- picking (cPropertyMenagerPick.cpp) ----
     // The editor opened on a picked hot point: it stays this long and sits this far (pixels) off it.
