@@ -6,8 +6,10 @@
 
 #include "HostApplication.h"
 #include "HostArgs.h"
+#include "HostDocumentFile.h"
 #include "HostDocuments.h"
 #include "HostDrawingObject.h"
+#include "HostPart.h"
 #include "HostPressedKeys.h"
 #include "HostScript.h"
 #include "HostSearch2D.h"
@@ -27,7 +29,18 @@ void THostFrame::Invalidate()
 }
 void THostFrame::RefreshView()
 {
-    if (Enter("IDocumentFrame::RefreshView")) ++FRepaints;
+    if (!Enter("IDocumentFrame::RefreshView")) return;
+    ++FRepaints;
+    if (PaintOnRefresh) Paint();
+}
+void THostFrame::Paint()
+{
+    if (FPainting) return;
+    FPainting = true;
+    const tvapi::Ptr<THostFrame> keep(this); // a painter may release the last reference
+    FEvents->BeginPaintGL(0);
+    FEvents->ClosePaintGL(0);
+    FPainting = false;
 }
 void THostFrame::SetStatusText(const wchar_t* text)
 {
@@ -191,6 +204,12 @@ int TProcessCore::PlayScript()
     while (!FStopped) {
         std::optional<TScriptAction> a = Script().Take();
         if (!a) {
+            Script().Ended();
+            if (FStopped) break;
+            if ((a = Script().Take())) {
+                if (Play(*a, ok)) break;
+                continue;
+            }
             // An empty queue ends the run as a cancel.
             if (THostProcessParam* p = Param()) p->Events().ButtonClick(2);
             break;
@@ -200,6 +219,19 @@ int TProcessCore::PlayScript()
     FRunning = false;
     return ok ? 1 : 0;
 }
+
+namespace {
+
+// A key pressed over the view, as the application's events report it.
+void PressKey(int code)
+{
+    THostApplication* app = THostApplication::Current();
+    if (!app) return;
+    int key = code;
+    app->Panels().Events().KeyDown(key, 0, {});
+}
+
+} // namespace
 
 bool TProcessCore::Play(const TScriptAction& a, bool& ok)
 {
@@ -269,6 +301,17 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
         return false;
     case TScriptAction::skShow:
         if (out && param) param->Print(*out, FPrompt);
+        return false;
+    case TScriptAction::skKey:
+        PressKey(a.N);
+        return false;
+    case TScriptAction::skType:
+        for (const wchar_t c : a.Text)
+            PressKey(static_cast<int>(c));
+        return false;
+    case TScriptAction::skMesh:
+        if (!PickShown(a.N) && out)
+            *out << "script line " << a.Line << ": no object shown with id " << a.N << "\n";
         return false;
     case TScriptAction::skPick: {
         TPoint2 at;
@@ -399,6 +442,38 @@ tvapi::IManipulatorsPtr THostProcess3D::GetManipulators()
     if (!Enter("IProcess3D::GetManipulators")) return {};
     return tvapi::IManipulatorsPtr(FManipulators);
 }
+void THostProcess3D::SetPhantomObject(tvapi::IModelObjectPtr object)
+{
+    if (Enter("IProcess3D::SetPhantomObject", {object ? "object" : "none"})) FPhantom = std::move(object);
+}
+tvapi::IModelObjectPtr THostProcess3D::LoadPhantom(const wchar_t* fileName)
+{
+    if (!Enter("IProcess3D::LoadPhantom", {ToUtf8(fileName)})) return {};
+    FPhantom.Reset();
+    FPhantomError.clear();
+    if (!fileName || !*fileName) {
+        FPhantomError = "no file name";
+        return {};
+    }
+    const tvapi::Ptr<THostPart> part = ReadPartFile(fileName, FPhantomError);
+    FPhantom = tvapi::IModelObjectPtr(part);
+    return FPhantom;
+}
+tvapi::IModelObjectPtr THostProcess3D::GetPhantomObject()
+{
+    if (!Enter("IProcess3D::GetPhantomObject")) return {};
+    return FPhantom;
+}
+bool THostProcess3D::PickShown(int id)
+{
+    THostApplication* app = THostApplication::Current();
+    auto* doc = app ? dynamic_cast<THostDocument3D*>(app->Documents().Active().Get()) : nullptr;
+    THostTessellationObject* shown = doc ? doc->Tessellation().Mesh(id) : nullptr;
+    if (!shown) return false;
+    const tvapi::ITervanAPIObjectPtr object(shown);
+    if (FEvents->FilterObjects(object)) FEvents->PlacementChanged(object);
+    return true;
+}
 void THostProcess3D::Place(double x, double y, bool dynamic)
 {
     THostApplication* app = THostApplication::Current();
@@ -424,7 +499,10 @@ THostPanels::THostPanels() : FEvents(New<THostApplicationEvents>()) {}
 THostFramePtr THostPanels::Frame(std::uint64_t document)
 {
     THostFramePtr& f = FFrames[document];
-    if (!f) f = New<THostFrame>();
+    if (!f) {
+        f = New<THostFrame>();
+        f->PaintOnRefresh = PaintFrames;
+    }
     return f;
 }
 

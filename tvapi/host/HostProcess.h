@@ -33,6 +33,9 @@ public:
 
     THostFrameEvents& Events() noexcept { return *FEvents; }
     const std::wstring& StatusText() const noexcept { return FStatus; }
+    // The painters draw once more (not nested: a repaint asked for while painting is dropped).
+    void Paint();
+    bool PaintOnRefresh = false; // RefreshView paints, as the session's view does
     // Repaints done (RefreshView calls).
     int Repaints() const noexcept { return FRepaints; }
 
@@ -45,6 +48,7 @@ public:
 private:
     tvapi::Ptr<THostFrameEvents> FEvents;
     int FRepaints = 0;
+    bool FPainting = false;
     std::wstring FStatus;
 };
 using THostFramePtr = tvapi::Ptr<THostFrame>;
@@ -138,6 +142,8 @@ protected:
     int PlayScript();
     // A move or click at (x, y), dynamic for a move.
     virtual void Place(double x, double y, bool dynamic) = 0;
+    // Offers the object shown with id `id` and picks it; false when the process shows none.
+    virtual bool PickShown(int) { return false; }
 
     tvapi::IProcessParamPtr FParam;
     std::wstring FPrompt;
@@ -211,14 +217,25 @@ public:
     void EndProcess() override;
     tvapi::IProcess3DEventsPtr GetEvents3D() override;
     tvapi::IManipulatorsPtr GetManipulators() override;
+    // Journaled as "IProcess3D::<operation>"; LoadPhantom reads the part file as the
+    // host's document reader does (HostDocumentFile.h) and keeps the part.
+    void SetPhantomObject(tvapi::IModelObjectPtr object) override;
+    tvapi::IModelObjectPtr LoadPhantom(const wchar_t* fileName) override;
+    tvapi::IModelObjectPtr GetPhantomObject() override;
 
     THostProcess3DEvents& Events() noexcept { return *FEvents; }
+    // Why the last LoadPhantom failed; empty after one that succeeded.
+    const std::string& PhantomError() const noexcept { return FPhantomError; }
 
 private:
     // The scripted pointer works in the active document's frame.
     void Place(double x, double y, bool dynamic) override;
+    // The active 3D document's tessellation object `id`: filtered, then picked when accepted.
+    bool PickShown(int id) override;
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;
+    tvapi::IModelObjectPtr FPhantom;
+    std::string FPhantomError;
 };
 
 class THostPanels {
@@ -231,6 +248,7 @@ public:
     // Forgets the frames (the session ends).
     void Clear() noexcept { FFrames.clear(); }
     int CommandBarUpdates = 0;
+    bool PaintFrames = false; // frames made from now on paint when refreshed (THostFrame::PaintOnRefresh)
 
 private:
     tvapi::Ptr<THostApplicationEvents> FEvents;

@@ -176,6 +176,14 @@ void THostProcessParam::SetCloseOnApply(bool close)
 {
     if (Enter("IProcessParam::SetCloseOnApply", {B(close)})) FCloseOnApply = close;
 }
+bool THostProcessParam::AddButton(int id, int image, const wchar_t* tip, const wchar_t* source)
+{
+    if (!Enter("IProcessParam::AddButton",
+               {std::to_string(id), std::to_string(image), ToUtf8(W(tip)), ToUtf8(W(source))}))
+        return false;
+    FButtons.push_back({id, image, W(tip), W(source)});
+    return true;
+}
 THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption) const
 {
     for (const auto& tab : FTabs->Tabs())

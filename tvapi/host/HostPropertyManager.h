@@ -105,7 +105,16 @@ public:
     tvapi::IPropertyTabsPtr GetPropertyTabs() override;
     tvapi::IPropertiesManagerEventsPtr GetEvents() override;
     void SetCloseOnApply(bool close) override;
+    bool AddButton(int id, int image, const wchar_t* tip, const wchar_t* source) override;
 
+    // An extra button as AddButton gave it.
+    struct TButton {
+        int Id = 0;
+        int Image = 0;
+        std::wstring Tip;
+        std::wstring Source;
+    };
+    const std::vector<TButton>& Buttons() const noexcept { return FButtons; }
     const std::wstring& Caption() const noexcept { return FCaption; }
     int ToolBarKind() const noexcept { return FToolBarKind; }
     bool CloseOnApply() const noexcept { return FCloseOnApply; }
@@ -125,6 +134,7 @@ private:
     THostPropertyTabsPtr FTabs;
     tvapi::Ptr<THostPropertiesManagerEvents> FEvents;
     THostPropertyToolBarPtr FToolBar;
+    std::vector<TButton> FButtons;
 };
 using THostProcessParamPtr = tvapi::Ptr<THostProcessParam>;
 

@@ -128,6 +128,15 @@ bool ParseWords(const std::vector<std::string>& w, TScriptAction& a)
         a.Name = FromUtf8(Rest(w, 1));
         return true;
     }
+    if ((verb == "key" || verb == "mesh") && n == 2) {
+        a.Kind = verb == "key" ? TScriptAction::skKey : TScriptAction::skMesh;
+        return Int(w[1], a.N);
+    }
+    if (verb == "type" && n >= 2) {
+        a.Kind = TScriptAction::skType;
+        a.Text = FromUtf8(Rest(w, 1));
+        return true;
+    }
     if (verb == "show" && n == 1) {
         a.Kind = TScriptAction::skShow;
         return true;
@@ -266,10 +275,18 @@ std::optional<TScriptAction> TScript::Take()
 
 void TScript::Clear() noexcept
 {
+    FOnEnd = nullptr;
     FActions.clear();
     FPushed.clear();
     FNext.reset();
     FReader.reset();
+}
+
+void TScript::Ended()
+{
+    std::function<void()> onEnd;
+    onEnd.swap(FOnEnd);
+    if (onEnd) onEnd();
 }
 
 TScript& Script()

@@ -3,6 +3,7 @@
 // in the host's loop (see the "Scripted runs" table of the design), and where "show" prints.
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -21,7 +22,10 @@ struct TScriptAction {
         skEdit,
         skAnswer,
         skShow,
-        skPick
+        skPick,
+        skKey,  // a key pressed over the view: N is its code
+        skType, // Text typed: each character's code as a key
+        skMesh  // the object the process shows with id N offered and picked (a hot point's marker)
     };
     TKind Kind = skShow;
     double X = 0.0;
@@ -64,6 +68,11 @@ public:
     // Where "show" prints; null drops the printout.
     void SetOutput(std::ostream* out) noexcept { FOut = out; }
     std::ostream* Output() const noexcept { return FOut; }
+    // Called once, when a process's run finds the script played to its end (before the run
+    // ends as a cancel), while the panel still shows what the script left: the session takes
+    // its picture of the view there. Empty: nothing.
+    void SetOnEnd(std::function<void()> onEnd) { FOnEnd = std::move(onEnd); }
+    void Ended();
 
 private:
     class TReader;
@@ -75,6 +84,7 @@ private:
     std::optional<TScriptAction> FNext;
     std::deque<TScriptAction> FPushed; // queued while a script is open: played after it
     std::ostream* FOut = nullptr;
+    std::function<void()> FOnEnd;
 };
 
 // The script of the host session; emptied when a session starts.

@@ -57,6 +57,8 @@ bool ApplyValue(TOptions& o, const std::string& name, const std::string& value, 
         o.Script = value;
     } else if (name == "--save") {
         o.Save = value;
+    } else if (name == "--png") {
+        o.Png = value;
     } else if (name == "--answer") {
         int answer = 0;
         if (ParseNumber(value, answer))
@@ -101,8 +103,8 @@ std::optional<TOptions> ParseOptions(const std::vector<std::string>& args, std::
 const char* Usage()
 {
     return "usage: tvhost run --plugin PATH [--open DOC] [--new TYPE] [--command ID]\n"
-           "                  [--answer N]... [--script FILE] [--save OUT] [--unregistered]\n"
-           "                  [--journal]\n"
+           "                  [--answer N]... [--script FILE] [--save OUT] [--png PICTURE]\n"
+           "                  [--unregistered] [--journal]\n"
            "  TYPE: drawing, fragment, specification, part, assembly, textual,\n"
            "        technology-assembly, or the type number 1..7\n"
            "       tvhost export --svg DOC OUT.svg\n"

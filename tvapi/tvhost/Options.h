@@ -20,6 +20,7 @@ struct TOptions {
     bool Registered = true;                             // the host knows the library
     bool PrintJournal = false;                          // journal every host call, print it at the end
     std::optional<std::string> Save;                    // where the active document goes after the command
+    std::optional<std::string> Png;                     // the picture of the view when the script ends
 };
 
 // Parses "run --plugin PATH [options]" (argv without the program name). On failure gives

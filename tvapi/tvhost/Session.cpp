@@ -13,8 +13,10 @@
 #include "Host.h"
 #include "HostFileIo.h"
 #include "HostLibraryActions.h"
+#include "HostProcess.h"
 #include "HostScript.h"
 #include "HostText.h"
+#include "Picture.h"
 #include "tvapi/LibraryActions.h"
 
 namespace tvrun {
@@ -128,6 +130,47 @@ bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
     return false;
 }
 
+// The view's picture of --png: the frame of the active document painted once more into the
+// session's offscreen view and saved; taken when the script has been played to its end, or
+// after the command when no process played it.
+class TPicture {
+public:
+    TPicture(tvhost::THost& host, const std::string& file, std::ostream& out, std::ostream& err)
+        : FHost(host), FFile(file), FOut(out), FErr(err), FView(WindowWidth, WindowHeight)
+    {
+    }
+    bool Valid() const noexcept { return FView.Valid(); }
+    // Saves it unless it was saved already; false (reported) when it cannot be.
+    bool Take()
+    {
+        if (FTaken) return FSaved;
+        FTaken = true;
+        FView.Clear();
+        if (const tvhost::THostFramePtr frame = tvhost::FrameOf(FHost.App().GetActiveDocument()))
+            frame->Paint();
+        std::string error;
+        FSaved = FView.SavePng(FFile, error);
+        if (FSaved)
+            FOut << "tvhost: picture " << FFile << '\n';
+        else
+            FErr << "tvhost: cannot save the picture " << FFile << ": " << error << '\n';
+        return FSaved;
+    }
+
+    // The stand-in's window (THostFrame::Rect).
+    static constexpr int WindowWidth = 800;
+    static constexpr int WindowHeight = 600;
+
+private:
+    tvhost::THost& FHost;
+    std::string FFile;
+    std::ostream& FOut;
+    std::ostream& FErr;
+    TView FView;
+    bool FTaken = false;
+    bool FSaved = false;
+};
+
 // Drives the loaded library in a fresh host; the host is gone when this returns, the
 // module still open.
 TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string& path, std::ostream& out,
@@ -141,6 +184,17 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
     if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
     if (!PrepareDocument(host, o, err)) return ecRunFailed;
     if (!LoadScript(o, out, err)) return ecUsage;
+    std::unique_ptr<TPicture> picture;
+    if (o.Png) {
+        picture = std::make_unique<TPicture>(host, *o.Png, out, err);
+        if (!picture->Valid()) {
+            err << "tvhost: no offscreen view for the picture " << *o.Png << '\n';
+            return ecUsage;
+        }
+        // Frames paint into the view whenever they are refreshed, as a window does.
+        host.App().Panels().PaintFrames = true;
+        tvhost::Script().SetOnEnd([p = picture.get()] { p->Take(); });
+    }
     TExitCode code = ecRunFailed;
     {
         const tvhost::THostLibraryActionsPtr actions = tvhost::New<tvhost::THostLibraryActions>();
@@ -150,6 +204,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
         } drop{*actions};
         try {
             code = Drive(host, module, o, path, *actions, out, err);
+            if (picture && !picture->Take() && code == ecSuccess) code = ecRunFailed;
         } catch (const std::exception& e) {
             err << "tvhost: the library threw: " << e.what() << '\n';
         } catch (...) {
@@ -157,6 +212,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
         }
     }
     tvhost::Script().SetOutput(nullptr);
+    tvhost::Script().SetOnEnd(nullptr);
     if (o.PrintJournal)
         for (const std::string& line : host.Journal().Lines())
             out << "journal: " << line << '\n';

@@ -1,6 +1,8 @@
-// A library with one property panel, for the scripted runs of the tvhost command: its command
-// builds the panel with the framework's builders and bindings, runs the host process (which
-// plays the script) and tells the user how the run ended and what the variables hold.
+// A library with two property panels, for the scripted runs of the tvhost command. Command 1
+// builds a panel with the framework's builders and bindings and runs the host process (which
+// plays the script); command 2 runs a 3D panel with one hot point bound to its X and Y, whose
+// picked marker opens the point's editor in the view. Each tells the user how the run ended
+// and what the variables hold.
 #include <cstdio>
 #include <string>
 
@@ -13,6 +15,7 @@
 namespace {
 
 tvapi::IApplication* GApp = nullptr;
+constexpr unsigned int HotPointCommand = 2;
 
 class TDemoPanel : public TBaseManager {
 public:
@@ -65,23 +68,76 @@ private:
     }
 };
 
+class THotPointPanel : public TBaseManager3D {
+public:
+    double X = 10.0;
+    double Y = 20.0;
+    THotPointsData Points;
+
+    THotPointPanel() : TBaseManager3D("Точка вставки", "Укажите точку", pnEnterEscHelp, 38, "Параметры")
+    {
+        AddEditValue("X", "", X, false);
+        AddEditValue("Y", "", Y, false);
+        Points.Add2D(X, Y, 0.0);
+        Points[0].Caption = "Точка вставки";
+        Points[0][0].Comment = "X";
+        Points[0][1].Comment = "Y";
+        AHotPoint = &Points;
+        Advise();
+        RedrawPhantom(); // the marker
+    }
+    ~THotPointPanel() override
+    {
+        AHotPoint = nullptr;
+        for (THotPointData& p : Points)
+            p.Obj.Reset();
+    }
+
+    bool ButtonClick(int id) override
+    {
+        if (id != 1 && id != 2) return false;
+        Stop(id == 1 ? 0 : 1);
+        return true;
+    }
+};
+
 void Tell(const std::wstring& text)
 {
     GApp->ShowMessageBox(text.c_str(), L"panel", tvapi::tvMessageInformation, tvapi::tvButtonSetOk, 0);
 }
 
-void RunCommand(unsigned int, tvapi::tvRunCommandModeEnum)
+std::wstring Number(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", v);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+void RunDemo()
+{
+    TDemoPanel panel;
+    panel.Advise();
+    const int result = panel.Process ? panel.Process->Run(true, false) : 0;
+    Tell(L"run " + std::to_wstring(result) + L", exit code " + std::to_wstring(panel.ExitCode) +
+         L", length " + Number(panel.Length) + L", links " + std::to_wstring(panel.Links) + L", method " +
+         std::to_wstring(*panel.Method.PInt) + L", report " + (panel.Report ? L"yes" : L"no"));
+}
+
+void RunHotPoint()
+{
+    THotPointPanel panel;
+    const bool result = panel.Run(true, false);
+    Tell(L"run " + std::wstring(result ? L"true" : L"false") + L", exit code " +
+         std::to_wstring(panel.ExitCode) + L", x " + Number(panel.X) + L", y " + Number(panel.Y));
+}
+
+void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
 {
     try {
-        TDemoPanel panel;
-        panel.Advise();
-        const int result = panel.Process ? panel.Process->Run(true, false) : 0;
-        char length[32];
-        std::snprintf(length, sizeof length, "%.3f", panel.Length);
-        Tell(L"run " + std::to_wstring(result) + L", exit code " + std::to_wstring(panel.ExitCode) +
-             L", length " + std::wstring(length, length + std::char_traits<char>::length(length)) +
-             L", links " + std::to_wstring(panel.Links) + L", method " + std::to_wstring(*panel.Method.PInt) +
-             L", report " + (panel.Report ? L"yes" : L"no"));
+        if (command == HotPointCommand)
+            RunHotPoint();
+        else
+            RunDemo();
     } catch (...) {
         Tell(L"the panel failed");
     }

@@ -9,6 +9,7 @@
 #include "tvapi/Base.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Events.h"
+#include "tvapi/ModelObjects.h"
 #include "tvapi/Topology.h"
 
 namespace tvapi {
@@ -379,6 +380,9 @@ public:
     virtual IPropertiesManagerEventsPtr GetEvents() = 0;
     // True: the panel closes when the user applies it; false: it stays for the next object.
     virtual void SetCloseOnApply(bool close) = 0;
+    // An extra button of the process's own bar: id, image number, tip and image source
+    // (empty: the host's images).
+    virtual bool AddButton(int id, int image, const wchar_t* tip, const wchar_t* source) = 0;
 
 protected:
     ~IProcessParam() = default;
@@ -525,6 +529,12 @@ public:
 
     virtual IProcess3DEventsPtr GetEvents3D() = 0;
     virtual IManipulatorsPtr GetManipulators() = 0;
+    // The part shown at the cursor while the process runs: given as an object of the open
+    // model (empty: none), or loaded from a part file (the loaded part; empty, and no
+    // phantom, when the file cannot be read), and read back (empty when none).
+    virtual void SetPhantomObject(IModelObjectPtr object) = 0;
+    virtual IModelObjectPtr LoadPhantom(const wchar_t* fileName) = 0;
+    virtual IModelObjectPtr GetPhantomObject() = 0;
 
 protected:
     ~IProcess3D() = default;

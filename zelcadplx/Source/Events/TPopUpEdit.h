@@ -1,128 +1,297 @@
 #pragma once
-// In-view widgets of the property panels: the widget base TWindowOGL, the dispatcher that
-// owns a panel's widgets, routes the frame's mouse events to them and runs their one-shot
-// timers, and TStatusBarOGL, the panel's status line whose messages leave after their delays.
+// The framework of the in-view widgets a panel draws over the model view: the property block
+// (TPropertyOGLWnd), the widget base with its children, focus, selection and placement at a
+// model point (TWindowOGL), and the panel's dispatcher that owns the top-level widgets, paints
+// them after the host has painted the view, routes the frame's mouse events to them and polls
+// their one-shot timers (TDispatcherWnd3D, TTimer). Widgets use pixels with y pointing up.
 
 #include <chrono>
+#include <cstdint>
 #include <vector>
 
 #include "DString.h"
+#include "GImage.h"
 #include "Mathemat.h"
 #include "Mathemat3d.h"
-#include "Messager.h"
 #include "TArray.h"
 #include "tvapi/Events.h"
 
 class TBaseManager;
 class TDispatcherWnd3D;
+class TRect2D;
 
-class TWindowOGL {
+// An axis-parallel rectangle of whole pixels: LD the left-down, RU the right-up corner.
+template <class T> struct TRect2DOf {
+    TPoint2DOf<T> LD;
+    TPoint2DOf<T> RU;
+};
+
+// What a widget shows: text, tip, colours, state bits. Mask tells which properties are set.
+class TPropertyOGLWnd {
 public:
-    Integer Id = 0; // unique within the dispatcher; 0 without one
-    TBaseManager* Editor = nullptr;
-    TPoint3D Origin3D;     // model point the widget is attached to
-    TPoint2DOf<int> Dt;    // offset from the projection of Origin3D, pixels
-    Boolean Mate3D = true; // the widget follows Origin3D
+    using TypeState = std::uint32_t;
+    enum EMask : TypeState {
+        mdText = 1,
+        mdImage = 2,
+        mdParam = 4,
+        mdState = 8,
+        mdBackground = 16,
+        mdForground = 32,
+        mdFormat = 64,
+        mdFont = 128,
+        mdMargin = 256,
+        mdTips = 512,
+        mdSelectable = 1024,
+    };
+    enum EState : TypeState {
+        seFocused = 1,
+        seSelected = 2,
+        seDrophilited = 4,
+        seReadOnly = 8,
+        seFixed = 16,
+        seFixedRow = 32,
+        seFixedColumn = 64,
+        seEdited = 128,
+    };
+    enum ColorState : UInteger { cUnSelected = 16711680, cSelected = 255, cFocused = 0 };
 
-    // The widget is not enrolled yet: the dispatcher's Add makes it owned and numbered.
-    explicit TWindowOGL(TBaseManager* iEditor);
-    // An enrolled widget leaves its dispatcher: its pending timers go, and the view is repainted.
-    virtual ~TWindowOGL();
+    TypeState Mask = 0;
+    TypeState State = 0;
+    Integer Format = 0;
+    Integer IImage = 0;
+    TColor Background; // 0x00BBGGRR
+    TColor Forground;
+    UInteger Margin = 0; // pixels
+    Str Text;
+    Str Tips; // shown as a hint when the pointer enters the widget
+
+    TPropertyOGLWnd() = default;
+    TPropertyOGLWnd(const TPropertyOGLWnd&) = delete;
+    virtual ~TPropertyOGLWnd() = default;
+    // Copies the properties through the setters (so the background counts as set); self-
+    // assignment does nothing.
+    TPropertyOGLWnd& operator=(const TPropertyOGLWnd& P);
+
+    virtual void Reset() { State = 0; }
+    // The base ignores both flags.
+    virtual void SetText(const TString& iText, bool SetSelect = true, bool Refresh = true);
+    virtual void SetTips(const TString& iTips) { Tips = iTips; }
+    virtual void SetImage(Integer iIImage) { IImage = iIImage; }
+    virtual void SetState(TypeState iState) { State = iState; }
+    virtual void SetFormat(Integer iFormat) { Format = iFormat; }
+    virtual void SetTextClr(TColor iForground) { Forground = iForground; }
+    // Also marks the background as set.
+    virtual void SetBackClr(TColor iBackground);
+    virtual void SetMargin(UInteger iMargin) { Margin = iMargin; }
+    virtual const TString& GetText() const { return Text; }
+    virtual const TString& GetTips() const { return Tips; }
+    virtual Integer GetImage() const { return IImage; }
+    virtual TypeState GetState() const { return State; }
+    virtual Integer GetFormat() const { return Format; }
+    virtual TColor GetTextClr() const { return Forground; }
+    virtual TColor GetBackClr() const { return Background; }
+    virtual UInteger GetMargin() const { return Margin; }
+
+    bool Has(TypeState StateBit) const noexcept { return (State & StateBit) != 0; }
+};
+
+// The events a widget may answer; every default does nothing.
+class TReceiverWindowOGLEnets {
+public:
+    virtual ~TReceiverWindowOGLEnets() = default;
+    virtual void OnTimer(Integer) {}
+    virtual void OnKillFocus() {}
+    virtual void OnChar(UInteger, UInteger, UInteger) {}
+    virtual void OnSetFocus() {}
+    virtual bool OnKeyDown(int&, int, tvapi::IPressedKeysPtr) { return true; }
+    virtual void OnUpdatePaste(void*) {}
+    virtual Integer OnChange() { return 0; }
+    virtual void OnDestroy() {}
+    virtual void OnSetSel(Integer, Integer, bool) {}
+    virtual void OnPaint() {}
+    // A child reports something to its topmost owner (a click, an Escape).
+    virtual void Sygnal(void*, int, void*) {}
+};
+
+class TWindowOGL : public TPropertyOGLWnd, public TReceiverWindowOGLEnets {
+public:
+    enum TKeys : int {
+        wk_BACK = 8,
+        wk_RETURN = 13,
+        wk_ESCAPE = 27,
+        wk_LEFT = 37,
+        wk_RIGHT = 39,
+        wk_DELETE = 46
+    };
+    static constexpr Integer defHeight = 24;
+    static constexpr Integer defWidth = 50;
+    static constexpr Integer ChildRoom = 128; // children allocated at once
+
+    Integer Id = 0; // unique within the panel's dispatcher; 0 without panel or once it left
+    TPoint3D Origin3D;
+    TPoint2DOf<int> Dt;     // offset from the projection of Origin3D, pixels
+    TPoint2DOf<int> Origin; // top-left corner in the parent's pixels, y upwards
+    Boolean Mate3D = true;  // Origin follows Origin3D
+    TBaseManager* Editor = nullptr;
+    TWindowOGL* Owner = nullptr;
+    Integer Height = defHeight;
+    Integer Width = defWidth;
+    TArrayOf<TWindowOGL*> AChildWnd{ChildRoom, ChildRoom}; // owned
+
+    // The focused widget (takes the keys) and the selected (hovered) one; null when none.
+    static TWindowOGL* Focus;
+    static TWindowOGL* Selected;
+
+    // With a panel the widget is numbered and listed: in iOwner's children, or, without an
+    // owner, in the panel's dispatcher, which then owns it.
+    explicit TWindowOGL(TBaseManager* iEditor, TWindowOGL* iOwner = nullptr);
+    // Deletes the children; a listed widget leaves the dispatcher with its pending timers
+    // before anything else, so nothing calls it again; the view is repainted.
+    ~TWindowOGL() override;
     TWindowOGL(const TWindowOGL&) = delete;
     TWindowOGL& operator=(const TWindowOGL&) = delete;
 
-    virtual bool MouseMove(tvapi::IPressedKeysPtr, int, int) { return false; }
-    virtual bool MouseDown(tvapi::IPressedKeysPtr, int, int) { return false; }
+    virtual TWindowOGL* MainOwner();
+    virtual void SetFocus();
+    virtual void SetNotFocus();
+    virtual void SetSelect();
+    virtual void SetNotSelect();
+    virtual bool IsMate3D() const { return Mate3D; }
+    // Origin = the window position of Origin3D (when the widget follows it and the panel has
+    // a frame), then Origin += Dt.
+    virtual void EvaluateMate3D();
+    // Parent coordinates to own coordinates.
+    virtual void InCoordinateSystem(int& x, int& y) const;
+    // Origin, Width and Height from G (each truncated to whole pixels).
+    virtual void Set(const TRect2D& G);
+    // Screen pass: the background (when set) and the children, translated to Origin.
+    virtual void Draw2D(TGImage& GI);
+    // Model-space pass; the base draws nothing.
+    virtual void Draw(TGImage&) {}
+    // x from Origin.x to Origin.x + Width, y from Origin.y - Height to Origin.y, ends included.
+    virtual bool Contain(int x, int y) const;
+    // x, y in the parent's coordinates; true when this widget or a child took the event.
+    virtual bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
+    virtual bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y);
     virtual bool MouseUp(tvapi::IPressedKeysPtr, int, int) { return false; }
-    // A timer event of this widget elapsed.
-    virtual void OnTimer(Integer) {}
-    // A key pressed while the widget has the focus; keyCode may be changed for the host.
-    virtual bool OnKeyDown(int&, int, tvapi::IPressedKeysPtr) { return false; }
+    // A top-level widget closes (deletes itself); a child ignores its timers.
+    void OnTimer(Integer nIDEvent) override;
+    // Escape drops the focus of a focused widget and signals the topmost owner (false); any
+    // other key goes to OnChar (true).
+    bool OnKeyDown(int& keyCode, int keyFlags, tvapi::IPressedKeysPtr Keys) override;
 
-    // The widget that takes the keys; null when none has the focus.
-    static TWindowOGL* Focus;
+    // The panel's dispatcher; null without a panel.
+    TDispatcherWnd3D* Dispatcher() const;
+    // Repaints the panel's view; nothing without a panel.
+    void Refresh() const;
+    // Starts a one-shot timer of Delay ms for this widget: 0 and none without a panel, an id,
+    // or for a delay under 26 ms.
+    Integer StartTimer(Integer Delay);
+
+protected:
+    // Sets the text colour from a 0x00BBGGRR value.
+    static void glColor(TColor C);
+    // Offers the event to the children in order (in own coordinates); true when one took it.
+    bool ChildrenMouseMove(const tvapi::IPressedKeysPtr& Keys, int x, int y);
+    bool ChildrenMouseDown(const tvapi::IPressedKeysPtr& Keys, int x, int y);
+};
+
+// A wall-clock time point in microseconds.
+class TTime {
+public:
+    using TClock = std::chrono::system_clock;
+    TClock::time_point T = TClock::now();
+
+    // Local time as "%Y-%m-%d %H:%M:%S".
+    TString toStr() const;
+    void AddMS(unsigned int Dt) { T += std::chrono::milliseconds(Dt); }
+};
+
+// One pending timer event: when it is due, the widget id (0 = free) and the event id.
+struct TTimerEvent {
+    std::chrono::steady_clock::time_point Time;
+    int WndId = 0;
+    int TimeId = 0;
+};
+
+// The panel's one-shot timers, polled at every paint and mouse move over the view. They run
+// on the monotonic clock: setting the wall clock neither fires nor holds them.
+class TTimer : public TArrayOf<TTimerEvent> {
+public:
+    using TClock = std::chrono::steady_clock;
+    static constexpr Integer EventRoom = 32;
+    static constexpr Integer MinDelay = 26; // ms; shorter requests set no timer
+
+    // Numbers the events of every timer; a new dispatcher starts it again at 0.
+    static int EventId;
+    TDispatcherWnd3D& DispatcherWnd3D;
+
+    explicit TTimer(TDispatcherWnd3D& iDispatcher)
+        : TArrayOf(EventRoom, EventRoom), DispatcherWnd3D(iDispatcher)
+    {
+    }
+
+    // A new event id; 0 and nothing for WndId 0 or a delay under MinDelay.
+    int Start(int WndId, int DelayMilisecund);
+    void Delete(int WndId);
+    void Delete(int WndId, int TimeId);
+    // Fires the events due now; true when one fired.
+    bool TimeImpuls() { return TimeImpuls(TClock::now()); }
+    // Fires the events due at `now`, earliest first and in start order among equals: each
+    // leaves the list before its widget gets OnTimer, and a widget destroyed meanwhile is not
+    // called (ids never repeat). True when one fired.
+    bool TimeImpuls(TClock::time_point now);
 };
 
 class TDispatcherWnd3D {
 public:
-    using TClock = std::chrono::steady_clock;
+    using TClock = TTimer::TClock;
+    static constexpr Integer WidgetRoom = 64;
+    static constexpr Integer FirstId = 8192; // the first widget gets FirstId + 1
+    // Anchors closer than this in each coordinate are the same model point.
+    static constexpr Real MateTolerance = 1e-5;
 
     TBaseManager* Editor;
-    TArrayOf<TWindowOGL*> AWnd{16, 16}; // owned top-level widgets
+    TArrayOf<TWindowOGL*> AWnd{WidgetRoom, WidgetRoom}; // the top-level widgets, owned
+    Integer BaseId = FirstId;                           // last id handed out
+    TTimer Timer{*this};
+    TGImage GI{nullptr, nullptr};
 
-    explicit TDispatcherWnd3D(TBaseManager* iEditor) : Editor(iEditor) {}
-    ~TDispatcherWnd3D();
+    explicit TDispatcherWnd3D(TBaseManager* iEditor);
+    // Deletes every top-level widget (without repainting the panel being destroyed).
+    virtual ~TDispatcherWnd3D();
     TDispatcherWnd3D(const TDispatcherWnd3D&) = delete;
     TDispatcherWnd3D& operator=(const TDispatcherWnd3D&) = delete;
 
-    // Anchors of two widgets closer than this in each coordinate are the same model point.
-    static constexpr Real MateTolerance = 1e-5;
+    // The end of the frame's painting: timers, the model-space pass, then the screen pass in
+    // the frame's pixels. The caller's OpenGL state comes back as it was.
+    virtual void ClosePaintGL(unsigned drawMode, tvapi::IOpenGLObjectPtr glObject);
+    // Frame events in window pixels (y downwards); true when a widget took the event.
+    virtual bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y);
+    virtual bool MouseUp(tvapi::IPressedKeysPtr Keys, int x, int y);
+    virtual bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
+    // Reads the frame rectangle and sets up the pixel projection with the state saved; false
+    // (nothing pushed) without a frame. Balanced by GI.giPopState().
+    virtual bool InitOGL();
+    // The edit boxes bound to the variable at Pointer show its value again.
+    virtual void ChangeValue(void* Pointer);
+    void ChangeValue(TWindowOGL* W, void* Pointer);
 
-    // Takes ownership of W and gives it an id (1, 2, ...).
+    // Lists a top-level widget made without a panel, or before the panel's dispatcher took
+    // it; nothing for a widget already listed.
     void Add(TWindowOGL* W);
-    // The first widget following a model point at MatePoint; null when none.
-    TWindowOGL* Exist(const TPoint3D& MatePoint) const;
-    // Whether W is one of the widgets (W may already be deleted: it is only compared).
-    bool Exist(const TWindowOGL* W) const;
-    // The widget numbered Id; null when none.
     TWindowOGL* Exist(Integer Id) const;
+    TWindowOGL* Exist(const TPoint3D& MatePoint) const;
+    bool Exist(const TWindowOGL* Wnd) const;
     // Takes W out of the list with its pending timers, without deleting it.
     void Forget(TWindowOGL* W);
-    // Each answers true when a widget handled the event.
-    bool MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y);
-    bool MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y);
-    bool MouseUp(tvapi::IPressedKeysPtr Keys, int x, int y);
-    // End of the frame's painting: elapsed timers fire.
-    void ClosePaintGL(unsigned drawMode, tvapi::IOpenGLObjectPtr glObject);
-
-    // Starts a one-shot timer of Delay ms for W; the result is the event id (1, 2, ...), 0 and
-    // no timer for a widget that is not enrolled.
-    Integer StartTimer(TWindowOGL* W, Integer Delay);
-    // Fires, in start order, the timer events due at `now`; each fires once, and only while
-    // its widget is still listed (a handler may delete other widgets).
-    void PollTimers(TClock::time_point now);
-    std::size_t PendingTimers() const noexcept { return FTimers.size(); }
+    // Timers polled at a given time (tests) or now.
+    void PollTimers(TClock::time_point now) { Timer.TimeImpuls(now); }
+    std::size_t PendingTimers() const noexcept { return static_cast<std::size_t>(Timer.Count); }
+    // The frame's rectangle into the panel's FrameRect; false without a frame.
+    bool ReadFrameRect();
 
 private:
-    // The widget by its id: an id is never given twice, so a deleted widget is never hit.
-    struct TTimerEvent {
-        Integer Id;
-        Integer WndId;
-        TClock::time_point Due;
-    };
-    std::vector<TTimerEvent> FTimers;
-    Integer FNextWnd = 0;
-    Integer FNextTimer = 0;
-};
-
-class TStatusBarOGL : public TWindowOGL, public TStatusLines {
-public:
-    static constexpr Integer MessageRoom = 1024; // messages the bar makes room for at once
-    static constexpr Integer MinTimedDelay = 26; // shorter delays keep the message
-
-    struct TIdStr {
-        Integer Id = 0;    // timer event that removes the message, 0 = none
-        Str T;             // the text
-        Integer Delay = 0; // milliseconds the message was asked to stay
-    };
-
-    TPoint2D Origin;                              // offset of the bar in the panel's view, pixels
-    TArrayOf<TIdStr> M{MessageRoom, MessageRoom}; // messages, oldest first (lowest line)
-
-    // A bar of a panel enrols itself in the panel's dispatcher, which owns it.
-    TStatusBarOGL(TBaseManager* iEditor, Integer dX, Integer dY);
-
-    // Appends T as a new message, removed after Delay ms (when at least 26 and the bar is
-    // enrolled), and repaints the view. Nothing without a panel.
-    void LiftBox(const TString& T, Integer Delay) override;
-    // Replaces the first message by T (creates it on an empty bar), with the same timer and
-    // repaint. Nothing without a panel.
-    void StatusBox(const TString& T, Integer Delay) override;
-    // Removes the message of timer event nIDEvent; later messages move up one place.
-    void OnTimer(Integer nIDEvent) override;
-
-private:
-    Integer StartTimer(Integer Delay);
-    // The newest text also goes to the frame's status line, then the view repaints.
-    void ShowOnFrame(const TString& T);
+    // Ids of the top-level widgets now: a handler may delete or add widgets mid-walk.
+    std::vector<Integer> Ids() const;
 };

@@ -11,9 +11,10 @@
 #include "HotPointData.h"
 #include "Mathemat.h"
 #include "Mathemat3d.h"
-#include "TPopUpEdit.h"
 #include "TPropertylVariable.h"
+#include "TValidateEdit.h"
 #include "cDocumentFrameEvent.h"
+#include "tvapi/Part.h"
 #include "tvapi/PropertyManager.h"
 
 class TAdapter;
@@ -89,6 +90,7 @@ public:
     THotPointEdit* HotPointEdit = nullptr; // the editor on the hot point picked last; owned by the dispatcher
     TMeshDraw MeshDraw;
     tvapi::IDocumentFramePtr Frame;
+    TRect2DOf<int> FrameRect; // the frame in pixels, as its widgets last read it
     tvapi::IProcessParamPtr ProcessParam;
     tvapi::IProcessPtr Process;
     Str ProcessHint;
@@ -170,12 +172,18 @@ public:
     virtual void PreparePhantom() {}
     virtual void EndPhantom() {}
 
-    // TVariablePanel: a variable changed behind the controls' back.
+    // TVariablePanel: a variable changed behind the controls' back; the controls and the
+    // in-view edit boxes bound to it show the new value.
     void LetValue(void* Pointer) override
     {
         APropertyVariable.ChangeValue(Pointer, true, false, nullptr, -1);
+        DispatcherWnd3D.ChangeValue(Pointer);
     }
-    void RefreshValue(void* Pointer) override { APropertyVariable.ChangeValue(Pointer, -2); }
+    void RefreshValue(void* Pointer) override
+    {
+        APropertyVariable.ChangeValue(Pointer, -2);
+        DispatcherWnd3D.ChangeValue(Pointer);
+    }
 
     // ---- picking (cPropertyMenagerPick.cpp) ----
     // The editor opened on a picked hot point: it stays this long and sits this far (pixels) off it.
@@ -342,4 +350,32 @@ public:
     bool Run(bool Modal, bool PostMessage);
     using TReceiverProcess2DEvent::Run; // the host process's own answer
     void UpdateProcess();
+};
+
+// A panel over a host 3D process of the active part or assembly: the user picks model
+// objects and places things in the view, with a phantom part shown at the cursor. The run is
+// repeated while OnExitRun asks for another one. Without a 3D document the panel has no
+// process and its Run answers false.
+class TBaseManager3D : public TBaseManager {
+public:
+    tvapi::IProcess3DPtr Process3D;
+    tvapi::IPartPtr Phantom;
+
+    // Name, Hint and NameTab come translated; HC is the help context; pAB, when given, lists
+    // extra buttons of the process (their icons taken as absolute values).
+    TBaseManager3D(const TString& Name, const TString& Hint, SpecPropertyToolBarEnum Stb, int HC,
+                   const TString& NameTab, const std::initializer_list<TButtonData>* pAB = nullptr);
+    ~TBaseManager3D() override;
+
+    // The base's subscriptions, then the frame, the 3D process and the manipulators, once.
+    void Advise() override;
+    using TBaseManager::Advise;
+    void UnAdvise() override;
+    // The phantom: the part edited in place, or else the part file FileName; true when the
+    // process shows a phantom afterwards. False without a 3D document.
+    bool SetPhantom(const TString& FileName);
+    // Runs the host process until OnExitRun agrees to end; a throw of the host run is answered
+    // by ButtonClick(2) and counts as false. False at once without a process or when stopped.
+    bool Run(bool Modal, bool iPostMessage);
+    using TReceiverProcess2DEvent::Run;
 };
