@@ -129,16 +129,19 @@ void TCurveGrid::Candidates(const TCurve2D& C, std::vector<Integer>& Out) const
 {
     Out.clear();
     TBox Q;
-    if (!BoxOf(C, Q)) return AllMeeting(nullptr, Out);
+    if (!BoxOf(C, Q)) {
+        AllMeeting(nullptr, Out);
+        return;
+    }
+    // A curve across more cells than there are items: one pass over the boxes costs less.
+    if (FCols > 0 && SpanOf(Q).Cells() > static_cast<Integer>(FBoxes.size())) {
+        AllMeeting(&Q, Out);
+        return;
+    }
     for (const Integer i : FLoose)
         if (!FBoxed[i] || FBoxes[i].Meets(Q)) Out.push_back(i);
     if (FCols == 0 || !FArea.Meets(Q)) return;
     const TCellSpan S = SpanOf(Q);
-    // A curve across most of the grid: one pass over the boxes costs less than the cells.
-    if (S.Cells() > static_cast<Integer>(FBoxes.size())) {
-        Out.clear();
-        return AllMeeting(&Q, Out);
-    }
     for (Integer r = S.r0; r <= S.r1; ++r)
         for (Integer c = S.c0; c <= S.c1; ++c) {
             const Integer cell = r * FCols + c;
