@@ -1,5 +1,6 @@
 // Outer contour tracing: worked outlines (two squares, a circle, a half disc), the result
-// codes, and random overlapping squares and circles against Boost.Geometry's union.
+// codes, random overlapping squares and circles against Boost.Geometry's union, and the
+// grid-indexed walk against the walk that asks every item.
 
 #include "OutCont.h"
 
@@ -178,6 +179,79 @@ TEST_P(OutContRandomTest, OutlineAreaMatchesTheUnionsOuterRing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, OutContRandomTest, ::testing::Values(10, 25, 50, 100, 200),
+                         [](const ::testing::TestParamInfo<int>& I) {
+                             return std::to_string(I.param) + "Shapes";
+                         });
+
+// A random scene of n shapes near a wandering point: squares, circles, arcs, polygons and
+// now and then a long segment across the scene or a lone point.
+void RandomScene(TContour& Src, int n, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::uniform_real_distribution<double> U(0, 1);
+    double px = 0, py = 0;
+    for (int i = 0; i < n; ++i) {
+        const double size = 1 + 6 * U(gen), cx = px + 2 * U(gen) - 1, cy = py + 2 * U(gen) - 1;
+        const double kind = U(gen);
+        if (kind < 0.35) {
+            SquareAt(Src, cx - size / 2, cy - size / 2, size);
+        } else if (kind < 0.6) {
+            Src.Add(new TCircle(cx, cy, size / 2));
+        } else if (kind < 0.75) {
+            const double sense = U(gen) < 0.5 ? -1 : 1, a1 = 6 * U(gen), a2 = a1 + 0.5 + 4 * U(gen);
+            Src.Add(new TArc(cx, cy, sense * size / 2, a1, a2, 0));
+        } else if (kind < 0.9) {
+            const double dy = U(gen), dx = U(gen);
+            contourtest::Polygon(Src, {{cx, cy}, {cx + size, cy + dy}, {cx + dx, cy + size}});
+        } else if (kind < 0.97) {
+            Src.Add(new TLineSeg(cx - 10 * size, cy - 3 * size, cx + 10 * size, cy + 2 * size));
+        } else {
+            Src.Add(new TBasePoint(cx, cy));
+        }
+        px = cx + (U(gen) - 0.5) * size;
+        py = cy + (U(gen) - 0.5) * size;
+    }
+}
+
+void ExpectSameOutline(const TContour& A, const TContour& B)
+{
+    ASSERT_EQ(A.Count, B.Count);
+    for (Integer i = 0; i < A.Count; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(A[i]->IsType(), B[i]->IsType());
+        EXPECT_EQ(A[i]->Atr, B[i]->Atr);
+        const TPoint2D a0 = A[i]->PointTMin(), a1 = A[i]->PointTMax();
+        const TPoint2D b0 = B[i]->PointTMin(), b1 = B[i]->PointTMax();
+        EXPECT_EQ(a0.x, b0.x);
+        EXPECT_EQ(a0.y, b0.y);
+        EXPECT_EQ(a1.x, b1.x);
+        EXPECT_EQ(a1.y, b1.y);
+        if (A[i]->IsType() == ctCircle || A[i]->IsType() == ctArc) {
+            EXPECT_EQ(static_cast<const TCircle*>(A[i])->Radius, static_cast<const TCircle*>(B[i])->Radius);
+        }
+    }
+}
+
+class OutContGridTest : public ::testing::TestWithParam<int> {};
+
+// The grid only spares the walk the items far from each step: code and pieces stay exact.
+TEST_P(OutContGridTest, IndexedWalkTracesTheOutlineOfTheWalkOverEveryItem)
+{
+    const int n = GetParam();
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        TContour Src, Indexed, Every;
+        RandomScene(Src, n, seed * 7919u + n);
+        const Integer code = OutContWalk(Src, &Indexed, true);
+        EXPECT_EQ(code, OutContWalk(Src, &Every, false));
+        ExpectSameOutline(Indexed, Every);
+        TContour Outline;
+        EXPECT_EQ(Src.OutCont(&Outline, nullptr), code);
+        ExpectSameOutline(Outline, Every);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, OutContGridTest, ::testing::Values(1, 3, 20, 80, 300),
                          [](const ::testing::TestParamInfo<int>& I) {
                              return std::to_string(I.param) + "Shapes";
                          });

@@ -1,11 +1,14 @@
 // Stream form of TArrayOf: the record's bytes, round trips of size, step, count and cursor,
-// the version gate of the cursor and the stored-step rule.
+// the version gate of the cursor, the stored-step rule, and arrays of numbers (copied as one
+// block) in the bytes of one value after the other, also across a file's window.
 
 #include "TArray.h"
 
 #include "StreamTestUtil.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 using namespace streamtest;
 
@@ -71,4 +74,54 @@ TEST(TArrayStreamTest, StoredStepRule)
         EXPECT_EQ(a.Count, 1);
         EXPECT_EQ(a[0], 9);
     }
+}
+
+TEST(TArrayStreamTest, NumberArraysAreTheirValuesOneAfterTheOther)
+{
+    TArrayOf<double> reals(4, 4);
+    for (const double v : {0.5, -2.0, 1e300})
+        reals.Add(v);
+    TKmfData w;
+    reals.toStream(w);
+    Bytes want = Ints({4, 4, 3, 0});
+    for (Integer i = 0; i < reals.Count; ++i) {
+        const auto* b = reinterpret_cast<const Byte*>(&reals.FArray[i]);
+        want.insert(want.end(), b, b + sizeof(double));
+    }
+    EXPECT_EQ(DataOf(w), want);
+    TArrayOf<std::int16_t> shorts(2, 2);
+    shorts.Add(-2);
+    shorts.Add(0x1234);
+    TKmfData s;
+    shorts.toStream(s);
+    EXPECT_EQ(DataOf(s), Cat(Ints({2, 2, 2, 0}), Bytes({0xFE, 0xFF, 0x34, 0x12})));
+
+    // One value short: the count is refused and nothing is read.
+    TArrayOf<double> cut(0, 0);
+    ReadFrom(cut, 97, Bytes(want.begin(), want.end() - 1));
+    EXPECT_EQ(cut.Count, 0);
+}
+
+TEST(TArrayStreamTest, NumberArraysCrossTheFileWindow)
+{
+    // More values than the 16 MiB window holds, the record placed so that a value straddles it.
+    TArrayOf<double> big(3000000, 16);
+    for (Integer i = 0; i < big.FSize; ++i)
+        big.Add(i * 0.25 - 7.0);
+    const std::string path = TempPath("numbers.kmf");
+    TKmfData w;
+    ASSERT_TRUE(w.MakeForWrite(TString(path.c_str()), false));
+    w.Write(Byte(1));
+    big.toStream(w);
+    w.Write(Integer(-5));
+    ASSERT_TRUE(w.Close());
+    TKmfData r;
+    ASSERT_TRUE(r.MakeForRead(TString(path.c_str()), false));
+    EXPECT_EQ(r.ReadByte(), 1);
+    TArrayOf<double> back(0, 0);
+    back.fromStream(r);
+    EXPECT_EQ(r.ReadInteger(), -5);
+    EXPECT_TRUE(r.Close());
+    ASSERT_EQ(back.Count, big.Count);
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), big.begin()));
 }

@@ -21,6 +21,16 @@ constexpr int rootIterations = 100;
 constexpr double scanReach = 1e25; // the scan line never reaches further than this
 constexpr double scanMargin = 1.0; // the scan line overshoots the box by its size plus this
 
+// This thread's crossing collector (tolerances 1e-8), emptied for each test. A fresh one
+// allocates and builds 64 records, and the circle placement runs millions of tests on its
+// worker threads. The tests below neither nest nor keep the collector past their return.
+TInterSector& EmptyCollector()
+{
+    thread_local TInterSector Collector;
+    Collector.ACrossPoint.Clear();
+    return Collector;
+}
+
 // Legendre polynomial P_n(x) and its derivative.
 void Legendre(int n, double x, double& p, double& dp)
 {
@@ -184,7 +194,7 @@ bool TContour::FoundPoint(const double& xx, const double& yy) const
     Rect(G);
     const double margin = std::max(G.RU.x - G.LD.x, 0.0) + scanMargin;
     const TLineSeg ray(std::max(G.LD.x - margin, -scanReach), yy, std::min(G.RU.x + margin, scanReach), yy);
-    TInterSector IS; // tolerances 1e-8
+    TInterSector& IS = EmptyCollector();
     ListX L(IS, xx, yy);
     for (Integer k = 0; k < Count; ++k) {
         const Integer n = FArray[k] != nullptr ? IS.InterSection(&ray, FArray[k]) : 0;
@@ -262,7 +272,7 @@ Boolean TContour::Colision(const TContour& C) const
 
 Integer TContour::InterSect(const TCurve2D* P) const
 {
-    TInterSector IS; // tolerances 1e-8
+    TInterSector& IS = EmptyCollector();
     for (Integer k = 0; k < Count; ++k) {
         const Integer n = FArray[k] != nullptr ? IS.InterSection(P, FArray[k]) : 0;
         if (n > 0) return n;
@@ -272,7 +282,7 @@ Integer TContour::InterSect(const TCurve2D* P) const
 
 Integer TContour::InterSect2(const TCurve2D* P) const
 {
-    TInterSector IS; // tolerances 1e-8
+    TInterSector& IS = EmptyCollector();
     bool one = false;
     for (Integer k = 0; k < Count; ++k) {
         if (FArray[k] == nullptr || IS.InterSection(P, FArray[k]) <= 0) continue;

@@ -1,11 +1,14 @@
 #include "OutCont.h"
 
 #include "Arc.h"
+#include "CurveGrid.h"
 #include "LineSeg.h"
 #include "LoadOrder.h"
 
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <vector>
 
 [[gnu::init_priority(loadorder::OuterContour)]] TInterSector IS;
 
@@ -219,29 +222,49 @@ ISPoint* LeftPoint(const TContour& Sourse, ISPoint*& PointList)
     return R;
 }
 
+namespace {
+
+// The crossings of Prim with item i of Sourse, merged into list.
+void AddCrossings(TBasePoint* Prim, TContour& Sourse, Integer i, ISPoint*& list)
+{
+    auto* C = static_cast<TBasePoint*>(Sourse[i]);
+    // A point partner records into the second collector so as not to empty the first.
+    TInterSector& second = TInterSector::Instance2();
+    IS.ACrossPoint.Clear();
+    second.ACrossPoint.Clear();
+    const int r = C->InterSect(Prim, IS);
+    if (r != 1 && r != 2) return;
+    const TInterSector& found = IS.ACrossPoint.Count > 0 ? IS : second;
+    for (Integer k = found.ACrossPoint.Count - 1; k >= 0; --k) {
+        const TPoint2D& p = found.ACrossPoint[k].p;
+        ISPoint* at = FindPoint(list, p.x, p.y);
+        if (!at) {
+            at = AddPoint(list);
+            at->x = p.x;
+            at->y = p.y;
+        }
+        AddPrimitiv(at, C);
+    }
+}
+
+} // namespace
+
 ISPoint* GetAllIntersectPoint(TBasePoint* Prim, TContour& Sourse)
 {
     ISPoint* list = nullptr;
-    for (Integer i = 0; i < Sourse.Count; ++i) {
-        auto* C = static_cast<TBasePoint*>(Sourse[i]);
-        // A point partner records into the second collector so as not to empty the first.
-        TInterSector& second = TInterSector::Instance2();
-        IS.ACrossPoint.Clear();
-        second.ACrossPoint.Clear();
-        const int r = C->InterSect(Prim, IS);
-        if (r != 1 && r != 2) continue;
-        const TInterSector& found = IS.ACrossPoint.Count > 0 ? IS : second;
-        for (Integer k = found.ACrossPoint.Count - 1; k >= 0; --k) {
-            const TPoint2D& p = found.ACrossPoint[k].p;
-            ISPoint* at = FindPoint(list, p.x, p.y);
-            if (!at) {
-                at = AddPoint(list);
-                at->x = p.x;
-                at->y = p.y;
-            }
-            AddPrimitiv(at, C);
-        }
-    }
+    for (Integer i = 0; i < Sourse.Count; ++i)
+        AddCrossings(Prim, Sourse, i, list);
+    IS.ACrossPoint.Clear();
+    return list;
+}
+
+ISPoint* GetNearIntersectPoint(TBasePoint* Prim, TContour& Sourse, const TCurveGrid& Grid)
+{
+    std::vector<Integer> near;
+    Grid.Candidates(*Prim, near);
+    ISPoint* list = nullptr;
+    for (const Integer i : near)
+        AddCrossings(Prim, Sourse, i, list);
     IS.ACrossPoint.Clear();
     return list;
 }
@@ -307,11 +330,16 @@ ISPoint* GetBestPoint(TDirectionMovement& State, ISPoint* IPL, TBasePoint*& Prim
 
 Integer TContour::OutCont(TContour* Dest, TGImage*) const
 {
+    return OutContWalk(*this, Dest, true);
+}
+
+Integer OutContWalk(const TContour& Sourse, TContour* Dest, bool Indexed)
+{
     std::unique_ptr<TContour> own;
     if (!Dest) Dest = (own = std::make_unique<TContour>()).get();
     Dest->Clear();
-    if (Count == 0) return 0;
-    std::unique_ptr<TContour> W(static_cast<TContour*>(Duplicate()));
+    if (Sourse.Count == 0) return 0;
+    std::unique_ptr<TContour> W(static_cast<TContour*>(Sourse.Duplicate()));
     ISPoint* list = nullptr;
     const ISPoint* L = LeftPoint(*W, list);
     const Real sx = L->x, sy = L->y;
@@ -320,6 +348,8 @@ Integer TContour::OutCont(TContour* Dest, TGImage*) const
     list = GetAllIntersectPoint(P.get(), *W);
     if (!list) return 1;
     W->Add(std::move(P));
+    std::optional<TCurveGrid> grid;
+    if (Indexed) grid.emplace(*W);
     ISPoint* current = list;
     Real D = kStartHeading;
     for (Integer step = 0;; ++step) {
@@ -336,7 +366,7 @@ Integer TContour::OutCont(TContour* Dest, TGImage*) const
         best->PPM = nullptr;
         state.Next = nullptr;
         DeleteAllDirection(ways);
-        list = GetAllIntersectPoint(C.get(), *W);
+        list = grid ? GetNearIntersectPoint(C.get(), *W, *grid) : GetAllIntersectPoint(C.get(), *W);
         TBasePoint* piece = nullptr;
         ISPoint* next = GetBestPoint(state, list, piece);
         if (!next) {
@@ -348,7 +378,7 @@ Integer TContour::OutCont(TContour* Dest, TGImage*) const
         // The heading on arrival: a circular piece ends turned from where it started.
         D = state.DA;
         const bool back = Near(next->x, next->y, sx, sy);
-        if (back || step >= 2 * Count) {
+        if (back || step >= 2 * Sourse.Count) {
             DelAllPoint(list);
             return back ? 0 : 4;
         }

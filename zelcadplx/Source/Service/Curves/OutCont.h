@@ -8,6 +8,7 @@
 #include "SolverInterSect.h"
 
 class TBasePoint;
+class TCurveGrid;
 
 // The module's crossing collector, shared by every walk (one walk at a time).
 extern TInterSector IS;
@@ -49,6 +50,8 @@ void DeleteAllDirection(TDirectionMovement*& DML);
 ISPoint* LeftPoint(const TContour& Sourse, ISPoint*& PointList);
 // The points where Prim meets the items of Sourse, each with those items (borrowed).
 ISPoint* GetAllIntersectPoint(TBasePoint* Prim, TContour& Sourse);
+// The same list, asking only the items that Grid (built over Sourse) names as near Prim.
+ISPoint* GetNearIntersectPoint(TBasePoint* Prim, TContour& Sourse, const TCurveGrid& Grid);
 // The ways to leave CurrentPoint along its curves, put in front of the list; false when a
 // point curve sits there.
 bool MakeDirectionMovement(ISPoint* CurrentPoint, TDirectionMovement*& DirectionMovementList);
@@ -58,3 +61,6 @@ TDirectionMovement* GetBestDirection(const double& CurDA, TDirectionMovement* iD
 // The first point of IPL reached along State's curve from its departure, and the piece up to
 // it (new, Atr 1) in PrimM; State.DA becomes the heading on arrival. Null when none is reached.
 ISPoint* GetBestPoint(TDirectionMovement& State, ISPoint* IPL, TBasePoint*& PrimM);
+// TContour::OutCont's walk. Indexed, each step asks only the items near its curve (a grid);
+// otherwise every item, in the same order, so both trace the same outline.
+Integer OutContWalk(const TContour& Sourse, TContour* Dest, bool Indexed);

@@ -63,18 +63,22 @@ TRect2D Snapped(const TRect2D& R, Real s)
     return G;
 }
 
-// The workers of one rectangle search; stopped and joined however the search ends.
+// The workers of one rectangle search; stopped and joined however the search ends. Each
+// worker tests copies of the zones with fresh caches that it makes itself, at once with the
+// others and in memory of its own thread.
 class TWorkers {
 public:
     TWorkers(const TProtector& P, Integer n)
     {
         for (Integer i = 0; i < n; ++i) {
-            zones.push_back(std::make_unique<TProtector>());
-            Copy(P, *zones[i]);
-            params.push_back(std::make_unique<TFThreadAdmissibleParam>(*zones[i]));
+            copies.push_back(std::make_unique<TProtector>());
+            params.push_back(std::make_unique<TFThreadAdmissibleParam>(*copies[i]));
         }
         for (Integer i = 0; i < n; ++i)
-            threads.emplace_back(TFThreadAdmissible, std::ref(*params[i]));
+            threads.emplace_back([this, &P, i] {
+                Copy(P, *copies[i]);
+                TFThreadAdmissible(*params[i]);
+            });
     }
     TWorkers(const TWorkers&) = delete;
     TWorkers& operator=(const TWorkers&) = delete;
@@ -89,38 +93,39 @@ public:
             t.join();
     }
 
-    // Answers for every candidate of the batch, in order.
-    void Answer(const std::vector<TRectCandidate>& batch, Real r, std::vector<char>& out)
+    // Answers for every candidate of the batch, in order: out[i] for batch[i].
+    const char* Answer(const std::vector<TRectCandidate>& batch, Real r)
     {
-        const size_t n = params.size();
-        for (size_t i = 0; i < n; ++i) {
-            TFThreadAdmissibleParam& p = *params[i];
+        // Aligned, so that the answers of one chunk share a cache line with no other chunk's.
+        store.resize(batch.size() + TRectBatch::chunk);
+        void* at = store.data();
+        size_t room = store.size();
+        auto* out = static_cast<char*>(std::align(TRectBatch::chunk, batch.size(), at, room));
+        TRectBatch shared;
+        shared.Candidates = batch.data();
+        shared.Count = batch.size();
+        shared.Radius = r;
+        shared.Answers = out;
+        for (auto& p : params) {
             {
-                std::lock_guard<std::mutex> lock(p.mtx);
-                p.Batch = &batch;
-                p.First = i;
-                p.Stride = n;
-                p.Radius = r;
+                std::lock_guard<std::mutex> lock(p->mtx);
+                p->Batch = &shared;
             }
-            p.NotifyInput();
+            p->NotifyInput();
         }
-        out.assign(batch.size(), 0);
-        for (size_t i = 0; i < n; ++i) {
-            TFThreadAdmissibleParam& p = *params[i];
-            p.WaitResult();
-            std::lock_guard<std::mutex> lock(p.mtx);
-            for (size_t j = 0; j < p.Answers.size(); ++j)
-                out[i + j * n] = p.Answers[j];
-        }
+        for (auto& p : params)
+            p->WaitResult();
+        return out;
     }
 
     // Copies of every zone, so that a worker fills only its own caches.
     static void Copy(const TProtector& From, TProtector& To);
 
 private:
-    std::vector<std::unique_ptr<TProtector>> zones;
+    std::vector<std::unique_ptr<TProtector>> copies; // per worker
     std::vector<std::unique_ptr<TFThreadAdmissibleParam>> params;
     std::vector<std::thread> threads;
+    std::vector<char> store;
 };
 
 } // namespace
@@ -152,20 +157,21 @@ void TFThreadAdmissibleParam::WaitResult()
 void TFThreadAdmissible(TFThreadAdmissibleParam& Param)
 {
     for (;;) {
-        std::unique_lock<std::mutex> lock(Param.mtx);
-        Param.cv.wait(lock, [&Param] { return Param.dataReady || Param.Stop; });
-        if (Param.Stop) return;
-        const std::vector<TRectCandidate>& batch = *Param.Batch;
-        const size_t first = Param.First, stride = Param.Stride;
-        const Real r = Param.Radius;
-        std::vector<char> answers = std::move(Param.Answers);
-        lock.unlock();
-        answers.clear();
-        for (size_t i = first; i < batch.size(); i += stride)
-            answers.push_back(CornersClear(Param.Protector, Param.C, batch[i], r) ? 1 : 0);
-        lock.lock();
-        Param.Answers = std::move(answers);
-        lock.unlock();
+        TRectBatch* batch = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(Param.mtx);
+            Param.cv.wait(lock, [&Param] { return Param.dataReady || Param.Stop; });
+            if (Param.Stop) return;
+            batch = Param.Batch;
+        }
+        const Real r = batch->Radius;
+        for (;;) {
+            const size_t first = batch->Next.fetch_add(TRectBatch::chunk, std::memory_order_relaxed);
+            if (first >= batch->Count) break;
+            const size_t end = std::min(first + TRectBatch::chunk, batch->Count);
+            for (size_t i = first; i < end; ++i)
+                batch->Answers[i] = CornersClear(Param.Protector, Param.C, batch->Candidates[i], r) ? 1 : 0;
+        }
         Param.NotifyResult();
     }
 }
@@ -281,7 +287,6 @@ Boolean TProtector::PlaceByRectAngle(const TRect2D& iO, const double& Radius, co
     TRectCandidate best;
     TWorkers workers(*this, std::max<Integer>(Workers, 1));
     std::vector<TRectCandidate> batch;
-    std::vector<char> answers;
     std::vector<size_t> columnEnd;
     for (Real x2 = P.RU.x; x2 <= S.RU.x;) {
         // Every column up to the right of the box goes to the workers at once: the box widens
@@ -296,7 +301,7 @@ Boolean TProtector::PlaceByRectAngle(const TRect2D& iO, const double& Radius, co
                         batch.push_back(TRectCandidate{x1, y1, c, y2});
             columnEnd.push_back(batch.size());
         }
-        workers.Answer(batch, R, answers);
+        const char* answers = workers.Answer(batch, R);
         size_t i = 0;
         for (const size_t end : columnEnd) {
             for (; i < end; ++i) {

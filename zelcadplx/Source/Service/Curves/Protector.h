@@ -8,9 +8,10 @@
 #include "Contour.h"
 #include "TArray.h"
 
+#include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <mutex>
-#include <vector>
 
 class TGImage;
 
@@ -66,20 +67,30 @@ struct TRectCandidate {
     Real x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
 };
 
+// One batch of candidates shared by the workers of a search. Candidates cost very different
+// times (a corner near a zone costs a full test), so each worker claims the next chunk as it
+// becomes free, and writes each answer in place.
+struct TRectBatch {
+    // Candidates claimed at once: their answers fill one cache line of an aligned array.
+    static constexpr size_t chunk = 64;
+    const TRectCandidate* Candidates = nullptr;
+    size_t Count = 0;
+    Real Radius = 0.0;
+    char* Answers = nullptr;     // per candidate: all four corners admissible
+    std::atomic<size_t> Next{0}; // the first candidate no worker has claimed
+};
+
 // What a worker thread shares with the searching thread; every field below Protector is
-// touched under mtx only, except the batch, which is read-only while posted.
+// touched under mtx only, except the batch, which the workers share while it is posted.
 struct alignas(64) TFThreadAdmissibleParam { // a cache line of its own: the worker writes C
-    const TProtector& Protector;             // the worker's own copy of the zones
+    const TProtector& Protector;             // the zones this worker tests against, its own
     TCircle C;                               // the circle under test, the worker's own
     std::mutex mtx;
     std::condition_variable cv;
     Boolean dataReady = false; // a batch is posted and not yet answered
     Boolean Result = false;    // the posted batch has been answered
     Boolean Stop = false;
-    const std::vector<TRectCandidate>* Batch = nullptr;
-    size_t First = 0, Stride = 1; // the worker tests Batch[First], Batch[First + Stride] ...
-    Real Radius = 0.0;
-    std::vector<char> Answers; // per tested candidate: all four corners admissible
+    TRectBatch* Batch = nullptr;
 
     explicit TFThreadAdmissibleParam(const TProtector& P) : Protector(P) {}
     TFThreadAdmissibleParam(const TFThreadAdmissibleParam&) = delete;

@@ -5,6 +5,8 @@
 #include "KmfData.h"
 #include "TArray.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <type_traits>
 
 namespace ArrayStream {
@@ -29,6 +31,17 @@ template <class T> constexpr std::int64_t MinBytes(Integer version = 0)
         return sizeof(T);
     else
         return 1;
+}
+
+// Elements whose stream form is their own bytes, so that a run of them is the array's memory.
+template <class T>
+constexpr bool RawElement = (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) || std::is_enum_v<T>;
+
+// The bytes of n raw elements when one block copy can move them, else 0 (the element loop then).
+template <class T> unsigned int RawBytes(Integer n)
+{
+    const std::uint64_t bytes = std::uint64_t(std::max(n, 0)) * sizeof(T);
+    return RawElement<T> && bytes <= 0x7FFFFFFFu ? static_cast<unsigned int>(bytes) : 0u;
 }
 
 template <class T> void WriteElement(TKmfData& stream, const T& v)
@@ -94,6 +107,11 @@ template <class TElement> void TArrayOf<TElement>::toStream(TKmfData& stream) co
 {
     WriteRecord(stream);
     if (Count < 0 || Count > FSize) return;
+    // Numbers go in one bounded copy: the same bytes as one value after the other.
+    if (const unsigned int raw = ArrayStream::RawBytes<TElement>(Count); raw > 0) {
+        stream.BlockWrite(FArray, raw);
+        return;
+    }
     for (Integer i = 0; i < Count; ++i)
         ArrayStream::WriteElement(stream, FArray[i]);
 }
@@ -101,7 +119,14 @@ template <class TElement> void TArrayOf<TElement>::toStream(TKmfData& stream) co
 template <class TElement> void TArrayOf<TElement>::fromStream(TKmfData& stream)
 {
     const Integer count = ReadRecord(stream, ArrayStream::MinBytes<TElement>(stream.Version()));
-    // A stream that ends or fails among the elements leaves the array empty.
+    // A stream that ends or fails among the elements leaves the array empty. The record's count
+    // has been weighed against the bytes left, so numbers can come in one bounded copy.
+    if (const unsigned int raw = ArrayStream::RawBytes<TElement>(count); raw > 0) {
+        if (stream.EndOfFile()) return;
+        stream.BlockRead(FArray, raw);
+        if (!stream.ErrorReadFromFileToBufer) Count = count;
+        return;
+    }
     for (Integer i = 0; i < count; ++i) {
         if (stream.EndOfFile()) return;
         ArrayStream::ReadElement(stream, FArray[i]);
