@@ -130,19 +130,25 @@ private:
     bool FHidden = false;
 };
 
-class THostBasePlane final : public THostPlaneOf<tvapi::IPlane3D> {
+// A plane built at a frame given once: a default plane, or a plane as a file keeps it.
+class THostFixedPlane final : public THostPlaneOf<tvapi::IPlane3D> {
 public:
-    explicit THostBasePlane(tvapi::tvObj3dTypeEnum kind) : THostPlaneOf(kind), FKind(kind) { Rebuild(); }
+    THostFixedPlane(tvapi::tvObj3dTypeEnum kind, const TFrame& frame, std::wstring name = {})
+        : THostPlaneOf(kind), FGiven(frame)
+    {
+        FName = std::move(name);
+        Rebuild();
+    }
 
 protected:
     bool Compute(TFrame& frame) override
     {
-        frame = BasePlaneFrame(FKind);
+        frame = FGiven;
         return true;
     }
 
 private:
-    tvapi::tvObj3dTypeEnum FKind;
+    TFrame FGiven;
 };
 
 class THostPlaneByOffset final : public THostPlaneOf<tvapi::IPlane3DByOffset> {
@@ -436,6 +442,11 @@ bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction
     return geometry && geometry->AxisLine(point, direction);
 }
 
+tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame)
+{
+    return tvapi::IModelObjectPtr(New<THostFixedPlane>(kind, frame, name));
+}
+
 tvapi::IModelObjectPtr THostAuxGeometry::Default(tvapi::tvObj3dTypeEnum kind)
 {
     for (const auto& [made, object] : FDefaults)
@@ -445,7 +456,7 @@ tvapi::IModelObjectPtr THostAuxGeometry::Default(tvapi::tvObj3dTypeEnum kind)
     case tvapi::o3d_planeXOY:
     case tvapi::o3d_planeXOZ:
     case tvapi::o3d_planeYOZ:
-        made = New<THostBasePlane>(kind);
+        made = New<THostFixedPlane>(kind, BasePlaneFrame(kind));
         break;
     case tvapi::o3d_axisOX:
         made = New<THostAxis>(kind, TXyz{1, 0, 0});

@@ -4,6 +4,7 @@
 // built from other objects. Each plane carries the frame Update computed from its
 // parameters, so a sketch on it has real coordinates.
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,10 @@ protected:
 bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame);
 // The line of the stand-in axis `axis`; false as for PlaneFrameOf.
 bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction);
+
+// A plane of `kind` named `name` built at `frame` for good: a sketch's plane as a part file
+// keeps it.
+tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame);
 
 class THostAuxGeometry {
 public:
