@@ -157,7 +157,6 @@ public:
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
-    void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
     void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                    Boolean ReverseZ) override;
     void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
@@ -585,6 +584,18 @@ public:
     // Three hidden dot points named "0", then the plane through them.
     void drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3);
 
+    // ---- Planes with a sketch on them (drModelerAPIPlanes.cpp) ---------------------------------
+    // The plane step, then a new sketch on the current plane, open for drawing; the sketch is
+    // made also when the plane step made nothing (then on the plane current before).
+    // Ends any sketch editing, then drPlane(BasePlane, Distance) and a sketch turned by Angle
+    // (degrees) named Name.
+    void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
+    // drPlaneAxisAngle, then an unnamed sketch at angle 0 (Angle is the plane's).
+    void drPlaneAxisAngleEskis(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis, Real const& Angle);
+    // drPlaneXOZAngleOffset with iAngle brought into [0, 360) by one step of 360 only, then an
+    // unnamed sketch at GetAngleEskiz of that angle plus AngleEskiz.
+    void drPlaneXOZAngleOffsetEskis(Real const& iAngle, Real const& Offset, Real const& AngleEskiz);
+
     // ---- Construction points, segments and helices (drModelerAPIAux3D.cpp) ---------------------
     // Each new object is updated, made Obj3D and recorded for an open 3D macro. Without the
     // part, its container or collection, or when the host gives no object, nothing happens.
@@ -638,6 +649,10 @@ extern TModelerApi MA;
 Real GetAngleEskiz(const Real& EAngle);
 // MA.drPlanePerpendEdgeVertex(Edge, Point).
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
+// drPlanePerpendEdgeVertex(Edge, Point), then MA's unnamed sketch at AngleEskiz on the current
+// plane.
+void drPlanePerpendEdgeVertexEskis(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point,
+                                   Real const& AngleEskiz);
 
 // The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
 Integer NextInteger();
