@@ -306,10 +306,7 @@ protected:
             return false;
         const TXyz d = Sub(b, a);
         if (Norm(d) < GeometryTolerance) return false;
-        const TXyz n = Scale(d, 1.0 / Norm(d));
-        const TXyz helper = std::fabs(n[2]) < 0.9 ? TXyz{0, 0, 1} : TXyz{1, 0, 0};
-        const TXyz x = Cross(helper, n);
-        frame = TFrame::Of(origin, x, Cross(n, x));
+        frame = FrameAlong(origin, Scale(d, 1.0 / Norm(d)));
         return true;
     }
 
@@ -417,6 +414,13 @@ private:
 };
 
 } // namespace
+
+TFrame FrameAlong(const TXyz& origin, const TXyz& normal)
+{
+    const TXyz helper = std::fabs(normal[2]) < 0.9 ? TXyz{0, 0, 1} : TXyz{1, 0, 0};
+    const TXyz x = Cross(helper, normal);
+    return TFrame::Of(origin, x, Cross(normal, x));
+}
 
 bool PositionOf(const tvapi::IModelObjectPtr& object, TXyz& position)
 {

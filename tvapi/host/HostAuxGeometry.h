@@ -10,6 +10,7 @@
 
 #include "HostKernel.h"
 #include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/AuxiliaryObjects.h"
 
 namespace tvhost {
 
@@ -45,8 +46,15 @@ bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction
 // keeps it.
 tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame);
 
+// The frame at `origin` whose Z is the unit `normal` (X taken square to Z from the model's Z,
+// or its X when Z is nearly along it).
+TFrame FrameAlong(const TXyz& origin, const TXyz& normal);
+// A point of no part at `position`, as objects built on a vertex hand it out.
+tvapi::IPoint3DPtr LonePoint(const TXyz& position);
+
 class THostAuxGeometry {
 public:
+
     // The part's own plane or axis of `kind`, made on first request; empty for another kind.
     tvapi::IModelObjectPtr Default(tvapi::tvObj3dTypeEnum kind);
     // A new, unbuilt construction object of `kind`; empty for a kind of the other list.
@@ -57,6 +65,8 @@ public:
     tvapi::ILineSegment3DPtr AddSegment();
     tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
     tvapi::IPolyLinePtr AddPolyLine();
+    // HostConjunctivePoint.cpp.
+    tvapi::IConjunctivePointPtr AddConjunctivePoint();
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -65,6 +75,7 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Segments() const noexcept { return FSegments; }
     const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
     const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
+    const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept { return FConjunctivePoints; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -74,6 +85,7 @@ private:
     std::vector<tvapi::IModelObjectPtr> FSegments;
     std::vector<tvapi::IModelObjectPtr> FSpirals;
     std::vector<tvapi::IModelObjectPtr> FPolyLines;
+    std::vector<tvapi::IModelObjectPtr> FConjunctivePoints;
 };
 
 } // namespace tvhost

@@ -54,6 +54,8 @@ public:
     tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
     tvapi::ISketchesPtr GetSketches() override;
+    // HostConjunctivePoint.cpp.
+    tvapi::IConjunctivePointsPtr GetConjunctivePoints() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -90,6 +92,7 @@ public:
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
     THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
+
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:

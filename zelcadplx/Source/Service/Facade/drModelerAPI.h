@@ -20,6 +20,7 @@
 #include "tvapi/Assembly.h"
 #include "tvapi/AssociationView.h"
 #include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
 #include "tvapi/ViewProjection.h"
@@ -612,6 +613,13 @@ public:
     void drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const Real& Turns, const Real& D);
     // The part's own object of objType; empty without a part or such an object.
     tvapi::IModelObjectPtr drDefault(tvapi::tvObj3dTypeEnum objType);
+    // A point on Vertex directed along Edge (against it when Direction is false), in IDoc's
+    // top part; nothing without it, its container or collection, or a new point.
+    void drConjunctivePoint(tvapi::IModelObjectPtr Vertex, tvapi::IModelObjectPtr Edge, Boolean Direction);
+    // CP's point and the edge's tangent there (negated when CP's direction is false); the
+    // answer of the curve's parameter request. False, nothing written, without CP, its point
+    // or its curve.
+    Boolean GetConjunctivePoint(tvapi::IConjunctivePointPtr CP, TPoint3D& Point, TVector3D& Vector);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.

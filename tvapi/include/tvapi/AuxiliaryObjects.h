@@ -1,0 +1,54 @@
+#pragma once
+// Auxiliary objects of a part beside its planes, axes and curves: conjunctive points (a point
+// standing on a vertex, directed along an edge). Each collection's Add gives a new object that
+// its Update builds from its parameters.
+
+#include <vector>
+
+#include "tvapi/ModelObjects.h"
+#include "tvapi/Topology.h"
+
+namespace tvapi {
+
+// A point on a vertex whose Z axis follows an edge's tangent there.
+class IConjunctivePoint : public IModelObject {
+public:
+    static constexpr char IID[] = "12415B01-E6C4-42B7-998E-534D698EABF9";
+    using Parent = IModelObject;
+
+    // A vertex or a 3D point.
+    virtual void SetVertex(IModelObjectPtr vertex) = 0;
+    virtual void SetEdge(IModelObjectPtr edge) = 0;
+    // True: along the edge's tangent; false: against it.
+    virtual void SetDirection(bool direction) = 0;
+    virtual bool GetDirection() = 0;
+    // The point it stands on, answering IPoint3D; empty until built.
+    virtual IAPIObjectPtr GetVertex() = 0;
+    // The edge's curve, answering IMathCurve3D; empty until built.
+    virtual IAPIObjectPtr GetEdge() = 0;
+    // Axis o3d_axisOX, o3d_axisOY or o3d_axisOZ (the direction) of its frame; false, nothing
+    // written, until built or for another kind.
+    virtual bool GetAxis(tvObj3dTypeEnum axis, double& x, double& y, double& z) = 0;
+
+protected:
+    ~IConjunctivePoint() = default;
+};
+
+using IConjunctivePointPtr = Ptr<IConjunctivePoint>;
+
+class IConjunctivePoints : public IAPIObject {
+public:
+    static constexpr char IID[] = "5ACE2F02-2B17-4F87-80A0-045CB8968774";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IConjunctivePointPtr GetItem(int index) = 0;
+    virtual IConjunctivePointPtr Add() = 0;
+
+protected:
+    ~IConjunctivePoints() = default;
+};
+
+using IConjunctivePointsPtr = Ptr<IConjunctivePoints>;
+
+} // namespace tvapi
