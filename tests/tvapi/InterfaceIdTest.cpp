@@ -45,6 +45,6 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
             IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IConjunctivePoint,
-            IConjunctivePoints>();
-    EXPECT_EQ(ids.size(), 79u);
+            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems>();
+    EXPECT_EQ(ids.size(), 81u);
 }

@@ -65,8 +65,9 @@ public:
     tvapi::ILineSegment3DPtr AddSegment();
     tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
     tvapi::IPolyLinePtr AddPolyLine();
-    // HostConjunctivePoint.cpp.
+    // HostConjunctivePoint.cpp, HostLocalSystems.cpp.
     tvapi::IConjunctivePointPtr AddConjunctivePoint();
+    tvapi::ILocalCoordinateSystemPtr AddLocalSystem();
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -76,6 +77,7 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
     const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
     const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept { return FConjunctivePoints; }
+    const std::vector<tvapi::IModelObjectPtr>& LocalSystems() const noexcept { return FLocalSystems; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -86,6 +88,7 @@ private:
     std::vector<tvapi::IModelObjectPtr> FSpirals;
     std::vector<tvapi::IModelObjectPtr> FPolyLines;
     std::vector<tvapi::IModelObjectPtr> FConjunctivePoints;
+    std::vector<tvapi::IModelObjectPtr> FLocalSystems;
 };
 
 } // namespace tvhost

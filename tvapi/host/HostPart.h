@@ -54,8 +54,9 @@ public:
     tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
     tvapi::ISketchesPtr GetSketches() override;
-    // HostConjunctivePoint.cpp.
+    // HostConjunctivePoint.cpp, HostLocalSystems.cpp.
     tvapi::IConjunctivePointsPtr GetConjunctivePoints() override;
+    tvapi::ILocalCoordinateSystemsPtr GetLocalCoordinateSystems() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }

@@ -8,6 +8,7 @@
 namespace tvapi {
 
 class IConjunctivePoints;
+class ILocalCoordinateSystems;
 
 // Whether a construction object is shown in the model.
 class IHiddenState : public IAPIObject {
@@ -343,6 +344,7 @@ public:
     virtual IModelObjectPtr GetDefaultObject(tvObj3dTypeEnum kind) = 0;
     // AuxiliaryObjects.h.
     virtual Ptr<IConjunctivePoints> GetConjunctivePoints() = 0;
+    virtual Ptr<ILocalCoordinateSystems> GetLocalCoordinateSystems() = 0;
 
 protected:
     ~IAuxiliaryGeomContainer() = default;

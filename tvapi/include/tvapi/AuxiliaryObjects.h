@@ -1,7 +1,7 @@
 #pragma once
 // Auxiliary objects of a part beside its planes, axes and curves: conjunctive points (a point
-// standing on a vertex, directed along an edge). Each collection's Add gives a new object that
-// its Update builds from its parameters.
+// standing on a vertex, directed along an edge) and local coordinate systems. Each
+// collection's Add gives a new object that its Update builds from its parameters.
 
 #include <vector>
 
@@ -50,5 +50,38 @@ protected:
 };
 
 using IConjunctivePointsPtr = Ptr<IConjunctivePoints>;
+
+// A named frame of a part.
+class ILocalCoordinateSystem : public IModelObject {
+public:
+    static constexpr char IID[] = "A6A0CCC4-140B-4738-8D4C-315606A57D54";
+    using Parent = IModelObject;
+
+    // Sixteen reals row after row: the X, Y and Z axes with 0 in the fourth column, then the
+    // origin with 1; kept as given. False, nothing changed, for another count.
+    virtual bool SetMatrix3D(const std::vector<double>& matrix) = 0;
+    virtual std::vector<double> GetMatrix3D() = 0;
+
+protected:
+    ~ILocalCoordinateSystem() = default;
+};
+
+using ILocalCoordinateSystemPtr = Ptr<ILocalCoordinateSystem>;
+
+class ILocalCoordinateSystems : public IAPIObject {
+public:
+    static constexpr char IID[] = "7EB417CA-28E7-4DAB-BEA9-614F467C51B6";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual ILocalCoordinateSystemPtr GetItem(int index) = 0;
+    // A new system at the part's origin, not yet built.
+    virtual ILocalCoordinateSystemPtr Add() = 0;
+
+protected:
+    ~ILocalCoordinateSystems() = default;
+};
+
+using ILocalCoordinateSystemsPtr = Ptr<ILocalCoordinateSystems>;
 
 } // namespace tvapi

@@ -151,6 +151,24 @@ public:
     // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
 
+    // ---- 3D local coordinate systems (drModelerAPIPlacement.cpp) -------------------------------
+    // A local system of Part at origin P with the axes as given (not normalised), named *Name
+    // when Name is not null, made Obj3D and recorded for an open 3D macro. While it is made
+    // the host creates quietly and in the model's axes when inGlobalLSK (else in the active
+    // system); both settings are back as they were when the call returns. Without the
+    // settings, a 3D document, the part, its container or a new system nothing is made and
+    // Obj3D stays. An update that throws shows "Error drMtr3D" and publishes nothing (Obj3D
+    // empty).
+    void drMtr3D(const TPoint3D& P, const TVector3D& aX, const TVector3D& aY, const TVector3D& aZ,
+                 TString* Name, Boolean inGlobalLSK);
+    // The same from M's rows (origin in the fourth), always in the active system.
+    void drMtr3D(const TMtr3D& M, TString* Name, Boolean inGlobalLSK);
+    // Moves the local system E to the frame and updates it; the update's answer. False when E
+    // is no local system; a host exception is swallowed (false, or the update's answer when it
+    // came after the update).
+    Boolean drUpdateMtr3D(tvapi::IModelObjectPtr E, const TPoint3D& P, const TVector3D& aX, const TVector3D& aY,
+                          const TVector3D& aZ);
+
     // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
