@@ -45,6 +45,6 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
             IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IConjunctivePoint,
-            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems>();
-    EXPECT_EQ(ids.size(), 81u);
+            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits>();
+    EXPECT_EQ(ids.size(), 83u);
 }

@@ -52,8 +52,15 @@ TFrame FrameAlong(const TXyz& origin, const TXyz& normal);
 // A point of no part at `position`, as objects built on a vertex hand it out.
 tvapi::IPoint3DPtr LonePoint(const TXyz& position);
 
+class THostPart;
+
 class THostAuxGeometry {
 public:
+    THostAuxGeometry() = default;
+    // Its face splits forget the part (HostFaceSplit.cpp).
+    ~THostAuxGeometry();
+    THostAuxGeometry(const THostAuxGeometry&) = delete;
+    THostAuxGeometry& operator=(const THostAuxGeometry&) = delete;
 
     // The part's own plane or axis of `kind`, made on first request; empty for another kind.
     tvapi::IModelObjectPtr Default(tvapi::tvObj3dTypeEnum kind);
@@ -65,9 +72,11 @@ public:
     tvapi::ILineSegment3DPtr AddSegment();
     tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
     tvapi::IPolyLinePtr AddPolyLine();
-    // HostConjunctivePoint.cpp, HostLocalSystems.cpp.
+    // HostConjunctivePoint.cpp, HostLocalSystems.cpp, HostFaceSplit.cpp.
     tvapi::IConjunctivePointPtr AddConjunctivePoint();
     tvapi::ILocalCoordinateSystemPtr AddLocalSystem();
+    // A split of `owner`'s faces; updating it replaces the split bodies.
+    tvapi::IFaceSplitPtr AddFaceSplit(THostPart& owner);
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -78,6 +87,7 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
     const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept { return FConjunctivePoints; }
     const std::vector<tvapi::IModelObjectPtr>& LocalSystems() const noexcept { return FLocalSystems; }
+    const std::vector<tvapi::IModelObjectPtr>& FaceSplits() const noexcept { return FFaceSplits; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -89,6 +99,7 @@ private:
     std::vector<tvapi::IModelObjectPtr> FPolyLines;
     std::vector<tvapi::IModelObjectPtr> FConjunctivePoints;
     std::vector<tvapi::IModelObjectPtr> FLocalSystems;
+    std::vector<tvapi::IModelObjectPtr> FFaceSplits;
 };
 
 } // namespace tvhost

@@ -355,6 +355,7 @@ public:
     {
         return Enter("IFace::GetOrientation") && FFace.Orientation() != TopAbs_REVERSED;
     }
+    const TopoDS_Face& Face() const noexcept { return FFace; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override
@@ -371,6 +372,11 @@ private:
 
 } // namespace
 
+TShape FaceShapeOf(const tvapi::IModelObjectPtr& face)
+{
+    const auto* host = dynamic_cast<const THostFace*>(face.Get());
+    return host ? std::make_shared<const TopoDS_Shape>(host->Face()) : TShape();
+}
 
 tvapi::IModelObjectPtr TTopology::Object(int k, int i)
 {

@@ -9,6 +9,7 @@ namespace tvapi {
 
 class IConjunctivePoints;
 class ILocalCoordinateSystems;
+class IFaceSplits;
 
 // Whether a construction object is shown in the model.
 class IHiddenState : public IAPIObject {
@@ -345,6 +346,7 @@ public:
     // AuxiliaryObjects.h.
     virtual Ptr<IConjunctivePoints> GetConjunctivePoints() = 0;
     virtual Ptr<ILocalCoordinateSystems> GetLocalCoordinateSystems() = 0;
+    virtual Ptr<IFaceSplits> GetFaceSplits() = 0;
 
 protected:
     ~IAuxiliaryGeomContainer() = default;

@@ -1,7 +1,7 @@
 #pragma once
 // Auxiliary objects of a part beside its planes, axes and curves: conjunctive points (a point
-// standing on a vertex, directed along an edge) and local coordinate systems. Each
-// collection's Add gives a new object that its Update builds from its parameters.
+// standing on a vertex, directed along an edge), local coordinate systems and face splits.
+// Each collection's Add gives a new object that its Update builds from its parameters.
 
 #include <vector>
 
@@ -83,5 +83,38 @@ protected:
 };
 
 using ILocalCoordinateSystemsPtr = Ptr<ILocalCoordinateSystems>;
+
+// Faces of a part's bodies split by the curves of a sketch, projected along a direction, or
+// by other model objects.
+class IFaceSplit : public IModelObject {
+public:
+    static constexpr char IID[] = "5155D93A-9410-4349-B7C9-9F5E3716D980";
+    using Parent = IModelObject;
+
+    virtual void SetDirection(tvDirectionTypeEnum direction) = 0;
+    virtual void SetSketch(ISketchPtr sketch) = 0;
+    virtual void SetCutObjects(const std::vector<IModelObjectPtr>& objects) = 0;
+    virtual void SetFaces(const std::vector<IFacePtr>& faces) = 0;
+
+protected:
+    ~IFaceSplit() = default;
+};
+
+using IFaceSplitPtr = Ptr<IFaceSplit>;
+
+class IFaceSplits : public IAPIObject {
+public:
+    static constexpr char IID[] = "E199B572-0E5F-49FD-86BA-2EF5034C1557";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IFaceSplitPtr GetItem(int index) = 0;
+    virtual IFaceSplitPtr Add() = 0;
+
+protected:
+    ~IFaceSplits() = default;
+};
+
+using IFaceSplitsPtr = Ptr<IFaceSplits>;
 
 } // namespace tvapi

@@ -33,6 +33,9 @@ class IApplication;
 
 namespace drApi {
 
+template <class T> using TVOf = std::vector<T>;
+using TVOfMO = TVOf<tvapi::IModelObjectPtr>;
+
 // False when any value is NaN or infinite: drawing operations given such coordinates or
 // sizes draw nothing, so a document never holds them.
 inline bool AllFinite(std::initializer_list<Real> values)
@@ -547,6 +550,15 @@ public:
     void drOpenView(Integer N);
     // P in the axes of Sketch; Result unchanged without a sketch or when the host cannot.
     void drSketchTranslate(TPoint3D& P, TPoint2D& Result);
+    // Obj3D is emptied; then, for a sketch, the open editing ends and a split of Faces of Part
+    // by Sketch's curves projected along TypeSplit is made, updated, made Obj3D and recorded
+    // for an open 3D macro. Nothing more without the sketch, Part's container, the collection
+    // or a new split.
+    void drSplitFaceSketch(const TVOf<tvapi::IFacePtr>& Faces, tvapi::ISketchPtr Sketch,
+                           tvapi::tvDirectionTypeEnum TypeSplit);
+    // The same by CutObjects; the editing of a sketch is left as it is.
+    void drSplitFaceObjects(const TVOf<tvapi::IFacePtr>& Faces, const TVOfMO& CutObjects,
+                            tvapi::tvDirectionTypeEnum TypeSplit);
 
     // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
     // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
