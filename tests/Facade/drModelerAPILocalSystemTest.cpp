@@ -31,7 +31,8 @@ protected:
     }
     void Make(TString* Name, Boolean inGlobalLSK)
     {
-        MA.drMtr3D(TPoint3D(1, 2, 3), TVector3D(0, 2, 0), TVector3D(-1, 0, 0), TVector3D(0, 0, 3), Name, inGlobalLSK);
+        MA.drMtr3D(TPoint3D(1, 2, 3), TVector3D(0, 2, 0), TVector3D(-1, 0, 0), TVector3D(0, 0, 3), Name,
+                   inGlobalLSK);
     }
 };
 
@@ -91,7 +92,8 @@ TEST_F(TModelerApiLocalSystemTest, MissingPartOrCollectionLeavesSettingsAndObj3D
     R().Part = nullptr;
     Make(nullptr, true);
     R().Part = part;
-    for (const char* op : {"IAuxiliaryGeomContainer::GetLocalCoordinateSystems", "ILocalCoordinateSystems::Add"}) {
+    for (const char* op :
+         {"IAuxiliaryGeomContainer::GetLocalCoordinateSystems", "ILocalCoordinateSystems::Add"}) {
         SCOPED_TRACE(op);
         InjectFault(op);
         Make(nullptr, true);
@@ -127,6 +129,18 @@ TEST_F(TModelerApiLocalSystemTest, ThrowingUpdateShowsErrorAndPublishesNothing)
     EXPECT_FALSE(Settings().QuietCreation());
 }
 
+// Any other host exception passes on, with both settings given back all the same.
+TEST_F(TModelerApiLocalSystemTest, OtherHostExceptionPassesOnWithTheSettingsBack)
+{
+    OpenPart();
+    testsinks::TRecordingHost host;
+    InjectFault("ILocalCoordinateSystem::SetMatrix3D", tvhost::fkThrow);
+    EXPECT_THROW(Make(nullptr, true), tvhost::TInjectedFault);
+    EXPECT_TRUE(host.Boxes.empty());
+    EXPECT_TRUE(InActive());
+    EXPECT_FALSE(Settings().QuietCreation());
+}
+
 // Moving: a system gets the new matrix and is Obj3D; anything else, or a throwing host, is false.
 TEST_F(TModelerApiLocalSystemTest, UpdateMovesASystemAndRefusesOtherObjects)
 {
@@ -140,10 +154,12 @@ TEST_F(TModelerApiLocalSystemTest, UpdateMovesASystemAndRefusesOtherObjects)
     EXPECT_EQ(R().Obj3D, system);
 
     const IModelObjectPtr plane = MA.drDefault(o3d_planeXOY);
-    EXPECT_FALSE(MA.drUpdateMtr3D(plane, TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1)));
+    EXPECT_FALSE(
+        MA.drUpdateMtr3D(plane, TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1)));
     EXPECT_FALSE(MA.drUpdateMtr3D(IModelObjectPtr(), TPoint3D(), TVector3D(), TVector3D(), TVector3D()));
     EXPECT_EQ(R().Obj3D, system);
     InjectFault("ILocalCoordinateSystem::SetMatrix3D", tvhost::fkThrow);
-    EXPECT_FALSE(MA.drUpdateMtr3D(system, TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1)));
+    EXPECT_FALSE(
+        MA.drUpdateMtr3D(system, TPoint3D(), TVector3D(1, 0, 0), TVector3D(0, 1, 0), TVector3D(0, 0, 1)));
     EXPECT_EQ(Matrix(system)[12], 5.0);
 }

@@ -154,7 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, TModelerApiXOZAngleEskisTest,
                                            TAngleCase{"Half", 180.0, 5.0, 0.0, 180.0, 180.0},
                                            TAngleCase{"TwoTurns", 720.0, 0.0, 0.0, 360.0, 0.0},
                                            TAngleCase{"Zero", 0.0, 3.0, 0.0, 0.0, 0.0}),
-                         [](const ::testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
+                         [](const ::testing::TestParamInfo<TAngleCase>& p) {
+                             return std::string(p.param.Name);
+                         });
 
 TEST_F(TModelerApiPlaneSketchTest, AxisAngleEskisAlwaysGivesTheSketchAngleZero)
 {

@@ -85,7 +85,10 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Segments() const noexcept { return FSegments; }
     const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
     const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
-    const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept { return FConjunctivePoints; }
+    const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept
+    {
+        return FConjunctivePoints;
+    }
     const std::vector<tvapi::IModelObjectPtr>& LocalSystems() const noexcept { return FLocalSystems; }
     const std::vector<tvapi::IModelObjectPtr>& FaceSplits() const noexcept { return FFaceSplits; }
 

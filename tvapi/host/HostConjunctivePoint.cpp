@@ -49,7 +49,7 @@ public:
     bool GetAxis(tvapi::tvObj3dTypeEnum axis, double& x, double& y, double& z) override
     {
         if (!Enter("IConjunctivePoint::GetAxis", {std::to_string(axis)}) || !FBuilt) return false;
-        const TXyz* a = axis == tvapi::o3d_axisOX ? &FFrame.X
+        const TXyz* a = axis == tvapi::o3d_axisOX   ? &FFrame.X
                         : axis == tvapi::o3d_axisOY ? &FFrame.Y
                         : axis == tvapi::o3d_axisOZ ? &FFrame.Z
                                                     : nullptr;

@@ -457,7 +457,8 @@ void LoadSketches(THostPart& part, const json& sketches)
             const json& p = s["plane"];
             const TFrame frame = p.contains("frame") ? FrameOf(p["frame"]) : TFrame();
             sketch.RestorePlane(static_cast<tvapi::tvObj3dTypeEnum>(p.at("kind").get<int>()),
-                                FromUtf8(p.at("name").get<std::string>()), p.contains("frame") ? &frame : nullptr);
+                                FromUtf8(p.at("name").get<std::string>()),
+                                p.contains("frame") ? &frame : nullptr);
         }
         LoadDocumentJson(sketch.Document(), s.at("document"));
     }

@@ -620,7 +620,8 @@ void TChecker::Sketch(const json& s)
             Object(p);
             Member(p, "kind", [&](const json& v) { Int32(v); });
             Member(p, "name", [&](const json& v) { String(v); });
-            Member(p, "frame", [&](const json& f) { Frame(f); }, true);
+            Member(
+                p, "frame", [&](const json& f) { Frame(f); }, true);
         },
         true);
     Member(s, "document", [&](const json& d) {

@@ -150,9 +150,11 @@ TShape Swept(const TShape& edge, const TXyz& sweep)
 TShape PlaneFace(const TFrame& plane, double half)
 {
     const gp_Pln pln(gp_Ax3(gp_Pnt(plane.Origin[0], plane.Origin[1], plane.Origin[2]),
-                            gp_Dir(plane.Z[0], plane.Z[1], plane.Z[2]), gp_Dir(plane.X[0], plane.X[1], plane.X[2])));
+                            gp_Dir(plane.Z[0], plane.Z[1], plane.Z[2]),
+                            gp_Dir(plane.X[0], plane.X[1], plane.X[2])));
     try {
-        return std::make_shared<const TopoDS_Shape>(BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face());
+        return std::make_shared<const TopoDS_Shape>(
+            BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face());
     } catch (const Standard_Failure&) {
         return {};
     }

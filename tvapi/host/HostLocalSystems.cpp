@@ -63,7 +63,8 @@ public:
     }
     tvapi::ILocalCoordinateSystemPtr Add() override
     {
-        return Enter("ILocalCoordinateSystems::Add") ? Aux().AddLocalSystem() : tvapi::ILocalCoordinateSystemPtr();
+        return Enter("ILocalCoordinateSystems::Add") ? Aux().AddLocalSystem()
+                                                     : tvapi::ILocalCoordinateSystemPtr();
     }
 };
 
@@ -98,7 +99,8 @@ bool THostDocument3D::GetInActiveLocalSystem()
 
 void THostDocument3D::SetInActiveLocalSystem(bool inActive)
 {
-    if (Enter("ITervanDocument3D::SetInActiveLocalSystem", {BoolArg(inActive)})) FInActiveLocalSystem = inActive;
+    if (Enter("ITervanDocument3D::SetInActiveLocalSystem", {BoolArg(inActive)}))
+        FInActiveLocalSystem = inActive;
 }
 
 } // namespace tvhost

@@ -107,7 +107,8 @@ TFrame THostSketch::Frame() const
 
 void THostSketch::RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame* frame)
 {
-    FPlane = frame ? FixedPlane(kind, name, *frame) : tvapi::IModelObjectPtr(New<THostModelObject>(kind, name));
+    FPlane =
+        frame ? FixedPlane(kind, name, *frame) : tvapi::IModelObjectPtr(New<THostModelObject>(kind, name));
     FPlaneKind = kind;
 }
 

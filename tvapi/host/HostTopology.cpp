@@ -100,7 +100,8 @@ public:
     }
     bool GetParamByPoint(double x, double y, double z, double& t, bool onCurve) override
     {
-        if (!Enter("IMathCurve3D::GetParamByPoint", {std::to_string(x), std::to_string(y), std::to_string(z)}))
+        if (!Enter("IMathCurve3D::GetParamByPoint",
+                   {std::to_string(x), std::to_string(y), std::to_string(z)}))
             return false;
         double best = 0, distance = 0;
         Nearest(gp_Pnt(x, y, z), best, distance);

@@ -169,8 +169,8 @@ public:
     // Moves the local system E to the frame and updates it; the update's answer. False when E
     // is no local system; a host exception is swallowed (false, or the update's answer when it
     // came after the update).
-    Boolean drUpdateMtr3D(tvapi::IModelObjectPtr E, const TPoint3D& P, const TVector3D& aX, const TVector3D& aY,
-                          const TVector3D& aZ);
+    Boolean drUpdateMtr3D(tvapi::IModelObjectPtr E, const TPoint3D& P, const TVector3D& aX,
+                          const TVector3D& aY, const TVector3D& aZ);
 
     // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,

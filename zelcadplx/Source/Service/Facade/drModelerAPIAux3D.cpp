@@ -99,7 +99,8 @@ void TModelerApi::drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const
     Published(*R3, tvapi::IModelObjectPtr(spiral));
 }
 
-void TModelerApi::drConjunctivePoint(tvapi::IModelObjectPtr Vertex, tvapi::IModelObjectPtr Edge, Boolean Direction)
+void TModelerApi::drConjunctivePoint(tvapi::IModelObjectPtr Vertex, tvapi::IModelObjectPtr Edge,
+                                     Boolean Direction)
 {
     // The document's auxiliary geometry is its top part's.
     const tvapi::ITervanDocument3DPtr doc(R3->IDoc);

@@ -18,7 +18,8 @@ namespace drApi {
 namespace {
 
 // The host's frame matrix: rows aX, aY, aZ with 0, then P with 1; the axes as given.
-std::vector<double> FrameMatrix(const TPoint3D& P, const TVector3D& aX, const TVector3D& aY, const TVector3D& aZ)
+std::vector<double> FrameMatrix(const TPoint3D& P, const TVector3D& aX, const TVector3D& aY,
+                                const TVector3D& aZ)
 {
     return {aX.x, aX.y, aX.z, 0, aY.x, aY.y, aY.z, 0, aZ.x, aZ.y, aZ.z, 0, P.x, P.y, P.z, 1};
 }
@@ -54,7 +55,8 @@ private:
 tvapi::ILocalCoordinateSystemPtr NewLocalSystem(const tvapi::IPartPtr& Part)
 {
     const tvapi::IAuxiliaryGeomContainerPtr container(Part);
-    const tvapi::ILocalCoordinateSystemsPtr systems = container ? container->GetLocalCoordinateSystems() : nullptr;
+    const tvapi::ILocalCoordinateSystemsPtr systems =
+        container ? container->GetLocalCoordinateSystems() : nullptr;
     return systems ? systems->Add() : nullptr;
 }
 

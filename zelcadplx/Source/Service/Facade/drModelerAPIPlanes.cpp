@@ -187,7 +187,8 @@ void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, 
     drCreateEskis(Angle, Name);
 }
 
-void TModelerApi::drPlaneAxisAngleEskis(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis, Real const& Angle)
+void TModelerApi::drPlaneAxisAngleEskis(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis,
+                                        Real const& Angle)
 {
     drPlaneAxisAngle(Plane, Axis, Angle);
     drCreateEskis(0.0, Str());
@@ -214,7 +215,8 @@ void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPt
     MA.drPlanePerpendEdgeVertex(Edge, Point);
 }
 
-void drPlanePerpendEdgeVertexEskis(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point, Real const& AngleEskiz)
+void drPlanePerpendEdgeVertexEskis(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point,
+                                   Real const& AngleEskiz)
 {
     drPlanePerpendEdgeVertex(Edge, Point);
     MA.drCreateEskis(AngleEskiz, Str());
