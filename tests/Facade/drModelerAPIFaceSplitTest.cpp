@@ -68,6 +68,23 @@ TEST_F(TModelerApiFaceSplitTest, SketchLineAcrossTheTopFaceSplitsItInTwo)
     EXPECT_EQ(ObjectsOf(IModelObjectPtr(part.Bodies().at(0)), o3d_face).size(), 7u);
 }
 
+// A circle of the sketch inside the top face cuts a disc out of it; both parts keep the area.
+TEST_F(TModelerApiFaceSplitTest, SketchCircleCutsADiscOutOfTheTopFace)
+{
+    MA.drPlane(o3d_planeXOY, 0.0);
+    MA.drCreateEskis(0.0, "");
+    MA.drCircle(5, 10, 3, 1);
+    MA.drSplitFaceSketch(TopFace(), R().Sketch, dtBoth);
+    EXPECT_EQ(FaceCount(), 7u);
+    double area = 0;
+    for (const IModelObjectPtr& f : ObjectsOf(IModelObjectPtr(Top().Bodies().at(0)), o3d_face)) {
+        double x0, y0, z0, x1, y1, z1;
+        IFacePtr(f)->GetSurface()->GetGabarit(x0, y0, z0, x1, y1, z1);
+        if (z0 > 4.9 && z1 < 5.1) area += IFacePtr(f)->GetArea(1);
+    }
+    EXPECT_NEAR(area, 200, 1e-6);
+}
+
 // Projected against the sketch's normal the line never meets the top face: nothing is split,
 // though the split object is made and published.
 TEST_F(TModelerApiFaceSplitTest, ReverseProjectionMissesTheTopFace)

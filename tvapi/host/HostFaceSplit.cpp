@@ -1,5 +1,5 @@
 // Face splits of a stand-in part: the faces are cut by the kernel where the cutting geometry
-// crosses them (a sketch's segments swept along its normal, or planes), and the split bodies
+// crosses them (a sketch's segments and circles swept along its normal, or planes), and the split bodies
 // replace the part's own, so the part's face count grows.
 #include <cmath>
 #include <string>
@@ -47,22 +47,29 @@ TFrame Inverse(const TFrame& f)
     return back;
 }
 
-// The sketch's segments swept along its normal as `direction` says: dtNormal along it,
-// dtReverse against it, the others both ways.
+// A segment or circle of a sketch as an edge in the model, lifted by `w` along its normal;
+// null for any other object.
+TShape SketchEdge(const tvapi::IDrawingObjectPtr& o, const TFrame& f, double w)
+{
+    if (const tvapi::ILineSegmentPtr segment(o); segment)
+        return MakeSegment(f.Point(segment->GetX1(), segment->GetY1(), w),
+                           f.Point(segment->GetX2(), segment->GetY2(), w));
+    if (const tvapi::ICirclePtr circle(o); circle)
+        return MakeCircle(f.Point(circle->GetXc(), circle->GetYc(), w), f.Z, circle->GetRadius());
+    return {};
+}
+
+// The sketch's segments and circles swept along its normal as `direction` says: dtNormal
+// along it, dtReverse against it, the others both ways.
 std::vector<TShape> SketchTools(THostSketch& sketch, tvapi::tvDirectionTypeEnum direction)
 {
     const TFrame f = sketch.Frame();
     const double from = direction == tvapi::dtNormal ? 0.0 : -Reach;
     const double to = direction == tvapi::dtReverse ? 0.0 : Reach;
+    const TXyz sweep{f.Z[0] * (to - from), f.Z[1] * (to - from), f.Z[2] * (to - from)};
     std::vector<TShape> tools;
-    for (const tvapi::IDrawingObjectPtr& o : sketch.Document().Drawing().ActiveView().Children()) {
-        const tvapi::ILineSegmentPtr segment(o);
-        if (!segment) continue;
-        const TShape edge = MakeSegment(f.Point(segment->GetX1(), segment->GetY1(), from),
-                                        f.Point(segment->GetX2(), segment->GetY2(), from));
-        if (TShape face = Swept(edge, {f.Z[0] * (to - from), f.Z[1] * (to - from), f.Z[2] * (to - from)}))
-            tools.push_back(std::move(face));
-    }
+    for (const tvapi::IDrawingObjectPtr& o : sketch.Document().Drawing().ActiveView().Children())
+        if (TShape face = Swept(SketchEdge(o, f, from), sweep)) tools.push_back(std::move(face));
     return tools;
 }
 
