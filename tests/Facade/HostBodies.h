@@ -50,6 +50,11 @@ public:
         x0 = y0 = z0 = x1 = y1 = z1 = 0;
     }
     double GetLength(int) override { return 0; }
+    bool GetParamByPoint(double x, double, double, double& t, bool) override
+    {
+        t = x;
+        return true;
+    }
     bool IsLineSeg() override { return true; }
     bool IsCircle() override { return false; }
     bool IsArc() override { return false; }

@@ -161,3 +161,67 @@ TEST_F(TModelerApiAux3DTest, PlaneThroughThreePointsMakesThreeHiddenDotPointsFir
     ASSERT_EQ(Aux().Planes().size(), 2u);
     EXPECT_FALSE(tvhost::PlaneFrameOf(Aux().Planes()[1], frame));
 }
+
+// A conjunctive point on the corner (10, 0, 0) of a box and its edge along X: the point, the
+// edge's tangent, negated for direction false; published and recorded like the others.
+TEST_F(TModelerApiAux3DTest, ConjunctivePointStandsOnTheVertexAlongTheEdge)
+{
+    OpenPart();
+    const tvhost::THostBodyPtr body = Top().AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+    IModelObjectPtr edge, vertex;
+    for (const IModelObjectPtr& e : ObjectsOf(IModelObjectPtr(body), o3d_edge)) {
+        const IVertexPtr a = IEdgePtr(e)->GetVertex(false), b = IEdgePtr(e)->GetVertex(true);
+        double x0, y0, z0, x1, y1, z1;
+        a->GetPoint(x0, y0, z0);
+        b->GetPoint(x1, y1, z1);
+        if (y0 == 0 && z0 == 0 && y1 == 0 && z1 == 0) edge = e, vertex = IModelObjectPtr(x1 > x0 ? b : a);
+    }
+    ASSERT_TRUE(edge && vertex);
+    OpenMacro();
+    for (const bool direction : {true, false}) {
+        SCOPED_TRACE(direction);
+        MA.drConjunctivePoint(vertex, edge, direction);
+        ASSERT_EQ(Aux().ConjunctivePoints().size(), direction ? 1u : 2u);
+        const IConjunctivePointPtr cp(R().Obj3D);
+        ASSERT_TRUE(cp);
+        EXPECT_EQ(R().Obj3D, Aux().ConjunctivePoints().back());
+        TPoint3D P(-1, -1, -1);
+        TVector3D V(0, 0, 0);
+        EXPECT_TRUE(MA.GetConjunctivePoint(cp, P, V));
+        EXPECT_NEAR(P.x, 10, 1e-9);
+        EXPECT_NEAR(P.y, 0, 1e-9);
+        const double sign = direction ? 1 : -1;
+        EXPECT_NEAR(V.x / V.Len(), sign, 1e-9) << "the edge runs along +X";
+        double x = 0, y = 0, z = 0;
+        ASSERT_TRUE(cp->GetAxis(o3d_axisOZ, x, y, z));
+        EXPECT_NEAR(x, sign, 1e-9);
+    }
+    EXPECT_EQ(Recorded().size(), 2u);
+}
+
+// Without the part, its collection or a new point nothing is published; an empty point, or
+// one that could not be built, reads false and writes nothing.
+TEST_F(TModelerApiAux3DTest, ConjunctivePointStopsQuietlyAndReadsFalseWhenUnbuilt)
+{
+    const IModelObjectPtr before = Stranger();
+    R().Obj3D = before;
+    MA.drConjunctivePoint(Stranger(), Stranger(), true); // no document
+    EXPECT_EQ(R().Obj3D, before);
+    OpenPart();
+    R().Obj3D = before;
+    for (const char* op : {"IAuxiliaryGeomContainer::GetConjunctivePoints", "IConjunctivePoints::Add"}) {
+        SCOPED_TRACE(op);
+        InjectFault(op);
+        MA.drConjunctivePoint(Stranger(), Stranger(), true);
+        EXPECT_EQ(R().Obj3D, before);
+        EXPECT_TRUE(Aux().ConjunctivePoints().empty());
+    }
+    TPoint3D P(1, 2, 3);
+    TVector3D V(4, 5, 6);
+    EXPECT_FALSE(MA.GetConjunctivePoint(IConjunctivePointPtr(), P, V));
+    MA.drConjunctivePoint(Stranger(), Stranger(), true); // a face stands for neither
+    ASSERT_EQ(Aux().ConjunctivePoints().size(), 1u);
+    EXPECT_FALSE(MA.GetConjunctivePoint(IConjunctivePointPtr(R().Obj3D), P, V));
+    EXPECT_EQ(P.x, 1);
+    EXPECT_EQ(V.z, 6);
+}

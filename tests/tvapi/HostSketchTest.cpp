@@ -144,3 +144,47 @@ TEST_F(HostSketchTest, FileWithASketchDocumentOfAnotherKindIsRefused)
     root["model"]["sketches"][0]["document"]["type"] = tvDocumentDrawing;
     EXPECT_NE(tvhost::CheckDocumentJson(root), "");
 }
+
+// A sketch on an offset plane takes that plane's own frame: on XOZ offset 12 (normal -Y) a
+// 10 x 20 rectangle of the sketch swept 5 along the normal is a box from 12 to 17 along it,
+// and the frame comes back from the file with the plane.
+TEST_F(HostSketchTest, SketchOnAnOffsetPlaneTakesItsFrameAndKeepsItInTheFile)
+{
+    const ITervanDocumentPtr doc = Documents().AddDocument(tvDocumentPart);
+    const IPartPtr part = ITervanDocument3DPtr(doc)->GetTopPart();
+    const IAuxiliaryGeomContainerPtr aux(part);
+    const IPlane3DByOffsetPtr plane(aux->GetPlanes3D()->Add(o3d_planeOffset));
+    plane->SetBasePlane(aux->GetDefaultObject(o3d_planeXOZ));
+    plane->SetOffset(12);
+    plane->SetDirection(true);
+    ASSERT_TRUE(plane->Update());
+    const ISketchPtr sketch = Sketches(doc)->Add();
+    sketch->SetPlane(IModelObjectPtr(plane));
+    double u = 0, v = 0;
+    ASSERT_TRUE(sketch->PointIntoSketch(3, -12, 4, u, v));
+    EXPECT_DOUBLE_EQ(u, 3);
+    EXPECT_DOUBLE_EQ(v, 4);
+
+    const tvhost::TFrame f = tvhost::HostAs<tvhost::THostSketch>(sketch)->Frame();
+    const tvhost::TShape box = tvhost::MakePrism(f, 0, 0, 10, 20, 5);
+    EXPECT_NEAR(tvhost::Volume(box), 1000, 1e-6);
+    const std::array<double, 6> b = tvhost::BoxOf(box); // along -Y: 12 .. 17
+    EXPECT_NEAR(-b[4], 12, 1e-7);
+    EXPECT_NEAR(-b[1], 17, 1e-7);
+    EXPECT_NEAR(b[0], 0, 1e-7);
+    EXPECT_NEAR(b[5], 20, 1e-7);
+
+    ASSERT_TRUE(doc->SaveAs(Temp("offset-sketch.qpt").c_str()));
+    ASSERT_TRUE(doc->Close(kdDoNotSaveChanges));
+    const ITervanDocumentPtr reopened = Documents().Open(Temp("offset-sketch.qpt").c_str(), true, false);
+    ASSERT_TRUE(reopened) << Documents().OpenError();
+    const IPlane3DPtr kept(Sketches(reopened)->GetItem(0)->GetPlane());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->GetObjectType(), o3d_planeOffset);
+    const IPlacement3DPtr placement = kept->GetSurface()->GetPlacement();
+    double x = 0, y = 0, z = 0;
+    placement->GetOrigin(x, y, z);
+    EXPECT_NEAR(y, -12, 1e-12);
+    placement->GetAxis(o3d_axisOY, x, y, z);
+    EXPECT_NEAR(z, 1, 1e-12);
+}

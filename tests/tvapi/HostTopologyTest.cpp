@@ -95,6 +95,24 @@ TEST_F(HostTopologyTest, EdgeRunsFromItsStartVertexAlongItsCurve)
     EXPECT_NEAR(box[4], 6, 1e-12);
 }
 
+// The parameter of the nearest point: inside, beyond an end (the end), and off the curve only
+// when the point need not lie on it.
+TEST_F(HostTopologyTest, ParamByPointIsTheNearestCurvePoint)
+{
+    const auto body = tvhost::MakeBody(tvhost::MakeSegment({0, 0, 0}, {10, 0, 0}, 0, 2));
+    const IMathCurve3DPtr curve = IEdgePtr(ObjectsOf(IModelObjectPtr(body), o3d_edge).at(0))->GetCurve3D();
+    double t = -1;
+    ASSERT_TRUE(curve->GetParamByPoint(2.5, 0, 0, t, true));
+    EXPECT_NEAR(t, 0.5, 1e-9);
+    ASSERT_TRUE(curve->GetParamByPoint(14, 3, 0, t, false));
+    EXPECT_NEAR(t, 2, 1e-9);
+    ASSERT_TRUE(curve->GetParamByPoint(5, 3, 0, t, false));
+    EXPECT_NEAR(t, 1, 1e-9);
+    t = -1;
+    EXPECT_FALSE(curve->GetParamByPoint(5, 3, 0, t, true));
+    EXPECT_EQ(t, -1);
+}
+
 TEST_F(HostTopologyTest, ClosedCircleHasNoVerticesAndItsTurnAsLength)
 {
     const auto body = tvhost::MakeBody(tvhost::MakeCircle({0, 0, 7}, {0, 0, 1}, 4));

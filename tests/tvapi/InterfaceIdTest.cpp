@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tvapi/Application.h"
+#include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2D.h"
@@ -43,6 +44,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IRadialDimension, IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions,
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
-            IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator>();
-    EXPECT_EQ(ids.size(), 77u);
+            IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IConjunctivePoint,
+            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits>();
+    EXPECT_EQ(ids.size(), 83u);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "HostArgs.h"
+#include "HostAuxList.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
 #include "tvapi/Part.h"
@@ -25,7 +26,7 @@ std::string Num(int value)
 // Journaled as "IPoint3D::<operation>" and "IColorParam::<operation>".
 class THostPoint3D final : public THostModelObjectOf<tvapi::IPoint3D, tvapi::IColorParam> {
 public:
-    THostPoint3D() : THostModelObjectOf(tvapi::o3d_unknown) {}
+    explicit THostPoint3D(const TXyz& at = {0, 0, 0}) : THostModelObjectOf(tvapi::o3d_unknown), FXyz(at) {}
 
     void SetPointType(tvapi::tvPoint3DTypeEnum type) override
     {
@@ -194,41 +195,9 @@ private:
     bool FClosed = false;
 };
 
-using TAuxList = const std::vector<tvapi::IModelObjectPtr>& (THostAuxGeometry::*)() const noexcept;
-
-// A collection of the part's points, segments or spirals, journaled as "<Name>::<operation>".
-template <class I, class Item> class THostCurveList : public THostObjectOf<I> {
+class THostPoints3D final : public THostAuxItemList<tvapi::IPoints3D, tvapi::IPoint3DPtr> {
 public:
-    THostCurveList(THostPart& owner, const char* name, TAuxList list)
-        : FOwner(tvapi::IPartPtr(&owner)), FName(name), FList(list)
-    {
-    }
-
-    int GetCount() override
-    {
-        return THostObject::Enter(FName + "::GetCount") ? static_cast<int>((Aux().*FList)().size()) : 0;
-    }
-    Item GetItem(int index) override
-    {
-        if (!THostObject::Enter(FName + "::GetItem", {Num(index)})) return {};
-        const std::vector<tvapi::IModelObjectPtr>& list = (Aux().*FList)();
-        if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
-        return Item(list[static_cast<std::size_t>(index)]);
-    }
-
-protected:
-    THostAuxGeometry& Aux() const { return HostAs<THostPart>(FOwner)->AuxGeometry(); }
-
-    tvapi::IPartPtr FOwner;
-    std::string FName;
-
-private:
-    TAuxList FList;
-};
-
-class THostPoints3D final : public THostCurveList<tvapi::IPoints3D, tvapi::IPoint3DPtr> {
-public:
-    explicit THostPoints3D(THostPart& owner) : THostCurveList(owner, "IPoints3D", &THostAuxGeometry::Points)
+    explicit THostPoints3D(THostPart& owner) : THostAuxItemList(owner, "IPoints3D", &THostAuxGeometry::Points)
     {
     }
     tvapi::IPoint3DPtr Add() override
@@ -237,10 +206,10 @@ public:
     }
 };
 
-class THostSegments3D final : public THostCurveList<tvapi::ILineSegments3D, tvapi::ILineSegment3DPtr> {
+class THostSegments3D final : public THostAuxItemList<tvapi::ILineSegments3D, tvapi::ILineSegment3DPtr> {
 public:
     explicit THostSegments3D(THostPart& owner)
-        : THostCurveList(owner, "ILineSegments3D", &THostAuxGeometry::Segments)
+        : THostAuxItemList(owner, "ILineSegments3D", &THostAuxGeometry::Segments)
     {
     }
     tvapi::ILineSegment3DPtr Add() override
@@ -249,10 +218,10 @@ public:
     }
 };
 
-class THostSpirals3D final : public THostCurveList<tvapi::ISpirals3D, tvapi::ISpiral3DPtr> {
+class THostSpirals3D final : public THostAuxItemList<tvapi::ISpirals3D, tvapi::ISpiral3DPtr> {
 public:
     explicit THostSpirals3D(THostPart& owner)
-        : THostCurveList(owner, "ISpirals3D", &THostAuxGeometry::Spirals)
+        : THostAuxItemList(owner, "ISpirals3D", &THostAuxGeometry::Spirals)
     {
     }
     tvapi::IModelObjectPtr Add(tvapi::tvObj3dTypeEnum kind) override
@@ -261,10 +230,10 @@ public:
     }
 };
 
-class THostPolyLines3D final : public THostCurveList<tvapi::IPolyLines3D, tvapi::IPolyLinePtr> {
+class THostPolyLines3D final : public THostAuxItemList<tvapi::IPolyLines3D, tvapi::IPolyLinePtr> {
 public:
     explicit THostPolyLines3D(THostPart& owner)
-        : THostCurveList(owner, "IPolyLines3D", &THostAuxGeometry::PolyLines)
+        : THostAuxItemList(owner, "IPolyLines3D", &THostAuxGeometry::PolyLines)
     {
     }
     tvapi::IPolyLinePtr Add() override
@@ -274,6 +243,11 @@ public:
 };
 
 } // namespace
+
+tvapi::IPoint3DPtr LonePoint(const TXyz& position)
+{
+    return tvapi::IPoint3DPtr(New<THostPoint3D>(position));
+}
 
 tvapi::IPolyLinePtr THostAuxGeometry::AddPolyLine()
 {

@@ -130,19 +130,25 @@ private:
     bool FHidden = false;
 };
 
-class THostBasePlane final : public THostPlaneOf<tvapi::IPlane3D> {
+// A plane built at a frame given once: a default plane, or a plane as a file keeps it.
+class THostFixedPlane final : public THostPlaneOf<tvapi::IPlane3D> {
 public:
-    explicit THostBasePlane(tvapi::tvObj3dTypeEnum kind) : THostPlaneOf(kind), FKind(kind) { Rebuild(); }
+    THostFixedPlane(tvapi::tvObj3dTypeEnum kind, const TFrame& frame, std::wstring name = {})
+        : THostPlaneOf(kind), FGiven(frame)
+    {
+        FName = std::move(name);
+        Rebuild();
+    }
 
 protected:
     bool Compute(TFrame& frame) override
     {
-        frame = BasePlaneFrame(FKind);
+        frame = FGiven;
         return true;
     }
 
 private:
-    tvapi::tvObj3dTypeEnum FKind;
+    TFrame FGiven;
 };
 
 class THostPlaneByOffset final : public THostPlaneOf<tvapi::IPlane3DByOffset> {
@@ -300,10 +306,7 @@ protected:
             return false;
         const TXyz d = Sub(b, a);
         if (Norm(d) < GeometryTolerance) return false;
-        const TXyz n = Scale(d, 1.0 / Norm(d));
-        const TXyz helper = std::fabs(n[2]) < 0.9 ? TXyz{0, 0, 1} : TXyz{1, 0, 0};
-        const TXyz x = Cross(helper, n);
-        frame = TFrame::Of(origin, x, Cross(n, x));
+        frame = FrameAlong(origin, Scale(d, 1.0 / Norm(d)));
         return true;
     }
 
@@ -412,6 +415,13 @@ private:
 
 } // namespace
 
+TFrame FrameAlong(const TXyz& origin, const TXyz& normal)
+{
+    const TXyz helper = std::fabs(normal[2]) < 0.9 ? TXyz{0, 0, 1} : TXyz{1, 0, 0};
+    const TXyz x = Cross(helper, normal);
+    return TFrame::Of(origin, x, Cross(normal, x));
+}
+
 bool PositionOf(const tvapi::IModelObjectPtr& object, TXyz& position)
 {
     if (const tvapi::IVertexPtr vertex(object); vertex) {
@@ -436,6 +446,11 @@ bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction
     return geometry && geometry->AxisLine(point, direction);
 }
 
+tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame)
+{
+    return tvapi::IModelObjectPtr(New<THostFixedPlane>(kind, frame, name));
+}
+
 tvapi::IModelObjectPtr THostAuxGeometry::Default(tvapi::tvObj3dTypeEnum kind)
 {
     for (const auto& [made, object] : FDefaults)
@@ -445,7 +460,7 @@ tvapi::IModelObjectPtr THostAuxGeometry::Default(tvapi::tvObj3dTypeEnum kind)
     case tvapi::o3d_planeXOY:
     case tvapi::o3d_planeXOZ:
     case tvapi::o3d_planeYOZ:
-        made = New<THostBasePlane>(kind);
+        made = New<THostFixedPlane>(kind, BasePlaneFrame(kind));
         break;
     case tvapi::o3d_axisOX:
         made = New<THostAxis>(kind, TXyz{1, 0, 0});

@@ -4,11 +4,13 @@
 // built from other objects. Each plane carries the frame Update computed from its
 // parameters, so a sketch on it has real coordinates.
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "HostKernel.h"
 #include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/AuxiliaryObjects.h"
 
 namespace tvhost {
 
@@ -40,8 +42,26 @@ bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame);
 // The line of the stand-in axis `axis`; false as for PlaneFrameOf.
 bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction);
 
+// A plane of `kind` named `name` built at `frame` for good: a sketch's plane as a part file
+// keeps it.
+tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame);
+
+// The frame at `origin` whose Z is the unit `normal` (X taken square to Z from the model's Z,
+// or its X when Z is nearly along it).
+TFrame FrameAlong(const TXyz& origin, const TXyz& normal);
+// A point of no part at `position`, as objects built on a vertex hand it out.
+tvapi::IPoint3DPtr LonePoint(const TXyz& position);
+
+class THostPart;
+
 class THostAuxGeometry {
 public:
+    THostAuxGeometry() = default;
+    // Its face splits forget the part (HostFaceSplit.cpp).
+    ~THostAuxGeometry();
+    THostAuxGeometry(const THostAuxGeometry&) = delete;
+    THostAuxGeometry& operator=(const THostAuxGeometry&) = delete;
+
     // The part's own plane or axis of `kind`, made on first request; empty for another kind.
     tvapi::IModelObjectPtr Default(tvapi::tvObj3dTypeEnum kind);
     // A new, unbuilt construction object of `kind`; empty for a kind of the other list.
@@ -52,6 +72,11 @@ public:
     tvapi::ILineSegment3DPtr AddSegment();
     tvapi::IModelObjectPtr AddSpiral(tvapi::tvObj3dTypeEnum kind);
     tvapi::IPolyLinePtr AddPolyLine();
+    // HostConjunctivePoint.cpp, HostLocalSystems.cpp, HostFaceSplit.cpp.
+    tvapi::IConjunctivePointPtr AddConjunctivePoint();
+    tvapi::ILocalCoordinateSystemPtr AddLocalSystem();
+    // A split of `owner`'s faces; updating it replaces the split bodies.
+    tvapi::IFaceSplitPtr AddFaceSplit(THostPart& owner);
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -60,6 +85,12 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Segments() const noexcept { return FSegments; }
     const std::vector<tvapi::IModelObjectPtr>& Spirals() const noexcept { return FSpirals; }
     const std::vector<tvapi::IModelObjectPtr>& PolyLines() const noexcept { return FPolyLines; }
+    const std::vector<tvapi::IModelObjectPtr>& ConjunctivePoints() const noexcept
+    {
+        return FConjunctivePoints;
+    }
+    const std::vector<tvapi::IModelObjectPtr>& LocalSystems() const noexcept { return FLocalSystems; }
+    const std::vector<tvapi::IModelObjectPtr>& FaceSplits() const noexcept { return FFaceSplits; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -69,6 +100,9 @@ private:
     std::vector<tvapi::IModelObjectPtr> FSegments;
     std::vector<tvapi::IModelObjectPtr> FSpirals;
     std::vector<tvapi::IModelObjectPtr> FPolyLines;
+    std::vector<tvapi::IModelObjectPtr> FConjunctivePoints;
+    std::vector<tvapi::IModelObjectPtr> FLocalSystems;
+    std::vector<tvapi::IModelObjectPtr> FFaceSplits;
 };
 
 } // namespace tvhost

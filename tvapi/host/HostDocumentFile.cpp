@@ -426,6 +426,11 @@ json FrameJson(const TFrame& f)
     return json::array({f.Origin, f.X, f.Y});
 }
 
+TFrame FrameOf(const json& f)
+{
+    return TFrame::Of(f.at(0).get<TXyz>(), f.at(1).get<TXyz>(), f.at(2).get<TXyz>());
+}
+
 json SketchesJson(THostPart& part)
 {
     json sketches = json::array();
@@ -436,6 +441,7 @@ json SketchesJson(THostPart& part)
         if (sketch->PlaneKind() != tvapi::o3d_unknown) {
             const tvapi::IModelObjectPtr plane = sketch->GetPlane();
             s["plane"] = {{"kind", sketch->PlaneKind()}, {"name", ToUtf8(plane ? plane->GetName() : L"")}};
+            if (TFrame f; sketch->PlaneFrame(f)) s["plane"]["frame"] = FrameJson(f);
         }
         sketches.push_back(std::move(s));
     }
@@ -447,9 +453,13 @@ void LoadSketches(THostPart& part, const json& sketches)
     for (const json& s : sketches) {
         THostSketch& sketch = part.AddSketch(FromUtf8(s.at("name").get<std::string>()));
         sketch.SetAngleDirect(s.at("angle").get<double>());
-        if (s.contains("plane"))
-            sketch.RestorePlane(static_cast<tvapi::tvObj3dTypeEnum>(s["plane"].at("kind").get<int>()),
-                                FromUtf8(s["plane"].at("name").get<std::string>()));
+        if (s.contains("plane")) {
+            const json& p = s["plane"];
+            const TFrame frame = p.contains("frame") ? FrameOf(p["frame"]) : TFrame();
+            sketch.RestorePlane(static_cast<tvapi::tvObj3dTypeEnum>(p.at("kind").get<int>()),
+                                FromUtf8(p.at("name").get<std::string>()),
+                                p.contains("frame") ? &frame : nullptr);
+        }
         LoadDocumentJson(sketch.Document(), s.at("document"));
     }
 }
@@ -490,8 +500,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         THostPartPtr component = ReadPartFileAt(file, error, depth + 1);
         if (!component)
             throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
-        const json& f = c.at("frame");
-        component->MoveTo(TFrame::Of(f.at(0).get<TXyz>(), f.at(1).get<TXyz>(), f.at(2).get<TXyz>()));
+        component->MoveTo(FrameOf(c.at("frame")));
         component->SetSource(file, c.at("external").get<bool>());
         part.AddComponent(std::move(component));
     }

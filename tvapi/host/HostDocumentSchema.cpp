@@ -166,6 +166,7 @@ private:
     void Attributes(const json& j);
     void Model(const json& m);
     void Sketch(const json& s);
+    void Frame(const json& f);
     void Storages(const json& j);
     void UserData(const json& u);
     void Sheets(const json& sheets);
@@ -594,15 +595,18 @@ void TChecker::Model(const json& m)
             Object(c);
             Member(c, "file", [&](const json& v) { String(v); });
             Member(c, "external", [&](const json& v) { Bool(v); });
-            Member(c, "frame", [&](const json& f) {
-                Items(f, [&](const json& p, std::size_t) {
-                    Items(p, [&](const json& v, std::size_t) { Number(v); });
-                    if (p.size() != 3) Fail("expected three coordinates");
-                });
-                if (f.size() != 3) Fail("a frame is an origin and two axes");
-            });
+            Member(c, "frame", [&](const json& f) { Frame(f); });
         });
     });
+}
+
+void TChecker::Frame(const json& f)
+{
+    Items(f, [&](const json& p, std::size_t) {
+        Items(p, [&](const json& v, std::size_t) { Number(v); });
+        if (p.size() != 3) Fail("expected three coordinates");
+    });
+    if (f.size() != 3) Fail("a frame is an origin and two axes");
 }
 
 void TChecker::Sketch(const json& s)
@@ -616,6 +620,8 @@ void TChecker::Sketch(const json& s)
             Object(p);
             Member(p, "kind", [&](const json& v) { Int32(v); });
             Member(p, "name", [&](const json& v) { String(v); });
+            Member(
+                p, "frame", [&](const json& f) { Frame(f); }, true);
         },
         true);
     Member(s, "document", [&](const json& d) {

@@ -289,9 +289,13 @@ public:
     void SetHideSketches(bool hide) override;
     void SetHidePoints(bool hide) override;
     bool RebuildDocument(bool full) override;
+    // HostLocalSystems.cpp.
+    bool GetInActiveLocalSystem() override;
+    void SetInActiveLocalSystem(bool inActive) override;
 
     // Test side, not journaled.
     TTessellationStore& Tessellation() noexcept { return FTessellation; }
+    bool InActiveLocalSystem() const noexcept { return FInActiveLocalSystem; }
     THostPart& TopPart() noexcept { return *FTopPart; }
     // The mates of an assembly, in creation order; empty for a part.
     const TMateList& Mates() const noexcept { return *FMates; }
@@ -318,6 +322,7 @@ private:
     std::shared_ptr<TMateList> FMates = std::make_shared<TMateList>();
     std::array<bool, 4> FHidden{};
     int FRebuilds = 0;
+    bool FInActiveLocalSystem = true;
     std::shared_ptr<TShownProjection> FShown = std::make_shared<TShownProjection>();
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // The stand-in's 3D kernel behind an opaque shape: the few solids and curves it makes, their
-// volumes, moving them by a frame, and their B-rep text for document files. Only
-// HostKernel.cpp, HostTopology.cpp and HostStep.cpp see the kernel's own headers.
+// volumes, moving them by a frame, splitting faces, and their B-rep text for document files.
+// Only HostKernel.cpp, HostTopology.cpp, HostStep.cpp and HostFaceSplit.cpp see the kernel's
+// own headers.
 
 #include <array>
 #include <memory>
@@ -52,6 +53,14 @@ TShape MakeCircle(const TXyz& centre, const TXyz& normal, double radius);
 TShape MakeArc(const TXyz& a, const TXyz& m, const TXyz& b);
 // A compound of the shapes, the null ones left out.
 TShape MakeCompound(const std::vector<TShape>& shapes);
+
+// HostFaceSplit.cpp: the edge swept along `sweep` (a face; null for no edge or no sweep).
+TShape Swept(const TShape& edge, const TXyz& sweep);
+// The square of side 2 x `half` about the origin of `plane`, in it.
+TShape PlaneFace(const TFrame& plane, double half);
+// `shape` with those of `faces` that are its own split where the `tools` (faces) cross them;
+// null when no face is split or the kernel fails.
+TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const std::vector<TShape>& tools);
 
 // The shape moved from the origin frame to `frame`.
 TShape Moved(const TShape& shape, const TFrame& frame);

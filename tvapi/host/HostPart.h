@@ -54,6 +54,10 @@ public:
     tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
     tvapi::ISketchesPtr GetSketches() override;
+    // HostConjunctivePoint.cpp, HostLocalSystems.cpp, HostFaceSplit.cpp.
+    tvapi::IConjunctivePointsPtr GetConjunctivePoints() override;
+    tvapi::ILocalCoordinateSystemsPtr GetLocalCoordinateSystems() override;
+    tvapi::IFaceSplitsPtr GetFaceSplits() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -90,6 +94,9 @@ public:
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
     THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
+    // Splits those of `faces` that belong to a body where the `tools` cross them; the split
+    // bodies become new body objects. False when none was split (HostFaceSplit.cpp).
+    bool SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools);
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:

@@ -37,11 +37,17 @@ public:
     // Journaled as "ISystemSettings::GetSystemPath" with the kind.
     std::wstring GetSystemPath(tvapi::tvSystemPathTypeEnum kind) override;
 
+    // Journaled as "ISystemSettings::<operation>" (HostLocalSystems.cpp).
+    bool GetQuietCreation() override;
+    void SetQuietCreation(bool quiet) override;
+
     // Test side: sets a folder; an empty path makes the kind unknown.
     void SetSystemPath(tvapi::tvSystemPathTypeEnum kind, std::wstring path);
+    bool QuietCreation() const noexcept { return FQuietCreation; }
 
 private:
     std::map<int, std::wstring> FPaths;
+    bool FQuietCreation = false;
 };
 
 class THostTervanError final : public THostObjectOf<tvapi::ITervanError> {

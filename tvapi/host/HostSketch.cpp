@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "HostArgs.h"
+#include "HostAuxGeometry.h"
 #include "HostDocuments.h"
 #include "HostDrawingObject.h"
 
@@ -86,9 +87,15 @@ THostDocument2D& THostSketch::Document() const noexcept
     return *HostAs<THostDocument2D>(FDocument);
 }
 
+bool THostSketch::PlaneFrame(TFrame& frame) const
+{
+    return PlaneFrameOf(FPlane, frame);
+}
+
 TFrame THostSketch::Frame() const
 {
-    TFrame f = BasePlaneFrame(FPlaneKind);
+    TFrame f;
+    if (!PlaneFrame(f)) f = BasePlaneFrame(FPlaneKind);
     const double a = FAngle * std::numbers::pi / 180.0;
     const double c = std::cos(a), s = std::sin(a);
     const TXyz x = Turned(f.X, f.Y, c, s);
@@ -98,9 +105,10 @@ TFrame THostSketch::Frame() const
     return f;
 }
 
-void THostSketch::RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name)
+void THostSketch::RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame* frame)
 {
-    FPlane = tvapi::IModelObjectPtr(New<THostModelObject>(kind, name));
+    FPlane =
+        frame ? FixedPlane(kind, name, *frame) : tvapi::IModelObjectPtr(New<THostModelObject>(kind, name));
     FPlaneKind = kind;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A sketch of a stand-in part: a named model object on a plane, turned by its angle, with its
 // own 2D document (a fragment) which editing hands out. Part files keep sketches with their
-// plane, angle, name and 2D content (HostDocumentFile.h).
+// plane (kind, name and frame), angle, name and 2D content (HostDocumentFile.h).
 
 #include <string>
 
@@ -35,10 +35,14 @@ public:
     // The kind of the plane as SetPlane read it; o3d_unknown on no plane.
     tvapi::tvObj3dTypeEnum PlaneKind() const noexcept { return FPlaneKind; }
     double Angle() const noexcept { return FAngle; }
-    // The sketch's axes in the model: the plane's (u, v) turned by the angle about its normal.
+    // The sketch's axes in the model: the plane's own frame (a plane of the stand-in as last
+    // built; else the base frame of its kind) turned by the angle about its normal.
     TFrame Frame() const;
-    // As read from a file: a plane of `kind` named `name` stands for the part's plane.
-    void RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name);
+    // The plane's own frame; false when the plane is none of the stand-in's or not built.
+    bool PlaneFrame(TFrame& frame) const;
+    // As read from a file: a plane of `kind` named `name` stands for the part's plane, built at
+    // `frame` when the file kept one.
+    void RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame* frame);
     void SetAngleDirect(double angle) noexcept { FAngle = angle; }
 
 private:

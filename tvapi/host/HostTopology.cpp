@@ -13,6 +13,7 @@
 #include <BndLib_Add3dCurve.hxx>
 #include <BndLib_AddSurface.hxx>
 #include <Bnd_Box.hxx>
+#include <Extrema_ExtPC.hxx>
 #include <GCPnts_AbscissaPoint.hxx>
 #include <GProp_GProps.hxx>
 #include <GeomAPI_ProjectPointOnSurf.hxx>
@@ -38,6 +39,8 @@ namespace {
 constexpr double NormalResolution = 1e-9;
 // A circle whose parameter range is a full turn within this is closed.
 constexpr double FullTurnTolerance = 1e-9;
+// A point this near a curve lies on it.
+constexpr double OnCurveTolerance = 1e-7;
 
 void Out(const gp_XYZ& p, double& x, double& y, double& z)
 {
@@ -95,6 +98,17 @@ public:
         if (!Enter("IMathCurve3D::GetLength", {std::to_string(unit)})) return 0.0;
         return GCPnts_AbscissaPoint::Length(FCurve);
     }
+    bool GetParamByPoint(double x, double y, double z, double& t, bool onCurve) override
+    {
+        if (!Enter("IMathCurve3D::GetParamByPoint",
+                   {std::to_string(x), std::to_string(y), std::to_string(z)}))
+            return false;
+        double best = 0, distance = 0;
+        Nearest(gp_Pnt(x, y, z), best, distance);
+        if (onCurve && distance > OnCurveTolerance) return false;
+        t = best;
+        return true;
+    }
     bool IsLineSeg() override { return Enter("IMathCurve3D::IsLineSeg") && FCurve.GetType() == GeomAbs_Line; }
     bool IsCircle() override { return Enter("IMathCurve3D::IsCircle") && IsCircular() && IsFullTurn(); }
     bool IsArc() override { return Enter("IMathCurve3D::IsArc") && IsCircular() && !IsFullTurn(); }
@@ -123,6 +137,19 @@ public:
     double Length() const { return GCPnts_AbscissaPoint::Length(FCurve); }
 
 private:
+    // The parameter of the point nearest p, the ends included, and its distance.
+    void Nearest(const gp_Pnt& p, double& t, double& distance) const
+    {
+        t = FCurve.FirstParameter();
+        distance = p.Distance(FCurve.Value(t));
+        if (const double end = p.Distance(FCurve.Value(FCurve.LastParameter())); end < distance)
+            t = FCurve.LastParameter(), distance = end;
+        const Extrema_ExtPC extrema(p, FCurve);
+        if (!extrema.IsDone()) return;
+        for (int i = 1; i <= extrema.NbExt(); ++i)
+            if (const double d = std::sqrt(extrema.SquareDistance(i)); d < distance)
+                t = extrema.Point(i).Parameter(), distance = d;
+    }
     bool IsCircular() const { return FCurve.GetType() == GeomAbs_Circle; }
     bool IsFullTurn() const
     {
@@ -329,6 +356,7 @@ public:
     {
         return Enter("IFace::GetOrientation") && FFace.Orientation() != TopAbs_REVERSED;
     }
+    const TopoDS_Face& Face() const noexcept { return FFace; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override
@@ -344,6 +372,12 @@ private:
 };
 
 } // namespace
+
+TShape FaceShapeOf(const tvapi::IModelObjectPtr& face)
+{
+    const auto* host = dynamic_cast<const THostFace*>(face.Get());
+    return host ? std::make_shared<const TopoDS_Shape>(host->Face()) : TShape();
+}
 
 tvapi::IModelObjectPtr TTopology::Object(int k, int i)
 {

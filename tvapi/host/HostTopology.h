@@ -60,6 +60,9 @@ private:
 
 using THostBodyPtr = tvapi::Ptr<THostBody>;
 
+// The kernel face behind a stand-in face; null for anything else.
+TShape FaceShapeOf(const tvapi::IModelObjectPtr& face);
+
 // The edges, faces or vertices of a shape that is no solid (a lone edge for tests), as a
 // body would list them.
 THostBodyPtr MakeBody(TShape shape);

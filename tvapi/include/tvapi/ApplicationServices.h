@@ -53,6 +53,9 @@ public:
 
     // The folder of `kind`, without a trailing separator; empty for a kind the host lacks.
     virtual std::wstring GetSystemPath(tvSystemPathTypeEnum kind) = 0;
+    // Whether new model objects are made without their property panel; false at start.
+    virtual bool GetQuietCreation() = 0;
+    virtual void SetQuietCreation(bool quiet) = 0;
 
 protected:
     ~ISystemSettings() = default;

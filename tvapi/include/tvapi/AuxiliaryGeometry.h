@@ -7,6 +7,10 @@
 
 namespace tvapi {
 
+class IConjunctivePoints;
+class ILocalCoordinateSystems;
+class IFaceSplits;
+
 // Whether a construction object is shown in the model.
 class IHiddenState : public IAPIObject {
 public:
@@ -339,6 +343,10 @@ public:
     // The part's own object of the kind: o3d_planeXOY, o3d_planeXOZ, o3d_planeYOZ,
     // o3d_axisOX, o3d_axisOY or o3d_axisOZ; empty for another kind.
     virtual IModelObjectPtr GetDefaultObject(tvObj3dTypeEnum kind) = 0;
+    // AuxiliaryObjects.h.
+    virtual Ptr<IConjunctivePoints> GetConjunctivePoints() = 0;
+    virtual Ptr<ILocalCoordinateSystems> GetLocalCoordinateSystems() = 0;
+    virtual Ptr<IFaceSplits> GetFaceSplits() = 0;
 
 protected:
     ~IAuxiliaryGeomContainer() = default;

@@ -149,6 +149,10 @@ public:
     virtual void SetHidePoints(bool hide) = 0;
     // Rebuilds the model before it is saved; `full` rebuilds every component too.
     virtual bool RebuildDocument(bool full) = 0;
+    // Whether new local coordinate systems are given in the active one (true, at start) or in
+    // the model's axes (false).
+    virtual bool GetInActiveLocalSystem() = 0;
+    virtual void SetInActiveLocalSystem(bool inActive) = 0;
 
 protected:
     ~ITervanDocument3D() = default;

@@ -74,6 +74,9 @@ public:
     virtual void GetGabarit(double& minX, double& minY, double& minZ, double& maxX, double& maxY,
                             double& maxZ) = 0;
     virtual double GetLength(int unit) = 0;
+    // The parameter t of the curve point nearest (x, y, z); with `onCurve` only when that
+    // point is (x, y, z) itself. False, t unchanged, when there is none.
+    virtual bool GetParamByPoint(double x, double y, double z, double& t, bool onCurve) = 0;
     // The curve's kind: a straight piece, a full circle, a piece of a circle, an ellipse or a
     // piece of one, a spline. At most one is true.
     virtual bool IsLineSeg() = 0;

@@ -20,6 +20,7 @@
 #include "tvapi/Assembly.h"
 #include "tvapi/AssociationView.h"
 #include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Document.h"
 #include "tvapi/Specification.h"
 #include "tvapi/ViewProjection.h"
@@ -31,6 +32,9 @@ class IApplication;
 }
 
 namespace drApi {
+
+template <class T> using TVOf = std::vector<T>;
+using TVOfMO = TVOf<tvapi::IModelObjectPtr>;
 
 // False when any value is NaN or infinite: drawing operations given such coordinates or
 // sizes draw nothing, so a document never holds them.
@@ -150,6 +154,24 @@ public:
     // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
 
+    // ---- 3D local coordinate systems (drModelerAPIPlacement.cpp) -------------------------------
+    // A local system of Part at origin P with the axes as given (not normalised), named *Name
+    // when Name is not null, made Obj3D and recorded for an open 3D macro. While it is made
+    // the host creates quietly and in the model's axes when inGlobalLSK (else in the active
+    // system); both settings are back as they were when the call returns. Without the
+    // settings, a 3D document, the part, its container or a new system nothing is made and
+    // Obj3D stays. An update that throws shows "Error drMtr3D" and publishes nothing (Obj3D
+    // empty).
+    void drMtr3D(const TPoint3D& P, const TVector3D& aX, const TVector3D& aY, const TVector3D& aZ,
+                 TString* Name, Boolean inGlobalLSK);
+    // The same from M's rows (origin in the fourth), always in the active system.
+    void drMtr3D(const TMtr3D& M, TString* Name, Boolean inGlobalLSK);
+    // Moves the local system E to the frame and updates it; the update's answer. False when E
+    // is no local system; a host exception is swallowed (false, or the update's answer when it
+    // came after the update).
+    Boolean drUpdateMtr3D(tvapi::IModelObjectPtr E, const TPoint3D& P, const TVector3D& aX,
+                          const TVector3D& aY, const TVector3D& aZ);
+
     // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
@@ -157,7 +179,6 @@ public:
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
-    void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
     void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                    Boolean ReverseZ) override;
     void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
@@ -529,6 +550,15 @@ public:
     void drOpenView(Integer N);
     // P in the axes of Sketch; Result unchanged without a sketch or when the host cannot.
     void drSketchTranslate(TPoint3D& P, TPoint2D& Result);
+    // Obj3D is emptied; then, for a sketch, the open editing ends and a split of Faces of Part
+    // by Sketch's curves projected along TypeSplit is made, updated, made Obj3D and recorded
+    // for an open 3D macro. Nothing more without the sketch, Part's container, the collection
+    // or a new split.
+    void drSplitFaceSketch(const TVOf<tvapi::IFacePtr>& Faces, tvapi::ISketchPtr Sketch,
+                           tvapi::tvDirectionTypeEnum TypeSplit);
+    // The same by CutObjects; the editing of a sketch is left as it is.
+    void drSplitFaceObjects(const TVOf<tvapi::IFacePtr>& Faces, const TVOfMO& CutObjects,
+                            tvapi::tvDirectionTypeEnum TypeSplit);
 
     // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
     // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
@@ -585,6 +615,18 @@ public:
     // Three hidden dot points named "0", then the plane through them.
     void drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3);
 
+    // ---- Planes with a sketch on them (drModelerAPIPlanes.cpp) ---------------------------------
+    // The plane step, then a new sketch on the current plane, open for drawing; the sketch is
+    // made also when the plane step made nothing (then on the plane current before).
+    // Ends any sketch editing, then drPlane(BasePlane, Distance) and a sketch turned by Angle
+    // (degrees) named Name.
+    void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name) override;
+    // drPlaneAxisAngle, then an unnamed sketch at angle 0 (Angle is the plane's).
+    void drPlaneAxisAngleEskis(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis, Real const& Angle);
+    // drPlaneXOZAngleOffset with iAngle brought into [0, 360) by one step of 360 only, then an
+    // unnamed sketch at GetAngleEskiz of that angle plus AngleEskiz.
+    void drPlaneXOZAngleOffsetEskis(Real const& iAngle, Real const& Offset, Real const& AngleEskiz);
+
     // ---- Construction points, segments and helices (drModelerAPIAux3D.cpp) ---------------------
     // Each new object is updated, made Obj3D and recorded for an open 3D macro. Without the
     // part, its container or collection, or when the host gives no object, nothing happens.
@@ -601,6 +643,13 @@ public:
     void drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const Real& Turns, const Real& D);
     // The part's own object of objType; empty without a part or such an object.
     tvapi::IModelObjectPtr drDefault(tvapi::tvObj3dTypeEnum objType);
+    // A point on Vertex directed along Edge (against it when Direction is false), in IDoc's
+    // top part; nothing without it, its container or collection, or a new point.
+    void drConjunctivePoint(tvapi::IModelObjectPtr Vertex, tvapi::IModelObjectPtr Edge, Boolean Direction);
+    // CP's point and the edge's tangent there (negated when CP's direction is false); the
+    // answer of the curve's parameter request. False, nothing written, without CP, its point
+    // or its curve.
+    Boolean GetConjunctivePoint(tvapi::IConjunctivePointPtr CP, TPoint3D& Point, TVector3D& Vector);
 
 private:
     // The placement stack applies: it holds a placement and no 2D document is open.
@@ -638,6 +687,10 @@ extern TModelerApi MA;
 Real GetAngleEskiz(const Real& EAngle);
 // MA.drPlanePerpendEdgeVertex(Edge, Point).
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point);
+// drPlanePerpendEdgeVertex(Edge, Point), then MA's unnamed sketch at AngleEskiz on the current
+// plane.
+void drPlanePerpendEdgeVertexEskis(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point,
+                                   Real const& AngleEskiz);
 
 // The counter's value before it is raised: 0 on the first call after loading, then 1, 2 ...
 Integer NextInteger();

@@ -1,11 +1,13 @@
 // ==== drApi::TModelerApi (drModelerAPI.h), part: construction points, segments, helices =========
 // Auxiliary curves and points of the current part: marker points, segments between
-// coordinates or objects, the helix a spring is swept along, and the part's own objects.
+// coordinates or objects, the helix a spring is swept along, points tied to an edge, and the
+// part's own objects.
 
 #include "drModelerAPI.h"
 
 #include <cmath>
 
+#include "tvapi/Documents.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
@@ -95,6 +97,38 @@ void TModelerApi::drSpiral3D(tvapi::IPlane3DPtr Plane, const Real& Height, const
     if (const tvapi::ICylindricSpiral3DPtr cylindric(spiral); cylindric) cylindric->SetDiameter(D);
     spiral->Update();
     Published(*R3, tvapi::IModelObjectPtr(spiral));
+}
+
+void TModelerApi::drConjunctivePoint(tvapi::IModelObjectPtr Vertex, tvapi::IModelObjectPtr Edge,
+                                     Boolean Direction)
+{
+    // The document's auxiliary geometry is its top part's.
+    const tvapi::ITervanDocument3DPtr doc(R3->IDoc);
+    const tvapi::IAuxiliaryGeomContainerPtr container(doc ? doc->GetTopPart() : nullptr);
+    const tvapi::IConjunctivePointsPtr points = container ? container->GetConjunctivePoints() : nullptr;
+    const tvapi::IConjunctivePointPtr point = points ? points->Add() : nullptr;
+    if (!point) return;
+    point->SetVertex(Vertex);
+    point->SetEdge(Edge);
+    point->SetDirection(Direction);
+    point->Update();
+    Published(*R3, tvapi::IModelObjectPtr(point));
+}
+
+Boolean TModelerApi::GetConjunctivePoint(tvapi::IConjunctivePointPtr CP, TPoint3D& Point, TVector3D& Vector)
+{
+    if (!CP) return false;
+    const tvapi::IPoint3DPtr vertex(CP->GetVertex());
+    const tvapi::IMathCurve3DPtr curve(CP->GetEdge());
+    if (!vertex || !curve) return false;
+    CP->GetAxis(tvapi::o3d_axisOZ, Vector.x, Vector.y, Vector.z);
+    const TPoint3D at(vertex->GetX(), vertex->GetY(), vertex->GetZ());
+    Real t = 0;
+    const Boolean found = curve->GetParamByPoint(at.x, at.y, at.z, t, false);
+    curve->GetTangentVector(t, Vector.x, Vector.y, Vector.z);
+    if (!CP->GetDirection()) Vector = TVector3D(-Vector.x, -Vector.y, -Vector.z);
+    Point = at;
+    return found;
 }
 
 } // namespace drApi

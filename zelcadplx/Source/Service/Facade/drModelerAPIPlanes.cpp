@@ -1,6 +1,7 @@
 // ==== drApi::TModelerApi (drModelerAPI.h), part: construction planes and axes ====================
 // Auxiliary planes and axes of the current part. A new plane becomes the current plane, the
-// place of the next sketch; the composite operations chain axis, angle and offset.
+// place of the next sketch; the composite operations chain axis, angle and offset, and the
+// "Eskis" forms open a sketch on the plane they made.
 
 #include "drModelerAPI.h"
 
@@ -42,6 +43,12 @@ void PlaneMade(TRegistryApi& R, const tvapi::IModelObjectPtr& plane)
 tvapi::IPlane3DPtr AsPlane(const tvapi::IModelObjectPtr& object)
 {
     return tvapi::IPlane3DPtr(object);
+}
+
+// An angle (degrees) moved by one turn towards [0, 360), once only: -400 stays negative.
+Real OneTurnStep(Real a)
+{
+    return a < 0 ? a + 360 : a >= 360 ? a - 360 : a;
 }
 
 } // namespace
@@ -173,9 +180,30 @@ void TModelerApi::drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const
     PlaneMade(*R3, tvapi::IModelObjectPtr(plane));
 }
 
+void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle, Str const& Name)
+{
+    drEndEskis();
+    drPlane(BasePlane, Distance);
+    drCreateEskis(Angle, Name);
+}
+
+void TModelerApi::drPlaneAxisAngleEskis(tvapi::IPlane3DPtr Plane, tvapi::IModelObjectPtr Axis,
+                                        Real const& Angle)
+{
+    drPlaneAxisAngle(Plane, Axis, Angle);
+    drCreateEskis(0.0, Str());
+}
+
+void TModelerApi::drPlaneXOZAngleOffsetEskis(Real const& iAngle, Real const& Offset, Real const& AngleEskiz)
+{
+    const Real a = OneTurnStep(iAngle);
+    drPlaneXOZAngleOffset(a, Offset);
+    drCreateEskis(GetAngleEskiz(a) + AngleEskiz, Str());
+}
+
 Real GetAngleEskiz(const Real& EAngle)
 {
-    const Real a = EAngle < 0 ? EAngle + 360 : EAngle >= 360 ? EAngle - 360 : EAngle;
+    const Real a = OneTurnStep(EAngle);
     if (a == 90) return 90;
     if (a == 270) return -90;
     if (a > 90 && a < 270) return 180;
@@ -185,6 +213,13 @@ Real GetAngleEskiz(const Real& EAngle)
 void drPlanePerpendEdgeVertex(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point)
 {
     MA.drPlanePerpendEdgeVertex(Edge, Point);
+}
+
+void drPlanePerpendEdgeVertexEskis(tvapi::IModelObjectPtr Edge, tvapi::IModelObjectPtr Point,
+                                   Real const& AngleEskiz)
+{
+    drPlanePerpendEdgeVertex(Edge, Point);
+    MA.drCreateEskis(AngleEskiz, Str());
 }
 
 } // namespace drApi

@@ -1,7 +1,7 @@
 // ==== drApi::TModelerApi (drModelerAPI.h), part: sketches, views and face splitting ===============
 // The sketch a 3D profile is drawn in: creating it on the current plane, opening and ending
-// its editing (its 2D document then takes every 2D primitive), its views, and model points
-// in its axes.
+// its editing (its 2D document then takes every 2D primitive), its views, model points in its
+// axes, and faces of the part split by its curves or by other objects.
 
 #include "drModelerAPI.h"
 
@@ -35,6 +35,22 @@ private:
     TModelerApi& FFacade;
     int FExceptions;
 };
+
+// A new face split of the part; empty without its container, the collection or the split.
+tvapi::IFaceSplitPtr NewFaceSplit(const tvapi::IPartPtr& part)
+{
+    const tvapi::IAuxiliaryGeomContainerPtr container(part);
+    const tvapi::IFaceSplitsPtr splits = container ? container->GetFaceSplits() : nullptr;
+    return splits ? splits->Add() : nullptr;
+}
+
+// Updates the new split, makes it Obj3D and records it for an open 3D macro.
+void SplitMade(TRegistryApi& R, const tvapi::IModelObjectPtr& split)
+{
+    split->Update();
+    R.Obj3D = split;
+    R.AMacroObject3D.Add(tvapi::ITervanAPIObjectPtr(split));
+}
 
 tvapi::ISketchPtr NewSketch(const tvapi::IPartPtr& part)
 {
@@ -123,6 +139,32 @@ void TModelerApi::drSketchTranslate(TPoint3D& P, TPoint2D& Result)
 {
     if (!R3->Sketch) return;
     R3->Sketch->PointIntoSketch(P.x, P.y, P.z, Result.x, Result.y);
+}
+
+void TModelerApi::drSplitFaceSketch(const TVOf<tvapi::IFacePtr>& Faces, tvapi::ISketchPtr Sketch,
+                                    tvapi::tvDirectionTypeEnum TypeSplit)
+{
+    R3->Obj3D = {};
+    if (!Sketch) return;
+    drEndEskis();
+    const tvapi::IFaceSplitPtr split = NewFaceSplit(R3->Part);
+    if (!split) return;
+    split->SetDirection(TypeSplit);
+    split->SetSketch(Sketch);
+    split->SetFaces(Faces);
+    SplitMade(*R3, tvapi::IModelObjectPtr(split));
+}
+
+void TModelerApi::drSplitFaceObjects(const TVOf<tvapi::IFacePtr>& Faces, const TVOfMO& CutObjects,
+                                     tvapi::tvDirectionTypeEnum TypeSplit)
+{
+    R3->Obj3D = {};
+    const tvapi::IFaceSplitPtr split = NewFaceSplit(R3->Part);
+    if (!split) return;
+    split->SetDirection(TypeSplit);
+    split->SetCutObjects(CutObjects);
+    split->SetFaces(Faces);
+    SplitMade(*R3, tvapi::IModelObjectPtr(split));
 }
 
 } // namespace drApi

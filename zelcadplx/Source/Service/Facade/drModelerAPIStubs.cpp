@@ -12,8 +12,7 @@ void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real
 {
 }
 // Waits for the control model's detail files (the detail-number forms of insertion), the
-// sketch-based features, 3D macros and planes with sketches.
-void TModelerApi::drPlaneEskis(tvapi::tvObj3dTypeEnum, Real, Real, Str const&) {}
+// sketch-based features and 3D macros.
 void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
 void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,
                                 Real const&, Real const&, Real const&, Real const&, Real const&)
