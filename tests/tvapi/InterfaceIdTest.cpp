@@ -11,6 +11,7 @@
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Drawing2DObjects.h"
+#include "tvapi/Features3D.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ParametricConstraint.h"
 #include "tvapi/PropertyManager.h"
@@ -43,6 +44,8 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IRadialDimension, IAngleDimension, ILineDimensions, IDiametralDimensions, IRadialDimensions,
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
-            IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator>();
-    EXPECT_EQ(ids.size(), 77u);
+            IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IExtrusion, IRotated,
+            IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans, IMacroObject3D,
+            IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer>();
+    EXPECT_EQ(ids.size(), 90u);
 }

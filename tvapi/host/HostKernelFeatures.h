@@ -1,0 +1,38 @@
+#pragma once
+// The kernel's side of a part's features: faces of a sketch profile, the solids and surfaces
+// that extrusion, rotation and sweep make of them, Booleans and the validity check. Every
+// function gives a null shape when the kernel fails; none throws. Lengths mm, angles degrees.
+
+#include <vector>
+
+#include "HostKernel.h"
+#include "HostProfile.h"
+
+namespace tvhost {
+
+// The planar faces the loops bound on `frame`'s plane (loops inside a face are its holes, a
+// loop inside a hole is a face again), as one shape; null with `error` set when a loop
+// crosses itself or another (peSelfCrossing) or the kernel fails (peKernel).
+TShape ProfileFaces(const TFrame& frame, const std::vector<TProfileLoop>& loops, TProfileError& error);
+// The loops as closed wires on the plane, as one shape (what a surface feature sweeps).
+TShape ProfileWires(const TFrame& frame, const std::vector<TProfileLoop>& loops);
+
+// `profile` swept along the unit vector `along` from `from` to `to` (from < to); with a
+// taper, the side walls lean in by `taperAngle` (faces only).
+TShape Extruded(const TShape& profile, const TXyz& along, double from, double to, double taperAngle);
+// `profile` turned by `angle` about the line through `point` along `axis` (right-handed).
+TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, double angle);
+// `profile` swept along the chain of edges `path`.
+TShape Piped(const TShape& profile, const std::vector<TShape>& path);
+
+enum class TBooleanKind { bkFuse, bkCut, bkCommon };
+TShape Combined(TBooleanKind kind, const TShape& a, const TShape& b);
+
+// Whether the shapes touch or overlap (no gap above the kernel's tolerance).
+bool Touching(const TShape& a, const TShape& b);
+// True for a shape the kernel's checker finds valid; false for a null shape.
+bool IsValidShape(const TShape& shape);
+// The shape's size along its box diagonal (mm); 0 for none.
+double Extent(const TShape& shape);
+
+} // namespace tvhost

@@ -1,0 +1,227 @@
+#pragma once
+// Features of a part that make and change its bodies: extrusions, rotations and sweeps of a
+// sketch (solid or surface), Booleans of bodies, 3D macros and user objects. The part's model
+// container gives the solid collections, its surface container the surface ones; each new
+// feature is built from its parameters by Update, which answers false when it cannot be.
+
+#include <vector>
+
+#include "tvapi/ModelObjects.h"
+
+namespace tvapi {
+
+// What a solid feature does with the part's bodies.
+enum tvOperationResultEnum : int {
+    tvOperationUnion = 0,
+    tvOperationNewBody = 1,
+    tvOperationCut = 2,
+    tvOperationIntersect = 3,
+};
+
+// How a swept profile turns along its path.
+enum tvEvolutionShiftSketchTypeEnum : int {
+    tvEvShiftParallel = 0,
+    tvEvShiftKeepAngle = 1,
+    tvEvShiftOrtogonal = 2,
+};
+
+enum tvBooleanType : int {
+    tvBooleanUnknown = 0,
+    tvIntersect = 1,
+    tvDifference = 2,
+    tvUnion = 3,
+};
+
+// A sketch's closed loops swept along the sketch normal. Depths are lengths (mm), angles
+// degrees.
+class IExtrusion : public IModelObject {
+public:
+    static constexpr char IID[] = "3B8E61A4-0C7D-4F29-9A15-D6E2C47B0F83";
+    using Parent = IModelObject;
+
+    // The sketches whose loops are swept (the first one counts).
+    virtual void SetProfile(const std::vector<IModelObjectPtr>& sketches) = 0;
+    // Depth of the forward (along the normal) or the reverse side.
+    virtual void SetDepth(bool forward, double depth) = 0;
+    virtual void SetDirection(tvDirectionTypeEnum direction) = 0;
+    // One side: its end, its signed depth (a negative depth turns the side round), the taper
+    // angle with its flag, and the object an up-to end reaches (empty: none).
+    virtual void SetSideParameters(bool forward, tvEndTypeEnum end, double depth, double taperAngle,
+                                   bool taper, IModelObjectPtr upTo) = 0;
+
+protected:
+    ~IExtrusion() = default;
+};
+
+using IExtrusionPtr = Ptr<IExtrusion>;
+
+// A sketch's closed loops turned about its axis-style line.
+class IRotated : public IModelObject {
+public:
+    static constexpr char IID[] = "C5F03E2B-7A91-4D68-B4E0-19A6D8C35F72";
+    using Parent = IModelObject;
+
+    virtual void SetSketch(IModelObjectPtr sketch) = 0;
+    // 0: counter-clockwise about the axis line from its start to its end, 1: the other way.
+    virtual void SetDirection(int direction) = 0;
+    // The angle (degrees) of the forward or the reverse side.
+    virtual void SetSideAngle(bool forward, double angle) = 0;
+
+protected:
+    ~IRotated() = default;
+};
+
+using IRotatedPtr = Ptr<IRotated>;
+
+// A sketch's closed loops swept along a path of curves.
+class IEvolution : public IModelObject {
+public:
+    static constexpr char IID[] = "9E27B4D0-5C38-4A1F-8D63-F0B1A9E26C45";
+    using Parent = IModelObject;
+
+    virtual void SetSketch(IModelObjectPtr sketch) = 0;
+    virtual void SetSketchShift(tvEvolutionShiftSketchTypeEnum shift) = 0;
+    virtual void SetOperationResult(tvOperationResultEnum result) = 0;
+    // Whether the path is followed as one chain of curves touching end to end.
+    virtual void SetChainPath(bool chain) = 0;
+    virtual void SetPath(const std::vector<IModelObjectPtr>& path) = 0;
+
+protected:
+    ~IEvolution() = default;
+};
+
+using IEvolutionPtr = Ptr<IEvolution>;
+
+// A collection of features of one family; Add makes one of `kind` (empty for a kind of
+// another family), last in the part's model tree.
+template <class Item, const char* Id> class IFeatureList : public IAPIObject {
+public:
+    static constexpr const char* IID = Id;
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual Ptr<Item> GetItem(int index) = 0;
+    virtual Ptr<Item> Add(tvObj3dTypeEnum kind) = 0;
+
+protected:
+    ~IFeatureList() = default;
+};
+
+inline constexpr char IExtrusionsId[] = "5A0C9D71-E84B-4E36-B2F7-3D18C6A04E9B";
+inline constexpr char IRotatedsId[] = "D74B2E19-6F05-4C8A-A3D1-8E9F0B27C364";
+inline constexpr char IEvolutionsId[] = "2F96A0C3-B1D8-4E74-9C25-A7E3F5D01B68";
+using IExtrusions = IFeatureList<IExtrusion, IExtrusionsId>;
+using IRotateds = IFeatureList<IRotated, IRotatedsId>;
+using IEvolutions = IFeatureList<IEvolution, IEvolutionsId>;
+using IExtrusionsPtr = Ptr<IExtrusions>;
+using IRotatedsPtr = Ptr<IRotateds>;
+using IEvolutionsPtr = Ptr<IEvolutions>;
+
+// Two bodies combined; the result takes the place of the first.
+class IBoolean : public IModelObject {
+public:
+    static constexpr char IID[] = "6C1D8F42-93A0-4B57-AE26-0F7B3D9C81E5";
+    using Parent = IModelObject;
+
+    // The two operand bodies, first then second.
+    virtual void SetBodies(const std::vector<IModelObjectPtr>& bodies) = 0;
+    virtual void SetBooleanType(tvBooleanType type) = 0;
+
+protected:
+    ~IBoolean() = default;
+};
+
+using IBooleanPtr = Ptr<IBoolean>;
+
+class IBooleans : public IAPIObject {
+public:
+    static constexpr char IID[] = "B08F35E7-2D4C-4A91-8F60-C93E1A7D2B54";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IBooleanPtr GetItem(int index) = 0;
+    virtual IBooleanPtr Add() = 0;
+
+protected:
+    ~IBooleans() = default;
+};
+
+using IBooleansPtr = Ptr<IBooleans>;
+
+// A named group of a part's features; its members are given when it is complete.
+class IMacroObject3D : public IModelObject {
+public:
+    static constexpr char IID[] = "E83A0F6D-41B2-4C9E-95D7-2B6C0E18A3F4";
+    using Parent = IModelObject;
+
+    virtual void SetStaffVisible(bool visible) = 0;
+    virtual void SetObjects(const std::vector<IModelObjectPtr>& objects) = 0;
+    virtual std::vector<IModelObjectPtr> GetObjects() = 0;
+
+protected:
+    ~IMacroObject3D() = default;
+};
+
+using IMacroObject3DPtr = Ptr<IMacroObject3D>;
+
+class IMacroObjects3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "47D2C8B1-0E6F-4A35-B89C-D1F5A3E07C62";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IMacroObject3DPtr GetItem(int index) = 0;
+    virtual IMacroObject3DPtr Add() = 0;
+
+protected:
+    ~IMacroObjects3D() = default;
+};
+
+using IMacroObjects3DPtr = Ptr<IMacroObjects3D>;
+
+// An object of a part that a library made and rebuilds; it answers as IUserParameters too.
+class IUserObject3D : public IModelObject {
+public:
+    static constexpr char IID[] = "A2E6B05F-7C13-4D98-B41A-6F0D9C3E28B7";
+    using Parent = IModelObject;
+
+protected:
+    ~IUserObject3D() = default;
+};
+
+using IUserObject3DPtr = Ptr<IUserObject3D>;
+
+class IUserObjects3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "0D5F9A3C-E26B-4871-A0C4-B7E18F6D2A93";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IUserObject3DPtr GetItem(int index) = 0;
+    // o3d_UserObjectOperation or o3d_UserWireFrame3D; empty for another kind.
+    virtual IUserObject3DPtr Add(tvObj3dTypeEnum kind) = 0;
+
+protected:
+    ~IUserObjects3D() = default;
+};
+
+using IUserObjects3DPtr = Ptr<IUserObjects3D>;
+
+// The surfaces of a part: surface extrusions, rotations and sweeps of sketches. The part
+// answers as it.
+class ISurfaceContainer : public IAPIObject {
+public:
+    static constexpr char IID[] = "F1A7C42E-3B86-4D0F-9E58-C2D06B19A7E3";
+    using Parent = IAPIObject;
+
+    virtual IExtrusionsPtr GetExtrusionSurfaces() = 0;
+    virtual IRotatedsPtr GetRotatedSurfaces() = 0;
+    virtual IEvolutionsPtr GetEvolutionSurfaces() = 0;
+
+protected:
+    ~ISurfaceContainer() = default;
+};
+
+using ISurfaceContainerPtr = Ptr<ISurfaceContainer>;
+
+} // namespace tvapi
