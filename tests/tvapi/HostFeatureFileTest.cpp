@@ -160,3 +160,32 @@ TEST_F(HostFeatureFileTest, FeatureOfAnUnknownKindRefusesTheFile)
     FDoc.Reset();
     EXPECT_FALSE(Application()->GetDocuments()->Open(file.c_str(), true, false));
 }
+
+// Patches and ruled surfaces come back with the curves they had, their segments being no
+// part of the file.
+TEST_F(HostFeatureFileTest, SurfacesComeBackWithTheirCurves)
+{
+    const auto segment = [this](const tvhost::TXyz& a, const tvhost::TXyz& b) {
+        const ILineSegment3DPtr s = IAuxiliaryGeomContainerPtr(FPart)->GetLineSegments3D()->Add();
+        s->SetPoint(true, a[0], a[1], a[2]);
+        s->SetPoint(false, b[0], b[1], b[2]);
+        IModelObjectPtr(s)->Update();
+        return IModelObjectPtr(s);
+    };
+    const ISurfacePatchPtr patch = ISurfaceContainerPtr(FPart)->GetSurfacePatches()->Add();
+    patch->SetEdges(
+        {segment({0, 0, 0}, {4, 0, 0}), segment({4, 0, 0}, {4, 3, 0}), segment({4, 3, 0}, {0, 0, 0})});
+    IModelObjectPtr(patch)->Update();
+    const IRuledSurfacePtr ruled = ISurfaceContainerPtr(FPart)->GetRuledSurfaces()->Add();
+    const IRuledSurfaceParametersByCurvesPtr params(ruled->GetParameters());
+    params->SetCurves1({segment({0, 0, 5}, {8, 0, 5})});
+    params->SetCurves2({segment({8, 0, 10}, {0, 0, 10})});
+    params->SetMatchDirections(true);
+    IModelObjectPtr(ruled)->Update();
+    SaveAndReopen("surfaces.qpt");
+    const std::vector<tvhost::TShape>& surfaces = Part().Features().Built().Surfaces;
+    ASSERT_EQ(surfaces.size(), 2u);
+    EXPECT_NEAR(tvhost::Area(surfaces[0]), 6.0, 1e-9 * 6);
+    EXPECT_NEAR(tvhost::Area(surfaces[1]), 40.0, 1e-9 * 40);
+    EXPECT_EQ(ISurfaceContainerPtr(FPart)->GetRuledSurfaces()->GetCount(), 1);
+}

@@ -8,6 +8,7 @@
 #include "HostKernelFeatures.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
+#include "HostSurfaceFeatures.h"
 #include "HostText.h"
 #include "tvapi/Drawing2DObjects.h"
 
@@ -171,37 +172,45 @@ private:
     tvapi::tvBooleanType FType = tvapi::tvBooleanUnknown;
 };
 
-// Journaled as "IBooleans::<operation>".
-class THostBooleans final : public THostObjectOf<tvapi::IBooleans> {
+// A collection of the features of one list kind whose Add takes no kind, journaled as
+// "<Name>::<operation>"; `make` appends a new one to the list.
+template <class IList, class IItem> class THostPlainList final : public THostObjectOf<IList> {
 public:
-    explicit THostBooleans(TFeatureListRef list) : FList(std::move(list)) {}
+    using TMake = tvapi::Ptr<IItem> (*)(const std::shared_ptr<TFeatureList>&);
 
-    int GetCount() override { return Enter("IBooleans::GetCount") ? static_cast<int>(Items().size()) : 0; }
-    tvapi::IBooleanPtr GetItem(int index) override
+    THostPlainList(std::string name, TFeatureListRef list, tvapi::tvObj3dTypeEnum kind, TMake make)
+        : FName(std::move(name)), FList(std::move(list)), FKind(kind), FMake(make)
     {
-        if (!Enter("IBooleans::GetItem", {std::to_string(index)})) return {};
+    }
+    int GetCount() override
+    {
+        return THostObject::Enter(FName + "::GetCount") ? static_cast<int>(Items().size()) : 0;
+    }
+    tvapi::Ptr<IItem> GetItem(int index) override
+    {
+        if (!THostObject::Enter(FName + "::GetItem", {std::to_string(index)})) return {};
         const auto all = Items();
         if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return {};
-        return tvapi::IBooleanPtr(all[static_cast<std::size_t>(index)]);
+        return tvapi::Ptr<IItem>(all[static_cast<std::size_t>(index)]);
     }
-    tvapi::IBooleanPtr Add() override
+    tvapi::Ptr<IItem> Add() override
     {
-        if (!Enter("IBooleans::Add")) return {};
+        if (!THostObject::Enter(FName + "::Add")) return {};
         const std::shared_ptr<TFeatureList> list = FList.lock();
-        return list ? NewBoolean(list) : tvapi::IBooleanPtr();
+        return list ? FMake(list) : tvapi::Ptr<IItem>();
     }
 
 private:
     std::vector<tvapi::IModelObjectPtr> Items() const
     {
-        std::vector<tvapi::IModelObjectPtr> all;
-        if (const std::shared_ptr<TFeatureList> list = FList.lock())
-            for (const tvapi::IModelObjectPtr& f : list->Features({tvapi::o3d_unknown}))
-                if (tvapi::IBooleanPtr(f)) all.push_back(f);
-        return all;
+        const std::shared_ptr<TFeatureList> list = FList.lock();
+        return list ? list->Features({FKind}) : std::vector<tvapi::IModelObjectPtr>{};
     }
 
+    std::string FName;
     TFeatureListRef FList;
+    tvapi::tvObj3dTypeEnum FKind;
+    TMake FMake;
 };
 
 // Journaled as "IMacroObject3D::<operation>"; built by Update whatever its members.
@@ -392,14 +401,29 @@ tvapi::IEvolutionsPtr THostPart::GetEvolutionSurfaces()
 tvapi::IBooleanPtr NewBoolean(const std::shared_ptr<TFeatureList>& list)
 {
     const tvapi::Ptr<THostBoolean> feature = New<THostBoolean>(list);
-    list->Append(tvapi::IModelObjectPtr(feature), *feature, tvapi::o3d_unknown);
+    list->Append(tvapi::IModelObjectPtr(feature), *feature, ListKindBoolean);
     return tvapi::IBooleanPtr(feature);
 }
 
 tvapi::IBooleansPtr THostPart::GetBooleans()
 {
     if (!Enter("IModelContainer::GetBooleans")) return {};
-    return tvapi::IBooleansPtr(New<THostBooleans>(FFeatures));
+    return tvapi::IBooleansPtr(New<THostPlainList<tvapi::IBooleans, tvapi::IBoolean>>(
+        "IBooleans", FFeatures, ListKindBoolean, NewBoolean));
+}
+
+tvapi::ISurfacePatchesPtr THostPart::GetSurfacePatches()
+{
+    if (!Enter("ISurfaceContainer::GetSurfacePatches")) return {};
+    return tvapi::ISurfacePatchesPtr(New<THostPlainList<tvapi::ISurfacePatches, tvapi::ISurfacePatch>>(
+        "ISurfacePatches", FFeatures, ListKindPatch, NewSurfacePatch));
+}
+
+tvapi::IRuledSurfacesPtr THostPart::GetRuledSurfaces()
+{
+    if (!Enter("ISurfaceContainer::GetRuledSurfaces")) return {};
+    return tvapi::IRuledSurfacesPtr(New<THostPlainList<tvapi::IRuledSurfaces, tvapi::IRuledSurface>>(
+        "IRuledSurfaces", FFeatures, ListKindRuled, NewRuledSurface));
 }
 
 tvapi::IMacroObjects3DPtr THostPart::GetMacroObjects3D()

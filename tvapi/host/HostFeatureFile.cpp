@@ -5,6 +5,7 @@
 
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
+#include "HostSurfaceFeatures.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -31,14 +32,16 @@ bool IsSweep(int kind)
            kind == tvapi::o3d_cutEvolution || kind == tvapi::o3d_EvolutionSurface;
 }
 
-// A new feature of `kind` (o3d_unknown: a Boolean) at the end of the part's list.
+// A new feature of `kind` (a list kind for those without their own) at the end of the part's list.
 tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
 {
     const auto k = static_cast<tvapi::tvObj3dTypeEnum>(kind);
     if (IsExtrusion(kind)) return tvapi::IModelObjectPtr(NewExtrusion(k, part.FeatureList()));
     if (IsRotation(kind)) return tvapi::IModelObjectPtr(NewRotated(k, part.FeatureList()));
     if (IsSweep(kind)) return tvapi::IModelObjectPtr(NewEvolution(k, part.FeatureList()));
-    if (kind == tvapi::o3d_unknown) return tvapi::IModelObjectPtr(NewBoolean(part.FeatureList()));
+    if (kind == ListKindBoolean) return tvapi::IModelObjectPtr(NewBoolean(part.FeatureList()));
+    if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
+    if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 
@@ -62,7 +65,7 @@ json FeaturesJson(THostPart& part)
         TFeatureStep& step = StepOf(feature);
         json params;
         step.Write(params, refer);
-        features.push_back({{"kind", step.StepKind()},
+        features.push_back({{"kind", list.KindOf(feature.Get())},
                             {"name", ToUtf8(step.StepName())},
                             {"counted", list.Counted(feature.Get())},
                             {"params", std::move(params)}});

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "HostKernelFeatures.h"
+#include "HostTopology.h"
+#include "tvapi/AuxiliaryGeometry.h"
 
 namespace tvhost {
 
@@ -27,7 +29,7 @@ bool CutEvery(std::vector<TShape>& solids, const TShape& tool, std::string& erro
     }
     std::vector<TShape> result;
     for (const TShape& solid : solids) {
-        if (!Touching(solid, tool)) {
+        if (!BoxesMeet(solid, tool)) { // a cut of a body apart from the tool changes nothing
             result.push_back(solid);
             continue;
         }
@@ -74,6 +76,16 @@ bool CommonWithLast(std::vector<TShape>& solids, const TShape& tool, std::string
 }
 
 } // namespace
+
+TShape CurveShapeOf(const tvapi::IModelObjectPtr& object)
+{
+    if (TShape edge = EdgeShape(object.Get())) return edge;
+    const tvapi::ILineSegment3DPtr segment(object);
+    TXyz a{}, b{};
+    if (!segment || !segment->GetPoint(true, a[0], a[1], a[2]) || !segment->GetPoint(false, b[0], b[1], b[2]))
+        return {};
+    return MakeSegment(a, b);
+}
 
 bool ApplyTool(TBodies& bodies, const TShape& tool, tvapi::tvOperationResultEnum result, bool surface,
                std::string& error)
@@ -180,6 +192,13 @@ bool TFeatureList::Counted(const tvapi::IModelObject* feature) const
     for (const TEntry& entry : FEntries)
         if (entry.Object.Get() == feature) return entry.Counted;
     return false;
+}
+
+tvapi::tvObj3dTypeEnum TFeatureList::KindOf(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature) return entry.Kind;
+    return tvapi::o3d_unknown;
 }
 
 std::vector<tvapi::IModelObjectPtr>

@@ -19,6 +19,12 @@
 
 namespace tvhost {
 
+// The list's own kinds of the features that have no kind of a model object of their own
+// (they answer o3d_unknown): they tell them apart in part files.
+inline constexpr tvapi::tvObj3dTypeEnum ListKindBoolean = tvapi::o3d_unknown;
+inline constexpr auto ListKindPatch = static_cast<tvapi::tvObj3dTypeEnum>(-2);
+inline constexpr auto ListKindRuled = static_cast<tvapi::tvObj3dTypeEnum>(-3);
+
 // What a part's features make, in the part's own coordinates.
 struct TBodies {
     std::vector<TShape> Solids;
@@ -40,8 +46,7 @@ public:
     using TFind = std::function<tvapi::IModelObjectPtr(int)>;
     virtual void Write(nlohmann::json& out, const TRefer& refer) const = 0;
     virtual void Read(const nlohmann::json& in, const TFind& find) = 0;
-    // The feature's kind and name, not journaled.
-    virtual tvapi::tvObj3dTypeEnum StepKind() const = 0;
+    // The feature's name, not journaled.
     virtual std::wstring& StepName() = 0;
 
 protected:
@@ -72,6 +77,8 @@ public:
     void Count(const TFeatureStep& step);
     // Whether the feature has been updated.
     bool Counted(const tvapi::IModelObject* feature) const;
+    // The kind the feature was appended with; o3d_unknown for another object.
+    tvapi::tvObj3dTypeEnum KindOf(const tvapi::IModelObject* feature) const;
     const std::vector<TShape>& Base() const noexcept { return FBase; }
 
     int BodyIndex(const tvapi::IModelObject* body) const { return FBodyIndex ? FBodyIndex(body) : -1; }
@@ -119,7 +126,6 @@ public:
         this->SetState(false, false, false);
     }
     void SetBuilt(bool built) override { this->SetState(built, false, false); }
-    tvapi::tvObj3dTypeEnum StepKind() const override { return this->Kind(); }
     std::wstring& StepName() override { return this->FName; }
 
 protected:
@@ -133,6 +139,10 @@ protected:
 private:
     TFeatureListRef FList;
 };
+
+// The kernel curve of a path or boundary object: a built 3D segment, or an edge of a body;
+// null for anything else.
+TShape CurveShapeOf(const tvapi::IModelObjectPtr& object);
 
 // What a solid or surface tool does to the bodies: a surface is added to the surfaces; a
 // new body is added; a union fuses it with every body it touches into the first of them (a

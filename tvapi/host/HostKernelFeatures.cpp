@@ -18,7 +18,9 @@
 #include <BRepClass_FaceClassifier.hxx>
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepGProp.hxx>
+#include <BRepOffsetAPI_MakeFilling.hxx>
 #include <BRepOffsetAPI_MakePipe.hxx>
+#include <BRepOffsetAPI_ThruSections.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepPrimAPI_MakeRevol.hxx>
 #include <BRep_Builder.hxx>
@@ -178,6 +180,18 @@ TopoDS_Shape Simplest(const TopoDS_Shape& shape)
     return it.More() ? shape : first;
 }
 
+// The edges of the shapes as one wire; a null shape when they do not join end to end.
+TopoDS_Shape ChainOf(const std::vector<TShape>& pieces)
+{
+    BRepBuilderAPI_MakeWire wire;
+    for (const TShape& piece : pieces) {
+        if (!piece) return {};
+        for (TopExp_Explorer e(*piece, TopAbs_EDGE); e.More(); e.Next())
+            wire.Add(TopoDS::Edge(e.Current()));
+    }
+    return wire.IsDone() ? TopoDS_Shape(wire.Wire()) : TopoDS_Shape();
+}
+
 } // namespace
 
 TShape ProfileFaces(const TFrame& frame, const std::vector<TProfileLoop>& loops, TProfileError& error)
@@ -242,14 +256,40 @@ TShape Piped(const TShape& profile, const std::vector<TShape>& path)
 {
     if (!profile || path.empty()) return {};
     return Guarded([&] {
-        BRepBuilderAPI_MakeWire wire;
-        for (const TShape& piece : path) {
-            if (!piece) return TopoDS_Shape();
-            for (TopExp_Explorer e(*piece, TopAbs_EDGE); e.More(); e.Next())
-                wire.Add(TopoDS::Edge(e.Current()));
-        }
-        if (!wire.IsDone()) return TopoDS_Shape();
-        return BRepOffsetAPI_MakePipe(wire.Wire(), *profile).Shape();
+        const TopoDS_Shape wire = ChainOf(path);
+        if (wire.IsNull()) return TopoDS_Shape();
+        return BRepOffsetAPI_MakePipe(TopoDS::Wire(wire), *profile).Shape();
+    });
+}
+
+TShape Patch(const std::vector<TShape>& edges)
+{
+    if (edges.empty()) return {};
+    return Guarded([&] {
+        const TopoDS_Shape wire = ChainOf(edges);
+        if (wire.IsNull() || !BRep_Tool::IsClosed(wire)) return TopoDS_Shape();
+        BRepBuilderAPI_MakeFace plane(TopoDS::Wire(wire), true);
+        if (plane.IsDone()) return TopoDS_Shape(plane.Face());
+        BRepOffsetAPI_MakeFilling filling;
+        for (TopExp_Explorer e(wire, TopAbs_EDGE); e.More(); e.Next())
+            filling.Add(TopoDS::Edge(e.Current()), GeomAbs_C0);
+        filling.Build();
+        return filling.IsDone() ? filling.Shape() : TopoDS_Shape();
+    });
+}
+
+TShape Ruled(const std::vector<TShape>& first, const std::vector<TShape>& second, bool match)
+{
+    if (first.empty() || second.empty()) return {};
+    return Guarded([&] {
+        const TopoDS_Shape a = ChainOf(first), b = ChainOf(second);
+        if (a.IsNull() || b.IsNull()) return TopoDS_Shape();
+        BRepOffsetAPI_ThruSections rules(false, true);
+        rules.CheckCompatibility(match);
+        rules.AddWire(TopoDS::Wire(a));
+        rules.AddWire(TopoDS::Wire(b));
+        rules.Build();
+        return rules.IsDone() ? rules.Shape() : TopoDS_Shape();
     });
 }
 
@@ -269,15 +309,20 @@ TShape Combined(TBooleanKind kind, const TShape& a, const TShape& b)
     });
 }
 
-bool Touching(const TShape& a, const TShape& b)
+bool BoxesMeet(const TShape& a, const TShape& b)
 {
     if (!a || !b) return false;
+    Bnd_Box boxA, boxB;
+    BRepBndLib::Add(*a, boxA);
+    BRepBndLib::Add(*b, boxB);
+    boxA.Enlarge(KernelTolerance);
+    return !boxA.IsOut(boxB);
+}
+
+bool Touching(const TShape& a, const TShape& b)
+{
     try {
-        Bnd_Box boxA, boxB;
-        BRepBndLib::Add(*a, boxA);
-        BRepBndLib::Add(*b, boxB);
-        boxA.Enlarge(KernelTolerance);
-        return !boxA.IsOut(boxB) && Touch(*a, *b);
+        return BoxesMeet(a, b) && Touch(*a, *b);
     } catch (const Standard_Failure&) {
         return false;
     }
@@ -291,6 +336,11 @@ bool IsValidShape(const TShape& shape)
     } catch (const Standard_Failure&) {
         return false;
     }
+}
+
+double Area(const TShape& shape)
+{
+    return shape ? AreaOf(*shape) : 0.0;
 }
 
 double Extent(const TShape& shape)

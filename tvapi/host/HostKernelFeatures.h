@@ -25,13 +25,23 @@ TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, doub
 // `profile` swept along the chain of edges `path`.
 TShape Piped(const TShape& profile, const std::vector<TShape>& path);
 
+// The surface the closed chain of `edges` bounds (a plane's piece when they lie in one).
+TShape Patch(const std::vector<TShape>& edges);
+// The ruled surface between the chains `first` and `second`; with `match`, the second chain is
+// turned to run the way of the first.
+TShape Ruled(const std::vector<TShape>& first, const std::vector<TShape>& second, bool match);
+
 enum class TBooleanKind { bkFuse, bkCut, bkCommon };
 TShape Combined(TBooleanKind kind, const TShape& a, const TShape& b);
 
 // Whether the shapes touch or overlap (no gap above the kernel's tolerance).
 bool Touching(const TShape& a, const TShape& b);
+// Whether the shapes' boxes meet: false proves the shapes apart, true proves nothing.
+bool BoxesMeet(const TShape& a, const TShape& b);
 // True for a shape the kernel's checker finds valid; false for a null shape.
 bool IsValidShape(const TShape& shape);
+// The area of the shape's faces (mm²); 0 for none.
+double Area(const TShape& shape);
 // The shape's size along its box diagonal (mm); 0 for none.
 double Extent(const TShape& shape);
 

@@ -67,6 +67,8 @@ public:
     tvapi::IExtrusionsPtr GetExtrusionSurfaces() override;
     tvapi::IRotatedsPtr GetRotatedSurfaces() override;
     tvapi::IEvolutionsPtr GetEvolutionSurfaces() override;
+    tvapi::ISurfacePatchesPtr GetSurfacePatches() override;
+    tvapi::IRuledSurfacesPtr GetRuledSurfaces() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }

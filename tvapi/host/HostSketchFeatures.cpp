@@ -10,7 +10,6 @@
 #include "HostKernelFeatures.h"
 #include "HostProfile.h"
 #include "HostSketch.h"
-#include "tvapi/AuxiliaryGeometry.h"
 
 namespace tvhost {
 
@@ -255,16 +254,6 @@ private:
     double FAngle[2] = {0, 0};
 };
 
-// The kernel edge of a path object: a 3D segment between its built ends.
-TShape PathPiece(const tvapi::IModelObjectPtr& object)
-{
-    const tvapi::ILineSegment3DPtr segment(object);
-    TXyz a{}, b{};
-    if (!segment || !segment->GetPoint(true, a[0], a[1], a[2]) || !segment->GetPoint(false, b[0], b[1], b[2]))
-        return {};
-    return MakeSegment(a, b);
-}
-
 // Journaled as "IEvolution::<operation>".
 class THostEvolution final : public THostListedFeature<tvapi::IEvolution> {
 public:
@@ -334,7 +323,7 @@ private:
         if (FPath.empty()) return FPathShapes;
         std::vector<TShape> path;
         for (const tvapi::IModelObjectPtr& piece : FPath)
-            path.push_back(PathPiece(piece));
+            path.push_back(CurveShapeOf(piece));
         return path;
     }
 

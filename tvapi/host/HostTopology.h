@@ -64,4 +64,7 @@ using THostBodyPtr = tvapi::Ptr<THostBody>;
 // body would list them.
 THostBodyPtr MakeBody(TShape shape);
 
+// The kernel edge behind a stand-in edge, where its body is; null for any other object.
+TShape EdgeShape(const tvapi::IModelObject* object);
+
 } // namespace tvhost

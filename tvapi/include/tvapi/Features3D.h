@@ -1,6 +1,7 @@
 #pragma once
 // Features of a part that make and change its bodies: extrusions, rotations and sweeps of a
-// sketch (solid or surface), Booleans of bodies, 3D macros and user objects. The part's model
+// sketch (solid or surface), Booleans of bodies, patch and ruled surfaces, 3D macros and user
+// objects. The part's model
 // container gives the solid collections, its surface container the surface ones; each new
 // feature is built from its parameters by Update, which answers false when it cannot be.
 
@@ -207,8 +208,90 @@ protected:
 
 using IUserObjects3DPtr = Ptr<IUserObjects3D>;
 
-// The surfaces of a part: surface extrusions, rotations and sweeps of sketches. The part
-// answers as it.
+// How a ruled surface is given.
+enum tvRuledSurfaceBuildingTypeEnum : int {
+    tvRuledSurfaceByCurves = 0,
+};
+
+// A surface spanned by a closed chain of boundary edges.
+class ISurfacePatch : public IModelObject {
+public:
+    static constexpr char IID[] = "8D4E2A17-C9B0-4F63-A52E-71F0D3B86C94";
+    using Parent = IModelObject;
+
+    // Edges of bodies or 3D segments, end to end.
+    virtual void SetEdges(const std::vector<IModelObjectPtr>& edges) = 0;
+
+protected:
+    ~ISurfacePatch() = default;
+};
+
+using ISurfacePatchPtr = Ptr<ISurfacePatch>;
+
+class ISurfacePatches : public IAPIObject {
+public:
+    static constexpr char IID[] = "31B7F5C8-2E4D-4A09-8C61-D9A2E07F4B15";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual ISurfacePatchPtr GetItem(int index) = 0;
+    virtual ISurfacePatchPtr Add() = 0;
+
+protected:
+    ~ISurfacePatches() = default;
+};
+
+using ISurfacePatchesPtr = Ptr<ISurfacePatches>;
+
+// The curves a ruled surface runs between: a first and a second chain of edges or segments.
+class IRuledSurfaceParametersByCurves : public IAPIObject {
+public:
+    static constexpr char IID[] = "C62A0E94-7B18-4D3F-B5E7-0A4F9C21D863";
+    using Parent = IAPIObject;
+
+    virtual void SetCurves1(const std::vector<IModelObjectPtr>& curves) = 0;
+    virtual void SetCurves2(const std::vector<IModelObjectPtr>& curves) = 0;
+    // Whether the second chain is turned to run the way of the first before the rules join them.
+    virtual void SetMatchDirections(bool match) = 0;
+
+protected:
+    ~IRuledSurfaceParametersByCurves() = default;
+};
+
+using IRuledSurfaceParametersByCurvesPtr = Ptr<IRuledSurfaceParametersByCurves>;
+
+class IRuledSurface : public IModelObject {
+public:
+    static constexpr char IID[] = "5F83D1B6-A04C-4E27-9D38-B6C1E5A07F29";
+    using Parent = IModelObject;
+
+    virtual void SetBuildingType(tvRuledSurfaceBuildingTypeEnum type) = 0;
+    // The parameters of the building type set; empty for a type the host has none of.
+    virtual IAPIObjectPtr GetParameters() = 0;
+
+protected:
+    ~IRuledSurface() = default;
+};
+
+using IRuledSurfacePtr = Ptr<IRuledSurface>;
+
+class IRuledSurfaces : public IAPIObject {
+public:
+    static constexpr char IID[] = "E9C45B03-6D2A-4F81-B7E0-43D8A1F6C52B";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual IRuledSurfacePtr GetItem(int index) = 0;
+    virtual IRuledSurfacePtr Add() = 0;
+
+protected:
+    ~IRuledSurfaces() = default;
+};
+
+using IRuledSurfacesPtr = Ptr<IRuledSurfaces>;
+
+// The surfaces of a part: surface extrusions, rotations and sweeps of sketches, patches and
+// ruled surfaces. The part answers as it.
 class ISurfaceContainer : public IAPIObject {
 public:
     static constexpr char IID[] = "F1A7C42E-3B86-4D0F-9E58-C2D06B19A7E3";
@@ -217,6 +300,8 @@ public:
     virtual IExtrusionsPtr GetExtrusionSurfaces() = 0;
     virtual IRotatedsPtr GetRotatedSurfaces() = 0;
     virtual IEvolutionsPtr GetEvolutionSurfaces() = 0;
+    virtual ISurfacePatchesPtr GetSurfacePatches() = 0;
+    virtual IRuledSurfacesPtr GetRuledSurfaces() = 0;
 
 protected:
     ~ISurfaceContainer() = default;

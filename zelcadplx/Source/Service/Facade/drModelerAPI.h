@@ -42,6 +42,9 @@ inline bool AllFinite(std::initializer_list<Real> values)
     return true;
 }
 
+// Lists of model objects handed to the host.
+using TVOfMO = std::vector<tvapi::IModelObjectPtr>;
+
 // Which part drGetPart makes current.
 enum Part_Type : std::int32_t {
     pMainTop_Part = -5,
@@ -204,6 +207,16 @@ public:
     // Boolean. An open sketch stays open.
     void drBoolean(tvapi::tvBooleanType Op, tvapi::IPartPtr P1, Integer BodyPart1, tvapi::IPartPtr P2,
                    Integer BodyPart2);
+
+    // ---- Patch and ruled surfaces (Model3D/drModelerAPISurfaces.cpp) --------------------------
+    // Each ends an open sketch (as drEndEskis), adds the surface to the current part and
+    // updates it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is
+    // emptied when not. Without a part, container, collection, new surface or, for the ruled
+    // surface, its by-curves parameters, it stops there with Obj3D unchanged.
+    // A patch bounded by the edges Edges.
+    void drSurfacePatchEdges(const TVOfMO& Edges);
+    // A ruled surface between the curves Edges1 and Edges2, their directions matched.
+    void drRuledSurface(const TVOfMO& Edges1, const TVOfMO& Edges2);
 
     // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ------------------------
     // Opens a 3D macro named Name in the current part: features made until drEndMacro3D are
