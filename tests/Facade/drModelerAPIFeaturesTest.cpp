@@ -248,3 +248,26 @@ TEST_F(drModelerAPIFeaturesTest, WithoutAPartOrANewFeatureObj3DIsLeftEmpty)
     EXPECT_FALSE(R().Obj3D);
     EXPECT_TRUE(Top().Features().Features().empty());
 }
+
+// In-place editing hands the part's own parameter object to its request and ends with true;
+// without a part neither asks anything.
+TEST_F(drModelerAPIFeaturesTest, InPlaceEditingOfThePart)
+{
+    Journal().Clear();
+    MA.drPartBeginEditOnPlace();
+    const auto params = Journal().Calls("IPart::GetOpenDocumentParam");
+    const auto begins = Journal().Calls("IPart::BeginEditOnPlace");
+    ASSERT_EQ(params.size(), 1u);
+    ASSERT_EQ(begins.size(), 1u);
+    EXPECT_NE(begins[0].Arguments.at(0), "null");
+    EXPECT_TRUE(Top().EditingInPlace());
+    MA.drPartEndEditOnPlace();
+    EXPECT_EQ(Journal().Calls("IPart::EndEditOnPlace").at(0).Arguments.at(0), "true");
+    EXPECT_FALSE(Top().EditingInPlace());
+
+    R().Part.Reset();
+    Journal().Clear();
+    MA.drPartBeginEditOnPlace();
+    MA.drPartEndEditOnPlace();
+    EXPECT_TRUE(Journal().Entries().empty());
+}

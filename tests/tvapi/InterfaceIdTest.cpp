@@ -14,6 +14,7 @@
 #include "tvapi/Features3D.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ParametricConstraint.h"
+#include "tvapi/Part.h"
 #include "tvapi/PropertyManager.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"

@@ -46,6 +46,11 @@ public:
     // The bodies move to the placement object's frame (as new body objects).
     bool UpdatePlacement(bool rebuild) override;
     tvapi::IPartsPtr GetParts() override;
+    // In-place editing (HostPartInPlace.cpp): the stand-in edits the part where it is and
+    // opens no document for it.
+    tvapi::IOpenDocumentParamPtr GetOpenDocumentParam() override;
+    tvapi::Ptr<tvapi::ITervanDocument3D> BeginEditOnPlace(tvapi::IOpenDocumentParamPtr param) override;
+    bool EndEditOnPlace(bool keepChanges) override;
     // Auxiliary geometry (HostAuxGeometry.cpp).
     tvapi::IPlanes3DPtr GetPlanes3D() override;
     tvapi::IAxes3DPtr GetAxes3D() override;
@@ -85,6 +90,7 @@ public:
     // The features and what they built (HostFeatures.h).
     TFeatureList& Features() noexcept { return *FFeatures; }
     const std::shared_ptr<TFeatureList>& FeatureList() const noexcept { return FFeatures; }
+    bool EditingInPlace() const noexcept { return FEditingInPlace; }
     const std::vector<THostBodyPtr>& Bodies() const noexcept { return FBodies; }
     // The shapes of the bodies in the part's own coordinates.
     const std::vector<TShape>& LocalShapes() const noexcept { return FShapes; }
@@ -133,6 +139,7 @@ private:
     std::vector<THostSketchPtr> FSketches;
     THostAuxGeometry FAux;
     std::shared_ptr<TFeatureList> FFeatures;
+    bool FEditingInPlace = false;
 };
 
 } // namespace tvhost

@@ -187,6 +187,11 @@ public:
     void drRotate(Integer Napr, const Real& Angle, Boolean Body, tvapi::tvOperationResultEnum OR);
     // Sweeps the sketch along Path, the sketch kept orthogonal to it.
     void drEvolution(tvapi::IModelObjectPtr Path, Boolean Body, tvapi::tvOperationResultEnum OR);
+    // Begins editing the current part in place: the part's open-document parameters go to
+    // its request unchanged, the document it answers is let go at once. Nothing without a part.
+    void drPartBeginEditOnPlace();
+    // Ends it, keeping the changes; nothing without a part.
+    void drPartEndEditOnPlace();
     // The modeller's forms: a new body, a cut, a surface.
     void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
                          Real const& Angle) override;

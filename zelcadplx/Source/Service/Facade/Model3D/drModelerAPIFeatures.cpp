@@ -1,6 +1,6 @@
 // ==== drApi::TModelerApi (drModelerAPI.h), part: sketch-based features =========================
 // Extrusions, rotations and sweeps of the current sketch in the current part, as bosses, cuts
-// or surfaces, and the modeller's fixed forms of them.
+// or surfaces, the modeller's fixed forms of them, and editing the part in place.
 
 #include "drModelerAPI.h"
 
@@ -102,6 +102,18 @@ void TModelerApi::drEvolution(tvapi::IModelObjectPtr Path, Boolean Body, tvapi::
     feature->SetChainPath(true);
     feature->SetPath({Path});
     Publish(r, tvapi::IModelObjectPtr(feature));
+}
+
+void TModelerApi::drPartBeginEditOnPlace()
+{
+    const tvapi::IPartPtr part = R3->Part;
+    if (!part) return;
+    part->BeginEditOnPlace(part->GetOpenDocumentParam());
+}
+
+void TModelerApi::drPartEndEditOnPlace()
+{
+    if (const tvapi::IPartPtr part = R3->Part) part->EndEditOnPlace(true);
 }
 
 void TModelerApi::drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
