@@ -121,6 +121,30 @@ TEST_F(HostFeaturesTest, CircleSweptAlongASegmentIsACylinder)
     ExpectBodiesValid();
 }
 
+// A circle of radius 1 in the radial plane swept two turns along a helix of radius 10: the
+// ring's area times the length of the circles the centre goes round, 2 x 2 pi 10 x pi.
+TEST_F(HostFeaturesTest, CircleSweptAlongAHelixIsASpring)
+{
+    const IModelObjectPtr helix = IAuxiliaryGeomContainerPtr(FPart)->GetSpirals3D()->Add(o3d_cylindricSpiral);
+    const ICylindricSpiral3DPtr spiral(helix);
+    spiral->SetTurns(2);
+    spiral->SetHeight(10);
+    spiral->SetPitch(5);
+    spiral->SetDiameter(20);
+    ASSERT_TRUE(helix->Update());
+    tvhost::THostSketch& s = Sketch(o3d_planeXOZ);
+    Circle(s, 10, 0, 1);
+    const IEvolutionPtr sweep = Container()->GetEvolutions()->Add(o3d_bossEvolution);
+    sweep->SetSketch(IModelObjectPtr(&s));
+    sweep->SetPath({helix});
+    EXPECT_TRUE(IModelObjectPtr(sweep)->Update()) << ErrorOf(sweep);
+    const double expected = 2 * 2 * std::numbers::pi * 10 * std::numbers::pi;
+    EXPECT_NEAR(Volume(), expected, 1e-3 * expected);
+    const auto box = tvhost::BoxOf(Part().LocalShapes().at(0));
+    EXPECT_NEAR(box[5] - box[2], 10 + 2, 0.1); // two turns of 5 and the ring's diameter
+    ExpectBodiesValid();
+}
+
 // A surface extrusion adds a surface, never a body.
 TEST_F(HostFeaturesTest, SurfaceExtrusionAddsASurfaceAndNoBody)
 {

@@ -140,8 +140,8 @@ private:
     TFeatureListRef FList;
 };
 
-// The kernel curve of a path or boundary object: a built 3D segment, or an edge of a body;
-// null for anything else.
+// The kernel curve of a path or boundary object: a built 3D segment or helix, or an edge of
+// a body; null for anything else.
 TShape CurveShapeOf(const tvapi::IModelObjectPtr& object);
 
 // What a solid or surface tool does to the bodies: a surface is added to the surfaces; a

@@ -18,6 +18,7 @@
 #include <BRepClass_FaceClassifier.hxx>
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepGProp.hxx>
+#include <BRepLib.hxx>
 #include <BRepOffsetAPI_MakeFilling.hxx>
 #include <BRepOffsetAPI_MakePipe.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
@@ -28,6 +29,8 @@
 #include <Bnd_Box.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GProp_GProps.hxx>
+#include <Geom2d_Line.hxx>
+#include <Geom_CylindricalSurface.hxx>
 #include <ShapeAnalysis_Wire.hxx>
 #include <ShapeFix_Face.hxx>
 #include <Standard_Failure.hxx>
@@ -259,6 +262,22 @@ TShape Piped(const TShape& profile, const std::vector<TShape>& path)
         const TopoDS_Shape wire = ChainOf(path);
         if (wire.IsNull()) return TopoDS_Shape();
         return BRepOffsetAPI_MakePipe(TopoDS::Wire(wire), *profile).Shape();
+    });
+}
+
+TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool rightHanded)
+{
+    if (!(radius > 0) || !(pitch > 0) || !(turns > 0)) return {};
+    return Guarded([&] {
+        const Handle(Geom_CylindricalSurface) cylinder =
+            new Geom_CylindricalSurface(gp_Ax3(At(frame, 0, 0), Dir(frame.Z), Dir(frame.X)), radius);
+        // On the cylinder's (angle, height) plane the helix is a straight line.
+        const double turn = 2 * std::numbers::pi;
+        const gp_Dir2d along(rightHanded ? turn : -turn, pitch);
+        const Handle(Geom2d_Line) line = new Geom2d_Line(gp_Pnt2d(0, 0), along);
+        TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(line, cylinder, 0, turns * std::hypot(turn, pitch));
+        BRepLib::BuildCurves3d(edge);
+        return edge;
     });
 }
 

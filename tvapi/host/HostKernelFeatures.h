@@ -25,6 +25,9 @@ TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, doub
 // `profile` swept along the chain of edges `path`.
 TShape Piped(const TShape& profile, const std::vector<TShape>& path);
 
+// A helix edge about `frame`'s Z axis from the point `radius` along its X, rising `pitch` a
+// turn for `turns` turns, counter-clockwise about Z when `rightHanded`.
+TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool rightHanded);
 // The surface the closed chain of `edges` bounds (a plane's piece when they lie in one).
 TShape Patch(const std::vector<TShape>& edges);
 // The ruled surface between the chains `first` and `second`; with `match`, the second chain is
