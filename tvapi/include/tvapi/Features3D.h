@@ -108,6 +108,20 @@ protected:
     ~IFeatureList() = default;
 };
 
+// A collection of objects of one family whose Add takes no kind, last in the part's model tree.
+template <class Item, const char* Id> class IObjectList : public IAPIObject {
+public:
+    static constexpr const char* IID = Id;
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual Ptr<Item> GetItem(int index) = 0;
+    virtual Ptr<Item> Add() = 0;
+
+protected:
+    ~IObjectList() = default;
+};
+
 inline constexpr char IExtrusionsId[] = "5A0C9D71-E84B-4E36-B2F7-3D18C6A04E9B";
 inline constexpr char IRotatedsId[] = "D74B2E19-6F05-4C8A-A3D1-8E9F0B27C364";
 inline constexpr char IEvolutionsId[] = "2F96A0C3-B1D8-4E74-9C25-A7E3F5D01B68";
@@ -134,19 +148,8 @@ protected:
 
 using IBooleanPtr = Ptr<IBoolean>;
 
-class IBooleans : public IAPIObject {
-public:
-    static constexpr char IID[] = "B08F35E7-2D4C-4A91-8F60-C93E1A7D2B54";
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual IBooleanPtr GetItem(int index) = 0;
-    virtual IBooleanPtr Add() = 0;
-
-protected:
-    ~IBooleans() = default;
-};
-
+inline constexpr char IBooleansId[] = "B08F35E7-2D4C-4A91-8F60-C93E1A7D2B54";
+using IBooleans = IObjectList<IBoolean, IBooleansId>;
 using IBooleansPtr = Ptr<IBooleans>;
 
 // A named group of a part's features; its members are given when it is complete.
@@ -165,19 +168,8 @@ protected:
 
 using IMacroObject3DPtr = Ptr<IMacroObject3D>;
 
-class IMacroObjects3D : public IAPIObject {
-public:
-    static constexpr char IID[] = "47D2C8B1-0E6F-4A35-B89C-D1F5A3E07C62";
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual IMacroObject3DPtr GetItem(int index) = 0;
-    virtual IMacroObject3DPtr Add() = 0;
-
-protected:
-    ~IMacroObjects3D() = default;
-};
-
+inline constexpr char IMacroObjects3DId[] = "47D2C8B1-0E6F-4A35-B89C-D1F5A3E07C62";
+using IMacroObjects3D = IObjectList<IMacroObject3D, IMacroObjects3DId>;
 using IMacroObjects3DPtr = Ptr<IMacroObjects3D>;
 
 // An object of a part that a library made and rebuilds; it answers as IUserParameters too.
@@ -192,20 +184,8 @@ protected:
 
 using IUserObject3DPtr = Ptr<IUserObject3D>;
 
-class IUserObjects3D : public IAPIObject {
-public:
-    static constexpr char IID[] = "0D5F9A3C-E26B-4871-A0C4-B7E18F6D2A93";
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual IUserObject3DPtr GetItem(int index) = 0;
-    // o3d_UserObjectOperation or o3d_UserWireFrame3D; empty for another kind.
-    virtual IUserObject3DPtr Add(tvObj3dTypeEnum kind) = 0;
-
-protected:
-    ~IUserObjects3D() = default;
-};
-
+inline constexpr char IUserObjects3DId[] = "0D5F9A3C-E26B-4871-A0C4-B7E18F6D2A93";
+using IUserObjects3D = IFeatureList<IUserObject3D, IUserObjects3DId>;
 using IUserObjects3DPtr = Ptr<IUserObjects3D>;
 
 // How a ruled surface is given.
@@ -228,19 +208,8 @@ protected:
 
 using ISurfacePatchPtr = Ptr<ISurfacePatch>;
 
-class ISurfacePatches : public IAPIObject {
-public:
-    static constexpr char IID[] = "31B7F5C8-2E4D-4A09-8C61-D9A2E07F4B15";
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual ISurfacePatchPtr GetItem(int index) = 0;
-    virtual ISurfacePatchPtr Add() = 0;
-
-protected:
-    ~ISurfacePatches() = default;
-};
-
+inline constexpr char ISurfacePatchesId[] = "31B7F5C8-2E4D-4A09-8C61-D9A2E07F4B15";
+using ISurfacePatches = IObjectList<ISurfacePatch, ISurfacePatchesId>;
 using ISurfacePatchesPtr = Ptr<ISurfacePatches>;
 
 // The curves a ruled surface runs between: a first and a second chain of edges or segments.
@@ -275,19 +244,8 @@ protected:
 
 using IRuledSurfacePtr = Ptr<IRuledSurface>;
 
-class IRuledSurfaces : public IAPIObject {
-public:
-    static constexpr char IID[] = "E9C45B03-6D2A-4F81-B7E0-43D8A1F6C52B";
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual IRuledSurfacePtr GetItem(int index) = 0;
-    virtual IRuledSurfacePtr Add() = 0;
-
-protected:
-    ~IRuledSurfaces() = default;
-};
-
+inline constexpr char IRuledSurfacesId[] = "E9C45B03-6D2A-4F81-B7E0-43D8A1F6C52B";
+using IRuledSurfaces = IObjectList<IRuledSurface, IRuledSurfacesId>;
 using IRuledSurfacesPtr = Ptr<IRuledSurfaces>;
 
 // The surfaces of a part: surface extrusions, rotations and sweeps of sketches, patches and
