@@ -47,6 +47,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
             IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IExtrusion, IRotated,
             IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans, IMacroObject3D,
-            IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer>();
-    EXPECT_EQ(ids.size(), 90u);
+            IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch, ISurfacePatches,
+            IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces, IOpenDocumentParam>();
+    EXPECT_EQ(ids.size(), 96u);
 }
