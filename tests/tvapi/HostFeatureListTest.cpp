@@ -71,6 +71,16 @@ TEST_F(HostFeatureListTest, UpdatingAnEarlierFeatureBuildsEverythingAgain)
     ExpectVolume(Volume(), 100000.0 - 3);
 }
 
+// Bodies changed outside the features are what the next feature builds on.
+TEST_F(HostFeatureListTest, NextFeatureBuildsOnBodiesReshapedOutsideTheList)
+{
+    Plate(0);
+    Part().Features().Reshaped({tvhost::MakeBox({0, 0, 0}, 100, 100, 5)});
+    AddCut(0);
+    ASSERT_EQ(Part().Bodies().size(), 1u);
+    ExpectVolume(Volume(), 100.0 * 100 * 5 - 1);
+}
+
 // A cut with nothing to cut fails; a boss on no body makes the first one.
 TEST_F(HostFeatureListTest, CutWithoutABodyFails)
 {

@@ -73,6 +73,10 @@ public:
     bool Evaluate(TFeatureStep& step);
     // Builds the whole list from the base bodies.
     void RebuildAll();
+    // The part's bodies changed outside its features (a face split): the built bodies become
+    // `solids` (part coordinates), so a feature added next builds on them. A full build does
+    // not repeat the change.
+    void Reshaped(const std::vector<TShape>& solids) { FBuilt.Solids = solids; }
     // Counts `step` as updated without building it (a part read from its file).
     void Count(const TFeatureStep& step);
     // Whether the feature has been updated.
