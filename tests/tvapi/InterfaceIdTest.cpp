@@ -12,8 +12,10 @@
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Drawing2DObjects.h"
+#include "tvapi/Features3D.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ParametricConstraint.h"
+#include "tvapi/Part.h"
 #include "tvapi/PropertyManager.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"
@@ -45,6 +47,9 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IAngleDimensions, IAttributeType, IAttrTypeMng, IAttribute, IUserDataStorage, IUserDataStorages,
             IUserDataStoragesMng, ITervanDocument, ITervanDocument2D, IPhantom2D, IPlacement3D,
             IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IConjunctivePoint,
-            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits>();
-    EXPECT_EQ(ids.size(), 83u);
+            IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits,
+            IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
+            IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch,
+            ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces, IOpenDocumentParam>();
+    EXPECT_EQ(ids.size(), 102u);
 }

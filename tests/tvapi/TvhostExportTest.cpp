@@ -1,6 +1,6 @@
 // The tvhost command's export as a user meets it: names passed through as bytes, no export
 // onto the input, messages that say why a file could not be read or written, and parts and
-// assemblies written as STEP.
+// assemblies written as STEP, a part's bodies as its features build them.
 
 #include <unistd.h>
 
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FeatureTestUtil.h"
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostFileIo.h"
@@ -160,6 +161,35 @@ TEST_F(TvhostExportTest, PartsAndAssembliesAsStep)
     run = Tvhost({"export", "--step", FDoc, FDir + "shaft.step"});
     EXPECT_EQ(run.Code, 3);
     EXPECT_EQ(run.Out, "tvhost: " + FDoc + " is no part or assembly\n");
+}
+
+// The part file keeps base bodies and features; the export writes the bodies they build: a
+// plate with a round hole through it.
+TEST_F(TvhostExportTest, PartWithFeaturesExportsTheBuiltBodies)
+{
+    {
+        tvhost::THost host;
+        const tvapi::ITervanDocumentPtr doc = host.App().Documents().AddDocument(tvapi::tvDocumentPart);
+        tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart();
+        const tvapi::IModelContainerPtr container{tvapi::IPartPtr(&part)};
+        tvhost::THostSketch& plate = part.AddSketch(L"");
+        feature_test::Rect(plate, 0, 0, 20, 20);
+        tvhost::THostSketch& hole = part.AddSketch(L"");
+        feature_test::Circle(hole, 10, 10, 3);
+        for (tvhost::THostSketch* s : {&plate, &hole}) {
+            const tvapi::IExtrusionPtr e = container->GetExtrusions()->Add(
+                s == &plate ? tvapi::o3d_bossExtrusion : tvapi::o3d_cutExtrusion);
+            e->SetProfile({tvapi::IModelObjectPtr(s)});
+            e->SetSideParameters(true, tvapi::etBlind, 4, 0, false, {});
+            ASSERT_TRUE(tvapi::IModelObjectPtr(e)->Update());
+        }
+        ASSERT_TRUE(doc->SaveAs(tvhost::FromUtf8(FDir + "plate.qpt").c_str()));
+    }
+    const TRun run = Tvhost({"export", "--step", FDir + "plate.qpt", FDir + "plate.step"});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    const std::string step = Bytes(FDir + "plate.step");
+    EXPECT_NE(step.find("MANIFOLD_SOLID_BREP"), std::string::npos);
+    EXPECT_NE(step.find("CYLINDRICAL_SURFACE"), std::string::npos);
 }
 
 } // namespace

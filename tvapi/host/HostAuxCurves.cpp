@@ -122,7 +122,7 @@ private:
 
 // Journaled as "ISpiral3D::<operation>". Built with a finite positive count of turns, height
 // and pitch, on its base plane's frame (the part's XOY without one).
-class THostSpiral3D final : public THostModelObjectOf<tvapi::ICylindricSpiral3D> {
+class THostSpiral3D final : public THostModelObjectOf<tvapi::ICylindricSpiral3D>, public THostHelixGeometry {
 public:
     THostSpiral3D() : THostModelObjectOf(tvapi::o3d_cylindricSpiral) {}
 
@@ -154,6 +154,11 @@ public:
         return FBuilt;
     }
     const tvapi::IModelObjectPtr& BasePlane() const noexcept { return FPlane; }
+    bool Helix(THelix& helix) const override
+    {
+        if (FBuilt) helix = {FFrame, FDiameter, FPitch, FTurns, FDirection};
+        return FBuilt;
+    }
 
 protected:
     bool Rebuild() override

@@ -440,6 +440,12 @@ bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame)
     return geometry && geometry->PlaneFrame(frame);
 }
 
+bool HelixOf(const tvapi::IModelObjectPtr& spiral, THelix& helix)
+{
+    const auto* geometry = dynamic_cast<const THostHelixGeometry*>(spiral.Get());
+    return geometry && geometry->Helix(helix);
+}
+
 bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction)
 {
     const auto* geometry = dynamic_cast<const THostAxisGeometry*>(axis.Get());

@@ -36,6 +36,26 @@ protected:
     ~THostAxisGeometry() = default;
 };
 
+// A helix of the stand-in: it rises along its frame's Z from the point at Diameter / 2 on
+// the frame's X, Pitch a turn, for Turns turns, counter-clockwise about Z when RightHanded.
+struct THelix {
+    TFrame Frame;
+    double Diameter = 0, Pitch = 0, Turns = 0;
+    bool RightHanded = true;
+};
+
+class THostHelixGeometry {
+public:
+    // False while the helix is not built.
+    virtual bool Helix(THelix& helix) const = 0;
+
+protected:
+    ~THostHelixGeometry() = default;
+};
+
+// The helix of the stand-in spiral `spiral`; false for another object or one not built.
+bool HelixOf(const tvapi::IModelObjectPtr& spiral, THelix& helix);
+
 // The frame of the stand-in plane `plane`; false for an empty or foreign object, another
 // kind or a plane not built.
 bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame);

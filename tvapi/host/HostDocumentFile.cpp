@@ -6,6 +6,7 @@
 
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
+#include "HostFeatureFile.h"
 #include "HostFileIo.h"
 #include "HostJsonParse.h"
 #include "HostPart.h"
@@ -466,18 +467,24 @@ void LoadSketches(THostPart& part, const json& sketches)
 
 json ModelJson(THostPart& part)
 {
+    // With features, the bodies are built again from the base bodies: those are kept.
+    const bool built = !part.Features().Features().empty();
+    const std::vector<TShape>& shapes = built ? part.Features().Base() : part.LocalShapes();
     json bodies = json::array();
-    for (std::size_t i = 0; i < part.Bodies().size(); ++i)
+    for (std::size_t i = 0; i < shapes.size(); ++i)
         bodies.push_back(
-            {{"brep", BRepText(part.LocalShapes()[i])}, {"color", ColorJson(part.Bodies()[i]->Color())}});
+            {{"brep", BRepText(shapes[i])},
+             {"color", ColorJson(i < part.Bodies().size() ? part.Bodies()[i]->Color() : TColor{})}});
     json components = json::array();
     for (const THostPartPtr& c : part.Components())
         components.push_back({{"file", ToUtf8(c->SourceFile())},
                               {"external", c->IsExternal()},
                               {"frame", FrameJson(c->Frame())}});
-    return {{"name", ToUtf8(part.Name())},    {"marking", ToUtf8(part.Marking())},
-            {"density", part.Density()},      {"bodies", std::move(bodies)},
-            {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
+    json model = {{"name", ToUtf8(part.Name())},    {"marking", ToUtf8(part.Marking())},
+                  {"density", part.Density()},      {"bodies", std::move(bodies)},
+                  {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
+    if (built) model["features"] = FeaturesJson(part);
+    return model;
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth);
@@ -494,6 +501,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         part.AddBody(std::move(shape))->Color() = ColorOf(body.at("color"));
     }
     if (model.contains("sketches")) LoadSketches(part, model["sketches"]);
+    if (model.contains("features")) LoadFeatures(part, model["features"]);
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;

@@ -590,6 +590,18 @@ void TChecker::Model(const json& m)
     Member(
         m, "sketches",
         [&](const json& sketches) { Items(sketches, [&](const json& s, std::size_t) { Sketch(s); }); }, true);
+    Member(
+        m, "features",
+        [&](const json& features) {
+            Items(features, [&](const json& f, std::size_t) {
+                Object(f);
+                Member(f, "kind", [&](const json& v) { Int32(v); });
+                Member(f, "name", [&](const json& v) { String(v); });
+                Member(f, "counted", [&](const json& v) { Bool(v); });
+                Member(f, "params", [&](const json& v) { Object(v); });
+            });
+        },
+        true);
     Member(m, "components", [&](const json& components) {
         Items(components, [&](const json& c, std::size_t) {
             Object(c);

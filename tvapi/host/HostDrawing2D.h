@@ -280,6 +280,11 @@ public:
     void SetPlacement(int mode, int kind, double x, double y, double angle) override;
     tvapi::IDrawingObjectPtr FindElement(double x, double y, double tolerance,
                                          tvapi::ITervanAPIObjectPtr parameters) override;
+    std::wstring GetIdentifier() override { return GetText("IUserParameters::GetIdentifier", "Identifier"); }
+    void SetIdentifier(const wchar_t* value) override
+    {
+        SetText("IUserParameters::SetIdentifier", "Identifier", value);
+    }
     std::wstring GetFileName() override { return GetText("IUserParameters::GetFileName", "FileName"); }
     void SetFileName(const wchar_t* value) override
     {

@@ -20,6 +20,7 @@
 #include "HostAuxList.h"
 #include "HostDocuments.h"
 #include "HostDrawing2D.h"
+#include "HostFeatures.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
 #include "HostSketch.h"
@@ -205,8 +206,11 @@ bool THostPart::SplitFaces(const std::vector<TShape>& faces, const std::vector<T
         FShapes[i] = Moved(result, Inverse(FFrame));
         split = true;
     }
-    if (split) PlaceBodies();
-    return split;
+    if (!split) return false;
+    PlaceBodies();
+    // The next feature starts from the split bodies.
+    if (FFeatures) FFeatures->Reshaped(FShapes);
+    return true;
 }
 
 tvapi::IFaceSplitPtr THostAuxGeometry::AddFaceSplit(THostPart& owner)

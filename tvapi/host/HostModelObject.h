@@ -48,6 +48,7 @@ public:
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
     int Updates() const noexcept { return FUpdates; }
+    tvapi::tvObj3dTypeEnum Kind() const noexcept { return FType; }
 
 protected:
     explicit THostModelObjectOf(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}

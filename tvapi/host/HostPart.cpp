@@ -78,7 +78,18 @@ private:
 
 } // namespace
 
-THostPart::THostPart() : THostFeatureOf(tvapi::o3d_entity), FPlacement(New<THostPlacement>()) {}
+THostPart::THostPart()
+    : THostFeatureOf(tvapi::o3d_entity), FPlacement(New<THostPlacement>()),
+      FFeatures(std::make_shared<TFeatureList>([this](const TBodies& built) { TakeBuilt(built); },
+                                               [this](const tvapi::IModelObject* body) {
+                                                   for (std::size_t i = 0; i < FBodies.size(); ++i)
+                                                       if (static_cast<const tvapi::IModelObject*>(
+                                                               FBodies[i].Get()) == body)
+                                                           return static_cast<int>(i);
+                                                   return -1;
+                                               }))
+{
+}
 
 std::wstring THostPart::GetName()
 {
@@ -157,8 +168,22 @@ tvapi::IPartsPtr THostPart::GetParts()
     return tvapi::IPartsPtr(New<THostParts>(*this));
 }
 
+void THostPart::TakeBuilt(const TBodies& built)
+{
+    std::vector<TColor> colors;
+    for (const THostBodyPtr& body : FBodies)
+        colors.push_back(body->Color());
+    FShapes = built.Solids;
+    FBodies.clear();
+    for (std::size_t i = 0; i < FShapes.size(); ++i) {
+        FBodies.push_back(MakeBody(Moved(FShapes[i], FFrame)));
+        if (i < colors.size()) FBodies.back()->Color() = colors[i];
+    }
+}
+
 THostBodyPtr THostPart::AddBody(TShape shape)
 {
+    FFeatures->AddBase(shape);
     FShapes.push_back(shape);
     FBodies.push_back(MakeBody(Moved(shape, FFrame)));
     return FBodies.back();

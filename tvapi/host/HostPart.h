@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HostAuxGeometry.h"
+#include "HostFeatures.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostSketch.h"
@@ -28,8 +29,9 @@ inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
 // object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
-class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject,
-                                              tvapi::IAuxiliaryGeomContainer, tvapi::IModelContainer> {
+class THostPart final
+    : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
+                            tvapi::IModelContainer, tvapi::ISurfaceContainer> {
 public:
     THostPart();
 
@@ -44,6 +46,11 @@ public:
     // The bodies move to the placement object's frame (as new body objects).
     bool UpdatePlacement(bool rebuild) override;
     tvapi::IPartsPtr GetParts() override;
+    // In-place editing (HostPartInPlace.cpp): the stand-in edits the part where it is and
+    // opens no document for it.
+    tvapi::IOpenDocumentParamPtr GetOpenDocumentParam() override;
+    tvapi::Ptr<tvapi::ITervanDocument3D> BeginEditOnPlace(tvapi::IOpenDocumentParamPtr param) override;
+    bool EndEditOnPlace(bool keepChanges) override;
     // Auxiliary geometry (HostAuxGeometry.cpp).
     tvapi::IPlanes3DPtr GetPlanes3D() override;
     tvapi::IAxes3DPtr GetAxes3D() override;
@@ -58,6 +65,19 @@ public:
     tvapi::IConjunctivePointsPtr GetConjunctivePoints() override;
     tvapi::ILocalCoordinateSystemsPtr GetLocalCoordinateSystems() override;
     tvapi::IFaceSplitsPtr GetFaceSplits() override;
+    // Feature collections (HostFeatureCollections.cpp), journaled as "IModelContainer::<operation>"
+    // and "ISurfaceContainer::<operation>".
+    tvapi::IExtrusionsPtr GetExtrusions() override;
+    tvapi::IRotatedsPtr GetRotateds() override;
+    tvapi::IEvolutionsPtr GetEvolutions() override;
+    tvapi::IBooleansPtr GetBooleans() override;
+    tvapi::IMacroObjects3DPtr GetMacroObjects3D() override;
+    tvapi::IUserObjects3DPtr GetUserObjects3D() override;
+    tvapi::IExtrusionsPtr GetExtrusionSurfaces() override;
+    tvapi::IRotatedsPtr GetRotatedSurfaces() override;
+    tvapi::IEvolutionsPtr GetEvolutionSurfaces() override;
+    tvapi::ISurfacePatchesPtr GetSurfacePatches() override;
+    tvapi::IRuledSurfacesPtr GetRuledSurfaces() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -69,7 +89,12 @@ public:
     double Density() const noexcept { return FDensity; }
     void SetDensity(double density) noexcept { FDensity = density; }
     // A body of `shape` given in the part's own coordinates; shown at the part's placement.
+    // It comes before every feature when the features are built again.
     THostBodyPtr AddBody(TShape shape);
+    // The features and what they built (HostFeatures.h).
+    TFeatureList& Features() noexcept { return *FFeatures; }
+    const std::shared_ptr<TFeatureList>& FeatureList() const noexcept { return FFeatures; }
+    bool EditingInPlace() const noexcept { return FEditingInPlace; }
     const std::vector<THostBodyPtr>& Bodies() const noexcept { return FBodies; }
     // The shapes of the bodies in the part's own coordinates.
     const std::vector<TShape>& LocalShapes() const noexcept { return FShapes; }
@@ -105,6 +130,8 @@ protected:
 private:
     // New body objects at FFrame, keeping their colours.
     void PlaceBodies();
+    // The bodies become `built`'s solids; colours stay by index.
+    void TakeBuilt(const TBodies& built);
 
     std::wstring FMarking;
     double FMass = 0.0;
@@ -118,6 +145,8 @@ private:
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
     THostAuxGeometry FAux;
+    std::shared_ptr<TFeatureList> FFeatures;
+    bool FEditingInPlace = false;
 };
 
 } // namespace tvhost

@@ -311,6 +311,7 @@ public:
         return tvapi::IVertexPtr(topology->VertexOf(v));
     }
     bool IsStraight() override { return Enter("IEdge::IsStraight") && Curve() && FCurve->IsStraight(); }
+    const TopoDS_Edge& Edge() const noexcept { return FEdge; }
     double GetLength(int unit) override
     {
         if (!Enter("IEdge::GetLength", {std::to_string(unit)}) || !Curve()) return 0.0;
@@ -464,6 +465,12 @@ void THostBody::SetEmission(double value)
 THostBodyPtr MakeBody(TShape shape)
 {
     return New<THostBody>(std::move(shape));
+}
+
+TShape EdgeShape(const tvapi::IModelObject* object)
+{
+    const auto* edge = dynamic_cast<const THostEdge*>(object);
+    return edge ? std::make_shared<const TopoDS_Shape>(edge->Edge()) : TShape{};
 }
 
 } // namespace tvhost

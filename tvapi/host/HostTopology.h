@@ -67,4 +67,7 @@ TShape FaceShapeOf(const tvapi::IModelObjectPtr& face);
 // body would list them.
 THostBodyPtr MakeBody(TShape shape);
 
+// The kernel edge behind a stand-in edge, where its body is; null for any other object.
+TShape EdgeShape(const tvapi::IModelObject* object);
+
 } // namespace tvhost

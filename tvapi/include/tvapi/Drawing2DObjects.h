@@ -227,6 +227,9 @@ public:
     static constexpr char IID[] = "AAE2D3B4-5426-4720-8088-FB793B72FBD6";
     using Parent = IAPIObject;
 
+    // The identifier text by which the library knows the object's kind.
+    virtual std::wstring GetIdentifier() = 0;
+    virtual void SetIdentifier(const wchar_t* identifier) = 0;
     virtual std::wstring GetFileName() = 0;
     virtual void SetFileName(const wchar_t* name) = 0;
     virtual std::wstring GetLibraryName() = 0;

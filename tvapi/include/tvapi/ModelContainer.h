@@ -1,8 +1,10 @@
 #pragma once
-// What a part holds besides its features: the sketches its features are built from (in
-// creation order; the collection makes new ones) and its 3D points. The part answers as it.
+// What a part holds: the sketches its features are built from (in creation order; the
+// collection makes new ones), its 3D points, and the collections of its solid features,
+// Booleans, 3D macros and user objects (Features3D.h). The part answers as it.
 
 #include "tvapi/AuxiliaryGeometry.h"
+#include "tvapi/Features3D.h"
 #include "tvapi/ModelObjects.h"
 
 namespace tvapi {
@@ -31,6 +33,12 @@ public:
 
     virtual ISketchesPtr GetSketches() = 0;
     virtual IPoints3DPtr GetPoints3D() = 0;
+    virtual IExtrusionsPtr GetExtrusions() = 0;
+    virtual IRotatedsPtr GetRotateds() = 0;
+    virtual IEvolutionsPtr GetEvolutions() = 0;
+    virtual IBooleansPtr GetBooleans() = 0;
+    virtual IMacroObjects3DPtr GetMacroObjects3D() = 0;
+    virtual IUserObjects3DPtr GetUserObjects3D() = 0;
 
 protected:
     ~IModelContainer() = default;

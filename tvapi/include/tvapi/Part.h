@@ -11,6 +11,22 @@
 namespace tvapi {
 
 class IParts;
+class ITervanDocument3D;
+
+// How a document is opened for editing: shown or not.
+class IOpenDocumentParam : public IAPIObject {
+public:
+    static constexpr char IID[] = "4B9E0D62-A7C3-4F15-8E2B-D06F1C93A574";
+    using Parent = IAPIObject;
+
+    virtual bool GetVisible() = 0;
+    virtual void SetVisible(bool visible) = 0;
+
+protected:
+    ~IOpenDocumentParam() = default;
+};
+
+using IOpenDocumentParamPtr = Ptr<IOpenDocumentParam>;
 
 class IPart : public ITervanAPIObject {
 public:
@@ -32,6 +48,14 @@ public:
     virtual bool UpdatePlacement(bool rebuild) = 0;
     // The components of an assembly's part.
     virtual Ptr<IParts> GetParts() = 0;
+    // A new parameter object for BeginEditOnPlace.
+    virtual IOpenDocumentParamPtr GetOpenDocumentParam() = 0;
+    // Starts editing the part where it stands in its assembly; the document it is edited in,
+    // empty when the host edits it without one of its own. False-like (empty) also when it is
+    // being edited already.
+    virtual Ptr<ITervanDocument3D> BeginEditOnPlace(IOpenDocumentParamPtr param) = 0;
+    // Ends editing in place; false when the part was not being edited.
+    virtual bool EndEditOnPlace(bool keepChanges) = 0;
 
 protected:
     ~IPart() = default;

@@ -22,6 +22,7 @@
 #include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Document.h"
+#include "tvapi/Features3D.h"
 #include "tvapi/Specification.h"
 #include "tvapi/ViewProjection.h"
 
@@ -44,6 +45,9 @@ inline bool AllFinite(std::initializer_list<Real> values)
         if (!std::isfinite(v)) return false;
     return true;
 }
+
+// Lists of model objects handed to the host.
+using TVOfMO = std::vector<tvapi::IModelObjectPtr>;
 
 // Which part drGetPart makes current.
 enum Part_Type : std::int32_t {
@@ -184,13 +188,32 @@ public:
     void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                        Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
                        Real const& yDz) override;
-    void drMacro3D(Str const& Name, Boolean MStaffVisible) override;
-    void drEndMacro3D() override;
     Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
                        Str const& Marking) override;
     void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
                    Real const& shininess, Real const& transparency, Real const& emission) override;
     void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
+
+    // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) ---------------------------
+    // Each ends an open sketch (as drEndEskis), empties Obj3D, adds a feature of the current
+    // part built on Sketch - a boss, a cut (OR tvOperationCut) or, with Body false, a surface -
+    // updates it (its result not examined) and leaves it in Obj3D and the open 3D macro.
+    // Without a part, container, collection or new feature it stops there, Obj3D empty.
+    // Depth (mm) goes to both sides as its magnitude and to the side parameters with its sign;
+    // Angle (degrees) is the taper, a negative one turns the taper on.
+    void drExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, const Real& Depth,
+                     const Real& Angle, Boolean Body, tvapi::tvOperationResultEnum OR);
+    // Turns the sketch about its axis line by |Angle| degrees, the reverse way when Angle <= 0;
+    // Napr is not used.
+    void drRotate(Integer Napr, const Real& Angle, Boolean Body, tvapi::tvOperationResultEnum OR);
+    // Sweeps the sketch along Path, the sketch kept orthogonal to it.
+    void drEvolution(tvapi::IModelObjectPtr Path, Boolean Body, tvapi::tvOperationResultEnum OR);
+    // Begins editing the current part in place: the part's open-document parameters go to
+    // its request unchanged, the document it answers is let go at once. Nothing without a part.
+    void drPartBeginEditOnPlace();
+    // Ends it, keeping the changes; nothing without a part.
+    void drPartEndEditOnPlace();
+    // The modeller's forms: a new body, a cut, a surface.
     void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth, Real const& Depth,
                          Real const& Angle) override;
     using TModeler3D::drBaseExtrusion;
@@ -201,6 +224,39 @@ public:
     void drBaseRotate(Integer Napr, Real const& Angle) override;
     void drCutRotate(Integer Napr, Real const& Angle, TMark* M) override;
     void drSurfaceRotate(Integer Napr, Real const& Angle) override;
+
+    // ---- Booleans (Model3D/drModelerAPIBoolean.cpp) -------------------------------------------
+    // A Boolean of the current part combining body BodyPart1 (from 0) of P1 with body BodyPart2
+    // of P2 by Op, updated (its result not examined), then Obj3D and a member of the open 3D
+    // macro. Nothing is added, Obj3D unchanged, without a part or its container, when P1 or P2
+    // is no feature, when an index lies outside its part's bodies, or when the host makes no
+    // Boolean. An open sketch stays open.
+    void drBoolean(tvapi::tvBooleanType Op, tvapi::IPartPtr P1, Integer BodyPart1, tvapi::IPartPtr P2,
+                   Integer BodyPart2);
+
+    // ---- Patch and ruled surfaces (Model3D/drModelerAPISurfaces.cpp) --------------------------
+    // Each ends an open sketch (as drEndEskis), adds the surface to the current part and
+    // updates it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is
+    // emptied when not. Without a part, container, collection, new surface or, for the ruled
+    // surface, its by-curves parameters, it stops there with Obj3D unchanged.
+    // A patch bounded by the edges Edges.
+    void drSurfacePatchEdges(const TVOfMO& Edges);
+    // A ruled surface between the curves Edges1 and Edges2, their directions matched.
+    void drRuledSurface(const TVOfMO& Edges1, const TVOfMO& Edges2);
+
+    // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ------------------------
+    // Opens a 3D macro named Name in the current part: features made until drEndMacro3D are
+    // its members. Without a part, container, collection or new macro nothing is opened.
+    void drMacro3D(Str const& Name, Boolean MStaffVisible) override;
+    // Closes the innermost open 3D macro, hands it its members and updates it; it becomes a
+    // member of the macro around it. Obj3D is not changed; with no macro open, nothing.
+    void drEndMacro3D() override;
+    // A user object operation (drPlugin) or wire frame (drPluginWF) of the current part bound
+    // to this library by OGUID, the library's names and Command; it becomes Obj3D (emptied
+    // first) and the result. Empty without a part, container, collection, new object or its
+    // user parameters.
+    tvapi::IModelObjectPtr drPlugin(const Str& OGUID, Integer Command);
+    tvapi::IModelObjectPtr drPluginWF(const Str& OGUID, Integer Command);
 
     // ---- Sheets and views (drModelerAPISheet.cpp) ------------------------------------------------
     // None of these makes a host call while a contour collects; the view builders then push a

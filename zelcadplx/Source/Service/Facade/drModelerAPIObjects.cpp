@@ -18,16 +18,6 @@ namespace {
 constexpr int MacroPlacementMode = 0;
 constexpr int MacroPlacementKind = 1;
 
-// Takes the innermost open macro object off the stack; empty, removing nothing, when none
-// is open or the innermost entry is empty.
-tvapi::ITervanAPIObjectPtr TakeInnermost(TNestedArrayOf& macros)
-{
-    if (macros.Count <= 0 || !macros[macros.Count - 1]) return {};
-    tvapi::ITervanAPIObjectPtr taken = std::move(macros[macros.Count - 1]);
-    --macros.Count;
-    return taken;
-}
-
 void EndCutLine(TRegistryApi& r, TRegistryModeler2D& r2)
 {
     if (!r.CutLine) return;
@@ -163,7 +153,7 @@ void TModelerApi::drMacro2D(Boolean)
 void TModelerApi::drEndMacro()
 {
     TRegistryApi& r = *R3;
-    r.MacroObj = TakeInnermost(r.AMacroObj);
+    r.MacroObj = r.AMacroObj.End();
     if (!r.MacroObj) {
         R2->CurDrawingObject.Reset();
         return;

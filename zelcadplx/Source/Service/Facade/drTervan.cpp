@@ -37,6 +37,14 @@ std::vector<tvapi::IModelObjectPtr> TNestedArrayOf::Objects()
     return result;
 }
 
+tvapi::ITervanAPIObjectPtr TNestedArrayOf::End()
+{
+    if (Count <= 0 || !FArray[Count - 1]) return {};
+    tvapi::ITervanAPIObjectPtr taken = std::move(FArray[Count - 1]);
+    --Count;
+    return taken;
+}
+
 // ---- The facade -------------------------------------------------------------------------------
 
 TModelerApi* TModelerApi::Last = nullptr;

@@ -48,6 +48,14 @@ public:
     // empty pointer for a member that is none) and cuts them off AObjects. Empty, changing
     // nothing, when no macro is open or the innermost one is empty. The stack is not popped.
     std::vector<tvapi::IModelObjectPtr> Objects();
+    // Takes the innermost open macro off the stack; empty, removing nothing, when none is
+    // open or the innermost entry is empty.
+    tvapi::ITervanAPIObjectPtr End();
+    // The innermost open macro as I; empty when none is open or it is no I. Nothing removed.
+    template <class I> tvapi::Ptr<I> Get() const
+    {
+        return Count > 0 ? tvapi::Ptr<I>(FArray[Count - 1]) : tvapi::Ptr<I>();
+    }
 };
 
 class TRegistryApi {

@@ -1,0 +1,93 @@
+// A part's features in its file.
+#include "HostFeatureFile.h"
+
+#include <stdexcept>
+
+#include "HostPart.h"
+#include "HostSketchFeatures.h"
+#include "HostSurfaceFeatures.h"
+#include "HostText.h"
+
+namespace tvhost {
+
+namespace {
+
+using json = nlohmann::json;
+
+bool IsExtrusion(int kind)
+{
+    return kind == tvapi::o3d_baseExtrusion || kind == tvapi::o3d_bossExtrusion ||
+           kind == tvapi::o3d_cutExtrusion || kind == tvapi::o3d_ExtrusionSurface;
+}
+
+bool IsRotation(int kind)
+{
+    return kind == tvapi::o3d_baseRotated || kind == tvapi::o3d_bossRotated ||
+           kind == tvapi::o3d_cutRotated || kind == tvapi::o3d_RotatedSurface;
+}
+
+bool IsSweep(int kind)
+{
+    return kind == tvapi::o3d_baseEvolution || kind == tvapi::o3d_bossEvolution ||
+           kind == tvapi::o3d_cutEvolution || kind == tvapi::o3d_EvolutionSurface;
+}
+
+// A new feature of `kind` (a list kind for those without their own) at the end of the part's list.
+tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
+{
+    const auto k = static_cast<tvapi::tvObj3dTypeEnum>(kind);
+    if (IsExtrusion(kind)) return tvapi::IModelObjectPtr(NewExtrusion(k, part.FeatureList()));
+    if (IsRotation(kind)) return tvapi::IModelObjectPtr(NewRotated(k, part.FeatureList()));
+    if (IsSweep(kind)) return tvapi::IModelObjectPtr(NewEvolution(k, part.FeatureList()));
+    if (kind == ListKindBoolean) return tvapi::IModelObjectPtr(NewBoolean(part.FeatureList()));
+    if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
+    if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
+    throw std::invalid_argument("no feature of kind " + std::to_string(kind));
+}
+
+TFeatureStep& StepOf(const tvapi::IModelObjectPtr& feature)
+{
+    return *dynamic_cast<TFeatureStep*>(feature.Get());
+}
+
+} // namespace
+
+json FeaturesJson(THostPart& part)
+{
+    const auto refer = [&part](const tvapi::IModelObject* sketch) {
+        for (std::size_t i = 0; i < part.Sketches().size(); ++i)
+            if (tvapi::IModelObjectPtr(part.Sketches()[i]).Get() == sketch) return static_cast<int>(i);
+        return -1;
+    };
+    json features = json::array();
+    TFeatureList& list = part.Features();
+    for (const tvapi::IModelObjectPtr& feature : list.Features()) {
+        TFeatureStep& step = StepOf(feature);
+        json params;
+        step.Write(params, refer);
+        features.push_back({{"kind", list.KindOf(feature.Get())},
+                            {"name", ToUtf8(step.StepName())},
+                            {"counted", list.Counted(feature.Get())},
+                            {"params", std::move(params)}});
+    }
+    return features;
+}
+
+void LoadFeatures(THostPart& part, const json& features)
+{
+    const auto find = [&part](int index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= part.Sketches().size())
+            return tvapi::IModelObjectPtr();
+        return tvapi::IModelObjectPtr(part.Sketches()[static_cast<std::size_t>(index)]);
+    };
+    for (const json& f : features) {
+        const tvapi::IModelObjectPtr feature = NewFeature(part, f.at("kind").get<int>());
+        TFeatureStep& step = StepOf(feature);
+        step.Read(f.at("params"), find);
+        step.StepName() = FromUtf8(f.at("name").get<std::string>());
+        if (f.at("counted").get<bool>()) part.Features().Count(step);
+    }
+    part.Features().RebuildAll();
+}
+
+} // namespace tvhost

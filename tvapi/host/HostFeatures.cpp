@@ -1,0 +1,224 @@
+// The feature list of a stand-in part and what a feature's tool does to its bodies.
+#include "HostFeatures.h"
+
+#include <algorithm>
+
+#include "HostAuxGeometry.h"
+#include "HostKernelFeatures.h"
+#include "HostTopology.h"
+#include "tvapi/AuxiliaryGeometry.h"
+
+namespace tvhost {
+
+namespace {
+
+// A body whose volume is below this (mm³) is gone after a cut.
+constexpr double EmptyVolume = 1e-9;
+
+bool ValidResult(const TShape& shape, std::string& error)
+{
+    if (IsValidShape(shape)) return true;
+    error = "the kernel could not build the feature";
+    return false;
+}
+
+bool CutEvery(std::vector<TShape>& solids, const TShape& tool, std::string& error)
+{
+    if (solids.empty()) {
+        error = "there is no body to cut";
+        return false;
+    }
+    std::vector<TShape> result;
+    for (const TShape& solid : solids) {
+        if (!BoxesMeet(solid, tool)) { // a cut of a body apart from the tool changes nothing
+            result.push_back(solid);
+            continue;
+        }
+        const TShape cut = Combined(TBooleanKind::bkCut, solid, tool);
+        if (!ValidResult(cut, error)) return false;
+        if (Volume(cut) > EmptyVolume) result.push_back(cut);
+    }
+    solids = std::move(result);
+    return true;
+}
+
+// The tool fused with every body it touches into the first of them; a body of its own when
+// it touches none.
+bool FuseTouching(std::vector<TShape>& solids, const TShape& tool, std::string& error)
+{
+    std::vector<std::size_t> touching;
+    for (std::size_t i = 0; i < solids.size(); ++i)
+        if (Touching(solids[i], tool)) touching.push_back(i);
+    if (touching.empty()) {
+        solids.push_back(tool);
+        return true;
+    }
+    TShape merged = tool;
+    for (const std::size_t i : touching) {
+        merged = Combined(TBooleanKind::bkFuse, solids[i], merged);
+        if (!ValidResult(merged, error)) return false;
+    }
+    solids[touching.front()] = merged;
+    for (std::size_t k = touching.size(); k-- > 1;)
+        solids.erase(solids.begin() + static_cast<std::ptrdiff_t>(touching[k]));
+    return true;
+}
+
+bool CommonWithLast(std::vector<TShape>& solids, const TShape& tool, std::string& error)
+{
+    if (solids.empty()) {
+        error = "there is no body to intersect";
+        return false;
+    }
+    const TShape common = Combined(TBooleanKind::bkCommon, solids.back(), tool);
+    if (!ValidResult(common, error)) return false;
+    solids.back() = common;
+    return true;
+}
+
+} // namespace
+
+TShape CurveShapeOf(const tvapi::IModelObjectPtr& object)
+{
+    if (TShape edge = EdgeShape(object.Get())) return edge;
+    if (THelix helix; HelixOf(object, helix))
+        return MakeHelix(helix.Frame, helix.Diameter / 2, helix.Pitch, helix.Turns, helix.RightHanded);
+    const tvapi::ILineSegment3DPtr segment(object);
+    TXyz a{}, b{};
+    if (!segment || !segment->GetPoint(true, a[0], a[1], a[2]) || !segment->GetPoint(false, b[0], b[1], b[2]))
+        return {};
+    return MakeSegment(a, b);
+}
+
+bool ApplyTool(TBodies& bodies, const TShape& tool, tvapi::tvOperationResultEnum result, bool surface,
+               std::string& error)
+{
+    if (!ValidResult(tool, error)) return false;
+    if (surface) {
+        bodies.Surfaces.push_back(tool);
+        return true;
+    }
+    std::vector<TShape> solids = bodies.Solids;
+    bool done = false;
+    switch (result) {
+    case tvapi::tvOperationNewBody:
+        solids.push_back(tool);
+        done = true;
+        break;
+    case tvapi::tvOperationCut:
+        done = CutEvery(solids, tool, error);
+        break;
+    case tvapi::tvOperationIntersect:
+        done = CommonWithLast(solids, tool, error);
+        break;
+    case tvapi::tvOperationUnion:
+    default:
+        done = FuseTouching(solids, tool, error);
+        break;
+    }
+    if (done) bodies.Solids = std::move(solids);
+    return done;
+}
+
+TFeatureList::TFeatureList(TPublish publish, TBodyIndex bodyIndex)
+    : FPublish(std::move(publish)), FBodyIndex(std::move(bodyIndex))
+{
+}
+
+void TFeatureList::AddBase(TShape solid)
+{
+    FBase.push_back(solid);
+    FBuilt.Solids.push_back(std::move(solid));
+}
+
+void TFeatureList::Append(tvapi::IModelObjectPtr object, TFeatureStep& step, tvapi::tvObj3dTypeEnum kind)
+{
+    FEntries.push_back({std::move(object), &step, kind, false, {}});
+}
+
+TFeatureList::TEntry* TFeatureList::Find(const TFeatureStep& step)
+{
+    for (TEntry& entry : FEntries)
+        if (entry.Step == &step) return &entry;
+    return nullptr;
+}
+
+bool TFeatureList::Build(TEntry& entry)
+{
+    ++FEvaluations;
+    entry.Error.clear();
+    const bool built = entry.Step->Apply(FBuilt, entry.Error);
+    entry.Step->SetBuilt(built);
+    return built;
+}
+
+bool TFeatureList::Evaluate(TFeatureStep& step)
+{
+    TEntry* entry = Find(step);
+    if (!entry) return false;
+    const std::size_t index = static_cast<std::size_t>(entry - FEntries.data());
+    const bool wasCounted = entry->Counted;
+    entry->Counted = true;
+    const bool onlyNew = !wasCounted && index >= FDone &&
+                         std::none_of(FEntries.begin() + static_cast<std::ptrdiff_t>(FDone),
+                                      FEntries.begin() + static_cast<std::ptrdiff_t>(index),
+                                      [](const TEntry& e) { return e.Counted; });
+    if (!onlyNew) {
+        RebuildAll();
+        return entry->Error.empty();
+    }
+    const bool built = Build(*entry);
+    FDone = index + 1;
+    if (FPublish) FPublish(FBuilt);
+    return built;
+}
+
+void TFeatureList::RebuildAll()
+{
+    FBuilt = {FBase, {}};
+    FDone = 0;
+    for (std::size_t i = 0; i < FEntries.size(); ++i) {
+        if (!FEntries[i].Counted) continue;
+        Build(FEntries[i]);
+        FDone = i + 1;
+    }
+    if (FPublish) FPublish(FBuilt);
+}
+
+void TFeatureList::Count(const TFeatureStep& step)
+{
+    if (TEntry* entry = Find(step)) entry->Counted = true;
+}
+
+bool TFeatureList::Counted(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature) return entry.Counted;
+    return false;
+}
+
+tvapi::tvObj3dTypeEnum TFeatureList::KindOf(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature) return entry.Kind;
+    return tvapi::o3d_unknown;
+}
+
+std::vector<tvapi::IModelObjectPtr>
+TFeatureList::Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds) const
+{
+    std::vector<tvapi::IModelObjectPtr> all;
+    for (const TEntry& entry : FEntries)
+        if (kinds.empty() || std::find(kinds.begin(), kinds.end(), entry.Kind) != kinds.end())
+            all.push_back(entry.Object);
+    return all;
+}
+
+std::string TFeatureList::ErrorOf(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature) return entry.Error;
+    return {};
+}
+
+} // namespace tvhost
