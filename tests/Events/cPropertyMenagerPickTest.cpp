@@ -159,9 +159,8 @@ protected:
         drApi::MA.R3->ITessellationMng = tvapi::IExternalTessellationManagerPtr(Doc);
         Panel = std::make_unique<TMeshPickPanel>();
         Panel->Advise();
-        double x = 1, y = 2;
-        Points.Add2D(x, y, 3);
-        Points.Add2D(y, x, 4);
+        Points.Add2D(X, Y, 3);
+        Points.Add2D(Y, X, 4);
         Panel->AHotPoint = &Points;
         Panel->RedrawPhantom(); // the markers
         Panel->Routed.clear();
@@ -181,6 +180,8 @@ protected:
 
     tvapi::ITervanDocumentPtr Doc;
     std::unique_ptr<TMeshPickPanel> Panel;
+    // The hot points bind these: they live as long as the points.
+    double X = 1, Y = 2;
     THotPointsData Points;
 };
 

@@ -6,6 +6,7 @@
 
 #include "FacadeFixture.h"
 #include "HostAuxGeometry.h"
+#include "HostFeatures.h"
 #include "HostJournal.h"
 #include "HostPart.h"
 #include "HostSketch.h"
@@ -54,6 +55,9 @@ TEST_F(TModelerApiFaceSplitTest, SketchLineAcrossTheTopFaceSplitsItInTwo)
     EXPECT_FALSE(R().IDoc2D);
     EXPECT_EQ(FaceCount(), 7u);
     EXPECT_NEAR(tvhost::Volume(Top().LocalShapes().at(0)), 1000, 1e-6);
+    // A feature added next builds on the split body.
+    ASSERT_EQ(Top().Features().Built().Solids.size(), 1u);
+    EXPECT_EQ(Top().Features().Built().Solids[0], Top().LocalShapes().at(0));
     ASSERT_EQ(Top().AuxGeometry().FaceSplits().size(), 1u);
     EXPECT_EQ(R().Obj3D, Top().AuxGeometry().FaceSplits()[0]);
     EXPECT_EQ(R().AMacroObject3D.Objects(), (std::vector<IModelObjectPtr>{R().Obj3D}));

@@ -50,6 +50,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits,
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
             IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch,
-            ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces, IOpenDocumentParam>();
+            ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces,
+            IOpenDocumentParam>();
     EXPECT_EQ(ids.size(), 102u);
 }
