@@ -13,6 +13,7 @@
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/Measurement.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
@@ -28,8 +29,9 @@ inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
 // object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
-class THostPart final : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject,
-                                              tvapi::IAuxiliaryGeomContainer, tvapi::IModelContainer> {
+class THostPart final
+    : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
+                            tvapi::IModelContainer, tvapi::IMeasurementContainer> {
 public:
     THostPart();
 
@@ -54,6 +56,9 @@ public:
     tvapi::IPolyLines3DPtr GetPolyLines3D() override;
     tvapi::IPoints3DPtr GetPoints3D() override;
     tvapi::ISketchesPtr GetSketches() override;
+    // Its measurements, made on first request (HostMeasure.cpp).
+    tvapi::IDistanceMeasurementsPtr GetDistanceMeasurements() override;
+    tvapi::IAngleMeasurementsPtr GetAngleMeasurements() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -93,11 +98,13 @@ public:
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:
+    // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
 
 private:
     // New body objects at FFrame, keeping their colours.
     void PlaceBodies();
+    std::vector<tvapi::IModelObjectPtr> ModelTree() const;
 
     std::wstring FMarking;
     double FMass = 0.0;
@@ -111,6 +118,8 @@ private:
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
     THostAuxGeometry FAux;
+    tvapi::IDistanceMeasurementsPtr FDistances;
+    tvapi::IAngleMeasurementsPtr FAngles;
 };
 
 } // namespace tvhost

@@ -29,6 +29,7 @@
 #include <TopoDS_Vertex.hxx>
 
 #include "HostPlacement.h"
+#include "tvapi/Measurement.h"
 
 namespace tvhost {
 
@@ -52,7 +53,7 @@ void Out(const Bnd_Box& box, double& x0, double& y0, double& z0, double& x1, dou
     if (!box.IsVoid()) box.Get(x0, y0, z0, x1, y1, z1);
 }
 
-class THostCurve final : public THostObjectOf<tvapi::IMathCurve3D> {
+class THostCurve final : public THostObjectOf<tvapi::IMathCurve3D, tvapi::IMathCurve3DShape> {
 public:
     explicit THostCurve(const TopoDS_Edge& edge) : FCurve(edge) {}
 
@@ -121,6 +122,28 @@ public:
         }
     }
     double Length() const { return GCPnts_AbscissaPoint::Length(FCurve); }
+
+    tvapi::tvMathCurve3DTypeEnum GetCurveType() override
+    {
+        if (!Enter("IMathCurve3DShape::GetCurveType")) return tvapi::tvUnknownCurve3D;
+        if (IsStraight()) return tvapi::tvLineSeg3D;
+        switch (FCurve.GetType()) {
+        case GeomAbs_Circle:
+            return tvapi::tvArc3D;
+        case GeomAbs_Ellipse:
+            return tvapi::tvEllipse3D;
+        case GeomAbs_BSplineCurve:
+        case GeomAbs_BezierCurve:
+            return tvapi::tvNurbs3D;
+        default:
+            return tvapi::tvUnknownCurve3D;
+        }
+    }
+    double GetRadius() override
+    {
+        if (!Enter("IMathCurve3DShape::GetRadius") || !IsCircular()) return 0.0;
+        return FCurve.Circle().Radius();
+    }
 
 private:
     bool IsCircular() const { return FCurve.GetType() == GeomAbs_Circle; }
@@ -256,6 +279,8 @@ public:
         if (Enter("IVertex::GetPoint")) Out(BRep_Tool::Pnt(FVertex).XYZ(), x, y, z);
     }
 
+    const TopoDS_Vertex& Vertex() const noexcept { return FVertex; }
+
 private:
     TopoDS_Vertex FVertex;
 };
@@ -290,6 +315,8 @@ public:
         return FCurve->Length();
     }
 
+    const TopoDS_Edge& Edge() const noexcept { return FEdge; }
+
 private:
     // The edge's curve, made once; null for an edge without a 3D curve.
     THostCurve* Curve()
@@ -305,7 +332,7 @@ private:
 };
 
 // Lists its edges (o3d_edge) and vertices (o3d_vertex).
-class THostFace final : public THostFeatureOf<tvapi::IFace, tvapi::IModelObject> {
+class THostFace final : public THostFeatureOf<tvapi::IFace, tvapi::IFaceShape, tvapi::IModelObject> {
 public:
     THostFace(std::weak_ptr<TTopology> topology, const TopoDS_Face& face)
         : THostFeatureOf(tvapi::o3d_face), FTopology(std::move(topology)), FFace(face)
@@ -329,6 +356,25 @@ public:
     {
         return Enter("IFace::GetOrientation") && FFace.Orientation() != TopAbs_REVERSED;
     }
+    bool IsCylinder() override { return Enter("IFaceShape::IsCylinder") && Kind() == GeomAbs_Cylinder; }
+    bool IsCone() override { return Enter("IFaceShape::IsCone") && Kind() == GeomAbs_Cone; }
+    double GetRadius() override
+    {
+        if (!Enter("IFaceShape::GetRadius")) return 0.0;
+        const BRepAdaptor_Surface surface(FFace, false);
+        switch (surface.GetType()) {
+        case GeomAbs_Cylinder:
+            return surface.Cylinder().Radius();
+        case GeomAbs_Cone:
+            return surface.Cone().RefRadius();
+        case GeomAbs_Sphere:
+            return surface.Sphere().Radius();
+        default:
+            return 0.0;
+        }
+    }
+
+    const TopoDS_Face& Face() const noexcept { return FFace; }
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override
@@ -338,6 +384,8 @@ protected:
     }
 
 private:
+    GeomAbs_SurfaceType Kind() const { return BRepAdaptor_Surface(FFace, false).GetType(); }
+
     std::weak_ptr<TTopology> FTopology;
     TopoDS_Face FFace;
     tvapi::Ptr<THostSurface> FSurface;
@@ -430,6 +478,17 @@ void THostBody::SetEmission(double value)
 THostBodyPtr MakeBody(TShape shape)
 {
     return New<THostBody>(std::move(shape));
+}
+
+TShape ShapeOfEntity(const tvapi::IAPIObject* entity)
+{
+    if (const auto* face = dynamic_cast<const THostFace*>(entity))
+        return std::make_shared<const TopoDS_Shape>(face->Face());
+    if (const auto* edge = dynamic_cast<const THostEdge*>(entity))
+        return std::make_shared<const TopoDS_Shape>(edge->Edge());
+    if (const auto* vertex = dynamic_cast<const THostVertex*>(entity))
+        return std::make_shared<const TopoDS_Shape>(vertex->Vertex());
+    return {};
 }
 
 } // namespace tvhost

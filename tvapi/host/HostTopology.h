@@ -64,4 +64,7 @@ using THostBodyPtr = tvapi::Ptr<THostBody>;
 // body would list them.
 THostBodyPtr MakeBody(TShape shape);
 
+// The kernel entity behind a face, edge or vertex object of a body; null for any other object.
+TShape ShapeOfEntity(const tvapi::IAPIObject* entity);
+
 } // namespace tvhost
