@@ -6,9 +6,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "HostAssembly.h"
 #include "HostEvents.h"
 #include "HostObject.h"
 #include "HostPlacement.h"
@@ -222,8 +224,19 @@ public:
     void SetPhantomObject(tvapi::IModelObjectPtr object) override;
     tvapi::IModelObjectPtr LoadPhantom(const wchar_t* fileName) override;
     tvapi::IModelObjectPtr GetPhantomObject() override;
+    // Mates, placement and mated objects of the phantom (HostProcessMates.cpp).
+    tvapi::IMateConstraints3DPtr GetMateConstraints() override;
+    tvapi::IPlacement3DPtr GetPlacement() override;
+    void SetMateObjects(const std::vector<tvapi::IModelObjectPtr>& objects) override;
+    void UpdateProcess() override;
 
     THostProcess3DEvents& Events() noexcept { return *FEvents; }
+    // Test side, not journaled.
+    const TMateList& Mates() const noexcept { return *FMates; }
+    const std::vector<tvapi::IModelObjectPtr>& MateObjects() const noexcept { return FMateObjects; }
+    int Updates() const noexcept { return FUpdates; }
+    // The phantom's frame, as the user left it.
+    TFrame& PhantomFrame() noexcept { return FPhantomFrame; }
     // Why the last LoadPhantom failed; empty after one that succeeded.
     const std::string& PhantomError() const noexcept { return FPhantomError; }
 
@@ -236,6 +249,10 @@ private:
     tvapi::Ptr<THostManipulators> FManipulators;
     tvapi::IModelObjectPtr FPhantom;
     std::string FPhantomError;
+    std::shared_ptr<TMateList> FMates = std::make_shared<TMateList>();
+    std::vector<tvapi::IModelObjectPtr> FMateObjects;
+    TFrame FPhantomFrame;
+    int FUpdates = 0;
 };
 
 class THostPanels {
