@@ -146,6 +146,8 @@ protected:
     virtual void Place(double x, double y, bool dynamic) = 0;
     // Offers the object shown with id `id` and picks it; false when the process shows none.
     virtual bool PickShown(int) { return false; }
+    // Offers the entity of `kind` numbered `n` (from 1) and picks it; false without one.
+    virtual bool PickEntity(const std::wstring&, int) { return false; }
 
     tvapi::IProcessParamPtr FParam;
     std::wstring FPrompt;
@@ -245,6 +247,8 @@ private:
     void Place(double x, double y, bool dynamic) override;
     // The active 3D document's tessellation object `id`: filtered, then picked when accepted.
     bool PickShown(int id) override;
+    // In the kernel's order over the active 3D document's top-part bodies (HostProcessMates.cpp).
+    bool PickEntity(const std::wstring& kind, int n) override;
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;
     tvapi::IModelObjectPtr FPhantom;

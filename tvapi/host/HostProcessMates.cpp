@@ -2,6 +2,10 @@
 // to. The stand-in keeps the mates as given and does not move the phantom to satisfy them.
 #include "HostProcess.h"
 
+#include "HostApplication.h"
+#include "HostDocuments.h"
+#include "HostPart.h"
+
 namespace tvhost {
 
 tvapi::IMateConstraints3DPtr THostProcess3D::GetMateConstraints()
@@ -27,6 +31,26 @@ void THostProcess3D::SetMateObjects(const std::vector<tvapi::IModelObjectPtr>& o
 void THostProcess3D::UpdateProcess()
 {
     if (Enter("IProcess3D::UpdateProcess")) ++FUpdates;
+}
+
+bool THostProcess3D::PickEntity(const std::wstring& kind, int n)
+{
+    THostApplication* app = THostApplication::Current();
+    auto* doc = app ? dynamic_cast<THostDocument3D*>(app->Documents().Active().Get()) : nullptr;
+    if (!doc || n < 1) return false;
+    const tvapi::tvObj3dTypeEnum k = kind == L"face"   ? tvapi::o3d_face
+                                     : kind == L"edge" ? tvapi::o3d_edge
+                                                       : tvapi::o3d_vertex;
+    std::vector<tvapi::IModelObjectPtr> all;
+    for (const THostBodyPtr& body : doc->TopPart().Bodies()) {
+        const tvapi::IFeaturePtr feature{tvapi::IModelObjectPtr(body)};
+        for (const tvapi::IModelObjectPtr& e : feature->GetModelObjects({k}))
+            all.push_back(e);
+    }
+    if (static_cast<std::size_t>(n) > all.size()) return false;
+    const tvapi::ITervanAPIObjectPtr object(all[static_cast<std::size_t>(n - 1)]);
+    if (FEvents->FilterObjects(object)) FEvents->PlacementChanged(object);
+    return true;
 }
 
 } // namespace tvhost
