@@ -368,3 +368,39 @@ TEST_F(TInsertModelTest, ButtonThirtyTwoAsksTheHostToEnd)
     EXPECT_FALSE(panel->ButtonClick(7));
     EXPECT_FALSE(panel->Detail);
 }
+
+TEST_F(TInsertModelTest, SavedAssemblyReopensWithTheComponentAndItsMates)
+{
+    OpenAssembly();
+    auto panel = StartedPanel();
+    Pick(*panel, Corner);
+    Pick(*panel, Floor);
+    Pick(*panel, Boss);
+    panel->ButtonClick(1);
+    ASSERT_EQ(AssemblyMates().size(), 3u);
+    panel.reset();
+    drApi::MA.drEndGetPart(false);
+    const std::string saved = ::testing::TempDir() + "insert38_stand.qas";
+    ASSERT_TRUE(Assembly->SaveAs(tvhost::FromUtf8(saved).c_str()));
+    Floor.Reset();
+    Boss.Reset();
+    Corner.Reset();
+    Assembly->Close(tvapi::kdDoNotSaveChanges);
+    Assembly = Host().App().Documents().OpenFile(tvhost::FromUtf8(saved));
+    std::filesystem::remove(saved);
+    ASSERT_TRUE(Assembly) << Host().App().Documents().OpenError();
+    auto& top = tvhost::HostAs<tvhost::THostDocument3D>(Assembly)->TopPart();
+    ASSERT_EQ(top.Components().size(), 1u);
+    const tvapi::IAuxiliaryGeomContainerPtr component{tvapi::IPartPtr(top.Components()[0])};
+    const auto& mates = AssemblyMates();
+    ASSERT_EQ(mates.size(), 3u);
+    const tvapi::IModelObjectPtr slab(top.Bodies().at(0));
+    EXPECT_TRUE(MateOf(mates[0]).Object(1) == Entity(slab, tvapi::o3d_face, {-50, -50, 0, 50, 50, 0}));
+    EXPECT_TRUE(MateOf(mates[0]).Object(2) == component->GetDefaultObject(tvapi::o3d_planeXOY));
+    EXPECT_TRUE(MateOf(mates[1]).Object(1) == model_entities::All(slab, tvapi::o3d_vertex).at(0));
+    EXPECT_TRUE(MateOf(mates[1]).Object(2) == component->GetDefaultObject(tvapi::o3d_axisOZ));
+    EXPECT_EQ(MateOf(mates[2]).Type(), tvapi::mc_Concentric);
+    EXPECT_EQ(MateOf(mates[2]).Direction(), tvapi::tvMCAlignmentClosest);
+    EXPECT_EQ(MateOf(mates[2]).Fixed(), 2);
+    EXPECT_TRUE(MateOf(mates[2]).Object(1));
+}

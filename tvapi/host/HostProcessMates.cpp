@@ -4,6 +4,7 @@
 
 #include "HostApplication.h"
 #include "HostDocuments.h"
+#include "HostMateFile.h"
 #include "HostPart.h"
 
 namespace tvhost {
@@ -41,12 +42,7 @@ bool THostProcess3D::PickEntity(const std::wstring& kind, int n)
     const tvapi::tvObj3dTypeEnum k = kind == L"face"   ? tvapi::o3d_face
                                      : kind == L"edge" ? tvapi::o3d_edge
                                                        : tvapi::o3d_vertex;
-    std::vector<tvapi::IModelObjectPtr> all;
-    for (const THostBodyPtr& body : doc->TopPart().Bodies()) {
-        const tvapi::IFeaturePtr feature{tvapi::IModelObjectPtr(body)};
-        for (const tvapi::IModelObjectPtr& e : feature->GetModelObjects({k}))
-            all.push_back(e);
-    }
+    const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(doc->TopPart(), k);
     if (static_cast<std::size_t>(n) > all.size()) return false;
     const tvapi::ITervanAPIObjectPtr object(all[static_cast<std::size_t>(n - 1)]);
     if (FEvents->FilterObjects(object)) FEvents->PlacementChanged(object);

@@ -2,7 +2,8 @@
 // builds a panel with the framework's builders and bindings and runs the host process (which
 // plays the script); command 2 runs a 3D panel with one hot point bound to its X and Y, whose
 // picked marker opens the point's editor in the view; commands 3 and 4 run the measure and
-// insert-model panels. Each tells the user how the run ended and what the variables hold.
+// insert-model panels and command 5 counts an assembly's components and mates. Each tells the
+// user how the run ended and what the variables hold.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -21,6 +22,7 @@ tvapi::IApplication* GApp = nullptr;
 constexpr unsigned int HotPointCommand = 2;
 constexpr unsigned int MeasureCommand = 3; // the measure panel on the open part
 constexpr unsigned int InsertCommand = 4;  // brick.qpt beside the open assembly inserted into it
+constexpr unsigned int CountCommand = 5;   // the components and mates of the open assembly
 
 class TDemoPanel : public TBaseManager {
 public:
@@ -155,6 +157,17 @@ void RunInsert()
          std::to_wstring(mates ? mates->GetCount() : 0));
 }
 
+void RunCount()
+{
+    const tvapi::ITervanDocument3DPtr doc(GApp->GetActiveDocument());
+    const tvapi::IPartPtr top = doc ? doc->GetTopPart() : tvapi::IPartPtr();
+    const tvapi::IPartsPtr parts = top ? top->GetParts() : tvapi::IPartsPtr();
+    const tvapi::IMateConstraints3DPtr mates =
+        doc ? doc->GetMateConstraints() : tvapi::IMateConstraints3DPtr();
+    Tell(L"components " + std::to_wstring(parts ? parts->GetCount() : 0) + L", mates " +
+         std::to_wstring(mates ? mates->GetCount() : 0));
+}
+
 void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
 {
     try {
@@ -164,6 +177,8 @@ void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
             RunMeasure();
         else if (command == InsertCommand)
             RunInsert();
+        else if (command == CountCommand)
+            RunCount();
         else
             RunDemo();
     } catch (...) {
