@@ -172,6 +172,7 @@ const TDamage Damages[] = {
     {"CellTextAndNumber", "/attributes/attributes/0/cells/0/number", 1.0,
      "attributes.attributes[0].cells[0]: a cell holds a text or a number"},
     {"DrawingOfPart", "/type", 4, "a document of type 4 has no drawing"},
+    {"MatesOfDrawing", "/mates", json::array(), "a document of type 1 has no mates"},
     {"MacrosTooDeep", Objects, Deep(tvhost::MaxMacroDepth + 1), DeepPath(tvhost::MaxMacroDepth + 1)},
 };
 
@@ -293,3 +294,21 @@ TEST_F(DocumentOpenTest, LargestViewNumberDoesNotOverflow)
 }
 
 } // namespace
+
+TEST(DocumentSchemaBaseTest, AssemblyMatesNameTwoObjectsByPartKindAndNumber)
+{
+    json root = json::parse(R"({"format": "tvhost document", "version": 1, "type": 5,
+     "attributes": {"types": [], "attributes": []}, "userData": {"document": [], "owned": []},
+     "mates": [{"type": 0, "fixed": 2, "direction": 1, "value": 0.0,
+                "objects": [{"part": -1, "kind": 6, "index": 4}, {"part": 0, "kind": 1}]}]})");
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["mates"][0]["objects"][1] = nullptr;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "") << "a missing object is written as null";
+    root["mates"][0]["objects"].erase(1);
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "mates[0].objects: a mate has two objects");
+    root["mates"][0]["objects"] = json::parse(R"([{"part": -1, "kind": 6, "index": -2}, null])");
+    EXPECT_EQ(tvhost::CheckDocumentJson(root),
+              "mates[0].objects[0].index: expected an integer from 0 to 2147483647");
+    root["mates"][0].erase("fixed");
+    EXPECT_EQ(tvhost::CheckDocumentJson(root).rfind("mates[0]", 0), 0u);
+}

@@ -12,6 +12,7 @@
 #include "HostApplication.h"
 #include "HostDocuments.h"
 #include "HostFixture.h"
+#include "HostPart.h"
 #include "HostProcess.h"
 #include "HostScript.h"
 #include "HostTessellation.h"
@@ -185,4 +186,31 @@ TEST_F(HostProcess3DTest, AFramePaintsWhenRefreshedOnlyWhenAskedAndNeverNested)
     Host().App().Panels().PaintFrames = true;
     const ITervanDocumentPtr other = Application()->GetDocuments()->Add(tvDocumentPart, true);
     EXPECT_TRUE(tvhost::FrameOf(other)->PaintOnRefresh) << "frames made afterwards paint";
+}
+
+TEST_F(HostProcess3DTest, EntityLinesOfferAndPickTheTopPartsFacesEdgesAndVertices)
+{
+    auto* doc = dynamic_cast<tvhost::THostDocument3D*>(Document.Get());
+    doc->TopPart().AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+    std::vector<ITervanAPIObjectPtr> picked;
+    auto& events = *Process->GetEvents3D();
+    events.AdviseFilterObjects(L"f", [&](ITervanAPIObjectPtr) { return true; });
+    events.AdvisePlacementChanged(L"p", [&](ITervanAPIObjectPtr o) {
+        picked.push_back(o);
+        return true;
+    });
+    std::ostringstream out;
+    tvhost::Script().SetOutput(&out);
+    Load("entity face 6\nentity edge 12\nentity vertex 8\nentity edge 13\n");
+    Process->Run(true, false);
+    tvhost::Script().SetOutput(nullptr);
+    ASSERT_EQ(picked.size(), 3u);
+    EXPECT_EQ(IModelObjectPtr(picked[0])->GetObjectType(), o3d_face);
+    EXPECT_EQ(IModelObjectPtr(picked[1])->GetObjectType(), o3d_edge);
+    EXPECT_EQ(IModelObjectPtr(picked[2])->GetObjectType(), o3d_vertex);
+    EXPECT_EQ(out.str(), "script line 4: no edge 13\n") << "a box has 12 edges";
+    std::string error;
+    EXPECT_FALSE(tvhost::Script().Load("entity body 1\n", error));
+    EXPECT_FALSE(tvhost::Script().Load("entity face 0\n", error));
+    EXPECT_FALSE(tvhost::Script().Load("entity face\n", error));
 }

@@ -9,6 +9,7 @@
 #include "HostFeatureFile.h"
 #include "HostFileIo.h"
 #include "HostJsonParse.h"
+#include "HostMateFile.h"
 #include "HostPart.h"
 #include "HostText.h"
 
@@ -589,6 +590,7 @@ json DocumentJson(TDocumentCore& document)
     if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
         root["mass"] = model->TopPart().Mass();
         root["model"] = ModelJson(model->TopPart());
+        if (!model->Mates().empty()) root["mates"] = MatesJson(*model);
     }
     return root;
 }
@@ -610,6 +612,7 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
     if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
         model->TopPart().SetMass(root.value("mass", 0.0));
         if (root.contains("model")) LoadModel(model->TopPart(), root["model"], 0);
+        if (root.contains("mates")) LoadMates(*model, root["mates"]);
     }
 }
 

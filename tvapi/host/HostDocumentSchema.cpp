@@ -67,6 +67,7 @@ public:
     void Document(const json& root);
 
 private:
+    void Mate(const json& m);
     TJsonPath FPath;
     // Objects by file number: their path, and the numbers they hold (children, boundaries).
     struct TNode {
@@ -565,6 +566,31 @@ void TChecker::Document(const json& root)
     if (is2D && root.contains("model")) Fail("a document of type " + std::to_string(type) + " has no model");
     Member(
         root, "model", [&](const json& m) { Model(m); }, true);
+    if (type != tvapi::tvDocumentAssembly && root.contains("mates"))
+        Fail("a document of type " + std::to_string(type) + " has no mates");
+    Member(
+        root, "mates", [&](const json& m) { Items(m, [&](const json& mate, std::size_t) { Mate(mate); }); },
+        true);
+}
+
+void TChecker::Mate(const json& m)
+{
+    Object(m);
+    Member(m, "type", [&](const json& v) { Int32(v); });
+    Member(m, "fixed", [&](const json& v) { Int32(v); });
+    Member(m, "direction", [&](const json& v) { Int32(v); });
+    Member(m, "value", [&](const json& v) { Number(v); });
+    Member(m, "objects", [&](const json& objects) {
+        Items(objects, [&](const json& o, std::size_t) {
+            if (o.is_null()) return;
+            Object(o);
+            Member(o, "part", [&](const json& v) { Int32(v); });
+            Member(o, "kind", [&](const json& v) { Int32(v); });
+            Member(
+                o, "index", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
+        });
+        if (objects.size() != 2) Fail("a mate has two objects");
+    });
 }
 
 void TChecker::Model(const json& m)

@@ -1,6 +1,7 @@
 // The stand-in's 3D kernel: making, moving, measuring and writing shapes.
 #include "HostKernel.h"
 
+#include <cmath>
 #include <sstream>
 
 #include <BRepBndLib.hxx>
@@ -9,6 +10,7 @@
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
 #include <BRep_Builder.hxx>
@@ -161,6 +163,25 @@ TShape ShapeOfBRepText(const std::string& text)
         BRep_Builder builder;
         BRepTools::Read(shape, in, builder);
         return shape;
+    });
+}
+
+TShape MakeCylinder(const TXyz& base, const TXyz& axis, double radius, double height)
+{
+    return Made([&] {
+        const gp_Ax2 frame(Pnt(base), gp_Dir(axis[0], axis[1], axis[2]));
+        return BRepPrimAPI_MakeCylinder(frame, radius, height).Shape();
+    });
+}
+
+TShape MakeWedge(double angle, double length, double width)
+{
+    return Made([&] {
+        const double rise = length * std::tan(angle * M_PI / 180.0);
+        BRepBuilderAPI_MakePolygon outline(gp_Pnt(0, 0, 0), gp_Pnt(length, 0, 0), gp_Pnt(length, 0, rise),
+                                           true);
+        const TopoDS_Face face = BRepBuilderAPI_MakeFace(outline.Wire(), true).Face();
+        return BRepPrimAPI_MakePrism(face, gp_Vec(0, width, 0)).Shape();
     });
 }
 

@@ -77,4 +77,11 @@ TShape ShapeOfBRepText(const std::string& text);
 // with `error` saying why.
 bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error);
 
+// A cylinder of `radius` (above 0) whose base circle is centred at `base` and which rises
+// `height` (above 0) along `axis`.
+TShape MakeCylinder(const TXyz& base, const TXyz& axis, double radius, double height);
+// A wedge whose floor is [0, length] x [0, width] on XOY and whose slope rises from the Y axis
+// at `angle` degrees (0 to 90, both excluded) to the face x = length.
+TShape MakeWedge(double angle, double length, double width);
+
 } // namespace tvhost

@@ -220,6 +220,7 @@ std::vector<tvapi::IModelObjectPtr> THostPart::ObjectsOf(tvapi::tvObj3dTypeEnum 
     if (kind == tvapi::o3d_sketch)
         for (const THostSketchPtr& sketch : FSketches)
             objects.emplace_back(tvapi::IModelObjectPtr(sketch));
+    if (kind == tvapi::o3d_unknown) return ModelTree();
     return objects;
 }
 
@@ -232,6 +233,18 @@ tvapi::ISketchesPtr THostPart::GetSketches()
 THostSketch& THostPart::AddSketch(const std::wstring& name)
 {
     return *FSketches.emplace_back(New<THostSketch>(name));
+}
+
+std::vector<tvapi::IModelObjectPtr> THostPart::ModelTree() const
+{
+    std::vector<tvapi::IModelObjectPtr> tree;
+    for (const THostBodyPtr& body : FBodies)
+        tree.emplace_back(tvapi::IModelObjectPtr(body));
+    for (const THostSketchPtr& sketch : FSketches)
+        tree.emplace_back(tvapi::IModelObjectPtr(sketch));
+    tree.insert(tree.end(), FAux.Planes().begin(), FAux.Planes().end());
+    tree.insert(tree.end(), FAux.Axes().begin(), FAux.Axes().end());
+    return tree;
 }
 
 } // namespace tvhost

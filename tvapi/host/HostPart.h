@@ -14,6 +14,7 @@
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/Measurement.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
 
@@ -31,7 +32,8 @@ inline constexpr double DefaultDensity = 7.85e-6;
 // object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
 class THostPart final
     : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
-                            tvapi::IModelContainer, tvapi::ISurfaceContainer> {
+                            tvapi::IModelContainer, tvapi::ISurfaceContainer,
+                            tvapi::IMeasurementContainer> {
 public:
     THostPart();
 
@@ -78,6 +80,9 @@ public:
     tvapi::IEvolutionsPtr GetEvolutionSurfaces() override;
     tvapi::ISurfacePatchesPtr GetSurfacePatches() override;
     tvapi::IRuledSurfacesPtr GetRuledSurfaces() override;
+    // Its measurements, made on first request (HostMeasure.cpp).
+    tvapi::IDistanceMeasurementsPtr GetDistanceMeasurements() override;
+    tvapi::IAngleMeasurementsPtr GetAngleMeasurements() override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -125,6 +130,7 @@ public:
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
 
 protected:
+    // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
 
 private:
@@ -132,6 +138,7 @@ private:
     void PlaceBodies();
     // The bodies become `built`'s solids; colours stay by index.
     void TakeBuilt(const TBodies& built);
+    std::vector<tvapi::IModelObjectPtr> ModelTree() const;
 
     std::wstring FMarking;
     double FMass = 0.0;
@@ -147,6 +154,8 @@ private:
     THostAuxGeometry FAux;
     std::shared_ptr<TFeatureList> FFeatures;
     bool FEditingInPlace = false;
+    tvapi::IDistanceMeasurementsPtr FDistances;
+    tvapi::IAngleMeasurementsPtr FAngles;
 };
 
 } // namespace tvhost

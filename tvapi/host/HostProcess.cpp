@@ -313,6 +313,10 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
         if (!PickShown(a.N) && out)
             *out << "script line " << a.Line << ": no object shown with id " << a.N << "\n";
         return false;
+    case TScriptAction::skEntity:
+        if (!PickEntity(a.Name, a.N) && out)
+            *out << "script line " << a.Line << ": no " << ToUtf8(a.Name) << " " << a.N << "\n";
+        return false;
     case TScriptAction::skPick: {
         TPoint2 at;
         if (PickPointOf(a.Name, at))

@@ -6,9 +6,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "HostAssembly.h"
 #include "HostEvents.h"
 #include "HostObject.h"
 #include "HostPlacement.h"
@@ -144,6 +146,8 @@ protected:
     virtual void Place(double x, double y, bool dynamic) = 0;
     // Offers the object shown with id `id` and picks it; false when the process shows none.
     virtual bool PickShown(int) { return false; }
+    // Offers the entity of `kind` numbered `n` (from 1) and picks it; false without one.
+    virtual bool PickEntity(const std::wstring&, int) { return false; }
 
     tvapi::IProcessParamPtr FParam;
     std::wstring FPrompt;
@@ -222,8 +226,19 @@ public:
     void SetPhantomObject(tvapi::IModelObjectPtr object) override;
     tvapi::IModelObjectPtr LoadPhantom(const wchar_t* fileName) override;
     tvapi::IModelObjectPtr GetPhantomObject() override;
+    // Mates, placement and mated objects of the phantom (HostProcessMates.cpp).
+    tvapi::IMateConstraints3DPtr GetMateConstraints() override;
+    tvapi::IPlacement3DPtr GetPlacement() override;
+    void SetMateObjects(const std::vector<tvapi::IModelObjectPtr>& objects) override;
+    void UpdateProcess() override;
 
     THostProcess3DEvents& Events() noexcept { return *FEvents; }
+    // Test side, not journaled.
+    const TMateList& Mates() const noexcept { return *FMates; }
+    const std::vector<tvapi::IModelObjectPtr>& MateObjects() const noexcept { return FMateObjects; }
+    int Updates() const noexcept { return FUpdates; }
+    // The phantom's frame, as the user left it.
+    TFrame& PhantomFrame() noexcept { return FPhantomFrame; }
     // Why the last LoadPhantom failed; empty after one that succeeded.
     const std::string& PhantomError() const noexcept { return FPhantomError; }
 
@@ -232,10 +247,16 @@ private:
     void Place(double x, double y, bool dynamic) override;
     // The active 3D document's tessellation object `id`: filtered, then picked when accepted.
     bool PickShown(int id) override;
+    // In the kernel's order over the active 3D document's top-part bodies (HostProcessMates.cpp).
+    bool PickEntity(const std::wstring& kind, int n) override;
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;
     tvapi::IModelObjectPtr FPhantom;
     std::string FPhantomError;
+    std::shared_ptr<TMateList> FMates = std::make_shared<TMateList>();
+    std::vector<tvapi::IModelObjectPtr> FMateObjects;
+    TFrame FPhantomFrame;
+    int FUpdates = 0;
 };
 
 class THostPanels {

@@ -132,6 +132,11 @@ bool ParseWords(const std::vector<std::string>& w, TScriptAction& a)
         a.Kind = verb == "key" ? TScriptAction::skKey : TScriptAction::skMesh;
         return Int(w[1], a.N);
     }
+    if (verb == "entity" && n == 3 && (w[1] == "face" || w[1] == "edge" || w[1] == "vertex")) {
+        a.Kind = TScriptAction::skEntity;
+        a.Name = FromUtf8(w[1]);
+        return Int(w[2], a.N) && a.N > 0;
+    }
     if (verb == "type" && n >= 2) {
         a.Kind = TScriptAction::skType;
         a.Text = FromUtf8(Rest(w, 1));

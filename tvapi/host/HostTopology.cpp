@@ -30,6 +30,7 @@
 #include <TopoDS_Vertex.hxx>
 
 #include "HostPlacement.h"
+#include "tvapi/Measurement.h"
 
 namespace tvhost {
 
@@ -55,7 +56,7 @@ void Out(const Bnd_Box& box, double& x0, double& y0, double& z0, double& x1, dou
     if (!box.IsVoid()) box.Get(x0, y0, z0, x1, y1, z1);
 }
 
-class THostCurve final : public THostObjectOf<tvapi::IMathCurve3D> {
+class THostCurve final : public THostObjectOf<tvapi::IMathCurve3D, tvapi::IMathCurve3DShape> {
 public:
     explicit THostCurve(const TopoDS_Edge& edge) : FCurve(edge) {}
 
@@ -135,6 +136,28 @@ public:
         }
     }
     double Length() const { return GCPnts_AbscissaPoint::Length(FCurve); }
+
+    tvapi::tvMathCurve3DTypeEnum GetCurveType() override
+    {
+        if (!Enter("IMathCurve3DShape::GetCurveType")) return tvapi::tvUnknownCurve3D;
+        if (IsStraight()) return tvapi::tvLineSeg3D;
+        switch (FCurve.GetType()) {
+        case GeomAbs_Circle:
+            return tvapi::tvArc3D;
+        case GeomAbs_Ellipse:
+            return tvapi::tvEllipse3D;
+        case GeomAbs_BSplineCurve:
+        case GeomAbs_BezierCurve:
+            return tvapi::tvNurbs3D;
+        default:
+            return tvapi::tvUnknownCurve3D;
+        }
+    }
+    double GetRadius() override
+    {
+        if (!Enter("IMathCurve3DShape::GetRadius") || !IsCircular()) return 0.0;
+        return FCurve.Circle().Radius();
+    }
 
 private:
     // The parameter of the point nearest p, the ends included, and its distance.
@@ -283,6 +306,8 @@ public:
         if (Enter("IVertex::GetPoint")) Out(BRep_Tool::Pnt(FVertex).XYZ(), x, y, z);
     }
 
+    const TopoDS_Vertex& Vertex() const noexcept { return FVertex; }
+
 private:
     TopoDS_Vertex FVertex;
 };
@@ -318,6 +343,8 @@ public:
         return FCurve->Length();
     }
 
+    const TopoDS_Edge& Edge() const noexcept { return FEdge; }
+
 private:
     // The edge's curve, made once; null for an edge without a 3D curve.
     THostCurve* Curve()
@@ -333,7 +360,7 @@ private:
 };
 
 // Lists its edges (o3d_edge) and vertices (o3d_vertex).
-class THostFace final : public THostFeatureOf<tvapi::IFace, tvapi::IModelObject> {
+class THostFace final : public THostFeatureOf<tvapi::IFace, tvapi::IFaceShape, tvapi::IModelObject> {
 public:
     THostFace(std::weak_ptr<TTopology> topology, const TopoDS_Face& face)
         : THostFeatureOf(tvapi::o3d_face), FTopology(std::move(topology)), FFace(face)
@@ -357,6 +384,24 @@ public:
     {
         return Enter("IFace::GetOrientation") && FFace.Orientation() != TopAbs_REVERSED;
     }
+    bool IsCylinder() override { return Enter("IFaceShape::IsCylinder") && Kind() == GeomAbs_Cylinder; }
+    bool IsCone() override { return Enter("IFaceShape::IsCone") && Kind() == GeomAbs_Cone; }
+    double GetRadius() override
+    {
+        if (!Enter("IFaceShape::GetRadius")) return 0.0;
+        const BRepAdaptor_Surface surface(FFace, false);
+        switch (surface.GetType()) {
+        case GeomAbs_Cylinder:
+            return surface.Cylinder().Radius();
+        case GeomAbs_Cone:
+            return surface.Cone().RefRadius();
+        case GeomAbs_Sphere:
+            return surface.Sphere().Radius();
+        default:
+            return 0.0;
+        }
+    }
+
     const TopoDS_Face& Face() const noexcept { return FFace; }
 
 protected:
@@ -367,6 +412,8 @@ protected:
     }
 
 private:
+    GeomAbs_SurfaceType Kind() const { return BRepAdaptor_Surface(FFace, false).GetType(); }
+
     std::weak_ptr<TTopology> FTopology;
     TopoDS_Face FFace;
     tvapi::Ptr<THostSurface> FSurface;
@@ -467,10 +514,20 @@ THostBodyPtr MakeBody(TShape shape)
     return New<THostBody>(std::move(shape));
 }
 
+TShape ShapeOfEntity(const tvapi::IAPIObject* entity)
+{
+    if (const auto* face = dynamic_cast<const THostFace*>(entity))
+        return std::make_shared<const TopoDS_Shape>(face->Face());
+    if (const auto* edge = dynamic_cast<const THostEdge*>(entity))
+        return std::make_shared<const TopoDS_Shape>(edge->Edge());
+    if (const auto* vertex = dynamic_cast<const THostVertex*>(entity))
+        return std::make_shared<const TopoDS_Shape>(vertex->Vertex());
+    return {};
+}
+
 TShape EdgeShape(const tvapi::IModelObject* object)
 {
-    const auto* edge = dynamic_cast<const THostEdge*>(object);
-    return edge ? std::make_shared<const TopoDS_Shape>(edge->Edge()) : TShape{};
+    return dynamic_cast<const THostEdge*>(object) ? ShapeOfEntity(object) : TShape{};
 }
 
 } // namespace tvhost

@@ -69,5 +69,7 @@ THostBodyPtr MakeBody(TShape shape);
 
 // The kernel edge behind a stand-in edge, where its body is; null for any other object.
 TShape EdgeShape(const tvapi::IModelObject* object);
+// The kernel entity behind a face, edge or vertex object of a body; null for any other object.
+TShape ShapeOfEntity(const tvapi::IAPIObject* entity);
 
 } // namespace tvhost

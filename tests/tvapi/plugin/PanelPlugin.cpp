@@ -1,14 +1,18 @@
-// A library with two property panels, for the scripted runs of the tvhost command. Command 1
+// A library with property panels, for the scripted runs of the tvhost command. Command 1
 // builds a panel with the framework's builders and bindings and runs the host process (which
 // plays the script); command 2 runs a 3D panel with one hot point bound to its X and Y, whose
-// picked marker opens the point's editor in the view. Each tells the user how the run ended
-// and what the variables hold.
+// picked marker opens the point's editor in the view; commands 3 and 4 run the measure and
+// insert-model panels and command 5 counts an assembly's components and mates. Each tells the
+// user how the run ended and what the variables hold.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "TAdapter.h"
 #include "cPropertyMenagerEvent.h"
 #include "drModelerAPI.h"
+#include "pmInsertModel.h"
+#include "pmMeasurer.h"
 #include "tvapi/Application.h"
 #include "tvapi/LibraryActions.h"
 
@@ -16,6 +20,9 @@ namespace {
 
 tvapi::IApplication* GApp = nullptr;
 constexpr unsigned int HotPointCommand = 2;
+constexpr unsigned int MeasureCommand = 3; // the measure panel on the open part
+constexpr unsigned int InsertCommand = 4;  // brick.qpt beside the open assembly inserted into it
+constexpr unsigned int CountCommand = 5;   // the components and mates of the open assembly
 
 class TDemoPanel : public TBaseManager {
 public:
@@ -131,11 +138,47 @@ void RunHotPoint()
          std::to_wstring(panel.ExitCode) + L", x " + Number(panel.X) + L", y " + Number(panel.Y));
 }
 
+void RunMeasure()
+{
+    Tell(L"result \"" + Wide(cmMeasurer(1)) + L"\"");
+}
+
+void RunInsert()
+{
+    const tvapi::ITervanDocumentPtr doc = GApp->GetActiveDocument();
+    const std::filesystem::path model =
+        std::filesystem::path(doc ? doc->GetFileName() : std::wstring()).parent_path() / "brick.qpt";
+    tvapi::IPartPtr none;
+    const tvapi::IPartPtr made = cmInsertModel(TString(model.wstring()), none, nullptr);
+    const tvapi::ITervanDocument3DPtr doc3D(doc);
+    const tvapi::IMateConstraints3DPtr mates =
+        doc3D ? doc3D->GetMateConstraints() : tvapi::IMateConstraints3DPtr();
+    Tell(std::wstring(made ? L"inserted" : L"nothing inserted") + L", mates " +
+         std::to_wstring(mates ? mates->GetCount() : 0));
+}
+
+void RunCount()
+{
+    const tvapi::ITervanDocument3DPtr doc(GApp->GetActiveDocument());
+    const tvapi::IPartPtr top = doc ? doc->GetTopPart() : tvapi::IPartPtr();
+    const tvapi::IPartsPtr parts = top ? top->GetParts() : tvapi::IPartsPtr();
+    const tvapi::IMateConstraints3DPtr mates =
+        doc ? doc->GetMateConstraints() : tvapi::IMateConstraints3DPtr();
+    Tell(L"components " + std::to_wstring(parts ? parts->GetCount() : 0) + L", mates " +
+         std::to_wstring(mates ? mates->GetCount() : 0));
+}
+
 void RunCommand(unsigned int command, tvapi::tvRunCommandModeEnum)
 {
     try {
         if (command == HotPointCommand)
             RunHotPoint();
+        else if (command == MeasureCommand)
+            RunMeasure();
+        else if (command == InsertCommand)
+            RunInsert();
+        else if (command == CountCommand)
+            RunCount();
         else
             RunDemo();
     } catch (...) {

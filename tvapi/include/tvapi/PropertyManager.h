@@ -14,6 +14,8 @@
 
 namespace tvapi {
 
+class IMateConstraints3D;
+
 enum ControlTypeEnum : int {
     tvControlSeparator = 1,
     tvControlEditInt = 2,
@@ -535,6 +537,16 @@ public:
     virtual void SetPhantomObject(IModelObjectPtr object) = 0;
     virtual IModelObjectPtr LoadPhantom(const wchar_t* fileName) = 0;
     virtual IModelObjectPtr GetPhantomObject() = 0;
+    // The mates that hold the phantom while the process runs, in creation order; the
+    // process's own, gone with it.
+    virtual Ptr<IMateConstraints3D> GetMateConstraints() = 0;
+    // Where the phantom stands now (a copy: changing it moves nothing).
+    virtual IPlacement3DPtr GetPlacement() = 0;
+    // The objects the phantom was last mated to, by kind: plane, axis, point (each may be
+    // empty).
+    virtual void SetMateObjects(const std::vector<IModelObjectPtr>& objects) = 0;
+    // Takes changed mates into the phantom's view.
+    virtual void UpdateProcess() = 0;
 
 protected:
     ~IProcess3D() = default;

@@ -633,6 +633,10 @@ public:
                    Integer Direction, Integer Fixed, const Real& V, const TString& iExpresion);
     // Deletes every mate of AMate, the last first.
     void drClear(tvapi::IMateConstraints3DPtr& AMate);
+    // The other object of the first mate of kind TC in Mates that involves fromEntity (the
+    // same pointer or host object); empty when none does.
+    tvapi::IModelObjectPtr FindMate(tvapi::IMateConstraints3DPtr& Mates, tvapi::MateConstraintType TC,
+                                    tvapi::IModelObjectPtr& fromEntity);
     void drDeleteObj(tvapi::IModelObjectPtr Object);
     // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
     // macro). Nothing changes for a missing file or without a top part and part collection.

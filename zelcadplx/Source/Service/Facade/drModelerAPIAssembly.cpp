@@ -98,6 +98,20 @@ void TModelerApi::drClear(tvapi::IMateConstraints3DPtr& AMate)
     }
 }
 
+tvapi::IModelObjectPtr TModelerApi::FindMate(tvapi::IMateConstraints3DPtr& Mates,
+                                             tvapi::MateConstraintType TC, tvapi::IModelObjectPtr& fromEntity)
+{
+    const int n = Mates && fromEntity ? Mates->GetCount() : 0;
+    for (int i = 0; i < n; ++i) {
+        const tvapi::IMateConstraint3DPtr mate(Mates->GetItem(i));
+        if (!mate || mate->GetConstraintType() != TC) continue;
+        const tvapi::IModelObjectPtr first = mate->GetBaseObject(1), second = mate->GetBaseObject(2);
+        if (first == fromEntity) return second;
+        if (second == fromEntity) return first;
+    }
+    return {};
+}
+
 void TModelerApi::drDeleteObj(tvapi::IModelObjectPtr Object)
 {
     DeleteEntity(std::move(Object));

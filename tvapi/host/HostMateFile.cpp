@@ -1,0 +1,103 @@
+// Mates of an assembly written to and read from its document file.
+#include "HostMateFile.h"
+
+#include <array>
+#include <vector>
+
+#include "HostDocuments.h"
+#include "HostPart.h"
+
+namespace tvhost {
+
+namespace {
+
+using json = nlohmann::json;
+
+constexpr int TopPart = -1;
+constexpr std::array<tvapi::tvObj3dTypeEnum, 3> EntityKinds{tvapi::o3d_face, tvapi::o3d_edge,
+                                                            tvapi::o3d_vertex};
+constexpr std::array<tvapi::tvObj3dTypeEnum, 6> DefaultKinds{tvapi::o3d_planeXOY, tvapi::o3d_planeXOZ,
+                                                             tvapi::o3d_planeYOZ, tvapi::o3d_axisOX,
+                                                             tvapi::o3d_axisOY,   tvapi::o3d_axisOZ};
+
+// The top part, then its components in order.
+std::vector<THostPart*> PartsOf(THostDocument3D& document)
+{
+    std::vector<THostPart*> parts{&document.TopPart()};
+    for (const THostPartPtr& c : document.TopPart().Components())
+        parts.push_back(c.Get());
+    return parts;
+}
+
+json RefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr& object)
+{
+    if (!object) return nullptr;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const int part = static_cast<int>(p) - 1;
+        for (const tvapi::tvObj3dTypeEnum kind : DefaultKinds)
+            if (parts[p]->AuxGeometry().Default(kind) == object) return {{"part", part}, {"kind", kind}};
+        for (const tvapi::tvObj3dTypeEnum kind : EntityKinds) {
+            const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(*parts[p], kind);
+            for (std::size_t i = 0; i < all.size(); ++i)
+                if (all[i] == object) return {{"part", part}, {"kind", kind}, {"index", i}};
+        }
+    }
+    return nullptr;
+}
+
+tvapi::IModelObjectPtr ObjectOf(const std::vector<THostPart*>& parts, const json& ref)
+{
+    if (!ref.is_object()) return {};
+    const int p = ref.at("part").get<int>() - TopPart;
+    if (p < 0 || p >= static_cast<int>(parts.size())) return {};
+    const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(ref.at("kind").get<int>());
+    if (!ref.contains("index")) return parts[static_cast<std::size_t>(p)]->AuxGeometry().Default(kind);
+    const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(*parts[static_cast<std::size_t>(p)], kind);
+    const std::size_t i = ref.at("index").get<std::size_t>();
+    return i < all.size() ? all[i] : tvapi::IModelObjectPtr();
+}
+
+} // namespace
+
+std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvObj3dTypeEnum kind)
+{
+    std::vector<tvapi::IModelObjectPtr> all;
+    for (const THostBodyPtr& body : part.Bodies()) {
+        const tvapi::IFeaturePtr feature{tvapi::IModelObjectPtr(body)};
+        for (const tvapi::IModelObjectPtr& e : feature->GetModelObjects({kind}))
+            all.push_back(e);
+    }
+    return all;
+}
+
+json MatesJson(THostDocument3D& document)
+{
+    const std::vector<THostPart*> parts = PartsOf(document);
+    json mates = json::array();
+    for (const THostMatePtr& m : document.Mates())
+        mates.push_back({{"type", m->Type()},
+                         {"objects", {RefJson(parts, m->Object(1)), RefJson(parts, m->Object(2))}},
+                         {"fixed", m->Fixed()},
+                         {"direction", m->Direction()},
+                         {"value", m->Value()}});
+    return mates;
+}
+
+void LoadMates(THostDocument3D& document, const json& mates)
+{
+    const std::vector<THostPart*> parts = PartsOf(document);
+    const tvapi::IMateConstraints3DPtr list = document.GetMateConstraints();
+    for (const json& m : mates) {
+        const tvapi::IMateConstraint3DPtr mate =
+            list->AddMateConstraint(static_cast<tvapi::MateConstraintType>(m.at("type").get<int>()));
+        if (!mate) continue;
+        mate->SetBaseObject(1, ObjectOf(parts, m.at("objects").at(0)));
+        mate->SetBaseObject(2, ObjectOf(parts, m.at("objects").at(1)));
+        mate->SetFixed(m.at("fixed").get<int>());
+        mate->SetDirection(m.at("direction").get<int>());
+        mate->SetDistance(m.at("value").get<double>());
+        mate->Update();
+    }
+}
+
+} // namespace tvhost

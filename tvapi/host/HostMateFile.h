@@ -1,0 +1,27 @@
+#pragma once
+// The mates of an assembly in its document file. A mate's objects are written by where they
+// are: the part (-1 the top part, else the component's number), the kind, and for a face,
+// edge or vertex its number among the part's entities of that kind (bodies in order, the
+// kernel's order within each); a default plane or axis needs no number. Objects that are
+// none of these are written as missing, and a mate read without both objects stays unbuilt.
+
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "tvapi/ModelObjects.h"
+
+namespace tvhost {
+
+class THostDocument3D;
+class THostPart;
+
+// The faces, edges or vertices of the part's bodies: bodies in order, the kernel's order
+// within each. The numbers files and scripts use.
+std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvObj3dTypeEnum kind);
+
+nlohmann::json MatesJson(THostDocument3D& document);
+// After the model is read; references that name nothing are read as missing objects.
+void LoadMates(THostDocument3D& document, const nlohmann::json& mates);
+
+} // namespace tvhost
