@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -91,7 +93,12 @@ protected:
     }
     static bool CanPick(TpmInsertModel& p, tvapi::IModelObjectPtr e) { return p.ECanSelect(e); }
 
-    const std::string File = ::testing::TempDir() + "insert38_model.qpt";
+    // CTest runs the cases in parallel processes: each has files of its own.
+    static std::string Unique(const char* name)
+    {
+        return ::testing::TempDir() + "insert38_" + std::to_string(::getpid()) + "_" + name;
+    }
+    const std::string File = Unique("model.qpt");
     const TString Path = TString(File.c_str());
     tvapi::ITervanDocumentPtr Assembly;
     tvapi::IModelObjectPtr Floor, Boss, Corner;
@@ -380,7 +387,7 @@ TEST_F(TInsertModelTest, SavedAssemblyReopensWithTheComponentAndItsMates)
     ASSERT_EQ(AssemblyMates().size(), 3u);
     panel.reset();
     drApi::MA.drEndGetPart(false);
-    const std::string saved = ::testing::TempDir() + "insert38_stand.qas";
+    const std::string saved = Unique("stand.qas");
     ASSERT_TRUE(Assembly->SaveAs(tvhost::FromUtf8(saved).c_str()));
     Floor.Reset();
     Boss.Reset();

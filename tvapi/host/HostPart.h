@@ -32,8 +32,7 @@ inline constexpr double DefaultDensity = 7.85e-6;
 // object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
 class THostPart final
     : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
-                            tvapi::IModelContainer, tvapi::ISurfaceContainer,
-                            tvapi::IMeasurementContainer> {
+                            tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer> {
 public:
     THostPart();
 

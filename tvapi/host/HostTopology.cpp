@@ -343,8 +343,6 @@ public:
         return FCurve->Length();
     }
 
-    const TopoDS_Edge& Edge() const noexcept { return FEdge; }
-
 private:
     // The edge's curve, made once; null for an edge without a 3D curve.
     THostCurve* Curve()
