@@ -82,7 +82,7 @@ void DeleteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, int Index)
 
 TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Column)
 {
-    if (!Grid || Row < 1 || Row > C.Count() || Column < rEQHigh || Column > rdT) return TCellEdit::Ignored;
+    if (!Grid || Row < 1 || Row > C.Count() || !IsUserColumn(Column)) return TCellEdit::Ignored;
     TDimension& L = C.Dimensions[Row - 1];
     const TString text(Grid->GetText(Row, Column));
     TCellEdit edit = TCellEdit::Taken;

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int FirstUserColumn = 8;
 // Projection directions this close are one; the stored form compares them so.
 constexpr Real DirectionTolerance = 1e-5;
 
@@ -63,7 +62,7 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
     Grid->SetText(Row, rdLdT, Fixed(dLdT, 3));
     Grid->SetText(Row, rdT, Fixed(dT, 3));
     for (int c = 0; c < rCountRow; ++c)
-        Grid->SetCellFlag(Row, c, c >= FirstUserColumn ? 1 : 0);
+        Grid->SetCellFlag(Row, c, IsUserColumn(c) ? 1 : 0);
 }
 
 void TDimension::toDrawing()

@@ -24,6 +24,12 @@ enum TColumnGrid : int {
     rCountRow,
 };
 
+// The columns the user types into, "Д.ВО" to "dT"; the chain fills the others.
+constexpr bool IsUserColumn(int Column)
+{
+    return Column >= rEQHigh && Column <= rdT;
+}
+
 class TLinkGrid {
 public:
     virtual ~TLinkGrid() = default;

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr int HostWithReadOnlyColumns = 16; // hosts up to this major version lock columns themselves
-constexpr int FirstUserColumn = rEQHigh;
-constexpr int LastUserColumn = rdT;
 
 void ClearSelection()
 {
@@ -286,7 +284,7 @@ bool TpmDimensionChain2D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
     int major = 0, minor = 0, release = 0, build = 0;
     tvapi::IApplication* app = drApi::MA.Application();
     if (app && app->GetVersion(&major, &minor, &release, &build) && major <= HostWithReadOnlyColumns) {
-        const bool readOnly = column < FirstUserColumn || column > LastUserColumn;
+        const bool readOnly = !IsUserColumn(column);
         if (readOnly != FGridReadOnly) {
             grListDimChain->SetReadOnly(readOnly);
             FGridReadOnly = readOnly;
