@@ -236,3 +236,22 @@ TEST(TKmfDataFileTest, DestructorClosesTheFileAndWritesWhatIsPending)
     }
     EXPECT_EQ(OpenFiles(), before);
 }
+
+// Reads of a file made for writing take only the bytes still pending: once the buffer went
+// to the file, a read position left inside it must not read the written bytes again.
+TEST(TKmfDataFileTest, ReadsOfAWrittenFileTakeOnlyPendingBytes)
+{
+    const std::string path = TempPath("pending.kmf");
+    TKmfData w;
+    ASSERT_TRUE(w.MakeForWrite(TString(path.c_str()), true));
+    w << 1 << 2;
+    EXPECT_EQ(w.ReadInteger(), 1);
+    w.WriteBuferToFile();
+    EXPECT_EQ(w.ReadInteger(), 0) << "2 went to the file with the buffer";
+    EXPECT_EQ(w.ReadReal(), 0.0);
+    w << 3;
+    EXPECT_EQ(w.ReadInteger(), 3);
+    EXPECT_EQ(w.ReadInteger(), 0);
+    EXPECT_TRUE(w.Close());
+    EXPECT_EQ(FileBytes(path), Ints({1, 2, 3}));
+}

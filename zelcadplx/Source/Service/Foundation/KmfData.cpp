@@ -225,7 +225,7 @@ void TKmfData::WriteBuferToFile()
     if (!DataFile || !FForWrite) return;
     const UInteger count = CountDataBufer();
     if (std::fwrite(BuferDataFile, 1, count, DataFile.get()) != count) FIoFailed = true;
-    FEnd = BuferDataFile;
+    Empty(); // a read position past the written bytes would pass the reads' one bound check
 }
 
 void TKmfData::ReadFromFileToBufer()

@@ -215,8 +215,8 @@ protected:
 
 private:
     // Cursors into the buffer: the data ends at FEnd, reads take from FPos, and writes run the
-    // slow path once they would reach FLimitEnd. Pointers, not offsets: each value then costs
-    // one compare and one copy.
+    // slow path once they would reach FLimitEnd. Pointers, not offsets, and FPos <= FEnd always
+    // (whatever drops the data moves both): each value then costs one compare and one copy.
     Byte* FEnd = nullptr;
     Byte* FPos = nullptr;
     Byte* FLimitEnd = nullptr;
@@ -239,7 +239,7 @@ private:
     UInteger Take(void* p, UInteger n)
     {
         Byte* const at = FPos;
-        if (at <= FEnd && n <= static_cast<std::size_t>(FEnd - at)) {
+        if (n <= static_cast<std::size_t>(FEnd - at)) {
             std::memcpy(p, at, n);
             FPos = at + n;
             return n;
@@ -251,7 +251,7 @@ private:
     {
         T v;
         Byte* const at = FPos;
-        if (at <= FEnd && sizeof v <= static_cast<std::size_t>(FEnd - at)) {
+        if (sizeof v <= static_cast<std::size_t>(FEnd - at)) {
             std::memcpy(&v, at, sizeof v);
             FPos = at + sizeof v;
         } else {
