@@ -1,21 +1,26 @@
 #pragma once
 // The benchmarks' common ending: the usual console output, then the machine the figures come
-// from (the CPUs the process may run on, memcpy's own speed) and ratios between benchmarks of
-// the same run. The reporter keeps each benchmark's real time per iteration, in seconds, under
-// its full name ("BM_X/4/real_time") and under its function name ("BM_X"); with repetitions,
-// the median of them.
+// from (the CPUs the process may run on, how much of their time other processes took during
+// the run, memcpy's own speed) and ratios between benchmarks of the same run. The reporter
+// keeps each benchmark's real time per iteration, in seconds, under its full name
+// ("BM_X/4/real_time") and under its function name ("BM_X"); with repetitions, the median of
+// them. Counters are kept the same way.
 
 #include <benchmark/benchmark.h>
 
 #include <sched.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +38,55 @@ inline std::string AffinityText()
     return "CPUs " + list + " (" + std::to_string(CPU_COUNT(&set)) + " of " + std::to_string(online) +
            " online)";
 }
+
+// Clock ticks of the CPUs this process may run on, summed from /proc/stat, and the CPU time the
+// process itself used: between two of them, what other processes took of those CPUs.
+struct TCpuShare {
+    double Busy = 0.0;  // seconds the CPUs of the set ran anything, stolen time included
+    double Total = 0.0; // seconds of those CPUs, idle included
+    double Own = 0.0;   // seconds this process ran
+
+    static TCpuShare Now()
+    {
+        TCpuShare now;
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        if (sched_getaffinity(0, sizeof set, &set) != 0) return now;
+        const double tick = 1.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+        std::ifstream stat("/proc/stat");
+        for (std::string line; std::getline(stat, line);) {
+            int cpu = -1;
+            if (std::sscanf(line.c_str(), "cpu%d", &cpu) != 1 || cpu < 0 || cpu >= CPU_SETSIZE ||
+                !CPU_ISSET(cpu, &set))
+                continue;
+            std::istringstream fields(line.substr(line.find(' ')));
+            // user nice system idle iowait irq softirq steal
+            unsigned long long t[8] = {};
+            for (unsigned long long& v : t)
+                fields >> v;
+            const unsigned long long idle = t[3] + t[4];
+            unsigned long long all = 0;
+            for (const unsigned long long v : t)
+                all += v;
+            now.Busy += static_cast<double>(all - idle) * tick;
+            now.Total += static_cast<double>(all) * tick;
+        }
+        rusage use{};
+        if (getrusage(RUSAGE_SELF, &use) == 0)
+            now.Own = static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
+                      static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) * 1e-6;
+        return now;
+    }
+    // The share of the CPUs' time between `from` and this one that other processes took,
+    // 0..1; negative when the kernel gave no figures.
+    double OthersSince(const TCpuShare& from) const
+    {
+        const double total = Total - from.Total;
+        if (total <= 0.0) return -1.0;
+        const double others = (Busy - from.Busy) - (Own - from.Own);
+        return std::clamp(others / total, 0.0, 1.0);
+    }
+};
 
 // memcpy's own speed on this machine in GB/s: the best of several copies of 64 MiB into a
 // warm destination, so that a ratio to memcpy says which kind of machine it came from.
@@ -56,18 +110,29 @@ class TTimesReporter : public benchmark::ConsoleReporter {
 public:
     using TReport = std::function<void(const TTimesReporter&, std::ostream&)>;
 
-    explicit TTimesReporter(TReport report) : FReport(std::move(report)) {}
+    explicit TTimesReporter(TReport report) : FReport(std::move(report)), FStart(TCpuShare::Now()) {}
 
     // Seconds per iteration of `name`, the median over its repetitions; 0 when it did not run.
     double Seconds(const std::string& name) const
     {
         const auto alias = FLastOf.find(name);
         const auto it = FSeconds.find(alias == FLastOf.end() ? name : alias->second);
-        if (it == FSeconds.end() || it->second.empty()) return 0.0;
-        std::vector<double> t = it->second;
-        std::sort(t.begin(), t.end());
-        const std::size_t n = t.size();
-        return n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+        return it == FSeconds.end() ? 0.0 : Median(it->second);
+    }
+    // CPU seconds per iteration of `name` (of the whole process when the benchmark measures
+    // the process's CPU time), the median over its repetitions; 0 when it did not run.
+    double CpuSeconds(const std::string& name) const
+    {
+        const auto alias = FLastOf.find(name);
+        const auto it = FCpuSeconds.find(alias == FLastOf.end() ? name : alias->second);
+        return it == FCpuSeconds.end() ? 0.0 : Median(it->second);
+    }
+    // The counter `key` of `name`, the median over its repetitions; 0 when it did not run.
+    double Counter(const std::string& name, const std::string& key) const
+    {
+        const auto alias = FLastOf.find(name);
+        const auto it = FCounters.find((alias == FLastOf.end() ? name : alias->second) + "|" + key);
+        return it == FCounters.end() ? 0.0 : Median(it->second);
     }
     // a's time over b's; 0 when either did not run.
     double Ratio(const std::string& a, const std::string& b) const
@@ -83,6 +148,10 @@ public:
             if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
             const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
             FSeconds[run.benchmark_name()].push_back(seconds);
+            FCpuSeconds[run.benchmark_name()].push_back(run.cpu_accumulated_time /
+                                                        static_cast<double>(run.iterations));
+            for (const auto& [key, counter] : run.counters)
+                FCounters[run.benchmark_name() + "|" + key].push_back(counter.value);
             if (run.run_name.function_name != run.benchmark_name())
                 FLastOf[run.run_name.function_name] = run.benchmark_name();
         }
@@ -91,14 +160,29 @@ public:
     {
         ConsoleReporter::Finalize();
         std::ostream& out = GetOutputStream();
-        out << "run on " << AffinityText() << "; memcpy here: " << MemcpyGBs() << " GB/s (warm, 64 MiB)\n";
+        out << "run on " << AffinityText();
+        if (const double others = TCpuShare::Now().OthersSince(FStart); others >= 0)
+            out << ", " << static_cast<int>(others * 100 + 0.5)
+                << " % of their time taken by other processes";
+        out << "; memcpy here: " << MemcpyGBs() << " GB/s (warm, 64 MiB)\n";
         FReport(*this, out);
     }
 
 private:
+    static double Median(std::vector<double> t)
+    {
+        if (t.empty()) return 0.0;
+        std::sort(t.begin(), t.end());
+        const std::size_t n = t.size();
+        return n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+    }
+
     TReport FReport;
-    std::map<std::string, std::vector<double>> FSeconds; // by full name, one per repetition
-    std::map<std::string, std::string> FLastOf;          // function name -> its last full name
+    TCpuShare FStart;                                       // when the run began
+    std::map<std::string, std::vector<double>> FSeconds;    // by full name, one per repetition
+    std::map<std::string, std::vector<double>> FCpuSeconds; // the same, CPU time
+    std::map<std::string, std::vector<double>> FCounters;   // by "full name|counter"
+    std::map<std::string, std::string> FLastOf;             // function name -> its last full name
 };
 
 // The whole main of a benchmark program whose run ends with `report`.

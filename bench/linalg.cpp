@@ -1,5 +1,6 @@
 // Speed of the singular value decomposition and the two square solvers against Eigen's BDCSVD,
 // PartialPivLU and ColPivHouseholderQR on the same random matrices, n = 50, 100, 200.
+#include "BenchTimes.h"
 #include "LinearEquations.h"
 #include "Svd.h"
 
@@ -119,4 +120,8 @@ BENCHMARK(BM_LuEigen)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond
 BENCHMARK(BM_QrOurs)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QrEigen)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
+// Console output as usual, then where the run took place.
+int main(int argc, char** argv)
+{
+    return RunBenchmarks(argc, argv, [](const TTimesReporter&, std::ostream&) {});
+}

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchTimes.h"
 #include "Host.h"
 #include "HostPressedKeys.h"
 #include "HostProcess.h"
@@ -89,4 +90,8 @@ void BM_PanelMouseMove(benchmark::State& state)
 
 BENCHMARK(BM_PanelMouseMove)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// Console output as usual, then where the run took place.
+int main(int argc, char** argv)
+{
+    return RunBenchmarks(argc, argv, [](const TTimesReporter&, std::ostream&) {});
+}
