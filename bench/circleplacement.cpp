@@ -1,7 +1,9 @@
 // Speed of the rectangle search of circle placement on one fixed scene (8 zones of 20 to 50
 // segments, a grid of 30 points per axis) with 1 and with 4 worker threads; ends with the
-// speed-up of 4 workers over 1 (at most 4 on 4 free cores), the median of 5 repetitions.
-// Run it pinned to 4 idle cores (taskset -c A,B,C,D); the output says where it ran.
+// speed-up of 4 workers over 1 (at most 4 on 4 free cores), the median of 5 repetitions, then
+// the process's CPU time of 4 workers over 1 and the CPUs the 4 kept busy. Run it pinned to 4
+// idle cores (taskset -c A,B,C,D); the output says where it ran and how much of those cores
+// other processes took meanwhile.
 
 #include "BenchTimes.h"
 #include "Contour.h"
@@ -60,6 +62,7 @@ BENCHMARK(BM_PlaceByRectAngle)
     ->Arg(4)
     ->Repetitions(5)
     ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();
 
 } // namespace
@@ -67,9 +70,15 @@ BENCHMARK(BM_PlaceByRectAngle)
 int main(int argc, char** argv)
 {
     return RunBenchmarks(argc, argv, [](const TTimesReporter& r, std::ostream& out) {
-        if (const double speedup = r.Ratio("BM_PlaceByRectAngle/1/repeats:5/real_time",
-                                           "BM_PlaceByRectAngle/4/repeats:5/real_time");
-            speedup > 0)
+        const std::string one = "BM_PlaceByRectAngle/1/repeats:5/process_time/real_time",
+                          four = "BM_PlaceByRectAngle/4/repeats:5/process_time/real_time";
+        if (const double speedup = r.Ratio(one, four); speedup > 0)
             out << "circle placement, 4 workers over 1 (median of 5): " << speedup << "x\n";
+        // Work the workers add by sharing it (1 = none), and the CPUs the 4 kept busy: below 4
+        // on idle cores means a serial part or uneven work, on loaded ones the others' load.
+        const double cpuOne = r.CpuSeconds(one), cpuFour = r.CpuSeconds(four), wallFour = r.Seconds(four);
+        if (cpuOne > 0 && cpuFour > 0 && wallFour > 0)
+            out << "CPU time of 4 workers over 1: " << cpuFour / cpuOne
+                << "; CPUs busy with 4 workers: " << cpuFour / wallFour << "\n";
     });
 }

@@ -164,13 +164,17 @@ void TFThreadAdmissible(TFThreadAdmissibleParam& Param)
             if (Param.Stop) return;
             batch = Param.Batch;
         }
+        // Read once: the tests between the claims are calls the compiler cannot see through.
+        const TRectCandidate* const candidates = batch->Candidates;
+        char* const answers = batch->Answers;
+        const size_t count = batch->Count;
         const Real r = batch->Radius;
         for (;;) {
             const size_t first = batch->Next.fetch_add(TRectBatch::chunk, std::memory_order_relaxed);
-            if (first >= batch->Count) break;
-            const size_t end = std::min(first + TRectBatch::chunk, batch->Count);
+            if (first >= count) break;
+            const size_t end = std::min(first + TRectBatch::chunk, count);
             for (size_t i = first; i < end; ++i)
-                batch->Answers[i] = CornersClear(Param.Protector, Param.C, batch->Candidates[i], r) ? 1 : 0;
+                answers[i] = CornersClear(Param.Protector, Param.C, candidates[i], r) ? 1 : 0;
         }
         Param.NotifyResult();
     }

@@ -76,8 +76,10 @@ struct TRectBatch {
     const TRectCandidate* Candidates = nullptr;
     size_t Count = 0;
     Real Radius = 0.0;
-    char* Answers = nullptr;     // per candidate: all four corners admissible
-    std::atomic<size_t> Next{0}; // the first candidate no worker has claimed
+    char* Answers = nullptr; // per candidate: all four corners admissible
+    // The first candidate no worker has claimed. On a cache line of its own: each claim
+    // writes it, and the fields above are read by every worker.
+    alignas(64) std::atomic<size_t> Next{0};
 };
 
 // What a worker thread shares with the searching thread; every field below Protector is
