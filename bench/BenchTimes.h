@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -55,8 +56,10 @@ struct TCpuShare {
         const double tick = 1.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
         std::ifstream stat("/proc/stat");
         for (std::string line; std::getline(stat, line);) {
-            int cpu = -1;
-            if (std::sscanf(line.c_str(), "cpu%d", &cpu) != 1 || cpu < 0 || cpu >= CPU_SETSIZE ||
+            int cpu = -1; // "cpu3 ...", not the "cpu  ..." line of all of them
+            if (line.size() < 4 || line.compare(0, 3, "cpu") != 0 ||
+                !std::isdigit(static_cast<unsigned char>(line[3])) ||
+                std::sscanf(line.c_str() + 3, "%d", &cpu) != 1 || cpu < 0 || cpu >= CPU_SETSIZE ||
                 !CPU_ISSET(cpu, &set))
                 continue;
             std::istringstream fields(line.substr(line.find(' ')));
@@ -113,26 +116,14 @@ public:
     explicit TTimesReporter(TReport report) : FReport(std::move(report)), FStart(TCpuShare::Now()) {}
 
     // Seconds per iteration of `name`, the median over its repetitions; 0 when it did not run.
-    double Seconds(const std::string& name) const
-    {
-        const auto alias = FLastOf.find(name);
-        const auto it = FSeconds.find(alias == FLastOf.end() ? name : alias->second);
-        return it == FSeconds.end() ? 0.0 : Median(it->second);
-    }
+    double Seconds(const std::string& name) const { return MedianOf(FSeconds, FullName(name)); }
     // CPU seconds per iteration of `name` (of the whole process when the benchmark measures
     // the process's CPU time), the median over its repetitions; 0 when it did not run.
-    double CpuSeconds(const std::string& name) const
-    {
-        const auto alias = FLastOf.find(name);
-        const auto it = FCpuSeconds.find(alias == FLastOf.end() ? name : alias->second);
-        return it == FCpuSeconds.end() ? 0.0 : Median(it->second);
-    }
+    double CpuSeconds(const std::string& name) const { return MedianOf(FCpuSeconds, FullName(name)); }
     // The counter `key` of `name`, the median over its repetitions; 0 when it did not run.
     double Counter(const std::string& name, const std::string& key) const
     {
-        const auto alias = FLastOf.find(name);
-        const auto it = FCounters.find((alias == FLastOf.end() ? name : alias->second) + "|" + key);
-        return it == FCounters.end() ? 0.0 : Median(it->second);
+        return MedianOf(FCounters, FullName(name) + "|" + key);
     }
     // a's time over b's; 0 when either did not run.
     double Ratio(const std::string& a, const std::string& b) const
@@ -169,6 +160,17 @@ public:
     }
 
 private:
+    // A function name stands for its last full name.
+    std::string FullName(const std::string& name) const
+    {
+        const auto alias = FLastOf.find(name);
+        return alias == FLastOf.end() ? name : alias->second;
+    }
+    static double MedianOf(const std::map<std::string, std::vector<double>>& by, const std::string& key)
+    {
+        const auto it = by.find(key);
+        return it == by.end() ? 0.0 : Median(it->second);
+    }
     static double Median(std::vector<double> t)
     {
         if (t.empty()) return 0.0;
