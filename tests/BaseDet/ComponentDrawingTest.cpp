@@ -214,7 +214,23 @@ TEST_F(TComponentDrawingTest, RoutinesBalanceTheirPlacementsAndCloseTheirSketche
         {"Washer_V1", [&](Integer tl) { G.dr2D_Washer_V1(0, 0, 0, 1, 8.4, 16, 2, tl, false); }},
         {"Washer_V2", [&](Integer tl) { G.dr2D_Washer_V2(0, 0, 0, 1, 8.4, 16, 2, tl, false); }},
     };
+    // Routines whose outlines are no revolve sketch: only the placements are checked.
+    const std::vector<std::pair<const char*, std::function<void(Integer)>>> views = {
+        {"Bolt11738", [&](Integer tl) { G.dr2D_Bolt11738_V1(0, 0, 0, 1, 4, 40, 20, tl, false); }},
+        {"Gajka", [&](Integer tl) { G.dr2D_Gajka_V1(0, 0, 0, 1, 4, tl, false); }},
+        {"Nut_V3", [&](Integer tl) { G.dr2D_Nut_V3(0, 0, 0, 1, 8, 13, 6.5, tl, false); }},
+        {"Washer_V11", [&](Integer tl) { G.dr2D_Washer_V11(0, 0, 0, 1, 8, 0, 2, tl, false); }},
+        {"CVR_dV", [&](Integer tl) { G.drCVR_dV(0, 0, 0, 2, 3, 0.3, 0.5, "A", tl != 0); }},
+    };
     M.drMtr(1, 2, 0, 1); // an enclosing placement stays where it was
+    for (const auto& [name, draw] : views)
+        for (Integer tl : {0, 31}) {
+            SCOPED_TRACE(std::string(name) + " tl " + std::to_string(tl));
+            M.ClearJournal();
+            draw(tl);
+            EXPECT_EQ(M.Depth(), 1);
+            EXPECT_FALSE(M.Calls.empty());
+        }
     for (const auto& [name, draw] : routines)
         for (Integer tl : {0, 1, 31}) {
             SCOPED_TRACE(std::string(name) + " tl " + std::to_string(tl));
