@@ -98,6 +98,28 @@ TEST_F(TComponentSetTest, CapScrewLengthHoldsTheHeadAndKeysCarryTheirSigns)
     EXPECT_EQ(circles, 4);
 }
 
+// The bundled library answers the lookups the mould components make, key columns as they name
+// them: distance screw 39, leader pin 5, bushings 2 and 4, locating sleeve 3.
+TEST_F(TComponentSetTest, BundledLibraryHoldsTheTablesOfTheMouldComponents)
+{
+    const Integer distance = ABaseDetail.IndexStDet(39, 5, 12.0, 7, 30.0, 0, 0.0);
+    ASSERT_NE(distance, 0);
+    EXPECT_EQ(ABaseDetail.ParStDet(39, distance, 7), 30.0);
+    EXPECT_EQ(ABaseDetail.ParStDet(39, distance, 10), 18.0); // collar diameter
+    const Integer leader = ABaseDetail.IndexStDet(5, 2, 16.0, 7, 25.0, 8, 70.0);
+    ASSERT_NE(leader, 0);
+    EXPECT_EQ(ABaseDetail.ParStDet(5, leader, 8), 60.0); // the last length not above 70
+    EXPECT_EQ(ABaseDetail.IndexStDet(5, 2, 16.0, 7, 25.0, 8, 50.0), 0);
+    EXPECT_NE(ABaseDetail.IndexStDet(5, 2, 16.0, 7, 25.0, -8, 50.0), 0); // or the first above
+    const Integer bush = ABaseDetail.IndexStDet(2, 2, 30.0, 7, 30.0, 0, 0.0);
+    ASSERT_NE(bush, 0);
+    EXPECT_EQ(ABaseDetail.ParStDet(2, bush, 1), 20.0);
+    EXPECT_NE(ABaseDetail.IndexStDet(4, 2, 25.0, 6, 25.0, 0, 0.0), 0);
+    const Integer sleeve = ABaseDetail.IndexStDet(3, 5, 16.0, 6, 25.0, 0, 0.0);
+    ASSERT_NE(sleeve, 0);
+    EXPECT_EQ(ABaseDetail.ParStDet(3, sleeve, 4), 10.0); // thread diameter
+}
+
 // The control model answers detail indexes outside its table without touching a row.
 TEST_F(TComponentSetTest, ControlModelIgnoresDetailsOutsideItsTable)
 {
