@@ -62,6 +62,7 @@ for d in Foundation Geometry Triangles Curves Facade; do
   row "tests/$d" "tests/$d" "$S/Service/$d"
 done
 row "tests/Events" tests/Events "$S/Events"
+row "tests/BaseDet" tests/BaseDet "$S/BaseDet"
 row "tests/DimChain" tests/DimChain DimChain
 row "tests/tvapi" tests/tvapi tvapi
 row "tests/support" tests/support /nonexistent

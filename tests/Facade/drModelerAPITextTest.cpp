@@ -38,8 +38,9 @@ TEST_F(TModelerApiTextTest, TextIsOneLineAtItsPlaceAndOnlyTextsGoIntoAContour)
     EXPECT_TRUE(*text->Text == Str("Вал"));
 }
 
-// A hatch takes the curves drawn until its drEndObj; a failed opener and the modeller's own
-// hatch outline must not end an enclosing object.
+// A hatch takes the curves drawn until its drEndObj; a failed opener must not end an
+// enclosing object. A drawing routine that reaches the facade through the modeller makes a
+// host hatch as well.
 TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
 {
     MA.drCut(5, 0, 0, "А-А", 0, 0, -1, 30, 0, 1);
@@ -47,11 +48,11 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
     MA.drHatch(tvHatchMetal, 45, 2);
     EXPECT_EQ(OpenKinds(), (TKinds{cmCut, cmNull}));
     MA.drEndObj();
-    TModeler2D& modeller = MA; // the modeller's own hatch outline, ended through the base
+    TModeler2D& modeller = MA; // through the modeller
     modeller.drHatch(0, 45, 0.1);
-    MA.drLine(0, 0, 10, 0, tvCSNormal); // into the outline
+    MA.drLine(0, 0, 10, 0, tvCSNormal); // its boundary
     modeller.drEndObj();
-    EXPECT_EQ(R2().HatchContour->Count, 1);
+    EXPECT_EQ(R2().HatchContour->Count, 0); // nothing collected in place of the hatch
     EXPECT_EQ(R2().AContour.Count, 0);
     EXPECT_TRUE(OpenKinds() == TKinds{cmCut});
     MA.drLine(0, 0, 5, 0, tvCSNormal); // the document again
@@ -64,13 +65,16 @@ TEST_F(TModelerApiTextTest, EveryEndObjEndsWhatItsOwnOpenerOpened)
         MA.drPoint(x, x / 2);
     MA.drEndObj();
 
-    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrCutLine, tvDrLineSeg, tvDrHatch, tvDrArc, tvDrCircle}));
-    tvhost::TDrawingCore &cut = Obj(0), &hatch = Obj(2);
+    EXPECT_EQ(Kinds(), (std::vector<int>{tvDrCutLine, tvDrHatch, tvDrLineSeg, tvDrLineSeg, tvDrHatch, tvDrArc,
+                                         tvDrCircle}));
+    tvhost::TDrawingCore &cut = Obj(0), &first = Obj(1), &hatch = Obj(4);
+    EXPECT_EQ(first.Params().Real("Step"), 0.1);
+    EXPECT_EQ(first.Boundaries(), DrawingObjectList(Drawn().begin() + 2, Drawn().begin() + 3));
     EXPECT_EQ(cut.Params().Reals("Points"), (TReals{0, 0, 10, 5, 30, 15}));
     EXPECT_TRUE(R2().CurDrawingObject == Drawn()[0]);
     EXPECT_EQ(hatch.Params().Int("HatchStyle"), tvHatchNonMetal);
     EXPECT_EQ(hatch.Params().Real("Step"), 2.5);
-    EXPECT_EQ(hatch.Boundaries(), DrawingObjectList(Drawn().begin() + 3, Drawn().end()));
+    EXPECT_EQ(hatch.Boundaries(), DrawingObjectList(Drawn().begin() + 5, Drawn().end()));
     EXPECT_EQ(cut.Updates(), 1);
     EXPECT_EQ(hatch.Updates(), 1);
     EXPECT_FALSE(R().Hatch);

@@ -46,7 +46,7 @@ protected:
 TEST_F(TADTableTest, LoadsEveryRecordOfTheBundledLibrary)
 {
     EXPECT_TRUE(Library.Active);
-    EXPECT_EQ(Library.Count, 4);
+    EXPECT_EQ(Library.Count, 12);
     EXPECT_EQ(Library.Index(9), 1);
     EXPECT_EQ(Library.Index(8), -1);
     EXPECT_EQ(Library.SocketCount(8), -1);
@@ -57,7 +57,7 @@ TEST_F(TADTableTest, LoadsEveryRecordOfTheBundledLibrary)
     ASSERT_NE(screw, nullptr);
     EXPECT_EQ(std::string(screw->Type.PChar()), Cp("Винт"));
     EXPECT_EQ(screw->NameParam.Count, 8);
-    EXPECT_EQ(Library.GetTable(3)->Cell(2, 1), 1.25); // a decimal comma
+    EXPECT_EQ(Library.GetTable(13)->Cell(2, 1), 1.25); // a decimal comma
     EXPECT_TRUE(Host.Boxes.empty());
 }
 
@@ -142,15 +142,18 @@ TEST_F(TADTableTest, ChoiceListsStartWithTheWildcard)
     Library.GetManufactures(list, true);
     EXPECT_EQ(list.Count, 2);
     Library.GetTypes("*", list, false);
-    EXPECT_EQ(Texts(list),
-              (std::vector<std::string>{"*", Cp("Винт"), Cp("Штифт"), Cp("Вспомогательный"), Cp("Плиты")}));
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"*", Cp("Винт"), Cp("Штифт"), Cp("Вспомогательный"),
+                                                     Cp("Плиты"), Cp("Колонка"), Cp("Втулка")}));
     Library.GetTypes("Sample Mould", list, true);
     EXPECT_EQ(Texts(list), (std::vector<std::string>{Cp("Плиты")}));
     TArrayOf<int> ids;
     Library.GetDetails("Sample", "*", list, ids);
-    EXPECT_EQ(Texts(list), (std::vector<std::string>{Cp("Винт ISO 4762"), Cp("Штифт ISO 8734")}));
-    ASSERT_EQ(ids.Count, 2);
+    ASSERT_EQ(list.Count, 10); // the samples, then the component tables
+    EXPECT_EQ(Texts(list)[0], Cp("Винт ISO 4762"));
+    EXPECT_EQ(Texts(list)[2], Cp("Штифт ГОСТ 3128-70"));
+    ASSERT_EQ(ids.Count, 10);
     EXPECT_EQ(ids[1], 9);
+    EXPECT_EQ(ids[2], 31);
 }
 
 TEST_F(TADTableTest, ParameterValuesAndFilteredDesignations)
@@ -176,10 +179,12 @@ TEST(TTextBaseTest, CouplingListLeavesOutAuxiliaryRecords)
     ASSERT_TRUE(base.Init(Samples.c_str(), "ZelCoupling.tb"));
     TAStr list;
     base.CouplingLS(list);
-    EXPECT_EQ(Texts(list),
-              (std::vector<std::string>{Cp("Винт ISO 4762"), Cp("Штифт ISO 8734"), Cp("Плита K")}));
-    base.CouplingLS(list); // rewinds
-    EXPECT_EQ(list.Count, 3);
+    ASSERT_EQ(list.Count, 11);
+    EXPECT_EQ(Texts(list)[0], Cp("Винт ISO 4762"));
+    EXPECT_EQ(Texts(list)[1], Cp("Штифт ISO 8734"));
+    EXPECT_EQ(Texts(list)[2], Cp("Плита K")); // the thread table between them is auxiliary
+    base.CouplingLS(list);                    // rewinds
+    EXPECT_EQ(list.Count, 11);
 }
 
 TEST(TTextBaseTest, GetTableBuildsTheNamedNumericTable)

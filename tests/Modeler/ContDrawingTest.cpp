@@ -93,14 +93,18 @@ TEST_F(TContDrawingTest, ConditionalChainsKeepTheChosenBranchBeforeTheRest)
 // collector is closed again, so what follows reaches the drawing.
 class TContDrawingFacadeTest : public TDrawingFacadeFixture {};
 
-TEST_F(TContDrawingFacadeTest, MarkedCircleLeavesItsCircleAndAxesAndClosesTheHatchOutline)
+TEST_F(TContDrawingFacadeTest, MarkedCircleHatchesItsSectorAndEndsTheHatch)
 {
     drApi::MA.drCircleAxleMark(50, 50, 10, 1, 0, 90);
     EXPECT_EQ(drApi::MA.OutputContour(), nullptr);
-    EXPECT_TRUE(R2().HatchContour->Count > 0);
-    drApi::MA.drLine(0, 0, 5, 0, 1);
-    EXPECT_EQ(Kinds(), (std::vector<int>{tvapi::tvDrCircle, tvapi::tvDrLineSeg, tvapi::tvDrLineSeg,
-                                         tvapi::tvDrLineSeg}));
+    EXPECT_EQ(R2().HatchContour->Count, 0);
+    drApi::MA.drLine(0, 0, 5, 0, 1); // after the hatch, not one of its boundaries
+    EXPECT_EQ(Kinds(),
+              (std::vector<int>{tvapi::tvDrCircle, tvapi::tvDrLineSeg, tvapi::tvDrLineSeg, tvapi::tvDrHatch,
+                                tvapi::tvDrLineSeg, tvapi::tvDrArc, tvapi::tvDrLineSeg, tvapi::tvDrLineSeg}));
+    const auto& drawn = Drawing().ActiveView().Children();
+    EXPECT_EQ(dynamic_cast<tvhost::TDrawingCore&>(*drawn.at(3)).Boundaries(),
+              tvapi::DrawingObjectList(drawn.begin() + 4, drawn.begin() + 7));
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(Drawing(), svg, error)) << error;
     EXPECT_NE(svg.find("<circle"), std::string::npos);

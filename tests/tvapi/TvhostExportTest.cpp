@@ -1,6 +1,6 @@
 // The tvhost command's export as a user meets it: names passed through as bytes, no export
 // onto the input, messages that say why a file could not be read or written, and parts and
-// assemblies written as STEP, a part's bodies as its features build them.
+// assemblies written as STEP or drawn as SVG, a part's bodies as its features build them.
 
 #include <unistd.h>
 
@@ -55,6 +55,21 @@ TEST_F(TvhostExportTest, NamesPassThroughAsBytes)
     EXPECT_EQ(run.Code, 0) << run.Out;
     EXPECT_EQ(run.Out, "tvhost: wrote " + svg + "\n");
     EXPECT_EQ(Bytes(svg), Bytes(DC_SOURCE_DIR "/samples/shaft.svg"));
+}
+
+// A part is drawn as its hidden-line projection: solid visible edges, dashed hidden ones.
+TEST_F(TvhostExportTest, PartIsDrawnAsItsHiddenLineProjection)
+{
+    const std::string svg = FDir + "brick.svg";
+    const TRun run = Tvhost({"export", "--svg", DC_SOURCE_DIR "/samples/brick.qpt", svg});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    const std::string picture = Bytes(svg);
+    EXPECT_EQ(picture.rfind("<svg ", 0), 0u);
+    EXPECT_NE(picture.find("<polyline fill=\"none\" stroke=\"black\""), std::string::npos);
+    EXPECT_NE(picture.find("stroke-dasharray"), std::string::npos);
+    const TRun empty = Tvhost({"export", "--svg", DC_SOURCE_DIR "/samples/block.qpt", svg});
+    EXPECT_EQ(empty.Code, 3);
+    EXPECT_EQ(empty.Out, "tvhost: cannot write " + svg + ": the part has no shape\n");
 }
 
 TEST_F(TvhostExportTest, ExportOntoTheInputIsRefused)

@@ -1,8 +1,8 @@
 #pragma once
 // The stand-in's 3D kernel behind an opaque shape: the few solids and curves it makes, their
 // volumes, moving them by a frame, splitting faces, and their B-rep text for document files.
-// Only HostKernel.cpp, HostTopology.cpp, HostStep.cpp and HostFaceSplit.cpp see the kernel's
-// own headers.
+// Only HostKernel.cpp, HostTopology.cpp, HostStep.cpp, HostFaceSplit.cpp and HostHlr.cpp see
+// the kernel's own headers.
 
 #include <array>
 #include <memory>

@@ -5,6 +5,8 @@
 
 #include "Host.h"
 #include "HostDocuments.h"
+#include "HostFileIo.h"
+#include "HostHlr.h"
 #include "HostKernel.h"
 #include "HostPart.h"
 #include "HostSvg.h"
@@ -115,6 +117,14 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             return ecRunFailed;
         }
         if (!tvhost::WriteStepFile(model->TopPart().PlacedShapes(), svg, error)) {
+            err << "tvhost: cannot write " << svg << ": " << error << '\n';
+            return ecRunFailed;
+        }
+    } else if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(core)) {
+        // A part or assembly is drawn as its hidden-line projection.
+        std::string picture;
+        if (!tvhost::PartSvg(model->TopPart().PlacedShapes(), picture, error) ||
+            !tvhost::WriteFileAtomically(svg, picture, error)) {
             err << "tvhost: cannot write " << svg << ": " << error << '\n';
             return ecRunFailed;
         }

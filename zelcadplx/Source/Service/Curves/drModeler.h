@@ -165,13 +165,9 @@ public:
     virtual void drColouring(long Color) = 0;
     virtual Real drCreateAttrStr(Real Id) = 0;
     // Starts collecting a hatch outline: clears HatchContour and pushes it on the collector
-    // stack unless a contour already collects. Tip, Fstr and Shag are not kept.
-    // The facade's drHatch takes its reals by reference and opens a host hatch instead; it
-    // hides this one on purpose, and a using would make its calls ambiguous.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Woverloaded-virtual"
+    // stack unless a contour already collects. Tip, Fstr and Shag are not kept. The facade
+    // overrides it with a host hatch.
     virtual void drHatch(Integer Tip, Real Fstr, Real Shag);
-#pragma GCC diagnostic pop
     virtual void drMacro2D(Boolean AllLayer) = 0;
     virtual void drEndMacro() = 0;
     // Ends a hatch: pops the collector stack when its top is HatchContour.

@@ -192,7 +192,19 @@ public:
                        Str const& Marking) override;
     void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
                    Real const& shininess, Real const& transparency, Real const& emission) override;
+    // Saves (when SaveDocument3D) and closes the part document; the registry forgets it.
     void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
+    // The part document of a present detail of the control model, under its file name, name
+    // and designation; false, nothing made, for a detail that is not present. IsDetail false
+    // makes an assembly ("qas" in place of the last three letters of the name).
+    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible, Boolean IsDetail);
+    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible) override
+    {
+        return drCreate3DNewPart(Detail, subDetail, InVisible, true);
+    }
+    // drCreate3DNewPart, then a sketch on BasePlane shifted by Vidst.
+    Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
+                                   tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst) override;
 
     // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) ---------------------------
     // Each ends an open sketch (as drEndEskis), empties Obj3D, adds a feature of the current
@@ -401,10 +413,11 @@ public:
     // Height > 0. Nothing for an empty Text.
     void AddLineText(tvapi::ITextPtr& Text, TString S, Real Height);
     // Opens a hatch of style Tip, angle FStr (degrees) and step Shag: the segments, arcs and
-    // circles drawn until the matching drEndObj are its boundaries. This is not the
-    // modeller's drHatch, which only collects an outline. The openers push their kind for
+    // circles drawn until the matching drEndObj are its boundaries; it takes the place of the
+    // modeller's drHatch, which only collects an outline, so drawing routines that reach the
+    // facade through the modeller make real hatches. The openers push their kind for
     // drEndObj, or cmNull when the host made no object, so that every drEndObj ends its own.
-    void drHatch(Integer Tip, Real const& FStr, Real const& Shag);
+    void drHatch(Integer Tip, Real FStr, Real Shag) override;
     // Opens a cut line from (x1, y1) to (x2, y2) designated S (height Hs), arrows turned
     // when Napr1 < 0; the points drawn until drEndObj are its break points.
     void drCut(Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S, Real const& x1, Real const& y1,

@@ -17,6 +17,5 @@ void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, 
                                 Real const&, Real const&, Real const&, Real const&, Real const&)
 {
 }
-void TModelerApi::drClose3D(Boolean, Quor::TSectionSpc) {}
 
 } // namespace drApi

@@ -72,7 +72,7 @@ void TModelerApi::AddLineText(tvapi::ITextPtr& Text, TString S, Real Height)
     item->Update();
 }
 
-void TModelerApi::drHatch(Integer Tip, Real const& FStr, Real const& Shag)
+void TModelerApi::drHatch(Integer Tip, Real FStr, Real Shag)
 {
     if (OutputContour() != nullptr) return;
     TRegistryApi& r = *R3;

@@ -27,6 +27,7 @@ enum : int {
     Facade,            // MA
     FacadeStack,       // the placement stack moved onto MA's own
     Selector,          // drApi::Selector
+    Requirements,      // TDemStr and Qual, the standard components' texts
     Library,           // the first place of the library built on the framework (its own header)
 };
 

@@ -1,0 +1,119 @@
+// Components built on the stand-in host: the pin's part has the volume and box of its
+// profile, the stop pin's sheet holds its dimensions, every part is a valid solid.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <unistd.h>
+
+#include "../Facade/FacadeFixture.h"
+#include "ComponentCatalogue.h"
+#include "HostKernel.h"
+#include "HostKernelFeatures.h"
+#include "MathDetailsl.h"
+#include "TextBase.h"
+
+namespace {
+
+class TComponentPartTest : public TFacadeFixture {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
+        ABaseDetail.Init();
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        Dir = std::filesystem::path(testing::TempDir()) /
+              ("basedet_" + std::to_string(::getpid()) + "_" + info->name());
+        std::filesystem::create_directories(Dir);
+        Model = std::make_unique<TCatalogueModel>(TString((Dir.string() + "/D").c_str()));
+        drApi::LibraryControlModel = Model.get();
+    }
+    void TearDown() override
+    {
+        drApi::LibraryControlModel = nullptr;
+        TFacadeFixture::TearDown();
+        std::filesystem::remove_all(Dir);
+    }
+    // The shapes of a saved part file, with its document kept open while the test looks.
+    std::vector<tvhost::TShape> Shapes(const TString& file)
+    {
+        Kept = Host().App().Documents().OpenFile(Wide(file), false);
+        auto* model = dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
+        return model ? model->TopPart().PlacedShapes() : std::vector<tvhost::TShape>();
+    }
+    void TearDownKept() { Kept.Reset(); }
+
+    std::filesystem::path Dir;
+    std::unique_ptr<TCatalogueModel> Model;
+    tvapi::ITervanDocumentPtr Kept;
+};
+
+TEST_F(TComponentPartTest, PinPartHasTheVolumeAndBoxOfItsProfile)
+{
+    const TDcDetail id = Model->RowOf("pin");
+    Model->Present(id, 12);
+    TPin p(id, &drApi::MA, nullptr);
+    ASSERT_NE(p.Set(31, 3.0, 20.0), 0);
+    p.dr3D(0);
+    const std::vector<tvhost::TShape> shapes = Shapes(Model->sfDetail3D(id, 0));
+    ASSERT_EQ(shapes.size(), 1u);
+    const double r = 3, l = 20, f = 1, pi = std::numbers::pi;
+    const double frustum = pi * f / 3 * (r * r + r * (r - f) + (r - f) * (r - f));
+    EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * r * r * (l - 2 * f) + 2 * frustum, 1e-6);
+    EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
+    const std::array<double, 6> box = tvhost::BoxOf(shapes[0]);
+    std::array<double, 3> size{box[3] - box[0], box[4] - box[1], box[5] - box[2]};
+    std::sort(size.begin(), size.end());
+    EXPECT_NEAR(size[0], 2 * r, 1e-6);
+    EXPECT_NEAR(size[1], 2 * r, 1e-6);
+    EXPECT_NEAR(size[2], l, 1e-6);
+    TearDownKept();
+}
+
+TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
+{
+    const TDcDetail id = Model->RowOf("stoppin");
+    Model->Present(id, 30);
+    TStopPin s(id, &drApi::MA, nullptr);
+    s.Radius = 5, s.CollarRadius = 8, s.CollarHeight = 6, s.Len = 30, s.Design = true;
+    s.dr3D(0);
+    const std::vector<tvhost::TShape> shapes = Shapes(Model->sfDetail3D(id, 0));
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
+    EXPECT_GT(tvhost::Volume(shapes[0]), std::numbers::pi * 25 * 24); // the pin alone, less its groove
+    EXPECT_LT(tvhost::Volume(shapes[0]), std::numbers::pi * 64 * 30);
+    TearDownKept();
+    s.dr2D();
+    const tvapi::ITervanDocumentPtr sheet =
+        Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
+    auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(sheet.Get());
+    ASSERT_NE(drawing, nullptr);
+    int dimensions = 0;
+    for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
+        for (const tvapi::IDrawingObjectPtr& o : view->Children()) {
+            const auto* core = dynamic_cast<tvhost::TDrawingCore*>(o.Get());
+            dimensions +=
+                core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
+        }
+    EXPECT_EQ(dimensions, 8); // five of the pin, three of the enlarged groove
+}
+
+// The washer of the toolbox: the ring (0, 5.5) - (0, 11.8) - (0.2, 12) - (2.8, 12) - (3, 11.8) -
+// (3, 5.5) revolved, i.e. a tube less the two chamfer rings (Pappus).
+TEST_F(TComponentPartTest, ToolboxWasherIsTheRevolvedRing)
+{
+    const TString file((Dir.string() + "/washer.qpt").c_str());
+    TCommonGeometry(drApi::MA).dr3D_Shajba(file, "Шайба", "", 12, 5.5, 3, 0.2);
+    const std::vector<tvhost::TShape> shapes = Shapes(file);
+    ASSERT_EQ(shapes.size(), 1u);
+    const double pi = std::numbers::pi, f = 0.2;
+    const double chamfer = 2 * pi * (12 - f / 3) * (f * f / 2);
+    EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * (12 * 12 - 5.5 * 5.5) * 3 - 2 * chamfer, 1e-6);
+    EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
+    TearDownKept();
+}
+
+} // namespace

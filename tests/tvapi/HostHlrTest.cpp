@@ -1,0 +1,44 @@
+// The hidden-line picture of a part: a box shows its nine visible edges solid and its three
+// hidden ones dashed, framed around them; nothing to draw is an error.
+
+#include "HostHlr.h"
+
+#include <regex>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(PartSvgTest, BoxShowsVisibleAndHiddenEdges)
+{
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::PartSvg({tvhost::MakeBox({0, 0, 0}, 10, 20, 5)}, svg, error)) << error;
+    EXPECT_EQ(svg.rfind("<svg ", 0), 0u);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
+    EXPECT_EQ(Count(svg, "stroke=\"black\""), 9u);
+    EXPECT_EQ(Count(svg, "stroke-dasharray"), 3u);
+    std::smatch box;
+    ASSERT_TRUE(
+        std::regex_search(svg, box, std::regex("viewBox=\"([-0-9.]+) ([-0-9.]+) ([0-9.]+) ([0-9.]+)\"")));
+    EXPECT_GT(std::stod(box[3]), 10.0); // the projected box with its margin
+    EXPECT_GT(std::stod(box[4]), 5.0);
+}
+
+TEST(PartSvgTest, NoShapeIsAnError)
+{
+    std::string svg, error;
+    EXPECT_FALSE(tvhost::PartSvg({}, svg, error));
+    EXPECT_EQ(error, "the part has no shape");
+    EXPECT_FALSE(tvhost::PartSvg({tvhost::TShape()}, svg, error));
+}
+
+} // namespace

@@ -1,0 +1,197 @@
+// dimchain-gallery: builds every component of the catalogue at its sample sizes on the
+// stand-in host, so that a person can look at the sheets and parts side by side, and checks a
+// built gallery again.
+//
+//   dimchain-gallery build SAMPLES OUT [N]  sheets (.qdr) and parts (.qpt) into OUT (the first
+//                                        N sizes of each component, all without N), with
+//                                        OUT/gallery.tsv (what was built, volumes and masses)
+//                                        and OUT/index.html (pictures made by tools/gallery.sh)
+//   dimchain-gallery check OUT           every sheet reopens as a drawing, every part reopens
+//                                        valid with its recorded volume
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ComponentCatalogue.h"
+#include "Host.h"
+#include "HostDocuments.h"
+#include "HostKernel.h"
+#include "HostKernelFeatures.h"
+#include "HostPart.h"
+#include "HostText.h"
+#include "TextBase.h"
+#include "drMaterial.h"
+#include "drModelerAPI.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TBuilt {
+    std::string Stem, Name, Part, Sheet;
+    int Size = 0;
+    double Volume = 0, Mass = 0;
+};
+
+std::string Utf8(const TString& s)
+{
+    return tvhost::ToUtf8(Wide(s));
+}
+
+// The total volume of a part file's shapes and whether each is valid; false when the file
+// does not open as a part.
+bool MeasurePart(tvhost::THost& host, const std::string& file, double& volume, bool& valid)
+{
+    tvhost::THostDocuments& documents = host.App().Documents();
+    const tvapi::ITervanDocumentPtr doc = documents.OpenFile(tvhost::FileNameFromBytes(file), false);
+    auto* model = dynamic_cast<tvhost::THostDocument3D*>(doc.Get());
+    if (!model) return false;
+    volume = 0;
+    valid = true;
+    for (const tvhost::TShape& shape : model->TopPart().PlacedShapes()) {
+        volume += tvhost::Volume(shape);
+        valid = valid && tvhost::IsValidShape(shape);
+    }
+    doc->Close(tvapi::kdDoNotSaveChanges);
+    return true;
+}
+
+bool OpensAsDrawing(tvhost::THost& host, const std::string& file)
+{
+    const tvapi::ITervanDocumentPtr doc =
+        host.App().Documents().OpenFile(tvhost::FileNameFromBytes(file), false);
+    const bool drawing = dynamic_cast<tvhost::THostDocument2D*>(doc.Get()) != nullptr;
+    if (doc) doc->Close(tvapi::kdDoNotSaveChanges);
+    return drawing;
+}
+
+void WriteIndex(const fs::path& out, const std::vector<TBuilt>& built)
+{
+    std::ofstream html(out / "index.html");
+    html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Standard components</title>\n"
+         << "<style>body{font-family:sans-serif}td{vertical-align:top;padding:6px;border-bottom:1px solid "
+            "#ccc}"
+         << "img{max-width:420px;max-height:300px;background:#fff}</style></head><body>\n"
+         << "<h1>Standard components</h1>\n<table>\n<tr><th>component</th><th>sheet</th><th>part</th></tr>\n";
+    for (const TBuilt& b : built) {
+        const std::string part = fs::path(b.Part).filename().string();
+        html << "<tr><td><b>" << b.Name << "</b><br>" << b.Stem << ", size " << b.Size << "<br>volume "
+             << std::fixed << std::setprecision(1) << b.Volume << " mm&sup3;<br>mass " << std::setprecision(4)
+             << b.Mass << " kg<br><a href=\"" << part << "\">" << part << "</a> <a href=\"" << part
+             << ".step\">STEP</a></td><td>";
+        if (!b.Sheet.empty()) {
+            const std::string sheet = fs::path(b.Sheet).filename().string();
+            html << "<a href=\"" << sheet << "\"><img src=\"" << sheet << ".svg\" alt=\"" << sheet
+                 << "\"></a>";
+        }
+        html << "</td><td><img src=\"" << part << ".svg\" alt=\"" << part << "\"></td></tr>\n";
+    }
+    html << "</table></body></html>\n";
+}
+
+int Build(const std::string& samples, const fs::path& out, Integer sizes)
+{
+    fs::create_directories(out);
+    tvhost::THost host;
+    tvapi::IApplicationPtr app = host.Application();
+    drApi::MA.R3->Tervan7 = app.Get();
+    drApi::MA.R3->FileName = "libDimChain";
+    ABaseDetail.Set(samples.c_str(), "ZelCoupling.tb");
+    ABaseDetail.Init();
+    TCatalogueModel model(TString((out.string() + "/G").c_str()));
+    drApi::LibraryControlModel = &model;
+    std::vector<TBuilt> built;
+    int failures = 0;
+    const std::vector<TCatalogueEntry>& catalogue = ComponentCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const TCatalogueEntry& e = catalogue[i];
+        const TDcDetail id = TDcDetail(i + 1);
+        for (Integer size = 0; size < std::min(e.Sizes, sizes); ++size) {
+            model.Present(id, id * 10 + size);
+            const Integer depth = drApi::Transf2D->AMtr.Count;
+            e.Build(drApi::MA, id, size);
+            TBuilt b{e.Stem, Utf8(model.NameDet(id, 0)), Utf8(model.sfDetail3D(id, 0)),
+                     e.HasSheet ? Utf8(model.sfDetail2D(id, 0)) : std::string(), size};
+            bool valid = false;
+            if (drApi::Transf2D->AMtr.Count != depth) {
+                std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";
+                ++failures;
+            }
+            if (!MeasurePart(host, b.Part, b.Volume, valid) || !valid || b.Volume <= 0) {
+                std::cerr << "gallery: " << b.Part << " is no valid part (volume " << b.Volume
+                          << (valid ? ")\n" : ", invalid shape)\n");
+                ++failures;
+            }
+            if (!b.Sheet.empty() && !OpensAsDrawing(host, b.Sheet)) {
+                std::cerr << "gallery: " << b.Sheet << " is no drawing\n";
+                ++failures;
+            }
+            b.Mass = b.Volume * 1e-9 * AMaterial[e.Material].Density;
+            built.push_back(b);
+        }
+    }
+    drApi::MA.Done();
+    drApi::LibraryControlModel = nullptr;
+    std::ofstream tsv(out / "gallery.tsv");
+    tsv << std::setprecision(17);
+    for (const TBuilt& b : built)
+        tsv << b.Stem << '\t' << b.Size << '\t' << b.Part << '\t' << (b.Sheet.empty() ? "-" : b.Sheet) << '\t'
+            << b.Volume << '\t' << b.Mass << '\t' << b.Name << '\n';
+    WriteIndex(out, built);
+    std::cout << "gallery: " << built.size() << " components built into " << out.string() << '\n';
+    return failures == 0 ? 0 : 1;
+}
+
+int Check(const fs::path& out)
+{
+    std::ifstream tsv(out / "gallery.tsv");
+    if (!tsv) {
+        std::cerr << "gallery: no " << (out / "gallery.tsv").string() << '\n';
+        return 2;
+    }
+    tvhost::THost host;
+    int count = 0, failures = 0;
+    for (std::string line; std::getline(tsv, line); ++count) {
+        std::istringstream row(line);
+        std::string stem, size, part, sheet, volume;
+        std::getline(row, stem, '\t');
+        std::getline(row, size, '\t');
+        std::getline(row, part, '\t');
+        std::getline(row, sheet, '\t');
+        std::getline(row, volume, '\t');
+        const double recorded = std::stod(volume);
+        double measured = 0;
+        bool valid = false;
+        if (!MeasurePart(host, part, measured, valid) || !valid ||
+            std::abs(measured - recorded) > 1e-9 * std::max(1.0, recorded)) {
+            std::cerr << "gallery: " << part << " has volume " << measured << ", recorded " << recorded
+                      << '\n';
+            ++failures;
+        }
+        if (sheet != "-" && !OpensAsDrawing(host, sheet)) {
+            std::cerr << "gallery: " << sheet << " does not reopen as a drawing\n";
+            ++failures;
+        }
+    }
+    std::cout << "gallery: " << count << " components checked, " << failures << " failures\n";
+    return failures == 0 && count > 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if ((args.size() == 3 || args.size() == 4) && args[0] == "build")
+        return Build(args[1], args[2], args.size() == 4 ? std::max(1, std::atoi(args[3].c_str())) : 1000);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    std::cerr << "usage: dimchain-gallery build SAMPLES OUT [SIZES] | check OUT\n";
+    return 2;
+}

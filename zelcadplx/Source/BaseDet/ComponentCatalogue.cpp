@@ -1,0 +1,170 @@
+// The standard components in the catalogue, with their sample sizes: the sizes a mould maker
+// would try first, taken from the bundled element library where the component reads one.
+
+#include "ComponentCatalogue.h"
+
+#include <cstring>
+
+#include "MathDetailsl.h"
+#include "drModeler3D.h"
+
+namespace {
+
+constexpr Integer Steel45 = 1;
+constexpr Integer SteelU8A = 2;
+
+struct TPair2 {
+    Real a, b;
+};
+
+void BuildPin(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const TPair2 sizes[] = {{3, 20}, {4, 30}, {5, 40}};
+    TPin p(Id, &M, nullptr);
+    p.Set(TPin::Type, sizes[Size].a, sizes[Size].b);
+    p.dr3D(0);
+}
+
+void BuildCapScrew(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const TPair2 sizes[] = {{4, 20}, {5, 30}, {6, 40}};
+    TScrew s(Id, &M, nullptr);
+    s.Set(33, sizes[Size].a, sizes[Size].b);
+    s.dr3D(0);
+}
+
+void BuildStopPin(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][4] = {{5, 8, 6, 30}, {6, 10, 8, 40}, {8, 12, 10, 50}};
+    TStopPin s(Id, &M, nullptr);
+    s.Radius = sizes[Size][0];
+    s.CollarRadius = sizes[Size][1];
+    s.CollarHeight = sizes[Size][2];
+    s.Len = sizes[Size][3];
+    s.Design = true;
+    s.dr3D(0);
+    s.dr2D();
+}
+
+// The part file and texts of a toolbox part built as detail Id.
+struct TToolboxFile {
+    Str File, Name, Marking;
+    explicit TToolboxFile(TDcDetail Id)
+    {
+        if (const TControlModel* model = ComponentModel()) {
+            File = model->sfDetail3D(Id, 0);
+            Name = model->NameDet(Id, 0);
+            Marking = model->MarkingDet(Id, 0);
+        }
+    }
+};
+
+// A sheet of detail Id with the side view drawn by Draw at the origin.
+template <class F> void ToolboxSheet(TModeler3D& M, TDcDetail Id, F Draw)
+{
+    if (!M.drLeafStampView1(Id, 0, 0.0, 0.0, true)) return;
+    TCommonGeometry G(M);
+    Draw(G);
+    M.drCloseViewTDemCloseLeaf("", "", "", "");
+}
+
+void BuildCapScrew11738(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{6, 10, 30}, {8, 13, 40}, {10, 16, 50}}; // d, D, L
+    const Real d = sizes[Size][0], D = sizes[Size][1], L = sizes[Size][2];
+    const TToolboxFile f(Id);
+    TCommonGeometry(M).dr3D_ScrewGost11738(f.File, f.Name, f.Marking, d, D, 0.5 * D, d, 0.5 * d, L, 0.6 * L,
+                                           0.4);
+    ToolboxSheet(
+        M, Id, [&](TCommonGeometry& G) { G.dr2D_Bolt11738_V1(0, 0, 0, 1, d / 2, L - d, 0.6 * L, 31, true); });
+}
+
+void BuildHexBolt(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][5] = {
+        {6, 30, 18, 4, 10}, {8, 40, 22, 5.3, 13}, {10, 50, 26, 6.4, 16}}; // M L LM H S
+    const Real* s = sizes[Size];
+    TCommonGeometry(M).dr3D_Screw(s[0], s[1], s[2], s[4], s[3], TToolboxFile(Id).File);
+    ToolboxSheet(M, Id, [&](TCommonGeometry& G) {
+        G.dr2D_Bolt7805_V1(0, 0, 0, 1, s[0] / 2, s[1], s[2], s[3], s[4], 31, true, 0);
+        G.dr2D_Screw_V1(0, -40, 0, 1, s[0], s[1], s[2], s[4], s[3], 31, true);
+    });
+}
+
+void BuildNut(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{6, 10, 5}, {8, 13, 6.5}, {10, 16, 8}}; // M S H
+    const Real* s = sizes[Size];
+    TCommonGeometry(M).dr3D_Nut(s[0], s[1], s[2], TToolboxFile(Id).File);
+    ToolboxSheet(M, Id, [&](TCommonGeometry& G) {
+        G.dr2D_Nut_V1(0, 0, 0, 1, s[0], s[1], s[2], 31, true);
+        G.dr2D_Nut_V2(0, -30, 0, 1, s[0], s[1], s[2], 31, true);
+        G.dr2D_Nut_V3(s[2] + 30, 0, 0, 1, s[0], s[1], s[2], 1, true);
+        G.dr2D_Gajka_V1(0, 30, 0, 1, s[0] / 2, 31, true);
+    });
+}
+
+void BuildWasher(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{6.4, 12, 1.6}, {8.4, 16, 2}, {10.5, 20, 2.5}}; // d D t
+    const Real* s = sizes[Size];
+    TCommonGeometry(M).dr3D_Washer(s[0], s[1], s[2], TToolboxFile(Id).File, Size == 2);
+    ToolboxSheet(M, Id, [&](TCommonGeometry& G) {
+        G.dr2D_Washer_V1(0, 0, 0, 1, s[0], s[1], s[2], 31, true);
+        G.dr2D_Washer_V2(20, 0, 0, 1, s[0], s[1], s[2], 31, true);
+    });
+}
+
+void BuildRing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][4] = {{12, 5.5, 3, 0.2}, {16, 8.5, 4, 0.5}, {20, 10.5, 20, 1}}; // D d L f
+    const Real* s = sizes[Size];
+    const TToolboxFile f(Id);
+    if (Size < 2)
+        TCommonGeometry(M).dr3D_Shajba(f.File, f.Name, f.Marking, s[0], s[1], s[2], s[3]);
+    else
+        TCommonGeometry(M).dr3D_PlugGost(f.File, f.Name, f.Marking, s[0], s[1], s[2], s[3]);
+}
+
+void BuildPinGost(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{6, 20, 1}, {8, 30, 1}, {10, 40, 1.5}}; // D L f
+    const Real* s = sizes[Size];
+    const TToolboxFile f(Id);
+    TCommonGeometry(M).dr3D_PinGost(f.File, f.Name, f.Marking, s[0], s[1], s[2]);
+}
+
+const std::vector<TCatalogueEntry> Catalogue = {
+    {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
+    {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
+    {"stoppin", "Опора грибковая", SteelU8A, 3, true, BuildStopPin},
+    {"bolt11738", "Болт ГОСТ 11738", Steel45, 3, true, BuildCapScrew11738},
+    {"hexbolt", "Болт с шестигранной головкой", Steel45, 3, true, BuildHexBolt},
+    {"nut", "Гайка", Steel45, 3, true, BuildNut},
+    {"washer", "Шайба", Steel45, 3, true, BuildWasher},
+    {"ring", "Шайба, втулка", Steel45, 3, false, BuildRing},
+    {"pingost", "Штифт", Steel45, 3, false, BuildPinGost},
+};
+
+} // namespace
+
+const std::vector<TCatalogueEntry>& ComponentCatalogue()
+{
+    return Catalogue;
+}
+
+TCatalogueModel::TCatalogueModel(const Str& FilePrefix) : TControlModel("Gallery.dss", "Gallery.chm")
+{
+    FRows.push_back({0, "Сборка", 0, 0.0, 1.0, nullptr, {}});
+    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+        FRows.push_back({Integer(i + 1), Catalogue[i].Name, Catalogue[i].Material, 0.0, 1.0, nullptr, {}});
+    SetDetails(FRows.data(), Integer(FRows.size()));
+    prFileName = FilePrefix;
+}
+
+TDcDetail TCatalogueModel::RowOf(const char* Stem) const
+{
+    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+        if (std::strcmp(Catalogue[i].Stem, Stem) == 0) return TDcDetail(i + 1);
+    return 0;
+}

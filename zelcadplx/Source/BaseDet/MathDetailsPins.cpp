@@ -1,0 +1,245 @@
+// The pins and screws set at the four corners of a rectangle of the mould plan: the
+// cylindrical pin, the cap screw and the stop pin, with the set screw and repair bolt records.
+
+#include "MathDetailsl.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ContDrawing.h"
+#include "KmfData.h"
+#include "Mathemat.h"
+
+namespace {
+
+constexpr Integer CapScrewTable = 33;
+constexpr Integer SocketScrewTable = 26;
+constexpr Integer CatalogueType = 25;
+constexpr Real ComponentChamfer = 1.0;
+
+// A size in a part name: two decimals, a decimal point, seven characters.
+TString Size2(Real v)
+{
+    return TString(v, 2, true, 7);
+}
+
+void CopyCorners(TRect2D& To, const TRect2D& From)
+{
+    To.LD = From.LD;
+    To.RU = From.RU;
+}
+
+} // namespace
+
+// ---- Cylindrical pin ------------------------------------------------------------------------
+
+TPin::TPin(TDcDetail iId, TModeler3D* M, TConstruktor* C) : TDetail(iId, M, C) {}
+
+TPin& TPin::operator=(const TPin& P)
+{
+    CopyCorners(*this, P);
+    Radius = P.Radius;
+    Len = P.Len;
+    Code = P.Code;
+    Design = P.Design;
+    return *this;
+}
+
+Integer TPin::Set(Integer type, Real const& r, Real const& l)
+{
+    if (type != Type) return 0;
+    const Integer row = SelectRow(*this, type, true, 1, 2 * r, 2, l, 0, 0.0);
+    if (row == 0) return 0;
+    Radius = TablePar(type, row, 1) / 2;
+    Len = TablePar(type, row, 2);
+    return row;
+}
+
+void TPin::Show(TGImage& Image, const TColor& Color) const
+{
+    ShowCorners(*this, *this, Image, Color, Radius);
+}
+
+TString TPin::Name() const
+{
+    return TString("Штифт ") + Size2(2 * Radius) + "m6*" + Size2(Len) + " ГОСТ 3128-70";
+}
+
+void TPin::dr3D(const Integer) const
+{
+    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    TCommonGeometry(M2()).dr2D_Shtift_V1(0, 0, 0, 1.0, Radius, Len, 0, false, ComponentChamfer);
+    M2->drBaseRotate(0, 360.0);
+    ColorComponent(M2());
+    M2->drSet(Name(), "", "", CatalogueType);
+    M2->drSave3D(true, false);
+}
+
+void TPin::toStream(TKmfData& S) const
+{
+    WriteHead(S, *this);
+    WriteReals(S, {RU.x, RU.y, LD.x, LD.y, Radius, Len});
+}
+
+void TPin::fromStream(TKmfData& S)
+{
+    TRecordReader r(S);
+    r(Design)(Code)(RU.x)(RU.y)(LD.x)(LD.y)(Radius);
+    const Boolean hasLen = r.Version() >= VersionLen;
+    if (hasLen) r(Len);
+    if (r.Commit() && !hasLen) Len = 0.0;
+}
+
+void TCommonGeometry::dr2D_Shtift_V1(R mx, R my, R ma, R ms, R r, R l, Integer tl, Boolean, R f) const
+{
+    if (std::abs(l) <= TMathDef::metricPrecision) return;
+    TContDrawing C(M2());
+    drMtr(mx, my, ma, ms);
+    C.Make(0, 0,
+           dP(0, r - f,
+              dPx(f, r,
+                  dPx(l - f, r,
+                      dP(l, r - f, dP(l, 0, dPt0(0, 0, dTL(3, dPM(-2, 0, dP(l + 2, 0, nullptr))))))))));
+    C.drContBlock(tl, true, true, false);
+    drDeleteMtr();
+}
+
+// ---- Cap screw ---------------------------------------------------------------------------------
+
+TScrew::TScrew(TDcDetail iId, TModeler3D* M, TConstruktor* C) : TDetail(iId, M, C) {}
+
+TScrew& TScrew::operator=(const TScrew& P)
+{
+    CopyCorners(*this, P);
+    Radius = P.Radius;
+    HeadRadius = P.HeadRadius;
+    HeadLen = P.HeadLen;
+    Len = P.Len;
+    return *this;
+}
+
+Integer TScrew::Set(Integer type, Real const& r, Real const& l)
+{
+    if (type != CapScrewTable && type != SocketScrewTable) return 0;
+    const Boolean cap = type == CapScrewTable;
+    const Integer row =
+        cap ? SelectRow(*this, type, true, Zn(r), 2 * std::abs(r), 2 * Zn(l), std::abs(l), 0, 0.0)
+            : SelectRow(*this, type, true, 1, 2 * r, 8, l, 0, 0.0);
+    if (row == 0) return 0;
+    Radius = TablePar(type, row, 1) / 2;
+    if (cap) {
+        HeadRadius = TablePar(type, row, 5) / 2;
+        HeadLen = TablePar(type, row, 6);
+        Len = TablePar(type, row, 2) + HeadLen;
+    } else {
+        HeadRadius = TablePar(type, row, 2) / 2;
+        HeadLen = TablePar(type, row, 4);
+        Len = TablePar(type, row, 8);
+    }
+    return row;
+}
+
+void TScrew::Show(TGImage& Image, const TColor& Color) const
+{
+    ShowCorners(*this, *this, Image, Color, Radius);
+}
+
+TString TScrew::Name() const
+{
+    return TString("Винт М") + Size2(2 * Radius) + "*" + Size2(Len) + " ГОСТ7805-70";
+}
+
+TString TScrew::Note() const
+{
+    return TString("SM-") + TString(Integer(2 * Radius), 2) + TString(Integer(Len), 2);
+}
+
+void TScrew::dr3D(const Integer) const
+{
+    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, 0.6 * HeadRadius,
+                                                     HeadLen, 0.6 * HeadLen, Len, std::min(20.0, Len), 0.25,
+                                                     0, false);
+    M2->drBaseRotate(0, 360.0);
+    M2->drPlaneEskis(tvapi::o3d_planeXOY, HeadLen, 0.0, "");
+    TSetScrew(0, M2, TConstruktor::Empty()).drHexAngle(0.6 * HeadLen, 1);
+    M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * HeadLen / 3, 0.0);
+    ColorComponent(M2());
+    M2->drSet(Name(), "", Note(), CatalogueType);
+    M2->drSave3D(true, false);
+}
+
+void TScrew::toStream(TKmfData& S) const
+{
+    WriteHead(S, *this);
+    WriteReals(S, {RU.x, RU.y, LD.x, LD.y, Radius, HeadRadius, HeadLen, Len});
+}
+
+void TScrew::fromStream(TKmfData& S)
+{
+    TRecordReader r(S);
+    r(Design)(Code)(RU.x)(RU.y)(LD.x)(LD.y)(Radius)(HeadRadius)(HeadLen)(Len);
+    r.Commit();
+}
+
+void TCommonGeometry::dr2D_SocketHeadCapScrew_V1(R mx, R my, R ma, R mm, R sR, R R_, R iS, R K, R t, R L,
+                                                 R isl, R r1, Integer tl, Boolean) const
+{
+    drMtr(mx, my, ma, mm);
+    drLine(-3, 0, L + 3, 0, 3);
+    const Real h = iS / 2;
+    // The thread starts no nearer the head than 1 mm past its underside: a thread as long as
+    // the shank would turn the outline back under the head.
+    const Real e = std::min(std::max(isl, 1.0), std::max(L - K - 1, 1.0));
+    const Real xc = t + h * 0.5773502691896257;
+    TContDrawing C(M2());
+    C.Make(xc, 0,
+           dP(t, h,
+              dPx(0, h,
+                  dFsk(0, R_, K, R_, 1.0,
+                       dCLL(K, sR, L - e - 1, sR, r1,
+                            dPx(L - e, sR,
+                                dPx(L - 1, sR,
+                                    dP(L, sR - 1, dPnm(L - e, sR - 1, dP(L, 0, dPt0(xc, 0, nullptr)))))))))));
+    C.dr2D(tl);
+    if (tl != 0) C.dr2DMY(tl);
+    drDeleteMtr();
+}
+
+// ---- Set screw and repair bolt records ------------------------------------------------------------
+
+void TSetScrew::drHexAngle(Real const& S_, Integer tl) const
+{
+    const Real a = S_ / 2;
+    const Real Rh = a / 0.8660254037844387;
+    const Real b = a * 0.5773502691896257;
+    TContDrawing C(M2());
+    C.Make(0, Rh, dP(a, b, dP(a, -b, dP(0, -Rh, dP(-a, -b, dP(-a, b, dP(0, Rh, nullptr)))))));
+    C.dr2D(tl);
+}
+
+void TSetScrew::toStream(TKmfData& St) const
+{
+    WriteHead(St, *this);
+    WriteReals(St, {r, R, L, K, S});
+}
+
+void TSetScrew::fromStream(TKmfData& St)
+{
+    TRecordReader rd(St);
+    rd(Design)(Code)(r)(R)(L)(K)(S);
+    rd.Commit();
+}
+
+void TRepairBolt::toStream(TKmfData& S) const
+{
+    S << Design;
+    WriteReals(S, {X, Depth, Len, Radius, UpperLen, UpperRadius});
+}
+
+void TRepairBolt::fromStream(TKmfData& S)
+{
+    TRecordReader r(S);
+    r(Design)(X)(Depth)(Len)(Radius)(UpperLen)(UpperRadius);
+    r.Commit();
+}

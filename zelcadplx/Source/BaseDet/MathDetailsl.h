@@ -1,0 +1,230 @@
+#pragma once
+// The standard components of moulds and dies: the frame they share (stream records with their
+// version gates, sizes from the element library, the plan symbol of four corners), the toolbox
+// of parametric drawings TCommonGeometry, the pins and screws, and the requirement texts.
+// Lengths are millimetres; records keep radii where the element library holds diameters.
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "BaseTypes.h"
+#include "DString.h"
+#include "Rect2D.h"
+#include "TDetail.h"
+
+class TColor;
+class TControlModel;
+class TGImage;
+class TKmfData;
+
+// The control model the components record their codes in and test their details against:
+// the library's own; null while no library has set one.
+TControlModel* ComponentModel();
+// True when Det is 0 or a detail present in the component model.
+Boolean ComponentExists(TDcDetail Det);
+
+// Reads a record's values in stream order and hands them to the record only when the stream
+// gave every byte, so a cut stream leaves the record as it was.
+class TRecordReader {
+public:
+    explicit TRecordReader(TKmfData& S);
+    TRecordReader(const TRecordReader&) = delete;
+    TRecordReader& operator=(const TRecordReader&) = delete;
+
+    // The writer's version, for fields added later.
+    Integer Version() const;
+    TRecordReader& operator()(Boolean& V);
+    TRecordReader& operator()(Integer& V);
+    TRecordReader& operator()(Real& V);
+    TRecordReader& operator()(Real* V, Integer Count);
+    // Assigns every value read when nothing was missing; false otherwise.
+    Boolean Commit();
+
+private:
+    TKmfData& FS;
+    Boolean FFailed;
+    std::vector<std::pair<Boolean*, Boolean>> FBooleans;
+    std::vector<std::pair<Integer*, Integer>> FIntegers;
+    std::vector<std::pair<Real*, Real>> FReals;
+};
+
+// The common head of a record: Design (1 byte), then Code (4 bytes).
+void WriteHead(TKmfData& S, const TDetail& D);
+void WriteReals(TKmfData& S, std::initializer_list<Real> Values);
+
+// Stored counts bound loops over arrays of five: a damaged count reads as 0 to 5.
+constexpr Integer MaxStoredCount = 5;
+Integer ClampedCount(Integer Count);
+
+// The plan symbol of a group of four: circles of radius r at the corners of Rect, while
+// the detail is designed.
+void ShowCorners(const TDetail& D, const TRect2D& Rect, TGImage& Image, const TColor& Color, Real r);
+
+// The common steps of a component's Set: the row of table `type` that the keys select; with a
+// row, Code = type * 1000 + row and the control model's entry Id gets {type, row, 0}; Design
+// tells whether a row was found. Fields are filled by the caller from the returned row.
+Integer SelectRow(TDetail& D, Integer type, Boolean Init, Integer IP1, Real P1, Integer IP2, Real P2,
+                  Integer IP3, Real P3);
+// Column c of row `row` of table `type`, 0.0 outside the table.
+Real TablePar(Integer type, Integer row, Integer c);
+
+// Colour and optical values every component part gets.
+void ColorComponent(TModeler3D& M);
+
+// The toolbox of parametric drawings. A routine draws at (mx, my) turned by ma degrees and
+// scaled by ms, x along the part's axis and y radial; tl's units digit 0 draws the closed
+// half outline of a revolve sketch, any other digit a view in that style, its tens digit the
+// halves (2 mirrored, 3 both). Every routine leaves the placement stack as it found it.
+class TCommonGeometry : public TDetail {
+public:
+    using R = Real const&;
+    using S = TString const&;
+
+    explicit TCommonGeometry(TModeler3D& M) : TDetail(0, &M, static_cast<TConstruktor*>(nullptr)) {}
+
+    // Cylindrical pin of radius r and length l, chamfered f at both ends; IsSize is not used.
+    void dr2D_Shtift_V1(R mx, R my, R ma, R ms, R r, R l, Integer tl, Boolean IsSize, R f) const;
+    // Socket head cap screw: shank radius sR, head radius R, socket iS across flats, head
+    // height K, socket wall t, length L from the head's top face, thread length isl, fillet r1.
+    void dr2D_SocketHeadCapScrew_V1(R mx, R my, R ma, R mm, R sR, R R_, R iS, R K, R t, R L, R isl, R r1,
+                                    Integer tl, Boolean isSize) const;
+    // Enlarged view of a relief groove of width L, depth H and radius R at scale m, titled
+    // Letter + "(" + m + ":1)".
+    void drCVR_dV(R x, R y, R A, R m, R L, R H, R R_, S Letter, Boolean isSize) const;
+
+    // Side views of threaded fasteners (bearing face at x = 0, shank towards +x).
+    void dr2D_Bolt7805_V1(R mx, R my, R ma, R ms, R r, R l, R l1, R HH, R HS, Integer tl, Boolean IsSize,
+                          R iD2) const;
+    void dr2D_Screw_V1(R mx, R my, R ma, R ms, R iM2, R L, R LM, R S_, R H, Integer tl, Boolean IsSize) const;
+    void dr2D_Bolt11738_V1(R mx, R my, R ma, R ms, R r, R l, R l1, Integer tl, Boolean IsSize, Real iHR = 0.0,
+                           Real iHL = 0.0) const;
+    void dr2D_Vynt1491_V1(R mx, R my, R ma, R ms, R r, R l, R l1, Integer tl, Boolean IsSize) const;
+
+    // Nuts and washers.
+    void dr2D_Nut_V1(R mx, R my, R ma, R mm, R iMD, R S_, R H, Integer tl, Boolean IsSize) const;
+    void dr2D_Nut_V2(R mx, R my, R ma, R mm, R M, R S_, R H, Integer tl, Boolean IsSize) const;
+    void dr2D_Nut_V3(R mx, R my, R ma, R mm, R iMD, R S_, R H, Integer tl, Boolean IsSize) const;
+    void dr2D_Gajka_V1(R mx, R my, R ma, R ms, R r, Integer tl, Boolean IsSize) const;
+    void dr2D_Washer_V1(R mx, R my, R ma, R ms, R d, R D, R t, Integer tl, Boolean IsSize) const;
+    void dr2D_Washer_V2(R mx, R my, R ma, R ms, R d, R D, R t, Integer tl, Boolean IsSize) const;
+    void dr2D_Washer_V11(R mx, R my, R ma, R ms, R R_, R sr, R H, Integer tl, Boolean IsSize) const;
+
+    // Part documents of fasteners, saved and closed.
+    void dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R D, R S_, R K, R t, R L, R sl, R r1) const;
+    void dr3D_PinGost(S FileName, S Name, S Marking, R D, R L, R f) const;
+    void dr3D_Shajba(S FileName, S Name, S Marking, R D, R d, R L, R f) const;
+    void dr3D_PlugGost(S FileName, S Name, S Marking, R D, R d, R L, R f) const;
+    void dr3D_Nut(R iMD, R S_, R H, S FName) const;
+    void dr3D_Washer(R d, R D, R t, S FName, Boolean IsGroove) const;
+    void dr3D_Screw(R M, R L, R LM, R S_, R H, S FName) const;
+
+private:
+    // The ring section of a washer or bushing: outer radius D, bore d, length L, chamfer f.
+    void DrawRing(R D, R d, R L, R f) const;
+    // The revolved ring as a part named Kind + " " + D + "*" + L.
+    void RingPart(S FileName, S Name, S Marking, R D, R d, R L, R f, const char* Kind) const;
+};
+
+// Four cylindrical dowel pins (m6) at the corners of a rectangle of the mould plan.
+class TPin : public TDetail, public TRect2D {
+public:
+    static constexpr Integer Type = 31;
+    static constexpr Integer VersionLen = 35;
+
+    Real Radius = 0.0;
+    Real Len = 0.0;
+
+    TPin(TDcDetail iId, TModeler3D* M, TConstruktor* C);
+    TPin& operator=(const TPin& P);
+
+    // Type 31: the row of diameter 2r and length l; 0 for another type, nothing changed.
+    Integer Set(Integer type, Real const& r, Real const& l);
+    void Show(TGImage& Image, const TColor& Color) const override;
+    void dr2D() const override {}
+    void dr3D(const Integer) const override;
+    void toStream(TKmfData& S) const override;
+    void fromStream(TKmfData& S) override;
+    // "Штифт " + diameter + "m6*" + length + " ГОСТ 3128-70".
+    TString Name() const;
+};
+
+// Four socket head cap screws at the corners of a rectangle of the mould plan.
+class TScrew : public TDetail, public TRect2D {
+public:
+    Real Radius = 0.0;
+    Real HeadRadius = 0.0;
+    Real HeadLen = 0.0;
+    Real Len = 0.0; // head included
+
+    TScrew(TDcDetail iId, TModeler3D* M, TConstruktor* C);
+    TScrew& operator=(const TScrew& P);
+
+    // Types 33 (signed keys: diameter, length under the head) and 26.
+    Integer Set(Integer type, Real const& r, Real const& l);
+    void Show(TGImage& Image, const TColor& Color) const override;
+    void dr2D() const override {}
+    void dr3D(const Integer) const override;
+    void toStream(TKmfData& S) const override;
+    void fromStream(TKmfData& S) override;
+    TString Name() const; // "Винт М" + diameter + "*" + length + " ГОСТ7805-70"
+    TString Note() const; // "SM-" + diameter and length, two digits each
+};
+
+// Four stop pins (collar, pin, relief groove at the shoulder); sizes set by the owner.
+class TStopPin : public TDetail, public TRect2D {
+public:
+    static constexpr Integer VersionRect = 45;
+
+    Real Radius = 0.0;
+    Real CollarRadius = 0.0;
+    Real CollarHeight = 0.0;
+    Real Len = 0.0; // collar included
+
+    TStopPin(TDcDetail iId, TModeler3D* M, TConstruktor* C);
+
+    // Profile: collar radius r74 and height x81, pin radius r25, length x82, chamfers f; Det
+    // not 0 draws only while that detail is present.
+    void dr2D_GrybkovaOpora_V1(Integer Det, Real const& mx, Real const& my, Real const& ma, Real const& mm,
+                               Real const& r74, Real const& r25, Real const& x81, Real const& x82,
+                               Real const& f, Integer tl, Boolean isSize) const;
+    void Show(TGImage& Image, const TColor& Color) const override;
+    void dr2D() const override;
+    void dr3D(const Integer) const override;
+    void toStream(TKmfData& S) const override;
+    void fromStream(TKmfData& S) override;
+};
+
+// A hexagon-socket screw record; its hexagon also cuts the cap screw's socket.
+class TSetScrew : public TDetail {
+public:
+    Real r = 0.0; // shank radius
+    Real R = 0.0; // head radius
+    Real L = 0.0;
+    Real K = 0.0; // head height
+    Real S = 0.0; // socket across flats
+
+    TSetScrew(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+
+    // Hexagon S across flats about the origin, corners on the y axis.
+    void drHexAngle(Real const& S_, Integer tl) const;
+    void toStream(TKmfData& St) const override;
+    void fromStream(TKmfData& St) override;
+};
+
+// A repair bolt set into a plate; its record holds no Code.
+class TRepairBolt : public TDetail {
+public:
+    Real X = 0.0;
+    Real Depth = 0.0;
+    Real Len = 0.0;
+    Real Radius = 0.0;
+    Real UpperLen = 0.0;
+    Real UpperRadius = 0.0;
+
+    TRepairBolt(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+
+    void Show(TGImage&, const TColor&) const override {}
+    void toStream(TKmfData& S) const override;
+    void fromStream(TKmfData& S) override;
+};
