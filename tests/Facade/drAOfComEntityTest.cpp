@@ -429,3 +429,46 @@ TEST_F(TAOfComEntityPartTest, DamagedByteFormLoadsNothing)
     IPartPtr none;
     EXPECT_FALSE(read.from(good, none)) << "numbers that name nothing";
 }
+
+namespace {
+
+// A feature listing itself as its one face, whose sub-features the test sets.
+class TLoopFeature final : public tvhost::THostFeatureOf<IModelObject> {
+public:
+    TLoopFeature() : THostFeatureOf(o3d_unknown) {}
+    std::vector<IFeaturePtr> Subs;
+
+protected:
+    std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum) override { return {IModelObjectPtr(this)}; }
+    std::vector<IFeaturePtr> SubFeatures() override { return Subs; }
+};
+
+} // namespace
+
+TEST_F(TAOfComEntitySetTest, SubFeaturesComeAfterTheFeatureDepthFirstAndCyclesEnd)
+{
+    const tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>(),
+                               component = tvhost::New<tvhost::THostPart>();
+    part->AddBody(tvhost::MakeBox({0, 0, 0}, 1, 2, 3));
+    component->AddBody(tvhost::MakeBox({5, 0, 0}, 1, 2, 3));
+    part->AddComponent(component);
+    IModelObjectPtr whole(part);
+    drApi::TAOfComEntity list;
+    list.AddOperation(whole, o3d_face);
+    ASSERT_EQ(list.Count, 12);
+    EXPECT_TRUE(list[6] == ObjectsOf(IModelObjectPtr(component->Bodies().at(0)), o3d_face).at(0));
+    IFeaturePtr feature(whole);
+    list.Add(feature, o3d_face, false);
+    EXPECT_EQ(list.Count, 18) << "without sub-features, appended";
+
+    const tvapi::Ptr<TLoopFeature> a = tvhost::New<TLoopFeature>(), b = tvhost::New<TLoopFeature>();
+    a->Subs = {IFeaturePtr(IModelObjectPtr(b))};
+    b->Subs = {IFeaturePtr(IModelObjectPtr(a)), IFeaturePtr(IModelObjectPtr(b))};
+    IFeaturePtr start{IModelObjectPtr(a)};
+    drApi::TAOfComEntity loop;
+    loop.Add(start, o3d_face, true);
+    ASSERT_EQ(loop.Count, 2);
+    EXPECT_TRUE(loop[0] == a && loop[1] == b);
+    a->Subs.clear();
+    b->Subs.clear();
+}

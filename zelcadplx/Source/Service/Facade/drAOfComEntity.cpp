@@ -38,10 +38,11 @@ Boolean BodyBox(const tvapi::IBodyPtr& Body, TCube3D& Box)
     return true;
 }
 
-Boolean OnPath(const std::vector<tvapi::IModelObject*>& Path, tvapi::IModelObject* E)
+// Whether E is one of the objects the recursion is in already: a host whose objects name
+// each other as parents or sub-features would otherwise never end it.
+template <class I> Boolean OnPath(const std::vector<I*>& Path, I* E)
 {
-    return std::any_of(Path.begin(), Path.end(),
-                       [&](tvapi::IModelObject* p) { return tvapi::SameObject(p, E); });
+    return std::any_of(Path.begin(), Path.end(), [&](I* p) { return tvapi::SameObject(p, E); });
 }
 
 // The byte form: every value is a 32-bit integer; an empty entry names no part.
@@ -140,7 +141,14 @@ void TAOfComEntity::Reserve(std::size_t n)
 
 void TAOfComEntity::Add(tvapi::IFeaturePtr& F, tvapi::tvObj3dTypeEnum Kind, Boolean IncludeSub)
 {
-    if (!F) return;
+    std::vector<tvapi::IFeature*> path;
+    Add(F, Kind, IncludeSub, path);
+}
+
+void TAOfComEntity::Add(tvapi::IFeaturePtr& F, tvapi::tvObj3dTypeEnum Kind, Boolean IncludeSub,
+                        std::vector<tvapi::IFeature*>& Path)
+{
+    if (!F || OnPath(Path, F.Get())) return;
     const std::vector<tvapi::IModelObjectPtr> objects = F->GetModelObjects({Kind});
     if (!objects.empty()) {
         Reserve(objects.size());
@@ -148,8 +156,10 @@ void TAOfComEntity::Add(tvapi::IFeaturePtr& F, tvapi::tvObj3dTypeEnum Kind, Bool
             FArray[Count++] = o;
     }
     if (!IncludeSub) return;
+    Path.push_back(F.Get());
     for (tvapi::IFeaturePtr& sub : F->GetSubFeatures(0, true, true))
-        if (!tvapi::SameObject(sub.Get(), F.Get())) Add(sub, Kind, true);
+        Add(sub, Kind, true, Path);
+    Path.pop_back();
 }
 
 void TAOfComEntity::AddOperation(tvapi::IModelObjectPtr& Entity, tvapi::tvObj3dTypeEnum Kind)

@@ -22,7 +22,8 @@ public:
     TAOfComEntity() = default;
 
     // Appends F's objects of Kind in the host's order, then (IncludeSub) those of its
-    // sub-features, depth first; no duplicate test. Nothing for an empty F.
+    // sub-features, depth first; no duplicate test. Nothing for an empty F; a feature that is
+    // its own sub-feature, directly or further down, is not entered again.
     void Add(tvapi::IFeaturePtr& F, tvapi::tvObj3dTypeEnum Kind, Boolean IncludeSub);
     using TArrayOf<tvapi::IModelObjectPtr>::Add;
     // The objects of Kind of Entity's feature and of all its sub-features.
@@ -93,6 +94,8 @@ public:
 private:
     // Makes room for n more entries at once.
     void Reserve(std::size_t n);
+    void Add(tvapi::IFeaturePtr& F, tvapi::tvObj3dTypeEnum Kind, Boolean IncludeSub,
+             std::vector<tvapi::IFeature*>& Path);
     void AddFacesOperation(tvapi::IModelObjectPtr& E, std::vector<tvapi::IModelObject*>& Path);
     // Entry i when it is a face; empty otherwise (also for an empty entry).
     tvapi::IFacePtr FaceAt(Integer i) const;
