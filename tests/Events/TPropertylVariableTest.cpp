@@ -292,6 +292,7 @@ public:
     IMathSurface3DPtr GetSurface() override { return IMathSurface3DPtr(tvhost::New<TCurvedSurface>()); }
     double GetArea(int) override { return 1; }
     bool GetOrientation() override { return true; }
+    IBodyPtr GetBody() override { return {}; }
 
 protected:
     std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum) override { return {}; }

@@ -4,6 +4,8 @@
 
 #include "maTervan.h"
 
+#include <array>
+#include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,8 @@
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostTopology.h"
+#include "ModelEntities.h"
+#include "drEdge.h"
 
 using namespace tvapi;
 using tvhost::TXyz;
@@ -26,6 +30,7 @@ public:
     IMathSurface3DPtr GetSurface() override { return FFace->GetSurface(); }
     double GetArea(int unit) override { return FFace->GetArea(unit); }
     bool GetOrientation() override { return FFace->GetOrientation(); }
+    IBodyPtr GetBody() override { return FFace->GetBody(); }
 
 protected:
     std::vector<IModelObjectPtr> ObjectsOf(tvObj3dTypeEnum kind) override
@@ -183,4 +188,96 @@ TEST_F(maTervanTest, PlacementOfPlanarSurfacesAndSketches)
         tvhost::New<TSketch>(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_face))));
     EXPECT_FALSE(drApi::GetPlacement3D(notOnPlane, Q));
     ExpectPoint(Q.O, 0, 0, 20);
+}
+
+namespace {
+
+// Faces of bodies a test makes, named by where they lie.
+class maTervanLinkTest : public maTervanTest {
+protected:
+    IModelObjectPtr Body(tvhost::TShape shape)
+    {
+        S.Kept.push_back(tvhost::MakeBody(std::move(shape)));
+        return IModelObjectPtr(S.Kept.back());
+    }
+    IFacePtr FaceIn(tvhost::TShape shape, const std::array<double, 6>& box)
+    {
+        return IFacePtr(model_entities::Entity(Body(std::move(shape)), o3d_face, box));
+    }
+    // The top face of a 10 x 10 x 5 box on XOY from the origin.
+    IFacePtr Top() { return FaceIn(tvhost::MakeBox({0, 0, 0}, 10, 10, 5), {0, 0, 5, 10, 10, 5}); }
+    // The top face of a like box turned `angle` degrees up about the first top's edge x = 10:
+    // the outer normals of the two tops make that angle.
+    IFacePtr TurnedTop(double angle)
+    {
+        const double a = angle * M_PI / 180;
+        const tvhost::TFrame frame = tvhost::TFrame::Of({10, 0, 5}, {std::cos(a), 0, std::sin(a)}, {0, 1, 0});
+        const IModelObjectPtr body = Body(tvhost::Moved(tvhost::MakeBox({0, 0, -5}, 10, 10, 5), frame));
+        return IFacePtr(model_entities::EntityWhere(body, o3d_face, [](const IModelObjectPtr& f) {
+            const auto b = model_entities::BoxOf(f);
+            return std::abs(b[2] - 5) < 1e-6 && b[5] > 6;
+        }));
+    }
+};
+
+} // namespace
+
+TEST_F(maTervanLinkTest, FacesMeetSmoothlyWhenTheirNormalsAreWithinAboutThirtyTwoDegrees)
+{
+    IFacePtr top = Top(), at30 = TurnedTop(30), at35 = TurnedTop(35), none;
+    ASSERT_TRUE(top && at30 && at35);
+    EXPECT_TRUE(drApi::isSmoothedLinked(top, at30)); // cosine 0.866
+    EXPECT_TRUE(drApi::isSmoothedLinked(at30, top));
+    EXPECT_FALSE(drApi::isSmoothedLinked(top, at35)); // cosine 0.819
+    EXPECT_FALSE(drApi::isSmoothedLinked(top, none));
+
+    // Two faces of one box at a right angle, and two faces sharing no edge.
+    const IModelObjectPtr box = Body(tvhost::MakeBox({0, 0, 0}, 10, 10, 5));
+    IFacePtr boxTop(model_entities::Entity(box, o3d_face, {0, 0, 5, 10, 10, 5}));
+    IFacePtr boxSide(model_entities::Entity(box, o3d_face, {10, 0, 0, 10, 10, 5}));
+    IFacePtr boxBottom(model_entities::Entity(box, o3d_face, {0, 0, 0, 10, 10, 0}));
+    EXPECT_FALSE(drApi::isSmoothedLinked(boxTop, boxSide));
+    EXPECT_FALSE(drApi::isSmoothedLinked(boxTop, boxBottom));
+
+    // A plane going on from a cylinder along its seam x = 5, y = 0: cosine 1.
+    const IModelObjectPtr cylinder = Body(tvhost::MakeCylinder({0, 0, 0}, {0, 0, 1}, 5, 10));
+    IFacePtr side(model_entities::EntityWhere(
+        cylinder, o3d_face, [](const IModelObjectPtr& f) { return !IFacePtr(f)->GetSurface()->IsPlanar(); }));
+    IFacePtr tangent = FaceIn(tvhost::MakeBox({0, -10, 0}, 5, 10, 10), {5, -10, 0, 5, 0, 10});
+    ASSERT_TRUE(side && tangent);
+    EXPECT_TRUE(drApi::isSmoothedLinked(tangent, side));
+}
+
+TEST_F(maTervanLinkTest, LinkEdgeIsAnEdgeOfTheFirstFaceSharedOrOnOneLineWithTheSecond)
+{
+    IFacePtr top = Top(), at30 = TurnedTop(30);
+    IEdgePtr shared = drApi::GetLinkEdge(top, at30, 0);
+    ASSERT_TRUE(shared);
+    EXPECT_TRUE(drApi::ExistEdge(top, shared) && drApi::ExistEdge(at30, shared));
+    const drApi::TEdge e(shared);
+    ExpectPoint(e.P0, 10, 0, 5, 1e-9);
+    ExpectPoint(e.P1, 10, 10, 5, 1e-9);
+
+    // A shorter top touching part of the side x = 10: no equal edge, one line.
+    IFacePtr shorter = FaceIn(tvhost::MakeBox({10, 2, 0}, 10, 4, 5), {10, 2, 5, 20, 6, 5});
+    IEdgePtr onLine = drApi::GetLinkEdge(top, shorter, 0);
+    ASSERT_TRUE(onLine);
+    EXPECT_TRUE(drApi::EquEdge(onLine, shared, 1e-9)) << "the first face's whole edge";
+    IEdgePtr back = drApi::GetLinkEdge(shorter, top, 0);
+    ASSERT_TRUE(back);
+    EXPECT_NEAR(back->GetLength(1), 4, 1e-9);
+    EXPECT_FALSE(drApi::ExistEdge(top, back));
+    EXPECT_FALSE(drApi::GetLinkEdge(top, shorter, 4)) << "past the last of four edges";
+    EXPECT_TRUE(drApi::GetLinkEdge(top, shorter, -3)) << "a negative start counts as 0";
+
+    // Surface boxes 0.5 apart: no edge list is asked for.
+    IFacePtr apart = FaceIn(tvhost::MakeBox({10.5, 2, 0}, 10, 4, 5), {10.5, 2, 5, 20.5, 6, 5});
+    Host().Journal().Clear();
+    EXPECT_FALSE(drApi::GetLinkEdge(top, apart, 0));
+    EXPECT_EQ(Host().Journal().Count("IFeature::GetModelObjects"), 0u);
+    IFacePtr none;
+    EXPECT_FALSE(drApi::GetLinkEdge(top, none, 0));
+    IEdgePtr noEdge;
+    EXPECT_FALSE(drApi::ExistEdge(none, shared));
+    EXPECT_FALSE(drApi::ExistEdge(top, noEdge));
 }

@@ -126,8 +126,9 @@ TEST_F(HostAssemblyTest, PartFilesThatCannotBeReadInsertNothing)
     EXPECT_NE(error.find("nest deeper"), std::string::npos) << error;
 }
 
-// A part lists its bodies and sketches in the order of the kinds asked; a sketch is no
-// feature and lies on no plane. Its document keeps the model and its material properties.
+// A part lists its bodies, sketches and its bodies' faces in the order of the kinds asked; a
+// sketch is no feature and lies on no plane. Its document keeps the model and its material
+// properties.
 TEST_F(HostAssemblyTest, PartListsBodiesAndSketchesByKindAndKeepsItsPropertiesWithTheModel)
 {
     const ITervanDocumentPtr doc = Documents().AddDocument(tvDocumentPart);
@@ -136,9 +137,11 @@ TEST_F(HostAssemblyTest, PartListsBodiesAndSketchesByKindAndKeepsItsPropertiesWi
     tvhost::THostSketch& sketch = part.AddSketch(L"Эскиз");
     const IModelObjectPtr asObject(IPartPtr(Model(doc).GetTopPart()));
     const auto listed = asObject->GetFeature()->GetModelObjects({o3d_sketch, o3d_face, o3d_body});
-    ASSERT_EQ(listed.size(), 2u);
+    ASSERT_EQ(listed.size(), 8u);
     EXPECT_EQ(IAPIObjectPtr(listed[0]).Get(), IAPIObjectPtr(ISketchPtr(&sketch)).Get());
-    EXPECT_EQ(IAPIObjectPtr(listed[1]).Get(), IAPIObjectPtr(IModelObjectPtr(body)).Get());
+    EXPECT_TRUE(listed[1] == ObjectsOf(IModelObjectPtr(body), o3d_face).at(0));
+    EXPECT_EQ(listed[6]->GetObjectType(), o3d_face);
+    EXPECT_EQ(IAPIObjectPtr(listed[7]).Get(), IAPIObjectPtr(IModelObjectPtr(body)).Get());
     EXPECT_EQ(listed[0]->GetName(), L"Эскиз");
     EXPECT_FALSE(listed[0]->GetFeature());
     EXPECT_FALSE(ISketchPtr(listed[0])->GetPlane());

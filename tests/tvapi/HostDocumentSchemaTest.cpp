@@ -312,3 +312,20 @@ TEST(DocumentSchemaBaseTest, AssemblyMatesNameTwoObjectsByPartKindAndNumber)
     root["mates"][0].erase("fixed");
     EXPECT_EQ(tvhost::CheckDocumentJson(root).rfind("mates[0]", 0), 0u);
 }
+
+TEST(DocumentSchemaBaseTest, EntityNamesGiveKindNumberAndText)
+{
+    json root = json::parse(R"({"format": "tvhost document", "version": 1, "type": 4,
+     "attributes": {"types": [], "attributes": []}, "userData": {"document": [], "owned": []},
+     "model": {"name": "", "marking": "", "density": 1.0, "bodies": [], "components": [],
+               "names": [{"kind": 6, "index": 2, "name": "MatePlane"}]}})");
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["model"]["names"][0]["index"] = -1;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root),
+              "model.names[0].index: expected an integer from 0 to 2147483647");
+    root["model"]["names"][0]["index"] = 0;
+    root["model"]["names"][0]["name"] = 5;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "model.names[0].name: expected a text");
+    root["model"]["names"] = json::object();
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "model.names: expected a list");
+}

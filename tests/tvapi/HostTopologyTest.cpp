@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "HostFixture.h"
+#include "HostPart.h"
 #include "HostPlacement.h"
 
 using namespace tvapi;
@@ -157,3 +158,39 @@ INSTANTIATE_TEST_SUITE_P(BasePlanes, HostBasePlaneTest,
                          [](const ::testing::TestParamInfo<TPlaneCase>& c) {
                              return std::string(c.param.Name);
                          });
+
+TEST_F(HostTopologyTest, FaceNamesItsBodyWhileTheBodyLivesAndTheBodyItsExactBox)
+{
+    tvhost::THostBodyPtr body = tvhost::MakeBody(tvhost::MakeBox({10, 10, 10}, 10, 20, 30));
+    tvapi::IFacePtr face(ObjectsOf(tvapi::IModelObjectPtr(body), tvapi::o3d_face).at(0));
+    ASSERT_TRUE(face);
+    EXPECT_TRUE(face->GetBody() == body);
+    double box[6] = {};
+    tvapi::IBodyPtr(tvapi::IModelObjectPtr(body))->GetGabarit(box[0], box[1], box[2], box[3], box[4], box[5]);
+    const double expected[6] = {10, 10, 10, 20, 30, 40};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_DOUBLE_EQ(box[i], expected[i]) << i;
+    body.Reset();
+    EXPECT_FALSE(face->GetBody()) << "the body is gone";
+}
+
+TEST_F(HostTopologyTest, PartListsItsEntitiesAndComponentsAsSubFeatures)
+{
+    const tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    part->AddBody(tvhost::MakeBox({0, 0, 0}, 1, 2, 3));
+    part->AddBody(tvhost::MakeBox({5, 0, 0}, 1, 2, 3));
+    const tvapi::IModelObjectPtr model(part);
+    EXPECT_EQ(ObjectsOf(model, tvapi::o3d_face).size(), 12u);
+    EXPECT_EQ(ObjectsOf(model, tvapi::o3d_edge).size(), 24u);
+    EXPECT_EQ(ObjectsOf(model, tvapi::o3d_vertex).size(), 16u);
+    EXPECT_TRUE(ObjectsOf(model, tvapi::o3d_face).at(6) ==
+                ObjectsOf(tvapi::IModelObjectPtr(part->Bodies().at(1)), tvapi::o3d_face).at(0));
+    const tvapi::IFeaturePtr feature(model);
+    EXPECT_TRUE(feature->GetSubFeatures(0, true, true).empty());
+    part->AddComponent(tvhost::New<tvhost::THostPart>());
+    const auto subs = feature->GetSubFeatures(0, true, true);
+    ASSERT_EQ(subs.size(), 1u);
+    EXPECT_TRUE(subs[0] == part->Components().at(0));
+    EXPECT_TRUE(model->GetParents(2).empty());
+    EXPECT_EQ(Journal().Count("IModelObject::GetParents"), 1u);
+}

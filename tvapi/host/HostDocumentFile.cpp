@@ -485,6 +485,7 @@ json ModelJson(THostPart& part)
                   {"density", part.Density()},      {"bodies", std::move(bodies)},
                   {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
     if (built) model["features"] = FeaturesJson(part);
+    if (json names = EntityNamesJson(part); !names.empty()) model["names"] = std::move(names);
     return model;
 }
 
@@ -513,6 +514,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         component->SetSource(file, c.at("external").get<bool>());
         part.AddComponent(std::move(component));
     }
+    if (model.contains("names")) LoadEntityNames(part, model["names"]);
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)

@@ -636,6 +636,17 @@ void TChecker::Model(const json& m)
             Member(c, "frame", [&](const json& f) { Frame(f); });
         });
     });
+    Member(
+        m, "names",
+        [&](const json& names) {
+            Items(names, [&](const json& n, std::size_t) {
+                Object(n);
+                Member(n, "kind", [&](const json& v) { Int32(v); });
+                Member(n, "index", [&](const json& v) { Int(v, 0, INT_MAX); });
+                Member(n, "name", [&](const json& v) { String(v); });
+            });
+        },
+        true);
 }
 
 void TChecker::Frame(const json& f)

@@ -238,6 +238,10 @@ public:
     bool StaffVisible() const noexcept { return FStaffVisible; }
     const std::vector<tvapi::IModelObjectPtr>& Objects() const noexcept { return FObjects; }
 
+protected:
+    // A macro is built from its members.
+    std::vector<tvapi::IModelObjectPtr> Parents() override { return FObjects; }
+
 private:
     bool FStaffVisible = false;
     std::vector<tvapi::IModelObjectPtr> FObjects;

@@ -6,6 +6,7 @@
 
 #include "HostDocuments.h"
 #include "HostPart.h"
+#include "HostText.h"
 
 namespace tvhost {
 
@@ -16,6 +17,8 @@ using json = nlohmann::json;
 constexpr int TopPart = -1;
 constexpr std::array<tvapi::tvObj3dTypeEnum, 3> EntityKinds{tvapi::o3d_face, tvapi::o3d_edge,
                                                             tvapi::o3d_vertex};
+constexpr std::array<tvapi::tvObj3dTypeEnum, 4> NamedKinds{tvapi::o3d_body, tvapi::o3d_face, tvapi::o3d_edge,
+                                                           tvapi::o3d_vertex};
 constexpr std::array<tvapi::tvObj3dTypeEnum, 6> DefaultKinds{tvapi::o3d_planeXOY, tvapi::o3d_planeXOZ,
                                                              tvapi::o3d_planeYOZ, tvapi::o3d_axisOX,
                                                              tvapi::o3d_axisOY,   tvapi::o3d_axisOZ};
@@ -55,6 +58,21 @@ tvapi::IModelObjectPtr ObjectOf(const std::vector<THostPart*>& parts, const json
     const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(*parts[static_cast<std::size_t>(p)], kind);
     const std::size_t i = ref.at("index").get<std::size_t>();
     return i < all.size() ? all[i] : tvapi::IModelObjectPtr();
+}
+
+// The part's bodies, or its entities of `kind`, by number; nothing journaled.
+std::vector<tvapi::IModelObjectPtr> NumberedOf(const THostPart& part, tvapi::tvObj3dTypeEnum kind)
+{
+    std::vector<tvapi::IModelObjectPtr> all;
+    for (const THostBodyPtr& body : part.Bodies()) {
+        if (kind == tvapi::o3d_body) {
+            all.emplace_back(tvapi::IModelObjectPtr(body));
+            continue;
+        }
+        for (tvapi::IModelObjectPtr& e : body->Entities(kind))
+            all.push_back(std::move(e));
+    }
+    return all;
 }
 
 } // namespace
@@ -97,6 +115,30 @@ void LoadMates(THostDocument3D& document, const json& mates)
         mate->SetDirection(m.at("direction").get<int>());
         mate->SetDistance(m.at("value").get<double>());
         mate->Update();
+    }
+}
+
+json EntityNamesJson(const THostPart& part)
+{
+    json names = json::array();
+    for (const tvapi::tvObj3dTypeEnum kind : NamedKinds) {
+        const std::vector<tvapi::IModelObjectPtr> all = NumberedOf(part, kind);
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (const std::wstring name = EntityName(all[i].Get()); !name.empty())
+                names.push_back({{"kind", kind}, {"index", i}, {"name", ToUtf8(name)}});
+    }
+    return names;
+}
+
+void LoadEntityNames(const THostPart& part, const json& names)
+{
+    for (const tvapi::tvObj3dTypeEnum kind : NamedKinds) {
+        const std::vector<tvapi::IModelObjectPtr> all = NumberedOf(part, kind);
+        for (const json& n : names) {
+            if (n.at("kind").get<int>() != kind) continue;
+            const std::size_t i = n.at("index").get<std::size_t>();
+            if (i < all.size()) SetEntityName(all[i].Get(), FromUtf8(n.at("name").get<std::string>()));
+        }
     }
 }
 

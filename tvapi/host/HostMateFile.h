@@ -4,6 +4,7 @@
 // edge or vertex its number among the part's entities of that kind (bodies in order, the
 // kernel's order within each); a default plane or axis needs no number. Objects that are
 // none of these are written as missing, and a mate read without both objects stays unbuilt.
+// Names given to bodies and entities are kept by the same numbers.
 
 #include <vector>
 
@@ -23,5 +24,11 @@ std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvO
 nlohmann::json MatesJson(THostDocument3D& document);
 // After the model is read; references that name nothing are read as missing objects.
 void LoadMates(THostDocument3D& document, const nlohmann::json& mates);
+
+// The names given to the part's bodies, faces, edges and vertices, each as its kind, its
+// number (bodies in order; the entity numbers above) and its name; unnamed ones are left out.
+nlohmann::json EntityNamesJson(const THostPart& part);
+// After the part's bodies are built; a number past the part's entities names nothing.
+void LoadEntityNames(const THostPart& part, const nlohmann::json& names);
 
 } // namespace tvhost

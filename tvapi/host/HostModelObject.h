@@ -44,9 +44,15 @@ public:
         ++FUpdates;
         return Rebuild();
     }
+    std::vector<tvapi::IModelObjectPtr> GetParents(int level) override
+    {
+        if (!THostObject::Enter("IModelObject::GetParents", {std::to_string(level)})) return {};
+        return Parents();
+    }
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
+    void Rename(std::wstring name) noexcept { FName = std::move(name); }
     int Updates() const noexcept { return FUpdates; }
     tvapi::tvObj3dTypeEnum Kind() const noexcept { return FType; }
 
@@ -54,6 +60,8 @@ protected:
     explicit THostModelObjectOf(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}
     // What an update does beyond counting; its answer is Update's.
     virtual bool Rebuild() { return true; }
+    // The objects this one was built from, in order.
+    virtual std::vector<tvapi::IModelObjectPtr> Parents() { return {}; }
 
     std::wstring FName;
 
@@ -77,6 +85,14 @@ public:
             for (tvapi::IModelObjectPtr& o : ObjectsOf(kind))
                 all.push_back(std::move(o));
         return all;
+    }
+    std::vector<tvapi::IFeaturePtr> GetSubFeatures(int filter, bool onlyValid, bool nested) override
+    {
+        if (!THostObject::Enter(
+                "IFeature::GetSubFeatures",
+                {std::to_string(filter), onlyValid ? "true" : "false", nested ? "true" : "false"}))
+            return {};
+        return SubFeatures();
     }
     int GetValid() override { return THostObject::Enter("IFeature::GetValid") && FValid ? 1 : 0; }
     bool GetExcluded() override { return THostObject::Enter("IFeature::GetExcluded") && FExcluded; }
@@ -114,6 +130,8 @@ protected:
     using THostModelObjectOf<I..., tvapi::IFeature>::THostModelObjectOf;
     // The feature's objects of one kind, in order.
     virtual std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum) { return {}; }
+    // The features it is made of, in order.
+    virtual std::vector<tvapi::IFeaturePtr> SubFeatures() { return {}; }
 
 private:
     bool FValid = true;

@@ -5,6 +5,7 @@
 
 #include "HostArgs.h"
 #include "HostDocumentFile.h"
+#include "HostMateFile.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -156,9 +157,10 @@ void THostPart::MoveTo(const TFrame& frame)
 void THostPart::PlaceBodies()
 {
     for (std::size_t i = 0; i < FBodies.size(); ++i) {
-        const TColor color = FBodies[i]->Color();
-        FBodies[i] = MakeBody(Moved(FShapes[i], FFrame));
-        FBodies[i]->Color() = color;
+        THostBodyPtr moved = MakeBody(Moved(FShapes[i], FFrame));
+        moved->Color() = FBodies[i]->Color();
+        CopyEntityNames(*FBodies[i], *moved);
+        FBodies[i] = std::move(moved);
     }
 }
 
@@ -221,7 +223,17 @@ std::vector<tvapi::IModelObjectPtr> THostPart::ObjectsOf(tvapi::tvObj3dTypeEnum 
         for (const THostSketchPtr& sketch : FSketches)
             objects.emplace_back(tvapi::IModelObjectPtr(sketch));
     if (kind == tvapi::o3d_unknown) return ModelTree();
+    if (kind == tvapi::o3d_face || kind == tvapi::o3d_edge || kind == tvapi::o3d_vertex)
+        return EntitiesOf(*this, kind);
     return objects;
+}
+
+std::vector<tvapi::IFeaturePtr> THostPart::SubFeatures()
+{
+    std::vector<tvapi::IFeaturePtr> features;
+    for (const THostPartPtr& component : *FComponents)
+        features.emplace_back(tvapi::IModelObjectPtr(component));
+    return features;
 }
 
 tvapi::ISketchesPtr THostPart::GetSketches()

@@ -29,7 +29,9 @@ using TComponents = std::vector<THostPartPtr>;
 inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
-// object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
+// object and feature. Lists its bodies (o3d_body), sketches (o3d_sketch) and the faces,
+// edges and vertices of its bodies (numbered as part files number them); its components are
+// its sub-features.
 class THostPart final
     : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
                             tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer> {
@@ -131,6 +133,7 @@ public:
 protected:
     // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
+    std::vector<tvapi::IFeaturePtr> SubFeatures() override;
 
 private:
     // New body objects at FFrame, keeping their colours.

@@ -2,6 +2,7 @@
 // these lie on.
 #include "HostTopology.h"
 
+#include <array>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -273,6 +274,10 @@ public:
         return i > 0 ? Object(2, i) : tvapi::IModelObjectPtr();
     }
 
+    // The body that owns the topology; null once it is gone. Not a reference: the body
+    // holds the topology, and the topology its faces.
+    THostBody* Owner = nullptr;
+
 private:
     static int Slot(tvapi::tvObj3dTypeEnum kind)
     {
@@ -382,6 +387,12 @@ public:
     {
         return Enter("IFace::GetOrientation") && FFace.Orientation() != TopAbs_REVERSED;
     }
+    tvapi::IBodyPtr GetBody() override
+    {
+        if (!Enter("IFace::GetBody")) return {};
+        const std::shared_ptr<TTopology> topology = FTopology.lock();
+        return topology ? tvapi::IBodyPtr(topology->Owner) : tvapi::IBodyPtr();
+    }
     bool IsCylinder() override { return Enter("IFaceShape::IsCylinder") && Kind() == GeomAbs_Cylinder; }
     bool IsCone() override { return Enter("IFaceShape::IsCone") && Kind() == GeomAbs_Cone; }
     double GetRadius() override
@@ -448,9 +459,20 @@ THostBody::THostBody(TShape shape)
     : THostFeatureOf(tvapi::o3d_body), FShape(std::move(shape)),
       FTopology(FShape ? std::make_shared<TTopology>(*FShape) : nullptr)
 {
+    if (FTopology) FTopology->Owner = this;
 }
 
-THostBody::~THostBody() = default;
+THostBody::~THostBody()
+{
+    if (FTopology) FTopology->Owner = nullptr;
+}
+
+void THostBody::GetGabarit(double& x0, double& y0, double& z0, double& x1, double& y1, double& z1)
+{
+    if (!Enter("IBody::GetGabarit") || !FShape) return;
+    const std::array<double, 6> b = BoxOf(FShape);
+    x0 = b[0], y0 = b[1], z0 = b[2], x1 = b[3], y1 = b[4], z1 = b[5];
+}
 
 double THostBody::Volume() const
 {
@@ -459,7 +481,47 @@ double THostBody::Volume() const
 
 std::vector<tvapi::IModelObjectPtr> THostBody::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
 {
+    return Entities(kind);
+}
+
+std::vector<tvapi::IModelObjectPtr> THostBody::Entities(tvapi::tvObj3dTypeEnum kind) const
+{
     return FTopology ? FTopology->All(kind) : std::vector<tvapi::IModelObjectPtr>();
+}
+
+namespace {
+
+// The model object behind a body or one of its entities, for its name.
+template <class F> void WithNamed(const tvapi::IModelObject* entity, F f)
+{
+    if (auto* body = dynamic_cast<const THostBody*>(entity)) return f(const_cast<THostBody&>(*body));
+    if (auto* face = dynamic_cast<const THostFace*>(entity)) return f(const_cast<THostFace&>(*face));
+    if (auto* edge = dynamic_cast<const THostEdge*>(entity)) return f(const_cast<THostEdge&>(*edge));
+    if (auto* vertex = dynamic_cast<const THostVertex*>(entity)) f(const_cast<THostVertex&>(*vertex));
+}
+
+} // namespace
+
+std::wstring EntityName(const tvapi::IModelObject* entity)
+{
+    std::wstring name;
+    WithNamed(entity, [&](auto& named) { name = named.Name(); });
+    return name;
+}
+
+void SetEntityName(tvapi::IModelObject* entity, const std::wstring& name)
+{
+    WithNamed(entity, [&](auto& named) { named.Rename(name); });
+}
+
+void CopyEntityNames(const THostBody& from, THostBody& to)
+{
+    to.Rename(from.Name());
+    for (const tvapi::tvObj3dTypeEnum kind : {tvapi::o3d_face, tvapi::o3d_edge, tvapi::o3d_vertex}) {
+        const std::vector<tvapi::IModelObjectPtr> a = from.Entities(kind), b = to.Entities(kind);
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+            SetEntityName(b[i].Get(), EntityName(a[i].Get()));
+    }
 }
 
 void THostBody::SetUseColor(tvapi::tvUseColorEnum use)

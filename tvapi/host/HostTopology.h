@@ -4,7 +4,7 @@
 // and kept by the body: the same kernel entity always gives the same object, however it is
 // reached (a body's lists, a face's edges, an edge's vertices). A closed edge reports no
 // vertices; a seam edge is listed once in its face. Objects handed out outlive their body
-// with their geometry but list nothing of it any more.
+// with their geometry but list nothing of it any more, and a face no longer names it.
 
 #include <memory>
 
@@ -34,6 +34,10 @@ public:
     explicit THostBody(TShape shape);
     ~THostBody() override;
 
+    // Journaled as "IBody::GetGabarit": the exact box of the shape, without tolerances.
+    void GetGabarit(double& minX, double& minY, double& minZ, double& maxX, double& maxY,
+                    double& maxZ) override;
+
     void SetUseColor(tvapi::tvUseColorEnum use) override;
     void SetColor(int color) override;
     int GetColor() override;
@@ -46,6 +50,8 @@ public:
 
     // Test side, not journaled.
     const TShape& Shape() const noexcept { return FShape; }
+    // Its faces, edges or vertices (o3d_face, o3d_edge, o3d_vertex) in the kernel's order.
+    std::vector<tvapi::IModelObjectPtr> Entities(tvapi::tvObj3dTypeEnum kind) const;
     double Volume() const;
     TColor& Color() noexcept { return FColor; }
 
@@ -66,6 +72,14 @@ TShape FaceShapeOf(const tvapi::IModelObjectPtr& face);
 // The edges, faces or vertices of a shape that is no solid (a lone edge for tests), as a
 // body would list them.
 THostBodyPtr MakeBody(TShape shape);
+
+// The name of a body, face, edge or vertex, and giving it one, not journaled; other objects
+// have none and take none.
+std::wstring EntityName(const tvapi::IModelObject* entity);
+void SetEntityName(tvapi::IModelObject* entity, const std::wstring& name);
+// `to` (a moved copy of `from`: the same entities in the same order) takes the names of
+// `from` and of its faces, edges and vertices.
+void CopyEntityNames(const THostBody& from, THostBody& to);
 
 // The kernel edge behind a stand-in edge, where its body is; null for any other object.
 TShape EdgeShape(const tvapi::IModelObject* object);

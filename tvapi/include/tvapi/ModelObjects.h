@@ -30,6 +30,10 @@ public:
     virtual void SetName(const wchar_t* name) = 0;
     // Takes the object's changed parameters into the model; false when it cannot be built.
     virtual bool Update() = 0;
+    // The objects this one was built from (a 3D macro: its members), in the host's order;
+    // empty for an object built from nothing. `level` selects how far back; the stand-in gives
+    // the direct parents whatever it is.
+    virtual std::vector<Ptr<IModelObject>> GetParents(int level) = 0;
 
 protected:
     ~IModelObject() = default;
@@ -45,6 +49,9 @@ public:
 
     // The feature's model objects whose kind is in `kinds`, in the host's order.
     virtual std::vector<IModelObjectPtr> GetModelObjects(const std::vector<tvObj3dTypeEnum>& kinds) = 0;
+    // The features this one is made of (a part: its components), in the host's order. The
+    // stand-in gives them whatever the filter, validity and nesting flags say.
+    virtual std::vector<Ptr<IFeature>> GetSubFeatures(int filter, bool onlyValid, bool nested) = 0;
     // Non-zero for a feature built without error.
     virtual int GetValid() = 0;
     virtual bool GetExcluded() = 0;
@@ -66,6 +73,11 @@ class IBody : public IModelObject {
 public:
     static constexpr char IID[] = "19C5AF6C-C9B4-4E91-8AEA-6F28BC272467";
     using Parent = IModelObject;
+
+    // The box around the body where it is, minimum then maximum corner; nothing written for
+    // a body without a shape.
+    virtual void GetGabarit(double& minX, double& minY, double& minZ, double& maxX, double& maxY,
+                            double& maxZ) = 0;
 
 protected:
     ~IBody() = default;

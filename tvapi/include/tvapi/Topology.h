@@ -10,6 +10,7 @@
 
 namespace tvapi {
 
+class IBody;
 class IMathCurve3D;
 class IMathSurface3D;
 
@@ -53,6 +54,8 @@ public:
     virtual double GetArea(int unit) = 0;
     // True when the face's outer normal agrees with its surface's normal.
     virtual bool GetOrientation() = 0;
+    // The body the face bounds; empty when the body is gone.
+    virtual Ptr<IBody> GetBody() = 0;
 
 protected:
     ~IFace() = default;

@@ -364,6 +364,13 @@ public:
     // The first model object of kind EType in Part named EName (case counts); empty when none.
     tvapi::IModelObjectPtr FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
                                       const Str& EName);
+    // Appends to aBC the bodies of Part, then those of its sub-parts depth first (a body that
+    // is no IBody as an empty entry); aBC is not emptied. True when aBC then holds any.
+    Boolean FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC);
+    // Colours E (Color 0x00BBGGRR) with the optical factors 0.8, 0.6, 0.95, 0.95, P, 0.8, then
+    // updates it; nothing for an empty E or one without colour parameters
+    // (drModelerAPIDisplay.cpp).
+    void SetColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
 
     // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
     // Shows the standard projection Ptype; it becomes the current drawing object (emptied

@@ -104,7 +104,8 @@ tvapi::IModelObjectPtr TModelerApi::FindMate(tvapi::IMateConstraints3DPtr& Mates
     const int n = Mates && fromEntity ? Mates->GetCount() : 0;
     for (int i = 0; i < n; ++i) {
         const tvapi::IMateConstraint3DPtr mate(Mates->GetItem(i));
-        if (!mate || mate->GetConstraintType() != TC) continue;
+        if (!mate) return {};
+        if (mate->GetConstraintType() != TC) continue;
         const tvapi::IModelObjectPtr first = mate->GetBaseObject(1), second = mate->GetBaseObject(2);
         if (first == fromEntity) return second;
         if (second == fromEntity) return first;

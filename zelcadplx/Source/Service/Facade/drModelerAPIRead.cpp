@@ -112,6 +112,20 @@ tvapi::IModelObjectPtr TModelerApi::FindEntity(tvapi::IPartPtr& Part, const tvap
     return {};
 }
 
+Boolean TModelerApi::FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC)
+{
+    if (!Part) return aBC.Count > 0;
+    for (const tvapi::IModelObjectPtr& body : GetObjects(tvapi::IModelObjectPtr(Part), tvapi::o3d_body))
+        aBC.Add(tvapi::IBodyPtr(body));
+    const tvapi::IPartsPtr parts = Part->GetParts();
+    const int n = parts ? parts->GetCount() : 0;
+    for (int i = 0; i < n; ++i) {
+        const tvapi::IPartsPtr again = Part->GetParts();
+        if (again) FindBody(again->GetItem(i), aBC);
+    }
+    return aBC.Count > 0;
+}
+
 namespace {
 
 // Ends the editing of a sketch however its reading ends.

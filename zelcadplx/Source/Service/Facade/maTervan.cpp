@@ -2,7 +2,10 @@
 // frames of planar surfaces and sketches.
 #include "maTervan.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "drEdge.h"
 
 namespace drApi {
 
@@ -14,6 +17,10 @@ constexpr Real PlaneZTolerance = 1e-4;     // an edge lies at a given z
 // otherwise never pass its end.
 constexpr int EdgeSamples = 3;
 constexpr int FlatSamples = 4;
+constexpr Real LinkEps = 0.001;     // edges of touching faces agree within this
+constexpr Real LinkBoxEps = 0.1;    // boxes of touching faces or edges meet within this
+constexpr Real SmoothCosine = 0.85; // normals closer than this cosine meet smoothly
+constexpr Real ColinearEps = 1e-5;  // directions and points on one line agree within this
 
 TCube3D Box(tvapi::IMathCurve3D& C)
 {
@@ -117,6 +124,103 @@ void GetCurvePoint3D(tvapi::IEdgePtr& Edge, Real const& t, TPoint3D& Result)
     if (!C) return;
     const Real tmin = C->GetParamMin(), tmax = C->GetParamMax();
     C->GetPoint(tmin + (tmax - tmin) * t, Result.x, Result.y, Result.z);
+}
+
+namespace {
+
+std::vector<tvapi::IEdgePtr> EdgesOf(tvapi::IFacePtr& F)
+{
+    std::vector<tvapi::IEdgePtr> edges;
+    Copy(GetObjects(tvapi::IModelObjectPtr(F), tvapi::o3d_edge), edges);
+    return edges;
+}
+
+TCube3D SpanOf(const TEdge& E)
+{
+    return TCube3D(TPoint3D(std::fmin(E.P0.x, E.P1.x), std::fmin(E.P0.y, E.P1.y), std::fmin(E.P0.z, E.P1.z)),
+                   TPoint3D(std::fmax(E.P0.x, E.P1.x), std::fmax(E.P0.y, E.P1.y), std::fmax(E.P0.z, E.P1.z)));
+}
+
+// Two straight edges on one line whose spans meet: faces of different bodies that touch
+// along part of a side share no equal edge.
+Boolean OverlapOnOneLine(tvapi::IEdgePtr& EI, tvapi::IEdgePtr& EJ)
+{
+    if (!EI->IsStraight() || !EJ->IsStraight()) return false;
+    const TEdge TEI(EI), TEJ(EJ);
+    TVector3D VI = TEI.P1 - TEI.P0, VJ = TEJ.P1 - TEJ.P0;
+    VI.Normalize();
+    VJ.Normalize();
+    if (!VI.EquEps(VJ, ColinearEps) && !VI.EquEps(-VJ, ColinearEps)) return false;
+    const TPlacement3D PEI(TEI.P0, VI);
+    TPoint3D PJ;
+    PEI.PointProjection(TEJ.P0, PJ);
+    if (!PJ.EquEps(TEI.P0, ColinearEps)) return false;
+    return SpanOf(TEJ).IsCommon(SpanOf(TEI), LinkBoxEps);
+}
+
+TVector3D NormalAt(tvapi::IMathSurface3D& S, const TPoint3D& P, bool outer)
+{
+    Real u = 0, v = 0;
+    S.GetParamUV(P.x, P.y, P.z, false, u, v);
+    TVector3D N;
+    S.GetNormal(u, v, N.x, N.y, N.z);
+    return outer ? N : -N;
+}
+
+TPoint3D MiddleOf(tvapi::IMathCurve3D& C)
+{
+    return At(C, (C.GetParamMin() + C.GetParamMax()) * 0.5);
+}
+
+} // namespace
+
+tvapi::IEdgePtr GetLinkEdge(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Integer const Next)
+{
+    if (!F1 || !F2) return {};
+    const tvapi::IMathSurface3DPtr S1 = F1->GetSurface(), S2 = F2->GetSurface();
+    if (!S1 || !S2) return {};
+    TCube3D G1, G2;
+    GetGabaryt(S1, G1);
+    GetGabaryt(S2, G2);
+    if (!G1.IsCommon(G2, LinkBoxEps)) return {};
+    std::vector<tvapi::IEdgePtr> EC1 = EdgesOf(F1), EC2 = EdgesOf(F2);
+    for (std::size_t i = static_cast<std::size_t>(std::max(Next, 0)); i < EC1.size(); ++i) {
+        if (!EC1[i]) continue;
+        for (tvapi::IEdgePtr& EJ : EC2)
+            if (EJ && (EquEdge(EC1[i], EJ, LinkEps) || OverlapOnOneLine(EC1[i], EJ))) return EC1[i];
+    }
+    return {};
+}
+
+Boolean isSmoothedLinked(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2)
+{
+    if (!F1 || !F2) return false;
+    std::vector<tvapi::IEdgePtr> EC1 = EdgesOf(F1), EC2 = EdgesOf(F2);
+    tvapi::IEdgePtr EI, EJ;
+    for (std::size_t i = 0; i < EC1.size() && !EI; ++i)
+        for (tvapi::IEdgePtr& E : EC2)
+            if (EC1[i] && E && EquEdge(EC1[i], E, LinkEps)) {
+                EI = EC1[i];
+                EJ = E;
+                break;
+            }
+    if (!EI) return false;
+    const tvapi::IMathCurve3DPtr CI = EI->GetCurve3D(), CJ = EJ->GetCurve3D();
+    if (!CI || !CJ) return false;
+    const tvapi::IMathSurface3DPtr SI = F1->GetSurface(), SJ = F2->GetSurface();
+    if (!SI || !SJ) return false;
+    const TVector3D NI = NormalAt(*SI, MiddleOf(*CI), F1->GetOrientation());
+    const TVector3D NJ = NormalAt(*SJ, MiddleOf(*CJ), F2->GetOrientation());
+    const Real cosine = (NI * NJ) / (NI.Len() * NJ.Len());
+    return cosine > SmoothCosine; // false for NaN as well
+}
+
+Boolean ExistEdge(tvapi::IFacePtr& F, tvapi::IEdgePtr& E)
+{
+    if (!F) return false;
+    for (tvapi::IEdgePtr& EI : EdgesOf(F))
+        if (EquEdge(EI, E, LinkEps)) return true;
+    return false;
 }
 
 Boolean GetGabaryt(tvapi::IMathSurface3DPtr S, TCube3D& G)

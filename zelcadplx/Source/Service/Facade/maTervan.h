@@ -45,6 +45,17 @@ Boolean EquEdge(tvapi::IEdgePtr& E1, tvapi::IEdgePtr& E2, Real Eps);
 Boolean EquFace(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Real Eps);
 // The edge's point at the fraction t of its parameter range; Result unchanged without curve.
 void GetCurvePoint3D(tvapi::IEdgePtr& Edge, Real const& t, TPoint3D& Result);
+// An edge of F1 by which F1 touches F2, searched from position Next of F1's edge list (a
+// negative Next counts as 0): the first edge of F1 equal to one of F2's (EquEdge at 0.001),
+// or lying on one line with one of F2's straight edges so that their boxes meet within 0.1.
+// Empty when there is none, a face is empty or lacks a surface, or the faces' surface boxes
+// lie more than 0.1 apart (then no edge is asked for).
+tvapi::IEdgePtr GetLinkEdge(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Integer const Next);
+// F1 and F2 share an edge, and their outer normals at its middle make an angle whose cosine is
+// above 0.85 (less than about 31.8 degrees); false when anything is missing.
+Boolean isSmoothedLinked(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2);
+// Some edge of F equals E (EquEdge at 0.001); false for an empty F.
+Boolean ExistEdge(tvapi::IFacePtr& F, tvapi::IEdgePtr& E);
 // The surface's box into G; false, G unchanged, for an empty surface.
 Boolean GetGabaryt(tvapi::IMathSurface3DPtr S, TCube3D& G);
 // The edge keeps one z (within 2e-6) at its start and quarter points.
