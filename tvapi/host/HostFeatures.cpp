@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <nlohmann/json.hpp>
+
 #include "HostAuxGeometry.h"
 #include "HostKernelFeatures.h"
 #include "HostTopology.h"
@@ -118,6 +120,37 @@ bool ApplyTool(TBodies& bodies, const TShape& tool, tvapi::tvOperationResultEnum
     }
     if (done) bodies.Solids = std::move(solids);
     return done;
+}
+
+TBodyOperand TBodyOperand::Of(const TFeatureList* list, const tvapi::IModelObject* body)
+{
+    TBodyOperand operand;
+    operand.Index = list ? list->BodyIndex(body) : -1;
+    if (const auto* other = dynamic_cast<const THostBody*>(body); other && operand.Index < 0)
+        operand.Shape = other->Shape();
+    return operand;
+}
+
+TShape TBodyOperand::ShapeIn(const TBodies& bodies) const
+{
+    if (Index < 0) return Shape;
+    const auto i = static_cast<std::size_t>(Index);
+    return i < bodies.Solids.size() ? bodies.Solids[i] : TShape{};
+}
+
+nlohmann::json TBodyOperand::Json() const
+{
+    return Index >= 0 ? nlohmann::json{{"index", Index}} : nlohmann::json{{"brep", BRepText(Shape)}};
+}
+
+TBodyOperand TBodyOperand::FromJson(const nlohmann::json& in)
+{
+    TBodyOperand operand;
+    if (in.contains("index"))
+        operand.Index = in["index"].get<int>();
+    else
+        operand.Shape = ShapeOfBRepText(in.at("brep").get<std::string>());
+    return operand;
 }
 
 TFeatureList::TFeatureList(TPublish publish, TBodyIndex bodyIndex)
