@@ -95,7 +95,7 @@ public:
         }
         const TShape a = FOperands[0].ShapeIn(bodies), b = FOperands[1].ShapeIn(bodies);
         const TShape result = Combined(kind, a, b);
-        if (!a || !b || !IsValidShape(result)) {
+        if (!a || !b || !IsValidChange(result, a)) {
             error = a && b ? "the kernel could not build the feature" : "a body of the Boolean is missing";
             return false;
         }

@@ -14,12 +14,17 @@ namespace tvhost {
 
 namespace {
 
-// A body whose volume is below this (mm³) is gone after a cut.
-constexpr double EmptyVolume = 1e-9;
-
 bool ValidResult(const TShape& shape, std::string& error)
 {
     if (IsValidShape(shape)) return true;
+    error = "the kernel could not build the feature";
+    return false;
+}
+
+// A Boolean's result on the valid body `before`.
+bool ValidResult(const TShape& shape, const TShape& before, std::string& error)
+{
+    if (IsValidChange(shape, before)) return true;
     error = "the kernel could not build the feature";
     return false;
 }
@@ -37,8 +42,8 @@ bool CutEvery(std::vector<TShape>& solids, const TShape& tool, std::string& erro
             continue;
         }
         const TShape cut = Combined(TBooleanKind::bkCut, solid, tool);
-        if (!ValidResult(cut, error)) return false;
-        if (Volume(cut) > EmptyVolume) result.push_back(cut);
+        if (!ValidResult(cut, solid, error)) return false;
+        if (HasSolid(cut)) result.push_back(cut);
     }
     solids = std::move(result);
     return true;
@@ -58,7 +63,7 @@ bool FuseTouching(std::vector<TShape>& solids, const TShape& tool, std::string& 
     TShape merged = tool;
     for (const std::size_t i : touching) {
         merged = Combined(TBooleanKind::bkFuse, solids[i], merged);
-        if (!ValidResult(merged, error)) return false;
+        if (!ValidResult(merged, solids[i], error)) return false;
     }
     solids[touching.front()] = merged;
     for (std::size_t k = touching.size(); k-- > 1;)
@@ -73,7 +78,7 @@ bool CommonWithLast(std::vector<TShape>& solids, const TShape& tool, std::string
         return false;
     }
     const TShape common = Combined(TBooleanKind::bkCommon, solids.back(), tool);
-    if (!ValidResult(common, error)) return false;
+    if (!ValidResult(common, solids.back(), error)) return false;
     solids.back() = common;
     return true;
 }
