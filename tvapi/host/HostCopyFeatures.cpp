@@ -17,14 +17,6 @@ namespace {
 using json = nlohmann::json;
 using TObjects = std::vector<tvapi::IModelObjectPtr>;
 
-std::string ObjectsArg(const TObjects& objects)
-{
-    std::string arg;
-    for (const tvapi::IModelObjectPtr& o : objects)
-        arg += (arg.empty() ? "" : ", ") + ObjectArg(o.Get());
-    return "[" + arg + "]";
-}
-
 bool IsBodyOf(const THostPart& part, const tvapi::IModelObject* object)
 {
     return std::any_of(part.Bodies().begin(), part.Bodies().end(), [object](const THostBodyPtr& body) {
@@ -41,7 +33,7 @@ public:
 
     void SetObjects(const TObjects& objects) override
     {
-        if (!Enter("ICopyGeometry::SetObjects", {ObjectsArg(objects)})) return;
+        if (!Enter("ICopyGeometry::SetObjects", {ListArg(objects)})) return;
         const std::shared_ptr<TFeatureList> list = List();
         FOperands.clear();
         FStranger = false;
@@ -54,7 +46,7 @@ public:
                    const TObjects& objects) override
     {
         if (!Enter("ICopyGeometry::SetSource",
-                   {ObjectArg(document.Get()), ObjectArg(part.Get()), ObjectsArg(objects)}))
+                   {ObjectArg(document.Get()), ObjectArg(part.Get()), ListArg(objects)}))
             return;
         const THostPart* source = HostAs<THostPart>(part);
         if (!part)

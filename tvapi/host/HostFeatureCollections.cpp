@@ -72,10 +72,7 @@ public:
 
     void SetBodies(const std::vector<tvapi::IModelObjectPtr>& bodies) override
     {
-        std::string arg;
-        for (const tvapi::IModelObjectPtr& body : bodies)
-            arg += (arg.empty() ? "" : ", ") + ObjectArg(body.Get());
-        if (!Enter("IBoolean::SetBodies", {"[" + arg + "]"})) return;
+        if (!Enter("IBoolean::SetBodies", {ListArg(bodies)})) return;
         FOperands.clear();
         const std::shared_ptr<TFeatureList> list = List();
         for (const tvapi::IModelObjectPtr& body : bodies)
@@ -200,10 +197,7 @@ public:
     }
     void SetObjects(const std::vector<tvapi::IModelObjectPtr>& objects) override
     {
-        std::string arg;
-        for (const tvapi::IModelObjectPtr& o : objects)
-            arg += (arg.empty() ? "" : ", ") + ObjectArg(o.Get());
-        if (Enter("IMacroObject3D::SetObjects", {"[" + arg + "]"})) FObjects = objects;
+        if (Enter("IMacroObject3D::SetObjects", {ListArg(objects)})) FObjects = objects;
     }
     std::vector<tvapi::IModelObjectPtr> GetObjects() override
     {
