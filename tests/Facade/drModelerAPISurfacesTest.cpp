@@ -1,11 +1,12 @@
-// The facade's patch and ruled surfaces against the stand-in: the sketch they close, the
-// parameters handed to the host, Obj3D and the open macro only for a surface that was built,
-// and the stops that leave Obj3D as it was.
+// The facade's patch and ruled surfaces and copies against the stand-in: the sketch they
+// close, the parameters handed to the host, Obj3D and the open macro only for a feature that
+// was built, and the stops that leave Obj3D as it was.
 
 #include "FacadeFixture.h"
 
 #include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/Features3D.h"
+#include "tvapi/ModelContainer.h"
 
 using namespace tvapi;
 using drApi::MA;
@@ -29,6 +30,23 @@ protected:
     static IModelObjectPtr Stranger()
     {
         return IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_face));
+    }
+    // A local system shifted 50 along X, and a 10 x 10 x 10 box as the part's body.
+    ILocalCoordinateSystemPtr Shifted()
+    {
+        const ILocalCoordinateSystemPtr lcs =
+            IAuxiliaryGeomContainerPtr(R().Part)->GetLocalCoordinateSystems()->Add();
+        lcs->SetMatrix3D({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 50, 0, 0, 1});
+        return lcs;
+    }
+    IModelObjectPtr Box() { return IModelObjectPtr(Top().AddBody(tvhost::MakeBox({0, 0, 0}, 10, 10, 10))); }
+    // The journal lines of the copy's own calls.
+    std::vector<std::string> CopyCalls()
+    {
+        std::vector<std::string> calls;
+        for (const std::string& line : Journal().Lines())
+            if (line.rfind("ICop", 0) == 0) calls.push_back(line);
+        return calls;
     }
 };
 
@@ -105,4 +123,80 @@ TEST_F(drModelerAPISurfacesTest, RuledSurfaceWithoutParametersKeepsObj3D)
     MA.drRuledSurface({a}, {b});
     EXPECT_EQ(R().Obj3D.Get(), before.Get());
     EXPECT_EQ(Journal().Count("IRuledSurfaceParametersByCurves::SetCurves1"), 0u);
+}
+
+// From the current document: the objects alone, then the system; built, the copy is Obj3D and
+// a member of the open macro, the body count doubled and the open sketch still open.
+TEST_F(drModelerAPISurfacesTest, CopyOfTheCurrentDocumentSetsOnlyItsObjects)
+{
+    const IModelObjectPtr box = Box();
+    const ILocalCoordinateSystemPtr lcs = Shifted();
+    MA.drCreateEskis(0.0, "");
+    R().AMacroObject3D.Push(ITervanAPIObjectPtr(R().Part));
+    Journal().Clear();
+    MA.drCopyObj({box}, lcs, {});
+    EXPECT_EQ(CopyCalls(),
+              (std::vector<std::string>{
+                  "ICopiesGeometry::Add()",
+                  "ICopyGeometry::SetObjects([" + tvhost::ObjectArg(box.Get()) + "])",
+                  "ICopyGeometry::SetLocalCoordinateSystem(" + tvhost::ObjectArg(lcs.Get()) + ")",
+              }));
+    ASSERT_TRUE(R().Obj3D);
+    EXPECT_TRUE(ICopyGeometryPtr(R().Obj3D));
+    EXPECT_EQ(R().AMacroObject3D.Objects().size(), 1u);
+    EXPECT_TRUE(R().IDoc2D);
+    ASSERT_EQ(Top().LocalShapes().size(), 2u);
+    EXPECT_NEAR(tvhost::Volume(Top().LocalShapes()[1]), 1000, 1e-9 * 1000);
+    EXPECT_NEAR(tvhost::BoxOf(Top().LocalShapes()[1])[0], 50, 1e-6);
+}
+
+// From another document: its three-value source instead of the objects, never both.
+TEST_F(drModelerAPISurfacesTest, CopyOfAnotherDocumentSetsItsSourceInstead)
+{
+    const ITervanDocumentPtr other = Host().App().Documents().AddDocument(tvDocumentPart, L"other.qpt");
+    tvhost::THostPart& source = tvhost::HostAs<tvhost::THostDocument3D>(other)->TopPart();
+    const IModelObjectPtr body(source.AddBody(tvhost::MakeBox({0, 0, 0}, 1, 2, 3)));
+    const ILocalCoordinateSystemPtr lcs = Shifted();
+    Journal().Clear();
+    MA.drCopyObj({body}, lcs, ITervanDocument3DPtr(other));
+    EXPECT_EQ(CopyCalls(),
+              (std::vector<std::string>{
+                  "ICopiesGeometry::Add()",
+                  "ICopyGeometry::SetSource(" + tvhost::ObjectArg(other.Get()) + ", null, [" +
+                      tvhost::ObjectArg(body.Get()) + "])",
+                  "ICopyGeometry::SetLocalCoordinateSystem(" + tvhost::ObjectArg(lcs.Get()) + ")",
+              }));
+    ASSERT_TRUE(R().Obj3D);
+    ASSERT_EQ(Top().LocalShapes().size(), 1u);
+    EXPECT_NEAR(tvhost::Volume(Top().LocalShapes()[0]), 6, 1e-9 * 6);
+}
+
+// A copy that cannot be built (no system) empties Obj3D and adds nothing to the open macro;
+// without a part, a collection or a new copy, Obj3D stays as it was.
+TEST_F(drModelerAPISurfacesTest, CopyNotBuiltOrNotMadeLeavesObj3DAsSaid)
+{
+    const IModelObjectPtr box = Box();
+    const ILocalCoordinateSystemPtr lcs = Shifted();
+    R().Obj3D = Stranger();
+    R().AMacroObject3D.Push(ITervanAPIObjectPtr(R().Part));
+    MA.drCopyObj({box}, {}, {});
+    EXPECT_FALSE(R().Obj3D);
+    EXPECT_TRUE(R().AMacroObject3D.Objects().empty());
+    EXPECT_EQ(Top().Bodies().size(), 1u);
+
+    const IModelObjectPtr before = Stranger();
+    R().Obj3D = before;
+    const IPartPtr part = R().Part;
+    R().Part.Reset();
+    MA.drCopyObj({box}, lcs, {});
+    EXPECT_EQ(R().Obj3D.Get(), before.Get());
+    R().Part = part;
+    for (const char* fault : {"IModelContainer::GetCopiesGeometry", "ICopiesGeometry::Add"}) {
+        SCOPED_TRACE(fault);
+        InjectFault(fault);
+        MA.drCopyObj({box}, lcs, {});
+        EXPECT_EQ(R().Obj3D.Get(), before.Get());
+    }
+    EXPECT_EQ(IModelContainerPtr(R().Part)->GetCopiesGeometry()->GetCount(), 1);
+    EXPECT_EQ(Top().Bodies().size(), 1u);
 }

@@ -189,3 +189,51 @@ TEST_F(HostFeatureFileTest, SurfacesComeBackWithTheirCurves)
     EXPECT_NEAR(tvhost::Area(surfaces[1]), 40.0, 1e-9 * 40);
     EXPECT_EQ(ISurfaceContainerPtr(FPart)->GetRuledSurfaces()->GetCount(), 1);
 }
+
+// Copies come back where their system placed them, the part's own bodies' copies following
+// the features before them, another document's bodies as they were, a failed copy failed.
+TEST_F(HostFeatureFileTest, CopiesComeBackWhereTheirSystemPlacedThem)
+{
+    const ITervanDocumentPtr other = Host().App().Documents().AddDocument(tvDocumentPart, L"other.qpt");
+    tvhost::THostPart& source = tvhost::HostAs<tvhost::THostDocument3D>(other)->TopPart();
+    source.AddBody(tvhost::MakeBox({0, 0, 0}, 2, 3, 4));
+    tvhost::THostSketch& plate = Sketch();
+    Rect(plate, 0, 0, 30, 20);
+    IModelObjectPtr(Extrusion(plate, o3d_bossExtrusion, dtNormal, 5, 0))->Update();
+    const ILocalCoordinateSystemPtr lcs =
+        IAuxiliaryGeomContainerPtr(FPart)->GetLocalCoordinateSystems()->Add();
+    lcs->SetMatrix3D({0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 50, 1});
+    const ICopyGeometryPtr own = Container()->GetCopiesGeometry()->Add();
+    own->SetObjects({IModelObjectPtr(Part().Bodies().at(0))});
+    own->SetLocalCoordinateSystem(lcs);
+    ASSERT_TRUE(IModelObjectPtr(own)->Update());
+    const ICopyGeometryPtr foreign = Container()->GetCopiesGeometry()->Add();
+    foreign->SetSource(ITervanDocument3DPtr(other), {}, {IModelObjectPtr(source.Bodies().at(0))});
+    foreign->SetLocalCoordinateSystem(lcs);
+    ASSERT_TRUE(IModelObjectPtr(foreign)->Update());
+    const ICopyGeometryPtr failed = Container()->GetCopiesGeometry()->Add();
+    failed->SetObjects({IModelObjectPtr(Part().Bodies().at(0))});
+    EXPECT_FALSE(IModelObjectPtr(failed)->Update());
+    std::vector<std::array<double, 6>> boxes;
+    for (const tvhost::TShape& shape : Part().LocalShapes())
+        boxes.push_back(tvhost::BoxOf(shape));
+    ASSERT_EQ(boxes.size(), 3u);
+    const std::vector<double> volumes{3000, 3000, 24};
+    SaveAndReopen("copies.qpt");
+
+    ASSERT_EQ(Part().LocalShapes().size(), boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE(i);
+        ExpectVolume(tvhost::Volume(Part().LocalShapes()[i]), volumes[i]);
+        const std::array<double, 6> box = tvhost::BoxOf(Part().LocalShapes()[i]);
+        for (std::size_t k = 0; k < box.size(); ++k)
+            EXPECT_NEAR(box[k], boxes[i][k], 1e-9);
+    }
+    EXPECT_NEAR(boxes[1][2], 50, 1e-6); // X onto Z: the plate stands up from z = 50
+    EXPECT_NEAR(boxes[1][5], 80, 1e-6);
+    ExpectBodiesValid();
+    const std::vector<IModelObjectPtr> features = Part().Features().Features();
+    ASSERT_EQ(features.size(), 4u);
+    EXPECT_EQ(IFeaturePtr(features[3])->GetValid(), 0);
+    EXPECT_EQ(Container()->GetCopiesGeometry()->GetCount(), 3);
+}

@@ -49,8 +49,8 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IBaseManipulator, IPlacement3DManipulator, IEditDoubleManipulator, IConjunctivePoint,
             IConjunctivePoints, ILocalCoordinateSystem, ILocalCoordinateSystems, IFaceSplit, IFaceSplits,
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
-            IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch,
-            ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces,
-            IOpenDocumentParam>();
-    EXPECT_EQ(ids.size(), 102u);
+            ICopyGeometry, ICopiesGeometry, IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D,
+            ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
+            IRuledSurfaces, IOpenDocumentParam>();
+    EXPECT_EQ(ids.size(), 104u);
 }

@@ -62,6 +62,13 @@ bool PlaneFrameOf(const tvapi::IModelObjectPtr& plane, TFrame& frame);
 // The line of the stand-in axis `axis`; false as for PlaneFrameOf.
 bool AxisLineOf(const tvapi::IModelObjectPtr& axis, TXyz& point, TXyz& direction);
 
+// The frame of a local coordinate system's matrix (rows X, Y, Z, origin; HostLocalSystems.cpp):
+// its origin, X and Y made square (TFrame::Of); false for another count, an entry not finite,
+// or X and Y of no direction or parallel.
+bool MatrixFrame(const std::vector<double>& matrix, TFrame& frame);
+// The matrix of the stand-in local coordinate system `system`; false for another object.
+bool LocalSystemMatrixOf(const tvapi::IModelObjectPtr& system, std::vector<double>& matrix);
+
 // A plane of `kind` named `name` built at `frame` for good: a sketch's plane as a part file
 // keeps it.
 tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame& frame);

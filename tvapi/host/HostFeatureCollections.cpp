@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "HostArgs.h"
+#include "HostCopyFeatures.h"
 #include "HostDrawingObject.h"
 #include "HostKernelFeatures.h"
 #include "HostPart.h"
@@ -62,13 +63,6 @@ private:
     TMake FMake;
 };
 
-// An operand of a Boolean: a body of the part by its index when it was given, or a copy of
-// another part's body where that body is.
-struct TOperand {
-    int Index = -1;
-    TShape Shape;
-};
-
 // Journaled as "IBoolean::<operation>". The result takes the first operand's place (or is a
 // new body when that one is another part's); the second operand, when it is the part's,
 // goes.
@@ -78,19 +72,11 @@ public:
 
     void SetBodies(const std::vector<tvapi::IModelObjectPtr>& bodies) override
     {
-        std::string arg;
-        for (const tvapi::IModelObjectPtr& body : bodies)
-            arg += (arg.empty() ? "" : ", ") + ObjectArg(body.Get());
-        if (!Enter("IBoolean::SetBodies", {"[" + arg + "]"})) return;
+        if (!Enter("IBoolean::SetBodies", {ListArg(bodies)})) return;
         FOperands.clear();
         const std::shared_ptr<TFeatureList> list = List();
-        for (const tvapi::IModelObjectPtr& body : bodies) {
-            TOperand operand;
-            operand.Index = list ? list->BodyIndex(body.Get()) : -1;
-            if (const THostBody* other = HostAs<THostBody>(body); other && operand.Index < 0)
-                operand.Shape = other->Shape();
-            FOperands.push_back(operand);
-        }
+        for (const tvapi::IModelObjectPtr& body : bodies)
+            FOperands.push_back(TBodyOperand::Of(list.get(), body.Get()));
     }
     void SetBooleanType(tvapi::tvBooleanType type) override
     {
@@ -104,9 +90,9 @@ public:
             error = "the Boolean has no operation or not two bodies";
             return false;
         }
-        const TShape a = ShapeOf(FOperands[0], bodies), b = ShapeOf(FOperands[1], bodies);
+        const TShape a = FOperands[0].ShapeIn(bodies), b = FOperands[1].ShapeIn(bodies);
         const TShape result = Combined(kind, a, b);
-        if (!a || !b || !IsValidShape(result)) {
+        if (!a || !b || !IsValidChange(result, a)) {
             error = a && b ? "the kernel could not build the feature" : "a body of the Boolean is missing";
             return false;
         }
@@ -116,23 +102,16 @@ public:
     void Write(nlohmann::json& out, const TRefer&) const override
     {
         nlohmann::json operands = nlohmann::json::array();
-        for (const TOperand& operand : FOperands)
-            operands.push_back(operand.Index >= 0 ? nlohmann::json{{"index", operand.Index}}
-                                                  : nlohmann::json{{"brep", BRepText(operand.Shape)}});
+        for (const TBodyOperand& operand : FOperands)
+            operands.push_back(operand.Json());
         out = {{"type", FType}, {"operands", operands}};
     }
     void Read(const nlohmann::json& in, const TFind&) override
     {
         FType = static_cast<tvapi::tvBooleanType>(in.at("type").get<int>());
         FOperands.clear();
-        for (const nlohmann::json& operand : in.at("operands")) {
-            TOperand o;
-            if (operand.contains("index"))
-                o.Index = operand["index"].get<int>();
-            else
-                o.Shape = ShapeOfBRepText(operand.at("brep").get<std::string>());
-            FOperands.push_back(o);
-        }
+        for (const nlohmann::json& operand : in.at("operands"))
+            FOperands.push_back(TBodyOperand::FromJson(operand));
     }
 
 private:
@@ -152,12 +131,6 @@ private:
             return false;
         }
     }
-    static TShape ShapeOf(const TOperand& operand, const TBodies& bodies)
-    {
-        if (operand.Index < 0) return operand.Shape;
-        const auto i = static_cast<std::size_t>(operand.Index);
-        return i < bodies.Solids.size() ? bodies.Solids[i] : TShape{};
-    }
     void Place(std::vector<TShape>& solids, const TShape& result) const
     {
         const int first = FOperands[0].Index, second = FOperands[1].Index;
@@ -168,7 +141,7 @@ private:
         if (second >= 0 && second != first) solids.erase(solids.begin() + second);
     }
 
-    std::vector<TOperand> FOperands;
+    std::vector<TBodyOperand> FOperands;
     tvapi::tvBooleanType FType = tvapi::tvBooleanUnknown;
 };
 
@@ -224,10 +197,7 @@ public:
     }
     void SetObjects(const std::vector<tvapi::IModelObjectPtr>& objects) override
     {
-        std::string arg;
-        for (const tvapi::IModelObjectPtr& o : objects)
-            arg += (arg.empty() ? "" : ", ") + ObjectArg(o.Get());
-        if (Enter("IMacroObject3D::SetObjects", {"[" + arg + "]"})) FObjects = objects;
+        if (Enter("IMacroObject3D::SetObjects", {ListArg(objects)})) FObjects = objects;
     }
     std::vector<tvapi::IModelObjectPtr> GetObjects() override
     {
@@ -414,6 +384,13 @@ tvapi::IBooleansPtr THostPart::GetBooleans()
     if (!Enter("IModelContainer::GetBooleans")) return {};
     return tvapi::IBooleansPtr(New<THostPlainList<tvapi::IBooleans, tvapi::IBoolean>>(
         "IBooleans", FFeatures, ListKindBoolean, NewBoolean));
+}
+
+tvapi::ICopiesGeometryPtr THostPart::GetCopiesGeometry()
+{
+    if (!Enter("IModelContainer::GetCopiesGeometry")) return {};
+    return tvapi::ICopiesGeometryPtr(New<THostPlainList<tvapi::ICopiesGeometry, tvapi::ICopyGeometry>>(
+        "ICopiesGeometry", FFeatures, ListKindCopy, NewCopyGeometry));
 }
 
 tvapi::ISurfacePatchesPtr THostPart::GetSurfacePatches()

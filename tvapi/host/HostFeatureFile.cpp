@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "HostCopyFeatures.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
@@ -42,6 +43,7 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindBoolean) return tvapi::IModelObjectPtr(NewBoolean(part.FeatureList()));
     if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
     if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
+    if (kind == ListKindCopy) return tvapi::IModelObjectPtr(NewCopyGeometry(part.FeatureList()));
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <nlohmann/json.hpp>
+
 #include "HostAuxGeometry.h"
 #include "HostKernelFeatures.h"
 #include "HostTopology.h"
@@ -12,12 +14,17 @@ namespace tvhost {
 
 namespace {
 
-// A body whose volume is below this (mm³) is gone after a cut.
-constexpr double EmptyVolume = 1e-9;
-
 bool ValidResult(const TShape& shape, std::string& error)
 {
     if (IsValidShape(shape)) return true;
+    error = "the kernel could not build the feature";
+    return false;
+}
+
+// A Boolean's result on the valid body `before`.
+bool ValidResult(const TShape& shape, const TShape& before, std::string& error)
+{
+    if (IsValidChange(shape, before)) return true;
     error = "the kernel could not build the feature";
     return false;
 }
@@ -35,8 +42,8 @@ bool CutEvery(std::vector<TShape>& solids, const TShape& tool, std::string& erro
             continue;
         }
         const TShape cut = Combined(TBooleanKind::bkCut, solid, tool);
-        if (!ValidResult(cut, error)) return false;
-        if (Volume(cut) > EmptyVolume) result.push_back(cut);
+        if (!ValidResult(cut, solid, error)) return false;
+        if (HasSolid(cut)) result.push_back(cut);
     }
     solids = std::move(result);
     return true;
@@ -56,7 +63,7 @@ bool FuseTouching(std::vector<TShape>& solids, const TShape& tool, std::string& 
     TShape merged = tool;
     for (const std::size_t i : touching) {
         merged = Combined(TBooleanKind::bkFuse, solids[i], merged);
-        if (!ValidResult(merged, error)) return false;
+        if (!ValidResult(merged, solids[i], error)) return false;
     }
     solids[touching.front()] = merged;
     for (std::size_t k = touching.size(); k-- > 1;)
@@ -71,7 +78,7 @@ bool CommonWithLast(std::vector<TShape>& solids, const TShape& tool, std::string
         return false;
     }
     const TShape common = Combined(TBooleanKind::bkCommon, solids.back(), tool);
-    if (!ValidResult(common, error)) return false;
+    if (!ValidResult(common, solids.back(), error)) return false;
     solids.back() = common;
     return true;
 }
@@ -118,6 +125,37 @@ bool ApplyTool(TBodies& bodies, const TShape& tool, tvapi::tvOperationResultEnum
     }
     if (done) bodies.Solids = std::move(solids);
     return done;
+}
+
+TBodyOperand TBodyOperand::Of(const TFeatureList* list, const tvapi::IModelObject* body)
+{
+    TBodyOperand operand;
+    operand.Index = list ? list->BodyIndex(body) : -1;
+    if (const auto* other = dynamic_cast<const THostBody*>(body); other && operand.Index < 0)
+        operand.Shape = other->Shape();
+    return operand;
+}
+
+TShape TBodyOperand::ShapeIn(const TBodies& bodies) const
+{
+    if (Index < 0) return Shape;
+    const auto i = static_cast<std::size_t>(Index);
+    return i < bodies.Solids.size() ? bodies.Solids[i] : TShape{};
+}
+
+nlohmann::json TBodyOperand::Json() const
+{
+    return Index >= 0 ? nlohmann::json{{"index", Index}} : nlohmann::json{{"brep", BRepText(Shape)}};
+}
+
+TBodyOperand TBodyOperand::FromJson(const nlohmann::json& in)
+{
+    TBodyOperand operand;
+    if (in.contains("index"))
+        operand.Index = in["index"].get<int>();
+    else
+        operand.Shape = ShapeOfBRepText(in.at("brep").get<std::string>());
+    return operand;
 }
 
 TFeatureList::TFeatureList(TPublish publish, TBodyIndex bodyIndex)

@@ -24,6 +24,7 @@ namespace tvhost {
 inline constexpr tvapi::tvObj3dTypeEnum ListKindBoolean = tvapi::o3d_unknown;
 inline constexpr auto ListKindPatch = static_cast<tvapi::tvObj3dTypeEnum>(-2);
 inline constexpr auto ListKindRuled = static_cast<tvapi::tvObj3dTypeEnum>(-3);
+inline constexpr auto ListKindCopy = static_cast<tvapi::tvObj3dTypeEnum>(-4);
 
 // What a part's features make, in the part's own coordinates.
 struct TBodies {
@@ -119,6 +120,22 @@ private:
 };
 
 using TFeatureListRef = std::weak_ptr<TFeatureList>;
+
+// A body a feature works on: one of the part's own bodies by its index among them, followed
+// as the features before change it, or another part's body copied as it was when given.
+struct TBodyOperand {
+    int Index = -1;
+    TShape Shape;
+
+    // `body` as an operand of a feature of `list`'s part: by index when it is the part's own,
+    // else its shape (null for an object that is no body).
+    static TBodyOperand Of(const TFeatureList* list, const tvapi::IModelObject* body);
+    // Its shape among `bodies`; null for an index outside them or no shape.
+    TShape ShapeIn(const TBodies& bodies) const;
+    // {"index": i} or {"brep": text} in a part file; FromJson throws std::exception for neither.
+    nlohmann::json Json() const;
+    static TBodyOperand FromJson(const nlohmann::json& in);
+};
 
 // A feature of a part's list, journaled as model object and feature; its update asks the
 // list to build it. Not valid until built.

@@ -6,15 +6,14 @@
 #include <cmath>
 #include <numbers>
 
-#include <BRepAlgoAPI_Common.hxx>
-#include <BRepAlgoAPI_Cut.hxx>
-#include <BRepAlgoAPI_Fuse.hxx>
+#include <BRepAlgoAPI_BooleanOperation.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepCheck_Shell.hxx>
 #include <BRepClass_FaceClassifier.hxx>
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepGProp.hxx>
@@ -35,6 +34,8 @@
 #include <ShapeFix_Face.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
+#include <TopTools_ListOfShape.hxx>
+#include <TopTools_MapOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Iterator.hxx>
@@ -316,16 +317,48 @@ TShape Combined(TBooleanKind kind, const TShape& a, const TShape& b)
 {
     if (!a || !b) return {};
     return Guarded([&]() -> TopoDS_Shape {
+        BRepAlgoAPI_BooleanOperation op;
         switch (kind) {
         case TBooleanKind::bkFuse:
-            return BRepAlgoAPI_Fuse(*a, *b).Shape();
+            op.SetOperation(BOPAlgo_FUSE);
+            break;
         case TBooleanKind::bkCut:
-            return BRepAlgoAPI_Cut(*a, *b).Shape();
+            op.SetOperation(BOPAlgo_CUT);
+            break;
         case TBooleanKind::bkCommon:
-            return BRepAlgoAPI_Common(*a, *b).Shape();
+            op.SetOperation(BOPAlgo_COMMON);
+            break;
         }
-        return {};
+        TopTools_ListOfShape arguments, tools;
+        arguments.Append(*a);
+        tools.Append(*b);
+        op.SetArguments(arguments);
+        op.SetTools(tools);
+        // Nobody asks the history of a feature's Boolean, and keeping it costs maps of every
+        // face of the body; the operands are valid solids already, never turned inside out.
+        op.SetToFillHistory(false);
+        op.SetCheckInverted(false);
+        op.Build();
+        return op.IsDone() && !op.HasErrors() ? op.Shape() : TopoDS_Shape();
     });
+}
+
+bool IsValidChange(const TShape& result, const TShape& before)
+{
+    if (!result) return false;
+    if (!before) return IsValidShape(result);
+    try {
+        TopTools_MapOfShape kept;
+        for (TopExp_Explorer f(*before, TopAbs_FACE); f.More(); f.Next())
+            kept.Add(f.Current());
+        for (TopExp_Explorer f(*result, TopAbs_FACE); f.More(); f.Next())
+            if (!kept.Contains(f.Current()) && !BRepCheck_Analyzer(f.Current()).IsValid()) return false;
+        for (TopExp_Explorer s(*result, TopAbs_SHELL); s.More(); s.Next())
+            if (BRepCheck_Shell(TopoDS::Shell(s.Current())).Closed() != BRepCheck_NoError) return false;
+        return true;
+    } catch (const Standard_Failure&) {
+        return false;
+    }
 }
 
 bool BoxesMeet(const TShape& a, const TShape& b)
@@ -355,6 +388,11 @@ bool IsValidShape(const TShape& shape)
     } catch (const Standard_Failure&) {
         return false;
     }
+}
+
+bool HasSolid(const TShape& shape)
+{
+    return shape && TopExp_Explorer(*shape, TopAbs_SOLID).More();
 }
 
 double Area(const TShape& shape)

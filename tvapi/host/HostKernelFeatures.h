@@ -43,6 +43,11 @@ bool Touching(const TShape& a, const TShape& b);
 bool BoxesMeet(const TShape& a, const TShape& b);
 // True for a shape the kernel's checker finds valid; false for a null shape.
 bool IsValidShape(const TShape& shape);
+// The same for `result` of an operation on the valid shape `before` (null: none), checking only
+// what the operation changed: its faces that are not faces of `before`, and its shells closed.
+bool IsValidChange(const TShape& result, const TShape& before);
+// Whether the shape holds a solid (a body cut away entirely holds none).
+bool HasSolid(const TShape& shape);
 // The area of the shape's faces (mm²); 0 for none.
 double Area(const TShape& shape);
 // The shape's size along its box diagonal (mm); 0 for none.

@@ -16,6 +16,8 @@ namespace tvhost {
 namespace {
 
 constexpr std::size_t MatrixSize = 16;
+// Axes whose cross product is shorter than this share of their lengths' product give no frame.
+constexpr double ParallelAxes = 1e-12;
 
 std::vector<double> Identity()
 {
@@ -41,6 +43,7 @@ public:
     {
         return Enter("ILocalCoordinateSystem::GetMatrix3D") ? FMatrix : std::vector<double>();
     }
+    const std::vector<double>& Matrix() const noexcept { return FMatrix; }
 
 protected:
     bool Rebuild() override
@@ -69,6 +72,28 @@ public:
 };
 
 } // namespace
+
+bool MatrixFrame(const std::vector<double>& matrix, TFrame& frame)
+{
+    if (matrix.size() != MatrixSize) return false;
+    for (const double v : matrix)
+        if (!std::isfinite(v)) return false;
+    const TXyz x{matrix[0], matrix[1], matrix[2]}, y{matrix[4], matrix[5], matrix[6]};
+    const TXyz z{x[1] * y[2] - x[2] * y[1], x[2] * y[0] - x[0] * y[2], x[0] * y[1] - x[1] * y[0]};
+    const auto length = [](const TXyz& v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); };
+    if (!(length(z) > ParallelAxes * length(x) * length(y))) return false;
+    frame = TFrame::Of({matrix[12], matrix[13], matrix[14]}, {matrix[0], matrix[1], matrix[2]},
+                       {matrix[4], matrix[5], matrix[6]});
+    return true;
+}
+
+bool LocalSystemMatrixOf(const tvapi::IModelObjectPtr& system, std::vector<double>& matrix)
+{
+    const auto* host = HostAs<THostLocalSystem>(system);
+    if (!host) return false;
+    matrix = host->Matrix();
+    return true;
+}
 
 tvapi::ILocalCoordinateSystemPtr THostAuxGeometry::AddLocalSystem()
 {

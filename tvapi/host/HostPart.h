@@ -74,6 +74,7 @@ public:
     tvapi::IRotatedsPtr GetRotateds() override;
     tvapi::IEvolutionsPtr GetEvolutions() override;
     tvapi::IBooleansPtr GetBooleans() override;
+    tvapi::ICopiesGeometryPtr GetCopiesGeometry() override;
     tvapi::IMacroObjects3DPtr GetMacroObjects3D() override;
     tvapi::IUserObjects3DPtr GetUserObjects3D() override;
     tvapi::IExtrusionsPtr GetExtrusionSurfaces() override;

@@ -13,14 +13,6 @@ namespace {
 using json = nlohmann::json;
 using TObjects = std::vector<tvapi::IModelObjectPtr>;
 
-std::string ObjectsArg(const TObjects& objects)
-{
-    std::string arg;
-    for (const tvapi::IModelObjectPtr& o : objects)
-        arg += (arg.empty() ? "" : ", ") + ObjectArg(o.Get());
-    return "[" + arg + "]";
-}
-
 // A chain as given (objects) or as read from a file (kernel curves).
 struct TChain {
     TObjects Objects;
@@ -68,7 +60,7 @@ public:
 
     void SetEdges(const TObjects& edges) override
     {
-        if (Enter("ISurfacePatch::SetEdges", {ObjectsArg(edges)})) FEdges.Objects = edges;
+        if (Enter("ISurfacePatch::SetEdges", {ListArg(edges)})) FEdges.Objects = edges;
     }
     bool Apply(TBodies& bodies, std::string& error) override
     {
@@ -86,13 +78,11 @@ class THostRuledParameters final : public THostObjectOf<tvapi::IRuledSurfacePara
 public:
     void SetCurves1(const TObjects& curves) override
     {
-        if (Enter("IRuledSurfaceParametersByCurves::SetCurves1", {ObjectsArg(curves)}))
-            First.Objects = curves;
+        if (Enter("IRuledSurfaceParametersByCurves::SetCurves1", {ListArg(curves)})) First.Objects = curves;
     }
     void SetCurves2(const TObjects& curves) override
     {
-        if (Enter("IRuledSurfaceParametersByCurves::SetCurves2", {ObjectsArg(curves)}))
-            Second.Objects = curves;
+        if (Enter("IRuledSurfaceParametersByCurves::SetCurves2", {ListArg(curves)})) Second.Objects = curves;
     }
     void SetMatchDirections(bool match) override
     {

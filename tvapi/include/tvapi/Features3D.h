@@ -1,15 +1,19 @@
 #pragma once
 // Features of a part that make and change its bodies: extrusions, rotations and sweeps of a
-// sketch (solid or surface), Booleans of bodies, patch and ruled surfaces, 3D macros and user
-// objects. The part's model
+// sketch (solid or surface), Booleans of bodies, copies of bodies, patch and ruled surfaces, 3D
+// macros and user objects. The part's model
 // container gives the solid collections, its surface container the surface ones; each new
 // feature is built from its parameters by Update, which answers false when it cannot be.
 
 #include <vector>
 
+#include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/ModelObjects.h"
+#include "tvapi/Part.h"
 
 namespace tvapi {
+
+class ITervanDocument3D;
 
 // What a solid feature does with the part's bodies.
 enum tvOperationResultEnum : int {
@@ -93,6 +97,29 @@ protected:
 
 using IEvolutionPtr = Ptr<IEvolution>;
 
+// A copy of bodies placed by a local coordinate system: each body is carried from the model's
+// axes onto the system's and becomes a new body of the part. The bodies are the part's own (the
+// copy follows them when they change) or another 3D document's (copied as they were when given).
+class ICopyGeometry : public IModelObject {
+public:
+    static constexpr char IID[] = "4FC12378-FB54-48E1-85BB-653968FDAE28";
+    using Parent = IModelObject;
+
+    // Bodies of the current document.
+    virtual void SetObjects(const std::vector<IModelObjectPtr>& objects) = 0;
+    // Bodies of `document`'s part `part` (empty: the document's top part); the copy fails when
+    // one of them is not a body of that part.
+    virtual void SetSource(Ptr<ITervanDocument3D> document, IPartPtr part,
+                           const std::vector<IModelObjectPtr>& objects) = 0;
+    // The system the copy is placed by; empty: the copy cannot be built.
+    virtual void SetLocalCoordinateSystem(ILocalCoordinateSystemPtr system) = 0;
+
+protected:
+    ~ICopyGeometry() = default;
+};
+
+using ICopyGeometryPtr = Ptr<ICopyGeometry>;
+
 // A collection of features of one family; Add makes one of `kind` (empty for a kind of
 // another family), last in the part's model tree.
 template <class Item, const char* Id> class IFeatureList : public IAPIObject {
@@ -151,6 +178,10 @@ using IBooleanPtr = Ptr<IBoolean>;
 inline constexpr char IBooleansId[] = "B08F35E7-2D4C-4A91-8F60-C93E1A7D2B54";
 using IBooleans = IObjectList<IBoolean, IBooleansId>;
 using IBooleansPtr = Ptr<IBooleans>;
+
+inline constexpr char ICopiesGeometryId[] = "55FBA35C-42C2-4613-9B81-06610558F2EF";
+using ICopiesGeometry = IObjectList<ICopyGeometry, ICopiesGeometryId>;
+using ICopiesGeometryPtr = Ptr<ICopiesGeometry>;
 
 // A named group of a part's features; its members are given when it is complete.
 class IMacroObject3D : public IModelObject {

@@ -1,7 +1,7 @@
 #pragma once
 // What a part holds: the sketches its features are built from (in creation order; the
 // collection makes new ones), its 3D points, and the collections of its solid features,
-// Booleans, 3D macros and user objects (Features3D.h). The part answers as it.
+// Booleans, copies, 3D macros and user objects (Features3D.h). The part answers as it.
 
 #include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/Features3D.h"
@@ -37,6 +37,7 @@ public:
     virtual IRotatedsPtr GetRotateds() = 0;
     virtual IEvolutionsPtr GetEvolutions() = 0;
     virtual IBooleansPtr GetBooleans() = 0;
+    virtual ICopiesGeometryPtr GetCopiesGeometry() = 0;
     virtual IMacroObjects3DPtr GetMacroObjects3D() = 0;
     virtual IUserObjects3DPtr GetUserObjects3D() = 0;
 

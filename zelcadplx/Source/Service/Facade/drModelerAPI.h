@@ -246,15 +246,21 @@ public:
     void drBoolean(tvapi::tvBooleanType Op, tvapi::IPartPtr P1, Integer BodyPart1, tvapi::IPartPtr P2,
                    Integer BodyPart2);
 
-    // ---- Patch and ruled surfaces (Model3D/drModelerAPISurfaces.cpp) --------------------------
-    // Each ends an open sketch (as drEndEskis), adds the surface to the current part and
-    // updates it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is
+    // ---- Patch and ruled surfaces, copies (Model3D/drModelerAPISurfaces.cpp) ------------------
+    // The two surfaces end an open sketch (as drEndEskis), add the surface to the current part
+    // and update it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is
     // emptied when not. Without a part, container, collection, new surface or, for the ruled
     // surface, its by-curves parameters, it stops there with Obj3D unchanged.
     // A patch bounded by the edges Edges.
     void drSurfacePatchEdges(const TVOfMO& Edges);
     // A ruled surface between the curves Edges1 and Edges2, their directions matched.
     void drRuledSurface(const TVOfMO& Edges1, const TVOfMO& Edges2);
+    // A copy of the bodies Objects placed by the local coordinate system Lsk: of the current
+    // document when NewDoc is empty, else of NewDoc's top part. It becomes Obj3D (and a member
+    // of the open 3D macro) when built, Obj3D is emptied when not. Without a part, container,
+    // collection or new copy it stops there with Obj3D unchanged. An open sketch stays open.
+    void drCopyObj(const TVOfMO& Objects, tvapi::ILocalCoordinateSystemPtr Lsk,
+                   tvapi::ITervanDocument3DPtr NewDoc);
 
     // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ------------------------
     // Opens a 3D macro named Name in the current part: features made until drEndMacro3D are
