@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "Clamper.h"
+#include "DistanceScrew.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
 
@@ -134,6 +136,26 @@ void BuildPinGost(TModeler3D& M, TDcDetail Id, Integer Size)
     TCommonGeometry(M).dr3D_PinGost(f.File, f.Name, f.Marking, s[0], s[1], s[2]);
 }
 
+// Rows 1 and 4 of table 39 one-piece; row 4 again assembled from a cap screw, a washer and a
+// bushing.
+void BuildDistanceScrew(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Integer rows[] = {1, 4, 4};
+    TDistanceScrew s(Id, &M, nullptr);
+    s.Set(TDistanceScrew::Type, rows[Size]);
+    *s.Execution.PInt = Size == 2 ? 1 : 0;
+    s.dr3D(0);
+    s.dr2D();
+}
+
+// The clamp has one size.
+void BuildClamp(TModeler3D& M, TDcDetail Id, Integer)
+{
+    const TClamper c(Id, &M);
+    c.dr3D(0);
+    c.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -144,6 +166,8 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"washer", "Шайба", Steel45, 3, true, BuildWasher},
     {"ring", "Шайба, втулка", Steel45, 3, false, BuildRing},
     {"pingost", "Штифт", Steel45, 3, false, BuildPinGost},
+    {"distscrew", "Винт дистанционный", Steel45, 3, true, BuildDistanceScrew},
+    {"clamp", "Прихват призматический", Steel45, 1, true, BuildClamp},
 };
 
 } // namespace
