@@ -7,6 +7,7 @@
 
 #include "Clamper.h"
 #include "DistanceScrew.h"
+#include "Fitting.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
 
@@ -156,6 +157,27 @@ void BuildClamp(TModeler3D& M, TDcDetail Id, Integer)
     c.dr2D();
 }
 
+// The fitting has one size, M12x1.25 with a hexagon of 14.
+void BuildFitting(TModeler3D& M, TDcDetail Id, Integer)
+{
+    const TFitting f(Id, &M);
+    f.dr3D(0);
+    f.dr2D();
+}
+
+void BuildSafetySupport(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Thread length and radius, length, head radius, flats, head end to the flats' middle.
+    static const Real sizes[][6] = {
+        {20, 6, 50, 10, 14, 15}, {25, 8, 60, 12, 17, 17}, {30, 10, 70, 14, 19, 18}};
+    const Real* s = sizes[Size];
+    TProtectSupport p(Id, &M, TConstruktor::Empty());
+    p.ThreadLen = s[0], p.ThreadRadius = s[1], p.Len = s[2], p.Radius = s[3], p.Key = s[4], p.LenToKey = s[5];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -168,6 +190,8 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"pingost", "Штифт", Steel45, 3, false, BuildPinGost},
     {"distscrew", "Винт дистанционный", Steel45, 3, true, BuildDistanceScrew},
     {"clamp", "Прихват призматический", Steel45, 1, true, BuildClamp},
+    {"fitting", "Штуцер", Steel45, 1, true, BuildFitting},
+    {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
 };
 
 } // namespace

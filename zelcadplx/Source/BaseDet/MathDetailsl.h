@@ -123,6 +123,16 @@ public:
     void dr2D_GearsWheel_Ext_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
     void dr2D_GearsWheel_Int_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
 
+    // Safety support: head r90 with end chamfer fD, thread r75, length y81, thread y80 (x = 0 at
+    // the shoulder, the head towards -x), flats y79 across whose middle lies y82 from the head's
+    // end face; with isSize the section through the flats and the dimensions.
+    void dr2D_LapkaZapobizna_V1(R mx, R my, R ma, R mm, R r90, R r75, R y81, R y80, R y82, R y79, R fD,
+                                Integer tl, Boolean isSize) const;
+    // The two regions the flats remove, x across the flats and y along the axis; reads only r90
+    // and y79.
+    void dr2D_LapkaZapobizna_Vo(R mx, R my, R ma, R mm, R r90, R r75, R y81, R y80, R y82, R y79, R fD,
+                                Integer tl, Boolean isSize) const;
+
     // Part documents of fasteners, saved and closed.
     void dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R D, R S_, R K, R t, R L, R sl, R r1) const;
     void dr3D_PinGost(S FileName, S Name, S Marking, R D, R L, R f) const;
