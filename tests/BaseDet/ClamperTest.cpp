@@ -4,15 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <unistd.h>
 
-#include "../Facade/FacadeFixture.h"
 #include "Clamper.h"
 #include "ComponentCatalogue.h"
+#include "ComponentHostFixture.h"
 #include "ComponentRecorder.h"
-#include "HostKernel.h"
-#include "HostKernelFeatures.h"
 #include "KmfData.h"
 #include "StreamTestUtil.h"
 
@@ -149,40 +145,14 @@ TEST_F(TClamperTest, AddPlacesThreeClampsFacingTheAxis)
     EXPECT_TRUE(near(other[0], {29.5, 0, 0, 0, 0, -1, 0, 0, 0, 1, 0}));
 }
 
-class TClamperPartTest : public TFacadeFixture {
-protected:
-    void SetUp() override
-    {
-        TFacadeFixture::SetUp();
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        Dir = std::filesystem::path(testing::TempDir()) /
-              ("clamp_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::create_directories(Dir);
-        Model = std::make_unique<TCatalogueModel>(TString((Dir.string() + "/D").c_str()));
-        drApi::LibraryControlModel = Model.get();
-    }
-    void TearDown() override
-    {
-        Kept.Reset();
-        drApi::LibraryControlModel = nullptr;
-        TFacadeFixture::TearDown();
-        std::filesystem::remove_all(Dir);
-    }
-    std::filesystem::path Dir;
-    std::unique_ptr<TCatalogueModel> Model;
-    tvapi::ITervanDocumentPtr Kept;
-};
+using TClamperPartTest = TComponentHostFixture;
 
 TEST_F(TClamperPartTest, PartIsTheStripExtrudedWithItsArcAndSlotCut)
 {
-    const TDcDetail id = Model->RowOf("clamp");
-    Model->Present(id, 7);
+    const TDcDetail id = Present("clamp");
     TClamper c(id, &drApi::MA);
     c.dr3D(0);
-    Kept = Host().App().Documents().OpenFile(Wide(Model->sfDetail3D(id, 0)), false);
-    auto* doc = dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
-    ASSERT_NE(doc, nullptr);
-    const std::vector<tvhost::TShape> shapes = doc->TopPart().PlacedShapes();
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
     // The section (an L of 3.3 with bends of 6.3 and 3.0) times the width, less the arc's

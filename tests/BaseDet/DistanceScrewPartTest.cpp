@@ -5,16 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
-#include <unistd.h>
 
-#include "../Facade/FacadeFixture.h"
-#include "ComponentCatalogue.h"
+#include "ComponentHostFixture.h"
 #include "DistanceScrew.h"
-#include "HostKernel.h"
-#include "HostKernelFeatures.h"
-#include "TextBase.h"
 
 namespace {
 
@@ -27,39 +21,14 @@ double RingVolume(double D, double d, double L, double f)
     return pi * (D * D - d * d) * L - 2 * chamfer;
 }
 
-class TDistanceScrewPartTest : public TFacadeFixture {
+class TDistanceScrewPartTest : public TComponentHostFixture {
 protected:
     void SetUp() override
     {
-        TFacadeFixture::SetUp();
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        Dir = std::filesystem::path(testing::TempDir()) /
-              ("distscrew_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::create_directories(Dir);
-        Model = std::make_unique<TCatalogueModel>(TString((Dir.string() + "/D").c_str()));
-        drApi::LibraryControlModel = Model.get();
-        Id = Model->RowOf("distscrew");
-        Model->Present(Id, 39);
+        TComponentHostFixture::SetUp();
+        Id = Present("distscrew");
     }
-    void TearDown() override
-    {
-        Kept.Reset();
-        drApi::LibraryControlModel = nullptr;
-        TFacadeFixture::TearDown();
-        std::filesystem::remove_all(Dir);
-    }
-    tvhost::THostDocument3D* Open(const TString& file)
-    {
-        Kept = Host().App().Documents().OpenFile(Wide(file), false);
-        return dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
-    }
-
-    std::filesystem::path Dir;
-    std::unique_ptr<TCatalogueModel> Model;
     TDcDetail Id = 0;
-    tvapi::ITervanDocumentPtr Kept;
 };
 
 TEST_F(TDistanceScrewPartTest, OnePieceScrewIsOneSolidWithItsSlot)

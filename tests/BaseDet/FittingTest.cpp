@@ -5,17 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
-#include <unistd.h>
 
-#include "../Facade/FacadeFixture.h"
 #include "ComponentCatalogue.h"
+#include "ComponentHostFixture.h"
 #include "ComponentRecorder.h"
 #include "Fitting.h"
 #include "GImage.h"
-#include "HostKernel.h"
-#include "HostKernelFeatures.h"
 #include "KmfData.h"
 #include "StreamTestUtil.h"
 
@@ -168,40 +164,11 @@ TEST_F(TFittingTest, SupportRecordFlatsSectionAndSheet)
     EXPECT_EQ(title[0][6], "\"A(   4.00:1)\"");
 }
 
-class TFittingPartTest : public TFacadeFixture {
-protected:
-    void SetUp() override
-    {
-        TFacadeFixture::SetUp();
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        Dir = std::filesystem::path(testing::TempDir()) /
-              ("fitting_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::create_directories(Dir);
-        Model = std::make_unique<TCatalogueModel>(TString((Dir.string() + "/D").c_str()));
-        drApi::LibraryControlModel = Model.get();
-    }
-    void TearDown() override
-    {
-        Kept.Reset();
-        drApi::LibraryControlModel = nullptr;
-        TFacadeFixture::TearDown();
-        std::filesystem::remove_all(Dir);
-    }
-    std::vector<tvhost::TShape> Shapes(TDcDetail id)
-    {
-        Kept = Host().App().Documents().OpenFile(Wide(Model->sfDetail3D(id, 0)), false);
-        auto* doc = dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
-        return doc ? doc->TopPart().PlacedShapes() : std::vector<tvhost::TShape>();
-    }
-    std::filesystem::path Dir;
-    std::unique_ptr<TCatalogueModel> Model;
-    tvapi::ITervanDocumentPtr Kept;
-};
+using TFittingPartTest = TComponentHostFixture;
 
 TEST_F(TFittingPartTest, SupportPartHasItsFlatsCut)
 {
-    const TDcDetail id = Model->RowOf("support");
-    Model->Present(id, 13);
+    const TDcDetail id = Present("support");
     TProtectSupport p(id, &drApi::MA, TConstruktor::Empty());
     p.ThreadLen = 20, p.Len = 50, p.ThreadRadius = 6, p.Radius = 10, p.Key = 14, p.LenToKey = 15;
     p.dr3D(0);
@@ -219,8 +186,7 @@ TEST_F(TFittingPartTest, SupportPartHasItsFlatsCut)
 
 TEST_F(TFittingPartTest, FittingPartIsOneValidSolid)
 {
-    const TDcDetail id = Model->RowOf("fitting");
-    Model->Present(id, 12);
+    const TDcDetail id = Present("fitting");
     TFitting f(id, &drApi::MA);
     f.dr3D(0);
     const std::vector<tvhost::TShape> shapes = Shapes(id);

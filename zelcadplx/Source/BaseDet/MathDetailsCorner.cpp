@@ -43,13 +43,14 @@ void TCommonGeometry::dr2D_Vtulka_V1(R mx, R my, R ma, R ms, R r42, R r45, R r48
     drMtr(mx, my, ma, ms);
     drLine(-2, 0, x59 + 2, 0, 3);
     TContDrawing C(M2());
-    C.Make(0, r48,
-           dP(x12, r48,
-              dCVR(x12, r45 - 0.3, x12 + 2.7, r45 - 0.3, x12 + 3, r45, 0.25,
-                   dP(y68 - ck, r45,
-                      dP(y68, r45 - ck,
-                         dP(y68 + ck, r45,
-                            dPx(x59, r45, dCLL(x59, r42, 0, r42, 2.0, dPx(0, r42, dP(0, r48, nullptr))))))))));
+    C.Make(
+        0, r48,
+        dP(x12, r48,
+           dCVR(x12, r45 - 0.3, x12 + 2.7, r45 - 0.3, x12 + 3, r45, 0.25,
+                dP(y68 - ck, r45,
+                   dP(y68, r45 - ck,
+                      dP(y68 + ck, r45,
+                         dPx(x59, r45, dCLL(x59, r42, 0, r42, 2.0, dPx(0, r42, dP(0, r48, nullptr))))))))));
     const Integer halves = tl / 10, style = tl % 10;
     const auto hatch = [&](Boolean upper, Boolean lower) {
         M2->drHatch(0, 45.0, 3.0);
