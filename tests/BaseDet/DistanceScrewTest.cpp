@@ -143,6 +143,7 @@ TEST_F(TDistanceScrewTest, RecordIs97BytesWithGatesAt45And50And82)
     Read(b, TKmfData::CurrentVersion, bytes);
     EXPECT_EQ(Write(b), bytes);
     EXPECT_EQ(b.ExecutionValue(), 1);
+    EXPECT_EQ(b.Execution.ADef.Current, 1); // the choice shown is "Сборный"
     TDistanceScrew cut(Id, &M, nullptr);
     Read(cut, TKmfData::CurrentVersion, Bytes(bytes.begin(), bytes.end() - 1));
     EXPECT_EQ(Write(cut), zero);

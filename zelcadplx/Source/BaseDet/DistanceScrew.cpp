@@ -227,7 +227,7 @@ void TDistanceScrew::fromStream(TKmfData& S)
     if (!r.Commit()) return;
     DepthHole = depth;
     if (Execution.PInt) *Execution.PInt = execution;
-    Execution.ADef.Current = execution;
+    Execution.GetCurrent(); // the choice shown follows the value read
 }
 
 void TDistanceScrew::fromOldStream(TKmfData& S, std::initializer_list<Real*> Sizes)
