@@ -5,6 +5,9 @@
 
 #include <cstring>
 
+#include "Clamper.h"
+#include "DistanceScrew.h"
+#include "Fitting.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
 
@@ -134,6 +137,47 @@ void BuildPinGost(TModeler3D& M, TDcDetail Id, Integer Size)
     TCommonGeometry(M).dr3D_PinGost(f.File, f.Name, f.Marking, s[0], s[1], s[2]);
 }
 
+// Rows 1 and 4 of table 39 one-piece; row 4 again assembled from a cap screw, a washer and a
+// bushing.
+void BuildDistanceScrew(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Integer rows[] = {1, 4, 4};
+    TDistanceScrew s(Id, &M, nullptr);
+    s.Set(TDistanceScrew::Type, rows[Size]);
+    *s.Execution.PInt = Size == 2 ? 1 : 0;
+    s.dr3D(0);
+    s.dr2D();
+}
+
+// The clamp has one size.
+void BuildClamp(TModeler3D& M, TDcDetail Id, Integer)
+{
+    const TClamper c(Id, &M);
+    c.dr3D(0);
+    c.dr2D();
+}
+
+// The fitting has one size, M12x1.25 with a hexagon of 14.
+void BuildFitting(TModeler3D& M, TDcDetail Id, Integer)
+{
+    const TFitting f(Id, &M);
+    f.dr3D(0);
+    f.dr2D();
+}
+
+void BuildSafetySupport(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Thread length and radius, length, head radius, flats, head end to the flats' middle.
+    static const Real sizes[][6] = {
+        {20, 6, 50, 10, 14, 15}, {25, 8, 60, 12, 17, 17}, {30, 10, 70, 14, 19, 18}};
+    const Real* s = sizes[Size];
+    TProtectSupport p(Id, &M, TConstruktor::Empty());
+    p.ThreadLen = s[0], p.ThreadRadius = s[1], p.Len = s[2], p.Radius = s[3], p.Key = s[4], p.LenToKey = s[5];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -144,6 +188,10 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"washer", "Шайба", Steel45, 3, true, BuildWasher},
     {"ring", "Шайба, втулка", Steel45, 3, false, BuildRing},
     {"pingost", "Штифт", Steel45, 3, false, BuildPinGost},
+    {"distscrew", "Винт дистанционный", Steel45, 3, true, BuildDistanceScrew},
+    {"clamp", "Прихват призматический", Steel45, 1, true, BuildClamp},
+    {"fitting", "Штуцер", Steel45, 1, true, BuildFitting},
+    {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
 };
 
 } // namespace

@@ -110,6 +110,29 @@ public:
     void dr2D_Washer_V2(R mx, R my, R ma, R ms, R d, R D, R t, Integer tl, Boolean IsSize) const;
     void dr2D_Washer_V11(R mx, R my, R ma, R ms, R R_, R sr, R H, Integer tl, Boolean IsSize) const;
 
+    // Section of an angle with legs B (along x) and b (along y), wall t, inner fillet R and
+    // rounded leg ends r, as one macro object; IsSize adds the two leg dimensions.
+    void dr2D_Corner_V1(R mx, R my, R ma, R ms, R B, R b, R t, R R_, R r, Integer tl, Boolean IsSize) const;
+    // Collared bushing: bore r42, body r45, collar r48 over x12, length x59, a V groove ck deep
+    // at y68 (at x59 - 5 and flat when ck is 0); the section is hatched; isSize is not used.
+    void dr2D_Vtulka_V1(R mx, R my, R ma, R ms, R r42, R r45, R r48, R x12, R x59, Real y68, R ck, Integer tl,
+                        Boolean isSize) const;
+    // Face views of spur gear rims of module m with z teeth, root deepened by c modules; one
+    // tooth pitch is drawn z times about the centre. Nothing for fewer than 3 or more than
+    // 1,000 teeth or a module that is not positive. tl and isSize are not used.
+    void dr2D_GearsWheel_Ext_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
+    void dr2D_GearsWheel_Int_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
+
+    // Safety support: head r90 with end chamfer fD, thread r75, length y81, thread y80 (x = 0 at
+    // the shoulder, the head towards -x), flats y79 across whose middle lies y82 from the head's
+    // end face; with isSize the section through the flats and the dimensions.
+    void dr2D_LapkaZapobizna_V1(R mx, R my, R ma, R mm, R r90, R r75, R y81, R y80, R y82, R y79, R fD,
+                                Integer tl, Boolean isSize) const;
+    // The two regions the flats remove, x across the flats and y along the axis; reads only r90
+    // and y79.
+    void dr2D_LapkaZapobizna_Vo(R mx, R my, R ma, R mm, R r90, R r75, R y81, R y80, R y82, R y79, R fD,
+                                Integer tl, Boolean isSize) const;
+
     // Part documents of fasteners, saved and closed.
     void dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R D, R S_, R K, R t, R L, R sl, R r1) const;
     void dr3D_PinGost(S FileName, S Name, S Marking, R D, R L, R f) const;
@@ -120,6 +143,8 @@ public:
     void dr3D_Screw(R M, R L, R LM, R S_, R H, S FName) const;
 
 private:
+    // Both gear rims; Internal selects the ring gear's radii, sides and marks.
+    void GearsWheel(R mx, R my, R ma, R mm, R m, R z, R c, Boolean Internal) const;
     // The ring section of a washer or bushing: outer radius D, bore d, length L, chamfer f.
     void DrawRing(R D, R d, R L, R f) const;
     // The revolved ring as a part named Kind + " " + D + "*" + L.

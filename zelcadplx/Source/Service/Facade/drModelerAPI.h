@@ -667,6 +667,9 @@ public:
     // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
     // macro). Nothing changes for a missing file or without a top part and part collection.
     void drCreatePartFromFile(const TString& Name, Boolean ExternalFile);
+    // The part file of detail DetailCode with suffix Suffics for the detail-number insertions;
+    // empty when the detail is not present.
+    TString DetailFileToInsert(Integer DetailCode, Integer Suffics);
     // Inserts and places at (x, y, z); ReverseZ turns the part half a turn about its Y axis.
     void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
                    Boolean ExternalFile) override;

@@ -11,11 +11,5 @@ void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum, Real const&, Real
                                        Real const&, Real const&, Integer, Str const&)
 {
 }
-// Waits for the control model's detail files (the detail-number forms of insertion).
-void TModelerApi::AddDetail(Real const&, Real const&, Real const&, Integer, Integer, Boolean) {}
-void TModelerApi::AddDetailAxle(Real const&, Real const&, Real const&, Integer, Integer, Real const&,
-                                Real const&, Real const&, Real const&, Real const&, Real const&)
-{
-}
 
 } // namespace drApi
