@@ -24,6 +24,11 @@ class TBareThread final : public tvhost::THostModelObjectOf<tvapi::IThread> {
 public:
     TBareThread() : THostModelObjectOf(tvapi::o3d_thread) {}
     double GetPitch() override { return 1.5; }
+    void SetBaseObject(tvapi::IModelObjectPtr) override {}
+    tvapi::IModelObjectPtr GetBaseObject() override { return {}; }
+    void SetAutoDefinition(bool) override {}
+    void SetFullLength(bool) override {}
+    void SetLeftHand(bool) override {}
 };
 
 class TMeasurerTest : public TPanelFixture {

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "HostMeasure.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
@@ -42,6 +43,7 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindBoolean) return tvapi::IModelObjectPtr(NewBoolean(part.FeatureList()));
     if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
     if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
+    if (kind == tvapi::o3d_thread) return tvapi::IModelObjectPtr(NewThread(part.FeatureList()));
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 
