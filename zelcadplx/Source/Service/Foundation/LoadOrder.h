@@ -27,6 +27,7 @@ enum : int {
     Facade,            // MA
     FacadeStack,       // the placement stack moved onto MA's own
     Selector,          // drApi::Selector
+    HoleTypes,         // eHole3DType, the names of the hole configurations
     Library,           // the first place of the library built on the framework (its own header)
 };
 
