@@ -28,19 +28,24 @@ bool None(double v)
     return std::fabs(v) <= Negligible;
 }
 
-// Where the profile's origin lies in the sketch and the angle (degrees) of its first axis,
-// which runs along the model's -Z: from the open sketch's own frame. False when the facade
-// has no sketch frame or the start point lies off the sketch plane.
-bool ProfilePlacement(const TPoint3D& start, double& u, double& v, double& angle)
+// Where the profile's origin lies in the open sketch and the angle (degrees) of its first
+// axis, which runs along the model's -Z: as the sketch itself projects model points. False
+// when there is no sketch or it cannot project; `off` tells that the start point lies off the
+// sketch's plane, as far as the plane's frame tells.
+bool ProfilePlacement(const TPoint3D& start, double& u, double& v, double& angle, bool& off)
 {
+    tvapi::ISketchPtr& sketch = drApi::MA.GetSketch();
+    double u1 = 0.0, v1 = 0.0;
+    if (!sketch || !sketch->PointIntoSketch(start.x, start.y, start.z, u, v) ||
+        !sketch->PointIntoSketch(start.x, start.y, start.z - 1.0, u1, v1))
+        return false;
+    angle = std::atan2(v1 - v, u1 - u) * 180.0 / M_PI;
     TPlacement3D frame;
-    if (!drApi::GetPlacement3D(drApi::MA.GetSketch(), frame)) return false;
-    const TVector3D d(start.x - frame.O.x, start.y - frame.O.y, start.z - frame.O.z);
-    const auto dot = [](const TVector3D& a, const TVector3D& b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
-    if (std::fabs(dot(d, frame.AZ)) > OnPlane) return false;
-    u = dot(d, frame.AX);
-    v = dot(d, frame.AY);
-    angle = std::atan2(-frame.AY.z, -frame.AX.z) * 180.0 / M_PI;
+    off = false;
+    if (drApi::GetPlacement3D(sketch, frame)) {
+        const TVector3D d(frame.O, start);
+        off = std::fabs(d.x * frame.AZ.x + d.y * frame.AZ.y + d.z * frame.AZ.z) > OnPlane;
+    }
     return true;
 }
 
@@ -115,17 +120,19 @@ void THole3DParam::Place(const double& x, const double& y, const double& z)
         if (!None(x)) ADimension3D.Add3D(x, y, p1, &x, &y, Quality);
         facade->drPlaneParallelVertex(tvapi::o3d_planeYOZ, p1);
         facade->drCreateEskis(0.0, "");
-        ProfilePlacement(TPoint3D(x, y, z), u, v, angle);
+        bool off = false;
+        ProfilePlacement(TPoint3D(x, y, z), u, v, angle, off);
         drMtr(u, v, angle, 1.0);
         tvapi::IDrawingObjectPtr none;
         facade->R2->Constraint2D.First.Set(u, v, none, 0, none, 0, false);
         return;
     }
     M2->drPlaneEskis(tvapi::o3d_planeYOZ, -x, 0.0, "");
-    if (facade && !ProfilePlacement(TPoint3D(x, y, z), u, v, angle)) {
+    bool off = false;
+    if (facade && ProfilePlacement(TPoint3D(x, y, z), u, v, angle, off) && off) {
         // This host's YOZ normal runs the other way: the plane through the axis lies at +x.
         M2->drPlaneEskis(tvapi::o3d_planeYOZ, x, 0.0, "");
-        ProfilePlacement(TPoint3D(x, y, z), u, v, angle);
+        ProfilePlacement(TPoint3D(x, y, z), u, v, angle, off);
     }
     drMtr(u, v, angle, 1.0);
 }
