@@ -7,9 +7,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "Dimension3D.h"
 #include "HostKernel.h"
 #include "HostMeasure.h"
 #include "RecordingModeler.h"
+#include "StreamTestUtil.h"
+#include "TAVariable.h"
 #include "THole3DParam.h"
 #include "tvapi/Symbols3D.h"
 
@@ -132,4 +135,46 @@ TEST_F(THole3DParam3DTest, ThreadedBoreGetsAThreadOfItsSize)
     ASSERT_EQ(more.size(), 3u);
     EXPECT_NEAR(IThreadsParametersPtr(more[1])->GetNominalDiameter(), 8.0, 1e-6);
     EXPECT_NEAR(IThreadsParametersPtr(more[2])->GetNominalDiameter(), 5.0, 1e-6);
+}
+
+// A bore radius that is a program variable: each transition radius is registered as a formula
+// of the variable's name and the transition (three blanks, then 0.50), and the profile draws
+// with the registered value.
+TEST(THole3DParam3DRecordTest, TransitionRadiusOfAVariableBoreIsAFormula)
+{
+    TRecordingModeler m;
+    THole3DParam h(m);
+    static double bore = 5.0; // registered by address: it outlives the registry's use here
+    const double half = 0.5;
+    AVariable.AddVar("Rb", &bore, "");
+    const Integer before = AVariable.Count();
+    h.dr3DHole(0, 0, 0, 0, 0, 0, 0, half, 20, bore, half, 0, 0, 0);
+    ASSERT_EQ(AVariable.Count(), before + 2) << "the start and the end transition";
+    EXPECT_EQ(streamtest::Text(AVariable.Entry(before).Comment), "Rb+   0.50");
+    EXPECT_EQ(AVariable.Entry(before).Value, 5.5);
+    EXPECT_EQ(m.Texts().at(2), "drLine(0, 0, 0, 5.5, 1)");
+}
+
+// Tied to the model: a hidden start point and an end point 2 beyond the hole, the axis between
+// them, the start's dimensions recorded, the sketch on the plane through the start, and the
+// same cut.
+TEST_F(THole3DParam3DTest, ParametricHoleIsTiedToItsPointsAndCutsTheSame)
+{
+    const double block = Volume();
+    const Integer records = ADimension3D.APoint3D.Count;
+    ADimension3D.IsParametric = true;
+    THole3DParam h(drApi::MA);
+    h.dr3DHole(48, 6, -4, 0, 0, 0, 0, 0.5, 20, 5, 0.5, 0, 0, 0);
+    ADimension3D.IsParametric = false;
+    EXPECT_NEAR(Volume(), block - SimpleHoleVolume(), block * 1e-6);
+    EXPECT_EQ(Journal().Count("IPoints3D::Add"), 2u);
+    EXPECT_EQ(Journal().Count("ILineSegments3D::Add"), 1u);
+    const auto z = Journal().Calls("IPoint3D::SetZ");
+    ASSERT_EQ(z.size(), 2u);
+    EXPECT_EQ(z[1].Text(), "IPoint3D::SetZ(-22.000000)");
+    EXPECT_EQ(ADimension3D.APoint3D.Count, records + 1) << "the start point's place";
+    // The global registry lets the point go before the host ends.
+    for (Integer i = records; i < ADimension3D.APoint3D.Count; ++i)
+        ADimension3D.APoint3D[i] = TDimension3D();
+    ADimension3D.APoint3D.Count = records;
 }

@@ -101,13 +101,8 @@ TEST_F(HostThreadsTest, ThreadComesBackFromThePartFile)
     const auto folder =
         std::filesystem::path(::testing::TempDir()) / ("HostThreadsTest-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    const std::wstring file = tvhost::FromUtf8((folder / "rod.qpt").string());
-    ASSERT_TRUE(FDoc->SaveAs(file.c_str()));
-    FPart.Reset();
-    ASSERT_TRUE(FDoc->Close(kdDoNotSaveChanges));
-    FDoc = Application()->GetDocuments()->Open(file.c_str(), true, false);
-    ASSERT_TRUE(FDoc);
-    FPart = IPartPtr(&Part());
+    SaveAndReopen(tvhost::FromUtf8((folder / "rod.qpt").string()));
+    ASSERT_TRUE(FPart);
     const IThreadsPtr all = ISymbols3DContainerPtr(FPart)->GetThreads();
     ASSERT_EQ(all->GetCount(), 1);
     const IThreadPtr back = all->GetItem(0);
