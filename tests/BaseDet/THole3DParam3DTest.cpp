@@ -178,3 +178,15 @@ TEST_F(THole3DParam3DTest, ParametricHoleIsTiedToItsPointsAndCutsTheSame)
         ADimension3D.APoint3D[i] = TDimension3D();
     ADimension3D.APoint3D.Count = records;
 }
+
+// A bore of radius 0 leaves no profile to turn: the cut is a failed feature, the block stays.
+TEST_F(THole3DParam3DTest, HoleWithoutAProfileIsAFailedFeature)
+{
+    const double block = Volume();
+    THole3DParam h(drApi::MA);
+    h.dr3DHole(THole3DParam::CThreaded, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0);
+    ASSERT_TRUE(R().Obj3D);
+    EXPECT_TRUE(drApi::MA.ErrorEntity(R().Obj3D));
+    EXPECT_NEAR(Volume(), block, 1e-9);
+    EXPECT_TRUE(Threads().empty());
+}
