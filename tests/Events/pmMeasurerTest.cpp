@@ -24,6 +24,11 @@ class TBareThread final : public tvhost::THostModelObjectOf<tvapi::IThread> {
 public:
     TBareThread() : THostModelObjectOf(tvapi::o3d_thread) {}
     double GetPitch() override { return 1.5; }
+    void SetBaseObject(tvapi::IModelObjectPtr) override {}
+    tvapi::IModelObjectPtr GetBaseObject() override { return {}; }
+    void SetAutoDefinition(bool) override {}
+    void SetFullLength(bool) override {}
+    void SetLeftHand(bool) override {}
 };
 
 class TMeasurerTest : public TPanelFixture {
@@ -288,4 +293,18 @@ TEST_F(TMeasurerTest, CommandCancelledReturnsABlank)
     EXPECT_EQ(cmMeasurer(1), TString(" "));
     EXPECT_EQ(Journal().Count("IProcessFactory::CreateProcess3D"), 1u);
     EXPECT_EQ(TBaseManager::CurrentProcessManager, nullptr) << "the panel is gone";
+}
+
+// A thread the facade put on a real bore, picked by a script line as a user picks it: the
+// panel writes the size and coarse pitch the stand-in took from the face.
+TEST_F(TMeasurerTest, ThreadOnARealBoreIsPickedAndWritten)
+{
+    AddBody(tvhost::MakeCylinder({0, 0, 0}, {0, 0, 1}, 5, 20));
+    for (const tvapi::IModelObjectPtr& face : model_entities::All(Body, tvapi::o3d_face))
+        if (tvapi::IFaceShapePtr(face)->IsCylinder()) drApi::MA.drThread(face);
+    ASSERT_TRUE(drApi::MA.R3->Obj3D) << "the thread is made";
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load("move 1 1\nentity thread 1\nok\n", error)) << error;
+    EXPECT_EQ(cmMeasurer(TpmMeasurer::tmThread), TString("M  10.00*   1.50"));
+    ASSERT_FALSE(tvhost::Script().Load("entity thread 0\n", error));
 }

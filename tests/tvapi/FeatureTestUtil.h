@@ -82,6 +82,16 @@ protected:
     }
     tvhost::THostPart& Part() { return tvhost::HostAs<tvhost::THostDocument3D>(FDoc)->TopPart(); }
     tvapi::IModelContainerPtr Container() { return tvapi::IModelContainerPtr(FPart); }
+    // Saves the part's document to `file`, closes it, and opens the file as the fixture's part.
+    void SaveAndReopen(const std::wstring& file)
+    {
+        ASSERT_TRUE(FDoc->SaveAs(file.c_str()));
+        FPart.Reset();
+        ASSERT_TRUE(FDoc->Close(tvapi::kdDoNotSaveChanges));
+        FDoc = Application()->GetDocuments()->Open(file.c_str(), true, false);
+        ASSERT_TRUE(FDoc);
+        FPart = tvapi::IPartPtr(&Part());
+    }
 
     // A new sketch on the part's plane of `kind` (XOY without one).
     tvhost::THostSketch& Sketch(tvapi::tvObj3dTypeEnum kind = tvapi::o3d_planeXOY)

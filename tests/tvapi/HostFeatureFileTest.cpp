@@ -38,16 +38,7 @@ protected:
     }
 
     // Saves the part's document to `name`, closes it, and opens the file as the fixture's part.
-    void SaveAndReopen(const char* name)
-    {
-        const std::wstring file = TempName(name);
-        ASSERT_TRUE(FDoc->SaveAs(file.c_str()));
-        FPart.Reset();
-        ASSERT_TRUE(FDoc->Close(kdDoNotSaveChanges));
-        FDoc = Application()->GetDocuments()->Open(file.c_str(), true, false);
-        ASSERT_TRUE(FDoc);
-        FPart = IPartPtr(&Part());
-    }
+    void SaveAndReopen(const char* name) { TPartFixture::SaveAndReopen(TempName(name)); }
 
     std::filesystem::path FFolder;
 };

@@ -14,9 +14,11 @@
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Features3D.h"
 #include "tvapi/Model3D.h"
+#include "tvapi/ModelSearch.h"
 #include "tvapi/ParametricConstraint.h"
 #include "tvapi/Part.h"
 #include "tvapi/PropertyManager.h"
+#include "tvapi/Symbols3D.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"
 
@@ -51,6 +53,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
             ICopyGeometry, ICopiesGeometry, IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D,
             ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
-            IRuledSurfaces, IOpenDocumentParam>();
-    EXPECT_EQ(ids.size(), 104u);
+            IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer, IFindObjectParameters3D,
+            IFindObjects3D>();
+    EXPECT_EQ(ids.size(), 109u);
 }

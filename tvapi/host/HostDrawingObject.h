@@ -133,9 +133,12 @@ protected:
     tvapi::DrawingObjectTypeEnum DoGetType();
     tvapi::ITervanAPIObjectPtr DoGetParent();
     bool DoDelete();
+    // The first update of a segment, arc or circle maps its points (and scales its radius)
+    // through the document's local placements open at that time.
     bool DoUpdate();
 
 private:
+    void PlaceUnderLocalPlacements();
     friend class TContainerCore;
 
     tvapi::DrawingObjectTypeEnum FType;

@@ -7,6 +7,7 @@
 #include "HostCopyFeatures.h"
 #include "HostDrawingObject.h"
 #include "HostKernelFeatures.h"
+#include "HostMeasure.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
@@ -405,6 +406,13 @@ tvapi::IRuledSurfacesPtr THostPart::GetRuledSurfaces()
     if (!Enter("ISurfaceContainer::GetRuledSurfaces")) return {};
     return tvapi::IRuledSurfacesPtr(New<THostPlainList<tvapi::IRuledSurfaces, tvapi::IRuledSurface>>(
         "IRuledSurfaces", FFeatures, ListKindRuled, NewRuledSurface));
+}
+
+tvapi::IThreadsPtr THostPart::GetThreads()
+{
+    if (!Enter("ISymbols3DContainer::GetThreads")) return {};
+    return tvapi::IThreadsPtr(New<THostPlainList<tvapi::IThreads, tvapi::IThread>>(
+        "IThreads", FFeatures, tvapi::o3d_thread, NewThread));
 }
 
 tvapi::IMacroObjects3DPtr THostPart::GetMacroObjects3D()

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "HostCopyFeatures.h"
+#include "HostMeasure.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
@@ -44,6 +45,7 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
     if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
     if (kind == ListKindCopy) return tvapi::IModelObjectPtr(NewCopyGeometry(part.FeatureList()));
+    if (kind == tvapi::o3d_thread) return tvapi::IModelObjectPtr(NewThread(part.FeatureList()));
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 

@@ -139,10 +139,10 @@ struct TBodyOperand {
 
 // A feature of a part's list, journaled as model object and feature; its update asks the
 // list to build it. Not valid until built.
-template <class I> class THostListedFeature : public THostFeatureOf<I>, public TFeatureStep {
+template <class... I> class THostListedFeature : public THostFeatureOf<I...>, public TFeatureStep {
 public:
     THostListedFeature(tvapi::tvObj3dTypeEnum type, TFeatureListRef list)
-        : THostFeatureOf<I>(type), FList(std::move(list))
+        : THostFeatureOf<I...>(type), FList(std::move(list))
     {
         this->SetState(false, false, false);
     }

@@ -222,6 +222,7 @@ std::vector<tvapi::IModelObjectPtr> THostPart::ObjectsOf(tvapi::tvObj3dTypeEnum 
     if (kind == tvapi::o3d_sketch)
         for (const THostSketchPtr& sketch : FSketches)
             objects.emplace_back(tvapi::IModelObjectPtr(sketch));
+    if (kind == tvapi::o3d_thread) return FFeatures->Features({tvapi::o3d_thread});
     if (kind == tvapi::o3d_unknown) return ModelTree();
     if (kind == tvapi::o3d_face || kind == tvapi::o3d_edge || kind == tvapi::o3d_vertex)
         return EntitiesOf(*this, kind);

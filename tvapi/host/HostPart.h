@@ -16,7 +16,9 @@
 #include "HostTopology.h"
 #include "tvapi/Measurement.h"
 #include "tvapi/ModelContainer.h"
+#include "tvapi/ModelSearch.h"
 #include "tvapi/Part.h"
+#include "tvapi/Symbols3D.h"
 
 namespace tvhost {
 
@@ -29,12 +31,13 @@ using TComponents = std::vector<THostPartPtr>;
 inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
-// object and feature. Lists its bodies (o3d_body), sketches (o3d_sketch) and the faces,
-// edges and vertices of its bodies (numbered as part files number them); its components are
-// its sub-features.
+// object and feature. Lists its bodies (o3d_body), sketches (o3d_sketch), threads (o3d_thread)
+// and the faces, edges and vertices of its bodies (numbered as part files number them); its
+// components are its sub-features.
 class THostPart final
     : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
-                            tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer> {
+                            tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer,
+                            tvapi::ISymbols3DContainer, tvapi::IFindObjects3D> {
 public:
     THostPart();
 
@@ -85,6 +88,14 @@ public:
     // Its measurements, made on first request (HostMeasure.cpp).
     tvapi::IDistanceMeasurementsPtr GetDistanceMeasurements() override;
     tvapi::IAngleMeasurementsPtr GetAngleMeasurements() override;
+    // Its threads, features of its list that change no body (HostFeatureCollections.cpp),
+    // journaled as "ISymbols3DContainer::<operation>".
+    tvapi::IThreadsPtr GetThreads() override;
+    // Faces, edges or vertices of its bodies near a point, where the bodies are (HostThreads.cpp).
+    tvapi::IFindObjectParameters3DPtr GetFindObjectParameters() override;
+    std::vector<tvapi::IModelObjectPtr> FindObjects(double x, double y, double z, double tolerance,
+                                                    tvapi::IFindObjectParameters3DPtr parameters,
+                                                    int all) override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }

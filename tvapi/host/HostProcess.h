@@ -247,7 +247,8 @@ private:
     void Place(double x, double y, bool dynamic) override;
     // The active 3D document's tessellation object `id`: filtered, then picked when accepted.
     bool PickShown(int id) override;
-    // In the kernel's order over the active 3D document's top-part bodies (HostProcessMates.cpp).
+    // In the kernel's order over the active 3D document's top-part bodies, threads in the order
+    // they were made (HostProcessMates.cpp).
     bool PickEntity(const std::wstring& kind, int n) override;
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;

@@ -39,10 +39,13 @@ bool THostProcess3D::PickEntity(const std::wstring& kind, int n)
     THostApplication* app = THostApplication::Current();
     auto* doc = app ? dynamic_cast<THostDocument3D*>(app->Documents().Active().Get()) : nullptr;
     if (!doc || n < 1) return false;
-    const tvapi::tvObj3dTypeEnum k = kind == L"face"   ? tvapi::o3d_face
-                                     : kind == L"edge" ? tvapi::o3d_edge
-                                                       : tvapi::o3d_vertex;
-    const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(doc->TopPart(), k);
+    const tvapi::tvObj3dTypeEnum k = kind == L"face"     ? tvapi::o3d_face
+                                     : kind == L"edge"   ? tvapi::o3d_edge
+                                     : kind == L"thread" ? tvapi::o3d_thread
+                                                         : tvapi::o3d_vertex;
+    const std::vector<tvapi::IModelObjectPtr> all =
+        k == tvapi::o3d_thread ? doc->TopPart().Features().Features({tvapi::o3d_thread})
+                               : EntitiesOf(doc->TopPart(), k);
     if (static_cast<std::size_t>(n) > all.size()) return false;
     const tvapi::ITervanAPIObjectPtr object(all[static_cast<std::size_t>(n - 1)]);
     if (FEvents->FilterObjects(object)) FEvents->PlacementChanged(object);

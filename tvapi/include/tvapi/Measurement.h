@@ -134,13 +134,22 @@ protected:
 
 using IMeasurementContainerPtr = Ptr<IMeasurementContainer>;
 
-// A thread on a model object (o3d_thread): its pitch.
+// A thread on a model object (o3d_thread): its pitch, and how it is defined. A new thread is
+// given its face and options, then built by Update (false when the face carries no thread).
 class IThread : public IModelObject {
 public:
     static constexpr char IID[] = "61F0B7C4-3D28-4E95-A1B6-0C8E7D29F35A";
     using Parent = IModelObject;
 
     virtual double GetPitch() = 0;
+    // The cylindrical face the thread is cut on.
+    virtual void SetBaseObject(IModelObjectPtr face) = 0;
+    virtual IModelObjectPtr GetBaseObject() = 0;
+    // The nominal diameter is the face's and the pitch the coarse pitch of that size.
+    virtual void SetAutoDefinition(bool automatic) = 0;
+    // The thread runs the whole length of the face.
+    virtual void SetFullLength(bool full) = 0;
+    virtual void SetLeftHand(bool left) = 0;
 
 protected:
     ~IThread() = default;

@@ -246,6 +246,12 @@ public:
     void drBoolean(tvapi::tvBooleanType Op, tvapi::IPartPtr P1, Integer BodyPart1, tvapi::IPartPtr P2,
                    Integer BodyPart2);
 
+    // ---- Threads (Model3D/drModelerAPIThreads.cpp) --------------------------------------------
+    // Obj3D is emptied; then a thread of the current part on Face (its size and length taken
+    // from the face, right-hand) is made, completed, made Obj3D and recorded for an open 3D
+    // macro. Nothing more without a part, its 3D symbols, their threads or a new thread.
+    void drThread(tvapi::IModelObjectPtr Face);
+
     // ---- Patch and ruled surfaces, copies (Model3D/drModelerAPISurfaces.cpp) ------------------
     // The two surfaces end an open sketch (as drEndEskis), add the surface to the current part
     // and update it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is

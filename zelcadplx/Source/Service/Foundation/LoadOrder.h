@@ -28,6 +28,7 @@ enum : int {
     FacadeStack,       // the placement stack moved onto MA's own
     Selector,          // drApi::Selector
     Requirements,      // TDemStr and Qual, the standard components' texts
+    HoleTypes,         // eHole3DType, the names of the hole configurations
     Library,           // the first place of the library built on the framework (its own header)
 };
 

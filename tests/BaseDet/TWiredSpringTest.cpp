@@ -1,0 +1,157 @@
+// The wired spring: its 29-byte stream form with the version gate of Design and Code, a cut
+// stream that changes nothing, copying the sizes only, the stops of dr3D, and the part it
+// builds in the stand-in: named by its sizes, a valid body ground flat to its length, whose
+// volume lies between the wire along the main helix and along all its turns.
+
+#include "../Facade/FacadeFixture.h"
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include <unistd.h>
+
+#include "HostKernel.h"
+#include "HostKernelFeatures.h"
+#include "KmfData.h"
+#include "StreamTestUtil.h"
+#include "TWiredSpring.h"
+
+using namespace tvapi;
+
+TEST(TWiredSpringStreamTest, TwentyNineBytesAndOlderStreamsKeepDesignAndCode)
+{
+    TWiredSpring s(3, nullptr);
+    EXPECT_EQ(s.Radius + s.WireRadius + s.Height, 0.0);
+    s.Design = true;
+    s.Code = 31005;
+    s.Radius = 20;
+    s.WireRadius = 2;
+    s.Height = 50;
+    TKmfData out;
+    s.toStream(out);
+    const streamtest::Bytes bytes = streamtest::DataOf(out);
+    ASSERT_EQ(bytes.size(), 29u);
+    EXPECT_EQ(bytes[0], 1);
+
+    TWiredSpring back(4, nullptr);
+    TKmfData in;
+    streamtest::Load(in, bytes);
+    back.fromStream(in);
+    EXPECT_TRUE(back.Design);
+    EXPECT_EQ(back.Code, 31005);
+    EXPECT_EQ(back.Height, 50);
+    EXPECT_EQ(back.Id, 4);
+
+    // Version 43 holds only the sizes: the 24 bytes after Design and Code.
+    TWiredSpring old(5, nullptr);
+    old.Code = 7;
+    TKmfData v43;
+    v43.from(streamtest::Blob(43, streamtest::Bytes(bytes.begin() + 5, bytes.end())));
+    old.fromStream(v43);
+    EXPECT_FALSE(old.Design);
+    EXPECT_EQ(old.Code, 7);
+    EXPECT_EQ(old.Radius, 20);
+    EXPECT_EQ(old.WireRadius, 2);
+    EXPECT_FALSE(v43.ErrorReadFromFileToBufer);
+
+    TWiredSpring kept(6, nullptr);
+    kept.Radius = 9;
+    TKmfData cut;
+    streamtest::Load(cut, streamtest::Bytes(bytes.begin(), bytes.end() - 1));
+    kept.fromStream(cut);
+    EXPECT_EQ(kept.Radius, 9);
+    EXPECT_EQ(kept.Code, 0);
+}
+
+TEST(TWiredSpringStreamTest, AssignmentCopiesTheSizesOnly)
+{
+    TWiredSpring a(1, nullptr), b(2, nullptr);
+    b.Radius = 10;
+    b.WireRadius = 1;
+    b.Height = 30;
+    b.Design = true;
+    b.Code = 99;
+    a = b;
+    EXPECT_EQ(a.Radius, 10);
+    EXPECT_EQ(a.Height, 30);
+    EXPECT_EQ(a.Id, 1);
+    EXPECT_FALSE(a.Design);
+    EXPECT_EQ(a.Code, 0);
+}
+
+class TWiredSpringTest : public TFacadeFixture {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        FFolder =
+            std::filesystem::path(::testing::TempDir()) / ("TWiredSpringTest-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(FFolder);
+    }
+    void TearDown() override
+    {
+        TFacadeFixture::TearDown();
+        std::filesystem::remove_all(FFolder);
+    }
+    int OpenDocuments() { return FApp->GetDocuments()->GetCount(); }
+
+    std::filesystem::path FFolder;
+};
+
+TEST_F(TWiredSpringTest, NothingIsBuiltUndesignedOrWithoutTheControlModel)
+{
+    TWiredSpring s(3, &drApi::MA);
+    s.Radius = 20;
+    s.WireRadius = 2;
+    s.Height = 50;
+    s.dr3D(0);
+    s.Design = true;
+    ASSERT_EQ(drApi::LibraryControlModel, nullptr);
+    s.dr3D(0);
+    s.dr2D();
+    EXPECT_EQ(OpenDocuments(), 0);
+    EXPECT_EQ(Journal().Count("IDocuments::Add"), 0u);
+}
+
+// Two working turns keep the kernel's sweeps short; the sizes are the worked spring's.
+TEST_F(TWiredSpringTest, SpringPartIsGroundFlatToItsLength)
+{
+    const std::string file = (FFolder / "spring.qpt").string();
+    TWiredSpring::dr3D_Spring(drApi::MA, file.c_str(), 40, 2, 14, 2);
+    EXPECT_FALSE(R().IDoc) << "saved and closed";
+    // The main helix 12 high with its turns, the end turns 1 high with 0.75 turns.
+    std::vector<std::string> helices;
+    for (const char* op : {"ISpiral3D::SetHeight", "ISpiral3D::SetTurns", "ICylindricSpiral3D::SetDiameter"})
+        for (const tvhost::TJournalEntry& e : Journal().Calls(op))
+            helices.push_back(e.Text());
+    EXPECT_EQ(helices,
+              (std::vector<std::string>{"ISpiral3D::SetHeight(12.000000)", "ISpiral3D::SetHeight(1.000000)",
+                                        "ISpiral3D::SetHeight(1.000000)", "ISpiral3D::SetTurns(2.000000)",
+                                        "ISpiral3D::SetTurns(0.750000)", "ISpiral3D::SetTurns(0.750000)",
+                                        "ICylindricSpiral3D::SetDiameter(38.000000)",
+                                        "ICylindricSpiral3D::SetDiameter(38.000000)",
+                                        "ICylindricSpiral3D::SetDiameter(38.000000)"}));
+
+    const ITervanDocument3DPtr doc = FApp->GetDocuments()->Open(tvhost::FromUtf8(file).c_str(), false, false);
+    ASSERT_TRUE(doc);
+    const IPartPtr part = doc->GetTopPart();
+    EXPECT_EQ(U(part->GetName()), "Пружина-  40.00*   2.00");
+    EXPECT_EQ(U(part->GetMarking()), "Пружина");
+    const tvhost::THostPart& top = *tvhost::HostAs<tvhost::THostPart>(part);
+    ASSERT_EQ(top.LocalShapes().size(), 1u) << "one body of wire";
+    const tvhost::TShape& body = top.LocalShapes()[0];
+    EXPECT_TRUE(tvhost::IsValidShape(body));
+    const auto box = tvhost::BoxOf(body);
+    EXPECT_NEAR(box[5] - box[2], 14.0, 1e-3) << "ground flat at both ends";
+    EXPECT_NEAR(box[2], 0.0, 1e-3);
+    EXPECT_NEAR(box[3] - box[0], 40.0, 0.5);
+    EXPECT_NEAR(box[4] - box[1], 40.0, 0.5);
+    const double section = std::numbers::pi * 1.0 * 1.0;
+    const double turn = std::numbers::pi * 38.0;
+    const double main = std::hypot(2 * turn, 12.0), ends = 2 * std::hypot(0.75 * turn, 1.0);
+    const double volume = tvhost::Volume(body);
+    EXPECT_GT(volume, section * main);
+    EXPECT_LT(volume, section * (main + ends));
+    doc->Close(kdDoNotSaveChanges);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The annotation objects a part carries besides its features: its threads. The part answers
+// as the container.
+
+#include "tvapi/Measurement.h"
+
+namespace tvapi {
+
+// The threads of a part in the order they were made.
+class IThreads : public IAPIObject {
+public:
+    static constexpr char IID[] = "2598E89B-5787-4F33-8A81-B4D2B88C8F43";
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    // Thread `index`, from 0; empty out of range.
+    virtual IThreadPtr GetItem(int index) = 0;
+    // A new thread without a face, last in the part's model tree.
+    virtual IThreadPtr Add() = 0;
+
+protected:
+    ~IThreads() = default;
+};
+
+using IThreadsPtr = Ptr<IThreads>;
+
+class ISymbols3DContainer : public IAPIObject {
+public:
+    static constexpr char IID[] = "B452FA05-4782-4189-A45F-B679FCB374E6";
+    using Parent = IAPIObject;
+
+    virtual IThreadsPtr GetThreads() = 0;
+
+protected:
+    ~ISymbols3DContainer() = default;
+};
+
+using ISymbols3DContainerPtr = Ptr<ISymbols3DContainer>;
+
+} // namespace tvapi

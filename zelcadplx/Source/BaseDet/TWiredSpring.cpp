@@ -1,0 +1,122 @@
+// TWiredSpring: its stream form and its part, built through the facade's helices and sweeps.
+#include "TWiredSpring.h"
+
+#include "Dictionary.h"
+#include "Dimension3D.h"
+#include "KmfData.h"
+#include "Placement3D.h"
+#include "TControlModel.h"
+#include "drModelerAPI.h"
+#include "maTervan.h"
+
+namespace {
+
+// The open sketch's coordinates of the model point p; the fallback (u, v) - where a host whose
+// XOZ sketch runs (X, -Z) has it - when the facade gives no frame.
+TPoint2D SketchPoint(drApi::TModelerApi& M, const TPoint3D& p, double u, double v)
+{
+    TPlacement3D f;
+    if (!drApi::GetPlacement3D(M.GetSketch(), f)) return TPoint2D(u, v);
+    const TVector3D d(f.O, p);
+    return TPoint2D(d.x * f.AX.x + d.y * f.AX.y + d.z * f.AX.z, d.x * f.AY.x + d.y * f.AY.y + d.z * f.AY.z);
+}
+
+TString SpringName(const double& D, const double& d)
+{
+    return ::DC("Пружина") + "-" + TString(D, 2, true, 7) + "*" + TString(d, 2, true, 7);
+}
+
+// A helix of the current plane; the new helix, empty when none was made.
+tvapi::IModelObjectPtr Helix(drApi::TModelerApi& M, const double& height, const double& turns,
+                             const double& D)
+{
+    M.R3->Obj3D.Reset();
+    M.drSpiral3D(tvapi::IPlane3DPtr(M.GetPlane()), height, turns, D);
+    return M.R3->Obj3D;
+}
+
+} // namespace
+
+TWiredSpring::TWiredSpring(int iId, TModeler3D* M) : TDetail(iId, M, nullptr, 0, nullptr) {}
+
+void TWiredSpring::operator=(const TWiredSpring& D)
+{
+    Radius = D.Radius;
+    WireRadius = D.WireRadius;
+    Height = D.Height;
+}
+
+void TWiredSpring::dr3D(const Integer) const
+{
+    TControlModel* model = drApi::LibraryControlModel;
+    if (!Design || !model || !model->ExistDetail(Id) || !M2) return;
+    model->SetCurrent(*M2, Id, 0);
+    const TString FName = model->sfDetail3D(Id, 0);
+    dr3D_Spring(*M2, FName, 2.0 * Radius, WireRadius, Height, WorkingTurns);
+}
+
+void TWiredSpring::toStream(TKmfData& stream) const
+{
+    stream.WriteByte(Design ? 1 : 0);
+    stream.Write(Code);
+    stream.Write(Radius);
+    stream.Write(WireRadius);
+    stream.Write(Height);
+}
+
+void TWiredSpring::fromStream(TKmfData& stream)
+{
+    if (stream.ErrorReadFromFileToBufer) return;
+    const bool withDesign = stream.Version() >= DesignVersion;
+    bool design = Design;
+    int code = Code;
+    if (withDesign) {
+        design = stream.ReadBoolean();
+        code = stream.ReadInteger();
+    }
+    const double radius = stream.ReadReal(), wire = stream.ReadReal(), height = stream.ReadReal();
+    if (stream.ErrorReadFromFileToBufer) return; // cut short: the spring stays as it was
+    Design = design;
+    Code = code;
+    Radius = radius;
+    WireRadius = wire;
+    Height = height;
+}
+
+void TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const double& D, const double& d,
+                               const double& H, const double& C)
+{
+    auto* facade = dynamic_cast<drApi::TModelerApi*>(&Md);
+    if (!facade) return; // helices, planes and sweeps are the facade's own
+    drApi::TModelerApi& M = *facade;
+    const double r = d * 0.5, Dm = D - d;
+    M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"));
+    ADimension3D.IsParametric = false;
+    M.drPlaneEskis(tvapi::o3d_planeXOY, r, 0.0, "");
+    const tvapi::IModelObjectPtr main = Helix(M, H - d, C, Dm);
+    const tvapi::IModelObjectPtr lower = Helix(M, -r, EndTurns, Dm); // down from the same plane
+    M.drPlane(tvapi::o3d_planeXOY, H - r);
+    const tvapi::IModelObjectPtr upper = Helix(M, r, EndTurns, Dm);
+    // The wire's section at the start of the main helix and of the lower end turn.
+    M.drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
+    const TPoint2D c1 = SketchPoint(M, TPoint3D(Dm * 0.5, 0.0, r), Dm * 0.5, -r);
+    M.drCircle(c1.x, c1.y, r, 1);
+    M.drEvolution(main, true, tvapi::tvOperationUnion);
+    M.drEvolution(lower, true, tvapi::tvOperationUnion);
+    // The section at the start of the upper end turn.
+    M.drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
+    const TPoint2D c2 = SketchPoint(M, TPoint3D(Dm * 0.5, 0.0, H - r), Dm * 0.5, r - H);
+    M.drCircle(c2.x, c2.y, r, 1);
+    M.drEvolution(upper, true, tvapi::tvOperationUnion);
+    // The bands beyond both ends, D - r deep, cut through the whole spring: flat ends.
+    M.drPlaneEskis(tvapi::o3d_planeXOZ, D, 0.0, "");
+    const TPoint2D a1 = SketchPoint(M, TPoint3D(D, 0.0, H), D, -H);
+    const TPoint2D b1 = SketchPoint(M, TPoint3D(-D, 0.0, H + D - r), -D, r - H - D);
+    M.drRectAngle(a1.x, a1.y, b1.x, b1.y, 1);
+    const TPoint2D a2 = SketchPoint(M, TPoint3D(D, 0.0, 0.0), D, 0.0);
+    const TPoint2D b2 = SketchPoint(M, TPoint3D(-D, 0.0, r - D), -D, D - r);
+    M.drRectAngle(a2.x, a2.y, b2.x, b2.y, 1);
+    M.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2.0 * D, 0.0);
+    M.drSave3D(true, false);
+    M.drSet(SpringName(D, d), "", "", 25);
+}
