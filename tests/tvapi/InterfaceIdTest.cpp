@@ -53,7 +53,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
             ICopyGeometry, ICopiesGeometry, IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D,
             ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
-            IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer, IFindObjectParameters3D,
-            IFindObjects3D>();
+            IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer,
+            IFindObjectParameters3D, IFindObjects3D>();
     EXPECT_EQ(ids.size(), 109u);
 }
