@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "HostDimensions3D.h"
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
 #include "HostFeatureFile.h"
@@ -485,6 +486,7 @@ json ModelJson(THostPart& part)
                   {"density", part.Density()},      {"bodies", std::move(bodies)},
                   {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
     if (built) model["features"] = FeaturesJson(part);
+    if (!part.Dimensions3D().empty()) model["dimensions3D"] = Dimensions3DJson(part);
     return model;
 }
 
@@ -513,6 +515,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         component->SetSource(file, c.at("external").get<bool>());
         part.AddComponent(std::move(component));
     }
+    if (model.contains("dimensions3D")) LoadDimensions3D(part, model["dimensions3D"]);
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)
