@@ -69,6 +69,7 @@ public:
 private:
     void Mate(const json& m);
     void EntityRef(const json& o);
+    void Color(const json& c);
     void Dimension3D(const json& d);
     TJsonPath FPath;
     // Objects by file number: their path, and the numbers they hold (children, boundaries).
@@ -588,6 +589,15 @@ void TChecker::Mate(const json& m)
     });
 }
 
+void TChecker::Color(const json& c)
+{
+    Object(c);
+    Member(c, "color", [&](const json& v) { Int32(v); });
+    Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
+    for (const char* key : {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
+        Member(c, key, [&](const json& v) { Number(v); });
+}
+
 void TChecker::EntityRef(const json& o)
 {
     if (o.is_null()) return;
@@ -626,16 +636,21 @@ void TChecker::Model(const json& m)
         Items(bodies, [&](const json& b, std::size_t) {
             Object(b);
             Member(b, "brep", [&](const json& v) { String(v); });
-            Member(b, "color", [&](const json& c) {
-                Object(c);
-                Member(c, "color", [&](const json& v) { Int32(v); });
-                Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
-                for (const char* key :
-                     {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
-                    Member(c, key, [&](const json& v) { Number(v); });
-            });
+            Member(
+                b, "hidden", [&](const json& v) { Bool(v); }, true);
+            Member(b, "color", [&](const json& c) { Color(c); });
         });
     });
+    Member(
+        m, "display",
+        [&](const json& display) {
+            Items(display, [&](const json& d, std::size_t) {
+                Object(d);
+                Member(d, "color", [&](const json& c) { Color(c); });
+                Member(d, "hidden", [&](const json& v) { Bool(v); });
+            });
+        },
+        true);
     Member(
         m, "sketches",
         [&](const json& sketches) { Items(sketches, [&](const json& s, std::size_t) { Sketch(s); }); }, true);
@@ -647,6 +662,8 @@ void TChecker::Model(const json& m)
                 Member(f, "kind", [&](const json& v) { Int32(v); });
                 Member(f, "name", [&](const json& v) { String(v); });
                 Member(f, "counted", [&](const json& v) { Bool(v); });
+                Member(
+                    f, "excluded", [&](const json& v) { Bool(v); }, true);
                 Member(f, "params", [&](const json& v) { Object(v); });
             });
         },

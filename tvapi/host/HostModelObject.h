@@ -53,7 +53,7 @@ public:
     {
         if (!THostObject::Enter("IModelObject::Reset")) return false;
         ++FResets;
-        const bool changed = FHidden || ResetDisplay();
+        const bool changed = ResetDisplay() || FHidden;
         FHidden = false;
         return changed;
     }
@@ -100,6 +100,11 @@ public:
     }
     int GetValid() override { return THostObject::Enter("IFeature::GetValid") && FValid ? 1 : 0; }
     bool GetExcluded() override { return THostObject::Enter("IFeature::GetExcluded") && FExcluded; }
+    void SetExcluded(bool excluded) override
+    {
+        if (THostObject::Enter("IFeature::SetExcluded", {excluded ? "true" : "false"})) FExcluded = excluded;
+    }
+    int GetError() override { return THostObject::Enter("IFeature::GetError") && !FValid ? 1 : 0; }
     bool GetRollBacked() override { return THostObject::Enter("IFeature::GetRollBacked") && FRollBacked; }
     bool Delete() override
     {
@@ -125,6 +130,8 @@ public:
         FRollBacked = rolledBack;
     }
     bool IsDeleted() const noexcept { return FDeleted; }
+    bool Excluded() const noexcept { return FExcluded; }
+    void SetExcludedDirect(bool excluded) noexcept { FExcluded = excluded; }
     // What deleting the object does to its owner (removes it there); the owner's state is
     // held weakly, so an owner gone first leaves nothing to do.
     void OnDelete(std::function<void()> action) { FOnDelete = std::move(action); }

@@ -157,8 +157,10 @@ void THostPart::PlaceBodies()
 {
     for (std::size_t i = 0; i < FBodies.size(); ++i) {
         const TColor color = FBodies[i]->Color();
+        const bool hidden = FBodies[i]->Hidden();
         FBodies[i] = MakeBody(Moved(FShapes[i], FFrame));
         FBodies[i]->Color() = color;
+        FBodies[i]->SetHiddenDirect(hidden);
     }
 }
 
@@ -171,13 +173,17 @@ tvapi::IPartsPtr THostPart::GetParts()
 void THostPart::TakeBuilt(const TBodies& built)
 {
     std::vector<TColor> colors;
-    for (const THostBodyPtr& body : FBodies)
+    std::vector<bool> hidden;
+    for (const THostBodyPtr& body : FBodies) {
         colors.push_back(body->Color());
+        hidden.push_back(body->Hidden());
+    }
     FShapes = built.Solids;
     FBodies.clear();
     for (std::size_t i = 0; i < FShapes.size(); ++i) {
         FBodies.push_back(MakeBody(Moved(FShapes[i], FFrame)));
         if (i < colors.size()) FBodies.back()->Color() = colors[i];
+        if (i < hidden.size()) FBodies.back()->SetHiddenDirect(hidden[i]);
     }
 }
 

@@ -26,8 +26,8 @@ class THostPart;
 using THostPartPtr = tvapi::Ptr<THostPart>;
 using TComponents = std::vector<THostPartPtr>;
 
-// A part's mass is the volume of its bodies times this density unless set otherwise:
-// steel, in kg/mm³.
+// A part's mass (kg) is the volume of its bodies times this density unless set otherwise (a
+// document's material sets it): steel, in kg/mm³.
 inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model

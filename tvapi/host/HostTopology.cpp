@@ -2,6 +2,8 @@
 // these lie on.
 #include "HostTopology.h"
 
+#include "HostDrawingObject.h"
+
 #include <cmath>
 #include <set>
 #include <vector>
@@ -460,6 +462,25 @@ double THostBody::Volume() const
 std::vector<tvapi::IModelObjectPtr> THostBody::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
 {
     return FTopology ? FTopology->All(kind) : std::vector<tvapi::IModelObjectPtr>();
+}
+
+void THostBody::SetAdvancedColor(int color, double ambient, double diffuse, double specularity,
+                                 double shininess, double transparency, double emission)
+{
+    if (!Enter("IColorParam::SetAdvancedColor",
+               {std::to_string(color), NumberArg(ambient), NumberArg(diffuse), NumberArg(specularity),
+                NumberArg(shininess), NumberArg(transparency), NumberArg(emission)}))
+        return;
+    FColor = {color, tvapi::useColorOur, ambient, diffuse, specularity, shininess, transparency, emission};
+}
+
+bool THostBody::ResetDisplay()
+{
+    const TColor plain;
+    const bool changed =
+        FColor.Color != plain.Color || FColor.Use != plain.Use || FColor.Transparency != plain.Transparency;
+    FColor = plain;
+    return changed;
 }
 
 void THostBody::SetUseColor(tvapi::tvUseColorEnum use)

@@ -54,6 +54,10 @@ public:
     // Non-zero for a feature built without error.
     virtual int GetValid() = 0;
     virtual bool GetExcluded() = 0;
+    // An excluded feature takes no part in building the model; taken in by Update.
+    virtual void SetExcluded(bool excluded) = 0;
+    // Zero for a feature built without error; the host's error code otherwise.
+    virtual int GetError() = 0;
     virtual bool GetRollBacked() = 0;
     // Removes the feature's object from its model; false when it is gone already.
     virtual bool Delete() = 0;

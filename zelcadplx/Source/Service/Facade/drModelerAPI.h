@@ -552,6 +552,20 @@ public:
     // without a top part or 3D symbols.
     void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
 
+    // ---- Display state of model objects (Model3D/drModelerAPIDisplay.cpp) ----------------------
+    // Each does nothing for an empty object. Hides or shows E, then updates it.
+    void SetHidden(tvapi::IModelObjectPtr E, const Boolean H);
+    // Gives E the colour Color (the host's value) with transparency P and the library's other
+    // coefficients in one call, then updates it; nothing for an object without colour.
+    void SetColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
+    // Excludes the feature E from the model's calculation and updates it; nothing for no feature.
+    void SetExcluded(tvapi::IModelObjectPtr E);
+    // A feature in error is excluded, any other coloured as SetColor (when it has a colour);
+    // then updated. False when it acted on E, true when E is no feature.
+    Boolean SetExludedOrColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
+    // Gives Obj its default display again; no update follows.
+    void ReSet(tvapi::IModelObjectPtr Obj);
+
     // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
     // The first open document of type T whose full file name equals Name byte for byte;
     // empty without a host or a match.
@@ -559,9 +573,10 @@ public:
     // Opens the file Name (shown when Invisible is false) as IDoc, with IDoc3D and its top
     // part as Part; a new reference to Part, empty when no 3D document or part resulted.
     tvapi::IPartPtr drOpen3D(TString const& Name, bool Invisible);
-    // The mass of the top part of the model file FName: read from its document when it is
-    // open as a part or assembly (nothing else changes), otherwise opened invisibly, read and closed unsaved
-    // (IDoc, IDoc3D, Part then still name it). 0.0 for a missing file or any failure.
+    // The mass (kg) of the top part of the model file FName: read from its document when it is
+    // open as a part or assembly, otherwise opened invisibly, read and closed unsaved whatever
+    // it held. IDoc, IDoc3D and Part are as they were. 0.0 for a missing file, a folder (nothing
+    // is opened) or any failure.
     Real GetMassFile(TString const& FName);
     // Writes the material's name with its library key (property 9) and its density (property
     // 10) into the current document through the host's property manager; a missing property
