@@ -36,15 +36,17 @@ TEST_F(TModelerApiDoc3DTest, OpenModelsAreReadInPlaceOthersOpenedInvisiblyAndClo
     EXPECT_FALSE(R().IDoc);
     EXPECT_EQ(Journal().Count("IDocuments::Open"), 0);
 
+    // The caller's document, 3D document and part come back after the file's was opened.
+    R().IDoc = assembly;
+    R().IDoc3D = assembly;
+    R().Part = R().IDoc3D->GetTopPart();
+    const IPartPtr part = R().Part;
     EXPECT_EQ(MA.GetMassFile(Path("m1.qpt")), 1.25);
     EXPECT_EQ(Journal().Calls("IDocuments::Open").at(0).Arguments.at(1), "false"); // not shown
-    const auto* opened = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc);
-    ASSERT_TRUE(opened);
-    ASSERT_TRUE(R().Part);
+    EXPECT_TRUE(R().IDoc == assembly && R().IDoc3D == ITervanDocument3DPtr(assembly) && R().Part == part);
     // Closed unsaved; the assembly stays open.
-    EXPECT_FALSE(opened->IsOpen());
-    EXPECT_EQ(opened->ClosedWith(), kdDoNotSaveChanges);
     EXPECT_EQ(Host().App().Documents().Count(), 1u);
+    EXPECT_EQ(MA.GetMassFile(Path("m1.qpt")), 1.25) << "the same mass again";
 }
 
 TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing)
@@ -55,9 +57,9 @@ TEST_F(TModelerApiDoc3DTest, MissingFilesFoldersAndFilesWithoutAPartWeighNothing
     EXPECT_TRUE(Journal().Entries().empty()); // the host is not asked
     Saved(tvDocumentDrawing, "m4.qpt", 0)->Close(kdDoNotSaveChanges);
     EXPECT_EQ(MA.GetMassFile(Path("m4.qpt")), 0.0);
-    EXPECT_TRUE(R().IDoc);
+    EXPECT_FALSE(R().IDoc);
     EXPECT_FALSE(R().IDoc3D);
-    EXPECT_EQ(Host().App().Documents().Count(), 1u); // left open
+    EXPECT_EQ(Host().App().Documents().Count(), 0u) << "a file without a part is closed too";
 }
 
 TEST_F(TModelerApiDoc3DTest, CreatedOverAnOpenSameNamedPartSavedAndClosed)
@@ -104,4 +106,25 @@ TEST_F(TModelerApiDoc3DTest, CreatedOverAnOpenSameNamedPartSavedAndClosed)
     MA.drSave3DAs(Path("renamed.qas"), "C");
     EXPECT_EQ(tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart().Name(), L"C");
     EXPECT_TRUE(std::filesystem::exists(::testing::TempDir() + "renamed.qas"));
+}
+
+// The document's material sets the part's density: a 10 x 20 x 5 box of 7800 kg/m³ weighs
+// 7.8 g once saved, opened by GetMassFile and closed again.
+TEST_F(TModelerApiDoc3DTest, MaterialDensityGivesTheMassOfTheSavedPart)
+{
+    const ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentPart);
+    tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+    R().IDoc = doc;
+    MA.drSetMaterial(1, "Сталь 45", "Material:V0123456789ABCDEF0123456789ABCDEF", 7800.0);
+    EXPECT_NEAR(tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().Mass(), 0.0078, 1e-12);
+    ASSERT_TRUE(doc->SaveAs(tvhost::FromUtf8(::testing::TempDir() + "box7800.qpt").c_str()));
+    doc->Close(kdDoNotSaveChanges);
+    const ITervanDocumentPtr drawing = Open(tvDocumentDrawing);
+    R().IDoc = drawing;
+    R().IDoc3D.Reset();
+    R().Part.Reset();
+    EXPECT_NEAR(MA.GetMassFile(Path("box7800.qpt")), 0.0078, 1e-12); // kg
+    EXPECT_TRUE(R().IDoc == drawing);
+    EXPECT_FALSE(R().IDoc3D || R().Part);
+    EXPECT_EQ(Host().App().Documents().Count(), 1u);
 }

@@ -10,6 +10,7 @@
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Features3D.h"
@@ -54,6 +55,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             ICopyGeometry, ICopiesGeometry, IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D,
             ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
             IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer,
-            IFindObjectParameters3D, IFindObjects3D>();
-    EXPECT_EQ(ids.size(), 109u);
+            IFindObjectParameters3D, IFindObjects3D, IDimension3D, IBaseLineDimension3D, ILineDimension3D,
+            ILineDimensions3D>();
+    EXPECT_EQ(ids.size(), 113u);
 }

@@ -63,6 +63,10 @@ public:
     void SetShininess(double) override { (void)Enter("IColorParam::SetShininess"); }
     void SetTransparency(double) override { (void)Enter("IColorParam::SetTransparency"); }
     void SetEmission(double) override { (void)Enter("IColorParam::SetEmission"); }
+    void SetAdvancedColor(int color, double, double, double, double, double, double) override
+    {
+        if (Enter("IColorParam::SetAdvancedColor", {Num(color)})) FColor = color;
+    }
 
 private:
     void Set(const char* op, std::size_t axis, double value)

@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "HostDimensions3D.h"
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
 #include "HostFeatureFile.h"
@@ -475,7 +476,8 @@ json ModelJson(THostPart& part)
     for (std::size_t i = 0; i < shapes.size(); ++i)
         bodies.push_back(
             {{"brep", BRepText(shapes[i])},
-             {"color", ColorJson(i < part.Bodies().size() ? part.Bodies()[i]->Color() : TColor{})}});
+             {"color", ColorJson(i < part.Bodies().size() ? part.Bodies()[i]->Color() : TColor{})},
+             {"hidden", i < part.Bodies().size() && part.Bodies()[i]->Hidden()}});
     json components = json::array();
     for (const THostPartPtr& c : part.Components())
         components.push_back({{"file", ToUtf8(c->SourceFile())},
@@ -484,7 +486,15 @@ json ModelJson(THostPart& part)
     json model = {{"name", ToUtf8(part.Name())},    {"marking", ToUtf8(part.Marking())},
                   {"density", part.Density()},      {"bodies", std::move(bodies)},
                   {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
-    if (built) model["features"] = FeaturesJson(part);
+    if (built) {
+        model["features"] = FeaturesJson(part);
+        // The bodies the features build show as the user left them.
+        json display = json::array();
+        for (const THostBodyPtr& body : part.Bodies())
+            display.push_back({{"color", ColorJson(body->Color())}, {"hidden", body->Hidden()}});
+        model["display"] = std::move(display);
+    }
+    if (!part.Dimensions3D().empty()) model["dimensions3D"] = Dimensions3DJson(part);
     if (json names = EntityNamesJson(part); !names.empty()) model["names"] = std::move(names);
     return model;
 }
@@ -500,10 +510,17 @@ void LoadModel(THostPart& part, const json& model, int depth)
     for (const json& body : model.at("bodies")) {
         TShape shape = ShapeOfBRepText(body.at("brep").get<std::string>());
         if (!shape) throw std::invalid_argument("a body's B-rep text holds no shape");
-        part.AddBody(std::move(shape))->Color() = ColorOf(body.at("color"));
+        const THostBodyPtr added = part.AddBody(std::move(shape));
+        added->Color() = ColorOf(body.at("color"));
+        added->SetHiddenDirect(body.value("hidden", false));
     }
     if (model.contains("sketches")) LoadSketches(part, model["sketches"]);
     if (model.contains("features")) LoadFeatures(part, model["features"]);
+    if (model.contains("display"))
+        for (std::size_t i = 0; i < model["display"].size() && i < part.Bodies().size(); ++i) {
+            part.Bodies()[i]->Color() = ColorOf(model["display"][i].at("color"));
+            part.Bodies()[i]->SetHiddenDirect(model["display"][i].at("hidden").get<bool>());
+        }
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;
@@ -515,6 +532,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
         part.AddComponent(std::move(component));
     }
     if (model.contains("names")) LoadEntityNames(part, model["names"]);
+    if (model.contains("dimensions3D")) LoadDimensions3D(part, model["dimensions3D"]);
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)

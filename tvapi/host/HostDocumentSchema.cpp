@@ -68,6 +68,9 @@ public:
 
 private:
     void Mate(const json& m);
+    void EntityRef(const json& o);
+    void Color(const json& c);
+    void Dimension3D(const json& d);
     TJsonPath FPath;
     // Objects by file number: their path, and the numbers they hold (children, boundaries).
     struct TNode {
@@ -581,16 +584,46 @@ void TChecker::Mate(const json& m)
     Member(m, "direction", [&](const json& v) { Int32(v); });
     Member(m, "value", [&](const json& v) { Number(v); });
     Member(m, "objects", [&](const json& objects) {
-        Items(objects, [&](const json& o, std::size_t) {
-            if (o.is_null()) return;
-            Object(o);
-            Member(o, "part", [&](const json& v) { Int32(v); });
-            Member(o, "kind", [&](const json& v) { Int32(v); });
-            Member(
-                o, "index", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
-        });
+        Items(objects, [&](const json& o, std::size_t) { EntityRef(o); });
         if (objects.size() != 2) Fail("a mate has two objects");
     });
+}
+
+void TChecker::Color(const json& c)
+{
+    Object(c);
+    Member(c, "color", [&](const json& v) { Int32(v); });
+    Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
+    for (const char* key : {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
+        Member(c, key, [&](const json& v) { Number(v); });
+}
+
+void TChecker::EntityRef(const json& o)
+{
+    if (o.is_null()) return;
+    Object(o);
+    Member(o, "part", [&](const json& v) { Int32(v); });
+    Member(o, "kind", [&](const json& v) { Int32(v); });
+    Member(
+        o, "index", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
+}
+
+void TChecker::Dimension3D(const json& d)
+{
+    Object(d);
+    Member(d, "kind", [&](const json& v) { Int32(v); });
+    Member(d, "name", [&](const json& v) { String(v); });
+    Member(d, "objects", [&](const json& objects) {
+        Items(objects, [&](const json& o, std::size_t) { EntityRef(o); });
+        if (objects.size() != 2) Fail("a 3D dimension has two objects");
+    });
+    Member(d, "length", [&](const json& v) { Number(v); });
+    Member(d, "autoNominal", [&](const json& v) { Bool(v); });
+    Member(d, "tolerance", [&](const json& v) { String(v); });
+    Member(d, "toleranceOn", [&](const json& v) { Bool(v); });
+    Member(d, "placement", [&](const json& v) { Number(v); });
+    Member(d, "hidden", [&](const json& v) { Bool(v); });
+    Member(d, "texts", [&](const json& v) { Texts(v); });
 }
 
 void TChecker::Model(const json& m)
@@ -603,16 +636,21 @@ void TChecker::Model(const json& m)
         Items(bodies, [&](const json& b, std::size_t) {
             Object(b);
             Member(b, "brep", [&](const json& v) { String(v); });
-            Member(b, "color", [&](const json& c) {
-                Object(c);
-                Member(c, "color", [&](const json& v) { Int32(v); });
-                Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
-                for (const char* key :
-                     {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
-                    Member(c, key, [&](const json& v) { Number(v); });
-            });
+            Member(
+                b, "hidden", [&](const json& v) { Bool(v); }, true);
+            Member(b, "color", [&](const json& c) { Color(c); });
         });
     });
+    Member(
+        m, "display",
+        [&](const json& display) {
+            Items(display, [&](const json& d, std::size_t) {
+                Object(d);
+                Member(d, "color", [&](const json& c) { Color(c); });
+                Member(d, "hidden", [&](const json& v) { Bool(v); });
+            });
+        },
+        true);
     Member(
         m, "sketches",
         [&](const json& sketches) { Items(sketches, [&](const json& s, std::size_t) { Sketch(s); }); }, true);
@@ -624,10 +662,15 @@ void TChecker::Model(const json& m)
                 Member(f, "kind", [&](const json& v) { Int32(v); });
                 Member(f, "name", [&](const json& v) { String(v); });
                 Member(f, "counted", [&](const json& v) { Bool(v); });
+                Member(
+                    f, "excluded", [&](const json& v) { Bool(v); }, true);
                 Member(f, "params", [&](const json& v) { Object(v); });
             });
         },
         true);
+    Member(
+        m, "dimensions3D",
+        [&](const json& dims) { Items(dims, [&](const json& d, std::size_t) { Dimension3D(d); }); }, true);
     Member(m, "components", [&](const json& components) {
         Items(components, [&](const json& c, std::size_t) {
             Object(c);

@@ -72,6 +72,7 @@ json FeaturesJson(THostPart& part)
         features.push_back({{"kind", list.KindOf(feature.Get())},
                             {"name", ToUtf8(step.StepName())},
                             {"counted", list.Counted(feature.Get())},
+                            {"excluded", step.StepExcluded()},
                             {"params", std::move(params)}});
     }
     return features;
@@ -89,6 +90,7 @@ void LoadFeatures(THostPart& part, const json& features)
         TFeatureStep& step = StepOf(feature);
         step.Read(f.at("params"), find);
         step.StepName() = FromUtf8(f.at("name").get<std::string>());
+        step.SetStepExcluded(f.value("excluded", false));
         if (f.at("counted").get<bool>()) part.Features().Count(step);
     }
     part.Features().RebuildAll();

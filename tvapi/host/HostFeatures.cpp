@@ -185,6 +185,7 @@ bool TFeatureList::Build(TEntry& entry)
 {
     ++FEvaluations;
     entry.Error.clear();
+    if (entry.Step->StepExcluded()) return true;
     const bool built = entry.Step->Apply(FBuilt, entry.Error);
     entry.Step->SetBuilt(built);
     return built;

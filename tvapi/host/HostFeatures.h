@@ -49,6 +49,9 @@ public:
     virtual void Read(const nlohmann::json& in, const TFind& find) = 0;
     // The feature's name, not journaled.
     virtual std::wstring& StepName() = 0;
+    // An excluded feature is passed over when the list builds.
+    virtual bool StepExcluded() const { return false; }
+    virtual void SetStepExcluded(bool) {}
 
 protected:
     ~TFeatureStep() = default;
@@ -146,8 +149,10 @@ public:
     {
         this->SetState(false, false, false);
     }
-    void SetBuilt(bool built) override { this->SetState(built, false, false); }
+    void SetBuilt(bool built) override { this->SetState(built, this->Excluded(), false); }
     std::wstring& StepName() override { return this->FName; }
+    bool StepExcluded() const override { return this->Excluded(); }
+    void SetStepExcluded(bool excluded) override { this->SetExcludedDirect(excluded); }
 
 protected:
     bool Rebuild() override

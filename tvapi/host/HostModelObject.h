@@ -49,12 +49,28 @@ public:
         if (!THostObject::Enter("IModelObject::GetParents", {std::to_string(level)})) return {};
         return Parents();
     }
+    bool GetHidden() override { return THostObject::Enter("IModelObject::GetHidden") && FHidden; }
+    void SetHidden(bool hidden) override
+    {
+        if (THostObject::Enter("IModelObject::SetHidden", {hidden ? "true" : "false"})) FHidden = hidden;
+    }
+    bool Reset() override
+    {
+        if (!THostObject::Enter("IModelObject::Reset")) return false;
+        ++FResets;
+        const bool changed = ResetDisplay() || FHidden;
+        FHidden = false;
+        return changed;
+    }
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
     void Rename(std::wstring name) noexcept { FName = std::move(name); }
     int Updates() const noexcept { return FUpdates; }
+    int Resets() const noexcept { return FResets; }
     tvapi::tvObj3dTypeEnum Kind() const noexcept { return FType; }
+    bool Hidden() const noexcept { return FHidden; }
+    void SetHiddenDirect(bool hidden) noexcept { FHidden = hidden; }
 
 protected:
     explicit THostModelObjectOf(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}
@@ -62,12 +78,16 @@ protected:
     virtual bool Rebuild() { return true; }
     // The objects this one was built from, in order.
     virtual std::vector<tvapi::IModelObjectPtr> Parents() { return {}; }
+    // What a reset gives back besides showing the object (its colour); whether it changed any.
+    virtual bool ResetDisplay() { return false; }
 
     std::wstring FName;
 
 private:
     tvapi::tvObj3dTypeEnum FType;
     int FUpdates = 0;
+    int FResets = 0;
+    bool FHidden = false;
 };
 
 // Journaled as "IFeature::<operation>".
@@ -96,6 +116,11 @@ public:
     }
     int GetValid() override { return THostObject::Enter("IFeature::GetValid") && FValid ? 1 : 0; }
     bool GetExcluded() override { return THostObject::Enter("IFeature::GetExcluded") && FExcluded; }
+    void SetExcluded(bool excluded) override
+    {
+        if (THostObject::Enter("IFeature::SetExcluded", {excluded ? "true" : "false"})) FExcluded = excluded;
+    }
+    int GetError() override { return THostObject::Enter("IFeature::GetError") && !FValid ? 1 : 0; }
     bool GetRollBacked() override { return THostObject::Enter("IFeature::GetRollBacked") && FRollBacked; }
     bool Delete() override
     {
@@ -121,6 +146,8 @@ public:
         FRollBacked = rolledBack;
     }
     bool IsDeleted() const noexcept { return FDeleted; }
+    bool Excluded() const noexcept { return FExcluded; }
+    void SetExcludedDirect(bool excluded) noexcept { FExcluded = excluded; }
     // What deleting the object does to its owner (removes it there); the owner's state is
     // held weakly, so an owner gone first leaves nothing to do.
     void OnDelete(std::function<void()> action) { FOnDelete = std::move(action); }

@@ -157,8 +157,10 @@ void THostPart::MoveTo(const TFrame& frame)
 void THostPart::PlaceBodies()
 {
     for (std::size_t i = 0; i < FBodies.size(); ++i) {
+        const bool hidden = FBodies[i]->Hidden();
         THostBodyPtr moved = MakeBody(Moved(FShapes[i], FFrame));
         moved->Color() = FBodies[i]->Color();
+        moved->SetHiddenDirect(hidden);
         CopyEntityNames(*FBodies[i], *moved);
         FBodies[i] = std::move(moved);
     }
@@ -173,13 +175,17 @@ tvapi::IPartsPtr THostPart::GetParts()
 void THostPart::TakeBuilt(const TBodies& built)
 {
     std::vector<TColor> colors;
-    for (const THostBodyPtr& body : FBodies)
+    std::vector<bool> hidden;
+    for (const THostBodyPtr& body : FBodies) {
         colors.push_back(body->Color());
+        hidden.push_back(body->Hidden());
+    }
     FShapes = built.Solids;
     FBodies.clear();
     for (std::size_t i = 0; i < FShapes.size(); ++i) {
         FBodies.push_back(MakeBody(Moved(FShapes[i], FFrame)));
         if (i < colors.size()) FBodies.back()->Color() = colors[i];
+        if (i < hidden.size()) FBodies.back()->SetHiddenDirect(hidden[i]);
     }
 }
 

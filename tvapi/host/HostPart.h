@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "HostAuxGeometry.h"
+#include "HostDimensions.h"
 #include "HostFeatures.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Measurement.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/ModelSearch.h"
@@ -26,8 +28,8 @@ class THostPart;
 using THostPartPtr = tvapi::Ptr<THostPart>;
 using TComponents = std::vector<THostPartPtr>;
 
-// A part's mass is the volume of its bodies times this density unless set otherwise:
-// steel, in kg/mm³.
+// A part's mass (kg) is the volume of its bodies times this density unless set otherwise (a
+// document's material sets it): steel, in kg/mm³.
 inline constexpr double DefaultDensity = 7.85e-6;
 
 // Journaled as "IPart::<operation>" and "IModelContainer::<operation>"; the rest as model
@@ -96,6 +98,10 @@ public:
     std::vector<tvapi::IModelObjectPtr> FindObjects(double x, double y, double z, double tolerance,
                                                     tvapi::IFindObjectParameters3DPtr parameters,
                                                     int all) override;
+    // 3D symbols (HostDimensions3D.cpp), journaled as "ISymbols3DContainer::<operation>".
+    tvapi::ILineDimensions3DPtr GetLineDimensions3D() override;
+    bool CreateGenerativeDimensions(const std::vector<tvapi::IModelObjectPtr>& objects,
+                                    bool fromSketchesToo) override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -141,6 +147,10 @@ public:
     // bodies become new body objects. False when none was split (HostFaceSplit.cpp).
     bool SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools);
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
+    // The part's 3D dimensions in creation order.
+    std::vector<THostModelDimensionPtr>& Dimensions3D() noexcept { return FDimensions3D; }
+    // The sketches and features whose generative dimensions are shown, in the order asked.
+    const std::vector<tvapi::IModelObjectPtr>& Generative() const noexcept { return FGenerative; }
 
 protected:
     // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
@@ -170,6 +180,8 @@ private:
     bool FEditingInPlace = false;
     tvapi::IDistanceMeasurementsPtr FDistances;
     tvapi::IAngleMeasurementsPtr FAngles;
+    std::vector<THostModelDimensionPtr> FDimensions3D;
+    std::vector<tvapi::IModelObjectPtr> FGenerative;
 };
 
 } // namespace tvhost

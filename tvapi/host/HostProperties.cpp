@@ -5,12 +5,21 @@
 #include <nlohmann/json.hpp>
 
 #include "HostApplication.h"
+#include "HostArgs.h"
 #include "HostDocuments.h"
+#include "HostPart.h"
 #include "HostText.h"
 
 namespace tvhost {
 
 using nlohmann::json;
+
+namespace {
+
+// A density in kg/m³ as the part keeps it, in kg/mm³.
+constexpr double KgPerM3 = 1e-9;
+
+} // namespace
 
 void TDocumentProperties::Json(json& root) const
 {
@@ -73,6 +82,11 @@ void THostProperty::Apply()
     if (!Enter("IProperty::Apply")) return;
     if (auto* core = dynamic_cast<TDocumentCore*>(FDocument.Get()))
         core->Data().Properties.Items[FNumber] = FPending;
+    // A material's density (kg/m³) is the part's from now on, so its mass follows.
+    auto* model = HostAs<THostDocument3D>(FDocument);
+    if (model && FNumber == TDocumentProperties::Density && !FPending.Reals.empty() &&
+        FPending.Reals[0] > 0.0)
+        model->TopPart().SetDensity(FPending.Reals[0] * KgPerM3);
 }
 
 THostPropertyMng::THostPropertyMng(tvapi::Ptr<THostDocuments> documents) : FDocuments(std::move(documents)) {}

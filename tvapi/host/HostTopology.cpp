@@ -30,6 +30,7 @@
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Vertex.hxx>
 
+#include "HostDrawingObject.h"
 #include "HostPlacement.h"
 #include "tvapi/Measurement.h"
 
@@ -522,6 +523,25 @@ void CopyEntityNames(const THostBody& from, THostBody& to)
         for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
             SetEntityName(b[i].Get(), EntityName(a[i].Get()));
     }
+}
+
+void THostBody::SetAdvancedColor(int color, double ambient, double diffuse, double specularity,
+                                 double shininess, double transparency, double emission)
+{
+    if (!Enter("IColorParam::SetAdvancedColor",
+               {std::to_string(color), NumberArg(ambient), NumberArg(diffuse), NumberArg(specularity),
+                NumberArg(shininess), NumberArg(transparency), NumberArg(emission)}))
+        return;
+    FColor = {color, tvapi::useColorOur, ambient, diffuse, specularity, shininess, transparency, emission};
+}
+
+bool THostBody::ResetDisplay()
+{
+    const TColor plain;
+    const bool changed =
+        FColor.Color != plain.Color || FColor.Use != plain.Use || FColor.Transparency != plain.Transparency;
+    FColor = plain;
+    return changed;
 }
 
 void THostBody::SetUseColor(tvapi::tvUseColorEnum use)

@@ -47,6 +47,8 @@ public:
     void SetShininess(double value) override;
     void SetTransparency(double value) override;
     void SetEmission(double value) override;
+    void SetAdvancedColor(int color, double ambient, double diffuse, double specularity, double shininess,
+                          double transparency, double emission) override;
 
     // Test side, not journaled.
     const TShape& Shape() const noexcept { return FShape; }
@@ -57,6 +59,8 @@ public:
 
 protected:
     std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
+    // Back to the default colour.
+    bool ResetDisplay() override;
 
 private:
     TShape FShape;

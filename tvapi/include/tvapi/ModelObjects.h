@@ -34,6 +34,12 @@ public:
     // empty for an object built from nothing. `level` selects how far back; the stand-in gives
     // the direct parents whatever it is.
     virtual std::vector<Ptr<IModelObject>> GetParents(int level) = 0;
+    // Whether the object is hidden in the model view; taken into the model by Update.
+    virtual bool GetHidden() = 0;
+    virtual void SetHidden(bool hidden) = 0;
+    // Gives the object its default display again: shown, in its owner's colour. False when
+    // there was nothing to reset.
+    virtual bool Reset() = 0;
 
 protected:
     ~IModelObject() = default;
@@ -55,6 +61,10 @@ public:
     // Non-zero for a feature built without error.
     virtual int GetValid() = 0;
     virtual bool GetExcluded() = 0;
+    // An excluded feature takes no part in building the model; taken in by Update.
+    virtual void SetExcluded(bool excluded) = 0;
+    // Zero for a feature built without error; the host's error code otherwise.
+    virtual int GetError() = 0;
     virtual bool GetRollBacked() = 0;
     // Removes the feature's object from its model; false when it is gone already.
     virtual bool Delete() = 0;

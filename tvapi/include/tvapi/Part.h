@@ -104,6 +104,9 @@ public:
     virtual void SetShininess(double value) = 0;
     virtual void SetTransparency(double value) = 0;
     virtual void SetEmission(double value) = 0;
+    // The colour and all six coefficients at once; the colour becomes the object's own.
+    virtual void SetAdvancedColor(int color, double ambient, double diffuse, double specularity,
+                                  double shininess, double transparency, double emission) = 0;
 
 protected:
     ~IColorParam() = default;

@@ -1,7 +1,10 @@
 #pragma once
-// The annotation objects a part carries besides its features: its threads. The part answers
-// as the container.
+// The annotation objects a part carries besides its features: its threads and 3D dimensions.
+// The part answers as the container.
 
+#include <vector>
+
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Measurement.h"
 
 namespace tvapi {
@@ -30,6 +33,12 @@ public:
     using Parent = IAPIObject;
 
     virtual IThreadsPtr GetThreads() = 0;
+    virtual ILineDimensions3DPtr GetLineDimensions3D() = 0;
+    // Makes the dimensions that drive the objects (sketches, features) visible in the model;
+    // `fromSketchesToo` also takes the dimensions of the sketches the features use. False when
+    // none of the objects has any.
+    virtual bool CreateGenerativeDimensions(const std::vector<IModelObjectPtr>& objects,
+                                            bool fromSketchesToo) = 0;
 
 protected:
     ~ISymbols3DContainer() = default;

@@ -379,10 +379,6 @@ public:
     // Appends to aBC the bodies of Part, then those of its sub-parts depth first (a body that
     // is no IBody as an empty entry); aBC is not emptied. True when aBC then holds any.
     Boolean FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC);
-    // Colours E (Color 0x00BBGGRR) with the optical factors 0.8, 0.6, 0.95, 0.95, P, 0.8, then
-    // updates it; nothing for an empty E or one without colour parameters
-    // (drModelerAPIDisplay.cpp).
-    void SetColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
 
     // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
     // Shows the standard projection Ptype; it becomes the current drawing object (emptied
@@ -574,6 +570,30 @@ public:
     // Text is kept.
     void drCloseShtamp();
 
+    // ---- 3D dimensions (Model3D/drModelerAPIDims3D.cpp) ---------------------------------------
+    // A baseline dimension of the current part between A and P, updated (whether it measures
+    // is not examined): it becomes Obj3D and a member of the open 3D macro. Nothing without a
+    // part, its 3D symbols, their dimensions or a new dimension.
+    void drDimL3D(tvapi::IModelObjectPtr A, tvapi::IModelObjectPtr P);
+    // Asks the top part of IDoc for the generative dimensions of E7 (a sketch or feature); the
+    // registry is not changed. Nothing for an empty E7, a document that is no 3D one or one
+    // without a top part or 3D symbols.
+    void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
+
+    // ---- Display state of model objects (Model3D/drModelerAPIDisplay.cpp) ----------------------
+    // Each does nothing for an empty object. Hides or shows E, then updates it.
+    void SetHidden(tvapi::IModelObjectPtr E, const Boolean H);
+    // Gives E the colour Color (the host's value) with transparency P and the library's other
+    // coefficients in one call, then updates it; nothing for an object without colour.
+    void SetColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
+    // Excludes the feature E from the model's calculation and updates it; nothing for no feature.
+    void SetExcluded(tvapi::IModelObjectPtr E);
+    // A feature in error is excluded, any other coloured as SetColor (when it has a colour);
+    // then updated. False when it acted on E, true when E is no feature.
+    Boolean SetExludedOrColor(tvapi::IModelObjectPtr E, const Integer Color, const Real& P);
+    // Gives Obj its default display again; no update follows.
+    void ReSet(tvapi::IModelObjectPtr Obj);
+
     // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
     // The first open document of type T whose full file name equals Name byte for byte;
     // empty without a host or a match.
@@ -581,9 +601,10 @@ public:
     // Opens the file Name (shown when Invisible is false) as IDoc, with IDoc3D and its top
     // part as Part; a new reference to Part, empty when no 3D document or part resulted.
     tvapi::IPartPtr drOpen3D(TString const& Name, bool Invisible);
-    // The mass of the top part of the model file FName: read from its document when it is
-    // open as a part or assembly (nothing else changes), otherwise opened invisibly, read and closed unsaved
-    // (IDoc, IDoc3D, Part then still name it). 0.0 for a missing file or any failure.
+    // The mass (kg) of the top part of the model file FName: read from its document when it is
+    // open as a part or assembly, otherwise opened invisibly, read and closed unsaved whatever
+    // it held. IDoc, IDoc3D and Part are as they were. 0.0 for a missing file, a folder (nothing
+    // is opened) or any failure.
     Real GetMassFile(TString const& FName);
     // Writes the material's name with its library key (property 9) and its density (property
     // 10) into the current document through the host's property manager; a missing property

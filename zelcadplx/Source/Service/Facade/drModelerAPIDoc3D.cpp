@@ -130,9 +130,27 @@ Real TModelerApi::GetMassFile(TString const& FName)
         const tvapi::IPartPtr part = open->GetTopPart();
         return part ? part->GetMass() : 0.0;
     }
-    if (!drOpen3D(FName, true)) return 0.0;
-    const Real mass = R3->Part->GetMass();
-    R3->IDoc->Close(tvapi::kdDoNotSaveChanges);
+    // The open makes the file's document current; the caller's document, 3D document and part
+    // come back afterwards, and the opened document is closed whatever it held.
+    TRegistryApi& r = *R3;
+    const tvapi::ITervanDocumentPtr doc = r.IDoc;
+    const tvapi::ITervanDocument3DPtr doc3D = r.IDoc3D;
+    const tvapi::IPartPtr part = r.Part;
+    const auto restore = [&] {
+        r.IDoc = doc;
+        r.IDoc3D = doc3D;
+        r.Part = part;
+    };
+    Real mass = 0.0;
+    try {
+        const tvapi::IPartPtr opened = drOpen3D(FName, true);
+        if (opened) mass = opened->GetMass();
+        if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
     return mass;
 }
 
