@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tvapi/Application.h"
+#include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Dimensions.h"
@@ -51,6 +52,6 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
             IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch,
             ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces,
-            IOpenDocumentParam>();
-    EXPECT_EQ(ids.size(), 102u);
+            IOpenDocumentParam, IModelCurve3D>();
+    EXPECT_EQ(ids.size(), 103u);
 }
