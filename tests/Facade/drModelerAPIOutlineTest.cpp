@@ -155,6 +155,19 @@ TEST_F(TModelerApiOutlineTest, ParametricOutlineIsConstrainedBoundAndRecorded)
     EXPECT_TRUE(Sketch().Editing());
 }
 
+TEST_F(TModelerApiOutlineTest, WithoutASketchTheOutlineEndsAfterTheConstructionObjects)
+{
+    ADimension3D.IsParametric = true;
+    InjectFault("ISketches::Add");
+    MA.drRectAngleAxleDim3D(o3d_planeXOY, 0, 0, 0, 40, 20, 1, "");
+    EXPECT_FALSE(R().Sketch);
+    EXPECT_EQ(Top().AuxGeometry().Segments().size(), 2u); // what the part got stays
+    EXPECT_EQ(Top().AuxGeometry().Points().size(), 2u);
+    EXPECT_EQ(ADimension3D.APoint3D.Count, Points + 2);
+    EXPECT_EQ(tvhost::Journal().Count("IParametricConstraint::Create"), 0u);
+    EXPECT_EQ(tvhost::Journal().Count("ISymbols2DContainer::GetLineDimensions"), 0u);
+}
+
 TEST_F(TModelerApiOutlineTest, OnlySizesDrawsJustTheBoundDimensions)
 {
     ADimension3D.IsParametric = true;
