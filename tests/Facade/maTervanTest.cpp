@@ -83,6 +83,7 @@ public:
     bool PointIntoSketch(double, double, double, double&, double&) override { return false; }
     tvapi::Ptr<ITervanDocument2D> BeginEdit(bool) override { return {}; }
     bool EndEdit() override { return false; }
+    std::vector<tvapi::ITervanAPIObjectPtr> AddProjection(IModelObjectPtr) override { return {}; }
 
 private:
     IModelObjectPtr FPlane;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tvapi/Application.h"
+#include "tvapi/AuxiliaryGeometry.h"
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Dimensions.h"
@@ -56,6 +57,6 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
             IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer,
             IFindObjectParameters3D, IFindObjects3D, IDimension3D, IBaseLineDimension3D, ILineDimension3D,
-            ILineDimensions3D>();
-    EXPECT_EQ(ids.size(), 113u);
+            ILineDimensions3D, IModelCurve3D>();
+    EXPECT_EQ(ids.size(), 114u);
 }

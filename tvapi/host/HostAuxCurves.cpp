@@ -83,9 +83,16 @@ private:
 
 // Journaled as "ILineSegment3D::<operation>". An end given by an object follows it: its
 // position is read when the segment is built.
-class THostSegment3D final : public THostModelObjectOf<tvapi::ILineSegment3D> {
+class THostSegment3D final : public THostModelObjectOf<tvapi::ILineSegment3D, tvapi::IModelCurve3D> {
 public:
     THostSegment3D() : THostModelObjectOf(tvapi::o3d_unknown) {}
+
+    // Journaled as "IModelCurve3D::<operation>".
+    int GetStyle() override { return Enter("IModelCurve3D::GetStyle") ? FStyle : 0; }
+    void SetStyle(int style) override
+    {
+        if (Enter("IModelCurve3D::SetStyle", {Num(style)})) FStyle = style;
+    }
 
     void SetPoint(bool start, double x, double y, double z) override
     {
@@ -122,6 +129,7 @@ private:
 
     TEnd FEnds[2];
     bool FBuilt = false;
+    int FStyle = 1;
 };
 
 // Journaled as "ISpiral3D::<operation>". Built with a finite positive count of turns, height

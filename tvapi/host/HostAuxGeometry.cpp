@@ -457,6 +457,14 @@ tvapi::IModelObjectPtr FixedPlane(tvapi::tvObj3dTypeEnum kind, const std::wstrin
     return tvapi::IModelObjectPtr(New<THostFixedPlane>(kind, frame, name));
 }
 
+bool THostAuxGeometry::IsDefault(const tvapi::IModelObjectPtr& object) const
+{
+    if (!object) return false;
+    for (const auto& made : FDefaults)
+        if (made.second == object) return true;
+    return false;
+}
+
 tvapi::IModelObjectPtr THostAuxGeometry::Default(tvapi::tvObj3dTypeEnum kind)
 {
     for (const auto& [made, object] : FDefaults)

@@ -91,6 +91,8 @@ public:
 
     // The part's own plane or axis of `kind`, made on first request; empty for another kind.
     tvapi::IModelObjectPtr Default(tvapi::tvObj3dTypeEnum kind);
+    // Whether `object` is one of the part's own planes or axes made so far.
+    bool IsDefault(const tvapi::IModelObjectPtr& object) const;
     // A new, unbuilt construction object of `kind`; empty for a kind of the other list.
     tvapi::IModelObjectPtr AddPlane(tvapi::tvObj3dTypeEnum kind);
     tvapi::IModelObjectPtr AddAxis(tvapi::tvObj3dTypeEnum kind);

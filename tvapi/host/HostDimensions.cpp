@@ -54,39 +54,40 @@ std::wstring DeviationText(double value)
     return (value > 0.0 ? L"+" : L"-") + digits;
 }
 
-template <class IMain> void THostDimensionOf<IMain>::RefreshNominalText()
+template <class IMain, class... IMore> void THostDimensionOf<IMain, IMore...>::RefreshNominalText()
 {
     if (!this->Params().Flag("AutoNominal")) return;
     this->Text("Nominal").SetStr(DimensionNumberText(Measure()));
 }
 
-template <class IMain> bool THostDimensionOf<IMain>::GetAutoNominalValue()
+template <class IMain, class... IMore> bool THostDimensionOf<IMain, IMore...>::GetAutoNominalValue()
 {
     if (!THostObject::Enter("IDimensionText::GetAutoNominalValue")) return false;
     return this->Params().Flag("AutoNominal");
 }
 
-template <class IMain> void THostDimensionOf<IMain>::SetAutoNominalValue(bool value)
+template <class IMain, class... IMore> void THostDimensionOf<IMain, IMore...>::SetAutoNominalValue(bool value)
 {
     if (!THostObject::Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
     this->Params().Set("AutoNominal", value);
     RefreshNominalText();
 }
 
-template <class IMain> double THostDimensionOf<IMain>::GetNominalValue()
+template <class IMain, class... IMore> double THostDimensionOf<IMain, IMore...>::GetNominalValue()
 {
     if (!THostObject::Enter("IDimensionText::GetNominalValue")) return 0.0;
     return Measure();
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetNominalText()
+template <class IMain, class... IMore> tvapi::ITextPtr THostDimensionOf<IMain, IMore...>::GetNominalText()
 {
     if (!THostObject::Enter("IDimensionText::GetNominalText")) return {};
     RefreshNominalText();
     return MakeText(this->DrawingObject(), *this, "Nominal");
 }
 
-template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper, double lower)
+template <class IMain, class... IMore>
+void THostDimensionOf<IMain, IMore...>::SetDeviations(double upper, double lower)
 {
     if (!THostObject::Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
     this->Params().Set("UpperDeviation", upper);
@@ -95,38 +96,38 @@ template <class IMain> void THostDimensionOf<IMain>::SetDeviations(double upper,
     this->Text("Lower").SetStr(DeviationText(lower));
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetUpperDeviation()
+template <class IMain, class... IMore> tvapi::ITextPtr THostDimensionOf<IMain, IMore...>::GetUpperDeviation()
 {
     if (!THostObject::Enter("IDimensionText::GetUpperDeviation")) return {};
     return MakeText(this->DrawingObject(), *this, "Upper");
 }
 
-template <class IMain> tvapi::ITextPtr THostDimensionOf<IMain>::GetLowerDeviation()
+template <class IMain, class... IMore> tvapi::ITextPtr THostDimensionOf<IMain, IMore...>::GetLowerDeviation()
 {
     if (!THostObject::Enter("IDimensionText::GetLowerDeviation")) return {};
     return MakeText(this->DrawingObject(), *this, "Lower");
 }
 
-template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetPrefix()
+template <class IMain, class... IMore> tvapi::ITextLinePtr THostDimensionOf<IMain, IMore...>::GetPrefix()
 {
     if (!THostObject::Enter("IDimensionText::GetPrefix")) return {};
     return MakeSingleLine(this->DrawingObject(), *this, "Prefix");
 }
 
-template <class IMain> tvapi::ITextLinePtr THostDimensionOf<IMain>::GetSuffix()
+template <class IMain, class... IMore> tvapi::ITextLinePtr THostDimensionOf<IMain, IMore...>::GetSuffix()
 {
     if (!THostObject::Enter("IDimensionText::GetSuffix")) return {};
     return MakeSingleLine(this->DrawingObject(), *this, "Suffix");
 }
 
-template <class IMain> bool THostDimensionOf<IMain>::Update()
+template <class IMain, class... IMore> bool THostDimensionOf<IMain, IMore...>::Update()
 {
     if (!Base::Update()) return false;
     RefreshNominalText();
     return true;
 }
 
-template class THostDimensionOf<tvapi::ILineDimension>;
+template class THostDimensionOf<tvapi::ILineDimension, tvapi::IDrawingObject1>;
 template class THostDimensionOf<tvapi::IDiametralDimension>;
 template class THostDimensionOf<tvapi::IRadialDimension>;
 template class THostDimensionOf<tvapi::IAngleDimension>;

@@ -9,6 +9,7 @@
 
 #include "HostDrawingObject.h"
 #include "HostModelObject.h"
+#include "HostParametric.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Dimensions3D.h"
 
@@ -22,8 +23,9 @@ std::wstring DeviationText(double value);
 
 // The text and parameter operations every dimension offers, over the measure of the
 // dimension's kind (Measure).
-template <class IMain>
-class THostDimensionOf : public THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams> {
+template <class IMain, class... IMore>
+class THostDimensionOf
+    : public THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams, IMore...> {
 public:
     // The value the geometry gives: millimetres, or degrees for an angle.
     virtual double Measure() const noexcept = 0;
@@ -116,16 +118,21 @@ public:
     bool Update() override;
 
 protected:
-    using Base = THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams>;
+    using Base = THostDrawingObjectOf<IMain, tvapi::IDimensionText, tvapi::IDimensionParams, IMore...>;
     explicit THostDimensionOf(tvapi::DrawingObjectTypeEnum type) noexcept : Base(type) {}
 };
 
 // Measures |x2 - x1| (horizontal), |y2 - y1| (vertical), or the distance between the points
 // projected on the direction Angle (radians, parallel).
-class THostLineDimension final : public THostDimensionOf<tvapi::ILineDimension> {
+class THostLineDimension final : public THostDimensionOf<tvapi::ILineDimension, tvapi::IDrawingObject1>,
+                                 public TConstraintStore {
 public:
     THostLineDimension() noexcept : THostDimensionOf(tvapi::tvDrLDimension) {}
     double Measure() const noexcept override;
+    tvapi::IParametricConstraintPtr NewConstraint() override
+    {
+        return NewConstraintOf(tvapi::IAPIObjectPtr(static_cast<tvapi::ILineDimension*>(this)), *this);
+    }
 
     // Journaled as "ILineDimension::<operation>". X3, Y3 read as the midpoint of the two
     // points until set; TextX, TextY as X3, Y3 until set.

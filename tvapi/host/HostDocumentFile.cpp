@@ -254,7 +254,7 @@ tvapi::IDrawingObjectPtr MakeOfKind(int kind)
 {
     switch (kind) {
     case tvapi::tvDrLineSeg:
-        return tvapi::IDrawingObjectPtr(New<THostLineSegment>().Get());
+        return tvapi::IDrawingObjectPtr(tvapi::ILineSegmentPtr(New<THostLineSegment>()));
     case tvapi::tvDrCircle:
         return tvapi::IDrawingObjectPtr(New<THostCircle>().Get());
     case tvapi::tvDrArc:
@@ -270,7 +270,7 @@ tvapi::IDrawingObjectPtr MakeOfKind(int kind)
     case tvapi::tvDrColouring:
         return tvapi::IDrawingObjectPtr(New<THostColouring>().Get());
     case tvapi::tvDrLDimension:
-        return tvapi::IDrawingObjectPtr(New<THostLineDimension>().Get());
+        return tvapi::IDrawingObjectPtr(tvapi::ILineDimensionPtr(New<THostLineDimension>()));
     case tvapi::tvDrADimension:
         return tvapi::IDrawingObjectPtr(New<THostAngleDimension>().Get());
     case tvapi::tvDrCutLine:
@@ -467,6 +467,40 @@ void LoadSketches(THostPart& part, const json& sketches)
     }
 }
 
+// The part's variables as its file keeps them; mates' and features' are their own.
+json VariablesJson(THostPart& part)
+{
+    json variables = json::array();
+    for (const tvapi::IVariablePtr& v : part.Variables()) {
+        const THostVariable* own = dynamic_cast<const THostVariable*>(v.Get());
+        if (!own) continue;
+        json j = {{"name", ToUtf8(own->Name())},
+                  {"value", own->Value()},
+                  {"expression", ToUtf8(own->Expression())},
+                  {"note", ToUtf8(own->Note())},
+                  {"external", own->External()}};
+        if (!own->LinkDocument().empty())
+            j["link"] = {ToUtf8(own->LinkDocument()), ToUtf8(own->LinkVariable())};
+        variables.push_back(std::move(j));
+    }
+    return variables;
+}
+
+void LoadVariables(THostPart& part, const json& variables)
+{
+    for (const json& j : variables) {
+        THostVariablePtr v =
+            New<THostVariable>(FromUtf8(j.at("name").get<std::string>()), j.at("value").get<double>(),
+                               FromUtf8(j.at("note").get<std::string>()));
+        v->SetExpressionDirect(FromUtf8(j.at("expression").get<std::string>()));
+        v->SetExternalDirect(j.at("external").get<bool>());
+        if (j.contains("link"))
+            v->SetLinkDirect(FromUtf8(j["link"].at(0).get<std::string>()),
+                             FromUtf8(j["link"].at(1).get<std::string>()));
+        part.Variables().emplace_back(std::move(v));
+    }
+}
+
 json ModelJson(THostPart& part)
 {
     // With features, the bodies are built again from the base bodies: those are kept.
@@ -496,6 +530,7 @@ json ModelJson(THostPart& part)
     }
     if (!part.Dimensions3D().empty()) model["dimensions3D"] = Dimensions3DJson(part);
     if (json names = EntityNamesJson(part); !names.empty()) model["names"] = std::move(names);
+    if (!part.Variables().empty()) model["variables"] = VariablesJson(part);
     return model;
 }
 
@@ -521,6 +556,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
             part.Bodies()[i]->Color() = ColorOf(model["display"][i].at("color"));
             part.Bodies()[i]->SetHiddenDirect(model["display"][i].at("hidden").get<bool>());
         }
+    if (model.contains("variables")) LoadVariables(part, model["variables"]);
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;

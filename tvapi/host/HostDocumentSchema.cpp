@@ -671,6 +671,25 @@ void TChecker::Model(const json& m)
     Member(
         m, "dimensions3D",
         [&](const json& dims) { Items(dims, [&](const json& d, std::size_t) { Dimension3D(d); }); }, true);
+    Member(
+        m, "variables",
+        [&](const json& variables) {
+            Items(variables, [&](const json& v, std::size_t) {
+                Object(v);
+                for (const char* key : {"name", "expression", "note"})
+                    Member(v, key, [&](const json& t) { String(t); });
+                Member(v, "value", [&](const json& t) { Number(t); });
+                Member(v, "external", [&](const json& t) { Bool(t); });
+                Member(
+                    v, "link",
+                    [&](const json& l) {
+                        Items(l, [&](const json& t, std::size_t) { String(t); });
+                        if (l.size() != 2) Fail("a link is a document and a variable");
+                    },
+                    true);
+            });
+        },
+        true);
     Member(m, "components", [&](const json& components) {
         Items(components, [&](const json& c, std::size_t) {
             Object(c);

@@ -100,8 +100,13 @@ void THostDocument2D::ReleaseContents() noexcept
 
 THostDocument3D::THostDocument3D(tvapi::DocumentTypeEnum type, bool visible)
     : THostDocumentOf(type, visible), FTopPart(New<THostPart>()), FSelection(New<THostSelectionManager>()),
-      FChoose(New<THostChooseManager>())
+      FChoose(New<THostChooseManager>()), FAssembly(std::make_shared<THostPart*>(FTopPart.Get()))
 {
+}
+
+THostDocument3D::~THostDocument3D()
+{
+    *FAssembly = nullptr;
 }
 
 tvapi::IPartPtr THostDocument3D::GetTopPart()
@@ -137,7 +142,7 @@ tvapi::ITervanAPIObjectPtr THostDocument3D::GetEditingObject()
 tvapi::IMateConstraints3DPtr THostDocument3D::GetMateConstraints()
 {
     if (!Enter("ITervanDocument3D::GetMateConstraints") || Type() == tvapi::tvDocumentPart) return {};
-    return tvapi::IMateConstraints3DPtr(New<THostMates>(FMates));
+    return tvapi::IMateConstraints3DPtr(New<THostMates>(FMates, FAssembly));
 }
 
 void THostDocument3D::SetHidePlanes(bool hide)
@@ -169,6 +174,7 @@ bool THostDocument3D::RebuildDocument(bool full)
 
 void THostDocument3D::ReleaseContents() noexcept
 {
+    *FAssembly = nullptr;
     for (const THostMatePtr& mate : *FMates)
         mate->DropObjects();
     FSelection->Clear();

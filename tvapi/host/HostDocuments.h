@@ -268,6 +268,8 @@ class THostDocument3D final
     : public THostDocumentOf<tvapi::ITervanDocument3D, tvapi::IExternalTessellationManager> {
 public:
     THostDocument3D(tvapi::DocumentTypeEnum type, bool visible);
+    // Its mates stop solving.
+    ~THostDocument3D() override;
     bool DeleteObjects(const tvapi::TervanAPIObjectList& objects) override { return DeleteFeatures(objects); }
 
     // Journaled as "ITervanDocument3D::<operation>".
@@ -320,6 +322,7 @@ private:
     tvapi::ITervanAPIObjectPtr FEditing;
     TTessellationStore FTessellation;
     std::shared_ptr<TMateList> FMates = std::make_shared<TMateList>();
+    TMateAssembly FAssembly;
     std::array<bool, 4> FHidden{};
     int FRebuilds = 0;
     bool FInActiveLocalSystem = true;

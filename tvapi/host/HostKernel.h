@@ -31,6 +31,13 @@ struct TFrame {
     static TFrame Of(const TXyz& o, const TXyz& x, const TXyz& y);
     // A point given in the frame's coordinates, in the coordinates the frame lies in.
     TXyz Point(double u, double v, double w = 0) const;
+    TXyz Point(const TXyz& p) const { return Point(p[0], p[1], p[2]); }
+    // A direction given in the frame's coordinates, in the coordinates the frame lies in.
+    TXyz Direction(const TXyz& d) const;
+    // The same direction in the frame's coordinates (the axes are unit and square).
+    TXyz LocalDirection(const TXyz& d) const;
+    // `inner`, given in this frame's coordinates, in the coordinates this frame lies in.
+    TFrame Compose(const TFrame& inner) const;
 };
 
 // A sketch plane's (u, v) in model coordinates for each base plane: o3d_planeXOY u = X,

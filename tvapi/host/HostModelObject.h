@@ -14,6 +14,9 @@
 
 namespace tvhost {
 
+// The name of a host variable, read without a journal entry (HostAssembly.cpp).
+std::wstring HostVariableName(tvapi::IVariable& variable);
+
 // Journaled as "IModelObject::<operation>".
 template <class... I> class THostModelObjectOf : public THostObjectOf<I...> {
 public:
@@ -137,6 +140,14 @@ public:
             return {};
         return FVariables;
     }
+    tvapi::IVariablePtr GetVariable(bool withSubFeatures, bool onlyDriving, const wchar_t* name) override
+    {
+        const std::wstring wanted = name ? name : L"";
+        if (!THostObject::Enter("IFeature::GetVariable", {withSubFeatures ? "true" : "false",
+                                                          onlyDriving ? "true" : "false", ToUtf8(wanted)}))
+            return {};
+        return FindVariable(wanted);
+    }
 
     // Test side, not journaled.
     void SetState(bool valid, bool excluded, bool rolledBack) noexcept
@@ -152,6 +163,13 @@ public:
     // held weakly, so an owner gone first leaves nothing to do.
     void OnDelete(std::function<void()> action) { FOnDelete = std::move(action); }
     std::vector<tvapi::IVariablePtr>& Variables() noexcept { return FVariables; }
+    // The first variable named `name`; empty when none is. Not journaled.
+    tvapi::IVariablePtr FindVariable(const std::wstring& name) const
+    {
+        for (const tvapi::IVariablePtr& v : FVariables)
+            if (v && HostVariableName(*v) == name) return v;
+        return {};
+    }
 
 protected:
     using THostModelObjectOf<I..., tvapi::IFeature>::THostModelObjectOf;

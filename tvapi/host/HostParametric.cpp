@@ -28,10 +28,10 @@ bool IsBetweenTwoObjects(tvapi::tvConstraintTypeEnum type)
 
 } // namespace
 
-tvapi::IParametricConstraintPtr THostConstrainedObject::NewConstraint()
+tvapi::IParametricConstraintPtr NewConstraintOf(tvapi::IAPIObjectPtr object, TConstraintStore& store)
 {
-    if (!Enter("IDrawingObject1::NewConstraint")) return {};
-    return New<THostParametricConstraint>(THostConstrainedObjectPtr(this));
+    if (!EnterOperation("IDrawingObject1::NewConstraint")) return {};
+    return New<THostParametricConstraint>(std::move(object), store);
 }
 
 void THostParametricConstraint::SetConstraintType(tvapi::tvConstraintTypeEnum type)
@@ -83,7 +83,7 @@ bool THostParametricConstraint::Create()
 {
     if (!Enter("IParametricConstraint::Create")) return false;
     if (FCreated || (FNeedsPartner && FRecord.PartnerId == 0)) return false;
-    FOwner->AddConstraint(FRecord);
+    FStore.AddConstraint(FRecord);
     FCreated = true;
     return true;
 }

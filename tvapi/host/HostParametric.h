@@ -24,12 +24,9 @@ struct TConstraintRecord {
     std::wstring VariableName;
 };
 
-// A 2D object of a drawing or sketch that takes parametric constraints.
-class THostConstrainedObject final : public THostObjectOf<tvapi::IDrawingObject1> {
+// The constraints created on a 2D object, in creation order.
+class TConstraintStore {
 public:
-    // Journaled as "IDrawingObject1::NewConstraint".
-    tvapi::IParametricConstraintPtr NewConstraint() override;
-
     // Test side, not journaled.
     const std::vector<TConstraintRecord>& Constraints() const noexcept { return FConstraints; }
     void AddConstraint(const TConstraintRecord& record) { FConstraints.push_back(record); }
@@ -38,11 +35,28 @@ private:
     std::vector<TConstraintRecord> FConstraints;
 };
 
+// IDrawingObject1::NewConstraint (journaled so) of `object`, whose records `store` keeps; the
+// constraint keeps `object` alive.
+tvapi::IParametricConstraintPtr NewConstraintOf(tvapi::IAPIObjectPtr object, TConstraintStore& store);
+
+// A 2D object of a drawing or sketch that takes parametric constraints and nothing else; the
+// segments and linear dimensions of a drawing take them too.
+class THostConstrainedObject final : public THostObjectOf<tvapi::IDrawingObject1>, public TConstraintStore {
+public:
+    tvapi::IParametricConstraintPtr NewConstraint() override
+    {
+        return NewConstraintOf(tvapi::IAPIObjectPtr(this), *this);
+    }
+};
+
 using THostConstrainedObjectPtr = tvapi::Ptr<THostConstrainedObject>;
 
 class THostParametricConstraint final : public THostObjectOf<tvapi::IParametricConstraint> {
 public:
-    explicit THostParametricConstraint(THostConstrainedObjectPtr owner) : FOwner(std::move(owner)) {}
+    THostParametricConstraint(tvapi::IAPIObjectPtr owner, TConstraintStore& store)
+        : FOwner(std::move(owner)), FStore(store)
+    {
+    }
 
     // Journaled as "IParametricConstraint::<operation>", partners as "[#id, ...]".
     void SetConstraintType(tvapi::tvConstraintTypeEnum type) override;
@@ -55,7 +69,8 @@ public:
     bool Create() override;
 
 private:
-    THostConstrainedObjectPtr FOwner;
+    tvapi::IAPIObjectPtr FOwner; // keeps FStore's object alive
+    TConstraintStore& FStore;
     TConstraintRecord FRecord;
     bool FNeedsPartner = false;
     bool FCreated = false;

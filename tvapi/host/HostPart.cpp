@@ -92,6 +92,12 @@ THostPart::THostPart()
 {
 }
 
+THostPart::~THostPart()
+{
+    for (const THostPartPtr& component : *FComponents)
+        component->FParent = nullptr;
+}
+
 std::wstring THostPart::GetName()
 {
     if (!Enter("IPart::GetName")) return {};
@@ -154,16 +160,44 @@ void THostPart::MoveTo(const TFrame& frame)
     PlaceBodies();
 }
 
+TFrame THostPart::AssemblyFrame() const
+{
+    return FParent ? FParent->AssemblyFrame().Compose(FFrame) : FFrame;
+}
+
+bool THostPart::PointInto(const THostPart& assembly, TXyz& p) const
+{
+    TXyz q = p;
+    for (const THostPart* part = this; part != &assembly; part = part->FParent) {
+        if (!part) return false;
+        q = part->FFrame.Point(q);
+    }
+    p = q;
+    return true;
+}
+
 void THostPart::PlaceBodies()
 {
+    FPlacedAt = AssemblyFrame();
     for (std::size_t i = 0; i < FBodies.size(); ++i) {
         const bool hidden = FBodies[i]->Hidden();
-        THostBodyPtr moved = MakeBody(Moved(FShapes[i], FFrame));
+        THostBodyPtr moved = MakeBody(Moved(FShapes[i], FPlacedAt));
         moved->Color() = FBodies[i]->Color();
         moved->SetHiddenDirect(hidden);
         CopyEntityNames(*FBodies[i], *moved);
         FBodies[i] = std::move(moved);
     }
+    for (const THostPartPtr& component : *FComponents)
+        component->FollowAssembly();
+}
+
+void THostPart::FollowAssembly()
+{
+    const TFrame now = AssemblyFrame();
+    if (now.Origin == FPlacedAt.Origin && now.X == FPlacedAt.X && now.Y == FPlacedAt.Y &&
+        now.Z == FPlacedAt.Z)
+        return;
+    PlaceBodies();
 }
 
 tvapi::IPartsPtr THostPart::GetParts()
@@ -183,7 +217,7 @@ void THostPart::TakeBuilt(const TBodies& built)
     FShapes = built.Solids;
     FBodies.clear();
     for (std::size_t i = 0; i < FShapes.size(); ++i) {
-        FBodies.push_back(MakeBody(Moved(FShapes[i], FFrame)));
+        FBodies.push_back(MakeBody(Moved(FShapes[i], FPlacedAt)));
         if (i < colors.size()) FBodies.back()->Color() = colors[i];
         if (i < hidden.size()) FBodies.back()->SetHiddenDirect(hidden[i]);
     }
@@ -193,7 +227,7 @@ THostBodyPtr THostPart::AddBody(TShape shape)
 {
     FFeatures->AddBase(shape);
     FShapes.push_back(shape);
-    FBodies.push_back(MakeBody(Moved(shape, FFrame)));
+    FBodies.push_back(MakeBody(Moved(shape, FPlacedAt)));
     return FBodies.back();
 }
 
@@ -202,9 +236,13 @@ void THostPart::AddComponent(THostPartPtr component)
     const std::weak_ptr<TComponents> from = FComponents;
     THostPart* raw = component.Get();
     component->OnDelete([from, raw] {
-        if (const std::shared_ptr<TComponents> all = from.lock())
+        if (const std::shared_ptr<TComponents> all = from.lock()) {
+            raw->FParent = nullptr; // before the erase, which may drop its last reference
             std::erase_if(*all, [raw](const THostPartPtr& p) { return p.Get() == raw; });
+        }
     });
+    component->FParent = this;
+    component->FollowAssembly();
     FComponents->push_back(std::move(component));
 }
 

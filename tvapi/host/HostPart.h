@@ -42,6 +42,10 @@ class THostPart final
                             tvapi::ISymbols3DContainer, tvapi::IFindObjects3D> {
 public:
     THostPart();
+    // Its components forget it: they may outlive it.
+    ~THostPart() override;
+    THostPart(const THostPart&) = delete;
+    THostPart& operator=(const THostPart&) = delete;
 
     std::wstring GetName() override;
     void SetName(const wchar_t* name) override;
@@ -54,6 +58,8 @@ public:
     // The bodies move to the placement object's frame (as new body objects).
     bool UpdatePlacement(bool rebuild) override;
     tvapi::IPartsPtr GetParts() override;
+    // Kept in part files with their values, expressions, notes and links (HostAssembly.cpp).
+    tvapi::IVariablePtr AddVariable(const wchar_t* name, double value, const wchar_t* note) override;
     // In-place editing (HostPartInPlace.cpp): the stand-in edits the part where it is and
     // opens no document for it.
     tvapi::IOpenDocumentParamPtr GetOpenDocumentParam() override;
@@ -128,8 +134,17 @@ public:
     THostPlacement& Placement() noexcept { return *FPlacement; }
     // Sets the placement to `frame` and takes it over, as UpdatePlacement does.
     void MoveTo(const TFrame& frame);
-    // The frame the bodies are at now: the placement as last taken over.
+    // The placement as last taken over, in the coordinates of the assembly that holds it.
     const TFrame& Frame() const noexcept { return FFrame; }
+    // The assembly part that holds this component; null for a top part or a removed one.
+    THostPart* Parent() const noexcept { return FParent; }
+    // The frame in the coordinates of the outermost assembly: the frames of every assembly
+    // on the way composed. The bodies, faces, edges and vertices are there, so a nested
+    // component moves with each assembly that holds it.
+    TFrame AssemblyFrame() const;
+    // `p`, given in this part's coordinates, into the coordinates of `assembly`, which holds
+    // it at any depth (or is this part: `p` stays); false, `p` untouched, when it does not.
+    bool PointInto(const THostPart& assembly, TXyz& p) const;
     // Where a component came from.
     const std::wstring& SourceFile() const noexcept { return FSourceFile; }
     void SetSource(std::wstring file, bool external) noexcept
@@ -158,8 +173,10 @@ protected:
     std::vector<tvapi::IFeaturePtr> SubFeatures() override;
 
 private:
-    // New body objects at FFrame, keeping their colours.
+    // New body objects at AssemblyFrame(), keeping their colours; then the components'.
     void PlaceBodies();
+    // PlaceBodies when the assembly frame is no longer where the bodies are.
+    void FollowAssembly();
     // The bodies become `built`'s solids; colours stay by index.
     void TakeBuilt(const TBodies& built);
     std::vector<tvapi::IModelObjectPtr> ModelTree() const;
@@ -172,6 +189,8 @@ private:
     std::shared_ptr<TComponents> FComponents = std::make_shared<TComponents>();
     THostPlacementPtr FPlacement;
     TFrame FFrame;
+    TFrame FPlacedAt; // where the bodies are: AssemblyFrame() when they were last placed
+    THostPart* FParent = nullptr;
     std::wstring FSourceFile;
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;

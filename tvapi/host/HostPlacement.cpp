@@ -62,6 +62,29 @@ TXyz TFrame::Point(double u, double v, double w) const
     return p;
 }
 
+TXyz TFrame::Direction(const TXyz& d) const
+{
+    TXyz r;
+    for (int i = 0; i < 3; ++i)
+        r[i] = X[i] * d[0] + Y[i] * d[1] + Z[i] * d[2];
+    return r;
+}
+
+TXyz TFrame::LocalDirection(const TXyz& d) const
+{
+    return {Dot(d, X), Dot(d, Y), Dot(d, Z)};
+}
+
+TFrame TFrame::Compose(const TFrame& inner) const
+{
+    TFrame f;
+    f.Origin = Point(inner.Origin);
+    f.X = Direction(inner.X);
+    f.Y = Direction(inner.Y);
+    f.Z = Direction(inner.Z);
+    return f;
+}
+
 TFrame BasePlaneFrame(int planeKind)
 {
     switch (planeKind) {

@@ -9,13 +9,19 @@
 #include <vector>
 
 #include "HostDrawingObject.h"
+#include "HostParametric.h"
 #include "tvapi/Drawing2DObjects.h"
 
 namespace tvhost {
 
-class THostLineSegment final : public THostDrawingObjectOf<tvapi::ILineSegment> {
+class THostLineSegment final : public THostDrawingObjectOf<tvapi::ILineSegment, tvapi::IDrawingObject1>,
+                               public TConstraintStore {
 public:
     THostLineSegment() noexcept : THostDrawingObjectOf(tvapi::tvDrLineSeg) {}
+    tvapi::IParametricConstraintPtr NewConstraint() override
+    {
+        return NewConstraintOf(tvapi::IAPIObjectPtr(static_cast<tvapi::ILineSegment*>(this)), *this);
+    }
     // Journaled as "ILineSegment::<operation>".
     double GetX1() override { return GetReal("ILineSegment::GetX1", "X1"); }
     void SetX1(double value) override { SetReal("ILineSegment::SetX1", "X1", value); }

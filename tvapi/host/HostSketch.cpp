@@ -67,6 +67,26 @@ bool THostSketch::PointIntoSketch(double x, double y, double z, double& u, doubl
     return true;
 }
 
+std::vector<tvapi::ITervanAPIObjectPtr> THostSketch::AddProjection(tvapi::IModelObjectPtr object)
+{
+    if (!Enter("ISketch::AddProjection", {ObjectArg(object.Get())})) return {};
+    TXyz at;
+    if (!object || !PositionOf(object, at)) return {};
+    const TFrame f = Frame();
+    const TXyz d{at[0] - f.Origin[0], at[1] - f.Origin[1], at[2] - f.Origin[2]};
+    const tvapi::IViewsAndLayersManagerPtr manager = FDocument->GetViewsAndLayersManager();
+    const tvapi::IViewsPtr views = manager ? manager->GetViews() : tvapi::IViewsPtr();
+    const tvapi::IDrawingContainerPtr container(views ? views->GetActiveView() : tvapi::IViewPtr());
+    const tvapi::IPointsPtr points = container ? container->GetPoints() : tvapi::IPointsPtr();
+    const tvapi::IPointPtr point = points ? points->Add() : tvapi::IPointPtr();
+    if (!point) return {};
+    point->SetX(Dot(d, f.X));
+    point->SetY(Dot(d, f.Y));
+    point->SetStyle(1);
+    tvapi::IDrawingObjectPtr(point)->Update();
+    return {tvapi::ITervanAPIObjectPtr(point)};
+}
+
 tvapi::Ptr<tvapi::ITervanDocument2D> THostSketch::BeginEdit(bool show)
 {
     if (!Enter("ISketch::BeginEdit", {BoolArg(show)})) return {};

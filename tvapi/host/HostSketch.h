@@ -4,6 +4,7 @@
 // plane (kind, name and frame), angle, name and 2D content (HostDocumentFile.h).
 
 #include <string>
+#include <vector>
 
 #include "HostKernel.h"
 #include "HostModelObject.h"
@@ -27,6 +28,8 @@ public:
     bool PointIntoSketch(double x, double y, double z, double& u, double& v) override;
     tvapi::Ptr<tvapi::ITervanDocument2D> BeginEdit(bool show) override;
     bool EndEdit() override;
+    // A point of the model (PositionOf) becomes a point of the active view at its projection.
+    std::vector<tvapi::ITervanAPIObjectPtr> AddProjection(tvapi::IModelObjectPtr object) override;
 
     // Test side, not journaled.
     bool Editing() const noexcept { return FEditing; }

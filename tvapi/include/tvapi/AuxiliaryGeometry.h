@@ -226,7 +226,23 @@ protected:
 
 using IPoints3DPtr = Ptr<IPoints3D>;
 
-// A straight segment in space between coordinates or objects (points, vertices).
+// A curve of the model as drawn: its line style.
+class IModelCurve3D : public IAPIObject {
+public:
+    static constexpr char IID[] = "7C2E5B90-41D3-4F6A-9E18-B3A0C64D2F51";
+    using Parent = IAPIObject;
+
+    virtual int GetStyle() = 0;
+    virtual void SetStyle(int style) = 0;
+
+protected:
+    ~IModelCurve3D() = default;
+};
+
+using IModelCurve3DPtr = Ptr<IModelCurve3D>;
+
+// A straight segment in space between coordinates or objects (points, vertices). It is a
+// model curve (IModelCurve3D) too.
 class ILineSegment3D : public IModelObject {
 public:
     static constexpr char IID[] = "7A51C9E3-2F08-4B6D-B9A7-D04E8C3152F6";

@@ -86,6 +86,17 @@ public:
     // The expression the value follows; empty for a plain value. Null reads as empty.
     virtual std::wstring GetExpression() = 0;
     virtual void SetExpression(const wchar_t* expression) = 0;
+    // A plain value; an expression, when there is one, is kept and no longer followed.
+    virtual void SetValue(double value) = 0;
+    // The note shown beside the variable. Null reads as empty.
+    virtual std::wstring GetNote() = 0;
+    virtual void SetNote(const wchar_t* note) = 0;
+    // Whether the variable is offered to the models that hold this one.
+    virtual bool GetExternal() = 0;
+    virtual void SetExternal(bool external) = 0;
+    // Follows the variable `variableName` of the document file `documentName`; false for an
+    // empty name. The stand-in keeps the link and reads nothing through it.
+    virtual bool SetLink(const wchar_t* documentName, const wchar_t* variableName) = 0;
 
 protected:
     ~IVariable() = default;

@@ -71,6 +71,8 @@ public:
     // The feature's variables; the flags (with the feature's own features, only the driving
     // ones) change nothing in the stand-in.
     virtual std::vector<IVariablePtr> GetVariables(bool withSubFeatures, bool onlyDriving) = 0;
+    // The first of those variables named `name` (case counts); empty when none is.
+    virtual IVariablePtr GetVariable(bool withSubFeatures, bool onlyDriving, const wchar_t* name) = 0;
 
 protected:
     ~IFeature() = default;
@@ -128,6 +130,9 @@ public:
     virtual Ptr<ITervanDocument2D> BeginEdit(bool show) = 0;
     // Ends 2D editing; false when the sketch was not being edited.
     virtual bool EndEdit() = 0;
+    // Projects the model object into the sketch (a point of the stand-in becomes a point at
+    // its projection); the sketch objects made, none when the object cannot be projected.
+    virtual std::vector<ITervanAPIObjectPtr> AddProjection(IModelObjectPtr object) = 0;
 
 protected:
     ~ISketch() = default;

@@ -12,6 +12,7 @@ namespace tvapi {
 
 class IParts;
 class ITervanDocument3D;
+class IVariable;
 
 // How a document is opened for editing: shown or not.
 class IOpenDocumentParam : public IAPIObject {
@@ -48,6 +49,9 @@ public:
     virtual bool UpdatePlacement(bool rebuild) = 0;
     // The components of an assembly's part.
     virtual Ptr<IParts> GetParts() = 0;
+    // A new variable of the part, listed last among its feature's variables; empty for an
+    // empty name or one the part has already.
+    virtual Ptr<IVariable> AddVariable(const wchar_t* name, double value, const wchar_t* note) = 0;
     // A new parameter object for BeginEditOnPlace.
     virtual IOpenDocumentParamPtr GetOpenDocumentParam() = 0;
     // Starts editing the part where it stands in its assembly; the document it is edited in,

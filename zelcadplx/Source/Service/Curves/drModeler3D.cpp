@@ -2,6 +2,22 @@
 
 #include "drModeler3D.h"
 
+#include "TAVariable.h"
+#include "tvapi/Model3D.h"
+
+TModeler3D::TModeler3D(TConstraint2D& iConstraint2D) : TModeler2D(iConstraint2D)
+{
+    TAVariable::Publisher = &TModeler3D::PublishVariable;
+}
+
+void TModeler3D::PublishVariable(TModeler3D& M, const TString& Name, double Value, const TString& Note,
+                                 const TString& LinkDocName)
+{
+    const tvapi::IVariablePtr variable = M.drAddVariable(Name, Value, Note);
+    if (!variable || LinkDocName.Empty()) return;
+    variable->SetLink(Wide(LinkDocName).c_str(), Wide(Name).c_str());
+}
+
 void TModeler3D::Assign(TModeler3D& M)
 {
     R2.Assign(M.R2);

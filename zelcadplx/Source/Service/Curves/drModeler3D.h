@@ -9,7 +9,8 @@ class TMark;
 
 class TModeler3D : public TModeler2D {
 public:
-    explicit TModeler3D(TConstraint2D& iConstraint2D) : TModeler2D(iConstraint2D) {}
+    // Lends the variable registry its publisher (PublishVariable).
+    explicit TModeler3D(TConstraint2D& iConstraint2D);
 
     // Makes this modeller share M's private state (not owned).
     void Assign(TModeler3D& M);
@@ -74,4 +75,9 @@ public:
     virtual tvapi::ITervanAPIObjectPtr GetActiveDoc();
     // An empty pointer here.
     virtual tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note);
+
+    // M.drAddVariable(Name, Value, Note); with an answer and a LinkDocName, the variable is
+    // linked to the variable Name of the document LinkDocName (the link's answer is not read).
+    static void PublishVariable(TModeler3D& M, const TString& Name, double Value, const TString& Note,
+                                const TString& LinkDocName);
 };

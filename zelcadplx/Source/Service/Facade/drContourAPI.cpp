@@ -2,9 +2,12 @@
 
 #include "drContourAPI.h"
 
+#include "LoadOrder.h"
 #include "drModelerAPI.h"
 
 namespace drApi {
+
+[[gnu::init_priority(loadorder::ParametricData)]] TContourAPI ParametricData;
 
 void TContourAPI::drItem(int I, int OutAtribute) const
 {

@@ -14,4 +14,7 @@ public:
     using TContour::drItem; // through a modeller of the caller's
 };
 
+// An empty contour of the facade, alive from load to unload.
+extern TContourAPI ParametricData;
+
 } // namespace drApi

@@ -176,35 +176,63 @@ public:
     Boolean drUpdateMtr3D(tvapi::IModelObjectPtr E, const TPoint3D& P, const TVector3D& aX,
                           const TVector3D& aY, const TVector3D& aZ);
 
-    // ---- Modeller operations not yet connected to the host (drModelerAPIStubs.cpp) -------------
-    void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
-                              Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
-                              Str const& S1) override;
+    // The facade's kind of modeller: mAPI.
+    TypeModeler Is() const override { return mAPI; }
+
+    // ---- Parametric constraints (drModelerAPIConstraint.cpp) -----------------------------------
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
+
+    // ---- Dimensioned outlines and model variables (Model3D/drModelerAPIOutline.cpp) ------------
+    // Nothing for X1 = X2 or Y1 = Y2. Not parametric (ADimension3D): a sketch on BasePlane at
+    // Vidst holding drRectAngleAxleDim's outline (offsets -15). Parametric: the axes and marker
+    // points in the 3D macro "Управление эскизом" (points recorded in ADimension3D with
+    // "h14"), a sketch whose rectangle is held by its projected corners, horizontal and
+    // vertical sides and merged corners, its axes (style 3, 3 beyond), then two dimensions
+    // bound to new "II" variables; with OnlySizes2D only the dimensions. The sketch stays open.
+    // Without the sketch or its 2D document the operation ends after making it.
+    void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
+                              Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
+                              Str const& S1) override;
+    // Asks IDoc for the dimensions the host generates for E7; nothing for an empty object.
+    void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
+    // The variable Name of IDoc3D's top part: its value set when it exists (note kept), else
+    // added with Value and Note. Empty without a document, part, feature or new variable.
+    tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note) override;
+    // drAddVariable(Name, Value, "") through the modeller.
+    void drSetValue(Str const& Name, Real const& Value);
+
+    // ---- Details by number (Assembly/drModelerAPIDetails.cpp) ----------------------------------
+    // The document of a detail the control model knows: its file (sfDetail3D, "qas" in place
+    // of the extension when IsDetail is false), name and marking, made by drCreate3D; the 3D
+    // points of ADimension3D are forgotten and CountDrawing, shown on the progress bar first,
+    // goes up. False, nothing done, for an unknown detail; else drCreate3D's answer.
+    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible, Boolean IsDetail);
+    using TModeler3D::drCreate3DNewPart;
+    // drCreate3DNewPart as a part, then a sketch on BasePlane at Vidst when it was made.
+    Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
+                                   tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst) override;
+    // The detail's file, when the control model knows the detail and the file exists, inserted
+    // and placed as the file-name forms do, then recorded in drApi::ADP.
     void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                    Boolean ReverseZ) override;
     void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                        Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
                        Real const& yDz) override;
+    // AddDetail(x, y, z, DetailCode, Suffics, false) when U holds.
+    void AddDetailIf(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                     Boolean U);
+    using TModeler3D::AddDetailIf;
+    // With SaveDocument3D: IDoc3D activated and fully rebuilt, the detail's note (when there is
+    // one and Section is not tNotExist) as a row of section tDetail, and IDoc saved. Then IDoc
+    // is closed without saving. A call on a missing document is left out.
+    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
+
     Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
                        Str const& Marking) override;
     void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
                    Real const& shininess, Real const& transparency, Real const& emission) override;
-    // Saves (when SaveDocument3D) and closes the part document; the registry forgets it.
-    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
-    // The part document of a present detail of the control model, under its file name, name
-    // and designation; false, nothing made, for a detail that is not present. IsDetail false
-    // makes an assembly ("qas" in place of the last three letters of the name).
-    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible, Boolean IsDetail);
-    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible) override
-    {
-        return drCreate3DNewPart(Detail, subDetail, InVisible, true);
-    }
-    // drCreate3DNewPart, then a sketch on BasePlane shifted by Vidst.
-    Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
-                                   tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst) override;
 
     // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) ---------------------------
     // Each ends an open sketch (as drEndEskis), empties Obj3D, adds a feature of the current
@@ -768,6 +796,10 @@ public:
     Boolean GetConjunctivePoint(tvapi::IConjunctivePointPtr CP, TPoint3D& Point, TVector3D& Vector);
 
 private:
+    // drRectAngleAxleDim3D's parametric sketch and marker points (Model3D/drModelerAPIOutline.cpp).
+    bool ParametricSketch(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1, Real const& Y1,
+                          Real const& X2, Real const& Y2, Integer Attr);
+    tvapi::IModelObjectPtr MarkerPoint(Real const& x, Real const& y);
     // The placement stack applies: it holds a placement and no 2D document is open.
     bool Transformed() const;
     // Records a new primitive: hatch boundary, current and last object.

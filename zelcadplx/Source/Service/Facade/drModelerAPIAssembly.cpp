@@ -155,35 +155,4 @@ void TModelerApi::AddDetailAxle(const Real& x, const Real& y, const Real& z, con
     drPartSetPlacement(x, y, z, TVector3D(xDx, xDy, xDz), TVector3D(yDx, yDy, yDz));
 }
 
-// The part file of a present detail of the library's control model; empty otherwise. When no
-// 3D document is current (the parts just built closed theirs), the open document of the
-// modeller's current detail becomes current again, so the parts go into it.
-TString TModelerApi::DetailFileToInsert(Integer DetailCode, Integer Suffics)
-{
-    const TControlModel* model = LibraryControlModel;
-    if (!model || !model->ExistDetail(DetailCode)) return TString();
-    TRegistryApi& r = *R3;
-    if (!r.IDoc3D) {
-        const TDetailInfo& di = R2->DI;
-        r.IDoc = GetOpenDocument(tvapi::tvDocumentPart, model->sfDetail3D(di.cDetail, di.cSuffics));
-        r.IDoc3D = r.IDoc;
-    }
-    return model->sfDetail3D(DetailCode, Suffics);
-}
-
-void TModelerApi::AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
-                            Boolean ReverseZ)
-{
-    const TString file = DetailFileToInsert(DetailCode, Suffics);
-    if (file.Length() > 0) AddDetail(x, y, z, file, ReverseZ, false);
-}
-
-void TModelerApi::AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode,
-                                Integer Suffics, Real const& xDx, Real const& xDy, Real const& xDz,
-                                Real const& yDx, Real const& yDy, Real const& yDz)
-{
-    const TString file = DetailFileToInsert(DetailCode, Suffics);
-    if (file.Length() > 0) AddDetailAxle(x, y, z, file, xDx, xDy, xDz, yDx, yDy, yDz, false);
-}
-
 } // namespace drApi

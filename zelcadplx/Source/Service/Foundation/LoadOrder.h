@@ -26,6 +26,8 @@ enum : int {
     FacadeServices,    // the facade's message host and resources module
     Facade,            // MA
     FacadeStack,       // the placement stack moved onto MA's own
+    ParametricData,    // drApi::ParametricData, the facade's empty contour
+    DetailParts,       // drApi::ADP, the parts inserted by detail number
     Selector,          // drApi::Selector
     Requirements,      // TDemStr and Qual, the standard components' texts
     HoleTypes,         // eHole3DType, the names of the hole configurations

@@ -10,10 +10,17 @@
 
 TAVariable::TAVariable() : AVariables(Room, Room), ACountVariables(16, 16), FMore(4, 4) {}
 
+constinit TAVariable::TPublisher TAVariable::Publisher = nullptr;
+
 void TAVariable::drAddLinkedVariables(TModeler3D* iM, bool IsParametric) const
 {
-    if (iM == nullptr || !IsParametric) return;
-    // Publishing the variables in the part is the facade's work; it is not wired in yet.
+    if (iM == nullptr || !IsParametric || Publisher == nullptr) return;
+    const Integer n = Count();
+    for (Integer i = 0; i < n; ++i) {
+        const TIdVariable& entry = Entry(i);
+        const double value = entry.PDataReal != nullptr ? *entry.PDataReal : entry.Value;
+        Publisher(*iM, entry.Comment, value, entry.Hint, LinkDocName);
+    }
 }
 
 Integer TAVariable::Count() const

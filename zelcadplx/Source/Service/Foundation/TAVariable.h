@@ -23,8 +23,17 @@ public:
     TAVariable(const TAVariable&) = delete; // entries point at themselves
     TAVariable& operator=(const TAVariable&) = delete;
 
-    // Hands the variables to the modeller as variables of the part it builds; nothing when
-    // IsParametric is false or there is no modeller. The facade gives the modeller.
+    // Publishes one variable through the modeller - the variable Name of the part it builds
+    // set to Value or added with Note - and, when LinkDocName is not empty, links it to the
+    // variable of that name in the document LinkDocName. The modeller lends it (the host's
+    // variables lie above this layer); null until a modeller is made.
+    using TPublisher = void (*)(TModeler3D& M, const TString& Name, double Value, const TString& Note,
+                                const TString& LinkDocName);
+    static TPublisher Publisher;
+
+    // Publishes every entry, plain and formula alike, in order, under its Comment with the
+    // value at its address and its Hint as the note; nothing when IsParametric is false, or
+    // without a modeller or its publisher.
     virtual void drAddLinkedVariables(TModeler3D* iM, bool IsParametric) const;
 
     // A named real variable (kind pvReal, id 0, Value its present value); nothing for null.

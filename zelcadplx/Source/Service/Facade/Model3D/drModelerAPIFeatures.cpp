@@ -136,7 +136,7 @@ void TModelerApi::drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvE
 
 void TModelerApi::drBaseRotate(Integer Napr, Real const& Angle)
 {
-    drRotate(Napr, Angle, true, tvapi::tvOperationNewBody);
+    drRotate(Napr, Angle, true, tvapi::tvOperationUnion);
 }
 
 void TModelerApi::drCutRotate(Integer Napr, Real const& Angle, TMark*)
@@ -146,7 +146,7 @@ void TModelerApi::drCutRotate(Integer Napr, Real const& Angle, TMark*)
 
 void TModelerApi::drSurfaceRotate(Integer Napr, Real const& Angle)
 {
-    drRotate(Napr, Angle, false, tvapi::tvOperationNewBody);
+    drRotate(Napr, Angle, false, tvapi::tvOperationUnion);
 }
 
 } // namespace drApi
