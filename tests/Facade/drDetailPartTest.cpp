@@ -47,12 +47,6 @@ protected:
     }
     void TearDown() override
     {
-        for (drApi::TDetailPart& e : ADP)
-            e.Part.Reset();
-        ADP.Clear();
-        for (TDimension3D& d : ADimension3D.APoint3D)
-            d.Point.Reset();
-        ADimension3D.APoint3D.Clear();
         drApi::LibraryControlModel = nullptr;
         TFacadeFixture::TearDown();
         std::filesystem::remove_all(Folder);

@@ -195,8 +195,6 @@ public:
     void drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                               Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                               Str const& S1) override;
-    // Asks IDoc for the dimensions the host generates for E7; nothing for an empty object.
-    void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
     // The variable Name of IDoc3D's top part: its value set when it exists (note kept), else
     // added with Value and Note. Empty without a document, part, feature or new variable.
     tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note) override;

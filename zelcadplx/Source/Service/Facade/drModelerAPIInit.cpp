@@ -13,10 +13,12 @@
 
 #include "Contour.h"
 #include "Dictionary.h"
+#include "Dimension3D.h"
 #include "Messager.h"
 #include "TControlModel.h"
 #include "TFileName.h"
 #include "TextBase.h"
+#include "drDetailPart.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 #include "tvapi/TransferService.h"
@@ -177,6 +179,13 @@ void TModelerApi::Done()
     NewCut();
     Resources.Reset();
     LibraryControlModel = nullptr;
+    // The inserted parts and the layout's 3D points hold host objects.
+    for (TDetailPart& e : ADP)
+        e.Part.Reset();
+    ADP.Clear();
+    for (TDimension3D& d : ADimension3D.APoint3D)
+        d.Point.Reset();
+    ADimension3D.APoint3D.Clear();
     auto fresh = std::make_unique<TRegistryApi>();
     R3.Free();
     R3.Ptr = fresh.release();

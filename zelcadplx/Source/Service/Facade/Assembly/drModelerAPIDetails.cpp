@@ -19,16 +19,16 @@ constexpr const char* AssemblyExtension = "qas";
 constexpr Integer ExtensionLength = 3;
 
 // The file of a detail the control model knows and that exists; empty otherwise.
-TString ExistingDetailFile(Integer DetailCode, Integer Suffics)
+TString ExistingDetailFile(TModelerApi& api, Integer DetailCode, Integer Suffics)
 {
     const TControlModel* model = LibraryControlModel;
     if (!model || !model->ExistDetail(DetailCode)) return {};
     // The parts just built closed their documents: the open document of the modeller's current
     // detail becomes current again, so the parts go into it.
-    TRegistryApi& r = *R3;
+    TRegistryApi& r = *api.R3;
     if (!r.IDoc3D) {
-        const TDetailInfo& di = R2->DI;
-        r.IDoc = MA.GetOpenDocument(tvapi::tvDocumentPart, model->sfDetail3D(di.cDetail, di.cSuffics));
+        const TDetailInfo& di = api.R2->DI;
+        r.IDoc = api.GetOpenDocument(tvapi::tvDocumentPart, model->sfDetail3D(di.cDetail, di.cSuffics));
         r.IDoc3D = r.IDoc;
     }
     TString file = model->sfDetail3D(DetailCode, Suffics);
@@ -76,7 +76,7 @@ Boolean TModelerApi::drCreate3DNewPartPlane(Integer Detail, Integer subDetail, B
 void TModelerApi::AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                             Boolean ReverseZ)
 {
-    const TString file = ExistingDetailFile(DetailCode, Suffics);
+    const TString file = ExistingDetailFile(*this, DetailCode, Suffics);
     if (file.Empty()) return;
     AddDetail(x, y, z, file, ReverseZ, true);
     ADP.Add(R3->Part, DetailCode, Suffics);
@@ -92,7 +92,7 @@ void TModelerApi::AddDetailAxle(Real const& x, Real const& y, Real const& z, Int
                                 Integer Suffics, Real const& xDx, Real const& xDy, Real const& xDz,
                                 Real const& yDx, Real const& yDy, Real const& yDz)
 {
-    const TString file = ExistingDetailFile(DetailCode, Suffics);
+    const TString file = ExistingDetailFile(*this, DetailCode, Suffics);
     if (file.Empty()) return;
     AddDetailAxle(x, y, z, file, xDx, xDy, xDz, yDx, yDy, yDz, true);
     ADP.Add(R3->Part, DetailCode, Suffics);

@@ -29,14 +29,6 @@ tvapi::IDrawingObjectPtr FoundAt(const tvapi::ITervanDocument2DPtr& Doc, Real x,
 
 } // namespace
 
-void TModelerApi::drGenerativeDimensions(tvapi::IModelObjectPtr E7)
-{
-    if (!E7) return;
-    const tvapi::ITervanDocument3DPtr document(R3->IDoc);
-    const tvapi::IPartPtr top = document ? document->GetTopPart() : tvapi::IPartPtr();
-    if (const tvapi::ISymbols3DContainerPtr symbols{top}) symbols->CreateGenerativeDimensions({E7}, false);
-}
-
 void TModelerApi::drRectAngleAxleDim3D(tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst, Real const& X1,
                                        Real const& Y1, Real const& X2, Real const& Y2, Integer Attr,
                                        Str const& S1)
