@@ -166,9 +166,10 @@ template <class TBase> void TChainPanelOf<TBase>::RedrawGrid()
     if (grListDimChain) grListDimChain->Redraw();
 }
 
-template <class TBase> void TChainPanelOf<TBase>::SaveReport()
+template <class TBase> void TChainPanelOf<TBase>::SaveReport(bool BareGetsTxt)
 {
-    DimensionChains.SaveReport(ActiveDoc ? std::wstring(ActiveDoc->GetFileName()) : std::wstring());
+    DimensionChains.SaveReport(ActiveDoc ? std::wstring(ActiveDoc->GetFileName()) : std::wstring(),
+                               BareGetsTxt);
 }
 
 template <class TBase> void TChainPanelOf<TBase>::RemoveChain()

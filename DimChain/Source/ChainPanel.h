@@ -105,7 +105,8 @@ protected:
     // its auxiliary object and its model object.
     void SelectLink(const TDimension& L);
 
-    void SaveReport();
+    // The report beside the document (BareGetsTxt: TDimensionChains::ReportFileName).
+    void SaveReport(bool BareGetsTxt = false);
     // Empties the current chain and, unless it is the last chain, removes it.
     void RemoveChain();
     // The grid's tool bar: conversion, projection, angular deviations, removal, moves.

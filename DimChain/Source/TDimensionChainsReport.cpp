@@ -115,16 +115,19 @@ Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
     return WriteFileAtomically(SystemFileName(FileName), text, error);
 }
 
-std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName)
+std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt)
 {
     const std::size_t dot = ExtensionDot(DocumentName);
-    if (dot == std::wstring::npos || dot == 0) return std::wstring();
+    if (dot == std::wstring::npos || dot == 0) {
+        const bool bare = BareGetsTxt && !DocumentName.empty() && DocumentName.back() != L'/';
+        return bare ? DocumentName + L".txt" : std::wstring();
+    }
     return DocumentName.substr(0, dot + 1) + L"txt";
 }
 
-Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName) const
+Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt) const
 {
-    const std::wstring name = ReportFileName(DocumentName);
+    const std::wstring name = ReportFileName(DocumentName, BareGetsTxt);
     if (name.empty()) {
         Messager.LiftBox(TString("Создание отчета невозможно! Сохраните сначала чертеж!"),
                          TMessager::toAlways);

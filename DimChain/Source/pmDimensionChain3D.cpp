@@ -127,7 +127,7 @@ bool TpmDimensionChain3D::ControlCommand(tvapi::IPropertyControlPtr Control, int
         SearchChain(Control, true);
     } else if (Same(Control, tvapi::IAPIObjectPtr(bSaveInText))) {
         SetVisible(eDetectDimensionChain, false);
-        SaveReport();
+        SaveReport(true); // an assembly file named without an extension still gets its report
     } else if (Same(Control, tvapi::IAPIObjectPtr(bRemoveDimChain))) {
         SetVisible(eDetectDimensionChain, false);
         RemoveChain();

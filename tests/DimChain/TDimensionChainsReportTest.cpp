@@ -114,6 +114,13 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
         SCOPED_TRACE(document);
         EXPECT_EQ(TDimensionChains::ReportFileName(WideUtf8(document)), WideUtf8(report));
     }
+    // The assembly's report: a file's own name without an extension gets ".txt" added.
+    const std::pair<const char*, const char*> bare[] = {
+        {"/a.b/shaft", "/a.b/shaft.txt"}, {"/data/Узел.qas", "/data/Узел.txt"}, {"", ""}, {"/a/", ""}};
+    for (const auto& [document, report] : bare) {
+        SCOPED_TRACE(document);
+        EXPECT_EQ(TDimensionChains::ReportFileName(WideUtf8(document), true), WideUtf8(report));
+    }
 
     TDimensionChains S;
     Example(S);
