@@ -8,6 +8,7 @@
 
 #include "AssemblyLinks.h"
 #include "ChainPanel.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Part.h"
 
 #include <vector>
@@ -48,6 +49,9 @@ public:
     void GetAllDimensions();
     void GetPartDimensions(const tvapi::IPartPtr& Part, const TPlacement3D& InAssembly);
     void GetOnePartDimensions(const tvapi::IPartPtr& Part);
+    // Appends the link of a 3D line dimension of CurrentPart (its measured faces' planes).
+    void AddLineDimension(TDimensionChain& D0, const tvapi::ILineDimension3DPtr& LDI,
+                          const TString& PartName);
     // The plane of a planar face of CurrentPart in assembly coordinates; Result unchanged for
     // any other object.
     void GetPlacement3D(const tvapi::IModelObjectPtr& O, TPlacement3D& Result);

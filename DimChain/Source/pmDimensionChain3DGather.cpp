@@ -8,6 +8,7 @@
 #include "drSelectorAPI.h"
 #include "maTervan.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/Topology.h"
 
@@ -36,6 +37,20 @@ TPlacement3D ComponentFrame(const TPlacement3D& Parent, const tvapi::IPartPtr& C
     px.Move(ax, 1.0);
     py.Move(ay, 1.0);
     return TPlacement3D(InFrame(Parent, o), InFrame(Parent, px), InFrame(Parent, py));
+}
+
+TString TextOf(const tvapi::ITextPtr& Text)
+{
+    return Text ? TString(Text->GetStr()) : TString();
+}
+
+// The nominal and the deviations of a dimension's texts; nothing without texts.
+void ReadTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text)
+{
+    if (!Text) return;
+    L.Nominal = Text->GetNominalValue();
+    L.QLow = TextOf(Text->GetLowerDeviation()).toReal();
+    L.QHigh = TextOf(Text->GetUpperDeviation()).toReal();
 }
 
 } // namespace
@@ -70,6 +85,38 @@ void TpmDimensionChain3D::GetOnePartDimensions(const tvapi::IPartPtr& Part)
 {
     if (!Part) return;
     if (!(CurrentPart == Part)) CurrentPart = Part;
+    try {
+        const TString name(Part->GetName().c_str());
+        const tvapi::ISymbols3DContainerPtr symbols(Part);
+        const tvapi::ILineDimensions3DPtr dimensions = symbols ? symbols->GetLineDimensions3D() : nullptr;
+        const int count = dimensions ? dimensions->GetCount() : 0;
+        for (int i = 0; i < count; ++i) {
+            const tvapi::IBaseLineDimension3DPtr dimension = dimensions->GetItem(i);
+            if (!dimension) continue;
+            if (const tvapi::ILineDimension3DPtr line(dimension); line)
+                AddLineDimension(AllDimension3D, line, name);
+        }
+    } catch (...) {
+        Messager.LiftBox(TString("Ошибка полученя размеров"), TMessager::toAlways);
+    }
+}
+
+void TpmDimensionChain3D::AddLineDimension(TDimensionChain& D0, const tvapi::ILineDimension3DPtr& LDI,
+                                           const TString& PartName)
+{
+    if (!LDI) return;
+    const tvapi::tvObj3dTypeEnum type = LDI->GetObjectType();
+    if (drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(LDI));
+    const tvapi::IDimensionTextPtr text(LDI);
+    const tvapi::IModelObjectPtr first = LDI->GetObject1(), second = LDI->GetObject2();
+    // In the pool from here on; without its planes (-1) it never joins a path.
+    TDimension& L = D0.Dimensions.Add();
+    L = NewAssemblyLink(type);
+    GetPlacement3D(first, L.PL1);
+    GetPlacement3D(second, L.PL2);
+    ReadTexts(L, text);
+    L.MO = tvapi::IModelObjectPtr(LDI);
+    Planes.Measure(L, PartName);
 }
 
 void TpmDimensionChain3D::GetPlacement3D(const tvapi::IModelObjectPtr& O, TPlacement3D& Result)
