@@ -64,6 +64,24 @@ template <class TBase> void TChainPanelOf<TBase>::BuildGrid(int CommentWidth, bo
          {4, -57383, "Удалить размер"}});
 }
 
+template <class TBase> void TChainPanelOf<TBase>::BuildCounters()
+{
+    this->AddEditValue(DC("Текущая"), DC("Текущая размерная цепь"), DimensionChains.Current, 1,
+                       DimensionChains.DimChains.Count, true);
+    bRemoveDimChain = this->AddPushButton("", 0, {{1, -57383, "Удалить текущую размерную цепь"}});
+    eDimensionChainCount = this->AddEditStr(DC("Всего"), DC("Всего размерных цепей"),
+                                            TString(DimensionChains.DimChains.Count), 0);
+}
+
+template <class TBase> void TChainPanelOf<TBase>::BuildReportButton()
+{
+    this->AddSeparator(nullptr, tvapi::tvSeparatorDownName);
+    sbDimChain = this->AddSlideBox(DC("S"), DC("SS"), tvapi::tvGroup, {});
+    SetVisible(sbDimChain, false);
+    this->AddSeparator(nullptr, tvapi::tvSeparatorDownName);
+    bSaveInText = this->AddPushButton("", 0, {{1, 57513, "Сохранить отчет"}});
+}
+
 template <class TBase> void TChainPanelOf<TBase>::BuildSettings()
 {
     this->AddTab(DC("Настройки"), true);

@@ -88,6 +88,10 @@ protected:
     // translated when TranslateTitles asks) and its
     // tool bar of four commands; the chains write into it.
     void BuildGrid(int CommentWidth, bool TranslateTitles);
+    // The spin "Текущая" over the chains, the removal button and the count "Всего".
+    void BuildCounters();
+    // A separator, the hidden slide box "S", a separator and the report button.
+    void BuildReportButton();
     // The tab "Настройки" with the method and risk lists of the current chain.
     void BuildSettings();
     // The "Текущая" spin: range 1 .. chain count, value, the count field; then the switch.

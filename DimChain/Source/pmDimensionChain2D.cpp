@@ -34,17 +34,9 @@ TpmDimensionChain2D::~TpmDimensionChain2D()
 void TpmDimensionChain2D::BuildControls()
 {
     bAddDimChain = AddPushButton("", 0, {{1, -57382, "Добавить новую размерную цепь"}});
-    AddEditValue(DC("Текущая"), DC("Текущая размерная цепь"), DimensionChains.Current, 1,
-                 DimensionChains.DimChains.Count, true);
-    bRemoveDimChain = AddPushButton("", 0, {{1, -57383, "Удалить текущую размерную цепь"}});
-    eDimensionChainCount =
-        AddEditStr(DC("Всего"), DC("Всего размерных цепей"), TString(DimensionChains.DimChains.Count), 0);
+    BuildCounters();
     BuildGrid(DrawingCommentWidth, true);
-    AddSeparator(nullptr, tvapi::tvSeparatorDownName);
-    sbDimChain = AddSlideBox(DC("S"), DC("SS"), tvapi::tvGroup, {});
-    SetVisible(sbDimChain, false);
-    AddSeparator(nullptr, tvapi::tvSeparatorDownName);
-    bSaveInText = AddPushButton("", 0, {{1, 57513, "Сохранить отчет"}});
+    BuildReportButton();
     AddSeparator(nullptr, tvapi::tvSeparatorDownName);
     eDetectDimensionChain =
         AddSpinEditInt(DC("Распознаная"), DC("Текущая распознаная размерная цепь"), 1, 1, 1);

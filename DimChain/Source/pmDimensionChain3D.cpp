@@ -52,20 +52,12 @@ void TpmDimensionChain3D::BuildControls()
 {
     bAddDimChain = AddPushButton("", 0, {{1, -57382, "Добавить новую размерную цепь"}});
     bAddDimChain2 = AddPushButton("", 0, {{1, -57382, "Проверить собираемость цепи"}});
-    AddEditValue(DC("Текущая"), DC("Текущая размерная цепь"), DimensionChains.Current, 1,
-                 DimensionChains.DimChains.Count, true);
-    bRemoveDimChain = AddPushButton("", 0, {{1, -57383, "Удалить текущую размерную цепь"}});
-    eDimensionChainCount =
-        AddEditStr(DC("Всего"), DC("Всего размерных цепей"), TString(DimensionChains.DimChains.Count), 0);
+    BuildCounters();
     eDetectDimensionChain =
         AddSpinEditInt(DC("Распознаная"), DC("Текущая распознаная размерная цепь"), 1, 1, 1);
     SetVisible(eDetectDimensionChain, false);
     BuildGrid(CommentWidth, false);
-    AddSeparator(nullptr, tvapi::tvSeparatorDownName);
-    sbDimChain = AddSlideBox(DC("S"), DC("SS"), tvapi::tvGroup, {});
-    SetVisible(sbDimChain, false);
-    AddSeparator(nullptr, tvapi::tvSeparatorDownName);
-    bSaveInText = AddPushButton("", 0, {{1, 57513, "Сохранить отчет"}});
+    BuildReportButton();
     BuildSettings();
 }
 

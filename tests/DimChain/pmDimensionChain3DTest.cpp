@@ -13,6 +13,7 @@
 #include "HostApplication.h"
 #include "HostProcess.h"
 #include "HostPropertyManager.h"
+#include "PanelProbe.h"
 #include "drSelectorAPI.h"
 #include "tvapi/ModelContainer.h"
 
@@ -72,26 +73,14 @@ protected:
         FacadeChainHost().ClearSelection();
         drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[4].MO));
     }
-    static THostPropertyControl& Ctl(const tvapi::IPropertyControlPtr& c)
-    {
-        return *dynamic_cast<THostPropertyControl*>(c.Get());
-    }
+    static THostPropertyControl& Ctl(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
     THostPropertyControl& Grid() { return Ctl(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
-    tvhost::THostProcessParam& Param()
-    {
-        return *dynamic_cast<tvhost::THostProcessParam*>(Panel->ProcessParam.Get());
-    }
+    tvhost::THostProcessParam& Param() { return HostParam(Panel->ProcessParam); }
     THostPropertyControl* Control(const char* caption)
     {
         return Param().FindControl(tvhost::FromUtf8(caption));
     }
-    std::vector<std::string> Statuses()
-    {
-        std::vector<std::string> out;
-        for (const auto& e : Journal().Calls("IDocumentFrame::SetStatusText"))
-            out.push_back(e.Arguments.at(0));
-        return out;
-    }
+    std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
     std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
     void Press(const tvapi::IPropertyMultiButtonPtr& b)
     {
