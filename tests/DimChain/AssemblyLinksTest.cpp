@@ -36,6 +36,16 @@ void ExpectVector(const TVector3D& V, double x, double y, double z)
     EXPECT_NEAR(V.z, z, 1e-9);
 }
 
+// The sketch link between the placements made last, measured.
+TDimension SketchLink(const TPlacement3D& PL1, const TPlacement3D& PL2, TAssemblyPlanes& Planes)
+{
+    TDimension L = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
+    L.PL1 = PL1;
+    L.PL2 = PL2;
+    Planes.Measure(L, "Плита");
+    return L;
+}
+
 } // namespace
 
 TEST(AssemblyLinksTest, NewLinkJoinsNoPath)
@@ -114,26 +124,17 @@ TEST(AssemblyLinksTest, SketchDimensionWorkedCases)
     ExpectVector(pl1.AZ, 1, 0, 0);
     ExpectVector(pl2.O - TPoint3D(), 40, 5, 0);
     TAssemblyPlanes planes;
-    TDimension h = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
-    h.PL1 = pl1;
-    h.PL2 = pl2;
-    planes.Measure(h, "Плита");
+    const TDimension h = SketchLink(pl1, pl2, planes);
     ExpectVector(h.V3, 30, 0, 0);
 
     SketchPlacements(xy, TPoint2D(10, 0), TPoint2D(40, 5), tvapi::tvLinDVertical, {}, pl1, pl2);
     ExpectVector(pl1.AZ, 0, -1, 0);
-    TDimension v = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
-    v.PL1 = pl1;
-    v.PL2 = pl2;
-    planes.Measure(v, "Плита");
+    const TDimension v = SketchLink(pl1, pl2, planes);
     ExpectVector(v.V3, 0, 5, 0);
 
     // Measured along itself: the full length between the points, along them.
     SketchPlacements(xy, TPoint2D(0, 0), TPoint2D(30, 40), tvapi::tvLinDParallel, {}, pl1, pl2);
-    TDimension p = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
-    p.PL1 = pl1;
-    p.PL2 = pl2;
-    planes.Measure(p, "Плита");
+    const TDimension p = SketchLink(pl1, pl2, planes);
     EXPECT_NEAR(p.V3.Len(), 50.0, 1e-9);
     ExpectVector(p.V3, 30, 40, 0);
 
@@ -142,10 +143,7 @@ TEST(AssemblyLinksTest, SketchDimensionWorkedCases)
     SketchPlacements(xy, TPoint2D(10, 0), TPoint2D(40, 5), tvapi::tvLinDHorizontal, turn, pl1, pl2);
     ExpectVector(pl1.O - TPoint3D(), 100, 10, 7);
     ExpectVector(pl1.AZ, 0, 1, 0);
-    TDimension t = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
-    t.PL1 = pl1;
-    t.PL2 = pl2;
-    planes.Measure(t, "Плита");
+    const TDimension t = SketchLink(pl1, pl2, planes);
     ExpectVector(t.V3, 0, 30, 0);
 }
 
