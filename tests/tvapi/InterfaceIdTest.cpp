@@ -10,6 +10,7 @@
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/Dictionary.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Drawing2D.h"
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Features3D.h"
@@ -51,6 +52,7 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             IExtrusion, IRotated, IEvolution, IExtrusions, IRotateds, IEvolutions, IBoolean, IBooleans,
             IMacroObject3D, IMacroObjects3D, IUserObject3D, IUserObjects3D, ISurfaceContainer, ISurfacePatch,
             ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface, IRuledSurfaces,
-            IOpenDocumentParam>();
-    EXPECT_EQ(ids.size(), 102u);
+            IOpenDocumentParam, IDimension3D, IBaseLineDimension3D, ILineDimension3D, ILineDimensions3D,
+            ISymbols3DContainer>();
+    EXPECT_EQ(ids.size(), 107u);
 }

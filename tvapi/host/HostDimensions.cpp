@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "HostArgs.h"
+#include "HostMeasure.h"
 
 namespace tvhost {
 
@@ -268,13 +269,69 @@ THostModelDimension::THostModelDimension(double length)
     : THostModelObjectOf(tvapi::o3d_lineDimension3D), FLength(length)
 {
     FTexts.Params().Set("AutoNominal", true);
-    Rebuild();
+    RefreshNominal();
+}
+
+THostModelDimension::THostModelDimension(tvapi::tvObj3dTypeEnum kind) : THostModelObjectOf(kind), FLength(0.0)
+{
+    FTexts.Params().Set("AutoNominal", true);
+    RefreshNominal();
+}
+
+void THostModelDimension::RefreshNominal()
+{
+    if (FTexts.Params().Flag("AutoNominal")) FTexts.Text("Nominal").SetStr(DimensionNumberText(FLength));
 }
 
 bool THostModelDimension::Rebuild()
 {
-    if (FTexts.Params().Flag("AutoNominal")) FTexts.Text("Nominal").SetStr(DimensionNumberText(FLength));
+    if (FObject1 || FObject2) {
+        const double measured = DistanceBetween(FObject1, FObject2);
+        if (measured < 0.0) return false;
+        FLength = measured;
+    }
+    RefreshNominal();
     return true;
+}
+
+void THostModelDimension::Restore(tvapi::IModelObjectPtr object1, tvapi::IModelObjectPtr object2,
+                                  double length)
+{
+    FObject1 = std::move(object1);
+    FObject2 = std::move(object2);
+    FLength = length;
+    RefreshNominal();
+}
+
+void THostModelDimension::SetObject1(tvapi::IModelObjectPtr object)
+{
+    if (Enter("IBaseLineDimension3D::SetObject1", {ObjectArg(object.Get())})) FObject1 = std::move(object);
+}
+
+void THostModelDimension::SetObject2(tvapi::IModelObjectPtr object)
+{
+    if (Enter("IBaseLineDimension3D::SetObject2", {ObjectArg(object.Get())})) FObject2 = std::move(object);
+}
+
+tvapi::IModelObjectPtr THostModelDimension::GetObject1()
+{
+    return Enter("IBaseLineDimension3D::GetObject1") ? FObject1 : tvapi::IModelObjectPtr();
+}
+
+tvapi::IModelObjectPtr THostModelDimension::GetObject2()
+{
+    return Enter("IBaseLineDimension3D::GetObject2") ? FObject2 : tvapi::IModelObjectPtr();
+}
+
+double THostModelDimension::GetPlacement()
+{
+    return Enter("IBaseLineDimension3D::GetPlacement") ? FTexts.Params().Real("Placement") : 0.0;
+}
+
+void THostModelDimension::SetPlacement(double value)
+{
+    if (Enter("IBaseLineDimension3D::SetPlacement", {NumberArg(value)}))
+        FTexts.Params().Set("Placement", value);
 }
 
 bool THostModelDimension::GetAutoNominalValue()
@@ -286,7 +343,7 @@ void THostModelDimension::SetAutoNominalValue(bool value)
 {
     if (!Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
     FTexts.Params().Set("AutoNominal", value);
-    Rebuild();
+    RefreshNominal();
 }
 
 double THostModelDimension::GetNominalValue()

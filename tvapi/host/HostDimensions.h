@@ -10,6 +10,7 @@
 #include "HostDrawingObject.h"
 #include "HostModelObject.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
 
 namespace tvhost {
 
@@ -253,12 +254,25 @@ tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi:
 // The measured nominal of any host dimension; false for an object that is no dimension.
 bool MeasureOf(tvapi::IAPIObject* object, double& value);
 
-// A linear dimension of a 3D model (o3d_lineDimension3D) measuring a fixed length: its texts as
-// a drawing dimension keeps them, and an update that counts and refreshes the nominal text.
-// Journaled as "IModelObject::<operation>" and "IDimensionText::<operation>".
-class THostModelDimension final : public THostModelObjectOf<tvapi::IModelObject, tvapi::IDimensionText> {
+// A linear dimension of a 3D model (o3d_baselineDimension3D, o3d_lineDimension3D): its texts
+// as a drawing dimension keeps them, and an update that measures the shortest distance between
+// its two objects (faces, edges, vertices) and refreshes the nominal text; made with a length,
+// it measures that length until it is given objects. An update fails, the length kept, while
+// an object is missing or cannot be measured. Journaled as "IModelObject::<operation>",
+// "IBaseLineDimension3D::<operation>" and "IDimensionText::<operation>".
+class THostModelDimension final : public THostModelObjectOf<tvapi::ILineDimension3D, tvapi::IDimensionText> {
 public:
+    // Of o3d_lineDimension3D measuring `length`.
     explicit THostModelDimension(double length);
+    // Of `kind`, joining nothing yet, measuring 0.
+    explicit THostModelDimension(tvapi::tvObj3dTypeEnum kind);
+
+    void SetObject1(tvapi::IModelObjectPtr object) override;
+    void SetObject2(tvapi::IModelObjectPtr object) override;
+    tvapi::IModelObjectPtr GetObject1() override;
+    tvapi::IModelObjectPtr GetObject2() override;
+    double GetPlacement() override;
+    void SetPlacement(double value) override;
 
     bool GetAutoNominalValue() override;
     void SetAutoNominalValue(bool value) override;
@@ -274,8 +288,20 @@ public:
     tvapi::ITextLinePtr GetPrefix() override;
     tvapi::ITextLinePtr GetSuffix() override;
 
-    // Test side, not journaled: the texts ("Nominal", "Upper", "Lower", ...).
+    // Test side, not journaled: the texts ("Nominal", "Upper", "Lower", ...), the flags and
+    // values (TParams: "AutoNominal", "Tolerance", "ToleranceOn", "Placement"),
+    // the objects (1 or 2), the length measured last.
     TTextData& Text(const std::string& name) { return FTexts.Text(name); }
+    TParams& Params() noexcept { return FTexts.Params(); }
+    const TDrawingCore& Core() const noexcept { return FTexts; }
+    void SetNameDirect(std::wstring name) { FName = std::move(name); }
+    const tvapi::IModelObjectPtr& Object(int index) const noexcept
+    {
+        return index == 1 ? FObject1 : FObject2;
+    }
+    double Length() const noexcept { return FLength; }
+    // Reading a file: the objects and length as they were saved, not measured again.
+    void Restore(tvapi::IModelObjectPtr object1, tvapi::IModelObjectPtr object2, double length);
 
 protected:
     bool Rebuild() override;
@@ -288,9 +314,14 @@ private:
         tvapi::IDrawingObject* DrawingObject() noexcept override { return nullptr; }
     };
     tvapi::IAPIObject* Self() noexcept { return static_cast<tvapi::IDimensionText*>(this); }
+    void RefreshNominal();
 
     TTexts FTexts;
     double FLength;
+    tvapi::IModelObjectPtr FObject1;
+    tvapi::IModelObjectPtr FObject2;
 };
+
+using THostModelDimensionPtr = tvapi::Ptr<THostModelDimension>;
 
 } // namespace tvhost

@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "HostDimensions3D.h"
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
 #include "HostFeatureFile.h"
@@ -486,6 +487,7 @@ json ModelJson(THostPart& part)
                   {"density", part.Density()},      {"bodies", std::move(bodies)},
                   {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
     if (built) model["features"] = FeaturesJson(part);
+    if (!part.Dimensions3D().empty()) model["dimensions3D"] = Dimensions3DJson(part);
     return model;
 }
 
@@ -523,6 +525,7 @@ void LoadModel(THostPart& part, const json& model, int depth, const std::wstring
         component->SetSource(file, c.at("external").get<bool>());
         part.AddComponent(std::move(component));
     }
+    if (model.contains("dimensions3D")) LoadDimensions3D(part, model["dimensions3D"]);
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)

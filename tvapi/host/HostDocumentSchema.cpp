@@ -68,6 +68,8 @@ public:
 
 private:
     void Mate(const json& m);
+    void EntityRef(const json& o);
+    void Dimension3D(const json& d);
     TJsonPath FPath;
     // Objects by file number: their path, and the numbers they hold (children, boundaries).
     struct TNode {
@@ -581,16 +583,37 @@ void TChecker::Mate(const json& m)
     Member(m, "direction", [&](const json& v) { Int32(v); });
     Member(m, "value", [&](const json& v) { Number(v); });
     Member(m, "objects", [&](const json& objects) {
-        Items(objects, [&](const json& o, std::size_t) {
-            if (o.is_null()) return;
-            Object(o);
-            Member(o, "part", [&](const json& v) { Int32(v); });
-            Member(o, "kind", [&](const json& v) { Int32(v); });
-            Member(
-                o, "index", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
-        });
+        Items(objects, [&](const json& o, std::size_t) { EntityRef(o); });
         if (objects.size() != 2) Fail("a mate has two objects");
     });
+}
+
+void TChecker::EntityRef(const json& o)
+{
+    if (o.is_null()) return;
+    Object(o);
+    Member(o, "part", [&](const json& v) { Int32(v); });
+    Member(o, "kind", [&](const json& v) { Int32(v); });
+    Member(
+        o, "index", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
+}
+
+void TChecker::Dimension3D(const json& d)
+{
+    Object(d);
+    Member(d, "kind", [&](const json& v) { Int32(v); });
+    Member(d, "name", [&](const json& v) { String(v); });
+    Member(d, "objects", [&](const json& objects) {
+        Items(objects, [&](const json& o, std::size_t) { EntityRef(o); });
+        if (objects.size() != 2) Fail("a 3D dimension has two objects");
+    });
+    Member(d, "length", [&](const json& v) { Number(v); });
+    Member(d, "autoNominal", [&](const json& v) { Bool(v); });
+    Member(d, "tolerance", [&](const json& v) { String(v); });
+    Member(d, "toleranceOn", [&](const json& v) { Bool(v); });
+    Member(d, "placement", [&](const json& v) { Number(v); });
+    Member(d, "hidden", [&](const json& v) { Bool(v); });
+    Member(d, "texts", [&](const json& v) { Texts(v); });
 }
 
 void TChecker::Model(const json& m)
@@ -628,6 +651,9 @@ void TChecker::Model(const json& m)
             });
         },
         true);
+    Member(
+        m, "dimensions3D",
+        [&](const json& dims) { Items(dims, [&](const json& d, std::size_t) { Dimension3D(d); }); }, true);
     Member(m, "components", [&](const json& components) {
         Items(components, [&](const json& c, std::size_t) {
             Object(c);

@@ -20,16 +20,17 @@ constexpr std::array<tvapi::tvObj3dTypeEnum, 6> DefaultKinds{tvapi::o3d_planeXOY
                                                              tvapi::o3d_planeYOZ, tvapi::o3d_axisOX,
                                                              tvapi::o3d_axisOY,   tvapi::o3d_axisOZ};
 
-// The top part, then its components in order.
-std::vector<THostPart*> PartsOf(THostDocument3D& document)
+} // namespace
+
+std::vector<THostPart*> PartAndComponents(THostPart& part)
 {
-    std::vector<THostPart*> parts{&document.TopPart()};
-    for (const THostPartPtr& c : document.TopPart().Components())
+    std::vector<THostPart*> parts{&part};
+    for (const THostPartPtr& c : part.Components())
         parts.push_back(c.Get());
     return parts;
 }
 
-json RefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr& object)
+json EntityRefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr& object)
 {
     if (!object) return nullptr;
     for (std::size_t p = 0; p < parts.size(); ++p) {
@@ -45,7 +46,7 @@ json RefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr&
     return nullptr;
 }
 
-tvapi::IModelObjectPtr ObjectOf(const std::vector<THostPart*>& parts, const json& ref)
+tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const json& ref)
 {
     if (!ref.is_object()) return {};
     const int p = ref.at("part").get<int>() - TopPart;
@@ -56,8 +57,6 @@ tvapi::IModelObjectPtr ObjectOf(const std::vector<THostPart*>& parts, const json
     const std::size_t i = ref.at("index").get<std::size_t>();
     return i < all.size() ? all[i] : tvapi::IModelObjectPtr();
 }
-
-} // namespace
 
 std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvObj3dTypeEnum kind)
 {
@@ -72,27 +71,28 @@ std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvO
 
 json MatesJson(THostDocument3D& document)
 {
-    const std::vector<THostPart*> parts = PartsOf(document);
+    const std::vector<THostPart*> parts = PartAndComponents(document.TopPart());
     json mates = json::array();
     for (const THostMatePtr& m : document.Mates())
-        mates.push_back({{"type", m->Type()},
-                         {"objects", {RefJson(parts, m->Object(1)), RefJson(parts, m->Object(2))}},
-                         {"fixed", m->Fixed()},
-                         {"direction", m->Direction()},
-                         {"value", m->Value()}});
+        mates.push_back(
+            {{"type", m->Type()},
+             {"objects", {EntityRefJson(parts, m->Object(1)), EntityRefJson(parts, m->Object(2))}},
+             {"fixed", m->Fixed()},
+             {"direction", m->Direction()},
+             {"value", m->Value()}});
     return mates;
 }
 
 void LoadMates(THostDocument3D& document, const json& mates)
 {
-    const std::vector<THostPart*> parts = PartsOf(document);
+    const std::vector<THostPart*> parts = PartAndComponents(document.TopPart());
     const tvapi::IMateConstraints3DPtr list = document.GetMateConstraints();
     for (const json& m : mates) {
         const tvapi::IMateConstraint3DPtr mate =
             list->AddMateConstraint(static_cast<tvapi::MateConstraintType>(m.at("type").get<int>()));
         if (!mate) continue;
-        mate->SetBaseObject(1, ObjectOf(parts, m.at("objects").at(0)));
-        mate->SetBaseObject(2, ObjectOf(parts, m.at("objects").at(1)));
+        mate->SetBaseObject(1, EntityOfRef(parts, m.at("objects").at(0)));
+        mate->SetBaseObject(2, EntityOfRef(parts, m.at("objects").at(1)));
         mate->SetFixed(m.at("fixed").get<int>());
         mate->SetDirection(m.at("direction").get<int>());
         mate->SetDistance(m.at("value").get<double>());

@@ -20,6 +20,15 @@ class THostPart;
 // within each. The numbers files and scripts use.
 std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvObj3dTypeEnum kind);
 
+// Where `object` is among `parts` (the top part, then the components in order): the part (-1
+// the top part), the kind and, for a face, edge or vertex, its number (EntitiesOf); null for
+// an object that is none of these.
+nlohmann::json EntityRefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr& object);
+// The object such a reference names among `parts`; empty when it names nothing.
+tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const nlohmann::json& ref);
+// The part, then its components in order: the parts an entity reference counts in.
+std::vector<THostPart*> PartAndComponents(THostPart& part);
+
 nlohmann::json MatesJson(THostDocument3D& document);
 // After the model is read; references that name nothing are read as missing objects.
 void LoadMates(THostDocument3D& document, const nlohmann::json& mates);

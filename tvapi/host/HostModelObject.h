@@ -44,22 +44,42 @@ public:
         ++FUpdates;
         return Rebuild();
     }
+    bool GetHidden() override { return THostObject::Enter("IModelObject::GetHidden") && FHidden; }
+    void SetHidden(bool hidden) override
+    {
+        if (THostObject::Enter("IModelObject::SetHidden", {hidden ? "true" : "false"})) FHidden = hidden;
+    }
+    bool Reset() override
+    {
+        if (!THostObject::Enter("IModelObject::Reset")) return false;
+        ++FResets;
+        const bool changed = FHidden || ResetDisplay();
+        FHidden = false;
+        return changed;
+    }
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
     int Updates() const noexcept { return FUpdates; }
+    int Resets() const noexcept { return FResets; }
     tvapi::tvObj3dTypeEnum Kind() const noexcept { return FType; }
+    bool Hidden() const noexcept { return FHidden; }
+    void SetHiddenDirect(bool hidden) noexcept { FHidden = hidden; }
 
 protected:
     explicit THostModelObjectOf(tvapi::tvObj3dTypeEnum type) noexcept : FType(type) {}
     // What an update does beyond counting; its answer is Update's.
     virtual bool Rebuild() { return true; }
+    // What a reset gives back besides showing the object (its colour); whether it changed any.
+    virtual bool ResetDisplay() { return false; }
 
     std::wstring FName;
 
 private:
     tvapi::tvObj3dTypeEnum FType;
     int FUpdates = 0;
+    int FResets = 0;
+    bool FHidden = false;
 };
 
 // Journaled as "IFeature::<operation>".

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "HostAuxGeometry.h"
+#include "HostDimensions.h"
 #include "HostFeatures.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
+#include "tvapi/Dimensions3D.h"
 #include "tvapi/Measurement.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/Part.h"
@@ -32,7 +34,8 @@ inline constexpr double DefaultDensity = 7.85e-6;
 // object and feature. Lists its bodies (o3d_body) and sketches (o3d_sketch).
 class THostPart final
     : public THostFeatureOf<tvapi::IPart, tvapi::IModelObject, tvapi::IAuxiliaryGeomContainer,
-                            tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer> {
+                            tvapi::IModelContainer, tvapi::ISurfaceContainer, tvapi::IMeasurementContainer,
+                            tvapi::ISymbols3DContainer> {
 public:
     THostPart();
 
@@ -82,6 +85,10 @@ public:
     // Its measurements, made on first request (HostMeasure.cpp).
     tvapi::IDistanceMeasurementsPtr GetDistanceMeasurements() override;
     tvapi::IAngleMeasurementsPtr GetAngleMeasurements() override;
+    // 3D symbols (HostDimensions3D.cpp), journaled as "ISymbols3DContainer::<operation>".
+    tvapi::ILineDimensions3DPtr GetLineDimensions3D() override;
+    bool CreateGenerativeDimensions(const std::vector<tvapi::IModelObjectPtr>& objects,
+                                    bool fromSketchesToo) override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -127,6 +134,10 @@ public:
     // bodies become new body objects. False when none was split (HostFaceSplit.cpp).
     bool SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools);
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
+    // The part's 3D dimensions in creation order.
+    std::vector<THostModelDimensionPtr>& Dimensions3D() noexcept { return FDimensions3D; }
+    // The sketches and features whose generative dimensions are shown, in the order asked.
+    const std::vector<tvapi::IModelObjectPtr>& Generative() const noexcept { return FGenerative; }
 
 protected:
     // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
@@ -155,6 +166,8 @@ private:
     bool FEditingInPlace = false;
     tvapi::IDistanceMeasurementsPtr FDistances;
     tvapi::IAngleMeasurementsPtr FAngles;
+    std::vector<THostModelDimensionPtr> FDimensions3D;
+    std::vector<tvapi::IModelObjectPtr> FGenerative;
 };
 
 } // namespace tvhost

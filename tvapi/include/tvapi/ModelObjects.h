@@ -30,6 +30,12 @@ public:
     virtual void SetName(const wchar_t* name) = 0;
     // Takes the object's changed parameters into the model; false when it cannot be built.
     virtual bool Update() = 0;
+    // Whether the object is hidden in the model view; taken into the model by Update.
+    virtual bool GetHidden() = 0;
+    virtual void SetHidden(bool hidden) = 0;
+    // Gives the object its default display again: shown, in its owner's colour. False when
+    // there was nothing to reset.
+    virtual bool Reset() = 0;
 
 protected:
     ~IModelObject() = default;

@@ -542,6 +542,16 @@ public:
     // Text is kept.
     void drCloseShtamp();
 
+    // ---- 3D dimensions (Model3D/drModelerAPIDims3D.cpp) ---------------------------------------
+    // A baseline dimension of the current part between A and P, updated (whether it measures
+    // is not examined): it becomes Obj3D and a member of the open 3D macro. Nothing without a
+    // part, its 3D symbols, their dimensions or a new dimension.
+    void drDimL3D(tvapi::IModelObjectPtr A, tvapi::IModelObjectPtr P);
+    // Asks the top part of IDoc for the generative dimensions of E7 (a sketch or feature); the
+    // registry is not changed. Nothing for an empty E7, a document that is no 3D one or one
+    // without a top part or 3D symbols.
+    void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
+
     // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
     // The first open document of type T whose full file name equals Name byte for byte;
     // empty without a host or a match.

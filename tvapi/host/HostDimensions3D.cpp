@@ -1,0 +1,124 @@
+// The 3D symbols of a stand-in part: its linear 3D dimensions and the generative dimensions
+// shown for its sketches and features.
+#include "HostDimensions3D.h"
+
+#include <algorithm>
+
+#include "HostArgs.h"
+#include "HostDocumentFile.h"
+#include "HostMateFile.h"
+#include "HostPart.h"
+
+namespace tvhost {
+
+namespace {
+
+bool IsLineDimensionKind(tvapi::tvObj3dTypeEnum kind)
+{
+    return kind == tvapi::o3d_baselineDimension3D || kind == tvapi::o3d_lineDimension3D;
+}
+
+// Journaled as "ILineDimensions3D::<operation>".
+class THostLineDimensions3D final : public THostObjectOf<tvapi::ILineDimensions3D> {
+public:
+    explicit THostLineDimensions3D(THostPart& owner) : FOwner(tvapi::IPartPtr(&owner)) {}
+
+    int GetCount() override
+    {
+        return Enter("ILineDimensions3D::GetCount") ? static_cast<int>(All().size()) : 0;
+    }
+    tvapi::IBaseLineDimension3DPtr GetItem(int index) override
+    {
+        if (!Enter("ILineDimensions3D::GetItem", {std::to_string(index)})) return {};
+        if (index < 0 || static_cast<std::size_t>(index) >= All().size()) return {};
+        return tvapi::IBaseLineDimension3DPtr(All()[static_cast<std::size_t>(index)]);
+    }
+    tvapi::IBaseLineDimension3DPtr Add(tvapi::tvObj3dTypeEnum kind) override
+    {
+        if (!Enter("ILineDimensions3D::Add", {std::to_string(kind)}) || !IsLineDimensionKind(kind)) return {};
+        return tvapi::IBaseLineDimension3DPtr(All().emplace_back(New<THostModelDimension>(kind)));
+    }
+
+private:
+    std::vector<THostModelDimensionPtr>& All() { return HostAs<THostPart>(FOwner)->Dimensions3D(); }
+
+    tvapi::IPartPtr FOwner;
+};
+
+} // namespace
+
+nlohmann::json Dimensions3DJson(THostPart& part)
+{
+    const std::vector<THostPart*> parts = PartAndComponents(part);
+    nlohmann::json all = nlohmann::json::array();
+    for (const THostModelDimensionPtr& d : part.Dimensions3D()) {
+        nlohmann::json texts = nlohmann::json::object();
+        for (const auto& [name, text] : d->Core().Texts())
+            texts[name] = TextJson(text);
+        const TParams& p = d->Params();
+        all.push_back({{"kind", d->Kind()},
+                       {"name", ToUtf8(d->Name())},
+                       {"objects", {EntityRefJson(parts, d->Object(1)), EntityRefJson(parts, d->Object(2))}},
+                       {"length", d->Length()},
+                       {"autoNominal", p.Flag("AutoNominal")},
+                       {"tolerance", ToUtf8(p.Text("Tolerance"))},
+                       {"toleranceOn", p.Flag("ToleranceOn")},
+                       {"placement", p.Real("Placement")},
+                       {"hidden", d->Hidden()},
+                       {"texts", std::move(texts)}});
+    }
+    return all;
+}
+
+void LoadDimensions3D(THostPart& part, const nlohmann::json& dimensions)
+{
+    const std::vector<THostPart*> parts = PartAndComponents(part);
+    for (const nlohmann::json& j : dimensions) {
+        const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(j.at("kind").get<int>());
+        THostModelDimensionPtr d = New<THostModelDimension>(kind);
+        TParams& p = d->Params();
+        p.Set("AutoNominal", j.at("autoNominal").get<bool>());
+        p.Set("Tolerance", FromUtf8(j.at("tolerance").get<std::string>()));
+        p.Set("ToleranceOn", j.at("toleranceOn").get<bool>());
+        p.Set("Placement", j.at("placement").get<double>());
+        d->SetHiddenDirect(j.at("hidden").get<bool>());
+        for (const auto& [name, text] : j.at("texts").items())
+            d->Text(name) = TextOf(text);
+        d->SetNameDirect(FromUtf8(j.at("name").get<std::string>()));
+        d->Restore(EntityOfRef(parts, j.at("objects").at(0)), EntityOfRef(parts, j.at("objects").at(1)),
+                   j.at("length").get<double>());
+        part.Dimensions3D().push_back(std::move(d));
+    }
+}
+
+tvapi::ILineDimensions3DPtr THostPart::GetLineDimensions3D()
+{
+    if (!Enter("ISymbols3DContainer::GetLineDimensions3D")) return {};
+    return tvapi::ILineDimensions3DPtr(New<THostLineDimensions3D>(*this));
+}
+
+bool THostPart::CreateGenerativeDimensions(const std::vector<tvapi::IModelObjectPtr>& objects,
+                                           bool fromSketchesToo)
+{
+    std::string arg;
+    for (const tvapi::IModelObjectPtr& o : objects)
+        arg += (arg.empty() ? "" : ", ") + ObjectArg(o.Get());
+    if (!Enter("ISymbols3DContainer::CreateGenerativeDimensions",
+               {"[" + arg + "]", BoolArg(fromSketchesToo)}))
+        return false;
+    const std::vector<tvapi::IModelObjectPtr> features = FFeatures->Features();
+    bool any = false;
+    for (const tvapi::IModelObjectPtr& o : objects) {
+        const bool sketch = std::any_of(FSketches.begin(), FSketches.end(), [&o](const THostSketchPtr& s) {
+            return tvapi::IModelObjectPtr(s) == o;
+        });
+        const bool feature = std::find(features.begin(), features.end(), o) != features.end();
+        if (!o || !(sketch || feature)) continue;
+        any = true;
+        if (std::find(FGenerative.begin(), FGenerative.end(), o) == FGenerative.end())
+            FGenerative.push_back(o);
+    }
+    return any;
+}
+
+} // namespace tvhost
