@@ -90,7 +90,12 @@ bool TpmDimensionChain3D::CanSelect(tvapi::ITervanAPIObjectPtr iEntity)
 
 bool TpmDimensionChain3D::Select(tvapi::ITervanAPIObjectPtr iEntity)
 {
-    SelectModel(tvapi::IModelObjectPtr(iEntity));
+    // The pick replaces what the panel selected (the chain shown), so that the search takes
+    // the dimension picked as the closing one, not the first link shown.
+    const tvapi::IModelObjectPtr picked(iEntity);
+    if (!picked) return true;
+    ClearSelection();
+    SelectModel(picked);
     return true;
 }
 

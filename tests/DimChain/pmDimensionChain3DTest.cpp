@@ -11,11 +11,21 @@
 
 #include "../Facade/FacadeFixture.h"
 #include "HostApplication.h"
+#include "HostDocuments.h"
+#include "HostKernel.h"
+#include "HostMateFile.h"
+#include "HostPart.h"
 #include "HostProcess.h"
 #include "HostPropertyManager.h"
 #include "PanelProbe.h"
 #include "drSelectorAPI.h"
+#include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
+#include "tvapi/DrawingTexts.h"
 #include "tvapi/ModelContainer.h"
+#include "tvapi/Topology.h"
+
+#include <cmath>
 
 using tvhost::THostPropertyControl;
 
@@ -338,4 +348,125 @@ TEST_F(TpmDimensionChain3DTest, ThePoolsChainStaysWhileOthersExistAndReportNeeds
     Press(Panel->bSaveInText);
     EXPECT_EQ(Statuses(),
               (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!"}));
+}
+
+namespace {
+
+tvapi::IModelObjectPtr FaceAt(const tvhost::THostPart& part, int Axis, double At)
+{
+    for (const tvapi::IModelObjectPtr& face : tvhost::EntitiesOf(part, tvapi::o3d_face)) {
+        double b[6] = {};
+        tvapi::IFacePtr(face)->GetSurface()->GetGabarit(b[0], b[1], b[2], b[3], b[4], b[5]);
+        if (std::fabs(b[Axis] - At) < 1e-7 && std::fabs(b[Axis + 3] - At) < 1e-7) return face;
+    }
+    return {};
+}
+
+// A part with a box body and a dimension between its faces at At1 and At2 along Axis.
+tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, double dz, int Axis, double At1,
+                             double At2, double Hi = 0, double Lo = 0)
+{
+    tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    part->SetNameDirect(Name);
+    part->AddBody(tvhost::MakeBox({0, 0, 0}, dx, dy, dz));
+    const tvapi::IBaseLineDimension3DPtr d = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(part.Get()))
+                                                 ->GetLineDimensions3D()
+                                                 ->Add(tvapi::o3d_lineDimension3D);
+    d->SetObject1(FaceAt(*part, Axis, At1));
+    d->SetObject2(FaceAt(*part, Axis, At2));
+    tvapi::IModelObjectPtr(d)->Update();
+    if (Hi != 0 || Lo != 0) tvapi::IDimensionTextPtr(d)->SetDeviations(Hi, Lo);
+    return part;
+}
+
+tvhost::TFrame Frame(const tvhost::TXyz& O, const tvhost::TXyz& X = {1, 0, 0},
+                     const tvhost::TXyz& Y = {0, 1, 0})
+{
+    return tvhost::TFrame::Of(O, X, Y);
+}
+
+} // namespace
+
+class TpmDimensionChain3DGatherTest : public TpmDimensionChain3DTest {
+protected:
+    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
+    void Add(tvhost::THostPart& Parent, tvhost::THostPartPtr Part, const tvhost::TFrame& At)
+    {
+        Part->MoveTo(At);
+        Parent.AddComponent(std::move(Part));
+    }
+};
+
+TEST_F(TpmDimensionChain3DGatherTest, DimensionsOfPartsAtEveryDepthArePlacedInTheAssembly)
+{
+    // The plate where the assembly is, the bushing moved, the shaft turned upright, and the
+    // plate again inside a sub-assembly moved up: a part reached twice is gathered twice.
+    Add(Top(), BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5, 0.1, -0.1), Frame({0, 0, 0}));
+    Add(Top(), BoxPart(L"Втулка", 20, 20, 17.5, 2, 0, 17.5, 0.05, 0), Frame({30, 30, 12.5}));
+    Add(Top(), BoxPart(L"Вал", 30, 10, 10, 0, 0, 30), Frame({80, 30, 0}, {0, 0, 1}, {0, 1, 0}));
+    tvhost::THostPartPtr sub = tvhost::New<tvhost::THostPart>();
+    Add(*sub, BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5), Frame({0, 0, 5}));
+    Add(Top(), sub, Frame({0, 0, 100}));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 4);
+    EXPECT_EQ(pool.Dimensions[0].Comment, TString("0 0 1 Плита"));
+    EXPECT_NEAR(pool.Dimensions[0].V3.z, 12.5, 1e-9);
+    EXPECT_NEAR(pool.Dimensions[0].QHigh, 0.1, 1e-12);
+    EXPECT_NEAR(pool.Dimensions[0].QLow, -0.1, 1e-12);
+    EXPECT_NEAR(pool.Dimensions[0].Nominal, 12.5, 1e-9);
+    // The bushing stands on the plate: its bottom is the plate's top plane.
+    EXPECT_EQ(pool.Dimensions[1].IP1, 1);
+    EXPECT_EQ(pool.Dimensions[1].IP2, 2);
+    EXPECT_NEAR(pool.Dimensions[1].PL2.O.z, 30.0, 1e-9);
+    // The shaft's ends lie in the planes z = 0 and z = 30.
+    EXPECT_EQ(pool.Dimensions[2].IP1, 0);
+    EXPECT_EQ(pool.Dimensions[2].IP2, 2);
+    EXPECT_NEAR(pool.Dimensions[2].V3.z, 30.0, 1e-9);
+    EXPECT_EQ(pool.Dimensions[2].ID, 0);
+    // Nested: the frames of the sub-assembly and of its component both count.
+    EXPECT_NEAR(pool.Dimensions[3].PL1.O.z, 105.0, 1e-9);
+    EXPECT_NEAR(pool.Dimensions[3].PL2.O.z, 117.5, 1e-9);
+    EXPECT_EQ(ChainAt(0).Count(), 4); // the pool is chain 1
+    EXPECT_FALSE(ChainAt(0).Closed);
+
+    // The pool's links are shown selected; a pick of the shaft's length replaces them, and it
+    // closes the plate and the bushing.
+    EXPECT_EQ(drApi::Selector->GetCount(), 4);
+    EXPECT_TRUE(Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[2].MO)));
+    ASSERT_EQ(drApi::Selector->GetCount(), 1);
+    Journal().Clear();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Распознаны 1 цепи"}));
+    ASSERT_EQ(Chains(), 2);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 2}));
+    EXPECT_TRUE(ChainAt(1).Closed);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, 0.15, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.1, 1e-9);
+}
+
+TEST_F(TpmDimensionChain3DGatherTest, AThrowKeepsEarlierLinksAndGoesOnWithTheNextPartAndNothingIsLeftHeld)
+{
+    Add(Top(), BoxPart(L"A", 10, 10, 10, 2, 0, 10), Frame({0, 0, 0}));
+    tvhost::THostPartPtr b = BoxPart(L"B", 10, 10, 10, 2, 0, 10);
+    const tvapi::IBaseLineDimension3DPtr second = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(b.Get()))
+                                                      ->GetLineDimensions3D()
+                                                      ->Add(tvapi::o3d_lineDimension3D);
+    second->SetObject1(FaceAt(*b, 0, 0));
+    second->SetObject2(FaceAt(*b, 0, 10));
+    tvapi::IModelObjectPtr(second)->Update();
+    Add(Top(), b, Frame({0, 0, 10}));
+    Add(Top(), BoxPart(L"C", 10, 10, 10, 2, 0, 10), Frame({0, 0, 20}));
+    const long held = tvhost::RefCountOf(second);
+    Journal().Clear();
+    InjectFault("IBaseLineDimension3D::GetObject1", tvhost::fkThrow); // the first dimension of A
+    Open();
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Ошибка полученя размеров"}));
+    // A's dimension threw before its link was made: A adds nothing, B and C are whole.
+    ASSERT_EQ(Panel->AllDimension3D.Count(), 3);
+    for (const TDimension& L : Panel->AllDimension3D.Dimensions)
+        EXPECT_GE(L.IP1, 0);
+    EXPECT_NEAR(Panel->AllDimension3D.Dimensions[2].PL1.O.z, 20.0, 1e-9);
+    Panel.reset();
+    EXPECT_EQ(tvhost::RefCountOf(second), held);
 }
