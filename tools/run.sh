@@ -16,26 +16,22 @@ cmake --build build -j "$(nproc)" --target tvhost-run DimChain
 if [ $# -gt 0 ]; then
   exec build/tvhost run --plugin build/libDimChain.plx "$@"
 fi
+# Plays script $2 on the document $1 (a copy), saving it as $3, and prints the saved
+# document's dimensions, what the command stored and the report beside it.
+session() {
+  local doc=$1 script=$2 saved=$3
+  echo "== $doc, playing $script"
+  build/tvhost run --plugin build/libDimChain.plx --open "$doc" --script "$script" --save "$saved"
+  echo "== the dimensions of $saved and what the command stored with it"
+  build/tvhost export --dimensions "$saved"
+  echo "== the report ${doc%.*}.txt"
+  iconv -f CP1251 -t UTF-8 "${doc%.*}.txt" | tr -d '\r'
+}
 dir=build/run
 rm -rf "$dir"
-mkdir -p "$dir"
+mkdir -p "$dir/assembly"
 cp samples/chain.qdr "$dir/chain.qdr"
-echo "== $dir/chain.qdr, playing samples/chain-pick.script"
-build/tvhost run --plugin build/libDimChain.plx --open "$dir/chain.qdr" \
-  --script samples/chain-pick.script --save "$dir/chain-saved.qdr"
-echo "== the dimensions of $dir/chain-saved.qdr and what the command stored with it"
-build/tvhost export --dimensions "$dir/chain-saved.qdr"
-echo "== the report $dir/chain.txt"
-iconv -f CP1251 -t UTF-8 "$dir/chain.txt" | tr -d '\r'
+session "$dir/chain.qdr" samples/chain-pick.script "$dir/chain-saved.qdr"
 build/tvhost export --svg "$dir/chain-saved.qdr" "$dir/chain-saved.svg"
-
-adir=$dir/assembly
-mkdir -p "$adir"
-cp samples/chain.qas samples/chain-plate.qpt samples/chain-bushing.qpt samples/chain-shaft.qpt "$adir/"
-echo "== $adir/chain.qas, playing samples/chain-assembly.script"
-build/tvhost run --plugin build/libDimChain.plx --open "$adir/chain.qas" \
-  --script samples/chain-assembly.script --save "$adir/chain.qas"
-echo "== the dimensions of the parts of $adir/chain.qas and what the command stored with it"
-build/tvhost export --dimensions "$adir/chain.qas"
-echo "== the report $adir/chain.txt"
-iconv -f CP1251 -t UTF-8 "$adir/chain.txt" | tr -d '\r'
+cp samples/chain.qas samples/chain-plate.qpt samples/chain-bushing.qpt samples/chain-shaft.qpt "$dir/assembly/"
+session "$dir/assembly/chain.qas" samples/chain-assembly.script "$dir/assembly/chain.qas"
