@@ -170,3 +170,15 @@ TEST(ChainReportRunTest, PanelWritesTheReportUnderAWideNameOrKeepsTheOldOne)
     EXPECT_EQ(ReadFile(folder + "é.txt"), report);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }
+
+TEST_F(TDimensionChainsReportTest, ModelLinksAreReportedWithTheirModelLengths)
+{
+    TDimensionChains S;
+    TDimension L;
+    L.TMO = tvapi::o3d_lineDimension3D;
+    L.V3 = TVector3D(0, 0, 12.5);
+    S.DimChains[0].Dimensions.Add(L);
+    const std::vector<std::string> lines = Lines(Report(S));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_NE(lines.back().find("  12.50"), std::string::npos) << lines.back();
+}
