@@ -5,7 +5,7 @@
 set(model
   ChainGrid.h ChainGrid.cpp ChainHost.h ChainRecognition.h ChainRecognition.cpp
   TDimension.h TDimension.cpp TDimensionChain.h TDimensionChain.cpp TLinkGrid.h
-  TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp)
+  TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp AssemblyLinks.h AssemblyLinks.cpp)
 set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager")
 set(faults "")
 foreach(name ${model})

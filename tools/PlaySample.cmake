@@ -4,12 +4,18 @@
 # -DDAMAGE=ON then flips the first byte of the stored chains, as a damaged file would hold them.
 # -DAGAIN=ON plays the script a second time on what the first play saved.
 # -DUPDATE=ON writes the expected files instead.
-# Needs: TVHOST, PLUGIN, DOC, SCRIPT, EXPECTED, WORK; optional PRE, DAMAGE, AGAIN, REPORT.
+# -DBESIDE="a;b" copies those files (an assembly's parts) next to the copy.
+# Needs: TVHOST, PLUGIN, DOC, SCRIPT, EXPECTED, WORK; optional PRE, DAMAGE, AGAIN, REPORT, BESIDE.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${DOC} NAME_WE)
-set(copy ${WORK}/${name}.qdr)
+get_filename_component(ext ${DOC} LAST_EXT)
+set(copy ${WORK}/${name}${ext})
 file(COPY_FILE ${DOC} ${copy})
+foreach(part ${BESIDE})
+  get_filename_component(part_name ${part} NAME)
+  file(COPY_FILE ${part} ${WORK}/${part_name})
+endforeach()
 
 function(play script out)
   execute_process(COMMAND ${TVHOST} run --plugin ${PLUGIN} --open ${copy} --script ${script} --save ${copy}

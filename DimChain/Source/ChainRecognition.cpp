@@ -121,13 +121,17 @@ bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i)
     return false;
 }
 
-// The links of D's view that attach at each plane, by plane number, in ascending index.
-std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimension& D, int Planes)
+// The links of D's view that attach at each plane, by plane number, in ascending index. A link
+// without planes (a negative number) attaches nowhere.
+std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimension& D)
 {
-    std::vector<std::vector<int>> at(static_cast<std::size_t>(Planes));
+    int planes = 0;
+    for (const TDimension& L : All.Dimensions)
+        planes = std::max({planes, L.IP1 + 1, L.IP2 + 1});
+    std::vector<std::vector<int>> at(static_cast<std::size_t>(planes));
     for (Integer i = 0; i < All.Count(); ++i) {
         const TDimension& L = All.Dimensions[i];
-        if (L.View != D.View) continue;
+        if (L.View != D.View || L.IP1 < 0 || L.IP2 < 0) continue;
         at[static_cast<std::size_t>(L.IP1)].push_back(i);
         if (L.IP2 != L.IP1) at[static_cast<std::size_t>(L.IP2)].push_back(i);
     }
@@ -135,30 +139,36 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
 }
 
 // Depth first in index order: a path grows by the lowest candidate attached at its free end,
-// a closed path is counted and never extended, and a path of MaxLinks links is not extended
-// either, since no longer one can close. Stops after MaxPathsExamined paths.
+// a closed path is counted and never extended. A drawing path closes when its vectors do, and
+// one of MaxLinks links is not extended, since no longer one can close; a path between planes
+// (EndPlane set) closes when it reaches that plane. Stops after MaxExamined paths tried or
+// MaxFound paths closed.
 struct TSearch {
-    TDimensionChain& All;
+    const TDimensionChain& All;
     const std::vector<std::vector<int>>& At;
     std::vector<int> Path, Ends, Kept;
     int FreeEnd = 0;
+    int EndPlane = -1; // the plane a path between planes ends at; -1 for a drawing closure
+    int MaxExamined = MaxPathsExamined;
+    int MaxFound = 0; // 0: no bound
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
     TPathSums Sums;
 
+    bool Drawing() const { return EndPlane < 0; }
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
         Path.push_back(i);
-        Sums.Push(L.V2);
+        if (Drawing()) Sums.Push(L.V2);
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
     }
     void Pop()
     {
         Path.pop_back();
-        Sums.Pop();
+        if (Drawing()) Sums.Pop();
         FreeEnd = Ends.back();
         Ends.pop_back();
     }
@@ -166,11 +176,12 @@ struct TSearch {
     // candidates there are exhausted or the search must stop.
     bool Extend(std::size_t& Next)
     {
+        if (static_cast<std::size_t>(FreeEnd) >= At.size()) return false;
         const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
         while (Next < candidates.size()) {
             const int i = candidates[Next++];
             if (Excluded(All, Path, i)) continue;
-            if (Examined == MaxPathsExamined) {
+            if (Examined == MaxExamined) {
                 Stopped = true;
                 return false;
             }
@@ -182,6 +193,7 @@ struct TSearch {
     }
     bool Closes() const
     {
+        if (!Drawing()) return FreeEnd == EndPlane;
         if (Path.size() > static_cast<std::size_t>(TDimensionChain::MaxLinks)) return false;
         switch (Sums.Closes(TDimensionChain::DrawingTolerance)) {
         case TPathSums::saClosed:
@@ -192,9 +204,13 @@ struct TSearch {
             return PathCloses(All, Path);
         }
     }
+    bool MayGrow() const
+    {
+        return !Drawing() || Path.size() < static_cast<std::size_t>(TDimensionChain::MaxLinks);
+    }
     void Run(int IndexNeed)
     {
-        Sums.Push(All.Dimensions[Path.front()].V2);
+        if (Drawing()) Sums.Push(All.Dimensions[Path.front()].V2);
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
             if (!Extend(next.back())) {
@@ -207,7 +223,8 @@ struct TSearch {
                 if (Found < IndexNeed) Kept = Path;
                 ++Found;
                 Pop();
-            } else if (Path.size() < static_cast<std::size_t>(TDimensionChain::MaxLinks)) {
+                if (Found == MaxFound) Stopped = true;
+            } else if (MayGrow()) {
                 next.push_back(0);
             } else {
                 Pop();
@@ -267,8 +284,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     if (bottom < 0) return 0;
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
-    const std::vector<std::vector<int>> at = Attached(All, D, Placements.Count);
-    TSearch search{All, at, {bottom}, {}, {}, D.IP1, 0, 0, false, {}};
+    const std::vector<std::vector<int>> at = Attached(All, D);
+    TSearch search{All, at, {bottom}, {}, {}, D.IP1, -1, MaxPathsExamined, 0, 0, 0, false, {}};
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
@@ -281,4 +298,23 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
         for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.PearentObj})
             if (object) Host.Select(object);
     return search.Found;
+}
+
+TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNeed)
+{
+    TPlanePaths result;
+    if (Closing < 0 || Closing >= Pool.Count()) return result;
+    const TDimension& D = Pool.Dimensions[Closing];
+    if (D.IP1 < 0 || D.IP2 < 0) return result;
+    const std::vector<std::vector<int>> at = Attached(Pool, D);
+    TSearch search{Pool, at, {Closing}, {}, {}, D.IP1, D.IP2, MaxPathsExamined, MaxPathsCounted,
+                   0,    0,  false,     {}};
+    search.Run(std::max(IndexNeed, 1));
+    result.Found = search.Found;
+    result.Stopped = search.Stopped;
+    if (result.Found == 0) return result;
+    // The closing link goes last; the others keep their order from its first plane on.
+    result.Kept.assign(search.Kept.begin() + 1, search.Kept.end());
+    result.Kept.push_back(search.Kept.front());
+    return result;
 }

@@ -7,6 +7,8 @@
 #include "TDimensionChain.h"
 #include "TPlacementIndex.h"
 
+#include <vector>
+
 // Paths a recognition tries at most; the cap keeps drawings whose chains share extension
 // lines, where the paths multiply with every shared line, from searching without end.
 constexpr int MaxPathsExamined = 100000;
@@ -34,3 +36,22 @@ void AddStartLink(TDimensionChain& All, const TDimension& D);
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
                          TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host,
                          bool* Stopped = nullptr);
+
+// Paths between planes a search counts at most (the assembly's detection).
+constexpr int MaxPathsCounted = 10000;
+
+// The paths found from a closing link: how many, the kept one (link indexes, the closing link
+// last) and whether the search stopped at a bound with paths left untried.
+struct TPlanePaths {
+    int Found = 0;
+    std::vector<int> Kept;
+    bool Stopped = false;
+};
+
+// Searches Pool, depth first in index order, for paths of links (no link twice) from the
+// first plane IP1 of link Closing to its second plane IP2, attaching plane number to plane
+// number; a path is counted when it reaches IP2 and is not extended past it. Keeps the
+// IndexNeed-th path found (1-based, the last when fewer are found). Stops after
+// MaxPathsExamined links tried or MaxPathsCounted paths counted. No path for a Closing out of
+// the pool or without planes; links whose plane numbers are negative take no part.
+TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNeed);

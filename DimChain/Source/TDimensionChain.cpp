@@ -304,21 +304,28 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         const TChainResult zero = *Calculate(space, true);
         L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
     }
-    const TChainResult result = *Calculate(space, false);
-    L.QHigh = result.QHigh;
-    L.QLow = result.QLow;
-    if (Step.WriteBack) L.toDrawing();
+    if (Step.CheckOnly) {
+        const TChainResult loop = *Calculate(space, true);
+        L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
+    }
+    const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(space, false);
+    if (!Step.CheckOnly) {
+        L.QHigh = result.QHigh;
+        L.QLow = result.QLow;
+        if (Step.WriteBack) L.toDrawing();
+    }
     const Real length = space == TChainSpace::Model ? L.V3.Len() : L.V2.Len();
     if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
     return result;
 }
 
-std::optional<TChainResult> TDimensionChain::CloseRecognised()
+std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
     step.WriteBack = false;
+    step.CheckOnly = CheckOnly;
     return CloseAndCalculate(step);
 }
 

@@ -36,6 +36,9 @@ enum class TChainSpace { Drawing, Model };
 struct TClosingStep {
     bool NoteResidual = true;
     bool WriteBack = true;
+    // A check of the assembly: the deviations of the whole loop are noted in the closing
+    // link's comment (" { upper lower }") and its own deviations are kept.
+    bool CheckOnly = false;
 };
 
 // What Add did: false when nothing was added.
@@ -97,9 +100,9 @@ public:
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
-    // (Prepare), then closed and calculated into the closing link with neither the residual
-    // note nor the write-back.
-    std::optional<TChainResult> CloseRecognised();
+    // (Prepare), then closed and calculated into the closing link (with CheckOnly, checked)
+    // with neither the residual note nor the write-back.
+    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false);
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();

@@ -95,10 +95,11 @@ public:
     // was, when it cannot be written whole.
     Boolean toTextFile(const std::wstring& FileName) const;
     // The report's name for the document file DocumentName: its extension replaced by "txt";
-    // empty when the file's own name has no extension (the document was never saved).
-    static std::wstring ReportFileName(const std::wstring& DocumentName);
+    // a file's own name without one gets ".txt" when BareGetsTxt asks, and is refused (empty)
+    // otherwise; a document never saved (no name) is refused.
+    static std::wstring ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt = false);
     // Writes the report beside the document DocumentName and tells the user where, or why not.
-    Boolean SaveReport(const std::wstring& DocumentName) const;
+    Boolean SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt = false) const;
 
 private:
     void Number();

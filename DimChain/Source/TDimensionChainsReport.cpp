@@ -62,7 +62,8 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
     WriteField(f, LinkText::Label(Chain + 1, k, closing));
     // A stored chain may hold more links than the mask has bits: those count as "-".
     WriteField(f, TString(C.Plus(k) ? "+" : "-"));
-    WriteField(f, LinkText::Number(L.V2.Len(), 2));
+    // A model chain's links are as long as their model vectors.
+    WriteField(f, LinkText::Number(C.Is3D() ? L.V3.Len() : L.V2.Len(), 2));
     WriteField(f, LinkText::Number(L.QHigh));
     WriteField(f, LinkText::Number(L.QLow));
     WriteField(f, ConversionLetter(L));
@@ -115,16 +116,19 @@ Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
     return WriteFileAtomically(SystemFileName(FileName), text, error);
 }
 
-std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName)
+std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt)
 {
     const std::size_t dot = ExtensionDot(DocumentName);
-    if (dot == std::wstring::npos || dot == 0) return std::wstring();
+    if (dot == std::wstring::npos || dot == 0) {
+        const bool bare = BareGetsTxt && !DocumentName.empty() && DocumentName.back() != L'/';
+        return bare ? DocumentName + L".txt" : std::wstring();
+    }
     return DocumentName.substr(0, dot + 1) + L"txt";
 }
 
-Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName) const
+Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt) const
 {
-    const std::wstring name = ReportFileName(DocumentName);
+    const std::wstring name = ReportFileName(DocumentName, BareGetsTxt);
     if (name.empty()) {
         Messager.LiftBox(TString("Создание отчета невозможно! Сохраните сначала чертеж!"),
                          TMessager::toAlways);

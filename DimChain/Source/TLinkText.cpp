@@ -46,6 +46,16 @@ TString ResidualNote(Real Nominal, Real QHigh, Real QLow)
     return note;
 }
 
+TString CheckNote(Real QHigh, Real QLow)
+{
+    TString note(" { ");
+    note += Number(QHigh);
+    note += TString(" ");
+    note += Number(QLow);
+    note += TString(" }");
+    return note;
+}
+
 TString LengthNote(Real Nominal, Real Length)
 {
     TString note("(*dT= ");

@@ -11,6 +11,7 @@
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 #include "pmDimensionChain2D.h"
+#include "pmDimensionChain3D.h"
 #include "tvapi/Application.h"
 
 TpmDimensionChain2D* pmDimensionChain2D = nullptr;
@@ -54,10 +55,17 @@ Boolean RunDrawingPanel()
     return true;
 }
 
-// The assembly panel, likewise.
+// The assembly panel over the host's 3D process.
 Boolean RunAssemblyPanel()
 {
-    return false;
+    std::unique_ptr<TpmDimensionChain3D> panel = std::make_unique<TpmDimensionChain3D>();
+    pmDimensionChain3D = panel.get();
+    const bool ran = panel->Run(true, false);
+    if (ran && panel->ExitCode == 0) Tell("В документ записана размерная цепь");
+    FacadeChainHost().ClearSelection();
+    panel.reset();
+    pmDimensionChain3D = nullptr;
+    return true;
 }
 
 } // namespace

@@ -157,12 +157,6 @@ void TpmDimensionChain2D::AbandonPick()
     AwaitDimension();
 }
 
-void TpmDimensionChain2D::AwaitDimension()
-{
-    SetPrompt(DC("Укажите размер"));
-    State = stBase;
-}
-
 void TpmDimensionChain2D::FinishPick()
 {
     const Integer count = Chain().Count();

@@ -114,6 +114,13 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
         SCOPED_TRACE(document);
         EXPECT_EQ(TDimensionChains::ReportFileName(WideUtf8(document)), WideUtf8(report));
     }
+    // The assembly's report: a file's own name without an extension gets ".txt" added.
+    const std::pair<const char*, const char*> bare[] = {
+        {"/a.b/shaft", "/a.b/shaft.txt"}, {"/data/Узел.qas", "/data/Узел.txt"}, {"", ""}, {"/a/", ""}};
+    for (const auto& [document, report] : bare) {
+        SCOPED_TRACE(document);
+        EXPECT_EQ(TDimensionChains::ReportFileName(WideUtf8(document), true), WideUtf8(report));
+    }
 
     TDimensionChains S;
     Example(S);
@@ -162,4 +169,16 @@ TEST(ChainReportRunTest, PanelWritesTheReportUnderAWideNameOrKeepsTheOldOne)
     EXPECT_EQ(run.Out.find("Создан файл отчета"), std::string::npos);
     EXPECT_EQ(ReadFile(folder + "é.txt"), report);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+TEST_F(TDimensionChainsReportTest, ModelLinksAreReportedWithTheirModelLengths)
+{
+    TDimensionChains S;
+    TDimension L;
+    L.TMO = tvapi::o3d_lineDimension3D;
+    L.V3 = TVector3D(0, 0, 12.5);
+    S.DimChains[0].Dimensions.Add(L);
+    const std::vector<std::string> lines = Lines(Report(S));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_NE(lines.back().find("  12.50"), std::string::npos) << lines.back();
 }

@@ -16,6 +16,7 @@
 #include "DrawingLinks.h"
 #include "HostPropertyManager.h"
 #include "HostScript.h"
+#include "PanelProbe.h"
 #include "pmCommands.h"
 
 using tvhost::THostPropertyControl;
@@ -56,27 +57,15 @@ protected:
         Pick(35, 34);
         Pick(15, 28);
     }
-    static THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c)
-    {
-        return *dynamic_cast<THostPropertyControl*>(c.Get());
-    }
+    static THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
     THostPropertyControl& Grid() { return Host(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
-    tvhost::THostProcessParam& Param()
-    {
-        return *dynamic_cast<tvhost::THostProcessParam*>(Panel->ProcessParam.Get());
-    }
+    tvhost::THostProcessParam& Param() { return HostParam(Panel->ProcessParam); }
     std::string Prompt() { return U(dynamic_cast<tvhost::THostProcess2D&>(*Panel->Process2D).Prompt()); }
     THostPropertyControl* Control(const char* caption)
     {
         return Param().FindControl(tvhost::FromUtf8(caption));
     }
-    std::vector<std::string> Statuses()
-    {
-        std::vector<std::string> out;
-        for (const auto& e : Journal().Calls("IDocumentFrame::SetStatusText"))
-            out.push_back(e.Arguments.at(0));
-        return out;
-    }
+    std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
     std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
 
     std::unique_ptr<TpmDimensionChain2D> Panel;

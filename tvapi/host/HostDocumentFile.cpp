@@ -1,6 +1,7 @@
 // Document files of the stand-in host.
 #include "HostDocumentFile.h"
 
+#include <filesystem>
 #include <map>
 #include <stdexcept>
 
@@ -537,7 +538,16 @@ json ModelJson(THostPart& part)
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth);
 
 // Throws std::invalid_argument for a body or component that cannot be read.
-void LoadModel(THostPart& part, const json& model, int depth)
+// A component's file as stored: a relative name is taken beside the file that holds it, so
+// that an assembly and its parts move together.
+std::wstring ComponentFile(const std::wstring& folder, const std::wstring& file)
+{
+    const std::filesystem::path path(file);
+    if (folder.empty() || path.empty() || path.is_absolute()) return file;
+    return (std::filesystem::path(folder) / path).wstring();
+}
+
+void LoadModel(THostPart& part, const json& model, int depth, const std::wstring& folder)
 {
     part.SetNameDirect(FromUtf8(model.at("name").get<std::string>()));
     part.SetMarkingDirect(FromUtf8(model.at("marking").get<std::string>()));
@@ -560,7 +570,7 @@ void LoadModel(THostPart& part, const json& model, int depth)
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;
-        THostPartPtr component = ReadPartFileAt(file, error, depth + 1);
+        THostPartPtr component = ReadPartFileAt(ComponentFile(folder, file), error, depth + 1);
         if (!component)
             throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
         component->MoveTo(FrameOf(c.at("frame")));
@@ -587,7 +597,8 @@ THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, in
     THostPartPtr part = New<THostPart>();
     part->SetMass(root.value("mass", 0.0));
     try {
-        if (root.contains("model")) LoadModel(*part, root["model"], depth);
+        if (root.contains("model"))
+            LoadModel(*part, root["model"], depth, std::filesystem::path(fileName).parent_path().wstring());
     } catch (const std::exception& e) {
         error = std::string("cannot load: ") + e.what();
         return {};
@@ -667,7 +678,9 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
     document.Data().Properties.Load(root);
     if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
         model->TopPart().SetMass(root.value("mass", 0.0));
-        if (root.contains("model")) LoadModel(model->TopPart(), root["model"], 0);
+        if (root.contains("model"))
+            LoadModel(model->TopPart(), root["model"], 0,
+                      std::filesystem::path(document.FileName()).parent_path().wstring());
         if (root.contains("mates")) LoadMates(*model, root["mates"]);
     }
 }

@@ -250,6 +250,8 @@ private:
     // In the kernel's order over the active 3D document's top-part bodies, threads in the order
     // they were made (HostProcessMates.cpp).
     bool PickEntity(const std::wstring& kind, int n) override;
+    // The N-th 3D line dimension of the active document's parts offered and picked.
+    bool PickDimension(int n);
     tvapi::Ptr<THostProcess3DEvents> FEvents;
     tvapi::Ptr<THostManipulators> FManipulators;
     tvapi::IModelObjectPtr FPhantom;

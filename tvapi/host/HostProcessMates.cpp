@@ -39,6 +39,7 @@ bool THostProcess3D::PickEntity(const std::wstring& kind, int n)
     THostApplication* app = THostApplication::Current();
     auto* doc = app ? dynamic_cast<THostDocument3D*>(app->Documents().Active().Get()) : nullptr;
     if (!doc || n < 1) return false;
+    if (kind == L"dimension") return PickDimension(n);
     const tvapi::tvObj3dTypeEnum k = kind == L"face"     ? tvapi::o3d_face
                                      : kind == L"edge"   ? tvapi::o3d_edge
                                      : kind == L"thread" ? tvapi::o3d_thread

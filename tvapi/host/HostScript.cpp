@@ -133,7 +133,7 @@ bool ParseWords(const std::vector<std::string>& w, TScriptAction& a)
         return Int(w[1], a.N);
     }
     if (verb == "entity" && n == 3 &&
-        (w[1] == "face" || w[1] == "edge" || w[1] == "vertex" || w[1] == "thread")) {
+        (w[1] == "face" || w[1] == "edge" || w[1] == "vertex" || w[1] == "thread" || w[1] == "dimension")) {
         a.Kind = TScriptAction::skEntity;
         a.Name = FromUtf8(w[1]);
         return Int(w[2], a.N) && a.N > 0;

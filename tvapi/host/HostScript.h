@@ -26,8 +26,9 @@ struct TScriptAction {
         skKey,   // a key pressed over the view: N is its code
         skType,  // Text typed: each character's code as a key
         skMesh,  // the object the process shows with id N offered and picked (a hot point's marker)
-        skEntity // face, edge or vertex N (from 1, Name the kind) of the top part's bodies, offered and
-                 // picked
+        skEntity // face, edge or vertex N (from 1, Name the kind) of the top part's bodies, or 3D
+                 // dimension N of the document's parts (the top part, then its components depth
+                 // first), offered and picked
     };
     TKind Kind = skShow;
     double X = 0.0;

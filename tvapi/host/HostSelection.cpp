@@ -14,13 +14,22 @@ bool Same(const tvapi::ITervanAPIObjectPtr& a, tvapi::IAPIObject* b)
     return tvapi::SameObject(static_cast<tvapi::IAPIObject*>(a.Get()), b);
 }
 
+// What an object is told apart by: its IAPIObject, or its own address when it has none.
+const void* Identity(tvapi::IAPIObject* o)
+{
+    if (!o) return nullptr;
+    const tvapi::IAPIObjectPtr base = tvapi::IAPIObjectPtr::Adopt(
+        static_cast<tvapi::IAPIObject*>(o->QueryInterface(tvapi::IAPIObject::IID)));
+    return base ? static_cast<const void*>(base.Get()) : static_cast<const void*>(o);
+}
+
 } // namespace
 
 void THostSelectionManager::Select(const tvapi::TervanAPIObjectList& objects)
 {
     if (!Enter("ISelectionManager::Select", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects)
-        if (object && !IsSelected(object.Get())) FSelected.push_back(object);
+        if (object && FIdentities.insert(Identity(object.Get())).second) FSelected.push_back(object);
 }
 
 void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects)
@@ -28,6 +37,7 @@ void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects)
     if (!Enter("ISelectionManager::UnSelect", {ListArg(objects)})) return;
     for (const tvapi::ITervanAPIObjectPtr& object : objects) {
         if (!object) continue;
+        if (FIdentities.erase(Identity(object.Get())) == 0) continue;
         std::erase_if(FSelected, [&](const tvapi::ITervanAPIObjectPtr& s) { return Same(s, object.Get()); });
     }
 }
@@ -35,7 +45,7 @@ void THostSelectionManager::UnSelect(const tvapi::TervanAPIObjectList& objects)
 void THostSelectionManager::UnSelectAll()
 {
     if (!Enter("ISelectionManager::UnSelectAll")) return;
-    FSelected.clear();
+    Clear();
 }
 
 tvapi::TervanAPIObjectList THostSelectionManager::GetSelectedObjects()
@@ -52,8 +62,7 @@ int THostSelectionManager::GetCount()
 
 bool THostSelectionManager::IsSelected(tvapi::IAPIObject* object) const noexcept
 {
-    return std::any_of(FSelected.begin(), FSelected.end(),
-                       [&](const tvapi::ITervanAPIObjectPtr& s) { return Same(s, object); });
+    return object && FIdentities.count(Identity(object)) > 0;
 }
 
 void THostChooseManager::SetChooseType(tvapi::tvChooseManagerTypeEnum kind)

@@ -3,6 +3,7 @@
 // order, and the highlighted objects with their highlight kind. Both hold references to
 // their objects until unselected, unchosen or cleared (a closing document clears them).
 
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -24,10 +25,16 @@ public:
     // Test side, not journaled.
     const tvapi::TervanAPIObjectList& Selected() const noexcept { return FSelected; }
     bool IsSelected(tvapi::IAPIObject* object) const noexcept;
-    void Clear() noexcept { FSelected.clear(); }
+    void Clear() noexcept
+    {
+        FSelected.clear();
+        FIdentities.clear();
+    }
 
 private:
     tvapi::TervanAPIObjectList FSelected;
+    // The identities of FSelected, so that a large selection grows in linear time.
+    std::unordered_set<const void*> FIdentities;
 };
 
 class THostChooseManager final : public THostObjectOf<tvapi::IChooseManager> {

@@ -14,6 +14,9 @@
 #include "HostUserData.h"
 #include "Session.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
+#include "tvapi/DrawingTexts.h"
+#include "tvapi/Part.h"
 
 namespace tvrun {
 
@@ -48,37 +51,63 @@ const char* DimensionKind(tvapi::DrawingObjectTypeEnum type)
     }
 }
 
-// Prints the dimensions of the drawing `doc`, view by view: kind, measured value and the two
-// deviation texts as they stand in the file.
+// The 3D dimensions of `part` and then of its components, depth first: the part's name, the
+// measured value and the two deviation texts.
+void PrintModelDimensions(const tvapi::IPartPtr& part, std::ostream& out, int depth)
+{
+    if (!part || depth > 8) return;
+    const tvapi::ISymbols3DContainerPtr symbols(part);
+    const tvapi::ILineDimensions3DPtr dims = symbols ? symbols->GetLineDimensions3D() : nullptr;
+    for (int i = 0; dims && i < dims->GetCount(); ++i) {
+        const tvapi::IDimensionTextPtr text(dims->GetItem(i));
+        if (!text) continue;
+        const auto str = [](const tvapi::ITextPtr& t) {
+            return t ? tvhost::ToUtf8(t->GetStr()) : std::string();
+        };
+        out << "model \"" << tvhost::ToUtf8(part->GetName()) << "\" " << text->GetNominalValue() << ": \""
+            << str(text->GetUpperDeviation()) << "\" \"" << str(text->GetLowerDeviation()) << "\"\n";
+    }
+    const tvapi::IPartsPtr parts = part->GetParts();
+    for (int i = 0; parts && i < parts->GetCount(); ++i)
+        PrintModelDimensions(parts->GetItem(i), out, depth + 1);
+}
+
+// Prints the dimensions of the drawing `doc`, view by view (kind, measured value and the two
+// deviation texts as they stand in the file), or those of the model `doc`'s parts; then what a
+// library stored with the document.
 int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err)
 {
     tvhost::THost host;
     tvhost::THostDocuments& documents = host.App().Documents();
     const tvapi::ITervanDocumentPtr document = documents.OpenFile(tvhost::FileNameFromBytes(doc));
+    auto* core = dynamic_cast<tvhost::TDocumentCore*>(document.Get());
     auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(document.Get());
-    if (!drawing) {
-        err << "tvhost: cannot read " << doc << " as a drawing: " << documents.OpenError() << '\n';
+    auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get());
+    if (!core || (!drawing && !model)) {
+        err << "tvhost: cannot read " << doc << " as a drawing or model: " << documents.OpenError() << '\n';
         return ecRunFailed;
     }
-    for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
-        for (const tvapi::IDrawingObjectPtr& object : view->Children()) {
-            auto* core = dynamic_cast<tvhost::TDrawingCore*>(object.Get());
-            const char* kind = core ? DimensionKind(core->Type()) : nullptr;
-            if (!kind) continue;
-            const tvapi::IDimensionTextPtr text(object);
-            out << kind << ' ' << (text ? text->GetNominalValue() : 0.0) << ": \""
-                << tvhost::ToUtf8(core->Text("Upper").Str()) << "\" \""
-                << tvhost::ToUtf8(core->Text("Lower").Str()) << "\"\n";
-        }
-    // What a library stored with the drawing: its user-data items and its attributes by type.
-    for (const tvhost::THostUserDataStoragePtr& storage : drawing->Data().UserData.Document().Storages())
+    if (drawing)
+        for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
+            for (const tvapi::IDrawingObjectPtr& object : view->Children()) {
+                auto* dim = dynamic_cast<tvhost::TDrawingCore*>(object.Get());
+                const char* kind = dim ? DimensionKind(dim->Type()) : nullptr;
+                if (!kind) continue;
+                const tvapi::IDimensionTextPtr text(object);
+                out << kind << ' ' << (text ? text->GetNominalValue() : 0.0) << ": \""
+                    << tvhost::ToUtf8(dim->Text("Upper").Str()) << "\" \""
+                    << tvhost::ToUtf8(dim->Text("Lower").Str()) << "\"\n";
+            }
+    if (model) PrintModelDimensions(tvapi::IPartPtr(&model->TopPart()), out, 0);
+    // What a library stored with the document: its user-data items and its attributes by type.
+    for (const tvhost::THostUserDataStoragePtr& storage : core->Data().UserData.Document().Storages())
         for (const tvhost::TUserDataItem& item : storage->Items())
             out << "user data \"" << tvhost::ToUtf8(storage->Name()) << "\" \"" << tvhost::ToUtf8(item.Key)
                 << "\": " << (item.IsObjects ? item.Objects.size() : item.Bytes.size())
                 << (item.IsObjects ? " objects\n" : " bytes\n");
-    for (const tvhost::THostAttributeTypePtr& type : drawing->Data().Attributes.Types()) {
+    for (const tvhost::THostAttributeTypePtr& type : core->Data().Attributes.Types()) {
         std::size_t count = 0;
-        for (const tvhost::THostAttributePtr& a : drawing->Data().Attributes.Attributes())
+        for (const tvhost::THostAttributePtr& a : core->Data().Attributes.Attributes())
             count += !a->IsRemoved() && &a->Type() == type.Get();
         out << "attributes \"" << tvhost::ToUtf8(type->Name()) << "\": " << count << '\n';
     }

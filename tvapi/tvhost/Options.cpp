@@ -59,6 +59,8 @@ bool ApplyValue(TOptions& o, const std::string& name, const std::string& value, 
         o.Save = value;
     } else if (name == "--png") {
         o.Png = value;
+    } else if (name == "--host-version") {
+        if (!ParseNumber(value, o.HostVersion) || o.HostVersion < 1) error = "bad host version: " + value;
     } else if (name == "--answer") {
         int answer = 0;
         if (ParseNumber(value, answer))
@@ -104,7 +106,7 @@ const char* Usage()
 {
     return "usage: tvhost run --plugin PATH [--open DOC] [--new TYPE] [--command ID]\n"
            "                  [--answer N]... [--script FILE] [--save OUT] [--png PICTURE]\n"
-           "                  [--unregistered] [--journal]\n"
+           "                  [--host-version N] [--unregistered] [--journal]\n"
            "  TYPE: drawing, fragment, specification, part, assembly, textual,\n"
            "        technology-assembly, or the type number 1..7\n"
            "       tvhost export --svg DOC OUT.svg\n"

@@ -21,6 +21,7 @@ struct TOptions {
     bool PrintJournal = false;                          // journal every host call, print it at the end
     std::optional<std::string> Save;                    // where the active document goes after the command
     std::optional<std::string> Png;                     // the picture of the view when the script ends
+    int HostVersion = 17;                               // the major version the host reports
 };
 
 // Parses "run --plugin PATH [options]" (argv without the program name). On failure gives

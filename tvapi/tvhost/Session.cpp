@@ -179,6 +179,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
     tvhost::THost host;
     host.Journal().SetRecording(o.PrintJournal);
     host.App().SetBoxOutput(&out);
+    host.App().SetVersion(o.HostVersion, 0, 0, 1);
     for (int answer : o.Answers)
         host.App().PushAnswer(answer);
     if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);

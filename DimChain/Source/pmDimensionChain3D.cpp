@@ -1,0 +1,230 @@
+// The assembly chain panel: construction, picks, the chain search, the buttons and value changes.
+
+#include "pmDimensionChain3D.h"
+
+#include "ChainGrid.h"
+#include "ChainRecognition.h"
+#include "Dictionary.h"
+#include "Messager.h"
+#include "drModelerAPI.h"
+#include "drSelectorAPI.h"
+#include "tvapi/ModelObjects.h"
+
+#include <algorithm>
+
+TpmDimensionChain3D* pmDimensionChain3D = nullptr;
+
+namespace {
+
+void ClearSelection()
+{
+    FacadeChainHost().ClearSelection();
+}
+
+void SelectModel(const tvapi::IModelObjectPtr& O)
+{
+    if (O && drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(O));
+}
+
+} // namespace
+
+TpmDimensionChain3D::TpmDimensionChain3D()
+    : TChainPanelOf(DC("Размерная цепь"), DC("Выберите добавляємый размер"), pnEnterEscHelp, 4,
+                    DC("Параметры"))
+{
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    chains.Count = 0;
+    DimensionChains.LoadfromUserStorage();
+    // Chain 1 is the pool's place, whatever was stored there.
+    if (chains.Count < 1) chains.Add(TDimensionChain());
+    DimensionChains.Current = 0;
+    BuildControls();
+    GetAllDimensions();
+    chains[0] = AllDimension3D;
+    RefreshChainControls(chains.Count, false);
+    SetPrompt(DC("Выберите размер"));
+    Advise();
+}
+
+TpmDimensionChain3D::~TpmDimensionChain3D() = default;
+
+void TpmDimensionChain3D::BuildControls()
+{
+    bAddDimChain = AddPushButton("", 0, {{1, -57382, "Добавить новую размерную цепь"}});
+    bAddDimChain2 = AddPushButton("", 0, {{1, -57382, "Проверить собираемость цепи"}});
+    BuildCounters();
+    eDetectDimensionChain =
+        AddSpinEditInt(DC("Распознаная"), DC("Текущая распознаная размерная цепь"), 1, 1, 1);
+    SetVisible(eDetectDimensionChain, false);
+    BuildGrid(CommentWidth, false);
+    BuildReportButton();
+    BuildSettings();
+}
+
+bool TpmDimensionChain3D::MayRemoveChain()
+{
+    if (DimensionChains.Current != 0 || DimensionChains.DimChains.Count <= 1) return true;
+    Tell(DC("Первая цепь хранит размеры сборки: удалите сначала остальные цепи"));
+    return false;
+}
+
+void TpmDimensionChain3D::ChainShown()
+{
+    SetVisible(eDetectDimensionChain, false);
+}
+
+bool TpmDimensionChain3D::CanSelect(tvapi::ITervanAPIObjectPtr iEntity)
+{
+    const tvapi::IModelObjectPtr O(iEntity);
+    if (!O) return false;
+    switch (O->GetObjectType()) {
+    case tvapi::o3d_baselineDimension3D:
+    case tvapi::o3d_lineDimension3D:
+    case tvapi::o3d_OperationLinearDimension:
+    case tvapi::o3d_SketchLinearDimension:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TpmDimensionChain3D::Select(tvapi::ITervanAPIObjectPtr iEntity)
+{
+    // The pick replaces what the panel selected (the chain shown), so that the search takes
+    // the dimension picked as the closing one, not the first link shown.
+    const tvapi::IModelObjectPtr picked(iEntity);
+    if (!picked) return true;
+    ClearSelection();
+    SelectModel(picked);
+    return true;
+}
+
+bool TpmDimensionChain3D::SelectItem(tvapi::IPropertyControlPtr Control, int Index, bool)
+{
+    if (!grListDimChain || !Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) return false;
+    ClearSelection();
+    ClickRow(Control, Index);
+    return false;
+}
+
+bool TpmDimensionChain3D::ButtonClick(int ButtonID)
+{
+    if (ButtonID == 1)
+        Confirm();
+    else if (ButtonID == 2 && ExitCode == 0)
+        ExitCode = 1;
+    return true;
+}
+
+bool TpmDimensionChain3D::ControlCommand(tvapi::IPropertyControlPtr Control, int ButtonID)
+{
+    if (Same(Control, tvapi::IAPIObjectPtr(bAddDimChain))) {
+        SearchChain(Control, false);
+    } else if (Same(Control, tvapi::IAPIObjectPtr(bAddDimChain2))) {
+        SearchChain(Control, true);
+    } else if (Same(Control, tvapi::IAPIObjectPtr(bSaveInText))) {
+        SetVisible(eDetectDimensionChain, false);
+        SaveReport(true); // an assembly file named without an extension still gets its report
+    } else if (Same(Control, tvapi::IAPIObjectPtr(bRemoveDimChain))) {
+        SetVisible(eDetectDimensionChain, false);
+        RemoveChain();
+    } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
+        GridCommand(ButtonID);
+    }
+    return false;
+}
+
+Integer TpmDimensionChain3D::IndexDimension(const tvapi::IModelObjectPtr& D) const
+{
+    if (!D) return -1;
+    for (Integer i = 0; i < AllDimension3D.Count(); ++i)
+        if (AllDimension3D.Dimensions[i].MO == D) return i;
+    return -1;
+}
+
+Integer TpmDimensionChain3D::Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D,
+                                                  Integer IndexNeed)
+{
+    Integer closing = -1;
+    for (Integer i = 0; i < Pool.Count() && closing < 0; ++i)
+        if (Pool.Dimensions[i] == D && Pool.Dimensions[i].MO == D.MO) closing = i;
+    const TPlanePaths paths = FindPlanePaths(Pool, closing, IndexNeed);
+    if (paths.Found == 0) return 0;
+    // A fresh chain: a slot the array keeps past its count may still hold old links.
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    chains.Add(TDimensionChain());
+    TDimensionChain& C = chains[chains.Count - 1];
+    for (const int k : paths.Kept)
+        C.Dimensions.Add(Pool.Dimensions[k]);
+    DimensionChains.Current = chains.Count - 1;
+    ResetCurrentLink();
+    return paths.Found;
+}
+
+void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control, bool Check)
+{
+    LastControl = Control;
+    SetVisible(eDetectDimensionChain, false);
+    if (!drApi::Selector || drApi::Selector->GetCount() < 1) {
+        Tell(TString("Создание цепи невозможно! Выделите замыкающий размер!"));
+        return;
+    }
+    const tvapi::IModelObjectPtr D = drApi::Selector->Get7(0);
+    if (!D) return;
+    const Integer link = IndexDimension(D);
+    if (link < 0) return;
+    LastSelectDimension = D;
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    // A repeated search left an empty last chain; the pool's chain 1 always stays.
+    if (chains.Count > 1 && chains[chains.Count - 1].Count() == 0) {
+        chains.Delete(chains.Count - 1);
+        DimensionChains.Current = std::min(DimensionChains.Current, chains.Count - 1);
+    }
+    const TDimension closing = AllDimension3D.Dimensions[link];
+    const Integer n = Make3DDimensionChain(AllDimension3D, closing, IndexNeedDimensionChain);
+    FRecognised = n;
+    Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
+    if (n == 0) {
+        Tell(TString("Не удалось найти размерную цепь!"));
+        RefreshChainControls(DimensionChains.Current + 1, false);
+        return;
+    }
+    if (n == 1) {
+        IndexNeedDimensionChain = 1;
+    } else if (eDetectDimensionChain) {
+        eDetectDimensionChain->SetRange(1, n);
+        eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
+    }
+    TDimensionChain& C = chains[chains.Count - 1];
+    C.CloseRecognised(Check);
+    RefreshChainControls(chains.Count, false);
+    SetVisible(eDetectDimensionChain, n >= 2);
+}
+
+void TpmDimensionChain3D::RepeatSearch()
+{
+    // Nothing was found last time: the last chain is not the search's, and stays.
+    if (FRecognised < 1 || !LastControl) return;
+    ClearSelection();
+    SelectModel(LastSelectDimension);
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    if (chains.Count > 1) {
+        TDimensionChain& last = chains[chains.Count - 1];
+        const int rows = last.Count();
+        last.Dimensions.Count = 0;
+        if (DimensionChains.Current == chains.Count - 1) ChainGrid::ClearRows(FLinkGrid, rows);
+    }
+    ResetCurrentLink();
+    IndexNeedDimensionChain = std::clamp(eDetectDimensionChain->GetValue(), 1, FRecognised);
+    ControlCommand(LastControl, 0);
+}
+
+bool TpmDimensionChain3D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
+{
+    const bool r = APropertyVariable.ChangeControlValue(Control);
+    if (Control && Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain)))
+        RepeatSearch();
+    else
+        TakeSharedChange(Control);
+    return r;
+}

@@ -1,0 +1,472 @@
+// The assembly chain panel in the stand-in host: its controls as built, the chain search from a
+// selected closing dimension over a pool of plane links (design and check), the repeated search,
+// the grid's commands, row clicks on old and new hosts, chain removal, the report and OK.
+
+#include "pmDimensionChain3D.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../Facade/FacadeFixture.h"
+#include "HostApplication.h"
+#include "HostDocuments.h"
+#include "HostKernel.h"
+#include "HostMateFile.h"
+#include "HostPart.h"
+#include "HostProcess.h"
+#include "HostPropertyManager.h"
+#include "PanelProbe.h"
+#include "drSelectorAPI.h"
+#include "tvapi/Dimensions.h"
+#include "tvapi/Dimensions3D.h"
+#include "tvapi/DrawingTexts.h"
+#include "tvapi/ModelContainer.h"
+#include "tvapi/Topology.h"
+
+#include <cmath>
+
+using tvhost::THostPropertyControl;
+
+class TpmDimensionChain3DTest : public TFacadeFixture {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        R().IDoc = Host().App().Documents().AddDocument(tvapi::tvDocumentAssembly, L"");
+        R().IDoc3D = R().IDoc;
+        R().Part = R().IDoc3D->GetTopPart();
+        drApi::Selector->Begin();
+    }
+    void TearDown() override
+    {
+        Panel.reset();
+        Objects.clear();
+        TFacadeFixture::TearDown();
+    }
+    void Open() { Panel = std::make_unique<TpmDimensionChain3D>(); }
+    // A model object to stand for a gathered dimension.
+    tvapi::IModelObjectPtr Object()
+    {
+        const tvapi::IModelContainerPtr container(R().Part);
+        Objects.emplace_back(container->GetSketches()->Add());
+        return Objects.back();
+    }
+    // A link between the planes z = Z1 and z = Z2 (numbered P1, P2).
+    TDimension Link(int P1, int P2, double Z1, double Z2, double Hi = 0, double Lo = 0)
+    {
+        TDimension L = NewAssemblyLink(tvapi::o3d_lineDimension3D);
+        L.IP1 = P1;
+        L.IP2 = P2;
+        L.V3 = TVector3D(0, 0, Z2 - Z1);
+        OrientModelVector(L.V3);
+        L.Nominal = L.V3.Len();
+        L.QHigh = Hi;
+        L.QLow = Lo;
+        L.MO = Object();
+        return L;
+    }
+    // The pool: A (0-1) 10, B (1-2) 20, C (0-3) 20, D (3-2) 10 and the closing 0-2 30 on z.
+    void Pool()
+    {
+        TDimensionChain& pool = Panel->AllDimension3D;
+        pool.Dimensions.Add(Link(0, 1, 0, 10, 0.1, -0.1));
+        pool.Dimensions.Add(Link(1, 2, 10, 30, 0.05, 0));
+        pool.Dimensions.Add(Link(0, 3, 0, 20, 0.2, 0));
+        pool.Dimensions.Add(Link(3, 2, 20, 30, 0, -0.2));
+        pool.Dimensions.Add(Link(0, 2, 0, 30));
+        Panel->DimensionChains.DimChains[0] = pool;
+    }
+    void SelectClosing()
+    {
+        FacadeChainHost().ClearSelection();
+        drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[4].MO));
+    }
+    static THostPropertyControl& Ctl(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
+    THostPropertyControl& Grid() { return Ctl(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
+    tvhost::THostProcessParam& Param() { return HostParam(Panel->ProcessParam); }
+    THostPropertyControl* Control(const char* caption)
+    {
+        return Param().FindControl(tvhost::FromUtf8(caption));
+    }
+    std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
+    std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
+    void Press(const tvapi::IPropertyMultiButtonPtr& b)
+    {
+        Panel->ControlCommand(tvapi::IPropertyControlPtr(b), 1);
+    }
+    int Chains() { return Panel->DimensionChains.DimChains.Count; }
+    TDimensionChain& ChainAt(int i) { return Panel->DimensionChains.DimChains[i]; }
+    std::vector<tvapi::IModelObjectPtr> Links(const TDimensionChain& C)
+    {
+        std::vector<tvapi::IModelObjectPtr> out;
+        for (const TDimension& L : C.Dimensions)
+            out.push_back(L.MO);
+        return out;
+    }
+    std::vector<tvapi::IModelObjectPtr> PoolLinks(std::vector<int> at)
+    {
+        std::vector<tvapi::IModelObjectPtr> out;
+        for (int i : at)
+            out.push_back(Panel->AllDimension3D.Dimensions[i].MO);
+        return out;
+    }
+
+    std::unique_ptr<TpmDimensionChain3D> Panel;
+    std::vector<tvapi::IModelObjectPtr> Objects;
+};
+
+TEST_F(TpmDimensionChain3DTest, PanelIsBuiltWithItsGridButtonsAndThePoolAsChainOne)
+{
+    Open();
+    EXPECT_EQ(U(Param().Caption()), "Размерная цепь");
+    ASSERT_EQ(Param().Tabs().Tabs().size(), 2u);
+    EXPECT_EQ(U(Param().Tabs().Tabs()[0]->Name()), "Параметры");
+    EXPECT_EQ(U(Param().Tabs().Tabs()[1]->Name()), "Настройки");
+    EXPECT_EQ(Grid().Columns(), 13);
+    EXPECT_EQ(Grid().Rows(), 56);
+    const std::vector<int> widths = {48, 24, 72, 60, 60, 24, 60, 60, 60, 60, 132, 60, 60};
+    const std::vector<std::string> titles = {"Цепь", "Н",    "Ном.", "ВО",         "НО",    "П", "У.ВО",
+                                             "У.НО", "Д.ВО", "Д.НО", "Примечание", "dl/dT", "dT"};
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(Grid().ColumnWidth(i), widths[i]) << i;
+        EXPECT_EQ(Cell(0, i), titles[i]) << i;
+    }
+    ASSERT_TRUE(Grid().ToolBar());
+    const auto& tools = Grid().ToolBar()->Buttons();
+    ASSERT_EQ(tools.size(), 4u);
+    EXPECT_EQ(tools[1].Image, 57384); // the builders show an icon by its size
+    EXPECT_EQ(U(tools[2].Tip), "Наложить угловые отклонения");
+    EXPECT_EQ(U(Ctl(tvapi::IPropertyControlPtr(Panel->bAddDimChain2)).Buttons().at(0).Tip),
+              "Проверить собираемость цепи");
+    EXPECT_EQ(U(Ctl(tvapi::IPropertyControlPtr(Panel->bSaveInText)).Buttons().at(0).Tip), "Сохранить отчет");
+    EXPECT_EQ(Ctl(tvapi::IPropertyControlPtr(Panel->bSaveInText)).Buttons().at(0).Image, 57513);
+    // Nothing stored: the pool's chain alone, current.
+    EXPECT_EQ(Chains(), 1);
+    EXPECT_EQ(Panel->DimensionChains.Current, 0);
+    EXPECT_EQ(Control("Текущая")->Int(), 1);
+    EXPECT_EQ(U(Control("Всего")->Text()), "1");
+    EXPECT_FALSE(Control("Распознаная")->Visible());
+    EXPECT_FALSE(Control("Коэффициент риска")->Visible());
+    ASSERT_TRUE(Panel->Process3D);
+    EXPECT_EQ(U(dynamic_cast<tvhost::THostProcess3D&>(*Panel->Process3D).Prompt()), "Выберите размер");
+    EXPECT_EQ(Panel->State, TpmDimensionChain3D::stBase);
+}
+
+TEST_F(TpmDimensionChain3DTest, SearchFindsTheChainsOfTheClosingDimensionAndShowsTheChosenOne)
+{
+    Open();
+    Pool();
+    Journal().Clear();
+    FacadeChainHost().ClearSelection();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{"Создание цепи невозможно! Выделите замыкающий размер!"}));
+    EXPECT_EQ(Chains(), 1);
+
+    Journal().Clear();
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Распознаны 2 цепи"}));
+    ASSERT_EQ(Chains(), 2);
+    EXPECT_EQ(Panel->DimensionChains.Current, 1);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
+    const TDimension& closing = ChainAt(1).Dimensions[2];
+    EXPECT_TRUE(ChainAt(1).Closed);
+    EXPECT_NEAR(closing.QHigh, 0.15, 1e-9); // design: the closing link takes the calculated deviations
+    EXPECT_NEAR(closing.QLow, -0.1, 1e-9);
+    EXPECT_EQ(closing.Comment, TString(""));
+    EXPECT_TRUE(Control("Распознаная")->Visible());
+    EXPECT_EQ(Control("Распознаная")->Range(), (std::pair<double, double>{1, 2}));
+    EXPECT_EQ(Control("Текущая")->Int(), 2);
+    EXPECT_EQ(U(Control("Всего")->Text()), "2");
+    EXPECT_EQ(Cell(3, 0).substr(0, 5), "02.02");
+
+    // The second chain found replaces the last chain; the spin keeps its range.
+    Control("Распознаная")->SetValue(2);
+    Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->eDetectDimensionChain));
+    ASSERT_EQ(Chains(), 2);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({2, 3, 4}));
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, 0.2, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.2, 1e-9);
+    EXPECT_EQ(Control("Распознаная")->Range(), (std::pair<double, double>{1, 2}));
+    EXPECT_TRUE(Control("Распознаная")->Visible());
+
+    // A closing dimension that is not gathered ends the search without a chain.
+    FacadeChainHost().ClearSelection();
+    drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(Object()));
+    Journal().Clear();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Chains(), 2);
+    EXPECT_TRUE(Statuses().empty());
+}
+
+TEST_F(TpmDimensionChain3DTest, CheckNotesTheLoopAndALengthThatDiffersFromTheNominal)
+{
+    Open();
+    Pool();
+    Panel->AllDimension3D.Dimensions[4].Nominal = 30.2; // the model measures 30
+    SelectClosing();
+    Press(Panel->bAddDimChain2);
+    ASSERT_EQ(Chains(), 2);
+    const TDimension& closing = ChainAt(1).Dimensions[2];
+    EXPECT_EQ(closing.QHigh, 0.0); // check mode keeps the closing link's own deviations
+    EXPECT_EQ(closing.QLow, 0.0);
+    EXPECT_EQ(closing.Comment, TString(" {   0.150  -0.100 }(*dT=  30.200  30.000"));
+
+    // A search that finds nothing says so, hides the spin and keeps the last chain.
+    TDimensionChain& pool = Panel->AllDimension3D;
+    pool.Dimensions[4].IP2 = 7;
+    FacadeChainHost().ClearSelection(); // the chain shown is selected: its first link would be taken
+    SelectClosing();
+    Journal().Clear();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{"Распознаны 0 цепи", "Не удалось найти размерную цепь!"}));
+    EXPECT_EQ(Chains(), 2);
+    EXPECT_EQ(ChainAt(1).Count(), 3);
+    EXPECT_FALSE(Control("Распознаная")->Visible());
+}
+
+TEST_F(TpmDimensionChain3DTest, ClosingDirectionTakesItsCanonicalSense)
+{
+    for (const auto& [in, out] : std::vector<std::pair<TVector3D, TVector3D>>{{{0, -1, 5}, {0, 1, -5}},
+                                                                              {{3, 0, -1}, {3, 0, -1}},
+                                                                              {{-3, 0, 1}, {3, 0, -1}},
+                                                                              {{1, 2, -3}, {-1, -2, 3}}}) {
+        TVector3D v = in;
+        OrientModelVector(v);
+        EXPECT_EQ(v.x, out.x);
+        EXPECT_EQ(v.y, out.y);
+        EXPECT_EQ(v.z, out.z);
+    }
+}
+
+TEST_F(TpmDimensionChain3DTest, GridCommandsNeedACurrentLinkAndActOnIt)
+{
+    Open();
+    Pool();
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    Journal().Clear();
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Не определено текущее звено цепи"}));
+
+    // A click on row 2 makes the second link current and shows its dimension alone.
+    Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 2, true);
+    EXPECT_EQ(Panel->DimensionChains.CurrentDim, 1);
+    ASSERT_EQ(drApi::Selector->GetCount(), 1);
+    EXPECT_EQ(drApi::Selector->Get7(0), ChainAt(1).Dimensions[1].MO);
+    Journal().Clear();
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1);
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{
+                  "Приведение возможно для радиальных(диаметральных) или угловых отклонений размеров"}));
+    Journal().Clear();
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 2);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{
+                              "Приведение возможно для радиальных,диаметральных или линейных размеров"}));
+
+    // A diametral link converts to its radius and back.
+    TDimension& L = ChainAt(1).Dimensions[1];
+    L.Type = tvapi::tvDrDDimension;
+    L.V2 = TVector2D(20, 0);
+    L.QHigh = 0.2;
+    L.QLow = -0.1;
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1);
+    EXPECT_EQ(L.V2.x, 10.0);
+    EXPECT_EQ(L.QHigh, 0.1);
+    EXPECT_EQ(L.QLow, -0.05);
+    EXPECT_EQ(L.KTransformation, 0.5);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1);
+    EXPECT_EQ(L.V2.x, 20.0);
+    EXPECT_EQ(L.KTransformation, 2.0);
+
+    // Moving up the first link or down onto the closing link does nothing; removing a link
+    // forgets the current link.
+    Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1, true);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 6);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
+    Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 2, true);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 7);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 4);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 4}));
+    EXPECT_EQ(Panel->DimensionChains.CurrentDim, -1);
+    EXPECT_EQ(Panel->State, TpmDimensionChain3D::stBase);
+}
+
+TEST_F(TpmDimensionChain3DTest, RowClicksUnlockTheUsersColumnsOnlyOnOlderHosts)
+{
+    for (const int major : {16, 17}) {
+        Host().App().SetVersion(major, 0, 0, 0);
+        Open();
+        Pool();
+        Journal().Clear();
+        const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+        // The grid starts editable: the user's columns change nothing, "Ном." locks it once,
+        // "Примечание" unlocks it again.
+        Panel->SelectItem(grid, 10 * 256 + 1, true);
+        Panel->SelectItem(grid, 11 * 256 + 2, true);
+        Panel->SelectItem(grid, 2 * 256 + 1, true);
+        Panel->SelectItem(grid, 2 * 256 + 2, true);
+        Panel->SelectItem(grid, 10 * 256 + 3, true);
+        std::string states;
+        for (const auto& e : Journal().Calls("IPropertyEdit::SetReadOnly"))
+            states += e.Arguments.at(0);
+        EXPECT_EQ(states, major == 16 ? "truefalse" : "") << major;
+        EXPECT_EQ(Panel->DimensionChains.CurrentDim, 2);
+        EXPECT_FALSE(Panel->SelectItem(grid, 0, true)); // the title row: the selection cleared
+        EXPECT_EQ(drApi::Selector->GetCount(), 0);
+        EXPECT_EQ(Panel->DimensionChains.CurrentDim, 2);
+        Panel.reset();
+    }
+}
+
+TEST_F(TpmDimensionChain3DTest, ThePoolsChainStaysWhileOthersExistAndReportNeedsASavedDocument)
+{
+    Open();
+    Pool();
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    Press(Panel->bAddDimChain2);
+    ASSERT_EQ(Chains(), 3);
+    Panel->DimensionChains.Current = 0;
+    Journal().Clear();
+    Press(Panel->bRemoveDimChain);
+    EXPECT_EQ(Chains(), 3);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{
+                              "Первая цепь хранит размеры сборки: удалите сначала остальные цепи"}));
+    Panel->DimensionChains.Current = 1;
+    Press(Panel->bRemoveDimChain);
+    EXPECT_EQ(Chains(), 2);
+    EXPECT_EQ(Panel->DimensionChains.Current, 0);
+    EXPECT_EQ(Control("Текущая")->Int(), 1);
+
+    Journal().Clear();
+    Press(Panel->bSaveInText);
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!"}));
+}
+
+namespace {
+
+tvapi::IModelObjectPtr FaceAt(const tvhost::THostPart& part, int Axis, double At)
+{
+    for (const tvapi::IModelObjectPtr& face : tvhost::EntitiesOf(part, tvapi::o3d_face)) {
+        double b[6] = {};
+        tvapi::IFacePtr(face)->GetSurface()->GetGabarit(b[0], b[1], b[2], b[3], b[4], b[5]);
+        if (std::fabs(b[Axis] - At) < 1e-7 && std::fabs(b[Axis + 3] - At) < 1e-7) return face;
+    }
+    return {};
+}
+
+// A part with a box body and a dimension between its faces at At1 and At2 along Axis.
+tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, double dz, int Axis, double At1,
+                             double At2, double Hi = 0, double Lo = 0)
+{
+    tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    part->SetNameDirect(Name);
+    part->AddBody(tvhost::MakeBox({0, 0, 0}, dx, dy, dz));
+    const tvapi::IBaseLineDimension3DPtr d = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(part.Get()))
+                                                 ->GetLineDimensions3D()
+                                                 ->Add(tvapi::o3d_lineDimension3D);
+    d->SetObject1(FaceAt(*part, Axis, At1));
+    d->SetObject2(FaceAt(*part, Axis, At2));
+    tvapi::IModelObjectPtr(d)->Update();
+    if (Hi != 0 || Lo != 0) tvapi::IDimensionTextPtr(d)->SetDeviations(Hi, Lo);
+    return part;
+}
+
+tvhost::TFrame Frame(const tvhost::TXyz& O, const tvhost::TXyz& X = {1, 0, 0},
+                     const tvhost::TXyz& Y = {0, 1, 0})
+{
+    return tvhost::TFrame::Of(O, X, Y);
+}
+
+} // namespace
+
+class TpmDimensionChain3DGatherTest : public TpmDimensionChain3DTest {
+protected:
+    tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
+    void Add(tvhost::THostPart& Parent, tvhost::THostPartPtr Part, const tvhost::TFrame& At)
+    {
+        Part->MoveTo(At);
+        Parent.AddComponent(std::move(Part));
+    }
+};
+
+TEST_F(TpmDimensionChain3DGatherTest, DimensionsOfPartsAtEveryDepthArePlacedInTheAssembly)
+{
+    // The plate where the assembly is, the bushing moved, the shaft turned upright, and the
+    // plate again inside a sub-assembly moved up: a part reached twice is gathered twice.
+    Add(Top(), BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5, 0.1, -0.1), Frame({0, 0, 0}));
+    Add(Top(), BoxPart(L"Втулка", 20, 20, 17.5, 2, 0, 17.5, 0.05, 0), Frame({30, 30, 12.5}));
+    Add(Top(), BoxPart(L"Вал", 30, 10, 10, 0, 0, 30), Frame({80, 30, 0}, {0, 0, 1}, {0, 1, 0}));
+    tvhost::THostPartPtr sub = tvhost::New<tvhost::THostPart>();
+    Add(*sub, BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5), Frame({0, 0, 5}));
+    Add(Top(), sub, Frame({0, 0, 100}));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 4);
+    EXPECT_EQ(pool.Dimensions[0].Comment, TString("0 0 1 Плита"));
+    EXPECT_NEAR(pool.Dimensions[0].V3.z, 12.5, 1e-9);
+    EXPECT_NEAR(pool.Dimensions[0].QHigh, 0.1, 1e-12);
+    EXPECT_NEAR(pool.Dimensions[0].QLow, -0.1, 1e-12);
+    EXPECT_NEAR(pool.Dimensions[0].Nominal, 12.5, 1e-9);
+    // The bushing stands on the plate: its bottom is the plate's top plane.
+    EXPECT_EQ(pool.Dimensions[1].IP1, 1);
+    EXPECT_EQ(pool.Dimensions[1].IP2, 2);
+    EXPECT_NEAR(pool.Dimensions[1].PL2.O.z, 30.0, 1e-9);
+    // The shaft's ends lie in the planes z = 0 and z = 30.
+    EXPECT_EQ(pool.Dimensions[2].IP1, 0);
+    EXPECT_EQ(pool.Dimensions[2].IP2, 2);
+    EXPECT_NEAR(pool.Dimensions[2].V3.z, 30.0, 1e-9);
+    EXPECT_EQ(pool.Dimensions[2].ID, 0);
+    // Nested: the frames of the sub-assembly and of its component both count.
+    EXPECT_NEAR(pool.Dimensions[3].PL1.O.z, 105.0, 1e-9);
+    EXPECT_NEAR(pool.Dimensions[3].PL2.O.z, 117.5, 1e-9);
+    EXPECT_EQ(ChainAt(0).Count(), 4); // the pool is chain 1
+    EXPECT_FALSE(ChainAt(0).Closed);
+
+    // The pool's links are shown selected; a pick of the shaft's length replaces them, and it
+    // closes the plate and the bushing.
+    EXPECT_EQ(drApi::Selector->GetCount(), 4);
+    EXPECT_TRUE(Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[2].MO)));
+    ASSERT_EQ(drApi::Selector->GetCount(), 1);
+    Journal().Clear();
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Распознаны 1 цепи"}));
+    ASSERT_EQ(Chains(), 2);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 2}));
+    EXPECT_TRUE(ChainAt(1).Closed);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, 0.15, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.1, 1e-9);
+}
+
+TEST_F(TpmDimensionChain3DGatherTest, AThrowKeepsEarlierLinksAndGoesOnWithTheNextPartAndNothingIsLeftHeld)
+{
+    Add(Top(), BoxPart(L"A", 10, 10, 10, 2, 0, 10), Frame({0, 0, 0}));
+    tvhost::THostPartPtr b = BoxPart(L"B", 10, 10, 10, 2, 0, 10);
+    const tvapi::IBaseLineDimension3DPtr second = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(b.Get()))
+                                                      ->GetLineDimensions3D()
+                                                      ->Add(tvapi::o3d_lineDimension3D);
+    second->SetObject1(FaceAt(*b, 0, 0));
+    second->SetObject2(FaceAt(*b, 0, 10));
+    tvapi::IModelObjectPtr(second)->Update();
+    Add(Top(), b, Frame({0, 0, 10}));
+    Add(Top(), BoxPart(L"C", 10, 10, 10, 2, 0, 10), Frame({0, 0, 20}));
+    const long held = tvhost::RefCountOf(second);
+    Journal().Clear();
+    InjectFault("IBaseLineDimension3D::GetObject1", tvhost::fkThrow); // the first dimension of A
+    Open();
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Ошибка полученя размеров"}));
+    // A's dimension threw before its link was made: A adds nothing, B and C are whole.
+    ASSERT_EQ(Panel->AllDimension3D.Count(), 3);
+    for (const TDimension& L : Panel->AllDimension3D.Dimensions)
+        EXPECT_GE(L.IP1, 0);
+    EXPECT_NEAR(Panel->AllDimension3D.Dimensions[2].PL1.O.z, 20.0, 1e-9);
+    Panel.reset();
+    EXPECT_EQ(tvhost::RefCountOf(second), held);
+}
