@@ -8,8 +8,8 @@
 #include "drSelectorAPI.h"
 #include "maTervan.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Dimensions3D.h"
 #include "tvapi/ModelObjects.h"
+#include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
 namespace {

@@ -19,9 +19,9 @@
 #include "HostPart.h"
 #include "ModelEntities.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Dimensions3D.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/Part.h"
+#include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
 namespace {

@@ -20,9 +20,9 @@
 #include "PanelProbe.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Dimensions3D.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/ModelContainer.h"
+#include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
 #include <cmath>

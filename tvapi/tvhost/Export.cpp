@@ -14,9 +14,9 @@
 #include "HostUserData.h"
 #include "Session.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Dimensions3D.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/Part.h"
+#include "tvapi/Symbols3D.h"
 
 namespace tvrun {
 
