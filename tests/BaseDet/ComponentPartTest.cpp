@@ -4,52 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
-#include <unistd.h>
 
-#include "../Facade/FacadeFixture.h"
-#include "ComponentCatalogue.h"
-#include "HostKernel.h"
-#include "HostKernelFeatures.h"
+#include "ComponentHostFixture.h"
 #include "MathDetailsl.h"
 #include "TextBase.h"
 
 namespace {
 
-class TComponentPartTest : public TFacadeFixture {
-protected:
-    void SetUp() override
-    {
-        TFacadeFixture::SetUp();
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        Dir = std::filesystem::path(testing::TempDir()) /
-              ("basedet_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::create_directories(Dir);
-        Model = std::make_unique<TCatalogueModel>(TString((Dir.string() + "/D").c_str()));
-        drApi::LibraryControlModel = Model.get();
-    }
-    void TearDown() override
-    {
-        drApi::LibraryControlModel = nullptr;
-        TFacadeFixture::TearDown();
-        std::filesystem::remove_all(Dir);
-    }
-    // The shapes of a saved part file, with its document kept open while the test looks.
-    std::vector<tvhost::TShape> Shapes(const TString& file)
-    {
-        Kept = Host().App().Documents().OpenFile(Wide(file), false);
-        auto* model = dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
-        return model ? model->TopPart().PlacedShapes() : std::vector<tvhost::TShape>();
-    }
-    void TearDownKept() { Kept.Reset(); }
-
-    std::filesystem::path Dir;
-    std::unique_ptr<TCatalogueModel> Model;
-    tvapi::ITervanDocumentPtr Kept;
-};
+using TComponentPartTest = TComponentHostFixture;
 
 TEST_F(TComponentPartTest, PinPartHasTheVolumeAndBoxOfItsProfile)
 {
@@ -58,7 +21,7 @@ TEST_F(TComponentPartTest, PinPartHasTheVolumeAndBoxOfItsProfile)
     TPin p(id, &drApi::MA, nullptr);
     ASSERT_NE(p.Set(31, 3.0, 20.0), 0);
     p.dr3D(0);
-    const std::vector<tvhost::TShape> shapes = Shapes(Model->sfDetail3D(id, 0));
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
     ASSERT_EQ(shapes.size(), 1u);
     const double r = 3, l = 20, f = 1, pi = std::numbers::pi;
     const double frustum = pi * f / 3 * (r * r + r * (r - f) + (r - f) * (r - f));
@@ -70,7 +33,7 @@ TEST_F(TComponentPartTest, PinPartHasTheVolumeAndBoxOfItsProfile)
     EXPECT_NEAR(size[0], 2 * r, 1e-6);
     EXPECT_NEAR(size[1], 2 * r, 1e-6);
     EXPECT_NEAR(size[2], l, 1e-6);
-    TearDownKept();
+    Kept.Reset();
 }
 
 TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
@@ -80,12 +43,12 @@ TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
     TStopPin s(id, &drApi::MA, nullptr);
     s.Radius = 5, s.CollarRadius = 8, s.CollarHeight = 6, s.Len = 30, s.Design = true;
     s.dr3D(0);
-    const std::vector<tvhost::TShape> shapes = Shapes(Model->sfDetail3D(id, 0));
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
     EXPECT_GT(tvhost::Volume(shapes[0]), std::numbers::pi * 25 * 24); // the pin alone, less its groove
     EXPECT_LT(tvhost::Volume(shapes[0]), std::numbers::pi * 64 * 30);
-    TearDownKept();
+    Kept.Reset();
     s.dr2D();
     const tvapi::ITervanDocumentPtr sheet =
         Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
@@ -107,13 +70,15 @@ TEST_F(TComponentPartTest, ToolboxWasherIsTheRevolvedRing)
 {
     const TString file((Dir.string() + "/washer.qpt").c_str());
     TCommonGeometry(drApi::MA).dr3D_Shajba(file, "Шайба", "", 12, 5.5, 3, 0.2);
-    const std::vector<tvhost::TShape> shapes = Shapes(file);
+    tvhost::THostDocument3D* washer = Open(file);
+    ASSERT_NE(washer, nullptr);
+    const std::vector<tvhost::TShape> shapes = washer->TopPart().PlacedShapes();
     ASSERT_EQ(shapes.size(), 1u);
     const double pi = std::numbers::pi, f = 0.2;
     const double chamfer = 2 * pi * (12 - f / 3) * (f * f / 2);
     EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * (12 * 12 - 5.5 * 5.5) * 3 - 2 * chamfer, 1e-6);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
-    TearDownKept();
+    Kept.Reset();
 }
 
 } // namespace
