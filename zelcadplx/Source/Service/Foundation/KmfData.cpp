@@ -40,15 +40,16 @@ bool TKmfData::Reserve(UInteger need, bool exact)
         size = static_cast<UInteger>(std::max<std::uint64_t>({need, doubled, MinMemoryBufer}));
         size = std::min(size, std::max(need, MaxMemoryData));
     }
+    // Offsets taken before the move; the file window keeps its limit, memory data grows to size.
     const std::size_t end = FEnd - BuferDataFile, pos = FPos - BuferDataFile,
-                      limit = FLimitEnd - BuferDataFile;
+                      limit = DataFile ? std::size_t(FLimitEnd - BuferDataFile) : size;
     auto* grown = static_cast<Byte*>(std::realloc(BuferDataFile, size));
     if (!grown) return false;
     BuferDataFile = grown;
     FSizeBufer = size;
     FEnd = grown + end;
     FPos = grown + pos;
-    FLimitEnd = grown + (DataFile ? limit : FSizeBufer);
+    FLimitEnd = grown + limit;
     return true;
 }
 
