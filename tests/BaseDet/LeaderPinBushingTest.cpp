@@ -210,7 +210,7 @@ TEST_F(TLeaderPinBushingTest, TensDigitChoosesTheHatchedHalf)
         return std::pair(minY, maxY);
     };
     EXPECT_EQ(run(11), std::pair(0.0, 15.0));
-    EXPECT_EQ(M.Names()[1], "drHatch"); // the hatch before the outline in the view's style
+    EXPECT_EQ(M.Names()[2], "drHatch"); // placement, axis, then the hatch before the outline
     EXPECT_EQ(M.ArgsOf("drHatch"), (std::vector<TArgs>{{"0", "45", "3"}}));
     EXPECT_GT(M.LinesInStyle(-1), 0u);
     EXPECT_EQ(run(21), std::pair(-15.0, 0.0));
@@ -218,7 +218,7 @@ TEST_F(TLeaderPinBushingTest, TensDigitChoosesTheHatchedHalf)
     EXPECT_EQ(run(1), std::pair(-15.0, 15.0));
     EXPECT_EQ(M.CountOf("drHatch"), 1u);
     EXPECT_EQ(M.CountOf("drEndObj"), 1u);
-    EXPECT_EQ(M.Names()[1], "drLine"); // both halves first, then the hatch over them
+    EXPECT_EQ(M.Names()[2], "drLine"); // both halves first, then the hatch over them
     EXPECT_EQ(M.Depth(), 0);
 }
 

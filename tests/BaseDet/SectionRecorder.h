@@ -1,8 +1,8 @@
 #pragma once
-// A component recorder that also journals the vertical dimensions whose text stands aside
-// (drDimVL1, drDimVL2), and the volume a recorded half profile sweeps when it is revolved
-// about the x axis: Pappus' theorem as V = pi |loop integral of y^2 dx| over the closed loop
-// of its segments and fillet arcs, found by walking them end to end.
+// A component recorder that also journals placements and the vertical dimensions whose text
+// stands aside (drDimVL1, drDimVL2), and the volume a recorded half profile sweeps when it is
+// revolved about the x axis: Pappus' theorem as V = pi |loop integral of y^2 dx| over the
+// closed loop of its segments and fillet arcs, found by walking them end to end.
 
 #include <cmath>
 #include <numbers>
@@ -16,6 +16,17 @@ class TSectionRecorder : public TComponentRecorder {
     using S = Str const&;
 
 public:
+    // Placements are journaled too, and still taken.
+    void drMtr(Real x, Real y, Real Angle, Real Scale) override
+    {
+        Record("drMtr", {recording::Arg(x), recording::Arg(y), recording::Arg(Angle), recording::Arg(Scale)});
+        TComponentRecorder::drMtr(x, y, Angle, Scale);
+    }
+    void drDeleteMtr() override
+    {
+        Record("drDeleteMtr", {});
+        TComponentRecorder::drDeleteMtr();
+    }
     void drDimVL1(R V, R Dx, R Pt, R X1, R Y1, R X2, R Y2, S S1, S S2, S S3) override
     {
         Record("drDimVL1", {recording::Arg(V), recording::Arg(Dx), recording::Arg(Pt), recording::Arg(X1),
