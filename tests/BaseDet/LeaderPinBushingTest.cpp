@@ -33,16 +33,6 @@ Bytes Real8(double v)
     return b;
 }
 
-// Lines outside the axis style that have a length, as "x1 y1 x2 y2".
-std::vector<std::string> Segments(const TSectionRecorder& M)
-{
-    std::vector<std::string> out;
-    for (const TArgs& a : M.ArgsOf("drLine"))
-        if (a[4] != "3" && (a[0] != a[2] || a[1] != a[3]))
-            out.push_back(a[0] + " " + a[1] + " " + a[2] + " " + a[3]);
-    return out;
-}
-
 class TLeaderPinBushingTest : public testing::Test {
 protected:
     void SetUp() override
@@ -164,7 +154,7 @@ TEST_F(TLeaderPinBushingTest, PlainSleeveRunsFaceChamferBoreAndBackUp)
     EXPECT_EQ(M.ArgsOf("drLine").front(), (TArgs{"-2", "0", "22", "0", "3"}));
     // Collar face to the bore's entry chamfer, the bore to its rounded edge, the end face
     // with its outer chamfer, the outer line to x = 3 and back up to the collar's corner.
-    EXPECT_EQ(Segments(M),
+    EXPECT_EQ(M.Segments(),
               (std::vector<std::string>{"0 10 0 5.5", "0 5.5 0.5 5", "0.5 5 19.5 5", "20 5.5 20 7",
                                         "20 7 20 7.5", "20 7.5 19.5 8", "19.5 8 3 8", "3 8 0 10"}));
     EXPECT_EQ(M.ArgsOf("drArc"),
@@ -180,7 +170,7 @@ TEST_F(TLeaderPinBushingTest, ExtensionCollarAndGrooveShapeTheOutline)
     // Element 2's row 1 drawn as its sheet draws it, and element 4's groove at 13.
     Plug.dr2D_LeaderPinBushing_V1(0, 0, 0, 1, 8, 12.5, 15, 10, 5, 20, 20, 0, false, 13);
     EXPECT_TRUE(M.OutlineClosed());
-    const std::vector<std::string> s = Segments(M);
+    const std::vector<std::string> s = M.Segments();
     const auto has = [&](const char* seg) { return std::find(s.begin(), s.end(), seg) != s.end(); };
     EXPECT_TRUE(has("-3 12.5 -9.5 12.5")) << "the extension's outer surface behind its relief groove";
     EXPECT_TRUE(has("-9.5 12.5 -10 12")) << "its end chamfer";
@@ -294,22 +284,13 @@ TEST_F(TLeaderPinBushingTest, GuideBushPassesItsLengthsAsExtensionAndBodyWithThe
 
 class TLeaderPinBushingPartTest : public TComponentHostFixture {
 protected:
-    // Linear and angular dimensions and the requirement lines of detail id's saved sheet.
+    // The dimensions and the requirement lines of detail id's saved sheet.
     std::pair<int, std::string> SheetContents(TDcDetail id)
     {
-        const tvapi::ITervanDocumentPtr sheet =
-            Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-        auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(sheet.Get());
+        tvhost::THostDocument2D* drawing = OpenSheet(id);
         if (!drawing) return {-1, ""};
-        int dimensions = 0;
-        for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
-            for (const tvapi::IDrawingObjectPtr& o : view->Children()) {
-                const auto* core = dynamic_cast<tvhost::TDrawingCore*>(o.Get());
-                dimensions +=
-                    core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
-            }
         const tvhost::THostTechnicalDemand* demand = drawing->Data().Notes.Demand.Get();
-        return {dimensions, demand ? U(demand->Lines()) : std::string()};
+        return {Dimensions(*drawing), demand ? U(demand->Lines()) : std::string()};
     }
 };
 

@@ -18,16 +18,6 @@ using TArgs = std::vector<std::string>;
 constexpr double pi = std::numbers::pi;
 constexpr double tan30 = 0.5773502691896257;
 
-// Lines outside the axis style that have a length, as "x1 y1 x2 y2".
-std::vector<std::string> Segments(const TSectionRecorder& M)
-{
-    std::vector<std::string> out;
-    for (const TArgs& a : M.ArgsOf("drLine"))
-        if (a[4] != "3" && (a[0] != a[2] || a[1] != a[3]))
-            out.push_back(a[0] + " " + a[1] + " " + a[2] + " " + a[3]);
-    return out;
-}
-
 // The lowest and highest y of every line drawn, the axis included.
 std::pair<double, double> Heights(const TSectionRecorder& M)
 {
@@ -63,7 +53,7 @@ TEST_F(TMouldRingsTest, DowelSketchIsTheClosedUpperHalfAndKeepsItsDimensions)
     DrawDowel(0, true);
     EXPECT_EQ(M.ArgsOf("drLine").front(), (TArgs{"-3", "0", "15", "0", "3"}));
     // 1 x 45 degrees at the left end, 1 long at 30 degrees at the right.
-    EXPECT_EQ(Segments(M),
+    EXPECT_EQ(M.Segments(),
               (std::vector<std::string>{"0 4 0 5", "0 5 1 6", "1 6 6 6", "6 6 11 6", "11 6 12 5.422649731",
                                         "12 5.422649731 12 4", "12 4 0 4"}));
     EXPECT_TRUE(M.OutlineClosed());
@@ -105,7 +95,7 @@ TEST_F(TMouldRingsTest, WasherOutlineHasItsGrooveOnlyUnderANarrowerBody)
     EXPECT_EQ(M.ArgsOf("drMtr"), (std::vector<TArgs>{{"0", "0", "0", "1"}, {"-5", "0", "0", "1"}}));
     EXPECT_EQ(M.CountOf("drDeleteMtr"), 2u);
     EXPECT_EQ(M.ArgsOf("drLine").front(), (TArgs{"-3", "0", "23", "0", "3"}));
-    std::vector<std::string> s = Segments(M);
+    std::vector<std::string> s = M.Segments();
     EXPECT_TRUE(M.OutlineClosed());
     EXPECT_EQ(M.CountOf("drArc"), 2u); // the groove's corners
     EXPECT_EQ(std::vector<std::string>(s.begin(), s.begin() + 2),
@@ -116,7 +106,7 @@ TEST_F(TMouldRingsTest, WasherOutlineHasItsGrooveOnlyUnderANarrowerBody)
 
     DrawWasher(0, false, 14);
     EXPECT_EQ(M.CountOf("drArc"), 0u);
-    EXPECT_EQ(Segments(M),
+    EXPECT_EQ(M.Segments(),
               (std::vector<std::string>{"0 5.5 0 14", "0 14 5 14", "5 14 19 14", "19 14 20 13",
                                         "20 13 20 3.4", "20 3.4 7 3.4", "7 3.4 7 5.5", "7 5.5 0 5.5"}));
     EXPECT_EQ(M.Depth(), 0);
@@ -216,10 +206,9 @@ TEST_F(TMouldRingsPartTest, WasherPartSweepsItsProfileAndItsSheetReopens)
         }
         Kept.Reset();
         w.dr2D();
-        const tvapi::ITervanDocumentPtr sheet =
-            Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-        auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(sheet.Get());
+        tvhost::THostDocument2D* drawing = OpenSheet(id);
         ASSERT_NE(drawing, nullptr);
+        EXPECT_EQ(Dimensions(*drawing), 0);
         const tvhost::THostTechnicalDemand* demand = drawing->Data().Notes.Demand.Get();
         ASSERT_NE(demand, nullptr);
         EXPECT_EQ(U(demand->Lines()), " 32...36 HRCэ");
@@ -236,9 +225,9 @@ TEST_F(TMouldRingsPartTest, DowelBuiltFromItsDrawingIsATubeLessItsChamfers)
     const double left = 2 * pi * (6 - 1.0 / 3) * 0.5, right = 2 * pi * (6 - tan30 / 3) * (tan30 / 2);
     EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * (36 - 16) * 12 - left - right, 1e-6);
     Kept.Reset();
-    const tvapi::ITervanDocumentPtr sheet =
-        Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-    EXPECT_NE(dynamic_cast<tvhost::THostDocument2D*>(sheet.Get()), nullptr);
+    tvhost::THostDocument2D* drawing = OpenSheet(id);
+    ASSERT_NE(drawing, nullptr);
+    EXPECT_EQ(Dimensions(*drawing), 4); // length, both diameters, the chamfers
 }
 
 } // namespace

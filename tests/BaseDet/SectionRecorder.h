@@ -40,6 +40,16 @@ public:
                             recording::Arg(S2), recording::Arg(S3)});
     }
 
+    // Lines outside the axis style that have a length, as "x1 y1 x2 y2".
+    std::vector<std::string> Segments() const
+    {
+        std::vector<std::string> out;
+        for (const auto& a : ArgsOf("drLine"))
+            if (a[4] != "3" && (a[0] != a[2] || a[1] != a[3]))
+                out.push_back(a[0] + " " + a[1] + " " + a[2] + " " + a[3]);
+        return out;
+    }
+
     // The revolved volume of the segments and arcs drawn outside the axis style; NaN when they
     // do not form one closed loop. Arcs are fillets: the shorter way between their ends.
     double RevolvedVolume() const
