@@ -257,6 +257,10 @@ TEST_F(TLeaderPinBushingTest, SheetAndPartCallTheDrawingWithTheRecordsSizes)
     M.BooleanResult = false; // the host refuses the part
     b.dr3D(0);
     EXPECT_EQ(M.Names(), (std::vector<std::string>{"drCreate3DNewPartPlane"}));
+    TSocketLeaderPinBushing alone(5, nullptr, nullptr); // no modeller: nothing to draw with
+    alone.dr2D();
+    alone.dr3D(0);
+    EXPECT_EQ(M.Names().size(), 1u);
 }
 
 TEST_F(TLeaderPinBushingTest, GuideBushPassesItsLengthsAsExtensionAndBodyWithTheEnlargedView)
