@@ -14,30 +14,27 @@
 class TSectionRecorder : public TComponentRecorder {
     using R = Real const&;
     using S = Str const&;
+    template <class... A> void Put(const char* name, const A&... a) { Record(name, {recording::Arg(a)...}); }
 
 public:
     // Placements are journaled too, and still taken.
     void drMtr(Real x, Real y, Real Angle, Real Scale) override
     {
-        Record("drMtr", {recording::Arg(x), recording::Arg(y), recording::Arg(Angle), recording::Arg(Scale)});
+        Put("drMtr", x, y, Angle, Scale);
         TComponentRecorder::drMtr(x, y, Angle, Scale);
     }
     void drDeleteMtr() override
     {
-        Record("drDeleteMtr", {});
+        Put("drDeleteMtr");
         TComponentRecorder::drDeleteMtr();
     }
     void drDimVL1(R V, R Dx, R Pt, R X1, R Y1, R X2, R Y2, S S1, S S2, S S3) override
     {
-        Record("drDimVL1", {recording::Arg(V), recording::Arg(Dx), recording::Arg(Pt), recording::Arg(X1),
-                            recording::Arg(Y1), recording::Arg(X2), recording::Arg(Y2), recording::Arg(S1),
-                            recording::Arg(S2), recording::Arg(S3)});
+        Put("drDimVL1", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
     }
     void drDimVL2(R V, R Dx, R Pt, R X1, R Y1, R X2, R Y2, S S1, S S2, S S3) override
     {
-        Record("drDimVL2", {recording::Arg(V), recording::Arg(Dx), recording::Arg(Pt), recording::Arg(X1),
-                            recording::Arg(Y1), recording::Arg(X2), recording::Arg(Y2), recording::Arg(S1),
-                            recording::Arg(S2), recording::Arg(S3)});
+        Put("drDimVL2", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
     }
 
     // Lines outside the axis style that have a length, as "x1 y1 x2 y2".
