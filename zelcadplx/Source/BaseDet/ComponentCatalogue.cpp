@@ -8,6 +8,8 @@
 #include "Clamper.h"
 #include "DistanceScrew.h"
 #include "Fitting.h"
+#include "LeaderPinBushing.h"
+#include "MathDetail2.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
 
@@ -178,6 +180,67 @@ void BuildSafetySupport(TModeler3D& M, TDcDetail Id, Integer Size)
     p.dr2D();
 }
 
+// Element 2 (an extension beyond the collar) twice, then element 4 (a groove on the body).
+void BuildLeaderPinBushing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{2, 12.5, 20}, {2, 15, 30}, {4, 15, 40}}; // element, R, length
+    const Real* s = sizes[Size];
+    TSocketLeaderPinBushing b(Id, &M, nullptr);
+    b.Set(Integer(s[0]), s[1], s[2]);
+    b.dr3D(0);
+    b.dr2D();
+}
+
+// The second size stands out of its plate no further than its collar.
+void BuildGuideBush(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Radius, CollarHeight, CollarRadius, ColumnRadius, OustingLen, Len.
+    static const Real sizes[][6] = {
+        {12.5, 5, 15, 8, 15, 40}, {15, 6, 17.5, 10, 6, 40}, {15, 6, 17.5, 10, 20, 50}};
+    const Real* s = sizes[Size];
+    TDirectPlug p(Id, &M, TConstruktor::Empty());
+    p.Radius = s[0], p.CollarHeight = s[1], p.CollarRadius = s[2], p.ColumnRadius = s[3], p.OustingLen = s[4],
+    p.Len = s[5];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
+// The third size has no collar of its own: its body is as wide, so it has no groove.
+void BuildSupportWasher(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Len, Radius, CollarRadius, CollarHeight, BoltHeadLen, BoltHeadRadius, BoltRadius.
+    static const Real sizes[][7] = {
+        {20, 10, 14, 5, 7, 5.5, 3.4}, {25, 12, 16, 6, 9, 6.5, 4.5}, {30, 14, 14, 6, 11, 8, 5.5}};
+    const Real* s = sizes[Size];
+    TSupportWasher w(Id, &M, nullptr);
+    w.Len = s[0], w.Radius = s[1], w.CollarRadius = s[2], w.CollarHeight = s[3], w.BoltHeadLen = s[4],
+    w.BoltHeadRadius = s[5], w.BoltRadius = s[6];
+    w.Design = true;
+    w.dr3D(0);
+    w.dr2D();
+}
+
+// The tube dowel has no sheet or part of its own; its owner builds them from its drawing, as
+// here: the revolved half section, and the dimensioned section on a sheet.
+void BuildTubeDowel(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][3] = {{6, 4, 12}, {8, 5, 16}, {10, 6.5, 20}}; // Radius, ECRadius, Len
+    const Real* s = sizes[Size];
+    TTubeDowel d(Id, &M, TConstruktor::Empty());
+    d.Radius = s[0], d.ECRadius = s[1], d.Len = s[2];
+    d.Design = true;
+    if (M.drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) {
+        d.dr2D_VtulkaCentruucha_V1(0, 0, 0, 1.0, d.Radius, d.ECRadius, d.Len, 0, false);
+        M.drBaseRotate(0, 360.0);
+        ColorComponent(M);
+        M.drClose3D(true, Quor::TSectionSpc(0));
+    }
+    if (!M.drLeafStampView1(Id, 0, 0.0, 0.0, true)) return;
+    d.dr2D_VtulkaCentruucha_V1(0, 0, 0, 1.0, d.Radius, d.ECRadius, d.Len, 1, true);
+    M.drCloseViewTDemCloseLeaf("", "", "", "");
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -192,6 +255,10 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"clamp", "Прихват призматический", Steel45, 1, true, BuildClamp},
     {"fitting", "Штуцер", Steel45, 1, true, BuildFitting},
     {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
+    {"lpbushing", "Втулка направляющая", SteelU8A, 3, true, BuildLeaderPinBushing},
+    {"guidebush", "Втулка колонки направляющей", SteelU8A, 3, true, BuildGuideBush},
+    {"supportwasher", "Шайба опорная", Steel45, 3, true, BuildSupportWasher},
+    {"tubedowel", "Штифт трубчатый", Steel45, 3, true, BuildTubeDowel},
 };
 
 } // namespace

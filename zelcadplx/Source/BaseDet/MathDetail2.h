@@ -34,6 +34,17 @@ public:
     void Show(TGImage& Image, TColor Color) const;
     // Grows R to hold every bush and its mirror image in x, widened by Radius + d.
     void AddGabIn(TRect2D& R, const Real& d) const;
+    // A flanged bushing in section, x along the axis from the collar's outer face: bore r,
+    // body r1, collar r2 over 0..S, an extension over -F..0, the right end at L, the guiding
+    // bore sl long from the right end (the rest relieved by 0.5), a V groove at Xk (0: none).
+    // Reads nothing of the record but its modeller.
+    void dr2D_LeaderPinBushing_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms,
+                                  Real const& r, Real const& r1, Real const& r2, Real const& F, Real const& S,
+                                  Real const& L, Real const& sl, Integer tl, Boolean isSize,
+                                  Real const& Xk) const;
+    // One bush: its sheet with the enlarged groove view, or its revolved part.
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -100,6 +111,12 @@ public:
     Real Radius = 0.0, Len = 0.0, ECRadius = 0.0;
 
     TTubeDowel(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // Hollow dowel of outer radius r1, bore ir50 and length x53, chamfered 1 at both ends, in
+    // hatched section; tl's tens digit 1 draws the upper half, 2 the lower, otherwise both
+    // (tl 0: the closed upper half of a revolve sketch). The record has no sheet or part.
+    void dr2D_VtulkaCentruucha_V1(const Real& mx, const Real& my, const Real& ma, const Real& mm,
+                                  const Real& r1, const Real& ir50, const Real& x53, Integer tl,
+                                  Boolean isSize) const;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -124,6 +141,15 @@ public:
          BoltHeadRadius = 0.0, BoltRadius = 0.0;
 
     TSupportWasher(TDcDetail iId, TModeler3D* M, TConstruktor* C) : TDetail(iId, M, C) {}
+    // The washer in section, its collar's shoulder at (mx, my): collar r35 over x34, body r1
+    // to x36 with a relief groove at the shoulder when r1 differs from r35, bolt hole r37 and
+    // counterbore r36 x35 deep from the collar's face. tl as the tube dowel's.
+    void dr2D_ShajbaOporna_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& x34,
+                              Real const& x35, Real const& x36, Real const& r35, Real const& r36,
+                              Real const& r37, Real const& r1, Integer tl, Boolean isSize) const;
+    // Its sheet (the hatched section and the hardness, no dimensions) and its revolved part.
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
