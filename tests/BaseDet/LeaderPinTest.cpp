@@ -6,30 +6,14 @@
 
 #include <cmath>
 
-#include "ComponentCatalogue.h"
-#include "ComponentRecorder.h"
+#include "ComponentTableFixture.h"
 #include "GImage.h"
 #include "KmfData.h"
 #include "LeaderPin.h"
-#include "StreamTestUtil.h"
-#include "TextBase.h"
-#include "drModelerAPI.h"
 
 namespace {
 
 using TArgs = std::vector<std::string>;
-
-double D(const std::string& s)
-{
-    return std::stod(s);
-}
-
-streamtest::Bytes Write(const TDetail& d)
-{
-    TKmfData s;
-    d.toStream(s);
-    return streamtest::DataOf(s);
-}
 
 streamtest::Bytes Reals(std::initializer_list<double> values)
 {
@@ -48,24 +32,8 @@ void Fill(TSocketLeaderPin& p)
     p.FLen = 20, p.ThreadRadius = 4, p.ThreadLen = 14, p.Key = 22, p.OFRadius = 9;
 }
 
-class TLeaderPinTest : public testing::Test {
+class TLeaderPinTest : public TComponentTableFixture {
 protected:
-    void SetUp() override
-    {
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        drApi::LibraryControlModel = &Model;
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
-
-    // Every numeric argument the routine handed over is finite.
-    bool AllFinite() const
-    {
-        for (const TRecordedCall& c : M.Calls)
-            for (const std::string& a : c.Args)
-                if (a.find("nan") != std::string::npos || a.find("inf") != std::string::npos) return false;
-        return true;
-    }
     std::vector<std::string> TextsDrawn() const
     {
         std::vector<std::string> out;
@@ -73,9 +41,6 @@ protected:
             out.push_back(a[6]);
         return out;
     }
-
-    TComponentRecorder M;
-    TCatalogueModel Model{"G"};
 };
 
 TEST_F(TLeaderPinTest, SetFillsFromTableFiveAndFallsBackToTheNextLongerPin)
@@ -116,11 +81,11 @@ TEST_F(TLeaderPinTest, SetFillsFromTableFiveAndFallsBackToTheNextLongerPin)
 TEST_F(TLeaderPinTest, RecordPutsTheCornersFirstOnlyWithoutAComplement)
 {
     TSocketLeaderPin p(2, &M, nullptr, nullptr);
-    EXPECT_EQ(Write(p), streamtest::Bytes(125, 0));
+    EXPECT_EQ(Record(p), streamtest::Bytes(125, 0));
     Fill(p);
     p.LD = {-50, -40}, p.RU = {50, 40};
     p.Design = true, p.Code = 5003;
-    const streamtest::Bytes bytes = Write(p);
+    const streamtest::Bytes bytes = Record(p);
     ASSERT_EQ(bytes.size(), 125u);
     EXPECT_EQ(streamtest::Bytes(bytes.begin(), bytes.begin() + 32), Reals({-50, 40, 50, -40}));
     EXPECT_EQ(bytes[32], 1);
@@ -132,7 +97,7 @@ TEST_F(TLeaderPinTest, RecordPutsTheCornersFirstOnlyWithoutAComplement)
     TKmfData in;
     in.from(streamtest::Blob(TKmfData::CurrentVersion, bytes));
     q.fromStream(in);
-    EXPECT_EQ(Write(q), bytes);
+    EXPECT_EQ(Record(q), bytes);
 
     // A pin that stands beside a companion keeps no corners.
     const TSocketLeaderPin companion(3, &M, nullptr, nullptr);
@@ -140,7 +105,7 @@ TEST_F(TLeaderPinTest, RecordPutsTheCornersFirstOnlyWithoutAComplement)
     c = p;
     c.Design = true, c.Code = 5003;
     EXPECT_EQ(c.LD.x, 0.0); // the copy takes the sizes only
-    EXPECT_EQ(Write(c), streamtest::Bytes(bytes.begin() + 32, bytes.end()));
+    EXPECT_EQ(Record(c), streamtest::Bytes(bytes.begin() + 32, bytes.end()));
 }
 
 TEST_F(TLeaderPinTest, RecordBeforeVersion49DerivesTheFlatsFromTheFit)
@@ -148,7 +113,7 @@ TEST_F(TLeaderPinTest, RecordBeforeVersion49DerivesTheFlatsFromTheFit)
     TSocketLeaderPin p(2, &M, nullptr, nullptr);
     Fill(p);
     p.Design = true;
-    streamtest::Bytes bytes = Write(p);
+    streamtest::Bytes bytes = Record(p);
     bytes.resize(bytes.size() - 8); // no Key
     bytes.push_back(0x7F);          // the next record's first byte
     TSocketLeaderPin q(2, &M, nullptr, nullptr);
@@ -200,9 +165,9 @@ TEST_F(TLeaderPinTest, SketchProfileIsOneClosedHalfFromLeadInToFittedEnd)
         for (const TArgs& a : M.ArgsOf("drLine")) {
             if (a[4] == "3") continue;
             EXPECT_EQ(a[4], "1");
-            minX = std::min({minX, D(a[0]), D(a[2])});
-            maxX = std::max({maxX, D(a[0]), D(a[2])});
-            minY = std::min({minY, D(a[1]), D(a[3])});
+            minX = std::min({minX, Num(a[0]), Num(a[2])});
+            maxX = std::max({maxX, Num(a[0]), Num(a[2])});
+            minY = std::min({minY, Num(a[1]), Num(a[3])});
         }
         EXPECT_EQ(minX, -70.0); // the lead-in end at -(Len + OFLen)
         EXPECT_EQ(maxX, 26.0);  // the fitted end at CollarHeight + FLen
@@ -220,8 +185,8 @@ TEST_F(TLeaderPinTest, ViewDrawsBothHalvesFlatsAndTheMarksOfTheAuxiliaryViews)
     const double h = std::sqrt(14.0 * 14 - 11 * 11);
     int flats = 0, below = 0;
     for (const TArgs& a : M.ArgsOf("drLine")) {
-        flats += a[0] == "0" && a[2] == "6" && std::abs(std::abs(D(a[1])) - h) < 1e-6 && a[1] == a[3];
-        below += D(a[1]) < -1e-9;
+        flats += a[0] == "0" && a[2] == "6" && std::abs(std::abs(Num(a[1])) - h) < 1e-6 && a[1] == a[3];
+        below += Num(a[1]) < -1e-9;
     }
     EXPECT_EQ(flats, 2);
     EXPECT_GT(below, 10);
@@ -256,7 +221,7 @@ TEST_F(TLeaderPinTest, HalvesFittedEndAndShortPinFollowTheirSizes)
         p.dr2D_LeaderPin_V1(0, 0, 0, 1, 8, 10, 14, 8, 60, 10, 6, 26, tl, false, 22, 0, 0);
         for (const TArgs& a : M.ArgsOf("drLine")) {
             if (a[4] == "3") continue;
-            const double y = std::abs(D(a[1])) > std::abs(D(a[3])) ? D(a[1]) : D(a[3]);
+            const double y = std::abs(Num(a[1])) > std::abs(Num(a[3])) ? Num(a[1]) : Num(a[3]);
             EXPECT_TRUE(tl == 11 ? y >= 0 : y <= 0) << a[0] << " " << a[1];
         }
     }
@@ -275,7 +240,7 @@ TEST_F(TLeaderPinTest, HalvesFittedEndAndShortPinFollowTheirSizes)
     p.dr2D_LeaderPin_V1(0, 0, 0, 1, 8, 10, 14, 8, 12, 0, 6, 26, 1, true, 0, 0, 0);
     const auto shelves = M.ArgsOf("drCircleShelf");
     ASSERT_EQ(shelves.size(), 2u);
-    EXPECT_NEAR(D(shelves[1][0]), -4 - 1.053565375285274, 1e-8);
+    EXPECT_NEAR(Num(shelves[1][0]), -4 - 1.053565375285274, 1e-8);
 }
 
 TEST_F(TLeaderPinTest, AuxiliaryViewsReadOnlyTheirSizesAndKeepWideFlatsFinite)
@@ -285,8 +250,8 @@ TEST_F(TLeaderPinTest, AuxiliaryViewsReadOnlyTheirSizesAndKeepWideFlatsFinite)
     const std::vector<std::string> labels{"\"Вид А\"", "\"Б-Б\"", "\"Г(2:1)\""};
     EXPECT_EQ(TextsDrawn(), labels);
     EXPECT_EQ(M.CountOf("drHatch"), 1u);
-    EXPECT_EQ(M.ArgsOf("drDimHL")[1][0], "15.8");                          // across the relief flat
-    EXPECT_NEAR(D(M.ArgsOf("drDimHL")[0][1]), 24 - std::sqrt(75.0), 1e-8); // above the flats' top
+    EXPECT_EQ(M.ArgsOf("drDimHL")[1][0], "15.8");                            // across the relief flat
+    EXPECT_NEAR(Num(M.ArgsOf("drDimHL")[0][1]), 24 - std::sqrt(75.0), 1e-8); // above the flats' top
     EXPECT_EQ(M.Depth(), 0);
     const std::vector<std::string> first = M.Texts();
     M.ClearJournal();

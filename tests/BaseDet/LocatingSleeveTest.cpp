@@ -7,53 +7,19 @@
 #include <cmath>
 #include <cstring>
 
-#include "ComponentCatalogue.h"
-#include "ComponentRecorder.h"
+#include "ComponentTableFixture.h"
 #include "GImage.h"
 #include "KmfData.h"
 #include "LeaderPin.h"
-#include "StreamTestUtil.h"
-#include "TextBase.h"
-#include "drModelerAPI.h"
 
 namespace {
 
 using TArgs = std::vector<std::string>;
 constexpr double c30 = 0.5773502691896257;
 
-double D(const std::string& s)
-{
-    return std::stod(s);
-}
-
-streamtest::Bytes Write(const TDetail& d)
-{
-    TKmfData s;
-    d.toStream(s);
-    return streamtest::DataOf(s);
-}
-
-class TLocatingSleeveTest : public testing::Test {
+class TLocatingSleeveTest : public TComponentTableFixture {
 protected:
-    void SetUp() override
-    {
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        drApi::LibraryControlModel = &Model;
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
-
     TDcDetail Id() const { return Model.RowOf("sleeve"); }
-    bool AllFinite() const
-    {
-        for (const TRecordedCall& c : M.Calls)
-            for (const std::string& a : c.Args)
-                if (a.find("nan") != std::string::npos || a.find("inf") != std::string::npos) return false;
-        return true;
-    }
-
-    TComponentRecorder M;
-    TCatalogueModel Model{"G"};
 };
 
 TEST_F(TLocatingSleeveTest, SetFillsFromTableThreeWithoutACollar)
@@ -88,10 +54,10 @@ TEST_F(TLocatingSleeveTest, SetFillsFromTableThreeWithoutACollar)
 TEST_F(TLocatingSleeveTest, RecordIsDesignCodeAndEightSizes)
 {
     TSocketLeaderPinLocatingSleeves s(2, &M, nullptr, nullptr);
-    EXPECT_EQ(Write(s), streamtest::Bytes(69, 0));
+    EXPECT_EQ(Record(s), streamtest::Bytes(69, 0));
     ASSERT_EQ(s.Set(3, 8, 20), 1);
     s.CollarHeight = 5, s.CollarRadius = 11;
-    const streamtest::Bytes bytes = Write(s);
+    const streamtest::Bytes bytes = Record(s);
     ASSERT_EQ(bytes.size(), 69u);
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(streamtest::Bytes(bytes.begin() + 1, bytes.begin() + 5), streamtest::Ints({3001}));
@@ -105,7 +71,7 @@ TEST_F(TLocatingSleeveTest, RecordIsDesignCodeAndEightSizes)
     TKmfData in;
     in.from(streamtest::Blob(TKmfData::CurrentVersion, bytes));
     q.fromStream(in);
-    EXPECT_EQ(Write(q), bytes);
+    EXPECT_EQ(Record(q), bytes);
     TGImage image(nullptr, nullptr);
     q.Show(image, TColor());
     EXPECT_EQ(image.CountLElement, 0); // no plan symbol
@@ -124,9 +90,9 @@ TEST_F(TLocatingSleeveTest, SketchSectionIsOneClosedLoopOffTheAxis)
             double minY = 1e9, maxY = 0, maxX = 0;
             for (const TArgs& a : M.ArgsOf("drLine")) {
                 if (a[4] == "3") continue;
-                minY = std::min({minY, D(a[1]), D(a[3])});
-                maxY = std::max({maxY, D(a[1]), D(a[3])});
-                maxX = std::max({maxX, D(a[0]), D(a[2])});
+                minY = std::min({minY, Num(a[1]), Num(a[3])});
+                maxY = std::max({maxY, Num(a[1]), Num(a[3])});
+                maxX = std::max({maxX, Num(a[0]), Num(a[2])});
             }
             EXPECT_EQ(minY, x52 == 0 ? 4.0 : 3.0); // the bore, or the tap drill
             EXPECT_EQ(maxY, x50 == 0 ? 8.0 : 11.0);
@@ -146,7 +112,7 @@ TEST_F(TLocatingSleeveTest, SectionViewCarriesThreadBoreCollarAndArrowMarks)
     ASSERT_EQ(hl.size(), 6u);
     EXPECT_EQ(hl[0], (TArgs{"8", "23", "1", "0", "7.422649731", "8", "3", "\"\"", "\"Js14\"", "\"\""}));
     const double u = 20 - (8 + 1.5 * c30 + 3);
-    EXPECT_NEAR(D(hl[3][0]), -u, 1e-8);
+    EXPECT_NEAR(Num(hl[3][0]), -u, 1e-8);
     EXPECT_EQ(hl[3][8], "\"h14\"");
     const auto vl2 = M.ArgsOf("drDimVL2");
     ASSERT_EQ(vl2.size(), 4u);
@@ -188,7 +154,9 @@ TEST_F(TLocatingSleeveTest, OneHalfIsClearedHatchedAndThreadedForTens1And2)
         EXPECT_EQ(M.CountOf("drHatch"), 1u);
         const double sign = tl == 11 ? 1 : -1;
         for (const TArgs& a : M.ArgsOf("drLine"))
-            if (a[4] != "3") EXPECT_GE(sign * D(a[1]), 0) << a[0] << " " << a[1];
+            if (a[4] != "3") {
+                EXPECT_GE(sign * Num(a[1]), 0) << a[0] << " " << a[1];
+            }
         const auto thin = M.ArgsOf("drLine");
         ASSERT_EQ(M.LinesInStyle(2), 1u);
         EXPECT_EQ(thin.back()[1], tl == 11 ? "5" : "-5");
@@ -205,7 +173,7 @@ TEST_F(TLocatingSleeveTest, EndViewHasFlatsOnlyNarrowerThanTheCollar)
     const auto hl = M.ArgsOf("drDimHL");
     ASSERT_EQ(hl.size(), 1u);
     EXPECT_EQ(hl[0][0], "12");
-    EXPECT_NEAR(D(hl[0][4]), -h, 1e-8);
+    EXPECT_NEAR(Num(hl[0][4]), -h, 1e-8);
     EXPECT_EQ(M.CountOf("drCircle"), 3u); // bore, thread core, body
     EXPECT_EQ(M.ArgsOf("drText")[0][6], "\"Вид А\"");
     EXPECT_EQ(M.ArgsOf("drArc").size(), 3u); // the flats' two and the thread's three quarters
