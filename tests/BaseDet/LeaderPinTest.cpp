@@ -196,6 +196,10 @@ TEST_F(TLeaderPinTest, SheetAndPartFollowTheThreadAndTheFlats)
     M.ClearJournal();
     P.dr3D(0);
     EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (TList{{"1", "0", "54", "0"}}));
+    P.Len = 6, P.Key = 22, P.CollarHeight = 0; // no room for the relief flat, no collar
+    M.ClearJournal();
+    P.dr3D(0);
+    EXPECT_EQ(M.CountOf("drCutExtrusion"), 0u);
     M.ClearJournal();
     M.BooleanResult = false;
     P.dr2D();

@@ -109,11 +109,15 @@ void TSocketLeaderPin::dr3D(const Integer) const
     dr2D_LeaderPin_V1(0, 0, 0, 1, Radius, FRadius, CollarRadius, leadIn, Len, OFLen, CollarHeight,
                       CollarHeight + FLen, 0, false, Key, ThreadRadius, ThreadLen);
     drBaseRotate(0, 360.0);
-    drPlaneEskis(tvapi::o3d_planeXOY, Len, 0.0, "");
-    drRectAngle(-Radius, -Radius, FlatDepth - Radius, Radius, 1);
-    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, Len - leadIn - FlatMargin, 0.0);
-    // Flats as wide as the collar or wider would cut nothing.
-    if (AbsZn(Key) != 0 && Key / 2 < CollarRadius) {
+    // A pin too short for the relief flat, flats as wide as the collar or wider, or no collar
+    // at all leave nothing to cut; the host would refuse such a cut.
+    const Real reliefLen = Len - leadIn - FlatMargin;
+    if (Zn(reliefLen) > 0) {
+        drPlaneEskis(tvapi::o3d_planeXOY, Len, 0.0, "");
+        drRectAngle(-Radius, -Radius, FlatDepth - Radius, Radius, 1);
+        drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, reliefLen, 0.0);
+    }
+    if (AbsZn(Key) != 0 && Key / 2 < CollarRadius && Zn(CollarHeight) > 0) {
         drPlaneEskis(tvapi::o3d_planeXOY, CollarHeight, 0.0, "");
         drRectAngle(-CollarRadius, -CollarRadius, -Key / 2, CollarRadius, 1);
         drRectAngle(CollarRadius, -CollarRadius, Key / 2, CollarRadius, 1);
