@@ -198,6 +198,24 @@ TEST_F(HostFeaturesTest, LoopInsideALoopIsItsHole)
     ExpectVolume(Volume(), (100 - std::numbers::pi * 4) * 3);
 }
 
+// A hole is a hole whichever way its loop or the loop around it was drawn.
+TEST_F(HostFeaturesTest, LoopInsideALoopIsItsHoleInEitherTurn)
+{
+    {
+        tvhost::THostSketch& s = Sketch();
+        Circle(s, 0, 0, 10);
+        Rect(s, -2, 2, 2, -2); // clockwise
+        IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, 3, 0))->Update();
+    }
+    ExpectVolume(Volume(), (std::numbers::pi * 100 - 16) * 3);
+    tvhost::THostSketch& s = Sketch();
+    Rect(s, 30, 0, 20, 10); // clockwise around a circle
+    Circle(s, 25, 5, 2);
+    IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, 3, 0))->Update();
+    ExpectVolume(Volume(), (std::numbers::pi * 100 - 16) * 3 + (100 - std::numbers::pi * 4) * 3);
+    ExpectBodiesValid();
+}
+
 struct TBadProfile {
     const char* Name;
     void (*Draw)(tvhost::THostSketch&);

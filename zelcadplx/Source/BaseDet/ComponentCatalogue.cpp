@@ -8,6 +8,7 @@
 #include "Clamper.h"
 #include "DistanceScrew.h"
 #include "Fitting.h"
+#include "LeaderPin.h"
 #include "LeaderPinBushing.h"
 #include "MathDetail2.h"
 #include "MathDetailsl.h"
@@ -241,6 +242,36 @@ void BuildTubeDowel(TModeler3D& M, TDcDetail Id, Integer Size)
     M.drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
+// Rows 1, 4 and 8 of table 5; the press fit as the table's fit diameter. The second is tapped
+// M6 and has flats on its collar, the third flats only.
+void BuildLeaderPin(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Fit diameter, shoulder with collar, length; thread radius and length, flats.
+    static const Real sizes[][6] = {{8, 25, 60, 0, 0, 0}, {8, 35, 100, 3, 12, 17}, {10, 40, 125, 0, 0, 20}};
+    const Real* s = sizes[Size];
+    TSocketLeaderPin p(Id, &M, nullptr, nullptr);
+    p.Set(TSocketLeaderPin::Type, s[0], s[1], s[2]);
+    p.FRadius = p.OFRadius;
+    p.ThreadRadius = s[3], p.ThreadLen = s[4], p.Key = s[5];
+    p.dr3D(0);
+    p.dr2D();
+}
+
+// Rows 1, 3 and 6 of table 3; the last one collared beside a leader pin whose flats it takes.
+void BuildLocatingSleeve(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const TPair2 sizes[] = {{8, 20}, {8, 30}, {10, 40}};
+    TSocketLeaderPin pin(0, &M, nullptr, nullptr);
+    TSocketLeaderPinLocatingSleeves s(Id, &M, Size == 2 ? &pin : nullptr, nullptr);
+    s.Set(TSocketLeaderPinLocatingSleeves::Type, sizes[Size].a, sizes[Size].b);
+    if (Size == 2) {
+        s.CollarHeight = 5, s.CollarRadius = s.Radius + 3;
+        pin.Key = 2 * s.CollarRadius - 4;
+    }
+    s.dr3D(0);
+    s.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -259,6 +290,8 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"guidebush", "Втулка колонки направляющей", SteelU8A, 3, true, BuildGuideBush},
     {"supportwasher", "Шайба опорная", Steel45, 3, true, BuildSupportWasher},
     {"tubedowel", "Штифт трубчатый", Steel45, 3, true, BuildTubeDowel},
+    {"leaderpin", "Колонка направляющая", SteelU8A, 3, true, BuildLeaderPin},
+    {"sleeve", "Втулка центрирующая", Steel45, 3, true, BuildLocatingSleeve},
 };
 
 } // namespace
