@@ -123,6 +123,11 @@ public:
     void dr2D_GearsWheel_Ext_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
     void dr2D_GearsWheel_Int_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
 
+    // Headless set screw: thread radius r, socket iS across flats at x = 0, point chamfer sl,
+    // length L; both halves; isSize is not used.
+    void dr2D_HexagonSocketSetScrew_V1(R mx, R my, R ma, R mm, R r, R iS, R sl, R L, Integer tl,
+                                       Boolean isSize) const;
+
     // Safety support: head r90 with end chamfer fD, thread r75, length y81, thread y80 (x = 0 at
     // the shoulder, the head towards -x), flats y79 across whose middle lies y82 from the head's
     // end face; with isSize the section through the flats and the dimensions.
@@ -233,6 +238,11 @@ public:
 
     // Hexagon S across flats about the origin, corners on the y axis.
     void drHexAngle(Real const& S_, Integer tl) const;
+    // Both halves: thread radius sR, head R up to K (also the socket's depth to its drill
+    // point), socket iS across flats, length L; isSize is not used.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& sR,
+                 Real const& R_, Real const& L_, Real const& K_, Real const& iS, Integer tl,
+                 Boolean isSize) const;
     void toStream(TKmfData& St) const override;
     void fromStream(TKmfData& St) override;
 };
