@@ -4,8 +4,6 @@
 
 #include "MathDetail2.h"
 
-#include <cmath>
-
 #include "ContDrawing.h"
 #include "Mathemat.h"
 
@@ -21,19 +19,13 @@ constexpr Real CollarChamfer = 3.0;
 // The background group is drawn this far off the view, so the view's objects are picked first.
 constexpr Real GroupShift = 0.001;
 
-// Half the width of a flat face seen from the side: the flats lie x75/2 from the axis.
-Real FlatHalfWidth(Real r74, Real x75)
-{
-    return std::sqrt(std::abs(r74 * r74 - x75 * x75 / 4));
-}
-
 } // namespace
 
 void TMTail::dr2D_V1(R mx, R my, R ma, R ms, R r74, R x90, R x89, R x88, R r61, R r62, R r30, R x76, R x74,
                      R x75, R y3, R y4, R r98, R r97, Integer tl, Boolean isSize) const
 {
     TModeler3D& m = M2();
-    const Real e = x74 - x76, h = FlatHalfWidth(r74, x75);
+    const Real e = x74 - x76, h = HalfChord(r74, x75 / 2);
     const Integer t = tl % 10, d = tl / 10;
     const bool view = t != 0;
     const Real apex = x74 - (y3 + 2 * Zn(y3));

@@ -3,25 +3,16 @@
 
 #include "MathDetail2.h"
 
-#include <cmath>
-
 #include "ContDrawing.h"
 #include "Mathemat.h"
 #include "TDemStr.h"
 
 namespace {
 
-// tan 30 degrees: the drill points are 120-degree cones.
-constexpr Real t30 = 0.5773502691896257;
 // The collar's chamfer, seen from the end, leaves a circle this much inside the collar.
 constexpr Real CollarChamfer = 1.5;
 // The flats lie this much inside the body radius.
 constexpr Real FlatDepth = 1.5;
-
-Real HalfChord(Real r, Real halfWidth)
-{
-    return std::sqrt(std::abs(r * r - halfWidth * halfWidth));
-}
 
 } // namespace
 
@@ -59,7 +50,7 @@ void TMTail::dr2D_Hvostovyk_Vo(R mx, R my, R ma, R ms, R r74, R, R, R, R, R, R, 
 void TMTail::dr2D_EjectorRod_V1(R mx, R my, R ma, R mm, R r, R r1, R l1, R l2, R, R, R L, Integer tl,
                                 Boolean) const
 {
-    const Real t = (r1 - 1) * t30, a1 = l1 + 5 + t;
+    const Real t = (r1 - 1) * TanDrillPoint, a1 = l1 + 5 + t;
     drMtr(mx, my, ma, mm);
     TContDrawing C(M2());
     TContDrawing::TNode* second =

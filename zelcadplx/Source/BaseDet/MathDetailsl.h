@@ -71,6 +71,11 @@ Real TablePar(Integer type, Integer row, Integer c);
 
 // Colour and optical values every component part gets.
 void ColorComponent(TModeler3D& M);
+// tan 30 degrees: drill points end in 120-degree cones.
+constexpr Real TanDrillPoint = 0.5773502691896257;
+// Half the chord at distance d from the centre of a circle of radius r; the absolute value
+// keeps it real (and meaningless) when d exceeds r.
+Real HalfChord(Real r, Real d);
 
 // The toolbox of parametric drawings. A routine draws at (mx, my) turned by ma degrees and
 // scaled by ms, x along the part's axis and y radial; tl's units digit 0 draws the closed

@@ -5,13 +5,6 @@
 
 #include "ContDrawing.h"
 
-namespace {
-
-// tan 30 degrees: the socket's drill point is a 120-degree cone.
-constexpr Real t30 = 0.5773502691896257;
-
-} // namespace
-
 void TSetScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& sR,
                         Real const& R_, Real const& L_, Real const& K_, Real const& iS, Integer tl,
                         Boolean) const
@@ -21,7 +14,7 @@ void TSetScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real con
     drLine(-3, 0, L_ + 3, 0, 3);
     TContDrawing C(M2());
     C.Make(K_, 0,
-           dP(K_ - s * t30, s,
+           dP(K_ - s * TanDrillPoint, s,
               dPx(0, s,
                   dP(0, R_,
                      dP(K_ - R_ + sR, R_,
@@ -38,7 +31,7 @@ void TSetScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real con
 void TCommonGeometry::dr2D_HexagonSocketSetScrew_V1(R mx, R my, R ma, R mm, R r, R iS, R sl, R L, Integer tl,
                                                     Boolean) const
 {
-    const Real s = iS / 2, x0 = s * (1 + t30);
+    const Real s = iS / 2, x0 = s * (1 + TanDrillPoint);
     drMtr(mx, my, ma, mm);
     drLine(-3, 0, L + 3, 0, 3);
     TContDrawing C(M2());
