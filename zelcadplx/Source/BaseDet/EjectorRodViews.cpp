@@ -127,7 +127,10 @@ void TMTail::dr3D(const Integer) const
     if (Code == 0 && AbsZn(R61) != 0) {
         drPlaneEskis(tvapi::o3d_planeYOZ, -Radius, 0.0, "");
         drCircle(ThreadLen - Len + X88, 0, R61, 1);
-        drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * Radius, 0.0);
+        // The hole's plane touches the rod with the rod ahead of it, the flats' plane lies on
+        // the collar's end face with the collar behind it: the hole is cut along the normal, the
+        // flats against it (the other way each cut would take nothing).
+        drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
     }
     drPlaneEskis(tvapi::o3d_planeXOY, Len - ThreadLen, 0.0, "");
     drMtr(0, 0, 0, 1.0);
@@ -135,7 +138,7 @@ void TMTail::dr3D(const Integer) const
     drRectAngle(-CollarRadius, -h, -w, h, 1);
     drRectAngle(w, -h, CollarRadius, h, 1);
     drDeleteMtr();
-    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, X89, 0.0);
+    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, X89, 0.0);
     ColorComponent(M2());
     drClose3D(true, Quor::TSectionSpc(0));
 }
