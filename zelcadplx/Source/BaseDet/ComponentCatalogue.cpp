@@ -272,6 +272,78 @@ void BuildLocatingSleeve(TModeler3D& M, TDcDetail Id, Integer Size)
     s.dr2D();
 }
 
+// The part of detail Id revolved from the half profile that Draw puts into its sketch.
+template <class F> void RevolvedPart(TModeler3D& M, TDcDetail Id, F Draw)
+{
+    if (!M.drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    Draw();
+    M.drBaseRotate(0, 360.0);
+    ColorComponent(M);
+    M.drClose3D(true, Quor::TSectionSpc(0));
+}
+
+void BuildEjectorPlug(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Radius, Len, ConeLen, CollarHeight, CollarRadius, ECRadius, EC2Radius, EC2Len.
+    static const Real sizes[][8] = {
+        {8, 25, 4, 4, 11, 4, 5, 16}, {10, 30, 5, 5, 13, 6, 7, 20}, {12.5, 40, 6, 6, 16, 8, 9, 28}};
+    const Real* s = sizes[Size];
+    TEjectorPlug p(Id, &M, TConstruktor::Empty());
+    p.Radius = s[0], p.Len = s[1], p.ConeLen = s[2], p.CollarHeight = s[3], p.CollarRadius = s[4];
+    p.ECRadius = s[5], p.EC2Radius = s[6], p.EC2Len = s[7];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
+// Two rods of their own design, then a catalogue rod (Code not 0).
+void BuildEjectorRod(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Radius, Len, ThreadLen, ThreadRadius, ThreadStep, CollarRadius, R61, X88, X89, X90, R97, R98,
+    // Y3, Y4.
+    static const Real sizes[][14] = {{10, 80, 20, 8, 1.5, 12, 3, 10, 16, 20, 4, 2.5, 12, 4},
+                                     {12.5, 100, 25, 10, 1.5, 15, 4, 12, 20, 25, 5, 3.4, 15, 5},
+                                     {8, 60, 12, 3, 0.5, 7, 0, 0, 10, 12, 0, 0, 0, 0}};
+    const Real* s = sizes[Size];
+    TMTail t(Id, &M, TConstruktor::Empty());
+    t.Radius = s[0], t.Len = s[1], t.ThreadLen = s[2], t.ThreadRadius = s[3], t.ThreadStep = s[4];
+    t.CollarRadius = s[5], t.R61 = s[6], t.X88 = s[7], t.X89 = s[8], t.X90 = s[9], t.R97 = s[10];
+    t.R98 = s[11], t.Y3 = s[12], t.Y4 = s[13];
+    t.Code = Size == 2 ? 1 : 0;
+    t.Design = true;
+    t.dr3D(0);
+    t.dr2D();
+}
+
+// The pin has no documents of its own: its profile is revolved and drawn on a sheet.
+void BuildEjectorPin(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][5] = {
+        {2, 4, 4, 0.3, 80}, {3, 5, 5, 0.5, 100}, {4, 6, 6, 0.5, 125}}; // d D k R Len
+    TEjectorPin p(Id, &M, TConstruktor::Empty());
+    p.d = sizes[Size][0], p.D = sizes[Size][1], p.k = sizes[Size][2], p.R = sizes[Size][3];
+    p.Len = sizes[Size][4];
+    RevolvedPart(M, Id, [&] { p.dr2D_V1(0, 0, 0, 1.0, p.d, p.D, p.k, p.R, p.Len, 0, false); });
+    ToolboxSheet(M, Id,
+                 [&](TCommonGeometry&) { p.dr2D_V1(0, 0, 0, 1.0, p.d, p.D, p.k, p.R, p.Len, 1, true); });
+}
+
+// The headless set screw as the part: its sketch's lower half is thin lines, so only the upper
+// half revolves (the record's screw draws both halves closed). The sheet shows both screws.
+void BuildSetScrew(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const Real sizes[][5] = {{3, 4.5, 12, 4, 3}, {4, 6, 16, 5, 4}, {5, 7.5, 20, 6, 5}}; // r R L K S
+    const Real* s = sizes[Size];
+    TSetScrew w(Id, &M, TConstruktor::Empty());
+    w.r = s[0], w.R = s[1], w.L = s[2], w.K = s[3], w.S = s[4];
+    const TCommonGeometry G(M);
+    RevolvedPart(M, Id, [&] { G.dr2D_HexagonSocketSetScrew_V1(0, 0, 0, 1.0, w.r, w.S, 1.0, w.L, 0, false); });
+    ToolboxSheet(M, Id, [&](TCommonGeometry& T) {
+        w.dr2D_V1(0, 0, 0, 1.0, w.r, w.R, w.L, w.K, w.S, 1, false);
+        T.dr2D_HexagonSocketSetScrew_V1(0, -4 * w.r, 0, 1.0, w.r, w.S, 1.0, w.L, 1, false);
+    });
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -292,6 +364,10 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"tubedowel", "Штифт трубчатый", Steel45, 3, true, BuildTubeDowel},
     {"leaderpin", "Колонка направляющая", SteelU8A, 3, true, BuildLeaderPin},
     {"sleeve", "Втулка центрирующая", Steel45, 3, true, BuildLocatingSleeve},
+    {"ejectorplug", "Пробка выталкивателя", Steel45, 3, true, BuildEjectorPlug},
+    {"ejectorrod", "Хвостовик выталкивателя", Steel45, 3, true, BuildEjectorRod},
+    {"ejectorpin", "Толкатель", SteelU8A, 3, true, BuildEjectorPin},
+    {"setscrew", "Винт установочный", Steel45, 3, true, BuildSetScrew},
 };
 
 } // namespace

@@ -79,8 +79,39 @@ public:
     Real R61 = 0.0, X88 = 0.0, X89 = 0.0, X90 = 0.0, R97 = 0.0, R98 = 0.0, Y3 = 0.0, Y4 = 0.0;
 
     TMTail(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+
+    using R = Real const&;
+    // Side view of the rod of its own design: x = 0 where the thread starts, the threaded end
+    // at x74, the collar end at x74 - x76. tl's tens digit 1, 2 or 3 first lays the outline in a
+    // temporary group and draws the upper, the lower or (any other digit) both halves; ThreadStep
+    // names the thread.
+    void dr2D_V1(R mx, R my, R ma, R ms, R r74, R x90, R x89, R x88, R r61, R r62, R r30, R x76, R x74, R x75,
+                 R y3, R y4, R r98, R r97, Integer tl, Boolean isSize) const;
+    // End view from the collar end: the collar, its flats x75 apart and the cross hole.
+    void dr2D_V2(R mx, R my, R ma, R ms, R r74, R x90, R x89, R x88, R r61, R r62, R r30, R x76, R x74, R x75,
+                 R y3, R y4, R r98, R r97, Integer tl, Boolean isSize) const;
+    // The two segments of the collar that the flats remove; reads r74 and x75.
+    void dr2D_Hvostovyk_Vo(R mx, R my, R ma, R ms, R r74, R x90, R x89, R x88, R r61, R r62, R r30, R x76,
+                           R x74, R x75) const;
+    // Catalogue rod of radius r and length L with a tapped hole of major radius r1 in each end,
+    // l1 deep at x = 0 and l2 deep at x = L; s and l3 are not read; isSize is not used.
+    void dr2D_EjectorRod_V1(R mx, R my, R ma, R mm, R r, R r1, R l1, R l2, R l3, R s, R L, Integer tl,
+                            Boolean isSize) const;
+    // The catalogue rod's two strips beyond its flats s apart, ending l3 before x = L.
+    void dr2D_EjectorRod_V3(R mx, R my, R ma, R mm, R r, R r1, R l1, R l2, R l3, R s, R L, Integer tl,
+                            Boolean isSize) const;
+    // Code 0 is the rod of its own design, any other Code the catalogue rod.
+    void dr2D() const override;
+    // The rod in the current drawing, while its detail is present; tl is not used.
+    void dr2D_VZ(R mx, R my, R ma, R ms, Integer tl) const;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
+
+private:
+    // The two drawings with the record's sizes: A for Code 0, B for the catalogue rod.
+    void DrawOwn(Real mx, Real my, Real ma, Real ms, Integer tl, Boolean isSize, Boolean EndView) const;
+    void DrawCatalogue(Real mx, Real my, Real ma, Real ms, Real s, Integer tl, Boolean isSize) const;
 };
 
 // Ejector plug.
@@ -90,6 +121,14 @@ public:
          EC2Radius = 0.0, EC2Len = 0.0;
 
     TEjectorPlug(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+
+    // Half section, collar face at x = 0: collar r70 over x27, relief groove, body r22 to x59,
+    // a seat x9 long opening 1 degree from r66 at the end face, bores r71 and r68 (this one x68
+    // from the collar face). View mode draws both halves hatched; sketch mode one closed ring.
+    void dr2D_V1(Real mx, Real my, Real ma, Real ms, Real r70, Real r68, Real r71, Real r66, Real r22,
+                 Real x68, Real x9, Real x27, Real x59, Integer tl, Boolean isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -211,6 +250,12 @@ public:
     Real d = 0.0, D = 0.0, k = 0.0, R = 0.0, Len = 0.0;
 
     TEjectorPin(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+
+    // Radii d (shank) and D (head), head k thick, fillet R under it, length L; the placement
+    // origin lies on the head's underside, the head face k before it.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Real const& d_,
+                 Real const& D_, Real const& k_, Real const& R_, Real const& L, Integer tl,
+                 Boolean isSize) const;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
