@@ -8,6 +8,7 @@
 #include "Clamper.h"
 #include "DistanceScrew.h"
 #include "Fitting.h"
+#include "MathDetail2.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
 
@@ -178,6 +179,21 @@ void BuildSafetySupport(TModeler3D& M, TDcDetail Id, Integer Size)
     p.dr2D();
 }
 
+void BuildSprueBushing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Seat radius, orifice, collar, fit above the collar, shank, length, collar height, seat depth.
+    static const Real sizes[][8] = {{12, 2, 25, 12.5, 45, 60, 8, 5},
+                                    {16, 2.5, 30.5, 15, 60, 80, 10, 5},
+                                    {20, 3, 35, 18, 100, 125, 12, 6}};
+    const Real* s = sizes[Size];
+    TInjectPlug p(Id, &M, TConstruktor::Empty());
+    p.SphereRadius = s[0], p.TPARadius = s[1], p.CollarRadius = s[2], p.BFitRadius = s[3], p.FitLen = s[4];
+    p.Len = s[5], p.CollarHeight = s[6], p.SphereLen = s[7];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -192,6 +208,7 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"clamp", "Прихват призматический", Steel45, 1, true, BuildClamp},
     {"fitting", "Штуцер", Steel45, 1, true, BuildFitting},
     {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
+    {"sprue", "Втулка литниковая", SteelU8A, 3, true, BuildSprueBushing},
 };
 
 } // namespace

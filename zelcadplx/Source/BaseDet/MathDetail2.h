@@ -113,6 +113,15 @@ public:
          BFitRadius = 0.0, TPARadius = 0.0, CollarHeight = 0.0, CollarRadius = 0.0;
 
     TInjectPlug(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // Section with the top face (the nozzle's seat, radius r73, depth x71, orifice r57) at
+    // local x = 0 and the parting-plane end at -x70; (mx, my) is the centre of the collar's
+    // lower face (collar r56 over x3, shank x69 long, fit r5 above the collar). A is the
+    // channel's included angle in degrees. tl 0 draws the closed upper half of a revolve,
+    // tl 1 the hatched section; tens 1 or 2 one half only.
+    void dr2D_V1(double mx, double my, double ma, double mm, double r73, double r57, double r56, double r5,
+                 double x69, double x70, double x3, double x71, int tl, bool isSize, double A) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
