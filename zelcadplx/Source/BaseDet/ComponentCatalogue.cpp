@@ -194,6 +194,18 @@ void BuildSprueBushing(TModeler3D& M, TDcDetail Id, Integer Size)
     p.dr2D();
 }
 
+void BuildGuidePillar(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Working radius, end radius, end length, length, working length.
+    static const Real sizes[][5] = {{12, 10, 10, 100, 80}, {16, 12, 15, 140, 110}, {20, 16, 20, 180, 140}};
+    const Real* s = sizes[Size];
+    TDirectColumn c(Id, &M, TConstruktor::Empty());
+    c.Radius = s[0], c.TailRadius = s[1], c.TailLen = s[2], c.Len = s[3], c.SupportLen = s[4];
+    c.Design = true;
+    c.dr3D(0);
+    c.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -209,6 +221,7 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"fitting", "Штуцер", Steel45, 1, true, BuildFitting},
     {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
     {"sprue", "Втулка литниковая", SteelU8A, 3, true, BuildSprueBushing},
+    {"pillar", "Колонка направляющая", SteelU8A, 3, true, BuildGuidePillar},
 };
 
 } // namespace

@@ -46,6 +46,19 @@ public:
     Real Radius = 0.0, TailRadius = 0.0, TailLen = 0.0, Len = 0.0, SupportLen = 0.0;
 
     TDirectColumn(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // The pillar as its record gives it (Code 0), without dimensions whatever isSize says; a
+    // pillar from the outside maker's catalogue (Code not 0) takes the leader pin's profile.
+    // Nothing while the control model holds no detail Id.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
+                 Boolean isSize) const;
+    // The pillar's own profile: the working part r63 from x = 0 to x56, the right end r19 up to
+    // its face at x79 and, when x80 > x79, a left end r19 down to x79 - x80; 1.6 chamfers on
+    // the end faces and a 3 x 0.3 relief groove at each shoulder. Nothing while the control
+    // model holds no detail Id.
+    void dr2D_KolonkaMehSt_V1(double mx, double my, double ma, double mm, double r63, double r19, double x80,
+                              double x79, double x56, int tl, bool isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
