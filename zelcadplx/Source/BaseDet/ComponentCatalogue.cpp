@@ -3,7 +3,9 @@
 
 #include "ComponentCatalogue.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "Clamper.h"
 #include "DistanceScrew.h"
@@ -206,6 +208,43 @@ void BuildGuidePillar(TModeler3D& M, TDcDetail Id, Integer Size)
     c.dr2D();
 }
 
+// The ring and its plate are two details of one record; each entry makes one of them and
+// names no detail (-1) for the other, which is then not made.
+constexpr TDcDetail NoDetail = -1;
+
+void BuildLocating(TModeler3D& M, TDcDetail Ring, TDcDetail Plate, Integer Size)
+{
+    // Thickness, radius, spigot radius and height, bore, bolt circle, pin radius, bolt, head
+    // radius and depth, the bolts' count, the column tails' circle and radius.
+    static const Real sizes[][13] = {{15, 50, 35, 5, 18, 42, 3, 3, 5.5, 6.5, 4, 25, 4},
+                                     {20, 60, 60, 0, 20, 50, 4, 4, 7, 8.5, 3, 30, 5},
+                                     {20, 75, 50, 8, 25, 62, 5, 5, 8.5, 10, 5, 35, 6}};
+    const Real* s = sizes[Size];
+    TColumnTail tails(NoDetail, &M, TConstruktor::Empty());
+    tails.PlaceRadius = s[11], tails.Radius = s[12], tails.Count = 4;
+    const Real angles[] = {0, 30, 120, 210, 300};
+    std::copy(std::begin(angles), std::end(angles), tails.Angle);
+    TLocatingRing r(Ring, Plate, &M, nullptr, &tails);
+    r.Thickness = s[0], r.Radius = s[1], r.BaseRadius = s[2], r.BaseThickness = s[3], r.InRadius = s[4];
+    r.FixRadius = s[5], r.PinRadius = s[6], r.FixBoltRadius = s[7], r.FixBoltHeadRadius = s[8];
+    r.FixBoltHeadLen = s[9], r.CountFix = Integer(s[10]);
+    for (Integer i = 0; i < r.CountFix; ++i)
+        r.FixAngle[i] = 45 + 360.0 / r.CountFix * i;
+    r.Design = true;
+    r.dr3D(0);
+    r.dr2D();
+}
+
+void BuildLocatingRing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    BuildLocating(M, Id, NoDetail, Size);
+}
+
+void BuildLocatingPlate(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    BuildLocating(M, NoDetail, Id, Size);
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -222,6 +261,8 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"support", "Опора предохранительная", Steel45, 3, true, BuildSafetySupport},
     {"sprue", "Втулка литниковая", SteelU8A, 3, true, BuildSprueBushing},
     {"pillar", "Колонка направляющая", SteelU8A, 3, true, BuildGuidePillar},
+    {"locring", "Кольцо установочное", Steel45, 3, true, BuildLocatingRing},
+    {"locplate", "Плита кольца установочного", Steel45, 3, true, BuildLocatingPlate},
 };
 
 } // namespace

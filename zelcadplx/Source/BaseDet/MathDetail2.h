@@ -197,6 +197,29 @@ public:
 
     TLocatingRing(TDcDetail iId, TDcDetail iId2, TModeler3D* M, TConstruktor* C, TColumnTail* Tail);
     void Show(TGImage& Image, const TColor& Color) const override;
+    // Section with x along the axis from the spigot face (x = 0) to the nozzle side (x = T), y
+    // radial: outer radius RTpa, spigot RBase over sh, bore iR, cylindrical for t and then
+    // flared at a degrees (90: straight), bolts on the circle r10 in clearance holes r52 with
+    // counterbores r53 x66 deep from the nozzle side. tl 0 gives the upper half for a revolve;
+    // tens 1, 2 or 3 hatch the upper, lower or both halves with a bolt hole cut out of each.
+    // r8 is not drawn.
+    void dr2D_LocatingRing_V1(const double& mx, const double& my, const double& ma, const double& mm,
+                              const double& RBase, const double& RTpa, const double& iR, const double& t,
+                              const double& a, const double& sh, const double& T, const double& r10,
+                              const double& r52, const double& r53, const double& r8, const double& x66,
+                              int tl, bool isSize) const;
+    // Plan view of detail Det: the ring with its bore (Id), or the plate without it but with the
+    // column tails' four holes (any other Det). Nothing without a column tail companion.
+    void dr2D_V2(const double& mx, const double& my, const double& ma, const double& mm, int Det, int tl,
+                 bool isSize) const;
+    // Sketch contours of detail Det's part: nCont 1 the plate's revolve profile, 2 the through
+    // holes in plan, 3 the counterbores in plan. The through holes need the companion.
+    void dr2D_Vo(const double& mx, const double& my, const double& ma, const double& ms, int Det,
+                 int nCont) const;
+    // A sheet and a part for the ring (Id), then for the plate (Id2); a refused one does not
+    // stop the other.
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
