@@ -113,6 +113,15 @@ TEST_F(TLocatingRingTest, EachHalfIsHatchedWithItsBoltHoleCutOut)
     EXPECT_EQ(hatchedSides(), (std::vector<int>{1, -1}));
     EXPECT_EQ(M.ArgsOf("drHatch"), (std::vector<TArgs>{{"0", "45", "3"}, {"0", "45", "3"}}));
     EXPECT_EQ(M.CountOf("drMacro2D"), 2u); // a bolt hole in each half
+    // Behind a spigot the bolt holes (drawn, then cut from the hatch) start at its step, 4 from
+    // the face.
+    std::vector<TArgs> holes;
+    for (const TArgs& a : M.ArgsOf("drMtr"))
+        if (a[0] == "4") holes.push_back(a);
+    EXPECT_EQ(
+        holes,
+        (std::vector<TArgs>{
+            {"4", "42", "0", "1"}, {"4", "42", "0", "1"}, {"4", "-42", "0", "1"}, {"4", "-42", "0", "1"}}));
     for (const auto& [tl, sides] :
          std::vector<std::pair<int, std::vector<int>>>{{11, {1}}, {21, {-1}}, {1, {}}}) {
         SCOPED_TRACE(tl);
@@ -254,11 +263,21 @@ TEST_F(TLocatingRingTest, TwoSheetsAndTwoParts)
         plans += a == TArgs{"120", "0", "0", "1"};
     EXPECT_EQ(plans, 2u);
     EXPECT_TRUE(HasLine(M, {"13", "50", "4", "50"})); // the spigot drawn 1 shorter
+    EXPECT_EQ(M.ArgsOf("drDimApc")[1], (TArgs{"-45", "0", "30", "0", "\"\"", "1", "18"}));
     const auto lines = M.ArgsOf("drStringObj");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0][0], recording::QuotedUtf8(TString("1.") + TDemStr[29]));
     EXPECT_EQ(lines[1][0], recording::QuotedUtf8(TString("2.") + TDemStr[34]));
     EXPECT_EQ(lines[2][0], recording::QuotedUtf8(TDemStr[29]));
+
+    // A plain ring keeps its bore straight: no flare and no flare angle.
+    Ring.BaseRadius = 50;
+    M.ClearJournal();
+    Ring.dr2D();
+    EXPECT_TRUE(HasLine(M, {"0", "18", "15", "18"}));
+    for (const TArgs& a : M.ArgsOf("drDimApc"))
+        EXPECT_NE(a[0], "-45");
+    Ring.BaseRadius = 35;
 
     M.ClearJournal();
     Ring.dr3D(0);
