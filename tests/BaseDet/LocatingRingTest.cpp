@@ -304,3 +304,46 @@ TEST_F(TLocatingRingTest, TwoSheetsAndTwoParts)
 }
 
 } // namespace
+
+namespace {
+
+using TLocatingRingPartTest = TComponentHostFixture;
+
+// The ring and its plate as their sketches give them: the revolved outlines less the holes cut
+// through from the nozzle side and the counterbores.
+TEST_F(TLocatingRingPartTest, PartsAreTheRevolvedOutlinesLessTheirHoles)
+{
+    // The holes are sketched on XOY and cut along +Z into the ring revolved on YOZ, whose axis
+    // the host's sketch there runs along -Z.
+    if (tvhost::BasePlaneFrame(tvapi::o3d_planeYOZ).Direction({1, 0, 0})[2] > -0.5)
+        GTEST_SKIP() << "the stand-in's YOZ sketch axes differ from the host's";
+    const TDcDetail ringId = Present("locring"), plateId = Present("locplate");
+    TColumnTail tails(0, &drApi::MA, TConstruktor::Empty());
+    TLocatingRing ring(ringId, plateId, &drApi::MA, nullptr, &tails);
+    Fill(ring, tails);
+    ring.dr3D(0);
+    const double T = 15, R = 50, B = 35, sh = 5, Ri = 18, bolt = 3.5, head = 5.5, depth = 6.5;
+    const double bolts = 4 * pi * bolt * bolt * (T - sh),
+                 counterbores = 4 * pi * (head * head - bolt * bolt) * depth;
+
+    const std::vector<tvhost::TShape> ringSolids = Shapes(ringId);
+    ASSERT_EQ(ringSolids.size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(ringSolids[0]));
+    // The bore flares at 45 degrees over the whole thickness; the step's fillet adds a ring.
+    const double outline =
+        shapes::RevolvedVolume({{0, Ri}, {T, Ri + T}, {T, R - 1}, {T - 2, R}, {sh, R}, {sh, B}, {0, B}});
+    const double fillet = shapes::SpandrelRing(0.5, B + shapes::SpandrelOffset(0.5));
+    EXPECT_NEAR(tvhost::Volume(ringSolids[0]), outline + fillet - bolts - counterbores, 0.05);
+
+    const std::vector<tvhost::TShape> plateSolids = Shapes(plateId);
+    ASSERT_EQ(plateSolids.size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(plateSolids[0]));
+    const double disc =
+        shapes::RevolvedVolume({{0, 0}, {0, R - 2}, {2, R}, {T - 3, R}, {T, R - std::sqrt(3.0)}, {T, 0}});
+    // The plate's counterbores are cut from its nozzle side, as the ring's.
+    const double columns = 4 * pi * 4.5 * 4.5 * T;
+    EXPECT_NEAR(tvhost::Volume(plateSolids[0]), disc - 4 * pi * bolt * bolt * T - counterbores - columns,
+                0.05);
+}
+
+} // namespace
