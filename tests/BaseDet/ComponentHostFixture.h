@@ -50,6 +50,13 @@ protected:
         Kept = Host().App().Documents().OpenFile(Wide(file), false);
         return dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
     }
+    // Detail id's saved sheet, kept open until the next call or the end of the test; null when
+    // it does not open as a drawing.
+    tvhost::THostDocument2D* Sheet(TDcDetail id)
+    {
+        Kept = Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
+        return dynamic_cast<tvhost::THostDocument2D*>(Kept.Get());
+    }
     // Every body of detail id's part where it is; empty when the part cannot be opened.
     std::vector<tvhost::TShape> Shapes(TDcDetail id, Integer suffix = 0)
     {

@@ -202,8 +202,7 @@ TEST_F(TInjectPlugPartTest, PartIsTheHollowSectionRevolvedAndTheSheetReopens)
     Kept.Reset();
 
     p.dr2D();
-    Kept = Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-    auto* sheet = dynamic_cast<tvhost::THostDocument2D*>(Kept.Get());
+    tvhost::THostDocument2D* sheet = Sheet(id);
     ASSERT_NE(sheet, nullptr);
     const shapes::TSheetSummary summary = shapes::Summary(*sheet);
     EXPECT_EQ(summary.Dimensions, 12); // four lengths, four diameters, three radii, the cone's angle
