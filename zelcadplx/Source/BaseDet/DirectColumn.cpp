@@ -21,11 +21,6 @@ constexpr Real GrooveRadius = 0.25;
 // The record's tail lengths describe a pillar with equal ends when they add up within this.
 constexpr Real EqualEndsSlack = 1.0;
 
-void Rough(TModeler3D& m, Real x, Real y, Real angle, const char* text)
-{
-    m.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
-}
-
 } // namespace
 
 void TDirectColumn::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
@@ -74,11 +69,11 @@ void TDirectColumn::dr2D_KolonkaMehSt_V1(double mx, double my, double ma, double
         m.drDimVL(2 * r19, 15, TMathDef::Round(r63 - r19) + 2, x79 - f, -r19, x79 - f, r19, "&02", "k6", "");
         m.drDimVL(2 * r63, TMathDef::Round(x79 - x56) + 27, TMathDef::Round(r63 - r19) + 1, x56, -r63, x56,
                   r63, "&02", "f7", "");
-        if (s > 0) Rough(m, X0 - 17, r19, 90, "0,8");
-        Rough(m, 25, r63, 90, "0,4");
-        Rough(m, x79 + 7, r19, 90, "0,8");
-        Rough(m, 0, -15 - r63, 180, "1,6");
-        Rough(m, x56, -5 - r63, 0, "1,6");
+        if (s > 0) RoughMark(m, X0 - 17, r19, 90, "0,8");
+        RoughMark(m, 25, r63, 90, "0,4");
+        RoughMark(m, x79 + 7, r19, 90, "0,8");
+        RoughMark(m, 0, -15 - r63, 180, "1,6");
+        RoughMark(m, x56, -5 - r63, 0, "1,6");
     }
     drDeleteMtr();
 }

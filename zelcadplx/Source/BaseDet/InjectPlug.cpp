@@ -39,11 +39,6 @@ struct TSprue {
     }
 };
 
-void Rough(TModeler3D& m, Real x, Real y, Real angle, const char* text)
-{
-    m.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
-}
-
 } // namespace
 
 void TInjectPlug::dr2D_V1(double mx, double my, double ma, double mm, double r73, double r57, double r56,
@@ -86,17 +81,17 @@ void TInjectPlug::dr2D_V1(double mx, double my, double ma, double mm, double r73
         m.drDimHL(S, -32, 1, -S, 0, 0, -Rf, "", "H14", "");
         m.drDimHL(L, -44, 1, -L, -s.Rs, 0, -Rf, "", "h8", "");
         m.drDimHL(F, 22, 1, -L, s.Rs, F - L, Rc, "", "f9", "");
-        Rough(m, -L, Rc + 4, 180, "0,2");
+        RoughMark(m, -L, Rc + 4, 180, "0,2");
         m.drDimHL(H, 45, 1, F - L + H, Rc, F - L, Rc, "", "h6", "");
-        Rough(m, F - L, Rc + 28, 180, "1,6");
-        Rough(m, F - L + H, Rc + 40, 0, "1,6");
+        RoughMark(m, F - L, Rc + 28, 180, "1,6");
+        RoughMark(m, F - L + H, Rc + 40, 0, "1,6");
         m.drDimVL2(2 * t, 32, TMathDef::Round(Rf - t) + 1, -S, -t, -S, t, "&02", "H11", "");
         m.drDimVL2(2 * Rf, 44, 1, 0, -Rf, 0, Rf, "&02", "f9", "");
         m.drDimVL2(2 * s.Rs, -30, TMathDef::Round(Rc - s.Rs) + 10, -L, -s.Rs, -L, s.Rs, "&02", "n6", "");
         m.drDimVL2(2 * Rc, -42 - F, 1, F - L, -Rc, F - L, Rc, "&02", "h14", "");
-        Rough(m, -33 - L, Rc, 90, "6,3");
+        RoughMark(m, -33 - L, Rc, 90, "6,3");
         m.drDimRpp(SR, 1, -S, t, 10, Rf + 15, 1, "R", "", "&03~0,2 сфера");
-        Rough(m, 10, Rf + 15, AngleLine(-S, t, 10, Rf + 15) + 90, "0,2");
+        RoughMark(m, 10, Rf + 15, AngleLine(-S, t, 10, Rf + 15) + 90, "0,2");
         m.drDimRpp(ExitFillet, 1, 0.5 - L, -(L - F) * std::sin(A * TMathDef::DEGRAD) - t - 0.5, 10 - L,
                    -10 - Rc, 1, "R", "", "");
         m.drDimRpp(CollarFillet, -1, F - L - 1, s.Rs + 1, F - L - 2, Rc + 2, 1, "R", "", "*");

@@ -37,11 +37,6 @@ const TColumnTail* Tails(const TDetail& D)
     return dynamic_cast<const TColumnTail*>(D.Complement);
 }
 
-void Rough(TModeler3D& m, Real x, Real y, Real angle, const char* text)
-{
-    m.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
-}
-
 } // namespace
 
 void TLocatingRing::dr2D_LocatingRing_V1(const double& mx, const double& my, const double& ma,
@@ -91,11 +86,11 @@ void TLocatingRing::dr2D_LocatingRing_V1(const double& mx, const double& my, con
         m.drDimVL(2 * r53, 12, 1, T, r10 - r53, T, r53 + r10, "&02", "H14", "");
         m.drDimApc(-30, 0, 15, 0, "", T - 2, -R);
         if (AbsZn(t) != 0) m.drDimApc(-a, 0, 30, 0, "", t, Ri);
-        Rough(m, -20, R, 90, "0,8");
-        Rough(m, T + 15, R, 90, "0,8");
-        Rough(m, 0, -R / 2, 180, "0,8");
-        Rough(m, T, -R / 2, 0, "1,6");
-        Rough(m, T - x66, R + 17, 0, "1,6");
+        RoughMark(m, -20, R, 90, "0,8");
+        RoughMark(m, T + 15, R, 90, "0,8");
+        RoughMark(m, 0, -R / 2, 180, "0,8");
+        RoughMark(m, T, -R / 2, 0, "1,6");
+        RoughMark(m, T - x66, R + 17, 0, "1,6");
     }
     drDeleteMtr();
 }
@@ -148,7 +143,7 @@ void TLocatingRing::dr2D_V2(const double& mx, const double& my, const double& ma
             if (PinAngle != tails->Angle[1]) m.drDimApc(-PinAngle, 0, R + 10, FixRadius, "", 0, 0);
             const TPoint2D p = Polar(FixRadius, PinAngle + 180);
             m.drDimD(2 * PinRadius, "", -90, Integer(R - FixRadius + 20), -1, p.x, p.y, 2, "&02", "H7", "");
-            Rough(m, p.x, p.y - 20 - R + FixRadius, -90, "0,8");
+            RoughMark(m, p.x, p.y - 20 - R + FixRadius, -90, "0,8");
         }
         // Pins locate the ring to a hundredth; bolts alone to a tenth.
         m.drDimD(2 * FixRadius, "", 80, Integer(R - FixRadius + 10), 1, 0, 0, 1, "&02", "",

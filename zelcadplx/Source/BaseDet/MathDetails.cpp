@@ -129,6 +129,11 @@ void ColorComponent(TModeler3D& M)
     M.drColor3D(0x909090, 0.8, 0.6, 0.95, 0.95, 1.0, 0.8);
 }
 
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text)
+{
+    M.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
+}
+
 // ---- Requirement texts ------------------------------------------------------------------------
 
 [[gnu::init_priority(loadorder::Requirements)]] const TString TDemStr[CountDemStr] = {

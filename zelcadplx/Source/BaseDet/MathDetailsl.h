@@ -71,6 +71,8 @@ Real TablePar(Integer type, Integer row, Integer c);
 
 // Colour and optical values every component part gets.
 void ColorComponent(TModeler3D& M);
+// A roughness mark of sign type 0 at (x, y) turned by angle degrees, carrying only `text`.
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text);
 
 // The toolbox of parametric drawings. A routine draws at (mx, my) turned by ma degrees and
 // scaled by ms, x along the part's axis and y radial; tl's units digit 0 draws the closed
