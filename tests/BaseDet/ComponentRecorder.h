@@ -34,6 +34,10 @@ public:
     {
         Put("drDimVL1", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
     }
+    void drDimRpp(R Val, Integer Pt, R Xs, R Ys, R Xp, R Yp, Integer Ts, S S1, S S2, S S3) override
+    {
+        Put("drDimRpp", Val, Pt, Xs, Ys, Xp, Yp, Ts, S1, S2, S3);
+    }
     void drDimApc(R Val, R FBase, R Rr, R sRr, S s, R xc, R yc) override
     {
         Put("drDimApc", Val, FBase, Rr, sRr, s, xc, yc);

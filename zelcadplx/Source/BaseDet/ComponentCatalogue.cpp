@@ -13,6 +13,8 @@
 #include "MathDetail2.h"
 #include "MathDetailsl.h"
 #include "drModeler3D.h"
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -344,6 +346,70 @@ void BuildSetScrew(TModeler3D& M, TDcDetail Id, Integer Size)
     });
 }
 
+void BuildSprueBushing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Seat radius, orifice, collar, fit above the collar, shank, length, collar height, seat depth.
+    static const Real sizes[][8] = {{12, 2, 25, 12.5, 45, 60, 8, 5},
+                                    {16, 2.5, 30.5, 15, 60, 80, 10, 5},
+                                    {20, 3, 35, 18, 100, 125, 12, 6}};
+    const Real* s = sizes[Size];
+    TInjectPlug p(Id, &M, TConstruktor::Empty());
+    p.SphereRadius = s[0], p.TPARadius = s[1], p.CollarRadius = s[2], p.BFitRadius = s[3], p.FitLen = s[4];
+    p.Len = s[5], p.CollarHeight = s[6], p.SphereLen = s[7];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
+void BuildGuidePillar(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Working radius, end radius, end length, length, working length.
+    static const Real sizes[][5] = {{12, 10, 10, 100, 80}, {16, 12, 15, 140, 110}, {20, 16, 20, 180, 140}};
+    const Real* s = sizes[Size];
+    TDirectColumn c(Id, &M, TConstruktor::Empty());
+    c.Radius = s[0], c.TailRadius = s[1], c.TailLen = s[2], c.Len = s[3], c.SupportLen = s[4];
+    c.Design = true;
+    c.dr3D(0);
+    c.dr2D();
+}
+
+// The ring and its plate are two details of one record; each entry makes one of them and
+// names no detail (-1) for the other, which is then not made.
+constexpr TDcDetail NoDetail = -1;
+
+void BuildLocating(TModeler3D& M, TDcDetail Ring, TDcDetail Plate, Integer Size)
+{
+    // Thickness, radius, spigot radius and height, bore, bolt circle, pin radius, bolt, head
+    // radius and depth, the bolts' count, the column tails' circle and radius.
+    static const Real sizes[][13] = {{15, 50, 35, 5, 18, 42, 3, 3, 5.5, 6.5, 4, 25, 4},
+                                     {20, 60, 60, 0, 20, 50, 4, 4, 7, 8.5, 3, 30, 5},
+                                     {20, 75, 50, 8, 25, 62, 5, 5, 8.5, 10, 5, 35, 6}};
+    const Real* s = sizes[Size];
+    TColumnTail tails(NoDetail, &M, TConstruktor::Empty());
+    tails.PlaceRadius = s[11], tails.Radius = s[12], tails.Count = 4;
+    const Real angles[] = {0, 30, 120, 210, 300};
+    std::copy(std::begin(angles), std::end(angles), tails.Angle);
+    TLocatingRing r(Ring, Plate, &M, nullptr, &tails);
+    r.Thickness = s[0], r.Radius = s[1], r.BaseRadius = s[2], r.BaseThickness = s[3], r.InRadius = s[4];
+    r.FixRadius = s[5], r.PinRadius = s[6], r.FixBoltRadius = s[7], r.FixBoltHeadRadius = s[8];
+    r.FixBoltHeadLen = s[9], r.CountFix = Integer(s[10]);
+    for (Integer i = 0; i < r.CountFix; ++i)
+        r.FixAngle[i] = 45 + 360.0 / r.CountFix * i;
+    r.Design = true;
+    r.dr3D(0);
+    r.dr2D();
+}
+
+void BuildLocatingRing(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    BuildLocating(M, Id, NoDetail, Size);
+}
+
+void BuildLocatingPlate(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    BuildLocating(M, NoDetail, Id, Size);
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -368,6 +434,10 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"ejectorrod", "Хвостовик выталкивателя", Steel45, 3, true, BuildEjectorRod},
     {"ejectorpin", "Толкатель", SteelU8A, 3, true, BuildEjectorPin},
     {"setscrew", "Винт установочный", Steel45, 3, true, BuildSetScrew},
+    {"sprue", "Втулка литниковая", SteelU8A, 3, true, BuildSprueBushing},
+    {"pillar", "Колонка направляющая", SteelU8A, 3, true, BuildGuidePillar},
+    {"locring", "Кольцо установочное", Steel45, 3, true, BuildLocatingRing},
+    {"locplate", "Плита кольца установочного", Steel45, 3, true, BuildLocatingPlate},
 };
 
 } // namespace

@@ -57,6 +57,20 @@ public:
     Real Radius = 0.0, TailRadius = 0.0, TailLen = 0.0, Len = 0.0, SupportLen = 0.0;
 
     TDirectColumn(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // The pillar as its record gives it (Code 0), without dimensions whatever isSize says. A
+    // pillar from the outside maker's catalogue (Code not 0) takes the leader pin's profile,
+    // not drawn yet: nothing is drawn for it. Nothing while the control model holds no detail
+    // Id.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
+                 Boolean isSize) const;
+    // The pillar's own profile: the working part r63 from x = 0 to x56, the right end r19 up to
+    // its face at x79 and, when x80 > x79, a left end r19 down to x79 - x80; 1.6 chamfers on
+    // the end faces and a 3 x 0.3 relief groove at each shoulder. Nothing while the control
+    // model holds no detail Id.
+    void dr2D_KolonkaMehSt_V1(double mx, double my, double ma, double mm, double r63, double r19, double x80,
+                              double x79, double x56, int tl, bool isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -169,6 +183,15 @@ public:
          BFitRadius = 0.0, TPARadius = 0.0, CollarHeight = 0.0, CollarRadius = 0.0;
 
     TInjectPlug(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // Section with the top face (the nozzle's seat, radius r73, depth x71, orifice r57) at
+    // local x = 0 and the parting-plane end at -x70; (mx, my) is the centre of the collar's
+    // lower face (collar r56 over x3, shank x69 long, fit r5 above the collar). A is the
+    // channel's included angle in degrees. tl 0 draws the closed upper half of a revolve,
+    // tl 1 the hatched section; tens 1 or 2 one half only.
+    void dr2D_V1(double mx, double my, double ma, double mm, double r73, double r57, double r56, double r5,
+                 double x69, double x70, double x3, double x71, int tl, bool isSize, double A) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -240,6 +263,29 @@ public:
 
     TLocatingRing(TDcDetail iId, TDcDetail iId2, TModeler3D* M, TConstruktor* C, TColumnTail* Tail);
     void Show(TGImage& Image, const TColor& Color) const override;
+    // Section with x along the axis from the spigot face (x = 0) to the nozzle side (x = T), y
+    // radial: outer radius RTpa, spigot RBase over sh, bore iR, cylindrical for t and then
+    // flared at a degrees (90: straight), bolts on the circle r10 in clearance holes r52 with
+    // counterbores r53 x66 deep from the nozzle side. tl 0 gives the upper half for a revolve;
+    // tens 1, 2 or 3 hatch the upper, lower or both halves with a bolt hole cut out of each.
+    // r8 is not drawn.
+    void dr2D_LocatingRing_V1(const double& mx, const double& my, const double& ma, const double& mm,
+                              const double& RBase, const double& RTpa, const double& iR, const double& t,
+                              const double& a, const double& sh, const double& T, const double& r10,
+                              const double& r52, const double& r53, const double& r8, const double& x66,
+                              int tl, bool isSize) const;
+    // Plan view of detail Det: the ring with its bore (Id), or the plate without it but with the
+    // column tails' four holes (any other Det). Nothing without a column tail companion.
+    void dr2D_V2(const double& mx, const double& my, const double& ma, const double& mm, int Det, int tl,
+                 bool isSize) const;
+    // Sketch contours of detail Det's part: nCont 1 the plate's revolve profile, 2 the through
+    // holes in plan, 3 the counterbores in plan. The through holes need the companion.
+    void dr2D_Vo(const double& mx, const double& my, const double& ma, const double& ms, int Det,
+                 int nCont) const;
+    // A sheet and a part for the ring (Id), then for the plate (Id2); a refused one does not
+    // stop the other.
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };

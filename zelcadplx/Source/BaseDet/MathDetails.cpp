@@ -135,6 +135,11 @@ Real HalfChord(Real r, Real d)
     return std::sqrt(std::abs(r * r - d * d));
 }
 
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text)
+{
+    M.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
+}
+
 // ---- Requirement texts ------------------------------------------------------------------------
 
 [[gnu::init_priority(loadorder::Requirements)]] const TString TDemStr[CountDemStr] = {

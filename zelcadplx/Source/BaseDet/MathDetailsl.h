@@ -76,6 +76,8 @@ constexpr Real TanDrillPoint = 0.5773502691896257;
 // Half the chord at distance d from the centre of a circle of radius r; the absolute value
 // keeps it real (and meaningless) when d exceeds r.
 Real HalfChord(Real r, Real d);
+// A roughness mark of sign type 0 at (x, y) turned by angle degrees, carrying only `text`.
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text);
 
 // The toolbox of parametric drawings. A routine draws at (mx, my) turned by ma degrees and
 // scaled by ms, x along the part's axis and y radial; tl's units digit 0 draws the closed
