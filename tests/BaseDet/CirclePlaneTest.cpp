@@ -8,11 +8,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "ComponentCatalogue.h"
 #include "ComponentHostFixture.h"
-#include "ComponentRecorder.h"
 #include "MathDetail2.h"
-#include "drModelerAPI.h"
+#include "PresentComponentFixture.h"
 
 namespace {
 
@@ -21,12 +19,6 @@ using TArgs = std::vector<std::string>;
 std::string Q(const char* utf8)
 {
     return recording::QuotedUtf8(TString(utf8));
-}
-
-bool HasLine(const TComponentRecorder& M, const TArgs& line)
-{
-    const auto lines = M.ArgsOf("drLine");
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // Angular dimensions go through the modeller's own rule, which draws none of value 0.
@@ -58,23 +50,15 @@ struct TSample {
     TCirclePlane Plate;
 };
 
-class TCirclePlaneTest : public testing::Test {
+class TCirclePlaneTest : public TPresentComponentTest<TPlateRecorder> {
 protected:
-    void SetUp() override
-    {
-        drApi::LibraryControlModel = &Model;
-        Model.Present(Id, 7);
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
+    TCirclePlaneTest() : TPresentComponentTest("circleplate") {}
     void Section(Integer tl, Boolean isSize)
     {
         S.Plate.dr2D_V1(0, 0, 0, 1, 60, 40, 8, 9, 5.5, 20, 11, tl, isSize);
     }
     void Plan(Boolean isSize) { S.Plate.dr2D_V2(0, 0, 0, 1, 60, 40, 8, 9, 5.5, 20, 11, 1, isSize); }
 
-    TPlateRecorder M;
-    TCatalogueModel Model{"G"};
-    const TDcDetail Id = Model.RowOf("circleplate");
     TSample S{M, Id};
 };
 
@@ -94,12 +78,12 @@ TEST_F(TCirclePlaneTest, SketchIsTheAxisAndTheClosedHalfProfile)
 TEST_F(TCirclePlaneTest, SheetSectionHasThreadLinesDropsHolesAndHatch)
 {
     Section(1, false);
-    EXPECT_TRUE(HasLine(M, {"0", "9", "20", "9", "-2"}));
-    EXPECT_TRUE(HasLine(M, {"0", "-9", "20", "-9", "-2"}));
+    EXPECT_TRUE(HasLine({"0", "9", "20", "9", "-2"}));
+    EXPECT_TRUE(HasLine({"0", "-9", "20", "-9", "-2"}));
     for (const char* x : {"0", "1", "20"}) {
         SCOPED_TRACE(x);
-        EXPECT_TRUE(HasLine(M, {x, x == std::string("1") ? "8" : "9", x, "0", "-1"}));
-        EXPECT_TRUE(HasLine(M, {x, x == std::string("1") ? "-8" : "-9", x, "0", "-1"}));
+        EXPECT_TRUE(HasLine({x, x == std::string("1") ? "8" : "9", x, "0", "-1"}));
+        EXPECT_TRUE(HasLine({x, x == std::string("1") ? "-8" : "-9", x, "0", "-1"}));
     }
     EXPECT_EQ(M.CountOf("drMacro2D"), 2u); // the two counterbored holes
     EXPECT_EQ(M.ArgsOf("drHatch"), (std::vector<TArgs>{{"0", "45", "5"}}));
@@ -166,8 +150,8 @@ TEST_F(TCirclePlaneTest, PlanViewTakesTheAnglesOneToFour)
     EXPECT_EQ(TArgs(circles[4]), (TArgs{"28.28427125", "28.28427125", "5.5", "1"}));
     EXPECT_EQ(TArgs(circles[9]), (TArgs{"28.28427125", "-28.28427125", "9", "4"}));
     EXPECT_EQ(TArgs(circles[11]), (TArgs{"0", "0", "40", "3"}));
-    EXPECT_TRUE(HasLine(M, {"-62", "0", "62", "0", "3"}));
-    EXPECT_TRUE(HasLine(M, {"0", "-62", "0", "62", "3"}));
+    EXPECT_TRUE(HasLine({"-62", "0", "62", "0", "3"}));
+    EXPECT_TRUE(HasLine({"0", "-62", "0", "62", "3"}));
     // Each hole 45 degrees off the next quarter line above it.
     EXPECT_EQ(M.CountOf("drDimA"), 4u);
     EXPECT_EQ(M.ArgsOf("drDimD"), (std::vector<TArgs>{{"80", "\"\"", "260", "30", "-1", "0", "0", "1",
@@ -226,13 +210,6 @@ double CoreVolume(const tvhost::TShape& part, double x, double y, double r)
 {
     const tvhost::TShape core = tvhost::MakeCylinder({x, y, -30}, {0, 0, 1}, r, 60);
     return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, part, core));
-}
-
-// True when the stand-in maps YOZ sketches as the host does, (X, Y, Z) -> (-Z, -Y).
-bool HostSketchAxes()
-{
-    const tvhost::TFrame f = tvhost::BasePlaneFrame(tvapi::o3d_planeYOZ);
-    return f.X == tvhost::TXyz{0, 0, -1} && f.Y == tvhost::TXyz{0, -1, 0};
 }
 
 TEST_F(TCirclePlanePartTest, PartIsTheDiscLessItsBoreAndFourCounterboredHoles)

@@ -8,11 +8,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "ComponentCatalogue.h"
 #include "ComponentHostFixture.h"
-#include "ComponentRecorder.h"
 #include "MathDetail2.h"
-#include "drModelerAPI.h"
+#include "PresentComponentFixture.h"
 
 namespace {
 
@@ -28,31 +26,16 @@ double D(const std::string& s)
     return std::stod(s);
 }
 
-bool HasLine(const TComponentRecorder& M, const TArgs& line)
-{
-    const auto lines = M.ArgsOf("drLine");
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // Radius 10, across flats 17, length 60, thread 20 long of radius 8: the body is 40 long.
 void SetSample(TColumnTail& t)
 {
     t.Radius = 10, t.Key = 17, t.Len = 60, t.ThreadLen = 20, t.ThreadRadius = 8;
 }
 
-class TColumnTailTest : public testing::Test {
+class TColumnTailTest : public TPresentComponentTest<> {
 protected:
-    void SetUp() override
-    {
-        drApi::LibraryControlModel = &Model;
-        Model.Present(Id, 7);
-        SetSample(T);
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
+    TColumnTailTest() : TPresentComponentTest("columntail") { SetSample(T); }
 
-    TComponentRecorder M;
-    TCatalogueModel Model{"G"};
-    const TDcDetail Id = Model.RowOf("columntail");
     TColumnTail T{Id, &M, TConstruktor::Empty()};
 };
 
@@ -60,7 +43,7 @@ TEST_F(TColumnTailTest, SketchIsTheClosedProfileWithTheBodyRound)
 {
     T.dr2D_V1(0, 0, 0, 1, 10, 8, 40, 60, 17, 0, false);
     EXPECT_TRUE(M.OutlineClosed());
-    EXPECT_TRUE(HasLine(M, {"-42", "0", "22", "0", "3"}));
+    EXPECT_TRUE(HasLine({"-42", "0", "22", "0", "3"}));
     double top = 0, left = 0;
     for (const TArgs& a : M.ArgsOf("drLine")) {
         EXPECT_TRUE(a[4] == "1" || a[4] == "3") << "no thin, dashed or sheet-only lines in a sketch";
@@ -70,10 +53,10 @@ TEST_F(TColumnTailTest, SketchIsTheClosedProfileWithTheBodyRound)
     EXPECT_EQ(left, -40.0); // the flatted end
     // The tapped hole: entry chamfer from radius 4, bore 3 to 29 deep, point to 31, then the
     // run along the axis to the threaded end face closes the profile.
-    EXPECT_TRUE(HasLine(M, {"-40", "10", "-40", "4", "1"}));
-    EXPECT_TRUE(HasLine(M, {"-40", "4", "-39", "3", "1"}));
-    EXPECT_TRUE(HasLine(M, {"-11", "3", "-9", "0", "1"}));
-    EXPECT_TRUE(HasLine(M, {"-9", "0", "20", "0", "1"}));
+    EXPECT_TRUE(HasLine({"-40", "10", "-40", "4", "1"}));
+    EXPECT_TRUE(HasLine({"-40", "4", "-39", "3", "1"}));
+    EXPECT_TRUE(HasLine({"-11", "3", "-9", "0", "1"}));
+    EXPECT_TRUE(HasLine({"-9", "0", "20", "0", "1"}));
     EXPECT_EQ(M.CountOf("drDimHL") + M.CountOf("drCircleShelf"), 0u);
     EXPECT_EQ(M.Depth(), 0);
 }
@@ -83,11 +66,11 @@ TEST_F(TColumnTailTest, ViewShowsFlatsThreadRootsAndTheDashedHoleInBothHalves)
     T.dr2D_V1(0, 0, 0, 1, 10, 8, 40, 60, 17, 1, false);
     for (const double y : {8.5, -8.5}) {
         SCOPED_TRACE(y);
-        EXPECT_TRUE(HasLine(M, {"-25", y > 0 ? "10" : "-10", "-25", y > 0 ? "8.5" : "-8.5", "1"}));
-        EXPECT_TRUE(HasLine(M, {"-25", y > 0 ? "8.5" : "-8.5", "-40", y > 0 ? "8.5" : "-8.5", "1"}));
+        EXPECT_TRUE(HasLine({"-25", y > 0 ? "10" : "-10", "-25", y > 0 ? "8.5" : "-8.5", "1"}));
+        EXPECT_TRUE(HasLine({"-25", y > 0 ? "8.5" : "-8.5", "-40", y > 0 ? "8.5" : "-8.5", "1"}));
     }
-    EXPECT_TRUE(HasLine(M, {"20", "7", "3", "7", "-2"}));
-    EXPECT_TRUE(HasLine(M, {"20", "-7", "3", "-7", "-2"}));
+    EXPECT_TRUE(HasLine({"20", "7", "3", "7", "-2"}));
+    EXPECT_TRUE(HasLine({"20", "-7", "3", "-7", "-2"}));
     // Per half: the hole's chamfer, bore to the thread's end and on to the drill, the point,
     // and the zero-length closing step; then the three edge lines, the thread's major line and
     // its end.
@@ -119,7 +102,7 @@ TEST_F(TColumnTailTest, SizesMarksAndEndView)
                                                        {"0", "-47.5", "0", "0", "\"1,6\"", none, none},
                                                        {"22", "8", "90", "0", "\"3,2\"", none, none}}));
     EXPECT_EQ(M.ArgsOf("drCircleShelf"), (std::vector<TArgs>{{"1.5", "8", "3", "5", "18", "\"A\""}}));
-    EXPECT_TRUE(HasLine(M, {"-30", "-8.5", "-30", "49", "3"}));
+    EXPECT_TRUE(HasLine({"-30", "-8.5", "-30", "49", "3"}));
     // End view: the two arcs of the body between the flats, the drill and three quarters of M8.
     const auto arcs = M.ArgsOf("drArc");
     EXPECT_NE(std::find(arcs.begin(), arcs.end(),
@@ -166,8 +149,8 @@ TEST_F(TColumnTailTest, PartCutsTheFlatsOnlyWhenNarrowerThanTheBody)
     EXPECT_EQ(M.Texts().front(), "drCreate3DNewPartPlane(" + std::to_string(Id) + ", 0, true, 3, 0)");
     // The plane through the flatted end face, the strips outside the flats, cut 15 back.
     EXPECT_EQ(M.ArgsOf("drPlaneEskis"), (std::vector<TArgs>{{"1", "40", "0", "\"\""}}));
-    EXPECT_TRUE(HasLine(M, {"8.5", "-10", "8.5", "10", "1"}));
-    EXPECT_TRUE(HasLine(M, {"-8.5", "-10", "-8.5", "10", "1"}));
+    EXPECT_TRUE(HasLine({"8.5", "-10", "8.5", "10", "1"}));
+    EXPECT_TRUE(HasLine({"-8.5", "-10", "-8.5", "10", "1"}));
     EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "15", "0"}}));
     EXPECT_EQ(M.Texts().back(), "drClose3D(true, 0)");
     for (const double key : {20.0, 20.0 - 1e-6, 25.0}) {
@@ -191,13 +174,6 @@ double SlabVolume(const tvhost::TShape& part, double lo, double hi)
 {
     const tvhost::TShape slab = tvhost::MakeBox({-50, -50, lo}, 100, 100, hi - lo);
     return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, part, slab));
-}
-
-// True when the stand-in maps YOZ sketches as the host does, (X, Y, Z) -> (-Z, -Y).
-bool HostSketchAxes()
-{
-    const tvhost::TFrame f = tvhost::BasePlaneFrame(tvapi::o3d_planeYOZ);
-    return f.X == tvhost::TXyz{0, 0, -1} && f.Y == tvhost::TXyz{0, -1, 0};
 }
 
 TEST_F(TColumnTailPartTest, FlatsTakeTheirSegmentsFromTheFlattedEnd)

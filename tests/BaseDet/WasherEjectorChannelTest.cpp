@@ -7,29 +7,18 @@
 #include <cmath>
 #include <numbers>
 
-#include "ComponentCatalogue.h"
 #include "ComponentHostFixture.h"
-#include "ComponentRecorder.h"
 #include "MathDetail2.h"
-#include "drModelerAPI.h"
+#include "PresentComponentFixture.h"
 
 namespace {
 
 using TArgs = std::vector<std::string>;
 
-class TWasherEjectorChannelTest : public testing::Test {
+class TWasherEjectorChannelTest : public TPresentComponentTest<> {
 protected:
-    void SetUp() override
-    {
-        drApi::LibraryControlModel = &Model;
-        Model.Present(Id, 7);
-        W.Height = 6, W.Radius = 20;
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
+    TWasherEjectorChannelTest() : TPresentComponentTest("channelwasher") { W.Height = 6, W.Radius = 20; }
 
-    TComponentRecorder M;
-    TCatalogueModel Model{"G"};
-    const TDcDetail Id = Model.RowOf("channelwasher");
     TWasherEjectorChannel W{Id, &M, TConstruktor::Empty()};
 };
 
