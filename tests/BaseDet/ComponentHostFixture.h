@@ -57,13 +57,6 @@ protected:
         return doc ? doc->TopPart().PlacedShapes() : std::vector<tvhost::TShape>();
     }
 
-    // True when the stand-in maps YOZ sketches as the host does, (X, Y, Z) -> (-Z, -Y).
-    static bool HostSketchAxes()
-    {
-        const tvhost::TFrame f = tvhost::BasePlaneFrame(tvapi::o3d_planeYOZ);
-        return f.X == tvhost::TXyz{0, 0, -1} && f.Y == tvhost::TXyz{0, -1, 0};
-    }
-
     std::filesystem::path Dir;
     std::unique_ptr<TCatalogueModel> Model;
     tvapi::ITervanDocumentPtr Kept;
