@@ -410,6 +410,56 @@ void BuildLocatingPlate(TModeler3D& M, TDcDetail Id, Integer Size)
     BuildLocating(M, NoDetail, Id, Size);
 }
 
+void BuildChannelWasher(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const TPair2 sizes[] = {{5, 15}, {6, 20}, {8, 25}}; // height, radius
+    TWasherEjectorChannel w(Id, &M, TConstruktor::Empty());
+    w.Height = sizes[Size].a, w.Radius = sizes[Size].b;
+    w.Design = true;
+    w.dr3D(0);
+    w.dr2D();
+}
+
+// Radius, across flats, length, thread length, thread radius.
+const Real ColumnTailSizes[][5] = {{10, 17, 60, 20, 8}, {12.5, 22, 70, 25, 10}, {15, 27, 80, 30, 12}};
+
+void SetColumnTail(TColumnTail& t, Integer Size)
+{
+    const Real* s = ColumnTailSizes[Size];
+    t.Radius = s[0], t.Key = s[1], t.Len = s[2], t.ThreadLen = s[3], t.ThreadRadius = s[4];
+}
+
+void BuildColumnTail(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    TColumnTail t(Id, &M, TConstruktor::Empty());
+    SetColumnTail(t, Size);
+    t.Design = true;
+    t.dr3D(0);
+    t.dr2D();
+}
+
+// The plate with its tail set (four holes at angles 1 to 4) and its rod's thread.
+void BuildCirclePlane(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Thickness, radius, bolt, bolt head, head depth, bolt circle, rod thread radius and pitch.
+    static const Real sizes[][8] = {
+        {20, 60, 5.5, 9, 11, 40, 8, 1.5}, {25, 75, 6.6, 11, 13, 50, 10, 1.5}, {30, 90, 9, 14, 17, 62, 12, 2}};
+    static const Real angles[][5] = {{0, 45, 135, 225, 315}, {0, 0, 90, 180, 270}, {0, 30, 150, 210, 330}};
+    const Real* s = sizes[Size];
+    TColumnTail tails(0, &M, TConstruktor::Empty());
+    SetColumnTail(tails, Size);
+    tails.Count = 4, tails.PlaceRadius = s[5];
+    for (Integer i = 0; i < MaxStoredCount; ++i)
+        tails.Angle[i] = angles[Size][i];
+    TMTail rod(0, &M, TConstruktor::Empty());
+    rod.ThreadRadius = s[6], rod.ThreadStep = s[7];
+    TCirclePlane p(Id, &M, TConstruktor::Empty(), &tails, &rod);
+    p.Thickness = s[0], p.Radius = s[1], p.BoltRadius = s[2], p.BoltHeadRadius = s[3], p.BoltHeadLen = s[4];
+    p.Design = true;
+    p.dr3D(0);
+    p.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -438,6 +488,9 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"pillar", "Колонка направляющая", SteelU8A, 3, true, BuildGuidePillar},
     {"locring", "Кольцо установочное", Steel45, 3, true, BuildLocatingRing},
     {"locplate", "Плита кольца установочного", Steel45, 3, true, BuildLocatingPlate},
+    {"channelwasher", "Шайба канала толкателя", Steel45, 3, true, BuildChannelWasher},
+    {"columntail", "Хвостовик колонки", Steel45, 3, true, BuildColumnTail},
+    {"circleplate", "Плита круглая", Steel45, 3, true, BuildCirclePlane},
 };
 
 } // namespace

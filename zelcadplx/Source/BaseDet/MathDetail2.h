@@ -81,6 +81,13 @@ public:
     Real Height = 0.0, Radius = 0.0;
 
     TWasherEjectorChannel(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // The washer of outer radius r60 and thickness x30, its right face on (mx, my), the axis
+    // along x; tl 0 the closed upper half for a revolve sketch, otherwise the full section
+    // hatched; isSize the two sizes and roughness marks.
+    void dr2D_Shajba_V1(const Real& mx, const Real& my, const Real& ma, const Real& mm, const Real& r60,
+                        const Real& x30, int tl, bool isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -235,7 +242,18 @@ public:
     Real Angle[MaxStoredCount] = {};
     Real Radius = 0.0, Key = 0.0, Len = 0.0, ThreadLen = 0.0, ThreadRadius = 0.0;
 
+    // The tapped hole in the flatted end is always M8.
+    static constexpr Real rM8 = 4.0;
+
     TColumnTail(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // One tail: body r79 over y64 left of the shoulder (x = 0), thread r80 to the right up to
+    // y65 - y64, flats y63 across on the body's last 15; tl 0 the closed half profile with the
+    // body at full radius, otherwise the view; isSize its sizes, the mark "A" and the end view.
+    void dr2D_V1(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r79,
+                 const Real& r80, const Real& y64, const Real& y65, const Real& y63, int tl,
+                 bool isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void Show(TGImage& Image, const TColor& Color) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
@@ -247,6 +265,22 @@ public:
     Real Thickness = 0.0, Radius = 0.0, BoltRadius = 0.0, BoltHeadRadius = 0.0, BoltHeadLen = 0.0;
 
     TCirclePlane(TDcDetail iId, TModeler3D* M, TConstruktor& C, const TDetail* C1, const TDetail* C2);
+    // Half section, axis along x from the left face: outer radius r85, bolt circle r78, threaded
+    // bore r30, counterbores r84 x y69 deep, bolt holes r83, thickness y66. tl 0 the closed half
+    // profile for a revolve sketch; tens digit 1 or 2 both halves hatched without holes.
+    void dr2D_V1(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r85,
+                 const Real& r78, const Real& r30, const Real& r84, const Real& r83, const Real& y66,
+                 const Real& y69, int tl, bool isSize) const;
+    // Plan view about the plate's centre, holes at the tail set's angles 1 to 4; nothing
+    // without both companions. y66 and y69 are not read.
+    void dr2D_V2(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r85,
+                 const Real& r78, const Real& r30, const Real& r84, const Real& r83, const Real& y66,
+                 const Real& y69, int tl, bool isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
+    // The companions when they are the column-tail set and the rod; null otherwise.
+    const TColumnTail* Tails() const;
+    const TMTail* Rod() const;
     void Show(TGImage&, const TColor&) const override {}
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
