@@ -123,7 +123,7 @@ TEST_F(TCirclePlaneTest, SectionSizesCarryTheRodsThread)
                             {"120", "26", "1", "20", "-60", "20", "60", none, "\"h14\"", none}}));
     // The thread, from the bore's edge to the axis, with the full diameter and the pitch in
     // seven characters.
-    const auto thread = M.ArgsOf("drDimL");
+    const auto thread = M.ArgsOf("drDimVL1");
     ASSERT_EQ(thread.size(), 1u);
     EXPECT_EQ(thread[0][0], "16");
     EXPECT_EQ(TArgs(thread[0].end() - 3, thread[0].end()), (TArgs{Q("М"), none, Q("&04~   1.50-7H")}));

@@ -55,6 +55,9 @@ TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
     tvhost::THostDocument2D* drawing = OpenSheet(id);
     ASSERT_NE(drawing, nullptr);
     EXPECT_EQ(Dimensions(*drawing), 8); // five of the pin, three of the enlarged groove
+    // A detail that names no scale is drawn full size, not folded to a point.
+    ASSERT_FALSE(drawing->Drawing().Views().empty());
+    EXPECT_EQ(drawing->Drawing().Views().back()->GetScale(), 1.0);
 }
 
 // The cap screw stands on YOZ with its axis along the model's Z, the head above the origin; its

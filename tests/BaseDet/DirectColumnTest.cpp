@@ -205,3 +205,23 @@ TEST_F(TDirectColumnPartTest, PartIsTheProfileRevolvedAndTheSheetReopens)
 }
 
 } // namespace
+
+// A pillar from the outside maker's catalogue is the leader pin's profile at the pillar's sizes,
+// turned half round in its part: it stands on the other side of its sketch's origin.
+TEST_F(TDirectColumnPartTest, CataloguePillarIsTheLeaderPinTurnedHalfRound)
+{
+    const TDcDetail id = Present("pillar");
+    TDirectColumn c(id, &drApi::MA, TConstruktor::Empty());
+    c.Radius = 12, c.TailRadius = 10, c.TailLen = 10, c.Len = 100, c.SupportLen = 80, c.Code = 1;
+    c.dr3D(0);
+    const std::vector<tvhost::TShape> solids = Shapes(id);
+    ASSERT_EQ(solids.size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(solids[0]));
+    const std::array<double, 6> box = tvhost::BoxOf(solids[0]);
+    EXPECT_NEAR(box[3] - box[0], 24, 1e-6);
+    // The pin's profile runs to -x from its end face: turned, it lies along the model's -Z,
+    // the tail's 10 beyond the pillar's 100.
+    EXPECT_NEAR(box[2], -110, 1e-6);
+    EXPECT_NEAR(box[5], 0, 1e-6);
+    Kept.Reset();
+}

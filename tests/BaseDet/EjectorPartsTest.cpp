@@ -226,7 +226,7 @@ TEST_F(TEjectorPartsTest, RodPartCutsItsCrossHoleAndFlatsAtTheCollarEnd)
     EXPECT_EQ(M.ArgsOf("drPlaneEskis"),
               (std::vector<TArgs>{{"3", "-10", "0", "\"\""}, {"1", "60", "0", "\"\""}}));
     EXPECT_EQ(M.ArgsOf("drCircle"), (std::vector<TArgs>{{"-50", "0", "3", "1"}}));
-    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"0", "0", "20", "0"}, {"1", "0", "16", "0"}}));
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "20", "0"}, {"1", "0", "16", "0"}}));
     // Each flat 1.5 inside the body: 8.5 from the axis, as wide as the collar allows.
     const double h = std::sqrt(144 - 8.5 * 8.5);
     bool flat = false;

@@ -127,11 +127,10 @@ void TMTail::dr3D(const Integer) const
     if (Code == 0 && AbsZn(R61) != 0) {
         drPlaneEskis(tvapi::o3d_planeYOZ, -Radius, 0.0, "");
         drCircle(ThreadLen - Len + X88, 0, R61, 1);
-        // The hole's plane touches the rod with the rod ahead of it, the flats' plane lies on
-        // the collar's end face with the collar behind it: the hole is cut along the normal, the
-        // flats against it (the other way each cut would take nothing).
-        drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
+        drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * Radius, 0.0);
     }
+    // The flats' plane lies on the collar's end face with the collar behind it: they are cut
+    // against the normal (along it they would take nothing).
     drPlaneEskis(tvapi::o3d_planeXOY, Len - ThreadLen, 0.0, "");
     drMtr(0, 0, 0, 1.0);
     const Real w = Radius - FlatDepth, h = HalfChord(CollarRadius, w);

@@ -64,7 +64,7 @@ struct TDetailInfo {
     Str comment;         // detail name
     Integer Format2 = 0; // sheet format
     Integer Orientation2 = 0;
-    Real Scale = 0.0;  // drawing scale
+    Real Scale = 1.0;  // drawing scale; full size until a detail says otherwise (0 would fold the view)
     Real Weight = 0.0; // mass
     Real Left = 0.0;   // left of the sheet corner
     Real Top = 0.0;    // top of the sheet corner
