@@ -80,11 +80,15 @@ void TSocketLeaderPin::dr2D_LeaderPin_V1(Real const& mx, Real const& my, Real co
                                  dA(C, r42 + GrooveRise, -GrooveRadius, C - g, r42,
                                     dCLL(x40 - B, r42, (x40 - 2 * B) / 2, (2 * r42 - t * x40) / 2, 4,
                                          dCLL(-B, r42 - t * x40, -B, 0, 1.6, nullptr))))));
-    TNode* shoulder =
-        dMacroIf(AbsZn(x46) != 0,
-                 dCVR(0, r41 - CutDepth, -2.7, r41 - CutDepth, -CutWidth, r41, CutRound,
-                      dPx(-CutWidth, r41, dPx(2 - x46, r41, dPx(-x46, r41 - 0.9999999999999999, nullptr)))),
-                 working);
+    // A pin without collar or fitted part starts at its end face: no undercut there, it would
+    // run back down that face.
+    TNode* shoulderRest =
+        dPx(-CutWidth, r41, dPx(2 - x46, r41, dPx(-x46, r41 - 0.9999999999999999, nullptr)));
+    TNode* shoulder = dMacroIf(
+        AbsZn(x46) != 0,
+        AbsZn(A) != 0 ? dCVR(0, r41 - CutDepth, -2.7, r41 - CutDepth, -CutWidth, r41, CutRound, shoulderRest)
+                      : shoulderRest,
+        working);
     TNode* collar = dPx(0, r43, shoulder);
     TContDrawing outline(M2());
     outline.Make(

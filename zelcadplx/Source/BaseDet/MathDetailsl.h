@@ -246,7 +246,8 @@ public:
     // Hexagon S across flats about the origin, corners on the y axis.
     void drHexAngle(Real const& S_, Integer tl) const;
     // Both halves: thread radius sR, head R up to K (also the socket's depth to its drill
-    // point), socket iS across flats, length L; isSize is not used.
+    // point), socket iS across flats, length L; tl's tens digit 1 draws the upper half only;
+    // isSize is not used.
     void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& sR,
                  Real const& R_, Real const& L_, Real const& K_, Real const& iS, Integer tl,
                  Boolean isSize) const;

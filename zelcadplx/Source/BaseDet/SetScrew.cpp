@@ -23,8 +23,13 @@ void TSetScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real con
                                  dPx(L_ - 1, sR,
                                      dP(L_, sR - 1,
                                         dPnm(K_ + 2, sR - 1, dP(L_, 0, dPt0(K_, 0, nullptr))))))))))));
-    C.dr2D(tl);
-    C.dr2DMY(tl);
+    // Tens digit 1: the upper half alone (a revolve takes no profile on both sides of its axis).
+    if (tl / 10 == 1) {
+        C.dr2D(tl % 10);
+    } else {
+        C.dr2D(tl);
+        C.dr2DMY(tl);
+    }
     drDeleteMtr();
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+// The base-detail builder: one standard mould or die component, given its kind and sizes, as a
+// part document of its own (its revolved profile and the socket, slot, recess, flats, head, bore
+// or tang its kind needs).
+
+#include "BaseTypes.h"
+#include "DString.h"
+
+class TModeler3D;
+
+// Builds kind MakeId from the sizes P (how many a kind reads is its own; the caller supplies
+// them) into the part file Path + Name + ".qpt", saves and closes it. A kind without a profile
+// leaves the part with one empty sketch. ResultIndex is not read. The file is written only when
+// the part could be created, so a document already open stays as it was. Always true.
+bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking, int MakeId, int ResultIndex,
+                  double* P, bool IsSize);
