@@ -15,61 +15,16 @@
 #include "ComponentHostFixture.h"
 #include "ComponentRecorder.h"
 
-namespace {
-
-using TArgs = std::vector<std::string>;
-
-struct TKindCase {
-    const char* Label;
-    int Kind;
-    std::vector<double> P;
-};
-
-// Sample sizes of each kind, chosen so that its profile is sound.
-const TKindCase Kinds[] = {
-    {"Bushing2", 2, {0, 16, 25, 32, 6, 4, 20, 40}},
-    {"Bushing4", 4, {0, 16, 25, 32, 6, 4, 20, 40}},
-    {"Sleeve3", 3, {0, 8, 0, 16, 10, 25, 30}},
-    {"LeaderPin5", 5, {0, 20, 20, 28, 6, 25, 4, 0, 100}},
-    {"LeaderPin6", 6, {0, 20, 20, 28, 6, 4, 6, 100}},
-    {"LeaderPin7", 7, {0, 20, 28, 4, 6, 100}},
-    {"LeaderPin8", 8, {0, 12, 3, 60}},
-    {"Bushing10", 10, {0, 16, 25, 32, 10, 40}},
-    {"Bushing11", 11, {0, 16, 25, 32, 6, 10, 40}},
-    {"EjectorPin12", 12, {0, 6, 10, 4, 0.5, 100}},
-    {"EjectorPlug13", 13, {0, 20, 12, 26, 14, 5, 20, 30}},
-    {"Sprue14", 14, {0, 0, 50, 8, 0, 4, 45, 2}},
-    {"Sprue15", 15, {0, 0, 50, 8, 0, 4, 45, 2, 12}},
-    {"Sprue16", 16, {0, 0, 50, 8, 0, 4, 45, 2}},
-    {"Sprue17", 17, {0, 0, 50, 8, 0, 4, 45, 2, 12}},
-    {"LocatingRing18", 18, {0, 36, 5, 100, 15, 90, 5, 60}},
-    {"LocatingRing19", 19, {0, 36, 5, 100, 15, 90, 5, 60}},
-    {"EjectorRod20", 20, {0, 20, 10, 16, 15, 15, 10, 100}},
-    {"LocatingRing21", 21, {0, 100, 15, 36, 5, 90}},
-    {"SetScrew22", 22, {0, 8, 30, 12, 8, 4}},
-    {"StopPin23", 23, {0, 20, 12, 40, 6, 1}},
-    {"TubeDowel24", 24, {0, 16, 10, 20}},
-    {"SocketSetScrew25", 25, {0, 10, 4, 1, 20}},
-    {"CapScrew26", 26, {0, 8, 13, 6, 8, 4, 20, 0.4, 30}},
-    {"SupportWasher27", 27, {0, 30, 15, 9, 8, 20}},
-    {"Pin31", 31, {0, 10, 40, 1}},
-    {"HexBolt32", 32, {0, 50, 10, 26, 0, 6.4, 0, 0, 16, 0, 0, 0}},
-    {"CapScrew33", 33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}},
-    {"SlottedScrew34", 34, {0, 8, 30, 0, 0, 13, 8, 20}},
-    {"CrossScrew35", 35, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}},
-    {"Fitting36", 36, {}},
-    {"HexPlug37", 37, {10, 13, 20}},
-    {"TangHead38", 38, {30, 10, 10, 6}},
-    {"Bushing43", 43, {0, 0, 0, 16, 25, 40}},
-    {"LeaderPin50", 50, {0, 0, 0, 10, 80, 4}},
-    {"Bushing51", 51, {0, 0, 0, 16, 25, 40}},
-    {"Bushing52", 52, {0, 0, 0, 16, 0, 25, 0, 40, 0, 10}},
-};
-
-void PrintTo(const TKindCase& c, std::ostream* os)
+// A sample shows as its label in the names of the cases.
+void PrintTo(const TBaseDetailSample& c, std::ostream* os)
 {
     *os << c.Label;
 }
+
+namespace {
+
+using TArgs = std::vector<std::string>;
+using TKindCase = TBaseDetailSample;
 
 class TBaseDetailTest : public TComponentHostFixture {
 protected:
@@ -108,7 +63,7 @@ TEST_P(TBaseDetailKindTest, BuildsOneValidSolid)
     EXPECT_GT(tvhost::Volume(shapes[0]), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, TBaseDetailKindTest, testing::ValuesIn(Kinds),
+INSTANTIATE_TEST_SUITE_P(Kinds, TBaseDetailKindTest, testing::ValuesIn(BaseDetailSamples()),
                          [](const testing::TestParamInfo<TKindCase>& i) {
                              return std::string(i.param.Label);
                          });

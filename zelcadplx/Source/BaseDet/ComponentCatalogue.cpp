@@ -4,7 +4,9 @@
 #include "ComponentCatalogue.h"
 
 #include <cstring>
+#include <string>
 
+#include "BaseDetail.h"
 #include "Clamper.h"
 #include "DistanceScrew.h"
 #include "Fitting.h"
@@ -460,6 +462,68 @@ void BuildCirclePlane(TModeler3D& M, TDcDetail Id, Integer Size)
     p.dr2D();
 }
 
+// ---- Base-detail builder kinds -----------------------------------------------------------------
+
+const std::vector<TBaseDetailSample> BaseSamples = {
+    {"Bushing2", 2, {0, 16, 25, 32, 6, 4, 20, 40}},
+    {"Bushing4", 4, {0, 16, 25, 32, 6, 4, 20, 40}},
+    {"Sleeve3", 3, {0, 8, 0, 16, 10, 25, 30}},
+    {"LeaderPin5", 5, {0, 20, 20, 28, 6, 25, 4, 0, 100}},
+    {"LeaderPin6", 6, {0, 20, 20, 28, 6, 4, 6, 100}},
+    {"LeaderPin7", 7, {0, 20, 28, 4, 6, 100}},
+    {"LeaderPin8", 8, {0, 12, 3, 60}},
+    {"Bushing10", 10, {0, 16, 25, 32, 10, 40}},
+    {"Bushing11", 11, {0, 16, 25, 32, 6, 10, 40}},
+    {"EjectorPin12", 12, {0, 6, 10, 4, 0.5, 100}},
+    {"EjectorPlug13", 13, {0, 20, 12, 26, 14, 5, 20, 30}},
+    {"Sprue14", 14, {0, 0, 50, 8, 0, 4, 45, 2}},
+    {"Sprue15", 15, {0, 0, 50, 8, 0, 4, 45, 2, 12}},
+    {"Sprue16", 16, {0, 0, 50, 8, 0, 4, 45, 2}},
+    {"Sprue17", 17, {0, 0, 50, 8, 0, 4, 45, 2, 12}},
+    {"LocatingRing18", 18, {0, 36, 5, 100, 15, 90, 5, 60}},
+    {"LocatingRing19", 19, {0, 36, 5, 100, 15, 90, 5, 60}},
+    {"EjectorRod20", 20, {0, 20, 10, 16, 15, 15, 10, 100}},
+    {"LocatingRing21", 21, {0, 100, 15, 36, 5, 90}},
+    {"SetScrew22", 22, {0, 8, 30, 12, 8, 4}},
+    {"StopPin23", 23, {0, 20, 12, 40, 6, 1}},
+    {"TubeDowel24", 24, {0, 16, 10, 20}},
+    {"SocketSetScrew25", 25, {0, 10, 4, 1, 20}},
+    {"CapScrew26", 26, {0, 8, 13, 6, 8, 4, 20, 0.4, 30}},
+    {"SupportWasher27", 27, {0, 30, 15, 9, 8, 20}},
+    {"Pin31", 31, {0, 10, 40, 1}},
+    {"HexBolt32", 32, {0, 50, 10, 26, 0, 6.4, 0, 0, 16, 0, 0, 0}},
+    {"CapScrew33", 33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}},
+    {"SlottedScrew34", 34, {0, 8, 30, 0, 0, 13, 8, 20}},
+    {"CrossScrew35", 35, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}},
+    {"Fitting36", 36, {}},
+    {"HexPlug37", 37, {10, 13, 20}},
+    {"TangHead38", 38, {30, 10, 10, 6}},
+    {"Bushing43", 43, {0, 0, 0, 16, 25, 40}},
+    {"LeaderPin50", 50, {0, 0, 0, 10, 80, 4}},
+    {"Bushing51", 51, {0, 0, 0, 16, 25, 40}},
+    {"Bushing52", 52, {0, 0, 0, 16, 0, 25, 0, 40, 0, 10}},
+};
+
+// The part of sample Index of the builder's samples, as detail Id.
+void BuildBaseSample(TModeler3D& M, TDcDetail Id, std::size_t Index)
+{
+    const TBaseDetailSample& s = BaseSamples[Index];
+    const std::string file = TToolboxFile(Id).File.PChar();
+    const std::size_t slash = file.rfind('/') + 1, dot = file.rfind('.');
+    TString path(file.substr(0, slash).c_str()), name(file.substr(slash, dot - slash).c_str()), marking("");
+    std::vector<double> P = s.P;
+    P.resize(13, 0.0);
+    drBaseDetail(M, path, name, marking, s.Kind, 0, P.data(), false);
+}
+
+// A family of the builder's kinds: sample size i is the family's i-th kind.
+template <int... Kinds> void BuildBaseFamily(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    static const int kinds[] = {Kinds...};
+    for (std::size_t i = 0; i < BaseSamples.size(); ++i)
+        if (BaseSamples[i].Kind == kinds[Size]) return BuildBaseSample(M, Id, i);
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -491,6 +555,17 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"channelwasher", "Шайба канала толкателя", Steel45, 3, true, BuildChannelWasher},
     {"columntail", "Хвостовик колонки", Steel45, 3, true, BuildColumnTail},
     {"circleplate", "Плита круглая", Steel45, 3, true, BuildCirclePlane},
+    {"basebushing", "Втулка (базовая деталь)", SteelU8A, 7, false, BuildBaseFamily<2, 4, 10, 11, 43, 51, 52>},
+    {"basesleeve", "Втулка центрирующая (базовая деталь)", Steel45, 1, false, BuildBaseFamily<3>},
+    {"basepin", "Колонка (базовая деталь)", SteelU8A, 7, false, BuildBaseFamily<5, 6, 7, 8, 29, 30, 50>},
+    {"baseejector", "Толкатель, пробка, хвостовик (базовая деталь)", Steel45, 3, false,
+     BuildBaseFamily<12, 13, 20>},
+    {"basesprue", "Втулка литниковая (базовая деталь)", SteelU8A, 4, false, BuildBaseFamily<14, 15, 16, 17>},
+    {"basering", "Кольцо установочное (базовая деталь)", Steel45, 3, false, BuildBaseFamily<18, 19, 21>},
+    {"basescrew", "Винт, болт (базовая деталь)", Steel45, 7, false,
+     BuildBaseFamily<22, 25, 26, 32, 33, 34, 35>},
+    {"baseother", "Опора, штифт, шайба, штуцер, пробка (базовая деталь)", Steel45, 7, false,
+     BuildBaseFamily<23, 24, 27, 31, 36, 37, 38>},
 };
 
 } // namespace
@@ -498,6 +573,11 @@ const std::vector<TCatalogueEntry> Catalogue = {
 const std::vector<TCatalogueEntry>& ComponentCatalogue()
 {
     return Catalogue;
+}
+
+const std::vector<TBaseDetailSample>& BaseDetailSamples()
+{
+    return BaseSamples;
 }
 
 TCatalogueModel::TCatalogueModel(const Str& FilePrefix) : TControlModel("Gallery.dss", "Gallery.chm")

@@ -23,6 +23,15 @@ struct TCatalogueEntry {
 
 const std::vector<TCatalogueEntry>& ComponentCatalogue();
 
+// Sample sizes of each kind of the base-detail builder, chosen so that its profile is sound;
+// the catalogue's base-detail families build them.
+struct TBaseDetailSample {
+    const char* Label; // Latin letters and digits
+    int Kind;
+    std::vector<double> P;
+};
+const std::vector<TBaseDetailSample>& BaseDetailSamples();
+
 // A control model whose detail table holds the product in row 0 and catalogue entry i in row
 // i + 1. No detail is present until Present gives it a number; files are named
 // FilePrefix + number.
