@@ -40,7 +40,7 @@ public:
     // extrusion one o3d_OperationLinearDimension per side it has a depth on, a point two
     // o3d_baselineDimension3D for its X and Y. `fromSketchesToo` also takes the dimensions
     // of the sketches the features use. Asking again makes nothing new. False when none of
-    // the objects has any.
+    // the objects is a sketch, feature or point of the part.
     virtual bool CreateGenerativeDimensions(const std::vector<IModelObjectPtr>& objects,
                                             bool fromSketchesToo) = 0;
     // The variable that drives a dimension made by CreateGenerativeDimensions; empty for
