@@ -70,7 +70,7 @@ void Marks(TModeler3D& m, const TPinSizes& p)
     m.drPoint(p.x73 - HardLen, p.r71 + 1);
     m.drEndObj();
     m.drRough(p.x73, -24 - p.r71, 0, sign, "0,2", "", "");
-    if (std::abs(p.y71 - p.x73) > 0.0001) m.drRough(p.A, -30 - p.r71, 180, sign, "1,6", "", "");
+    if (std::abs(p.y71 - p.x73) > TMathDef::MinLength) m.drRough(p.A, -30 - p.r71, 180, sign, "1,6", "", "");
     if (p.r69 != p.r93) m.drRough(p.y92 - 4, p.r93, 90, sign, "1,6", "", "");
     // The collar's front face: below the fit's end, where the fit's mark stands when drawn.
     m.drRough(p.y92 - 4, -20 - p.r72, 180, sign, "0,8", "", "");
