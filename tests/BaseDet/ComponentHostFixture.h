@@ -50,6 +50,23 @@ protected:
         Kept = Host().App().Documents().OpenFile(Wide(file), false);
         return dynamic_cast<tvhost::THostDocument3D*>(Kept.Get());
     }
+    // Detail id's saved sheet, kept open as Open's document is; null when it is no drawing.
+    tvhost::THostDocument2D* OpenSheet(TDcDetail id)
+    {
+        Kept = Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
+        return dynamic_cast<tvhost::THostDocument2D*>(Kept.Get());
+    }
+    // The linear and angular dimensions in the views of a drawing.
+    static int Dimensions(tvhost::THostDocument2D& drawing)
+    {
+        int n = 0;
+        for (const tvhost::THostViewPtr& view : drawing.Drawing().Views())
+            for (const tvapi::IDrawingObjectPtr& o : view->Children()) {
+                const auto* core = dynamic_cast<tvhost::TDrawingCore*>(o.Get());
+                n += core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
+            }
+        return n;
+    }
     // Every body of detail id's part where it is; empty when the part cannot be opened.
     std::vector<tvhost::TShape> Shapes(TDcDetail id, Integer suffix = 0)
     {

@@ -52,18 +52,9 @@ TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
     EXPECT_LT(tvhost::Volume(shapes[0]), std::numbers::pi * 64 * 30);
     Kept.Reset();
     s.dr2D();
-    const tvapi::ITervanDocumentPtr sheet =
-        Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-    auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(sheet.Get());
+    tvhost::THostDocument2D* drawing = OpenSheet(id);
     ASSERT_NE(drawing, nullptr);
-    int dimensions = 0;
-    for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
-        for (const tvapi::IDrawingObjectPtr& o : view->Children()) {
-            const auto* core = dynamic_cast<tvhost::TDrawingCore*>(o.Get());
-            dimensions +=
-                core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
-        }
-    EXPECT_EQ(dimensions, 8); // five of the pin, three of the enlarged groove
+    EXPECT_EQ(Dimensions(*drawing), 8); // five of the pin, three of the enlarged groove
 }
 
 // The cap screw stands on YOZ with its axis along the model's Z, the head above the origin; its

@@ -26,6 +26,18 @@ public:
     {
         Put("drDimVL", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
     }
+    void drDimVL2(R V, R Dx, R Pt, R X1, R Y1, R X2, R Y2, S S1, S S2, S S3) override
+    {
+        Put("drDimVL2", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+    }
+    void drDimVL1(R V, R Dx, R Pt, R X1, R Y1, R X2, R Y2, S S1, S S2, S S3) override
+    {
+        Put("drDimVL1", V, Dx, Pt, X1, Y1, X2, Y2, S1, S2, S3);
+    }
+    void drDimRpp(R Val, Integer Pt, R Xs, R Ys, R Xp, R Yp, Integer Ts, S S1, S S2, S S3) override
+    {
+        Put("drDimRpp", Val, Pt, Xs, Ys, Xp, Yp, Ts, S1, S2, S3);
+    }
     void drDimApc(R Val, R FBase, R Rr, R sRr, S s, R xc, R yc) override
     {
         Put("drDimApc", Val, FBase, Rr, sRr, s, xc, yc);

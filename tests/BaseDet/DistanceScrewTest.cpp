@@ -279,7 +279,7 @@ TEST_F(TDistanceScrewTest, OnePiecePartCutsTheSlotAcrossTheCollar)
     Row4(s);
     s.dr3D(0);
     EXPECT_EQ(M.ArgsOf("drPlaneEskis").back(), (TArgs{"3", "12", "0", "\"\""}));
-    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "24", "0"}}));
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"0", "0", "24", "0"}}));
     const std::vector<std::string> names = M.Names();
     const auto cut = std::find(names.begin(), names.end(), "drCutExtrusion") - names.begin();
     std::vector<TArgs> slot; // the lines of the slot's sketch, in its local frame

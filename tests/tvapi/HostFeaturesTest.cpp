@@ -33,10 +33,19 @@ TEST_F(HostFeaturesTest, ExtrusionFollowsTheSketchNormalAndTheSignOfItsDepth)
     IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, -2, 0))->Update();
     ExpectVolume(Volume(), 24.0);
     const auto box = tvhost::BoxOf(Part().LocalShapes().at(0));
-    EXPECT_NEAR(box[1], -2.0, 1e-7); // XOZ's normal is +Y; a negative depth turns it round
-    EXPECT_NEAR(box[4], 0.0, 1e-7);
+    EXPECT_NEAR(box[1], 0.0, 1e-7); // XOZ extrudes along -Y; a negative depth turns it round
+    EXPECT_NEAR(box[4], 2.0, 1e-7);
     EXPECT_NEAR(box[2], -3.0, 1e-7); // the sketch's v runs along -Z
     EXPECT_NEAR(box[5], 0.0, 1e-7);
+
+    // YOZ: u along -Z, v along -Y, extruded along +X; its offset planes go along -X.
+    tvhost::THostSketch& side = Sketch(o3d_planeYOZ);
+    Rect(side, 1, 1, 3, 2);
+    IModelObjectPtr(Extrusion(side, o3d_bossExtrusion, dtNormal, 5, 0))->Update();
+    const auto yoz = tvhost::BoxOf(Part().LocalShapes().at(1));
+    const double want[6] = {0, -2, -3, 5, -1, -1};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(yoz[i], want[i], 1e-7) << i;
 }
 
 // A 4 mm square hole cut through a 10 mm plate of 30 x 30.
@@ -187,6 +196,24 @@ TEST_F(HostFeaturesTest, LoopInsideALoopIsItsHole)
     Circle(s, 5, 5, 2);
     IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, 3, 0))->Update();
     ExpectVolume(Volume(), (100 - std::numbers::pi * 4) * 3);
+}
+
+// A hole is a hole whichever way its loop or the loop around it was drawn.
+TEST_F(HostFeaturesTest, LoopInsideALoopIsItsHoleInEitherTurn)
+{
+    {
+        tvhost::THostSketch& s = Sketch();
+        Circle(s, 0, 0, 10);
+        Rect(s, -2, 2, 2, -2); // clockwise
+        IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, 3, 0))->Update();
+    }
+    ExpectVolume(Volume(), (std::numbers::pi * 100 - 16) * 3);
+    tvhost::THostSketch& s = Sketch();
+    Rect(s, 30, 0, 20, 10); // clockwise around a circle
+    Circle(s, 25, 5, 2);
+    IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, 3, 0))->Update();
+    ExpectVolume(Volume(), (std::numbers::pi * 100 - 16) * 3 + (100 - std::numbers::pi * 4) * 3);
+    ExpectBodiesValid();
 }
 
 struct TBadProfile {

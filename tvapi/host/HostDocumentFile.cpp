@@ -445,7 +445,10 @@ json SketchesJson(THostPart& part)
         if (sketch->PlaneKind() != tvapi::o3d_unknown) {
             const tvapi::IModelObjectPtr plane = sketch->GetPlane();
             s["plane"] = {{"kind", sketch->PlaneKind()}, {"name", ToUtf8(plane ? plane->GetName() : L"")}};
-            if (TFrame f; sketch->PlaneFrame(f)) s["plane"]["frame"] = FrameJson(f);
+            if (TFrame f; sketch->PlaneFrame(f)) {
+                s["plane"]["frame"] = FrameJson(f);
+                if (f.Back) s["plane"]["back"] = true;
+            }
         }
         sketches.push_back(std::move(s));
     }
@@ -459,7 +462,8 @@ void LoadSketches(THostPart& part, const json& sketches)
         sketch.SetAngleDirect(s.at("angle").get<double>());
         if (s.contains("plane")) {
             const json& p = s["plane"];
-            const TFrame frame = p.contains("frame") ? FrameOf(p["frame"]) : TFrame();
+            TFrame frame = p.contains("frame") ? FrameOf(p["frame"]) : TFrame();
+            frame.Back = p.value("back", false);
             sketch.RestorePlane(static_cast<tvapi::tvObj3dTypeEnum>(p.at("kind").get<int>()),
                                 FromUtf8(p.at("name").get<std::string>()),
                                 p.contains("frame") ? &frame : nullptr);

@@ -735,6 +735,8 @@ void TChecker::Sketch(const json& s)
             Member(p, "name", [&](const json& v) { String(v); });
             Member(
                 p, "frame", [&](const json& f) { Frame(f); }, true);
+            Member(
+                p, "back", [&](const json& b) { Bool(b); }, true);
         },
         true);
     Member(s, "document", [&](const json& d) {

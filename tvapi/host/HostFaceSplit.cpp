@@ -64,7 +64,8 @@ TShape SketchEdge(const tvapi::IDrawingObjectPtr& o, const TFrame& f, double w)
 // along it, dtReverse against it, the others both ways.
 std::vector<TShape> SketchTools(THostSketch& sketch, tvapi::tvDirectionTypeEnum direction)
 {
-    const TFrame f = sketch.Frame();
+    TFrame f = sketch.Frame();
+    f.Z = f.ExtrusionNormal();
     const double from = direction == tvapi::dtNormal ? 0.0 : -Reach;
     const double to = direction == tvapi::dtReverse ? 0.0 : Reach;
     const TXyz sweep{f.Z[0] * (to - from), f.Z[1] * (to - from), f.Z[2] * (to - from)};

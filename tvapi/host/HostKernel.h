@@ -24,7 +24,13 @@ struct TFrame {
     TXyz X{1, 0, 0};
     TXyz Y{0, 1, 0};
     TXyz Z{0, 0, 1};
+    // Sketches on the plane extrude against Z: so the host's XOZ and YOZ, and the planes made
+    // from them, extrude along X x Z (-Y) and Y x Z (+X) while their points and offsets follow
+    // u x v (+Y, -X).
+    bool Back = false;
 
+    // The direction a sketch on the plane extrudes along with dtNormal.
+    TXyz ExtrusionNormal() const { return Back ? TXyz{-Z[0], -Z[1], -Z[2]} : Z; }
     // The frame of origin `o` with X along `x` and Y along `y` made perpendicular to it
     // within their plane, Z = X x Y. Axes of no direction (zero, parallel, not finite) keep
     // the default X, Y and Z.
@@ -41,8 +47,8 @@ struct TFrame {
 };
 
 // A sketch plane's (u, v) in model coordinates for each base plane: o3d_planeXOY u = X,
-// v = Y; o3d_planeXOZ u = X, v = Z; o3d_planeYOZ u = Y, v = Z; the normal is u x v (+Z, -Y,
-// +X). Any other kind gives the XOY frame.
+// v = Y; o3d_planeXOZ u = X, v = -Z; o3d_planeYOZ u = -Z, v = -Y; Z is u x v (+Z, +Y, -X),
+// and XOZ and YOZ extrude against it (Back). Any other kind gives the XOY frame.
 TFrame BasePlaneFrame(int planeKind);
 
 // An axis-parallel box from `corner` with the edge lengths dx, dy, dz (each above 0).

@@ -111,11 +111,27 @@ double AreaOf(const TopoDS_Shape& face)
     return std::abs(props.Mass());
 }
 
+// Whether the loop turns clockwise in (u, v): the sign of the area its points enclose.
+bool TurnsClockwise(const TProfileLoop& loop)
+{
+    double twice = 0;
+    for (const TProfileCurve& c : loop)
+        if (c.Kind == TProfileCurve::pcCircle)
+            return false; // circles turn counter-clockwise
+        else {
+            const std::vector<std::pair<double, double>> p = c.Points(16);
+            for (std::size_t i = 1; i < p.size(); ++i)
+                twice += p[i - 1].first * p[i].second - p[i].first * p[i - 1].second;
+        }
+    return twice < 0;
+}
+
 // A loop's wire, its own face and its area; false when the wire crosses itself.
 struct TLoopFace {
     TopoDS_Wire Wire;
     TopoDS_Face Face;
     double Area = 0;
+    bool Clockwise = false;
 };
 
 bool MakeLoopFace(const TFrame& f, const TProfileLoop& loop, TLoopFace& out)
@@ -125,6 +141,7 @@ bool MakeLoopFace(const TFrame& f, const TProfileLoop& loop, TLoopFace& out)
     ShapeAnalysis_Wire check(out.Wire, out.Face, KernelTolerance);
     if (check.CheckSelfIntersection()) return false;
     out.Area = AreaOf(out.Face);
+    out.Clockwise = TurnsClockwise(loop);
     return out.Area > KernelTolerance;
 }
 
@@ -166,7 +183,10 @@ TopoDS_Shape NestFaces(const TFrame& f, std::vector<TLoopFace>& loops)
         if (isHole[i]) continue;
         BRepBuilderAPI_MakeFace face(PlaneOf(f), loops[i].Wire, true);
         for (std::size_t k = 0; k < loops.size(); ++k)
-            if (owner[k] == static_cast<int>(i)) face.Add(TopoDS::Wire(loops[k].Wire.Reversed()));
+            if (owner[k] == static_cast<int>(i)) {
+                // A hole turns clockwise about the plane's normal, whichever way it was drawn.
+                face.Add(loops[k].Clockwise ? loops[k].Wire : TopoDS::Wire(loops[k].Wire.Reversed()));
+            }
         ShapeFix_Face fix(face.Face());
         fix.Perform();
         builder.Add(all, fix.Face());

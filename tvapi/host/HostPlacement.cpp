@@ -82,6 +82,7 @@ TFrame TFrame::Compose(const TFrame& inner) const
     f.X = Direction(inner.X);
     f.Y = Direction(inner.Y);
     f.Z = Direction(inner.Z);
+    f.Back = inner.Back;
     return f;
 }
 
@@ -90,10 +91,17 @@ TFrame BasePlaneFrame(int planeKind)
     switch (planeKind) {
     // The host's sketch axes: a point (X, Y, Z) lies at (X, -Z) on XOZ and at (-Z, -Y) on
     // YOZ, so a profile revolved on YOZ about its sketch x axis turns about the model's Z.
-    case tvapi::o3d_planeXOZ:
-        return TFrame::Of({0, 0, 0}, {1, 0, 0}, {0, 0, -1});
-    case tvapi::o3d_planeYOZ:
-        return TFrame::Of({0, 0, 0}, {0, 0, -1}, {0, -1, 0});
+    // Their sketches extrude along X x Z and Y x Z, against u x v.
+    case tvapi::o3d_planeXOZ: {
+        TFrame f = TFrame::Of({0, 0, 0}, {1, 0, 0}, {0, 0, -1});
+        f.Back = true;
+        return f;
+    }
+    case tvapi::o3d_planeYOZ: {
+        TFrame f = TFrame::Of({0, 0, 0}, {0, 0, -1}, {0, -1, 0});
+        f.Back = true;
+        return f;
+    }
     default:
         return TFrame{};
     }

@@ -105,7 +105,7 @@ public:
         if (!Interval(through, from, to, error)) return false;
         const TSide& side = FSides[FDirection == tvapi::dtNormal ? 0 : 1];
         const double taper = side.Set && side.Taper ? side.TaperAngle : 0.0;
-        const TShape tool = Extruded(profile.Shape, profile.Frame.Z, from, to, taper);
+        const TShape tool = Extruded(profile.Shape, profile.Frame.ExtrusionNormal(), from, to, taper);
         if (!tool && taper != 0.0) {
             error = "the stand-in builds no tapered sides";
             return false;

@@ -181,7 +181,9 @@ void TDistanceScrew::drOnePiece() const
     drMtr(ThreadLen - Len, 0, 0, 1.0);
     drRectAngle(0, -SlotHalfWidth, SlotDepth, SlotHalfWidth, 1);
     drDeleteMtr();
-    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * CollarRadius, 0.0);
+    // The plane touches the collar where YOZ's sketches leave it: the slot is cut along their
+    // normal, back through the collar (against it, it would cut nothing).
+    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * CollarRadius, 0.0);
     ColorComponent(M2());
     drClose3D(true, Quor::TSectionSpc(0));
 }

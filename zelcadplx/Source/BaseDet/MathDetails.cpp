@@ -4,6 +4,7 @@
 #include "MathDetailsl.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "GImage.h"
 #include "KmfData.h"
@@ -127,6 +128,16 @@ Real TablePar(Integer type, Integer row, Integer c)
 void ColorComponent(TModeler3D& M)
 {
     M.drColor3D(0x909090, 0.8, 0.6, 0.95, 0.95, 1.0, 0.8);
+}
+
+Real HalfChord(Real r, Real d)
+{
+    return std::sqrt(std::abs(r * r - d * d));
+}
+
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text)
+{
+    M.drRough(x, y, angle, tvapi::tvRoughSignEnum(0), text, "", "");
 }
 
 // ---- Requirement texts ------------------------------------------------------------------------

@@ -71,6 +71,13 @@ Real TablePar(Integer type, Integer row, Integer c);
 
 // Colour and optical values every component part gets.
 void ColorComponent(TModeler3D& M);
+// tan 30 degrees: drill points end in 120-degree cones.
+constexpr Real TanDrillPoint = 0.5773502691896257;
+// Half the chord at distance d from the centre of a circle of radius r; the absolute value
+// keeps it real (and meaningless) when d exceeds r.
+Real HalfChord(Real r, Real d);
+// A roughness mark of sign type 0 at (x, y) turned by angle degrees, carrying only `text`.
+void RoughMark(TModeler3D& M, Real x, Real y, Real angle, const char* text);
 
 // The toolbox of parametric drawings. A routine draws at (mx, my) turned by ma degrees and
 // scaled by ms, x along the part's axis and y radial; tl's units digit 0 draws the closed
@@ -131,6 +138,11 @@ public:
     // 1,000 teeth or a module that is not positive. tl and isSize are not used.
     void dr2D_GearsWheel_Ext_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
     void dr2D_GearsWheel_Int_V2(R mx, R my, R ma, R mm, R m, R z, R c, Integer tl, Boolean isSize) const;
+
+    // Headless set screw: thread radius r, socket iS across flats at x = 0, point chamfer sl,
+    // length L; both halves; isSize is not used.
+    void dr2D_HexagonSocketSetScrew_V1(R mx, R my, R ma, R mm, R r, R iS, R sl, R L, Integer tl,
+                                       Boolean isSize) const;
 
     // Safety support: head r90 with end chamfer fD, thread r75, length y81, thread y80 (x = 0 at
     // the shoulder, the head towards -x), flats y79 across whose middle lies y82 from the head's
@@ -242,6 +254,11 @@ public:
 
     // Hexagon S across flats about the origin, corners on the y axis.
     void drHexAngle(Real const& S_, Integer tl) const;
+    // Both halves: thread radius sR, head R up to K (also the socket's depth to its drill
+    // point), socket iS across flats, length L; isSize is not used.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& sR,
+                 Real const& R_, Real const& L_, Real const& K_, Real const& iS, Integer tl,
+                 Boolean isSize) const;
     void toStream(TKmfData& St) const override;
     void fromStream(TKmfData& St) override;
 };

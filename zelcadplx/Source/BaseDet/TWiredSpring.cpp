@@ -116,7 +116,9 @@ void TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     const TPoint2D a2 = SketchPoint(M, TPoint3D(D, 0.0, 0.0), D, 0.0);
     const TPoint2D b2 = SketchPoint(M, TPoint3D(-D, 0.0, r - D), -D, D - r);
     M.drRectAngle(a2.x, a2.y, b2.x, b2.y, 1);
-    M.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2.0 * D, 0.0);
+    // The plane lies beyond the coils on the side XOZ's sketches extrude away from: the bands
+    // are cut along the normal, through the spring (against it they would cut nothing).
+    M.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2.0 * D, 0.0);
     M.drSave3D(true, false);
     M.drSet(SpringName(D, d), "", "", 25);
 }
