@@ -1,7 +1,8 @@
 #pragma once
-// The volume of a half profile revolved about the x axis, worked out independently of the
-// kernel: Pappus on the straight-edged polygon, then each rounded corner's sliver (between
-// the corner and its arc) added or taken away by Pappus on its own area and centroid.
+// The volume a rounded corner of a half profile adds or takes when the profile is revolved
+// about the x axis: Pappus on the sliver between the corner and its arc, with the sliver's
+// exact area and centroid for any angle between the legs. Start from the straight-edged
+// polygon's volume (shapes::RevolvedVolume).
 
 #include <cmath>
 #include <numbers>
@@ -12,17 +13,7 @@ struct TRevolvedVolume {
     using P = std::pair<double, double>; // (x along the axis, y radius >= 0)
     double Volume = 0;
 
-    // A closed polygon, either orientation.
-    void Polygon(const std::vector<P>& pts)
-    {
-        double v = 0;
-        for (std::size_t i = 0; i < pts.size(); ++i) {
-            const P& a = pts[i];
-            const P& b = pts[(i + 1) % pts.size()];
-            v += (b.first - a.first) * (a.second * a.second + a.second * b.second + b.second * b.second) / 3;
-        }
-        Volume += std::numbers::pi * std::abs(v);
-    }
+    explicit TRevolvedVolume(double Polygon) : Volume(Polygon) {}
 
     // The corner C between the legs towards Prev and Next rounded by r: Fill true where the
     // angle between the legs is empty (the arc adds material), false where it is material.
