@@ -678,6 +678,8 @@ public:
     // empty).
     void drCreateEskis(const Real& Angle, const Str& Name);
     void drCreateEskis(Real Angle) override;
+    // True while Sketch is being edited (IDoc2D held).
+    Boolean IsEskisOpen() const override;
     // Ends an open sketch and opens Sketch, whose document gives both containers; View stays.
     // An empty Sketch empties the registry's.
     void drOpenEskis(tvapi::ISketchPtr Sketch);
