@@ -92,6 +92,36 @@ TEST_F(TComponentPartTest, CapScrewSocketGoesIntoTheHeadEndFace)
     Kept.Reset();
 }
 
+// The toolbox's nut stands on XOY with its axis along X; its flats, sketched on YOZ, are cut
+// along +X through it: across flats it is S wide, across corners 2E. The screw's head flats
+// are cut the other way, through the head that lies before the bearing face.
+TEST_F(TComponentPartTest, ToolboxNutAndScrewHaveTheirHexagonFlats)
+{
+    const TString nut((Dir.string() + "/nut.qpt").c_str());
+    TCommonGeometry(drApi::MA).dr3D_Nut(8, 13, 6.5, nut);
+    tvhost::THostDocument3D* doc = Open(nut);
+    ASSERT_NE(doc, nullptr);
+    std::vector<tvhost::TShape> shapes = doc->TopPart().PlacedShapes();
+    ASSERT_EQ(shapes.size(), 1u);
+    const double corners = 13 / std::sqrt(3.0);
+    std::array<double, 6> box = tvhost::BoxOf(shapes[0]);
+    EXPECT_NEAR(box[3] - box[0], 6.5, 1e-6);
+    EXPECT_NEAR(std::min(box[4] - box[1], box[5] - box[2]), 13, 1e-6);
+    EXPECT_NEAR(std::max(box[4] - box[1], box[5] - box[2]), 2 * corners, 1e-3);
+    Kept.Reset();
+
+    const TString screw((Dir.string() + "/screw.qpt").c_str());
+    TCommonGeometry(drApi::MA).dr3D_Screw(8, 30, 20, 13, 5.5, screw);
+    doc = Open(screw);
+    ASSERT_NE(doc, nullptr);
+    shapes = doc->TopPart().PlacedShapes();
+    ASSERT_EQ(shapes.size(), 1u);
+    box = tvhost::BoxOf(shapes[0]);
+    EXPECT_NEAR(box[0], -5.5, 1e-6); // the head before the bearing face
+    EXPECT_NEAR(std::min(box[4] - box[1], box[5] - box[2]), 13, 1e-6);
+    Kept.Reset();
+}
+
 // The washer of the toolbox: the ring (0, 5.5) - (0, 11.8) - (0.2, 12) - (2.8, 12) - (3, 11.8) -
 // (3, 5.5) revolved, i.e. a tube less the two chamfer rings (Pappus).
 TEST_F(TComponentPartTest, ToolboxWasherIsTheRevolvedRing)

@@ -60,6 +60,10 @@ public:
         return Put("drCreate3DNewPartPlane", D, Sub, Inv, Plane, Vidst), BooleanResult;
     }
 
+    // Whether the last sketch opened; a test clears it to see a feature left out.
+    Boolean EskisOpen = true;
+    Boolean IsEskisOpen() const override { return EskisOpen; }
+
     // Depth of the modeller's own placement stack.
     Integer Depth() const { return R2->Transf2D.AMtr.Count; }
 

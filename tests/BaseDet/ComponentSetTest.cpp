@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ComponentCatalogue.h"
+#include "ComponentTableFixture.h"
 #include "GImage.h"
 #include "MathDetailsl.h"
 #include "RecordingModeler.h"
@@ -18,19 +19,8 @@ std::string Text(const TString& s)
     return recording::QuotedUtf8(s);
 }
 
-class TComponentSetTest : public testing::Test {
+class TComponentSetTest : public TComponentTableFixture {
 protected:
-    void SetUp() override
-    {
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        ASSERT_TRUE(ABaseDetail.Active);
-        drApi::LibraryControlModel = &Model;
-    }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
-
-    TRecordingModeler M;
-    TCatalogueModel Model{"G"};
     TConstruktor& C = TConstruktor::Empty();
 };
 

@@ -20,6 +20,7 @@ protected:
     {
         ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
         ABaseDetail.Init();
+        ASSERT_TRUE(ABaseDetail.Active);
         drApi::LibraryControlModel = &Model;
     }
     void TearDown() override { drApi::LibraryControlModel = nullptr; }

@@ -8,6 +8,7 @@
 
 #include "ComponentCatalogue.h"
 #include "ComponentRecorder.h"
+#include "ComponentTableFixture.h"
 #include "DistanceScrew.h"
 #include "KmfData.h"
 #include "StreamTestUtil.h"
@@ -40,7 +41,7 @@ void Append(Bytes& b, const void* v, std::size_t n)
 }
 
 // Design 1, Code 39004, then the reals in order.
-Bytes Record(std::initializer_list<double> reals)
+Bytes RecordOf(std::initializer_list<double> reals)
 {
     Bytes b;
     const char design = 1;
@@ -64,17 +65,13 @@ bool HasLine(const TComponentRecorder& M, const TArgs& line)
     return false;
 }
 
-class TDistanceScrewTest : public testing::Test {
+class TDistanceScrewTest : public TComponentTableFixture {
 protected:
     void SetUp() override
     {
-        ABaseDetail.Set(DC_SOURCE_DIR "/samples", "ZelCoupling.tb");
-        ABaseDetail.Init();
-        ASSERT_TRUE(ABaseDetail.Active);
-        drApi::LibraryControlModel = &Model;
+        TComponentTableFixture::SetUp();
         Model.Present(Id, 39);
     }
-    void TearDown() override { drApi::LibraryControlModel = nullptr; }
 
     // The sizes of row 4 without a table.
     static void Row4(TDistanceScrew& s)
@@ -83,8 +80,6 @@ protected:
         s.ThreadRadius = 6;
     }
 
-    TComponentRecorder M;
-    TCatalogueModel Model{"G"};
     TDcDetail Id = Model.RowOf("distscrew");
 };
 
@@ -134,7 +129,7 @@ TEST_F(TDistanceScrewTest, RecordIs97BytesWithGatesAt45And50And82)
     *a.Execution.PInt = 1;
     const Bytes bytes = Write(a);
     EXPECT_EQ(bytes, [&] {
-        Bytes b = Record({1, 2, 3, 4, 8, 56, 8, 12, 18, 6, 25});
+        Bytes b = RecordOf({1, 2, 3, 4, 8, 56, 8, 12, 18, 6, 25});
         const Integer one = 1;
         Append(b, &one, 4);
         return b;
@@ -150,19 +145,19 @@ TEST_F(TDistanceScrewTest, RecordIs97BytesWithGatesAt45And50And82)
 
     TDistanceScrew v47(Id, &M, nullptr);
     v47.LD = {-1, -1};
-    Read(v47, 47, Record({8, 56, 8, 12, 18, 6, 25})); // no rectangle, a depth
+    Read(v47, 47, RecordOf({8, 56, 8, 12, 18, 6, 25})); // no rectangle, a depth
     EXPECT_EQ(v47.LD.x, -1.0);
     EXPECT_EQ(v47.Len, 56.0);
     EXPECT_EQ(v47.DepthHole, 25.0);
     TDistanceScrew v60(Id, &M, nullptr);
     *v60.Execution.PInt = 1;
-    Read(v60, 60, Record({1, 2, 3, 4, 8, 56, 8, 12, 18, 6, 25})); // no execution: one-piece
+    Read(v60, 60, RecordOf({1, 2, 3, 4, 8, 56, 8, 12, 18, 6, 25})); // no execution: one-piece
     EXPECT_EQ(v60.RU.y, 4.0);
     EXPECT_EQ(v60.DepthHole, 25.0);
     EXPECT_EQ(v60.ExecutionValue(), 0);
     TDistanceScrew v44(Id, &M, nullptr);
     v44.DepthHole = 7;
-    Read(v44, 44, Record({8, 56, 8, 12, 18, 6}));
+    Read(v44, 44, RecordOf({8, 56, 8, 12, 18, 6}));
     EXPECT_EQ(v44.DepthHole, 0.0);
     EXPECT_EQ(v44.CollarRadius, 12.0);
 
@@ -180,7 +175,7 @@ TEST_F(TDistanceScrewTest, RecordIs97BytesWithGatesAt45And50And82)
 
 TEST_F(TDistanceScrewTest, LegacyReadersKeepTheirOldOrderBefore45)
 {
-    const Bytes old = Record({3, 4, 1, 2, 10, 20, 30, 40, 50, 60}); // RU first
+    const Bytes old = RecordOf({3, 4, 1, 2, 10, 20, 30, 40, 50, 60}); // RU first
     TScrewSpecial special(Id, &M, nullptr);
     Read(special, 44, old);
     EXPECT_EQ(special.RU.x, 3.0);
@@ -198,7 +193,7 @@ TEST_F(TDistanceScrewTest, LegacyReadersKeepTheirOldOrderBefore45)
     EXPECT_EQ(traction.CollarRadius, 40.0);
     EXPECT_EQ(traction.ThreadRadius, 60.0);
     TScrewSpecial current(Id, &M, nullptr);
-    Read(current, 45, Record({8, 56, 8, 12, 18, 6, 25})); // the distance screw's layout
+    Read(current, 45, RecordOf({8, 56, 8, 12, 18, 6, 25})); // the distance screw's layout
     EXPECT_EQ(current.Len, 56.0);
     EXPECT_EQ(current.DepthHole, 25.0);
 }

@@ -141,6 +141,12 @@ TEST_F(TInjectPlugTest, LineCodeChoosesTheHalves)
     M.ClearJournal();
     Draw(P, {12, 2, 25, 12.5, 45, 0, 8, 5}, 1, true);
     EXPECT_EQ(M.Calls.size(), 0u);
+    // A channel without an opening angle draws nothing rather than dividing by sin 0.
+    for (double angle : {0.0, -3.0, std::nan("")}) {
+        P.dr2D_V1(0, 0, 0, 1.0, Short.SR, Short.t, Short.Rc, Short.Rf, Short.F, Short.L, Short.H, Short.S, 1,
+                  true, angle);
+        EXPECT_EQ(M.Calls.size(), 0u) << angle;
+    }
 }
 
 TEST_F(TInjectPlugTest, SheetOpensBelowTheCollarWithFourRequirements)

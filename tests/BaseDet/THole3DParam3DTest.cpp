@@ -14,6 +14,7 @@
 #include "StreamTestUtil.h"
 #include "TAVariable.h"
 #include "THole3DParam.h"
+#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/Symbols3D.h"
 
 using namespace tvapi;
@@ -173,6 +174,20 @@ TEST_F(THole3DParam3DTest, ParametricHoleIsTiedToItsPointsAndCutsTheSame)
     ASSERT_EQ(z.size(), 2u);
     EXPECT_EQ(z[1].Text(), "IPoint3D::SetZ(-22.000000)");
     EXPECT_EQ(ADimension3D.APoint3D.Count, records + 1) << "the start point's place";
+    // The axis in the axis style; the start's X and Y dimensions generated; the profile's
+    // first point bound to the start as the sketch took it in.
+    const auto styles = Journal().Calls("IModelCurve3D::SetStyle");
+    ASSERT_EQ(styles.size(), 1u);
+    EXPECT_EQ(styles[0].Arguments.at(0), "3");
+    EXPECT_EQ(Journal().Count("ISymbols3DContainer::CreateGenerativeDimensions"), 1u);
+    EXPECT_EQ(Journal().Count("ISketch::AddProjection"), 1u);
+    TMateParam& first = drApi::MA.R2->Constraint2D.First;
+    const IPointPtr start(first.R1);
+    ASSERT_TRUE(start) << "the start point found in the sketch";
+    EXPECT_EQ(first.x, start->GetX());
+    EXPECT_EQ(first.y, start->GetY());
+    EXPECT_FALSE(first.R2);
+    first.R1.Reset();
     // The global registry lets the point go before the host ends.
     for (Integer i = records; i < ADimension3D.APoint3D.Count; ++i)
         ADimension3D.APoint3D[i] = TDimension3D();

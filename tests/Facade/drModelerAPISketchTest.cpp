@@ -75,6 +75,22 @@ TEST_F(drModelerAPISketchTest, CreateEskisWithoutAPartOrANewSketchMakesNothing)
     InjectFault("ISketches::Add");
     drApi::MA.drCreateEskis(0.0, "A");
     EXPECT_FALSE(R().Sketch || R().IDoc2D || R().Obj3D);
+    EXPECT_FALSE(drApi::MA.IsEskisOpen());
+}
+
+// A sketch counts as open only while it is being edited: a refused new one is not, and the
+// one ended before it is not either.
+TEST_F(drModelerAPISketchTest, IsEskisOpenOnlyWhileEditing)
+{
+    EXPECT_FALSE(drApi::MA.IsEskisOpen());
+    drApi::MA.drCreateEskis(0.0, "A");
+    EXPECT_TRUE(drApi::MA.IsEskisOpen());
+    InjectFault("ISketches::Add");
+    drApi::MA.drCreateEskis(0.0, "B");
+    EXPECT_FALSE(drApi::MA.IsEskisOpen());
+    drApi::MA.drCreateEskis(0.0, "C");
+    drApi::MA.drEndEskis();
+    EXPECT_FALSE(drApi::MA.IsEskisOpen());
 }
 
 // A host that throws after the editing began leaves no sketch open, and the exception passes on.

@@ -524,6 +524,69 @@ template <int... Kinds> void BuildBaseFamily(TModeler3D& M, TDcDetail Id, Intege
         if (BaseSamples[i].Kind == kinds[Size]) return BuildBaseSample(M, Id, i);
 }
 
+// The spring-loaded ejector with its plug's cone: the first size is the reference pin (spigot
+// 10, fit 4 over 20, collar 6 by 5, notch 2 deep over the cone's 8).
+void BuildEjectorChannel(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Radius, Len, SpringRadius, SpringLen, FitRadius, FitLen, CollarRadius, CollarHeight,
+    // GradeHeight, the plug's ConeLen.
+    static const Real sizes[][10] = {{3, 100, 2, 10, 4, 20, 6, 5, 2, 8},
+                                     {4, 120, 3, 12, 5, 25, 8, 6, 2.5, 10},
+                                     {2, 80, 1.5, 8, 2, 16, 4, 4, 0, 6}};
+    const Real* s = sizes[Size];
+    TEjectorPlug plug(0, &M, TConstruktor::Empty());
+    plug.ConeLen = s[9];
+    TEjectorChannel e(Id, &M, TConstruktor::Empty(), &plug);
+    e.Radius = s[0], e.Len = s[1], e.SpringRadius = s[2], e.SpringLen = s[3], e.FitRadius = s[4];
+    e.FitLen = s[5], e.CollarRadius = s[6], e.CollarHeight = s[7], e.GradeHeight = s[8];
+    e.Design = true;
+    e.dr3D(0);
+    e.dr2D();
+}
+
+// The return pins' sizes: Radius, CollarHeight, CollarRadius, FitRadius, FitLen, Len, LenOpora.
+const Real BackEjectorSizes[][7] = {
+    {4, 6, 8, 5, 25, 100, 30}, {5, 8, 10, 5, 30, 125, 40}, {6, 8, 12, 7, 30, 160, 50}};
+
+void SizeBackEjector(TBackEjector& b, Integer Size)
+{
+    const Real* s = BackEjectorSizes[Size];
+    b.Radius = s[0], b.CollarHeight = s[1], b.CollarRadius = s[2], b.FitRadius = s[3], b.FitLen = s[4];
+    b.Len = s[5], b.LenOpora = s[6];
+    b.Design = true;
+}
+
+// The pins' part builds the pillar's too, as the entry after this one; that entry builds
+// it again with its sheet.
+void BuildBackEjector(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    TBackEjector b(Id, &M, TConstruktor::Empty(), Id + 1);
+    SizeBackEjector(b, Size);
+    b.dr3D(0);
+    b.dr2D();
+}
+
+void BuildBackPillar(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    TBackEjector b(0, &M, TConstruktor::Empty(), Id);
+    SizeBackEjector(b, Size);
+    b.dr3D_Opora();
+    b.dr2D_Opora();
+}
+
+void BuildReTraction(TModeler3D& M, TDcDetail Id, Integer Size)
+{
+    // Radius, FitLen, Fit2Len, CollarHeight, CollarRadius.
+    static const Real sizes[][5] = {{4, 20, 40, 6, 7}, {5, 25, 50, 6, 8}, {6, 30, 60, 8, 10}};
+    const Real* s = sizes[Size];
+    TReTraction r(Id, &M, TConstruktor::Empty());
+    r.Radius = s[0], r.FitLen = s[1], r.Fit2Len = s[2], r.CollarHeight = s[3], r.CollarRadius = s[4];
+    r.Len = s[2] + 5.4;
+    r.Design = true;
+    r.dr3D(0);
+    r.dr2D();
+}
+
 const std::vector<TCatalogueEntry> Catalogue = {
     {"pin", "Штифт цилиндрический", Steel45, 3, false, BuildPin},
     {"capscrew", "Винт с шестигранным углублением", Steel45, 3, false, BuildCapScrew},
@@ -555,6 +618,10 @@ const std::vector<TCatalogueEntry> Catalogue = {
     {"channelwasher", "Шайба канала толкателя", Steel45, 3, true, BuildChannelWasher},
     {"columntail", "Хвостовик колонки", Steel45, 3, true, BuildColumnTail},
     {"circleplate", "Плита круглая", Steel45, 3, true, BuildCirclePlane},
+    {"ejectorchannel", "Толкатель подпружиненный", SteelU8A, 3, true, BuildEjectorChannel},
+    {"backejector", "Толкатель возвратный", SteelU8A, 3, true, BuildBackEjector},
+    {"backpillar", "Опора толкателя возвратного", Steel45, 3, true, BuildBackPillar},
+    {"retraction", "Толкатель литника", SteelU8A, 3, true, BuildReTraction},
     {"basebushing", "Втулка (базовая деталь)", SteelU8A, 7, false, BuildBaseFamily<2, 4, 10, 11, 43, 51, 52>},
     {"basesleeve", "Втулка центрирующая (базовая деталь)", Steel45, 1, false, BuildBaseFamily<3>},
     {"basepin", "Колонка (базовая деталь)", SteelU8A, 7, false, BuildBaseFamily<5, 6, 7, 8, 29, 30, 50>},

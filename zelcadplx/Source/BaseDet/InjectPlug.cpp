@@ -46,7 +46,8 @@ void TInjectPlug::dr2D_V1(double mx, double my, double ma, double mm, double r73
                           double A) const
 {
     const Real SR = r73, t = r57, Rc = r56, Rf = r5, F = x69, L = x70, H = x3, S = x71;
-    if (AbsZn(L) == 0) return;
+    // The channel's cone needs an opening angle: its sizes divide by sin(A/2).
+    if (AbsZn(L) == 0 || !(A > 0)) return;
     const TSprue s(SR, t, L, S, A);
     const Real xc = s.h0 - S; // the seat's centre on the axis
     drMtr(mx + L - F, my, ma, mm);

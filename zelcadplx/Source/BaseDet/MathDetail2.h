@@ -19,6 +19,23 @@ public:
     void Show(TGImage& Image, TColor Color) const;
     // Grows R to hold the group widened by Radius + d; nothing while not designed.
     void AddGabIn(TRect2D& R, const Real& d) const;
+    // One pin at (mx, my) turned by ma degrees and scaled by ms, its collar's back face at the
+    // origin; tl and isSize as the toolbox's ejector pin. Nothing while the pins are absent.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
+                 Boolean isSize) const;
+    // The pin's sheet.
+    void dr2D() const override;
+    // The pin's part, then the pillar's, even when the pin's part is refused.
+    void dr3D(const Integer NumberOfTread) const override;
+    // The support pillar: head r59 over x = 0 .. x28, shank r17 to y77, an undercut 1 deep and 3
+    // long behind the head; tl 0 the closed half profile of a sketch, else both halves in
+    // style tl; isSize the marker "A", dimensions and roughness marks. Nothing while the
+    // pillar (Id2) is absent or the set has none.
+    void dr2D_Opora_V1(Real const& mx, Real const& my, Real const& ma, Real const& mm, Real const& r59,
+                       Real const& r17, Real const& x28, Real const& y77, Integer tl, Boolean isSize) const;
+    // The pillar's sheet with the undercut's enlarged view, and its part.
+    void dr2D_Opora() const;
+    void dr3D_Opora() const;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -161,6 +178,15 @@ public:
          FitLen = 0.0, CollarRadius = 0.0, CollarHeight = 0.0, GradeLen = 0.0, GradeHeight = 0.0;
 
     TEjectorChannel(TDcDetail iId, TModeler3D* M, TConstruktor& C, TEjectorPlug* Plug);
+    // The ejector at (mx, my) turned by ma degrees and scaled by ms, its collar's back face at
+    // the origin, notched as long as the plug's cone; tl and isSize as the toolbox's ejector
+    // pin. Nothing without the plug or while the detail is absent.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
+                 Boolean isSize) const;
+    void dr2D() const override;
+    // The revolved pin; a positive GradeHeight cuts the notch as a wedge running out at the
+    // end face.
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -230,6 +256,14 @@ public:
 
     TReTraction(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
     void Show(TGImage& Image, const TColor& Color) const override;
+    // The pin at (mx, my) turned by ma degrees and scaled by ms, the collar's outer face at the
+    // origin: collar, shank with two fits and the grip (neck, ridge, tip) past Fit2Len; tl
+    // the outline's block mode; isSize the marker, dimensions, marks and the grip's view at
+    // 4:1. Nothing while the detail is absent.
+    void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
+                 Boolean isSize) const;
+    void dr2D() const override;
+    void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
 };
@@ -330,6 +364,9 @@ public:
     Real d = 0.0, D = 0.0, k = 0.0, R = 0.0, Len = 0.0;
 
     TEjectorPin(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
+    // The ejector pin has neither a sheet nor a part of its own.
+    void dr2D() const override {}
+    void dr3D(const Integer) const override {}
 
     // Radii d (shank) and D (head), head k thick, fillet R under it, length L; the placement
     // origin lies on the head's underside, the head face k before it.

@@ -100,6 +100,15 @@ public:
     // Letter + "(" + m + ":1)".
     void drCVR_dV(R x, R y, R A, R m, R L, R H, R R_, S Letter, Boolean isSize) const;
 
+    // Stepped ejector pin: working end r71 over its last 15 and a 16 taper from the shank r69,
+    // collar r72 over x = 0 .. x63, fit r93 up to y92 (45-degree chamfer down to r69), spigot
+    // r96 behind the collar, end face at x73, overall length y71; a notch x9 long and y78 deep
+    // (none for y78 = 0) on the mirrored half. tl's tens digit 1 draws the plain half, 2 the
+    // notched half, else both (a sketch, tl = 0, only the plain one); isSize adds the
+    // dimensions, roughness marks and the framed hardened zone with its note.
+    void dr2D_Shtovhach_V1(R mx, R my, R ma, R ms, R r71, R r69, R r72, R r93, R r96, R x73, R y92, R x63,
+                           R y71, Real x9, R y78, Integer tl, Boolean isSize) const;
+
     // Side views of threaded fasteners (bearing face at x = 0, shank towards +x).
     void dr2D_Bolt7805_V1(R mx, R my, R ma, R ms, R r, R l, R l1, R HH, R HS, Integer tl, Boolean IsSize,
                           R iD2) const;

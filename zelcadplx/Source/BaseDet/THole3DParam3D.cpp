@@ -12,15 +12,17 @@
 #include "THoleData.h"
 #include "drModelerAPI.h"
 #include "maTervan.h"
+#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/ModelSearch.h"
 #include "tvapi/Topology.h"
 
 namespace {
 
-constexpr double Negligible = 2e-6;  // a length this small counts as none
-constexpr double ThreadSearch = 0.1; // how far from its wall a threaded face is found
-constexpr double AxisOverhang = 2.0; // the parametric axis runs this far beyond the hole
-constexpr double OnPlane = 1e-6;     // the start point lies on the sketch plane
+constexpr double Negligible = 2e-6;          // a length this small counts as none
+constexpr double ThreadSearch = 0.1;         // how far from its wall a threaded face is found
+constexpr double AxisOverhang = 2.0;         // the parametric axis runs this far beyond the hole
+constexpr double OnPlane = 1e-6;             // the start point lies on the sketch plane
+constexpr double StartPointSearch = 10000.0; // the projected start point is the sketch's only object
 constexpr int MainLine = 1, AxisLine = 3;
 
 bool None(double v)
@@ -117,14 +119,33 @@ void THole3DParam::Place(const double& x, const double& y, const double& z)
         facade->drPoint3D(x, y, z - (len + AxisOverhang), tvapi::tvAsteriskPoint, "", true);
         const tvapi::IModelObjectPtr p2 = facade->R3->Obj3D;
         drApi::drLine3D(p1, p2, "", false);
-        if (!None(x)) ADimension3D.Add3D(x, y, p1, &x, &y, Quality);
+        if (const tvapi::ILineSegment3DPtr axis{facade->R3->Obj3D}) {
+            if (const tvapi::IModelCurve3DPtr curve{axis}) curve->SetStyle(AxisLine);
+            axis->Update();
+        }
+        if (!None(x)) {
+            facade->drGenerativeDimensions(p1);
+            ADimension3D.Add3D(x, y, p1, &x, &y, Quality);
+        }
         facade->drPlaneParallelVertex(tvapi::o3d_planeYOZ, p1);
         facade->drCreateEskis(0.0, "");
         bool off = false;
         ProfilePlacement(TPoint3D(x, y, z), u, v, angle, off);
+        // The start point taken into the sketch: the profile's first point is bound to it.
+        tvapi::IDrawingObjectPtr start, none;
+        if (const tvapi::ISketchPtr& sketch = facade->GetSketch()) sketch->AddProjection(p1);
+        if (const tvapi::ITervanDocument2DPtr& doc = facade->GetDoc()) {
+            const tvapi::IDrawingObjectPtr found =
+                doc->FindObject(u, v, StartPointSearch, doc->GetFindObjectParameters());
+            if (const tvapi::IPointPtr point{found};
+                point && found->GetDrawingObjectType() == tvapi::tvDrPoint) {
+                u = point->GetX();
+                v = point->GetY();
+                start = found;
+            }
+        }
         drMtr(u, v, angle, 1.0);
-        tvapi::IDrawingObjectPtr none;
-        facade->R2->Constraint2D.First.Set(u, v, none, 0, none, 0, false);
+        facade->R2->Constraint2D.First.Set(u, v, start, 0, none, 0, false);
         return;
     }
     M2->drPlaneEskis(tvapi::o3d_planeYOZ, -x, 0.0, "");

@@ -80,10 +80,10 @@ TADimension3D::TADimension3D(TRegistrator& iRegistrator, TModeler2D* iM, TAVaria
 {
 }
 
-void TADimension3D::drDimension(const double&, const double&, TModeler3D* iM) const
+void TADimension3D::drDimension(const double& LX, const double& LY, TModeler3D* iM) const
 {
-    if (iM == nullptr || APoint3D.Empty()) return;
-    // The layout through the host's generated dimensions belongs to the facade.
+    if (iM == nullptr || Layout3D == nullptr || APoint3D.Empty()) return;
+    Layout3D(*this, LX, LY, *iM);
 }
 
 namespace {

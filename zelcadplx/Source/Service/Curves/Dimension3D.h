@@ -92,6 +92,10 @@ public:
     using TOverallDim = void (*)(TModeler2D& M, Real Value, const TString& Qual, Real Dx, Real Dy,
                                  const TPoint2D& A, const TPoint2D& B);
     TOverallDim OverallDim = nullptr;
+    // The layout of the recorded 3D points through the host's generated dimensions belongs to
+    // the facade, which lends it: the list, the two layout positions and the modeller given.
+    using TLayout3D = void (*)(const TADimension3D& List, Real LX, Real LY, TModeler3D& M);
+    TLayout3D Layout3D = nullptr;
 
     // A linear record of value V (by reference: its registered variable's id is kept, 0 for
     // none) measured from iO along iAX, its line offset along iAY; AddRDim a radial one.

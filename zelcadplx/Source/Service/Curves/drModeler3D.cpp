@@ -57,6 +57,10 @@ void TModeler3D::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnu
                                  Boolean)
 {
 }
+Boolean TModeler3D::IsEskisOpen() const
+{
+    return false;
+}
 tvapi::ITervanAPIObjectPtr TModeler3D::GetActiveDoc()
 {
     return {};

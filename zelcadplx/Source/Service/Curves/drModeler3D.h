@@ -75,6 +75,9 @@ public:
     virtual tvapi::ITervanAPIObjectPtr GetActiveDoc();
     // An empty pointer here.
     virtual tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note);
+    // True while a sketch is open for drawing, so that a feature is not built on an older
+    // one; false here.
+    virtual Boolean IsEskisOpen() const;
 
     // M.drAddVariable(Name, Value, Note); with an answer and a LinkDocName, the variable is
     // linked to the variable Name of the document LinkDocName (the link's answer is not read).

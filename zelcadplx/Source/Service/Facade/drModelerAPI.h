@@ -27,6 +27,7 @@
 #include "tvapi/ViewProjection.h"
 
 class TControlModel;
+class TADimension3D;
 
 namespace tvapi {
 class IApplication;
@@ -677,6 +678,8 @@ public:
     // empty).
     void drCreateEskis(const Real& Angle, const Str& Name);
     void drCreateEskis(Real Angle) override;
+    // True while Sketch is being edited (IDoc2D held).
+    Boolean IsEskisOpen() const override;
     // Ends an open sketch and opens Sketch, whose document gives both containers; View stays.
     // An empty Sketch empties the registry's.
     void drOpenEskis(tvapi::ISketchPtr Sketch);
@@ -826,6 +829,15 @@ public:
 
 // The facade of the library, alive from load to unload.
 extern TModelerApi MA;
+
+// TADimension3D::drDimension lent by the facade (Model3D/drModelerAPIDims3D.cpp): for each
+// recorded 3D point of List, the dimensions the host generated for it that a variable drives
+// get the record's tolerance text and the layout's parameters; the two driven by the point's
+// fifth and sixth variables (X, Y) move by LY - y - 30 and LX - x - 30, follow the record's
+// formulas and are hidden. Nothing when M is no facade or its document no 3D document; a
+// record whose point has no feature or fewer than six variables is passed over; a host
+// exception ends the walk quietly.
+void LayoutGeneratedDimensions(const TADimension3D& List, Real LX, Real LY, TModeler3D& M);
 
 // The sketch angle (degrees) that keeps a sketch upright on a plane turned by EAngle about
 // the part's Z axis. EAngle is brought into [0, 360) by one step of 360 only; then 90 gives

@@ -78,6 +78,11 @@ void TModelerApi::drEndEskis()
     r.Sketch->EndEdit();
 }
 
+Boolean TModelerApi::IsEskisOpen() const
+{
+    return R3->IDoc2D && R3->Sketch;
+}
+
 void TModelerApi::drCreateEskis(Real Angle)
 {
     drCreateEskis(Angle, Str());

@@ -87,6 +87,7 @@ TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new T
     TMessager::Instance().SetHost(&FacadeMessageHost);
     ADimension3D.M.Assign(*this); // the dimension list draws through the first facade
     ADimension3D.OverallDim = OverallDimension;
+    ADimension3D.Layout3D = LayoutGeneratedDimensions;
 }
 
 TModelerApi::~TModelerApi()
@@ -97,6 +98,7 @@ TModelerApi::~TModelerApi()
         if (ADimension3D.M.Ptr == this) { // borrowed: only forgotten
             ADimension3D.M.Free();
             ADimension3D.OverallDim = nullptr;
+            ADimension3D.Layout3D = nullptr;
         }
     }
     R3.Free();
