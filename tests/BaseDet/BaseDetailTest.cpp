@@ -14,6 +14,7 @@
 #include "BaseDetail.h"
 #include "ComponentHostFixture.h"
 #include "ComponentRecorder.h"
+#include "MathDetailsl.h"
 
 // A sample shows as its label in the names of the cases.
 void PrintTo(const TBaseDetailSample& c, std::ostream* os)
@@ -228,6 +229,20 @@ TEST_F(TBaseDetailCallsTest, FeatureRowsAsTheComponentsNeedThem)
                                 [](const std::string& c) { return c.rfind("drColor3D", 0) == 0; }),
                   0);
     }
+}
+
+TEST(BaseDetailSetScrewTest, TensOneDrawsTheUpperHalfClosedAlone)
+{
+    TComponentRecorder M;
+    const TSetScrew w(0, &M, TConstruktor::Empty());
+    w.dr2D_V1(0, 0, 0, 1, 4, 6, 16, 5, 4, 10, false);
+    EXPECT_TRUE(M.OutlineClosed());
+    for (const TArgs& line : M.ArgsOf("drLine"))
+        EXPECT_GE(std::stod(line[1]) + std::stod(line[3]), 0.0) << line[0] << " " << line[1];
+    M.Calls.clear();
+    w.dr2D_V1(0, 0, 0, 1, 4, 6, 16, 5, 4, 0, false);
+    const auto both = M.ArgsOf("drLine");
+    EXPECT_TRUE(std::any_of(both.begin(), both.end(), [](const TArgs& l) { return std::stod(l[1]) < 0; }));
 }
 
 } // namespace
