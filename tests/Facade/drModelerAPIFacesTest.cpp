@@ -229,6 +229,14 @@ TEST_F(drModelerAPIFacesTest, PartFileInsertedAsBillet)
     ASSERT_TRUE(IBilletObsoletePtr(R().Obj3D));
     MA.drPutStorage(name, true, true);
     ASSERT_TRUE(IBilletObsoletePtr(R().Obj3D));
+    const IModelObjectPtr second = R().Obj3D;
+    for (const char* op : {"IModelContainer::GetBilletsObsoletes", "IBilletsObsoletes::Add"}) {
+        SCOPED_TRACE(op);
+        R().Obj3D = second;
+        InjectFault(op);
+        MA.drPutStorage(name, false, false);
+        EXPECT_FALSE(R().Obj3D);
+    }
     std::filesystem::remove(file);
     ASSERT_EQ(Top().Bodies().size(), 2u);
     EXPECT_NEAR(VolumeOf(0), 1000, 1e-6);
