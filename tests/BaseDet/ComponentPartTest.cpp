@@ -7,6 +7,8 @@
 #include <numbers>
 
 #include "ComponentHostFixture.h"
+#include "HostFixture.h"
+#include "HostTopology.h"
 #include "MathDetailsl.h"
 #include "TextBase.h"
 
@@ -62,6 +64,38 @@ TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
                 core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
         }
     EXPECT_EQ(dimensions, 8); // five of the pin, three of the enlarged groove
+}
+
+// The cap screw stands on YOZ with its axis along the model's Z, the head above the origin; its
+// socket is cut from the head's end face: a hexagonal floor 2/3 of the head's length down (the
+// profile's drilled point takes the middle out of it).
+TEST_F(TComponentPartTest, CapScrewSocketGoesIntoTheHeadEndFace)
+{
+    const TDcDetail id = Model->RowOf("capscrew");
+    Model->Present(id, 14);
+    TScrew s(id, &drApi::MA, nullptr);
+    s.Radius = 4, s.HeadRadius = 6.5, s.HeadLen = 8, s.Len = 28;
+    s.dr3D(0);
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
+    const std::array<double, 6> box = tvhost::BoxOf(shapes[0]);
+    EXPECT_NEAR(box[2], -20, 1e-6); // 28 long in all
+    EXPECT_NEAR(box[5], 8, 1e-6);
+    EXPECT_NEAR(box[3] - box[0], 13, 1e-6);
+    const double across = 0.6 * 8, floor = 8 - 2 * 8 / 3.0;
+    double floorArea = 0;
+    const tvhost::THostBodyPtr body = tvhost::MakeBody(shapes[0]);
+    for (const tvapi::IModelObjectPtr& f : ObjectsOf(tvapi::IModelObjectPtr(body), tvapi::o3d_face)) {
+        double x0, y0, z0, x1, y1, z1;
+        tvapi::IFacePtr(f)->GetSurface()->GetGabarit(x0, y0, z0, x1, y1, z1);
+        if (std::abs(z0 - floor) < 1e-6 && std::abs(z1 - floor) < 1e-6)
+            floorArea += tvapi::IFacePtr(f)->GetArea(1);
+    }
+    const double hexagon = std::sqrt(3.0) / 2 * across * across;
+    EXPECT_GT(floorArea, 0.75 * hexagon);
+    EXPECT_LT(floorArea, hexagon);
+    Kept.Reset();
 }
 
 // The washer of the toolbox: the ring (0, 5.5) - (0, 11.8) - (0.2, 12) - (2.8, 12) - (3, 11.8) -

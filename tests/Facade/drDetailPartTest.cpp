@@ -175,6 +175,8 @@ TEST_F(TDetailPartTest, PartTwiceWithDistanceMateKeepsFramesAndMassWhenReopened)
     ADP[0].SetPosition(0, 0, 0, TVector3D(1, 0, 0), TVector3D(0, 1, 0));
     ADP[1].SetPosition(*x, 0, 0, TVector3D(1, 0, 0), TVector3D(0, 0, 1));
     ADP[0].ActiveMate = ADP[1].ActiveMate = true;
+    // The assembly publishes the variable; the mate's "-(A)" runs along YOZ's normal, -X.
+    ASSERT_TRUE(R().IDoc3D->GetTopPart()->AddVariable(L"A", 25.0, L""));
     ADP.drAllMates();
     ASSERT_EQ(Document().Mates().size(), 3u);
     EXPECT_EQ(PartOf(ADP[1].Part).Frame().Origin[0], 25.0); // the distance mate moved it
@@ -200,7 +202,8 @@ TEST_F(TDetailPartTest, PartTwiceWithDistanceMateKeepsFramesAndMassWhenReopened)
     EXPECT_NEAR(parts[1]->Frame().Origin[0] - parts[0]->Frame().Origin[0], 25.0, 1e-12);
     ASSERT_EQ(reopened.Mates().size(), 3u);
     EXPECT_EQ(reopened.Mates()[2]->Type(), mc_Distance);
-    EXPECT_EQ(reopened.Mates()[2]->Value(), 25.0);
+    EXPECT_EQ(reopened.Mates()[2]->Value(), -25.0);
+    EXPECT_EQ(reopened.Mates()[2]->ExpressionText(), L"-(A)");
     EXPECT_TRUE(reopened.Mates()[2]->Object(2) == parts[1]->AuxGeometry().Default(o3d_planeYOZ));
     EXPECT_NEAR(reopened.TopPart().Mass(), 2 * mass, 1e-15);
     again->Close(kdDoNotSaveChanges);
@@ -229,7 +232,7 @@ TEST_F(TDetailPartTest, NewPartDocumentOfANumberedDetail)
     ASSERT_TRUE(MA.drCreate3DNewPartPlane(3, 0, true, o3d_planeXOZ, 5.0));
     EXPECT_EQ(tvhost::ToUtf8(R().IDoc->GetFileName()), (Folder / "D7.qpt").string());
     ASSERT_TRUE(R().Sketch);
-    EXPECT_EQ(tvhost::HostAs<tvhost::THostSketch>(R().Sketch)->Frame().Origin[1], -5.0);
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostSketch>(R().Sketch)->Frame().Origin[1], 5.0); // along +Y
     EXPECT_FALSE(MA.drCreate3DNewPartPlane(9, 0, true, o3d_planeXOZ, 5.0));
     // The modeller's three-argument form is the default one.
     EXPECT_FALSE(static_cast<TModeler3D&>(MA).drCreate3DNewPart(3, 0, true));

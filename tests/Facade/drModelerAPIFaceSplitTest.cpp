@@ -101,7 +101,7 @@ TEST_F(TModelerApiFaceSplitTest, ReverseProjectionMissesTheTopFace)
 
 TEST_F(TModelerApiFaceSplitTest, PlaneAcrossTheTopFaceSplitsIt)
 {
-    MA.drPlane(o3d_planeYOZ, 5.0);
+    MA.drPlane(o3d_planeYOZ, -5.0); // YOZ's normal is -X: the plane x = 5
     const drApi::TVOfMO cut{R().Plane};
     MA.drSplitFaceObjects(TopFace(), cut, dtBoth);
     EXPECT_EQ(FaceCount(), 7u);

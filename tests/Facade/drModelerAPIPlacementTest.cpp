@@ -50,8 +50,8 @@ TEST_F(drModelerAPIPlacementTest, IsMtrFollowsTheStackAndTheDocument)
     EXPECT_TRUE(Drawing().Placements().empty());
 }
 
-// Without an open sketch the identity; in a sketch on XOZ the model point (3, 4, 5) is (3, 5)
-// and the model's Z runs along the sketch's v, so the placement is not turned.
+// Without an open sketch the identity; in a sketch on XOZ the model point (3, 4, 5) is (3, -5)
+// and the model's Z runs against the sketch's v, so the placement is turned half round.
 TEST_F(drModelerAPIPlacementTest, GlobalMtrOpensOnePlacementAtTheSketchImage)
 {
     R().IDoc2D = nullptr;
@@ -68,11 +68,11 @@ TEST_F(drModelerAPIPlacementTest, GlobalMtrOpensOnePlacementAtTheSketchImage)
     R().Sketch = ISketchPtr(sketch);
     R().IDoc2D = sketch->BeginEdit(false);
     drApi::MA.drGlobalMtr(3, 4, 5);
-    EXPECT_EQ(Pushed(), (std::vector<double>{3, 5, 0, 1, 1}));
+    EXPECT_EQ(Pushed(), (std::vector<double>{3, -5, 180, 1, 1}));
     drApi::MA.drDeleteMtr();
-    sketch->SetAngle(90); // the sketch's u now runs along Z: Z's image points along u
+    sketch->SetAngle(90); // the sketch's u now runs along -Z: Z's image points against u
     drApi::MA.drGlobalMtr(3, 4, 5);
-    EXPECT_EQ(Pushed(), (std::vector<double>{5, -3, -90, 1, 1}));
+    EXPECT_EQ(Pushed(), (std::vector<double>{-5, -3, 90, 1, 1}));
     drApi::MA.drDeleteMtr();
     sketch->EndEdit();
 }

@@ -59,7 +59,7 @@ TEST_F(TModelerApiPlaneSketchTest, PlaneEskisAtZeroPutsTheSketchOnTheBasePlane)
     EXPECT_EQ(Sketch().Name(), L"");
 }
 
-// XOZ at -10: an offset plane of offset 10, direction false (towards +Y), and the sketch on it
+// XOZ at -10: an offset plane of offset 10, direction false (towards -Y), and the sketch on it
 // named and turned as asked; a model point on it maps into the sketch's axes.
 TEST_F(TModelerApiPlaneSketchTest, PlaneEskisOffsetsAndNamesAndTurnsTheSketch)
 {
@@ -71,10 +71,10 @@ TEST_F(TModelerApiPlaneSketchTest, PlaneEskisOffsetsAndNamesAndTurnsTheSketch)
     ExpectOpenOnPlane();
     EXPECT_EQ(Sketch().Name(), L"Профиль");
     EXPECT_EQ(Sketch().Angle(), 90.0);
-    TPoint3D P(3, 10, 4);
+    TPoint3D P(3, -10, 4);
     TPoint2D uv(-1, -1);
     MA.drSketchTranslate(P, uv);
-    EXPECT_NEAR(uv.x, 4, Tol); // turned by 90: u along the plane's v (Z), v against its u (X)
+    EXPECT_NEAR(uv.x, -4, Tol); // turned by 90: u along the plane's v (-Z), v against its u (X)
     EXPECT_NEAR(uv.y, -3, Tol);
 }
 
@@ -98,7 +98,7 @@ TEST_F(TModelerApiPlaneSketchTest, PlaneEskisEndsTheOpenSketchBeforeThePlane)
 }
 
 // -90: the plane turns by 270 with direction false, the sketch by -90; its placement is the
-// turned plane's (XOZ turned a quarter about Z: X -> Y, normal -Y -> +X), read with real numbers.
+// turned plane's (XOZ turned a quarter about Z: X -> Y, normal +Y -> -X), read with real numbers.
 TEST_F(TModelerApiPlaneSketchTest, XOZAngleOffsetEskisOfMinus90TurnsThePlane270AndTheSketchMinus90)
 {
     MA.drPlaneXOZAngleOffsetEskis(-90.0, 0.0, 0.0);
@@ -114,12 +114,12 @@ TEST_F(TModelerApiPlaneSketchTest, XOZAngleOffsetEskisOfMinus90TurnsThePlane270A
     ASSERT_TRUE(drApi::GetPlacement3D(sketch, P));
     ExpectXyz(P.O, 0, 0, 0);
     ExpectXyz(P.AX, 0, 1, 0);
-    ExpectXyz(P.AY, 0, 0, 1);
-    ExpectXyz(P.AZ, 1, 0, 0);
+    ExpectXyz(P.AY, 0, 0, -1);
+    ExpectXyz(P.AZ, -1, 0, 0);
     TPoint3D Q(0, 5, 7);
     TPoint2D uv;
-    MA.drSketchTranslate(Q, uv); // the sketch's u = -Z, v = +Y
-    EXPECT_NEAR(uv.x, -7, Tol);
+    MA.drSketchTranslate(Q, uv); // the sketch's u = +Z, v = +Y
+    EXPECT_NEAR(uv.x, 7, Tol);
     EXPECT_NEAR(uv.y, 5, Tol);
 }
 

@@ -70,11 +70,11 @@ TEST_F(TModelerApiPlanesTest, DistanceZeroSelectsTheBasePlaneAndMakesNothing)
     EXPECT_FALSE(R().Obj3D);
     EXPECT_TRUE(Planes().empty());
     EXPECT_TRUE(Recorded().empty());
-    ExpectXyz(FrameOf(R().Plane).Z, {0, -1, 0});
+    ExpectXyz(FrameOf(R().Plane).Z, {0, 1, 0});
 }
 
 // A signed distance reaches the host as offset and direction; the plane lies on the side the
-// direction gives: along the base normal (+Z, -Y, +X) for true.
+// direction gives: along the base normal (+Z, +Y, -X) for true.
 struct TOffsetCase {
     const char* Name;
     tvObj3dTypeEnum Base;
@@ -109,8 +109,8 @@ TEST_P(TModelerApiPlaneOffsetTest, OneHiddenCurrentRecordedPlane)
 INSTANTIATE_TEST_SUITE_P(
     Cases, TModelerApiPlaneOffsetTest,
     ::testing::Values(TOffsetCase{"XOYMinus5", o3d_planeXOY, -5.0, 5.0, false, {0, 0, -5}},
-                      TOffsetCase{"XOZPlus5", o3d_planeXOZ, 5.0, 5.0, true, {0, -5, 0}},
-                      TOffsetCase{"YOZPlus2", o3d_planeYOZ, 2.5, 2.5, true, {2.5, 0, 0}}),
+                      TOffsetCase{"XOZPlus5", o3d_planeXOZ, 5.0, 5.0, true, {0, 5, 0}},
+                      TOffsetCase{"YOZPlus2", o3d_planeYOZ, 2.5, 2.5, true, {-2.5, 0, 0}}),
     [](const ::testing::TestParamInfo<TOffsetCase>& p) { return std::string(p.param.Name); });
 
 TEST_F(TModelerApiPlanesTest, XOZAngleOffsetMakesAxisAnglePlaneAndCurrentOffsetPlane)
@@ -131,15 +131,15 @@ TEST_F(TModelerApiPlanesTest, XOZAngleOffsetMakesAxisAnglePlaneAndCurrentOffsetP
     EXPECT_EQ(R().Plane, Planes()[1]);
     EXPECT_EQ(Recorded(), (std::vector<IModelObjectPtr>{Axes()[0], Planes()[0], Planes()[1]}));
 
-    // The axis is the part's Z axis; XOZ's normal -Y turned 30 degrees about +Z.
+    // The axis is the part's Z axis; XOZ's normal +Y turned 30 degrees about +Z.
     tvhost::TXyz point, direction;
     ASSERT_TRUE(tvhost::AxisLineOf(Axes()[0], point, direction));
     ExpectXyz(point, {0, 0, 0});
     ExpectXyz(direction, {0, 0, 1});
     const double s = 0.5, c = std::sqrt(3.0) / 2;
     const tvhost::TFrame frame = FrameOf(Planes()[1]);
-    ExpectXyz(frame.Z, {s, -c, 0});
-    ExpectXyz(frame.Origin, {12 * s, -12 * c, 0});
+    ExpectXyz(frame.Z, {-s, c, 0});
+    ExpectXyz(frame.Origin, {-12 * s, 12 * c, 0});
     ExpectXyz(frame.X, {c, s, 0});
 }
 
@@ -153,21 +153,21 @@ TEST_F(TModelerApiPlanesTest, XOZAngleOffsetWithZeroOffsetStillOffsets)
     EXPECT_EQ(IPlane3DByOffsetPtr(Planes()[1])->GetOffset(), 0.0);
     EXPECT_FALSE(IPlane3DByOffsetPtr(Planes()[1])->GetDirection());
     EXPECT_EQ(R().Plane, Planes()[1]);
-    ExpectXyz(FrameOf(Planes()[1]).Z, {-0.5, -std::sqrt(3.0) / 2, 0});
+    ExpectXyz(FrameOf(Planes()[1]).Z, {0.5, std::sqrt(3.0) / 2, 0});
 }
 
 TEST_F(TModelerApiPlanesTest, CurrentXOYAngleTurnsAboutTheLineOfTheCurrentPlane)
 {
     OpenPart();
-    MA.drPlane(o3d_planeYOZ, 10.0); // x = 10 meets XOY along the line x = 10 parallel to Y
+    MA.drPlane(o3d_planeYOZ, 10.0); // along YOZ's normal -X: meets XOY on the line x = -10
     MA.drPlaneCurrentXOYAngleOffset(90.0, 0.0);
     ASSERT_EQ(Planes().size(), 3u);
     tvhost::TXyz point, direction;
     ASSERT_TRUE(tvhost::AxisLineOf(Axes()[0], point, direction));
-    ExpectXyz(point, {10, 0, 0});
+    ExpectXyz(point, {-10, 0, 0});
     const tvhost::TFrame frame = FrameOf(R().Plane); // XOY stood up on that line
     EXPECT_NEAR(std::fabs(frame.Z[0]), 1.0, Tol);
-    EXPECT_NEAR(frame.Origin[0], 10.0, Tol);
+    EXPECT_NEAR(frame.Origin[0], -10.0, Tol);
 }
 
 TEST_F(TModelerApiPlanesTest, AngleZeroHasDirectionFalseAndParallelPlaneGoesThroughTheVertex)
@@ -190,7 +190,7 @@ TEST_F(TModelerApiPlanesTest, AngleZeroHasDirectionFalseAndParallelPlaneGoesThro
     ASSERT_EQ(Planes().size(), 2u);
     EXPECT_TRUE(Hidden(Planes()[1]));
     ExpectXyz(FrameOf(R().Plane).Origin, {x, y, z});
-    ExpectXyz(FrameOf(R().Plane).Z, {1, 0, 0});
+    ExpectXyz(FrameOf(R().Plane).Z, {-1, 0, 0});
 
     const auto edges = drApi::GetObjects(body, o3d_edge);
     ASSERT_FALSE(edges.empty());
@@ -264,5 +264,5 @@ TEST_F(TModelerApiPlanesTest, XOZAngle270GivesAngle270DirectionFalse)
     ASSERT_EQ(Planes().size(), 2u);
     EXPECT_EQ(IPlane3DByAnglePtr(Planes()[0])->GetAngle(), 270.0);
     EXPECT_FALSE(IPlane3DByAnglePtr(Planes()[0])->GetDirection());
-    ExpectXyz(FrameOf(Planes()[0]).Z, {1, 0, 0}); // -Y turned -270 degrees about +Z
+    ExpectXyz(FrameOf(Planes()[0]).Z, {-1, 0, 0}); // +Y turned -270 degrees about +Z
 }

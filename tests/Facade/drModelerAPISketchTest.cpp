@@ -102,9 +102,9 @@ TEST_F(drModelerAPISketchTest, OpenEskisAndSketchTranslate)
     EXPECT_EQ(HostSketch(sketch).Document().Drawing().ActiveView().Children().size(), 1u);
     TPoint3D p(3, 4, 5);
     TPoint2D q(-1, -1);
-    drApi::MA.drSketchTranslate(p, q);
+    drApi::MA.drSketchTranslate(p, q); // on XOZ: (X, -Z)
     EXPECT_EQ(q.x, 3);
-    EXPECT_EQ(q.y, 5);
+    EXPECT_EQ(q.y, -5);
 
     drApi::MA.drOpenEskis(nullptr);
     EXPECT_FALSE(HostSketch(sketch).Editing());

@@ -139,14 +139,30 @@ TEST_F(HostAssemblyFrameTest, MatesOfDefaultPlanesMoveTheComponentTheyPlace)
     };
     const IModelObjectPtr topYOZ = top.AuxGeometry().Default(o3d_planeYOZ);
 
+    // Along the first plane's normal: YOZ's is -X.
     Mate(doc, mc_Distance, topYOZ, plane(b, o3d_planeYOZ), 1, 25);
-    ExpectNear(PartOf(b).Frame().Origin, {25, 0, 0});
-    EXPECT_NEAR(tvhost::BoxOf(PartOf(b).Bodies().at(0)->Shape())[0], 25.0, 1e-9);
-    Mate(doc, mc_Distance, topYOZ, plane(b, o3d_planeYOZ), tvMCAlignmentOpposite, 25);
     ExpectNear(PartOf(b).Frame().Origin, {-25, 0, 0});
+    EXPECT_NEAR(tvhost::BoxOf(PartOf(b).Bodies().at(0)->Shape())[0], -25.0, 1e-9);
+    Mate(doc, mc_Distance, topYOZ, plane(b, o3d_planeYOZ), tvMCAlignmentOpposite, 25);
+    ExpectNear(PartOf(b).Frame().Origin, {25, 0, 0});
     // The top part's plane second: the component of the first plane moves, the other way.
     Mate(doc, mc_Distance, plane(a, o3d_planeXOZ), top.AuxGeometry().Default(o3d_planeXOZ), 1, 7);
-    ExpectNear(PartOf(a).Frame().Origin, {0, 7, 0});
+    ExpectNear(PartOf(a).Frame().Origin, {0, -7, 0});
+
+    // An expression of the assembly's variables drives the distance; one that does not
+    // evaluate leaves the value.
+    top.AddVariable(L"L", 20, L"");
+    const IMateConstraint3DPtr driven = Mate(doc, mc_Distance, topYOZ, plane(b, o3d_planeYOZ), 1, 20);
+    tvhost::THostVariable& distance = *tvhost::HostAs<tvhost::THostMate>(driven)->Variable();
+    distance.SetExpression(L"-(L)");
+    EXPECT_EQ(tvhost::HostAs<tvhost::THostMate>(driven)->Value(), -20.0);
+    ExpectNear(PartOf(b).Frame().Origin, {20, 0, 0});
+    distance.SetExpression(L"-(L + Q)");
+    EXPECT_EQ(distance.Value(), -20.0);
+    distance.SetExpression(L"(L * 2 - 5) / 5");
+    ExpectNear(PartOf(b).Frame().Origin, {-7, 0, 0});
+    distance.SetExpression(L"L / (L - 20)");
+    ExpectNear(PartOf(b).Frame().Origin, {-7, 0, 0});
     Mate(doc, mc_Coincidence, plane(a, o3d_planeYOZ), plane(b, o3d_planeYOZ), 1, 0);
     ExpectNear(PartOf(b).Frame().Origin, {0, 0, 0});
     // Planes that are not parallel, and objects that are no default planes, move nothing.
@@ -179,18 +195,18 @@ TEST_F(HostAssemblyFrameTest, NestedComponentMatedToTheTopPlaneMovesInsideItsAss
     Place(middle, {0, 50, 0}, {0, 1, 0}, {-1, 0, 0});
     tvhost::THostPart& nested = *PartOf(middle).Components().at(0);
     const IModelObjectPtr nestedXOZ = nested.AuxGeometry().Default(o3d_planeXOZ);
-    // Turned with the sub-assembly, the nested part's XOZ faces the assembly's +X: the part
-    // moves along its own -Y inside the sub-assembly.
+    // Turned with the sub-assembly, the nested part's XOZ (normal +Y) faces the assembly's -X,
+    // as the top YOZ does: the part moves along its own +Y inside the sub-assembly.
     Mate(doc, mc_Distance, top.AuxGeometry().Default(o3d_planeYOZ), nestedXOZ, 1, 12);
-    ExpectNear(nested.AssemblyFrame().Origin, {12, 50, 0});
-    ExpectNear(nested.Frame().Origin, {0, -12, 0});
+    ExpectNear(nested.AssemblyFrame().Origin, {-12, 50, 0});
+    ExpectNear(nested.Frame().Origin, {0, 12, 0});
     ExpectNear(PartOf(middle).Frame().Origin, {0, 50, 0});
     const IModelObjectPtr middleXOZ = PartOf(middle).AuxGeometry().Default(o3d_planeXOZ);
     Mate(doc, mc_Distance, middleXOZ, nestedXOZ, 1, 3);
-    ExpectNear(nested.AssemblyFrame().Origin, {3, 50, 0});
+    ExpectNear(nested.AssemblyFrame().Origin, {-3, 50, 0});
     // The sub-assembly would carry the plane it is mated to: nothing moves.
     Mate(doc, mc_Distance, nestedXOZ, middleXOZ, 1, 9);
-    ExpectNear(nested.AssemblyFrame().Origin, {3, 50, 0});
+    ExpectNear(nested.AssemblyFrame().Origin, {-3, 50, 0});
     ExpectNear(PartOf(middle).Frame().Origin, {0, 50, 0});
 }
 

@@ -33,8 +33,10 @@ TEST_F(HostFeaturesTest, ExtrusionFollowsTheSketchNormalAndTheSignOfItsDepth)
     IModelObjectPtr(Extrusion(s, o3d_bossExtrusion, dtNormal, -2, 0))->Update();
     ExpectVolume(Volume(), 24.0);
     const auto box = tvhost::BoxOf(Part().LocalShapes().at(0));
-    EXPECT_NEAR(box[1], 0.0, 1e-7); // a negative depth turns the side round: +Y
-    EXPECT_NEAR(box[4], 2.0, 1e-7);
+    EXPECT_NEAR(box[1], -2.0, 1e-7); // XOZ's normal is +Y; a negative depth turns it round
+    EXPECT_NEAR(box[4], 0.0, 1e-7);
+    EXPECT_NEAR(box[2], -3.0, 1e-7); // the sketch's v runs along -Z
+    EXPECT_NEAR(box[5], 0.0, 1e-7);
 }
 
 // A 4 mm square hole cut through a 10 mm plate of 30 x 30.

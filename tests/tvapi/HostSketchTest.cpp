@@ -69,13 +69,18 @@ TEST_F(HostSketchTest, PointIntoSketchFollowsThePlaneKindAndTheAngle)
     EXPECT_DOUBLE_EQ(u, 3);
     EXPECT_DOUBLE_EQ(v, 4);
     sketch->SetPlane(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_planeXOZ)));
-    ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v));
+    ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v)); // XOZ: (X, -Z)
     EXPECT_DOUBLE_EQ(u, 3);
-    EXPECT_DOUBLE_EQ(v, 5);
+    EXPECT_DOUBLE_EQ(v, -5);
     sketch->SetAngle(90);
     ASSERT_TRUE(sketch->PointIntoSketch(3, 4, 5, u, v));
-    EXPECT_NEAR(u, 5, 1e-12);
+    EXPECT_NEAR(u, -5, 1e-12);
     EXPECT_NEAR(v, -3, 1e-12);
+    const ISketchPtr side = Sketches(doc)->Add();
+    side->SetPlane(IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(o3d_planeYOZ)));
+    ASSERT_TRUE(side->PointIntoSketch(3, 4, 5, u, v)); // YOZ: (-Z, -Y)
+    EXPECT_DOUBLE_EQ(u, -5);
+    EXPECT_DOUBLE_EQ(v, -4);
     EXPECT_EQ(sketch->GetAngle(), 90);
 
     InjectFault("ISketch::PointIntoSketch");
@@ -161,18 +166,18 @@ TEST_F(HostSketchTest, SketchOnAnOffsetPlaneTakesItsFrameAndKeepsItInTheFile)
     const ISketchPtr sketch = Sketches(doc)->Add();
     sketch->SetPlane(IModelObjectPtr(plane));
     double u = 0, v = 0;
-    ASSERT_TRUE(sketch->PointIntoSketch(3, -12, 4, u, v));
+    ASSERT_TRUE(sketch->PointIntoSketch(3, 12, 4, u, v)); // XOZ's normal is +Y
     EXPECT_DOUBLE_EQ(u, 3);
-    EXPECT_DOUBLE_EQ(v, 4);
+    EXPECT_DOUBLE_EQ(v, -4);
 
     const tvhost::TFrame f = tvhost::HostAs<tvhost::THostSketch>(sketch)->Frame();
     const tvhost::TShape box = tvhost::MakePrism(f, 0, 0, 10, 20, 5);
     EXPECT_NEAR(tvhost::Volume(box), 1000, 1e-6);
-    const std::array<double, 6> b = tvhost::BoxOf(box); // along -Y: 12 .. 17
-    EXPECT_NEAR(-b[4], 12, 1e-7);
-    EXPECT_NEAR(-b[1], 17, 1e-7);
+    const std::array<double, 6> b = tvhost::BoxOf(box); // along +Y: 12 .. 17
+    EXPECT_NEAR(b[1], 12, 1e-7);
+    EXPECT_NEAR(b[4], 17, 1e-7);
     EXPECT_NEAR(b[0], 0, 1e-7);
-    EXPECT_NEAR(b[5], 20, 1e-7);
+    EXPECT_NEAR(b[2], -20, 1e-7);
 
     ASSERT_TRUE(doc->SaveAs(Temp("offset-sketch.qpt").c_str()));
     ASSERT_TRUE(doc->Close(kdDoNotSaveChanges));
@@ -184,7 +189,7 @@ TEST_F(HostSketchTest, SketchOnAnOffsetPlaneTakesItsFrameAndKeepsItInTheFile)
     const IPlacement3DPtr placement = kept->GetSurface()->GetPlacement();
     double x = 0, y = 0, z = 0;
     placement->GetOrigin(x, y, z);
-    EXPECT_NEAR(y, -12, 1e-12);
+    EXPECT_NEAR(y, 12, 1e-12);
     placement->GetAxis(o3d_axisOY, x, y, z);
-    EXPECT_NEAR(z, 1, 1e-12);
+    EXPECT_NEAR(z, -1, 1e-12);
 }

@@ -127,7 +127,8 @@ TEST_F(HostTopologyTest, ClosedCircleHasNoVerticesAndItsTurnAsLength)
     EXPECT_TRUE(half->IsArc() && !half->IsCircle());
 }
 
-// A sketch's (u, v) on a base plane: XOY (X, Y), XOZ (X, Z), YOZ (Y, Z), swept along u x v.
+// A sketch's (u, v) on a base plane: XOY (X, Y), XOZ (X, -Z), YOZ (-Z, -Y), swept along u x v
+// (+Z, +Y, -X).
 struct TPlaneCase {
     const char* Name;
     tvObj3dTypeEnum Plane;
@@ -153,8 +154,8 @@ TEST_P(HostBasePlaneTest, RectangleSweptFromThePlaneLiesWhereItsUVSay)
 
 INSTANTIATE_TEST_SUITE_P(BasePlanes, HostBasePlaneTest,
                          ::testing::Values(TPlaneCase{"XOY", o3d_planeXOY, {1, 2, 0, 3, 6, 5}},
-                                           TPlaneCase{"XOZ", o3d_planeXOZ, {1, -5, 2, 3, 0, 6}},
-                                           TPlaneCase{"YOZ", o3d_planeYOZ, {0, 1, 2, 5, 3, 6}}),
+                                           TPlaneCase{"XOZ", o3d_planeXOZ, {1, 0, -6, 3, 5, -2}},
+                                           TPlaneCase{"YOZ", o3d_planeYOZ, {-5, -6, -3, 0, -2, -1}}),
                          [](const ::testing::TestParamInfo<TPlaneCase>& c) {
                              return std::string(c.param.Name);
                          });

@@ -6,6 +6,7 @@
 
 #include "HostArgs.h"
 #include "HostAuxGeometry.h"
+#include "HostExpression.h"
 #include "HostPart.h"
 #include "HostText.h"
 
@@ -92,7 +93,9 @@ std::wstring THostVariable::GetExpression()
 
 void THostVariable::SetExpression(const wchar_t* expression)
 {
-    if (Enter("IVariable::SetExpression", {ToUtf8(expression)})) FExpression = expression ? expression : L"";
+    if (!Enter("IVariable::SetExpression", {ToUtf8(expression)})) return;
+    FExpression = expression ? expression : L"";
+    if (FOnExpression) FOnExpression(FExpression);
 }
 
 void THostVariable::SetValue(double value)
@@ -146,8 +149,31 @@ THostMate::THostMate(tvapi::MateConstraintType type, TMateAssembly assembly)
     if (type == tvapi::mc_Distance || type == tvapi::mc_Angle) {
         FVariable = New<THostVariable>(MateVariableName, 0.0);
         Variables().emplace_back(FVariable);
+        if (type == tvapi::mc_Distance)
+            FVariable->OnExpression([this](const std::wstring& text) { TakeExpression(text); });
     }
     SetState(false, false, false);
+}
+
+THostMate::~THostMate()
+{
+    // The variable may outlive the mate in a caller's hands.
+    if (FVariable) FVariable->OnExpression({});
+}
+
+void THostMate::TakeExpression(const std::wstring& text)
+{
+    THostPart* assembly = FAssembly ? *FAssembly : nullptr;
+    const std::optional<double> value =
+        EvaluateExpression(text, [assembly](const std::wstring& name) -> std::optional<double> {
+            const tvapi::IVariablePtr v = assembly ? assembly->FindVariable(name) : tvapi::IVariablePtr();
+            const auto* host = v ? HostAs<THostVariable>(v) : nullptr;
+            return host ? std::optional<double>(host->Value()) : std::nullopt;
+        });
+    if (!value) return;
+    FValue = *value;
+    FVariable->SetValueDirect(*value);
+    if (FObjects[0] && FObjects[1]) Solve();
 }
 
 tvapi::MateConstraintType THostMate::GetConstraintType()

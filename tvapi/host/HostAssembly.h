@@ -4,6 +4,7 @@
 // library's mates need: a coincidence or distance between parallel default planes of two
 // parts of the assembly moves the component of one of them along the other's normal.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ public:
     void SetValueDirect(double value) noexcept { FValue = value; }
     void SetExpressionDirect(std::wstring expression) { FExpression = std::move(expression); }
     void SetExternalDirect(bool external) noexcept { FExternal = external; }
+    // What a new expression does to the variable's owner (a mate takes its value from it).
+    void OnExpression(std::function<void(const std::wstring&)> action) { FOnExpression = std::move(action); }
     void SetLinkDirect(std::wstring document, std::wstring variable)
     {
         FLinkDocument = std::move(document);
@@ -64,6 +67,7 @@ private:
     bool FExternal = false;
     std::wstring FLinkDocument;
     std::wstring FLinkVariable;
+    std::function<void(const std::wstring&)> FOnExpression;
 };
 
 using THostVariablePtr = tvapi::Ptr<THostVariable>;
@@ -75,6 +79,9 @@ inline constexpr const wchar_t* MateVariableName = L"Расстояние";
 class THostMate final : public THostFeatureOf<tvapi::IMateConstraint3D> {
 public:
     THostMate(tvapi::MateConstraintType type, TMateAssembly assembly);
+    ~THostMate() override;
+    THostMate(const THostMate&) = delete;
+    THostMate& operator=(const THostMate&) = delete;
 
     tvapi::MateConstraintType GetConstraintType() override;
     void SetBaseObject(int index, const tvapi::IModelObjectPtr& object) override;
@@ -93,6 +100,8 @@ public:
     THostVariable* Variable() const noexcept { return FVariable.Get(); }
     // Drops the objects: they may hold the mate's document.
     void DropObjects() noexcept;
+    // The expression of the mate's variable; empty for other kinds or none.
+    std::wstring ExpressionText() const { return FVariable ? FVariable->Expression() : std::wstring(); }
 
 protected:
     // Built with both objects; then solved (see the header's comment).
@@ -105,6 +114,9 @@ private:
     // Nothing for other kinds, objects that are no default planes of the assembly's parts,
     // planes not parallel, or a component that holds the other plane.
     void Solve();
+    // A distance that its expression gives, read with the assembly's variables, replaces the
+    // value, and the mate is solved again; an expression that does not evaluate leaves both.
+    void TakeExpression(const std::wstring& text);
 
     tvapi::MateConstraintType FType;
     TMateAssembly FAssembly;

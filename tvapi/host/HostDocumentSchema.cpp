@@ -588,6 +588,8 @@ void TChecker::Mate(const json& m)
     Member(m, "fixed", [&](const json& v) { Int32(v); });
     Member(m, "direction", [&](const json& v) { Int32(v); });
     Member(m, "value", [&](const json& v) { Number(v); });
+    Member(
+        m, "expression", [&](const json& v) { String(v); }, true);
     Member(m, "objects", [&](const json& objects) {
         Items(objects, [&](const json& o, std::size_t) { EntityRef(o); });
         if (objects.size() != 2) Fail("a mate has two objects");

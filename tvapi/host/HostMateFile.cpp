@@ -95,13 +95,15 @@ json MatesJson(THostDocument3D& document)
 {
     const std::vector<THostPart*> parts = PartAndComponents(document.TopPart());
     json mates = json::array();
-    for (const THostMatePtr& m : document.Mates())
-        mates.push_back(
-            {{"type", m->Type()},
-             {"objects", {EntityRefJson(parts, m->Object(1)), EntityRefJson(parts, m->Object(2))}},
-             {"fixed", m->Fixed()},
-             {"direction", m->Direction()},
-             {"value", m->Value()}});
+    for (const THostMatePtr& m : document.Mates()) {
+        json mate{{"type", m->Type()},
+                  {"objects", {EntityRefJson(parts, m->Object(1)), EntityRefJson(parts, m->Object(2))}},
+                  {"fixed", m->Fixed()},
+                  {"direction", m->Direction()},
+                  {"value", m->Value()}};
+        if (const std::wstring e = m->ExpressionText(); !e.empty()) mate["expression"] = ToUtf8(e);
+        mates.push_back(std::move(mate));
+    }
     return mates;
 }
 
@@ -119,6 +121,9 @@ void LoadMates(THostDocument3D& document, const json& mates)
         mate->SetDirection(m.at("direction").get<int>());
         mate->SetDistance(m.at("value").get<double>());
         mate->Update();
+        if (const auto e = m.find("expression"); e != m.end())
+            if (THostVariable* v = HostAs<THostMate>(mate)->Variable())
+                v->SetExpression(FromUtf8(e->get<std::string>()).c_str());
     }
 }
 

@@ -88,10 +88,12 @@ TFrame TFrame::Compose(const TFrame& inner) const
 TFrame BasePlaneFrame(int planeKind)
 {
     switch (planeKind) {
+    // The host's sketch axes: a point (X, Y, Z) lies at (X, -Z) on XOZ and at (-Z, -Y) on
+    // YOZ, so a profile revolved on YOZ about its sketch x axis turns about the model's Z.
     case tvapi::o3d_planeXOZ:
-        return TFrame::Of({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
+        return TFrame::Of({0, 0, 0}, {1, 0, 0}, {0, 0, -1});
     case tvapi::o3d_planeYOZ:
-        return TFrame::Of({0, 0, 0}, {0, 1, 0}, {0, 0, 1});
+        return TFrame::Of({0, 0, 0}, {0, 0, -1}, {0, -1, 0});
     default:
         return TFrame{};
     }

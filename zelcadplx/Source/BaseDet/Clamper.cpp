@@ -17,10 +17,10 @@ constexpr Real DegToRad = std::numbers::pi / 180.0;
 // The clamping arc stops this far from the round part's surface.
 constexpr Real Clearance = 1.0;
 // The part's sketches: the plan cut reaches past the strip on both sides; the slot is cut
-// through the horizontal leg, which the stand-in's XOZ sketch lays at heights 6.3 to 9.6.
+// down through the horizontal leg, which the XOZ sketch lays at heights -9.6 to -6.3.
 constexpr Real PlanCutDepth = 10.0;
 constexpr Real PlanCutSquare = 100.0;
-constexpr Real SlotPlane = 3.3;
+constexpr Real SlotPlane = -3.3;
 constexpr Real SlotDepth = 6.3;
 
 } // namespace
@@ -140,7 +140,7 @@ void TClamper::dr3D(const Integer) const
     drCutExtrusion(tvapi::dtBoth, tvapi::etBlind, PlanCutDepth, 0.0);
     drPlaneEskis(tvapi::o3d_planeXOY, SlotPlane, 0.0, "");
     drPryzymPlan(0, 0, 0, 1, 1, false);
-    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, SlotDepth, 0.0);
+    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, SlotDepth, 0.0);
     M2->drSet(::DC(""), ::DC("FZM"), ::DC("FZM(SM-06020)"), 25);
     drClose3D(true, Quor::TSectionSpc(0));
 }

@@ -237,7 +237,9 @@ void TProtectSupport::dr3D(const Integer) const
     drPlaneEskis(tvapi::o3d_planeXOZ, Radius, 0.0, "");
     G.dr2D_LapkaZapobizna_Vo(0, ThreadLen - Len + LenToKey, 0, 1, Radius, ThreadRadius, Len, ThreadLen,
                              LenToKey, Key, 2.0, 1, false);
-    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
+    // The sketch touches the head on the side its normal leaves by: the flats are cut back
+    // through the head (along the normal they would cut nothing).
+    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * Radius, 0.0);
     ColorComponent(M2());
     drClose3D(true, Quor::TSectionSpc(0));
 }
