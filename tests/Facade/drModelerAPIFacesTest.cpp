@@ -172,8 +172,8 @@ TEST_F(drModelerAPIFacesTest, OutlineWithoutDirectionStopsQuietly)
     }
 }
 
-// A 10 x 10 face from x = -2 trimmed by YOZ: 80 mm² on the side of the plane's normal, 20 on
-// the other; a first update that fails does not count.
+// A 10 x 10 face from x = -2 trimmed by YOZ, whose normal is -X: 20 mm² on the side of the
+// plane's normal, 80 on the other; a first update that fails does not count.
 TEST_F(drModelerAPIFacesTest, TrimKeepsTheSideItsSenseChooses)
 {
     Top().AddBody(tvhost::MakeBox({-2, 0, 0}, 10, 10, 5));
@@ -181,11 +181,11 @@ TEST_F(drModelerAPIFacesTest, TrimKeepsTheSideItsSenseChooses)
     const drApi::TVOfMO plane{MA.drDefault(o3d_planeYOZ)};
     MA.drTrimmSurface(top, plane, true);
     ASSERT_TRUE(ITrimmedSurfacePtr(R().Obj3D));
-    EXPECT_NEAR(tvhost::Area(Top().Features().Built().Surfaces.back()), 80, 1e-6);
+    EXPECT_NEAR(tvhost::Area(Top().Features().Built().Surfaces.back()), 20, 1e-6);
     InjectFault("IModelObject::Update");
     MA.drTrimmSurface(top, plane, false);
     ASSERT_TRUE(ITrimmedSurfacePtr(R().Obj3D));
-    EXPECT_NEAR(tvhost::Area(Top().Features().Built().Surfaces.back()), 20, 1e-6);
+    EXPECT_NEAR(tvhost::Area(Top().Features().Built().Surfaces.back()), 80, 1e-6);
     const IModelObjectPtr before = R().Obj3D;
     MA.drTrimmSurface(top, {Body()}, true); // a body is no trimming plane
     EXPECT_FALSE(R().Obj3D);

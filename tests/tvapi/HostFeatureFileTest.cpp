@@ -256,7 +256,7 @@ TEST_F(HostFeatureFileTest, FaceOperationsAndBilletsComeBack)
     const ITrimmedSurfacePtr trim = ISurfaceContainerPtr(FPart)->GetTrimmedSurfaces()->Add();
     trim->SetSurfaces({top});
     trim->SetTrimmingObjects({Part().GetDefaultObject(o3d_planeYOZ)});
-    trim->SetSense(true);
+    trim->SetSense(false); // YOZ's normal is -X: the side x > 0 is kept
     ASSERT_TRUE(IModelObjectPtr(trim)->Update());
     const IBilletObsoletePtr billet =
         Container()->GetBilletsObsoletes()->Add(TempName("blank.qpt").c_str(), false);
