@@ -143,7 +143,7 @@ TEST_F(HostAssemblyTest, PartListsBodiesAndSketchesByKindAndKeepsItsPropertiesWi
     EXPECT_EQ(listed[6]->GetObjectType(), o3d_face);
     EXPECT_EQ(IAPIObjectPtr(listed[7]).Get(), IAPIObjectPtr(IModelObjectPtr(body)).Get());
     EXPECT_EQ(listed[0]->GetName(), L"Эскиз");
-    EXPECT_FALSE(listed[0]->GetFeature());
+    EXPECT_TRUE(listed[0]->GetFeature()) << "a sketch is a feature: it lists its variables";
     EXPECT_FALSE(ISketchPtr(listed[0])->GetPlane());
 
     auto& properties = Model(doc).Data().Properties.Items;

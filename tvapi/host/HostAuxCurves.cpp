@@ -23,10 +23,12 @@ std::string Num(int value)
     return std::to_string(value);
 }
 
-// Journaled as "IPoint3D::<operation>" and "IColorParam::<operation>".
-class THostPoint3D final : public THostModelObjectOf<tvapi::IPoint3D, tvapi::IColorParam> {
+// Journaled as "IPoint3D::<operation>" and "IColorParam::<operation>"; as a feature, its
+// generated dimensions are its sub-features.
+class THostPoint3D final : public THostFeatureOf<tvapi::IPoint3D, tvapi::IColorParam>,
+                           public TGeneratedOwner {
 public:
-    explicit THostPoint3D(const TXyz& at = {0, 0, 0}) : THostModelObjectOf(tvapi::o3d_unknown), FXyz(at) {}
+    explicit THostPoint3D(const TXyz& at = {0, 0, 0}) : THostFeatureOf(tvapi::o3d_unknown), FXyz(at) {}
 
     void SetPointType(tvapi::tvPoint3DTypeEnum type) override
     {
@@ -66,6 +68,12 @@ public:
     void SetAdvancedColor(int color, double, double, double, double, double, double) override
     {
         if (Enter("IColorParam::SetAdvancedColor", {Num(color)})) FColor = color;
+    }
+
+protected:
+    std::vector<tvapi::IFeaturePtr> SubFeatures() override
+    {
+        return Generated(static_cast<tvapi::IPoint3D*>(this));
     }
 
 private:

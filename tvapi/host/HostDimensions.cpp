@@ -266,37 +266,47 @@ bool MeasureOf(tvapi::IAPIObject* object, double& value)
     return true;
 }
 
+template <class Base>
+THostDimension3DOf<Base>::THostDimension3DOf(tvapi::tvObj3dTypeEnum kind, double length)
+    : Base(kind), FLength(length)
+{
+    FTexts.Params().Set("AutoNominal", true);
+    RefreshNominal();
+}
+
+template <class Base> void THostDimension3DOf<Base>::SetLength(double length)
+{
+    FLength = length;
+    RefreshNominal();
+}
+
 THostModelDimension::THostModelDimension(double length)
-    : THostModelObjectOf(tvapi::o3d_lineDimension3D), FLength(length)
+    : THostDimension3DOf(tvapi::o3d_lineDimension3D, length)
 {
-    FTexts.Params().Set("AutoNominal", true);
-    RefreshNominal();
 }
 
-THostModelDimension::THostModelDimension(tvapi::tvObj3dTypeEnum kind) : THostModelObjectOf(kind), FLength(0.0)
-{
-    FTexts.Params().Set("AutoNominal", true);
-    RefreshNominal();
-}
+THostModelDimension::THostModelDimension(tvapi::tvObj3dTypeEnum kind) : THostDimension3DOf(kind, 0.0) {}
 
-void THostModelDimension::RefreshNominal()
+template <class Base> void THostDimension3DOf<Base>::RefreshNominal()
 {
     if (FTexts.Params().Flag("AutoNominal")) FTexts.Text("Nominal").SetStr(DimensionNumberText(FLength));
 }
 
 bool THostModelDimension::Rebuild()
 {
-    if (FObject1 || FObject2) {
-        const double measured = DistanceBetween(FObject1, FObject2);
+    if (Object(1) || Object(2)) {
+        const double measured = DistanceBetween(Object(1), Object(2));
         if (measured < 0.0) return false;
-        FLength = measured;
+        SetLength(measured);
+        return true;
     }
-    RefreshNominal();
+    SetLength(Length());
     return true;
 }
 
-void THostModelDimension::Restore(tvapi::IModelObjectPtr object1, tvapi::IModelObjectPtr object2,
-                                  double length)
+template <class Base>
+void THostDimension3DOf<Base>::Restore(tvapi::IModelObjectPtr object1, tvapi::IModelObjectPtr object2,
+                                       double length)
 {
     FObject1 = std::move(object1);
     FObject2 = std::move(object2);
@@ -304,110 +314,116 @@ void THostModelDimension::Restore(tvapi::IModelObjectPtr object1, tvapi::IModelO
     RefreshNominal();
 }
 
-void THostModelDimension::SetObject1(tvapi::IModelObjectPtr object)
+template <class Base> void THostDimension3DOf<Base>::SetObject1(tvapi::IModelObjectPtr object)
 {
-    if (Enter("IBaseLineDimension3D::SetObject1", {ObjectArg(object.Get())})) FObject1 = std::move(object);
+    if (this->Enter("IBaseLineDimension3D::SetObject1", {ObjectArg(object.Get())}))
+        FObject1 = std::move(object);
 }
 
-void THostModelDimension::SetObject2(tvapi::IModelObjectPtr object)
+template <class Base> void THostDimension3DOf<Base>::SetObject2(tvapi::IModelObjectPtr object)
 {
-    if (Enter("IBaseLineDimension3D::SetObject2", {ObjectArg(object.Get())})) FObject2 = std::move(object);
+    if (this->Enter("IBaseLineDimension3D::SetObject2", {ObjectArg(object.Get())}))
+        FObject2 = std::move(object);
 }
 
-tvapi::IModelObjectPtr THostModelDimension::GetObject1()
+template <class Base> tvapi::IModelObjectPtr THostDimension3DOf<Base>::GetObject1()
 {
-    return Enter("IBaseLineDimension3D::GetObject1") ? FObject1 : tvapi::IModelObjectPtr();
+    return this->Enter("IBaseLineDimension3D::GetObject1") ? FObject1 : tvapi::IModelObjectPtr();
 }
 
-tvapi::IModelObjectPtr THostModelDimension::GetObject2()
+template <class Base> tvapi::IModelObjectPtr THostDimension3DOf<Base>::GetObject2()
 {
-    return Enter("IBaseLineDimension3D::GetObject2") ? FObject2 : tvapi::IModelObjectPtr();
+    return this->Enter("IBaseLineDimension3D::GetObject2") ? FObject2 : tvapi::IModelObjectPtr();
 }
 
-double THostModelDimension::GetPlacement()
+template <class Base> double THostDimension3DOf<Base>::GetPlacement()
 {
-    return Enter("IBaseLineDimension3D::GetPlacement") ? FTexts.Params().Real("Placement") : 0.0;
+    return this->Enter("IBaseLineDimension3D::GetPlacement") ? FTexts.Params().Real("Placement") : 0.0;
 }
 
-void THostModelDimension::SetPlacement(double value)
+template <class Base> void THostDimension3DOf<Base>::SetPlacement(double value)
 {
-    if (Enter("IBaseLineDimension3D::SetPlacement", {NumberArg(value)}))
+    if (this->Enter("IBaseLineDimension3D::SetPlacement", {NumberArg(value)}))
         FTexts.Params().Set("Placement", value);
 }
 
-bool THostModelDimension::GetAutoNominalValue()
+template <class Base> bool THostDimension3DOf<Base>::GetAutoNominalValue()
 {
-    return Enter("IDimensionText::GetAutoNominalValue") && FTexts.Params().Flag("AutoNominal");
+    return this->Enter("IDimensionText::GetAutoNominalValue") && FTexts.Params().Flag("AutoNominal");
 }
 
-void THostModelDimension::SetAutoNominalValue(bool value)
+template <class Base> void THostDimension3DOf<Base>::SetAutoNominalValue(bool value)
 {
-    if (!Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
+    if (!this->Enter("IDimensionText::SetAutoNominalValue", {BoolArg(value)})) return;
     FTexts.Params().Set("AutoNominal", value);
     RefreshNominal();
 }
 
-double THostModelDimension::GetNominalValue()
+template <class Base> double THostDimension3DOf<Base>::GetNominalValue()
 {
-    return Enter("IDimensionText::GetNominalValue") ? FLength : 0.0;
+    return this->Enter("IDimensionText::GetNominalValue") ? FLength : 0.0;
 }
 
-tvapi::ITextPtr THostModelDimension::GetNominalText()
+template <class Base> tvapi::ITextPtr THostDimension3DOf<Base>::GetNominalText()
 {
-    if (!Enter("IDimensionText::GetNominalText")) return {};
+    if (!this->Enter("IDimensionText::GetNominalText")) return {};
     return MakeText(Self(), FTexts, "Nominal");
 }
 
-std::wstring THostModelDimension::GetTolerance()
+template <class Base> std::wstring THostDimension3DOf<Base>::GetTolerance()
 {
-    return Enter("IDimensionText::GetTolerance") ? FTexts.Params().Text("Tolerance") : std::wstring();
+    return this->Enter("IDimensionText::GetTolerance") ? FTexts.Params().Text("Tolerance") : std::wstring();
 }
 
-void THostModelDimension::SetTolerance(const wchar_t* value)
+template <class Base> void THostDimension3DOf<Base>::SetTolerance(const wchar_t* value)
 {
-    if (Enter("IDimensionText::SetTolerance", {ToUtf8(value ? value : L"")}))
+    if (this->Enter("IDimensionText::SetTolerance", {ToUtf8(value ? value : L"")}))
         FTexts.Params().Set("Tolerance", std::wstring(value ? value : L""));
 }
 
-bool THostModelDimension::GetToleranceOn()
+template <class Base> bool THostDimension3DOf<Base>::GetToleranceOn()
 {
-    return Enter("IDimensionText::GetToleranceOn") && FTexts.Params().Flag("ToleranceOn");
+    return this->Enter("IDimensionText::GetToleranceOn") && FTexts.Params().Flag("ToleranceOn");
 }
 
-void THostModelDimension::SetToleranceOn(bool value)
+template <class Base> void THostDimension3DOf<Base>::SetToleranceOn(bool value)
 {
-    if (Enter("IDimensionText::SetToleranceOn", {BoolArg(value)})) FTexts.Params().Set("ToleranceOn", value);
+    if (this->Enter("IDimensionText::SetToleranceOn", {BoolArg(value)}))
+        FTexts.Params().Set("ToleranceOn", value);
 }
 
-void THostModelDimension::SetDeviations(double upper, double lower)
+template <class Base> void THostDimension3DOf<Base>::SetDeviations(double upper, double lower)
 {
-    if (!Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
+    if (!this->Enter("IDimensionText::SetDeviations", {NumberArg(upper), NumberArg(lower)})) return;
     FTexts.Text("Upper").SetStr(DeviationText(upper));
     FTexts.Text("Lower").SetStr(DeviationText(lower));
 }
 
-tvapi::ITextPtr THostModelDimension::GetUpperDeviation()
+template <class Base> tvapi::ITextPtr THostDimension3DOf<Base>::GetUpperDeviation()
 {
-    if (!Enter("IDimensionText::GetUpperDeviation")) return {};
+    if (!this->Enter("IDimensionText::GetUpperDeviation")) return {};
     return MakeText(Self(), FTexts, "Upper");
 }
 
-tvapi::ITextPtr THostModelDimension::GetLowerDeviation()
+template <class Base> tvapi::ITextPtr THostDimension3DOf<Base>::GetLowerDeviation()
 {
-    if (!Enter("IDimensionText::GetLowerDeviation")) return {};
+    if (!this->Enter("IDimensionText::GetLowerDeviation")) return {};
     return MakeText(Self(), FTexts, "Lower");
 }
 
-tvapi::ITextLinePtr THostModelDimension::GetPrefix()
+template <class Base> tvapi::ITextLinePtr THostDimension3DOf<Base>::GetPrefix()
 {
-    if (!Enter("IDimensionText::GetPrefix")) return {};
+    if (!this->Enter("IDimensionText::GetPrefix")) return {};
     return MakeSingleLine(Self(), FTexts, "Prefix");
 }
 
-tvapi::ITextLinePtr THostModelDimension::GetSuffix()
+template <class Base> tvapi::ITextLinePtr THostDimension3DOf<Base>::GetSuffix()
 {
-    if (!Enter("IDimensionText::GetSuffix")) return {};
+    if (!this->Enter("IDimensionText::GetSuffix")) return {};
     return MakeSingleLine(Self(), FTexts, "Suffix");
 }
+
+template class THostDimension3DOf<TModelDimensionBase>;
+template class THostDimension3DOf<TGeneratedDimensionBase>;
 
 } // namespace tvhost

@@ -261,19 +261,12 @@ tvapi::IAngleDimensionsPtr MakeAngleDimensions(TContainerCore& container, tvapi:
 // The measured nominal of any host dimension; false for an object that is no dimension.
 bool MeasureOf(tvapi::IAPIObject* object, double& value);
 
-// A linear dimension of a 3D model (o3d_baselineDimension3D, o3d_lineDimension3D): its texts
-// as a drawing dimension keeps them, and an update that measures the shortest distance between
-// its two objects (faces, edges, vertices) and refreshes the nominal text; made with a length,
-// it measures that length until it is given objects. An update fails, the length kept, while
-// an object is missing or cannot be measured. Journaled as "IModelObject::<operation>",
+// The texts, placement and length of a linear dimension of a 3D model over `Base`, a model
+// object of IBaseLineDimension3D and IDimensionText: its texts as a drawing dimension keeps
+// them, the nominal text following the length while the automatic flag is set. Journaled as
 // "IBaseLineDimension3D::<operation>" and "IDimensionText::<operation>".
-class THostModelDimension final : public THostModelObjectOf<tvapi::ILineDimension3D, tvapi::IDimensionText> {
+template <class Base> class THostDimension3DOf : public Base {
 public:
-    // Of o3d_lineDimension3D measuring `length`.
-    explicit THostModelDimension(double length);
-    // Of `kind`, joining nothing yet, measuring 0.
-    explicit THostModelDimension(tvapi::tvObj3dTypeEnum kind);
-
     void SetObject1(tvapi::IModelObjectPtr object) override;
     void SetObject2(tvapi::IModelObjectPtr object) override;
     tvapi::IModelObjectPtr GetObject1() override;
@@ -301,7 +294,7 @@ public:
     TTextData& Text(const std::string& name) { return FTexts.Text(name); }
     TParams& Params() noexcept { return FTexts.Params(); }
     const TDrawingCore& Core() const noexcept { return FTexts; }
-    void SetNameDirect(std::wstring name) { FName = std::move(name); }
+    void SetNameDirect(std::wstring name) { this->FName = std::move(name); }
     const tvapi::IModelObjectPtr& Object(int index) const noexcept
     {
         return index == 1 ? FObject1 : FObject2;
@@ -311,7 +304,10 @@ public:
     void Restore(tvapi::IModelObjectPtr object1, tvapi::IModelObjectPtr object2, double length);
 
 protected:
-    bool Rebuild() override;
+    // Of `kind`, measuring `length`, the nominal text automatic.
+    THostDimension3DOf(tvapi::tvObj3dTypeEnum kind, double length);
+    // The length measured now; the nominal text follows it.
+    void SetLength(double length);
 
 private:
     // Text storage of a model object; it is no drawing object.
@@ -327,6 +323,28 @@ private:
     double FLength;
     tvapi::IModelObjectPtr FObject1;
     tvapi::IModelObjectPtr FObject2;
+};
+
+using TModelDimensionBase = THostModelObjectOf<tvapi::ILineDimension3D, tvapi::IDimensionText>;
+using TGeneratedDimensionBase =
+    THostFeatureOf<tvapi::IBaseLineDimension3D, tvapi::IDimensionText, tvapi::IDimensionParams>;
+extern template class THostDimension3DOf<TModelDimensionBase>;
+extern template class THostDimension3DOf<TGeneratedDimensionBase>;
+
+// A linear dimension of a 3D model (o3d_baselineDimension3D, o3d_lineDimension3D) placed by
+// the user: an update measures the shortest distance between its two objects (faces, edges,
+// vertices) and refreshes the nominal text; made with a length, it measures that length
+// until it is given objects. An update fails, the length kept, while an object is missing or
+// cannot be measured. Journaled as "IModelObject::<operation>" besides.
+class THostModelDimension final : public THostDimension3DOf<TModelDimensionBase> {
+public:
+    // Of o3d_lineDimension3D measuring `length`.
+    explicit THostModelDimension(double length);
+    // Of `kind`, joining nothing yet, measuring 0.
+    explicit THostModelDimension(tvapi::tvObj3dTypeEnum kind);
+
+protected:
+    bool Rebuild() override;
 };
 
 using THostModelDimensionPtr = tvapi::Ptr<THostModelDimension>;

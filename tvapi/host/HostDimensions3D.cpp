@@ -25,13 +25,17 @@ public:
 
     int GetCount() override
     {
-        return Enter("ILineDimensions3D::GetCount") ? static_cast<int>(All().size()) : 0;
+        return Enter("ILineDimensions3D::GetCount") ? static_cast<int>(All().size() + Generated().size()) : 0;
     }
+    // The part's own dimensions first, then the generated ones.
     tvapi::IBaseLineDimension3DPtr GetItem(int index) override
     {
-        if (!Enter("ILineDimensions3D::GetItem", {std::to_string(index)})) return {};
-        if (index < 0 || static_cast<std::size_t>(index) >= All().size()) return {};
-        return tvapi::IBaseLineDimension3DPtr(All()[static_cast<std::size_t>(index)]);
+        if (!Enter("ILineDimensions3D::GetItem", {std::to_string(index)}) || index < 0) return {};
+        auto i = static_cast<std::size_t>(index);
+        if (i < All().size()) return tvapi::IBaseLineDimension3DPtr(All()[i]);
+        i -= All().size();
+        if (i < Generated().size()) return tvapi::IBaseLineDimension3DPtr(Generated()[i]);
+        return {};
     }
     tvapi::IBaseLineDimension3DPtr Add(tvapi::tvObj3dTypeEnum kind) override
     {
@@ -41,31 +45,56 @@ public:
 
 private:
     std::vector<THostModelDimensionPtr>& All() { return HostAs<THostPart>(FOwner)->Dimensions3D(); }
+    const TGeneratedList& Generated() { return *HostAs<THostPart>(FOwner)->Generated(); }
 
     tvapi::IPartPtr FOwner;
 };
 
 } // namespace
 
+template <class Base> nlohmann::json DimensionStateJson(THostDimension3DOf<Base>& d)
+{
+    nlohmann::json texts = nlohmann::json::object();
+    for (const auto& [name, text] : d.Core().Texts())
+        texts[name] = TextJson(text);
+    const TParams& p = d.Params();
+    return {{"kind", d.Kind()},
+            {"name", ToUtf8(d.Name())},
+            {"autoNominal", p.Flag("AutoNominal")},
+            {"tolerance", ToUtf8(p.Text("Tolerance"))},
+            {"toleranceOn", p.Flag("ToleranceOn")},
+            {"placement", p.Real("Placement")},
+            {"hidden", d.Hidden()},
+            {"texts", std::move(texts)}};
+}
+
+template <class Base> void LoadDimensionState(THostDimension3DOf<Base>& d, const nlohmann::json& j)
+{
+    TParams& p = d.Params();
+    p.Set("AutoNominal", j.at("autoNominal").get<bool>());
+    p.Set("Tolerance", FromUtf8(j.at("tolerance").get<std::string>()));
+    p.Set("ToleranceOn", j.at("toleranceOn").get<bool>());
+    p.Set("Placement", j.at("placement").get<double>());
+    d.SetHiddenDirect(j.at("hidden").get<bool>());
+    for (const auto& [name, text] : j.at("texts").items())
+        d.Text(name) = TextOf(text);
+    d.SetNameDirect(FromUtf8(j.at("name").get<std::string>()));
+}
+
+template nlohmann::json DimensionStateJson(THostDimension3DOf<TModelDimensionBase>&);
+template nlohmann::json DimensionStateJson(THostDimension3DOf<TGeneratedDimensionBase>&);
+template void LoadDimensionState(THostDimension3DOf<TModelDimensionBase>&, const nlohmann::json&);
+template void LoadDimensionState(THostDimension3DOf<TGeneratedDimensionBase>&, const nlohmann::json&);
+
 nlohmann::json Dimensions3DJson(THostPart& part)
 {
     const std::vector<THostPart*> parts = PartAndComponents(part);
     nlohmann::json all = nlohmann::json::array();
     for (const THostModelDimensionPtr& d : part.Dimensions3D()) {
-        nlohmann::json texts = nlohmann::json::object();
-        for (const auto& [name, text] : d->Core().Texts())
-            texts[name] = TextJson(text);
-        const TParams& p = d->Params();
-        all.push_back({{"kind", d->Kind()},
-                       {"name", ToUtf8(d->Name())},
-                       {"objects", {EntityRefJson(parts, d->Object(1)), EntityRefJson(parts, d->Object(2))}},
-                       {"length", d->Length()},
-                       {"autoNominal", p.Flag("AutoNominal")},
-                       {"tolerance", ToUtf8(p.Text("Tolerance"))},
-                       {"toleranceOn", p.Flag("ToleranceOn")},
-                       {"placement", p.Real("Placement")},
-                       {"hidden", d->Hidden()},
-                       {"texts", std::move(texts)}});
+        nlohmann::json j = DimensionStateJson(*d);
+        j["objects"] = {EntityRefJson(parts, d->Object(1)), EntityRefJson(parts, d->Object(2))};
+        j["length"] = d->Length();
+        all.push_back(std::move(j));
     }
     return all;
 }
@@ -76,15 +105,7 @@ void LoadDimensions3D(THostPart& part, const nlohmann::json& dimensions)
     for (const nlohmann::json& j : dimensions) {
         const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(j.at("kind").get<int>());
         THostModelDimensionPtr d = New<THostModelDimension>(kind);
-        TParams& p = d->Params();
-        p.Set("AutoNominal", j.at("autoNominal").get<bool>());
-        p.Set("Tolerance", FromUtf8(j.at("tolerance").get<std::string>()));
-        p.Set("ToleranceOn", j.at("toleranceOn").get<bool>());
-        p.Set("Placement", j.at("placement").get<double>());
-        d->SetHiddenDirect(j.at("hidden").get<bool>());
-        for (const auto& [name, text] : j.at("texts").items())
-            d->Text(name) = TextOf(text);
-        d->SetNameDirect(FromUtf8(j.at("name").get<std::string>()));
+        LoadDimensionState(*d, j);
         d->Restore(EntityOfRef(parts, j.at("objects").at(0)), EntityOfRef(parts, j.at("objects").at(1)),
                    j.at("length").get<double>());
         part.Dimensions3D().push_back(std::move(d));
@@ -106,19 +127,20 @@ bool THostPart::CreateGenerativeDimensions(const std::vector<tvapi::IModelObject
     if (!Enter("ISymbols3DContainer::CreateGenerativeDimensions",
                {"[" + arg + "]", BoolArg(fromSketchesToo)}))
         return false;
-    const std::vector<tvapi::IModelObjectPtr> features = FFeatures->Features();
     bool any = false;
     for (const tvapi::IModelObjectPtr& o : objects) {
-        const bool sketch = std::any_of(FSketches.begin(), FSketches.end(), [&o](const THostSketchPtr& s) {
-            return tvapi::IModelObjectPtr(s) == o;
-        });
-        const bool feature = std::find(features.begin(), features.end(), o) != features.end();
-        if (!o || !(sketch || feature)) continue;
+        if (!GenerateDimensions(*this, o, fromSketchesToo)) continue;
         any = true;
         if (std::find(FGenerative.begin(), FGenerative.end(), o) == FGenerative.end())
             FGenerative.push_back(o);
     }
     return any;
+}
+
+tvapi::IVariablePtr THostPart::GetDimensionVariable(tvapi::IDimension3DPtr dimension)
+{
+    if (!Enter("ISymbols3DContainer::GetDimensionVariable", {ObjectArg(dimension.Get())})) return {};
+    return GeneratedVariableOf(dimension);
 }
 
 } // namespace tvhost

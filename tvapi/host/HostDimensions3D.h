@@ -6,9 +6,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "HostDimensions.h"
+
 namespace tvhost {
 
 class THostPart;
+
+// What a 3D dimension keeps in a part file besides what it measures: its kind, name, flags,
+// tolerance, placement, hidden flag and texts; read back onto a dimension made anew.
+template <class Base> nlohmann::json DimensionStateJson(THostDimension3DOf<Base>& d);
+template <class Base> void LoadDimensionState(THostDimension3DOf<Base>& d, const nlohmann::json& j);
 
 // The part's 3D dimensions; an empty array for none.
 nlohmann::json Dimensions3DJson(THostPart& part);

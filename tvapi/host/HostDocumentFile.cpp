@@ -11,6 +11,7 @@
 #include "HostDocuments.h"
 #include "HostFeatureFile.h"
 #include "HostFileIo.h"
+#include "HostGeneratedDimensions.h"
 #include "HostJsonParse.h"
 #include "HostMateFile.h"
 #include "HostModelRefs.h"
@@ -561,6 +562,8 @@ json ModelJson(THostPart& part)
         model["display"] = std::move(display);
     }
     if (!part.Dimensions3D().empty()) model["dimensions3D"] = Dimensions3DJson(part);
+    if (json generated = GeneratedDimensionsJson(part); !generated.empty())
+        model["generated"] = std::move(generated);
     if (json names = EntityNamesJson(part); !names.empty()) model["names"] = std::move(names);
     if (!part.Variables().empty()) model["variables"] = VariablesJson(part);
     return model;
@@ -610,6 +613,7 @@ void LoadModel(THostPart& part, const json& model, int depth, const std::wstring
     }
     if (model.contains("names")) LoadEntityNames(part, model["names"]);
     if (model.contains("dimensions3D")) LoadDimensions3D(part, model["dimensions3D"]);
+    if (model.contains("generated")) LoadGeneratedDimensions(part, model["generated"]);
 }
 
 THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)

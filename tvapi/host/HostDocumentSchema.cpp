@@ -72,6 +72,7 @@ private:
     void ModelRef(const json& ref);
     void Color(const json& c);
     void Dimension3D(const json& d);
+    void GeneratedDimension(const json& d);
     TJsonPath FPath;
     // Objects by file number: their path, and the numbers they hold (children, boundaries).
     struct TNode {
@@ -649,6 +650,26 @@ void TChecker::Dimension3D(const json& d)
     Member(d, "texts", [&](const json& v) { Texts(v); });
 }
 
+void TChecker::GeneratedDimension(const json& d)
+{
+    Object(d);
+    Member(d, "kind", [&](const json& v) { Int32(v); });
+    Member(d, "owner", [&](const json& o) {
+        Object(o);
+        Member(
+            o, "sketch", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
+        Member(
+            o, "feature", [&](const json& v) { Int(v, 0, INT_MAX); }, true);
+        if (o.size() != 1) Fail("a generated dimension has one owner");
+    });
+    for (const char* key : {"key", "name", "tolerance", "expression"})
+        Member(d, key, [&](const json& v) { String(v); });
+    for (const char* key : {"autoNominal", "toleranceOn", "hidden"})
+        Member(d, key, [&](const json& v) { Bool(v); });
+    Member(d, "placement", [&](const json& v) { Number(v); });
+    Member(d, "texts", [&](const json& v) { Texts(v); });
+}
+
 void TChecker::Model(const json& m)
 {
     Object(m);
@@ -694,6 +715,10 @@ void TChecker::Model(const json& m)
     Member(
         m, "dimensions3D",
         [&](const json& dims) { Items(dims, [&](const json& d, std::size_t) { Dimension3D(d); }); }, true);
+    Member(
+        m, "generated",
+        [&](const json& dims) { Items(dims, [&](const json& d, std::size_t) { GeneratedDimension(d); }); },
+        true);
     Member(
         m, "variables",
         [&](const json& variables) {

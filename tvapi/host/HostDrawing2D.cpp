@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "HostArgs.h"
+#include "HostGeneratedDimensions.h"
 #include "HostSearch2D.h"
 #include "HostText.h"
 
@@ -277,6 +278,14 @@ tvapi::ILayersPtr THostView::GetLayers()
 {
     if (!Enter("IView::GetLayers")) return {};
     return tvapi::ILayersPtr(New<THostLayers>(THostViewPtr(this)));
+}
+
+tvapi::IVariablePtr THostView::GetDimensionVariable(tvapi::IDrawingObjectPtr dimension, bool linear)
+{
+    if (!Enter("IView::GetDimensionVariable", {ObjectArg(dimension.Get()), BoolArg(linear)})) return {};
+    THostLineDimension* line = HostAs<THostLineDimension>(dimension);
+    if (!line || line->ParentContainer() != static_cast<TContainerCore*>(this)) return {};
+    return DimensionVariableOf(*line);
 }
 
 void THostMacroObject::SetPlacement(int mode, int kind, double x, double y, double angle)

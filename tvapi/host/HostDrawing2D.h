@@ -16,6 +16,7 @@
 #include "tvapi/AssociationView.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2DObjects.h"
+#include "tvapi/Model3D.h"
 
 namespace tvhost {
 
@@ -249,6 +250,8 @@ public:
     int GetDisplayValue() override { return GetInt("IView::GetDisplayValue", "DisplayValue"); }
     void SetDisplayValue(int value) override { SetInt("IView::SetDisplayValue", "DisplayValue", value); }
     tvapi::ILayersPtr GetLayers() override;
+    // Of a linear dimension of this view that carries a variable (HostGeneratedDimensions.h).
+    tvapi::IVariablePtr GetDimensionVariable(tvapi::IDrawingObjectPtr dimension, bool linear) override;
 
     TDrawing2D* Drawing() const noexcept override { return FDrawing; }
     int CurrentLayer() const noexcept override { return FCurrentLayer; }

@@ -55,6 +55,8 @@ public:
     // An excluded feature is passed over when the list builds.
     virtual bool StepExcluded() const { return false; }
     virtual void SetStepExcluded(bool) {}
+    // The variables the feature keeps.
+    virtual std::vector<tvapi::IVariablePtr>& StepVariables() = 0;
 
 protected:
     ~TFeatureStep() = default;
@@ -156,6 +158,7 @@ public:
     std::wstring& StepName() override { return this->FName; }
     bool StepExcluded() const override { return this->Excluded(); }
     void SetStepExcluded(bool excluded) override { this->SetExcludedDirect(excluded); }
+    std::vector<tvapi::IVariablePtr>& StepVariables() override { return this->Variables(); }
 
 protected:
     bool Rebuild() override

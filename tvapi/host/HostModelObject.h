@@ -138,7 +138,7 @@ public:
         if (!THostObject::Enter("IFeature::GetVariables",
                                 {withSubFeatures ? "true" : "false", onlyDriving ? "true" : "false"}))
             return {};
-        return FVariables;
+        return AllVariables();
     }
     tvapi::IVariablePtr GetVariable(bool withSubFeatures, bool onlyDriving, const wchar_t* name) override
     {
@@ -146,7 +146,14 @@ public:
         if (!THostObject::Enter("IFeature::GetVariable", {withSubFeatures ? "true" : "false",
                                                           onlyDriving ? "true" : "false", ToUtf8(wanted)}))
             return {};
-        return FindVariable(wanted);
+        for (const tvapi::IVariablePtr& v : AllVariables())
+            if (v && HostVariableName(*v) == wanted) return v;
+        return {};
+    }
+    tvapi::IFeaturePtr GetOwnerFeature() override
+    {
+        if (!THostObject::Enter("IFeature::GetOwnerFeature")) return {};
+        return OwnerFeature();
     }
 
     // Test side, not journaled.
@@ -177,6 +184,10 @@ protected:
     virtual std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum) { return {}; }
     // The features it is made of, in order.
     virtual std::vector<tvapi::IFeaturePtr> SubFeatures() { return {}; }
+    // Its variables as the host lists them: those kept by default.
+    virtual std::vector<tvapi::IVariablePtr> AllVariables() { return FVariables; }
+    // The feature it belongs to; none by default.
+    virtual tvapi::IFeaturePtr OwnerFeature() { return {}; }
 
 private:
     bool FValid = true;

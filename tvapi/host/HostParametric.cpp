@@ -4,6 +4,7 @@
 #include <string>
 
 #include "HostArgs.h"
+#include "HostDrawingObject.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -85,6 +86,12 @@ bool THostParametricConstraint::Create()
     if (FCreated || (FNeedsPartner && FRecord.PartnerId == 0)) return false;
     FStore.AddConstraint(FRecord);
     FCreated = true;
+    // The dimension carries its variable from now on, kept with it in files.
+    if (auto* core = dynamic_cast<TDrawingCore*>(FOwner.Get());
+        core && FRecord.Type == tvapi::tvCDimWithVariable && !FRecord.VariableName.empty()) {
+        core->Params().Set("Variable", FRecord.VariableName);
+        core->Params().Set("VariableExpression", FRecord.Expression);
+    }
     return true;
 }
 

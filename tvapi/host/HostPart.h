@@ -11,6 +11,7 @@
 #include "HostAuxGeometry.h"
 #include "HostDimensions.h"
 #include "HostFeatures.h"
+#include "HostGeneratedDimensions.h"
 #include "HostModelObject.h"
 #include "HostPlacement.h"
 #include "HostSketch.h"
@@ -119,6 +120,7 @@ public:
     tvapi::ILineDimensions3DPtr GetLineDimensions3D() override;
     bool CreateGenerativeDimensions(const std::vector<tvapi::IModelObjectPtr>& objects,
                                     bool fromSketchesToo) override;
+    tvapi::IVariablePtr GetDimensionVariable(tvapi::IDimension3DPtr dimension) override;
 
     // Test side, not journaled.
     const std::wstring& Name() const noexcept { return FName; }
@@ -177,6 +179,8 @@ public:
     std::vector<THostModelDimensionPtr>& Dimensions3D() noexcept { return FDimensions3D; }
     // The sketches and features whose generative dimensions are shown, in the order asked.
     const std::vector<tvapi::IModelObjectPtr>& Generative() const noexcept { return FGenerative; }
+    // The dimensions generated for them (HostGeneratedDimensions.h), in the order made.
+    const std::shared_ptr<TGeneratedList>& Generated() const noexcept { return FGenerated; }
 
 protected:
     // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
@@ -212,6 +216,7 @@ private:
     tvapi::IAngleMeasurementsPtr FAngles;
     std::vector<THostModelDimensionPtr> FDimensions3D;
     std::vector<tvapi::IModelObjectPtr> FGenerative;
+    std::shared_ptr<TGeneratedList> FGenerated = std::make_shared<TGeneratedList>();
 };
 
 } // namespace tvhost

@@ -8,6 +8,7 @@
 #include "HostAuxGeometry.h"
 #include "HostDocuments.h"
 #include "HostDrawingObject.h"
+#include "HostGeneratedDimensions.h"
 
 namespace tvhost {
 
@@ -26,12 +27,26 @@ TXyz Turned(const TXyz& a, const TXyz& b, double c, double s)
 } // namespace
 
 THostSketch::THostSketch(std::wstring name)
-    : THostModelObjectOf(tvapi::o3d_sketch), FDocument(New<THostDocument2D>(tvapi::tvDocumentFragment, false))
+    : THostFeatureOf(tvapi::o3d_sketch), FDocument(New<THostDocument2D>(tvapi::tvDocumentFragment, false))
 {
     FName = std::move(name);
 }
 
 THostSketch::~THostSketch() = default;
+
+std::vector<tvapi::IModelObjectPtr> THostSketch::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
+{
+    std::vector<tvapi::IModelObjectPtr> objects;
+    if (kind == tvapi::o3d_variable)
+        for (const tvapi::IVariablePtr& v : SketchVariables(*this))
+            objects.emplace_back(v);
+    return objects;
+}
+
+std::vector<tvapi::IVariablePtr> THostSketch::AllVariables()
+{
+    return SketchVariables(*this);
+}
 
 tvapi::IModelObjectPtr THostSketch::GetPlane()
 {

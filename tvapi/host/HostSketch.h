@@ -14,8 +14,9 @@ namespace tvhost {
 
 class THostDocument2D;
 
-// Journaled as "IModelObject::<operation>" and "ISketch::<operation>".
-class THostSketch final : public THostModelObjectOf<tvapi::ISketch> {
+// Journaled as "IModelObject::<operation>", "ISketch::<operation>" and as feature: its
+// variables (o3d_variable) are those its linear dimensions carry (HostGeneratedDimensions.h).
+class THostSketch final : public THostFeatureOf<tvapi::ISketch> {
 public:
     explicit THostSketch(std::wstring name);
     ~THostSketch() override;
@@ -47,6 +48,10 @@ public:
     // `frame` when the file kept one.
     void RestorePlane(tvapi::tvObj3dTypeEnum kind, const std::wstring& name, const TFrame* frame);
     void SetAngleDirect(double angle) noexcept { FAngle = angle; }
+
+protected:
+    std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override;
+    std::vector<tvapi::IVariablePtr> AllVariables() override;
 
 private:
     tvapi::Ptr<tvapi::ITervanDocument2D> FDocument;

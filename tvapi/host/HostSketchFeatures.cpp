@@ -139,6 +139,33 @@ public:
         FDirection = static_cast<tvapi::tvDirectionTypeEnum>(in.at("direction").get<int>());
     }
 
+    bool Side(int side, TExtrusionSide& out)
+    {
+        const bool used = FDirection == tvapi::dtBoth ||
+                          (side == 0 ? FDirection == tvapi::dtNormal : FDirection != tvapi::dtNormal);
+        const TSide& s = FSides[side];
+        if (!used || FProfile.empty() || (s.Set && s.End != tvapi::etBlind)) return false;
+        const double depth = s.Set ? s.Depth : FDepth[side];
+        if (depth == 0.0 || !std::isfinite(depth)) return false;
+        double from = 0, to = side == 0 ? depth : -depth;
+        if (FDirection == tvapi::dtMiddlePlane) from = -std::abs(depth) / 2, to = std::abs(depth) / 2;
+        out.From = std::min(from, to);
+        out.To = std::max(from, to);
+        out.Sketch = FProfile.front();
+        THostSketch* sketch = HostAs<THostSketch>(out.Sketch);
+        if (!sketch) return false;
+        out.Frame = sketch->Frame();
+        TProfileError why = TProfileError::peEmpty;
+        const TProfile profile = ProfileOf(*sketch, why);
+        for (const TProfileLoop& loop : profile.Loops)
+            for (const TProfileCurve& c : loop)
+                if (!out.HasSegment && c.Kind == TProfileCurve::pcSegment) {
+                    out.HasSegment = true;
+                    out.Segment = {c.U0, c.V0, c.U1, c.V1};
+                }
+        return true;
+    }
+
 private:
     struct TSide {
         bool Set = false;
@@ -344,6 +371,12 @@ tvapi::Ptr<I> Listed(tvapi::tvObj3dTypeEnum kind, const std::shared_ptr<TFeature
 }
 
 } // namespace
+
+bool ExtrusionSideOf(const tvapi::IModelObjectPtr& feature, int side, TExtrusionSide& out)
+{
+    THostExtrusion* extrusion = HostAs<THostExtrusion>(feature);
+    return extrusion && (side == 0 || side == 1) && extrusion->Side(side, out);
+}
 
 tvapi::IExtrusionPtr NewExtrusion(tvapi::tvObj3dTypeEnum kind, const std::shared_ptr<TFeatureList>& list)
 {

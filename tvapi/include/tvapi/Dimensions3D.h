@@ -23,7 +23,9 @@ protected:
 
 using IDimension3DPtr = Ptr<IDimension3D>;
 
-// A linear dimension of a model between two objects.
+// A linear dimension of a model between two objects. One the host generated for a sketch,
+// operation or point (ISymbols3DContainer::CreateGenerativeDimensions) joins no objects; it
+// answers IFeature (its owner: GetOwnerFeature), IDimensionText and IDimensionParams.
 class IBaseLineDimension3D : public IDimension3D {
 public:
     static constexpr char IID[] = "B3F70A2C-5D18-4E96-8C41-90A6E2D7F154";
@@ -57,7 +59,8 @@ protected:
 
 using ILineDimension3DPtr = Ptr<ILineDimension3D>;
 
-// The linear dimensions of a part, in creation order.
+// The linear dimensions of a part: its own in creation order, then the generated ones in
+// the order they were made.
 class ILineDimensions3D : public IAPIObject {
 public:
     static constexpr char IID[] = "D81C5F09-3A6E-47B2-9E74-C0F2B5A8163D";

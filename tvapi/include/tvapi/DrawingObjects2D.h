@@ -16,6 +16,7 @@ namespace tvapi {
 // Collections and parts of 2D objects, declared with the objects (Drawing2DObjects.h,
 // Dimensions.h).
 class ILayers;
+class IVariable;
 class ILineSegments;
 class IArcs;
 class ICircles;
@@ -65,6 +66,9 @@ public:
     virtual Ptr<ILayers> GetLayers() = 0;
     // Applies the properties set since the last update; false once the view is gone.
     virtual bool Update() = 0;
+    // The variable a dimension of the view carries (a dimension constraint with a variable
+    // name); `linear` tells the view the object is a linear dimension. Empty for none.
+    virtual Ptr<IVariable> GetDimensionVariable(IDrawingObjectPtr dimension, bool linear) = 0;
 
 protected:
     ~IView() = default;

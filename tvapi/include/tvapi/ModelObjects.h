@@ -73,6 +73,9 @@ public:
     virtual std::vector<IVariablePtr> GetVariables(bool withSubFeatures, bool onlyDriving) = 0;
     // The first of those variables named `name` (case counts); empty when none is.
     virtual IVariablePtr GetVariable(bool withSubFeatures, bool onlyDriving, const wchar_t* name) = 0;
+    // The feature this one belongs to (a generated dimension: the sketch, operation or point
+    // it was generated for); empty for a feature that belongs to none.
+    virtual Ptr<IFeature> GetOwnerFeature() = 0;
 
 protected:
     ~IFeature() = default;

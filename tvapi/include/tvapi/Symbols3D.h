@@ -34,11 +34,18 @@ public:
 
     virtual IThreadsPtr GetThreads() = 0;
     virtual ILineDimensions3DPtr GetLineDimensions3D() = 0;
-    // Makes the dimensions that drive the objects (sketches, features) visible in the model;
-    // `fromSketchesToo` also takes the dimensions of the sketches the features use. False when
-    // none of the objects has any.
+    // Makes the dimensions that drive the objects visible in the model, listed after the
+    // part's own linear dimensions (GetLineDimensions3D): a sketch gets one
+    // o3d_SketchLinearDimension per linear dimension of its own that carries a variable, an
+    // extrusion one o3d_OperationLinearDimension per side it has a depth on, a point two
+    // o3d_baselineDimension3D for its X and Y. `fromSketchesToo` also takes the dimensions
+    // of the sketches the features use. Asking again makes nothing new. False when none of
+    // the objects has any.
     virtual bool CreateGenerativeDimensions(const std::vector<IModelObjectPtr>& objects,
                                             bool fromSketchesToo) = 0;
+    // The variable that drives a dimension made by CreateGenerativeDimensions; empty for
+    // another dimension.
+    virtual IVariablePtr GetDimensionVariable(IDimension3DPtr dimension) = 0;
 
 protected:
     ~ISymbols3DContainer() = default;
