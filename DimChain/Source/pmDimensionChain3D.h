@@ -10,6 +10,7 @@
 #include "ChainPanel.h"
 #include "tvapi/Dimensions3D.h"
 #include "tvapi/Part.h"
+#include "tvapi/Symbols3D.h"
 
 #include <vector>
 
@@ -55,6 +56,20 @@ public:
     // The plane of a planar face of CurrentPart in assembly coordinates; Result unchanged for
     // any other object.
     void GetPlacement3D(const tvapi::IModelObjectPtr& O, TPlacement3D& Result);
+    // pmDimensionChain3DLinks.cpp. A sketch linear dimension of CurrentPart whose owner is a
+    // sketch: its link enters D0 at once, and gets its planes from the sketch's 2D linear
+    // dimension driven by the same variable (the sketch is opened for that and always closed
+    // again); without one it joins no path.
+    void AddSketchLinearDimension(TDimensionChain& D0, const tvapi::IBaseLineDimension3DPtr& BLDI,
+                                  const tvapi::ISymbols3DContainerPtr& SCP, const TString& PartName);
+    // An extrusion's linear dimension of CurrentPart: its link enters D0 only when the straight
+    // edges listed for it hold exactly one pair of parallel edges on distinct lines; the straight
+    // edges are selected in the host.
+    // AddSketchLinearDimension without its guard against the standard exceptions.
+    void SketchLink(TDimensionChain& D0, const tvapi::IBaseLineDimension3DPtr& BLDI,
+                    const tvapi::ISymbols3DContainerPtr& SCP, const TString& PartName);
+    void AddOperationLinearDimension(TDimensionChain& D0, const tvapi::IBaseLineDimension3DPtr& BLDI,
+                                     const tvapi::ISymbols3DContainerPtr& SCP, const TString& PartName);
 
 protected:
     bool MayRemoveChain() override;

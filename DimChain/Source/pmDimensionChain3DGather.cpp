@@ -93,8 +93,20 @@ void TpmDimensionChain3D::GetOnePartDimensions(const tvapi::IPartPtr& Part)
         for (int i = 0; i < count; ++i) {
             const tvapi::IBaseLineDimension3DPtr dimension = dimensions->GetItem(i);
             if (!dimension) continue;
-            if (const tvapi::ILineDimension3DPtr line(dimension); line)
+            if (const tvapi::ILineDimension3DPtr line(dimension); line) {
                 AddLineDimension(AllDimension3D, line, name);
+                continue;
+            }
+            switch (dimension->GetObjectType()) {
+            case tvapi::o3d_OperationLinearDimension:
+                AddOperationLinearDimension(AllDimension3D, dimension, symbols, name);
+                break;
+            case tvapi::o3d_SketchLinearDimension:
+                AddSketchLinearDimension(AllDimension3D, dimension, symbols, name);
+                break;
+            default: // angular, radial and diametral dimensions make no links
+                break;
+            }
         }
     } catch (...) {
         Messager.LiftBox(TString("Ошибка полученя размеров"), TMessager::toAlways);

@@ -186,7 +186,7 @@ TEST_F(TMouldEjectorsTest, EjectorSheetRequirementsAndNotchedPart)
     EXPECT_EQ(TTexts(lines.end() - 3, lines.end()),
               (TTexts{"92 -3 92 -1 1", "92 -1 100 -3 1", "100 -3 92 -3 1"}));
     EXPECT_EQ(Calls(M, {"drPlaneEskis", "drCutExtrusion", "drColor3D", "drClose3D"}),
-              (TTexts{"drPlaneEskis(3, 3, 0, \"\")", "drCutExtrusion(1, 0, 6, 0)",
+              (TTexts{"drPlaneEskis(3, 3, 0, \"\")", "drCutExtrusion(0, 0, 6, 0)",
                       "drColor3D(9474192, 0.8, 0.6, 0.95, 0.95, 1, 0.8)", "drClose3D(true, 0)"}));
     // No cut without depth, with a cone of no length, or when the notch's sketch did not open.
     for (const auto& [depth, cone, opens] :

@@ -155,3 +155,28 @@ TEST_F(TWiredSpringTest, SpringPartIsGroundFlatToItsLength)
     EXPECT_LT(volume, section * (main + ends));
     doc->Close(kdDoNotSaveChanges);
 }
+
+// The reference spring: outer diameter 40, wire 2, 50 high, 8 working turns.
+TEST_F(TWiredSpringTest, ReferenceSpringOfEightTurnsIsOneValidBodyFiftyHigh)
+{
+    const std::string file = (FFolder / "spring8.qpt").string();
+    TWiredSpring::dr3D_Spring(drApi::MA, file.c_str(), 40, 2, 50, 8);
+    EXPECT_EQ(Journal().Calls("ISpiral3D::SetHeight").front().Text(), "ISpiral3D::SetHeight(48.000000)");
+    EXPECT_EQ(Journal().Calls("ISpiral3D::SetTurns").front().Text(), "ISpiral3D::SetTurns(8.000000)");
+    const ITervanDocument3DPtr doc = FApp->GetDocuments()->Open(tvhost::FromUtf8(file).c_str(), false, false);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(U(doc->GetTopPart()->GetName()), "Пружина-  40.00*   2.00");
+    const tvhost::THostPart& top = *tvhost::HostAs<tvhost::THostPart>(doc->GetTopPart());
+    ASSERT_EQ(top.LocalShapes().size(), 1u);
+    const tvhost::TShape& body = top.LocalShapes()[0];
+    EXPECT_TRUE(tvhost::IsValidShape(body));
+    const auto box = tvhost::BoxOf(body);
+    EXPECT_NEAR(box[5] - box[2], 50.0, 1e-3);
+    EXPECT_NEAR(box[3] - box[0], 40.0, 0.5); // the outer diameter the name gives
+    const double section = std::numbers::pi, turn = std::numbers::pi * 38.0;
+    const double main = std::hypot(8 * turn, 48.0), ends = 2 * std::hypot(0.75 * turn, 1.0);
+    const double volume = tvhost::Volume(body);
+    EXPECT_GT(volume, section * main);
+    EXPECT_LT(volume, section * (main + ends));
+    doc->Close(kdDoNotSaveChanges);
+}

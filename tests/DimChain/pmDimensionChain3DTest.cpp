@@ -17,11 +17,14 @@
 #include "HostPart.h"
 #include "HostProcess.h"
 #include "HostPropertyManager.h"
+#include "HostSketch.h"
 #include "PanelProbe.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/ModelContainer.h"
+#include "tvapi/ParametricConstraint.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
@@ -469,4 +472,44 @@ TEST_F(TpmDimensionChain3DGatherTest, AThrowKeepsEarlierLinksAndGoesOnWithTheNex
     EXPECT_NEAR(Panel->AllDimension3D.Dimensions[2].PL1.O.z, 20.0, 1e-9);
     Panel.reset();
     EXPECT_EQ(tvhost::RefCountOf(second), held);
+}
+
+// A sketch's horizontal dimension from (10, 0) to (40, 5), driven by a variable, in an unmoved
+// part: one link from (10, 0, 0) measuring (30, 0, 0), with its deviations; the sketch is
+// closed again.
+TEST_F(TpmDimensionChain3DGatherTest, SketchDimensionGivesItsLinkFromTheMatchingSketchDimension)
+{
+    tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    part->SetNameDirect(L"Эскиз");
+    tvhost::THostSketch& s = part->AddSketch(L"");
+    s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
+    const tvapi::ILineDimensionPtr d =
+        tvapi::ISymbols2DContainerPtr(tvapi::ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
+    d->SetX1(10);
+    d->SetY1(0);
+    d->SetX2(40);
+    d->SetY2(5);
+    d->SetOrientation(tvapi::tvLinDHorizontal);
+    tvapi::IDimensionTextPtr(d)->SetDeviations(0.1, -0.05);
+    tvapi::IDrawingObjectPtr(d)->Update();
+    const tvapi::IParametricConstraintPtr c = tvapi::IDrawingObject1Ptr(d)->NewConstraint();
+    c->SetConstraintType(tvapi::tvCDimWithVariable);
+    c->SetVariableName(L"L1");
+    c->Create();
+    ASSERT_TRUE(tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(part.Get()))
+                    ->CreateGenerativeDimensions({tvapi::IModelObjectPtr(&s)}, false));
+    Add(Top(), part, Frame({0, 0, 0}));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 1);
+    const TDimension& L = pool.Dimensions[0];
+    EXPECT_EQ(L.TMO, tvapi::o3d_SketchLinearDimension);
+    EXPECT_NEAR(L.PL1.O.x, 10, 1e-9);
+    EXPECT_NEAR(L.V3.x, 30, 1e-9);
+    EXPECT_NEAR(L.V3.y, 0, 1e-9);
+    EXPECT_NEAR(L.QHigh, 0.1, 1e-12);
+    EXPECT_NEAR(L.QLow, -0.05, 1e-12);
+    EXPECT_EQ(L.Comment, TString("0 0 1 Эскиз"));
+    EXPECT_EQ(Journal().Count("ISketch::BeginEdit"), 1u);
+    EXPECT_EQ(Journal().Count("ISketch::EndEdit"), 1u);
 }

@@ -12,6 +12,8 @@
 #include "HostFixture.h"
 #include "HostKernel.h"
 #include "HostPart.h"
+#include "tvapi/Dimensions3D.h"
+#include "tvapi/UserData.h"
 
 namespace fs = std::filesystem;
 
@@ -48,5 +50,48 @@ TEST_F(HostFixture, ComponentsNamedRelativeToTheirAssemblyMoveWithIt)
     fs::remove(dir / "moved" / "brick.qpt");
     EXPECT_FALSE(documents.OpenFile((dir / "moved" / "unit.qas").wstring()));
     EXPECT_NE(documents.OpenError().find("brick.qpt"), std::string::npos) << documents.OpenError();
+    fs::remove_all(dir);
+}
+
+// Model objects of an assembly's parts kept in its user data name the same objects when the
+// file is opened again: a component's 3D dimension and the component itself come back as the
+// reopened ones, in order; an object the file cannot name is left out.
+TEST_F(HostFixture, StoredModelObjectsOfComponentsAreBoundOnReopen)
+{
+    const fs::path dir = fs::path(::testing::TempDir()) / ("model-refs-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+        fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, dir / name);
+    tvhost::THostDocuments& documents = Host().App().Documents();
+    const tvapi::ITervanDocumentPtr doc = documents.OpenFile((dir / "chain.qas").wstring());
+    ASSERT_TRUE(doc) << documents.OpenError();
+    tvhost::THostPart& top = tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart();
+    ASSERT_GE(top.Components().size(), 2u);
+    ASSERT_FALSE(top.Components()[1]->Dimensions3D().empty());
+    const tvapi::ITervanAPIObjectPtr dim(tvapi::IModelObjectPtr(top.Components()[1]->Dimensions3D()[0]));
+    const tvapi::ITervanAPIObjectPtr part(tvapi::IModelObjectPtr(tvapi::IPartPtr(top.Components()[0])));
+    const tvapi::ITervanAPIObjectPtr stranger(
+        tvapi::IModelObjectPtr(tvhost::New<tvhost::THostModelObject>(tvapi::o3d_face)));
+    const tvapi::IUserDataStoragePtr storage =
+        doc->GetUserDataStoragesMng()->GetUserDataStorages({})->OpenStorage(L"Keep");
+    storage->AddObjects(L"", {dim, stranger, part}, L"MO");
+    const double nominal = tvapi::IDimensionTextPtr(dim)->GetNominalValue();
+    ASSERT_TRUE(doc->SaveAs((dir / "again.qas").wstring().c_str()));
+    ASSERT_TRUE(doc->Close(tvapi::kdDoNotSaveChanges));
+
+    const tvapi::ITervanDocumentPtr reopened = documents.OpenFile((dir / "again.qas").wstring());
+    ASSERT_TRUE(reopened) << documents.OpenError();
+    tvhost::THostPart& again = tvhost::HostAs<tvhost::THostDocument3D>(reopened)->TopPart();
+    tvapi::TervanAPIObjectList list;
+    ASSERT_TRUE(
+        reopened->GetUserDataStoragesMng()->GetUserDataStoragesOf(false)->FindStorage(L"Keep")->GetObjects(
+            L"MO", list));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_TRUE(list[0] == tvapi::IModelObjectPtr(again.Components()[1]->Dimensions3D()[0]));
+    EXPECT_FALSE(list[0] == dim);
+    EXPECT_NEAR(tvapi::IDimensionTextPtr(list[0])->GetNominalValue(), nominal, 1e-9);
+    EXPECT_TRUE(list[1] == tvapi::IPartPtr(again.Components()[0]));
+    reopened->Close(tvapi::kdDoNotSaveChanges);
     fs::remove_all(dir);
 }

@@ -228,3 +228,46 @@ TEST_F(HostFeatureFileTest, CopiesComeBackWhereTheirSystemPlacedThem)
     EXPECT_EQ(IFeaturePtr(features[3])->GetValid(), 0);
     EXPECT_EQ(Container()->GetCopiesGeometry()->GetCount(), 3);
 }
+
+// A thickened face, a trimmed face and a billet of another part file come back from the file;
+// the billet keeps its bodies when its own file is gone.
+TEST_F(HostFeatureFileTest, FaceOperationsAndBilletsComeBack)
+{
+    {
+        const ITervanDocumentPtr blank = Host().App().Documents().AddDocument(tvDocumentPart, L"blank.qpt");
+        tvhost::HostAs<tvhost::THostDocument3D>(blank)->TopPart().AddBody(
+            tvhost::MakeBox({20, 0, 0}, 4, 5, 6));
+        ASSERT_TRUE(blank->SaveAs(TempName("blank.qpt").c_str()));
+        blank->Close(kdDoNotSaveChanges);
+    }
+    Part().AddBody(tvhost::MakeBox({-2, 0, 0}, 10, 10, 5));
+    IModelObjectPtr top;
+    for (const IModelObjectPtr& f : ObjectsOf(IModelObjectPtr(Part().Bodies()[0]), o3d_face)) {
+        double x0, y0, z0, x1, y1, z1;
+        IFacePtr(f)->GetSurface()->GetGabarit(x0, y0, z0, x1, y1, z1);
+        if (z0 > 4.9) top = f;
+    }
+    ASSERT_TRUE(top);
+    const ISurfaceThickeningPtr thick = Container()->GetSurfaceThickenings()->Add();
+    thick->SetFaces({top});
+    IThinParametersPtr(thick)->SetThinWallDirection(false);
+    IThinParametersPtr(thick)->SetThickness(false, 2);
+    ASSERT_TRUE(IModelObjectPtr(thick)->Update());
+    const ITrimmedSurfacePtr trim = ISurfaceContainerPtr(FPart)->GetTrimmedSurfaces()->Add();
+    trim->SetSurfaces({top});
+    trim->SetTrimmingObjects({Part().GetDefaultObject(o3d_planeYOZ)});
+    trim->SetSense(false); // YOZ's normal is -X: the side x > 0 is kept
+    ASSERT_TRUE(IModelObjectPtr(trim)->Update());
+    const IBilletObsoletePtr billet =
+        Container()->GetBilletsObsoletes()->Add(TempName("blank.qpt").c_str(), false);
+    ASSERT_TRUE(IModelObjectPtr(billet)->Update());
+    ExpectVolume(Volume(), 500 + 200 + 120);
+
+    std::filesystem::remove(Path("blank.qpt"));
+    SaveAndReopen("faces.qpt");
+    ASSERT_EQ(Part().Bodies().size(), 3u);
+    ExpectVolume(Volume(), 500 + 200 + 120);
+    EXPECT_NEAR(tvhost::Area(Part().Features().Built().Surfaces.back()), 80, 1e-6);
+    EXPECT_EQ(Container()->GetBilletsObsoletes()->GetCount(), 1);
+    EXPECT_EQ(Container()->GetSurfaceThickenings()->GetCount(), 1);
+}

@@ -20,6 +20,7 @@
 #include "tvapi/ParametricConstraint.h"
 #include "tvapi/Part.h"
 #include "tvapi/PropertyManager.h"
+#include "tvapi/SurfaceFeatures.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/TervanAPIObject.h"
 #include "tvapi/Topology.h"
@@ -57,6 +58,10 @@ TEST(InterfaceIdTest, IdsAreWellFormedAndDistinct)
             ISurfaceContainer, ISurfacePatch, ISurfacePatches, IRuledSurfaceParametersByCurves, IRuledSurface,
             IRuledSurfaces, IOpenDocumentParam, IThread, IThreads, ISymbols3DContainer,
             IFindObjectParameters3D, IFindObjects3D, IDimension3D, IBaseLineDimension3D, ILineDimension3D,
-            ILineDimensions3D, IModelCurve3D>();
-    EXPECT_EQ(ids.size(), 114u);
+            ILineDimensions3D, IModelCurve3D, IVector3DByCoefficientsParameters, IVector3D, IThinParameters,
+            ISurfaceThickening, ITrimmedSurface, IEquidistantSurface, IFaceRemover, ISurfaceSewer, IScaling3D,
+            ICurveOutLine, IContour3D, IBilletObsolete, IBilletsObsoletes, ISurfaceThickenings,
+            ITrimmedSurfaces, IEquidistantSurfaces, IFaceRemovers, ISurfaceSewers, IScalings3D,
+            ICurveOutLines, IContours3D>();
+    EXPECT_EQ(ids.size(), 135u);
 }

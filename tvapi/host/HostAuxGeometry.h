@@ -106,6 +106,8 @@ public:
     tvapi::ILocalCoordinateSystemPtr AddLocalSystem();
     // A split of `owner`'s faces; updating it replaces the split bodies.
     tvapi::IFaceSplitPtr AddFaceSplit(THostPart& owner);
+    // HostFaceOperations.cpp: a new, unbuilt outline curve.
+    tvapi::ICurveOutLinePtr AddCurveOutLine();
 
     // Test side: creation order.
     const std::vector<tvapi::IModelObjectPtr>& Planes() const noexcept { return FPlanes; }
@@ -120,6 +122,7 @@ public:
     }
     const std::vector<tvapi::IModelObjectPtr>& LocalSystems() const noexcept { return FLocalSystems; }
     const std::vector<tvapi::IModelObjectPtr>& FaceSplits() const noexcept { return FFaceSplits; }
+    const std::vector<tvapi::IModelObjectPtr>& CurveOutLines() const noexcept { return FCurveOutLines; }
 
 private:
     std::vector<std::pair<tvapi::tvObj3dTypeEnum, tvapi::IModelObjectPtr>> FDefaults;
@@ -132,6 +135,7 @@ private:
     std::vector<tvapi::IModelObjectPtr> FConjunctivePoints;
     std::vector<tvapi::IModelObjectPtr> FLocalSystems;
     std::vector<tvapi::IModelObjectPtr> FFaceSplits;
+    std::vector<tvapi::IModelObjectPtr> FCurveOutLines;
 };
 
 } // namespace tvhost

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "HostDimensions3D.h"
@@ -13,6 +14,7 @@
 #include "HostGeneratedDimensions.h"
 #include "HostJsonParse.h"
 #include "HostMateFile.h"
+#include "HostModelRefs.h"
 #include "HostPart.h"
 #include "HostText.h"
 
@@ -190,7 +192,20 @@ json AttributesJson(TAttributeTable& table, const TSaveIndex& index)
     return {{"types", std::move(types)}, {"attributes", std::move(attributes)}};
 }
 
-json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index)
+// The objects of a stored list in order, for a 3D document: a drawing object or the document
+// by its number, a model object by its reference, null for one the file cannot name.
+json ModelsJson(const std::vector<const tvapi::IAPIObject*>& objects, const TSaveIndex& index,
+                const TModelRefs& models)
+{
+    json out = json::array();
+    for (const tvapi::IAPIObject* object : objects) {
+        const int ref = index.Of(object);
+        out.push_back(ref != NoRef ? json(ref) : models.RefOf(object));
+    }
+    return out;
+}
+
+json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index, const TModelRefs* models)
 {
     json all = json::array();
     for (const THostUserDataStoragePtr& storage : storages.Storages()) {
@@ -202,6 +217,7 @@ json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index)
                 for (const tvapi::ITervanAPIObjectPtr& o : item.Objects)
                     objects.push_back(o.Get());
                 i["objects"] = RefsJson(index, objects);
+                if (models) i["models"] = ModelsJson(objects, index, *models);
             } else {
                 i["bytes"] = item.Bytes;
             }
@@ -212,14 +228,15 @@ json StoragesJson(THostUserDataStorages& storages, const TSaveIndex& index)
     return all;
 }
 
-json UserDataJson(TUserData& data, const TSaveIndex& index)
+json UserDataJson(TUserData& data, const TSaveIndex& index, const TModelRefs* models)
 {
     json owned = json::array();
     for (const TUserData::TOwned& entry : data.Owned()) {
         const int ref = index.Of(entry.first.Get());
-        if (ref != NoRef) owned.push_back({{"owner", ref}, {"storages", StoragesJson(*entry.second, index)}});
+        if (ref != NoRef)
+            owned.push_back({{"owner", ref}, {"storages", StoragesJson(*entry.second, index, models)}});
     }
-    return {{"document", StoragesJson(data.Document(), index)}, {"owned", std::move(owned)}};
+    return {{"document", StoragesJson(data.Document(), index, models)}, {"owned", std::move(owned)}};
 }
 
 // Objects of a document being read, by file number.
@@ -377,7 +394,19 @@ void LoadAttributes(TAttributeTable& table, const json& j, const TLoadIndex& ind
     }
 }
 
-void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadIndex& index)
+// A stored list as ModelsJson wrote it; what no longer names an object is left out.
+tvapi::TervanAPIObjectList ModelsOf(const json& refs, const TLoadIndex& index, const TModelRefs& models)
+{
+    tvapi::TervanAPIObjectList list;
+    for (const json& ref : refs) {
+        tvapi::ITervanAPIObjectPtr o = ref.is_number() ? index.Of(ref.get<int>()) : models.Find(ref);
+        if (o) list.push_back(std::move(o));
+    }
+    return list;
+}
+
+void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadIndex& index,
+                  const TModelRefs* models)
 {
     for (const json& s : j) {
         THostUserDataStoragePtr storage = storages.Open(FromUtf8(s.at("name").get<std::string>()));
@@ -388,7 +417,9 @@ void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadInd
                                i.contains("objects"),
                                {},
                                {}};
-            if (item.IsObjects)
+            if (item.IsObjects && models && i.contains("models"))
+                item.Objects = ModelsOf(i["models"], index, *models);
+            else if (item.IsObjects)
                 item.Objects = index.List(i["objects"]);
             else
                 item.Bytes = i.at("bytes").get<std::vector<std::uint8_t>>();
@@ -657,12 +688,15 @@ json DocumentJson(TDocumentCore& document)
     json root = {{"format", DocumentFileFormat}, {"version", DocumentFileVersion}, {"type", document.Type()}};
     if (drawing) root["drawing"] = DrawingJson(*drawing, index);
     root["attributes"] = AttributesJson(document.Data().Attributes, index);
-    root["userData"] = UserDataJson(document.Data().UserData, index);
+    auto* model = dynamic_cast<THostDocument3D*>(&document);
+    const std::unique_ptr<TModelRefs> models =
+        model ? std::make_unique<TModelRefs>(model->TopPart()) : nullptr;
+    root["userData"] = UserDataJson(document.Data().UserData, index, models.get());
     if (json sheets = document.Data().Sheets.Json(); !sheets.is_null()) root["sheets"] = std::move(sheets);
     document.Data().Notes.Json(root);
     document.Data().Specification.Json(root);
     document.Data().Properties.Json(root);
-    if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
+    if (model) {
         root["mass"] = model->TopPart().Mass();
         root["model"] = ModelJson(model->TopPart());
         if (!model->Mates().empty()) root["mates"] = MatesJson(*model);
@@ -674,23 +708,27 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
 {
     TLoadIndex index(document);
     if (TDrawing2D* drawing = document.Drawing2D()) LoadDrawing(*drawing, root.at("drawing"), index);
-    LoadAttributes(document.Data().Attributes, root.at("attributes"), index);
-    const json& data = root.at("userData");
-    LoadStorages(document.Data().UserData.Document(), data.at("document"), index);
-    for (const json& owned : data.at("owned"))
-        if (tvapi::ITervanAPIObjectPtr owner = index.Of(owned.at("owner").get<int>()))
-            LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index);
-    document.Data().Sheets.Load(root.value("sheets", json()));
-    document.Data().Notes.Load(root);
-    document.Data().Specification.Load(root);
-    document.Data().Properties.Load(root);
-    if (auto* model = dynamic_cast<THostDocument3D*>(&document)) {
+    // The model first: the user data names its objects.
+    auto* model = dynamic_cast<THostDocument3D*>(&document);
+    if (model) {
         model->TopPart().SetMass(root.value("mass", 0.0));
         if (root.contains("model"))
             LoadModel(model->TopPart(), root["model"], 0,
                       std::filesystem::path(document.FileName()).parent_path().wstring());
         if (root.contains("mates")) LoadMates(*model, root["mates"]);
     }
+    const std::unique_ptr<TModelRefs> models =
+        model ? std::make_unique<TModelRefs>(model->TopPart()) : nullptr;
+    LoadAttributes(document.Data().Attributes, root.at("attributes"), index);
+    const json& data = root.at("userData");
+    LoadStorages(document.Data().UserData.Document(), data.at("document"), index, models.get());
+    for (const json& owned : data.at("owned"))
+        if (tvapi::ITervanAPIObjectPtr owner = index.Of(owned.at("owner").get<int>()))
+            LoadStorages(*document.Data().UserData.Of(owner), owned.at("storages"), index, models.get());
+    document.Data().Sheets.Load(root.value("sheets", json()));
+    document.Data().Notes.Load(root);
+    document.Data().Specification.Load(root);
+    document.Data().Properties.Load(root);
 }
 
 bool ReadDocumentFile(std::wstring_view fileName, json& root, std::string& error)

@@ -69,6 +69,7 @@ public:
 private:
     void Mate(const json& m);
     void EntityRef(const json& o);
+    void ModelRef(const json& ref);
     void Color(const json& c);
     void Dimension3D(const json& d);
     void GeneratedDimension(const json& d);
@@ -431,6 +432,10 @@ void TChecker::Storages(const json& j)
                 Member(
                     item, "objects", [&](const json& r) { Refs(r, true, nullptr); }, true);
                 Member(
+                    item, "models",
+                    [&](const json& m) { Items(m, [&](const json& ref, std::size_t) { ModelRef(ref); }); },
+                    true);
+                Member(
                     item, "bytes",
                     [&](const json& b) { Items(b, [&](const json& v, std::size_t) { Int(v, 0, 255); }); },
                     true);
@@ -599,6 +604,22 @@ void TChecker::Color(const json& c)
     Member(c, "use", [&](const json& v) { Int(v, tvapi::useColorOur, tvapi::useColorSource); });
     for (const char* key : {"ambient", "diffuse", "specularity", "shininess", "transparency", "emission"})
         Member(c, key, [&](const json& v) { Number(v); });
+}
+
+// An entry of a 3D document's stored list: an object number, null, or a model object's path,
+// kind and index (HostModelRefs.h).
+void TChecker::ModelRef(const json& ref)
+{
+    if (ref.is_null()) return;
+    if (ref.is_number()) {
+        Int(ref, -1, INT_MAX);
+        return;
+    }
+    Object(ref);
+    Member(ref, "part",
+           [&](const json& path) { Items(path, [&](const json& c, std::size_t) { Int(c, 0, INT_MAX); }); });
+    Member(ref, "kind", [&](const json& k) { String(k); });
+    Member(ref, "index", [&](const json& i) { Int(i, 0, INT_MAX); });
 }
 
 void TChecker::EntityRef(const json& o)

@@ -20,6 +20,7 @@
 #include "HostAuxList.h"
 #include "HostDocuments.h"
 #include "HostDrawing2D.h"
+#include "HostFaceOperations.h"
 #include "HostFeatures.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
@@ -30,10 +31,6 @@
 namespace tvhost {
 
 namespace {
-
-// How far a sketch's curves are swept to meet the faces, and the half side of a cutting
-// plane: beyond any part the stand-in builds (mm).
-constexpr double Reach = 1.0e5;
 
 // The frame that carries `f` back onto the model's axes (f's axes are orthonormal).
 TFrame Inverse(const TFrame& f)
@@ -66,8 +63,8 @@ std::vector<TShape> SketchTools(THostSketch& sketch, tvapi::tvDirectionTypeEnum 
 {
     TFrame f = sketch.Frame();
     f.Z = f.ExtrusionNormal();
-    const double from = direction == tvapi::dtNormal ? 0.0 : -Reach;
-    const double to = direction == tvapi::dtReverse ? 0.0 : Reach;
+    const double from = direction == tvapi::dtNormal ? 0.0 : -PlaneReach;
+    const double to = direction == tvapi::dtReverse ? 0.0 : PlaneReach;
     const TXyz sweep{f.Z[0] * (to - from), f.Z[1] * (to - from), f.Z[2] * (to - from)};
     std::vector<TShape> tools;
     for (const tvapi::IDrawingObjectPtr& o : sketch.Document().Drawing().ActiveView().Children())
@@ -110,7 +107,7 @@ protected:
     }
 
 private:
-    // Only the stand-in's sketches and planes cut.
+    // Only the stand-in's sketches, planes and outline curves cut.
     std::vector<TShape> Tools() const
     {
         if (FSketch) {
@@ -118,8 +115,13 @@ private:
             return sketch ? SketchTools(*sketch, FDirection) : std::vector<TShape>();
         }
         std::vector<TShape> tools;
-        for (const tvapi::IModelObjectPtr& object : FCutObjects)
-            if (TFrame plane; PlaneFrameOf(object, plane)) tools.push_back(PlaneFace(plane, Reach));
+        for (const tvapi::IModelObjectPtr& object : FCutObjects) {
+            TShape curves;
+            if (TFrame plane; PlaneFrameOf(object, plane))
+                tools.push_back(PlaneFace(plane, PlaneReach));
+            else if (std::vector<TShape> cuts; OutlineOf(object, curves, cuts))
+                tools.insert(tools.end(), cuts.begin(), cuts.end());
+        }
         return tools;
     }
 

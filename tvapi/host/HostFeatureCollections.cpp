@@ -9,6 +9,7 @@
 #include "HostKernelFeatures.h"
 #include "HostMeasure.h"
 #include "HostPart.h"
+#include "HostPlainList.h"
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
 #include "HostText.h"
@@ -144,47 +145,6 @@ private:
 
     std::vector<TBodyOperand> FOperands;
     tvapi::tvBooleanType FType = tvapi::tvBooleanUnknown;
-};
-
-// A collection of the features of one list kind whose Add takes no kind, journaled as
-// "<Name>::<operation>"; `make` appends a new one to the list.
-template <class IList, class IItem> class THostPlainList final : public THostObjectOf<IList> {
-public:
-    using TMake = tvapi::Ptr<IItem> (*)(const std::shared_ptr<TFeatureList>&);
-
-    THostPlainList(std::string name, TFeatureListRef list, tvapi::tvObj3dTypeEnum kind, TMake make)
-        : FName(std::move(name)), FList(std::move(list)), FKind(kind), FMake(make)
-    {
-    }
-    int GetCount() override
-    {
-        return THostObject::Enter(FName + "::GetCount") ? static_cast<int>(Items().size()) : 0;
-    }
-    tvapi::Ptr<IItem> GetItem(int index) override
-    {
-        if (!THostObject::Enter(FName + "::GetItem", {std::to_string(index)})) return {};
-        const auto all = Items();
-        if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return {};
-        return tvapi::Ptr<IItem>(all[static_cast<std::size_t>(index)]);
-    }
-    tvapi::Ptr<IItem> Add() override
-    {
-        if (!THostObject::Enter(FName + "::Add")) return {};
-        const std::shared_ptr<TFeatureList> list = FList.lock();
-        return list ? FMake(list) : tvapi::Ptr<IItem>();
-    }
-
-private:
-    std::vector<tvapi::IModelObjectPtr> Items() const
-    {
-        const std::shared_ptr<TFeatureList> list = FList.lock();
-        return list ? list->Features({FKind}) : std::vector<tvapi::IModelObjectPtr>{};
-    }
-
-    std::string FName;
-    TFeatureListRef FList;
-    tvapi::tvObj3dTypeEnum FKind;
-    TMake FMake;
 };
 
 // Journaled as "IMacroObject3D::<operation>"; built by Update whatever its members.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "HostCopyFeatures.h"
+#include "HostFaceOperations.h"
 #include "HostMeasure.h"
 #include "HostPart.h"
 #include "HostSketchFeatures.h"
@@ -45,6 +46,9 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindPatch) return tvapi::IModelObjectPtr(NewSurfacePatch(part.FeatureList()));
     if (kind == ListKindRuled) return tvapi::IModelObjectPtr(NewRuledSurface(part.FeatureList()));
     if (kind == ListKindCopy) return tvapi::IModelObjectPtr(NewCopyGeometry(part.FeatureList()));
+    if (kind == ListKindThickening) return tvapi::IModelObjectPtr(NewSurfaceThickening(part.FeatureList()));
+    if (kind == ListKindTrimmed) return tvapi::IModelObjectPtr(NewTrimmedSurface(part.FeatureList()));
+    if (kind == ListKindBillet) return tvapi::IModelObjectPtr(NewBillet(part.FeatureList(), L"", false));
     if (kind == tvapi::o3d_thread) return tvapi::IModelObjectPtr(NewThread(part.FeatureList()));
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }

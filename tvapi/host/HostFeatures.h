@@ -25,6 +25,9 @@ inline constexpr tvapi::tvObj3dTypeEnum ListKindBoolean = tvapi::o3d_unknown;
 inline constexpr auto ListKindPatch = static_cast<tvapi::tvObj3dTypeEnum>(-2);
 inline constexpr auto ListKindRuled = static_cast<tvapi::tvObj3dTypeEnum>(-3);
 inline constexpr auto ListKindCopy = static_cast<tvapi::tvObj3dTypeEnum>(-4);
+inline constexpr auto ListKindThickening = static_cast<tvapi::tvObj3dTypeEnum>(-5);
+inline constexpr auto ListKindTrimmed = static_cast<tvapi::tvObj3dTypeEnum>(-6);
+inline constexpr auto ListKindBillet = static_cast<tvapi::tvObj3dTypeEnum>(-7);
 
 // What a part's features make, in the part's own coordinates.
 struct TBodies {

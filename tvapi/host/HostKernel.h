@@ -71,6 +71,9 @@ TShape MakeCompound(const std::vector<TShape>& shapes);
 TShape Swept(const TShape& edge, const TXyz& sweep);
 // The square of side 2 x `half` about the origin of `plane`, in it.
 TShape PlaneFace(const TFrame& plane, double half);
+// How far a sketch's curves are swept to meet faces, and the half side of a cutting plane:
+// beyond any part the stand-in builds (mm).
+inline constexpr double PlaneReach = 1.0e5;
 // `shape` with those of `faces` that are its own split where the `tools` (faces) cross them;
 // null when no face is split or the kernel fails.
 TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const std::vector<TShape>& tools);

@@ -94,6 +94,17 @@ public:
     tvapi::IEvolutionsPtr GetEvolutionSurfaces() override;
     tvapi::ISurfacePatchesPtr GetSurfacePatches() override;
     tvapi::IRuledSurfacesPtr GetRuledSurfaces() override;
+    // Face and surface operations, billets and outline curves (HostFaceOperations.cpp); the
+    // offset surfaces, face removers, sewers, scalings and 3D contours are empty.
+    tvapi::IEquidistantSurfacesPtr GetEquidistantSurfaces() override;
+    tvapi::ITrimmedSurfacesPtr GetTrimmedSurfaces() override;
+    tvapi::IFaceRemoversPtr GetFaceRemovers() override;
+    tvapi::ISurfaceSewersPtr GetSurfaceSewers() override;
+    tvapi::ISurfaceThickeningsPtr GetSurfaceThickenings() override;
+    tvapi::IScalings3DPtr GetScalings3D() override;
+    tvapi::IBilletsObsoletesPtr GetBilletsObsoletes() override;
+    tvapi::ICurveOutLinesPtr GetCurveOutLines() override;
+    tvapi::IContours3DPtr GetContours3D() override;
     // Its measurements, made on first request (HostMeasure.cpp).
     tvapi::IDistanceMeasurementsPtr GetDistanceMeasurements() override;
     tvapi::IAngleMeasurementsPtr GetAngleMeasurements() override;

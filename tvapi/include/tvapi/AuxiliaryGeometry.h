@@ -4,6 +4,7 @@
 // its containers as its interfaces; each new object is built from its parameters by Update.
 
 #include "tvapi/ModelObjects.h"
+#include "tvapi/SurfaceFeatures.h"
 
 namespace tvapi {
 
@@ -363,6 +364,9 @@ public:
     virtual Ptr<IConjunctivePoints> GetConjunctivePoints() = 0;
     virtual Ptr<ILocalCoordinateSystems> GetLocalCoordinateSystems() = 0;
     virtual Ptr<IFaceSplits> GetFaceSplits() = 0;
+    // SurfaceFeatures.h; the stand-in has no 3D contours (empty).
+    virtual ICurveOutLinesPtr GetCurveOutLines() = 0;
+    virtual IContours3DPtr GetContours3D() = 0;
 
 protected:
     ~IAuxiliaryGeomContainer() = default;

@@ -10,6 +10,7 @@
 #include "tvapi/AuxiliaryObjects.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/Part.h"
+#include "tvapi/SurfaceFeatures.h"
 
 namespace tvapi {
 
@@ -119,35 +120,6 @@ protected:
 };
 
 using ICopyGeometryPtr = Ptr<ICopyGeometry>;
-
-// A collection of features of one family; Add makes one of `kind` (empty for a kind of
-// another family), last in the part's model tree.
-template <class Item, const char* Id> class IFeatureList : public IAPIObject {
-public:
-    static constexpr const char* IID = Id;
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual Ptr<Item> GetItem(int index) = 0;
-    virtual Ptr<Item> Add(tvObj3dTypeEnum kind) = 0;
-
-protected:
-    ~IFeatureList() = default;
-};
-
-// A collection of objects of one family whose Add takes no kind, last in the part's model tree.
-template <class Item, const char* Id> class IObjectList : public IAPIObject {
-public:
-    static constexpr const char* IID = Id;
-    using Parent = IAPIObject;
-
-    virtual int GetCount() = 0;
-    virtual Ptr<Item> GetItem(int index) = 0;
-    virtual Ptr<Item> Add() = 0;
-
-protected:
-    ~IObjectList() = default;
-};
 
 inline constexpr char IExtrusionsId[] = "5A0C9D71-E84B-4E36-B2F7-3D18C6A04E9B";
 inline constexpr char IRotatedsId[] = "D74B2E19-6F05-4C8A-A3D1-8E9F0B27C364";
@@ -291,6 +263,11 @@ public:
     virtual IEvolutionsPtr GetEvolutionSurfaces() = 0;
     virtual ISurfacePatchesPtr GetSurfacePatches() = 0;
     virtual IRuledSurfacesPtr GetRuledSurfaces() = 0;
+    // SurfaceFeatures.h; the stand-in has none of the first, third and fourth (empty).
+    virtual IEquidistantSurfacesPtr GetEquidistantSurfaces() = 0;
+    virtual ITrimmedSurfacesPtr GetTrimmedSurfaces() = 0;
+    virtual IFaceRemoversPtr GetFaceRemovers() = 0;
+    virtual ISurfaceSewersPtr GetSurfaceSewers() = 0;
 
 protected:
     ~ISurfaceContainer() = default;

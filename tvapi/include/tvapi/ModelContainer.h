@@ -40,6 +40,10 @@ public:
     virtual ICopiesGeometryPtr GetCopiesGeometry() = 0;
     virtual IMacroObjects3DPtr GetMacroObjects3D() = 0;
     virtual IUserObjects3DPtr GetUserObjects3D() = 0;
+    // SurfaceFeatures.h; the stand-in has no scalings (empty).
+    virtual ISurfaceThickeningsPtr GetSurfaceThickenings() = 0;
+    virtual IScalings3DPtr GetScalings3D() = 0;
+    virtual IBilletsObsoletesPtr GetBilletsObsoletes() = 0;
 
 protected:
     ~IModelContainer() = default;

@@ -158,4 +158,33 @@ protected:
 
 using IPolyLinePtr = Ptr<IPolyLine>;
 
+// A collection of features of one family; Add makes one of `kind` (empty for a kind of
+// another family), last in the part's model tree.
+template <class Item, const char* Id> class IFeatureList : public IAPIObject {
+public:
+    static constexpr const char* IID = Id;
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual Ptr<Item> GetItem(int index) = 0;
+    virtual Ptr<Item> Add(tvObj3dTypeEnum kind) = 0;
+
+protected:
+    ~IFeatureList() = default;
+};
+
+// A collection of objects of one family whose Add takes no kind, last in the part's model tree.
+template <class Item, const char* Id> class IObjectList : public IAPIObject {
+public:
+    static constexpr const char* IID = Id;
+    using Parent = IAPIObject;
+
+    virtual int GetCount() = 0;
+    virtual Ptr<Item> GetItem(int index) = 0;
+    virtual Ptr<Item> Add() = 0;
+
+protected:
+    ~IObjectList() = default;
+};
+
 } // namespace tvapi

@@ -74,7 +74,9 @@ void TEjectorChannel::dr3D(const Integer) const
             TContDrawing C(M2());
             C.Make(x, -Radius, dP(x, GradeHeight - Radius, dP(Len, -Radius, dP(x, -Radius, nullptr))));
             C.dr2D(1);
-            M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * Radius, 0.0);
+            // The plane touches the pin where YOZ's sketches leave it: the notch is cut along
+            // their normal, back across the pin (against it, it would take nothing).
+            M2->drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
         }
     }
     ColorComponent(M2());

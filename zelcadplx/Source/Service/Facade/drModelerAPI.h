@@ -295,6 +295,42 @@ public:
     void drCopyObj(const TVOfMO& Objects, tvapi::ILocalCoordinateSystemPtr Lsk,
                    tvapi::ITervanDocument3DPtr NewDoc);
 
+    // ---- Operations on surfaces and faces, billets (Model3D/drModelerAPISurfaces.cpp) ----------
+    // Each adds its feature to the current part, sets its parameters and updates it: built, it
+    // becomes Obj3D and a member of the open 3D macro; not built, Obj3D is emptied. Without a
+    // part, container, collection or new object it stops with Obj3D unchanged (drEquidistSurface
+    // has emptied it first). The operations on a list of faces or edges do nothing at all for
+    // an empty list. Lengths and factors pass unchanged (mm).
+    // A surface offset from Objects by Distance on the side Direction chooses.
+    void drEquidistSurface(const TVOfMO& Objects, const Boolean Direction, const Real& Distance);
+    // Surfaces trimmed by Objects; Sense keeps the side their normals point to. Updated twice,
+    // the second answer counts.
+    void drTrimmSurface(const TVOfMO& Surfaces, const TVOfMO& Objects, Boolean Sense);
+    void drFaceRemove(const TVOfMO& Faces);
+    // Faces sewn, into a body when CreateBody.
+    void drFaceSewer(const TVOfMO& Faces, Boolean CreateBody);
+    // Faces thickened by |T|: the wall direction flag is T <= 0, both sides' thicknesses |T|
+    // (set only when the thickening offers thin-wall parameters).
+    void drFaceThickness(const TVOfMO& Faces, const Real& T);
+    // The outline curve of Faces seen along V (its coefficients). It stops before the update,
+    // Obj3D unchanged, when the host gives no direction vector or no coefficients.
+    void drCurveOutLine(const TVOfMO& Faces, TVector3D& V);
+    // A 3D contour through Edges.
+    void drContour3D(const TVOfMO& Edges);
+    // Body scaled by Scale about Point (none when empty); a failed scaling also clears the host's
+    // last error.
+    void drScalings3D(tvapi::ITervanAPIObjectPtr Body, const Real& Scale, tvapi::IModelObjectPtr Point);
+    // Obj3D is emptied; then EFace's outline along V is made and, when it is an outline curve,
+    // EFace is split along it both ways (drSplitFaceObjects): Obj3D is the split.
+    void drSplitFaceOutLine(tvapi::IFacePtr EFace, TVector3D& V);
+    // Every face of the current part's feature sewn into a body.
+    void drAllSurfaceSewer();
+    // Obj3D is emptied; then, for an existing file Name and a current part, the part file is
+    // inserted as a billet of the part (mirrored when Mirror), updated whatever the answer, made
+    // Obj3D and recorded for the open 3D macro. Without the part's container, its billets or a
+    // new billet it stops with Obj3D empty. fromHistiry changes nothing.
+    void drPutStorage(Str& Name, const Boolean fromHistiry, const Boolean Mirror);
+
     // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ------------------------
     // Opens a 3D macro named Name in the current part: features made until drEndMacro3D are
     // its members. Without a part, container, collection or new macro nothing is opened.

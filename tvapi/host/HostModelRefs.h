@@ -1,0 +1,36 @@
+#pragma once
+// References to the model objects of a 3D document in its file: the library keeps model
+// objects of the assembly's parts in the document's user data, and they must name the same
+// objects when the file is opened again. An object is named by the path of component indices
+// from the top part to its part, its kind there and its index among the part's objects of
+// that kind: {"part": [i, j], "kind": "dimension3D", "index": k}. Parts, sketches, features
+// and 3D dimensions are named; anything else (faces, edges, which the kernel makes anew) is not.
+
+#include <map>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "tvapi/TervanAPIObject.h"
+
+namespace tvhost {
+
+class THostObject;
+class THostPart;
+
+class TModelRefs {
+public:
+    // Every named object of `top` and its components at any depth.
+    explicit TModelRefs(THostPart& top);
+
+    // The reference of `object`; null for an object not named.
+    nlohmann::json RefOf(const tvapi::IAPIObject* object) const;
+    // The object `ref` names; empty for a reference to nothing (the file's part changed).
+    tvapi::ITervanAPIObjectPtr Find(const nlohmann::json& ref) const;
+
+private:
+    std::map<const THostObject*, nlohmann::json> FRefs;
+    std::map<std::string, tvapi::ITervanAPIObjectPtr> FObjects; // by the reference's text
+};
+
+} // namespace tvhost
