@@ -8,6 +8,7 @@
 
 #include "AssemblyLinks.h"
 #include "ChainPanel.h"
+#include "tvapi/Dimensions.h"
 #include "tvapi/Dimensions3D.h"
 #include "tvapi/Part.h"
 #include "tvapi/Symbols3D.h"
@@ -88,6 +89,9 @@ private:
     // The frame of CurrentPart in the assembly; frames of the parts being walked.
     TPlacement3D FFrame;
 };
+
+// The nominal and the deviations of a dimension's texts into a link; nothing without texts.
+void ReadDimensionTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text);
 
 // The running assembly panel; null when none runs.
 extern TpmDimensionChain3D* pmDimensionChain3D;

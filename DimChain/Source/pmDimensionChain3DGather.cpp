@@ -44,16 +44,15 @@ TString TextOf(const tvapi::ITextPtr& Text)
     return Text ? TString(Text->GetStr()) : TString();
 }
 
-// The nominal and the deviations of a dimension's texts; nothing without texts.
-void ReadTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text)
+} // namespace
+
+void ReadDimensionTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text)
 {
     if (!Text) return;
     L.Nominal = Text->GetNominalValue();
     L.QLow = TextOf(Text->GetLowerDeviation()).toReal();
     L.QHigh = TextOf(Text->GetUpperDeviation()).toReal();
 }
-
-} // namespace
 
 void TpmDimensionChain3D::ToAssembly(TPoint3D& P) const
 {
@@ -126,7 +125,7 @@ void TpmDimensionChain3D::AddLineDimension(TDimensionChain& D0, const tvapi::ILi
     L = NewAssemblyLink(type);
     GetPlacement3D(first, L.PL1);
     GetPlacement3D(second, L.PL2);
-    ReadTexts(L, text);
+    ReadDimensionTexts(L, text);
     L.MO = tvapi::IModelObjectPtr(LDI);
     Planes.Measure(L, PartName);
 }

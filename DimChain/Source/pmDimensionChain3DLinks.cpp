@@ -23,21 +23,6 @@
 
 namespace {
 
-TString TextOf(const tvapi::ITextPtr& Text)
-{
-    return Text ? TString(Text->GetStr()) : TString();
-}
-
-// The nominal and the deviations (the lower read first) of a dimension's texts; nothing
-// without texts.
-void ReadTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text)
-{
-    if (!Text) return;
-    L.Nominal = Text->GetNominalValue();
-    L.QLow = TextOf(Text->GetLowerDeviation()).toReal();
-    L.QHigh = TextOf(Text->GetUpperDeviation()).toReal();
-}
-
 // The model object of the feature a generated dimension belongs to; empty when there is none.
 tvapi::IModelObjectPtr OwnerOf(const tvapi::IBaseLineDimension3DPtr& BLDI)
 {
@@ -129,7 +114,7 @@ void TpmDimensionChain3D::SketchLink(TDimensionChain& D0, const tvapi::IBaseLine
     // In the pool from here on; until its geometry is found it joins no path.
     TDimension& L = D0.Dimensions.Add();
     L = NewAssemblyLink(tvapi::o3d_SketchLinearDimension);
-    ReadTexts(L, tvapi::IDimensionTextPtr(BLDI));
+    ReadDimensionTexts(L, tvapi::IDimensionTextPtr(BLDI));
     L.MO = tvapi::IModelObjectPtr(BLDI);
     const TString variable = NameOf(SCP ? SCP->GetDimensionVariable(tvapi::IDimension3DPtr(BLDI)) : nullptr);
     tvapi::ISketchPtr sketch(owner);
@@ -152,7 +137,7 @@ void TpmDimensionChain3D::AddOperationLinearDimension(TDimensionChain& D0,
 {
     if (!BLDI || BLDI->GetObjectType() != tvapi::o3d_OperationLinearDimension) return;
     TDimension D0I = NewAssemblyLink(tvapi::o3d_OperationLinearDimension);
-    ReadTexts(D0I, tvapi::IDimensionTextPtr(BLDI));
+    ReadDimensionTexts(D0I, tvapi::IDimensionTextPtr(BLDI));
     D0I.MO = tvapi::IModelObjectPtr(BLDI);
     const tvapi::IModelObjectPtr owner = OwnerOf(BLDI);
     if (!owner) return;

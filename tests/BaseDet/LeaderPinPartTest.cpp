@@ -27,19 +27,11 @@ protected:
         Kept.Reset();
         return {volume, box[5] - box[2]};
     }
+    // The dimensions of detail id's saved sheet; -1 when it does not open.
     int SheetDimensions(TDcDetail id)
     {
-        const tvapi::ITervanDocumentPtr sheet =
-            Host().App().Documents().OpenFile(Wide(Model->sfDetail2D(id, 0)), false);
-        auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(sheet.Get());
-        if (!drawing) return -1;
-        int n = 0;
-        for (const tvhost::THostViewPtr& view : drawing->Drawing().Views())
-            for (const tvapi::IDrawingObjectPtr& o : view->Children()) {
-                const auto* core = dynamic_cast<tvhost::TDrawingCore*>(o.Get());
-                n += core && (core->Type() == tvapi::tvDrLDimension || core->Type() == tvapi::tvDrADimension);
-            }
-        return n;
+        tvhost::THostDocument2D* drawing = OpenSheet(id);
+        return drawing ? Dimensions(*drawing) : -1;
     }
     TComponentRecorder R;
 };
