@@ -195,7 +195,11 @@ void OrientDrawingVector(TVector2D& V)
 void OrientModelVector(TVector3D& V)
 {
     bool flip;
-    if (std::fabs(V.x) <= TDimension::ZeroLength)
+    // Along z alone the z component decides: two links along z must share a sense, or their
+    // signs in a chain would weigh their deviations the wrong way.
+    if (std::fabs(V.x) <= TDimension::ZeroLength && std::fabs(V.y) <= TDimension::ZeroLength)
+        flip = V.z < 0.0;
+    else if (std::fabs(V.x) <= TDimension::ZeroLength)
         flip = V.y < 0.0;
     else if (std::fabs(V.y) <= TDimension::ZeroLength)
         flip = V.x < 0.0;

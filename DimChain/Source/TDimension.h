@@ -182,5 +182,5 @@ public:
 
 // Turns a plane vector towards +x, or towards +y when it is vertical (|x| <= 2e-6).
 void OrientDrawingVector(TVector2D& V);
-// Turns a space vector towards +y (x zero), +x (y zero), else +z.
+// Turns a space vector towards +z (x and y zero), +y (x zero), +x (y zero), else +z.
 void OrientModelVector(TVector3D& V);

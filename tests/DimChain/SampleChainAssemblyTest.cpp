@@ -1,8 +1,9 @@
 // The sample assembly of the dimension chains: a base plate 12.5 thick (its dimension 12.5
-// ±0.1), a bushing 17.5 high standing on it, moved off the origin (17.5 +0.05/0), and a shaft
-// built lying along its own X axis and turned upright beside them, its length 30 the closing
-// dimension of the plate and the bushing. The parts are named relative to the assembly, so
-// the four files move together. The files written must equal those under samples/.
+// ±0.1), a bushing 17.5 high standing on it, moved off the origin (17.5 +0.05/0), and a square
+// shaft sketched lying along its own X axis (its length 30 a sketch dimension) and extruded 10
+// (the extrusion's dimension), turned upright beside them: its length is the closing dimension
+// of the plate and the bushing. The parts are named relative to the assembly, so the four
+// files move together. The files written must equal those under samples/.
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,13 @@
 #include "HostKernel.h"
 #include "HostMateFile.h"
 #include "HostPart.h"
+#include "HostSketch.h"
 #include "ModelEntities.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingTexts.h"
+#include "tvapi/ModelContainer.h"
+#include "tvapi/ParametricConstraint.h"
 #include "tvapi/Part.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
@@ -67,6 +72,55 @@ void SavePart(tvhost::THostDocuments& documents, const wchar_t* Name, tvhost::TS
     ASSERT_TRUE(doc->SaveAs(File.wstring().c_str()));
 }
 
+// The shaft as a user draws it: a 30 x 10 outline sketched on XOY about the X axis, its length
+// dimensioned as the variable L1, extruded 10 up; the extrusion's depth shown as its dimension.
+void SaveShaft(tvhost::THostDocuments& documents, const fs::path& File)
+{
+    const tvapi::ITervanDocumentPtr doc = documents.AddDocument(tvapi::tvDocumentPart);
+    tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart();
+    part.SetNameDirect(L"Вал");
+    tvhost::THostSketch& sketch = part.AddSketch(L"");
+    sketch.SetPlane(part.GetDefaultObject(tvapi::o3d_planeXOY));
+    const tvapi::ITervanDocument2DPtr drawing(&sketch.Document());
+    const double outline[5][2] = {{0, -5}, {30, -5}, {30, 5}, {0, 5}, {0, -5}};
+    for (int i = 0; i < 4; ++i) {
+        const tvapi::ILineSegmentPtr line = tvapi::IDrawingContainerPtr(drawing)->GetLineSegments()->Add();
+        line->SetX1(outline[i][0]);
+        line->SetY1(outline[i][1]);
+        line->SetX2(outline[i + 1][0]);
+        line->SetY2(outline[i + 1][1]);
+        line->SetStyle(tvapi::tvCSNormal);
+        line->Update();
+    }
+    const tvapi::ILineDimensionPtr length =
+        tvapi::ISymbols2DContainerPtr(drawing)->GetLineDimensions()->Add();
+    length->SetX1(0);
+    length->SetY1(-5);
+    length->SetX2(30);
+    length->SetY2(-5);
+    length->SetOrientation(tvapi::tvLinDHorizontal);
+    tvapi::IDrawingObjectPtr(length)->Update();
+    const tvapi::IParametricConstraintPtr variable = tvapi::IDrawingObject1Ptr(length)->NewConstraint();
+    variable->SetConstraintType(tvapi::tvCDimWithVariable);
+    variable->SetVariableName(L"L1");
+    variable->Create();
+
+    const tvapi::IPartPtr api(&part);
+    const tvapi::IExtrusionPtr extrusion =
+        tvapi::IModelContainerPtr(api)->GetExtrusions()->Add(tvapi::o3d_baseExtrusion);
+    extrusion->SetProfile({tvapi::IModelObjectPtr(&sketch)});
+    extrusion->SetDirection(tvapi::dtNormal);
+    extrusion->SetSideParameters(true, tvapi::etBlind, 10, 0, false, {});
+    ASSERT_TRUE(tvapi::IModelObjectPtr(extrusion)->Update());
+    const tvapi::ISymbols3DContainerPtr symbols(api);
+    ASSERT_TRUE(symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(extrusion)}, true));
+    const tvapi::ILineDimensions3DPtr dims = symbols->GetLineDimensions3D();
+    ASSERT_EQ(dims->GetCount(), 2);
+    EXPECT_EQ(tvapi::IModelObjectPtr(dims->GetItem(0))->GetObjectType(), tvapi::o3d_OperationLinearDimension);
+    EXPECT_EQ(tvapi::IModelObjectPtr(dims->GetItem(1))->GetObjectType(), tvapi::o3d_SketchLinearDimension);
+    ASSERT_TRUE(doc->SaveAs(File.wstring().c_str()));
+}
+
 void Place(const tvapi::IPartPtr& Component, double x, double y, double z, const tvhost::TXyz& AX,
            const tvhost::TXyz& AY)
 {
@@ -88,8 +142,7 @@ TEST_F(HostFixture, SampleChainAssemblyIsSavedWithItsPartsBesideIt)
              dir / "chain-plate.qpt");
     SavePart(documents, L"Втулка", tvhost::MakeCylinder({0, 0, 0}, {0, 0, 1}, 12, 17.5), 2, 0, 17.5, 0.05,
              0.0, dir / "chain-bushing.qpt");
-    SavePart(documents, L"Вал", tvhost::MakeCylinder({0, 0, 0}, {1, 0, 0}, 5, 30), 0, 0, 30, 0.0, 0.0,
-             dir / "chain-shaft.qpt");
+    SaveShaft(documents, dir / "chain-shaft.qpt");
 
     const fs::path before = fs::current_path();
     fs::current_path(dir); // the parts are named as they lie beside the assembly
@@ -101,8 +154,8 @@ TEST_F(HostFixture, SampleChainAssemblyIsSavedWithItsPartsBesideIt)
     fs::current_path(before);
     ASSERT_TRUE(plate && bushing && shaft);
     Place(bushing, 30, 30, 12.5, {1, 0, 0}, {0, 1, 0});
-    // The shaft's X axis upright, its end face x = 0 on the plate's underside.
-    Place(shaft, 80, 30, 0, {0, 0, 1}, {0, 1, 0});
+    // The shaft's X axis upright, its end x = 0 on the plate's underside; its Z runs along -X.
+    Place(shaft, 85, 30, 0, {0, 0, 1}, {0, 1, 0});
     ASSERT_TRUE(unit->SaveAs((dir / "chain.qas").wstring().c_str()));
 
     const tvapi::ITervanDocumentPtr reopened = documents.OpenFile((dir / "chain.qas").wstring());

@@ -237,7 +237,8 @@ TEST_F(TpmDimensionChain3DTest, ClosingDirectionTakesItsCanonicalSense)
     for (const auto& [in, out] : std::vector<std::pair<TVector3D, TVector3D>>{{{0, -1, 5}, {0, 1, -5}},
                                                                               {{3, 0, -1}, {3, 0, -1}},
                                                                               {{-3, 0, 1}, {3, 0, -1}},
-                                                                              {{1, 2, -3}, {-1, -2, 3}}}) {
+                                                                              {{1, 2, -3}, {-1, -2, 3}},
+                                                                              {{0, 0, -5}, {0, 0, 5}}}) {
         TVector3D v = in;
         OrientModelVector(v);
         EXPECT_EQ(v.x, out.x);
@@ -512,4 +513,93 @@ TEST_F(TpmDimensionChain3DGatherTest, SketchDimensionGivesItsLinkFromTheMatching
     EXPECT_EQ(L.Comment, TString("0 0 1 Эскиз"));
     EXPECT_EQ(Journal().Count("ISketch::BeginEdit"), 1u);
     EXPECT_EQ(Journal().Count("ISketch::EndEdit"), 1u);
+}
+
+// An extrusion of a 10 x 5 outline, 20 deep, in a part turned so that its Z runs along -X and
+// moved 5 along X: its depth dimension gives one link across the start and end edges, in the
+// assembly's planes x = 5 and x = -15; the pool shown selected is that one dimension.
+TEST_F(TpmDimensionChain3DGatherTest, ExtrusionDepthGivesItsLinkBetweenItsEdgesInTheAssembly)
+{
+    tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    part->SetNameDirect(L"Выдавливание");
+    tvhost::THostSketch& s = part->AddSketch(L"");
+    s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
+    const tvapi::IDrawingContainerPtr drawing(tvapi::ITervanDocument2DPtr(&s.Document()));
+    const double outline[5][2] = {{0, 0}, {10, 0}, {10, 5}, {0, 5}, {0, 0}};
+    for (int i = 0; i < 4; ++i) {
+        const tvapi::ILineSegmentPtr line = drawing->GetLineSegments()->Add();
+        line->SetX1(outline[i][0]);
+        line->SetY1(outline[i][1]);
+        line->SetX2(outline[i + 1][0]);
+        line->SetY2(outline[i + 1][1]);
+        line->SetStyle(tvapi::tvCSNormal);
+        line->Update();
+    }
+    const tvapi::IExtrusionPtr boss = tvapi::IModelContainerPtr(tvapi::IPartPtr(part.Get()))
+                                          ->GetExtrusions()
+                                          ->Add(tvapi::o3d_bossExtrusion);
+    boss->SetProfile({tvapi::IModelObjectPtr(&s)});
+    boss->SetDirection(tvapi::dtNormal);
+    boss->SetSideParameters(true, tvapi::etBlind, 20, 0, false, {});
+    ASSERT_TRUE(tvapi::IModelObjectPtr(boss)->Update());
+    const tvapi::ISymbols3DContainerPtr symbols(tvapi::IPartPtr(part.Get()));
+    ASSERT_TRUE(symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(boss)}, true));
+    ASSERT_EQ(symbols->GetLineDimensions3D()->GetCount(), 1);
+    tvapi::IDimensionTextPtr(symbols->GetLineDimensions3D()->GetItem(0))->SetDeviations(0.2, 0);
+    Add(Top(), part, Frame({5, 0, 0}, {0, 0, 1}, {0, 1, 0}));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 1);
+    const TDimension& L = pool.Dimensions[0];
+    EXPECT_EQ(L.TMO, tvapi::o3d_OperationLinearDimension);
+    EXPECT_NEAR(L.Nominal, 20, 1e-9);
+    EXPECT_NEAR(L.QHigh, 0.2, 1e-12);
+    EXPECT_NEAR(L.V3.x, 20, 1e-9);
+    EXPECT_NEAR(L.V3.y, 0, 1e-9);
+    EXPECT_NEAR(L.V3.z, 0, 1e-9);
+    EXPECT_NEAR(L.PL1.O.x, 5, 1e-9);
+    EXPECT_NEAR(L.PL2.O.x, -15, 1e-9);
+    EXPECT_EQ(L.Comment, TString("0 0 1 Выдавливание"));
+    EXPECT_TRUE(L.MO == tvapi::IModelObjectPtr(symbols->GetLineDimensions3D()->GetItem(0)));
+    EXPECT_EQ(drApi::Selector->GetCount(), 1);
+}
+
+// The bushing's height is a sketch dimension, its part turned upside down: its link measures
+// along -Z until made canonical, and it must still add to the shaft's length as the plate does;
+// the closing deviations are those of the plate's and the bushing's together.
+TEST_F(TpmDimensionChain3DGatherTest, ALinkTurnedUpsideDownAddsAsOneStandingUp)
+{
+    Add(Top(), BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5, 0.1, -0.1), Frame({0, 0, 0}));
+    tvhost::THostPartPtr bushing = tvhost::New<tvhost::THostPart>();
+    bushing->SetNameDirect(L"Втулка");
+    tvhost::THostSketch& s = bushing->AddSketch(L"");
+    s.SetPlane(bushing->GetDefaultObject(tvapi::o3d_planeXOY));
+    const tvapi::ILineDimensionPtr d =
+        tvapi::ISymbols2DContainerPtr(tvapi::ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
+    d->SetX1(0);
+    d->SetY1(0);
+    d->SetX2(17.5);
+    d->SetY2(0);
+    d->SetOrientation(tvapi::tvLinDHorizontal);
+    tvapi::IDimensionTextPtr(d)->SetDeviations(0.05, 0);
+    tvapi::IDrawingObjectPtr(d)->Update();
+    const tvapi::IParametricConstraintPtr c = tvapi::IDrawingObject1Ptr(d)->NewConstraint();
+    c->SetConstraintType(tvapi::tvCDimWithVariable);
+    c->SetVariableName(L"L1");
+    c->Create();
+    ASSERT_TRUE(tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(bushing.Get()))
+                    ->CreateGenerativeDimensions({tvapi::IModelObjectPtr(&s)}, false));
+    // Its sketch's X axis runs down from z = 30 to the plate's top.
+    Add(Top(), bushing, Frame({30, 30, 30}, {0, 0, -1}, {0, 1, 0}));
+    Add(Top(), BoxPart(L"Вал", 30, 10, 10, 0, 0, 30), Frame({80, 30, 0}, {0, 0, 1}, {0, 1, 0}));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 3);
+    EXPECT_NEAR(pool.Dimensions[1].V3.z, 17.5, 1e-9);
+    EXPECT_TRUE(Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[2].MO)));
+    Press(Panel->bAddDimChain);
+    ASSERT_EQ(Chains(), 2);
+    ASSERT_TRUE(ChainAt(1).Closed);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, 0.15, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.1, 1e-9);
 }

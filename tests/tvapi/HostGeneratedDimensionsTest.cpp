@@ -17,6 +17,7 @@
 #include "tvapi/ParametricConstraint.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
+#include "tvapi/UserData.h"
 
 using namespace tvapi;
 
@@ -169,6 +170,9 @@ TEST_F(HostGeneratedDimensionsTest, GeneratedDimensionsComeBackFromThePartFile)
     depth->SetHidden(true);
     IDimensionTextPtr(depth)->SetTolerance(L"h14");
     Symbols()->GetDimensionVariable(IDimension3DPtr(depth))->SetExpression(L"a+1");
+    // A library keeps them in the document's data as a list; the file names them.
+    FDoc->GetUserDataStoragesMng()->GetUserDataStorages({})->OpenStorage(L"Kept")->SetObjects(
+        L"", L"Dims", {ITervanAPIObjectPtr(Dims()->GetItem(1)), ITervanAPIObjectPtr(depth)}, L"Dims");
 
     const std::wstring file = TempFile("generated");
     SaveAndReopen(file);
@@ -194,6 +198,12 @@ TEST_F(HostGeneratedDimensionsTest, GeneratedDimensionsComeBackFromThePartFile)
     EXPECT_EQ(NameOf(Symbols()->GetDimensionVariable(IDimension3DPtr(sketchDim))), L"II3");
     EXPECT_TRUE(IModelObjectPtr(IFeaturePtr(sketchDim)->GetOwnerFeature()) ==
                 IModelObjectPtr(Part().Sketches().at(0)));
+    TervanAPIObjectList kept;
+    ASSERT_TRUE(FDoc->GetUserDataStoragesMng()->GetUserDataStorages({})->OpenStorage(L"Kept")->GetObjects(
+        L"Dims", kept));
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(kept[0] == ITervanAPIObjectPtr(sketchDim));
+    EXPECT_TRUE(kept[1] == ITervanAPIObjectPtr(back));
 
     // A damaged record is caught before anything is built.
     EXPECT_EQ(tvhost::CheckDocumentJson(root), "");

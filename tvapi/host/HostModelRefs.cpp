@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "HostGeneratedDimensions.h"
 #include "HostObject.h"
 #include "HostPart.h"
 
@@ -28,6 +29,13 @@ template <class F> void Walk(THostPart& part, std::vector<int>& path, F& visit)
     Each(part.Dimensions3D(), "dimension3D", at);
     Each(part.Sketches(), "sketch", at);
     Each(part.Features().Features(), "feature", at);
+    // Those the part file keeps, numbered as it keeps them.
+    std::vector<THostGeneratedDimensionPtr> kept;
+    for (const THostGeneratedDimensionPtr& d : *part.Generated())
+        if (d->Source() == THostGeneratedDimension::TSource::gsSketch ||
+            d->Source() == THostGeneratedDimension::TSource::gsOperation)
+            kept.push_back(d);
+    Each(kept, "generated", at);
     for (std::size_t c = 0; c < part.Components().size(); ++c) {
         path.push_back(static_cast<int>(c));
         Walk(*part.Components()[c], path, visit);

@@ -3,8 +3,9 @@
 // objects of the assembly's parts in the document's user data, and they must name the same
 // objects when the file is opened again. An object is named by the path of component indices
 // from the top part to its part, its kind there and its index among the part's objects of
-// that kind: {"part": [i, j], "kind": "dimension3D", "index": k}. Parts, sketches, features
-// and 3D dimensions are named; anything else (faces, edges, which the kernel makes anew) is not.
+// that kind: {"part": [i, j], "kind": "dimension3D", "index": k}. Parts, sketches, features,
+// 3D dimensions and the generated dimensions the part file keeps (of sketches and extrusions)
+// are named; anything else (faces, edges, which the kernel makes anew) is not.
 
 #include <map>
 #include <string>
