@@ -110,10 +110,17 @@ private:
 };
 
 // A candidate that may not extend the path: on it already, or a second derived link of a
-// dimension the path holds. Links of other views are never candidates.
-bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, int i)
+// dimension the path holds. Links of other views are never candidates. OnPath, when not
+// empty, marks the path's links by index: a path between planes can grow long, and the lookup
+// keeps each step from costing the path's length; a drawing path stays short and is scanned.
+bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, const std::vector<char>& OnPath,
+              int i)
 {
     const TDimension& L = All.Dimensions[i];
+    if (!OnPath.empty()) {
+        if (OnPath[static_cast<std::size_t>(i)]) return true;
+        if (!L.PearentObj) return false;
+    }
     for (int p : Path) {
         if (p == i) return true;
         if (L.PearentObj && All.Dimensions[p].PearentObj == L.PearentObj) return true;
@@ -155,18 +162,21 @@ struct TSearch {
     int Examined = 0;
     bool Stopped = false;
     TPathSums Sums;
+    std::vector<char> OnPath; // by link index: on Path; for paths between planes only
 
     bool Drawing() const { return EndPlane < 0; }
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
         Path.push_back(i);
+        if (!OnPath.empty()) OnPath[static_cast<std::size_t>(i)] = 1;
         if (Drawing()) Sums.Push(L.V2);
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
     }
     void Pop()
     {
+        if (!OnPath.empty()) OnPath[static_cast<std::size_t>(Path.back())] = 0;
         Path.pop_back();
         if (Drawing()) Sums.Pop();
         FreeEnd = Ends.back();
@@ -180,7 +190,7 @@ struct TSearch {
         const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
         while (Next < candidates.size()) {
             const int i = candidates[Next++];
-            if (Excluded(All, Path, i)) continue;
+            if (Excluded(All, Path, OnPath, i)) continue;
             if (Examined == MaxExamined) {
                 Stopped = true;
                 return false;
@@ -210,6 +220,11 @@ struct TSearch {
     }
     void Run(int IndexNeed)
     {
+        if (!Drawing()) {
+            OnPath.assign(static_cast<std::size_t>(std::max(All.Count(), 0)), 0);
+            for (const int p : Path)
+                OnPath[static_cast<std::size_t>(p)] = 1;
+        }
         if (Drawing()) Sums.Push(All.Dimensions[Path.front()].V2);
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
@@ -285,7 +300,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D);
-    TSearch search{All, at, {bottom}, {}, {}, D.IP1, -1, MaxPathsExamined, 0, 0, 0, false, {}};
+    TSearch search{All, at, {bottom}, {}, {}, D.IP1, -1, MaxPathsExamined, 0, 0, 0, false, {}, {}};
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
@@ -308,7 +323,7 @@ TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNe
     if (D.IP1 < 0 || D.IP2 < 0) return result;
     const std::vector<std::vector<int>> at = Attached(Pool, D);
     TSearch search{Pool, at, {Closing}, {}, {}, D.IP1, D.IP2, MaxPathsExamined, MaxPathsCounted,
-                   0,    0,  false,     {}};
+                   0,    0,  false,     {}, {}};
     search.Run(std::max(IndexNeed, 1));
     result.Found = search.Found;
     result.Stopped = search.Stopped;

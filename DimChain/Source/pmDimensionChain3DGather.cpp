@@ -3,6 +3,8 @@
 
 #include "pmDimensionChain3D.h"
 
+#include <algorithm>
+
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
@@ -89,6 +91,10 @@ void TpmDimensionChain3D::GetOnePartDimensions(const tvapi::IPartPtr& Part)
         const tvapi::ISymbols3DContainerPtr symbols(Part);
         const tvapi::ILineDimensions3DPtr dimensions = symbols ? symbols->GetLineDimensions3D() : nullptr;
         const int count = dimensions ? dimensions->GetCount() : 0;
+        // Room for the part's links at once, at least doubling: a large assembly then gathers
+        // in time linear in its dimensions, not in their square over the array's fixed step.
+        TArrayOf<TDimension>& pool = AllDimension3D.Dimensions;
+        if (pool.Count + count > pool.Size()) pool.SetSize(std::max(pool.Count + count, 2 * pool.Size()));
         for (int i = 0; i < count; ++i) {
             const tvapi::IBaseLineDimension3DPtr dimension = dimensions->GetItem(i);
             if (!dimension) continue;
