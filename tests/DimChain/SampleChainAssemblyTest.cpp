@@ -13,6 +13,7 @@
 #include <iterator>
 #include <string>
 
+#include "../tvapi/FeatureTestUtil.h"
 #include "HostDocuments.h"
 #include "HostFixture.h"
 #include "HostKernel.h"
@@ -21,10 +22,8 @@
 #include "HostSketch.h"
 #include "ModelEntities.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/ModelContainer.h"
-#include "tvapi/ParametricConstraint.h"
 #include "tvapi/Part.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
@@ -81,29 +80,8 @@ void SaveShaft(tvhost::THostDocuments& documents, const fs::path& File)
     part.SetNameDirect(L"Вал");
     tvhost::THostSketch& sketch = part.AddSketch(L"");
     sketch.SetPlane(part.GetDefaultObject(tvapi::o3d_planeXOY));
-    const tvapi::ITervanDocument2DPtr drawing(&sketch.Document());
-    const double outline[5][2] = {{0, -5}, {30, -5}, {30, 5}, {0, 5}, {0, -5}};
-    for (int i = 0; i < 4; ++i) {
-        const tvapi::ILineSegmentPtr line = tvapi::IDrawingContainerPtr(drawing)->GetLineSegments()->Add();
-        line->SetX1(outline[i][0]);
-        line->SetY1(outline[i][1]);
-        line->SetX2(outline[i + 1][0]);
-        line->SetY2(outline[i + 1][1]);
-        line->SetStyle(tvapi::tvCSNormal);
-        line->Update();
-    }
-    const tvapi::ILineDimensionPtr length =
-        tvapi::ISymbols2DContainerPtr(drawing)->GetLineDimensions()->Add();
-    length->SetX1(0);
-    length->SetY1(-5);
-    length->SetX2(30);
-    length->SetY2(-5);
-    length->SetOrientation(tvapi::tvLinDHorizontal);
-    tvapi::IDrawingObjectPtr(length)->Update();
-    const tvapi::IParametricConstraintPtr variable = tvapi::IDrawingObject1Ptr(length)->NewConstraint();
-    variable->SetConstraintType(tvapi::tvCDimWithVariable);
-    variable->SetVariableName(L"L1");
-    variable->Create();
+    feature_test::Rect(sketch, 0, -5, 30, 5);
+    feature_test::LinearDimension(sketch, 0, -5, 30, -5, tvapi::tvLinDHorizontal, L"L1");
 
     const tvapi::IPartPtr api(&part);
     const tvapi::IExtrusionPtr extrusion =

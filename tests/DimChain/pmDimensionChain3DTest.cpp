@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../Facade/FacadeFixture.h"
+#include "../tvapi/FeatureTestUtil.h"
 #include "HostApplication.h"
 #include "HostDocuments.h"
 #include "HostKernel.h"
@@ -21,10 +22,8 @@
 #include "PanelProbe.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingTexts.h"
 #include "tvapi/ModelContainer.h"
-#include "tvapi/ParametricConstraint.h"
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
@@ -484,19 +483,7 @@ TEST_F(TpmDimensionChain3DGatherTest, SketchDimensionGivesItsLinkFromTheMatching
     part->SetNameDirect(L"Эскиз");
     tvhost::THostSketch& s = part->AddSketch(L"");
     s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
-    const tvapi::ILineDimensionPtr d =
-        tvapi::ISymbols2DContainerPtr(tvapi::ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
-    d->SetX1(10);
-    d->SetY1(0);
-    d->SetX2(40);
-    d->SetY2(5);
-    d->SetOrientation(tvapi::tvLinDHorizontal);
-    tvapi::IDimensionTextPtr(d)->SetDeviations(0.1, -0.05);
-    tvapi::IDrawingObjectPtr(d)->Update();
-    const tvapi::IParametricConstraintPtr c = tvapi::IDrawingObject1Ptr(d)->NewConstraint();
-    c->SetConstraintType(tvapi::tvCDimWithVariable);
-    c->SetVariableName(L"L1");
-    c->Create();
+    feature_test::LinearDimension(s, 10, 0, 40, 5, tvapi::tvLinDHorizontal, L"L1", 0.1, -0.05);
     ASSERT_TRUE(tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(part.Get()))
                     ->CreateGenerativeDimensions({tvapi::IModelObjectPtr(&s)}, false));
     Add(Top(), part, Frame({0, 0, 0}));
@@ -524,17 +511,7 @@ TEST_F(TpmDimensionChain3DGatherTest, ExtrusionDepthGivesItsLinkBetweenItsEdgesI
     part->SetNameDirect(L"Выдавливание");
     tvhost::THostSketch& s = part->AddSketch(L"");
     s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
-    const tvapi::IDrawingContainerPtr drawing(tvapi::ITervanDocument2DPtr(&s.Document()));
-    const double outline[5][2] = {{0, 0}, {10, 0}, {10, 5}, {0, 5}, {0, 0}};
-    for (int i = 0; i < 4; ++i) {
-        const tvapi::ILineSegmentPtr line = drawing->GetLineSegments()->Add();
-        line->SetX1(outline[i][0]);
-        line->SetY1(outline[i][1]);
-        line->SetX2(outline[i + 1][0]);
-        line->SetY2(outline[i + 1][1]);
-        line->SetStyle(tvapi::tvCSNormal);
-        line->Update();
-    }
+    feature_test::Rect(s, 0, 0, 10, 5);
     const tvapi::IExtrusionPtr boss = tvapi::IModelContainerPtr(tvapi::IPartPtr(part.Get()))
                                           ->GetExtrusions()
                                           ->Add(tvapi::o3d_bossExtrusion);
@@ -574,19 +551,7 @@ TEST_F(TpmDimensionChain3DGatherTest, ALinkTurnedUpsideDownAddsAsOneStandingUp)
     bushing->SetNameDirect(L"Втулка");
     tvhost::THostSketch& s = bushing->AddSketch(L"");
     s.SetPlane(bushing->GetDefaultObject(tvapi::o3d_planeXOY));
-    const tvapi::ILineDimensionPtr d =
-        tvapi::ISymbols2DContainerPtr(tvapi::ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
-    d->SetX1(0);
-    d->SetY1(0);
-    d->SetX2(17.5);
-    d->SetY2(0);
-    d->SetOrientation(tvapi::tvLinDHorizontal);
-    tvapi::IDimensionTextPtr(d)->SetDeviations(0.05, 0);
-    tvapi::IDrawingObjectPtr(d)->Update();
-    const tvapi::IParametricConstraintPtr c = tvapi::IDrawingObject1Ptr(d)->NewConstraint();
-    c->SetConstraintType(tvapi::tvCDimWithVariable);
-    c->SetVariableName(L"L1");
-    c->Create();
+    feature_test::LinearDimension(s, 0, 0, 17.5, 0, tvapi::tvLinDHorizontal, L"L1", 0.05, 0);
     ASSERT_TRUE(tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(bushing.Get()))
                     ->CreateGenerativeDimensions({tvapi::IModelObjectPtr(&s)}, false));
     // Its sketch's X axis runs down from z = 30 to the plate's top.

@@ -13,8 +13,10 @@
 #include "HostKernelFeatures.h"
 #include "HostPart.h"
 #include "HostSketch.h"
+#include "tvapi/Dimensions.h"
 #include "tvapi/Drawing2DObjects.h"
 #include "tvapi/ModelContainer.h"
+#include "tvapi/ParametricConstraint.h"
 
 namespace feature_test {
 
@@ -64,6 +66,30 @@ inline void Arc(tvhost::THostSketch& s, double uc, double vc, double u0, double 
     a->SetDirection(clockwise);
     a->SetStyle(tvapi::tvCSNormal);
     a->Update();
+}
+
+// A linear dimension of the sketch from (x1, y1) to (x2, y2), carrying `variable` when it is
+// not empty (as a library makes a driving dimension), with the deviations given.
+inline tvapi::ILineDimensionPtr LinearDimension(tvhost::THostSketch& s, double x1, double y1, double x2,
+                                                double y2, tvapi::tvLineDimensionOrientationEnum orientation,
+                                                const wchar_t* variable, double upper = 0, double lower = 0)
+{
+    const tvapi::ILineDimensionPtr d =
+        tvapi::ISymbols2DContainerPtr(tvapi::ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
+    d->SetX1(x1);
+    d->SetY1(y1);
+    d->SetX2(x2);
+    d->SetY2(y2);
+    d->SetOrientation(orientation);
+    if (upper != 0 || lower != 0) tvapi::IDimensionTextPtr(d)->SetDeviations(upper, lower);
+    tvapi::IDrawingObjectPtr(d)->Update();
+    if (variable) {
+        const tvapi::IParametricConstraintPtr c = tvapi::IDrawingObject1Ptr(d)->NewConstraint();
+        c->SetConstraintType(tvapi::tvCDimWithVariable);
+        c->SetVariableName(variable);
+        c->Create();
+    }
+    return d;
 }
 
 class TPartFixture : public HostFixture {

@@ -27,29 +27,6 @@ class HostGeneratedDimensionsTest : public feature_test::TPartFixture {
 protected:
     ILineDimensions3DPtr Dims() { return ISymbols3DContainerPtr(FPart)->GetLineDimensions3D(); }
     ISymbols3DContainerPtr Symbols() { return ISymbols3DContainerPtr(FPart); }
-    // A linear dimension of the sketch from (x1, y1) to (x2, y2), carrying `variable` when
-    // it is not empty, with the deviations given.
-    static ILineDimensionPtr Dimension(tvhost::THostSketch& s, double x1, double y1, double x2, double y2,
-                                       tvLineDimensionOrientationEnum orientation, const wchar_t* variable,
-                                       double upper = 0, double lower = 0)
-    {
-        const ILineDimensionPtr d =
-            ISymbols2DContainerPtr(ITervanDocument2DPtr(&s.Document()))->GetLineDimensions()->Add();
-        d->SetX1(x1);
-        d->SetY1(y1);
-        d->SetX2(x2);
-        d->SetY2(y2);
-        d->SetOrientation(orientation);
-        if (upper != 0 || lower != 0) IDimensionTextPtr(d)->SetDeviations(upper, lower);
-        IDrawingObjectPtr(d)->Update();
-        if (variable) {
-            const IParametricConstraintPtr c = IDrawingObject1Ptr(d)->NewConstraint();
-            c->SetConstraintType(tvCDimWithVariable);
-            c->SetVariableName(variable);
-            c->Create();
-        }
-        return d;
-    }
     static std::string Text(const ITextPtr& t) { return tvhost::ToUtf8(t ? t->GetStr() : L"?"); }
     static std::wstring NameOf(const IVariablePtr& v) { return v ? v->GetName() : L"<none>"; }
     std::wstring TempFile(const char* name)
@@ -66,9 +43,9 @@ TEST_F(HostGeneratedDimensionsTest, SketchDimensionsCarryTheirVariablesIntoTheMo
 {
     tvhost::THostSketch& sketch = Sketch();
     feature_test::Rect(sketch, 0, 0, 40, 20);
-    Dimension(sketch, 0, 0, 40, 20, tvLinDHorizontal, L"II0", 0.1, -0.05);
-    Dimension(sketch, 0, 0, 40, 20, tvLinDVertical, nullptr); // carries no variable
-    Dimension(sketch, 0, 0, 40, 20, tvLinDVertical, L"II1");
+    feature_test::LinearDimension(sketch, 0, 0, 40, 20, tvLinDHorizontal, L"II0", 0.1, -0.05);
+    feature_test::LinearDimension(sketch, 0, 0, 40, 20, tvLinDVertical, nullptr); // carries no variable
+    feature_test::LinearDimension(sketch, 0, 0, 40, 20, tvLinDVertical, L"II1");
 
     // The sketch lists its variables, as variables and as model objects.
     const IFeaturePtr feature = IModelObjectPtr(&sketch)->GetFeature();
@@ -150,7 +127,7 @@ TEST_F(HostGeneratedDimensionsTest, AnExtrusionsDepthIsMeasuredBetweenParallelEd
     EXPECT_TRUE(IFeaturePtr(dim)->GetModelObjects({o3d_face}).empty());
 
     // With its sketch's dimensions too.
-    Dimension(sketch, 0, 0, 10, 5, tvLinDHorizontal, L"II5");
+    feature_test::LinearDimension(sketch, 0, 0, 10, 5, tvLinDHorizontal, L"II5");
     EXPECT_TRUE(Symbols()->CreateGenerativeDimensions({IModelObjectPtr(boss)}, true));
     ASSERT_EQ(Dims()->GetCount(), 2);
     EXPECT_EQ(IModelObjectPtr(Dims()->GetItem(1))->GetObjectType(), o3d_SketchLinearDimension);
@@ -160,7 +137,7 @@ TEST_F(HostGeneratedDimensionsTest, GeneratedDimensionsComeBackFromThePartFile)
 {
     tvhost::THostSketch& sketch = Sketch();
     feature_test::Rect(sketch, 0, 0, 10, 5);
-    Dimension(sketch, 0, 0, 10, 5, tvLinDVertical, L"II3", 0.2, -0.1);
+    feature_test::LinearDimension(sketch, 0, 0, 10, 5, tvLinDVertical, L"II3", 0.2, -0.1);
     const IExtrusionPtr boss = Extrusion(sketch, o3d_bossExtrusion, dtReverse, 0, 12);
     ASSERT_TRUE(IModelObjectPtr(boss)->Update());
     ASSERT_TRUE(Symbols()->CreateGenerativeDimensions({IModelObjectPtr(boss)}, true));
