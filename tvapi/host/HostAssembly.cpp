@@ -38,7 +38,7 @@ bool IsMateKind(int type)
 // Planes closer to parallel than this are taken as parallel.
 constexpr double ParallelTolerance = 1e-9;
 
-double Dot(const TXyz& a, const TXyz& b)
+double DotProduct(const TXyz& a, const TXyz& b)
 {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
@@ -235,7 +235,7 @@ void THostMate::Solve()
     if (!owner1 || !owner2 || !AssemblyPlane(*owner1, FObjects[0], plane1) ||
         !AssemblyPlane(*owner2, FObjects[1], plane2))
         return;
-    if (std::abs(std::abs(Dot(plane1.Z, plane2.Z)) - 1) > ParallelTolerance) return;
+    if (std::abs(std::abs(DotProduct(plane1.Z, plane2.Z)) - 1) > ParallelTolerance) return;
     const bool moveSecond = owner2 != assembly;
     THostPart* moving = moveSecond ? owner2 : owner1;
     if (!moving->Parent() || Holds(moving, moveSecond ? owner1 : owner2)) return;
@@ -243,7 +243,7 @@ void THostMate::Solve()
     const TXyz gap{plane2.Origin[0] - plane1.Origin[0], plane2.Origin[1] - plane1.Origin[1],
                    plane2.Origin[2] - plane1.Origin[2]};
     const double wanted = FType == tvapi::mc_Distance ? (FDirection < 0 ? -FValue : FValue) : 0.0;
-    const double step = (wanted - Dot(gap, n)) * (moveSecond ? 1 : -1);
+    const double step = (wanted - DotProduct(gap, n)) * (moveSecond ? 1 : -1);
     const TXyz shift =
         moving->Parent()->AssemblyFrame().LocalDirection({n[0] * step, n[1] * step, n[2] * step});
     TFrame frame = moving->Frame();

@@ -21,8 +21,8 @@ namespace {
 constexpr wchar_t Quote = L'"';
 constexpr wchar_t EqualSign = L'=';
 constexpr wchar_t ByteOrderMark = 0xFEFF;
-constexpr wchar_t CR = 13;
-constexpr wchar_t LF = 10;
+constexpr wchar_t WideCR = 13;
+constexpr wchar_t WideLF = 10;
 constexpr const char* DictionaryExtension = ".dic";
 constexpr const char* CollectedName = "ZelmouldNew.dic";
 constexpr const char* CallMarker = "DC(\"";
@@ -208,7 +208,7 @@ void TDictionary::WritePairs(const Str& FileName)
     stream << ByteOrderMark;
     for (Integer i = 0; i < AllWords; ++i) {
         stream << Quote << Words[i][0].toWideChar() << Quote << EqualSign;
-        stream << Quote << Words[i][1].toWideChar() << Quote << CR << LF;
+        stream << Quote << Words[i][1].toWideChar() << Quote << WideCR << WideLF;
     }
     stream.Close();
 }

@@ -17,7 +17,7 @@ const char* const PlateCodes[24] = {
     "PD-C", "",     "PS",   "PI-Z", "PX-Z", "D-N",  "TE-S", "TE-I",
 };
 
-int Digit(double Code, int Power)
+int CodeDigit(double Code, int Power)
 {
     const long long code = std::llabs(static_cast<long long>(std::clamp(Code, -1e9, 1e9)));
     return static_cast<int>((code / Power) % 10);
@@ -169,10 +169,10 @@ TString TADTable::Name(const TBaseDetail& DC) const
         const Integer j = d->ColumnOfValue(k);
         if (j < 0) break;
         const double code = d->pBase[j];
-        const int separator = Digit(code, 100);
+        const int separator = CodeDigit(code, 100);
         if (separator == 1 || separator == 3) s += TChar('-');
         if (separator == 2) s += TChar('x');
-        const int digits = Digit(code, 1);
+        const int digits = CodeDigit(code, 1);
         const double v = d->Cell(DC.Index, j);
         if (std::fabs(v - std::round(v)) <= IntegerTolerance && std::fabs(v) < 2e9)
             s += TString(Integer(std::lround(v)), digits);

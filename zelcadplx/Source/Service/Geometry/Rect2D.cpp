@@ -9,7 +9,7 @@ namespace {
 // Reach of the ray in PointOnSide, in multiples of its direction vector.
 constexpr Real kRayReach = 10001.0;
 
-TString Num(Real v)
+TString RectNum(Real v)
 {
     return TString(v, 2, true, 7);
 }
@@ -83,13 +83,13 @@ TPoint2D TRect2D::PointOnSide(const TPoint2D& P, const TVector2D& V) const noexc
 TString TRect2D::GetStr() const
 {
     TString s("((");
-    s.Add(Num(LD.x));
+    s.Add(RectNum(LD.x));
     s.Add(",");
-    s.Add(Num(LD.y));
+    s.Add(RectNum(LD.y));
     s.Add(")-(");
-    s.Add(Num(RU.x));
+    s.Add(RectNum(RU.x));
     s.Add(",");
-    s.Add(Num(RU.y));
+    s.Add(RectNum(RU.y));
     s.Add("))");
     return s;
 }
@@ -109,14 +109,14 @@ void TRect2D::fromStream(TKmfData& stream)
 TString TORect2D::GetStr() const
 {
     TString s("((");
-    s.Add(Num(X));
+    s.Add(RectNum(X));
     s.Add(",");
-    s.Add(Num(Y));
+    s.Add(RectNum(Y));
     s.Add(") ");
-    s.Add(Num(Angle));
+    s.Add(RectNum(Angle));
     s.Add(",");
-    s.Add(Num(Length));
-    s.Add(Num(Width));
+    s.Add(RectNum(Length));
+    s.Add(RectNum(Width));
     s.Add(")");
     return s;
 }

@@ -16,12 +16,12 @@ constexpr Real kParamHigh = 0.98;
 constexpr Real kNearEndSqr = 1.0;
 constexpr Real kParallelDen = TMathDef::metricNear;
 
-TString Num(Real v)
+TString TriangleNum(Real v)
 {
     return TString(v, 2, true, 7);
 }
 
-Real Cross2D(const TPoint3D& A, const TPoint3D& B, const TPoint3D& P)
+Real TriangleCross2D(const TPoint3D& A, const TPoint3D& B, const TPoint3D& P)
 {
     return (B.x - A.x) * (P.y - A.y) - (B.y - A.y) * (P.x - A.x);
 }
@@ -45,7 +45,7 @@ bool EdgeSeparates(const TPoint3D& P, const TPoint3D& Q, const TPoint3D (&Other)
 {
     const Real h = SqrLen2D(P, Q) / 2.0;
     for (const TPoint3D& V : Other)
-        if (!(Cross2D(P, Q, V) < h)) return false;
+        if (!(TriangleCross2D(P, Q, V) < h)) return false;
     return true;
 }
 
@@ -105,7 +105,7 @@ Boolean TTriangle3D::RightOfLine2D(const TPoint3D& LA, const TPoint3D& LB) const
 
 Real TTriangle3D::AreaXY() const noexcept
 {
-    return std::fabs(Cross2D(A, B, C)) / 2.0;
+    return std::fabs(TriangleCross2D(A, B, C)) / 2.0;
 }
 
 Boolean TTriangle3D::T2ShadowUp(const TTriangle3D& T2) const noexcept
@@ -123,11 +123,11 @@ TTriangle3D::operator TString() const
     TString s;
     for (const TPoint3D* P : {&A, &B, &C}) {
         s.Add("(");
-        s.Add(Num(P->x));
+        s.Add(TriangleNum(P->x));
         s.Add(" , ");
-        s.Add(Num(P->y));
+        s.Add(TriangleNum(P->y));
         s.Add(" , ");
-        s.Add(Num(P->z));
+        s.Add(TriangleNum(P->z));
         s.Add(")- ");
     }
     return s;
