@@ -374,29 +374,33 @@ tvapi::IVariablePtr GeneratedVariableOf(const tvapi::IDimension3DPtr& dimension)
     return d ? d->Variable() : tvapi::IVariablePtr();
 }
 
-json GeneratedDimensionsJson(THostPart& part)
+std::vector<TKeptGenerated> KeptGeneratedDimensions(THostPart& part)
 {
-    json all = json::array();
+    std::vector<TKeptGenerated> kept;
     for (const THostGeneratedDimensionPtr& d : *part.Generated()) {
-        json owner;
         if (d->Source() == THostGeneratedDimension::TSource::gsSketch) {
             const auto& sketches = part.Sketches();
             const auto at = std::find_if(sketches.begin(), sketches.end(), [&d](const THostSketchPtr& s) {
                 return tvapi::IModelObjectPtr(s) == d->Owner();
             });
-            if (at == sketches.end()) continue;
-            owner = {{"sketch", at - sketches.begin()}};
+            if (at != sketches.end()) kept.push_back({d, "sketch", at - sketches.begin()});
         } else if (d->Source() == THostGeneratedDimension::TSource::gsOperation) {
             const int index = FeatureIndex(part, d->Owner());
-            if (index < 0) continue;
-            owner = {{"feature", index}};
-        } else {
-            continue; // points are not kept in part files
-        }
-        json j = DimensionStateJson(*d);
-        j["owner"] = std::move(owner);
-        j["key"] = ToUtf8(d->Key());
-        const auto* own = HostAs<THostVariable>(d->Variable());
+            if (index >= 0) kept.push_back({d, "feature", index});
+        } // points are not kept in part files
+    }
+    return kept;
+}
+
+json GeneratedDimensionsJson(THostPart& part)
+{
+    json all = json::array();
+    for (const TKeptGenerated& k : KeptGeneratedDimensions(part)) {
+        THostGeneratedDimension& d = *k.Dimension;
+        json j = DimensionStateJson(d);
+        j["owner"] = {{k.OwnerKind, k.OwnerIndex}};
+        j["key"] = ToUtf8(d.Key());
+        const auto* own = HostAs<THostVariable>(d.Variable());
         j["expression"] = ToUtf8(own ? own->Expression() : std::wstring()); // a sketch's keeps its own
         all.push_back(std::move(j));
     }

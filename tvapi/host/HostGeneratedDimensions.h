@@ -139,6 +139,15 @@ bool GenerateDimensions(THostPart& part, const tvapi::IModelObjectPtr& object, b
 // The variable of a generated dimension; empty for another object.
 tvapi::IVariablePtr GeneratedVariableOf(const tvapi::IDimension3DPtr& dimension);
 
+// The generated dimensions a part file keeps, in its order: those of sketches and extrusions
+// still in the part, each with its owner's kind ("sketch" or "feature") and index there.
+struct TKeptGenerated {
+    THostGeneratedDimensionPtr Dimension;
+    const char* OwnerKind;
+    long OwnerIndex;
+};
+std::vector<TKeptGenerated> KeptGeneratedDimensions(THostPart& part);
+
 // The generated dimensions of sketches and extrusions for a part file, and made again from
 // it after the part's sketches and features are read (records whose sketch, feature or
 // variable is gone are passed over).

@@ -31,10 +31,8 @@ template <class F> void Walk(THostPart& part, std::vector<int>& path, F& visit)
     Each(part.Features().Features(), "feature", at);
     // Those the part file keeps, numbered as it keeps them.
     std::vector<THostGeneratedDimensionPtr> kept;
-    for (const THostGeneratedDimensionPtr& d : *part.Generated())
-        if (d->Source() == THostGeneratedDimension::TSource::gsSketch ||
-            d->Source() == THostGeneratedDimension::TSource::gsOperation)
-            kept.push_back(d);
+    for (const TKeptGenerated& k : KeptGeneratedDimensions(part))
+        kept.push_back(k.Dimension);
     Each(kept, "generated", at);
     for (std::size_t c = 0; c < part.Components().size(); ++c) {
         path.push_back(static_cast<int>(c));
