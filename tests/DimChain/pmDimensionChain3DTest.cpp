@@ -512,12 +512,8 @@ TEST_F(TpmDimensionChain3DGatherTest, ExtrusionDepthGivesItsLinkBetweenItsEdgesI
     tvhost::THostSketch& s = part->AddSketch(L"");
     s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
     feature_test::Rect(s, 0, 0, 10, 5);
-    const tvapi::IExtrusionPtr boss = tvapi::IModelContainerPtr(tvapi::IPartPtr(part.Get()))
-                                          ->GetExtrusions()
-                                          ->Add(tvapi::o3d_bossExtrusion);
-    boss->SetProfile({tvapi::IModelObjectPtr(&s)});
-    boss->SetDirection(tvapi::dtNormal);
-    boss->SetSideParameters(true, tvapi::etBlind, 20, 0, false, {});
+    const tvapi::IExtrusionPtr boss = feature_test::Extrusion(
+        tvapi::IPartPtr(part.Get()), s, tvapi::o3d_bossExtrusion, tvapi::dtNormal, 20, 0);
     ASSERT_TRUE(tvapi::IModelObjectPtr(boss)->Update());
     const tvapi::ISymbols3DContainerPtr symbols(tvapi::IPartPtr(part.Get()));
     ASSERT_TRUE(symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(boss)}, true));

@@ -92,6 +92,23 @@ inline tvapi::ILineDimensionPtr LinearDimension(tvhost::THostSketch& s, double x
     return d;
 }
 
+// A solid extrusion of `kind` of `s` in `part`, `forward` along the normal (dtNormal) or as
+// given and `reverse` the other way; an o3d_ExtrusionSurface is a surface.
+inline tvapi::IExtrusionPtr Extrusion(const tvapi::IPartPtr& part, tvhost::THostSketch& s,
+                                      tvapi::tvObj3dTypeEnum kind, tvapi::tvDirectionTypeEnum dir,
+                                      double forward, double reverse,
+                                      tvapi::tvEndTypeEnum end = tvapi::etBlind)
+{
+    tvapi::IExtrusionPtr e = kind == tvapi::o3d_ExtrusionSurface
+                                 ? tvapi::ISurfaceContainerPtr(part)->GetExtrusionSurfaces()->Add(kind)
+                                 : tvapi::IModelContainerPtr(part)->GetExtrusions()->Add(kind);
+    e->SetProfile({tvapi::IModelObjectPtr(&s)});
+    e->SetDirection(dir);
+    e->SetSideParameters(true, end, forward, 0, false, {});
+    e->SetSideParameters(false, end, reverse, 0, false, {});
+    return e;
+}
+
 class TPartFixture : public HostFixture {
 protected:
     void SetUp() override
@@ -126,19 +143,11 @@ protected:
         s.SetPlane(Part().GetDefaultObject(kind));
         return s;
     }
-    // A solid extrusion of `kind` of `s`, `depth` along the normal (dtNormal) or as given.
     tvapi::IExtrusionPtr Extrusion(tvhost::THostSketch& s, tvapi::tvObj3dTypeEnum kind,
                                    tvapi::tvDirectionTypeEnum dir, double forward, double reverse,
                                    tvapi::tvEndTypeEnum end = tvapi::etBlind)
     {
-        tvapi::IExtrusionPtr e = kind == tvapi::o3d_ExtrusionSurface
-                                     ? tvapi::ISurfaceContainerPtr(FPart)->GetExtrusionSurfaces()->Add(kind)
-                                     : Container()->GetExtrusions()->Add(kind);
-        e->SetProfile({tvapi::IModelObjectPtr(&s)});
-        e->SetDirection(dir);
-        e->SetSideParameters(true, end, forward, 0, false, {});
-        e->SetSideParameters(false, end, reverse, 0, false, {});
-        return e;
+        return feature_test::Extrusion(FPart, s, kind, dir, forward, reverse, end);
     }
 
     double Volume()
