@@ -218,7 +218,15 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     MethodCalculating = C.MethodCalculating;
     Lambda = C.Lambda;
     RiskFactor = C.RiskFactor;
+    CalculatedWith = C.CalculatedWith;
     return *this;
+}
+
+void TDimensionChain::TakeSettings(const TChainSettings& S)
+{
+    MethodCalculating = S.Method;
+    Lambda = S.Lambda;
+    RiskFactor = S.RiskFactor;
 }
 
 void TDimensionChain::toStream(TKmfData& s) const
@@ -314,6 +322,7 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         L.QLow = result.QLow;
         if (Step.WriteBack) L.toDrawing();
     }
+    CalculatedWith = Settings();
     const Real length = space == TChainSpace::Model ? L.V3.Len() : L.V2.Len();
     if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
     return result;

@@ -20,6 +20,15 @@ enum TMethodCalculating : std::int32_t {
     mcCount = 4,
 };
 
+// How a chain's closing link is calculated: the method, its spread factor and the risk factor.
+struct TChainSettings {
+    TMethodCalculating Method = mcMinMax;
+    Real Lambda = 1.0;
+    Real RiskFactor = 1.0;
+    // The risk factor that enters the figures: 1 under min-max, whatever the chain holds.
+    Real EffectiveRisk() const { return Method == mcMinMax ? 1.0 : RiskFactor; }
+};
+
 // The closing link as the calculation gives it.
 struct TChainResult {
     Real Nominal = 0.0;
@@ -74,12 +83,20 @@ public:
     TMethodCalculating MethodCalculating = mcMinMax;
     Real Lambda = 1.0;
     Real RiskFactor = 1.0;
+    // The settings the closing link's figures were last calculated with in this session; none
+    // for a chain not calculated since it was made or read. Not stored.
+    std::optional<TChainSettings> CalculatedWith;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
     TDimensionChain& operator=(const TDimensionChain& C);
 
     Integer Count() const { return Dimensions.Count; }
+    TChainSettings Settings() const { return {MethodCalculating, Lambda, RiskFactor}; }
+    void TakeSettings(const TChainSettings& S);
+    // The settings the figures of the closing link show: those they were calculated with, else
+    // the chain's own. What the report prints above them.
+    TChainSettings FigureSettings() const { return CalculatedWith.value_or(Settings()); }
     void toStream(TKmfData& stream) const;
     // The chain's own fields are read only when the links were read without error. A method
     // out of the table, or a Lambda or RiskFactor that is not in (0, 1] or (0, 10], marks the
@@ -95,8 +112,8 @@ public:
     // The closing step: tests the closure (IsClosed) and, when the chain closes, calculates the
     // closing link's deviations into it (its nominal stays), notes the residual when Step asks,
     // writes the deviations back when Step asks, and notes a nominal that differs from the
-    // link's length in the chain's space with "(*dT= ". Min-max keeps the risk factor at 1.
-    // Nothing for an open chain.
+    // link's length in the chain's space with "(*dT= ". Min-max keeps the risk factor at 1; the
+    // settings used are kept in CalculatedWith. Nothing for an open chain.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction

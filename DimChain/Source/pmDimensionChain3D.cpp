@@ -143,7 +143,7 @@ Integer TpmDimensionChain3D::IndexDimension(const tvapi::IModelObjectPtr& D) con
 }
 
 Integer TpmDimensionChain3D::Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D,
-                                                  Integer IndexNeed)
+                                                  Integer IndexNeed, const TChainSettings& Settings)
 {
     Integer closing = -1;
     for (Integer i = 0; i < Pool.Count() && closing < 0; ++i)
@@ -154,6 +154,7 @@ Integer TpmDimensionChain3D::Make3DDimensionChain(const TDimensionChain& Pool, c
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     chains.Add(TDimensionChain());
     TDimensionChain& C = chains[chains.Count - 1];
+    C.TakeSettings(Settings);
     for (const int k : paths.Kept)
         C.Dimensions.Add(Pool.Dimensions[k]);
     DimensionChains.Current = chains.Count - 1;
@@ -175,13 +176,17 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
     if (link < 0) return;
     LastSelectDimension = D;
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
-    // A repeated search left an empty last chain; the pool's chain 1 always stays.
+    // The chain found is calculated as the user chose: with the settings of the chain shown,
+    // or, when it takes the place of the empty last chain a repeated search left, with that
+    // chain's own (the pool's chain 1 always stays).
+    TChainSettings settings = Chain().Settings();
     if (chains.Count > 1 && chains[chains.Count - 1].Count() == 0) {
+        settings = chains[chains.Count - 1].Settings();
         chains.Delete(chains.Count - 1);
         DimensionChains.Current = std::min(DimensionChains.Current, chains.Count - 1);
     }
     const TDimension closing = AllDimension3D.Dimensions[link];
-    const Integer n = Make3DDimensionChain(AllDimension3D, closing, IndexNeedDimensionChain);
+    const Integer n = Make3DDimensionChain(AllDimension3D, closing, IndexNeedDimensionChain, settings);
     FRecognised = n;
     Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
     if (n == 0) {

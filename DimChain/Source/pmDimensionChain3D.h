@@ -41,8 +41,10 @@ public:
 
     // Finds the chains of Pool that lead from D's first plane to its second (D must be one of
     // Pool's links), appends the IndexNeed-th one found (the last when fewer) as a new chain
-    // with D last and makes it current. Gives the number found; 0 appends nothing.
-    Integer Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D, Integer IndexNeed);
+    // with D last, calculated with Settings (the slot's), and makes it current. Gives the
+    // number found; 0 appends nothing.
+    Integer Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D, Integer IndexNeed,
+                                 const TChainSettings& Settings = {});
     // The index in AllDimension3D of the first link of the model object D; -1 when none.
     Integer IndexDimension(const tvapi::IModelObjectPtr& D) const;
 

@@ -28,8 +28,12 @@
 #include "tvapi/Topology.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 using tvhost::THostPropertyControl;
+namespace fs = std::filesystem;
 
 class TpmDimensionChain3DTest : public TFacadeFixture {
 protected:
@@ -99,6 +103,19 @@ protected:
         Panel->ControlCommand(tvapi::IPropertyControlPtr(b), 1);
     }
     int Chains() { return Panel->DimensionChains.DimChains.Count; }
+    // The user's choice in a list of the settings tab.
+    void Choose(const char* Caption, const wchar_t* Text)
+    {
+        THostPropertyControl& list = *Control(Caption);
+        ASSERT_TRUE(list.UserSet(Text));
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&list)));
+    }
+    // The "Распознаная" spin set to Value by the user.
+    void Detect(int Value)
+    {
+        Control("Распознаная")->SetValue(Value);
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->eDetectDimensionChain));
+    }
     TDimensionChain& ChainAt(int i) { return Panel->DimensionChains.DimChains[i]; }
     std::vector<tvapi::IModelObjectPtr> Links(const TDimensionChain& C)
     {
@@ -202,6 +219,63 @@ TEST_F(TpmDimensionChain3DTest, SearchFindsTheChainsOfTheClosingDimensionAndShow
     Press(Panel->bAddDimChain);
     EXPECT_EQ(Chains(), 2);
     EXPECT_TRUE(Statuses().empty());
+}
+
+// The method chosen for the chain shown is the one the next search calculates with, and the
+// chain that a repeated search replaces keeps its method: the figures are the method's, and
+// the report's labels describe them.
+TEST_F(TpmDimensionChain3DTest, TheChosenMethodIsUsedByTheNextSearchAndTheReportSaysSo)
+{
+    Open();
+    Pool();
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    ASSERT_EQ(Chains(), 2);
+    Choose("Способ расчета", L"Нормальное распределение");
+    Choose("Коэффициент риска", L"0.27");
+    // The second chain found (C, D) replaces the first: its slot keeps the normal method.
+    // C 20 +0.2/0 and D 10 0/-0.2: the spread 3 sqrt((0.2^2 + 0.2^2) / 9) about 0.
+    Detect(2);
+    ASSERT_EQ(Chains(), 2);
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({2, 3, 4}));
+    EXPECT_EQ(ChainAt(1).MethodCalculating, mcNormalDistribution);
+    EXPECT_DOUBLE_EQ(ChainAt(1).RiskFactor, 3.0);
+    const double half = 3.0 * std::sqrt(0.08 / 9.0) / 2.0;
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, half, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -half, 1e-9);
+    EXPECT_EQ(U(Control("Способ расчета")->GetCurrentText()), "Нормальное распределение");
+
+    // A new search takes the method chosen for the chain shown: A 10 ±0.1 and B 20 +0.05/0.
+    SelectClosing();
+    Detect(1);
+    ASSERT_EQ(Chains(), 2);
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    ASSERT_EQ(Chains(), 3);
+    EXPECT_EQ(ChainAt(2).MethodCalculating, mcNormalDistribution);
+    const double spread = 3.0 * std::sqrt((0.04 + 0.0025) / 9.0) / 2.0;
+    EXPECT_NEAR(ChainAt(2).Dimensions[2].QHigh, 0.025 + spread, 1e-9);
+    EXPECT_NEAR(ChainAt(2).Dimensions[2].QLow, 0.025 - spread, 1e-9);
+
+    // The report prints the settings the figures were calculated with. The method changed
+    // after the last search is not yet in the figures: the report still says "Нормальное".
+    Choose("Способ расчета", L"Равная вероятность");
+    std::string report;
+    {
+        const fs::path file = fs::path(::testing::TempDir()) / "chain-method.txt";
+        ASSERT_TRUE(Panel->DimensionChains.toTextFile(file.wstring()));
+        std::ifstream in(file, std::ios::binary);
+        report.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const std::string normal = TString("Метод расчета : Нормальное распределение").PChar(); // the 8-bit page
+    std::size_t at = 0, found = 0;
+    while ((at = report.find(normal, at)) != std::string::npos) {
+        ++found;
+        at += normal.size();
+    }
+    EXPECT_EQ(found, 2u) << report;
+    EXPECT_EQ(report.find(TString("Равная").PChar()), std::string::npos) << report;
+    EXPECT_NE(report.find("   3.00"), std::string::npos) << report;
 }
 
 TEST_F(TpmDimensionChain3DTest, CheckNotesTheLoopAndALengthThatDiffersFromTheNominal)
