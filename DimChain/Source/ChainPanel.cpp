@@ -274,13 +274,15 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
     TDimensionChain& C = Chain();
     const tvapi::IDrawingObjectPtr object = L.Obj;
     FacadeChainHost().UnSelect(object);
-    const Integer at = object ? C.Index(object) : DimensionChains.CurrentDim;
+    Integer at = -1;
     if (object) {
+        at = C.Index(object);
         C.Remove(object, FacadeChainHost());
-    } else { // a derived or model link has no drawing object of its own
+    } else if (L.PearentObj) { // a derived link goes by its place
+        at = DimensionChains.CurrentDim;
         C.Dimensions.Delete(at);
         C.Closed = false;
-    }
+    } // a link gathered from a model has no drawing object to remove it by: it stays
     if (at >= 0) ChainGrid::DeleteRow(FLinkGrid, C, at);
     LinkRemoved();
 }
@@ -358,10 +360,10 @@ void TChainPanelOf<TBase>::ClickRow(const tvapi::IPropertyControlPtr& Control, i
     int major = 0, minor = 0, release = 0, build = 0;
     tvapi::IApplication* app = drApi::MA.Application();
     if (app && app->GetVersion(&major, &minor, &release, &build) && major <= HostWithReadOnlyColumns) {
+        // The grid's own state: the host or another control may have changed it meanwhile.
         const bool readOnly = !IsUserColumn(column);
-        if (readOnly != FGridReadOnly) {
+        if (readOnly != grListDimChain->GetReadOnly()) {
             grListDimChain->SetReadOnly(readOnly);
-            FGridReadOnly = readOnly;
             grListDimChain->Redraw();
         }
     }

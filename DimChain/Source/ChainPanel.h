@@ -61,8 +61,7 @@ protected:
     TArrayOf<TString> FRiskNames;
     TArrayOf<double> FRiskValues;
     TLinkGridPtr FLinkGrid; // the grid as the chains write into it; empty without a grid
-    bool FGridReadOnly = false;
-    int FRecognised = 0; // chains the last search found
+    int FRecognised = 0;    // chains the last search found
     // What the settings lists show and set: the current chain's method and risk factor,
     // copied in by LinkSettings and back after the user's choice, so that no adapter points
     // into the chain array, which moves when it grows.
@@ -118,7 +117,8 @@ protected:
     void ConvertLink(TDimension& L);
     void AwaitObject(TDimension& L, TState Next, const char* Prompt);
     void DeleteLink(TDimension& L);
-    // After a link left the current chain: the panel waits for a dimension.
+    // After the removal command, whether a link left the current chain or not: the grid
+    // redrawn, the highlight dropped, the panel waiting for a dimension.
     void LinkRemoved();
     void MoveLink(Integer From, Integer To);
     // The change of a control the panels share (the method and risk lists, the "Текущая"

@@ -324,7 +324,10 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     }
     CalculatedWith = Settings();
     const Real length = space == TChainSpace::Model ? L.V3.Len() : L.V2.Len();
-    if (L.Nominal != length) L.Comment += LinkText::LengthNote(L.Nominal, length);
+    // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
+    // (a turned assembly) get no note; a NaN always does.
+    if (!(std::fabs(L.Nominal - length) <= TMathDef::metricPrecision))
+        L.Comment += LinkText::LengthNote(L.Nominal, length);
     return result;
 }
 

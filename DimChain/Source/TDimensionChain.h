@@ -112,7 +112,8 @@ public:
     // The closing step: tests the closure (IsClosed) and, when the chain closes, calculates the
     // closing link's deviations into it (its nominal stays), notes the residual when Step asks,
     // writes the deviations back when Step asks, and notes a nominal that differs from the
-    // link's length in the chain's space with "(*dT= ". Min-max keeps the risk factor at 1; the
+    // link's length in the chain's space by more than the length precision
+    // (TMathDef::metricPrecision) with "(*dT= ". Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 

@@ -476,6 +476,23 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     EXPECT_EQ(T.DimChains[0].StateClosed, 3);
 }
 
+// The closing nominal and its model length are compared at the precision of lengths: rounding
+// (a turned assembly) gives no note, a real difference does.
+TEST(TDimensionChainSpaceTest, LengthNoteIgnoresRoundingOfTheClosingLength)
+{
+    for (const auto& [excess, noted] : std::vector<std::pair<double, bool>>{
+             {1e-12, false}, {1e-9, false}, {1.5e-6, false}, {3e-6, true}, {0.2, true}}) {
+        SCOPED_TRACE(excess);
+        TDimension a = ModelLink(0, 5), b = ModelLink(0, 10), c = ModelLink(0, 15);
+        a.Nominal = 5;
+        b.Nominal = 10;
+        c.Nominal = 15 + excess;
+        TDimensionChain C = Chain({a, b, c});
+        ASSERT_TRUE(C.CloseAndCalculate({false, false}));
+        EXPECT_EQ(C.Dimensions[2].Comment.Len > 0, noted) << C.Dimensions[2].Comment.PChar();
+    }
+}
+
 // The grid tool bar's moves: the closing link never moves, nor does a link into its place.
 TEST(TDimensionChainTest, NeighbourKeepsTheClosingLinkInPlace)
 {

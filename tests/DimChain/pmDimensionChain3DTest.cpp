@@ -360,18 +360,25 @@ TEST_F(TpmDimensionChain3DTest, GridCommandsNeedACurrentLinkAndActOnIt)
     EXPECT_EQ(L.V2.x, 20.0);
     EXPECT_EQ(L.KTransformation, 2.0);
 
-    // Moving up the first link or down onto the closing link does nothing; removing a link
-    // forgets the current link.
+    // Moving up the first link or down onto the closing link does nothing. A link gathered
+    // from the assembly has no drawing object to be removed by: removal leaves the chain, its
+    // closure and its rows as they were, and only ends the command.
     Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 1, true);
     Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 6);
     EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
     Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 2, true);
     Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 7);
     EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
+    Panel->State = TpmDimensionChain3D::stProjection;
     Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->grListDimChain), 4);
-    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 4}));
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 4}));
+    EXPECT_TRUE(ChainAt(1).Closed);
+    EXPECT_EQ(Cell(2, 0), "02.01");
+    EXPECT_EQ(Cell(3, 0), "02.02*");
+    EXPECT_EQ(Cell(3, 5), "-");
     EXPECT_EQ(Panel->DimensionChains.CurrentDim, -1);
     EXPECT_EQ(Panel->State, TpmDimensionChain3D::stBase);
+    EXPECT_EQ(U(dynamic_cast<tvhost::THostProcess3D&>(*Panel->Process3D).Prompt()), "Укажите размер");
 }
 
 TEST_F(TpmDimensionChain3DTest, RowClicksUnlockTheUsersColumnsOnlyOnOlderHosts)
@@ -399,6 +406,23 @@ TEST_F(TpmDimensionChain3DTest, RowClicksUnlockTheUsersColumnsOnlyOnOlderHosts)
         EXPECT_EQ(Panel->DimensionChains.CurrentDim, 2);
         Panel.reset();
     }
+}
+
+// The grid's read-only state is the grid's own: set elsewhere, a click on a column the user
+// types into still unlocks it.
+TEST_F(TpmDimensionChain3DTest, RowClicksAskTheGridForItsReadOnlyState)
+{
+    Host().App().SetVersion(16, 0, 0, 0);
+    Open();
+    Pool();
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Grid().SetReadOnly(true);
+    Journal().Clear();
+    Panel->SelectItem(grid, 10 * 256 + 1, true);
+    const auto calls = Journal().Calls("IPropertyEdit::SetReadOnly");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].Arguments.at(0), "false");
+    EXPECT_FALSE(Grid().ReadOnly());
 }
 
 TEST_F(TpmDimensionChain3DTest, ThePoolsChainStaysWhileOthersExistAndReportNeedsASavedDocument)

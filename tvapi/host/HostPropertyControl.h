@@ -118,6 +118,7 @@ public:
     void SetFixedRowCount(int count) override;
     int GetColumnCount() override;
     int GetRowCount() override;
+    bool GetReadOnly() override;
     void SetGridHeight(int height) override;
     void SetCellText(int row, int column, const wchar_t* text) override;
     std::wstring GetCellText(int row, int column) override;

@@ -39,6 +39,10 @@ int THostPropertyControl::GetRowCount()
 {
     return Enter("IPropertyGrid::GetRowCount") ? FRows : 0;
 }
+bool THostPropertyControl::GetReadOnly()
+{
+    return Enter("IPropertyGrid::GetReadOnly") && FReadOnly;
+}
 void THostPropertyControl::SetColumnWidth(int column, int width)
 {
     if (Op("IPropertyGrid", "SetColumnWidth", {std::to_string(column), std::to_string(width)}))

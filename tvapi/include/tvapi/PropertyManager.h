@@ -215,6 +215,8 @@ public:
     virtual int GetColumnCount() = 0;
     virtual int GetRowCount() = 0;
     virtual void SetReadOnly(bool readOnly) = 0;
+    // Whether the user's typing is refused, as last set.
+    virtual bool GetReadOnly() = 0;
     virtual void SetGridHeight(int height) = 0;
     virtual void SetCellText(int row, int column, const wchar_t* text) = 0;
     virtual std::wstring GetCellText(int row, int column) = 0;
