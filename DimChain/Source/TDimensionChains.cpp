@@ -209,16 +209,20 @@ void TDimensionChains::MOto(std::vector<tvapi::ITervanAPIObjectPtr>& List) const
             List.push_back(tvapi::ITervanAPIObjectPtr(link.MO));
 }
 
-void TDimensionChains::MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List)
+Integer TDimensionChains::MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List)
 {
     std::size_t links = 0;
     for (const TDimensionChain& chain : DimChains)
         links += static_cast<std::size_t>(std::max(chain.Count(), 0));
-    if (List.empty() || DimChains.Count <= 0 || List.size() != links) return;
+    if (List.empty() || DimChains.Count <= 0 || List.size() != links) return 0;
     std::size_t i = 0;
+    Integer unbound = 0;
     for (TDimensionChain& chain : DimChains)
-        for (TDimension& link : chain.Dimensions)
+        for (TDimension& link : chain.Dimensions) {
             link.MO = tvapi::IModelObjectPtr(List[i++]);
+            if (!link.MO && link.IsModel()) ++unbound;
+        }
+    return unbound;
 }
 
 void TDimensionChains::SavetoUserStorage()
@@ -302,7 +306,9 @@ void TDimensionChains::LoadfromUserStorage()
     }
     if (Is3D()) {
         std::vector<tvapi::ITervanAPIObjectPtr> list;
-        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {})) MOfrom(list);
+        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {}) && MOfrom(list) > 0)
+            Messager.LiftBox(DC(TString("Сборка изменилась! Отсутствуют элементы размерной цепи")),
+                             TMessager::toAlways);
     } else {
         RestoreReferenceByAttr();
     }

@@ -63,8 +63,10 @@ public:
     bool Is3D() const;
     // One entry per link, chains in order: its model object, or an empty entry.
     void MOto(std::vector<tvapi::ITervanAPIObjectPtr>& List) const;
-    // Binds each link's model object from a list of exactly one entry per link.
-    void MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List);
+    // Binds each link's model object from a list of exactly one entry per link; an empty entry
+    // (its object gone from the model) leaves its link in place without one. Gives the number
+    // of model links so left unbound (0 when the list does not fit and nothing was bound).
+    Integer MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List);
 
     // Numbers and marks the linked drawing objects, then stores the set (and for a model
     // set the model-object list) in the active document.
@@ -76,7 +78,8 @@ public:
     // reference number, after numbering the links (which changes their numbers, hence not
     // const) and clearing the type's old marks.
     void SetAttr();
-    // Reads the set of the active document, binds its links again and checks the current
+    // Reads the set of the active document, binds its links again (a model link whose object is
+    // gone stays in its chain, unbound, and the user is told once) and checks the current
     // chain for changes. Nothing stored, or stored bytes that prove damaged, leave the set as
     // it was, and then nothing is stored back; damaged bytes are told to the user and noted in
     // StoredDamaged.

@@ -27,10 +27,16 @@
 #include "tvapi/Symbols3D.h"
 #include "tvapi/Topology.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+
+#include <nlohmann/json.hpp>
 
 using tvhost::THostPropertyControl;
 namespace fs = std::filesystem;
@@ -661,4 +667,112 @@ TEST_F(TpmDimensionChain3DGatherTest, ALinkTurnedUpsideDownAddsAsOneStandingUp)
     ASSERT_TRUE(ChainAt(1).Closed);
     EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, 0.15, 1e-9);
     EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.1, 1e-9);
+}
+
+// The sample assembly with a chain stored by the panel (the shaft's length closing the plate and
+// the bushing), its file then changed as another program or a user would change it.
+class TpmDimensionChain3DStoredTest : public TpmDimensionChain3DTest {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        FDir = fs::path(::testing::TempDir()) / ("stored-chain-" + std::to_string(::getpid()));
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+        for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+            fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, FDir / name);
+        Reopen("chain.qas");
+        Open();
+        ASSERT_EQ(Panel->AllDimension3D.Count(), 4); // plate, bushing, shaft's depth and length
+        Panel->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[3].MO));
+        Press(Panel->bAddDimChain);
+        ASSERT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 3}));
+        Panel->ButtonClick(1);
+        Panel.reset();
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
+    }
+    void TearDown() override
+    {
+        Panel.reset();
+        if (R().IDoc) R().IDoc->Close(tvapi::kdDoNotSaveChanges);
+        R().IDoc.Reset();
+        R().IDoc3D.Reset();
+        R().Part.Reset();
+        TpmDimensionChain3DTest::TearDown();
+        fs::remove_all(FDir);
+    }
+    // The saved assembly with its components changed by Change, opened as the active document.
+    void Reopen(const char* Name, const std::function<void(nlohmann::json&)>& Change = {})
+    {
+        if (Change) {
+            nlohmann::json root = nlohmann::json::parse(std::ifstream(FDir / "chain.qas"));
+            Change(root["model"]["components"]);
+            std::ofstream(FDir / Name) << root.dump(1);
+        }
+        if (R().IDoc) R().IDoc->Close(tvapi::kdDoNotSaveChanges);
+        R().IDoc = Host().App().Documents().OpenFile((FDir / Name).wstring());
+        ASSERT_TRUE(R().IDoc) << Host().App().Documents().OpenError();
+        R().IDoc3D = R().IDoc;
+        R().Part = R().IDoc3D->GetTopPart();
+        drApi::Selector->Begin();
+    }
+    // A click on the closing link's row, then the check of the chain from it.
+    void CheckFromTheClosingRow()
+    {
+        Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
+        Journal().Clear();
+        Press(Panel->bAddDimChain2);
+    }
+
+    fs::path FDir;
+};
+
+// The bushing removed: the plate's link and the shaft's closing length stay bound, the
+// bushing's keeps its place unbound and the user is told; the closing row still starts a
+// search, which finds no chain without the bushing.
+TEST_F(TpmDimensionChain3DStoredTest, ARemovedComponentLeavesTheOtherLinksBound)
+{
+    Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
+    Journal().Clear();
+    Open();
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{"Сборка изменилась! Отсутствуют элементы размерной цепи"}));
+    ASSERT_EQ(Chains(), 2);
+    ASSERT_EQ(Panel->AllDimension3D.Count(), 3);
+    EXPECT_EQ(Links(ChainAt(1)),
+              (std::vector<tvapi::IModelObjectPtr>{
+                  Panel->AllDimension3D.Dimensions[0].MO, {}, Panel->AllDimension3D.Dimensions[2].MO}));
+    EXPECT_NEAR(ChainAt(1).Dimensions[1].Nominal, 17.5, 1e-9); // what was stored of it stays
+    CheckFromTheClosingRow();
+    EXPECT_EQ(Statuses(),
+              (std::vector<std::string>{"Распознаны 0 цепи", "Не удалось найти размерную цепь!"}));
+
+    // Stored again, the unbound link keeps its place in the stored list.
+    Panel->ButtonClick(1);
+    Panel.reset();
+    ASSERT_TRUE(R().IDoc->SaveAs((FDir / "removed.qas").wstring().c_str()));
+    Reopen("removed.qas");
+    Open();
+    EXPECT_EQ(Links(ChainAt(1)),
+              (std::vector<tvapi::IModelObjectPtr>{
+                  Panel->AllDimension3D.Dimensions[0].MO, {}, Panel->AllDimension3D.Dimensions[2].MO}));
+}
+
+// The components in reverse order: every link is bound to the same dimension as before, and
+// the closing row finds the chain again.
+TEST_F(TpmDimensionChain3DStoredTest, ReorderedComponentsKeepEveryLinkOnItsDimension)
+{
+    Reopen("reordered.qas",
+           [](nlohmann::json& components) { std::reverse(components.begin(), components.end()); });
+    Journal().Clear();
+    Open();
+    EXPECT_TRUE(Statuses().empty());
+    ASSERT_EQ(Chains(), 2);
+    // The pool now starts with the shaft: its depth, its length, then the bushing and the plate.
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({3, 2, 1}));
+    EXPECT_NEAR(tvapi::IDimensionTextPtr(ChainAt(1).Dimensions[0].MO)->GetNominalValue(), 12.5, 1e-9);
+    CheckFromTheClosingRow();
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Распознаны 1 цепи"}));
+    ASSERT_EQ(Chains(), 3);
+    EXPECT_EQ(Links(ChainAt(2)), PoolLinks({3, 2, 1}));
 }

@@ -5,14 +5,21 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
+
+#include <nlohmann/json.hpp>
 
 #include "HostDocuments.h"
 #include "HostFixture.h"
 #include "HostKernel.h"
 #include "HostPart.h"
+#include "tvapi/Dimensions.h"
 #include "tvapi/Dimensions3D.h"
+#include "tvapi/Symbols3D.h"
 #include "tvapi/UserData.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +62,7 @@ TEST_F(HostFixture, ComponentsNamedRelativeToTheirAssemblyMoveWithIt)
 
 // Model objects of an assembly's parts kept in its user data name the same objects when the
 // file is opened again: a component's 3D dimension and the component itself come back as the
-// reopened ones, in order; an object the file cannot name is left out.
+// reopened ones, in order; an object the file cannot name keeps its place as an empty entry.
 TEST_F(HostFixture, StoredModelObjectsOfComponentsAreBoundOnReopen)
 {
     const fs::path dir = fs::path(::testing::TempDir()) / ("model-refs-" + std::to_string(::getpid()));
@@ -87,11 +94,91 @@ TEST_F(HostFixture, StoredModelObjectsOfComponentsAreBoundOnReopen)
     ASSERT_TRUE(
         reopened->GetUserDataStoragesMng()->GetUserDataStoragesOf(false)->FindStorage(L"Keep")->GetObjects(
             L"MO", list));
-    ASSERT_EQ(list.size(), 2u);
+    ASSERT_EQ(list.size(), 3u);
     EXPECT_TRUE(list[0] == tvapi::IModelObjectPtr(again.Components()[1]->Dimensions3D()[0]));
     EXPECT_FALSE(list[0] == dim);
     EXPECT_NEAR(tvapi::IDimensionTextPtr(list[0])->GetNominalValue(), nominal, 1e-9);
-    EXPECT_TRUE(list[1] == tvapi::IPartPtr(again.Components()[0]));
+    EXPECT_FALSE(list[1]);
+    EXPECT_TRUE(list[2] == tvapi::IPartPtr(again.Components()[0]));
     reopened->Close(tvapi::kdDoNotSaveChanges);
+    fs::remove_all(dir);
+}
+
+// A reference names its part by component ids, which the assembly's file keeps with each
+// component: reordered components are followed, a removed one leaves an empty entry in its
+// place. A file written before components had ids names parts by their places, and still binds.
+TEST_F(HostFixture, StoredModelObjectsFollowTheirComponentsThroughReorderRemovalAndOlderFiles)
+{
+    const fs::path dir = fs::path(::testing::TempDir()) / ("model-ids-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+        fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, dir / name);
+    tvhost::THostDocuments& documents = Host().App().Documents();
+    // Each component's first linear dimension (the shaft's is its extrusion's depth), and the
+    // nominal that tells which part's it is.
+    const auto stored = [&](const fs::path& file, std::vector<double>& nominals) {
+        const tvapi::ITervanDocumentPtr doc = documents.OpenFile(file.wstring());
+        ASSERT_TRUE(doc) << documents.OpenError();
+        tvapi::TervanAPIObjectList list;
+        ASSERT_TRUE(
+            doc->GetUserDataStoragesMng()->GetUserDataStoragesOf(false)->FindStorage(L"Keep")->GetObjects(
+                L"MO", list));
+        nominals.clear();
+        for (const tvapi::ITervanAPIObjectPtr& o : list)
+            nominals.push_back(o ? tvapi::IDimensionTextPtr(o)->GetNominalValue() : -1.0);
+        doc->Close(tvapi::kdDoNotSaveChanges);
+    };
+    {
+        const tvapi::ITervanDocumentPtr doc = documents.OpenFile((dir / "chain.qas").wstring());
+        ASSERT_TRUE(doc) << documents.OpenError();
+        tvapi::TervanAPIObjectList dims;
+        for (const tvhost::THostPartPtr& c :
+             tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().Components())
+            dims.push_back(tvapi::ITervanAPIObjectPtr(tvapi::IModelObjectPtr(
+                tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(c.Get()))->GetLineDimensions3D()->GetItem(0))));
+        doc->GetUserDataStoragesMng()->GetUserDataStorages({})->OpenStorage(L"Keep")->AddObjects(L"", dims,
+                                                                                                 L"MO");
+        ASSERT_TRUE(doc->SaveAs((dir / "kept.qas").wstring().c_str()));
+        doc->Close(tvapi::kdDoNotSaveChanges);
+    }
+    const auto edited = [&](const char* name, const std::function<void(nlohmann::json&)>& change) {
+        nlohmann::json root = nlohmann::json::parse(std::ifstream(dir / "kept.qas"));
+        change(root);
+        std::ofstream(dir / name) << root.dump(1);
+        return dir / name;
+    };
+    std::vector<double> nominals;
+    stored(dir / "kept.qas", nominals);
+    const std::vector<double> kept = {12.5, 17.5, 10.0};
+    EXPECT_EQ(nominals, kept);
+    stored(edited("reordered.qas",
+                  [](nlohmann::json& root) {
+                      auto& c = root["model"]["components"];
+                      std::reverse(c.begin(), c.end());
+                  }),
+           nominals);
+    EXPECT_EQ(nominals, kept);
+    stored(edited("removed.qas", [](nlohmann::json& root) { root["model"]["components"].erase(1); }),
+           nominals);
+    EXPECT_EQ(nominals, (std::vector<double>{12.5, -1.0, 10.0}));
+    // The older form: no ids with the components, parts named by their places.
+    stored(edited("older.qas",
+                  [](nlohmann::json& root) {
+                      for (auto& c : root["model"]["components"])
+                          c.erase("id");
+                      for (auto& storage : root["userData"]["document"])
+                          for (auto& item : storage["items"])
+                              for (auto& ref : item.contains("models") ? item["models"] : item["key"]) {
+                                  if (!ref.is_object()) continue;
+                                  nlohmann::json places = nlohmann::json::array();
+                                  for (const auto& id : ref["component"])
+                                      places.push_back(id.get<int>() - 1);
+                                  ref.erase("component");
+                                  ref["part"] = places;
+                              }
+                  }),
+           nominals);
+    EXPECT_EQ(nominals, kept);
     fs::remove_all(dir);
 }

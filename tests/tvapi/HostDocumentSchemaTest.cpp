@@ -329,3 +329,29 @@ TEST(DocumentSchemaBaseTest, EntityNamesGiveKindNumberAndText)
     root["model"]["names"] = json::object();
     EXPECT_EQ(tvhost::CheckDocumentJson(root), "model.names: expected a list");
 }
+
+// A component's id is a positive number its siblings do not hold; a stored reference names its
+// part by component ids or, in an older file, by places, never both.
+TEST(DocumentSchemaBaseTest, ComponentIdsAreUniqueAndReferencesNameTheirPartOnce)
+{
+    json root = json::parse(R"({"format": "tvhost document", "version": 1, "type": 5,
+     "attributes": {"types": [], "attributes": []},
+     "userData": {"document": [{"name": "S", "items": [{"key": "K", "group": "", "name": "K", "objects": [],
+                  "models": [{"component": [2], "kind": "dimension3D", "index": 0},
+                             {"part": [0], "kind": "part", "index": 0}, null]}]}], "owned": []},
+     "model": {"name": "", "marking": "", "density": 1.0, "bodies": [],
+               "components": [{"file": "a.qpt", "external": true, "frame": [[0, 0, 0], [1, 0, 0], [0, 1, 0]],
+                               "id": 2},
+                              {"file": "b.qpt", "external": true, "frame": [[0, 0, 0], [1, 0, 0], [0, 1, 0]]}]}})");
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "");
+    root["model"]["components"][1]["id"] = 2;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root), "model.components[1].id: two components hold this id");
+    root["model"]["components"][1]["id"] = 0;
+    EXPECT_EQ(tvhost::CheckDocumentJson(root),
+              "model.components[1].id: expected an integer from 1 to 2147483647");
+    root["model"]["components"][1].erase("id");
+    json& ref = root["userData"]["document"][0]["items"][0]["models"][0];
+    ref["part"] = json::array();
+    EXPECT_EQ(tvhost::CheckDocumentJson(root),
+              "userData.document[0].items[0].models[0]: a reference names its part once");
+}

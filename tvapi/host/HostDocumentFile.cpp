@@ -394,14 +394,13 @@ void LoadAttributes(TAttributeTable& table, const json& j, const TLoadIndex& ind
     }
 }
 
-// A stored list as ModelsJson wrote it; what no longer names an object is left out.
+// A stored list as ModelsJson wrote it. What no longer names an object keeps its place as an
+// empty entry: the library matches its lists entry by entry.
 tvapi::TervanAPIObjectList ModelsOf(const json& refs, const TLoadIndex& index, const TModelRefs& models)
 {
     tvapi::TervanAPIObjectList list;
-    for (const json& ref : refs) {
-        tvapi::ITervanAPIObjectPtr o = ref.is_number() ? index.Of(ref.get<int>()) : models.Find(ref);
-        if (o) list.push_back(std::move(o));
-    }
+    for (const json& ref : refs)
+        list.push_back(ref.is_number() ? index.Of(ref.get<int>()) : models.Find(ref));
     return list;
 }
 
@@ -553,7 +552,8 @@ json ModelJson(THostPart& part)
     for (const THostPartPtr& c : part.Components())
         components.push_back({{"file", ToUtf8(c->SourceFile())},
                               {"external", c->IsExternal()},
-                              {"frame", FrameJson(c->Frame())}});
+                              {"frame", FrameJson(c->Frame())},
+                              {"id", c->ComponentId()}});
     json model = {{"name", ToUtf8(part.Name())},    {"marking", ToUtf8(part.Marking())},
                   {"density", part.Density()},      {"bodies", std::move(bodies)},
                   {"sketches", SketchesJson(part)}, {"components", std::move(components)}};
@@ -613,6 +613,7 @@ void LoadModel(THostPart& part, const json& model, int depth, const std::wstring
             throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
         component->MoveTo(FrameOf(c.at("frame")));
         component->SetSource(file, c.at("external").get<bool>());
+        component->SetComponentId(c.value("id", 0)); // an older file's: by place, from 1
         part.AddComponent(std::move(component));
     }
     if (model.contains("names")) LoadEntityNames(part, model["names"]);

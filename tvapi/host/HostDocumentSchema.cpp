@@ -606,8 +606,8 @@ void TChecker::Color(const json& c)
         Member(c, key, [&](const json& v) { Number(v); });
 }
 
-// An entry of a 3D document's stored list: an object number, null, or a model object's path,
-// kind and index (HostModelRefs.h).
+// An entry of a 3D document's stored list: an object number, null, or a model object's part
+// (by component ids, or by component places in an older file), kind and index (HostModelRefs.h).
 void TChecker::ModelRef(const json& ref)
 {
     if (ref.is_null()) return;
@@ -616,8 +616,15 @@ void TChecker::ModelRef(const json& ref)
         return;
     }
     Object(ref);
-    Member(ref, "part",
-           [&](const json& path) { Items(path, [&](const json& c, std::size_t) { Int(c, 0, INT_MAX); }); });
+    if (ref.contains("part") == ref.contains("component")) Fail("a reference names its part once");
+    Member(
+        ref, "part",
+        [&](const json& path) { Items(path, [&](const json& c, std::size_t) { Int(c, 0, INT_MAX); }); },
+        true);
+    Member(
+        ref, "component",
+        [&](const json& path) { Items(path, [&](const json& c, std::size_t) { Int(c, 1, INT_MAX); }); },
+        true);
     Member(ref, "kind", [&](const json& k) { String(k); });
     Member(ref, "index", [&](const json& i) { Int(i, 0, INT_MAX); });
 }
@@ -739,11 +746,19 @@ void TChecker::Model(const json& m)
         },
         true);
     Member(m, "components", [&](const json& components) {
+        std::set<std::int64_t> ids;
         Items(components, [&](const json& c, std::size_t) {
             Object(c);
             Member(c, "file", [&](const json& v) { String(v); });
             Member(c, "external", [&](const json& v) { Bool(v); });
             Member(c, "frame", [&](const json& f) { Frame(f); });
+            Member(
+                c, "id",
+                [&](const json& v) {
+                    Int(v, 1, INT_MAX);
+                    if (!ids.insert(v.get<std::int64_t>()).second) Fail("two components hold this id");
+                },
+                true);
         });
     });
     Member(

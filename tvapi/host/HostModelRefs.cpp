@@ -19,8 +19,14 @@ template <class List, class F> void Each(const List& list, const char* kind, F&&
         visit(kind, i, tvapi::ITervanAPIObjectPtr(tvapi::IModelObjectPtr(list[i])));
 }
 
+// The ways a part is reached from the top: by component places, and by component ids.
+struct TPartPath {
+    std::vector<int> Places;
+    std::vector<int> Ids;
+};
+
 // Calls `visit(path, kind, index, object)` for every named object of `part` and below.
-template <class F> void Walk(THostPart& part, std::vector<int>& path, F& visit)
+template <class F> void Walk(THostPart& part, TPartPath& path, F& visit)
 {
     const auto at = [&](const char* kind, std::size_t i, const tvapi::ITervanAPIObjectPtr& o) {
         visit(path, kind, i, o);
@@ -35,9 +41,12 @@ template <class F> void Walk(THostPart& part, std::vector<int>& path, F& visit)
         kept.push_back(k.Dimension);
     Each(kept, "generated", at);
     for (std::size_t c = 0; c < part.Components().size(); ++c) {
-        path.push_back(static_cast<int>(c));
-        Walk(*part.Components()[c], path, visit);
-        path.pop_back();
+        THostPart& component = *part.Components()[c];
+        path.Places.push_back(static_cast<int>(c));
+        path.Ids.push_back(component.ComponentId());
+        Walk(component, path, visit);
+        path.Places.pop_back();
+        path.Ids.pop_back();
     }
 }
 
@@ -45,13 +54,14 @@ template <class F> void Walk(THostPart& part, std::vector<int>& path, F& visit)
 
 TModelRefs::TModelRefs(THostPart& top)
 {
-    std::vector<int> path;
-    auto visit = [this](const std::vector<int>& at, const char* kind, std::size_t i,
+    TPartPath path;
+    auto visit = [this](const TPartPath& at, const char* kind, std::size_t i,
                         const tvapi::ITervanAPIObjectPtr& object) {
         const THostObject* host = HostObjectOf(object.Get());
         if (!host) return;
-        json ref = {{"part", at}, {"kind", kind}, {"index", i}};
+        json ref = {{"component", at.Ids}, {"kind", kind}, {"index", i}};
         FObjects.emplace(ref.dump(), object);
+        FObjects.emplace(json{{"part", at.Places}, {"kind", kind}, {"index", i}}.dump(), object);
         FRefs.emplace(host, std::move(ref));
     };
     Walk(top, path, visit);

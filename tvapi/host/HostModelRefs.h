@@ -1,11 +1,15 @@
 #pragma once
 // References to the model objects of a 3D document in its file: the library keeps model
 // objects of the assembly's parts in the document's user data, and they must name the same
-// objects when the file is opened again. An object is named by the path of component indices
-// from the top part to its part, its kind there and its index among the part's objects of
-// that kind: {"part": [i, j], "kind": "dimension3D", "index": k}. Parts, sketches, features,
-// 3D dimensions and the generated dimensions the part file keeps (of sketches and extrusions)
-// are named; anything else (faces, edges, which the kernel makes anew) is not.
+// objects when the file is opened again. An object is named by the path of component ids from
+// the top part to its part (THostPart::ComponentId, kept with each component), its kind there
+// and its index among the objects of that kind its part's own file numbers:
+// {"component": [a, b], "kind": "dimension3D", "index": k}. So a reference follows its
+// component when the components are reordered, and names nothing when its component is gone.
+// Older files name the part by component places ({"part": [i, j], ...}); those are found as
+// the file lists its components. Parts, sketches, features, 3D dimensions and the generated
+// dimensions the part file keeps (of sketches and extrusions) are named; anything else (faces,
+// edges, which the kernel makes anew) is not.
 
 #include <map>
 #include <string>
@@ -26,7 +30,8 @@ public:
 
     // The reference of `object`; null for an object not named.
     nlohmann::json RefOf(const tvapi::IAPIObject* object) const;
-    // The object `ref` names; empty for a reference to nothing (the file's part changed).
+    // The object `ref` names, in either form; empty for a reference to nothing (its component
+    // or object is gone).
     tvapi::ITervanAPIObjectPtr Find(const nlohmann::json& ref) const;
 
 private:

@@ -241,6 +241,13 @@ void THostPart::AddComponent(THostPartPtr component)
             std::erase_if(*all, [raw](const THostPartPtr& p) { return p.Get() == raw; });
         }
     });
+    int highest = 0;
+    bool taken = false;
+    for (const THostPartPtr& sibling : *FComponents) {
+        highest = std::max(highest, sibling->FComponentId);
+        taken = taken || sibling->FComponentId == component->FComponentId;
+    }
+    if (component->FComponentId <= 0 || taken) component->FComponentId = highest + 1;
     component->FParent = this;
     component->FollowAssembly();
     FComponents->push_back(std::move(component));

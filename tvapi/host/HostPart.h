@@ -142,8 +142,15 @@ public:
     // The shapes of the bodies in the part's own coordinates.
     const std::vector<TShape>& LocalShapes() const noexcept { return FShapes; }
     const TComponents& Components() const noexcept { return *FComponents; }
-    // Adds `component` (made by ReadPartFile, HostDocumentFile.h) at the assembly's origin.
+    // Adds `component` (made by ReadPartFile, HostDocumentFile.h) at the assembly's origin. It
+    // keeps its component id unless it has none or a sibling holds it: then it gets the next
+    // one past its siblings'.
     void AddComponent(THostPartPtr component);
+    // The component's number among its assembly's components, kept in the assembly's file:
+    // stored references name a component by it, wherever it stands in the list. 0 for a part
+    // that is no component.
+    int ComponentId() const noexcept { return FComponentId; }
+    void SetComponentId(int id) noexcept { FComponentId = id; }
     THostPlacement& Placement() noexcept { return *FPlacement; }
     // Sets the placement to `frame` and takes it over, as UpdatePlacement does.
     void MoveTo(const TFrame& frame);
@@ -206,6 +213,7 @@ private:
     TFrame FFrame;
     TFrame FPlacedAt; // where the bodies are: AssemblyFrame() when they were last placed
     THostPart* FParent = nullptr;
+    int FComponentId = 0;
     std::wstring FSourceFile;
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;

@@ -87,8 +87,8 @@ bool THostUserDataStorage::GetObjects(const wchar_t* key, tvapi::TervanAPIObject
     if (!Enter("IUserDataStorage::GetObjects", {ToUtf8(key)})) return false;
     const TUserDataItem* item = Find(Safe(key));
     if (!item || !item->IsObjects) return false;
-    for (const tvapi::ITervanAPIObjectPtr& object : item->Objects)
-        if (object) objects.push_back(object);
+    // Empty entries too: a list is read entry by entry against what it was stored for.
+    objects.insert(objects.end(), item->Objects.begin(), item->Objects.end());
     return true;
 }
 

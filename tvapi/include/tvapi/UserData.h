@@ -50,8 +50,9 @@ public:
     // Fills `value` with the bytes under `key` (empty when there are none). True when the
     // key holds bytes.
     virtual bool GetData(const wchar_t* key, StorageValue& value) = 0;
-    // Appends the objects under `key` that still exist to `objects`. True when the key
-    // holds a list.
+    // Appends the list under `key` to `objects`, entry by entry: an object that no longer
+    // exists (a stored reference to nothing) keeps its place as an empty entry. True when the
+    // key holds a list.
     virtual bool GetObjects(const wchar_t* key, TervanAPIObjectList& objects) = 0;
 
 protected:
