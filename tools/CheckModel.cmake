@@ -1,10 +1,11 @@
 # Fails when a model file of the chain library reaches the facade's globals or a panel: the
-# chain, its links, the recognition and the grid interface get the host through TChainHost.
-# Capture, storage, sketch and write-back files talk to the host through the facade and are
-# not listed. Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
+# chain, its links with their capture and write-back, the recognition and the grid interface
+# get the host through TChainHost. Storage and sketch files talk to the host through the
+# facade and are not listed. Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
 set(model
   ChainGrid.h ChainGrid.cpp ChainHost.h ChainRecognition.h ChainRecognition.cpp
-  TDimension.h TDimension.cpp TDimensionChain.h TDimensionChain.cpp TLinkGrid.h
+  TDimension.h TDimension.cpp TDimensionCapture.cpp TDimensionDrawing.cpp TDimensionChain.h
+  TDimensionChain.cpp TLinkGrid.h
   TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp AssemblyLinks.h AssemblyLinks.cpp)
 set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager")
 set(faults "")

@@ -1,18 +1,36 @@
 #pragma once
-// TChainHost: what a chain and its panels need of the host application - the type of a drawing
-// object, the selection the user sees and the highlight of what the cursor would pick. The
-// panels pass the facade's host in; tests pass a recorder.
+// TChainHost: what a chain and its panels need of the host application - the type, view and
+// values of a drawing object, the selection the user sees (drawing and model objects) and the
+// highlight of what the cursor would pick. The panels pass the facade's host in; tests pass a
+// recorder.
 
+#include "BaseTypes.h"
+#include "DString.h"
 #include "tvapi/DrawingObject.h"
+#include "tvapi/ModelObjects.h"
 
 class TChainHost {
 public:
     virtual ~TChainHost() = default;
     // tvAllObj for an empty pointer.
     virtual tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& Object) = 0;
+    // The number of the view that holds Object; 0 for none.
+    virtual Integer GetNumberView(const tvapi::IDrawingObjectPtr& Object) = 0;
+    // A dimension's nominal value, quality and deviations (Angular: its angular ones); nothing
+    // changes for an object that is no dimension.
+    virtual void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet,
+                             Real& QHigh, Real& QLow, bool Angular) = 0;
+    // Whether a 2D document is current.
+    virtual bool HasDrawing() = 0;
     virtual void Select(const tvapi::IDrawingObjectPtr& Object) = 0;
     virtual void UnSelect(const tvapi::IDrawingObjectPtr& Object) = 0;
+    // A model object into the same selection; nothing for an empty one.
+    virtual void SelectModel(const tvapi::IModelObjectPtr& Object) = 0;
     virtual void ClearSelection() = 0;
+    // The objects in the selection, and selected object I as a model object (empty when it is
+    // none or I is out of range).
+    virtual int SelectedCount() = 0;
+    virtual tvapi::IModelObjectPtr SelectedModel(int I) = 0;
     // The highlight of an object under the cursor, apart from the selection.
     virtual void Choose(const tvapi::IDrawingObjectPtr& Object) = 0;
     virtual void UnChoose(const tvapi::IDrawingObjectPtr& Object) = 0;
@@ -20,3 +38,5 @@ public:
 
 // The host through the facade and its selector, which exists while the library is loaded.
 TChainHost& FacadeChainHost();
+// Takes the active document's selection for the command about to run.
+void BeginChainSelection();

@@ -8,7 +8,6 @@
 #include "Messager.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/Application.h"
 
 #include <memory>
@@ -152,7 +151,7 @@ template <class TBase> void TChainPanelOf<TBase>::SelectLink(const TDimension& L
     TChainHost& host = FacadeChainHost();
     for (const tvapi::IDrawingObjectPtr& object : {L.Obj, L.PearentObj, L.AuxObj})
         host.Select(object);
-    if (L.MO && drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(L.MO));
+    host.SelectModel(L.MO);
 }
 
 template <class TBase> void TChainPanelOf<TBase>::SwitchChain()
@@ -240,7 +239,7 @@ template <class TBase> void TChainPanelOf<TBase>::GridCommand(int ButtonID)
 template <class TBase> void TChainPanelOf<TBase>::ConvertLink(TDimension& L)
 {
     // A model link is shown where it is, whatever the conversion makes of it.
-    if (L.MO && drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(L.MO));
+    FacadeChainHost().SelectModel(L.MO);
     switch (L.Convert()) {
     case TConversion::NotConvertible:
         Tell(DC("Приведение возможно для радиальных(диаметральных) или угловых отклонений размеров"));

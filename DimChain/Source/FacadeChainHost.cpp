@@ -1,4 +1,5 @@
-// The chains' host through the facade's selector.
+// The chains' host through the facade and its selector: the one place the library's chain
+// command reaches either.
 
 #include "ChainHost.h"
 
@@ -13,23 +14,52 @@ public:
     {
         return drApi::MA.GetType(Object);
     }
+    Integer GetNumberView(const tvapi::IDrawingObjectPtr& Object) override
+    {
+        return drApi::MA.GetNumberView(Object);
+    }
+    void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        drApi::MA.GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
+    }
+    bool HasDrawing() override { return static_cast<bool>(drApi::MA.R3->IDoc2D); }
     void Select(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Select2D(Object); }
     void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnSelect2D(Object); }
+    void SelectModel(const tvapi::IModelObjectPtr& Object) override
+    {
+        FSelector.Select(tvapi::ITervanAPIObjectPtr(Object));
+    }
     void ClearSelection() override
     {
         if (FSelector.Selection7) FSelector.Selection7->UnSelectAll();
     }
+    int SelectedCount() override { return FSelector.GetCount(); }
+    tvapi::IModelObjectPtr SelectedModel(int I) override { return FSelector.Get7(I); }
     void Choose(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Choose2D(Object); }
     void UnChoose(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnChoose2D(Object); }
 
+    drApi::TSelectorAPI& Selector() { return FSelector; }
+
 private:
-    drApi::TSelectorAPI& FSelector = drApi::TSelectorAPI::Instance();
+    // The selector lives as long as the library: checked here, once, and by no call.
+    drApi::TSelectorAPI& FSelector = drApi::Selector ? *drApi::Selector : drApi::TSelectorAPI::Instance();
 };
+
+TFacadeChainHost& Host()
+{
+    static TFacadeChainHost host;
+    return host;
+}
 
 } // namespace
 
 TChainHost& FacadeChainHost()
 {
-    static TFacadeChainHost host;
-    return host;
+    return Host();
+}
+
+void BeginChainSelection()
+{
+    Host().Selector().Begin();
 }

@@ -2,7 +2,7 @@
 
 #include "TDimension.h"
 
-#include "drModelerAPI.h"
+#include "ChainHost.h"
 #include "drTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingPrimitives.h"
@@ -99,21 +99,22 @@ bool Start(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPt
 {
     D = TDimension();
     D.Obj = iObj;
-    D.View = drApi::MA.GetNumberView(iObj);
-    D.Type = drApi::MA.GetType(iObj);
+    TChainHost& host = FacadeChainHost();
+    D.View = host.GetNumberView(iObj);
+    D.Type = host.GetType(iObj);
     D.AuxObj = iAuxObj;
-    D.TypeAuxiliary = drApi::MA.GetType(iAuxObj);
+    D.TypeAuxiliary = host.GetType(iAuxObj);
     return D.Type == kind;
 }
 
 void ReadLinear(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
 {
-    drApi::MA.GetDimParam(obj, D.Nominal, D.Qualitet, D.QHigh, D.QLow, false);
+    FacadeChainHost().GetDimParam(obj, D.Nominal, D.Qualitet, D.QHigh, D.QLow, false);
 }
 
 void ReadAngular(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
 {
-    drApi::MA.GetDimParam(obj, D.ANominal, D.AQualitet, D.AQHigh, D.AQLow, true);
+    FacadeChainHost().GetDimParam(obj, D.ANominal, D.AQualitet, D.AQHigh, D.AQLow, true);
 }
 
 } // namespace
@@ -210,12 +211,12 @@ bool TDimension::Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawin
 
 void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 {
-    if (drApi::MA.GetType(AngleObj) == tvapi::tvDrADimension) ReadAngular(*this, AngleObj);
+    if (FacadeChainHost().GetType(AngleObj) == tvapi::tvDrADimension) ReadAngular(*this, AngleObj);
 }
 
 void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
 {
-    const tvapi::DrawingObjectTypeEnum kind = drApi::MA.GetType(ProjectionObj7);
+    const tvapi::DrawingObjectTypeEnum kind = FacadeChainHost().GetType(ProjectionObj7);
     if (!(V2.Len() > ZeroLength)) return;
     if (kind == tvapi::tvDrLineSeg) {
         TPoint2D a, b;
@@ -256,8 +257,9 @@ void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
 bool TDimension::SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj)
 {
     AuxObj = iAuxObj;
-    if (!D.Obj || !AuxObj || !drApi::MA.R3->IDoc2D) return false;
-    TypeAuxiliary = drApi::MA.GetType(AuxObj);
+    TChainHost& host = FacadeChainHost();
+    if (!D.Obj || !AuxObj || !host.HasDrawing()) return false;
+    TypeAuxiliary = host.GetType(AuxObj);
     Real angle = 0.0;
     if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, angle)) ||
         (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))

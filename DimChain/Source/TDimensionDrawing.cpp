@@ -3,9 +3,9 @@
 
 #include "TDimension.h"
 
+#include "ChainHost.h"
 #include "Messager.h"
 #include "TLinkText.h"
-#include "drModelerAPI.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingTexts.h"
 
@@ -149,7 +149,8 @@ void ReapplyProjection(TDimension& D, const TVector2D& Captured, const TDimensio
 
 Boolean TDimension::LoadChange()
 {
-    const tvapi::DrawingObjectTypeEnum TO = drApi::MA.GetType(Obj), TA = drApi::MA.GetType(AuxObj);
+    TChainHost& host = FacadeChainHost();
+    const tvapi::DrawingObjectTypeEnum TO = host.GetType(Obj), TA = host.GetType(AuxObj);
     if (TO != Type || TA != TypeAuxiliary) return false;
     TDimension D(*this);
     D.Capture(Type, Obj, AuxObj);

@@ -74,7 +74,7 @@ Boolean DimensionChain()
 {
     drApi::TRegistryApi& r = *drApi::MA.R3;
     if (tvapi::IApplication* app = drApi::MA.Application()) RefreshDocument(r, app->GetActiveDocument());
-    drApi::Selector->Begin();
+    BeginChainSelection();
     if (TBaseManager::CurrentProcessManager || !r.IDoc) {
         Tell("Документ не активирован или не является Чертежом/Фрагментом");
         return false;

@@ -7,7 +7,6 @@
 #include "Dictionary.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "tvapi/ModelObjects.h"
 
 #include <algorithm>
@@ -23,7 +22,7 @@ void ClearSelection()
 
 void SelectModel(const tvapi::IModelObjectPtr& O)
 {
-    if (O && drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(O));
+    FacadeChainHost().SelectModel(O);
 }
 
 } // namespace
@@ -166,11 +165,12 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
 {
     LastControl = Control;
     SetVisible(eDetectDimensionChain, false);
-    if (!drApi::Selector || drApi::Selector->GetCount() < 1) {
+    TChainHost& host = FacadeChainHost();
+    if (host.SelectedCount() < 1) {
         Tell(TString("Создание цепи невозможно! Выделите замыкающий размер!"));
         return;
     }
-    const tvapi::IModelObjectPtr D = drApi::Selector->Get7(0);
+    const tvapi::IModelObjectPtr D = host.SelectedModel(0);
     if (!D) return;
     const Integer link = IndexDimension(D);
     if (link < 0) return;

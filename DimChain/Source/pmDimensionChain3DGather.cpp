@@ -7,7 +7,6 @@
 
 #include "Messager.h"
 #include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "maTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/ModelObjects.h"
@@ -123,7 +122,7 @@ void TpmDimensionChain3D::AddLineDimension(TDimensionChain& D0, const tvapi::ILi
 {
     if (!LDI) return;
     const tvapi::tvObj3dTypeEnum type = LDI->GetObjectType();
-    if (drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(LDI));
+    FacadeChainHost().SelectModel(tvapi::IModelObjectPtr(LDI));
     const tvapi::IDimensionTextPtr text(LDI);
     const tvapi::IModelObjectPtr first = LDI->GetObject1(), second = LDI->GetObject2();
     // In the pool from here on; without its planes (-1) it never joins a path.

@@ -11,7 +11,6 @@
 #include "drEdge.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
-#include "drSelectorAPI.h"
 #include "maTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Dimensions3D.h"
@@ -146,7 +145,8 @@ void TpmDimensionChain3D::AddOperationLinearDimension(TDimensionChain& D0,
     const std::vector<tvapi::IModelObjectPtr> listed =
         tvapi::IFeaturePtr(BLDI)->GetModelObjects({tvapi::o3d_edge});
     if (listed.empty()) return;
-    if (drApi::Selector && drApi::Selector->Selection7) drApi::Selector->Selection7->UnSelectAll();
+    TChainHost& host = FacadeChainHost();
+    host.ClearSelection();
     std::vector<TEdgeEnds> edges;
     for (const tvapi::IModelObjectPtr& object : listed) {
         const tvapi::IEdgePtr edge(object);
@@ -154,7 +154,7 @@ void TpmDimensionChain3D::AddOperationLinearDimension(TDimensionChain& D0,
         drApi::TEdge record;
         record.Set(edge);
         edges.push_back({record.P0, record.P1});
-        if (drApi::Selector) drApi::Selector->Select(tvapi::ITervanAPIObjectPtr(edge));
+        host.SelectModel(tvapi::IModelObjectPtr(edge));
     }
     if (OperationPairs(
             edges, [this](TPoint3D& P) { ToAssembly(P); }, Planes, D0I, PartName) == 1)
