@@ -7,9 +7,10 @@
 
 void TAssemblyPlanes::Measure(TDimension& L, const TString& PartName)
 {
-    L.IP1 = PutPlacement(L.PL1);
-    L.IP2 = PutPlacement(L.PL2);
-    L.ID = PutDirection(L.PL1);
+    const TPlaneNumbers n = NumberPlanes(L.PL1, L.PL2, FPlanes, FDirections);
+    L.IP1 = n.IP1;
+    L.IP2 = n.IP2;
+    L.ID = n.ID;
     TVector3D v = L.PL1.AZ;
     v.Normalize();
     L.V3 = v * L.PL1.DistanceTo(L.PL2);

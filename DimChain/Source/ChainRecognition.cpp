@@ -9,11 +9,12 @@
 
 namespace {
 
-void NumberPlanes(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directions)
+void Number(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directions)
 {
-    L.IP1 = Placements.Put(L.PL1);
-    L.IP2 = Placements.Put(L.PL2);
-    L.ID = Directions.Put(L.PL1);
+    const TPlaneNumbers n = NumberPlanes(L.PL1, L.PL2, Placements, Directions);
+    L.IP1 = n.IP1;
+    L.IP2 = n.IP2;
+    L.ID = n.ID;
 }
 
 // The drawing closure test over the links of the path, closing dimension first.
@@ -153,7 +154,9 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
 struct TSearch {
     const TDimensionChain& All;
     const std::vector<std::vector<int>>& At;
-    std::vector<int> Path, Ends, Kept;
+    std::vector<int> Path{};
+    std::vector<int> Ends{}; // the free end before each link of the path
+    std::vector<int> Kept{};
     int FreeEnd = 0;
     int EndPlane = -1; // the plane a path between planes ends at; -1 for a drawing closure
     int MaxExamined = MaxPathsExamined;
@@ -161,8 +164,8 @@ struct TSearch {
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
-    TPathSums Sums;
-    std::vector<char> OnPath; // by link index: on Path; for paths between planes only
+    TPathSums Sums{};
+    std::vector<char> OnPath{}; // by link index: on Path; for paths between planes only
 
     bool Drawing() const { return EndPlane < 0; }
     void Push(int i)
@@ -290,8 +293,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
     Directions.ReserveSize(All.Count() + 1);
     for (TDimension& L : All.Dimensions)
-        NumberPlanes(L, planes, directions);
-    NumberPlanes(D, planes, directions);
+        Number(L, planes, directions);
+    Number(D, planes, directions);
     if (All.Count() == 0) return 0;
     int bottom = -1;
     for (Integer i = 0; i < All.Count() && bottom < 0; ++i)
@@ -300,7 +303,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D);
-    TSearch search{All, at, {bottom}, {}, {}, D.IP1, -1, MaxPathsExamined, 0, 0, 0, false, {}, {}};
+    TSearch search{.All = All, .At = at, .Path = {bottom}, .FreeEnd = D.IP1}; // a drawing closure
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
@@ -322,8 +325,12 @@ TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNe
     const TDimension& D = Pool.Dimensions[Closing];
     if (D.IP1 < 0 || D.IP2 < 0) return result;
     const std::vector<std::vector<int>> at = Attached(Pool, D);
-    TSearch search{Pool, at, {Closing}, {}, {}, D.IP1, D.IP2, MaxPathsExamined, MaxPathsCounted,
-                   0,    0,  false,     {}, {}};
+    TSearch search{.All = Pool,
+                   .At = at,
+                   .Path = {Closing},
+                   .FreeEnd = D.IP1,
+                   .EndPlane = D.IP2,
+                   .MaxFound = MaxPathsCounted};
     search.Run(std::max(IndexNeed, 1));
     result.Found = search.Found;
     result.Stopped = search.Stopped;

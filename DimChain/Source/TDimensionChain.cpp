@@ -291,10 +291,10 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     }
     if (at < 0) Dimensions.Add(link);
     TDimension& L = Dimensions[Count() - 1];
-    if (L.Obj)
-        OrientDrawingVector(L.V2);
-    else
+    if (Is3D())
         OrientModelVector(L.V3);
+    else
+        OrientDrawingVector(L.V2);
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
@@ -307,23 +307,22 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     if (!IsClosed()) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     TDimension& L = Dimensions[Count() - 1];
-    const TChainSpace space = Space();
     if (Step.NoteResidual) {
-        const TChainResult zero = *Calculate(space, true);
+        const TChainResult zero = *Calculate(true);
         L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
     }
     if (Step.CheckOnly) {
-        const TChainResult loop = *Calculate(space, true);
+        const TChainResult loop = *Calculate(true);
         L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     }
-    const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(space, false);
+    const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
     if (!Step.CheckOnly) {
         L.QHigh = result.QHigh;
         L.QLow = result.QLow;
         if (Step.WriteBack) L.toDrawing();
     }
     CalculatedWith = Settings();
-    const Real length = space == TChainSpace::Model ? L.V3.Len() : L.V2.Len();
+    const Real length = Is3D() ? L.V3.Len() : L.V2.Len();
     // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
     // (a turned assembly) get no note; a NaN always does.
     if (!(std::fabs(L.Nominal - length) <= TMathDef::metricPrecision))
@@ -480,7 +479,7 @@ bool TDimensionChain::IsClosed3D()
     return Close(3);
 }
 
-std::optional<TChainResult> TDimensionChain::Calculate(TChainSpace Space, bool ZeroEndDim) const
+std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool ZeroEndDim) const
 {
     if (!Closed) return std::nullopt;
     const bool model = Space == TChainSpace::Model;

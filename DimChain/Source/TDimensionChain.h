@@ -155,15 +155,16 @@ public:
     tvapi::IDrawingObjectPtr Parametric();
 
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
-    // or the residual of the whole loop (true), in drawing or model space. Nothing for an open chain.
-    std::optional<TChainResult> Calculate(TChainSpace Space, bool ZeroEndDim) const;
+    // or the residual of the whole loop (true), in the chain's space. Nothing for an open chain.
+    std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
+    // The same in the space named, whatever the chain's.
     std::optional<TChainResult> Calculate2D(bool ZeroEndDim) const
     {
-        return Calculate(TChainSpace::Drawing, ZeroEndDim);
+        return CalculateIn(TChainSpace::Drawing, ZeroEndDim);
     }
     std::optional<TChainResult> Calculate3D(bool ZeroEndDim) const
     {
-        return Calculate(TChainSpace::Model, ZeroEndDim);
+        return CalculateIn(TChainSpace::Model, ZeroEndDim);
     }
     // Whether link i closes with its vector added (else subtracted); false past the mask.
     bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
@@ -179,6 +180,7 @@ public:
 
 private:
     bool Close(int Dim);
+    std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
 };
 
 // The method names by TMethodCalculating, the risk labels and their coefficients by position.

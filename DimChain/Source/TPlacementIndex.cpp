@@ -210,6 +210,16 @@ int TPlacementIndex::FirstIn(const std::vector<int>& Bucket, const TPlacement3D&
     return Found;
 }
 
+TPlaneNumbers NumberPlanes(const TPlacement3D& PL1, const TPlacement3D& PL2, TPlacementIndex& Planes,
+                           TPlacementIndex& Directions)
+{
+    TPlaneNumbers n;
+    n.IP1 = Planes.Put(PL1);
+    n.IP2 = Planes.Put(PL2);
+    n.ID = Directions.Put(PL1);
+    return n;
+}
+
 int TPlacementIndex::Scan(const TPlacement3D& P) const
 {
     for (Integer i = 0; i < FItems.Count; ++i)

@@ -13,6 +13,19 @@
 
 using TAPlacement3D = TArrayOf<TPlacement3D>;
 
+class TPlacementIndex;
+
+// The numbers of a link's two planes and of its first plane's direction.
+struct TPlaneNumbers {
+    int IP1 = -1;
+    int IP2 = -1;
+    int ID = -1;
+};
+// How every link is numbered, in a drawing or an assembly: PL1, then PL2 into Planes, then
+// PL1's direction into Directions.
+TPlaneNumbers NumberPlanes(const TPlacement3D& PL1, const TPlacement3D& PL2, TPlacementIndex& Planes,
+                           TPlacementIndex& Directions);
+
 class TPlacementIndex {
 public:
     enum TKind : int {

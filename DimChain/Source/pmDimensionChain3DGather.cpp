@@ -66,7 +66,7 @@ void TpmDimensionChain3D::GetAllDimensions()
     if (!(Assembly == top)) Assembly = top;
     if (top) GetPartDimensions(top, TPlacement3D());
     // More than the longest chain never closes: the test stays bounded however many links.
-    AllDimension3D.IsClosed3D();
+    AllDimension3D.IsClosed();
 }
 
 void TpmDimensionChain3D::GetPartDimensions(const tvapi::IPartPtr& Part, const TPlacement3D& InAssembly)

@@ -453,6 +453,7 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     // Zero drawing vectors would close with every link subtracted (mask 0).
     ASSERT_TRUE(C.IsClosed());
     EXPECT_EQ(C.StateClosed, 3);
+    EXPECT_NEAR(C.Calculate(false)->QHigh, 0.15, 1e-12); // in its own space: the drawing one gives 0
     const std::optional<TChainResult> r = C.CloseAndCalculate({false, false});
     ASSERT_TRUE(r);
     EXPECT_NEAR(r->Nominal, 40.0, 1e-12);

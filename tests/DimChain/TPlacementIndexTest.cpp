@@ -74,6 +74,25 @@ std::vector<TPlacement3D> Planes(unsigned seed)
     return out;
 }
 
+// A link's numbers, the same for a drawing's and an assembly's links: its first plane, its
+// second, then its first plane's direction; planes met again keep their numbers.
+TEST(TPlacementIndexTest, LinkPlanesAreNumberedFirstSecondThenDirection)
+{
+    TAPlacement3D planes, directions;
+    TPlacementIndex byPlane(planes, TPlacementIndex::pkPlane),
+        byDirection(directions, TPlacementIndex::pkDirection);
+    const TPlacement3D z0 = Plane({0, 0, 0}, {0, 0, 1}), z10 = Plane({5, 5, 10}, {0, 0, -1}),
+                       x3 = Plane({3, 0, 0}, {1, 0, 0});
+    const TPlaneNumbers a = NumberPlanes(z0, z10, byPlane, byDirection);
+    EXPECT_EQ(std::vector<int>({a.IP1, a.IP2, a.ID}), std::vector<int>({0, 1, 0}));
+    const TPlaneNumbers b = NumberPlanes(x3, z10, byPlane, byDirection);
+    EXPECT_EQ(std::vector<int>({b.IP1, b.IP2, b.ID}), std::vector<int>({2, 1, 1}));
+    const TPlaneNumbers c = NumberPlanes(z10, z10, byPlane, byDirection);
+    EXPECT_EQ(std::vector<int>({c.IP1, c.IP2, c.ID}), std::vector<int>({1, 1, 0}));
+    EXPECT_EQ(planes.Count, 3);
+    EXPECT_EQ(directions.Count, 2);
+}
+
 } // namespace
 
 TEST(TPlacementIndexTest, NumbersEqualTheScanFromTheFirstPlane)
