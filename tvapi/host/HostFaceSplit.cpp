@@ -8,7 +8,6 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepFeat_SplitShape.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -22,6 +21,7 @@
 #include "HostDrawing2D.h"
 #include "HostFaceOperations.h"
 #include "HostFeatures.h"
+#include "HostKernelCall.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
 #include "HostSketch.h"
@@ -150,25 +150,15 @@ public:
 TShape Swept(const TShape& edge, const TXyz& sweep)
 {
     if (!edge || std::hypot(sweep[0], sweep[1], sweep[2]) == 0.0) return {};
-    try {
-        const TopoDS_Shape face = BRepPrimAPI_MakePrism(*edge, gp_Vec(sweep[0], sweep[1], sweep[2])).Shape();
-        return face.IsNull() ? TShape() : std::make_shared<const TopoDS_Shape>(face);
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Made([&] { return BRepPrimAPI_MakePrism(*edge, Vec(sweep)).Shape(); });
 }
 
 TShape PlaneFace(const TFrame& plane, double half)
 {
-    const gp_Pln pln(gp_Ax3(gp_Pnt(plane.Origin[0], plane.Origin[1], plane.Origin[2]),
-                            gp_Dir(plane.Z[0], plane.Z[1], plane.Z[2]),
-                            gp_Dir(plane.X[0], plane.X[1], plane.X[2])));
-    try {
-        return std::make_shared<const TopoDS_Shape>(
-            BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Made([&] {
+        const gp_Pln pln(gp_Ax3(Pnt(plane.Origin), Dir(plane.Z), Dir(plane.X)));
+        return BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face();
+    });
 }
 
 TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const std::vector<TShape>& tools)
@@ -176,7 +166,7 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
     if (!shape) return {};
     TopTools_IndexedMapOfShape own;
     TopExp::MapShapes(*shape, TopAbs_FACE, own);
-    try {
+    return Made([&] {
         BRepFeat_SplitShape splitter(*shape);
         bool cut = false;
         for (const TShape& face : faces) {
@@ -191,13 +181,10 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
                     splitter.Add(TopoDS::Edge(e.Current()), f);
             }
         }
-        if (!cut) return {};
+        if (!cut) return TopoDS_Shape();
         splitter.Build();
-        if (!splitter.IsDone()) return {};
-        return std::make_shared<const TopoDS_Shape>(splitter.Shape());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+        return splitter.IsDone() ? splitter.Shape() : TopoDS_Shape();
+    });
 }
 
 bool THostPart::SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools)

@@ -35,6 +35,15 @@ struct TBodies {
     std::vector<TShape> Surfaces;
 };
 
+// Whether `params` (a feature's, as written) holds a number that is not finite: such a size
+// builds nothing and no file can hold it.
+bool HasNonFiniteNumber(const nlohmann::json& params);
+// The parameters as a file keeps them: every number that is not finite written as 0.
+nlohmann::json FiniteNumbers(nlohmann::json params);
+
+// The reason a feature with a size that is not finite gives.
+inline constexpr const char* NonFiniteSize = "a size is not a finite number";
+
 // One feature as the list builds it.
 class TFeatureStep {
 public:
@@ -102,6 +111,11 @@ public:
     std::vector<tvapi::IModelObjectPtr> Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds = {}) const;
     // Why the feature's last build failed; empty after a success or for another object.
     std::string ErrorOf(const tvapi::IModelObject* feature) const;
+    // A feature read from a file that was kept with sizes no file can hold (HostFeatureFile.h):
+    // it fails with `reason` for as long as its parameters stay as they were read.
+    void Refuse(const TFeatureStep& step, std::string reason);
+    // The reason the feature is refused so, empty when it is not.
+    std::string RefusalOf(const TFeatureStep& step);
     std::vector<tvapi::IModelObjectPtr>& Macros() noexcept { return FMacros; }
     std::vector<tvapi::IModelObjectPtr>& UserObjects() noexcept { return FUserObjects; }
 
@@ -112,6 +126,8 @@ private:
         tvapi::tvObj3dTypeEnum Kind = tvapi::o3d_unknown;
         bool Counted = false;
         std::string Error;
+        std::string Refused;
+        std::string RefusedParams; // as text
     };
     bool Build(TEntry& entry);
     TEntry* Find(const TFeatureStep& step);

@@ -84,9 +84,15 @@ TShape Moved(const TShape& shape, const TFrame& frame);
 double Volume(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
 std::array<double, 6> BoxOf(const TShape& shape);
-// The shape as the kernel's B-rep text, and back; null for text that holds no shape.
+// The shape as the kernel's B-rep text (without meshes); empty for a null shape.
 std::string BRepText(const TShape& shape);
-TShape ShapeOfBRepText(const std::string& text);
+// The shape a B-rep text holds; null for an empty text. Null, with `error` saying why, for a
+// text the kernel's reader must not be given (HostBRepCheck.h), one it cannot read, or a shape
+// that is not sound (ShapeProblem, HostKernelCall.h): a file's shape is checked before use.
+TShape ShapeOfBRepText(const std::string& text, std::string& error);
+// The same for a shape kept in a file: throws std::invalid_argument naming `what` (such as "a
+// billet's body") and what is wrong.
+TShape ShapeOfFileText(const std::string& text, const std::string& what);
 
 // Writes the shapes as one STEP file at `path` (bytes), replacing it as every save does
 // (HostFileIo.h: only when complete, through links, never a device, FIFO or folder); false

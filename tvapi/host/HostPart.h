@@ -158,8 +158,12 @@ public:
     // `p`, given in this part's coordinates, into the coordinates of `assembly`, which holds
     // it at any depth (or is this part: `p` stays); false, `p` untouched, when it does not.
     bool PointInto(const THostPart& assembly, TXyz& p) const;
-    // Where a component came from.
+    // Where a component came from: its file as its assembly names it.
     const std::wstring& SourceFile() const noexcept { return FSourceFile; }
+    // The component's file as it was read, an absolute name: what a save names relative to the
+    // folder it writes into (HostDocumentFile.h).
+    const std::wstring& ReadFrom() const noexcept { return FReadFrom; }
+    void SetReadFrom(std::wstring file) noexcept { FReadFrom = std::move(file); }
     void SetSource(std::wstring file, bool external) noexcept
     {
         FSourceFile = std::move(file);
@@ -207,6 +211,7 @@ private:
     TFrame FPlacedAt; // where the bodies are: AssemblyFrame() when they were last placed
     THostPart* FParent = nullptr;
     std::wstring FSourceFile;
+    std::wstring FReadFrom;
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
     THostAuxGeometry FAux;

@@ -341,7 +341,7 @@ public:
         FPath.clear();
         FPathShapes.clear();
         for (const json& piece : in.at("path"))
-            FPathShapes.push_back(ShapeOfBRepText(piece.get<std::string>()));
+            FPathShapes.push_back(ShapeOfFileText(piece.get<std::string>(), "a sweep's path"));
     }
 
 private:
