@@ -172,7 +172,7 @@ void TFeatureList::AddBase(TShape solid)
 
 void TFeatureList::Append(tvapi::IModelObjectPtr object, TFeatureStep& step, tvapi::tvObj3dTypeEnum kind)
 {
-    FEntries.push_back({std::move(object), &step, kind, false, {}, {}, {}});
+    FEntries.push_back({std::move(object), &step, kind, false, {}, {}, {}, {}});
 }
 
 TFeatureList::TEntry* TFeatureList::Find(const TFeatureStep& step)
@@ -225,7 +225,15 @@ bool TFeatureList::Build(TEntry& entry)
         entry.Error = entry.Refused;
     } else {
         entry.Refused.clear();
+        const TBodies before = FBuilt;
         built = entry.Step->Apply(FBuilt, entry.Error);
+        entry.Faces.clear();
+        if (built) {
+            std::vector<TShape> had = before.Solids, has = FBuilt.Solids;
+            had.insert(had.end(), before.Surfaces.begin(), before.Surfaces.end());
+            has.insert(has.end(), FBuilt.Surfaces.begin(), FBuilt.Surfaces.end());
+            entry.Faces = NewFaces(had, has);
+        }
     }
     entry.Step->SetBuilt(built);
     return built;
@@ -308,6 +316,14 @@ TFeatureList::Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds) const
         if (kinds.empty() || std::find(kinds.begin(), kinds.end(), entry.Kind) != kinds.end())
             all.push_back(entry.Object);
     return all;
+}
+
+std::vector<tvapi::IModelObjectPtr> TFeatureList::FacesOf(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature)
+            return FFaceObjects ? FFaceObjects(entry.Faces) : std::vector<tvapi::IModelObjectPtr>();
+    return {};
 }
 
 std::string TFeatureList::ErrorOf(const tvapi::IModelObject* feature) const

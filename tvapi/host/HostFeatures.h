@@ -82,6 +82,9 @@ public:
     TFeatureList(const TFeatureList&) = delete;
     TFeatureList& operator=(const TFeatureList&) = delete;
 
+    // The part's face objects for kernel faces (part coordinates), those it has now.
+    using TFaceObjects = std::function<std::vector<tvapi::IModelObjectPtr>(const std::vector<TShape>&)>;
+    void SetFaceObjects(TFaceObjects faces) { FFaceObjects = std::move(faces); }
     // A body the part has before any feature (given directly or read with the part).
     void AddBase(TShape solid);
     // A new feature of `kind` at the end of the list, not yet counted.
@@ -111,6 +114,8 @@ public:
     std::vector<tvapi::IModelObjectPtr> Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds = {}) const;
     // Why the feature's last build failed; empty after a success or for another object.
     std::string ErrorOf(const tvapi::IModelObject* feature) const;
+    // The faces the feature's last build made that the part still has, as its face objects.
+    std::vector<tvapi::IModelObjectPtr> FacesOf(const tvapi::IModelObject* feature) const;
     // A feature read from a file that was kept with sizes no file can hold (HostFeatureFile.h):
     // it fails with `reason` for as long as its parameters stay as they were read.
     void Refuse(const TFeatureStep& step, std::string reason);
@@ -128,12 +133,14 @@ private:
         std::string Error;
         std::string Refused;
         std::string RefusedParams; // as text
+        std::vector<TShape> Faces; // made by its last build
     };
     bool Build(TEntry& entry);
     TEntry* Find(const TFeatureStep& step);
 
     TPublish FPublish;
     TBodyIndex FBodyIndex;
+    TFaceObjects FFaceObjects;
     std::vector<TShape> FBase;
     std::vector<TEntry> FEntries;
     TBodies FBuilt;
@@ -183,6 +190,13 @@ protected:
         return list && list->Evaluate(*this);
     }
     std::shared_ptr<TFeatureList> List() const { return FList.lock(); }
+    // Its faces: those its last build made that the part still has.
+    std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override
+    {
+        const std::shared_ptr<TFeatureList> list = FList.lock();
+        if (!list || kind != tvapi::o3d_face) return {};
+        return list->FacesOf(static_cast<const tvapi::IModelObject*>(this));
+    }
 
 private:
     TFeatureListRef FList;

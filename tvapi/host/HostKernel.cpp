@@ -27,6 +27,7 @@
 #include <TColgp_Array1OfPnt.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_FormatVersion.hxx>
+#include <TopTools_MapOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <gp_Ax3.hxx>
@@ -120,6 +121,27 @@ TShape Moved(const TShape& shape, const TFrame& frame)
         trsf.Invert();              // ... so its inverse carries the shape onto the frame
         return shape->Moved(TopLoc_Location(trsf));
     });
+}
+
+std::vector<TShape> NewFaces(const std::vector<TShape>& before, const std::vector<TShape>& after)
+{
+    TopTools_MapOfShape had;
+    for (const TShape& shape : before)
+        if (shape)
+            for (TopExp_Explorer f(*shape, TopAbs_FACE); f.More(); f.Next())
+                had.Add(f.Current().Located(TopLoc_Location()).Oriented(TopAbs_FORWARD));
+    std::vector<TShape> made;
+    for (const TShape& shape : after)
+        if (shape)
+            for (TopExp_Explorer f(*shape, TopAbs_FACE); f.More(); f.Next())
+                if (had.Add(f.Current().Located(TopLoc_Location()).Oriented(TopAbs_FORWARD)))
+                    made.push_back(Keep(f.Current()));
+    return made;
+}
+
+bool SameEntity(const TShape& a, const TShape& b)
+{
+    return a && b && a->IsPartner(*b);
 }
 
 double Volume(const TShape& shape)

@@ -80,6 +80,11 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
 
 // The shape moved from the origin frame to `frame`.
 TShape Moved(const TShape& shape, const TFrame& frame);
+// The faces of `after` that `before` does not have (the same face moved or turned is had).
+std::vector<TShape> NewFaces(const std::vector<TShape>& before, const std::vector<TShape>& after);
+// Whether `a` and `b` are one kernel entity, wherever placed and however oriented.
+bool SameEntity(const TShape& a, const TShape& b);
+
 // Volume of the solids of `shape` in mm³; 0 for a null shape.
 double Volume(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.

@@ -119,6 +119,18 @@ THostPart::THostPart()
                                                    return -1;
                                                }))
 {
+    FFeatures->SetFaceObjects([this](const std::vector<TShape>& faces) {
+        std::vector<tvapi::IModelObjectPtr> objects;
+        if (faces.empty()) return objects;
+        for (const THostBodyPtr& body : FBodies)
+            for (const tvapi::IModelObjectPtr& face : body->Entities(tvapi::o3d_face)) {
+                const TShape shape = ShapeOfEntity(static_cast<const tvapi::IAPIObject*>(face.Get()));
+                if (std::any_of(faces.begin(), faces.end(),
+                                [&](const TShape& f) { return SameEntity(f, shape); }))
+                    objects.push_back(face);
+            }
+        return objects;
+    });
 }
 
 THostPart::~THostPart()
