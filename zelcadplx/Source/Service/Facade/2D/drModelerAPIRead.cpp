@@ -14,7 +14,7 @@
 #include "LineSeg.h"
 #include "Mathemat.h"
 #include "maTervan.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/TransferService.h"
 
