@@ -50,6 +50,7 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindTrimmed) return tvapi::IModelObjectPtr(NewTrimmedSurface(part.FeatureList()));
     if (kind == ListKindBillet) return tvapi::IModelObjectPtr(NewBillet(part.FeatureList(), L"", false));
     if (kind == tvapi::o3d_thread) return tvapi::IModelObjectPtr(NewThread(part.FeatureList()));
+    if (kind == ListKindFaceSplit) return NewListedFaceSplit(part);
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 

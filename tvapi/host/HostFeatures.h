@@ -28,6 +28,7 @@ inline constexpr auto ListKindCopy = static_cast<tvapi::tvObj3dTypeEnum>(-4);
 inline constexpr auto ListKindThickening = static_cast<tvapi::tvObj3dTypeEnum>(-5);
 inline constexpr auto ListKindTrimmed = static_cast<tvapi::tvObj3dTypeEnum>(-6);
 inline constexpr auto ListKindBillet = static_cast<tvapi::tvObj3dTypeEnum>(-7);
+inline constexpr auto ListKindFaceSplit = static_cast<tvapi::tvObj3dTypeEnum>(-8);
 
 // What a part's features make, in the part's own coordinates.
 struct TBodies {
@@ -94,9 +95,9 @@ public:
     bool Evaluate(TFeatureStep& step);
     // Builds the whole list from the base bodies.
     void RebuildAll();
-    // The part's bodies changed outside its features (a face split): the built bodies become
-    // `solids` (part coordinates), so a feature added next builds on them. A full build does
-    // not repeat the change.
+    // The part's bodies changed outside its features: the built bodies become `solids` (part
+    // coordinates), so a feature added next builds on them. A full build does not repeat the
+    // change.
     void Reshaped(const std::vector<TShape>& solids) { FBuilt.Solids = solids; }
     // Counts `step` as updated without building it (a part read from its file).
     void Count(const TFeatureStep& step);

@@ -175,9 +175,6 @@ public:
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
     THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
-    // Splits those of `faces` that belong to a body where the `tools` cross them; the split
-    // bodies become new body objects. False when none was split (HostFaceSplit.cpp).
-    bool SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools);
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
     // The part's 3D dimensions in creation order.
     std::vector<THostModelDimensionPtr>& Dimensions3D() noexcept { return FDimensions3D; }
