@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -321,6 +322,12 @@ TEST_F(TDispatcherFrameTest, MovesAreFlippedOnceWithTheFrameHeight)
     EXPECT_FALSE(panel.DispatcherWnd3D.MouseMove({}, 7, 600));
     EXPECT_EQ(w->Seen, (std::vector<std::pair<int, int>>{{5, 600}, {7, 0}}));
     EXPECT_EQ(panel.FrameRect.LD.y, 600);
+    // Points far outside the frame stay ints: 600 - INT_MIN overflowed.
+    w->Seen.clear();
+    EXPECT_FALSE(panel.DispatcherWnd3D.MouseMove({}, 1, std::numeric_limits<int>::min()));
+    EXPECT_FALSE(panel.DispatcherWnd3D.MouseMove({}, 1, std::numeric_limits<int>::max()));
+    EXPECT_EQ(w->Seen, (std::vector<std::pair<int, int>>{{1, std::numeric_limits<int>::max()},
+                                                         {1, 600 - std::numeric_limits<int>::max()}}));
 }
 
 TEST_F(TDispatcherFrameTest, AWidgetFollowsItsModelPointThroughTheFrame)

@@ -472,3 +472,41 @@ TEST_F(TAOfComEntitySetTest, SubFeaturesComeAfterTheFeatureDepthFirstAndCyclesEn
     a->Subs.clear();
     b->Subs.clear();
 }
+
+// The faces of a real operation: a cut lists the faces it made (the hole's four walls and the
+// top and bottom it cut through) and gives its sketch as its parent, so a macro of it collects
+// those faces; the block's extrusion lists the faces it made that the part still has.
+TEST_F(TAOfComEntityPartTest, OperationsGiveTheFacesTheyMadeAndTheirParents)
+{
+    const auto square = [](double a, double b) {
+        drApi::MA.drCreateEskis(0.0, "");
+        drApi::MA.drLine(a, a, b, a, tvCSNormal);
+        drApi::MA.drLine(b, a, b, b, tvCSNormal);
+        drApi::MA.drLine(b, b, a, b, tvCSNormal);
+        drApi::MA.drLine(a, b, a, a, tvCSNormal);
+    };
+    square(30, 40);
+    drApi::MA.drExtrusion(dtNormal, etBlind, 4, 0, true, tvOperationNewBody);
+    const IModelObjectPtr block = R().Obj3D;
+    square(34, 36);
+    drApi::MA.drExtrusion(dtNormal, etThroughAll, 4, 0, true, tvOperationCut);
+    const IModelObjectPtr cut = R().Obj3D;
+    ASSERT_TRUE(block && cut && block != cut);
+
+    drApi::TAOfComEntity list;
+    list.GetFacesOperation(cut);
+    EXPECT_EQ(list.Count, 6) << "the hole's walls, the top and the bottom";
+    for (Integer i = 0; i < list.Count; ++i)
+        EXPECT_TRUE(list.GetFaces(i)) << i;
+    list.GetFacesOperation(block);
+    EXPECT_EQ(list.Count, 4) << "the block's sides: its top and bottom are the cut's now";
+    const std::vector<IModelObjectPtr> parents = cut->GetParents(2);
+    ASSERT_EQ(parents.size(), 1u);
+    EXPECT_EQ(parents[0]->GetObjectType(), o3d_sketch);
+
+    const IMacroObject3DPtr macro = IModelContainerPtr(R().Part)->GetMacroObjects3D()->Add();
+    macro->SetObjects({cut});
+    list.GetFacesOperation(IModelObjectPtr(macro));
+    EXPECT_EQ(list.Count, 6) << "through the macro's member";
+    macro->SetObjects({});
+}

@@ -128,3 +128,24 @@ TEST_F(TModelerApiDoc3DTest, MaterialDensityGivesTheMassOfTheSavedPart)
     EXPECT_FALSE(R().IDoc3D || R().Part);
     EXPECT_EQ(Host().App().Documents().Count(), 1u);
 }
+
+// Only a document the mass reading opened itself is closed: not one the host hands back because
+// it is open under that name already (here as a drawing), nor the caller's own when there is no
+// application to open anything with.
+TEST_F(TModelerApiDoc3DTest, DocumentsItDidNotOpenStayOpen)
+{
+    Saved(tvDocumentPart, "m5.qpt", 2.0)->Close(kdDoNotSaveChanges);
+    const ITervanDocumentPtr drawing = Host().App().Documents().AddDocument(
+        tvDocumentDrawing, tvhost::FromUtf8(::testing::TempDir() + "m5.qpt"));
+    EXPECT_EQ(MA.GetMassFile(Path("m5.qpt")), 0.0);
+    EXPECT_TRUE(tvhost::HostAs<tvhost::THostDocument2D>(drawing)->IsOpen()) << "the user's drawing";
+
+    const ITervanDocumentPtr own = Saved(tvDocumentPart, "m6.qpt", 3.0);
+    R().IDoc = own;
+    R().Tervan7 = nullptr;
+    EXPECT_EQ(MA.GetMassFile(Path("m5.qpt")), 0.0);
+    EXPECT_TRUE(tvhost::HostAs<tvhost::THostDocument3D>(own)->IsOpen()) << "the caller's document";
+    EXPECT_TRUE(R().IDoc == own);
+    R().Tervan7 = FApp.Get();
+    EXPECT_EQ(Host().App().Documents().Count(), 2u);
+}

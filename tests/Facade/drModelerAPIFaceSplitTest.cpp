@@ -133,3 +133,32 @@ TEST_F(TModelerApiFaceSplitTest, StopsQuietlyWithoutSketchCollectionOrSplit)
     EXPECT_TRUE(Top().AuxGeometry().FaceSplits().empty());
     EXPECT_EQ(FaceCount(), 6u);
 }
+
+// A split of a body built by a feature is made again whenever the features build again, and
+// the part's file keeps it: 7 faces after the extrusion is updated and after a reopen.
+TEST_F(TModelerApiFaceSplitTest, SplitOfAFeaturesBodyIsReplayedAndKept)
+{
+    OpenPart(); // a new part, its plate the extrusion's
+    MA.drCreateEskis(0.0, "");
+    MA.drLine(0, 0, 10, 0, tvCSNormal);
+    MA.drLine(10, 0, 10, 20, tvCSNormal);
+    MA.drLine(10, 20, 0, 20, tvCSNormal);
+    MA.drLine(0, 20, 0, 0, tvCSNormal);
+    MA.drExtrusion(dtNormal, etBlind, 5, 0, true, tvOperationNewBody);
+    const IModelObjectPtr extrusion = R().Obj3D;
+    ASSERT_EQ(FaceCount(), 6u);
+    MA.drPlane(o3d_planeYOZ, -5.0); // the plane x = 5
+    MA.drSplitFaceObjects(TopFace(), drApi::TVOfMO{R().Plane}, dtBoth);
+    ASSERT_EQ(FaceCount(), 7u);
+
+    ASSERT_TRUE(extrusion->Update()); // every feature built again
+    EXPECT_EQ(FaceCount(), 7u) << "the split is made again";
+    const std::string file = ::testing::TempDir() + "split-feature.qpt";
+    ASSERT_TRUE(R().IDoc->SaveAs(tvhost::FromUtf8(file).c_str()));
+    const ITervanDocumentPtr reopened = Host().App().Documents().OpenFile(tvhost::FromUtf8(file));
+    ASSERT_TRUE(reopened) << Host().App().Documents().OpenError();
+    const tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(reopened)->TopPart();
+    ASSERT_EQ(part.Bodies().size(), 1u);
+    EXPECT_EQ(ObjectsOf(IModelObjectPtr(part.Bodies()[0]), o3d_face).size(), 7u);
+    EXPECT_NEAR(tvhost::Volume(part.LocalShapes().at(0)), 1000, 1e-6);
+}

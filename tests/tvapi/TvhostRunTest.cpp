@@ -101,6 +101,8 @@ TEST_F(TvhostRunTest, BadNumbersAreRefusedWithTheirLineBeforeTheRun)
         {"select 1 8388608", "column 8388608 is outside 0..255 in"}, // 8388608 * 256 overflows
         {"select 99999999999 0", "cannot read"},
         {"move nan 0", "cannot read"},
+        {"click 1e300 -1e300", "x 1e+300 is outside -1000000..1000000 in"}, // overflowed the view's int
+        {"move 0 -2147483649", "y -2.14748e+09 is outside -1000000..1000000 in"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line);

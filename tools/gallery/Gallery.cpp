@@ -98,7 +98,13 @@ void WriteIndex(const fs::path& out, const std::vector<TBuilt>& built)
 
 int Build(const std::string& samples, const fs::path& out, Integer sizes)
 {
-    fs::create_directories(out);
+    std::error_code error;
+    fs::create_directories(out, error);
+    if (error || !fs::is_directory(out)) {
+        std::cerr << "gallery: cannot make the folder " << out.string() << ": "
+                  << (error ? error.message() : "it is no folder") << '\n';
+        return 2;
+    }
     tvhost::THost host;
     tvapi::IApplicationPtr app = host.Application();
     drApi::MA.R3->Tervan7 = app.Get();
@@ -166,7 +172,13 @@ int Check(const fs::path& out)
         std::getline(row, part, '\t');
         std::getline(row, sheet, '\t');
         std::getline(row, volume, '\t');
-        const double recorded = std::stod(volume);
+        char* end = nullptr;
+        const double recorded = std::strtod(volume.c_str(), &end);
+        if (part.empty() || sheet.empty() || volume.empty() || *end != '\0' || !std::isfinite(recorded)) {
+            std::cerr << "gallery: " << (out / "gallery.tsv").string() << " line " << count + 1
+                      << ": no part, sheet and finite volume in \"" << line << "\"\n";
+            return 2;
+        }
         double measured = 0;
         bool valid = false;
         if (!MeasurePart(host, part, measured, valid) || !valid ||

@@ -138,4 +138,8 @@ private:
     std::vector<tvapi::IModelObjectPtr> FCurveOutLines;
 };
 
+// A face split of `part` in its feature list as a part file holds it, its faces and cutting
+// faces to be read (HostFaceSplit.cpp).
+tvapi::IModelObjectPtr NewListedFaceSplit(THostPart& part);
+
 } // namespace tvhost

@@ -1,6 +1,9 @@
 // Document files of the stand-in host.
 #include "HostDocumentFile.h"
 
+#include <sys/stat.h>
+
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -23,6 +26,7 @@ namespace tvhost {
 namespace {
 
 using nlohmann::json;
+namespace fs = std::filesystem;
 
 // Reference of the document itself, and of an object no number stands for.
 constexpr int DocumentRef = -1;
@@ -427,8 +431,62 @@ void LoadStorages(THostUserDataStorages& storages, const json& j, const TLoadInd
     }
 }
 
-// Components hold components read from their own files: a file that holds itself stops here.
-constexpr int MaxComponentDepth = 8;
+// Model files read from model files (components, billets) nest at most this deep.
+constexpr std::size_t MaxModelFileDepth = 8;
+
+// The model files being read now, the outermost first, whichever way each came in (a document
+// opened, a component added or read with its assembly, a billet, a phantom): a file read while
+// it is being read includes itself. A file is known by its device and inode, so another name
+// for it (a link, another path) is the same file.
+struct TReadingEntry {
+    std::string Key;
+    std::string Shown;
+};
+thread_local std::vector<TReadingEntry> ReadingNow;
+
+// A model file on the list while it is read.
+class TReadingFile {
+public:
+    TReadingFile() = default;
+    TReadingFile(const TReadingFile&) = delete;
+    TReadingFile& operator=(const TReadingFile&) = delete;
+    ~TReadingFile()
+    {
+        if (FEntered) ReadingNow.pop_back();
+    }
+
+    // False, with `error` saying why, when `fileName` is being read already or the files being
+    // read nest too deep.
+    bool Enter(const std::wstring& fileName, std::string& error)
+    {
+        const std::string bytes = FileNameBytes(fileName);
+        struct stat status {};
+        std::string key;
+        if (::stat(bytes.c_str(), &status) == 0)
+            key = std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+        else
+            key = FileNameBytes(AbsoluteFileName(fileName));
+        const std::string shown = ToUtf8(fileName);
+        for (std::size_t i = 0; i < ReadingNow.size(); ++i)
+            if (ReadingNow[i].Key == key) {
+                std::string chain;
+                for (std::size_t j = i; j < ReadingNow.size(); ++j)
+                    chain += ReadingNow[j].Shown + " -> ";
+                error = "it includes itself (" + chain + shown + ")";
+                return false;
+            }
+        if (ReadingNow.size() >= MaxModelFileDepth) {
+            error = "model files nest deeper than " + std::to_string(MaxModelFileDepth);
+            return false;
+        }
+        ReadingNow.push_back({key, shown});
+        FEntered = true;
+        return true;
+    }
+
+private:
+    bool FEntered = false;
+};
 
 json ColorJson(const TColor& c)
 {
@@ -537,7 +595,38 @@ void LoadVariables(THostPart& part, const json& variables)
     }
 }
 
-json ModelJson(THostPart& part)
+// A host text naming a file as the path of its bytes, and back: no conversion on the way.
+fs::path BytesPath(std::wstring_view name)
+{
+    return fs::path(FileNameBytes(name));
+}
+std::wstring PathName(const fs::path& path)
+{
+    return FileNameFromBytes(path.string());
+}
+
+// `file` with its folder's links resolved (the file itself may be a link, and stays one).
+fs::path RealFolderOf(const fs::path& file)
+{
+    std::error_code error;
+    const fs::path folder = fs::weakly_canonical(file.parent_path(), error);
+    return error ? file : folder / file.filename();
+}
+
+// A component's file as a file written into `folder` (absolute; empty: as the assembly named
+// it) names it: relative to the folder, unless it was named absolute.
+std::wstring StoredComponentFile(const THostPart& component, const fs::path& folder)
+{
+    const std::wstring& named = component.SourceFile();
+    if (folder.empty() || component.ReadFrom().empty() || BytesPath(named).is_absolute()) return named;
+    std::error_code error;
+    fs::path from = fs::weakly_canonical(folder, error);
+    if (error) from = folder;
+    const fs::path relative = RealFolderOf(BytesPath(component.ReadFrom())).lexically_relative(from);
+    return relative.empty() ? component.ReadFrom() : PathName(relative);
+}
+
+json ModelJson(THostPart& part, const fs::path& folder)
 {
     // With features, the bodies are built again from the base bodies: those are kept.
     const bool built = !part.Features().Features().empty();
@@ -550,7 +639,7 @@ json ModelJson(THostPart& part)
              {"hidden", i < part.Bodies().size() && part.Bodies()[i]->Hidden()}});
     json components = json::array();
     for (const THostPartPtr& c : part.Components())
-        components.push_back({{"file", ToUtf8(c->SourceFile())},
+        components.push_back({{"file", ToUtf8(StoredComponentFile(*c, folder))},
                               {"external", c->IsExternal()},
                               {"frame", FrameJson(c->Frame())},
                               {"id", c->ComponentId()}});
@@ -573,26 +662,25 @@ json ModelJson(THostPart& part)
     return model;
 }
 
-THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth);
-
 // Throws std::invalid_argument for a body or component that cannot be read.
 // A component's file as stored: a relative name is taken beside the file that holds it, so
 // that an assembly and its parts move together.
 std::wstring ComponentFile(const std::wstring& folder, const std::wstring& file)
 {
-    const std::filesystem::path path(file);
+    const fs::path path = BytesPath(file);
     if (folder.empty() || path.empty() || path.is_absolute()) return file;
-    return (std::filesystem::path(folder) / path).wstring();
+    return PathName(BytesPath(folder) / path);
 }
 
-void LoadModel(THostPart& part, const json& model, int depth, const std::wstring& folder)
+void LoadModel(THostPart& part, const json& model, const std::wstring& folder)
 {
     part.SetNameDirect(FromUtf8(model.at("name").get<std::string>()));
     part.SetMarkingDirect(FromUtf8(model.at("marking").get<std::string>()));
     part.SetDensity(model.at("density").get<double>());
     for (const json& body : model.at("bodies")) {
-        TShape shape = ShapeOfBRepText(body.at("brep").get<std::string>());
-        if (!shape) throw std::invalid_argument("a body's B-rep text holds no shape");
+        const std::string what = "body " + std::to_string(part.Bodies().size() + 1);
+        TShape shape = ShapeOfFileText(body.at("brep").get<std::string>(), what);
+        if (!shape) throw std::invalid_argument(what + " holds no shape");
         const THostBodyPtr added = part.AddBody(std::move(shape));
         added->Color() = ColorOf(body.at("color"));
         added->SetHiddenDirect(body.value("hidden", false));
@@ -608,12 +696,13 @@ void LoadModel(THostPart& part, const json& model, int depth, const std::wstring
     for (const json& c : model.at("components")) {
         const std::wstring file = FromUtf8(c.at("file").get<std::string>());
         std::string error;
-        THostPartPtr component = ReadPartFileAt(ComponentFile(folder, file), error, depth + 1);
+        THostPartPtr component = ReadPartFile(ComponentFile(folder, file), error);
         if (!component)
             throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
         component->MoveTo(FrameOf(c.at("frame")));
         component->SetSource(file, c.at("external").get<bool>());
         component->SetComponentId(c.value("id", 0)); // an older file's: by place, from 1
+        component->SetReadFrom(AbsoluteFileName(ComponentFile(folder, file)));
         part.AddComponent(std::move(component));
     }
     if (model.contains("names")) LoadEntityNames(part, model["names"]);
@@ -621,12 +710,38 @@ void LoadModel(THostPart& part, const json& model, int depth, const std::wstring
     if (model.contains("generated")) LoadGeneratedDimensions(part, model["generated"]);
 }
 
-THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, int depth)
+} // namespace
+
+std::wstring AbsoluteFileName(std::wstring_view fileName)
 {
-    if (depth > MaxComponentDepth) {
-        error = "components nest deeper than " + std::to_string(MaxComponentDepth);
-        return {};
+    if (fileName.empty()) return {};
+    std::error_code error;
+    const fs::path path = fs::absolute(BytesPath(fileName), error);
+    return error ? std::wstring(fileName) : PathName(path.lexically_normal());
+}
+
+bool SameFile(std::wstring_view a, std::wstring_view b)
+{
+    struct stat sa {
+    }, sb{};
+    return ::stat(FileNameBytes(a).c_str(), &sa) == 0 && ::stat(FileNameBytes(b).c_str(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileName)
+{
+    for (const THostPartPtr& component : part.Components()) {
+        if (!component->ReadFrom().empty() && SameFile(component->ReadFrom(), fileName))
+            return component->SourceFile().empty() ? component->ReadFrom() : component->SourceFile();
+        if (std::wstring inner = ComponentFileNamed(*component, fileName); !inner.empty()) return inner;
     }
+    return {};
+}
+
+THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)
+{
+    TReadingFile reading;
+    if (!reading.Enter(fileName, error)) return {};
     json root;
     if (!ReadDocumentFile(fileName, root, error)) return {};
     const int type = root.at("type").get<int>();
@@ -638,19 +753,12 @@ THostPartPtr ReadPartFileAt(const std::wstring& fileName, std::string& error, in
     part->SetMass(root.value("mass", 0.0));
     try {
         if (root.contains("model"))
-            LoadModel(*part, root["model"], depth, std::filesystem::path(fileName).parent_path().wstring());
+            LoadModel(*part, root["model"], PathName(BytesPath(fileName).parent_path()));
     } catch (const std::exception& e) {
         error = std::string("cannot load: ") + e.what();
         return {};
     }
     return part;
-}
-
-} // namespace
-
-THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)
-{
-    return ReadPartFileAt(fileName, error, 0);
 }
 
 nlohmann::json TextJson(const TTextData& text)
@@ -676,7 +784,7 @@ TTextData TextOf(const nlohmann::json& j)
     return text;
 }
 
-json DocumentJson(TDocumentCore& document)
+json DocumentJson(TDocumentCore& document, std::wstring_view fileName)
 {
     TSaveIndex index(document);
     TDrawing2D* drawing = document.Drawing2D();
@@ -699,7 +807,9 @@ json DocumentJson(TDocumentCore& document)
     document.Data().Properties.Json(root);
     if (model) {
         root["mass"] = model->TopPart().Mass();
-        root["model"] = ModelJson(model->TopPart());
+        const std::wstring target = AbsoluteFileName(fileName.empty() ? document.FileName() : fileName);
+        root["model"] =
+            ModelJson(model->TopPart(), target.empty() ? fs::path() : BytesPath(target).parent_path());
         if (!model->Mates().empty()) root["mates"] = MatesJson(*model);
     }
     return root;
@@ -713,9 +823,13 @@ void LoadDocumentJson(TDocumentCore& document, const json& root)
     auto* model = dynamic_cast<THostDocument3D*>(&document);
     if (model) {
         model->TopPart().SetMass(root.value("mass", 0.0));
+        TReadingFile reading;
+        std::string error;
+        if (!document.FileName().empty() && !reading.Enter(document.FileName(), error))
+            throw std::invalid_argument(error);
         if (root.contains("model"))
-            LoadModel(model->TopPart(), root["model"], 0,
-                      std::filesystem::path(document.FileName()).parent_path().wstring());
+            LoadModel(model->TopPart(), root["model"],
+                      PathName(BytesPath(document.FileName()).parent_path()));
         if (root.contains("mates")) LoadMates(*model, root["mates"]);
     }
     const std::unique_ptr<TModelRefs> models =
@@ -747,11 +861,44 @@ bool ReadDocumentFile(std::wstring_view fileName, json& root, std::string& error
     return true;
 }
 
+namespace {
+
+// Where in `j` a number that is not finite stands ("model.variables[0].value"); empty when
+// none does. The file would hold null there, which no reader takes.
+std::string NonFinitePlace(const json& j, const std::string& at)
+{
+    if (j.is_number_float() && !std::isfinite(j.get<double>())) return at.empty() ? "the document" : at;
+    if (j.is_array())
+        for (std::size_t i = 0; i < j.size(); ++i)
+            if (std::string place = NonFinitePlace(j[i], at + "[" + std::to_string(i) + "]"); !place.empty())
+                return place;
+    if (j.is_object())
+        for (const auto& [key, value] : j.items())
+            if (std::string place = NonFinitePlace(value, at.empty() ? key : at + "." + key); !place.empty())
+                return place;
+    return {};
+}
+
+} // namespace
+
 bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName, std::string& error)
 {
+    // A part the assembly is made of is never written over by the assembly.
+    if (auto* model = dynamic_cast<THostDocument3D*>(&document))
+        if (const std::wstring component = ComponentFileNamed(model->TopPart(), fileName);
+            !component.empty()) {
+            error = "will not write over " + ToUtf8(component) + ", a component of the assembly";
+            return false;
+        }
     std::string text;
     try {
-        text = DocumentJson(document).dump(1) + '\n';
+        const json root = DocumentJson(document, fileName);
+        // Whatever is written is read back: a value no file can hold refuses the save.
+        if (const std::string place = NonFinitePlace(root, {}); !place.empty()) {
+            error = "cannot write the document: " + place + " is not a finite number";
+            return false;
+        }
+        text = root.dump(1) + '\n';
     } catch (const std::exception& e) {
         error = std::string("cannot write the document: ") + e.what();
         return false;

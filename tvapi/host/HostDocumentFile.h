@@ -23,8 +23,10 @@ class TDocumentCore;
 class THostPart;
 struct TTextData;
 
-// The document as its file's JSON.
-nlohmann::json DocumentJson(TDocumentCore& document);
+// The document as its file's JSON, to be written as `fileName` (the document's own file name
+// when empty): components are named relative to that file's folder, so the file opens from
+// where it is written.
+nlohmann::json DocumentJson(TDocumentCore& document, std::wstring_view fileName = {});
 // Fills a new, empty document of the file's kind from the file's JSON, which has passed
 // CheckDocumentJson (HostDocumentSchema.h); throws only when memory runs out.
 void LoadDocumentJson(TDocumentCore& document, const nlohmann::json& root);
@@ -35,8 +37,17 @@ bool ReadDocumentFile(std::wstring_view fileName, nlohmann::json& root, std::str
 
 // The part or assembly of the document file `fileName` as a new part, its components read
 // from their own files; empty with `error` saying why when the file cannot be read, is no
-// part or assembly, or its components nest too deep.
+// part or assembly, is being read already (it includes itself, whichever way: components,
+// billets, a phantom, a document opened) or model files nest too deep.
 tvapi::Ptr<THostPart> ReadPartFile(const std::wstring& fileName, std::string& error);
+
+// `fileName` (a host text of the name's bytes, HostText.h) as an absolute, normal name.
+std::wstring AbsoluteFileName(std::wstring_view fileName);
+// True when `a` and `b` name one existing file, through whatever path or link.
+bool SameFile(std::wstring_view a, std::wstring_view b);
+// The file of a component of `part`, at any depth, that `fileName` names; empty when none is.
+// A save or export there would destroy a part the assembly is made of.
+std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileName);
 
 // A host text in the file: an array of lines, each an array of [UTF-8 text, height] items.
 nlohmann::json TextJson(const TTextData& text);

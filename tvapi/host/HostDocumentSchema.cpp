@@ -715,6 +715,8 @@ void TChecker::Model(const json& m)
                 Member(f, "counted", [&](const json& v) { Bool(v); });
                 Member(
                     f, "excluded", [&](const json& v) { Bool(v); }, true);
+                Member(
+                    f, "refused", [&](const json& v) { String(v); }, true);
                 Member(f, "params", [&](const json& v) { Object(v); });
             });
         },

@@ -10,7 +10,6 @@
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepOffsetAPI_MakeThickSolid.hxx>
 #include <BRepPrimAPI_MakeHalfSpace.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <gp_Ax2.hxx>
@@ -22,6 +21,7 @@
 #include "HostAuxList.h"
 #include "HostDocumentFile.h"
 #include "HostDrawingObject.h"
+#include "HostKernelCall.h"
 #include "HostPart.h"
 #include "HostPlainList.h"
 #include "HostTopology.h"
@@ -36,11 +36,6 @@ using TObjects = std::vector<tvapi::IModelObjectPtr>;
 // A direction shorter than this has none (mm).
 constexpr double NoLength = 1.0e-9;
 
-TShape Own(const TopoDS_Shape& shape)
-{
-    return shape.IsNull() ? TShape() : std::make_shared<const TopoDS_Shape>(shape);
-}
-
 bool HasFaces(const TShape& shape)
 {
     return shape && TopExp_Explorer(*shape, TopAbs_FACE).More();
@@ -54,11 +49,11 @@ json ShapesJson(const std::vector<TShape>& shapes)
     return out;
 }
 
-std::vector<TShape> ShapesOf(const json& in)
+std::vector<TShape> ShapesOf(const json& in, const char* what)
 {
     std::vector<TShape> shapes;
     for (const json& piece : in)
-        shapes.push_back(ShapeOfBRepText(piece.get<std::string>()));
+        shapes.push_back(ShapeOfFileText(piece.get<std::string>(), what));
     return shapes;
 }
 
@@ -73,17 +68,17 @@ std::vector<TShape> FaceShapes(const TObjects& faces)
 // `face` grown into a solid `offset` along its normal (against it when negative).
 TShape Thickened(const TShape& face, double offset)
 {
-    try {
-        BRepOffsetAPI_MakeThickSolid maker;
-        maker.MakeThickSolidBySimple(*face, offset);
-        maker.Build();
-        if (!maker.IsDone()) return {};
-        // The simple offset of a lone face may come out inside out.
-        const TShape solid = Own(maker.Shape());
-        return solid && Volume(solid) < 0.0 ? Own(solid->Reversed()) : solid;
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Guarded(
+        [&] {
+            BRepOffsetAPI_MakeThickSolid maker;
+            maker.MakeThickSolidBySimple(*face, offset);
+            maker.Build();
+            if (!maker.IsDone()) return TShape();
+            // The simple offset of a lone face may come out inside out.
+            const TShape solid = Keep(maker.Shape());
+            return solid && Volume(solid) < 0.0 ? Keep(solid->Reversed()) : solid;
+        },
+        TShape());
 }
 
 // The plane of a planar face, its normal out of the face's material side.
@@ -95,7 +90,7 @@ bool FacePlane(const TShape& face, TFrame& frame)
     const gp_Ax3 ax = surface.Plane().Position();
     gp_Dir n = ax.Direction();
     if (face->Orientation() == TopAbs_REVERSED) n.Reverse();
-    frame = FrameAlong({ax.Location().X(), ax.Location().Y(), ax.Location().Z()}, {n.X(), n.Y(), n.Z()});
+    frame = FrameAlong(Xyz(ax.Location()), Xyz(n));
     return true;
 }
 
@@ -103,22 +98,22 @@ bool FacePlane(const TShape& face, TFrame& frame)
 // points to is kept when `sense`, the other side otherwise.
 TShape Trimmed(const std::vector<TShape>& surfaces, const std::vector<TFrame>& planes, bool sense)
 {
-    TShape result = MakeCompound(surfaces);
-    try {
-        for (const TFrame& plane : planes) {
-            const double side = sense ? 1.0 : -1.0;
-            const gp_Pnt ref(plane.Origin[0] + side * plane.Z[0], plane.Origin[1] + side * plane.Z[1],
-                             plane.Origin[2] + side * plane.Z[2]);
-            const TopoDS_Shape half =
-                BRepPrimAPI_MakeHalfSpace(TopoDS::Face(*PlaneFace(plane, PlaneReach)), ref).Solid();
-            BRepAlgoAPI_Common common(*result, half);
-            if (!common.IsDone()) return {};
-            result = Own(common.Shape());
-        }
-    } catch (const Standard_Failure&) {
-        return {};
-    }
-    return HasFaces(result) ? result : TShape();
+    const TShape trimmed = Guarded(
+        [&] {
+            TShape result = MakeCompound(surfaces);
+            for (const TFrame& plane : planes) {
+                const double side = sense ? 1.0 : -1.0;
+                const gp_Pnt ref = Pnt(plane.Origin).Translated(Vec(plane.Z, side));
+                const TopoDS_Shape half =
+                    BRepPrimAPI_MakeHalfSpace(TopoDS::Face(*PlaneFace(plane, PlaneReach)), ref).Solid();
+                BRepAlgoAPI_Common common(*result, half);
+                if (!common.IsDone()) return TShape();
+                result = Keep(common.Shape());
+            }
+            return result;
+        },
+        TShape());
+    return HasFaces(trimmed) ? trimmed : TShape();
 }
 
 // `shape` mirrored in the YOZ plane.
@@ -126,11 +121,7 @@ TShape Mirrored(const TShape& shape)
 {
     gp_Trsf mirror;
     mirror.SetMirror(gp_Ax2(gp::Origin(), gp::DX()));
-    try {
-        return Own(BRepBuilderAPI_Transform(*shape, mirror, true).Shape());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Made([&] { return BRepBuilderAPI_Transform(*shape, mirror, true).Shape(); });
 }
 
 // Journaled as "ISurfaceThickening::<operation>" and "IThinParameters::<operation>".
@@ -183,7 +174,7 @@ public:
     }
     void Read(const json& in, const TFind&) override
     {
-        FFaces = ShapesOf(in.at("faces"));
+        FFaces = ShapesOf(in.at("faces"), "a thickening's face");
         FDirection = in.at("direction").get<bool>();
         FThickness[0] = in.at("thickness").at(0).get<double>();
         FThickness[1] = in.at("thickness").at(1).get<double>();
@@ -246,7 +237,7 @@ public:
     }
     void Read(const json& in, const TFind&) override
     {
-        FSurfaces = ShapesOf(in.at("surfaces"));
+        FSurfaces = ShapesOf(in.at("surfaces"), "a trimmed surface");
         FPlanes.clear();
         FStranger = false;
         for (const json& p : in.at("planes")) {
@@ -291,7 +282,7 @@ public:
     {
         FFileName = FromUtf8(in.at("file").get<std::string>());
         FMirror = in.at("mirror").get<bool>();
-        FShapes = ShapesOf(in.at("bodies"));
+        FShapes = ShapesOf(in.at("bodies"), "a billet's body");
     }
 
     // Test side.
@@ -445,12 +436,10 @@ private:
     static bool HasEdges(const TShape& shape) { return shape && TopExp_Explorer(*shape, TopAbs_EDGE).More(); }
     static TShape Section(const TShape& face, const TShape& plane)
     {
-        try {
+        return Made([&] {
             BRepAlgoAPI_Section section(*face, *plane, true);
-            return section.IsDone() ? Own(section.Shape()) : TShape();
-        } catch (const Standard_Failure&) {
-            return {};
-        }
+            return section.IsDone() ? section.Shape() : TopoDS_Shape();
+        });
     }
 
     TObjects FFaces;
@@ -479,7 +468,7 @@ bool OutlinePlane(const TShape& face, const TXyz& view, TFrame& plane)
 {
     if (!face || face->ShapeType() != TopAbs_FACE) return false;
     const BRepAdaptor_Surface surface(TopoDS::Face(*face));
-    const gp_Vec v(view[0], view[1], view[2]);
+    const gp_Vec v = Vec(view);
     if (v.Magnitude() < NoLength) return false;
     if (surface.GetType() == GeomAbs_Cylinder) {
         const gp_Ax1 axis = surface.Cylinder().Axis();
@@ -487,13 +476,13 @@ bool OutlinePlane(const TShape& face, const TXyz& view, TFrame& plane)
         const gp_Vec n = v - a * v.Dot(a); // the view square to the axis
         if (n.Magnitude() < NoLength * v.Magnitude()) return false;
         const gp_Pnt o = axis.Location();
-        plane = FrameAlong({o.X(), o.Y(), o.Z()}, {n.X(), n.Y(), n.Z()});
+        plane = FrameAlong(Xyz(o), Xyz(n));
         return true;
     }
     if (surface.GetType() == GeomAbs_Sphere) {
         const gp_Pnt c = surface.Sphere().Location();
         const gp_Dir n(v);
-        plane = FrameAlong({c.X(), c.Y(), c.Z()}, {n.X(), n.Y(), n.Z()});
+        plane = FrameAlong(Xyz(c), Xyz(n));
         return true;
     }
     return false;

@@ -3,17 +3,18 @@
 // replace the part's own, so the part's face count grows.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include <BRepAlgoAPI_Section.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepFeat_SplitShape.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS.hxx>
 #include <gp_Pln.hxx>
+#include <nlohmann/json.hpp>
 
 #include "HostArgs.h"
 #include "HostAuxGeometry.h"
@@ -22,6 +23,7 @@
 #include "HostDrawing2D.h"
 #include "HostFaceOperations.h"
 #include "HostFeatures.h"
+#include "HostKernelCall.h"
 #include "HostModelObject.h"
 #include "HostPart.h"
 #include "HostSketch.h"
@@ -43,6 +45,15 @@ TFrame Inverse(const TFrame& f)
     for (std::size_t i = 0; i < 3; ++i)
         back.Origin[i] = -(o[0] * back.X[i] + o[1] * back.Y[i] + o[2] * back.Z[i]);
     return back;
+}
+
+// Face `index` (from 0, in the kernel's order) of `shape`; null when it has fewer.
+TShape FaceAt(const TShape& shape, int index)
+{
+    if (!shape || index < 0) return {};
+    TopTools_IndexedMapOfShape faces;
+    TopExp::MapShapes(*shape, TopAbs_FACE, faces);
+    return index < faces.Extent() ? Keep(faces(index + 1)) : TShape();
 }
 
 // A segment or circle of a sketch as an edge in the model, lifted by `w` along its normal;
@@ -73,8 +84,10 @@ std::vector<TShape> SketchTools(THostSketch& sketch, tvapi::tvDirectionTypeEnum 
 }
 
 // Journaled as "IFaceSplit::<operation>". Built when some of its faces were split; the owner
-// is forgotten when the part goes (THostAuxGeometry's end).
-class THostFaceSplit final : public THostModelObjectOf<tvapi::IFaceSplit> {
+// is forgotten when the part goes (THostAuxGeometry's end). Its first update takes its faces
+// (by body and number) and its cutting faces and joins the part's feature list, so every build
+// of the features splits them again and the part's file keeps it.
+class THostFaceSplit final : public THostModelObjectOf<tvapi::IFaceSplit>, public TFeatureStep {
 public:
     explicit THostFaceSplit(THostPart& owner) : THostModelObjectOf(tvapi::o3d_unknown), FOwner(&owner) {}
 
@@ -95,15 +108,76 @@ public:
         if (Enter("IFaceSplit::SetFaces", {std::to_string(faces.size())})) FFaces = faces;
     }
     void Forget() noexcept { FOwner = nullptr; }
+    // Joins the owner's feature list as read from its file (Read gives it its faces).
+    void Listed()
+    {
+        if (FOwner) FOwner->Features().Append(tvapi::IModelObjectPtr(this), *this, ListKindFaceSplit);
+        FListed = true;
+    }
+
+    // The feature list's side.
+    bool Apply(TBodies& bodies, std::string& error) override
+    {
+        bool split = false;
+        for (std::size_t i = 0; i < bodies.Solids.size(); ++i) {
+            std::vector<TShape> faces;
+            for (const auto& [body, face] : FFaceRefs)
+                if (body == static_cast<int>(i))
+                    if (TShape f = FaceAt(bodies.Solids[i], face)) faces.push_back(std::move(f));
+            if (faces.empty()) continue;
+            if (TShape result = tvhost::SplitFaces(bodies.Solids[i], faces, FTools)) {
+                bodies.Solids[i] = std::move(result);
+                split = true;
+            }
+        }
+        if (!split) error = "no face of the split is cut";
+        return split;
+    }
+    void SetBuilt(bool) override {}
+    void Write(nlohmann::json& out, const TRefer&) const override
+    {
+        nlohmann::json faces = nlohmann::json::array(), tools = nlohmann::json::array();
+        for (const auto& [body, face] : FFaceRefs)
+            faces.push_back({body, face});
+        for (const TShape& tool : FTools)
+            tools.push_back(BRepText(tool));
+        out = {{"faces", std::move(faces)}, {"tools", std::move(tools)}};
+    }
+    void Read(const nlohmann::json& in, const TFind&) override
+    {
+        FFaceRefs.clear();
+        FTools.clear();
+        for (const nlohmann::json& f : in.at("faces"))
+            FFaceRefs.emplace_back(f.at(0).get<int>(), f.at(1).get<int>());
+        for (const nlohmann::json& t : in.at("tools"))
+            FTools.push_back(ShapeOfFileText(t.get<std::string>(), "a face split's cutting face"));
+    }
+    std::wstring& StepName() override { return FName; }
+    std::vector<tvapi::IVariablePtr>& StepVariables() override { return FVariables; }
 
 protected:
     bool Rebuild() override
     {
-        std::vector<TShape> faces;
-        for (const tvapi::IFacePtr& face : FFaces)
-            if (TShape shape = FaceShapeOf(tvapi::IModelObjectPtr(face))) faces.push_back(std::move(shape));
-        const std::vector<TShape> tools = Tools();
-        return FOwner && !faces.empty() && !tools.empty() && FOwner->SplitFaces(faces, tools);
+        if (!FOwner) return false;
+        if (!FListed) {
+            // Its faces by body and number among the part's bodies now, its cutting faces in the
+            // part's own coordinates.
+            FFaceRefs.clear();
+            const std::vector<THostBodyPtr>& bodies = FOwner->Bodies();
+            for (const tvapi::IFacePtr& face : FFaces)
+                for (std::size_t b = 0; b < bodies.size(); ++b) {
+                    const std::vector<tvapi::IModelObjectPtr> all = bodies[b]->Entities(tvapi::o3d_face);
+                    for (std::size_t k = 0; k < all.size(); ++k)
+                        if (all[k] == tvapi::IModelObjectPtr(face))
+                            FFaceRefs.emplace_back(static_cast<int>(b), static_cast<int>(k));
+                }
+            FTools.clear();
+            for (const TShape& tool : Tools())
+                if (TShape local = Moved(tool, Inverse(FOwner->Frame()))) FTools.push_back(std::move(local));
+            if (FFaceRefs.empty() || FTools.empty()) return false;
+            Listed();
+        }
+        return FOwner->Features().Evaluate(*this);
     }
 
 private:
@@ -130,6 +204,10 @@ private:
     tvapi::ISketchPtr FSketch;
     std::vector<tvapi::IModelObjectPtr> FCutObjects;
     std::vector<tvapi::IFacePtr> FFaces;
+    bool FListed = false;
+    std::vector<std::pair<int, int>> FFaceRefs; // body, face number
+    std::vector<TShape> FTools;                 // part coordinates
+    std::vector<tvapi::IVariablePtr> FVariables;
 };
 
 class THostFaceSplits final : public THostAuxItemList<tvapi::IFaceSplits, tvapi::IFaceSplitPtr> {
@@ -150,25 +228,15 @@ public:
 TShape Swept(const TShape& edge, const TXyz& sweep)
 {
     if (!edge || std::hypot(sweep[0], sweep[1], sweep[2]) == 0.0) return {};
-    try {
-        const TopoDS_Shape face = BRepPrimAPI_MakePrism(*edge, gp_Vec(sweep[0], sweep[1], sweep[2])).Shape();
-        return face.IsNull() ? TShape() : std::make_shared<const TopoDS_Shape>(face);
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Made([&] { return BRepPrimAPI_MakePrism(*edge, Vec(sweep)).Shape(); });
 }
 
 TShape PlaneFace(const TFrame& plane, double half)
 {
-    const gp_Pln pln(gp_Ax3(gp_Pnt(plane.Origin[0], plane.Origin[1], plane.Origin[2]),
-                            gp_Dir(plane.Z[0], plane.Z[1], plane.Z[2]),
-                            gp_Dir(plane.X[0], plane.X[1], plane.X[2])));
-    try {
-        return std::make_shared<const TopoDS_Shape>(
-            BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+    return Made([&] {
+        const gp_Pln pln(gp_Ax3(Pnt(plane.Origin), Dir(plane.Z), Dir(plane.X)));
+        return BRepBuilderAPI_MakeFace(pln, -half, half, -half, half).Face();
+    });
 }
 
 TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const std::vector<TShape>& tools)
@@ -176,7 +244,7 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
     if (!shape) return {};
     TopTools_IndexedMapOfShape own;
     TopExp::MapShapes(*shape, TopAbs_FACE, own);
-    try {
+    return Made([&] {
         BRepFeat_SplitShape splitter(*shape);
         bool cut = false;
         for (const TShape& face : faces) {
@@ -191,35 +259,23 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
                     splitter.Add(TopoDS::Edge(e.Current()), f);
             }
         }
-        if (!cut) return {};
+        if (!cut) return TopoDS_Shape();
         splitter.Build();
-        if (!splitter.IsDone()) return {};
-        return std::make_shared<const TopoDS_Shape>(splitter.Shape());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
-}
-
-bool THostPart::SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools)
-{
-    bool split = false;
-    for (std::size_t i = 0; i < FBodies.size(); ++i) {
-        const TShape result = tvhost::SplitFaces(FBodies[i]->Shape(), faces, tools);
-        if (!result) continue;
-        FShapes[i] = Moved(result, Inverse(FFrame));
-        split = true;
-    }
-    if (!split) return false;
-    PlaceBodies();
-    // The next feature starts from the split bodies.
-    if (FFeatures) FFeatures->Reshaped(FShapes);
-    return true;
+        return splitter.IsDone() ? splitter.Shape() : TopoDS_Shape();
+    });
 }
 
 tvapi::IFaceSplitPtr THostAuxGeometry::AddFaceSplit(THostPart& owner)
 {
     FFaceSplits.emplace_back(New<THostFaceSplit>(owner));
     return tvapi::IFaceSplitPtr(FFaceSplits.back());
+}
+
+tvapi::IModelObjectPtr NewListedFaceSplit(THostPart& part)
+{
+    const tvapi::IFaceSplitPtr split = part.AuxGeometry().AddFaceSplit(part);
+    HostAs<THostFaceSplit>(split)->Listed();
+    return tvapi::IModelObjectPtr(split);
 }
 
 THostAuxGeometry::~THostAuxGeometry()

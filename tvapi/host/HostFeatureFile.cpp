@@ -50,6 +50,7 @@ tvapi::IModelObjectPtr NewFeature(THostPart& part, int kind)
     if (kind == ListKindTrimmed) return tvapi::IModelObjectPtr(NewTrimmedSurface(part.FeatureList()));
     if (kind == ListKindBillet) return tvapi::IModelObjectPtr(NewBillet(part.FeatureList(), L"", false));
     if (kind == tvapi::o3d_thread) return tvapi::IModelObjectPtr(NewThread(part.FeatureList()));
+    if (kind == ListKindFaceSplit) return NewListedFaceSplit(part);
     throw std::invalid_argument("no feature of kind " + std::to_string(kind));
 }
 
@@ -73,11 +74,15 @@ json FeaturesJson(THostPart& part)
         TFeatureStep& step = StepOf(feature);
         json params;
         step.Write(params, refer);
-        features.push_back({{"kind", list.KindOf(feature.Get())},
-                            {"name", ToUtf8(step.StepName())},
-                            {"counted", list.Counted(feature.Get())},
-                            {"excluded", step.StepExcluded()},
-                            {"params", std::move(params)}});
+        json entry = {{"kind", list.KindOf(feature.Get())},
+                      {"name", ToUtf8(step.StepName())},
+                      {"counted", list.Counted(feature.Get())},
+                      {"excluded", step.StepExcluded()}};
+        // A size no file can hold is kept as 0 with the reason the feature fails, which it
+        // goes on giving once read until its parameters change.
+        if (const std::string refused = list.RefusalOf(step); !refused.empty()) entry["refused"] = refused;
+        entry["params"] = FiniteNumbers(std::move(params));
+        features.push_back(std::move(entry));
     }
     return features;
 }
@@ -95,6 +100,7 @@ void LoadFeatures(THostPart& part, const json& features)
         step.Read(f.at("params"), find);
         step.StepName() = FromUtf8(f.at("name").get<std::string>());
         step.SetStepExcluded(f.value("excluded", false));
+        if (f.contains("refused")) part.Features().Refuse(step, f["refused"].get<std::string>());
         if (f.at("counted").get<bool>()) part.Features().Count(step);
     }
     part.Features().RebuildAll();

@@ -2,6 +2,7 @@
 #include "HostFeatures.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <nlohmann/json.hpp>
 
@@ -154,7 +155,7 @@ TBodyOperand TBodyOperand::FromJson(const nlohmann::json& in)
     if (in.contains("index"))
         operand.Index = in["index"].get<int>();
     else
-        operand.Shape = ShapeOfBRepText(in.at("brep").get<std::string>());
+        operand.Shape = ShapeOfFileText(in.at("brep").get<std::string>(), "a feature's body");
     return operand;
 }
 
@@ -171,7 +172,7 @@ void TFeatureList::AddBase(TShape solid)
 
 void TFeatureList::Append(tvapi::IModelObjectPtr object, TFeatureStep& step, tvapi::tvObj3dTypeEnum kind)
 {
-    FEntries.push_back({std::move(object), &step, kind, false, {}});
+    FEntries.push_back({std::move(object), &step, kind, false, {}, {}, {}, {}});
 }
 
 TFeatureList::TEntry* TFeatureList::Find(const TFeatureStep& step)
@@ -181,14 +182,78 @@ TFeatureList::TEntry* TFeatureList::Find(const TFeatureStep& step)
     return nullptr;
 }
 
+bool HasNonFiniteNumber(const nlohmann::json& params)
+{
+    if (params.is_number_float()) return !std::isfinite(params.get<double>());
+    if (params.is_array() || params.is_object())
+        for (const nlohmann::json& item : params)
+            if (HasNonFiniteNumber(item)) return true;
+    return false;
+}
+
+nlohmann::json FiniteNumbers(nlohmann::json params)
+{
+    if (params.is_number_float() && !std::isfinite(params.get<double>())) return 0.0;
+    if (params.is_array() || params.is_object())
+        for (nlohmann::json& item : params)
+            item = FiniteNumbers(std::move(item));
+    return params;
+}
+
+namespace {
+
+// A feature's parameters as written, objects named by no index: what a build compares.
+nlohmann::json ParamsOf(const TFeatureStep& step)
+{
+    nlohmann::json params;
+    step.Write(params, [](const tvapi::IModelObject*) { return -1; });
+    return params;
+}
+
+} // namespace
+
 bool TFeatureList::Build(TEntry& entry)
 {
     ++FEvaluations;
     entry.Error.clear();
     if (entry.Step->StepExcluded()) return true;
-    const bool built = entry.Step->Apply(FBuilt, entry.Error);
+    bool built = false;
+    const nlohmann::json params = ParamsOf(*entry.Step);
+    if (HasNonFiniteNumber(params)) {
+        entry.Error = NonFiniteSize;
+    } else if (!entry.Refused.empty() && params.dump() == entry.RefusedParams) {
+        entry.Error = entry.Refused;
+    } else {
+        entry.Refused.clear();
+        const TBodies before = FBuilt;
+        built = entry.Step->Apply(FBuilt, entry.Error);
+        entry.Faces.clear();
+        if (built) {
+            std::vector<TShape> had = before.Solids, has = FBuilt.Solids;
+            had.insert(had.end(), before.Surfaces.begin(), before.Surfaces.end());
+            has.insert(has.end(), FBuilt.Surfaces.begin(), FBuilt.Surfaces.end());
+            entry.Faces = NewFaces(had, has);
+        }
+    }
     entry.Step->SetBuilt(built);
     return built;
+}
+
+void TFeatureList::Refuse(const TFeatureStep& step, std::string reason)
+{
+    if (TEntry* entry = Find(step)) {
+        entry->Refused = std::move(reason);
+        entry->RefusedParams = ParamsOf(step).dump();
+    }
+}
+
+std::string TFeatureList::RefusalOf(const TFeatureStep& step)
+{
+    const TEntry* entry = Find(step);
+    if (!entry) return {};
+    const nlohmann::json params = ParamsOf(step);
+    if (!entry->Refused.empty() && params.dump() == entry->RefusedParams) return entry->Refused;
+    return HasNonFiniteNumber(params) ? NonFiniteSize : std::string();
 }
 
 bool TFeatureList::Evaluate(TFeatureStep& step)
@@ -251,6 +316,14 @@ TFeatureList::Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds) const
         if (kinds.empty() || std::find(kinds.begin(), kinds.end(), entry.Kind) != kinds.end())
             all.push_back(entry.Object);
     return all;
+}
+
+std::vector<tvapi::IModelObjectPtr> TFeatureList::FacesOf(const tvapi::IModelObject* feature) const
+{
+    for (const TEntry& entry : FEntries)
+        if (entry.Object.Get() == feature)
+            return FFaceObjects ? FFaceObjects(entry.Faces) : std::vector<tvapi::IModelObjectPtr>();
+    return {};
 }
 
 std::string TFeatureList::ErrorOf(const tvapi::IModelObject* feature) const

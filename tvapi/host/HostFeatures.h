@@ -28,12 +28,22 @@ inline constexpr auto ListKindCopy = static_cast<tvapi::tvObj3dTypeEnum>(-4);
 inline constexpr auto ListKindThickening = static_cast<tvapi::tvObj3dTypeEnum>(-5);
 inline constexpr auto ListKindTrimmed = static_cast<tvapi::tvObj3dTypeEnum>(-6);
 inline constexpr auto ListKindBillet = static_cast<tvapi::tvObj3dTypeEnum>(-7);
+inline constexpr auto ListKindFaceSplit = static_cast<tvapi::tvObj3dTypeEnum>(-8);
 
 // What a part's features make, in the part's own coordinates.
 struct TBodies {
     std::vector<TShape> Solids;
     std::vector<TShape> Surfaces;
 };
+
+// Whether `params` (a feature's, as written) holds a number that is not finite: such a size
+// builds nothing and no file can hold it.
+bool HasNonFiniteNumber(const nlohmann::json& params);
+// The parameters as a file keeps them: every number that is not finite written as 0.
+nlohmann::json FiniteNumbers(nlohmann::json params);
+
+// The reason a feature with a size that is not finite gives.
+inline constexpr const char* NonFiniteSize = "a size is not a finite number";
 
 // One feature as the list builds it.
 class TFeatureStep {
@@ -73,6 +83,9 @@ public:
     TFeatureList(const TFeatureList&) = delete;
     TFeatureList& operator=(const TFeatureList&) = delete;
 
+    // The part's face objects for kernel faces (part coordinates), those it has now.
+    using TFaceObjects = std::function<std::vector<tvapi::IModelObjectPtr>(const std::vector<TShape>&)>;
+    void SetFaceObjects(TFaceObjects faces) { FFaceObjects = std::move(faces); }
     // A body the part has before any feature (given directly or read with the part).
     void AddBase(TShape solid);
     // A new feature of `kind` at the end of the list, not yet counted.
@@ -82,9 +95,9 @@ public:
     bool Evaluate(TFeatureStep& step);
     // Builds the whole list from the base bodies.
     void RebuildAll();
-    // The part's bodies changed outside its features (a face split): the built bodies become
-    // `solids` (part coordinates), so a feature added next builds on them. A full build does
-    // not repeat the change.
+    // The part's bodies changed outside its features: the built bodies become `solids` (part
+    // coordinates), so a feature added next builds on them. A full build does not repeat the
+    // change.
     void Reshaped(const std::vector<TShape>& solids) { FBuilt.Solids = solids; }
     // Counts `step` as updated without building it (a part read from its file).
     void Count(const TFeatureStep& step);
@@ -102,6 +115,13 @@ public:
     std::vector<tvapi::IModelObjectPtr> Features(const std::vector<tvapi::tvObj3dTypeEnum>& kinds = {}) const;
     // Why the feature's last build failed; empty after a success or for another object.
     std::string ErrorOf(const tvapi::IModelObject* feature) const;
+    // The faces the feature's last build made that the part still has, as its face objects.
+    std::vector<tvapi::IModelObjectPtr> FacesOf(const tvapi::IModelObject* feature) const;
+    // A feature read from a file that was kept with sizes no file can hold (HostFeatureFile.h):
+    // it fails with `reason` for as long as its parameters stay as they were read.
+    void Refuse(const TFeatureStep& step, std::string reason);
+    // The reason the feature is refused so, empty when it is not.
+    std::string RefusalOf(const TFeatureStep& step);
     std::vector<tvapi::IModelObjectPtr>& Macros() noexcept { return FMacros; }
     std::vector<tvapi::IModelObjectPtr>& UserObjects() noexcept { return FUserObjects; }
 
@@ -112,12 +132,16 @@ private:
         tvapi::tvObj3dTypeEnum Kind = tvapi::o3d_unknown;
         bool Counted = false;
         std::string Error;
+        std::string Refused;
+        std::string RefusedParams; // as text
+        std::vector<TShape> Faces; // made by its last build
     };
     bool Build(TEntry& entry);
     TEntry* Find(const TFeatureStep& step);
 
     TPublish FPublish;
     TBodyIndex FBodyIndex;
+    TFaceObjects FFaceObjects;
     std::vector<TShape> FBase;
     std::vector<TEntry> FEntries;
     TBodies FBuilt;
@@ -167,6 +191,13 @@ protected:
         return list && list->Evaluate(*this);
     }
     std::shared_ptr<TFeatureList> List() const { return FList.lock(); }
+    // Its faces: those its last build made that the part still has.
+    std::vector<tvapi::IModelObjectPtr> ObjectsOf(tvapi::tvObj3dTypeEnum kind) override
+    {
+        const std::shared_ptr<TFeatureList> list = FList.lock();
+        if (!list || kind != tvapi::o3d_face) return {};
+        return list->FacesOf(static_cast<const tvapi::IModelObject*>(this));
+    }
 
 private:
     TFeatureListRef FList;

@@ -9,7 +9,6 @@
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
 #include <HLRBRep_PolyHLRToShape.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
@@ -18,6 +17,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+
+#include "HostKernelCall.h"
 
 namespace tvhost {
 
@@ -75,22 +76,27 @@ bool PartSvg(const std::vector<TShape>& shapes, std::string& svg, std::string& e
         return false;
     }
     std::vector<TPolyline> visible, hidden;
-    try {
-        BRepMesh_IncrementalMesh mesh(all, 0.05, false, 0.3);
-        const gp_Ax2 view(gp_Pnt(0, 0, 0), gp_Dir(1, -1, 1), gp_Dir(-1, 1, 2)); // from front, right, above
-        Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
-        algo->Load(all);
-        algo->Projector(HLRAlgo_Projector(view));
-        algo->Update();
-        HLRBRep_PolyHLRToShape toShape;
-        toShape.Update(algo);
-        Polylines(toShape.VCompound(), 0.02, visible);
-        Polylines(toShape.OutLineVCompound(), 0.02, visible);
-        Polylines(toShape.Rg1LineVCompound(), 0.02, visible);
-        Polylines(toShape.HCompound(), 0.02, hidden);
-        Polylines(toShape.OutLineHCompound(), 0.02, hidden);
-    } catch (const Standard_Failure& f) {
-        error = std::string("hidden lines failed: ") + f.GetMessageString();
+    std::string failure;
+    const bool drawn = KernelCall(
+        [&] {
+            BRepMesh_IncrementalMesh mesh(all, 0.05, false, 0.3);
+            const gp_Ax2 view(gp_Pnt(0, 0, 0), gp_Dir(1, -1, 1),
+                              gp_Dir(-1, 1, 2)); // from front, right, above
+            Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
+            algo->Load(all);
+            algo->Projector(HLRAlgo_Projector(view));
+            algo->Update();
+            HLRBRep_PolyHLRToShape toShape;
+            toShape.Update(algo);
+            Polylines(toShape.VCompound(), 0.02, visible);
+            Polylines(toShape.OutLineVCompound(), 0.02, visible);
+            Polylines(toShape.Rg1LineVCompound(), 0.02, visible);
+            Polylines(toShape.HCompound(), 0.02, hidden);
+            Polylines(toShape.OutLineHCompound(), 0.02, hidden);
+        },
+        &failure);
+    if (!drawn) {
+        error = "hidden lines failed: " + failure;
         return false;
     }
     double x0 = std::numeric_limits<double>::max(), y0 = x0, x1 = -x0, y1 = -x0;

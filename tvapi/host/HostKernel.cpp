@@ -3,17 +3,20 @@
 
 #include <cmath>
 #include <sstream>
+#include <stdexcept>
 
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
+#include <BRepCheck_Analyzer.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GProp_GProps.hxx>
@@ -22,38 +25,30 @@
 #include <TColStd_Array1OfInteger.hxx>
 #include <TColStd_Array1OfReal.hxx>
 #include <TColgp_Array1OfPnt.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopTools_FormatVersion.hxx>
+#include <TopTools_MapOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <gp_Ax3.hxx>
 #include <gp_Circ.hxx>
 #include <gp_Trsf.hxx>
 
+#include "HostBRepCheck.h"
+#include "HostKernelCall.h"
+
 namespace tvhost {
 
-namespace {
-
-gp_Pnt Pnt(const TXyz& p)
-{
-    return gp_Pnt(p[0], p[1], p[2]);
-}
-
-TShape Keep(const TopoDS_Shape& shape)
-{
-    if (shape.IsNull()) return {};
-    return std::make_shared<const TopoDS_Shape>(shape);
-}
-
-// Runs a kernel construction; a kernel failure gives no shape.
-template <class F> TShape Made(F make)
+bool KernelCall(const std::function<void()>& call, std::string* message)
 {
     try {
-        return Keep(make());
-    } catch (const Standard_Failure&) {
-        return {};
+        call();
+        return true;
+    } catch (const Standard_Failure& failure) {
+        if (message) *message = failure.GetMessageString();
+        return false;
     }
 }
-
-} // namespace
 
 TShape MakeBox(const TXyz& corner, double dx, double dy, double dz)
 {
@@ -95,7 +90,7 @@ TShape MakeSegment(const TXyz& a, const TXyz& b)
 TShape MakeCircle(const TXyz& centre, const TXyz& normal, double radius)
 {
     return Made([&] {
-        const gp_Ax2 axes(Pnt(centre), gp_Dir(normal[0], normal[1], normal[2]));
+        const gp_Ax2 axes(Pnt(centre), Dir(normal));
         return BRepBuilderAPI_MakeEdge(gp_Circ(axes, radius)).Shape();
     });
 }
@@ -120,13 +115,33 @@ TShape Moved(const TShape& shape, const TFrame& frame)
 {
     if (!shape) return {};
     return Made([&] {
-        const gp_Ax3 to(Pnt(frame.Origin), gp_Dir(frame.Z[0], frame.Z[1], frame.Z[2]),
-                        gp_Dir(frame.X[0], frame.X[1], frame.X[2]));
+        const gp_Ax3 to(Pnt(frame.Origin), Dir(frame.Z), Dir(frame.X));
         gp_Trsf trsf;
         trsf.SetTransformation(to); // from model coordinates into the frame's ...
         trsf.Invert();              // ... so its inverse carries the shape onto the frame
         return shape->Moved(TopLoc_Location(trsf));
     });
+}
+
+std::vector<TShape> NewFaces(const std::vector<TShape>& before, const std::vector<TShape>& after)
+{
+    TopTools_MapOfShape had;
+    for (const TShape& shape : before)
+        if (shape)
+            for (TopExp_Explorer f(*shape, TopAbs_FACE); f.More(); f.Next())
+                had.Add(f.Current().Located(TopLoc_Location()).Oriented(TopAbs_FORWARD));
+    std::vector<TShape> made;
+    for (const TShape& shape : after)
+        if (shape)
+            for (TopExp_Explorer f(*shape, TopAbs_FACE); f.More(); f.Next())
+                if (had.Add(f.Current().Located(TopLoc_Location()).Oriented(TopAbs_FORWARD)))
+                    made.push_back(Keep(f.Current()));
+    return made;
+}
+
+bool SameEntity(const TShape& a, const TShape& b)
+{
+    return a && b && a->IsPartner(*b);
 }
 
 double Volume(const TShape& shape)
@@ -151,25 +166,100 @@ std::string BRepText(const TShape& shape)
 {
     if (!shape) return {};
     std::ostringstream out;
-    BRepTools::Write(*shape, out);
+    // Without the meshes a picture may have left on the shape: a file keeps the geometry.
+    BRepTools::Write(*shape, out, false, false, TopTools_FormatVersion_CURRENT);
     return out.str();
 }
 
-TShape ShapeOfBRepText(const std::string& text)
+TShape ShapeOfBRepText(const std::string& text, std::string& error)
 {
-    return Made([&] {
-        std::istringstream in(text);
-        TopoDS_Shape shape;
-        BRep_Builder builder;
-        BRepTools::Read(shape, in, builder);
-        return shape;
-    });
+    error.clear();
+    if (text.empty()) return {};
+    if (std::string problem = BRepTextProblem(text); !problem.empty()) {
+        error = "its B-rep text, " + problem;
+        return {};
+    }
+    std::string failure;
+    TShape shape = Guarded(
+        [&] {
+            std::istringstream in(text);
+            // The text was walked as the reader reads it: a word the reader still cannot read
+            // ends the reading, never loops.
+            in.exceptions(std::ios::failbit | std::ios::badbit);
+            TopoDS_Shape read;
+            BRep_Builder builder;
+            try {
+                BRepTools::Read(read, in, builder);
+            } catch (const std::ios_base::failure&) {
+                failure = "a word it cannot read";
+                return TShape();
+            }
+            return Keep(read);
+        },
+        TShape(), &failure);
+    if (!failure.empty()) {
+        error = "the kernel cannot read its B-rep text: " + failure;
+        return {};
+    }
+    if (!shape) {
+        error = "its B-rep text holds no shape";
+        return {};
+    }
+    if (std::string problem = ShapeProblem(*shape); !problem.empty()) {
+        error = problem;
+        return {};
+    }
+    return shape;
+}
+
+TShape ShapeOfFileText(const std::string& text, const std::string& what)
+{
+    std::string error;
+    TShape shape = ShapeOfBRepText(text, error);
+    if (!error.empty()) throw std::invalid_argument(what + ": " + error);
+    return shape;
+}
+
+std::string ShapeProblem(const TopoDS_Shape& shape)
+{
+    std::string problem;
+    const auto finite = [](const gp_XYZ& p) {
+        return std::isfinite(p.X()) && std::isfinite(p.Y()) && std::isfinite(p.Z());
+    };
+    std::string failure;
+    const bool ran = KernelCall(
+        [&] {
+            for (TopExp_Explorer v(shape, TopAbs_VERTEX); v.More() && problem.empty(); v.Next()) {
+                const TopoDS_Vertex& vertex = TopoDS::Vertex(v.Current());
+                if (!finite(BRep_Tool::Pnt(vertex).XYZ()) || !std::isfinite(BRep_Tool::Tolerance(vertex)))
+                    problem = "a vertex lies at no finite point";
+            }
+            for (TopExp_Explorer e(shape, TopAbs_EDGE); e.More() && problem.empty(); e.Next()) {
+                const TopoDS_Edge& edge = TopoDS::Edge(e.Current());
+                double first = 0, last = 0;
+                if (BRep_Tool::Degenerated(edge)) continue;
+                if (BRep_Tool::Curve(edge, first, last).IsNull() && !BRep_Tool::IsGeometric(edge))
+                    problem = "an edge has no curve";
+                else if (!std::isfinite(first) || !std::isfinite(last))
+                    problem = "an edge has no finite range";
+            }
+            for (TopExp_Explorer f(shape, TopAbs_FACE); f.More() && problem.empty(); f.Next()) {
+                TopLoc_Location location;
+                if (BRep_Tool::Surface(TopoDS::Face(f.Current()), location).IsNull())
+                    problem = "a face has no surface";
+            }
+            for (TopExp_Explorer s(shape, TopAbs_SOLID); s.More() && problem.empty(); s.Next())
+                if (!BRepCheck_Analyzer(s.Current()).IsValid()) problem = "a solid is not valid";
+        },
+        &failure);
+    if (!ran) return "the kernel fails on the shape: " + failure;
+    return problem;
 }
 
 TShape MakeCylinder(const TXyz& base, const TXyz& axis, double radius, double height)
 {
     return Made([&] {
-        const gp_Ax2 frame(Pnt(base), gp_Dir(axis[0], axis[1], axis[2]));
+        const gp_Ax2 frame(Pnt(base), Dir(axis));
         return BRepPrimAPI_MakeCylinder(frame, radius, height).Shape();
     });
 }

@@ -80,13 +80,24 @@ TShape SplitFaces(const TShape& shape, const std::vector<TShape>& faces, const s
 
 // The shape moved from the origin frame to `frame`.
 TShape Moved(const TShape& shape, const TFrame& frame);
+// The faces of `after` that `before` does not have (the same face moved or turned is had).
+std::vector<TShape> NewFaces(const std::vector<TShape>& before, const std::vector<TShape>& after);
+// Whether `a` and `b` are one kernel entity, wherever placed and however oriented.
+bool SameEntity(const TShape& a, const TShape& b);
+
 // Volume of the solids of `shape` in mm³; 0 for a null shape.
 double Volume(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
 std::array<double, 6> BoxOf(const TShape& shape);
-// The shape as the kernel's B-rep text, and back; null for text that holds no shape.
+// The shape as the kernel's B-rep text (without meshes); empty for a null shape.
 std::string BRepText(const TShape& shape);
-TShape ShapeOfBRepText(const std::string& text);
+// The shape a B-rep text holds; null for an empty text. Null, with `error` saying why, for a
+// text the kernel's reader must not be given (HostBRepCheck.h), one it cannot read, or a shape
+// that is not sound (ShapeProblem, HostKernelCall.h): a file's shape is checked before use.
+TShape ShapeOfBRepText(const std::string& text, std::string& error);
+// The same for a shape kept in a file: throws std::invalid_argument naming `what` (such as "a
+// billet's body") and what is wrong.
+TShape ShapeOfFileText(const std::string& text, const std::string& what);
 
 // Writes the shapes as one STEP file at `path` (bytes), replacing it as every save does
 // (HostFileIo.h: only when complete, through links, never a device, FIFO or folder); false

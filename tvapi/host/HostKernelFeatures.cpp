@@ -32,7 +32,6 @@
 #include <Geom_CylindricalSurface.hxx>
 #include <ShapeAnalysis_Wire.hxx>
 #include <ShapeFix_Face.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_ListOfShape.hxx>
 #include <TopTools_MapOfShape.hxx>
@@ -44,6 +43,8 @@
 #include <gp_Pln.hxx>
 #include <gp_Trsf.hxx>
 
+#include "HostKernelCall.h"
+
 namespace tvhost {
 
 namespace {
@@ -53,33 +54,12 @@ constexpr double KernelTolerance = 1e-7;
 
 gp_Pnt At(const TFrame& f, double u, double v)
 {
-    const TXyz p = f.Point(u, v);
-    return gp_Pnt(p[0], p[1], p[2]);
-}
-
-gp_Dir Dir(const TXyz& d)
-{
-    return gp_Dir(d[0], d[1], d[2]);
+    return Pnt(f.Point(u, v));
 }
 
 gp_Pln PlaneOf(const TFrame& f)
 {
     return gp_Pln(gp_Ax3(At(f, 0, 0), Dir(f.Z), Dir(f.X)));
-}
-
-TShape Keep(const TopoDS_Shape& shape)
-{
-    if (shape.IsNull()) return {};
-    return std::make_shared<const TopoDS_Shape>(shape);
-}
-
-template <class F> TShape Guarded(F make)
-{
-    try {
-        return Keep(make());
-    } catch (const Standard_Failure&) {
-        return {};
-    }
 }
 
 TopoDS_Edge EdgeOf(const TFrame& f, const TProfileCurve& c)
@@ -221,30 +201,33 @@ TopoDS_Shape ChainOf(const std::vector<TShape>& pieces)
 TShape ProfileFaces(const TFrame& frame, const std::vector<TProfileLoop>& loops, TProfileError& error)
 {
     error = TProfileError::peKernel;
-    try {
-        std::vector<TLoopFace> faces(loops.size());
-        for (std::size_t i = 0; i < loops.size(); ++i)
-            if (!MakeLoopFace(frame, loops[i], faces[i])) {
-                error = TProfileError::peSelfCrossing;
-                return {};
-            }
-        for (std::size_t i = 0; i < faces.size(); ++i)
-            for (std::size_t j = i + 1; j < faces.size(); ++j)
-                if (Touch(faces[i].Wire, faces[j].Wire)) {
-                    error = TProfileError::peSelfCrossing;
+    TProfileError found = TProfileError::peKernel;
+    TShape made = Guarded(
+        [&]() -> TShape {
+            std::vector<TLoopFace> faces(loops.size());
+            for (std::size_t i = 0; i < loops.size(); ++i)
+                if (!MakeLoopFace(frame, loops[i], faces[i])) {
+                    found = TProfileError::peSelfCrossing;
                     return {};
                 }
-        TShape shape = Keep(Simplest(NestFaces(frame, faces)));
-        if (shape && IsValidShape(shape)) error = TProfileError::peNone;
-        return error == TProfileError::peNone ? shape : TShape{};
-    } catch (const Standard_Failure&) {
-        return {};
-    }
+            for (std::size_t i = 0; i < faces.size(); ++i)
+                for (std::size_t j = i + 1; j < faces.size(); ++j)
+                    if (Touch(faces[i].Wire, faces[j].Wire)) {
+                        found = TProfileError::peSelfCrossing;
+                        return {};
+                    }
+            TShape shape = Keep(Simplest(NestFaces(frame, faces)));
+            if (shape && IsValidShape(shape)) found = TProfileError::peNone;
+            return found == TProfileError::peNone ? shape : TShape{};
+        },
+        TShape());
+    error = found;
+    return error == TProfileError::peNone ? made : TShape{};
 }
 
 TShape ProfileWires(const TFrame& frame, const std::vector<TProfileLoop>& loops)
 {
-    return Guarded([&] {
+    return Made([&] {
         TopoDS_Compound all;
         BRep_Builder builder;
         builder.MakeCompound(all);
@@ -257,20 +240,19 @@ TShape ProfileWires(const TFrame& frame, const std::vector<TProfileLoop>& loops)
 TShape Extruded(const TShape& profile, const TXyz& along, double from, double to, double taperAngle)
 {
     if (!profile || !(from < to) || taperAngle != 0.0) return {};
-    return Guarded([&] {
+    return Made([&] {
         gp_Trsf shift;
-        shift.SetTranslation(gp_Vec(along[0] * from, along[1] * from, along[2] * from));
+        shift.SetTranslation(Vec(along, from));
         const TopoDS_Shape base = BRepBuilderAPI_Transform(*profile, shift, true).Shape();
-        const double d = to - from;
-        return BRepPrimAPI_MakePrism(base, gp_Vec(along[0] * d, along[1] * d, along[2] * d)).Shape();
+        return BRepPrimAPI_MakePrism(base, Vec(along, to - from)).Shape();
     });
 }
 
 TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, double angle)
 {
     if (!profile || !(std::abs(angle) > 0)) return {};
-    return Guarded([&] {
-        const gp_Ax1 line(gp_Pnt(point[0], point[1], point[2]), Dir(axis));
+    return Made([&] {
+        const gp_Ax1 line(Pnt(point), Dir(axis));
         if (std::abs(angle) >= 360.0) return BRepPrimAPI_MakeRevol(*profile, line).Shape();
         return BRepPrimAPI_MakeRevol(*profile, line, angle * std::numbers::pi / 180.0).Shape();
     });
@@ -279,7 +261,7 @@ TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, doub
 TShape Piped(const TShape& profile, const std::vector<TShape>& path)
 {
     if (!profile || path.empty()) return {};
-    return Guarded([&] {
+    return Made([&] {
         const TopoDS_Shape wire = ChainOf(path);
         if (wire.IsNull()) return TopoDS_Shape();
         return BRepOffsetAPI_MakePipe(TopoDS::Wire(wire), *profile).Shape();
@@ -289,7 +271,7 @@ TShape Piped(const TShape& profile, const std::vector<TShape>& path)
 TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool rightHanded)
 {
     if (!(radius > 0) || !(pitch > 0) || !(turns > 0)) return {};
-    return Guarded([&] {
+    return Made([&] {
         const Handle(Geom_CylindricalSurface) cylinder =
             new Geom_CylindricalSurface(gp_Ax3(At(frame, 0, 0), Dir(frame.Z), Dir(frame.X)), radius);
         // On the cylinder's (angle, height) plane the helix is a straight line.
@@ -305,7 +287,7 @@ TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns,
 TShape Patch(const std::vector<TShape>& edges)
 {
     if (edges.empty()) return {};
-    return Guarded([&] {
+    return Made([&] {
         const TopoDS_Shape wire = ChainOf(edges);
         if (wire.IsNull() || !BRep_Tool::IsClosed(wire)) return TopoDS_Shape();
         BRepBuilderAPI_MakeFace plane(TopoDS::Wire(wire), true);
@@ -321,7 +303,7 @@ TShape Patch(const std::vector<TShape>& edges)
 TShape Ruled(const std::vector<TShape>& first, const std::vector<TShape>& second, bool match)
 {
     if (first.empty() || second.empty()) return {};
-    return Guarded([&] {
+    return Made([&] {
         const TopoDS_Shape a = ChainOf(first), b = ChainOf(second);
         if (a.IsNull() || b.IsNull()) return TopoDS_Shape();
         BRepOffsetAPI_ThruSections rules(false, true);
@@ -336,7 +318,7 @@ TShape Ruled(const std::vector<TShape>& first, const std::vector<TShape>& second
 TShape Combined(TBooleanKind kind, const TShape& a, const TShape& b)
 {
     if (!a || !b) return {};
-    return Guarded([&]() -> TopoDS_Shape {
+    return Made([&]() -> TopoDS_Shape {
         BRepAlgoAPI_BooleanOperation op;
         switch (kind) {
         case TBooleanKind::bkFuse:
@@ -367,18 +349,18 @@ bool IsValidChange(const TShape& result, const TShape& before)
 {
     if (!result) return false;
     if (!before) return IsValidShape(result);
-    try {
-        TopTools_MapOfShape kept;
-        for (TopExp_Explorer f(*before, TopAbs_FACE); f.More(); f.Next())
-            kept.Add(f.Current());
-        for (TopExp_Explorer f(*result, TopAbs_FACE); f.More(); f.Next())
-            if (!kept.Contains(f.Current()) && !BRepCheck_Analyzer(f.Current()).IsValid()) return false;
-        for (TopExp_Explorer s(*result, TopAbs_SHELL); s.More(); s.Next())
-            if (BRepCheck_Shell(TopoDS::Shell(s.Current())).Closed() != BRepCheck_NoError) return false;
-        return true;
-    } catch (const Standard_Failure&) {
-        return false;
-    }
+    return Guarded(
+        [&] {
+            TopTools_MapOfShape kept;
+            for (TopExp_Explorer f(*before, TopAbs_FACE); f.More(); f.Next())
+                kept.Add(f.Current());
+            for (TopExp_Explorer f(*result, TopAbs_FACE); f.More(); f.Next())
+                if (!kept.Contains(f.Current()) && !BRepCheck_Analyzer(f.Current()).IsValid()) return false;
+            for (TopExp_Explorer s(*result, TopAbs_SHELL); s.More(); s.Next())
+                if (BRepCheck_Shell(TopoDS::Shell(s.Current())).Closed() != BRepCheck_NoError) return false;
+            return true;
+        },
+        false);
 }
 
 bool BoxesMeet(const TShape& a, const TShape& b)
@@ -393,21 +375,12 @@ bool BoxesMeet(const TShape& a, const TShape& b)
 
 bool Touching(const TShape& a, const TShape& b)
 {
-    try {
-        return BoxesMeet(a, b) && Touch(*a, *b);
-    } catch (const Standard_Failure&) {
-        return false;
-    }
+    return Guarded([&] { return BoxesMeet(a, b) && Touch(*a, *b); }, false);
 }
 
 bool IsValidShape(const TShape& shape)
 {
-    if (!shape) return false;
-    try {
-        return BRepCheck_Analyzer(*shape).IsValid();
-    } catch (const Standard_Failure&) {
-        return false;
-    }
+    return shape && Guarded([&] { return BRepCheck_Analyzer(*shape).IsValid(); }, false);
 }
 
 bool HasSolid(const TShape& shape)

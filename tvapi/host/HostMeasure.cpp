@@ -10,10 +10,10 @@
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepAdaptor_Surface.hxx>
 #include <BRepExtrema_DistShapeShape.hxx>
-#include <Standard_Failure.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Shape.hxx>
 
+#include "HostKernelCall.h"
 #include "HostPart.h"
 #include "HostTopology.h"
 
@@ -124,12 +124,12 @@ double DistanceBetween(const tvapi::IModelObjectPtr& a, const tvapi::IModelObjec
 {
     const TShape sa = ShapeOf(a), sb = ShapeOf(b);
     if (!sa || !sb) return -1.0;
-    try {
-        BRepExtrema_DistShapeShape extrema(*sa, *sb);
-        return extrema.IsDone() ? extrema.Value() : -1.0;
-    } catch (const Standard_Failure&) {
-        return -1.0;
-    }
+    return Guarded(
+        [&] {
+            BRepExtrema_DistShapeShape extrema(*sa, *sb);
+            return extrema.IsDone() ? extrema.Value() : -1.0;
+        },
+        -1.0);
 }
 
 double AngleBetween(const tvapi::IModelObjectPtr& a, const tvapi::IModelObjectPtr& b)

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "HostApplication.h"
 #include "HostArgs.h"
 #include "HostDocumentFile.h"
+#include "HostDocuments.h"
 #include "HostMateFile.h"
 #include "HostText.h"
 
@@ -35,15 +37,42 @@ public:
         if (!Enter("IParts::AddFromFile", {ToUtf8(name), BoolArg(externalFile), BoolArg(tieToFile)}))
             return {};
         std::string error;
-        THostPartPtr part = ReadPartFile(name, error);
+        THostPartPtr part = IncludedPart(name, error);
         if (!part) return {};
         part->SetSource(name, externalFile);
+        part->SetReadFrom(AbsoluteFileName(name));
         Owner().AddComponent(part);
         return tvapi::IPartPtr(part);
     }
 
 private:
     THostPart& Owner() { return *HostAs<THostPart>(FOwner); }
+
+    // The part of `name`, read; empty, with `error` saying why, when it cannot be read or
+    // holds the assembly it would be added to, whose file it then names: the assembly would
+    // include itself.
+    THostPartPtr IncludedPart(const std::wstring& name, std::string& error)
+    {
+        const THostPart* top = &Owner();
+        while (top->Parent())
+            top = top->Parent();
+        std::vector<std::wstring> files; // the assembly's own file and those of the parts above
+        for (const THostPart* p = &Owner(); p; p = p->Parent())
+            if (!p->ReadFrom().empty()) files.push_back(p->ReadFrom());
+        if (THostApplication* app = THostApplication::Current())
+            for (std::size_t i = 0; i < app->Documents().Count(); ++i)
+                if (auto* doc = HostAs<THostDocument3D>(app->Documents().Item(i));
+                    doc && &doc->TopPart() == top)
+                    if (!doc->FileName().empty()) files.push_back(doc->FileName());
+        THostPartPtr part = ReadPartFile(name, error);
+        if (!part) return {};
+        for (const std::wstring& file : files)
+            if (SameFile(file, name) || !ComponentFileNamed(*part, file).empty()) {
+                error = ToUtf8(name) + " holds " + ToUtf8(file) + ", the assembly it would be added to";
+                return {};
+            }
+        return part;
+    }
 
     tvapi::IPartPtr FOwner;
 };
@@ -90,6 +119,18 @@ THostPart::THostPart()
                                                    return -1;
                                                }))
 {
+    FFeatures->SetFaceObjects([this](const std::vector<TShape>& faces) {
+        std::vector<tvapi::IModelObjectPtr> objects;
+        if (faces.empty()) return objects;
+        for (const THostBodyPtr& body : FBodies)
+            for (const tvapi::IModelObjectPtr& face : body->Entities(tvapi::o3d_face)) {
+                const TShape shape = ShapeOfEntity(static_cast<const tvapi::IAPIObject*>(face.Get()));
+                if (std::any_of(faces.begin(), faces.end(),
+                                [&](const TShape& f) { return SameEntity(f, shape); }))
+                    objects.push_back(face);
+            }
+        return objects;
+    });
 }
 
 THostPart::~THostPart()

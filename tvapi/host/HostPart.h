@@ -165,8 +165,12 @@ public:
     // `p`, given in this part's coordinates, into the coordinates of `assembly`, which holds
     // it at any depth (or is this part: `p` stays); false, `p` untouched, when it does not.
     bool PointInto(const THostPart& assembly, TXyz& p) const;
-    // Where a component came from.
+    // Where a component came from: its file as its assembly names it.
     const std::wstring& SourceFile() const noexcept { return FSourceFile; }
+    // The component's file as it was read, an absolute name: what a save names relative to the
+    // folder it writes into (HostDocumentFile.h).
+    const std::wstring& ReadFrom() const noexcept { return FReadFrom; }
+    void SetReadFrom(std::wstring file) noexcept { FReadFrom = std::move(file); }
     void SetSource(std::wstring file, bool external) noexcept
     {
         FSourceFile = std::move(file);
@@ -178,9 +182,6 @@ public:
     // A new sketch at the end of the model tree.
     THostSketch& AddSketch(const std::wstring& name);
     THostAuxGeometry& AuxGeometry() noexcept { return FAux; }
-    // Splits those of `faces` that belong to a body where the `tools` cross them; the split
-    // bodies become new body objects. False when none was split (HostFaceSplit.cpp).
-    bool SplitFaces(const std::vector<TShape>& faces, const std::vector<TShape>& tools);
     const std::vector<THostSketchPtr>& Sketches() const noexcept { return FSketches; }
     // The part's 3D dimensions in creation order.
     std::vector<THostModelDimensionPtr>& Dimensions3D() noexcept { return FDimensions3D; }
@@ -215,6 +216,7 @@ private:
     THostPart* FParent = nullptr;
     int FComponentId = 0;
     std::wstring FSourceFile;
+    std::wstring FReadFrom;
     bool FExternal = false;
     std::vector<THostSketchPtr> FSketches;
     THostAuxGeometry FAux;

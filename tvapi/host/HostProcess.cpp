@@ -2,6 +2,9 @@
 
 #include "HostProcess.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <ostream>
 
 #include "HostApplication.h"
@@ -486,8 +489,14 @@ void THostProcess3D::Place(double x, double y, bool dynamic)
     if (!frame) return;
     const auto keys = New<THostPressedKeys>(dynamic ? 0u : unsigned(kbLeftButton));
     const tvapi::IPressedKeysPtr k(keys);
-    const int ix = static_cast<int>(x);
-    const int iy = static_cast<int>(y);
+    // The view's pixels; a script's point is within its limit, any other is held to the ints.
+    const auto pixel = [](double v) {
+        if (std::isnan(v)) return 0;
+        return static_cast<int>(
+            std::clamp(v, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+    };
+    const int ix = pixel(x);
+    const int iy = pixel(y);
     if (dynamic) {
         frame->Events().MouseMove(k, ix, iy);
         return;

@@ -73,6 +73,18 @@ std::string CellProblem(const TScriptAction& a)
     return {};
 }
 
+// What is wrong with the point of a move or click line; empty when nothing is.
+std::string PointProblem(const TScriptAction& a)
+{
+    for (const auto& [name, value] : {std::pair{"x", a.X}, std::pair{"y", a.Y}})
+        if (std::abs(value) > TScriptAction::CoordinateLimit) {
+            std::ostringstream text;
+            text << name << ' ' << value << " is outside -1000000..1000000 in";
+            return text.str();
+        }
+    return {};
+}
+
 // The rest of the words from `from`, joined by blanks.
 std::string Rest(const std::vector<std::string>& words, std::size_t from)
 {
@@ -155,6 +167,7 @@ std::string Parse(const std::vector<std::string>& w, TScriptAction& a)
 {
     if (!ParseWords(w, a)) return "cannot read";
     if (a.Kind == TScriptAction::skSelect || a.Kind == TScriptAction::skEdit) return CellProblem(a);
+    if (a.Kind == TScriptAction::skMove || a.Kind == TScriptAction::skClick) return PointProblem(a);
     return {};
 }
 

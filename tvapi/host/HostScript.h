@@ -41,6 +41,9 @@ struct TScriptAction {
     int Line = 0;      // line of the script, from 1
 
     static constexpr int GridLimit = 255;
+    // The most a move or click coordinate may be either way: beyond any window and any
+    // sheet, well inside an int.
+    static constexpr double CoordinateLimit = 1.0e6;
 };
 
 class TScript {

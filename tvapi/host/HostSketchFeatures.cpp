@@ -212,6 +212,11 @@ private:
         return false;
     }
 
+protected:
+    // Built from its profile's sketches.
+    std::vector<tvapi::IModelObjectPtr> Parents() override { return FProfile; }
+
+private:
     std::vector<tvapi::IModelObjectPtr> FProfile;
     double FDepth[2] = {0, 0};
     tvapi::tvDirectionTypeEnum FDirection = tvapi::dtNormal;
@@ -273,6 +278,13 @@ public:
         FDirection = in.at("direction").get<int>();
         FAngle[0] = in.at("angles").at(0).get<double>();
         FAngle[1] = in.at("angles").at(1).get<double>();
+    }
+
+protected:
+    // Built from its sketch.
+    std::vector<tvapi::IModelObjectPtr> Parents() override
+    {
+        return FSketch ? std::vector<tvapi::IModelObjectPtr>{FSketch} : std::vector<tvapi::IModelObjectPtr>{};
     }
 
 private:
@@ -341,7 +353,7 @@ public:
         FPath.clear();
         FPathShapes.clear();
         for (const json& piece : in.at("path"))
-            FPathShapes.push_back(ShapeOfBRepText(piece.get<std::string>()));
+            FPathShapes.push_back(ShapeOfFileText(piece.get<std::string>(), "a sweep's path"));
     }
 
 private:
@@ -354,6 +366,17 @@ private:
         return path;
     }
 
+protected:
+    // Built from its sketch and its path.
+    std::vector<tvapi::IModelObjectPtr> Parents() override
+    {
+        std::vector<tvapi::IModelObjectPtr> parents;
+        if (FSketch) parents.push_back(FSketch);
+        parents.insert(parents.end(), FPath.begin(), FPath.end());
+        return parents;
+    }
+
+private:
     tvapi::IModelObjectPtr FSketch;
     tvapi::tvEvolutionShiftSketchTypeEnum FShift = tvapi::tvEvShiftOrtogonal;
     tvapi::tvOperationResultEnum FResult = tvapi::tvOperationUnion;

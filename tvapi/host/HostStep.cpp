@@ -3,6 +3,7 @@
 #include "HostKernel.h"
 
 #include "HostFileIo.h"
+#include "HostKernelCall.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -17,7 +18,6 @@
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
 #include <STEPControl_Writer.hxx>
-#include <Standard_Failure.hxx>
 
 namespace tvhost {
 
@@ -60,22 +60,26 @@ bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, s
         return false;
     }
     const std::string made = scratch.Path() + "/" + path.substr(path.rfind('/') + 1);
-    try {
-        STEPControl_Writer writer;
-        Interface_Static::SetCVal("write.step.unit", "MM");
-        const TShape all = MakeCompound(shapes);
-        if (writer.Transfer(*all, STEPControl_AsIs) != IFSelect_RetDone) {
-            error = "the shapes cannot be written as STEP";
-            return false;
-        }
-        if (writer.Write(made.c_str()) != IFSelect_RetDone) {
-            error = "the kernel cannot write the STEP text";
-            return false;
-        }
-    } catch (const Standard_Failure& e) {
-        error = std::string("the kernel failed: ") + e.GetMessageString();
-        return false;
-    }
+    std::string failure;
+    bool written = false;
+    const bool ran = KernelCall(
+        [&] {
+            STEPControl_Writer writer;
+            Interface_Static::SetCVal("write.step.unit", "MM");
+            const TShape all = MakeCompound(shapes);
+            if (writer.Transfer(*all, STEPControl_AsIs) != IFSelect_RetDone) {
+                error = "the shapes cannot be written as STEP";
+                return;
+            }
+            if (writer.Write(made.c_str()) != IFSelect_RetDone) {
+                error = "the kernel cannot write the STEP text";
+                return;
+            }
+            written = true;
+        },
+        &failure);
+    if (!ran) error = "the kernel failed: " + failure;
+    if (!written) return false;
     std::string bytes;
     return ReadFileBytes(made, bytes, error) && WriteFileAtomically(path, bytes, error);
 }

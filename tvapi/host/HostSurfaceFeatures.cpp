@@ -38,7 +38,7 @@ struct TChain {
         Objects.clear();
         Read.clear();
         for (const json& piece : in)
-            Read.push_back(ShapeOfBRepText(piece.get<std::string>()));
+            Read.push_back(ShapeOfFileText(piece.get<std::string>(), "a surface's piece"));
     }
 };
 

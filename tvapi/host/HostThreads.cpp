@@ -10,13 +10,13 @@
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepGProp_Face.hxx>
 #include <BRep_Tool.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Shape.hxx>
 #include <nlohmann/json.hpp>
 
 #include "HostArgs.h"
+#include "HostKernelCall.h"
 #include "HostMateFile.h"
 #include "HostMeasure.h"
 #include "HostPart.h"
@@ -68,26 +68,26 @@ double CoarsePitch(double diameter)
 bool CylinderOf(const TShape& face, double& radius, double& length)
 {
     if (!face || face->ShapeType() != TopAbs_FACE) return false;
-    try {
-        const BRepAdaptor_Surface surface(TopoDS::Face(*face), true);
-        if (surface.GetType() != GeomAbs_Cylinder) return false;
-        const gp_Cylinder cylinder = surface.Cylinder();
-        const gp_Ax1 axis = cylinder.Axis();
-        // The face's extent along the axis, from its vertices (a full cylinder has its two
-        // circles' seam vertices).
-        double lo = HUGE_VAL, hi = -HUGE_VAL;
-        for (TopExp_Explorer v(*face, TopAbs_VERTEX); v.More(); v.Next()) {
-            const gp_Pnt p = BRep_Tool::Pnt(TopoDS::Vertex(v.Current()));
-            const double t = gp_Vec(axis.Location(), p).Dot(gp_Vec(axis.Direction()));
-            lo = std::min(lo, t);
-            hi = std::max(hi, t);
-        }
-        radius = cylinder.Radius();
-        length = hi >= lo ? hi - lo : 0.0;
-        return true;
-    } catch (const Standard_Failure&) {
-        return false;
-    }
+    return Guarded(
+        [&] {
+            const BRepAdaptor_Surface surface(TopoDS::Face(*face), true);
+            if (surface.GetType() != GeomAbs_Cylinder) return false;
+            const gp_Cylinder cylinder = surface.Cylinder();
+            const gp_Ax1 axis = cylinder.Axis();
+            // The face's extent along the axis, from its vertices (a full cylinder has its two
+            // circles' seam vertices).
+            double lo = HUGE_VAL, hi = -HUGE_VAL;
+            for (TopExp_Explorer v(*face, TopAbs_VERTEX); v.More(); v.Next()) {
+                const gp_Pnt p = BRep_Tool::Pnt(TopoDS::Vertex(v.Current()));
+                const double t = gp_Vec(axis.Location(), p).Dot(gp_Vec(axis.Direction()));
+                lo = std::min(lo, t);
+                hi = std::max(hi, t);
+            }
+            radius = cylinder.Radius();
+            length = hi >= lo ? hi - lo : 0.0;
+            return true;
+        },
+        false);
 }
 
 double DistanceToPoint(const tvapi::IModelObjectPtr& entity, const TXyz& point)
@@ -95,13 +95,13 @@ double DistanceToPoint(const tvapi::IModelObjectPtr& entity, const TXyz& point)
     const TShape shape =
         entity ? ShapeOfEntity(static_cast<const tvapi::IAPIObject*>(entity.Get())) : TShape();
     if (!shape) return -1.0;
-    try {
-        const TopoDS_Shape vertex = BRepBuilderAPI_MakeVertex(gp_Pnt(point[0], point[1], point[2])).Shape();
-        BRepExtrema_DistShapeShape extrema(vertex, *shape);
-        return extrema.IsDone() ? extrema.Value() : -1.0;
-    } catch (const Standard_Failure&) {
-        return -1.0;
-    }
+    return Guarded(
+        [&] {
+            const TopoDS_Shape vertex = BRepBuilderAPI_MakeVertex(Pnt(point)).Shape();
+            BRepExtrema_DistShapeShape extrema(vertex, *shape);
+            return extrema.IsDone() ? extrema.Value() : -1.0;
+        },
+        -1.0);
 }
 
 // ---- threads ---------------------------------------------------------------------------------
@@ -183,8 +183,7 @@ void THostThread::Write(json& out, const TRefer&) const
 void THostThread::Read(const json& in, const TFind&)
 {
     const std::string face = in.at("face").get<std::string>();
-    FFace = face.empty() ? TShape() : ShapeOfBRepText(face);
-    if (!face.empty() && !FFace) throw std::invalid_argument("a thread's face holds no shape");
+    FFace = ShapeOfFileText(face, "a thread's face");
     FAuto = in.at("auto").get<bool>();
     FFull = in.at("full").get<bool>();
     FLeft = in.at("left").get<bool>();

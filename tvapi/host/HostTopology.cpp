@@ -21,7 +21,6 @@
 #include <GeomAdaptor_Surface.hxx>
 #include <GeomLProp_SLProps.hxx>
 #include <Geom_Surface.hxx>
-#include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -31,6 +30,7 @@
 #include <TopoDS_Vertex.hxx>
 
 #include "HostDrawingObject.h"
+#include "HostKernelCall.h"
 #include "HostPlacement.h"
 #include "tvapi/Measurement.h"
 
@@ -215,12 +215,10 @@ public:
         if (!Enter("IMathSurface3D::GetPlacement") || !IsPlane()) return {};
         const gp_Ax3 axes = GeomAdaptor_Surface(FSurface).Plane().Position();
         TFrame frame;
-        const gp_XYZ o = axes.Location().XYZ(), x = axes.XDirection().XYZ(), y = axes.YDirection().XYZ(),
-                     z = axes.Direction().XYZ();
-        frame.Origin = {o.X(), o.Y(), o.Z()};
-        frame.X = {x.X(), x.Y(), x.Z()};
-        frame.Y = {y.X(), y.Y(), y.Z()};
-        frame.Z = {z.X(), z.Y(), z.Z()};
+        frame.Origin = Xyz(axes.Location());
+        frame.X = Xyz(axes.XDirection());
+        frame.Y = Xyz(axes.YDirection());
+        frame.Z = Xyz(axes.Direction());
         return tvapi::IPlacement3DPtr(New<THostPlacement>(frame));
     }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "Host.h"
+#include "HostDocumentFile.h"
 #include "HostDocuments.h"
 #include "HostFileIo.h"
 #include "HostHlr.h"
@@ -138,6 +139,15 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "tvhost: cannot read " << doc << ": " << documents.OpenError() << '\n';
         return ecRunFailed;
     }
+    // A part the assembly is made of is never written over.
+    if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(core))
+        if (const std::wstring part =
+                tvhost::ComponentFileNamed(model->TopPart(), tvhost::FileNameFromBytes(svg));
+            !part.empty()) {
+            err << "tvhost: will not export " << doc << " onto " << svg << ", its component "
+                << tvhost::ToUtf8(part) << '\n';
+            return ecUsage;
+        }
     std::string error;
     if (step) {
         auto* model = dynamic_cast<tvhost::THostDocument3D*>(core);

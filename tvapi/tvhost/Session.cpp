@@ -77,7 +77,12 @@ bool SaveActive(tvhost::THost& host, const std::string& file, std::ostream& out,
         out << "tvhost: saved " << file << '\n';
         return true;
     }
-    err << "tvhost: cannot save " << file << (doc ? "" : ": no active document") << '\n';
+    const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(doc.Get());
+    err << "tvhost: cannot save " << file << ": "
+        << (!doc                                 ? "no active document"
+            : core && !core->SaveError().empty() ? core->SaveError()
+                                                 : "the save failed")
+        << '\n';
     return false;
 }
 

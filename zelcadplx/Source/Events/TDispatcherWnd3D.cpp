@@ -9,6 +9,7 @@
 #include <cmath>
 #include <ctime>
 #include <cwchar>
+#include <limits>
 
 #include "Messager.h"
 #include "TValidateEdit.h"
@@ -216,12 +217,25 @@ void TDispatcherWnd3D::ClosePaintGL(unsigned, tvapi::IOpenGLObjectPtr)
     GI.giPopState();
 }
 
+namespace {
+
+// `y` of the host (down from the frame's top) as the widgets measure it, up from `bottom`;
+// whatever ints the host passes, the result is an int.
+int FromBottom(int bottom, int y)
+{
+    const long long up = static_cast<long long>(bottom) - y;
+    return static_cast<int>(
+        std::clamp<long long>(up, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
 bool TDispatcherWnd3D::MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y)
 {
     if (AWnd.Count == 0) return false;
     if (Timer.TimeImpuls() && Editor) Editor->RefreshWindow();
     ReadFrameRect();
-    const int fy = Editor ? Editor->FrameRect.LD.y - y : -y;
+    const int fy = FromBottom(Editor ? Editor->FrameRect.LD.y : 0, y);
     for (const Integer id : Ids())
         if (TWindowOGL* w = Exist(id))
             if (w->MouseMove(Keys, x, fy)) return true;
@@ -231,7 +245,7 @@ bool TDispatcherWnd3D::MouseMove(tvapi::IPressedKeysPtr Keys, int x, int y)
 bool TDispatcherWnd3D::MouseDown(tvapi::IPressedKeysPtr Keys, int x, int y)
 {
     ReadFrameRect();
-    const int fy = Editor ? Editor->FrameRect.LD.y - y : -y;
+    const int fy = FromBottom(Editor ? Editor->FrameRect.LD.y : 0, y);
     for (const Integer id : Ids())
         if (TWindowOGL* w = Exist(id))
             if (w->MouseDown(Keys, x, fy)) return true;

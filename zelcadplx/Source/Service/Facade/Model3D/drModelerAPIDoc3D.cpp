@@ -4,7 +4,9 @@
 
 #include "drModelerAPI.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "TFileName.h"
 #include "drSelectorAPI.h"
@@ -131,7 +133,14 @@ Real TModelerApi::GetMassFile(TString const& FName)
         return part ? part->GetMass() : 0.0;
     }
     // The open makes the file's document current; the caller's document, 3D document and part
-    // come back afterwards, and the opened document is closed whatever it held.
+    // come back afterwards. Only a document the open added is closed: the host hands back one
+    // already open under that name (of any kind), and without a host nothing opens at all.
+    tvapi::IApplication* app = Application();
+    const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
+    if (!documents) return 0.0;
+    std::vector<tvapi::ITervanDocumentPtr> before;
+    for (int i = 0, n = documents->GetCount(); i < n; ++i)
+        before.push_back(documents->GetItem(i));
     TRegistryApi& r = *R3;
     const tvapi::ITervanDocumentPtr doc = r.IDoc;
     const tvapi::ITervanDocument3DPtr doc3D = r.IDoc3D;
@@ -143,9 +152,13 @@ Real TModelerApi::GetMassFile(TString const& FName)
     };
     Real mass = 0.0;
     try {
+        r.IDoc.Reset();
         const tvapi::IPartPtr opened = drOpen3D(FName, true);
         if (opened) mass = opened->GetMass();
-        if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
+        const tvapi::ITervanDocumentPtr added = r.IDoc;
+        if (added && std::none_of(before.begin(), before.end(),
+                                  [&](const tvapi::ITervanDocumentPtr& d) { return d == added; }))
+            added->Close(tvapi::kdDoNotSaveChanges);
     } catch (...) {
         restore();
         throw;

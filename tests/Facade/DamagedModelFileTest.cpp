@@ -1,0 +1,490 @@
+// Damaged part and assembly files played as a user meets them: through the tvhost command
+// (export) and through the facade (drOpen3D, GetMassFile). Each damaged file is made in the
+// test from a good saved one; each ends with a message that names what is wrong and an exit
+// status, within seconds, and leaves the file as it was. One parameterised test per class of
+// damage: B-rep text the kernel must not be given, and files that include themselves.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "FacadeFixture.h"
+#include "HostDocumentFile.h"
+#include "HostKernel.h"
+#include "TvhostRun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using tvhostrun::TRun;
+using tvhostrun::Tvhost;
+
+// A damage run of the tvhost command ends within this, the sanitizers' builds included.
+constexpr auto WithinSeconds = std::chrono::seconds(30);
+
+std::string FileBytes(const fs::path& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Replaces the first match of `pattern` in `text` by `with` ($1 and so on name its groups);
+// false when nothing matches, so a case that no longer damages anything fails.
+bool ReplaceFirst(std::string& text, const std::string& pattern, const std::string& with)
+{
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex(pattern))) return false;
+    text = m.prefix().str() + m.format(with) + m.suffix().str();
+    return true;
+}
+
+class TDamageFolder : public TFacadeFixture {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        FStart = fs::current_path();
+        FDir = fs::path(::testing::TempDir()) / ("damaged-" + std::to_string(::getpid()));
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+    }
+    void TearDown() override
+    {
+        fs::current_path(FStart); // a test may stand in the folder
+        TFacadeFixture::TearDown();
+        fs::remove_all(FDir);
+    }
+
+    std::string Path(const std::string& name) const { return (FDir / name).string(); }
+    std::wstring Name(const std::string& name) const { return tvhost::FromUtf8(Path(name)); }
+
+    // A part of a box and a cylinder standing on it, saved as `name`.
+    void SaveGoodPart(const std::string& name)
+    {
+        const tvapi::ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvapi::tvDocumentPart);
+        tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart();
+        part.AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+        part.AddBody(tvhost::MakeCylinder({5, 10, 5}, {0, 0, 1}, 3, 10));
+        ASSERT_TRUE(doc->SaveAs(Name(name).c_str()));
+        ASSERT_TRUE(doc->Close(tvapi::kdDoNotSaveChanges));
+    }
+    // An assembly holding the parts `components` (named from the current folder), saved as
+    // `name` in the folder.
+    void SaveAssembly(const std::string& name, const std::vector<std::string>& components)
+    {
+        const tvapi::ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvapi::tvDocumentAssembly);
+        for (const std::string& c : components)
+            ASSERT_TRUE(tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(
+                tvhost::FromUtf8(c).c_str(), false, true));
+        ASSERT_TRUE(doc->SaveAs(Name(name).c_str()));
+        ASSERT_TRUE(doc->Close(tvapi::kdDoNotSaveChanges));
+    }
+    json Read(const std::string& name) const { return json::parse(FileBytes(Path(name))); }
+    void Save(const std::string& name, const json& j) const { WriteFile(Path(name), j.dump(1)); }
+
+    // The damaged file `file` refused by the tvhost command and by the facade with a message
+    // holding `why`, within seconds, the file untouched.
+    void ExpectRefused(const std::string& file, const std::vector<std::string>& why)
+    {
+        const std::string before = FileBytes(file);
+        const std::string out = Path("out.step");
+        const auto start = std::chrono::steady_clock::now();
+        const TRun run = Tvhost({"export", "--step", file, out});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, WithinSeconds);
+        EXPECT_EQ(run.Code, 3) << run.Out;
+        EXPECT_EQ(run.Out.rfind("tvhost: cannot read " + file + ": ", 0), 0u) << run.Out;
+        for (const std::string& w : why)
+            EXPECT_NE(run.Out.find(w), std::string::npos) << w << " in " << run.Out;
+        EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 1) << "one message: " << run.Out;
+        EXPECT_FALSE(fs::exists(out));
+
+        const TString name(file.c_str());
+        EXPECT_FALSE(drApi::MA.drOpen3D(name, true));
+        for (const std::string& w : why)
+            EXPECT_NE(Host().App().Documents().OpenError().find(w), std::string::npos)
+                << w << " in " << Host().App().Documents().OpenError();
+        EXPECT_EQ(drApi::MA.GetMassFile(name), 0.0);
+        EXPECT_EQ(Host().App().Documents().Count(), 0u);
+        EXPECT_EQ(FileBytes(file), before) << "the file is left as it was";
+    }
+
+    fs::path FDir;
+    fs::path FStart;
+};
+
+// ---- B-rep text -----------------------------------------------------------------------------
+
+// A damage of a body's B-rep text: the change, made to body `body` of the good part, and what
+// the refusal names.
+struct TBRepDamage {
+    const char* Name;
+    int Body;
+    std::function<bool(std::string&)> Damage;
+    const char* Why;
+};
+
+class DamagedBRepTextTest : public TDamageFolder, public ::testing::WithParamInterface<TBRepDamage> {};
+
+TEST_P(DamagedBRepTextTest, RefusedWithAMessageAndTheFileUntouched)
+{
+    SaveGoodPart("good.qpt");
+    json part = Read("good.qpt");
+    std::string brep = part["model"]["bodies"][GetParam().Body]["brep"].get<std::string>();
+    ASSERT_TRUE(GetParam().Damage(brep)) << "the damage finds what it changes";
+    part["model"]["bodies"][GetParam().Body]["brep"] = brep;
+    Save("damaged.qpt", part);
+    ExpectRefused(Path("damaged.qpt"),
+                  {"body " + std::to_string(GetParam().Body + 1) + ": ", GetParam().Why});
+}
+
+std::string NestedCurve(int depth)
+{
+    std::string curve = "1 0 0 1 0";
+    for (int i = 0; i < depth; ++i)
+        curve = "8 0 1 " + curve;
+    return curve;
+}
+
+const TBRepDamage BRepDamages[] = {
+    // A byte changed in an edge's curve on a surface: the kernel's reader read for ever.
+    {"OneByteInAnEdgeSpins", 0,
+     [](std::string& t) { return ReplaceFirst(t, "\n2  (\\d+) (\\d+) ", "\n2  $1`$2 "); },
+     "is not a whole number"},
+    {"HugeCurveCount", 0, [](std::string& t) { return ReplaceFirst(t, "Curves \\d+", "Curves 999999999"); },
+     "curve count 999999999 claims more than the"},
+    {"HugeCount2DCurves", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Curve2ds \\d+", "Curve2ds 2147483647"); },
+     "2D curve count 2147483647 claims more than the"},
+    {"CountBeyondAWholeNumber", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Surfaces \\d+", "Surfaces 99999999999"); },
+     "is not a whole number"},
+    {"HugeShapeCount", 0,
+     [](std::string& t) { return ReplaceFirst(t, "TShapes \\d+", "TShapes 2000000000"); },
+     "shape count 2000000000 claims more than the"},
+    {"HugeBezierDegree", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Curves (\\d+)\n1 ", "Curves $1\n6 0 2000000000 "); },
+     "degree 2000000000 is outside"},
+    {"FaceSurfaceOutOfRange", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Fa\n0  1e-07 \\d+ 0", "Fa\n0  1e-07 77 0"); },
+     "surface 77 is outside"},
+    {"VertexAtNaN", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Ve\n1e-07\n[^\n]*", "Ve\n1e-07\nnan 0 5"); },
+     "\"nan\" is not a finite number"},
+    {"VertexAtInfinity", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Ve\n1e-07\n[^\n]*", "Ve\n1e-07\n1e999 0 5"); },
+     "\"1e999\" is not a finite number"},
+    {"CoordinateNotANumber", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Ve\n1e-07\n[^\n]*", "Ve\n1e-07\n0 x 5"); },
+     "\"x\" is not a number"},
+    {"Truncated", 0, [](std::string& t) { return !(t = t.substr(0, t.size() / 2)).empty(); },
+     "its B-rep text, line "},
+    {"SubShapeNamedBeforeItIsRead", 0,
+     [](std::string& t) { return ReplaceFirst(t, "\n(-\\d+ 0 )\\+\\d+ 0 \\*", "\n$1+99 0 *"); },
+     "names no shape read before it"},
+    {"LocationOutOfRange", 0, [](std::string& t) { return ReplaceFirst(t, "\\+(\\d+) 0 \\*", "+$1 7 *"); },
+     "location 7 is outside"},
+    {"UnknownCurveKind", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Curves (\\d+)\n1 ", "Curves $1\n42 "); },
+     "curve kind 42 is outside"},
+    {"CurvesNestedDeep", 0,
+     [](std::string& t) {
+         return ReplaceFirst(t, "Curve2ds (\\d+)\n1 0 0 1 0", "Curve2ds $1\n" + NestedCurve(40));
+     },
+     "curves nested deeper"},
+    {"WordLongerThanTheReadersBuffer", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Curve2ds", std::string(300, 'C')); },
+     "a word of 300 characters"},
+    {"ShellHoldsAVertex", 0,
+     [](std::string& t) {
+         return ReplaceFirst(t, "Sh\n\n(\\d+)\n", "Sh\n\n$1\n+" + std::string("34") + " 0 ");
+     },
+     "a shape Sh holds a shape Ve"},
+    {"NoVersionLine", 0,
+     [](std::string& t) { return ReplaceFirst(t, "CASCADE Topology V3", "CASCADE Topology V9"); },
+     "no version line"},
+    {"ClosedEdgeContinuityDamaged", 1,
+     [](std::string& t) { return ReplaceFirst(t, "(\n3  \\d+ \\d+)CN", "$1QQ"); }, "\"QQ\" is no continuity"},
+    // Well-formed text of a solid that lost a face: the kernel reads it, the check refuses it.
+    {"SolidWithAnOpenShell", 0,
+     [](std::string& t) { return ReplaceFirst(t, "(Sh\n\n\\d+\n)[-+]\\d+ 0 ", "$1"); },
+     "a solid is not valid"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Damages, DamagedBRepTextTest, ::testing::ValuesIn(BRepDamages),
+                         [](const ::testing::TestParamInfo<TBRepDamage>& param) { return param.param.Name; });
+
+// ---- files that include themselves ----------------------------------------------------------
+
+// A model file that includes itself, made from good files of the folder by `make`, opened as
+// `open`.
+struct TCycle {
+    const char* Name;
+    const char* Open;
+    std::function<void(TDamageFolder&)> Make;
+    const char* Why;
+};
+
+class SelfIncludingFileTest : public TDamageFolder, public ::testing::WithParamInterface<TCycle> {
+public:
+    using TDamageFolder::Path;
+    using TDamageFolder::Read;
+    using TDamageFolder::Save;
+    using TDamageFolder::SaveAssembly;
+    using TDamageFolder::SaveGoodPart;
+};
+
+void RenameComponent(json& assembly, const std::string& from, const std::string& to)
+{
+    for (json& c : assembly["model"]["components"])
+        if (c["file"] == from) c["file"] = to;
+}
+
+const TCycle Cycles[] = {
+    {"AssemblyHoldsItself", "a.qas",
+     [](TDamageFolder& f) {
+         auto& t = static_cast<SelfIncludingFileTest&>(f);
+         t.SaveGoodPart("brick.qpt");
+         t.SaveAssembly("a.qas", {"brick.qpt"});
+         json a = t.Read("a.qas");
+         RenameComponent(a, "brick.qpt", "a.qas");
+         t.Save("a.qas", a);
+     },
+     "it includes itself (a.qas -> a.qas)"},
+    {"TwoAssembliesHoldEachOther", "a.qas",
+     [](TDamageFolder& f) {
+         auto& t = static_cast<SelfIncludingFileTest&>(f);
+         t.SaveGoodPart("brick.qpt");
+         t.SaveAssembly("b.qas", {"brick.qpt"});
+         t.SaveAssembly("a.qas", {"b.qas"});
+         json b = t.Read("b.qas");
+         RenameComponent(b, "brick.qpt", "a.qas");
+         t.Save("b.qas", b);
+     },
+     "it includes itself (a.qas -> b.qas -> a.qas)"},
+    {"ChainDeeperThanTheLimit", "c0.qas",
+     [](TDamageFolder& f) {
+         auto& t = static_cast<SelfIncludingFileTest&>(f);
+         t.SaveGoodPart("c9.qpt");
+         t.SaveAssembly("c8.qas", {"c9.qpt"});
+         json a = t.Read("c8.qas");
+         for (int i = 7; i >= 0; --i) {
+             RenameComponent(a, a["model"]["components"][0]["file"], "c" + std::to_string(i + 1) + ".qas");
+             t.Save("c" + std::to_string(i) + ".qas", a);
+         }
+     },
+     "model files nest deeper than 8"},
+};
+
+TEST_P(SelfIncludingFileTest, RefusedWithTheChainAndTheFileUntouched)
+{
+    fs::current_path(FDir); // names as a user gives them
+    GetParam().Make(*this);
+    ExpectRefused(GetParam().Open, {GetParam().Why});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cycles, SelfIncludingFileTest, ::testing::ValuesIn(Cycles),
+                         [](const ::testing::TestParamInfo<TCycle>& param) { return param.param.Name; });
+
+} // namespace
+
+// ---- saves: every file saved opens again, or the save is refused -----------------------------
+
+namespace {
+
+const std::string TestPlugin = DC_BINARY_DIR "/libtvhost_testplugin.so";
+
+// A kind of target a save or export is aimed at, in a folder holding d/brick.qpt and
+// d/stand.qas (brick.qpt its component) with the process standing in the folder. `Save`
+// saves and gives the file it wrote, or "" when the save was refused, with `refusal` what the
+// user was told; the test then opens what was written, and finds the files it refused to
+// write over untouched.
+struct TSaveTarget {
+    const char* Name;
+    std::function<std::string(TDamageFolder&, std::string& refusal)> Save;
+    const char* Refusal; // what a refusal says; null when the save is made
+};
+
+class SaveThenReopenTest : public TDamageFolder, public ::testing::WithParamInterface<TSaveTarget> {
+public:
+    using TDamageFolder::Name;
+    using TDamageFolder::Path;
+    using TDamageFolder::Read;
+    using TDamageFolder::SaveAssembly;
+    using TDamageFolder::SaveGoodPart;
+    tvhost::THost& TheHost() { return Host(); }
+};
+
+std::string SavedOrRefused(const TRun& run, const std::string& file, std::string& refusal)
+{
+    if (run.Code == 0) return file;
+    refusal = run.Out;
+    return {};
+}
+
+// A part with an extrusion whose depth is not a number, made through the facade.
+void NaNExtrusion(const tvapi::ITervanDocumentPtr& doc)
+{
+    drApi::MA.R3->IDoc = doc;
+    drApi::MA.R3->IDoc3D = doc;
+    drApi::MA.R3->Part = drApi::MA.R3->IDoc3D->GetTopPart();
+    drApi::MA.drCreateEskis(0.0, "");
+    drApi::MA.drLine(0, 0, 10, 0, tvapi::tvCSNormal);
+    drApi::MA.drLine(10, 0, 10, 10, tvapi::tvCSNormal);
+    drApi::MA.drLine(10, 10, 0, 10, tvapi::tvCSNormal);
+    drApi::MA.drLine(0, 10, 0, 0, tvapi::tvCSNormal);
+    drApi::MA.drExtrusion(tvapi::dtNormal, tvapi::etBlind, std::nan(""), 0, true, tvapi::tvOperationNewBody);
+}
+
+const TSaveTarget SaveTargets[] = {
+    {"AssemblySavedIntoAnotherFolder",
+     [](TDamageFolder&, std::string& refusal) {
+         fs::create_directories("sub");
+         return SavedOrRefused(
+             Tvhost({"run", "--plugin", TestPlugin, "--open", "d/stand.qas", "--save", "sub/x.qas"}),
+             "sub/x.qas", refusal);
+     },
+     nullptr},
+    {"PartInsertedFromAnotherFolder",
+     [](TDamageFolder& f, std::string& refusal) {
+         auto& t = static_cast<SaveThenReopenTest&>(f);
+         const tvapi::ITervanDocumentPtr doc =
+             t.TheHost().App().Documents().Open(tvhost::FromUtf8("d/stand.qas").c_str(), true, false);
+         if (!doc) return std::string();
+         tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(L"d/brick.qpt",
+                                                                                         false, true);
+         const bool saved = doc->Save();
+         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
+         doc->Close(tvapi::kdDoNotSaveChanges);
+         return saved ? std::string("d/stand.qas") : std::string();
+     },
+     nullptr},
+    {"AssemblySavedOverItsComponent",
+     [](TDamageFolder&, std::string& refusal) {
+         return SavedOrRefused(
+             Tvhost({"run", "--plugin", TestPlugin, "--open", "d/stand.qas", "--save", "d/brick.qpt"}),
+             "d/brick.qpt", refusal);
+     },
+     "tvhost: cannot save d/brick.qpt: will not write over brick.qpt, a component of the assembly"},
+    {"AssemblySavedOverItsComponentThroughALink",
+     [](TDamageFolder&, std::string& refusal) {
+         fs::create_symlink("d/brick.qpt", "link.qpt");
+         return SavedOrRefused(
+             Tvhost({"run", "--plugin", TestPlugin, "--open", "d/stand.qas", "--save", "link.qpt"}),
+             "link.qpt", refusal);
+     },
+     "will not write over brick.qpt, a component of the assembly"},
+    {"PictureExportedOverAComponent",
+     [](TDamageFolder&, std::string& refusal) {
+         return SavedOrRefused(Tvhost({"export", "--svg", "d/stand.qas", "d/brick.qpt"}), "d/brick.qpt",
+                               refusal);
+     },
+     "tvhost: will not export d/stand.qas onto d/brick.qpt, its component brick.qpt"},
+    {"StepExportedOverAComponent",
+     [](TDamageFolder&, std::string& refusal) {
+         return SavedOrRefused(Tvhost({"export", "--step", "d/stand.qas", "./d/brick.qpt"}), "d/brick.qpt",
+                               refusal);
+     },
+     "tvhost: will not export d/stand.qas onto ./d/brick.qpt, its component brick.qpt"},
+    {"PartWithNaNSizes",
+     [](TDamageFolder& f, std::string& refusal) {
+         auto& t = static_cast<SaveThenReopenTest&>(f);
+         const tvapi::ITervanDocumentPtr doc =
+             t.TheHost().App().Documents().AddDocument(tvapi::tvDocumentPart);
+         NaNExtrusion(doc);
+         const bool saved = doc->SaveAs(L"nan.qpt");
+         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
+         drApi::MA.Done();
+         doc->Close(tvapi::kdDoNotSaveChanges);
+         return saved ? std::string("nan.qpt") : std::string();
+     },
+     nullptr},
+    {"VariableOfNaNValue",
+     [](TDamageFolder& f, std::string& refusal) {
+         auto& t = static_cast<SaveThenReopenTest&>(f);
+         const tvapi::ITervanDocumentPtr doc =
+             t.TheHost().App().Documents().AddDocument(tvapi::tvDocumentPart);
+         tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().AddVariable(L"v", std::nan(""), L"");
+         const bool saved = doc->SaveAs(L"d/brick.qpt");
+         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
+         doc->Close(tvapi::kdDoNotSaveChanges);
+         return saved ? std::string("d/brick.qpt") : std::string();
+     },
+     "cannot write the document: model.variables[0].value is not a finite number"},
+};
+
+TEST_P(SaveThenReopenTest, SavedFilesOpenAndRefusedSavesLeaveTheFilesAsTheyWere)
+{
+    fs::current_path(FDir);
+    fs::create_directories("d");
+    SaveGoodPart("d/brick.qpt");
+    SaveAssembly("d/stand.qas", {"d/brick.qpt"});
+    ASSERT_EQ(Read("d/stand.qas")["model"]["components"][0]["file"], "brick.qpt") << "named from its folder";
+    const std::string brick = FileBytes("d/brick.qpt"), stand = FileBytes("d/stand.qas");
+    std::string refusal;
+    const std::string saved = GetParam().Save(*this, refusal);
+    if (GetParam().Refusal) {
+        EXPECT_EQ(saved, "");
+        EXPECT_NE(refusal.find(GetParam().Refusal), std::string::npos) << refusal;
+        EXPECT_EQ(FileBytes("d/brick.qpt"), brick);
+        EXPECT_EQ(FileBytes("d/stand.qas"), stand);
+    } else {
+        ASSERT_NE(saved, "") << refusal;
+        EXPECT_EQ(FileBytes(saved).find("null"), std::string::npos) << "no value a reader refuses";
+        const TRun run = Tvhost({"export", "--step", saved, Path("out.step")});
+        EXPECT_EQ(run.Code, 0) << run.Out;
+        std::string error;
+        EXPECT_TRUE(tvhost::ReadPartFile(tvhost::FromUtf8(saved), error)) << error;
+    }
+    // The assembly opens as it did.
+    const TRun stillOpens = Tvhost({"export", "--step", "d/stand.qas", Path("stand.step")});
+    EXPECT_EQ(stillOpens.Code, 0) << stillOpens.Out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, SaveThenReopenTest, ::testing::ValuesIn(SaveTargets),
+                         [](const ::testing::TestParamInfo<TSaveTarget>& param) { return param.param.Name; });
+
+// A part built with a size that is not a number keeps its feature, failed and saying why, in
+// a file that opens; the feature goes on failing until its sizes change.
+TEST_F(TDamageFolder, FeatureOfNaNSizeFailsIsKeptAndComesBackFailed)
+{
+    const tvapi::ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvapi::tvDocumentPart);
+    NaNExtrusion(doc);
+    tvhost::THostPart& part = tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart();
+    const std::vector<tvapi::IModelObjectPtr> features = part.Features().Features();
+    ASSERT_EQ(features.size(), 1u);
+    EXPECT_TRUE(drApi::MA.ErrorEntity(features[0]));
+    EXPECT_EQ(part.Features().ErrorOf(features[0].Get()), "a size is not a finite number");
+    ASSERT_TRUE(doc->SaveAs(Name("nan.qpt").c_str()));
+    drApi::MA.Done();
+    doc->Close(tvapi::kdDoNotSaveChanges);
+
+    const tvapi::ITervanDocumentPtr back = Host().App().Documents().OpenFile(Name("nan.qpt"));
+    ASSERT_TRUE(back) << Host().App().Documents().OpenError();
+    tvhost::THostPart& read = tvhost::HostAs<tvhost::THostDocument3D>(back)->TopPart();
+    const tvapi::IModelObjectPtr feature = read.Features().Features().at(0);
+    EXPECT_EQ(read.Features().ErrorOf(feature.Get()), "a size is not a finite number");
+    EXPECT_EQ(tvapi::IFeaturePtr(feature)->GetValid(), 0);
+    EXPECT_TRUE(read.Bodies().empty());
+    // A real depth builds it.
+    tvapi::IExtrusionPtr(feature)->SetSideParameters(true, tvapi::etBlind, 5, 0, false, {});
+    EXPECT_TRUE(feature->Update());
+    EXPECT_EQ(read.Bodies().size(), 1u);
+}
+
+} // namespace
