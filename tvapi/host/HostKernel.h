@@ -84,6 +84,10 @@ TShape Moved(const TShape& shape, const TFrame& frame);
 double Volume(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
 std::array<double, 6> BoxOf(const TShape& shape);
+// Where `point` lies for the solids of `shape`: within `tolerance` (mm) of a face it is on
+// their boundary. Outside for a null shape or one the kernel cannot classify.
+enum class TPointPlace { ppInside, ppOnBoundary, ppOutside };
+TPointPlace Classify(const TShape& shape, const TXyz& point, double tolerance);
 // The shape as the kernel's B-rep text, and back; null for text that holds no shape.
 std::string BRepText(const TShape& shape);
 TShape ShapeOfBRepText(const std::string& text);
