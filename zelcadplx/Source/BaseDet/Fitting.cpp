@@ -138,9 +138,12 @@ void TFitting::dr3D(const Integer) const
     if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeXOY, 0.0)) return;
     dr2D_Shtucer_V1(0, 0, -90, 1, r1, r2, r3, r4, l, 0, false);
     drBaseRotate(0, 360.0);
+    // The profile turned by -90 puts the collar at Y 0 to 8, on the side of XOZ its normal
+    // points to, and a sketch on XOZ extrudes the other way (along X x Z): the hexagon is cut
+    // in reverse (the other way the cut runs along the thread and takes nothing).
     drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
     drShtucerVo(0, 0, -90, 1, r1, r2, r3, r4, l);
-    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, HexCutDepth, 0.0);
+    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, HexCutDepth, 0.0);
     ColorComponent(M2());
     drClose3D(true, Quor::TSectionSpc(0));
 }
