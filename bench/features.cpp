@@ -18,7 +18,7 @@
 #include "HostPart.h"
 #include "HostSketch.h"
 #include "HostText.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelContainer.h"
 
 namespace {

@@ -1,5 +1,6 @@
 # Fails when a source folder includes a header of a folder above it. Each folder may include
-# its own headers, those of the folders it sits on, the host interface and system headers.
+# its own headers, those of the folders it sits on, the host interface and system headers. A
+# subfolder, at any depth, belongs to its folder's layer.
 # Usage: cmake -DROOT=<source tree> -P tools/CheckLayers.cmake
 set(S zelcadplx/Source/Service)
 set(E zelcadplx/Source/Events)
@@ -18,8 +19,9 @@ set(all ${S}/Foundation ${S}/Geometry ${S}/Curves ${S}/Triangles ${S}/Facade ${E
 
 # Which folder holds each header name.
 foreach(dir ${all})
-  file(GLOB headers RELATIVE ${ROOT}/${dir} ${ROOT}/${dir}/*.h)
+  file(GLOB_RECURSE headers ${ROOT}/${dir}/*.h)
   foreach(h ${headers})
+    get_filename_component(h ${h} NAME)
     set(owner_${h} ${dir})
   endforeach()
 endforeach()
@@ -35,7 +37,7 @@ foreach(entry ${layers})
     string(REPLACE "," ";" below "${below}")
     list(APPEND allowed ${below})
   endif()
-  file(GLOB sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  file(GLOB_RECURSE sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
   foreach(src ${sources})
     file(STRINGS ${src} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line ${includes})

@@ -1,7 +1,8 @@
 # Fails when a model file of the chain library reaches the facade's globals or a panel: the
 # chain, its links, the recognition and the grid interface get the host through TChainHost.
 # Capture, storage, sketch and write-back files talk to the host through the facade and are
-# not listed. Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
+# not listed. A listed file that is missing fails the check too.
+# Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
 set(model
   ChainGrid.h ChainGrid.cpp ChainHost.h ChainRecognition.h ChainRecognition.cpp
   TDimension.h TDimension.cpp TDimensionChain.h TDimensionChain.cpp TLinkGrid.h
@@ -11,6 +12,8 @@ set(faults "")
 foreach(name ${model})
   set(file ${ROOT}/DimChain/Source/${name})
   if(NOT EXISTS ${file})
+    # A renamed or removed model file would leave the check blind: the list must follow it.
+    string(APPEND faults "\n  ${name}: listed, but no such file (renamed? update the list)")
     continue()
   endif()
   file(STRINGS ${file} lines)
@@ -24,6 +27,6 @@ foreach(name ${model})
   endforeach()
 endforeach()
 if(faults)
-  message(FATAL_ERROR "model files that reach the facade or a panel:${faults}")
+  message(FATAL_ERROR "model files that reach the facade or a panel, or are missing:${faults}")
 endif()
 message(STATUS "the chain model stays apart from the facade and the panels")

@@ -5,7 +5,7 @@
 
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // object, the selection the user sees and the highlight of what the cursor would pick. The
 // panels pass the facade's host in; tests pass a recorder.
 
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 
 class TChainHost {
 public:

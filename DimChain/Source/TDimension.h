@@ -10,7 +10,7 @@
 #include "Mathemat3d.h"
 #include "Placement3D.h"
 #include "TLinkGrid.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/ModelObjects.h"
 

@@ -5,7 +5,7 @@
 #include "drModelerAPI.h"
 #include "drTervan.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 #include <algorithm>
 #include <cmath>

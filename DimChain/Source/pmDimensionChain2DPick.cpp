@@ -9,7 +9,7 @@
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
 
 namespace {
 

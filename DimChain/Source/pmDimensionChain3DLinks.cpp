@@ -15,7 +15,7 @@
 #include "maTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/Dimensions3D.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/Selection.h"
 #include "tvapi/Symbols3D.h"

@@ -14,7 +14,7 @@
 #include "StreamTestUtil.h"
 #include "TAVariable.h"
 #include "THole3DParam.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Symbols3D.h"
 
 using namespace tvapi;

@@ -5,7 +5,7 @@
 
 #include "../Facade/FacadeFixture.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/DrawingTexts.h"
 
 class TDrawingLinksFixture : public TDrawingFacadeFixture {

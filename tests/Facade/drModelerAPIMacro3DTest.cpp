@@ -4,7 +4,7 @@
 
 #include "FacadeFixture.h"
 
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelContainer.h"
 
 using namespace tvapi;

@@ -13,7 +13,7 @@
 #include "HostSketch.h"
 #include "TAVariable.h"
 #include "tvapi/AuxiliaryGeometry.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 using drApi::MA;
 using namespace tvapi;

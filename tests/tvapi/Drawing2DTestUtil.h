@@ -6,7 +6,7 @@
 
 #include "HostDocuments.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace drawing_test {
 

@@ -14,7 +14,7 @@
 #include "HostPart.h"
 #include "HostSketch.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelContainer.h"
 #include "tvapi/ParametricConstraint.h"
 

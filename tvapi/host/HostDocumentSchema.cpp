@@ -13,8 +13,8 @@
 #include "HostJsonParse.h"
 #include "tvapi/Attributes.h"
 #include "tvapi/Document.h"
-#include "tvapi/Drawing2D.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingObject.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Part.h"
 
 namespace tvhost {

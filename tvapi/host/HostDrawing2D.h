@@ -16,7 +16,7 @@
 #include "HostSigns.h"
 #include "tvapi/AssociationView.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Model3D.h"
 
 namespace tvhost {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "HostObject.h"
-#include "tvapi/Drawing2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/DrawingTexts.h"
 
 namespace tvhost {

@@ -26,7 +26,7 @@
 #include "HostPart.h"
 #include "HostSketch.h"
 #include "HostTopology.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace tvhost {
 

@@ -13,7 +13,7 @@
 #include "HostSketchFeatures.h"
 #include "HostSurfaceFeatures.h"
 #include "HostText.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace tvhost {
 

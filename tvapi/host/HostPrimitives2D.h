@@ -10,7 +10,7 @@
 
 #include "HostDrawingObject.h"
 #include "HostParametric.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace tvhost {
 

@@ -5,7 +5,7 @@
 // ("X", "Y", "Branches", "Type", "Cells", "CellKind<i>", "CellSize<i>"; texts "Cell<k>").
 
 #include "HostDrawingObject.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Signs.h"
 
 namespace tvhost {

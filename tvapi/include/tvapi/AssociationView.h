@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 
 namespace tvapi {
 

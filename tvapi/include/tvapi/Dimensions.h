@@ -8,8 +8,8 @@
 #include <string>
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/DrawingTexts.h"
 
 namespace tvapi {
@@ -233,7 +233,7 @@ protected:
 
 using IAngleDimensionPtr = Ptr<IAngleDimension>;
 
-// Collections of dimensions; see the collections of Drawing2DObjects.h.
+// Collections of dimensions; see the collections of DrawingPrimitives.h.
 class ILineDimensions : public IAPIObject {
 public:
     static constexpr char IID[] = "25401834-E6B5-4420-B701-DDCDC66D3C30";

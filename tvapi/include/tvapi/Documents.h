@@ -10,7 +10,7 @@
 #include "tvapi/Attributes.h"
 #include "tvapi/Base.h"
 #include "tvapi/Document.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/Part.h"
 #include "tvapi/Selection.h"
 #include "tvapi/TervanAPIObject.h"
@@ -18,7 +18,7 @@
 
 namespace tvapi {
 
-// Parts of a 2D document, declared in Drawing2DObjects.h.
+// Parts of a 2D document, declared in DrawingPrimitives.h.
 class IViewsAndLayersManager;
 class IDrawingGroups;
 // Declared in LayoutSheets.h.

@@ -3,7 +3,7 @@
 // of its surfaces not marked. A 2D document offers the interface; a fragment answers empty.
 
 #include "tvapi/Base.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
 #include "tvapi/Signs.h"
 
 namespace tvapi {

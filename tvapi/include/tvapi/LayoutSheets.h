@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "tvapi/Base.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
 
 namespace tvapi {
 

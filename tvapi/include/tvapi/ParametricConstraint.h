@@ -4,7 +4,7 @@
 // between two objects, its partner with the partner's point, then asked to create itself.
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/Selection.h"
 
 namespace tvapi {

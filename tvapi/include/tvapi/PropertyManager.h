@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/Events.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/Topology.h"

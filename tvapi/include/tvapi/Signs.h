@@ -4,8 +4,8 @@
 // them (ISymbols2DContainer::GetRoughs ...).
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingObject.h"
 
 namespace tvapi {
 

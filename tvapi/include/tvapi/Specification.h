@@ -22,7 +22,7 @@ enum TSectionSpc : std::int32_t {
 #include "tvapi/Base.h"
 #include "tvapi/Document.h"
 #include "tvapi/Documents.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
 
 namespace tvapi {
 

@@ -127,12 +127,12 @@ void TCirclePlane::dr2D() const
     const TColumnTail* tails = Tails();
     const TMTail* rod = Rod();
     if (!tails || !rod) return;
-    if (!M2->drLeafStampView1(Id, 0, -10.0, -Radius, true)) return;
+    const TSheetBracket sheet(M2(), Id, -10.0, -Radius, TDemStr[Hardness]);
+    if (!sheet) return;
     const Real r78 = tails->PlaceRadius, r30 = rod->ThreadRadius;
     dr2D_V1(2 * Radius + 35, 0, 0, 1.0, Radius, r78, r30, BoltHeadRadius, BoltRadius, Thickness, BoltHeadLen,
             1, true);
     dr2D_V2(20.0, 0, 0, 1.0, Radius, r78, r30, BoltHeadRadius, BoltRadius, Thickness, BoltHeadLen, 1, true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[Hardness], "", "", "");
 }
 
 void TCirclePlane::dr3D(const Integer) const
@@ -140,16 +140,15 @@ void TCirclePlane::dr3D(const Integer) const
     const TColumnTail* tails = Tails();
     const TMTail* rod = Rod();
     if (!tails || !rod) return;
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     THole3DParam H(M2());
     dr2D_V1(0, 0, 0, 1.0, Radius, tails->PlaceRadius, rod->ThreadRadius, BoltHeadRadius, BoltRadius,
             Thickness, BoltHeadLen, 0, false);
-    M2->drBaseRotate(0, 360.0);
+    part.Revolve();
     for (Integer i = FirstHole; i <= LastHole; ++i) {
         const Real A = tails->Angle[i];
         H.dr3DHole(HoleWalls, tails->PlaceRadius * CosGrad(A), tails->PlaceRadius * SinGrad(A), 0, 0, 0, 0, 0,
                    BoltHeadLen, BoltHeadRadius, 0, Thickness - BoltHeadLen, BoltRadius, 0);
     }
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
 }

@@ -122,16 +122,17 @@ void TClamper::drPryzymRozrPrav(Real const& mx, Real const& my, Real const& ma, 
 
 void TClamper::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 40.0, 0.0, true)) return;
+    const TSheetBracket sheet(M2(), Id, 40.0, 0.0);
+    if (!sheet) return;
     // The plan shows the outline its dimensions measure, with the slot and the bend.
     drPryzymPlan(0, -50, 0, 1, 0, true);
     drPryzymRozr(0, 0, 0, 1, 1, true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 void TClamper::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeXOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id, tvapi::o3d_planeXOZ, TPartBracket::Plain);
+    if (!part) return;
     drPryzymRozr(0, 0, 0, 1, 0, false);
     drBaseExtrusion(tvapi::dtBoth, tvapi::etBlind, c16 / 2, 0.0);
     drPlaneEskis(tvapi::o3d_planeXOY, 0.0, 0.0, "");
@@ -142,7 +143,6 @@ void TClamper::dr3D(const Integer) const
     drPryzymPlan(0, 0, 0, 1, 1, false);
     drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, SlotDepth, 0.0);
     M2->drSet(::DC(""), ::DC("FZM"), ::DC("FZM(SM-06020)"), 25);
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 void TClamper::Add(Real const& x, Real const& y, Real const& ZHigh, Real const& R, Boolean Reverese,

@@ -93,10 +93,12 @@ void TColumnTail::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const 
 
 void TColumnTail::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len - ThreadLen - 15, -3 * Key, true)) return;
+    const TSheetBracket sheet(M2(), Id, Len - ThreadLen - 15, -3 * Key, TDemStr[ForReference],
+                              TDemStr[FilletRadii]);
+    if (!sheet) return;
     dr2D_V1(5.0, 0, 0, 1.0, Radius, ThreadRadius, Len - ThreadLen, Len, Key, 1, true);
-    TCommonGeometry(M2()).drCVR_dV(-25, ThreadRadius + 30, 0, 4.0, 3.0, 0.3, 0.5, "A", true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[ForReference], TDemStr[FilletRadii], "", "");
+    TCommonGeometry(M2()).drCVR_dV(-25, ThreadRadius + 30, 0, 4.0, TReliefGroove::Width, TReliefGroove::Depth,
+                                   0.5, "A", true);
 }
 
 // The flats are cut over the last 15 of the flatted end: the profile's x runs along the
@@ -104,16 +106,15 @@ void TColumnTail::dr2D() const
 // nothing and are left out.
 void TColumnTail::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     const Real body = Len - ThreadLen;
     dr2D_V1(0, 0, 0, 1.0, Radius, ThreadRadius, body, Len, Key, 0, false);
-    M2->drBaseRotate(0, 360.0);
+    part.Revolve();
     if (Key < 2 * Radius - TMathDef::metricPrecision) {
         drPlaneEskis(tvapi::o3d_planeXOY, body, 0.0, "");
         drRectAngle(Key / 2, -Radius, Radius, Radius, 1);
         drRectAngle(-Key / 2, -Radius, -Radius, Radius, 1);
         M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, FlatLen, 0.0);
     }
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
 }

@@ -14,11 +14,6 @@
 namespace {
 
 constexpr Real EndChamfer = 1.6;
-// The relief groove: 3 along the axis, 0.3 deep, its corners rounded 0.25.
-constexpr Real GrooveLen = 3.0;
-constexpr Real GrooveRun = 2.7;
-constexpr Real GrooveDepth = 0.3;
-constexpr Real GrooveRadius = 0.25;
 // The record's tail lengths describe a pillar with equal ends when they add up within this.
 constexpr Real EqualEndsSlack = 1.0;
 
@@ -50,14 +45,16 @@ void TDirectColumn::dr2D_KolonkaMehSt_V1(double mx, double my, double ma, double
     drLine(X0 - e, 0, x79 + e, 0, 3);
     TContDrawing C(M2());
     TContDrawing::TNode* tail =
-        dCVR(0, r19 - GrooveDepth, -GrooveRun, r19 - GrooveDepth, -GrooveLen, r19, GrooveRadius,
-             dPx(-GrooveLen, r19, dPx(X0 + f, r19, dP(X0, r19 - f, dP(X0, 0, nullptr)))));
+        dCVR(0, r19 - TReliefGroove::Depth, -TReliefGroove::Run, r19 - TReliefGroove::Depth,
+             -TReliefGroove::Width, r19, TReliefGroove::Radius,
+             dPx(-TReliefGroove::Width, r19, dPx(X0 + f, r19, dP(X0, r19 - f, dP(X0, 0, nullptr)))));
     C.Make(
         x79, 0,
         dP(x79, r19 - f,
            dPx(x79 - f, r19,
-               dPx(x56 + GrooveLen, r19,
-                   dCVR(x56 + GrooveRun, r19 - GrooveDepth, x56, r19 - GrooveDepth, x56, r63, GrooveRadius,
+               dPx(x56 + TReliefGroove::Width, r19,
+                   dCVR(x56 + TReliefGroove::Run, r19 - TReliefGroove::Depth, x56, r19 - TReliefGroove::Depth,
+                        x56, r63, TReliefGroove::Radius,
                         dPx(x56, r63,
                             dPx(0, r63, dMacroIfE(s > 0, tail, dP(0, 0, nullptr), dP(x79, 0, nullptr)))))))));
     C.ContBlockClear(tl);
@@ -86,19 +83,18 @@ void TDirectColumn::dr2D_KolonkaMehSt_V1(double mx, double my, double ma, double
 
 void TDirectColumn::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 0.0, -TMathDef::Round(Radius), true)) return;
+    const TSheetBracket sheet(M2(), Id, 0.0, -TMathDef::Round(Radius), TDemStr[1], TDemStr[30]);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1.0, 1, false);
-    TCommonGeometry(M2()).drCVR_dV(Len / 2 - 30, -80 - Radius, 0, 4.0, GrooveLen, GrooveDepth, 0.5, "A",
-                                   true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[1], TDemStr[30], "", "");
+    TCommonGeometry(M2()).drCVR_dV(Len / 2 - 30, -80 - Radius, 0, 4.0, TReliefGroove::Width,
+                                   TReliefGroove::Depth, 0.5, "A", true);
 }
 
 void TDirectColumn::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     // The catalogue pillar's profile runs the other way.
     dr2D_V1(0, 0, Code != 0 ? 180.0 : 0.0, 1.0, 0, false);
-    drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

@@ -153,30 +153,33 @@ void TDistanceScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Rea
 
 void TDistanceScrew::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 10.0, 0.0, true)) return;
+    const TSheetBracket sheet(M2(), Id, 10.0, 0.0);
+    if (!sheet) return;
     if (ComponentExists(Id))
         dr2D_Gvynt_V1(Len - ThreadLen - 15, -10, 0, 1, CollarRadius, Radius, ThreadRadius, ThreadLen,
                       CollarHeight, Len, Len - ThreadLen, 1, true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 // ---- Part ---------------------------------------------------------------------------------------
 
 void TDistanceScrew::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
-    if (ExecutionValue() == 0)
-        drOnePiece();
+    const bool onePiece = ExecutionValue() == 0;
+    const TPartBracket part(M2(), Id, tvapi::o3d_planeYOZ,
+                            onePiece ? TPartBracket::Coloured : TPartBracket::Plain);
+    if (!part) return;
+    if (onePiece)
+        drOnePiece(part);
     else
         drAssembled();
 }
 
-void TDistanceScrew::drOnePiece() const
+void TDistanceScrew::drOnePiece(const TPartBracket& Part) const
 {
     if (ComponentExists(Id))
         dr2D_Gvynt_V1(0, 0, 0, 1, CollarRadius, Radius, ThreadRadius, ThreadLen, CollarHeight, Len,
                       Len - ThreadLen, 0, false);
-    drBaseRotate(0, 360.0);
+    Part.Revolve();
     drPlaneEskis(tvapi::o3d_planeYOZ, CollarRadius, 0.0, "");
     drMtr(ThreadLen - Len, 0, 0, 1.0);
     drRectAngle(0, -SlotHalfWidth, SlotDepth, SlotHalfWidth, 1);
@@ -184,8 +187,6 @@ void TDistanceScrew::drOnePiece() const
     // The plane touches the collar where YOZ's sketches leave it: the slot is cut along their
     // normal, back through the collar (against it, it would cut nothing).
     drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * CollarRadius, 0.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 void TDistanceScrew::drAssembled() const
@@ -202,7 +203,6 @@ void TDistanceScrew::drAssembled() const
     M2->AddDetail(0, 0, h + 3.0, Id, 1, false);
     M2->AddDetail(0, 0, h + 3.0, Id, 2, false);
     M2->AddDetail(0, 0, h, Id, 3, false);
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 // ---- Stream -------------------------------------------------------------------------------------

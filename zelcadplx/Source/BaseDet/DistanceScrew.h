@@ -55,7 +55,8 @@ protected:
     void fromOldStream(TKmfData& S, std::initializer_list<Real*> Sizes);
 
 private:
-    void drOnePiece() const;
+    // The two ways of building the part the bracket holds open.
+    void drOnePiece(const TPartBracket& Part) const;
     void drAssembled() const;
 };
 

@@ -11,10 +11,6 @@ namespace {
 
 // The seat's wall opens 1 degree to the axis: tan 1 degree.
 constexpr Real t1 = 0.017455064928217585;
-// The relief groove under the collar and the rounding of its corners.
-constexpr Real GrooveDepth = 0.3;
-constexpr Real GrooveWidth = 3.0;
-constexpr Real GrooveRound = 0.25;
 // The seat's inner edge is rounded with 0.2; the seat is 0.1 wider than the bore behind it.
 constexpr Real SeatRound = 0.2;
 constexpr Real SeatClearance = 0.1;
@@ -37,8 +33,8 @@ void TEjectorPlug::dr2D_V1(Real mx, Real my, Real ma, Real ms, Real r70, Real r6
     TContDrawing C(m);
     C.Make(0, r70,
            dP(x27, r70,
-              dCVR(x27, r22 - GrooveDepth, x27 + GrooveWidth - GrooveDepth, r22 - GrooveDepth,
-                   x27 + GrooveWidth, r22, GrooveRound,
+              dCVR(x27, r22 - TReliefGroove::Depth, x27 + TReliefGroove::Width - TReliefGroove::Depth,
+                   r22 - TReliefGroove::Depth, x27 + TReliefGroove::Width, r22, TReliefGroove::Radius,
                    dP(x59, r22,
                       dPx(x59, r66,
                           dCLL(xs, r66 + x9 * t1, xs, r71, SeatRound,
@@ -79,18 +75,17 @@ void TEjectorPlug::dr2D_V1(Real mx, Real my, Real ma, Real ms, Real r70, Real r6
 
 void TEjectorPlug::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 25.0, -2 * CollarRadius, true)) return;
+    const TSheetBracket sheet(M2(), Id, 25.0, -2 * CollarRadius, TDemStr[6], TDemStr[3], TDemStr[37]);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1.0, CollarRadius, EC2Radius, ECRadius, ECRadius + SeatClearance, Radius, EC2Len,
             ConeLen, CollarHeight, Len, 1, true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[6], TDemStr[3], TDemStr[37], "");
 }
 
 void TEjectorPlug::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, CollarRadius, EC2Radius, ECRadius, ECRadius + SeatClearance, Radius, EC2Len,
             ConeLen, CollarHeight, Len, 0, false);
-    drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

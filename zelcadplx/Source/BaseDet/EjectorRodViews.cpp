@@ -96,15 +96,16 @@ void TMTail::DrawCatalogue(Real mx, Real my, Real ma, Real ms, Real s, Integer t
 
 void TMTail::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 0.0, -Radius, true)) return;
+    const TSheetBracket sheet(M2(), Id, 0.0, -Radius, TDemStr[19], TDemStr[1]);
+    if (!sheet) return;
     if (Code != 0) {
         DrawCatalogue(0, 0, 0, 1.0, CollarRadius, 1, true);
     } else {
         DrawOwn(Len - ThreadLen, 0, 0, 1.0, 1, true, false);
         DrawOwn(Len + 35 + CollarRadius, 0, 0, 1.0, 1, true, true);
-        TCommonGeometry(M2()).drCVR_dV(40, -80 - CollarRadius, 0, 4, 3, 0.3, 0.5, "A", true);
+        TCommonGeometry(M2()).drCVR_dV(40, -80 - CollarRadius, 0, 4, TReliefGroove::Width,
+                                       TReliefGroove::Depth, 0.5, "A", true);
     }
-    M2->drCloseViewTDemCloseLeaf(TDemStr[19], TDemStr[1], "", "");
 }
 
 void TMTail::dr2D_VZ(R mx, R my, R ma, R ms, Integer) const
@@ -118,12 +119,13 @@ void TMTail::dr2D_VZ(R mx, R my, R ma, R ms, Integer) const
 
 void TMTail::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     if (Code != 0)
         DrawCatalogue(0, 0, 180.0, 1.0, 2 * CollarRadius, 0, false);
     else
         DrawOwn(0, 0, 0, 1.0, 0, false, false);
-    drBaseRotate(0, 360.0);
+    part.Revolve();
     if (Code == 0 && AbsZn(R61) != 0) {
         drPlaneEskis(tvapi::o3d_planeYOZ, -Radius, 0.0, "");
         drCircle(ThreadLen - Len + X88, 0, R61, 1);
@@ -138,6 +140,4 @@ void TMTail::dr3D(const Integer) const
     drRectAngle(w, -h, CollarRadius, h, 1);
     drDeleteMtr();
     drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, X89, 0.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }

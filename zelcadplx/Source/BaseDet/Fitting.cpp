@@ -128,24 +128,23 @@ void TFitting::drShtucerVo(Real const& mx, Real const& my, Real const& ma, Real 
 
 void TFitting::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 50.0, 0.0, true)) return;
+    const TSheetBracket sheet(M2(), Id, 50.0, 0.0);
+    if (!sheet) return;
     dr2D_Shtucer_V1(0, 0, 0, 1, r1, r2, r3, r4, l, 1, true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 void TFitting::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeXOY, 0.0)) return;
+    const TPartBracket part(M2(), Id, tvapi::o3d_planeXOY);
+    if (!part) return;
     dr2D_Shtucer_V1(0, 0, -90, 1, r1, r2, r3, r4, l, 0, false);
-    drBaseRotate(0, 360.0);
+    part.Revolve();
     // The profile turned by -90 puts the collar at Y 0 to 8, on the side of XOZ its normal
     // points to, and a sketch on XOZ extrudes the other way (along X x Z): the hexagon is cut
     // in reverse (the other way the cut runs along the thread and takes nothing).
     drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
     drShtucerVo(0, 0, -90, 1, r1, r2, r3, r4, l);
     drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, HexCutDepth, 0.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 void TFitting::toStream(TKmfData& S) const
@@ -224,25 +223,24 @@ void TCommonGeometry::dr2D_LapkaZapobizna_Vo(R mx, R my, R ma, R mm, R r90, R, R
 
 void TProtectSupport::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len - ThreadLen, -TMathDef::Round(Radius), true)) return;
+    const TSheetBracket sheet(M2(), Id, Len - ThreadLen, -TMathDef::Round(Radius));
+    if (!sheet) return;
     const TCommonGeometry G(M2());
     G.dr2D_LapkaZapobizna_V1(0, 0, 0, 1, Radius, ThreadRadius, Len, ThreadLen, LenToKey, Key, 2.0, 1, true);
     G.drCVR_dV(10.0, -35 - 2 * Radius, 0, 4.0, 3.0, 1.0, 0.5, "A", true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 void TProtectSupport::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     const TCommonGeometry G(M2());
     G.dr2D_LapkaZapobizna_V1(0, 0, 0, 1, Radius, ThreadRadius, Len, ThreadLen, LenToKey, Key, 2.0, 0, false);
-    drBaseRotate(0, 360.0);
+    part.Revolve();
     drPlaneEskis(tvapi::o3d_planeXOZ, Radius, 0.0, "");
     G.dr2D_LapkaZapobizna_Vo(0, ThreadLen - Len + LenToKey, 0, 1, Radius, ThreadRadius, Len, ThreadLen,
                              LenToKey, Key, 2.0, 1, false);
     drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 void TProtectSupport::toStream(TKmfData& S) const

@@ -106,18 +106,18 @@ void TInjectPlug::dr2D_V1(double mx, double my, double ma, double mm, double r73
 
 void TInjectPlug::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len, -TMathDef::Round(CollarRadius + 20), true)) return;
+    const TSheetBracket sheet(M2(), Id, Len, -TMathDef::Round(CollarRadius + 20), TDemStr[6], TDemStr[3],
+                              TDemStr[36], TDemStr[37]);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1.0, SphereRadius, TPARadius, CollarRadius, BFitRadius, FitLen, Len, CollarHeight,
             SphereLen, 1, true, ChannelAngle);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[6], TDemStr[3], TDemStr[36], TDemStr[37]);
 }
 
 void TInjectPlug::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, SphereRadius, TPARadius, CollarRadius, BFitRadius, FitLen, Len, CollarHeight,
             SphereLen, 0, false, ChannelAngle);
-    drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

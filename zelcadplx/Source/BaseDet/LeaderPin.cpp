@@ -88,7 +88,8 @@ void TSocketLeaderPin::dr2D_VZ(Real const& mx, Real const& my, Real const& ma, R
 
 void TSocketLeaderPin::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len + Key + 20, -CollarRadius, true)) return;
+    const TSheetBracket sheet(M2(), Id, Len + Key + 20, -CollarRadius);
+    if (!sheet) return;
     const Boolean tapped = ThreadLen > 0;
     const Real x0 = tapped ? Len + Key - CollarHeight : 0.0;
     dr2D_LeaderPin_V1(x0, 0, 0, 1, Radius, FRadius, CollarRadius, SheetLeadIn, Len, OFLen, CollarHeight,
@@ -97,18 +98,18 @@ void TSocketLeaderPin::dr2D() const
         dr2D_KolonkaKriplennya_V2(CollarHeight - Len - Key / 2 - 15, 0, 0, 1, Radius, FRadius, CollarRadius,
                                   SheetLeadIn, Len, OFLen, CollarHeight, CollarHeight + FLen, 1, true, Key,
                                   ThreadRadius, ThreadLen);
-    TCommonGeometry(M2()).drCVR_dV(40.0, -100 - CollarRadius, 0.0, 4.0, 3.0, 0.3, 0.5, tapped ? "В" : "A",
-                                   true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
+    TCommonGeometry(M2()).drCVR_dV(40.0, -100 - CollarRadius, 0.0, 4.0, TReliefGroove::Width,
+                                   TReliefGroove::Depth, 0.5, tapped ? "В" : "A", true);
 }
 
 void TSocketLeaderPin::dr3D(const Integer) const
 {
     const Real leadIn = ThreadLen > 0 ? SheetLeadIn : PlainLeadIn;
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_LeaderPin_V1(0, 0, 0, 1, Radius, FRadius, CollarRadius, leadIn, Len, OFLen, CollarHeight,
                       CollarHeight + FLen, 0, false, Key, ThreadRadius, ThreadLen);
-    drBaseRotate(0, 360.0);
+    part.Revolve();
     // A pin too short for the relief flat, flats as wide as the collar or wider, or no collar
     // at all leave nothing to cut; the host would refuse such a cut.
     const Real reliefLen = Len - leadIn - FlatMargin;
@@ -123,6 +124,4 @@ void TSocketLeaderPin::dr3D(const Integer) const
         drRectAngle(CollarRadius, -CollarRadius, Key / 2, CollarRadius, 1);
         drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, CollarHeight, 0.0);
     }
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }

@@ -116,21 +116,22 @@ void TDirectPlug::dr2D_LeaderPinBushing_V1(Real const& mx, Real const& my, Real 
 // beyond its collar, and the guiding bore runs the whole length.
 void TDirectPlug::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, OustingLen, -CollarRadius, true)) return;
+    const TSheetBracket sheet(M2(), Id, OustingLen, -CollarRadius, TDemStr[GuideBushRequirement],
+                              TDemStr[RadiiRequirement]);
+    if (!sheet) return;
     dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, ColumnRadius, Radius, CollarRadius, OustingLen - CollarHeight,
                              CollarHeight, Len - OustingLen + CollarHeight, OustingLen + Len, 1, true, 0.0);
-    TCommonGeometry(M2()).drCVR_dV(0, -70 - 2 * CollarRadius, 0, 4.0, 3.0, 0.3, 0.5, "A", true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[GuideBushRequirement], TDemStr[RadiiRequirement], "", "");
+    TCommonGeometry(M2()).drCVR_dV(0, -70 - 2 * CollarRadius, 0, 4.0, TReliefGroove::Width,
+                                   TReliefGroove::Depth, 0.5, "A", true);
 }
 
 void TDirectPlug::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, ColumnRadius, Radius, CollarRadius, OustingLen - CollarHeight,
                              CollarHeight, Len - OustingLen + CollarHeight, OustingLen + Len, 0, false, 0.0);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }
 
 // ---- Leader-pin bushing ------------------------------------------------------------------------
@@ -181,22 +182,23 @@ Integer TSocketLeaderPinBushing::Set(Integer DetId, Real const& R, Real const& T
 
 void TSocketLeaderPinBushing::dr2D() const
 {
-    if (!M2 || !M2->drLeafStampView1(Id, 0, 0.0, -CollarRadius, true)) return;
+    if (!M2) return;
+    const TSheetBracket sheet(M2(), Id, 0.0, -CollarRadius);
+    if (!sheet) return;
     TDirectPlug(0, M2, TConstruktor::Empty())
         .dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, LPRadius, Radius, CollarRadius, FLen, CollarHeight, Len, Len,
                                   1, true, GrooveLen);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 void TSocketLeaderPinBushing::dr3D(const Integer) const
 {
-    if (!M2 || !M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    if (!M2) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     TDirectPlug(0, M2, TConstruktor::Empty())
         .dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, LPRadius, Radius, CollarRadius, FLen, CollarHeight, Len, Len,
                                   0, false, GrooveLen);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }
 
 void TSocketLeaderPinBushing::toStream(TKmfData& S) const

@@ -213,13 +213,14 @@ void TLocatingRing::dr2D() const
     const bool spigot = AbsZn(BaseRadius - Radius) != 0;
     const TDcDetail details[] = {Id, Id2};
     for (const TDcDetail d : details) {
-        if (!M2->drLeafStampView1(d, 0, Thickness, -Radius, true)) continue;
+        const TSheetBracket sheet(M2(), d, Thickness, -Radius, TDemStr[29],
+                                  d == Id ? TDemStr[34] : TDemStr[0]);
+        if (!sheet) continue;
         // The sheets draw the spigot 1 shorter and keep the bore straight for its first 1.
         dr2D_LocatingRing_V1(0, 0, 0, 1.0, BaseRadius, Radius, InRadius, spigot ? 1.0 : 0.0, BoreFlare(*this),
                              BaseThickness - 1, Thickness, FixRadius, FixBoltRadius + Clearance,
                              FixBoltHeadRadius, PinRadius, FixBoltHeadLen, 31, true);
         dr2D_V2(Radius + 55 + Thickness, 0, 0, 1.0, d, 1, true);
-        M2->drCloseViewTDemCloseLeaf(TDemStr[29], d == Id ? TDemStr[34] : TDemStr[0], "", "");
     }
 }
 
@@ -234,19 +235,17 @@ void TLocatingRing::dr3D(const Integer) const
         drPlaneEskis(tvapi::o3d_planeXOY, -Thickness, 0, "");
         dr2D_Vo(0, 0, 0, 1.0, d, 3);
         drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, FixBoltHeadLen, 0);
-        ColorComponent(M2());
-        drClose3D(true, Quor::TSectionSpc(0));
     };
-    if (M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) {
+    if (const TPartBracket part(M2(), Id); part) {
         dr2D_LocatingRing_V1(0, 0, 0, 1.0, BaseRadius, Radius, InRadius, 0.0, BoreFlare(*this), BaseThickness,
                              Thickness, FixRadius, FixBoltRadius + Clearance, FixBoltHeadRadius, PinRadius,
                              FixBoltHeadLen, 0, false);
-        drBaseRotate(0, 360.0);
+        part.Revolve();
         holes(Id);
     }
-    if (M2->drCreate3DNewPartPlane(Id2, 0, true, tvapi::o3d_planeYOZ, 0.0)) {
+    if (const TPartBracket part(M2(), Id2); part) {
         dr2D_Vo(0, 0, 0, 1.0, Id2, 1);
-        drBaseRotate(0, 360.0);
+        part.Revolve();
         holes(Id2);
     }
 }

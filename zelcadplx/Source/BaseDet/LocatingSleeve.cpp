@@ -78,22 +78,24 @@ void TSocketLeaderPinLocatingSleeves::fromStream(TKmfData& S)
 
 void TSocketLeaderPinLocatingSleeves::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 30.0, -30.0, true)) return;
+    const TSheetBracket sheet(M2(), Id, 30.0, -30.0);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1.0, Len, CollarHeight, ThreadLen, Radius, FRadius, CollarRadius, ThreadRadius, 1, true,
             CollarRadius);
     const TSocketLeaderPin* pin = Pin();
     const Real k = pin ? pin->Key : CollarRadius;
     dr2D_V2(Len + 115, 0, 0, 1.0, k, Radius, FRadius, CollarRadius, ThreadRadius, 1, true);
-    TCommonGeometry(M2()).drCVR_dV(Len / 2, -90 - CollarRadius, 0.0, 5.0, 3.0, 0.3, 0.4, "Б", true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
+    TCommonGeometry(M2()).drCVR_dV(Len / 2, -90 - CollarRadius, 0.0, 5.0, TReliefGroove::Width,
+                                   TReliefGroove::Depth, 0.4, "Б", true);
 }
 
 void TSocketLeaderPinLocatingSleeves::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, Len, CollarHeight, ThreadLen, Radius, FRadius, CollarRadius, ThreadRadius, 0, false,
             CollarRadius);
-    drBaseRotate(0, 360.0);
+    part.Revolve();
     // The flats lie on the collar: none without a collar, a pin with flats, or flats narrower
     // than the collar.
     const TSocketLeaderPin* pin = Pin();
@@ -102,8 +104,6 @@ void TSocketLeaderPinLocatingSleeves::dr3D(const Integer) const
         dr2D_Vo(0, 0, 0, 1.0, pin->Key, 0.0, CollarRadius, 1, false);
         drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, CollarHeight, 0.0);
     }
-    ColorComponent(M2());
-    drClose3D(true, Quor::TSectionSpc(0));
 }
 
 void TSocketLeaderPinLocatingSleeves::dr2D_Vo(Real const& mx, Real const& my, Real const& ma, Real const& mm,

@@ -16,10 +16,11 @@ Real ShankRadius(Real Radius, Real FitRadius)
     return FitRadius != Radius ? Radius - 0.5 : Radius;
 }
 
-// The hardness, the coating of the "0,2" surface and the length fitted in place.
-void CloseEjectorSheet(TModeler3D& M)
+// An ejector's sheet, closed with the hardness, the coating of the "0,2" surface and the
+// length fitted in place.
+TSheetBracket EjectorSheet(TModeler3D& M, TDcDetail Id, Real x, Real y)
 {
-    M.drCloseViewTDemCloseLeaf(TDemStr[35], TDemStr[3], TDemStr[39], "");
+    return TSheetBracket(M, Id, x, y, TDemStr[35], TDemStr[3], TDemStr[39]);
 }
 
 const TEjectorPlug* PlugOf(const TDetail& D)
@@ -52,18 +53,19 @@ void TEjectorChannel::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Re
 void TEjectorChannel::dr2D() const
 {
     if (!PlugOf(*this)) return;
-    if (!M2->drLeafStampView1(Id, 0, SpringLen - 25, -CollarHeight, true)) return;
+    const TSheetBracket sheet = EjectorSheet(M2(), Id, SpringLen - 25, -CollarHeight);
+    if (!sheet) return;
     dr2D_V1(20, 0, 0, 1, 1, true);
-    CloseEjectorSheet(M2());
 }
 
 void TEjectorChannel::dr3D(const Integer) const
 {
     const TEjectorPlug* plug = PlugOf(*this);
     if (!plug) return;
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     DrawChannel(*this, 0, 0, 0, 1, 0, 0, 0, false);
-    M2->drBaseRotate(0, 360.0);
+    part.Revolve();
     // A wedge over the plug's cone, GradeHeight deep there and running out at the end face,
     // cut through the whole pin from the plane touching it. Without the sketch the cut would
     // take an older one, and a cone of no length leaves nothing to cut.
@@ -79,8 +81,6 @@ void TEjectorChannel::dr3D(const Integer) const
             M2->drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * Radius, 0.0);
         }
     }
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
 }
 
 // ---- Return pins ------------------------------------------------------------------------------------
@@ -97,18 +97,16 @@ void TBackEjector::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real 
 
 void TBackEjector::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len - 20, -CollarRadius, true)) return;
+    const TSheetBracket sheet = EjectorSheet(M2(), Id, Len - 20, -CollarRadius);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1, 1, true);
-    CloseEjectorSheet(M2());
 }
 
 void TBackEjector::dr3D(const Integer) const
 {
-    if (M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) {
+    if (const TPartBracket part(M2(), Id); part) {
         dr2D_V1(0, 0, 0, 1, 0, false);
-        M2->drBaseRotate(0, 360.0);
-        ColorComponent(M2());
-        M2->drClose3D(true, Quor::TSectionSpc(0));
+        part.Revolve();
     }
     dr3D_Opora();
 }

@@ -57,18 +57,19 @@ void TBackEjector::dr2D_Opora_V1(Real const& mx, Real const& my, Real const& ma,
 
 void TBackEjector::dr2D_Opora() const
 {
-    if (Id2 == 0 || !M2->drLeafStampView1(Id2, 0, 0, -FitRadius, true)) return;
+    if (Id2 == 0) return;
+    const TSheetBracket sheet(M2(), Id2, 0, -FitRadius, TDemStr[1]);
+    if (!sheet) return;
     dr2D_Opora_V1(0, 0, 0, 1, CollarRadius, Radius, CollarHeight, LenOpora, 1, true);
     TCommonGeometry(M2()).drCVR_dV(20, -70 - 2 * CollarRadius, 0, 4, UndercutLen, 0.3, UndercutRadius, "A",
                                    true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[1], "", "", "");
 }
 
 void TBackEjector::dr3D_Opora() const
 {
-    if (Id2 == 0 || !M2->drCreate3DNewPartPlane(Id2, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    if (Id2 == 0) return;
+    const TPartBracket part(M2(), Id2);
+    if (!part) return;
     dr2D_Opora_V1(0, 0, 180, 1, CollarRadius, Radius, CollarHeight, LenOpora, 0, false);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

@@ -87,16 +87,15 @@ void TReTraction::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real c
 
 void TReTraction::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 0, -CollarRadius, true)) return;
+    const TSheetBracket sheet(M2(), Id, 0, -CollarRadius, TDemStr[1], TDemStr[3]);
+    if (!sheet) return;
     dr2D_V1(0, 0, 0, 1, 1, true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[1], TDemStr[3], "", "");
 }
 
 void TReTraction::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_V1(0, 0, 0, 1, 0, false);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "GImage.h"
 #include "KmfData.h"
@@ -128,6 +129,61 @@ Real TablePar(Integer type, Integer row, Integer c)
 void ColorComponent(TModeler3D& M)
 {
     M.drColor3D(0x909090, 0.8, 0.6, 0.95, 0.95, 1.0, 0.8);
+}
+
+TPartBracket::TPartBracket(TModeler3D& M, TDcDetail Id, tvapi::tvObj3dTypeEnum Plane, TFinish Finish)
+    : FM(M), FFinish(Finish), FOpen(M.drCreate3DNewPartPlane(Id, 0, true, Plane, 0.0)),
+      FExceptions(std::uncaught_exceptions())
+{
+}
+
+TPartBracket::~TPartBracket() noexcept(false)
+{
+    if (!FOpen) return;
+    if (std::uncaught_exceptions() == FExceptions) {
+        if (FFinish == Coloured) ColorComponent(FM);
+        FM.drClose3D(true, Quor::TSectionSpc(0));
+        return;
+    }
+    try {
+        FM.drClose3D(true, Quor::TSectionSpc(0));
+    } catch (...) {
+        // The scope is already unwinding; the host keeps what it has.
+    }
+}
+
+void TPartBracket::Revolve() const
+{
+    FM.drBaseRotate(0, 360.0);
+}
+
+void TPartBracket::SaveInCatalogue(const TString& Name, const TString& Note, Integer Type)
+{
+    ColorComponent(FM);
+    FM.drSet(Name, "", Note, Type);
+    FM.drSave3D(true, false);
+    FOpen = false;
+}
+
+TSheetBracket::TSheetBracket(TModeler3D& M, TDcDetail Id, Real x, Real y, const TString& Demand1,
+                             const TString& Demand2, const TString& Demand3, const TString& Demand4)
+    : FM(M), FDemands{Demand1, Demand2, Demand3, Demand4}, FOpen(M.drLeafStampView1(Id, 0, x, y, true)),
+      FExceptions(std::uncaught_exceptions())
+{
+}
+
+TSheetBracket::~TSheetBracket() noexcept(false)
+{
+    if (!FOpen) return;
+    if (std::uncaught_exceptions() == FExceptions) {
+        FM.drCloseViewTDemCloseLeaf(FDemands[0], FDemands[1], FDemands[2], FDemands[3]);
+        return;
+    }
+    try {
+        FM.drCloseViewTDemCloseLeaf(FDemands[0], FDemands[1], FDemands[2], FDemands[3]);
+    } catch (...) {
+        // The scope is already unwinding; the host keeps what it has.
+    }
 }
 
 Real HalfChord(Real r, Real d)

@@ -46,7 +46,8 @@ void TCommonGeometry::dr2D_Vtulka_V1(R mx, R my, R ma, R ms, R r42, R r45, R r48
     C.Make(
         0, r48,
         dP(x12, r48,
-           dCVR(x12, r45 - 0.3, x12 + 2.7, r45 - 0.3, x12 + 3, r45, 0.25,
+           dCVR(x12, r45 - TReliefGroove::Depth, x12 + TReliefGroove::Run, r45 - TReliefGroove::Depth,
+                x12 + TReliefGroove::Width, r45, TReliefGroove::Radius,
                 dP(y68 - ck, r45,
                    dP(y68, r45 - ck,
                       dP(y68 + ck, r45,

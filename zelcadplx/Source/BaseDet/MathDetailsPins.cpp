@@ -67,12 +67,11 @@ TString TPin::Name() const
 
 void TPin::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    TPartBracket part(M2(), Id);
+    if (!part) return;
     TCommonGeometry(M2()).dr2D_Shtift_V1(0, 0, 0, 1.0, Radius, Len, 0, false, ComponentChamfer);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drSet(Name(), "", "", CatalogueType);
-    M2->drSave3D(true, false);
+    part.Revolve();
+    part.SaveInCatalogue(Name(), "", CatalogueType);
 }
 
 void TPin::toStream(TKmfData& S) const
@@ -156,17 +155,16 @@ TString TScrew::Note() const
 
 void TScrew::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    TPartBracket part(M2(), Id);
+    if (!part) return;
     TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, 0.6 * HeadRadius,
                                                      HeadLen, 0.6 * HeadLen, Len, std::min(20.0, Len), 0.25,
                                                      0, false);
-    M2->drBaseRotate(0, 360.0);
+    part.Revolve();
     M2->drPlaneEskis(tvapi::o3d_planeXOY, HeadLen, 0.0, "");
     TSetScrew(0, M2, TConstruktor::Empty()).drHexAngle(0.6 * HeadLen, 1);
     M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * HeadLen / 3, 0.0);
-    ColorComponent(M2());
-    M2->drSet(Name(), "", Note(), CatalogueType);
-    M2->drSave3D(true, false);
+    part.SaveInCatalogue(Name(), Note(), CatalogueType);
 }
 
 void TScrew::toStream(TKmfData& S) const

@@ -62,20 +62,20 @@ void TStopPin::dr2D_GrybkovaOpora_V1(Integer Det, Real const& mx, Real const& my
 
 void TStopPin::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 0.0, -CollarRadius, true)) return;
+    const TSheetBracket sheet(M2(), Id, 0.0, -CollarRadius);
+    if (!sheet) return;
     dr2D_GrybkovaOpora_V1(Id, 0, 0, 0, 1.0, CollarRadius, Radius, CollarHeight, Len, SheetChamfer, 1, true);
-    TCommonGeometry(M2()).drCVR_dV(20.0, 1.5 * CollarRadius - 60.0, 0.0, 2.0, 3.0, 0.3, 0.5, "A", true);
-    M2->drCloseViewTDemCloseLeaf("", "", "", "");
+    TCommonGeometry(M2()).drCVR_dV(20.0, 1.5 * CollarRadius - 60.0, 0.0, 2.0, TReliefGroove::Width,
+                                   TReliefGroove::Depth, 0.5, "A", true);
 }
 
 void TStopPin::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_GrybkovaOpora_V1(Id, 0, 0, 180.0, 1.0, CollarRadius, Radius, CollarHeight, Len, SheetChamfer, 0,
                           false);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }
 
 void TStopPin::toStream(TKmfData& S) const

@@ -71,6 +71,67 @@ Real TablePar(Integer type, Integer row, Integer c);
 
 // Colour and optical values every component part gets.
 void ColorComponent(TModeler3D& M);
+
+// A component's part document: a new part of detail Id with its first sketch open on Plane
+// (YOZ by default, so that a revolved half profile turns about the model's Z axis). When the
+// bracket goes, however the scope is left, a part still open is coloured (unless made Plain)
+// and closed into the document's section 0; an exception from the host while the scope is
+// unwinding is swallowed.
+class TPartBracket {
+public:
+    enum TFinish { Coloured, Plain };
+
+    TPartBracket(TModeler3D& M, TDcDetail Id, tvapi::tvObj3dTypeEnum Plane = tvapi::o3d_planeYOZ,
+                 TFinish Finish = Coloured);
+    ~TPartBracket() noexcept(false);
+    TPartBracket(const TPartBracket&) = delete;
+    TPartBracket& operator=(const TPartBracket&) = delete;
+
+    // Whether the host made the part; nothing is closed when it did not.
+    explicit operator bool() const { return FOpen; }
+    // Turns the profile drawn in the open sketch a whole turn about its axis line.
+    void Revolve() const;
+    // Colours the part, gives it Name and Note in the catalogue's section Type and saves it
+    // without closing; the bracket then has nothing left to close.
+    void SaveInCatalogue(const TString& Name, const TString& Note, Integer Type);
+
+private:
+    TModeler3D& FM;
+    TFinish FFinish;
+    Boolean FOpen;
+    int FExceptions;
+};
+
+// A component's sheet: the sheet of detail Id with its title block and a view whose origin
+// lies at (x, y). When the bracket goes, however the scope is left, the view and sheet are
+// closed with the technical requirements given (up to four lines, empty for none); an
+// exception from the host while the scope is unwinding is swallowed.
+class TSheetBracket {
+public:
+    TSheetBracket(TModeler3D& M, TDcDetail Id, Real x, Real y, const TString& Demand1 = TString(),
+                  const TString& Demand2 = TString(), const TString& Demand3 = TString(),
+                  const TString& Demand4 = TString());
+    ~TSheetBracket() noexcept(false);
+    TSheetBracket(const TSheetBracket&) = delete;
+    TSheetBracket& operator=(const TSheetBracket&) = delete;
+
+    // Whether the host opened the sheet; nothing is closed when it did not.
+    explicit operator bool() const { return FOpen; }
+
+private:
+    TModeler3D& FM;
+    TString FDemands[4];
+    Boolean FOpen;
+    int FExceptions;
+};
+
+// The relief groove at the end of a ground diameter: 3 wide, 0.3 deep, radius 0.25.
+struct TReliefGroove {
+    static constexpr Real Width = 3.0;
+    static constexpr Real Depth = 0.3;
+    static constexpr Real Radius = 0.25;
+    static constexpr Real Run = Width - Depth; // the flat bottom, up to the rounded flank
+};
 // tan 30 degrees: drill points end in 120-degree cones.
 constexpr Real TanDrillPoint = 0.5773502691896257;
 // Half the chord at distance d from the centre of a circle of radius r; the absolute value

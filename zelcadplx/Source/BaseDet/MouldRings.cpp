@@ -117,18 +117,17 @@ void TSupportWasher::dr2D_ShajbaOporna_V1(Real const& mx, Real const& my, Real c
 
 void TSupportWasher::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, Len, -2 * BoltHeadLen, true)) return;
+    const TSheetBracket sheet(M2(), Id, Len, -2 * BoltHeadLen, TDemStr[WasherHardness]);
+    if (!sheet) return;
     dr2D_ShajbaOporna_V1(0, 0, 0, 1.0, CollarHeight, BoltHeadLen, Len, CollarRadius, BoltHeadRadius,
                          BoltRadius, Radius, 1, false);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[WasherHardness], "", "", "");
 }
 
 void TSupportWasher::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_ShajbaOporna_V1(0, 0, 0, 1.0, CollarHeight, BoltHeadLen, Len, CollarRadius, BoltHeadRadius,
                          BoltRadius, Radius, 0, false);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

@@ -12,7 +12,7 @@
 #include "THoleData.h"
 #include "drModelerAPI.h"
 #include "maTervan.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelSearch.h"
 #include "tvapi/Topology.h"
 

@@ -44,16 +44,15 @@ void TWasherEjectorChannel::dr2D_Shajba_V1(const Real& mx, const Real& my, const
 
 void TWasherEjectorChannel::dr2D() const
 {
-    if (!M2->drLeafStampView1(Id, 0, 20.0, -20.0 - Radius, true)) return;
+    const TSheetBracket sheet(M2(), Id, 20.0, -20.0 - Radius, TDemStr[Hardness]);
+    if (!sheet) return;
     dr2D_Shajba_V1(0, 0, 0, 1.0, Radius, Height, 1, true);
-    M2->drCloseViewTDemCloseLeaf(TDemStr[Hardness], "", "", "");
 }
 
 void TWasherEjectorChannel::dr3D(const Integer) const
 {
-    if (!M2->drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M2(), Id);
+    if (!part) return;
     dr2D_Shajba_V1(0, 0, 0, 1.0, Radius, Height, 0, false);
-    M2->drBaseRotate(0, 360.0);
-    ColorComponent(M2());
-    M2->drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }

@@ -59,6 +59,12 @@ void SetVisibleEnabled(tvapi::IPropertyControl* c, bool Visible, bool ReadOnly)
     c->SetEnabled(!ReadOnly);
 }
 
+// The list of model entities a pvAOfComEntity binding points at.
+drApi::TAOfComEntity& FacesOf(const TVariablePtr& V)
+{
+    return *static_cast<drApi::TAOfComEntity*>(V.PData);
+}
+
 } // namespace
 
 bool TPropertylVariable::SetVisible(bool Visible) const
@@ -222,7 +228,7 @@ bool TAPropertylVariable::RefreshFaces(TPropertylVariable& V)
 {
     const tvapi::IPropertyEditListPtr list(IPropertyControlPtr(V.Control));
     if (!list) return false;
-    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    drApi::TAOfComEntity& faces = FacesOf(V);
     list->ClearItems();
     for (Integer j = 0; j < faces.Count; ++j) {
         list->AddItem(FaceLabel(bool(faces[j]), j + 1).c_str());
@@ -325,7 +331,7 @@ bool TAPropertylVariable::ControlCommand(IPropertyControlPtr Control, int Button
 bool TAPropertylVariable::DeleteTickedFaces(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List)
 {
     ChooseKind(V.TeCM);
-    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    drApi::TAOfComEntity& faces = FacesOf(V);
     for (int k = List->GetItemCount() - 1; k >= 0; --k) {
         if (!List->GetItemChecked(k) || k >= faces.Count) continue;
         UnChoose(faces[k]);
@@ -363,7 +369,7 @@ bool TAPropertylVariable::CanSelect(tvapi::IModelObjectPtr& Entity)
     case pvIModelObjectPtrPlaneFace:
         return PlanarFace(Entity);
     case pvAOfComEntity: {
-        drApi::TAOfComEntity& faces = *v.PAOfComEntity;
+        drApi::TAOfComEntity& faces = FacesOf(v);
         if (faces.Count == 0 || faces.ExistByEqu(Entity)) return true;
         tvapi::IFacePtr face(Entity);
         return faces.IsLinked(face);
@@ -403,7 +409,7 @@ bool TAPropertylVariable::Select(tvapi::IModelObjectPtr& Entity)
 void TAPropertylVariable::ToggleFace(TPropertylVariable& V, const tvapi::IPropertyEditListPtr& List,
                                      tvapi::IModelObjectPtr& Entity)
 {
-    drApi::TAOfComEntity& faces = *V.PAOfComEntity;
+    drApi::TAOfComEntity& faces = FacesOf(V);
     const Integer n = faces.IndexOfByEqu(Entity);
     if (n != -1) {
         List->RemoveItem(faces.Count - 1);

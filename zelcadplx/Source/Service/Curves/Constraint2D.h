@@ -6,7 +6,7 @@
 
 #include "BaseTypes.h"
 #include "TArray.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 
 // One recorded contour point and the objects that meet there with their point numbers.
 struct TMateParam {

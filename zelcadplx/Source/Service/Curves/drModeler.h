@@ -14,7 +14,7 @@
 #include "TDebug.h"
 #include "Transf2D.h"
 #include "tvapi/Document.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/Model3D.h"
 #include "tvapi/Specification.h"
 

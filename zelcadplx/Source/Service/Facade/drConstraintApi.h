@@ -5,7 +5,7 @@
 // arc is joined to the end of the object before it, a circle or ellipse ends the chain.
 
 #include "Constraint2D.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 
 namespace drApi {
 

@@ -36,6 +36,7 @@ class IApplication;
 namespace drApi {
 
 template <class T> using TVOf = std::vector<T>;
+// Lists of model objects handed to the host.
 using TVOfMO = TVOf<tvapi::IModelObjectPtr>;
 
 // False when any value is NaN or infinite: drawing operations given such coordinates or
@@ -46,9 +47,6 @@ inline bool AllFinite(std::initializer_list<Real> values)
         if (!std::isfinite(v)) return false;
     return true;
 }
-
-// Lists of model objects handed to the host.
-using TVOfMO = std::vector<tvapi::IModelObjectPtr>;
 
 // Which part drGetPart makes current.
 enum Part_Type : std::int32_t {
@@ -92,7 +90,7 @@ public:
     // The host application from the registry, or null without a host.
     tvapi::IApplication* Application() const { return R3.Exist() ? R3->Tervan7 : nullptr; }
 
-    // ---- Start-up (drModelerAPIInit.cpp) -----------------------------------------------------
+    // ---- Start-up (drModelerAPI.cpp) ------------------------------------------------------------
     // Connects the facade to the host at load: keeps app, finds the library's own file and
     // splits it into Path, FileName and ModuleName, fills the folders of LibraryControlModel
     // (those built from host folders end with "/"; a folder the host does not give is left
@@ -112,7 +110,7 @@ public:
     // may start it again.
     void Done();
 
-    // ---- Messages, help, resource strings, progress ----------------------------------------
+    // ---- Messages, help, resource strings, progress (drModelerAPI.cpp) --------------------------
     // Boxes are captioned with the library's file name whatever Title holds, and show
     // nothing without a host. The information and question boxes switch the host's
     // message-suppression mode to "show" for the box and restore it afterwards, also when
@@ -132,7 +130,7 @@ public:
     void NextProgress(const TString& Message);
     void UpdateProgress(const TString& Message);
 
-    // ---- Part access -------------------------------------------------------------------------
+    // ---- Part access (drModelerAPI.cpp) ---------------------------------------------------------
     // Whether the active document is of DocumentType or, when orDocumentType is not 0, of
     // orDocumentType. False without a host or an active document; changes nothing.
     Boolean IsActive(tvapi::DocumentTypeEnum DocumentType, tvapi::DocumentTypeEnum orDocumentType);
@@ -148,7 +146,7 @@ public:
     // IDoc2D keep theirs.
     TPartReferences drEndGetPart(bool Detach);
 
-    // ---- 2D placements (drModelerAPIPlacement.cpp) ----------------------------------------------
+    // ---- 2D placements (2D/drModelerAPIPlacement.cpp) -------------------------------------------
     // Opens a placement (origin, angle in degrees, scale) on the library's 2D stack and, while
     // IDoc2D is set, the same one in the host document; drDeleteMtr closes one of each.
     void drMtr(Real x, Real y, Real Angle, Real Scale) override;
@@ -159,7 +157,7 @@ public:
     // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
 
-    // ---- 3D local coordinate systems (drModelerAPIPlacement.cpp) -------------------------------
+    // ---- 3D local coordinate systems (Model3D/drModelerAPILocalSystems.cpp) ---------------------
     // A local system of Part at origin P with the axes as given (not normalised), named *Name
     // when Name is not null, made Obj3D and recorded for an open 3D macro. While it is made
     // the host creates quietly and in the model's axes when inGlobalLSK (else in the active
@@ -180,12 +178,12 @@ public:
     // The facade's kind of modeller: mAPI.
     TypeModeler Is() const override { return mAPI; }
 
-    // ---- Parametric constraints (drModelerAPIConstraint.cpp) -----------------------------------
+    // ---- Parametric constraints (2D/drModelerAPIConstraint.cpp) ---------------------------------
     void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
     void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
                       tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
 
-    // ---- Dimensioned outlines and model variables (Model3D/drModelerAPIOutline.cpp) ------------
+    // ---- Dimensioned outlines and model variables (Model3D/drModelerAPIOutline.cpp) -------------
     // Nothing for X1 = X2 or Y1 = Y2. Not parametric (ADimension3D): a sketch on BasePlane at
     // Vidst holding drRectAngleAxleDim's outline (offsets -15). Parametric: the axes and marker
     // points in the 3D macro "Управление эскизом" (points recorded in ADimension3D with
@@ -202,7 +200,7 @@ public:
     // drAddVariable(Name, Value, "") through the modeller.
     void drSetValue(Str const& Name, Real const& Value);
 
-    // ---- Details by number (Assembly/drModelerAPIDetails.cpp) ----------------------------------
+    // ---- Details by number (Assembly/drModelerAPIDetails.cpp) -----------------------------------
     // The document of a detail the control model knows: its file (sfDetail3D, "qas" in place
     // of the extension when IsDetail is false), name and marking, made by drCreate3D; the 3D
     // points of ADimension3D are forgotten and CountDrawing, shown on the progress bar first,
@@ -233,7 +231,7 @@ public:
     void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
                    Real const& shininess, Real const& transparency, Real const& emission) override;
 
-    // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) ---------------------------
+    // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) -------------------------------
     // Each ends an open sketch (as drEndEskis), empties Obj3D, adds a feature of the current
     // part built on Sketch - a boss, a cut (OR tvOperationCut) or, with Body false, a surface -
     // updates it (its result not examined) and leaves it in Obj3D and the open 3D macro.
@@ -264,7 +262,7 @@ public:
     void drCutRotate(Integer Napr, Real const& Angle, TMark* M) override;
     void drSurfaceRotate(Integer Napr, Real const& Angle) override;
 
-    // ---- Booleans (Model3D/drModelerAPIBoolean.cpp) -------------------------------------------
+    // ---- Booleans (Model3D/drModelerAPIBoolean.cpp) ---------------------------------------------
     // A Boolean of the current part combining body BodyPart1 (from 0) of P1 with body BodyPart2
     // of P2 by Op, updated (its result not examined), then Obj3D and a member of the open 3D
     // macro. Nothing is added, Obj3D unchanged, without a part or its container, when P1 or P2
@@ -273,13 +271,13 @@ public:
     void drBoolean(tvapi::tvBooleanType Op, tvapi::IPartPtr P1, Integer BodyPart1, tvapi::IPartPtr P2,
                    Integer BodyPart2);
 
-    // ---- Threads (Model3D/drModelerAPIThreads.cpp) --------------------------------------------
+    // ---- Threads (Model3D/drModelerAPIThreads.cpp) ----------------------------------------------
     // Obj3D is emptied; then a thread of the current part on Face (its size and length taken
     // from the face, right-hand) is made, completed, made Obj3D and recorded for an open 3D
     // macro. Nothing more without a part, its 3D symbols, their threads or a new thread.
     void drThread(tvapi::IModelObjectPtr Face);
 
-    // ---- Patch and ruled surfaces, copies (Model3D/drModelerAPISurfaces.cpp) ------------------
+    // ---- Patch and ruled surfaces, copies (Model3D/drModelerAPISurfaces.cpp) --------------------
     // The two surfaces end an open sketch (as drEndEskis), add the surface to the current part
     // and update it: it becomes Obj3D (and a member of the open 3D macro) when built, Obj3D is
     // emptied when not. Without a part, container, collection, new surface or, for the ruled
@@ -295,7 +293,7 @@ public:
     void drCopyObj(const TVOfMO& Objects, tvapi::ILocalCoordinateSystemPtr Lsk,
                    tvapi::ITervanDocument3DPtr NewDoc);
 
-    // ---- Operations on surfaces and faces, billets (Model3D/drModelerAPISurfaces.cpp) ----------
+    // ---- Operations on surfaces and faces, billets (Model3D/drModelerAPISurfaces.cpp) -----------
     // Each adds its feature to the current part, sets its parameters and updates it: built, it
     // becomes Obj3D and a member of the open 3D macro; not built, Obj3D is emptied. Without a
     // part, container, collection or new object it stops with Obj3D unchanged (drEquidistSurface
@@ -331,7 +329,7 @@ public:
     // new billet it stops with Obj3D empty. fromHistiry changes nothing.
     void drPutStorage(Str& Name, const Boolean fromHistiry, const Boolean Mirror);
 
-    // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ------------------------
+    // ---- 3D macros and user objects (Model3D/drModelerAPIMacro3D.cpp) ---------------------------
     // Opens a 3D macro named Name in the current part: features made until drEndMacro3D are
     // its members. Without a part, container, collection or new macro nothing is opened.
     void drMacro3D(Str const& Name, Boolean MStaffVisible) override;
@@ -345,7 +343,7 @@ public:
     tvapi::IModelObjectPtr drPlugin(const Str& OGUID, Integer Command);
     tvapi::IModelObjectPtr drPluginWF(const Str& OGUID, Integer Command);
 
-    // ---- Sheets and views (drModelerAPISheet.cpp) ------------------------------------------------
+    // ---- Sheets and views (Sheets/drModelerAPISheet.cpp) ----------------------------------------
     // None of these makes a host call while a contour collects; the view builders then push a
     // placement (x, y, Alf, Scale) and drCloseView pops it.
     // Closes an open document of the same name unsaved, creates a drawing ("Name.qdr") or, for
@@ -396,7 +394,7 @@ public:
     void drCloseTDem() override;
     void drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4) override;
 
-    // ---- Annotation signs (drModelerAPISigns.cpp) ---------------------------------------------
+    // ---- Annotation signs (2D/drModelerAPISigns.cpp) --------------------------------------------
     // In Symbols2DContainer, untransformed; nothing while a contour collects. The roughness,
     // base and pointer signs become the current drawing object; a form tolerance stays open
     // (cmForm) for drSupportForm until drEndObj.
@@ -410,7 +408,7 @@ public:
     void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
                     Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
 
-    // ---- Specifications (drModelerAPISpec.cpp) -------------------------------------------------
+    // ---- Specifications (Sheets/drModelerAPISpec.cpp) -------------------------------------------
     // Rows go into the description of style 1 of "graphic.lyt" in IDoc, added when missing;
     // each row becomes Obj and the current drawing object (emptied when none is made).
     // Closes an open "iName.qsp" unsaved and creates, comments and saves it as IDoc; nothing
@@ -427,7 +425,7 @@ public:
     void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
                      Integer Count) override;
 
-    // ---- Reading 2D geometry (drModelerAPIRead.cpp) ---------------------------------------------
+    // ---- Reading 2D geometry (2D/drModelerAPIRead.cpp) ------------------------------------------
     // Empties ResultContour and fills it with the segments, circles and arcs of the active
     // view of doc2D (of layer NLayer; 0: of all), each with its host object in Obj and the
     // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
@@ -443,7 +441,7 @@ public:
     // is no IBody as an empty entry); aBC is not emptied. True when aBC then holds any.
     Boolean FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC);
 
-    // ---- View projections of IDoc3D (drModelerAPIProjection.cpp) -------------------------------
+    // ---- View projections of IDoc3D (Model3D/drModelerAPIProjection.cpp) ------------------------
     // Shows the standard projection Ptype; it becomes the current drawing object (emptied
     // without a 3D document or such a projection).
     void SaveAndSetViewProjection(tvapi::tvViewProjectionType Ptype);
@@ -452,7 +450,7 @@ public:
     // Shows View again and empties it; nothing for an empty View.
     void RestoreViewProjection(tvapi::IViewProjectionPtr& View);
 
-    // ---- 2D primitives and layers (drModelerAPI2D.cpp) ----------------------------------------
+    // ---- 2D primitives and layers (2D/drModelerAPI2D.cpp) ---------------------------------------
     // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
     // in both coordinates, are dropped. Without a 2D document the points are mapped through
     // the 2D placement stack (radii scaled by it); while a contour collects, segments, arcs
@@ -481,7 +479,7 @@ public:
     void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle,
                      Integer Attr);
 
-    // ---- Texts, hatches, cut lines, leaders, points (drModelerAPIText.cpp) -------------------
+    // ---- Texts, hatches, cut lines, leaders, points (2D/drModelerAPIText.cpp) -------------------
     // None of these draws while a contour collects, except drText, whose text is then
     // collected (mapped without a 2D document). Coordinates go to the host untransformed.
     // A text at (x, y) of height Hs holding S in one line; the angle is not given to the host.
@@ -522,7 +520,7 @@ public:
     static Integer CutPointCount();
     static TPoint2D CutPointAt(Integer i);
 
-    // ---- Completion, polylines, macro objects, groups (drModelerAPIObjects.cpp) --------------
+    // ---- Completion, polylines, macro objects, groups (2D/drModelerAPIObjects.cpp) --------------
     // Ends the modeller's hatch outline when it collects; otherwise, outside contour
     // collecting, completes the innermost open composite object and takes its kind off.
     void drEndObj() override;
@@ -546,7 +544,7 @@ public:
     // Nothing to clear in the host.
     void drClearRegion(long Color) override;
 
-    // ---- Document user data (drModelerAPIUserData.cpp) ----------------------------------------
+    // ---- Document user data (Sheets/drModelerAPIUserData.cpp) -----------------------------------
     // Items of the storage "ZelMould" of iDocument (of the object Object within it, when given).
     // A write leaves exactly one item under NameData, holding Data; NeedSave then saves the
     // document once the storage was opened, whatever the item write gave. A host exception
@@ -565,7 +563,7 @@ public:
     Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
                           std::vector<tvapi::ITervanAPIObjectPtr>& Data, tvapi::ITervanAPIObjectPtr Object);
 
-    // ---- Attributes and what a drawing object is (drModelerAPIAttr.cpp) ----------------------
+    // ---- Attributes and what a drawing object is (2D/drModelerAPIAttr.cpp) ----------------------
     // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
     // document. Without a document, object or dimension text the Boolean operations answer
     // false and leave their outputs unchanged.
@@ -594,7 +592,7 @@ public:
     // The modeller's previous drawing object itself, for the caller to read or replace.
     tvapi::IDrawingObjectPtr& PrevObjRef();
 
-    // ---- Dimensions (drModelerAPIDim.cpp) -----------------------------------------------------
+    // ---- Dimensions (2D/drModelerAPIDim.cpp) ----------------------------------------------------
     // Coordinates go to the host untransformed; nothing is made while a contour is collected
     // or without the symbols container, its collection or a new dimension. The new dimension
     // becomes CurDrawingObject (and Obj3D, as a model object).
@@ -619,7 +617,7 @@ public:
                  Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
                  Str const& S3);
 
-    // ---- Title block (drModelerAPIStamp.cpp) ---------------------------------------------------
+    // ---- Title block (Sheets/drModelerAPIStamp.cpp) ---------------------------------------------
     // None of these does anything while a contour collects.
     // Opens the title block of sheet 0 of IDoc as Stamp, dropping one still open uncommitted;
     // pushes cmOpenShtamp when there is a title block to open. No text is current afterwards.
@@ -633,7 +631,7 @@ public:
     // Text is kept.
     void drCloseShtamp();
 
-    // ---- 3D dimensions (Model3D/drModelerAPIDims3D.cpp) ---------------------------------------
+    // ---- 3D dimensions (Model3D/drModelerAPIDims3D.cpp) -----------------------------------------
     // A baseline dimension of the current part between A and P, updated (whether it measures
     // is not examined): it becomes Obj3D and a member of the open 3D macro. Nothing without a
     // part, its 3D symbols, their dimensions or a new dimension.
@@ -643,7 +641,7 @@ public:
     // without a top part or 3D symbols.
     void drGenerativeDimensions(tvapi::IModelObjectPtr E7);
 
-    // ---- Display state of model objects (Model3D/drModelerAPIDisplay.cpp) ----------------------
+    // ---- Display state of model objects (Model3D/drModelerAPIDisplay.cpp) -----------------------
     // Each does nothing for an empty object. Hides or shows E, then updates it.
     void SetHidden(tvapi::IModelObjectPtr E, const Boolean H);
     // Gives E the colour Color (the host's value) with transparency P and the library's other
@@ -657,7 +655,7 @@ public:
     // Gives Obj its default display again; no update follows.
     void ReSet(tvapi::IModelObjectPtr Obj);
 
-    // ---- 3D documents by file (drModelerAPIDoc3D.cpp) ----------------------------------------
+    // ---- 3D documents by file (Model3D/drModelerAPIDoc3D.cpp) -----------------------------------
     // The first open document of type T whose full file name equals Name byte for byte;
     // empty without a host or a match.
     tvapi::ITervanDocumentPtr GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name);
@@ -682,7 +680,7 @@ public:
     void drSave3DAs(const Str& FName, const Str& Name);
     using TModeler3D::drSave3DAs;
 
-    // ---- The current model and its objects (drModelerAPIModel3D.cpp) ---------------------------
+    // ---- The current model and its objects (Model3D/drModelerAPIModel3D.cpp) --------------------
     // The registry's own fields (what the caller assigns through them is the registry's).
     tvapi::ITervanDocument2DPtr& GetDoc() { return R3->IDoc2D; }
     tvapi::ISketchPtr& GetSketch() { return R3->Sketch; }
@@ -702,7 +700,7 @@ public:
     // True when the object's feature is neither excluded nor rolled back.
     Boolean IsNotExcludedOrRollBacked(tvapi::IModelObjectPtr Entity);
 
-    // ---- Sketches, views and face splitting (drModelerAPISketch.cpp) ---------------------------
+    // ---- Sketches, views and face splitting (Model3D/drModelerAPISketch.cpp) --------------------
     // The editing state is IDoc2D (the sketch's 2D document) with Sketch; at most one sketch is
     // open. An operation that begins editing ends it again when it leaves by an exception.
     // Ends the editing of Sketch when IDoc2D and Sketch are both set: IDoc2D and the two
@@ -734,7 +732,7 @@ public:
     void drSplitFaceObjects(const TVOf<tvapi::IFacePtr>& Faces, const TVOfMO& CutObjects,
                             tvapi::tvDirectionTypeEnum TypeSplit);
 
-    // ---- Assembly placement, mates and parts from files (drModelerAPIAssembly.cpp) -------------
+    // ---- Assembly placement, mates and parts from files (Assembly/drModelerAPIAssembly.cpp) -----
     // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
     void drPartSetPlacement(const Real& x, const Real& y, const Real& z);
     void drPartSetPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX,
@@ -770,7 +768,7 @@ public:
                        const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
                        const Real& yDz, Boolean ExternalFile);
 
-    // ---- Construction planes and axes (drModelerAPIPlanes.cpp) ---------------------------------
+    // ---- Construction planes and axes (Model3D/drModelerAPIPlanes.cpp) --------------------------
     // Every new plane is built, hidden, made Plane and Obj3D and recorded for an open 3D macro;
     // an axis is built, made Obj3D and recorded. A signed distance or angle reaches the host as
     // its absolute value and a direction that is true only above zero. Without a part, an
@@ -796,7 +794,7 @@ public:
     // Three hidden dot points named "0", then the plane through them.
     void drPlane(TPoint3D const& P1, TPoint3D const& P2, TPoint3D const& P3);
 
-    // ---- Planes with a sketch on them (drModelerAPIPlanes.cpp) ---------------------------------
+    // ---- Planes with a sketch on them (Model3D/drModelerAPIPlanes.cpp) --------------------------
     // The plane step, then a new sketch on the current plane, open for drawing; the sketch is
     // made also when the plane step made nothing (then on the plane current before).
     // Ends any sketch editing, then drPlane(BasePlane, Distance) and a sketch turned by Angle
@@ -808,7 +806,7 @@ public:
     // unnamed sketch at GetAngleEskiz of that angle plus AngleEskiz.
     void drPlaneXOZAngleOffsetEskis(Real const& iAngle, Real const& Offset, Real const& AngleEskiz);
 
-    // ---- Construction points, segments and helices (drModelerAPIAux3D.cpp) ---------------------
+    // ---- Construction points, segments and helices (Model3D/drModelerAPIAux3D.cpp) --------------
     // Each new object is updated, made Obj3D and recorded for an open 3D macro. Without the
     // part, its container or collection, or when the host gives no object, nothing happens.
     // A point given by coordinates with the symbol pT and the colour 255; the name only when
@@ -896,6 +894,7 @@ tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr&
 // it starts the facade. Null: Init fills none.
 extern TControlModel* LibraryControlModel;
 
+// The bridges to the host's transfer service (2D/drModelerAPIRead.cpp).
 // A new reference to Obj; the two numbers are not used.
 tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long apiNewType, long objType);
 // The object the host's integer reference Obj names in the document Doc, through the host's

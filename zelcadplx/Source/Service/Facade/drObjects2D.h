@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "tvapi/Drawing2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingObject.h"
 
 namespace drApi {
 

@@ -13,7 +13,7 @@
 #include "TArray.h"
 #include "tvapi/ApplicationServices.h"
 #include "tvapi/Documents.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
 #include "tvapi/Libraries.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/Part.h"

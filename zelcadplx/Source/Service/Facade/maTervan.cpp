@@ -18,7 +18,7 @@ constexpr Real PlaneZTolerance = 1e-4;     // an edge lies at a given z
 constexpr int EdgeSamples = 3;
 constexpr int FlatSamples = 4;
 constexpr Real LinkEps = 0.001;     // edges of touching faces agree within this
-constexpr Real LinkBoxEps = 0.1;    // boxes of touching faces or edges meet within this
+constexpr Real TouchBoxEps = 0.1;   // boxes of touching faces or edges meet within this
 constexpr Real SmoothCosine = 0.85; // normals closer than this cosine meet smoothly
 constexpr Real ColinearEps = 1e-5;  // directions and points on one line agree within this
 
@@ -155,7 +155,7 @@ Boolean OverlapOnOneLine(tvapi::IEdgePtr& EI, tvapi::IEdgePtr& EJ)
     TPoint3D PJ;
     PEI.PointProjection(TEJ.P0, PJ);
     if (!PJ.EquEps(TEI.P0, ColinearEps)) return false;
-    return SpanOf(TEJ).IsCommon(SpanOf(TEI), LinkBoxEps);
+    return SpanOf(TEJ).IsCommon(SpanOf(TEI), TouchBoxEps);
 }
 
 TVector3D NormalAt(tvapi::IMathSurface3D& S, const TPoint3D& P, bool outer)
@@ -182,7 +182,7 @@ tvapi::IEdgePtr GetLinkEdge(tvapi::IFacePtr& F1, tvapi::IFacePtr& F2, Integer co
     TCube3D G1, G2;
     GetGabaryt(S1, G1);
     GetGabaryt(S2, G2);
-    if (!G1.IsCommon(G2, LinkBoxEps)) return {};
+    if (!G1.IsCommon(G2, TouchBoxEps)) return {};
     std::vector<tvapi::IEdgePtr> EC1 = EdgesOf(F1), EC2 = EdgesOf(F2);
     for (std::size_t i = static_cast<std::size_t>(std::max(Next, 0)); i < EC1.size(); ++i) {
         if (!EC1[i]) continue;

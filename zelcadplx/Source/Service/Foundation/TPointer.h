@@ -11,9 +11,6 @@ class TAdapter;
 class TKmfData;
 class TMtr3D;
 class TPoint3D;
-namespace drApi {
-class TAOfComEntity;
-}
 namespace tvapi {
 class IModelObject;
 template <class I> class Ptr;
@@ -52,7 +49,7 @@ public:
         pvBoolean = 6,      // PDataBoolean
         pvPoint3D = 7,      // PPoint3D
         pvMtr3D = 8,        // PMtr3D
-        pvAOfComEntity = 9, // PAOfComEntity
+        pvAOfComEntity = 9, // PData, a list of model entities the panels keep
         pvIModelObjectPtr = 10,
         pvIModelObjectPtrPlaneFace = 11,
         pvExpresionReal = 12, // PDataReal, at a formula entry's own Value
@@ -70,7 +67,6 @@ public:
         bool* PDataBoolean;
         TPoint3D* PPoint3D;
         TMtr3D* PMtr3D;
-        drApi::TAOfComEntity* PAOfComEntity;
         tvapi::Ptr<tvapi::IModelObject>* PIModelObjectPtr;
         TAdapter* PAdapter;
     };

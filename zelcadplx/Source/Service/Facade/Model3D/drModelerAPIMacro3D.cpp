@@ -4,7 +4,7 @@
 
 #include "drModelerAPI.h"
 
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Features3D.h"
 #include "tvapi/ModelContainer.h"
 

@@ -6,8 +6,8 @@
 
 #include "drModelerAPI.h"
 
-#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingDocument.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/Signs.h"
 
 namespace drApi {

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "Dimension3D.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelContainer.h"
 
 namespace drApi {

@@ -72,10 +72,10 @@ struct TToolboxFile {
 // A sheet of detail Id with the side view drawn by Draw at the origin.
 template <class F> void ToolboxSheet(TModeler3D& M, TDcDetail Id, F Draw)
 {
-    if (!M.drLeafStampView1(Id, 0, 0.0, 0.0, true)) return;
+    const TSheetBracket sheet(M, Id, 0.0, 0.0);
+    if (!sheet) return;
     TCommonGeometry G(M);
     Draw(G);
-    M.drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 void BuildCapScrew11738(TModeler3D& M, TDcDetail Id, Integer Size)
@@ -235,15 +235,13 @@ void BuildTubeDowel(TModeler3D& M, TDcDetail Id, Integer Size)
     TTubeDowel d(Id, &M, TConstruktor::Empty());
     d.Radius = s[0], d.ECRadius = s[1], d.Len = s[2];
     d.Design = true;
-    if (M.drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) {
+    if (const TPartBracket part(M, Id); part) {
         d.dr2D_VtulkaCentruucha_V1(0, 0, 0, 1.0, d.Radius, d.ECRadius, d.Len, 0, false);
-        M.drBaseRotate(0, 360.0);
-        ColorComponent(M);
-        M.drClose3D(true, Quor::TSectionSpc(0));
+        part.Revolve();
     }
-    if (!M.drLeafStampView1(Id, 0, 0.0, 0.0, true)) return;
+    const TSheetBracket sheet(M, Id, 0.0, 0.0);
+    if (!sheet) return;
     d.dr2D_VtulkaCentruucha_V1(0, 0, 0, 1.0, d.Radius, d.ECRadius, d.Len, 1, true);
-    M.drCloseViewTDemCloseLeaf("", "", "", "");
 }
 
 // Rows 1, 4 and 8 of table 5; the press fit as the table's fit diameter. The second is tapped
@@ -279,11 +277,10 @@ void BuildLocatingSleeve(TModeler3D& M, TDcDetail Id, Integer Size)
 // The part of detail Id revolved from the half profile that Draw puts into its sketch.
 template <class F> void RevolvedPart(TModeler3D& M, TDcDetail Id, F Draw)
 {
-    if (!M.drCreate3DNewPartPlane(Id, 0, true, tvapi::o3d_planeYOZ, 0.0)) return;
+    const TPartBracket part(M, Id);
+    if (!part) return;
     Draw();
-    M.drBaseRotate(0, 360.0);
-    ColorComponent(M);
-    M.drClose3D(true, Quor::TSectionSpc(0));
+    part.Revolve();
 }
 
 void BuildEjectorPlug(TModeler3D& M, TDcDetail Id, Integer Size)

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
-#include "tvapi/DrawingObjects2D.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingObject.h"
 
 namespace tvapi {
 

@@ -12,7 +12,7 @@
 #include "Contour.h"
 #include "LineSeg.h"
 #include "Mathemat.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace drApi {
 

@@ -1,5 +1,5 @@
 #pragma once
-// 2D drawing objects of the host: the drawing object and the drawing group, and the host
+// The host's 2D drawing object every 2D object derives from, the drawing group, and the host
 // enumerations that 2D drawing operations take (leader signs and shelves, arrows, roughness
 // signs, parametric constraint kinds).
 

@@ -12,7 +12,7 @@
 #include "Mathemat.h"
 #include "tvapi/Application.h"
 #include "tvapi/Dimensions.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace drApi {
 

@@ -20,8 +20,8 @@
 #include "drSheetFormat.h"
 #include "tvapi/Application.h"
 #include "tvapi/AssociationView.h"
-#include "tvapi/Drawing2DObjects.h"
 #include "tvapi/DrawingDocument.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/LayoutSheets.h"
 #include "tvapi/Model3D.h"
 

@@ -9,7 +9,7 @@
 
 #include "Contour.h"
 #include "Text.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace drApi {
 

@@ -1,7 +1,8 @@
 // ==== drApi::TModelerApi (drModelerAPI.h), part: reading 2D geometry into curves ================
 // Reading the geometry of a 2D document into the system's own curves: the segments, arcs,
 // circles and other curves of the active view, each remembering its host object; the sketch
-// of a part is found by name and read while it is open for editing.
+// of a part is found by name and read while it is open for editing; and the bridges to the
+// host's transfer service.
 
 #include "drModelerAPI.h"
 
@@ -13,7 +14,7 @@
 #include "LineSeg.h"
 #include "Mathemat.h"
 #include "maTervan.h"
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 #include "tvapi/ModelObjects.h"
 #include "tvapi/TransferService.h"
 
@@ -159,6 +160,18 @@ Boolean TModelerApi::PartGetEskis(tvapi::IPartPtr Part, const Str& EskisName, co
     TSketchEditing editing(std::move(sketch));
     tvapi::ITervanDocument2DPtr doc = editing.Begin();
     return GetDoc2D(doc, Layer, Result);
+}
+
+tvapi::IAPIObjectPtr Transfer(tvapi::IAPIObjectPtr Obj, long, long)
+{
+    return Obj;
+}
+
+tvapi::IAPIObjectPtr Transfer(int Obj, int Doc)
+{
+    if (Obj == 0) return {};
+    const tvapi::ITransferServicePtr service = GetTransferService();
+    return service ? service->GetAPIObject(Obj, Doc) : tvapi::IAPIObjectPtr();
 }
 
 } // namespace drApi

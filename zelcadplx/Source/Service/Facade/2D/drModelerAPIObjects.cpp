@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tvapi/Drawing2DObjects.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace drApi {
 

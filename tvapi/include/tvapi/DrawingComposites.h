@@ -1,19 +1,19 @@
 #pragma once
-// 2D objects of the host that the facade keeps between calls while it draws: the view and
-// its containers, macro objects, leaders, section lines, tolerances, hatches and fills,
-// the title block and the technical requirements. Operations join them as drawing needs.
+// Composite 2D objects of the host and the places they are drawn in: the view and its
+// containers, macro objects, leaders, section lines, tolerances, hatches and fills, the title
+// block and the technical requirements (the primitives are in DrawingPrimitives.h).
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "tvapi/Base.h"
-#include "tvapi/Drawing2D.h"
+#include "tvapi/DrawingObject.h"
 #include "tvapi/DrawingTexts.h"
 
 namespace tvapi {
 
-// Collections and parts of 2D objects, declared with the objects (Drawing2DObjects.h,
+// Collections and parts of 2D objects, declared with the objects (DrawingPrimitives.h,
 // Dimensions.h).
 class ILayers;
 class IVariable;
