@@ -12,37 +12,37 @@ namespace tvhost {
 
 namespace {
 
-constexpr double Degree = std::numbers::pi / 180.0;
+constexpr double PlacementDegree = std::numbers::pi / 180.0;
 // A turned direction whose other component is this small (relative) is axis-parallel.
-constexpr double AxisSlack = 1e-12;
+constexpr double AxisParallelSlack = 1e-12;
 
 // A point pair of `p`, read with the fallbacks the object gives unset coordinates.
-TPoint2 At(const TParams& p, const char* kx, const char* ky, TPoint2 fallback)
+TPoint2 ParamPoint(const TParams& p, const char* kx, const char* ky, TPoint2 fallback)
 {
     return {p.Real(kx, fallback.X), p.Real(ky, fallback.Y)};
 }
 
-void Set(TParams& p, const char* kx, const char* ky, TPoint2 q)
+void SetParamPoint(TParams& p, const char* kx, const char* ky, TPoint2 q)
 {
     p.Set(kx, q.X);
     p.Set(ky, q.Y);
 }
 
 // The pair kx, ky mapped (unset coordinates are 0).
-void MovePoint(TParams& p, const char* kx, const char* ky, const TLocalMap& map)
+void MapPoint(TParams& p, const char* kx, const char* ky, const TLocalMap& map)
 {
-    Set(p, kx, ky, map.Point(At(p, kx, ky, {})));
+    SetParamPoint(p, kx, ky, map.Point(ParamPoint(p, kx, ky, {})));
 }
 
 // The pair kx, ky mapped when the object keeps either of them: a point it may leave to the
 // host.
-void MoveSetPoint(TParams& p, const char* kx, const char* ky, const TLocalMap& map)
+void MapSetPoint(TParams& p, const char* kx, const char* ky, const TLocalMap& map)
 {
-    if (p.Has(kx) || p.Has(ky)) MovePoint(p, kx, ky, map);
+    if (p.Has(kx) || p.Has(ky)) MapPoint(p, kx, ky, map);
 }
 
 // The list of x, y pairs `key` mapped.
-void MovePoints(TParams& p, const char* key, const TLocalMap& map)
+void MapPoints(TParams& p, const char* key, const TLocalMap& map)
 {
     if (!p.Has(key)) return;
     std::vector<double> xy = p.Reals(key);
@@ -55,19 +55,19 @@ void MovePoints(TParams& p, const char* key, const TLocalMap& map)
 }
 
 // The angle `key` (degrees) turned; set also when it was not, once the map turns it.
-void TurnDegrees(TParams& p, const char* key, const TLocalMap& map)
+void TurnAngle(TParams& p, const char* key, const TLocalMap& map)
 {
     const double turned = map.Degrees(p.Real(key));
     if (p.Has(key) || turned != 0.0) p.Set(key, turned);
 }
 
-void ScaleLength(TParams& p, const char* key, const TLocalMap& map)
+void ScaleLengthParam(TParams& p, const char* key, const TLocalMap& map)
 {
     if (p.Has(key)) p.Set(key, p.Real(key) * map.Scale());
 }
 
 // A dimension drawn at a scale measures in the units it was drawn in.
-void KeepScale(TParams& p, const TLocalMap& map)
+void KeepLocalScale(TParams& p, const TLocalMap& map)
 {
     const double scale = std::fabs(map.Scale());
     if (scale != 1.0) p.Set("LocalScale", p.Real("LocalScale", 1.0) * scale);
@@ -78,19 +78,19 @@ void KeepScale(TParams& p, const TLocalMap& map)
 // axis-parallel, otherwise the dimension measures along its turned direction.
 void PlaceLineDimension(TParams& p, const TLocalMap& map)
 {
-    const TPoint2 p1 = At(p, "X1", "Y1", {}), p2 = At(p, "X2", "Y2", {});
-    const TPoint2 line = At(p, "X3", "Y3", (p1 + p2) * 0.5);
-    const TPoint2 text = At(p, "TextX", "TextY", line);
-    Set(p, "X1", "Y1", map.Point(p1));
-    Set(p, "X2", "Y2", map.Point(p2));
-    if (p.Has("X3") || p.Has("Y3")) Set(p, "X3", "Y3", map.Point(line));
-    if (p.Has("TextX") || p.Has("TextY")) Set(p, "TextX", "TextY", map.Point(text));
+    const TPoint2 p1 = ParamPoint(p, "X1", "Y1", {}), p2 = ParamPoint(p, "X2", "Y2", {});
+    const TPoint2 line = ParamPoint(p, "X3", "Y3", (p1 + p2) * 0.5);
+    const TPoint2 text = ParamPoint(p, "TextX", "TextY", line);
+    SetParamPoint(p, "X1", "Y1", map.Point(p1));
+    SetParamPoint(p, "X2", "Y2", map.Point(p2));
+    if (p.Has("X3") || p.Has("Y3")) SetParamPoint(p, "X3", "Y3", map.Point(line));
+    if (p.Has("TextX") || p.Has("TextY")) SetParamPoint(p, "TextX", "TextY", map.Point(text));
     const auto orientation = p.Int("Orientation");
     const TPoint2 u = orientation == tvapi::tvLinDHorizontal ? TPoint2{1, 0}
                       : orientation == tvapi::tvLinDVertical ? TPoint2{0, 1}
                                                              : Dir(p.Real("Angle"));
     const TPoint2 w = map.Vector(u);
-    const double slack = AxisSlack * Length(w);
+    const double slack = AxisParallelSlack * Length(w);
     const auto turned = std::fabs(w.Y) <= slack   ? tvapi::tvLinDHorizontal
                         : std::fabs(w.X) <= slack ? tvapi::tvLinDVertical
                                                   : tvapi::tvLinDParallel;
@@ -98,15 +98,15 @@ void PlaceLineDimension(TParams& p, const TLocalMap& map)
         p.Set("Orientation", static_cast<std::int64_t>(turned));
         p.Set("Angle", std::atan2(w.Y, w.X));
     }
-    KeepScale(p, map);
+    KeepLocalScale(p, map);
 }
 
-void PlaceCurve(TParams& p, const TLocalMap& map)
+void PlaceCurveParams(TParams& p, const TLocalMap& map)
 {
-    MoveSetPoint(p, "X1", "Y1", map);
-    MoveSetPoint(p, "X2", "Y2", map);
-    MoveSetPoint(p, "Xc", "Yc", map);
-    ScaleLength(p, "Radius", map);
+    MapSetPoint(p, "X1", "Y1", map);
+    MapSetPoint(p, "X2", "Y2", map);
+    MapSetPoint(p, "Xc", "Yc", map);
+    ScaleLengthParam(p, "Radius", map);
 }
 
 } // namespace
@@ -139,7 +139,7 @@ double TLocalMap::Radians(double radians) const noexcept
 
 double TLocalMap::Degrees(double degrees) const noexcept
 {
-    return Radians(degrees * Degree) / Degree;
+    return Radians(degrees * PlacementDegree) / PlacementDegree;
 }
 
 void PlaceObject(TDrawingCore& object, const TLocalMap& map)
@@ -149,53 +149,53 @@ void PlaceObject(TDrawingCore& object, const TLocalMap& map)
     case tvapi::tvDrLineSeg:
     case tvapi::tvDrCircle:
     case tvapi::tvDrArc:
-        PlaceCurve(p, map);
+        PlaceCurveParams(p, map);
         break;
     case tvapi::tvDrEllipse:
-        MovePoint(p, "Xc", "Yc", map);
-        ScaleLength(p, "A", map);
-        ScaleLength(p, "B", map);
-        TurnDegrees(p, "Angle", map);
+        MapPoint(p, "Xc", "Yc", map);
+        ScaleLengthParam(p, "A", map);
+        ScaleLengthParam(p, "B", map);
+        TurnAngle(p, "Angle", map);
         break;
     case tvapi::tvDrDrawingText:
     case tvapi::tvDrRough:
-        MovePoint(p, "X", "Y", map);
-        TurnDegrees(p, "Angle", map);
-        MovePoints(p, "Branches", map);
+        MapPoint(p, "X", "Y", map);
+        TurnAngle(p, "Angle", map);
+        MapPoints(p, "Branches", map);
         break;
     case tvapi::tvDrPoint:
     case tvapi::tvDrLeader:
     case tvapi::tvDrTolerance:
-        MovePoint(p, "X", "Y", map);
-        MovePoints(p, "Branches", map);
+        MapPoint(p, "X", "Y", map);
+        MapPoints(p, "Branches", map);
         break;
     case tvapi::tvDrBase:
     case tvapi::tvDrViewPointer:
     case tvapi::tvDrCutLine:
-        MovePoint(p, "X1", "Y1", map);
-        MovePoint(p, "X2", "Y2", map);
-        MoveSetPoint(p, "Xt", "Yt", map);
-        MovePoints(p, "Points", map);
+        MapPoint(p, "X1", "Y1", map);
+        MapPoint(p, "X2", "Y2", map);
+        MapSetPoint(p, "Xt", "Yt", map);
+        MapPoints(p, "Points", map);
         break;
     case tvapi::tvDrHatch:
-        TurnDegrees(p, "HatchAngle", map);
+        TurnAngle(p, "HatchAngle", map);
         break;
     case tvapi::tvDrLDimension:
         PlaceLineDimension(p, map);
         break;
     case tvapi::tvDrDDimension:
     case tvapi::tvDrRDimension:
-        MovePoint(p, "Xc", "Yc", map);
-        ScaleLength(p, "Radius", map);
-        TurnDegrees(p, "Angle", map);
-        KeepScale(p, map);
+        MapPoint(p, "Xc", "Yc", map);
+        ScaleLengthParam(p, "Radius", map);
+        TurnAngle(p, "Angle", map);
+        KeepLocalScale(p, map);
         break;
     case tvapi::tvDrADimension:
-        MovePoint(p, "Xc", "Yc", map);
-        MoveSetPoint(p, "X1", "Y1", map);
-        MoveSetPoint(p, "X2", "Y2", map);
-        TurnDegrees(p, "Angle1", map);
-        TurnDegrees(p, "Angle2", map);
+        MapPoint(p, "Xc", "Yc", map);
+        MapSetPoint(p, "X1", "Y1", map);
+        MapSetPoint(p, "X2", "Y2", map);
+        TurnAngle(p, "Angle1", map);
+        TurnAngle(p, "Angle2", map);
         break;
     default:
         break;
