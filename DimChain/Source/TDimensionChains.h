@@ -2,7 +2,8 @@
 // TDimensionChains: the chains of one document, the chain and link the panel works on, and
 // their place in the document: one byte item "DimChains" in the document's user data, an
 // attribute on every linked drawing object carrying its reference number (by which links
-// find their objects again after the document is reopened), and the chain report file.
+// find their objects again after the document is reopened), and the chain report file
+// (written in TDimensionChainsReport.cpp).
 
 #include "BaseTypes.h"
 #include "DString.h"

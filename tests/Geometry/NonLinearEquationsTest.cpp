@@ -65,7 +65,7 @@ TEST(TNonLinearEquationsTest, FlatEquationIsUnsolvableUnlessAlreadyMet)
     EXPECT_EQ(met.Solve(), gcBaseCode_Ok);
 }
 
-// A Jacobian that turns singular midway used to let the iteration run on and report success.
+// A Jacobian that turns singular midway ends the iteration as a failure, never a success.
 TEST(TNonLinearEquationsTest, FailedStepAfterTheFirstIsAFailure)
 {
     // F = x^3 - 8 near the start; flat once x passes 1.5, so the steps there cannot be solved.

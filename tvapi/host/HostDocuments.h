@@ -192,7 +192,7 @@ public:
 };
 
 // As a drawing or symbols container the document is its active view: a sketch's document
-// takes the facade's primitives that way.
+// takes the facade's primitives that way. Its 2D operations and saving: HostDocument2D.cpp.
 class THostDocument2D final : public THostDocumentOf<tvapi::ITervanDocument2D, tvapi::IDrawingDocument,
                                                      tvapi::IDrawingContainer, tvapi::ISymbols2DContainer> {
 public:

@@ -3,8 +3,9 @@
 // (caption, value, range, items, check state, width, visibility, read-only, buttons, grid
 // cells) and the list of settings made on it in order; it answers only the interfaces of its
 // kind. Its bodies are split by kind: HostPropertyControl.cpp (the control as such and what a
-// person sees and types), ...Values.cpp (edits, check box, spin edit, point, file name, slide
-// box), ...Lists.cpp, ...Grid.cpp, ...Buttons.cpp (button group).
+// person sees and types), HostPropertyControlValues.cpp (edits, check box, spin edit, point,
+// file name, slide box), HostPropertyControlLists.cpp, HostPropertyControlGrid.cpp and
+// HostPropertyControlButtons.cpp (button group).
 
 #include <map>
 #include <string>

@@ -16,8 +16,8 @@ constexpr Real SlotDepth = 3.0;
 constexpr Real SlotHalfWidth = 1.0;
 constexpr Real DrawnSlotHalfWidth = 1.25;
 constexpr Real Chamfer = 2.0;
-constexpr Real CollarGrooveDepth = 0.3;
-constexpr Real GrooveWidth = 3.0;
+// The collar's relief groove is rounded with its depth.
+constexpr Real CollarGrooveRound = TReliefGroove::Depth;
 // The collar's relief groove as the enlarged view shows it.
 constexpr Real ViewGrooveRadius = 0.4;
 constexpr Real ViewScale = 4.0;
@@ -113,9 +113,10 @@ void TDistanceScrew::dr2D_Gvynt_V1(Real const& mx, Real const& my, Real const& m
                       dP(0, w,
                          dFsk(0, r89, y6, r89, Chamfer,
                               dPx(y6, r89,
-                                  dCVR(y6, r95 - CollarGrooveDepth, y6 + GrooveWidth, r95 - CollarGrooveDepth,
-                                       y6 + GrooveWidth, r95, CollarGrooveDepth,
-                                       dPx(y6 + GrooveWidth, r95, dPx(P, r95, thread))))))))));
+                                  dCVR(y6, r95 - TReliefGroove::Depth, y6 + TReliefGroove::Width,
+                                       r95 - TReliefGroove::Depth, y6 + TReliefGroove::Width, r95,
+                                       CollarGrooveRound,
+                                       dPx(y6 + TReliefGroove::Width, r95, dPx(P, r95, thread))))))))));
     C.ContBlockClear(tl);
     drLine(-3, 0, y7 + 3, 0, 3);
     const Integer t = tl / 10, u = tl % 10;
@@ -135,8 +136,8 @@ void TDistanceScrew::dr2D_Gvynt_V1(Real const& mx, Real const& my, Real const& m
         }
     }
     if (isSize) {
-        M2->drCircleShelf(y6 + 1.2, r95 - CollarGrooveDepth, 3.0, y6 + 10, r89 + 5, DetailLetter);
-        TCommonGeometry(M2()).drCVR_dV(20, -110, 0, ViewScale, GrooveWidth, CollarGrooveDepth,
+        M2->drCircleShelf(y6 + 1.2, r95 - TReliefGroove::Depth, 3.0, y6 + 10, r89 + 5, DetailLetter);
+        TCommonGeometry(M2()).drCVR_dV(20, -110, 0, ViewScale, TReliefGroove::Width, TReliefGroove::Depth,
                                        ViewGrooveRadius, DetailLetter, true);
         DrawDimensions(M2(), r89, r95, r94, y5, y6, y7, S);
     }

@@ -75,9 +75,8 @@ public:
 
     TDirectColumn(TDcDetail iId, TModeler3D* M, TConstruktor& C) : TDetail(iId, M, C) {}
     // The pillar as its record gives it (Code 0), without dimensions whatever isSize says. A
-    // pillar from the outside maker's catalogue (Code not 0) takes the leader pin's profile,
-    // not drawn yet: nothing is drawn for it. Nothing while the control model holds no detail
-    // Id.
+    // pillar from the outside maker's catalogue (Code not 0) is drawn as the leader pin's
+    // profile with the pillar's sizes. Nothing while the control model holds no detail Id.
     void dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
                  Boolean isSize) const;
     // The pillar's own profile: the working part r63 from x = 0 to x56, the right end r19 up to

@@ -316,7 +316,8 @@ private:
 
 // A panel over a host 2D process of the active drawing or fragment: the host follows the
 // cursor, draws the phantom group at it and reports each placement (point, angle). Without a
-// 2D document the panel has only its base part: no process, tab or subscription.
+// 2D document the panel has only its base part: no process, tab or subscription. Its bodies:
+// cPropertyMenagerProcess2D.cpp.
 class TProcessManager2D : public TBaseManager {
 public:
     tvapi::IProcess2DPtr Process2D;
@@ -355,7 +356,7 @@ public:
 // A panel over a host 3D process of the active part or assembly: the user picks model
 // objects and places things in the view, with a phantom part shown at the cursor. The run is
 // repeated while OnExitRun asks for another one. Without a 3D document the panel has no
-// process and its Run answers false.
+// process and its Run answers false. Its bodies: cPropertyMenagerProcess3D.cpp.
 class TBaseManager3D : public TBaseManager {
 public:
     tvapi::IProcess3DPtr Process3D;

@@ -2,6 +2,9 @@
 // The circular curves: TCircle, a whole circle about its anchor point, and TArc, the part of a
 // circle from polar angle A1 to A2 in its direction of travel. The parameter is an angle in
 // radians: 0 .. 2 pi for the circle, 0 .. |A2 - A1| from the arc's start for the arc.
+// Sources: Arc.cpp; ArcTrim.cpp (kept and removed parts), CurveInterSect.cpp (the
+// intersections of segment, line, circle and arc), CurveSampling.cpp (curves sampled into
+// polylines).
 
 #include "Elements.h"
 

@@ -1,8 +1,10 @@
 #pragma once
 // TContour: a chain of plane curves that is itself a curve. The contour owns its items (the
 // pointer array it derives from) and runs one parameter over all of them; it is stored with
-// each item's type code, printed, drawn through the modeller or into a recorded image, measured (signed area,
-// containment, crossings) and edited (trimming, reversal, joints, offset).
+// each item's type code, printed, drawn through the modeller or into a recorded image,
+// measured (signed area, containment, crossings) and edited (trimming, reversal, joints,
+// offset). Sources: Contour.cpp; ContourChain.cpp (boxes, closure, ordering, hull),
+// ContourEdit.cpp (trimming, cutting out, reversal, joints, offset).
 
 #include "Elements.h"
 #include "TArray.h"

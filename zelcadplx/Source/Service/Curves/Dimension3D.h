@@ -1,7 +1,8 @@
 #pragma once
 // TDimension3D: one dimension that a parametric detail asks to be drawn (where it lies, which
 // registered variable holds its value, which detail it belongs to); TADimension3D: the list
-// of them with the layout's constants, the global ADimension3D.
+// of them with the layout's constants, the global ADimension3D. The layout of the size
+// points (rows, ordinate dimensions, overall sizes) is in Dimension3DLayout.cpp.
 
 #include "BaseTypes.h"
 #include "DString.h"

@@ -1,7 +1,8 @@
 #pragma once
 // TString: the text type of the library. The working form is 8-bit Windows-1251 text;
 // beside it the string keeps the UTF-8 text it was last set from and builds a wide copy
-// for the host on demand. Also number and degree-minute-second angle texts.
+// for the host on demand. Also number and degree-minute-second angle texts (the code page,
+// number and angle conversions are in DStringCodec.cpp).
 
 #include "BaseTypes.h"
 

@@ -85,6 +85,7 @@ private:
 
 // The element library. It stays empty until its file is loaded: every lookup then answers
 // as for a missing element. Every row and column asked for is checked against the record.
+// Its choice lists, designations and row selection are in TextBaseNames.cpp.
 class TADTable {
 public:
     static constexpr Integer MaxDetails = 256;
