@@ -5,7 +5,7 @@
 # name, volume and mass. Then reopens everything and checks the volumes it recorded.
 # GALLERY_BUILD names a build folder to use as it is (else build/ is configured and built);
 # GALLERY_OUT the output folder (else build/gallery); GALLERY_SIZES how many sizes of each
-# component (else all).
+# component (else all; every kind of the base-detail builder is built in any case).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -n "${GALLERY_BUILD:-}" ]; then

@@ -69,6 +69,25 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TBaseDetailKindTest, testing::ValuesIn(BaseDetai
                              return std::string(i.param.Label);
                          });
 
+// Every kind the builder draws a profile for has one sample (the kinds without one are those of
+// KindsWithoutAProfileSaveAnEmptyPart), and the catalogue's base-detail families show every
+// sample, whatever limit of sizes the gallery is given.
+TEST(TBaseDetailSamplesTest, EveryKindWithAProfileHasOneSampleTheCatalogueShows)
+{
+    std::vector<int> kinds;
+    for (const TBaseDetailSample& s : BaseDetailSamples())
+        kinds.push_back(s.Kind);
+    std::sort(kinds.begin(), kinds.end());
+    std::vector<int> profiled;
+    for (int k = 2; k <= 52; ++k)
+        if (k != 9 && k != 28 && (k < 39 || k > 49 || k == 43)) profiled.push_back(k);
+    EXPECT_EQ(kinds, profiled);
+    Integer shown = 0;
+    for (const TCatalogueEntry& e : ComponentCatalogue())
+        if (e.Kinds) shown += e.Sizes;
+    EXPECT_EQ(shown, Integer(BaseDetailSamples().size()));
+}
+
 TEST_F(TBaseDetailTest, KindsWithoutAProfileSaveAnEmptyPart)
 {
     double P[13] = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};

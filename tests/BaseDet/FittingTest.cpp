@@ -109,12 +109,13 @@ TEST_F(TFittingTest, ViewDrawsHexagonCurvesThreadTextsAndEndView)
     EXPECT_EQ(M.CountOf("drCircle"), 0u);
 }
 
+// The cut runs in reverse, to the collar's side of XOZ (FittingPartHasItsHexagonWhereTheCollarIs).
 TEST_F(TFittingTest, PartCutsTheHexagon48Deep)
 {
     TFitting f(3, &M);
     f.dr3D(0);
     EXPECT_EQ(M.Texts().front(), "drCreate3DNewPartPlane(3, 0, true, 1, 0)");
-    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"0", "0", "48", "0"}}));
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "48", "0"}}));
     EXPECT_EQ(M.ArgsOf("drPlaneEskis").back(), (TArgs{"2", "0", "0", "\"\""}));
     bool clearance = false;
     for (const TArgs& a : M.ArgsOf("drCircle"))
@@ -184,7 +185,10 @@ TEST_F(TFittingPartTest, SupportPartHasItsFlatsCut)
     EXPECT_GT(volume, plain - 2 * pi * (10 * 2 + 11 * 3 + 6 * 2));
 }
 
-TEST_F(TFittingPartTest, FittingPartIsOneValidSolid)
+// The collar lies at Y 0 to 8 of the part (the profile turned by -90 on XOY). Across it the
+// part is the hexagon 14 across its flats with its corners on the collar's circle, 16.2 across;
+// a round collar would be 16.2 both ways. Between Y 2 and 6 it is that hexagon less the bore.
+TEST_F(TFittingPartTest, FittingPartHasItsHexagonWhereTheCollarIs)
 {
     const TDcDetail id = Present("fitting");
     TFitting f(id, &drApi::MA);
@@ -192,14 +196,14 @@ TEST_F(TFittingPartTest, FittingPartIsOneValidSolid)
     const std::vector<tvhost::TShape> shapes = Shapes(id);
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
-    // The hexagon collar (less its bore) bounds the cut collar; thread and barbs lie between
-    // their root and crest cylinders.
-    const double hexagon = 2 * std::sqrt(3.0) * 49 - pi * 9;
-    const double upper = pi * 27 * 15 + hexagon * 8 + pi * 27 * 22;
-    const double lower = pi * (25 - 9) * 12 + hexagon * 7 + pi * (4.4 * 4.4 - 9) * 22;
-    const double volume = tvhost::Volume(shapes[0]);
-    EXPECT_LT(volume, upper);
-    EXPECT_GT(volume, lower);
+    const tvhost::TShape slab = tvhost::MakeBox({-20, 2, -20}, 40, 4, 40);
+    const tvhost::TShape collar = tvhost::Combined(tvhost::TBooleanKind::bkCommon, shapes[0], slab);
+    const auto box = tvhost::BoxOf(collar);
+    const double dx = box[3] - box[0], dz = box[5] - box[2];
+    EXPECT_NEAR(std::min(dx, dz), 14.0, 1e-3) << "across the flats";
+    EXPECT_NEAR(std::max(dx, dz), 16.2, 1e-3) << "across the corners";
+    const double e = std::sqrt(8.1 * 8.1 - 49), hexagon = 14 * 2 * e + 14 * (8.1 - e);
+    EXPECT_NEAR(tvhost::Volume(collar), 4 * (hexagon - pi * 9), 1e-6);
 }
 
 } // namespace

@@ -156,6 +156,45 @@ TEST_F(TWiredSpringTest, SpringPartIsGroundFlatToItsLength)
     doc->Close(kdDoNotSaveChanges);
 }
 
+namespace {
+
+// Of 72 points round the coil's radius 19 at height z, one every 5 degrees, those inside the
+// wire.
+int WireAround(const tvhost::TShape& body, double z)
+{
+    int inside = 0;
+    for (int k = 0; k < 72; ++k) {
+        const double a = k * std::numbers::pi / 36;
+        const tvhost::TXyz p{19 * std::cos(a), 19 * std::sin(a), z};
+        inside += tvhost::Classify(body, p, 1e-7) == tvhost::TPointPlace::ppInside;
+    }
+    return inside;
+}
+
+} // namespace
+
+// Each end turn lies against its ground end: just inside either end the wire runs round the
+// coil's radius alike, three quarters of a turn of end turn and the start of the working turn
+// (a quarter turn stays open where the working turn climbs away). A lower end turn that
+// climbed into the first working turn would leave the bottom half open.
+TEST_F(TWiredSpringTest, BothEndsAreClosedAlike)
+{
+    const std::string file = (FFolder / "ends.qpt").string();
+    TWiredSpring::dr3D_Spring(drApi::MA, file.c_str(), 40, 2, 14, 2);
+    const ITervanDocument3DPtr doc = FApp->GetDocuments()->Open(tvhost::FromUtf8(file).c_str(), false, false);
+    ASSERT_TRUE(doc);
+    const tvhost::THostPart& top = *tvhost::HostAs<tvhost::THostPart>(doc->GetTopPart());
+    ASSERT_EQ(top.LocalShapes().size(), 1u);
+    for (const double depth : {0.2, 0.5}) {
+        SCOPED_TRACE(depth);
+        const int bottom = WireAround(top.LocalShapes()[0], depth);
+        const int upper = WireAround(top.LocalShapes()[0], 14 - depth);
+        EXPECT_GE(bottom, 54) << "three quarters of the turn and more";
+        EXPECT_NEAR(bottom, upper, 1);
+    }
+    doc->Close(kdDoNotSaveChanges);
+}
+
 // The reference spring: outer diameter 40, wire 2, 50 high, 8 working turns.
 TEST_F(TWiredSpringTest, ReferenceSpringOfEightTurnsIsOneValidBodyFiftyHigh)
 {

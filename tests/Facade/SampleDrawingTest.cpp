@@ -67,7 +67,7 @@ void DrawShaft(drApi::TModelerApi& m)
     m.drDimL7(Length, "", 0, -22, 0, 0, 0, -Length / 2, 0, -13.5, 0, 0, Length, -EndRadius, 0, 0, "", "", "");
     m.drDimL7(50, "", 0, 8, 0, 0, 0, -38, 40, 20, 0, 0, 90, 20, 0, 0, "", "", "");
     m.drLine(0, 13.5, 0, 30, Thin);
-    m.drDimL(40, "", 1, 0, 0, 0, 0, 0, 0, 28, Arrow, 1, 40, 28, Arrow, 1, "", "", "");
+    m.drDimL(40, "", 0, 8, 0, 0, 0, 0, 0, 13.5, Arrow, 1, 40, 20, Arrow, 1, "", "", "");
     m.drDimD(40, "", 0, 0, 0, SectionX, 0, 0, "", "", "");
     const double r = 25.0, run = Length - ConeStart, slope = std::sqrt(run * run + ConeDrop * ConeDrop);
     m.drDimA(ConeAngle, -1, 0, r, 0, 0, 0, 0, ConeStart + r, 13, Arrow, 1, ConeStart + r * run / slope,

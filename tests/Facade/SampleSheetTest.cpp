@@ -44,7 +44,7 @@ void MainView(drApi::TModelerApi& m)
     m.DrawCut("А", 1);
     m.drLine(0, 20, 0, 32, Thin);
     m.drLine(60, 20, 60, 32, Thin);
-    m.drDimL(60, "", 1, 0, 0, 0, 0, 0, 0, 30, Arrow, 1, 60, 30, Arrow, 1, "", "", "");
+    m.drDimL(60, "", 0, 10, 0, 0, 0, 0, 0, 20, Arrow, 1, 60, 20, Arrow, 1, "", "", "");
     m.drRough(15, 20, 0, tvapi::tvDeleteMaterial, "Ra 1,6", "", "");
     m.drForm(45, 32, 0, 7, "0,01", "Б");
     m.drSupportForm(45, 20, 0, 0);

@@ -21,16 +21,17 @@ protected:
     }
 };
 
-// Dx, Dy, Pt -> orientation, angle (radians), text base and shift.
-TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection)
+// Dx, Dy, Pt -> orientation, angle (radians), text base and shift, the dimension-line point
+// and the measured value over (10, 0) and (40, 20).
+// (Dx, Dy) offsets the dimension line, which measures across it: a zero Dx now measures along X.
+TEST_F(TModelerApiDimTest, DimLMeasuresAcrossItsOffsetAndTakesTheTextPlaceFromPt)
 {
     constexpr double Pi = std::numbers::pi;
-    const double cases[][7] = {{0, 5, 3, 2, Pi / 2, 1, -3},
-                               {0, 0, -3, 2, 0, 2, -3},
-                               {-1, 0, 0, 1, Pi, 0, 0},
-                               {1, -1e-9, 7, 0, 0, 1, -7},
-                               {0, -2, 0, 2, 1.5 * Pi, 0, 0}};
-    for (const auto& [dx, dy, pt, orientation, angle, base, shift] : cases) {
+    const double cases[][8] = {
+        {0, 5, 3, 1, 0, 1, -3, 30},      {0, 0, -3, 2, Pi / 2, 2, -3, 20},
+        {-1, 0, 0, 2, Pi / 2, 0, 0, 20}, {1, -1, 7, 0, Pi / 4, 1, -7, 50 / std::sqrt(2.0)},
+        {0, -2, 0, 1, 0, 0, 0, 30},      {3, 4, 0, 0, std::atan2(3.0, -4.0), 0, 0, 0.6 * 20 - 0.8 * 30}};
+    for (const auto& [dx, dy, pt, orientation, angle, base, shift, value] : cases) {
         SCOPED_TRACE(testing::Message() << dx << " " << dy << " " << pt);
         DimL(dx, dy, static_cast<int>(pt), "&02", "h14");
         const tvhost::TParams& p = Core(Current()).Params();
@@ -41,7 +42,37 @@ TEST_F(TModelerApiDimTest, DimLTakesOrientationAngleAndTextPlaceFromTheDirection
         EXPECT_EQ(p.Int("TextShift"), shift);
         EXPECT_NEAR(p.Real("Angle", -1.0), angle, 1e-12);
         EXPECT_EQ(Core(Current()).Text("Prefix").Str() + Core(Current()).Text("Suffix").Str(), L"&02h14");
+        // The line stands off the second point, the base the components measure from.
+        EXPECT_DOUBLE_EQ(p.Real("X3"), 40 + dx);
+        EXPECT_DOUBLE_EQ(p.Real("Y3"), 20 + dy);
+        EXPECT_NEAR(tvapi::IDimensionTextPtr(Current())->GetNominalValue(), std::fabs(value), 1e-12);
     }
+}
+
+// A dimension with no terminator at one end (a diameter drawn from its edge to the axis) shows
+// the caller's value; one with both ends shows what it measures.
+TEST_F(TModelerApiDimTest, AOneSidedDimensionShowsTheCallersValue)
+{
+    drApi::MA.drDimL(16.0, "", -25, 0, 0, 0, 0, 0, 2, 8, 1, 0, 0, 0, 0, 1, "M", "", "");
+    const tvapi::IDimensionTextPtr half(Current());
+    EXPECT_DOUBLE_EQ(half->GetNominalValue(), 16.0);
+    EXPECT_EQ(half->GetNominalText()->GetStr(), L"16");
+    drApi::MA.drDimL(-16.0, "", -25, 0, 0, 0, 0, 0, 2, 8, 0, 1, 0, 0, 1, 0, "M", "", "");
+    EXPECT_DOUBLE_EQ(tvapi::IDimensionTextPtr(Current())->GetNominalValue(), 16.0);
+    drApi::MA.drDimL(16.0, "", -25, 0, 0, 0, 0, 0, 2, 8, 1, 0, 0, 0, 1, 0, "M", "", "");
+    EXPECT_DOUBLE_EQ(tvapi::IDimensionTextPtr(Current())->GetNominalValue(), 8.0);
+}
+
+// The third text goes to the dimension's note, for linear, diametral and radial dimensions.
+TEST_F(TModelerApiDimTest, TheThirdTextIsTheDimensionsNote)
+{
+    drApi::MA.drDimL(12.0, "", 0, 5, 0, 0, 0, 0, 0, 0, 1, 0, 12, 0, 1, 0, "M", "", "-7H");
+    EXPECT_EQ(Core(Current()).Text("Note").Str(), L"-7H");
+    drApi::MA.drDimD(20.0, "", 45, 0, 0, 0, 0, 0, "&02", "h14", "4 отв.");
+    EXPECT_EQ(Core(Current()).Text("Note").Str(), L"4 отв.");
+    drApi::MA.drDimR(2.0, "", 45, 0, 0, 0, 0, 0, 0, 0, "R", "", "*");
+    EXPECT_EQ(Core(Current()).Text("Note").Str(), L"*");
+    EXPECT_EQ(Journal().Count("IDimensionText::GetNote"), 3u);
 }
 
 // The dimension line is offset by (Dx, Dy) for the shelf angles 0 and 90 and left at the

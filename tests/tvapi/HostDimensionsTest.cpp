@@ -154,4 +154,25 @@ TEST_F(DimensionTest, DeviationPairFillsTextsAndUserNominalStays)
     EXPECT_EQ(text->GetSuffix()->GetStr(), L"h14");
 }
 
+// A nominal given to the dimension is its value and its text until the automatic flag is set
+// again; the geometry does not change it meanwhile.
+TEST_F(DimensionTest, AGivenNominalStandsUntilTheFlagIsSetAgain)
+{
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::ILineDimensionPtr d = s.Symbols->GetLineDimensions()->Add();
+    d->SetY2(8);
+    d->SetOrientation(tvapi::tvLinDVertical);
+    const tvapi::IDimensionTextPtr text(d);
+    text->SetAutoNominalValue(true);
+    text->SetNominalValue(16.5);
+    d->SetY2(9);
+    d->Update();
+    EXPECT_FALSE(text->GetAutoNominalValue());
+    EXPECT_DOUBLE_EQ(text->GetNominalValue(), 16.5);
+    EXPECT_EQ(text->GetNominalText()->GetStr(), L"16,5");
+    text->SetAutoNominalValue(true);
+    EXPECT_DOUBLE_EQ(text->GetNominalValue(), 9.0);
+    EXPECT_EQ(text->GetNominalText()->GetStr(), L"9");
+}
+
 } // namespace

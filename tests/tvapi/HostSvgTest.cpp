@@ -17,7 +17,9 @@
 #include "Drawing2DTestUtil.h"
 #include "HostDocuments.h"
 #include "HostFixture.h"
+#include "HostSvgLayout.h"
 #include "HostText.h"
+#include "tvapi/Signs.h"
 
 namespace {
 
@@ -27,6 +29,9 @@ TEST(ShowMarkupTest, CodesBecomeTheirSymbols)
 {
     EXPECT_EQ(tvhost::ShowMarkup(L"&01&02&03&04&05 & h14"), L"\u00B0\u2300\u00B1\u00D7&05 & h14");
     EXPECT_EQ(tvhost::ShowMarkup(L"&0"), L"&0");
+    // A tilde ends a code and is not shown; elsewhere it is.
+    EXPECT_EQ(tvhost::ShowMarkup(L"&04~45&01 2 ~"), L"\u00D745\u00B0 2 ~");
+    EXPECT_EQ(tvhost::ShownLength(L"&04~1.25-8g"), 8u);
 }
 
 class SvgTest : public HostFixture {};
@@ -322,5 +327,52 @@ INSTANTIATE_TEST_SUITE_P(Samples, SamplePictureTest,
                          ::testing::Values(TSamplePicture{"chain", 3.0}, TSamplePicture{"shaft", 3.0},
                                            TSamplePicture{"sheet", 6.0}),
                          [](const auto& p) { return std::string(p.param.Name); });
+
+// Every text turns by a rotate(a) with a in [-90, 90): none reads upside down.
+void ExpectUpright(const std::string& svg)
+{
+    const std::regex rotate("<text [^>]*transform=\"rotate\\((-?[0-9.]+) ");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), rotate), end; it != end; ++it) {
+        SCOPED_TRACE(it->str());
+        EXPECT_GE(std::stod((*it)[1]), -90.0);
+        EXPECT_LT(std::stod((*it)[1]), 90.0);
+    }
+}
+
+// A text turned half a turn is drawn the right way up in the same box; a roughness sign that
+// would stand on its head is mirrored across its axis (its legs still below the surface) and
+// its value reads from the bottom; a dimension's note follows its suffix.
+TEST_F(SvgTest, TextsAndSignsReadFromTheBottomOrTheRight)
+{
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IDrawingTextPtr text = s.Drawing->GetDrawingTexts()->Add();
+    text->SetX(50);
+    text->SetAngle(180);
+    text->GetText()->SetStr(L"upside");
+    for (double angle : {180.0, -90.0, 90.0}) {
+        const tvapi::IRoughPtr rough = s.Symbols->GetRoughs()->Add();
+        rough->SetY(-20);
+        tvapi::IRoughParamsPtr(rough)->SetAngle(angle);
+        tvapi::IRoughParamsPtr(rough)->GetText1()->SetStr(L"1,6");
+    }
+    const tvapi::ILineDimensionPtr dim = s.Symbols->GetLineDimensions()->Add();
+    dim->SetX2(30);
+    dim->SetOrientation(tvapi::tvLinDHorizontal);
+    tvapi::IDimensionTextPtr(dim)->SetAutoNominalValue(true);
+    tvapi::IDimensionTextPtr(dim)->GetSuffix()->SetStr(L"h14");
+    tvapi::IDimensionTextPtr(dim)->GetNote()->SetStr(L"4 отв.");
+
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
+    ExpectUpright(svg);
+    // "upside" (6 glyphs of 0.6 by 3.5) stands 12.6 to the left of (50, 0), from 2.8 below its
+    // baseline to 0.875 above: turned, it starts at its box's other end.
+    EXPECT_TRUE(Has(svg, R"(<text x="37.4" y="1.925" font-size="3.5" font-family="DejaVu Sans">)")) << svg;
+    // The sign at 180 keeps its legs below the tip (0, -20), its long leg now to the right.
+    EXPECT_TRUE(Has(svg, R"(<line x1="0" y1="20" x2="5.8" y2="30")")) << svg;
+    EXPECT_TRUE(Has(svg, ">30</tspan>"));
+    EXPECT_TRUE(Has(svg, ">h14</tspan>"));
+    EXPECT_TRUE(Has(svg, ">4 отв.</tspan>"));
+}
 
 } // namespace

@@ -19,6 +19,9 @@ struct TCatalogueEntry {
     Boolean HasSheet; // Build also makes a drawing sheet
     // Builds sample size Size as detail Id: its part document, then its sheet.
     void (*Build)(TModeler3D& M, TDcDetail Id, Integer Size);
+    // The sizes are kinds of the base-detail builder, each a part of its own: whoever shows a
+    // few sizes of each component still shows every kind.
+    Boolean Kinds = false;
 };
 
 const std::vector<TCatalogueEntry>& ComponentCatalogue();

@@ -3,7 +3,8 @@
 // built gallery again.
 //
 //   dimchain-gallery build SAMPLES OUT [N]  sheets (.qdr) and parts (.qpt) into OUT (the first
-//                                        N sizes of each component, all without N), with
+//                                        N sizes of each component, all without N; every kind
+//                                        of the base-detail builder in any case), with
 //                                        OUT/gallery.tsv (what was built, volumes and masses)
 //                                        and OUT/index.html (pictures made by tools/gallery.sh)
 //   dimchain-gallery check OUT           every sheet reopens as a drawing, every part reopens
@@ -119,7 +120,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const TCatalogueEntry& e = catalogue[i];
         const TDcDetail id = TDcDetail(i + 1);
-        for (Integer size = 0; size < std::min(e.Sizes, sizes); ++size) {
+        for (Integer size = 0; size < (e.Kinds ? e.Sizes : std::min(e.Sizes, sizes)); ++size) {
             model.Present(id, id * 10 + size);
             const Integer depth = drApi::Transf2D->AMtr.Count;
             e.Build(drApi::MA, id, size);

@@ -141,7 +141,8 @@ private:
 };
 
 // Journaled as "ISpiral3D::<operation>". Built with a finite positive count of turns, height
-// and pitch, on its base plane's frame (the part's XOY without one).
+// and pitch, on its base plane's frame (the part's XOY without one); its direction flag says
+// the side of that plane it runs to (true: along the plane's normal), not its handedness.
 class THostSpiral3D final : public THostModelObjectOf<tvapi::ICylindricSpiral3D>, public THostHelixGeometry {
 public:
     THostSpiral3D() : THostModelObjectOf(tvapi::o3d_cylindricSpiral) {}

@@ -36,12 +36,14 @@ protected:
     ~THostAxisGeometry() = default;
 };
 
-// A helix of the stand-in: it rises along its frame's Z from the point at Diameter / 2 on
-// the frame's X, Pitch a turn, for Turns turns, counter-clockwise about Z when RightHanded.
+// A helix of the stand-in: right-handed, from the point at Diameter / 2 on its frame's X it
+// runs Pitch a turn along the frame's Z for Turns turns, to the side of the frame's plane that
+// Upward says: up along +Z turning counter-clockwise, or down along -Z turning clockwise (the
+// same helix continued below the plane).
 struct THelix {
     TFrame Frame;
     double Diameter = 0, Pitch = 0, Turns = 0;
-    bool RightHanded = true;
+    bool Upward = true;
 };
 
 class THostHelixGeometry {

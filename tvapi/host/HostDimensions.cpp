@@ -19,6 +19,13 @@ constexpr double TextZero = 0.0005;
 constexpr double FullTurn = 360.0;
 constexpr double HalfTurn = 180.0;
 
+// A dimension drawn under a scaled local placement measures in the units it was drawn in.
+double LocalUnits(const TParams& p, double length)
+{
+    const double scale = p.Real("LocalScale", 1.0);
+    return scale > 0.0 ? length / scale : length;
+}
+
 // Angle in [0, 360).
 double NormalDegrees(double angle)
 {
@@ -76,7 +83,16 @@ template <class IMain, class... IMore> void THostDimensionOf<IMain, IMore...>::S
 template <class IMain, class... IMore> double THostDimensionOf<IMain, IMore...>::GetNominalValue()
 {
     if (!THostObject::Enter("IDimensionText::GetNominalValue")) return 0.0;
-    return Measure();
+    const TParams& p = this->Params();
+    return !p.Flag("AutoNominal") && p.Has("NominalValue") ? p.Real("NominalValue") : Measure();
+}
+
+template <class IMain, class... IMore> void THostDimensionOf<IMain, IMore...>::SetNominalValue(double value)
+{
+    if (!THostObject::Enter("IDimensionText::SetNominalValue", {NumberArg(value)})) return;
+    this->Params().Set("AutoNominal", false);
+    this->Params().Set("NominalValue", value);
+    this->Text("Nominal").SetStr(DimensionNumberText(value));
 }
 
 template <class IMain, class... IMore> tvapi::ITextPtr THostDimensionOf<IMain, IMore...>::GetNominalText()
@@ -120,6 +136,12 @@ template <class IMain, class... IMore> tvapi::ITextLinePtr THostDimensionOf<IMai
     return MakeSingleLine(this->DrawingObject(), *this, "Suffix");
 }
 
+template <class IMain, class... IMore> tvapi::ITextLinePtr THostDimensionOf<IMain, IMore...>::GetNote()
+{
+    if (!THostObject::Enter("IDimensionText::GetNote")) return {};
+    return MakeSingleLine(this->DrawingObject(), *this, "Note");
+}
+
 template <class IMain, class... IMore> bool THostDimensionOf<IMain, IMore...>::Update()
 {
     if (!Base::Update()) return false;
@@ -139,14 +161,14 @@ double THostLineDimension::Measure() const noexcept
     const double dy = p.Real("Y2") - p.Real("Y1");
     switch (p.Int("Orientation")) {
     case tvapi::tvLinDHorizontal:
-        return std::fabs(dx);
+        return LocalUnits(p, std::fabs(dx));
     case tvapi::tvLinDVertical:
-        return std::fabs(dy);
+        return LocalUnits(p, std::fabs(dy));
     default:
         break;
     }
     const double angle = p.Real("Angle");
-    return std::fabs(dx * std::cos(angle) + dy * std::sin(angle));
+    return LocalUnits(p, std::fabs(dx * std::cos(angle) + dy * std::sin(angle)));
 }
 
 double THostLineDimension::LineX() const noexcept
@@ -187,12 +209,12 @@ double THostLineDimension::GetTextY()
 
 double THostDiametralDimension::Measure() const noexcept
 {
-    return 2.0 * std::fabs(Params().Real("Radius"));
+    return LocalUnits(Params(), 2.0 * std::fabs(Params().Real("Radius")));
 }
 
 double THostRadialDimension::Measure() const noexcept
 {
-    return std::fabs(Params().Real("Radius"));
+    return LocalUnits(Params(), std::fabs(Params().Real("Radius")));
 }
 
 double THostAngleDimension::Measure() const noexcept
@@ -361,7 +383,17 @@ template <class Base> void THostDimension3DOf<Base>::SetAutoNominalValue(bool va
 
 template <class Base> double THostDimension3DOf<Base>::GetNominalValue()
 {
-    return this->Enter("IDimensionText::GetNominalValue") ? FLength : 0.0;
+    if (!this->Enter("IDimensionText::GetNominalValue")) return 0.0;
+    const TParams& p = FTexts.Params();
+    return !p.Flag("AutoNominal") && p.Has("NominalValue") ? p.Real("NominalValue") : FLength;
+}
+
+template <class Base> void THostDimension3DOf<Base>::SetNominalValue(double value)
+{
+    if (!this->Enter("IDimensionText::SetNominalValue", {NumberArg(value)})) return;
+    FTexts.Params().Set("AutoNominal", false);
+    FTexts.Params().Set("NominalValue", value);
+    FTexts.Text("Nominal").SetStr(DimensionNumberText(value));
 }
 
 template <class Base> tvapi::ITextPtr THostDimension3DOf<Base>::GetNominalText()
@@ -421,6 +453,12 @@ template <class Base> tvapi::ITextLinePtr THostDimension3DOf<Base>::GetSuffix()
 {
     if (!this->Enter("IDimensionText::GetSuffix")) return {};
     return MakeSingleLine(Self(), FTexts, "Suffix");
+}
+
+template <class Base> tvapi::ITextLinePtr THostDimension3DOf<Base>::GetNote()
+{
+    if (!this->Enter("IDimensionText::GetNote")) return {};
+    return MakeSingleLine(Self(), FTexts, "Note");
 }
 
 template class THostDimension3DOf<TModelDimensionBase>;

@@ -36,6 +36,7 @@ public:
     bool GetAutoNominalValue() override;
     void SetAutoNominalValue(bool value) override;
     double GetNominalValue() override;
+    void SetNominalValue(double value) override;
     tvapi::ITextPtr GetNominalText() override;
     std::wstring GetTolerance() override
     {
@@ -55,6 +56,7 @@ public:
     tvapi::ITextPtr GetLowerDeviation() override;
     tvapi::ITextLinePtr GetPrefix() override;
     tvapi::ITextLinePtr GetSuffix() override;
+    tvapi::ITextLinePtr GetNote() override;
 
     // Journaled as "IDimensionParams::<operation>".
     int GetArrowType1() override { return this->GetInt("IDimensionParams::GetArrowType1", "ArrowType1"); }
@@ -123,7 +125,8 @@ protected:
 };
 
 // Measures |x2 - x1| (horizontal), |y2 - y1| (vertical), or the distance between the points
-// projected on the direction Angle (radians, parallel).
+// projected on the direction Angle (radians, parallel); made under a local placement of scale
+// "LocalScale", in the units it was drawn in (the distance divided by it).
 class THostLineDimension final : public THostDimensionOf<tvapi::ILineDimension, tvapi::IDrawingObject1>,
                                  public TConstraintStore {
 public:
@@ -202,7 +205,7 @@ private:
     const char* FIface;
 };
 
-// Measures the diameter, twice the radius.
+// Measures the diameter, twice the radius (divided by "LocalScale" as a linear dimension is).
 class THostDiametralDimension final : public THostCircleDimensionOf<tvapi::IDiametralDimension> {
 public:
     THostDiametralDimension() noexcept : THostCircleDimensionOf(tvapi::tvDrDDimension, "IDiametralDimension")
@@ -211,7 +214,7 @@ public:
     double Measure() const noexcept override;
 };
 
-// Measures the radius.
+// Measures the radius (divided by "LocalScale" as a linear dimension is).
 class THostRadialDimension final : public THostCircleDimensionOf<tvapi::IRadialDimension> {
 public:
     THostRadialDimension() noexcept : THostCircleDimensionOf(tvapi::tvDrRDimension, "IRadialDimension") {}
@@ -277,6 +280,7 @@ public:
     bool GetAutoNominalValue() override;
     void SetAutoNominalValue(bool value) override;
     double GetNominalValue() override;
+    void SetNominalValue(double value) override;
     tvapi::ITextPtr GetNominalText() override;
     std::wstring GetTolerance() override;
     void SetTolerance(const wchar_t* value) override;
@@ -287,6 +291,7 @@ public:
     tvapi::ITextPtr GetLowerDeviation() override;
     tvapi::ITextLinePtr GetPrefix() override;
     tvapi::ITextLinePtr GetSuffix() override;
+    tvapi::ITextLinePtr GetNote() override;
 
     // Test side, not journaled: the texts ("Nominal", "Upper", "Lower", ...), the flags and
     // values (TParams: "AutoNominal", "Tolerance", "ToleranceOn", "Placement"),

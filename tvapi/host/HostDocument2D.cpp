@@ -67,16 +67,14 @@ bool THostDocument2D::PushLocalPlacement(double x, double y, double angle, doubl
     if (!Enter("ITervanDocument2D::PushLocalPlacement",
                {NumberArg(x), NumberArg(y), NumberArg(angle), NumberArg(scaleX), NumberArg(scaleY)}))
         return false;
-    FDrawing.Placements().push_back({x, y, angle, scaleX, scaleY});
+    FDrawing.PushPlacement({x, y, angle, scaleX, scaleY});
     return true;
 }
 
 bool THostDocument2D::PopLocalPlacement()
 {
     if (!Enter("ITervanDocument2D::PopLocalPlacement")) return false;
-    if (FDrawing.Placements().empty()) return false;
-    FDrawing.Placements().pop_back();
-    return true;
+    return FDrawing.PopPlacement();
 }
 
 bool TDocumentCore::SaveTo(std::wstring_view fileName)

@@ -189,10 +189,32 @@ TDrawing2D::TDrawing2D()
 
 TDrawing2D::~TDrawing2D()
 {
+    FUnplaced.clear();
     for (const THostViewPtr& view : FViews)
         view->Detach();
     for (const THostDrawingGroupPtr& group : FGroups)
         group->Detach();
+}
+
+void TDrawing2D::MadeUnderPlacements(TDrawingCore& object)
+{
+    if (FPlacements.empty()) return;
+    object.FUnderPlacements = FPlacements.size();
+    FUnplaced.emplace_back(object.DrawingObject());
+}
+
+bool TDrawing2D::PopPlacement()
+{
+    if (FPlacements.empty()) return false;
+    const std::size_t depth = FPlacements.size();
+    std::erase_if(FUnplaced, [depth](const tvapi::IDrawingObjectPtr& object) {
+        auto* core = dynamic_cast<TDrawingCore*>(object.Get());
+        if (!core || core->FUnderPlacements < depth) return core == nullptr || core->FUnderPlacements == 0;
+        if (!core->IsDeleted()) core->PlaceUnderLocalPlacements();
+        return true;
+    });
+    FPlacements.pop_back();
+    return true;
 }
 
 void TDrawing2D::SetActiveView(std::size_t index) noexcept

@@ -11,6 +11,7 @@
 
 #include "HostDimensions.h"
 #include "HostDrawingObject.h"
+#include "HostLocalPlacement.h"
 #include "HostPrimitives2D.h"
 #include "HostSigns.h"
 #include "tvapi/AssociationView.h"
@@ -150,8 +151,7 @@ private:
 
 class TDrawing2D {
 public:
-    // One local placement: origin, angle (degrees) and the two scales.
-    using TPlacement = std::array<double, 5>;
+    using TPlacement = TLocalPlacement;
 
     TDrawing2D();
     // Detaches views and groups: those a library still holds take no more objects.
@@ -176,7 +176,14 @@ public:
     bool OpenGroup(THostDrawingGroup& group);
     bool CloseGroup(THostDrawingGroup& group);
 
-    std::vector<TPlacement>& Placements() noexcept { return FPlacements; }
+    // The local placements open, outermost first.
+    const std::vector<TPlacement>& Placements() const noexcept { return FPlacements; }
+    void PushPlacement(const TPlacement& placement) { FPlacements.push_back(placement); }
+    // Closes the innermost placement; the objects made under it that are not mapped yet are
+    // mapped now, with whatever was set on them meanwhile. False when none is open.
+    bool PopPlacement();
+    // Notes an object just made: under open placements it is to be mapped through them.
+    void MadeUnderPlacements(TDrawingCore& object);
 
 private:
     std::vector<THostViewPtr> FViews;
@@ -184,6 +191,8 @@ private:
     std::vector<THostDrawingGroupPtr> FGroups;
     std::vector<THostDrawingGroup*> FOpen;
     std::vector<TPlacement> FPlacements;
+    // Objects made under the open placements and not mapped yet, oldest first.
+    std::vector<tvapi::IDrawingObjectPtr> FUnplaced;
 };
 
 // A view: number, origin, scale, angle, name and display value as parameters ("Number",

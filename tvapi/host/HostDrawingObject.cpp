@@ -8,6 +8,7 @@
 
 #include "HostArgs.h"
 #include "HostDrawing2D.h"
+#include "HostLocalPlacement.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -211,52 +212,19 @@ void TDrawingCore::Discard() noexcept
     if (FParent) FParent->Remove(*this);
 }
 
-namespace {
-
-// A point given under the document's local placements, in the document's own coordinates:
-// the innermost placement first (origin, angle in degrees, scales).
-void Placed(const std::vector<TDrawing2D::TPlacement>& stack, double& x, double& y)
-{
-    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-        const auto& [ox, oy, angle, sx, sy] = *it;
-        const double c = std::cos(angle * M_PI / 180.0), s = std::sin(angle * M_PI / 180.0);
-        const double px = x * sx, py = y * sy;
-        x = ox + px * c - py * s;
-        y = oy + px * s + py * c;
-    }
-}
-
-} // namespace
-
 void TDrawingCore::PlaceUnderLocalPlacements()
 {
     TDrawing2D* drawing = FParent ? FParent->Drawing() : nullptr;
-    if (!drawing || drawing->Placements().empty()) return;
-    const auto& stack = drawing->Placements();
-    static constexpr std::array<std::pair<const char*, const char*>, 3> Points{
-        {{"X1", "Y1"}, {"X2", "Y2"}, {"Xc", "Yc"}}};
-    if (FType != tvapi::tvDrLineSeg && FType != tvapi::tvDrCircle && FType != tvapi::tvDrArc) return;
-    for (const auto& [kx, ky] : Points) {
-        if (!FParams.Has(kx) || !FParams.Has(ky)) continue;
-        double x = FParams.Real(kx), y = FParams.Real(ky);
-        Placed(stack, x, y);
-        FParams.Set(kx, x);
-        FParams.Set(ky, y);
-    }
-    if (FParams.Has("Radius")) {
-        double r = FParams.Real("Radius");
-        for (const TDrawing2D::TPlacement& p : stack)
-            r *= p[3];
-        FParams.Set("Radius", r);
-    }
+    if (drawing && FUnderPlacements > 0)
+        PlaceObject(*this, TLocalMap(drawing->Placements(), FUnderPlacements));
+    FUnderPlacements = 0;
 }
 
 bool TDrawingCore::DoUpdate()
 {
     if (!EnterOperation("IDrawingObject::Update")) return false;
     if (FDeleted) return false;
-    // A segment, arc or circle made under local placements lies where they put it.
-    if (FUpdates == 0) PlaceUnderLocalPlacements();
+    if (FUpdates == 0 && IsCurveKind(FType)) PlaceUnderLocalPlacements();
     ++FUpdates;
     return true;
 }
@@ -281,8 +249,11 @@ void TContainerCore::Adopt(TDrawingCore& object)
 {
     object.FParent = this;
     object.FLayer = CurrentLayer();
-    if (const TDrawing2D* drawing = Drawing()) object.FGroup = drawing->OpenGroupId();
     FChildren.push_back(tvapi::IDrawingObjectPtr(object.DrawingObject()));
+    if (TDrawing2D* drawing = Drawing()) {
+        object.FGroup = drawing->OpenGroupId();
+        drawing->MadeUnderPlacements(object);
+    }
 }
 
 bool TContainerCore::Remove(TDrawingCore& object)

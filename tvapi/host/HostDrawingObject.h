@@ -133,13 +133,15 @@ protected:
     tvapi::DrawingObjectTypeEnum DoGetType();
     tvapi::ITervanAPIObjectPtr DoGetParent();
     bool DoDelete();
-    // The first update of a segment, arc or circle maps its points (and scales its radius)
-    // through the document's local placements open at that time.
+    // The first update of a segment, arc or circle made under the document's local
+    // placements maps it through them (HostLocalPlacement.h): it is complete by then.
     bool DoUpdate();
 
 private:
+    // Maps the object through the first FUnderPlacements placements of its drawing, once.
     void PlaceUnderLocalPlacements();
     friend class TContainerCore;
+    friend class TDrawing2D;
 
     tvapi::DrawingObjectTypeEnum FType;
     TParams FParams;
@@ -150,6 +152,8 @@ private:
     std::uint64_t FGroup = 0;
     int FUpdates = 0;
     bool FDeleted = false;
+    // How many local placements were open when the object was made; 0 once it is mapped.
+    std::size_t FUnderPlacements = 0;
 };
 
 // A host drawing object offering IMain (an IDrawingObject) and IOthers.

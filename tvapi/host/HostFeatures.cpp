@@ -90,7 +90,7 @@ TShape CurveShapeOf(const tvapi::IModelObjectPtr& object)
 {
     if (TShape edge = EdgeShape(object.Get())) return edge;
     if (THelix helix; HelixOf(object, helix))
-        return MakeHelix(helix.Frame, helix.Diameter / 2, helix.Pitch, helix.Turns, helix.RightHanded);
+        return MakeHelix(helix.Frame, helix.Diameter / 2, helix.Pitch, helix.Turns, helix.Upward);
     const tvapi::ILineSegment3DPtr segment(object);
     TXyz a{}, b{};
     if (!segment || !segment->GetPoint(true, a[0], a[1], a[2]) || !segment->GetPoint(false, b[0], b[1], b[2]))

@@ -10,6 +10,7 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
@@ -160,6 +161,24 @@ std::array<double, 6> BoxOf(const TShape& shape)
     BRepBndLib::AddOptimal(*shape, box, false, false);
     if (!box.IsVoid()) box.Get(b[0], b[1], b[2], b[3], b[4], b[5]);
     return b;
+}
+
+TPointPlace Classify(const TShape& shape, const TXyz& point, double tolerance)
+{
+    if (!shape) return TPointPlace::ppOutside;
+    return Guarded(
+        [&] {
+            BRepClass3d_SolidClassifier classifier(*shape, Pnt(point), tolerance);
+            switch (classifier.State()) {
+            case TopAbs_IN:
+                return TPointPlace::ppInside;
+            case TopAbs_ON:
+                return TPointPlace::ppOnBoundary;
+            default:
+                return TPointPlace::ppOutside;
+            }
+        },
+        TPointPlace::ppOutside);
 }
 
 std::string BRepText(const TShape& shape)

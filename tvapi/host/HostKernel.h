@@ -89,6 +89,10 @@ bool SameEntity(const TShape& a, const TShape& b);
 double Volume(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
 std::array<double, 6> BoxOf(const TShape& shape);
+// Where `point` lies for the solids of `shape`: within `tolerance` (mm) of a face it is on
+// their boundary. Outside for a null shape or one the kernel cannot classify.
+enum class TPointPlace { ppInside, ppOnBoundary, ppOutside };
+TPointPlace Classify(const TShape& shape, const TXyz& point, double tolerance);
 // The shape as the kernel's B-rep text (without meshes); empty for a null shape.
 std::string BRepText(const TShape& shape);
 // The shape a B-rep text holds; null for an empty text. Null, with `error` saying why, for a

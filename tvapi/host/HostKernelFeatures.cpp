@@ -268,15 +268,16 @@ TShape Piped(const TShape& profile, const std::vector<TShape>& path)
     });
 }
 
-TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool rightHanded)
+TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool upward)
 {
     if (!(radius > 0) || !(pitch > 0) || !(turns > 0)) return {};
     return Made([&] {
         const Handle(Geom_CylindricalSurface) cylinder =
             new Geom_CylindricalSurface(gp_Ax3(At(frame, 0, 0), Dir(frame.Z), Dir(frame.X)), radius);
-        // On the cylinder's (angle, height) plane the helix is a straight line.
+        // On the cylinder's (angle, height) plane the helix is a straight line; downwards it is
+        // the same line run backwards.
         const double turn = 2 * std::numbers::pi;
-        const gp_Dir2d along(rightHanded ? turn : -turn, pitch);
+        const gp_Dir2d along(upward ? turn : -turn, upward ? pitch : -pitch);
         const Handle(Geom2d_Line) line = new Geom2d_Line(gp_Pnt2d(0, 0), along);
         TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(line, cylinder, 0, turns * std::hypot(turn, pitch));
         BRepLib::BuildCurves3d(edge);

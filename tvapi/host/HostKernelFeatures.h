@@ -25,9 +25,10 @@ TShape Revolved(const TShape& profile, const TXyz& point, const TXyz& axis, doub
 // `profile` swept along the chain of edges `path`.
 TShape Piped(const TShape& profile, const std::vector<TShape>& path);
 
-// A helix edge about `frame`'s Z axis from the point `radius` along its X, rising `pitch` a
-// turn for `turns` turns, counter-clockwise about Z when `rightHanded`.
-TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool rightHanded);
+// A right-handed helix edge about `frame`'s Z axis from the point `radius` along its X,
+// `pitch` a turn for `turns` turns: rising counter-clockwise about Z when `upward`, else
+// falling clockwise below the frame's plane.
+TShape MakeHelix(const TFrame& frame, double radius, double pitch, double turns, bool upward);
 // The surface the closed chain of `edges` bounds (a plane's piece when they lie in one).
 TShape Patch(const std::vector<TShape>& edges);
 // The ruled surface between the chains `first` and `second`; with `match`, the second chain is

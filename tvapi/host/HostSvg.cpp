@@ -371,6 +371,7 @@ std::wstring ShowMarkup(std::wstring_view text)
         if (code != std::end(Codes)) {
             out += code->Symbol;
             i += code->Code.size();
+            if (i < text.size() && text[i] == L'~') ++i;
         } else {
             out += text[i++];
         }

@@ -14,7 +14,8 @@ class TDocumentCore;
 struct TDocumentData;
 
 // Text codes shown as the symbols they stand for: "&01" degree, "&02" diameter, "&03"
-// plus-minus, "&04" multiplication. Other text is unchanged.
+// plus-minus, "&04" multiplication; a "~" right after a code ends it and is not shown
+// ("&04~45&01" reads "×45°"). Other text is unchanged.
 std::wstring ShowMarkup(std::wstring_view text);
 // The drawing as an SVG document in `svg`; false with `error` set when the drawing holds a
 // value no picture can show (one that overflows once placed on the sheet). With `data` the

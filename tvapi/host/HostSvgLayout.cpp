@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+
+#include "HostSvg.h"
 
 namespace tvhost {
 
@@ -26,6 +29,16 @@ constexpr double Level = 1e-9;
 // Room a dimension line keeps between its arrowheads: half an arrow.
 constexpr double ArrowRoom = 0.5 * ArrowLength;
 
+// Room before the note: the pieces' gap before a sign or a blank ("×45°", "-7H", "*"), a
+// blank's width before a word or a number ("4 отв.").
+double NoteGap(const std::wstring& note, double h)
+{
+    static constexpr std::wstring_view Signs = L"\u00D7\u00B0\u2300\u00B1-+*~ ";
+    const std::wstring shown = ShowMarkup(note);
+    const bool sign = shown.empty() || Signs.find(shown.front()) != std::wstring_view::npos;
+    return sign ? PieceGap * h : GlyphWidth * h;
+}
+
 TPoint2 Normal(TPoint2 u)
 {
     return {-u.Y, u.X};
@@ -40,13 +53,7 @@ double AngleOf(TPoint2 u)
 
 std::size_t ShownLength(std::wstring_view text)
 {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++count) {
-        const bool code = text.size() - i >= 3 && text[i] == L'&' && text[i + 1] == L'0' &&
-                          text[i + 2] >= L'1' && text[i + 2] <= L'4';
-        i += code ? 3 : 1;
-    }
-    return count;
+    return ShowMarkup(text).size();
 }
 
 double TextWidth(std::size_t count, double h)
@@ -86,6 +93,20 @@ TPoint2 Upright(TPoint2 u)
     return u * -1.0;
 }
 
+bool UpsideDown(double radians)
+{
+    const TPoint2 u = Dir(radians);
+    return Dot(Upright(u), u) < 0;
+}
+
+TTextPlace HalfTurned(const TTextPlace& place, double h, std::size_t lines, std::size_t longest)
+{
+    const std::array<TPoint2, 4> box = TextBox(place, h, lines, longest);
+    const TPoint2 middle = (box[0] + box[2]) * 0.5;
+    return {middle * 2.0 - place.At, std::remainder(place.Angle + std::numbers::pi, 2 * std::numbers::pi),
+            place.Anchor};
+}
+
 TLabelExtent LabelExtent(const TDimensionLabel& label, double h)
 {
     const bool stacked = !label.Upper.empty() || !label.Lower.empty();
@@ -101,6 +122,7 @@ TLabelExtent LabelExtent(const TDimensionLabel& label, double h)
         e.Top = std::max(e.Top, UpperRise * h + Ascent * small);
     }
     if (!label.Suffix.empty()) e.Width += PieceGap * h + TextWidth(ShownLength(label.Suffix), h);
+    if (!label.Note.empty()) e.Width += NoteGap(label.Note, h) + TextWidth(ShownLength(label.Note), h);
     return e;
 }
 
@@ -120,7 +142,12 @@ std::vector<TLabelPiece> LabelPieces(const TDimensionLabel& label, const TTextPl
         put(label.Lower, x, LowerRise * h, small);
         x += TextWidth(std::max(ShownLength(label.Upper), ShownLength(label.Lower)), small);
     }
-    if (!label.Suffix.empty()) put(label.Suffix, x + PieceGap * h, 0.0, h);
+    if (!label.Suffix.empty()) {
+        x += PieceGap * h;
+        put(label.Suffix, x, 0.0, h);
+        x += TextWidth(ShownLength(label.Suffix), h);
+    }
+    if (!label.Note.empty()) put(label.Note, x + NoteGap(label.Note, h), 0.0, h);
     return pieces;
 }
 

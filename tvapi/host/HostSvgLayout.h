@@ -33,7 +33,7 @@ struct TTextPlace {
     TTextAnchor Anchor = TTextAnchor::taStart;
 };
 
-// Characters a text shows: the codes "&01".."&04" are one symbol each.
+// Characters a text shows: the codes "&01".."&04" are one symbol each (ShowMarkup).
 std::size_t ShownLength(std::wstring_view text);
 // Width of `count` characters at height h: 0.6 h each, about the mean advance of the pictures'
 // font over digits, signs and letters; the picture's margin takes up what wide glyphs add.
@@ -52,11 +52,18 @@ bool ArrowsFitBetween(double span);
 // Unit direction `u` or its opposite, the one a text along it reads in: left to right, or
 // upwards on a vertical.
 TPoint2 Upright(TPoint2 u);
+// Whether a text turned by `radians` reads upside down: it runs leftwards, or straight down.
+// Drafting has texts read from the bottom or from the right of the sheet.
+bool UpsideDown(double radians);
+// `place` turned half a turn about the middle of its text's box (as TextBox gives it): the
+// same box, read the other way up.
+TTextPlace HalfTurned(const TTextPlace& place, double h, std::size_t lines, std::size_t longest);
 
 // A dimension's text: the value with its prefix and tolerance, the deviations stacked after it
-// in smaller type (upper over lower), then the suffix.
+// in smaller type (upper over lower), then the suffix and the note (a thread class, a chamfer's
+// angle, a count of holes), a blank before a note that starts with a letter or digit.
 struct TDimensionLabel {
-    std::wstring Main, Upper, Lower, Suffix;
+    std::wstring Main, Upper, Lower, Suffix, Note;
 };
 // A label's reach from its origin, the start of its value's baseline: along the baseline, and
 // below (negative) and above it.

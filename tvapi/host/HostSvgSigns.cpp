@@ -61,6 +61,7 @@ TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
     label.Upper = core.Text("Upper").Str();
     label.Lower = core.Text("Lower").Str();
     label.Suffix = core.Text("Suffix").Str();
+    label.Note = core.Text("Note").Str();
     return label;
 }
 
@@ -160,27 +161,49 @@ void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text
     Label(text, place);
 }
 
+// The sign's tip on the surface at (X, Y), its legs and texts turned by Angle; a sign that
+// would stand upside down on the sheet is drawn mirrored across its axis instead (on the same
+// side of the surface, the long leg and the texts to the reader's right), its texts upright.
 void TSvgWriter::Rough(TDrawingCore& core)
 {
     const TParams& p = core.Params();
     const double h = 5.0, a = p.Real("Angle") * Degree;
     const TXY tip{p.Real("X"), p.Real("Y")};
-    const TXY left = tip + Rotated({-0.58 * h, h}, a), right = tip + Rotated({1.16 * h, 2 * h}, a);
+    const bool mirrored = UpsideDown(a + FAngle);
+    // A point of the sign given in its own frame: X along the surface, Y away from it.
+    const auto at = [&](TXY v) { return tip + Rotated(mirrored ? TXY{-v.X, v.Y} : v, a); };
+    const TXY left = at({-0.58 * h, h}), right = at({1.16 * h, 2 * h});
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     Body << "<g class=\"rough\">\n" << Line(tip, left, stroke) << Line(tip, right, stroke);
-    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, tip + Rotated({0.58 * h, h}, a), stroke);
+    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, at({0.58 * h, h}), stroke);
     if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
-        const TXY c = Sheet(tip + Rotated({0, 0.62 * h}, a));
+        const TXY c = Sheet(at({0, 0.62 * h}));
         Body << "<circle cx=\"" << Num(c.X) << "\" cy=\"" << Num(-c.Y) << "\" r=\"" << Num(0.33 * h * FScale)
              << "\" fill=\"none\" " << stroke << "/>\n";
     }
     const std::wstring shelf = core.Text("Text2").Str();
     if (!shelf.empty())
-        Body << Line(right, right + Rotated({TextWidth(ShownLength(shelf), DefaultTextHeight), 0}, a),
-                     stroke);
-    TextData(tip + Rotated({-0.3 * h, 1.3 * h}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text1"));
-    TextData(right + Rotated({0.5, 0.8}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text2"));
-    TextData(right + Rotated({0.5, -4.5}, a), DefaultTextHeight, p.Real("Angle"), core.Text("Text3"));
+        Body << Line(right, at({1.16 * h + TextWidth(ShownLength(shelf), DefaultTextHeight), 2 * h}), stroke);
+    // Each text where the unmirrored sign has it; mirrored, its box moves to the mirror image
+    // of that place and Text reads it upright there.
+    const auto text = [&](const TTextData& data, TXY offset) {
+        double th = DefaultTextHeight;
+        const std::vector<std::wstring> lines = Lines(data, th);
+        if (lines.empty()) return;
+        TTextPlace place{tip + Rotated(offset, a), a, TTextAnchor::taStart};
+        if (mirrored) {
+            std::size_t longest = 0;
+            for (const std::wstring& line : lines)
+                longest = std::max(longest, ShownLength(line));
+            const std::array<TXY, 4> box = TextBox(place, th, lines.size(), longest);
+            const TXY middle = (box[0] + box[2]) * 0.5;
+            place.At = place.At + at(Rotated(middle - tip, -a)) - middle;
+        }
+        Text(place, th, lines);
+    };
+    text(core.Text("Text1"), {-0.3 * h, 1.3 * h});
+    text(core.Text("Text2"), {1.16 * h + 0.5, 2 * h + 0.8});
+    text(core.Text("Text3"), {1.16 * h + 0.5, 2 * h - 4.5});
     Body << "</g>\n";
 }
 

@@ -149,13 +149,16 @@ private:
                (clockwise ? "1 " : "0 ") + XY(b);
     }
     // A text at `place` in view coordinates; its estimated box is noted for the view box, so
-    // the picture's frame holds its texts as well as its lines.
-    void Text(const TTextPlace& place, double height, const std::vector<std::wstring>& lines)
+    // the picture's frame holds its texts as well as its lines. A text that would read upside
+    // down on the sheet is turned half a turn in its box.
+    void Text(const TTextPlace& given, double height, const std::vector<std::wstring>& lines)
     {
         const double viewHeight = height > 0 ? height : DefaultTextHeight;
         std::size_t longest = 0;
         for (const std::wstring& line : lines)
             longest = std::max(longest, ShownLength(line));
+        const TTextPlace place =
+            UpsideDown(given.Angle + FAngle) ? HalfTurned(given, viewHeight, lines.size(), longest) : given;
         for (const TXY& corner : TextBox(place, viewHeight, lines.size(), longest))
             Sheet(corner);
         const TXY s = Sheet(place.At);
@@ -186,15 +189,21 @@ private:
         Body << "<path class=\"arrow\" d=\"M " << XY(head[0]) << " L " << XY(head[1]) << " L " << XY(head[2])
              << " Z\" fill=\"black\"/>\n";
     }
-    void TextData(TXY at, double height, double angleDeg, const TTextData& text)
+    // The lines of `text`, and in `h` the height its items give (else `h` as it is).
+    static std::vector<std::wstring> Lines(const TTextData& text, double& h)
     {
         std::vector<std::wstring> lines;
-        double h = height;
         for (const TTextLineData& line : text.Lines) {
             lines.push_back(line.Str());
             for (const TTextItemData& item : line.Items)
                 if (item.Height > 0) h = item.Height;
         }
+        return lines;
+    }
+    void TextData(TXY at, double height, double angleDeg, const TTextData& text)
+    {
+        double h = height;
+        const std::vector<std::wstring> lines = Lines(text, h);
         if (!lines.empty()) Text(at, h, angleDeg, lines);
     }
 

@@ -51,8 +51,12 @@ public:
     // True: the nominal value is measured from the geometry and the nominal text follows it.
     virtual bool GetAutoNominalValue() = 0;
     virtual void SetAutoNominalValue(bool value) = 0;
-    // The measured value (millimetres; degrees for an angle), whatever the flag says.
+    // The measured value (millimetres; degrees for an angle), whatever the flag says; once
+    // SetNominalValue gave one, while the flag stays cleared, the value given.
     virtual double GetNominalValue() = 0;
+    // Gives the dimension a nominal of its own: the flag is cleared, the value and its text
+    // (decimal comma) are those given.
+    virtual void SetNominalValue(double value) = 0;
     // The nominal text: the measured value with a decimal comma while the flag is set,
     // whatever was written into it otherwise.
     virtual ITextPtr GetNominalText() = 0;
@@ -70,6 +74,8 @@ public:
     // Texts written before and after the nominal.
     virtual ITextLinePtr GetPrefix() = 0;
     virtual ITextLinePtr GetSuffix() = 0;
+    // The note after the suffix: a thread class ("-7H"), a chamfer's angle, a count of holes.
+    virtual ITextLinePtr GetNote() = 0;
 
 protected:
     ~IDimensionText() = default;

@@ -139,9 +139,12 @@ void TFitting::dr3D(const Integer) const
     if (!part) return;
     dr2D_Shtucer_V1(0, 0, -90, 1, r1, r2, r3, r4, l, 0, false);
     part.Revolve();
+    // The profile turned by -90 puts the collar at Y 0 to 8, on the side of XOZ its normal
+    // points to, and a sketch on XOZ extrudes the other way (along X x Z): the hexagon is cut
+    // in reverse (the other way the cut runs along the thread and takes nothing).
     drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
     drShtucerVo(0, 0, -90, 1, r1, r2, r3, r4, l);
-    drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, HexCutDepth, 0.0);
+    drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, HexCutDepth, 0.0);
 }
 
 void TFitting::toStream(TKmfData& S) const

@@ -6,6 +6,7 @@
 
 #include "drModelerAPI.h"
 
+#include <cmath>
 #include <string>
 
 #include "Mathemat.h"
@@ -21,6 +22,8 @@ namespace {
 constexpr Real AngleArcDistance = 25.0;
 constexpr Real RadialLineAngle = 45.0;
 constexpr int CircleDimensionKind = 1;
+// The terminator kind of an end drawn without one.
+constexpr Integer NoTerminator = 0;
 // drDimL7: terminator kind of both ends, the deviation pair, and the shelf angles that
 // place the dimension line off the measured points.
 constexpr int OverallTerminator = 7;
@@ -34,18 +37,20 @@ void SetLine(const tvapi::ITextLinePtr& line, const TString& text)
     if (line) line->SetStr(Wide(text).c_str());
 }
 
-// Prefix and suffix lines, in the order the caller gives; empty texts are written too.
-void SetPrefixSuffix(const tvapi::IDimensionTextPtr& text, const TString& prefix, const TString& suffix,
-                     bool suffixFirst)
+// Prefix and suffix lines, in the order the caller gives, empty ones too; then the note after
+// them (a thread class, a chamfer's angle, a count of holes) when there is one.
+void SetDimensionTexts(const tvapi::IDimensionTextPtr& text, const TString& prefix, const TString& suffix,
+                       const TString& note, bool suffixFirst)
 {
     if (!text) return;
     if (suffixFirst) {
         SetLine(text->GetSuffix(), suffix);
         SetLine(text->GetPrefix(), prefix);
-        return;
+    } else {
+        SetLine(text->GetPrefix(), prefix);
+        SetLine(text->GetSuffix(), suffix);
     }
-    SetLine(text->GetPrefix(), prefix);
-    SetLine(text->GetSuffix(), suffix);
+    if (note.Length() > 0) SetLine(text->GetNote(), note);
 }
 
 // Signed text position Pt: 0 centres the text, a positive Pt counts from the first point,
@@ -64,12 +69,23 @@ void SetBaseAndShift(tvapi::IDimensionParams& params, Integer Pt)
     }
 }
 
-// drDimL: a zero Dx measures along Y, a zero Dy along X, anything else along (Dx, Dy).
+// drDimL: (Dx, Dy) is the offset of the dimension line from the measured points, and the
+// dimension measures across it: a zero Dy (no offset at all included) measures along Y, a zero
+// Dx along X, any other offset along the direction a quarter turn from it.
 tvapi::tvLineDimensionOrientationEnum OrientationOf(Real Dx, Real Dy)
 {
-    if (Dx == 0.0) return tvapi::tvLinDVertical;
-    if (Dy == 0.0) return tvapi::tvLinDHorizontal;
+    if (Dy == 0.0) return tvapi::tvLinDVertical;
+    if (Dx == 0.0) return tvapi::tvLinDHorizontal;
     return tvapi::tvLinDParallel;
+}
+
+// The direction drDimL measures along, in radians in [0, pi): pi/2 along Y, 0 along X, else a
+// quarter turn from the offset; the host measures a parallel dimension along it.
+Real MeasuredAngle(Real Dx, Real Dy)
+{
+    if (Dy == 0.0) return TMathDef::C_PI_2;
+    const Real a = TVector2D(-Dy, Dx).AngleInRadian();
+    return a >= TMathDef::C_PI ? a - TMathDef::C_PI : a;
 }
 
 // drDimL7: (Dx, Dy) offsets the dimension line, so a zero Dx gives a horizontal dimension.
@@ -115,10 +131,10 @@ tvapi::ISymbols2DContainerPtr GetSymbols2DContainer(tvapi::ITervanDocument2DPtr&
     return tvapi::ISymbols2DContainerPtr(views->GetActiveView());
 }
 
-void TModelerApi::drDimL(Real const&, Str const&, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
+void TModelerApi::drDimL(Real const& iVal, Str const&, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
                          Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1,
                          Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1,
-                         Str const& S2, Str const&)
+                         Str const& S2, Str const& S3)
 {
     if (!AllFinite({Dx, Dy, Fn, Dln, x1, y1, x2, y2})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
@@ -128,8 +144,16 @@ void TModelerApi::drDimL(Real const&, Str const&, Real const& Dx, Real const& Dy
     if (!dim) return;
     SetPoints(*dim, x1, y1, x2, y2);
     dim->SetOrientation(OrientationOf(Dx, Dy));
-    dim->SetAngle(TVector2D(Dx, Dy).AngleInRadian());
-    SetPrefixSuffix(tvapi::IDimensionTextPtr(dim), S1, S2, false);
+    dim->SetAngle(MeasuredAngle(Dx, Dy));
+    // The dimension line stands off the second point, the base the callers measure from.
+    dim->SetX3(x2 + Dx);
+    dim->SetY3(y2 + Dy);
+    const tvapi::IDimensionTextPtr text(dim);
+    SetDimensionTexts(text, S1, S2, S3, false);
+    // With no terminator at one end the dimension stands for a whole it shows only part of (a
+    // diameter drawn to the axis): it shows the caller's value, not the distance it spans.
+    if (text && (T1 == NoTerminator || T2 == NoTerminator) && std::isfinite(iVal))
+        text->SetNominalValue(std::fabs(iVal));
     if (const tvapi::IDimensionParamsPtr params{dim}) {
         params->SetArrowType1(T1);
         params->SetArrowType2(T2);
@@ -182,7 +206,7 @@ void TModelerApi::drDimL7(Real const&, Str const&, Real const& Dx, Real const& D
 }
 
 void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer Pt, Integer Pn,
-                         Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const&)
+                         Real const& x, Real const& y, Integer, Str const& S1, Str const& S2, Str const& S3)
 {
     if (!AllFinite({Val, FBase, x, y})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
@@ -196,7 +220,7 @@ void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer
     dim->SetDimensionType(CircleDimensionKind);
     dim->SetAngle(RadialLineAngle);
     dim->Update();
-    SetPrefixSuffix(tvapi::IDimensionTextPtr(dim), S1, S2, true);
+    SetDimensionTexts(tvapi::IDimensionTextPtr(dim), S1, S2, S3, true);
     if (const tvapi::IDimensionParamsPtr params{dim}) {
         params->SetTextPos(static_cast<tvapi::tvDimensionTextPosEnum>(Pn));
         params->SetShelfAngle(FBase);
@@ -208,7 +232,7 @@ void TModelerApi::drDimD(Real const& Val, Str const&, Real const& FBase, Integer
 
 void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real const& Drl, Integer, Integer Pn,
                          Real const& xc, Real const& yc, Integer, Integer, Str const& S1, Str const& S2,
-                         Str const&)
+                         Str const& S3)
 {
     if (!AllFinite({Val, FBase, Drl, xc, yc})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
@@ -222,7 +246,7 @@ void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real co
     dim->SetDimensionType(CircleDimensionKind);
     dim->SetAngle(RadialLineAngle);
     dim->Update();
-    SetPrefixSuffix(tvapi::IDimensionTextPtr(dim), S1, S2, false);
+    SetDimensionTexts(tvapi::IDimensionTextPtr(dim), S1, S2, S3, false);
     if (const tvapi::IDimensionParamsPtr params{dim}) {
         params->SetTextPos(static_cast<tvapi::tvDimensionTextPosEnum>(Pn));
         params->SetShelfAngle(FBase);
