@@ -24,6 +24,21 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A fresh folder named Prefix and the process id, holding the sample assembly and its parts.
+fs::path SampleAssemblyCopy(const std::string& Prefix)
+{
+    const fs::path dir = fs::path(::testing::TempDir()) / (Prefix + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+        fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, dir / name);
+    return dir;
+}
+
+} // namespace
+
 TEST_F(HostFixture, ComponentsNamedRelativeToTheirAssemblyMoveWithIt)
 {
     const fs::path dir = fs::path(::testing::TempDir()) / ("components-" + std::to_string(::getpid()));
@@ -65,11 +80,7 @@ TEST_F(HostFixture, ComponentsNamedRelativeToTheirAssemblyMoveWithIt)
 // reopened ones, in order; an object the file cannot name keeps its place as an empty entry.
 TEST_F(HostFixture, StoredModelObjectsOfComponentsAreBoundOnReopen)
 {
-    const fs::path dir = fs::path(::testing::TempDir()) / ("model-refs-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
-        fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, dir / name);
+    const fs::path dir = SampleAssemblyCopy("model-refs-");
     tvhost::THostDocuments& documents = Host().App().Documents();
     const tvapi::ITervanDocumentPtr doc = documents.OpenFile((dir / "chain.qas").wstring());
     ASSERT_TRUE(doc) << documents.OpenError();
@@ -109,11 +120,7 @@ TEST_F(HostFixture, StoredModelObjectsOfComponentsAreBoundOnReopen)
 // place. A file written before components had ids names parts by their places, and still binds.
 TEST_F(HostFixture, StoredModelObjectsFollowTheirComponentsThroughReorderRemovalAndOlderFiles)
 {
-    const fs::path dir = fs::path(::testing::TempDir()) / ("model-ids-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
-        fs::copy_file(fs::path(DC_SOURCE_DIR "/samples") / name, dir / name);
+    const fs::path dir = SampleAssemblyCopy("model-ids-");
     tvhost::THostDocuments& documents = Host().App().Documents();
     // Each component's first linear dimension (the shaft's is its extrusion's depth), and the
     // nominal that tells which part's it is.
