@@ -331,54 +331,38 @@ private:
 
     // ---- geometry ------------------------------------------------------------------------
 
-    bool Curve2D(int depth)
+    // A curve of `dimension` 2 or 3: a line is a point and a direction, a circle or parabola a
+    // point, two or three axes and one real, an ellipse or hyperbola the same and two reals, a
+    // trimmed curve two parameters and its curve, an offset curve its offset (and direction in
+    // 3D) and its curve.
+    bool Curve(int dimension, int depth)
     {
         if (depth > MaxNesting) return Fail("curves nested deeper than " + std::to_string(MaxNesting));
+        const bool flat = dimension == 2;
         long long type = 0;
-        if (!Int(type, 1, 9, "2D curve kind")) return false;
+        if (!Int(type, 1, 9, flat ? "2D curve kind" : "curve kind")) return false;
+        const long long axes = flat ? 6 : 12; // a point and the axes of its frame
         switch (type) {
         case 1:
-            return Reals(4);
+            return Reals(2 * dimension);
         case 2:
         case 4:
-            return Reals(7);
+            return Reals(axes + 1);
         case 3:
         case 5:
-            return Reals(8);
+            return Reals(axes + 2);
         case 6:
-            return Bezier(2);
+            return Bezier(dimension);
         case 7:
-            return BSpline(2);
+            return BSpline(dimension);
         case 8:
-            return Reals(2) && Curve2D(depth + 1);
+            return Reals(2) && Curve(dimension, depth + 1);
         default:
-            return Reals(1) && Curve2D(depth + 1);
+            return Reals(flat ? 1 : 4) && Curve(dimension, depth + 1);
         }
     }
-    bool Curve3D(int depth)
-    {
-        if (depth > MaxNesting) return Fail("curves nested deeper than " + std::to_string(MaxNesting));
-        long long type = 0;
-        if (!Int(type, 1, 9, "curve kind")) return false;
-        switch (type) {
-        case 1:
-            return Reals(6);
-        case 2:
-        case 4:
-            return Reals(13);
-        case 3:
-        case 5:
-            return Reals(14);
-        case 6:
-            return Bezier(3);
-        case 7:
-            return BSpline(3);
-        case 8:
-            return Reals(2) && Curve3D(depth + 1);
-        default:
-            return Reals(4) && Curve3D(depth + 1);
-        }
-    }
+    bool Curve2D(int depth) { return Curve(2, depth); }
+    bool Curve3D(int depth) { return Curve(3, depth); }
     bool Bezier(int dimension)
     {
         bool rational = false;
