@@ -23,7 +23,7 @@ protected:
 
 // Dx, Dy, Pt -> orientation, angle (radians), text base and shift, the dimension-line point
 // and the measured value over (10, 0) and (40, 20).
-// (Dx, Dy) offsets the dimension line, which measures across it: a zero Dx now measures along X.
+// The callers give (Dx, Dy) as the line's offset: a zero Dx measures along X, a zero Dy along Y.
 TEST_F(TModelerApiDimTest, DimLMeasuresAcrossItsOffsetAndTakesTheTextPlaceFromPt)
 {
     constexpr double Pi = std::numbers::pi;

@@ -88,9 +88,9 @@ void PlaceLineDimension(TParams& p, const TLocalMap& map)
     const auto orientation = p.Int("Orientation");
     const TPoint2 u = orientation == tvapi::tvLinDHorizontal ? TPoint2{1, 0}
                       : orientation == tvapi::tvLinDVertical ? TPoint2{0, 1}
-                                                             : Dir(p.Real("Angle"));
+                                                             : tvhost::Dir(p.Real("Angle"));
     const TPoint2 w = map.Vector(u);
-    const double slack = AxisParallelSlack * Length(w);
+    const double slack = AxisParallelSlack * tvhost::Length(w);
     const auto turned = std::fabs(w.Y) <= slack   ? tvapi::tvLinDHorizontal
                         : std::fabs(w.X) <= slack ? tvapi::tvLinDVertical
                                                   : tvapi::tvLinDParallel;
