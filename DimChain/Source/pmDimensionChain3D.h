@@ -4,7 +4,8 @@
 // chain 1 of the document); the user selects a closing dimension in the model and the panel
 // finds the chains of links that lead from its first plane to its second, calculates or checks
 // the one chosen, and lets the user edit, convert and report it. OK stores the chains.
-// Gathering is in pmDimensionChain3DGather.cpp, the commands in pmDimensionChain3D.cpp.
+// Gathering is in pmDimensionChain3DGather.cpp, the links in pmDimensionChain3DLinks.cpp, the
+// commands in pmDimensionChain3D.cpp.
 
 #include "AssemblyLinks.h"
 #include "ChainPanel.h"

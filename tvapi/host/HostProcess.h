@@ -2,7 +2,9 @@
 // Processes of the stand-in host: document frames with their events and repaints, the 3D
 // manipulators, 2D and 3D processes whose Run plays the session's script (HostScript.h), and
 // the gabarit box a frame hands to its painters. THostPanels keeps what the application's
-// property-manager side made: its events object and one frame per document.
+// property-manager side made: its events object and one frame per document. A 3D process's
+// mates in HostProcessMates.cpp, a script's pick of a model's dimension in
+// HostProcessDimensions.cpp.
 
 #include <array>
 #include <map>

@@ -20,7 +20,7 @@ constexpr Integer FirstHole = 1;
 constexpr Integer LastHole = 4;
 // Requirement entry " 32...36 HRCэ".
 constexpr Integer Hardness = 28;
-const char* const Roughness = "1,6";
+const char* const PlateRoughness = "1,6";
 
 } // namespace
 
@@ -84,8 +84,8 @@ void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const
         m.drDimVL(2 * r83, 13, 1, y66, r78 - r83, y66, r78 + r83, "&02", "h14", "4 отв");
         m.drDimVL(2 * r85, 26, 1, y66, -r85, y66, r85, "", "h14", "");
         const tvapi::tvRoughSignEnum sign = tvapi::tvRoughSignEnum(0);
-        m.drRough(0, 5 - r85, 180, sign, Roughness, "", "");
-        m.drRough(y66, -10 - r85, 0, sign, Roughness, "", "");
+        m.drRough(0, 5 - r85, 180, sign, PlateRoughness, "", "");
+        m.drRough(y66, -10 - r85, 0, sign, PlateRoughness, "", "");
     }
     drDeleteMtr();
 }

@@ -2,7 +2,8 @@
 // The mould's leader pin (a turned pin with a collar, a lubricated working diameter ending in a
 // 30 degree lead-in and a press-fit end, optionally tapped and with flats on the collar) and
 // the locating sleeve that seats it (a bored sleeve with a tapped end, optionally collared and,
-// beside a leader pin, flattened to the pin's width across flats).
+// beside a leader pin, flattened to the pin's width across flats). Sources: LeaderPin.cpp (record,
+// part), LeaderPinDrawing.cpp (its drawings), LocatingSleeve.cpp (the sleeve).
 
 #include "MathDetailsl.h"
 

@@ -2,6 +2,11 @@
 // The records of the mould parts of the ejection, locating and guiding systems: their fields,
 // stream records with version gates, plan symbols and plan extents. Sizes are radii and
 // lengths in millimetres, set by the mould construction or read back from a stream.
+// Their drawings, sheets and parts, a source each: MathDetail2Ejectors.cpp (ejector channel,
+// back ejector), MathDetail2Pillar.cpp (the back ejector's pillar), MathDetail2ReTraction.cpp,
+// DirectColumn.cpp, WasherEjectorChannel.cpp, EjectorRod.cpp and EjectorRodViews.cpp (TMTail),
+// EjectorPlug.cpp, MouldRings.cpp (tube dowel, support washer), InjectPlug.cpp, ColumnTail.cpp,
+// CirclePlane.cpp, LocatingRing.cpp, EjectorPin.cpp; the guide bush's in LeaderPinBushing.cpp.
 
 #include "MathDetailsl.h"
 

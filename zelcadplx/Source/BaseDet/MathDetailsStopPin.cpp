@@ -13,7 +13,7 @@
 namespace {
 
 constexpr Real SheetChamfer = 2.0;
-const char* const Roughness = "0,8";
+const char* const StopPinRoughness = "0,8";
 
 } // namespace
 
@@ -53,9 +53,9 @@ void TStopPin::dr2D_GrybkovaOpora_V1(Integer Det, Real const& mx, Real const& my
         m.drDimVL(2 * r74, -15, 1, f, -r74, f, r74, "&02", "h14", "");
         m.drDimVL(2 * r25, 30, -1, x82 - f, -r25, x82 - f, r25, "&02", "k6", "");
         const tvapi::tvRoughSignEnum sign = tvapi::tvRoughSignEnum(0);
-        m.drRough(0, r74 + 2, 180, sign, Roughness, "", "");
-        m.drRough(x82, r25, 90, sign, Roughness, "", "");
-        m.drRough(x81, r74 + 25, 0, sign, Roughness, "", "");
+        m.drRough(0, r74 + 2, 180, sign, StopPinRoughness, "", "");
+        m.drRough(x82, r25, 90, sign, StopPinRoughness, "", "");
+        m.drRough(x81, r74 + 25, 0, sign, StopPinRoughness, "", "");
     }
     drDeleteMtr();
 }

@@ -3,6 +3,10 @@
 // version gates, sizes from the element library, the plan symbol of four corners), the toolbox
 // of parametric drawings TCommonGeometry, the pins and screws, and the requirement texts.
 // Lengths are millimetres; records keep radii where the element library holds diameters.
+// Sources: MathDetails.cpp (the frame and brackets), MathDetailsPins.cpp (pin, cap screw,
+// set screw records), MathDetailsStopPin.cpp, SetScrew.cpp; the toolbox by concern in
+// MathDetailsFasteners.cpp, MathDetailsCorner.cpp, MathDetailsGears.cpp, MathDetailsEjector.cpp
+// and MathDetails3D.cpp (the fasteners' part documents).
 
 #include <initializer_list>
 #include <utility>

@@ -4,6 +4,7 @@
 // the host's external tessellation objects take (flat float and index lists, a placement
 // matrix, colours and flags). TMeshDraw is a panel's list of the objects it shows through
 // the host; THotPoint and THotPoints are the markers of hot points the user picks and drags.
+// Sources: HotPoint.cpp, HotPointMesh.cpp (the two mesh forms), HotPointMeshDraw.cpp (TMeshDraw).
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,8 @@
 // (TPropertyOGLWnd), the widget base with its children, focus, selection and placement at a
 // model point (TWindowOGL), and the panel's dispatcher that owns the top-level widgets, paints
 // them after the host has painted the view, routes the frame's mouse events to them and polls
-// their one-shot timers (TDispatcherWnd3D, TTimer). Widgets use pixels with y pointing up.
+// their one-shot timers (TDispatcherWnd3D, TTimer: TDispatcherWnd3D.cpp). Widgets use pixels
+// with y pointing up.
 
 #include <chrono>
 #include <cstdint>

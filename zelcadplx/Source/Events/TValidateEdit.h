@@ -2,7 +2,8 @@
 // The in-view widgets: the edit box bound to a program variable and guarded by a validator
 // (TValidateEdit), the label, the push button, the combo box over a choice adapter, the status
 // line with timed messages and the single timed hint. They draw with the dispatcher's image
-// and its stroke font; colours are RGB bytes.
+// and its stroke font; colours are RGB bytes. The label, button, combo box, status line and
+// hint are in TLabelOGL.cpp.
 
 #include "Messager.h"
 #include "TPointer.h"
