@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "HostApplication.h"
 #include "HostDimensions3D.h"
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
@@ -16,6 +17,7 @@
 #include "HostFileIo.h"
 #include "HostGeneratedDimensions.h"
 #include "HostJsonParse.h"
+#include "HostLoadNotices.h"
 #include "HostMateFile.h"
 #include "HostModelRefs.h"
 #include "HostPart.h"
@@ -712,6 +714,11 @@ void LoadModel(THostPart& part, const json& model, const std::wstring& folder)
 
 } // namespace
 
+std::string ReadingFileName()
+{
+    return ReadingNow.empty() ? std::string() : ReadingNow.back().Shown;
+}
+
 std::wstring AbsoluteFileName(std::wstring_view fileName)
 {
     if (fileName.empty()) return {};
@@ -909,8 +916,10 @@ bool WriteDocumentFile(TDocumentCore& document, std::wstring_view fileName, std:
 tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName, bool visible)
 {
     FOpenError.clear();
+    FOpenNotices.clear();
     json root;
     if (!ReadDocumentFile(fileName, root, FOpenError)) return {};
+    TLeftOut leftOut(ToUtf8(fileName));
     const tvapi::ITervanDocumentPtr document =
         AddDocument(static_cast<tvapi::DocumentTypeEnum>(root["type"].get<int>()), fileName, visible);
     auto* core = dynamic_cast<TDocumentCore*>(document.Get());
@@ -925,6 +934,11 @@ tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName,
         Close(core, tvapi::kdDoNotSaveChanges);
         return {};
     }
+    // Told once the document is open: a save would write the file without these.
+    FOpenNotices = leftOut.Message();
+    if (THostApplication* app = THostApplication::Current(); app && !FOpenNotices.empty())
+        app->ShowMessageBox(FromUtf8(FOpenNotices).c_str(), L"Open", tvapi::tvMessageWarning,
+                            tvapi::tvButtonSetOk, 0);
     return document;
 }
 

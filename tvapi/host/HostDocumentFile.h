@@ -41,6 +41,10 @@ bool ReadDocumentFile(std::wstring_view fileName, nlohmann::json& root, std::str
 // billets, a phantom, a document opened) or model files nest too deep.
 tvapi::Ptr<THostPart> ReadPartFile(const std::wstring& fileName, std::string& error);
 
+// The model file being read now, the innermost, as its reader named it (UTF-8); empty when
+// none is.
+std::string ReadingFileName();
+
 // `fileName` (a host text of the name's bytes, HostText.h) as an absolute, normal name.
 std::wstring AbsoluteFileName(std::wstring_view fileName);
 // True when `a` and `b` name one existing file, through whatever path or link.

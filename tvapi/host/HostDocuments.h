@@ -356,6 +356,9 @@ public:
     tvapi::ITervanDocumentPtr OpenFile(const std::wstring& fileName, bool visible = true);
     // Why the last OpenFile failed; empty after one that succeeded.
     const std::string& OpenError() const noexcept { return FOpenError; }
+    // What the last OpenFile that succeeded left out of the file, as the warning box it showed
+    // said it (HostLoadNotices.h); empty when nothing was.
+    const std::string& OpenNotices() const noexcept { return FOpenNotices; }
     std::size_t Count() const noexcept { return FItems.size(); }
     tvapi::ITervanDocumentPtr Item(std::size_t index) const;
     tvapi::ITervanDocumentPtr Active() const;
@@ -376,6 +379,7 @@ private:
     std::vector<TEntry> FItems;
     TDocumentCore* FActive = nullptr;
     std::string FOpenError;
+    std::string FOpenNotices;
 };
 
 using THostDocumentsPtr = tvapi::Ptr<THostDocuments>;

@@ -13,6 +13,7 @@
 #include "HostDocumentFile.h"
 #include "HostDocuments.h"
 #include "HostDrawing2D.h"
+#include "HostLoadNotices.h"
 #include "HostPart.h"
 #include "HostSketch.h"
 #include "HostSketchFeatures.h"
@@ -377,7 +378,16 @@ tvapi::IVariablePtr GeneratedVariableOf(const tvapi::IDimension3DPtr& dimension)
 std::vector<TKeptGenerated> KeptGeneratedDimensions(THostPart& part)
 {
     std::vector<TKeptGenerated> kept;
-    for (const THostGeneratedDimensionPtr& d : *part.Generated()) {
+    const TGeneratedList& list = *part.Generated();
+    const auto unbuiltAt = [&](std::size_t place) {
+        for (const TUnbuiltGenerated& u : part.UnbuiltGenerated())
+            if (const int index = FeatureIndex(part, u.Feature);
+                u.Place == place && index >= 0 && !Find(list, u.Feature, u.Key))
+                kept.push_back({{}, "feature", index, &u});
+    };
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        unbuiltAt(i);
+        const THostGeneratedDimensionPtr& d = list[i];
         if (d->Source() == THostGeneratedDimension::TSource::gsSketch) {
             const auto& sketches = part.Sketches();
             const auto at = std::find_if(sketches.begin(), sketches.end(), [&d](const THostSketchPtr& s) {
@@ -389,6 +399,7 @@ std::vector<TKeptGenerated> KeptGeneratedDimensions(THostPart& part)
             if (index >= 0) kept.push_back({d, "feature", index});
         } // points are not kept in part files
     }
+    unbuiltAt(list.size());
     return kept;
 }
 
@@ -396,6 +407,12 @@ json GeneratedDimensionsJson(THostPart& part)
 {
     json all = json::array();
     for (const TKeptGenerated& k : KeptGeneratedDimensions(part)) {
+        if (k.Unbuilt) {
+            json j = json::parse(k.Unbuilt->Record);
+            j["owner"] = {{k.OwnerKind, k.OwnerIndex}};
+            all.push_back(std::move(j));
+            continue;
+        }
         THostGeneratedDimension& d = *k.Dimension;
         json j = DimensionStateJson(d);
         j["owner"] = {{k.OwnerKind, k.OwnerIndex}};
@@ -407,26 +424,73 @@ json GeneratedDimensionsJson(THostPart& part)
     return all;
 }
 
-void LoadGeneratedDimensions(THostPart& part, const json& dimensions)
+namespace {
+
+bool Unbuilt(THostPart& part, const tvapi::IModelObjectPtr& feature, const std::wstring& key)
+{
+    const std::vector<TUnbuiltGenerated>& all = part.UnbuiltGenerated();
+    return std::any_of(all.begin(), all.end(),
+                       [&](const TUnbuiltGenerated& u) { return u.Feature == feature && u.Key == key; });
+}
+
+// The record's dimension of the sketch, made; null when it is left out (noted).
+THostGeneratedDimension* LoadOfSketch(THostPart& part, std::size_t index, const std::wstring& key)
+{
+    TGeneratedList& list = *part.Generated();
+    if (index >= part.Sketches().size()) {
+        NoteLeftOut("generated dimension of a sketch that no longer exists",
+                    "generated dimensions of sketches that no longer exist");
+        return nullptr;
+    }
+    const tvapi::IModelObjectPtr sketch(part.Sketches()[index]);
+    if (Find(list, sketch, key)) {
+        NoteLeftOut("generated dimension stored twice", "generated dimensions stored twice");
+        return nullptr;
+    }
+    const std::size_t before = list.size();
+    GenerateSketch(list, *part.Sketches()[index], sketch, &key);
+    if (list.size() > before) return list.back().Get();
+    NoteLeftOut("generated dimension of a sketch variable that no longer exists",
+                "generated dimensions of sketch variables that no longer exist");
+    return nullptr;
+}
+
+// The record's dimension of the extrusion, made; null when it is left out (noted) or kept
+// unbuilt.
+THostGeneratedDimension* LoadOfFeature(THostPart& part, const json& j, std::size_t index,
+                                       const std::wstring& key)
 {
     TGeneratedList& list = *part.Generated();
     const std::vector<tvapi::IModelObjectPtr> features = part.Features().Features();
+    if (index >= features.size()) {
+        NoteLeftOut("generated dimension of a feature that no longer exists",
+                    "generated dimensions of features that no longer exist");
+        return nullptr;
+    }
+    const int side = key == L"1" ? 1 : 0;
+    const std::wstring sideKey = std::to_wstring(side);
+    if (Find(list, features[index], sideKey) || Unbuilt(part, features[index], sideKey)) {
+        NoteLeftOut("generated dimension stored twice", "generated dimensions stored twice");
+        return nullptr;
+    }
+    if (THostGeneratedDimension* d = GenerateSide(part, list, features[index], side)) return d;
+    // Its extrusion stays in the file failed: so does the dimension.
+    json record = j;
+    record.erase("owner");
+    part.UnbuiltGenerated().push_back({features[index], sideKey, record.dump(), list.size()});
+    return nullptr;
+}
+
+} // namespace
+
+void LoadGeneratedDimensions(THostPart& part, const json& dimensions)
+{
     for (const json& j : dimensions) {
         const std::wstring key = FromUtf8(j.at("key").get<std::string>());
         const json& owner = j.at("owner");
-        THostGeneratedDimension* d = nullptr;
-        if (owner.contains("sketch")) {
-            const auto index = owner.at("sketch").get<std::size_t>();
-            if (index >= part.Sketches().size()) continue;
-            const THostSketchPtr& sketch = part.Sketches()[index];
-            const std::size_t before = list.size();
-            GenerateSketch(list, *sketch, tvapi::IModelObjectPtr(sketch), &key);
-            if (list.size() > before) d = list.back().Get();
-        } else {
-            const auto index = owner.at("feature").get<std::size_t>();
-            if (index >= features.size()) continue;
-            d = GenerateSide(part, list, features[index], key == L"1" ? 1 : 0);
-        }
+        THostGeneratedDimension* d =
+            owner.contains("sketch") ? LoadOfSketch(part, owner.at("sketch").get<std::size_t>(), key)
+                                     : LoadOfFeature(part, j, owner.at("feature").get<std::size_t>(), key);
         if (!d) continue;
         LoadDimensionState(*d, j);
         // A sketch's variable keeps its expression with its 2D dimension.

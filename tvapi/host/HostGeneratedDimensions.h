@@ -139,18 +139,32 @@ bool GenerateDimensions(THostPart& part, const tvapi::IModelObjectPtr& object, b
 // The variable of a generated dimension; empty for another object.
 tvapi::IVariablePtr GeneratedVariableOf(const tvapi::IDimension3DPtr& dimension);
 
+// A generated dimension read from a part file whose extrusion gives no side to measure (it
+// fails to build, or goes no set depth): the file's record, written back as it was read while
+// its extrusion stays in the part and no dimension of that side is made again, at its place
+// among the part's generated dimensions (before the one of that number in the part's list),
+// so that stored references keep their numbers.
+struct TUnbuiltGenerated {
+    tvapi::IModelObjectPtr Feature;
+    std::wstring Key;
+    std::string Record; // its text, without its owner
+    std::size_t Place;
+};
+
 // The generated dimensions a part file keeps, in its order: those of sketches and extrusions
-// still in the part, each with its owner's kind ("sketch" or "feature") and index there.
+// still in the part, each with its owner's kind ("sketch" or "feature") and index there; a
+// record kept unbuilt has no dimension.
 struct TKeptGenerated {
     THostGeneratedDimensionPtr Dimension;
     const char* OwnerKind;
     long OwnerIndex;
+    const TUnbuiltGenerated* Unbuilt = nullptr;
 };
 std::vector<TKeptGenerated> KeptGeneratedDimensions(THostPart& part);
 
 // The generated dimensions of sketches and extrusions for a part file, and made again from
 // it after the part's sketches and features are read (records whose sketch, feature or
-// variable is gone are passed over).
+// variable is gone, or that repeat one, are left out and noted, HostLoadNotices.h).
 nlohmann::json GeneratedDimensionsJson(THostPart& part);
 void LoadGeneratedDimensions(THostPart& part, const nlohmann::json& dimensions);
 

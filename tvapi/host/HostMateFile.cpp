@@ -2,9 +2,11 @@
 #include "HostMateFile.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "HostDocuments.h"
+#include "HostLoadNotices.h"
 #include "HostPart.h"
 #include "HostText.h"
 
@@ -114,7 +116,11 @@ void LoadMates(THostDocument3D& document, const json& mates)
     for (const json& m : mates) {
         const tvapi::IMateConstraint3DPtr mate =
             list->AddMateConstraint(static_cast<tvapi::MateConstraintType>(m.at("type").get<int>()));
-        if (!mate) continue;
+        if (!mate) {
+            const std::string kind = "unknown kind " + std::to_string(m.at("type").get<int>());
+            NoteLeftOut("mate of " + kind, "mates of " + kind);
+            continue;
+        }
         mate->SetBaseObject(1, EntityOfRef(parts, m.at("objects").at(0)));
         mate->SetBaseObject(2, EntityOfRef(parts, m.at("objects").at(1)));
         mate->SetFixed(m.at("fixed").get<int>());
@@ -141,14 +147,20 @@ json EntityNamesJson(const THostPart& part)
 
 void LoadEntityNames(const THostPart& part, const json& names)
 {
+    std::size_t named = 0;
     for (const tvapi::tvObj3dTypeEnum kind : NamedKinds) {
         const std::vector<tvapi::IModelObjectPtr> all = NumberedOf(part, kind);
         for (const json& n : names) {
             if (n.at("kind").get<int>() != kind) continue;
             const std::size_t i = n.at("index").get<std::size_t>();
-            if (i < all.size()) SetEntityName(all[i].Get(), FromUtf8(n.at("name").get<std::string>()));
+            if (i >= all.size()) continue;
+            SetEntityName(all[i].Get(), FromUtf8(n.at("name").get<std::string>()));
+            ++named;
         }
     }
+    // Those of another kind or past the entities the part has now name nothing.
+    for (std::size_t i = named; i < names.size(); ++i)
+        NoteLeftOut("name on an entity that no longer exists", "names on entities that no longer exist");
 }
 
 } // namespace tvhost

@@ -189,6 +189,8 @@ public:
     const std::vector<tvapi::IModelObjectPtr>& Generative() const noexcept { return FGenerative; }
     // The dimensions generated for them (HostGeneratedDimensions.h), in the order made.
     const std::shared_ptr<TGeneratedList>& Generated() const noexcept { return FGenerated; }
+    // Those its file holds for extrusions that give nothing to measure, kept for the next save.
+    std::vector<TUnbuiltGenerated>& UnbuiltGenerated() noexcept { return FUnbuiltGenerated; }
 
 protected:
     // Of o3d_unknown: the model tree, bodies, sketches, construction planes and axes.
@@ -227,6 +229,7 @@ private:
     std::vector<THostModelDimensionPtr> FDimensions3D;
     std::vector<tvapi::IModelObjectPtr> FGenerative;
     std::shared_ptr<TGeneratedList> FGenerated = std::make_shared<TGeneratedList>();
+    std::vector<TUnbuiltGenerated> FUnbuiltGenerated;
 };
 
 } // namespace tvhost

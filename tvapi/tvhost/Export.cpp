@@ -79,6 +79,7 @@ void PrintModelDimensions(const tvapi::IPartPtr& part, std::ostream& out, int de
 int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err)
 {
     tvhost::THost host;
+    host.App().SetBoxOutput(&err); // what an open left out of the file
     tvhost::THostDocuments& documents = host.App().Documents();
     const tvapi::ITervanDocumentPtr document = documents.OpenFile(tvhost::FileNameFromBytes(doc));
     auto* core = dynamic_cast<tvhost::TDocumentCore*>(document.Get());
@@ -132,6 +133,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return ecUsage;
     }
     tvhost::THost host;
+    host.App().SetBoxOutput(&err); // what an open left out of the file
     tvhost::THostDocuments& documents = host.App().Documents();
     const tvapi::ITervanDocumentPtr document = documents.OpenFile(tvhost::FileNameFromBytes(doc));
     auto* core = dynamic_cast<tvhost::TDocumentCore*>(document.Get());
