@@ -2,7 +2,7 @@
 // The 3D dimensions of a stand-in part in its document file: each with its kind, name, the
 // two objects it joins (by where they are, HostMateFile.h), the length measured last, its
 // flags and its texts. Read back, a dimension keeps its saved length and texts; objects that
-// name nothing are read as missing.
+// name nothing are read as missing, and noted (HostLoadNotices.h).
 
 #include <nlohmann/json.hpp>
 

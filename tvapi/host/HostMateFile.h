@@ -31,13 +31,15 @@ tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const n
 std::vector<THostPart*> PartAndComponents(THostPart& part);
 
 nlohmann::json MatesJson(THostDocument3D& document);
-// After the model is read; references that name nothing are read as missing objects.
+// After the model is read; references that name nothing are read as missing objects. A mate
+// of a kind the host does not make is left out and noted (HostLoadNotices.h).
 void LoadMates(THostDocument3D& document, const nlohmann::json& mates);
 
 // The names given to the part's bodies, faces, edges and vertices, each as its kind, its
 // number (bodies in order; the entity numbers above) and its name; unnamed ones are left out.
 nlohmann::json EntityNamesJson(const THostPart& part);
-// After the part's bodies are built; a number past the part's entities names nothing.
+// After the part's bodies are built; a name on a number past the part's entities is left out
+// and noted (HostLoadNotices.h).
 void LoadEntityNames(const THostPart& part, const nlohmann::json& names);
 
 } // namespace tvhost
