@@ -509,21 +509,22 @@ struct TLeftOutCase {
 
 json DimensionRecord(int kind, json more)
 {
-    more.update({{"kind", kind}, {"name", "d"}, {"autoNominal", true}, {"tolerance", ""},
-                 {"toleranceOn", false}, {"placement", 0.0}, {"hidden", false}, {"texts", json::object()}});
+    more.update(json::parse(R"({"name": "d", "autoNominal": true, "tolerance": "", "toleranceOn": false,
+                                "placement": 0, "hidden": false, "texts": {}})"));
+    more["kind"] = kind;
     return more;
 }
 const json NameOfFace999 = {{"kind", tvapi::o3d_face}, {"index", 999}, {"name", "gone"}};
 const json Face999 = {{"part", -1}, {"kind", tvapi::o3d_face}, {"index", 999}};
+const json MateOfKind99 = json::parse(R"({"type": 99, "objects": [null, null], "fixed": 0, "direction": 0,
+                                          "value": 0})");
 
 const TLeftOutCase LeftOutCases[] = {
     {"NameOnAMissingEntity", "brick.qpt", "brick.qpt", "/model/names", NameOfFace999,
      "1 name on an entity that no longer exists", 0},
     {"NameInAComponentOnAMissingEntity", "a.qas", "brick.qpt", "/model/names", NameOfFace999,
      "1 name on an entity that no longer exists (in brick.qpt)", 0},
-    {"MateOfUnknownKind", "a.qas", "a.qas", "/mates",
-     {{"type", 99}, {"objects", {nullptr, nullptr}}, {"fixed", 0}, {"direction", 0}, {"value", 0.0}},
-     "1 mate of unknown kind 99", 0},
+    {"MateOfUnknownKind", "a.qas", "a.qas", "/mates", MateOfKind99, "1 mate of unknown kind 99", 0},
     {"DimensionOnAMissingEntity", "brick.qpt", "brick.qpt", "/model/dimensions3D",
      DimensionRecord(tvapi::o3d_lineDimension3D, {{"objects", {Face999, nullptr}}, {"length", 5.0}}),
      "1 3D dimension on an entity that no longer exists, kept without it", 1},
