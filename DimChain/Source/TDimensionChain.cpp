@@ -257,6 +257,25 @@ void TDimensionChain::fromStream(TKmfData& s)
     RiskFactor = risk;
 }
 
+void TDimensionChain::figuresToStream(TKmfData& s) const
+{
+    const TChainSettings used = CalculatedWith.value_or(TChainSettings{});
+    s << static_cast<Integer>(CalculatedWith ? used.Method : -1) << used.Lambda << used.RiskFactor;
+}
+
+bool TDimensionChain::figuresFromStream(TKmfData& s)
+{
+    const Integer method = s.ReadInteger();
+    const Real lambda = s.ReadReal();
+    const Real risk = s.ReadReal();
+    if (s.ErrorReadFromFileToBufer) return false;
+    if (method == -1) return true;
+    if (method < mcMinMax || method >= mcCount || !Plausible(lambda, MaxLambda) || !Plausible(risk, MaxRisk))
+        return false;
+    CalculatedWith = TChainSettings{TMethodCalculating(method), lambda, risk};
+    return true;
+}
+
 TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                             TChainHost& Host, const TClosingStep& Step)
 {

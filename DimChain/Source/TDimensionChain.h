@@ -27,6 +27,7 @@ struct TChainSettings {
     Real RiskFactor = 1.0;
     // The risk factor that enters the figures: 1 under min-max, whatever the chain holds.
     Real EffectiveRisk() const { return Method == mcMinMax ? 1.0 : RiskFactor; }
+    bool operator==(const TChainSettings&) const = default;
 };
 
 // The closing link as the calculation gives it.
@@ -84,7 +85,9 @@ public:
     Real Lambda = 1.0;
     Real RiskFactor = 1.0;
     // The settings the closing link's figures were last calculated with in this session; none
-    // for a chain not calculated since it was made or read. Not stored.
+    // for a chain not calculated since it was made or read. Stored only where they differ from
+    // the chain's own (TDimensionChains::Write), so that a report after reopening still
+    // describes the figures.
     std::optional<TChainSettings> CalculatedWith;
 
     TDimensionChain() = default;
@@ -102,6 +105,14 @@ public:
     // out of the table, or a Lambda or RiskFactor that is not in (0, 1] or (0, 10], marks the
     // stream damaged (read-error flag) and leaves the fields as they were.
     void fromStream(TKmfData& stream);
+    // The settings the figures were calculated with, apart from the chain's own: the method
+    // (-1 for none), Lambda and RiskFactor.
+    static constexpr std::int64_t FiguresStreamBytes = 4 + 8 + 8;
+    bool FiguresDiffer() const { return CalculatedWith && *CalculatedWith != Settings(); }
+    void figuresToStream(TKmfData& stream) const;
+    // False, with CalculatedWith unchanged, for a method out of the table or coefficients no
+    // chain holds.
+    bool figuresFromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; then runs the closing step (CloseAndCalculate). Nothing added, and

@@ -21,6 +21,10 @@
 
 namespace {
 
+// Marks the settings the chains' figures were calculated with, after the chains, in a set
+// where any differ from the chain's own ("FIGS"). Sets without it read as before.
+constexpr Integer FiguresTag = 0x53474946;
+
 // Records of the re-binding are gathered with this room first.
 constexpr std::size_t RepairRoom = 1024;
 
@@ -131,6 +135,13 @@ void TDimensionChains::Write(TKmfData& s) const
     try {
         s << AttrType << DimChains.Count;
         DimChains.toStream(s);
+        // A chain whose method was changed after its figures were calculated keeps both.
+        if (std::any_of(DimChains.begin(), DimChains.end(),
+                        [](const TDimensionChain& chain) { return chain.FiguresDiffer(); })) {
+            s << FiguresTag;
+            for (const TDimensionChain& chain : DimChains)
+                chain.figuresToStream(s);
+        }
     } catch (...) {
         // What was written stays; the stream is the caller's.
     }
@@ -147,6 +158,11 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
         chains.fromStream(s);
         // The count stands twice; data that disagrees with itself is damaged.
         if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
+        if (s.BytesLeft() == 4 + count * TDimensionChain::FiguresStreamBytes) {
+            if (s.ReadInteger() != FiguresTag) return false;
+            for (TDimensionChain& chain : chains)
+                if (!chain.figuresFromStream(s)) return false;
+        }
         // A stored set is read to its last byte: bytes left over mean it was not ours.
         if (ToEnd && s.BytesLeft() != 0) return false;
         // No chain of more links than the closure search takes is closed: its mask has no

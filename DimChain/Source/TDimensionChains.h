@@ -44,11 +44,13 @@ public:
     TDimensionChains(const TDimensionChains&) = delete;
     TDimensionChains& operator=(const TDimensionChains&) = delete;
 
-    // AttrType, the chain count and the chain array. An exception of the stream ends either.
+    // AttrType, the chain count and the chain array; then, when any chain's figures were
+    // calculated with other settings than its own, a tag and those settings chain by chain.
+    // An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
-    // chains or links than the bytes left can hold, a read past the end, or with ToEnd any
-    // byte left after the last chain.
+    // chains or links than the bytes left can hold, a read past the end, figures' settings
+    // that no chain holds, or with ToEnd any byte left after the last chain and those settings.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;

@@ -182,3 +182,39 @@ TEST_F(TDimensionChainsReportTest, ModelLinksAreReportedWithTheirModelLengths)
     ASSERT_GE(lines.size(), 2u);
     EXPECT_NE(lines.back().find("  12.50"), std::string::npos) << lines.back();
 }
+
+// A method changed after the figures were calculated is stored beside them, so that the
+// report made after reopening still names the method the figures come from.
+TEST_F(TDimensionChainsReportTest, ChangedMethodIsStoredApartFromTheFiguresItDidNotMake)
+{
+    TDimensionChains S;
+    Example(S);
+    std::vector<Byte> plain;
+    S.to(plain);
+    S.DimChains[0].TakeSettings({mcNormalDistribution, 1.0 / 9.0, 3.0});
+    std::vector<Byte> bytes;
+    S.to(bytes);
+    ASSERT_EQ(bytes.size(), plain.size() + 4 + 20);
+    const Byte tail[24] = {'F', 'I', 'G',  'S',  0, 0, 0, 0, 0, 0, 0,    0,
+                           0,   0,   0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    EXPECT_TRUE(std::equal(std::begin(tail), std::end(tail), bytes.end() - 24));
+
+    TDimensionChains R;
+    ASSERT_TRUE(R.from(bytes));
+    EXPECT_EQ(R.DimChains[0].Settings(), S.DimChains[0].Settings());
+    const std::vector<std::string> lines = Lines(Report(R));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[2], Cp1251("Метод расчета : Минимум Максимум"));
+    EXPECT_EQ(lines[3], Cp1251("Риск фактор   :    1.00"));
+
+    // A set stored before the settings were kept reads as before; a damaged tag or method does not.
+    TDimensionChains Old;
+    ASSERT_TRUE(Old.from(plain));
+    EXPECT_FALSE(Old.DimChains[0].CalculatedWith);
+    for (const std::size_t at : {bytes.size() - 24, bytes.size() - 20}) {
+        std::vector<Byte> damaged = bytes;
+        damaged[at] = 9;
+        TDimensionChains D;
+        EXPECT_FALSE(D.from(damaged)) << "byte " << at;
+    }
+}
