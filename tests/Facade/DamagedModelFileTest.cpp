@@ -139,6 +139,10 @@ struct TBRepDamage {
     std::function<bool(std::string&)> Damage;
     const char* Why;
 };
+void PrintTo(const TBRepDamage& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class DamagedBRepTextTest : public TDamageFolder, public ::testing::WithParamInterface<TBRepDamage> {};
 
@@ -240,6 +244,10 @@ struct TCycle {
     std::function<void(TDamageFolder&)> Make;
     const char* Why;
 };
+void PrintTo(const TCycle& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class SelfIncludingFileTest : public TDamageFolder, public ::testing::WithParamInterface<TCycle> {
 public:
@@ -320,6 +328,10 @@ struct TSaveTarget {
     std::function<std::string(TDamageFolder&, std::string& refusal)> Save;
     const char* Refusal; // what a refusal says; null when the save is made
 };
+void PrintTo(const TSaveTarget& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class SaveThenReopenTest : public TDamageFolder, public ::testing::WithParamInterface<TSaveTarget> {
 public:
@@ -506,6 +518,10 @@ struct TLeftOutCase {
     const char* Told;
     std::size_t Kept;
 };
+void PrintTo(const TLeftOutCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 json DimensionRecord(int kind, json more)
 {
@@ -518,6 +534,13 @@ const json NameOfFace999 = {{"kind", tvapi::o3d_face}, {"index", 999}, {"name", 
 const json Face999 = {{"part", -1}, {"kind", tvapi::o3d_face}, {"index", 999}};
 const json MateOfKind99 = json::parse(R"({"type": 99, "objects": [null, null], "fixed": 0, "direction": 0,
                                           "value": 0})");
+json MateOfKind(int kind, json objects)
+{
+    json mate = MateOfKind99;
+    mate["type"] = kind;
+    mate["objects"] = std::move(objects);
+    return mate;
+}
 
 const TLeftOutCase LeftOutCases[] = {
     {"NameOnAMissingEntity", "brick.qpt", "brick.qpt", "/model/names", NameOfFace999,
@@ -525,6 +548,9 @@ const TLeftOutCase LeftOutCases[] = {
     {"NameInAComponentOnAMissingEntity", "a.qas", "brick.qpt", "/model/names", NameOfFace999,
      "1 name on an entity that no longer exists (in brick.qpt)", 0},
     {"MateOfUnknownKind", "a.qas", "a.qas", "/mates", MateOfKind99, "1 mate of unknown kind 99", 0},
+    {"MateOnAMissingEntity", "a.qas", "a.qas", "/mates",
+     MateOfKind(tvapi::mc_Coincidence, {Face999, nullptr}),
+     "1 mate on an entity that no longer exists, kept without it", 1},
     {"DimensionOnAMissingEntity", "brick.qpt", "brick.qpt", "/model/dimensions3D",
      DimensionRecord(tvapi::o3d_lineDimension3D, {{"objects", {Face999, nullptr}}, {"length", 5.0}}),
      "1 3D dimension on an entity that no longer exists, kept without it", 1},
@@ -573,6 +599,15 @@ TEST_P(LeftOutOnOpenTest, ToldInOneBoxOnceAndNothingMoreLostBySaves)
 
     std::ostringstream boxes;
     Host().App().SetBoxOutput(&boxes);
+    if (c.Damaged && c.Damaged == file && fs::path(file).extension() == ".qpt") {
+        // A part read alone, inserted into an assembly, tells the same.
+        const tvapi::ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvapi::tvDocumentAssembly);
+        EXPECT_TRUE(tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(
+            tvhost::FromUtf8(file).c_str(), false, true));
+        EXPECT_EQ(boxes.str(), box(told(file)));
+        boxes.str("");
+        doc->Close(tvapi::kdDoNotSaveChanges);
+    }
     for (std::string opened = file; const char* saved : {"saved1", "saved2"}) {
         SCOPED_TRACE(opened);
         ASSERT_TRUE(drApi::MA.drOpen3D(TString(opened.c_str()), true));

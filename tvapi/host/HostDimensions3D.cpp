@@ -3,11 +3,11 @@
 #include "HostDimensions3D.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "HostArgs.h"
 #include "HostDocumentFile.h"
-#include "HostLoadNotices.h"
 #include "HostMateFile.h"
 #include "HostPart.h"
 
@@ -108,12 +108,9 @@ void LoadDimensions3D(THostPart& part, const nlohmann::json& dimensions)
         const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(j.at("kind").get<int>());
         THostModelDimensionPtr d = New<THostModelDimension>(kind);
         LoadDimensionState(*d, j);
-        const nlohmann::json& refs = j.at("objects");
-        tvapi::IModelObjectPtr objects[2] = {EntityOfRef(parts, refs.at(0)), EntityOfRef(parts, refs.at(1))};
-        // It stays, with its saved length; only what it measured is gone.
-        if ((!objects[0] && !refs.at(0).is_null()) || (!objects[1] && !refs.at(1).is_null()))
-            NoteLeftOut("3D dimension on an entity that no longer exists, kept without it",
-                        "3D dimensions on entities that no longer exist, kept without them");
+        // It keeps its saved length.
+        std::array<tvapi::IModelObjectPtr, 2> objects =
+            JoinedEntities(parts, j.at("objects"), "3D dimension");
         d->Restore(std::move(objects[0]), std::move(objects[1]), j.at("length").get<double>());
         part.Dimensions3D().push_back(std::move(d));
     }

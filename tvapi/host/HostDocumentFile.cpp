@@ -9,7 +9,6 @@
 #include <memory>
 #include <stdexcept>
 
-#include "HostApplication.h"
 #include "HostDimensions3D.h"
 #include "HostDocumentSchema.h"
 #include "HostDocuments.h"
@@ -747,6 +746,9 @@ std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileNam
 
 THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)
 {
+    // A part read alone (inserted, a billet, a phantom) tells what it left out; one read with
+    // a document leaves that to the document's open.
+    TLeftOut leftOut(ToUtf8(fileName));
     TReadingFile reading;
     if (!reading.Enter(fileName, error)) return {};
     json root;
@@ -765,6 +767,7 @@ THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)
         error = std::string("cannot load: ") + e.what();
         return {};
     }
+    leftOut.Tell();
     return part;
 }
 
@@ -935,10 +938,7 @@ tvapi::ITervanDocumentPtr THostDocuments::OpenFile(const std::wstring& fileName,
         return {};
     }
     // Told once the document is open: a save would write the file without these.
-    FOpenNotices = leftOut.Message();
-    if (THostApplication* app = THostApplication::Current(); app && !FOpenNotices.empty())
-        app->ShowMessageBox(FromUtf8(FOpenNotices).c_str(), L"Open", tvapi::tvMessageWarning,
-                            tvapi::tvButtonSetOk, 0);
+    FOpenNotices = leftOut.Tell();
     return document;
 }
 

@@ -3,7 +3,9 @@
 
 #include <utility>
 
+#include "HostApplication.h"
 #include "HostDocumentFile.h"
+#include "HostText.h"
 
 namespace tvhost {
 
@@ -32,6 +34,16 @@ std::string TLeftOut::Message() const
         text += (i ? "; " : "") + std::to_string(item.Count) + " " + (item.Count == 1 ? item.One : item.Many);
         if (item.File != FFile) text += " (in " + item.File + ")";
     }
+    return text;
+}
+
+std::string TLeftOut::Tell() const
+{
+    if (!FOuter) return {};
+    std::string text = Message();
+    if (THostApplication* app = THostApplication::Current(); app && !text.empty())
+        app->ShowMessageBox(FromUtf8(text).c_str(), L"Open", tvapi::tvMessageWarning, tvapi::tvButtonSetOk,
+                            0);
     return text;
 }
 

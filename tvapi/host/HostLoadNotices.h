@@ -22,6 +22,9 @@ public:
     // One line, "Left out of <file>: 2 names on entities that no longer exist; 1 mate of
     // unknown kind 99 (in <component file>)"; empty when nothing was left out.
     std::string Message() const;
+    // The outermost gatherer shows its message, when there is one, in a warning box of the
+    // host application and gives it; the others give nothing.
+    std::string Tell() const;
 
 private:
     friend void NoteLeftOut(const std::string& one, const std::string& many);

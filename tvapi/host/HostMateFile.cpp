@@ -63,6 +63,18 @@ tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const j
     return i < all.size() ? all[i] : tvapi::IModelObjectPtr();
 }
 
+std::array<tvapi::IModelObjectPtr, 2> JoinedEntities(const std::vector<THostPart*>& parts, const json& refs,
+                                                     const std::string& what)
+{
+    std::array<tvapi::IModelObjectPtr, 2> joined = {EntityOfRef(parts, refs.at(0)),
+                                                    EntityOfRef(parts, refs.at(1))};
+    // The record stays; only what it joined is gone.
+    if ((!joined[0] && !refs.at(0).is_null()) || (!joined[1] && !refs.at(1).is_null()))
+        NoteLeftOut(what + " on an entity that no longer exists, kept without it",
+                    what + "s on entities that no longer exist, kept without them");
+    return joined;
+}
+
 namespace {
 
 // The part's bodies, or its entities of `kind`, by number; nothing journaled.
@@ -121,8 +133,9 @@ void LoadMates(THostDocument3D& document, const json& mates)
             NoteLeftOut("mate of " + kind, "mates of " + kind);
             continue;
         }
-        mate->SetBaseObject(1, EntityOfRef(parts, m.at("objects").at(0)));
-        mate->SetBaseObject(2, EntityOfRef(parts, m.at("objects").at(1)));
+        const std::array<tvapi::IModelObjectPtr, 2> joined = JoinedEntities(parts, m.at("objects"), "mate");
+        mate->SetBaseObject(1, joined[0]);
+        mate->SetBaseObject(2, joined[1]);
         mate->SetFixed(m.at("fixed").get<int>());
         mate->SetDirection(m.at("direction").get<int>());
         mate->SetDistance(m.at("value").get<double>());

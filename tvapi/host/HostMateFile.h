@@ -6,6 +6,8 @@
 // none of these are written as missing, and a mate read without both objects stays unbuilt.
 // Names given to bodies and entities are kept by the same numbers.
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -27,6 +29,10 @@ std::vector<tvapi::IModelObjectPtr> EntitiesOf(const THostPart& part, tvapi::tvO
 nlohmann::json EntityRefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObjectPtr& object);
 // The object such a reference names among `parts`; empty when it names nothing.
 tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const nlohmann::json& ref);
+// The two entities a record joins (`refs`, a pair of references); one named that is gone is
+// read as missing, and noted as "<what> on an entity that no longer exists, kept without it".
+std::array<tvapi::IModelObjectPtr, 2> JoinedEntities(const std::vector<THostPart*>& parts,
+                                                     const nlohmann::json& refs, const std::string& what);
 // The part, then its components in order: the parts an entity reference counts in.
 std::vector<THostPart*> PartAndComponents(THostPart& part);
 
