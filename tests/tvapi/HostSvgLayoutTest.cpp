@@ -13,7 +13,7 @@ namespace {
 
 using tvhost::TPoint2;
 
-const tvhost::TDimensionLabel Label{L"R5", L"+0,05", L"-0,05", L""};
+const tvhost::TDimensionLabel Label{L"R5", L"+0,05", L"-0,05", L"", L""};
 constexpr double H = 3.5;
 constexpr double Slack = 1e-9;
 
