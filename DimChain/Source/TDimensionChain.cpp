@@ -27,6 +27,12 @@ bool Plausible(Real v, Real Max)
     return v > 0.0 && v <= Max;
 }
 
+// Settings some chain can hold: a method of the table and coefficients within their bounds.
+bool PlausibleSettings(Integer method, Real lambda, Real risk)
+{
+    return method >= mcMinMax && method < mcCount && Plausible(lambda, MaxLambda) && Plausible(risk, MaxRisk);
+}
+
 // The closure sum of one mask, added in link order exactly as the exhaustive search adds it.
 bool MaskCloses(const Real* v, int dim, int count, Real tol, Integer mask)
 {
@@ -245,8 +251,7 @@ void TDimensionChain::fromStream(TKmfData& s)
     const Real lambda = s.ReadReal();
     const Real risk = s.ReadReal();
     if (s.ErrorReadFromFileToBufer) return;
-    if (method < mcMinMax || method >= mcCount || !Plausible(lambda, MaxLambda) ||
-        !Plausible(risk, MaxRisk)) {
+    if (!PlausibleSettings(method, lambda, risk)) {
         s.ErrorReadFromFileToBufer = true; // no calculation could use them: the data is damaged
         return;
     }
@@ -270,8 +275,7 @@ bool TDimensionChain::figuresFromStream(TKmfData& s)
     const Real risk = s.ReadReal();
     if (s.ErrorReadFromFileToBufer) return false;
     if (method == -1) return true;
-    if (method < mcMinMax || method >= mcCount || !Plausible(lambda, MaxLambda) || !Plausible(risk, MaxRisk))
-        return false;
+    if (!PlausibleSettings(method, lambda, risk)) return false;
     CalculatedWith = TChainSettings{TMethodCalculating(method), lambda, risk};
     return true;
 }
