@@ -194,8 +194,10 @@ template <class TBase> void TChainPanelOf<TBase>::RemoveChain()
     if (!MayRemoveChain()) return;
     TDimensionChain& C = Chain();
     const int rows = C.Count();
+    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
     C.RemoveAll(FacadeChainHost());
     ChainGrid::ClearRows(FLinkGrid, rows);
+    GiveBackTexts(closing);
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     Integer& current = DimensionChains.Current;
     if (chains.Count > 1 && current >= 0 && current < chains.Count) {
@@ -272,6 +274,7 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
 {
     TDimensionChain& C = Chain();
     const tvapi::IDrawingObjectPtr object = L.Obj;
+    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
     FacadeChainHost().UnSelect(object);
     Integer at = -1;
     if (object) {
@@ -283,7 +286,28 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
         C.Closed = false;
     } // a link gathered from a model has no drawing object to remove it by: it stays
     if (at >= 0) ChainGrid::DeleteRow(FLinkGrid, C, at);
+    GiveBackTexts(closing);
     LinkRemoved();
+}
+
+template <class TBase>
+tvapi::IDrawingObjectPtr TChainPanelOf<TBase>::ClosingDimension(const TDimensionChain& C)
+{
+    return C.Closed && C.Count() > 0 ? C.Dimensions[C.Count() - 1].Obj : tvapi::IDrawingObjectPtr();
+}
+
+template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing)
+{
+    if (!Closing) return;
+    for (const TDimensionChain& other : DimensionChains.DimChains)
+        if (ClosingDimension(other) == Closing) return;
+    if (!FWritten.Restore(Closing)) return;
+    TDimensionChain& C = Chain();
+    const Integer at = C.Index(Closing);
+    if (at < 0) return;
+    C.Dimensions[at].LoadChange();
+    RewriteRow(at);
+    RedrawGrid();
 }
 
 template <class TBase> void TChainPanelOf<TBase>::LinkRemoved()
@@ -348,6 +372,7 @@ template <class TBase> void TChainPanelOf<TBase>::EditCell()
 
 template <class TBase> void TChainPanelOf<TBase>::Confirm()
 {
+    FWritten.Forget();
     this->Stop(DimensionChains.StoreConfirmed() ? 0 : 1);
 }
 

@@ -8,6 +8,7 @@
 #include "TAdapter.h"
 #include "TDimensionChains.h"
 #include "TPlacementIndex.h"
+#include "TWrittenDeviations.h"
 #include "cPropertyMenagerEvent.h"
 #include "tvapi/Documents.h"
 
@@ -67,6 +68,8 @@ protected:
     // into the chain array, which moves when it grows.
     Integer FMethodValue = mcMinMax;
     double FRiskValue = 1.0;
+    // The deviation texts this run wrote over, until OK keeps what it wrote.
+    TWrittenDeviations FWritten;
 
 public:
     TAdapter MethodCalculating;
@@ -81,6 +84,8 @@ public:
     TDimension* CurrentLink();
     // Forgets the current link (on every switch or removal).
     void ResetCurrentLink();
+    // A cancelled run: every deviation text it wrote over is written back.
+    void TakeBackWrites() { FWritten.RestoreAll(); }
 
 protected:
     // The grid "Звенья" with its titled columns ("Примечание" CommentWidth units wide, the titles
@@ -117,6 +122,13 @@ protected:
     void ConvertLink(TDimension& L);
     void AwaitObject(TDimension& L, TState Next, const char* Prompt);
     void DeleteLink(TDimension& L);
+    // The dimension a closed chain closes on; empty for an open chain. Taken before links
+    // leave the chain, for GiveBackTexts after.
+    static tvapi::IDrawingObjectPtr ClosingDimension(const TDimensionChain& C);
+    // After links left the current chain: the dimension it closed on gets back the deviation
+    // texts this run wrote over (unless a closed chain still closes on it), and when it is
+    // still a link of the chain, the link reads its own values again and its row shows them.
+    void GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing);
     // After the removal command, whether a link left the current chain or not: the grid
     // redrawn, the highlight dropped, the panel waiting for a dimension.
     void LinkRemoved();

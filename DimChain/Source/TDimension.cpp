@@ -208,6 +208,22 @@ void OrientModelVector(TVector3D& V)
     if (flip) V = TVector3D(-V.x, -V.y, -V.z);
 }
 
+TVector2D TDimension::MeasuringDirection() const
+{
+    const Real len = V2.Len();
+    if (len > ZeroLength) return V2 / len;
+    // The end planes stand across the measuring direction (TDimensionCapture.cpp).
+    const bool circular = Type == tvapi::tvDrDDimension || Type == tvapi::tvDrRDimension;
+    const bool directed = TypeAuxiliary == tvapi::tvDrLDimension || TypeAuxiliary == tvapi::tvDrLineSeg;
+    if (Type != tvapi::tvDrLDimension && !(circular && directed)) return {};
+    TVector2D u(PL1.AX.y, -PL1.AX.x);
+    const Real across = u.Len();
+    if (!(across > ZeroLength)) return {};
+    u /= across;
+    OrientDrawingVector(u);
+    return u;
+}
+
 void TDimension::Prepare()
 {
     if (Obj)

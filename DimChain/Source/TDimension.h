@@ -167,6 +167,11 @@ public:
     // reference numbers). True when the drawing changed and the link took the new values.
     Boolean LoadChange();
 
+    // The unit direction the link measures along in the drawing: its vector's; for a link of
+    // zero length, the direction its dimension measures along (a linear or derived link's, or a
+    // diameter's or radius's laid along a direction object), turned as OrientDrawingVector
+    // turns vectors. Zero for a link that has none (an angular link, a diameter without one).
+    TVector2D MeasuringDirection() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +y, +x or +z by the first component that is not zero.
     void Prepare();

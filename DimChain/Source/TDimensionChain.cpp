@@ -2,9 +2,11 @@
 
 #include "TDimensionChain.h"
 
+#include "ChainLoop.h"
 #include "KmfData.h"
 #include "TArrayStream.h"
 #include "TLinkText.h"
+#include "TWrittenDeviations.h"
 
 #include <algorithm>
 #include <array>
@@ -186,8 +188,10 @@ TContribution AngularContribution(const TDimension& L, Real len, Real c, Real s,
 TContribution DrawingContribution(const TDimension& L, const TVector2D& u, Real sgn)
 {
     const Real len = L.V2.Len();
-    if (!(len > TDimension::ZeroLength)) return {};
-    const Real c = std::clamp((L.V2 | u) / len, -1.0, 1.0);
+    // A link of zero length still has a field along the direction its dimension measures.
+    const TVector2D along = L.MeasuringDirection();
+    if (!(along.Len() > 0.0)) return {};
+    const Real c = std::clamp(along | u, -1.0, 1.0);
     const Real s = std::sqrt(std::max(0.0, 1.0 - c * c));
     switch (L.Type) {
     case tvapi::tvDrLDimension:
@@ -321,13 +325,15 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
-    added.Closing = CloseAndCalculate(Step);
+    TClosingStep pick = Step;
+    pick.OnLoop = true;
+    added.Closing = CloseAndCalculate(pick);
     return added;
 }
 
 std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
-    if (!IsClosed()) return std::nullopt;
+    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     TDimension& L = Dimensions[Count() - 1];
     if (Step.NoteResidual) {
@@ -342,7 +348,10 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     if (!Step.CheckOnly) {
         L.QHigh = result.QHigh;
         L.QLow = result.QLow;
-        if (Step.WriteBack) L.toDrawing();
+        if (Step.WriteBack) {
+            if (Step.Written) Step.Written->Keep(L.Obj);
+            L.toDrawing();
+        }
     }
     CalculatedWith = Settings();
     const Real length = Is3D() ? L.V3.Len() : L.V2.Len();
@@ -492,6 +501,24 @@ bool TDimensionChain::IsClosed()
     return Space() == TChainSpace::Model ? IsClosed3D() : IsClosed2D();
 }
 
+bool TDimensionChain::IsClosedLoop()
+{
+    if (Count() < 2 || Count() > MaxLinks || Space() == TChainSpace::Model) return IsClosed();
+    Integer mask = 0;
+    switch (FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
+    case TLinkLoop::NoPositions:
+        return IsClosed2D();
+    case TLinkLoop::Open:
+        Closed = false;
+        return false;
+    case TLinkLoop::Closed:
+        break;
+    }
+    StateClosed = mask;
+    Closed = true;
+    return true;
+}
+
 bool TDimensionChain::IsClosed2D()
 {
     return Close(2);
@@ -507,12 +534,10 @@ std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool
     if (!Closed) return std::nullopt;
     const bool model = Space == TChainSpace::Model;
     const int n = ZeroEndDim ? Count() : std::max(Count() - 1, 0);
-    TVector2D u(1.0, 0.0); // the closing direction a drawing link's field is projected on
-    if (!model && n >= 1) {
-        const TVector2D& last = Dimensions[Count() - 1].V2;
-        const Real len = last.Len();
-        u = len > TDimension::ZeroLength ? last / len : last;
-    }
+    // The closing direction a drawing link's field is projected on: the closing link's, also
+    // when it has no length (a gap designed to be zero).
+    TVector2D u(1.0, 0.0);
+    if (!model && n >= 1) u = Dimensions[Count() - 1].MeasuringDirection();
     Real S = 0.0, M = 0.0;
     TVector2D W2;
     TVector3D W3;

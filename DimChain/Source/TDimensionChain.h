@@ -11,6 +11,7 @@
 #include <optional>
 
 class TKmfData;
+class TWrittenDeviations;
 
 enum TMethodCalculating : std::int32_t {
     mcMinMax = 0,
@@ -49,6 +50,11 @@ struct TClosingStep {
     // A check of the assembly: the deviations of the whole loop are noted in the closing
     // link's comment (" { upper lower }") and its own deviations are kept.
     bool CheckOnly = false;
+    // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
+    // signs of their vectors alone.
+    bool OnLoop = false;
+    // Where the texts a write-back replaces are kept first; none keeps nothing.
+    TWrittenDeviations* Written = nullptr;
 };
 
 // What Add did: false when nothing was added.
@@ -115,7 +121,7 @@ public:
     bool figuresFromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
-    // object iAuxObj; then runs the closing step (CloseAndCalculate). Nothing added, and
+    // object iAuxObj; then runs the closing step (CloseAndCalculate) of a pick (OnLoop). Nothing added, and
     // nothing changed, for an object that cannot be a link, and for an angular dimension
     // without a segment or a linked linear dimension.
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
@@ -158,6 +164,12 @@ public:
     bool IsClosed();
     bool IsClosed2D();
     bool IsClosed3D();
+    // The closure of a picked chain: a drawing chain of linear links along one measuring
+    // direction, each with its two ends in the drawing, closes only when they join end to end
+    // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs. Any
+    // other chain (a model chain, an angular or circular link, links along several directions)
+    // closes as IsClosed closes it.
+    bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
     // style 7); an open chain draws nothing and gives an empty pointer.

@@ -48,6 +48,8 @@ Boolean RunDrawingPanel()
     if (ran && panel->ExitCode == 0) {
         Tell("В документ записана размерная цепь");
         if (drApi::MA.R3->IDoc2D) drApi::MA.R3->IDoc2D->Refresh();
+    } else {
+        panel->TakeBackWrites(); // a run that did not end with OK leaves the drawing as it was
     }
     FacadeChainHost().ClearSelection();
     panel.reset();

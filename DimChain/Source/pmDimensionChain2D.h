@@ -42,6 +42,8 @@ private:
     tvapi::IDrawingObjectPtr FindAt(double x, double y);
     void Highlight(double x, double y);
     void ClickBase();
+    // The closing step of a pick: what it writes back is kept for taking back.
+    TClosingStep Pick();
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();

@@ -93,7 +93,9 @@ bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     if (Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain))) {
         FacadeChainHost().ClearSelection();
         if (const TDimension* L = CurrentLink()) FacadeChainHost().Select(L->Obj);
+        const tvapi::IDrawingObjectPtr closing = ClosingDimension(Chain());
         EmptyChain(Chain(), FLinkGrid);
+        GiveBackTexts(closing);
         ResetCurrentLink();
         // The counter may be typed past its range: the index stays within the chains found.
         IndexNeedDimensionChain = std::clamp(eDetectDimensionChain->GetValue(), 1, std::max(FRecognised, 1));
@@ -113,6 +115,9 @@ bool TpmDimensionChain2D::ButtonClick(int ButtonID)
     if (ButtonID != 2) return true;
     if (!WaitAuxiliary) {
         if (ExitCode == 0) ExitCode = 1;
+        // The command ends here; after an abandoned pick it runs the panel again, with what
+        // this run wrote, and takes it back when it ends without OK (RunDrawingPanel).
+        if (ExitCode == 1) TakeBackWrites();
         return true;
     }
     AbandonPick();

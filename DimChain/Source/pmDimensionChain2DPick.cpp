@@ -74,7 +74,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         FinishPick();
         return true;
     }
-    const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost());
+    const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
     if (added) {
         FacadeChainHost().Select(rLightObj);
@@ -110,8 +110,10 @@ void TpmDimensionChain2D::ClickBase()
     if (!rLightObj) return;
     TDimensionChain& C = Chain();
     if (const Integer at = C.Index(rLightObj); at >= 0) {
+        const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
         C.Remove(rLightObj, FacadeChainHost());
         ChainGrid::DeleteRow(FLinkGrid, C, at);
+        GiveBackTexts(closing);
         LinkRemoved();
         return;
     }
@@ -122,7 +124,7 @@ void TpmDimensionChain2D::ClickBase()
     const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
     switch (type) {
     case tvapi::tvDrLDimension: {
-        const TAdded added = C.Add(rLightObj, {}, FacadeChainHost());
+        const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
@@ -146,6 +148,13 @@ void TpmDimensionChain2D::ClickBase()
         break;
     }
     rLightObj.Reset();
+}
+
+TClosingStep TpmDimensionChain2D::Pick()
+{
+    TClosingStep step;
+    step.Written = &FWritten;
+    return step;
 }
 
 void TpmDimensionChain2D::AbandonPick()

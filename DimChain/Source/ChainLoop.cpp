@@ -1,0 +1,143 @@
+// The loop of a picked drawing chain: the links' ends along the chain's measuring direction,
+// grouped where they meet, and the walk from link to link around them.
+
+#include "ChainLoop.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// One link along the chain's direction d: where its ends P1 and P2 lie, how far its vector
+// goes, and the meeting place (node) of each end.
+struct TLoopLink {
+    Real At[2] = {0.0, 0.0};
+    Real Along = 0.0;
+    int Node[2] = {-1, -1};
+    bool Zero() const { return Node[0] == Node[1]; }
+    // Walking from P1 to P2 adds the link's vector (its bit set).
+    bool Forward() const { return (At[1] - At[0]) * Along > 0.0; }
+};
+
+using TEnd = std::pair<int, int>; // link, side (0 for P1, 1 for P2)
+
+// Linear links of a dimension or derived from one have their two ends in the drawing.
+bool HasEnds(const TDimension& L)
+{
+    return L.Type == tvapi::tvDrLDimension && (L.Obj || L.PearentObj);
+}
+
+// The direction every link measures along; zero when a link has none or they differ. A link's
+// vector may stray from it by the tolerance, a zero link's direction by the sine precision.
+TVector2D CommonDirection(const TArrayOf<TDimension>& Links, Real Tol)
+{
+    TVector2D d;
+    for (const TDimension& L : Links) {
+        const TVector2D u = L.MeasuringDirection();
+        if (!HasEnds(L) || !(u.Len() > 0.0)) return {};
+        if (!(d.Len() > 0.0)) {
+            d = u;
+            continue;
+        }
+        const bool zero = !(L.V2.Len() > TDimension::ZeroLength);
+        const Real off = zero ? std::fabs(u ^ d) : std::fabs(L.V2 ^ d);
+        if (!(off <= (zero ? TMathDef::metricPrecision : Tol))) return {};
+    }
+    return d;
+}
+
+// The links' ends along d; false when a link's vector is not the distance of its ends.
+bool PlaceEnds(const TArrayOf<TDimension>& Links, const TVector2D& d, Real Tol, std::vector<TLoopLink>& Out)
+{
+    Out.assign(Links.Count, {});
+    for (Integer i = 0; i < Links.Count; ++i) {
+        const TDimension& L = Links[i];
+        TLoopLink& e = Out[i];
+        e.At[0] = L.P1.x * d.x + L.P1.y * d.y;
+        e.At[1] = L.P2.x * d.x + L.P2.y * d.y;
+        e.Along = L.V2 | d;
+        if (!(std::fabs(std::fabs(e.At[1] - e.At[0]) - std::fabs(e.Along)) <= Tol)) return false;
+    }
+    return true;
+}
+
+// Groups the ends into nodes: ends in order along d, a new node where the next end lies more
+// than Tol beyond the last. Gives the number of nodes.
+int GroupEnds(std::vector<TLoopLink>& Links, Real Tol)
+{
+    std::vector<TEnd> ends;
+    for (int i = 0; i < static_cast<int>(Links.size()); ++i)
+        ends.insert(ends.end(), {{i, 0}, {i, 1}});
+    const auto at = [&](const TEnd& e) { return Links[e.first].At[e.second]; };
+    std::stable_sort(ends.begin(), ends.end(), [&](const TEnd& a, const TEnd& b) { return at(a) < at(b); });
+    int node = -1;
+    Real last = 0.0;
+    for (const TEnd& e : ends) {
+        if (node < 0 || at(e) - last > Tol) ++node;
+        last = at(e);
+        Links[e.first].Node[e.second] = node;
+    }
+    return node + 1;
+}
+
+// The ends of the links with a length at each node; false unless every node that holds an end
+// (a zero link's too) holds exactly two of them.
+bool PairEnds(const std::vector<TLoopLink>& Links, int Nodes, std::vector<std::vector<TEnd>>& At)
+{
+    At.assign(Nodes, {});
+    for (int i = 0; i < static_cast<int>(Links.size()); ++i)
+        if (!Links[i].Zero())
+            for (int side = 0; side < 2; ++side)
+                At[Links[i].Node[side]].push_back({i, side});
+    for (const TLoopLink& e : Links)
+        if (At[e.Node[0]].size() != 2 || At[e.Node[1]].size() != 2) return false;
+    return true;
+}
+
+// Walks from the last link with a length, against its vector, around the nodes; false unless
+// the walk passes every link with a length once before it comes back.
+bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEnd>>& At, Integer& Mask)
+{
+    int start = -1, count = 0;
+    for (int i = 0; i < static_cast<int>(Links.size()); ++i)
+        if (!Links[i].Zero()) start = i, ++count;
+    if (count < 2) return false;
+    Mask = 0;
+    int link = start, out = Links[start].Forward() ? 0 : 1;
+    for (int steps = 1; steps <= count; ++steps) {
+        const std::vector<TEnd>& node = At[Links[link].Node[out]];
+        const TEnd next = node[0] == TEnd(link, out) ? node[1] : node[0];
+        if (next.first == start) return steps == count;
+        link = next.first;
+        out = 1 - next.second;
+        if ((next.second == 0) == Links[link].Forward()) Mask |= Integer(1) << link;
+    }
+    return false;
+}
+
+// The signed vectors of the mask close within Tol.
+bool SumCloses(const TArrayOf<TDimension>& Links, Integer Mask, Real Tol)
+{
+    TVector2D sum;
+    for (Integer i = 0; i < Links.Count; ++i)
+        sum += (Mask >> i) & 1 ? Links[i].V2 : Links[i].V2 * -1.0;
+    return std::fabs(sum.x) <= Tol && std::fabs(sum.y) <= Tol;
+}
+
+} // namespace
+
+TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+{
+    if (Links.Count < 1) return TLinkLoop::NoPositions;
+    const TVector2D d = CommonDirection(Links, Tolerance);
+    std::vector<TLoopLink> loop;
+    if (!(d.Len() > 0.0) || !PlaceEnds(Links, d, Tolerance, loop)) return TLinkLoop::NoPositions;
+    std::vector<std::vector<TEnd>> at;
+    if (!PairEnds(loop, GroupEnds(loop, Tolerance), at)) return TLinkLoop::Open;
+    Integer mask = 0;
+    if (!Walk(loop, at, mask) || !SumCloses(Links, mask, Tolerance)) return TLinkLoop::Open;
+    Mask = mask;
+    return TLinkLoop::Closed;
+}

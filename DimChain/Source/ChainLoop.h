@@ -1,0 +1,23 @@
+#pragma once
+// The loop a picked drawing chain makes in the drawing: links measured along one direction
+// between points of the drawing close only when they join end to end into one loop, and the
+// walk around that loop gives their signs. Equal nominals alone never close such a chain.
+
+#include "TArray.h"
+#include "TDimension.h"
+
+// What the links of a chain make in the drawing.
+enum class TLinkLoop {
+    NoPositions, // a link without ends in the drawing, or links along different directions
+    Open,        // positioned links that make no single loop
+    Closed,      // one loop; the mask holds the walk's signs
+};
+
+// Tests whether Links, all linear links (a dimension's or one derived from a circle) along one
+// measuring direction, join end to end into one loop: along that direction every end of a link
+// lies within Tolerance of an end of exactly one other link, and walking from link to link
+// passes every link once. A link of zero length is a loop of its own at its end, and needs the
+// loop to pass there. With Closed, Mask (bit i for link i, set: the link's vector added) is the
+// walk's lower mask of its two senses, so the last link with a length is subtracted, and the
+// signed vectors also close within Tolerance; a zero link's bit stays clear.
+TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);

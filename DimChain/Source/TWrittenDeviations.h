@@ -1,0 +1,38 @@
+#pragma once
+// TWrittenDeviations: the deviation texts of the dimensions a run of the chain command wrote
+// into, as they were before it first wrote into each, so that what the run wrote can be taken
+// back - one dimension's when it stops being a closing link, all of them when the run is
+// cancelled.
+
+#include "tvapi/DrawingObject.h"
+
+#include <string>
+#include <vector>
+
+class TWrittenDeviations {
+public:
+    TWrittenDeviations() = default;
+    TWrittenDeviations(const TWrittenDeviations&) = delete;
+    TWrittenDeviations& operator=(const TWrittenDeviations&) = delete;
+
+    // Keeps Dimension's upper and lower deviation texts, unless they are kept already (the
+    // first write of the run counts). Nothing for an object without deviation texts.
+    void Keep(const tvapi::IDrawingObjectPtr& Dimension);
+    // Writes Dimension's kept texts back, updates it and forgets them. False, with nothing
+    // written, when none are kept.
+    bool Restore(const tvapi::IDrawingObjectPtr& Dimension);
+    // Restores every kept dimension, in the order they were kept.
+    void RestoreAll();
+    // Forgets every kept text: what was written stays.
+    void Forget() { FKept.clear(); }
+    bool Empty() const { return FKept.empty(); }
+
+private:
+    struct TKept {
+        tvapi::IDrawingObjectPtr Dimension;
+        std::wstring Upper, Lower;
+    };
+    std::vector<TKept> FKept;
+
+    static void Write(const TKept& K);
+};
