@@ -13,64 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "DrawingLinks.h"
-#include "HostPropertyManager.h"
-#include "HostScript.h"
-#include "PanelProbe.h"
+#include "Panel2DFixture.h"
 #include "pmCommands.h"
 
 using tvhost::THostPropertyControl;
-
-class TpmDimensionChain2DTest : public TDrawingLinksFixture {
-protected:
-    void TearDown() override
-    {
-        Panel.reset();
-        A = B = C = {};
-        tvhost::Script().Clear();
-        TDrawingLinksFixture::TearDown();
-    }
-    // A horizontal dimension whose dimension line runs at height y3.
-    tvapi::IDrawingObjectPtr Dim(double x1, double y1, double x2, double y2, double y3, double hi = 0,
-                                 double lo = 0)
-    {
-        const tvapi::IDrawingObjectPtr d = LinearAt(0, x1, y1, x2, y2, hi, lo);
-        tvapi::ILineDimensionPtr(d)->SetY3(y3);
-        d->Update();
-        return d;
-    }
-    void DrawChain()
-    {
-        A = Dim(0, 15, 40, 20, 44, 0.1, -0.1);
-        B = Dim(30, 20, 40, 20, 34, 0.05, 0.0);
-        C = Dim(0, 15, 30, 20, 28);
-    }
-    void Open() { Panel = std::make_unique<TpmDimensionChain2D>(); }
-    void Pick(double x, double y)
-    {
-        Panel->PlacementChanged(x, y, 0, true);
-        Panel->PlacementChanged(x, y, 0, false);
-    }
-    void PickChain()
-    {
-        Pick(20, 44);
-        Pick(35, 34);
-        Pick(15, 28);
-    }
-    static THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
-    THostPropertyControl& Grid() { return Host(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
-    tvhost::THostProcessParam& Param() { return HostParam(Panel->ProcessParam); }
-    std::string Prompt() { return U(dynamic_cast<tvhost::THostProcess2D&>(*Panel->Process2D).Prompt()); }
-    THostPropertyControl* Control(const char* caption)
-    {
-        return Param().FindControl(tvhost::FromUtf8(caption));
-    }
-    std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
-    std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
-
-    std::unique_ptr<TpmDimensionChain2D> Panel;
-    tvapi::IDrawingObjectPtr A, B, C;
-};
 
 TEST_F(TpmDimensionChain2DTest, PanelIsBuiltWithItsCaptionsGridToolBarAndHiddenControls)
 {
@@ -343,18 +289,13 @@ TEST_F(TpmDimensionChain2DTest, SettingsReachTheCurrentChainAfterTheChainsGrew)
     for (int i = 0; i < 6; ++i)
         Panel->ControlCommand(add, 1);
     ASSERT_EQ(Panel->DimensionChains.Current, 6);
-    const auto choose = [&](const char* caption, const wchar_t* text) {
-        THostPropertyControl& list = *Control(caption);
-        ASSERT_TRUE(list.UserSet(text));
-        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&list)));
-    };
-    choose("Способ расчета", L"Нормальное распределение");
-    choose("Коэффициент риска", L"0.27");
+    Choose("Способ расчета", L"Нормальное распределение");
+    Choose("Коэффициент риска", L"0.27");
     EXPECT_EQ(Panel->Chain().MethodCalculating, mcNormalDistribution);
     EXPECT_DOUBLE_EQ(Panel->Chain().RiskFactor, 3.0);
     EXPECT_EQ(Panel->DimensionChains.DimChains[0].MethodCalculating, mcMinMax);
     EXPECT_DOUBLE_EQ(Panel->DimensionChains.DimChains[0].RiskFactor, 1.0);
-    choose("Способ расчета", L"Минимум Максимум"); // resets the factor, and the list shows it
+    Choose("Способ расчета", L"Минимум Максимум"); // resets the factor, and the list shows it
     EXPECT_DOUBLE_EQ(Panel->Chain().RiskFactor, 1.0);
     EXPECT_DOUBLE_EQ(*Panel->RiskFactor.PReal, 1.0);
 }

@@ -1,0 +1,73 @@
+#pragma once
+// The drawing chain panel opened over the stand-in host's drawing, as the panel tests drive it:
+// horizontal dimensions drawn with their dimension lines at chosen heights, picks (a cursor
+// movement, then a click), the sample's collinear chain, and what the panel shows.
+
+#include "pmDimensionChain2D.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DrawingLinks.h"
+#include "HostPropertyManager.h"
+#include "HostScript.h"
+#include "PanelProbe.h"
+
+class TpmDimensionChain2DTest : public TDrawingLinksFixture {
+protected:
+    void TearDown() override
+    {
+        Panel.reset();
+        A = B = C = {};
+        tvhost::Script().Clear();
+        TDrawingLinksFixture::TearDown();
+    }
+    // A horizontal dimension whose dimension line runs at height y3.
+    tvapi::IDrawingObjectPtr Dim(double x1, double y1, double x2, double y2, double y3, double hi = 0,
+                                 double lo = 0)
+    {
+        const tvapi::IDrawingObjectPtr d = LinearAt(0, x1, y1, x2, y2, hi, lo);
+        tvapi::ILineDimensionPtr(d)->SetY3(y3);
+        d->Update();
+        return d;
+    }
+    void DrawChain()
+    {
+        A = Dim(0, 15, 40, 20, 44, 0.1, -0.1);
+        B = Dim(30, 20, 40, 20, 34, 0.05, 0.0);
+        C = Dim(0, 15, 30, 20, 28);
+    }
+    void Open() { Panel = std::make_unique<TpmDimensionChain2D>(); }
+    void Pick(double x, double y)
+    {
+        Panel->PlacementChanged(x, y, 0, true);
+        Panel->PlacementChanged(x, y, 0, false);
+    }
+    void PickChain()
+    {
+        Pick(20, 44);
+        Pick(35, 34);
+        Pick(15, 28);
+    }
+    static tvhost::THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
+    tvhost::THostPropertyControl& Grid() { return Host(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }
+    tvhost::THostProcessParam& Param() { return HostParam(Panel->ProcessParam); }
+    std::string Prompt() { return U(dynamic_cast<tvhost::THostProcess2D&>(*Panel->Process2D).Prompt()); }
+    tvhost::THostPropertyControl* Control(const char* caption)
+    {
+        return Param().FindControl(tvhost::FromUtf8(caption));
+    }
+    std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
+    std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
+    // Chooses Text in the settings list Caption, as the user does.
+    void Choose(const char* Caption, const wchar_t* Text)
+    {
+        tvhost::THostPropertyControl& list = *Control(Caption);
+        ASSERT_TRUE(list.UserSet(Text));
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyList*>(&list)));
+    }
+
+    std::unique_ptr<TpmDimensionChain2D> Panel;
+    tvapi::IDrawingObjectPtr A, B, C;
+};

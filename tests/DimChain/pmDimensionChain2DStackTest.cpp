@@ -1,0 +1,281 @@
+// Stack-ups drawn as a user draws them (every part dimensioned between its faces, the closing
+// dimension among them) and picked link by link in the drawing chain panel: a chain closes on
+// its loop in the drawing, not on equal nominals; a gap designed to be zero is calculated along
+// its own dimension; what a run writes into deviation texts is taken back.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "Panel2DFixture.h"
+#include "pmCommands.h"
+
+namespace {
+
+// One dimension of a stack: from face X1 to face X2 on the part's axis, with its deviations.
+struct TFace {
+    double X1, X2, Hi, Lo;
+};
+
+// Ten stacked parts of 10 ±0.1, then their overall length 100.
+const std::vector<TFace> TenParts = [] {
+    std::vector<TFace> stack;
+    for (int k = 0; k < 10; ++k)
+        stack.push_back({10.0 * k, 10.0 * k + 10, 0.1, -0.1});
+    stack.push_back({0, 100, 0, 0});
+    return stack;
+}();
+
+// The motor assembly of P. J. Drake (ed.), Dimensioning and Tolerancing Handbook, McGraw-Hill
+// 1999, chapter 9 (inches): A screw thread length 0.375 +0/-0.031, B washer 0.032 ±0.002,
+// C inner bearing cap 0.06 ±0.003, D bearing 0.438 +0/-0.015, E spacer 0.12 ±0.005, F rotor
+// 1.5 +0.01/-0.004, G spacer as E, H bearing as D, I pulley casting 0.45 ±0.007, J shaft 3.019
+// +0.012/-0, K tapped hole depth 0.3 ±0.03; A and J close the gap, the others open it. Printed
+// result for the gap: mean 0.0615, worst case ±0.0955 (-0.034 to 0.157), RSS ±0.0381 (0.0234
+// to 0.0996). Drawn face to face along the axis; the gap, nominal 0.064, closes the loop.
+const std::vector<TFace> Motor = {
+    {0, -0.375, 0, -0.031},         {-0.375, -0.343, 0.002, -0.002}, {-0.343, -0.283, 0.003, -0.003},
+    {-0.283, 0.155, 0, -0.015},     {0.155, 0.275, 0.005, -0.005},   {0.275, 1.775, 0.01, -0.004},
+    {1.775, 1.895, 0.005, -0.005},  {1.895, 2.333, 0, -0.015},       {2.333, 2.783, 0.007, -0.007},
+    {2.783, -0.236, 0.012, 0},      {-0.236, 0.064, 0.03, -0.03},    {0, 0.064, 0, 0},
+};
+
+class TStackFixture : public TpmDimensionChain2DTest {
+protected:
+    void TearDown() override
+    {
+        Dims.clear();
+        TpmDimensionChain2DTest::TearDown();
+    }
+    // Each face dimension's line runs at its own height, the last one highest.
+    void Draw(const std::vector<TFace>& Stack)
+    {
+        for (const TFace& f : Stack)
+            Dims.push_back(Dim(f.X1, 0, f.X2, 0, Height(Dims.size()), f.Hi, f.Lo));
+    }
+    static double Height(std::size_t k) { return 10.0 * (k + 1); }
+    void PickFace(const std::vector<TFace>& Stack, std::size_t k)
+    {
+        Pick((Stack[k].X1 + Stack[k].X2) / 2, Height(k));
+    }
+    // Every dimension's upper and lower deviation text.
+    std::vector<std::wstring> Texts()
+    {
+        std::vector<std::wstring> texts;
+        for (const tvapi::IDrawingObjectPtr& d : Dims)
+            texts.insert(texts.end(), {Upper(d), Lower(d)});
+        return texts;
+    }
+    long Said(const char* Text)
+    {
+        const std::vector<std::string> said = Statuses();
+        return std::count(said.begin(), said.end(), Text);
+    }
+    void ChooseMethod(bool Normal)
+    {
+        if (!Normal) return;
+        Choose("Способ расчета", L"Нормальное распределение");
+        Choose("Коэффициент риска", L"0.27");
+    }
+
+    std::vector<tvapi::IDrawingObjectPtr> Dims;
+};
+
+// A stack picked in an order, its closing dimension last, by min-max or by the normal method
+// with the risk 0.27: the closing link's texts and its limits (nominal plus deviation).
+struct TPickCase {
+    const char* Name;
+    const std::vector<TFace>* Stack;
+    std::vector<std::size_t> Order;
+    bool Normal;
+    const wchar_t *Upper, *Lower;
+    double Min, Max, Digits;
+};
+
+void PrintTo(const TPickCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TPickedStackTest : public TStackFixture, public testing::WithParamInterface<TPickCase> {};
+
+// Open after every pick before the last (equal parts never close on their own), closed once on
+// the last, the closing dimension written and no part's text changed.
+TEST_P(TPickedStackTest, ClosesOnceOnItsLastPickAndWritesOnlyTheClosingDimension)
+{
+    const TPickCase& t = GetParam();
+    const std::vector<TFace>& stack = *t.Stack;
+    Draw(stack);
+    const std::vector<std::wstring> before = Texts();
+    Open();
+    ChooseMethod(t.Normal);
+    for (const std::size_t k : t.Order) {
+        SCOPED_TRACE(k);
+        PickFace(stack, k);
+        ASSERT_EQ(Panel->Chain().Index(Dims[k]), Panel->Chain().Count() - 1) << "refused";
+        EXPECT_FALSE(Panel->Chain().Closed);
+    }
+    PickFace(stack, stack.size() - 1);
+    const TDimensionChain& chain = Panel->Chain();
+    ASSERT_TRUE(chain.Closed);
+    ASSERT_EQ(chain.Count(), static_cast<Integer>(stack.size()));
+    EXPECT_TRUE(chain.Dimensions[chain.Count() - 1].Obj == Dims.back());
+    EXPECT_EQ(Said("Цепь замкнулась"), 1);
+    EXPECT_EQ(Said("Невозможно добавить к замкнутой цепи"), 0);
+    EXPECT_EQ(Upper(Dims.back()), t.Upper);
+    EXPECT_EQ(Lower(Dims.back()), t.Lower);
+    const TChainResult r = *chain.Calculate(false);
+    EXPECT_NEAR(r.Nominal + r.QLow, t.Min, t.Digits);
+    EXPECT_NEAR(r.Nominal + r.QHigh, t.Max, t.Digits);
+    std::vector<std::wstring> after = Texts();
+    after.resize(after.size() - 2);
+    std::vector<std::wstring> parts = before;
+    parts.resize(parts.size() - 2);
+    EXPECT_EQ(after, parts) << "a part's tolerance was overwritten";
+}
+
+const std::vector<std::size_t> InOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+INSTANTIATE_TEST_SUITE_P(
+    Stacks, TPickedStackTest,
+    testing::Values(
+        TPickCase{"TenPartsInOrder", &TenParts, InOrder, false, L"  1,000", L" -1,000", 99, 101, 1e-9},
+        TPickCase{"TenPartsOtherOrderNormal", &TenParts, {4, 0, 9, 1, 8, 2, 7, 3, 6, 5}, true, L"  0,316",
+                  L" -0,316", 99.684, 100.316, 5e-4},
+        TPickCase{"MotorAsPrinted", &Motor, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, false, L"  0,093", L" -0,098",
+                  -0.034, 0.157, 5e-7},
+        // The two spacers, then the two bearings, of equal widths first.
+        TPickCase{"MotorEqualPartsFirstNormal", &Motor, {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10}, true, L"  0,036",
+                  L" -0,041", 0.0234, 0.0996, 5e-5}),
+    [](const testing::TestParamInfo<TPickCase>& p) { return std::string(p.param.Name); });
+
+// The gap designed to be zero: housing 20 ±0.1 holding a flange 15 ±0.05, a shoulder 4.8 ±0.08
+// and a clip 0.2 ±0.02. Recognised from the gap, it is calculated along the gap's own
+// dimension: 0 ±0.25 by min-max, 0 ±0.139 by the normal method (risk 0.27); the whole loop, as
+// the check sums it, weighs the gap's field too.
+const std::vector<TFace> ZeroGap = {
+    {0, 20, 0.1, -0.1}, {0, 15, 0.05, -0.05}, {15, 19.8, 0.08, -0.08}, {19.8, 20, 0.02, -0.02}, {20, 20, 0, 0},
+};
+
+class TZeroGapTest : public TStackFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(TZeroGapTest, IsCalculatedAlongItsOwnDimension)
+{
+    const bool normal = GetParam();
+    Draw(ZeroGap);
+    Open();
+    ChooseMethod(normal);
+    PickFace(ZeroGap, 4);
+    ASSERT_EQ(Panel->Chain().Count(), 1);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    const TDimensionChain& chain = Panel->Chain();
+    ASSERT_TRUE(chain.Closed);
+    ASSERT_EQ(chain.Count(), 5);
+    const TDimension& gap = chain.Dimensions[4];
+    EXPECT_TRUE(gap.Obj == Dims[4]);
+    const double half = normal ? 0.138924 : 0.25;
+    EXPECT_NEAR(gap.QHigh, half, 1e-5);
+    EXPECT_NEAR(gap.QLow, -half, 1e-5);
+    EXPECT_EQ(Cell(5, 3), normal ? "  0.139" : "  0.250");
+    EXPECT_EQ(Cell(5, 4), normal ? " -0.139" : " -0.250");
+    const TChainResult loop = *chain.Calculate(true);
+    EXPECT_NEAR(loop.Nominal, 0.0, 1e-9);
+    EXPECT_NEAR(loop.QHigh, normal ? std::sqrt(2.0) * half : 2 * half, 1e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, TZeroGapTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
+    return std::string(p.param ? "Normal" : "MinMax");
+});
+
+// The sample's chain A, B, C picked in a scripted run of the command.
+const std::string PickChainScript = "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n";
+
+// How the closing link C of the sample's chain A, B, C stops closing, or the run ends.
+enum class TTakenOut { ClickedAgain, GridCommand, ChainRemoved, ComponentRemoved, Cancelled, CommandCancelled };
+
+struct TTakeBackCase {
+    const char* Name;
+    TTakenOut How;
+};
+
+void PrintTo(const TTakeBackCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TTakeBackTest : public TStackFixture, public testing::WithParamInterface<TTakeBackCase> {};
+
+// Whatever way C stops closing, or the run is cancelled, every text is as before the run; C's
+// link, still in the chain, reads its own deviations again.
+TEST_P(TTakeBackTest, EveryTextTheRunWroteComesBack)
+{
+    const TTakeBackCase& t = GetParam();
+    DrawChain();
+    Dims = {A, B, C};
+    const std::vector<std::wstring> before = Texts();
+    if (t.How == TTakenOut::CommandCancelled) {
+        std::string error;
+        ASSERT_TRUE(tvhost::Script().Load(PickChainScript + "cancel\n", error)) << error;
+        EXPECT_TRUE(DimensionChain());
+        EXPECT_EQ(Said("Цепь замкнулась"), 1);
+        EXPECT_EQ(Texts(), before);
+        return;
+    }
+    Open();
+    PickChain();
+    ASSERT_TRUE(Panel->Chain().Closed);
+    ASSERT_NE(Texts(), before);
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    switch (t.How) {
+    case TTakenOut::ClickedAgain:
+        Pick(15, 28);
+        break;
+    case TTakenOut::GridCommand:
+        Panel->SelectItem(grid, 0 * 256 + 3, true);
+        Panel->ControlCommand(grid, 4);
+        break;
+    case TTakenOut::ChainRemoved:
+        Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bRemoveDimChain), 1);
+        break;
+    case TTakenOut::ComponentRemoved:
+        Pick(35, 34);
+        ASSERT_EQ(Panel->Chain().Count(), 2);
+        EXPECT_EQ(Panel->Chain().Dimensions[1].QHigh, 0.0);
+        EXPECT_EQ(Cell(2, 3), "  0.000");
+        break;
+    case TTakenOut::Cancelled:
+        EXPECT_TRUE(Panel->ButtonClick(2));
+        EXPECT_EQ(Panel->ExitCode, 1);
+        break;
+    case TTakenOut::CommandCancelled:
+        break;
+    }
+    EXPECT_EQ(Panel->Chain().Closed, t.How == TTakenOut::Cancelled);
+    EXPECT_EQ(Texts(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, TTakeBackTest,
+                         testing::Values(TTakeBackCase{"ClickedAgain", TTakenOut::ClickedAgain},
+                                         TTakeBackCase{"GridCommand", TTakenOut::GridCommand},
+                                         TTakeBackCase{"ChainRemoved", TTakenOut::ChainRemoved},
+                                         TTakeBackCase{"ComponentRemoved", TTakenOut::ComponentRemoved},
+                                         TTakeBackCase{"Cancelled", TTakenOut::Cancelled},
+                                         TTakeBackCase{"CommandCancelled", TTakenOut::CommandCancelled}),
+                         [](const testing::TestParamInfo<TTakeBackCase>& p) { return std::string(p.param.Name); });
+
+TEST_F(TStackFixture, OkKeepsWhatWasWritten)
+{
+    DrawChain();
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load(PickChainScript + "ok\n", error)) << error;
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_EQ(Upper(C), L"  0,100");
+    EXPECT_EQ(Lower(C), L" -0,150");
+}
+
+} // namespace
