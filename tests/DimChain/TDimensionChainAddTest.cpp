@@ -5,9 +5,12 @@
 #include "TDimensionChain.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +95,67 @@ TEST_F(TDimensionChainAddTest, ChainsCloseAndWriteTheClosingDeviations)
         EXPECT_EQ(Lower(last), t.Shown.Lower);
         EXPECT_EQ(Utf8(L.Comment), t.Shown.Comment);
     }
+}
+
+// Linear links picked into a chain close only when they join end to end into one loop along
+// their direction; equal nominals alone never close them. Each link runs from a to b along x,
+// or along y; a zero link must lie on the loop.
+struct TLoopCase {
+    const char* Name;
+    std::vector<std::array<double, 2>> Links;
+    bool Vertical;
+    bool Closed;
+    Integer Mask;
+};
+
+void PrintTo(const TLoopCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TPickedLoopTest : public TDimensionChainAddTest, public testing::WithParamInterface<TLoopCase> {};
+
+TEST_P(TPickedLoopTest, ClosesOnlyOnOneLoop)
+{
+    const TLoopCase& t = GetParam();
+    TDimensionChain C;
+    for (const auto& [a, b] : t.Links) {
+        const auto d = t.Vertical ? LinearAt(std::numbers::pi / 2, 5, a, 5, b) : LinearAt(0, a, 5, b, 5);
+        ASSERT_TRUE(C.Add(d, {}, Host));
+    }
+    EXPECT_EQ(C.Closed, t.Closed);
+    if (t.Closed) {
+        EXPECT_EQ(C.StateClosed, t.Mask);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loops, TPickedLoopTest,
+    testing::Values(TLoopCase{"Stepped", {{0, 40}, {30, 40}, {0, 30}}, false, true, 1},
+                    TLoopCase{"SteppedVertical", {{0, 40}, {30, 40}, {0, 30}}, true, true, 1},
+                    TLoopCase{"PointsReversed", {{40, 0}, {40, 30}, {30, 0}}, false, true, 1},
+                    TLoopCase{"EqualPartsInARow", {{0, 10}, {10, 20}}, false, false, 0},
+                    TLoopCase{"SameFacesTwice", {{0, 10}, {0, 10}}, false, true, 1},
+                    TLoopCase{"TwoLoops", {{0, 10}, {0, 10}, {20, 30}, {20, 30}}, false, false, 0},
+                    TLoopCase{"ThreeEndsOnAFace", {{0, 10}, {10, 20}, {0, 20}, {0, 20}}, false, false, 0},
+                    TLoopCase{"ZeroGapOnTheLoop", {{0, 20}, {0, 15}, {15, 20}, {20, 20}}, false, true, 1},
+                    TLoopCase{"ZeroGapOffTheLoop", {{0, 20}, {0, 15}, {15, 20}, {25, 25}}, false, false, 0}),
+    [](const testing::TestParamInfo<TLoopCase>& p) { return std::string(p.param.Name); });
+
+// A component of zero length (a face offset designed to be 0 +0.02/-0.01) still moves the
+// closing link by its field, measured along its own dimension; having no sense of its own, it is
+// subtracted, as the lowest closing mask signs it.
+TEST_F(TDimensionChainAddTest, ZeroComponentKeepsItsField)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 20, 0, 0.1, -0.1), {}, Host));
+    ASSERT_TRUE(C.Add(LinearAt(0, 20, 0, 20, 0, 0.02, -0.01), {}, Host));
+    const auto closing = Linear(0, 0, 20, 0);
+    ASSERT_TRUE(C.Add(closing, {}, Host));
+    ASSERT_TRUE(C.Closed);
+    EXPECT_NEAR(C.Dimensions[2].QHigh - C.Dimensions[2].QLow, 0.23, 1e-9);
+    EXPECT_EQ(Upper(closing), L"  0,110");
+    EXPECT_EQ(Lower(closing), L" -0,120");
 }
 
 TEST_F(TDimensionChainAddTest, LinkKeepsTheValuesWrittenIntoTheDrawing)
