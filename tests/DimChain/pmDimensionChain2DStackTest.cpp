@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -153,6 +156,34 @@ INSTANTIATE_TEST_SUITE_P(
         TPickCase{"MotorEqualPartsFirstNormal", &Motor, {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10}, true, L"  0,036",
                   L" -0,041", 0.0234, 0.0996, 5e-5}),
     [](const testing::TestParamInfo<TPickCase>& p) { return std::string(p.param.Name); });
+
+// Whatever order the motor's parts are picked in (spacers and bearings of equal widths among
+// them), the chain stays open until the gap closes it, with the same figures every time.
+TEST_F(TStackFixture, EveryOrderOfTheMotorsPartsClosesOnTheGapWithTheSameFigures)
+{
+    Draw(Motor);
+    std::vector<std::size_t> order(Motor.size() - 1);
+    std::iota(order.begin(), order.end(), 0);
+    std::mt19937 random(62);
+    std::optional<TChainResult> first;
+    for (int run = 0; run < 100; ++run) {
+        SCOPED_TRACE(run);
+        std::shuffle(order.begin(), order.end(), random);
+        TDimensionChain chain;
+        for (const std::size_t k : order) {
+            ASSERT_TRUE(chain.Add(Dims[k], {}, FacadeChainHost()));
+            ASSERT_FALSE(chain.Closed) << "closed on part " << k;
+        }
+        const TAdded added = chain.Add(Dims.back(), {}, FacadeChainHost());
+        ASSERT_TRUE(added.Closing);
+        if (!first) first = added.Closing;
+        EXPECT_NEAR(added.Closing->Nominal, 0.064, 1e-12);
+        EXPECT_NEAR(added.Closing->QHigh, first->QHigh, 1e-12);
+        EXPECT_NEAR(added.Closing->QLow, first->QLow, 1e-12);
+    }
+    EXPECT_NEAR(first->QHigh, 0.093, 1e-12);
+    EXPECT_NEAR(first->QLow, -0.098, 1e-12);
+}
 
 // The gap designed to be zero: housing 20 ±0.1 holding a flange 15 ±0.05, a shoulder 4.8 ±0.08
 // and a clip 0.2 ±0.02. Recognised from the gap, it is calculated along the gap's own
