@@ -121,14 +121,16 @@ public:
     bool figuresFromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
-    // object iAuxObj; then runs the closing step (CloseAndCalculate) of a pick (OnLoop). Nothing added, and
-    // nothing changed, for an object that cannot be a link, and for an angular dimension
-    // without a segment or a linked linear dimension.
+    // object iAuxObj; then runs the closing step (CloseAndCalculate) of a pick, which closes
+    // on the links' loop (OnLoop). Nothing added, and nothing changed, for an object that
+    // cannot be a link, and for an angular dimension without a segment or a linked linear
+    // dimension.
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
-    // The closing step: tests the closure (IsClosed) and, when the chain closes, calculates the
-    // closing link's deviations into it (its nominal stays), notes the residual when Step asks,
-    // writes the deviations back when Step asks, and notes a nominal that differs from the
+    // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and, when the
+    // chain closes, calculates the closing link's deviations into it (its nominal stays), notes
+    // the residual when Step asks, writes the deviations back when Step asks (keeping the texts
+    // they replace in Step.Written when given), and notes a nominal that differs from the
     // link's length in the chain's space by more than the length precision
     // (TMathDef::metricPrecision) with "(*dT= ". Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain.

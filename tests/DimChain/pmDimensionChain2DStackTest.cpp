@@ -42,10 +42,10 @@ const std::vector<TFace> TenParts = [] {
 // result for the gap: mean 0.0615, worst case ±0.0955 (-0.034 to 0.157), RSS ±0.0381 (0.0234
 // to 0.0996). Drawn face to face along the axis; the gap, nominal 0.064, closes the loop.
 const std::vector<TFace> Motor = {
-    {0, -0.375, 0, -0.031},         {-0.375, -0.343, 0.002, -0.002}, {-0.343, -0.283, 0.003, -0.003},
-    {-0.283, 0.155, 0, -0.015},     {0.155, 0.275, 0.005, -0.005},   {0.275, 1.775, 0.01, -0.004},
-    {1.775, 1.895, 0.005, -0.005},  {1.895, 2.333, 0, -0.015},       {2.333, 2.783, 0.007, -0.007},
-    {2.783, -0.236, 0.012, 0},      {-0.236, 0.064, 0.03, -0.03},    {0, 0.064, 0, 0},
+    {0, -0.375, 0, -0.031},        {-0.375, -0.343, 0.002, -0.002}, {-0.343, -0.283, 0.003, -0.003},
+    {-0.283, 0.155, 0, -0.015},    {0.155, 0.275, 0.005, -0.005},   {0.275, 1.775, 0.01, -0.004},
+    {1.775, 1.895, 0.005, -0.005}, {1.895, 2.333, 0, -0.015},       {2.333, 2.783, 0.007, -0.007},
+    {2.783, -0.236, 0.012, 0},     {-0.236, 0.064, 0.03, -0.03},    {0, 0.064, 0, 0},
 };
 
 class TStackFixture : public TpmDimensionChain2DTest {
@@ -144,18 +144,40 @@ TEST_P(TPickedStackTest, ClosesOnceOnItsLastPickAndWritesOnlyTheClosingDimension
 
 const std::vector<std::size_t> InOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-INSTANTIATE_TEST_SUITE_P(
-    Stacks, TPickedStackTest,
-    testing::Values(
-        TPickCase{"TenPartsInOrder", &TenParts, InOrder, false, L"  1,000", L" -1,000", 99, 101, 1e-9},
-        TPickCase{"TenPartsOtherOrderNormal", &TenParts, {4, 0, 9, 1, 8, 2, 7, 3, 6, 5}, true, L"  0,316",
-                  L" -0,316", 99.684, 100.316, 5e-4},
-        TPickCase{"MotorAsPrinted", &Motor, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, false, L"  0,093", L" -0,098",
-                  -0.034, 0.157, 5e-7},
-        // The two spacers, then the two bearings, of equal widths first.
-        TPickCase{"MotorEqualPartsFirstNormal", &Motor, {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10}, true, L"  0,036",
-                  L" -0,041", 0.0234, 0.0996, 5e-5}),
-    [](const testing::TestParamInfo<TPickCase>& p) { return std::string(p.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Stacks, TPickedStackTest,
+                         testing::Values(TPickCase{"TenPartsInOrder", &TenParts, InOrder, false, L"  1,000",
+                                                   L" -1,000", 99, 101, 1e-9},
+                                         TPickCase{"TenPartsOtherOrderNormal",
+                                                   &TenParts,
+                                                   {4, 0, 9, 1, 8, 2, 7, 3, 6, 5},
+                                                   true,
+                                                   L"  0,316",
+                                                   L" -0,316",
+                                                   99.684,
+                                                   100.316,
+                                                   5e-4},
+                                         TPickCase{"MotorAsPrinted",
+                                                   &Motor,
+                                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+                                                   false,
+                                                   L"  0,093",
+                                                   L" -0,098",
+                                                   -0.034,
+                                                   0.157,
+                                                   5e-7},
+                                         // The two spacers, then the two bearings, of equal widths first.
+                                         TPickCase{"MotorEqualPartsFirstNormal",
+                                                   &Motor,
+                                                   {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10},
+                                                   true,
+                                                   L"  0,036",
+                                                   L" -0,041",
+                                                   0.0234,
+                                                   0.0996,
+                                                   5e-5}),
+                         [](const testing::TestParamInfo<TPickCase>& p) {
+                             return std::string(p.param.Name);
+                         });
 
 // Whatever order the motor's parts are picked in (spacers and bearings of equal widths among
 // them), the chain stays open until the gap closes it, with the same figures every time.
@@ -190,7 +212,8 @@ TEST_F(TStackFixture, EveryOrderOfTheMotorsPartsClosesOnTheGapWithTheSameFigures
 // dimension: 0 ±0.25 by min-max, 0 ±0.139 by the normal method (risk 0.27); the whole loop, as
 // the check sums it, weighs the gap's field too.
 const std::vector<TFace> ZeroGap = {
-    {0, 20, 0.1, -0.1}, {0, 15, 0.05, -0.05}, {15, 19.8, 0.08, -0.08}, {19.8, 20, 0.02, -0.02}, {20, 20, 0, 0},
+    {0, 20, 0.1, -0.1},      {0, 15, 0.05, -0.05}, {15, 19.8, 0.08, -0.08},
+    {19.8, 20, 0.02, -0.02}, {20, 20, 0, 0},
 };
 
 class TZeroGapTest : public TStackFixture, public testing::WithParamInterface<bool> {};
@@ -224,10 +247,18 @@ INSTANTIATE_TEST_SUITE_P(Methods, TZeroGapTest, testing::Bool(), [](const testin
 });
 
 // The sample's chain A, B, C picked in a scripted run of the command.
-const std::string PickChainScript = "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n";
+const std::string PickChainScript =
+    "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n";
 
 // How the closing link C of the sample's chain A, B, C stops closing, or the run ends.
-enum class TTakenOut { ClickedAgain, GridCommand, ChainRemoved, ComponentRemoved, Cancelled, CommandCancelled };
+enum class TTakenOut {
+    ClickedAgain,
+    GridCommand,
+    ChainRemoved,
+    ComponentRemoved,
+    Cancelled,
+    CommandCancelled
+};
 
 struct TTakeBackCase {
     const char* Name;
@@ -297,7 +328,9 @@ INSTANTIATE_TEST_SUITE_P(Ways, TTakeBackTest,
                                          TTakeBackCase{"ComponentRemoved", TTakenOut::ComponentRemoved},
                                          TTakeBackCase{"Cancelled", TTakenOut::Cancelled},
                                          TTakeBackCase{"CommandCancelled", TTakenOut::CommandCancelled}),
-                         [](const testing::TestParamInfo<TTakeBackCase>& p) { return std::string(p.param.Name); });
+                         [](const testing::TestParamInfo<TTakeBackCase>& p) {
+                             return std::string(p.param.Name);
+                         });
 
 TEST_F(TStackFixture, OkKeepsWhatWasWritten)
 {
