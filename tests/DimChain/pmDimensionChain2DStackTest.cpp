@@ -142,39 +142,20 @@ TEST_P(TPickedStackTest, ClosesOnceOnItsLastPickAndWritesOnlyTheClosingDimension
     EXPECT_EQ(after, parts) << "a part's tolerance was overwritten";
 }
 
-const std::vector<std::size_t> InOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+// clang-format off
+const TPickCase PickCases[] = {
+    {"TenPartsInOrder", &TenParts, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false, L"  1,000", L" -1,000", 99, 101, 1e-9},
+    {"TenPartsOtherOrderNormal", &TenParts, {4, 0, 9, 1, 8, 2, 7, 3, 6, 5}, true, L"  0,316", L" -0,316",
+     99.684, 100.316, 5e-4},
+    {"MotorAsPrinted", &Motor, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, false, L"  0,093", L" -0,098",
+     -0.034, 0.157, 5e-7},
+    // The two spacers, then the two bearings, of equal widths first.
+    {"MotorEqualPartsFirstNormal", &Motor, {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10}, true, L"  0,036", L" -0,041",
+     0.0234, 0.0996, 5e-5},
+};
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Stacks, TPickedStackTest,
-                         testing::Values(TPickCase{"TenPartsInOrder", &TenParts, InOrder, false, L"  1,000",
-                                                   L" -1,000", 99, 101, 1e-9},
-                                         TPickCase{"TenPartsOtherOrderNormal",
-                                                   &TenParts,
-                                                   {4, 0, 9, 1, 8, 2, 7, 3, 6, 5},
-                                                   true,
-                                                   L"  0,316",
-                                                   L" -0,316",
-                                                   99.684,
-                                                   100.316,
-                                                   5e-4},
-                                         TPickCase{"MotorAsPrinted",
-                                                   &Motor,
-                                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-                                                   false,
-                                                   L"  0,093",
-                                                   L" -0,098",
-                                                   -0.034,
-                                                   0.157,
-                                                   5e-7},
-                                         // The two spacers, then the two bearings, of equal widths first.
-                                         TPickCase{"MotorEqualPartsFirstNormal",
-                                                   &Motor,
-                                                   {4, 6, 3, 7, 0, 1, 2, 5, 8, 9, 10},
-                                                   true,
-                                                   L"  0,036",
-                                                   L" -0,041",
-                                                   0.0234,
-                                                   0.0996,
-                                                   5e-5}),
+INSTANTIATE_TEST_SUITE_P(Stacks, TPickedStackTest, testing::ValuesIn(PickCases),
                          [](const testing::TestParamInfo<TPickCase>& p) {
                              return std::string(p.param.Name);
                          });
