@@ -142,6 +142,19 @@ INSTANTIATE_TEST_SUITE_P(
                     TLoopCase{"ZeroGapOffTheLoop", {{0, 20}, {0, 15}, {15, 20}, {25, 25}}, false, false, 0}),
     [](const testing::TestParamInfo<TLoopCase>& p) { return std::string(p.param.Name); });
 
+// A diameter laid along a direction object has no ends in the drawing: its chain closes on the
+// signs of the vectors, as ever, wherever the other links stand.
+TEST_F(TDimensionChainAddTest, ChainWithADiameterClosesOnItsVectors)
+{
+    TDimensionChain C;
+    ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, Host));
+    ASSERT_TRUE(C.Add(Circle(true, 0, 50, 10), LinearAt(std::numbers::pi / 2, 60, 0, 60, 10), Host));
+    ASSERT_DOUBLE_EQ(std::fabs(C.Dimensions[1].V2.x), 20.0);
+    EXPECT_FALSE(C.Closed);
+    ASSERT_TRUE(C.Add(Linear(100, 7, 110, 7), {}, Host));
+    EXPECT_TRUE(C.Closed);
+}
+
 // A component of zero length (a face offset designed to be 0 +0.02/-0.01) still moves the
 // closing link by its field, measured along its own dimension; having no sense of its own, it is
 // subtracted, as the lowest closing mask signs it.
