@@ -368,8 +368,8 @@ std::wstring ShowMarkup(std::wstring_view text)
     std::wstring out;
     for (std::size_t i = 0; i < text.size();) {
         // "$<sign>;$" sets a sign apart from the text round it ("$*;$" the reference mark).
-        if (const std::size_t close = text.find(L";$", i + 1);
-            text[i] == L'$' && close != std::wstring_view::npos) {
+        if (const std::size_t close = text[i] == L'$' ? text.find(L";$", i + 1) : std::wstring_view::npos;
+            close != std::wstring_view::npos) {
             out += text.substr(i + 1, close - i - 1);
             i = close + 2;
             continue;
