@@ -121,6 +121,8 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     const tvapi::ICutLinePtr cut = s.Symbols->GetCutLines()->Add();
     cut->SetPoints({0, 20, 30, 20});
     cut->GetText()->SetStr(L"Б");
+    const tvapi::ICutLinePtr stepped = s.Symbols->GetCutLines()->Add();
+    stepped->SetPoints({0, 60, 20, 60, 20, 80, 40, 80});
     const tvapi::IColouringPtr fill = s.Drawing->GetColourings()->Add();
     fill->SetColor(0x0000FF);
     tvapi::IBoundariesObjectPtr(fill)->AddBoundaries(
@@ -144,7 +146,12 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
           R"(<line x1="0" y1="-20" x2="8" y2="-20" stroke="black" stroke-width="0.7")",
           R"(<line x1="30" y1="-20" x2="22" y2="-20" stroke="black" stroke-width="0.7")",
           R"(<line x1="2.5" y1="-20" x2="2.5" y2="-28" stroke="black" stroke-width="0.25"/>)",
-          R"(<path class="arrow" d="M 2.5,-28 L 2,-25 L 3,-25 Z" fill="black"/>)"}) {
+          R"(<path class="arrow" d="M 2.5,-28 L 2,-25 L 3,-25 Z" fill="black"/>)",
+          // The stepped line's bend at (20, 60) and (20, 80): 4 along each leg.
+          R"(<line x1="20" y1="-60" x2="16" y2="-60" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-60" x2="20" y2="-64" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-80" x2="20" y2="-76" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-80" x2="24" y2="-80" stroke="black" stroke-width="0.7")"}) {
         SCOPED_TRACE(part);
         EXPECT_TRUE(Has(svg, part));
     }

@@ -11,10 +11,11 @@
 
 namespace tvhost::svg {
 
-// A section line shows only its ends: at each, an open thick stroke running in from the
-// end, an arrow across the line at the stroke's outer part pointing the way the section is
-// looked at (left of the line's run from its first point, the other side when ArrowDirection
-// is set), and the designation beside the arrow on the side away from the line.
+// A section line shows only its ends and bends: at each end an open thick stroke running in
+// from the end, an arrow across the line at the stroke's outer part pointing the way the
+// section is looked at (left of the line's run from its first point, the other side when
+// ArrowDirection is set), and the designation beside the arrow on the side away from the
+// line; at each bend a short thick stroke along both legs.
 void TSvgWriter::CutLine(TDrawingCore& core)
 {
     const TParams& p = core.Params();
@@ -30,7 +31,20 @@ void TSvgWriter::CutLine(TDrawingCore& core)
     Body << "<g class=\"cut\">\n";
     CutEnd(first, second, side, core.Text("Designation"));
     CutEnd(last, beforeLast, side, core.Text("Designation"));
+    for (std::size_t i = 2; i + 2 < n; i += 2)
+        CutBend({points[i - 2], points[i - 1]}, {points[i], points[i + 1]}, {points[i + 2], points[i + 3]});
     Body << "</g>\n";
+}
+
+// A bend of a stepped section line: a thick stroke a little way along each of its legs.
+void TSvgWriter::CutBend(TXY before, TXY at, TXY after)
+{
+    const std::string thick = R"(stroke="black" stroke-width="0.7" stroke-linecap="butt")";
+    for (const TXY& to : {before, after}) {
+        const double length = Length(to - at);
+        if (length > 0)
+            Body << Line(at, at + (to - at) * (std::min(CutBendStroke, length / 2) / length), thick);
+    }
 }
 
 void TSvgWriter::CutEnd(TXY end, TXY toward, TXY side, const TTextData& designation)

@@ -29,6 +29,8 @@ constexpr double PointRadius = 0.5;
 constexpr double CutStroke = 8.0;
 constexpr double CutArrowInset = 2.5;
 constexpr double CutArrowLength = 8.0;
+// How far a stepped section line's stroke runs along each leg of a bend.
+constexpr double CutBendStroke = 4.0;
 // A view pointer's letter without a height of its own.
 constexpr double ViewPointerTextHeight = 5.0;
 constexpr double Margin = 5.0;
@@ -235,6 +237,7 @@ private:
     std::string Outline(const tvapi::DrawingObjectList& boundaries);
     void CutLine(TDrawingCore& core);
     void CutEnd(TXY end, TXY toward, TXY side, const TTextData& designation);
+    void CutBend(TXY before, TXY at, TXY after);
     void Leader(TDrawingCore& core);
     void Dimension(TDrawingCore& core);
     void LineDimension(TDrawingCore& core, const TDimensionLabel& text);
