@@ -9,15 +9,20 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <numbers>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "ComponentHostFixture.h"
 #include "HostSvg.h"
+#include "HostSvgLayout.h"
+#include "HostSvgWriter.h"
 #include "HostText.h"
 #include "MathDetailsl.h"
 #include "RecordingModeler.h"
+#include "SheetMaterial.h"
+#include "drSheetFormat.h"
 
 namespace {
 
@@ -28,6 +33,7 @@ namespace fs = std::filesystem;
 struct TPassed {
     std::string Op;
     double Value = 0;
+    double Radius = 0; // of an angle's arc
 };
 
 // Records the dimensions a component passes once its sheet is open; the composite dimension
@@ -70,6 +76,7 @@ public:
                 Integer T1, Integer Po1, R x2, R y2, Integer T2, Integer Po2, S s, R xc, R yc) override
     {
         Note("drDimA", Val);
+        if (FSheet) Passed.back().Radius = Rr;
         TRecordingModeler::drDimA(Val, Napr, FBase, Rr, Pt, Pn, Fn, Dln, x1, y1, T1, Po1, x2, y2, T2, Po2, s,
                                   xc, yc);
     }
@@ -271,6 +278,268 @@ TEST_F(TComponentSheetsTest, NoTextIsUpsideDownAndTheNotesAreThere)
     EXPECT_TRUE(on("stoppin", "2 фаски"));
     EXPECT_TRUE(on("locring", "4 отв."));
     EXPECT_TRUE(on("distscrew", "×45°"));
+}
+
+// ---- The sheet as a draftsman signs it --------------------------------------------------------
+
+using tvhost::TPoint2;
+
+std::string At(TPoint2 p)
+{
+    return "(" + tvhost::svg::Num(p.X) + ", " + tvhost::svg::Num(p.Y) + ")";
+}
+
+// A view's placement on the sheet.
+struct TPlacing {
+    TPoint2 Origin;
+    double Scale = 1, Angle = 0; // angle in radians
+    explicit TPlacing(const tvhost::THostView& view)
+        : Origin{view.Params().Real("X"), view.Params().Real("Y")}, Scale(view.Params().Real("Scale", 1.0)),
+          Angle(view.Params().Real("Angle") * std::numbers::pi / 180)
+    {
+    }
+    TPoint2 Sheet(TPoint2 p) const { return Origin + tvhost::Rotated(p, Angle) * Scale; }
+    // How the SVG writes a sheet point: Y turned down.
+    std::string Svg(TPoint2 p) const
+    {
+        const TPoint2 s = Sheet(p);
+        return tvhost::svg::Num(s.X) + "," + tvhost::svg::Num(-s.Y);
+    }
+};
+
+// Format and orientation of the sheet; its width and height.
+struct TSheetSize {
+    Integer Format = -1, Orientation = -1;
+    double W = 0, H = 0;
+};
+
+TSheetSize SizeOf(tvhost::THostDocument2D& drawing)
+{
+    TSheetSize size;
+    const auto& sheets = drawing.Data().Sheets.Items;
+    if (sheets.empty() || !sheets[0]->Setup().Set) return size;
+    size.Format = sheets[0]->Setup().Format;
+    size.Orientation = sheets[0]->Setup().Landscape ? 1 : 0;
+    const TPoint2D wh = TLeafSelector::Instance().LSize(2 * size.Format + size.Orientation);
+    size.W = wh.x, size.H = wh.y;
+    return size;
+}
+
+// The smallest format for the joint extent of the views, with that extent's upper-left corner
+// at the frame's upper-left corner.
+void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize& size)
+{
+    TRect2D extent;
+    bool measured = false;
+    for (const tvhost::THostViewPtr& view : drawing.Drawing().Views()) {
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        if (!view->GetExtent(x1, y1, x2, y2)) continue;
+        if (measured)
+            extent.Add(TRect2D(x1, y1, x2, y2));
+        else
+            extent = TRect2D(x1, y1, x2, y2);
+        measured = true;
+    }
+    ASSERT_TRUE(measured) << "no view shows anything";
+    Integer format = -1, orientation = -1;
+    TLeafSelector::Instance().ChoiceFormat(extent.Width(), extent.Height(), format, orientation);
+    EXPECT_EQ(std::make_pair(size.Format, size.Orientation), std::make_pair(format, orientation))
+        << "the sheet's format for views of " << extent.Width() << " x " << extent.Height();
+    Real x0 = 0, y0 = 0;
+    TLeafSelector::Instance().GetLeafLeftUp(format, orientation, x0, y0);
+    EXPECT_NEAR(extent.Left(), x0, 1e-6) << "the drawing's left edge";
+    EXPECT_NEAR(extent.Top(), y0, 1e-6) << "the drawing's top edge";
+}
+
+// Inside the frame (20 from the left edge, 5 from the others), above the title block (185 x 55
+// in the lower right corner, 5 in).
+void ExpectRequirementsAboveTheTitleBlock(tvhost::THostDocument2D& drawing, const TSheetSize& size)
+{
+    const tvhost::THostTechnicalDemandPtr& demand = drawing.Data().Notes.Demand;
+    if (!demand || demand->Lines().empty()) return;
+    const std::vector<double> b = demand->Block();
+    ASSERT_EQ(b.size(), 4u) << "the technical requirements have no block";
+    const double left = std::min(b[0], b[2]), right = std::max(b[0], b[2]);
+    const double bottom = std::min(b[1], b[3]), top = std::max(b[1], b[3]);
+    EXPECT_GE(left, size.W - 5 - 185) << "technical requirements: left of the title block";
+    EXPECT_LE(right, size.W - 5) << "technical requirements: beyond the frame";
+    EXPECT_GE(bottom, 5 + 55) << "technical requirements: over the title block";
+    EXPECT_LE(bottom, 5 + 55 + 10) << "technical requirements: not just above the title block";
+    EXPECT_LE(top, size.H - 5) << "technical requirements: beyond the frame";
+}
+
+// Signs the routines themselves place on another drawing of the same view, by sheet and
+// number in the view: LocatingRing.cpp (dr2D_V2) puts the pin hole's sign 20 + R - FixRadius
+// below the pin, which with the pin off the vertical (size 1) lands in the section beside it.
+struct TCollision {
+    const char* Stem;
+    Integer Size;
+    int Sign;
+};
+constexpr TCollision KnownCollisions[] = {{"locring", 1, 6}, {"locplate", 1, 6}};
+
+std::vector<int> Collisions(const TBuiltSheet& sheet)
+{
+    std::vector<int> signs;
+    for (const TCollision& c : KnownCollisions)
+        if (sheet.Stem == c.Stem && sheet.Size == c.Size) signs.push_back(c.Sign);
+    return signs;
+}
+
+// Every roughness sign of a view with its legs outside the material its main lines enclose,
+// but for the known collisions.
+void ExpectSignsOutsideTheMaterial(const tvhost::THostView& view, const std::vector<int>& collisions)
+{
+    std::vector<tvhost::TDrawingCore*> objects;
+    Flatten(view, objects);
+    sheet_test::TViewMaterial material;
+    for (const tvhost::TDrawingCore* o : objects)
+        material.Add(*o);
+    const TPlacing placing(view);
+    int k = 0;
+    for (tvhost::TDrawingCore* o : objects) {
+        if (o->Type() != tvapi::tvDrRough) continue;
+        ++k;
+        if (std::find(collisions.begin(), collisions.end(), k) != collisions.end()) continue;
+        const tvhost::TParams& p = o->Params();
+        const tvhost::TRoughSign sign = tvhost::RoughSign(
+            {p.Real("X"), p.Real("Y")}, p.Real("Angle") * std::numbers::pi / 180, placing.Angle);
+        const TPoint2 middle = sign.At({0.29 * tvhost::RoughHeight, tvhost::RoughHeight});
+        for (const auto& [name, probe] :
+             {std::pair{"short leg", sign.Left}, {"long leg", sign.Right}, {"opening", middle}})
+            EXPECT_FALSE(material.Inside(probe))
+                << "roughness sign " << k << " \"" << tvhost::ToUtf8(o->Text("Text1").Str()) << "\" at "
+                << At(sign.Tip) << ", angle " << p.Real("Angle") << ": its " << name << " " << At(probe)
+                << " lies in the material";
+    }
+}
+
+// What the SVG writes for a curve of a negative style; empty for a kind it has no form for.
+std::string NegativeCurve(const tvhost::TDrawingCore& o, const TPlacing& placing)
+{
+    const tvhost::TParams& p = o.Params();
+    const TPoint2 a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
+    const std::string stroke = tvhost::svg::StrokeOf(p.Int("Style"));
+    if (stroke.empty()) return "(no stroke)";
+    switch (o.Type()) {
+    case tvapi::tvDrLineSeg: {
+        const std::string s = placing.Svg(a), e = placing.Svg(b);
+        return "<line x1=\"" + s.substr(0, s.find(',')) + "\" y1=\"" + s.substr(s.find(',') + 1) +
+               "\" x2=\"" + e.substr(0, e.find(',')) + "\" y2=\"" + e.substr(e.find(',') + 1) + "\" " +
+               stroke + "/>";
+    }
+    case tvapi::tvDrArc:
+        return "<path d=\"M " + placing.Svg(a) + " A " +
+               tvhost::svg::Num(std::fabs(p.Real("Radius")) * placing.Scale) + " ";
+    default:
+        return {};
+    }
+}
+
+// Every curve of a negative style is in the picture, drawn thin.
+void ExpectNegativeStylesDrawn(const tvhost::THostView& view, const std::string& svg, int& count)
+{
+    std::vector<tvhost::TDrawingCore*> objects;
+    Flatten(view, objects);
+    const TPlacing placing(view);
+    for (const tvhost::TDrawingCore* o : objects) {
+        const bool curve =
+            o->Type() == tvapi::tvDrLineSeg || o->Type() == tvapi::tvDrArc || o->Type() == tvapi::tvDrCircle;
+        if (!curve || o->Params().Int("Style") >= 0) continue;
+        ++count;
+        const std::string drawn = NegativeCurve(*o, placing);
+        EXPECT_NE(svg.find(drawn), std::string::npos)
+            << "the style " << o->Params().Int("Style") << " curve from "
+            << At({o->Params().Real("X1"), o->Params().Real("Y1")}) << " is not drawn as " << drawn;
+        EXPECT_NE(tvhost::svg::StrokeOf(o->Params().Int("Style")).find("stroke-width=\"0.25\""),
+                  std::string::npos);
+    }
+}
+
+// Each angle dimension's arc at the radius its routine passed, both rays from the vertex to
+// beyond the arc, read off the picture's angle-dimension groups in drawing order.
+void ExpectAnglesReachTheirArcs(const std::string& svg, const std::vector<double>& radii,
+                                const std::vector<double>& scales)
+{
+    const std::regex group(R"re(<g class="dimension angle">\n((?:[^<]|<(?!/g>))*)</g>)re");
+    const std::regex line(R"re(<line x1="([-0-9.]+)" y1="([-0-9.]+)" x2="([-0-9.]+)" y2="([-0-9.]+)")re");
+    const std::regex arc(R"re( A ([0-9.]+) )re");
+    std::size_t k = 0;
+    for (std::sregex_iterator it(svg.begin(), svg.end(), group), end; it != end; ++it, ++k) {
+        const std::string body = (*it)[1];
+        std::smatch a;
+        ASSERT_TRUE(std::regex_search(body, a, arc)) << "angle dimension " << k + 1 << " has no arc";
+        const double r = std::stod(a[1]);
+        if (k < radii.size() && k < scales.size() && radii[k] > 0) {
+            EXPECT_NEAR(r, radii[k] * scales[k], 1e-3) << "angle dimension " << k + 1 << ": the arc's radius";
+        }
+        int rays = 0;
+        for (std::sregex_iterator l(body.begin(), body.end(), line); l != end && rays < 2; ++l, ++rays) {
+            const double length =
+                std::hypot(std::stod((*l)[3]) - std::stod((*l)[1]), std::stod((*l)[4]) - std::stod((*l)[2]));
+            EXPECT_GT(length, r) << "angle dimension " << k + 1 << ": ray " << rays + 1 << " " << l->str();
+        }
+        EXPECT_EQ(rays, 2) << "angle dimension " << k + 1;
+    }
+    EXPECT_EQ(k, radii.size()) << "angle dimensions drawn and passed";
+}
+
+// Only black lines, the routines' hatches and fills; no frame or title of a view, no code of
+// the text markup left unread.
+void ExpectNothingTheRoutinesDidNotAskFor(const std::string& svg, bool colourings,
+                                          const std::vector<std::wstring>& viewNames)
+{
+    for (const std::wstring& name : viewNames)
+        EXPECT_TRUE(name.empty() || svg.find(tvhost::svg::Escape(name)) == std::string::npos)
+            << "the view's name " << tvhost::ToUtf8(name);
+    const std::regex paint(R"re((?:stroke|fill)="([^"]*)")re");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), paint), end; it != end; ++it) {
+        const std::string c = (*it)[1];
+        const bool asked =
+            c == "black" || c == "none" || c.rfind("url(#hatch", 0) == 0 || (colourings && c[0] == '#');
+        EXPECT_TRUE(asked) << "a colour no routine asked for: " << it->str();
+    }
+    for (const char* never : {"view-frame", ";$", "&amp;0", "stroke-dasharray=\"8 2 1 2\""})
+        EXPECT_EQ(svg.find(never), std::string::npos) << never;
+}
+
+TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
+{
+    int negative = 0, signs = 0;
+    for (const TBuiltSheet& sheet : Sheets()) {
+        SCOPED_TRACE(sheet.Stem + " size " + std::to_string(sheet.Size) + " (" + sheet.File + ")");
+        const std::string svg = Picture(sheet);
+        auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(Kept.Get());
+        ASSERT_NE(drawing, nullptr);
+        ASSERT_FALSE(svg.empty());
+        const TSheetSize size = SizeOf(*drawing);
+        ASSERT_GE(size.Format, 0) << "the sheet was never set up";
+        ExpectFormatFitsTheViews(*drawing, size);
+        ExpectRequirementsAboveTheTitleBlock(*drawing, size);
+        std::vector<double> radii;
+        for (const TPassed& passed : sheet.Passed)
+            if (passed.Op == "drDimA") radii.push_back(passed.Radius);
+        std::vector<double> scales;
+        std::vector<std::wstring> names;
+        bool colourings = false;
+        for (const tvhost::THostViewPtr& view : drawing->Drawing().Views()) {
+            names.push_back(view->Params().Text("Name"));
+            ExpectSignsOutsideTheMaterial(*view, Collisions(sheet));
+            ExpectNegativeStylesDrawn(*view, svg, negative);
+            std::vector<tvhost::TDrawingCore*> objects;
+            Flatten(*view, objects);
+            for (const tvhost::TDrawingCore* o : objects) {
+                signs += o->Type() == tvapi::tvDrRough;
+                colourings = colourings || o->Type() == tvapi::tvDrColouring;
+                if (o->Type() == tvapi::tvDrADimension) scales.push_back(view->Params().Real("Scale", 1.0));
+            }
+        }
+        ExpectAnglesReachTheirArcs(svg, radii, scales);
+        ExpectNothingTheRoutinesDidNotAskFor(svg, colourings, names);
+    }
+    // The walk saw what it checks.
+    EXPECT_GT(negative, 100);
+    EXPECT_GT(signs, 100);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The sample sheet: a bushing drawn through the facade as a designer draws a part drawing -
-// an A1 sheet with its title block filled from the detail, the main view with a section cut
-// line, roughness, a form tolerance and a base, the section A-A in a second view, the general
-// roughness and two technical requirements - saved, opened again with the same content and
-// pictured as SVG. The files it writes must equal those under samples/.
+// a sheet begun as A1 and fitted on closing to its drawing (A3 landscape), its title block
+// filled from the detail, the main view with a section cut line, roughness, a form tolerance
+// and a base, the section A-A in a second view, the general roughness and two technical
+// requirements - saved, opened again with the same content and pictured as SVG. The files it
+// writes must equal those under samples/.
 
 #include "drModelerAPI.h"
 
@@ -45,7 +46,7 @@ void MainView(drApi::TModelerApi& m)
     m.drLine(0, 20, 0, 32, Thin);
     m.drLine(60, 20, 60, 32, Thin);
     m.drDimL(60, "", 0, 10, 0, 0, 0, 0, 0, 20, Arrow, 1, 60, 20, Arrow, 1, "", "", "");
-    m.drRough(15, 20, 0, tvapi::tvDeleteMaterial, "Ra 1,6", "", "");
+    m.drRough(15, 20, 90, tvapi::tvDeleteMaterial, "Ra 1,6", "", "");
     m.drForm(45, 32, 0, 7, "0,01", "Б");
     m.drSupportForm(45, 20, 0, 0);
     m.drEndObj();
@@ -64,7 +65,7 @@ void SectionView(drApi::TModelerApi& m)
     m.drCircle(0, 0, 10, Normal);
     m.drEndObj();
     m.drDimD(40, "h9", 45, 0, 0, 0, 0, 0, "", "", "");
-    m.drRough(-8, 20, 0, tvapi::tvDeleteMaterial, "Ra 0,8", "", "");
+    m.drRough(-8, 20, 90, tvapi::tvDeleteMaterial, "Ra 0,8", "", "");
 }
 
 } // namespace

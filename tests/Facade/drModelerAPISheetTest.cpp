@@ -248,6 +248,60 @@ INSTANTIATE_TEST_SUITE_P(
                       TDemandCase{"All", "a", "b", "c", "d", "1.a\n2.b\n3.c\n4.d"}),
     [](const ::testing::TestParamInfo<TDemandCase>& c) { return std::string(c.param.Name); });
 
+// Closing the sheet fits it to its views: (500, 400)-(600, 450) and, at scale 2, (680, 80)-(720,
+// 120) join to 220 x 370, on A2 landscape (w 260, h 400); their corner (500, 450) moves to the
+// frame's (40, 390), and the requirements placed on the A1 sheet move above the A2 title block.
+// Every view moves by the same shift, the system view too though it shows nothing.
+TEST_F(TSheetTest, ClosingTheSheetFitsItToItsViews)
+{
+    Create("fit");
+    tvhost::TDocumentCore& doc = Doc();
+    const tvapi::IViewsPtr views = R().IDoc2D->GetViewsAndLayersManager()->GetViews();
+    drApi::MA.drView(1, 500, 400, 0, 1, "");
+    drApi::MA.drLine(0, 0, 100, 50, tvapi::tvCSNormal);
+    drApi::MA.drView(2, 700, 100, 0, 2, "");
+    drApi::MA.drCircle(0, 0, 10, tvapi::tvCSNormal);
+    drApi::MA.drCloseView();
+    drApi::MA.drOpenTDem();
+    drApi::MA.drStringObj("a");
+    drApi::MA.drCloseTDem();
+    EXPECT_EQ(doc.Data().Notes.Demand->Block(), (std::vector<double>{830, 65, 655, 165}));
+    drApi::MA.drCloseLeaf();
+    const tvhost::TSheetSetup& sheet = doc.Data().Sheets.Items.at(0)->Setup();
+    EXPECT_EQ(std::make_pair(sheet.Format, sheet.Landscape), std::make_pair(2, true));
+    ASSERT_EQ(views->GetCount(), 3);
+    const auto at = [&](int i) {
+        return std::make_pair(views->GetItem(i)->GetX(), views->GetItem(i)->GetY());
+    };
+    EXPECT_EQ(at(0), std::make_pair(-460.0, -60.0));
+    EXPECT_EQ(at(1), std::make_pair(40.0, 340.0));
+    EXPECT_EQ(at(2), std::make_pair(240.0, 40.0));
+    EXPECT_EQ(doc.Data().Notes.Demand->Block(), (std::vector<double>{584, 65, 409, 165}));
+}
+
+// A sheet with nothing drawn, or closed while a contour collects, keeps its format.
+TEST_F(TSheetTest, ClosingAnEmptySheetOrInAContourKeepsItsFormat)
+{
+    Create("empty");
+    tvhost::TDocumentCore& doc = Doc();
+    drApi::MA.drView(1, 500, 400, 0, 1, "");
+    drApi::MA.drCloseLeaf();
+    EXPECT_EQ(doc.Data().Sheets.Items.at(0)->Setup().Format, 1);
+
+    Create("contour");
+    tvhost::TDocumentCore& kept = Doc();
+    drApi::MA.drView(1, 500, 400, 0, 1, "");
+    drApi::MA.drLine(0, 0, 10, 10, tvapi::tvCSNormal);
+    TContour c;
+    drApi::MA.SetOutput(&c);
+    drApi::MA.drCloseLeaf();
+    drApi::MA.SetOutput(nullptr);
+    EXPECT_EQ(kept.Data().Sheets.Items.at(0)->Setup().Format, 1);
+    EXPECT_EQ(dynamic_cast<tvhost::THostView&>(*R().View).Params().Real("X"), 500.0);
+    drApi::MA.drCloseLeaf();
+    EXPECT_EQ(kept.Data().Sheets.Items.at(0)->Setup().Format, 4);
+}
+
 TEST_F(TSheetTest, ContourModeClosesOnlyTheViewPlacement)
 {
     Create("keep");

@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(TLeafSelectorTest, ChoiceFormatTest,
                          ::testing::Values(TFormatCase{160, 260, 4, 0},   // 200 x 290
                                            TFormatCase{160, 270, 3, 0},   // h 300: not A4
                                            TFormatCase{170, 100, 3, 1},   // w 210 exactly: not A4
+                                           TFormatCase{250, 200, 3, 1},   // 230 + 55 = 285 < 297
                                            TFormatCase{250, 220, 3, 0},   // 250 + 55 = 305 fails rule 2
                                            TFormatCase{195, 236.9, 3, 1}, // w 235: no title-block room
                                            TFormatCase{73, 335, 2, 1},    // w 113: 365 + 55 = 420 fails
@@ -71,4 +72,38 @@ TEST(TLeafSelectorMApiTest, PlanJoinsTheMeasuredViewsAndShiftsTheirCornerToTheFr
     // Nothing measured: nothing changes.
     EXPECT_FALSE(drApi::TLeafSelectorMApi::PlanLeaf(Views({unmeasured, unmeasured}), f, o, shift));
     EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 0, 40.0, 90.0));
+}
+
+// The frame's upper-left corner: 40 in, 30 down from the top of the sheet's height (A0's is
+// 1188 here); an unknown format counts as A0.
+TEST(TLeafSelectorTest, DrawingAreaStartsAtTheFramesUpperLeftCorner)
+{
+    const TLeafSelector& s = TLeafSelector::Instance();
+    const auto corner = [&](Integer f, Integer o) {
+        Real x = -1, y = -1;
+        s.GetLeafLeftUp(f, o, x, y);
+        return std::make_pair(x, y);
+    };
+    EXPECT_EQ(corner(0, 0), std::make_pair(40.0, 1158.0));
+    EXPECT_EQ(corner(4, 0), std::make_pair(40.0, 267.0));
+    EXPECT_EQ(corner(4, 1), std::make_pair(40.0, 180.0));
+    EXPECT_EQ(corner(0, 1), std::make_pair(40.0, 810.0));
+    EXPECT_EQ(corner(7, 0), corner(0, 0));
+}
+
+// The requirements' block: 175 x 100, 10 in from the sheet's right edge, its bottom 5 above the
+// 55 high title block; an unknown format or orientation counts as A0 landscape.
+TEST(TLeafSelectorTest, RequirementsStandAboveTheTitleBlockOfTheirSheet)
+{
+    TLeafSelector& s = TLeafSelector::Instance();
+    const auto block = [&](Integer f, Integer o) {
+        const TRect2D r = s.DemandBlock(f, o);
+        return std::make_tuple(r.Left(), r.Bottom(), r.Right(), r.Top());
+    };
+    EXPECT_EQ(block(4, 0), std::make_tuple(25.0, 65.0, 200.0, 165.0));
+    EXPECT_EQ(block(3, 1), std::make_tuple(235.0, 65.0, 410.0, 165.0));
+    EXPECT_EQ(block(0, 1), std::make_tuple(1001.0, 65.0, 1176.0, 165.0));
+    EXPECT_EQ(block(0, 0), std::make_tuple(655.0, 65.0, 830.0, 165.0));
+    EXPECT_EQ(block(5, 0), block(0, 1));
+    EXPECT_EQ(block(2, 2), block(0, 1));
 }

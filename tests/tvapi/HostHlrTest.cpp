@@ -24,8 +24,10 @@ TEST(PartSvgTest, BoxShowsVisibleAndHiddenEdges)
     ASSERT_TRUE(tvhost::PartSvg({tvhost::MakeBox({0, 0, 0}, 10, 20, 5)}, svg, error)) << error;
     EXPECT_EQ(svg.rfind("<svg ", 0), 0u);
     EXPECT_NE(svg.find("</svg>"), std::string::npos);
-    EXPECT_EQ(Count(svg, "stroke=\"black\""), 9u);
+    // 9 visible edges and 3 hidden ones, all black: hidden edges thin and dashed.
+    EXPECT_EQ(Count(svg, "stroke=\"black\""), 12u);
     EXPECT_EQ(Count(svg, "stroke-dasharray"), 3u);
+    EXPECT_EQ(Count(svg, "stroke=\"#"), 0u);
     std::smatch box;
     ASSERT_TRUE(
         std::regex_search(svg, box, std::regex("viewBox=\"([-0-9.]+) ([-0-9.]+) ([0-9.]+) ([0-9.]+)\"")));

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <regex>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -32,6 +33,9 @@ TEST(ShowMarkupTest, CodesBecomeTheirSymbols)
     // A tilde ends a code and is not shown; elsewhere it is.
     EXPECT_EQ(tvhost::ShowMarkup(L"&04~45&01 2 ~"), L"\u00D745\u00B0 2 ~");
     EXPECT_EQ(tvhost::ShownLength(L"&04~1.25-8g"), 8u);
+    // "$...;$" shows the sign it sets apart; a "$" that opens nothing stays.
+    EXPECT_EQ(tvhost::ShowMarkup(L" $*;$ Размеры для справок"), L" * Размеры для справок");
+    EXPECT_EQ(tvhost::ShowMarkup(L"$5 ;"), L"$5 ;");
 }
 
 class SvgTest : public HostFixture {};
@@ -109,9 +113,16 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
     tvapi::IBranchsPtr(leader)->SetX(10);
     tvapi::IBranchsPtr(leader)->AddBranchByPoint(-1, 0, 0);
     leader->GetTextOnShelf()->SetStr(L"3");
+    const tvapi::ILeaderPtr pointed(s.Symbols->GetLeaders()->Add(tvapi::tvDrLeader));
+    tvapi::IBranchsPtr(pointed)->SetX(10);
+    tvapi::IBranchsPtr(pointed)->SetY(50);
+    tvapi::IBranchsPtr(pointed)->AddBranchByPoint(-1, 0, 50);
+    pointed->SetArrowType(tvapi::tvArrowEnum(1));
     const tvapi::ICutLinePtr cut = s.Symbols->GetCutLines()->Add();
     cut->SetPoints({0, 20, 30, 20});
     cut->GetText()->SetStr(L"Б");
+    const tvapi::ICutLinePtr stepped = s.Symbols->GetCutLines()->Add();
+    stepped->SetPoints({0, 60, 20, 60, 20, 80, 40, 80});
     const tvapi::IColouringPtr fill = s.Drawing->GetColourings()->Add();
     fill->SetColor(0x0000FF);
     tvapi::IBoundariesObjectPtr(fill)->AddBoundaries(
@@ -123,14 +134,29 @@ TEST_F(SvgTest, AnnotationsShowTheirLinesAndTexts)
 
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
-    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90°.
-    for (const char* part : {R"(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25"/>)",
-                             R"(<path class="arrow" d="M 0,0 L 3,0.5 L 3,-0.5 Z" fill="black"/>)",
-                             ">3</tspan>", R"(<polyline class="cut" points="0,-20 30,-20 ")",
-                             R"(fill="#ff0000")", "M 10,0 A 10 10 0 0 0 0,-10", "90\u00B0</tspan>"}) {
+    // The quarter from 0 to 90 degrees, counter-clockwise at distance 10, shows 90° between
+    // rays 2 past the arc. A leader ends in an arrow only when asked to. The cut line shows its
+    // ends only: a thick stroke 8 long in from each, and an arrow across it 2.5 in.
+    for (const char* part :
+         {R"(<line x1="10" y1="0" x2="0" y2="0" stroke="black" stroke-width="0.25"/>)",
+          R"(<path class="arrow" d="M 0,-50 L 3,-49.5 L 3,-50.5 Z" fill="black"/>)", ">3</tspan>",
+          R"(fill="#ff0000")", "M 10,0 A 10 10 0 0 0 0,-10",
+          R"(<line x1="0" y1="0" x2="12" y2="0" stroke="black" stroke-width="0.25"/>)",
+          R"(<line x1="0" y1="0" x2="0" y2="-12" stroke="black" stroke-width="0.25"/>)", "90\u00B0</tspan>",
+          R"(<line x1="0" y1="-20" x2="8" y2="-20" stroke="black" stroke-width="0.7")",
+          R"(<line x1="30" y1="-20" x2="22" y2="-20" stroke="black" stroke-width="0.7")",
+          R"(<line x1="2.5" y1="-20" x2="2.5" y2="-28" stroke="black" stroke-width="0.25"/>)",
+          R"(<path class="arrow" d="M 2.5,-28 L 2,-25 L 3,-25 Z" fill="black"/>)",
+          // The stepped line's bend at (20, 60) and (20, 80): 4 along each leg.
+          R"(<line x1="20" y1="-60" x2="16" y2="-60" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-60" x2="20" y2="-64" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-80" x2="20" y2="-76" stroke="black" stroke-width="0.7")",
+          R"(<line x1="20" y1="-80" x2="24" y2="-80" stroke="black" stroke-width="0.7")"}) {
         SCOPED_TRACE(part);
         EXPECT_TRUE(Has(svg, part));
     }
+    EXPECT_FALSE(Has(svg, R"(<path class="arrow" d="M 0,0 )")) << "a leader's arrow nobody asked for";
+    EXPECT_FALSE(Has(svg, "polyline")) << "the cut line drawn across";
     // The designation stands at both ends of the cut line.
     const std::string mark = "\u0411</tspan>";
     EXPECT_NE(svg.find(mark), svg.rfind(mark));
@@ -368,11 +394,71 @@ TEST_F(SvgTest, TextsAndSignsReadFromTheBottomOrTheRight)
     // "upside" (6 glyphs of 0.6 by 3.5) stands 12.6 to the left of (50, 0), from 2.8 below its
     // baseline to 0.875 above: turned, it starts at its box's other end.
     EXPECT_TRUE(Has(svg, R"(<text x="37.4" y="1.925" font-size="3.5" font-family="DejaVu Sans">)")) << svg;
-    // The sign at 180 keeps its legs below the tip (0, -20), its long leg now to the right.
+    // The sign at -90 (under a surface) keeps its legs below the tip (0, -20), mirrored so
+    // that its long leg stays to the right.
     EXPECT_TRUE(Has(svg, R"(<line x1="0" y1="20" x2="5.8" y2="30")")) << svg;
     EXPECT_TRUE(Has(svg, ">30</tspan>"));
     EXPECT_TRUE(Has(svg, ">h14</tspan>"));
     EXPECT_TRUE(Has(svg, ">4 отв.</tspan>"));
+}
+
+// A sign's angle points from the surface to the sign: at 90 it stands upright on a top face, at
+// 0 beside an end face on its right; negative line styles are drawn thin (-1 solid, -4
+// dashed), beyond -5 not at all, and the break line (5) is thin and solid.
+TEST_F(SvgTest, SignsStandOffTheirSurfaceAndNegativeStylesDrawThin)
+{
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    for (double angle : {90.0, 0.0}) {
+        const tvapi::IRoughPtr rough = s.Symbols->GetRoughs()->Add();
+        rough->SetX(angle == 0 ? 100 : 0);
+        tvapi::IRoughParamsPtr(rough)->SetAngle(angle);
+    }
+    for (int style : {-1, -4, -6, 5})
+        drawing_test::Segment(s, 0, 10 * style, 10, 10 * style, style);
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
+    for (
+        const char* part :
+        {R"(<line x1="0" y1="0" x2="-2.9" y2="-5" )", R"(<line x1="0" y1="0" x2="5.8" y2="-10" )",
+         R"(<line x1="100" y1="0" x2="105" y2="2.9" )", R"(<line x1="100" y1="0" x2="110" y2="-5.8" )",
+         R"(<line x1="0" y1="10" x2="10" y2="10" stroke="black" stroke-width="0.25"/>)",
+         R"(<line x1="0" y1="40" x2="10" y2="40" stroke="black" stroke-width="0.25" stroke-dasharray="3 1.5"/>)",
+         R"(<line x1="0" y1="-50" x2="10" y2="-50" stroke="black" stroke-width="0.25"/>)"}) {
+        SCOPED_TRACE(part);
+        EXPECT_TRUE(Has(svg, part)) << svg;
+    }
+    EXPECT_FALSE(Has(svg, R"(y1="60")"));
+}
+
+// The letter of a view pointer stands beside its shaft, clear of it, the head at the first
+// point; a view's extent is what its picture shows, on the sheet; an empty view has none.
+TEST_F(SvgTest, ViewPointersPointAtThePartAndViewsMeasureTheirPicture)
+{
+    const TSheet s = drawing_test::NewSheet(Host().App().Documents());
+    const tvapi::IViewPointerPtr pointer = s.Symbols->GetViewPointers()->Add();
+    pointer->SetX2(20);
+    pointer->SetXt(12);
+    pointer->GetText()->SetStr(L"А");
+    std::string svg, error;
+    ASSERT_TRUE(tvhost::DrawingSvg(tvhost::HostAs<tvhost::THostDocument2D>(s.Doc)->Drawing(), svg, error));
+    EXPECT_TRUE(Has(svg, R"(<path class="arrow" d="M 0,0 L 3,0.5 L 3,-0.5 Z" fill="black"/>)")) << svg;
+    // Level, its box from 1 right of (12, 0.5) and 1 above it: the baseline at 1.5 + 0.25 * 5.
+    EXPECT_TRUE(Has(svg, R"(<text x="13" y="-2.75" font-size="5")")) << svg;
+
+    const tvapi::IViewsPtr views = s.Doc->GetViewsAndLayersManager()->GetViews();
+    const tvapi::IViewPtr view = views->Add(tvapi::vt_Normal);
+    double x1 = 1, y1 = 2, x2 = 3, y2 = 4;
+    EXPECT_FALSE(view->GetExtent(x1, y1, x2, y2));
+    EXPECT_EQ(std::make_tuple(x1, y1, x2, y2), std::make_tuple(1.0, 2.0, 3.0, 4.0));
+    view->SetX(100);
+    view->SetY(50);
+    view->SetScale(2);
+    const tvapi::ILineSegmentPtr seg = tvapi::IDrawingContainerPtr(view)->GetLineSegments()->Add();
+    seg->SetX2(5);
+    seg->SetY2(-3);
+    seg->SetStyle(tvapi::tvCSNormal);
+    ASSERT_TRUE(view->GetExtent(x1, y1, x2, y2));
+    EXPECT_EQ(std::make_tuple(x1, y1, x2, y2), std::make_tuple(100.0, 44.0, 110.0, 50.0));
 }
 
 } // namespace

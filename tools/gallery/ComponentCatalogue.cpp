@@ -326,7 +326,7 @@ void BuildEjectorPin(TModeler3D& M, TDcDetail Id, Integer Size)
     p.Len = sizes[Size][4];
     RevolvedPart(M, Id, [&] { p.dr2D_V1(0, 0, 0, 1.0, p.d, p.D, p.k, p.R, p.Len, 0, false); });
     ToolboxSheet(M, Id,
-                 [&](TCommonGeometry&) { p.dr2D_V1(0, 0, 0, 1.0, p.d, p.D, p.k, p.R, p.Len, 1, true); });
+                 [&](TCommonGeometry&) { p.dr2D_V1(0, 0, 0, 1.0, p.d, p.D, p.k, p.R, p.Len, 31, true); });
 }
 
 // The headless set screw as the part: its sketch's lower half is thin lines, so only the upper

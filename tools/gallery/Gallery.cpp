@@ -39,7 +39,28 @@ struct TBuilt {
     std::string Stem, Name, Part, Sheet;
     int Size = 0;
     double Volume = 0, Mass = 0;
+    std::vector<std::string> Pieces; // further part files the build wrote (an assembly's parts)
 };
+
+// The part files in `out`, by name.
+std::vector<std::string> PartFiles(const fs::path& out)
+{
+    std::vector<std::string> files;
+    for (const fs::directory_entry& f : fs::directory_iterator(out))
+        if (f.path().extension() == ".qpt") files.push_back(f.path().filename().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The part files written since `before` was listed, but for `main`.
+std::vector<std::string> NewPieces(const fs::path& out, const std::vector<std::string>& before,
+                                   const std::string& main)
+{
+    std::vector<std::string> pieces;
+    for (const std::string& f : PartFiles(out))
+        if (f != main && !std::binary_search(before.begin(), before.end(), f)) pieces.push_back(f);
+    return pieces;
+}
 
 std::string Utf8(const TString& s)
 {
@@ -92,7 +113,11 @@ void WriteIndex(const fs::path& out, const std::vector<TBuilt>& built)
             html << "<a href=\"" << sheet << "\"><img src=\"" << sheet << ".svg\" alt=\"" << sheet
                  << "\"></a>";
         }
-        html << "</td><td><img src=\"" << part << ".svg\" alt=\"" << part << "\"></td></tr>\n";
+        html << "</td><td><img src=\"" << part << ".svg\" alt=\"" << part << "\">";
+        for (const std::string& piece : b.Pieces)
+            html << "<br><a href=\"" << piece << "\">" << piece << "</a> <a href=\"" << piece
+                 << ".step\">STEP</a><br><img src=\"" << piece << ".svg\" alt=\"" << piece << "\">";
+        html << "</td></tr>\n";
     }
     html << "</table></body></html>\n";
 }
@@ -123,9 +148,17 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
         for (Integer size = 0; size < (e.Kinds ? e.Sizes : std::min(e.Sizes, sizes)); ++size) {
             model.Present(id, id * 10 + size);
             const Integer depth = drApi::Transf2D->AMtr.Count;
+            const std::vector<std::string> before = PartFiles(out);
             e.Build(drApi::MA, id, size);
-            TBuilt b{e.Stem, Utf8(model.NameDet(id, 0)), Utf8(model.sfDetail3D(id, 0)),
-                     e.HasSheet ? Utf8(model.sfDetail2D(id, 0)) : std::string(), size};
+            TBuilt b{e.Stem,
+                     Utf8(model.NameDet(id, 0)),
+                     Utf8(model.sfDetail3D(id, 0)),
+                     e.HasSheet ? Utf8(model.sfDetail2D(id, 0)) : std::string(),
+                     size,
+                     0,
+                     0,
+                     {}};
+            b.Pieces = NewPieces(out, before, fs::path(b.Part).filename().string());
             bool valid = false;
             if (drApi::Transf2D->AMtr.Count != depth) {
                 std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";

@@ -2,12 +2,14 @@
 #include "HostDrawing2D.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
 #include "HostArgs.h"
 #include "HostGeneratedDimensions.h"
 #include "HostSearch2D.h"
+#include "HostSvg.h"
 #include "HostText.h"
 
 namespace tvhost {
@@ -300,6 +302,15 @@ tvapi::ILayersPtr THostView::GetLayers()
 {
     if (!Enter("IView::GetLayers")) return {};
     return tvapi::ILayersPtr(New<THostLayers>(THostViewPtr(this)));
+}
+
+bool THostView::GetExtent(double& x1, double& y1, double& x2, double& y2)
+{
+    if (!Enter("IView::GetExtent") || !FDrawing) return false;
+    std::array<double, 4> box{};
+    if (!ViewExtent(*this, box)) return false;
+    x1 = box[0], y1 = box[1], x2 = box[2], y2 = box[3];
+    return true;
 }
 
 tvapi::IVariablePtr THostView::GetDimensionVariable(tvapi::IDrawingObjectPtr dimension, bool linear)

@@ -259,6 +259,8 @@ public:
     int GetDisplayValue() override { return GetInt("IView::GetDisplayValue", "DisplayValue"); }
     void SetDisplayValue(int value) override { SetInt("IView::SetDisplayValue", "DisplayValue", value); }
     tvapi::ILayersPtr GetLayers() override;
+    // As the view's SVG picture measures it (HostSvg.h).
+    bool GetExtent(double& x1, double& y1, double& x2, double& y2) override;
     // Of a linear dimension of this view that carries a variable (HostGeneratedDimensions.h).
     tvapi::IVariablePtr GetDimensionVariable(tvapi::IDrawingObjectPtr dimension, bool linear) override;
 

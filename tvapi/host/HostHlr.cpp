@@ -122,7 +122,7 @@ bool PartSvg(const std::vector<TShape>& shapes, std::string& svg, std::string& e
     const double stroke = std::max(w, h) / 400;
     char style[160];
     std::snprintf(style, sizeof style,
-                  "fill=\"none\" stroke=\"#999\" stroke-width=\"%.4f\" stroke-dasharray=\"%.4f\"",
+                  "fill=\"none\" stroke=\"black\" stroke-width=\"%.4f\" stroke-dasharray=\"%.4f\"",
                   stroke * 0.6, stroke * 4);
     Append(svg, hidden, style);
     std::snprintf(style, sizeof style, "fill=\"none\" stroke=\"black\" stroke-width=\"%.4f\"", stroke);

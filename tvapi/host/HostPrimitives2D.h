@@ -193,6 +193,10 @@ public:
     {
         SetInt("ILeader::SetShelfDirection", "ShelfDirection", value);
     }
+    void SetArrowType(tvapi::tvArrowEnum value) override
+    {
+        SetInt("ILeader::SetArrowType", "ArrowType", value);
+    }
     tvapi::ITextPtr GetTextOnShelf() override;
     double GetX() override { return GetReal("IBranchs::GetX", "X"); }
     void SetX(double value) override { SetReal("IBranchs::SetX", "X", value); }

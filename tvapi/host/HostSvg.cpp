@@ -41,6 +41,11 @@ std::string Num(double v)
     return text;
 }
 
+std::int64_t ThinStyle(std::int64_t style)
+{
+    return style == tvapi::tvCSNormal ? std::int64_t{tvapi::tvCSThin} : style;
+}
+
 std::string Escape(std::wstring_view text)
 {
     std::string out;
@@ -67,6 +72,9 @@ std::string Escape(std::wstring_view text)
 
 std::string StrokeOf(std::int64_t style)
 {
+    // A negative style is the line of its magnitude drawn thin: an edge line (chamfers,
+    // shoulders, grooves, thread roots) or a hidden line (tapped holes, sockets).
+    if (style < 0) return style < -tvapi::tvCSBrokenLine ? std::string() : StrokeOf(ThinStyle(-style));
     switch (style) {
     case tvapi::tvCSNormal:
         return R"(stroke="black" stroke-width="0.5")";
@@ -77,7 +85,7 @@ std::string StrokeOf(std::int64_t style)
     case tvapi::tvCSDashed:
         return R"(stroke="black" stroke-width="0.25" stroke-dasharray="3 1.5")";
     case tvapi::tvCSBrokenLine:
-        return R"(stroke="black" stroke-width="0.25" stroke-dasharray="8 2 1 2")";
+        return R"(stroke="black" stroke-width="0.25")";
     default:
         return {};
     }
@@ -186,38 +194,26 @@ bool SheetSize(const TSheetSetup& setup, double& w, double& h)
     return true;
 }
 
-// Where the title block shows its cells: offset from the block's lower left corner and height.
+// Where the title block shows its cells: offset from the block's lower left corner, height,
+// and the room to the cell's right edge that a longer text is narrowed to.
 struct TCellPlace {
     int Cell;
-    double x, y, h;
+    double x, y, h, room;
 };
 
 constexpr double StampWidth = 185.0;
 constexpr double StampHeight = 55.0;
 constexpr TCellPlace CellPlaces[] = {
-    {tvapi::tvStDescription, 70, 42, 5},       {tvapi::tvStPartNumber, 70, 25, 5},
-    {tvapi::tvStMaterial, 70, 7, 3.5},         {tvapi::tvStMass, 152, 25, 3.5},
-    {tvapi::tvStScale, 172, 25, 3.5},          {tvapi::tvStSheetNumber, 140, 17, 2.5},
-    {tvapi::tvStNumberOfSheets, 165, 17, 2.5}, {tvapi::tvStCompany, 140, 6, 3.5},
-    {tvapi::tvStAuthor, 20, 27, 2.5},          {tvapi::tvStCheckedBy, 20, 22, 2.5},
-    {tvapi::tvStMfgApprovedBy, 20, 17, 2.5},   {tvapi::tvStDesigner, 20, 12, 2.5},
-    {tvapi::tvStRateOfInspection, 20, 7, 2.5}, {tvapi::tvStApprovedBy, 20, 2, 2.5},
-    {tvapi::tvStFormat, 150, -4, 2.5}};
+    {tvapi::tvStDescription, 70, 42, 5, 63},       {tvapi::tvStPartNumber, 70, 25, 5, 63},
+    {tvapi::tvStMaterial, 70, 7, 3.5, 63},         {tvapi::tvStMass, 152, 25, 3.5, 18},
+    {tvapi::tvStScale, 172, 25, 3.5, 12},          {tvapi::tvStSheetNumber, 140, 17, 2.5, 23},
+    {tvapi::tvStNumberOfSheets, 165, 17, 2.5, 18}, {tvapi::tvStCompany, 140, 6, 3.5, 43},
+    {tvapi::tvStAuthor, 20, 27, 2.5, 43},          {tvapi::tvStCheckedBy, 20, 22, 2.5, 43},
+    {tvapi::tvStMfgApprovedBy, 20, 17, 2.5, 43},   {tvapi::tvStDesigner, 20, 12, 2.5, 43},
+    {tvapi::tvStRateOfInspection, 20, 7, 2.5, 43}, {tvapi::tvStApprovedBy, 20, 2, 2.5, 43},
+    {tvapi::tvStFormat, 150, -4, 2.5, 33}};
 
 } // namespace
-
-void TSvgWriter::ViewFrame(const THostView& view)
-{
-    if (FViewMin.X > FViewMax.X) return;
-    const double pad = 5.0;
-    const TXY a{FViewMin.X - pad, FViewMin.Y - pad}, b{FViewMax.X + pad, FViewMax.Y + pad};
-    const std::wstring name = view.Params().Text("Name");
-    SetSheet();
-    Body << "<g class=\"view-frame\">\n";
-    Rect(a, b, R"x(stroke="#8080ff" stroke-width="0.18" stroke-dasharray="3 1.5")x");
-    if (!name.empty()) Text({a.X, b.Y + 1.5}, DefaultTextHeight, 0.0, {name});
-    Body << "</g>\n";
-}
 
 void TSvgWriter::SheetOf(const TDocumentData& data)
 {
@@ -239,7 +235,9 @@ void TSvgWriter::SheetOf(const TDocumentData& data)
         const THostStamp& stamp = data.Sheets.Items[0]->Stamp();
         for (const TCellPlace& place : CellPlaces) {
             const std::wstring text = stamp.CellStr(place.Cell);
-            if (!text.empty()) Text(o + TXY{place.x, place.y}, place.h, 0.0, {text});
+            // A text too long for its cell is set smaller, as a draftsman narrows it.
+            const double fit = place.room / std::max(TextWidth(ShownLength(text), 1.0), place.room / place.h);
+            if (!text.empty()) Text(o + TXY{place.x, place.y}, fit, 0.0, {text});
         }
         Body << "</g>\n";
         Body << "</g>\n";
@@ -251,15 +249,23 @@ void TSvgWriter::SheetOf(const TDocumentData& data)
         if (p.Flag("InBrackets")) text += L" (\u221A)";
         Text({w > 0 ? w - 40 : 0, h > 0 ? h - 15 : 0}, 5.0, 0.0, {L"\u221A " + text});
     }
-    if (data.Notes.Demand && !data.Notes.Demand->Lines().empty()) {
-        const std::vector<double> block = data.Notes.Demand->Block();
-        const auto& texts = data.Notes.Demand->Texts();
-        const TXY at = block.size() == 4 ? TXY{std::min(block[0], block[2]), std::max(block[1], block[3]) - 5}
-                                         : TXY{w > 0 ? w - 185 : 0, 165 - 5};
-        Body << "<g class=\"technical-demand\">\n";
-        TextData(at, 3.5, 0.0, texts.at("Demand"));
-        Body << "</g>\n";
-    }
+    if (data.Notes.Demand && !data.Notes.Demand->Lines().empty()) Demand(*data.Notes.Demand, w);
+}
+
+// The requirements stand on the bottom of their block, the last line just clear of it, so
+// that they read upwards from the title block below.
+void TSvgWriter::Demand(const THostTechnicalDemand& demand, double sheetWidth)
+{
+    double h = DemandTextHeight;
+    const std::vector<std::wstring> lines = Lines(demand.Texts().at("Demand"), h);
+    if (lines.empty()) return;
+    const std::vector<double> block = demand.Block();
+    const double left = block.size() == 4 ? std::min(block[0], block[2]) : std::max(sheetWidth - 185, 0.0);
+    const double bottom = block.size() == 4 ? std::min(block[1], block[3]) : 65.0;
+    const double rise = DemandGap + static_cast<double>(lines.size() - 1) * LineSpacing * h;
+    Body << "<g class=\"technical-demand\">\n";
+    Text({left, bottom + rise}, h, 0.0, lines);
+    Body << "</g>\n";
 }
 
 void TSvgWriter::Object(TDrawingCore& core)
@@ -344,7 +350,6 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
         writer.SetView(*view);
         writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
         writer.Objects(*view);
-        if (view->ViewType() != tvapi::vt_System) writer.ViewFrame(*view);
         writer.Body << "</g>\n";
     }
     std::ostringstream svg;
@@ -365,6 +370,13 @@ std::wstring ShowMarkup(std::wstring_view text)
     } Codes[] = {{L"&01", L'\u00B0'}, {L"&02", L'\u2300'}, {L"&03", L'\u00B1'}, {L"&04", L'\u00D7'}};
     std::wstring out;
     for (std::size_t i = 0; i < text.size();) {
+        // "$<sign>;$" sets a sign apart from the text round it ("$*;$" the reference mark).
+        if (const std::size_t close = text[i] == L'$' ? text.find(L";$", i + 1) : std::wstring_view::npos;
+            close != std::wstring_view::npos) {
+            out += text.substr(i + 1, close - i - 1);
+            i = close + 2;
+            continue;
+        }
         const auto code = std::find_if(std::begin(Codes), std::end(Codes), [&](const auto& c) {
             return text.substr(i, c.Code.size()) == c.Code;
         });
@@ -377,6 +389,24 @@ std::wstring ShowMarkup(std::wstring_view text)
         }
     }
     return out;
+}
+
+bool ViewExtent(THostView& view, std::array<double, 4>& box)
+{
+    try {
+        svg::TSvgWriter writer;
+        if (TDrawing2D* drawing = view.Drawing())
+            for (const THostDrawingGroupPtr& group : drawing->Groups())
+                if (group->IsTemporary()) writer.Temporary.insert(group->Id());
+        writer.SetView(view);
+        for (const tvapi::IDrawingObjectPtr& child : view.Children())
+            if (auto* core = dynamic_cast<TDrawingCore*>(child.Get());
+                core && !writer.Temporary.count(core->Group()))
+                writer.Object(*core);
+        return writer.ViewBounds(box);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error, const TDocumentData* data)

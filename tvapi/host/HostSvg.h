@@ -4,12 +4,14 @@
 // stroke widths and dash patterns; texts, hatches, fills, cut lines, leaders, and
 // dimensions with their lines, arrows and texts. Sheet millimetres, Y up as on the sheet.
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace tvhost {
 
 class TDrawing2D;
+class THostView;
 class TDocumentCore;
 struct TDocumentData;
 
@@ -22,6 +24,10 @@ std::wstring ShowMarkup(std::wstring_view text);
 // sheet set up for the document is drawn too: border, title block, technical requirements.
 bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error,
                 const TDocumentData* data = nullptr);
+// The rectangle (x1, y1, x2, y2) in sheet millimetres round what the view's picture shows:
+// its curves, texts by their estimated boxes, arrowheads and signs, objects of temporary
+// groups left out. False for a view that shows nothing, or whose values cannot be pictured.
+bool ViewExtent(THostView& view, std::array<double, 4>& box);
 // Writes the SVG of a 2D document to `fileName` (its name's bytes, HostText.h) through a
 // temporary file renamed over it (HostFileIo.h); false with `error` saying why for another
 // kind of document, a drawing that cannot be pictured or a file that cannot be written, and

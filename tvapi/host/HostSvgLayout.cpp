@@ -107,6 +107,17 @@ TTextPlace HalfTurned(const TTextPlace& place, double h, std::size_t lines, std:
             place.Anchor};
 }
 
+TRoughSign RoughSign(TPoint2 tip, double direction, double viewAngle)
+{
+    TRoughSign sign;
+    sign.Tip = tip;
+    sign.Turn = direction - std::numbers::pi / 2;
+    sign.Mirrored = UpsideDown(sign.Turn + viewAngle);
+    sign.Left = sign.At({-0.58 * RoughHeight, RoughHeight});
+    sign.Right = sign.At({1.16 * RoughHeight, 2 * RoughHeight});
+    return sign;
+}
+
 TLabelExtent LabelExtent(const TDimensionLabel& label, double h)
 {
     const bool stacked = !label.Upper.empty() || !label.Lower.empty();

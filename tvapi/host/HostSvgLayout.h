@@ -17,6 +17,8 @@ namespace tvhost {
 // An arrowhead's length and half its width: a drafting arrow of about 20 degrees.
 constexpr double ArrowLength = 3.0;
 constexpr double ArrowHalfWidth = 0.5;
+// How far extension lines (and the rays of an angle) run on beyond their dimension line.
+constexpr double ExtensionOverrun = 2.0;
 // Room between a dimension line (or an arc, a shelf) and the box of its text.
 constexpr double TextGap = 1.0;
 // A line's texts sit this many heights apart.
@@ -58,6 +60,21 @@ bool UpsideDown(double radians);
 // `place` turned half a turn about the middle of its text's box (as TextBox gives it): the
 // same box, read the other way up.
 TTextPlace HalfTurned(const TTextPlace& place, double h, std::size_t lines, std::size_t longest);
+
+// A roughness sign of drafting size (height RoughHeight) in view millimetres: its tip on the
+// surface, its short and long legs' ends. `direction` (radians) points from the surface to
+// the sign: pi/2 on a top face, 0 or pi on an end face, -pi/2 under a surface. A sign that
+// would read upside down on the sheet (view turned by `viewAngle`) is mirrored across its
+// axis: the same side of the surface, its long leg and texts to the reader's right.
+constexpr double RoughHeight = 5.0;
+struct TRoughSign {
+    TPoint2 Tip, Left, Right;
+    double Turn = 0.0; // of the sign's own frame: X along the surface, Y away from it
+    bool Mirrored = false;
+    // A point given in the sign's own frame.
+    TPoint2 At(TPoint2 v) const { return Tip + Rotated(Mirrored ? TPoint2{-v.X, v.Y} : v, Turn); }
+};
+TRoughSign RoughSign(TPoint2 tip, double direction, double viewAngle);
 
 // A dimension's text: the value with its prefix and tolerance, the deviations stacked after it
 // in smaller type (upper over lower), then the suffix and the note (a thread class, a chamfer's

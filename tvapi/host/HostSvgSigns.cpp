@@ -11,18 +11,59 @@
 
 namespace tvhost::svg {
 
+// A section line shows only its ends and bends: at each end an open thick stroke running in
+// from the end, an arrow across the line at the stroke's outer part pointing the way the
+// section is looked at (left of the line's run from its first point, the other side when
+// ArrowDirection is set), and the designation beside the arrow on the side away from the
+// line; at each bend a short thick stroke along both legs.
 void TSvgWriter::CutLine(TDrawingCore& core)
 {
     const TParams& p = core.Params();
     std::vector<double> points = p.Reals("Points");
     if (points.size() < 4) points = {p.Real("X1"), p.Real("Y1"), p.Real("X2"), p.Real("Y2")};
-    Body << "<polyline class=\"cut\" points=\"";
-    for (std::size_t i = 0; i + 1 < points.size(); i += 2)
-        Body << XY({points[i], points[i + 1]}) << " ";
-    Body << "\" fill=\"none\" stroke=\"black\" stroke-width=\"0.7\"/>\n";
-    const TTextData& designation = core.Text("Designation");
-    TextData({points[0], points[1]}, DefaultTextHeight, 0.0, designation);
-    TextData({points[points.size() - 2], points.back()}, DefaultTextHeight, 0.0, designation);
+    const std::size_t n = points.size();
+    const TXY first{points[0], points[1]}, second{points[2], points[3]};
+    const TXY last{points[n - 2], points[n - 1]}, beforeLast{points[n - 4], points[n - 3]};
+    const TXY run = second - first;
+    if (!(Length(run) > 0)) return;
+    const TXY side =
+        Dir(std::atan2(run.Y, run.X) + std::numbers::pi / 2) * (p.Flag("ArrowDirection") ? -1.0 : 1.0);
+    Body << "<g class=\"cut\">\n";
+    CutEnd(first, second, side, core.Text("Designation"));
+    CutEnd(last, beforeLast, side, core.Text("Designation"));
+    for (std::size_t i = 2; i + 2 < n; i += 2)
+        CutBend({points[i - 2], points[i - 1]}, {points[i], points[i + 1]}, {points[i + 2], points[i + 3]});
+    Body << "</g>\n";
+}
+
+// A bend of a stepped section line: a thick stroke a little way along each of its legs.
+void TSvgWriter::CutBend(TXY before, TXY at, TXY after)
+{
+    const std::string thick = R"(stroke="black" stroke-width="0.7" stroke-linecap="butt")";
+    for (const TXY& to : {before, after}) {
+        const double length = Length(to - at);
+        if (length > 0)
+            Body << Line(at, at + (to - at) * (std::min(CutBendStroke, length / 2) / length), thick);
+    }
+}
+
+void TSvgWriter::CutEnd(TXY end, TXY toward, TXY side, const TTextData& designation)
+{
+    const double length = Length(toward - end);
+    if (!(length > 0)) return;
+    const TXY in = (toward - end) * (1 / length);
+    const TXY stroke = end + in * std::min(CutStroke, length / 2);
+    Body << Line(end, stroke, R"(stroke="black" stroke-width="0.7" stroke-linecap="butt")");
+    const TXY base = end + in * CutArrowInset, tip = base + side * CutArrowLength;
+    Body << Line(base, tip, StrokeOf(tvapi::tvCSThin));
+    Arrow(tip, side);
+    double h = DefaultTextHeight;
+    const std::vector<std::wstring> lines = Lines(designation, h);
+    if (lines.empty()) return;
+    TDimensionLabel label;
+    label.Main = lines.front();
+    const TTextPlace place = Beside(base + side * (CutArrowLength / 2), side - in, LabelExtent(label, h));
+    Text(place, h, {lines.front()});
 }
 
 void TSvgWriter::Leader(TDrawingCore& core)
@@ -31,10 +72,11 @@ void TSvgWriter::Leader(TDrawingCore& core)
     const TXY origin{p.Real("X"), p.Real("Y")};
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     const std::vector<double> ends = p.Reals("Branches");
+    const bool arrows = p.Int("ArrowType", tvapi::tvLeaderWithoutArrow) != tvapi::tvLeaderWithoutArrow;
     for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
         const TXY end{ends[i], ends[i + 1]};
         Body << Line(origin, end, stroke);
-        Arrow(end, end - origin);
+        if (arrows) Arrow(end, end - origin);
     }
     const TTextData& shelf = core.Text("Shelf");
     const double width = std::max(10.0, TextWidth(ShownLength(shelf.Str()), DefaultTextHeight));
@@ -67,7 +109,7 @@ TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
 
 void TSvgWriter::Dimension(TDrawingCore& core)
 {
-    Body << "<g class=\"dimension\">\n";
+    Body << "<g class=\"dimension" << (core.Type() == tvapi::tvDrADimension ? " angle" : "") << "\">\n";
     const TDimensionLabel text = DimensionText(core);
     switch (core.Type()) {
     case tvapi::tvDrLDimension:
@@ -109,7 +151,8 @@ void TSvgWriter::LineDimension(TDrawingCore& core, const TDimensionLabel& text)
     Label(text, AboveLine(mid, u, LabelExtent(text, DefaultTextHeight)));
 }
 
-// The arc at Distance from the centre, with arrows inside or outside as for a line; the text
+// The arc at Distance from the vertex, each ray from the vertex to its point or, short of
+// that, ExtensionOverrun beyond the arc, arrows inside or outside as for a line; the text
 // level, outside the arc beside its middle.
 void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
 {
@@ -119,7 +162,12 @@ void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
     const double a1 = p.Real("Angle1") * Degree, a2 = p.Real("Angle2") * Degree, r = p.Real("Distance");
     const double ccw = std::remainder(a2 - a1, 2 * std::numbers::pi);
     const double turn = ccw < 0 ? -1.0 : 1.0;
-    Body << Line(c, {p.Real("X1"), p.Real("Y1")}, stroke) << Line(c, {p.Real("X2"), p.Real("Y2")}, stroke);
+    // Each ray as far as its point, and at least past the arc.
+    const auto ray = [&](double a, TXY point) {
+        const double reach = std::max(std::fabs(r) + ExtensionOverrun, Dot(point - c, Dir(a)));
+        return Line(c, c + Dir(a) * reach, stroke);
+    };
+    Body << ray(a1, {p.Real("X1"), p.Real("Y1")}) << ray(a2, {p.Real("X2"), p.Real("Y2")});
     const bool inside = ArrowsFitBetween(std::fabs(ccw * r));
     // Angles an arrow, and a tail outside, take on the arc: none on an arc of no radius, and
     // short of a turn with both tails on a tiny one.
@@ -161,21 +209,20 @@ void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text
     Label(text, place);
 }
 
-// The sign's tip on the surface at (X, Y), its legs and texts turned by Angle; a sign that
-// would stand upside down on the sheet is drawn mirrored across its axis instead (on the same
-// side of the surface, the long leg and the texts to the reader's right), its texts upright.
+// The sign's tip on the surface at (X, Y), its axis along Angle (from the surface to the
+// sign), its legs and texts laid out by RoughSign; mirrored, each text box moves to the mirror
+// image of its place and Text reads it upright there.
 void TSvgWriter::Rough(TDrawingCore& core)
 {
     const TParams& p = core.Params();
-    const double h = 5.0, a = p.Real("Angle") * Degree;
-    const TXY tip{p.Real("X"), p.Real("Y")};
-    const bool mirrored = UpsideDown(a + FAngle);
-    // A point of the sign given in its own frame: X along the surface, Y away from it.
-    const auto at = [&](TXY v) { return tip + Rotated(mirrored ? TXY{-v.X, v.Y} : v, a); };
-    const TXY left = at({-0.58 * h, h}), right = at({1.16 * h, 2 * h});
+    const double h = RoughHeight;
+    const TRoughSign sign = RoughSign({p.Real("X"), p.Real("Y")}, p.Real("Angle") * Degree, FAngle);
+    const TXY tip = sign.Tip;
+    const double a = sign.Turn;
+    const auto at = [&](TXY v) { return sign.At(v); };
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
-    Body << "<g class=\"rough\">\n" << Line(tip, left, stroke) << Line(tip, right, stroke);
-    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(left, at({0.58 * h, h}), stroke);
+    Body << "<g class=\"rough\">\n" << Line(tip, sign.Left, stroke) << Line(tip, sign.Right, stroke);
+    if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(sign.Left, at({0.58 * h, h}), stroke);
     if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
         const TXY c = Sheet(at({0, 0.62 * h}));
         Body << "<circle cx=\"" << Num(c.X) << "\" cy=\"" << Num(-c.Y) << "\" r=\"" << Num(0.33 * h * FScale)
@@ -183,15 +230,14 @@ void TSvgWriter::Rough(TDrawingCore& core)
     }
     const std::wstring shelf = core.Text("Text2").Str();
     if (!shelf.empty())
-        Body << Line(right, at({1.16 * h + TextWidth(ShownLength(shelf), DefaultTextHeight), 2 * h}), stroke);
-    // Each text where the unmirrored sign has it; mirrored, its box moves to the mirror image
-    // of that place and Text reads it upright there.
+        Body << Line(sign.Right, at({1.16 * h + TextWidth(ShownLength(shelf), DefaultTextHeight), 2 * h}),
+                     stroke);
     const auto text = [&](const TTextData& data, TXY offset) {
         double th = DefaultTextHeight;
         const std::vector<std::wstring> lines = Lines(data, th);
         if (lines.empty()) return;
         TTextPlace place{tip + Rotated(offset, a), a, TTextAnchor::taStart};
-        if (mirrored) {
+        if (sign.Mirrored) {
             std::size_t longest = 0;
             for (const std::wstring& line : lines)
                 longest = std::max(longest, ShownLength(line));
@@ -224,13 +270,27 @@ void TSvgWriter::Base(TDrawingCore& core)
     Body << "</g>\n";
 }
 
+// The arrow's head at the first point, next to the part, its tail at the second; the letter
+// upright beside the shaft, across from where the text point falls on it.
 void TSvgWriter::ViewPointer(TDrawingCore& core)
 {
     const TParams& p = core.Params();
-    const TXY from{p.Real("X1"), p.Real("Y1")}, to{p.Real("X2"), p.Real("Y2")};
-    Body << "<g class=\"view-pointer\">\n" << Line(from, to, StrokeOf(tvapi::tvCSNormal));
-    Arrow(to, to - from);
-    TextData({p.Real("Xt"), p.Real("Yt")}, 5.0, 0.0, core.Text("Text"));
+    const TXY head{p.Real("X1"), p.Real("Y1")}, tail{p.Real("X2"), p.Real("Y2")};
+    const double length = Length(tail - head);
+    // Along the shaft from the head; rightwards for a pointer with no shaft.
+    const TXY u = length > 0 ? (tail - head) * (1 / length) : TXY{1, 0};
+    Body << "<g class=\"view-pointer\">\n" << Line(tail, head, StrokeOf(tvapi::tvCSThin));
+    Arrow(head, head - tail);
+    double h = ViewPointerTextHeight;
+    const std::vector<std::wstring> lines = Lines(core.Text("Text"), h);
+    if (!lines.empty()) {
+        const double at = std::clamp(Dot(TXY{p.Real("Xt"), p.Real("Yt")} - head, u), 0.0, length);
+        TXY up{-u.Y, u.X};
+        if (up.Y < 0 || (up.Y == 0 && up.X < 0)) up = up * -1.0;
+        TDimensionLabel label;
+        label.Main = lines.front();
+        Text(Beside(head + u * at + up * ArrowHalfWidth, up, LabelExtent(label, h)), h, {lines.front()});
+    }
     Body << "</g>\n";
 }
 

@@ -3,6 +3,7 @@
 // curves and sheet (HostSvg.cpp) and its signs and dimensions (HostSvgSigns.cpp). Internal to
 // the stand-in.
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <numbers>
@@ -23,7 +24,20 @@ namespace tvhost::svg {
 constexpr double Degree = std::numbers::pi / 180.0;
 constexpr double DefaultTextHeight = 3.5;
 constexpr double PointRadius = 0.5;
+// A section line's end: the length of its thick stroke, and its arrow's distance in from
+// the end and length.
+constexpr double CutStroke = 8.0;
+constexpr double CutArrowInset = 2.5;
+constexpr double CutArrowLength = 8.0;
+// How far a stepped section line's stroke runs along each leg of a bend.
+constexpr double CutBendStroke = 4.0;
+// A view pointer's letter without a height of its own.
+constexpr double ViewPointerTextHeight = 5.0;
 constexpr double Margin = 5.0;
+// Technical requirements: their text height, and the room between their last line's baseline
+// and the bottom of their block.
+constexpr double DemandTextHeight = 3.5;
+constexpr double DemandGap = 2.0;
 // Ends of boundary curves closer than this join when a hatch outline is chained.
 constexpr double JoinTolerance = 1e-6;
 // Objects of temporary groups are drawn in this colour instead of black.
@@ -42,8 +56,11 @@ struct TNotDrawable : std::range_error {
 std::string Num(double v);
 // UTF-8 of the text with the characters XML reserves escaped.
 std::string Escape(std::wstring_view text);
-// Stroke attributes of a curve style; empty for a style that is not drawn.
+// Stroke attributes of a curve style; empty for a style that is not drawn (0, or beyond
+// the known styles either way). A negative style draws as ThinStyle of its magnitude.
 std::string StrokeOf(std::int64_t style);
+// The thin line of a style: thin for the normal (thick) line, the style itself otherwise.
+std::int64_t ThinStyle(std::int64_t style);
 
 // Writes the objects of one view, in sheet coordinates with Y turned down for SVG.
 class TSvgWriter {
@@ -67,8 +84,13 @@ public:
         FScale = 1.0;
         FAngle = 0.0;
     }
-    // A thin frame around what the view drew, with the view's name above it.
-    void ViewFrame(const THostView& view);
+    // The rectangle (x1, y1, x2, y2) round what was written since SetView; false for nothing.
+    bool ViewBounds(std::array<double, 4>& box) const
+    {
+        if (FViewMin.X > FViewMax.X) return false;
+        box = {FViewMin.X, FViewMin.Y, FViewMax.X, FViewMax.Y};
+        return true;
+    }
     // The sheet's border, title block with its cells, technical requirements and general
     // roughness; nothing for a document whose first sheet was never set up.
     void SheetOf(const TDocumentData& data);
@@ -85,6 +107,8 @@ public:
                     Object(*core);
             }
     }
+    // One object of the current view, as the drawing's own (not as a preview).
+    void Object(TDrawingCore& core);
     // The view box around everything written.
     std::string ViewBox() const
     {
@@ -207,11 +231,13 @@ private:
         if (!lines.empty()) Text(at, h, angleDeg, lines);
     }
 
-    void Object(TDrawingCore& core);
     void Curve(TDrawingCore& core);
+    void Demand(const THostTechnicalDemand& demand, double sheetWidth);
     void Fill(TDrawingCore& core, const std::string& paint);
     std::string Outline(const tvapi::DrawingObjectList& boundaries);
     void CutLine(TDrawingCore& core);
+    void CutEnd(TXY end, TXY toward, TXY side, const TTextData& designation);
+    void CutBend(TXY before, TXY at, TXY after);
     void Leader(TDrawingCore& core);
     void Dimension(TDrawingCore& core);
     void LineDimension(TDrawingCore& core, const TDimensionLabel& text);

@@ -64,6 +64,10 @@ public:
     virtual int GetDisplayValue() = 0;
     virtual void SetDisplayValue(int value) = 0;
     virtual Ptr<ILayers> GetLayers() = 0;
+    // The rectangle round everything the view shows, its texts and arrowheads included, in
+    // sheet millimetres (x1, y1 lower left, x2, y2 upper right); false for a view that shows
+    // nothing or is gone, and then the four values are unchanged.
+    virtual bool GetExtent(double& x1, double& y1, double& x2, double& y2) = 0;
     // Applies the properties set since the last update; false once the view is gone.
     virtual bool Update() = 0;
     // The variable a dimension of the view carries (a dimension constraint with a variable
@@ -168,6 +172,8 @@ public:
 
     virtual tvShelfDirectionEnum GetShelfDirection() = 0;
     virtual void SetShelfDirection(tvShelfDirectionEnum direction) = 0;
+    // How the branches end; a new leader's end without arrows.
+    virtual void SetArrowType(tvArrowEnum type) = 0;
     // The text written on the shelf.
     virtual Ptr<IText> GetTextOnShelf() = 0;
 

@@ -1,7 +1,10 @@
 #pragma once
 // TModeler3D: the abstract 3D modeller, a TModeler2D that also builds parts and assemblies
 // (sketches, extrusions, rotations, details placed in an assembly, 3D macros). The host
-// facade is its implementation.
+// facade is its implementation. Lengths are millimetres, angles degrees; a sketch is drawn
+// with the 2D operations of drModeler.h in its plane's (u, v), and the features below take
+// the closed outlines of the open sketch (styles as in drModeler.h; the axis line, style 3,
+// is what a rotation turns about).
 
 #include "drModeler.h"
 
@@ -25,6 +28,8 @@ public:
     // ---- 3D operations, in slot order ----------------------------------------------------
     // mUknown here.
     virtual TypeModeler Is() const;
+    // Opens a sketch named Name on the base plane offset Distance along its normal, turned
+    // Angle degrees about it.
     virtual void drPlaneEskis(tvapi::tvObj3dTypeEnum BasePlane, Real Distance, Real Angle,
                               Str const& Name) = 0;
     virtual void drCreateEskis(Real Angle);
@@ -32,6 +37,7 @@ public:
     virtual void AddDetail(Integer DetailCode, Integer Suffics, TMtr3D const& M);
     virtual void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName,
                            Boolean ReverseZ, Boolean ExternalFile);
+    // Places the detail's part at (x, y, z) in the open assembly, its Z reversed on request.
     virtual void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
                            Boolean ReverseZ) = 0;
     // Placement by origin (x, y, z), X axis (xDx, xDy, xDz) and Y axis (yDx, yDy, yDz).
@@ -46,6 +52,8 @@ public:
     virtual void drEndMacro3D() = 0;
     // False here.
     virtual Boolean drSetDC(Integer Detail, Integer subDetail);
+    // A new part (isDetail) or assembly saved as FileName, named Name and marked Marking;
+    // false when none was made.
     virtual Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
                                Str const& Marking) = 0;
     // False here.
@@ -55,11 +63,15 @@ public:
                                            tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst);
     // False here.
     virtual Boolean dr3DPart(Integer Detail, Integer subDetail, Boolean InVisible);
+    // The part's colour (0xBBGGRR) and optical properties, each from 0 to 1.
     virtual void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
                            Real const& shininess, Real const& transparency, Real const& emission) = 0;
+    // Closes the part, saving it on request, and lists it in Section of the specification.
     virtual void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) = 0;
     virtual void drSave3D(Boolean Close, Boolean NeedNameMarking);
     virtual void drSave3DAs(Integer cDetail, Integer cSuffics, Boolean Close);
+    // Extrudes the sketch's outlines Depth along Napr (TypDepth: how the end is found), with
+    // a draft of Angle degrees, adding material (Base), removing it (Cut) or as a surface.
     virtual void drBaseExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
                                  Real const& Depth, Real const& Angle) = 0;
     virtual void drCutExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
@@ -68,6 +80,8 @@ public:
                                  Real const& Depth, Real const& Angle, Boolean Dim);
     virtual void drSurfaceExtrusion(tvapi::tvDirectionTypeEnum Napr, tvapi::tvEndTypeEnum TypDepth,
                                     Real const& Depth, Real const& Angle) = 0;
+    // Turns the sketch's outlines Angle degrees about its axis line (Napr the sense), adding
+    // material (Base), removing it (Cut, M marks the faces made) or as a surface.
     virtual void drBaseRotate(Integer Napr, Real const& Angle) = 0;
     virtual void drCutRotate(Integer Napr, Real const& Angle, TMark* M) = 0;
     virtual void drSurfaceRotate(Integer Napr, Real const& Angle) = 0;

@@ -1,11 +1,13 @@
 // ==== drApi::TModelerApi (drModelerAPI.h): its time in the host, boxes, part access =============
-// The facade's own source. Start-up and end inside the host: the library's own file, its
-// folders, the host's version, document, settings and error state, the dictionary and the
-// library's font; every host reference given back at the end. Host message boxes, help,
-// resource strings and progress: the suppression mode is switched for the span of a box by a
-// scope guard, so a throwing host still gets its mode back. Part access: the active document,
-// its part, tessellation manager and the application's progress bar are taken for a command
-// and given back when it ends. The annexes by area are in 2D/, Sheets/, Model3D/, Assembly/.
+// The facade's own source. Construction: the first facade becomes the messenger's host and the
+// dimension list's modeller, and lets both go when it ends. Start-up and end inside the host:
+// the library's own file, its folders, the host's version, document, settings and error state,
+// the dictionary and the library's font; every host reference given back at the end. Host
+// message boxes, help, resource strings and progress: the suppression mode is switched for the
+// span of a box by a scope guard, so a throwing host still gets its mode back. Part access: the
+// active document, its part, tessellation manager and the application's progress bar are taken
+// for a command and given back when it ends. The annexes by area are in 2D/, Sheets/, Model3D/,
+// Assembly/.
 
 #include "drModelerAPI.h"
 
@@ -30,6 +32,65 @@
 #include "tvapi/Libraries.h"
 
 namespace drApi {
+
+// ---- Construction: the first facade is the one the messenger and the dimension list use ------
+
+TModelerApi* TModelerApi::Last = nullptr;
+
+namespace {
+
+// The messenger's way to the host: the boxes of the first facade and MA's application.
+class TFacadeMessageHost final : public TMessageHost {
+public:
+    void HostBox(const TString& M) override
+    {
+        if (TModelerApi::Last) TModelerApi::Last->LiftBox(M);
+    }
+    Boolean HostQuestion(const TString& Text) override
+    {
+        return TModelerApi::Last != nullptr && TModelerApi::Last->QuestionBox(Text, EmptyStr);
+    }
+    tvapi::IApplication* HostApplication() const override { return MA.Application(); }
+};
+
+[[gnu::init_priority(loadorder::FacadeServices)]] TFacadeMessageHost FacadeMessageHost;
+
+// The overall sizes of the dimension layout, in the current view of the active document; M is
+// the facade that lent this with itself. Both ends carry arrows, the tolerance the second text.
+void OverallDimension(TModeler2D& M, Real Value, const TString& Qual, Real Dx, Real Dy, const TPoint2D& A,
+                      const TPoint2D& B)
+{
+    static_cast<TModelerApi&>(M).drDimL7(Value, "", Dx, Dy, 0, 0, 0, 0, A.x, A.y, 1, 0, B.x, B.y, 1, 0, "",
+                                         Qual, "");
+}
+
+} // namespace
+
+// The base is built over Constraint before Constraint itself is constructed: the modeller
+// only keeps the reference until the facade is complete.
+TModelerApi::TModelerApi() : TModeler3D(Constraint), Constraint(*this), R3(new TRegistryApi(), true)
+{
+    if (Last) return;
+    Last = this;
+    TMessager::Instance().SetHost(&FacadeMessageHost);
+    ADimension3D.M.Assign(*this); // the dimension list draws through the first facade
+    ADimension3D.OverallDim = OverallDimension;
+    ADimension3D.Layout3D = LayoutGeneratedDimensions;
+}
+
+TModelerApi::~TModelerApi()
+{
+    if (Last == this) {
+        Last = nullptr;
+        TMessager::Instance().SetHost(nullptr);
+        if (ADimension3D.M.Ptr == this) { // borrowed: only forgotten
+            ADimension3D.M.Free();
+            ADimension3D.OverallDim = nullptr;
+            ADimension3D.Layout3D = nullptr;
+        }
+    }
+    R3.Free();
+}
 
 namespace {
 

@@ -90,6 +90,7 @@ public:
     // The host application from the registry, or null without a host.
     tvapi::IApplication* Application() const { return R3.Exist() ? R3->Tervan7 : nullptr; }
 
+    // ==== The facade itself (drModelerAPI.cpp) =======================================================
     // ---- Start-up (drModelerAPI.cpp) ------------------------------------------------------------
     // Connects the facade to the host at load: keeps app, finds the library's own file and
     // splits it into Path, FileName and ModuleName, fills the folders of LibraryControlModel
@@ -146,6 +147,10 @@ public:
     // IDoc2D keep theirs.
     TPartReferences drEndGetPart(bool Detach);
 
+    // ==== 2D drawing (2D/) ===========================================================================
+    // The modeller's drawing operations keep the contracts drModeler.h gives them (units,
+    // line styles and negative styles, dimension texts, the directions of signs and arrows);
+    // the comments here say only what the facade adds.
     // ---- 2D placements (2D/drModelerAPIPlacement.cpp) -------------------------------------------
     // Opens a placement (origin, angle in degrees, scale) on the library's 2D stack and, while
     // IDoc2D is set, the same one in the host document; drDeleteMtr closes one of each.
@@ -157,6 +162,295 @@ public:
     // image of the model's Z, or the identity without an open sketch.
     void drGlobalMtr(Real const& x, Real const& y, Real const& z) override;
 
+    // ---- Parametric constraints (2D/drModelerAPIConstraint.cpp) ---------------------------------
+    void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
+    void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
+                      tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
+
+    // ---- Annotation signs (2D/drModelerAPISigns.cpp) --------------------------------------------
+    // In Symbols2DContainer, untransformed; nothing while a contour collects. The roughness,
+    // base and pointer signs become the current drawing object; a form tolerance stays open
+    // (cmForm) for drSupportForm until drEndObj.
+    void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
+                 Str const& S2, Str const& S3) override;
+    // The drawing's own roughness sign takes S; nothing for an empty S.
+    void drSRough(Integer Tz, Boolean Tzs, Str const& S) override;
+    void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) override;
+    void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) override;
+    void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
+    void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
+                    Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
+
+    // ---- Reading 2D geometry (2D/drModelerAPIRead.cpp) ------------------------------------------
+    // Empties ResultContour and fills it with the segments, circles and arcs of the active
+    // view of doc2D (of layer NLayer; 0: of all), each with its host object in Obj and the
+    // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
+    // An arc the host draws clockwise runs clockwise. True when a curve was read.
+    Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
+    // GetDoc2D of the sketch EskisName of Part, opened for editing only while it is read;
+    // false, Result untouched, when the part has no such sketch.
+    Boolean PartGetEskis(tvapi::IPartPtr Part, const Str& EskisName, const Integer Layer, TContour& Result);
+    // The first model object of kind EType in Part named EName (case counts); empty when none.
+    tvapi::IModelObjectPtr FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
+                                      const Str& EName);
+    // Appends to aBC the bodies of Part, then those of its sub-parts depth first (a body that
+    // is no IBody as an empty entry); aBC is not emptied. True when aBC then holds any.
+    Boolean FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC);
+
+    // ---- 2D primitives and layers (2D/drModelerAPI2D.cpp) ---------------------------------------
+    // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
+    // in both coordinates, are dropped. Without a 2D document the points are mapped through
+    // the 2D placement stack (radii scaled by it); while a contour collects, segments, arcs
+    // and circles go into it and ellipses are dropped. Arcs run counter-clockwise from
+    // (x1, y1) to (x2, y2) for Napr 1 and clockwise for any other value; in a contour a
+    // negative R turns that round. Style 0 hides segments and circles, not arcs.
+    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override;
+    void drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1, Real const& x2,
+               Real const& y2, Integer Napr, Integer Attr) override;
+    void drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2, Integer Attr,
+               Integer Napr) override;
+    void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) override;
+    void drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
+                   Integer Attr) override;
+    // Makes layer NumerOfLayer of the current view current, adding a layer when the view has
+    // none of that number; the current drawing object becomes the previous one.
+    void drLayer(Integer NumerOfLayer) override;
+    // Workers: make the object in DrawingContainer (untransformed), add it to an open hatch's
+    // boundaries, make it the current and last object, then report it to the constraint
+    // recorder. Nothing while OnlySizes2D is set; the current object is emptied first.
+    void drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr);
+    void drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1,
+                 Real const& x2, Real const& y2, Integer Napr, Integer Attr);
+    void drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr);
+    // Needs a 2D document; an ellipse is never a hatch boundary.
+    void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle,
+                     Integer Attr);
+
+    // ---- Texts, hatches, cut lines, leaders, points (2D/drModelerAPIText.cpp) -------------------
+    // None of these draws while a contour collects, except drText, whose text is then
+    // collected (mapped without a 2D document). Coordinates go to the host untransformed.
+    // A text at (x, y) of height Hs holding S in one line; the angle is not given to the host.
+    void drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const& Ksu, Integer Fb,
+                Str const& S) override;
+    // Appends one line of one item holding S to Text; the item's height is set only when
+    // Height > 0. Nothing for an empty Text.
+    void AddLineText(tvapi::ITextPtr& Text, TString S, Real Height);
+    // Opens a hatch of style Tip, angle FStr (degrees) and step Shag: the segments, arcs and
+    // circles drawn until the matching drEndObj are its boundaries; it takes the place of the
+    // modeller's drHatch, which only collects an outline, so drawing routines that reach the
+    // facade through the modeller make real hatches. The openers push their kind for
+    // drEndObj, or cmNull when the host made no object, so that every drEndObj ends its own.
+    void drHatch(Integer Tip, Real FStr, Real Shag) override;
+    // Opens a cut line from (x1, y1) to (x2, y2) designated S (height Hs), arrows turned
+    // when Napr1 < 0; the points drawn until drEndObj are its break points.
+    void drCut(Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S, Real const& x1, Real const& y1,
+               Integer Napr1, Real const& x2, Real const& y2, Integer Napr2) override;
+    // Opens a leader from (x, y) with shelf direction Napr and text S1 on the shelf; the
+    // points drawn until drEndObj are its branch ends.
+    void drShelf(tvapi::tvLeaderSignEnum Tipz, Real const& x, Real const& y, tvapi::tvShelfDirectionEnum Napr,
+                 tvapi::tvArrowEnum Tips, Real const& Hs1, Real const& Ksu1, Real const& Fch1, Str const& S1,
+                 Real const& Hs2, Real const& Ksu2, Real const& Fch2, Str const& S2) override;
+    // A branch end of the open leader, a break point of the open cut line, or else a point
+    // of style 1.
+    void drPoint(Real const& x, Real const& y) override;
+    // Section line over the facade's own buffer of CutPoints points, shared by all facades:
+    // NewCut empties it, ACT maps (x, y) through drApi's placement stack and keeps it (a
+    // point beyond the buffer is refused), ACTIf does so when U holds.
+    static constexpr Integer CutPoints = 50;
+    void NewCut() override;
+    void ACT(Real const& x, Real const& y) override;
+    void ACTIf(Boolean U, Real const& x, Real const& y) override;
+    // The collected points as one cut line (designation S, height 7) and empties them;
+    // nothing without points, and nothing (the points kept) while a contour collects.
+    void DrawCut(Str const& S, Integer Direction) override;
+    // The points collected so far, in sheet coordinates.
+    static Integer CutPointCount();
+    static TPoint2D CutPointAt(Integer i);
+
+    // ---- Completion, polylines, macro objects, groups (2D/drModelerAPIObjects.cpp) --------------
+    // Ends the modeller's hatch outline when it collects; otherwise, outside contour
+    // collecting, completes the innermost open composite object and takes its kind off.
+    void drEndObj() override;
+    // With a part and outside contour collecting: pushes cmPolyline3D, then a new polyline of
+    // the part with the closed flag becomes Polyline3D (empty when the host gives none);
+    // drEndObj updates it.
+    void drPolyline3D(Boolean Closed) override;
+    // Opens a colouring of Color (0x00BBGGRR).
+    void drColouring(long Color) override;
+    // Opens a macro object in the current container: it takes everything drawn until the
+    // matching drEndMacro, which restores the enclosing macro object or the current view.
+    void drMacro2D(Boolean AllLayer) override;
+    void drEndMacro() override;
+    // The library's parameters on the innermost open macro object; nothing when none is open.
+    void drSetMacro2DParam(const std::vector<std::uint8_t>& V, Str fileName, Str libName, Integer Command,
+                           Boolean EE, const TMt& M);
+    // Opens a group (temporary: not saved) in the current 2D document; drEndGroup closes the
+    // document's innermost open group, which becomes Entity2D.
+    void drGroup(Boolean Temporary) override;
+    void drEndGroup() override;
+    // Nothing to clear in the host.
+    void drClearRegion(long Color) override;
+
+    // ---- Attributes and what a drawing object is (2D/drModelerAPIAttr.cpp) ----------------------
+    // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
+    // document. Without a document, object or dimension text the Boolean operations answer
+    // false and leave their outputs unchanged.
+    // Deletes the object from its document and empties Obj; nothing for an empty Obj.
+    virtual void drDeleteObj(tvapi::IDrawingObjectPtr& Obj);
+    // Into Result the text of Obj's attributes of the type (the last one listed wins); true
+    // when an attribute whose object list starts with Obj was found.
+    virtual Boolean drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result);
+    // Writes StrAttr into every text attribute of the type whose object list starts with Obj
+    // and answers true; with none, attaches a new attribute holding StrAttr and answers false.
+    virtual Boolean drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb,
+                                    Str const& StrAttr);
+    // The host's kind of Obj; tvAllObj for an empty pointer.
+    virtual tvapi::DrawingObjectTypeEnum GetType(tvapi::IDrawingObjectPtr Obj);
+    // Number of the view holding Obj; 0 also when Obj is empty or its parent is no view.
+    virtual Integer GetNumberView(tvapi::IDrawingObjectPtr Obj);
+    // A dimension's nominal (measured, or read from its nominal text when typed in), tolerance
+    // text and deviations (0 for an empty text; degrees with IsAngle); false for no dimension.
+    virtual Boolean GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, Str& Qual, Real& QHi, Real& QLo,
+                                Boolean IsAngle);
+    // Key of the text type Id names, or of a new "Reference Object" type when Id is 0 or names
+    // no text type; 0 without the host's manager, a document, or a new type.
+    Real drCreateAttrStr(Real Id) override;
+    // A new reference to the modeller's current drawing object.
+    tvapi::IDrawingObjectPtr LastObjRef();
+    // The modeller's previous drawing object itself, for the caller to read or replace.
+    tvapi::IDrawingObjectPtr& PrevObjRef();
+
+    // ---- Dimensions (2D/drModelerAPIDim.cpp) ----------------------------------------------------
+    // Coordinates go to the host untransformed; nothing is made while a contour is collected
+    // or without the symbols container, its collection or a new dimension. The new dimension
+    // becomes CurDrawingObject (and Obj3D, as a model object).
+    void drDimL(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
+                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
+                Str const& S3) override;
+    void drDimD(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn, Real const& x,
+                Real const& y, Integer t, Str const& S1, Str const& S2, Str const& S3) override;
+    void drDimR(Real const& Val, Str const& Qual, Real const& FBase, Real const& Drl, Integer Pt, Integer Pn,
+                Real const& xc, Real const& yc, Integer t, Integer Po, Str const& S1, Str const& S2,
+                Str const& S3) override;
+    void drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer Pt, Integer Pn,
+                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S, Real const& xc,
+                Real const& yc) override;
+    // An overall size in the current view of the active document, with the dimension line
+    // offset by (Dx, Dy) and deviations +-0.02; contour collection and the registry's
+    // current objects are left alone.
+    void drDimL7(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
+                 Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
+                 Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
+                 Str const& S3);
+
+    // ==== Sheets (Sheets/) ===========================================================================
+    // Sheets, views and requirements keep the contracts of drModeler.h.
+    // ---- Sheets and views (Sheets/drModelerAPISheet.cpp) ----------------------------------------
+    // None of these makes a host call while a contour collects; the view builders then push a
+    // placement (x, y, Alf, Scale) and drCloseView pops it.
+    // Closes an open document of the same name unsaved, creates a drawing ("Name.qdr") or, for
+    // any other tDoc, a fragment ("Name.qfr") as IDoc and IDoc2D, sets up its first sheet
+    // (format iFormat, multiple Pros, landscape when Krat is not 0, layout style Tips), saves it
+    // and advances CountDrawing, reporting it to the progress bar first. Comment is not kept.
+    void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
+                      Integer Pros, Str& Comment, Boolean Invisible) override;
+    // Opens "Name.qdr" (drawing) or "Name.qfr" as IDoc and IDoc2D, closing an open document of
+    // type tDoc and that name unsaved first; true when a document was opened.
+    Boolean drOpenLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, const Boolean Invisible);
+    // A plain view numbered N in IDoc2D: it becomes View, both containers and the current
+    // drawing object. Without one, View and the containers are emptied.
+    void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                Str const& Comment) override;
+    // Associative views in the host's active document: by projection name (with N, only when
+    // the model file FName exists; the host numbers the view), by matrix, and the section along
+    // pCut. They become the current drawing object, never the current view.
+    void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
+                    Str const& Comment, Str const& FName, Str const& tView) override;
+    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                    Str const& FName, Str const& tView);
+    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                    Str const& FName, TMtr3D const& M) override;
+    void drACutView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
+                     tvapi::IDrawingObjectPtr pCut) const override;
+    // Turns on all six display switches of an associative view.
+    void SetProjectionParam(tvapi::IAssociationViewPtr& AView) const;
+    // Leaves the current view: View and the containers are emptied.
+    void drCloseView() override;
+    // The detail's drawing with its title block and general roughness; false for a detail the
+    // control model does not know. The shifted form moves the detail's view origin by (x, y).
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) override;
+    Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                        Boolean Invisible) override;
+    // View N of the detail at its origin moved by (x, y), its scale, named "Вид N comment".
+    Boolean drView(Integer N, Real const& x, Real const& y) override;
+    Boolean drLeafStampView1(Integer Detail, Integer subDetail, Real const& x, Real const& y,
+                             Boolean Invisible) override;
+    // Fills the title block from the current detail and the control model's signatures.
+    void drShtamp() override;
+    // Fits the sheet to its views (TLeafSelector::Instance, drSheetFormat.h), then saves IDoc
+    // and forgets it (the host keeps it open).
+    void drCloseLeaf() override;
+    void drSaveLeaf() override;
+    // Opens the drawing's technical requirements, places their block and makes their text the
+    // one drStringObj writes to; drCloseTDem commits them. Both leave no current text.
+    void drOpenTDem() override;
+    void drCloseTDem() override;
+    void drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4) override;
+
+    // ---- Specifications (Sheets/drModelerAPISpec.cpp) -------------------------------------------
+    // Rows go into the description of style 1 of "graphic.lyt" in IDoc, added when missing;
+    // each row becomes Obj and the current drawing object (emptied when none is made).
+    // Closes an open "iName.qsp" unsaved and creates, comments and saves it as IDoc; nothing
+    // while a contour collects.
+    void drCreateLeafSpw(Str const& iName, Str const& Comment) override;
+    // Saves IDoc, and closes it unsaved when Close holds; IDoc keeps its reference.
+    void drCloseLeafSpw(Boolean Close) override;
+    // A row for Part (its name and marking, the note) of the current 3D document.
+    void drSpcObj3D(Quor::TSectionSpc TypeObj, const TString& Note, tvapi::IPartPtr Part);
+    // A row named Name, count 1, standing for GeometyGroup.
+    void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
+    // A row with position Pos and count Count; but for a standard item it gets the files
+    // NameFileObject.qdr, .qpt and .qas that exist, in that order.
+    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
+                     Integer Count) override;
+
+    // ---- Document user data (Sheets/drModelerAPIUserData.cpp) -----------------------------------
+    // Items of the storage "ZelMould" of iDocument (of the object Object within it, when given).
+    // A write leaves exactly one item under NameData, holding Data; NeedSave then saves the
+    // document once the storage was opened, whatever the item write gave. A host exception
+    // of a write passes to the caller; one of a read gives false. Without a document, storage
+    // manager, storages or storage: false, nothing written, Data untouched.
+    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          const std::vector<std::uint8_t>& Data, const Boolean NeedSave,
+                          tvapi::ITervanAPIObjectPtr Object);
+    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          const std::vector<tvapi::ITervanAPIObjectPtr>& Data, const Boolean NeedSave,
+                          tvapi::ITervanAPIObjectPtr Object);
+    // Replaces Data with the item's bytes (emptied for a missing key); true when it holds any.
+    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          std::vector<std::uint8_t>& Data, tvapi::ITervanAPIObjectPtr Object);
+    // Appends the item's objects to Data (not emptied first); true when Data then holds any.
+    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
+                          std::vector<tvapi::ITervanAPIObjectPtr>& Data, tvapi::ITervanAPIObjectPtr Object);
+
+    // ---- Title block (Sheets/drModelerAPIStamp.cpp) ---------------------------------------------
+    // None of these does anything while a contour collects.
+    // Opens the title block of sheet 0 of IDoc as Stamp, dropping one still open uncommitted;
+    // pushes cmOpenShtamp when there is a title block to open. No text is current afterwards.
+    void drOpenShtamp();
+    // Makes cell N of the open title block the current Text; empties Text without one.
+    void drColumnShtamp(const tvapi::tvStampEnum N);
+    // In an open title block, replaces the whole text of the selected cell with S; outside
+    // one, appends S as a line of the current Text (kept from the last cell selected).
+    void drStringObj(Str const& S) override;
+    // Commits the open title block and closes it, popping its cmOpenShtamp when that is on top;
+    // Text is kept.
+    void drCloseShtamp();
+
+    // ==== 3D models (Model3D/) =======================================================================
+    // The modeller's 3D operations keep the contracts of drModeler3D.h.
     // ---- 3D local coordinate systems (Model3D/drModelerAPILocalSystems.cpp) ---------------------
     // A local system of Part at origin P with the axes as given (not normalised), named *Name
     // when Name is not null, made Obj3D and recorded for an open 3D macro. While it is made
@@ -178,11 +472,6 @@ public:
     // The facade's kind of modeller: mAPI.
     TypeModeler Is() const override { return mAPI; }
 
-    // ---- Parametric constraints (2D/drModelerAPIConstraint.cpp) ---------------------------------
-    void SetDimAssociateVariable(tvapi::IDrawingObjectPtr Dim, Str const& Expresion) override;
-    void drConstraint(tvapi::tvConstraintTypeEnum T, tvapi::IDrawingObjectPtr Obj, Integer IObj,
-                      tvapi::IDrawingObjectPtr Obj2, Integer IObj2) override;
-
     // ---- Dimensioned outlines and model variables (Model3D/drModelerAPIOutline.cpp) -------------
     // Nothing for X1 = X2 or Y1 = Y2. Not parametric (ADimension3D): a sketch on BasePlane at
     // Vidst holding drRectAngleAxleDim's outline (offsets -15). Parametric: the axes and marker
@@ -199,37 +488,6 @@ public:
     tvapi::IVariablePtr drAddVariable(Str const& Name, Real const& Value, Str const& Note) override;
     // drAddVariable(Name, Value, "") through the modeller.
     void drSetValue(Str const& Name, Real const& Value);
-
-    // ---- Details by number (Assembly/drModelerAPIDetails.cpp) -----------------------------------
-    // The document of a detail the control model knows: its file (sfDetail3D, "qas" in place
-    // of the extension when IsDetail is false), name and marking, made by drCreate3D; the 3D
-    // points of ADimension3D are forgotten and CountDrawing, shown on the progress bar first,
-    // goes up. False, nothing done, for an unknown detail; else drCreate3D's answer.
-    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible, Boolean IsDetail);
-    using TModeler3D::drCreate3DNewPart;
-    // drCreate3DNewPart as a part, then a sketch on BasePlane at Vidst when it was made.
-    Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
-                                   tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst) override;
-    // The detail's file, when the control model knows the detail and the file exists, inserted
-    // and placed as the file-name forms do, then recorded in drApi::ADP.
-    void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
-                   Boolean ReverseZ) override;
-    void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
-                       Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
-                       Real const& yDz) override;
-    // AddDetail(x, y, z, DetailCode, Suffics, false) when U holds.
-    void AddDetailIf(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
-                     Boolean U);
-    using TModeler3D::AddDetailIf;
-    // With SaveDocument3D: IDoc3D activated and fully rebuilt, the detail's note (when there is
-    // one and Section is not tNotExist) as a row of section tDetail, and IDoc saved. Then IDoc
-    // is closed without saving. A call on a missing document is left out.
-    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
-
-    Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
-                       Str const& Marking) override;
-    void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
-                   Real const& shininess, Real const& transparency, Real const& emission) override;
 
     // ---- Sketch-based features (Model3D/drModelerAPIFeatures.cpp) -------------------------------
     // Each ends an open sketch (as drEndEskis), empties Obj3D, adds a feature of the current
@@ -343,104 +601,6 @@ public:
     tvapi::IModelObjectPtr drPlugin(const Str& OGUID, Integer Command);
     tvapi::IModelObjectPtr drPluginWF(const Str& OGUID, Integer Command);
 
-    // ---- Sheets and views (Sheets/drModelerAPISheet.cpp) ----------------------------------------
-    // None of these makes a host call while a contour collects; the view builders then push a
-    // placement (x, y, Alf, Scale) and drCloseView pops it.
-    // Closes an open document of the same name unsaved, creates a drawing ("Name.qdr") or, for
-    // any other tDoc, a fragment ("Name.qfr") as IDoc and IDoc2D, sets up its first sheet
-    // (format iFormat, multiple Pros, landscape when Krat is not 0, layout style Tips), saves it
-    // and advances CountDrawing, reporting it to the progress bar first. Comment is not kept.
-    void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
-                      Integer Pros, Str& Comment, Boolean Invisible) override;
-    // Opens "Name.qdr" (drawing) or "Name.qfr" as IDoc and IDoc2D, closing an open document of
-    // type tDoc and that name unsaved first; true when a document was opened.
-    Boolean drOpenLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, const Boolean Invisible);
-    // A plain view numbered N in IDoc2D: it becomes View, both containers and the current
-    // drawing object. Without one, View and the containers are emptied.
-    void drView(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
-                Str const& Comment) override;
-    // Associative views in the host's active document: by projection name (with N, only when
-    // the model file FName exists; the host numbers the view), by matrix, and the section along
-    // pCut. They become the current drawing object, never the current view.
-    void drAStView7(Integer N, Real const& x, Real const& y, Real const& Alf, Real const& Scale,
-                    Str const& Comment, Str const& FName, Str const& tView) override;
-    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
-                    Str const& FName, Str const& tView);
-    void drAStView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
-                    Str const& FName, TMtr3D const& M) override;
-    void drACutView7(Real const& x, Real const& y, Real const& Alf, Real const& Scale, Str const& Comment,
-                     tvapi::IDrawingObjectPtr pCut) const override;
-    // Turns on all six display switches of an associative view.
-    void SetProjectionParam(tvapi::IAssociationViewPtr& AView) const;
-    // Leaves the current view: View and the containers are emptied.
-    void drCloseView() override;
-    // The detail's drawing with its title block and general roughness; false for a detail the
-    // control model does not know. The shifted form moves the detail's view origin by (x, y).
-    Boolean drLeafStamp(Integer Detail, Integer subDetail, Boolean Invisible) override;
-    Boolean drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
-                        Boolean Invisible) override;
-    // View N of the detail at its origin moved by (x, y), its scale, named "Вид N comment".
-    Boolean drView(Integer N, Real const& x, Real const& y) override;
-    Boolean drLeafStampView1(Integer Detail, Integer subDetail, Real const& x, Real const& y,
-                             Boolean Invisible) override;
-    // Fills the title block from the current detail and the control model's signatures.
-    void drShtamp() override;
-    // Saves IDoc and forgets it (the host keeps it open).
-    void drCloseLeaf() override;
-    void drSaveLeaf() override;
-    // Opens the drawing's technical requirements, places their block and makes their text the
-    // one drStringObj writes to; drCloseTDem commits them. Both leave no current text.
-    void drOpenTDem() override;
-    void drCloseTDem() override;
-    void drCloseViewTDemCloseLeaf(Str const& S1, Str const& S2, Str const& S3, Str const& S4) override;
-
-    // ---- Annotation signs (2D/drModelerAPISigns.cpp) --------------------------------------------
-    // In Symbols2DContainer, untransformed; nothing while a contour collects. The roughness,
-    // base and pointer signs become the current drawing object; a form tolerance stays open
-    // (cmForm) for drSupportForm until drEndObj.
-    void drRough(Real const& x, Real const& y, Real const& Fi, tvapi::tvRoughSignEnum Tz, Str const& S1,
-                 Str const& S2, Str const& S3) override;
-    // The drawing's own roughness sign takes S; nothing for an empty S.
-    void drSRough(Integer Tz, Boolean Tzs, Str const& S) override;
-    void drForm(Real const& x, Real const& y, Integer Tip, Integer S1, Str const& S2, Str const& S3) override;
-    void drSupportForm(Real const& x, Real const& y, Integer Top, Integer Twx) override;
-    void drBase(Real const& x, Real const& y, Real const& dx, Real const& dy, Str const& S) override;
-    void drWPointer(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Real const& Xt,
-                    Real const& Yt, Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S) override;
-
-    // ---- Specifications (Sheets/drModelerAPISpec.cpp) -------------------------------------------
-    // Rows go into the description of style 1 of "graphic.lyt" in IDoc, added when missing;
-    // each row becomes Obj and the current drawing object (emptied when none is made).
-    // Closes an open "iName.qsp" unsaved and creates, comments and saves it as IDoc; nothing
-    // while a contour collects.
-    void drCreateLeafSpw(Str const& iName, Str const& Comment) override;
-    // Saves IDoc, and closes it unsaved when Close holds; IDoc keeps its reference.
-    void drCloseLeafSpw(Boolean Close) override;
-    // A row for Part (its name and marking, the note) of the current 3D document.
-    void drSpcObj3D(Quor::TSectionSpc TypeObj, const TString& Note, tvapi::IPartPtr Part);
-    // A row named Name, count 1, standing for GeometyGroup.
-    void drSpcObj(Str& Name, Quor::TSectionSpc TypeObj, tvapi::IDrawingObjectPtr GeometyGroup) override;
-    // A row with position Pos and count Count; but for a standard item it gets the files
-    // NameFileObject.qdr, .qpt and .qas that exist, in that order.
-    void drSpcObject(Quor::TSectionSpc TypeObj, Str const& NameFileObject, Integer Pos,
-                     Integer Count) override;
-
-    // ---- Reading 2D geometry (2D/drModelerAPIRead.cpp) ------------------------------------------
-    // Empties ResultContour and fills it with the segments, circles and arcs of the active
-    // view of doc2D (of layer NLayer; 0: of all), each with its host object in Obj and the
-    // host's reference of it in Name2, and with other curves as polygons of style-1 segments.
-    // An arc the host draws clockwise runs clockwise. True when a curve was read.
-    Boolean GetDoc2D(tvapi::ITervanDocument2DPtr& doc2D, const Integer NLayer, TContour& ResultContour);
-    // GetDoc2D of the sketch EskisName of Part, opened for editing only while it is read;
-    // false, Result untouched, when the part has no such sketch.
-    Boolean PartGetEskis(tvapi::IPartPtr Part, const Str& EskisName, const Integer Layer, TContour& Result);
-    // The first model object of kind EType in Part named EName (case counts); empty when none.
-    tvapi::IModelObjectPtr FindEntity(tvapi::IPartPtr& Part, const tvapi::tvObj3dTypeEnum EType,
-                                      const Str& EName);
-    // Appends to aBC the bodies of Part, then those of its sub-parts depth first (a body that
-    // is no IBody as an empty entry); aBC is not emptied. True when aBC then holds any.
-    Boolean FindBody(tvapi::IPartPtr Part, TArrayOf<tvapi::IBodyPtr>& aBC);
-
     // ---- View projections of IDoc3D (Model3D/drModelerAPIProjection.cpp) ------------------------
     // Shows the standard projection Ptype; it becomes the current drawing object (emptied
     // without a 3D document or such a projection).
@@ -449,187 +609,6 @@ public:
     void CreateViewProjection(const TMtr3D& Mtr);
     // Shows View again and empties it; nothing for an empty View.
     void RestoreViewProjection(tvapi::IViewProjectionPtr& View);
-
-    // ---- 2D primitives and layers (2D/drModelerAPI2D.cpp) ---------------------------------------
-    // Lengths, radii and semi-axes within 0.0001, and end points that close up within 0.0001
-    // in both coordinates, are dropped. Without a 2D document the points are mapped through
-    // the 2D placement stack (radii scaled by it); while a contour collects, segments, arcs
-    // and circles go into it and ellipses are dropped. Arcs run counter-clockwise from
-    // (x1, y1) to (x2, y2) for Napr 1 and clockwise for any other value; in a contour a
-    // negative R turns that round. Style 0 hides segments and circles, not arcs.
-    void drLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr) override;
-    void drArc(Real const& X, Real const& Y, Real const& R, Real const& x1, Real const& y1, Real const& x2,
-               Real const& y2, Integer Napr, Integer Attr) override;
-    void drArc(Real const& X, Real const& Y, Real const& R, Real const& t1, Real const& t2, Integer Attr,
-               Integer Napr) override;
-    void drCircle(Real const& X, Real const& Y, Real const& R, Integer Attr) override;
-    void drEllipse(Real const& X, Real const& Y, Real const& A, Real const& B, Real const& Angle,
-                   Integer Attr) override;
-    // Makes layer NumerOfLayer of the current view current, adding a layer when the view has
-    // none of that number; the current drawing object becomes the previous one.
-    void drLayer(Integer NumerOfLayer) override;
-    // Workers: make the object in DrawingContainer (untransformed), add it to an open hatch's
-    // boundaries, make it the current and last object, then report it to the constraint
-    // recorder. Nothing while OnlySizes2D is set; the current object is emptied first.
-    void drawLine(Real const& x1, Real const& y1, Real const& x2, Real const& y2, Integer Attr);
-    void drawArc(Real const& Xc, Real const& Yc, Real const& R, Real const& x1, Real const& y1,
-                 Real const& x2, Real const& y2, Integer Napr, Integer Attr);
-    void drawCircle(Real const& X, Real const& Y, Real const& R, Integer Attr);
-    // Needs a 2D document; an ellipse is never a hatch boundary.
-    void drawEllipse(Real const& x, Real const& y, Real const& A, Real const& B, Real const& Angle,
-                     Integer Attr);
-
-    // ---- Texts, hatches, cut lines, leaders, points (2D/drModelerAPIText.cpp) -------------------
-    // None of these draws while a contour collects, except drText, whose text is then
-    // collected (mapped without a 2D document). Coordinates go to the host untransformed.
-    // A text at (x, y) of height Hs holding S in one line; the angle is not given to the host.
-    void drText(Real const& x, Real const& y, Real const& FStr, Real const& Hs, Real const& Ksu, Integer Fb,
-                Str const& S) override;
-    // Appends one line of one item holding S to Text; the item's height is set only when
-    // Height > 0. Nothing for an empty Text.
-    void AddLineText(tvapi::ITextPtr& Text, TString S, Real Height);
-    // Opens a hatch of style Tip, angle FStr (degrees) and step Shag: the segments, arcs and
-    // circles drawn until the matching drEndObj are its boundaries; it takes the place of the
-    // modeller's drHatch, which only collects an outline, so drawing routines that reach the
-    // facade through the modeller make real hatches. The openers push their kind for
-    // drEndObj, or cmNull when the host made no object, so that every drEndObj ends its own.
-    void drHatch(Integer Tip, Real FStr, Real Shag) override;
-    // Opens a cut line from (x1, y1) to (x2, y2) designated S (height Hs), arrows turned
-    // when Napr1 < 0; the points drawn until drEndObj are its break points.
-    void drCut(Real const& Hs, Real const& Ksu, Real const& Fch, Str const& S, Real const& x1, Real const& y1,
-               Integer Napr1, Real const& x2, Real const& y2, Integer Napr2) override;
-    // Opens a leader from (x, y) with shelf direction Napr and text S1 on the shelf; the
-    // points drawn until drEndObj are its branch ends.
-    void drShelf(tvapi::tvLeaderSignEnum Tipz, Real const& x, Real const& y, tvapi::tvShelfDirectionEnum Napr,
-                 tvapi::tvArrowEnum Tips, Real const& Hs1, Real const& Ksu1, Real const& Fch1, Str const& S1,
-                 Real const& Hs2, Real const& Ksu2, Real const& Fch2, Str const& S2) override;
-    // A branch end of the open leader, a break point of the open cut line, or else a point
-    // of style 1.
-    void drPoint(Real const& x, Real const& y) override;
-    // Section line over the facade's own buffer of CutPoints points, shared by all facades:
-    // NewCut empties it, ACT maps (x, y) through drApi's placement stack and keeps it (a
-    // point beyond the buffer is refused), ACTIf does so when U holds.
-    static constexpr Integer CutPoints = 50;
-    void NewCut() override;
-    void ACT(Real const& x, Real const& y) override;
-    void ACTIf(Boolean U, Real const& x, Real const& y) override;
-    // The collected points as one cut line (designation S, height 7) and empties them;
-    // nothing without points, and nothing (the points kept) while a contour collects.
-    void DrawCut(Str const& S, Integer Direction) override;
-    // The points collected so far, in sheet coordinates.
-    static Integer CutPointCount();
-    static TPoint2D CutPointAt(Integer i);
-
-    // ---- Completion, polylines, macro objects, groups (2D/drModelerAPIObjects.cpp) --------------
-    // Ends the modeller's hatch outline when it collects; otherwise, outside contour
-    // collecting, completes the innermost open composite object and takes its kind off.
-    void drEndObj() override;
-    // With a part and outside contour collecting: pushes cmPolyline3D, then a new polyline of
-    // the part with the closed flag becomes Polyline3D (empty when the host gives none);
-    // drEndObj updates it.
-    void drPolyline3D(Boolean Closed) override;
-    // Opens a colouring of Color (0x00BBGGRR).
-    void drColouring(long Color) override;
-    // Opens a macro object in the current container: it takes everything drawn until the
-    // matching drEndMacro, which restores the enclosing macro object or the current view.
-    void drMacro2D(Boolean AllLayer) override;
-    void drEndMacro() override;
-    // The library's parameters on the innermost open macro object; nothing when none is open.
-    void drSetMacro2DParam(const std::vector<std::uint8_t>& V, Str fileName, Str libName, Integer Command,
-                           Boolean EE, const TMt& M);
-    // Opens a group (temporary: not saved) in the current 2D document; drEndGroup closes the
-    // document's innermost open group, which becomes Entity2D.
-    void drGroup(Boolean Temporary) override;
-    void drEndGroup() override;
-    // Nothing to clear in the host.
-    void drClearRegion(long Color) override;
-
-    // ---- Document user data (Sheets/drModelerAPIUserData.cpp) -----------------------------------
-    // Items of the storage "ZelMould" of iDocument (of the object Object within it, when given).
-    // A write leaves exactly one item under NameData, holding Data; NeedSave then saves the
-    // document once the storage was opened, whatever the item write gave. A host exception
-    // of a write passes to the caller; one of a read gives false. Without a document, storage
-    // manager, storages or storage: false, nothing written, Data untouched.
-    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
-                          const std::vector<std::uint8_t>& Data, const Boolean NeedSave,
-                          tvapi::ITervanAPIObjectPtr Object);
-    Boolean drSetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
-                          const std::vector<tvapi::ITervanAPIObjectPtr>& Data, const Boolean NeedSave,
-                          tvapi::ITervanAPIObjectPtr Object);
-    // Replaces Data with the item's bytes (emptied for a missing key); true when it holds any.
-    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
-                          std::vector<std::uint8_t>& Data, tvapi::ITervanAPIObjectPtr Object);
-    // Appends the item's objects to Data (not emptied first); true when Data then holds any.
-    Boolean drGetUserData(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData,
-                          std::vector<tvapi::ITervanAPIObjectPtr>& Data, tvapi::ITervanAPIObjectPtr Object);
-
-    // ---- Attributes and what a drawing object is (2D/drModelerAPIAttr.cpp) ----------------------
-    // Attribute texts live in cell (0, 0) of a "Reference Object" type of the current
-    // document. Without a document, object or dimension text the Boolean operations answer
-    // false and leave their outputs unchanged.
-    // Deletes the object from its document and empties Obj; nothing for an empty Obj.
-    virtual void drDeleteObj(tvapi::IDrawingObjectPtr& Obj);
-    // Into Result the text of Obj's attributes of the type (the last one listed wins); true
-    // when an attribute whose object list starts with Obj was found.
-    virtual Boolean drGetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb, Str& Result);
-    // Writes StrAttr into every text attribute of the type whose object list starts with Obj
-    // and answers true; with none, attaches a new attribute holding StrAttr and answers false.
-    virtual Boolean drSetObjectAttr(tvapi::ITervanAPIObjectPtr Obj, Real const& TypeAttrNumb,
-                                    Str const& StrAttr);
-    // The host's kind of Obj; tvAllObj for an empty pointer.
-    virtual tvapi::DrawingObjectTypeEnum GetType(tvapi::IDrawingObjectPtr Obj);
-    // Number of the view holding Obj; 0 also when Obj is empty or its parent is no view.
-    virtual Integer GetNumberView(tvapi::IDrawingObjectPtr Obj);
-    // A dimension's nominal (measured, or read from its nominal text when typed in), tolerance
-    // text and deviations (0 for an empty text; degrees with IsAngle); false for no dimension.
-    virtual Boolean GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, Str& Qual, Real& QHi, Real& QLo,
-                                Boolean IsAngle);
-    // Key of the text type Id names, or of a new "Reference Object" type when Id is 0 or names
-    // no text type; 0 without the host's manager, a document, or a new type.
-    Real drCreateAttrStr(Real Id) override;
-    // A new reference to the modeller's current drawing object.
-    tvapi::IDrawingObjectPtr LastObjRef();
-    // The modeller's previous drawing object itself, for the caller to read or replace.
-    tvapi::IDrawingObjectPtr& PrevObjRef();
-
-    // ---- Dimensions (2D/drModelerAPIDim.cpp) ----------------------------------------------------
-    // Coordinates go to the host untransformed; nothing is made while a contour is collected
-    // or without the symbols container, its collection or a new dimension. The new dimension
-    // becomes CurDrawingObject (and Obj3D, as a model object).
-    void drDimL(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
-                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
-                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
-                Str const& S3) override;
-    void drDimD(Real const& Val, Str const& Qual, Real const& FBase, Integer Pt, Integer Pn, Real const& x,
-                Real const& y, Integer t, Str const& S1, Str const& S2, Str const& S3) override;
-    void drDimR(Real const& Val, Str const& Qual, Real const& FBase, Real const& Drl, Integer Pt, Integer Pn,
-                Real const& xc, Real const& yc, Integer t, Integer Po, Str const& S1, Str const& S2,
-                Str const& S3) override;
-    void drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer Pt, Integer Pn,
-                Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
-                Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S, Real const& xc,
-                Real const& yc) override;
-    // An overall size in the current view of the active document, with the dimension line
-    // offset by (Dx, Dy) and deviations +-0.02; contour collection and the registry's
-    // current objects are left alone.
-    void drDimL7(Real const& iVal, Str const& Qual, Real const& Dx, Real const& Dy, Integer Pt, Integer Pn,
-                 Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1, Integer Po1,
-                 Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S1, Str const& S2,
-                 Str const& S3);
-
-    // ---- Title block (Sheets/drModelerAPIStamp.cpp) ---------------------------------------------
-    // None of these does anything while a contour collects.
-    // Opens the title block of sheet 0 of IDoc as Stamp, dropping one still open uncommitted;
-    // pushes cmOpenShtamp when there is a title block to open. No text is current afterwards.
-    void drOpenShtamp();
-    // Makes cell N of the open title block the current Text; empties Text without one.
-    void drColumnShtamp(const tvapi::tvStampEnum N);
-    // In an open title block, replaces the whole text of the selected cell with S; outside
-    // one, appends S as a line of the current Text (kept from the last cell selected).
-    void drStringObj(Str const& S) override;
-    // Commits the open title block and closes it, popping its cmOpenShtamp when that is on top;
-    // Text is kept.
-    void drCloseShtamp();
 
     // ---- 3D dimensions (Model3D/drModelerAPIDims3D.cpp) -----------------------------------------
     // A baseline dimension of the current part between A and P, updated (whether it measures
@@ -732,42 +711,6 @@ public:
     void drSplitFaceObjects(const TVOf<tvapi::IFacePtr>& Faces, const TVOfMO& CutObjects,
                             tvapi::tvDirectionTypeEnum TypeSplit);
 
-    // ---- Assembly placement, mates and parts from files (Assembly/drModelerAPIAssembly.cpp) -----
-    // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
-    void drPartSetPlacement(const Real& x, const Real& y, const Real& z);
-    void drPartSetPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX,
-                            const TVector3D& aY);
-    void drPartSetPlacement(tvapi::IPlacement3DPtr& Place);
-    // As drPartSetPlacement with the same arguments.
-    void drPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX, const TVector3D& aY);
-    // Sets O1, O2, fixing (1 when Fixed is 0, else 2), Direction and V, then the update's answer.
-    Boolean drSetMate(tvapi::IMateConstraint3DPtr& Mate, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
-                      Integer Direction, Integer Fixed, const Real& V);
-    // A new mate of IDoc3D; its "Расстояние" variable follows iExpresion, or the comment of the
-    // program variable registered at V's address. False without document, objects or mate.
-    Boolean drMate(tvapi::MateConstraintType MT, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
-                   Integer Direction, Integer Fixed, const Real& V, const TString& iExpresion);
-    // Deletes every mate of AMate, the last first.
-    void drClear(tvapi::IMateConstraints3DPtr& AMate);
-    // The other object of the first mate of kind TC in Mates that involves fromEntity (the
-    // same pointer or host object); empty when none does.
-    tvapi::IModelObjectPtr FindMate(tvapi::IMateConstraints3DPtr& Mates, tvapi::MateConstraintType TC,
-                                    tvapi::IModelObjectPtr& fromEntity);
-    void drDeleteObj(tvapi::IModelObjectPtr Object);
-    // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
-    // macro). Nothing changes for a missing file or without a top part and part collection.
-    void drCreatePartFromFile(const TString& Name, Boolean ExternalFile);
-    // The part file of detail DetailCode with suffix Suffics for the detail-number insertions;
-    // empty when the detail is not present.
-    TString DetailFileToInsert(Integer DetailCode, Integer Suffics);
-    // Inserts and places at (x, y, z); ReverseZ turns the part half a turn about its Y axis.
-    void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
-                   Boolean ExternalFile) override;
-    using TModeler3D::AddDetail;
-    void AddDetailAxle(const Real& x, const Real& y, const Real& z, const TString& DetailName,
-                       const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
-                       const Real& yDz, Boolean ExternalFile);
-
     // ---- Construction planes and axes (Model3D/drModelerAPIPlanes.cpp) --------------------------
     // Every new plane is built, hidden, made Plane and Obj3D and recorded for an open 3D macro;
     // an axis is built, made Obj3D and recorded. A signed distance or angle reaches the host as
@@ -829,6 +772,74 @@ public:
     // answer of the curve's parameter request. False, nothing written, without CP, its point
     // or its curve.
     Boolean GetConjunctivePoint(tvapi::IConjunctivePointPtr CP, TPoint3D& Point, TVector3D& Vector);
+
+    // ==== Assemblies (Assembly/) =====================================================================
+    // ---- Details by number (Assembly/drModelerAPIDetails.cpp) -----------------------------------
+    // The document of a detail the control model knows: its file (sfDetail3D, "qas" in place
+    // of the extension when IsDetail is false), name and marking, made by drCreate3D; the 3D
+    // points of ADimension3D are forgotten and CountDrawing, shown on the progress bar first,
+    // goes up. False, nothing done, for an unknown detail; else drCreate3D's answer.
+    Boolean drCreate3DNewPart(Integer Detail, Integer subDetail, Boolean InVisible, Boolean IsDetail);
+    using TModeler3D::drCreate3DNewPart;
+    // drCreate3DNewPart as a part, then a sketch on BasePlane at Vidst when it was made.
+    Boolean drCreate3DNewPartPlane(Integer Detail, Integer subDetail, Boolean InVisible,
+                                   tvapi::tvObj3dTypeEnum BasePlane, Real const& Vidst) override;
+    // The detail's file, when the control model knows the detail and the file exists, inserted
+    // and placed as the file-name forms do, then recorded in drApi::ADP.
+    void AddDetail(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                   Boolean ReverseZ) override;
+    void AddDetailAxle(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                       Real const& xDx, Real const& xDy, Real const& xDz, Real const& yDx, Real const& yDy,
+                       Real const& yDz) override;
+    // AddDetail(x, y, z, DetailCode, Suffics, false) when U holds.
+    void AddDetailIf(Real const& x, Real const& y, Real const& z, Integer DetailCode, Integer Suffics,
+                     Boolean U);
+    using TModeler3D::AddDetailIf;
+    // With SaveDocument3D: IDoc3D activated and fully rebuilt, the detail's note (when there is
+    // one and Section is not tNotExist) as a row of section tDetail, and IDoc saved. Then IDoc
+    // is closed without saving. A call on a missing document is left out.
+    void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) override;
+
+    Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
+                       Str const& Marking) override;
+    void drColor3D(Integer Color, Real const& ambient, Real const& Diffuse, Real const& specularity,
+                   Real const& shininess, Real const& transparency, Real const& emission) override;
+
+    // ---- Assembly placement, mates and parts from files (Assembly/drModelerAPIAssembly.cpp) -----
+    // Moves the current part to origin (x, y, z) with the axes X = aX, Y = aY as given.
+    void drPartSetPlacement(const Real& x, const Real& y, const Real& z);
+    void drPartSetPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX,
+                            const TVector3D& aY);
+    void drPartSetPlacement(tvapi::IPlacement3DPtr& Place);
+    // As drPartSetPlacement with the same arguments.
+    void drPlacement(const Real& x, const Real& y, const Real& z, const TVector3D& aX, const TVector3D& aY);
+    // Sets O1, O2, fixing (1 when Fixed is 0, else 2), Direction and V, then the update's answer.
+    Boolean drSetMate(tvapi::IMateConstraint3DPtr& Mate, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
+                      Integer Direction, Integer Fixed, const Real& V);
+    // A new mate of IDoc3D; its "Расстояние" variable follows iExpresion, or the comment of the
+    // program variable registered at V's address. False without document, objects or mate.
+    Boolean drMate(tvapi::MateConstraintType MT, tvapi::IModelObjectPtr O1, tvapi::IModelObjectPtr O2,
+                   Integer Direction, Integer Fixed, const Real& V, const TString& iExpresion);
+    // Deletes every mate of AMate, the last first.
+    void drClear(tvapi::IMateConstraints3DPtr& AMate);
+    // The other object of the first mate of kind TC in Mates that involves fromEntity (the
+    // same pointer or host object); empty when none does.
+    tvapi::IModelObjectPtr FindMate(tvapi::IMateConstraints3DPtr& Mates, tvapi::MateConstraintType TC,
+                                    tvapi::IModelObjectPtr& fromEntity);
+    void drDeleteObj(tvapi::IModelObjectPtr Object);
+    // Inserts the part file Name into IDoc's assembly as Part and Obj3D (recorded for an open 3D
+    // macro). Nothing changes for a missing file or without a top part and part collection.
+    void drCreatePartFromFile(const TString& Name, Boolean ExternalFile);
+    // The part file of detail DetailCode with suffix Suffics for the detail-number insertions;
+    // empty when the detail is not present.
+    TString DetailFileToInsert(Integer DetailCode, Integer Suffics);
+    // Inserts and places at (x, y, z); ReverseZ turns the part half a turn about its Y axis.
+    void AddDetail(Real const& x, Real const& y, Real const& z, Str const& DetailName, Boolean ReverseZ,
+                   Boolean ExternalFile) override;
+    using TModeler3D::AddDetail;
+    void AddDetailAxle(const Real& x, const Real& y, const Real& z, const TString& DetailName,
+                       const Real& xDx, const Real& xDy, const Real& xDz, const Real& yDx, const Real& yDy,
+                       const Real& yDz, Boolean ExternalFile);
 
 private:
     // drRectAngleAxleDim3D's parametric sketch and marker points (Model3D/drModelerAPIOutline.cpp).

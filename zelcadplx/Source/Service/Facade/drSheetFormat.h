@@ -7,6 +7,7 @@
 #include "Mathemat.h"
 #include "Rect2D.h"
 #include "TArray.h"
+#include "tvapi/Documents.h"
 
 class TLeafSelector {
 public:
@@ -30,6 +31,10 @@ public:
     void GetLeafLeftUp(Integer Format, Integer Orientation, Real& x, Real& y) const;
     // Entry i of ASize; (0, 0) for an index outside 0..9.
     TPoint2D const& LSize(Integer i);
+    // The block of the technical requirements on a sheet: 175 wide, its right edge 10 in
+    // from the sheet's, its bottom 5 above the title block (which stands 5 in from the
+    // sheet's lower right corner, 185 x 55); an unknown format counts as A0 landscape.
+    TRect2D DemandBlock(Integer Format, Integer Orientation);
     // Fits the open sheet to its drawing; this chooser's own does nothing.
     virtual void drUpdateLeafFormat();
 
@@ -43,9 +48,17 @@ protected:
 
 namespace drApi {
 
-// The facade's chooser: fits the sheet to the views measured in the active drawing.
+// The facade's chooser, the one Instance() holds: fits the sheet to the views measured in
+// the active drawing when the facade closes it.
 class TLeafSelectorMApi : public TLeafSelector {
 public:
+    // Nothing while the facade collects a contour; else FitLeaf on the facade's drawing.
+    void drUpdateLeafFormat() override;
+    // Measures the views of `doc` through the host, sets its first sheet to the format
+    // PlanLeaf chooses, moves every view by the plan's shift and puts a placed block of
+    // technical requirements above the new title block. False, with the document unchanged,
+    // for no drawing or no view that could be measured.
+    static Boolean FitLeaf(const tvapi::ITervanDocument2DPtr& doc);
     // From the bounding rectangles of the views (an empty rectangle is a view that could
     // not be measured): the format and orientation for their joint extent, and the shift
     // that brings the extent's upper-left corner to the frame's upper-left corner. False,

@@ -18,7 +18,8 @@ namespace drApi {
 
 namespace {
 
-// Arc of the angular dimension and direction of the diametral and radial dimension lines.
+// Arc of an angular dimension whose caller gives no radius, and direction of the diametral
+// and radial dimension lines.
 constexpr Real AngleArcDistance = 25.0;
 constexpr Real RadialLineAngle = 45.0;
 constexpr int CircleDimensionKind = 1;
@@ -256,12 +257,12 @@ void TModelerApi::drDimR(Real const& Val, Str const&, Real const& FBase, Real co
     RecordDimension(*this, tvapi::IDrawingObjectPtr(dim));
 }
 
-void TModelerApi::drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const&, Integer, Integer Pn,
-                         Real const& Fn, Real const& Dln, Real const& x1, Real const& y1, Integer T1,
-                         Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2, Str const& S,
-                         Real const& xc, Real const& yc)
+void TModelerApi::drDimA(Real const& Val, Integer Napr, Real const& FBase, Real const& Rr, Integer,
+                         Integer Pn, Real const& Fn, Real const& Dln, Real const& x1, Real const& y1,
+                         Integer T1, Integer Po1, Real const& x2, Real const& y2, Integer T2, Integer Po2,
+                         Str const& S, Real const& xc, Real const& yc)
 {
-    if (!AllFinite({Val, FBase, Fn, Dln, x1, y1, x2, y2, xc, yc})) return;
+    if (!AllFinite({Val, FBase, Rr, Fn, Dln, x1, y1, x2, y2, xc, yc})) return;
     if (OutputContour() != nullptr || !R3->Symbols2DContainer) return;
     const tvapi::IAngleDimensionsPtr dims = R3->Symbols2DContainer->GetAngleDimensions();
     if (!dims) return;
@@ -269,7 +270,7 @@ void TModelerApi::drDimA(Real const& Val, Integer Napr, Real const& FBase, Real 
     if (!dim) return;
     dim->SetXc(xc);
     dim->SetYc(yc);
-    dim->SetDistance(AngleArcDistance);
+    dim->SetDistance(Rr > 0 ? Rr : AngleArcDistance);
     dim->SetAngle1(FBase);
     dim->SetAngle2(FBase + static_cast<Real>(Napr) * Val);
     dim->SetX1(x1);

@@ -117,7 +117,7 @@ void TModelerApi::drCut(Real const& Hs, Real const&, Real const&, Str const& S, 
 }
 
 void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
-                          tvapi::tvShelfDirectionEnum Napr, tvapi::tvArrowEnum, Real const&, Real const&,
+                          tvapi::tvShelfDirectionEnum Napr, tvapi::tvArrowEnum Tips, Real const&, Real const&,
                           Real const&, Str const& S1, Real const&, Real const&, Real const&, Str const&)
 {
     if (OutputContour() != nullptr) return;
@@ -129,6 +129,7 @@ void TModelerApi::drShelf(tvapi::tvLeaderSignEnum, Real const& x, Real const& y,
         return;
     }
     r.Leader->SetShelfDirection(Napr);
+    r.Leader->SetArrowType(Tips);
     if (const tvapi::IBranchsPtr branches(r.Leader); branches) {
         branches->SetX(x);
         branches->SetY(y);

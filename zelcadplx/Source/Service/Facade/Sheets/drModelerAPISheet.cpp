@@ -33,12 +33,17 @@ constexpr int DisplayValue = 660490; // the display value every view of the faca
 constexpr int FirstSheet = 0;
 constexpr int PlainSheetType = 0;
 
-// Technical-requirements block: its right edge 10 in from the sheet width, 175 x 100 above
-// the title block.
-constexpr Real DemandRight = 10.0;
-constexpr Real DemandLeft = 185.0;
-constexpr Real DemandBottom = 65.0;
-constexpr Real DemandTop = 165.0;
+// Format and orientation (1 landscape) of a document's first sheet; A0 landscape, as a
+// new sheet starts, when the document has none.
+void SheetFormatOf(const tvapi::ITervanDocumentPtr& doc, Integer& Format, Integer& Orientation)
+{
+    const tvapi::ILayoutSheetsPtr sheets = doc ? doc->GetLayoutSheets() : nullptr;
+    const tvapi::ILayoutSheetPtr sheet =
+        sheets && sheets->GetCount() > 0 ? sheets->GetItem(FirstSheet) : nullptr;
+    const tvapi::ISheetFormatPtr format = sheet ? sheet->GetFormat() : nullptr;
+    Format = format ? format->GetFormat() : 0;
+    Orientation = !format || format->GetOrientation() ? 1 : 0;
+}
 
 // "Name.qdr" for a drawing, "Name.qfr" for anything else.
 TString LeafFileName(const TString& Name, tvapi::DocumentTypeEnum tDoc)
@@ -343,6 +348,7 @@ void TModelerApi::drShtamp()
 void TModelerApi::drCloseLeaf()
 {
     if (OutputContour() != nullptr) return;
+    TLeafSelector::Instance().drUpdateLeafFormat();
     TRegistryApi& r = *R3;
     if (r.IDoc) r.IDoc->Save();
     r.IDoc2D.Reset();
@@ -365,9 +371,10 @@ void TModelerApi::drOpenTDem()
     // The lines that follow are the requirements: they go to its text and to no other.
     r.Text = r.TechnicalDemand ? r.TechnicalDemand->GetText() : nullptr;
     if (!r.TechnicalDemand) return;
-    TLeafSelector& selector = TLeafSelector::Instance();
-    const Real w = selector.LSize(selector.Format * 2 + selector.Orientation).x;
-    r.TechnicalDemand->SetBlock({w - DemandRight, DemandBottom, w - DemandLeft, DemandTop});
+    Integer format = 0, orientation = 0;
+    SheetFormatOf(r.IDoc, format, orientation);
+    const TRect2D block = TLeafSelector::Instance().DemandBlock(format, orientation);
+    r.TechnicalDemand->SetBlock({block.Right(), block.Bottom(), block.Left(), block.Top()});
 }
 
 void TModelerApi::drCloseTDem()
