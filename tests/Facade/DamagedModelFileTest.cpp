@@ -225,6 +225,20 @@ const TBRepDamage BRepDamages[] = {
      "no version line"},
     {"ClosedEdgeContinuityDamaged", 1,
      [](std::string& t) { return ReplaceFirst(t, "(\n3  \\d+ \\d+)CN", "$1QQ"); }, "\"QQ\" is no continuity"},
+    // Curves the kernel cannot make: the edge keeps only its curves on faces.
+    {"LineOfNoDirection", 0,
+     [](std::string& t) { return ReplaceFirst(t, "Curves (\\d+)\n1 [^\n]*", "Curves $1\n1 0 0 0 0 0 0"); },
+     "an edge has no curve"},
+    {"BSplineOfInconsistentMultiplicities", 0,
+     [](std::string& t) {
+         return ReplaceFirst(t, "Curves (\\d+)\n1 [^\n]*", "Curves $1\n7 0 0 1 2 2 0 0 0 10 0 0 0 1 10 1");
+     },
+     "an edge has no curve"},
+    {"EllipseOfMinorAboveMajor", 0,
+     [](std::string& t) {
+         return ReplaceFirst(t, "Curves (\\d+)\n1 [^\n]*", "Curves $1\n5 0 0 0 0 0 1 1 0 0 0 1 0 2 5");
+     },
+     "a solid is not valid"}, // this kernel reads such an ellipse, off its edge's vertices
     // Well-formed text of a solid that lost a face: the kernel reads it, the check refuses it.
     {"SolidWithAnOpenShell", 0,
      [](std::string& t) { return ReplaceFirst(t, "(Sh\n\n\\d+\n)[-+]\\d+ 0 ", "$1"); },
@@ -338,6 +352,7 @@ public:
     using TDamageFolder::Name;
     using TDamageFolder::Path;
     using TDamageFolder::Read;
+    using TDamageFolder::Save;
     using TDamageFolder::SaveAssembly;
     using TDamageFolder::SaveGoodPart;
     tvhost::THost& TheHost() { return Host(); }
@@ -415,6 +430,26 @@ const TSaveTarget SaveTargets[] = {
                                refusal);
      },
      "tvhost: will not export d/stand.qas onto ./d/brick.qpt, its component brick.qpt"},
+    {"ComponentAddedBesideTheHighestId",
+     [](TDamageFolder& f, std::string& refusal) {
+         auto& t = static_cast<SaveThenReopenTest&>(f);
+         json stand = t.Read("d/stand.qas");
+         stand["model"]["components"][0]["id"] = 2147483647;
+         t.Save("d/stand.qas", stand);
+         const tvapi::ITervanDocumentPtr doc =
+             t.TheHost().App().Documents().Open(tvhost::FromUtf8("d/stand.qas").c_str(), true, false);
+         if (!doc) return std::string();
+         tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(L"d/brick.qpt",
+                                                                                         false, true);
+         const bool saved = doc->Save();
+         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
+         doc->Close(tvapi::kdDoNotSaveChanges);
+         const json ids = {t.Read("d/stand.qas")["model"]["components"][0]["id"],
+                           t.Read("d/stand.qas")["model"]["components"][1]["id"]};
+         EXPECT_EQ(ids, json({2147483647, 1}));
+         return saved ? std::string("d/stand.qas") : std::string();
+     },
+     nullptr},
     {"PartWithNaNSizes",
      [](TDamageFolder& f, std::string& refusal) {
          auto& t = static_cast<SaveThenReopenTest&>(f);
@@ -532,6 +567,11 @@ json DimensionRecord(int kind, json more)
 }
 const json NameOfFace999 = {{"kind", tvapi::o3d_face}, {"index", 999}, {"name", "gone"}};
 const json Face999 = {{"part", -1}, {"kind", tvapi::o3d_face}, {"index", 999}};
+// The first face of part `part` (-1 the top part, components from 0).
+json PartFace(std::int64_t part)
+{
+    return {{"part", part}, {"kind", tvapi::o3d_face}, {"index", 0}};
+}
 const json MateOfKind99 = json::parse(R"({"type": 99, "objects": [null, null], "fixed": 0, "direction": 0,
                                           "value": 0})");
 json MateOfKind(int kind, json objects)
@@ -551,6 +591,15 @@ const TLeftOutCase LeftOutCases[] = {
     {"MateOnAMissingEntity", "a.qas", "a.qas", "/mates",
      MateOfKind(tvapi::mc_Coincidence, {Face999, nullptr}),
      "1 mate on an entity that no longer exists, kept without it", 1},
+    {"MateOnTheHighestPartNumber", "a.qas", "a.qas", "/mates",
+     MateOfKind(tvapi::mc_Coincidence, {PartFace(2147483647), nullptr}),
+     "1 mate on an entity that no longer exists, kept without it", 1},
+    {"MateOnTheLowestPartNumber", "a.qas", "a.qas", "/mates",
+     MateOfKind(tvapi::mc_Coincidence, {PartFace(-2147483647 - 1), nullptr}),
+     "1 mate on an entity that no longer exists, kept without it", 1},
+    {"DimensionOnTheHighestPartNumber", "brick.qpt", "brick.qpt", "/model/dimensions3D",
+     DimensionRecord(tvapi::o3d_lineDimension3D, {{"objects", {PartFace(2147483647), nullptr}}, {"length", 5.0}}),
+     "1 3D dimension on an entity that no longer exists, kept without it", 1},
     {"DimensionOnAMissingEntity", "brick.qpt", "brick.qpt", "/model/dimensions3D",
      DimensionRecord(tvapi::o3d_lineDimension3D, {{"objects", {Face999, nullptr}}, {"length", 5.0}}),
      "1 3D dimension on an entity that no longer exists, kept without it", 1},

@@ -2,6 +2,7 @@
 #include "HostMateFile.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,9 @@ json EntityRefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObje
 tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const json& ref)
 {
     if (!ref.is_object()) return {};
-    const int p = ref.at("part").get<int>() - TopPart;
-    if (p < 0 || p >= static_cast<int>(parts.size())) return {};
+    // Wide, so that the highest number a file may hold names nothing rather than overflows.
+    const std::int64_t p = ref.at("part").get<std::int64_t>() - TopPart;
+    if (p < 0 || p >= static_cast<std::int64_t>(parts.size())) return {};
     const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(ref.at("kind").get<int>());
     if (!ref.contains("index")) return parts[static_cast<std::size_t>(p)]->AuxGeometry().Default(kind);
     const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(*parts[static_cast<std::size_t>(p)], kind);
