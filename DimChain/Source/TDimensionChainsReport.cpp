@@ -19,8 +19,9 @@ constexpr int ChainRule = 104;
 // "x.report-2.txt" up to this number.
 constexpr int MaxReportNames = 99;
 
-const char* const HeaderLine = "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
-                               "dl/dT   dT    Примечание";
+const char* const HeaderLine =
+    "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
+    "dl/dT   dT    Примечание";
 constexpr int ClosingRule = 88;
 constexpr char Tab = '\t';
 

@@ -45,8 +45,9 @@ std::wstring WideUtf8(const std::string& utf8)
     return tvhost::FromUtf8(utf8);
 }
 
-const char* const HeaderLine = "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
-                               "dl/dT   dT    Примечание";
+const char* const HeaderLine =
+    "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
+    "dl/dT   dT    Примечание";
 
 std::string Cp1251(const char* utf8)
 {
@@ -228,7 +229,8 @@ const TReportTarget ReportTargets[] = {
      [](const specialfiles::TFolder& d) { std::ofstream(d / "chain.txt") << TString(HeaderLine).PChar(); },
      "chain.txt"},
     {"AssemblySavedAsTxt", "chain.txt",
-     [](const specialfiles::TFolder& d) { fs::rename(d / "chain.qas", d / "chain.txt"); }, "chain.report.txt"},
+     [](const specialfiles::TFolder& d) { fs::rename(d / "chain.qas", d / "chain.txt"); },
+     "chain.report.txt"},
     {"ComponentNamedLikeTheReport", "chain.qas",
      [](const specialfiles::TFolder& d) { RenameComponent(d / "chain.qas", "chain-plate.qpt", "chain.txt"); },
      "chain.report.txt"},
@@ -265,8 +267,8 @@ TEST_P(ChainReportTargetTest, ReportTakesAFreeNameAndLeavesEveryOtherFileAsItWas
     std::map<std::string, std::string> before = Contents(dir.Path());
     before.erase(GetParam().Report);
 
-    const tvhostrun::TRun run = tvhostrun::Tvhost({"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx", "--open",
-                                                   dir / GetParam().Open, "--script",
+    const tvhostrun::TRun run = tvhostrun::Tvhost({"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx",
+                                                   "--open", dir / GetParam().Open, "--script",
                                                    DC_SOURCE_DIR "/samples/chain-assembly.script"});
     EXPECT_EQ(run.Code, 0) << run.Out;
     EXPECT_NE(run.Out.find("status: Создан файл отчета " + dir / GetParam().Report + "\n"), std::string::npos)

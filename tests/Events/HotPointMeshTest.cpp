@@ -59,10 +59,11 @@ TEST(TMeshDataTest, PrintCutShortKeepsTheOldFile)
     const specialfiles::TFolder dir;
     const std::string path = dir / "mesh.txt";
     std::ofstream(path) << "old";
-    EXPECT_EQ(specialfiles::WithFileSizeLimit(100, [&] {
-                  m.Print(path.c_str());
-                  return 0;
-              }),
+    EXPECT_EQ(specialfiles::WithFileSizeLimit(100,
+                                              [&] {
+                                                  m.Print(path.c_str());
+                                                  return 0;
+                                              }),
               0);
     EXPECT_EQ(specialfiles::Bytes(path), "old");
     EXPECT_EQ(dir.Count(), 1) << "no temporary file stays";

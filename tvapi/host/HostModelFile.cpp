@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -219,6 +220,23 @@ std::wstring ComponentFile(const std::wstring& folder, const std::wstring& file)
     return PathName(BytesPath(folder) / path);
 }
 
+// The component's file name as its file keeps it: UTF-8, as the JSON text holds nothing else.
+// A name whose bytes are no UTF-8 (FileNameFromBytes) cannot be kept byte for byte, and would
+// come back as another name: the save is refused, naming it with those bytes as \xNN.
+std::string StoredName(const std::wstring& name)
+{
+    const auto lone = [](wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; };
+    if (std::none_of(name.begin(), name.end(), lone)) return ToUtf8(name);
+    static const char hex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const wchar_t c : name) {
+        const unsigned b = static_cast<unsigned>(c) & 0xFFu;
+        shown +=
+            lone(c) ? std::string{'\\', 'x', hex[b >> 4], hex[b & 15]} : ToUtf8(std::wstring_view(&c, 1));
+    }
+    throw std::invalid_argument("the component file " + shown + " is named by bytes that are not UTF-8");
+}
+
 } // namespace
 
 json ModelJson(THostPart& part, const fs::path& folder)
@@ -234,7 +252,7 @@ json ModelJson(THostPart& part, const fs::path& folder)
              {"hidden", i < part.Bodies().size() && part.Bodies()[i]->Hidden()}});
     json components = json::array();
     for (const THostPartPtr& c : part.Components())
-        components.push_back({{"file", ToUtf8(StoredComponentFile(*c, folder))},
+        components.push_back({{"file", StoredName(StoredComponentFile(*c, folder))},
                               {"external", c->IsExternal()},
                               {"frame", FrameJson(c->Frame())},
                               {"id", c->ComponentId()}});

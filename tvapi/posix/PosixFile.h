@@ -70,9 +70,9 @@ struct TWritten {
 
 // A temporary file beside a target, written by the caller and then put in place whole.
 struct TTemporary {
-    int Fd = -1;       // open for writing, owned by the caller; -1 when it could not be made
-    std::string Path;  // the temporary file
-    TWritten Written;  // the target once its links are followed; for Fd -1, why not
+    int Fd = -1;      // open for writing, owned by the caller; -1 when it could not be made
+    std::string Path; // the temporary file
+    TWritten Written; // the target once its links are followed; for Fd -1, why not
 };
 
 // Makes the temporary file for replacing `target` as ReplaceFile does (links followed or, with

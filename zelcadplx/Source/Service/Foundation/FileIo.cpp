@@ -45,7 +45,8 @@ std::string WriteFailure(const posixfile::TWritten& written)
     case posixfile::TWriteStage::Link:
         return written.Text;
     case posixfile::TWriteStage::NotRegular:
-        return "will not replace " + path + ": it is " + posixfile::KindOf(written.Mode) + ", not a regular file";
+        return "will not replace " + path + ": it is " + posixfile::KindOf(written.Mode) +
+               ", not a regular file";
     case posixfile::TWriteStage::Create:
         return "cannot create a file in the folder of " + path + ": " + std::strerror(written.Code);
     default:

@@ -223,10 +223,10 @@ private:
     Byte* FEnd = nullptr;
     Byte* FPos = nullptr;
     Byte* FLimitEnd = nullptr;
-    UInteger FSizeBufer = 0;    // allocated bytes of BuferDataFile
-    bool FForWrite = false;     // the open file was made for writing
-    std::int64_t FFileSize = 0; // size of a file opened for reading
-    bool FIoFailed = false;     // a write or read of the open file fell short; Close reports it
+    UInteger FSizeBufer = 0;       // allocated bytes of BuferDataFile
+    bool FForWrite = false;        // the open file was made for writing
+    std::int64_t FFileSize = 0;    // size of a file opened for reading
+    bool FIoFailed = false;        // a write or read of the open file fell short; Close reports it
     TFileReplacement FReplacement; // the file made for writing, until Close puts it in place
 
     // Fast paths of every writer and reader; the slow paths handle growth, windows and the end.
