@@ -87,8 +87,8 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
     auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get());
     if (!core || (!drawing && !model)) {
         // A file of another kind opens and has no open error: its kind is the reason.
-        const std::string why = core ? "it is a document of type " + std::to_string(core->Type())
-                                     : documents.OpenError();
+        const std::string why =
+            core ? "it is a document of type " + std::to_string(core->Type()) : documents.OpenError();
         err << "tvhost: cannot read " << doc << " as a drawing or model: " << why << '\n';
         return ecRunFailed;
     }
