@@ -27,10 +27,6 @@
 namespace {
 
 using namespace damagetest;
-namespace fs = std::filesystem;
-using nlohmann::json;
-using tvhostrun::TRun;
-using tvhostrun::Tvhost;
 
 // ---- B-rep text -----------------------------------------------------------------------------
 
@@ -268,6 +264,21 @@ std::string SavedOrRefused(const TRun& run, const std::string& file, std::string
     return {};
 }
 
+// d/brick.qpt inserted into d/stand.qas opened in the test's host, and the assembly saved: its
+// name, or "" with `refusal` saying why.
+std::string InsertBrickAndSave(SaveThenReopenTest& t, std::string& refusal)
+{
+    const tvapi::ITervanDocumentPtr doc =
+        t.TheHost().App().Documents().Open(tvhost::FromUtf8("d/stand.qas").c_str(), true, false);
+    if (!doc) return std::string();
+    tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(L"d/brick.qpt", false,
+                                                                                    true);
+    const bool saved = doc->Save();
+    refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
+    doc->Close(tvapi::kdDoNotSaveChanges);
+    return saved ? std::string("d/stand.qas") : std::string();
+}
+
 // A part with an extrusion of a 10 x 10 square whose depth is not a number (or `depth`), made
 // through the facade.
 void NaNExtrusion(const tvapi::ITervanDocumentPtr& doc, double depth = std::nan(""))
@@ -294,16 +305,7 @@ const TSaveTarget SaveTargets[] = {
      nullptr},
     {"PartInsertedFromAnotherFolder",
      [](TDamageFolder& f, std::string& refusal) {
-         auto& t = static_cast<SaveThenReopenTest&>(f);
-         const tvapi::ITervanDocumentPtr doc =
-             t.TheHost().App().Documents().Open(tvhost::FromUtf8("d/stand.qas").c_str(), true, false);
-         if (!doc) return std::string();
-         tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(L"d/brick.qpt",
-                                                                                         false, true);
-         const bool saved = doc->Save();
-         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
-         doc->Close(tvapi::kdDoNotSaveChanges);
-         return saved ? std::string("d/stand.qas") : std::string();
+         return InsertBrickAndSave(static_cast<SaveThenReopenTest&>(f), refusal);
      },
      nullptr},
     {"AssemblySavedOverItsComponent",
@@ -339,18 +341,11 @@ const TSaveTarget SaveTargets[] = {
          json stand = t.Read("d/stand.qas");
          stand["model"]["components"][0]["id"] = 2147483647;
          t.Save("d/stand.qas", stand);
-         const tvapi::ITervanDocumentPtr doc =
-             t.TheHost().App().Documents().Open(tvhost::FromUtf8("d/stand.qas").c_str(), true, false);
-         if (!doc) return std::string();
-         tvhost::HostAs<tvhost::THostDocument3D>(doc)->TopPart().GetParts()->AddFromFile(L"d/brick.qpt",
-                                                                                         false, true);
-         const bool saved = doc->Save();
-         refusal = tvhost::HostAs<tvhost::THostDocument3D>(doc)->SaveError();
-         doc->Close(tvapi::kdDoNotSaveChanges);
+         const std::string saved = InsertBrickAndSave(t, refusal);
          const json ids = {t.Read("d/stand.qas")["model"]["components"][0]["id"],
                            t.Read("d/stand.qas")["model"]["components"][1]["id"]};
          EXPECT_EQ(ids, json({2147483647, 1}));
-         return saved ? std::string("d/stand.qas") : std::string();
+         return saved;
      },
      nullptr},
     {"PartWithNaNSizes",

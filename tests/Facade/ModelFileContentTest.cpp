@@ -23,10 +23,6 @@
 namespace {
 
 using namespace damagetest;
-namespace fs = std::filesystem;
-using nlohmann::json;
-using tvhostrun::TRun;
-using tvhostrun::Tvhost;
 
 // ---- content refused with its place, or kept and told ---------------------------------------
 
