@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int ChainRule = 104;
+constexpr int ClosingRule = 88;
+constexpr char Tab = '\t';
 // Names tried beside the usual one when something else holds it: "x.report.txt" and then
 // "x.report-2.txt" up to this number.
 constexpr int MaxReportNames = 99;
@@ -22,8 +24,6 @@ constexpr int MaxReportNames = 99;
 const char* const HeaderLine =
     "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
     "dl/dT   dT    Примечание";
-constexpr int ClosingRule = 88;
-constexpr char Tab = '\t';
 
 TString Rule(int Dashes)
 {

@@ -47,8 +47,6 @@ std::string Utf8(const TString& s)
     return tvhost::ToUtf8(Wide(s));
 }
 
-// The total volume of a part file's shapes and whether each is valid; false when the file
-// does not open as a part.
 // The volume of the part file `file`; "" when it is measured, else why not: it does not
 // open (with the host's reason), it is no model, or a body is not a valid shape.
 std::string MeasurePart(tvhost::THost& host, const std::string& file, double& volume)

@@ -37,10 +37,6 @@ std::string Xyz(double x, double y, double z)
     return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z);
 }
 
-} // namespace
-
-namespace {
-
 // The unit axes of a frame with X along `x` and Y along `y` made perpendicular to it; false
 // when either has no direction left.
 bool UnitAxes(const TXyz& x, const TXyz& y, TXyz& ux, TXyz& uy)
