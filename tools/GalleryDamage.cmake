@@ -11,6 +11,22 @@ foreach(row ${cases})
     message(FATAL_ERROR "check of \"${row}\": exit ${rc}, ${out}${err}")
   endif()
 endforeach()
+# A part that does not open is named with the host's reason, not as a part of volume 0.
+file(WRITE ${WORK}/tsv/gallery.tsv "a\t1\t${WORK}/tsv/missing.qpt\t-\t5\n")
+execute_process(COMMAND ${GALLERY} check ${WORK}/tsv RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: [^\n]*missing.qpt does not open: cannot open: No such file"
+   OR err MATCHES "volume")
+  message(FATAL_ERROR "check of a missing part: exit ${rc}, ${out}${err}")
+endif()
+# Sizes that are no whole number from 1 up are refused before anything is built.
+foreach(sizes "abc" "" "-5" "0" "99999999999999999999" "5x")
+  execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/sizes "${sizes}" RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "gallery: sizes \"[^\n]*\" is no whole number from 1 to 1000000\n"
+     OR EXISTS ${WORK}/sizes)
+    message(FATAL_ERROR "build of sizes \"${sizes}\": exit ${rc}, ${out}${err}")
+  endif()
+endforeach()
 file(WRITE ${WORK}/a-file "not a folder\n")
 execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/a-file 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
   ERROR_VARIABLE err)

@@ -23,11 +23,11 @@ ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 1800
 
 echo "== ThreadSanitizer build of the tests that start threads"
 targets=()
-for f in tests/*/*ThreadTest.cpp; do
-  [ -e "$f" ] || continue
-  dir=$(basename "$(dirname "$f")")
+while IFS= read -r f; do
+  dir=${f#tests/}
+  dir=${dir%%/*}
   targets+=("${dir,,}_threads_tests")
-done
+done < <(find tests -mindepth 2 -name '*ThreadTest.cpp' -not -path 'tests/support/*')
 if [ ${#targets[@]} -gt 0 ]; then
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIMCHAIN_TSAN=ON -DDIMCHAIN_BENCH=OFF \
     -DDIMCHAIN_UNITY=ON

@@ -97,14 +97,17 @@ public:
 
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
-    // system. The file is replaced atomically (FileIo.h): false, with any old report as it
-    // was, when it cannot be written whole.
+    // system. The file is replaced atomically (FileIo.h), never through a link: false, with
+    // any old report as it was, when it cannot be written whole.
     Boolean toTextFile(const std::wstring& FileName) const;
     // The report's name for the document file DocumentName: its extension replaced by "txt";
     // a file's own name without one gets ".txt" when BareGetsTxt asks, and is refused (empty)
     // otherwise; a document never saved (no name) is refused.
     static std::wstring ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt = false);
     // Writes the report beside the document DocumentName and tells the user where, or why not.
+    // The report replaces only an earlier report (or an empty file): where its name holds
+    // anything else (the document itself, a component, a link, a special file) it takes the
+    // first free of "x.report.txt", "x.report-2.txt" ... beside it.
     Boolean SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt = false) const;
 
 private:

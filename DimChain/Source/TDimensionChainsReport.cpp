@@ -17,6 +17,13 @@ namespace {
 constexpr int ChainRule = 104;
 constexpr int ClosingRule = 88;
 constexpr char Tab = '\t';
+// Names tried beside the usual one when something else holds it: "x.report.txt" and then
+// "x.report-2.txt" up to this number.
+constexpr int MaxReportNames = 99;
+
+const char* const HeaderLine =
+    "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
+    "dl/dT   dT    Примечание";
 
 TString Rule(int Dashes)
 {
@@ -101,13 +108,34 @@ std::size_t ExtensionDot(const std::wstring& Name)
                                                                                      : std::wstring::npos;
 }
 
+// Whether the report may take the name: free, or holding a report made before. The document,
+// its components, a link (which would be written through) and special files keep their names.
+bool MayHoldReport(const std::wstring& Name)
+{
+    const TString header(HeaderLine);
+    const TNameHolds holds = WhatNameHolds(SystemFileName(Name), std::string_view(header.PChar()));
+    return holds == TNameHolds::Nothing || holds == TNameHolds::OwnFile;
+}
+
+// The report's name: Usual ("x.txt") when it may hold the report, else the first of
+// "x.report.txt", "x.report-2.txt" ... that may; empty when none may.
+std::wstring FreeReportName(const std::wstring& Usual)
+{
+    if (MayHoldReport(Usual)) return Usual;
+    const std::wstring stem = Usual.substr(0, Usual.size() - 4) + L".report";
+    for (int n = 1; n <= MaxReportNames; ++n) {
+        const std::wstring name = stem + (n == 1 ? std::wstring() : L"-" + std::to_wstring(n)) + L".txt";
+        if (MayHoldReport(name)) return name;
+    }
+    return std::wstring();
+}
+
 } // namespace
 
 Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
 {
     TKmfData f;
-    f.WriteTextLn(TString("Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
-                          "dl/dT   dT    Примечание"));
+    f.WriteTextLn(TString(HeaderLine));
     for (Integer i = 0; i < DimChains.Count; ++i)
         WriteChain(f, DimChains[i], i);
     std::vector<Byte> blob;
@@ -115,7 +143,7 @@ Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
     const std::string_view text(reinterpret_cast<const char*>(blob.data()) + TKmfData::SizeHeader,
                                 blob.size() - TKmfData::SizeHeader);
     std::string error;
-    return WriteFileAtomically(SystemFileName(FileName), text, error);
+    return WriteFileAtomically(SystemFileName(FileName), text, error, false);
 }
 
 std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt)
@@ -130,14 +158,16 @@ std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName, 
 
 Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt) const
 {
-    const std::wstring name = ReportFileName(DocumentName, BareGetsTxt);
-    if (name.empty()) {
+    const std::wstring usual = ReportFileName(DocumentName, BareGetsTxt);
+    if (usual.empty()) {
         Messager.LiftBox(TString("Создание отчета невозможно! Сохраните сначала чертеж!"),
                          TMessager::toAlways);
         return false;
     }
-    if (!toTextFile(name)) {
-        Messager.LiftBox(TString("Не удалось записать файл отчета ") + TString(name), TMessager::toAlways);
+    const std::wstring name = FreeReportName(usual);
+    if (name.empty() || !toTextFile(name)) {
+        Messager.LiftBox(TString("Не удалось записать файл отчета ") + TString(name.empty() ? usual : name),
+                         TMessager::toAlways);
         return false;
     }
     Messager.LiftBox(TString("Создан файл отчета ") + TString(name), TMessager::toAlways);

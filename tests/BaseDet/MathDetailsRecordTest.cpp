@@ -65,7 +65,7 @@ protected:
     TConstruktor& C = TConstruktor::Empty();
 };
 
-TEST_F(TRecordTest, RecordsOfSubsystemSevenHaveTheirSizesAndRoundTrip)
+TEST_F(TRecordTest, FastenerRecordsHaveTheirSizesAndRoundTrip)
 {
     ExpectRoundTrip<TPin>([&] { return TPin(1, &M, &C); },
                           [](TPin& p) {

@@ -6,8 +6,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,10 @@ std::wstring WideUtf8(const std::string& utf8)
 {
     return tvhost::FromUtf8(utf8);
 }
+
+const char* const HeaderLine =
+    "Цепь    Н       Ном.    ВО      НО      П   У.ВО     У.НО       Д.ВО    Д.НО    "
+    "dl/dT   dT    Примечание";
 
 std::string Cp1251(const char* utf8)
 {
@@ -170,6 +177,112 @@ TEST(ChainReportRunTest, PanelWritesTheReportUnderAWideNameOrKeepsTheOldOne)
     EXPECT_EQ(ReadFile(folder + "é.txt"), report);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }
+
+// ---- where the assembly's report goes ------------------------------------------------------
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What stands at the report's usual name (or the document) before the assembly chain command
+// writes its report: made by `Prepare` in a folder holding a copy of the sample assembly
+// chain.qas and its three parts. The report must land at `Report` and leave every other file
+// (document, components, whatever a link points at) as it was.
+struct TReportTarget {
+    const char* Name;
+    const char* Open; // the document opened
+    std::function<void(const specialfiles::TFolder&)> Prepare;
+    const char* Report;
+};
+void PrintTo(const TReportTarget& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+// Every entry of the folder with its bytes ("->" and the target for a link, "special" for the rest).
+std::map<std::string, std::string> Contents(const std::string& folder)
+{
+    std::map<std::string, std::string> contents;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (e.is_symlink())
+            contents[name] = "-> " + fs::read_symlink(e.path()).string();
+        else
+            contents[name] = e.is_regular_file() ? ReadFile(e.path().string()) : "special";
+    }
+    return contents;
+}
+
+void RenameComponent(const std::string& assembly, const std::string& from, const std::string& to)
+{
+    std::string text = ReadFile(assembly);
+    const std::size_t at = text.find('"' + from + '"');
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at + 1, from.size(), to);
+    std::ofstream(assembly, std::ios::binary | std::ios::trunc) << text;
+    fs::rename(fs::path(assembly).parent_path() / from, fs::path(assembly).parent_path() / to);
+}
+
+const TReportTarget ReportTargets[] = {
+    {"UsualNameIsFree", "chain.qas", [](const specialfiles::TFolder&) {}, "chain.txt"},
+    {"EarlierReportIsReplaced", "chain.qas",
+     [](const specialfiles::TFolder& d) { std::ofstream(d / "chain.txt") << TString(HeaderLine).PChar(); },
+     "chain.txt"},
+    {"AssemblySavedAsTxt", "chain.txt",
+     [](const specialfiles::TFolder& d) { fs::rename(d / "chain.qas", d / "chain.txt"); },
+     "chain.report.txt"},
+    {"ComponentNamedLikeTheReport", "chain.qas",
+     [](const specialfiles::TFolder& d) { RenameComponent(d / "chain.qas", "chain-plate.qpt", "chain.txt"); },
+     "chain.report.txt"},
+    {"LinkNamedLikeTheReport", "chain.qas",
+     [](const specialfiles::TFolder& d) {
+         std::ofstream(d / "notes") << "the user's notes";
+         fs::create_symlink("notes", d / "chain.txt");
+     },
+     "chain.report.txt"},
+    {"LinkToTheDocumentNamedLikeTheReport", "chain.qas",
+     [](const specialfiles::TFolder& d) { fs::create_symlink("chain.qas", d / "chain.txt"); },
+     "chain.report.txt"},
+    {"FifoNamedLikeTheReport", "chain.qas",
+     [](const specialfiles::TFolder& d) { ASSERT_TRUE(specialfiles::MakeFifo(d / "chain.txt")); },
+     "chain.report.txt"},
+    {"BothNamesTaken", "chain.txt",
+     [](const specialfiles::TFolder& d) {
+         fs::rename(d / "chain.qas", d / "chain.txt");
+         fs::create_directory(d / "chain.report.txt");
+     },
+     "chain.report-2.txt"},
+};
+
+class ChainReportTargetTest : public ::testing::TestWithParam<TReportTarget> {};
+
+} // namespace
+
+TEST_P(ChainReportTargetTest, ReportTakesAFreeNameAndLeavesEveryOtherFileAsItWas)
+{
+    const specialfiles::TFolder dir;
+    for (const char* file : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+        fs::copy_file(std::string(DC_SOURCE_DIR "/samples/") + file, dir / file);
+    GetParam().Prepare(dir);
+    std::map<std::string, std::string> before = Contents(dir.Path());
+    before.erase(GetParam().Report);
+
+    const tvhostrun::TRun run = tvhostrun::Tvhost({"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx",
+                                                   "--open", dir / GetParam().Open, "--script",
+                                                   DC_SOURCE_DIR "/samples/chain-assembly.script"});
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find("status: Создан файл отчета " + dir / GetParam().Report + "\n"), std::string::npos)
+        << run.Out;
+    std::map<std::string, std::string> after = Contents(dir.Path());
+    const std::string report = after[GetParam().Report];
+    EXPECT_EQ(report.rfind(TString(HeaderLine).PChar(), 0), 0u) << "a report at " << GetParam().Report;
+    EXPECT_NE(report.find("\r\n01.00\t"), std::string::npos) << report;
+    after.erase(GetParam().Report);
+    EXPECT_EQ(after, before) << "no other file changed, none added";
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ChainReportTargetTest, ::testing::ValuesIn(ReportTargets),
+                         [](const ::testing::TestParamInfo<TReportTarget>& p) { return p.param.Name; });
 
 TEST_F(TDimensionChainsReportTest, ModelLinksAreReportedWithTheirModelLengths)
 {

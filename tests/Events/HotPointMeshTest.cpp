@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "HostDocuments.h"
 #include "HotPoint.h"
+#include "SpecialFiles.h"
 #include "StreamTestUtil.h"
 #include "TestPanel.h"
 
@@ -46,6 +48,27 @@ TEST(TMeshDataTest, PrintWritesThreeSourceTables)
                                                        "// TriAngles\r\n = {\r\n"
                                                        "  0001,0002,0003,\r\n"
                                                        "   }; \r\n");
+}
+
+// The printout is written whole or not at all: a disk that fills half-way keeps the old file.
+TEST(TMeshDataTest, PrintCutShortKeepsTheOldFile)
+{
+    TMeshData m = OneTriangle();
+    for (int i = 0; i < 200; ++i)
+        m.AddLine(TPoint3D(i, 0, 0), TPoint3D(i, 1, 0));
+    const specialfiles::TFolder dir;
+    const std::string path = dir / "mesh.txt";
+    std::ofstream(path) << "old";
+    EXPECT_EQ(specialfiles::WithFileSizeLimit(100,
+                                              [&] {
+                                                  m.Print(path.c_str());
+                                                  return 0;
+                                              }),
+              0);
+    EXPECT_EQ(specialfiles::Bytes(path), "old");
+    EXPECT_EQ(dir.Count(), 1) << "no temporary file stays";
+    m.Print(path.c_str());
+    EXPECT_GT(specialfiles::Bytes(path).size(), 100u * 20);
 }
 
 TEST(TMeshDataTest, AddLineAppendsARunAfterThePresentVertices)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,25 @@ TEST_F(TBindingsTest, AUserEditUpdatesTheVariableTheSiblingAndThePanel)
     EXPECT_EQ(HostOf(a).Settings().size(), 3u) << "the sender is not refreshed";
     EXPECT_EQ(Panel->Calls, (std::vector<std::string>{"changed 0", "redraw"}));
     EXPECT_EQ(Bindings().Current, 1) << "the last refreshed binding";
+}
+
+// A value that is no finite number reaching the binding (a host that let it through, or a
+// factor that makes it so) is refused: the variable keeps its value and the control shows it.
+TEST_F(TBindingsTest, ARealThatIsNoFiniteNumberIsRefusedAndTheControlShowsTheKeptValue)
+{
+    double value = 1.5, scaled = 2;
+    const auto a = Panel->AddEditValue("a", "", value, false);
+    const auto tiny = Panel->AddEditValue("tiny", "", scaled, 1e-300, false);
+    for (const double typed : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        a->SetRealValue(typed);
+        EXPECT_FALSE(Bindings().ChangeControlValue(IPropertyControlPtr(a)));
+        EXPECT_EQ(value, 1.5);
+        EXPECT_EQ(a->GetRealValue(), 1.5);
+    }
+    tiny->SetRealValue(1e10); // 1e310 in the variable
+    EXPECT_FALSE(Bindings().ChangeControlValue(IPropertyControlPtr(tiny)));
+    EXPECT_EQ(scaled, 2.0);
+    EXPECT_TRUE(Panel->Calls.empty()) << "nothing changed";
 }
 
 TEST_F(TBindingsTest, AProgramChangeRefreshesEveryControlOfTheVariable)

@@ -7,6 +7,7 @@
 #include "KmfData.h"
 #include "MessageSinks.h"
 #include "SpecialFiles.h"
+#include "TMemory.h"
 #include "TextFile.h"
 
 #include <fcntl.h>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -69,6 +71,67 @@ TEST(FileIoTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
     EXPECT_EQ(dir.Count(), device ? 4 : 3);
     if (!device) GTEST_SKIP() << "no right to make a device node";
 }
+
+// A file the library writes itself, of 5,000 bytes or more: a failure half-way (the disk full,
+// here a file-size limit) leaves the old file whole and no temporary file; a write that
+// succeeds replaces it.
+struct TLibraryWrite {
+    const char* Name;
+    std::function<bool(const std::string& path)> Write; // false when the writer saw a failure
+};
+void PrintTo(const TLibraryWrite& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+TMemory Block()
+{
+    TMemory m;
+    m.New(5000);
+    for (int i = 0; i < m.Size; ++i)
+        m.Pointer[i] = static_cast<Byte>(i * 7);
+    return m;
+}
+
+const TLibraryWrite LibraryWrites[] = {
+    {"ByteStream",
+     [](const std::string& path) {
+         TKmfData w;
+         if (!w.MakeForWrite(TString(path.c_str()), false)) return false;
+         const TMemory m = Block();
+         w.Write(m.Pointer, static_cast<unsigned int>(m.Size));
+         return w.Close();
+     }},
+    {"MemoryBlock",
+     [](const std::string& path) {
+         Block().toFile(TString(path.c_str()));
+         return true;
+     }},
+    {"MemoryTable",
+     [](const std::string& path) {
+         Block().toTextFile(TString(path.c_str()));
+         return true;
+     }},
+};
+
+class LibraryWriteTest : public ::testing::TestWithParam<TLibraryWrite> {};
+
+TEST_P(LibraryWriteTest, FailureHalfWayKeepsTheOldFile)
+{
+    const TFolder dir;
+    const std::string path = dir / "data";
+    std::ofstream(path) << "old";
+    EXPECT_NE(specialfiles::WithFileSizeLimit(1000, [&] { return GetParam().Write(path) ? 0 : 1; }), -1);
+    EXPECT_EQ(Bytes(path), "old");
+    EXPECT_EQ(dir.Count(), 1) << "no temporary file stays";
+
+    ASSERT_TRUE(GetParam().Write(path));
+    EXPECT_GE(Bytes(path).size(), 5000u);
+    EXPECT_EQ(dir.Count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, LibraryWriteTest, ::testing::ValuesIn(LibraryWrites),
+                         [](const ::testing::TestParamInfo<TLibraryWrite>& p) { return p.param.Name; });
 
 // A FIFO with no writer, a node with /dev/zero's numbers, a folder and a file past the limit
 // end a read at once: the stream says why, and a parameter file counts as a bad one.

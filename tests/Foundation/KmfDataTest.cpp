@@ -4,6 +4,7 @@
 
 #include "KmfData.h"
 
+#include "SpecialFiles.h"
 #include "StreamTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -171,21 +172,38 @@ int OpenFiles()
 
 } // namespace
 
-TEST(TKmfDataFileTest, ShortWriteIsReportedByClose)
+// A write that falls short (the disk full, here a file-size limit) is reported by Close, and the
+// file the stream was made for stays as it was; a FIFO or folder is no target at all.
+TEST(TKmfDataFileTest, ShortWriteIsReportedByCloseAndKeepsTheOldFile)
 {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const specialfiles::TFolder dir;
+    const std::string path = dir / "short.kmf";
     // A few bytes fail only when the C library flushes them at close; a full window fails
     // at its own write.
     for (const UInteger n : {UInteger(12), TKmfData::SizeDataBufer + 4}) {
         SCOPED_TRACE(n);
-        TKmfData w;
-        ASSERT_TRUE(w.MakeForWrite(TString("/dev/full"), true));
-        const Bytes data(n, 0x5A);
-        w.Write(data.data(), n);
-        EXPECT_FALSE(w.Close());
-        EXPECT_FALSE(w.Active());
-        EXPECT_TRUE(w.Close()) << "a closed stream has nothing more to report";
+        PutFile(path, Ints({1, 2}));
+        const int code = specialfiles::WithFileSizeLimit(10, [&] {
+            TKmfData w;
+            if (!w.MakeForWrite(TString(path.c_str()), true)) return 2;
+            const Bytes data(n, 0x5A);
+            w.Write(data.data(), n);
+            if (w.Close()) return 3;
+            if (w.Active()) return 4;
+            return w.Close() ? 0 : 5; // a closed stream has nothing more to report
+        });
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(FileBytes(path), Ints({1, 2})) << "the old file is kept whole";
+        EXPECT_EQ(dir.Count(), 1) << "no temporary file stays";
     }
+    ASSERT_TRUE(specialfiles::MakeFifo(dir / "fifo"));
+    std::filesystem::create_directory(dir / "folder");
+    for (const char* name : {"fifo", "folder"}) {
+        TKmfData w;
+        EXPECT_FALSE(w.MakeForWrite(TString((dir / name).c_str()), true)) << name;
+        EXPECT_FALSE(w.Active());
+    }
+    EXPECT_EQ(dir.Count(), 3);
 }
 
 TEST(TKmfDataFileTest, ReadCutShortByATruncatedFileIsReportedByClose)

@@ -2,14 +2,18 @@
 // Special files for the tests of careful file access, made in the test's own folder: FIFOs,
 // device nodes with chosen numbers, links. Never the machine's own /dev nodes.
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -67,6 +71,22 @@ inline std::string Bytes(const std::string& path)
 inline std::filesystem::file_type Kind(const std::string& path)
 {
     return std::filesystem::symlink_status(path).type();
+}
+
+// Runs `body` in a child process whose files may grow to `limit` bytes only, as on a disk that
+// fills up half-way through a write: its exit code, -1 when it did not exit.
+inline int WithFileSizeLimit(rlim_t limit, const std::function<int()>& body)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        const rlimit cut{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &cut);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace specialfiles

@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "HostDocumentFile.h"
 #include "HostDocuments.h"
 #include "HostFixture.h"
 #include "HostKernel.h"
@@ -189,3 +190,85 @@ TEST_F(HostFixture, StoredModelObjectsFollowTheirComponentsThroughReorderRemoval
     EXPECT_EQ(nominals, kept);
     fs::remove_all(dir);
 }
+
+// ---- component paths kept byte for byte --------------------------------------------------------
+
+namespace {
+
+// A brick saved as `Component` (bytes, relative to a fresh folder) and put into an assembly saved
+// as `Assembly`: the save keeps the component's name byte for byte, or is refused with `Refusal`
+// and writes nothing.
+struct TComponentPath {
+    const char* Name;
+    const char* Component;
+    const char* Assembly;
+    const char* Refusal; // null: saved
+};
+void PrintTo(const TComponentPath& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TComponentPath ComponentPaths[] = {
+    {"NameWithAByteFF", "br\xFF.qpt", "unit.qas",
+     "the component file br\\xFF.qpt is named by bytes that are not UTF-8"},
+    {"NameInLatin1",
+     "br\xE9"
+     "ck.qpt",
+     "unit.qas", "the component file br\\xE9ck.qpt is named by bytes that are not UTF-8"},
+    {"FolderNotUtf8", "d\xC3/brick.qpt", "unit.qas",
+     "the component file d\\xC3/brick.qpt is named by bytes that are not UTF-8"},
+    {"AssemblyInTheSameFolderNotUtf8", "d\xC3/brick.qpt", "d\xC3/unit.qas", nullptr},
+    {"NameInUtf8", "d/брусок é.qpt", "unit.qas", nullptr},
+};
+
+class ComponentPathTest : public HostFixture, public ::testing::WithParamInterface<TComponentPath> {};
+
+} // namespace
+
+TEST_P(ComponentPathTest, NameIsKeptByteForByteOrTheSaveIsRefused)
+{
+    const TComponentPath& c = GetParam();
+    const fs::path dir = fs::path(::testing::TempDir()) / ("paths-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    const fs::path component = dir / c.Component, assembly = dir / c.Assembly;
+    fs::create_directories(component.parent_path());
+    tvhost::THostDocuments& documents = Host().App().Documents();
+    const tvapi::ITervanDocumentPtr part = documents.AddDocument(tvapi::tvDocumentPart);
+    tvhost::HostAs<tvhost::THostDocument3D>(part)->TopPart().AddBody(tvhost::MakeBox({0, 0, 0}, 10, 20, 5));
+    ASSERT_TRUE(part->SaveAs(tvhost::FileNameFromBytes(component.string()).c_str()));
+    part->Close(tvapi::kdDoNotSaveChanges);
+
+    // Named as a user gives it, from the folder the process stands in.
+    const tvapi::ITervanDocumentPtr unit = documents.AddDocument(tvapi::tvDocumentAssembly);
+    auto* model = tvhost::HostAs<tvhost::THostDocument3D>(unit);
+    const fs::path start = fs::current_path();
+    fs::current_path(dir);
+    const bool added = static_cast<bool>(
+        model->TopPart().GetParts()->AddFromFile(tvhost::FileNameFromBytes(c.Component).c_str(), true, true));
+    fs::current_path(start);
+    ASSERT_TRUE(added);
+    const bool saved = unit->SaveAs(tvhost::FileNameFromBytes(assembly.string()).c_str());
+    const std::string refusal = model->SaveError();
+    unit->Close(tvapi::kdDoNotSaveChanges);
+    if (c.Refusal) {
+        EXPECT_FALSE(saved);
+        EXPECT_NE(refusal.find(c.Refusal), std::string::npos) << refusal;
+        EXPECT_FALSE(fs::exists(assembly));
+    } else {
+        ASSERT_TRUE(saved) << refusal;
+        const tvapi::ITervanDocumentPtr back =
+            documents.OpenFile(tvhost::FileNameFromBytes(assembly.string()), false);
+        ASSERT_TRUE(back) << documents.OpenError();
+        const tvhost::THostPart& top = tvhost::HostAs<tvhost::THostDocument3D>(back)->TopPart();
+        ASSERT_EQ(top.Components().size(), 1u);
+        EXPECT_EQ(
+            tvhost::FileNameBytes(top.Components()[0]->ReadFrom()),
+            tvhost::FileNameBytes(tvhost::AbsoluteFileName(tvhost::FileNameFromBytes(component.string()))));
+        back->Close(tvapi::kdDoNotSaveChanges);
+    }
+    fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ComponentPathTest, ::testing::ValuesIn(ComponentPaths),
+                         [](const ::testing::TestParamInfo<TComponentPath>& p) { return p.param.Name; });

@@ -5,6 +5,7 @@
 
 #include <regex>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -44,3 +45,34 @@ TEST(PartSvgTest, NoShapeIsAnError)
 }
 
 } // namespace
+
+namespace {
+
+// A block with a cylinder standing on it, `size` mm across.
+std::vector<tvhost::TShape> BlockAndCylinder(double size)
+{
+    return {tvhost::MakeBox({0, 0, 0}, size, size / 2, size / 4),
+            tvhost::MakeCylinder({size / 2, size / 4, size / 4}, {0, 0, 1}, size / 8, size / 4)};
+}
+
+} // namespace
+
+// The picture's detail follows the part's size: a part of 1 km is drawn with the points of
+// the same part of 10 mm (a fixed 0.05 mm would give it 10^5 times as many), and identical
+// bodies at one place are drawn once.
+TEST(PartSvgTest, DetailFollowsThePartsSizeAndACoincidentCopyAddsNothing)
+{
+    std::string small, large, error;
+    ASSERT_TRUE(tvhost::PartSvg(BlockAndCylinder(10), small, error)) << error;
+    ASSERT_TRUE(tvhost::PartSvg(BlockAndCylinder(1e6), large, error)) << error;
+    EXPECT_EQ(Count(large, ","), Count(small, ",")) << "as many points";
+    EXPECT_EQ(Count(large, "<polyline"), Count(small, "<polyline"));
+
+    std::vector<tvhost::TShape> stacked;
+    for (int i = 0; i < 50; ++i)
+        for (const tvhost::TShape& s : BlockAndCylinder(10))
+            stacked.push_back(s);
+    std::string many;
+    ASSERT_TRUE(tvhost::PartSvg(stacked, many, error)) << error;
+    EXPECT_EQ(many, small);
+}

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -208,3 +209,75 @@ TEST_F(TvhostExportTest, PartWithFeaturesExportsTheBuiltBodies)
 }
 
 } // namespace
+
+// ---- what a failed export or read says ---------------------------------------------------------
+
+namespace {
+
+// An export as a user runs it, its input made by `Make` in the test's folder (D), and what it
+// must and must not say.
+struct TExportMessage {
+    const char* Name;
+    std::function<std::vector<std::string>(const std::string& D)> Make; // the export's arguments
+    int Code;
+    const char* Says;
+    const char* Never;
+};
+void PrintTo(const TExportMessage& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+// The sample shaft (a sketch extruded) with `from` replaced by `to` in its file.
+std::string ChangedShaft(const std::string& D, const std::string& from, const std::string& to)
+{
+    std::string text = Bytes(DC_SOURCE_DIR "/samples/chain-shaft.qpt");
+    const std::size_t at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    std::ofstream(D + "changed.qpt", std::ios::binary) << text;
+    return D + "changed.qpt";
+}
+
+const TExportMessage ExportMessages[] = {
+    {"StepOntoANameThatIsNoUtf8",
+     [](const std::string& D) {
+         return std::vector<std::string>{DC_SOURCE_DIR "/samples/brick.qpt", D + "out\xFF.step"};
+     },
+     0, "tvhost: wrote ", "kernel"},
+    {"StepOntoANameTooLong",
+     [](const std::string& D) {
+         return std::vector<std::string>{DC_SOURCE_DIR "/samples/brick.qpt",
+                                         D + std::string(300, 'a') + ".step"};
+     },
+     3, "File name too long", "kernel"},
+    {"FeatureWithoutItsProfile",
+     [](const std::string& D) {
+         return std::vector<std::string>{ChangedShaft(D, "\"profile\"", "\"profile-gone\""), D + "out.step"};
+     },
+     3, "feature 1 \"\" (model.features[0].params): a parameter is missing (key 'profile' not found)",
+     "json.exception"},
+    {"NumberOutOfRange",
+     [](const std::string& D) {
+         return std::vector<std::string>{ChangedShaft(D, "\"density\": 7.85e-06", "\"density\": 1e400"),
+                                         D + "out.step"};
+     },
+     3, "not JSON at line 11, column 18: model.density: number overflow parsing '1e400'", "json.exception"},
+};
+
+class ExportMessageTest : public TvhostExportTest, public ::testing::WithParamInterface<TExportMessage> {};
+
+} // namespace
+
+TEST_P(ExportMessageTest, SaysWhatAndWhere)
+{
+    std::vector<std::string> args{"export", "--step"};
+    for (const std::string& a : GetParam().Make(FDir))
+        args.push_back(a);
+    const TRun run = Tvhost(args);
+    EXPECT_EQ(run.Code, GetParam().Code) << run.Out;
+    EXPECT_NE(run.Out.find(GetParam().Says), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find(GetParam().Never), std::string::npos) << run.Out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ExportMessageTest, ::testing::ValuesIn(ExportMessages),
+                         [](const ::testing::TestParamInfo<TExportMessage>& p) { return p.param.Name; });

@@ -142,3 +142,65 @@ TEST_F(TvhostRunTest, PeakMemoryDoesNotGrowWithTheScript)
 }
 
 } // namespace
+
+// ---- values typed into a panel's number fields ------------------------------------------------
+
+namespace {
+
+// Text typed into a number field of the panel plug-in's panels: the hot-point panel (command 2,
+// X 10 and Y 20 on a part) or the demo panel (a drawing, "Звеньев" 2). `Shown` is the field's
+// line once typed; `Box` what the hot-point panel reports at its end (empty: not that panel).
+struct TTypedValue {
+    const char* Name;
+    const char* Field;
+    const char* Typed;
+    bool Refused;
+    const char* Shown;
+    const char* Box;
+};
+void PrintTo(const TTypedValue& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TTypedValue TypedValues[] = {
+    {"NotANumber", "Y", "nan", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"Infinity", "Y", "inf", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"MinusInfinity", "X", "-inf", true, "  X = 10\n", "x 10.000, y 20.000"},
+    {"LettersAfterTheNumber", "Y", "5abc", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"BeyondTheLargestReal", "Y", "1e400", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"HexadecimalNumber", "Y", "0x10", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"Nothing", "Y", "\"\"", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"FiniteNumberWithBlanks", "Y", "\" 12.5 \"", false, "  Y =  12.5 \n", "x 10.000, y 12.500"},
+    {"WholeNumberWithLetters", "Звеньев", "3abc", true, "  Звеньев = 2\n", ""},
+    {"WholeNumberBeyondAnInt", "Звеньев", "99999999999", true, "  Звеньев = 2\n", ""},
+    {"WholeNumber", "Звеньев", "3", false, "  Звеньев = 3\n", ""},
+};
+
+class TypedValueTest : public TvhostRunTest, public ::testing::WithParamInterface<TTypedValue> {};
+
+} // namespace
+
+TEST_P(TypedValueTest, TextThatIsNoFiniteNumberIsRefusedAndTheFieldKeepsItsValue)
+{
+    const TTypedValue& c = GetParam();
+    const bool hotPoint = *c.Box != '\0';
+    std::ofstream(FDir + "typed.script") << "set \"" << c.Field << "\" " << c.Typed << "\nshow\n";
+    std::vector<std::string> args{"run", "--plugin", DC_BINARY_DIR "/libtvhost_panelplugin.so", "--script",
+                                  FDir + "typed.script"};
+    if (hotPoint)
+        args.insert(args.end(), {"--command", "2", "--open", DC_SOURCE_DIR "/samples/block.qpt"});
+    else
+        args.insert(args.end(), {"--new", "drawing"});
+    const TRun run = Tvhost(args, FDir + "log");
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find(c.Shown), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("cannot set \"" + std::string(c.Field) + "\"") != std::string::npos, c.Refused)
+        << run.Out;
+    if (hotPoint) {
+        EXPECT_NE(run.Out.find(c.Box), std::string::npos) << run.Out;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, TypedValueTest, ::testing::ValuesIn(TypedValues),
+                         [](const ::testing::TestParamInfo<TTypedValue>& p) { return p.param.Name; });

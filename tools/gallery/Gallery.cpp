@@ -10,6 +10,7 @@
 //   dimchain-gallery check OUT           every sheet reopens as a drawing, every part reopens
 //                                        valid with its recorded volume
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -67,22 +68,24 @@ std::string Utf8(const TString& s)
     return tvhost::ToUtf8(Wide(s));
 }
 
-// The total volume of a part file's shapes and whether each is valid; false when the file
-// does not open as a part.
-bool MeasurePart(tvhost::THost& host, const std::string& file, double& volume, bool& valid)
+// The volume of the part file `file`; "" when it is measured, else why not: it does not
+// open (with the host's reason), it is no model, or a body is not a valid shape.
+std::string MeasurePart(tvhost::THost& host, const std::string& file, double& volume)
 {
     tvhost::THostDocuments& documents = host.App().Documents();
     const tvapi::ITervanDocumentPtr doc = documents.OpenFile(tvhost::FileNameFromBytes(file), false);
+    if (!doc) return "does not open: " + documents.OpenError();
     auto* model = dynamic_cast<tvhost::THostDocument3D*>(doc.Get());
-    if (!model) return false;
     volume = 0;
-    valid = true;
-    for (const tvhost::TShape& shape : model->TopPart().PlacedShapes()) {
-        volume += tvhost::Volume(shape);
-        valid = valid && tvhost::IsValidShape(shape);
-    }
+    bool valid = model != nullptr;
+    if (model)
+        for (const tvhost::TShape& shape : model->TopPart().PlacedShapes()) {
+            volume += tvhost::Volume(shape);
+            valid = valid && tvhost::IsValidShape(shape);
+        }
     doc->Close(tvapi::kdDoNotSaveChanges);
-    return true;
+    if (!model) return "is no part or assembly";
+    return valid ? std::string() : "holds a body that is not a valid shape";
 }
 
 bool OpensAsDrawing(tvhost::THost& host, const std::string& file)
@@ -159,14 +162,13 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                      0,
                      {}};
             b.Pieces = NewPieces(out, before, fs::path(b.Part).filename().string());
-            bool valid = false;
             if (drApi::Transf2D->AMtr.Count != depth) {
                 std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";
                 ++failures;
             }
-            if (!MeasurePart(host, b.Part, b.Volume, valid) || !valid || b.Volume <= 0) {
-                std::cerr << "gallery: " << b.Part << " is no valid part (volume " << b.Volume
-                          << (valid ? ")\n" : ", invalid shape)\n");
+            if (const std::string why = MeasurePart(host, b.Part, b.Volume); !why.empty() || b.Volume <= 0) {
+                std::cerr << "gallery: " << b.Part << " is no valid part: "
+                          << (why.empty() ? "its volume is " + std::to_string(b.Volume) : why) << '\n';
                 ++failures;
             }
             if (!b.Sheet.empty() && !OpensAsDrawing(host, b.Sheet)) {
@@ -214,9 +216,10 @@ int Check(const fs::path& out)
             return 2;
         }
         double measured = 0;
-        bool valid = false;
-        if (!MeasurePart(host, part, measured, valid) || !valid ||
-            std::abs(measured - recorded) > 1e-9 * std::max(1.0, recorded)) {
+        if (const std::string why = MeasurePart(host, part, measured); !why.empty()) {
+            std::cerr << "gallery: " << part << " " << why << '\n';
+            ++failures;
+        } else if (std::abs(measured - recorded) > 1e-9 * std::max(1.0, recorded)) {
             std::cerr << "gallery: " << part << " has volume " << measured << ", recorded " << recorded
                       << '\n';
             ++failures;
@@ -230,13 +233,34 @@ int Check(const fs::path& out)
     return failures == 0 && count > 0 ? 0 : 1;
 }
 
+// The most sizes of each component a build may ask for.
+constexpr int MaxSizes = 1000000;
+
+// The SIZES argument: a whole number from 1 to MaxSizes, written as nothing else.
+bool SizesOf(const std::string& text, int& sizes)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || n < 1 || n > MaxSizes)
+        return false;
+    sizes = n;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if ((args.size() == 3 || args.size() == 4) && args[0] == "build")
-        return Build(args[1], args[2], args.size() == 4 ? std::max(1, std::atoi(args[3].c_str())) : 1000);
+    if ((args.size() == 3 || args.size() == 4) && args[0] == "build") {
+        int sizes = 1000;
+        if (args.size() == 4 && !SizesOf(args[3], sizes)) {
+            std::cerr << "gallery: sizes \"" << args[3] << "\" is no whole number from 1 to " << MaxSizes
+                      << '\n';
+            return 2;
+        }
+        return Build(args[1], args[2], sizes);
+    }
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     std::cerr << "usage: dimchain-gallery build SAMPLES OUT [SIZES] | check OUT\n";
     return 2;

@@ -572,7 +572,11 @@ void TChecker::Document(const json& root)
         root, "mass", [&](const json& m) { Number(m); }, true);
     Member(
         root, "properties", [&](const json& p) { Properties(p); }, true);
-    if (is2D && root.contains("model")) Fail("a document of type " + std::to_string(type) + " has no model");
+    // Only parts and assemblies keep a model; any other document would drop it at its next save.
+    const bool isModel = type == tvapi::tvDocumentPart || type == tvapi::tvDocumentAssembly ||
+                         type == tvapi::tvDocumentTechnologyAssembly;
+    if (!isModel && root.contains("model"))
+        Fail("a document of type " + std::to_string(type) + " has no model");
     Member(
         root, "model", [&](const json& m) { Model(m); }, true);
     if (type != tvapi::tvDocumentAssembly && root.contains("mates"))

@@ -22,6 +22,7 @@
 #include "HostDocumentFile.h"
 #include "HostDrawingObject.h"
 #include "HostKernelCall.h"
+#include "HostModelFile.h"
 #include "HostPart.h"
 #include "HostPlainList.h"
 #include "HostTopology.h"
@@ -262,7 +263,7 @@ class THostBillet final : public THostListedFeature<tvapi::IBilletObsolete> {
 public:
     THostBillet(TFeatureListRef list, std::wstring fileName, bool mirror)
         : THostListedFeature(tvapi::o3d_unknown, std::move(list)), FFileName(std::move(fileName)),
-          FMirror(mirror)
+          FReadFrom(BesideLoadedModel(FFileName)), FMirror(mirror)
     {
     }
     bool Apply(TBodies& bodies, std::string& error) override
@@ -281,6 +282,7 @@ public:
     void Read(const json& in, const TFind&) override
     {
         FFileName = FromUtf8(in.at("file").get<std::string>());
+        FReadFrom = BesideLoadedModel(FFileName); // as its part's components are
         FMirror = in.at("mirror").get<bool>();
         FShapes = ShapesOf(in.at("bodies"), "a billet's body");
     }
@@ -292,7 +294,7 @@ public:
 private:
     bool ReadShapes(std::string& error)
     {
-        const tvapi::Ptr<THostPart> part = ReadPartFile(FFileName, error);
+        const tvapi::Ptr<THostPart> part = ReadPartFile(FReadFrom, error);
         if (!part) return false;
         std::vector<TShape> shapes;
         for (const TShape& shape : part->LocalShapes())
@@ -305,7 +307,8 @@ private:
         return true;
     }
 
-    std::wstring FFileName;
+    std::wstring FFileName; // as the user gave it, and kept
+    std::wstring FReadFrom; // where it is read: named from the working folder, or beside its part's file
     bool FMirror = false;
     std::vector<TShape> FShapes;
 };

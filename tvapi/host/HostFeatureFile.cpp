@@ -87,6 +87,34 @@ json FeaturesJson(THostPart& part)
     return features;
 }
 
+namespace {
+
+// What a JSON exception says, without the library's "[json.exception...] " prefix.
+std::string JsonReason(const json::exception& e)
+{
+    const std::string what = e.what();
+    const std::size_t end = what.find("] ");
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
+
+// Reads the parameters of feature `index` (its record `f`); a parameter missing or of the
+// wrong kind refuses the file naming the feature and its place in it.
+template <class TFind>
+void ReadParams(TFeatureStep& step, const json& f, std::size_t index, const TFind& find)
+{
+    try {
+        step.Read(f.at("params"), find);
+    } catch (const json::exception& e) {
+        std::string reason = JsonReason(e);
+        if (e.id == 403) reason = "a parameter is missing (" + reason + ")";
+        throw std::invalid_argument("feature " + std::to_string(index + 1) + " \"" +
+                                    f.value("name", std::string()) + "\" (model.features[" +
+                                    std::to_string(index) + "].params): " + reason);
+    }
+}
+
+} // namespace
+
 void LoadFeatures(THostPart& part, const json& features)
 {
     const auto find = [&part](int index) {
@@ -94,10 +122,11 @@ void LoadFeatures(THostPart& part, const json& features)
             return tvapi::IModelObjectPtr();
         return tvapi::IModelObjectPtr(part.Sketches()[static_cast<std::size_t>(index)]);
     };
-    for (const json& f : features) {
+    for (std::size_t i = 0; i < features.size(); ++i) {
+        const json& f = features[i];
         const tvapi::IModelObjectPtr feature = NewFeature(part, f.at("kind").get<int>());
         TFeatureStep& step = StepOf(feature);
-        step.Read(f.at("params"), find);
+        ReadParams(step, f, i, find);
         step.StepName() = FromUtf8(f.at("name").get<std::string>());
         step.SetStepExcluded(f.value("excluded", false));
         if (f.contains("refused")) part.Features().Refuse(step, f["refused"].get<std::string>());

@@ -3,8 +3,10 @@
 #include "HostHlr.h"
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BRepBndLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRep_Builder.hxx>
+#include <Bnd_Box.hxx>
 #include <GCPnts_QuasiUniformDeflection.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
@@ -15,8 +17,11 @@
 #include <gp_Ax2.hxx>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string>
+#include <unordered_set>
 
 #include "HostKernelCall.h"
 
@@ -25,6 +30,13 @@ namespace tvhost {
 namespace {
 
 using TPolyline = std::vector<std::array<double, 2>>;
+
+// Tessellation and edge deflections per mm of the model's diagonal: 0.05 mm and 0.02 mm for a
+// part of 10 mm (a diagonal of about 17 mm), as the picture was always drawn at that size.
+constexpr double MeshDeflectionPerSize = 0.05 / 17.0;
+constexpr double LineDeflectionPerSize = 0.02 / 17.0;
+// No finer than this, in mm: a part of a few microns is drawn as one of 20 microns.
+constexpr double MinDeflection = 1e-4;
 
 // The edges of `shape` (already in the projection's plane) as polylines.
 void Polylines(const TopoDS_Shape& shape, double deflection, std::vector<TPolyline>& out)
@@ -66,8 +78,11 @@ bool PartSvg(const std::vector<TShape>& shapes, std::string& svg, std::string& e
     BRep_Builder builder;
     builder.MakeCompound(all);
     bool any = false;
+    // A body where an identical one lies already adds no line: each is drawn once, so that a
+    // part inserted many times at one place costs what the part costs, not the square of it.
+    std::unordered_set<std::string> seen;
     for (const TShape& s : shapes)
-        if (s && !s->IsNull()) {
+        if (s && !s->IsNull() && seen.insert(BRepText(s)).second) {
             builder.Add(all, *s);
             any = true;
         }
@@ -79,7 +94,14 @@ bool PartSvg(const std::vector<TShape>& shapes, std::string& svg, std::string& e
     std::string failure;
     const bool drawn = KernelCall(
         [&] {
-            BRepMesh_IncrementalMesh mesh(all, 0.05, false, 0.3);
+            // The deflections follow the part's size, so that a part of any size is drawn with
+            // as many triangles and points as one of 10 mm (whose 0.05 mm they keep).
+            Bnd_Box box;
+            BRepBndLib::Add(all, box);
+            const double size = box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+            const double mesh = std::max(MeshDeflectionPerSize * size, MinDeflection);
+            const double line = std::max(LineDeflectionPerSize * size, MinDeflection);
+            BRepMesh_IncrementalMesh tessellation(all, mesh, false, 0.3);
             const gp_Ax2 view(gp_Pnt(0, 0, 0), gp_Dir(1, -1, 1),
                               gp_Dir(-1, 1, 2)); // from front, right, above
             Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
@@ -88,11 +110,11 @@ bool PartSvg(const std::vector<TShape>& shapes, std::string& svg, std::string& e
             algo->Update();
             HLRBRep_PolyHLRToShape toShape;
             toShape.Update(algo);
-            Polylines(toShape.VCompound(), 0.02, visible);
-            Polylines(toShape.OutLineVCompound(), 0.02, visible);
-            Polylines(toShape.Rg1LineVCompound(), 0.02, visible);
-            Polylines(toShape.HCompound(), 0.02, hidden);
-            Polylines(toShape.OutLineHCompound(), 0.02, hidden);
+            Polylines(toShape.VCompound(), line, visible);
+            Polylines(toShape.OutLineVCompound(), line, visible);
+            Polylines(toShape.Rg1LineVCompound(), line, visible);
+            Polylines(toShape.HCompound(), line, hidden);
+            Polylines(toShape.OutLineHCompound(), line, hidden);
         },
         &failure);
     if (!drawn) {

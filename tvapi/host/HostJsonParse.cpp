@@ -1,6 +1,7 @@
 // Strict JSON reading for the stand-in's files.
 #include "HostJsonParse.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tvhost {
@@ -36,16 +37,37 @@ public:
         FKey = std::move(k);
         return true;
     }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) override
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) override
     {
         const std::string what = e.what();
         const std::size_t at = what.find("parse error at ");
-        Error = "not JSON" + (at == std::string::npos ? ": " + what : " at " + what.substr(at + 15));
+        if (at != std::string::npos) {
+            Error = "not JSON at " + what.substr(at + 15);
+            return false;
+        }
+        // A number out of range: its line and column, and the key it was given for.
+        const std::size_t reason = what.find("] ");
+        std::string place = FPath.Text();
+        if (!FOpen.empty() && FOpen.back()->is_object()) place += (place.empty() ? "" : ".") + FKey;
+        Error = "not JSON at " + LineAndColumn(position) + ": " + (place.empty() ? "" : place + ": ") +
+                (reason == std::string::npos ? what : what.substr(reason + 2));
         return false;
     }
+    explicit TBuilder(std::string_view text) : FText(text) {}
 
 private:
+    std::string_view FText;
     std::vector<json*> FOpen;
+
+    // "line L, column C" (from 1) of the byte just past `position` bytes of the text.
+    std::string LineAndColumn(std::size_t position) const
+    {
+        const std::string_view read = FText.substr(0, std::min(position, FText.size()));
+        const std::size_t line = static_cast<std::size_t>(std::count(read.begin(), read.end(), '\n')) + 1;
+        const std::size_t start = read.rfind('\n');
+        const std::size_t column = start == std::string_view::npos ? read.size() : read.size() - start - 1;
+        return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    }
     TJsonPath FPath;
     std::string FKey;
 
@@ -111,7 +133,7 @@ std::string TJsonPath::Text() const
 
 bool ParseJson(std::string_view text, nlohmann::json& value, std::string& error)
 {
-    TBuilder builder;
+    TBuilder builder(text);
     bool parsed = false;
     try {
         parsed = json::sax_parse(text.begin(), text.end(), &builder);

@@ -257,7 +257,9 @@ std::string ShapeProblem(const TopoDS_Shape& shape)
                 const TopoDS_Edge& edge = TopoDS::Edge(e.Current());
                 double first = 0, last = 0;
                 if (BRep_Tool::Degenerated(edge)) continue;
-                if (BRep_Tool::Curve(edge, first, last).IsNull() && !BRep_Tool::IsGeometric(edge))
+                // Curves on its faces are not enough: the analyzer reads the 3D curve, which
+                // the reader leaves out when the kernel cannot make it.
+                if (BRep_Tool::Curve(edge, first, last).IsNull())
                     problem = "an edge has no curve";
                 else if (!std::isfinite(first) || !std::isfinite(last))
                     problem = "an edge has no finite range";

@@ -35,6 +35,8 @@ struct TFrame {
     // within their plane, Z = X x Y. Axes of no direction (zero, parallel, not finite) keep
     // the default X, Y and Z.
     static TFrame Of(const TXyz& o, const TXyz& x, const TXyz& y);
+    // Whether Of keeps `x` and `y`: both have a direction and they are not parallel.
+    static bool Spans(const TXyz& x, const TXyz& y);
     // A point given in the frame's coordinates, in the coordinates the frame lies in.
     TXyz Point(double u, double v, double w = 0) const;
     TXyz Point(const TXyz& p) const { return Point(p[0], p[1], p[2]); }

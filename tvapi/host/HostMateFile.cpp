@@ -2,6 +2,7 @@
 #include "HostMateFile.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,9 @@ json EntityRefJson(const std::vector<THostPart*>& parts, const tvapi::IModelObje
 tvapi::IModelObjectPtr EntityOfRef(const std::vector<THostPart*>& parts, const json& ref)
 {
     if (!ref.is_object()) return {};
-    const int p = ref.at("part").get<int>() - TopPart;
-    if (p < 0 || p >= static_cast<int>(parts.size())) return {};
+    // Wide, so that the highest number a file may hold names nothing rather than overflows.
+    const std::int64_t p = ref.at("part").get<std::int64_t>() - TopPart;
+    if (p < 0 || p >= static_cast<std::int64_t>(parts.size())) return {};
     const auto kind = static_cast<tvapi::tvObj3dTypeEnum>(ref.at("kind").get<int>());
     if (!ref.contains("index")) return parts[static_cast<std::size_t>(p)]->AuxGeometry().Default(kind);
     const std::vector<tvapi::IModelObjectPtr> all = EntitiesOf(*parts[static_cast<std::size_t>(p)], kind);
@@ -160,20 +162,29 @@ json EntityNamesJson(const THostPart& part)
 
 void LoadEntityNames(const THostPart& part, const json& names)
 {
-    std::size_t named = 0;
+    std::size_t named = 0, again = 0;
     for (const tvapi::tvObj3dTypeEnum kind : NamedKinds) {
         const std::vector<tvapi::IModelObjectPtr> all = NumberedOf(part, kind);
+        std::vector<bool> taken(all.size(), false);
         for (const json& n : names) {
             if (n.at("kind").get<int>() != kind) continue;
             const std::size_t i = n.at("index").get<std::size_t>();
             if (i >= all.size()) continue;
-            SetEntityName(all[i].Get(), FromUtf8(n.at("name").get<std::string>()));
             ++named;
+            // An entity holds one name: the first is kept, and a save keeps no other.
+            if (taken[i]) {
+                ++again;
+                continue;
+            }
+            taken[i] = true;
+            SetEntityName(all[i].Get(), FromUtf8(n.at("name").get<std::string>()));
         }
     }
     // Those of another kind or past the entities the part has now name nothing.
     for (std::size_t i = named; i < names.size(); ++i)
         NoteLeftOut("name on an entity that no longer exists", "names on entities that no longer exist");
+    for (std::size_t i = 0; i < again; ++i)
+        NoteLeftOut("second name of an entity", "second names of entities");
 }
 
 } // namespace tvhost

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -27,6 +29,9 @@ namespace fs = std::filesystem;
 
 // Model files read from model files (components, billets) nest at most this deep.
 constexpr std::size_t MaxModelFileDepth = 8;
+// The farthest a component's origin may lie from its assembly's, in mm (a million km): frames
+// composed through MaxModelFileDepth assemblies stay far from overflowing.
+constexpr double MaxPlacement = 1e12;
 
 // The model files being read now, the outermost first (TReadingFile): each by its device and
 // inode, and by the name its reader gave.
@@ -35,6 +40,14 @@ struct TReadingEntry {
     std::string Shown;
 };
 thread_local std::vector<TReadingEntry> ReadingNow;
+// The folders of the models being loaded now, the innermost last (LoadModel).
+thread_local std::vector<std::wstring> LoadingFolders;
+struct TLoadingIn {
+    explicit TLoadingIn(const std::wstring& folder) { LoadingFolders.push_back(folder); }
+    ~TLoadingIn() { LoadingFolders.pop_back(); }
+    TLoadingIn(const TLoadingIn&) = delete;
+    TLoadingIn& operator=(const TLoadingIn&) = delete;
+};
 
 } // namespace
 
@@ -116,6 +129,20 @@ json FrameJson(const TFrame& f)
 TFrame FrameOf(const json& f)
 {
     return TFrame::Of(f.at(0).get<TXyz>(), f.at(1).get<TXyz>(), f.at(2).get<TXyz>());
+}
+
+// A component's frame as its assembly's file gives it. Axes that span no plane would become
+// the default axes (the part turned silently) and an origin past MaxPlacement could make the
+// frames composed through nested assemblies infinite: both refuse the file.
+TFrame ComponentFrameOf(const json& f, const std::string& component)
+{
+    if (!TFrame::Spans(f.at(1).get<TXyz>(), f.at(2).get<TXyz>()))
+        throw std::invalid_argument("component " + component + ": its frame's axes span no plane");
+    const TXyz origin = f.at(0).get<TXyz>();
+    if (std::any_of(origin.begin(), origin.end(), [](double c) { return !(std::fabs(c) <= MaxPlacement); }))
+        throw std::invalid_argument("component " + component + ": its frame's origin lies farther than " +
+                                    std::to_string(static_cast<long long>(MaxPlacement)) + " mm");
+    return FrameOf(f);
 }
 
 json SketchesJson(THostPart& part)
@@ -219,6 +246,23 @@ std::wstring ComponentFile(const std::wstring& folder, const std::wstring& file)
     return PathName(BytesPath(folder) / path);
 }
 
+// The component's file name as its file keeps it: UTF-8, as the JSON text holds nothing else.
+// A name whose bytes are no UTF-8 (FileNameFromBytes) cannot be kept byte for byte, and would
+// come back as another name: the save is refused, naming it with those bytes as \xNN.
+std::string StoredName(const std::wstring& name)
+{
+    const auto lone = [](wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; };
+    if (std::none_of(name.begin(), name.end(), lone)) return ToUtf8(name);
+    static const char hex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const wchar_t c : name) {
+        const unsigned b = static_cast<unsigned>(c) & 0xFFu;
+        shown +=
+            lone(c) ? std::string{'\\', 'x', hex[b >> 4], hex[b & 15]} : ToUtf8(std::wstring_view(&c, 1));
+    }
+    throw std::invalid_argument("the component file " + shown + " is named by bytes that are not UTF-8");
+}
+
 } // namespace
 
 json ModelJson(THostPart& part, const fs::path& folder)
@@ -234,7 +278,7 @@ json ModelJson(THostPart& part, const fs::path& folder)
              {"hidden", i < part.Bodies().size() && part.Bodies()[i]->Hidden()}});
     json components = json::array();
     for (const THostPartPtr& c : part.Components())
-        components.push_back({{"file", ToUtf8(StoredComponentFile(*c, folder))},
+        components.push_back({{"file", StoredName(StoredComponentFile(*c, folder))},
                               {"external", c->IsExternal()},
                               {"frame", FrameJson(c->Frame())},
                               {"id", c->ComponentId()}});
@@ -257,8 +301,14 @@ json ModelJson(THostPart& part, const fs::path& folder)
     return model;
 }
 
+std::wstring BesideLoadedModel(const std::wstring& file)
+{
+    return AbsoluteFileName(LoadingFolders.empty() ? file : ComponentFile(LoadingFolders.back(), file));
+}
+
 void LoadModel(THostPart& part, const json& model, const std::wstring& folder)
 {
+    const TLoadingIn loading(folder);
     part.SetNameDirect(FromUtf8(model.at("name").get<std::string>()));
     part.SetMarkingDirect(FromUtf8(model.at("marking").get<std::string>()));
     part.SetDensity(model.at("density").get<double>());
@@ -284,7 +334,7 @@ void LoadModel(THostPart& part, const json& model, const std::wstring& folder)
         THostPartPtr component = ReadPartFile(ComponentFile(folder, file), error);
         if (!component)
             throw std::invalid_argument("component " + c.at("file").get<std::string>() + ": " + error);
-        component->MoveTo(FrameOf(c.at("frame")));
+        component->MoveTo(ComponentFrameOf(c.at("frame"), c.at("file").get<std::string>()));
         component->SetSource(file, c.at("external").get<bool>());
         component->SetComponentId(c.value("id", 0)); // an older file's: by place, from 1
         component->SetReadFrom(AbsoluteFileName(ComponentFile(folder, file)));

@@ -43,5 +43,8 @@ nlohmann::json ModelJson(THostPart& part, const std::filesystem::path& folder);
 // Fills `part` from its model, its components read beside `folder`, the folder of the file
 // that holds it. Throws std::invalid_argument for a body or component that cannot be read.
 void LoadModel(THostPart& part, const nlohmann::json& model, const std::wstring& folder);
+// A file a model file names (a billet's), as read while that model loads: a relative name is
+// taken beside the model file, as its components are; outside a load, from the working folder.
+std::wstring BesideLoadedModel(const std::wstring& file);
 
 } // namespace tvhost

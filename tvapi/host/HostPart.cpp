@@ -2,6 +2,8 @@
 #include "HostPart.h"
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 #include "HostApplication.h"
 #include "HostArgs.h"
@@ -13,6 +15,28 @@
 namespace tvhost {
 
 namespace {
+
+bool IdTaken(const TComponents& components, int id)
+{
+    return std::any_of(components.begin(), components.end(),
+                       [id](const THostPartPtr& c) { return c->ComponentId() == id; });
+}
+
+// The id of a new component: one past the highest, or, when that is the highest an id may be
+// (a file may hold it), the lowest free one. Ids run from 1 and never overflow.
+int FreeComponentId(const TComponents& components)
+{
+    std::vector<int> ids;
+    for (const THostPartPtr& c : components)
+        ids.push_back(c->ComponentId());
+    std::sort(ids.begin(), ids.end());
+    if (ids.empty()) return 1;
+    if (ids.back() < std::numeric_limits<int>::max()) return std::max(ids.back(), 0) + 1;
+    int free = 1;
+    for (const int id : ids)
+        if (id == free) ++free;
+    return free;
+}
 
 // The components of an assembly; adding reads a part file.
 class THostParts final : public THostObjectOf<tvapi::IParts> {
@@ -282,13 +306,8 @@ void THostPart::AddComponent(THostPartPtr component)
             std::erase_if(*all, [raw](const THostPartPtr& p) { return p.Get() == raw; });
         }
     });
-    int highest = 0;
-    bool taken = false;
-    for (const THostPartPtr& sibling : *FComponents) {
-        highest = std::max(highest, sibling->FComponentId);
-        taken = taken || sibling->FComponentId == component->FComponentId;
-    }
-    if (component->FComponentId <= 0 || taken) component->FComponentId = highest + 1;
+    if (component->FComponentId <= 0 || IdTaken(*FComponents, component->FComponentId))
+        component->FComponentId = FreeComponentId(*FComponents);
     component->FParent = this;
     component->FollowAssembly();
     FComponents->push_back(std::move(component));

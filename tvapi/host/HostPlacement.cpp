@@ -37,21 +37,35 @@ std::string Xyz(double x, double y, double z)
     return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z);
 }
 
+// The unit axes of a frame with X along `x` and Y along `y` made perpendicular to it; false
+// when either has no direction left.
+bool UnitAxes(const TXyz& x, const TXyz& y, TXyz& ux, TXyz& uy)
+{
+    ux = x;
+    if (!Unit(ux)) return false;
+    const double along = Dot(y, ux);
+    uy = {y[0] - along * ux[0], y[1] - along * ux[1], y[2] - along * ux[2]};
+    return Unit(uy);
+}
+
 } // namespace
 
 TFrame TFrame::Of(const TXyz& o, const TXyz& x, const TXyz& y)
 {
     TFrame frame;
     frame.Origin = o;
-    TXyz ux = x;
-    if (!Unit(ux)) return frame;
-    const double along = Dot(y, ux);
-    TXyz uy{y[0] - along * ux[0], y[1] - along * ux[1], y[2] - along * ux[2]};
-    if (!Unit(uy)) return frame;
+    TXyz ux, uy;
+    if (!UnitAxes(x, y, ux, uy)) return frame;
     frame.X = ux;
     frame.Y = uy;
     frame.Z = Cross(ux, uy);
     return frame;
+}
+
+bool TFrame::Spans(const TXyz& x, const TXyz& y)
+{
+    TXyz ux, uy;
+    return UnitAxes(x, y, ux, uy);
 }
 
 TXyz TFrame::Point(double u, double v, double w) const

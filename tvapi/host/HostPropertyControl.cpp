@@ -7,7 +7,11 @@
 #include "HostPropertyControlText.h"
 #include "HostPropertyManager.h"
 #include "HostText.h"
+
+#include <charconv>
+#include <cmath>
 #include <cstring>
+#include <string_view>
 
 namespace tvhost {
 
@@ -16,6 +20,40 @@ using propertytext::Num;
 using propertytext::W;
 
 namespace {
+
+// The typed text without the blanks around it.
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The typed text as a finite decimal number, whole; false for anything else ("nan", "inf",
+// "5abc", "1e400", nothing).
+bool TypedReal(std::string_view text, double& value)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double d = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), d);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(d))
+        return false;
+    value = d;
+    return true;
+}
+
+// The typed text as a whole number that an int holds; false for anything else.
+bool TypedInt(std::string_view text, int& value)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
+    value = n;
+    return true;
+}
 
 bool Is(const char* iid, const char* other)
 {
@@ -243,21 +281,16 @@ bool THostPropertyControl::UserSet(const std::wstring& value)
     const std::string v = ToUtf8(value);
     char* end = nullptr;
     switch (FType) {
-    case tvControlEditReal: {
-        const double d = std::strtod(v.c_str(), &end);
-        if (end == v.c_str()) return false;
-        FReal = d;
+    case tvControlEditReal:
+        // Text that is no finite number is refused: the field keeps its value.
+        if (!TypedReal(v, FReal)) return false;
         FText = value;
         return true;
-    }
     case tvControlEditInt:
-    case tvControlSpinInt: {
-        const long n = std::strtol(v.c_str(), &end, 10);
-        if (end == v.c_str()) return false;
-        FInt = static_cast<int>(n);
+    case tvControlSpinInt:
+        if (!TypedInt(v, FInt)) return false;
         FText = value;
         return true;
-    }
     case tvControlEditStr:
     case tvControlEditCheckBox:
     case tvControlFileName:

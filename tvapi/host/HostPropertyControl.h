@@ -180,7 +180,8 @@ public:
     // The value a person reads in the control, as "show" prints it.
     std::string ValueText() const;
     // Sets the value as a user typing VALUE would (edit text or number, spin value, list
-    // index or text, check state 0/1/true/false); false when the control takes no value so.
+    // index or text, check state 0/1/true/false); false when the control takes no value so,
+    // or a number field is given text that is not wholly a finite number (the value stays).
     bool UserSet(const std::wstring& value);
     // The button (of a group or beside the control) with tip or caption `tip`; 0 when none.
     int ButtonWithTip(const std::wstring& tip) const;

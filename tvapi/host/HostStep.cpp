@@ -59,7 +59,9 @@ bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, s
         error = std::string("cannot make a scratch folder: ") + std::strerror(errno);
         return false;
     }
-    const std::string made = scratch.Path() + "/" + path.substr(path.rfind('/') + 1);
+    // A name of its own, not the user's: one of bytes that are no UTF-8, or too long for the
+    // folder, would fail in the kernel, blamed on it.
+    const std::string made = scratch.Path() + "/model.step";
     std::string failure;
     bool written = false;
     const bool ran = KernelCall(

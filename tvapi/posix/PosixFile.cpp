@@ -47,6 +47,16 @@ bool FollowLinks(std::string& path, std::string& error)
     }
 }
 
+// Whether `path` is a symbolic link, with `error` saying so when it is.
+bool IsLink(const std::string& path, std::string& error)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return false;
+    error = "will not write through the link " + path;
+    errno = ELOOP;
+    return true;
+}
+
 // A new temporary file beside `path`; its name goes to `temp`. -1 with errno set on failure.
 int CreateTemporary(const std::string& path, std::string& temp)
 {
@@ -80,12 +90,9 @@ bool WriteAll(int fd, std::string_view bytes, std::size_t chunk, const TChunkHoo
     return true;
 }
 
-// Gives the mode, writes, syncs and closes the temporary file: the step that failed (errno
-// set), or Done.
-TWriteStage FillTemporary(TDescriptor& fd, const struct stat* old, std::string_view bytes, std::size_t chunk,
-                          const TChunkHook& hook)
+// Writes, syncs and closes the temporary file: the step that failed (errno set), or Done.
+TWriteStage FillTemporary(TDescriptor& fd, std::string_view bytes, std::size_t chunk, const TChunkHook& hook)
 {
-    if (old && ::fchmod(fd.Get(), old->st_mode & 07777) != 0) return TWriteStage::Mode;
     if (!WriteAll(fd.Get(), bytes, chunk, hook)) return TWriteStage::Write;
     if (::fsync(fd.Get()) != 0) return TWriteStage::Flush;
     return fd.Close() ? TWriteStage::Done : TWriteStage::Close;
@@ -145,30 +152,61 @@ TOpened OpenRegular(const std::string& path, std::int64_t limit)
     return opened;
 }
 
-TWritten ReplaceFile(const std::string& target, std::string_view bytes, std::size_t chunk,
-                     const TChunkHook& hook)
+TTemporary MakeTemporaryFor(const std::string& target, bool followLinks)
 {
-    TWritten written;
+    TTemporary temp;
+    TWritten& written = temp.Written;
     written.Path = target;
-    if (target.empty()) return Failed(written, TWriteStage::NoName);
-    if (!FollowLinks(written.Path, written.Text)) return Failed(written, TWriteStage::Link);
+    if (target.empty()) {
+        written = Failed(written, TWriteStage::NoName);
+        return temp;
+    }
+    if (followLinks ? !FollowLinks(written.Path, written.Text) : IsLink(written.Path, written.Text)) {
+        written = Failed(written, TWriteStage::Link);
+        return temp;
+    }
     struct stat old {};
-    const bool exists = ::stat(written.Path.c_str(), &old) == 0;
+    const bool exists = ::lstat(written.Path.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
         written.Mode = old.st_mode;
-        return Failed(written, TWriteStage::NotRegular);
+        written = Failed(written, TWriteStage::NotRegular);
+        return temp;
     }
-    std::string temp;
-    TDescriptor fd(CreateTemporary(written.Path, temp));
-    if (fd.Get() < 0) return Failed(written, TWriteStage::Create);
-    TWriteStage stage = FillTemporary(fd, exists ? &old : nullptr, bytes, chunk, hook);
-    if (stage == TWriteStage::Done && ::rename(temp.c_str(), written.Path.c_str()) == 0) {
+    TDescriptor fd(CreateTemporary(written.Path, temp.Path));
+    if (fd.Get() < 0) {
+        written = Failed(written, TWriteStage::Create);
+    } else if (exists && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
+        written = Failed(written, TWriteStage::Mode);
+        ::unlink(temp.Path.c_str());
+    } else {
+        temp.Fd = fd.Release();
+    }
+    return temp;
+}
+
+TWritten PutInPlace(const TTemporary& temp, TWriteStage stage)
+{
+    TWritten written = temp.Written;
+    if (stage == TWriteStage::Done && ::rename(temp.Path.c_str(), written.Path.c_str()) == 0) {
         SyncFolder(written.Path);
         return written;
     }
     if (stage == TWriteStage::Done) stage = TWriteStage::Rename;
     written = Failed(written, stage);
-    ::unlink(temp.c_str());
+    ::unlink(temp.Path.c_str());
+    return written;
+}
+
+TWritten ReplaceFile(const std::string& target, std::string_view bytes, std::size_t chunk,
+                     const TChunkHook& hook, bool followLinks)
+{
+    const TTemporary temp = MakeTemporaryFor(target, followLinks);
+    if (temp.Fd < 0) return temp.Written;
+    TDescriptor fd(temp.Fd);
+    const TWriteStage stage = FillTemporary(fd, bytes, chunk, hook);
+    const int code = errno;
+    TWritten written = PutInPlace(temp, stage);
+    if (stage != TWriteStage::Done) written.Code = code; // the unlink does not hide the failure
     return written;
 }
 

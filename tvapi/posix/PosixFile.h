@@ -68,6 +68,23 @@ struct TWritten {
     std::string Text; // for Link: what stopped the walk, with the link's name
 };
 
+// A temporary file beside a target, written by the caller and then put in place whole.
+struct TTemporary {
+    int Fd = -1;      // open for writing, owned by the caller; -1 when it could not be made
+    std::string Path; // the temporary file
+    TWritten Written; // the target once its links are followed; for Fd -1, why not
+};
+
+// Makes the temporary file for replacing `target` as ReplaceFile does (links followed or, with
+// `followLinks` false, refused; a target that is no regular file refused before anything is
+// created), with the mode of the file it will replace.
+TTemporary MakeTemporaryFor(const std::string& target, bool followLinks = true);
+
+// Renames the temporary file, written, synced and closed by the caller, over its target and
+// syncs the folder when `stage` is Done; otherwise (or when the rename fails) removes it and
+// leaves the target as it was. What the replacement came to.
+TWritten PutInPlace(const TTemporary& temp, TWriteStage stage);
+
 // Called after each chunk put into the temporary file, with the bytes written so far.
 using TChunkHook = std::function<void(std::size_t written)>;
 
@@ -77,8 +94,9 @@ using TChunkHook = std::function<void(std::size_t written)>;
 // followed and the file it points to replaced; the link stays. A target that exists and is
 // no regular file is refused before anything is created. On any failure the old file is
 // untouched and no temporary file stays. A replaced file keeps its mode; a new one gets 0666
-// less the umask.
+// less the umask. With `followLinks` false a target that is a link is refused (stage Link) and
+// the rename replaces only what stands at the name itself.
 TWritten ReplaceFile(const std::string& target, std::string_view bytes, std::size_t chunk,
-                     const TChunkHook& hook);
+                     const TChunkHook& hook, bool followLinks = true);
 
 } // namespace posixfile

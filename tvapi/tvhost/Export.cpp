@@ -86,7 +86,10 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
     auto* drawing = dynamic_cast<tvhost::THostDocument2D*>(document.Get());
     auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get());
     if (!core || (!drawing && !model)) {
-        err << "tvhost: cannot read " << doc << " as a drawing or model: " << documents.OpenError() << '\n';
+        // A file of another kind opens and has no open error: its kind is the reason.
+        const std::string why =
+            core ? "it is a document of type " + std::to_string(core->Type()) : documents.OpenError();
+        err << "tvhost: cannot read " << doc << " as a drawing or model: " << why << '\n';
         return ecRunFailed;
     }
     if (drawing)

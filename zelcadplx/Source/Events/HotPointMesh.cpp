@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "FileIo.h"
 #include "TFileName.h"
 
 namespace {
@@ -159,10 +160,10 @@ TShape Cube()
     return s;
 }
 
-void PutLine(std::FILE* file, const std::string& line)
+void PutLine(std::string& file, const std::string& line)
 {
-    std::fputs(line.c_str(), file);
-    std::fputs("\r\n", file);
+    file += line;
+    file += "\r\n";
 }
 
 // "  " and the three numbers, each "%7.3f," with a decimal point.
@@ -174,7 +175,7 @@ std::string RealLine(double x, double y, double z)
     return line;
 }
 
-template <class TList> void PutBlock(std::FILE* file, const char* title, const TList& list)
+template <class TList> void PutBlock(std::string& file, const char* title, const TList& list)
 {
     PutLine(file, title);
     PutLine(file, " = {");
@@ -251,8 +252,7 @@ void TMeshData::Move(const TVector3D& V)
 
 void TMeshData::Print(const TString& FileName) const
 {
-    std::FILE* file = std::fopen(SystemFileName(FileName).c_str(), "wb");
-    if (!file) return;
+    std::string file;
     PutBlock(file, "// Points", Points);
     PutBlock(file, "// Normals", Normals);
     PutLine(file, "// TriAngles");
@@ -263,7 +263,9 @@ void TMeshData::Print(const TString& FileName) const
         PutLine(file, buffer);
     }
     PutLine(file, "   }; ");
-    std::fclose(file);
+    // Written whole or not at all: a failure keeps the old file.
+    std::string error;
+    WriteFileAtomically(SystemFileName(FileName), file, error);
 }
 
 // ---- TMeshApi ---------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "TPropertylVariable.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -101,10 +102,12 @@ bool TAPropertylVariable::ReadControl(TPropertylVariable& V, const IPropertyCont
     case pvRealMultiply: {
         const tvapi::IPropertyEditPtr e(Control);
         if (!e) return false;
+        // A value that is no finite number (also one a factor makes so) is refused: the
+        // variable keeps what it held.
         const double value = e->GetRealValue();
-        // A zero factor would make the variable infinite: the edit is refused.
-        if (V.Type == pvRealMultiply && V.Data.Multiply == 0.0) return false;
-        *V.PDataReal = V.Type == pvReal ? value : value / V.Data.Multiply;
+        const double scaled = V.Type == pvReal ? value : value / V.Data.Multiply;
+        if (!std::isfinite(scaled)) return false;
+        *V.PDataReal = scaled;
         return true;
     }
     case pvInteger:
@@ -149,7 +152,11 @@ bool TAPropertylVariable::ChangeControlValue(IPropertyControlPtr Control)
     if (i < 0) return false;
     Current = i;
     TPropertylVariable& v = FArray[i];
-    if (!v.PData || !ReadControl(v, Control)) return false;
+    if (!v.PData) return false;
+    if (!ReadControl(v, Control)) {
+        ChangeValue(v, false, true, false); // a refused value: the control shows the kept one
+        return false;
+    }
     ChangeValue(v.PData, i);
     return true;
 }

@@ -151,8 +151,14 @@ bool TKmfData::MakeForWrite(const TString& Name, bool Binary)
 {
     Close();
     Empty();
-    DataFile.reset(std::fopen(SystemFileName(Name).c_str(), "wb"));
-    if (!DataFile) return false;
+    std::string error;
+    const int fd = FReplacement.Open(SystemFileName(Name), error);
+    if (fd < 0) return false;
+    DataFile.reset(::fdopen(fd, "wb"));
+    if (!DataFile) {
+        ::close(fd);
+        return DropFile();
+    }
     FForWrite = true;
     FIoFailed = false;
     if (!UseWindow()) return DropFile();
@@ -203,6 +209,8 @@ bool TKmfData::MakeForRead(const TString& Name, bool Binary)
 bool TKmfData::DropFile()
 {
     DataFile.reset();
+    std::string ignored;
+    FReplacement.Finish(false, ignored); // a file made for writing is abandoned
     FForWrite = false;
     FLimitEnd = BuferDataFile + FSizeBufer;
     return false;
@@ -212,9 +220,13 @@ bool TKmfData::Close()
 {
     if (!DataFile) return true;
     if (FForWrite) WriteBuferToFile();
-    // Buffered bytes reach the disk only here, so a full disk may show first at fclose.
+    // Buffered bytes reach the disk only here, so a full disk may show first at the flush.
+    if (FForWrite && (std::fflush(DataFile.get()) != 0 || ::fsync(::fileno(DataFile.get())) != 0))
+        FIoFailed = true;
     if (std::ferror(DataFile.get())) FIoFailed = true;
     if (std::fclose(DataFile.release()) != 0) FIoFailed = true;
+    std::string error;
+    if (FReplacement.Pending() && !FReplacement.Finish(!FIoFailed, error)) FIoFailed = true;
     FForWrite = false;
     Empty();
     FLimitEnd = BuferDataFile + FSizeBufer;

@@ -5,6 +5,7 @@
 
 #include "BaseTypes.h"
 #include "DString.h"
+#include "FileIo.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -41,6 +42,8 @@ public:
 
     // File mode. Names are 8-bit texts; the file system sees them as UTF-8.
     // Unless Binary, MakeForWrite writes a fresh header at once and MakeForRead requires one.
+    // A file made for writing is written beside its name and replaces the file there only at
+    // a Close that finds every write whole (FileIo.h): a failure keeps the old file.
     bool MakeForWrite(const TString& Name, bool Binary);
     bool MakeForRead(const TString& Name, bool Binary);
     // Writes the pending bytes and closes the file. False when anything since the file was
@@ -220,10 +223,11 @@ private:
     Byte* FEnd = nullptr;
     Byte* FPos = nullptr;
     Byte* FLimitEnd = nullptr;
-    UInteger FSizeBufer = 0;    // allocated bytes of BuferDataFile
-    bool FForWrite = false;     // the open file was made for writing
-    std::int64_t FFileSize = 0; // size of a file opened for reading
-    bool FIoFailed = false;     // a write or read of the open file fell short; Close reports it
+    UInteger FSizeBufer = 0;       // allocated bytes of BuferDataFile
+    bool FForWrite = false;        // the open file was made for writing
+    std::int64_t FFileSize = 0;    // size of a file opened for reading
+    bool FIoFailed = false;        // a write or read of the open file fell short; Close reports it
+    TFileReplacement FReplacement; // the file made for writing, until Close puts it in place
 
     // Fast paths of every writer and reader; the slow paths handle growth, windows and the end.
     void Put(const void* p, UInteger n)

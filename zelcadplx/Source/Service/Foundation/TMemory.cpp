@@ -3,6 +3,7 @@
 #include "TMemory.h"
 
 #include "DString.h"
+#include "FileIo.h"
 #include "KmfData.h"
 #include "TFileName.h"
 
@@ -103,11 +104,11 @@ void TMemory::fromStream(TKmfData& stream)
 
 void TMemory::toFile(const TString& PathName) const
 {
-    if (FileExists(PathName)) DeleteFile(PathName);
-    std::FILE* file = std::fopen(SystemFileName(PathName).c_str(), "wb");
-    if (!file) return;
-    if (Pointer && Size > 0) std::fwrite(Pointer, 1, static_cast<std::size_t>(Size), file);
-    std::fclose(file);
+    // Written whole or not at all: a failure keeps the old file.
+    const std::string_view bytes(reinterpret_cast<const char*>(Pointer),
+                                 Pointer && Size > 0 ? static_cast<std::size_t>(Size) : 0);
+    std::string error;
+    WriteFileAtomically(SystemFileName(PathName), bytes, error);
 }
 
 void TMemory::fromFile(const TString& PathName)
