@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -14,19 +13,18 @@
 #include "HostFixture.h"
 #include "HostPart.h"
 #include "HostText.h"
+#include "SpecialFiles.h"
 #include "tvapi/AuxiliaryGeometry.h"
 
 using namespace tvapi;
 
 namespace {
 
-std::wstring Temp(const std::string& name)
-{
-    return tvhost::FromUtf8(::testing::TempDir() + std::to_string(getpid()) + "-" + name);
-}
-
 class HostAssemblyFrameTest : public HostFixture {
 protected:
+    // The test's files, in a folder of its own that goes with the test.
+    specialfiles::TFolder FFolder;
+    std::wstring Temp(const std::string& name) const { return tvhost::FromUtf8(FFolder / name); }
     tvhost::THostDocuments& Documents() { return Host().App().Documents(); }
     static tvhost::THostDocument3D& Model(const ITervanDocumentPtr& doc)
     {
