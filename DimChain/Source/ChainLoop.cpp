@@ -117,13 +117,19 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
     return false;
 }
 
-// The signed vectors of the mask close within Tol.
-bool SumCloses(const TArrayOf<TDimension>& Links, Integer Mask, Real Tol)
+// A zero closing link has no sense of its own: the loop is walked in the sense in which its
+// longest component is added (gap = housing - parts), the first picked of equally long ones
+// (within Tol), so the figures do not depend on the pick order.
+Integer SenseOfZeroGap(const std::vector<TLoopLink>& Links, Integer Mask, Real Tol)
 {
-    TVector2D sum;
-    for (Integer i = 0; i < Links.Count; ++i)
-        sum += (Mask >> i) & 1 ? Links[i].V2 : Links[i].V2 * -1.0;
-    return std::fabs(sum.x) <= Tol && std::fabs(sum.y) <= Tol;
+    int longest = -1;
+    Integer walked = 0;
+    for (int i = 0; i < static_cast<int>(Links.size()); ++i) {
+        if (Links[i].Zero()) continue;
+        walked |= Integer(1) << i;
+        if (longest < 0 || std::fabs(Links[i].Along) > std::fabs(Links[longest].Along) + Tol) longest = i;
+    }
+    return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }
 
 } // namespace
@@ -137,7 +143,7 @@ TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Intege
     std::vector<std::vector<TEnd>> at;
     if (!PairEnds(loop, GroupEnds(loop, Tolerance), at)) return TLinkLoop::Open;
     Integer mask = 0;
-    if (!Walk(loop, at, mask) || !SumCloses(Links, mask, Tolerance)) return TLinkLoop::Open;
-    Mask = mask;
+    if (!Walk(loop, at, mask)) return TLinkLoop::Open;
+    Mask = loop.back().Zero() ? SenseOfZeroGap(loop, mask, Tolerance) : mask;
     return TLinkLoop::Closed;
 }

@@ -17,7 +17,9 @@ enum class TLinkLoop {
 // measuring direction, join end to end into one loop: along that direction every end of a link
 // lies within Tolerance of an end of exactly one other link, and walking from link to link
 // passes every link once. A link of zero length is a loop of its own at its end, and needs the
-// loop to pass there. With Closed, Mask (bit i for link i, set: the link's vector added) is the
-// walk's lower mask of its two senses, so the last link with a length is subtracted, and the
-// signed vectors also close within Tolerance; a zero link's bit stays clear.
+// loop to pass there. Meeting ends are all the loop asks: their offsets, each within
+// Tolerance, may add up to more. With Closed, Mask (bit i for link i, set: the link's vector
+// added) gives the walk's signs in one of its two senses: the last link with a length is
+// subtracted, but when the last link (the closing one) has no length, the longest component is
+// added (the first picked of equally long ones); a zero link's bit stays clear.
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);

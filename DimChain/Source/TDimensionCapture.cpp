@@ -48,13 +48,33 @@ bool SegmentEnds(const tvapi::IDrawingObjectPtr& obj, TPoint2D& a, TPoint2D& b)
     return true;
 }
 
-bool LinearPoints(const tvapi::IDrawingObjectPtr& obj, TPoint2D& a, TPoint2D& b, Real& angle)
+// The unit direction a linear dimension measures along, by its orientation: a horizontal one
+// along X, a vertical one along Y, a parallel one along its angle (radians; the host keeps the
+// angle for parallel dimensions only). An orientation the host does not name measures along
+// the angle too.
+TVector2D MeasuredAlong(const tvapi::ILineDimensionPtr& dim)
+{
+    switch (dim->GetOrientation()) {
+    case tvapi::tvLinDHorizontal:
+        return TVector2D(1.0, 0.0);
+    case tvapi::tvLinDVertical:
+        return TVector2D(0.0, 1.0);
+    case tvapi::tvLinDParallel:
+    default:
+        break;
+    }
+    const Real alpha = dim->GetAngle();
+    return TVector2D(std::cos(alpha), std::sin(alpha));
+}
+
+// The definition points of a linear dimension and the direction it measures along.
+bool LinearPoints(const tvapi::IDrawingObjectPtr& obj, TPoint2D& a, TPoint2D& b, TVector2D& along)
 {
     const tvapi::ILineDimensionPtr dim(obj);
     if (!dim) return false;
     a.Set(dim->GetX1(), dim->GetY1());
     b.Set(dim->GetX2(), dim->GetY2());
-    angle = dim->GetAngle();
+    along = MeasuredAlong(dim);
     return true;
 }
 
@@ -66,27 +86,6 @@ template <class I> bool Circle(const tvapi::IDrawingObjectPtr& obj, TPoint2D& ce
     centre.Set(dim->GetXc(), dim->GetYc());
     radius = dim->GetRadius();
     return true;
-}
-
-// The projection direction a linear dimension gives by its orientation code.
-TVector2D DirectionOf(const tvapi::ILineDimensionPtr& dim)
-{
-    const TPoint2D q1(dim->GetX1(), dim->GetY1()), q2(dim->GetX2(), dim->GetY2());
-    const Real g = dim->GetAngle();
-    switch (static_cast<int>(dim->GetOrientation())) {
-    case 0:
-        return TVector2D(-1.0, 0.0);
-    case 1:
-        return TVector2D(0.0, 1.0);
-    case 2:
-        return TVector2D(q1.x - q2.x, q1.y - q2.y);
-    case 3:
-        return TVector2D(-std::sin(g), std::cos(g));
-    case 4:
-        return TVector2D(-(q2.y - q1.y), q2.x - q1.x);
-    default:
-        return TVector2D();
-    }
 }
 
 } // namespace
@@ -123,9 +122,9 @@ void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
 {
     if (!Start(*this, iObj, iAuxObj, tvapi::tvDrLDimension)) return;
     ReadLinear(*this, Obj);
-    Real alpha = 0.0;
-    if (!LinearPoints(Obj, P1, P2, alpha)) return;
-    const TVector2D u = Unit(TVector2D(std::cos(alpha), std::sin(alpha)));
+    TVector2D along;
+    if (!LinearPoints(Obj, P1, P2, along)) return;
+    const TVector2D u = Unit(along);
     // End planes across the measuring direction, as the circular and derived links have them,
     // so that a linear link meets them plane to plane.
     const TVector2D across(-u.y, u.x);
@@ -162,12 +161,9 @@ void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawi
         D.R = 0.0;
     }
     TVector2D w;
-    Real beta = 0.0;
-    if (D.TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(D.AuxObj, D.P1, D.P2, beta)) {
-        w.Set(std::cos(beta), std::sin(beta));
-    } else if (D.TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(D.AuxObj, D.P1, D.P2)) {
+    if (D.TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(D.AuxObj, D.P1, D.P2)) {
         w.Set(-(D.P2.y - D.P1.y), D.P2.x - D.P1.x);
-    } else {
+    } else if (!(D.TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(D.AuxObj, D.P1, D.P2, w))) {
         D.V2 = TVector2D();
         return;
     }
@@ -223,7 +219,7 @@ void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
         if (SegmentEnds(ProjectionObj7, a, b)) ProjectAlong(TVector2D(a, b), TProjectionKind::Segment);
     } else if (kind == tvapi::tvDrLDimension) {
         const tvapi::ILineDimensionPtr dim(ProjectionObj7);
-        if (dim) ProjectAlong(DirectionOf(dim), TProjectionKind::Dimension);
+        if (dim) ProjectAlong(MeasuredAlong(dim), TProjectionKind::Dimension);
     }
 }
 
@@ -260,8 +256,8 @@ bool TDimension::SetDerivative(const TDimension& D, int N, tvapi::IDrawingObject
     TChainHost& host = FacadeChainHost();
     if (!D.Obj || !AuxObj || !host.HasDrawing()) return false;
     TypeAuxiliary = host.GetType(AuxObj);
-    Real angle = 0.0;
-    if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, angle)) ||
+    TVector2D along;
+    if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along)) ||
         (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))
         V2 = TVector2D(P1, P2);
     V2 = Unit(V2) * D.R;

@@ -139,8 +139,48 @@ INSTANTIATE_TEST_SUITE_P(
                     TLoopCase{"TwoLoops", {{0, 10}, {0, 10}, {20, 30}, {20, 30}}, false, false, 0},
                     TLoopCase{"ThreeEndsOnAFace", {{0, 10}, {10, 20}, {0, 20}, {0, 20}}, false, false, 0},
                     TLoopCase{"ZeroGapOnTheLoop", {{0, 20}, {0, 15}, {15, 20}, {20, 20}}, false, true, 1},
-                    TLoopCase{"ZeroGapOffTheLoop", {{0, 20}, {0, 15}, {15, 20}, {25, 25}}, false, false, 0}),
+                    TLoopCase{"ZeroGapOffTheLoop", {{0, 20}, {0, 15}, {15, 20}, {25, 25}}, false, false, 0},
+                    TLoopCase{
+                        "EachEndWithinTheTolerance", {{0, 10.0008}, {10, 20.0008}, {0, 20}}, false, true, 3},
+                    TLoopCase{"AnEndBeyondTheTolerance", {{0, 10.0012}, {10, 20}, {0, 20}}, false, false, 0}),
     [](const testing::TestParamInfo<TLoopCase>& p) { return std::string(p.param.Name); });
+
+// Housing 30 +-0.1 holding parts of 20 +0.05/0 and 10 +0.05/0, in the order given, then the gap
+// G = 0 that closes them, as a pick's closing step sees them: G is the housing less its parts,
+// +0.1/-0.2, whichever part comes first.
+class TZeroGapSenseTest : public TDimensionChainAddTest,
+                          public testing::WithParamInterface<std::array<int, 3>> {};
+
+TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
+{
+    const double parts[3][4] = {{0, 30, 0.1, -0.1}, {0, 20, 0.05, 0}, {20, 30, 0.05, 0}};
+    TDimensionChain C;
+    TDimension L;
+    for (const int k : GetParam()) {
+        L.SetLDim(LinearAt(0, parts[k][0], 5, parts[k][1], 5, parts[k][2], parts[k][3]), {});
+        C.Dimensions.Add(L);
+    }
+    const tvapi::IDrawingObjectPtr gap = LinearAt(0, 30, 5, 30, 5);
+    L.SetLDim(gap, {});
+    C.Dimensions.Add(L);
+    TClosingStep pick;
+    pick.OnLoop = true;
+    ASSERT_TRUE(C.CloseAndCalculate(pick));
+    EXPECT_EQ(Upper(gap), L"  0,100");
+    EXPECT_EQ(Lower(gap), L" -0,200");
+}
+
+std::string PartOrderName(const testing::TestParamInfo<std::array<int, 3>>& p)
+{
+    static const char* const Names[] = {"Housing", "Twenty", "Ten"};
+    return std::string(Names[p.param[0]]) + Names[p.param[1]] + Names[p.param[2]];
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, TZeroGapSenseTest,
+                         testing::Values(std::array<int, 3>{0, 1, 2}, std::array<int, 3>{0, 2, 1},
+                                         std::array<int, 3>{1, 0, 2}, std::array<int, 3>{1, 2, 0},
+                                         std::array<int, 3>{2, 0, 1}, std::array<int, 3>{2, 1, 0}),
+                         PartOrderName);
 
 // A diameter laid along a direction object has no ends in the drawing: its chain closes on the
 // signs of the vectors, as ever, wherever the other links stand.
@@ -342,10 +382,8 @@ TEST_F(TDimensionChainAddTest, ChangeCheckRemakesEachProjectionAsItWasMade)
     const double c60 = std::cos(std::numbers::pi / 3), s60 = std::sin(std::numbers::pi / 3);
     TDimension L;
     L.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), Angle(90, 60, 0.5, -0.5));
-    // Orientation code 2 gives the direction of its first point from its second.
+    // A parallel dimension measured at 60 degrees (its angle from its first point to its second).
     const tvapi::IDrawingObjectPtr tilted = Linear(c60, s60, 0, 0);
-    tvapi::ILineDimensionPtr(tilted)->SetOrientation(tvapi::tvLinDVertical);
-    tilted->Update();
     L.SetProjectionOn(tilted);
     ASSERT_NEAR(L.V2.Len(), 5.0, 1e-12);
     // Through the tilt of 60 degrees and the angular deviations, not by half the link.
