@@ -224,6 +224,15 @@ TVector2D TDimension::MeasuringDirection() const
     return u;
 }
 
+TVector2D TDimension::NominalVector() const
+{
+    const Real len = V2.Len();
+    const bool projected = (VTransformation | VTransformation) > 0.0;
+    if (Type != tvapi::tvDrLDimension || !Obj || projected || !(len > ZeroLength)) return V2;
+    if (!std::isfinite(Nominal) || Nominal < 0.0) return V2;
+    return V2 * (Nominal / len);
+}
+
 void TDimension::Prepare()
 {
     if (Obj)

@@ -354,7 +354,8 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         }
     }
     CalculatedWith = Settings();
-    const Real length = Is3D() ? L.V3.Len() : L.V2.Len();
+    // A drawing chain's closing length is what its components' nominals give.
+    const Real length = Is3D() ? L.V3.Len() : Step.CheckOnly ? L.V2.Len() : result.Nominal;
     // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
     // (a turned assembly) get no note; a NaN always does.
     if (!(std::fabs(L.Nominal - length) <= TMathDef::metricPrecision))
@@ -552,7 +553,7 @@ std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool
         if (model)
             W3 = TVector3D(W3.x + sgn * K * L.V3.x, W3.y + sgn * K * L.V3.y, W3.z + sgn * K * L.V3.z);
         else
-            W2 += L.V2 * (sgn * K);
+            W2 += L.NominalVector() * (sgn * K);
     }
     const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
     TChainResult r;

@@ -131,8 +131,9 @@ public:
     // chain closes, calculates the closing link's deviations into it (its nominal stays), notes
     // the residual when Step asks, writes the deviations back when Step asks (keeping the texts
     // they replace in Step.Written when given), and notes a nominal that differs from the
-    // link's length in the chain's space by more than the length precision
-    // (TMathDef::metricPrecision) with "(*dT= ". Min-max keeps the risk factor at 1; the
+    // closing length by more than the length precision (TMathDef::metricPrecision) with
+    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
+    // link's model length). Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
@@ -180,7 +181,8 @@ public:
     tvapi::IDrawingObjectPtr Parametric();
 
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
-    // or the residual of the whole loop (true), in the chain's space. Nothing for an open chain.
+    // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
+    // its NominalVector. Nothing for an open chain.
     std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
     // The same in the space named, whatever the chain's.
     std::optional<TChainResult> Calculate2D(bool ZeroEndDim) const
