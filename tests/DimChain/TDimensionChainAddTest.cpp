@@ -153,16 +153,16 @@ class TZeroGapSenseTest : public TDimensionChainAddTest,
 
 TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
 {
-    const double parts[3][4] = {{0, 30, 0.1, -0.1}, {0, 20, 0.05, 0}, {20, 30, 0.05, 0}};
+    const tvapi::IDrawingObjectPtr parts[] = {Linear(0, 0, 30, 0, 0.1, -0.1), Linear(0, 0, 20, 0, 0.05, 0),
+                                              Linear(20, 0, 30, 0, 0.05, 0)};
+    const tvapi::IDrawingObjectPtr gap = LinearAt(0, 30, 0, 30, 0);
     TDimensionChain C;
     TDimension L;
-    for (const int k : GetParam()) {
-        L.SetLDim(LinearAt(0, parts[k][0], 5, parts[k][1], 5, parts[k][2], parts[k][3]), {});
+    for (const tvapi::IDrawingObjectPtr& d :
+         {parts[GetParam()[0]], parts[GetParam()[1]], parts[GetParam()[2]], gap}) {
+        L.SetLDim(d, {});
         C.Dimensions.Add(L);
     }
-    const tvapi::IDrawingObjectPtr gap = LinearAt(0, 30, 5, 30, 5);
-    L.SetLDim(gap, {});
-    C.Dimensions.Add(L);
     TClosingStep pick;
     pick.OnLoop = true;
     ASSERT_TRUE(C.CloseAndCalculate(pick));
