@@ -296,12 +296,23 @@ tvapi::IDrawingObjectPtr TChainPanelOf<TBase>::ClosingDimension(const TDimension
     return C.Closed && C.Count() > 0 ? C.Dimensions[C.Count() - 1].Obj : tvapi::IDrawingObjectPtr();
 }
 
+template <class TBase>
+TDimension* TChainPanelOf<TBase>::ClosingLinkOn(const tvapi::IDrawingObjectPtr& Closing)
+{
+    for (TDimensionChain& other : DimensionChains.DimChains)
+        if (ClosingDimension(other) == Closing) return &other.Dimensions[other.Count() - 1];
+    return nullptr;
+}
+
 template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing)
 {
     if (!Closing) return;
-    for (const TDimensionChain& other : DimensionChains.DimChains)
-        if (ClosingDimension(other) == Closing) return;
-    if (!FWritten.Restore(Closing)) return;
+    if (TDimension* other = ClosingLinkOn(Closing)) {
+        FWritten.Keep(Closing); // taken back on cancel like every write of the run
+        other->toDrawing();
+    } else if (!FWritten.Restore(Closing)) {
+        return;
+    }
     TDimensionChain& C = Chain();
     const Integer at = C.Index(Closing);
     if (at < 0) return;
@@ -372,8 +383,10 @@ template <class TBase> void TChainPanelOf<TBase>::EditCell()
 
 template <class TBase> void TChainPanelOf<TBase>::Confirm()
 {
-    FWritten.Forget();
-    this->Stop(DimensionChains.StoreConfirmed() ? 0 : 1);
+    // Until the chains are in the document the run may still be taken back.
+    const bool stored = DimensionChains.StoreConfirmed();
+    if (stored) FWritten.Forget();
+    this->Stop(stored ? 0 : 1);
 }
 
 template <class TBase>

@@ -125,9 +125,12 @@ protected:
     // The dimension a closed chain closes on; empty for an open chain. Taken before links
     // leave the chain, for GiveBackTexts after.
     static tvapi::IDrawingObjectPtr ClosingDimension(const TDimensionChain& C);
-    // After links left the current chain: the dimension it closed on gets back the deviation
-    // texts this run wrote over (unless a closed chain still closes on it), and when it is
-    // still a link of the chain, the link reads its own values again and its row shows them.
+    // The closing link of the first closed chain that closes on Closing; null when none does.
+    TDimension* ClosingLinkOn(const tvapi::IDrawingObjectPtr& Closing);
+    // After links left the current chain: the dimension it closed on takes the figures of
+    // another chain that still closes on it, or else gets back the deviation texts this run
+    // wrote over; when it is still a link of the chain, the link reads its own values again and
+    // its row shows them.
     void GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing);
     // After the removal command, whether a link left the current chain or not: the grid
     // redrawn, the highlight dropped, the panel waiting for a dimension.
@@ -138,7 +141,8 @@ protected:
     bool TakeSharedChange(const tvapi::IPropertyControlPtr& Control);
     void EditCell();
     void SetMethod();
-    // OK: the chains stored and the process stopped.
+    // OK: the chains stored and the process stopped; what the run wrote is kept only once
+    // they are stored (else the process stops as cancelled).
     void Confirm();
     // A click on the grid's item Index (column * 256 + row): the columns the user types
     // unlocked on older hosts, the row's link selected and made current.

@@ -241,25 +241,24 @@ Integer TDimensionChains::MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& 
     return unbound;
 }
 
-void TDimensionChains::SavetoUserStorage()
+Boolean TDimensionChains::SavetoUserStorage()
 {
     SetAttr();
     std::vector<Byte> bytes;
     to(bytes);
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
-    if (!doc) return;
-    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
-    if (!Is3D()) return;
+    if (!doc) return false;
+    if (!drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {})) return false;
+    if (!Is3D()) return true;
     std::vector<tvapi::ITervanAPIObjectPtr> list;
     MOto(list);
-    drApi::MA.drSetUserData(doc, NameUserDataMO, list, false, {});
+    return drApi::MA.drSetUserData(doc, NameUserDataMO, list, false, {});
 }
 
 Boolean TDimensionChains::StoreConfirmed()
 {
     if (StoredDamaged && !HasLinks()) return false;
-    SavetoUserStorage();
-    return true;
+    return SavetoUserStorage();
 }
 
 void TDimensionChains::SetAttr()
@@ -374,11 +373,12 @@ void TDimensionChains::RestoreReferenceByAttr()
     RecloseShortened(before);
 }
 
-// A chain that lost links shows its closure as it now is; nothing is written back.
+// A chain that lost links shows its closure as it now is, by the rule a pick closes it with
+// (a linear drawing chain on its loop, not on its nominals); nothing is written back.
 void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
 {
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c)
-        if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosed();
+        if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosedLoop();
 }
 
 void TDimensionChains::LoadChangedDimension()

@@ -72,8 +72,9 @@ public:
     Integer MOfrom(const std::vector<tvapi::ITervanAPIObjectPtr>& List);
 
     // Numbers and marks the linked drawing objects, then stores the set (and for a model
-    // set the model-object list) in the active document.
-    void SavetoUserStorage();
+    // set the model-object list) in the active document. False when no document is active or
+    // the host refused an item.
+    Boolean SavetoUserStorage();
     // What the panels' confirm button stores: the set, unless chains stored in the document
     // could not be read and the set has no link to put in their place. True when stored.
     Boolean StoreConfirmed();
@@ -89,7 +90,7 @@ public:
     void LoadfromUserStorage();
     // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
     // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;
-    // chains that lost links are tested for closure again.
+    // chains that lost links are tested for closure again (IsClosedLoop).
     void RestoreReferenceByAttr();
     // Re-reads the current chain's links from the drawing; the changed ones are selected and
     // told to the user, and the set is stored again once.
@@ -100,11 +101,14 @@ public:
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with
     // any old report as it was, when it cannot be written whole.
     Boolean toTextFile(const std::wstring& FileName) const;
+    // The same, with Reason the file layer's words when it fails.
+    Boolean toTextFile(const std::wstring& FileName, std::string& Reason) const;
     // The report's name for the document file DocumentName: its extension replaced by "txt";
     // a file's own name without one gets ".txt" when BareGetsTxt asks, and is refused (empty)
     // otherwise; a document never saved (no name) is refused.
     static std::wstring ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt = false);
-    // Writes the report beside the document DocumentName and tells the user where, or why not.
+    // Writes the report beside the document DocumentName and tells the user where, or why not
+    // (with the file layer's reason when it refused the file).
     // The report replaces only an earlier report (or an empty file): where its name holds
     // anything else (the document itself, a component, a link, a special file) it takes the
     // first free of "x.report.txt", "x.report-2.txt" ... beside it.

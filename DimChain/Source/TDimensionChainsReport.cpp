@@ -135,6 +135,12 @@ std::wstring FreeReportName(const std::wstring& Usual)
 
 Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
 {
+    std::string reason;
+    return toTextFile(FileName, reason);
+}
+
+Boolean TDimensionChains::toTextFile(const std::wstring& FileName, std::string& Reason) const
+{
     TKmfData f;
     f.WriteTextLn(TString(HeaderLine));
     for (Integer i = 0; i < DimChains.Count; ++i)
@@ -143,8 +149,7 @@ Boolean TDimensionChains::toTextFile(const std::wstring& FileName) const
     f.to(blob);
     const std::string_view text(reinterpret_cast<const char*>(blob.data()) + TKmfData::SizeHeader,
                                 blob.size() - TKmfData::SizeHeader);
-    std::string error;
-    return WriteFileAtomically(SystemFileName(FileName), text, error, false);
+    return WriteFileAtomically(SystemFileName(FileName), text, Reason, false);
 }
 
 std::wstring TDimensionChains::ReportFileName(const std::wstring& DocumentName, Boolean BareGetsTxt)
@@ -166,9 +171,12 @@ Boolean TDimensionChains::SaveReport(const std::wstring& DocumentName, Boolean B
         return false;
     }
     const std::wstring name = FreeReportName(usual);
-    if (name.empty() || !toTextFile(name)) {
-        Messager.LiftBox(TString("Не удалось записать файл отчета ") + TString(name.empty() ? usual : name),
-                         TMessager::toAlways);
+    std::string reason;
+    if (name.empty() || !toTextFile(name, reason)) {
+        // The file layer's own words say why; with every name taken there are none.
+        TString text = TString("Не удалось записать файл отчета ") + TString(name.empty() ? usual : name);
+        if (!reason.empty()) text += TString(": ") + TString(reason.c_str());
+        Messager.LiftBox(text, TMessager::toAlways);
         return false;
     }
     Messager.LiftBox(TString("Создан файл отчета ") + TString(name), TMessager::toAlways);

@@ -40,6 +40,9 @@ TpmDimensionChain3D::TpmDimensionChain3D()
     BuildControls();
     GetAllDimensions();
     chains[0] = AllDimension3D;
+    // Gathered dimensions that happen to close are calculated like any chain found, in the
+    // copy: the pool's links stay as the parts give them, and nothing is written into a part.
+    if (chains[0].Closed) chains[0].CloseRecognised();
     RefreshChainControls(chains.Count, false);
     SetPrompt(DC("Выберите размер"));
     Advise();

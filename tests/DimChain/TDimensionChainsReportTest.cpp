@@ -137,7 +137,9 @@ TEST_F(TDimensionChainsReportTest, ReportIsNamedAfterTheDocumentOrRefused)
     EXPECT_TRUE(S.SaveReport(WideUtf8(FDir + "/chain.qdr")));
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"Создание отчета невозможно! Сохраните сначала чертеж!",
-                                        "Не удалось записать файл отчета " + FDir + "/missing/chain.txt",
+                                        "Не удалось записать файл отчета " + FDir +
+                                            "/missing/chain.txt: cannot create a file in the folder of " +
+                                            FDir + "/missing/chain.txt: No such file or directory",
                                         "Создан файл отчета " + FDir + "/chain.txt"}));
     EXPECT_EQ(ReadFile(FDir + "/chain.txt"), ReadFile(DC_SOURCE_DIR "/tests/DimChain/data/ChainReport.txt"));
     // A name that is no UTF-8 keeps its bytes, as the host passes them.

@@ -132,6 +132,29 @@ TEST_F(TDimensionChainsStorageTest, DeletedDimensionRemovesItsLinkOnceAndTheChai
     EXPECT_EQ(Writes(), 0u);
 }
 
+// Parts 10, 20 and 10 picked into a loop closed by 40; the 40 deleted. The parts alone close by
+// their nominals (10 - 20 + 10 = 0) but make no loop in the drawing: the chain reopens open and
+// a new overall dimension closes it.
+TEST_F(TDimensionChainsStorageTest, ChainThatLostItsClosingDimensionReopensOpenAndTakesANewPick)
+{
+    {
+        TDimensionChains S;
+        for (const auto& [x1, x2] : {std::pair{0, 10}, {10, 30}, {30, 40}, {0, 40}})
+            ASSERT_TRUE(S.DimChains[0].Add(Linear(x1, 0, x2, 0, 0.1, -0.1), {}, FacadeChainHost()));
+        ASSERT_TRUE(S.DimChains[0].Closed);
+        S.SavetoUserStorage();
+        Drawing().ActiveView().Children().back()->Delete();
+    }
+    Reopen();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    ASSERT_EQ(T.DimChains[0].Count(), 3);
+    EXPECT_FALSE(T.DimChains[0].Closed);
+    const TAdded added = T.DimChains[0].Add(Linear(0, 0, 40, 0), {}, FacadeChainHost());
+    ASSERT_TRUE(added.Closing);
+    EXPECT_NEAR(added.Closing->QHigh, 0.3, 1e-12);
+}
+
 TEST_F(TDimensionChainsStorageTest, ChangedDeviationIsSelectedToldAndStoredOnce)
 {
     {

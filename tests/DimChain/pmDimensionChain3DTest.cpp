@@ -552,6 +552,25 @@ TEST_F(TpmDimensionChain3DGatherTest, DimensionsOfPartsAtEveryDepthArePlacedInTh
     EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, -0.1, 1e-9);
 }
 
+// Plate, bushing and shaft alone: the gathered dimensions close (12.5 + 17.5 = 30). Chain 1,
+// the pool, holds the shaft's figures as the search calculates them (+0.15/-0.1), which the
+// grid and the report print; the pool and the shaft's own texts stay as the parts give them.
+TEST_F(TpmDimensionChain3DGatherTest, APoolThatClosesIsCalculatedLikeAnyChain)
+{
+    Add(Top(), BoxPart(L"Плита", 100, 60, 12.5, 2, 0, 12.5, 0.1, -0.1), Frame({0, 0, 0}));
+    Add(Top(), BoxPart(L"Втулка", 20, 20, 17.5, 2, 0, 17.5, 0.05, 0), Frame({30, 30, 12.5}));
+    Add(Top(), BoxPart(L"Вал", 30, 10, 10, 0, 0, 30), Frame({80, 30, 0}, {0, 0, 1}, {0, 1, 0}));
+    Open();
+    ASSERT_EQ(Panel->AllDimension3D.Count(), 3);
+    const TDimension& gathered = Panel->AllDimension3D.Dimensions[2];
+    EXPECT_EQ(gathered.QHigh, 0.0);
+    const tvapi::IDimensionTextPtr shaft(gathered.MO);
+    EXPECT_EQ(shaft->GetUpperDeviation()->GetStr(), std::wstring(L""));
+    ASSERT_TRUE(ChainAt(0).Closed);
+    EXPECT_NEAR(ChainAt(0).Dimensions[2].QHigh, 0.15, 1e-9);
+    EXPECT_NEAR(ChainAt(0).Dimensions[2].QLow, -0.1, 1e-9);
+}
+
 TEST_F(TpmDimensionChain3DGatherTest, AThrowKeepsEarlierLinksAndGoesOnWithTheNextPartAndNothingIsLeftHeld)
 {
     Add(Top(), BoxPart(L"A", 10, 10, 10, 2, 0, 10), Frame({0, 0, 0}));

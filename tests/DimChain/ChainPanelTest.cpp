@@ -1,0 +1,123 @@
+// What the chain panel writes into a dimension shared by two chains, and what OK keeps when
+// the chains cannot be stored.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "Panel2DFixture.h"
+#include "pmCommands.h"
+
+namespace {
+
+// Whether Text was shown in the status line or a message box since the journal was cleared.
+bool Shown(tvhost::TJournal& Journal, const char* Text)
+{
+    std::vector<std::string> texts = StatusTexts(Journal);
+    for (const auto& e : Journal.Calls("IApplication::ShowMessageBox"))
+        texts.push_back(e.Arguments.at(0));
+    return std::find(texts.begin(), texts.end(), Text) != texts.end();
+}
+
+// How the shared closing dimension X leaves chain 2, and whether the run then ends with OK
+// (and the panel opens again) or is cancelled.
+enum class TLeaves { ClickedOut, GridRemove, ChainDeleted, ComponentRemoved };
+
+struct TSharedCase {
+    const char* Name;
+    TLeaves How;
+    bool Confirmed;
+};
+
+void PrintTo(const TSharedCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TSharedClosingTest : public TpmDimensionChain2DTest, public testing::WithParamInterface<TSharedCase> {};
+
+// X = 30 closes chain 1 (10 ±0.1, 20 ±0.1: ±0.2) and chain 2 (20 +0.05/0, 10 0/-0.02:
+// +0.05/-0.02). Once X leaves chain 2 it shows chain 1's figures; a cancel gives back the texts
+// from before the run, and after OK chain 1 opens unchanged.
+TEST_P(TSharedClosingTest, LeavingOneChainShowsTheFiguresOfTheOther)
+{
+    const TSharedCase& t = GetParam();
+    Dim(0, 0, 10, 0, 10, 0.1, -0.1);
+    Dim(10, 0, 30, 0, 20, 0.1, -0.1);
+    Dim(0, 0, 20, 0, 30, 0.05, 0);
+    Dim(20, 0, 30, 0, 40, 0, -0.02);
+    C = Dim(0, 0, 30, 0, 50);
+    const std::wstring before = Upper(C);
+    Open();
+    Pick(5, 10);
+    Pick(20, 20);
+    Pick(15, 50);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChain), 1);
+    Pick(10, 30);
+    Pick(25, 40);
+    Pick(15, 50);
+    ASSERT_EQ(Lower(C), L" -0,020");
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    switch (t.How) {
+    case TLeaves::ClickedOut:
+        Pick(15, 50);
+        break;
+    case TLeaves::GridRemove:
+        Panel->SelectItem(grid, 0 * 256 + 3, true);
+        Panel->ControlCommand(grid, 4);
+        break;
+    case TLeaves::ChainDeleted:
+        Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bRemoveDimChain), 1);
+        break;
+    case TLeaves::ComponentRemoved:
+        Pick(10, 30);
+        EXPECT_EQ(Cell(2, 3), "  0.200"); // X's row in chain 2 reads what X now shows
+        break;
+    }
+    EXPECT_EQ(Upper(C), L"  0,200");
+    EXPECT_EQ(Lower(C), L" -0,200");
+    Panel->ButtonClick(t.Confirmed ? 1 : 2);
+    if (!t.Confirmed) {
+        EXPECT_EQ(Upper(C), before);
+        return;
+    }
+    Panel.reset();
+    Journal().Clear();
+    Open();
+    EXPECT_FALSE(Shown(Journal(), "Изменился размер "));
+    EXPECT_NEAR(Panel->Chain().Dimensions[2].QLow, -0.2, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, TSharedClosingTest,
+    testing::Values(TSharedCase{"ClickedOutThenCancel", TLeaves::ClickedOut, false},
+                    TSharedCase{"GridRemoveThenOk", TLeaves::GridRemove, true},
+                    TSharedCase{"ChainDeletedThenOk", TLeaves::ChainDeleted, true},
+                    TSharedCase{"ChainDeletedThenCancel", TLeaves::ChainDeleted, false},
+                    TSharedCase{"ComponentRemovedThenOk", TLeaves::ComponentRemoved, true}),
+    [](const testing::TestParamInfo<TSharedCase>& p) { return std::string(p.param.Name); });
+
+// OK whose store the host refuses ends the run as cancelled: no success message, nothing
+// stored, and the closing dimension's texts given back.
+TEST_F(TpmDimensionChain2DTest, OkWhoseStoreFailsGivesBackWhatTheRunWrote)
+{
+    DrawChain();
+    const std::wstring before = Upper(C);
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load(
+        "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\nok\n", error));
+    InjectFault("IUserDataStorage::SetData", tvhost::fkFail);
+    InjectFault("IUserDataStorage::AddData", tvhost::fkFail);
+    Journal().Clear();
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_TRUE(Shown(Journal(), "Цепь замкнулась"));
+    EXPECT_FALSE(Shown(Journal(), "В документ записана размерная цепь"));
+    EXPECT_EQ(Upper(C), before);
+    std::vector<Byte> stored;
+    EXPECT_FALSE(drApi::MA.drGetUserData(R().IDoc, TString("DimChains"), stored, {}));
+}
+
+} // namespace
