@@ -360,7 +360,8 @@ TBox DemandText(tvhost::THostDocument2D& drawing)
     if (b.size() != 4) return {};
     const double h = tvhost::svg::DemandTextHeight;
     const double rise = tvhost::svg::DemandGap + static_cast<double>(lines - 1) * tvhost::LineSpacing * h;
-    const auto box = tvhost::TextBox({{std::min(b[0], b[2]), std::min(b[1], b[3]) + rise}}, h, lines, longest);
+    const auto box =
+        tvhost::TextBox({{std::min(b[0], b[2]), std::min(b[1], b[3]) + rise}}, h, lines, longest);
     return {box[0].X, box[0].Y, box[2].X, box[2].Y};
 }
 
@@ -400,7 +401,8 @@ void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize
         << "the technical requirements " << ShowBox(text) << " leave the frame";
     // The room the rules keep over the title block, as wide as it, holds the requirements' text.
     const auto room = [&](double W) {
-        const double height = drApi::TLeafSelectorMApi::DemandHeight(static_cast<Integer>(DemandLines(drawing).first));
+        const double height =
+            drApi::TLeafSelectorMApi::DemandHeight(static_cast<Integer>(DemandLines(drawing).first));
         return height > 0 ? TBox{W - 5 - 185, 5 + 55, W - 5, 5 + 55 + 5 + height} : TBox();
     };
     EXPECT_TRUE(text.R == 0 || text.T <= room(size.W).T) << "the requirements reach over their room";
@@ -408,7 +410,8 @@ void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize
     TLeafSelector::Instance().GetLeafLeftUp(size.Format, size.Orientation, x0, y0);
     EXPECT_NEAR(extent.Left(), x0, 1e-6) << "the drawing's left edge";
     EXPECT_NEAR(extent.Top(), y0, 1e-6) << "the drawing's top edge";
-    constexpr Integer Tried[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
+    constexpr Integer Tried[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1},
+                                    {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
     for (const auto& [f, o] : Tried) {
         if (f == size.Format && o == size.Orientation) break;
         TLeafSelector::Instance().GetLeafLeftUp(f, o, x0, y0);

@@ -84,7 +84,8 @@ TEST_P(SheetFitTest, TheDrawingStaysInsideTheFrameAndClearOfTheTitleBlock)
     EXPECT_LT(right, sheet.x - 5) << "past the frame";
     EXPECT_GT(bottom, 5.0) << "below the frame";
     const Real cornerTop = c.Demand > 0 ? 5 + 55 + 5 + c.Demand : 5 + 55;
-    EXPECT_TRUE(right < sheet.x - 5 - 185 || bottom > cornerTop) << "into the title block or the requirements";
+    EXPECT_TRUE(right < sheet.x - 5 - 185 || bottom > cornerTop)
+        << "into the title block or the requirements";
 }
 
 constexpr Real Nan = std::numeric_limits<Real>::quiet_NaN();

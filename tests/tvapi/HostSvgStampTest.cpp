@@ -51,11 +51,12 @@ TStampShown StampOf(const std::string& svg)
             {at(1) - BlockX, -at(2) - BlockY, at(3) - BlockX, -at(4) - BlockY, (*it)[5] == "0.5"});
     }
     for (std::sregex_iterator it(group.begin(), group.end(), text), end; it != end; ++it)
-        shown.Texts.push_back({(*it)[5],
-                               {{std::stod((*it)[1]) - BlockX, -std::stod((*it)[2]) - BlockY},
-                                0.0,
-                                (*it)[4].matched ? tvhost::TTextAnchor::taMiddle : tvhost::TTextAnchor::taStart},
-                               std::stod((*it)[3])});
+        shown.Texts.push_back(
+            {(*it)[5],
+             {{std::stod((*it)[1]) - BlockX, -std::stod((*it)[2]) - BlockY},
+              0.0,
+              (*it)[4].matched ? tvhost::TTextAnchor::taMiddle : tvhost::TTextAnchor::taStart},
+             std::stod((*it)[3])});
     return shown;
 }
 
@@ -135,23 +136,22 @@ TEST_P(StampCellTest, TextStandsInsideItsCellWhichTheGridEncloses)
 
 INSTANTIATE_TEST_SUITE_P(
     Sample, StampCellTest,
-    ::testing::Values(TCellCase{"Change", "Изм.", 0, 30, 7, 35}, TCellCase{"ChangedSheet", "Лист", 7, 30, 17, 35},
-                      TCellCase{"Document", "№ докум.", 17, 30, 40, 35},
-                      TCellCase{"Signature", "Подп.", 40, 30, 55, 35}, TCellCase{"Date", "Дата", 55, 30, 65, 35},
-                      TCellCase{"Author", "Разраб.", 0, 25, 17, 30}, TCellCase{"Checker", "Пров.", 0, 20, 17, 25},
-                      TCellCase{"TechnicalControl", "Т.контр.", 0, 15, 17, 20},
-                      TCellCase{"StandardsControl", "Н.контр.", 0, 5, 17, 10},
-                      TCellCase{"Approver", "Утв.", 0, 0, 17, 5}, TCellCase{"Letter", "Лит.", 135, 35, 150, 40},
-                      TCellCase{"MassCaption", "Масса", 150, 35, 167, 40},
-                      TCellCase{"ScaleCaption", "Масштаб", 167, 35, 185, 40},
-                      TCellCase{"SheetCaption", "Лист", 135, 15, 155, 20},
-                      TCellCase{"SheetsCaption", "Листов", 155, 15, 185, 20},
-                      TCellCase{"Designation", "ДЧ.01.001", 65, 40, 185, 55},
-                      TCellCase{"Name", "Втулка", 65, 15, 135, 40},
-                      TCellCase{"Material", "Сталь 45 ГОСТ 1050-88", 65, 0, 135, 15},
-                      TCellCase{"Mass", "  0.296", 150, 20, 167, 35}, TCellCase{"Scale", "2:1", 167, 20, 185, 35},
-                      TCellCase{"Sheets", "1", 155, 15, 185, 20}, TCellCase{"AuthorName", "Иванов", 17, 25, 40, 30},
-                      TCellCase{"CheckerName", "Петров", 17, 20, 40, 25}),
+    ::testing::Values(
+        TCellCase{"Change", "Изм.", 0, 30, 7, 35}, TCellCase{"ChangedSheet", "Лист", 7, 30, 17, 35},
+        TCellCase{"Document", "№ докум.", 17, 30, 40, 35}, TCellCase{"Signature", "Подп.", 40, 30, 55, 35},
+        TCellCase{"Date", "Дата", 55, 30, 65, 35}, TCellCase{"Author", "Разраб.", 0, 25, 17, 30},
+        TCellCase{"Checker", "Пров.", 0, 20, 17, 25},
+        TCellCase{"TechnicalControl", "Т.контр.", 0, 15, 17, 20},
+        TCellCase{"StandardsControl", "Н.контр.", 0, 5, 17, 10}, TCellCase{"Approver", "Утв.", 0, 0, 17, 5},
+        TCellCase{"Letter", "Лит.", 135, 35, 150, 40}, TCellCase{"MassCaption", "Масса", 150, 35, 167, 40},
+        TCellCase{"ScaleCaption", "Масштаб", 167, 35, 185, 40},
+        TCellCase{"SheetCaption", "Лист", 135, 15, 155, 20},
+        TCellCase{"SheetsCaption", "Листов", 155, 15, 185, 20},
+        TCellCase{"Designation", "ДЧ.01.001", 65, 40, 185, 55}, TCellCase{"Name", "Втулка", 65, 15, 135, 40},
+        TCellCase{"Material", "Сталь 45 ГОСТ 1050-88", 65, 0, 135, 15},
+        TCellCase{"Mass", "  0.296", 150, 20, 167, 35}, TCellCase{"Scale", "2:1", 167, 20, 185, 35},
+        TCellCase{"Sheets", "1", 155, 15, 185, 20}, TCellCase{"AuthorName", "Иванов", 17, 25, 40, 30},
+        TCellCase{"CheckerName", "Петров", 17, 20, 40, 25}),
     [](const auto& p) { return std::string(p.param.Name); });
 
 // The form's outline and main divisions are thick; the rows of changes and signatures and the
@@ -169,7 +169,8 @@ TEST_F(StampPictureTest, MainDivisionsAreThickAndRowsThin)
                  {150, 20, 150, 40, true}, {0, 25, 65, 25, false},    {0, 50, 65, 50, false},
                  {0, 10, 65, 10, false},   {140, 20, 140, 35, false}, {145, 20, 145, 35, false}};
     for (const auto& l : lines) {
-        SCOPED_TRACE(::testing::Message() << "(" << l.x1 << ", " << l.y1 << ")-(" << l.x2 << ", " << l.y2 << ")");
+        SCOPED_TRACE(::testing::Message()
+                     << "(" << l.x1 << ", " << l.y1 << ")-(" << l.x2 << ", " << l.y2 << ")");
         const TRuleShown* r = Along(shown, l.x1, l.y1, l.x2, l.y2);
         ASSERT_NE(r, nullptr);
         EXPECT_EQ(r->Thick, l.Thick);

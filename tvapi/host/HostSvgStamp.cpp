@@ -22,18 +22,18 @@ struct TStampRule {
 // (15); beside them the letter, mass and scale captions (5) over their cells (15), the sheet
 // row (5) and the organisation (15).
 constexpr TStampRule StampRules[] = {
-    {{7, 30, 7, 55}, TStampWeight::Thick},      {{17, 0, 17, 55}, TStampWeight::Thick},
-    {{40, 0, 40, 55}, TStampWeight::Thick},     {{55, 0, 55, 55}, TStampWeight::Thick},
-    {{65, 0, 65, 55}, TStampWeight::Thick},     {{0, 30, 65, 30}, TStampWeight::Thick},
-    {{0, 35, 65, 35}, TStampWeight::Thick},     {{0, 5, 65, 5}, TStampWeight::Thin},
-    {{0, 10, 65, 10}, TStampWeight::Thin},      {{0, 15, 65, 15}, TStampWeight::Thin},
-    {{0, 20, 65, 20}, TStampWeight::Thin},      {{0, 25, 65, 25}, TStampWeight::Thin},
-    {{0, 40, 65, 40}, TStampWeight::Thin},      {{0, 45, 65, 45}, TStampWeight::Thin},
-    {{0, 50, 65, 50}, TStampWeight::Thin},      {{65, 40, 185, 40}, TStampWeight::Thick},
-    {{135, 0, 135, 40}, TStampWeight::Thick},   {{65, 15, 185, 15}, TStampWeight::Thick},
-    {{135, 35, 185, 35}, TStampWeight::Thick},  {{135, 20, 185, 20}, TStampWeight::Thick},
-    {{150, 20, 150, 40}, TStampWeight::Thick},  {{167, 20, 167, 40}, TStampWeight::Thick},
-    {{140, 20, 140, 35}, TStampWeight::Thin},   {{145, 20, 145, 35}, TStampWeight::Thin},
+    {{7, 30, 7, 55}, TStampWeight::Thick},     {{17, 0, 17, 55}, TStampWeight::Thick},
+    {{40, 0, 40, 55}, TStampWeight::Thick},    {{55, 0, 55, 55}, TStampWeight::Thick},
+    {{65, 0, 65, 55}, TStampWeight::Thick},    {{0, 30, 65, 30}, TStampWeight::Thick},
+    {{0, 35, 65, 35}, TStampWeight::Thick},    {{0, 5, 65, 5}, TStampWeight::Thin},
+    {{0, 10, 65, 10}, TStampWeight::Thin},     {{0, 15, 65, 15}, TStampWeight::Thin},
+    {{0, 20, 65, 20}, TStampWeight::Thin},     {{0, 25, 65, 25}, TStampWeight::Thin},
+    {{0, 40, 65, 40}, TStampWeight::Thin},     {{0, 45, 65, 45}, TStampWeight::Thin},
+    {{0, 50, 65, 50}, TStampWeight::Thin},     {{65, 40, 185, 40}, TStampWeight::Thick},
+    {{135, 0, 135, 40}, TStampWeight::Thick},  {{65, 15, 185, 15}, TStampWeight::Thick},
+    {{135, 35, 185, 35}, TStampWeight::Thick}, {{135, 20, 185, 20}, TStampWeight::Thick},
+    {{150, 20, 150, 40}, TStampWeight::Thick}, {{167, 20, 167, 40}, TStampWeight::Thick},
+    {{140, 20, 140, 35}, TStampWeight::Thin},  {{145, 20, 145, 35}, TStampWeight::Thin},
     {{155, 15, 155, 20}, TStampWeight::Thick}};
 
 // A caption in its cell: centred, or from the cell's left (a signature's role, the sheet row's).
@@ -45,13 +45,13 @@ struct TStampCaption {
 constexpr double StampCaptionHeight = 2.5;
 constexpr double StampCaptionInset = 1.0;
 constexpr TStampCaption StampCaptions[] = {
-    {L"Изм.", {0, 30, 7, 35}, true},          {L"Лист", {7, 30, 17, 35}, true},
-    {L"№ докум.", {17, 30, 40, 35}, true},    {L"Подп.", {40, 30, 55, 35}, true},
-    {L"Дата", {55, 30, 65, 35}, true},        {L"Разраб.", {0, 25, 17, 30}, false},
-    {L"Пров.", {0, 20, 17, 25}, false},       {L"Т.контр.", {0, 15, 17, 20}, false},
-    {L"Н.контр.", {0, 5, 17, 10}, false},     {L"Утв.", {0, 0, 17, 5}, false},
-    {L"Лит.", {135, 35, 150, 40}, true},      {L"Масса", {150, 35, 167, 40}, true},
-    {L"Масштаб", {167, 35, 185, 40}, true},   {L"Лист", {135, 15, 155, 20}, false},
+    {L"Изм.", {0, 30, 7, 35}, true},        {L"Лист", {7, 30, 17, 35}, true},
+    {L"№ докум.", {17, 30, 40, 35}, true},  {L"Подп.", {40, 30, 55, 35}, true},
+    {L"Дата", {55, 30, 65, 35}, true},      {L"Разраб.", {0, 25, 17, 30}, false},
+    {L"Пров.", {0, 20, 17, 25}, false},     {L"Т.контр.", {0, 15, 17, 20}, false},
+    {L"Н.контр.", {0, 5, 17, 10}, false},   {L"Утв.", {0, 0, 17, 5}, false},
+    {L"Лит.", {135, 35, 150, 40}, true},    {L"Масса", {150, 35, 167, 40}, true},
+    {L"Масштаб", {167, 35, 185, 40}, true}, {L"Лист", {135, 15, 155, 20}, false},
     {L"Листов", {155, 15, 185, 20}, false}};
 
 // Where a cell's text stands, centred in the room given, at most `h` high.
@@ -112,7 +112,8 @@ void TSvgWriter::Stamp(const THostStamp& stamp, TXY corner)
 }
 
 // A text too long for its cell is set smaller, as a draftsman narrows it.
-void TSvgWriter::CellText(TXY corner, const TStampSpan& cell, double h, const std::wstring& text, bool centred)
+void TSvgWriter::CellText(TXY corner, const TStampSpan& cell, double h, const std::wstring& text,
+                          bool centred)
 {
     const double room = cell.x1 - cell.x0 - 2 * StampCellInset;
     const double fit = std::min(h, room / TextWidth(std::max<std::size_t>(ShownLength(text), 1), 1.0));

@@ -15,7 +15,8 @@ namespace {
 
 // The order the formats are tried in, (format, orientation): from the smallest sheet, each
 // format in the orientation that suits a wide drawing first (A4 portrait as sheets are bound).
-constexpr Integer TryOrder[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
+constexpr Integer TryOrder[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1},
+                                   {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
 
 // Sides (long, short) of A1..A4; A0 and any other format use the last entry.
 constexpr Real LongSide[] = {1188.0, 840.0, 594.0, 420.0, 297.0};
@@ -141,7 +142,8 @@ Boolean TLeafSelector::Holds(Integer iFormat, Integer iOrientation, Real dX, Rea
     const Real right = x0 + dX, bottom = y0 - dY;
     const Real frameRight = sheet.x - FrameInset;
     if (!(right < frameRight) || !(bottom > FrameInset) || !(y0 < sheet.y - FrameInset)) return false;
-    const Real cornerTop = FrameInset + StampHeight + (DemandHeight > 0.0 ? DemandOverStamp + DemandHeight : 0.0);
+    const Real cornerTop =
+        FrameInset + StampHeight + (DemandHeight > 0.0 ? DemandOverStamp + DemandHeight : 0.0);
     return right < frameRight - StampWidth || bottom > cornerTop;
 }
 
@@ -191,7 +193,8 @@ TSheetFit TLeafSelectorMApi::PlanLeaf(const TArrayOf<TRect2D>& Views, Integer& o
 
     TLeafSelector& chooser = Instance();
     Integer format = 0, orientation = 0;
-    const TSheetFit fit = chooser.ChoiceFormat(extent.Width(), extent.Height(), format, orientation, DemandHeight);
+    const TSheetFit fit =
+        chooser.ChoiceFormat(extent.Width(), extent.Height(), format, orientation, DemandHeight);
     if (fit == sfNotFinite) return fit;
     Real x0 = 0.0;
     Real y0 = 0.0;
@@ -223,7 +226,8 @@ Boolean TLeafSelectorMApi::FitLeaf(const tvapi::ITervanDocument2DPtr& doc)
     const TSheetFit fit =
         PlanLeaf(MeasureViews(*views), format, orientation, shift, DemandHeight(DemandLines(drawing)));
     if (fit == sfNotFinite)
-        Messager.LiftBox(DC("Размеры чертежа не определены, формат не выбран: ") + TString(doc->GetFileName()),
+        Messager.LiftBox(DC("Размеры чертежа не определены, формат не выбран: ") +
+                             TString(doc->GetFileName()),
                          TMessager::toAlways);
     if (fit != sfHolds && fit != sfTooLarge) return false;
     if (fit == sfTooLarge)

@@ -19,9 +19,9 @@ enum TSheetFit : Integer {
 
 class TLeafSelector {
 public:
-    static constexpr Integer CountSizes = 10;    // 5 formats x 2 orientations
-    static constexpr Real FrameLeft = 40.0; // the drawing's corner: in from the sheet's left edge
-    static constexpr Real FrameTop = 30.0;  // and down from its top
+    static constexpr Integer CountSizes = 10; // 5 formats x 2 orientations
+    static constexpr Real FrameLeft = 40.0;   // the drawing's corner: in from the sheet's left edge
+    static constexpr Real FrameTop = 30.0;    // and down from its top
     // The frame stands 20 in from the sheet's left edge and 5 from the others; the title
     // block (185 x 55) in its lower right corner.
     static constexpr Real FrameInsetLeft = 20.0;
@@ -83,9 +83,10 @@ public:
     // an extent refused.
     static Boolean FitLeaf(const tvapi::ITervanDocument2DPtr& doc);
     // From the bounding rectangles of the views (an empty rectangle is a view that could
-    // not be measured; one with a coordinate that is not finite refuses the plan): the format and orientation for their joint extent (ChoiceFormat with
-    // DemandHeight), and the shift that brings the extent's upper-left corner to the frame's
-    // upper-left corner. The three outputs are set for sfHolds and sfTooLarge only.
+    // not be measured; one with a coordinate that is not finite refuses the plan): the format and orientation
+    // for their joint extent (ChoiceFormat with DemandHeight), and the shift that brings the extent's
+    // upper-left corner to the frame's upper-left corner. The three outputs are set for sfHolds and
+    // sfTooLarge only.
     static TSheetFit PlanLeaf(const TArrayOf<TRect2D>& Views, Integer& Format, Integer& Orientation,
                               TPoint2D& Shift, Real DemandHeight = 0.0);
     // Height the requirements of `lines` lines take over the bottom of their block, as the
