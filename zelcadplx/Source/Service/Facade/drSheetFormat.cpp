@@ -141,7 +141,9 @@ Boolean TLeafSelector::Holds(Integer iFormat, Integer iOrientation, Real dX, Rea
     GetLeafLeftUp(iFormat, iOrientation, x0, y0);
     const Real right = x0 + dX, bottom = y0 - dY;
     const Real frameRight = sheet.x - FrameInset;
-    if (!(right < frameRight) || !(bottom > FrameInset) || !(y0 < sheet.y - FrameInset)) return false;
+    const bool inFrame =
+        x0 > FrameInsetLeft && right < frameRight && bottom > FrameInset && y0 < sheet.y - FrameInset;
+    if (!inFrame) return false;
     const Real cornerTop =
         FrameInset + StampHeight + (DemandHeight > 0.0 ? DemandOverStamp + DemandHeight : 0.0);
     return right < frameRight - StampWidth || bottom > cornerTop;
