@@ -325,61 +325,26 @@ TSheetSize SizeOf(tvhost::THostDocument2D& drawing)
     return size;
 }
 
-// Rectangles on a sheet, (left, bottom) to (right, top).
-struct TBox {
-    double L = 0, B = 0, R = 0, T = 0;
-    bool Crosses(const TBox& o) const { return L < o.R && o.L < R && B < o.T && o.B < T; }
-    bool Inside(const TBox& o) const { return L > o.L && R < o.R && B > o.B && T < o.T; }
-    TBox Moved(double dx, double dy) const { return {L + dx, B + dy, R + dx, T + dy}; }
-};
-
-std::string ShowBox(const TBox& b)
+// What the extent `e` moved to the corner (left, top) of a sheet W x H crosses, as a draftsman
+// measures it: the frame (20 in on the left, 5 elsewhere), the title block (185 x 55 in its
+// corner) or the room over it the rules keep for requirements of `lines` lines; empty for none.
+std::string Crossed(const TRect2D& e, double left, double top, double W, double H, Integer lines)
 {
-    return At({b.L, b.B}) + "-" + At({b.R, b.T});
-}
-
-// The requirements' lines, and the characters of the longest.
-std::pair<std::size_t, std::size_t> DemandLines(tvhost::THostDocument2D& drawing)
-{
-    const tvhost::THostTechnicalDemandPtr& demand = drawing.Data().Notes.Demand;
-    if (!demand || demand->Lines().empty()) return {0, 0};
-    std::size_t lines = 1, longest = 0;
-    for (std::size_t from = 0, at = 0;; from = at + 1, ++lines) {
-        at = demand->Lines().find(L'\n', from);
-        longest = std::max(longest, tvhost::ShownLength(demand->Lines().substr(from, at - from)));
-        if (at == std::wstring::npos) return {lines, longest};
-    }
-}
-
-// The requirements' text as the host draws it in its block: the last line's baseline DemandGap
-// over the block's bottom. Empty without lines.
-TBox DemandText(tvhost::THostDocument2D& drawing)
-{
-    const auto [lines, longest] = DemandLines(drawing);
-    const std::vector<double> b = lines ? drawing.Data().Notes.Demand->Block() : std::vector<double>();
-    if (b.size() != 4) return {};
-    const double h = tvhost::svg::DemandTextHeight;
-    const double rise = tvhost::svg::DemandGap + static_cast<double>(lines - 1) * tvhost::LineSpacing * h;
-    const auto box =
-        tvhost::TextBox({{std::min(b[0], b[2]), std::min(b[1], b[3]) + rise}}, h, lines, longest);
-    return {box[0].X, box[0].Y, box[2].X, box[2].Y};
-}
-
-// What a drawing of the sheet must keep clear of, as a draftsman measures it: the frame (20 in
-// on the left, 5 elsewhere), the title block (185 x 55 in its corner) and the requirements.
-// Empty when it holds `drawing`.
-std::string Crossed(const TBox& drawing, double W, double H, const TBox& demand)
-{
-    if (!drawing.Inside({20, 5, W - 5, H - 5})) return "the frame";
-    if (drawing.Crosses({W - 5 - 185, 5, W - 5, 5 + 55})) return "the title block";
-    if (drawing.Crosses(demand)) return "the technical requirements " + ShowBox(demand);
+    const double right = left + e.Width(), bottom = top - e.Height();
+    const auto crosses = [&](double l, double b, double r, double t) {
+        return left < r && l < right && bottom < t && b < top;
+    };
+    if (left <= 20 || right >= W - 5 || bottom <= 5 || top >= H - 5) return "the frame";
+    if (crosses(W - 190, 5, W - 5, 60)) return "the title block";
+    const double room = drApi::TLeafSelectorMApi::DemandHeight(lines);
+    if (room > 0 && crosses(W - 190, 60, W - 5, 65 + room)) return "the technical requirements";
     return {};
 }
 
-// The views, with their texts, inside the frame and clear of the title block and the
-// requirements' text; their upper-left corner at the frame's; and no format tried before the
-// sheet's (from A4 portrait, landscape first from A3 on) would hold them at its corner, clear of
-// the room kept for the requirements.
+// The views, with their texts, inside the frame and clear of the title block and the room of
+// the requirements, which holds their text as the host draws it; their upper-left corner at the
+// frame's; and no format tried before the sheet's (from A4 portrait, landscape first from A3 on)
+// would hold them at its corner.
 void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize& size)
 {
     TRect2D extent;
@@ -394,30 +359,32 @@ void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize
         measured = true;
     }
     ASSERT_TRUE(measured) << "no view shows anything";
-    const TBox box{extent.Left(), extent.Bottom(), extent.Right(), extent.Top()};
-    const TBox text = DemandText(drawing);
-    EXPECT_EQ(Crossed(box, size.W, size.H, text), "") << "the drawing " << ShowBox(box) << " crosses it";
-    EXPECT_TRUE(text.R == 0 || text.Inside({20, 5 + 55, size.W - 5, size.H - 5}))
-        << "the technical requirements " << ShowBox(text) << " leave the frame";
-    // The room the rules keep over the title block, as wide as it, holds the requirements' text.
-    const auto room = [&](double W) {
-        const double height =
-            drApi::TLeafSelectorMApi::DemandHeight(static_cast<Integer>(DemandLines(drawing).first));
-        return height > 0 ? TBox{W - 5 - 185, 5 + 55, W - 5, 5 + 55 + 5 + height} : TBox();
-    };
-    EXPECT_TRUE(text.R == 0 || text.T <= room(size.W).T) << "the requirements reach over their room";
+    const tvhost::THostTechnicalDemandPtr& demand = drawing.Data().Notes.Demand;
+    const std::wstring text = demand ? demand->Lines() : std::wstring();
+    const auto lines =
+        static_cast<Integer>(text.empty() ? 0 : std::count(text.begin(), text.end(), L'\n') + 1);
+    if (lines > 0 && demand->Block().size() == 4) {
+        const double h = tvhost::svg::DemandTextHeight,
+                     bottom = std::min(demand->Block()[1], demand->Block()[3]);
+        const double rise = tvhost::svg::DemandGap + (lines - 1) * tvhost::LineSpacing * h;
+        EXPECT_LE(tvhost::TextBox({{0, bottom + rise}}, h, lines, 1)[2].Y,
+                  65 + drApi::TLeafSelectorMApi::DemandHeight(lines))
+            << "the requirements reach over their room";
+    }
+    const std::string at = At({extent.Left(), extent.Bottom()}) + "-" + At({extent.Right(), extent.Top()});
+    EXPECT_EQ(Crossed(extent, extent.Left(), extent.Top(), size.W, size.H, lines), "")
+        << "the drawing " << at;
     Real x0 = 0, y0 = 0;
     TLeafSelector::Instance().GetLeafLeftUp(size.Format, size.Orientation, x0, y0);
     EXPECT_NEAR(extent.Left(), x0, 1e-6) << "the drawing's left edge";
     EXPECT_NEAR(extent.Top(), y0, 1e-6) << "the drawing's top edge";
-    constexpr Integer Tried[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1},
-                                    {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
-    for (const auto& [f, o] : Tried) {
+    for (const auto& [f, o] :
+         {std::pair{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 1}}) {
         if (f == size.Format && o == size.Orientation) break;
         TLeafSelector::Instance().GetLeafLeftUp(f, o, x0, y0);
         const TPoint2D wh = TLeafSelector::Instance().LSize(2 * f + o);
-        EXPECT_NE(Crossed(box.Moved(x0 - box.L, y0 - box.T), wh.x, wh.y, room(wh.x)), "")
-            << "the drawing " << ShowBox(box) << " would hold on A" << f << (o ? " landscape" : " portrait");
+        EXPECT_NE(Crossed(extent, x0, y0, wh.x, wh.y, lines), "")
+            << "the drawing " << at << " would hold on A" << f << (o ? " landscape" : " portrait");
     }
 }
 
