@@ -325,8 +325,26 @@ TSheetSize SizeOf(tvhost::THostDocument2D& drawing)
     return size;
 }
 
-// The smallest format for the joint extent of the views, with that extent's upper-left corner
-// at the frame's upper-left corner.
+// What the extent `e` moved to the corner (left, top) of a sheet W x H crosses, as a draftsman
+// measures it: the frame (20 in on the left, 5 elsewhere), the title block (185 x 55 in its
+// corner) or the room over it the rules keep for requirements of `lines` lines; empty for none.
+std::string Crossed(const TRect2D& e, double left, double top, double W, double H, Integer lines)
+{
+    const double right = left + e.Width(), bottom = top - e.Height();
+    const auto crosses = [&](double l, double b, double r, double t) {
+        return left < r && l < right && bottom < t && b < top;
+    };
+    if (left <= 20 || right >= W - 5 || bottom <= 5 || top >= H - 5) return "the frame";
+    if (crosses(W - 190, 5, W - 5, 60)) return "the title block";
+    const double room = drApi::TLeafSelectorMApi::DemandHeight(lines);
+    if (room > 0 && crosses(W - 190, 60, W - 5, 65 + room)) return "the technical requirements";
+    return {};
+}
+
+// The views, with their texts, inside the frame and clear of the title block and the room of
+// the requirements, which holds their text as the host draws it; their upper-left corner at the
+// frame's; and no format tried before the sheet's (from A4 portrait, landscape first from A3 on)
+// would hold them at its corner.
 void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize& size)
 {
     TRect2D extent;
@@ -341,14 +359,33 @@ void ExpectFormatFitsTheViews(tvhost::THostDocument2D& drawing, const TSheetSize
         measured = true;
     }
     ASSERT_TRUE(measured) << "no view shows anything";
-    Integer format = -1, orientation = -1;
-    TLeafSelector::Instance().ChoiceFormat(extent.Width(), extent.Height(), format, orientation);
-    EXPECT_EQ(std::make_pair(size.Format, size.Orientation), std::make_pair(format, orientation))
-        << "the sheet's format for views of " << extent.Width() << " x " << extent.Height();
+    const tvhost::THostTechnicalDemandPtr& demand = drawing.Data().Notes.Demand;
+    const std::wstring text = demand ? demand->Lines() : std::wstring();
+    const auto lines =
+        static_cast<Integer>(text.empty() ? 0 : std::count(text.begin(), text.end(), L'\n') + 1);
+    if (lines > 0 && demand->Block().size() == 4) {
+        const double h = tvhost::svg::DemandTextHeight,
+                     bottom = std::min(demand->Block()[1], demand->Block()[3]);
+        const double rise = tvhost::svg::DemandGap + (lines - 1) * tvhost::LineSpacing * h;
+        EXPECT_LE(tvhost::TextBox({{0, bottom + rise}}, h, lines, 1)[2].Y,
+                  65 + drApi::TLeafSelectorMApi::DemandHeight(lines))
+            << "the requirements reach over their room";
+    }
+    const std::string at = At({extent.Left(), extent.Bottom()}) + "-" + At({extent.Right(), extent.Top()});
+    EXPECT_EQ(Crossed(extent, extent.Left(), extent.Top(), size.W, size.H, lines), "")
+        << "the drawing " << at;
     Real x0 = 0, y0 = 0;
-    TLeafSelector::Instance().GetLeafLeftUp(format, orientation, x0, y0);
+    TLeafSelector::Instance().GetLeafLeftUp(size.Format, size.Orientation, x0, y0);
     EXPECT_NEAR(extent.Left(), x0, 1e-6) << "the drawing's left edge";
     EXPECT_NEAR(extent.Top(), y0, 1e-6) << "the drawing's top edge";
+    for (const auto& [f, o] :
+         {std::pair{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 1}}) {
+        if (f == size.Format && o == size.Orientation) break;
+        TLeafSelector::Instance().GetLeafLeftUp(f, o, x0, y0);
+        const TPoint2D wh = TLeafSelector::Instance().LSize(2 * f + o);
+        EXPECT_NE(Crossed(extent, x0, y0, wh.x, wh.y, lines), "")
+            << "the drawing " << at << " would hold on A" << f << (o ? " landscape" : " portrait");
+    }
 }
 
 // Inside the frame (20 from the left edge, 5 from the others), above the title block (185 x 55

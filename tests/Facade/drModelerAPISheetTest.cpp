@@ -18,6 +18,7 @@
 #include "HostDocumentSchema.h"
 #include "HostServices.h"
 #include "HostText.h"
+#include "MessageSinks.h"
 #include "Mtr3D.h"
 #include "TControlModel.h"
 #include "drMaterial.h"
@@ -277,6 +278,21 @@ TEST_F(TSheetTest, ClosingTheSheetFitsItToItsViews)
     EXPECT_EQ(at(1), std::make_pair(40.0, 340.0));
     EXPECT_EQ(at(2), std::make_pair(240.0, 40.0));
     EXPECT_EQ(doc.Data().Notes.Demand->Block(), (std::vector<double>{584, 65, 409, 165}));
+}
+
+// A drawing no format holds goes on A0 landscape, and the user is told which one.
+TEST_F(TSheetTest, ClosingASheetTooLargeForA0SaysWhichDrawing)
+{
+    testsinks::TRecordingHost boxes;
+    Create("huge");
+    tvhost::TDocumentCore& doc = Doc();
+    drApi::MA.drView(1, 0, 0, 0, 1, "");
+    drApi::MA.drLine(0, 0, 1500, 10, tvapi::tvCSNormal);
+    drApi::MA.drCloseLeaf();
+    const tvhost::TSheetSetup& sheet = doc.Data().Sheets.Items.at(0)->Setup();
+    EXPECT_EQ(std::make_pair(sheet.Format, sheet.Landscape), std::make_pair(0, true));
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].find(::testing::TempDir() + "huge.qdr"), std::string::npos) << boxes.Boxes[0];
 }
 
 // A sheet with nothing drawn, or closed while a contour collects, keeps its format.

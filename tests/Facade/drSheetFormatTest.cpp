@@ -3,6 +3,7 @@
 
 #include "drSheetFormat.h"
 
+#include <limits>
 #include <string>
 #include <tuple>
 
@@ -32,16 +33,19 @@ TEST_P(ChoiceFormatTest, ChoosesTheSmallestSheetThatHoldsTheDrawing)
     EXPECT_EQ(std::make_pair(f, o), std::make_pair(format, orientation));
 }
 
-// Margins: w = dX + 40, h = dY + 30.
+// The drawing's corner is 40 in and 30 down; the frame 5 in on the right and at the bottom; the
+// title block 185 x 55 in its corner. A4 portrait holds below 165 x 207, A4 landscape 252 x 120
+// or, wider than 67, 175 high beside nothing; A3 landscape beside the block below 190 wide.
 INSTANTIATE_TEST_SUITE_P(TLeafSelectorTest, ChoiceFormatTest,
-                         ::testing::Values(TFormatCase{160, 260, 4, 0},   // 200 x 290
-                                           TFormatCase{160, 270, 3, 0},   // h 300: not A4
-                                           TFormatCase{170, 100, 3, 1},   // w 210 exactly: not A4
-                                           TFormatCase{250, 200, 3, 1},   // 230 + 55 = 285 < 297
-                                           TFormatCase{250, 220, 3, 0},   // 250 + 55 = 305 fails rule 2
-                                           TFormatCase{195, 236.9, 3, 1}, // w 235: no title-block room
-                                           TFormatCase{73, 335, 2, 1},    // w 113: 365 + 55 = 420 fails
-                                           TFormatCase{554, 810, 0, 1},   // w 594: too wide for A1 portrait
+                         ::testing::Values(TFormatCase{160, 200, 4, 0},   // A4 portrait over the block
+                                           TFormatCase{160, 260, 3, 1},   // 260 over 207: A3 beside it
+                                           TFormatCase{160, 270, 3, 0},   // 270 past A3 landscape's 262
+                                           TFormatCase{170, 100, 4, 1},   // 210 reaches past the frame at 205
+                                           TFormatCase{250, 200, 3, 1},   // over the block: 200 < 207
+                                           TFormatCase{250, 220, 3, 0},   // 220 reaches into it
+                                           TFormatCase{195, 236.9, 3, 0}, // 235 wide: into the block
+                                           TFormatCase{73, 335, 2, 1},    // 335 past A3 portrait's 330
+                                           TFormatCase{554, 810, 0, 0},   // beside the block on A0 portrait
                                            TFormatCase{1000, 1000, 0, 1}),
                          [](const ::testing::TestParamInfo<TFormatCase>& p) {
                              const TFormatCase& c = p.param;
@@ -51,27 +55,67 @@ INSTANTIATE_TEST_SUITE_P(TLeafSelectorTest, ChoiceFormatTest,
                                     std::to_string(static_cast<int>(std::get<1>(c)));
                          });
 
+// A drawing's extent and the requirements' room over the title block, with the fit and sheet.
+struct TFitCase {
+    const char* Name;
+    Real dX, dY, Demand;
+    TSheetFit Fit;
+    Integer Format, Orientation; // -1: none chosen
+};
+
+class SheetFitTest : public ::testing::TestWithParam<TFitCase> {};
+
+TEST_P(SheetFitTest, TheDrawingGoesOnTheFirstSheetThatHoldsItOrOnA0)
+{
+    const TFitCase& c = GetParam();
+    Integer f = -1, o = -1;
+    EXPECT_EQ(TLeafSelector::Instance().ChoiceFormat(c.dX, c.dY, f, o, c.Demand), c.Fit);
+    EXPECT_EQ(std::make_pair(f, o), std::make_pair(c.Format, c.Orientation));
+}
+
+// With the corner at (40, H - 30), the frame 5 in on the right and at the bottom and the title
+// block 185 x 55 in its corner, the requirements' room 5 over it.
+INSTANTIATE_TEST_SUITE_P(
+    TLeafSelectorTest, SheetFitTest,
+    ::testing::Values(
+        TFitCase{"TallBesideTheTitleBlockOnA3", 100, 250, 0, sfHolds, 3, 1},        // A4: 250 > 207
+        TFitCase{"WideOverTheTitleBlockOnA4Landscape", 168, 100, 0, sfHolds, 4, 1}, // 208 > 205
+        TFitCase{"BesideTheTitleBlockOnA0Portrait", 500, 1100, 0, sfHolds, 0, 0},   // 1100 > 805
+        TFitCase{"RequirementsLiftTheDrawingOffA4", 160, 200, 7, sfHolds, 3, 1},    // 67 < 72
+        TFitCase{"RequirementsBesideTheDrawingTakeNoRoom", 150, 250, 22, sfHolds, 3, 1},
+        TFitCase{"TooWideForA0", 1200, 100, 0, sfTooLarge, 0, 1},
+        TFitCase{"WidthNoNumber", std::numeric_limits<Real>::quiet_NaN(), 10, 0, sfNotFinite, -1, -1},
+        TFitCase{"HeightInfinite", 10, std::numeric_limits<Real>::infinity(), 0, sfNotFinite, -1, -1}),
+    [](const ::testing::TestParamInfo<TFitCase>& p) { return std::string(p.param.Name); });
+
 TEST(TLeafSelectorMApiTest, PlanJoinsTheMeasuredViewsAndShiftsTheirCornerToTheFrame)
 {
     TRect2D unmeasured;
     unmeasured.SetEmpty();
     Integer f = -1, o = -1;
     TPoint2D shift;
-    // (10, 20)-(110, 220) and (150, 0)-(200, 100): extent 190 x 220 from (10, 0) to (200, 220);
-    // w 230, h 250 -> A3 landscape, corner (40, 267), shift (30, 47).
-    ASSERT_TRUE(drApi::TLeafSelectorMApi::PlanLeaf(
-        Views({TRect2D(10, 20, 110, 220), unmeasured, TRect2D(200, 100, 150, 0)}), f, o, shift));
-    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 1, 30.0, 47.0));
+    // (10, 20)-(110, 220) and (150, 0)-(200, 100): extent 190 x 220 from (10, 0) to (200, 220),
+    // too wide and too high to pass the title block on A3 landscape: A3 portrait, corner
+    // (40, 390), shift (30, 170).
+    ASSERT_EQ(drApi::TLeafSelectorMApi::PlanLeaf(
+                  Views({TRect2D(10, 20, 110, 220), unmeasured, TRect2D(200, 100, 150, 0)}), f, o, shift),
+              sfHolds);
+    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 0, 30.0, 170.0));
 
-    // (0, 0)-(100, 200) and (0, 100)-(100, 300): extent 100 x 300 -> w 140, h 330: A3 portrait,
-    // corner (40, 390), shift (40, 90). Taking the higher bottom would measure 200 and pick A4.
-    ASSERT_TRUE(drApi::TLeafSelectorMApi::PlanLeaf(
-        Views({TRect2D(0, 0, 100, 200), TRect2D(0, 100, 100, 300)}), f, o, shift));
-    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 0, 40.0, 90.0));
+    // (0, 0)-(100, 150) and (0, 100)-(100, 250): extent 100 x 250, A3 landscape, corner (40, 267),
+    // shift (40, 17). Taking the higher bottom would measure 150 and pass on A4 portrait.
+    ASSERT_EQ(drApi::TLeafSelectorMApi::PlanLeaf(Views({TRect2D(0, 0, 100, 150), TRect2D(0, 100, 100, 250)}),
+                                                 f, o, shift),
+              sfHolds);
+    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 1, 40.0, 17.0));
 
-    // Nothing measured: nothing changes.
-    EXPECT_FALSE(drApi::TLeafSelectorMApi::PlanLeaf(Views({unmeasured, unmeasured}), f, o, shift));
-    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 0, 40.0, 90.0));
+    // Nothing measured, or a view that measures unbounded: nothing changes.
+    const Real inf = std::numeric_limits<Real>::infinity();
+    EXPECT_EQ(drApi::TLeafSelectorMApi::PlanLeaf(Views({unmeasured, unmeasured}), f, o, shift), sfNoExtent);
+    EXPECT_EQ(drApi::TLeafSelectorMApi::PlanLeaf(Views({TRect2D(0, 0, 10, 10), TRect2D(0, 0, inf, 10)}), f, o,
+                                                 shift),
+              sfNotFinite);
+    EXPECT_EQ(std::make_tuple(f, o, shift.x, shift.y), std::make_tuple(3, 1, 40.0, 17.0));
 }
 
 // The frame's upper-left corner: 40 in, 30 down from the top of the sheet's height (A0's is

@@ -127,8 +127,8 @@ TEST_F(HostFixture, HostSheetsSchemaRefusesABadBlockAndRequirementsOfAPart)
 }
 
 // The title block stands in the lower right corner of the sheet's format (A4 portrait: 210 x
-// 297, the block from 20 to 205); a name too long for its cell (63 wide) is set smaller to fit,
-// a short one keeps its height.
+// 297, the block from 20 to 205); a name too long for its cell (70 wide, 1 clear each side) is
+// set smaller to fit, a short designation keeps its height; both centred in their cells.
 TEST_F(HostFixture, HostSheetsTitleBlockFollowsTheFormatAndFitsItsTexts)
 {
     ITervanDocumentPtr doc = Host().App().Documents().AddDocument(tvDocumentDrawing);
@@ -136,15 +136,16 @@ TEST_F(HostFixture, HostSheetsTitleBlockFollowsTheFormatAndFitsItsTexts)
     sheet->GetFormat()->SetFormat(4);
     sheet->GetFormat()->SetOrientation(false);
     const IStampPtr stamp = sheet->GetStamp();
-    stamp->GetText(tvStDescription)->SetStr(L"Втулка колонки направляющей 16"); // 30 glyphs
-    stamp->GetText(tvStPartNumber)->SetStr(L"ДЧ.01");
+    stamp->GetText(tvStPartNumber)->SetStr(L"Втулка колонки направляющей 16"); // 30 glyphs
+    stamp->GetText(tvStDescription)->SetStr(L"ДЧ.01");
     ASSERT_TRUE(stamp->Commit());
     auto& core = *tvhost::HostAs<tvhost::THostDocument2D>(doc);
     std::string svg, error;
     ASSERT_TRUE(tvhost::DrawingSvg(core.Drawing(), svg, error, &core.Data())) << error;
     EXPECT_NE(svg.find(R"(<line x1="0" y1="0" x2="210" y2="0")"), std::string::npos) << svg;
     EXPECT_NE(svg.find(R"(<line x1="20" y1="-5" x2="205" y2="-5")"), std::string::npos) << svg;
-    // 63 / (0.6 x 30) = 3.5 for the long name at (20 + 70, 5 + 42); 5 for the short one.
-    EXPECT_NE(svg.find(R"(<text x="90" y="-47" font-size="3.5")"), std::string::npos) << svg;
-    EXPECT_NE(svg.find(R"(<text x="90" y="-30" font-size="5")"), std::string::npos) << svg;
+    // 68 / (0.6 x 30) = 3.778 for the long name in the cell from (85, 20) to (155, 45), its
+    // baseline 0.275 of its height below the middle; 5 for the designation from (85, 45) to (205, 60).
+    EXPECT_NE(svg.find(R"(<text x="120" y="-31.461" font-size="3.778")"), std::string::npos) << svg;
+    EXPECT_NE(svg.find(R"(<text x="145" y="-51.125" font-size="5")"), std::string::npos) << svg;
 }

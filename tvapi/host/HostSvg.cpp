@@ -194,25 +194,6 @@ bool SheetSize(const TSheetSetup& setup, double& w, double& h)
     return true;
 }
 
-// Where the title block shows its cells: offset from the block's lower left corner, height,
-// and the room to the cell's right edge that a longer text is narrowed to.
-struct TCellPlace {
-    int Cell;
-    double x, y, h, room;
-};
-
-constexpr double StampWidth = 185.0;
-constexpr double StampHeight = 55.0;
-constexpr TCellPlace CellPlaces[] = {
-    {tvapi::tvStDescription, 70, 42, 5, 63},       {tvapi::tvStPartNumber, 70, 25, 5, 63},
-    {tvapi::tvStMaterial, 70, 7, 3.5, 63},         {tvapi::tvStMass, 152, 25, 3.5, 18},
-    {tvapi::tvStScale, 172, 25, 3.5, 12},          {tvapi::tvStSheetNumber, 140, 17, 2.5, 23},
-    {tvapi::tvStNumberOfSheets, 165, 17, 2.5, 18}, {tvapi::tvStCompany, 140, 6, 3.5, 43},
-    {tvapi::tvStAuthor, 20, 27, 2.5, 43},          {tvapi::tvStCheckedBy, 20, 22, 2.5, 43},
-    {tvapi::tvStMfgApprovedBy, 20, 17, 2.5, 43},   {tvapi::tvStDesigner, 20, 12, 2.5, 43},
-    {tvapi::tvStRateOfInspection, 20, 7, 2.5, 43}, {tvapi::tvStApprovedBy, 20, 2, 2.5, 43},
-    {tvapi::tvStFormat, 150, -4, 2.5, 33}};
-
 } // namespace
 
 void TSvgWriter::SheetOf(const TDocumentData& data)
@@ -225,21 +206,7 @@ void TSvgWriter::SheetOf(const TDocumentData& data)
         Body << "<g class=\"sheet\">\n";
         Rect({0, 0}, {w, h}, thin);
         Rect({20, 5}, {w - 5, h - 5}, normal);
-        const TXY o{w - 5 - StampWidth, 5};
-        Body << "<g class=\"stamp\">\n";
-        Rect(o, o + TXY{StampWidth, StampHeight}, normal);
-        for (double x : {65.0, 135.0})
-            Body << Line(o + TXY{x, 0}, o + TXY{x, StampHeight}, normal);
-        for (double y : {15.0, 35.0})
-            Body << Line(o + TXY{65, y}, o + TXY{StampWidth, y}, normal);
-        const THostStamp& stamp = data.Sheets.Items[0]->Stamp();
-        for (const TCellPlace& place : CellPlaces) {
-            const std::wstring text = stamp.CellStr(place.Cell);
-            // A text too long for its cell is set smaller, as a draftsman narrows it.
-            const double fit = place.room / std::max(TextWidth(ShownLength(text), 1.0), place.room / place.h);
-            if (!text.empty()) Text(o + TXY{place.x, place.y}, fit, 0.0, {text});
-        }
-        Body << "</g>\n";
+        Stamp(data.Sheets.Items[0]->Stamp(), {w - 5 - StampWidth, 5});
         Body << "</g>\n";
     }
     if (data.Notes.Rough && data.Notes.Rough->Params().Has("Text")) {

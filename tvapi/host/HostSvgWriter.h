@@ -19,6 +19,10 @@
 #include "HostSvg.h"
 #include "HostSvgLayout.h"
 
+namespace tvhost {
+class THostStamp;
+}
+
 namespace tvhost::svg {
 
 constexpr double Degree = std::numbers::pi / 180.0;
@@ -45,6 +49,13 @@ constexpr std::string_view Black = "\"black\"";
 constexpr std::string_view PreviewColour = "\"#e0007a\"";
 
 using TXY = TPoint2;
+
+// The title block: its size, and a rectangle of it in millimetres from its lower left corner.
+constexpr double StampWidth = 185.0;
+constexpr double StampHeight = 55.0;
+struct TStampSpan {
+    double x0, y0, x1, y1;
+};
 
 // A coordinate that cannot be written: the drawing holds values too large for a picture.
 struct TNotDrawable : std::range_error {
@@ -232,6 +243,11 @@ private:
     }
 
     void Curve(TDrawingCore& core);
+    // The title block's form with its cells' texts, its lower left corner at `corner`.
+    void Stamp(const THostStamp& stamp, TXY corner);
+    // `text` in `cell` of the block at `corner`, centred or from its left, at most h high and
+    // narrowed to the cell's width.
+    void CellText(TXY corner, const TStampSpan& cell, double h, const std::wstring& text, bool centred);
     void Demand(const THostTechnicalDemand& demand, double sheetWidth);
     void Fill(TDrawingCore& core, const std::string& paint);
     std::string Outline(const tvapi::DrawingObjectList& boundaries);

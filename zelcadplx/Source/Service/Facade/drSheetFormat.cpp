@@ -1,7 +1,10 @@
 #include "drSheetFormat.h"
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
+#include "Messager.h"
 #include "drModelerAPI.h"
 #include "tvapi/DrawingComposites.h"
 #include "tvapi/DrawingDocument.h"
@@ -10,12 +13,10 @@
 
 namespace {
 
-// Frame margins added to a drawing's extent before it is compared with a sheet.
-constexpr Real MarginWidth = 40.0;
-constexpr Real MarginHeight = 30.0;
-// Width beyond which a drawing on A3 landscape (portrait) reaches over the title block.
-constexpr Real WideOnA3Landscape = 235.0;
-constexpr Real WideOnA3Portrait = 112.0;
+// The order the formats are tried in, (format, orientation): from the smallest sheet, each
+// format in the orientation that suits a wide drawing first (A4 portrait as sheets are bound).
+constexpr Integer TryOrder[][2] = {{4, 0}, {4, 1}, {3, 1}, {3, 0}, {2, 1},
+                                   {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}};
 
 // Sides (long, short) of A1..A4; A0 and any other format use the last entry.
 constexpr Real LongSide[] = {1188.0, 840.0, 594.0, 420.0, 297.0};
@@ -23,14 +24,18 @@ constexpr Real ShortSide[] = {840.0, 594.0, 420.0, 297.0, 210.0};
 
 const TPoint2D NoSize;
 
-// The title block's corner stands this far in from the sheet's edges; the technical
-// requirements keep this room to its top and to the sheet's right edge.
-constexpr Real StampInset = 5.0;
-constexpr Real StampHeight = 55.0;
+// The technical requirements' block: its size, and its room to the title block's top and to
+// the sheet's right edge.
 constexpr Real DemandWidth = 175.0;
-constexpr Real DemandHeight = 100.0;
+constexpr Real DemandBlockHeight = 100.0;
+constexpr Real DemandOverStamp = 5.0;
 constexpr Real DemandRight = 10.0;
 constexpr Integer LandscapeA0 = 1;
+// The requirements as the host sets them: the room from their block's bottom to the last
+// line's baseline, and each line's pitch (1.4 x 3.5 rounded up) to the top of its letters.
+constexpr Real DemandBaseline = 2.0;
+constexpr Real DemandLine = 5.0;
+constexpr Real Unbounded = std::numeric_limits<Real>::infinity();
 
 // The views of a drawing; empty without one.
 tvapi::IViewsPtr ViewsOf(const tvapi::ITervanDocument2DPtr& doc)
@@ -50,6 +55,9 @@ TArrayOf<TRect2D> MeasureViews(tvapi::IViews& views)
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         const tvapi::IViewPtr view = views.GetItem(i);
         if (view && view->GetExtent(x1, y1, x2, y2)) r = TRect2D(x1, y1, x2, y2);
+        // A rectangle would drop a coordinate that is no number: such a view measures unbounded.
+        if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+            r = TRect2D(-Unbounded, -Unbounded, Unbounded, Unbounded);
         rects.Add(r);
     }
     return rects;
@@ -76,6 +84,14 @@ void SetSheetFormat(const tvapi::ITervanDocumentPtr& doc, Integer Format, Intege
     format->SetOrientation(Orientation != 0);
 }
 
+// Lines of the drawing's technical requirements; 0 without them.
+Integer DemandLines(const tvapi::IDrawingDocumentPtr& drawing)
+{
+    const tvapi::ITechnicalDemandPtr demand = drawing ? drawing->GetTechnicalDemand() : nullptr;
+    const tvapi::ITextPtr text = demand ? demand->GetText() : nullptr;
+    return text ? text->GetCount() : 0;
+}
+
 // Requirements placed before the sheet changed follow its title block.
 void FollowTitleBlock(const tvapi::IDrawingDocumentPtr& drawing, const TRect2D& block)
 {
@@ -100,25 +116,37 @@ TLeafSelector& TLeafSelector::Instance()
     return instance;
 }
 
-void TLeafSelector::ChoiceFormat(Real const& dX, Real const& dY, Integer& oFormat,
-                                 Integer& oOrientation) const
+TSheetFit TLeafSelector::ChoiceFormat(Real const& dX, Real const& dY, Integer& oFormat, Integer& oOrientation,
+                                      Real DemandHeight) const
 {
-    const Real w = dX + MarginWidth;
-    const Real h = dY + MarginHeight;
-    const Real eLandscape = w > WideOnA3Landscape ? TitleBlockRoom : 0.0;
-    const Real ePortrait = w > WideOnA3Portrait ? TitleBlockRoom : 0.0;
-    auto pick = [&](Integer f, Integer o) {
-        oFormat = f;
-        oOrientation = o;
-    };
-    if (w < 210 && h < 297) return pick(4, 0);
-    if (w < 420 && h + eLandscape < 297) return pick(3, 1);
-    if (w < 297 && h + ePortrait < 420) return pick(3, 0);
-    if (w < 594 && h < 420) return pick(2, 1);
-    if (w < 420 && h < 594) return pick(2, 0);
-    if (w < 840 && h < 594) return pick(1, 1);
-    if (w < 594 && h < 840) return pick(1, 0);
-    pick(0, 1);
+    const auto measure = [](Real v) { return std::isfinite(v) && v >= 0.0; };
+    if (!measure(dX) || !measure(dY) || !measure(DemandHeight)) return sfNotFinite;
+    for (const auto& [f, o] : TryOrder)
+        if (Holds(f, o, dX, dY, DemandHeight)) {
+            oFormat = f;
+            oOrientation = o;
+            return sfHolds;
+        }
+    oFormat = 0;
+    oOrientation = LandscapeA0;
+    return sfTooLarge;
+}
+
+// The drawing's box from the corner GetLeafLeftUp gives, against the frame and the lower right
+// corner the title block and the requirements over it take; every comparison strict.
+Boolean TLeafSelector::Holds(Integer iFormat, Integer iOrientation, Real dX, Real dY, Real DemandHeight) const
+{
+    const TPoint2D& sheet = ASize[2 * iFormat + iOrientation];
+    Real x0 = 0.0, y0 = 0.0;
+    GetLeafLeftUp(iFormat, iOrientation, x0, y0);
+    const Real right = x0 + dX, bottom = y0 - dY;
+    const Real frameRight = sheet.x - FrameInset;
+    const bool inFrame =
+        x0 > FrameInsetLeft && right < frameRight && bottom > FrameInset && y0 < sheet.y - FrameInset;
+    if (!inFrame) return false;
+    const Real cornerTop =
+        FrameInset + StampHeight + (DemandHeight > 0.0 ? DemandOverStamp + DemandHeight : 0.0);
+    return right < frameRight - StampWidth || bottom > cornerTop;
 }
 
 void TLeafSelector::GetLeafLeftUp(Integer iFormat, Integer iOrientation, Real& x, Real& y) const
@@ -138,37 +166,50 @@ TRect2D TLeafSelector::DemandBlock(Integer iFormat, Integer iOrientation)
 {
     const bool known = iFormat >= 0 && iFormat <= 4 && (iOrientation == 0 || iOrientation == 1);
     const Real w = LSize(known ? 2 * iFormat + iOrientation : LandscapeA0).x;
-    const Real bottom = StampInset + StampHeight + StampInset;
-    return TRect2D(w - DemandRight - DemandWidth, bottom, w - DemandRight, bottom + DemandHeight);
+    const Real bottom = FrameInset + StampHeight + DemandOverStamp;
+    return TRect2D(w - DemandRight - DemandWidth, bottom, w - DemandRight, bottom + DemandBlockHeight);
 }
 
 void TLeafSelector::drUpdateLeafFormat() {}
 
 namespace drApi {
 
-Boolean TLeafSelectorMApi::PlanLeaf(const TArrayOf<TRect2D>& Views, Integer& oFormat, Integer& oOrientation,
-                                    TPoint2D& Shift)
+TSheetFit TLeafSelectorMApi::PlanLeaf(const TArrayOf<TRect2D>& Views, Integer& oFormat, Integer& oOrientation,
+                                      TPoint2D& Shift, Real DemandHeight)
 {
     TRect2D extent;
     Boolean measured = false;
     for (Integer i = 0; i < Views.Count; ++i) {
         const TRect2D& r = Views[i];
         if (r.IsEmpty()) continue;
+        // Joining would pass over a coordinate that is no number.
+        for (const Real v : {r.Left(), r.Bottom(), r.Right(), r.Top()})
+            if (!std::isfinite(v)) return sfNotFinite;
         if (measured)
             extent.Add(r);
         else
             extent = r;
         measured = true;
     }
-    if (!measured) return false;
+    if (!measured) return sfNoExtent;
 
     TLeafSelector& chooser = Instance();
-    chooser.ChoiceFormat(extent.Width(), extent.Height(), oFormat, oOrientation);
+    Integer format = 0, orientation = 0;
+    const TSheetFit fit =
+        chooser.ChoiceFormat(extent.Width(), extent.Height(), format, orientation, DemandHeight);
+    if (fit == sfNotFinite) return fit;
     Real x0 = 0.0;
     Real y0 = 0.0;
-    chooser.GetLeafLeftUp(oFormat, oOrientation, x0, y0);
+    chooser.GetLeafLeftUp(format, orientation, x0, y0);
+    oFormat = format;
+    oOrientation = orientation;
     Shift = TPoint2D(x0 - extent.Left(), y0 - extent.Top());
-    return true;
+    return fit;
+}
+
+Real TLeafSelectorMApi::DemandHeight(Integer lines)
+{
+    return lines > 0 ? DemandBaseline + static_cast<Real>(lines) * DemandLine : 0.0;
 }
 
 void TLeafSelectorMApi::drUpdateLeafFormat()
@@ -181,12 +222,22 @@ Boolean TLeafSelectorMApi::FitLeaf(const tvapi::ITervanDocument2DPtr& doc)
 {
     const tvapi::IViewsPtr views = ViewsOf(doc);
     if (!views) return false;
+    const tvapi::IDrawingDocumentPtr drawing(doc);
     Integer format = 0, orientation = 0;
     TPoint2D shift;
-    if (!PlanLeaf(MeasureViews(*views), format, orientation, shift)) return false;
+    const TSheetFit fit =
+        PlanLeaf(MeasureViews(*views), format, orientation, shift, DemandHeight(DemandLines(drawing)));
+    if (fit == sfNotFinite)
+        Messager.LiftBox(DC("Размеры чертежа не определены, формат не выбран: ") +
+                             TString(doc->GetFileName()),
+                         TMessager::toAlways);
+    if (fit != sfHolds && fit != sfTooLarge) return false;
+    if (fit == sfTooLarge)
+        Messager.LiftBox(DC("Чертёж не помещается на формате A0: ") + TString(doc->GetFileName()),
+                         TMessager::toAlways);
     SetSheetFormat(tvapi::ITervanDocumentPtr(doc), format, orientation);
     MoveViews(*views, shift);
-    FollowTitleBlock(tvapi::IDrawingDocumentPtr(doc), Instance().DemandBlock(format, orientation));
+    FollowTitleBlock(drawing, Instance().DemandBlock(format, orientation));
     return true;
 }
 
