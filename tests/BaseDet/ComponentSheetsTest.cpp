@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <numbers>
 #include <regex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -414,6 +417,80 @@ void ExpectSignsOutsideTheMaterial(const tvhost::THostView& view, const std::vec
     }
 }
 
+// Whether segment a-b passes through the inside of the convex box (corners in order): no
+// side of the box nor the segment's normal separates them by more than a touch.
+bool Crosses(const std::array<TPoint2, 4>& box, TPoint2 a, TPoint2 b)
+{
+    constexpr double Touch = 1e-6;
+    std::vector<TPoint2> axes{{a.Y - b.Y, b.X - a.X}};
+    for (std::size_t k = 0; k < box.size(); ++k) {
+        const TPoint2 e = box[(k + 1) % box.size()] - box[k];
+        axes.push_back({-e.Y, e.X});
+    }
+    for (TPoint2 n : axes) {
+        const double length = tvhost::Length(n);
+        if (!(length > 0)) continue;
+        n = n * (1 / length);
+        double lo = INFINITY, hi = -INFINITY;
+        for (const TPoint2& c : box)
+            lo = std::min(lo, tvhost::Dot(c, n)), hi = std::max(hi, tvhost::Dot(c, n));
+        const double s1 = tvhost::Dot(a, n), s2 = tvhost::Dot(b, n);
+        if (std::max(s1, s2) <= lo + Touch || std::min(s1, s2) >= hi - Touch) return false;
+    }
+    return true;
+}
+
+// The texts an object holds, for a message.
+std::string Shown(const tvhost::TDrawingCore& o)
+{
+    std::string shown;
+    for (const auto& [name, text] : o.Texts())
+        if (!text.Str().empty()) shown += " \"" + tvhost::ToUtf8(text.Str()) + "\"";
+    return shown;
+}
+
+// Dimensions, by sheet and number among the view's dimensions, whose routine leaves no room
+// on the view for their number clear of the part's outline: EjectorRod.cpp draws the
+// diameter 8 of the rod's bore on a line inside its outline of diameter 20, too short for the
+// number beside it or on a shelf, and ColumnTail.cpp the groove's depth 0,3 in the enlarged
+// view of the largest size between the groove's arcs.
+constexpr TCollision KnownCrowding[] = {{"ejectorrod", 0, 12}, {"columntail", 2, 12}};
+
+// No dimension number or roughness value of the view is crossed by a line of its own
+// dimension or sign, nor by a thick line (a contour, a cut line's stroke) but for the known
+// collisions of signs and crowding of dimensions; read off the figure the picture draws.
+void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, int& texts)
+{
+    tvhost::TViewFigure figure;
+    if (!tvhost::ViewFigure(view, figure)) return;
+    std::vector<tvhost::TDrawingCore*> objects;
+    Flatten(view, objects);
+    // The number of each sign and each dimension among those of its kind in the view.
+    std::map<const tvhost::TDrawingCore*, int> number;
+    int signs = 0, dimensions = 0;
+    for (const tvhost::TDrawingCore* o : objects)
+        if (o->Type() == tvapi::tvDrRough || IsDimension(*o))
+            number[o] = o->Type() == tvapi::tvDrRough ? ++signs : ++dimensions;
+    const auto known = [&](const tvhost::TDrawingCore* o) {
+        const bool sign = o->Type() == tvapi::tvDrRough;
+        for (const TCollision& c : sign ? std::span(KnownCollisions) : std::span(KnownCrowding))
+            if (sheet.Stem == c.Stem && sheet.Size == c.Size && number[o] == c.Sign) return true;
+        return false;
+    };
+    for (const tvhost::TViewFigure::TText& text : figure.Texts) {
+        if (!number.count(text.Owner)) continue;
+        ++texts;
+        const char* kind = text.Owner->Type() == tvapi::tvDrRough ? "roughness sign " : "dimension ";
+        for (const tvhost::TViewFigure::TStroke& s : figure.Strokes) {
+            const bool own = s.Owner == text.Owner, thick = s.Width >= 0.5 && !known(text.Owner);
+            if ((own || thick) && Crosses(text.Box, s.A, s.B))
+                ADD_FAILURE() << kind << number[text.Owner] << Shown(*text.Owner) << ": its text from "
+                              << At(text.Box[0]) << " is crossed by " << (own ? "its own line " : "a thick line ")
+                              << At(s.A) << "-" << At(s.B);
+        }
+    }
+}
+
 // What the SVG writes for a curve of a negative style; empty for a kind it has no form for.
 std::string NegativeCurve(const tvhost::TDrawingCore& o, const TPlacing& placing)
 {
@@ -505,7 +582,7 @@ void ExpectNothingTheRoutinesDidNotAskFor(const std::string& svg, bool colouring
 
 TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
 {
-    int negative = 0, signs = 0;
+    int negative = 0, signs = 0, labels = 0;
     for (const TBuiltSheet& sheet : Sheets()) {
         SCOPED_TRACE(sheet.Stem + " size " + std::to_string(sheet.Size) + " (" + sheet.File + ")");
         const std::string svg = Picture(sheet);
@@ -526,6 +603,7 @@ TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
             names.push_back(view->Params().Text("Name"));
             ExpectSignsOutsideTheMaterial(*view, Collisions(sheet));
             ExpectNegativeStylesDrawn(*view, svg, negative);
+            ExpectTextsClearOfLines(*view, sheet, labels);
             std::vector<tvhost::TDrawingCore*> objects;
             Flatten(*view, objects);
             for (const tvhost::TDrawingCore* o : objects) {
@@ -540,6 +618,7 @@ TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
     // The walk saw what it checks.
     EXPECT_GT(negative, 100);
     EXPECT_GT(signs, 100);
+    EXPECT_GT(labels, 600);
 }
 
 } // namespace

@@ -46,6 +46,17 @@ std::int64_t ThinStyle(std::int64_t style)
     return style == tvapi::tvCSNormal ? std::int64_t{tvapi::tvCSThin} : style;
 }
 
+double StrokeWidth(std::string_view stroke)
+{
+    static constexpr std::string_view Key = "stroke-width=\"";
+    const std::size_t at = stroke.find(Key);
+    if (at == std::string_view::npos) return 0.0;
+    double width = 0.0;
+    const char* first = stroke.data() + at + Key.size();
+    std::from_chars(first, stroke.data() + stroke.size(), width);
+    return width;
+}
+
 std::string Escape(std::wstring_view text)
 {
     std::string out;
@@ -107,12 +118,15 @@ void TSvgWriter::Curve(TDrawingCore& core)
         Sheet(c - TXY{p.Real("Radius"), p.Real("Radius")});
         Body << "<circle cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" r=\""
              << Num(std::fabs(p.Real("Radius")) * FScale) << "\" fill=\"none\" " << stroke << "/>\n";
+        const TXY start = c + TXY{std::fabs(p.Real("Radius")), 0};
+        NoteArc(c, p.Real("Radius"), start, start, false, stroke, true);
         break;
     }
     case tvapi::tvDrArc: {
         const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
         Body << "<path d=\"M " << XY(a) << " " << ArcPath(c, p.Real("Radius"), a, b, p.Flag("Direction"))
              << "\" fill=\"none\" " << stroke << "/>\n";
+        NoteArc(c, p.Real("Radius"), a, b, p.Flag("Direction"), stroke);
         break;
     }
     default: {
@@ -270,6 +284,14 @@ void TSvgWriter::Demand(const THostTechnicalDemand& demand, double sheetWidth)
 
 void TSvgWriter::Object(TDrawingCore& core)
 {
+    const TDrawingCore* owner = FOwner;
+    FOwner = &core;
+    ObjectOf(core);
+    FOwner = owner;
+}
+
+void TSvgWriter::ObjectOf(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     switch (core.Type()) {
     case tvapi::tvDrLineSeg:
@@ -339,6 +361,54 @@ void TSvgWriter::Object(TDrawingCore& core)
     }
 }
 
+namespace {
+
+bool IsLabelled(const TDrawingCore& core)
+{
+    switch (core.Type()) {
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+    case tvapi::tvDrDDimension:
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrRough:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TSvgWriter::FindObstacles(const THostView& view)
+{
+    TSvgWriter probe;
+    probe.Temporary = Temporary;
+    probe.SetView(view);
+    TViewFigure figure;
+    probe.Figure = &figure;
+    probe.Objects(view);
+    Obstacles.clear();
+    for (const TViewFigure::TStroke& s : figure.Strokes)
+        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group()))
+            Obstacles.push_back(s);
+}
+
+TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own) const
+{
+    return [this, &label, own = std::move(own)](const TTextPlace& place) {
+        for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
+            std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
+            for (TXY& corner : box)
+                corner = Placed(corner);
+            for (const TViewFigure::TStroke& s : Obstacles)
+                if (CrossesBox(box, s.A, s.B)) return false;
+            for (const std::array<TXY, 2>& s : own)
+                if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;
+        }
+        return true;
+    };
+}
+
 // The picture; throws TNotDrawable for a value it cannot write.
 std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
 {
@@ -348,6 +418,7 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
     if (data) writer.SheetOf(*data);
     for (const THostViewPtr& view : drawing.Views()) {
         writer.SetView(*view);
+        writer.FindObstacles(*view);
         writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
         writer.Objects(*view);
         writer.Body << "</g>\n";
@@ -391,14 +462,18 @@ std::wstring ShowMarkup(std::wstring_view text)
     return out;
 }
 
-bool ViewExtent(THostView& view, std::array<double, 4>& box)
+namespace {
+
+// The view's own objects written by `writer`, so that it measures them; false for a view that
+// shows nothing or cannot be pictured.
+bool MeasureView(THostView& view, svg::TSvgWriter& writer, std::array<double, 4>& box)
 {
     try {
-        svg::TSvgWriter writer;
         if (TDrawing2D* drawing = view.Drawing())
             for (const THostDrawingGroupPtr& group : drawing->Groups())
                 if (group->IsTemporary()) writer.Temporary.insert(group->Id());
         writer.SetView(view);
+        writer.FindObstacles(view);
         for (const tvapi::IDrawingObjectPtr& child : view.Children())
             if (auto* core = dynamic_cast<TDrawingCore*>(child.Get());
                 core && !writer.Temporary.count(core->Group()))
@@ -407,6 +482,22 @@ bool ViewExtent(THostView& view, std::array<double, 4>& box)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+} // namespace
+
+bool ViewExtent(THostView& view, std::array<double, 4>& box)
+{
+    svg::TSvgWriter writer;
+    return MeasureView(view, writer, box);
+}
+
+bool ViewFigure(THostView& view, TViewFigure& figure)
+{
+    svg::TSvgWriter writer;
+    writer.Figure = &figure;
+    std::array<double, 4> box{};
+    return MeasureView(view, writer, box);
 }
 
 bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error, const TDocumentData* data)
