@@ -485,8 +485,8 @@ void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, 
             const bool own = s.Owner == text.Owner, thick = s.Width >= 0.5 && !known(text.Owner);
             if ((own || thick) && Crosses(text.Box, s.A, s.B))
                 ADD_FAILURE() << kind << number[text.Owner] << Shown(*text.Owner) << ": its text from "
-                              << At(text.Box[0]) << " is crossed by " << (own ? "its own line " : "a thick line ")
-                              << At(s.A) << "-" << At(s.B);
+                              << At(text.Box[0]) << " is crossed by "
+                              << (own ? "its own line " : "a thick line ") << At(s.A) << "-" << At(s.B);
         }
     }
 }

@@ -361,54 +361,6 @@ void TSvgWriter::ObjectOf(TDrawingCore& core)
     }
 }
 
-namespace {
-
-bool IsLabelled(const TDrawingCore& core)
-{
-    switch (core.Type()) {
-    case tvapi::tvDrLDimension:
-    case tvapi::tvDrADimension:
-    case tvapi::tvDrDDimension:
-    case tvapi::tvDrRDimension:
-    case tvapi::tvDrRough:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-void TSvgWriter::FindObstacles(const THostView& view)
-{
-    TSvgWriter probe;
-    probe.Temporary = Temporary;
-    probe.SetView(view);
-    TViewFigure figure;
-    probe.Figure = &figure;
-    probe.Objects(view);
-    Obstacles.clear();
-    for (const TViewFigure::TStroke& s : figure.Strokes)
-        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group()))
-            Obstacles.push_back(s);
-}
-
-TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own) const
-{
-    return [this, &label, own = std::move(own)](const TTextPlace& place) {
-        for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
-            std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
-            for (TXY& corner : box)
-                corner = Placed(corner);
-            for (const TViewFigure::TStroke& s : Obstacles)
-                if (CrossesBox(box, s.A, s.B)) return false;
-            for (const std::array<TXY, 2>& s : own)
-                if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;
-        }
-        return true;
-    };
-}
-
 // The picture; throws TNotDrawable for a value it cannot write.
 std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
 {

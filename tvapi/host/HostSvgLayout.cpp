@@ -102,11 +102,26 @@ TLinearLayout BesideEnd(TPoint2 q1, TPoint2 q2, bool readingEnd, const TLabelExt
 TLinearLayout OnShelf(TPoint2 q1, TPoint2 q2, TPoint2 lean, const TLabelExtent& e)
 {
     TLinearLayout l = LinearLines(q1, q2);
-    const TPoint2 m = (q1 + q2) * 0.5;
-    const TPoint2 k = m + lean * (Length(q2 - q1) / 2 + ExtensionOverrun + TextGap);
+    const TPoint2 m = (q1 + q2) * 0.5, u = Along(q1, q2);
+    TPoint2 k = m + lean * (Length(q2 - q1) / 2 + ExtensionOverrun + TextGap);
     const double side = lean.X >= 0 ? 1.0 : -1.0;
+    const auto label = [&] {
+        return TPoint2{side > 0 ? k.X + TextGap : k.X - TextGap - e.Width, k.Y + TextGap - e.Bottom};
+    };
+    // On an oblique line a level label may reach back over the extension line or the dimension
+    // line on its side; the leader runs on until it clears both by TextGap. Each unit along
+    // `lean` gains one both ways.
+    const TPoint2 end = Dot(lean, u) >= 0 ? q2 : q1, out = Dot(lean, u) >= 0 ? u : u * -1.0;
+    const TPoint2 away = Dot(lean, Normal(u)) >= 0 ? Normal(u) : Normal(u) * -1.0;
+    double lacking = 0.0;
+    const TPoint2 at = label();
+    for (const TPoint2 corner : {TPoint2{0, e.Bottom}, {e.Width, e.Bottom}, {e.Width, e.Top}, {0, e.Top}}) {
+        lacking = std::max(lacking, TextGap - Dot(at + corner - end, out));
+        lacking = std::max(lacking, TextGap - Dot(at + corner - m, away));
+    }
+    k = k + lean * lacking;
     l.Leader = {m, k, k + TPoint2{side * (e.Width + 2 * TextGap), 0.0}};
-    l.Label = {{side > 0 ? k.X + TextGap : k.X - TextGap - e.Width, k.Y + TextGap - e.Bottom}, 0.0};
+    l.Label = {label(), 0.0};
     return l;
 }
 
@@ -229,7 +244,8 @@ TTextPlace RoughTextPlace(const TRoughSign& sign, TRoughText which, double h, st
                           std::size_t longest)
 {
     // In the sign's own frame: the first baseline's start, from the box's edge nearest the sign.
-    const double below = (static_cast<double>(std::max<std::size_t>(lines, 1) - 1) * LineSpacing + Descent) * h;
+    const double below =
+        (static_cast<double>(std::max<std::size_t>(lines, 1) - 1) * LineSpacing + Descent) * h;
     const double top = 2 * RoughHeight, shelfStart = RoughLegSlope * top + TextGap;
     TPoint2 at;
     switch (which) {

@@ -127,8 +127,8 @@ using TLabelClear = std::function<bool(const TTextPlace&)>;
 constexpr double ShelfSpan = ArrowLength;
 struct TLinearLayout {
     bool ArrowsInside = true;
-    TPoint2 From, To;             // the dimension line as drawn, tails and continuation included
-    TTextPlace Label;             // the label's origin
+    TPoint2 From, To;            // the dimension line as drawn, tails and continuation included
+    TTextPlace Label;            // the label's origin
     std::vector<TPoint2> Leader; // the leader and shelf as a polyline; empty when none
 };
 TLinearLayout LinearLayout(TPoint2 q1, TPoint2 q2, const TLabelExtent& e, const TLabelClear& clear = {});
@@ -158,6 +158,7 @@ TTextPlace RayLabel(TPoint2 centre, TPoint2 d, double from, bool bothWays, const
 // The label of an angle whose arc of radius r has its middle along unit direction `out` from
 // the vertex: Beside the arc's middle outside it, or where `clear` refuses that, inside it,
 // then RayStep further out at a time up to RaySteps times.
-TTextPlace ArcLabel(TPoint2 vertex, TPoint2 out, double r, const TLabelExtent& e, const TLabelClear& clear = {});
+TTextPlace ArcLabel(TPoint2 vertex, TPoint2 out, double r, const TLabelExtent& e,
+                    const TLabelClear& clear = {});
 
 } // namespace tvhost

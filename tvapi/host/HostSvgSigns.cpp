@@ -86,6 +86,54 @@ void TSvgWriter::Leader(TDrawingCore& core)
     TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
 }
 
+namespace {
+
+bool IsLabelled(const TDrawingCore& core)
+{
+    switch (core.Type()) {
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+    case tvapi::tvDrDDimension:
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrRough:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TSvgWriter::FindObstacles(const THostView& view)
+{
+    TSvgWriter probe;
+    probe.Temporary = Temporary;
+    probe.SetView(view);
+    TViewFigure figure;
+    probe.Figure = &figure;
+    probe.Objects(view);
+    Obstacles.clear();
+    for (const TViewFigure::TStroke& s : figure.Strokes)
+        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group()))
+            Obstacles.push_back(s);
+}
+
+TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own) const
+{
+    return [this, &label, own = std::move(own)](const TTextPlace& place) {
+        for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
+            std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
+            for (TXY& corner : box)
+                corner = Placed(corner);
+            for (const TViewFigure::TStroke& s : Obstacles)
+                if (CrossesBox(box, s.A, s.B)) return false;
+            for (const std::array<TXY, 2>& s : own)
+                if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;
+        }
+        return true;
+    };
+}
+
 TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
 {
     const TParams& p = core.Params();
@@ -204,9 +252,11 @@ void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text
     const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
     const TTextPlace place = RayLabel(c, d, inside ? r : r + ArrowLength, diameter, extent, ClearOf(text));
     // The line runs on under the label, on whichever side of the centre it stands.
-    const double t1 = Dot(place.At - c, d), t2 = Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d);
+    const double t1 = Dot(place.At - c, d),
+                 t2 = Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d);
     const double reach = diameter ? (inside ? r : r + 2 * ArrowLength) : 0.0;
-    Body << Line(c + d * std::min({-reach, t1, t2}), c + d * std::max({diameter ? reach : r, t1, t2}), stroke);
+    Body << Line(c + d * std::min({-reach, t1, t2}), c + d * std::max({diameter ? reach : r, t1, t2}),
+                 stroke);
     Arrow(c + d * r, inside ? d : d * -1.0);
     if (diameter) Arrow(c - d * r, inside ? d * -1.0 : d);
     Label(text, place);
@@ -222,7 +272,8 @@ void TSvgWriter::Rough(TDrawingCore& core)
     const TRoughSign sign = RoughSign({p.Real("X"), p.Real("Y")}, p.Real("Angle") * Degree, FAngle);
     const auto at = [&](TXY v) { return sign.At(v); };
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
-    Body << "<g class=\"rough\">\n" << Line(sign.Tip, sign.Left, stroke) << Line(sign.Tip, sign.Right, stroke);
+    Body << "<g class=\"rough\">\n"
+         << Line(sign.Tip, sign.Left, stroke) << Line(sign.Tip, sign.Right, stroke);
     if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(sign.Left, at({0.58 * h, h}), stroke);
     if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
         const TXY c = at({0, 0.62 * h});
@@ -240,15 +291,18 @@ void TSvgWriter::Rough(TDrawingCore& core)
                                    TSignText{{}, DefaultTextHeight, TRoughText::rtOnShelf},
                                    TSignText{{}, DefaultTextHeight, TRoughText::rtUnderShelf}};
     const char* names[] = {"Text1", "Text2", "Text3"};
-    for (std::size_t k = 0; k < texts.size(); ++k)
+    for (std::size_t k = 0; k < texts.size(); ++k) {
         texts[k].Lines = Lines(core.Text(names[k]), texts[k].Height);
+        if (Longest(texts[k].Lines) == 0) texts[k].Lines.clear();
+    }
     const auto width = [](const TSignText& t) { return TextWidth(Longest(t.Lines), t.Height); };
     if (!texts[1].Lines.empty() || !texts[2].Lines.empty())
         Body << Line(sign.Right, at({1.16 * h + RoughShelfLength(width(texts[1]), width(texts[2])), 2 * h}),
                      stroke);
     for (const TSignText& t : texts)
         if (!t.Lines.empty())
-            Text(RoughTextPlace(sign, t.Which, t.Height, t.Lines.size(), Longest(t.Lines)), t.Height, t.Lines);
+            Text(RoughTextPlace(sign, t.Which, t.Height, t.Lines.size(), Longest(t.Lines)), t.Height,
+                 t.Lines);
     Body << "</g>\n";
 }
 
