@@ -417,29 +417,6 @@ void ExpectSignsOutsideTheMaterial(const tvhost::THostView& view, const std::vec
     }
 }
 
-// Whether segment a-b passes through the inside of the convex box (corners in order): no
-// side of the box nor the segment's normal separates them by more than a touch.
-bool Crosses(const std::array<TPoint2, 4>& box, TPoint2 a, TPoint2 b)
-{
-    constexpr double Touch = 1e-6;
-    std::vector<TPoint2> axes{{a.Y - b.Y, b.X - a.X}};
-    for (std::size_t k = 0; k < box.size(); ++k) {
-        const TPoint2 e = box[(k + 1) % box.size()] - box[k];
-        axes.push_back({-e.Y, e.X});
-    }
-    for (TPoint2 n : axes) {
-        const double length = tvhost::Length(n);
-        if (!(length > 0)) continue;
-        n = n * (1 / length);
-        double lo = INFINITY, hi = -INFINITY;
-        for (const TPoint2& c : box)
-            lo = std::min(lo, tvhost::Dot(c, n)), hi = std::max(hi, tvhost::Dot(c, n));
-        const double s1 = tvhost::Dot(a, n), s2 = tvhost::Dot(b, n);
-        if (std::max(s1, s2) <= lo + Touch || std::min(s1, s2) >= hi - Touch) return false;
-    }
-    return true;
-}
-
 // The texts an object holds, for a message.
 std::string Shown(const tvhost::TDrawingCore& o)
 {
@@ -483,7 +460,7 @@ void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, 
         const char* kind = text.Owner->Type() == tvapi::tvDrRough ? "roughness sign " : "dimension ";
         for (const tvhost::TViewFigure::TStroke& s : figure.Strokes) {
             const bool own = s.Owner == text.Owner, thick = s.Width >= 0.5 && !known(text.Owner);
-            if ((own || thick) && Crosses(text.Box, s.A, s.B))
+            if ((own || thick) && tvhost::CrossesBox(text.Box, s.A, s.B))
                 ADD_FAILURE() << kind << number[text.Owner] << Shown(*text.Owner) << ": its text from "
                               << At(text.Box[0]) << " is crossed by "
                               << (own ? "its own line " : "a thick line ") << At(s.A) << "-" << At(s.B);
