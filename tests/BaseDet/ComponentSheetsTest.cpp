@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <numbers>
 #include <regex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -451,6 +454,57 @@ void ExpectSignsOutsideTheMaterial(const tvhost::THostView& view, const std::vec
     }
 }
 
+// The texts an object holds, for a message.
+std::string Shown(const tvhost::TDrawingCore& o)
+{
+    std::string shown;
+    for (const auto& [name, text] : o.Texts())
+        if (!text.Str().empty()) shown += " \"" + tvhost::ToUtf8(text.Str()) + "\"";
+    return shown;
+}
+
+// Dimensions, by sheet and number among the view's dimensions, whose routine leaves no room
+// on the view for their number clear of the part's outline: EjectorRod.cpp draws the
+// diameter 8 of the rod's bore on a line inside its outline of diameter 20, too short for the
+// number beside it or on a shelf, and ColumnTail.cpp the groove's depth 0,3 in the enlarged
+// view of the largest size between the groove's arcs.
+constexpr TCollision KnownCrowding[] = {{"ejectorrod", 0, 12}, {"columntail", 2, 12}};
+
+// No dimension number or roughness value of the view is crossed by a line of its own
+// dimension or sign, nor by a thick line (a contour, a cut line's stroke) but for the known
+// collisions of signs and crowding of dimensions; read off the figure the picture draws.
+void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, int& texts)
+{
+    tvhost::TViewFigure figure;
+    if (!tvhost::ViewFigure(view, figure)) return;
+    std::vector<tvhost::TDrawingCore*> objects;
+    Flatten(view, objects);
+    // The number of each sign and each dimension among those of its kind in the view.
+    std::map<const tvhost::TDrawingCore*, int> number;
+    int signs = 0, dimensions = 0;
+    for (const tvhost::TDrawingCore* o : objects)
+        if (o->Type() == tvapi::tvDrRough || IsDimension(*o))
+            number[o] = o->Type() == tvapi::tvDrRough ? ++signs : ++dimensions;
+    const auto known = [&](const tvhost::TDrawingCore* o) {
+        const bool sign = o->Type() == tvapi::tvDrRough;
+        for (const TCollision& c : sign ? std::span(KnownCollisions) : std::span(KnownCrowding))
+            if (sheet.Stem == c.Stem && sheet.Size == c.Size && number[o] == c.Sign) return true;
+        return false;
+    };
+    for (const tvhost::TViewFigure::TText& text : figure.Texts) {
+        if (!number.count(text.Owner)) continue;
+        ++texts;
+        const char* kind = text.Owner->Type() == tvapi::tvDrRough ? "roughness sign " : "dimension ";
+        for (const tvhost::TViewFigure::TStroke& s : figure.Strokes) {
+            const bool own = s.Owner == text.Owner, thick = s.Width >= 0.5 && !known(text.Owner);
+            if ((own || thick) && tvhost::CrossesBox(text.Box, s.A, s.B))
+                ADD_FAILURE() << kind << number[text.Owner] << Shown(*text.Owner) << ": its text from "
+                              << At(text.Box[0]) << " is crossed by "
+                              << (own ? "its own line " : "a thick line ") << At(s.A) << "-" << At(s.B);
+        }
+    }
+}
+
 // What the SVG writes for a curve of a negative style; empty for a kind it has no form for.
 std::string NegativeCurve(const tvhost::TDrawingCore& o, const TPlacing& placing)
 {
@@ -542,7 +596,7 @@ void ExpectNothingTheRoutinesDidNotAskFor(const std::string& svg, bool colouring
 
 TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
 {
-    int negative = 0, signs = 0;
+    int negative = 0, signs = 0, labels = 0;
     for (const TBuiltSheet& sheet : Sheets()) {
         SCOPED_TRACE(sheet.Stem + " size " + std::to_string(sheet.Size) + " (" + sheet.File + ")");
         const std::string svg = Picture(sheet);
@@ -563,6 +617,7 @@ TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
             names.push_back(view->Params().Text("Name"));
             ExpectSignsOutsideTheMaterial(*view, Collisions(sheet));
             ExpectNegativeStylesDrawn(*view, svg, negative);
+            ExpectTextsClearOfLines(*view, sheet, labels);
             std::vector<tvhost::TDrawingCore*> objects;
             Flatten(*view, objects);
             for (const tvhost::TDrawingCore* o : objects) {
@@ -577,6 +632,7 @@ TEST_F(TComponentSheetsTest, EverySheetIsLaidOutAndDrawnAsItsRoutinesMeanIt)
     // The walk saw what it checks.
     EXPECT_GT(negative, 100);
     EXPECT_GT(signs, 100);
+    EXPECT_GT(labels, 600);
 }
 
 } // namespace

@@ -203,6 +203,11 @@ struct TShown {
     double Left = 0, Top = 0, Width = 0, Height = 0;
     std::vector<std::pair<TPolygon, bool>> Texts;
     std::vector<TPolygon> Arrows, Axes;
+    // Each dimension text with the dimension group it stands in (from 1; 0 for none), each
+    // line of a dimension group by its group, and the thick lines.
+    std::vector<int> TextGroup;
+    std::vector<std::pair<TPolygon, int>> GroupLines;
+    std::vector<TPolygon> Thick;
 };
 
 // Advance of a character of DejaVu Sans, in font sizes.
@@ -246,7 +251,7 @@ TShown::TPolygon TextBox(const std::string& element)
     const double top = y - 0.93 * size, bottom = y + ((lines - 1) * 1.4 + 0.24) * size;
     TShown::TPolygon box{{left, top}, {left + width, top}, {left + width, bottom}, {left, bottom}};
     std::smatch m;
-    if (std::regex_search(element, m, std::regex("rotate\\(([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\\)"))) {
+    if (std::regex_search(element, m, std::regex("rotate\\(([-0-9.e]+) ([-0-9.e]+)[ ,]([-0-9.e]+)\\)"))) {
         const double a = std::stod(m[1]) * std::numbers::pi / 180, cx = std::stod(m[2]), cy = std::stod(m[3]);
         for (auto& [px, py] : box)
             std::tie(px, py) = std::make_pair(cx + (px - cx) * std::cos(a) - (py - cy) * std::sin(a),
@@ -265,11 +270,18 @@ TShown Shown(const std::string& svg)
     shown.Height = std::stod(m[4]);
     std::istringstream lines(svg);
     bool dimension = false;
+    int group = 0;
     const std::regex number("-?[0-9.]+");
     for (std::string line; std::getline(lines, line);) {
-        if (line == "<g class=\"dimension\">") dimension = true;
+        if (line.starts_with("<g class=\"dimension")) dimension = true, ++group;
         if (line == "</g>") dimension = false;
         if (line.starts_with("<text")) shown.Texts.push_back({TextBox(line), dimension});
+        if (line.starts_with("<text")) shown.TextGroup.push_back(dimension ? group : 0);
+        const TShown::TPolygon segment{{Attribute(line, "x1"), Attribute(line, "y1")},
+                                       {Attribute(line, "x2"), Attribute(line, "y2")}};
+        if (line.starts_with("<line") && dimension) shown.GroupLines.push_back({segment, group});
+        if (line.starts_with("<line") && line.find("stroke-width=\"0.5\"") != std::string::npos)
+            shown.Thick.push_back(segment);
         if (line.starts_with("<line") && line.find("6 1.5 1 1.5") != std::string::npos)
             shown.Axes.push_back({{Attribute(line, "x1"), Attribute(line, "y1")},
                                   {Attribute(line, "x2"), Attribute(line, "y2")}});
@@ -317,7 +329,8 @@ void PrintTo(const TSamplePicture& sample, std::ostream* out)
 class SamplePictureTest : public HostFixture, public ::testing::WithParamInterface<TSamplePicture> {};
 
 // Every text lies inside the picture's frame; dimension texts stay clear of every arrowhead
-// and centre line; arrowheads have a drafting size.
+// and centre line, of every line of their own dimension and of the thick lines; arrowheads
+// have a drafting size.
 TEST_P(SamplePictureTest, TextsAreFramedAndClearOfArrowsAndCentreLines)
 {
     const std::string file = std::string(DC_SOURCE_DIR "/samples/") + GetParam().Name + ".qdr";
@@ -329,8 +342,15 @@ TEST_P(SamplePictureTest, TextsAreFramedAndClearOfArrowsAndCentreLines)
     const TShown shown = Shown(svg);
     ASSERT_FALSE(shown.Texts.empty());
     EXPECT_FALSE(shown.Arrows.empty());
-    for (const auto& [box, dimension] : shown.Texts) {
+    for (std::size_t k = 0; k < shown.Texts.size(); ++k) {
+        const auto& [box, dimension] = shown.Texts[k];
         SCOPED_TRACE(::testing::Message() << "text box from (" << box[0][0] << ", " << box[0][1] << ")");
+        for (const auto& [line, group] : shown.GroupLines)
+            EXPECT_FALSE(group == shown.TextGroup[k] && Overlap(box, line))
+                << "its dimension's line from " << line[0][0] << ", " << line[0][1];
+        for (const TShown::TPolygon& line : shown.Thick)
+            EXPECT_FALSE(dimension && Overlap(box, line))
+                << "thick line from " << line[0][0] << ", " << line[0][1];
         for (const auto& [x, y] : box) {
             EXPECT_GE(x, shown.Left);
             EXPECT_LE(x, shown.Left + shown.Width);

@@ -46,6 +46,17 @@ std::int64_t ThinStyle(std::int64_t style)
     return style == tvapi::tvCSNormal ? std::int64_t{tvapi::tvCSThin} : style;
 }
 
+double StrokeWidth(std::string_view stroke)
+{
+    static constexpr std::string_view Key = "stroke-width=\"";
+    const std::size_t at = stroke.find(Key);
+    if (at == std::string_view::npos) return 0.0;
+    double width = 0.0;
+    const char* first = stroke.data() + at + Key.size();
+    std::from_chars(first, stroke.data() + stroke.size(), width);
+    return width;
+}
+
 std::string Escape(std::wstring_view text)
 {
     std::string out;
@@ -107,12 +118,15 @@ void TSvgWriter::Curve(TDrawingCore& core)
         Sheet(c - TXY{p.Real("Radius"), p.Real("Radius")});
         Body << "<circle cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" r=\""
              << Num(std::fabs(p.Real("Radius")) * FScale) << "\" fill=\"none\" " << stroke << "/>\n";
+        const TXY start = c + TXY{std::fabs(p.Real("Radius")), 0};
+        NoteArc(c, p.Real("Radius"), start, start, false, stroke, true);
         break;
     }
     case tvapi::tvDrArc: {
         const TXY a{p.Real("X1"), p.Real("Y1")}, b{p.Real("X2"), p.Real("Y2")};
         Body << "<path d=\"M " << XY(a) << " " << ArcPath(c, p.Real("Radius"), a, b, p.Flag("Direction"))
              << "\" fill=\"none\" " << stroke << "/>\n";
+        NoteArc(c, p.Real("Radius"), a, b, p.Flag("Direction"), stroke);
         break;
     }
     default: {
@@ -237,6 +251,14 @@ void TSvgWriter::Demand(const THostTechnicalDemand& demand, double sheetWidth)
 
 void TSvgWriter::Object(TDrawingCore& core)
 {
+    const TDrawingCore* owner = FOwner;
+    FOwner = &core;
+    ObjectOf(core);
+    FOwner = owner;
+}
+
+void TSvgWriter::ObjectOf(TDrawingCore& core)
+{
     const TParams& p = core.Params();
     switch (core.Type()) {
     case tvapi::tvDrLineSeg:
@@ -315,6 +337,7 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
     if (data) writer.SheetOf(*data);
     for (const THostViewPtr& view : drawing.Views()) {
         writer.SetView(*view);
+        writer.FindObstacles(*view);
         writer.Body << "<g class=\"view\" id=\"view" << view->Params().Int("Number") << "\">\n";
         writer.Objects(*view);
         writer.Body << "</g>\n";
@@ -358,14 +381,18 @@ std::wstring ShowMarkup(std::wstring_view text)
     return out;
 }
 
-bool ViewExtent(THostView& view, std::array<double, 4>& box)
+namespace {
+
+// The view's own objects written by `writer`, so that it measures them; false for a view that
+// shows nothing or cannot be pictured.
+bool MeasureView(THostView& view, svg::TSvgWriter& writer, std::array<double, 4>& box)
 {
     try {
-        svg::TSvgWriter writer;
         if (TDrawing2D* drawing = view.Drawing())
             for (const THostDrawingGroupPtr& group : drawing->Groups())
                 if (group->IsTemporary()) writer.Temporary.insert(group->Id());
         writer.SetView(view);
+        writer.FindObstacles(view);
         for (const tvapi::IDrawingObjectPtr& child : view.Children())
             if (auto* core = dynamic_cast<TDrawingCore*>(child.Get());
                 core && !writer.Temporary.count(core->Group()))
@@ -374,6 +401,22 @@ bool ViewExtent(THostView& view, std::array<double, 4>& box)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+} // namespace
+
+bool ViewExtent(THostView& view, std::array<double, 4>& box)
+{
+    svg::TSvgWriter writer;
+    return MeasureView(view, writer, box);
+}
+
+bool ViewFigure(THostView& view, TViewFigure& figure)
+{
+    svg::TSvgWriter writer;
+    writer.Figure = &figure;
+    std::array<double, 4> box{};
+    return MeasureView(view, writer, box);
 }
 
 bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error, const TDocumentData* data)

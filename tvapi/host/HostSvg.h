@@ -7,10 +7,14 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "HostPoint2.h"
 
 namespace tvhost {
 
 class TDrawing2D;
+class TDrawingCore;
 class THostView;
 class TDocumentCore;
 struct TDocumentData;
@@ -28,6 +32,25 @@ bool DrawingSvg(TDrawing2D& drawing, std::string& svg, std::string& error,
 // its curves, texts by their estimated boxes, arrowheads and signs, objects of temporary
 // groups left out. False for a view that shows nothing, or whose values cannot be pictured.
 bool ViewExtent(THostView& view, std::array<double, 4>& box);
+// What a view's picture draws, in sheet millimetres, as ViewExtent measures it: every stroke as
+// segments (arcs and circles as short chords, arrowheads by their sides) with its stroke width,
+// every text by its estimated box, each with the object that drew it (a dimension or a sign,
+// never the macro object holding it).
+struct TViewFigure {
+    struct TStroke {
+        TPoint2 A, B;
+        double Width = 0.0;
+        const TDrawingCore* Owner = nullptr;
+    };
+    struct TText {
+        std::array<TPoint2, 4> Box;
+        const TDrawingCore* Owner = nullptr;
+    };
+    std::vector<TStroke> Strokes;
+    std::vector<TText> Texts;
+};
+// False as ViewExtent is.
+bool ViewFigure(THostView& view, TViewFigure& figure);
 // Writes the SVG of a 2D document to `fileName` (its name's bytes, HostText.h) through a
 // temporary file renamed over it (HostFileIo.h); false with `error` saying why for another
 // kind of document, a drawing that cannot be pictured or a file that cannot be written, and

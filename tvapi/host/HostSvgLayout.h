@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +76,18 @@ struct TRoughSign {
     TPoint2 At(TPoint2 v) const { return Tip + Rotated(Mirrored ? TPoint2{-v.X, v.Y} : v, Turn); }
 };
 TRoughSign RoughSign(TPoint2 tip, double direction, double viewAngle);
+// Which text of a roughness sign: its value, the text on its shelf, the one under it.
+enum class TRoughText { rtValue, rtOnShelf, rtUnderShelf };
+// Where a text of `sign` stands (`lines` lines, the longest `longest` characters, height h),
+// TextGap clear of the sign's lines: the value above the sign, over its short leg and ending
+// short of its long leg; the shelf's texts above and below the shelf, right of the long leg.
+// The place turns with the sign; on a mirrored sign the text's box moves to its mirror image
+// (TSvgWriter reads it upright there).
+TTextPlace RoughTextPlace(const TRoughSign& sign, TRoughText which, double h, std::size_t lines,
+                          std::size_t longest);
+// How far the shelf of a roughness sign runs from the top of its long leg to carry texts of
+// these widths.
+double RoughShelfLength(double onShelf, double underShelf);
 
 // A dimension's text: the value with its prefix and tolerance, the deviations stacked after it
 // in smaller type (upper over lower), then the suffix and the note (a thread class, a chamfer's
@@ -97,6 +110,32 @@ struct TLabelPiece {
 TLabelExtent LabelExtent(const TDimensionLabel& label, double h);
 std::vector<TLabelPiece> LabelPieces(const TDimensionLabel& label, const TTextPlace& origin, double h);
 
+// Whether segment a-b runs through the inside of a text box (corners in order, as TextBox
+// gives them); touching its edge is not crossing it.
+bool CrossesBox(const std::array<TPoint2, 4>& box, TPoint2 a, TPoint2 b);
+// Whether a label placed at a place stands clear of the drawing's lines. A layout given one
+// takes the first of its places, in its order of preference, that it accepts, else its first.
+using TLabelClear = std::function<bool(const TTextPlace&)>;
+
+// How a linear dimension stands on the feet Q1, Q2 of its extension lines. The label is
+// centred above the dimension line when it fits between the extension lines with TextGap to
+// spare; otherwise it stands above the line's continuation beyond the extension line at the
+// end it reads towards (the line runs on under it); on a span shorter than ShelfSpan it
+// stands on a level shelf at the end of a leader from the line's middle. Arrows stand inside
+// when ArrowsFitBetween, else outside on tails of the line pointing in. Where `clear` refuses
+// that place, the label goes beside either extension line, then on a shelf leaning either way.
+constexpr double ShelfSpan = ArrowLength;
+struct TLinearLayout {
+    bool ArrowsInside = true;
+    TPoint2 From, To;            // the dimension line as drawn, tails and continuation included
+    TTextPlace Label;            // the label's origin
+    std::vector<TPoint2> Leader; // the leader and shelf as a polyline; empty when none
+};
+TLinearLayout LinearLayout(TPoint2 q1, TPoint2 q2, const TLabelExtent& e, const TLabelClear& clear = {});
+// The same with the label centred above the foot of a text point the user set, the line
+// running on to under it.
+TLinearLayout LinearLayoutAt(TPoint2 q1, TPoint2 q2, TPoint2 textPoint, const TLabelExtent& e);
+
 // Where a label's origin goes (the returned places start there):
 // centred above the line through `mid` along unit direction `u`, TextGap clear of the line
 // and so of the arrowheads on it;
@@ -109,5 +148,17 @@ TTextPlace Beside(TPoint2 from, TPoint2 out, const TLabelExtent& e);
 // `from`, clear of the centre lines through `centre` (horizontal and vertical): above the ray,
 // further out if need be, or else on its side away from the nearer centre line.
 TTextPlace BesideRay(TPoint2 centre, TPoint2 d, double from, const TLabelExtent& e);
+// The label of a circle's dimension along the ray from `centre` along d (and the opposite ray
+// too when `bothWays`, a diameter's): BesideRay from `from`, or where `clear` refuses that,
+// RayStep further out at a time up to RaySteps times, each way in turn.
+constexpr double RayStep = 5.0;
+constexpr int RaySteps = 12;
+TTextPlace RayLabel(TPoint2 centre, TPoint2 d, double from, bool bothWays, const TLabelExtent& e,
+                    const TLabelClear& clear = {});
+// The label of an angle whose arc of radius r has its middle along unit direction `out` from
+// the vertex: Beside the arc's middle outside it, or where `clear` refuses that, inside it,
+// then RayStep further out at a time up to RaySteps times.
+TTextPlace ArcLabel(TPoint2 vertex, TPoint2 out, double r, const TLabelExtent& e,
+                    const TLabelClear& clear = {});
 
 } // namespace tvhost

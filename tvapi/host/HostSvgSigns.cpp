@@ -86,6 +86,54 @@ void TSvgWriter::Leader(TDrawingCore& core)
     TextData(side > 0 ? origin + TXY{0, 1} : end + TXY{0, 1}, DefaultTextHeight, 0.0, shelf);
 }
 
+namespace {
+
+bool IsLabelled(const TDrawingCore& core)
+{
+    switch (core.Type()) {
+    case tvapi::tvDrLDimension:
+    case tvapi::tvDrADimension:
+    case tvapi::tvDrDDimension:
+    case tvapi::tvDrRDimension:
+    case tvapi::tvDrRough:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TSvgWriter::FindObstacles(const THostView& view)
+{
+    TSvgWriter probe;
+    probe.Temporary = Temporary;
+    probe.SetView(view);
+    TViewFigure figure;
+    probe.Figure = &figure;
+    probe.Objects(view);
+    Obstacles.clear();
+    for (const TViewFigure::TStroke& s : figure.Strokes)
+        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group()))
+            Obstacles.push_back(s);
+}
+
+TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own) const
+{
+    return [this, &label, own = std::move(own)](const TTextPlace& place) {
+        for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
+            std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
+            for (TXY& corner : box)
+                corner = Placed(corner);
+            for (const TViewFigure::TStroke& s : Obstacles)
+                if (CrossesBox(box, s.A, s.B)) return false;
+            for (const std::array<TXY, 2>& s : own)
+                if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;
+        }
+        return true;
+    };
+}
+
 TDimensionLabel TSvgWriter::DimensionText(TDrawingCore& core)
 {
     const TParams& p = core.Params();
@@ -124,31 +172,26 @@ void TSvgWriter::Dimension(TDrawingCore& core)
     Body << "</g>\n";
 }
 
-// Arrows inside between the extension lines, or outside pointing in on tails of the line when
-// the span is too short; the text centred above the line, or above the foot of the text point
+// Arrows, line and label laid out by LinearLayout, or by LinearLayoutAt round the text point
 // the user set.
 void TSvgWriter::LineDimension(TDrawingCore& core, const TDimensionLabel& text)
 {
     const TParams& p = core.Params();
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
     const TLinearLines l = LinearLines(core);
+    const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
+    const TLinearLayout layout =
+        p.Has("TextX") || p.Has("TextY")
+            ? LinearLayoutAt(l.Q1, l.Q2, {p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)}, extent)
+            : LinearLayout(l.Q1, l.Q2, extent, ClearOf(text, {{l.P1, l.Q1}, {l.P2, l.Q2}}));
     const double span = Length(l.Q2 - l.Q1);
     const TXY u = span > 0 ? (l.Q2 - l.Q1) * (1 / span) : TXY{1, 0};
-    Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke);
-    if (ArrowsFitBetween(span)) {
-        Body << Line(l.Q1, l.Q2, stroke);
-        Arrow(l.Q1, u * -1.0);
-        Arrow(l.Q2, u);
-    } else {
-        const TXY tail = u * (2 * ArrowLength);
-        Body << Line(l.Q1 - tail, l.Q2 + tail, stroke);
-        Arrow(l.Q1, u);
-        Arrow(l.Q2, u * -1.0);
-    }
-    TXY mid = (l.Q1 + l.Q2) * 0.5;
-    if (p.Has("TextX") || p.Has("TextY"))
-        mid = l.Q1 + u * Dot(TXY{p.Real("TextX", l.Through.X), p.Real("TextY", l.Through.Y)} - l.Q1, u);
-    Label(text, AboveLine(mid, u, LabelExtent(text, DefaultTextHeight)));
+    Body << Line(l.P1, l.Q1, stroke) << Line(l.P2, l.Q2, stroke) << Line(layout.From, layout.To, stroke);
+    Arrow(l.Q1, layout.ArrowsInside ? u * -1.0 : u);
+    Arrow(l.Q2, layout.ArrowsInside ? u : u * -1.0);
+    for (std::size_t k = 1; k < layout.Leader.size(); ++k)
+        Body << Line(layout.Leader[k - 1], layout.Leader[k], stroke);
+    Label(text, layout.Label);
 }
 
 // The arc at Distance from the vertex, each ray from the vertex to its point or, short of
@@ -176,13 +219,21 @@ void TSvgWriter::AngleDimension(TDrawingCore& core, const TDimensionLabel& text)
     const TXY s = c + Dir(a1 - turn * tail) * r, e = c + Dir(a2 + turn * tail) * r;
     Body << "<path d=\"M " << XY(s) << " " << ArcPath(c, r, s, e, ccw < 0) << "\" fill=\"none\" " << stroke
          << "/>\n";
+    NoteArc(c, r, s, e, ccw < 0, stroke);
     // Each arrow along the chord of the arc it covers.
     const TXY t1 = c + Dir(a1) * r, t2 = c + Dir(a2) * r;
     const double in = inside ? turn * arrow : -turn * arrow;
     Arrow(t1, t1 - (c + Dir(a1 + in) * r));
     Arrow(t2, t2 - (c + Dir(a2 - in) * r));
+    // The label keeps clear of the rays and of the arc as well.
+    std::vector<std::array<TXY, 2>> own{{c, c + Dir(a1) * (std::fabs(r) + ExtensionOverrun)},
+                                        {c, c + Dir(a2) * (std::fabs(r) + ExtensionOverrun)}};
+    const double from = a1 - turn * tail, swept = ccw + 2 * turn * tail;
+    const int chords = std::max(1, static_cast<int>(std::ceil(std::fabs(swept) / ArcChordAngle)));
+    for (int k = 0; k < chords; ++k)
+        own.push_back({c + Dir(from + swept * k / chords) * r, c + Dir(from + swept * (k + 1) / chords) * r});
     const TXY out = Dir(a1 + ccw / 2);
-    Label(text, Beside(c + out * r, out, LabelExtent(text, DefaultTextHeight)));
+    Label(text, ArcLabel(c, out, r, LabelExtent(text, DefaultTextHeight), ClearOf(text, std::move(own))));
 }
 
 // A diameter between its arrows through the centre, a radius from the centre; the line runs
@@ -199,57 +250,59 @@ void TSvgWriter::CircleDimension(TDrawingCore& core, const TDimensionLabel& text
     const bool diameter = core.Type() == tvapi::tvDrDDimension;
     const bool inside = diameter ? ArrowsFitBetween(2 * r) : r >= ArrowLength + TextGap;
     const TLabelExtent extent = LabelExtent(text, DefaultTextHeight);
-    const TTextPlace place = BesideRay(c, d, inside ? r : r + ArrowLength, extent);
-    const double far =
-        std::max(Dot(place.At - c, d), Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d));
-    const double back = diameter ? (inside ? r : r + 2 * ArrowLength) : 0.0;
-    Body << Line(c - d * back, c + d * far, stroke);
+    const TTextPlace place = RayLabel(c, d, inside ? r : r + ArrowLength, diameter, extent, ClearOf(text));
+    // The line runs on under the label, on whichever side of the centre it stands.
+    const double t1 = Dot(place.At - c, d),
+                 t2 = Dot(place.At + Rotated({extent.Width, 0}, place.Angle) - c, d);
+    const double reach = diameter ? (inside ? r : r + 2 * ArrowLength) : 0.0;
+    Body << Line(c + d * std::min({-reach, t1, t2}), c + d * std::max({diameter ? reach : r, t1, t2}),
+                 stroke);
     Arrow(c + d * r, inside ? d : d * -1.0);
     if (diameter) Arrow(c - d * r, inside ? d * -1.0 : d);
     Label(text, place);
 }
 
 // The sign's tip on the surface at (X, Y), its axis along Angle (from the surface to the
-// sign), its legs and texts laid out by RoughSign; mirrored, each text box moves to the mirror
-// image of its place and Text reads it upright there.
+// sign), its legs laid out by RoughSign and its texts by RoughTextPlace; a shelf from the top of
+// the long leg when it carries a text.
 void TSvgWriter::Rough(TDrawingCore& core)
 {
     const TParams& p = core.Params();
     const double h = RoughHeight;
     const TRoughSign sign = RoughSign({p.Real("X"), p.Real("Y")}, p.Real("Angle") * Degree, FAngle);
-    const TXY tip = sign.Tip;
-    const double a = sign.Turn;
     const auto at = [&](TXY v) { return sign.At(v); };
     const std::string stroke = StrokeOf(tvapi::tvCSThin);
-    Body << "<g class=\"rough\">\n" << Line(tip, sign.Left, stroke) << Line(tip, sign.Right, stroke);
+    Body << "<g class=\"rough\">\n"
+         << Line(sign.Tip, sign.Left, stroke) << Line(sign.Tip, sign.Right, stroke);
     if (p.Int("Type") == tvapi::tvDeleteMaterial) Body << Line(sign.Left, at({0.58 * h, h}), stroke);
     if (p.Int("Type") == tvapi::tvWithoutDeleteMaterial) {
-        const TXY c = Sheet(at({0, 0.62 * h}));
-        Body << "<circle cx=\"" << Num(c.X) << "\" cy=\"" << Num(-c.Y) << "\" r=\"" << Num(0.33 * h * FScale)
+        const TXY c = at({0, 0.62 * h});
+        const TXY s = Sheet(c);
+        Body << "<circle cx=\"" << Num(s.X) << "\" cy=\"" << Num(-s.Y) << "\" r=\"" << Num(0.33 * h * FScale)
              << "\" fill=\"none\" " << stroke << "/>\n";
+        NoteArc(c, 0.33 * h, c + TXY{0.33 * h, 0}, c + TXY{0.33 * h, 0}, false, stroke, true);
     }
-    const std::wstring shelf = core.Text("Text2").Str();
-    if (!shelf.empty())
-        Body << Line(sign.Right, at({1.16 * h + TextWidth(ShownLength(shelf), DefaultTextHeight), 2 * h}),
-                     stroke);
-    const auto text = [&](const TTextData& data, TXY offset) {
-        double th = DefaultTextHeight;
-        const std::vector<std::wstring> lines = Lines(data, th);
-        if (lines.empty()) return;
-        TTextPlace place{tip + Rotated(offset, a), a, TTextAnchor::taStart};
-        if (sign.Mirrored) {
-            std::size_t longest = 0;
-            for (const std::wstring& line : lines)
-                longest = std::max(longest, ShownLength(line));
-            const std::array<TXY, 4> box = TextBox(place, th, lines.size(), longest);
-            const TXY middle = (box[0] + box[2]) * 0.5;
-            place.At = place.At + at(Rotated(middle - tip, -a)) - middle;
-        }
-        Text(place, th, lines);
+    struct TSignText {
+        std::vector<std::wstring> Lines;
+        double Height = DefaultTextHeight;
+        TRoughText Which;
     };
-    text(core.Text("Text1"), {-0.3 * h, 1.3 * h});
-    text(core.Text("Text2"), {1.16 * h + 0.5, 2 * h + 0.8});
-    text(core.Text("Text3"), {1.16 * h + 0.5, 2 * h - 4.5});
+    std::array<TSignText, 3> texts{TSignText{{}, DefaultTextHeight, TRoughText::rtValue},
+                                   TSignText{{}, DefaultTextHeight, TRoughText::rtOnShelf},
+                                   TSignText{{}, DefaultTextHeight, TRoughText::rtUnderShelf}};
+    const char* names[] = {"Text1", "Text2", "Text3"};
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k].Lines = Lines(core.Text(names[k]), texts[k].Height);
+        if (Longest(texts[k].Lines) == 0) texts[k].Lines.clear();
+    }
+    const auto width = [](const TSignText& t) { return TextWidth(Longest(t.Lines), t.Height); };
+    if (!texts[1].Lines.empty() || !texts[2].Lines.empty())
+        Body << Line(sign.Right, at({1.16 * h + RoughShelfLength(width(texts[1]), width(texts[2])), 2 * h}),
+                     stroke);
+    for (const TSignText& t : texts)
+        if (!t.Lines.empty())
+            Text(RoughTextPlace(sign, t.Which, t.Height, t.Lines.size(), Longest(t.Lines)), t.Height,
+                 t.Lines);
     Body << "</g>\n";
 }
 

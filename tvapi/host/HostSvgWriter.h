@@ -3,7 +3,9 @@
 // curves and sheet (HostSvg.cpp) and its signs and dimensions (HostSvgSigns.cpp). Internal to
 // the stand-in.
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numbers>
@@ -42,6 +44,10 @@ constexpr double Margin = 5.0;
 // and the bottom of their block.
 constexpr double DemandTextHeight = 3.5;
 constexpr double DemandGap = 2.0;
+// Strokes at least this wide are thick lines: contours and cut lines' strokes.
+constexpr double ThickStroke = 0.5;
+// The largest turn of a chord that stands for an arc in a view's figure.
+constexpr double ArcChordAngle = std::numbers::pi / 36;
 // Ends of boundary curves closer than this join when a hatch outline is chained.
 constexpr double JoinTolerance = 1e-6;
 // Objects of temporary groups are drawn in this colour instead of black.
@@ -72,6 +78,8 @@ std::string Escape(std::wstring_view text);
 std::string StrokeOf(std::int64_t style);
 // The thin line of a style: thin for the normal (thick) line, the style itself otherwise.
 std::int64_t ThinStyle(std::int64_t style);
+// The stroke-width StrokeOf gave; 0 for none.
+double StrokeWidth(std::string_view stroke);
 
 // Writes the objects of one view, in sheet coordinates with Y turned down for SVG.
 class TSvgWriter {
@@ -107,6 +115,12 @@ public:
     void SheetOf(const TDocumentData& data);
     // Host ids of the temporary groups: what a command shows there is not part of the drawing.
     std::set<std::uint64_t> Temporary;
+    // Where strokes and text boxes are noted as they are written; none when null.
+    TViewFigure* Figure = nullptr;
+    // The thick strokes (contours, cut lines) of the view's objects, in sheet millimetres, that
+    // the labels of its dimensions keep clear of; found before the view is written.
+    std::vector<TViewFigure::TStroke> Obstacles;
+    void FindObstacles(const THostView& view);
 
     void Objects(const TContainerCore& container)
     {
@@ -136,6 +150,8 @@ private:
     TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     TXY FViewMin, FViewMax;
     int FPatterns = 0;
+    // The object being written, whose strokes and texts the figure notes.
+    const TDrawingCore* FOwner = nullptr;
 
     // An object of a temporary group, drawn in the colour of previews so a person tells it apart.
     void TemporaryObject(TDrawingCore& core)
@@ -150,12 +166,17 @@ private:
         Body << "<g class=\"temporary\">\n" << text << "</g>\n";
     }
 
-    // A view point on the sheet, noted for the view box.
-    TXY Sheet(TXY p)
+    // A view point on the sheet.
+    TXY Placed(TXY p) const
     {
         const TXY r{p.X * std::cos(FAngle) - p.Y * std::sin(FAngle),
                     p.X * std::sin(FAngle) + p.Y * std::cos(FAngle)};
-        const TXY s = FOrigin + r * FScale;
+        return FOrigin + r * FScale;
+    }
+    // A view point on the sheet, noted for the view box.
+    TXY Sheet(TXY p)
+    {
+        const TXY s = Placed(p);
         FMin = {std::min(FMin.X, s.X), std::min(FMin.Y, s.Y)};
         FMax = {std::max(FMax.X, s.X), std::max(FMax.Y, s.Y)};
         FViewMin = {std::min(FViewMin.X, s.X), std::min(FViewMin.Y, s.Y)};
@@ -167,9 +188,33 @@ private:
         const TXY s = Sheet(p);
         return Num(s.X) + "," + Num(-s.Y);
     }
+    // A stroke from sheet point a to b noted in the figure.
+    void Note(TXY a, TXY b, double width)
+    {
+        if (Figure) Figure->Strokes.push_back({a, b, width, FOwner});
+    }
+    // The arc from a to b round c (the whole circle when a is b and `full`) noted in the
+    // figure as chords of at most ArcChordAngle.
+    void NoteArc(TXY c, double r, TXY a, TXY b, bool clockwise, const std::string& stroke, bool full = false)
+    {
+        if (!Figure) return;
+        const double from = std::atan2(a.Y - c.Y, a.X - c.X);
+        double ccw = std::atan2(b.Y - c.Y, b.X - c.X) - from;
+        if (ccw < 0) ccw += 2 * std::numbers::pi;
+        if (full) ccw = 2 * std::numbers::pi;
+        const double swept = clockwise && !full ? ccw - 2 * std::numbers::pi : ccw;
+        const int chords = std::max(1, static_cast<int>(std::ceil(std::fabs(swept) / ArcChordAngle)));
+        TXY last = Placed(c + Dir(from) * std::fabs(r));
+        for (int k = 1; k <= chords; ++k) {
+            const TXY next = Placed(c + Dir(from + swept * k / chords) * std::fabs(r));
+            Note(last, next, StrokeWidth(stroke));
+            last = next;
+        }
+    }
     std::string Line(TXY a, TXY b, const std::string& stroke)
     {
         const TXY s = Sheet(a), e = Sheet(b);
+        Note(s, e, StrokeWidth(stroke));
         return "<line x1=\"" + Num(s.X) + "\" y1=\"" + Num(-s.Y) + "\" x2=\"" + Num(e.X) + "\" y2=\"" +
                Num(-e.Y) + "\" " + stroke + "/>\n";
     }
@@ -189,13 +234,13 @@ private:
     void Text(const TTextPlace& given, double height, const std::vector<std::wstring>& lines)
     {
         const double viewHeight = height > 0 ? height : DefaultTextHeight;
-        std::size_t longest = 0;
-        for (const std::wstring& line : lines)
-            longest = std::max(longest, ShownLength(line));
+        const std::size_t longest = Longest(lines);
         const TTextPlace place =
             UpsideDown(given.Angle + FAngle) ? HalfTurned(given, viewHeight, lines.size(), longest) : given;
-        for (const TXY& corner : TextBox(place, viewHeight, lines.size(), longest))
-            Sheet(corner);
+        std::array<TXY, 4> box = TextBox(place, viewHeight, lines.size(), longest);
+        for (TXY& corner : box)
+            corner = Sheet(corner);
+        if (Figure) Figure->Texts.push_back({box, FOwner});
         const TXY s = Sheet(place.At);
         const double h = viewHeight * FScale;
         Body << "<text x=\"" << Num(s.X) << "\" y=\"" << Num(-s.Y) << "\" font-size=\"" << Num(h)
@@ -221,10 +266,19 @@ private:
         const double length = Length(along);
         if (!(length > 0)) return;
         const std::array<TXY, 3> head = ArrowHead(tip, along * (1 / length));
+        for (std::size_t k = 0; k < head.size(); ++k)
+            Note(Placed(head[k]), Placed(head[(k + 1) % head.size()]), 0.0);
         Body << "<path class=\"arrow\" d=\"M " << XY(head[0]) << " L " << XY(head[1]) << " L " << XY(head[2])
              << " Z\" fill=\"black\"/>\n";
     }
     // The lines of `text`, and in `h` the height its items give (else `h` as it is).
+    static std::size_t Longest(const std::vector<std::wstring>& lines)
+    {
+        std::size_t longest = 0;
+        for (const std::wstring& line : lines)
+            longest = std::max(longest, ShownLength(line));
+        return longest;
+    }
     static std::vector<std::wstring> Lines(const TTextData& text, double& h)
     {
         std::vector<std::wstring> lines;
@@ -242,6 +296,7 @@ private:
         if (!lines.empty()) Text(at, h, angleDeg, lines);
     }
 
+    void ObjectOf(TDrawingCore& core);
     void Curve(TDrawingCore& core);
     // The title block's form with its cells' texts, its lower left corner at `corner`.
     void Stamp(const THostStamp& stamp, TXY corner);
@@ -260,6 +315,9 @@ private:
     void AngleDimension(TDrawingCore& core, const TDimensionLabel& text);
     void CircleDimension(TDrawingCore& core, const TDimensionLabel& text);
     TDimensionLabel DimensionText(TDrawingCore& core);
+    // A test for the layouts: `label` placed clear of the obstacles and of `own`, the
+    // dimension's fixed lines (view millimetres).
+    TLabelClear ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own = {}) const;
     void Label(const TDimensionLabel& label, const TTextPlace& origin)
     {
         for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight))
