@@ -472,7 +472,8 @@ constexpr TCollision KnownCrowding[] = {{"ejectorrod", 0, 12}, {"columntail", 2,
 
 // No dimension number or roughness value of the view is crossed by a line of its own
 // dimension or sign, nor by a thick line (a contour, a cut line's stroke) but for the known
-// collisions of signs and crowding of dimensions; read off the figure the picture draws.
+// collisions of signs and crowding of dimensions, and no two dimension numbers overlap; read
+// off the figure the picture draws.
 void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, int& texts)
 {
     tvhost::TViewFigure figure;
@@ -502,6 +503,12 @@ void ExpectTextsClearOfLines(tvhost::THostView& view, const TBuiltSheet& sheet, 
                               << At(text.Box[0]) << " is crossed by "
                               << (own ? "its own line " : "a thick line ") << At(s.A) << "-" << At(s.B);
         }
+        for (const tvhost::TViewFigure::TText& other : figure.Texts)
+            if (&other < &text && other.Owner != text.Owner && IsDimension(*text.Owner) &&
+                IsDimension(*other.Owner) && tvhost::BoxesOverlap(text.Box, other.Box))
+                ADD_FAILURE() << "dimension " << number[text.Owner] << Shown(*text.Owner)
+                              << ": its text from " << At(text.Box[0]) << " runs into that of dimension "
+                              << number[other.Owner] << Shown(*other.Owner);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "HostSvg.h"
 
@@ -149,6 +150,27 @@ bool CrossesBox(const std::array<TPoint2, 4>& box, TPoint2 a, TPoint2 b)
             lo = std::min(lo, Dot(c, n)), hi = std::max(hi, Dot(c, n));
         const double s1 = Dot(a, n), s2 = Dot(b, n);
         if (std::max(s1, s2) <= lo + Touch || std::min(s1, s2) >= hi - Touch) return false;
+    }
+    return true;
+}
+
+bool BoxesOverlap(const std::array<TPoint2, 4>& a, const std::array<TPoint2, 4>& b)
+{
+    // Separating axes: the sides of both boxes.
+    constexpr double Touch = 1e-9;
+    for (const TPoint2 axis : {a[1] - a[0], a[3] - a[0], b[1] - b[0], b[3] - b[0]}) {
+        const double length = Length(axis);
+        if (!(length > 0)) continue;
+        const TPoint2 n = axis * (1 / length);
+        const auto span = [&](const std::array<TPoint2, 4>& box) {
+            double lo = Dot(box[0], n), hi = lo;
+            for (const TPoint2& c : box)
+                lo = std::min(lo, Dot(c, n)), hi = std::max(hi, Dot(c, n));
+            return std::pair{lo, hi};
+        };
+        const auto [alo, ahi] = span(a);
+        const auto [blo, bhi] = span(b);
+        if (ahi <= blo + Touch || bhi <= alo + Touch) return false;
     }
     return true;
 }

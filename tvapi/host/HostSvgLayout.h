@@ -113,6 +113,9 @@ std::vector<TLabelPiece> LabelPieces(const TDimensionLabel& label, const TTextPl
 // Whether segment a-b runs through the inside of a text box (corners in order, as TextBox
 // gives them); touching its edge is not crossing it.
 bool CrossesBox(const std::array<TPoint2, 4>& box, TPoint2 a, TPoint2 b);
+// Whether two text boxes (corners in order, as TextBox gives them) share inside points;
+// boxes that only touch do not.
+bool BoxesOverlap(const std::array<TPoint2, 4>& a, const std::array<TPoint2, 4>& b);
 // Whether a label placed at a place stands clear of the drawing's lines. A layout given one
 // takes the first of its places, in its order of preference, that it accepts, else its first.
 using TLabelClear = std::function<bool(const TTextPlace&)>;

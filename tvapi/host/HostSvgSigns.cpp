@@ -122,9 +122,9 @@ TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::a
 {
     return [this, &label, own = std::move(own)](const TTextPlace& place) {
         for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
-            std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
-            for (TXY& corner : box)
-                corner = Placed(corner);
+            const std::array<TXY, 4> box = PlacedBox(piece);
+            for (const std::array<TXY, 4>& other : FLabels)
+                if (BoxesOverlap(box, other)) return false;
             for (const TViewFigure::TStroke& s : Obstacles)
                 if (CrossesBox(box, s.A, s.B)) return false;
             for (const std::array<TXY, 2>& s : own)

@@ -95,6 +95,7 @@ public:
         FAngle = p.Real("Angle") * Degree;
         FViewMin = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
         FViewMax = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+        FLabels.clear();
     }
     // Sheet coordinates as they are.
     void SetSheet()
@@ -149,6 +150,9 @@ private:
     TXY FMin{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     TXY FViewMin, FViewMax;
+    // The boxes of the dimension labels written in the current view: a later label keeps
+    // clear of them.
+    std::vector<std::array<TXY, 4>> FLabels;
     int FPatterns = 0;
     // The object being written, whose strokes and texts the figure notes.
     const TDrawingCore* FOwner = nullptr;
@@ -320,8 +324,18 @@ private:
     TLabelClear ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own = {}) const;
     void Label(const TDimensionLabel& label, const TTextPlace& origin)
     {
-        for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight))
+        for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight)) {
             Text(piece.Place, piece.Height, {piece.Text});
+            FLabels.push_back(PlacedBox(piece));
+        }
+    }
+    // A label piece's box on the sheet.
+    std::array<TXY, 4> PlacedBox(const TLabelPiece& piece) const
+    {
+        std::array<TXY, 4> box = TextBox(piece.Place, piece.Height, 1, ShownLength(piece.Text));
+        for (TXY& corner : box)
+            corner = Placed(corner);
+        return box;
     }
     void Rough(TDrawingCore& core);
     void Base(TDrawingCore& core);
