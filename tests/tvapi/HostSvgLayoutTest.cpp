@@ -198,4 +198,15 @@ TEST(SvgLayoutTest, OnlyASegmentThroughTheInsideCrossesABox)
     EXPECT_FALSE(tvhost::CrossesBox(box, {6, 1}, {6, 1}));
 }
 
+// Side by side, touching, one inside the other, and a turned box past a corner or over it.
+TEST(SvgLayoutTest, BoxesOverlapOnlyWhereTheirInsidesMeet)
+{
+    const TBox box{TPoint2{0, 0}, {4, 0}, {4, 2}, {0, 2}};
+    EXPECT_TRUE(tvhost::BoxesOverlap(box, {TPoint2{3, 1}, {6, 1}, {6, 3}, {3, 3}}));
+    EXPECT_FALSE(tvhost::BoxesOverlap(box, {TPoint2{4, 0}, {6, 0}, {6, 2}, {4, 2}}));
+    EXPECT_TRUE(tvhost::BoxesOverlap(box, {TPoint2{1, 0.5}, {2, 0.5}, {2, 1}, {1, 1}}));
+    EXPECT_FALSE(tvhost::BoxesOverlap(box, {TPoint2{4.5, 2}, {5.5, 3}, {4.5, 4}, {3.5, 3}}));
+    EXPECT_TRUE(tvhost::BoxesOverlap(box, {TPoint2{4, 1}, {5, 2}, {4, 3}, {3, 2}}));
+}
+
 } // namespace
