@@ -366,8 +366,9 @@ TEST(DocumentSchemaBaseTest, ComponentIdsAreUniqueAndReferencesNameTheirPartOnce
               "model.components[1].id: expected an integer from 1 to 2147483647");
     root["model"]["components"][1].erase("id");
     root["userData"]["document"][0]["items"][0]["models"][0]["component"][0] = 0u;
-    EXPECT_EQ(tvhost::CheckDocumentJson(root),
-              "userData.document[0].items[0].models[0].component[0]: expected an integer from 1 to 2147483647");
+    EXPECT_EQ(
+        tvhost::CheckDocumentJson(root),
+        "userData.document[0].items[0].models[0].component[0]: expected an integer from 1 to 2147483647");
     root["userData"]["document"][0]["items"][0]["models"][0]["component"][0] = 2;
     json& ref = root["userData"]["document"][0]["items"][0]["models"][0];
     ref["part"] = json::array();

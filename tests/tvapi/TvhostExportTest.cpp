@@ -258,12 +258,14 @@ const TExportMessage ExportMessages[] = {
      3, "the part has no shape", "wrote"},
     {"StepOntoTheLongestName",
      [](const std::string& D) {
-         return std::vector<std::string>{DC_SOURCE_DIR "/samples/brick.qpt", D + std::string(250, 'a') + ".step"};
+         return std::vector<std::string>{DC_SOURCE_DIR "/samples/brick.qpt",
+                                         D + std::string(250, 'a') + ".step"};
      },
      0, "tvhost: wrote ", "too long"},
     {"SvgOntoTheLongestName",
      [](const std::string& D) {
-         return std::vector<std::string>{DC_SOURCE_DIR "/samples/shaft.qdr", D + std::string(251, 'a') + ".svg"};
+         return std::vector<std::string>{DC_SOURCE_DIR "/samples/shaft.qdr",
+                                         D + std::string(251, 'a') + ".svg"};
      },
      0, "tvhost: wrote ", "too long", "--svg"},
     {"FeatureWithoutItsProfile",
