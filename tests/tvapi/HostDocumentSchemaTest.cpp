@@ -100,7 +100,7 @@ std::string DeepPath(int levels)
 }
 
 // One sheet of format `format`, read as a file holds it.
-json Sheet(int format)
+json SheetOfFormat(int format)
 {
     return json::parse(R"([{"stamp": {}, "setup": {"layoutType": 0, "layoutStyle": 0, "format": )" +
                        std::to_string(format) + R"(, "multiply": 1, "landscape": true}}])");
@@ -176,9 +176,12 @@ const TDamage Damages[] = {
      "drawing.views[0].children[0].group: expected an integer from -1 to -1"},
     {"GroupZeroAsAFileHoldsIt", Objects + "/0/group", 0u,
      "drawing.views[0].children[0].group: expected an integer from -1 to -1"},
-    {"SheetFormatBelowA0", "/sheets", Sheet(-1), "sheets[0].setup.format: expected an integer from 0 to 4"},
-    {"SheetFormatBeyondA4", "/sheets", Sheet(5), "sheets[0].setup.format: expected an integer from 0 to 4"},
-    {"SheetFormatNine", "/sheets", Sheet(9), "sheets[0].setup.format: expected an integer from 0 to 4"},
+    {"SheetFormatBelowA0", "/sheets", SheetOfFormat(-1),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
+    {"SheetFormatBeyondA4", "/sheets", SheetOfFormat(5),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
+    {"SheetFormatNine", "/sheets", SheetOfFormat(9),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
     {"ChildrenOfSegment", Objects + "/0/children", json::array(),
      "drawing.views[0].children[0]: only views and macro objects hold objects"},
     {"CellTextAndNumber", "/attributes/attributes/0/cells/0/number", 1.0,

@@ -31,7 +31,7 @@ std::string_view Trimmed(std::string_view text)
 
 // The typed text without the blanks around it and one leading "+"; false when a second sign
 // follows the first ("+-5", "++5"): a number has one sign.
-bool Unsigned(std::string_view& text)
+bool OneSign(std::string_view& text)
 {
     text = Trimmed(text);
     if (text.empty() || text.front() != '+') return true;
@@ -43,7 +43,7 @@ bool Unsigned(std::string_view& text)
 // "5abc", "1e400", "+-5", nothing).
 bool TypedReal(std::string_view text, double& value)
 {
-    if (!Unsigned(text)) return false;
+    if (!OneSign(text)) return false;
     double d = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), d);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(d))
@@ -55,7 +55,7 @@ bool TypedReal(std::string_view text, double& value)
 // The typed text as a whole number that an int holds; false for anything else.
 bool TypedInt(std::string_view text, int& value)
 {
-    if (!Unsigned(text)) return false;
+    if (!OneSign(text)) return false;
     int n = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
