@@ -1,5 +1,5 @@
-# The gallery program given a damaged gallery.tsv or an output folder that is a file: each
-# ends with a message and exit status 2, nothing thrown.
+# The gallery program given a damaged gallery.tsv or an output folder that is a file (each ends
+# with a message and exit status 2, nothing thrown), a gallery.tsv it must not write, or no room.
 # Usage: cmake -DGALLERY=<dimchain-gallery> -DSAMPLES=<samples> -DWORK=<folder> -P tools/GalleryDamage.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/tsv)
@@ -36,5 +36,26 @@ endif()
 file(READ ${WORK}/a-file kept)
 if(NOT kept STREQUAL "not a folder\n")
   message(FATAL_ERROR "the file was changed")
+endif()
+# gallery.tsv standing as a link or a folder is named and left as it was; the link's target too.
+file(MAKE_DIRECTORY ${WORK}/link ${WORK}/folder/gallery.tsv)
+file(WRITE ${WORK}/target "kept\n")
+file(CREATE_LINK ${WORK}/target ${WORK}/link/gallery.tsv SYMBOLIC)
+foreach(case link folder)
+  execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/${case} 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: cannot write [^\n]*${case}/gallery.tsv: ")
+    message(FATAL_ERROR "build with gallery.tsv as a ${case}: exit ${rc}, ${out}${err}")
+  endif()
+endforeach()
+file(READ ${WORK}/target kept)
+if(NOT kept STREQUAL "kept\n" OR NOT IS_SYMLINK ${WORK}/link/gallery.tsv OR NOT IS_DIRECTORY ${WORK}/folder/gallery.tsv)
+  message(FATAL_ERROR "gallery.tsv as a link or folder was changed")
+endif()
+# A disk that fills up: every save that failed names its file and the build fails.
+execute_process(COMMAND bash -c "trap '' XFSZ; ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1" ${GALLERY} ${SAMPLES}
+  ${WORK}/full RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
+  message(FATAL_ERROR "build on a full disk: exit ${rc}, ${out}${err}")
 endif()
 file(REMOVE_RECURSE ${WORK})

@@ -1,12 +1,14 @@
 // The facade's sheets against the stand-in host: a drawing or fragment is created, set up and
 // saved under its name, views become the drawing target, the detail's title block is filled,
-// and closing the sheet writes the technical requirements as numbered lines.
+// and closing the sheet writes the technical requirements as numbered lines; a save that fails
+// says which file and why.
 
 #include "drModelerAPI.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,10 +18,12 @@
 #include "FacadeFixture.h"
 #include "HostDocumentFile.h"
 #include "HostDocumentSchema.h"
+#include "HostKernel.h"
 #include "HostServices.h"
 #include "HostText.h"
 #include "MessageSinks.h"
 #include "Mtr3D.h"
+#include "SpecialFiles.h"
 #include "TControlModel.h"
 #include "drMaterial.h"
 #include "tvapi/DrawingDocument.h"
@@ -450,3 +454,73 @@ TEST_F(TSheetTest, MaterialGoesIntoTheDocumentPropertiesOneByOne)
     drApi::MA.drSetMaterial(1, "Резина", "", 1000);
     EXPECT_EQ(U(kept.Data().Properties.Items.at(9).Texts.at(0)), "Сталь 45");
 }
+
+// ---- saves that fail ---------------------------------------------------------------------------
+
+namespace {
+
+// A save of the facade that cannot be written (on a disk that fills up, or into no folder), made
+// in a child process: the message must name the file and give the file layer's reason.
+struct TFailedSave {
+    const char* Name;
+    const char* File; // in the test's temporary folder
+    rlim_t Limit;     // the bytes a file may grow to during the save
+    const char* Why;
+};
+void PrintTo(const TFailedSave& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TFailedSave FailedSaves[] = {
+    {"SheetClosedOnAFullDisk", "full.qdr", 4096, "failed: File too large"},
+    {"SheetCreatedInNoFolder", "missing/leaf.qdr", RLIM_INFINITY, ": No such file or directory"},
+    {"PartClosedOnAFullDisk", "full.qpt", 4096, "failed: File too large"},
+};
+
+class TFailedSaveTest : public TSheetTest, public ::testing::WithParamInterface<TFailedSave> {};
+
+} // namespace
+
+TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
+{
+    const TFailedSave& c = GetParam();
+    const std::string file = ::testing::TempDir() + c.File;
+    const std::string stem = c.File;
+    const bool part = stem.ends_with(".qpt"), created = c.Limit == RLIM_INFINITY;
+    if (part) {
+        ASSERT_TRUE(drApi::MA.drCreate3D(true, true, TString(file.c_str()), "", ""));
+        for (int i = 0; i < 10; ++i)
+            tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart().AddBody(
+                tvhost::MakeBox({10.0 * i, 0, 0}, 5, 5, 5));
+    } else if (!created) {
+        Create(stem.substr(0, stem.size() - 4));
+        drApi::MA.drView(1, 100, 100, 0, 1, "");
+        for (int i = 0; i < 200; ++i)
+            drApi::MA.drLine(i, 0, i, 10, tvapi::tvCSNormal);
+    }
+    std::ostringstream boxes;
+    Host().App().SetBoxOutput(&boxes);
+    const std::string said = ::testing::TempDir() + c.Name + ".said";
+    const int code = specialfiles::WithFileSizeLimit(c.Limit, [&] {
+        if (part) {
+            drApi::MA.drSave3D(true, false);
+        } else if (created) {
+            TString n = Name(stem.substr(0, stem.size() - 4)), comment;
+            drApi::MA.drCreateLeaf(n, tvapi::tvDocumentDrawing, 1, 1, 1, 1, comment, true);
+        } else {
+            drApi::MA.drCloseLeaf();
+        }
+        std::ofstream(said) << boxes.str();
+        return 0;
+    });
+    Host().App().SetBoxOutput(nullptr);
+    ASSERT_EQ(code, 0);
+    const std::string text = specialfiles::Bytes(said);
+    std::filesystem::remove(said);
+    EXPECT_NE(text.find("Не удалось сохранить файл " + file + ": "), std::string::npos) << text;
+    EXPECT_NE(text.find(c.Why), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, TFailedSaveTest, ::testing::ValuesIn(FailedSaves),
+                         [](const ::testing::TestParamInfo<TFailedSave>& p) { return p.param.Name; });

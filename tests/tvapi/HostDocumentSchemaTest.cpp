@@ -99,6 +99,13 @@ std::string DeepPath(int levels)
     return path + ": macro objects nested deeper than " + std::to_string(tvhost::MaxMacroDepth);
 }
 
+// One sheet of format `format`, read as a file holds it.
+json SheetOfFormat(int format)
+{
+    return json::parse(R"([{"stamp": {}, "setup": {"layoutType": 0, "layoutStyle": 0, "format": )" +
+                       std::to_string(format) + R"(, "multiply": 1, "landscape": true}}])");
+}
+
 const TDamage Damages[] = {
     {"ViewsNull", "/drawing/views", nullptr, "drawing.views: expected a list"},
     {"ViewsObject", "/drawing/views", json::object(), "drawing.views: expected a list"},
@@ -167,6 +174,14 @@ const TDamage Damages[] = {
     {"ActiveViewMissing", "/drawing/activeView", 1, "drawing.activeView: expected an integer from 0 to 0"},
     {"GroupMissing", Objects + "/0/group", 0,
      "drawing.views[0].children[0].group: expected an integer from -1 to -1"},
+    {"GroupZeroAsAFileHoldsIt", Objects + "/0/group", 0u,
+     "drawing.views[0].children[0].group: expected an integer from -1 to -1"},
+    {"SheetFormatBelowA0", "/sheets", SheetOfFormat(-1),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
+    {"SheetFormatBeyondA4", "/sheets", SheetOfFormat(5),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
+    {"SheetFormatNine", "/sheets", SheetOfFormat(9),
+     "sheets[0].setup.format: expected an integer from 0 to 4"},
     {"ChildrenOfSegment", Objects + "/0/children", json::array(),
      "drawing.views[0].children[0]: only views and macro objects hold objects"},
     {"CellTextAndNumber", "/attributes/attributes/0/cells/0/number", 1.0,
@@ -349,7 +364,15 @@ TEST(DocumentSchemaBaseTest, ComponentIdsAreUniqueAndReferencesNameTheirPartOnce
     root["model"]["components"][1]["id"] = 0;
     EXPECT_EQ(tvhost::CheckDocumentJson(root),
               "model.components[1].id: expected an integer from 1 to 2147483647");
+    root["model"]["components"][1]["id"] = 0u; // as read from a file
+    EXPECT_EQ(tvhost::CheckDocumentJson(root),
+              "model.components[1].id: expected an integer from 1 to 2147483647");
     root["model"]["components"][1].erase("id");
+    root["userData"]["document"][0]["items"][0]["models"][0]["component"][0] = 0u;
+    EXPECT_EQ(
+        tvhost::CheckDocumentJson(root),
+        "userData.document[0].items[0].models[0].component[0]: expected an integer from 1 to 2147483647");
+    root["userData"]["document"][0]["items"][0]["models"][0]["component"][0] = 2;
     json& ref = root["userData"]["document"][0]["items"][0]["models"][0];
     ref["part"] = json::array();
     EXPECT_EQ(tvhost::CheckDocumentJson(root),

@@ -253,6 +253,25 @@ TEST_F(FileSaveTest, WritesThroughLinksReplaceTheTargetAndKeepTheLinks)
     }
 }
 
+// A name as long as the system allows (255 bytes, some of them in two-byte letters) is written
+// whole by every writer, and nothing else stays beside it.
+TEST_F(FileSaveTest, LongestLegalNameIsWritten)
+{
+    std::string longest(235, 'a');
+    for (int i = 0; i < 8; ++i)
+        longest += "\xC3\xA9";
+    longest += ".qdr";
+    fs::remove(FOld);
+    ASSERT_EQ(longest.size(), 255u);
+    for (const TWriter& writer : Writers()) {
+        SCOPED_TRACE(writer.Name);
+        std::string error;
+        ASSERT_TRUE(writer.Write(*this, FDir + longest, error)) << error;
+        EXPECT_GT(Bytes(FDir + longest).size(), 100u);
+        EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
+    }
+}
+
 TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
 {
     specialfiles::MakeFifo(FDir + "fifo");

@@ -49,6 +49,7 @@ TEST_F(HostFixture, HostSheetsSetupAndNewSheetsComeBackFromTheFile)
     first->SetLayoutStyle(1);
     ISheetFormatPtr format = first->GetFormat();
     format->SetFormat(1);
+    format->SetFormat(9); // no format the host knows: ignored, so that the file reads back
     format->SetMultiply(1);
     format->SetOrientation(true);
     ASSERT_TRUE(sheets->Add());

@@ -250,6 +250,11 @@ const TExportMessage ExportMessages[] = {
                                          D + std::string(300, 'a') + ".step"};
      },
      3, "File name too long", "kernel"},
+    {"StepOfAPartWithNoShape",
+     [](const std::string& D) {
+         return std::vector<std::string>{DC_SOURCE_DIR "/samples/block.qpt", D + "out.step"};
+     },
+     3, "the part has no shape", "wrote"},
     {"FeatureWithoutItsProfile",
      [](const std::string& D) {
          return std::vector<std::string>{ChangedShaft(D, "\"profile\"", "\"profile-gone\""), D + "out.step"};

@@ -175,6 +175,12 @@ const TTypedValue TypedValues[] = {
     {"WholeNumberWithLetters", "Звеньев", "3abc", true, "  Звеньев = 2\n", ""},
     {"WholeNumberBeyondAnInt", "Звеньев", "99999999999", true, "  Звеньев = 2\n", ""},
     {"WholeNumber", "Звеньев", "3", false, "  Звеньев = 3\n", ""},
+    {"TwoSigns", "Y", "+-5", true, "  Y = 20\n", "x 10.000, y 20.000"},
+    {"OnePlusSign", "Y", "+12.5", false, "  Y = +12.5\n", "x 10.000, y 12.500"},
+    {"SpinAtTheTopOfItsRange", "Звеньев", "5", false, "  Звеньев = 5\n", ""},
+    {"SpinPastItsRange", "Звеньев", "6", true, "  Звеньев = 2\n", ""},
+    {"SpinBelowItsRange", "Звеньев", "0", true, "  Звеньев = 2\n", ""},
+    {"SpinAtTheLargestInt", "Звеньев", "2147483647", true, "  Звеньев = 2\n", ""},
 };
 
 class TypedValueTest : public TvhostRunTest, public ::testing::WithParamInterface<TTypedValue> {};

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "ComponentCatalogue.h"
+#include "FileIo.h"
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostKernel.h"
@@ -97,9 +98,31 @@ bool OpensAsDrawing(tvhost::THost& host, const std::string& file)
     return drawing;
 }
 
-void WriteIndex(const fs::path& out, const std::vector<TBuilt>& built)
+// Writes `bytes` to the gallery's own file `name` in `out` as the host saves a document: whole
+// or not at all, never through a link. False, said on the error stream, when it cannot.
+bool WriteOwnFile(const fs::path& out, const char* name, const std::string& bytes)
 {
-    std::ofstream html(out / "index.html");
+    std::string error;
+    if (WriteFileAtomically((out / name).string(), bytes, error, false)) return true;
+    std::cerr << "gallery: cannot write " << (out / name).string() << ": " << error << '\n';
+    return false;
+}
+
+// The boxes the host showed since the last call (a save that failed names its file there), each
+// said on the error stream with the component it came from; their count.
+int TellBoxes(std::ostringstream& boxes, const std::string& component)
+{
+    std::istringstream lines(boxes.str());
+    boxes.str({});
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+        std::cerr << "gallery: " << component << ": " << line << '\n';
+    return count;
+}
+
+std::string IndexHtml(const std::vector<TBuilt>& built)
+{
+    std::ostringstream html;
     html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Standard components</title>\n"
          << "<style>body{font-family:sans-serif}td{vertical-align:top;padding:6px;border-bottom:1px solid "
             "#ccc}"
@@ -123,6 +146,7 @@ void WriteIndex(const fs::path& out, const std::vector<TBuilt>& built)
         html << "</td></tr>\n";
     }
     html << "</table></body></html>\n";
+    return html.str();
 }
 
 int Build(const std::string& samples, const fs::path& out, Integer sizes)
@@ -135,6 +159,8 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
         return 2;
     }
     tvhost::THost host;
+    std::ostringstream boxes;
+    host.App().SetBoxOutput(&boxes);
     tvapi::IApplicationPtr app = host.Application();
     drApi::MA.R3->Tervan7 = app.Get();
     drApi::MA.R3->FileName = "libDimChain";
@@ -162,6 +188,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                      0,
                      {}};
             b.Pieces = NewPieces(out, before, fs::path(b.Part).filename().string());
+            failures += TellBoxes(boxes, std::string(e.Stem) + " " + std::to_string(size));
             if (drApi::Transf2D->AMtr.Count != depth) {
                 std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";
                 ++failures;
@@ -181,14 +208,15 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     }
     drApi::MA.Done();
     drApi::LibraryControlModel = nullptr;
-    std::ofstream tsv(out / "gallery.tsv");
+    std::ostringstream tsv;
     tsv << std::setprecision(17);
     for (const TBuilt& b : built)
         tsv << b.Stem << '\t' << b.Size << '\t' << b.Part << '\t' << (b.Sheet.empty() ? "-" : b.Sheet) << '\t'
             << b.Volume << '\t' << b.Mass << '\t' << b.Name << '\n';
-    WriteIndex(out, built);
+    const bool tsvWritten = WriteOwnFile(out, "gallery.tsv", tsv.str());
+    const bool written = WriteOwnFile(out, "index.html", IndexHtml(built)) && tsvWritten;
     std::cout << "gallery: " << built.size() << " components built into " << out.string() << '\n';
-    return failures == 0 ? 0 : 1;
+    return failures == 0 && written ? 0 : 1;
 }
 
 int Check(const fs::path& out)

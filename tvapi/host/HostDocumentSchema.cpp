@@ -11,6 +11,7 @@
 
 #include "HostDocumentFile.h"
 #include "HostJsonParse.h"
+#include "HostSheets.h"
 #include "tvapi/Attributes.h"
 #include "tvapi/Document.h"
 #include "tvapi/DrawingObject.h"
@@ -136,8 +137,10 @@ private:
     std::int64_t Int(const json& j, std::int64_t min, std::int64_t max) const
     {
         if (!j.is_number_integer()) Fail("expected an integer");
+        // The reader keeps every number from 0 up as unsigned: both bounds hold for it too.
         const bool fits = j.is_number_unsigned()
-                              ? j.get<std::uint64_t>() <= static_cast<std::uint64_t>(max)
+                              ? max >= 0 && j.get<std::uint64_t>() <= static_cast<std::uint64_t>(max) &&
+                                    (min <= 0 || j.get<std::uint64_t>() >= static_cast<std::uint64_t>(min))
                               : j.get<std::int64_t>() >= min && j.get<std::int64_t>() <= max;
         if (!fits) Fail("expected an integer from " + std::to_string(min) + " to " + std::to_string(max));
         return j.get<std::int64_t>();
@@ -470,8 +473,9 @@ void TChecker::Sheets(const json& sheets)
             sheet, "setup",
             [&](const json& setup) {
                 Object(setup);
-                for (const char* key : {"layoutType", "format", "multiply"})
+                for (const char* key : {"layoutType", "multiply"})
                     Member(setup, key, [&](const json& v) { Int32(v); });
+                Member(setup, "format", [&](const json& v) { Int(v, 0, LastSheetFormat); });
                 Member(setup, "layoutStyle", [&](const json& v) {
                     Int(v, std::numeric_limits<std::int64_t>::min(),
                         std::numeric_limits<std::int64_t>::max());

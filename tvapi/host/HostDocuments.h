@@ -107,13 +107,18 @@ public:
     bool Save() override
     {
         if (!THostObject::Enter("ITervanDocument::Save")) return false;
-        return !FileName().empty() && SaveTo(FileName());
+        return SaveTo(FileName());
     }
     bool SaveAs(const wchar_t* fileName) override
     {
         const std::wstring name = fileName ? fileName : L"";
         if (!THostObject::Enter("ITervanDocument::SaveAs", {ToUtf8(name)})) return false;
-        return !name.empty() && SaveTo(name);
+        return SaveTo(name);
+    }
+    std::wstring GetSaveError() override
+    {
+        if (!THostObject::Enter("ITervanDocument::GetSaveError")) return {};
+        return FileNameFromBytes(SaveError());
     }
     tvapi::IUserDataStoragesMngPtr GetUserDataStoragesMng() override
     {

@@ -107,7 +107,7 @@ TShape ShapeOfFileText(const std::string& text, const std::string& what);
 
 // Writes the shapes as one STEP file at `path` (bytes), replacing it as every save does
 // (HostFileIo.h: only when complete, through links, never a device, FIFO or folder); false
-// with `error` saying why.
+// with `error` saying why ("the part has no shape" when no shape is given).
 bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error);
 
 // A cylinder of `radius` (above 0) whose base circle is centred at `base` and which rises

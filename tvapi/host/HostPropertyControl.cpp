@@ -29,12 +29,21 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The typed text as a finite decimal number, whole; false for anything else ("nan", "inf",
-// "5abc", "1e400", nothing).
-bool TypedReal(std::string_view text, double& value)
+// The typed text without the blanks around it and one leading "+"; false when a second sign
+// follows the first ("+-5", "++5"): a number has one sign.
+bool OneSign(std::string_view& text)
 {
     text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty() || text.front() != '+') return true;
+    text.remove_prefix(1);
+    return text.empty() || (text.front() != '-' && text.front() != '+');
+}
+
+// The typed text as a finite decimal number, whole; false for anything else ("nan", "inf",
+// "5abc", "1e400", "+-5", nothing).
+bool TypedReal(std::string_view text, double& value)
+{
+    if (!OneSign(text)) return false;
     double d = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), d);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(d))
@@ -46,8 +55,7 @@ bool TypedReal(std::string_view text, double& value)
 // The typed text as a whole number that an int holds; false for anything else.
 bool TypedInt(std::string_view text, int& value)
 {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (!OneSign(text)) return false;
     int n = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
@@ -287,10 +295,17 @@ bool THostPropertyControl::UserSet(const std::wstring& value)
         FText = value;
         return true;
     case tvControlEditInt:
-    case tvControlSpinInt:
         if (!TypedInt(v, FInt)) return false;
         FText = value;
         return true;
+    case tvControlSpinInt: {
+        // A spin cannot be turned or typed past its range: the value outside it is refused.
+        int n = 0;
+        if (!TypedInt(v, n) || (FRanged && (n < FMin || n > FMax))) return false;
+        FInt = n;
+        FText = value;
+        return true;
+    }
     case tvControlEditStr:
     case tvControlEditCheckBox:
     case tvControlFileName:

@@ -181,7 +181,8 @@ public:
     std::string ValueText() const;
     // Sets the value as a user typing VALUE would (edit text or number, spin value, list
     // index or text, check state 0/1/true/false); false when the control takes no value so,
-    // or a number field is given text that is not wholly a finite number (the value stays).
+    // a number field is given text that is not wholly a finite number with one sign, or a
+    // spin a value outside the range it was given (the value stays).
     bool UserSet(const std::wstring& value);
     // The button (of a group or beside the control) with tip or caption `tip`; 0 when none.
     int ButtonWithTip(const std::wstring& tip) const;
@@ -207,6 +208,7 @@ private:
     int FCheckState = 0;
     double FMin = 0.0;
     double FMax = 0.0;
+    bool FRanged = false; // a spin's range was set
     std::vector<std::wstring> FItems;
     std::vector<bool> FItemChecked;
     int FCurrent = -1;

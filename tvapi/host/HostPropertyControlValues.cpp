@@ -84,6 +84,7 @@ void THostPropertyControl::SetRange(double minimum, double maximum)
     if (!Op("IPropertySpinEdit", "SetRange", {Num(minimum), Num(maximum)})) return;
     FMin = minimum;
     FMax = maximum;
+    FRanged = true;
 }
 void THostPropertyControl::SetCoordinateMode(int coordinate, int mode)
 {

@@ -48,9 +48,12 @@ public:
     explicit THostSheetFormat(THostLayoutSheet& sheet) : FSheet(sheet), FKeep(&sheet) {}
 
     int GetFormat() override { return Enter("ISheetFormat::GetFormat") ? Setup().Format : 0; }
+    // A format the host does not know is ignored: the sheet keeps one its file can hold.
     void SetFormat(int format) override
     {
-        if (Enter("ISheetFormat::SetFormat", {std::to_string(format)})) Touch().Format = format;
+        if (Enter("ISheetFormat::SetFormat", {std::to_string(format)}) && format >= 0 &&
+            format <= LastSheetFormat)
+            Touch().Format = format;
     }
     int GetMultiply() override { return Enter("ISheetFormat::GetMultiply") ? Setup().Multiply : 0; }
     void SetMultiply(int value) override

@@ -38,6 +38,9 @@ private:
 
 using THostStampPtr = tvapi::Ptr<THostStamp>;
 
+// The standard formats a sheet may have: 0 (the largest) to LastSheetFormat.
+inline constexpr int LastSheetFormat = 4;
+
 // What a sheet's format and layout were set to; Set tells whether any was.
 struct TSheetSetup {
     int LayoutType = 0;

@@ -5,6 +5,7 @@
 #include "HostFileIo.h"
 #include "HostKernelCall.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -52,6 +53,11 @@ private:
 // the file layer then puts the bytes in place as it does for every other save.
 bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, std::string& error)
 {
+    // An empty model would be written as a valid but empty file, which no reader could use.
+    if (std::none_of(shapes.begin(), shapes.end(), [](const TShape& s) { return s && !s->IsNull(); })) {
+        error = "the part has no shape";
+        return false;
+    }
     // The kernel reports to standard output by default; the host keeps it for its own output.
     Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
     const TScratchFolder scratch;

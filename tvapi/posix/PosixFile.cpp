@@ -57,6 +57,15 @@ bool IsLink(const std::string& path, std::string& error)
     return true;
 }
 
+// The temporary name ".BASE.SUFFIX" for `base`, BASE cut so that a target whose own name is as
+// long as a name may be still gets a temporary file beside it: the suffix alone keeps the name
+// unique.
+std::string TemporaryName(const std::string& base, const std::string& suffix)
+{
+    const std::size_t room = NAME_MAX - std::min<std::size_t>(NAME_MAX, suffix.size() + 2);
+    return "." + base.substr(0, room) + "." + suffix;
+}
+
 // A new temporary file beside `path`; its name goes to `temp`. -1 with errno set on failure.
 int CreateTemporary(const std::string& path, std::string& temp)
 {
@@ -65,8 +74,8 @@ int CreateTemporary(const std::string& path, std::string& temp)
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     for (int attempt = 0; attempt < TemporaryAttempts; ++attempt) {
-        temp =
-            folder + "." + base + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        temp = folder +
+               TemporaryName(base, std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -60,6 +60,9 @@ public:
     virtual bool Save() = 0;
     // Writes the document to `fileName` and names it so; false when it cannot be written.
     virtual bool SaveAs(const wchar_t* fileName) = 0;
+    // Why the last Save, SaveAs or saving Close failed ("write to F failed: File too large");
+    // empty when it succeeded or none was made. File names in it are as the system gave them.
+    virtual std::wstring GetSaveError() = 0;
     // The user-data storages of the document and its objects.
     virtual IUserDataStoragesMngPtr GetUserDataStoragesMng() = 0;
     // The document's attributes of the type `typeKey` (0: of every type) attached to every

@@ -638,6 +638,10 @@ public:
     // The first open document of type T whose full file name equals Name byte for byte;
     // empty without a host or a match.
     tvapi::ITervanDocumentPtr GetOpenDocument(tvapi::DocumentTypeEnum T, TString const& Name);
+    // Saved, the host's answer to a save of Doc. A failed save is never silent: the messenger
+    // tells that the file (File, or Doc's own when File is empty) was not saved and why, in
+    // the host's words ("... File too large").
+    static Boolean CheckSaved(tvapi::ITervanDocument& Doc, bool Saved, const TString& File = TString());
     // Opens the file Name (shown when Invisible is false) as IDoc, with IDoc3D and its top
     // part as Part; a new reference to Part, empty when no 3D document or part resulted.
     tvapi::IPartPtr drOpen3D(TString const& Name, bool Invisible);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Messager.h"
 #include "TFileName.h"
 #include "drSelectorAPI.h"
 #include "tvapi/Application.h"
@@ -37,6 +38,16 @@ tvapi::ITervanDocumentPtr TModelerApi::GetOpenDocument(tvapi::DocumentTypeEnum T
         if (TString(document->GetFileName()) == Name) return document;
     }
     return {};
+}
+
+Boolean TModelerApi::CheckSaved(tvapi::ITervanDocument& Doc, bool Saved, const TString& File)
+{
+    if (Saved) return true;
+    const TString file = File.Empty() ? TString(Doc.GetFileName()) : File;
+    Messager.LiftBox(DC("Не удалось сохранить файл") + TString(" ") + file + TString(": ") +
+                         TString(Doc.GetSaveError()),
+                     TMessager::toAlways);
+    return false;
 }
 
 tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible)
@@ -81,7 +92,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     r.IDoc3D->SetHideAxes(true);
     r.IDoc3D->SetHideSketches(true);
     r.IDoc3D->SetHidePoints(true);
-    r.IDoc3D->SaveAs(Wide(FileName).c_str());
+    CheckSaved(*r.IDoc3D, r.IDoc3D->SaveAs(Wide(FileName).c_str()), FileName);
     r.IDoc = app->GetActiveDocument();
     r.IDoc3D = r.IDoc;
     r.Part = r.IDoc3D ? r.IDoc3D->GetTopPart() : tvapi::IPartPtr();
@@ -99,13 +110,14 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
     TRegistryApi& r = *R3;
     if (!r.IDoc) return;
     if (!Close) {
-        r.IDoc->Save();
+        CheckSaved(*r.IDoc, r.IDoc->Save());
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
     r.Obj3D.Reset();
     r.Obj.Reset();
-    r.IDoc->Close(tvapi::kdSaveChanges);
+    // A document whose save failed stays open in the host, so that nothing is lost.
+    CheckSaved(*r.IDoc, r.IDoc->Close(tvapi::kdSaveChanges));
     r.IDoc.Reset();
     r.IDoc3D.Reset();
     r.Part.Reset();
@@ -120,7 +132,7 @@ void TModelerApi::drSave3DAs(const Str& FName, const Str& Name)
         r.Part->SetName(Wide(Name).c_str());
         if (const tvapi::IModelObjectPtr part = tvapi::IModelObjectPtr(r.Part)) part->Update();
     }
-    r.IDoc->SaveAs(Wide(FName).c_str());
+    CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(FName).c_str()), FName);
 }
 
 Real TModelerApi::GetMassFile(TString const& FName)

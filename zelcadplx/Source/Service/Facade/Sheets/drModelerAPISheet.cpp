@@ -115,7 +115,7 @@ void TModelerApi::drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer 
                 format->SetOrientation(Krat != 0);
             }
         }
-        r.IDoc->SaveAs(Wide(file).c_str());
+        CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(file).c_str()), file);
     }
     if (r.ProgressBar) r.ProgressBar->SetPosition(r.CountDrawing);
     ++r.CountDrawing;
@@ -350,7 +350,7 @@ void TModelerApi::drCloseLeaf()
     if (OutputContour() != nullptr) return;
     TLeafSelector::Instance().drUpdateLeafFormat();
     TRegistryApi& r = *R3;
-    if (r.IDoc) r.IDoc->Save();
+    if (r.IDoc) CheckSaved(*r.IDoc, r.IDoc->Save());
     r.IDoc2D.Reset();
     r.IDoc.Reset();
     R2->Constraint2D.Clear();
@@ -359,7 +359,7 @@ void TModelerApi::drCloseLeaf()
 void TModelerApi::drSaveLeaf()
 {
     if (OutputContour() != nullptr) return;
-    if (R3->IDoc2D) R3->IDoc2D->Save();
+    if (R3->IDoc2D) CheckSaved(*R3->IDoc2D, R3->IDoc2D->Save());
 }
 
 void TModelerApi::drOpenTDem()

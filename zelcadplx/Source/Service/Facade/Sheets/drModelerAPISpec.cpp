@@ -74,13 +74,13 @@ void TModelerApi::drCreateLeafSpw(Str const& iName, Str const& Comment)
     if (!r.IDoc) return;
     r.IDoc->SetComment(Wide(Comment).c_str());
     Description(r.IDoc, file);
-    r.IDoc->SaveAs(Wide(file).c_str());
+    CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(file).c_str()), file);
 }
 
 void TModelerApi::drCloseLeafSpw(Boolean Close)
 {
     if (OutputContour() != nullptr || !R3->IDoc) return;
-    R3->IDoc->Save();
+    CheckSaved(*R3->IDoc, R3->IDoc->Save());
     if (Close) R3->IDoc->Close(tvapi::kdDoNotSaveChanges);
 }
 

@@ -51,7 +51,7 @@ Boolean WriteItem(tvapi::ITervanDocumentPtr& iDocument, const Str& NameData, Boo
     if (!storage) return false;
     const std::wstring key = Wide(NameData);
     const Boolean stored = Store(*storage, key.c_str());
-    if (NeedSave) iDocument->Save();
+    if (NeedSave) TModelerApi::CheckSaved(*iDocument, iDocument->Save());
     return stored;
 }
 
