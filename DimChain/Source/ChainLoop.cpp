@@ -129,6 +129,7 @@ Integer SenseOfZeroGap(const std::vector<TLoopLink>& Links, Integer Mask, Real T
         walked |= Integer(1) << i;
         if (longest < 0 || std::fabs(Links[i].Along) > std::fabs(Links[longest].Along) + Tol) longest = i;
     }
+    if (longest < 0) return Mask; // no component has a length: no sense to choose
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }
 
