@@ -43,11 +43,13 @@ void MainView(drApi::TModelerApi& m)
     m.ACT(30, 26);
     m.ACT(30, -26);
     m.DrawCut("А", 1);
-    m.drLine(0, 20, 0, 32, Thin);
-    m.drLine(60, 20, 60, 32, Thin);
-    m.drDimL(60, "", 0, 10, 0, 0, 0, 0, 0, 20, Arrow, 1, 60, 20, Arrow, 1, "", "", "");
+    // The overall length runs above the cut's letter and the roughness value, the form
+    // tolerance's frame above it.
+    m.drLine(0, 20, 0, 35, Thin);
+    m.drLine(60, 20, 60, 35, Thin);
+    m.drDimL(60, "", 0, 13, 0, 0, 0, 0, 0, 20, Arrow, 1, 60, 20, Arrow, 1, "", "", "");
     m.drRough(15, 20, 90, tvapi::tvDeleteMaterial, "Ra 1,6", "", "");
-    m.drForm(45, 32, 0, 7, "0,01", "Б");
+    m.drForm(45, 41, 0, 7, "0,01", "Б");
     m.drSupportForm(45, 20, 0, 0);
     m.drEndObj();
     m.drBase(60, -8, 6, 0, "Б");
