@@ -119,7 +119,8 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
 
 // A zero closing link has no sense of its own: the loop is walked in the sense in which its
 // longest component is added (gap = housing - parts), the first picked of equally long ones
-// (within Tol), so the figures do not depend on the pick order.
+// (within Tol), so the figures do not depend on the pick order. Only after a Walk, which
+// passes at least two links with a length.
 Integer SenseOfZeroGap(const std::vector<TLoopLink>& Links, Integer Mask, Real Tol)
 {
     int longest = -1;
@@ -129,7 +130,6 @@ Integer SenseOfZeroGap(const std::vector<TLoopLink>& Links, Integer Mask, Real T
         walked |= Integer(1) << i;
         if (longest < 0 || std::fabs(Links[i].Along) > std::fabs(Links[longest].Along) + Tol) longest = i;
     }
-    if (longest < 0) return Mask; // no component has a length: no sense to choose
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }
 
