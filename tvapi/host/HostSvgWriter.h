@@ -208,17 +208,18 @@ private:
         if (full) ccw = 2 * std::numbers::pi;
         const double swept = clockwise && !full ? ccw - 2 * std::numbers::pi : ccw;
         const int chords = std::max(1, static_cast<int>(std::ceil(std::fabs(swept) / ArcChordAngle)));
+        const double width = StrokeWidth(stroke);
         TXY last = Placed(c + Dir(from) * std::fabs(r));
         for (int k = 1; k <= chords; ++k) {
             const TXY next = Placed(c + Dir(from + swept * k / chords) * std::fabs(r));
-            Note(last, next, StrokeWidth(stroke));
+            Note(last, next, width);
             last = next;
         }
     }
     std::string Line(TXY a, TXY b, const std::string& stroke)
     {
         const TXY s = Sheet(a), e = Sheet(b);
-        Note(s, e, StrokeWidth(stroke));
+        if (Figure) Note(s, e, StrokeWidth(stroke));
         return "<line x1=\"" + Num(s.X) + "\" y1=\"" + Num(-s.Y) + "\" x2=\"" + Num(e.X) + "\" y2=\"" +
                Num(-e.Y) + "\" " + stroke + "/>\n";
     }
