@@ -272,6 +272,29 @@ TEST_F(FileSaveTest, LongestLegalNameIsWritten)
     }
 }
 
+// A save killed mid-way leaves its temporary file; for a target of 253 to 255 bytes in
+// three-byte characters its name is cut short, never inside a character.
+class TemporaryNameTest : public FileSaveTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TemporaryNameTest, CutKeepsTheNameUtf8)
+{
+    std::string name(GetParam() % 3, 'a');
+    while (name.size() < static_cast<std::size_t>(GetParam()))
+        name += "\xE6\x97\xA5";
+    MakeLarge();
+    InChild([] { tvhost::SetWriteChunkHook([](std::size_t) { ::raise(SIGKILL); }); },
+            [&] { return SaveAs(FDir + name); });
+    std::vector<std::wstring> left;
+    for (const fs::directory_entry& e : fs::directory_iterator(FDir))
+        left.push_back(tvhost::FileNameFromBytes(e.path().filename().string()));
+    ASSERT_EQ(left.size(), 2u);
+    for (const std::wstring& file : left)
+        for (const wchar_t c : file)
+            EXPECT_FALSE(c >= 0xDC80 && c <= 0xDCFF) << tvhost::FileNameBytes(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, TemporaryNameTest, ::testing::Values(253, 254, 255));
+
 TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
 {
     specialfiles::MakeFifo(FDir + "fifo");

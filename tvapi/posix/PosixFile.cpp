@@ -57,12 +57,21 @@ bool IsLink(const std::string& path, std::string& error)
     return true;
 }
 
+// Whether byte `c` continues a UTF-8 character rather than starting one.
+bool ContinuesCharacter(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 // The temporary name ".BASE.SUFFIX" for `base`, BASE cut so that a target whose own name is as
 // long as a name may be still gets a temporary file beside it: the suffix alone keeps the name
-// unique.
+// unique. The cut falls before a whole character, so a name in UTF-8 stays UTF-8.
 std::string TemporaryName(const std::string& base, const std::string& suffix)
 {
-    const std::size_t room = NAME_MAX - std::min<std::size_t>(NAME_MAX, suffix.size() + 2);
+    std::size_t room = NAME_MAX - std::min<std::size_t>(NAME_MAX, suffix.size() + 2);
+    if (room < base.size())
+        while (room > 0 && ContinuesCharacter(base[room]))
+            --room;
     return "." + base.substr(0, room) + "." + suffix;
 }
 
