@@ -57,10 +57,21 @@ double StrokeWidth(std::string_view stroke)
     return width;
 }
 
+// Whether XML 1.0 allows character `c` in a text: no C0 control but tab, line feed and
+// carriage return, no surrogate, neither U+FFFE nor U+FFFF.
+bool XmlAllows(wchar_t c)
+{
+    const auto u = static_cast<char32_t>(c);
+    if (u < 0x20) return u == 0x9 || u == 0xA || u == 0xD;
+    return (u < 0xD800 || u > 0xDFFF) && u != 0xFFFE && u != 0xFFFF && u <= 0x10FFFF;
+}
+
 std::string Escape(std::wstring_view text)
 {
+    std::wstring allowed(text);
+    std::replace_if(allowed.begin(), allowed.end(), [](wchar_t c) { return !XmlAllows(c); }, L'\uFFFD');
     std::string out;
-    for (char c : ToUtf8(text)) {
+    for (char c : ToUtf8(allowed)) {
         switch (c) {
         case '&':
             out += "&amp;";

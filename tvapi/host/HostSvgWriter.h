@@ -71,7 +71,8 @@ struct TNotDrawable : std::range_error {
 // A coordinate to the thousandth, trailing zeros dropped; throws TNotDrawable for a value
 // that is no finite number.
 std::string Num(double v);
-// UTF-8 of the text with the characters XML reserves escaped.
+// UTF-8 of the text with the characters XML reserves escaped and those it does not allow (C0
+// controls but tab and line ends, surrogates, U+FFFE, U+FFFF) written as U+FFFD.
 std::string Escape(std::wstring_view text);
 // Stroke attributes of a curve style; empty for a style that is not drawn (0, or beyond
 // the known styles either way). A negative style draws as ThinStyle of its magnitude.
