@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace ChainGrid {
 
@@ -21,6 +22,28 @@ void ClearRow(TLinkGrid& Grid, int Row, int Columns)
 {
     for (int c = 0; c < Columns; ++c)
         Grid.SetText(Row, c, L"");
+}
+
+// Whether the typed text is wholly a number: blanks around, a sign, digits with one point or
+// comma among them; a cell left blank reads as zero. A slip of the keyboard before or after the
+// digits is no number.
+bool IsWhollyNumber(const TString& Text)
+{
+    const std::string_view s(Text.Bufer ? Text.Bufer : "", Text.Length());
+    const std::size_t first = s.find_first_not_of(' '), last = s.find_last_not_of(' ');
+    if (first == std::string_view::npos) return true;
+    std::string_view number = s.substr(first, last - first + 1);
+    if (number.front() == '+' || number.front() == '-') number.remove_prefix(1);
+    std::size_t digits = 0, separators = 0;
+    for (const char c : number) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.' || c == ',')
+            ++separators;
+        else
+            return false;
+    }
+    return digits > 0 && separators <= 1;
 }
 
 } // namespace
@@ -94,7 +117,7 @@ TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Co
                       : Column == rEQLow ? L.EQLow
                       : Column == rdLdT  ? L.dLdT
                                          : L.dT;
-        const Real typed = text.IsNumeric() ? text.toReal() : NAN;
+        const Real typed = IsWhollyNumber(text) ? text.toReal() : NAN;
         if (std::isfinite(typed) && std::fabs(typed) <= MaxCellValue)
             value = typed;
         else
