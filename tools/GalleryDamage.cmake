@@ -52,10 +52,15 @@ file(READ ${WORK}/target kept)
 if(NOT kept STREQUAL "kept\n" OR NOT IS_SYMLINK ${WORK}/link/gallery.tsv OR NOT IS_DIRECTORY ${WORK}/folder/gallery.tsv)
   message(FATAL_ERROR "gallery.tsv as a link or folder was changed")
 endif()
-# A disk that fills up: every save that failed names its file and the build fails.
-execute_process(COMMAND bash -c "trap '' XFSZ; ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1" ${GALLERY} ${SAMPLES}
+# A disk that fills up: every save that failed names its file and the build fails, the signal
+# of the file-size limit left as the shell gives it.
+execute_process(COMMAND bash -c "ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1" ${GALLERY} ${SAMPLES}
   ${WORK}/full RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
   message(FATAL_ERROR "build on a full disk: exit ${rc}, ${out}${err}")
+endif()
+file(GLOB left ${WORK}/full/.*.tmp)
+if(left)
+  message(FATAL_ERROR "temporary files left on a full disk: ${left}")
 endif()
 file(REMOVE_RECURSE ${WORK})

@@ -2,8 +2,10 @@
 // onto the input, messages that say why a file could not be read or written, and parts and
 // assemblies written as STEP or drawn as SVG, a part's bodies as its features build them.
 
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -286,3 +288,58 @@ TEST_P(ExportMessageTest, SaysWhatAndWhere)
 
 INSTANTIATE_TEST_SUITE_P(Messages, ExportMessageTest, ::testing::ValuesIn(ExportMessages),
                          [](const ::testing::TestParamInfo<TExportMessage>& p) { return p.param.Name; });
+
+namespace {
+
+// A save past the file-size limit, the limit set for real on the command: it fails with the
+// system's reason and a non-zero exit, the old file whole, no temporary file or folder left.
+struct TLimitedSave {
+    const char* Name;
+    std::function<std::vector<std::string>(const std::string& doc, const std::string& out)> Args;
+};
+
+const TLimitedSave LimitedSaves[] = {
+    {"RunSave",
+     [](const std::string& doc, const std::string& out) {
+         return std::vector<std::string>{"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx", "--open", doc,
+                                         "--save", out};
+     }},
+    {"ExportSvg",
+     [](const std::string& doc, const std::string& out) {
+         return std::vector<std::string>{"export", "--svg", doc, out};
+     }},
+    {"ExportStep",
+     [](const std::string&, const std::string& out) {
+         return std::vector<std::string>{"export", "--step", DC_SOURCE_DIR "/samples/brick.qpt", out};
+     }},
+};
+
+void PrintTo(const TLimitedSave& save, std::ostream* os)
+{
+    *os << save.Name;
+}
+
+class FileSizeLimitTest : public TvhostExportTest, public ::testing::WithParamInterface<TLimitedSave> {};
+
+TEST_P(FileSizeLimitTest, SaveFailsAndKeepsTheOldFile)
+{
+    constexpr rlim_t Limit = 2000;
+    const std::string out = FDir + "sub/out", scratch = FDir + "scratch";
+    fs::create_directories(scratch);
+    std::ofstream(out) << "old\n";
+    const TRun run = Tvhost(GetParam().Args(FDoc, out), [&] {
+        ::setenv("TMPDIR", scratch.c_str(), 1);
+        const rlimit limit{Limit, Limit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_GT(run.Code, 0) << run.Out;
+    EXPECT_NE(run.Out.find("File too large"), std::string::npos) << run.Out;
+    EXPECT_EQ(Bytes(out), "old\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(FDir + "sub"), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_empty(scratch));
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, FileSizeLimitTest, ::testing::ValuesIn(LimitedSaves),
+                         [](const ::testing::TestParamInfo<TLimitedSave>& p) { return p.param.Name; });
+
+} // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -279,6 +280,9 @@ bool SizesOf(const std::string& text, int& sizes)
 
 int main(int argc, char** argv)
 {
+    // Past a file-size limit a write fails with "File too large" and the save says so, rather
+    // than the signal ending the program mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if ((args.size() == 3 || args.size() == 4) && args[0] == "build") {
         int sizes = 1000;

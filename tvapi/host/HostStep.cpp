@@ -79,8 +79,11 @@ bool WriteStepFile(const std::vector<TShape>& shapes, const std::string& path, s
                 error = "the shapes cannot be written as STEP";
                 return;
             }
+            errno = 0;
             if (writer.Write(made.c_str()) != IFSelect_RetDone) {
+                // The kernel gives no reason; the system's last error is the best one there is.
                 error = "the kernel cannot write the STEP text";
+                if (errno != 0) error += std::string(": ") + std::strerror(errno);
                 return;
             }
             written = true;
