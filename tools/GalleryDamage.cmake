@@ -52,6 +52,33 @@ file(READ ${WORK}/target kept)
 if(NOT kept STREQUAL "kept\n" OR NOT IS_SYMLINK ${WORK}/link/gallery.tsv OR NOT IS_DIRECTORY ${WORK}/folder/gallery.tsv)
   message(FATAL_ERROR "gallery.tsv as a link or folder was changed")
 endif()
+# A sheet, part or picture standing as a link (to a file outside, or dangling), a folder or a
+# FIFO is named and nothing is built: the file outside keeps its bytes, the dangling target
+# stays missing.
+file(WRITE ${WORK}/outside "kept\n")
+foreach(case "G10.qpt;link;${WORK}/outside" "G10.qpt;link;${WORK}/nowhere" "G20.qdr;folder;" "G10.qpt.svg;fifo;")
+  list(GET case 0 name)
+  list(GET case 1 kind)
+  file(REMOVE_RECURSE ${WORK}/own)
+  file(MAKE_DIRECTORY ${WORK}/own)
+  if(kind STREQUAL "link")
+    list(GET case 2 target)
+    file(CREATE_LINK ${target} ${WORK}/own/${name} SYMBOLIC)
+  elseif(kind STREQUAL "folder")
+    file(MAKE_DIRECTORY ${WORK}/own/${name})
+  else()
+    execute_process(COMMAND mkfifo ${WORK}/own/${name})
+  endif()
+  execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/own 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+  file(READ ${WORK}/outside kept)
+  file(GLOB built LIST_DIRECTORIES false ${WORK}/own/*.q*)
+  list(REMOVE_ITEM built ${WORK}/own/${name})
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: cannot write [^\n]*own/${name}: it is a " OR built
+     OR NOT kept STREQUAL "kept\n" OR EXISTS ${WORK}/nowhere)
+    message(FATAL_ERROR "build with ${name} as a ${kind}: exit ${rc}, ${out}${err}")
+  endif()
+endforeach()
 # A disk that fills up: every save that failed names its file and the build fails, the signal
 # of the file-size limit left as the shell gives it.
 execute_process(COMMAND bash -c "ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1" ${GALLERY} ${SAMPLES}

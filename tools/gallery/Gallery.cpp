@@ -18,6 +18,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -109,6 +110,49 @@ bool WriteOwnFile(const fs::path& out, const char* name, const std::string& byte
     return false;
 }
 
+// Whether `name` is one the gallery writes: a sheet, a part, their pictures and STEP files
+// (made by tools/gallery.sh), its list and page.
+bool IsGalleryName(const fs::path& name)
+{
+    static const std::set<std::string> Kinds{".qdr", ".qpt", ".svg", ".step"};
+    return name == "gallery.tsv" || name == "index.html" || Kinds.count(name.extension().string()) > 0;
+}
+
+// What stands at a name the gallery would write, when that is no regular file.
+const char* NoRegularFile(fs::file_type type)
+{
+    switch (type) {
+    case fs::file_type::symlink:
+        return "a link";
+    case fs::file_type::directory:
+        return "a directory";
+    case fs::file_type::fifo:
+        return "a FIFO";
+    case fs::file_type::socket:
+        return "a socket";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "a device";
+    default:
+        return "no regular file";
+    }
+}
+
+// Whether every name in `out` the gallery writes is free or a regular file; the others are said
+// on the error stream. Nothing is built over them, so nothing outside the folder can change.
+bool OnlyRegularFiles(const fs::path& out)
+{
+    bool regular = true;
+    for (const fs::directory_entry& entry : fs::directory_iterator(out)) {
+        const fs::file_type type = entry.symlink_status().type();
+        if (type == fs::file_type::regular || !IsGalleryName(entry.path().filename())) continue;
+        std::cerr << "gallery: cannot write " << entry.path().string() << ": it is " << NoRegularFile(type)
+                  << '\n';
+        regular = false;
+    }
+    return regular;
+}
+
 // The boxes the host showed since the last call (a save that failed names its file there), each
 // said on the error stream with the component it came from; their count.
 int TellBoxes(std::ostringstream& boxes, const std::string& component)
@@ -159,6 +203,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                   << (error ? error.message() : "it is no folder") << '\n';
         return 2;
     }
+    if (!OnlyRegularFiles(out)) return 1;
     tvhost::THost host;
     std::ostringstream boxes;
     host.App().SetBoxOutput(&boxes);
