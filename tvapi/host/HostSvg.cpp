@@ -353,12 +353,12 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
         writer.Objects(*view);
         writer.Body << "</g>\n";
     }
-    std::ostringstream svg;
-    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << writer.ViewBox() << "\">\n<defs>\n"
-        << writer.Defs.str() << "</defs>\n"
-        << writer.Body.str() << "</svg>\n";
-    return svg.str();
+    // The body is moved, not copied: a drawing of many thousand objects gives megabytes.
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" +
+                      writer.ViewBox() + "\">\n<defs>\n" + std::move(writer.Defs).str() + "</defs>\n";
+    svg += std::move(writer.Body).str();
+    svg += "</svg>\n";
+    return svg;
 }
 
 } // namespace svg

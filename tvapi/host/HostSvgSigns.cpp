@@ -111,11 +111,23 @@ void TSvgWriter::FindObstacles(const THostView& view)
     probe.SetView(view);
     TViewFigure figure;
     probe.Figure = &figure;
-    probe.Objects(view);
+    // A labelled object gives no obstacle, so the probe does not lay it out.
+    for (const tvapi::IDrawingObjectPtr& child : view.Children()) {
+        auto* core = dynamic_cast<TDrawingCore*>(child.Get());
+        if (!core || IsLabelled(*core)) continue;
+        if (Temporary.count(core->Group()))
+            probe.TemporaryObject(*core);
+        else
+            probe.Object(*core);
+    }
     Obstacles.clear();
+    FObstacleGrid.Clear(LabelCell * DefaultTextHeight * std::fabs(FScale));
     for (const TViewFigure::TStroke& s : figure.Strokes)
-        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group()))
+        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group())) {
             Obstacles.push_back(s);
+            const auto [min, max] = Bounds(s.A, s.B);
+            FObstacleGrid.Add(min, max);
+        }
 }
 
 TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::array<TXY, 2>> own) const
@@ -123,10 +135,13 @@ TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::a
     return [this, &label, own = std::move(own)](const TTextPlace& place) {
         for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
             const std::array<TXY, 4> box = PlacedBox(piece);
-            for (const std::array<TXY, 4>& other : FLabels)
-                if (BoxesOverlap(box, other)) return false;
-            for (const TViewFigure::TStroke& s : Obstacles)
-                if (CrossesBox(box, s.A, s.B)) return false;
+            const auto [min, max] = Bounds(box);
+            if (!FLabelGrid.Near(min, max, [&](std::size_t k) { return !BoxesOverlap(box, FLabels[k]); }))
+                return false;
+            if (!FObstacleGrid.Near(min, max, [&](std::size_t k) {
+                    return !CrossesBox(box, Obstacles[k].A, Obstacles[k].B);
+                }))
+                return false;
             for (const std::array<TXY, 2>& s : own)
                 if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;
         }

@@ -97,6 +97,7 @@ public:
         FViewMin = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
         FViewMax = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
         FLabels.clear();
+        FLabelGrid.Clear(LabelCell * DefaultTextHeight * std::fabs(FScale));
     }
     // Sheet coordinates as they are.
     void SetSheet()
@@ -152,8 +153,11 @@ private:
     TXY FMax{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     TXY FViewMin, FViewMax;
     // The boxes of the dimension labels written in the current view: a later label keeps
-    // clear of them.
+    // clear of them. Found near a place through grids of their bounds, and of the obstacles'.
     std::vector<std::array<TXY, 4>> FLabels;
+    TBoxGrid FLabelGrid, FObstacleGrid;
+    // A grid cell's side in text heights: a short number spans one or two cells.
+    static constexpr double LabelCell = 4.0;
     int FPatterns = 0;
     // The object being written, whose strokes and texts the figure notes.
     const TDrawingCore* FOwner = nullptr;
@@ -329,6 +333,8 @@ private:
         for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight)) {
             Text(piece.Place, piece.Height, {piece.Text});
             FLabels.push_back(PlacedBox(piece));
+            const auto [min, max] = Bounds(FLabels.back());
+            FLabelGrid.Add(min, max);
         }
     }
     // A label piece's box on the sheet.
