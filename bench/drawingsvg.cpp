@@ -104,8 +104,8 @@ int main(int argc, char** argv)
             const double small = r.Seconds("BM_DimensionsSvg/1000" + tail);
             const double large = r.Seconds("BM_DimensionsSvg/10000" + tail);
             if (small > 0 && large > 0)
-                out << "time of 10,000 dimensions over 1,000, " << ArrangementNames[a] << ": " << large / small
-                    << " (at most 12 expected)\n";
+                out << "time of 10,000 dimensions over 1,000, " << ArrangementNames[a] << ": "
+                    << large / small << " (at most 12 expected)\n";
         }
     });
 }

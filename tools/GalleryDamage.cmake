@@ -53,22 +53,13 @@ if(NOT kept STREQUAL "kept\n" OR NOT IS_SYMLINK ${WORK}/link/gallery.tsv OR NOT 
   message(FATAL_ERROR "gallery.tsv as a link or folder was changed")
 endif()
 # A sheet, part or picture standing as a link (to a file outside, or dangling), a folder or a
-# FIFO is named and nothing is built: the file outside keeps its bytes, the dangling target
-# stays missing.
+# FIFO is named and nothing is built: nothing outside the folder changes.
 file(WRITE ${WORK}/outside "kept\n")
-foreach(case "G10.qpt;link;${WORK}/outside" "G10.qpt;link;${WORK}/nowhere" "G20.qdr;folder;" "G10.qpt.svg;fifo;")
-  list(GET case 0 name)
-  list(GET case 1 kind)
+foreach(case "G10.qpt;ln;-s;${WORK}/outside" "G10.qpt;ln;-s;${WORK}/nowhere" "G20.qdr;mkdir" "G1.qpt.svg;mkfifo")
+  list(POP_FRONT case name tool)
   file(REMOVE_RECURSE ${WORK}/own)
   file(MAKE_DIRECTORY ${WORK}/own)
-  if(kind STREQUAL "link")
-    list(GET case 2 target)
-    file(CREATE_LINK ${target} ${WORK}/own/${name} SYMBOLIC)
-  elseif(kind STREQUAL "folder")
-    file(MAKE_DIRECTORY ${WORK}/own/${name})
-  else()
-    execute_process(COMMAND mkfifo ${WORK}/own/${name})
-  endif()
+  execute_process(COMMAND ${tool} ${case} ${WORK}/own/${name})
   execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/own 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
     ERROR_VARIABLE err)
   file(READ ${WORK}/outside kept)
@@ -76,7 +67,7 @@ foreach(case "G10.qpt;link;${WORK}/outside" "G10.qpt;link;${WORK}/nowhere" "G20.
   list(REMOVE_ITEM built ${WORK}/own/${name})
   if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: cannot write [^\n]*own/${name}: it is a " OR built
      OR NOT kept STREQUAL "kept\n" OR EXISTS ${WORK}/nowhere)
-    message(FATAL_ERROR "build with ${name} as a ${kind}: exit ${rc}, ${out}${err}")
+    message(FATAL_ERROR "build with ${name} made by ${tool}: exit ${rc}, ${out}${err}")
   endif()
 endforeach()
 # A disk that fills up: every save that failed names its file and the build fails, the signal

@@ -459,23 +459,9 @@ TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
     }
 }
 
-} // namespace
-
-namespace {
-
-// A deviation typed into the grid is wholly a number or refused; the link keeps its value.
-struct TTypedCell {
-    const char* Text;
-    bool Taken;
-    double Value;
-};
-
-void PrintTo(const TTypedCell& c, std::ostream* os)
-{
-    *os << '"' << c.Text << '"';
-}
-
-class TypedCellTest : public TDimensionChainAddTest, public ::testing::WithParamInterface<TTypedCell> {};
+// A deviation typed into the grid is wholly a number or refused, the link keeping its 0,5.
+using TTyped = std::pair<std::string, double>;
+class TypedCellTest : public TDimensionChainAddTest, public ::testing::WithParamInterface<TTyped> {};
 
 TEST_P(TypedCellTest, WhollyANumberOrRefused)
 {
@@ -483,16 +469,14 @@ TEST_P(TypedCellTest, WhollyANumberOrRefused)
     ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, Host));
     C.Dimensions[0].EQHigh = 0.5;
     auto grid = std::make_shared<TRecordingGrid>();
-    grid->SetText(1, rEQHigh, tvhost::FromUtf8(GetParam().Text));
-    const ChainGrid::TCellEdit edit = ChainGrid::TakeEdit(grid, C, 1, rEQHigh);
-    EXPECT_EQ(edit, GetParam().Taken ? ChainGrid::TCellEdit::Taken : ChainGrid::TCellEdit::Refused);
-    EXPECT_DOUBLE_EQ(C.Dimensions[0].EQHigh, GetParam().Value);
+    grid->SetText(1, rEQHigh, tvhost::FromUtf8(GetParam().first));
+    const bool taken = ChainGrid::TakeEdit(grid, C, 1, rEQHigh) == ChainGrid::TCellEdit::Taken;
+    EXPECT_EQ(taken, GetParam().second != 0.5);
+    EXPECT_DOUBLE_EQ(C.Dimensions[0].EQHigh, GetParam().second);
 }
-
 INSTANTIATE_TEST_SUITE_P(Texts, TypedCellTest,
-                         ::testing::Values(TTypedCell{"e4", false, 0.5}, TTypedCell{"$0,05", false, 0.5},
-                                           TTypedCell{"x-0,02", false, 0.5}, TTypedCell{"5abc", false, 0.5},
-                                           TTypedCell{"- 4", false, 0.5}, TTypedCell{"4-", false, 0.5},
-                                           TTypedCell{" -0,02 ", true, -0.02}, TTypedCell{"+4.5", true, 4.5}));
+                         ::testing::Values(TTyped{"e4", 0.5}, TTyped{"$0,05", 0.5}, TTyped{"x-0,02", 0.5},
+                                           TTyped{"5abc", 0.5}, TTyped{"4-", 0.5}, TTyped{" -0,02 ", -0.02},
+                                           TTyped{"+4.5", 4.5}));
 
 } // namespace

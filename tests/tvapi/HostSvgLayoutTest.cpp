@@ -3,7 +3,6 @@
 
 #include "HostSvgLayout.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -209,41 +208,5 @@ TEST(SvgLayoutTest, BoxesOverlapOnlyWhereTheirInsidesMeet)
     EXPECT_FALSE(tvhost::BoxesOverlap(box, {TPoint2{4.5, 2}, {5.5, 3}, {4.5, 4}, {3.5, 3}}));
     EXPECT_TRUE(tvhost::BoxesOverlap(box, {TPoint2{4, 1}, {5, 2}, {4, 3}, {3, 2}}));
 }
-
-} // namespace
-
-namespace {
-
-// The grid finds every item whose box meets the one searched, whatever its size or place.
-struct TGridCase {
-    const char* Name;
-    TPoint2 Min, Max;
-};
-
-void PrintTo(const TGridCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
-class BoxGridTest : public ::testing::TestWithParam<TGridCase> {};
-
-TEST_P(BoxGridTest, FindsEveryBoxThatMeetsTheSearch)
-{
-    tvhost::TBoxGrid grid;
-    grid.Clear(14.0);
-    for (int k = 0; k < 50; ++k)
-        grid.Add({40.0 * k, 0}, {40.0 * k + 10, 4});
-    grid.Add(GetParam().Min, GetParam().Max);
-    std::vector<std::size_t> found;
-    EXPECT_TRUE(grid.Near({-1, -1}, {1, 1}, [&](std::size_t k) { return found.push_back(k), true; }));
-    EXPECT_NE(std::find(found.begin(), found.end(), 0u), found.end());
-    EXPECT_NE(std::find(found.begin(), found.end(), 50u), found.end());
-    EXPECT_EQ(std::find(found.begin(), found.end(), 49u), found.end());
-}
-
-INSTANTIATE_TEST_SUITE_P(Boxes, BoxGridTest,
-                         ::testing::Values(TGridCase{"Huge", {-1e13, -1e13}, {1e13, 1e13}},
-                                           TGridCase{"NotFinite", {NAN, 0}, {1e12, INFINITY}},
-                                           TGridCase{"Wide", {-5000, 0}, {5000, 2}}));
 
 } // namespace

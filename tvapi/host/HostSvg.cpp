@@ -69,7 +69,8 @@ bool XmlAllows(wchar_t c)
 std::string Escape(std::wstring_view text)
 {
     std::wstring allowed(text);
-    std::replace_if(allowed.begin(), allowed.end(), [](wchar_t c) { return !XmlAllows(c); }, L'\uFFFD');
+    std::replace_if(
+        allowed.begin(), allowed.end(), [](wchar_t c) { return !XmlAllows(c); }, L'\uFFFD');
     std::string out;
     for (char c : ToUtf8(allowed)) {
         switch (c) {
@@ -354,8 +355,9 @@ std::string DrawingSvgText(TDrawing2D& drawing, const TDocumentData* data)
         writer.Body << "</g>\n";
     }
     // The body is moved, not copied: a drawing of many thousand objects gives megabytes.
-    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" +
-                      writer.ViewBox() + "\">\n<defs>\n" + std::move(writer.Defs).str() + "</defs>\n";
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" +
+        writer.ViewBox() + "\">\n<defs>\n" + std::move(writer.Defs).str() + "</defs>\n";
     svg += std::move(writer.Body).str();
     svg += "</svg>\n";
     return svg;

@@ -163,8 +163,7 @@ namespace {
 
 std::uint64_t CellKey(std::int64_t x, std::int64_t y)
 {
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) |
-           static_cast<std::uint32_t>(y);
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) | static_cast<std::uint32_t>(y);
 }
 
 } // namespace

@@ -123,7 +123,8 @@ void TSvgWriter::FindObstacles(const THostView& view)
     Obstacles.clear();
     FObstacleGrid.Clear(LabelCell * DefaultTextHeight * std::fabs(FScale));
     for (const TViewFigure::TStroke& s : figure.Strokes)
-        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) && !Temporary.count(s.Owner->Group())) {
+        if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) &&
+            !Temporary.count(s.Owner->Group())) {
             Obstacles.push_back(s);
             const auto [min, max] = Bounds(s.A, s.B);
             FObstacleGrid.Add(min, max);
