@@ -178,7 +178,7 @@ public:
     // The loop a chain closes on is still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
-    // to +y, +x or +z by the first component that is not zero.
+    // to +x, +y or +z by the first component that is not zero.
     void Prepare();
     // Both end planes equal, directly or crosswise.
     bool IsSame(const TDimension& D) const;
@@ -192,5 +192,6 @@ public:
 
 // Turns a plane vector towards +x, or towards +y when it is vertical (|x| <= 2e-6).
 void OrientDrawingVector(TVector2D& V);
-// Turns a space vector towards +z (x and y zero), +y (x zero), +x (y zero), else +z.
+// Turns a space vector so that its first component beyond ZeroLength (x, then y, then z) is
+// positive.
 void OrientModelVector(TVector3D& V);

@@ -74,6 +74,7 @@ public:
     static_assert(SignBits < 32, "the signs fit an Integer without its sign bit");
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
+    static constexpr Real FullTurn = 360.0;         // degrees of a ring of angles
     static constexpr Integer LinkRoom = 64;
     // Bytes of an empty chain in a stream: the link array's record and the chain's own fields.
     static constexpr std::int64_t StreamMinBytes = 16 + 25; // room and growth step of the links
@@ -95,6 +96,8 @@ public:
     // the chain's own (TDimensionChains::Write), so that a report after reopening still
     // describes the figures.
     std::optional<TChainSettings> CalculatedWith;
+    // The last closing step found the links closing and refused them (RefusesClosing); not stored.
+    bool ClosingRefused = false;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -134,7 +137,8 @@ public:
     // closing length by more than the length precision (TMathDef::metricPrecision) with
     // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
     // link's model length). Min-max keeps the risk factor at 1; the
-    // settings used are kept in CalculatedWith. Nothing for an open chain.
+    // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
+    // closing link takes angular deviations; a chain that RefusesClosing stays open.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
@@ -182,7 +186,9 @@ public:
 
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
-    // its NominalVector. Nothing for an open chain.
+    // its NominalVector. Each link's field counts by its share along the closing direction; a
+    // linear drawing link given angular deviations and not projected also turns within them.
+    // Nothing for an open chain.
     std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
     // The same in the space named, whatever the chain's.
     std::optional<TChainResult> Calculate2D(bool ZeroEndDim) const
@@ -193,6 +199,17 @@ public:
     {
         return CalculateIn(TChainSpace::Model, ZeroEndDim);
     }
+    // A drawing chain of angular links alone: calculated in angle units (degrees), the closing
+    // angle's deviations from the others' as a sum of angles (AngleSense).
+    bool IsAngular() const;
+    // A chain that mixes lengths and angles never takes an angle as its closing link.
+    bool RefusesClosing() const;
+    // +1 when the closing angle is the sum of the others, -1 when it completes them to a full
+    // turn (whichever the nominals come nearer).
+    Real AngleSense() const;
+    // The unit closing direction of a model chain, in the sense the component links sum to it;
+    // zero for a closing link of no length.
+    TVector3D ModelClosingDirection() const;
     // Whether link i closes with its vector added (else subtracted); false past the mask.
     bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
 
@@ -208,6 +225,9 @@ public:
 private:
     bool Close(int Dim);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
+    // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
+    // degrees.
+    std::optional<TChainResult> CalculateAngles(bool ZeroEndDim) const;
 };
 
 // The method names by TMethodCalculating, the risk labels and their coefficients by position.

@@ -65,6 +65,18 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
         Grid->SetCellFlag(Row, c, IsUserColumn(c) ? 1 : 0);
 }
 
+namespace {
+
+// An angular deviation's text in degrees; 0 for an empty text.
+Real AngleOf(const TString& Text)
+{
+    Real degrees = 0.0;
+    if (!Text.Empty()) Text.toDegreesAngle(degrees);
+    return degrees;
+}
+
+} // namespace
+
 void TDimension::toDrawing()
 {
     if (!std::isfinite(QHigh) || !std::isfinite(QLow)) return;
@@ -74,15 +86,24 @@ void TDimension::toDrawing()
     else if (MO)
         text = tvapi::IDimensionTextPtr(MO);
     if (!text) return;
-    const TString high = LinkText::Deviation(QHigh), low = LinkText::Deviation(QLow);
+    // An angle's deviations are angular, in degrees, minutes and seconds.
+    const bool angular = Type == tvapi::tvDrADimension;
+    if (angular && (!std::isfinite(AQHigh) || !std::isfinite(AQLow))) return;
+    const TString high = angular ? LinkText::Angle(AQHigh) : LinkText::Deviation(QHigh);
+    const TString low = angular ? LinkText::Angle(AQLow) : LinkText::Deviation(QLow);
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
     upper->SetStr(TString(high).toWideChar());
     lower->SetStr(TString(low).toWideChar());
     // The drawing now holds the rounded values: so does the link, or a reopened drawing
     // would look changed.
-    QHigh = high.toReal();
-    QLow = low.toReal();
+    if (angular) {
+        AQHigh = AngleOf(high);
+        AQLow = AngleOf(low);
+    } else {
+        QHigh = high.toReal();
+        QLow = low.toReal();
+    }
     if (!Obj) {
         MO->Update();
         return;

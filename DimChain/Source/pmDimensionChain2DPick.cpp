@@ -76,6 +76,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+    if (Chain().ClosingRefused) Tell(DC("Угол не может замыкать цепь с линейными размерами"));
     if (added) {
         FacadeChainHost().Select(rLightObj);
         FacadeChainHost().Select(WaitAuxiliary);

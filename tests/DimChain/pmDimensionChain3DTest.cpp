@@ -316,7 +316,7 @@ TEST_F(TpmDimensionChain3DTest, ClosingDirectionTakesItsCanonicalSense)
     for (const auto& [in, out] : std::vector<std::pair<TVector3D, TVector3D>>{{{0, -1, 5}, {0, 1, -5}},
                                                                               {{3, 0, -1}, {3, 0, -1}},
                                                                               {{-3, 0, 1}, {3, 0, -1}},
-                                                                              {{1, 2, -3}, {-1, -2, 3}},
+                                                                              {{-1, 2, -3}, {1, -2, 3}},
                                                                               {{0, 0, -5}, {0, 0, 5}}}) {
         TVector3D v = in;
         OrientModelVector(v);
@@ -735,10 +735,10 @@ protected:
         R().Part = R().IDoc3D->GetTopPart();
         drApi::Selector->Begin();
     }
-    // A click on the closing link's row, then the check of the chain from it.
-    void CheckFromTheClosingRow()
+    // A click on the closing link's row (Row), then the check of the chain from it.
+    void CheckFromTheClosingRow(int Row = 3)
     {
-        Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
+        Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), Row, true);
         Journal().Clear();
         Press(Panel->bAddDimChain2);
     }
@@ -746,9 +746,9 @@ protected:
     fs::path FDir;
 };
 
-// The bushing removed: the plate's link and the shaft's closing length stay bound, the
-// bushing's keeps its place unbound and the user is told; the closing row still starts a
-// search, which finds no chain without the bushing.
+// The bushing removed: the user is told, the bushing's link is dropped and its chain shown
+// open; the plate's link and the shaft's closing length stay bound, and the closing row still
+// starts a search, which finds no chain without the bushing.
 TEST_F(TpmDimensionChain3DStoredTest, ARemovedComponentLeavesTheOtherLinksBound)
 {
     Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
@@ -758,23 +758,21 @@ TEST_F(TpmDimensionChain3DStoredTest, ARemovedComponentLeavesTheOtherLinksBound)
               (std::vector<std::string>{"Сборка изменилась! Отсутствуют элементы размерной цепи"}));
     ASSERT_EQ(Chains(), 2);
     ASSERT_EQ(Panel->AllDimension3D.Count(), 3);
-    EXPECT_EQ(Links(ChainAt(1)),
-              (std::vector<tvapi::IModelObjectPtr>{
-                  Panel->AllDimension3D.Dimensions[0].MO, {}, Panel->AllDimension3D.Dimensions[2].MO}));
-    EXPECT_NEAR(ChainAt(1).Dimensions[1].Nominal, 17.5, 1e-9); // what was stored of it stays
-    CheckFromTheClosingRow();
+    const std::vector<tvapi::IModelObjectPtr> kept = PoolLinks({0, 2});
+    EXPECT_EQ(Links(ChainAt(1)), kept);
+    EXPECT_FALSE(ChainAt(1).Closed);
+    EXPECT_EQ(Cell(2, 0), "02.01");
+    CheckFromTheClosingRow(2);
     EXPECT_EQ(Statuses(),
               (std::vector<std::string>{"Распознаны 0 цепи", "Не удалось найти размерную цепь!"}));
 
-    // Stored again, the unbound link keeps its place in the stored list.
+    // Stored again, the chain keeps its two links.
     Panel->ButtonClick(1);
     Panel.reset();
     ASSERT_TRUE(R().IDoc->SaveAs((FDir / "removed.qas").wstring().c_str()));
     Reopen("removed.qas");
     Open();
-    EXPECT_EQ(Links(ChainAt(1)),
-              (std::vector<tvapi::IModelObjectPtr>{
-                  Panel->AllDimension3D.Dimensions[0].MO, {}, Panel->AllDimension3D.Dimensions[2].MO}));
+    EXPECT_EQ(Links(ChainAt(1)), PoolLinks({0, 2}));
 }
 
 // The components in reverse order: every link is bound to the same dimension as before, and
