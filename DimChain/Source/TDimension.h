@@ -82,7 +82,7 @@ struct TDimensionUserState {
 };
 
 // What a link was projected on: a segment scales its deviations by the ratio of the lengths; a
-// linear dimension tilts them through the link's angular deviations.
+// linear dimension, or a segment when the link has angular deviations, tilts them through those.
 enum class TProjectionKind { Segment, Dimension };
 
 // What the grid tool bar's conversion did to a link.
