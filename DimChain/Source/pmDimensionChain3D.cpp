@@ -102,9 +102,9 @@ void TpmDimensionChain3D::Recalculate(TDimensionChain& C)
 {
     if (C.Count() < 1) return;
     TString& note = C.Dimensions[C.Count() - 1].Comment;
-    const Integer check = note.Find(TString(" {"), 0);
-    if (check >= 0) note = note.SubStr(0, check);
-    C.CloseRecognised(check >= 0);
+    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
+    if (check > 0) note = note.SubStr(0, check - 1);
+    C.CloseRecognised(check > 0);
 }
 
 void TpmDimensionChain3D::BuildControls()

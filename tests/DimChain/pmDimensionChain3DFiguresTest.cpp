@@ -103,4 +103,74 @@ INSTANTIATE_TEST_SUITE_P(
                                   0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(p.param.Name); });
 
+// A part file's first dimension given other deviation texts while the assembly was closed.
+struct TPartChange {
+    const char* Name;
+    const char* File;
+    const char *Upper, *Lower;
+    double Hi, Lo;
+};
+
+void PrintTo(const TPartChange& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TChangedPartTest : public TpmDimensionChain3DStoredTest, public testing::WithParamInterface<TPartChange> {};
+
+// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30): the
+// change is told on opening and the chain's figures are the new parts'.
+TEST_P(TChangedPartTest, ReopenedChainIsToldAndCalculatedAgain)
+{
+    const TPartChange& c = GetParam();
+    nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / c.File));
+    part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = c.Upper;
+    part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = c.Lower;
+    std::ofstream(FDir / c.File) << part.dump(1);
+    Reopen("chain.qas");
+    Journal().Clear();
+    Open();
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Изменился размер "}));
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, c.Hi, 1e-9);
+    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, c.Lo, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, TChangedPartTest,
+                         testing::Values(TPartChange{"Plate", "chain-plate.qpt", "+0,2", "-0,2", 0.25, -0.2},
+                                         TPartChange{"Bushing", "chain-bushing.qpt", "+0,1", "-0,05", 0.2, -0.15}),
+                         [](const testing::TestParamInfo<TPartChange>& p) { return std::string(p.param.Name); });
+
+// A value typed into the plate's row of the stored chain, then the chain checked from its
+// closing row: the check counts it.
+struct TTypedValue {
+    const char* Name;
+    int Column;
+    const wchar_t* Text;
+    const char* Note;
+};
+
+void PrintTo(const TTypedValue& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TTypedValueTest : public TpmDimensionChain3DStoredTest, public testing::WithParamInterface<TTypedValue> {};
+
+TEST_P(TTypedValueTest, CheckCountsTheChainsOwnTypedValues)
+{
+    Open();
+    Grid().SetCurrentCell(1, GetParam().Column);
+    Grid().SetCellText(1, GetParam().Column, GetParam().Text);
+    Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+    CheckFromTheClosingRow();
+    ASSERT_EQ(Chains(), 3);
+    EXPECT_EQ(ChainAt(2).Dimensions[2].Comment, TString(GetParam().Note));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, TTypedValueTest,
+    testing::Values(TTypedValue{"Upper", rEQHigh, L"0,05", "0 0 2 Вал {   0.200  -0.100 }"},
+                    TTypedValue{"Lower", rEQLow, L"-0,02", "0 0 2 Вал {   0.150  -0.120 }"}),
+    [](const testing::TestParamInfo<TTypedValue>& p) { return std::string(p.param.Name); });
+
 } // namespace
