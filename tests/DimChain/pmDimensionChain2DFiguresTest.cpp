@@ -166,6 +166,7 @@ struct TAngleCase {
     std::function<void(TChainFiguresTest&)> Picks; // the closing pick last
     bool Angular;                                   // the figures are the closing link's angular ones
     double Hi, Lo, Within;
+    const char* Texts;          // the closing dimension's deviation texts, upper|lower
     const char* Told = nullptr; // the chain refused with this message
 };
 
@@ -182,6 +183,7 @@ TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
     GetParam().Picks(*this);
     const TDimensionChain& chain = Panel->Chain();
     const TDimension& closing = chain.Dimensions[chain.Count() - 1];
+    EXPECT_EQ(U(Upper(closing.Obj)) + "|" + U(Lower(closing.Obj)), GetParam().Texts);
     if (GetParam().Told) { // refused: the closing angle keeps its own deviations
         EXPECT_FALSE(chain.Closed);
         EXPECT_EQ(Statuses().back(), GetParam().Told);
@@ -230,15 +232,17 @@ void BoltCircle(TChainFiguresTest& T)
     }
 }
 
+const char* const Mm = "  0,144| -0,145";
+
 INSTANTIATE_TEST_SUITE_P(
     Angles, TAngleFiguresTest,
     testing::Values(
-        TAngleCase{"LaidOnALinearLink", Tilted({}), false, 0.144, -0.145, 5e-4},
+        TAngleCase{"LaidOnALinearLink", Tilted({}), false, 0.144, -0.145, 5e-4, Mm},
         TAngleCase{"ProjectedOntoADimension", Tilted([](TChainFiguresTest& T) { return T.Linear(0, -20, 16, -20); }),
-                   false, 0.144, -0.145, 5e-4},
+                   false, 0.144, -0.145, 5e-4, Mm},
         TAngleCase{"ProjectedOntoASegment", Tilted([](TChainFiguresTest& T) { return T.Segment(0, -20, 16, -20); }),
-                   false, 0.144, -0.145, 5e-4},
-        TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9},
+                   false, 0.144, -0.145, 5e-4, Mm},
+        TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
         TAngleCase{"LengthsClosingOnAnAngle",
                    [](TChainFiguresTest& T) {
                        T.Linear(0, 0, 16, 0, 0.1, -0.1);
@@ -249,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
                        PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
                        T.Pick(8, 6);
                    },
-                   true, 0.5, 0, 0, "Угол не может замыкать цепь с линейными размерами"}),
+                   true, 0.5, 0, 0, "+0,5|-0,5", "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
 
 } // namespace
