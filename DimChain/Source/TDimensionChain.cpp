@@ -229,6 +229,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     Lambda = C.Lambda;
     RiskFactor = C.RiskFactor;
     CalculatedWith = C.CalculatedWith;
+    Checked = C.Checked;
     return *this;
 }
 
@@ -345,14 +346,8 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     }
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
-    if (!Step.CheckOnly) {
-        L.QHigh = result.QHigh;
-        L.QLow = result.QLow;
-        if (Step.WriteBack) {
-            if (Step.Written) Step.Written->Keep(L.Obj);
-            L.toDrawing();
-        }
-    }
+    if (!Step.CheckOnly) TakeClosingFigures(result, Step.WriteBack, Step.Written);
+    Checked = Step.CheckOnly;
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
     const Real length = Is3D() ? L.V3.Len() : Step.CheckOnly ? L.V2.Len() : result.Nominal;
@@ -371,6 +366,26 @@ std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly)
     step.WriteBack = false;
     step.CheckOnly = CheckOnly;
     return CloseAndCalculate(step);
+}
+
+std::optional<TChainResult> TDimensionChain::Recalculate(TWrittenDeviations* Written)
+{
+    if (!Closed || Checked || Count() < 2) return std::nullopt;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
+    const TChainResult result = *Calculate(false);
+    TakeClosingFigures(result, Written != nullptr, Written);
+    CalculatedWith = Settings();
+    return result;
+}
+
+void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written)
+{
+    TDimension& L = Dimensions[Count() - 1];
+    L.QHigh = Result.QHigh;
+    L.QLow = Result.QLow;
+    if (!WriteBack) return;
+    if (Written) Written->Keep(L.Obj);
+    L.toDrawing();
 }
 
 void TDimensionChain::ApplyMethod()

@@ -95,6 +95,9 @@ public:
     // the chain's own (TDimensionChains::Write), so that a report after reopening still
     // describes the figures.
     std::optional<TChainSettings> CalculatedWith;
+    // Closed by a check of the assembly in this session: its closing link keeps its own
+    // deviations, and a recalculation leaves it alone.
+    bool Checked = false;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -141,6 +144,11 @@ public:
     // (Prepare), then closed and calculated into the closing link (with CheckOnly, checked)
     // with neither the residual note nor the write-back.
     std::optional<TChainResult> CloseRecognised(bool CheckOnly = false);
+    // A closed chain calculated again after a value that enters its figures changed: the
+    // closing link takes them, and its dimension's text when Written is given (the text it
+    // replaces kept there first). Neither the closure nor the notes are touched. Nothing for
+    // an open or a checked chain.
+    std::optional<TChainResult> Recalculate(TWrittenDeviations* Written);
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();
@@ -207,6 +215,8 @@ public:
 
 private:
     bool Close(int Dim);
+    // The closing link takes Result's deviations, and its dimension's text when WriteBack.
+    void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
 };
 

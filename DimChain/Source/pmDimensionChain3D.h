@@ -78,6 +78,8 @@ public:
 protected:
     bool MayRemoveChain() override;
     void ChainShown() override;
+    // Nothing is written into a part: a chain calculated again keeps its figures in the chain.
+    bool WritesClosing() const override { return false; }
 
 private:
     void BuildControls();
