@@ -358,13 +358,15 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     return result;
 }
 
-std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly)
+std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
-    step.WriteBack = false;
+    step.WriteBack = Written != nullptr;
+    step.Written = Written;
     step.CheckOnly = CheckOnly;
+    step.OnLoop = true;
     return CloseAndCalculate(step);
 }
 
@@ -523,13 +525,16 @@ bool TDimensionChain::IsClosedLoop()
     Integer mask = 0;
     switch (FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
     case TLinkLoop::NoPositions:
-        return IsClosed2D();
+        if (!IsClosed2D()) return false;
+        mask = StateClosed;
+        break;
     case TLinkLoop::Open:
         Closed = false;
         return false;
     case TLinkLoop::Closed:
         break;
     }
+    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance)) mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
     StateClosed = mask;
     Closed = true;
     return true;
