@@ -170,6 +170,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     Lambda = C.Lambda;
     RiskFactor = C.RiskFactor;
     CalculatedWith = C.CalculatedWith;
+    Checked = C.Checked;
     return *this;
 }
 
@@ -293,14 +294,8 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     }
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
-    if (!Step.CheckOnly) {
-        (angular ? L.AQHigh : L.QHigh) = result.QHigh;
-        (angular ? L.AQLow : L.QLow) = result.QLow;
-        if (Step.WriteBack) {
-            if (Step.Written) Step.Written->Keep(L.Obj);
-            L.toDrawing();
-        }
-    }
+    if (!Step.CheckOnly) TakeClosingFigures(result, Step.WriteBack, Step.Written);
+    Checked = Step.CheckOnly;
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
     const Real shown = angular ? L.ANominal : L.Nominal;
@@ -314,14 +309,37 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     return result;
 }
 
-std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly)
+std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
-    step.WriteBack = false;
+    step.WriteBack = Written != nullptr;
+    step.Written = Written;
     step.CheckOnly = CheckOnly;
+    step.OnLoop = true;
     return CloseAndCalculate(step);
+}
+
+std::optional<TChainResult> TDimensionChain::Recalculate(TWrittenDeviations* Written)
+{
+    if (!Closed || Checked || Count() < 2) return std::nullopt;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
+    const TChainResult result = *Calculate(false);
+    TakeClosingFigures(result, Written != nullptr, Written);
+    CalculatedWith = Settings();
+    return result;
+}
+
+void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written)
+{
+    TDimension& L = Dimensions[Count() - 1];
+    const bool angular = IsAngular(); // an angle takes angular deviations
+    (angular ? L.AQHigh : L.QHigh) = Result.QHigh;
+    (angular ? L.AQLow : L.QLow) = Result.QLow;
+    if (!WriteBack) return;
+    if (Written) Written->Keep(L.Obj);
+    L.toDrawing();
 }
 
 void TDimensionChain::ApplyMethod()
@@ -459,13 +477,16 @@ bool TDimensionChain::IsClosedLoop()
     Integer mask = 0;
     switch (FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
     case TLinkLoop::NoPositions:
-        return IsClosed2D();
+        if (!IsClosed2D()) return false;
+        mask = StateClosed;
+        break;
     case TLinkLoop::Open:
         Closed = false;
         return false;
     case TLinkLoop::Closed:
         break;
     }
+    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance)) mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
     StateClosed = mask;
     Closed = true;
     return true;

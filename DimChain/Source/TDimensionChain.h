@@ -98,6 +98,9 @@ public:
     std::optional<TChainSettings> CalculatedWith;
     // The last closing step found the links closing and refused them (RefusesClosing); not stored.
     bool ClosingRefused = false;
+    // Closed by a check of the assembly in this session: its closing link keeps its own
+    // deviations, and a recalculation leaves it alone.
+    bool Checked = false;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -142,9 +145,15 @@ public:
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
-    // (Prepare), then closed and calculated into the closing link (with CheckOnly, checked)
-    // with neither the residual note nor the write-back.
-    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false);
+    // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
+    // (with CheckOnly, checked) without the residual note; the deviations are written back
+    // only when Written is given, which keeps the texts they replace.
+    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false, TWrittenDeviations* Written = nullptr);
+    // A closed chain calculated again after a value that enters its figures changed: the
+    // closing link takes them, and its dimension's text when Written is given (the text it
+    // replaces kept there first). Neither the closure nor the notes are touched. Nothing for
+    // an open or a checked chain.
+    std::optional<TChainResult> Recalculate(TWrittenDeviations* Written);
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();
@@ -175,7 +184,8 @@ public:
     // direction, each with its two ends in the drawing, closes only when they join end to end
     // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs. Any
     // other chain (a model chain, an angular or circular link, links along several directions)
-    // closes as IsClosed closes it.
+    // closes as IsClosed closes it. A drawing chain closing on a zero gap then takes the sense
+    // ZeroGapSense gives it.
     bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
@@ -224,6 +234,8 @@ public:
 
 private:
     bool Close(int Dim);
+    // The closing link takes Result's deviations, and its dimension's text when WriteBack.
+    void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
     // degrees.

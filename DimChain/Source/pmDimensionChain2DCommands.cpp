@@ -65,9 +65,14 @@ void TpmDimensionChain2D::RecogniseChains()
     TDimensionChain& C = Chain();
     bool stopped = false;
     const int before = C.Count();
+    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
     const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
                                        Directions, C, FacadeChainHost(), &stopped);
-    if (n > 0) ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
+    if (n > 0) {
+        ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
+        C.Closed = false;
+        GiveBackTexts(closing);
+    }
     ResetCurrentLink();
     if (n != 1) Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
     if (stopped)
@@ -82,7 +87,10 @@ void TpmDimensionChain2D::RecogniseChains()
             eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
         }
     }
-    if (C.CloseRecognised()) ChainGrid::WriteSigns(FLinkGrid, C);
+    if (C.CloseRecognised(false, &FWritten)) {
+        ChainGrid::WriteSigns(FLinkGrid, C);
+        FiguresChanged(ClosingDimension(C));
+    }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }

@@ -72,7 +72,7 @@ void TpmDimensionChain3D::RereadStoredChains()
         bool changed = false;
         for (Integer i = 0; i < chains[c].Count(); ++i)
             changed = RereadLink(chains[c], i) || changed;
-        if (changed) Recalculate(chains[c]);
+        if (changed) RecalculateStored(chains[c]);
     }
 }
 
@@ -98,7 +98,7 @@ bool TpmDimensionChain3D::RereadLink(TDimensionChain& C, Integer i)
     return true;
 }
 
-void TpmDimensionChain3D::Recalculate(TDimensionChain& C)
+void TpmDimensionChain3D::RecalculateStored(TDimensionChain& C)
 {
     if (C.Count() < 1) return;
     TString& note = C.Dimensions[C.Count() - 1].Comment;
@@ -292,7 +292,17 @@ bool TpmDimensionChain3D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     const bool r = APropertyVariable.ChangeControlValue(Control);
     if (Control && Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain)))
         RepeatSearch();
-    else
-        TakeSharedChange(Control);
+    else if (TakeSharedChange(Control) && Same(Control, tvapi::IAPIObjectPtr(grListDimChain)))
+        CheckAgain();
     return r;
+}
+
+void TpmDimensionChain3D::CheckAgain()
+{
+    TDimensionChain& C = Chain();
+    // A designed chain was calculated again by the edit itself; a note is no value.
+    if (!C.Checked || C.Count() < 1 || grListDimChain->GetCurrentColumn() == rComment) return;
+    RecalculateStored(C);
+    ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
+    RedrawGrid();
 }

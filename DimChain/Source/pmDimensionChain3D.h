@@ -78,6 +78,8 @@ public:
 protected:
     bool MayRemoveChain() override;
     void ChainShown() override;
+    // Nothing is written into a part: a chain calculated again keeps its figures in the chain.
+    bool WritesClosing() const override { return false; }
 
 private:
     void BuildControls();
@@ -90,7 +92,9 @@ private:
     bool RereadLink(TDimensionChain& C, Integer i);
     // A chain calculated again as it was made: checked when its closing link carries a check's
     // note (replaced by the new one), else designed.
-    static void Recalculate(TDimensionChain& C);
+    static void RecalculateStored(TDimensionChain& C);
+    // After a value typed into a checked chain: the check made again, its note replaced.
+    void CheckAgain();
     // The chain search from the selected closing dimension, calculating (Check false) or
     // checking the chain found.
     void SearchChain(const tvapi::IPropertyControlPtr& Control, bool Check);

@@ -227,6 +227,51 @@ INSTANTIATE_TEST_SUITE_P(Methods, TZeroGapTest, testing::Bool(), [](const testin
     return std::string(p.param ? "Normal" : "MinMax");
 });
 
+// A frame 10 +0.1/0 holds plates 5 +0.05/-0.02 and 5.3 0/-0.03; the gap 0.3 from the stack's
+// end to the frame's face, drawn from either, is recognised as the plates less the frame,
+// written into its dimension and read back unchanged after OK and reopening.
+class TRecognisedLoopTest : public TStackFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(TRecognisedLoopTest, IsThePlatesLessTheFrameAndSurvivesReopening)
+{
+    const std::vector<TFace> stack = {{0, 10, 0.1, 0}, {0, 5, 0.05, -0.02}, {5, 10.3, 0, -0.03},
+                                      GetParam() ? TFace{10.3, 10, 0, 0} : TFace{10, 10.3, 0, 0}};
+    Draw(stack);
+    Open();
+    PickFace(stack, 3);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    EXPECT_EQ(Upper(Dims[3]) + Lower(Dims[3]), L"  0,050 -0,150");
+    Panel->ButtonClick(1);
+    Panel.reset();
+    Journal().Clear();
+    Open();
+    EXPECT_EQ(Said("Изменился размер "), 0);
+    EXPECT_EQ(Cell(4, rQLow), " -0.150");
+}
+
+INSTANTIATE_TEST_SUITE_P(Drawn, TRecognisedLoopTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) { return p.param ? "FromTheEnd" : "FromTheFace"; });
+
+// A slot 20 +0.021/0 holds blocks 12 +0.039/+0.028 and 8 +0.032/+0.023, drawn in each order:
+// recognised from the zero gap, the gap is the slot less the blocks, an interference.
+class TRecognisedZeroGapTest : public TStackFixture, public testing::WithParamInterface<int> {};
+
+TEST_P(TRecognisedZeroGapTest, IsTheSlotLessTheBlocksInEveryDrawingOrder)
+{
+    std::vector<TFace> parts = {{12, 20, 0.032, 0.023}, {0, 12, 0.039, 0.028}, {0, 20, 0.021, 0}};
+    for (int k = 0; k < GetParam(); ++k)
+        std::next_permutation(parts.begin(), parts.end(),
+                              [](const TFace& a, const TFace& b) { return a.X2 - a.X1 < b.X2 - b.X1; });
+    parts.push_back({20, 20, 0, 0});
+    Draw(parts);
+    Open();
+    PickFace(parts, 3);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    EXPECT_EQ(Upper(Dims[3]) + Lower(Dims[3]), L" -0,030 -0,071");
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawingOrders, TRecognisedZeroGapTest, testing::Range(0, 6));
+
 // The sample's chain A, B, C picked in a scripted run of the command.
 const std::string PickChainScript =
     "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n";
