@@ -86,9 +86,9 @@ private:
     // On opening: each stored chain's links read again from the gathered dimensions they are
     // bound to; a changed dimension is told and its chain calculated again.
     void RereadStoredChains();
-    // Link i of C takes what its gathered dimension now gives (the nominal, the deviations
-    // of a component link - every link but the last -, the planes and the vector); the user's own columns stay. True when
-    // the dimension changed.
+    // Link i of C takes what its gathered dimension now gives: the nominal, the deviations of
+    // a component link (every link but the last), the planes and the vector; the user's own
+    // columns stay. True when the dimension changed.
     bool RereadLink(TDimensionChain& C, Integer i);
     // A chain calculated again as it was made: checked when its closing link carries a check's
     // note (replaced by the new one), else designed.

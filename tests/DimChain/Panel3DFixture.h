@@ -151,8 +151,8 @@ inline tvapi::IModelObjectPtr FaceAt(const tvhost::THostPart& part, int Axis, do
 }
 
 // A part with a box body and a dimension between its faces at At1 and At2 along Axis.
-inline tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, double dz, int Axis, double At1,
-                             double At2, double Hi = 0, double Lo = 0)
+inline tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, double dz, int Axis,
+                                    double At1, double At2, double Hi = 0, double Lo = 0)
 {
     tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
     part->SetNameDirect(Name);
@@ -168,7 +168,7 @@ inline tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, d
 }
 
 inline tvhost::TFrame Frame(const tvhost::TXyz& O, const tvhost::TXyz& X = {1, 0, 0},
-                     const tvhost::TXyz& Y = {0, 1, 0})
+                            const tvhost::TXyz& Y = {0, 1, 0})
 {
     return tvhost::TFrame::Of(O, X, Y);
 }

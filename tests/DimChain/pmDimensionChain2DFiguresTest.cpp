@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <numbers>
 #include <ostream>
@@ -164,16 +164,11 @@ void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, d
 struct TAngleCase {
     const char* Name;
     std::function<void(TChainFiguresTest&)> Picks; // the closing pick last
-    bool Angular;                                   // the figures are the closing link's angular ones
+    bool Angular;                                  // the figures are the closing link's angular ones
     double Hi, Lo, Within;
     const char* Texts;          // the closing dimension's deviation texts, upper|lower
     const char* Told = nullptr; // the chain refused with this message
 };
-
-void PrintTo(const TAngleCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
 
 class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
 
@@ -198,7 +193,8 @@ TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
 
 // The aligned 20 +-0.05 at 36.87 degrees given +-30' and projected on the horizontal object
 // Onto (none: the vertical 12 +-0.05 joins), closing on the horizontal 16.
-std::function<void(TChainFiguresTest&)> Tilted(std::function<tvapi::IDrawingObjectPtr(TChainFiguresTest&)> Onto)
+std::function<void(TChainFiguresTest&)>
+Tilted(std::function<tvapi::IDrawingObjectPtr(TChainFiguresTest&)> Onto)
 {
     return [=](TChainFiguresTest& T) {
         T.Linear(0, 0, 16, 12, 0.05, -0.05);
@@ -236,24 +232,26 @@ const char* const Mm = "  0,144| -0,145";
 
 INSTANTIATE_TEST_SUITE_P(
     Angles, TAngleFiguresTest,
-    testing::Values(
-        TAngleCase{"LaidOnALinearLink", Tilted({}), false, 0.144, -0.145, 5e-4, Mm},
-        TAngleCase{"ProjectedOntoADimension", Tilted([](TChainFiguresTest& T) { return T.Linear(0, -20, 16, -20); }),
-                   false, 0.144, -0.145, 5e-4, Mm},
-        TAngleCase{"ProjectedOntoASegment", Tilted([](TChainFiguresTest& T) { return T.Segment(0, -20, 16, -20); }),
-                   false, 0.144, -0.145, 5e-4, Mm},
-        TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
-        TAngleCase{"LengthsClosingOnAnAngle",
-                   [](TChainFiguresTest& T) {
-                       T.Linear(0, 0, 16, 0, 0.1, -0.1);
-                       T.Linear(16, 0, 16, 12, 0.1, -0.1);
-                       T.Segment(0, 0, 16, 12);
-                       for (const auto& [x, y] : {std::pair(8.0, 0.0), std::pair(16.0, 6.0)})
-                           T.Pick(x, y);
-                       PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
-                       T.Pick(8, 6);
-                   },
-                   true, 0.5, 0, 0, "+0,5|-0,5", "Угол не может замыкать цепь с линейными размерами"}),
+    testing::Values(TAngleCase{"LaidOnALinearLink", Tilted({}), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoADimension",
+                               Tilted([](TChainFiguresTest& T) { return T.Linear(0, -20, 16, -20); }), false,
+                               0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoASegment",
+                               Tilted([](TChainFiguresTest& T) { return T.Segment(0, -20, 16, -20); }), false,
+                               0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
+                    TAngleCase{"LengthsClosingOnAnAngle",
+                               [](TChainFiguresTest& T) {
+                                   T.Linear(0, 0, 16, 0, 0.1, -0.1);
+                                   T.Linear(16, 0, 16, 12, 0.1, -0.1);
+                                   T.Segment(0, 0, 16, 12);
+                                   for (const auto& [x, y] : {std::pair(8.0, 0.0), std::pair(16.0, 6.0)})
+                                       T.Pick(x, y);
+                                   PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
+                                   T.Pick(8, 6);
+                               },
+                               true, 0.5, 0, 0, "+0,5|-0,5",
+                               "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

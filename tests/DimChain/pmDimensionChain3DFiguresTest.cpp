@@ -20,11 +20,6 @@ struct TAssemblyCase {
     double Hi, Lo;
 };
 
-void PrintTo(const TAssemblyCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
 // The boxes along the unit axis X, Y across it.
 void Stack(TpmDimensionChain3DGatherTest& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X,
            tvhost::TXyz Y = {0, 1, 0})
@@ -40,8 +35,12 @@ void Stack(TpmDimensionChain3DGatherTest& T, const std::vector<TStackBox>& Boxes
 std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::TXyz Y, int Turned)
 {
     return [=](TpmDimensionChain3DGatherTest& T) {
-        Stack(T, {{0, 47, 0, -0.14, (Turned & 1) != 0}, {0, 21, 0, -0.14, (Turned & 2) != 0},
-                  {21, 25, 0, -0.12, (Turned & 4) != 0}, {46, 1, 0, 0, (Turned & 1) != 0}}, X, Y);
+        Stack(T,
+              {{0, 47, 0, -0.14, (Turned & 1) != 0},
+               {0, 21, 0, -0.14, (Turned & 2) != 0},
+               {21, 25, 0, -0.12, (Turned & 4) != 0},
+               {46, 1, 0, 0, (Turned & 1) != 0}},
+              X, Y);
     };
 }
 
@@ -52,8 +51,8 @@ void ExtrusionStack(TpmDimensionChain3DGatherTest& T)
     tvhost::THostSketch& s = part->AddSketch(L"");
     s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
     feature_test::Rect(s, 0, 0, 10, 5);
-    const tvapi::IExtrusionPtr boss = feature_test::Extrusion(tvapi::IPartPtr(part.Get()), s,
-                                                              tvapi::o3d_bossExtrusion, tvapi::dtNormal, 10, 0);
+    const tvapi::IExtrusionPtr boss = feature_test::Extrusion(
+        tvapi::IPartPtr(part.Get()), s, tvapi::o3d_bossExtrusion, tvapi::dtNormal, 10, 0);
     tvapi::IModelObjectPtr(boss)->Update();
     const tvapi::ISymbols3DContainerPtr symbols(tvapi::IPartPtr(part.Get()));
     symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(boss)}, true);
@@ -95,82 +94,59 @@ INSTANTIATE_TEST_SUITE_P(
                     TAssemblyCase{"AlongXYHousingTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 1), 0.26, -0.14},
                     TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
                     // The pool closes along X and along Z at once: its closing link is along X.
-                    TAssemblyCase{"PoolCountsAlongItsClosingLink",
-                                  [](TpmDimensionChain3DGatherTest& T) {
-                                      Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
-                                      Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
-                                  },
-                                  0.09, -0.05}),
+                    TAssemblyCase{
+                        "PoolCountsAlongItsClosingLink",
+                        [](TpmDimensionChain3DGatherTest& T) {
+                            Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
+                            Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
+                        },
+                        0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(p.param.Name); });
 
-// A part file's first dimension given other deviation texts while the assembly was closed.
-struct TPartChange {
+// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) as the
+// user meets it again: a part file changed while the assembly was closed, or 0,05 typed as the
+// plate's upper additional deviation before the chain is searched again from its closing row.
+struct TStoredCase {
     const char* Name;
-    const char* File;
+    const char* File; // none: the value typed
     const char *Upper, *Lower;
-    double Hi, Lo;
+    const char* Told;
+    double Hi, Lo; // the last chain's closing figures
 };
 
-void PrintTo(const TPartChange& c, std::ostream* os)
-{
-    *os << c.Name;
-}
+class TStoredChainTest : public TpmDimensionChain3DStoredTest,
+                         public testing::WithParamInterface<TStoredCase> {};
 
-class TChangedPartTest : public TpmDimensionChain3DStoredTest, public testing::WithParamInterface<TPartChange> {};
-
-// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30): the
-// change is told on opening and the chain's figures are the new parts'.
-TEST_P(TChangedPartTest, ReopenedChainIsToldAndCalculatedAgain)
+TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
-    const TPartChange& c = GetParam();
-    nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / c.File));
-    part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = c.Upper;
-    part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = c.Lower;
-    std::ofstream(FDir / c.File) << part.dump(1);
-    Reopen("chain.qas");
+    const TStoredCase& c = GetParam();
+    if (c.File) {
+        nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / c.File));
+        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = c.Upper;
+        part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = c.Lower;
+        std::ofstream(FDir / c.File) << part.dump(1);
+        Reopen("chain.qas");
+    }
     Journal().Clear();
     Open();
-    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Изменился размер "}));
-    EXPECT_NEAR(ChainAt(1).Dimensions[2].QHigh, c.Hi, 1e-9);
-    EXPECT_NEAR(ChainAt(1).Dimensions[2].QLow, c.Lo, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Parts, TChangedPartTest,
-                         testing::Values(TPartChange{"Plate", "chain-plate.qpt", "+0,2", "-0,2", 0.25, -0.2},
-                                         TPartChange{"Bushing", "chain-bushing.qpt", "+0,1", "-0,05", 0.2, -0.15}),
-                         [](const testing::TestParamInfo<TPartChange>& p) { return std::string(p.param.Name); });
-
-// A value typed into the plate's row of the stored chain, then the chain checked from its
-// closing row: the check counts it.
-struct TTypedValue {
-    const char* Name;
-    int Column;
-    const wchar_t* Text;
-    const char* Note;
-};
-
-void PrintTo(const TTypedValue& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
-class TTypedValueTest : public TpmDimensionChain3DStoredTest, public testing::WithParamInterface<TTypedValue> {};
-
-TEST_P(TTypedValueTest, CheckCountsTheChainsOwnTypedValues)
-{
-    Open();
-    Grid().SetCurrentCell(1, GetParam().Column);
-    Grid().SetCellText(1, GetParam().Column, GetParam().Text);
-    Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
-    CheckFromTheClosingRow();
-    ASSERT_EQ(Chains(), 3);
-    EXPECT_EQ(ChainAt(2).Dimensions[2].Comment, TString(GetParam().Note));
+    if (!c.File) {
+        Grid().SetCurrentCell(1, rEQHigh);
+        Grid().SetCellText(1, rEQHigh, L"0,05");
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+        Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
+        Press(Panel->bAddDimChain);
+    }
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{c.Told}));
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QHigh, c.Hi, 1e-9);
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QLow, c.Lo, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Columns, TTypedValueTest,
-    testing::Values(TTypedValue{"Upper", rEQHigh, L"0,05", "0 0 2 Вал {   0.200  -0.100 }"},
-                    TTypedValue{"Lower", rEQLow, L"-0,02", "0 0 2 Вал {   0.150  -0.120 }"}),
-    [](const testing::TestParamInfo<TTypedValue>& p) { return std::string(p.param.Name); });
+    Stored, TStoredChainTest,
+    testing::Values(
+        TStoredCase{"PlateFile", "chain-plate.qpt", "+0,2", "-0,2", "Изменился размер ", 0.25, -0.2},
+        TStoredCase{"BushingFile", "chain-bushing.qpt", "+0,1", "-0,05", "Изменился размер ", 0.2, -0.15},
+        TStoredCase{"TypedValue", nullptr, "", "", "Распознаны 1 цепи", 0.2, -0.1}),
+    [](const testing::TestParamInfo<TStoredCase>& p) { return std::string(p.param.Name); });
 
 } // namespace
