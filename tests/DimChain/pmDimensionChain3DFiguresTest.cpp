@@ -20,27 +20,34 @@ struct TAssemblyCase {
     double Hi, Lo;
 };
 
-// The boxes along the unit axis X, Y across it.
+// The boxes along the unit axis X, Y across it, in Parent (the assembly when none).
 void Stack(TpmDimensionChain3DGatherTest& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X,
-           tvhost::TXyz Y = {0, 1, 0})
+           tvhost::TXyz Y = {0, 1, 0}, tvhost::THostPart* Parent = nullptr)
 {
     for (const TStackBox& b : Boxes) {
         const double from = b.Turned ? b.At + b.Length : b.At, k = b.Turned ? -1 : 1;
-        T.Add(T.Top(), BoxPart(L"P", b.Length, 8, 8, 0, 0, b.Length, b.Hi, b.Lo),
+        T.Add(Parent ? *Parent : T.Top(), BoxPart(L"P", b.Length, 8, 8, 0, 0, b.Length, b.Hi, b.Lo),
               Frame({X[0] * from, X[1] * from, X[2] * from}, {k * X[0], k * X[1], k * X[2]}, Y));
     }
 }
 
-// A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) with the parts Turned by mask.
-std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::TXyz Y, int Turned)
+// A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) with the parts Turned by mask;
+// with Deep, in a sub-assembly of a sub-assembly, each moved and turned.
+std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::TXyz Y, int Turned,
+                                                        bool Deep = false)
 {
     return [=](TpmDimensionChain3DGatherTest& T) {
+        tvhost::THostPartPtr outer = tvhost::New<tvhost::THostPart>(),
+                             inner = tvhost::New<tvhost::THostPart>();
         Stack(T,
               {{0, 47, 0, -0.14, (Turned & 1) != 0},
                {0, 21, 0, -0.14, (Turned & 2) != 0},
                {21, 25, 0, -0.12, (Turned & 4) != 0},
                {46, 1, 0, 0, (Turned & 1) != 0}},
-              X, Y);
+              X, Y, Deep ? inner.Get() : nullptr);
+        if (!Deep) return;
+        T.Add(*outer, inner, Frame({0, 0, 5}, {0, 1, 0}, {-1, 0, 0}));
+        T.Add(T.Top(), outer, Frame({3, 2, 1}, {-1, 0, 0}, {0, -1, 0}));
     };
 }
 
@@ -84,23 +91,24 @@ const double R2 = std::sqrt(0.5), R3 = std::sqrt(1.0 / 3);
 
 INSTANTIATE_TEST_SUITE_P(
     Stacks, TAssemblyFiguresTest,
-    testing::Values(TAssemblyCase{"AlongXFirstTurned", Gap({1, 0, 0}, {0, 1, 0}, 2), 0.26, -0.14},
-                    TAssemblyCase{"AlongYSecondTurned", Gap({0, 1, 0}, {-1, 0, 0}, 4), 0.26, -0.14},
-                    TAssemblyCase{"AlongZHousingTurned", Gap({0, 0, 1}, {0, 1, 0}, 1), 0.26, -0.14},
-                    TAssemblyCase{"AlongXYZFirstTurned", Gap({R3, R3, R3}, {-R2, R2, 0}, 2), 0.26, -0.14},
-                    TAssemblyCase{"AlongXYNoneTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 0), 0.26, -0.14},
-                    TAssemblyCase{"AlongXYFirstTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 2), 0.26, -0.14},
-                    TAssemblyCase{"AlongXYSecondTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 4), 0.26, -0.14},
-                    TAssemblyCase{"AlongXYHousingTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 1), 0.26, -0.14},
-                    TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
-                    // The pool closes along X and along Z at once: its closing link is along X.
-                    TAssemblyCase{
-                        "PoolCountsAlongItsClosingLink",
-                        [](TpmDimensionChain3DGatherTest& T) {
-                            Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
-                            Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
-                        },
-                        0.09, -0.05}),
+    testing::Values(
+        TAssemblyCase{"AlongXFirstTurned", Gap({1, 0, 0}, {0, 1, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongYSecondTurned", Gap({0, 1, 0}, {-1, 0, 0}, 4), 0.26, -0.14},
+        TAssemblyCase{"AlongZHousingTurned", Gap({0, 0, 1}, {0, 1, 0}, 1), 0.26, -0.14},
+        TAssemblyCase{"AlongXYZFirstTurned", Gap({R3, R3, R3}, {-R2, R2, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongXYNoneTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 0), 0.26, -0.14},
+        TAssemblyCase{"AlongXYFirstTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongXYSecondTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 4), 0.26, -0.14},
+        TAssemblyCase{"AlongXYHousingTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 1), 0.26, -0.14},
+        TAssemblyCase{"TwoSubAssembliesDeep", Gap({R2, R2, 0}, {-R2, R2, 0}, 2, true), 0.26, -0.14},
+        TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
+        // The pool closes along X and along Z at once: its closing link is along X.
+        TAssemblyCase{"PoolCountsAlongItsClosingLink",
+                      [](TpmDimensionChain3DGatherTest& T) {
+                          Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
+                          Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
+                      },
+                      0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(p.param.Name); });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) as the
