@@ -191,25 +191,22 @@ TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
     EXPECT_EQ(GetParam().Angular, closing.QHigh == 0 && closing.QLow == 0);
 }
 
-// The aligned 20 +-0.05 at 36.87 degrees given +-30' and projected on the horizontal object
-// Onto (none: the vertical 12 +-0.05 joins), closing on the horizontal 16.
-std::function<void(TChainFiguresTest&)>
-Tilted(std::function<tvapi::IDrawingObjectPtr(TChainFiguresTest&)> Onto)
+// The aligned 20 +-0.05 at 36.87 degrees given +-30', closing on the horizontal 16: with the
+// vertical 12 +-0.05, or projected on a horizontal dimension (Onto 1) or segment (Onto 2).
+std::function<void(TChainFiguresTest&)> Tilted(int Onto)
 {
     return [=](TChainFiguresTest& T) {
         T.Linear(0, 0, 16, 12, 0.05, -0.05);
         T.Pick(8, 6);
         PickAngle(T, 60, -40, 0, 30, 0.5, -0.5);
         T.Pick(8, 6);
-        if (Onto) {
-            Onto(T);
-            T.Panel->SelectItem(tvapi::IPropertyControlPtr(T.Panel->grListDimChain), 1, true);
-            T.Panel->ControlCommand(tvapi::IPropertyControlPtr(T.Panel->grListDimChain), 2);
-            T.Pick(8, -20);
-        } else {
-            T.Linear(16, 0, 16, 12, 0.05, -0.05);
-            T.Pick(16, 6);
-        }
+        if (Onto == 0) T.Linear(16, 0, 16, 12, 0.05, -0.05);
+        if (Onto == 1) T.Linear(0, -20, 16, -20);
+        if (Onto == 2) T.Segment(0, -20, 16, -20);
+        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        T.Panel->SelectItem(grid, 1, true);
+        if (Onto != 0) T.Panel->ControlCommand(grid, 2);
+        Onto == 0 ? T.Pick(16, 6) : T.Pick(8, -20);
         T.Linear(0, 0, 16, 0);
         T.Pick(8, 0);
     };
@@ -232,13 +229,9 @@ const char* const Mm = "  0,144| -0,145";
 
 INSTANTIATE_TEST_SUITE_P(
     Angles, TAngleFiguresTest,
-    testing::Values(TAngleCase{"LaidOnALinearLink", Tilted({}), false, 0.144, -0.145, 5e-4, Mm},
-                    TAngleCase{"ProjectedOntoADimension",
-                               Tilted([](TChainFiguresTest& T) { return T.Linear(0, -20, 16, -20); }), false,
-                               0.144, -0.145, 5e-4, Mm},
-                    TAngleCase{"ProjectedOntoASegment",
-                               Tilted([](TChainFiguresTest& T) { return T.Segment(0, -20, 16, -20); }), false,
-                               0.144, -0.145, 5e-4, Mm},
+    testing::Values(TAngleCase{"LaidOnALinearLink", Tilted(0), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoADimension", Tilted(1), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoASegment", Tilted(2), false, 0.144, -0.145, 5e-4, Mm},
                     TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
                     TAngleCase{"LengthsClosingOnAnAngle",
                                [](TChainFiguresTest& T) {
