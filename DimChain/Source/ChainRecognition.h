@@ -29,10 +29,10 @@ void AddStartLink(TDimensionChain& All, const TDimension& D);
 // counted and not extended); the IndexNeed-th path found (1-based; the last one when
 // fewer are found) replaces the links of Target with D last. Numbers the distinct planes and
 // directions anew into Placements and Directions and writes the numbers into the links of All
-// and into D. A path is never extended past TDimensionChain::MaxLinks links, and the search stops after MaxPathsExamined paths; *Stopped (when given) tells
-// whether it stopped so, with paths left untried. Gives the number of closed paths found;
-// with none, Target is left as it was. The host's selection is cleared and shows D, then,
-// when a path was kept, Target's links once; the paths tried are never shown.
+// and into D. A path is never extended past TDimensionChain::MaxLinks links, and the search stops after
+// MaxPathsExamined paths; *Stopped (when given) tells whether it stopped so, with paths left untried. Gives
+// the number of closed paths found; with none, Target is left as it was. The host's selection is cleared and
+// shows D, then, when a path was kept, Target's links once; the paths tried are never shown.
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
                          TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host,
                          bool* Stopped = nullptr);
