@@ -252,6 +252,7 @@ TConversion TDimension::Convert()
         const Real f = (Type == tvapi::tvDrRDimension) != was ? 2.0 : 0.5;
         KTransformation = f;
         V2 *= f;
+        Nominal *= f;
         QLow *= f;
         QHigh *= f;
         return TConversion::Converted;

@@ -92,6 +92,13 @@ enum class TConversion {
     Converted,      // the link's shown values changed
 };
 
+// The figures a link shows, in the grid and in the report alike.
+struct TShownFigures {
+    Real Nominal = 0.0;
+    Real QHigh = 0.0;
+    Real QLow = 0.0;
+};
+
 class TDimension : public TDimensionHost,
                    public TDimensionGeometry,
                    public TDimensionTolerances,
@@ -152,9 +159,12 @@ public:
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
     // angular deviations; a diametral link becomes its radius, a radial link its diameter
-    // (KTransformation, V2, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
+    // (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
     TConversion Convert();
 
+    // The nominal the link counts with (a model link's model length, a drawing link's
+    // NominalVector length) and its deviations.
+    TShownFigures Shown() const;
     // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
     // values and the user's columns; a missing grid is skipped, a short grid grows.
     void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;

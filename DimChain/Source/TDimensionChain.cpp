@@ -267,6 +267,7 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
+    added.Reordered = IsClosedLoop() && MoveZeroGapLast();
     TClosingStep pick = Step;
     pick.OnLoop = true;
     added.Closing = CloseAndCalculate(pick);
@@ -331,7 +332,8 @@ std::optional<TChainResult> TDimensionChain::Recalculate(TWrittenDeviations* Wri
     return result;
 }
 
-void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written)
+void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack,
+                                         TWrittenDeviations* Written)
 {
     TDimension& L = Dimensions[Count() - 1];
     const bool angular = IsAngular(); // an angle takes angular deviations
@@ -462,6 +464,23 @@ bool TDimensionChain::Close(int dim)
     return true;
 }
 
+bool TDimensionChain::MoveZeroGapLast()
+{
+    const Integer last = Count() - 1;
+    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance))
+        return false;
+    for (Integer i = 0; i < last; ++i) {
+        const TDimension& L = Dimensions[i];
+        if (!IsZeroGap(L, DrawingTolerance) || L.QHigh != 0.0 || L.QLow != 0.0) continue;
+        const TDimension gap = L;
+        for (Integer j = i; j < last; ++j)
+            Dimensions[j] = Dimensions[j + 1];
+        Dimensions[last] = gap;
+        return true;
+    }
+    return false;
+}
+
 bool TDimensionChain::IsClosed()
 {
     if (Count() < 1) {
@@ -486,7 +505,8 @@ bool TDimensionChain::IsClosedLoop()
     case TLinkLoop::Closed:
         break;
     }
-    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance)) mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
+    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance))
+        mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
     StateClosed = mask;
     Closed = true;
     return true;

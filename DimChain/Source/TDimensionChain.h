@@ -61,6 +61,7 @@ struct TClosingStep {
 struct TAdded {
     bool Added = false;
     Integer Recaptured = -1;             // the link captured again in place, or -1
+    bool Reordered = false;              // a zero gap picked before moved to the closing place
     std::optional<TChainResult> Closing; // the closing step's result when the chain closed
     explicit operator bool() const { return Added; }
 };
@@ -127,7 +128,8 @@ public:
     bool figuresFromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
-    // object iAuxObj; then runs the closing step (CloseAndCalculate) of a pick, which closes
+    // object iAuxObj; a zero gap picked before the loop closed is made the closing link
+    // (MoveZeroGapLast); then runs the closing step (CloseAndCalculate) of a pick, which closes
     // on the links' loop (OnLoop). Nothing added, and nothing changed, for an object that
     // cannot be a link, and for an angular dimension without a segment or a linked linear
     // dimension.
@@ -148,7 +150,8 @@ public:
     // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
     // (with CheckOnly, checked) without the residual note; the deviations are written back
     // only when Written is given, which keeps the texts they replace.
-    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false, TWrittenDeviations* Written = nullptr);
+    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false,
+                                                TWrittenDeviations* Written = nullptr);
     // A closed chain calculated again after a value that enters its figures changed: the
     // closing link takes them, and its dimension's text when Written is given (the text it
     // replaces kept there first). Neither the closure nor the notes are touched. Nothing for
@@ -234,6 +237,10 @@ public:
 
 private:
     bool Close(int Dim);
+    // A drawing chain whose loop closes on a component with no length and no deviations of its
+    // own (a zero gap picked before the parts it sits between): that link moves to the closing
+    // place. False when no link moved.
+    bool MoveZeroGapLast();
     // The closing link takes Result's deviations, and its dimension's text when WriteBack.
     void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;

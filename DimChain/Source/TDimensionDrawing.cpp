@@ -50,9 +50,10 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
     if (NumberChain >= 0)
         Grid->SetText(Row, rNumner, Wide(LinkText::Label(NumberChain + 1, Row - 1, Closed)));
     Grid->SetText(Row, rDirect, L"");
-    Grid->SetText(Row, rNominal, Fixed(Nominal, 2));
-    Grid->SetText(Row, rQHigh, Fixed(QHigh, 3));
-    Grid->SetText(Row, rQLow, Fixed(QLow, 3));
+    const TShownFigures shown = Shown();
+    Grid->SetText(Row, rNominal, Fixed(shown.Nominal, 2));
+    Grid->SetText(Row, rQHigh, Fixed(shown.QHigh, 3));
+    Grid->SetText(Row, rQLow, Fixed(shown.QLow, 3));
     Grid->SetText(Row, rTransformation, TransformationLetter(*this));
     Grid->SetText(Row, rAQHigh, AngleText(AQHigh));
     Grid->SetText(Row, rAQLow, AngleText(AQLow));
@@ -76,6 +77,11 @@ Real AngleOf(const TString& Text)
 }
 
 } // namespace
+
+TShownFigures TDimension::Shown() const
+{
+    return {IsModel() ? V3.Len() : NominalVector().Len(), QHigh, QLow};
+}
 
 void TDimension::toDrawing()
 {
@@ -136,6 +142,7 @@ void ApplyConversion(TDimension& D)
     const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
     if (!circular || D.KTransformation == 0.0) return;
     D.V2 *= D.KTransformation;
+    D.Nominal *= D.KTransformation;
     D.QLow *= D.KTransformation;
     D.QHigh *= D.KTransformation;
 }

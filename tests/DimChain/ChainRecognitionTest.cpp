@@ -28,14 +28,13 @@ TPlacement3D Plane(double x, double y, double nx, double ny)
 void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
                std::vector<std::vector<int>>& Found)
 {
-    const int end = All.Dimensions[Path[0]].IP2;
     for (int i = 0; i < All.Count(); ++i) {
         const TDimension& L = All.Dimensions[i];
         if (L.View != All.Dimensions[Path[0]].View || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
         if (std::find(Path.begin(), Path.end(), i) != Path.end()) continue;
         Path.push_back(i);
         const int next = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
-        if (next == end)
+        if (next == All.Dimensions[Path[0]].IP2)
             Found.push_back(Path);
         else
             SearchAll(All, Path, next, Found);

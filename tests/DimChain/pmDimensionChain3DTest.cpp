@@ -131,7 +131,7 @@ TEST_F(TpmDimensionChain3DTest, TheChosenMethodIsUsedByTheNextSearchAndTheReport
     EXPECT_NEAR(ChainAt(2).Dimensions[2].QLow, 0.025 - spread, 1e-9);
 
     // The report prints the settings the figures were calculated with. The method changed
-    // after the last search calculates the chain shown again: its figures say "Равная".
+    // after the last search calculates the chain shown again: the report says "Равная".
     Choose("Способ расчета", L"Равная вероятность");
     std::string report;
     {
