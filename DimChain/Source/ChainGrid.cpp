@@ -82,6 +82,12 @@ void WriteSigns(const TLinkGridPtr& Grid, const TDimensionChain& C)
 void WriteAdded(const TLinkGridPtr& Grid, const TDimensionChain& C, const TAdded& Added, int Number)
 {
     if (!Grid || !Added) return;
+    if (Added.Reordered) {
+        WriteAll(Grid, C, Number);
+        WriteSigns(Grid, C);
+        Grid->SetCurrentRow(C.Count());
+        return;
+    }
     // The re-captured row as it was before the closure test: no star, no sign.
     if (Added.Recaptured >= 0 && Added.Recaptured < C.Count() - 1)
         C.Dimensions[Added.Recaptured].toGrid(Grid, Added.Recaptured + 1, Number, false);

@@ -27,7 +27,7 @@ void WriteAll(const TLinkGridPtr& Grid, const TDimensionChain& C, int Number);
 // direction column, the closing link's in the conversion column. An open chain shows none.
 void WriteSigns(const TLinkGridPtr& Grid, const TDimensionChain& C);
 // The rows an Add changed: the re-captured link's, the signs when the chain closed, the last
-// link's with its sign; the last row becomes current.
+// link's with its sign (every row after a reorder); the last row becomes current.
 void WriteAdded(const TLinkGridPtr& Grid, const TDimensionChain& C, const TAdded& Added, int Number);
 // Closes the gap of link Index, just removed from C; the rows below move up and are relabelled.
 void DeleteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, int Index);

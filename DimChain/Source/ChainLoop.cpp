@@ -3,6 +3,8 @@
 
 #include "ChainLoop.h"
 
+#include "TDimensionChain.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -117,22 +119,6 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
     return false;
 }
 
-// A zero closing link has no sense of its own: the loop is walked in the sense in which its
-// longest component is added (gap = housing - parts), the first picked of equally long ones
-// (within Tol), so the figures do not depend on the pick order. Only after a Walk, which
-// passes at least two links with a length.
-Integer SenseOfZeroGap(const std::vector<TLoopLink>& Links, Integer Mask, Real Tol)
-{
-    int longest = -1;
-    Integer walked = 0;
-    for (int i = 0; i < static_cast<int>(Links.size()); ++i) {
-        if (Links[i].Zero()) continue;
-        walked |= Integer(1) << i;
-        if (longest < 0 || std::fabs(Links[i].Along) > std::fabs(Links[longest].Along) + Tol) longest = i;
-    }
-    return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
-}
-
 } // namespace
 
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
@@ -145,6 +131,24 @@ TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Intege
     if (!PairEnds(loop, GroupEnds(loop, Tolerance), at)) return TLinkLoop::Open;
     Integer mask = 0;
     if (!Walk(loop, at, mask)) return TLinkLoop::Open;
-    Mask = loop.back().Zero() ? SenseOfZeroGap(loop, mask, Tolerance) : mask;
+    Mask = mask;
     return TLinkLoop::Closed;
+}
+
+bool IsZeroGap(const TDimension& L, Real Tolerance)
+{
+    return !(L.V2.Len() > Tolerance);
+}
+
+Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance)
+{
+    Integer longest = -1, walked = 0;
+    for (Integer i = 0; i < Links.Count && i < TDimensionChain::SignBits; ++i) {
+        const Real len = Links[i].V2.Len();
+        if (IsZeroGap(Links[i], Tolerance)) continue;
+        walked |= Integer(1) << i;
+        if (longest < 0 || len > Links[longest].V2.Len() + Tolerance) longest = i;
+    }
+    if (longest < 0) return Mask;
+    return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }

@@ -19,7 +19,15 @@ enum class TLinkLoop {
 // passes every link once. A link of zero length is a loop of its own at its end, and needs the
 // loop to pass there. Meeting ends are all the loop asks: their offsets, each within
 // Tolerance, may add up to more. With Closed, Mask (bit i for link i, set: the link's vector
-// added) gives the walk's signs in one of its two senses: the last link with a length is
-// subtracted, but when the last link (the closing one) has no length, the longest component is
-// added (the first picked of equally long ones); a zero link's bit stays clear.
+// added) gives the walk's signs: the last link with a length is subtracted; a zero link's bit
+// stays clear.
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+
+// A link no longer than Tolerance: as a closing link, a gap designed to be zero.
+bool IsZeroGap(const TDimension& L, Real Tolerance);
+// A chain closing on a zero gap has no sense of its own: it is taken in the sense in which its
+// longest component is added (gap = enclosing part - the parts it holds), the first of equally
+// long ones (within Tolerance), so the figures follow neither the pick nor the drawing order.
+// Mask closes Links; the result is Mask or Mask with the sign of every link with a length
+// reversed. Picked and recognised chains alike.
+Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance);

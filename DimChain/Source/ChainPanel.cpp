@@ -313,6 +313,7 @@ template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDr
     } else if (!FWritten.Restore(Closing)) {
         return;
     }
+    FiguresChanged(Closing);
     TDimensionChain& C = Chain();
     const Integer at = C.Index(Closing);
     if (at < 0) return;
@@ -357,6 +358,7 @@ template <class TBase> bool TChainPanelOf<TBase>::TakeSharedChange(const tvapi::
         LinkSettings(); // the method may have reset the risk factor
     } else if (Same(Control, tvapi::IAPIObjectPtr(this->APropertyVariable.GetControl(&RiskFactor, false)))) {
         Chain().RiskFactor = FRiskValue;
+        Recalculate(DimensionChains.Current);
     } else if (Same(Control, tvapi::IAPIObjectPtr(CurrentControl()))) {
         SwitchChain();
     } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
@@ -371,14 +373,56 @@ template <class TBase> void TChainPanelOf<TBase>::SetMethod()
 {
     Chain().ApplyMethod();
     ShowRiskFactor();
+    Recalculate(DimensionChains.Current);
+}
+
+template <class TBase> void TChainPanelOf<TBase>::Recalculate(Integer Index, Integer Depth)
+{
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    if (Index < 0 || Index >= chains.Count || Depth > chains.Count) return;
+    TDimensionChain& C = chains[Index];
+    if (!C.Recalculate(WritesClosing() ? &FWritten : nullptr)) return;
+    const Integer closing = C.Count() - 1;
+    if (Index == DimensionChains.Current) {
+        ChainGrid::WriteRow(FLinkGrid, C, closing, Index, true);
+        RedrawGrid();
+    }
+    if (WritesClosing()) FiguresChanged(C.Dimensions[closing].Obj, Depth + 1);
+}
+
+template <class TBase>
+void TChainPanelOf<TBase>::FiguresChanged(const tvapi::IDrawingObjectPtr& Dimension, Integer Depth)
+{
+    if (!Dimension) return;
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    for (Integer k = 0; k < chains.Count; ++k) {
+        TDimensionChain& C = chains[k];
+        bool changed = false;
+        for (Integer i = 0; i + 1 < C.Count(); ++i) {
+            if (C.Dimensions[i].Obj != Dimension || !C.Dimensions[i].LoadChange()) continue;
+            changed = true;
+            if (k == DimensionChains.Current) RewriteRow(i);
+        }
+        if (!changed) continue;
+        if (k == DimensionChains.Current) ChainGrid::WriteSigns(FLinkGrid, C);
+        Recalculate(k, Depth);
+    }
 }
 
 template <class TBase> void TChainPanelOf<TBase>::EditCell()
 {
     if (!grListDimChain) return;
     const int row = grListDimChain->GetCurrentRow(), column = grListDimChain->GetCurrentColumn();
-    if (ChainGrid::TakeEdit(FLinkGrid, Chain(), row, column) == ChainGrid::TCellEdit::Refused)
+    switch (ChainGrid::TakeEdit(FLinkGrid, Chain(), row, column)) {
+    case ChainGrid::TCellEdit::Refused:
         Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
+        break;
+    case ChainGrid::TCellEdit::Taken:
+        if (column != rComment) Recalculate(DimensionChains.Current);
+        break;
+    case ChainGrid::TCellEdit::Ignored:
+        break;
+    }
 }
 
 template <class TBase> void TChainPanelOf<TBase>::Confirm()

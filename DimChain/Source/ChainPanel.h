@@ -141,6 +141,13 @@ protected:
     bool TakeSharedChange(const tvapi::IPropertyControlPtr& Control);
     void EditCell();
     void SetMethod();
+    // Chain Index calculated again, when closed: its closing link, the dimension's text (when
+    // the panel writes closing figures) and, on the chain shown, the closing row; then the
+    // chains that count that dimension. Depth bounds a ring of chains counting each other.
+    void Recalculate(Integer Index, Integer Depth = 0);
+    // Dimension's figures changed in the drawing (a chain wrote or gave back its texts): every
+    // chain that counts it as a component reads them again and is calculated again.
+    void FiguresChanged(const tvapi::IDrawingObjectPtr& Dimension, Integer Depth = 0);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
     // they are stored (else the process stops as cancelled).
     void Confirm();
@@ -150,6 +157,8 @@ protected:
     // The prompt for a dimension, in the base state.
     void AwaitDimension();
 
+    // Whether a chain calculated again writes its closing figures into the closing dimension.
+    virtual bool WritesClosing() const { return true; }
     // Whether the current chain may be removed; a refusal tells the user why.
     virtual bool MayRemoveChain() { return true; }
     // What a panel shows of the current chain besides its rows.

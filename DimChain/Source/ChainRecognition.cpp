@@ -3,8 +3,6 @@
 #include "ChainRecognition.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -17,115 +15,16 @@ void Number(TDimension& L, TPlacementIndex& Placements, TPlacementIndex& Directi
     L.ID = n.ID;
 }
 
-// The drawing closure test over the links of the path, closing dimension first.
-bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path)
-{
-    const int n = static_cast<int>(Path.size());
-    if (n < 2 || n > TDimensionChain::MaxLinks) return false;
-    std::vector<Real> v;
-    v.reserve(2 * Path.size());
-    for (int i : Path) {
-        v.push_back(All.Dimensions[i].V2.x);
-        v.push_back(All.Dimensions[i].V2.y);
-    }
-    Integer mask = 0;
-    return TDimensionChain::SearchClosure(v.data(), 2, n, TDimensionChain::DrawingTolerance, mask);
-}
-
-// The signed sums of a path's link vectors over every sign choice, grown link by link as the
-// path grows, so that most closure tests are a look at a short list. Sums of links on a
-// drawing's grid repeat, so the lists stay short; sums closer than Merge in both components
-// are kept once. A list that would pass MaxSums, a sum near the tolerance and a sum that is
-// not finite leave the answer to the closure test itself, so the answer is always its own.
-class TPathSums {
-public:
-    enum TAnswer { saOpen, saClosed, saAsk };
-
-    void Push(const TVector2D& V)
-    {
-        TLevel next;
-        if (!FLevels.empty()) next.Unknown = FLevels.back().Unknown;
-        next.Reach = (FLevels.empty() ? 0.0 : FLevels.back().Reach) + std::fabs(V.x) + std::fabs(V.y);
-        if (!next.Unknown) Grow(V, next);
-        FLevels.push_back(std::move(next));
-    }
-    void Pop() { FLevels.pop_back(); }
-    TAnswer Closes(Real Tolerance) const
-    {
-        const TLevel& top = FLevels.back();
-        if (top.Unknown) return saAsk;
-        // Each sum is off its exact value by the merges and the rounding of both additions.
-        const Real error = FLevels.size() * (Merge + 8.0 * DBL_EPSILON * top.Reach);
-        bool near = false;
-        for (const TVector2D& s : top.Sums) {
-            const Real x = std::fabs(s.x), y = std::fabs(s.y);
-            if (x <= Tolerance - error && y <= Tolerance - error) return saClosed;
-            if (!(x > Tolerance + error || y > Tolerance + error)) near = true;
-        }
-        return near ? saAsk : saOpen;
-    }
-
-private:
-    static constexpr std::size_t MaxSums = 4096;
-    static constexpr Real Merge = 1e-9;
-    struct TLevel {
-        std::vector<TVector2D> Sums; // in x, then y order as far as rounding keeps it
-        Real Reach = 0.0;            // the sum of the links' component sizes
-        bool Unknown = false;
-    };
-    static bool Before(const TVector2D& a, const TVector2D& b)
-    {
-        return a.x < b.x || (a.x == b.x && a.y < b.y);
-    }
-
-    void Grow(const TVector2D& V, TLevel& Next) const
-    {
-        if (!std::isfinite(Next.Reach)) {
-            Next.Unknown = true;
-            return;
-        }
-        if (FLevels.empty()) {
-            Next.Sums.push_back(V); // a sign of the whole path changes no closure
-            return;
-        }
-        const std::vector<TVector2D>& from = FLevels.back().Sums;
-        std::vector<TVector2D> minus(from), plus(from);
-        for (std::size_t k = 0; k < from.size(); ++k) {
-            minus[k] = TVector2D(from[k].x - V.x, from[k].y - V.y);
-            plus[k] = TVector2D(from[k].x + V.x, from[k].y + V.y);
-        }
-        std::vector<TVector2D> all(2 * from.size());
-        std::merge(minus.begin(), minus.end(), plus.begin(), plus.end(), all.begin(), Before);
-        for (const TVector2D& s : all) {
-            const bool same = !Next.Sums.empty() && std::fabs(Next.Sums.back().x - s.x) <= Merge &&
-                              std::fabs(Next.Sums.back().y - s.y) <= Merge;
-            if (!same) Next.Sums.push_back(s);
-        }
-        if (Next.Sums.size() > MaxSums) {
-            Next.Sums.clear();
-            Next.Unknown = true;
-        }
-    }
-
-    std::vector<TLevel> FLevels; // per link of the path
-};
-
-// A candidate that may not extend the path: on it already, or a second derived link of a
-// dimension the path holds. Links of other views are never candidates. OnPath, when not
-// empty, marks the path's links by index: a path between planes can grow long, and the lookup
-// keeps each step from costing the path's length; a drawing path stays short and is scanned.
+// A candidate that may not extend the path: on it already (OnPath, by link index), or a
+// second derived link of a dimension the path holds. Links of other views are never candidates.
 bool Excluded(const TDimensionChain& All, const std::vector<int>& Path, const std::vector<char>& OnPath,
               int i)
 {
     const TDimension& L = All.Dimensions[i];
-    if (!OnPath.empty()) {
-        if (OnPath[static_cast<std::size_t>(i)]) return true;
-        if (!L.PearentObj) return false;
-    }
-    for (int p : Path) {
-        if (p == i) return true;
-        if (L.PearentObj && All.Dimensions[p].PearentObj == L.PearentObj) return true;
-    }
+    if (OnPath[static_cast<std::size_t>(i)]) return true;
+    if (!L.PearentObj) return false;
+    for (int p : Path)
+        if (All.Dimensions[p].PearentObj == L.PearentObj) return true;
     return false;
 }
 
@@ -146,11 +45,10 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
     return at;
 }
 
-// Depth first in index order: a path grows by the lowest candidate attached at its free end,
-// a closed path is counted and never extended. A drawing path closes when its vectors do, and
-// one of MaxLinks links is not extended, since no longer one can close; a path between planes
-// (EndPlane set) closes when it reaches that plane. Stops after MaxExamined paths tried or
-// MaxFound paths closed.
+// Depth first in index order: a path grows by the lowest candidate attached at its free end;
+// it closes when its free end comes back to EndPlane, the closing link's other plane, and is
+// then counted and never extended. A path is not extended past MaxLength links (0: no bound).
+// Stops after MaxExamined paths tried or MaxFound paths closed.
 struct TSearch {
     const TDimensionChain& All;
     const std::vector<std::vector<int>>& At;
@@ -158,30 +56,27 @@ struct TSearch {
     std::vector<int> Ends{}; // the free end before each link of the path
     std::vector<int> Kept{};
     int FreeEnd = 0;
-    int EndPlane = -1; // the plane a path between planes ends at; -1 for a drawing closure
+    int EndPlane = 0;
+    int MaxLength = 0;
     int MaxExamined = MaxPathsExamined;
     int MaxFound = 0; // 0: no bound
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
-    TPathSums Sums{};
-    std::vector<char> OnPath{}; // by link index: on Path; for paths between planes only
+    std::vector<char> OnPath{}; // by link index: on Path
 
-    bool Drawing() const { return EndPlane < 0; }
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
         Path.push_back(i);
-        if (!OnPath.empty()) OnPath[static_cast<std::size_t>(i)] = 1;
-        if (Drawing()) Sums.Push(L.V2);
+        OnPath[static_cast<std::size_t>(i)] = 1;
         Ends.push_back(FreeEnd);
         FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
     }
     void Pop()
     {
-        if (!OnPath.empty()) OnPath[static_cast<std::size_t>(Path.back())] = 0;
+        OnPath[static_cast<std::size_t>(Path.back())] = 0;
         Path.pop_back();
-        if (Drawing()) Sums.Pop();
         FreeEnd = Ends.back();
         Ends.pop_back();
     }
@@ -204,31 +99,12 @@ struct TSearch {
         }
         return false;
     }
-    bool Closes() const
-    {
-        if (!Drawing()) return FreeEnd == EndPlane;
-        if (Path.size() > static_cast<std::size_t>(TDimensionChain::MaxLinks)) return false;
-        switch (Sums.Closes(TDimensionChain::DrawingTolerance)) {
-        case TPathSums::saClosed:
-            return true;
-        case TPathSums::saOpen:
-            return false;
-        default:
-            return PathCloses(All, Path);
-        }
-    }
-    bool MayGrow() const
-    {
-        return !Drawing() || Path.size() < static_cast<std::size_t>(TDimensionChain::MaxLinks);
-    }
+    bool MayGrow() const { return MaxLength == 0 || Path.size() < static_cast<std::size_t>(MaxLength); }
     void Run(int IndexNeed)
     {
-        if (!Drawing()) {
-            OnPath.assign(static_cast<std::size_t>(std::max(All.Count(), 0)), 0);
-            for (const int p : Path)
-                OnPath[static_cast<std::size_t>(p)] = 1;
-        }
-        if (Drawing()) Sums.Push(All.Dimensions[Path.front()].V2);
+        OnPath.assign(static_cast<std::size_t>(std::max(All.Count(), 0)), 0);
+        for (const int p : Path)
+            OnPath[static_cast<std::size_t>(p)] = 1;
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
             if (!Extend(next.back())) {
@@ -237,7 +113,7 @@ struct TSearch {
                 next.pop_back();
                 continue;
             }
-            if (Closes()) {
+            if (FreeEnd == EndPlane) {
                 if (Found < IndexNeed) Kept = Path;
                 ++Found;
                 Pop();
@@ -303,7 +179,12 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D);
-    TSearch search{.All = All, .At = at, .Path = {bottom}, .FreeEnd = D.IP1}; // a drawing closure
+    TSearch search{.All = All,
+                   .At = at,
+                   .Path = {bottom},
+                   .FreeEnd = D.IP1,
+                   .EndPlane = D.IP2,
+                   .MaxLength = TDimensionChain::MaxLinks};
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;

@@ -1,8 +1,9 @@
 #pragma once
 // The drawing panel's pool of dimensions and the recognition of chains in it: every linear,
 // diametral and radial dimension of the drawing as a link, the derived links of the circular
-// ones, and the search for paths of links that share end planes and close with a chosen
-// closing dimension. The pool is gathered from the facade's drawing in ChainGather.cpp.
+// ones, and the search for paths of links that share end planes and lead from a chosen closing
+// dimension's one plane back to its other. The pool is gathered from the facade's drawing in
+// ChainGather.cpp.
 
 #include "TDimensionChain.h"
 #include "TPlacementIndex.h"
@@ -25,14 +26,15 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 void AddStartLink(TDimensionChain& All, const TDimension& D);
 
 // Searches All, depth first from the closing dimension D, for paths of links of D's view that
-// attach plane to plane and close; the IndexNeed-th path found (1-based; the last one when
-// fewer are found) replaces the links of Target with D last. Numbers the distinct planes and
-// directions anew into Placements and Directions and writes the numbers into the links of All
-// and into D. A path is never extended past TDimensionChain::MaxLinks links (no longer one
-// closes), and the search stops after MaxPathsExamined paths; *Stopped (when given) tells
-// whether it stopped so, with paths left untried. Gives the number of closed paths found;
-// with none, Target is left as it was. The host's selection is cleared and shows D, then,
-// when a path was kept, Target's links once; the paths tried are never shown.
+// attach plane to plane from D's first plane back to its second (a path that reaches it is
+// counted and not extended); the IndexNeed-th path found (1-based; the last one when fewer are
+// found) replaces the links of Target with D last. Numbers the distinct planes and directions
+// anew into Placements and Directions and writes the numbers into the links of All and into D.
+// A path is never extended past TDimensionChain::MaxLinks links, and the search stops after
+// MaxPathsExamined paths; *Stopped (when given) tells whether it stopped so, with paths left
+// untried. Gives the number of closed paths found; with none, Target is left as it was. The
+// host's selection is cleared and shows D, then, when a path was kept, Target's links once; the
+// paths tried are never shown.
 int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAPlacement3D& Placements,
                          TAPlacement3D& Directions, TDimensionChain& Target, TChainHost& Host,
                          bool* Stopped = nullptr);

@@ -194,18 +194,12 @@ void OrientDrawingVector(TVector2D& V)
 
 void OrientModelVector(TVector3D& V)
 {
-    bool flip;
-    // Along z alone the z component decides: two links along z must share a sense, or their
-    // signs in a chain would weigh their deviations the wrong way.
-    if (std::fabs(V.x) <= TDimension::ZeroLength && std::fabs(V.y) <= TDimension::ZeroLength)
-        flip = V.z < 0.0;
-    else if (std::fabs(V.x) <= TDimension::ZeroLength)
-        flip = V.y < 0.0;
-    else if (std::fabs(V.y) <= TDimension::ZeroLength)
-        flip = V.x < 0.0;
-    else
-        flip = V.z < 0.0;
-    if (flip) V = TVector3D(-V.x, -V.y, -V.z);
+    // The first component that is not zero decides, so that every vector has one canonical
+    // sense: two links along one axis, or one diagonal, then share it whatever the part's turn.
+    const Real first = std::fabs(V.x) > TDimension::ZeroLength   ? V.x
+                       : std::fabs(V.y) > TDimension::ZeroLength ? V.y
+                                                                 : V.z;
+    if (first < 0.0) V = TVector3D(-V.x, -V.y, -V.z);
 }
 
 TVector2D TDimension::MeasuringDirection() const
@@ -258,6 +252,7 @@ TConversion TDimension::Convert()
         const Real f = (Type == tvapi::tvDrRDimension) != was ? 2.0 : 0.5;
         KTransformation = f;
         V2 *= f;
+        Nominal *= f;
         QLow *= f;
         QHigh *= f;
         return TConversion::Converted;

@@ -82,7 +82,7 @@ struct TDimensionUserState {
 };
 
 // What a link was projected on: a segment scales its deviations by the ratio of the lengths; a
-// linear dimension tilts them through the link's angular deviations.
+// linear dimension, or a segment when the link has angular deviations, tilts them through those.
 enum class TProjectionKind { Segment, Dimension };
 
 // What the grid tool bar's conversion did to a link.
@@ -90,6 +90,13 @@ enum class TConversion {
     NotConvertible, // a link of another kind: nothing changed
     Flipped,        // only the conversion flag: a linear or angular link without angular deviations
     Converted,      // the link's shown values changed
+};
+
+// The figures a link shows, in the grid and in the report alike.
+struct TShownFigures {
+    Real Nominal = 0.0;
+    Real QHigh = 0.0;
+    Real QLow = 0.0;
 };
 
 class TDimension : public TDimensionHost,
@@ -152,9 +159,12 @@ public:
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
     // angular deviations; a diametral link becomes its radius, a radial link its diameter
-    // (KTransformation, V2, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
+    // (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
     TConversion Convert();
 
+    // The nominal the link counts with (a model link's model length, a drawing link's
+    // NominalVector length) and its deviations.
+    TShownFigures Shown() const;
     // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
     // values and the user's columns; a missing grid is skipped, a short grid grows.
     void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;
@@ -178,7 +188,7 @@ public:
     // The loop a chain closes on is still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
-    // to +y, +x or +z by the first component that is not zero.
+    // to +x, +y or +z by the first component that is not zero.
     void Prepare();
     // Both end planes equal, directly or crosswise.
     bool IsSame(const TDimension& D) const;
@@ -192,5 +202,6 @@ public:
 
 // Turns a plane vector towards +x, or towards +y when it is vertical (|x| <= 2e-6).
 void OrientDrawingVector(TVector2D& V);
-// Turns a space vector towards +z (x and y zero), +y (x zero), +x (y zero), else +z.
+// Turns a space vector so that its first component beyond ZeroLength (x, then y, then z) is
+// positive.
 void OrientModelVector(TVector3D& V);

@@ -230,7 +230,8 @@ void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
     const TPoint2D a = Projection(P1, Direction), b = Projection(P2, Direction);
     const TVector2D d(a, b);
     const Real dl = d.Len();
-    const bool byDimension = Kind == TProjectionKind::Dimension;
+    // Angular deviations laid on the link tilt it onto any direction, a segment's too.
+    const bool byDimension = Kind == TProjectionKind::Dimension || AQLow != 0.0 || AQHigh != 0.0;
     if (byDimension && dl > len) return; // the tilt angle would be undefined
     VTransformation = Direction;
     if (std::fabs(a.x - b.x) <= SamePointTolerance && std::fabs(a.y - b.y) <= SamePointTolerance) return;

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr Real DegToRad = 0.017453292519943295;
 constexpr int MaxDim = 3;
 constexpr int DirectSearchLinks = 12;
 
@@ -159,64 +158,6 @@ void Flatten(const TArrayOf<TDimension>& links, bool model, std::vector<Real>& o
     }
 }
 
-// What one link adds to the spread and to the middle of the closing link's field.
-struct TContribution {
-    Real Spread = 0.0;
-    Real Middle = 0.0;
-};
-
-// Linear, diametral and radial links: the field projected on the closing direction; the
-// spread takes the projection's size, the middle its sign.
-TContribution LinearContribution(const TDimension& L, Real c, Real sgn)
-{
-    const Real lo = L.QLow + L.EQLow;
-    const Real hi = L.QHigh + L.EQHigh;
-    return {(hi - lo) * std::fabs(c), c * sgn * (hi + lo) * 0.5};
-}
-
-// Angular links: the change of the projection L cos(theta) when the angle turns by each of
-// its deviations.
-TContribution AngularContribution(const TDimension& L, Real len, Real c, Real s, Real sgn)
-{
-    const Real a = L.AQLow * DegToRad;
-    const Real e = L.AQHigh * DegToRad;
-    const Real d1 = len * (c * std::cos(a) - s * std::sin(a)) - len * c;
-    const Real d2 = len * (c * std::cos(e) - s * std::sin(e)) - len * c;
-    return {std::max(d1, d2) - std::min(d1, d2), sgn * (d1 + d2) * 0.5};
-}
-
-TContribution DrawingContribution(const TDimension& L, const TVector2D& u, Real sgn)
-{
-    const Real len = L.V2.Len();
-    // A link of zero length still has a field along the direction its dimension measures.
-    const TVector2D along = L.MeasuringDirection();
-    if (!(along.Len() > 0.0)) return {};
-    const Real c = std::clamp(along | u, -1.0, 1.0);
-    const Real s = std::sqrt(std::max(0.0, 1.0 - c * c));
-    switch (L.Type) {
-    case tvapi::tvDrLDimension:
-    case tvapi::tvDrDDimension:
-    case tvapi::tvDrRDimension:
-        return LinearContribution(L, c, sgn);
-    case tvapi::tvDrADimension:
-        return AngularContribution(L, len, c, s, sgn);
-    default:
-        return {};
-    }
-}
-
-TContribution ModelContribution(const TDimension& L, Real sgn)
-{
-    switch (static_cast<int>(L.TMO)) {
-    case tvapi::o3d_baselineDimension3D:
-    case tvapi::o3d_lineDimension3D:
-    case tvapi::o3d_SketchLinearDimension:
-        return LinearContribution(L, 1.0, sgn);
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
@@ -229,6 +170,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     Lambda = C.Lambda;
     RiskFactor = C.RiskFactor;
     CalculatedWith = C.CalculatedWith;
+    Checked = C.Checked;
     return *this;
 }
 
@@ -325,6 +267,7 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
+    added.Reordered = IsClosedLoop() && MoveZeroGapLast();
     TClosingStep pick = Step;
     pick.OnLoop = true;
     added.Closing = CloseAndCalculate(pick);
@@ -333,7 +276,14 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
 
 std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
+    ClosingRefused = false;
     if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return std::nullopt;
+    if (RefusesClosing()) { // millimetres never go into an angle
+        Closed = false;
+        ClosingRefused = true;
+        return std::nullopt;
+    }
+    const bool angular = IsAngular();
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     TDimension& L = Dimensions[Count() - 1];
     if (Step.NoteResidual) {
@@ -345,32 +295,53 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
         L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     }
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
-    if (!Step.CheckOnly) {
-        L.QHigh = result.QHigh;
-        L.QLow = result.QLow;
-        if (Step.WriteBack) {
-            if (Step.Written) Step.Written->Keep(L.Obj);
-            L.toDrawing();
-        }
-    }
+    if (!Step.CheckOnly) TakeClosingFigures(result, Step.WriteBack, Step.Written);
+    Checked = Step.CheckOnly;
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
-    const Real length = Is3D() ? L.V3.Len() : Step.CheckOnly ? L.V2.Len() : result.Nominal;
+    const Real shown = angular ? L.ANominal : L.Nominal;
+    const Real length = Is3D()           ? L.V3.Len()
+                        : Step.CheckOnly ? (angular ? shown : L.V2.Len())
+                                         : result.Nominal;
     // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
     // (a turned assembly) get no note; a NaN always does.
-    if (!(std::fabs(L.Nominal - length) <= TMathDef::metricPrecision))
-        L.Comment += LinkText::LengthNote(L.Nominal, length);
+    if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
+        L.Comment += LinkText::LengthNote(shown, length);
     return result;
 }
 
-std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly)
+std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
-    step.WriteBack = false;
+    step.WriteBack = Written != nullptr;
+    step.Written = Written;
     step.CheckOnly = CheckOnly;
+    step.OnLoop = true;
     return CloseAndCalculate(step);
+}
+
+std::optional<TChainResult> TDimensionChain::Recalculate(TWrittenDeviations* Written)
+{
+    if (!Closed || Checked || Count() < 2) return std::nullopt;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
+    const TChainResult result = *Calculate(false);
+    TakeClosingFigures(result, Written != nullptr, Written);
+    CalculatedWith = Settings();
+    return result;
+}
+
+void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack,
+                                         TWrittenDeviations* Written)
+{
+    TDimension& L = Dimensions[Count() - 1];
+    const bool angular = IsAngular(); // an angle takes angular deviations
+    (angular ? L.AQHigh : L.QHigh) = Result.QHigh;
+    (angular ? L.AQLow : L.QLow) = Result.QLow;
+    if (!WriteBack) return;
+    if (Written) Written->Keep(L.Obj);
+    L.toDrawing();
 }
 
 void TDimensionChain::ApplyMethod()
@@ -493,6 +464,23 @@ bool TDimensionChain::Close(int dim)
     return true;
 }
 
+bool TDimensionChain::MoveZeroGapLast()
+{
+    const Integer last = Count() - 1;
+    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance))
+        return false;
+    for (Integer i = 0; i < last; ++i) {
+        const TDimension& L = Dimensions[i];
+        if (!IsZeroGap(L, DrawingTolerance) || L.QHigh != 0.0 || L.QLow != 0.0) continue;
+        const TDimension gap = L;
+        for (Integer j = i; j < last; ++j)
+            Dimensions[j] = Dimensions[j + 1];
+        Dimensions[last] = gap;
+        return true;
+    }
+    return false;
+}
+
 bool TDimensionChain::IsClosed()
 {
     if (Count() < 1) {
@@ -508,13 +496,17 @@ bool TDimensionChain::IsClosedLoop()
     Integer mask = 0;
     switch (FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
     case TLinkLoop::NoPositions:
-        return IsClosed2D();
+        if (!IsClosed2D()) return false;
+        mask = StateClosed;
+        break;
     case TLinkLoop::Open:
         Closed = false;
         return false;
     case TLinkLoop::Closed:
         break;
     }
+    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance))
+        mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
     StateClosed = mask;
     Closed = true;
     return true;
@@ -528,37 +520,4 @@ bool TDimensionChain::IsClosed2D()
 bool TDimensionChain::IsClosed3D()
 {
     return Close(3);
-}
-
-std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool ZeroEndDim) const
-{
-    if (!Closed) return std::nullopt;
-    const bool model = Space == TChainSpace::Model;
-    const int n = ZeroEndDim ? Count() : std::max(Count() - 1, 0);
-    // The closing direction a drawing link's field is projected on: the closing link's, also
-    // when it has no length (a gap designed to be zero).
-    TVector2D u(1.0, 0.0);
-    if (!model && n >= 1) u = Dimensions[Count() - 1].MeasuringDirection();
-    Real S = 0.0, M = 0.0;
-    TVector2D W2;
-    TVector3D W3;
-    for (int i = 0; i < n; ++i) {
-        const TDimension& L = Dimensions[i];
-        const Real sgn = Plus(i) ? 1.0 : -1.0;
-        const Real K = 1.0 + L.dLdT * L.dT;
-        TContribution part = model ? ModelContribution(L, sgn) : DrawingContribution(L, u, sgn);
-        if (MethodCalculating != mcMinMax) part.Spread = part.Spread * part.Spread * Lambda;
-        S += part.Spread * K;
-        M += part.Middle * K;
-        if (model)
-            W3 = TVector3D(W3.x + sgn * K * L.V3.x, W3.y + sgn * K * L.V3.y, W3.z + sgn * K * L.V3.z);
-        else
-            W2 += L.NominalVector() * (sgn * K);
-    }
-    const Real half = MethodCalculating == mcMinMax ? S : std::sqrt(S) * RiskFactor;
-    TChainResult r;
-    r.Nominal = model ? std::sqrt(W3.x * W3.x + W3.y * W3.y + W3.z * W3.z) : W2.Len();
-    r.QHigh = M + half * 0.5;
-    r.QLow = M - half * 0.5;
-    return r;
 }

@@ -61,6 +61,7 @@ struct TClosingStep {
 struct TAdded {
     bool Added = false;
     Integer Recaptured = -1;             // the link captured again in place, or -1
+    bool Reordered = false;              // a zero gap picked before moved to the closing place
     std::optional<TChainResult> Closing; // the closing step's result when the chain closed
     explicit operator bool() const { return Added; }
 };
@@ -74,6 +75,7 @@ public:
     static_assert(SignBits < 32, "the signs fit an Integer without its sign bit");
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
+    static constexpr Real FullTurn = 360.0;         // degrees of a ring of angles
     static constexpr Integer LinkRoom = 64;
     // Bytes of an empty chain in a stream: the link array's record and the chain's own fields.
     static constexpr std::int64_t StreamMinBytes = 16 + 25; // room and growth step of the links
@@ -95,6 +97,11 @@ public:
     // the chain's own (TDimensionChains::Write), so that a report after reopening still
     // describes the figures.
     std::optional<TChainSettings> CalculatedWith;
+    // The last closing step found the links closing and refused them (RefusesClosing); not stored.
+    bool ClosingRefused = false;
+    // Closed by a check of the assembly in this session: its closing link keeps its own
+    // deviations, and a recalculation leaves it alone.
+    bool Checked = false;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -121,7 +128,8 @@ public:
     bool figuresFromStream(TKmfData& stream);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
-    // object iAuxObj; then runs the closing step (CloseAndCalculate) of a pick, which closes
+    // object iAuxObj; a zero gap picked before the loop closed is made the closing link
+    // (MoveZeroGapLast); then runs the closing step (CloseAndCalculate) of a pick, which closes
     // on the links' loop (OnLoop). Nothing added, and nothing changed, for an object that
     // cannot be a link, and for an angular dimension without a segment or a linked linear
     // dimension.
@@ -134,13 +142,21 @@ public:
     // closing length by more than the length precision (TMathDef::metricPrecision) with
     // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
     // link's model length). Min-max keeps the risk factor at 1; the
-    // settings used are kept in CalculatedWith. Nothing for an open chain.
+    // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
+    // closing link takes angular deviations; a chain that RefusesClosing stays open.
     std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
-    // (Prepare), then closed and calculated into the closing link (with CheckOnly, checked)
-    // with neither the residual note nor the write-back.
-    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false);
+    // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
+    // (with CheckOnly, checked) without the residual note; the deviations are written back
+    // only when Written is given, which keeps the texts they replace.
+    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false,
+                                                TWrittenDeviations* Written = nullptr);
+    // A closed chain calculated again after a value that enters its figures changed: the
+    // closing link takes them, and its dimension's text when Written is given (the text it
+    // replaces kept there first). Neither the closure nor the notes are touched. Nothing for
+    // an open or a checked chain.
+    std::optional<TChainResult> Recalculate(TWrittenDeviations* Written);
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();
@@ -171,7 +187,8 @@ public:
     // direction, each with its two ends in the drawing, closes only when they join end to end
     // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs. Any
     // other chain (a model chain, an angular or circular link, links along several directions)
-    // closes as IsClosed closes it.
+    // closes as IsClosed closes it. A drawing chain closing on a zero gap then takes the sense
+    // ZeroGapSense gives it.
     bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
@@ -182,7 +199,9 @@ public:
 
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
-    // its NominalVector. Nothing for an open chain.
+    // its NominalVector. Each link's field counts by its share along the closing direction; a
+    // linear drawing link given angular deviations and not projected also turns within them.
+    // Nothing for an open chain.
     std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
     // The same in the space named, whatever the chain's.
     std::optional<TChainResult> Calculate2D(bool ZeroEndDim) const
@@ -193,6 +212,17 @@ public:
     {
         return CalculateIn(TChainSpace::Model, ZeroEndDim);
     }
+    // A drawing chain of angular links alone: calculated in angle units (degrees), the closing
+    // angle's deviations from the others' as a sum of angles (AngleSense).
+    bool IsAngular() const;
+    // A chain that mixes lengths and angles never takes an angle as its closing link.
+    bool RefusesClosing() const;
+    // +1 when the closing angle is the sum of the others, -1 when it completes them to a full
+    // turn (whichever the nominals come nearer).
+    Real AngleSense() const;
+    // The unit closing direction of a model chain, in the sense the component links sum to it;
+    // zero for a closing link of no length.
+    TVector3D ModelClosingDirection() const;
     // Whether link i closes with its vector added (else subtracted); false past the mask.
     bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
 
@@ -207,7 +237,16 @@ public:
 
 private:
     bool Close(int Dim);
+    // A drawing chain whose loop closes on a component with no length and no deviations of its
+    // own (a zero gap picked before the parts it sits between): that link moves to the closing
+    // place. False when no link moved.
+    bool MoveZeroGapLast();
+    // The closing link takes Result's deviations, and its dimension's text when WriteBack.
+    void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
+    // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
+    // degrees.
+    std::optional<TChainResult> CalculateAngles(bool ZeroEndDim) const;
 };
 
 // The method names by TMethodCalculating, the risk labels and their coefficients by position.

@@ -321,13 +321,26 @@ void TDimensionChains::LoadfromUserStorage()
     }
     if (Is3D()) {
         std::vector<tvapi::ITervanAPIObjectPtr> list;
-        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {}) && MOfrom(list) > 0)
+        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {}) && MOfrom(list) > 0) {
             Messager.LiftBox(DC(TString("Сборка изменилась! Отсутствуют элементы размерной цепи")),
                              TMessager::toAlways);
+            DropUnbound();
+        }
     } else {
         RestoreReferenceByAttr();
     }
     LoadChangedDimension();
+}
+
+void TDimensionChains::DropUnbound()
+{
+    for (TDimensionChain& chain : DimChains)
+        for (Integer i = chain.Count() - 1; i >= 0; --i) {
+            const TDimension& link = chain.Dimensions[i];
+            if (link.MO || !link.IsModel()) continue;
+            chain.Dimensions.Delete(i);
+            chain.Closed = false;
+        }
 }
 
 void TDimensionChains::RestoreReferenceByAttr()

@@ -83,11 +83,13 @@ public:
     // const) and clearing the type's old marks.
     void SetAttr();
     // Reads the set of the active document, binds its links again (a model link whose object is
-    // gone stays in its chain, unbound, and the user is told once) and checks the current
+    // gone is told to the user once and dropped, its chain left open) and checks the current
     // chain for changes. Nothing stored, or stored bytes that prove damaged, leave the set as
     // it was, and then nothing is stored back; damaged bytes are told to the user and noted in
     // StoredDamaged.
     void LoadfromUserStorage();
+    // Removes every model link left without its model object; the chains that lose one are open.
+    void DropUnbound();
     // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
     // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;
     // chains that lost links are tested for closure again (IsClosedLoop).

@@ -69,11 +69,10 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
     WriteField(f, LinkText::Label(Chain + 1, k, closing));
     // A stored chain may hold more links than the mask has bits: those count as "-".
     WriteField(f, TString(C.Plus(k) ? "+" : "-"));
-    // A model chain's links are as long as their model vectors; a drawing link counts with its
-    // nominal.
-    WriteField(f, LinkText::Number(C.Is3D() ? L.V3.Len() : L.NominalVector().Len(), 2));
-    WriteField(f, LinkText::Number(L.QHigh));
-    WriteField(f, LinkText::Number(L.QLow));
+    const TShownFigures shown = L.Shown(); // as the grid shows them
+    WriteField(f, LinkText::Number(shown.Nominal, 2));
+    WriteField(f, LinkText::Number(shown.QHigh));
+    WriteField(f, LinkText::Number(shown.QLow));
     WriteField(f, ConversionLetter(L));
     WriteField(f, LinkText::Angle(L.AQHigh));
     WriteField(f, LinkText::Angle(L.AQLow));

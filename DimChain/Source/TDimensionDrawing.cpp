@@ -50,9 +50,10 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
     if (NumberChain >= 0)
         Grid->SetText(Row, rNumner, Wide(LinkText::Label(NumberChain + 1, Row - 1, Closed)));
     Grid->SetText(Row, rDirect, L"");
-    Grid->SetText(Row, rNominal, Fixed(Nominal, 2));
-    Grid->SetText(Row, rQHigh, Fixed(QHigh, 3));
-    Grid->SetText(Row, rQLow, Fixed(QLow, 3));
+    const TShownFigures shown = Shown();
+    Grid->SetText(Row, rNominal, Fixed(shown.Nominal, 2));
+    Grid->SetText(Row, rQHigh, Fixed(shown.QHigh, 3));
+    Grid->SetText(Row, rQLow, Fixed(shown.QLow, 3));
     Grid->SetText(Row, rTransformation, TransformationLetter(*this));
     Grid->SetText(Row, rAQHigh, AngleText(AQHigh));
     Grid->SetText(Row, rAQLow, AngleText(AQLow));
@@ -65,6 +66,23 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
         Grid->SetCellFlag(Row, c, IsUserColumn(c) ? 1 : 0);
 }
 
+namespace {
+
+// An angular deviation's text in degrees; 0 for an empty text.
+Real AngleOf(const TString& Text)
+{
+    Real degrees = 0.0;
+    if (!Text.Empty()) Text.toDegreesAngle(degrees);
+    return degrees;
+}
+
+} // namespace
+
+TShownFigures TDimension::Shown() const
+{
+    return {IsModel() ? V3.Len() : NominalVector().Len(), QHigh, QLow};
+}
+
 void TDimension::toDrawing()
 {
     if (!std::isfinite(QHigh) || !std::isfinite(QLow)) return;
@@ -74,15 +92,24 @@ void TDimension::toDrawing()
     else if (MO)
         text = tvapi::IDimensionTextPtr(MO);
     if (!text) return;
-    const TString high = LinkText::Deviation(QHigh), low = LinkText::Deviation(QLow);
+    // An angle's deviations are angular, in degrees, minutes and seconds.
+    const bool angular = Type == tvapi::tvDrADimension;
+    if (angular && (!std::isfinite(AQHigh) || !std::isfinite(AQLow))) return;
+    const TString high = angular ? LinkText::Angle(AQHigh) : LinkText::Deviation(QHigh);
+    const TString low = angular ? LinkText::Angle(AQLow) : LinkText::Deviation(QLow);
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
     upper->SetStr(TString(high).toWideChar());
     lower->SetStr(TString(low).toWideChar());
     // The drawing now holds the rounded values: so does the link, or a reopened drawing
     // would look changed.
-    QHigh = high.toReal();
-    QLow = low.toReal();
+    if (angular) {
+        AQHigh = AngleOf(high);
+        AQLow = AngleOf(low);
+    } else {
+        QHigh = high.toReal();
+        QLow = low.toReal();
+    }
     if (!Obj) {
         MO->Update();
         return;
@@ -115,6 +142,7 @@ void ApplyConversion(TDimension& D)
     const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
     if (!circular || D.KTransformation == 0.0) return;
     D.V2 *= D.KTransformation;
+    D.Nominal *= D.KTransformation;
     D.QLow *= D.KTransformation;
     D.QHigh *= D.KTransformation;
 }

@@ -51,6 +51,11 @@ private:
     // Commands (pmDimensionChain2DCommands.cpp).
     void AddChain();
     void RecogniseChains();
+    // The search from LastDimension (the IndexNeedDimensionChain-th path) into the current
+    // chain: the links found replace the chain's, and the dimension it closed on gets its
+    // texts back. Gives the number of paths found; Stopped tells whether the search stopped at
+    // its cap.
+    int SearchChains(bool& Stopped);
 };
 
 // The running drawing panel; null when none runs.

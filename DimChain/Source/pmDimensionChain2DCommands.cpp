@@ -62,12 +62,8 @@ void TpmDimensionChain2D::RecogniseChains()
     if (derived && !LastDimension.PearentObj) return;
     AddDerivativeDimensions(derived ? LastDimension.AuxObj : LastDimension.Obj);
     AddStartLink(AllDimension2D, LastDimension);
-    TDimensionChain& C = Chain();
     bool stopped = false;
-    const int before = C.Count();
-    const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
-                                       Directions, C, FacadeChainHost(), &stopped);
-    if (n > 0) ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
+    const int n = SearchChains(stopped);
     ResetCurrentLink();
     if (n != 1) Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
     if (stopped)
@@ -82,9 +78,27 @@ void TpmDimensionChain2D::RecogniseChains()
             eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
         }
     }
-    if (C.CloseRecognised()) ChainGrid::WriteSigns(FLinkGrid, C);
+    TDimensionChain& C = Chain();
+    if (C.CloseRecognised(false, &FWritten)) {
+        ChainGrid::WriteSigns(FLinkGrid, C);
+        FiguresChanged(ClosingDimension(C));
+    }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);
+}
+
+int TpmDimensionChain2D::SearchChains(bool& Stopped)
+{
+    TDimensionChain& C = Chain();
+    const int before = C.Count();
+    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
+    const int n = Make3DDimensionChain(AllDimension2D, LastDimension, IndexNeedDimensionChain, Placements,
+                                       Directions, C, FacadeChainHost(), &Stopped);
+    if (n == 0) return 0;
+    ChainGrid::ClearRows(FLinkGrid, before); // the links found replaced the chain's
+    C.Closed = false;
+    GiveBackTexts(closing);
+    return n;
 }
 
 bool TpmDimensionChain2D::ChangeControlValue(tvapi::IPropertyControlPtr Control)

@@ -76,6 +76,8 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+    if (Chain().ClosingRefused) Tell(DC("Угол не может замыкать цепь с линейными размерами"));
+    if (added.Closing) FiguresChanged(ClosingDimension(Chain()));
     if (added) {
         FacadeChainHost().Select(rLightObj);
         FacadeChainHost().Select(WaitAuxiliary);
@@ -126,6 +128,7 @@ void TpmDimensionChain2D::ClickBase()
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
+        if (added.Closing) FiguresChanged(ClosingDimension(C));
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
             FacadeChainHost().Select(rLightObj);

@@ -10,10 +10,24 @@
 #include "tvapi/ModelObjects.h"
 
 #include <algorithm>
+#include <cmath>
 
 TpmDimensionChain3D* pmDimensionChain3D = nullptr;
 
 namespace {
+
+// The values the user typed on the link of Shown bound to L's dimension, into L.
+void TakeTypedValues(TDimension& L, const TDimensionChain& Shown)
+{
+    for (const TDimension& typed : Shown.Dimensions) {
+        if (!L.MO || !(typed.MO == L.MO)) continue;
+        L.EQHigh = typed.EQHigh;
+        L.EQLow = typed.EQLow;
+        L.dLdT = typed.dLdT;
+        L.dT = typed.dT;
+        return;
+    }
+}
 
 void ClearSelection()
 {
@@ -39,6 +53,7 @@ TpmDimensionChain3D::TpmDimensionChain3D()
     DimensionChains.Current = 0;
     BuildControls();
     GetAllDimensions();
+    RereadStoredChains();
     chains[0] = AllDimension3D;
     // Gathered dimensions that happen to close are calculated like any chain found, in the
     // copy: the pool's links stay as the parts give them, and nothing is written into a part.
@@ -49,6 +64,48 @@ TpmDimensionChain3D::TpmDimensionChain3D()
 }
 
 TpmDimensionChain3D::~TpmDimensionChain3D() = default;
+
+void TpmDimensionChain3D::RereadStoredChains()
+{
+    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
+    for (Integer c = 1; c < chains.Count; ++c) {
+        bool changed = false;
+        for (Integer i = 0; i < chains[c].Count(); ++i)
+            changed = RereadLink(chains[c], i) || changed;
+        if (changed) RecalculateStored(chains[c]);
+    }
+}
+
+bool TpmDimensionChain3D::RereadLink(TDimensionChain& C, Integer i)
+{
+    TDimension& L = C.Dimensions[i];
+    const Integer at = IndexDimension(L.MO);
+    if (at < 0) return false;
+    const TDimension& fresh = AllDimension3D.Dimensions[at];
+    // The closing link, last, holds the chain's figures, not its dimension's own.
+    const bool own = i + 1 < C.Count();
+    const auto differs = [](Real a, Real b) { return !(std::fabs(a - b) <= TDimension::ZeroLength); };
+    const bool changed = differs(L.Nominal, fresh.Nominal) || differs(L.V3.Len(), fresh.V3.Len()) ||
+                         (own && (differs(L.QHigh, fresh.QHigh) || differs(L.QLow, fresh.QLow)));
+    if (!changed) return false;
+    L.Nominal = fresh.Nominal;
+    if (own) {
+        L.QHigh = fresh.QHigh;
+        L.QLow = fresh.QLow;
+    }
+    static_cast<TDimensionGeometry&>(L) = fresh;
+    Tell(DC(TString("Изменился размер ")));
+    return true;
+}
+
+void TpmDimensionChain3D::RecalculateStored(TDimensionChain& C)
+{
+    if (C.Count() < 1) return;
+    TString& note = C.Dimensions[C.Count() - 1].Comment;
+    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
+    if (check > 0) note = note.SubStr(0, check - 1);
+    C.CloseRecognised(check > 0);
+}
 
 void TpmDimensionChain3D::BuildControls()
 {
@@ -152,13 +209,16 @@ Integer TpmDimensionChain3D::Make3DDimensionChain(const TDimensionChain& Pool, c
         if (Pool.Dimensions[i] == D && Pool.Dimensions[i].MO == D.MO) closing = i;
     const TPlanePaths paths = FindPlanePaths(Pool, closing, IndexNeed);
     if (paths.Found == 0) return 0;
+    // What the user typed on the chain shown counts in the chain found; taken before the
+    // array grows and moves it.
+    const TDimensionChain shown = Chain();
     // A fresh chain: a slot the array keeps past its count may still hold old links.
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     chains.Add(TDimensionChain());
     TDimensionChain& C = chains[chains.Count - 1];
     C.TakeSettings(Settings);
     for (const int k : paths.Kept)
-        C.Dimensions.Add(Pool.Dimensions[k]);
+        TakeTypedValues(C.Dimensions.Add() = Pool.Dimensions[k], shown);
     DimensionChains.Current = chains.Count - 1;
     ResetCurrentLink();
     return paths.Found;
@@ -232,7 +292,17 @@ bool TpmDimensionChain3D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     const bool r = APropertyVariable.ChangeControlValue(Control);
     if (Control && Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain)))
         RepeatSearch();
-    else
-        TakeSharedChange(Control);
+    else if (TakeSharedChange(Control) && Same(Control, tvapi::IAPIObjectPtr(grListDimChain)))
+        CheckAgain();
     return r;
+}
+
+void TpmDimensionChain3D::CheckAgain()
+{
+    TDimensionChain& C = Chain();
+    // A designed chain was calculated again by the edit itself; a note is no value.
+    if (!C.Checked || C.Count() < 1 || grListDimChain->GetCurrentColumn() == rComment) return;
+    RecalculateStored(C);
+    ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
+    RedrawGrid();
 }

@@ -78,9 +78,23 @@ public:
 protected:
     bool MayRemoveChain() override;
     void ChainShown() override;
+    // Nothing is written into a part: a chain calculated again keeps its figures in the chain.
+    bool WritesClosing() const override { return false; }
 
 private:
     void BuildControls();
+    // On opening: each stored chain's links read again from the gathered dimensions they are
+    // bound to; a changed dimension is told and its chain calculated again.
+    void RereadStoredChains();
+    // Link i of C takes what its gathered dimension now gives: the nominal, the deviations of
+    // a component link (every link but the last), the planes and the vector; the user's own
+    // columns stay. True when the dimension changed.
+    bool RereadLink(TDimensionChain& C, Integer i);
+    // A chain calculated again as it was made: checked when its closing link carries a check's
+    // note (replaced by the new one), else designed.
+    static void RecalculateStored(TDimensionChain& C);
+    // After a value typed into a checked chain: the check made again, its note replaced.
+    void CheckAgain();
     // The chain search from the selected closing dimension, calculating (Check false) or
     // checking the chain found.
     void SearchChain(const tvapi::IPropertyControlPtr& Control, bool Check);

@@ -100,6 +100,39 @@ INSTANTIATE_TEST_SUITE_P(
                     TSharedCase{"ComponentRemovedThenOk", TLeaves::ComponentRemoved, true}),
     [](const testing::TestParamInfo<TSharedCase>& p) { return std::string(p.param.Name); });
 
+// Chain 1: C = A - B, +0.100/-0.150; chain 2 counts C and D (15 +-0.02) to close on E. Line, run
+// on chain 1, moves C to the hand-worked figures (B taken out: C's own empty texts) and E with it.
+using TEdit = std::tuple<const char*, const char*, const char*, const char*>; // name, line, C, E
+class TEditAfterClosingTest : public TpmDimensionChain2DTest, public testing::WithParamInterface<TEdit> {};
+TEST_P(TEditAfterClosingTest, RecalculatesTheChainAndTheChainsCountingIt)
+{
+    const auto& [name, line, c, e] = GetParam();
+    DrawChain();
+    Dim(30, 20, 45, 20, 60, 0.02, -0.02);
+    const tvapi::IDrawingObjectPtr E = Dim(0, 15, 45, 20, 70);
+    const std::string chains = "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n"
+                               "command \"Добавить новую размерную цепь\" 1\nmove 15 28\nclick 15 28\n"
+                               "move 37 60\nclick 37 60\nmove 22 70\nclick 22 70\nset \"Текущая\" 1\n";
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load(chains + line + "\nok\n", error)) << error;
+    EXPECT_TRUE(DimensionChain());
+    EXPECT_EQ(U(Upper(C) + Lower(C)), c);
+    EXPECT_EQ(U(Upper(E) + Lower(E)), e);
+}
+
+// Normal method: S = (0.2^2 + 0.05^2) / 9, middle -0.025, half sqrt(S) times the risk (1, then 3).
+INSTANTIATE_TEST_SUITE_P(
+    Changes, TEditAfterClosingTest,
+    testing::Values(TEdit{"UpperAdded", "edit 1 8 0,05", "  0,150 -0,150", "  0,170 -0,170"},
+                    TEdit{"LowerAdded", "edit 2 9 -0,02", "  0,120 -0,150", "  0,140 -0,170"},
+                    TEdit{"Method", "set \"Способ расчета\" Нормальное распределение", "  0,009 -0,059",
+                          "  0,029 -0,079"},
+                    TEdit{"Risk",
+                          "set \"Способ расчета\" Нормальное распределение\nset \"Коэффициент риска\" 0.27",
+                          "  0,078 -0,128", "  0,098 -0,148"},
+                    TEdit{"LinkRemoved", "move 35 34\nclick 35 34", "", "  0,020 -0,020"}),
+    [](const testing::TestParamInfo<TEdit>& p) { return std::string(std::get<0>(p.param)); });
+
 // OK whose store the host refuses ends the run as cancelled: no success message, nothing
 // stored, and the closing dimension's texts given back.
 TEST_F(TpmDimensionChain2DTest, OkWhoseStoreFailsGivesBackWhatTheRunWrote)

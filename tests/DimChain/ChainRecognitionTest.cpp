@@ -23,8 +23,8 @@ TPlacement3D Plane(double x, double y, double nx, double ny)
     return p;
 }
 
-// The search as first written, the oracle of the order of discovery: every link tried at
-// every step, paths grown without a bound, each closure test on its own.
+// The oracle of the order of discovery: every link tried at every step, paths grown without a
+// bound until they come back to the closing dimension's other plane.
 void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
                std::vector<std::vector<int>>& Found)
 {
@@ -33,14 +33,11 @@ void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
         if (L.View != All.Dimensions[Path[0]].View || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
         if (std::find(Path.begin(), Path.end(), i) != Path.end()) continue;
         Path.push_back(i);
-        std::vector<Real> v;
-        for (int p : Path)
-            v.insert(v.end(), {All.Dimensions[p].V2.x, All.Dimensions[p].V2.y});
-        Integer mask = 0;
-        if (TDimensionChain::SearchClosure(v.data(), 2, static_cast<int>(Path.size()), 0.001, mask))
+        const int next = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
+        if (next == All.Dimensions[Path[0]].IP2)
             Found.push_back(Path);
         else
-            SearchAll(All, Path, L.IP1 == FreeEnd ? L.IP2 : L.IP1, Found);
+            SearchAll(All, Path, next, Found);
         Path.pop_back();
     }
 }

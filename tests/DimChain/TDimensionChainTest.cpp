@@ -320,6 +320,7 @@ TEST_P(TDimensionChainCalculateTable, ClosingLinkTakesTheWorkedNumbers)
 }
 
 const Real AngularSpread = 2.0 * 10.0 * std::sin(1.0 * M_PI / 180.0);
+const Real TiltShift = 40.0 * (std::cos(5.0 * M_PI / 180.0) - 1.0);
 // For (50, 45.5) the cosine (v . v/|v|) / |v| rounds to 1.0000000000000002.
 const Real RoundedShift = std::hypot(50.0, 45.5) * (std::cos(M_PI / 180.0) - 1.0);
 const tvapi::DrawingObjectTypeEnum Angular = tvapi::tvDrADimension;
@@ -336,10 +337,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TCalcCase{"SpreadTakesTheProjectionSize",
                               {Link(30, -40, -0.1, 0.1), Link(0, 80, -0.1, 0.1), Link(30, 40)},
                               {3, 50.0, 0.108, -0.108}},
-                    // Angular deviations are degrees: never added to millimetres.
+                    // Angular deviations are degrees: the link turns within them, shortening
+                    // along the closing direction by 40 (1 - cos 5°) either way.
                     TCalcCase{"AdditionalDeviationsAddToLinearLinks",
                               {With(Link(40, 0, -0.1, 0.1), -0.02, 0.03, -5.0, 5.0), Link(40, 0)},
-                              {1, 40.0, 0.13, -0.12}},
+                              {1, 40.0, 0.13 + TiltShift, -0.12 + TiltShift}},
                     // Closing along x: the angular link stands across it.
                     TCalcCase{"SymmetricAngularDeviationWidensThePerpendicularLink",
                               {Link(30, 0), With(Link(0, 10, 0, 0, Angular), 0, 0, -1.0, 1.0), Link(0, 10),

@@ -19,6 +19,7 @@ TEST(TLinkTextTest, NumbersDeviationsLabelsAndNotes)
         {LinkText::Number(40.0, 2), "  40.00"},
         {LinkText::Deviation(0.1), "  0,100"},
         {LinkText::Deviation(-0.0005), " -0,001"},
+        {LinkText::Deviation(-0.0004), "  0,000"}, // never a negative zero
         {LinkText::Label(1, 2, true), "01.02*"},
         {LinkText::Label(12, 0, false), "12.00"},
         {LinkText::ResidualNote(0.0, 0.1, -0.15), "0(   0.00)[  0.100, -0.150]"},

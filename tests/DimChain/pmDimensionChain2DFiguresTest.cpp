@@ -1,13 +1,16 @@
 // A picked chain's figures as the drawing means them: a stack of vertical dimensions as the
-// stack turned a quarter, a nominal typed over the drawn length.
+// stack turned a quarter, a nominal typed over the drawn length, angular deviations laid on a
+// linear link, and a ring of angles.
 
 #include "pmDimensionChain2D.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <numbers>
 #include <ostream>
@@ -39,6 +42,14 @@ void PrintTo(TDrawnAs As, std::ostream* os)
 }
 
 class TChainFiguresTest : public TpmDimensionChain2DTest {
+public: // what a case's picks use
+    using TDrawingLinksFixture::Angle;
+    using TDrawingLinksFixture::Linear;
+    using TDrawingLinksFixture::Segment;
+    using TpmDimensionChain2DTest::Panel;
+    using TpmDimensionChain2DTest::Pick;
+    using TpmDimensionChain2DTest::Statuses;
+
 protected:
     void TearDown() override
     {
@@ -137,5 +148,103 @@ TEST_F(TChainFiguresTest, TypedNominalCountsInTheGap)
     EXPECT_NE(report.find("01.00\t+\t  40.50\t"), std::string::npos) << report;
     EXPECT_NE(report.find(note + "\r\n"), std::string::npos) << report;
 }
+
+// An angular dimension centred at (X, Y), 10 out, from A1 to A2 degrees; a pick clicks its arc's
+// middle.
+void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, double Hi, double Lo)
+{
+    const tvapi::IAngleDimensionPtr angle(T.Angle(A1, A2, Hi, Lo));
+    angle->SetXc(X);
+    angle->SetYc(Y);
+    angle->SetDistance(10);
+    const double mid = (A1 + A2) / 2 * std::numbers::pi / 180;
+    T.Pick(X + 10 * std::cos(mid), Y + 10 * std::sin(mid));
+}
+
+struct TAngleCase {
+    const char* Name;
+    std::function<void(TChainFiguresTest&)> Picks; // the closing pick last
+    bool Angular;                                  // the figures are the closing link's angular ones
+    double Hi, Lo, Within;
+    const char* Texts;          // the closing dimension's deviation texts, upper|lower
+    const char* Told = nullptr; // the chain refused with this message
+};
+
+class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
+
+TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
+{
+    Open();
+    GetParam().Picks(*this);
+    const TDimensionChain& chain = Panel->Chain();
+    const TDimension& closing = chain.Dimensions[chain.Count() - 1];
+    EXPECT_EQ(U(Upper(closing.Obj)) + "|" + U(Lower(closing.Obj)), GetParam().Texts);
+    if (GetParam().Told) { // refused: the closing angle keeps its own deviations
+        EXPECT_FALSE(chain.Closed);
+        EXPECT_EQ(Statuses().back(), GetParam().Told);
+        EXPECT_EQ(closing.AQHigh, GetParam().Hi);
+        return;
+    }
+    ASSERT_TRUE(chain.Closed);
+    EXPECT_NEAR(GetParam().Angular ? closing.AQHigh : closing.QHigh, GetParam().Hi, GetParam().Within);
+    EXPECT_NEAR(GetParam().Angular ? closing.AQLow : closing.QLow, GetParam().Lo, GetParam().Within);
+    EXPECT_EQ(GetParam().Angular, closing.QHigh == 0 && closing.QLow == 0);
+}
+
+// The aligned 20 +-0.05 at 36.87 degrees given +-30', closing on the horizontal 16: with the
+// vertical 12 +-0.05, or projected on a horizontal dimension (Onto 1) or segment (Onto 2).
+std::function<void(TChainFiguresTest&)> Tilted(int Onto)
+{
+    return [=](TChainFiguresTest& T) {
+        T.Linear(0, 0, 16, 12, 0.05, -0.05);
+        T.Pick(8, 6);
+        PickAngle(T, 60, -40, 0, 30, 0.5, -0.5);
+        T.Pick(8, 6);
+        if (Onto == 0) T.Linear(16, 0, 16, 12, 0.05, -0.05);
+        if (Onto == 1) T.Linear(0, -20, 16, -20);
+        if (Onto == 2) T.Segment(0, -20, 16, -20);
+        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        T.Panel->SelectItem(grid, 1, true);
+        if (Onto != 0) T.Panel->ControlCommand(grid, 2);
+        Onto == 0 ? T.Pick(16, 6) : T.Pick(8, -20);
+        T.Linear(0, 0, 16, 0);
+        T.Pick(8, 0);
+    };
+}
+
+// Three 120 degree angles round a bolt circle, each picked with its ray: 360 - (120 +30'/0) -
+// (120 +-15') for the third.
+void BoltCircle(TChainFiguresTest& T)
+{
+    const double deviations[3][2] = {{0.5, 0}, {0.25, -0.25}, {0.0125, -0.0125}};
+    for (int k = 0; k < 3; ++k) {
+        const double from = 90 + 120 * k, ray = (from + 120) * std::numbers::pi / 180;
+        T.Segment(100, 100, 100 + 50 * std::cos(ray), 100 + 50 * std::sin(ray));
+        PickAngle(T, 100, 100, from, from + 120, deviations[k][0], deviations[k][1]);
+        T.Pick(100 + 30 * std::cos(ray), 100 + 30 * std::sin(ray));
+    }
+}
+
+const char* const Mm = "  0,144| -0,145";
+
+INSTANTIATE_TEST_SUITE_P(
+    Angles, TAngleFiguresTest,
+    testing::Values(TAngleCase{"LaidOnALinearLink", Tilted(0), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoADimension", Tilted(1), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"ProjectedOntoASegment", Tilted(2), false, 0.144, -0.145, 5e-4, Mm},
+                    TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
+                    TAngleCase{"LengthsClosingOnAnAngle",
+                               [](TChainFiguresTest& T) {
+                                   T.Linear(0, 0, 16, 0, 0.1, -0.1);
+                                   T.Linear(16, 0, 16, 12, 0.1, -0.1);
+                                   T.Segment(0, 0, 16, 12);
+                                   for (const auto& [x, y] : {std::pair(8.0, 0.0), std::pair(16.0, 6.0)})
+                                       T.Pick(x, y);
+                                   PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
+                                   T.Pick(8, 6);
+                               },
+                               true, 0.5, 0, 0, "+0,5|-0,5",
+                               "Угол не может замыкать цепь с линейными размерами"}),
+    [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

@@ -213,19 +213,57 @@ TEST_P(TZeroGapTest, IsCalculatedAlongItsOwnDimension)
     ASSERT_EQ(chain.Count(), 5);
     const TDimension& gap = chain.Dimensions[4];
     EXPECT_TRUE(gap.Obj == Dims[4]);
-    const double half = normal ? 0.138924 : 0.25;
+    const double half = normal ? 0.139 : 0.25; // as written, 0.138924 to three decimals
     EXPECT_NEAR(gap.QHigh, half, 1e-5);
     EXPECT_NEAR(gap.QLow, -half, 1e-5);
     EXPECT_EQ(Cell(5, 3), normal ? "  0.139" : "  0.250");
     EXPECT_EQ(Cell(5, 4), normal ? " -0.139" : " -0.250");
     const TChainResult loop = *chain.Calculate(true);
     EXPECT_NEAR(loop.Nominal, 0.0, 1e-9);
-    EXPECT_NEAR(loop.QHigh, normal ? std::sqrt(2.0) * half : 2 * half, 1e-5);
+    EXPECT_NEAR(loop.QHigh, normal ? std::hypot(0.138924, half) : 2 * half, 1e-5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, TZeroGapTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
     return std::string(p.param ? "Normal" : "MinMax");
 });
+
+// Gaps recognised (one pick) or picked: a frame 10 +0.1/0 with plates 5 +0.05/-0.02 and 5.3 0/-0.03,
+// the gap drawn from either side (plates less frame); a slot 20 +0.021/0 with blocks 12 +0.039/+0.028
+// and 8 +0.032/+0.023 drawn in each order (interference); the zero gap picked first. Kept on reopening.
+using TGapCase = std::tuple<std::string, std::vector<TFace>, std::vector<std::size_t>, std::wstring>;
+class TClosingGapTest : public TStackFixture, public testing::WithParamInterface<TGapCase> {};
+TEST_P(TClosingGapTest, GivesTheGapsFiguresWhateverTheOrder)
+{
+    const auto& [name, stack, picks, texts] = GetParam();
+    Draw(stack);
+    Open();
+    for (const std::size_t k : picks)
+        PickFace(stack, k);
+    if (picks.size() == 1) Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    EXPECT_EQ(Upper(Dims.back()) + Lower(Dims.back()), texts);
+    Panel->ButtonClick(1);
+    Panel.reset();
+    Open();
+    EXPECT_EQ(Said("Изменился размер "), 0);
+}
+
+std::vector<TGapCase> GapCases()
+{
+    std::vector<TFace> frame = {{0, 10, 0.1, 0}, {0, 5, 0.05, -0.02}, {5, 10.3, 0, -0.03}, {10.3, 10, 0, 0}};
+    std::vector<TGapCase> cases = {{"FrameEnd", frame, {3}, L"  0,050 -0,150"},
+                                   {"GapPickedFirst", ZeroGap, {4, 0, 1, 2, 3}, L"  0,250 -0,250"}};
+    cases.push_back({"FrameFace", {frame[0], frame[1], frame[2], {10, 10.3, 0, 0}}, {3}, L"  0,050 -0,150"});
+    std::vector<TFace> slot{{12, 20, 0.032, 0.023}, {0, 12, 0.039, 0.028}, {0, 20, 0.021, 0}, {20, 20, 0, 0}};
+    const auto shorter = [](const TFace& a, const TFace& b) { return a.X2 - a.X1 < b.X2 - b.X1; };
+    for (int order = 0; order < 6; ++order) {
+        cases.push_back({"Slot" + std::to_string(order), slot, {3}, L" -0,030 -0,071"});
+        std::next_permutation(slot.begin(), slot.begin() + 3, shorter);
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Gaps, TClosingGapTest, testing::ValuesIn(GapCases()),
+                         [](const testing::TestParamInfo<TGapCase>& p) { return std::get<0>(p.param); });
 
 // The sample's chain A, B, C picked in a scripted run of the command.
 const std::string PickChainScript =

@@ -1,0 +1,160 @@
+// The assembly panel's figures as a designer works them out by hand: stacks along every axis
+// with parts turned end over end, every kind of dimension, a pool that closes across two
+// directions, typed deviations, and parts changed while the assembly was closed.
+
+#include "Panel3DFixture.h"
+
+#include <functional>
+
+namespace {
+
+// A part of a stack: a box whose length, from At along the stack's axis, is its dimension.
+struct TStackBox {
+    double At, Length, Hi, Lo;
+    bool Turned = false; // laid end over end
+};
+
+struct TAssemblyCase {
+    const char* Name;
+    std::function<void(TpmDimensionChain3DGatherTest&)> Build; // the part closing on comes last
+    double Hi, Lo;
+};
+
+// The boxes along the unit axis X, Y across it, in Parent (the assembly when none).
+void Stack(TpmDimensionChain3DGatherTest& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X,
+           tvhost::TXyz Y = {0, 1, 0}, tvhost::THostPart* Parent = nullptr)
+{
+    for (const TStackBox& b : Boxes) {
+        const double from = b.Turned ? b.At + b.Length : b.At, k = b.Turned ? -1 : 1;
+        T.Add(Parent ? *Parent : T.Top(), BoxPart(L"P", b.Length, 8, 8, 0, 0, b.Length, b.Hi, b.Lo),
+              Frame({X[0] * from, X[1] * from, X[2] * from}, {k * X[0], k * X[1], k * X[2]}, Y));
+    }
+}
+
+// A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) with the parts Turned by mask;
+// with Deep, in a sub-assembly of a sub-assembly, each moved and turned.
+std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::TXyz Y, int Turned,
+                                                        bool Deep = false)
+{
+    return [=](TpmDimensionChain3DGatherTest& T) {
+        tvhost::THostPartPtr outer = tvhost::New<tvhost::THostPart>(),
+                             inner = tvhost::New<tvhost::THostPart>();
+        Stack(T,
+              {{0, 47, 0, -0.14, (Turned & 1) != 0},
+               {0, 21, 0, -0.14, (Turned & 2) != 0},
+               {21, 25, 0, -0.12, (Turned & 4) != 0},
+               {46, 1, 0, 0, (Turned & 1) != 0}},
+              X, Y, Deep ? inner.Get() : nullptr);
+        if (!Deep) return;
+        T.Add(*outer, inner, Frame({0, 0, 5}, {0, 1, 0}, {-1, 0, 0}));
+        T.Add(T.Top(), outer, Frame({3, 2, 1}, {-1, 0, 0}, {0, -1, 0}));
+    };
+}
+
+// An extrusion 10 deep (+0.04/0) along X from 0, a stop 15 +-0.03 and the 25 they close.
+void ExtrusionStack(TpmDimensionChain3DGatherTest& T)
+{
+    tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
+    tvhost::THostSketch& s = part->AddSketch(L"");
+    s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
+    feature_test::Rect(s, 0, 0, 10, 5);
+    const tvapi::IExtrusionPtr boss = feature_test::Extrusion(
+        tvapi::IPartPtr(part.Get()), s, tvapi::o3d_bossExtrusion, tvapi::dtNormal, 10, 0);
+    tvapi::IModelObjectPtr(boss)->Update();
+    const tvapi::ISymbols3DContainerPtr symbols(tvapi::IPartPtr(part.Get()));
+    symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(boss)}, true);
+    tvapi::IDimensionTextPtr(symbols->GetLineDimensions3D()->GetItem(0))->SetDeviations(0.04, 0);
+    T.Add(T.Top(), part, Frame({10, 0, 0}, {0, 0, 1}, {0, 1, 0}));
+    Stack(T, {{10, 15, 0.03, -0.03}, {0, 25, 0, 0}}, {1, 0, 0});
+}
+
+class TAssemblyFiguresTest : public TpmDimensionChain3DGatherTest,
+                             public testing::WithParamInterface<TAssemblyCase> {};
+
+// The chain of the last part's dimension, searched; with no search, the pool's own chain.
+TEST_P(TAssemblyFiguresTest, ClosingLinkTakesTheHandFigures)
+{
+    GetParam().Build(*this);
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    if (!ChainAt(0).Closed) {
+        Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[pool.Count() - 1].MO));
+        Press(Panel->bAddDimChain);
+    }
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    ASSERT_TRUE(C.Closed);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, GetParam().Hi, 1e-9);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, GetParam().Lo, 1e-9);
+}
+
+const double R2 = std::sqrt(0.5), R3 = std::sqrt(1.0 / 3);
+
+INSTANTIATE_TEST_SUITE_P(
+    Stacks, TAssemblyFiguresTest,
+    testing::Values(
+        TAssemblyCase{"AlongXFirstTurned", Gap({1, 0, 0}, {0, 1, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongYSecondTurned", Gap({0, 1, 0}, {-1, 0, 0}, 4), 0.26, -0.14},
+        TAssemblyCase{"AlongZHousingTurned", Gap({0, 0, 1}, {0, 1, 0}, 1), 0.26, -0.14},
+        TAssemblyCase{"AlongXYZFirstTurned", Gap({R3, R3, R3}, {-R2, R2, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongXYNoneTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 0), 0.26, -0.14},
+        TAssemblyCase{"AlongXYFirstTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 2), 0.26, -0.14},
+        TAssemblyCase{"AlongXYSecondTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 4), 0.26, -0.14},
+        TAssemblyCase{"AlongXYHousingTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 1), 0.26, -0.14},
+        TAssemblyCase{"TwoSubAssembliesDeep", Gap({R2, R2, 0}, {-R2, R2, 0}, 2, true), 0.26, -0.14},
+        TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
+        // The pool closes along X and along Z at once: its closing link is along X.
+        TAssemblyCase{"PoolCountsAlongItsClosingLink",
+                      [](TpmDimensionChain3DGatherTest& T) {
+                          Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
+                          Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
+                      },
+                      0.09, -0.05}),
+    [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(p.param.Name); });
+
+// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) as the
+// user meets it again: a part file changed while the assembly was closed, or 0,05 typed as the
+// plate's upper additional deviation before the chain is searched again from its closing row.
+struct TStoredCase {
+    const char* Name;
+    const char* File; // none: the value typed
+    const char *Upper, *Lower;
+    const char* Told;
+    double Hi, Lo; // the last chain's closing figures
+};
+
+class TStoredChainTest : public TpmDimensionChain3DStoredTest,
+                         public testing::WithParamInterface<TStoredCase> {};
+
+TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
+{
+    const TStoredCase& c = GetParam();
+    if (c.File) {
+        nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / c.File));
+        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = c.Upper;
+        part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = c.Lower;
+        std::ofstream(FDir / c.File) << part.dump(1);
+        Reopen("chain.qas");
+    }
+    Journal().Clear();
+    Open();
+    if (!c.File) {
+        Grid().SetCurrentCell(1, rEQHigh);
+        Grid().SetCellText(1, rEQHigh, L"0,05");
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+        Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
+        Press(Panel->bAddDimChain);
+    }
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{c.Told}));
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QHigh, c.Hi, 1e-9);
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QLow, c.Lo, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TStoredChainTest,
+    testing::Values(
+        TStoredCase{"PlateFile", "chain-plate.qpt", "+0,2", "-0,2", "Изменился размер ", 0.25, -0.2},
+        TStoredCase{"BushingFile", "chain-bushing.qpt", "+0,1", "-0,05", "Изменился размер ", 0.2, -0.15},
+        TStoredCase{"TypedValue", nullptr, "", "", "Распознаны 1 цепи", 0.2, -0.1}),
+    [](const testing::TestParamInfo<TStoredCase>& p) { return std::string(p.param.Name); });
+
+} // namespace
