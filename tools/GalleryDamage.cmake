@@ -52,33 +52,24 @@ file(READ ${WORK}/target kept)
 if(NOT kept STREQUAL "kept\n" OR NOT IS_SYMLINK ${WORK}/link/gallery.tsv OR NOT IS_DIRECTORY ${WORK}/folder/gallery.tsv)
   message(FATAL_ERROR "gallery.tsv as a link or folder was changed")
 endif()
-# A sheet, part or picture standing as a link (to a file outside, or dangling), a folder or a
-# FIFO is named and nothing is built: nothing outside the folder changes.
-file(WRITE ${WORK}/outside "kept\n")
-foreach(case "G10.qpt;ln;-s;${WORK}/outside" "G10.qpt;ln;-s;${WORK}/nowhere" "G20.qdr;mkdir" "G1.qpt.svg;mkfifo")
+# A sheet, part or picture as a link (out of the folder, or dangling), a folder or a FIFO: named, nothing built.
+foreach(case "G10.qpt;ln;-s;${WORK}/target" "G11.qpt;ln;-s;${WORK}/nowhere" "G20.qdr;mkdir" "G1.qpt.svg;mkfifo")
   list(POP_FRONT case name tool)
-  file(REMOVE_RECURSE ${WORK}/own)
-  file(MAKE_DIRECTORY ${WORK}/own)
-  execute_process(COMMAND ${tool} ${case} ${WORK}/own/${name})
-  execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/own 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
-    ERROR_VARIABLE err)
-  file(READ ${WORK}/outside kept)
-  file(GLOB built LIST_DIRECTORIES false ${WORK}/own/*.q*)
-  list(REMOVE_ITEM built ${WORK}/own/${name})
-  if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: cannot write [^\n]*own/${name}: it is a " OR built
-     OR NOT kept STREQUAL "kept\n" OR EXISTS ${WORK}/nowhere)
-    message(FATAL_ERROR "build with ${name} made by ${tool}: exit ${rc}, ${out}${err}")
+  file(MAKE_DIRECTORY ${WORK}/own-${name})
+  execute_process(COMMAND ${tool} ${case} ${WORK}/own-${name}/${name})
+  execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/own-${name} 1 RESULT_VARIABLE rc ERROR_VARIABLE err)
+  file(READ ${WORK}/target kept)
+  file(GLOB built ${WORK}/own-${name}/*.q*)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "gallery: cannot write [^\n]*own-${name}/${name}: it is a "
+     OR NOT built STREQUAL "${WORK}/own-${name}/${name}" OR NOT kept STREQUAL "kept\n" OR EXISTS ${WORK}/nowhere)
+    message(FATAL_ERROR "build with ${name} made by ${tool}: exit ${rc}, ${err}")
   endif()
 endforeach()
-# A disk that fills up: every save that failed names its file and the build fails, the signal
-# of the file-size limit left as the shell gives it.
+# A full disk, the limit's signal as the shell leaves it: each failed save is named, no temporary file left.
 execute_process(COMMAND bash -c "ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1" ${GALLERY} ${SAMPLES}
   ${WORK}/full RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
-  message(FATAL_ERROR "build on a full disk: exit ${rc}, ${out}${err}")
-endif()
 file(GLOB left ${WORK}/full/.*.tmp)
-if(left)
-  message(FATAL_ERROR "temporary files left on a full disk: ${left}")
+if(left OR NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
+  message(FATAL_ERROR "build on a full disk: exit ${rc}, ${left} left, ${out}${err}")
 endif()
 file(REMOVE_RECURSE ${WORK})
