@@ -9,7 +9,7 @@
 #include "tvapi/DrawingTexts.h"
 
 class TDrawingLinksFixture : public TDrawingFacadeFixture {
-protected:
+public: // what a case's builder draws
     tvapi::ISymbols2DContainerPtr Symbols() { return tvapi::ISymbols2DContainerPtr(R().View); }
 
     // A parallel linear dimension measured at `angle`; deviations as the drawing shows them.

@@ -15,7 +15,7 @@
 #include "PanelProbe.h"
 
 class TpmDimensionChain2DTest : public TDrawingLinksFixture {
-protected:
+public: // what a case's builder picks
     void TearDown() override
     {
         Panel.reset();

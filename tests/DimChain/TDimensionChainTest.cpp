@@ -337,8 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TCalcCase{"SpreadTakesTheProjectionSize",
                               {Link(30, -40, -0.1, 0.1), Link(0, 80, -0.1, 0.1), Link(30, 40)},
                               {3, 50.0, 0.108, -0.108}},
-                    // Angular deviations are degrees: the link turns within them, shortening
-                    // along the closing direction by 40 (1 - cos 5°) either way.
+                    // Angular deviations are degrees: the link turns within them, 40 (1 - cos 5°) shorter.
                     TCalcCase{"AdditionalDeviationsAddToLinearLinks",
                               {With(Link(40, 0, -0.1, 0.1), -0.02, 0.03, -5.0, 5.0), Link(40, 0)},
                               {1, 40.0, 0.13 + TiltShift, -0.12 + TiltShift}},

@@ -42,14 +42,6 @@ void PrintTo(TDrawnAs As, std::ostream* os)
 }
 
 class TChainFiguresTest : public TpmDimensionChain2DTest {
-public: // what a case's picks use
-    using TDrawingLinksFixture::Angle;
-    using TDrawingLinksFixture::Linear;
-    using TDrawingLinksFixture::Segment;
-    using TpmDimensionChain2DTest::Panel;
-    using TpmDimensionChain2DTest::Pick;
-    using TpmDimensionChain2DTest::Statuses;
-
 protected:
     void TearDown() override
     {
@@ -149,8 +141,17 @@ TEST_F(TChainFiguresTest, TypedNominalCountsInTheGap)
     EXPECT_NE(report.find(note + "\r\n"), std::string::npos) << report;
 }
 
-// An angular dimension centred at (X, Y), 10 out, from A1 to A2 degrees; a pick clicks its arc's
-// middle.
+using TPicks = std::function<void(TChainFiguresTest&)>; // the closing pick last
+const double AsSegment = NAN;
+
+// A linear dimension from (X1, Y1) to (X2, Y2), or a segment when Hi is AsSegment, picked at its middle.
+void PickLine(TChainFiguresTest& T, double X1, double Y1, double X2, double Y2, double Hi = 0, double Lo = 0)
+{
+    std::isnan(Hi) ? T.Segment(X1, Y1, X2, Y2) : T.Linear(X1, Y1, X2, Y2, Hi, Lo);
+    T.Pick((X1 + X2) / 2, (Y1 + Y2) / 2);
+}
+
+// An angular dimension centred at (X, Y), 10 out, from A1 to A2 degrees, picked at its arc's middle.
 void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, double Hi, double Lo)
 {
     const tvapi::IAngleDimensionPtr angle(T.Angle(A1, A2, Hi, Lo));
@@ -161,90 +162,81 @@ void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, d
     T.Pick(X + 10 * std::cos(mid), Y + 10 * std::sin(mid));
 }
 
-struct TAngleCase {
-    const char* Name;
-    std::function<void(TChainFiguresTest&)> Picks; // the closing pick last
-    bool Angular;                                  // the figures are the closing link's angular ones
-    double Hi, Lo, Within;
-    const char* Texts;          // the closing dimension's deviation texts, upper|lower
-    const char* Told = nullptr; // the chain refused with this message
-};
-
-class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
-
-TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
-{
-    Open();
-    GetParam().Picks(*this);
-    const TDimensionChain& chain = Panel->Chain();
-    const TDimension& closing = chain.Dimensions[chain.Count() - 1];
-    EXPECT_EQ(U(Upper(closing.Obj)) + "|" + U(Lower(closing.Obj)), GetParam().Texts);
-    if (GetParam().Told) { // refused: the closing angle keeps its own deviations
-        EXPECT_FALSE(chain.Closed);
-        EXPECT_EQ(Statuses().back(), GetParam().Told);
-        EXPECT_EQ(closing.AQHigh, GetParam().Hi);
-        return;
-    }
-    ASSERT_TRUE(chain.Closed);
-    EXPECT_NEAR(GetParam().Angular ? closing.AQHigh : closing.QHigh, GetParam().Hi, GetParam().Within);
-    EXPECT_NEAR(GetParam().Angular ? closing.AQLow : closing.QLow, GetParam().Lo, GetParam().Within);
-    EXPECT_EQ(GetParam().Angular, closing.QHigh == 0 && closing.QLow == 0);
-}
-
 // The aligned 20 +-0.05 at 36.87 degrees given +-30', closing on the horizontal 16: with the
 // vertical 12 +-0.05, or projected on a horizontal dimension (Onto 1) or segment (Onto 2).
-std::function<void(TChainFiguresTest&)> Tilted(int Onto)
+TPicks Tilted(int Onto)
 {
     return [=](TChainFiguresTest& T) {
-        T.Linear(0, 0, 16, 12, 0.05, -0.05);
-        T.Pick(8, 6);
+        PickLine(T, 0, 0, 16, 12, 0.05, -0.05);
         PickAngle(T, 60, -40, 0, 30, 0.5, -0.5);
         T.Pick(8, 6);
-        if (Onto == 0) T.Linear(16, 0, 16, 12, 0.05, -0.05);
-        if (Onto == 1) T.Linear(0, -20, 16, -20);
-        if (Onto == 2) T.Segment(0, -20, 16, -20);
-        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
-        T.Panel->SelectItem(grid, 1, true);
-        if (Onto != 0) T.Panel->ControlCommand(grid, 2);
-        Onto == 0 ? T.Pick(16, 6) : T.Pick(8, -20);
-        T.Linear(0, 0, 16, 0);
-        T.Pick(8, 0);
+        if (Onto != 0) T.Panel->SelectItem(tvapi::IPropertyControlPtr(T.Panel->grListDimChain), 1, true);
+        if (Onto != 0) T.Panel->ControlCommand(tvapi::IPropertyControlPtr(T.Panel->grListDimChain), 2);
+        Onto == 0 ? PickLine(T, 16, 0, 16, 12, 0.05, -0.05)
+                  : PickLine(T, 0, -20, 16, -20, Onto == 2 ? AsSegment : 0);
+        PickLine(T, 0, 0, 16, 0);
     };
 }
 
 // Three 120 degree angles round a bolt circle, each picked with its ray: 360 - (120 +30'/0) -
-// (120 +-15') for the third.
+// (120 +-15') for the third, whose own +-15' gives way.
 void BoltCircle(TChainFiguresTest& T)
 {
-    const double deviations[3][2] = {{0.5, 0}, {0.25, -0.25}, {0.0125, -0.0125}};
     for (int k = 0; k < 3; ++k) {
         const double from = 90 + 120 * k, ray = (from + 120) * std::numbers::pi / 180;
-        T.Segment(100, 100, 100 + 50 * std::cos(ray), 100 + 50 * std::sin(ray));
-        PickAngle(T, 100, 100, from, from + 120, deviations[k][0], deviations[k][1]);
-        T.Pick(100 + 30 * std::cos(ray), 100 + 30 * std::sin(ray));
+        PickAngle(T, 100, 100, from, from + 120, k == 0 ? 0.5 : 0.25, k == 0 ? 0 : -0.25);
+        PickLine(T, 100, 100, 100 + 60 * std::cos(ray), 100 + 60 * std::sin(ray), AsSegment);
     }
 }
 
-const char* const Mm = "  0,144| -0,145";
+// Lengths closing on the angle between them: refused, the angle keeping its +-30'.
+void LengthsOnAnAngle(TChainFiguresTest& T)
+{
+    PickLine(T, 0, 0, 16, 0, 0.1, -0.1);
+    PickLine(T, 16, 0, 16, 12, 0.1, -0.1);
+    PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
+    PickLine(T, 0, 0, 16, 12, AsSegment);
+}
+
+// The closing link's figures in millimetres or degrees, or the chain refused (the angle keeping
+// its own); hand figures to the thousandth, worked ones exact.
+enum TUnits { Millimetres, Degrees, Refused };
+struct TAngleCase {
+    const char* Name;
+    TPicks Picks;
+    TUnits Units;
+    double Hi, Lo, Within;
+    const char *Texts, *Last; // the closing dimension's deviation texts (upper|lower), the last status
+};
+
+class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
+TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
+{
+    const TAngleCase& c = GetParam();
+    Open();
+    c.Picks(*this);
+    const TDimensionChain& chain = Panel->Chain();
+    const TDimension& closing = chain.Dimensions[chain.Count() - 1];
+    EXPECT_EQ(U(Upper(closing.Obj)) + "|" + U(Lower(closing.Obj)), c.Texts);
+    EXPECT_EQ(Statuses().back(), c.Last);
+    EXPECT_EQ(chain.Closed, c.Units != Refused);
+    EXPECT_NEAR(c.Units == Millimetres ? closing.QHigh : closing.AQHigh, c.Hi, c.Within);
+    EXPECT_NEAR(c.Units == Millimetres ? closing.QLow : closing.AQLow, c.Lo, c.Within);
+    EXPECT_EQ(c.Units != Millimetres, closing.QHigh == 0 && closing.QLow == 0);
+}
+
+const double Thousandth = 5e-4, Exact = 1e-9;
+const char *const Mm = "  0,144| -0,145", *const Closed = "Цепь замкнулась";
 
 INSTANTIATE_TEST_SUITE_P(
     Angles, TAngleFiguresTest,
-    testing::Values(TAngleCase{"LaidOnALinearLink", Tilted(0), false, 0.144, -0.145, 5e-4, Mm},
-                    TAngleCase{"ProjectedOntoADimension", Tilted(1), false, 0.144, -0.145, 5e-4, Mm},
-                    TAngleCase{"ProjectedOntoASegment", Tilted(2), false, 0.144, -0.145, 5e-4, Mm},
-                    TAngleCase{"RingOfAngles", BoltCircle, true, 0.25, -0.75, 1e-9, "15'|-45'"},
-                    TAngleCase{"LengthsClosingOnAnAngle",
-                               [](TChainFiguresTest& T) {
-                                   T.Linear(0, 0, 16, 0, 0.1, -0.1);
-                                   T.Linear(16, 0, 16, 12, 0.1, -0.1);
-                                   T.Segment(0, 0, 16, 12);
-                                   for (const auto& [x, y] : {std::pair(8.0, 0.0), std::pair(16.0, 6.0)})
-                                       T.Pick(x, y);
-                                   PickAngle(T, 60, -40, 0, 36.87, 0.5, -0.5);
-                                   T.Pick(8, 6);
-                               },
-                               true, 0.5, 0, 0, "+0,5|-0,5",
-                               "Угол не может замыкать цепь с линейными размерами"}),
+    testing::Values(
+        TAngleCase{"LaidOnALinearLink", Tilted(0), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
+        TAngleCase{"ProjectedOntoADimension", Tilted(1), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
+        TAngleCase{"ProjectedOntoASegment", Tilted(2), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
+        TAngleCase{"RingOfAngles", BoltCircle, Degrees, 0.25, -0.75, Exact, "15'|-45'", "15'"},
+        TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, Exact, "+0,5|-0,5",
+                   "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

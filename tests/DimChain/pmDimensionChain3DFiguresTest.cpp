@@ -1,6 +1,6 @@
-// The assembly panel's figures as a designer works them out by hand: stacks along every axis
-// with parts turned end over end, every kind of dimension, a pool that closes across two
-// directions, typed deviations, and parts changed while the assembly was closed.
+// The assembly panel's figures as a designer works them out by hand: a gap stack along a diagonal
+// with parts turned end over end, an extrusion depth, a pool closing across two directions, typed
+// deviations, and parts changed while the assembly was closed.
 
 #include "Panel3DFixture.h"
 
@@ -8,43 +8,38 @@
 
 namespace {
 
-// A part of a stack: a box whose length, from At along the stack's axis, is its dimension.
+const double R2 = std::sqrt(0.5), Exact = 1e-9;
+using TGather = TpmDimensionChain3DGatherTest;
+using TBuild = std::function<void(TGather&)>; // the part closing on comes last
+
+// A part of a stack: a box whose length, from At along the stack's axis, is its dimension; turned
+// end over end when its Bit is in the stack's mask.
 struct TStackBox {
     double At, Length, Hi, Lo;
-    bool Turned = false; // laid end over end
-};
-
-struct TAssemblyCase {
-    const char* Name;
-    std::function<void(TpmDimensionChain3DGatherTest&)> Build; // the part closing on comes last
-    double Hi, Lo;
+    int Bit = 0;
 };
 
 // The boxes along the unit axis X, Y across it, in Parent (the assembly when none).
-void Stack(TpmDimensionChain3DGatherTest& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X,
-           tvhost::TXyz Y = {0, 1, 0}, tvhost::THostPart* Parent = nullptr)
+void Stack(TGather& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X, tvhost::TXyz Y = {0, 1, 0},
+           tvhost::THostPart* Parent = nullptr, int Turned = 0)
 {
     for (const TStackBox& b : Boxes) {
-        const double from = b.Turned ? b.At + b.Length : b.At, k = b.Turned ? -1 : 1;
+        const double k = (b.Bit & Turned) ? -1 : 1, from = k < 0 ? b.At + b.Length : b.At;
         T.Add(Parent ? *Parent : T.Top(), BoxPart(L"P", b.Length, 8, 8, 0, 0, b.Length, b.Hi, b.Lo),
               Frame({X[0] * from, X[1] * from, X[2] * from}, {k * X[0], k * X[1], k * X[2]}, Y));
     }
 }
 
-// A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) with the parts Turned by mask;
-// with Deep, in a sub-assembly of a sub-assembly, each moved and turned.
-std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::TXyz Y, int Turned,
-                                                        bool Deep = false)
+// A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) along (1, 1, 0), the parts Turned by
+// mask (the housing with its gauge); with Deep, in a sub-assembly of a sub-assembly, each moved and
+// turned.
+TBuild Gap(int Turned, bool Deep = false)
 {
-    return [=](TpmDimensionChain3DGatherTest& T) {
+    return [=](TGather& T) {
         tvhost::THostPartPtr outer = tvhost::New<tvhost::THostPart>(),
                              inner = tvhost::New<tvhost::THostPart>();
-        Stack(T,
-              {{0, 47, 0, -0.14, (Turned & 1) != 0},
-               {0, 21, 0, -0.14, (Turned & 2) != 0},
-               {21, 25, 0, -0.12, (Turned & 4) != 0},
-               {46, 1, 0, 0, (Turned & 1) != 0}},
-              X, Y, Deep ? inner.Get() : nullptr);
+        Stack(T, {{0, 47, 0, -0.14, 1}, {0, 21, 0, -0.14, 2}, {21, 25, 0, -0.12, 4}, {46, 1, 0, 0, 1}},
+              {R2, R2, 0}, {-R2, R2, 0}, Deep ? inner.Get() : nullptr, Turned);
         if (!Deep) return;
         T.Add(*outer, inner, Frame({0, 0, 5}, {0, 1, 0}, {-1, 0, 0}));
         T.Add(T.Top(), outer, Frame({3, 2, 1}, {-1, 0, 0}, {0, -1, 0}));
@@ -52,15 +47,13 @@ std::function<void(TpmDimensionChain3DGatherTest&)> Gap(tvhost::TXyz X, tvhost::
 }
 
 // An extrusion 10 deep (+0.04/0) along X from 0, a stop 15 +-0.03 and the 25 they close.
-void ExtrusionStack(TpmDimensionChain3DGatherTest& T)
+void ExtrusionStack(TGather& T)
 {
     tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
     tvhost::THostSketch& s = part->AddSketch(L"");
-    s.SetPlane(part->GetDefaultObject(tvapi::o3d_planeXOY));
     feature_test::Rect(s, 0, 0, 10, 5);
     const tvapi::IExtrusionPtr boss = feature_test::Extrusion(
         tvapi::IPartPtr(part.Get()), s, tvapi::o3d_bossExtrusion, tvapi::dtNormal, 10, 0);
-    tvapi::IModelObjectPtr(boss)->Update();
     const tvapi::ISymbols3DContainerPtr symbols(tvapi::IPartPtr(part.Get()));
     symbols->CreateGenerativeDimensions({tvapi::IModelObjectPtr(boss)}, true);
     tvapi::IDimensionTextPtr(symbols->GetLineDimensions3D()->GetItem(0))->SetDeviations(0.04, 0);
@@ -68,13 +61,14 @@ void ExtrusionStack(TpmDimensionChain3DGatherTest& T)
     Stack(T, {{10, 15, 0.03, -0.03}, {0, 25, 0, 0}}, {1, 0, 0});
 }
 
-class TAssemblyFiguresTest : public TpmDimensionChain3DGatherTest,
-                             public testing::WithParamInterface<TAssemblyCase> {};
+using TAssemblyCase = std::tuple<const char*, TBuild, double, double>; // name, parts, closing figures
+class TAssemblyFiguresTest : public TGather, public testing::WithParamInterface<TAssemblyCase> {};
 
 // The chain of the last part's dimension, searched; with no search, the pool's own chain.
 TEST_P(TAssemblyFiguresTest, ClosingLinkTakesTheHandFigures)
 {
-    GetParam().Build(*this);
+    const auto& [name, build, hi, lo] = GetParam();
+    build(*this);
     Open();
     const TDimensionChain& pool = Panel->AllDimension3D;
     if (!ChainAt(0).Closed) {
@@ -83,45 +77,34 @@ TEST_P(TAssemblyFiguresTest, ClosingLinkTakesTheHandFigures)
     }
     const TDimensionChain& C = ChainAt(Chains() - 1);
     ASSERT_TRUE(C.Closed);
-    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, GetParam().Hi, 1e-9);
-    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, GetParam().Lo, 1e-9);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, hi, Exact);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, lo, Exact);
 }
-
-const double R2 = std::sqrt(0.5), R3 = std::sqrt(1.0 / 3);
 
 INSTANTIATE_TEST_SUITE_P(
     Stacks, TAssemblyFiguresTest,
-    testing::Values(
-        TAssemblyCase{"AlongXFirstTurned", Gap({1, 0, 0}, {0, 1, 0}, 2), 0.26, -0.14},
-        TAssemblyCase{"AlongYSecondTurned", Gap({0, 1, 0}, {-1, 0, 0}, 4), 0.26, -0.14},
-        TAssemblyCase{"AlongZHousingTurned", Gap({0, 0, 1}, {0, 1, 0}, 1), 0.26, -0.14},
-        TAssemblyCase{"AlongXYZFirstTurned", Gap({R3, R3, R3}, {-R2, R2, 0}, 2), 0.26, -0.14},
-        TAssemblyCase{"AlongXYNoneTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 0), 0.26, -0.14},
-        TAssemblyCase{"AlongXYFirstTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 2), 0.26, -0.14},
-        TAssemblyCase{"AlongXYSecondTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 4), 0.26, -0.14},
-        TAssemblyCase{"AlongXYHousingTurned", Gap({R2, R2, 0}, {-R2, R2, 0}, 1), 0.26, -0.14},
-        TAssemblyCase{"TwoSubAssembliesDeep", Gap({R2, R2, 0}, {-R2, R2, 0}, 2, true), 0.26, -0.14},
-        TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
-        // The pool closes along X and along Z at once: its closing link is along X.
-        TAssemblyCase{"PoolCountsAlongItsClosingLink",
-                      [](TpmDimensionChain3DGatherTest& T) {
-                          Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
-                          Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
-                      },
-                      0.09, -0.05}),
-    [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(p.param.Name); });
+    testing::Values(TAssemblyCase{"FirstTurned", Gap(2), 0.26, -0.14},
+                    TAssemblyCase{"SecondTurned", Gap(4), 0.26, -0.14},
+                    TAssemblyCase{"HousingTurned", Gap(1), 0.26, -0.14},
+                    TAssemblyCase{"TwoSubAssembliesDeep", Gap(2, true), 0.26, -0.14},
+                    TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
+                    // The pool closes along X and along Z at once: its closing link is along X.
+                    TAssemblyCase{
+                        "PoolCountsAlongItsClosingLink",
+                        [](TGather& T) {
+                            Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
+                            Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
+                        },
+                        0.09, -0.05}),
+    [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
-// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) as the
-// user meets it again: a part file changed while the assembly was closed, or 0,05 typed as the
-// plate's upper additional deviation before the chain is searched again from its closing row.
+// The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
+// a part File whose dimension took Upper and Lower while the assembly was closed, or with none 0,05
+// typed as the plate's upper additional deviation and the chain searched again; Told, then figures.
 struct TStoredCase {
-    const char* Name;
-    const char* File; // none: the value typed
-    const char *Upper, *Lower;
-    const char* Told;
-    double Hi, Lo; // the last chain's closing figures
+    const char *Name, *File, *Upper, *Lower, *Told;
+    double Hi, Lo;
 };
-
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
 
@@ -145,8 +128,8 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         Press(Panel->bAddDimChain);
     }
     EXPECT_EQ(Statuses(), (std::vector<std::string>{c.Told}));
-    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QHigh, c.Hi, 1e-9);
-    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QLow, c.Lo, 1e-9);
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QHigh, c.Hi, Exact);
+    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QLow, c.Lo, Exact);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -183,7 +183,7 @@ TEST_F(TpmDimensionChain3DTest, ClosingDirectionTakesItsCanonicalSense)
     for (const auto& [in, out] : std::vector<std::pair<TVector3D, TVector3D>>{{{0, -1, 5}, {0, 1, -5}},
                                                                               {{3, 0, -1}, {3, 0, -1}},
                                                                               {{-3, 0, 1}, {3, 0, -1}},
-                                                                              {{-1, 2, -3}, {1, -2, 3}},
+                                                                              {{-1, 2, 3}, {1, -2, -3}},
                                                                               {{0, 0, -5}, {0, 0, 5}}}) {
         TVector3D v = in;
         OrientModelVector(v);
