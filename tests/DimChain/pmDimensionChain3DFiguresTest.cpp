@@ -102,7 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
 using TStoredCase = std::tuple<const char*, bool, const char*, double, double>; // name, typed, told, hi, lo
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
-
 TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
     const auto& [name, typed, told, hi, lo] = GetParam();
