@@ -460,20 +460,24 @@ TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
 }
 
 // A deviation typed into the grid is wholly a number or refused, the link keeping its 0,5.
-using TTyped = std::pair<std::string, double>;
+using TTyped = std::tuple<const char*, std::string, double>; // name, text, the value kept
 using TypedCellTest = ::testing::TestWithParam<TTyped>;
 TEST_P(TypedCellTest, WhollyANumberOrRefused)
 {
     TDimensionChain C;
     C.Dimensions.Add().EQHigh = 0.5;
     auto grid = std::make_shared<TRecordingGrid>();
-    grid->SetText(1, rEQHigh, tvhost::FromUtf8(GetParam().first));
+    const auto& [name, text, kept] = GetParam();
+    grid->SetText(1, rEQHigh, tvhost::FromUtf8(text));
     const bool taken = ChainGrid::TakeEdit(grid, C, 1, rEQHigh) == ChainGrid::TCellEdit::Taken;
-    EXPECT_EQ(taken, GetParam().second != 0.5);
-    EXPECT_DOUBLE_EQ(C.Dimensions[0].EQHigh, GetParam().second);
+    EXPECT_EQ(taken, kept != 0.5);
+    EXPECT_DOUBLE_EQ(C.Dimensions[0].EQHigh, kept);
 }
-INSTANTIATE_TEST_SUITE_P(Texts, TypedCellTest,
-                         ::testing::Values(TTyped{"e4", 0.5}, TTyped{"$0,05", 0.5}, TTyped{"x-0,02", 0.5},
-                                           TTyped{"4-", 0.5}, TTyped{" -0,02 ", -0.02}, TTyped{"+4.5", 4.5}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypedCellTest,
+    ::testing::Values(TTyped{"LetterBefore", "e4", 0.5}, TTyped{"SignBefore", "$0,05", 0.5},
+                      TTyped{"LetterBeforeMinus", "x-0,02", 0.5}, TTyped{"MinusAfter", "4-", 0.5},
+                      TTyped{"BlanksAround", " -0,02 ", -0.02}, TTyped{"PlusAndPoint", "+4.5", 4.5}),
+    [](const ::testing::TestParamInfo<TTyped>& p) { return std::string(std::get<0>(p.param)); });
 
 } // namespace

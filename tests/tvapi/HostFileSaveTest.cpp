@@ -286,7 +286,8 @@ TEST_P(TemporaryNameTest, CutKeepsTheNameUtf8)
     for (const fs::path& p : fs::directory_iterator(FDir))
         EXPECT_EQ(tvhost::ToUtf8(tvhost::FromUtf8(p.filename().string())), p.filename().string());
 }
-INSTANTIATE_TEST_SUITE_P(Lengths, TemporaryNameTest, ::testing::Values(253, 255));
+INSTANTIATE_TEST_SUITE_P(Lengths, TemporaryNameTest, ::testing::Values(253, 255),
+                         [](const ::testing::TestParamInfo<int>& p) { return std::to_string(p.param) + "Bytes"; });
 
 TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
 {

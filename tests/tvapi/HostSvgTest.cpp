@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
@@ -176,7 +177,12 @@ TEST_P(SvgCharacterTest, DisallowedCharacterBecomesReplacement)
     EXPECT_TRUE(Has(svg, ">a\uFFFDb</tspan>") && Has(svg, ">a\uFFFDb\u2300"));
 }
 INSTANTIATE_TEST_SUITE_P(Controls, SvgCharacterTest,
-                         ::testing::Values(L'\x01', L'\x1B', L'\x08', L'\x0C', L'\uFFFE', L'\uFFFF'));
+                         ::testing::Values(L'\x01', L'\x1B', L'\x08', L'\x0C', L'\uFFFE', L'\uFFFF'),
+                         [](const ::testing::TestParamInfo<wchar_t>& p) {
+                             char name[8];
+                             std::snprintf(name, sizeof name, "U%04X", static_cast<unsigned>(p.param));
+                             return std::string(name);
+                         });
 
 // Coordinates of 1e61 and more are written digit for digit; a value that overflows on the
 // sheet is refused instead of written as text no reader takes.

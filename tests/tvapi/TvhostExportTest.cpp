@@ -311,4 +311,5 @@ TEST_P(FileSizeLimitTest, SaveFailsAndKeepsTheOldFile)
 INSTANTIATE_TEST_SUITE_P(Saves, FileSizeLimitTest,
                          ::testing::Values(TArgs{"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx",
                                                  "--open", DC_SOURCE_DIR "/samples/shaft.qdr", "--save"},
-                                           TArgs{"export", "--step", DC_SOURCE_DIR "/samples/brick.qpt"}));
+                                           TArgs{"export", "--step", DC_SOURCE_DIR "/samples/brick.qpt"}),
+                         [](const ::testing::TestParamInfo<TArgs>& p) { return p.param.front(); });
