@@ -478,6 +478,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TTyped{"LetterBefore", "e4", 0.5}, TTyped{"SignBefore", "$0,05", 0.5},
                       TTyped{"LetterBeforeMinus", "x-0,02", 0.5}, TTyped{"MinusAfter", "4-", 0.5},
                       TTyped{"BlanksAround", " -0,02 ", -0.02}, TTyped{"PlusAndPoint", "+4.5", 4.5}),
-    [](const ::testing::TestParamInfo<TTyped>& p) { return std::string(std::get<0>(p.param)); });
+    [](const auto& p) { return std::string(std::get<0>(p.param)); });
 
 } // namespace

@@ -287,7 +287,7 @@ TEST_P(TemporaryNameTest, CutKeepsTheNameUtf8)
         EXPECT_EQ(tvhost::ToUtf8(tvhost::FromUtf8(p.filename().string())), p.filename().string());
 }
 INSTANTIATE_TEST_SUITE_P(Lengths, TemporaryNameTest, ::testing::Values(253, 255),
-                         [](const ::testing::TestParamInfo<int>& p) { return std::to_string(p.param) + "Bytes"; });
+                         [](const auto& p) { return std::to_string(p.param) + "Bytes"; });
 
 TEST_F(FileSaveTest, TargetsThatAreNoRegularFileAreRefusedAndKept)
 {

@@ -312,4 +312,4 @@ INSTANTIATE_TEST_SUITE_P(Saves, FileSizeLimitTest,
                          ::testing::Values(TArgs{"run", "--plugin", DC_BINARY_DIR "/libDimChain.plx",
                                                  "--open", DC_SOURCE_DIR "/samples/shaft.qdr", "--save"},
                                            TArgs{"export", "--step", DC_SOURCE_DIR "/samples/brick.qpt"}),
-                         [](const ::testing::TestParamInfo<TArgs>& p) { return p.param.front(); });
+                         [](const auto& p) { return p.param.front(); });
