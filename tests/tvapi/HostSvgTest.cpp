@@ -177,7 +177,7 @@ TEST_P(SvgCharacterTest, DisallowedCharacterBecomesReplacement)
 }
 INSTANTIATE_TEST_SUITE_P(Controls, SvgCharacterTest,
                          ::testing::Values(L'\x01', L'\x1B', L'\x08', L'\x0C', L'\uFFFE', L'\uFFFF'),
-                         [](const auto& p) { return "Code" + std::to_string(static_cast<unsigned>(p.param)); });
+                         [](const auto& p) { return "Code" + std::to_string(int(p.param)); });
 
 // Coordinates of 1e61 and more are written digit for digit; a value that overflows on the
 // sheet is refused instead of written as text no reader takes.
