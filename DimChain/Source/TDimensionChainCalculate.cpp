@@ -56,7 +56,7 @@ TContribution AngularContribution(const TDimension& L, Real len, Real c, Real s,
 // direction, as an angular link does; a projection has already counted them in its field.
 bool TurnsWithinAngles(const TDimension& L)
 {
-    const bool projected = (L.VTransformation | L.VTransformation) > 0.0;
+    const bool projected = L.VTransformation.Len() > 0.0;
     return L.Type == tvapi::tvDrLDimension && !projected && (L.AQLow != 0.0 || L.AQHigh != 0.0);
 }
 
