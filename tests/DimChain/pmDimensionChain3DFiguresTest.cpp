@@ -97,24 +97,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
-// the plate's file given +-0,2 while the assembly was closed, or 0,05 typed as the plate's upper
-// additional deviation and the chain searched again; what is told, then the closing figures.
-using TStoredCase = std::tuple<const char*, bool, const char*, double, double>; // name, typed, told, hi, lo
+// the plate's file given +-0,2 or the bushing removed while the assembly was closed, or 0,05 typed as
+// the plate's upper additional deviation and the chain searched again; what is told, then whether
+// the chain is closed and its last link's figures.
+enum TChange { PartFile, Removed, Typed };
+using TStoredCase = std::tuple<const char*, TChange, const char*, double, double>; // told, hi, lo
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
 TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
-    const auto& [name, typed, told, hi, lo] = GetParam();
-    if (!typed) {
+    const auto& [name, change, told, hi, lo] = GetParam();
+    if (change == PartFile) {
         nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / "chain-plate.qpt"));
         part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = "+0,2";
         part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = "-0,2";
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
         Reopen("chain.qas");
     }
+    if (change == Removed) Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
     Journal().Clear();
     Open();
-    if (typed) {
+    if (change == Typed) {
         Grid().SetCurrentCell(1, rEQHigh);
         Grid().SetCellText(1, rEQHigh, L"0,05");
         Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
@@ -122,14 +125,19 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         Press(Panel->bAddDimChain);
     }
     EXPECT_EQ(Statuses(), (std::vector<std::string>{told}));
-    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QHigh, hi, Exact);
-    EXPECT_NEAR(ChainAt(Chains() - 1).Dimensions[2].QLow, lo, Exact);
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    EXPECT_EQ(C.Closed, change != Removed);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, hi, Exact);
+    EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, lo, Exact);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, TStoredChainTest,
-    testing::Values(TStoredCase{"PartFileChanged", false, "Изменился размер ", 0.25, -0.2},
-                    TStoredCase{"TypedValue", true, "Распознаны 1 цепи", 0.2, -0.1}),
+    testing::Values(TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
+                    // Open, the shaft's length shows its own deviations, not the lost figures.
+                    TStoredCase{"ComponentRemoved", Removed,
+                                "Сборка изменилась! Отсутствуют элементы размерной цепи", 0, 0},
+                    TStoredCase{"TypedValue", Typed, "Распознаны 1 цепи", 0.2, -0.1}),
     [](const testing::TestParamInfo<TStoredCase>& p) { return std::string(std::get<0>(p.param)); });
 
 } // namespace
