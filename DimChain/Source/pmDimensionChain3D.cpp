@@ -87,17 +87,13 @@ bool TpmDimensionChain3D::RereadLink(TDimensionChain& C, Integer i)
     const auto differs = [](Real a, Real b) { return !(std::fabs(a - b) <= TDimension::ZeroLength); };
     const bool changed = differs(L.Nominal, fresh.Nominal) || differs(L.V3.Len(), fresh.V3.Len()) ||
                          (own && (differs(L.QHigh, fresh.QHigh) || differs(L.QLow, fresh.QLow)));
-    // A chain left open by a lost link has no figures: its last link shows its dimension's own.
-    if (!own && !C.Closed) {
+    // An open chain (as one left so by a lost link) has no figures: its last link shows its own.
+    if (own || !C.Closed) {
         L.QHigh = fresh.QHigh;
         L.QLow = fresh.QLow;
     }
     if (!changed) return false;
     L.Nominal = fresh.Nominal;
-    if (own) {
-        L.QHigh = fresh.QHigh;
-        L.QLow = fresh.QLow;
-    }
     static_cast<TDimensionGeometry&>(L) = fresh;
     Tell(DC(TString("Изменился размер ")));
     return true;
