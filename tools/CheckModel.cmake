@@ -4,9 +4,9 @@
 # facade and are not listed. A listed file that is missing fails the check too.
 # Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
 set(model
-  ChainGrid.h ChainGrid.cpp ChainHost.h ChainLoop.h ChainLoop.cpp ChainRecognition.h ChainRecognition.cpp
+  ChainFollow.h ChainFollow.cpp ChainGrid.h ChainGrid.cpp ChainHost.h ChainLoop.h ChainLoop.cpp ChainRecognition.h ChainRecognition.cpp
   TDimension.h TDimension.cpp TDimensionCapture.cpp TDimensionDrawing.cpp TDimensionChain.h
-  TDimensionChain.cpp TLinkGrid.h
+  TDimensionChain.cpp TDimensionChainCalculate.cpp TLinkGrid.h
   TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp AssemblyLinks.h AssemblyLinks.cpp
   TWrittenDeviations.h TWrittenDeviations.cpp)
 set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager")

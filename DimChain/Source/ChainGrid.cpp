@@ -82,7 +82,7 @@ void WriteSigns(const TLinkGridPtr& Grid, const TDimensionChain& C)
 void WriteAdded(const TLinkGridPtr& Grid, const TDimensionChain& C, const TAdded& Added, int Number)
 {
     if (!Grid || !Added) return;
-    if (Added.Reordered) {
+    if (Added.Closing.Reordered) {
         WriteAll(Grid, C, Number);
         WriteSigns(Grid, C);
         Grid->SetCurrentRow(C.Count());

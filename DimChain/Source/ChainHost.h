@@ -1,13 +1,15 @@
 #pragma once
 // TChainHost: what a chain and its panels need of the host application - the type, view and
-// values of a drawing object, the selection the user sees (drawing and model objects) and the
-// highlight of what the cursor would pick. The panels pass the facade's host in; tests pass a
-// recorder.
+// values of a drawing object, a link's figures read again and a closing link's written, the
+// selection the user sees (drawing and model objects) and the highlight of what the cursor
+// would pick. The panels pass the facade's host in; tests pass a recorder.
 
 #include "BaseTypes.h"
 #include "DString.h"
 #include "tvapi/DrawingObject.h"
 #include "tvapi/ModelObjects.h"
+
+class TDimension;
 
 class TChainHost {
 public:
@@ -20,6 +22,13 @@ public:
     // changes for an object that is no dimension.
     virtual void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet,
                              Real& QHigh, Real& QLow, bool Angular) = 0;
+    // Link read again from what it was taken from as it stands now, keeping what the user set
+    // on it; with KeepFigures (the closing link of a closed chain, whose deviations are the
+    // chain's) its deviations stay. True when anything the link counts with changed.
+    virtual bool Reread(TDimension& Link, bool KeepFigures) = 0;
+    // A closing link's deviations written into its dimension; figures that are not finite are
+    // never written.
+    virtual void WriteFigures(TDimension& Link) = 0;
     // Whether a 2D document is current.
     virtual bool HasDrawing() = 0;
     virtual void Select(const tvapi::IDrawingObjectPtr& Object) = 0;

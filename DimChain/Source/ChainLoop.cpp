@@ -3,8 +3,6 @@
 
 #include "ChainLoop.h"
 
-#include "TDimensionChain.h"
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -143,7 +141,7 @@ bool IsZeroGap(const TDimension& L, Real Tolerance)
 Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance)
 {
     Integer longest = -1, walked = 0;
-    for (Integer i = 0; i < Links.Count && i < TDimensionChain::SignBits; ++i) {
+    for (Integer i = 0; i < Links.Count && i < MaskBits; ++i) {
         const Real len = Links[i].V2.Len();
         if (IsZeroGap(Links[i], Tolerance)) continue;
         walked |= Integer(1) << i;

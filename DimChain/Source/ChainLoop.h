@@ -6,6 +6,10 @@
 #include "TArray.h"
 #include "TDimension.h"
 
+// Links whose signs a mask holds, bit i for link i: the longest searched chain's links and its
+// closing link, short of an Integer's sign bit.
+constexpr Integer MaskBits = 31;
+
 // What the links of a chain make in the drawing.
 enum class TLinkLoop {
     NoPositions, // a link without ends in the drawing, or links along different directions

@@ -313,7 +313,7 @@ template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDr
     } else if (!FWritten.Restore(Closing)) {
         return;
     }
-    FiguresChanged(Closing);
+    FollowDimension(Closing);
     TDimensionChain& C = Chain();
     const Integer at = C.Index(Closing);
     if (at < 0) return;
@@ -358,7 +358,7 @@ template <class TBase> bool TChainPanelOf<TBase>::TakeSharedChange(const tvapi::
         LinkSettings(); // the method may have reset the risk factor
     } else if (Same(Control, tvapi::IAPIObjectPtr(this->APropertyVariable.GetControl(&RiskFactor, false)))) {
         Chain().RiskFactor = FRiskValue;
-        Recalculate(DimensionChains.Current);
+        FollowCurrent();
     } else if (Same(Control, tvapi::IAPIObjectPtr(CurrentControl()))) {
         SwitchChain();
     } else if (Same(Control, tvapi::IAPIObjectPtr(grListDimChain))) {
@@ -373,40 +373,41 @@ template <class TBase> void TChainPanelOf<TBase>::SetMethod()
 {
     Chain().ApplyMethod();
     ShowRiskFactor();
-    Recalculate(DimensionChains.Current);
+    FollowCurrent();
 }
 
-template <class TBase> void TChainPanelOf<TBase>::Recalculate(Integer Index, Integer Depth)
+template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
 {
-    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
-    if (Index < 0 || Index >= chains.Count || Depth > chains.Count) return;
-    TDimensionChain& C = chains[Index];
-    if (!C.Recalculate(WritesClosing() ? &FWritten : nullptr)) return;
-    const Integer closing = C.Count() - 1;
-    if (Index == DimensionChains.Current) {
-        ChainGrid::WriteRow(FLinkGrid, C, closing, Index, true);
-        RedrawGrid();
+    Change.Written = WritesClosing() ? &FWritten : nullptr;
+    bool ring = false;
+    for (const TFollowedChain& f : FollowFigures(DimensionChains.DimChains, FollowHost(), Change)) {
+        ring = ring || f.Outcome == TFollowed::Refused;
+        if (f.Chain == DimensionChains.Current) ShowFollowed(f);
     }
-    if (WritesClosing()) FiguresChanged(C.Dimensions[closing].Obj, Depth + 1);
+    if (ring) TDimensionChains::TellRing();
 }
 
-template <class TBase>
-void TChainPanelOf<TBase>::FiguresChanged(const tvapi::IDrawingObjectPtr& Dimension, Integer Depth)
+template <class TBase> void TChainPanelOf<TBase>::FollowDimension(const tvapi::IDrawingObjectPtr& Dimension)
 {
     if (!Dimension) return;
-    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
-    for (Integer k = 0; k < chains.Count; ++k) {
-        TDimensionChain& C = chains[k];
-        bool changed = false;
-        for (Integer i = 0; i + 1 < C.Count(); ++i) {
-            if (C.Dimensions[i].Obj != Dimension || !C.Dimensions[i].LoadChange()) continue;
-            changed = true;
-            if (k == DimensionChains.Current) RewriteRow(i);
-        }
-        if (!changed) continue;
-        if (k == DimensionChains.Current) ChainGrid::WriteSigns(FLinkGrid, C);
-        Recalculate(k, Depth);
+    TFigureChange change;
+    change.Dimensions.push_back({Dimension, {}});
+    Follow(change);
+}
+
+template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed)
+{
+    TDimensionChain& C = Chain();
+    if (Followed.Outcome == TFollowed::LeftOpen) {
+        ChainGrid::WriteAll(FLinkGrid, C, DimensionChains.Current);
+        return;
     }
+    for (const std::vector<Integer>* rows : {&Followed.Changed, &Followed.Followed})
+        for (const Integer i : *rows)
+            RewriteRow(i);
+    if (!Followed.Changed.empty() || !Followed.Followed.empty()) ChainGrid::WriteSigns(FLinkGrid, C);
+    ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
+    RedrawGrid();
 }
 
 template <class TBase> void TChainPanelOf<TBase>::EditCell()
@@ -418,7 +419,7 @@ template <class TBase> void TChainPanelOf<TBase>::EditCell()
         Tell(DC("Недопустимое значение: введите число от -1000000 до 1000000"));
         break;
     case ChainGrid::TCellEdit::Taken:
-        if (column != rComment) Recalculate(DimensionChains.Current);
+        if (column != rComment) FollowCurrent();
         break;
     case ChainGrid::TCellEdit::Ignored:
         break;

@@ -141,13 +141,21 @@ protected:
     bool TakeSharedChange(const tvapi::IPropertyControlPtr& Control);
     void EditCell();
     void SetMethod();
-    // Chain Index calculated again, when closed: its closing link, the dimension's text (when
-    // the panel writes closing figures) and, on the chain shown, the closing row; then the
-    // chains that count that dimension. Depth bounds a ring of chains counting each other.
-    void Recalculate(Integer Index, Integer Depth = 0);
-    // Dimension's figures changed in the drawing (a chain wrote or gave back its texts): every
-    // chain that counts it as a component reads them again and is calculated again.
-    void FiguresChanged(const tvapi::IDrawingObjectPtr& Dimension, Integer Depth = 0);
+    // A change of figures followed through every chain (FollowFigures, through FollowHost,
+    // writing closing figures when the panel does, the texts written over kept for taking
+    // back); the chain shown draws what it did, and a ring is told once.
+    void Follow(TFigureChange Change);
+    // The current chain's own values changed (a typed value, the method, the risk).
+    void FollowCurrent()
+    {
+        TFigureChange change;
+        change.Chains.push_back(DimensionChains.Current);
+        Follow(change);
+    }
+    // Dimension's figures changed in the drawing (a chain wrote or gave back its texts).
+    void FollowDimension(const tvapi::IDrawingObjectPtr& Dimension);
+    // What a follow did to the chain shown, on the grid.
+    void ShowFollowed(const TFollowedChain& Followed);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
     // they are stored (else the process stops as cancelled).
     void Confirm();
@@ -159,6 +167,8 @@ protected:
 
     // Whether a chain calculated again writes its closing figures into the closing dimension.
     virtual bool WritesClosing() const { return true; }
+    // Where a follow reads links again: the facade's host, or a panel's own.
+    virtual TChainHost& FollowHost() { return FacadeChainHost(); }
     // Whether the current chain may be removed; a refusal tells the user why.
     virtual bool MayRemoveChain() { return true; }
     // What a panel shows of the current chain besides its rows.

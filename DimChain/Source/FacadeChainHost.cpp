@@ -3,6 +3,7 @@
 
 #include "ChainHost.h"
 
+#include "TDimension.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
 
@@ -23,6 +24,9 @@ public:
     {
         drApi::MA.GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
     }
+    // A drawing's closing dimension shows its chain's figures: the link reads it whole.
+    bool Reread(TDimension& Link, bool) override { return Link.LoadChange(); }
+    void WriteFigures(TDimension& Link) override { Link.toDrawing(); }
     bool HasDrawing() override { return static_cast<bool>(drApi::MA.R3->IDoc2D); }
     void Select(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Select2D(Object); }
     void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnSelect2D(Object); }

@@ -2,7 +2,7 @@
 
 #include "TDimensionChain.h"
 
-#include "ChainLoop.h"
+#include "ChainFollow.h"
 #include "KmfData.h"
 #include "TArrayStream.h"
 #include "TLinkText.h"
@@ -267,21 +267,24 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
-    added.Reordered = IsClosedLoop() && MoveZeroGapLast();
+    const bool reordered = IsClosedLoop() && MoveZeroGapLast();
     TClosingStep pick = Step;
     pick.OnLoop = true;
     added.Closing = CloseAndCalculate(pick);
+    added.Closing.Reordered = reordered;
     return added;
 }
 
-std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
+TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
-    ClosingRefused = false;
-    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return std::nullopt;
+    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return {};
     if (RefusesClosing()) { // millimetres never go into an angle
         Closed = false;
-        ClosingRefused = true;
-        return std::nullopt;
+        return {TClosing::Refused, false, std::nullopt};
+    }
+    if (Step.Among && InRing(*Step.Among, *this)) { // its figures would chase their own tail
+        Closed = false;
+        return {TClosing::Ring, false, std::nullopt};
     }
     const bool angular = IsAngular();
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
@@ -307,10 +310,11 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     // (a turned assembly) get no note; a NaN always does.
     if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
         L.Comment += LinkText::LengthNote(shown, length);
-    return result;
+    return {TClosing::Closed, false, result};
 }
 
-std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written)
+TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written,
+                                                const TArrayOf<TDimensionChain>* Among)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
@@ -319,23 +323,40 @@ std::optional<TChainResult> TDimensionChain::CloseRecognised(bool CheckOnly, TWr
     step.Written = Written;
     step.CheckOnly = CheckOnly;
     step.OnLoop = true;
+    step.Among = Among;
     return CloseAndCalculate(step);
 }
 
-std::optional<TChainResult> TDimensionChain::Recalculate(TWrittenDeviations* Written)
+std::optional<TChainResult> TDimensionChain::Recalculate()
 {
     if (!Closed || Checked || Count() < 2) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult result = *Calculate(false);
-    TakeClosingFigures(result, Written != nullptr, Written);
+    if (!std::isfinite(result.QHigh) || !std::isfinite(result.QLow)) return std::nullopt;
+    TakeClosingFigures(result, false, nullptr);
     CalculatedWith = Settings();
     return result;
+}
+
+bool TDimensionChain::CheckAgain()
+{
+    if (!Closed || Count() < 2) return false;
+    TString& note = Dimensions[Count() - 1].Comment;
+    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
+    if (check > 0) note = note.SubStr(0, check - 1);
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
+    const TChainResult loop = *Calculate(true);
+    note += LinkText::CheckNote(loop.QHigh, loop.QLow);
+    CalculatedWith = Settings();
+    return true;
 }
 
 void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack,
                                          TWrittenDeviations* Written)
 {
     TDimension& L = Dimensions[Count() - 1];
+    // A figure that is no number is never taken, nor written.
+    if (!std::isfinite(Result.QHigh) || !std::isfinite(Result.QLow)) return;
     const bool angular = IsAngular(); // an angle takes angular deviations
     (angular ? L.AQHigh : L.QHigh) = Result.QHigh;
     (angular ? L.AQLow : L.QLow) = Result.QLow;

@@ -1,15 +1,18 @@
 #pragma once
 // TDimensionChain: one dimension chain - its links in order with the closing link last, the
 // sign mask with which their vectors close, the calculation method and its coefficients.
-// It finds the closing signs, calculates the closing link and keeps itself in a byte stream.
+// It finds the closing signs, calculates the closing link (TDimensionChainCalculate.cpp) and
+// keeps itself in a byte stream.
 
 #include "BaseTypes.h"
 #include "ChainHost.h"
+#include "ChainLoop.h"
 #include "TArray.h"
 #include "TDimension.h"
 
 #include <optional>
 
+class TDimensionChain;
 class TKmfData;
 class TWrittenDeviations;
 
@@ -55,14 +58,35 @@ struct TClosingStep {
     bool OnLoop = false;
     // Where the texts a write-back replaces are kept first; none keeps nothing.
     TWrittenDeviations* Written = nullptr;
+    // The chains the closing chain is one of, when their figures follow each other: a closing
+    // that would make a ring with them (ChainFollow.h, InRing) is refused. None checks nothing.
+    const TArrayOf<TDimensionChain>* Among = nullptr;
+};
+
+// How a closing step ended.
+enum class TClosing : std::int32_t {
+    Open,    // the links do not close
+    Closed,  // closed and calculated (with CheckOnly, checked)
+    Refused, // they close, but an angle would close lengths: the chain stays open
+    Ring,    // they close on a dimension counted by a chain this one depends on: the chain
+             // stays open and nothing is written or noted
+};
+
+// The closing step's outcome: how it ended, whether a zero gap picked before moved to the
+// closing place, and the closing link's figures when it closed.
+struct TClosingResult {
+    TClosing State = TClosing::Open;
+    bool Reordered = false;
+    std::optional<TChainResult> Figures;
+    explicit operator bool() const { return State == TClosing::Closed; }
+    const TChainResult* operator->() const { return &*Figures; }
 };
 
 // What Add did: false when nothing was added.
 struct TAdded {
     bool Added = false;
-    Integer Recaptured = -1;             // the link captured again in place, or -1
-    bool Reordered = false;              // a zero gap picked before moved to the closing place
-    std::optional<TChainResult> Closing; // the closing step's result when the chain closed
+    Integer Recaptured = -1; // the link captured again in place, or -1
+    TClosingResult Closing;
     explicit operator bool() const { return Added; }
 };
 
@@ -71,8 +95,8 @@ public:
     static constexpr Integer MaxLinks = 30; // longer chains are never searched
     // Bits of StateClosed that hold signs: the links of the longest searched chain and its
     // closing link; a link past them has no sign bit.
-    static constexpr Integer SignBits = MaxLinks + 1;
-    static_assert(SignBits < 32, "the signs fit an Integer without its sign bit");
+    static constexpr Integer SignBits = MaskBits;
+    static_assert(SignBits == MaxLinks + 1, "a mask holds the longest searched chain's signs");
     static constexpr Real DrawingTolerance = 0.001; // per component of the closure sum
     static constexpr Real ModelTolerance = 1e-5;    // the same for model chains
     static constexpr Real FullTurn = 360.0;         // degrees of a ring of angles
@@ -97,10 +121,9 @@ public:
     // the chain's own (TDimensionChains::Write), so that a report after reopening still
     // describes the figures.
     std::optional<TChainSettings> CalculatedWith;
-    // The last closing step found the links closing and refused them (RefusesClosing); not stored.
-    bool ClosingRefused = false;
-    // Closed by a check of the assembly in this session: its closing link keeps its own
-    // deviations, and a recalculation leaves it alone.
+    // Closed by a check of the assembly: its closing link keeps its own deviations and its
+    // note the loop's; a change of its figures checks it again. Stored with the set
+    // (TDimensionChains::Write).
     bool Checked = false;
 
     TDimensionChain() = default;
@@ -143,20 +166,24 @@ public:
     // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
     // link's model length). Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
-    // closing link takes angular deviations; a chain that RefusesClosing stays open.
-    std::optional<TChainResult> CloseAndCalculate(const TClosingStep& Step);
+    // closing link takes angular deviations; a chain that RefusesClosing stays open (Refused),
+    // and so does one that would make a ring with Step.Among (Ring), before anything is noted.
+    TClosingResult CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
     // (with CheckOnly, checked) without the residual note; the deviations are written back
     // only when Written is given, which keeps the texts they replace.
-    std::optional<TChainResult> CloseRecognised(bool CheckOnly = false,
-                                                TWrittenDeviations* Written = nullptr);
+    TClosingResult CloseRecognised(bool CheckOnly = false, TWrittenDeviations* Written = nullptr,
+                                   const TArrayOf<TDimensionChain>* Among = nullptr);
     // A closed chain calculated again after a value that enters its figures changed: the
-    // closing link takes them, and its dimension's text when Written is given (the text it
-    // replaces kept there first). Neither the closure nor the notes are touched. Nothing for
-    // an open or a checked chain.
-    std::optional<TChainResult> Recalculate(TWrittenDeviations* Written);
+    // closing link takes them (its dimension is not written). Neither the closure nor the
+    // notes are touched. Nothing for an open or a checked chain, nor for figures that are not
+    // finite, which the closing link never takes.
+    std::optional<TChainResult> Recalculate();
+    // A checked chain checked again: the check's note of its closing link (from " {") replaced
+    // by the loop's deviations as they now are. False, with nothing changed, for an open chain.
+    bool CheckAgain();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();

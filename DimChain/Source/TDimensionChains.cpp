@@ -3,6 +3,7 @@
 
 #include "TDimensionChains.h"
 
+#include "ChainFollow.h"
 #include "ChainHost.h"
 #include "Dictionary.h"
 #include "KmfData.h"
@@ -24,6 +25,10 @@ namespace {
 // Marks the settings the chains' figures were calculated with, after the chains, in a set
 // where any differ from the chain's own ("FIGS"). Sets without it read as before.
 constexpr Integer FiguresTag = 0x53474946;
+// Marks, after those, which chains are checked ("CHKD"), one Integer (0 or 1) per chain, in a
+// set where any is. Sets without it hold no checked chain.
+constexpr Integer CheckedTag = 0x444B4843;
+constexpr std::int64_t CheckedStreamBytes = 4;
 
 // Records of the re-binding are gathered with this room first.
 constexpr std::size_t RepairRoom = 1024;
@@ -142,6 +147,12 @@ void TDimensionChains::Write(TKmfData& s) const
             for (const TDimensionChain& chain : DimChains)
                 chain.figuresToStream(s);
         }
+        if (std::any_of(DimChains.begin(), DimChains.end(),
+                        [](const TDimensionChain& chain) { return chain.Checked; })) {
+            s << CheckedTag;
+            for (const TDimensionChain& chain : DimChains)
+                s << static_cast<Integer>(chain.Checked ? 1 : 0);
+        }
     } catch (...) {
         // What was written stays; the stream is the caller's.
     }
@@ -158,10 +169,20 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
         chains.fromStream(s);
         // The count stands twice; data that disagrees with itself is damaged.
         if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
-        if (s.BytesLeft() == 4 + count * TDimensionChain::FiguresStreamBytes) {
+        const std::int64_t figures = 4 + count * TDimensionChain::FiguresStreamBytes;
+        const std::int64_t checked = 4 + count * CheckedStreamBytes;
+        if (s.BytesLeft() == figures || s.BytesLeft() == figures + checked) {
             if (s.ReadInteger() != FiguresTag) return false;
             for (TDimensionChain& chain : chains)
                 if (!chain.figuresFromStream(s)) return false;
+        }
+        if (s.BytesLeft() == checked) {
+            if (s.ReadInteger() != CheckedTag) return false;
+            for (TDimensionChain& chain : chains) {
+                const Integer flag = s.ReadInteger();
+                if (flag != 0 && flag != 1) return false;
+                chain.Checked = flag == 1;
+            }
         }
         // A stored set is read to its last byte: bytes left over mean it was not ours.
         if (ToEnd && s.BytesLeft() != 0) return false;
@@ -307,7 +328,7 @@ void TDimensionChains::ClearMarks() const
         if (mark) mark->RemoveFromObjects(L"", mark->GetObjects());
 }
 
-void TDimensionChains::LoadfromUserStorage()
+void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written)
 {
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
     std::vector<Byte> bytes;
@@ -329,7 +350,7 @@ void TDimensionChains::LoadfromUserStorage()
     } else {
         RestoreReferenceByAttr();
     }
-    LoadChangedDimension();
+    FollowOpening(FacadeChainHost(), Written);
 }
 
 void TDimensionChains::DropUnbound()
@@ -394,28 +415,43 @@ void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
         if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosedLoop();
 }
 
-void TDimensionChains::LoadChangedDimension()
+std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
+                                                            Integer First)
 {
     if (DimChains.Count <= 0) {
         DimChains.Resize(1);
-        return;
+        return {};
     }
-    if (Current < 0 || Current >= DimChains.Count) return;
-    TDimensionChain& chain = DimChains[Current];
-    TChainHost& host = FacadeChainHost();
-    bool changed = false;
-    for (TDimension& link : chain.Dimensions) {
-        if (!link.LoadChange()) continue;
-        if (!changed) host.ClearSelection();
-        changed = true;
-        for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
-            host.Select(object);
-        Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
+    TFigureChange change;
+    change.Everything = true;
+    change.First = First;
+    change.Written = Written;
+    const std::vector<TFollowedChain> followed = FollowFigures(DimChains, Host, change);
+    bool changed = false, ring = false;
+    const bool drawing = !Is3D(); // a model link has nothing to show in a drawing
+    for (const TFollowedChain& f : followed) {
+        for (const Integer i : f.Changed) {
+            if (!changed && drawing) Host.ClearSelection();
+            changed = true;
+            const TDimension& link = DimChains[f.Chain].Dimensions[i];
+            for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
+                if (drawing) Host.Select(object);
+            Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
+        }
+        ring = ring || f.Outcome == TFollowed::Refused;
     }
-    if (!changed) return;
-    SetAttr();
-    std::vector<Byte> bytes;
-    to(bytes);
-    tvapi::ITervanDocumentPtr doc = ActiveDocument();
-    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
+    if (ring) TellRing();
+    if (changed && !Is3D()) {
+        SetAttr();
+        std::vector<Byte> bytes;
+        to(bytes);
+        tvapi::ITervanDocumentPtr doc = ActiveDocument();
+        drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
+    }
+    return followed;
+}
+
+void TDimensionChains::TellRing()
+{
+    Messager.LiftBox(DC(TString("Цепи не могут зависеть друг от друга по кругу")), TMessager::toAlways);
 }

@@ -6,6 +6,7 @@
 // (written in TDimensionChainsReport.cpp).
 
 #include "BaseTypes.h"
+#include "ChainFollow.h"
 #include "DString.h"
 #include "TArray.h"
 #include "TDimensionChain.h"
@@ -45,12 +46,14 @@ public:
     TDimensionChains& operator=(const TDimensionChains&) = delete;
 
     // AttrType, the chain count and the chain array; then, when any chain's figures were
-    // calculated with other settings than its own, a tag and those settings chain by chain.
-    // An exception of the stream ends either.
+    // calculated with other settings than its own, a tag and those settings chain by chain;
+    // then, when any chain is checked, a tag and a flag chain by chain. Sets without either
+    // read as before. An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
-    // that no chain holds, or with ToEnd any byte left after the last chain and those settings.
+    // that no chain holds, a checked flag neither 0 nor 1, or with ToEnd any byte left after
+    // the last chain, those settings and the flags.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
@@ -83,20 +86,27 @@ public:
     // const) and clearing the type's old marks.
     void SetAttr();
     // Reads the set of the active document, binds its links again (a model link whose object is
-    // gone is told to the user once and dropped, its chain left open) and checks the current
-    // chain for changes. Nothing stored, or stored bytes that prove damaged, leave the set as
-    // it was, and then nothing is stored back; damaged bytes are told to the user and noted in
+    // gone is told to the user once and dropped, its chain left open) and follows the changes
+    // of the drawing (FollowOpening through the facade's host, the texts written over kept in
+    // Written). Nothing stored, or stored bytes that prove damaged, leave the set as it was,
+    // and then nothing is stored back; damaged bytes are told to the user and noted in
     // StoredDamaged.
-    void LoadfromUserStorage();
+    void LoadfromUserStorage(TWrittenDeviations* Written = nullptr);
     // Removes every model link left without its model object; the chains that lose one are open.
     void DropUnbound();
     // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
     // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;
     // chains that lost links are tested for closure again (IsClosedLoop).
     void RestoreReferenceByAttr();
-    // Re-reads the current chain's links from the drawing; the changed ones are selected and
-    // told to the user, and the set is stored again once.
-    void LoadChangedDimension();
+    // A set opened: every link of the chains from First on read again through Host and the
+    // chains that count the changed ones calculated again (FollowFigures, with Written as the
+    // change's). Each changed link is selected (the selection cleared before the first) and
+    // told with "Изменился размер ", a ring of chains once with TellRing; a drawing set with a
+    // changed link is stored again once. A set with no chains gets its first chain back.
+    std::vector<TFollowedChain> FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
+                                              Integer First = 0);
+    // "Цепи не могут зависеть друг от друга по кругу" told to the user.
+    static void TellRing();
 
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file

@@ -16,7 +16,7 @@ TpmDimensionChain2D::TpmDimensionChain2D()
                     DC("Параметры"), tvapi::tvProcess2DCursor)
 {
     if (DimensionChains.DimChains.Count < 1) DimensionChains.DimChains.Add(TDimensionChain());
-    DimensionChains.LoadfromUserStorage();
+    DimensionChains.LoadfromUserStorage(&FWritten);
     if (PropertyTabs) PropertyTabs->SetHeaderVisible(false);
     DimensionChains.Current = 0;
     BuildControls();

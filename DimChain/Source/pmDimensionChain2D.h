@@ -44,6 +44,9 @@ private:
     void ClickBase();
     // The closing step of a pick: what it writes back is kept for taking back.
     TClosingStep Pick();
+    // What a closing step ended in, told; a chain that closed is followed by the chains that
+    // count its closing dimension.
+    void TellClosing(const TClosingResult& Closing);
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();

@@ -79,9 +79,13 @@ void TpmDimensionChain2D::RecogniseChains()
         }
     }
     TDimensionChain& C = Chain();
-    if (C.CloseRecognised(false, &FWritten)) {
+    ReadFiguresAgain(C, FacadeChainHost());
+    const TClosingResult closing = C.CloseRecognised(false, &FWritten, &DimensionChains.DimChains);
+    if (closing) {
         ChainGrid::WriteSigns(FLinkGrid, C);
-        FiguresChanged(ClosingDimension(C));
+        FollowDimension(ClosingDimension(C));
+    } else if (closing.State == TClosing::Ring) {
+        TDimensionChains::TellRing();
     }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);

@@ -76,8 +76,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
-    if (Chain().ClosingRefused) Tell(DC("Угол не может замыкать цепь с линейными размерами"));
-    if (added.Closing) FiguresChanged(ClosingDimension(Chain()));
+    TellClosing(added.Closing);
     if (added) {
         FacadeChainHost().Select(rLightObj);
         FacadeChainHost().Select(WaitAuxiliary);
@@ -128,7 +127,7 @@ void TpmDimensionChain2D::ClickBase()
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
-        if (added.Closing) FiguresChanged(ClosingDimension(C));
+        TellClosing(added.Closing);
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
             FacadeChainHost().Select(rLightObj);
@@ -157,7 +156,25 @@ TClosingStep TpmDimensionChain2D::Pick()
 {
     TClosingStep step;
     step.Written = &FWritten;
+    step.Among = &DimensionChains.DimChains;
     return step;
+}
+
+void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
+{
+    switch (Closing.State) {
+    case TClosing::Open:
+        return;
+    case TClosing::Closed:
+        FollowDimension(ClosingDimension(Chain()));
+        return;
+    case TClosing::Refused:
+        Tell(DC("Угол не может замыкать цепь с линейными размерами"));
+        return;
+    case TClosing::Ring:
+        TDimensionChains::TellRing();
+        return;
+    }
 }
 
 void TpmDimensionChain2D::AbandonPick()

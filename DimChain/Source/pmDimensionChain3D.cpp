@@ -39,11 +39,40 @@ void SelectModel(const tvapi::IModelObjectPtr& O)
     FacadeChainHost().SelectModel(O);
 }
 
+// The facade's host, but a link is read again from the dimensions the panel gathered.
+class TPoolChainHost final : public TChainHost {
+public:
+    explicit TPoolChainHost(const TpmDimensionChain3D& Panel) : FPanel(Panel) {}
+    bool Reread(TDimension& Link, bool KeepFigures) override { return FPanel.Reread(Link, KeepFigures); }
+    void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
+    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
+    Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
+    void GetDimParam(const tvapi::IDrawingObjectPtr& O, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        F.GetDimParam(O, Nominal, Qualitet, QHigh, QLow, Angular);
+    }
+    bool HasDrawing() override { return F.HasDrawing(); }
+    void Select(const tvapi::IDrawingObjectPtr& O) override { F.Select(O); }
+    void UnSelect(const tvapi::IDrawingObjectPtr& O) override { F.UnSelect(O); }
+    void SelectModel(const tvapi::IModelObjectPtr& O) override { F.SelectModel(O); }
+    void ClearSelection() override { F.ClearSelection(); }
+    int SelectedCount() override { return F.SelectedCount(); }
+    tvapi::IModelObjectPtr SelectedModel(int I) override { return F.SelectedModel(I); }
+    void Choose(const tvapi::IDrawingObjectPtr& O) override { F.Choose(O); }
+    void UnChoose(const tvapi::IDrawingObjectPtr& O) override { F.UnChoose(O); }
+
+private:
+    const TpmDimensionChain3D& FPanel;
+    TChainHost& F = FacadeChainHost();
+};
+
 } // namespace
 
 TpmDimensionChain3D::TpmDimensionChain3D()
     : TChainPanelOf(DC("Размерная цепь"), DC("Выберите добавляємый размер"), pnEnterEscHelp, 4,
-                    DC("Параметры"))
+                    DC("Параметры")),
+      FPoolHost(std::make_unique<TPoolChainHost>(*this))
 {
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     chains.Count = 0;
@@ -53,7 +82,8 @@ TpmDimensionChain3D::TpmDimensionChain3D()
     DimensionChains.Current = 0;
     BuildControls();
     GetAllDimensions();
-    RereadStoredChains();
+    // The stored chains follow the parts as they are now; the pool's place is no chain.
+    DimensionChains.FollowOpening(*FPoolHost, nullptr, 1);
     chains[0] = AllDimension3D;
     // Gathered dimensions that happen to close are calculated like any chain found, in the
     // copy: the pool's links stay as the parts give them, and nothing is written into a part.
@@ -65,47 +95,22 @@ TpmDimensionChain3D::TpmDimensionChain3D()
 
 TpmDimensionChain3D::~TpmDimensionChain3D() = default;
 
-void TpmDimensionChain3D::RereadStoredChains()
+bool TpmDimensionChain3D::Reread(TDimension& L, bool KeepFigures) const
 {
-    TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
-    for (Integer c = 1; c < chains.Count; ++c) {
-        bool changed = false;
-        for (Integer i = 0; i < chains[c].Count(); ++i)
-            changed = RereadLink(chains[c], i) || changed;
-        if (changed) RecalculateStored(chains[c]);
-    }
-}
-
-bool TpmDimensionChain3D::RereadLink(TDimensionChain& C, Integer i)
-{
-    TDimension& L = C.Dimensions[i];
     const Integer at = IndexDimension(L.MO);
     if (at < 0) return false;
     const TDimension& fresh = AllDimension3D.Dimensions[at];
-    // The closing link, last, holds the chain's figures, not its dimension's own.
-    const bool own = i + 1 < C.Count();
     const auto differs = [](Real a, Real b) { return !(std::fabs(a - b) <= TDimension::ZeroLength); };
     const bool changed = differs(L.Nominal, fresh.Nominal) || differs(L.V3.Len(), fresh.V3.Len()) ||
-                         (own && (differs(L.QHigh, fresh.QHigh) || differs(L.QLow, fresh.QLow)));
-    // An open chain (as one left so by a lost link) has no figures: its last link shows its own.
-    if (own || !C.Closed) {
+                         (!KeepFigures && (differs(L.QHigh, fresh.QHigh) || differs(L.QLow, fresh.QLow)));
+    if (!KeepFigures) {
         L.QHigh = fresh.QHigh;
         L.QLow = fresh.QLow;
     }
     if (!changed) return false;
     L.Nominal = fresh.Nominal;
     static_cast<TDimensionGeometry&>(L) = fresh;
-    Tell(DC(TString("Изменился размер ")));
     return true;
-}
-
-void TpmDimensionChain3D::RecalculateStored(TDimensionChain& C)
-{
-    if (C.Count() < 1) return;
-    TString& note = C.Dimensions[C.Count() - 1].Comment;
-    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
-    if (check > 0) note = note.SubStr(0, check - 1);
-    C.CloseRecognised(check > 0);
 }
 
 void TpmDimensionChain3D::BuildControls()
@@ -293,17 +298,7 @@ bool TpmDimensionChain3D::ChangeControlValue(tvapi::IPropertyControlPtr Control)
     const bool r = APropertyVariable.ChangeControlValue(Control);
     if (Control && Same(Control, tvapi::IAPIObjectPtr(eDetectDimensionChain)))
         RepeatSearch();
-    else if (TakeSharedChange(Control) && Same(Control, tvapi::IAPIObjectPtr(grListDimChain)))
-        CheckAgain();
+    else
+        TakeSharedChange(Control);
     return r;
-}
-
-void TpmDimensionChain3D::CheckAgain()
-{
-    TDimensionChain& C = Chain();
-    // A designed chain was calculated again by the edit itself; a note is no value.
-    if (!C.Checked || C.Count() < 1 || grListDimChain->GetCurrentColumn() == rComment) return;
-    RecalculateStored(C);
-    ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
-    RedrawGrid();
 }

@@ -14,6 +14,7 @@
 #include "tvapi/Part.h"
 #include "tvapi/Symbols3D.h"
 
+#include <memory>
 #include <vector>
 
 class TpmDimensionChain3D : public TChainPanelOf<TBaseManager3D> {
@@ -48,6 +49,10 @@ public:
                                  const TChainSettings& Settings = {});
     // The index in AllDimension3D of the first link of the model object D; -1 when none.
     Integer IndexDimension(const tvapi::IModelObjectPtr& D) const;
+    // Link L takes what its gathered dimension now gives: the nominal, the deviations unless
+    // KeepFigures, the planes and the vector; the user's own columns stay. True when the
+    // dimension changed; false for a link of no gathered dimension.
+    bool Reread(TDimension& L, bool KeepFigures) const;
 
     // Gathering (pmDimensionChain3DGather.cpp): the whole assembly, one part and its
     // components, one part's own dimensions.
@@ -80,21 +85,11 @@ protected:
     void ChainShown() override;
     // Nothing is written into a part: a chain calculated again keeps its figures in the chain.
     bool WritesClosing() const override { return false; }
+    // Links are read again from the dimensions gathered (Reread).
+    TChainHost& FollowHost() override { return *FPoolHost; }
 
 private:
     void BuildControls();
-    // On opening: each stored chain's links read again from the gathered dimensions they are
-    // bound to; a changed dimension is told and its chain calculated again.
-    void RereadStoredChains();
-    // Link i of C takes what its gathered dimension now gives: the nominal, the deviations of
-    // a component link (every link but the last), the planes and the vector; the user's own
-    // columns stay. True when the dimension changed.
-    bool RereadLink(TDimensionChain& C, Integer i);
-    // A chain calculated again as it was made: checked when its closing link carries a check's
-    // note (replaced by the new one), else designed.
-    static void RecalculateStored(TDimensionChain& C);
-    // After a value typed into a checked chain: the check made again, its note replaced.
-    void CheckAgain();
     // The chain search from the selected closing dimension, calculating (Check false) or
     // checking the chain found.
     void SearchChain(const tvapi::IPropertyControlPtr& Control, bool Check);
@@ -105,6 +100,8 @@ private:
 
     // The frame of CurrentPart in the assembly; frames of the parts being walked.
     TPlacement3D FFrame;
+    // The facade's host, reading links again from the gathered dimensions.
+    std::unique_ptr<TChainHost> FPoolHost;
 };
 
 // The nominal and the deviations of a dimension's texts into a link; nothing without texts.

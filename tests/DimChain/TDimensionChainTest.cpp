@@ -378,7 +378,7 @@ TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
     EXPECT_NEAR(r.QHigh + r.QLow, 0.0, 1e-12);
     // The closing step gives the same numbers into the closing link.
     const Real risk = C.RiskFactor;
-    const std::optional<TChainResult> closed = C.CloseAndCalculate({false, false});
+    const std::optional<TChainResult> closed = C.CloseAndCalculate({false, false}).Figures;
     ASSERT_TRUE(closed);
     EXPECT_EQ(C.Dimensions[2].QHigh, r.QHigh);
     EXPECT_EQ(C.Dimensions[2].QLow, r.QLow);
@@ -455,7 +455,7 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     ASSERT_TRUE(C.IsClosed());
     EXPECT_EQ(C.StateClosed, 3);
     EXPECT_NEAR(C.Calculate(false)->QHigh, 0.15, 1e-12); // in its own space: the drawing one gives 0
-    const std::optional<TChainResult> r = C.CloseAndCalculate({false, false});
+    const std::optional<TChainResult> r = C.CloseAndCalculate({false, false}).Figures;
     ASSERT_TRUE(r);
     EXPECT_NEAR(r->Nominal, 40.0, 1e-12);
     EXPECT_NEAR(C.Dimensions[2].QHigh, 0.15, 1e-12);

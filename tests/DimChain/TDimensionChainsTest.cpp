@@ -85,7 +85,7 @@ TEST(TDimensionChainsTest, NewSetIsOneEmptyChainIn325Bytes)
 
     // A set read with no chains counts its first chain again when checked for changes.
     T.DimChains.Resize(0);
-    T.LoadChangedDimension();
+    T.FollowOpening(FacadeChainHost(), nullptr);
     EXPECT_EQ(T.DimChains.Count, 1);
 }
 

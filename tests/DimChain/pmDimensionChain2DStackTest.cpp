@@ -179,7 +179,7 @@ TEST_F(TStackFixture, EveryOrderOfTheMotorsPartsClosesOnTheGapWithTheSameFigures
         }
         const TAdded added = chain.Add(Dims.back(), {}, FacadeChainHost());
         ASSERT_TRUE(added.Closing);
-        if (!first) first = added.Closing;
+        if (!first) first = added.Closing.Figures;
         EXPECT_NEAR(added.Closing->Nominal, 0.064, 1e-12);
         EXPECT_NEAR(added.Closing->QHigh, first->QHigh, 1e-12);
         EXPECT_NEAR(added.Closing->QLow, first->QLow, 1e-12);

@@ -1,0 +1,184 @@
+// The follow path over bare chains of model links and the recording host: which chains it
+// calculates, in what order, what each ends in, what it writes and the figures it leaves.
+
+#include "ChainFollow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AssemblyLinks.h"
+#include "HostFixture.h"
+#include "HostModelObject.h"
+#include "RecordingChainHost.h"
+#include "TWrittenDeviations.h"
+
+namespace {
+
+// Dimensions along z: A 0-10 +-0.1, B 10-30 +0.05/0, C 0-30, D 30-35 +-0.02, E 0-35.
+enum TName { A, B, C, D, E, Names };
+
+struct TFollowCase {
+    const char* Name;
+    std::vector<std::vector<TName>> Chains; // links in order, the closing one last
+    std::function<void(TArrayOf<TDimensionChain>&, TRecordingChainHost&, TFigureChange&)> Change;
+    std::vector<std::pair<Integer, TFollowed>> Outcomes; // in the order followed
+    std::string Writes;                                  // the closing dimensions written, by name
+    // Chain, its last link's figures after the follow.
+    Integer Chain;
+    double Hi, Lo;
+};
+
+void PrintTo(const TFollowCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TFollowFiguresTest : public HostFixture, public testing::WithParamInterface<TFollowCase> {
+protected:
+    void TearDown() override
+    {
+        Set.reset();
+        Objects.clear();
+        Host = {};
+        HostFixture::TearDown();
+    }
+    TDimension Link(TName N)
+    {
+        static const double From[Names] = {0, 10, 0, 30, 0}, To[Names] = {10, 30, 30, 35, 35};
+        static const double Hi[Names] = {0.1, 0.05, 0, 0.02, 0}, Lo[Names] = {-0.1, 0, 0, -0.02, 0};
+        TDimension L = NewAssemblyLink(tvapi::o3d_lineDimension3D);
+        L.V3 = TVector3D(0, 0, To[N] - From[N]);
+        L.Nominal = L.V3.Len();
+        L.QHigh = Hi[N];
+        L.QLow = Lo[N];
+        L.MO = Objects[N];
+        return L;
+    }
+    char NameOf(const tvapi::IModelObjectPtr& O) const
+    {
+        for (int n = 0; n < Names; ++n)
+            if (Objects[n] == O) return static_cast<char>('A' + n);
+        return '?';
+    }
+
+    std::vector<tvapi::IModelObjectPtr> Objects;
+    std::unique_ptr<TArrayOf<TDimensionChain>> Set = std::make_unique<TArrayOf<TDimensionChain>>(4, 4);
+    TRecordingChainHost Host;
+};
+
+TEST_P(TFollowFiguresTest, CalculatesEachChainOnceInDependencyOrder)
+{
+    const TFollowCase& t = GetParam();
+    for (int n = 0; n < Names; ++n)
+        Objects.emplace_back(tvhost::New<tvhost::THostModelObject>(tvapi::o3d_lineDimension3D));
+    for (const std::vector<TName>& links : t.Chains) {
+        TDimensionChain& chain = Set->Add();
+        for (const TName n : links)
+            chain.Dimensions.Add(Link(n));
+        chain.IsClosed();
+    }
+    TWrittenDeviations written;
+    TFigureChange change;
+    change.Written = &written;
+    t.Change(*Set, Host, change);
+    std::vector<std::pair<Integer, TFollowed>> outcomes;
+    for (const TFollowedChain& f : FollowFigures(*Set, Host, change))
+        outcomes.emplace_back(f.Chain, f.Outcome);
+    EXPECT_EQ(outcomes, t.Outcomes);
+    std::string writes;
+    for (const TRecordingChainHost::TCall& call : Host.Calls)
+        if (call.Kind == 'W') writes += NameOf(call.Model);
+    EXPECT_EQ(writes, t.Writes);
+    const TDimensionChain& chain = (*Set)[t.Chain];
+    EXPECT_NEAR(chain.Dimensions[chain.Count() - 1].QHigh, t.Hi, 1e-12);
+    EXPECT_NEAR(chain.Dimensions[chain.Count() - 1].QLow, t.Lo, 1e-12);
+}
+
+// A's deviations as the dimension now shows them.
+void AWidened(TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change)
+{
+    Host.Shows.emplace_back(TRecordingChainHost::Identity(Set[0].Dimensions[0]),
+                            TShownFigures{10, 0.2, -0.2});
+    Change.Dimensions.push_back({{}, Set[0].Dimensions[0].MO});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, TFollowFiguresTest,
+    testing::Values(
+        TFollowCase{
+            "ComponentChanged", {{A, B, C}}, AWidened, {{0, TFollowed::Calculated}}, "C", 0, 0.25, -0.2},
+        // Chain 1 counts chain 0's closing dimension C: it follows once C is written.
+        TFollowCase{"CountingChainFollowsAfter",
+                    {{A, B, C}, {C, D, E}},
+                    AWidened,
+                    {{0, TFollowed::Calculated}, {1, TFollowed::Calculated}},
+                    "CE",
+                    1,
+                    0.27,
+                    -0.22},
+        // The same chains listed the other way round are followed in the same order.
+        TFollowCase{"OrderIsByDependencyNotByPlace",
+                    {{C, D, E}, {A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        Host.Shows.emplace_back(TRecordingChainHost::Identity(Set[1].Dimensions[0]),
+                                                TShownFigures{10, 0.2, -0.2});
+                        Change.Dimensions.push_back({{}, Set[1].Dimensions[0].MO});
+                    },
+                    {{1, TFollowed::Calculated}, {0, TFollowed::Calculated}},
+                    "CE",
+                    0,
+                    0.27,
+                    -0.22},
+        // An open chain's last link is a link like the others.
+        TFollowCase{"OpenChainsLastLinkReadAgain",
+                    {{A, B, C}, {D, C}},
+                    AWidened,
+                    {{0, TFollowed::Calculated}, {1, TFollowed::LeftOpen}},
+                    "C",
+                    1,
+                    0.25,
+                    -0.2},
+        // Chain 0 closes C counting B; chain 1 closes B counting C: neither is calculated.
+        TFollowCase{"RingIsRefusedAndWritesNothing",
+                    {{A, B, C}, {A, C, B}},
+                    [](TArrayOf<TDimensionChain>&, TRecordingChainHost&, TFigureChange& Change) {
+                        Change.Chains = {0, 1};
+                    },
+                    {{1, TFollowed::Refused}, {0, TFollowed::Refused}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // A check keeps its closing link's own deviations; the normal method notes the loop's.
+        TFollowCase{"CheckedChainCheckedAgain",
+                    {{A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
+                        Set[0].Checked = true;
+                        Set[0].MethodCalculating = mcNormalDistribution;
+                        Set[0].ApplyMethod();
+                        Change.Chains = {0};
+                    },
+                    {{0, TFollowed::Checked}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // Without a place for written texts nothing is written and no chain waits for another.
+        TFollowCase{"NothingWrittenWithoutWritten",
+                    {{A, B, C}, {C, D, E}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        AWidened(Set, Host, Change);
+                        Change.Written = nullptr;
+                    },
+                    {{0, TFollowed::Calculated}},
+                    "",
+                    0,
+                    0.25,
+                    -0.2}),
+    [](const testing::TestParamInfo<TFollowCase>& p) { return std::string(p.param.Name); });
+
+} // namespace
