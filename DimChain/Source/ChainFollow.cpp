@@ -13,11 +13,6 @@ namespace {
 // The chains each chain depends on, by index.
 using TDependencies = std::vector<std::vector<Integer>>;
 
-TFigureSource SourceOf(const TDimension& L)
-{
-    return {L.Obj, L.Obj ? tvapi::IModelObjectPtr() : L.MO};
-}
-
 bool AnyCounts(const std::vector<TFigureSource>& Sources, const TDimension& L)
 {
     for (const TFigureSource& s : Sources)
@@ -35,7 +30,7 @@ Integer Counted(const TDimensionChain& C)
 bool CountsClosingOf(const TDimensionChain& C, const TDimensionChain& Other)
 {
     if (&C == &Other || !Other.Closed || Other.Count() < 1) return false;
-    const TFigureSource closing = SourceOf(Other.Dimensions[Other.Count() - 1]);
+    const TFigureSource closing = TFigureSource::Of(Other.Dimensions[Other.Count() - 1]);
     for (Integer i = 0; i < Counted(C); ++i)
         if (closing.Counts(C.Dimensions[i])) return true;
     return false;
@@ -132,11 +127,16 @@ TFollowed CalculateOnce(TDimensionChain& C, bool Moved, TChainHost& Host, TWritt
     TDimension& closing = C.Dimensions[C.Count() - 1];
     Written->Keep(closing.Obj);
     Host.WriteFigures(closing);
-    WrittenOn.push_back(SourceOf(closing));
+    WrittenOn.push_back(TFigureSource::Of(closing));
     return TFollowed::Calculated;
 }
 
 } // namespace
+
+TFigureSource TFigureSource::Of(const TDimension& L)
+{
+    return {L.Obj, L.Obj ? tvapi::IModelObjectPtr() : L.MO};
+}
 
 bool TFigureSource::Counts(const TDimension& L) const
 {

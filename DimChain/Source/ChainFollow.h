@@ -16,6 +16,8 @@ struct TFigureSource {
     tvapi::IModelObjectPtr MO;
     // Whether L is a link of this dimension.
     bool Counts(const TDimension& L) const;
+    // The dimension of link L.
+    static TFigureSource Of(const TDimension& L);
 };
 
 // What changed.

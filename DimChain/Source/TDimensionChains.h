@@ -100,8 +100,9 @@ public:
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
-    // change's). Each changed link is selected (the selection cleared before the first) and
-    // told with "Изменился размер ", a ring of chains once with TellRing; a drawing set with a
+    // change's). Each changed dimension is selected (the selection cleared before the first)
+    // and told once with "Изменился размер ", a ring of drawing chains, changed or not, once
+    // with TellRing; a drawing set with a
     // changed link is stored again once. A set with no chains gets its first chain back.
     std::vector<TFollowedChain> FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
                                               Integer First = 0);

@@ -97,10 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
-// the plate's file given +-0,2 or the bushing removed while the assembly was closed, or 0,05 typed as
-// the plate's upper additional deviation and the chain searched again; what is told, then whether
-// the chain is closed and its last link's figures.
-enum TChange { PartFile, Removed, Typed };
+// the plate's file given +-0,2 or made 13.5 thick, or the bushing removed while the assembly was
+// closed, or 0,05 typed as the plate's upper additional deviation and the chain searched again;
+// what is told, then whether the chain is closed and its last link's figures.
+enum TChange { PartFile, Thicker, Removed, Typed };
 using TStoredCase = std::tuple<const char*, TChange, const char*, double, double>; // told, hi, lo
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
@@ -112,6 +112,14 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = "+0,2";
         part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = "-0,2";
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
+        Reopen("chain.qas");
+    }
+    if (change == Thicker) {
+        std::ifstream in(FDir / "chain-plate.qpt");
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (std::size_t at = text.find("12.5"); at != std::string::npos; at = text.find("12.5", at))
+            text.replace(at, 4, "13.5");
+        std::ofstream(FDir / "chain-plate.qpt") << text;
         Reopen("chain.qas");
     }
     if (change == Removed) Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
@@ -126,7 +134,7 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
     }
     EXPECT_EQ(Statuses(), (std::vector<std::string>{told}));
     const TDimensionChain& C = ChainAt(Chains() - 1);
-    EXPECT_EQ(C.Closed, change != Removed);
+    EXPECT_EQ(C.Closed, change != Removed && change != Thicker);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, hi, Exact);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, lo, Exact);
 }
@@ -135,6 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
     Stored, TStoredChainTest,
     testing::Values(TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
                     // Open, the shaft's length shows its own deviations, not the lost figures.
+                    TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
                     TStoredCase{"ComponentRemoved", Removed,
                                 "Сборка изменилась! Отсутствуют элементы размерной цепи", 0, 0},
                     TStoredCase{"TypedValue", Typed, "Распознаны 1 цепи", 0.2, -0.1}),

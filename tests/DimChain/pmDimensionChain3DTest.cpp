@@ -555,3 +555,53 @@ TEST_F(TpmDimensionChain3DStoredTest, ReorderedComponentsKeepEveryLinkOnItsDimen
     ASSERT_EQ(Chains(), 3);
     EXPECT_EQ(Links(ChainAt(2)), PoolLinks({3, 2, 1}));
 }
+
+// A chain checked from the stored chain's closing row (plate 12.5 +-0.1, bushing 17.5 +0.05/0:
+// min-max { 0.150 -0.100 }) is checked again with the normal method and the risk chosen after
+// it, before or after the assembly was reopened; its figures then come from that method.
+struct TCheckCase {
+    const char* Name;
+    bool Reopened;    // OK and reopened between the method and the risk
+    const char* Risk; // none: the risk of 1
+    const char* Note;
+};
+
+class TCheckFollowsTest : public TpmDimensionChain3DStoredTest,
+                          public testing::WithParamInterface<TCheckCase> {
+protected:
+    // The check's note at the end of the closing link's note.
+    static std::string CheckNote(const TDimensionChain& C)
+    {
+        const std::string note = C.Dimensions[C.Count() - 1].Comment.PChar();
+        return note.substr(std::min(note.find(" {"), note.size()));
+    }
+};
+TEST_P(TCheckFollowsTest, ChecksAgainWithTheMethodAndRiskChosen)
+{
+    const TCheckCase& t = GetParam();
+    Open();
+    CheckFromTheClosingRow();
+    ASSERT_EQ(Chains(), 3);
+    ASSERT_EQ(CheckNote(ChainAt(2)), " {   0.150  -0.100 }");
+    Choose("Способ расчета", L"Нормальное распределение");
+    if (t.Reopened) {
+        Panel->ButtonClick(1);
+        Panel.reset();
+        Open();
+        ASSERT_EQ(Panel->DimensionChains.Current, 2);
+    }
+    if (t.Risk) Choose("Коэффициент риска", tvhost::FromUtf8(t.Risk).c_str());
+    const TDimensionChain& C = ChainAt(2);
+    EXPECT_TRUE(C.Checked);
+    EXPECT_EQ(CheckNote(C), t.Note);
+    EXPECT_EQ(C.Dimensions[2].QHigh, 0.0); // a check keeps the closing link's own deviations
+    EXPECT_EQ(C.FigureSettings().Method, mcNormalDistribution);
+}
+
+// Normal: S = (0.2^2 + 0.05^2) / 9, middle 0.025, half sqrt(S) times the risk (1, then 3).
+INSTANTIATE_TEST_SUITE_P(
+    Choices, TCheckFollowsTest,
+    testing::Values(TCheckCase{"Method", false, nullptr, " {   0.059  -0.009 }"},
+                    TCheckCase{"MethodAndRisk", false, "0.27", " {   0.128  -0.078 }"},
+                    TCheckCase{"RiskAfterReopening", true, "0.27", " {   0.128  -0.078 }"}),
+    [](const testing::TestParamInfo<TCheckCase>& p) { return std::string(p.param.Name); });
