@@ -427,25 +427,11 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     change.First = First;
     change.Written = Written;
     const std::vector<TFollowedChain> followed = FollowFigures(DimChains, Host, change);
-    bool changed = false, ring = false;
-    const bool drawing = !Is3D();    // a model link has nothing to show in a drawing
-    std::vector<TFigureSource> told; // a dimension in several chains is told once
-    for (const TFollowedChain& f : followed) {
-        for (const Integer i : f.Changed) {
-            const TDimension& link = DimChains[f.Chain].Dimensions[i];
-            if (std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) { return s.Counts(link); }))
-                continue;
-            told.push_back(TFigureSource::Of(link));
-            if (!changed && drawing) Host.ClearSelection();
-            changed = true;
-            for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
-                if (drawing) Host.Select(object);
-            Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
-        }
-        ring = ring || f.Outcome == TFollowed::Refused;
-    }
+    const bool changed = TellChanged(followed, Host);
+    bool ring = std::any_of(followed.begin(), followed.end(),
+                            [](const TFollowedChain& f) { return f.Outcome == TFollowed::Refused; });
     // A ring stored by an older version is told though nothing of it changed.
-    for (Integer c = std::max<Integer>(First, 0); c < DimChains.Count && drawing && !ring; ++c)
+    for (Integer c = std::max<Integer>(First, 0); c < DimChains.Count && !Is3D() && !ring; ++c)
         ring = DimChains[c].Closed && InRing(DimChains, DimChains[c]);
     if (ring) TellRing();
     if (changed && !Is3D()) {
@@ -456,6 +442,24 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
         drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
     }
     return followed;
+}
+
+bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const
+{
+    const bool drawing = !Is3D();    // a model link has nothing to show in a drawing
+    std::vector<TFigureSource> told; // a dimension in several chains is told once
+    for (const TFollowedChain& f : Followed)
+        for (const Integer i : f.Changed) {
+            const TDimension& link = DimChains[f.Chain].Dimensions[i];
+            if (std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) { return s.Counts(link); }))
+                continue;
+            if (told.empty() && drawing) Host.ClearSelection();
+            told.push_back(TFigureSource::Of(link));
+            for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
+                if (drawing) Host.Select(object);
+            Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
+        }
+    return !told.empty();
 }
 
 void TDimensionChains::TellRing()

@@ -131,4 +131,7 @@ private:
     void Number();
     void ClearMarks() const;
     void RecloseShortened(const std::vector<Integer>& Before);
+    // Each changed dimension of Followed selected (a drawing set's) and told once; false when
+    // none changed.
+    bool TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const;
 };
