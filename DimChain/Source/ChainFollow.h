@@ -35,7 +35,8 @@ struct TFigureChange {
 enum class TFollowed : std::int32_t {
     Calculated, // closed: its closing link took the figures, its dimension too when written
     LeftOpen,   // open, or no longer closing: its last link shows its own deviations
-    Refused,    // in a ring of chains counting each other's closing dimensions: nothing written
+    Refused,    // in a ring of chains counting each other's closing dimensions, or figures that
+                // are no numbers: nothing taken or written
     Checked,    // a checked chain checked again: its closing link's note replaced
 };
 

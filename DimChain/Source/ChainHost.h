@@ -23,8 +23,9 @@ public:
     virtual void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet,
                              Real& QHigh, Real& QLow, bool Angular) = 0;
     // Link read again from what it was taken from as it stands now, keeping what the user set
-    // on it; with KeepFigures (the closing link of a closed chain, whose deviations are the
-    // chain's) its deviations stay. True when anything the link counts with changed.
+    // on it; with KeepFigures (a last link, whose deviations are its chain's) its deviations
+    // stay unless its dimension shows them (a drawing's, which its chain writes). True when
+    // anything the link counts with changed.
     virtual bool Reread(TDimension& Link, bool KeepFigures) = 0;
     // A closing link's deviations written into its dimension; figures that are not finite are
     // never written.
