@@ -50,17 +50,20 @@ struct TFollowedChain {
     std::vector<Integer> Followed;
 };
 
-// Follows Change through Chains. First every link of a dimension named but the closing link of
-// a closed chain (every link with Everything) is read again through Host (Reread; the last
-// link of an unchecked chain keeping its figures, those of its chain or of a loop it lost,
-// then an open chain's taking its own without counting as changed). Then, chains ordered so that each comes
-// after the chains whose closing dimensions it counts, each chain with a changed link or named in
-// Change.Chains is calculated once: one that no longer closes is left open with its last link
-// read as its own; a checked chain is checked again; any other closed chain is calculated and,
-// with Written, its closing figures written through Host (the texts replaced kept in Written
-// first), after which the links of its closing dimension in the chains still to come are read
-// again. Chains in a ring (InRing) are refused and nothing of theirs is written. Gives one
-// outcome per chain it read a changed link of or calculated, in the order followed.
+// Follows Change through Chains, in two steps.
+// 1. Read: every link of a dimension named, but the closing link of a closed chain (every link
+//    with Everything), is read again through Host.Reread. The last link of an unchecked chain
+//    keeps its figures (its chain's, or those of a loop it lost); an open chain's then takes
+//    its own without counting as changed.
+// 2. Calculate: chains in dependency order (each after the chains whose closing dimensions it
+//    counts); each chain with a changed link or named in Change.Chains is calculated once. One
+//    that no longer closes is left open with its last link read as its own; a checked chain
+//    is checked again; any other closed chain is calculated and, with Written, its closing
+//    figures written through Host.WriteFigures (the texts replaced kept in Written first),
+//    after which the links of that dimension in the chains still to come are read again.
+//    Chains in a ring (InRing) are refused and nothing of theirs is written.
+// Gives one outcome per chain with a changed link or calculated, in the order followed. The
+// host is reached only through Host.
 std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TChainHost& Host,
                                           const TFigureChange& Change);
 
@@ -72,5 +75,5 @@ void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host);
 // Whether Chain, one of Chains and closed, is in a ring: it counts, directly or through other
 // chains, the closing dimension of a chain that counts its own closing dimension. A chain
 // depends on every closed chain whose closing dimension it counts as a link (any link of an
-// open chain, the component links of a closed one); Chain itself is taken as closed.
+// open chain, the component links of a closed one).
 bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chain);
