@@ -300,9 +300,7 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
     const Real shown = angular ? L.ANominal : L.Nominal;
-    const Real length = Is3D()           ? L.V3.Len()
-                        : Step.CheckOnly ? (angular ? shown : L.V2.Len())
-                                         : result.Nominal;
+    const Real length = Step.CheckOnly && !Is3D() ? (angular ? shown : L.V2.Len()) : ClosingLength(result);
     // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
     // (a turned assembly) get no note; a NaN always does.
     if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
@@ -337,8 +335,14 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteB
 {
     TDimension& L = Dimensions[Count() - 1];
     const bool angular = IsAngular(); // an angle takes angular deviations
-    (angular ? L.AQHigh : L.QHigh) = Result.QHigh;
-    (angular ? L.AQLow : L.QLow) = Result.QLow;
+    // Deviations of the nominal the dimension shows, so that its limits are the calculated
+    // ones when its nominal is not what the links give (noted with "(*dT= ").
+    const Real shown = angular ? L.ANominal : L.Nominal, length = ClosingLength(Result);
+    const Real shift = std::fabs(shown - length) > TMathDef::metricPrecision && std::isfinite(shown - length)
+                           ? length - shown
+                           : 0.0;
+    (angular ? L.AQHigh : L.QHigh) = Result.QHigh + shift;
+    (angular ? L.AQLow : L.QLow) = Result.QLow + shift;
     if (!WriteBack) return;
     if (Written) Written->Keep(L.Obj);
     L.toDrawing();

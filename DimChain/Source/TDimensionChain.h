@@ -136,7 +136,8 @@ public:
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
     // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and, when the
-    // chain closes, calculates the closing link's deviations into it (its nominal stays), notes
+    // chain closes, calculates the closing link's deviations into it (its nominal stays, the
+    // deviations are of that nominal: the limits are the calculated ones), notes
     // the residual when Step asks, writes the deviations back when Step asks (keeping the texts
     // they replace in Step.Written when given), and notes a nominal that differs from the
     // closing length by more than the length precision (TMathDef::metricPrecision) with
@@ -241,7 +242,14 @@ private:
     // own (a zero gap picked before the parts it sits between): that link moves to the closing
     // place. False when no link moved.
     bool MoveZeroGapLast();
-    // The closing link takes Result's deviations, and its dimension's text when WriteBack.
+    // The closing link's length as the links give it: a drawing chain's calculated nominal, a
+    // model chain's model length.
+    Real ClosingLength(const TChainResult& Result) const
+    {
+        return Is3D() ? Dimensions[Count() - 1].V3.Len() : Result.Nominal;
+    }
+    // The closing link takes Result's deviations, moved onto the nominal it shows when that is
+    // not its length, and its dimension's text when WriteBack.
     void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
