@@ -142,7 +142,9 @@ public:
     // link unchanged, for any other kind.
     bool Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
-    // Angular deviations (degrees) from an angular dimension; other objects change nothing.
+    // Angular deviations (degrees) from an angular dimension; other objects change nothing. A
+    // projected link is then made again from its dimension in the order a re-read takes
+    // (LoadChange): the angles first, the projection over them.
     void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
     // Projects the link onto the direction of a segment or a linear dimension, scaling the
     // deviations. A zero link vector, a zero direction, a direction across the link, or a
@@ -183,9 +185,10 @@ public:
     // turns vectors. Zero for a link that has none (an angular link, a diameter without one).
     TVector2D MeasuringDirection() const;
     // The vector a drawing link counts with in its chain's figures: a link taken from a linear
-    // dimension and not projected counts with the nominal its text shows (a typed one too),
-    // laid along its vector; any other link, or a nominal that is no length, with its vector.
-    // The loop a chain closes on is still its drawn vectors'.
+    // dimension counts with the nominal its text shows (a typed one too, at the dimension's
+    // size whatever the view's scale), laid along its vector; projected, with the nominal's
+    // share its projection has. Any other link, or a nominal that is no length, with its
+    // vector. The loop a chain closes on is still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +x, +y or +z by the first component that is not zero.
