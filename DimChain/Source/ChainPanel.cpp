@@ -280,7 +280,7 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
     if (object) {
         at = C.Index(object);
         C.Remove(object, FacadeChainHost());
-    } else if (L.PearentObj) { // a derived link goes by its place
+    } else if (!L.IsModel()) { // a derived link goes by its place, its source bound or not
         at = DimensionChains.CurrentDim;
         C.Dimensions.Delete(at);
         C.Closed = false;

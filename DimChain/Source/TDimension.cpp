@@ -221,7 +221,8 @@ TVector2D TDimension::MeasuringDirection() const
 TVector2D TDimension::NominalVector() const
 {
     const Real len = V2.Len();
-    if (Type != tvapi::tvDrLDimension || !Obj || !(len > ZeroLength)) return V2;
+    const bool dimensioned = Obj || PearentObj || refPearent != 0; // its own or a derived one
+    if (Type != tvapi::tvDrLDimension || IsModel() || !dimensioned || !(len > ZeroLength)) return V2;
     if (!std::isfinite(Nominal) || Nominal < 0.0) return V2;
     const bool projected = (VTransformation | VTransformation) > 0.0;
     if (!projected) return V2 * (Nominal / len);

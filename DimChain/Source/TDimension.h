@@ -184,11 +184,12 @@ public:
     // diameter's or radius's laid along a direction object), turned as OrientDrawingVector
     // turns vectors. Zero for a link that has none (an angular link, a diameter without one).
     TVector2D MeasuringDirection() const;
-    // The vector a drawing link counts with in its chain's figures: a link taken from a linear
-    // dimension counts with the nominal its text shows (a typed one too, at the dimension's
-    // size whatever the view's scale), laid along its vector; projected, with the nominal's
-    // share its projection has. Any other link, or a nominal that is no length, with its
-    // vector. The loop a chain closes on is still its drawn vectors'.
+    // The vector a drawing link counts with in its chain's figures: a linear link (taken from a
+    // linear dimension or derived from a diameter or radius) counts with the nominal its
+    // dimension shows (a typed one too, at the dimension's size whatever the view's scale),
+    // laid along its vector; projected, with the nominal's share its projection has. Any other
+    // link, or a nominal that is no length, with its vector. The loop a chain closes on is
+    // still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +x, +y or +z by the first component that is not zero.
