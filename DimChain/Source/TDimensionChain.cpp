@@ -171,6 +171,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     RiskFactor = C.RiskFactor;
     CalculatedWith = C.CalculatedWith;
     Checked = C.Checked;
+    OwnTexts = C.OwnTexts;
     return *this;
 }
 
@@ -212,6 +213,25 @@ void TDimensionChain::figuresToStream(TKmfData& s) const
 {
     const TChainSettings used = CalculatedWith.value_or(TChainSettings{});
     s << static_cast<Integer>(CalculatedWith ? used.Method : -1) << used.Lambda << used.RiskFactor;
+}
+
+void TDimensionChain::ownTextsToStream(TKmfData& s) const
+{
+    s << Boolean(OwnTexts.has_value());
+    if (!OwnTexts) return;
+    s.Write(TString(OwnTexts->Upper));
+    s.Write(TString(OwnTexts->Lower));
+}
+
+bool TDimensionChain::ownTextsFromStream(TKmfData& s)
+{
+    if (!s.ReadBoolean()) return !s.ErrorReadFromFileToBufer;
+    TString upper, lower;
+    s.Read(upper);
+    s.Read(lower);
+    if (s.ErrorReadFromFileToBufer) return false;
+    OwnTexts = TDeviationTexts{Wide(upper), Wide(lower)};
+    return true;
 }
 
 bool TDimensionChain::figuresFromStream(TKmfData& s)
@@ -345,6 +365,7 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteB
     (angular ? L.AQLow : L.QLow) = Result.QLow + shift;
     if (!WriteBack) return;
     if (Written) Written->Keep(L.Obj);
+    if (!OwnTexts) OwnTexts = TDeviationTexts::Of(L.Obj);
     L.toDrawing();
 }
 

@@ -7,11 +7,12 @@
 #include "ChainHost.h"
 #include "TArray.h"
 #include "TDimension.h"
+#include "TWrittenDeviations.h"
 
 #include <optional>
+#include <utility>
 
 class TKmfData;
-class TWrittenDeviations;
 
 enum TMethodCalculating : std::int32_t {
     mcMinMax = 0,
@@ -102,6 +103,10 @@ public:
     // Closed by a check of the assembly in this session: its closing link keeps its own
     // deviations, and a recalculation leaves it alone.
     bool Checked = false;
+    // The closing dimension's own deviation texts, kept when the chain first wrote its figures
+    // over them (in this opening or an earlier one) and stored with it, to be given back when it
+    // stops writing them; none for a chain that never wrote, or one stored without them.
+    std::optional<TDeviationTexts> OwnTexts;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -126,6 +131,11 @@ public:
     // False, with CalculatedWith unchanged, for a method out of the table or coefficients no
     // chain holds.
     bool figuresFromStream(TKmfData& stream);
+    // OwnTexts in a stream: a flag, then the two texts when there are any.
+    void ownTextsToStream(TKmfData& stream) const;
+    bool ownTextsFromStream(TKmfData& stream);
+    // The closing dimension's own texts, taken from the chain: it writes them no more.
+    std::optional<TDeviationTexts> TakeOwnTexts() { return std::exchange(OwnTexts, std::nullopt); }
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link

@@ -23,10 +23,12 @@ namespace {
 
 // Sections after the chains, each behind its tag and written only when it holds anything;
 // sets without them read as before, in any order: the reference numbers of the dimensions
-// derived links were taken from ("PRNT"); the settings the chains' figures were calculated
-// with, where any differ from the chain's own ("FIGS").
+// derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
+// settings the chains' figures were calculated with, where any differ from the chain's own
+// ("FIGS").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer ParentsTag = 0x544E5250;
+constexpr Integer OwnTextsTag = 0x544E574F;
 
 // Records of the re-binding are gathered with this room first.
 constexpr std::size_t RepairRoom = 1024;
@@ -144,6 +146,12 @@ void TDimensionChains::Write(TKmfData& s) const
                 for (const TDimension& link : chain.Dimensions)
                     s << link.refPearent;
         }
+        if (std::any_of(DimChains.begin(), DimChains.end(),
+                        [](const TDimensionChain& chain) { return chain.OwnTexts.has_value(); })) {
+            s << OwnTextsTag;
+            for (const TDimensionChain& chain : DimChains)
+                chain.ownTextsToStream(s);
+        }
         // A chain whose method was changed after its figures were calculated keeps both.
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.FiguresDiffer(); })) {
@@ -205,6 +213,10 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
                 s >> link.refPearent;
         return !s.ErrorReadFromFileToBufer;
     }
+    case OwnTextsTag:
+        for (TDimensionChain& chain : Chains)
+            if (!chain.ownTextsFromStream(s)) return false;
+        return true;
     default: // not ours
         return false;
     }
@@ -390,9 +402,11 @@ void TDimensionChains::RestoreReferenceByAttr()
         const tvapi::IDrawingObjectPtr object(objects.front());
         if (object && MarkNumber(*mark, number)) records.push_back({object, number});
     }
-    std::vector<Integer> before;
+    std::vector<TBefore> before;
     for (const TDimensionChain& chain : DimChains)
-        before.push_back(chain.Count());
+        before.push_back({chain.Count(), chain.Closed && chain.Count() > 0
+                                             ? chain.Dimensions[chain.Count() - 1].refObject
+                                             : 0});
     const TString gone = DC(TString("Чертеж изменился! Отсутствуют елементы размерной цепи"));
     for (Integer c = DimChains.Count - 1; c >= 0; --c) {
         TArrayOf<TDimension>& links = DimChains[c].Dimensions;
@@ -425,11 +439,48 @@ void TDimensionChains::RestoreReferenceByAttr()
 }
 
 // A chain that lost links shows its closure as it now is, by the rule a pick closes it with
-// (a linear drawing chain on its loop, not on its nominals); nothing is written back.
-void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
+// (a linear drawing chain on its loop, not on its nominals). One left open writes its closing
+// dimension no more: unless that was lost too, it gets its texts back and its link reads them.
+void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
 {
-    for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c)
-        if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosedLoop();
+    for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
+        TDimensionChain& chain = DimChains[c];
+        if (chain.Count() >= Before[c].Count) continue;
+        chain.IsClosedLoop();
+        if (chain.Closed || Before[c].Closing == 0) continue;
+        TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
+        if (!last || last->refObject != Before[c].Closing) {
+            chain.OwnTexts.reset(); // lost with its dimension
+            continue;
+        }
+        if (GiveBack(chain, last->Obj)) last->LoadChange();
+    }
+}
+
+TDimensionChain* TDimensionChains::ClosingOn(const tvapi::IDrawingObjectPtr& Dimension)
+{
+    for (TDimensionChain& chain : DimChains)
+        if (Dimension && chain.Closed && chain.Count() > 0 &&
+            chain.Dimensions[chain.Count() - 1].Obj == Dimension)
+            return &chain;
+    return nullptr;
+}
+
+bool TDimensionChains::GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
+                                TWrittenDeviations* Written)
+{
+    std::optional<TDeviationTexts> own = From.TakeOwnTexts();
+    TDimensionChain* other = ClosingOn(Closing);
+    if (other == &From) other = nullptr;
+    if (!other && !own) return false;
+    if (Written) Written->Keep(Closing);
+    if (!other) {
+        own->WriteTo(Closing);
+        return true;
+    }
+    if (!other->OwnTexts) other->OwnTexts = std::move(own);
+    other->Dimensions[other->Count() - 1].toDrawing();
+    return true;
 }
 
 void TDimensionChains::LoadChangedDimension()

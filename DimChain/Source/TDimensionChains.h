@@ -46,8 +46,9 @@ public:
 
     // AttrType, the chain count and the chain array; then, each behind a tag and only when
     // any chain has them: the reference numbers of the dimensions derived links were taken
-    // from, link by link; the settings the figures were calculated with where they differ from
-    // the chain's own, chain by chain. An exception of the stream ends either.
+    // from, link by link; the closing dimensions' own texts, chain by chain; the settings the
+    // figures were calculated with where they differ from the chain's own, chain by chain.
+    // An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
@@ -95,11 +96,20 @@ public:
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
     // dimension it was taken from) is removed with a message; chains that lost links are tested
-    // for closure again (IsClosedLoop).
+    // for closure again (IsClosedLoop), and the closing dimension of one left open gets back
+    // its own texts (GiveBack).
     void RestoreReferenceByAttr();
     // Re-reads the current chain's links from the drawing; the changed ones are selected and
     // told to the user, and the set is stored again once.
     void LoadChangedDimension();
+    // The first closed chain that closes on Dimension; null when none does.
+    TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
+    // Chain From closes on Closing no more: the dimension takes the figures of another chain
+    // that still closes on it (which keeps From's own texts when it has none), else the own
+    // texts From kept; the texts it replaces are kept in Written when given. False, with
+    // nothing written, when neither is there. From keeps no texts.
+    bool GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
+                  TWrittenDeviations* Written = nullptr);
 
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
@@ -132,5 +142,11 @@ private:
     static bool ReadSection(TKmfData& stream, TArrayOf<TDimensionChain>& Chains);
     void Number();
     void ClearMarks() const;
-    void RecloseShortened(const std::vector<Integer>& Before);
+    // A chain before links were removed: its count, its closing link's reference number (0 for
+    // an open chain).
+    struct TBefore {
+        Integer Count = 0;
+        Reference Closing = 0;
+    };
+    void RecloseShortened(const std::vector<TBefore>& Before);
 };

@@ -34,7 +34,10 @@ TEST_F(TDimensionChainsStorageTest, ExampleChainIsStoredWithOneNumberedMarkPerOb
     Example(S);
     S.SavetoUserStorage();
     const std::vector<std::uint8_t> bytes = Stored();
-    ASSERT_EQ(bytes.size(), 1636u);
+    // The chain, then the closing dimension's own texts behind their tag: "OWNT", a flag and
+    // two empty texts.
+    ASSERT_EQ(bytes.size(), 1636u + 4 + 1 + 5 + 5);
+    EXPECT_EQ(At<std::int32_t>(bytes, 1636), 0x544E574F);
     EXPECT_EQ(At<std::int32_t>(bytes, 300), tvapi::tvDrLDimension); // link 0
     EXPECT_EQ(At<double>(bytes, 341), 40.0);
     EXPECT_EQ(At<std::int32_t>(bytes, 349), 0); // its tolerance text is empty
