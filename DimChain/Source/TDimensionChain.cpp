@@ -297,6 +297,8 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
 std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
     ClosingRefused = false;
+    // An open chain writes nothing: what it closes on now shows its own texts.
+    if (!Closed) OwnTexts.reset();
     if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return std::nullopt;
     if (RefusesClosing()) { // millimetres never go into an angle
         Closed = false;
