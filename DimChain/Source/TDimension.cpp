@@ -251,6 +251,7 @@ TConversion TDimension::Convert()
         if (AQLow == 0.0 && AQHigh == 0.0) return TConversion::Flipped;
         AQLow = -AQLow;
         AQHigh = -AQHigh;
+        Reproject();
         return TConversion::Converted;
     case tvapi::tvDrRDimension:
     case tvapi::tvDrDDimension: {

@@ -142,10 +142,13 @@ public:
     // link unchanged, for any other kind.
     bool Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
-    // Angular deviations (degrees) from an angular dimension; other objects change nothing. A
-    // projected link is then made again from its dimension in the order a re-read takes
-    // (LoadChange): the angles first, the projection over them.
+    // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
+    // objects change nothing.
     void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
+    // A projected link made again from its dimension in the one order a re-read takes
+    // (LoadChange), whatever the order its angles and projection were laid in: the angles
+    // first, the projection tilting within them. Nothing for a link not projected.
+    void Reproject();
     // Projects the link onto the direction of a segment or a linear dimension, scaling the
     // deviations. A zero link vector, a zero direction, a direction across the link, or a
     // projection longer than the link leaves the link unchanged (but a new direction is kept
@@ -160,8 +163,9 @@ public:
     bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
-    // angular deviations; a diametral link becomes its radius, a radial link its diameter
-    // (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
+    // angular deviations (and is reprojected); a diametral link becomes its radius, a radial
+    // link its diameter (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2);
+    // Transformation flips.
     TConversion Convert();
 
     // The nominal the link counts with (a model link's model length, a drawing link's

@@ -209,7 +209,11 @@ void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 {
     if (FacadeChainHost().GetType(AngleObj) != tvapi::tvDrADimension) return;
     ReadAngular(*this, AngleObj);
-    // A projection made before tilts within the angles now: made again as a re-read makes it.
+    Reproject();
+}
+
+void TDimension::Reproject()
+{
     if ((VTransformation | VTransformation) > 0.0) LoadChange();
 }
 
