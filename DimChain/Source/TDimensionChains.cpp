@@ -478,8 +478,10 @@ bool TDimensionChains::GiveBack(TDimensionChain& From, const tvapi::IDrawingObje
         own->WriteTo(Closing);
         return true;
     }
-    if (!other->OwnTexts) other->OwnTexts = std::move(own);
     other->Dimensions[other->Count() - 1].toDrawing();
+    // Texts From kept that are not the other chain's figures were there before either wrote:
+    // the dimension's own, where the other chain kept what From had written.
+    if (own && own != TDeviationTexts::Of(Closing)) other->OwnTexts = std::move(own);
     return true;
 }
 

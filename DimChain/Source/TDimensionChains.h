@@ -105,9 +105,10 @@ public:
     // The first closed chain that closes on Dimension; null when none does.
     TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
     // Chain From closes on Closing no more: the dimension takes the figures of another chain
-    // that still closes on it (which keeps From's own texts when it has none), else the own
-    // texts From kept; the texts it replaces are kept in Written when given. False, with
-    // nothing written, when neither is there. From keeps no texts.
+    // that still closes on it (which takes the texts From kept unless they are its figures,
+    // whichever of the two wrote first), else the own texts From kept; the texts it replaces
+    // are kept in Written when given. False, with nothing written, when neither is there.
+    // From keeps no texts.
     bool GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
                   TWrittenDeviations* Written = nullptr);
 

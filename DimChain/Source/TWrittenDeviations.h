@@ -18,6 +18,7 @@ struct TDeviationTexts {
     static std::optional<TDeviationTexts> Of(const tvapi::IDrawingObjectPtr& Dimension);
     // Writes them into Dimension and updates it; nothing for an object without deviation texts.
     void WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const;
+    bool operator==(const TDeviationTexts&) const = default;
 };
 
 class TWrittenDeviations {
