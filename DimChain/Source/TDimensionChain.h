@@ -80,7 +80,7 @@ struct TClosingResult {
     bool Reordered = false;
     std::optional<TChainResult> Figures;
     explicit operator bool() const { return State == TClosing::Closed; }
-    const TChainResult* operator->() const { return &*Figures; }
+    const TChainResult* operator->() const { return &*Figures; } // closed results only
 };
 
 // What Add did: false when nothing was added.
@@ -184,7 +184,8 @@ public:
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
     // (with CheckOnly, checked) without the residual note; the deviations are written back
-    // only when Written is given, which keeps the texts they replace.
+    // only when Written is given, which keeps the texts they replace. With Among, a closing
+    // that would make a ring with those chains is refused (Ring).
     TClosingResult CloseRecognised(bool CheckOnly = false, TWrittenDeviations* Written = nullptr,
                                    const TArrayOf<TDimensionChain>* Among = nullptr);
     // A closed chain calculated again after a value that enters its figures changed: the
