@@ -125,13 +125,13 @@ void TBoxGrid::AddSegment(TPoint2 a, TPoint2 b)
 
 bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
 {
-    for (const std::size_t item : FApart)
-        if (!visit(item)) return false;
     if (!Within(shape)) {
         for (std::size_t item = 0; item < FCount; ++item)
             if (!visit(item)) return false;
         return true;
     }
+    for (const std::size_t item : FApart)
+        if (!visit(item)) return false;
     if (FMet.size() < FCount) FMet.resize(FCount, FSearch);
     if (++FSearch == 0) std::fill(FMet.begin(), FMet.end(), FSearch++);
     const auto meet = [&](std::size_t item) {
