@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -82,13 +83,14 @@ TEST_P(GalleryLinksTest, LinksAppearingAsItBuildsAreNamedAndNeverFollowed)
     ASSERT_TRUE(started);
     const std::string said = Read(log);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << said;
-    // The links that stood as the saves began are named; one met by a rename was replaced.
+    // The links that stood as the saves began are named and stay; one that a save held at the
+    // stop met only at its rename was replaced.
     EXPECT_NE(said.find("will not write through the link " + (out / "G30.qpt").string()), std::string::npos)
         << said;
     EXPECT_GT(made.size(), links.size() / 2);
-    for (const std::string& name : made)
-        EXPECT_TRUE(fs::is_symlink(out / name) || fs::is_regular_file(fs::symlink_status(out / name)))
-            << name;
+    EXPECT_LE(std::count_if(made.begin(), made.end(),
+                            [&](const std::string& n) { return !fs::is_symlink(out / n); }),
+              1);
     std::vector<std::string> beyond;
     for (const fs::directory_entry& entry : fs::directory_iterator(outside))
         beyond.push_back(entry.path().filename().string());
