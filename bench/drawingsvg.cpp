@@ -1,8 +1,11 @@
 // The picture of a drawing as `tvhost export --svg` makes it, for 1,000 and 10,000 linear
 // dimensions in one view, each number kept clear of those already placed: stacked on one
 // another, side by side in a row, spread over a square, all from one base line, and too short
-// to hold their numbers, stacked. Reported as the time of 10,000 over that of 1,000 in each
-// arrangement; a layout that tested each number against every earlier one would give about 100.
+// to hold their numbers, stacked; then spread over a square with long boxes to keep clear of:
+// numbers of 500 characters, a thick diagonal line 283 mm long across each dimension, a thick
+// line across the view through each row of 25, notes of three lines and 480 characters. Reported as
+// the time of 10,000 over that of 1,000 in each arrangement; a layout that tested each number
+// against every earlier one would give about 100.
 
 #include <benchmark/benchmark.h>
 
@@ -18,13 +21,37 @@
 #include "HostDocuments.h"
 #include "HostSvg.h"
 #include "tvapi/Dimensions.h"
+#include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingPrimitives.h"
 
 namespace {
 
-enum TArrangement { arStacked, arRow, arSquare, arBaseline, arShortStacked, arCount };
+enum TArrangement {
+    arStacked,
+    arRow,
+    arSquare,
+    arBaseline,
+    arShortStacked,
+    arLongNumbers,
+    arDiagonals,
+    arRowLines,
+    arNotes,
+    arCount
+};
 
-const char* const ArrangementNames[arCount] = {"stacked", "in a row", "over a square", "from one base line",
-                                               "short and stacked"};
+const char* const ArrangementNames[arCount] = {"stacked",
+                                               "in a row",
+                                               "over a square",
+                                               "from one base line",
+                                               "short and stacked",
+                                               "with numbers of 500 characters",
+                                               "each crossed by a diagonal thick line",
+                                               "each row crossed by a thick line",
+                                               "with notes of three lines"};
+
+// Dimensions to a row when each row is crossed by a line: the lines, over a metre long, grow
+// in number with the dimensions.
+constexpr int RowLength = 25;
 
 // The feet of the k-th dimension of `count` in `arrangement`: x1, y1, x2, y2.
 void Feet(TArrangement arrangement, int k, int count, double feet[4])
@@ -37,7 +64,14 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
     case arRow:
         feet[0] = 40.0 * k, feet[1] = 0, feet[2] = 40.0 * k + 30, feet[3] = 0;
         return;
+    case arRowLines:
+        feet[0] = 40.0 * (k % RowLength), feet[1] = 20.0 * (k / RowLength), feet[2] = feet[0] + 30,
+        feet[3] = feet[1];
+        return;
     case arSquare:
+    case arLongNumbers:
+    case arDiagonals:
+    case arNotes:
         feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = feet[0] + 30, feet[3] = feet[1];
         return;
     case arBaseline:
@@ -48,11 +82,36 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
     }
 }
 
+// `length` characters of a number.
+std::wstring Digits(int length)
+{
+    std::wstring text;
+    while (static_cast<int>(text.size()) < length)
+        text += L"1234567890";
+    return text.substr(0, static_cast<std::size_t>(length));
+}
+
+void ThickLine(const tvapi::IDrawingContainerPtr& drawing, double x1, double y1, double x2, double y2)
+{
+    const tvapi::ILineSegmentPtr line = drawing->GetLineSegments()->Add();
+    line->SetX1(x1);
+    line->SetY1(y1);
+    line->SetX2(x2);
+    line->SetY2(y2);
+    line->SetStyle(tvapi::tvCSNormal);
+    line->Update();
+}
+
 // A drawing of `count` horizontal dimensions in its one view.
 tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement, int count)
 {
     const tvapi::ITervanDocument2DPtr doc(host.App().Documents().AddDocument(tvapi::tvDocumentDrawing));
-    const tvapi::ISymbols2DContainerPtr symbols(doc->GetViewsAndLayersManager()->GetViews()->GetActiveView());
+    const tvapi::IViewPtr view = doc->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+    const tvapi::ISymbols2DContainerPtr symbols(view);
+    const tvapi::IDrawingContainerPtr drawing(view);
+    if (arrangement == arRowLines)
+        for (int row = 0; row * RowLength < count; ++row)
+            ThickLine(drawing, -20, 20.0 * row + 4, 40.0 * RowLength + 20, 20.0 * row + 4);
     for (int k = 0; k < count; ++k) {
         double feet[4];
         Feet(arrangement, k, count, feet);
@@ -62,8 +121,15 @@ tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement,
         dim->SetX2(feet[2]);
         dim->SetY2(feet[3]);
         dim->SetOrientation(tvapi::tvLinDHorizontal);
-        tvapi::IDimensionTextPtr(dim)->SetAutoNominalValue(true);
-        tvapi::IDimensionTextPtr(dim)->SetDeviations(0.1, -0.1);
+        const tvapi::IDimensionTextPtr text(dim);
+        text->SetAutoNominalValue(arrangement != arLongNumbers);
+        if (arrangement == arLongNumbers) text->GetNominalText()->SetStr(Digits(500).c_str());
+        text->SetDeviations(0.1, -0.1);
+        if (arrangement == arNotes)
+            text->GetNote()->SetStr((Digits(160) + L"\n" + Digits(160) + L"\n" + Digits(160)).c_str());
+        // 200 mm each way: 283 mm through the dimension's middle.
+        if (arrangement == arDiagonals)
+            ThickLine(drawing, feet[0] - 85, feet[1] - 100, feet[0] + 115, feet[1] + 100);
     }
     return doc;
 }
@@ -90,7 +156,9 @@ void BM_DimensionsSvg(benchmark::State& state)
     doc->Close(tvapi::kdDoNotSaveChanges);
 }
 BENCHMARK(BM_DimensionsSvg)
-    ->ArgsProduct({{1000, 10000}, {arStacked, arRow, arSquare, arBaseline, arShortStacked}})
+    ->ArgsProduct({{1000, 10000},
+                   {arStacked, arRow, arSquare, arBaseline, arShortStacked, arLongNumbers, arDiagonals,
+                    arRowLines, arNotes}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -27,6 +27,7 @@
 #include "FileIo.h"
 #include "Host.h"
 #include "HostDocuments.h"
+#include "HostFileIo.h"
 #include "HostKernel.h"
 #include "HostKernelFeatures.h"
 #include "HostPart.h"
@@ -204,6 +205,9 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
         return 2;
     }
     if (!OnlyRegularFiles(out)) return 1;
+    // Every name written is the gallery's own: a link that appears at one while it builds is
+    // refused or replaced by the save's rename, never written through.
+    tvhost::SetWritesFollowLinks(false);
     tvhost::THost host;
     std::ostringstream boxes;
     host.App().SetBoxOutput(&boxes);

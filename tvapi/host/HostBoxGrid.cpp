@@ -1,34 +1,21 @@
-// The uniform grid of boxes.
+// The grid of boxes and segments.
 #include "HostBoxGrid.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace tvhost {
 
-void TBoxGrid::Clear(double cell)
-{
-    FCell = cell > 0 && std::isfinite(cell) ? cell : 1.0;
-    FCount = 0;
-    FCells.clear();
-    FApart.clear();
-}
-
-bool TBoxGrid::SpanOf(TPoint2 min, TPoint2 max, TSpan& span) const
-{
-    // Far beyond any sheet a cell's number would overflow; such a box is kept apart.
-    constexpr double FarthestCell = 1e9;
-    const double x0 = std::floor(min.X / FCell), y0 = std::floor(min.Y / FCell);
-    const double x1 = std::floor(max.X / FCell), y1 = std::floor(max.Y / FCell);
-    for (const double c : {x0, y0, x1, y1})
-        if (!(std::fabs(c) <= FarthestCell)) return false;
-    span = {static_cast<std::int64_t>(x0), static_cast<std::int64_t>(y0), static_cast<std::int64_t>(x1),
-            static_cast<std::int64_t>(y1)};
-    return span.X1 >= span.X0 && span.Y1 >= span.Y0 &&
-           (span.X1 - span.X0 + 1) * (span.Y1 - span.Y0 + 1) <= MaxCells;
-}
-
 namespace {
+
+// Far beyond any sheet a cell's number would overflow; such an item is kept apart.
+constexpr double FarthestCell = 1e9;
+// A shape is taken this part of a cell wider all round, so that no rounding loses a cell.
+constexpr double Margin = 1e-3;
+// The end of a cell's entries.
+constexpr std::size_t NoEntry = std::numeric_limits<std::size_t>::max();
 
 std::uint64_t CellKey(std::int64_t x, std::int64_t y)
 {
@@ -37,51 +24,149 @@ std::uint64_t CellKey(std::int64_t x, std::int64_t y)
 
 } // namespace
 
-void TBoxGrid::Add(TPoint2 min, TPoint2 max)
+void TBoxGrid::Clear(double cell)
+{
+    FCell = cell > 0 && std::isfinite(cell) ? cell : 1.0;
+    FCount = 0;
+    FLevels.clear();
+    FEntries.clear();
+    FApart.clear();
+    FMet.clear();
+}
+
+bool TBoxGrid::Within(const TShape& shape) const
+{
+    for (int i = 0; i < shape.Count; ++i)
+        for (const double c : {shape.Corners[i].X, shape.Corners[i].Y})
+            if (!(std::fabs(c / FCell) <= FarthestCell)) return false;
+    return true;
+}
+
+bool TBoxGrid::Cover(const TShape& shape, double side, std::size_t most) const
+{
+    const auto [first, last] = std::minmax_element(shape.Corners.begin(), shape.Corners.begin() + shape.Count,
+                                                   [](TPoint2 a, TPoint2 b) { return a.X < b.X; });
+    const std::int64_t x0 = static_cast<std::int64_t>(std::floor(first->X / side));
+    const std::int64_t x1 = static_cast<std::int64_t>(std::floor(last->X / side));
+    if (static_cast<std::uint64_t>(x1 - x0) >= most) return false;
+    const double pad = Margin * side;
+    std::vector<std::pair<double, double>>& rows = FRows;
+    rows.assign(static_cast<std::size_t>(x1 - x0 + 1),
+                {std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()});
+    // The shape's rows in a column lie between its sides' lowest and highest there.
+    for (int i = 0; i < (shape.Count == 2 ? 1 : shape.Count); ++i) {
+        TPoint2 a = shape.Corners[i], b = shape.Corners[(i + 1) % shape.Count];
+        if (b.X < a.X) std::swap(a, b);
+        const std::int64_t c0 = static_cast<std::int64_t>(std::floor(a.X / side));
+        const std::int64_t c1 = static_cast<std::int64_t>(std::floor(b.X / side));
+        for (std::int64_t c = c0; c <= c1; ++c) {
+            double lo = std::min(a.Y, b.Y), hi = std::max(a.Y, b.Y);
+            if (b.X - a.X > 0) {
+                const double u0 = std::max(a.X, static_cast<double>(c) * side - pad);
+                const double u1 = std::min(b.X, static_cast<double>(c + 1) * side + pad);
+                const double slope = (b.Y - a.Y) / (b.X - a.X);
+                const double y0 = a.Y + (u0 - a.X) * slope, y1 = a.Y + (u1 - a.X) * slope;
+                lo = std::max(lo, std::min(y0, y1)), hi = std::min(hi, std::max(y0, y1));
+            }
+            auto& row = rows[static_cast<std::size_t>(c - x0)];
+            row = {std::min(row.first, lo), std::max(row.second, hi)};
+        }
+    }
+    std::vector<TColumn>& columns = FColumns;
+    columns.clear();
+    std::size_t cells = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (rows[k].first > rows[k].second) continue;
+        const TColumn column{x0 + static_cast<std::int64_t>(k),
+                             static_cast<std::int64_t>(std::floor((rows[k].first - pad) / side)),
+                             static_cast<std::int64_t>(std::floor((rows[k].second + pad) / side))};
+        cells += static_cast<std::size_t>(column.Y1 - column.Y0 + 1);
+        if (cells > most) return false;
+        columns.push_back(column);
+    }
+    return true;
+}
+
+void TBoxGrid::AddShape(const TShape& shape)
 {
     const std::size_t item = FCount++;
-    TSpan span;
-    if (!SpanOf(min, max, span)) {
+    if (!Within(shape)) {
         FApart.push_back(item);
         return;
     }
-    for (std::int64_t x = span.X0; x <= span.X1; ++x)
-        for (std::int64_t y = span.Y0; y <= span.Y1; ++y)
-            FCells[CellKey(x, y)].push_back(item);
+    std::size_t level = 0;
+    while (!Cover(shape, std::ldexp(FCell, static_cast<int>(level)), MaxCells))
+        ++level;
+    if (FLevels.size() <= level) FLevels.resize(level + 1);
+    TLevel& cells = FLevels[level];
+    cells.Items.push_back(item);
+    for (const TColumn& column : FColumns)
+        for (std::int64_t y = column.Y0; y <= column.Y1; ++y) {
+            const auto cell = cells.Cells.try_emplace(CellKey(column.X, y), NoEntry).first;
+            FEntries.push_back({item, cell->second});
+            cell->second = FEntries.size() - 1;
+        }
 }
 
-bool TBoxGrid::Near(TPoint2 min, TPoint2 max, const std::function<bool(std::size_t)>& visit) const
+void TBoxGrid::Add(TPoint2 min, TPoint2 max)
 {
-    for (const std::size_t item : FApart)
-        if (!visit(item)) return false;
-    TSpan span;
-    if (!SpanOf(min, max, span)) {
+    AddShape({{min, {max.X, min.Y}, max, {min.X, max.Y}}, 4});
+}
+
+void TBoxGrid::Add(const std::array<TPoint2, 4>& box)
+{
+    AddShape({box, 4});
+}
+
+void TBoxGrid::AddSegment(TPoint2 a, TPoint2 b)
+{
+    AddShape({{a, b}, 2});
+}
+
+bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
+{
+    if (!Within(shape)) {
         for (std::size_t item = 0; item < FCount; ++item)
             if (!visit(item)) return false;
         return true;
     }
-    for (std::int64_t x = span.X0; x <= span.X1; ++x)
-        for (std::int64_t y = span.Y0; y <= span.Y1; ++y) {
-            const auto cell = FCells.find(CellKey(x, y));
-            if (cell == FCells.end()) continue;
-            for (const std::size_t item : cell->second)
-                if (!visit(item)) return false;
+    for (const std::size_t item : FApart)
+        if (!visit(item)) return false;
+    if (FMet.size() < FCount) FMet.resize(FCount, FSearch);
+    if (++FSearch == 0) std::fill(FMet.begin(), FMet.end(), FSearch++);
+    const auto meet = [&](std::size_t item) {
+        if (FMet[item] == FSearch) return true;
+        FMet[item] = FSearch;
+        return visit(item);
+    };
+    for (std::size_t level = 0; level < FLevels.size(); ++level) {
+        const TLevel& cells = FLevels[level];
+        if (cells.Items.empty()) continue;
+        // Past as many cells as the level has items, its items are fewer to look at.
+        if (!Cover(shape, std::ldexp(FCell, static_cast<int>(level)), cells.Items.size())) {
+            for (const std::size_t item : cells.Items)
+                if (!meet(item)) return false;
+            continue;
         }
+        for (const TColumn& column : FColumns)
+            for (std::int64_t y = column.Y0; y <= column.Y1; ++y) {
+                const auto cell = cells.Cells.find(CellKey(column.X, y));
+                if (cell == cells.Cells.end()) continue;
+                for (std::size_t e = cell->second; e != NoEntry; e = FEntries[e].Next)
+                    if (!meet(FEntries[e].Item)) return false;
+            }
+    }
     return true;
 }
 
-std::pair<TPoint2, TPoint2> Bounds(const std::array<TPoint2, 4>& box)
+bool TBoxGrid::Near(TPoint2 min, TPoint2 max, const std::function<bool(std::size_t)>& visit) const
 {
-    std::pair<TPoint2, TPoint2> bounds{box[0], box[0]};
-    for (const TPoint2& c : box)
-        bounds = {{std::min(bounds.first.X, c.X), std::min(bounds.first.Y, c.Y)},
-                  {std::max(bounds.second.X, c.X), std::max(bounds.second.Y, c.Y)}};
-    return bounds;
+    return NearShape({{min, {max.X, min.Y}, max, {min.X, max.Y}}, 4}, visit);
 }
 
-std::pair<TPoint2, TPoint2> Bounds(TPoint2 a, TPoint2 b)
+bool TBoxGrid::Near(const std::array<TPoint2, 4>& box, const std::function<bool(std::size_t)>& visit) const
 {
-    return {{std::min(a.X, b.X), std::min(a.Y, b.Y)}, {std::max(a.X, b.X), std::max(a.Y, b.Y)}};
+    return NearShape({box, 4}, visit);
 }
 
 } // namespace tvhost

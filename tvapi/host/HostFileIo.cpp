@@ -20,6 +20,12 @@ TWriteChunkHook& ChunkHook()
     return hook;
 }
 
+bool& FollowsLinks()
+{
+    static bool follows = true;
+    return follows;
+}
+
 std::string Reason(int error)
 {
     return std::strerror(error);
@@ -107,7 +113,8 @@ bool CheckReadable(const std::string& path, std::string& error)
 
 bool WriteFileAtomically(const std::string& target, std::string_view bytes, std::string& error)
 {
-    const posixfile::TWritten written = posixfile::ReplaceFile(target, bytes, WriteChunkSize, ChunkHook());
+    const posixfile::TWritten written =
+        posixfile::ReplaceFile(target, bytes, WriteChunkSize, ChunkHook(), FollowsLinks());
     if (written.Stage == posixfile::TWriteStage::Done) return true;
     error = WriteError(written);
     return false;
@@ -116,6 +123,11 @@ bool WriteFileAtomically(const std::string& target, std::string_view bytes, std:
 void SetWriteChunkHook(TWriteChunkHook hook)
 {
     ChunkHook() = std::move(hook);
+}
+
+void SetWritesFollowLinks(bool follow)
+{
+    FollowsLinks() = follow;
 }
 
 } // namespace tvhost

@@ -2,7 +2,8 @@
 // Whole-file reads and writes of the stand-in host. A write goes to a temporary file in the
 // target's folder, is flushed to the disk and then renamed over the target, so the old file
 // stays as it was until the new one is complete. Nothing here replaces or reads a device, a
-// FIFO or a folder, or replaces a link. Paths are bytes, passed to the system as given.
+// FIFO or a folder, or replaces a link standing at its name as it starts. Paths are bytes,
+// passed to the system as given.
 
 #include <cstddef>
 #include <cstdint>
@@ -29,10 +30,17 @@ bool CheckReadable(const std::string& path, std::string& error);
 // file-size limit, a rename refused) the old file is untouched, the temporary file removed
 // and false returned with `error` saying what failed and why. A symbolic link (a chain of
 // them; a relative one read from its own folder) is followed and the file it points to is
-// replaced beside itself; the link stays. A target that exists and is no regular file is
-// refused ("will not replace P: it is a FIFO") before anything is created. A new file gets
-// the usual mode (0666 less the umask); a replaced file keeps its mode.
+// replaced beside itself; the link stays (unless SetWritesFollowLinks turned that off). A
+// target that exists and is no regular file is refused ("will not replace P: it is a FIFO")
+// before anything is created. A new file gets the usual mode (0666 less the umask); a replaced
+// file keeps its mode.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+
+// Whether WriteFileAtomically follows a link at its target, for the whole process: true until
+// turned off, as a user's document may be a link. A program that writes only names of its own
+// turns it off: a link standing at a name is then refused ("will not write through the link
+// P"), and one that appears during a write is replaced by the rename, never written through.
+void SetWritesFollowLinks(bool follow);
 
 // Test hook: called after each chunk a write has put into its temporary file, with the
 // bytes written so far; empty by default.

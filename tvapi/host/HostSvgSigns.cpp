@@ -126,8 +126,7 @@ void TSvgWriter::FindObstacles(const THostView& view)
         if (s.Width >= ThickStroke && s.Owner && !IsLabelled(*s.Owner) &&
             !Temporary.count(s.Owner->Group())) {
             Obstacles.push_back(s);
-            const auto [min, max] = Bounds(s.A, s.B);
-            FObstacleGrid.Add(min, max);
+            FObstacleGrid.AddSegment(s.A, s.B);
         }
 }
 
@@ -136,12 +135,10 @@ TLabelClear TSvgWriter::ClearOf(const TDimensionLabel& label, std::vector<std::a
     return [this, &label, own = std::move(own)](const TTextPlace& place) {
         for (const TLabelPiece& piece : LabelPieces(label, place, DefaultTextHeight)) {
             const std::array<TXY, 4> box = PlacedBox(piece);
-            const auto [min, max] = Bounds(box);
-            if (!FLabelGrid.Near(min, max, [&](std::size_t k) { return !BoxesOverlap(box, FLabels[k]); }))
+            if (!FLabelGrid.Near(box, [&](std::size_t k) { return !BoxesOverlap(box, FLabels[k]); }))
                 return false;
-            if (!FObstacleGrid.Near(min, max, [&](std::size_t k) {
-                    return !CrossesBox(box, Obstacles[k].A, Obstacles[k].B);
-                }))
+            if (!FObstacleGrid.Near(
+                    box, [&](std::size_t k) { return !CrossesBox(box, Obstacles[k].A, Obstacles[k].B); }))
                 return false;
             for (const std::array<TXY, 2>& s : own)
                 if (CrossesBox(box, Placed(s[0]), Placed(s[1]))) return false;

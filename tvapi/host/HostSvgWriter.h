@@ -333,8 +333,7 @@ private:
         for (const TLabelPiece& piece : LabelPieces(label, origin, DefaultTextHeight)) {
             Text(piece.Place, piece.Height, {piece.Text});
             FLabels.push_back(PlacedBox(piece));
-            const auto [min, max] = Bounds(FLabels.back());
-            FLabelGrid.Add(min, max);
+            FLabelGrid.Add(FLabels.back());
         }
     }
     // A label piece's box on the sheet.

@@ -1,0 +1,118 @@
+// The pictures' grid of boxes and segments: a search near a place meets every item there once,
+// and looks at few others however long the items are.
+
+#include "HostBoxGrid.h"
+#include "HostSvgLayout.h"
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tvhost::TPoint2;
+using TBox = std::array<TPoint2, 4>;
+
+constexpr int Items = 3000;
+constexpr double Cell = 14.0;
+
+TBox Box(TPoint2 at, double length, double height, double degrees)
+{
+    const TPoint2 u = tvhost::Dir(degrees * std::numbers::pi / 180), v{-u.Y, u.X};
+    return {at, at + u * length, at + u * length + v * height, at + v * height};
+}
+
+// An item: a segment (its box's first two corners) or a box.
+struct TItem {
+    TBox Shape;
+    bool Segment = false;
+};
+
+struct TGridCase {
+    std::string Name;
+    std::function<TItem(int k)> Item; // the k-th of Items
+    TBox Probe;
+};
+
+void PrintTo(const TGridCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class BoxGridTest : public testing::TestWithParam<TGridCase> {};
+
+TEST_P(BoxGridTest, SearchMeetsWhatIsNearOnceAndFewOthers)
+{
+    const TGridCase& c = GetParam();
+    tvhost::TBoxGrid grid;
+    grid.Clear(Cell);
+    std::vector<TItem> items;
+    for (int k = 0; k < Items; ++k) {
+        items.push_back(c.Item(k));
+        const TItem& i = items.back();
+        if (i.Segment)
+            grid.AddSegment(i.Shape[0], i.Shape[1]);
+        else
+            grid.Add(i.Shape);
+    }
+    std::multiset<std::size_t> visited;
+    EXPECT_TRUE(grid.Near(c.Probe, [&](std::size_t k) { return visited.insert(k), true; }));
+    std::size_t meeting = 0;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const TItem& i = items[k];
+        if (i.Segment ? tvhost::CrossesBox(c.Probe, i.Shape[0], i.Shape[1])
+                      : tvhost::BoxesOverlap(c.Probe, i.Shape)) {
+            ++meeting;
+            EXPECT_EQ(visited.count(k), 1u) << "item " << k;
+        }
+    }
+    EXPECT_GT(meeting, 0u);
+    EXPECT_LE(visited.size(), 100u);
+    std::size_t stopped = 0;
+    EXPECT_FALSE(grid.Near(c.Probe, [&](std::size_t) { return ++stopped, false; }));
+    EXPECT_EQ(stopped, 1u);
+}
+
+// Items spread like the numbers of a view: 50 to a row 40 apart, rows 20 apart.
+TPoint2 Place(int k)
+{
+    return {40.0 * (k % 50), 20.0 * (k / 50)};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongItems, BoxGridTest,
+    testing::Values(TGridCase{"LongNumbersInRows",
+                              [](int k) {
+                                  return TItem{Box(Place(k), 1050, 3.5, 0), false};
+                              },
+                              Box({1000, 302}, 10, 3.5, 0)},
+                    TGridCase{"LongProbeAmongLongNumbers",
+                              [](int k) {
+                                  return TItem{Box(Place(k), 1050, 3.5, 0), false};
+                              },
+                              Box({500, 601}, 1050, 3.5, 0)},
+                    TGridCase{"TurnedNotes",
+                              [](int k) {
+                                  return TItem{Box(Place(k), 1000, 10.5, 30), false};
+                              },
+                              Box({1500, 900}, 10, 3.5, 30)},
+                    TGridCase{"DiagonalLines",
+                              [](int k) {
+                                  return TItem{Box(Place(k), 283, 0, 45), true};
+                              },
+                              Box({1000, 700}, 10, 3.5, 0)},
+                    TGridCase{"LinesAcrossTheView",
+                              [](int k) {
+                                  return TItem{{TPoint2{-10, 2.0 * k + 1}, TPoint2{4000, 2.0 * k + 1}}, true};
+                              },
+                              Box({2000, 3000}, 10, 3.5, 0)}),
+    [](const testing::TestParamInfo<TGridCase>& p) { return p.param.Name; });
+
+} // namespace
