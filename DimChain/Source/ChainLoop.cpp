@@ -119,7 +119,51 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
     return false;
 }
 
+// Two rays that are one: the same vertex and direction within Tol, coordinate by coordinate.
+bool SameRay(const TAngleRays& A, int a, const TAngleRays& B, int b, Real Tol)
+{
+    return std::fabs(A.Vertex.x - B.Vertex.x) <= Tol && std::fabs(A.Vertex.y - B.Vertex.y) <= Tol &&
+           std::fabs(A.Ray[a].x - B.Ray[b].x) <= Tol && std::fabs(A.Ray[a].y - B.Ray[b].y) <= Tol;
+}
+
 } // namespace
+
+TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+{
+    const int n = static_cast<int>(Links.Count);
+    if (n < 2 || n > TDimensionChain::SignBits) return TLinkLoop::NoPositions;
+    std::vector<TAngleRays> rays(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        if (Links[i].Type != tvapi::tvDrADimension || !AngleRaysOf(Links[i].Obj, rays[i]))
+            return TLinkLoop::NoPositions;
+    // The one other ray each ray meets; none, or more than one, and the rays make no loop.
+    std::vector<TEnd> meets(static_cast<std::size_t>(2 * n), TEnd(-1, -1));
+    for (int i = 0; i < n; ++i)
+        for (int a = 0; a < 2; ++a)
+            for (int j = 0; j < n; ++j)
+                for (int b = 0; b < 2; ++b) {
+                    if (j == i || !SameRay(rays[i], a, rays[j], b, Tolerance)) continue;
+                    if (meets[2 * i + a].first >= 0) return TLinkLoop::Open;
+                    meets[2 * i + a] = {j, b};
+                }
+    const int closing = n - 1;
+    Integer mask = 0;
+    TEnd at = meets[2 * closing];
+    for (int steps = 1; at.first >= 0; ++steps) {
+        if (at.first == closing) {
+            if (at.second != 1 || steps != n) return TLinkLoop::Open;
+            Mask = mask;
+            return TLinkLoop::Closed;
+        }
+        // Walked from its ray `side` to the other, an angle turns by its own turn or against it.
+        const TAngleRays& r = rays[at.first];
+        const Real turn = at.second == 0 ? r.Turn : -r.Turn;
+        if (turn * rays[closing].Turn > 0.0) mask |= Integer(1) << at.first;
+        if (steps >= n) break;
+        at = meets[2 * at.first + (1 - at.second)];
+    }
+    return TLinkLoop::Open;
+}
 
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
 {
@@ -135,19 +179,28 @@ TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Intege
     return TLinkLoop::Closed;
 }
 
-bool IsZeroGap(const TDimension& L, Real Tolerance)
+namespace {
+
+Real LinkLength(const TDimension& L, bool Model)
 {
-    return !(L.V2.Len() > Tolerance);
+    return Model ? L.V3.Len() : L.V2.Len();
 }
 
-Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance)
+} // namespace
+
+bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model)
+{
+    return !(LinkLength(L, Model) > Tolerance);
+}
+
+Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance, bool Model)
 {
     Integer longest = -1, walked = 0;
     for (Integer i = 0; i < Links.Count && i < TDimensionChain::SignBits; ++i) {
-        const Real len = Links[i].V2.Len();
-        if (IsZeroGap(Links[i], Tolerance)) continue;
+        const Real len = LinkLength(Links[i], Model);
+        if (IsZeroGap(Links[i], Tolerance, Model)) continue;
         walked |= Integer(1) << i;
-        if (longest < 0 || len > Links[longest].V2.Len() + Tolerance) longest = i;
+        if (longest < 0 || len > LinkLength(Links[longest], Model) + Tolerance) longest = i;
     }
     if (longest < 0) return Mask;
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;

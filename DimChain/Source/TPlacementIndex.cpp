@@ -14,34 +14,20 @@
 
 #include "TPlacementIndex.h"
 
-#include <array>
 #include <cmath>
 
 namespace {
 
-constexpr double Tolerance = TMathDef::pointPrecision3D;
 constexpr double NormalCell = 1.0 / 256.0;
-constexpr double NormalReach = 2.0 * Tolerance; // twice the tolerance: the sums round
 constexpr double MaxCoordinate = 1e7;
 constexpr double FrameSlack = 1e-13;
 constexpr double MaxNormal = 2.0;
-// The reach of class m is BaseReach * ReachGrowth^m; BaseReach covers sqrt(3) Tolerance, the
-// frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding of the sums.
-constexpr double BaseReach = 1e-4;
+// The reach of class m is BaseReach * ReachGrowth^m, BaseReach ten tolerances: it covers
+// sqrt(3) Tolerance, the frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding
+// of the sums.
+constexpr double BaseReachTolerances = 10.0;
 constexpr double ReachGrowth = 8.0;
 constexpr int MaxReach = 16;
-constexpr double DistanceSlope = Tolerance * 1.001;
-
-double ReachOfClass(int m)
-{
-    static const auto reaches = [] {
-        std::array<double, MaxReach + 1> r{};
-        for (int k = 0; k <= MaxReach; ++k)
-            r[k] = BaseReach * std::pow(ReachGrowth, k);
-        return r;
-    }();
-    return reaches[static_cast<std::size_t>(m)];
-}
 
 // Cells of width w centred on its multiples.
 std::int64_t Cell(double v, double w)
@@ -85,14 +71,30 @@ std::size_t TPlacementIndex::THash::operator()(const TKey& K) const noexcept
     return static_cast<std::size_t>(h ^ (h >> 31));
 }
 
-TPlacementIndex::TPlacementIndex(TAPlacement3D& Items, TKind Kind) : FItems(Items), FKind(Kind)
+TPlacementIndex::TPlacementIndex(TAPlacement3D& Items, TKind Kind, double Tolerance)
+    : FItems(Items), FKind(Kind), FTolerance(Tolerance)
 {
     FItems.Clear();
+    for (int m = 0; m <= MaxReach; ++m)
+        FReachOf.push_back(BaseReachTolerances * FTolerance * std::pow(ReachGrowth, m));
+}
+
+double TPlacementIndex::ReachOfClass(int m) const
+{
+    return FReachOf[static_cast<std::size_t>(m)];
 }
 
 bool TPlacementIndex::Matches(const TPlacement3D& S, const TPlacement3D& P) const
 {
-    return FKind == pkPlane ? S.IsSamePlane(P) : S.IsParallelPlane(P);
+    if (FTolerance == TMathDef::pointPrecision3D)
+        return FKind == pkPlane ? S.IsSamePlane(P) : S.IsParallelPlane(P);
+    const double t = FTolerance;
+    if (!S.AZ.EquEps(P.AZ, t) && !S.AZ.EquEps(-P.AZ, t)) return false;
+    if (FKind == pkDirection) return true;
+    // S's point off P's plane, coordinate by coordinate, as IsSamePlane measures it.
+    TPoint3D on;
+    P.PointProjection(S.O, on);
+    return S.O.EquEps(on, t);
 }
 
 bool TPlacementIndex::Regular(const TPlacement3D& P) const
@@ -113,7 +115,8 @@ bool TPlacementIndex::Regular(const TPlacement3D& P) const
 int TPlacementIndex::Reach(const TPlacement3D& P) const
 {
     if (FKind == pkDirection) return 0;
-    const double need = BaseReach + DistanceSlope * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
+    const double need =
+        ReachOfClass(0) + FTolerance * 1.001 * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
     int m = 0;
     while (m < MaxReach && ReachOfClass(m) < need)
         ++m;
@@ -169,8 +172,9 @@ int TPlacementIndex::FindIn(const TPlacement3D& P, double Sign, int m, int Found
     const double n[3] = {Sign * P.AZ.x, Sign * P.AZ.y, Sign * P.AZ.z};
     std::int64_t lo[4], hi[4];
     for (int k = 0; k < 3; ++k) {
-        lo[k] = Cell(n[k] - NormalReach, NormalCell);
-        hi[k] = Cell(n[k] + NormalReach, NormalCell);
+        // twice the tolerance: the sums round
+        lo[k] = Cell(n[k] - 2.0 * FTolerance, NormalCell);
+        hi[k] = Cell(n[k] + 2.0 * FTolerance, NormalCell);
     }
     lo[3] = hi[3] = 0;
     if (FKind == pkPlane) {
