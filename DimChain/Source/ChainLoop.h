@@ -6,6 +6,8 @@
 #include "TArray.h"
 #include "TDimension.h"
 
+#include <vector>
+
 // What the links of a chain make in the drawing.
 enum class TLinkLoop {
     NoPositions, // a link without ends in the drawing, or links along different directions
@@ -22,6 +24,8 @@ enum class TLinkLoop {
 // added) gives the walk's signs: the last link with a length is subtracted; a zero link's bit
 // stays clear.
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+// The same for links held elsewhere, by their addresses.
+TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Tolerance, Integer& Mask);
 
 // Tests whether Links, all angular links, close by their rays: every ray meets exactly one
 // ray of another link (the same vertex and direction within Tolerance), and the walk from the

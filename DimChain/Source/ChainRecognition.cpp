@@ -57,14 +57,16 @@ bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path, TChain
     if (n > TDimensionChain::MaxLinks) return true;
     const bool model = Space == TChainSpace::Model;
     if (!model) {
-        TArrayOf<TDimension> links(n, n);
+        thread_local std::vector<const TDimension*> links;
+        links.clear();
         for (const int i : Path)
-            links.Add(All.Dimensions[i]);
+            links.push_back(&All.Dimensions[i]);
         Integer mask = 0;
         const TLinkLoop loop = FindLinkLoop(links, TDimensionChain::DrawingTolerance, mask);
         if (loop != TLinkLoop::NoPositions) return loop == TLinkLoop::Closed;
     }
-    std::vector<Real> v;
+    thread_local std::vector<Real> v;
+    v.clear();
     for (const int i : Path) {
         const TDimension& L = All.Dimensions[i];
         if (model)
@@ -98,13 +100,20 @@ struct TSearch {
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
-    std::vector<char> OnPath{}; // by link index: on Path
-    std::vector<char> Passed{}; // by plane number: a plane the path has passed
+    std::vector<char> OnPath{};             // by link index: on Path
+    std::vector<char> Passed{};             // by plane number: a plane the path has passed
+    std::vector<std::vector<int>> Joined{}; // by plane number: the planes a link joins it to
+    std::vector<int> Seen{}, Queue{};
+    int Stamp = 0;
+    int Changes = 0; // pushes and pops so far: what Reaches last answered holds until the next
+    int AskedChanges = -1, AskedFrom = -1;
+    bool Answer = false;
 
     static int Other(const TDimension& L, int Plane) { return L.IP1 == Plane ? L.IP2 : L.IP1; }
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
+        ++Changes;
         Path.push_back(i);
         OnPath[static_cast<std::size_t>(i)] = 1;
         Ends.push_back(FreeEnd);
@@ -113,17 +122,41 @@ struct TSearch {
     }
     void Pop()
     {
+        ++Changes;
         Passed[static_cast<std::size_t>(FreeEnd)] = 0;
         OnPath[static_cast<std::size_t>(Path.back())] = 0;
         Path.pop_back();
         FreeEnd = Ends.back();
         Ends.pop_back();
     }
-    // A path comes back to no plane it passed, but for the end it searches.
-    bool PassesAgain(int i) const
+    // Whether EndPlane can be reached from plane From through planes the path has not passed;
+    // a breadth-first walk over the planes, so that a branch that can only end in a dead end
+    // is never entered.
+    bool Reaches(int From)
+    {
+        if (AskedChanges == Changes && AskedFrom == From) return Answer;
+        AskedChanges = Changes;
+        AskedFrom = From;
+        ++Stamp;
+        Queue.assign(1, From);
+        Seen[static_cast<std::size_t>(From)] = Stamp;
+        for (std::size_t k = 0; k < Queue.size(); ++k)
+            for (const int q : Joined[static_cast<std::size_t>(Queue[k])]) {
+                if (q == EndPlane) return Answer = true;
+                if (Passed[static_cast<std::size_t>(q)] || Seen[static_cast<std::size_t>(q)] == Stamp)
+                    continue;
+                Seen[static_cast<std::size_t>(q)] = Stamp;
+                Queue.push_back(q);
+            }
+        return Answer = false;
+    }
+    // A path comes back to no plane it passed, but for the end it searches, and goes only
+    // where it can still reach that end.
+    bool Leads(int i)
     {
         const int next = Other(All.Dimensions[i], FreeEnd);
-        return next == FreeEnd || (next != EndPlane && Passed[static_cast<std::size_t>(next)]);
+        if (next == EndPlane) return next != FreeEnd;
+        return next != FreeEnd && !Passed[static_cast<std::size_t>(next)] && Reaches(next);
     }
     // A path that reached EndPlane is offered: its links close, and a ring walked against the
     // sense of its lower link was offered the other way round.
@@ -140,7 +173,7 @@ struct TSearch {
         const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
         while (Next < candidates.size()) {
             const int i = candidates[Next++];
-            if (Excluded(All, Path, OnPath, i) || PassesAgain(i)) continue;
+            if (Excluded(All, Path, OnPath, i) || !Leads(i)) continue;
             if (Examined == MaxExamined) {
                 Stopped = true;
                 return false;
@@ -157,8 +190,18 @@ struct TSearch {
         OnPath.assign(static_cast<std::size_t>(std::max(All.Count(), 0)), 0);
         for (const int p : Path)
             OnPath[static_cast<std::size_t>(p)] = 1;
-        Passed.assign(std::max(At.size(), static_cast<std::size_t>(FreeEnd) + 1), 0);
+        const std::size_t planes =
+            std::max(At.size(), static_cast<std::size_t>(std::max(FreeEnd, EndPlane)) + 1);
+        Passed.assign(planes, 0);
         Passed[static_cast<std::size_t>(FreeEnd)] = 1;
+        Seen.assign(planes, 0);
+        Joined.assign(planes, {});
+        for (std::size_t p = 0; p < At.size(); ++p) {
+            for (const int i : At[p])
+                Joined[p].push_back(Other(All.Dimensions[i], static_cast<int>(p)));
+            std::sort(Joined[p].begin(), Joined[p].end());
+            Joined[p].erase(std::unique(Joined[p].begin(), Joined[p].end()), Joined[p].end());
+        }
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
             if (!Extend(next.back())) {
@@ -222,7 +265,7 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.ClearSelection();
     // Ends meet within the drawing tolerance, as a picked chain's do.
     TPlacementIndex planes(Placements, TPlacementIndex::pkPlane, TDimensionChain::DrawingTolerance);
-    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection, TDimensionChain::DrawingTolerance);
+    TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
     Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
     Directions.ReserveSize(All.Count() + 1);
     for (TDimension& L : All.Dimensions)

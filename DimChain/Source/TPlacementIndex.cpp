@@ -1,13 +1,13 @@
 // The bucket grid behind the plane numbers of chain recognition.
 //
 // Why the buckets cannot miss a match. A stored S matches a new P when AZ_S equals n = +-AZ_P
-// within Tolerance per component and O_S lies on P's plane within Tolerance per coordinate.
-// The first condition bounds each normal component, so S sits in a normal cell next to n's.
-// For the distance c = O . AZ from the origin:
+// within NormalTolerance per component and O_S lies on P's plane within the point tolerance
+// per coordinate. The first condition bounds each normal component, so S sits in a normal cell
+// next to n's. For the distance c = O . AZ from the origin:
 //   c_S - O_P . n = (O_S - O_P) . n + O_S . (AZ_S - n),
-// where the first term is at most sqrt(3) Tolerance plus the frame's rounding (P's frame
+// where the first term is at most sqrt(3) point tolerances plus the frame's rounding (P's frame
 // orthonormal within FrameSlack, coordinates within MaxCoordinate), and the second at most
-// Tolerance |O_S|_1. So S's distance needs a reach growing with its own |O_S|_1: stored planes
+// NormalTolerance |O_S|_1. So S's distance needs a reach growing with its own |O_S|_1: stored planes
 // are sorted into reach classes by it, each with cells of its own width, and a lookup visits
 // every filled class. Placements outside these assumptions (not finite, huge, a frame that is
 // not orthonormal) are compared one by one, as stored ones or as a whole scan for a new one.
@@ -22,12 +22,17 @@ constexpr double NormalCell = 1.0 / 256.0;
 constexpr double MaxCoordinate = 1e7;
 constexpr double FrameSlack = 1e-13;
 constexpr double MaxNormal = 2.0;
-// The reach of class m is BaseReach * ReachGrowth^m, BaseReach ten tolerances: it covers
-// sqrt(3) Tolerance, the frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding
+// Normals match within the geometry's precision; a point lies on a plane within the index's
+// tolerance, by default the same.
+constexpr double NormalTolerance = TMathDef::pointPrecision3D;
+constexpr double NormalReach = 2.0 * NormalTolerance; // twice the tolerance: the sums round
+// The reach of class m is BaseReach * ReachGrowth^m; BaseReach, ten point tolerances, covers
+// sqrt(3) of them, the frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding
 // of the sums.
 constexpr double BaseReachTolerances = 10.0;
 constexpr double ReachGrowth = 8.0;
 constexpr int MaxReach = 16;
+constexpr double DistanceSlope = NormalTolerance * 1.001;
 
 // Cells of width w centred on its multiples.
 std::int64_t Cell(double v, double w)
@@ -86,15 +91,13 @@ double TPlacementIndex::ReachOfClass(int m) const
 
 bool TPlacementIndex::Matches(const TPlacement3D& S, const TPlacement3D& P) const
 {
-    if (FTolerance == TMathDef::pointPrecision3D)
+    if (FKind == pkDirection || FTolerance == NormalTolerance)
         return FKind == pkPlane ? S.IsSamePlane(P) : S.IsParallelPlane(P);
-    const double t = FTolerance;
-    if (!S.AZ.EquEps(P.AZ, t) && !S.AZ.EquEps(-P.AZ, t)) return false;
-    if (FKind == pkDirection) return true;
+    if (!S.IsParallelPlane(P)) return false;
     // S's point off P's plane, coordinate by coordinate, as IsSamePlane measures it.
     TPoint3D on;
     P.PointProjection(S.O, on);
-    return S.O.EquEps(on, t);
+    return S.O.EquEps(on, FTolerance);
 }
 
 bool TPlacementIndex::Regular(const TPlacement3D& P) const
@@ -116,7 +119,7 @@ int TPlacementIndex::Reach(const TPlacement3D& P) const
 {
     if (FKind == pkDirection) return 0;
     const double need =
-        ReachOfClass(0) + FTolerance * 1.001 * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
+        ReachOfClass(0) + DistanceSlope * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
     int m = 0;
     while (m < MaxReach && ReachOfClass(m) < need)
         ++m;
@@ -172,9 +175,8 @@ int TPlacementIndex::FindIn(const TPlacement3D& P, double Sign, int m, int Found
     const double n[3] = {Sign * P.AZ.x, Sign * P.AZ.y, Sign * P.AZ.z};
     std::int64_t lo[4], hi[4];
     for (int k = 0; k < 3; ++k) {
-        // twice the tolerance: the sums round
-        lo[k] = Cell(n[k] - 2.0 * FTolerance, NormalCell);
-        hi[k] = Cell(n[k] + 2.0 * FTolerance, NormalCell);
+        lo[k] = Cell(n[k] - NormalReach, NormalCell);
+        hi[k] = Cell(n[k] + NormalReach, NormalCell);
     }
     lo[3] = hi[3] = 0;
     if (FKind == pkPlane) {

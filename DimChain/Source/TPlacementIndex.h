@@ -34,8 +34,8 @@ public:
     };
 
     // Empties Items, which then receives the distinct planes; Items must outlive the index
-    // and change only through Put. Planes match within Tolerance (normals per component, the
-    // point per coordinate); the default is the geometry's own (IsSamePlane, IsParallelPlane).
+    // and change only through Put. Normals match as IsParallelPlane has them; a plane's point
+    // lies on another within Tolerance per coordinate, by default as IsSamePlane has it.
     TPlacementIndex(TAPlacement3D& Items, TKind Kind, double Tolerance = TMathDef::pointPrecision3D);
     TPlacementIndex(const TPlacementIndex&) = delete;
     TPlacementIndex& operator=(const TPlacementIndex&) = delete;
