@@ -228,6 +228,19 @@ struct TSearch {
     }
 };
 
+// The search from link Closing of All, D's planes its ends, its paths closing in Space.
+TSearch SearchFrom(const TDimensionChain& All, const std::vector<std::vector<int>>& At, int Closing,
+                   const TDimension& D, TChainSpace Space)
+{
+    return TSearch{
+        .All = All,
+        .At = At,
+        .Path = {Closing},
+        .FreeEnd = D.IP1,
+        .EndPlane = D.IP2,
+        .Closes = [&All, Space](const std::vector<int>& Path) { return PathCloses(All, Path, Space); }};
+}
+
 } // namespace
 
 void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAuxiliaryObj)
@@ -279,14 +292,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D);
-    TSearch search{
-        .All = All,
-        .At = at,
-        .Path = {bottom},
-        .FreeEnd = D.IP1,
-        .EndPlane = D.IP2,
-        .MaxLength = TDimensionChain::MaxLinks,
-        .Closes = [&](const std::vector<int>& Path) { return PathCloses(All, Path, TChainSpace::Drawing); }};
+    TSearch search = SearchFrom(All, at, bottom, D, TChainSpace::Drawing);
+    search.MaxLength = TDimensionChain::MaxLinks;
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
@@ -308,14 +315,8 @@ TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNe
     const TDimension& D = Pool.Dimensions[Closing];
     if (D.IP1 < 0 || D.IP2 < 0) return result;
     const std::vector<std::vector<int>> at = Attached(Pool, D);
-    TSearch search{
-        .All = Pool,
-        .At = at,
-        .Path = {Closing},
-        .FreeEnd = D.IP1,
-        .EndPlane = D.IP2,
-        .MaxFound = MaxPathsCounted,
-        .Closes = [&](const std::vector<int>& Path) { return PathCloses(Pool, Path, TChainSpace::Model); }};
+    TSearch search = SearchFrom(Pool, at, Closing, D, TChainSpace::Model);
+    search.MaxFound = MaxPathsCounted;
     search.Run(std::max(IndexNeed, 1));
     result.Found = search.Found;
     result.Stopped = search.Stopped;
