@@ -261,7 +261,8 @@ void PickRingAngle(TChainFiguresTest& T, double A1, double A2, double Hi, double
     PickLine(T, 100, 100, 100 + Ray * std::cos(a), 100 + Ray * std::sin(a), AsSegment);
 }
 
-// 80 +30'/0, 100 +-15' and 70 +6'/-18' round a point, closing on the 110 that completes the turn.
+// 80 +30'/0, 100 +-15' and 70 +6'/-18' round a point, closing on the 110 that completes the turn:
+// 360 - 80 - 100 - 70 with +(15 + 18)' and -(30 + 15 + 6)'.
 void FourRound(TChainFiguresTest& T)
 {
     PickRingAngle(T, 0, 80, 0.5, 0, 35);
@@ -270,7 +271,7 @@ void FourRound(TChainFiguresTest& T)
     PickRingAngle(T, 250, 360, 0, 0, 90);
 }
 
-// The bolt circle with the third angle's ray 45 long.
+// The bolt circle with the third angle's ray 45 long: 360 - 120 - 120, +15'/-45' as with rays alike.
 void ShortRay(TChainFiguresTest& T)
 {
     PickRingAngle(T, 90, 210, 0.5, 0, 60);
@@ -278,7 +279,7 @@ void ShortRay(TChainFiguresTest& T)
     PickRingAngle(T, 330, 450, 0.25, -0.25, 45);
 }
 
-// 30 +12'/-6' and 45 +-9' side by side, closing on the 75 across both.
+// 30 +12'/-6' and 45 +-9' side by side, closing on the 75 across both: +21'/-15'.
 void SumOfAngles(TChainFiguresTest& T)
 {
     PickRingAngle(T, 0, 30, 0.2, -0.1, 40);
@@ -299,7 +300,9 @@ void AnglesApart(TChainFiguresTest& T)
 
 // 25 +-0.1 from (0, 0) to (15, 20), at 53.13 degrees from the horizontal, given +1/0 degree by an
 // angle measured from the horizontal, projected on a vertical (Up) or horizontal direction by a
-// segment or a dimension (Segment), with 10 +-0.02 closing on 30 or 25.
+// segment or a dimension (Segment), with 10 +-0.02 closing on 30 or 25. On the vertical 20 the
+// link gives +-0.08 and, turning towards it, 15 * 0.01745 more: +0.36/-0.10 with the 10; on the
+// horizontal 15, +-0.06 and 20 * 0.01745 less: +0.08/-0.43.
 TPicks LeaningLink(bool Up, bool Segment)
 {
     return [=](TChainFiguresTest& T) {
