@@ -280,7 +280,7 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
     if (object) {
         at = C.Index(object);
         C.Remove(object, FacadeChainHost());
-    } else if (L.PearentObj) { // a derived link goes by its place
+    } else if (!L.IsModel()) { // a derived link goes by its place, its source bound or not
         at = DimensionChains.CurrentDim;
         C.Dimensions.Delete(at);
         C.Closed = false;
@@ -296,23 +296,11 @@ tvapi::IDrawingObjectPtr TChainPanelOf<TBase>::ClosingDimension(const TDimension
     return C.Closed && C.Count() > 0 ? C.Dimensions[C.Count() - 1].Obj : tvapi::IDrawingObjectPtr();
 }
 
-template <class TBase>
-TDimension* TChainPanelOf<TBase>::ClosingLinkOn(const tvapi::IDrawingObjectPtr& Closing)
-{
-    for (TDimensionChain& other : DimensionChains.DimChains)
-        if (ClosingDimension(other) == Closing) return &other.Dimensions[other.Count() - 1];
-    return nullptr;
-}
-
 template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing)
 {
     if (!Closing) return;
-    if (TDimension* other = ClosingLinkOn(Closing)) {
-        FWritten.Keep(Closing); // taken back on cancel like every write of the run
-        other->toDrawing();
-    } else if (!FWritten.Restore(Closing)) {
-        return;
-    }
+    // What is given back is taken back on cancel like every write of the run.
+    if (!DimensionChains.GiveBack(Chain(), Closing, &FWritten) && !FWritten.Restore(Closing)) return;
     FiguresChanged(Closing);
     TDimensionChain& C = Chain();
     const Integer at = C.Index(Closing);

@@ -125,12 +125,10 @@ protected:
     // The dimension a closed chain closes on; empty for an open chain. Taken before links
     // leave the chain, for GiveBackTexts after.
     static tvapi::IDrawingObjectPtr ClosingDimension(const TDimensionChain& C);
-    // The closing link of the first closed chain that closes on Closing; null when none does.
-    TDimension* ClosingLinkOn(const tvapi::IDrawingObjectPtr& Closing);
     // After links left the current chain: the dimension it closed on takes the figures of
-    // another chain that still closes on it, or else gets back the deviation texts this run
-    // wrote over; when it is still a link of the chain, the link reads its own values again and
-    // its row shows them.
+    // another chain that still closes on it, or else gets back its own texts the chain kept
+    // (in this opening or an earlier one), or those this run wrote over; when it is still a
+    // link of the chain, the link reads its own values again and its row shows them.
     void GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing);
     // After the removal command, whether a link left the current chain or not: the grid
     // redrawn, the highlight dropped, the panel waiting for a dimension.

@@ -221,10 +221,16 @@ TVector2D TDimension::MeasuringDirection() const
 TVector2D TDimension::NominalVector() const
 {
     const Real len = V2.Len();
-    const bool projected = (VTransformation | VTransformation) > 0.0;
-    if (Type != tvapi::tvDrLDimension || !Obj || projected || !(len > ZeroLength)) return V2;
+    const bool dimensioned = Obj || PearentObj || refPearent != 0; // its own or a derived one
+    if (Type != tvapi::tvDrLDimension || IsModel() || !dimensioned || !(len > ZeroLength)) return V2;
     if (!std::isfinite(Nominal) || Nominal < 0.0) return V2;
-    return V2 * (Nominal / len);
+    const bool projected = (VTransformation | VTransformation) > 0.0;
+    if (!projected) return V2 * (Nominal / len);
+    // A projection keeps the share of the nominal its drawn length has of the drawn length
+    // along the link's own direction (across its end planes).
+    const TVector2D own(PL1.AX.y, -PL1.AX.x);
+    const Real drawn = std::fabs(TVector2D(P1, P2) | own) / own.Len();
+    return drawn > ZeroLength ? V2 * (Nominal / drawn) : V2;
 }
 
 void TDimension::Prepare()
@@ -245,6 +251,7 @@ TConversion TDimension::Convert()
         if (AQLow == 0.0 && AQHigh == 0.0) return TConversion::Flipped;
         AQLow = -AQLow;
         AQHigh = -AQHigh;
+        Reproject();
         return TConversion::Converted;
     case tvapi::tvDrRDimension:
     case tvapi::tvDrDDimension: {

@@ -153,8 +153,13 @@ public:
     // link unchanged, for any other kind.
     bool Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
-    // Angular deviations (degrees) from an angular dimension; other objects change nothing.
+    // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
+    // objects change nothing.
     void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
+    // A projected link made again from its dimension in the one order a re-read takes
+    // (LoadChange), whatever the order its angles and projection were laid in: the angles
+    // first, the projection tilting within them. Nothing for a link not projected.
+    void Reproject();
     // Projects the link onto the direction of a segment or a linear dimension, scaling the
     // deviations. A zero link vector, a zero direction, a direction across the link, or a
     // projection longer than the link leaves the link unchanged (but a new direction is kept
@@ -169,8 +174,9 @@ public:
     bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
-    // angular deviations; a diametral link becomes its radius, a radial link its diameter
-    // (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2); Transformation flips.
+    // angular deviations (and is reprojected); a diametral link becomes its radius, a radial
+    // link its diameter (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2);
+    // Transformation flips.
     TConversion Convert();
 
     // The nominal the link counts with (a model link's model length, a drawing link's
@@ -197,10 +203,12 @@ public:
     // diameter's or radius's laid along a direction object), turned as OrientDrawingVector
     // turns vectors. Zero for a link that has none (an angular link, a diameter without one).
     TVector2D MeasuringDirection() const;
-    // The vector a drawing link counts with in its chain's figures: a link taken from a linear
-    // dimension and not projected counts with the nominal its text shows (a typed one too),
-    // laid along its vector; any other link, or a nominal that is no length, with its vector.
-    // The loop a chain closes on is still its drawn vectors'.
+    // The vector a drawing link counts with in its chain's figures: a linear link (taken from a
+    // linear dimension or derived from a diameter or radius) counts with the nominal its
+    // dimension shows (a typed one too, at the dimension's size whatever the view's scale),
+    // laid along its vector; projected, with the nominal's share its projection has. Any other
+    // link, or a nominal that is no length, with its vector. The loop a chain closes on is
+    // still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +x, +y or +z by the first component that is not zero.

@@ -244,7 +244,14 @@ bool TDimension::Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawin
 
 void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 {
-    if (FacadeChainHost().GetType(AngleObj) == tvapi::tvDrADimension) ReadAngular(*this, AngleObj);
+    if (FacadeChainHost().GetType(AngleObj) != tvapi::tvDrADimension) return;
+    ReadAngular(*this, AngleObj);
+    Reproject();
+}
+
+void TDimension::Reproject()
+{
+    if ((VTransformation | VTransformation) > 0.0) LoadChange();
 }
 
 void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
@@ -286,8 +293,10 @@ void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
     const Real away = turn == 0.0 || turn * lean >= 0.0 ? 1.0 : -1.0;
     const Real cl = std::cos((away * AQLow + theta) * DegToRad),
                ch = std::cos((away * AQHigh + theta) * DegToRad);
-    const Real hi = std::max(cl * (Nominal + QHigh) - dl, ch * (Nominal + QHigh) - dl);
-    const Real lo = std::min(cl * (Nominal + QLow) - dl, ch * (Nominal + QLow) - dl);
+    // The nominal's projection, in the dimension's units whatever the view's scale.
+    const Real projected = Nominal * dl / len;
+    const Real hi = std::max(cl * (Nominal + QHigh) - projected, ch * (Nominal + QHigh) - projected);
+    const Real lo = std::min(cl * (Nominal + QLow) - projected, ch * (Nominal + QLow) - projected);
     QHigh = hi;
     QLow = lo;
     V2 = d;

@@ -171,6 +171,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     RiskFactor = C.RiskFactor;
     CalculatedWith = C.CalculatedWith;
     Checked = C.Checked;
+    OwnTexts = C.OwnTexts;
     return *this;
 }
 
@@ -212,6 +213,25 @@ void TDimensionChain::figuresToStream(TKmfData& s) const
 {
     const TChainSettings used = CalculatedWith.value_or(TChainSettings{});
     s << static_cast<Integer>(CalculatedWith ? used.Method : -1) << used.Lambda << used.RiskFactor;
+}
+
+void TDimensionChain::ownTextsToStream(TKmfData& s) const
+{
+    s << Boolean(OwnTexts.has_value());
+    if (!OwnTexts) return;
+    s.Write(TString(OwnTexts->Upper));
+    s.Write(TString(OwnTexts->Lower));
+}
+
+bool TDimensionChain::ownTextsFromStream(TKmfData& s)
+{
+    if (!s.ReadBoolean()) return !s.ErrorReadFromFileToBufer;
+    TString upper, lower;
+    s.Read(upper);
+    s.Read(lower);
+    if (s.ErrorReadFromFileToBufer) return false;
+    OwnTexts = TDeviationTexts{Wide(upper), Wide(lower)};
+    return true;
 }
 
 bool TDimensionChain::figuresFromStream(TKmfData& s)
@@ -277,6 +297,8 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
 std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
     ClosingRefused = false;
+    // An open chain writes nothing: what it closes on now shows its own texts.
+    if (!Closed) OwnTexts.reset();
     if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return std::nullopt;
     if (RefusesClosing()) { // millimetres never go into an angle
         Closed = false;
@@ -300,9 +322,7 @@ std::optional<TChainResult> TDimensionChain::CloseAndCalculate(const TClosingSte
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
     const Real shown = angular ? L.ANominal : L.Nominal;
-    const Real length = Is3D()           ? L.V3.Len()
-                        : Step.CheckOnly ? (angular ? shown : L.V2.Len())
-                                         : result.Nominal;
+    const Real length = Step.CheckOnly && !Is3D() ? (angular ? shown : L.V2.Len()) : ClosingLength(result);
     // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
     // (a turned assembly) get no note; a NaN always does.
     if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
@@ -337,10 +357,17 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteB
 {
     TDimension& L = Dimensions[Count() - 1];
     const bool angular = IsAngular(); // an angle takes angular deviations
-    (angular ? L.AQHigh : L.QHigh) = Result.QHigh;
-    (angular ? L.AQLow : L.QLow) = Result.QLow;
+    // Deviations of the nominal the dimension shows, so that its limits are the calculated
+    // ones when its nominal is not what the links give (noted with "(*dT= ").
+    const Real shown = angular ? L.ANominal : L.Nominal, length = ClosingLength(Result);
+    const Real shift = std::fabs(shown - length) > TMathDef::metricPrecision && std::isfinite(shown - length)
+                           ? length - shown
+                           : 0.0;
+    (angular ? L.AQHigh : L.QHigh) = Result.QHigh + shift;
+    (angular ? L.AQLow : L.QLow) = Result.QLow + shift;
     if (!WriteBack) return;
     if (Written) Written->Keep(L.Obj);
+    if (!OwnTexts) OwnTexts = TDeviationTexts::Of(L.Obj);
     L.toDrawing();
 }
 

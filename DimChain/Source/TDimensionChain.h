@@ -7,11 +7,12 @@
 #include "ChainHost.h"
 #include "TArray.h"
 #include "TDimension.h"
+#include "TWrittenDeviations.h"
 
 #include <optional>
+#include <utility>
 
 class TKmfData;
-class TWrittenDeviations;
 
 enum TMethodCalculating : std::int32_t {
     mcMinMax = 0,
@@ -104,6 +105,10 @@ public:
     // Closed by a check of the assembly in this session: its closing link keeps its own
     // deviations, and a recalculation leaves it alone.
     bool Checked = false;
+    // The closing dimension's own deviation texts, kept when the chain first wrote its figures
+    // over them (in this opening or an earlier one) and stored with it, to be given back when it
+    // stops writing them; none for a chain that never wrote, or one stored without them.
+    std::optional<TDeviationTexts> OwnTexts;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -130,6 +135,11 @@ public:
     // False, with CalculatedWith unchanged, for a method out of the table or coefficients no
     // chain holds.
     bool figuresFromStream(TKmfData& stream);
+    // OwnTexts in a stream: a flag, then the two texts when there are any.
+    void ownTextsToStream(TKmfData& stream) const;
+    bool ownTextsFromStream(TKmfData& stream);
+    // The closing dimension's own texts, taken from the chain: it writes them no more.
+    std::optional<TDeviationTexts> TakeOwnTexts() { return std::exchange(OwnTexts, std::nullopt); }
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
@@ -140,7 +150,8 @@ public:
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
     // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and, when the
-    // chain closes, calculates the closing link's deviations into it (its nominal stays), notes
+    // chain closes, calculates the closing link's deviations into it (its nominal stays, the
+    // deviations are of that nominal: the limits are the calculated ones), notes
     // the residual when Step asks, writes the deviations back when Step asks (keeping the texts
     // they replace in Step.Written when given), and notes a nominal that differs from the
     // closing length by more than the length precision (TMathDef::metricPrecision) with
@@ -244,7 +255,14 @@ private:
     // own (a zero gap picked before the parts it sits between): that link moves to the closing
     // place. False when no link moved.
     bool MoveZeroGapLast();
-    // The closing link takes Result's deviations, and its dimension's text when WriteBack.
+    // The closing link's length as the links give it: a drawing chain's calculated nominal, a
+    // model chain's model length.
+    Real ClosingLength(const TChainResult& Result) const
+    {
+        return Is3D() ? Dimensions[Count() - 1].V3.Len() : Result.Nominal;
+    }
+    // The closing link takes Result's deviations, moved onto the nominal it shows when that is
+    // not its length, and its dimension's text when WriteBack.
     void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in

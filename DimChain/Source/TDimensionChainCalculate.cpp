@@ -62,7 +62,8 @@ bool TurnsWithinAngles(const TDimension& L)
 
 void TakeDrawingLink(TFieldSums& sums, const TDimension& L, const TVector2D& u, Real sgn, Real K)
 {
-    const Real len = L.V2.Len();
+    // A linear link turns at its nominal's length, whatever the view's scale.
+    const Real len = L.Type == tvapi::tvDrLDimension ? L.NominalVector().Len() : L.V2.Len();
     // A link of zero length still has a field along the direction its dimension measures.
     const TVector2D along = L.MeasuringDirection();
     if (!(along.Len() > 0.0)) return;

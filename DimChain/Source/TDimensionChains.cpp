@@ -21,9 +21,14 @@
 
 namespace {
 
-// Marks the settings the chains' figures were calculated with, after the chains, in a set
-// where any differ from the chain's own ("FIGS"). Sets without it read as before.
+// Sections after the chains, each behind its tag and written only when it holds anything;
+// sets without them read as before, in any order: the reference numbers of the dimensions
+// derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
+// settings the chains' figures were calculated with, where any differ from the chain's own
+// ("FIGS").
 constexpr Integer FiguresTag = 0x53474946;
+constexpr Integer ParentsTag = 0x544E5250;
+constexpr Integer OwnTextsTag = 0x544E574F;
 
 // Records of the re-binding are gathered with this room first.
 constexpr std::size_t RepairRoom = 1024;
@@ -135,6 +140,18 @@ void TDimensionChains::Write(TKmfData& s) const
     try {
         s << AttrType << DimChains.Count;
         DimChains.toStream(s);
+        if (Links([](const TDimension& link) { return link.refPearent != 0; })) {
+            s << ParentsTag;
+            for (const TDimensionChain& chain : DimChains)
+                for (const TDimension& link : chain.Dimensions)
+                    s << link.refPearent;
+        }
+        if (std::any_of(DimChains.begin(), DimChains.end(),
+                        [](const TDimensionChain& chain) { return chain.OwnTexts.has_value(); })) {
+            s << OwnTextsTag;
+            for (const TDimensionChain& chain : DimChains)
+                chain.ownTextsToStream(s);
+        }
         // A chain whose method was changed after its figures were calculated keeps both.
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.FiguresDiffer(); })) {
@@ -158,11 +175,8 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
         chains.fromStream(s);
         // The count stands twice; data that disagrees with itself is damaged.
         if (s.ErrorReadFromFileToBufer || chains.Count != count) return false;
-        if (s.BytesLeft() == 4 + count * TDimensionChain::FiguresStreamBytes) {
-            if (s.ReadInteger() != FiguresTag) return false;
-            for (TDimensionChain& chain : chains)
-                if (!chain.figuresFromStream(s)) return false;
-        }
+        while (s.BytesLeft() >= 4)
+            if (!ReadSection(s, chains)) return false;
         // A stored set is read to its last byte: bytes left over mean it was not ours.
         if (ToEnd && s.BytesLeft() != 0) return false;
         // No chain of more links than the closure search takes is closed: its mask has no
@@ -177,6 +191,33 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
         AttrType = attr;
         return true;
     } catch (...) {
+        return false;
+    }
+}
+
+bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chains)
+{
+    switch (s.ReadInteger()) {
+    case FiguresTag:
+        if (!s.CheckCount(Chains.Count, TDimensionChain::FiguresStreamBytes)) return false;
+        for (TDimensionChain& chain : Chains)
+            if (!chain.figuresFromStream(s)) return false;
+        return true;
+    case ParentsTag: {
+        std::int64_t links = 0;
+        for (const TDimensionChain& chain : Chains)
+            links += chain.Count();
+        if (!s.CheckCount(links, sizeof(Reference))) return false;
+        for (TDimensionChain& chain : Chains)
+            for (TDimension& link : chain.Dimensions)
+                s >> link.refPearent;
+        return !s.ErrorReadFromFileToBufer;
+    }
+    case OwnTextsTag:
+        for (TDimensionChain& chain : Chains)
+            if (!chain.ownTextsFromStream(s)) return false;
+        return true;
+    default: // not ours
         return false;
     }
 }
@@ -274,6 +315,8 @@ void TDimensionChains::SetAttr()
                                       TString(link.refObject));
             drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.AuxObj), AttrType,
                                       TString(link.refAuxiliaryObj));
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.PearentObj), AttrType,
+                                      TString(link.refPearent));
         }
 }
 
@@ -293,11 +336,13 @@ void TDimensionChains::Number()
         for (const TDimension& link : chain.Dimensions) {
             numbering.Seen(link.refObject);
             numbering.Seen(link.refAuxiliaryObj);
+            numbering.Seen(link.refPearent);
         }
     for (TDimensionChain& chain : DimChains)
         for (TDimension& link : chain.Dimensions) {
             link.refObject = numbering.Of(tvapi::ITervanAPIObjectPtr(link.Obj));
             link.refAuxiliaryObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.AuxObj));
+            link.refPearent = numbering.Of(tvapi::ITervanAPIObjectPtr(link.PearentObj));
         }
 }
 
@@ -357,16 +402,22 @@ void TDimensionChains::RestoreReferenceByAttr()
         const tvapi::IDrawingObjectPtr object(objects.front());
         if (object && MarkNumber(*mark, number)) records.push_back({object, number});
     }
-    std::vector<Integer> before;
+    std::vector<TBefore> before;
     for (const TDimensionChain& chain : DimChains)
-        before.push_back(chain.Count());
+        before.push_back({chain.Count(), chain.Closed && chain.Count() > 0
+                                             ? chain.Dimensions[chain.Count() - 1].refObject
+                                             : 0});
     const TString gone = DC(TString("Чертеж изменился! Отсутствуют елементы размерной цепи"));
     for (Integer c = DimChains.Count - 1; c >= 0; --c) {
         TArrayOf<TDimension>& links = DimChains[c].Dimensions;
         for (Integer i = links.Count - 1; i >= 0; --i) {
             TDimension& link = links[i];
-            bool own = false, aux = false;
+            bool own = false, aux = false, parent = false;
             for (const TRepairDim& r : records) {
+                if (!parent && link.refPearent != 0 && r.refStored == link.refPearent) {
+                    Bind(link.PearentObj, r.Object);
+                    parent = true;
+                }
                 if (!own && link.refObject != 0 && r.refStored == link.refObject) {
                     Bind(link.Obj, r.Object);
                     link.View = drApi::MA.GetNumberView(link.Obj);
@@ -377,8 +428,9 @@ void TDimensionChains::RestoreReferenceByAttr()
                     aux = true;
                 }
             }
-            // A derivative link has no dimension of its own: its auxiliary object is its own.
-            if (link.refObject != 0 ? own : aux) continue;
+            // A derivative link has no dimension of its own: its auxiliary object is its own,
+            // and it needs the dimension it was taken from (unknown in older sets).
+            if (link.refObject != 0 ? own : aux && (parent || link.refPearent == 0)) continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
         }
@@ -387,11 +439,50 @@ void TDimensionChains::RestoreReferenceByAttr()
 }
 
 // A chain that lost links shows its closure as it now is, by the rule a pick closes it with
-// (a linear drawing chain on its loop, not on its nominals); nothing is written back.
-void TDimensionChains::RecloseShortened(const std::vector<Integer>& Before)
+// (a linear drawing chain on its loop, not on its nominals). One left open writes its closing
+// dimension no more: unless that was lost too, it gets its texts back and its link reads them.
+void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
 {
-    for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c)
-        if (DimChains[c].Count() < Before[c]) DimChains[c].IsClosedLoop();
+    for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
+        TDimensionChain& chain = DimChains[c];
+        if (chain.Count() >= Before[c].Count) continue;
+        chain.IsClosedLoop();
+        if (chain.Closed || Before[c].Closing == 0) continue;
+        TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
+        if (!last || last->refObject != Before[c].Closing) {
+            chain.OwnTexts.reset(); // lost with its dimension
+            continue;
+        }
+        if (GiveBack(chain, last->Obj)) last->LoadChange();
+    }
+}
+
+TDimensionChain* TDimensionChains::ClosingOn(const tvapi::IDrawingObjectPtr& Dimension)
+{
+    for (TDimensionChain& chain : DimChains)
+        if (Dimension && chain.Closed && chain.Count() > 0 &&
+            chain.Dimensions[chain.Count() - 1].Obj == Dimension)
+            return &chain;
+    return nullptr;
+}
+
+bool TDimensionChains::GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
+                                TWrittenDeviations* Written)
+{
+    std::optional<TDeviationTexts> own = From.TakeOwnTexts();
+    TDimensionChain* other = ClosingOn(Closing);
+    if (other == &From) other = nullptr;
+    if (!other && !own) return false;
+    if (Written) Written->Keep(Closing);
+    if (!other) {
+        own->WriteTo(Closing);
+        return true;
+    }
+    other->Dimensions[other->Count() - 1].toDrawing();
+    // Texts From kept that are not the other chain's figures were there before either wrote:
+    // the dimension's own, where the other chain kept what From had written.
+    if (own && own != TDeviationTexts::Of(Closing)) other->OwnTexts = std::move(own);
+    return true;
 }
 
 void TDimensionChains::LoadChangedDimension()

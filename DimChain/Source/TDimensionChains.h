@@ -44,13 +44,16 @@ public:
     TDimensionChains(const TDimensionChains&) = delete;
     TDimensionChains& operator=(const TDimensionChains&) = delete;
 
-    // AttrType, the chain count and the chain array; then, when any chain's figures were
-    // calculated with other settings than its own, a tag and those settings chain by chain.
+    // AttrType, the chain count and the chain array; then, each behind a tag and only when
+    // any chain has them: the reference numbers of the dimensions derived links were taken
+    // from, link by link; the closing dimensions' own texts, chain by chain; the settings the
+    // figures were calculated with where they differ from the chain's own, chain by chain.
     // An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
-    // that no chain holds, or with ToEnd any byte left after the last chain and those settings.
+    // that no chain holds, an unknown tag after the chains, or with ToEnd any byte left after
+    // the last section.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
@@ -90,13 +93,24 @@ public:
     void LoadfromUserStorage();
     // Removes every model link left without its model object; the chains that lose one are open.
     void DropUnbound();
-    // Binds each link's Obj and AuxObj to the drawing objects that carry their numbers. A link
-    // whose own object is gone (its AuxObj for a link without Obj) is removed with a message;
-    // chains that lost links are tested for closure again (IsClosedLoop).
+    // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
+    // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
+    // dimension it was taken from) is removed with a message; chains that lost links are tested
+    // for closure again (IsClosedLoop), and the closing dimension of one left open gets back
+    // its own texts (GiveBack).
     void RestoreReferenceByAttr();
     // Re-reads the current chain's links from the drawing; the changed ones are selected and
     // told to the user, and the set is stored again once.
     void LoadChangedDimension();
+    // The first closed chain that closes on Dimension; null when none does.
+    TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
+    // Chain From closes on Closing no more: the dimension takes the figures of another chain
+    // that still closes on it (which takes the texts From kept unless they are its figures,
+    // whichever of the two wrote first), else the own texts From kept; the texts it replaces
+    // are kept in Written when given. False, with nothing written, when neither is there.
+    // From keeps no texts.
+    bool GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
+                  TWrittenDeviations* Written = nullptr);
 
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
@@ -117,7 +131,23 @@ public:
     Boolean SaveReport(const std::wstring& DocumentName, Boolean BareGetsTxt = false) const;
 
 private:
+    // True when Test holds for any link of any chain.
+    template <class F> bool Links(F Test) const
+    {
+        for (const TDimensionChain& chain : DimChains)
+            for (const TDimension& link : chain.Dimensions)
+                if (Test(link)) return true;
+        return false;
+    }
+    // One tagged section after the chains into Chains; false for an unknown tag or damage.
+    static bool ReadSection(TKmfData& stream, TArrayOf<TDimensionChain>& Chains);
     void Number();
     void ClearMarks() const;
-    void RecloseShortened(const std::vector<Integer>& Before);
+    // A chain before links were removed: its count, its closing link's reference number (0 for
+    // an open chain).
+    struct TBefore {
+        Integer Count = 0;
+        Reference Closing = 0;
+    };
+    void RecloseShortened(const std::vector<TBefore>& Before);
 };

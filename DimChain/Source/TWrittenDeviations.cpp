@@ -7,15 +7,32 @@
 
 #include <algorithm>
 
-void TWrittenDeviations::Keep(const tvapi::IDrawingObjectPtr& Dimension)
+std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPtr& Dimension)
+{
+    const tvapi::IDimensionTextPtr text(Dimension);
+    if (!text) return std::nullopt;
+    const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
+    if (!upper || !lower) return std::nullopt;
+    return TDeviationTexts{upper->GetStr(), lower->GetStr()};
+}
+
+void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const
 {
     const tvapi::IDimensionTextPtr text(Dimension);
     if (!text) return;
-    for (const TKept& k : FKept)
-        if (k.Dimension == Dimension) return;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
-    FKept.push_back({Dimension, upper->GetStr(), lower->GetStr()});
+    upper->SetStr(Upper.c_str());
+    lower->SetStr(Lower.c_str());
+    Dimension->Update();
+}
+
+void TWrittenDeviations::Keep(const tvapi::IDrawingObjectPtr& Dimension)
+{
+    for (const TKept& k : FKept)
+        if (k.Dimension == Dimension) return;
+    if (const std::optional<TDeviationTexts> texts = TDeviationTexts::Of(Dimension))
+        FKept.push_back({Dimension, *texts});
 }
 
 bool TWrittenDeviations::Restore(const tvapi::IDrawingObjectPtr& Dimension)
@@ -26,7 +43,7 @@ bool TWrittenDeviations::Restore(const tvapi::IDrawingObjectPtr& Dimension)
     if (it == FKept.end()) return false;
     const TKept kept = *it;
     FKept.erase(it);
-    Write(kept);
+    kept.Texts.WriteTo(kept.Dimension);
     return true;
 }
 
@@ -35,16 +52,5 @@ void TWrittenDeviations::RestoreAll()
     std::vector<TKept> kept;
     kept.swap(FKept);
     for (const TKept& k : kept)
-        Write(k);
-}
-
-void TWrittenDeviations::Write(const TKept& K)
-{
-    const tvapi::IDimensionTextPtr text(K.Dimension);
-    if (!text) return;
-    const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
-    if (!upper || !lower) return;
-    upper->SetStr(K.Upper.c_str());
-    lower->SetStr(K.Lower.c_str());
-    K.Dimension->Update();
+        k.Texts.WriteTo(k.Dimension);
 }

@@ -6,8 +6,20 @@
 
 #include "tvapi/DrawingObject.h"
 
+#include <optional>
 #include <string>
 #include <vector>
+
+// A dimension's upper and lower deviation texts.
+struct TDeviationTexts {
+    std::wstring Upper, Lower;
+
+    // Dimension's texts; none for an object without deviation texts.
+    static std::optional<TDeviationTexts> Of(const tvapi::IDrawingObjectPtr& Dimension);
+    // Writes them into Dimension and updates it; nothing for an object without deviation texts.
+    void WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const;
+    bool operator==(const TDeviationTexts&) const = default;
+};
 
 class TWrittenDeviations {
 public:
@@ -30,9 +42,7 @@ public:
 private:
     struct TKept {
         tvapi::IDrawingObjectPtr Dimension;
-        std::wstring Upper, Lower;
+        TDeviationTexts Texts;
     };
     std::vector<TKept> FKept;
-
-    static void Write(const TKept& K);
 };

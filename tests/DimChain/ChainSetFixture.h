@@ -82,27 +82,11 @@ protected:
     // reopened drawing.
     void Reopen()
     {
-        const std::wstring name = tvhost::FromUtf8(FDir + "/chain.qdr");
-        ASSERT_TRUE(R().IDoc->SaveAs(name.c_str()));
         A.Reset();
         B.Reset();
         C.Reset();
-        drApi::Selector->End(false);
-        R().View.Reset();
-        R().DrawingContainer.Reset();
-        R().Symbols2DContainer.Reset();
-        R().IDoc2D.Reset();
-        const tvapi::ITervanDocumentPtr old = R().IDoc;
-        R().IDoc.Reset();
-        ASSERT_TRUE(old->Close(tvapi::kdDoNotSaveChanges));
-        ASSERT_TRUE(Host().App().Documents().OpenFile(name));
-        drApi::Selector->Begin();
-        ASSERT_TRUE(R().IDoc2D);
-        R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
-        R().DrawingContainer = R().View;
-        R().Symbols2DContainer = R().View;
+        ReopenDrawing(FDir + "/chain.qdr");
         Dims = Drawing().ActiveView().Children();
-        Journal().Clear();
     }
 
     std::string FDir;

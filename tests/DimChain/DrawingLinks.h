@@ -2,6 +2,7 @@
 // Real dimensions and segments of the stand-in host's drawing, for the capture and chain tests.
 
 #include <cmath>
+#include <string>
 
 #include "../Facade/FacadeFixture.h"
 #include "tvapi/Dimensions.h"
@@ -63,6 +64,29 @@ public: // what a case's builder draws
     static std::wstring Lower(const tvapi::IDrawingObjectPtr& d)
     {
         return tvapi::IDimensionTextPtr(d)->GetLowerDeviation()->GetStr();
+    }
+    // Saves the drawing as File, closes it and opens the file again: the same entities as fresh
+    // host objects. The facade and the selector then work on the reopened drawing; the
+    // journal starts empty. The caller lets go of its host objects first.
+    void ReopenDrawing(const std::string& File)
+    {
+        const std::wstring name = tvhost::FromUtf8(File);
+        ASSERT_TRUE(R().IDoc->SaveAs(name.c_str()));
+        drApi::Selector->End(false);
+        R().View.Reset();
+        R().DrawingContainer.Reset();
+        R().Symbols2DContainer.Reset();
+        R().IDoc2D.Reset();
+        const tvapi::ITervanDocumentPtr old = R().IDoc;
+        R().IDoc.Reset();
+        ASSERT_TRUE(old->Close(tvapi::kdDoNotSaveChanges));
+        ASSERT_TRUE(Host().App().Documents().OpenFile(name));
+        drApi::Selector->Begin();
+        ASSERT_TRUE(R().IDoc2D);
+        R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
+        R().DrawingContainer = R().View;
+        R().Symbols2DContainer = R().View;
+        Journal().Clear();
     }
 
 private:

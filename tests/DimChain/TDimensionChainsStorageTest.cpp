@@ -34,7 +34,10 @@ TEST_F(TDimensionChainsStorageTest, ExampleChainIsStoredWithOneNumberedMarkPerOb
     Example(S);
     S.SavetoUserStorage();
     const std::vector<std::uint8_t> bytes = Stored();
-    ASSERT_EQ(bytes.size(), 1636u);
+    // The chain, then the closing dimension's own texts behind their tag: "OWNT", a flag and
+    // two empty texts.
+    ASSERT_EQ(bytes.size(), 1636u + 4 + 1 + 5 + 5);
+    EXPECT_EQ(At<std::int32_t>(bytes, 1636), 0x544E574F);
     EXPECT_EQ(At<std::int32_t>(bytes, 300), tvapi::tvDrLDimension); // link 0
     EXPECT_EQ(At<double>(bytes, 341), 40.0);
     EXPECT_EQ(At<std::int32_t>(bytes, 349), 0); // its tolerance text is empty
@@ -250,3 +253,30 @@ TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
     EXPECT_TRUE(S.DimChains[0].Dimensions[0].MO == edge);
     EXPECT_FALSE(S.DimChains[1].Dimensions[0].MO); // a drawing object is no model object
 }
+
+// Two chains close on C: the example's (+0.1/-0.15) and D 0..40 +-0.2 less E 30..40 +-0.1
+// (+-0.3), the second written over the first's figures. Whichever stops writing C first, C
+// shows the other's figures, and once both stopped, its own texts again.
+class TSharedOwnTextsTest : public TChainSetFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(TSharedOwnTextsTest, GetsItsOwnTextsBackWhicheverChainStopsFirst)
+{
+    TDimensionChains S;
+    Example(S);
+    S.DimChains.Resize(2);
+    for (const tvapi::IDrawingObjectPtr& d :
+         {Linear(0, 0, 40, 0, 0.2, -0.2), Linear(30, 0, 40, 0, 0.1, -0.1), C})
+        ASSERT_TRUE(S.DimChains[1].Add(d, {}, FacadeChainHost()));
+    ASSERT_EQ(Upper(C) + Lower(C), L"  0,300 -0,300");
+    const int first = GetParam() ? 1 : 0;
+    for (const int k : {first, 1 - first}) {
+        S.DimChains[k].Remove(C, FacadeChainHost());
+        EXPECT_TRUE(S.GiveBack(S.DimChains[k], C));
+        EXPECT_EQ(Upper(C) + Lower(C), k == first ? (k == 0 ? L"  0,300 -0,300" : L"  0,100 -0,150") : L"");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, TSharedOwnTextsTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return std::string(p.param ? "LaterChainFirst" : "EarlierChainFirst");
+                         });
