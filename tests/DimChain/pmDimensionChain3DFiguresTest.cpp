@@ -155,11 +155,15 @@ TEST_P(TLongStackTest, ChainOfMoreThanThirtyLinksIsToldAndNotReportedAsCalculate
     const TDimensionChain& C = ChainAt(Chains() - 1);
     ASSERT_EQ(C.Count(), links);
     EXPECT_EQ(C.Closed, links <= 30);
-    const std::string file = ::testing::TempDir() + "long-stack-report.txt";
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) /
+        ("long-stack-" + std::to_string(::getpid()) + "-" + std::to_string(links));
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "report.txt").string();
     ASSERT_TRUE(Panel->DimensionChains.toTextFile(tvhost::FromUtf8(file)));
     const std::string report((std::istreambuf_iterator<char>(std::ifstream(file, std::ios::binary).rdbuf())),
                              {});
-    std::filesystem::remove(file);
+    std::filesystem::remove_all(dir);
     const std::string method = TString("Метод расчета").PChar(); // as the report writes it
     std::size_t methods = 0;
     for (std::size_t at = report.find(method); at != std::string::npos; at = report.find(method, at + 1))
