@@ -76,6 +76,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+    if (added && Chain().IsTooLong()) Tell(TString(TDimensionChain::TooLongText));
     if (Chain().ClosingRefused) Tell(DC("Угол не может замыкать цепь с линейными размерами"));
     if (added.Closing) FiguresChanged(ClosingDimension(Chain()));
     if (added) {
@@ -128,6 +129,7 @@ void TpmDimensionChain2D::ClickBase()
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
+        if (added && C.IsTooLong()) Tell(TString(TDimensionChain::TooLongText));
         if (added.Closing) FiguresChanged(ClosingDimension(C));
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
