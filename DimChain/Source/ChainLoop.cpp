@@ -31,10 +31,11 @@ bool HasEnds(const TDimension& L)
 
 // The direction every link measures along; zero when a link has none or they differ. A link's
 // vector may stray from it by the tolerance, a zero link's direction by the sine precision.
-TVector2D CommonDirection(const TArrayOf<TDimension>& Links, Real Tol)
+TVector2D CommonDirection(const std::vector<const TDimension*>& Links, Real Tol)
 {
     TVector2D d;
-    for (const TDimension& L : Links) {
+    for (const TDimension* link : Links) {
+        const TDimension& L = *link;
         const TVector2D u = L.MeasuringDirection();
         if (!HasEnds(L) || !(u.Len() > 0.0)) return {};
         if (!(d.Len() > 0.0)) {
@@ -49,11 +50,12 @@ TVector2D CommonDirection(const TArrayOf<TDimension>& Links, Real Tol)
 }
 
 // The links' ends along d; false when a link's vector is not the distance of its ends.
-bool PlaceEnds(const TArrayOf<TDimension>& Links, const TVector2D& d, Real Tol, std::vector<TLoopLink>& Out)
+bool PlaceEnds(const std::vector<const TDimension*>& Links, const TVector2D& d, Real Tol,
+               std::vector<TLoopLink>& Out)
 {
-    Out.assign(Links.Count, {});
-    for (Integer i = 0; i < Links.Count; ++i) {
-        const TDimension& L = Links[i];
+    Out.assign(Links.size(), {});
+    for (std::size_t i = 0; i < Links.size(); ++i) {
+        const TDimension& L = *Links[i];
         TLoopLink& e = Out[i];
         e.At[0] = L.P1.x * d.x + L.P1.y * d.y;
         e.At[1] = L.P2.x * d.x + L.P2.y * d.y;
@@ -63,18 +65,30 @@ bool PlaceEnds(const TArrayOf<TDimension>& Links, const TVector2D& d, Real Tol, 
     return true;
 }
 
+// What one loop test works in; kept between tests, so that a search testing many paths does
+// not allocate for each.
+struct TLoopWork {
+    std::vector<TLoopLink> Loop;
+    std::vector<TEnd> Ends;
+    std::vector<TEnd> Pairs; // two ends a node
+    std::vector<int> Held;   // ends at each node
+};
+
 // Groups the ends into nodes: ends in order along d, a new node where the next end lies more
 // than Tol beyond the last. Gives the number of nodes.
-int GroupEnds(std::vector<TLoopLink>& Links, Real Tol)
+int GroupEnds(std::vector<TLoopLink>& Links, Real Tol, std::vector<TEnd>& Ends)
 {
-    std::vector<TEnd> ends;
+    Ends.clear();
     for (int i = 0; i < static_cast<int>(Links.size()); ++i)
-        ends.insert(ends.end(), {{i, 0}, {i, 1}});
+        Ends.insert(Ends.end(), {{i, 0}, {i, 1}});
     const auto at = [&](const TEnd& e) { return Links[e.first].At[e.second]; };
-    std::stable_sort(ends.begin(), ends.end(), [&](const TEnd& a, const TEnd& b) { return at(a) < at(b); });
+    // In order, equal ends as they came: an insertion sort, as a loop holds few ends.
+    for (std::size_t k = 1; k < Ends.size(); ++k)
+        for (std::size_t j = k; j > 0 && at(Ends[j]) < at(Ends[j - 1]); --j)
+            std::swap(Ends[j], Ends[j - 1]);
     int node = -1;
     Real last = 0.0;
-    for (const TEnd& e : ends) {
+    for (const TEnd& e : Ends) {
         if (node < 0 || at(e) - last > Tol) ++node;
         last = at(e);
         Links[e.first].Node[e.second] = node;
@@ -82,23 +96,27 @@ int GroupEnds(std::vector<TLoopLink>& Links, Real Tol)
     return node + 1;
 }
 
-// The ends of the links with a length at each node; false unless every node that holds an end
-// (a zero link's too) holds exactly two of them.
-bool PairEnds(const std::vector<TLoopLink>& Links, int Nodes, std::vector<std::vector<TEnd>>& At)
+// The ends of the links with a length at each node (Pairs[2 node], Pairs[2 node + 1]); false
+// unless every node that holds an end (a zero link's too) holds exactly two of them.
+bool PairEnds(TLoopWork& W, int Nodes)
 {
-    At.assign(Nodes, {});
-    for (int i = 0; i < static_cast<int>(Links.size()); ++i)
-        if (!Links[i].Zero())
-            for (int side = 0; side < 2; ++side)
-                At[Links[i].Node[side]].push_back({i, side});
-    for (const TLoopLink& e : Links)
-        if (At[e.Node[0]].size() != 2 || At[e.Node[1]].size() != 2) return false;
+    W.Pairs.assign(2 * static_cast<std::size_t>(Nodes), TEnd(-1, -1));
+    W.Held.assign(static_cast<std::size_t>(Nodes), 0);
+    for (int i = 0; i < static_cast<int>(W.Loop.size()); ++i)
+        if (!W.Loop[i].Zero())
+            for (int side = 0; side < 2; ++side) {
+                const int node = W.Loop[i].Node[side];
+                if (W.Held[node] == 2) return false;
+                W.Pairs[2 * node + W.Held[node]++] = {i, side};
+            }
+    for (const TLoopLink& e : W.Loop)
+        if (W.Held[e.Node[0]] != 2 || W.Held[e.Node[1]] != 2) return false;
     return true;
 }
 
 // Walks from the last link with a length, against its vector, around the nodes; false unless
 // the walk passes every link with a length once before it comes back.
-bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEnd>>& At, Integer& Mask)
+bool Walk(const std::vector<TLoopLink>& Links, const std::vector<TEnd>& Pairs, Integer& Mask)
 {
     int start = -1, count = 0;
     for (int i = 0; i < static_cast<int>(Links.size()); ++i)
@@ -107,8 +125,8 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
     Mask = 0;
     int link = start, out = Links[start].Forward() ? 0 : 1;
     for (int steps = 1; steps <= count; ++steps) {
-        const std::vector<TEnd>& node = At[Links[link].Node[out]];
-        const TEnd next = node[0] == TEnd(link, out) ? node[1] : node[0];
+        const int node = Links[link].Node[out];
+        const TEnd next = Pairs[2 * node] == TEnd(link, out) ? Pairs[2 * node + 1] : Pairs[2 * node];
         if (next.first == start) return steps == count;
         link = next.first;
         out = 1 - next.second;
@@ -117,35 +135,95 @@ bool Walk(const std::vector<TLoopLink>& Links, const std::vector<std::vector<TEn
     return false;
 }
 
+// Two rays that are one: the same vertex and direction within Tol, coordinate by coordinate.
+bool SameRay(const TAngleRays& A, int a, const TAngleRays& B, int b, Real Tol)
+{
+    return std::fabs(A.Vertex.x - B.Vertex.x) <= Tol && std::fabs(A.Vertex.y - B.Vertex.y) <= Tol &&
+           std::fabs(A.Ray[a].x - B.Ray[b].x) <= Tol && std::fabs(A.Ray[a].y - B.Ray[b].y) <= Tol;
+}
+
 } // namespace
+
+TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+{
+    const int n = static_cast<int>(Links.Count);
+    if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
+    std::vector<TAngleRays> rays(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        if (Links[i].Type != tvapi::tvDrADimension || !AngleRaysOf(Links[i].Obj, rays[i]))
+            return TLinkLoop::NoPositions;
+    // The one other ray each ray meets; none, or more than one, and the rays make no loop.
+    std::vector<TEnd> meets(static_cast<std::size_t>(2 * n), TEnd(-1, -1));
+    for (int i = 0; i < n; ++i)
+        for (int a = 0; a < 2; ++a)
+            for (int j = 0; j < n; ++j)
+                for (int b = 0; b < 2; ++b) {
+                    if (j == i || !SameRay(rays[i], a, rays[j], b, Tolerance)) continue;
+                    if (meets[2 * i + a].first >= 0) return TLinkLoop::Open;
+                    meets[2 * i + a] = {j, b};
+                }
+    const int closing = n - 1;
+    Integer mask = 0;
+    TEnd at = meets[2 * closing];
+    for (int steps = 1; at.first >= 0; ++steps) {
+        if (at.first == closing) {
+            if (at.second != 1 || steps != n) return TLinkLoop::Open;
+            Mask = mask;
+            return TLinkLoop::Closed;
+        }
+        // Walked from its ray `side` to the other, an angle turns by its own turn or against it.
+        const TAngleRays& r = rays[at.first];
+        const Real turn = at.second == 0 ? r.Turn : -r.Turn;
+        if (turn * rays[closing].Turn > 0.0) mask |= Integer(1) << at.first;
+        if (steps >= n) break;
+        at = meets[2 * at.first + (1 - at.second)];
+    }
+    return TLinkLoop::Open;
+}
 
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
 {
-    if (Links.Count < 1) return TLinkLoop::NoPositions;
+    std::vector<const TDimension*> links;
+    for (const TDimension& L : Links)
+        links.push_back(&L);
+    return FindLinkLoop(links, Tolerance, Mask);
+}
+
+TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Tolerance, Integer& Mask)
+{
+    if (Links.empty()) return TLinkLoop::NoPositions;
     const TVector2D d = CommonDirection(Links, Tolerance);
-    std::vector<TLoopLink> loop;
-    if (!(d.Len() > 0.0) || !PlaceEnds(Links, d, Tolerance, loop)) return TLinkLoop::NoPositions;
-    std::vector<std::vector<TEnd>> at;
-    if (!PairEnds(loop, GroupEnds(loop, Tolerance), at)) return TLinkLoop::Open;
+    thread_local TLoopWork work;
+    if (!(d.Len() > 0.0) || !PlaceEnds(Links, d, Tolerance, work.Loop)) return TLinkLoop::NoPositions;
+    if (!PairEnds(work, GroupEnds(work.Loop, Tolerance, work.Ends))) return TLinkLoop::Open;
     Integer mask = 0;
-    if (!Walk(loop, at, mask)) return TLinkLoop::Open;
+    if (!Walk(work.Loop, work.Pairs, mask)) return TLinkLoop::Open;
     Mask = mask;
     return TLinkLoop::Closed;
 }
 
-bool IsZeroGap(const TDimension& L, Real Tolerance)
+namespace {
+
+Real LinkLength(const TDimension& L, bool Model)
 {
-    return !(L.V2.Len() > Tolerance);
+    return Model ? L.V3.Len() : L.V2.Len();
 }
 
-Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance)
+} // namespace
+
+bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model)
+{
+    return !(LinkLength(L, Model) > Tolerance);
+}
+
+Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance, bool Model)
 {
     Integer longest = -1, walked = 0;
     for (Integer i = 0; i < Links.Count && i < MaskBits; ++i) {
-        const Real len = Links[i].V2.Len();
-        if (IsZeroGap(Links[i], Tolerance)) continue;
+        const Real len = LinkLength(Links[i], Model);
+        if (IsZeroGap(Links[i], Tolerance, Model)) continue;
         walked |= Integer(1) << i;
-        if (longest < 0 || len > Links[longest].V2.Len() + Tolerance) longest = i;
+        if (longest < 0 || len > LinkLength(Links[longest], Model) + Tolerance) longest = i;
     }
     if (longest < 0) return Mask;
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;

@@ -6,6 +6,8 @@
 #include "TArray.h"
 #include "TDimension.h"
 
+#include <vector>
+
 // Links whose signs a mask holds, bit i for link i: the longest searched chain's links and its
 // closing link, short of an Integer's sign bit.
 constexpr Integer MaskBits = 31;
@@ -26,12 +28,27 @@ enum class TLinkLoop {
 // added) gives the walk's signs: the last link with a length is subtracted; a zero link's bit
 // stays clear.
 TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+// The same for links held elsewhere, by their addresses.
+TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Tolerance, Integer& Mask);
 
-// A link no longer than Tolerance: as a closing link, a gap designed to be zero.
-bool IsZeroGap(const TDimension& L, Real Tolerance);
+// Tests whether Links, all angular links, close by their rays: every ray meets exactly one
+// ray of another link (the same vertex and direction within Tolerance), and the walk from the
+// closing angle's (the last link's) first ray, through each angle to its other ray, comes back
+// to the closing angle's second ray after passing every link once; the rays' lengths do not
+// count. With Closed, Mask gives the walk's signs: bit i set when angle i turns, as walked, the
+// way the closing angle turns from its first ray to its second, so that the closing angle is
+// the signed sum of the others within whole turns; the closing link's bit stays clear.
+// NoPositions when a link's rays are not known.
+TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+
+// A link no longer than Tolerance (its model vector's length in a model chain, Model): as a
+// closing link, a gap designed to be zero.
+bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model = false);
 // A chain closing on a zero gap has no sense of its own: it is taken in the sense in which its
 // longest component is added (gap = enclosing part - the parts it holds), the first of equally
 // long ones (within Tolerance), so the figures follow neither the pick nor the drawing order.
 // Mask closes Links; the result is Mask or Mask with the sign of every link with a length
-// reversed. Picked and recognised chains alike.
-Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance);
+// reversed. Picked and recognised chains alike, drawing chains by their drawing vectors, model
+// chains (Model) by their model vectors, so the figures follow neither the order of the parts
+// nor that of the search.
+Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance, bool Model = false);

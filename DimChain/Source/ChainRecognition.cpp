@@ -2,7 +2,10 @@
 
 #include "ChainRecognition.h"
 
+#include "ChainLoop.h"
+
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -45,10 +48,43 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
     return at;
 }
 
-// Depth first in index order: a path grows by the lowest candidate attached at its free end;
-// it closes when its free end comes back to EndPlane, the closing link's other plane, and is
-// then counted and never extended. A path is not extended past MaxLength links (0: no bound).
-// Stops after MaxExamined paths tried or MaxFound paths closed.
+// Whether the links of Path (the closing link first) close as the chain made of them would:
+// drawing links on their loop in the drawing, model links by their model vectors. A path too
+// long for the closure test is left to the chain, which tells so.
+bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path, TChainSpace Space)
+{
+    const int n = static_cast<int>(Path.size());
+    if (n > TDimensionChain::MaxLinks) return true;
+    const bool model = Space == TChainSpace::Model;
+    if (!model) {
+        thread_local std::vector<const TDimension*> links;
+        links.clear();
+        for (const int i : Path)
+            links.push_back(&All.Dimensions[i]);
+        Integer mask = 0;
+        const TLinkLoop loop = FindLinkLoop(links, TDimensionChain::DrawingTolerance, mask);
+        if (loop != TLinkLoop::NoPositions) return loop == TLinkLoop::Closed;
+    }
+    thread_local std::vector<Real> v;
+    v.clear();
+    for (const int i : Path) {
+        const TDimension& L = All.Dimensions[i];
+        if (model)
+            v.insert(v.end(), {L.V3.x, L.V3.y, L.V3.z});
+        else
+            v.insert(v.end(), {L.V2.x, L.V2.y});
+    }
+    Integer mask = 0;
+    return TDimensionChain::SearchClosure(
+        v.data(), model ? 3 : 2, n,
+        model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance, mask);
+}
+
+// Depth first in index order: a path grows by the lowest candidate attached at its free end
+// whose other plane the path has not passed; it reaches EndPlane, the closing link's other
+// plane, and is then never extended; it is counted when its links close (Closes), and a ring
+// (EndPlane the start plane) once, in the sense its lower link starts. A path is not extended
+// past MaxLength links (0: no bound). Stops after MaxExamined paths tried or MaxFound counted.
 struct TSearch {
     const TDimensionChain& All;
     const std::vector<std::vector<int>>& At;
@@ -60,25 +96,74 @@ struct TSearch {
     int MaxLength = 0;
     int MaxExamined = MaxPathsExamined;
     int MaxFound = 0; // 0: no bound
+    std::function<bool(const std::vector<int>&)> Closes{};
     int Found = 0;
     int Examined = 0;
     bool Stopped = false;
-    std::vector<char> OnPath{}; // by link index: on Path
+    std::vector<char> OnPath{};             // by link index: on Path
+    std::vector<char> Passed{};             // by plane number: a plane the path has passed
+    std::vector<std::vector<int>> Joined{}; // by plane number: the planes a link joins it to
+    std::vector<int> Seen{}, Queue{};
+    int Stamp = 0;
+    int Changes = 0; // pushes and pops so far: what Reaches last answered holds until the next
+    int AskedChanges = -1, AskedFrom = -1;
+    bool Answer = false;
 
+    static int Other(const TDimension& L, int Plane) { return L.IP1 == Plane ? L.IP2 : L.IP1; }
     void Push(int i)
     {
         const TDimension& L = All.Dimensions[i];
+        ++Changes;
         Path.push_back(i);
         OnPath[static_cast<std::size_t>(i)] = 1;
         Ends.push_back(FreeEnd);
-        FreeEnd = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
+        FreeEnd = Other(L, FreeEnd);
+        Passed[static_cast<std::size_t>(FreeEnd)] = 1;
     }
     void Pop()
     {
+        ++Changes;
+        Passed[static_cast<std::size_t>(FreeEnd)] = 0;
         OnPath[static_cast<std::size_t>(Path.back())] = 0;
         Path.pop_back();
         FreeEnd = Ends.back();
         Ends.pop_back();
+    }
+    // Whether EndPlane can be reached from plane From through planes the path has not passed;
+    // a breadth-first walk over the planes, so that a branch that can only end in a dead end
+    // is never entered.
+    bool Reaches(int From)
+    {
+        if (AskedChanges == Changes && AskedFrom == From) return Answer;
+        AskedChanges = Changes;
+        AskedFrom = From;
+        ++Stamp;
+        Queue.assign(1, From);
+        Seen[static_cast<std::size_t>(From)] = Stamp;
+        for (std::size_t k = 0; k < Queue.size(); ++k)
+            for (const int q : Joined[static_cast<std::size_t>(Queue[k])]) {
+                if (q == EndPlane) return Answer = true;
+                if (Passed[static_cast<std::size_t>(q)] || Seen[static_cast<std::size_t>(q)] == Stamp)
+                    continue;
+                Seen[static_cast<std::size_t>(q)] = Stamp;
+                Queue.push_back(q);
+            }
+        return Answer = false;
+    }
+    // A path comes back to no plane it passed, but for the end it searches, and goes only
+    // where it can still reach that end.
+    bool Leads(int i)
+    {
+        const int next = Other(All.Dimensions[i], FreeEnd);
+        if (next == EndPlane) return next != FreeEnd;
+        return next != FreeEnd && !Passed[static_cast<std::size_t>(next)] && Reaches(next);
+    }
+    // A path that reached EndPlane is offered: its links close, and a ring walked against the
+    // sense of its lower link was offered the other way round.
+    bool Offered() const
+    {
+        if (Ends.front() == EndPlane && Path.size() > 2 && Path[1] > Path.back()) return false;
+        return !Closes || Closes(Path);
     }
     // Pushes the next candidate at the free end from its list position Next; false when the
     // candidates there are exhausted or the search must stop.
@@ -88,7 +173,7 @@ struct TSearch {
         const std::vector<int>& candidates = At[static_cast<std::size_t>(FreeEnd)];
         while (Next < candidates.size()) {
             const int i = candidates[Next++];
-            if (Excluded(All, Path, OnPath, i)) continue;
+            if (Excluded(All, Path, OnPath, i) || !Leads(i)) continue;
             if (Examined == MaxExamined) {
                 Stopped = true;
                 return false;
@@ -105,6 +190,18 @@ struct TSearch {
         OnPath.assign(static_cast<std::size_t>(std::max(All.Count(), 0)), 0);
         for (const int p : Path)
             OnPath[static_cast<std::size_t>(p)] = 1;
+        const std::size_t planes =
+            std::max(At.size(), static_cast<std::size_t>(std::max(FreeEnd, EndPlane)) + 1);
+        Passed.assign(planes, 0);
+        Passed[static_cast<std::size_t>(FreeEnd)] = 1;
+        Seen.assign(planes, 0);
+        Joined.assign(planes, {});
+        for (std::size_t p = 0; p < At.size(); ++p) {
+            for (const int i : At[p])
+                Joined[p].push_back(Other(All.Dimensions[i], static_cast<int>(p)));
+            std::sort(Joined[p].begin(), Joined[p].end());
+            Joined[p].erase(std::unique(Joined[p].begin(), Joined[p].end()), Joined[p].end());
+        }
         std::vector<std::size_t> next{0}; // per path length: the next candidate's list position
         while (!Stopped) {
             if (!Extend(next.back())) {
@@ -114,10 +211,12 @@ struct TSearch {
                 continue;
             }
             if (FreeEnd == EndPlane) {
-                if (Found < IndexNeed) Kept = Path;
-                ++Found;
+                if (Offered()) {
+                    if (Found < IndexNeed) Kept = Path;
+                    ++Found;
+                }
                 Pop();
-                if (Found == MaxFound) Stopped = true;
+                if (MaxFound > 0 && Found == MaxFound) Stopped = true;
             } else if (MayGrow()) {
                 next.push_back(0);
             } else {
@@ -128,6 +227,19 @@ struct TSearch {
             Pop();
     }
 };
+
+// The search from link Closing of All, D's planes its ends, its paths closing in Space.
+TSearch SearchFrom(const TDimensionChain& All, const std::vector<std::vector<int>>& At, int Closing,
+                   const TDimension& D, TChainSpace Space)
+{
+    return TSearch{
+        .All = All,
+        .At = At,
+        .Path = {Closing},
+        .FreeEnd = D.IP1,
+        .EndPlane = D.IP2,
+        .Closes = [&All, Space](const std::vector<int>& Path) { return PathCloses(All, Path, Space); }};
+}
 
 } // namespace
 
@@ -164,7 +276,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
 {
     if (Stopped) *Stopped = false;
     Host.ClearSelection();
-    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane);
+    // Ends meet within the drawing tolerance, as a picked chain's do.
+    TPlacementIndex planes(Placements, TPlacementIndex::pkPlane, TDimensionChain::DrawingTolerance);
     TPlacementIndex directions(Directions, TPlacementIndex::pkDirection);
     Placements.ReserveSize(2 * All.Count() + 2); // at most two planes a link
     Directions.ReserveSize(All.Count() + 1);
@@ -179,12 +292,8 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
     Host.Select(D.Obj ? D.Obj : D.PearentObj);
 
     const std::vector<std::vector<int>> at = Attached(All, D);
-    TSearch search{.All = All,
-                   .At = at,
-                   .Path = {bottom},
-                   .FreeEnd = D.IP1,
-                   .EndPlane = D.IP2,
-                   .MaxLength = TDimensionChain::MaxLinks};
+    TSearch search = SearchFrom(All, at, bottom, D, TChainSpace::Drawing);
+    search.MaxLength = TDimensionChain::MaxLinks;
     search.Run(std::max(IndexNeed, 1)); // a path is kept only for an index from 1 on
     if (Stopped) *Stopped = search.Stopped;
     if (search.Found == 0) return 0;
@@ -206,15 +315,12 @@ TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNe
     const TDimension& D = Pool.Dimensions[Closing];
     if (D.IP1 < 0 || D.IP2 < 0) return result;
     const std::vector<std::vector<int>> at = Attached(Pool, D);
-    TSearch search{.All = Pool,
-                   .At = at,
-                   .Path = {Closing},
-                   .FreeEnd = D.IP1,
-                   .EndPlane = D.IP2,
-                   .MaxFound = MaxPathsCounted};
+    TSearch search = SearchFrom(Pool, at, Closing, D, TChainSpace::Model);
+    search.MaxFound = MaxPathsCounted;
     search.Run(std::max(IndexNeed, 1));
     result.Found = search.Found;
     result.Stopped = search.Stopped;
+    result.Examined = search.Examined;
     if (result.Found == 0) return result;
     // The closing link goes last; the others keep their order from its first plane on.
     result.Kept.assign(search.Kept.begin() + 1, search.Kept.end());

@@ -26,10 +26,12 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
 void AddStartLink(TDimensionChain& All, const TDimension& D);
 
 // Searches All, depth first from the closing dimension D, for paths of links of D's view that
-// attach plane to plane from D's first plane back to its second (a path that reaches it is
-// counted and not extended); the IndexNeed-th path found (1-based; the last one when fewer are
-// found) replaces the links of Target with D last. Numbers the distinct planes and directions
-// anew into Placements and Directions and writes the numbers into the links of All and into D.
+// attach plane to plane from D's first plane back to its second, never passing a plane twice
+// (a path that reaches it is not extended, and is counted when its links close with D on
+// their loop in the drawing, a ring round a zero gap once); the IndexNeed-th path counted
+// (1-based; the last one when fewer are) replaces the links of Target with D last. Numbers
+// the distinct planes and directions anew, planes that meet within the drawing tolerance as
+// one, into Placements and Directions and writes the numbers into the links of All and into D.
 // A path is never extended past TDimensionChain::MaxLinks links, and the search stops after
 // MaxPathsExamined paths; *Stopped (when given) tells whether it stopped so, with paths left
 // untried. Gives the number of closed paths found; with none, Target is left as it was. The
@@ -43,16 +45,19 @@ int Make3DDimensionChain(TDimensionChain& All, TDimension& D, int IndexNeed, TAP
 constexpr int MaxPathsCounted = 10000;
 
 // The paths found from a closing link: how many, the kept one (link indexes, the closing link
-// last) and whether the search stopped at a bound with paths left untried.
+// last), whether the search stopped at a bound with paths left untried, and the paths tried.
 struct TPlanePaths {
     int Found = 0;
     std::vector<int> Kept;
     bool Stopped = false;
+    int Examined = 0;
 };
 
-// Searches Pool, depth first in index order, for paths of links (no link twice) from the
-// first plane IP1 of link Closing to its second plane IP2, attaching plane number to plane
-// number; a path is counted when it reaches IP2 and is not extended past it. Keeps the
+// Searches Pool, depth first in index order, for paths of links (no link twice, no plane
+// passed twice) from the first plane IP1 of link Closing to its second plane IP2, attaching
+// plane number to plane number; a path that reaches IP2 is not extended past it, and is
+// counted when its links close with Closing by their model vectors (a path too long for the
+// closure test always is), a ring round a zero gap once whichever way it is walked. Keeps the
 // IndexNeed-th path found (1-based, the last when fewer are found). Stops after
 // MaxPathsExamined links tried or MaxPathsCounted paths counted. No path for a Closing out of
 // the pool or without planes; links whose plane numbers are negative take no part.

@@ -99,6 +99,17 @@ struct TShownFigures {
     Real QLow = 0.0;
 };
 
+// An angular dimension's rays in the drawing: its vertex, the unit directions of its first
+// and second ray, and Turn, +1 when the angle it measures runs counter-clockwise from the
+// first ray to the second, -1 when clockwise.
+struct TAngleRays {
+    TPoint2D Vertex;
+    TVector2D Ray[2];
+    Real Turn = 1.0;
+};
+// The rays of the angular dimension Angle; false for any other object.
+bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays);
+
 class TDimension : public TDimensionHost,
                    public TDimensionGeometry,
                    public TDimensionTolerances,
@@ -183,6 +194,10 @@ public:
     // reference numbers). True when the drawing changed and the link took the new values.
     Boolean LoadChange();
 
+    // How a linear link turns in the drawing when the angle whose deviations it took from an
+    // angular dimension (its auxiliary object) grows: as that angle's ray nearest the link
+    // turns, +1 counter-clockwise, -1 clockwise; 0 when the angle is not known.
+    Real LaidAngleTurn() const;
     // The unit direction the link measures along in the drawing: its vector's; for a link of
     // zero length, the direction its dimension measures along (a linear or derived link's, or a
     // diameter's or radius's laid along a direction object), turned as OrientDrawingVector

@@ -139,6 +139,43 @@ void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
         SetProjectionOn(AuxObj);
 }
 
+bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
+{
+    const tvapi::IAngleDimensionPtr a(Angle);
+    if (!a) return false;
+    const Real a1 = a->GetAngle1(), a2 = a->GetAngle2();
+    Rays.Vertex.Set(a->GetXc(), a->GetYc());
+    Rays.Ray[0] = TVector2D(std::cos(a1 * DegToRad), std::sin(a1 * DegToRad));
+    Rays.Ray[1] = TVector2D(std::cos(a2 * DegToRad), std::sin(a2 * DegToRad));
+    // Counter-clockwise from the first ray to the second: the direct angle; the smaller one
+    // runs so only up to a half turn, the larger one only past it.
+    const Real direct = std::fmod(std::fmod(a2 - a1, 360.0) + 360.0, 360.0);
+    bool ccw = true;
+    switch (a->GetAngleType()) {
+    case tvapi::tvADDirectAngle:
+        break;
+    case tvapi::tvADMaxAngle:
+        ccw = direct > 180.0;
+        break;
+    default:
+        ccw = direct <= 180.0;
+        break;
+    }
+    Rays.Turn = ccw ? 1.0 : -1.0;
+    return true;
+}
+
+Real TDimension::LaidAngleTurn() const
+{
+    TAngleRays rays;
+    if (Type != tvapi::tvDrLDimension || TypeAuxiliary != tvapi::tvDrADimension || !AngleRaysOf(AuxObj, rays))
+        return 0.0;
+    const TVector2D along = Unit(TVector2D(P1, P2));
+    // The ray along the link grows away from the other: the second ray in the angle's turn.
+    const bool second = std::fabs(rays.Ray[1] | along) >= std::fabs(rays.Ray[0] | along);
+    return second ? rays.Turn : -rays.Turn;
+}
+
 void TDimension::SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
 {
     if (!Start(*this, iObj, iAuxObj, tvapi::tvDrADimension)) return;
@@ -249,8 +286,13 @@ void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
         V2 = d;
         return;
     }
+    // A growing angle turns the link away from the direction (its projection shrinks) when it
+    // turns it the way it already leans from the direction, towards it otherwise.
     const Real theta = std::acos(dl / len) * RadToDeg;
-    const Real cl = std::cos((AQLow + theta) * DegToRad), ch = std::cos((AQHigh + theta) * DegToRad);
+    const Real lean = (Direction ^ V2) * (Direction | V2), turn = LaidAngleTurn();
+    const Real away = turn == 0.0 || turn * lean >= 0.0 ? 1.0 : -1.0;
+    const Real cl = std::cos((away * AQLow + theta) * DegToRad),
+               ch = std::cos((away * AQHigh + theta) * DegToRad);
     // The nominal's projection, in the dimension's units whatever the view's scale.
     const Real projected = Nominal * dl / len;
     const Real hi = std::max(cl * (Nominal + QHigh) - projected, ch * (Nominal + QHigh) - projected);

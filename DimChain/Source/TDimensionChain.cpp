@@ -540,11 +540,22 @@ bool TDimensionChain::IsClosed()
 
 bool TDimensionChain::IsClosedLoop()
 {
-    if (Count() < 2 || Count() > MaxLinks || Space() == TChainSpace::Model) return IsClosed();
+    if (Count() < 2 || Count() > MaxLinks) return IsClosed();
+    if (Space() == TChainSpace::Model) {
+        if (!IsClosed3D()) return false;
+        // A zero gap has no direction of its own: the lowest closing mask would follow the
+        // order of the parts.
+        if (IsZeroGap(Dimensions[Count() - 1], ModelTolerance, true))
+            StateClosed = ZeroGapSense(Dimensions, StateClosed, ModelTolerance, true);
+        return true;
+    }
     Integer mask = 0;
-    switch (FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
+    // Angles close by their rays, never by where the rays happen to end.
+    const bool angles = IsAngular();
+    switch (angles ? FindAngleLoop(Dimensions, DrawingTolerance, mask)
+                   : FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
     case TLinkLoop::NoPositions:
-        if (!IsClosed2D()) return false;
+        if (angles || !IsClosed2D()) return Closed = false;
         mask = StateClosed;
         break;
     case TLinkLoop::Open:

@@ -94,6 +94,8 @@ struct TAdded {
 class TDimensionChain {
 public:
     static constexpr Integer MaxLinks = 30; // longer chains are never searched
+    // What a chain of more links is told: it stays open and has no figures.
+    static constexpr const char* TooLongText = "Цепь длиннее 30 звеньев не рассчитывается";
     // Bits of StateClosed that hold signs: the links of the longest searched chain and its
     // closing link; a link past them has no sign bit.
     static constexpr Integer SignBits = MaskBits;
@@ -136,6 +138,8 @@ public:
     TDimensionChain& operator=(const TDimensionChain& C);
 
     Integer Count() const { return Dimensions.Count; }
+    // More links than a chain is calculated with (MaxLinks).
+    bool IsTooLong() const { return Count() > MaxLinks; }
     TChainSettings Settings() const { return {MethodCalculating, Lambda, RiskFactor}; }
     void TakeSettings(const TChainSettings& S);
     // The settings the figures of the closing link show: those they were calculated with, else
@@ -224,9 +228,10 @@ public:
     bool IsClosed3D();
     // The closure of a picked chain: a drawing chain of linear links along one measuring
     // direction, each with its two ends in the drawing, closes only when they join end to end
-    // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs. Any
-    // other chain (a model chain, an angular or circular link, links along several directions)
-    // closes as IsClosed closes it. A drawing chain closing on a zero gap then takes the sense
+    // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs; a chain
+    // of angles only when its rays do (FindAngleLoop), with that walk's signs. Any other chain
+    // (a model chain, a circular link, links along several directions) closes as IsClosed
+    // closes it. A chain closing on a zero gap, drawing or model, then takes the sense
     // ZeroGapSense gives it.
     bool IsClosedLoop();
 
@@ -251,14 +256,12 @@ public:
     {
         return CalculateIn(TChainSpace::Model, ZeroEndDim);
     }
-    // A drawing chain of angular links alone: calculated in angle units (degrees), the closing
-    // angle's deviations from the others' as a sum of angles (AngleSense).
+    // A drawing chain of angular links alone: it closes by its rays (FindAngleLoop) and is
+    // calculated in angle units (degrees), the closing angle's deviations from the others' with
+    // the walk's signs.
     bool IsAngular() const;
     // A chain that mixes lengths and angles never takes an angle as its closing link.
     bool RefusesClosing() const;
-    // +1 when the closing angle is the sum of the others, -1 when it completes them to a full
-    // turn (whichever the nominals come nearer).
-    Real AngleSense() const;
     // The unit closing direction of a model chain, in the sense the component links sum to it;
     // zero for a closing link of no length.
     TVector3D ModelClosingDirection() const;

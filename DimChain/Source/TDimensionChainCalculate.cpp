@@ -74,7 +74,13 @@ void TakeDrawingLink(TFieldSums& sums, const TDimension& L, const TVector2D& u, 
     case tvapi::tvDrDDimension:
     case tvapi::tvDrRDimension:
         sums.Take(LinearContribution(L, c, sgn), K);
-        if (TurnsWithinAngles(L)) sums.Take(AngularContribution(L, len, c, s, sgn), K);
+        if (TurnsWithinAngles(L)) {
+            // The angle to the closing direction grows when the link turns the way it lies
+            // from that direction.
+            const Real turn = L.LaidAngleTurn();
+            const bool grows = turn == 0.0 || turn * (u ^ along) >= 0.0;
+            sums.Take(AngularContribution(L, len, c, grows ? s : -s, sgn), K);
+        }
         return;
     case tvapi::tvDrADimension:
         sums.Take(AngularContribution(L, len, c, s, sgn), K);
@@ -138,29 +144,23 @@ bool TDimensionChain::RefusesClosing() const
     return Count() >= 2 && Dimensions[Count() - 1].Type == tvapi::tvDrADimension && !IsAngular();
 }
 
-Real TDimensionChain::AngleSense() const
-{
-    Real sum = 0.0;
-    for (Integer i = 0; i + 1 < Count(); ++i)
-        sum += Dimensions[i].ANominal;
-    const Real closing = Count() > 0 ? Dimensions[Count() - 1].ANominal : 0.0;
-    return std::fabs(sum - closing) <= std::fabs(FullTurn - sum - closing) ? 1.0 : -1.0;
-}
-
 std::optional<TChainResult> TDimensionChain::CalculateAngles(bool ZeroEndDim) const
 {
-    const Real sense = AngleSense();
     TFieldSums sums{MethodCalculating != mcMinMax, Lambda};
-    Real angle = sense > 0.0 ? 0.0 : FullTurn;
+    Real angle = 0.0;
+    for (int i = 0; i + 1 < Count(); ++i)
+        angle += (Plus(i) ? 1.0 : -1.0) * Dimensions[i].ANominal;
+    // The walk's signed sum gives the closing angle within whole turns.
+    const Real closing = Dimensions[Count() - 1].ANominal;
+    angle += FullTurn * std::round((closing - angle) / FullTurn);
     const int n = ZeroEndDim ? Count() : Count() - 1;
     for (int i = 0; i < n; ++i) {
         const TDimension& L = Dimensions[i];
         // The closing angle enters the loop's residual against the others.
-        const Real sgn = i == Count() - 1 ? -1.0 : sense;
-        angle += sgn * L.ANominal;
+        const Real sgn = i == Count() - 1 || !Plus(i) ? -1.0 : 1.0;
         sums.Take({L.AQHigh - L.AQLow, sgn * (L.AQHigh + L.AQLow) * 0.5}, 1.0 + L.dLdT * L.dT);
     }
-    return Result(ZeroEndDim ? std::fabs(angle) : angle, sums, RiskFactor);
+    return Result(ZeroEndDim ? std::fabs(angle - closing) : angle, sums, RiskFactor);
 }
 
 std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool ZeroEndDim) const

@@ -88,8 +88,12 @@ void WriteChain(TKmfData& f, const TDimensionChain& C, Integer Chain)
     // The labels describe the figures below them: the settings they were calculated with.
     const TChainSettings used = C.FigureSettings();
     f.WriteTextLn(Rule(ChainRule));
-    f.WriteTextLn(TString("Метод расчета : ") + MethodName(used.Method));
-    f.WriteTextLn(TString("Риск фактор   : ") + LinkText::Number(used.EffectiveRisk(), 2));
+    if (C.IsTooLong()) { // never calculated: no method stands above it
+        f.WriteTextLn(TString(TDimensionChain::TooLongText));
+    } else {
+        f.WriteTextLn(TString("Метод расчета : ") + MethodName(used.Method));
+        f.WriteTextLn(TString("Риск фактор   : ") + LinkText::Number(used.EffectiveRisk(), 2));
+    }
     for (Integer k = 0; k < C.Count(); ++k) {
         if (C.Closed && k == C.Count() - 1) {
             f.WriteTextLn(TString());

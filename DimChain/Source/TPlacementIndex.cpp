@@ -1,47 +1,38 @@
 // The bucket grid behind the plane numbers of chain recognition.
 //
 // Why the buckets cannot miss a match. A stored S matches a new P when AZ_S equals n = +-AZ_P
-// within Tolerance per component and O_S lies on P's plane within Tolerance per coordinate.
-// The first condition bounds each normal component, so S sits in a normal cell next to n's.
-// For the distance c = O . AZ from the origin:
+// within NormalTolerance per component and O_S lies on P's plane within the point tolerance
+// per coordinate. The first condition bounds each normal component, so S sits in a normal cell
+// next to n's. For the distance c = O . AZ from the origin:
 //   c_S - O_P . n = (O_S - O_P) . n + O_S . (AZ_S - n),
-// where the first term is at most sqrt(3) Tolerance plus the frame's rounding (P's frame
+// where the first term is at most sqrt(3) point tolerances plus the frame's rounding (P's frame
 // orthonormal within FrameSlack, coordinates within MaxCoordinate), and the second at most
-// Tolerance |O_S|_1. So S's distance needs a reach growing with its own |O_S|_1: stored planes
+// NormalTolerance |O_S|_1. So S's distance needs a reach growing with its own |O_S|_1: stored planes
 // are sorted into reach classes by it, each with cells of its own width, and a lookup visits
 // every filled class. Placements outside these assumptions (not finite, huge, a frame that is
 // not orthonormal) are compared one by one, as stored ones or as a whole scan for a new one.
 
 #include "TPlacementIndex.h"
 
-#include <array>
 #include <cmath>
 
 namespace {
 
-constexpr double Tolerance = TMathDef::pointPrecision3D;
 constexpr double NormalCell = 1.0 / 256.0;
-constexpr double NormalReach = 2.0 * Tolerance; // twice the tolerance: the sums round
 constexpr double MaxCoordinate = 1e7;
 constexpr double FrameSlack = 1e-13;
 constexpr double MaxNormal = 2.0;
-// The reach of class m is BaseReach * ReachGrowth^m; BaseReach covers sqrt(3) Tolerance, the
-// frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding of the sums.
-constexpr double BaseReach = 1e-4;
+// Normals match within the geometry's precision; a point lies on a plane within the index's
+// tolerance, by default the same.
+constexpr double NormalTolerance = TMathDef::pointPrecision3D;
+constexpr double NormalReach = 2.0 * NormalTolerance; // twice the tolerance: the sums round
+// The reach of class m is BaseReach * ReachGrowth^m; BaseReach, ten point tolerances, covers
+// sqrt(3) of them, the frame's share 2 * sqrt(3) MaxCoordinate * FrameSlack and the rounding
+// of the sums.
+constexpr double BaseReachTolerances = 10.0;
 constexpr double ReachGrowth = 8.0;
 constexpr int MaxReach = 16;
-constexpr double DistanceSlope = Tolerance * 1.001;
-
-double ReachOfClass(int m)
-{
-    static const auto reaches = [] {
-        std::array<double, MaxReach + 1> r{};
-        for (int k = 0; k <= MaxReach; ++k)
-            r[k] = BaseReach * std::pow(ReachGrowth, k);
-        return r;
-    }();
-    return reaches[static_cast<std::size_t>(m)];
-}
+constexpr double DistanceSlope = NormalTolerance * 1.001;
 
 // Cells of width w centred on its multiples.
 std::int64_t Cell(double v, double w)
@@ -85,14 +76,28 @@ std::size_t TPlacementIndex::THash::operator()(const TKey& K) const noexcept
     return static_cast<std::size_t>(h ^ (h >> 31));
 }
 
-TPlacementIndex::TPlacementIndex(TAPlacement3D& Items, TKind Kind) : FItems(Items), FKind(Kind)
+TPlacementIndex::TPlacementIndex(TAPlacement3D& Items, TKind Kind, double Tolerance)
+    : FItems(Items), FKind(Kind), FTolerance(Tolerance)
 {
     FItems.Clear();
+    for (int m = 0; m <= MaxReach; ++m)
+        FReachOf.push_back(BaseReachTolerances * FTolerance * std::pow(ReachGrowth, m));
+}
+
+double TPlacementIndex::ReachOfClass(int m) const
+{
+    return FReachOf[static_cast<std::size_t>(m)];
 }
 
 bool TPlacementIndex::Matches(const TPlacement3D& S, const TPlacement3D& P) const
 {
-    return FKind == pkPlane ? S.IsSamePlane(P) : S.IsParallelPlane(P);
+    if (FKind == pkDirection || FTolerance == NormalTolerance)
+        return FKind == pkPlane ? S.IsSamePlane(P) : S.IsParallelPlane(P);
+    if (!S.IsParallelPlane(P)) return false;
+    // S's point off P's plane, coordinate by coordinate, as IsSamePlane measures it.
+    TPoint3D on;
+    P.PointProjection(S.O, on);
+    return S.O.EquEps(on, FTolerance);
 }
 
 bool TPlacementIndex::Regular(const TPlacement3D& P) const
@@ -113,7 +118,8 @@ bool TPlacementIndex::Regular(const TPlacement3D& P) const
 int TPlacementIndex::Reach(const TPlacement3D& P) const
 {
     if (FKind == pkDirection) return 0;
-    const double need = BaseReach + DistanceSlope * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
+    const double need =
+        ReachOfClass(0) + DistanceSlope * (std::fabs(P.O.x) + std::fabs(P.O.y) + std::fabs(P.O.z));
     int m = 0;
     while (m < MaxReach && ReachOfClass(m) < need)
         ++m;

@@ -34,14 +34,15 @@ public:
     };
 
     // Empties Items, which then receives the distinct planes; Items must outlive the index
-    // and change only through Put.
-    TPlacementIndex(TAPlacement3D& Items, TKind Kind);
+    // and change only through Put. Normals match as IsParallelPlane has them; a plane's point
+    // lies on another within Tolerance per coordinate, by default as IsSamePlane has it.
+    TPlacementIndex(TAPlacement3D& Items, TKind Kind, double Tolerance = TMathDef::pointPrecision3D);
     TPlacementIndex(const TPlacementIndex&) = delete;
     TPlacementIndex& operator=(const TPlacementIndex&) = delete;
 
     // The index of the first stored placement S for which S.IsSamePlane(P) holds
-    // (S.IsParallelPlane(P) for directions); when none does, P is appended and gets the
-    // former count. The answer is exactly that of a scan from index 0.
+    // (S.IsParallelPlane(P) for directions), within the index's tolerance; when none does, P
+    // is appended and gets the former count. The answer is exactly that of a scan from index 0.
     int Put(const TPlacement3D& P);
 
 private:
@@ -65,8 +66,12 @@ private:
     int Scan(const TPlacement3D& P) const;
     bool Matches(const TPlacement3D& S, const TPlacement3D& P) const;
 
+    double ReachOfClass(int m) const;
+
     TAPlacement3D& FItems;
     TKind FKind;
+    double FTolerance;
+    std::vector<double> FReachOf; // the reach of each tolerance class
     std::unordered_map<TKey, std::vector<int>, THash> FBuckets;
     std::vector<int> FLoose;    // stored placements no bucket can hold: always compared
     std::uint32_t FReaches = 0; // bit m: some bucket of tolerance class m is filled

@@ -76,6 +76,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+    if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
     TellClosing(added.Closing);
     if (added) {
         FacadeChainHost().Select(rLightObj);
@@ -127,6 +128,7 @@ void TpmDimensionChain2D::ClickBase()
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
+        if (added && C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
         TellClosing(added.Closing);
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;

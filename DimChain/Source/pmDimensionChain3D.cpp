@@ -208,12 +208,14 @@ Integer TpmDimensionChain3D::IndexDimension(const tvapi::IModelObjectPtr& D) con
 }
 
 Integer TpmDimensionChain3D::Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D,
-                                                  Integer IndexNeed, const TChainSettings& Settings)
+                                                  Integer IndexNeed, const TChainSettings& Settings,
+                                                  int* Examined)
 {
     Integer closing = -1;
     for (Integer i = 0; i < Pool.Count() && closing < 0; ++i)
         if (Pool.Dimensions[i] == D && Pool.Dimensions[i].MO == D.MO) closing = i;
     const TPlanePaths paths = FindPlanePaths(Pool, closing, IndexNeed);
+    if (Examined) *Examined = paths.Stopped ? paths.Examined : 0;
     if (paths.Found == 0) return 0;
     // What the user typed on the chain shown counts in the chain found; taken before the
     // array grows and moves it.
@@ -255,9 +257,12 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
         DimensionChains.Current = std::min(DimensionChains.Current, chains.Count - 1);
     }
     const TDimension closing = AllDimension3D.Dimensions[link];
-    const Integer n = Make3DDimensionChain(AllDimension3D, closing, IndexNeedDimensionChain, settings);
+    int examined = 0;
+    const Integer n =
+        Make3DDimensionChain(AllDimension3D, closing, IndexNeedDimensionChain, settings, &examined);
     FRecognised = n;
     Tell(TString("Распознаны ") + TString(n) + TString(" цепи"));
+    if (examined > 0) Tell(TString("Поиск остановлен: просмотрено ") + TString(examined) + TString(" путей"));
     if (n == 0) {
         Tell(TString("Не удалось найти размерную цепь!"));
         RefreshChainControls(DimensionChains.Current + 1, false);
@@ -271,6 +276,7 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
     }
     TDimensionChain& C = chains[chains.Count - 1];
     C.CloseRecognised(Check);
+    if (C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
     RefreshChainControls(chains.Count, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }

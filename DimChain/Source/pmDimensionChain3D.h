@@ -44,9 +44,10 @@ public:
     // Finds the chains of Pool that lead from D's first plane to its second (D must be one of
     // Pool's links), appends the IndexNeed-th one found (the last when fewer) as a new chain
     // with D last, calculated with Settings (the slot's), and makes it current. Gives the
-    // number found; 0 appends nothing.
+    // number found; 0 appends nothing. *Examined (when given) takes the paths tried when the
+    // search stopped at its bound, else 0.
     Integer Make3DDimensionChain(const TDimensionChain& Pool, const TDimension& D, Integer IndexNeed,
-                                 const TChainSettings& Settings = {});
+                                 const TChainSettings& Settings = {}, int* Examined = nullptr);
     // The index in AllDimension3D of the first link of the model object D; -1 when none.
     Integer IndexDimension(const tvapi::IModelObjectPtr& D) const;
     // Link L takes what its gathered dimension now gives: the nominal, the deviations unless

@@ -3,6 +3,8 @@
 
 #include "ChainRecognition.h"
 
+#include "ChainLoop.h"
+
 #include <gtest/gtest.h>
 
 #include "RecordingChainHost.h"
@@ -24,20 +26,36 @@ TPlacement3D Plane(double x, double y, double nx, double ny)
 }
 
 // The oracle of the order of discovery: every link tried at every step, paths grown without a
-// bound until they come back to the closing dimension's other plane.
+// bound and never back to a plane passed until they come back to the closing dimension's other
+// plane; those whose links close on their loop are found, a ring (the closing dimension's
+// planes one) once, walked from its lower link.
 void SearchAll(const TDimensionChain& All, std::vector<int>& Path, int FreeEnd,
-               std::vector<std::vector<int>>& Found)
+               std::vector<std::vector<int>>& Found, std::vector<int> Passed = {})
 {
+    if (Passed.empty()) Passed.push_back(FreeEnd);
+    const int end = All.Dimensions[Path[0]].IP2;
     for (int i = 0; i < All.Count(); ++i) {
         const TDimension& L = All.Dimensions[i];
         if (L.View != All.Dimensions[Path[0]].View || (L.IP1 != FreeEnd && L.IP2 != FreeEnd)) continue;
         if (std::find(Path.begin(), Path.end(), i) != Path.end()) continue;
-        Path.push_back(i);
         const int next = L.IP1 == FreeEnd ? L.IP2 : L.IP1;
-        if (next == All.Dimensions[Path[0]].IP2)
-            Found.push_back(Path);
-        else
-            SearchAll(All, Path, next, Found);
+        if (next == FreeEnd || (next != end && std::find(Passed.begin(), Passed.end(), next) != Passed.end()))
+            continue;
+        Path.push_back(i);
+        if (next == end) {
+            TArrayOf<TDimension> links;
+            for (int p : Path)
+                links.Add(All.Dimensions[p]);
+            Integer mask = 0;
+            const bool reversed = Passed.front() == end && Path.size() > 2 && Path[1] > Path.back();
+            if (!reversed &&
+                FindLinkLoop(links, TDimensionChain::DrawingTolerance, mask) == TLinkLoop::Closed)
+                Found.push_back(Path);
+        } else {
+            Passed.push_back(next);
+            SearchAll(All, Path, next, Found, Passed);
+            Passed.pop_back();
+        }
         Path.pop_back();
     }
 }

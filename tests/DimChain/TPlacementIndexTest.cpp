@@ -1,5 +1,6 @@
 // The plane numbers of the bucket grid against the scan from index 0 it replaces, on random
-// planes and on planes moved and turned to within, at and just past the 1e-5 tolerance.
+// planes and on planes moved and turned to within, at and just past the 1e-5 tolerance, or
+// moved so about a drawing's 0.001.
 
 #include "TPlacementIndex.h"
 
@@ -10,15 +11,24 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
 
+// A plane's point on another within Tol per coordinate, their normals parallel.
+bool OnPlane(const TPlacement3D& S, const TPlacement3D& P, double Tol)
+{
+    TPoint3D on;
+    P.PointProjection(S.O, on);
+    return S.IsParallelPlane(P) && S.O.EquEps(on, Tol);
+}
+
 // The first stored placement that matches, or a new number: the scan the grid must equal.
-int ScanPut(TAPlacement3D& Items, const TPlacement3D& P, TPlacementIndex::TKind Kind)
+int ScanPut(TAPlacement3D& Items, const TPlacement3D& P, TPlacementIndex::TKind Kind, double Tol)
 {
     for (Integer i = 0; i < Items.Count; ++i)
-        if (Kind == TPlacementIndex::pkPlane ? Items[i].IsSamePlane(P) : Items[i].IsParallelPlane(P))
+        if (Kind == TPlacementIndex::pkPlane ? OnPlane(Items[i], P, Tol) : Items[i].IsParallelPlane(P))
             return i;
     Items.Add(P);
     return Items.Count - 1;
@@ -32,9 +42,9 @@ TPlacement3D Plane(const TPoint3D& O, const TVector3D& N)
 }
 
 // Random planes, each followed by neighbours: moved along its normal by steps around the
-// tolerance, slid far within itself, reversed, its normal turned by about the tolerance;
-// a few far from the origin and a few the grid cannot hold (not finite, skewed frames).
-std::vector<TPlacement3D> Planes(unsigned seed)
+// tolerance (times Move), slid far within itself, reversed, its normal turned by about the
+// tolerance; a few far from the origin and a few the grid cannot hold (not finite, skewed frames).
+std::vector<TPlacement3D> Planes(unsigned seed, double Move = 1.0)
 {
     std::mt19937 rng(seed);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
@@ -50,7 +60,7 @@ std::vector<TPlacement3D> Planes(unsigned seed)
         for (const double t : steps) {
             const double s = rng() & 1 ? t : -t;
             TPoint3D moved = base.O;
-            moved.Move(base.AZ, s);
+            moved.Move(base.AZ, s * Move);
             moved.Move(base.AX, 300.0 * unit(rng));
             out.push_back(Plane(moved, rng() & 1 ? base.AZ : -base.AZ));
             TVector3D turned = base.AZ;
@@ -97,15 +107,19 @@ TEST(TPlacementIndexTest, LinkPlanesAreNumberedFirstSecondThenDirection)
 
 TEST(TPlacementIndexTest, NumbersEqualTheScanFromTheFirstPlane)
 {
-    for (const auto kind : {TPlacementIndex::pkPlane, TPlacementIndex::pkDirection})
+    // Planes by the geometry's precision, by a drawing's tolerance of ends, and directions.
+    const std::pair<TPlacementIndex::TKind, double> kinds[] = {{TPlacementIndex::pkPlane, 1e-5},
+                                                               {TPlacementIndex::pkPlane, 1e-3},
+                                                               {TPlacementIndex::pkDirection, 1e-5}};
+    for (const auto& [kind, tol] : kinds)
         for (unsigned seed = 1; seed <= 4; ++seed) {
-            SCOPED_TRACE(testing::Message() << "kind " << kind << ", seed " << seed);
-            const std::vector<TPlacement3D> planes = Planes(seed);
+            SCOPED_TRACE(testing::Message() << "kind " << kind << ", tolerance " << tol << ", seed " << seed);
+            const std::vector<TPlacement3D> planes = Planes(seed, tol / 1e-5);
             TAPlacement3D items, expected;
-            TPlacementIndex index(items, kind);
+            TPlacementIndex index(items, kind, tol);
             int mismatches = 0;
             for (const TPlacement3D& p : planes)
-                mismatches += index.Put(p) != ScanPut(expected, p, kind);
+                mismatches += index.Put(p) != ScanPut(expected, p, kind, tol);
             EXPECT_EQ(mismatches, 0);
             ASSERT_EQ(items.Count, expected.Count);
             for (Integer i = 0; i < items.Count; ++i) // bit for bit: one of them is not a number

@@ -96,6 +96,118 @@ INSTANTIATE_TEST_SUITE_P(
                         0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
+// The clip stack: housing 20 +0.1/0, bushing 15 +-0.05, shoulder 4.8 0/-0.08 and clip 0.2 +-0.02,
+// the gap between clip and housing an assembly dimension of length 0; the housing at place
+// Housing among the parts, along X or along (0.6, 0.8, 0) with every second part turned.
+using TZeroGapCase = std::tuple<const char*, int, bool>;
+class TAssemblyZeroGapTest : public TGather, public testing::WithParamInterface<TZeroGapCase> {};
+
+// Right whatever the order: the housing less the parts, 20 - 15 - 4.8 - 0.2 with +0.25/-0.07,
+// offered once though the loop can be walked either way.
+TEST_P(TAssemblyZeroGapTest, GapIsTheHousingLessThePartsInEveryOrder)
+{
+    const auto& [name, housing, slanted] = GetParam();
+    std::vector<TStackBox> parts{{0, 15, 0.05, -0.05, 2}, {15, 4.8, 0, -0.08}, {19.8, 0.2, 0.02, -0.02, 8}};
+    parts.insert(parts.begin() + housing, {0, 20, 0.1, 0, 1});
+    const tvhost::TXyz X = slanted ? tvhost::TXyz{0.6, 0.8, 0} : tvhost::TXyz{1, 0, 0};
+    const tvhost::TXyz Y = slanted ? tvhost::TXyz{-0.8, 0.6, 0} : tvhost::TXyz{0, 1, 0};
+    Stack(*this, parts, X, Y, nullptr, slanted ? 1 | 8 : 0);
+    // The gap: a dimension from a face of a part at 20 to that same face.
+    Add(Top(), BoxPart(L"Gap", 5, 8, 8, 0, 5, 5), Frame({15 * X[0], 15 * X[1], 0}, X, Y));
+    Open();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    ASSERT_EQ(pool.Count(), 5);
+    Journal().Clear();
+    Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[4].MO));
+    Press(Panel->bAddDimChain);
+    EXPECT_EQ(Statuses(), (std::vector<std::string>{"Распознаны 1 цепи"}));
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    ASSERT_TRUE(C.Closed);
+    EXPECT_NEAR(C.Dimensions[4].QHigh, 0.25, Exact);
+    EXPECT_NEAR(C.Dimensions[4].QLow, -0.07, Exact);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, TAssemblyZeroGapTest,
+    testing::Values(TZeroGapCase{"HousingFirst", 0, false}, TZeroGapCase{"HousingSecond", 1, false},
+                    TZeroGapCase{"HousingLast", 3, false}, TZeroGapCase{"HousingFirstSlantedTurned", 0, true},
+                    TZeroGapCase{"HousingLastSlantedTurned", 3, true}),
+    [](const testing::TestParamInfo<TZeroGapCase>& p) { return std::string(std::get<0>(p.param)); });
+
+// Parts of 1 +-0.01 along X end to end and their overall, recognised from the overall: a chain of
+// Links links, calculated up to 30 and otherwise told, open, and reported without a method.
+class TLongStackTest : public TGather, public testing::WithParamInterface<int> {};
+TEST_P(TLongStackTest, ChainOfMoreThanThirtyLinksIsToldAndNotReportedAsCalculated)
+{
+    const int links = GetParam();
+    std::vector<TStackBox> parts;
+    for (int k = 0; k + 1 < links; ++k)
+        parts.push_back({double(k), 1, 0.01, -0.01});
+    parts.push_back({0, links - 1.0, 0, 0});
+    Stack(*this, parts, {1, 0, 0});
+    Open();
+    Journal().Clear();
+    Panel->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[links - 1].MO));
+    Press(Panel->bAddDimChain);
+    std::vector<std::string> told{"Распознаны 1 цепи"};
+    if (links > 30) told.push_back(TDimensionChain::TooLongText);
+    EXPECT_EQ(Statuses(), told);
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    ASSERT_EQ(C.Count(), links);
+    EXPECT_EQ(C.Closed, links <= 30);
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) /
+        ("long-stack-" + std::to_string(::getpid()) + "-" + std::to_string(links));
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "report.txt").string();
+    ASSERT_TRUE(Panel->DimensionChains.toTextFile(tvhost::FromUtf8(file)));
+    const std::string report((std::istreambuf_iterator<char>(std::ifstream(file, std::ios::binary).rdbuf())),
+                             {});
+    std::filesystem::remove_all(dir);
+    const std::string method = TString("Метод расчета").PChar(); // as the report writes it
+    std::size_t methods = 0;
+    for (std::size_t at = report.find(method); at != std::string::npos; at = report.find(method, at + 1))
+        ++methods;
+    EXPECT_EQ(methods, links <= 30 ? static_cast<std::size_t>(Chains()) : 0u) << report;
+}
+INSTANTIATE_TEST_SUITE_P(Stacks, TLongStackTest, testing::Values(30, 31, 80),
+                         [](const testing::TestParamInfo<int>& p) {
+                             return "Links" + std::to_string(p.param);
+                         });
+
+// Stacks of Parts parts of 1 and their overall, Stacks of them on the same planes, searched
+// from the last overall: the paths multiply, and a search that stops at its bound says so.
+using TSharedStacksCase = std::tuple<const char*, int, int, const char*>; // stacks, parts, found
+class TSharedStacksTest : public TGather, public testing::WithParamInterface<TSharedStacksCase> {};
+TEST_P(TSharedStacksTest, SearchStoppedAtItsBoundIsTold)
+{
+    const auto& [name, stacks, count, found] = GetParam();
+    for (int s = 0; s < stacks; ++s) {
+        std::vector<TStackBox> parts;
+        for (int k = 0; k < count; ++k)
+            parts.push_back({double(k), 1, 0.01, -0.01});
+        parts.push_back({0, double(count), 0, 0});
+        Stack(*this, parts, {1, 0, 0});
+    }
+    Open();
+    Journal().Clear();
+    const TDimensionChain& pool = Panel->AllDimension3D;
+    Panel->Select(tvapi::ITervanAPIObjectPtr(pool.Dimensions[pool.Count() - 1].MO));
+    Press(Panel->bAddDimChain);
+    const std::vector<std::string> said = Statuses();
+    ASSERT_GE(said.size(), 1u);
+    EXPECT_EQ(said[0], found);
+    const bool stopped = said.size() == 2 && said[1].starts_with("Поиск остановлен: просмотрено ") &&
+                         said[1].ends_with(" путей");
+    EXPECT_EQ(stopped, std::string(found) == "Распознаны 10000 цепи") << said.back();
+}
+INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
+                         testing::Values(TSharedStacksCase{"TwoOfThree", 2, 3, "Распознаны 9 цепи"},
+                                         TSharedStacksCase{"FourOfSeven", 4, 7, "Распознаны 10000 цепи"}),
+                         [](const testing::TestParamInfo<TSharedStacksCase>& p) {
+                             return std::string(std::get<0>(p.param));
+                         });
+
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
 // the plate's file given +-0,2 or made 13.5 thick, or the bushing removed while the assembly was
 // closed, or 0,05 typed as the plate's upper additional deviation and the chain searched again;
