@@ -125,8 +125,7 @@ TFollowed CalculateOnce(TDimensionChain& C, bool Moved, TChainHost& Host, TWritt
     if (!C.Recalculate()) return TFollowed::Refused; // figures that are no numbers
     if (!Written) return TFollowed::Calculated;
     TDimension& closing = C.Dimensions[C.Count() - 1];
-    Written->Keep(closing.Obj);
-    if (!C.OwnTexts) C.OwnTexts = TDeviationTexts::Of(closing.Obj); // what its first write replaces
+    C.KeepClosingTexts(Written);
     Host.WriteFigures(closing);
     WrittenOn.push_back(TFigureSource::Of(closing));
     return TFollowed::Calculated;

@@ -387,9 +387,16 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteB
     (angular ? L.AQHigh : L.QHigh) = Result.QHigh + shift;
     (angular ? L.AQLow : L.QLow) = Result.QLow + shift;
     if (!WriteBack) return;
-    if (Written) Written->Keep(L.Obj);
-    if (!OwnTexts) OwnTexts = TDeviationTexts::Of(L.Obj);
+    KeepClosingTexts(Written);
     L.toDrawing();
+}
+
+void TDimensionChain::KeepClosingTexts(TWrittenDeviations* Written)
+{
+    if (Count() < 1) return;
+    const tvapi::IDrawingObjectPtr& closing = Dimensions[Count() - 1].Obj;
+    if (Written) Written->Keep(closing);
+    if (!OwnTexts) OwnTexts = TDeviationTexts::Of(closing);
 }
 
 void TDimensionChain::ApplyMethod()

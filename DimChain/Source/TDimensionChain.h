@@ -163,6 +163,9 @@ public:
     bool ownTextsFromStream(TKmfData& stream);
     // The closing dimension's own texts, taken from the chain: it writes them no more.
     std::optional<TDeviationTexts> TakeOwnTexts() { return std::exchange(OwnTexts, std::nullopt); }
+    // Before the closing link's figures are written into its dimension: the texts they replace
+    // kept in Written (when given) for a cancel, and as OwnTexts on the chain's first write.
+    void KeepClosingTexts(TWrittenDeviations* Written);
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
