@@ -261,13 +261,6 @@ Boolean TDimensionChains::from(const std::vector<Byte>& Data)
     return Read(stream, true);
 }
 
-bool TDimensionChains::HasLinks() const
-{
-    for (const TDimensionChain& chain : DimChains)
-        if (chain.Count() > 0) return true;
-    return false;
-}
-
 bool TDimensionChains::Is3D() const
 {
     for (const TDimensionChain& chain : DimChains)
@@ -315,7 +308,8 @@ Boolean TDimensionChains::SavetoUserStorage()
 
 Boolean TDimensionChains::StoreConfirmed()
 {
-    if (StoredDamaged && !HasLinks()) return false;
+    // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
+    if (StoredDamaged) return false;
     return SavetoUserStorage();
 }
 
