@@ -231,7 +231,9 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         for (TDimensionChain& chain : Chains) {
             const Integer flag = s.ReadInteger();
             if (flag != 0 && flag != 1) return false;
-            chain.Checked = flag == 1;
+            // Only an assembly's chains are checked: a drawing chain taken as checked would
+            // never be calculated again.
+            chain.Checked = flag == 1 && chain.Is3D();
         }
         return !s.ErrorReadFromFileToBufer;
     default: // not ours

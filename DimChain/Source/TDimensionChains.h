@@ -53,7 +53,7 @@ public:
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
     // that no chain holds, a checked flag neither 0 nor 1, an unknown tag after the chains, or
-    // with ToEnd any byte left after the last section.
+    // with ToEnd any byte left after the last section. A drawing chain is never read as checked.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
