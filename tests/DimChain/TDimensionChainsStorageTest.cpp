@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "ChainSetFixture.h"
+#include "FacadeChainHost.h"
 #include "HostModelObject.h"
 #include "HostSelection.h"
 
@@ -255,8 +256,8 @@ TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
 }
 
 // Two chains close on C: the example's (+0.1/-0.15) and D 0..40 +-0.2 less E 30..40 +-0.1
-// (+-0.3), the second written over the first's figures. Whichever stops writing C first, C
-// shows the other's figures, and once both stopped, its own texts again.
+// (+-0.3). C shows the first chain's figures; whichever stops closing on it first, C shows
+// those of the one left, and once both stopped, its own texts again.
 class TSharedOwnTextsTest : public TChainSetFixture, public testing::WithParamInterface<bool> {};
 
 TEST_P(TSharedOwnTextsTest, GetsItsOwnTextsBackWhicheverChainStopsFirst)
@@ -267,11 +268,19 @@ TEST_P(TSharedOwnTextsTest, GetsItsOwnTextsBackWhicheverChainStopsFirst)
     for (const tvapi::IDrawingObjectPtr& d :
          {Linear(0, 0, 40, 0, 0.2, -0.2), Linear(30, 0, 40, 0, 0.1, -0.1), C})
         ASSERT_TRUE(S.DimChains[1].Add(d, {}, FacadeChainHost()));
-    ASSERT_EQ(Upper(C) + Lower(C), L"  0,300 -0,300");
+    TWrittenDeviations written;
+    TFigureChange both;
+    both.Chains = {1, 0};
+    both.Written = &written;
+    FollowFigures(S.DimChains, FacadeChainHost(), both);
+    ASSERT_EQ(Upper(C) + Lower(C), L"  0,100 -0,150");
     const int first = GetParam() ? 1 : 0;
     for (const int k : {first, 1 - first}) {
         S.DimChains[k].Remove(C, FacadeChainHost());
-        EXPECT_TRUE(S.GiveBack(S.DimChains[k], C));
+        TFigureChange gone;
+        gone.Written = &written;
+        gone.Released.push_back({{C, {}}, S.DimChains[k].TakeOwnTexts()});
+        FollowFigures(S.DimChains, FacadeChainHost(), gone);
         EXPECT_EQ(Upper(C) + Lower(C), k == first ? (k == 0 ? L"  0,300 -0,300" : L"  0,100 -0,150") : L"");
     }
 }
