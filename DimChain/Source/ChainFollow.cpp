@@ -260,15 +260,17 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
         TDimensionChain& C = Chains[c];
         if (C.Count() < 1) continue;
         TDimension& last = C.Dimensions[C.Count() - 1];
+        // An open chain still holding own texts lost its loop while the document was closed.
+        const bool stale = Change.Everything && !C.Closed && C.OwnTexts;
         if (C.Closed && (moved[c] || Change.Everything) && !StillCloses(C, moved[c])) {
             // Nothing of the lost loop stays: the last link shows its dimension's own figures.
             left[c] = 1;
             if (C.Checked) C.DropCheckFigures();
             Host.Reread(last, false);
-        } else if (!(Change.Everything && !C.Closed && C.OwnTexts)) {
-            continue; // an open chain holding own texts lost its loop while the document was closed
+        } else if (!stale) {
+            continue;
         }
-        released.push_back({TFigureSource::Of(last), C.TakeOwnTexts()});
+        if (Change.Written) released.push_back({TFigureSource::Of(last), C.TakeOwnTexts()});
     }
     for (const TReleased& r : released)
         if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
