@@ -111,6 +111,8 @@ TEST_P(GalleryLinksTest, LinksAppearingAsItBuildsAreNamedAndNeverFollowed)
     ASSERT_NE(status, -1);
     const std::string said = Read(log);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << said;
+    // Each refused save is told once, with its file: not again as a save with no name.
+    EXPECT_EQ(said.find("no file name"), std::string::npos) << said;
     // The links that stood as the saves began are named and stay; one that a save held at the
     // stop met only at its rename was replaced.
     EXPECT_NE(said.find("will not write through the link " + (out / "G30.qpt").string()), std::string::npos)
