@@ -92,36 +92,39 @@ bool Names(const TFolder& folder, std::vector<std::string>& names)
     return true;
 }
 
-// The part files in the folder, by name.
-std::vector<std::string> PartFiles(const TFolder& folder)
+// The part files in the folder, by name; false as Names.
+bool PartFiles(const TFolder& folder, std::vector<std::string>& files)
 {
-    std::vector<std::string> files;
-    Names(folder, files);
+    const bool read = Names(folder, files);
     std::erase_if(files, [](const std::string& f) { return fs::path(f).extension() != ".qpt"; });
-    return files;
+    return read;
 }
 
-// The part files written since `before` was listed, but for `main`.
-std::vector<std::string> NewPieces(const TFolder& folder, const std::vector<std::string>& before,
-                                   const std::string& main)
+// The part files written since `before` was listed, but for `main`; false as Names.
+bool NewPieces(const TFolder& folder, const std::vector<std::string>& before, const std::string& main,
+               std::vector<std::string>& pieces)
 {
-    std::vector<std::string> pieces;
-    for (const std::string& f : PartFiles(folder))
-        if (f != main && !std::binary_search(before.begin(), before.end(), f)) pieces.push_back(f);
-    return pieces;
+    const bool read = PartFiles(folder, pieces);
+    std::erase_if(pieces, [&](const std::string& f) {
+        return f == main || std::binary_search(before.begin(), before.end(), f);
+    });
+    return read;
 }
 
 // How the name of the folder no longer leads to the one held; empty while it does.
 std::string Departed(const TFolder& folder)
 {
-    struct stat held {
-    }, named{};
+    struct stat held {};
+    struct stat named {};
     if (::fstat(folder.Fd, &held) != 0) return "cannot be looked at: " + Reason();
-    if (::lstat(folder.Out.c_str(), &named) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? "was moved away" : "cannot be looked at: " + Reason();
-    if (S_ISLNK(named.st_mode)) return "was swapped for a link";
-    if (named.st_dev == held.st_dev && named.st_ino == held.st_ino) return {};
-    return S_ISDIR(named.st_mode) ? "was swapped for another folder" : "was swapped for a file";
+    const bool found = ::stat(folder.Out.c_str(), &named) == 0;
+    if (found && named.st_dev == held.st_dev && named.st_ino == held.st_ino) return {};
+    const int why = errno;
+    struct stat own {};
+    if (::lstat(folder.Out.c_str(), &own) == 0 && S_ISLNK(own.st_mode)) return "was swapped for a link";
+    if (found) return S_ISDIR(named.st_mode) ? "was swapped for another folder" : "was swapped for a file";
+    if (why == ENOENT || why == ENOTDIR) return "was moved away";
+    return std::string("cannot be looked at: ") + std::strerror(why);
 }
 
 std::string Utf8(const TString& s)
@@ -259,8 +262,8 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                   << (error ? error.message() : "it is no folder") << '\n';
         return 2;
     }
-    TFolder folder{out, out.string() + "/",
-                   ::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+    // The folder the name leads to now (through a link the user gave, too) is the one built into.
+    TFolder folder{out, out.string() + "/", ::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (folder.Fd < 0) {
         std::cerr << "gallery: cannot open the folder " << out.string() << ": " << Reason() << '\n';
         return 2;
@@ -293,7 +296,8 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
             if (departed = Departed(folder); !departed.empty()) break;
             model.Present(id, id * 10 + size);
             const Integer depth = drApi::Transf2D->AMtr.Count;
-            const std::vector<std::string> before = PartFiles(folder);
+            std::vector<std::string> before;
+            failures += PartFiles(folder, before) ? 0 : 1;
             e.Build(drApi::MA, id, size);
             TBuilt b{e.Stem,
                      Utf8(model.NameDet(id, 0)),
@@ -303,7 +307,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                      0,
                      0,
                      {}};
-            b.Pieces = NewPieces(folder, before, fs::path(b.Part).filename().string());
+            failures += NewPieces(folder, before, fs::path(b.Part).filename().string(), b.Pieces) ? 0 : 1;
             failures += TellBoxes(boxes, std::string(e.Stem) + " " + std::to_string(size));
             if (drApi::Transf2D->AMtr.Count != depth) {
                 std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";
