@@ -46,6 +46,12 @@ std::string Read(const fs::path& file)
     return text.str();
 }
 
+// A folder of this run's own: other runs on the machine may build the same cases at once.
+fs::path WorkFolder(const std::string& name)
+{
+    return fs::path(testing::TempDir()) / (name + "-" + std::to_string(::getpid()));
+}
+
 // Whether an entry named `name` (any, when empty) was put in the watched folder within two minutes.
 bool Appeared(int watch, const std::string& name)
 {
@@ -91,7 +97,7 @@ int BuildHeldAt(const fs::path& out, const fs::path& log, const std::string& at,
 
 TEST_P(GalleryLinksTest, LinksAppearingAsItBuildsAreNamedAndNeverFollowed)
 {
-    const fs::path work = fs::path(testing::TempDir()) / ("gallery-links-" + GetParam().Name);
+    const fs::path work = WorkFolder("gallery-links-" + GetParam().Name);
     const fs::path out = work / "out", outside = work / "outside", log = work / "log";
     fs::remove_all(work);
     fs::create_directories(out);
@@ -150,7 +156,7 @@ class GalleryFolderTest : public testing::TestWithParam<TFolderCase> {};
 TEST_P(GalleryFolderTest, FolderLeavingAsItBuildsIsNamedAndNothingOutsideChanges)
 {
     const TFolderCase& c = GetParam();
-    const fs::path work = fs::path(testing::TempDir()) / ("gallery-folder-" + c.Name);
+    const fs::path work = WorkFolder("gallery-folder-" + c.Name);
     const fs::path out = work / "out", moved = work / "moved", other = work / "other", log = work / "log";
     fs::remove_all(work);
     fs::create_directories(out);
