@@ -194,8 +194,8 @@ public:
     void toDrawing(TChainHost& Host);
     // Re-reads the link from its drawing objects, keeping what the user set (conversion,
     // projection, angular deviations given by hand, thermal data, additional deviations, note,
-    // reference numbers), through Host. True when the drawing changed and the link took the
-    // new values.
+    // reference numbers), through Host; a link derived from a diameter or radius is derived
+    // again from it. True when the drawing changed and the link took the new values.
     Boolean LoadChange(TChainHost& Host);
 
     // How a linear link turns in the drawing when the angle whose deviations it took from an
