@@ -18,6 +18,8 @@ constexpr double FarthestSearch = 1e9;
 constexpr double FarthestItem = 1e12;
 // A shape is taken this part of a cell wider all round, so that no rounding loses a cell.
 constexpr double Margin = 1e-3;
+// The cells of the first extent across.
+constexpr double FirstCells = 64;
 // The end of a cell's entries.
 constexpr std::size_t NoEntry = std::numeric_limits<std::size_t>::max();
 
@@ -123,13 +125,18 @@ void TBoxGrid::Serve(const TShape& shape) const
         high = {std::max(high.X, shape.Corners[i].X), std::max(high.Y, shape.Corners[i].Y)};
     }
     if (FServing && FLow.X <= low.X && FLow.Y <= low.Y && high.X <= FHigh.X && high.Y <= FHigh.Y) return;
-    // Each side at least doubled, so that the items are entered again a few times at most.
+    // Widened past the search on the side it fell beyond, by at least the extent's own width,
+    // so that the items are entered again a few times at most.
     const double reach = FarthestSearch * FCell;
     const auto widen = [&](double& from, double& to, double lo, double hi) {
-        if (FServing && from <= lo && hi <= to) return;
-        if (FServing) lo = std::min(lo, from), hi = std::max(hi, to);
-        const double half = std::max(hi - lo, MaxCells * FCell) / 2;
-        from = std::max(lo - half, -reach), to = std::min(hi + half, reach);
+        if (!FServing) {
+            const double half = std::max(hi - lo, FirstCells * FCell) / 2;
+            from = std::max(lo - half, -reach), to = std::min(hi + half, reach);
+            return;
+        }
+        const double grow = std::max(std::max(hi, to) - std::min(lo, from), FirstCells * FCell);
+        if (lo < from) from = std::max(lo - grow, -reach);
+        if (to < hi) to = std::min(hi + grow, reach);
     };
     widen(FLow.X, FHigh.X, low.X, high.X);
     widen(FLow.Y, FHigh.Y, low.Y, high.Y);
