@@ -147,6 +147,20 @@ void TBoxGrid::Serve(const TShape& shape) const
         if (FShapes[item].Count > 0) Enter(item);
 }
 
+bool TBoxGrid::Passes(const TShape& item, const TShape& search) const
+{
+    if (item.Count != 2) return false;
+    const TPoint2 a = item.Corners[0], b = item.Corners[1], normal{a.Y - b.Y, b.X - a.X};
+    const double at = normal.X * a.X + normal.Y * a.Y;
+    const double pad = Margin * FCell * (std::fabs(normal.X) + std::fabs(normal.Y));
+    bool below = true, above = true;
+    for (int i = 0; i < search.Count; ++i) {
+        const double c = normal.X * search.Corners[i].X + normal.Y * search.Corners[i].Y;
+        below = below && at < c - pad, above = above && at > c + pad;
+    }
+    return below || above;
+}
+
 void TBoxGrid::AddShape(const TShape& shape)
 {
     const std::size_t item = FShapes.size();
@@ -189,7 +203,7 @@ bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size
     const auto meet = [&](std::size_t item) {
         if (FMet[item] == FSearch) return true;
         FMet[item] = FSearch;
-        return visit(item);
+        return Passes(FShapes[item], shape) || visit(item);
     };
     for (std::size_t level = 0; level < FLevels.size(); ++level) {
         const TLevel& cells = FLevels[level];

@@ -77,6 +77,9 @@ private:
     bool NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
     // Whether every coordinate of `shape` is a finite number at most `farthest` cells away.
     bool Within(const TShape& shape, double farthest) const;
+    // Whether the segment `item` passes the search by more than a rounding, all of the search on
+    // one side of its line: the long lines met in a cell in numbers then cost no visit.
+    bool Passes(const TShape& item, const TShape& search) const;
     // Widens the extent to hold `shape`, entering every item again when it did.
     void Serve(const TShape& shape) const;
     // Notes the item in the cells of the finest level where it meets few enough of the extent.
