@@ -186,7 +186,10 @@ void TDimension::SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
 
 namespace {
 
-// Diametral and radial links: the nominal laid across the auxiliary object's direction.
+// Diametral and radial links: laid across the auxiliary object's direction at their drawn size
+// (the nominal when the dimension gives no circle), in the drawing's coordinates as a linear
+// link's ends are, so that they close with linear links in a view of any scale and whatever
+// nominal is typed; the chain counts with the nominal (NominalVector).
 template <class I>
 void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
                      tvapi::DrawingObjectTypeEnum kind)
@@ -208,7 +211,8 @@ void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawi
     D.PL1 = Frame(D.P1, w);
     D.PL2 = Frame(D.P2, w);
     const TVector2D across = Unit(TVector2D(-w.y, w.x));
-    D.V2 = across * D.Nominal;
+    const Real drawn = (kind == tvapi::tvDrDDimension ? 2.0 : 1.0) * D.R;
+    D.V2 = across * (drawn > TDimension::ZeroLength ? drawn : D.Nominal);
     D.P1 = TPoint2D();
     D.P2 = D.V2;
     D.V3 = TVector3D(D.V2.x, D.V2.y, 0.0);
@@ -245,6 +249,14 @@ bool TDimension::Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawin
 void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
 {
     if (FacadeChainHost().GetType(AngleObj) != tvapi::tvDrADimension) return;
+    const bool free = TypeAuxiliary == tvapi::tvAllObj || TypeAuxiliary == tvapi::tvDrADimension;
+    if (Type == tvapi::tvDrLDimension && Obj && free) {
+        // Made again as a re-read makes it: the conversion and projection kept, in one order.
+        AuxObj = AngleObj;
+        TypeAuxiliary = tvapi::tvDrADimension;
+        LoadChange();
+        return;
+    }
     ReadAngular(*this, AngleObj);
     Reproject();
 }
@@ -308,9 +320,12 @@ bool TDimension::SetDerivative(const TDimension& D, int N, tvapi::IDrawingObject
     TChainHost& host = FacadeChainHost();
     if (!D.Obj || !AuxObj || !host.HasDrawing()) return false;
     TypeAuxiliary = host.GetType(AuxObj);
+    // Along the direction a linear dimension measures, not across its ends, which may stand
+    // apart in both coordinates.
     TVector2D along;
-    if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along)) ||
-        (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))
+    if (TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along))
+        V2 = along;
+    else if (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2))
         V2 = TVector2D(P1, P2);
     V2 = Unit(V2) * D.R;
     V3 = TVector3D(-V2.y, V2.x, 0.0);
