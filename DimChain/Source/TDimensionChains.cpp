@@ -232,7 +232,9 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         for (TDimensionChain& chain : Chains) {
             const Integer flag = s.ReadInteger();
             if (flag != 0 && flag != 1) return false;
-            chain.Checked = flag == 1;
+            // Only an assembly's chains are checked: a drawing chain taken as checked would
+            // never be calculated again.
+            chain.Checked = flag == 1 && chain.Is3D();
         }
         return !s.ErrorReadFromFileToBufer;
     default: // not ours
@@ -260,13 +262,6 @@ Boolean TDimensionChains::from(const std::vector<Byte>& Data)
     TKmfData stream;
     stream.from(Data);
     return Read(stream, true);
-}
-
-bool TDimensionChains::HasLinks() const
-{
-    for (const TDimensionChain& chain : DimChains)
-        if (chain.Count() > 0) return true;
-    return false;
 }
 
 bool TDimensionChains::Is3D() const
@@ -316,7 +311,8 @@ Boolean TDimensionChains::SavetoUserStorage()
 
 Boolean TDimensionChains::StoreConfirmed()
 {
-    if (StoredDamaged && !HasLinks()) return false;
+    // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
+    if (StoredDamaged) return false;
     return SavetoUserStorage();
 }
 

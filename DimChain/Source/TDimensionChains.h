@@ -37,8 +37,7 @@ public:
     TLinkGridPtr Grid;
     // Key of the "Reference Object" attribute type; 0.0 until it was made on the first save.
     Real AttrType = 0.0;
-    // The document holds stored chains that could not be read; they stay as they are until
-    // chains with links are stored over them.
+    // The document holds stored chains that could not be read; nothing is stored over them.
     Boolean StoredDamaged = false;
 
     TDimensionChains();
@@ -54,7 +53,7 @@ public:
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
     // that no chain holds, a checked flag neither 0 nor 1, an unknown tag after the chains, or
-    // with ToEnd any byte left after the last section.
+    // with ToEnd any byte left after the last section. A drawing chain is never read as checked.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
@@ -64,8 +63,6 @@ public:
     // leaves bytes over or runs short.
     Boolean from(const std::vector<Byte>& Data);
 
-    // A link in any chain.
-    bool HasLinks() const;
     // A model link in any chain.
     bool Is3D() const;
     // One entry per link, chains in order: its model object, or an empty entry.
@@ -80,7 +77,7 @@ public:
     // the host refused an item.
     Boolean SavetoUserStorage();
     // What the panels' confirm button stores: the set, unless chains stored in the document
-    // could not be read and the set has no link to put in their place. True when stored.
+    // could not be read. True when stored.
     Boolean StoreConfirmed();
     // Marks every linked drawing object (and auxiliary object) with an attribute carrying its
     // reference number, after numbering the links (which changes their numbers, hence not

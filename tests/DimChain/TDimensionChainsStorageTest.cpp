@@ -209,6 +209,54 @@ TEST_F(TDimensionChainsStorageTest, DamagedBytesLeaveTheFreshSetAndStoreNothing)
     EXPECT_EQ(Stored(), bytes);
 }
 
+// A checked flag stored for a drawing chain (only an assembly's chains are checked) is not
+// taken: the chain follows its changed link B (+0.2/0) to C +0.1/-0.3 as any other.
+struct TCheckedFlagCase {
+    const char* Name;
+    std::int32_t Flag; // -1: no flags stored
+};
+void PrintTo(const TCheckedFlagCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class TDrawingCheckedFlagTest : public TChainSetFixture,
+                                public testing::WithParamInterface<TCheckedFlagCase> {};
+TEST_P(TDrawingCheckedFlagTest, LeavesTheChainCalculated)
+{
+    {
+        TDimensionChains S;
+        Example(S);
+        S.SavetoUserStorage();
+    }
+    std::vector<std::uint8_t> bytes = Stored();
+    if (GetParam().Flag >= 0)
+        for (const std::int32_t v : {0x444B4843, GetParam().Flag}) // "CHKD", a flag per chain
+            bytes.insert(bytes.end(), reinterpret_cast<const std::uint8_t*>(&v),
+                         reinterpret_cast<const std::uint8_t*>(&v) + sizeof v);
+    ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, TString("DimChains"), bytes, false, {}));
+    Reopen();
+    tvapi::IDimensionTextPtr(Dims.at(1))->SetDeviations(0.2, 0.0);
+    Dims[1]->Update();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    ASSERT_FALSE(T.StoredDamaged);
+    TDimensionChains U;
+    ASSERT_TRUE(U.from(Stored()));
+    for (const TDimensionChains* set : {&T, &U}) {
+        const TDimensionChain& chain = set->DimChains[0];
+        EXPECT_FALSE(chain.Checked);
+        EXPECT_NEAR(chain.Dimensions[2].QHigh, 0.1, 1e-12);
+        EXPECT_NEAR(chain.Dimensions[2].QLow, -0.3, 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, TDrawingCheckedFlagTest,
+                         testing::Values(TCheckedFlagCase{"None", -1}, TCheckedFlagCase{"Unchecked", 0},
+                                         TCheckedFlagCase{"Checked", 1}),
+                         [](const testing::TestParamInfo<TCheckedFlagCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
 // A host that throws while storing is the caller's to handle; one that throws while reading
 // is a document without chains.
 TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
