@@ -156,10 +156,13 @@ public:
     bool Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
     // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
-    // objects change nothing. A linear link with no other auxiliary object takes the angle as
-    // its own, as picking the angle with it does, so that it turns within the angle's sense and
-    // reads it again with the drawing.
+    // objects change nothing. A linear link of its own dimension is bound to the angle
+    // (BindAngle).
     void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
+    // A linear link of its own dimension takes the angular dimension AngleObj as its auxiliary
+    // object and is read again (LoadChange), keeping what the user set, its projection too: a
+    // later re-read follows the angle. False, the link unchanged, for another link or object.
+    bool BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj);
     // A projected link made again from its dimension in the one order a re-read takes
     // (LoadChange), whatever the order its angles and projection were laid in: the angles
     // first, the projection tilting within them. Nothing for a link not projected.
@@ -199,8 +202,8 @@ public:
     void toDrawing(TChainHost& Host);
     // Re-reads the link from its drawing objects, keeping what the user set (conversion,
     // projection, angular deviations given by hand, thermal data, additional deviations, note,
-    // reference numbers), through Host. True when the drawing changed and the link took the
-    // new values.
+    // reference numbers), through Host; a link derived from a diameter or radius is derived
+    // again from it. True when the drawing changed and the link took the new values.
     Boolean LoadChange(TChainHost& Host);
 
     // How a linear link turns in the drawing when the angle whose deviations it took from an

@@ -247,17 +247,20 @@ bool TDimension::Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind,
 
 void TDimension::SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj)
 {
-    if (Host.GetType(AngleObj) != tvapi::tvDrADimension) return;
-    const bool free = TypeAuxiliary == tvapi::tvAllObj || TypeAuxiliary == tvapi::tvDrADimension;
-    if (Type == tvapi::tvDrLDimension && Obj && free) {
-        // Made again as a re-read makes it: the conversion and projection kept, in one order.
-        AuxObj = AngleObj;
-        TypeAuxiliary = tvapi::tvDrADimension;
-        LoadChange(Host);
-        return;
-    }
+    if (Host.GetType(AngleObj) != tvapi::tvDrADimension || BindAngle(Host, AngleObj)) return;
     ReadAngular(Host, *this, AngleObj);
     Reproject(Host);
+}
+
+bool TDimension::BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj)
+{
+    if (Type != tvapi::tvDrLDimension || !Obj || Host.GetType(AngleObj) != tvapi::tvDrADimension)
+        return false;
+    AuxObj = AngleObj;
+    TypeAuxiliary = tvapi::tvDrADimension;
+    AQLow = AQHigh = 0.0; // read again from the angle below, not carried over
+    LoadChange(Host);
+    return true;
 }
 
 void TDimension::Reproject(TChainHost& Host)
