@@ -79,7 +79,10 @@ Real AngleOf(const TString& Text)
 
 TShownFigures TDimension::Shown() const
 {
-    return {IsModel() ? V3.Len() : NominalVector().Len(), QHigh, QLow};
+    if (IsModel()) return {V3.Len(), QHigh, QLow};
+    // An angle shows its own nominal in degrees, not the length of the ray it is laid along.
+    if (Type == tvapi::tvDrADimension) return {ANominal, QHigh, QLow};
+    return {NominalVector().Len(), QHigh, QLow};
 }
 
 void TDimension::toDrawing(TChainHost& Host)
@@ -140,10 +143,7 @@ void ApplyConversion(TDimension& D)
     }
     const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
     if (!circular || D.KTransformation == 0.0) return;
-    D.V2 *= D.KTransformation;
-    D.Nominal *= D.KTransformation;
-    D.QLow *= D.KTransformation;
-    D.QHigh *= D.KTransformation;
+    D.ScaleCircle(D.KTransformation);
 }
 
 bool SameDirection(const TVector2D& A, const TVector2D& B)
