@@ -98,8 +98,8 @@ public:
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
     // dimension it was taken from) is removed with a message; chains that lost links are tested
-    // for closure again (IsClosedLoop), and the closing dimension of one left open gets back
-    // its own texts (GiveBack).
+    // for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it
+    // closed on, which the opening's follow gives back unless another chain writes it.
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
@@ -111,16 +111,6 @@ public:
                                               Integer First = 0);
     // "Цепи не могут зависеть друг от друга по кругу" told to the user.
     static void TellRing();
-    // The first closed chain that closes on Dimension; null when none does.
-    TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
-    // Chain From closes on Closing no more: the dimension takes the figures of another chain
-    // that still closes on it (which takes the texts From kept unless they are its figures,
-    // whichever of the two wrote first), else the own texts From kept; the texts it replaces
-    // are kept in Written when given. False, with nothing written, when neither is there.
-    // From keeps no texts.
-    bool GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
-                  TWrittenDeviations* Written = nullptr);
-
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with

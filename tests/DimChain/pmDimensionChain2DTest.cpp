@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
 #include "pmCommands.h"
 
@@ -112,8 +113,8 @@ TEST_F(TpmDimensionChain2DTest, RecognitionStartsFromADerivedLink)
     B = Dim(10, 15, 30, 20, 34);
     Open();
     TDimension source, radius;
-    source.SetDDim(circle, {});
-    ASSERT_TRUE(radius.SetDerivative(source, 1, along));
+    source.SetDDim(FacadeChainHost(), circle, {});
+    ASSERT_TRUE(radius.SetDerivative(FacadeChainHost(), source, 1, along));
     Panel->Chain().Dimensions.Add(radius);
     Panel->DimensionChains.CurrentDim = 0;
     Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);

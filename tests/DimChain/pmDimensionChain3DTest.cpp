@@ -4,6 +4,7 @@
 
 #include "pmDimensionChain3D.h"
 
+#include "FacadeChainHost.h"
 #include "Panel3DFixture.h"
 
 using tvhost::THostPropertyControl;
