@@ -35,8 +35,10 @@ struct TFigureChange {
 enum class TFollowed : std::int32_t {
     Calculated, // closed: its closing link took the figures, its dimension too when written
     LeftOpen,   // open, or no longer closing: its last link shows its own deviations
-    Refused,    // in a ring of chains counting each other's closing dimensions, or figures that
-                // are no numbers: nothing taken or written
+    Refused,    // in a ring of chains counting each other's closing dimensions: nothing taken or
+                // written
+    NoNumbers,  // figures that are no numbers, or a thermal factor that makes a link's length zero
+                // or negative: nothing taken or written
     Checked,    // a checked chain checked again: its closing link's note replaced
 };
 
@@ -61,7 +63,8 @@ struct TFollowedChain {
 //    is checked again; any other closed chain is calculated and, with Written, its closing
 //    figures written through Host.WriteFigures (the texts replaced kept in Written first),
 //    after which the links of that dimension in the chains still to come are read again.
-//    Chains in a ring (InRing) are refused and nothing of theirs is written.
+//    Chains in a ring (InRing) are refused and nothing of theirs is written; so is a chain its
+//    figures cannot calculate (NoNumbers). Dependencies and rings are found once per follow.
 // Gives one outcome per chain with a changed link or calculated, in the order followed. The
 // host is reached only through Host.
 std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TChainHost& Host,
@@ -77,3 +80,5 @@ void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host);
 // depends on every closed chain whose closing dimension it counts as a link (any link of an
 // open chain, the component links of a closed one).
 bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chain);
+// Whether any chain from First on is in a ring; in one pass over the set.
+bool AnyInRing(const TArrayOf<TDimensionChain>& Chains, Integer First = 0);

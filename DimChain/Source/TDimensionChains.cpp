@@ -515,12 +515,13 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     change.Written = Written;
     const std::vector<TFollowedChain> followed = FollowFigures(DimChains, Host, change);
     const bool changed = TellChanged(followed, Host);
-    bool ring = std::any_of(followed.begin(), followed.end(),
-                            [](const TFollowedChain& f) { return f.Outcome == TFollowed::Refused; });
+    const auto any = [&](TFollowed Outcome) {
+        return std::any_of(followed.begin(), followed.end(),
+                           [Outcome](const TFollowedChain& f) { return f.Outcome == Outcome; });
+    };
     // A ring stored by an older version is told though nothing of it changed.
-    for (Integer c = std::max<Integer>(First, 0); c < DimChains.Count && !Is3D() && !ring; ++c)
-        ring = DimChains[c].Closed && InRing(DimChains, DimChains[c]);
-    if (ring) TellRing();
+    if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
+    if (any(TFollowed::NoNumbers)) TellNoNumbers();
     if (changed && !Is3D()) {
         SetAttr();
         std::vector<Byte> bytes;
@@ -552,4 +553,9 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
 void TDimensionChains::TellRing()
 {
     Messager.LiftBox(DC(TString("Цепи не могут зависеть друг от друга по кругу")), TMessager::toAlways);
+}
+
+void TDimensionChains::TellNoNumbers()
+{
+    Messager.LiftBox(DC(TString(NoNumbersText)), TMessager::toAlways);
 }

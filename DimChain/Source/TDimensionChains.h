@@ -111,6 +111,12 @@ public:
                                               Integer First = 0);
     // "Цепи не могут зависеть друг от друга по кругу" told to the user.
     static void TellRing();
+    // A chain whose figures are no numbers, or whose link a thermal factor makes no longer
+    // than zero, is not calculated.
+    static constexpr const char* NoNumbersText =
+        "Цепь не рассчитывается: размер не число или длина звена с dT не больше нуля";
+    // NoNumbersText told to the user.
+    static void TellNoNumbers();
     // The first closed chain that closes on Dimension; null when none does.
     TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
     // Chain From closes on Closing no more: the dimension takes the figures of another chain
