@@ -195,4 +195,73 @@ INSTANTIATE_TEST_SUITE_P(
         TToldCase{"HeatMakesALengthZero", 0.2, 0.02, -50, mcMinMax, false, TFollowed::NoNumbers, 0, 1, 0}),
     [](const testing::TestParamInfo<TToldCase>& p) { return std::string(p.param.Name); });
 
+// Chains counting each other in a line: chain k closes D(k+1) 0..10(k+2) on D(k) and E(k); a
+// chain back closes D(0) on D(1) and E(0), a ring with chain 0. D(0) widened, each chain not
+// in a ring follows once, in the line's order; a ring is refused and what counts it waits.
+struct TLineCase {
+    const char* Name;
+    int Chains;
+    int Back; // 0: the chain back, -1: none
+    int Calculated, Refused;
+};
+
+void PrintTo(const TLineCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TChainLineTest : public TRecordingHostFixture, public testing::WithParamInterface<TLineCase> {};
+
+TEST_P(TChainLineTest, RingsFoundOnceAndTheRestFollowedInOrder)
+{
+    const TLineCase& t = GetParam();
+    std::vector<tvapi::IDrawingObjectPtr> d{Linear(0, 0, 10, 0, 0.1, -0.1)}, e;
+    for (int k = 0; k < t.Chains; ++k) {
+        e.push_back(Linear(10.0 * (k + 1), 0, 10.0 * (k + 2), 0, 0.01, 0));
+        d.push_back(Linear(0, 0, 10.0 * (k + 2), 0));
+    }
+    TArrayOf<TDimensionChain> set(t.Chains + 1, 64);
+    const auto chain = [&](std::initializer_list<tvapi::IDrawingObjectPtr> Links) {
+        TDimensionChain& c = set.Add();
+        for (const tvapi::IDrawingObjectPtr& l : Links)
+            c.Add(l, {}, Host, TClosingStep{false, false});
+        return c.Closed;
+    };
+    for (int k = 0; k < t.Chains; ++k)
+        ASSERT_TRUE(chain({d[k], e[k], d[k + 1]}));
+    if (t.Back >= 0) {
+        ASSERT_TRUE(chain({d[t.Back + 1], e[t.Back], d[t.Back]}));
+    }
+    EXPECT_EQ(AnyInRing(set), t.Back >= 0);
+    EXPECT_EQ(InRing(set, set[0]), t.Back == 0);
+    Host.Shows.emplace_back(TRecordingChainHost::Identity(set[0].Dimensions[0]),
+                            TShownFigures{10, 0.2, -0.2});
+    TWrittenDeviations written;
+    TFigureChange change;
+    change.Everything = true;
+    change.Written = &written;
+    std::vector<Integer> calculated;
+    int refused = 0;
+    for (const TFollowedChain& f : FollowFigures(set, Host, change)) {
+        if (f.Outcome == TFollowed::Calculated) calculated.push_back(f.Chain);
+        refused += f.Outcome == TFollowed::Refused;
+    }
+    EXPECT_EQ(static_cast<int>(calculated.size()), t.Calculated);
+    EXPECT_TRUE(std::is_sorted(calculated.begin(), calculated.end()));
+    EXPECT_EQ(refused, t.Refused);
+    // Each step adds its own upper 0.01 to the widened 0.2.
+    if (t.Calculated == t.Chains) {
+        EXPECT_NEAR(set[t.Chains - 1].Dimensions[2].QHigh, 0.2 + 0.01 * t.Chains, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, TChainLineTest,
+                         testing::Values(TLineCase{"ThreeHundredInALine", 300, -1, 300, 0},
+                                         TLineCase{"ThreeInALine", 3, -1, 3, 0},
+                                         TLineCase{"RingAtTheStartOfThreeHundred", 300, 0, 0, 1},
+                                         TLineCase{"RingOfTwo", 1, 0, 0, 1}),
+                         [](const testing::TestParamInfo<TLineCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -149,6 +150,32 @@ INSTANTIATE_TEST_SUITE_P(
                         Change.Chains = {0, 1};
                     },
                     {{1, TFollowed::Refused}, {0, TFollowed::Refused}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // A deviation that reads as infinite: no figures, nothing written, and no ring.
+        TFollowCase{"InfiniteDeviationIsNoNumbers",
+                    {{A, B, C}, {C, D, E}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        Host.Shows.emplace_back(TRecordingChainHost::Identity(Set[0].Dimensions[0]),
+                                                TShownFigures{10, HUGE_VAL, -0.1});
+                        Change.Dimensions.push_back({{}, Set[0].Dimensions[0].MO});
+                    },
+                    {{0, TFollowed::NoNumbers}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // dl/dT 12 typed for 12e-6 at dT -50: A is -599 times its length, which no worst case takes.
+        TFollowCase{"HeatTurningALengthNegativeIsNoNumbers",
+                    {{A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
+                        Set[0].Dimensions[0].dLdT = 12;
+                        Set[0].Dimensions[0].dT = -50;
+                        Change.Chains = {0};
+                    },
+                    {{0, TFollowed::NoNumbers}},
                     "",
                     0,
                     0,
