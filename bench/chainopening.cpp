@@ -4,15 +4,11 @@
 // the closing dimension of the one before; nothing changed, the opening is quiet. The run ends
 // with the cost at 300 over the cost at 100 (at most 4.5 wanted, linear would be 3).
 
+#include "BenchDrawing.h"
 #include "BenchTimes.h"
 #include "ChainHost.h"
-#include "Host.h"
 #include "TDimensionChains.h"
 #include "TWrittenDeviations.h"
-#include "drModelerAPI.h"
-#include "drSelectorAPI.h"
-#include "tvapi/Dimensions.h"
-#include "tvapi/DrawingTexts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,22 +19,12 @@
 
 namespace {
 
-drApi::TRegistryApi& R()
-{
-    return *drApi::MA.R3;
-}
-
 // A host with one drawing holding Count chains, stored in the document.
 class TStoredChains {
 public:
     explicit TStoredChains(int Count)
     {
-        R().Tervan7 = &FHost.App();
-        FHost.Application()->GetDocuments()->Add(tvapi::tvDocumentDrawing, true);
-        drApi::Selector->Begin();
-        R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
-        R().DrawingContainer = R().View;
-        R().Symbols2DContainer = R().View;
+        OpenBenchDrawing(FHost);
         TDimensionChains set;
         tvapi::IDrawingObjectPtr counted = Dim(0, 10, 0.1, -0.1);
         for (int k = 0; k < Count; ++k) {
@@ -53,11 +39,7 @@ public:
         set.SavetoUserStorage();
         FHost.Journal().Clear();
     }
-    ~TStoredChains()
-    {
-        drApi::Selector->End(false);
-        drApi::MA.Done();
-    }
+    ~TStoredChains() { CloseBenchDrawing(); }
     TStoredChains(const TStoredChains&) = delete;
     TStoredChains& operator=(const TStoredChains&) = delete;
 
@@ -77,20 +59,7 @@ private:
     // A horizontal dimension from x1 to x2, its line at its own height.
     tvapi::IDrawingObjectPtr Dim(double x1, double x2, double hi, double lo)
     {
-        const tvapi::ILineDimensionPtr d =
-            tvapi::ISymbols2DContainerPtr(R().View)->GetLineDimensions()->Add();
-        d->SetX1(x1);
-        d->SetY1(0);
-        d->SetX2(x2);
-        d->SetY2(0);
-        d->SetY3(++FLines * 2.0);
-        d->SetOrientation(tvapi::tvLinDParallel);
-        d->SetAngle(0.0);
-        const tvapi::IDimensionTextPtr text(d);
-        text->SetAutoNominalValue(true);
-        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
-        tvapi::IDrawingObjectPtr(d)->Update();
-        return tvapi::IDrawingObjectPtr(d);
+        return BenchDimension(x1, 0, x2, 0, ++FLines * 2.0, hi, lo);
     }
 
     tvhost::THost FHost;

@@ -176,10 +176,7 @@ TFollowed CalculateOnce(TDimensionChain& C, bool Moved, TChainHost& Host, TWritt
         if (wasClosed && C.Count() > 0) Host.Reread(C.Dimensions[C.Count() - 1], false);
         return TFollowed::LeftOpen;
     }
-    if (C.Checked) {
-        C.CheckAgain();
-        return TFollowed::Checked;
-    }
+    if (C.Checked) return C.CheckAgain() ? TFollowed::Checked : TFollowed::NoNumbers;
     if (!C.Recalculate()) return TFollowed::NoNumbers;
     if (!Written) return TFollowed::Calculated;
     TDimension& closing = C.Dimensions[C.Count() - 1];

@@ -361,11 +361,13 @@ std::optional<TChainResult> TDimensionChain::Recalculate()
 bool TDimensionChain::CheckAgain()
 {
     if (!Closed || Count() < 2) return false;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
+    const TChainResult loop = *Calculate(true);
+    // Figures that are no numbers note nothing: the last check stays.
+    if (!std::isfinite(loop.QHigh) || !std::isfinite(loop.QLow)) return false;
     TString& note = Dimensions[Count() - 1].Comment;
     const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
     if (check > 0) note = note.SubStr(0, check - 1);
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
-    const TChainResult loop = *Calculate(true);
     note += LinkText::CheckNote(loop.QHigh, loop.QLow);
     CalculatedWith = Settings();
     return true;

@@ -194,6 +194,20 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     0,
                     0},
+        // A checked chain whose figures are no numbers keeps its last check's note.
+        TFollowCase{"CheckedChainWithNoNumbersKeepsItsCheck",
+                    {{A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
+                        Set[0].Checked = true;
+                        Set[0].Dimensions[0].dLdT = 12;
+                        Set[0].Dimensions[0].dT = -50;
+                        Change.Chains = {0};
+                    },
+                    {{0, TFollowed::NoNumbers}},
+                    "",
+                    0,
+                    0,
+                    0},
         // Without a place for written texts nothing is written and no chain waits for another.
         TFollowCase{"NothingWrittenWithoutWritten",
                     {{A, B, C}, {C, D, E}},
