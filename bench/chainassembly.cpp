@@ -6,6 +6,7 @@
 // 2,000 over its cost at 200 (at most 12 wanted).
 
 #include "BenchTimes.h"
+#include "FacadeChainHost.h"
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostKernel.h"

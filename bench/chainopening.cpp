@@ -6,7 +6,7 @@
 
 #include "BenchDrawing.h"
 #include "BenchTimes.h"
-#include "ChainHost.h"
+#include "FacadeChainHost.h"
 #include "TDimensionChains.h"
 #include "TWrittenDeviations.h"
 

@@ -9,7 +9,10 @@ set(model
   TDimensionChain.cpp TDimensionChainCalculate.cpp TLinkGrid.h
   TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp AssemblyLinks.h AssemblyLinks.cpp
   TWrittenDeviations.h TWrittenDeviations.cpp)
-set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager")
+# The facade's host and its messages are the panels' to hand in: the model writes, gives back
+# and tells only through the TChainHost it is given.
+set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager" "FacadeChainHost()"
+    "Messager")
 set(faults "")
 foreach(name ${model})
   set(file ${ROOT}/DimChain/Source/${name})

@@ -152,39 +152,139 @@ struct TReread {
     bool Moved = false; // its nominal or its vector: the chain's closure is tested again
 };
 
-TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host)
+// Shows: the link's dimension shows its chain's figures (or none of its own are written).
+TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows)
 {
     TDimension& L = C.Dimensions[Link];
     const TDimension before = L;
     // A last link holds its chain's figures, or for a chain left open the lost loop's: they
     // changed nowhere outside. An open chain's last link then shows its own, quietly.
     const bool last = Link == C.Count() - 1 && !C.Checked;
-    const bool changed = Host.Reread(L, last);
-    if (last && !C.Closed) Host.Reread(L, false);
+    bool changed = false;
+    if (last && C.Closed && !Shows) {
+        // Its dimension shows another chain's figures: the rest of it is read, not those.
+        TDimension now = L;
+        Host.Reread(now, false);
+        static_cast<TDimensionTolerances&>(now).QHigh = L.QHigh;
+        static_cast<TDimensionTolerances&>(now).QLow = L.QLow;
+        now.AQHigh = L.AQHigh;
+        now.AQLow = L.AQLow;
+        changed = !(now == L);
+        L = now;
+    } else {
+        changed = Host.Reread(L, last);
+        if (last && !C.Closed) Host.Reread(L, false);
+    }
     if (!changed) return {};
     return {true, !SameGeometry(before, L)};
 }
 
-// One chain calculated after its links changed; Moved when its closure may have changed.
-TFollowed CalculateOnce(TDimensionChain& C, bool Moved, TChainHost& Host, TWrittenDeviations* Written,
-                        std::vector<TFigureSource>& WrittenOn)
+// Whether a closed chain still closes on its links as they stand. One that did not move keeps
+// the signs it was calculated with.
+bool StillCloses(TDimensionChain& C, bool Moved)
 {
-    const bool wasClosed = C.Closed;
-    if (C.Closed && Moved && (!C.IsClosedLoop() || C.RefusesClosing())) C.Closed = false;
-    if (!C.Closed) {
-        // Nothing of the lost loop stays: the last link shows its dimension's own figures.
-        if (wasClosed && C.Count() > 0) Host.Reread(C.Dimensions[C.Count() - 1], false);
-        return TFollowed::LeftOpen;
-    }
+    const Integer signs = C.StateClosed;
+    const bool closes = C.IsClosedLoop() && !C.RefusesClosing();
+    C.Closed = closes;
+    if (closes && !Moved) C.StateClosed = signs;
+    return closes;
+}
+
+// One chain calculated after its links changed.
+TFollowed CalculateOnce(TDimensionChain& C)
+{
+    if (!C.Closed) return TFollowed::LeftOpen;
     if (C.Checked) return C.CheckAgain() ? TFollowed::Checked : TFollowed::NoNumbers;
     if (!C.Recalculate()) return TFollowed::NoNumbers;
-    if (!Written) return TFollowed::Calculated;
-    TDimension& closing = C.Dimensions[C.Count() - 1];
-    C.KeepClosingTexts(Written);
-    Host.WriteFigures(closing);
-    WrittenOn.push_back(TFigureSource::Of(closing));
     return TFollowed::Calculated;
 }
+
+// What each closing dimension shows, decided once per follow, and written only through the
+// host: the figures of its writer - the first chain of the set closing on it unchecked - or,
+// once no chain closes on it, the own texts the chain that let it go kept.
+class TClosingShown {
+public:
+    TClosingShown(TArrayOf<TDimensionChain>& Chains, Integer First, TChainHost& Host,
+                  TWrittenDeviations* Written)
+        : FChains(Chains), FFirst(First), FHost(Host), FWritten(Written)
+    {
+        for (Integer k = First; k < Chains.Count; ++k)
+            if (Chains[k].Count() > 0)
+                if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
+                    FClosingOn[*key].push_back(k);
+    }
+
+    // The chain whose figures Dimension shows; -1 for none.
+    Integer Writer(const TFigureSource& Dimension) const
+    {
+        const std::optional<TSourceKey> key = KeyOf(Dimension);
+        const auto on = key ? FClosingOn.find(*key) : FClosingOn.end();
+        if (on == FClosingOn.end()) return -1;
+        for (const Integer k : on->second) {
+            const TDimensionChain& C = FChains[k];
+            if (C.Closed && !C.Checked) return k;
+        }
+        return -1;
+    }
+    // Whether L is a link of a dimension written in this follow.
+    bool WasDecided(const TDimension& L) const
+    {
+        const std::optional<TSourceKey> key = KeyOf(L);
+        return key && FDecided.count(*key);
+    }
+    // Whether chain K's closing dimension shows its figures; true when nothing is written.
+    bool Shows(Integer K) const
+    {
+        const TDimensionChain& C = FChains[K];
+        return !FWritten || C.Count() < 1 || Writer(TFigureSource::Of(C.Dimensions[C.Count() - 1])) == K;
+    }
+    // Chain K was calculated: its dimension takes its figures when K writes it.
+    void Calculated(Integer K)
+    {
+        if (!FWritten || !Shows(K)) return;
+        TDimensionChain& C = FChains[K];
+        TDimension& closing = C.Dimensions[C.Count() - 1];
+        C.KeepClosingTexts(FWritten);
+        FHost.WriteFigures(closing);
+        Decide(TFigureSource::Of(closing));
+    }
+    // A dimension let go of. Gives the chain that writes it now, which is to be calculated;
+    // -1 when none does and its own texts were given back (or none were kept).
+    Integer Released(TReleased R)
+    {
+        if (!FWritten) return -1;
+        const Integer writer = Writer(R.Dimension);
+        if (writer >= 0) {
+            // Texts kept that are not the writer's figures were there before either wrote.
+            TDimensionChain& W = FChains[writer];
+            if (R.Own && !W.OwnTexts && R.Own != TDeviationTexts::Of(R.Dimension.Obj)) W.OwnTexts = R.Own;
+            return writer;
+        }
+        if (!R.Own) R.Own = FWritten->Kept(R.Dimension.Obj);
+        if (!R.Own) return -1;
+        FWritten->Keep(R.Dimension.Obj);
+        TDimension at;
+        at.Obj = R.Dimension.Obj;
+        at.MO = R.Dimension.MO;
+        FHost.WriteTexts(at, *R.Own);
+        Decide(R.Dimension);
+        return -1;
+    }
+
+private:
+    // A dimension written in this follow: its links are read again.
+    void Decide(const TFigureSource& Dimension)
+    {
+        if (const std::optional<TSourceKey> key = KeyOf(Dimension)) FDecided.insert(*key);
+    }
+
+    TArrayOf<TDimensionChain>& FChains;
+    Integer FFirst;
+    TChainHost& FHost;
+    TWrittenDeviations* FWritten;
+    std::map<TSourceKey, std::vector<Integer>> FClosingOn; // the chains closing on each, in order
+    std::set<TSourceKey> FDecided;
+};
 
 } // namespace
 
@@ -206,43 +306,60 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     std::vector<TFollowedChain> out;
     if (n <= first) return out;
     std::vector<TFollowedChain> state(static_cast<std::size_t>(n));
-    std::vector<char> due(state.size(), 0), moved(state.size(), 0);
+    std::vector<char> due(state.size(), 0), moved(state.size(), 0), left(state.size(), 0);
     for (const Integer c : Change.Chains)
         if (c >= first && c < n) due[c] = 1;
+    TClosingShown shown(Chains, first, Host, Change.Written);
     // What changed outside is read before any chain writes.
     for (Integer c = first; c < n; ++c) {
         state[c].Chain = c;
         TDimensionChain& C = Chains[c];
+        const bool shows = shown.Shows(c);
         // A closing link holds its chain's figures; only an opening finds it changed outside.
         for (Integer i = 0; i < (Change.Everything ? C.Count() : Counted(C)); ++i) {
             if (!Change.Everything && !AnyCounts(Change.Dimensions, C.Dimensions[i])) continue;
-            const TReread r = ReadAgain(C, i, Host);
+            const TReread r = ReadAgain(C, i, Host, shows);
             if (!r.Changed) continue;
             state[c].Changed.push_back(i);
             due[c] = 1;
             moved[c] = moved[c] || r.Moved;
         }
     }
+    // Every loop is tested before any dimension is decided, so that none is decided on a chain
+    // that turns out open later in the same follow.
+    std::vector<TReleased> released = Change.Released;
+    for (Integer c = first; c < n; ++c) {
+        TDimensionChain& C = Chains[c];
+        if (C.Count() < 1) continue;
+        TDimension& last = C.Dimensions[C.Count() - 1];
+        // An open chain still holding own texts lost its loop while the document was closed.
+        const bool stale = Change.Everything && !C.Closed && C.OwnTexts;
+        if (C.Closed && (moved[c] || Change.Everything) && !StillCloses(C, moved[c])) {
+            // Nothing of the lost loop stays: the last link shows its dimension's own figures.
+            left[c] = 1;
+            if (C.Checked) C.DropCheckFigures();
+            Host.Reread(last, false);
+        } else if (!stale) {
+            continue;
+        }
+        if (Change.Written) released.push_back({TFigureSource::Of(last), C.TakeOwnTexts()});
+    }
+    for (const TReleased& r : released)
+        if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
     const bool writes = Change.Written != nullptr;
     const TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
     const TRings rings(on);
-    std::vector<TFigureSource> writtenOn;
-    std::set<TSourceKey> written; // the same, looked up
     for (const Integer c : DependencyOrder(on, first)) {
         TDimensionChain& C = Chains[c];
         TFollowedChain& f = state[c];
         for (Integer i = 0; i < Counted(C); ++i) {
-            const std::optional<TSourceKey> key = KeyOf(C.Dimensions[i]);
-            if (!key || !written.count(*key) || !Host.Reread(C.Dimensions[i], false)) continue;
+            if (!shown.WasDecided(C.Dimensions[i]) || !Host.Reread(C.Dimensions[i], false)) continue;
             f.Followed.push_back(i);
             due[c] = 1;
         }
-        if (!due[c]) continue;
-        f.Outcome =
-            rings.In(c) ? TFollowed::Refused : CalculateOnce(C, moved[c], Host, Change.Written, writtenOn);
-        for (const TFigureSource& s : writtenOn)
-            if (const std::optional<TSourceKey> key = KeyOf(s)) written.insert(*key);
-        writtenOn.clear();
+        if (!due[c] && !left[c]) continue;
+        f.Outcome = left[c] ? TFollowed::LeftOpen : rings.In(c) ? TFollowed::Refused : CalculateOnce(C);
+        if (f.Outcome == TFollowed::Calculated) shown.Calculated(c);
         out.push_back(f);
     }
     return out;

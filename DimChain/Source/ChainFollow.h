@@ -7,6 +7,7 @@
 
 #include "TDimensionChain.h"
 
+#include <optional>
 #include <vector>
 
 // A dimension whose figures changed: a drawing dimension, or a model dimension (for a link
@@ -20,12 +21,21 @@ struct TFigureSource {
     static TFigureSource Of(const TDimension& L);
 };
 
+// A dimension a chain closes on no more, with the own texts that chain kept of it.
+struct TReleased {
+    TFigureSource Dimension;
+    std::optional<TDeviationTexts> Own;
+};
+
 // What changed.
 struct TFigureChange {
     std::vector<TFigureSource> Dimensions; // their links are read again in every chain
     std::vector<Integer> Chains;           // chains whose own values changed (typed, method, risk)
-    bool Everything = false;               // every link of every chain read again (an opening)
-    Integer First = 0;                     // chains before it are no chains (the assembly's pool)
+    std::vector<TReleased> Released;       // closing dimensions let go of (links removed)
+    // Every link of every chain read again and every closed chain's loop tested again; an
+    // open chain still holding own texts lets its last link's dimension go (an opening).
+    bool Everything = false;
+    Integer First = 0; // chains before it are no chains (the assembly's pool)
     // Where the dimension texts the follow writes over are kept. None: closing figures stay in
     // their chains, no dimension is written, and no chain depends on another (an assembly).
     TWrittenDeviations* Written = nullptr;
@@ -52,21 +62,27 @@ struct TFollowedChain {
     std::vector<Integer> Followed;
 };
 
-// Follows Change through Chains, in two steps.
+// Follows Change through Chains, in three steps.
 // 1. Read: every link of a dimension named, but the closing link of a closed chain (every link
 //    with Everything), is read again through Host.Reread. The last link of an unchecked chain
 //    keeps its figures (its chain's, or those of a loop it lost); an open chain's then takes
-//    its own without counting as changed.
-// 2. Calculate: chains in dependency order (each after the chains whose closing dimensions it
-//    counts); each chain with a changed link or named in Change.Chains is calculated once. One
-//    that no longer closes is left open with its last link read as its own; a checked chain
-//    is checked again; any other closed chain is calculated and, with Written, its closing
-//    figures written through Host.WriteFigures (the texts replaced kept in Written first),
-//    after which the links of that dimension in the chains still to come are read again.
-//    Chains in a ring (InRing) are refused and nothing of theirs is written; so is a chain its
-//    figures cannot calculate (NoNumbers). Dependencies and rings are found once per follow.
-// Gives one outcome per chain with a changed link or calculated, in the order followed. The
-// host is reached only through Host.
+//    its own without counting as changed. With Written, a closing link whose dimension another
+//    chain writes reads all but its deviations.
+// 2. Close: a closed chain with a moved link (every closed chain with Everything) is tested on
+//    its loop again; one that no longer closes is left open, its last link read as its own, a
+//    check's figures dropped from its note, and its closing dimension let go (Released).
+// 3. Calculate: chains in dependency order (each after the chains whose closing dimensions it
+//    counts); each chain with a changed link or named in Change.Chains is calculated once; a
+//    checked chain is checked again. Chains in a ring (InRing) are refused; a chain its figures
+//    cannot calculate is NoNumbers. Dependencies and rings are found once per follow.
+// With Written, what each closing dimension shows is decided in one place, once: the figures
+// of the first chain of the set that closes on it unchecked (its writer), written through
+// Host.WriteFigures once that chain is calculated; or, when no chain closes on it any more,
+// the own texts the chain that let it go kept (else those this run wrote over), through
+// Host.WriteTexts. The texts replaced are kept in Written first, and the links of a dimension
+// so written are read again in the chains still to come. Without Written nothing is written.
+// Gives one outcome per chain with a changed link, left open or calculated, in the order
+// followed. The host is reached only through Host.
 std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TChainHost& Host,
                                           const TFigureChange& Change);
 

@@ -3,6 +3,7 @@
 
 #include "ChainRecognition.h"
 
+#include "FacadeChainHost.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
 #include "tvapi/DrawingPrimitives.h"
@@ -33,13 +34,13 @@ void GetAllDimensions(TDimensionChain& All)
     for (const tvapi::IDrawingObjectPtr& obj : dims) {
         switch (drApi::GetType(obj)) {
         case tvapi::tvDrLDimension:
-            All.Dimensions.Add().SetLDim(obj, {});
+            All.Dimensions.Add().SetLDim(FacadeChainHost(), obj, {});
             break;
         case tvapi::tvDrDDimension:
-            All.Dimensions.Add().SetDDim(obj, {});
+            All.Dimensions.Add().SetDDim(FacadeChainHost(), obj, {});
             break;
         default:
-            All.Dimensions.Add().SetRDim(obj, {});
+            All.Dimensions.Add().SetRDim(FacadeChainHost(), obj, {});
             break;
         }
     }

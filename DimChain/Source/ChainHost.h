@@ -1,11 +1,13 @@
 #pragma once
 // TChainHost: what a chain and its panels need of the host application - the type, view and
-// values of a drawing object, a link's figures read again and a closing link's written, the
+// values of a drawing object, a link's figures read again and a closing link's written (or a
+// dimension's own texts given back), a message, the
 // selection the user sees (drawing and model objects) and the highlight of what the cursor
 // would pick. The panels pass the facade's host in; tests pass a recorder.
 
 #include "BaseTypes.h"
 #include "DString.h"
+#include "TWrittenDeviations.h"
 #include "tvapi/DrawingObject.h"
 #include "tvapi/ModelObjects.h"
 
@@ -30,6 +32,11 @@ public:
     // A closing link's deviations written into its dimension; figures that are not finite are
     // never written.
     virtual void WriteFigures(TDimension& Link) = 0;
+    // Texts written into the dimension of Link, which no chain writes any more, and the link
+    // read again from it.
+    virtual void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) = 0;
+    // A message to the user.
+    virtual void Tell(const TString& Text) = 0;
     // Whether a 2D document is current.
     virtual bool HasDrawing() = 0;
     virtual void Select(const tvapi::IDrawingObjectPtr& Object) = 0;
@@ -45,8 +52,3 @@ public:
     virtual void Choose(const tvapi::IDrawingObjectPtr& Object) = 0;
     virtual void UnChoose(const tvapi::IDrawingObjectPtr& Object) = 0;
 };
-
-// The host through the facade and its selector, which exists while the library is loaded.
-TChainHost& FacadeChainHost();
-// Takes the active document's selection for the command about to run.
-void BeginChainSelection();

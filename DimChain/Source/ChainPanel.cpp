@@ -5,6 +5,7 @@
 
 #include "ChainGrid.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
@@ -242,7 +243,7 @@ template <class TBase> void TChainPanelOf<TBase>::ConvertLink(TDimension& L)
 {
     // A model link is shown where it is, whatever the conversion makes of it.
     FacadeChainHost().SelectModel(L.MO);
-    switch (L.Convert()) {
+    switch (L.Convert(FacadeChainHost())) {
     case TConversion::NotConvertible:
         Tell(DC("Приведение возможно для радиальных(диаметральных) или угловых отклонений размеров"));
         return;
@@ -299,13 +300,14 @@ tvapi::IDrawingObjectPtr TChainPanelOf<TBase>::ClosingDimension(const TDimension
 template <class TBase> void TChainPanelOf<TBase>::GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing)
 {
     if (!Closing) return;
-    // What is given back is taken back on cancel like every write of the run.
-    if (!DimensionChains.GiveBack(Chain(), Closing, &FWritten) && !FWritten.Restore(Closing)) return;
-    FollowDimension(Closing);
+    // The follow decides what the dimension shows now, and keeps what it replaces for a cancel.
+    TFigureChange change;
+    change.Dimensions.push_back({Closing, {}});
+    change.Released.push_back({{Closing, {}}, Chain().TakeOwnTexts()});
+    Follow(change);
     TDimensionChain& C = Chain();
     const Integer at = C.Index(Closing);
     if (at < 0) return;
-    C.Dimensions[at].LoadChange();
     RewriteRow(at);
     RedrawGrid();
 }
@@ -375,14 +377,6 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
     }
     if (ring) TDimensionChains::TellRing();
     if (noNumbers) TDimensionChains::TellNoNumbers();
-}
-
-template <class TBase> void TChainPanelOf<TBase>::FollowDimension(const tvapi::IDrawingObjectPtr& Dimension)
-{
-    if (!Dimension) return;
-    TFigureChange change;
-    change.Dimensions.push_back({Dimension, {}});
-    Follow(change);
 }
 
 template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed)

@@ -5,6 +5,7 @@
 // OK. Each panel derives from it over its own host process (TBase) and adds its own picking
 // and chain search.
 
+#include "FacadeChainHost.h"
 #include "TAdapter.h"
 #include "TDimensionChains.h"
 #include "TPlacementIndex.h"
@@ -125,10 +126,10 @@ protected:
     // The dimension a closed chain closes on; empty for an open chain. Taken before links
     // leave the chain, for GiveBackTexts after.
     static tvapi::IDrawingObjectPtr ClosingDimension(const TDimensionChain& C);
-    // After links left the current chain: the dimension it closed on takes the figures of
-    // another chain that still closes on it, or else gets back its own texts the chain kept
-    // (in this opening or an earlier one), or those this run wrote over; when it is still a
-    // link of the chain, the link reads its own values again and its row shows them.
+    // After links left the current chain: the dimension it closed on is let go of in a follow,
+    // which gives it the figures of the chain that writes it now, or else its own texts the
+    // chain kept (in this opening or an earlier one), or those this run wrote over; when it is
+    // still a link of the chain, its row shows what the link read.
     void GiveBackTexts(const tvapi::IDrawingObjectPtr& Closing);
     // After the removal command, whether a link left the current chain or not: the grid
     // redrawn, the highlight dropped, the panel waiting for a dimension.
@@ -150,8 +151,6 @@ protected:
         change.Chains.push_back(DimensionChains.Current);
         Follow(change);
     }
-    // Dimension's figures changed in the drawing (a chain wrote or gave back its texts).
-    void FollowDimension(const tvapi::IDrawingObjectPtr& Dimension);
     // What a follow did to the chain shown, on the grid.
     void ShowFollowed(const TFollowedChain& Followed);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once

@@ -243,7 +243,7 @@ TSearch SearchFrom(const TDimensionChain& All, const std::vector<std::vector<int
 
 } // namespace
 
-void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAuxiliaryObj)
+void AddDerivativeDimensions(TDimensionChain& All, TChainHost& Host, tvapi::IDrawingObjectPtr iAuxiliaryObj)
 {
     const Integer n = All.Count();
     for (Integer i = 0; i < n; ++i) {
@@ -252,7 +252,7 @@ void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAux
             continue;
         for (int k = 1; k <= 3; ++k) {
             TDimension D;
-            D.SetDerivative(source, k, iAuxiliaryObj);
+            D.SetDerivative(Host, source, k, iAuxiliaryObj);
             bool duplicate = false;
             for (Integer j = 0; j < All.Count() && !duplicate; ++j) {
                 const TDimension& L = All.Dimensions[j];

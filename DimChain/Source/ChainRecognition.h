@@ -20,7 +20,7 @@ void GetAllDimensions(TDimensionChain& All);
 // Appends the derived links (radius from and to the centre, diameter) of every diametral and
 // radial link now in All along iAuxiliaryObj, dropping those whose end planes a link of All
 // already has.
-void AddDerivativeDimensions(TDimensionChain& All, tvapi::IDrawingObjectPtr iAuxiliaryObj);
+void AddDerivativeDimensions(TDimensionChain& All, TChainHost& Host, tvapi::IDrawingObjectPtr iAuxiliaryObj);
 // Appends D to All unless a link of All is D's object (a derived link that the derivation
 // dropped for a link of the same planes is searched from all the same).
 void AddStartLink(TDimensionChain& All, const TDimension& D);

@@ -1,8 +1,9 @@
 // The chains' host through the facade and its selector: the one place the library's chain
 // command reaches either.
 
-#include "ChainHost.h"
+#include "FacadeChainHost.h"
 
+#include "Messager.h"
 #include "TDimension.h"
 #include "drModelerAPI.h"
 #include "drSelectorAPI.h"
@@ -25,8 +26,14 @@ public:
         drApi::MA.GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
     }
     // A drawing's closing dimension shows its chain's figures: the link reads it whole.
-    bool Reread(TDimension& Link, bool) override { return Link.LoadChange(); }
-    void WriteFigures(TDimension& Link) override { Link.toDrawing(); }
+    bool Reread(TDimension& Link, bool) override { return Link.LoadChange(*this); }
+    void WriteFigures(TDimension& Link) override { Link.toDrawing(*this); }
+    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override
+    {
+        Texts.WriteTo(Link.Obj);
+        Link.LoadChange(*this);
+    }
+    void Tell(const TString& Text) override { Messager.LiftBox(Text, TMessager::toAlways); }
     bool HasDrawing() override { return static_cast<bool>(drApi::MA.R3->IDoc2D); }
     void Select(const tvapi::IDrawingObjectPtr& Object) override { FSelector.Select2D(Object); }
     void UnSelect(const tvapi::IDrawingObjectPtr& Object) override { FSelector.UnSelect2D(Object); }

@@ -242,7 +242,7 @@ void TDimension::Prepare()
         OrientModelVector(V3);
 }
 
-TConversion TDimension::Convert()
+TConversion TDimension::Convert(TChainHost& Host)
 {
     const bool was = Transformation;
     switch (Type) {
@@ -252,7 +252,7 @@ TConversion TDimension::Convert()
         if (AQLow == 0.0 && AQHigh == 0.0) return TConversion::Flipped;
         AQLow = -AQLow;
         AQHigh = -AQHigh;
-        Reproject();
+        Reproject(Host);
         return TConversion::Converted;
     case tvapi::tvDrRDimension:
     case tvapi::tvDrDDimension: {

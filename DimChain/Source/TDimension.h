@@ -16,6 +16,8 @@
 
 #include <vector>
 
+class TChainHost;
+
 class TKmfData;
 
 using Reference = std::int32_t;
@@ -145,39 +147,39 @@ public:
     // dimension iObj of its own kind; iAuxObj (may be empty) gives angular deviations, a
     // projection direction or the direction of a diameter or radius. Another kind ends the
     // capture with Obj, View, AuxObj and the kinds set.
-    void SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
-    void SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
-    void SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
-    void SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetLDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetADim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetDDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
+    void SetRDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj);
     // The capture of kind Kind (one of the four above) from iObj and iAuxObj; false, with the
     // link unchanged, for any other kind.
-    bool Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
+    bool Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
     // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
     // objects change nothing.
-    void SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj);
+    void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
     // A projected link made again from its dimension in the one order a re-read takes
     // (LoadChange), whatever the order its angles and projection were laid in: the angles
     // first, the projection tilting within them. Nothing for a link not projected.
-    void Reproject();
+    void Reproject(TChainHost& Host);
     // Projects the link onto the direction of a segment or a linear dimension, scaling the
     // deviations. A zero link vector, a zero direction, a direction across the link, or a
     // projection longer than the link leaves the link unchanged (but a new direction is kept
     // in VTransformation when only the projection degenerates).
-    void SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7);
+    void SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7);
     // The same projection onto Direction, made as the kind of object it came from makes it.
     void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
     // A linear link derived from the diametral or radial link D along the direction of
     // iAuxObj: N 1 the radius from the centre, 2 the radius to the centre, 3 the diameter.
     // False when D has no dimension, iAuxObj is empty, no 2D document is active, D is of
     // another kind or N is not 1 to 3.
-    bool SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
+    bool SetDerivative(TChainHost& Host, const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
     // angular deviations (and is reprojected); a diametral link becomes its radius, a radial
     // link its diameter (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2);
     // Transformation flips.
-    TConversion Convert();
+    TConversion Convert(TChainHost& Host);
 
     // The nominal the link counts with (a model link's model length, a drawing link's
     // NominalVector length) and its deviations.
@@ -187,12 +189,14 @@ public:
     void toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool Closed) const;
     // Writes QHigh and QLow into the deviation texts of the link's dimension (three decimals,
     // decimal comma), keeps the values as written and updates the dimension (its drawing or
-    // model object). Non-finite values are never written.
-    void toDrawing();
+    // model object); the upper text written is told through Host. Non-finite values are
+    // never written.
+    void toDrawing(TChainHost& Host);
     // Re-reads the link from its drawing objects, keeping what the user set (conversion,
     // projection, angular deviations given by hand, thermal data, additional deviations, note,
-    // reference numbers). True when the drawing changed and the link took the new values.
-    Boolean LoadChange();
+    // reference numbers), through Host. True when the drawing changed and the link took the
+    // new values.
+    Boolean LoadChange(TChainHost& Host);
 
     // How a linear link turns in the drawing when the angle whose deviations it took from an
     // angular dimension (its auxiliary object) grows: as that angle's ray nearest the link

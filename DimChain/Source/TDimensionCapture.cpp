@@ -93,35 +93,34 @@ template <class I> bool Circle(const tvapi::IDrawingObjectPtr& obj, TPoint2D& ce
 namespace {
 
 // The common start of the four captures: false when iObj is not of the kind wanted.
-bool Start(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
+bool Start(TChainHost& Host, TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
            tvapi::DrawingObjectTypeEnum kind)
 {
     D = TDimension();
     D.Obj = iObj;
-    TChainHost& host = FacadeChainHost();
-    D.View = host.GetNumberView(iObj);
-    D.Type = host.GetType(iObj);
+    D.View = Host.GetNumberView(iObj);
+    D.Type = Host.GetType(iObj);
     D.AuxObj = iAuxObj;
-    D.TypeAuxiliary = host.GetType(iAuxObj);
+    D.TypeAuxiliary = Host.GetType(iAuxObj);
     return D.Type == kind;
 }
 
-void ReadLinear(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
+void ReadLinear(TChainHost& Host, TDimension& D, const tvapi::IDrawingObjectPtr& obj)
 {
-    FacadeChainHost().GetDimParam(obj, D.Nominal, D.Qualitet, D.QHigh, D.QLow, false);
+    Host.GetDimParam(obj, D.Nominal, D.Qualitet, D.QHigh, D.QLow, false);
 }
 
-void ReadAngular(TDimension& D, const tvapi::IDrawingObjectPtr& obj)
+void ReadAngular(TChainHost& Host, TDimension& D, const tvapi::IDrawingObjectPtr& obj)
 {
-    FacadeChainHost().GetDimParam(obj, D.ANominal, D.AQualitet, D.AQHigh, D.AQLow, true);
+    Host.GetDimParam(obj, D.ANominal, D.AQualitet, D.AQHigh, D.AQLow, true);
 }
 
 } // namespace
 
-void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+void TDimension::SetLDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
 {
-    if (!Start(*this, iObj, iAuxObj, tvapi::tvDrLDimension)) return;
-    ReadLinear(*this, Obj);
+    if (!Start(Host, *this, iObj, iAuxObj, tvapi::tvDrLDimension)) return;
+    ReadLinear(Host, *this, Obj);
     TVector2D along;
     if (!LinearPoints(Obj, P1, P2, along)) return;
     const TVector2D u = Unit(along);
@@ -134,9 +133,9 @@ void TDimension::SetLDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr
     V3 = TVector3D(V2.x, V2.y, 0.0);
     OrientDrawingVector(V2);
     if (TypeAuxiliary == tvapi::tvDrADimension)
-        ReadAngular(*this, AuxObj);
+        ReadAngular(Host, *this, AuxObj);
     else if (TypeAuxiliary == tvapi::tvDrLDimension)
-        SetProjectionOn(AuxObj);
+        SetProjectionOn(Host, AuxObj);
 }
 
 bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
@@ -176,11 +175,11 @@ Real TDimension::LaidAngleTurn() const
     return second ? rays.Turn : -rays.Turn;
 }
 
-void TDimension::SetADim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+void TDimension::SetADim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
 {
-    if (!Start(*this, iObj, iAuxObj, tvapi::tvDrADimension)) return;
+    if (!Start(Host, *this, iObj, iAuxObj, tvapi::tvDrADimension)) return;
     QLow = QHigh = 0.0;
-    ReadAngular(*this, Obj);
+    ReadAngular(Host, *this, Obj);
     if (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)) V2 = TVector2D(P1, P2);
 }
 
@@ -188,11 +187,11 @@ namespace {
 
 // Diametral and radial links: the nominal laid across the auxiliary object's direction.
 template <class I>
-void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj,
-                     tvapi::DrawingObjectTypeEnum kind)
+void CaptureCircular(TChainHost& Host, TDimension& D, tvapi::IDrawingObjectPtr iObj,
+                     tvapi::IDrawingObjectPtr iAuxObj, tvapi::DrawingObjectTypeEnum kind)
 {
-    if (!Start(D, iObj, iAuxObj, kind)) return;
-    ReadLinear(D, D.Obj);
+    if (!Start(Host, D, iObj, iAuxObj, kind)) return;
+    ReadLinear(Host, D, D.Obj);
     if (!Circle<I>(D.Obj, D.PC, D.R)) {
         D.PC = TPoint2D();
         D.R = 0.0;
@@ -216,47 +215,47 @@ void CaptureCircular(TDimension& D, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawi
 
 } // namespace
 
-void TDimension::SetDDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+void TDimension::SetDDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
 {
-    CaptureCircular<tvapi::IDiametralDimension>(*this, std::move(iObj), std::move(iAuxObj),
+    CaptureCircular<tvapi::IDiametralDimension>(Host, *this, std::move(iObj), std::move(iAuxObj),
                                                 tvapi::tvDrDDimension);
 }
 
-void TDimension::SetRDim(tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
+void TDimension::SetRDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi::IDrawingObjectPtr iAuxObj)
 {
-    CaptureCircular<tvapi::IRadialDimension>(*this, std::move(iObj), std::move(iAuxObj),
+    CaptureCircular<tvapi::IRadialDimension>(Host, *this, std::move(iObj), std::move(iAuxObj),
                                              tvapi::tvDrRDimension);
 }
 
-bool TDimension::Capture(tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
-                         const tvapi::IDrawingObjectPtr& iAuxObj)
+bool TDimension::Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind,
+                         const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj)
 {
-    using TCapture = void (TDimension::*)(tvapi::IDrawingObjectPtr, tvapi::IDrawingObjectPtr);
+    using TCapture = void (TDimension::*)(TChainHost&, tvapi::IDrawingObjectPtr, tvapi::IDrawingObjectPtr);
     const TCapture capture = Kind == tvapi::tvDrLDimension   ? &TDimension::SetLDim
                              : Kind == tvapi::tvDrADimension ? &TDimension::SetADim
                              : Kind == tvapi::tvDrDDimension ? &TDimension::SetDDim
                              : Kind == tvapi::tvDrRDimension ? &TDimension::SetRDim
                                                              : nullptr;
     if (!capture) return false;
-    (this->*capture)(iObj, iAuxObj);
+    (this->*capture)(Host, iObj, iAuxObj);
     return true;
 }
 
-void TDimension::SetAngleTolerance(tvapi::IDrawingObjectPtr AngleObj)
+void TDimension::SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj)
 {
-    if (FacadeChainHost().GetType(AngleObj) != tvapi::tvDrADimension) return;
-    ReadAngular(*this, AngleObj);
-    Reproject();
+    if (Host.GetType(AngleObj) != tvapi::tvDrADimension) return;
+    ReadAngular(Host, *this, AngleObj);
+    Reproject(Host);
 }
 
-void TDimension::Reproject()
+void TDimension::Reproject(TChainHost& Host)
 {
-    if ((VTransformation | VTransformation) > 0.0) LoadChange();
+    if ((VTransformation | VTransformation) > 0.0) LoadChange(Host);
 }
 
-void TDimension::SetProjectionOn(tvapi::IDrawingObjectPtr ProjectionObj7)
+void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7)
 {
-    const tvapi::DrawingObjectTypeEnum kind = FacadeChainHost().GetType(ProjectionObj7);
+    const tvapi::DrawingObjectTypeEnum kind = Host.GetType(ProjectionObj7);
     if (!(V2.Len() > ZeroLength)) return;
     if (kind == tvapi::tvDrLineSeg) {
         TPoint2D a, b;
@@ -302,12 +301,11 @@ void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
     V2 = d;
 }
 
-bool TDimension::SetDerivative(const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj)
+bool TDimension::SetDerivative(TChainHost& Host, const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj)
 {
     AuxObj = iAuxObj;
-    TChainHost& host = FacadeChainHost();
-    if (!D.Obj || !AuxObj || !host.HasDrawing()) return false;
-    TypeAuxiliary = host.GetType(AuxObj);
+    if (!D.Obj || !AuxObj || !Host.HasDrawing()) return false;
+    TypeAuxiliary = Host.GetType(AuxObj);
     TVector2D along;
     if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along)) ||
         (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))

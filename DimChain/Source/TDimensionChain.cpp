@@ -259,23 +259,23 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     case tvapi::tvDrLDimension:
         at = iAuxObj ? Index(iObj) : -1;
         if (at >= 0)
-            Dimensions[at].SetLDim(iObj, iAuxObj);
+            Dimensions[at].SetLDim(Host, iObj, iAuxObj);
         else
-            link.SetLDim(iObj, {});
+            link.SetLDim(Host, iObj, {});
         break;
     case tvapi::tvDrADimension: {
         const tvapi::DrawingObjectTypeEnum aux = Host.GetType(iAuxObj);
         at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
         if (at >= 0)
-            Dimensions[at].SetLDim(iAuxObj, iObj);
+            Dimensions[at].SetLDim(Host, iAuxObj, iObj);
         else if (aux == tvapi::tvDrLineSeg)
-            link.SetADim(iObj, iAuxObj);
+            link.SetADim(Host, iObj, iAuxObj);
         else
             return {};
         break;
     }
     default:
-        if (!link.Capture(type, iObj, iAuxObj)) return {};
+        if (!link.Capture(Host, type, iObj, iAuxObj)) return {};
         break;
     }
     if (at < 0) Dimensions.Add(link);
@@ -320,7 +320,7 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
         L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     }
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
-    if (!Step.CheckOnly) TakeClosingFigures(result, Step.WriteBack, Step.Written);
+    if (!Step.CheckOnly) TakeClosingFigures(result);
     Checked = Step.CheckOnly;
     CalculatedWith = Settings();
     // A drawing chain's closing length is what its components' nominals give.
@@ -333,14 +333,11 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
     return {TClosing::Closed, false, result};
 }
 
-TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly, TWrittenDeviations* Written,
-                                                const TArrayOf<TDimensionChain>* Among)
+TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly, const TArrayOf<TDimensionChain>* Among)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
-    step.WriteBack = Written != nullptr;
-    step.Written = Written;
     step.CheckOnly = CheckOnly;
     step.OnLoop = true;
     step.Among = Among;
@@ -353,7 +350,7 @@ std::optional<TChainResult> TDimensionChain::Recalculate()
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult result = *Calculate(false);
     if (!std::isfinite(result.QHigh) || !std::isfinite(result.QLow)) return std::nullopt;
-    TakeClosingFigures(result, false, nullptr);
+    TakeClosingFigures(result);
     CalculatedWith = Settings();
     return result;
 }
@@ -361,20 +358,26 @@ std::optional<TChainResult> TDimensionChain::Recalculate()
 bool TDimensionChain::CheckAgain()
 {
     if (!Closed || Count() < 2) return false;
+    DropCheckFigures();
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult loop = *Calculate(true);
-    // Figures that are no numbers note nothing: the last check stays.
+    // Figures that are no numbers note nothing new.
     if (!std::isfinite(loop.QHigh) || !std::isfinite(loop.QLow)) return false;
     TString& note = Dimensions[Count() - 1].Comment;
-    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
-    if (check > 0) note = note.SubStr(0, check - 1);
     note += LinkText::CheckNote(loop.QHigh, loop.QLow);
     CalculatedWith = Settings();
     return true;
 }
 
-void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteBack,
-                                         TWrittenDeviations* Written)
+void TDimensionChain::DropCheckFigures()
+{
+    if (Count() < 1) return;
+    TString& note = Dimensions[Count() - 1].Comment;
+    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
+    if (check > 0) note = note.SubStr(0, check - 1);
+}
+
+void TDimensionChain::TakeClosingFigures(const TChainResult& Result)
 {
     TDimension& L = Dimensions[Count() - 1];
     // A figure that is no number is never taken, nor written.
@@ -388,9 +391,6 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result, bool WriteB
                            : 0.0;
     (angular ? L.AQHigh : L.QHigh) = Result.QHigh + shift;
     (angular ? L.AQLow : L.QLow) = Result.QLow + shift;
-    if (!WriteBack) return;
-    KeepClosingTexts(Written);
-    L.toDrawing();
 }
 
 void TDimensionChain::KeepClosingTexts(TWrittenDeviations* Written)

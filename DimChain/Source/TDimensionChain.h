@@ -47,18 +47,16 @@ struct TChainResult {
 enum class TChainSpace { Drawing, Model };
 
 // The closing step as a panel runs it. A pick notes the loop's residual in the closing link's
-// comment and writes the deviations back into its dimension; a recognised chain only keeps them.
+// comment; a recognised chain does not. Neither writes the dimension: the panel follows the
+// closed chain (ChainFollow.h), which decides what the dimension shows.
 struct TClosingStep {
     bool NoteResidual = true;
-    bool WriteBack = true;
     // A check of the assembly: the deviations of the whole loop are noted in the closing
     // link's comment (" { upper lower }") and its own deviations are kept.
     bool CheckOnly = false;
     // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
     // signs of their vectors alone.
     bool OnLoop = false;
-    // Where the texts a write-back replaces are kept first; none keeps nothing.
-    TWrittenDeviations* Written = nullptr;
     // The chains the closing chain is one of, when their figures follow each other: a closing
     // that would make a ring with them (ChainFollow.h, InRing) is refused. None checks nothing.
     const TArrayOf<TDimensionChain>* Among = nullptr;
@@ -178,8 +176,7 @@ public:
     // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and, when the
     // chain closes, calculates the closing link's deviations into it (its nominal stays, the
     // deviations are of that nominal: the limits are the calculated ones), notes
-    // the residual when Step asks, writes the deviations back when Step asks (keeping the texts
-    // they replace in Step.Written when given), and notes a nominal that differs from the
+    // the residual when Step asks, and notes a nominal that differs from the
     // closing length by more than the length precision (TMathDef::metricPrecision) with
     // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
     // link's model length). Min-max keeps the risk factor at 1; the
@@ -190,19 +187,19 @@ public:
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
-    // (with CheckOnly, checked) without the residual note; the deviations are written back
-    // only when Written is given, which keeps the texts they replace. With Among, a closing
-    // that would make a ring with those chains is refused (Ring).
-    TClosingResult CloseRecognised(bool CheckOnly = false, TWrittenDeviations* Written = nullptr,
-                                   const TArrayOf<TDimensionChain>* Among = nullptr);
+    // (with CheckOnly, checked) without the residual note. With Among, a closing that would
+    // make a ring with those chains is refused (Ring).
+    TClosingResult CloseRecognised(bool CheckOnly = false, const TArrayOf<TDimensionChain>* Among = nullptr);
+    // The figures of a check taken out of the closing link's note (" {" to its end).
+    void DropCheckFigures();
     // A closed chain calculated again after a value that enters its figures changed: the
     // closing link takes them (its dimension is not written). Neither the closure nor the
     // notes are touched. Nothing for an open or a checked chain, nor for figures that are not
     // finite, which the closing link never takes.
     std::optional<TChainResult> Recalculate();
     // A checked chain checked again: the check's note of its closing link (from " {") replaced
-    // by the loop's deviations as they now are. False, with nothing changed, for an open chain
-    // or figures that are no numbers.
+    // by the loop's deviations as they now are. False, with nothing changed, for an open chain;
+    // false, with the check's figures dropped, for figures that are no numbers.
     bool CheckAgain();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
@@ -294,8 +291,8 @@ private:
         return Is3D() ? Dimensions[Count() - 1].V3.Len() : Result.Nominal;
     }
     // The closing link takes Result's deviations, moved onto the nominal it shows when that is
-    // not its length, and its dimension's text when WriteBack.
-    void TakeClosingFigures(const TChainResult& Result, bool WriteBack, TWrittenDeviations* Written);
+    // not its length; its dimension is written by the follow alone.
+    void TakeClosingFigures(const TChainResult& Result);
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
     // degrees.

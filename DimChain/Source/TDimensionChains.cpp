@@ -6,6 +6,7 @@
 #include "ChainFollow.h"
 #include "ChainHost.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "KmfData.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
@@ -231,7 +232,9 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         for (TDimensionChain& chain : Chains) {
             const Integer flag = s.ReadInteger();
             if (flag != 0 && flag != 1) return false;
-            chain.Checked = flag == 1;
+            // Only an assembly's chains are checked: a drawing chain taken as checked would
+            // never be calculated again.
+            chain.Checked = flag == 1 && chain.Is3D();
         }
         return !s.ErrorReadFromFileToBufer;
     default: // not ours
@@ -259,13 +262,6 @@ Boolean TDimensionChains::from(const std::vector<Byte>& Data)
     TKmfData stream;
     stream.from(Data);
     return Read(stream, true);
-}
-
-bool TDimensionChains::HasLinks() const
-{
-    for (const TDimensionChain& chain : DimChains)
-        if (chain.Count() > 0) return true;
-    return false;
 }
 
 bool TDimensionChains::Is3D() const
@@ -315,7 +311,8 @@ Boolean TDimensionChains::SavetoUserStorage()
 
 Boolean TDimensionChains::StoreConfirmed()
 {
-    if (StoredDamaged && !HasLinks()) return false;
+    // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
+    if (StoredDamaged) return false;
     return SavetoUserStorage();
 }
 
@@ -456,50 +453,18 @@ void TDimensionChains::RestoreReferenceByAttr()
 }
 
 // A chain that lost links shows its closure as it now is, by the rule a pick closes it with
-// (a linear drawing chain on its loop, not on its nominals). One left open writes its closing
-// dimension no more: unless that was lost too, it gets its texts back and its link reads them.
+// (a linear drawing chain on its loop, not on its nominals). Every chain is tested before the
+// opening's follow decides what the dimensions they let go of show; one that lost its closing
+// dimension keeps no texts of it.
 void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
 {
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
         TDimensionChain& chain = DimChains[c];
         if (chain.Count() >= Before[c].Count) continue;
         chain.IsClosedLoop();
-        if (chain.Closed || Before[c].Closing == 0) continue;
-        TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
-        if (!last || last->refObject != Before[c].Closing) {
-            chain.OwnTexts.reset(); // lost with its dimension
-            continue;
-        }
-        if (GiveBack(chain, last->Obj)) last->LoadChange();
+        const TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
+        if (!chain.Closed && (!last || last->refObject != Before[c].Closing)) chain.OwnTexts.reset();
     }
-}
-
-TDimensionChain* TDimensionChains::ClosingOn(const tvapi::IDrawingObjectPtr& Dimension)
-{
-    for (TDimensionChain& chain : DimChains)
-        if (Dimension && chain.Closed && chain.Count() > 0 &&
-            chain.Dimensions[chain.Count() - 1].Obj == Dimension)
-            return &chain;
-    return nullptr;
-}
-
-bool TDimensionChains::GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
-                                TWrittenDeviations* Written)
-{
-    std::optional<TDeviationTexts> own = From.TakeOwnTexts();
-    TDimensionChain* other = ClosingOn(Closing);
-    if (other == &From) other = nullptr;
-    if (!other && !own) return false;
-    if (Written) Written->Keep(Closing);
-    if (!other) {
-        own->WriteTo(Closing);
-        return true;
-    }
-    other->Dimensions[other->Count() - 1].toDrawing();
-    // Texts From kept that are not the other chain's figures were there before either wrote:
-    // the dimension's own, where the other chain kept what From had written.
-    if (own && own != TDeviationTexts::Of(Closing)) other->OwnTexts = std::move(own);
-    return true;
 }
 
 std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
@@ -522,7 +487,8 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     // A ring stored by an older version is told though nothing of it changed.
     if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
     if (any(TFollowed::NoNumbers)) TellNoNumbers();
-    if (changed && !Is3D()) {
+    // A chain the opening left open is stored so: the next opening finds nothing to do.
+    if ((changed || any(TFollowed::LeftOpen)) && !Is3D()) {
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);

@@ -37,8 +37,7 @@ public:
     TLinkGridPtr Grid;
     // Key of the "Reference Object" attribute type; 0.0 until it was made on the first save.
     Real AttrType = 0.0;
-    // The document holds stored chains that could not be read; they stay as they are until
-    // chains with links are stored over them.
+    // The document holds stored chains that could not be read; nothing is stored over them.
     Boolean StoredDamaged = false;
 
     TDimensionChains();
@@ -54,7 +53,7 @@ public:
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
     // that no chain holds, a checked flag neither 0 nor 1, an unknown tag after the chains, or
-    // with ToEnd any byte left after the last section.
+    // with ToEnd any byte left after the last section. A drawing chain is never read as checked.
     Boolean Read(TKmfData& stream, Boolean ToEnd = false);
     // The byte-vector form: the 256-byte stream header, then what Write writes.
     void to(std::vector<Byte>& Result) const;
@@ -64,8 +63,6 @@ public:
     // leaves bytes over or runs short.
     Boolean from(const std::vector<Byte>& Data);
 
-    // A link in any chain.
-    bool HasLinks() const;
     // A model link in any chain.
     bool Is3D() const;
     // One entry per link, chains in order: its model object, or an empty entry.
@@ -80,7 +77,7 @@ public:
     // the host refused an item.
     Boolean SavetoUserStorage();
     // What the panels' confirm button stores: the set, unless chains stored in the document
-    // could not be read and the set has no link to put in their place. True when stored.
+    // could not be read. True when stored.
     Boolean StoreConfirmed();
     // Marks every linked drawing object (and auxiliary object) with an attribute carrying its
     // reference number, after numbering the links (which changes their numbers, hence not
@@ -98,8 +95,8 @@ public:
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
     // dimension it was taken from) is removed with a message; chains that lost links are tested
-    // for closure again (IsClosedLoop), and the closing dimension of one left open gets back
-    // its own texts (GiveBack).
+    // for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it
+    // closed on, which the opening's follow gives back unless another chain writes it.
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
@@ -117,16 +114,6 @@ public:
         "Цепь не рассчитывается: размер не число или длина звена с dT не больше нуля";
     // NoNumbersText told to the user.
     static void TellNoNumbers();
-    // The first closed chain that closes on Dimension; null when none does.
-    TDimensionChain* ClosingOn(const tvapi::IDrawingObjectPtr& Dimension);
-    // Chain From closes on Closing no more: the dimension takes the figures of another chain
-    // that still closes on it (which takes the texts From kept unless they are its figures,
-    // whichever of the two wrote first), else the own texts From kept; the texts it replaces
-    // are kept in Written when given. False, with nothing written, when neither is there.
-    // From keeps no texts.
-    bool GiveBack(TDimensionChain& From, const tvapi::IDrawingObjectPtr& Closing,
-                  TWrittenDeviations* Written = nullptr);
-
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with

@@ -4,7 +4,6 @@
 #include "TDimension.h"
 
 #include "ChainHost.h"
-#include "Messager.h"
 #include "TLinkText.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingTexts.h"
@@ -83,7 +82,7 @@ TShownFigures TDimension::Shown() const
     return {IsModel() ? V3.Len() : NominalVector().Len(), QHigh, QLow};
 }
 
-void TDimension::toDrawing()
+void TDimension::toDrawing(TChainHost& Host)
 {
     if (!std::isfinite(QHigh) || !std::isfinite(QLow)) return;
     tvapi::IDimensionTextPtr text;
@@ -115,7 +114,7 @@ void TDimension::toDrawing()
         return;
     }
     Obj->Update();
-    Messager.LiftBox(TString(upper->GetStr()), TMessager::toAlways);
+    Host.Tell(TString(upper->GetStr()));
 }
 
 namespace {
@@ -175,13 +174,12 @@ void ReapplyProjection(TDimension& D, const TVector2D& Captured, const TDimensio
 
 } // namespace
 
-Boolean TDimension::LoadChange()
+Boolean TDimension::LoadChange(TChainHost& Host)
 {
-    TChainHost& host = FacadeChainHost();
-    const tvapi::DrawingObjectTypeEnum TO = host.GetType(Obj), TA = host.GetType(AuxObj);
+    const tvapi::DrawingObjectTypeEnum TO = Host.GetType(Obj), TA = Host.GetType(AuxObj);
     if (TO != Type || TA != TypeAuxiliary) return false;
     TDimension D(*this);
-    D.Capture(Type, Obj, AuxObj);
+    D.Capture(Host, Type, Obj, AuxObj);
     const TVector2D captured = D.VTransformation;
     D.Prepare();
     CarryUserState(D, *this);

@@ -47,6 +47,13 @@ bool TWrittenDeviations::Restore(const tvapi::IDrawingObjectPtr& Dimension)
     return true;
 }
 
+std::optional<TDeviationTexts> TWrittenDeviations::Kept(const tvapi::IDrawingObjectPtr& Dimension) const
+{
+    for (const TKept& k : FKept)
+        if (Dimension && k.Dimension == Dimension) return k.Texts;
+    return std::nullopt;
+}
+
 void TWrittenDeviations::RestoreAll()
 {
     std::vector<TKept> kept;

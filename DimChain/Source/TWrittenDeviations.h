@@ -33,6 +33,8 @@ public:
     // Writes Dimension's kept texts back, updates it and forgets them. False, with nothing
     // written, when none are kept.
     bool Restore(const tvapi::IDrawingObjectPtr& Dimension);
+    // The texts kept of Dimension; none when none are kept.
+    std::optional<TDeviationTexts> Kept(const tvapi::IDrawingObjectPtr& Dimension) const;
     // Restores every kept dimension, in the order they were kept.
     void RestoreAll();
     // Forgets every kept text: what was written stays.

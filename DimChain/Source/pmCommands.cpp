@@ -6,6 +6,7 @@
 
 #include "ChainHost.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "cPropertyMenagerEvent.h"
 #include "drModelerAPI.h"

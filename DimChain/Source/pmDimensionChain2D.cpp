@@ -4,6 +4,7 @@
 
 #include "ChainGrid.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "TPropertyLinkGrid.h"
 #include "drModelerAPI.h"
 #include "tvapi/Application.h"
@@ -59,5 +60,5 @@ void TpmDimensionChain2D::GetAllDimensions()
 
 void TpmDimensionChain2D::AddDerivativeDimensions(tvapi::IDrawingObjectPtr iAuxiliaryObj)
 {
-    ::AddDerivativeDimensions(AllDimension2D, std::move(iAuxiliaryObj));
+    ::AddDerivativeDimensions(AllDimension2D, FacadeChainHost(), std::move(iAuxiliaryObj));
 }

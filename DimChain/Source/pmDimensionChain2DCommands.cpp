@@ -4,6 +4,7 @@
 
 #include "ChainGrid.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "tvapi/Application.h"
@@ -80,10 +81,10 @@ void TpmDimensionChain2D::RecogniseChains()
     }
     TDimensionChain& C = Chain();
     ReadFiguresAgain(C, FacadeChainHost());
-    const TClosingResult closing = C.CloseRecognised(false, &FWritten, &DimensionChains.DimChains);
+    const TClosingResult closing = C.CloseRecognised(false, &DimensionChains.DimChains);
     if (closing) {
         ChainGrid::WriteSigns(FLinkGrid, C);
-        FollowDimension(ClosingDimension(C));
+        FollowCurrent();
     } else if (closing.State == TClosing::Ring) {
         TDimensionChains::TellRing();
     }

@@ -6,6 +6,7 @@
 
 #include "ChainGrid.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
@@ -63,9 +64,9 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     if (State == stAngleTolerance || State == stProjection) {
         if (TDimension* L = CurrentLink()) {
             if (State == stAngleTolerance)
-                L->SetAngleTolerance(rLightObj);
+                L->SetAngleTolerance(FacadeChainHost(), rLightObj);
             else
-                L->SetProjectionOn(rLightObj);
+                L->SetProjectionOn(FacadeChainHost(), rLightObj);
             RewriteRow(DimensionChains.CurrentDim);
             RedrawGrid();
         }
@@ -157,7 +158,6 @@ void TpmDimensionChain2D::ClickBase()
 TClosingStep TpmDimensionChain2D::Pick()
 {
     TClosingStep step;
-    step.Written = &FWritten;
     step.Among = &DimensionChains.DimChains;
     return step;
 }
@@ -168,7 +168,7 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
     case TClosing::Open:
         return;
     case TClosing::Closed:
-        FollowDimension(ClosingDimension(Chain()));
+        FollowCurrent(); // the follow writes the closing figures, when the chain writes them
         return;
     case TClosing::Refused:
         Tell(DC("Угол не может замыкать цепь с линейными размерами"));

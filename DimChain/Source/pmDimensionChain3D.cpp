@@ -5,6 +5,7 @@
 #include "ChainGrid.h"
 #include "ChainRecognition.h"
 #include "Dictionary.h"
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "tvapi/ModelObjects.h"
@@ -45,6 +46,8 @@ public:
     explicit TPoolChainHost(const TpmDimensionChain3D& Panel) : FPanel(Panel) {}
     bool Reread(TDimension& Link, bool KeepFigures) override { return FPanel.Reread(Link, KeepFigures); }
     void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
+    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
+    void Tell(const TString& Text) override { F.Tell(Text); }
     tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
     Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
     void GetDimParam(const tvapi::IDrawingObjectPtr& O, Real& Nominal, TString& Qualitet, Real& QHigh,

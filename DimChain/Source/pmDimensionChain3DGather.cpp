@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drModelerAPI.h"
 #include "maTervan.h"

@@ -7,6 +7,7 @@
 #include <exception>
 #include <vector>
 
+#include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drEdge.h"
 #include "drModelerAPI.h"

@@ -31,6 +31,8 @@ struct TFollowCase {
     // Chain, its last link's figures after the follow.
     Integer Chain;
     double Hi, Lo;
+    std::string Gives = "";     // the dimensions given their own texts back, by name
+    const char* Note = nullptr; // the chain's closing note after the follow, when asked
 };
 
 void PrintTo(const TFollowCase& c, std::ostream* os)
@@ -94,9 +96,18 @@ TEST_P(TFollowFiguresTest, CalculatesEachChainOnceInDependencyOrder)
     for (const TRecordingChainHost::TCall& call : Host.Calls)
         if (call.Kind == 'W') writes += NameOf(call.Model);
     EXPECT_EQ(writes, t.Writes);
+    std::string gives;
+    for (const TRecordingChainHost::TCall& call : Host.Calls)
+        if (call.Kind == 'G') gives += NameOf(call.Model);
+    EXPECT_EQ(gives, t.Gives);
     const TDimensionChain& chain = (*Set)[t.Chain];
     EXPECT_NEAR(chain.Dimensions[chain.Count() - 1].QHigh, t.Hi, 1e-12);
     EXPECT_NEAR(chain.Dimensions[chain.Count() - 1].QLow, t.Lo, 1e-12);
+    if (t.Note) {
+        const std::string note(t.Note);
+        EXPECT_EQ(std::wstring(TString(chain.Dimensions[chain.Count() - 1].Comment).toWideChar()),
+                  std::wstring(note.begin(), note.end()));
+    }
 }
 
 // A's deviations as the dimension now shows them.
@@ -105,6 +116,22 @@ void AWidened(TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigure
     Host.Shows.emplace_back(TRecordingChainHost::Identity(Set[0].Dimensions[0]),
                             TShownFigures{10, 0.2, -0.2});
     Change.Dimensions.push_back({{}, Set[0].Dimensions[0].MO});
+}
+
+// Chain 0 as stored: C showing its figures (A + B: +0.15/-0.1) over its own empty texts, and B
+// drawn 10..31 while the document was closed, so that A and B no longer close on C. Opened.
+void BStretchedWhileClosed(TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change)
+{
+    TDimension& c = Set[0].Dimensions[2];
+    c.QHigh = 0.15;
+    c.QLow = -0.1;
+    Host.Shows.emplace_back(TRecordingChainHost::Identity(c), TShownFigures{30, 0.15, -0.1});
+    Set[0].OwnTexts = TDeviationTexts{L"", L""};
+    Set[0].Dimensions[1].V3 = TVector3D(0, 0, 21);
+    for (Integer k = 1; k < Set.Count; ++k)
+        for (TDimension& L : Set[k].Dimensions)
+            if (L.MO == c.MO) static_cast<TDimensionTolerances&>(L) = c;
+    Change.Everything = true;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,8 +221,8 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     0,
                     0},
-        // A checked chain whose figures are no numbers keeps its last check's note.
-        TFollowCase{"CheckedChainWithNoNumbersKeepsItsCheck",
+        // A checked chain whose figures are no numbers notes no figures.
+        TFollowCase{"CheckedChainWithNoNumbersIsNoNumbers",
                     {{A, B, C}},
                     [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
                         Set[0].Checked = true;
@@ -219,7 +246,55 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     0,
                     0.25,
-                    -0.2}),
+                    -0.2},
+        // Opened: a chain that no longer closes keeps nothing of its loop; C reads its own texts.
+        TFollowCase{"ReopenedChainThatNoLongerClosesGivesItsTextsBack",
+                    {{A, B, C}},
+                    BStretchedWhileClosed,
+                    {{0, TFollowed::LeftOpen}},
+                    "",
+                    0,
+                    0,
+                    0,
+                    "C"},
+        // The chain counting C follows C's own figures: E is D's alone.
+        TFollowCase{"ChainCountingALostClosingFollows",
+                    {{A, B, C}, {C, D, E}},
+                    BStretchedWhileClosed,
+                    {{0, TFollowed::LeftOpen}, {1, TFollowed::Calculated}},
+                    "E",
+                    1,
+                    0.02,
+                    -0.02,
+                    "C"},
+        // An assembly's checked chain that no longer closes keeps no check figures in its note.
+        TFollowCase{"CheckedChainThatNoLongerClosesDropsItsCheck",
+                    {{A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        BStretchedWhileClosed(Set, Host, Change);
+                        Set[0].Checked = true;
+                        Set[0].Dimensions[2].Comment = TString("Shaft { 0.150 -0.100 }");
+                        Change.Written = nullptr;
+                    },
+                    {{0, TFollowed::LeftOpen}},
+                    "",
+                    0,
+                    0.15,
+                    -0.1,
+                    "",
+                    "Shaft"},
+        // Chains 0 (A + B) and 1 (E - D) close on C: the first writes it, once; the other keeps
+        // its own figures.
+        TFollowCase{"FirstOfTwoChainsClosingOnADimensionWritesIt",
+                    {{A, B, C}, {E, D, C}},
+                    [](TArrayOf<TDimensionChain>&, TRecordingChainHost&, TFigureChange& Change) {
+                        Change.Chains = {1, 0};
+                    },
+                    {{0, TFollowed::Calculated}, {1, TFollowed::Calculated}},
+                    "C",
+                    1,
+                    0.02,
+                    -0.02}),
     [](const testing::TestParamInfo<TFollowCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ChainRecognition.h"
 
 #include "ChainLoop.h"
+#include "FacadeChainHost.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ protected:
     int Recognise(const tvapi::IDrawingObjectPtr& closing, int index)
     {
         TDimension D;
-        D.SetLDim(closing, {});
+        D.SetLDim(FacadeChainHost(), closing, {});
         return Make3DDimensionChain(All, D, index, Placements, Directions, Target, Host);
     }
     std::vector<double> Nominals() const
@@ -152,13 +153,13 @@ TEST_F(TChainRecognitionTest, DerivedLinksAreAddedOnceAndOnlyFromDrawnCircles)
     TDimension model = All.Dimensions[0];
     model.Obj.Reset();
     All.Dimensions.Add(model);
-    AddDerivativeDimensions(All, axis);
+    AddDerivativeDimensions(All, FacadeChainHost(), axis);
     ASSERT_EQ(All.Count(), 4 + 6);
     EXPECT_FALSE(All.Dimensions[4].Obj);
     EXPECT_TRUE(All.Dimensions[4].PearentObj == All.Dimensions[0].Obj);
     EXPECT_DOUBLE_EQ(All.Dimensions[6].Nominal, 20.0); // the diameter itself
     EXPECT_DOUBLE_EQ(All.Dimensions[4].Nominal, 10.0); // its radius from the centre
-    AddDerivativeDimensions(All, axis);
+    AddDerivativeDimensions(All, FacadeChainHost(), axis);
     EXPECT_EQ(All.Count(), 10);
 }
 
@@ -225,7 +226,7 @@ TEST_F(TChainRecognitionTest, PathsAreFoundInTheOrderOfTheUnboundedSearch)
         }
         GetAllDimensions(All);
         TDimension D;
-        D.SetLDim(dims[0], {});
+        D.SetLDim(FacadeChainHost(), dims[0], {});
         const int n = Make3DDimensionChain(All, D, 1, Placements, Directions, Target, Host);
         std::vector<int> path;
         for (Integer i = 0; i < All.Count() && path.empty(); ++i)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DrawingLinks.h"
+#include "FacadeChainHost.h"
 #include "HostAttributes.h"
 #include "HostDocuments.h"
 #include "HostUserData.h"
@@ -26,6 +27,7 @@ protected:
     void TearDown() override
     {
         Dims.clear();
+        Kept.Forget();
         A.Reset();
         B.Reset();
         C.Reset();
@@ -34,7 +36,8 @@ protected:
         TDrawingLinksFixture::TearDown();
     }
 
-    // Draws the three dimensions and adds them to the set's first chain, which closes.
+    // Draws the three dimensions and adds them to the set's first chain, which closes and, as a
+    // panel follows it, writes C.
     void Example(TDimensionChains& S)
     {
         A = Linear(0, 0, 40, 0, 0.1, -0.1);
@@ -43,6 +46,10 @@ protected:
         for (const tvapi::IDrawingObjectPtr& d : {A, B, C})
             ASSERT_TRUE(S.DimChains[0].Add(d, {}, FacadeChainHost()));
         ASSERT_TRUE(S.DimChains[0].Closed);
+        TFigureChange closed;
+        closed.Chains = {0};
+        closed.Written = &Kept;
+        FollowFigures(S.DimChains, FacadeChainHost(), closed);
     }
 
     static tvhost::TDocumentCore& Core(const tvapi::ITervanDocumentPtr& d)
@@ -89,6 +96,7 @@ protected:
         Dims = Drawing().ActiveView().Children();
     }
 
+    TWrittenDeviations Kept; // what the follows of the test wrote over
     std::string FDir;
     tvapi::IDrawingObjectPtr A, B, C;
     tvapi::DrawingObjectList Dims;

@@ -12,6 +12,7 @@
 
 #include "../Facade/FacadeFixture.h"
 #include "../tvapi/FeatureTestUtil.h"
+#include "FacadeChainHost.h"
 #include "HostApplication.h"
 #include "HostDocuments.h"
 #include "HostKernel.h"

@@ -1,10 +1,13 @@
 #pragma once
-// A chain host for tests: object types from the objects themselves, selection calls and
-// written figures recorded, a dimension's figures as the test sets them.
+// A chain host for tests: object types from the objects themselves, a drawing dimension's
+// figures through the facade, selection calls and written figures recorded, the figures a link
+// reads again as the test sets them.
 
-#include "ChainHost.h"
+#include "FacadeChainHost.h"
 #include "TDimension.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +16,7 @@ class TRecordingChainHost final : public TChainHost {
 public:
     struct TCall {
         // 'S' select, 'U' unselect, 'C' clear the selection, 'H' / 'h' highlight on / off, 'M'
-        // select a model object, 'W' figures written
+        // select a model object, 'W' figures written, 'G' texts given back
         char Kind;
         tvapi::IDrawingObjectPtr Object;
         tvapi::IModelObjectPtr Model = {};
@@ -25,7 +28,12 @@ public:
         return Object ? Object->GetDrawingObjectType() : tvapi::tvAllObj;
     }
     Integer GetNumberView(const tvapi::IDrawingObjectPtr&) override { return 0; }
-    void GetDimParam(const tvapi::IDrawingObjectPtr&, Real&, TString&, Real&, Real&, bool) override {}
+    // A drawing dimension's own figures, as the facade reads them.
+    void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        if (Object) FacadeChainHost().GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
+    }
     // The deviations each dimension (a drawing or, for a link without one, a model object)
     // shows, as set by the test or last written; a link of a dimension not listed reads as it is.
     std::vector<std::pair<const void*, TShownFigures>> Shows;
@@ -54,6 +62,23 @@ public:
             *now = Link.Shown();
         else
             Shows.emplace_back(Identity(Link), Link.Shown());
+    }
+    // 'G': texts given back; the dimension then shows them as numbers (an empty text as 0).
+    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override
+    {
+        Calls.push_back({'G', Link.Obj, Link.MO});
+        const TShownFigures figures{Link.Shown().Nominal, Number(Texts.Upper), Number(Texts.Lower)};
+        if (TShownFigures* now = Shown(Link))
+            *now = figures;
+        else
+            Shows.emplace_back(Identity(Link), figures);
+    }
+    std::vector<TString> Told;
+    void Tell(const TString& Text) override { Told.push_back(Text); }
+    static Real Number(std::wstring Text)
+    {
+        std::replace(Text.begin(), Text.end(), L',', L'.');
+        return Text.empty() ? 0.0 : std::wcstod(Text.c_str(), nullptr);
     }
     bool HasDrawing() override { return false; }
     void Select(const tvapi::IDrawingObjectPtr& Object) override { Calls.push_back({'S', Object}); }

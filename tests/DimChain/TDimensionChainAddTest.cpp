@@ -2,6 +2,7 @@
 // closing link's deviations into its dimension, the link grid, and the change check.
 
 #include "ChainGrid.h"
+#include "FacadeChainHost.h"
 #include "TDimensionChain.h"
 
 #include <algorithm>
@@ -49,6 +50,11 @@ protected:
     {
         return tvhost::ToUtf8(std::wstring(TString(s).toWideChar()));
     }
+    // What a follow does once the chain closed: its figures written into its dimension.
+    static void WriteClosing(TDimensionChain& C)
+    {
+        FacadeChainHost().WriteFigures(C.Dimensions[C.Count() - 1]);
+    }
 };
 
 // The closing link's worked numbers, as calculated and as written into its dimension.
@@ -86,6 +92,7 @@ TEST_F(TDimensionChainAddTest, ChainsCloseAndWriteTheClosingDeviations)
             ASSERT_TRUE(C.Add(last, {}, Host));
         }
         ASSERT_TRUE(C.Closed);
+        WriteClosing(C);
         EXPECT_EQ(C.StateClosed, t.Link.Mask);
         const TDimension& L = C.Dimensions[2];
         EXPECT_DOUBLE_EQ(L.Nominal, t.Link.Nominal);
@@ -160,12 +167,13 @@ TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
     TDimension L;
     for (const tvapi::IDrawingObjectPtr& d :
          {parts[GetParam()[0]], parts[GetParam()[1]], parts[GetParam()[2]], gap}) {
-        L.SetLDim(d, {});
+        L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
     TClosingStep pick;
     pick.OnLoop = true;
     ASSERT_TRUE(C.CloseAndCalculate(pick));
+    WriteClosing(C);
     EXPECT_EQ(Upper(gap), L"  0,100");
     EXPECT_EQ(Lower(gap), L" -0,200");
 }
@@ -206,6 +214,7 @@ TEST_F(TDimensionChainAddTest, ZeroComponentKeepsItsField)
     const auto closing = Linear(0, 0, 20, 0);
     ASSERT_TRUE(C.Add(closing, {}, Host));
     ASSERT_TRUE(C.Closed);
+    WriteClosing(C);
     EXPECT_NEAR(C.Dimensions[2].QHigh - C.Dimensions[2].QLow, 0.23, 1e-9);
     EXPECT_EQ(Upper(closing), L"  0,110");
     EXPECT_EQ(Lower(closing), L" -0,120");
@@ -219,24 +228,25 @@ TEST_F(TDimensionChainAddTest, LinkKeepsTheValuesWrittenIntoTheDrawing)
     const auto c = Linear(0, 0, 40, 0);
     ASSERT_TRUE(C.Add(c, {}, Host));
     ASSERT_TRUE(C.Closed);
+    WriteClosing(C);
     EXPECT_EQ(Upper(c), L"  0,033");
     EXPECT_DOUBLE_EQ(C.Dimensions[1].QHigh, 0.033);
-    EXPECT_FALSE(C.Dimensions[1].LoadChange());
+    EXPECT_FALSE(C.Dimensions[1].LoadChange(FacadeChainHost()));
 }
 
 TEST_F(TDimensionChainAddTest, NonFiniteDeviationsAreNeverWritten)
 {
     TDimension D;
     const auto d = Linear(0, 0, 40, 0, 0.1, -0.1);
-    D.SetLDim(d, {});
+    D.SetLDim(FacadeChainHost(), d, {});
     const std::wstring upper = Upper(d), lower = Lower(d);
     D.QHigh = std::nan("");
     D.QLow = -0.2;
-    D.toDrawing();
+    D.toDrawing(FacadeChainHost());
     EXPECT_EQ(Upper(d), upper);
     EXPECT_EQ(Lower(d), lower);
     D.QHigh = 0.3;
-    D.toDrawing();
+    D.toDrawing(FacadeChainHost());
     EXPECT_EQ(Upper(d), L"  0,300");
 }
 
@@ -246,13 +256,13 @@ TEST_F(TDimensionChainAddTest, ConvertedAngularLinksDoNotLookChanged)
 {
     const auto angle = Angle(90, 60, 0.5, -0.5);
     TDimension A, L;
-    A.SetADim(angle, Segment(0, 0, 3, 4));
-    L.SetLDim(Linear(0, 0, 40, 0), angle);
+    A.SetADim(FacadeChainHost(), angle, Segment(0, 0, 3, 4));
+    L.SetLDim(FacadeChainHost(), Linear(0, 0, 40, 0), angle);
     for (TDimension* D : {&A, &L}) {
         D->Transformation = true;
         D->AQHigh = -D->AQHigh;
         D->AQLow = -D->AQLow;
-        EXPECT_FALSE(D->LoadChange());
+        EXPECT_FALSE(D->LoadChange(FacadeChainHost()));
         EXPECT_DOUBLE_EQ(D->AQHigh, -0.5);
     }
 }
@@ -264,7 +274,7 @@ TEST_F(TDimensionChainAddTest, ModelLinkWritesItsDimensionAndUpdatesIt)
     D.MO = tvapi::IModelObjectPtr(static_cast<tvapi::IModelObject*>(dim.Get()));
     D.QHigh = 0.05;
     D.QLow = -0.125;
-    D.toDrawing();
+    D.toDrawing(FacadeChainHost());
     EXPECT_EQ(dim->Text("Upper").Str(), L"  0,050");
     EXPECT_EQ(dim->Text("Lower").Str(), L" -0,125");
     EXPECT_EQ(dim->Updates(), 1);
@@ -341,36 +351,37 @@ TEST_F(TDimensionChainAddTest, ChangeCheckKeepsTheUsersValues)
 {
     const auto a = Linear(0, 0, 40, 0, 0.1, -0.1);
     TDimension D;
-    D.SetLDim(a, {});
+    D.SetLDim(FacadeChainHost(), a, {});
     D.refObject = 4;
     D.Comment = TString("посадка");
     D.EQHigh = 0.01;
     D.dLdT = 12e-6;
     D.AQHigh = 0.5; // typed on the toolbar
-    EXPECT_FALSE(D.LoadChange());
+    EXPECT_FALSE(D.LoadChange(FacadeChainHost()));
 
     tvapi::ILineDimensionPtr(a)->SetX2(45.0);
     a->Update();
-    ASSERT_TRUE(D.LoadChange());
+    ASSERT_TRUE(D.LoadChange(FacadeChainHost()));
     EXPECT_DOUBLE_EQ(D.Nominal, 45.0);
     EXPECT_EQ(D.refObject, 4);
     EXPECT_EQ(Utf8(D.Comment), "посадка");
     EXPECT_EQ(D.EQHigh, 0.01);
     EXPECT_EQ(D.AQHigh, 0.5);
-    EXPECT_FALSE(D.LoadChange());
+    EXPECT_FALSE(D.LoadChange(FacadeChainHost()));
 }
 
 TEST_F(TDimensionChainAddTest, ChangeCheckKeepsAProjectionAndIgnoresReplacedObjects)
 {
     const auto a = Linear(0, 0, 10, 0, 0.2, -0.1);
     TDimension D;
-    D.SetLDim(a, {});
-    D.SetProjectionOn(Segment(0, 0, std::cos(std::numbers::pi / 3), std::sin(std::numbers::pi / 3)));
+    D.SetLDim(FacadeChainHost(), a, {});
+    D.SetProjectionOn(FacadeChainHost(),
+                      Segment(0, 0, std::cos(std::numbers::pi / 3), std::sin(std::numbers::pi / 3)));
     ASSERT_NEAR(D.V2.Len(), 5.0, 1e-12);
-    EXPECT_FALSE(D.LoadChange());
+    EXPECT_FALSE(D.LoadChange(FacadeChainHost()));
     EXPECT_NEAR(D.QHigh, 0.1, 1e-12);
     D.Type = tvapi::tvDrDDimension; // the object was replaced: nothing is reloaded
-    EXPECT_FALSE(D.LoadChange());
+    EXPECT_FALSE(D.LoadChange(FacadeChainHost()));
     EXPECT_EQ(D.Type, tvapi::tvDrDDimension);
 }
 
@@ -381,27 +392,27 @@ TEST_F(TDimensionChainAddTest, ChangeCheckRemakesEachProjectionAsItWasMade)
 {
     const double c60 = std::cos(std::numbers::pi / 3), s60 = std::sin(std::numbers::pi / 3);
     TDimension L;
-    L.SetLDim(Linear(0, 0, 10, 0, 0.2, -0.1), Angle(90, 60, 0.5, -0.5));
+    L.SetLDim(FacadeChainHost(), Linear(0, 0, 10, 0, 0.2, -0.1), Angle(90, 60, 0.5, -0.5));
     // A parallel dimension measured at 60 degrees (its angle from its first point to its second).
     const tvapi::IDrawingObjectPtr tilted = Linear(c60, s60, 0, 0);
-    L.SetProjectionOn(tilted);
+    L.SetProjectionOn(FacadeChainHost(), tilted);
     ASSERT_NEAR(L.V2.Len(), 5.0, 1e-12);
     // Through the tilt of 60 degrees and the angular deviations, not by half the link.
     const double hi =
         std::max(std::cos(59.5 * std::numbers::pi / 180), std::cos(60.5 * std::numbers::pi / 180));
     ASSERT_NEAR(L.QHigh, hi * 10.2 - 5.0, 1e-12);
     const TDimension linear = L;
-    EXPECT_FALSE(L.LoadChange());
+    EXPECT_FALSE(L.LoadChange(FacadeChainHost()));
     EXPECT_EQ(L.QHigh, linear.QHigh);
     EXPECT_EQ(L.QLow, linear.QLow);
 
     TDimension D;
-    D.SetDDim(Circle(true, 0, 0, 10, 0.1, 0.0), Linear(0, 0, 0, 10));
+    D.SetDDim(FacadeChainHost(), Circle(true, 0, 0, 10, 0.1, 0.0), Linear(0, 0, 0, 10));
     ASSERT_NEAR(D.V2.Len(), 20.0, 1e-12);
-    D.SetProjectionOn(Segment(0, 0, c60, s60));
+    D.SetProjectionOn(FacadeChainHost(), Segment(0, 0, c60, s60));
     ASSERT_NEAR(D.V2.Len(), 10.0, 1e-12);
     const TDimension diametral = D;
-    EXPECT_FALSE(D.LoadChange());
+    EXPECT_FALSE(D.LoadChange(FacadeChainHost()));
     EXPECT_NEAR(D.V2.Len(), 10.0, 1e-12);
     EXPECT_EQ(D.QHigh, diametral.QHigh);
     EXPECT_NEAR(D.QHigh, 0.05, 1e-12);

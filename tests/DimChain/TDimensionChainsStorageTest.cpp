@@ -5,11 +5,15 @@
 #include "TDimensionChains.h"
 
 #include <cstring>
+#include <map>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "ChainSetFixture.h"
+#include "FacadeChainHost.h"
 #include "HostModelObject.h"
 #include "HostSelection.h"
 
@@ -205,6 +209,54 @@ TEST_F(TDimensionChainsStorageTest, DamagedBytesLeaveTheFreshSetAndStoreNothing)
     EXPECT_EQ(Stored(), bytes);
 }
 
+// A checked flag stored for a drawing chain (only an assembly's chains are checked) is not
+// taken: the chain follows its changed link B (+0.2/0) to C +0.1/-0.3 as any other.
+struct TCheckedFlagCase {
+    const char* Name;
+    std::int32_t Flag; // -1: no flags stored
+};
+void PrintTo(const TCheckedFlagCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class TDrawingCheckedFlagTest : public TChainSetFixture,
+                                public testing::WithParamInterface<TCheckedFlagCase> {};
+TEST_P(TDrawingCheckedFlagTest, LeavesTheChainCalculated)
+{
+    {
+        TDimensionChains S;
+        Example(S);
+        S.SavetoUserStorage();
+    }
+    std::vector<std::uint8_t> bytes = Stored();
+    if (GetParam().Flag >= 0)
+        for (const std::int32_t v : {0x444B4843, GetParam().Flag}) // "CHKD", a flag per chain
+            bytes.insert(bytes.end(), reinterpret_cast<const std::uint8_t*>(&v),
+                         reinterpret_cast<const std::uint8_t*>(&v) + sizeof v);
+    ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, TString("DimChains"), bytes, false, {}));
+    Reopen();
+    tvapi::IDimensionTextPtr(Dims.at(1))->SetDeviations(0.2, 0.0);
+    Dims[1]->Update();
+    TDimensionChains T;
+    T.LoadfromUserStorage();
+    ASSERT_FALSE(T.StoredDamaged);
+    TDimensionChains U;
+    ASSERT_TRUE(U.from(Stored()));
+    for (const TDimensionChains* set : {&T, &U}) {
+        const TDimensionChain& chain = set->DimChains[0];
+        EXPECT_FALSE(chain.Checked);
+        EXPECT_NEAR(chain.Dimensions[2].QHigh, 0.1, 1e-12);
+        EXPECT_NEAR(chain.Dimensions[2].QLow, -0.3, 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, TDrawingCheckedFlagTest,
+                         testing::Values(TCheckedFlagCase{"None", -1}, TCheckedFlagCase{"Unchecked", 0},
+                                         TCheckedFlagCase{"Checked", 1}),
+                         [](const testing::TestParamInfo<TCheckedFlagCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
 // A host that throws while storing is the caller's to handle; one that throws while reading
 // is a document without chains.
 TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
@@ -255,8 +307,8 @@ TEST_F(TDimensionChainsStorageTest, ModelSetStoresItsObjectListAndNoMarks)
 }
 
 // Two chains close on C: the example's (+0.1/-0.15) and D 0..40 +-0.2 less E 30..40 +-0.1
-// (+-0.3), the second written over the first's figures. Whichever stops writing C first, C
-// shows the other's figures, and once both stopped, its own texts again.
+// (+-0.3). C shows the first chain's figures; whichever stops closing on it first, C shows
+// those of the one left, and once both stopped, its own texts again.
 class TSharedOwnTextsTest : public TChainSetFixture, public testing::WithParamInterface<bool> {};
 
 TEST_P(TSharedOwnTextsTest, GetsItsOwnTextsBackWhicheverChainStopsFirst)
@@ -267,11 +319,19 @@ TEST_P(TSharedOwnTextsTest, GetsItsOwnTextsBackWhicheverChainStopsFirst)
     for (const tvapi::IDrawingObjectPtr& d :
          {Linear(0, 0, 40, 0, 0.2, -0.2), Linear(30, 0, 40, 0, 0.1, -0.1), C})
         ASSERT_TRUE(S.DimChains[1].Add(d, {}, FacadeChainHost()));
-    ASSERT_EQ(Upper(C) + Lower(C), L"  0,300 -0,300");
+    TWrittenDeviations written;
+    TFigureChange both;
+    both.Chains = {1, 0};
+    both.Written = &written;
+    FollowFigures(S.DimChains, FacadeChainHost(), both);
+    ASSERT_EQ(Upper(C) + Lower(C), L"  0,100 -0,150");
     const int first = GetParam() ? 1 : 0;
     for (const int k : {first, 1 - first}) {
         S.DimChains[k].Remove(C, FacadeChainHost());
-        EXPECT_TRUE(S.GiveBack(S.DimChains[k], C));
+        TFigureChange gone;
+        gone.Written = &written;
+        gone.Released.push_back({{C, {}}, S.DimChains[k].TakeOwnTexts()});
+        FollowFigures(S.DimChains, FacadeChainHost(), gone);
         EXPECT_EQ(Upper(C) + Lower(C), k == first ? (k == 0 ? L"  0,300 -0,300" : L"  0,100 -0,150") : L"");
     }
 }
@@ -280,3 +340,132 @@ INSTANTIATE_TEST_SUITE_P(Orders, TSharedOwnTextsTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& p) {
                              return std::string(p.param ? "LaterChainFirst" : "EarlierChainFirst");
                          });
+
+namespace {
+
+// A change made while the drawing was closed, and what the dimensions named by the place they
+// stand at (y, right end) show after the opening - or, cancelled, what they showed before it.
+struct TClosedCase {
+    const char* Name;
+    bool ThreeChains; // else the example chain
+    bool Reversed;    // the three chains stored last to first
+    std::vector<std::pair<double, double>> Deleted;
+    bool Slid, Stretched, Cancelled;
+    std::vector<std::tuple<double, double, const wchar_t*>> Shows;
+};
+
+void PrintTo(const TClosedCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TOpenedAfterChangeTest : public TChainSetFixture, public testing::WithParamInterface<TClosedCase> {
+protected:
+    // A chain of Links, its closing one last, added as the set's last chain and followed.
+    void Chain(TDimensionChains& S, const std::vector<tvapi::IDrawingObjectPtr>& Links)
+    {
+        TDimensionChain& chain =
+            S.DimChains[S.DimChains.Count - 1].Count() ? S.DimChains.Add() : S.DimChains[0];
+        for (const tvapi::IDrawingObjectPtr& d : Links)
+            ASSERT_TRUE(chain.Add(d, {}, FacadeChainHost()));
+        ASSERT_TRUE(chain.Closed);
+        TFigureChange closed;
+        closed.Chains = {S.DimChains.Count - 1};
+        closed.Written = &Kept;
+        FollowFigures(S.DimChains, FacadeChainHost(), closed);
+    }
+    tvapi::IDrawingObjectPtr At(double y, double x2)
+    {
+        for (const tvapi::IDrawingObjectPtr& d : Drawing().ActiveView().Children())
+            if (const tvapi::ILineDimensionPtr l(d); l && l->GetY1() == y && l->GetX2() == x2) return d;
+        return {};
+    }
+    std::wstring Texts(double y, double x2)
+    {
+        const tvapi::IDrawingObjectPtr d = At(y, x2);
+        return d ? Upper(d) + L"|" + Lower(d) : L"none";
+    }
+};
+
+TEST_P(TOpenedAfterChangeTest, OpeningShowsEachDimensionAsTheChainsNowGiveIt)
+{
+    const TClosedCase& t = GetParam();
+    std::map<std::pair<double, double>, std::wstring> before;
+    {
+        TDimensionChains S;
+        if (!t.ThreeChains) {
+            Example(S);
+        } else {
+            // E0 10 +-0.1, E1 10 +0.05/0 -> P 20; E2 10 +0.02/-0.03, P -> Q 30; P, E2 -> R 30.
+            const auto e0 = Linear(0, 0, 10, 0, 0.1, -0.1), e1 = Linear(10, 1, 20, 1, 0.05, 0),
+                       p = Linear(0, 2, 20, 2), e2 = Linear(20, 3, 30, 3, 0.02, -0.03);
+            Chain(S, {e0, e1, p});
+            Chain(S, {e2, p, Linear(0, 4, 30, 4)});
+            Chain(S, {p, e2, Linear(0, 5, 30, 5)});
+            if (t.Reversed) std::swap(S.DimChains[0], S.DimChains[2]);
+        }
+        S.SavetoUserStorage();
+        Kept.Forget();
+        for (const auto& [y, x2, texts] : t.Shows)
+            before[std::make_pair(y, x2)] = Texts(y, x2);
+        for (const auto& [y, x2] : t.Deleted)
+            At(y, x2)->Delete();
+        if (t.Slid || t.Stretched) {
+            const tvapi::ILineDimensionPtr b(B);
+            b->SetX1(31);
+            if (t.Slid) b->SetX2(41);
+            B->Update();
+        }
+    }
+    Reopen();
+    TDimensionChains T;
+    TWrittenDeviations written;
+    T.LoadfromUserStorage(&written);
+    if (t.Cancelled) written.RestoreAll();
+    for (const auto& [y, x2, texts] : t.Shows)
+        EXPECT_EQ(Texts(y, x2), t.Cancelled ? before[std::make_pair(y, x2)] : std::wstring(texts)) << y;
+    if (t.Cancelled) return;
+    // Stored as opened: the next opening finds nothing changed and shows the same.
+    T.SavetoUserStorage();
+    written.Forget();
+    Reopen();
+    Journal().Clear();
+    TDimensionChains U;
+    U.LoadfromUserStorage(&written);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{});
+    for (const auto& [y, x2, texts] : t.Shows)
+        EXPECT_EQ(Texts(y, x2), std::wstring(texts)) << y;
+}
+
+const std::vector<std::tuple<double, double, const wchar_t*>> EAndQGone = {{2, 20, L"|"},
+                                                                           {5, 30, L"  0,020| -0,030"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, TOpenedAfterChangeTest,
+    testing::Values(
+        // B 31..40: A and B no longer close on C, which reads its own texts.
+        TClosedCase{"LinkStretched", false, false, {}, false, true, false, {{0, 30, L"|"}}},
+        // B 31..41, its length kept: its ends meet no other link.
+        TClosedCase{"LinkSlidAlongItsLine", false, false, {}, true, false, false, {{0, 30, L"|"}}},
+        TClosedCase{"ClosingOfACountedChainLost",
+                    true,
+                    false,
+                    {{0, 10}},
+                    false,
+                    false,
+                    false,
+                    {{2, 20, L"|"}, {4, 30, L"  0,020| -0,030"}, {5, 30, L"  0,020| -0,030"}}},
+        TClosedCase{"TwoChainsLost", true, false, {{0, 10}, {4, 30}}, false, false, false, EAndQGone},
+        TClosedCase{
+            "TwoChainsLostStoredLastToFirst", true, true, {{0, 10}, {4, 30}}, false, false, false, EAndQGone},
+        TClosedCase{"ClosingOfACountedChainLostThenCancelled",
+                    true,
+                    false,
+                    {{0, 10}},
+                    false,
+                    false,
+                    true,
+                    {{2, 20, L""}, {4, 30, L""}, {5, 30, L""}}}),
+    [](const testing::TestParamInfo<TClosedCase>& p) { return std::string(p.param.Name); });
+
+} // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FacadeChainHost.h"
 #include "KmfData.h"
 
 namespace {

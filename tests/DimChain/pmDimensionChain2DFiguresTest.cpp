@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
 #include "TDimensionChains.h"
 
@@ -121,7 +122,7 @@ TEST_P(TDrawnStackTest, GivesTheFiguresOfTheStackAlongX)
     for (const char* nominal : {"01.00\t+\t   6.00\t", "01.01\t+\t   9.00\t", "01.02\t+\t   5.00\t"})
         EXPECT_NE(report.find(nominal), std::string::npos) << nominal;
     for (TDimension stored : chain.Dimensions)
-        EXPECT_FALSE(stored.LoadChange());
+        EXPECT_FALSE(stored.LoadChange(FacadeChainHost()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, TDrawnStackTest,

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
 
 namespace {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
 #include "pmCommands.h"
 

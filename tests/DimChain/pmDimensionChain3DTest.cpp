@@ -4,7 +4,10 @@
 
 #include "pmDimensionChain3D.h"
 
+#include "FacadeChainHost.h"
 #include "Panel3DFixture.h"
+
+#include <cstring>
 
 using tvhost::THostPropertyControl;
 namespace fs = std::filesystem;
@@ -605,3 +608,78 @@ INSTANTIATE_TEST_SUITE_P(
                     TCheckCase{"MethodAndRisk", false, "0.27", " {   0.128  -0.078 }"},
                     TCheckCase{"RiskAfterReopening", true, "0.27", " {   0.128  -0.078 }"}),
     [](const testing::TestParamInfo<TCheckCase>& p) { return std::string(p.param.Name); });
+
+// The stored set damaged in each way the reader refuses: told on opening, left as it is by OK
+// though the panel holds the pool (and all it found), and told again on the next opening.
+struct TDamageCase {
+    const char* Name;
+    void (*Damage)(std::vector<Byte>& Bytes);
+};
+void PrintTo(const TDamageCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+namespace {
+constexpr std::size_t CountAt = 256 + 8; // behind the header and the attribute type
+
+// V written at At, past the end of the bytes too.
+template <class T> void Put(std::vector<Byte>& Bytes, std::size_t At, T V)
+{
+    Bytes.resize(std::max(Bytes.size(), At + sizeof V));
+    std::memcpy(Bytes.data() + At, &V, sizeof V);
+}
+} // namespace
+
+class TDamagedStoreTest : public TpmDimensionChain3DStoredTest,
+                          public testing::WithParamInterface<TDamageCase> {};
+TEST_P(TDamagedStoreTest, IsToldAndNeverStoredOver)
+{
+    const TString item("DimChains");
+    std::vector<Byte> bytes;
+    ASSERT_TRUE(drApi::MA.drGetUserData(R().IDoc, item, bytes, {}));
+    std::int32_t chains = 0;
+    std::memcpy(&chains, bytes.data() + CountAt, sizeof chains);
+    ASSERT_EQ(chains, 2); // the pool and the chain found
+    GetParam().Damage(bytes);
+    ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, item, bytes, false, {}));
+    const std::vector<std::string> told = {"Сохраненные размерные цепи повреждены и не прочитаны"};
+    for (const char* name : {"damaged.qas", "damaged-again.qas"}) {
+        Journal().Clear();
+        Open();
+        EXPECT_EQ(Statuses(), told) << name;
+        Panel->ButtonClick(1);
+        EXPECT_EQ(Panel->ExitCode, 1);
+        Panel.reset();
+        std::vector<Byte> kept;
+        ASSERT_TRUE(drApi::MA.drGetUserData(R().IDoc, item, kept, {}));
+        EXPECT_TRUE(kept == bytes) << name << ": " << kept.size() << " bytes stored";
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / name).wstring().c_str()));
+        Reopen(name);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, TDamagedStoreTest,
+    testing::Values(TDamageCase{"CutInTheChains", [](std::vector<Byte>& b) { b.resize(b.size() / 2); }},
+                    TDamageCase{"CutInTheHeader", [](std::vector<Byte>& b) { b.resize(100); }},
+                    TDamageCase{"NegativeCount", [](std::vector<Byte>& b) { Put(b, CountAt, -1); }},
+                    TDamageCase{"CountsDisagree", [](std::vector<Byte>& b) { Put(b, CountAt, 1); }},
+                    TDamageCase{"HugeCount", [](std::vector<Byte>& b) { Put(b, CountAt, 1 << 30); }},
+                    TDamageCase{"CheckedFlagTwo",
+                                [](std::vector<Byte>& b) {
+                                    for (const int v : {0x444B4843, 0, 2}) // "CHKD", a flag per chain
+                                        Put(b, b.size(), v);
+                                }},
+                    TDamageCase{"CheckedFlagsCut",
+                                [](std::vector<Byte>& b) {
+                                    for (const int v : {0x444B4843, 1})
+                                        Put(b, b.size(), v);
+                                }},
+                    // The last chain ends the set with its method, Lambda and risk.
+                    TDamageCase{"MethodSeven", [](std::vector<Byte>& b) { Put(b, b.size() - 20, 7); }},
+                    TDamageCase{"RiskNegative", [](std::vector<Byte>& b) { Put(b, b.size() - 8, -1.0); }},
+                    TDamageCase{"UnknownTag", [](std::vector<Byte>& b) { Put(b, b.size(), 0x58585858); }},
+                    TDamageCase{"ByteLeftOver", [](std::vector<Byte>& b) { b.push_back(0); }},
+                    TDamageCase{"DamagedMark", [](std::vector<Byte>& b) { b[0] ^= 0xFF; }}),
+    [](const testing::TestParamInfo<TDamageCase>& p) { return std::string(p.param.Name); });

@@ -9,11 +9,18 @@
 //                                        and OUT/index.html (pictures made by tools/gallery.sh)
 //   dimchain-gallery check OUT           every sheet reopens as a drawing, every part reopens
 //                                        valid with its recorded volume
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -24,7 +31,6 @@
 #include <vector>
 
 #include "ComponentCatalogue.h"
-#include "FileIo.h"
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostFileIo.h"
@@ -47,24 +53,78 @@ struct TBuilt {
     std::vector<std::string> Pieces; // further part files the build wrote (an assembly's parts)
 };
 
-// The part files in `out`, by name.
-std::vector<std::string> PartFiles(const fs::path& out)
+// The gallery's folder, held open from the moment it was checked: everything the build writes
+// goes through it, so that the folder moved away or swapped for a link is never written through.
+struct TFolder {
+    fs::path Out;
+    std::string Name; // Out with a slash, before the name of each file in it
+    int Fd = -1;
+
+    ~TFolder()
+    {
+        tvhost::HoldFolder({}, -1);
+        if (Fd >= 0) ::close(Fd);
+    }
+    std::string File(const std::string& name) const { return Name + name; }
+};
+
+std::string Reason()
 {
-    std::vector<std::string> files;
-    for (const fs::directory_entry& f : fs::directory_iterator(out))
-        if (f.path().extension() == ".qpt") files.push_back(f.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
+    return std::strerror(errno);
 }
 
-// The part files written since `before` was listed, but for `main`.
-std::vector<std::string> NewPieces(const fs::path& out, const std::vector<std::string>& before,
-                                   const std::string& main)
+// The names in the held folder, sorted; false, said on the error stream, when it cannot be read.
+bool Names(const TFolder& folder, std::vector<std::string>& names)
 {
-    std::vector<std::string> pieces;
-    for (const std::string& f : PartFiles(out))
-        if (f != main && !std::binary_search(before.begin(), before.end(), f)) pieces.push_back(f);
-    return pieces;
+    names.clear();
+    const int fd = ::openat(folder.Fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+        std::cerr << "gallery: cannot read the folder " << folder.Out.string() << ": " << Reason() << '\n';
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    while (const dirent* entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return true;
+}
+
+// The part files in the folder, by name; false as Names.
+bool PartFiles(const TFolder& folder, std::vector<std::string>& files)
+{
+    const bool read = Names(folder, files);
+    std::erase_if(files, [](const std::string& f) { return fs::path(f).extension() != ".qpt"; });
+    return read;
+}
+
+// The part files written since `before` was listed, but for `main`; false as Names.
+bool NewPieces(const TFolder& folder, const std::vector<std::string>& before, const std::string& main,
+               std::vector<std::string>& pieces)
+{
+    const bool read = PartFiles(folder, pieces);
+    std::erase_if(pieces, [&](const std::string& f) {
+        return f == main || std::binary_search(before.begin(), before.end(), f);
+    });
+    return read;
+}
+
+// How the name of the folder no longer leads to the one held; empty while it does.
+std::string Departed(const TFolder& folder)
+{
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(folder.Fd, &held) != 0) return "cannot be looked at: " + Reason();
+    const bool found = ::stat(folder.Out.c_str(), &named) == 0;
+    if (found && named.st_dev == held.st_dev && named.st_ino == held.st_ino) return {};
+    const int why = errno;
+    struct stat own {};
+    if (::lstat(folder.Out.c_str(), &own) == 0 && S_ISLNK(own.st_mode)) return "was swapped for a link";
+    if (found) return S_ISDIR(named.st_mode) ? "was swapped for another folder" : "was swapped for a file";
+    if (why == ENOENT || why == ENOTDIR) return "was moved away";
+    return std::string("cannot be looked at: ") + std::strerror(why);
 }
 
 std::string Utf8(const TString& s)
@@ -101,13 +161,13 @@ bool OpensAsDrawing(tvhost::THost& host, const std::string& file)
     return drawing;
 }
 
-// Writes `bytes` to the gallery's own file `name` in `out` as the host saves a document: whole
-// or not at all, never through a link. False, said on the error stream, when it cannot.
-bool WriteOwnFile(const fs::path& out, const char* name, const std::string& bytes)
+// Writes `bytes` to the gallery's own file `name` in its folder as the host saves a document:
+// whole or not at all, never through a link. False, said on the error stream, when it cannot.
+bool WriteOwnFile(const TFolder& folder, const char* name, const std::string& bytes)
 {
     std::string error;
-    if (WriteFileAtomically((out / name).string(), bytes, error, false)) return true;
-    std::cerr << "gallery: cannot write " << (out / name).string() << ": " << error << '\n';
+    if (tvhost::WriteFileAtomically(folder.File(name), bytes, error)) return true;
+    std::cerr << "gallery: cannot write " << folder.File(name) << ": " << error << '\n';
     return false;
 }
 
@@ -120,36 +180,34 @@ bool IsGalleryName(const fs::path& name)
 }
 
 // What stands at a name the gallery would write, when that is no regular file.
-const char* NoRegularFile(fs::file_type type)
+const char* NoRegularFile(mode_t mode)
 {
-    switch (type) {
-    case fs::file_type::symlink:
-        return "a link";
-    case fs::file_type::directory:
-        return "a directory";
-    case fs::file_type::fifo:
-        return "a FIFO";
-    case fs::file_type::socket:
-        return "a socket";
-    case fs::file_type::character:
-    case fs::file_type::block:
-        return "a device";
-    default:
-        return "no regular file";
-    }
+    if (S_ISLNK(mode)) return "a link";
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "no regular file";
 }
 
-// Whether every name in `out` the gallery writes is free or a regular file; the others are said
-// on the error stream. Nothing is built over them, so nothing outside the folder can change.
-bool OnlyRegularFiles(const fs::path& out)
+// Whether every name in the folder the gallery writes is free or a regular file; the others are
+// said on the error stream. Nothing is built over them, so nothing outside the folder can change.
+bool OnlyRegularFiles(const TFolder& folder)
 {
+    std::vector<std::string> names;
+    if (!Names(folder, names)) return false;
     bool regular = true;
-    for (const fs::directory_entry& entry : fs::directory_iterator(out)) {
-        const fs::file_type type = entry.symlink_status().type();
-        if (type == fs::file_type::regular || !IsGalleryName(entry.path().filename())) continue;
-        std::cerr << "gallery: cannot write " << entry.path().string() << ": it is " << NoRegularFile(type)
-                  << '\n';
-        regular = false;
+    for (const std::string& name : names) {
+        struct stat info {};
+        if (!IsGalleryName(name)) continue;
+        if (::fstatat(folder.Fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            std::cerr << "gallery: cannot look at " << folder.File(name) << ": " << Reason() << '\n';
+            regular = false;
+        } else if (!S_ISREG(info.st_mode)) {
+            std::cerr << "gallery: cannot write " << folder.File(name) << ": it is "
+                      << NoRegularFile(info.st_mode) << '\n';
+            regular = false;
+        }
     }
     return regular;
 }
@@ -199,15 +257,22 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
 {
     std::error_code error;
     fs::create_directories(out, error);
-    if (error || !fs::is_directory(out)) {
+    if (error || !fs::is_directory(out, error)) {
         std::cerr << "gallery: cannot make the folder " << out.string() << ": "
                   << (error ? error.message() : "it is no folder") << '\n';
         return 2;
     }
-    if (!OnlyRegularFiles(out)) return 1;
+    // The folder the name leads to now (through a link the user gave, too) is the one built into.
+    TFolder folder{out, out.string() + "/", ::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (folder.Fd < 0) {
+        std::cerr << "gallery: cannot open the folder " << out.string() << ": " << Reason() << '\n';
+        return 2;
+    }
+    if (!OnlyRegularFiles(folder)) return 1;
     // Every name written is the gallery's own: a link that appears at one while it builds is
     // refused or replaced by the save's rename, never written through.
     tvhost::SetWritesFollowLinks(false);
+    tvhost::HoldFolder(folder.Name, folder.Fd);
     tvhost::THost host;
     std::ostringstream boxes;
     host.App().SetBoxOutput(&boxes);
@@ -216,18 +281,23 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     drApi::MA.R3->FileName = "libDimChain";
     ABaseDetail.Set(samples.c_str(), "ZelCoupling.tb");
     ABaseDetail.Init();
-    TCatalogueModel model(TString((out.string() + "/G").c_str()));
+    TCatalogueModel model(TString(folder.File("G").c_str()));
     drApi::LibraryControlModel = &model;
     std::vector<TBuilt> built;
     int failures = 0;
+    std::string departed;
     const std::vector<TCatalogueEntry>& catalogue = ComponentCatalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+    for (std::size_t i = 0; i < catalogue.size() && departed.empty(); ++i) {
         const TCatalogueEntry& e = catalogue[i];
         const TDcDetail id = TDcDetail(i + 1);
         for (Integer size = 0; size < (e.Kinds ? e.Sizes : std::min(e.Sizes, sizes)); ++size) {
+            // Nothing is written but through the folder held; once its name leads elsewhere the
+            // build stops, so that what it measures and lists is what it wrote.
+            if (departed = Departed(folder); !departed.empty()) break;
             model.Present(id, id * 10 + size);
             const Integer depth = drApi::Transf2D->AMtr.Count;
-            const std::vector<std::string> before = PartFiles(out);
+            std::vector<std::string> before;
+            failures += PartFiles(folder, before) ? 0 : 1;
             e.Build(drApi::MA, id, size);
             TBuilt b{e.Stem,
                      Utf8(model.NameDet(id, 0)),
@@ -237,7 +307,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
                      0,
                      0,
                      {}};
-            b.Pieces = NewPieces(out, before, fs::path(b.Part).filename().string());
+            failures += NewPieces(folder, before, fs::path(b.Part).filename().string(), b.Pieces) ? 0 : 1;
             failures += TellBoxes(boxes, std::string(e.Stem) + " " + std::to_string(size));
             if (drApi::Transf2D->AMtr.Count != depth) {
                 std::cerr << "gallery: " << e.Stem << " " << size << " left the placement stack unbalanced\n";
@@ -258,13 +328,18 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     }
     drApi::MA.Done();
     drApi::LibraryControlModel = nullptr;
+    if (departed.empty()) departed = Departed(folder);
+    if (!departed.empty()) {
+        std::cerr << "gallery: the folder " << out.string() << " " << departed << " while it was built\n";
+        return 1;
+    }
     std::ostringstream tsv;
     tsv << std::setprecision(17);
     for (const TBuilt& b : built)
         tsv << b.Stem << '\t' << b.Size << '\t' << b.Part << '\t' << (b.Sheet.empty() ? "-" : b.Sheet) << '\t'
             << b.Volume << '\t' << b.Mass << '\t' << b.Name << '\n';
-    const bool tsvWritten = WriteOwnFile(out, "gallery.tsv", tsv.str());
-    const bool written = WriteOwnFile(out, "index.html", IndexHtml(built)) && tsvWritten;
+    const bool tsvWritten = WriteOwnFile(folder, "gallery.tsv", tsv.str());
+    const bool written = WriteOwnFile(folder, "index.html", IndexHtml(built)) && tsvWritten;
     std::cout << "gallery: " << built.size() << " components built into " << out.string() << '\n';
     return failures == 0 && written ? 0 : 1;
 }
@@ -328,7 +403,7 @@ bool SizesOf(const std::string& text, int& sizes)
 } // namespace
 
 int main(int argc, char** argv)
-{
+try {
     // Past a file-size limit a write fails with "File too large" and the save says so, rather
     // than the signal ending the program mid-write.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -345,4 +420,8 @@ int main(int argc, char** argv)
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     std::cerr << "usage: dimchain-gallery build SAMPLES OUT [SIZES] | check OUT\n";
     return 2;
+} catch (const std::exception& e) {
+    // A failure nothing above foresaw (a file system one names its paths) still ends in words.
+    std::cerr << "gallery: " << e.what() << '\n';
+    return 1;
 }

@@ -26,6 +26,32 @@ bool& FollowsLinks()
     return follows;
 }
 
+// The folder held by HoldFolder: its name, with the slash that ends it, and its descriptor.
+struct THeld {
+    std::string Name;
+    int Fd = -1;
+};
+
+THeld& Held()
+{
+    static THeld held;
+    return held;
+}
+
+// Where `path` is looked up: from the held folder when it names a file in it, else as given.
+// False for a path outside a folder that is held.
+bool BaseOf(const std::string& path, posixfile::TBase& base)
+{
+    const THeld& held = Held();
+    base = {};
+    if (held.Name.empty()) return true;
+    if (path.size() <= held.Name.size() || path.compare(0, held.Name.size(), held.Name) != 0) return false;
+    const std::string_view name = std::string_view(path).substr(held.Name.size());
+    if (name.find('/') != std::string_view::npos || name == "." || name == "..") return false;
+    base = {held.Fd, held.Name.size()};
+    return true;
+}
+
 std::string Reason(int error)
 {
     return std::strerror(error);
@@ -36,7 +62,10 @@ const char* const TooLarge = "is larger than the 256 MiB limit of a read";
 // Opens `path` for reading if it is a regular file within the limit; -1 with `error` set.
 int OpenRegular(const std::string& path, std::string& error)
 {
-    const posixfile::TOpened opened = posixfile::OpenRegular(path, MaxReadBytes);
+    posixfile::TBase base;
+    // A file outside the held folder is read as before: only writes are kept inside.
+    BaseOf(path, base);
+    const posixfile::TOpened opened = posixfile::OpenRegular(path, MaxReadBytes, base);
     switch (opened.Failure) {
     case posixfile::TOpenFailure::None:
         break;
@@ -113,8 +142,13 @@ bool CheckReadable(const std::string& path, std::string& error)
 
 bool WriteFileAtomically(const std::string& target, std::string_view bytes, std::string& error)
 {
+    posixfile::TBase base;
+    if (!BaseOf(target, base)) {
+        error = "will not write " + target + ": it is outside the folder " + Held().Name;
+        return false;
+    }
     const posixfile::TWritten written =
-        posixfile::ReplaceFile(target, bytes, WriteChunkSize, ChunkHook(), FollowsLinks());
+        posixfile::ReplaceFile(target, bytes, WriteChunkSize, ChunkHook(), FollowsLinks(), base);
     if (written.Stage == posixfile::TWriteStage::Done) return true;
     error = WriteError(written);
     return false;
@@ -128,6 +162,11 @@ void SetWriteChunkHook(TWriteChunkHook hook)
 void SetWritesFollowLinks(bool follow)
 {
     FollowsLinks() = follow;
+}
+
+void HoldFolder(const std::string& folder, int fd)
+{
+    Held() = folder.empty() ? THeld{} : THeld{folder, fd};
 }
 
 } // namespace tvhost

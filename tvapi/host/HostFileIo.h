@@ -42,6 +42,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 // P"), and one that appears during a write is replaced by the rename, never written through.
 void SetWritesFollowLinks(bool follow);
 
+// A program that writes only into a folder of its own holds it while it works: `folder` is the
+// name its files are given under ("OUT/"; each file is `folder` followed by a name without a
+// slash) and `fd` a descriptor of the folder, opened as it was checked and kept open by the
+// caller. Reads and writes of those files then go through `fd` and follow no link at their
+// names, so that the folder moved away or swapped for a link is never written through; a write
+// of any other name is refused ("will not write P: it is outside the folder OUT/"). An empty
+// `folder` lets go, and files are named from the process's own folder again.
+void HoldFolder(const std::string& folder, int fd);
+
 // Test hook: called after each chunk a write has put into its temporary file, with the
 // bytes written so far; empty by default.
 using TWriteChunkHook = std::function<void(std::size_t written)>;

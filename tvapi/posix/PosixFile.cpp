@@ -18,6 +18,18 @@ namespace {
 constexpr int MaxLinkHops = 40;        // as the system's own limit on a path's links
 constexpr int TemporaryAttempts = 100; // names tried before a temporary file is given up
 
+// The bytes of `path` that are looked up from `base`'s folder.
+const char* At(const std::string& path, const TBase& base)
+{
+    return path.c_str() + std::min(base.Skip, path.size());
+}
+
+// Whether a link at a name is followed: never under a folder held open.
+bool Follows(bool followLinks, const TBase& base)
+{
+    return followLinks && base.Folder == AT_FDCWD;
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -48,10 +60,11 @@ bool FollowLinks(std::string& path, std::string& error)
 }
 
 // Whether `path` is a symbolic link, with `error` saying so when it is.
-bool IsLink(const std::string& path, std::string& error)
+bool IsLink(const std::string& path, std::string& error, const TBase& base)
 {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return false;
+    if (::fstatat(base.Folder, At(path, base), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(info.st_mode))
+        return false;
     error = "will not write through the link " + path;
     errno = ELOOP;
     return true;
@@ -76,7 +89,7 @@ std::string TemporaryName(const std::string& base, const std::string& suffix)
 }
 
 // A new temporary file beside `path`; its name goes to `temp`. -1 with errno set on failure.
-int CreateTemporary(const std::string& path, std::string& temp)
+int CreateTemporary(const std::string& path, std::string& temp, const TBase& at)
 {
     static std::atomic<unsigned> counter{0};
     const std::size_t slash = path.rfind('/');
@@ -85,7 +98,7 @@ int CreateTemporary(const std::string& path, std::string& temp)
     for (int attempt = 0; attempt < TemporaryAttempts; ++attempt) {
         temp = folder +
                TemporaryName(base, std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::openat(at.Folder, At(temp, at), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -117,9 +130,10 @@ TWriteStage FillTemporary(TDescriptor& fd, std::string_view bytes, std::size_t c
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is no failure of the write.
-void SyncFolder(const std::string& path)
+void SyncFolder(const std::string& path, const TBase& base)
 {
-    const TDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const TDescriptor folder(
+        ::openat(base.Folder, FolderOf(At(path, base)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0) ::fsync(folder.Get());
 }
 
@@ -142,10 +156,12 @@ const char* KindOf(mode_t mode)
     return "no regular file";
 }
 
-TOpened OpenRegular(const std::string& path, std::int64_t limit)
+TOpened OpenRegular(const std::string& path, std::int64_t limit, const TBase& base)
 {
     // Non-blocking, so that a FIFO without a writer cannot hold the open.
-    TDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    TDescriptor fd(
+        ::openat(base.Folder, At(path, base),
+                 O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (Follows(true, base) ? 0 : O_NOFOLLOW)));
     struct stat info {};
     TOpened opened;
     if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0) {
@@ -170,32 +186,34 @@ TOpened OpenRegular(const std::string& path, std::int64_t limit)
     return opened;
 }
 
-TTemporary MakeTemporaryFor(const std::string& target, bool followLinks)
+TTemporary MakeTemporaryFor(const std::string& target, bool followLinks, const TBase& base)
 {
     TTemporary temp;
+    temp.Base = base;
     TWritten& written = temp.Written;
     written.Path = target;
     if (target.empty()) {
         written = Failed(written, TWriteStage::NoName);
         return temp;
     }
-    if (followLinks ? !FollowLinks(written.Path, written.Text) : IsLink(written.Path, written.Text)) {
+    if (Follows(followLinks, base) ? !FollowLinks(written.Path, written.Text)
+                                   : IsLink(written.Path, written.Text, base)) {
         written = Failed(written, TWriteStage::Link);
         return temp;
     }
     struct stat old {};
-    const bool exists = ::lstat(written.Path.c_str(), &old) == 0;
+    const bool exists = ::fstatat(base.Folder, At(written.Path, base), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
         written.Mode = old.st_mode;
         written = Failed(written, TWriteStage::NotRegular);
         return temp;
     }
-    TDescriptor fd(CreateTemporary(written.Path, temp.Path));
+    TDescriptor fd(CreateTemporary(written.Path, temp.Path, base));
     if (fd.Get() < 0) {
         written = Failed(written, TWriteStage::Create);
     } else if (exists && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
         written = Failed(written, TWriteStage::Mode);
-        ::unlink(temp.Path.c_str());
+        ::unlinkat(base.Folder, At(temp.Path, base), 0);
     } else {
         temp.Fd = fd.Release();
     }
@@ -205,20 +223,22 @@ TTemporary MakeTemporaryFor(const std::string& target, bool followLinks)
 TWritten PutInPlace(const TTemporary& temp, TWriteStage stage)
 {
     TWritten written = temp.Written;
-    if (stage == TWriteStage::Done && ::rename(temp.Path.c_str(), written.Path.c_str()) == 0) {
-        SyncFolder(written.Path);
+    const TBase& base = temp.Base;
+    if (stage == TWriteStage::Done &&
+        ::renameat(base.Folder, At(temp.Path, base), base.Folder, At(written.Path, base)) == 0) {
+        SyncFolder(written.Path, base);
         return written;
     }
     if (stage == TWriteStage::Done) stage = TWriteStage::Rename;
     written = Failed(written, stage);
-    ::unlink(temp.Path.c_str());
+    ::unlinkat(base.Folder, At(temp.Path, base), 0);
     return written;
 }
 
 TWritten ReplaceFile(const std::string& target, std::string_view bytes, std::size_t chunk,
-                     const TChunkHook& hook, bool followLinks)
+                     const TChunkHook& hook, bool followLinks, const TBase& base)
 {
-    const TTemporary temp = MakeTemporaryFor(target, followLinks);
+    const TTemporary temp = MakeTemporaryFor(target, followLinks, base);
     if (temp.Fd < 0) return temp.Written;
     TDescriptor fd(temp.Fd);
     const TWriteStage stage = FillTemporary(fd, bytes, chunk, hook);

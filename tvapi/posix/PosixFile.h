@@ -4,6 +4,7 @@
 // write replaces its file atomically. Each caller words its own messages from what is given
 // back here: the step that failed and the system's error.
 
+#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -40,6 +41,14 @@ private:
     int FFd;
 };
 
+// Where names are looked up: from the process's own folder, or from a folder held open, to
+// which a name's bytes past `Skip` are relative (the bytes before, the folder's name, go only
+// into messages). A name under a held folder is never followed through a link.
+struct TBase {
+    int Folder = AT_FDCWD;
+    std::size_t Skip = 0;
+};
+
 // Why an open for reading failed.
 enum class TOpenFailure { None, System, NotRegular, TooLarge };
 
@@ -52,7 +61,7 @@ struct TOpened {
 
 // Opens the regular file `path` for reading when it holds at most `limit` bytes. A FIFO is
 // refused at once, even with no writer. The caller owns the descriptor.
-TOpened OpenRegular(const std::string& path, std::int64_t limit);
+TOpened OpenRegular(const std::string& path, std::int64_t limit, const TBase& base = {});
 
 // What a file that is no regular file is, for messages: "a directory", "a FIFO" ...
 const char* KindOf(mode_t mode);
@@ -73,12 +82,13 @@ struct TTemporary {
     int Fd = -1;      // open for writing, owned by the caller; -1 when it could not be made
     std::string Path; // the temporary file
     TWritten Written; // the target once its links are followed; for Fd -1, why not
+    TBase Base;       // where both names are looked up
 };
 
 // Makes the temporary file for replacing `target` as ReplaceFile does (links followed or, with
 // `followLinks` false, refused; a target that is no regular file refused before anything is
 // created), with the mode of the file it will replace.
-TTemporary MakeTemporaryFor(const std::string& target, bool followLinks = true);
+TTemporary MakeTemporaryFor(const std::string& target, bool followLinks = true, const TBase& base = {});
 
 // Renames the temporary file, written, synced and closed by the caller, over its target and
 // syncs the folder when `stage` is Done; otherwise (or when the rename fails) removes it and
@@ -95,8 +105,8 @@ using TChunkHook = std::function<void(std::size_t written)>;
 // no regular file is refused before anything is created. On any failure the old file is
 // untouched and no temporary file stays. A replaced file keeps its mode; a new one gets 0666
 // less the umask. With `followLinks` false a target that is a link is refused (stage Link) and
-// the rename replaces only what stands at the name itself.
+// the rename replaces only what stands at the name itself. Both files are named from `base`.
 TWritten ReplaceFile(const std::string& target, std::string_view bytes, std::size_t chunk,
-                     const TChunkHook& hook, bool followLinks = true);
+                     const TChunkHook& hook, bool followLinks = true, const TBase& base = {});
 
 } // namespace posixfile

@@ -642,6 +642,10 @@ public:
     // tells that the file (File, or Doc's own when File is empty) was not saved and why, in
     // the host's words ("... File too large").
     static Boolean CheckSaved(tvapi::ITervanDocument& Doc, bool Saved, const TString& File = TString());
+    // As CheckSaved, for a document the facade made and saves again under its own name: one that
+    // has none had its save under a name refused, and told, so the failure for want of a name
+    // says nothing new and is not told.
+    static Boolean CheckResaved(tvapi::ITervanDocument& Doc, bool Saved);
     // Opens the file Name (shown when Invisible is false) as IDoc, with IDoc3D and its top
     // part as Part; a new reference to Part, empty when no 3D document or part resulted.
     tvapi::IPartPtr drOpen3D(TString const& Name, bool Invisible);

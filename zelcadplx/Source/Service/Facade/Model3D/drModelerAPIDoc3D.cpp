@@ -50,6 +50,11 @@ Boolean TModelerApi::CheckSaved(tvapi::ITervanDocument& Doc, bool Saved, const T
     return false;
 }
 
+Boolean TModelerApi::CheckResaved(tvapi::ITervanDocument& Doc, bool Saved)
+{
+    return Saved || (!Doc.GetFileName().empty() && CheckSaved(Doc, Saved));
+}
+
 tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible)
 {
     NextProgress(Name);
@@ -110,7 +115,7 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
     TRegistryApi& r = *R3;
     if (!r.IDoc) return;
     if (!Close) {
-        CheckSaved(*r.IDoc, r.IDoc->Save());
+        CheckResaved(*r.IDoc, r.IDoc->Save());
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);

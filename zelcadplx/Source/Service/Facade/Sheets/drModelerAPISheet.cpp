@@ -350,7 +350,7 @@ void TModelerApi::drCloseLeaf()
     if (OutputContour() != nullptr) return;
     TLeafSelector::Instance().drUpdateLeafFormat();
     TRegistryApi& r = *R3;
-    if (r.IDoc) CheckSaved(*r.IDoc, r.IDoc->Save());
+    if (r.IDoc) CheckResaved(*r.IDoc, r.IDoc->Save());
     r.IDoc2D.Reset();
     r.IDoc.Reset();
     R2->Constraint2D.Clear();
@@ -359,7 +359,7 @@ void TModelerApi::drCloseLeaf()
 void TModelerApi::drSaveLeaf()
 {
     if (OutputContour() != nullptr) return;
-    if (R3->IDoc2D) CheckSaved(*R3->IDoc2D, R3->IDoc2D->Save());
+    if (R3->IDoc2D) CheckResaved(*R3->IDoc2D, R3->IDoc2D->Save());
 }
 
 void TModelerApi::drOpenTDem()

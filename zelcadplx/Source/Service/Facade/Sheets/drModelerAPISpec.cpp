@@ -80,7 +80,7 @@ void TModelerApi::drCreateLeafSpw(Str const& iName, Str const& Comment)
 void TModelerApi::drCloseLeafSpw(Boolean Close)
 {
     if (OutputContour() != nullptr || !R3->IDoc) return;
-    CheckSaved(*R3->IDoc, R3->IDoc->Save());
+    CheckResaved(*R3->IDoc, R3->IDoc->Save());
     if (Close) R3->IDoc->Close(tvapi::kdDoNotSaveChanges);
 }
 
