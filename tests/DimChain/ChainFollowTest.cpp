@@ -134,6 +134,14 @@ void BStretchedWhileClosed(TArrayOf<TDimensionChain>& Set, TRecordingChainHost& 
     Change.Everything = true;
 }
 
+// dl/dT 12 typed for 12e-6 at dT -50: A is -599 times its length.
+void HeatUndoesA(TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change)
+{
+    Set[0].Dimensions[0].dLdT = 12;
+    Set[0].Dimensions[0].dT = -50;
+    Change.Chains = {0};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Changes, TFollowFiguresTest,
     testing::Values(
@@ -194,14 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     0,
                     0},
-        // dl/dT 12 typed for 12e-6 at dT -50: A is -599 times its length, which no worst case takes.
+        // A length that heat turns negative, which no worst case takes.
         TFollowCase{"HeatTurningALengthNegativeIsNoNumbers",
                     {{A, B, C}},
-                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
-                        Set[0].Dimensions[0].dLdT = 12;
-                        Set[0].Dimensions[0].dT = -50;
-                        Change.Chains = {0};
-                    },
+                    HeatUndoesA,
                     {{0, TFollowed::NoNumbers}},
                     "",
                     0,
@@ -224,11 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A checked chain whose figures are no numbers notes no figures.
         TFollowCase{"CheckedChainWithNoNumbersIsNoNumbers",
                     {{A, B, C}},
-                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change) {
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
                         Set[0].Checked = true;
-                        Set[0].Dimensions[0].dLdT = 12;
-                        Set[0].Dimensions[0].dT = -50;
-                        Change.Chains = {0};
+                        HeatUndoesA(Set, Host, Change);
                     },
                     {{0, TFollowed::NoNumbers}},
                     "",
