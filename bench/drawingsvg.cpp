@@ -3,7 +3,9 @@
 // another, side by side in a row, spread over a square, all from one base line, and too short
 // to hold their numbers, stacked; then spread over a square with long boxes to keep clear of:
 // numbers of 500 characters, a thick diagonal line 283 mm long across each dimension, a thick
-// line across the view through each row of 25, notes of three lines and 480 characters. Reported as
+// line across the view through each row of 25, notes of three lines and 480 characters; then
+// each crossed by a thick diagonal line of 10 m, 1 km and 10^6 km, the picture inside the view
+// the same whatever the length. Reported as
 // the time of 10,000 over that of 1,000 in each arrangement; a layout that tested each number
 // against every earlier one would give about 100.
 
@@ -36,6 +38,9 @@ enum TArrangement {
     arDiagonals,
     arRowLines,
     arNotes,
+    arDiagonals10m,
+    arDiagonals1km,
+    arDiagonalsFar,
     arCount
 };
 
@@ -47,7 +52,29 @@ const char* const ArrangementNames[arCount] = {"stacked",
                                                "with numbers of 500 characters",
                                                "each crossed by a diagonal thick line",
                                                "each row crossed by a thick line",
-                                               "with notes of three lines"};
+                                               "with notes of three lines",
+                                               "each crossed by a diagonal thick line of 10 m",
+                                               "each crossed by a diagonal thick line of 1 km",
+                                               "each crossed by a diagonal thick line of 10^6 km"};
+
+// How far the diagonal line across each dimension reaches each way along X and along Y, in
+// millimetres; 0 for none.
+double DiagonalReach(TArrangement arrangement)
+{
+    const double toReach = 1 / (2 * std::sqrt(2.0));
+    switch (arrangement) {
+    case arDiagonals:
+        return 100;
+    case arDiagonals10m:
+        return 1e4 * toReach;
+    case arDiagonals1km:
+        return 1e6 * toReach;
+    case arDiagonalsFar:
+        return 1e12 * toReach;
+    default:
+        return 0;
+    }
+}
 
 // Dimensions to a row when each row is crossed by a line: the lines, over a metre long, grow
 // in number with the dimensions.
@@ -71,6 +98,9 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
     case arSquare:
     case arLongNumbers:
     case arDiagonals:
+    case arDiagonals10m:
+    case arDiagonals1km:
+    case arDiagonalsFar:
     case arNotes:
         feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = feet[0] + 30, feet[3] = feet[1];
         return;
@@ -127,9 +157,9 @@ tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement,
         text->SetDeviations(0.1, -0.1);
         if (arrangement == arNotes)
             text->GetNote()->SetStr((Digits(160) + L"\n" + Digits(160) + L"\n" + Digits(160)).c_str());
-        // 200 mm each way: 283 mm through the dimension's middle.
-        if (arrangement == arDiagonals)
-            ThickLine(drawing, feet[0] - 85, feet[1] - 100, feet[0] + 115, feet[1] + 100);
+        // At 45 degrees through the dimension's middle.
+        if (const double half = DiagonalReach(arrangement); half > 0)
+            ThickLine(drawing, feet[0] + 15 - half, feet[1] - half, feet[0] + 15 + half, feet[1] + half);
     }
     return doc;
 }
@@ -158,7 +188,7 @@ void BM_DimensionsSvg(benchmark::State& state)
 BENCHMARK(BM_DimensionsSvg)
     ->ArgsProduct({{1000, 10000},
                    {arStacked, arRow, arSquare, arBaseline, arShortStacked, arLongNumbers, arDiagonals,
-                    arRowLines, arNotes}})
+                    arRowLines, arNotes, arDiagonals10m, arDiagonals1km, arDiagonalsFar}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -223,7 +223,9 @@ TVector2D TDimension::NominalVector() const
 {
     const Real len = V2.Len();
     const bool dimensioned = Obj || PearentObj || refPearent != 0; // its own or a derived one
-    if (Type != tvapi::tvDrLDimension || IsModel() || !dimensioned || !(len > ZeroLength)) return V2;
+    const bool measured =
+        Type == tvapi::tvDrLDimension || Type == tvapi::tvDrDDimension || Type == tvapi::tvDrRDimension;
+    if (!measured || IsModel() || !dimensioned || !(len > ZeroLength)) return V2;
     if (!std::isfinite(Nominal) || Nominal < 0.0) return V2;
     const bool projected = (VTransformation | VTransformation) > 0.0;
     if (!projected) return V2 * (Nominal / len);
@@ -259,15 +261,23 @@ TConversion TDimension::Convert(TChainHost& Host)
         Transformation = !was;
         const Real f = (Type == tvapi::tvDrRDimension) != was ? 2.0 : 0.5;
         KTransformation = f;
-        V2 *= f;
-        Nominal *= f;
-        QLow *= f;
-        QHigh *= f;
+        ScaleCircle(f);
         return TConversion::Converted;
     }
     default:
         return TConversion::NotConvertible;
     }
+}
+
+void TDimension::ScaleCircle(Real K)
+{
+    // The drawn ends go with the vector: a projection's share of the nominal is taken from them.
+    V2 *= K;
+    P1 = TPoint2D(P1.x * K, P1.y * K);
+    P2 = TPoint2D(P2.x * K, P2.y * K);
+    Nominal *= K;
+    QLow *= K;
+    QHigh *= K;
 }
 
 bool TDimension::IsSame(const TDimension& D) const

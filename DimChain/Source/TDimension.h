@@ -156,8 +156,13 @@ public:
     bool Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
     // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
-    // objects change nothing.
+    // objects change nothing. A linear link of its own dimension is bound to the angle
+    // (BindAngle).
     void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
+    // A linear link of its own dimension takes the angular dimension AngleObj as its auxiliary
+    // object and is read again (LoadChange), keeping what the user set, its projection too: a
+    // later re-read follows the angle. False, the link unchanged, for another link or object.
+    bool BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj);
     // A projected link made again from its dimension in the one order a re-read takes
     // (LoadChange), whatever the order its angles and projection were laid in: the angles
     // first, the projection tilting within them. Nothing for a link not projected.
@@ -170,19 +175,22 @@ public:
     // The same projection onto Direction, made as the kind of object it came from makes it.
     void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
     // A linear link derived from the diametral or radial link D along the direction of
-    // iAuxObj: N 1 the radius from the centre, 2 the radius to the centre, 3 the diameter.
-    // False when D has no dimension, iAuxObj is empty, no 2D document is active, D is of
-    // another kind or N is not 1 to 3.
+    // iAuxObj (a segment's, or the direction a linear dimension measures): N 1 the radius from
+    // the centre, 2 the radius to the centre, 3 the diameter. False when D has no dimension,
+    // iAuxObj is empty, no 2D document is active, D is of another kind or N is not 1 to 3.
     bool SetDerivative(TChainHost& Host, const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
     // angular deviations (and is reprojected); a diametral link becomes its radius, a radial
-    // link its diameter (KTransformation, V2, Nominal, QLow and QHigh scaled by 0.5 or 2);
+    // link its diameter (KTransformation and ScaleCircle by 0.5 or 2);
     // Transformation flips.
     TConversion Convert(TChainHost& Host);
+    // A diametral or radial link made K times as large: its vector, drawn ends, nominal and
+    // deviations (a radius made its diameter, or back).
+    void ScaleCircle(Real K);
 
-    // The nominal the link counts with (a model link's model length, a drawing link's
-    // NominalVector length) and its deviations.
+    // The nominal the link counts with (a model link's model length, an angular link's angle in
+    // degrees, another drawing link's NominalVector length) and its deviations.
     TShownFigures Shown() const;
     // The link as grid row Row (TDimensionDrawing.cpp): label (NumberChain < 0 leaves it),
     // values and the user's columns; a missing grid is skipped, a short grid grows.
@@ -194,8 +202,8 @@ public:
     void toDrawing(TChainHost& Host);
     // Re-reads the link from its drawing objects, keeping what the user set (conversion,
     // projection, angular deviations given by hand, thermal data, additional deviations, note,
-    // reference numbers), through Host. True when the drawing changed and the link took the
-    // new values.
+    // reference numbers), through Host; a link derived from a diameter or radius is derived
+    // again from it. True when the drawing changed and the link took the new values.
     Boolean LoadChange(TChainHost& Host);
 
     // How a linear link turns in the drawing when the angle whose deviations it took from an
@@ -207,12 +215,11 @@ public:
     // diameter's or radius's laid along a direction object), turned as OrientDrawingVector
     // turns vectors. Zero for a link that has none (an angular link, a diameter without one).
     TVector2D MeasuringDirection() const;
-    // The vector a drawing link counts with in its chain's figures: a linear link (taken from a
-    // linear dimension or derived from a diameter or radius) counts with the nominal its
-    // dimension shows (a typed one too, at the dimension's size whatever the view's scale),
-    // laid along its vector; projected, with the nominal's share its projection has. Any other
-    // link, or a nominal that is no length, with its vector. The loop a chain closes on is
-    // still its drawn vectors'.
+    // The vector a drawing link counts with in its chain's figures: a linear, diametral or
+    // radial link (derived ones too) counts with the nominal its dimension shows (a typed one
+    // too, at the dimension's size whatever the view's scale), laid along its vector;
+    // projected, with the nominal's share its projection has. Any other link, or a nominal that
+    // is no length, with its vector. The loop a chain closes on is still its drawn vectors'.
     TVector2D NominalVector() const;
     // Sign normalisation: a drawing link points to +x (or +y when vertical); a model link
     // to +x, +y or +z by the first component that is not zero.

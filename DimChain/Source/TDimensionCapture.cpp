@@ -185,7 +185,10 @@ void TDimension::SetADim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi:
 
 namespace {
 
-// Diametral and radial links: the nominal laid across the auxiliary object's direction.
+// Diametral and radial links: laid across the auxiliary object's direction at their drawn size
+// (the nominal when the dimension gives no circle), in the drawing's coordinates as a linear
+// link's ends are, so that they close with linear links in a view of any scale and whatever
+// nominal is typed; the chain counts with the nominal (NominalVector).
 template <class I>
 void CaptureCircular(TChainHost& Host, TDimension& D, tvapi::IDrawingObjectPtr iObj,
                      tvapi::IDrawingObjectPtr iAuxObj, tvapi::DrawingObjectTypeEnum kind)
@@ -207,7 +210,8 @@ void CaptureCircular(TChainHost& Host, TDimension& D, tvapi::IDrawingObjectPtr i
     D.PL1 = Frame(D.P1, w);
     D.PL2 = Frame(D.P2, w);
     const TVector2D across = Unit(TVector2D(-w.y, w.x));
-    D.V2 = across * D.Nominal;
+    const Real drawn = (kind == tvapi::tvDrDDimension ? 2.0 : 1.0) * D.R;
+    D.V2 = across * (drawn > TDimension::ZeroLength ? drawn : D.Nominal);
     D.P1 = TPoint2D();
     D.P2 = D.V2;
     D.V3 = TVector3D(D.V2.x, D.V2.y, 0.0);
@@ -243,9 +247,20 @@ bool TDimension::Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind,
 
 void TDimension::SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj)
 {
-    if (Host.GetType(AngleObj) != tvapi::tvDrADimension) return;
+    if (Host.GetType(AngleObj) != tvapi::tvDrADimension || BindAngle(Host, AngleObj)) return;
     ReadAngular(Host, *this, AngleObj);
     Reproject(Host);
+}
+
+bool TDimension::BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj)
+{
+    if (Type != tvapi::tvDrLDimension || !Obj || Host.GetType(AngleObj) != tvapi::tvDrADimension)
+        return false;
+    AuxObj = AngleObj;
+    TypeAuxiliary = tvapi::tvDrADimension;
+    AQLow = AQHigh = 0.0; // read again from the angle below, not carried over
+    LoadChange(Host);
+    return true;
 }
 
 void TDimension::Reproject(TChainHost& Host)
@@ -306,9 +321,12 @@ bool TDimension::SetDerivative(TChainHost& Host, const TDimension& D, int N, tva
     AuxObj = iAuxObj;
     if (!D.Obj || !AuxObj || !Host.HasDrawing()) return false;
     TypeAuxiliary = Host.GetType(AuxObj);
+    // Along the direction a linear dimension measures, not across its ends, which may stand
+    // apart in both coordinates.
     TVector2D along;
-    if ((TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along)) ||
-        (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2)))
+    if (TypeAuxiliary == tvapi::tvDrLDimension && LinearPoints(AuxObj, P1, P2, along))
+        V2 = along;
+    else if (TypeAuxiliary == tvapi::tvDrLineSeg && SegmentEnds(AuxObj, P1, P2))
         V2 = TVector2D(P1, P2);
     V2 = Unit(V2) * D.R;
     V3 = TVector3D(-V2.y, V2.x, 0.0);

@@ -266,9 +266,11 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     case tvapi::tvDrADimension: {
         const tvapi::DrawingObjectTypeEnum aux = Host.GetType(iAuxObj);
         at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
-        if (at >= 0)
-            Dimensions[at].SetLDim(Host, iAuxObj, iObj);
-        else if (aux == tvapi::tvDrLineSeg)
+        // Laid on a link already there, the angle is bound to it as the grid's command binds
+        // it: what the user set on the link, its projection too, stays.
+        if (at >= 0) {
+            if (!Dimensions[at].BindAngle(Host, iObj)) Dimensions[at].SetLDim(Host, iAuxObj, iObj);
+        } else if (aux == tvapi::tvDrLineSeg)
             link.SetADim(Host, iObj, iAuxObj);
         else
             return {};

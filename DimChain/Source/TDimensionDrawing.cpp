@@ -79,7 +79,10 @@ Real AngleOf(const TString& Text)
 
 TShownFigures TDimension::Shown() const
 {
-    return {IsModel() ? V3.Len() : NominalVector().Len(), QHigh, QLow};
+    if (IsModel()) return {V3.Len(), QHigh, QLow};
+    // An angle shows its own nominal in degrees, not the length of the ray it is laid along.
+    if (Type == tvapi::tvDrADimension) return {ANominal, QHigh, QLow};
+    return {NominalVector().Len(), QHigh, QLow};
 }
 
 void TDimension::toDrawing(TChainHost& Host)
@@ -140,10 +143,7 @@ void ApplyConversion(TDimension& D)
     }
     const bool circular = D.Type == tvapi::tvDrDDimension || D.Type == tvapi::tvDrRDimension;
     if (!circular || D.KTransformation == 0.0) return;
-    D.V2 *= D.KTransformation;
-    D.Nominal *= D.KTransformation;
-    D.QLow *= D.KTransformation;
-    D.QHigh *= D.KTransformation;
+    D.ScaleCircle(D.KTransformation);
 }
 
 bool SameDirection(const TVector2D& A, const TVector2D& B)
@@ -172,16 +172,52 @@ void ReapplyProjection(TDimension& D, const TVector2D& Captured, const TDimensio
     D = Distance(byDimension, Stored) < Distance(bySegment, Stored) ? byDimension : bySegment;
 }
 
+Real Apart(const TPoint2D& A, const TPoint2D& B)
+{
+    return TVector2D(A, B).Len();
+}
+
+// A link derived from a diameter or radius (it has no dimension of its own), derived again
+// from that dimension as it now stands; false when it is one no more. The stored form keeps
+// no derivation, so the one whose ends lie nearest the link's is taken.
+bool Rederive(TChainHost& Host, TDimension& D)
+{
+    TDimension source;
+    if (!source.Capture(Host, Host.GetType(D.PearentObj), D.PearentObj, tvapi::IDrawingObjectPtr()))
+        return false;
+    bool found = false;
+    Real nearest = 0.0;
+    TDimension best;
+    for (int n = 1; n <= 3; ++n) {
+        if (D.Number != 0 && n != D.Number) continue;
+        TDimension again(D);
+        if (!again.SetDerivative(Host, source, n, D.AuxObj)) continue;
+        const Real apart = Apart(again.P1, D.P1) + Apart(again.P2, D.P2);
+        if (found && !(apart < nearest)) continue;
+        found = true;
+        nearest = apart;
+        best = again;
+    }
+    if (found) D = best;
+    return found;
+}
+
 } // namespace
 
 Boolean TDimension::LoadChange(TChainHost& Host)
 {
-    const tvapi::DrawingObjectTypeEnum TO = Host.GetType(Obj), TA = Host.GetType(AuxObj);
-    if (TO != Type || TA != TypeAuxiliary) return false;
+    const bool derived = !Obj && PearentObj;
     TDimension D(*this);
-    D.Capture(Host, Type, Obj, AuxObj);
-    const TVector2D captured = D.VTransformation;
-    D.Prepare();
+    TVector2D captured;
+    if (derived) {
+        if (!Rederive(Host, D)) return false;
+    } else {
+        const tvapi::DrawingObjectTypeEnum TO = Host.GetType(Obj), TA = Host.GetType(AuxObj);
+        if (TO != Type || TA != TypeAuxiliary) return false;
+        D.Capture(Host, Type, Obj, AuxObj);
+        captured = D.VTransformation;
+        D.Prepare();
+    }
     CarryUserState(D, *this);
     ApplyConversion(D);
     ReapplyProjection(D, captured, *this);

@@ -91,6 +91,7 @@ TEST_F(TDimensionChainsReportTest, ChainsLinksAndLettersAreLaidOutByTheirFields)
         L.Transformation = true;
         L.V2 = TVector2D(3.0, 4.0);
         L.AQHigh = type == tvapi::tvDrADimension ? 0.5 : 0.0;
+        L.ANominal = type == tvapi::tvDrADimension ? 36.87 : 0.0; // an angle shows its degrees
         L.Comment = "примечание";
     }
     const std::vector<std::string> lines = Lines(Report(S));
@@ -103,7 +104,7 @@ TEST_F(TDimensionChainsReportTest, ChainsLinksAndLettersAreLaidOutByTheirFields)
     const std::string tail = "  0.000\t  0.000\t  0.000\t  0.000\t" + Cp1251("примечание");
     EXPECT_EQ(lines[7], "02.00\t-\t   5.00\t  0.000\t  0.000\tD\t\t\t" + tail);
     EXPECT_EQ(lines[8], "02.01\t-\t   5.00\t  0.000\t  0.000\tR\t\t\t" + tail);
-    EXPECT_EQ(lines[9], "02.02\t-\t   5.00\t  0.000\t  0.000\tA\t30'\t\t" + tail);
+    EXPECT_EQ(lines[9], "02.02\t-\t  36.87\t  0.000\t  0.000\tA\t30'\t\t" + tail);
     EXPECT_EQ(lines[10], "02.03\t-\t   5.00\t  0.000\t  0.000\t\t\t\t" + tail);
 }
 

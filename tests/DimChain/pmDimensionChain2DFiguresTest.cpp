@@ -355,6 +355,39 @@ void LengthsOnAnAngle(TChainFiguresTest& T)
     PickLine(T, 0, 0, 16, 12, AsSegment);
 }
 
+// 50 at 14 degrees given the 14 degree angle +0.584/-0.597 from the horizontal, by picking the
+// angle with it or by the grid's command, then projected by the grid on a segment Toward degrees
+// from the horizontal, with 10 +-0.02 along that direction closing the chain. A growing angle turns
+// the link towards the direction: 50 (cos(76 - 0.584) - cos 76) + 0.02 = +0.514 on the
+// vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
+TPicks SteepLink(double Toward, bool ByGrid)
+{
+    return [=](TChainFiguresTest& T) {
+        const double a = 14 * std::numbers::pi / 180, w = Toward * std::numbers::pi / 180;
+        // The point Along the direction and Aside across it.
+        const auto at = [w](double Along, double Aside) {
+            return std::pair(Along * std::cos(w) - Aside * std::sin(w),
+                             Along * std::sin(w) + Aside * std::cos(w));
+        };
+        const auto line = [&T](std::pair<double, double> p, std::pair<double, double> q, double Hi,
+                               double Lo) { PickLine(T, p.first, p.second, q.first, q.second, Hi, Lo); };
+        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        PickLine(T, 0, 0, 50 * std::cos(a), 50 * std::sin(a));
+        if (ByGrid) {
+            T.Panel->SelectItem(grid, 1, true);
+            T.Panel->ControlCommand(grid, 3);
+        }
+        PickAngle(T, 60, -40, 0, 14, 0.584, -0.597);
+        if (!ByGrid) T.Pick(25 * std::cos(a), 25 * std::sin(a));
+        T.Panel->SelectItem(grid, 1, true);
+        T.Panel->ControlCommand(grid, 2);
+        line(at(0, 60), at(20, 60), AsSegment, 0);
+        const double t = 50 * std::cos(w - a);
+        line(at(t, 30), at(t + 10, 30), 0.02, -0.02);
+        line(at(0, 45), at(t + 10, 45), 0, 0);
+    };
+}
+
 // The closing link's figures in millimetres or degrees, or the chain refused (the angle keeping
 // its own); hand figures to the thousandth, worked ones exact.
 enum TUnits { Millimetres, Degrees, Refused };
@@ -404,8 +437,173 @@ INSTANTIATE_TEST_SUITE_P(
                    "  0,360| -0,100", Closed},
         TAngleCase{"TurnedLinkOnTheHorizontal", LeaningLink(false, false), Millimetres, 0.08, -0.43, 0.005,
                    "  0,080| -0,430", Closed},
+        TAngleCase{"AnglePickedOnALinkProjectedOnTheVertical", SteepLink(90, false), Millimetres, 0.514,
+                   -0.526, Thousandth, "  0,514| -0,526", Closed},
+        TAngleCase{"AngleLaidByTheGridOnALinkProjectedOnTheVertical", SteepLink(90, true), Millimetres, 0.514,
+                   -0.526, Thousandth, "  0,514| -0,526", Closed},
+        TAngleCase{"AnglePickedOnALinkProjectedAt60Degrees", SteepLink(60, false), Millimetres, 0.385, -0.397,
+                   Thousandth, "  0,385| -0,397", Closed},
+        TAngleCase{"AngleLaidByTheGridOnALinkProjectedAt60Degrees", SteepLink(60, true), Millimetres, 0.385,
+                   -0.397, Thousandth, "  0,385| -0,397", Closed},
         TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, Exact, "+0,5|-0,5",
                    "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
+
+// 95 +9'/-6' and 140 +-18' round a point, closing on the 125 that completes the turn, their rays
+// 5, 120 and 30 long: +24'/-27'.
+void RingOfThree(TChainFiguresTest& T)
+{
+    PickRingAngle(T, 0, 95, 0.15, -0.1, 5);
+    PickRingAngle(T, 95, 235, 0.3, -0.3, 120);
+    PickRingAngle(T, 235, 360, 0, 0, 30);
+}
+
+// A chain of angles shows each angle's nominal in degrees, in the grid and the report alike,
+// never the length of the ray it was picked with.
+struct TAngleNominalCase {
+    const char* Name;
+    void (*Picks)(TChainFiguresTest&);
+    std::vector<std::string> Nominals; // the grid's rows from the first link on
+};
+
+void PrintTo(const TAngleNominalCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TAngleNominalTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleNominalCase> {};
+TEST_P(TAngleNominalTest, EachAngleShowsItsDegrees)
+{
+    const TAngleNominalCase& c = GetParam();
+    Open();
+    c.Picks(*this);
+    const TDimensionChain& chain = Panel->Chain();
+    ASSERT_TRUE(chain.Closed);
+    const std::string report = Report(chain);
+    for (std::size_t k = 0; k < c.Nominals.size(); ++k) {
+        EXPECT_EQ(Cell(static_cast<int>(k) + 1, rNominal), c.Nominals[k]) << k;
+        EXPECT_NE(report.find("\t" + c.Nominals[k] + "\t"), std::string::npos) << c.Nominals[k] << report;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Angles, TAngleNominalTest,
+    testing::Values(TAngleNominalCase{"RingOfThree", RingOfThree, {"  95.00", " 140.00", " 125.00"}},
+                    TAngleNominalCase{"SumOfAngles", SumOfAngles, {"  30.00", "  45.00", "  75.00"}}),
+    [](const testing::TestParamInfo<TAngleNominalCase>& p) { return std::string(p.param.Name); });
+
+// A plate with X 0..30 +-0.05 and a hole centred at Centre whose radius (or diameter) is picked
+// along a horizontal segment, closing on W 0..Centre - Radius: drawn at Scale in a local
+// placement, its nominal typed (Typed) or as drawn. W = 30 - 10.2 = 19.8 +-0.07 on the shown 20.
+struct TCircleCase {
+    const char* Name;
+    double Scale;
+    bool Diametral;
+    double Typed; // 0: as drawn
+    const char* Texts;
+};
+
+void PrintTo(const TCircleCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TCircularLinkTest : public TChainFiguresTest, public testing::WithParamInterface<TCircleCase> {};
+TEST_P(TCircularLinkTest, ClosesAtItsDrawnSizeAndCountsItsNominal)
+{
+    const TCircleCase& c = GetParam();
+    const double k = c.Scale, centre = c.Diametral ? 20 : 30, dev = c.Diametral ? 0.04 : 0.02;
+    R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
+    const tvapi::IDrawingObjectPtr x = Linear(0, 0, 30, 0, 0.05, -0.05);
+    tvapi::ILineDimensionPtr(x)->SetY3(-20);
+    const tvapi::IDrawingObjectPtr hole = Circle(c.Diametral, centre, 0, 10, dev, -dev);
+    const double up = c.Diametral ? 90 : 60;
+    if (c.Diametral)
+        tvapi::IDiametralDimensionPtr(hole)->SetAngle(up);
+    else
+        tvapi::IRadialDimensionPtr(hole)->SetAngle(up);
+    if (c.Typed != 0) tvapi::IDimensionTextPtr(hole)->SetNominalValue(c.Typed);
+    Segment(5, -45, 15, -45);
+    const tvapi::IDrawingObjectPtr w = Linear(0, 0, centre - 10, 0);
+    tvapi::ILineDimensionPtr(w)->SetY3(-30);
+    R().IDoc2D->PopLocalPlacement();
+    Open();
+    const double a = up * std::numbers::pi / 180;
+    for (const auto& [px, py] : std::vector<std::pair<double, double>>{
+             {15, -20}, {centre + 7 * std::cos(a), 7 * std::sin(a)}, {10, -45}, {(centre - 10) / 2, -30}})
+        Pick(k * px, k * py);
+    ASSERT_EQ(Panel->Chain().Count(), 3);
+    EXPECT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(U(Upper(w)) + "|" + U(Lower(w)), c.Texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plates, TCircularLinkTest,
+    testing::Values(TCircleCase{"RadiusAt1To1", 1, false, 0, "  0,070| -0,070"},
+                    TCircleCase{"TypedRadiusAt1To1", 1, false, 10.2, " -0,130| -0,270"},
+                    TCircleCase{"RadiusInAPlacementOfScale2", 2, false, 0, "  0,070| -0,070"},
+                    TCircleCase{"TypedRadiusInAPlacementOfScale2", 2, false, 10.2, " -0,130| -0,270"},
+                    // W = 30 - 20.4 = 9.6 +-0.09 on the shown 10.
+                    TCircleCase{"TypedDiameterAt1To1", 1, true, 20.4, " -0,310| -0,490"},
+                    TCircleCase{"DiameterInAPlacementOfScale2", 2, true, 0, "  0,090| -0,090"}),
+    [](const testing::TestParamInfo<TCircleCase>& p) { return std::string(p.param.Name); });
+
+// A hole 1.503 +0.010/0 on a shaft 1.500 -0.004/-0.010, both diameters picked along a segment,
+// closing on the clearance 0.003 drawn between them: the fit drawn enlarged in a local placement
+// of Scale, clearance +0.020/+0.004.
+class TFitTest : public TChainFiguresTest, public testing::WithParamInterface<double> {};
+TEST_P(TFitTest, ClosesOnTheClearance)
+{
+    const double k = GetParam();
+    R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
+    tvapi::IDiametralDimensionPtr(Circle(true, 0, 0, 0.7515, 0.01, 0))->SetAngle(45);
+    tvapi::IDiametralDimensionPtr(Circle(true, 0, 0, 0.75, -0.004, -0.01))->SetAngle(135);
+    Segment(-1, -2, 1, -2);
+    const tvapi::ILineDimensionPtr gap(Linear(0.75, 0, 0.753, 0));
+    gap->SetY3(-1);
+    gap->Update();
+    R().IDoc2D->PopLocalPlacement();
+    Open();
+    const double c45 = 0.5 * std::numbers::sqrt2 * k;
+    for (const auto& [px, py] : std::vector<std::pair<double, double>>{
+             {0.5 * c45, 0.5 * c45}, {0, -2 * k}, {-0.5 * c45, 0.5 * c45}, {0, -2 * k}, {0.7515 * k, -k}})
+        Pick(px, py);
+    ASSERT_EQ(Panel->Chain().Count(), 3);
+    EXPECT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(U(Upper(tvapi::IDrawingObjectPtr(gap))) + "|" + U(Lower(tvapi::IDrawingObjectPtr(gap))),
+              "  0,020|  0,004");
+}
+INSTANTIATE_TEST_SUITE_P(Enlarged, TFitTest, testing::Values(10.0, 20.0),
+                         [](const testing::TestParamInfo<double>& p) {
+                             return "At" + std::to_string(static_cast<int>(p.param)) + "To1";
+                         });
+
+// W 20 from a corner at (0, Corner) to the wall of a hole 20 +0.052/0 centred at (30, 0), with X
+// 0..30 +-0.05: recognised from W, the radius laid along the X that W measures, W = X - R
+// +0.050/-0.076 whatever the height of the corner.
+class TRecognisedRadiusTest : public TChainFiguresTest, public testing::WithParamInterface<double> {};
+TEST_P(TRecognisedRadiusTest, IsLaidAlongTheClosingDimensionsMeasure)
+{
+    const tvapi::ILineDimensionPtr x(Linear(0, 0, 30, 0, 0.05, -0.05));
+    x->SetY3(-25);
+    x->Update();
+    tvapi::IDiametralDimensionPtr(Circle(true, 30, 0, 10, 0.052, 0))->SetAngle(90);
+    const tvapi::ILineDimensionPtr w(LinearAt(0, 0, GetParam(), 20, 0));
+    w->SetOrientation(tvapi::tvLinDHorizontal);
+    w->SetY3(-40);
+    w->Update();
+    Open();
+    Pick(10, -40);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    ASSERT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(U(Upper(tvapi::IDrawingObjectPtr(w))) + "|" + U(Lower(tvapi::IDrawingObjectPtr(w))),
+              "  0,050| -0,076");
+}
+INSTANTIATE_TEST_SUITE_P(Corners, TRecognisedRadiusTest, testing::Values(0.0, -15.0, 15.0),
+                         [](const testing::TestParamInfo<double>& p) {
+                             return p.param == 0  ? std::string("Level")
+                                    : p.param < 0 ? std::string("Below")
+                                                  : std::string("Above");
+                         });
 
 } // namespace

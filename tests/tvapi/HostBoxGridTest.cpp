@@ -115,4 +115,57 @@ INSTANTIATE_TEST_SUITE_P(
                               Box({2000, 3000}, 10, 3.5, 0)}),
     [](const testing::TestParamInfo<TGridCase>& p) { return p.param.Name; });
 
+// Lines through every tenth place of a view's numbers, as long as a view or far longer: searches
+// over the view, and one far along a line, meet every line there once and few others whatever
+// the length. The lines come in two halves, the second added after the first is searched.
+struct TLengthCase {
+    std::string Name;
+    double Length;
+};
+
+void PrintTo(const TLengthCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class LineLengthTest : public testing::TestWithParam<TLengthCase> {};
+
+TEST_P(LineLengthTest, SearchCostsWhatIsNear)
+{
+    constexpr int Lines = Items / 10;
+    const TPoint2 along = tvhost::Dir(37 * std::numbers::pi / 180) * (GetParam().Length / 2);
+    const auto line = [&](int k) {
+        return std::array<TPoint2, 2>{Place(10 * k) - along, Place(10 * k) + along};
+    };
+    std::vector<TBox> probes;
+    for (int k = 0; k < Items; k += 97)
+        probes.push_back(Box(Place(k) + TPoint2{7, 3}, 10, 3.5, 0));
+    probes.push_back(Box(Place(50) + along * (8e3 / GetParam().Length), 10, 3.5, 0));
+    tvhost::TBoxGrid grid;
+    grid.Clear(Cell);
+    for (int added = 0; added < Lines;) {
+        for (const int end = added + Lines / 2; added < end; ++added)
+            grid.AddSegment(line(added)[0], line(added)[1]);
+        std::size_t visits = 0, meetings = 0;
+        for (const TBox& probe : probes) {
+            std::vector<int> met(Lines);
+            EXPECT_TRUE(grid.Near(probe, [&](std::size_t k) { return ++met.at(k), true; }));
+            for (int k = 0; k < Lines; ++k) {
+                const bool meets = k < added && tvhost::CrossesBox(probe, line(k)[0], line(k)[1]);
+                meetings += meets;
+                visits += met[k];
+                // Once when it meets the probe; at most once when not.
+                EXPECT_TRUE(met[k] == 1 || (met[k] == 0 && !meets)) << "line " << k << " met " << met[k];
+            }
+        }
+        EXPECT_GT(meetings, 0u);
+        EXPECT_LE(visits, 4 * meetings + 10 * probes.size()) << meetings << " meetings";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LongItems, LineLengthTest,
+                         testing::Values(TLengthCase{"TenMetres", 1e4}, TLengthCase{"OneKilometre", 1e6},
+                                         TLengthCase{"MillionKilometres", 1e12}),
+                         [](const testing::TestParamInfo<TLengthCase>& p) { return p.param.Name; });
+
 } // namespace

@@ -10,10 +10,16 @@ namespace tvhost {
 
 namespace {
 
-// Far beyond any sheet a cell's number would overflow; such an item is kept apart.
-constexpr double FarthestCell = 1e9;
+// A search this many cells away is far beyond any sheet and meets every item; so the extent's
+// cells keep to 32 bits.
+constexpr double FarthestSearch = 1e9;
+// An item is followed this many cells away within a rounding of Margin; one farther is kept
+// apart.
+constexpr double FarthestItem = 1e12;
 // A shape is taken this part of a cell wider all round, so that no rounding loses a cell.
 constexpr double Margin = 1e-3;
+// The cells of the first extent across.
+constexpr double FirstCells = 64;
 // The end of a cell's entries.
 constexpr std::size_t NoEntry = std::numeric_limits<std::size_t>::max();
 
@@ -27,27 +33,35 @@ std::uint64_t CellKey(std::int64_t x, std::int64_t y)
 void TBoxGrid::Clear(double cell)
 {
     FCell = cell > 0 && std::isfinite(cell) ? cell : 1.0;
-    FCount = 0;
+    FShapes.clear();
+    FApart.clear();
+    FServing = false;
     FLevels.clear();
     FEntries.clear();
-    FApart.clear();
     FMet.clear();
 }
 
-bool TBoxGrid::Within(const TShape& shape) const
+bool TBoxGrid::Within(const TShape& shape, double farthest) const
 {
     for (int i = 0; i < shape.Count; ++i)
         for (const double c : {shape.Corners[i].X, shape.Corners[i].Y})
-            if (!(std::fabs(c / FCell) <= FarthestCell)) return false;
+            if (!(std::fabs(c / FCell) <= farthest)) return false;
     return true;
 }
 
-bool TBoxGrid::Cover(const TShape& shape, double side, std::size_t most) const
+bool TBoxGrid::Cover(const TShape& shape, int level, std::size_t most) const
 {
+    const double side = std::ldexp(FCell, level);
+    const auto cellOf = [side](double v) { return static_cast<std::int64_t>(std::floor(v / side)); };
     const auto [first, last] = std::minmax_element(shape.Corners.begin(), shape.Corners.begin() + shape.Count,
                                                    [](TPoint2 a, TPoint2 b) { return a.X < b.X; });
-    const std::int64_t x0 = static_cast<std::int64_t>(std::floor(first->X / side));
-    const std::int64_t x1 = static_cast<std::int64_t>(std::floor(last->X / side));
+    // Only the cells within the extent: what lies beyond it no search looks for.
+    const std::int64_t x0 = std::max(cellOf(first->X), cellOf(FLow.X));
+    const std::int64_t x1 = std::min(cellOf(last->X), cellOf(FHigh.X));
+    const std::int64_t lowest = cellOf(FLow.Y), highest = cellOf(FHigh.Y);
+    std::vector<TColumn>& columns = FColumns;
+    columns.clear();
+    if (x1 < x0) return true;
     if (static_cast<std::uint64_t>(x1 - x0) >= most) return false;
     const double pad = Margin * side;
     std::vector<std::pair<double, double>>& rows = FRows;
@@ -57,8 +71,7 @@ bool TBoxGrid::Cover(const TShape& shape, double side, std::size_t most) const
     for (int i = 0; i < (shape.Count == 2 ? 1 : shape.Count); ++i) {
         TPoint2 a = shape.Corners[i], b = shape.Corners[(i + 1) % shape.Count];
         if (b.X < a.X) std::swap(a, b);
-        const std::int64_t c0 = static_cast<std::int64_t>(std::floor(a.X / side));
-        const std::int64_t c1 = static_cast<std::int64_t>(std::floor(b.X / side));
+        const std::int64_t c0 = std::max(cellOf(a.X), x0), c1 = std::min(cellOf(b.X), x1);
         for (std::int64_t c = c0; c <= c1; ++c) {
             double lo = std::min(a.Y, b.Y), hi = std::max(a.Y, b.Y);
             if (b.X - a.X > 0) {
@@ -72,14 +85,12 @@ bool TBoxGrid::Cover(const TShape& shape, double side, std::size_t most) const
             row = {std::min(row.first, lo), std::max(row.second, hi)};
         }
     }
-    std::vector<TColumn>& columns = FColumns;
-    columns.clear();
     std::size_t cells = 0;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (rows[k].first > rows[k].second) continue;
-        const TColumn column{x0 + static_cast<std::int64_t>(k),
-                             static_cast<std::int64_t>(std::floor((rows[k].first - pad) / side)),
-                             static_cast<std::int64_t>(std::floor((rows[k].second + pad) / side))};
+        const TColumn column{x0 + static_cast<std::int64_t>(k), std::max(cellOf(rows[k].first - pad), lowest),
+                             std::min(cellOf(rows[k].second + pad), highest)};
+        if (column.Y1 < column.Y0) continue;
         cells += static_cast<std::size_t>(column.Y1 - column.Y0 + 1);
         if (cells > most) return false;
         columns.push_back(column);
@@ -87,18 +98,16 @@ bool TBoxGrid::Cover(const TShape& shape, double side, std::size_t most) const
     return true;
 }
 
-void TBoxGrid::AddShape(const TShape& shape)
+void TBoxGrid::Enter(std::size_t item) const
 {
-    const std::size_t item = FCount++;
-    if (!Within(shape)) {
-        FApart.push_back(item);
-        return;
-    }
-    std::size_t level = 0;
-    while (!Cover(shape, std::ldexp(FCell, static_cast<int>(level)), MaxCells))
+    const TShape& shape = FShapes[item];
+    int level = 0;
+    while (!Cover(shape, level, MaxCells))
         ++level;
-    if (FLevels.size() <= level) FLevels.resize(level + 1);
-    TLevel& cells = FLevels[level];
+    if (FColumns.empty()) return;
+    if (FLevels.size() <= static_cast<std::size_t>(level))
+        FLevels.resize(static_cast<std::size_t>(level) + 1);
+    TLevel& cells = FLevels[static_cast<std::size_t>(level)];
     cells.Items.push_back(item);
     for (const TColumn& column : FColumns)
         for (std::int64_t y = column.Y0; y <= column.Y1; ++y) {
@@ -106,6 +115,62 @@ void TBoxGrid::AddShape(const TShape& shape)
             FEntries.push_back({item, cell->second});
             cell->second = FEntries.size() - 1;
         }
+}
+
+void TBoxGrid::Serve(const TShape& shape) const
+{
+    TPoint2 low = shape.Corners[0], high = low;
+    for (int i = 1; i < shape.Count; ++i) {
+        low = {std::min(low.X, shape.Corners[i].X), std::min(low.Y, shape.Corners[i].Y)};
+        high = {std::max(high.X, shape.Corners[i].X), std::max(high.Y, shape.Corners[i].Y)};
+    }
+    if (FServing && FLow.X <= low.X && FLow.Y <= low.Y && high.X <= FHigh.X && high.Y <= FHigh.Y) return;
+    // Widened past the search on the side it fell beyond, by at least the extent's own width,
+    // so that the items are entered again a few times at most.
+    const double reach = FarthestSearch * FCell;
+    const auto widen = [&](double& from, double& to, double lo, double hi) {
+        if (!FServing) {
+            const double half = std::max(hi - lo, FirstCells * FCell) / 2;
+            from = std::max(lo - half, -reach), to = std::min(hi + half, reach);
+            return;
+        }
+        const double grow = std::max(std::max(hi, to) - std::min(lo, from), FirstCells * FCell);
+        if (lo < from) from = std::max(lo - grow, -reach);
+        if (to < hi) to = std::min(hi + grow, reach);
+    };
+    widen(FLow.X, FHigh.X, low.X, high.X);
+    widen(FLow.Y, FHigh.Y, low.Y, high.Y);
+    FServing = true;
+    FLevels.clear();
+    FEntries.clear();
+    for (std::size_t item = 0; item < FShapes.size(); ++item)
+        if (FShapes[item].Count > 0) Enter(item);
+}
+
+bool TBoxGrid::Passes(const TShape& item, const TShape& search) const
+{
+    if (item.Count != 2) return false;
+    const TPoint2 a = item.Corners[0], b = item.Corners[1], normal{a.Y - b.Y, b.X - a.X};
+    const double at = normal.X * a.X + normal.Y * a.Y;
+    const double pad = Margin * FCell * (std::fabs(normal.X) + std::fabs(normal.Y));
+    bool below = true, above = true;
+    for (int i = 0; i < search.Count; ++i) {
+        const double c = normal.X * search.Corners[i].X + normal.Y * search.Corners[i].Y;
+        below = below && at < c - pad, above = above && at > c + pad;
+    }
+    return below || above;
+}
+
+void TBoxGrid::AddShape(const TShape& shape)
+{
+    const std::size_t item = FShapes.size();
+    if (!Within(shape, FarthestItem)) {
+        FShapes.push_back({});
+        FApart.push_back(item);
+        return;
+    }
+    FShapes.push_back(shape);
+    if (FServing) Enter(item);
 }
 
 void TBoxGrid::Add(TPoint2 min, TPoint2 max)
@@ -125,25 +190,26 @@ void TBoxGrid::AddSegment(TPoint2 a, TPoint2 b)
 
 bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
 {
-    if (!Within(shape)) {
-        for (std::size_t item = 0; item < FCount; ++item)
+    if (!Within(shape, FarthestSearch)) {
+        for (std::size_t item = 0; item < FShapes.size(); ++item)
             if (!visit(item)) return false;
         return true;
     }
+    Serve(shape);
     for (const std::size_t item : FApart)
         if (!visit(item)) return false;
-    if (FMet.size() < FCount) FMet.resize(FCount, FSearch);
+    if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
     if (++FSearch == 0) std::fill(FMet.begin(), FMet.end(), FSearch++);
     const auto meet = [&](std::size_t item) {
         if (FMet[item] == FSearch) return true;
         FMet[item] = FSearch;
-        return visit(item);
+        return Passes(FShapes[item], shape) || visit(item);
     };
     for (std::size_t level = 0; level < FLevels.size(); ++level) {
         const TLevel& cells = FLevels[level];
         if (cells.Items.empty()) continue;
         // Past as many cells as the level has items, its items are fewer to look at.
-        if (!Cover(shape, std::ldexp(FCell, static_cast<int>(level)), cells.Items.size())) {
+        if (!Cover(shape, static_cast<int>(level), cells.Items.size())) {
             for (const std::size_t item : cells.Items)
                 if (!meet(item)) return false;
             continue;

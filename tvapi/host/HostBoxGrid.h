@@ -15,12 +15,15 @@
 namespace tvhost {
 
 // A grid of levels, each cell of a level twice the side of the one below, to find the items
-// near a place without looking at every item. An item is noted in each cell of the finest level
-// that its shape meets in at most MaxCells cells: a long line only in the cells it crosses, a
-// longer one in the coarser cells; a search looks at the cells its own shape meets on each level,
-// so it costs what is near it. An item with a coordinate that is no finite number, or far beyond
-// any sheet, is kept apart and met by every search. Items are numbered from 0 in the order they
-// are added. One search at a time.
+// near a place without looking at every item. The grid serves an extent: the box round the
+// searches, widened to at least twice its side when a search falls outside it, the items then
+// entered again. An item is noted in each cell of the finest level that its shape meets within
+// the extent in at most MaxCells cells, so a line far longer than the extent costs what a line
+// across it costs; a search looks at the cells its own shape meets on each level, so it costs
+// what is near it. An item with a coordinate that is no finite number, or beyond the reach of
+// the grid's rounding, is kept apart and met by every search, as every item by a search far
+// beyond any sheet. Items are numbered from 0 in the order they are added.
+// One search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 256;
@@ -56,10 +59,13 @@ private:
         std::vector<std::size_t> Items;
     };
     double FCell = 1.0;
-    std::size_t FCount = 0;
-    std::vector<TLevel> FLevels;
-    std::vector<TEntry> FEntries;
+    std::vector<TShape> FShapes; // each item's; none (Count 0) for one kept apart
     std::vector<std::size_t> FApart;
+    // The extent served and its cells, filled again by a search beyond it.
+    mutable bool FServing = false;
+    mutable TPoint2 FLow, FHigh;
+    mutable std::vector<TLevel> FLevels;
+    mutable std::vector<TEntry> FEntries;
     // The number of the search that last met each item, so that a search meets it once.
     mutable std::vector<std::uint32_t> FMet;
     mutable std::uint32_t FSearch = 0;
@@ -69,11 +75,18 @@ private:
 
     void AddShape(const TShape& shape);
     bool NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
-    // Whether every coordinate of `shape` is a finite number within the grid's reach.
-    bool Within(const TShape& shape) const;
-    // The cells of side `side` that `shape` meets, or may meet by a rounding, into FColumns;
-    // false when they are more than `most`.
-    bool Cover(const TShape& shape, double side, std::size_t most) const;
+    // Whether every coordinate of `shape` is a finite number at most `farthest` cells away.
+    bool Within(const TShape& shape, double farthest) const;
+    // Whether the segment `item` passes the search by more than a rounding, all of the search on
+    // one side of its line: the long lines met in a cell in numbers then cost no visit.
+    bool Passes(const TShape& item, const TShape& search) const;
+    // Widens the extent to hold `shape`, entering every item again when it did.
+    void Serve(const TShape& shape) const;
+    // Notes the item in the cells of the finest level where it meets few enough of the extent.
+    void Enter(std::size_t item) const;
+    // The cells of level `level` within the extent that `shape` meets, or may meet by a
+    // rounding, into FColumns; false when they are more than `most`.
+    bool Cover(const TShape& shape, int level, std::size_t most) const;
 };
 
 } // namespace tvhost
