@@ -6,13 +6,9 @@
 // and stops at its cap. The run ends with each step's cost at 10,000 over its cost at 1,000
 // (at most 12 wanted).
 
+#include "BenchDrawing.h"
 #include "BenchTimes.h"
-#include "Host.h"
-#include "drModelerAPI.h"
-#include "drSelectorAPI.h"
 #include "pmDimensionChain2D.h"
-#include "tvapi/Dimensions.h"
-#include "tvapi/DrawingTexts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,31 +23,17 @@ constexpr double GroupStep = 100.0; // apart along x (own) or y (shared)
 
 enum TLayout { lOwn, lShared };
 
-drApi::TRegistryApi& R()
-{
-    return *drApi::MA.R3;
-}
-
 // A host with one drawing of `count` dimensions, made the facade's document.
 class TDrawingSession {
 public:
     TDrawingSession(TLayout Layout, int Count) : FLayout(Layout), FGroups(Count / GroupDimensions)
     {
-        R().Tervan7 = &FHost.App();
-        FHost.Application()->GetDocuments()->Add(tvapi::tvDocumentDrawing, true);
-        drApi::Selector->Begin();
-        R().View = R().IDoc2D->GetViewsAndLayersManager()->GetViews()->GetActiveView();
-        R().DrawingContainer = R().View;
-        R().Symbols2DContainer = R().View;
+        OpenBenchDrawing(FHost);
         for (int g = 0; g < FGroups; ++g)
             DrawGroup(g);
         FHost.Journal().Clear();
     }
-    ~TDrawingSession()
-    {
-        drApi::Selector->End(false);
-        drApi::MA.Done();
-    }
+    ~TDrawingSession() { CloseBenchDrawing(); }
     TDrawingSession(const TDrawingSession&) = delete;
     TDrawingSession& operator=(const TDrawingSession&) = delete;
 
@@ -82,19 +64,7 @@ private:
     void Dim(int Group, double x1, double y1, double x2, double y2, double y3, double hi, double lo)
     {
         const double dx = Shift(Group, 0), dy = Shift(Group, 1);
-        const tvapi::ILineDimensionPtr d =
-            tvapi::ISymbols2DContainerPtr(R().View)->GetLineDimensions()->Add();
-        d->SetX1(x1 + dx);
-        d->SetY1(y1 + dy);
-        d->SetX2(x2 + dx);
-        d->SetY2(y2 + dy);
-        d->SetY3(y3 + dy);
-        d->SetOrientation(tvapi::tvLinDParallel);
-        d->SetAngle(0.0);
-        const tvapi::IDimensionTextPtr text(d);
-        text->SetAutoNominalValue(true);
-        if (hi != 0.0 || lo != 0.0) text->SetDeviations(hi, lo);
-        tvapi::IDrawingObjectPtr(d)->Update();
+        BenchDimension(x1 + dx, y1 + dy, x2 + dx, y2 + dy, y3 + dy, hi, lo);
     }
     void DrawGroup(int g)
     {

@@ -6,6 +6,10 @@
 #include "TWrittenDeviations.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,42 +31,96 @@ Integer Counted(const TDimensionChain& C)
     return C.Closed ? C.Count() - 1 : C.Count();
 }
 
-bool CountsClosingOf(const TDimensionChain& C, const TDimensionChain& Other)
+// A dimension as host objects compare (the object's IAPIObject, else its address), drawing
+// and model dimensions apart: what TFigureSource::Counts compares, as a key.
+using TSourceKey = std::pair<bool, const void*>;
+
+template <class I> const void* Identity(const tvapi::Ptr<I>& P)
 {
-    if (&C == &Other || !Other.Closed || Other.Count() < 1) return false;
-    const TFigureSource closing = TFigureSource::Of(Other.Dimensions[Other.Count() - 1]);
-    for (Integer i = 0; i < Counted(C); ++i)
-        if (closing.Counts(C.Dimensions[i])) return true;
-    return false;
+    const tvapi::IAPIObjectPtr api = tvapi::IAPIObjectPtr::Adopt(
+        P ? static_cast<tvapi::IAPIObject*>(P->QueryInterface(tvapi::IAPIObject::IID)) : nullptr);
+    return api ? static_cast<const void*>(api.Get()) : static_cast<const void*>(P.Get());
 }
 
+std::optional<TSourceKey> KeyOf(const TFigureSource& S)
+{
+    if (S.Obj) return TSourceKey{false, Identity(S.Obj)};
+    if (S.MO) return TSourceKey{true, Identity(S.MO)};
+    return std::nullopt;
+}
+
+std::optional<TSourceKey> KeyOf(const TDimension& L)
+{
+    return KeyOf(TFigureSource::Of(L));
+}
+
+// Built once per follow, so that a set of many chains costs in proportion to its links.
 TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First)
 {
+    std::map<TSourceKey, std::vector<Integer>> closing; // the closed chains closing on each
+    for (Integer j = First; j < Chains.Count; ++j) {
+        const TDimensionChain& C = Chains[j];
+        if (!C.Closed || C.Count() < 1) continue;
+        if (const std::optional<TSourceKey> key = KeyOf(C.Dimensions[C.Count() - 1]))
+            closing[*key].push_back(j);
+    }
     TDependencies on(static_cast<std::size_t>(Chains.Count));
-    for (Integer i = First; i < Chains.Count; ++i)
-        for (Integer j = First; j < Chains.Count; ++j)
-            if (CountsClosingOf(Chains[i], Chains[j])) on[i].push_back(j);
+    for (Integer i = First; i < Chains.Count; ++i) {
+        const TDimensionChain& C = Chains[i];
+        for (Integer k = 0; k < Counted(C); ++k) {
+            const std::optional<TSourceKey> key = KeyOf(C.Dimensions[k]);
+            const auto found = key ? closing.find(*key) : closing.end();
+            if (found == closing.end()) continue;
+            for (const Integer j : found->second)
+                if (j != i && std::find(on[i].begin(), on[i].end(), j) == on[i].end()) on[i].push_back(j);
+        }
+    }
     return on;
 }
 
-// Whether To is reached from From through what each chain depends on.
-bool Reaches(const TDependencies& On, Integer From, Integer To)
-{
-    std::vector<char> seen(On.size(), 0);
-    std::vector<Integer> stack{From};
-    while (!stack.empty()) {
-        const Integer k = stack.back();
-        stack.pop_back();
-        for (const Integer j : On[k]) {
-            if (j == To) return true;
-            if (!seen[j]) {
-                seen[j] = 1;
-                stack.push_back(j);
+// The chains that lie in a ring of what they depend on (Tarjan's strongly connected parts; no
+// chain depends on itself, so a part of one chain is no ring).
+class TRings {
+public:
+    explicit TRings(const TDependencies& On)
+        : FOn(On), FIndex(On.size(), -1), FLow(On.size(), 0), FOnStack(On.size(), 0), FIn(On.size(), 0)
+    {
+        for (std::size_t k = 0; k < On.size(); ++k)
+            if (FIndex[k] < 0) Visit(static_cast<Integer>(k));
+    }
+    bool In(Integer K) const { return FIn[static_cast<std::size_t>(K)] != 0; }
+    bool Any() const { return std::find(FIn.begin(), FIn.end(), 1) != FIn.end(); }
+
+private:
+    void Visit(Integer K)
+    {
+        FIndex[K] = FLow[K] = FNext++;
+        FStack.push_back(K);
+        FOnStack[K] = 1;
+        for (const Integer j : FOn[K]) {
+            if (FIndex[j] < 0) {
+                Visit(j);
+                FLow[K] = std::min(FLow[K], FLow[j]);
+            } else if (FOnStack[j]) {
+                FLow[K] = std::min(FLow[K], FIndex[j]);
             }
         }
+        if (FLow[K] != FIndex[K]) return;
+        std::vector<Integer> part;
+        do {
+            part.push_back(FStack.back());
+            FStack.pop_back();
+            FOnStack[part.back()] = 0;
+        } while (part.back() != K);
+        for (const Integer j : part)
+            FIn[j] = part.size() > 1;
     }
-    return false;
-}
+
+    const TDependencies& FOn;
+    std::vector<Integer> FIndex, FLow, FStack;
+    std::vector<char> FOnStack, FIn;
+    Integer FNext = 0;
+};
 
 // Every chain after the chains it depends on (a ring's chains in any order among themselves).
 void Visit(const TDependencies& On, Integer K, std::vector<char>& Seen, std::vector<Integer>& Order)
@@ -136,11 +194,8 @@ bool StillCloses(TDimensionChain& C, bool Moved)
 TFollowed CalculateOnce(TDimensionChain& C)
 {
     if (!C.Closed) return TFollowed::LeftOpen;
-    if (C.Checked) {
-        C.CheckAgain();
-        return TFollowed::Checked;
-    }
-    if (!C.Recalculate()) return TFollowed::Refused; // figures that are no numbers
+    if (C.Checked) return C.CheckAgain() ? TFollowed::Checked : TFollowed::NoNumbers;
+    if (!C.Recalculate()) return TFollowed::NoNumbers;
     return TFollowed::Calculated;
 }
 
@@ -153,17 +208,29 @@ public:
                   TWrittenDeviations* Written)
         : FChains(Chains), FFirst(First), FHost(Host), FWritten(Written)
     {
+        for (Integer k = First; k < Chains.Count; ++k)
+            if (Chains[k].Count() > 0)
+                if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
+                    FClosingOn[*key].push_back(k);
     }
 
     // The chain whose figures Dimension shows; -1 for none.
     Integer Writer(const TFigureSource& Dimension) const
     {
-        for (Integer k = FFirst; k < FChains.Count; ++k) {
+        const std::optional<TSourceKey> key = KeyOf(Dimension);
+        const auto on = key ? FClosingOn.find(*key) : FClosingOn.end();
+        if (on == FClosingOn.end()) return -1;
+        for (const Integer k : on->second) {
             const TDimensionChain& C = FChains[k];
-            if (C.Closed && !C.Checked && C.Count() > 0 && Dimension.Counts(C.Dimensions[C.Count() - 1]))
-                return k;
+            if (C.Closed && !C.Checked) return k;
         }
         return -1;
+    }
+    // Whether L is a link of a dimension written in this follow.
+    bool WasDecided(const TDimension& L) const
+    {
+        const std::optional<TSourceKey> key = KeyOf(L);
+        return key && FDecided.count(*key);
     }
     // Whether chain K's closing dimension shows its figures; true when nothing is written.
     bool Shows(Integer K) const
@@ -179,7 +246,7 @@ public:
         TDimension& closing = C.Dimensions[C.Count() - 1];
         C.KeepClosingTexts(FWritten);
         FHost.WriteFigures(closing);
-        Decided.push_back(TFigureSource::Of(closing));
+        Decide(TFigureSource::Of(closing));
     }
     // A dimension let go of. Gives the chain that writes it now, which is to be calculated;
     // -1 when none does and its own texts were given back (or none were kept).
@@ -200,18 +267,23 @@ public:
         at.Obj = R.Dimension.Obj;
         at.MO = R.Dimension.MO;
         FHost.WriteTexts(at, *R.Own);
-        Decided.push_back(R.Dimension);
+        Decide(R.Dimension);
         return -1;
     }
 
-    // The dimensions written in this follow, whose links are read again.
-    std::vector<TFigureSource> Decided;
-
 private:
+    // A dimension written in this follow: its links are read again.
+    void Decide(const TFigureSource& Dimension)
+    {
+        if (const std::optional<TSourceKey> key = KeyOf(Dimension)) FDecided.insert(*key);
+    }
+
     TArrayOf<TDimensionChain>& FChains;
     Integer FFirst;
     TChainHost& FHost;
     TWrittenDeviations* FWritten;
+    std::map<TSourceKey, std::vector<Integer>> FClosingOn; // the chains closing on each, in order
+    std::set<TSourceKey> FDecided;
 };
 
 } // namespace
@@ -276,16 +348,17 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
         if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
     const bool writes = Change.Written != nullptr;
     const TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
+    const TRings rings(on);
     for (const Integer c : DependencyOrder(on, first)) {
         TDimensionChain& C = Chains[c];
         TFollowedChain& f = state[c];
         for (Integer i = 0; i < Counted(C); ++i) {
-            if (!AnyCounts(shown.Decided, C.Dimensions[i]) || !Host.Reread(C.Dimensions[i], false)) continue;
+            if (!shown.WasDecided(C.Dimensions[i]) || !Host.Reread(C.Dimensions[i], false)) continue;
             f.Followed.push_back(i);
             due[c] = 1;
         }
         if (!due[c] && !left[c]) continue;
-        f.Outcome = left[c] ? TFollowed::LeftOpen : Reaches(on, c, c) ? TFollowed::Refused : CalculateOnce(C);
+        f.Outcome = left[c] ? TFollowed::LeftOpen : rings.In(c) ? TFollowed::Refused : CalculateOnce(C);
         if (f.Outcome == TFollowed::Calculated) shown.Calculated(c);
         out.push_back(f);
     }
@@ -305,6 +378,11 @@ void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host)
 bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chain)
 {
     for (Integer k = 0; k < Chains.Count; ++k)
-        if (&Chains[k] == &Chain) return Reaches(Dependencies(Chains, 0), k, k);
+        if (&Chains[k] == &Chain) return TRings(Dependencies(Chains, 0)).In(k);
     return false;
+}
+
+bool AnyInRing(const TArrayOf<TDimensionChain>& Chains, Integer First)
+{
+    return TRings(Dependencies(Chains, std::max<Integer>(First, 0))).Any();
 }

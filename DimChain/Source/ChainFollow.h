@@ -45,8 +45,10 @@ struct TFigureChange {
 enum class TFollowed : std::int32_t {
     Calculated, // closed: its closing link took the figures, its dimension too when written
     LeftOpen,   // open, or no longer closing: its last link shows its own deviations
-    Refused,    // in a ring of chains counting each other's closing dimensions, or figures that
-                // are no numbers: nothing taken or written
+    Refused,    // in a ring of chains counting each other's closing dimensions: nothing taken or
+                // written
+    NoNumbers,  // figures that are no numbers, or a thermal factor that makes a link's length zero
+                // or negative: nothing taken or written
     Checked,    // a checked chain checked again: its closing link's note replaced
 };
 
@@ -71,7 +73,8 @@ struct TFollowedChain {
 //    check's figures dropped from its note, and its closing dimension let go (Released).
 // 3. Calculate: chains in dependency order (each after the chains whose closing dimensions it
 //    counts); each chain with a changed link or named in Change.Chains is calculated once; a
-//    checked chain is checked again. Chains in a ring (InRing) are refused.
+//    checked chain is checked again. Chains in a ring (InRing) are refused; a chain its figures
+//    cannot calculate is NoNumbers. Dependencies and rings are found once per follow.
 // With Written, what each closing dimension shows is decided in one place, once: the figures
 // of the first chain of the set that closes on it unchecked (its writer), written through
 // Host.WriteFigures once that chain is calculated; or, when no chain closes on it any more,
@@ -93,3 +96,5 @@ void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host);
 // depends on every closed chain whose closing dimension it counts as a link (any link of an
 // open chain, the component links of a closed one).
 bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chain);
+// Whether any chain from First on is in a ring; in one pass over the set.
+bool AnyInRing(const TArrayOf<TDimensionChain>& Chains, Integer First = 0);

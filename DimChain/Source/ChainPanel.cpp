@@ -369,12 +369,14 @@ template <class TBase> void TChainPanelOf<TBase>::SetMethod()
 template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
 {
     Change.Written = WritesClosing() ? &FWritten : nullptr;
-    bool ring = false;
+    bool ring = false, noNumbers = false;
     for (const TFollowedChain& f : FollowFigures(DimensionChains.DimChains, FollowHost(), Change)) {
         ring = ring || f.Outcome == TFollowed::Refused;
+        noNumbers = noNumbers || f.Outcome == TFollowed::NoNumbers;
         if (f.Chain == DimensionChains.Current) ShowFollowed(f);
     }
     if (ring) TDimensionChains::TellRing();
+    if (noNumbers) TDimensionChains::TellNoNumbers();
 }
 
 template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed)

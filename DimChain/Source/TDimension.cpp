@@ -17,7 +17,8 @@ constexpr Real ThermalTolerance = TMathDef::paramPrecision; // dl/dT is a ratio,
 // A NaN difference fails, as it must.
 bool Near(Real a, Real b, Real eps)
 {
-    return std::fabs(a - b) <= eps;
+    // An infinite figure read again is the same figure, not a change at every opening.
+    return a == b || std::fabs(a - b) <= eps;
 }
 
 bool Near(const TPoint2D& a, const TPoint2D& b, Real eps)

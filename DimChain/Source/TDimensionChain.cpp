@@ -361,9 +361,11 @@ bool TDimensionChain::CheckAgain()
 {
     if (!Closed || Count() < 2) return false;
     DropCheckFigures();
-    TString& note = Dimensions[Count() - 1].Comment;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult loop = *Calculate(true);
+    // Figures that are no numbers note nothing new.
+    if (!std::isfinite(loop.QHigh) || !std::isfinite(loop.QLow)) return false;
+    TString& note = Dimensions[Count() - 1].Comment;
     note += LinkText::CheckNote(loop.QHigh, loop.QLow);
     CalculatedWith = Settings();
     return true;

@@ -198,7 +198,8 @@ public:
     // finite, which the closing link never takes.
     std::optional<TChainResult> Recalculate();
     // A checked chain checked again: the check's note of its closing link (from " {") replaced
-    // by the loop's deviations as they now are. False, with nothing changed, for an open chain.
+    // by the loop's deviations as they now are. False, with nothing changed, for an open chain;
+    // false, with the check's figures dropped, for figures that are no numbers.
     bool CheckAgain();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -26,7 +27,10 @@ struct TFieldSums {
 
     void Take(TContribution part, Real K)
     {
-        if (Statistical) part.Spread = part.Spread * part.Spread * Lambda;
+        // A length that heat makes zero or negative has no field: the figures are no numbers.
+        if (!(K > 0.0)) K = std::numeric_limits<Real>::quiet_NaN();
+        // A field typed upper below lower still widens the closing link's field.
+        part.Spread = Statistical ? part.Spread * part.Spread * Lambda : std::fabs(part.Spread);
         S += part.Spread * K;
         M += part.Middle * K;
     }
@@ -189,5 +193,8 @@ std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool
             W2 += L.NominalVector() * (sgn * K);
         }
     }
-    return Result(model ? W3.Len() : W2.Len(), sums, RiskFactor);
+    // Typed nominals may turn the components' sum against the closing link's direction: a gap
+    // made negative (an interference) keeps its sign.
+    const Real nominal = model ? W3.Len() : (!ZeroEndDim && (W2 | u) < 0.0 ? -W2.Len() : W2.Len());
+    return Result(nominal, sums, RiskFactor);
 }

@@ -480,16 +480,15 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     change.Written = Written;
     const std::vector<TFollowedChain> followed = FollowFigures(DimChains, Host, change);
     const bool changed = TellChanged(followed, Host);
-    bool ring = std::any_of(followed.begin(), followed.end(),
-                            [](const TFollowedChain& f) { return f.Outcome == TFollowed::Refused; });
+    const auto any = [&](TFollowed Outcome) {
+        return std::any_of(followed.begin(), followed.end(),
+                           [Outcome](const TFollowedChain& f) { return f.Outcome == Outcome; });
+    };
     // A ring stored by an older version is told though nothing of it changed.
-    for (Integer c = std::max<Integer>(First, 0); c < DimChains.Count && !Is3D() && !ring; ++c)
-        ring = DimChains[c].Closed && InRing(DimChains, DimChains[c]);
-    if (ring) TellRing();
+    if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
+    if (any(TFollowed::NoNumbers)) TellNoNumbers();
     // A chain the opening left open is stored so: the next opening finds nothing to do.
-    const bool opened = std::any_of(followed.begin(), followed.end(),
-                                    [](const TFollowedChain& f) { return f.Outcome == TFollowed::LeftOpen; });
-    if ((changed || opened) && !Is3D()) {
+    if ((changed || any(TFollowed::LeftOpen)) && !Is3D()) {
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);
@@ -520,4 +519,9 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
 void TDimensionChains::TellRing()
 {
     Messager.LiftBox(DC(TString("Цепи не могут зависеть друг от друга по кругу")), TMessager::toAlways);
+}
+
+void TDimensionChains::TellNoNumbers()
+{
+    Messager.LiftBox(DC(TString(NoNumbersText)), TMessager::toAlways);
 }

@@ -108,6 +108,12 @@ public:
                                               Integer First = 0);
     // "Цепи не могут зависеть друг от друга по кругу" told to the user.
     static void TellRing();
+    // A chain whose figures are no numbers, or whose link a thermal factor makes no longer
+    // than zero, is not calculated.
+    static constexpr const char* NoNumbersText =
+        "Цепь не рассчитывается: размер не число или длина звена с dT не больше нуля";
+    // NoNumbersText told to the user.
+    static void TellNoNumbers();
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with

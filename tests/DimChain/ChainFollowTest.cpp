@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -133,6 +134,14 @@ void BStretchedWhileClosed(TArrayOf<TDimensionChain>& Set, TRecordingChainHost& 
     Change.Everything = true;
 }
 
+// dl/dT 12 typed for 12e-6 at dT -50: A is -599 times its length.
+void HeatUndoesA(TArrayOf<TDimensionChain>& Set, TRecordingChainHost&, TFigureChange& Change)
+{
+    Set[0].Dimensions[0].dLdT = 12;
+    Set[0].Dimensions[0].dT = -50;
+    Change.Chains = {0};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Changes, TFollowFiguresTest,
     testing::Values(
@@ -180,6 +189,28 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     0,
                     0},
+        // A deviation that reads as infinite: no figures, nothing written, and no ring.
+        TFollowCase{"InfiniteDeviationIsNoNumbers",
+                    {{A, B, C}, {C, D, E}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        Host.Shows.emplace_back(TRecordingChainHost::Identity(Set[0].Dimensions[0]),
+                                                TShownFigures{10, HUGE_VAL, -0.1});
+                        Change.Dimensions.push_back({{}, Set[0].Dimensions[0].MO});
+                    },
+                    {{0, TFollowed::NoNumbers}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // A length that heat turns negative, which no worst case takes.
+        TFollowCase{"HeatTurningALengthNegativeIsNoNumbers",
+                    {{A, B, C}},
+                    HeatUndoesA,
+                    {{0, TFollowed::NoNumbers}},
+                    "",
+                    0,
+                    0,
+                    0},
         // A check keeps its closing link's own deviations; the normal method notes the loop's.
         TFollowCase{"CheckedChainCheckedAgain",
                     {{A, B, C}},
@@ -190,6 +221,18 @@ INSTANTIATE_TEST_SUITE_P(
                         Change.Chains = {0};
                     },
                     {{0, TFollowed::Checked}},
+                    "",
+                    0,
+                    0,
+                    0},
+        // A checked chain whose figures are no numbers notes no figures.
+        TFollowCase{"CheckedChainWithNoNumbersIsNoNumbers",
+                    {{A, B, C}},
+                    [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
+                        Set[0].Checked = true;
+                        HeatUndoesA(Set, Host, Change);
+                    },
+                    {{0, TFollowed::NoNumbers}},
                     "",
                     0,
                     0,

@@ -184,6 +184,13 @@ TEST(TDimensionTest, ComparisonHoldsEachTolerance)
     other.Number = 3;
     other.PC.Set(1.0, 1.0);
     EXPECT_TRUE(other == D);
+    // An infinite deviation (320 digits typed) is the same when read again; its sign counts.
+    TDimension huge = D;
+    huge.QHigh = HUGE_VAL;
+    EXPECT_TRUE(huge == TDimension(huge));
+    TDimension negative = huge;
+    negative.QHigh = -HUGE_VAL;
+    EXPECT_FALSE(negative == huge);
     // NaN never compares equal, not even to itself.
     TDimension nan = D;
     nan.QHigh = std::numeric_limits<Real>::quiet_NaN();
