@@ -206,7 +206,7 @@ class TClosingShown {
 public:
     TClosingShown(TArrayOf<TDimensionChain>& Chains, Integer First, TChainHost& Host,
                   TWrittenDeviations* Written)
-        : FChains(Chains), FFirst(First), FHost(Host), FWritten(Written)
+        : FChains(Chains), FHost(Host), FWritten(Written)
     {
         for (Integer k = First; k < Chains.Count; ++k)
             if (Chains[k].Count() > 0)
@@ -279,7 +279,6 @@ private:
     }
 
     TArrayOf<TDimensionChain>& FChains;
-    Integer FFirst;
     TChainHost& FHost;
     TWrittenDeviations* FWritten;
     std::map<TSourceKey, std::vector<Integer>> FClosingOn; // the chains closing on each, in order
