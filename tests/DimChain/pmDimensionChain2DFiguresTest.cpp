@@ -357,10 +357,11 @@ void LengthsOnAnAngle(TChainFiguresTest& T)
 
 // 50 at 14 degrees given the 14 degree angle +0.584/-0.597 from the horizontal, by picking the
 // angle with it or by the grid's command, then projected by the grid on a segment Toward degrees
-// from the horizontal, with 10 +-0.02 along that direction closing the chain. A growing angle turns
+// from the horizontal, with 10 +-0.02 along that direction closing the chain; or the angle laid
+// After the chain closed. A growing angle turns
 // the link towards the direction: 50 (cos(76 - 0.584) - cos 76) + 0.02 = +0.514 on the
 // vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
-TPicks SteepLink(double Toward, bool ByGrid)
+TPicks SteepLink(double Toward, bool ByGrid, bool After = false)
 {
     return [=](TChainFiguresTest& T) {
         const double a = 14 * std::numbers::pi / 180, w = Toward * std::numbers::pi / 180;
@@ -372,19 +373,23 @@ TPicks SteepLink(double Toward, bool ByGrid)
         const auto line = [&T](std::pair<double, double> p, std::pair<double, double> q, double Hi,
                                double Lo) { PickLine(T, p.first, p.second, q.first, q.second, Hi, Lo); };
         const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        const auto tilt = [&] {
+            if (ByGrid) {
+                T.Panel->SelectItem(grid, 1, true);
+                T.Panel->ControlCommand(grid, 3);
+            }
+            PickAngle(T, 60, -40, 0, 14, 0.584, -0.597);
+            if (!ByGrid) T.Pick(25 * std::cos(a), 25 * std::sin(a));
+        };
         PickLine(T, 0, 0, 50 * std::cos(a), 50 * std::sin(a));
-        if (ByGrid) {
-            T.Panel->SelectItem(grid, 1, true);
-            T.Panel->ControlCommand(grid, 3);
-        }
-        PickAngle(T, 60, -40, 0, 14, 0.584, -0.597);
-        if (!ByGrid) T.Pick(25 * std::cos(a), 25 * std::sin(a));
+        if (!After) tilt();
         T.Panel->SelectItem(grid, 1, true);
         T.Panel->ControlCommand(grid, 2);
         line(at(0, 60), at(20, 60), AsSegment, 0);
         const double t = 50 * std::cos(w - a);
         line(at(t, 30), at(t + 10, 30), 0.02, -0.02);
         line(at(0, 45), at(t + 10, 45), 0, 0);
+        if (After) tilt();
     };
 }
 
@@ -398,6 +403,11 @@ struct TAngleCase {
     double Hi, Lo, Within;
     const char *Texts, *Last; // the closing dimension's deviation texts (upper|lower), the last status
 };
+
+void PrintTo(const TAngleCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
 TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
@@ -445,6 +455,14 @@ INSTANTIATE_TEST_SUITE_P(
                    Thousandth, "  0,385| -0,397", Closed},
         TAngleCase{"AngleLaidByTheGridOnALinkProjectedAt60Degrees", SteepLink(60, true), Millimetres, 0.385,
                    -0.397, Thousandth, "  0,385| -0,397", Closed},
+        TAngleCase{"AnglePickedAfterClosingOnTheVertical", SteepLink(90, false, true), Millimetres, 0.514,
+                   -0.526, Thousandth, "  0,514| -0,526", "  0,514"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingOnTheVertical", SteepLink(90, true, true), Millimetres,
+                   0.514, -0.526, Thousandth, "  0,514| -0,526", "  0,514"},
+        TAngleCase{"AnglePickedAfterClosingAt60Degrees", SteepLink(60, false, true), Millimetres, 0.385,
+                   -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingAt60Degrees", SteepLink(60, true, true), Millimetres, 0.385,
+                   -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
         TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, Exact, "+0,5|-0,5",
                    "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
