@@ -355,6 +355,33 @@ void LengthsOnAnAngle(TChainFiguresTest& T)
     PickLine(T, 0, 0, 16, 12, AsSegment);
 }
 
+// H 12 +-0.06 and L 25 +-0.04 from (0, 0) to (15, 20), projected by the grid on a horizontal
+// segment (15 +-0.024), closing Z 27 at +-0.084; the angle 53.13 +-0.4 degrees laid on L before
+// or After the chain closed, picked or with the grid's command: L spans 25.04 cos(52.73) - 15 =
+// +0.1635 to 24.96 cos(53.53) - 15 = -0.1638, so Z is +0.2235/-0.2238, written +0,223/-0,224.
+TPicks HeightAndSlant(bool ByGrid, bool After)
+{
+    return [=](TChainFiguresTest& T) {
+        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        const auto tilt = [&] {
+            if (ByGrid) {
+                T.Panel->SelectItem(grid, 1, true);
+                T.Panel->ControlCommand(grid, 3);
+            }
+            PickAngle(T, 60, -40, 0, 53.13010235415598, 0.4, -0.4);
+            if (!ByGrid) T.Pick(7.5, 10);
+        };
+        PickLine(T, 0, 0, 15, 20, 0.04, -0.04);
+        if (!After) tilt();
+        T.Panel->SelectItem(grid, 1, true);
+        T.Panel->ControlCommand(grid, 2);
+        PickLine(T, 0, -20, 15, -20, AsSegment);
+        PickLine(T, 15, -40, 27, -40, 0.06, -0.06);
+        PickLine(T, 0, -50, 27, -50);
+        if (After) tilt();
+    };
+}
+
 // 50 at 14 degrees given the 14 degree angle +0.584/-0.597 from the horizontal, by picking the
 // angle with it or by the grid's command, then projected by the grid on a segment Toward degrees
 // from the horizontal, with 10 +-0.02 along that direction closing the chain; or the angle laid
@@ -455,6 +482,12 @@ INSTANTIATE_TEST_SUITE_P(
                    Thousandth, "  0,385| -0,397", Closed},
         TAngleCase{"AngleLaidByTheGridOnALinkProjectedAt60Degrees", SteepLink(60, true), Millimetres, 0.385,
                    -0.397, Thousandth, "  0,385| -0,397", Closed},
+        TAngleCase{"AnglePickedBeforeClosingOnTheHorizontal", HeightAndSlant(false, false), Millimetres,
+                   0.223, -0.224, Thousandth, "  0,223| -0,224", Closed},
+        TAngleCase{"AnglePickedAfterClosingOnTheHorizontal", HeightAndSlant(false, true), Millimetres, 0.223,
+                   -0.224, Thousandth, "  0,223| -0,224", "  0,223"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingOnTheHorizontal", HeightAndSlant(true, true), Millimetres,
+                   0.223, -0.224, Thousandth, "  0,223| -0,224", "  0,223"},
         TAngleCase{"AnglePickedAfterClosingOnTheVertical", SteepLink(90, false, true), Millimetres, 0.514,
                    -0.526, Thousandth, "  0,514| -0,526", "  0,514"},
         TAngleCase{"AngleLaidByTheGridAfterClosingOnTheVertical", SteepLink(90, true, true), Millimetres,
