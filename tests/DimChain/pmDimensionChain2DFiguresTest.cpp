@@ -355,6 +355,19 @@ void LengthsOnAnAngle(TChainFiguresTest& T)
     PickLine(T, 0, 0, 16, 12, AsSegment);
 }
 
+// The first link given the angle from 0 to A degrees centred at (60, -40): picked, then the link
+// at (X, Y), or laid with the grid's command.
+void TiltFirstLink(TChainFiguresTest& T, bool ByGrid, double A, double Hi, double Lo, double X, double Y)
+{
+    const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+    if (ByGrid) {
+        T.Panel->SelectItem(grid, 1, true);
+        T.Panel->ControlCommand(grid, 3);
+    }
+    PickAngle(T, 60, -40, 0, A, Hi, Lo);
+    if (!ByGrid) T.Pick(X, Y);
+}
+
 // H 12 +-0.06 and L 25 +-0.04 from (0, 0) to (15, 20), projected by the grid on a horizontal
 // segment (15 +-0.024), closing Z 27 at +-0.084; the angle 53.13 +-0.4 degrees laid on L before
 // or After the chain closed, picked or with the grid's command: L spans 25.04 cos(52.73) - 15 =
@@ -363,14 +376,7 @@ TPicks HeightAndSlant(bool ByGrid, bool After)
 {
     return [=](TChainFiguresTest& T) {
         const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
-        const auto tilt = [&] {
-            if (ByGrid) {
-                T.Panel->SelectItem(grid, 1, true);
-                T.Panel->ControlCommand(grid, 3);
-            }
-            PickAngle(T, 60, -40, 0, 53.13010235415598, 0.4, -0.4);
-            if (!ByGrid) T.Pick(7.5, 10);
-        };
+        const auto tilt = [&] { TiltFirstLink(T, ByGrid, 53.13010235415598, 0.4, -0.4, 7.5, 10); };
         PickLine(T, 0, 0, 15, 20, 0.04, -0.04);
         if (!After) tilt();
         T.Panel->SelectItem(grid, 1, true);
@@ -385,9 +391,8 @@ TPicks HeightAndSlant(bool ByGrid, bool After)
 // 50 at 14 degrees given the 14 degree angle +0.584/-0.597 from the horizontal, by picking the
 // angle with it or by the grid's command, then projected by the grid on a segment Toward degrees
 // from the horizontal, with 10 +-0.02 along that direction closing the chain; or the angle laid
-// After the chain closed. A growing angle turns
-// the link towards the direction: 50 (cos(76 - 0.584) - cos 76) + 0.02 = +0.514 on the
-// vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
+// After the chain closed. A growing angle turns the link towards the direction: 50 (cos(76 - 0.584) - cos 76)
+// + 0.02 = +0.514 on the vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
 TPicks SteepLink(double Toward, bool ByGrid, bool After = false)
 {
     return [=](TChainFiguresTest& T) {
@@ -401,12 +406,7 @@ TPicks SteepLink(double Toward, bool ByGrid, bool After = false)
                                double Lo) { PickLine(T, p.first, p.second, q.first, q.second, Hi, Lo); };
         const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
         const auto tilt = [&] {
-            if (ByGrid) {
-                T.Panel->SelectItem(grid, 1, true);
-                T.Panel->ControlCommand(grid, 3);
-            }
-            PickAngle(T, 60, -40, 0, 14, 0.584, -0.597);
-            if (!ByGrid) T.Pick(25 * std::cos(a), 25 * std::sin(a));
+            TiltFirstLink(T, ByGrid, 14, 0.584, -0.597, 25 * std::cos(a), 25 * std::sin(a));
         };
         PickLine(T, 0, 0, 50 * std::cos(a), 50 * std::sin(a));
         if (!After) tilt();
