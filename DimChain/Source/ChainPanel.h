@@ -172,6 +172,9 @@ protected:
     virtual void ChainShown() {}
     // The host process redrawn after the chain changed.
     virtual void ProcessChanged() {}
+    // A link of the current chain converted in place: a panel that tests its chains' loops
+    // calculates a closed chain again, or lets it go.
+    virtual void LinkLaid() {}
 
     static bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
     {

@@ -443,8 +443,14 @@ void TDimensionChains::RestoreReferenceByAttr()
                 }
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
-            // and it needs the dimension it was taken from (unknown in older sets).
-            if (link.refObject != 0 ? own : aux && (parent || link.refPearent == 0)) continue;
+            // and it needs the dimension it was taken from (unknown in older sets). A link of
+            // its own dimension needs the angle laid on it, or the direction its diameter or
+            // radius is laid along, as its figures come from them; a linear link keeps the
+            // projection it took from a segment or dimension gone since.
+            const bool needsAux = link.TypeAuxiliary == tvapi::tvDrADimension ||
+                                  link.Type == tvapi::tvDrDDimension || link.Type == tvapi::tvDrRDimension;
+            const bool auxKept = aux || link.refAuxiliaryObj == 0 || !needsAux;
+            if (link.refObject != 0 ? own && auxKept : aux && (parent || link.refPearent == 0)) continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
         }
