@@ -190,6 +190,15 @@ bool StillCloses(TDimensionChain& C, bool Moved)
     return closes;
 }
 
+// A chain that lost its loop, or whose figures are refused, is shown as an open chain: nothing of
+// the loop stays, and its last link shows its dimension's own figures.
+void ShowOpen(TDimensionChain& C, TChainHost& Host)
+{
+    C.Open();
+    if (C.Checked) C.DropCheckFigures();
+    Host.Reread(C.Dimensions[C.Count() - 1], false);
+}
+
 // One chain calculated after its links changed.
 TFollowed CalculateOnce(TDimensionChain& C)
 {
@@ -327,27 +336,39 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     // Every loop is tested before any dimension is decided, so that none is decided on a chain
     // that turns out open later in the same follow.
     std::vector<TReleased> released = Change.Released;
+    const auto release = [&](TDimensionChain& C) {
+        if (Change.Written)
+            released.push_back({TFigureSource::Of(C.Dimensions[C.Count() - 1]), C.TakeOwnTexts()});
+    };
     for (Integer c = first; c < n; ++c) {
         TDimensionChain& C = Chains[c];
         if (C.Count() < 1) continue;
-        TDimension& last = C.Dimensions[C.Count() - 1];
         // An open chain still holding own texts lost its loop while the document was closed.
         const bool stale = Change.Everything && !C.Closed && C.OwnTexts;
         if (C.Closed && (moved[c] || Change.Everything) && !StillCloses(C, moved[c])) {
-            // Nothing of the lost loop stays: the last link shows its dimension's own figures.
             left[c] = 1;
-            if (C.Checked) C.DropCheckFigures();
-            Host.Reread(last, false);
+            ShowOpen(C, Host);
         } else if (!stale) {
             continue;
         }
-        if (Change.Written) released.push_back({TFigureSource::Of(last), C.TakeOwnTexts()});
+        release(C);
+    }
+    const bool writes = Change.Written != nullptr;
+    TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
+    // Chains counting each other in a ring take no figures from each other: each is refused and
+    // shown open, and what counts them follows their dimensions' own texts.
+    std::vector<char> ring(state.size(), 0);
+    if (const TRings rings(on); rings.Any()) {
+        for (Integer c = first; c < n; ++c) {
+            if (!rings.In(c)) continue;
+            ring[c] = 1;
+            ShowOpen(Chains[c], Host);
+            release(Chains[c]);
+        }
+        on = Dependencies(Chains, first);
     }
     for (const TReleased& r : released)
         if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
-    const bool writes = Change.Written != nullptr;
-    const TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
-    const TRings rings(on);
     for (const Integer c : DependencyOrder(on, first)) {
         TDimensionChain& C = Chains[c];
         TFollowedChain& f = state[c];
@@ -356,9 +377,21 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
             f.Followed.push_back(i);
             due[c] = 1;
         }
-        if (!due[c] && !left[c]) continue;
-        f.Outcome = left[c] ? TFollowed::LeftOpen : rings.In(c) ? TFollowed::Refused : CalculateOnce(C);
+        if (!due[c] && !left[c] && !ring[c]) continue;
+        f.Outcome = left[c] ? TFollowed::LeftOpen : ring[c] ? TFollowed::Refused : CalculateOnce(C);
         if (f.Outcome == TFollowed::Calculated) shown.Calculated(c);
+        if (f.Outcome == TFollowed::NoNumbers) {
+            // What it wrote passes on to the next chain closing on its dimension, still to come
+            // (chains closing on one dimension are followed in the list's order), or its own
+            // texts come back.
+            const bool wrote = shown.Shows(c) && writes;
+            ShowOpen(C, Host);
+            TDimension& last = C.Dimensions[C.Count() - 1];
+            TReleased r{TFigureSource::Of(last), C.TakeOwnTexts()};
+            if (const Integer writer = writes ? shown.Released(std::move(r)) : -1; writer >= 0 && wrote)
+                due[writer] = 1;
+            Host.Reread(last, false); // the texts it gave back
+        }
         out.push_back(f);
     }
     return out;

@@ -461,7 +461,7 @@ void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
         TDimensionChain& chain = DimChains[c];
         if (chain.Count() >= Before[c].Count) continue;
-        chain.IsClosedLoop();
+        if (!chain.IsClosedLoop()) chain.Open();
         const TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
         if (!chain.Closed && (!last || last->refObject != Before[c].Closing)) chain.OwnTexts.reset();
     }
@@ -484,11 +484,12 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
         return std::any_of(followed.begin(), followed.end(),
                            [Outcome](const TFollowedChain& f) { return f.Outcome == Outcome; });
     };
-    // A ring stored by an older version is told though nothing of it changed.
-    if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
+    // A ring stored by an older version is refused though nothing of it changed.
+    if (any(TFollowed::Refused)) TellRing();
     if (any(TFollowed::NoNumbers)) TellNoNumbers();
-    // A chain the opening left open is stored so: the next opening finds nothing to do.
-    if ((changed || any(TFollowed::LeftOpen)) && !Is3D()) {
+    // A chain the opening left or showed open is stored so: the next opening finds nothing to do.
+    if ((changed || any(TFollowed::LeftOpen) || any(TFollowed::Refused) || any(TFollowed::NoNumbers)) &&
+        !Is3D()) {
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);
