@@ -54,28 +54,41 @@ std::optional<TSourceKey> KeyOf(const TDimension& L)
     return KeyOf(TFigureSource::Of(L));
 }
 
-// Built once per follow, so that a set of many chains costs in proportion to its links.
-TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First)
+// The chains whose last link is each dimension, in the list's order, open ones too: a chain's
+// links stay the same through a follow, so this is built once per follow.
+using TClosingOn = std::map<TSourceKey, std::vector<Integer>>;
+
+TClosingOn ClosingOn(const TArrayOf<TDimensionChain>& Chains, Integer First)
 {
-    std::map<TSourceKey, std::vector<Integer>> closing; // the closed chains closing on each
-    for (Integer j = First; j < Chains.Count; ++j) {
-        const TDimensionChain& C = Chains[j];
-        if (!C.Closed || C.Count() < 1) continue;
-        if (const std::optional<TSourceKey> key = KeyOf(C.Dimensions[C.Count() - 1]))
-            closing[*key].push_back(j);
-    }
+    TClosingOn on;
+    for (Integer k = First; k < Chains.Count; ++k)
+        if (Chains[k].Count() > 0)
+            if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
+                on[*key].push_back(k);
+    return on;
+}
+
+// A set of many chains costs in proportion to its links. Only closed chains are depended on.
+TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First, const TClosingOn& Closing)
+{
     TDependencies on(static_cast<std::size_t>(Chains.Count));
     for (Integer i = First; i < Chains.Count; ++i) {
         const TDimensionChain& C = Chains[i];
         for (Integer k = 0; k < Counted(C); ++k) {
             const std::optional<TSourceKey> key = KeyOf(C.Dimensions[k]);
-            const auto found = key ? closing.find(*key) : closing.end();
-            if (found == closing.end()) continue;
+            const auto found = key ? Closing.find(*key) : Closing.end();
+            if (found == Closing.end()) continue;
             for (const Integer j : found->second)
-                if (j != i && std::find(on[i].begin(), on[i].end(), j) == on[i].end()) on[i].push_back(j);
+                if (j != i && Chains[j].Closed && std::find(on[i].begin(), on[i].end(), j) == on[i].end())
+                    on[i].push_back(j);
         }
     }
     return on;
+}
+
+TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First)
+{
+    return Dependencies(Chains, First, ClosingOn(Chains, First));
 }
 
 // The chains that lie in a ring of what they depend on (Tarjan's strongly connected parts; no
@@ -213,14 +226,10 @@ TFollowed CalculateOnce(TDimensionChain& C)
 // once no chain closes on it, the own texts the chain that let it go kept.
 class TClosingShown {
 public:
-    TClosingShown(TArrayOf<TDimensionChain>& Chains, Integer First, TChainHost& Host,
+    TClosingShown(TArrayOf<TDimensionChain>& Chains, const TClosingOn& Closing, TChainHost& Host,
                   TWrittenDeviations* Written)
-        : FChains(Chains), FHost(Host), FWritten(Written)
+        : FChains(Chains), FHost(Host), FWritten(Written), FClosingOn(Closing)
     {
-        for (Integer k = First; k < Chains.Count; ++k)
-            if (Chains[k].Count() > 0)
-                if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
-                    FClosingOn[*key].push_back(k);
     }
 
     // The chain whose figures Dimension shows; -1 for none.
@@ -290,7 +299,7 @@ private:
     TArrayOf<TDimensionChain>& FChains;
     TChainHost& FHost;
     TWrittenDeviations* FWritten;
-    std::map<TSourceKey, std::vector<Integer>> FClosingOn; // the chains closing on each, in order
+    const TClosingOn& FClosingOn;
     std::set<TSourceKey> FDecided;
 };
 
@@ -317,7 +326,8 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     std::vector<char> due(state.size(), 0), moved(state.size(), 0), left(state.size(), 0);
     for (const Integer c : Change.Chains)
         if (c >= first && c < n) due[c] = 1;
-    TClosingShown shown(Chains, first, Host, Change.Written);
+    const TClosingOn closingOn = ClosingOn(Chains, first);
+    TClosingShown shown(Chains, closingOn, Host, Change.Written);
     // What changed outside is read before any chain writes.
     for (Integer c = first; c < n; ++c) {
         state[c].Chain = c;
@@ -354,7 +364,7 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
         release(C);
     }
     const bool writes = Change.Written != nullptr;
-    TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
+    TDependencies on = writes ? Dependencies(Chains, first, closingOn) : TDependencies(state.size());
     // Chains counting each other in a ring take no figures from each other: each is refused and
     // shown open, and what counts them follows their dimensions' own texts.
     std::vector<char> ring(state.size(), 0);
@@ -365,7 +375,7 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
             ShowOpen(Chains[c], Host);
             release(Chains[c]);
         }
-        on = Dependencies(Chains, first);
+        on = Dependencies(Chains, first, closingOn);
     }
     for (const TReleased& r : released)
         if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
