@@ -313,7 +313,17 @@ Boolean TDimensionChains::StoreConfirmed()
 {
     // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
     if (StoredDamaged) return false;
-    return SavetoUserStorage();
+    if (!SavetoUserStorage()) return false;
+    StoredBefore.reset();
+    return true;
+}
+
+void TDimensionChains::TakeBackStore()
+{
+    if (!StoredBefore) return;
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    drApi::MA.drSetUserData(doc, NameUserData, *StoredBefore, false, {});
+    StoredBefore.reset();
 }
 
 void TDimensionChains::SetAttr()
@@ -490,10 +500,12 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     // A chain the opening left or showed open is stored so: the next opening finds nothing to do.
     if ((changed || any(TFollowed::LeftOpen) || any(TFollowed::Refused) || any(TFollowed::NoNumbers)) &&
         !Is3D()) {
+        tvapi::ITervanDocumentPtr doc = ActiveDocument();
+        if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))
+            StoredBefore = std::move(before);
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);
-        tvapi::ITervanDocumentPtr doc = ActiveDocument();
         drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
     }
     return followed;
