@@ -60,6 +60,12 @@ public: // what a case's builder picks
     }
     std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
     std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
+    // D's upper deviation a number of 320 digits, which reads as infinite.
+    static void ManyDigits(const tvapi::IDrawingObjectPtr& D)
+    {
+        tvapi::IDimensionTextPtr(D)->GetUpperDeviation()->SetStr((L"1" + std::wstring(320, L'0')).c_str());
+        D->Update();
+    }
     // Text typed into a cell of the grid, as the user does.
     void Type(int row, int column, const wchar_t* text)
     {

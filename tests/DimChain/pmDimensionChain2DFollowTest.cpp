@@ -218,10 +218,7 @@ TEST_P(TNoNumbersPickTest, IsToldAndNothingWritten)
     const TNoNumbersPick& t = GetParam();
     DrawChain();
     const std::wstring own = Upper(C) + Lower(C);
-    if (!t.Heat) {
-        tvapi::IDimensionTextPtr(A)->GetUpperDeviation()->SetStr((L"1" + std::wstring(320, L'0')).c_str());
-        A->Update();
-    }
+    if (!t.Heat) ManyDigits(A);
     Open();
     if (t.Heat) {
         Pick(20, 44);
