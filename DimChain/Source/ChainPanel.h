@@ -85,8 +85,13 @@ public:
     TDimension* CurrentLink();
     // Forgets the current link (on every switch or removal).
     void ResetCurrentLink();
-    // A cancelled run: every deviation text it wrote over is written back.
-    void TakeBackWrites() { FWritten.RestoreAll(); }
+    // A cancelled run: every deviation text it wrote over is written back, and the stored set
+    // its opening replaced.
+    void TakeBackWrites()
+    {
+        FWritten.RestoreAll();
+        DimensionChains.TakeBackStore();
+    }
 
 protected:
     // The grid "Звенья" with its titled columns ("Примечание" CommentWidth units wide, the titles

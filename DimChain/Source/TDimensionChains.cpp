@@ -313,7 +313,17 @@ Boolean TDimensionChains::StoreConfirmed()
 {
     // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
     if (StoredDamaged) return false;
-    return SavetoUserStorage();
+    if (!SavetoUserStorage()) return false;
+    StoredBefore.reset();
+    return true;
+}
+
+void TDimensionChains::TakeBackStore()
+{
+    if (!StoredBefore) return;
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    drApi::MA.drSetUserData(doc, NameUserData, *StoredBefore, false, {});
+    StoredBefore.reset();
 }
 
 void TDimensionChains::SetAttr()
@@ -467,7 +477,7 @@ void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
         TDimensionChain& chain = DimChains[c];
         if (chain.Count() >= Before[c].Count) continue;
-        chain.IsClosedLoop();
+        if (!chain.IsClosedLoop()) chain.Open();
         const TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
         if (!chain.Closed && (!last || last->refObject != Before[c].Closing)) chain.OwnTexts.reset();
     }
@@ -490,15 +500,18 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
         return std::any_of(followed.begin(), followed.end(),
                            [Outcome](const TFollowedChain& f) { return f.Outcome == Outcome; });
     };
-    // A ring stored by an older version is told though nothing of it changed.
-    if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
+    // A ring stored by an older version is refused though nothing of it changed.
+    if (any(TFollowed::Refused)) TellRing();
     if (any(TFollowed::NoNumbers)) TellNoNumbers();
-    // A chain the opening left open is stored so: the next opening finds nothing to do.
-    if ((changed || any(TFollowed::LeftOpen)) && !Is3D()) {
+    // A chain the opening left or showed open is stored so: the next opening finds nothing to do.
+    if ((changed || any(TFollowed::LeftOpen) || any(TFollowed::Refused) || any(TFollowed::NoNumbers)) &&
+        !Is3D()) {
+        tvapi::ITervanDocumentPtr doc = ActiveDocument();
+        if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))
+            StoredBefore = std::move(before);
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);
-        tvapi::ITervanDocumentPtr doc = ActiveDocument();
         drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
     }
     return followed;

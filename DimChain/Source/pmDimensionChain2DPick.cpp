@@ -188,6 +188,9 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
     case TClosing::Ring:
         TDimensionChains::TellRing();
         return;
+    case TClosing::NoNumbers:
+        TDimensionChains::TellNoNumbers();
+        return;
     }
 }
 
