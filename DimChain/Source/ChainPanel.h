@@ -151,6 +151,15 @@ protected:
         change.Chains.push_back(DimensionChains.Current);
         Follow(change);
     }
+    // A link of the current chain changed by a command (an angle, a projection, a conversion):
+    // its loop tested again and the chain calculated, or shown open.
+    void FollowLink()
+    {
+        TFigureChange change;
+        change.Chains.push_back(DimensionChains.Current);
+        change.Laid.push_back(DimensionChains.Current);
+        Follow(change);
+    }
     // What a follow did to the chain shown, on the grid.
     void ShowFollowed(const TFollowedChain& Followed);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once

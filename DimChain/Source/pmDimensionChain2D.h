@@ -47,10 +47,6 @@ private:
     // What a closing step ended in, told; a chain that closed is followed by the chains that
     // count its closing dimension.
     void TellClosing(const TClosingResult& Closing);
-    // A link of the current chain given an angle or a projection: a closed chain is tested on
-    // its loop and calculated again as after a pick, or, closing no more, lets its closing
-    // dimension go.
-    void FollowLaid();
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();
