@@ -471,8 +471,12 @@ void TDimensionChains::RestoreReferenceByAttr()
                 }
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
-            // and it needs the dimension it was taken from (unknown in older sets).
-            if (link.refObject != 0 ? own : aux && (parent || link.refPearent == 0)) continue;
+            // and it needs the dimension it was taken from (unknown in older sets). A link of its
+            // own dimension needs the angular dimension laid on it, which its figures follow; a
+            // lost direction it was picked with leaves it as it was laid.
+            const bool angle = link.TypeAuxiliary == tvapi::tvDrADimension && link.refAuxiliaryObj != 0;
+            if (link.refObject != 0 ? own && (aux || !angle) : aux && (parent || link.refPearent == 0))
+                continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
         }
