@@ -472,10 +472,13 @@ void TDimensionChains::RestoreReferenceByAttr()
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
             // and it needs the dimension it was taken from (unknown in older sets). A link of its
-            // own dimension needs the angular dimension laid on it, which its figures follow; a
-            // lost direction it was picked with leaves it as it was laid.
-            const bool angle = link.TypeAuxiliary == tvapi::tvDrADimension && link.refAuxiliaryObj != 0;
-            if (link.refObject != 0 ? own && (aux || !angle) : aux && (parent || link.refPearent == 0))
+            // own dimension needs the angular dimension laid on it, which its figures follow, and
+            // a diameter or radius the direction it is laid along; a lost direction a linear
+            // link was picked with leaves it as it was laid.
+            const bool circular = link.Type == tvapi::tvDrDDimension || link.Type == tvapi::tvDrRDimension;
+            const bool needed =
+                link.refAuxiliaryObj != 0 && (circular || link.TypeAuxiliary == tvapi::tvDrADimension);
+            if (link.refObject != 0 ? own && (aux || !needed) : aux && (parent || link.refPearent == 0))
                 continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
