@@ -42,6 +42,8 @@ private:
     tvapi::IDrawingObjectPtr FindAt(double x, double y);
     void Highlight(double x, double y);
     void ClickBase();
+    // Told when a pick would add to a closed chain.
+    static void RefuseClosed();
     // The closing step of a pick: what it writes back is kept for taking back.
     TClosingStep Pick();
     // What a closing step ended in, told; a chain that closed is followed by the chains that

@@ -76,6 +76,11 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         FinishPick();
         return true;
     }
+    if (Chain().Closed && Chain().Index(rLightObj) < 0) {
+        RefuseClosed();
+        AbandonPick();
+        return true;
+    }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
     ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
     if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
@@ -121,11 +126,12 @@ void TpmDimensionChain2D::ClickBase()
         LinkRemoved();
         return;
     }
-    if (C.Closed) {
-        Messager.LiftBox(TString("Невозможно добавить к замкнутой цепи"), TMessager::toAlways);
+    const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
+    // An angle may still be laid on a link of a closed chain; nothing new joins it.
+    if (C.Closed && type != tvapi::tvDrADimension) {
+        RefuseClosed();
         return;
     }
-    const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
     switch (type) {
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
@@ -154,6 +160,11 @@ void TpmDimensionChain2D::ClickBase()
         break;
     }
     rLightObj.Reset();
+}
+
+void TpmDimensionChain2D::RefuseClosed()
+{
+    Messager.LiftBox(TString("Невозможно добавить к замкнутой цепи"), TMessager::toAlways);
 }
 
 TClosingStep TpmDimensionChain2D::Pick()
