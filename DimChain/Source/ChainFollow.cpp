@@ -326,6 +326,8 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     std::vector<char> due(state.size(), 0), moved(state.size(), 0), left(state.size(), 0);
     for (const Integer c : Change.Chains)
         if (c >= first && c < n) due[c] = 1;
+    for (const Integer c : Change.Laid)
+        if (c >= first && c < n) due[c] = moved[c] = 1;
     const TClosingOn closingOn = ClosingOn(Chains, first);
     TClosingShown shown(Chains, closingOn, Host, Change.Written);
     // What changed outside is read before any chain writes.

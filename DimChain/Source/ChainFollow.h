@@ -31,7 +31,8 @@ struct TReleased {
 struct TFigureChange {
     std::vector<TFigureSource> Dimensions; // their links are read again in every chain
     std::vector<Integer> Chains;           // chains whose own values changed (typed, method, risk)
-    std::vector<TReleased> Released;       // closing dimensions let go of (links removed)
+    std::vector<Integer> Laid;       // chains a link of which a command changed: loop tested, calculated
+    std::vector<TReleased> Released; // closing dimensions let go of (links removed)
     // Every link of every chain read again and every closed chain's loop tested again; an
     // open chain still holding own texts lets its last link's dimension go (an opening).
     bool Everything = false;
@@ -68,10 +69,10 @@ struct TFollowedChain {
 //    keeps its figures (its chain's, or those of a loop it lost); an open chain's then takes
 //    its own without counting as changed. With Written, a closing link whose dimension another
 //    chain writes reads all but its deviations.
-// 2. Close: a closed chain with a moved link (every closed chain with Everything) is tested on
-//    its loop again; one that no longer closes is left open, its last link read as its own, the
-//    pick's residual and a check's figures dropped from its note, and its closing dimension let
-//    go (Released).
+// 2. Close: a closed chain with a moved link, or named in Change.Laid (every closed chain with
+//    Everything), is tested on its loop again; one that no longer closes is left open, its last
+//    link read as its own, the pick's residual and a check's figures dropped from its note, and
+//    its closing dimension let go (Released).
 // 3. Calculate: chains in dependency order (each after the chains whose closing dimensions it
 //    counts); each chain with a changed link or named in Change.Chains is calculated once; a
 //    checked chain is checked again. Every chain in a ring (InRing) is refused, before any is

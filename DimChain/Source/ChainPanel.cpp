@@ -251,7 +251,7 @@ template <class TBase> void TChainPanelOf<TBase>::ConvertLink(TDimension& L)
         return;
     case TConversion::Converted:
         RewriteRow(DimensionChains.CurrentDim);
-        LinkLaid();
+        FollowLink();
         RedrawGrid();
         return;
     }

@@ -156,6 +156,15 @@ protected:
         change.Chains.push_back(DimensionChains.Current);
         Follow(change);
     }
+    // A link of the current chain changed by a command (an angle, a projection, a conversion):
+    // its loop tested again and the chain calculated, or shown open.
+    void FollowLink()
+    {
+        TFigureChange change;
+        change.Chains.push_back(DimensionChains.Current);
+        change.Laid.push_back(DimensionChains.Current);
+        Follow(change);
+    }
     // What a follow did to the chain shown, on the grid.
     void ShowFollowed(const TFollowedChain& Followed);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
@@ -177,9 +186,6 @@ protected:
     virtual void ChainShown() {}
     // The host process redrawn after the chain changed.
     virtual void ProcessChanged() {}
-    // A link of the current chain converted in place: a panel that tests its chains' loops
-    // calculates a closed chain again, or lets it go.
-    virtual void LinkLaid() {}
 
     static bool Same(const tvapi::IPropertyControlPtr& A, const tvapi::IAPIObjectPtr& B)
     {

@@ -101,9 +101,10 @@ public:
     void DropUnbound();
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
-    // dimension it was taken from) is removed with a message; chains that lost links are tested
-    // for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it
-    // closed on, which the opening's follow gives back unless another chain writes it.
+    // dimension it was taken from), the angular dimension laid on it, or the direction a
+    // diameter or radius is laid along, is removed with a message; chains that lost links are
+    // tested for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it closed
+    // on, which the opening's follow gives back unless another chain writes it.
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the

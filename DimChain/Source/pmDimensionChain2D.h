@@ -34,7 +34,6 @@ public:
 protected:
     void ChainShown() override { ShowRecognition(); }
     void ProcessChanged() override { UpdateProcess(); }
-    void LinkLaid() override { FollowLaid(); }
 
 private:
     void BuildControls();
@@ -50,10 +49,6 @@ private:
     // What a closing step ended in, told; a chain that closed is followed by the chains that
     // count its closing dimension.
     void TellClosing(const TClosingResult& Closing);
-    // A link of the current chain given an angle or a projection, or converted: a closed chain
-    // is tested on its loop and calculated again as after a pick, or, closing no more, lets
-    // its closing dimension go.
-    void FollowLaid();
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();

@@ -68,7 +68,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
             else
                 L->SetProjectionOn(FacadeChainHost(), rLightObj);
             RewriteRow(DimensionChains.CurrentDim);
-            FollowLaid();
+            FollowLink();
             RedrawGrid();
         }
         FacadeChainHost().Choose(WaitAuxiliary);
@@ -192,23 +192,6 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
         TDimensionChains::TellNoNumbers();
         return;
     }
-}
-
-void TpmDimensionChain2D::FollowLaid()
-{
-    TDimensionChain& C = Chain();
-    if (!C.Closed) return;
-    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
-    TClosingStep step = Pick();
-    step.OnLoop = true;
-    const TClosingResult result = C.CloseAndCalculate(step);
-    if (result) {
-        ChainGrid::WriteSigns(FLinkGrid, C);
-        ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
-    } else {
-        GiveBackTexts(closing);
-    }
-    TellClosing(result);
 }
 
 void TpmDimensionChain2D::AbandonPick()

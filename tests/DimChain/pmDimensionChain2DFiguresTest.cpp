@@ -559,33 +559,58 @@ void PrintTo(const TCircleCase& c, std::ostream* os)
     *os << c.Name;
 }
 
-class TCircularLinkTest : public TChainFiguresTest, public testing::WithParamInterface<TCircleCase> {};
+class TCircularLinkTest : public TChainFiguresTest, public testing::WithParamInterface<TCircleCase> {
+protected:
+    // The plate drawn and its chain picked: X, the circle, the segment, W; gives W.
+    tvapi::IDrawingObjectPtr PickPlate(const TCircleCase& c)
+    {
+        const double k = c.Scale, centre = c.Diametral ? 20 : 30, dev = c.Diametral ? 0.04 : 0.02;
+        R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
+        const tvapi::IDrawingObjectPtr x = Linear(0, 0, 30, 0, 0.05, -0.05);
+        tvapi::ILineDimensionPtr(x)->SetY3(-20);
+        const tvapi::IDrawingObjectPtr hole = Circle(c.Diametral, centre, 0, 10, dev, -dev);
+        const double up = c.Diametral ? 90 : 60;
+        if (c.Diametral)
+            tvapi::IDiametralDimensionPtr(hole)->SetAngle(up);
+        else
+            tvapi::IRadialDimensionPtr(hole)->SetAngle(up);
+        if (c.Typed != 0) tvapi::IDimensionTextPtr(hole)->SetNominalValue(c.Typed);
+        Segment(5, -45, 15, -45);
+        const tvapi::IDrawingObjectPtr w = Linear(0, 0, centre - 10, 0);
+        tvapi::ILineDimensionPtr(w)->SetY3(-30);
+        R().IDoc2D->PopLocalPlacement();
+        Open();
+        const double a = up * std::numbers::pi / 180;
+        for (const auto& [px, py] : std::vector<std::pair<double, double>>{
+                 {15, -20}, {centre + 7 * std::cos(a), 7 * std::sin(a)}, {10, -45}, {(centre - 10) / 2, -30}})
+            Pick(k * px, k * py);
+        return w;
+    }
+};
 TEST_P(TCircularLinkTest, ClosesAtItsDrawnSizeAndCountsItsNominal)
 {
     const TCircleCase& c = GetParam();
-    const double k = c.Scale, centre = c.Diametral ? 20 : 30, dev = c.Diametral ? 0.04 : 0.02;
-    R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
-    const tvapi::IDrawingObjectPtr x = Linear(0, 0, 30, 0, 0.05, -0.05);
-    tvapi::ILineDimensionPtr(x)->SetY3(-20);
-    const tvapi::IDrawingObjectPtr hole = Circle(c.Diametral, centre, 0, 10, dev, -dev);
-    const double up = c.Diametral ? 90 : 60;
-    if (c.Diametral)
-        tvapi::IDiametralDimensionPtr(hole)->SetAngle(up);
-    else
-        tvapi::IRadialDimensionPtr(hole)->SetAngle(up);
-    if (c.Typed != 0) tvapi::IDimensionTextPtr(hole)->SetNominalValue(c.Typed);
-    Segment(5, -45, 15, -45);
-    const tvapi::IDrawingObjectPtr w = Linear(0, 0, centre - 10, 0);
-    tvapi::ILineDimensionPtr(w)->SetY3(-30);
-    R().IDoc2D->PopLocalPlacement();
-    Open();
-    const double a = up * std::numbers::pi / 180;
-    for (const auto& [px, py] : std::vector<std::pair<double, double>>{
-             {15, -20}, {centre + 7 * std::cos(a), 7 * std::sin(a)}, {10, -45}, {(centre - 10) / 2, -30}})
-        Pick(k * px, k * py);
+    const tvapi::IDrawingObjectPtr w = PickPlate(c);
     ASSERT_EQ(Panel->Chain().Count(), 3);
     EXPECT_TRUE(Panel->Chain().Closed);
     EXPECT_EQ(U(Upper(w)) + "|" + U(Lower(w)), c.Texts);
+}
+
+// The circle made its diameter (a diameter its radius) by the grid's command once the chain
+// closed: its row shows the converted figures, and as the loop no longer closes the chain is
+// shown open and W its own texts again.
+TEST_P(TCircularLinkTest, ConvertedAfterClosingIsFollowed)
+{
+    const TCircleCase& c = GetParam();
+    const tvapi::IDrawingObjectPtr w = PickPlate(c);
+    const std::string own = "|"; // W has no deviations of its own
+    ASSERT_TRUE(Panel->Chain().Closed);
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Panel->SelectItem(grid, 2, true);
+    Panel->ControlCommand(grid, 1);
+    EXPECT_EQ(Cell(2, rTransformation), c.Diametral ? "R" : "D");
+    EXPECT_FALSE(Panel->Chain().Closed);
+    EXPECT_EQ(U(Upper(w)) + "|" + U(Lower(w)), own);
 }
 
 INSTANTIATE_TEST_SUITE_P(
