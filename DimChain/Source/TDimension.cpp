@@ -94,6 +94,7 @@ TDimensionHost& TDimensionHost::operator=(const TDimensionHost& H)
     AssignHost(PearentObj, H.PearentObj);
     AssignHost(AuxObj, H.AuxObj);
     AssignHost(MO, H.MO);
+    AssignHost(ProjectionObj, H.ProjectionObj);
     return *this;
 }
 

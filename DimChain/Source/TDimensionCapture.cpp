@@ -15,6 +15,8 @@ namespace {
 constexpr Real DegToRad = 0.017453292519943295;
 constexpr Real RadToDeg = 57.29577951308232;
 constexpr Real SamePointTolerance = 1e-4;
+// Unit directions whose cross product is this small are parallel.
+constexpr Real ParallelTolerance = 1e-9;
 
 TVector2D Unit(TVector2D v)
 {
@@ -297,7 +299,22 @@ void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr Proj
     if (laid.Projection != kind || taken.x != direction.x || taken.y != direction.y) return;
     VTransformation = direction;
     Projection = kind;
-    if (!Derive(Host)) *this = laid; // nothing to derive from: projected as it stands
+    ProjectionObj = ProjectionObj7;
+    if (Derive(Host)) return;
+    *this = laid; // nothing to derive from: projected as it stands
+    ProjectionObj = ProjectionObj7;
+}
+
+void TDimension::ReadProjectionObj(TChainHost& Host)
+{
+    TVector2D along;
+    TProjectionKind kind = TProjectionKind::Unknown;
+    if (!ProjectionObj || !ProjectionOf(Host, ProjectionObj, along, kind)) return;
+    Projection = kind;
+    // A direction moved or drawn longer or reversed along its line projects as before.
+    const TVector2D was = Unit(VTransformation), now = Unit(along);
+    if (std::fabs(was ^ now) <= ParallelTolerance && (now | now) > 0.0) return;
+    VTransformation = along;
 }
 
 void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)

@@ -27,9 +27,11 @@ namespace {
 // sets without them read as before, in any order: the reference numbers of the dimensions
 // derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
 // settings the chains' figures were calculated with, where any differ from the chain's own
-// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK").
+// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK");
+// the reference numbers of the objects the grid's command projected links on ("DIRN").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
+constexpr Integer DirectionsTag = 0x4E524944;
 constexpr std::int64_t RecordStreamBytes = 8; // a derivation (0 to 3) and a projection kind per link
 constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
@@ -168,6 +170,12 @@ void TDimensionChains::Write(TKmfData& s) const
                 for (const TDimension& link : chain.Dimensions)
                     s << link.Number << static_cast<Integer>(link.Projection);
         }
+        if (Links([](const TDimension& link) { return link.refProjectionObj != 0; })) {
+            s << DirectionsTag;
+            for (const TDimensionChain& chain : DimChains)
+                for (const TDimension& link : chain.Dimensions)
+                    s << link.refProjectionObj;
+        }
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.OwnTexts.has_value(); })) {
             s << OwnTextsTag;
@@ -236,6 +244,13 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         for (TDimensionChain& chain : Chains)
             for (TDimension& link : chain.Dimensions)
                 s >> link.refPearent;
+        return !s.ErrorReadFromFileToBufer;
+    }
+    case DirectionsTag: {
+        if (!s.CheckCount(LinkCount(Chains), sizeof(Reference))) return false;
+        for (TDimensionChain& chain : Chains)
+            for (TDimension& link : chain.Dimensions)
+                s >> link.refProjectionObj;
         return !s.ErrorReadFromFileToBufer;
     }
     case RecordTag: {
@@ -369,6 +384,8 @@ void TDimensionChains::SetAttr()
                                       TString(link.refAuxiliaryObj));
             drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.PearentObj), AttrType,
                                       TString(link.refPearent));
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.ProjectionObj), AttrType,
+                                      TString(link.refProjectionObj));
         }
 }
 
@@ -389,12 +406,14 @@ void TDimensionChains::Number()
             numbering.Seen(link.refObject);
             numbering.Seen(link.refAuxiliaryObj);
             numbering.Seen(link.refPearent);
+            numbering.Seen(link.refProjectionObj);
         }
     for (TDimensionChain& chain : DimChains)
         for (TDimension& link : chain.Dimensions) {
             link.refObject = numbering.Of(tvapi::ITervanAPIObjectPtr(link.Obj));
             link.refAuxiliaryObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.AuxObj));
             link.refPearent = numbering.Of(tvapi::ITervanAPIObjectPtr(link.PearentObj));
+            link.refProjectionObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.ProjectionObj));
         }
 }
 
@@ -464,7 +483,7 @@ void TDimensionChains::RestoreReferenceByAttr()
         TArrayOf<TDimension>& links = DimChains[c].Dimensions;
         for (Integer i = links.Count - 1; i >= 0; --i) {
             TDimension& link = links[i];
-            bool own = false, aux = false, parent = false;
+            bool own = false, aux = false, parent = false, direction = false;
             for (const TRepairDim& r : records) {
                 if (!parent && link.refPearent != 0 && r.refStored == link.refPearent) {
                     Bind(link.PearentObj, r.Object);
@@ -479,6 +498,16 @@ void TDimensionChains::RestoreReferenceByAttr()
                     Bind(link.AuxObj, r.Object);
                     aux = true;
                 }
+                if (!direction && link.refProjectionObj != 0 && r.refStored == link.refProjectionObj) {
+                    Bind(link.ProjectionObj, r.Object);
+                    direction = true;
+                }
+            }
+            // A projection whose object is gone keeps the direction it gave, as a lost direction
+            // picked with a linear link does.
+            if (!direction) {
+                link.refProjectionObj = 0;
+                link.ProjectionObj.Reset();
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
             // and it needs the dimension it was taken from (unknown in older sets). A link of its
@@ -557,7 +586,8 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
                 continue;
             if (told.empty() && drawing) Host.ClearSelection();
             told.push_back(TFigureSource::Of(link));
-            for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
+            for (const tvapi::IDrawingObjectPtr& object :
+                 {link.Obj, link.AuxObj, link.PearentObj, link.ProjectionObj})
                 if (drawing) Host.Select(object);
             Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
         }

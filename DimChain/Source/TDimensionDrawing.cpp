@@ -223,6 +223,8 @@ bool TDimension::Derive(TChainHost& Host)
         D.Prepare();
     }
     CarryUserState(D, *this);
+    D.ProjectionObj = ProjectionObj; // a capture starts without it
+    D.ReadProjectionObj(Host);
     ApplyConversion(D);
     ReapplyProjection(D, captured, *this);
     *this = D;

@@ -259,11 +259,13 @@ INSTANTIATE_TEST_SUITE_P(Flags, TDrawingCheckedFlagTest,
 
 // How a link was derived and projected is stored behind its tag, "LINK", a derivation and a
 // projection kind per link, only when a link has either; it is read back, and a value out of
-// range is damage.
+// range is damage. The number of the object the grid's command projected on follows behind
+// "DIRN", one per link, only when a link has one.
 struct TLinkRecordCase {
     const char* Name;
     Integer Number;
     TProjectionKind Projection;
+    Reference Direction = 0;
 };
 void PrintTo(const TLinkRecordCase& c, std::ostream* os)
 {
@@ -283,15 +285,22 @@ TEST_P(TLinkRecordStreamTest, IsStoredOnlyWhenKeptAndReadBack)
     TDimension& second = S.DimChains[0].Dimensions[1];
     second.Number = c.Number;
     second.Projection = c.Projection;
+    second.refProjectionObj = c.Direction;
     std::vector<Byte> bytes, plain;
     S.to(bytes);
     Plain.to(plain);
     const bool kept = c.Number != 0 || c.Projection != TProjectionKind::Unknown;
-    ASSERT_EQ(bytes.size(), plain.size() + (kept ? 4 + 2 * 8 : 0));
+    const std::size_t record = kept ? 4 + 2 * 8 : 0;
+    ASSERT_EQ(bytes.size(), plain.size() + record + (c.Direction != 0 ? 4 + 2 * 4 : 0));
     if (kept) {
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size()), 0x4B4E494C);
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 12), c.Number);
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 16), static_cast<std::int32_t>(c.Projection));
+    }
+    if (c.Direction != 0) {
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record), 0x4E524944);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record + 4), 0);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record + 8), c.Direction);
     }
     TDimensionChains T;
     ASSERT_TRUE(T.from(bytes));
@@ -299,6 +308,7 @@ TEST_P(TLinkRecordStreamTest, IsStoredOnlyWhenKeptAndReadBack)
     EXPECT_EQ(T.DimChains[0].Dimensions[0].Projection, TProjectionKind::Unknown);
     EXPECT_EQ(T.DimChains[0].Dimensions[1].Number, c.Number);
     EXPECT_EQ(T.DimChains[0].Dimensions[1].Projection, c.Projection);
+    EXPECT_EQ(T.DimChains[0].Dimensions[1].refProjectionObj, c.Direction);
     if (!kept) return;
     for (const auto& [at, bad] : {std::pair{12, 4}, {12, -1}, {16, 3}}) {
         std::vector<Byte> damaged = bytes;
@@ -313,7 +323,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TLinkRecordCase{"NothingKept", 0, TProjectionKind::Unknown},
                     TLinkRecordCase{"ProjectedOnASegment", 0, TProjectionKind::Segment},
                     TLinkRecordCase{"ProjectedOnADimension", 0, TProjectionKind::Dimension},
-                    TLinkRecordCase{"DiameterOfARadius", 3, TProjectionKind::Unknown}),
+                    TLinkRecordCase{"DiameterOfARadius", 3, TProjectionKind::Unknown},
+                    TLinkRecordCase{"ProjectedOnABoundSegment", 0, TProjectionKind::Segment, 7}),
     [](const testing::TestParamInfo<TLinkRecordCase>& p) { return std::string(p.param.Name); });
 
 // A host that throws while storing is the caller's to handle; one that throws while reading
