@@ -95,6 +95,7 @@ TDimensionHost& TDimensionHost::operator=(const TDimensionHost& H)
     AssignHost(AuxObj, H.AuxObj);
     AssignHost(MO, H.MO);
     AssignHost(ProjectionObj, H.ProjectionObj);
+    AssignHost(AngleAuxObj, H.AngleAuxObj);
     return *this;
 }
 

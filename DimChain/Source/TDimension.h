@@ -32,6 +32,9 @@ struct TDimensionHost {
     // The segment or linear dimension the grid's command projected the link on (AuxObj may hold
     // the angle laid on it); empty for a projection that came with the pick.
     tvapi::IDrawingObjectPtr ProjectionObj;
+    // The angular dimension laid on a link whose AuxObj is its own (a diameter's or radius's
+    // direction) or that has no dimension of its own (a derived link).
+    tvapi::IDrawingObjectPtr AngleAuxObj;
 
     TDimensionHost() = default;
     TDimensionHost(const TDimensionHost&) = default;
@@ -82,6 +85,7 @@ struct TDimensionUserState {
     Reference refObject = 0;
     Reference refAuxiliaryObj = 0;
     Reference refProjectionObj = 0; // ProjectionObj's number in the stored set
+    Reference refAngleAuxObj = 0;   // AngleAuxObj's
     Boolean Transformation = false;
     Real KTransformation = 0.0;
     TVector2D VTransformation;
@@ -139,7 +143,8 @@ public:
 
     // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
-    // Obj, AuxObj, ProjectionObj, refPearent, refProjectionObj, Number, Projection, Comment, dT, PC, R, IP1,
+    // Obj, AuxObj, ProjectionObj, AngleAuxObj, refPearent, refProjectionObj, refAngleAuxObj,
+    // Number, Projection, Comment, dT, PC, R, IP1,
     // IP2 and ID are not compared.
     bool operator==(const TDimension& D) const;
     bool operator!=(const TDimension& D) const { return !(*this == D); }
@@ -167,9 +172,12 @@ public:
     // is bound to the angle instead (BindAngle).
     void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
     // A linear link of its own dimension takes the angular dimension AngleObj as its auxiliary
-    // object and is derived again, keeping what the user set, its projection too: a later
-    // re-read follows the angle. False, the link unchanged, for another link or object.
+    // object, a diametral, radial or derived link as AngleAuxObj, and is derived again, keeping
+    // what the user set, its projection too: a later re-read follows the angle. False, the link
+    // unchanged, for another link or object.
     bool BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj);
+    // The angular dimension bound to the link (AuxObj or AngleAuxObj); empty when none is.
+    tvapi::IDrawingObjectPtr BoundAngle() const;
     // Projects the link onto the direction of a segment or a linear dimension: the object, its
     // direction and kind are recorded and the link derived again (Derive). A zero link vector, a zero
     // direction, a direction across the link, or a projection longer than the link leaves the
@@ -179,6 +187,8 @@ public:
     // The direction and kind ProjectionObj gives now, into VTransformation and Projection; a
     // direction along the same line keeps the one recorded. Nothing when there is none.
     void ReadProjectionObj(TChainHost& Host);
+    // The angular deviations AngleAuxObj gives now; false when it is no angular dimension.
+    bool ReadAngleAuxObj(TChainHost& Host);
     // The projection onto Direction of the figures the link has, made as the kind of object it
     // came from makes it; the kind is recorded with the direction.
     void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
