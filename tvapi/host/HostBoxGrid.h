@@ -21,11 +21,11 @@ namespace tvhost {
 // entered again. An item is noted in each cell of the finest level that its shape meets within
 // the extent in at most MaxCells cells, so a line far longer than the extent costs what a line
 // across it costs; a search looks at the cells its own shape meets on each level, so it costs
-// what is near it. Segments that cross the whole extent on one line (within a rounding) are noted
-// there once as that line, so that a search near many of them tests the line once. An item with a coordinate
-// that is no finite number, or beyond the reach of the grid's rounding, is kept apart and met by every
-// search, as every item by a search far beyond any sheet. Items are numbered from 0 in the order they are
-// added. One search at a time.
+// what is near it. Segments that cross the whole extent on one line (within a rounding) are
+// noted there once as that line, so that a search near many of them tests the line once. An item
+// with a coordinate that is no finite number, or beyond the reach of the grid's rounding, is kept
+// apart and met by every search, as every item by a search far beyond any sheet. Items are
+// numbered from 0 in the order they are added. One search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 256;
@@ -52,7 +52,7 @@ private:
     struct TColumn {
         std::int64_t X = 0, Y0 = 0, Y1 = 0;
     };
-    // An item noted in a cell, and the entry noted there before it.
+    // An item or a line noted in a cell, and the entry noted there before it.
     struct TEntry {
         std::size_t Item = 0, Next = 0;
     };
@@ -65,7 +65,7 @@ private:
     };
     struct TLevel {
         std::unordered_map<std::uint64_t, std::size_t> Cells; // the last entry of each cell
-        std::vector<std::size_t> Items;
+        std::vector<std::size_t> Items;                       // and lines
     };
     double FCell = 1.0;
     std::vector<TShape> FShapes; // each item's; none (Count 0) for one kept apart
