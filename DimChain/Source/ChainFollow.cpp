@@ -54,28 +54,41 @@ std::optional<TSourceKey> KeyOf(const TDimension& L)
     return KeyOf(TFigureSource::Of(L));
 }
 
-// Built once per follow, so that a set of many chains costs in proportion to its links.
-TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First)
+// The chains whose last link is each dimension, in the list's order, open ones too: a chain's
+// links stay the same through a follow, so this is built once per follow.
+using TClosingOn = std::map<TSourceKey, std::vector<Integer>>;
+
+TClosingOn ClosingOn(const TArrayOf<TDimensionChain>& Chains, Integer First)
 {
-    std::map<TSourceKey, std::vector<Integer>> closing; // the closed chains closing on each
-    for (Integer j = First; j < Chains.Count; ++j) {
-        const TDimensionChain& C = Chains[j];
-        if (!C.Closed || C.Count() < 1) continue;
-        if (const std::optional<TSourceKey> key = KeyOf(C.Dimensions[C.Count() - 1]))
-            closing[*key].push_back(j);
-    }
+    TClosingOn on;
+    for (Integer k = First; k < Chains.Count; ++k)
+        if (Chains[k].Count() > 0)
+            if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
+                on[*key].push_back(k);
+    return on;
+}
+
+// A set of many chains costs in proportion to its links. Only closed chains are depended on.
+TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First, const TClosingOn& Closing)
+{
     TDependencies on(static_cast<std::size_t>(Chains.Count));
     for (Integer i = First; i < Chains.Count; ++i) {
         const TDimensionChain& C = Chains[i];
         for (Integer k = 0; k < Counted(C); ++k) {
             const std::optional<TSourceKey> key = KeyOf(C.Dimensions[k]);
-            const auto found = key ? closing.find(*key) : closing.end();
-            if (found == closing.end()) continue;
+            const auto found = key ? Closing.find(*key) : Closing.end();
+            if (found == Closing.end()) continue;
             for (const Integer j : found->second)
-                if (j != i && std::find(on[i].begin(), on[i].end(), j) == on[i].end()) on[i].push_back(j);
+                if (j != i && Chains[j].Closed && std::find(on[i].begin(), on[i].end(), j) == on[i].end())
+                    on[i].push_back(j);
         }
     }
     return on;
+}
+
+TDependencies Dependencies(const TArrayOf<TDimensionChain>& Chains, Integer First)
+{
+    return Dependencies(Chains, First, ClosingOn(Chains, First));
 }
 
 // The chains that lie in a ring of what they depend on (Tarjan's strongly connected parts; no
@@ -190,6 +203,15 @@ bool StillCloses(TDimensionChain& C, bool Moved)
     return closes;
 }
 
+// A chain that lost its loop, or whose figures are refused, is shown as an open chain: nothing of
+// the loop stays, and its last link shows its dimension's own figures.
+void ShowOpen(TDimensionChain& C, TChainHost& Host)
+{
+    C.Open();
+    if (C.Checked) C.DropCheckFigures();
+    Host.Reread(C.Dimensions[C.Count() - 1], false);
+}
+
 // One chain calculated after its links changed.
 TFollowed CalculateOnce(TDimensionChain& C)
 {
@@ -204,14 +226,10 @@ TFollowed CalculateOnce(TDimensionChain& C)
 // once no chain closes on it, the own texts the chain that let it go kept.
 class TClosingShown {
 public:
-    TClosingShown(TArrayOf<TDimensionChain>& Chains, Integer First, TChainHost& Host,
+    TClosingShown(TArrayOf<TDimensionChain>& Chains, const TClosingOn& Closing, TChainHost& Host,
                   TWrittenDeviations* Written)
-        : FChains(Chains), FHost(Host), FWritten(Written)
+        : FChains(Chains), FHost(Host), FWritten(Written), FClosingOn(Closing)
     {
-        for (Integer k = First; k < Chains.Count; ++k)
-            if (Chains[k].Count() > 0)
-                if (const std::optional<TSourceKey> key = KeyOf(Chains[k].Dimensions[Chains[k].Count() - 1]))
-                    FClosingOn[*key].push_back(k);
     }
 
     // The chain whose figures Dimension shows; -1 for none.
@@ -281,7 +299,7 @@ private:
     TArrayOf<TDimensionChain>& FChains;
     TChainHost& FHost;
     TWrittenDeviations* FWritten;
-    std::map<TSourceKey, std::vector<Integer>> FClosingOn; // the chains closing on each, in order
+    const TClosingOn& FClosingOn;
     std::set<TSourceKey> FDecided;
 };
 
@@ -308,7 +326,10 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     std::vector<char> due(state.size(), 0), moved(state.size(), 0), left(state.size(), 0);
     for (const Integer c : Change.Chains)
         if (c >= first && c < n) due[c] = 1;
-    TClosingShown shown(Chains, first, Host, Change.Written);
+    for (const Integer c : Change.Laid)
+        if (c >= first && c < n) due[c] = moved[c] = 1;
+    const TClosingOn closingOn = ClosingOn(Chains, first);
+    TClosingShown shown(Chains, closingOn, Host, Change.Written);
     // What changed outside is read before any chain writes.
     for (Integer c = first; c < n; ++c) {
         state[c].Chain = c;
@@ -327,27 +348,39 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     // Every loop is tested before any dimension is decided, so that none is decided on a chain
     // that turns out open later in the same follow.
     std::vector<TReleased> released = Change.Released;
+    const auto release = [&](TDimensionChain& C) {
+        if (Change.Written)
+            released.push_back({TFigureSource::Of(C.Dimensions[C.Count() - 1]), C.TakeOwnTexts()});
+    };
     for (Integer c = first; c < n; ++c) {
         TDimensionChain& C = Chains[c];
         if (C.Count() < 1) continue;
-        TDimension& last = C.Dimensions[C.Count() - 1];
         // An open chain still holding own texts lost its loop while the document was closed.
         const bool stale = Change.Everything && !C.Closed && C.OwnTexts;
         if (C.Closed && (moved[c] || Change.Everything) && !StillCloses(C, moved[c])) {
-            // Nothing of the lost loop stays: the last link shows its dimension's own figures.
             left[c] = 1;
-            if (C.Checked) C.DropCheckFigures();
-            Host.Reread(last, false);
+            ShowOpen(C, Host);
         } else if (!stale) {
             continue;
         }
-        if (Change.Written) released.push_back({TFigureSource::Of(last), C.TakeOwnTexts()});
+        release(C);
+    }
+    const bool writes = Change.Written != nullptr;
+    TDependencies on = writes ? Dependencies(Chains, first, closingOn) : TDependencies(state.size());
+    // Chains counting each other in a ring take no figures from each other: each is refused and
+    // shown open, and what counts them follows their dimensions' own texts.
+    std::vector<char> ring(state.size(), 0);
+    if (const TRings rings(on); rings.Any()) {
+        for (Integer c = first; c < n; ++c) {
+            if (!rings.In(c)) continue;
+            ring[c] = 1;
+            ShowOpen(Chains[c], Host);
+            release(Chains[c]);
+        }
+        on = Dependencies(Chains, first, closingOn);
     }
     for (const TReleased& r : released)
         if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
-    const bool writes = Change.Written != nullptr;
-    const TDependencies on = writes ? Dependencies(Chains, first) : TDependencies(state.size());
-    const TRings rings(on);
     for (const Integer c : DependencyOrder(on, first)) {
         TDimensionChain& C = Chains[c];
         TFollowedChain& f = state[c];
@@ -356,9 +389,21 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
             f.Followed.push_back(i);
             due[c] = 1;
         }
-        if (!due[c] && !left[c]) continue;
-        f.Outcome = left[c] ? TFollowed::LeftOpen : rings.In(c) ? TFollowed::Refused : CalculateOnce(C);
+        if (!due[c] && !left[c] && !ring[c]) continue;
+        f.Outcome = left[c] ? TFollowed::LeftOpen : ring[c] ? TFollowed::Refused : CalculateOnce(C);
         if (f.Outcome == TFollowed::Calculated) shown.Calculated(c);
+        if (f.Outcome == TFollowed::NoNumbers) {
+            // What it wrote passes on to the next chain closing on its dimension, still to come
+            // (chains closing on one dimension are followed in the list's order), or its own
+            // texts come back.
+            const bool wrote = shown.Shows(c) && writes;
+            ShowOpen(C, Host);
+            TDimension& last = C.Dimensions[C.Count() - 1];
+            TReleased r{TFigureSource::Of(last), C.TakeOwnTexts()};
+            if (const Integer writer = writes ? shown.Released(std::move(r)) : -1; writer >= 0 && wrote)
+                due[writer] = 1;
+            Host.Reread(last, false); // the texts it gave back
+        }
         out.push_back(f);
     }
     return out;

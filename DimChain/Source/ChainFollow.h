@@ -31,7 +31,8 @@ struct TReleased {
 struct TFigureChange {
     std::vector<TFigureSource> Dimensions; // their links are read again in every chain
     std::vector<Integer> Chains;           // chains whose own values changed (typed, method, risk)
-    std::vector<TReleased> Released;       // closing dimensions let go of (links removed)
+    std::vector<Integer> Laid;       // chains a link of which a command changed: loop tested, calculated
+    std::vector<TReleased> Released; // closing dimensions let go of (links removed)
     // Every link of every chain read again and every closed chain's loop tested again; an
     // open chain still holding own texts lets its last link's dimension go (an opening).
     bool Everything = false;
@@ -46,9 +47,9 @@ enum class TFollowed : std::int32_t {
     Calculated, // closed: its closing link took the figures, its dimension too when written
     LeftOpen,   // open, or no longer closing: its last link shows its own deviations
     Refused,    // in a ring of chains counting each other's closing dimensions: nothing taken or
-                // written
+                // written, and shown open as LeftOpen
     NoNumbers,  // figures that are no numbers, or a thermal factor that makes a link's length zero
-                // or negative: nothing taken or written
+                // or negative: nothing taken or written, and shown open as LeftOpen
     Checked,    // a checked chain checked again: its closing link's note replaced
 };
 
@@ -68,13 +69,17 @@ struct TFollowedChain {
 //    keeps its figures (its chain's, or those of a loop it lost); an open chain's then takes
 //    its own without counting as changed. With Written, a closing link whose dimension another
 //    chain writes reads all but its deviations.
-// 2. Close: a closed chain with a moved link (every closed chain with Everything) is tested on
-//    its loop again; one that no longer closes is left open, its last link read as its own, a
-//    check's figures dropped from its note, and its closing dimension let go (Released).
+// 2. Close: a closed chain with a moved link, or named in Change.Laid (every closed chain with
+//    Everything), is tested on its loop again; one that no longer closes is left open, its last
+//    link read as its own, the pick's residual and a check's figures dropped from its note, and
+//    its closing dimension let go (Released).
 // 3. Calculate: chains in dependency order (each after the chains whose closing dimensions it
 //    counts); each chain with a changed link or named in Change.Chains is calculated once; a
-//    checked chain is checked again. Chains in a ring (InRing) are refused; a chain its figures
-//    cannot calculate is NoNumbers. Dependencies and rings are found once per follow.
+//    checked chain is checked again. Every chain in a ring (InRing) is refused, before any is
+//    calculated; a chain its figures cannot calculate is NoNumbers. Either is then shown as a
+//    chain that no longer closes (step 2): open, its last link its own, its note without the
+//    pick's residual or a check's figures, its closing dimension let go. Dependencies and rings
+//    are found once per follow.
 // With Written, what each closing dimension shows is decided in one place, once: the figures
 // of the first chain of the set that closes on it unchecked (its writer), written through
 // Host.WriteFigures once that chain is calculated; or, when no chain closes on it any more,

@@ -251,6 +251,7 @@ template <class TBase> void TChainPanelOf<TBase>::ConvertLink(TDimension& L)
         return;
     case TConversion::Converted:
         RewriteRow(DimensionChains.CurrentDim);
+        FollowLink();
         RedrawGrid();
         return;
     }
@@ -283,8 +284,8 @@ template <class TBase> void TChainPanelOf<TBase>::DeleteLink(TDimension& L)
         C.Remove(object, FacadeChainHost());
     } else if (!L.IsModel()) { // a derived link goes by its place, its source bound or not
         at = DimensionChains.CurrentDim;
+        C.Open();
         C.Dimensions.Delete(at);
-        C.Closed = false;
     } // a link gathered from a model has no drawing object to remove it by: it stays
     if (at >= 0) ChainGrid::DeleteRow(FLinkGrid, C, at);
     GiveBackTexts(closing);
@@ -382,7 +383,7 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
 template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed)
 {
     TDimensionChain& C = Chain();
-    if (Followed.Outcome == TFollowed::LeftOpen) {
+    if (Followed.Outcome != TFollowed::Calculated && Followed.Outcome != TFollowed::Checked) { // shown open
         ChainGrid::WriteAll(FLinkGrid, C, DimensionChains.Current);
         return;
     }

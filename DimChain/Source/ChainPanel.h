@@ -85,8 +85,13 @@ public:
     TDimension* CurrentLink();
     // Forgets the current link (on every switch or removal).
     void ResetCurrentLink();
-    // A cancelled run: every deviation text it wrote over is written back.
-    void TakeBackWrites() { FWritten.RestoreAll(); }
+    // A cancelled run: every deviation text it wrote over is written back, and the stored set
+    // its opening replaced.
+    void TakeBackWrites()
+    {
+        FWritten.RestoreAll();
+        DimensionChains.TakeBackStore();
+    }
 
 protected:
     // The grid "Звенья" with its titled columns ("Примечание" CommentWidth units wide, the titles
@@ -149,6 +154,15 @@ protected:
     {
         TFigureChange change;
         change.Chains.push_back(DimensionChains.Current);
+        Follow(change);
+    }
+    // A link of the current chain changed by a command (an angle, a projection, a conversion):
+    // its loop tested again and the chain calculated, or shown open.
+    void FollowLink()
+    {
+        TFigureChange change;
+        change.Chains.push_back(DimensionChains.Current);
+        change.Laid.push_back(DimensionChains.Current);
         Follow(change);
     }
     // What a follow did to the chain shown, on the grid.

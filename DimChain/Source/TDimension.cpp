@@ -254,14 +254,14 @@ TConversion TDimension::Convert(TChainHost& Host)
         if (AQLow == 0.0 && AQHigh == 0.0) return TConversion::Flipped;
         AQLow = -AQLow;
         AQHigh = -AQHigh;
-        Reproject(Host);
+        Derive(Host);
         return TConversion::Converted;
     case tvapi::tvDrRDimension:
     case tvapi::tvDrDDimension: {
         Transformation = !was;
         const Real f = (Type == tvapi::tvDrRDimension) != was ? 2.0 : 0.5;
         KTransformation = f;
-        ScaleCircle(f);
+        if (!Derive(Host)) ScaleCircle(f); // nothing to read again: scaled as it stands
         return TConversion::Converted;
     }
     default:

@@ -68,6 +68,11 @@ struct TDimensionAngularTolerances {
     TString AQualitet;
 };
 
+// What a link was projected on: a segment scales its deviations by the ratio of the lengths; a
+// linear dimension, or a segment when the link has angular deviations, tilts them through those.
+// Unknown: a projection stored before its kind was kept.
+enum class TProjectionKind : std::int32_t { Segment, Dimension, Unknown };
+
 // What the user set on a link and a re-read keeps: reference numbers, conversion and
 // projection, additional and other deviations, the note and the thermal data.
 struct TDimensionUserState {
@@ -76,16 +81,13 @@ struct TDimensionUserState {
     Boolean Transformation = false;
     Real KTransformation = 0.0;
     TVector2D VTransformation;
+    TProjectionKind Projection = TProjectionKind::Unknown; // what VTransformation came from
     Real EQLow = 0.0, EQHigh = 0.0;
     Real ONominal = 0.0, OQLow = 0.0, OQHigh = 0.0;
     TString Comment;
     Real dLdT = 0.0; // relative length change per degree
     Real dT = 0.0;
 };
-
-// What a link was projected on: a segment scales its deviations by the ratio of the lengths; a
-// linear dimension, or a segment when the link has angular deviations, tilts them through those.
-enum class TProjectionKind { Segment, Dimension };
 
 // What the grid tool bar's conversion did to a link.
 enum class TConversion {
@@ -133,7 +135,8 @@ public:
 
     // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
-    // Obj, AuxObj, refPearent, Number, Comment, dT, PC, R, IP1, IP2 and ID are not compared.
+    // Obj, AuxObj, refPearent, Number, Projection, Comment, dT, PC, R, IP1, IP2 and ID are not
+    // compared.
     bool operator==(const TDimension& D) const;
     bool operator!=(const TDimension& D) const { return !(*this == D); }
 
@@ -155,24 +158,22 @@ public:
     // link unchanged, for any other kind.
     bool Capture(TChainHost& Host, tvapi::DrawingObjectTypeEnum Kind, const tvapi::IDrawingObjectPtr& iObj,
                  const tvapi::IDrawingObjectPtr& iAuxObj);
-    // Angular deviations (degrees) from an angular dimension, the link then reprojected; other
-    // objects change nothing. A linear link of its own dimension is bound to the angle
-    // (BindAngle).
+    // Angular deviations (degrees) from an angular dimension, kept as typed ones, the link then
+    // derived again (Derive); other objects change nothing. A linear link of its own dimension
+    // is bound to the angle instead (BindAngle).
     void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
     // A linear link of its own dimension takes the angular dimension AngleObj as its auxiliary
-    // object and is read again (LoadChange), keeping what the user set, its projection too: a
-    // later re-read follows the angle. False, the link unchanged, for another link or object.
+    // object and is derived again, keeping what the user set, its projection too: a later
+    // re-read follows the angle. False, the link unchanged, for another link or object.
     bool BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj);
-    // A projected link made again from its dimension in the one order a re-read takes
-    // (LoadChange), whatever the order its angles and projection were laid in: the angles
-    // first, the projection tilting within them. Nothing for a link not projected.
-    void Reproject(TChainHost& Host);
-    // Projects the link onto the direction of a segment or a linear dimension, scaling the
-    // deviations. A zero link vector, a zero direction, a direction across the link, or a
-    // projection longer than the link leaves the link unchanged (but a new direction is kept
-    // in VTransformation when only the projection degenerates).
+    // Projects the link onto the direction of a segment or a linear dimension: the direction
+    // and its kind are recorded and the link derived again (Derive). A zero link vector, a zero
+    // direction, a direction across the link, or a projection longer than the link leaves the
+    // link unchanged (but a new direction is kept in VTransformation when only the projection
+    // degenerates).
     void SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7);
-    // The same projection onto Direction, made as the kind of object it came from makes it.
+    // The projection onto Direction of the figures the link has, made as the kind of object it
+    // came from makes it; the kind is recorded with the direction.
     void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
     // A linear link derived from the diametral or radial link D along the direction of
     // iAuxObj (a segment's, or the direction a linear dimension measures): N 1 the radius from
@@ -181,9 +182,8 @@ public:
     bool SetDerivative(TChainHost& Host, const TDimension& D, int N, tvapi::IDrawingObjectPtr iAuxObj);
 
     // The tool bar's conversion, undone by a second one: a linear or angular link reverses its
-    // angular deviations (and is reprojected); a diametral link becomes its radius, a radial
-    // link its diameter (KTransformation and ScaleCircle by 0.5 or 2);
-    // Transformation flips.
+    // angular deviations; a diametral link becomes its radius, a radial link its diameter
+    // (KTransformation 0.5 or 2); Transformation flips, and the link is derived again.
     TConversion Convert(TChainHost& Host);
     // A diametral or radial link made K times as large: its vector, drawn ends, nominal and
     // deviations (a radius made its diameter, or back).
@@ -200,10 +200,15 @@ public:
     // model object); the upper text written is told through Host. Non-finite values are
     // never written.
     void toDrawing(TChainHost& Host);
-    // Re-reads the link from its drawing objects, keeping what the user set (conversion,
-    // projection, angular deviations given by hand, thermal data, additional deviations, note,
-    // reference numbers), through Host; a link derived from a diameter or radius is derived
-    // again from it. True when the drawing changed and the link took the new values.
+    // The link's figures made again from what it is made of, as that stands now, read through
+    // Host, in one fixed order whatever route built the link: its dimension read (a link taken
+    // from a diameter or radius derived again from it, by its Number along AuxObj), then the
+    // conversion (Transformation, KTransformation), the angle (a bound angular dimension, else
+    // the angular deviations typed), and the projection (VTransformation, by its recorded
+    // kind). What the user set is kept. False, the link unchanged, when what it is made of is
+    // gone or of another kind.
+    bool Derive(TChainHost& Host);
+    // Derive, and whether the link's figures changed by it.
     Boolean LoadChange(TChainHost& Host);
 
     // How a linear link turns in the drawing when the angle whose deviations it took from an

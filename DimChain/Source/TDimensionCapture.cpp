@@ -31,7 +31,8 @@ TPlacement3D Frame(const TPoint2D& Q, const TVector2D& w)
     return P;
 }
 
-TPoint2D Projection(const TPoint2D& Q, const TVector2D& w)
+// The foot of Q on the line through the origin along w.
+TPoint2D OnDirection(const TPoint2D& Q, const TVector2D& w)
 {
     const Real ww = w | w;
     if (!(ww > 0.0)) return TPoint2D();
@@ -65,6 +66,25 @@ TVector2D MeasuredAlong(const tvapi::ILineDimensionPtr& dim)
     }
     const Real alpha = dim->GetAngle();
     return TVector2D(std::cos(alpha), std::sin(alpha));
+}
+
+// The direction a segment or a linear dimension gives a projection, and how it projects.
+bool ProjectionOf(TChainHost& Host, const tvapi::IDrawingObjectPtr& obj, TVector2D& along,
+                  TProjectionKind& kind)
+{
+    const tvapi::DrawingObjectTypeEnum type = Host.GetType(obj);
+    if (type == tvapi::tvDrLineSeg) {
+        TPoint2D a, b;
+        if (!SegmentEnds(obj, a, b)) return false;
+        along = TVector2D(a, b);
+        kind = TProjectionKind::Segment;
+        return true;
+    }
+    const tvapi::ILineDimensionPtr dim(obj);
+    if (type != tvapi::tvDrLDimension || !dim) return false;
+    along = MeasuredAlong(dim);
+    kind = TProjectionKind::Dimension;
+    return true;
 }
 
 // The definition points of a linear dimension and the direction it measures along.
@@ -129,13 +149,15 @@ void TDimension::SetLDim(TChainHost& Host, tvapi::IDrawingObjectPtr iObj, tvapi:
     const TVector2D across(-u.y, u.x);
     PL1 = Frame(P1, across);
     PL2 = Frame(P2, across);
-    V2 = TVector2D(Projection(P1, u), Projection(P2, u));
+    V2 = TVector2D(OnDirection(P1, u), OnDirection(P2, u));
     V3 = TVector3D(V2.x, V2.y, 0.0);
     OrientDrawingVector(V2);
+    TVector2D direction;
+    TProjectionKind kind = TProjectionKind::Unknown;
     if (TypeAuxiliary == tvapi::tvDrADimension)
         ReadAngular(Host, *this, AuxObj);
-    else if (TypeAuxiliary == tvapi::tvDrLDimension)
-        SetProjectionOn(Host, AuxObj);
+    else if (ProjectionOf(Host, AuxObj, direction, kind) && V2.Len() > ZeroLength)
+        ProjectAlong(direction, kind);
 }
 
 bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
@@ -249,7 +271,7 @@ void TDimension::SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr An
 {
     if (Host.GetType(AngleObj) != tvapi::tvDrADimension || BindAngle(Host, AngleObj)) return;
     ReadAngular(Host, *this, AngleObj);
-    Reproject(Host);
+    Derive(Host);
 }
 
 bool TDimension::BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj)
@@ -259,39 +281,37 @@ bool TDimension::BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& Ang
     AuxObj = AngleObj;
     TypeAuxiliary = tvapi::tvDrADimension;
     AQLow = AQHigh = 0.0; // read again from the angle below, not carried over
-    LoadChange(Host);
+    Derive(Host);
     return true;
-}
-
-void TDimension::Reproject(TChainHost& Host)
-{
-    if ((VTransformation | VTransformation) > 0.0) LoadChange(Host);
 }
 
 void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7)
 {
-    const tvapi::DrawingObjectTypeEnum kind = Host.GetType(ProjectionObj7);
-    if (!(V2.Len() > ZeroLength)) return;
-    if (kind == tvapi::tvDrLineSeg) {
-        TPoint2D a, b;
-        if (SegmentEnds(ProjectionObj7, a, b)) ProjectAlong(TVector2D(a, b), TProjectionKind::Segment);
-    } else if (kind == tvapi::tvDrLDimension) {
-        const tvapi::ILineDimensionPtr dim(ProjectionObj7);
-        if (dim) ProjectAlong(MeasuredAlong(dim), TProjectionKind::Dimension);
-    }
+    TVector2D direction;
+    TProjectionKind kind = TProjectionKind::Unknown;
+    if (!(V2.Len() > ZeroLength) || !ProjectionOf(Host, ProjectionObj7, direction, kind)) return;
+    // Only the record changes, and only when the projection would be taken.
+    TDimension laid(*this);
+    laid.ProjectAlong(direction, kind);
+    const TVector2D& taken = laid.VTransformation;
+    if (laid.Projection != kind || taken.x != direction.x || taken.y != direction.y) return;
+    VTransformation = direction;
+    Projection = kind;
+    if (!Derive(Host)) *this = laid; // nothing to derive from: projected as it stands
 }
 
 void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)
 {
     const Real len = V2.Len();
     if (!(len > ZeroLength)) return;
-    const TPoint2D a = Projection(P1, Direction), b = Projection(P2, Direction);
+    const TPoint2D a = OnDirection(P1, Direction), b = OnDirection(P2, Direction);
     const TVector2D d(a, b);
     const Real dl = d.Len();
     // Angular deviations laid on the link tilt it onto any direction, a segment's too.
     const bool byDimension = Kind == TProjectionKind::Dimension || AQLow != 0.0 || AQHigh != 0.0;
     if (byDimension && dl > len) return; // the tilt angle would be undefined
     VTransformation = Direction;
+    Projection = Kind;
     if (std::fabs(a.x - b.x) <= SamePointTolerance && std::fabs(a.y - b.y) <= SamePointTolerance) return;
     if (!byDimension) {
         const Real k = dl / len;

@@ -301,27 +301,23 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
     // An open chain writes nothing: what it closes on now shows its own texts.
     if (!Closed) OwnTexts.reset();
-    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return {};
-    if (RefusesClosing()) { // millimetres never go into an angle
-        Closed = false;
-        return {TClosing::Refused, false, std::nullopt};
-    }
-    if (Step.Among && InRing(*Step.Among, *this)) { // its figures would chase their own tail
-        Closed = false;
-        return {TClosing::Ring, false, std::nullopt};
-    }
+    const auto open = [&](TClosing State) -> TClosingResult {
+        Open();
+        return {State, false, std::nullopt};
+    };
+    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return open(TClosing::Open);
+    if (RefusesClosing()) return open(TClosing::Refused); // millimetres never go into an angle
+    if (Step.Among && InRing(*Step.Among, *this))
+        return open(TClosing::Ring); // its figures would chase their own tail
     const bool angular = IsAngular();
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
-    TDimension& L = Dimensions[Count() - 1];
-    if (Step.NoteResidual) {
-        const TChainResult zero = *Calculate(true);
-        L.Comment += LinkText::ResidualNote(zero.Nominal, zero.QHigh, zero.QLow);
-    }
-    if (Step.CheckOnly) {
-        const TChainResult loop = *Calculate(true);
-        L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
-    }
+    const TChainResult loop = *Calculate(true);
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
+    const TChainResult& taken = Step.CheckOnly ? loop : result;
+    if (!std::isfinite(taken.QHigh) || !std::isfinite(taken.QLow)) return open(TClosing::NoNumbers);
+    TDimension& L = Dimensions[Count() - 1];
+    if (Step.NoteResidual) L.Comment += LinkText::ResidualNote(loop.Nominal, loop.QHigh, loop.QLow);
+    if (Step.CheckOnly) L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
     if (!Step.CheckOnly) TakeClosingFigures(result);
     Checked = Step.CheckOnly;
     CalculatedWith = Settings();
@@ -369,6 +365,15 @@ bool TDimensionChain::CheckAgain()
     note += LinkText::CheckNote(loop.QHigh, loop.QLow);
     CalculatedWith = Settings();
     return true;
+}
+
+void TDimensionChain::Open()
+{
+    if (Count() > 0) {
+        TString& note = Dimensions[Count() - 1].Comment;
+        note = LinkText::WithoutResidualNote(note);
+    }
+    Closed = false;
 }
 
 void TDimensionChain::DropCheckFigures()
@@ -443,7 +448,7 @@ void TDimensionChain::Remove(const tvapi::IDrawingObjectPtr& Object, TChainHost&
 {
     const Integer i = Index(Object);
     if (i < 0) return;
-    Closed = false;
+    Open();
     Host.UnSelect(Dimensions[i].AuxObj);
     Dimensions.Delete(i);
 }

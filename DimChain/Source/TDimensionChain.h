@@ -64,11 +64,13 @@ struct TClosingStep {
 
 // How a closing step ended.
 enum class TClosing : std::int32_t {
-    Open,    // the links do not close
-    Closed,  // closed and calculated (with CheckOnly, checked)
-    Refused, // they close, but an angle would close lengths: the chain stays open
-    Ring,    // they close on a dimension counted by a chain this one depends on: the chain
-             // stays open and nothing is written or noted
+    Open,      // the links do not close
+    Closed,    // closed and calculated (with CheckOnly, checked)
+    Refused,   // they close, but an angle would close lengths: the chain stays open
+    Ring,      // they close on a dimension counted by a chain this one depends on: the chain
+               // stays open and nothing is written or noted
+    NoNumbers, // they close, but the figures are no numbers (or a link's heat makes its length
+               // zero or negative): the chain stays open and nothing is written or noted
 };
 
 // The closing step's outcome: how it ended, whether a zero gap picked before moved to the
@@ -182,7 +184,8 @@ public:
     // link's model length). Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
     // closing link takes angular deviations; a chain that RefusesClosing stays open (Refused),
-    // and so does one that would make a ring with Step.Among (Ring), before anything is noted.
+    // and so does one that would make a ring with Step.Among (Ring), or one whose figures are
+    // no numbers (NoNumbers), before anything is noted.
     TClosingResult CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
@@ -192,6 +195,9 @@ public:
     TClosingResult CloseRecognised(bool CheckOnly = false, const TArrayOf<TDimensionChain>* Among = nullptr);
     // The figures of a check taken out of the closing link's note (" {" to its end).
     void DropCheckFigures();
+    // The chain is open: a pick's residual note leaves its last link's note (what the user
+    // typed there stays), since it told of a loop the chain no longer makes.
+    void Open();
     // A closed chain calculated again after a value that enters its figures changed: the
     // closing link takes them (its dimension is not written). Neither the closure nor the
     // notes are touched. Nothing for an open or a checked chain, nor for figures that are not

@@ -27,8 +27,10 @@ namespace {
 // sets without them read as before, in any order: the reference numbers of the dimensions
 // derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
 // settings the chains' figures were calculated with, where any differ from the chain's own
-// ("FIGS"); which chains are checked ("CHKD").
+// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK").
 constexpr Integer FiguresTag = 0x53474946;
+constexpr Integer RecordTag = 0x4B4E494C;
+constexpr std::int64_t RecordStreamBytes = 8; // a derivation (0 to 3) and a projection kind per link
 constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
 constexpr Integer CheckedTag = 0x444B4843;
@@ -120,6 +122,14 @@ private:
     Reference FHighest = 0;
 };
 
+std::int64_t LinkCount(const TArrayOf<TDimensionChain>& Chains)
+{
+    std::int64_t links = 0;
+    for (const TDimensionChain& chain : Chains)
+        links += chain.Count();
+    return links;
+}
+
 template <class P> void Bind(P& Target, const tvapi::IDrawingObjectPtr& Object)
 {
     if (Target && Target == Object) return;
@@ -149,6 +159,14 @@ void TDimensionChains::Write(TKmfData& s) const
             for (const TDimensionChain& chain : DimChains)
                 for (const TDimension& link : chain.Dimensions)
                     s << link.refPearent;
+        }
+        if (Links([](const TDimension& link) {
+                return link.Number != 0 || link.Projection != TProjectionKind::Unknown;
+            })) {
+            s << RecordTag;
+            for (const TDimensionChain& chain : DimChains)
+                for (const TDimension& link : chain.Dimensions)
+                    s << link.Number << static_cast<Integer>(link.Projection);
         }
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.OwnTexts.has_value(); })) {
@@ -214,13 +232,23 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
             if (!chain.figuresFromStream(s)) return false;
         return true;
     case ParentsTag: {
-        std::int64_t links = 0;
-        for (const TDimensionChain& chain : Chains)
-            links += chain.Count();
-        if (!s.CheckCount(links, sizeof(Reference))) return false;
+        if (!s.CheckCount(LinkCount(Chains), sizeof(Reference))) return false;
         for (TDimensionChain& chain : Chains)
             for (TDimension& link : chain.Dimensions)
                 s >> link.refPearent;
+        return !s.ErrorReadFromFileToBufer;
+    }
+    case RecordTag: {
+        if (!s.CheckCount(LinkCount(Chains), RecordStreamBytes)) return false;
+        for (TDimensionChain& chain : Chains)
+            for (TDimension& link : chain.Dimensions) {
+                const Integer number = s.ReadInteger(), kind = s.ReadInteger();
+                if (number < 0 || number > 3 || kind < 0 ||
+                    kind > static_cast<Integer>(TProjectionKind::Unknown))
+                    return false;
+                link.Number = number;
+                link.Projection = static_cast<TProjectionKind>(kind);
+            }
         return !s.ErrorReadFromFileToBufer;
     }
     case OwnTextsTag:
@@ -313,7 +341,17 @@ Boolean TDimensionChains::StoreConfirmed()
 {
     // Whatever this run holds (the assembly panel's pool at least), it is not what was stored.
     if (StoredDamaged) return false;
-    return SavetoUserStorage();
+    if (!SavetoUserStorage()) return false;
+    StoredBefore.reset();
+    return true;
+}
+
+void TDimensionChains::TakeBackStore()
+{
+    if (!StoredBefore) return;
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    drApi::MA.drSetUserData(doc, NameUserData, *StoredBefore, false, {});
+    StoredBefore.reset();
 }
 
 void TDimensionChains::SetAttr()
@@ -443,8 +481,15 @@ void TDimensionChains::RestoreReferenceByAttr()
                 }
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
-            // and it needs the dimension it was taken from (unknown in older sets).
-            if (link.refObject != 0 ? own : aux && (parent || link.refPearent == 0)) continue;
+            // and it needs the dimension it was taken from (unknown in older sets). A link of its
+            // own dimension needs the angular dimension laid on it, which its figures follow, and
+            // a diameter or radius the direction it is laid along; a lost direction a linear
+            // link was picked with leaves it as it was laid.
+            const bool circular = link.Type == tvapi::tvDrDDimension || link.Type == tvapi::tvDrRDimension;
+            const bool needed =
+                link.refAuxiliaryObj != 0 && (circular || link.TypeAuxiliary == tvapi::tvDrADimension);
+            if (link.refObject != 0 ? own && (aux || !needed) : aux && (parent || link.refPearent == 0))
+                continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
         }
@@ -461,7 +506,7 @@ void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
         TDimensionChain& chain = DimChains[c];
         if (chain.Count() >= Before[c].Count) continue;
-        chain.IsClosedLoop();
+        if (!chain.IsClosedLoop()) chain.Open();
         const TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
         if (!chain.Closed && (!last || last->refObject != Before[c].Closing)) chain.OwnTexts.reset();
     }
@@ -484,15 +529,18 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
         return std::any_of(followed.begin(), followed.end(),
                            [Outcome](const TFollowedChain& f) { return f.Outcome == Outcome; });
     };
-    // A ring stored by an older version is told though nothing of it changed.
-    if (any(TFollowed::Refused) || (!Is3D() && AnyInRing(DimChains, First))) TellRing();
+    // A ring stored by an older version is refused though nothing of it changed.
+    if (any(TFollowed::Refused)) TellRing();
     if (any(TFollowed::NoNumbers)) TellNoNumbers();
-    // A chain the opening left open is stored so: the next opening finds nothing to do.
-    if ((changed || any(TFollowed::LeftOpen)) && !Is3D()) {
+    // A chain the opening left or showed open is stored so: the next opening finds nothing to do.
+    if ((changed || any(TFollowed::LeftOpen) || any(TFollowed::Refused) || any(TFollowed::NoNumbers)) &&
+        !Is3D()) {
+        tvapi::ITervanDocumentPtr doc = ActiveDocument();
+        if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))
+            StoredBefore = std::move(before);
         SetAttr();
         std::vector<Byte> bytes;
         to(bytes);
-        tvapi::ITervanDocumentPtr doc = ActiveDocument();
         drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
     }
     return followed;

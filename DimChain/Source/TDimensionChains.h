@@ -13,6 +13,7 @@
 #include "TLinkGrid.h"
 #include "tvapi/TervanAPIObject.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     Real AttrType = 0.0;
     // The document holds stored chains that could not be read; nothing is stored over them.
     Boolean StoredDamaged = false;
+    // The stored bytes an opening replaced when it stored the set again (FollowOpening): put
+    // back by TakeBackStore when the run ends without OK, dropped once OK stored the chains.
+    std::optional<std::vector<Byte>> StoredBefore;
 
     TDimensionChains();
     TDimensionChains(const TDimensionChains&) = delete;
@@ -79,6 +83,9 @@ public:
     // What the panels' confirm button stores: the set, unless chains stored in the document
     // could not be read. True when stored.
     Boolean StoreConfirmed();
+    // A run ended without OK: the stored bytes as they were before its opening, if it replaced
+    // them, so that the next opening finds what this one found.
+    void TakeBackStore();
     // Marks every linked drawing object (and auxiliary object) with an attribute carrying its
     // reference number, after numbering the links (which changes their numbers, hence not
     // const) and clearing the type's old marks.
@@ -94,16 +101,18 @@ public:
     void DropUnbound();
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
-    // dimension it was taken from) is removed with a message; chains that lost links are tested
-    // for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it
-    // closed on, which the opening's follow gives back unless another chain writes it.
+    // dimension it was taken from), the angular dimension laid on it, or the direction a
+    // diameter or radius is laid along, is removed with a message; chains that lost links are
+    // tested for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it closed
+    // on, which the opening's follow gives back unless another chain writes it.
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
     // change's). Each changed dimension is selected (the selection cleared before the first)
     // and told once with "Изменился размер ", a ring of drawing chains, changed or not, once
-    // with TellRing; a drawing set with a changed link is stored again once. A set with no
-    // chains gets its first chain back.
+    // with TellRing; a drawing set with a changed link, or a chain left or shown open, is stored
+    // again once, the bytes it replaces kept in StoredBefore. A set with no chains gets its
+    // first chain back.
     std::vector<TFollowedChain> FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
                                               Integer First = 0);
     // "Цепи не могут зависеть друг от друга по кругу" told to the user.

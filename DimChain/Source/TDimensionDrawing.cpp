@@ -158,14 +158,18 @@ Real Distance(const TDimension& D, const TDimension& Stored)
            TVector2D(D.V2.x - Stored.V2.x, D.V2.y - Stored.V2.y).Len();
 }
 
-// A projection the user chose on the panel, made again on the re-read link D. One that the
-// capture made itself (a linear link's own linear dimension) is left alone. The link keeps the
-// direction but not the object it came from, so of the segment's and the linear dimension's
-// formulas the one that gives the stored numbers back is taken.
+// A projection the user chose on the panel, made again on the re-read link D by its kind. One
+// that the capture made itself (a linear link's own linear dimension) is left alone. A link
+// stored before the kind was kept takes the formula that gives the stored numbers back, and
+// keeps its kind from then on.
 void ReapplyProjection(TDimension& D, const TVector2D& Captured, const TDimension& Stored)
 {
     const TVector2D w = D.VTransformation;
     if (!((w | w) > 0.0) || SameDirection(w, Captured)) return;
+    if (D.Projection != TProjectionKind::Unknown) {
+        D.ProjectAlong(w, D.Projection);
+        return;
+    }
     TDimension bySegment(D), byDimension(D);
     bySegment.ProjectAlong(w, TProjectionKind::Segment);
     byDimension.ProjectAlong(w, TProjectionKind::Dimension);
@@ -204,7 +208,7 @@ bool Rederive(TChainHost& Host, TDimension& D)
 
 } // namespace
 
-Boolean TDimension::LoadChange(TChainHost& Host)
+bool TDimension::Derive(TChainHost& Host)
 {
     const bool derived = !Obj && PearentObj;
     TDimension D(*this);
@@ -221,6 +225,15 @@ Boolean TDimension::LoadChange(TChainHost& Host)
     CarryUserState(D, *this);
     ApplyConversion(D);
     ReapplyProjection(D, captured, *this);
+    *this = D;
+    return true;
+}
+
+Boolean TDimension::LoadChange(TChainHost& Host)
+{
+    TDimension D(*this);
+    if (!D.Derive(Host)) return false;
+    Projection = D.Projection; // a kind found for an older link is kept, changed or not
     if (D == *this) return false;
     *this = D;
     return true;

@@ -3,6 +3,8 @@
 #include "TLinkText.h"
 
 #include <cmath>
+#include <regex>
+#include <string>
 
 namespace LinkText {
 
@@ -46,6 +48,23 @@ TString ResidualNote(Real Nominal, Real QHigh, Real QLow)
     note += Number(QLow);
     note += TString("]");
     return note;
+}
+
+TString WithoutResidualNote(const TString& Note)
+{
+    // Numbers as Number writes them, or what an older version wrote for no number.
+    static const std::regex residual(
+        R"(0\( *(?:-?\d+\.\d{2}|-?inf|-?nan)\)\[ *(?:-?\d+\.\d{3}|-?inf|-?nan), *(?:-?\d+\.\d{3}|-?inf|-?nan)\])");
+    const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
+    std::ptrdiff_t at = -1, length = 0;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), residual); m != std::sregex_iterator();
+         ++m) {
+        at = m->position();
+        length = m->length();
+    }
+    TString rest(Note);
+    if (at >= 0) rest.Remove(static_cast<Integer>(at), static_cast<Integer>(length));
+    return rest;
 }
 
 TString CheckNote(Real QHigh, Real QLow)

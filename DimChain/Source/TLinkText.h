@@ -23,6 +23,9 @@ TString Angle(Real Degrees);
 TString Label(int Chain, int Link, bool Closing);
 // The note of the loop's residual: "0(   0.00)[  0.100, -0.150]".
 TString ResidualNote(Real Nominal, Real QHigh, Real QLow);
+// A note without its last residual note (ResidualNote's form); the rest, the user's text
+// included, stays as it is.
+TString WithoutResidualNote(const TString& Note);
 // The note of a checked loop's deviations: " {   0.100  -0.150 }".
 TString CheckNote(Real QHigh, Real QLow);
 // The note of a closing nominal that differs from the drawn length: "(*dT=   30.000  30.500".

@@ -42,15 +42,13 @@ private:
     tvapi::IDrawingObjectPtr FindAt(double x, double y);
     void Highlight(double x, double y);
     void ClickBase();
+    // Told when a pick would add to a closed chain.
+    static void RefuseClosed();
     // The closing step of a pick: what it writes back is kept for taking back.
     TClosingStep Pick();
     // What a closing step ended in, told; a chain that closed is followed by the chains that
     // count its closing dimension.
     void TellClosing(const TClosingResult& Closing);
-    // A link of the current chain given an angle or a projection: a closed chain is tested on
-    // its loop and calculated again as after a pick, or, closing no more, lets its closing
-    // dimension go.
-    void FollowLaid();
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();

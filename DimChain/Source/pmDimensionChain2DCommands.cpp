@@ -87,6 +87,8 @@ void TpmDimensionChain2D::RecogniseChains()
         FollowCurrent();
     } else if (closing.State == TClosing::Ring) {
         TDimensionChains::TellRing();
+    } else if (closing.State == TClosing::NoNumbers) {
+        TDimensionChains::TellNoNumbers();
     }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);

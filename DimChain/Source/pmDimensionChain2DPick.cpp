@@ -68,12 +68,17 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
             else
                 L->SetProjectionOn(FacadeChainHost(), rLightObj);
             RewriteRow(DimensionChains.CurrentDim);
-            FollowLaid();
+            FollowLink();
             RedrawGrid();
         }
         FacadeChainHost().Choose(WaitAuxiliary);
         WaitAuxiliary.Reset();
         FinishPick();
+        return true;
+    }
+    if (Chain().Closed && Chain().Index(rLightObj) < 0) {
+        RefuseClosed();
+        AbandonPick();
         return true;
     }
     const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
@@ -121,11 +126,12 @@ void TpmDimensionChain2D::ClickBase()
         LinkRemoved();
         return;
     }
-    if (C.Closed) {
-        Messager.LiftBox(TString("Невозможно добавить к замкнутой цепи"), TMessager::toAlways);
+    const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
+    // An angle may still be laid on a link of a closed chain; nothing new joins it.
+    if (C.Closed && type != tvapi::tvDrADimension) {
+        RefuseClosed();
         return;
     }
-    const tvapi::DrawingObjectTypeEnum type = drApi::GetType(rLightObj);
     switch (type) {
     case tvapi::tvDrLDimension: {
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
@@ -156,6 +162,11 @@ void TpmDimensionChain2D::ClickBase()
     rLightObj.Reset();
 }
 
+void TpmDimensionChain2D::RefuseClosed()
+{
+    Messager.LiftBox(TString("Невозможно добавить к замкнутой цепи"), TMessager::toAlways);
+}
+
 TClosingStep TpmDimensionChain2D::Pick()
 {
     TClosingStep step;
@@ -177,24 +188,10 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
     case TClosing::Ring:
         TDimensionChains::TellRing();
         return;
+    case TClosing::NoNumbers:
+        TDimensionChains::TellNoNumbers();
+        return;
     }
-}
-
-void TpmDimensionChain2D::FollowLaid()
-{
-    TDimensionChain& C = Chain();
-    if (!C.Closed) return;
-    const tvapi::IDrawingObjectPtr closing = ClosingDimension(C);
-    TClosingStep step = Pick();
-    step.OnLoop = true;
-    const TClosingResult result = C.CloseAndCalculate(step);
-    if (result) {
-        ChainGrid::WriteSigns(FLinkGrid, C);
-        ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
-    } else {
-        GiveBackTexts(closing);
-    }
-    TellClosing(result);
 }
 
 void TpmDimensionChain2D::AbandonPick()

@@ -278,7 +278,7 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
         eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
     }
     TDimensionChain& C = chains[chains.Count - 1];
-    C.CloseRecognised(Check);
+    if (C.CloseRecognised(Check).State == TClosing::NoNumbers) TDimensionChains::TellNoNumbers();
     if (C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
     RefreshChainControls(chains.Count, false);
     SetVisible(eDetectDimensionChain, n >= 2);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -119,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TSignCase>& p) { return std::string(p.param.Name); });
 
 // The example chain A 0-40 +-0.1, B 30-40 +0.05/0, closing C 0-30, opened with A's
-// deviations changed; with Ring a second chain A, C closing B counts C and C counts B.
+// deviations changed; with Ring a second chain A, C closing B counts C and C counts B. A chain
+// refused is told so once and shown open, in its grid and report alike.
 struct TToldCase {
     const char* Name;
     double AHi;      // A's upper deviation as the drawing now shows it
@@ -169,11 +172,23 @@ TEST_P(TRefusalToldTest, ToldAsWhatItIs)
     const std::string kinds = Host.Kinds();
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 'W'), t.Writes);
     const TDimension& closing = first.Dimensions[2];
-    if (t.Outcome != TFollowed::Calculated) { // nothing taken
-        EXPECT_EQ(closing.QHigh, hi);
-        EXPECT_EQ(closing.QLow, lo);
-    }
     EXPECT_LE(closing.QLow, closing.QHigh);
+    if (t.Outcome == TFollowed::Calculated) return;
+    // Shown as an open chain: C's own empty texts back, its row and report line C's own 0/0.
+    EXPECT_FALSE(first.Closed);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 'G'), 1);
+    EXPECT_EQ(closing.QHigh, 0.0) << hi;
+    EXPECT_EQ(closing.QLow, 0.0) << lo;
+    const std::string report = FDir + "/report.txt";
+    ASSERT_TRUE(S.toTextFile(std::wstring(report.begin(), report.end())));
+    std::ifstream in(report, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(text.find("01.02\t-\t  30.00\t  0.000\t  0.000\t"), std::string::npos) << text;
+    EXPECT_EQ(text.find("01.02*"), std::string::npos) << text;
+    // The next opening finds nothing to tell.
+    Journal().Clear();
+    S.FollowOpening(Host, &written);
+    EXPECT_EQ(Boxes(), std::vector<std::string>());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -193,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Chains counting each other in a line: chain k closes D(k+1) 0..10(k+2) on D(k) and E(k); a
 // chain back closes D(0) on D(1) and E(0), a ring with chain 0. D(0) widened, each chain not
-// in a ring follows once, in the line's order; a ring is refused and what counts it waits.
+// in a ring follows once, in the line's order; a ring's chains are refused, and what counts
+// them follows their dimensions' own texts (none kept here: nothing to follow).
 struct TLineCase {
     const char* Name;
     int Chains;
@@ -254,9 +270,78 @@ TEST_P(TChainLineTest, RingsFoundOnceAndTheRestFollowedInOrder)
 INSTANTIATE_TEST_SUITE_P(Lines, TChainLineTest,
                          testing::Values(TLineCase{"ThreeHundredInALine", 300, -1, 300, 0},
                                          TLineCase{"ThreeInALine", 3, -1, 3, 0},
-                                         TLineCase{"RingAtTheStartOfThreeHundred", 300, 0, 0, 1},
-                                         TLineCase{"RingOfTwo", 1, 0, 0, 1}),
+                                         TLineCase{"RingAtTheStartOfThreeHundred", 300, 0, 0, 2},
+                                         TLineCase{"RingOfTwo", 1, 0, 0, 2}),
                          [](const testing::TestParamInfo<TLineCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
+// The example chain picked, so that C's note holds the pick's residual, with text of the
+// user's around it; then the chain opens: that note goes, the user's text stays.
+enum class TOpens { ComponentRemoved, LoopLostOnOpening, NoNumbers, Ring };
+
+struct TNoteCase {
+    const char* Name;
+    TOpens How;
+    const char* Before; // typed by the user around the residual
+    const char* After;
+};
+
+void PrintTo(const TNoteCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TResidualNoteTest : public TChainSetFixture, public testing::WithParamInterface<TNoteCase> {};
+
+TEST_P(TResidualNoteTest, LeavesWhenTheChainOpens)
+{
+    const TNoteCase& t = GetParam();
+    TDimensionChains S;
+    Example(S);
+    TDimensionChain& chain = S.DimChains[0];
+    TString& note = chain.Dimensions[2].Comment;
+    ASSERT_EQ(std::string(note.PChar()), "0(   0.00)[  0.100, -0.150]");
+    note = TString(t.Before) + note + TString(t.After);
+    TWrittenDeviations written;
+    TFigureChange change;
+    change.Written = &written;
+    switch (t.How) {
+    case TOpens::ComponentRemoved:
+        chain.Remove(B, FacadeChainHost());
+        break;
+    case TOpens::LoopLostOnOpening: // B drawn 30..41 while the drawing was closed
+        tvapi::ILineDimensionPtr(B)->SetX2(41);
+        B->Update();
+        change.Everything = true;
+        break;
+    case TOpens::NoNumbers:
+        chain.Dimensions[0].dLdT = 12;
+        chain.Dimensions[0].dT = -50;
+        change.Chains = {0};
+        break;
+    case TOpens::Ring: {
+        TDimensionChain& ring = S.DimChains.Add();
+        for (const tvapi::IDrawingObjectPtr& d : {A, C, B})
+            ASSERT_TRUE(ring.Add(d, {}, FacadeChainHost(), TClosingStep{false, false}));
+        change.Everything = true;
+        break;
+    }
+    }
+    if (t.How != TOpens::ComponentRemoved) FollowFigures(S.DimChains, FacadeChainHost(), change);
+    EXPECT_FALSE(S.DimChains[0].Closed);
+    EXPECT_EQ(std::string(S.DimChains[0].Dimensions[S.DimChains[0].Count() - 1].Comment.PChar()),
+              std::string(TString((std::string(t.Before) + t.After).c_str()).PChar())); // the 8-bit code page
+}
+
+INSTANTIATE_TEST_SUITE_P(Openings, TResidualNoteTest,
+                         testing::Values(TNoteCase{"ComponentRemoved", TOpens::ComponentRemoved, "", ""},
+                                         TNoteCase{"ComponentRemovedUserTextKept", TOpens::ComponentRemoved,
+                                                   "см. 0(1)[2] ", " ок"},
+                                         TNoteCase{"LoopLostOnOpening", TOpens::LoopLostOnOpening, "", " ок"},
+                                         TNoteCase{"NoNumbersOnAFollow", TOpens::NoNumbers, "зазор ", ""},
+                                         TNoteCase{"RefusedInARing", TOpens::Ring, "", ""}),
+                         [](const testing::TestParamInfo<TNoteCase>& p) {
                              return std::string(p.param.Name);
                          });
 

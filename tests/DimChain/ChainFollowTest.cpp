@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TArrayOf<TDimensionChain>&, TRecordingChainHost&, TFigureChange& Change) {
                         Change.Chains = {0, 1};
                     },
-                    {{1, TFollowed::Refused}, {0, TFollowed::Refused}},
+                    {{0, TFollowed::Refused}, {1, TFollowed::Refused}},
                     "",
                     0,
                     0,

@@ -60,6 +60,25 @@ public: // what a case's builder picks
     }
     std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
     std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
+    // D's upper deviation a number of 320 digits, which reads as infinite.
+    static void ManyDigits(const tvapi::IDrawingObjectPtr& D)
+    {
+        tvapi::IDimensionTextPtr(D)->GetUpperDeviation()->SetStr((L"1" + std::wstring(320, L'0')).c_str());
+        D->Update();
+    }
+    // Text typed into a cell of the grid, as the user does.
+    void Type(int row, int column, const wchar_t* text)
+    {
+        Grid().SetCurrentCell(row, column);
+        Grid().SetCellText(row, column, text);
+        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+    }
+    // dl/dT 12 typed for 12e-6 at dT -50 on the link of the row: its length -599 times itself.
+    void HeatUndoes(int row)
+    {
+        Type(row, rdLdT, L"12");
+        Type(row, rdT, L"-50");
+    }
     // Chooses Text in the settings list Caption, as the user does.
     void Choose(const char* Caption, const wchar_t* Text)
     {

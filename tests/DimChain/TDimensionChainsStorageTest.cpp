@@ -257,6 +257,65 @@ INSTANTIATE_TEST_SUITE_P(Flags, TDrawingCheckedFlagTest,
                              return std::string(p.param.Name);
                          });
 
+// How a link was derived and projected is stored behind its tag, "LINK", a derivation and a
+// projection kind per link, only when a link has either; it is read back, and a value out of
+// range is damage.
+struct TLinkRecordCase {
+    const char* Name;
+    Integer Number;
+    TProjectionKind Projection;
+};
+void PrintTo(const TLinkRecordCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class TLinkRecordStreamTest : public testing::TestWithParam<TLinkRecordCase> {};
+TEST_P(TLinkRecordStreamTest, IsStoredOnlyWhenKeptAndReadBack)
+{
+    const TLinkRecordCase& c = GetParam();
+    TDimensionChains S, Plain;
+    for (TDimensionChains* set : {&S, &Plain}) {
+        TDimension link;
+        link.Type = tvapi::tvDrLDimension;
+        set->DimChains[0].Dimensions.Add(link);
+        set->DimChains[0].Dimensions.Add(link);
+    }
+    TDimension& second = S.DimChains[0].Dimensions[1];
+    second.Number = c.Number;
+    second.Projection = c.Projection;
+    std::vector<Byte> bytes, plain;
+    S.to(bytes);
+    Plain.to(plain);
+    const bool kept = c.Number != 0 || c.Projection != TProjectionKind::Unknown;
+    ASSERT_EQ(bytes.size(), plain.size() + (kept ? 4 + 2 * 8 : 0));
+    if (kept) {
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size()), 0x4B4E494C);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 12), c.Number);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 16), static_cast<std::int32_t>(c.Projection));
+    }
+    TDimensionChains T;
+    ASSERT_TRUE(T.from(bytes));
+    EXPECT_EQ(T.DimChains[0].Dimensions[0].Number, 0);
+    EXPECT_EQ(T.DimChains[0].Dimensions[0].Projection, TProjectionKind::Unknown);
+    EXPECT_EQ(T.DimChains[0].Dimensions[1].Number, c.Number);
+    EXPECT_EQ(T.DimChains[0].Dimensions[1].Projection, c.Projection);
+    if (!kept) return;
+    for (const auto& [at, bad] : {std::pair{12, 4}, {12, -1}, {16, 3}}) {
+        std::vector<Byte> damaged = bytes;
+        std::memcpy(damaged.data() + plain.size() + at, &bad, sizeof bad);
+        TDimensionChains D;
+        EXPECT_FALSE(D.from(damaged)) << at << " " << bad;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, TLinkRecordStreamTest,
+    testing::Values(TLinkRecordCase{"NothingKept", 0, TProjectionKind::Unknown},
+                    TLinkRecordCase{"ProjectedOnASegment", 0, TProjectionKind::Segment},
+                    TLinkRecordCase{"ProjectedOnADimension", 0, TProjectionKind::Dimension},
+                    TLinkRecordCase{"DiameterOfARadius", 3, TProjectionKind::Unknown}),
+    [](const testing::TestParamInfo<TLinkRecordCase>& p) { return std::string(p.param.Name); });
+
 // A host that throws while storing is the caller's to handle; one that throws while reading
 // is a document without chains.
 TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)

@@ -355,12 +355,45 @@ void LengthsOnAnAngle(TChainFiguresTest& T)
     PickLine(T, 0, 0, 16, 12, AsSegment);
 }
 
+// The first link given the angle from 0 to A degrees centred at (60, -40): picked, then the link
+// at (X, Y), or laid with the grid's command.
+void TiltFirstLink(TChainFiguresTest& T, bool ByGrid, double A, double Hi, double Lo, double X, double Y)
+{
+    const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+    if (ByGrid) {
+        T.Panel->SelectItem(grid, 1, true);
+        T.Panel->ControlCommand(grid, 3);
+    }
+    PickAngle(T, 60, -40, 0, A, Hi, Lo);
+    if (!ByGrid) T.Pick(X, Y);
+}
+
+// H 12 +-0.06 and L 25 +-0.04 from (0, 0) to (15, 20), projected by the grid on a horizontal
+// segment (15 +-0.024), closing Z 27 at +-0.084; the angle 53.13 +-0.4 degrees laid on L before
+// or After the chain closed, picked or with the grid's command: L spans 25.04 cos(52.73) - 15 =
+// +0.1635 to 24.96 cos(53.53) - 15 = -0.1638, so Z is +0.2235/-0.2238, written +0,223/-0,224.
+TPicks HeightAndSlant(bool ByGrid, bool After)
+{
+    return [=](TChainFiguresTest& T) {
+        const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        const auto tilt = [&] { TiltFirstLink(T, ByGrid, 53.13010235415598, 0.4, -0.4, 7.5, 10); };
+        PickLine(T, 0, 0, 15, 20, 0.04, -0.04);
+        if (!After) tilt();
+        T.Panel->SelectItem(grid, 1, true);
+        T.Panel->ControlCommand(grid, 2);
+        PickLine(T, 0, -20, 15, -20, AsSegment);
+        PickLine(T, 15, -40, 27, -40, 0.06, -0.06);
+        PickLine(T, 0, -50, 27, -50);
+        if (After) tilt();
+    };
+}
+
 // 50 at 14 degrees given the 14 degree angle +0.584/-0.597 from the horizontal, by picking the
 // angle with it or by the grid's command, then projected by the grid on a segment Toward degrees
-// from the horizontal, with 10 +-0.02 along that direction closing the chain. A growing angle turns
-// the link towards the direction: 50 (cos(76 - 0.584) - cos 76) + 0.02 = +0.514 on the
-// vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
-TPicks SteepLink(double Toward, bool ByGrid)
+// from the horizontal, with 10 +-0.02 along that direction closing the chain; or the angle laid
+// After the chain closed. A growing angle turns the link towards the direction: 50 (cos(76 - 0.584) - cos 76)
+// + 0.02 = +0.514 on the vertical, 50 (cos(46 + 0.597) - cos 46) - 0.02 = -0.397 on the 60 degree one.
+TPicks SteepLink(double Toward, bool ByGrid, bool After = false)
 {
     return [=](TChainFiguresTest& T) {
         const double a = 14 * std::numbers::pi / 180, w = Toward * std::numbers::pi / 180;
@@ -372,19 +405,18 @@ TPicks SteepLink(double Toward, bool ByGrid)
         const auto line = [&T](std::pair<double, double> p, std::pair<double, double> q, double Hi,
                                double Lo) { PickLine(T, p.first, p.second, q.first, q.second, Hi, Lo); };
         const tvapi::IPropertyControlPtr grid(T.Panel->grListDimChain);
+        const auto tilt = [&] {
+            TiltFirstLink(T, ByGrid, 14, 0.584, -0.597, 25 * std::cos(a), 25 * std::sin(a));
+        };
         PickLine(T, 0, 0, 50 * std::cos(a), 50 * std::sin(a));
-        if (ByGrid) {
-            T.Panel->SelectItem(grid, 1, true);
-            T.Panel->ControlCommand(grid, 3);
-        }
-        PickAngle(T, 60, -40, 0, 14, 0.584, -0.597);
-        if (!ByGrid) T.Pick(25 * std::cos(a), 25 * std::sin(a));
+        if (!After) tilt();
         T.Panel->SelectItem(grid, 1, true);
         T.Panel->ControlCommand(grid, 2);
         line(at(0, 60), at(20, 60), AsSegment, 0);
         const double t = 50 * std::cos(w - a);
         line(at(t, 30), at(t + 10, 30), 0.02, -0.02);
         line(at(0, 45), at(t + 10, 45), 0, 0);
+        if (After) tilt();
     };
 }
 
@@ -398,6 +430,11 @@ struct TAngleCase {
     double Hi, Lo, Within;
     const char *Texts, *Last; // the closing dimension's deviation texts (upper|lower), the last status
 };
+
+void PrintTo(const TAngleCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class TAngleFiguresTest : public TChainFiguresTest, public testing::WithParamInterface<TAngleCase> {};
 TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
@@ -445,6 +482,20 @@ INSTANTIATE_TEST_SUITE_P(
                    Thousandth, "  0,385| -0,397", Closed},
         TAngleCase{"AngleLaidByTheGridOnALinkProjectedAt60Degrees", SteepLink(60, true), Millimetres, 0.385,
                    -0.397, Thousandth, "  0,385| -0,397", Closed},
+        TAngleCase{"AnglePickedBeforeClosingOnTheHorizontal", HeightAndSlant(false, false), Millimetres,
+                   0.223, -0.224, Thousandth, "  0,223| -0,224", Closed},
+        TAngleCase{"AnglePickedAfterClosingOnTheHorizontal", HeightAndSlant(false, true), Millimetres, 0.223,
+                   -0.224, Thousandth, "  0,223| -0,224", "  0,223"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingOnTheHorizontal", HeightAndSlant(true, true), Millimetres,
+                   0.223, -0.224, Thousandth, "  0,223| -0,224", "  0,223"},
+        TAngleCase{"AnglePickedAfterClosingOnTheVertical", SteepLink(90, false, true), Millimetres, 0.514,
+                   -0.526, Thousandth, "  0,514| -0,526", "  0,514"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingOnTheVertical", SteepLink(90, true, true), Millimetres,
+                   0.514, -0.526, Thousandth, "  0,514| -0,526", "  0,514"},
+        TAngleCase{"AnglePickedAfterClosingAt60Degrees", SteepLink(60, false, true), Millimetres, 0.385,
+                   -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
+        TAngleCase{"AngleLaidByTheGridAfterClosingAt60Degrees", SteepLink(60, true, true), Millimetres, 0.385,
+                   -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
         TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, Exact, "+0,5|-0,5",
                    "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
@@ -508,33 +559,58 @@ void PrintTo(const TCircleCase& c, std::ostream* os)
     *os << c.Name;
 }
 
-class TCircularLinkTest : public TChainFiguresTest, public testing::WithParamInterface<TCircleCase> {};
+class TCircularLinkTest : public TChainFiguresTest, public testing::WithParamInterface<TCircleCase> {
+protected:
+    // The plate drawn and its chain picked: X, the circle, the segment, W; gives W.
+    tvapi::IDrawingObjectPtr PickPlate(const TCircleCase& c)
+    {
+        const double k = c.Scale, centre = c.Diametral ? 20 : 30, dev = c.Diametral ? 0.04 : 0.02;
+        R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
+        const tvapi::IDrawingObjectPtr x = Linear(0, 0, 30, 0, 0.05, -0.05);
+        tvapi::ILineDimensionPtr(x)->SetY3(-20);
+        const tvapi::IDrawingObjectPtr hole = Circle(c.Diametral, centre, 0, 10, dev, -dev);
+        const double up = c.Diametral ? 90 : 60;
+        if (c.Diametral)
+            tvapi::IDiametralDimensionPtr(hole)->SetAngle(up);
+        else
+            tvapi::IRadialDimensionPtr(hole)->SetAngle(up);
+        if (c.Typed != 0) tvapi::IDimensionTextPtr(hole)->SetNominalValue(c.Typed);
+        Segment(5, -45, 15, -45);
+        const tvapi::IDrawingObjectPtr w = Linear(0, 0, centre - 10, 0);
+        tvapi::ILineDimensionPtr(w)->SetY3(-30);
+        R().IDoc2D->PopLocalPlacement();
+        Open();
+        const double a = up * std::numbers::pi / 180;
+        for (const auto& [px, py] : std::vector<std::pair<double, double>>{
+                 {15, -20}, {centre + 7 * std::cos(a), 7 * std::sin(a)}, {10, -45}, {(centre - 10) / 2, -30}})
+            Pick(k * px, k * py);
+        return w;
+    }
+};
 TEST_P(TCircularLinkTest, ClosesAtItsDrawnSizeAndCountsItsNominal)
 {
     const TCircleCase& c = GetParam();
-    const double k = c.Scale, centre = c.Diametral ? 20 : 30, dev = c.Diametral ? 0.04 : 0.02;
-    R().IDoc2D->PushLocalPlacement(0, 0, 0, k, k);
-    const tvapi::IDrawingObjectPtr x = Linear(0, 0, 30, 0, 0.05, -0.05);
-    tvapi::ILineDimensionPtr(x)->SetY3(-20);
-    const tvapi::IDrawingObjectPtr hole = Circle(c.Diametral, centre, 0, 10, dev, -dev);
-    const double up = c.Diametral ? 90 : 60;
-    if (c.Diametral)
-        tvapi::IDiametralDimensionPtr(hole)->SetAngle(up);
-    else
-        tvapi::IRadialDimensionPtr(hole)->SetAngle(up);
-    if (c.Typed != 0) tvapi::IDimensionTextPtr(hole)->SetNominalValue(c.Typed);
-    Segment(5, -45, 15, -45);
-    const tvapi::IDrawingObjectPtr w = Linear(0, 0, centre - 10, 0);
-    tvapi::ILineDimensionPtr(w)->SetY3(-30);
-    R().IDoc2D->PopLocalPlacement();
-    Open();
-    const double a = up * std::numbers::pi / 180;
-    for (const auto& [px, py] : std::vector<std::pair<double, double>>{
-             {15, -20}, {centre + 7 * std::cos(a), 7 * std::sin(a)}, {10, -45}, {(centre - 10) / 2, -30}})
-        Pick(k * px, k * py);
+    const tvapi::IDrawingObjectPtr w = PickPlate(c);
     ASSERT_EQ(Panel->Chain().Count(), 3);
     EXPECT_TRUE(Panel->Chain().Closed);
     EXPECT_EQ(U(Upper(w)) + "|" + U(Lower(w)), c.Texts);
+}
+
+// The circle made its diameter (a diameter its radius) by the grid's command once the chain
+// closed: its row shows the converted figures, and as the loop no longer closes the chain is
+// shown open and W its own texts again.
+TEST_P(TCircularLinkTest, ConvertedAfterClosingIsFollowed)
+{
+    const TCircleCase& c = GetParam();
+    const tvapi::IDrawingObjectPtr w = PickPlate(c);
+    const std::string own = "|"; // W has no deviations of its own
+    ASSERT_TRUE(Panel->Chain().Closed);
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Panel->SelectItem(grid, 2, true);
+    Panel->ControlCommand(grid, 1);
+    EXPECT_EQ(Cell(2, rTransformation), c.Diametral ? "R" : "D");
+    EXPECT_FALSE(Panel->Chain().Closed);
+    EXPECT_EQ(U(Upper(w)) + "|" + U(Lower(w)), own);
 }
 
 INSTANTIATE_TEST_SUITE_P(

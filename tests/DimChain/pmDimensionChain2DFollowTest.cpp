@@ -140,13 +140,14 @@ INSTANTIATE_TEST_SUITE_P(Recognised, TRecognisedAfterWriteTest, testing::Bool(),
 // 3. On the sample chain (C 30 = A 40 +-0.1 - B 10 +0.05/0), a second chain over A and C closing
 // on B would count its own closing dimension through the first: it is refused and nothing is
 // written, whether picked, recognised or stored so by an older version and met again after A
-// changed.
+// changed; met again, both chains of the ring are shown open and C reads its own texts.
 enum class TRingMade { Picked, Recognised, Stored };
 
 class TRingTest : public TpmDimensionChain2DTest, public testing::WithParamInterface<TRingMade> {};
 TEST_P(TRingTest, IsRefusedAndWritesNothing)
 {
     DrawChain();
+    const std::wstring own = Upper(C) + Lower(C);
     Open();
     PickChain();
     const std::wstring b = Upper(B) + Lower(B), c = Upper(C) + Lower(C);
@@ -166,7 +167,9 @@ TEST_P(TRingTest, IsRefusedAndWritesNothing)
         A->Update(), B->Update();
         Journal().Clear();
         Open();
-        EXPECT_EQ(Upper(C) + Lower(C), c);
+        EXPECT_EQ(Upper(C) + Lower(C), own);
+        for (const TDimensionChain& chain : Panel->DimensionChains.DimChains)
+            EXPECT_FALSE(chain.Closed);
     } else {
         Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChain), 1);
         Journal().Clear();
@@ -193,6 +196,62 @@ std::string RingName(const testing::TestParamInfo<TRingMade>& p)
 INSTANTIATE_TEST_SUITE_P(Ways, TRingTest,
                          testing::Values(TRingMade::Picked, TRingMade::Recognised, TRingMade::Stored),
                          RingName);
+
+// On the sample chain, a closing picked or recognised over figures that are no numbers (a
+// deviation of 320 digits, or a link's heat turning its length negative) is told so, never as
+// a ring; the chain stays open, C keeps its own texts and its note takes no residual.
+struct TNoNumbersPick {
+    const char* Name;
+    bool Recognised;
+    bool Heat; // else A's upper deviation 1e320
+};
+
+void PrintTo(const TNoNumbersPick& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TNoNumbersPickTest : public TpmDimensionChain2DTest,
+                           public testing::WithParamInterface<TNoNumbersPick> {};
+TEST_P(TNoNumbersPickTest, IsToldAndNothingWritten)
+{
+    const TNoNumbersPick& t = GetParam();
+    DrawChain();
+    const std::wstring own = Upper(C) + Lower(C);
+    if (!t.Heat) ManyDigits(A);
+    Open();
+    if (t.Heat) {
+        Pick(20, 44);
+        HeatUndoes(1);
+        ASSERT_EQ(Panel->Chain().Dimensions[0].dT, -50);
+    }
+    Journal().Clear();
+    if (t.Recognised) { // C picked alone, its chain found
+        Pick(15, 28);
+        Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    } else {
+        if (!t.Heat) Pick(20, 44);
+        Pick(35, 34), Pick(15, 28);
+    }
+    const std::vector<std::string> said = Statuses();
+    EXPECT_EQ(std::count(said.begin(), said.end(), TDimensionChains::NoNumbersText), 1);
+    EXPECT_EQ(std::count(said.begin(), said.end(), "Цепи не могут зависеть друг от друга по кругу"), 0);
+    const TDimensionChain& chain = Panel->Chain();
+    ASSERT_EQ(chain.Count(), 3);
+    EXPECT_FALSE(chain.Closed);
+    EXPECT_EQ(Upper(C) + Lower(C), own);
+    EXPECT_EQ(std::string(chain.Dimensions[2].Comment.PChar()), "");
+    EXPECT_EQ(Cell(3, rComment), "");
+    EXPECT_EQ(Cell(3, rNumner), "01.02");
+}
+
+INSTANTIATE_TEST_SUITE_P(Closings, TNoNumbersPickTest,
+                         testing::Values(TNoNumbersPick{"InfiniteDeviationPicked", false, false},
+                                         TNoNumbersPick{"InfiniteDeviationRecognised", true, false},
+                                         TNoNumbersPick{"HeatPicked", false, true}),
+                         [](const testing::TestParamInfo<TNoNumbersPick>& p) {
+                             return std::string(p.param.Name);
+                         });
 
 // 5. A chain left open with C last, then a second chain closing on C: the open chain's C reads
 // what was written, and the drawing reopens quiet, once and twice.

@@ -209,19 +209,21 @@ INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
                          });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
-// the plate's file given +-0,2 or made 13.5 thick, or the bushing removed while the assembly was
-// closed, or 0,05 typed as the plate's upper additional deviation and the chain searched again;
-// what is told, then whether the chain is closed and its last link's figures.
-enum TChange { PartFile, Thicker, Removed, Typed };
+// the plate's file given +-0,2, an upper deviation of 320 digits, or made 13.5 thick, or the
+// bushing removed while the assembly was closed, or 0,05 typed as the plate's upper additional
+// deviation and the chain searched again; what is told ("|" between messages), then whether the
+// chain is closed and its last link's figures.
+enum TChange { PartFile, NoNumber, Thicker, Removed, Typed };
 using TStoredCase = std::tuple<const char*, TChange, const char*, double, double>; // told, hi, lo
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
 TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
     const auto& [name, change, told, hi, lo] = GetParam();
-    if (change == PartFile) {
+    if (change == PartFile || change == NoNumber) {
         nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / "chain-plate.qpt"));
-        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = "+0,2";
+        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] =
+            change == NoNumber ? "1" + std::string(320, '0') : "+0,2";
         part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = "-0,2";
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
         Reopen("chain.qas");
@@ -244,9 +246,12 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
         Press(Panel->bAddDimChain);
     }
-    EXPECT_EQ(Statuses(), (std::vector<std::string>{told}));
+    std::string said;
+    for (const std::string& s : Statuses())
+        said += (said.empty() ? "" : "|") + s;
+    EXPECT_EQ(said, told);
     const TDimensionChain& C = ChainAt(Chains() - 1);
-    EXPECT_EQ(C.Closed, change != Removed && change != Thicker);
+    EXPECT_EQ(C.Closed, change == PartFile || change == Typed);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, hi, Exact);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, lo, Exact);
 }
@@ -254,6 +259,12 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 INSTANTIATE_TEST_SUITE_P(
     Stored, TStoredChainTest,
     testing::Values(TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
+                    // Shown open: the shaft's length shows its own deviations, not the old figures.
+                    TStoredCase{
+                        "PartFileNoNumber", NoNumber,
+                        "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
+                        "не больше нуля",
+                        0, 0},
                     // Open, the shaft's length shows its own deviations, not the lost figures.
                     TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
                     TStoredCase{"ComponentRemoved", Removed,
