@@ -9,6 +9,7 @@
 #include <functional>
 #include <numbers>
 #include <ostream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -167,5 +168,77 @@ INSTANTIATE_TEST_SUITE_P(LongItems, LineLengthTest,
                          testing::Values(TLengthCase{"TenMetres", 1e4}, TLengthCase{"OneKilometre", 1e6},
                                          TLengthCase{"MillionKilometres", 1e12}),
                          [](const testing::TestParamInfo<TLengthCase>& p) { return p.param.Name; });
+
+// Long segments many to a line, as hatching or lines drawn over one another give, with boxes
+// searched at random over a view and beyond it: each search meets just what meets the box, every
+// segment once, as looking at every segment finds. Half the segments come after the first
+// searches, and the later searches reach past the view so that the grid serves more.
+struct TLinesCase {
+    std::string Name;
+    double Length;  // of a segment, about
+    double Scatter; // how far a segment lies off its line, at most
+    bool Short;     // every third segment a short one on the same line
+};
+
+void PrintTo(const TLinesCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class ManyOnALineTest : public testing::TestWithParam<TLinesCase> {};
+
+TEST_P(ManyOnALineTest, SearchMeetsWhatLookingAtEveryItemMeets)
+{
+    const TLinesCase& c = GetParam();
+    constexpr int Segments = 1200, Lines = 12;
+    std::mt19937 random(85);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::vector<TPoint2> through, along;
+    for (int k = 0; k < Lines; ++k) {
+        through.push_back({2000 * unit(random), 1000 * unit(random)});
+        // Every third line along an axis.
+        along.push_back(k % 3 == 0 ? TPoint2{0, 1} : tvhost::Dir(std::numbers::pi * unit(random)));
+    }
+    std::vector<std::array<TPoint2, 2>> segments;
+    for (int k = 0; k < Segments; ++k) {
+        const int line = k % Lines;
+        const double length = (k % 3 == 1 && c.Short ? 30 : c.Length) * (0.5 + unit(random));
+        const TPoint2 off = TPoint2{unit(random) - 0.5, unit(random) - 0.5} * (2 * c.Scatter);
+        const TPoint2 middle = through[line] + along[line] * (400 * (unit(random) - 0.5)) + off;
+        segments.push_back({middle - along[line] * (length / 2), middle + along[line] * (length / 2)});
+    }
+    tvhost::TBoxGrid grid;
+    grid.Clear(Cell);
+    std::size_t added = 0, meetings = 0;
+    const auto add = [&](std::size_t upTo) {
+        for (; added < upTo; ++added)
+            grid.AddSegment(segments[added][0], segments[added][1]);
+    };
+    add(Segments / 2);
+    for (int search = 0; search < 400; ++search) {
+        if (search == 200) add(Segments);
+        const double reach = search < 300 ? 1 : 20;
+        const TBox probe = Box({2000 * reach * unit(random), 1000 * reach * unit(random)}, 40 * unit(random),
+                               3.5, 360 * unit(random));
+        std::vector<int> met(Segments);
+        EXPECT_TRUE(grid.Near(probe, [&](std::size_t k) { return ++met.at(k), true; }));
+        for (std::size_t k = 0; k < segments.size(); ++k) {
+            const bool meets = k < added && tvhost::CrossesBox(probe, segments[k][0], segments[k][1]);
+            meetings += meets;
+            // Once when it meets the probe; at most once when not.
+            EXPECT_TRUE(met[k] == 1 || (met[k] == 0 && !meets)) << "segment " << k << ", search " << search;
+        }
+    }
+    EXPECT_GT(meetings, 100u);
+}
+
+INSTANTIATE_TEST_SUITE_P(LongItems, ManyOnALineTest,
+                         testing::Values(TLinesCase{"OnTheLines", 1e4, 0, false},
+                                         TLinesCase{"OneKilometreOnTheLines", 1e6, 0, false},
+                                         TLinesCase{"MillionKilometresOnTheLines", 1e12, 0, false},
+                                         TLinesCase{"WithinARounding", 1e4, 1e-4, false},
+                                         TLinesCase{"NearTheLines", 1e4, 0.3, false},
+                                         TLinesCase{"LongAndShortOnTheLines", 1e6, 0, true}),
+                         [](const testing::TestParamInfo<TLinesCase>& p) { return p.param.Name; });
 
 } // namespace

@@ -20,12 +20,31 @@ constexpr double FarthestItem = 1e12;
 constexpr double Margin = 1e-3;
 // The cells of the first extent across.
 constexpr double FirstCells = 64;
+// Segments on one line lie this part of a cell apart at most within the extent.
+constexpr double LineTolerance = Margin / 2;
 // The end of a cell's entries.
 constexpr std::size_t NoEntry = std::numeric_limits<std::size_t>::max();
+// Nothing to note for a segment: it joined a line already noted.
+constexpr std::size_t NoNote = NoEntry;
+// A line in a cell's entries, as this plus its number.
+constexpr std::size_t LineNote = std::size_t{1} << (std::numeric_limits<std::size_t>::digits - 1);
 
 std::uint64_t CellKey(std::int64_t x, std::int64_t y)
 {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) | static_cast<std::uint32_t>(y);
+}
+
+// Whether every corner lies more than `pad` beyond the line of points p with normal·(p - origin)
+// equal to `at`, all on one side.
+bool Aside(TPoint2 normal, double at, TPoint2 origin, double pad, const std::array<TPoint2, 4>& corners,
+           int count)
+{
+    bool below = true, above = true;
+    for (int i = 0; i < count; ++i) {
+        const double c = Dot(normal, corners[i] - origin);
+        below = below && at < c - pad, above = above && at > c + pad;
+    }
+    return below || above;
 }
 
 } // namespace
@@ -39,6 +58,9 @@ void TBoxGrid::Clear(double cell)
     FLevels.clear();
     FEntries.clear();
     FMet.clear();
+    FLines.clear();
+    FLineKeys.clear();
+    FLineMet.clear();
 }
 
 bool TBoxGrid::Within(const TShape& shape, double farthest) const
@@ -98,8 +120,54 @@ bool TBoxGrid::Cover(const TShape& shape, int level, std::size_t most) const
     return true;
 }
 
+std::size_t TBoxGrid::Join(std::size_t item) const
+{
+    const TShape& shape = FShapes[item];
+    const TPoint2 a = shape.Corners[0], along = shape.Corners[1] - a;
+    const double length = Length(along);
+    if (!(length > 0)) return item;
+    // Only a segment whose line meets the extent, and a rounding round it, between its ends.
+    const double pad = Margin * FCell;
+    const TPoint2 low = FLow - TPoint2{pad, pad}, high = FHigh + TPoint2{pad, pad};
+    double t0 = std::numeric_limits<double>::lowest(), t1 = std::numeric_limits<double>::max();
+    for (const auto& [from, step, lo, hi] :
+         {std::array{a.X, along.X, low.X, high.X}, std::array{a.Y, along.Y, low.Y, high.Y}}) {
+        if (step == 0) {
+            if (from < lo || hi < from) return item;
+            continue;
+        }
+        const double u0 = (lo - from) / step, u1 = (hi - from) / step;
+        t0 = std::max(t0, std::min(u0, u1)), t1 = std::min(t1, std::max(u0, u1));
+    }
+    if (!(0 <= t0 && t0 < t1 && t1 <= 1)) return item;
+    TPoint2 dir = along * (1 / length);
+    if (dir.X < 0 || (dir.X == 0 && dir.Y < 0)) dir = dir * -1;
+    const TPoint2 normal{-dir.Y, dir.X};
+    const double at = Dot(normal, a - FMiddle);
+    // Rounded finely enough that the lines of one key lie within the tolerance of each other
+    // over the extent, unless a rounding splits a line in two.
+    const double tolerance = LineTolerance * FCell;
+    const double turn = Length(high - FMiddle) / tolerance;
+    const std::array<std::int64_t, 3> key{std::llround(dir.X * turn), std::llround(dir.Y * turn),
+                                          std::llround(at / tolerance)};
+    const auto [found, fresh] = FLineKeys.try_emplace(key, FLines.size());
+    if (fresh) {
+        FLines.push_back({normal, at, {item}});
+        return LineNote | found->second;
+    }
+    TLine& line = FLines[found->second];
+    // The distance between the two lines changes linearly, so it is largest at a corner.
+    for (const TPoint2 corner : {low, high, TPoint2{low.X, high.Y}, TPoint2{high.X, low.Y}})
+        if (!(std::fabs(Dot(normal - line.Normal, corner - FMiddle) - (at - line.At)) <= tolerance))
+            return item;
+    line.Items.push_back(item);
+    return NoNote;
+}
+
 void TBoxGrid::Enter(std::size_t item) const
 {
+    const std::size_t noted = FShapes[item].Count == 2 ? Join(item) : item;
+    if (noted == NoNote) return;
     const TShape& shape = FShapes[item];
     int level = 0;
     while (!Cover(shape, level, MaxCells))
@@ -108,11 +176,11 @@ void TBoxGrid::Enter(std::size_t item) const
     if (FLevels.size() <= static_cast<std::size_t>(level))
         FLevels.resize(static_cast<std::size_t>(level) + 1);
     TLevel& cells = FLevels[static_cast<std::size_t>(level)];
-    cells.Items.push_back(item);
+    cells.Items.push_back(noted);
     for (const TColumn& column : FColumns)
         for (std::int64_t y = column.Y0; y <= column.Y1; ++y) {
             const auto cell = cells.Cells.try_emplace(CellKey(column.X, y), NoEntry).first;
-            FEntries.push_back({item, cell->second});
+            FEntries.push_back({noted, cell->second});
             cell->second = FEntries.size() - 1;
         }
 }
@@ -141,8 +209,12 @@ void TBoxGrid::Serve(const TShape& shape) const
     widen(FLow.X, FHigh.X, low.X, high.X);
     widen(FLow.Y, FHigh.Y, low.Y, high.Y);
     FServing = true;
+    FMiddle = (FLow + FHigh) * 0.5;
     FLevels.clear();
     FEntries.clear();
+    FLines.clear();
+    FLineKeys.clear();
+    FLineMet.clear();
     for (std::size_t item = 0; item < FShapes.size(); ++item)
         if (FShapes[item].Count > 0) Enter(item);
 }
@@ -151,14 +223,15 @@ bool TBoxGrid::Passes(const TShape& item, const TShape& search) const
 {
     if (item.Count != 2) return false;
     const TPoint2 a = item.Corners[0], b = item.Corners[1], normal{a.Y - b.Y, b.X - a.X};
-    const double at = normal.X * a.X + normal.Y * a.Y;
     const double pad = Margin * FCell * (std::fabs(normal.X) + std::fabs(normal.Y));
-    bool below = true, above = true;
-    for (int i = 0; i < search.Count; ++i) {
-        const double c = normal.X * search.Corners[i].X + normal.Y * search.Corners[i].Y;
-        below = below && at < c - pad, above = above && at > c + pad;
-    }
-    return below || above;
+    return Aside(normal, Dot(normal, a), {}, pad, search.Corners, search.Count);
+}
+
+bool TBoxGrid::Passes(const TLine& line, const TShape& search) const
+{
+    const TPoint2 normal = line.Normal;
+    const double pad = Margin * FCell * (std::fabs(normal.X) + std::fabs(normal.Y)) + LineTolerance * FCell;
+    return Aside(normal, line.At, FMiddle, pad, search.Corners, search.Count);
 }
 
 void TBoxGrid::AddShape(const TShape& shape)
@@ -199,11 +272,25 @@ bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size
     for (const std::size_t item : FApart)
         if (!visit(item)) return false;
     if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
-    if (++FSearch == 0) std::fill(FMet.begin(), FMet.end(), FSearch++);
-    const auto meet = [&](std::size_t item) {
+    if (FLineMet.size() < FLines.size()) FLineMet.resize(FLines.size(), FSearch);
+    if (++FSearch == 0) {
+        std::fill(FMet.begin(), FMet.end(), FSearch);
+        std::fill(FLineMet.begin(), FLineMet.end(), FSearch++);
+    }
+    const auto meetItem = [&](std::size_t item) {
         if (FMet[item] == FSearch) return true;
         FMet[item] = FSearch;
         return Passes(FShapes[item], shape) || visit(item);
+    };
+    const auto meet = [&](std::size_t noted) {
+        if (!(noted & LineNote)) return meetItem(noted);
+        const std::size_t line = noted & ~LineNote;
+        if (FLineMet[line] == FSearch) return true;
+        FLineMet[line] = FSearch;
+        if (Passes(FLines[line], shape)) return true;
+        for (const std::size_t item : FLines[line].Items)
+            if (!meetItem(item)) return false;
+        return true;
     };
     for (std::size_t level = 0; level < FLevels.size(); ++level) {
         const TLevel& cells = FLevels[level];

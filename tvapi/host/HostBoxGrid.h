@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -20,10 +21,11 @@ namespace tvhost {
 // entered again. An item is noted in each cell of the finest level that its shape meets within
 // the extent in at most MaxCells cells, so a line far longer than the extent costs what a line
 // across it costs; a search looks at the cells its own shape meets on each level, so it costs
-// what is near it. An item with a coordinate that is no finite number, or beyond the reach of
-// the grid's rounding, is kept apart and met by every search, as every item by a search far
-// beyond any sheet. Items are numbered from 0 in the order they are added.
-// One search at a time.
+// what is near it. Segments that cross the whole extent on one line (within a rounding) are
+// noted there once as that line, so that a search near many of them tests the line once. An item
+// with a coordinate that is no finite number, or beyond the reach of the grid's rounding, is kept
+// apart and met by every search, as every item by a search far beyond any sheet. Items are
+// numbered from 0 in the order they are added. One search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 256;
@@ -50,20 +52,32 @@ private:
     struct TColumn {
         std::int64_t X = 0, Y0 = 0, Y1 = 0;
     };
-    // An item noted in a cell, and the entry noted there before it.
+    // An item or a line noted in a cell, and the entry noted there before it.
     struct TEntry {
         std::size_t Item = 0, Next = 0;
     };
+    // Segments crossing the whole extent on one line: its unit normal, turned to one side, and
+    // its distance from the middle of the extent along it.
+    struct TLine {
+        TPoint2 Normal;
+        double At = 0.0;
+        std::vector<std::size_t> Items;
+    };
     struct TLevel {
         std::unordered_map<std::uint64_t, std::size_t> Cells; // the last entry of each cell
-        std::vector<std::size_t> Items;
+        std::vector<std::size_t> Items;                       // and lines
     };
     double FCell = 1.0;
     std::vector<TShape> FShapes; // each item's; none (Count 0) for one kept apart
     std::vector<std::size_t> FApart;
     // The extent served and its cells, filled again by a search beyond it.
     mutable bool FServing = false;
-    mutable TPoint2 FLow, FHigh;
+    mutable TPoint2 FLow, FHigh, FMiddle;
+    // The lines noted in the cells in place of their segments, found by their rounded direction
+    // and place; a line is noted in a cell as LineNote plus its number.
+    mutable std::vector<TLine> FLines;
+    mutable std::map<std::array<std::int64_t, 3>, std::size_t> FLineKeys;
+    mutable std::vector<std::uint32_t> FLineMet;
     mutable std::vector<TLevel> FLevels;
     mutable std::vector<TEntry> FEntries;
     // The number of the search that last met each item, so that a search meets it once.
@@ -80,6 +94,11 @@ private:
     // Whether the segment `item` passes the search by more than a rounding, all of the search on
     // one side of its line: the long lines met in a cell in numbers then cost no visit.
     bool Passes(const TShape& item, const TShape& search) const;
+    // Whether every item of `line` lies beyond the search on one side.
+    bool Passes(const TLine& line, const TShape& search) const;
+    // What to note in the cells for segment `item`: itself, or a line it is the first to cross the
+    // extent on; NoNote when it joined a line already noted.
+    std::size_t Join(std::size_t item) const;
     // Widens the extent to hold `shape`, entering every item again when it did.
     void Serve(const TShape& shape) const;
     // Notes the item in the cells of the finest level where it meets few enough of the extent.
