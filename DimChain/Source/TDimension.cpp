@@ -94,6 +94,8 @@ TDimensionHost& TDimensionHost::operator=(const TDimensionHost& H)
     AssignHost(PearentObj, H.PearentObj);
     AssignHost(AuxObj, H.AuxObj);
     AssignHost(MO, H.MO);
+    AssignHost(ProjectionObj, H.ProjectionObj);
+    AssignHost(AngleAuxObj, H.AngleAuxObj);
     return *this;
 }
 

@@ -29,6 +29,12 @@ struct TDimensionHost {
     tvapi::IDrawingObjectPtr PearentObj;
     tvapi::IDrawingObjectPtr AuxObj;
     tvapi::IModelObjectPtr MO;
+    // The segment or linear dimension the grid's command projected the link on (AuxObj may hold
+    // the angle laid on it); empty for a projection that came with the pick.
+    tvapi::IDrawingObjectPtr ProjectionObj;
+    // The angular dimension laid on a link whose AuxObj is its own (a diameter's or radius's
+    // direction) or that has no dimension of its own (a derived link).
+    tvapi::IDrawingObjectPtr AngleAuxObj;
 
     TDimensionHost() = default;
     TDimensionHost(const TDimensionHost&) = default;
@@ -78,6 +84,8 @@ enum class TProjectionKind : std::int32_t { Segment, Dimension, Unknown };
 struct TDimensionUserState {
     Reference refObject = 0;
     Reference refAuxiliaryObj = 0;
+    Reference refProjectionObj = 0; // ProjectionObj's number in the stored set
+    Reference refAngleAuxObj = 0;   // AngleAuxObj's
     Boolean Transformation = false;
     Real KTransformation = 0.0;
     TVector2D VTransformation;
@@ -135,8 +143,9 @@ public:
 
     // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
-    // Obj, AuxObj, refPearent, Number, Projection, Comment, dT, PC, R, IP1, IP2 and ID are not
-    // compared.
+    // Obj, AuxObj, ProjectionObj, AngleAuxObj, refPearent, refProjectionObj, refAngleAuxObj,
+    // Number, Projection, Comment, dT, PC, R, IP1,
+    // IP2 and ID are not compared.
     bool operator==(const TDimension& D) const;
     bool operator!=(const TDimension& D) const { return !(*this == D); }
 
@@ -163,15 +172,23 @@ public:
     // is bound to the angle instead (BindAngle).
     void SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr AngleObj);
     // A linear link of its own dimension takes the angular dimension AngleObj as its auxiliary
-    // object and is derived again, keeping what the user set, its projection too: a later
-    // re-read follows the angle. False, the link unchanged, for another link or object.
+    // object, a diametral, radial or derived link as AngleAuxObj, and is derived again, keeping
+    // what the user set, its projection too: a later re-read follows the angle. False, the link
+    // unchanged, for another link or object.
     bool BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj);
-    // Projects the link onto the direction of a segment or a linear dimension: the direction
-    // and its kind are recorded and the link derived again (Derive). A zero link vector, a zero
+    // The angular dimension bound to the link (AuxObj or AngleAuxObj); empty when none is.
+    tvapi::IDrawingObjectPtr BoundAngle() const;
+    // Projects the link onto the direction of a segment or a linear dimension: the object, its
+    // direction and kind are recorded and the link derived again (Derive). A zero link vector, a zero
     // direction, a direction across the link, or a projection longer than the link leaves the
     // link unchanged (but a new direction is kept in VTransformation when only the projection
     // degenerates).
     void SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7);
+    // The direction and kind ProjectionObj gives now, into VTransformation and Projection; a
+    // direction along the same line keeps the one recorded. Nothing when there is none.
+    void ReadProjectionObj(TChainHost& Host);
+    // The angular deviations AngleAuxObj gives now; false when it is no angular dimension.
+    bool ReadAngleAuxObj(TChainHost& Host);
     // The projection onto Direction of the figures the link has, made as the kind of object it
     // came from makes it; the kind is recorded with the direction.
     void ProjectAlong(const TVector2D& Direction, TProjectionKind Kind);
@@ -205,7 +222,8 @@ public:
     // from a diameter or radius derived again from it, by its Number along AuxObj), then the
     // conversion (Transformation, KTransformation), the angle (a bound angular dimension, else
     // the angular deviations typed), and the projection (VTransformation, by its recorded
-    // kind). What the user set is kept. False, the link unchanged, when what it is made of is
+    // kind, turned as ProjectionObj now lies; a ProjectionObj gone leaves the direction it
+    // gave). What the user set is kept. False, the link unchanged, when what it is made of is
     // gone or of another kind.
     bool Derive(TChainHost& Host);
     // Derive, and whether the link's figures changed by it.

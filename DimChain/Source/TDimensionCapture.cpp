@@ -15,6 +15,8 @@ namespace {
 constexpr Real DegToRad = 0.017453292519943295;
 constexpr Real RadToDeg = 57.29577951308232;
 constexpr Real SamePointTolerance = 1e-4;
+// Unit directions whose cross product is this small are parallel.
+constexpr Real ParallelTolerance = 1e-9;
 
 TVector2D Unit(TVector2D v)
 {
@@ -189,8 +191,7 @@ bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
 Real TDimension::LaidAngleTurn() const
 {
     TAngleRays rays;
-    if (Type != tvapi::tvDrLDimension || TypeAuxiliary != tvapi::tvDrADimension || !AngleRaysOf(AuxObj, rays))
-        return 0.0;
+    if (Type != tvapi::tvDrLDimension || !AngleRaysOf(BoundAngle(), rays)) return 0.0;
     const TVector2D along = Unit(TVector2D(P1, P2));
     // The ray along the link grows away from the other: the second ray in the angle's turn.
     const bool second = std::fabs(rays.Ray[1] | along) >= std::fabs(rays.Ray[0] | along);
@@ -276,12 +277,31 @@ void TDimension::SetAngleTolerance(TChainHost& Host, tvapi::IDrawingObjectPtr An
 
 bool TDimension::BindAngle(TChainHost& Host, const tvapi::IDrawingObjectPtr& AngleObj)
 {
-    if (Type != tvapi::tvDrLDimension || !Obj || Host.GetType(AngleObj) != tvapi::tvDrADimension)
+    if (Host.GetType(AngleObj) != tvapi::tvDrADimension) return false;
+    const bool circular = Type == tvapi::tvDrDDimension || Type == tvapi::tvDrRDimension;
+    if (Type == tvapi::tvDrLDimension && Obj) {
+        AuxObj = AngleObj;
+        TypeAuxiliary = tvapi::tvDrADimension;
+    } else if ((circular && Obj) || (Type == tvapi::tvDrLDimension && PearentObj)) {
+        AngleAuxObj = AngleObj; // its AuxObj gives its direction
+    } else {
         return false;
-    AuxObj = AngleObj;
-    TypeAuxiliary = tvapi::tvDrADimension;
+    }
     AQLow = AQHigh = 0.0; // read again from the angle below, not carried over
     Derive(Host);
+    return true;
+}
+
+tvapi::IDrawingObjectPtr TDimension::BoundAngle() const
+{
+    return TypeAuxiliary == tvapi::tvDrADimension ? AuxObj : AngleAuxObj;
+}
+
+bool TDimension::ReadAngleAuxObj(TChainHost& Host)
+{
+    if (!AngleAuxObj) return true;
+    if (Host.GetType(AngleAuxObj) != tvapi::tvDrADimension) return false;
+    ReadAngular(Host, *this, AngleAuxObj);
     return true;
 }
 
@@ -297,7 +317,22 @@ void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr Proj
     if (laid.Projection != kind || taken.x != direction.x || taken.y != direction.y) return;
     VTransformation = direction;
     Projection = kind;
-    if (!Derive(Host)) *this = laid; // nothing to derive from: projected as it stands
+    ProjectionObj = ProjectionObj7;
+    if (Derive(Host)) return;
+    *this = laid; // nothing to derive from: projected as it stands
+    ProjectionObj = ProjectionObj7;
+}
+
+void TDimension::ReadProjectionObj(TChainHost& Host)
+{
+    TVector2D along;
+    TProjectionKind kind = TProjectionKind::Unknown;
+    if (!ProjectionObj || !ProjectionOf(Host, ProjectionObj, along, kind)) return;
+    Projection = kind;
+    // A direction moved or drawn longer or reversed along its line projects as before.
+    const TVector2D was = Unit(VTransformation), now = Unit(along);
+    if (std::fabs(was ^ now) <= ParallelTolerance && (now | now) > 0.0) return;
+    VTransformation = along;
 }
 
 void TDimension::ProjectAlong(const TVector2D& Direction, TProjectionKind Kind)

@@ -27,9 +27,12 @@ namespace {
 // sets without them read as before, in any order: the reference numbers of the dimensions
 // derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
 // settings the chains' figures were calculated with, where any differ from the chain's own
-// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK").
+// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK");
+// the reference numbers of the objects laid on links beside their own: the projection's
+// segment or dimension and the angular dimension, per link ("LAID").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
+constexpr Integer LaidTag = 0x4449414C;
 constexpr std::int64_t RecordStreamBytes = 8; // a derivation (0 to 3) and a projection kind per link
 constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
@@ -168,6 +171,14 @@ void TDimensionChains::Write(TKmfData& s) const
                 for (const TDimension& link : chain.Dimensions)
                     s << link.Number << static_cast<Integer>(link.Projection);
         }
+        if (Links([](const TDimension& link) {
+                return link.refProjectionObj != 0 || link.refAngleAuxObj != 0;
+            })) {
+            s << LaidTag;
+            for (const TDimensionChain& chain : DimChains)
+                for (const TDimension& link : chain.Dimensions)
+                    s << link.refProjectionObj << link.refAngleAuxObj;
+        }
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.OwnTexts.has_value(); })) {
             s << OwnTextsTag;
@@ -236,6 +247,13 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         for (TDimensionChain& chain : Chains)
             for (TDimension& link : chain.Dimensions)
                 s >> link.refPearent;
+        return !s.ErrorReadFromFileToBufer;
+    }
+    case LaidTag: {
+        if (!s.CheckCount(LinkCount(Chains), 2 * sizeof(Reference))) return false;
+        for (TDimensionChain& chain : Chains)
+            for (TDimension& link : chain.Dimensions)
+                s >> link.refProjectionObj >> link.refAngleAuxObj;
         return !s.ErrorReadFromFileToBufer;
     }
     case RecordTag: {
@@ -369,6 +387,10 @@ void TDimensionChains::SetAttr()
                                       TString(link.refAuxiliaryObj));
             drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.PearentObj), AttrType,
                                       TString(link.refPearent));
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.ProjectionObj), AttrType,
+                                      TString(link.refProjectionObj));
+            drApi::MA.drSetObjectAttr(tvapi::ITervanAPIObjectPtr(link.AngleAuxObj), AttrType,
+                                      TString(link.refAngleAuxObj));
         }
 }
 
@@ -389,12 +411,16 @@ void TDimensionChains::Number()
             numbering.Seen(link.refObject);
             numbering.Seen(link.refAuxiliaryObj);
             numbering.Seen(link.refPearent);
+            numbering.Seen(link.refProjectionObj);
+            numbering.Seen(link.refAngleAuxObj);
         }
     for (TDimensionChain& chain : DimChains)
         for (TDimension& link : chain.Dimensions) {
             link.refObject = numbering.Of(tvapi::ITervanAPIObjectPtr(link.Obj));
             link.refAuxiliaryObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.AuxObj));
             link.refPearent = numbering.Of(tvapi::ITervanAPIObjectPtr(link.PearentObj));
+            link.refProjectionObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.ProjectionObj));
+            link.refAngleAuxObj = numbering.Of(tvapi::ITervanAPIObjectPtr(link.AngleAuxObj));
         }
 }
 
@@ -464,7 +490,7 @@ void TDimensionChains::RestoreReferenceByAttr()
         TArrayOf<TDimension>& links = DimChains[c].Dimensions;
         for (Integer i = links.Count - 1; i >= 0; --i) {
             TDimension& link = links[i];
-            bool own = false, aux = false, parent = false;
+            bool own = false, aux = false, parent = false, direction = false, angle = false;
             for (const TRepairDim& r : records) {
                 if (!parent && link.refPearent != 0 && r.refStored == link.refPearent) {
                     Bind(link.PearentObj, r.Object);
@@ -479,6 +505,20 @@ void TDimensionChains::RestoreReferenceByAttr()
                     Bind(link.AuxObj, r.Object);
                     aux = true;
                 }
+                if (!direction && link.refProjectionObj != 0 && r.refStored == link.refProjectionObj) {
+                    Bind(link.ProjectionObj, r.Object);
+                    direction = true;
+                }
+                if (!angle && link.refAngleAuxObj != 0 && r.refStored == link.refAngleAuxObj) {
+                    Bind(link.AngleAuxObj, r.Object);
+                    angle = true;
+                }
+            }
+            // A projection whose object is gone keeps the direction it gave, as a lost direction
+            // picked with a linear link does.
+            if (!direction) {
+                link.refProjectionObj = 0;
+                link.ProjectionObj.Reset();
             }
             // A derivative link has no dimension of its own: its auxiliary object is its own,
             // and it needs the dimension it was taken from (unknown in older sets). A link of its
@@ -488,8 +528,10 @@ void TDimensionChains::RestoreReferenceByAttr()
             const bool circular = link.Type == tvapi::tvDrDDimension || link.Type == tvapi::tvDrRDimension;
             const bool needed =
                 link.refAuxiliaryObj != 0 && (circular || link.TypeAuxiliary == tvapi::tvDrADimension);
-            if (link.refObject != 0 ? own && (aux || !needed) : aux && (parent || link.refPearent == 0))
-                continue;
+            const bool whole =
+                link.refObject != 0 ? own && (aux || !needed) : aux && (parent || link.refPearent == 0);
+            // An angle laid beside the link's own auxiliary object is needed as one laid on it.
+            if (whole && (angle || link.refAngleAuxObj == 0)) continue;
             Messager.LiftBox(gone, TMessager::toAlways);
             links.Delete(i);
         }
@@ -557,7 +599,8 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
                 continue;
             if (told.empty() && drawing) Host.ClearSelection();
             told.push_back(TFigureSource::Of(link));
-            for (const tvapi::IDrawingObjectPtr& object : {link.Obj, link.AuxObj, link.PearentObj})
+            for (const tvapi::IDrawingObjectPtr& object :
+                 {link.Obj, link.AuxObj, link.PearentObj, link.ProjectionObj, link.AngleAuxObj})
                 if (drawing) Host.Select(object);
             Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
         }

@@ -136,7 +136,7 @@ void CarryUserState(TDimension& D, const TDimension& L)
 void ApplyConversion(TDimension& D)
 {
     if (!D.Transformation) return;
-    if (D.Type == tvapi::tvDrADimension || D.TypeAuxiliary == tvapi::tvDrADimension) {
+    if (D.Type == tvapi::tvDrADimension || (D.Type == tvapi::tvDrLDimension && D.BoundAngle())) {
         D.AQLow = -D.AQLow;
         D.AQHigh = -D.AQHigh;
         return;
@@ -223,6 +223,10 @@ bool TDimension::Derive(TChainHost& Host)
         D.Prepare();
     }
     CarryUserState(D, *this);
+    D.ProjectionObj = ProjectionObj; // a capture starts without them
+    D.AngleAuxObj = AngleAuxObj;
+    if (!D.ReadAngleAuxObj(Host)) return false;
+    D.ReadProjectionObj(Host);
     ApplyConversion(D);
     ReapplyProjection(D, captured, *this);
     *this = D;

@@ -52,6 +52,9 @@ private:
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();
+    // An angle (Angle) or a projection laid on link At of the current chain: only its record
+    // changes, and the chain follows as after any command that changes a link.
+    void LayOn(Integer At, bool Angle, const tvapi::IDrawingObjectPtr& Object);
     void RefreshSlide();
     // Commands (pmDimensionChain2DCommands.cpp).
     void AddChain();

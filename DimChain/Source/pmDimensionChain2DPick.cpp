@@ -62,30 +62,32 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         return true;
     }
     if (State == stAngleTolerance || State == stProjection) {
-        if (TDimension* L = CurrentLink()) {
-            if (State == stAngleTolerance)
-                L->SetAngleTolerance(FacadeChainHost(), rLightObj);
-            else
-                L->SetProjectionOn(FacadeChainHost(), rLightObj);
-            RewriteRow(DimensionChains.CurrentDim);
-            FollowLink();
-            RedrawGrid();
-        }
+        if (CurrentLink()) LayOn(DimensionChains.CurrentDim, State == stAngleTolerance, rLightObj);
         FacadeChainHost().Choose(WaitAuxiliary);
         WaitAuxiliary.Reset();
         FinishPick();
         return true;
     }
-    if (Chain().Closed && Chain().Index(rLightObj) < 0) {
+    // An angle picked onto a link of a closed chain is laid as the grid's command lays it; the
+    // pick's closing would not give the closing dimension back should the chain let it go.
+    const Integer at = Chain().Index(rLightObj);
+    const bool laid =
+        State == stAngle && Chain().Closed && at >= 0 && drApi::GetType(rLightObj) == tvapi::tvDrLDimension;
+    if (laid) {
+        LayOn(at, true, WaitAuxiliary);
+    } else if (Chain().Closed && at < 0) {
         RefuseClosed();
         AbandonPick();
         return true;
     }
-    const TAdded added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
-    ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
-    if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
-    TellClosing(added.Closing);
-    if (added) {
+    TAdded added;
+    if (!laid) {
+        added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
+        ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
+        if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
+        TellClosing(added.Closing);
+    }
+    if (laid || added) {
         FacadeChainHost().Select(rLightObj);
         FacadeChainHost().Select(WaitAuxiliary);
         if (State == stDirection) {
@@ -100,6 +102,18 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
     }
     FinishPick();
     return true;
+}
+
+void TpmDimensionChain2D::LayOn(Integer At, bool Angle, const tvapi::IDrawingObjectPtr& Object)
+{
+    TDimension& L = Chain().Dimensions[At];
+    if (Angle)
+        L.SetAngleTolerance(FacadeChainHost(), Object);
+    else
+        L.SetProjectionOn(FacadeChainHost(), Object);
+    RewriteRow(At);
+    FollowLink();
+    RedrawGrid();
 }
 
 void TpmDimensionChain2D::Highlight(double x, double y)

@@ -259,11 +259,13 @@ INSTANTIATE_TEST_SUITE_P(Flags, TDrawingCheckedFlagTest,
 
 // How a link was derived and projected is stored behind its tag, "LINK", a derivation and a
 // projection kind per link, only when a link has either; it is read back, and a value out of
-// range is damage.
+// range is damage. The numbers of the objects laid beside a link's own, the projection's and
+// the angle's, follow behind "LAID", a pair per link, only when a link has either.
 struct TLinkRecordCase {
     const char* Name;
     Integer Number;
     TProjectionKind Projection;
+    Reference Direction = 0, Angle = 0;
 };
 void PrintTo(const TLinkRecordCase& c, std::ostream* os)
 {
@@ -283,15 +285,25 @@ TEST_P(TLinkRecordStreamTest, IsStoredOnlyWhenKeptAndReadBack)
     TDimension& second = S.DimChains[0].Dimensions[1];
     second.Number = c.Number;
     second.Projection = c.Projection;
+    second.refProjectionObj = c.Direction;
+    second.refAngleAuxObj = c.Angle;
     std::vector<Byte> bytes, plain;
     S.to(bytes);
     Plain.to(plain);
     const bool kept = c.Number != 0 || c.Projection != TProjectionKind::Unknown;
-    ASSERT_EQ(bytes.size(), plain.size() + (kept ? 4 + 2 * 8 : 0));
+    const std::size_t record = kept ? 4 + 2 * 8 : 0;
+    const bool laid = c.Direction != 0 || c.Angle != 0;
+    ASSERT_EQ(bytes.size(), plain.size() + record + (laid ? 4 + 2 * 8 : 0));
     if (kept) {
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size()), 0x4B4E494C);
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 12), c.Number);
         EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + 16), static_cast<std::int32_t>(c.Projection));
+    }
+    if (laid) {
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record), 0x4449414C);
+        EXPECT_EQ(At<std::int64_t>(bytes, plain.size() + record + 4), 0);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record + 12), c.Direction);
+        EXPECT_EQ(At<std::int32_t>(bytes, plain.size() + record + 16), c.Angle);
     }
     TDimensionChains T;
     ASSERT_TRUE(T.from(bytes));
@@ -299,6 +311,8 @@ TEST_P(TLinkRecordStreamTest, IsStoredOnlyWhenKeptAndReadBack)
     EXPECT_EQ(T.DimChains[0].Dimensions[0].Projection, TProjectionKind::Unknown);
     EXPECT_EQ(T.DimChains[0].Dimensions[1].Number, c.Number);
     EXPECT_EQ(T.DimChains[0].Dimensions[1].Projection, c.Projection);
+    EXPECT_EQ(T.DimChains[0].Dimensions[1].refProjectionObj, c.Direction);
+    EXPECT_EQ(T.DimChains[0].Dimensions[1].refAngleAuxObj, c.Angle);
     if (!kept) return;
     for (const auto& [at, bad] : {std::pair{12, 4}, {12, -1}, {16, 3}}) {
         std::vector<Byte> damaged = bytes;
@@ -313,7 +327,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TLinkRecordCase{"NothingKept", 0, TProjectionKind::Unknown},
                     TLinkRecordCase{"ProjectedOnASegment", 0, TProjectionKind::Segment},
                     TLinkRecordCase{"ProjectedOnADimension", 0, TProjectionKind::Dimension},
-                    TLinkRecordCase{"DiameterOfARadius", 3, TProjectionKind::Unknown}),
+                    TLinkRecordCase{"DiameterOfARadius", 3, TProjectionKind::Unknown},
+                    TLinkRecordCase{"ProjectedOnABoundSegment", 0, TProjectionKind::Segment, 7},
+                    TLinkRecordCase{"RadiusGivenABoundAngle", 0, TProjectionKind::Unknown, 0, 9}),
     [](const testing::TestParamInfo<TLinkRecordCase>& p) { return std::string(p.param.Name); });
 
 // A host that throws while storing is the caller's to handle; one that throws while reading
