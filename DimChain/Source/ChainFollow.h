@@ -31,8 +31,8 @@ struct TReleased {
 struct TFigureChange {
     std::vector<TFigureSource> Dimensions; // their links are read again in every chain
     std::vector<Integer> Chains;           // chains whose own values changed (typed, method, risk)
-    std::vector<Integer> Laid;       // chains a link of which a command changed: loop tested, calculated
-    std::vector<TReleased> Released; // closing dimensions let go of (links removed)
+    std::vector<Integer> Laid;             // chains a command changed a link of (loop tested)
+    std::vector<TReleased> Released;       // closing dimensions let go of (links removed)
     // Every link of every chain read again and every closed chain's loop tested again; an
     // open chain still holding own texts lets its last link's dimension go (an opening).
     bool Everything = false;

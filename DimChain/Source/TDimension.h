@@ -144,8 +144,7 @@ public:
     // Copying copies every group; the host group keeps a pointer to the same object.
     // Field comparison with the tolerances of a link; a NaN difference compares unequal.
     // Obj, AuxObj, ProjectionObj, AngleAuxObj, refPearent, refProjectionObj, refAngleAuxObj,
-    // Number, Projection, Comment, dT, PC, R, IP1,
-    // IP2 and ID are not compared.
+    // Number, Projection, Comment, dT, PC, R, IP1, IP2 and ID are not compared.
     bool operator==(const TDimension& D) const;
     bool operator!=(const TDimension& D) const { return !(*this == D); }
 
@@ -179,10 +178,10 @@ public:
     // The angular dimension bound to the link (AuxObj or AngleAuxObj); empty when none is.
     tvapi::IDrawingObjectPtr BoundAngle() const;
     // Projects the link onto the direction of a segment or a linear dimension: the object, its
-    // direction and kind are recorded and the link derived again (Derive). A zero link vector, a zero
-    // direction, a direction across the link, or a projection longer than the link leaves the
-    // link unchanged (but a new direction is kept in VTransformation when only the projection
-    // degenerates).
+    // direction and kind are recorded and the link derived again (Derive). A zero link vector,
+    // a zero direction, a direction across the link, or a projection longer than the link
+    // leaves the link unchanged (but a new direction is kept in VTransformation when only the
+    // projection degenerates).
     void SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr ProjectionObj7);
     // The direction and kind ProjectionObj gives now, into VTransformation and Projection; a
     // direction along the same line keeps the one recorded. Nothing when there is none.

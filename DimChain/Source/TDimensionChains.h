@@ -103,8 +103,10 @@ public:
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
     // dimension it was taken from), the angular dimension laid on it, or the direction a
     // diameter or radius is laid along, is removed with a message; chains that lost links are
-    // tested for closure again (IsClosedLoop). One left open keeps the own texts of the dimension it closed
-    // on, which the opening's follow gives back unless another chain writes it.
+    // tested for closure again (IsClosedLoop). One left open keeps the own texts of the
+    // dimension it closed on, which the opening's follow gives back unless another chain writes
+    // it. The objects a grid command projected a link on are bound too; one gone leaves the
+    // direction it gave.
     void RestoreReferenceByAttr();
     // A set opened: every link of the chains from First on read again through Host and the
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
