@@ -425,8 +425,3 @@ bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chai
         if (&Chains[k] == &Chain) return TRings(Dependencies(Chains, 0)).In(k);
     return false;
 }
-
-bool AnyInRing(const TArrayOf<TDimensionChain>& Chains, Integer First)
-{
-    return TRings(Dependencies(Chains, std::max<Integer>(First, 0))).Any();
-}

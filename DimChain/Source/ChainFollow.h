@@ -101,5 +101,3 @@ void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host);
 // depends on every closed chain whose closing dimension it counts as a link (any link of an
 // open chain, the component links of a closed one).
 bool InRing(const TArrayOf<TDimensionChain>& Chains, const TDimensionChain& Chain);
-// Whether any chain from First on is in a ring; in one pass over the set.
-bool AnyInRing(const TArrayOf<TDimensionChain>& Chains, Integer First = 0);

@@ -244,7 +244,8 @@ TEST_P(TChainLineTest, RingsFoundOnceAndTheRestFollowedInOrder)
     if (t.Back >= 0) {
         ASSERT_TRUE(chain({d[t.Back + 1], e[t.Back], d[t.Back]}));
     }
-    EXPECT_EQ(AnyInRing(set), t.Back >= 0);
+    EXPECT_EQ(std::any_of(set.begin(), set.end(), [&](const TDimensionChain& c) { return InRing(set, c); }),
+              t.Back >= 0);
     EXPECT_EQ(InRing(set, set[0]), t.Back == 0);
     Host.Shows.emplace_back(TRecordingChainHost::Identity(set[0].Dimensions[0]),
                             TShownFigures{10, 0.2, -0.2});
