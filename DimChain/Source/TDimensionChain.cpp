@@ -314,7 +314,7 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
     const TChainResult loop = *Calculate(true);
     const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
     const TChainResult& taken = Step.CheckOnly ? loop : result;
-    if (!std::isfinite(taken.QHigh) || !std::isfinite(taken.QLow)) return open(TClosing::NoNumbers);
+    if (!taken.Finite()) return open(TClosing::NoNumbers);
     TDimension& L = Dimensions[Count() - 1];
     if (Step.NoteResidual) L.Comment += LinkText::ResidualNote(loop.Nominal, loop.QHigh, loop.QLow);
     if (Step.CheckOnly) L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
@@ -347,7 +347,7 @@ std::optional<TChainResult> TDimensionChain::Recalculate()
     if (!Closed || Checked || Count() < 2) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult result = *Calculate(false);
-    if (!std::isfinite(result.QHigh) || !std::isfinite(result.QLow)) return std::nullopt;
+    if (!result.Finite()) return std::nullopt;
     TakeClosingFigures(result);
     CalculatedWith = Settings();
     return result;
@@ -360,7 +360,7 @@ bool TDimensionChain::CheckAgain()
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
     const TChainResult loop = *Calculate(true);
     // Figures that are no numbers note nothing new.
-    if (!std::isfinite(loop.QHigh) || !std::isfinite(loop.QLow)) return false;
+    if (!loop.Finite()) return false;
     TString& note = Dimensions[Count() - 1].Comment;
     note += LinkText::CheckNote(loop.QHigh, loop.QLow);
     CalculatedWith = Settings();
@@ -388,7 +388,7 @@ void TDimensionChain::TakeClosingFigures(const TChainResult& Result)
 {
     TDimension& L = Dimensions[Count() - 1];
     // A figure that is no number is never taken, nor written.
-    if (!std::isfinite(Result.QHigh) || !std::isfinite(Result.QLow)) return;
+    if (!Result.Finite()) return;
     const bool angular = IsAngular(); // an angle takes angular deviations
     // Deviations of the nominal the dimension shows, so that its limits are the calculated
     // ones when its nominal is not what the links give (noted with "(*dT= ").

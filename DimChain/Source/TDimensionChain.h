@@ -11,6 +11,7 @@
 #include "TDimension.h"
 #include "TWrittenDeviations.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -40,6 +41,8 @@ struct TChainResult {
     Real Nominal = 0.0;
     Real QHigh = 0.0;
     Real QLow = 0.0;
+    // Whether both deviations are numbers: figures that are not are never taken nor noted.
+    bool Finite() const { return std::isfinite(QHigh) && std::isfinite(QLow); }
 };
 
 // Where a chain's links are calculated: drawing links add their drawing vectors and their
