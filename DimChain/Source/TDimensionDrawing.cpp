@@ -182,8 +182,8 @@ Real Apart(const TPoint2D& A, const TPoint2D& B)
 }
 
 // A link derived from a diameter or radius (it has no dimension of its own), derived again
-// from that dimension as it now stands; false when it is one no more. The stored form keeps
-// no derivation, so the one whose ends lie nearest the link's is taken.
+// from that dimension as it now stands by its Number; false when it is one no more. A link
+// stored before its Number was kept (0) takes the derivation whose ends lie nearest its own.
 bool Rederive(TChainHost& Host, TDimension& D)
 {
     TDimension source;
