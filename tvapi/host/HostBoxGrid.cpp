@@ -273,9 +273,11 @@ bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size
         if (!visit(item)) return false;
     if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
     if (FLineMet.size() < FLines.size()) FLineMet.resize(FLines.size(), FSearch);
+    // Past the last number, every mark is cleared and the numbers start again.
     if (++FSearch == 0) {
-        std::fill(FMet.begin(), FMet.end(), FSearch);
-        std::fill(FLineMet.begin(), FLineMet.end(), FSearch++);
+        std::fill(FMet.begin(), FMet.end(), 0);
+        std::fill(FLineMet.begin(), FLineMet.end(), 0);
+        FSearch = 1;
     }
     const auto meetItem = [&](std::size_t item) {
         if (FMet[item] == FSearch) return true;
