@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SpecialFiles.h"
+
 extern char** environ;
 
 namespace {
@@ -210,3 +212,53 @@ TEST_P(TypedValueTest, TextThatIsNoFiniteNumberIsRefusedAndTheFieldKeepsItsValue
 
 INSTANTIATE_TEST_SUITE_P(Typed, TypedValueTest, ::testing::ValuesIn(TypedValues),
                          [](const ::testing::TestParamInfo<TTypedValue>& p) { return p.param.Name; });
+
+// ---- what a run will not save over, and a library that is no regular file ----------------
+
+namespace {
+
+// A save target of the chain plug-in run from a folder of its own: `Target` names the file (or
+// the link made to it as `Link`) that the run holds.
+struct THeldTarget {
+    const char* Name;
+    const char* Target;
+    const char* Link; // "" for the file itself, else "sym" or "hard"
+    const char* Why;
+};
+void PrintTo(const THeldTarget& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const THeldTarget HeldTargets[] = {
+    {"ThePlugin", "libDimChain.plx", "", "it is the library being run"},
+    {"ALinkToThePlugin", "libDimChain.plx", "sym", "it is the library being run"},
+    {"AHardLinkToTheElementLibrary", "ZelCoupling.tb", "hard", "the run has it open"},
+    {"TheScript", "play.script", "", "it is the script being played"},
+};
+
+class HeldSaveTargetTest : public TvhostRunTest, public ::testing::WithParamInterface<THeldTarget> {};
+
+} // namespace
+
+TEST_P(HeldSaveTargetTest, IsRefusedAndStaysAsItWas)
+{
+    const THeldTarget& c = GetParam();
+    for (const char* file : {"libDimChain.plx", "ZelCoupling.tb"})
+        fs::copy_file(std::string(DC_BINARY_DIR "/") + file, FDir + file);
+    std::ofstream(FDir + "play.script") << "cancel\n";
+    std::string target = FDir + c.Target;
+    if (*c.Link == 's') fs::create_symlink(target, FDir + "link"), target = FDir + "link";
+    if (*c.Link == 'h') fs::create_hard_link(target, FDir + "link"), target = FDir + "link";
+    const std::string before = specialfiles::Bytes(target);
+    const TRun run = Tvhost({"run", "--plugin", FDir + "libDimChain.plx", "--open", FDir + "chain.qdr",
+                             "--script", FDir + "play.script", "--save", target},
+                            FDir + "log");
+    EXPECT_EQ(run.Code, 3) << run.Out;
+    EXPECT_NE(run.Out.find("tvhost: will not save over " + target + ": " + c.Why + "\n"), std::string::npos)
+        << run.Out;
+    EXPECT_TRUE(specialfiles::Bytes(target) == before) << "the file was written over";
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, HeldSaveTargetTest, ::testing::ValuesIn(HeldTargets),
+                         [](const ::testing::TestParamInfo<THeldTarget>& p) { return p.param.Name; });

@@ -1,7 +1,9 @@
 // One run of the tvhost command.
 #include "Session.h"
 
+#include <dirent.h>
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <exception>
 #include <filesystem>
@@ -69,9 +71,45 @@ void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int co
     out << '\n';
 }
 
-// Saves the active document as `file` (the bytes given); false, reported, when it cannot.
-bool SaveActive(tvhost::THost& host, const std::string& file, std::ostream& out, std::ostream& err)
+// True when `a` and `b` are the same file (device and inode), whatever the names or links.
+bool SameFile(const struct stat& a, const struct stat& b)
 {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Why `file` must not be saved over: it is the library being run (`plugin`), the script played
+// or a file the run holds open (the element library); empty when it may be. Compared by device
+// and inode, so that a link or a second name of the file counts as the file.
+std::string HeldByRun(const std::string& file, const std::string& plugin, const TOptions& o)
+{
+    struct stat target {
+    }, other{};
+    if (::stat(file.c_str(), &target) != 0) return {};
+    if (::stat(plugin.c_str(), &other) == 0 && SameFile(target, other)) return "it is the library being run";
+    if (o.Script && ::stat(o.Script->c_str(), &other) == 0 && SameFile(target, other))
+        return "it is the script being played";
+    DIR* fds = ::opendir("/proc/self/fd");
+    if (!fds) return {};
+    std::string why;
+    while (const dirent* entry = ::readdir(fds))
+        if (entry->d_name[0] != '.' &&
+            ::stat((std::string("/proc/self/fd/") + entry->d_name).c_str(), &other) == 0 &&
+            S_ISREG(other.st_mode) && SameFile(target, other)) {
+            why = "the run has it open";
+            break;
+        }
+    ::closedir(fds);
+    return why;
+}
+
+// Saves the active document as `file` (the bytes given); false, reported, when it cannot.
+bool SaveActive(tvhost::THost& host, const std::string& file, const std::string& plugin, const TOptions& o,
+                std::ostream& out, std::ostream& err)
+{
+    if (const std::string why = HeldByRun(file, plugin, o); !why.empty()) {
+        err << "tvhost: will not save over " << file << ": " << why << '\n';
+        return false;
+    }
     const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
     if (doc && doc->SaveAs(tvhost::FileNameFromBytes(file).c_str())) {
         out << "tvhost: saved " << file << '\n';
@@ -105,7 +143,7 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     TExitCode code = ecSuccess;
     if (actions.RunCommand(o.Command, tvapi::tvRumModeNormal)) {
         out << "tvhost: command " << o.Command << " finished\n";
-        if (o.Save && !SaveActive(host, *o.Save, out, err)) code = ecRunFailed;
+        if (o.Save && !SaveActive(host, *o.Save, path, o, out, err)) code = ecRunFailed;
     } else {
         err << "tvhost: the library registered no command runner\n";
         code = ecLoadFailed;
