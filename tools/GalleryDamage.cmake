@@ -11,6 +11,18 @@ foreach(row ${cases})
     message(FATAL_ERROR "check of \"${row}\": exit ${rc}, ${out}${err}")
   endif()
 endforeach()
+# gallery.tsv that is a FIFO or a link to a device is refused at once, not waited on or read for ever.
+foreach(case "mkfifo" "ln;-s;/dev/zero")
+  list(POP_FRONT case tool)
+  file(REMOVE ${WORK}/tsv/gallery.tsv)
+  execute_process(COMMAND ${tool} ${case} ${WORK}/tsv/gallery.tsv)
+  execute_process(COMMAND ${GALLERY} check ${WORK}/tsv RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
+    TIMEOUT 60)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "gallery: cannot read [^\n]*gallery.tsv: is a (FIFO|character device)\n")
+    message(FATAL_ERROR "check of gallery.tsv made by ${tool}: exit ${rc}, ${out}${err}")
+  endif()
+endforeach()
+file(REMOVE ${WORK}/tsv/gallery.tsv)
 # A part that does not open is named with the host's reason, not as a part of volume 0.
 file(WRITE ${WORK}/tsv/gallery.tsv "a\t1\t${WORK}/tsv/missing.qpt\t-\t5\n")
 execute_process(COMMAND ${GALLERY} check ${WORK}/tsv RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

@@ -262,3 +262,28 @@ TEST_P(HeldSaveTargetTest, IsRefusedAndStaysAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(Held, HeldSaveTargetTest, ::testing::ValuesIn(HeldTargets),
                          [](const ::testing::TestParamInfo<THeldTarget>& p) { return p.param.Name; });
+
+namespace {
+
+// A library given as what is no regular file: a FIFO (no writer ever comes), a link to a device.
+class SpecialPluginTest : public TvhostRunTest, public ::testing::WithParamInterface<const char*> {};
+
+} // namespace
+
+TEST_P(SpecialPluginTest, IsRefusedAtOnce)
+{
+    const std::string plugin = FDir + "plugin.so";
+    const bool fifo = std::string_view(GetParam()) == "Fifo";
+    if (fifo)
+        ASSERT_TRUE(specialfiles::MakeFifo(plugin));
+    else
+        fs::create_symlink("/dev/zero", plugin);
+    ::alarm(60); // a run that waits fails the test instead of hanging it
+    const TRun run = Tvhost({"run", "--plugin", plugin}, FDir + "log");
+    ::alarm(0);
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(run.Out,
+              "tvhost: cannot load " + plugin + ": is a " + (fifo ? "FIFO" : "character device") + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Special, SpecialPluginTest, ::testing::Values("Fifo", "LinkToADevice"));

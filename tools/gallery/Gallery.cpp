@@ -22,7 +22,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <set>
@@ -346,11 +345,13 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
 
 int Check(const fs::path& out)
 {
-    std::ifstream tsv(out / "gallery.tsv");
-    if (!tsv) {
-        std::cerr << "gallery: no " << (out / "gallery.tsv").string() << '\n';
+    // Read whole, as the host reads: a FIFO or a device standing at the name is refused at once.
+    std::string bytes, error;
+    if (!tvhost::ReadFileBytes((out / "gallery.tsv").string(), bytes, error)) {
+        std::cerr << "gallery: cannot read " << (out / "gallery.tsv").string() << ": " << error << '\n';
         return 2;
     }
+    std::istringstream tsv(bytes);
     tvhost::THost host;
     int count = 0, failures = 0;
     for (std::string line; std::getline(tsv, line); ++count) {

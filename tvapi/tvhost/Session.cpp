@@ -268,6 +268,11 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
 TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err)
 {
     const std::string path = std::filesystem::absolute(o.Plugin).lexically_normal().string();
+    // The loader would wait on a FIFO for ever: a library is refused as any other input is.
+    if (std::string error; !tvhost::CheckReadable(path, error)) {
+        err << "tvhost: cannot load " << path << ": " << error << '\n';
+        return ecLoadFailed;
+    }
     const long start = tvhost::THostObject::LiveObjects();
     const TModule module(path);
     if (!module) {
