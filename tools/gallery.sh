@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every standard component of the catalogue at its sample sizes into build/gallery/:
 # each sheet saved (.qdr) and drawn as SVG, each part saved (.qpt), written as STEP and drawn
-# as its hidden-line projection, and index.html showing them side by side with each part's
+# as its hidden-line projection (all by dimchain-gallery), and index.html showing them side by side with each part's
 # name, volume and mass. Then reopens everything and checks the volumes it recorded.
 # GALLERY_BUILD names a build folder to use as it is (else build/ is configured and built);
 # GALLERY_OUT the output folder (else build/gallery); GALLERY_SIZES how many sizes of each
@@ -19,16 +19,11 @@ fi
 out=${GALLERY_OUT:-$build/gallery}
 rm -rf "$out"
 mkdir -p "$out"
+# The program writes every file, the pictures and STEP files too, through the folder it holds;
+# when it refuses (the folder swapped or moved away, a name taken) the gallery stops with its
+# message and status, and nothing here writes through the name again.
+"$build/dimchain-gallery" build "$root/samples" "$out" ${GALLERY_SIZES:-} || exit $?
 status=0
-"$build/dimchain-gallery" build "$root/samples" "$out" ${GALLERY_SIZES:-} || status=$?
-for doc in "$out"/*.qdr "$out"/*.qpt; do
-  [ -e "$doc" ] || continue
-  "$build/tvhost" export --svg "$doc" "$doc.svg" >/dev/null || status=1
-done
-for part in "$out"/*.qpt; do
-  [ -e "$part" ] || continue
-  "$build/tvhost" export --step "$part" "$part.step" >/dev/null || status=1
-done
 "$build/dimchain-gallery" check "$out" || status=$?
 echo "gallery: open $out/index.html"
 exit "$status"

@@ -5,8 +5,9 @@
 //   dimchain-gallery build SAMPLES OUT [N]  sheets (.qdr) and parts (.qpt) into OUT (the first
 //                                        N sizes of each component, all without N; every kind
 //                                        of the base-detail builder in any case), with
+//                                        each drawn as SVG and each part written as STEP,
 //                                        OUT/gallery.tsv (what was built, volumes and masses)
-//                                        and OUT/index.html (pictures made by tools/gallery.sh)
+//                                        and OUT/index.html
 //   dimchain-gallery check OUT           every sheet reopens as a drawing, every part reopens
 //                                        valid with its recorded volume
 #include <dirent.h>
@@ -33,9 +34,11 @@
 #include "Host.h"
 #include "HostDocuments.h"
 #include "HostFileIo.h"
+#include "HostHlr.h"
 #include "HostKernel.h"
 #include "HostKernelFeatures.h"
 #include "HostPart.h"
+#include "HostSvg.h"
 #include "HostText.h"
 #include "TextBase.h"
 #include "drMaterial.h"
@@ -170,8 +173,8 @@ bool WriteOwnFile(const TFolder& folder, const char* name, const std::string& by
     return false;
 }
 
-// Whether `name` is one the gallery writes: a sheet, a part, their pictures and STEP files
-// (made by tools/gallery.sh), its list and page.
+// Whether `name` is one the gallery writes: a sheet, a part, their pictures and STEP files,
+// its list and page.
 bool IsGalleryName(const fs::path& name)
 {
     static const std::set<std::string> Kinds{".qdr", ".qpt", ".svg", ".step"};
@@ -221,6 +224,48 @@ int TellBoxes(std::ostringstream& boxes, const std::string& component)
     for (std::string line; std::getline(lines, line); ++count)
         std::cerr << "gallery: " << component << ": " << line << '\n';
     return count;
+}
+
+// Draws the document `file` of the held folder as `file`.svg (a part as its hidden-line
+// projection) and writes a part as `file`.step too; false, said on the error stream, when it cannot.
+bool ExportDocument(tvhost::THost& host, const std::string& file)
+{
+    tvhost::THostDocuments& documents = host.App().Documents();
+    const tvapi::ITervanDocumentPtr doc = documents.OpenFile(tvhost::FileNameFromBytes(file), false);
+    auto* core = dynamic_cast<tvhost::TDocumentCore*>(doc.Get());
+    if (!core) {
+        std::cerr << "gallery: cannot read " << file << ": " << documents.OpenError() << '\n';
+        return false;
+    }
+    std::string error, picture, failed;
+    if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(core)) {
+        const std::vector<tvhost::TShape> shapes = model->TopPart().PlacedShapes();
+        if (!tvhost::PartSvg(shapes, picture, error) ||
+            !tvhost::WriteFileAtomically(file + ".svg", picture, error))
+            failed = file + ".svg";
+        else if (!tvhost::WriteStepFile(shapes, file + ".step", error))
+            failed = file + ".step";
+    } else if (!tvhost::WriteSvgFile(*core, tvhost::FileNameFromBytes(file + ".svg"), error)) {
+        failed = file + ".svg";
+    }
+    doc->Close(tvapi::kdDoNotSaveChanges);
+    if (failed.empty()) return true;
+    std::cerr << "gallery: cannot write " << failed << ": " << error << '\n';
+    return false;
+}
+
+// The pictures of every sheet and part in the held folder and the STEP files of the parts,
+// written through it, so that they land in the folder built whatever its name leads to now.
+// The number that failed.
+int ExportAll(tvhost::THost& host, const TFolder& folder)
+{
+    std::vector<std::string> names;
+    if (!Names(folder, names)) return 1;
+    int failures = 0;
+    for (const std::string& name : names)
+        if (const fs::path kind = fs::path(name).extension(); kind == ".qdr" || kind == ".qpt")
+            failures += ExportDocument(host, folder.File(name)) ? 0 : 1;
+    return failures;
 }
 
 std::string IndexHtml(const std::vector<TBuilt>& built)
@@ -327,6 +372,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     }
     drApi::MA.Done();
     drApi::LibraryControlModel = nullptr;
+    if (departed.empty()) failures += ExportAll(host, folder);
     if (departed.empty()) departed = Departed(folder);
     if (!departed.empty()) {
         std::cerr << "gallery: the folder " << out.string() << " " << departed << " while it was built\n";
