@@ -5,7 +5,8 @@
 // numbers of 500 characters, a thick diagonal line 283 mm long across each dimension, a thick
 // line across the view through each row of 25, notes of three lines and 480 characters; then
 // each crossed by a thick diagonal line of 10 m, 1 km and 10^6 km, the picture inside the view
-// the same whatever the length. Reported as
+// the same whatever the length; then each with a thick line to one point at 1e15, 1e20 and
+// 1e100 mm. Reported as
 // the time of 10,000 over that of 1,000 in each arrangement; a layout that tested each number
 // against every earlier one would give about 100.
 
@@ -41,6 +42,9 @@ enum TArrangement {
     arDiagonals10m,
     arDiagonals1km,
     arDiagonalsFar,
+    arToFarPoint15,
+    arToFarPoint20,
+    arToFarPoint100,
     arCount
 };
 
@@ -55,7 +59,25 @@ const char* const ArrangementNames[arCount] = {"stacked",
                                                "with notes of three lines",
                                                "each crossed by a diagonal thick line of 10 m",
                                                "each crossed by a diagonal thick line of 1 km",
-                                               "each crossed by a diagonal thick line of 10^6 km"};
+                                               "each crossed by a diagonal thick line of 10^6 km",
+                                               "each with a thick line to one point at 1e15 mm",
+                                               "each with a thick line to one point at 1e20 mm",
+                                               "each with a thick line to one point at 1e100 mm"};
+
+// Where the line from each dimension's middle ends, on the diagonal; 0 for none.
+double FarPoint(TArrangement arrangement)
+{
+    switch (arrangement) {
+    case arToFarPoint15:
+        return 1e15;
+    case arToFarPoint20:
+        return 1e20;
+    case arToFarPoint100:
+        return 1e100;
+    default:
+        return 0;
+    }
+}
 
 // How far the diagonal line across each dimension reaches each way along X and along Y, in
 // millimetres; 0 for none.
@@ -101,6 +123,9 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
     case arDiagonals10m:
     case arDiagonals1km:
     case arDiagonalsFar:
+    case arToFarPoint15:
+    case arToFarPoint20:
+    case arToFarPoint100:
     case arNotes:
         feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = feet[0] + 30, feet[3] = feet[1];
         return;
@@ -160,6 +185,8 @@ tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement,
         // At 45 degrees through the dimension's middle.
         if (const double half = DiagonalReach(arrangement); half > 0)
             ThickLine(drawing, feet[0] + 15 - half, feet[1] - half, feet[0] + 15 + half, feet[1] + half);
+        if (const double far = FarPoint(arrangement); far > 0)
+            ThickLine(drawing, feet[0] + 15, feet[1], far, far);
     }
     return doc;
 }
@@ -188,7 +215,8 @@ void BM_DimensionsSvg(benchmark::State& state)
 BENCHMARK(BM_DimensionsSvg)
     ->ArgsProduct({{1000, 10000},
                    {arStacked, arRow, arSquare, arBaseline, arShortStacked, arLongNumbers, arDiagonals,
-                    arRowLines, arNotes, arDiagonals10m, arDiagonals1km, arDiagonalsFar}})
+                    arRowLines, arNotes, arDiagonals10m, arDiagonals1km, arDiagonalsFar, arToFarPoint15,
+                    arToFarPoint20, arToFarPoint100}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -116,12 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
                               Box({2000, 3000}, 10, 3.5, 0)}),
     [](const testing::TestParamInfo<TGridCase>& p) { return p.param.Name; });
 
-// Lines through every tenth place of a view's numbers, as long as a view or far longer: searches
+// Lines through every tenth place of a view's numbers, as long as a view or far longer, or from
+// each such place to one point however far: searches
 // over the view, and one far along a line, meet every line there once and few others whatever
 // the length. The lines come in two halves, the second added after the first is searched.
 struct TLengthCase {
     std::string Name;
     double Length;
+    bool ToOnePoint = false; // each from its place to one point half the length away
 };
 
 void PrintTo(const TLengthCase& c, std::ostream* os)
@@ -136,7 +138,15 @@ TEST_P(LineLengthTest, SearchCostsWhatIsNear)
     constexpr int Lines = Items / 10;
     const TPoint2 along = tvhost::Dir(37 * std::numbers::pi / 180) * (GetParam().Length / 2);
     const auto line = [&](int k) {
+        if (GetParam().ToOnePoint) return std::array<TPoint2, 2>{Place(10 * k), along};
         return std::array<TPoint2, 2>{Place(10 * k) - along, Place(10 * k) + along};
+    };
+    // What meets the probes, all within 1e4 of the first place: a line to one far point is
+    // taken as far as 1e6 along it, where the test's rounding stays exact.
+    const auto near = [&](int k) {
+        if (!GetParam().ToOnePoint) return line(k);
+        return std::array<TPoint2, 2>{Place(10 * k),
+                                      Place(10 * k) + tvhost::Dir(37 * std::numbers::pi / 180) * 1e6};
     };
     std::vector<TBox> probes;
     for (int k = 0; k < Items; k += 97)
@@ -152,7 +162,7 @@ TEST_P(LineLengthTest, SearchCostsWhatIsNear)
             std::vector<int> met(Lines);
             EXPECT_TRUE(grid.Near(probe, [&](std::size_t k) { return ++met.at(k), true; }));
             for (int k = 0; k < Lines; ++k) {
-                const bool meets = k < added && tvhost::CrossesBox(probe, line(k)[0], line(k)[1]);
+                const bool meets = k < added && tvhost::CrossesBox(probe, near(k)[0], near(k)[1]);
                 meetings += meets;
                 visits += met[k];
                 // Once when it meets the probe; at most once when not.
@@ -166,7 +176,10 @@ TEST_P(LineLengthTest, SearchCostsWhatIsNear)
 
 INSTANTIATE_TEST_SUITE_P(LongItems, LineLengthTest,
                          testing::Values(TLengthCase{"TenMetres", 1e4}, TLengthCase{"OneKilometre", 1e6},
-                                         TLengthCase{"MillionKilometres", 1e12}),
+                                         TLengthCase{"MillionKilometres", 1e12},
+                                         TLengthCase{"ToOnePointAt1e15", 2e15, true},
+                                         TLengthCase{"ToOnePointAt1e20", 2e20, true},
+                                         TLengthCase{"ToOnePointAt1e100", 2e100, true}),
                          [](const testing::TestParamInfo<TLengthCase>& p) { return p.param.Name; });
 
 // Long segments many to a line, as hatching or lines drawn over one another give, with boxes

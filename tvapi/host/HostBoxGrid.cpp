@@ -13,9 +13,9 @@ namespace {
 // A search this many cells away is far beyond any sheet and meets every item; so the extent's
 // cells keep to 32 bits.
 constexpr double FarthestSearch = 1e9;
-// An item is followed this many cells away within a rounding of Margin; one farther is kept
-// apart.
-constexpr double FarthestItem = 1e12;
+// The grid's reach: no extent passes FarthestSearch, so an item is taken only as far as this
+// many cells, its part beyond cut off (a box widened to its bounds first), whatever it reaches.
+constexpr double FarthestItem = 2 * FarthestSearch;
 // A shape is taken this part of a cell wider all round, so that no rounding loses a cell.
 constexpr double Margin = 1e-3;
 // The cells of the first extent across.
@@ -47,7 +47,43 @@ bool Aside(TPoint2 normal, double at, TPoint2 origin, double pad, const std::arr
     return below || above;
 }
 
+// The part of segment a-b within [-reach, reach] on both axes; false when none is.
+bool ClipSegment(TPoint2& a, TPoint2& b, double reach)
+{
+    const TPoint2 along = b - a;
+    double t0 = 0, t1 = 1;
+    for (const auto& [from, step] : {std::array{a.X, along.X}, std::array{a.Y, along.Y}}) {
+        if (step == 0) {
+            if (std::fabs(from) > reach) return false;
+            continue;
+        }
+        const double u0 = (-reach - from) / step, u1 = (reach - from) / step;
+        t0 = std::max(t0, std::min(u0, u1)), t1 = std::min(t1, std::max(u0, u1));
+    }
+    if (t0 > t1) return false;
+    const TPoint2 start = a;
+    if (t0 > 0) a = start + along * t0;
+    if (t1 < 1) b = start + along * t1;
+    return true;
+}
+
 } // namespace
+
+bool TBoxGrid::Bounded(TShape& shape) const
+{
+    const double reach = FarthestItem * FCell;
+    if (shape.Count == 2) return ClipSegment(shape.Corners[0], shape.Corners[1], reach);
+    TPoint2 low = shape.Corners[0], high = low;
+    for (int i = 1; i < shape.Count; ++i) {
+        low = {std::min(low.X, shape.Corners[i].X), std::min(low.Y, shape.Corners[i].Y)};
+        high = {std::max(high.X, shape.Corners[i].X), std::max(high.Y, shape.Corners[i].Y)};
+    }
+    low = {std::max(low.X, -reach), std::max(low.Y, -reach)};
+    high = {std::min(high.X, reach), std::min(high.Y, reach)};
+    if (low.X > high.X || low.Y > high.Y) return false;
+    shape = {{low, {high.X, low.Y}, high, {low.X, high.Y}}, 4};
+    return true;
+}
 
 void TBoxGrid::Clear(double cell)
 {
@@ -237,13 +273,17 @@ bool TBoxGrid::Passes(const TLine& line, const TShape& search) const
 void TBoxGrid::AddShape(const TShape& shape)
 {
     const std::size_t item = FShapes.size();
-    if (!Within(shape, FarthestItem)) {
+    if (!Within(shape, std::numeric_limits<double>::max())) {
         FShapes.push_back({});
         FApart.push_back(item);
         return;
     }
-    FShapes.push_back(shape);
-    if (FServing) Enter(item);
+    // Far items are cut to the grid's reach: what lies beyond it no search within it meets, and
+    // a search beyond it meets every item anyway. One wholly beyond is noted nowhere.
+    TShape bounded = shape;
+    if (!Within(shape, FarthestItem) && !Bounded(bounded)) bounded = {};
+    FShapes.push_back(bounded);
+    if (FServing && bounded.Count > 0) Enter(item);
 }
 
 void TBoxGrid::Add(TPoint2 min, TPoint2 max)

@@ -20,12 +20,12 @@ namespace tvhost {
 // searches, widened to at least twice its side when a search falls outside it, the items then
 // entered again. An item is noted in each cell of the finest level that its shape meets within
 // the extent in at most MaxCells cells, so a line far longer than the extent costs what a line
-// across it costs; a search looks at the cells its own shape meets on each level, so it costs
-// what is near it. Segments that cross the whole extent on one line (within a rounding) are
-// noted there once as that line, so that a search near many of them tests the line once. An item
-// with a coordinate that is no finite number, or beyond the reach of the grid's rounding, is kept
-// apart and met by every search, as every item by a search far beyond any sheet. Items are
-// numbered from 0 in the order they are added. One search at a time.
+// across it costs, however far it reaches (it is cut to the farthest any extent goes); a search looks at the
+// cells its own shape meets on each level, so it costs what is near it. Segments that cross the whole extent
+// on one line (within a rounding) are noted there once as that line, so that a search near many of them tests
+// the line once. An item with a coordinate that is no finite number is kept apart and met by every search, as
+// every item by a search far beyond any sheet. Items are numbered from 0 in the order they are added. One
+// search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 256;
@@ -91,6 +91,8 @@ private:
     bool NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
     // Whether every coordinate of `shape` is a finite number at most `farthest` cells away.
     bool Within(const TShape& shape, double farthest) const;
+    // Cuts `shape` to the grid's reach; false when nothing of it is within.
+    bool Bounded(TShape& shape) const;
     // Whether the segment `item` passes the search by more than a rounding, all of the search on
     // one side of its line: the long lines met in a cell in numbers then cost no visit.
     bool Passes(const TShape& item, const TShape& search) const;
