@@ -209,7 +209,7 @@ void ShowOpen(TDimensionChain& C, TChainHost& Host)
 {
     C.Open();
     if (C.Checked) C.DropCheckFigures();
-    Host.Reread(C.Dimensions[C.Count() - 1], false);
+    if (C.Count() > 0) Host.Reread(C.Dimensions[C.Count() - 1], false);
 }
 
 // One chain calculated after its links changed.

@@ -15,8 +15,10 @@
 #include "tvapi/Documents.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <map>
 #include <utility>
@@ -143,6 +145,32 @@ tvapi::ITervanDocumentPtr ActiveDocument()
 {
     tvapi::IApplication* app = drApi::MA.Application();
     return app ? app->GetActiveDocument() : tvapi::ITervanDocumentPtr();
+}
+
+// Whether every figure a link holds is a number: its dimension's, its angle's, the ones the user
+// gave it and its place.
+bool FiguresAreNumbers(const TDimension& L)
+{
+    const auto numbers = [](std::initializer_list<Real> figures) {
+        return std::all_of(figures.begin(), figures.end(), [](Real v) { return std::isfinite(v); });
+    };
+    return numbers({L.Nominal, L.QLow, L.QHigh, L.ANominal, L.AQLow, L.AQHigh}) &&
+           numbers({L.EQLow, L.EQHigh, L.ONominal, L.OQLow, L.OQHigh, L.dLdT, L.dT}) &&
+           numbers({L.KTransformation, L.VTransformation.x, L.VTransformation.y}) &&
+           numbers({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y, L.V3.x, L.V3.y, L.V3.z});
+}
+
+// Whether a drawing chain's stored signs close its links' vectors within the drawing tolerance.
+bool StoredSignsClose(const TDimensionChain& C)
+{
+    Real x = 0, y = 0;
+    for (Integer i = 0; i < C.Count(); ++i) {
+        const Real sign = C.Plus(static_cast<int>(i)) ? 1.0 : -1.0;
+        x += sign * C.Dimensions[i].V2.x;
+        y += sign * C.Dimensions[i].V2.y;
+    }
+    return std::fabs(x) <= TDimensionChain::DrawingTolerance &&
+           std::fabs(y) <= TDimensionChain::DrawingTolerance;
 }
 
 } // namespace
@@ -452,7 +480,32 @@ void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written)
     } else {
         RestoreReferenceByAttr();
     }
+    CheckStored();
     FollowOpening(FacadeChainHost(), Written);
+}
+
+void TDimensionChains::CheckStored()
+{
+    bool tooShort = false, noNumbers = false, opened = false;
+    for (TDimensionChain& chain : DimChains) {
+        if (!chain.Closed) continue;
+        if (chain.Count() < 2) {
+            tooShort = true;
+        } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers)) {
+            noNumbers = true;
+        } else if (chain.Is3D() || chain.IsAngular() || StoredSignsClose(chain)) {
+            // A model chain's signs are its walk's over the assembly, not tested here.
+            continue;
+        } else if (chain.IsClosedLoop() && !chain.RefusesClosing()) {
+            continue; // the signs the links' places give, kept quietly until OK stores them
+        }
+        chain.Open();
+        if (chain.Checked) chain.DropCheckFigures();
+        opened = true;
+    }
+    if (tooShort) Messager.LiftBox(DC(TString(TooShortText)), TMessager::toAlways);
+    if (noNumbers) TellNoNumbers();
+    OpenedOnReading = opened;
 }
 
 void TDimensionChains::DropUnbound()
@@ -575,7 +628,9 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     if (any(TFollowed::Refused)) TellRing();
     if (any(TFollowed::NoNumbers)) TellNoNumbers();
     // A chain the opening left or showed open is stored so: the next opening finds nothing to do.
-    if ((changed || any(TFollowed::LeftOpen) || any(TFollowed::Refused) || any(TFollowed::NoNumbers)) &&
+    const bool opened = std::exchange(OpenedOnReading, false);
+    if ((changed || opened || any(TFollowed::LeftOpen) || any(TFollowed::Refused) ||
+         any(TFollowed::NoNumbers)) &&
         !Is3D()) {
         tvapi::ITervanDocumentPtr doc = ActiveDocument();
         if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))

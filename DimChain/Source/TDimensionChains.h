@@ -43,6 +43,8 @@ public:
     // The stored bytes an opening replaced when it stored the set again (FollowOpening): put
     // back by TakeBackStore when the run ends without OK, dropped once OK stored the chains.
     std::optional<std::vector<Byte>> StoredBefore;
+    // CheckStored showed a chain open: the opening stores the set again.
+    Boolean OpenedOnReading = false;
 
     TDimensionChains();
     TDimensionChains(const TDimensionChains&) = delete;
@@ -125,6 +127,14 @@ public:
         "Цепь не рассчитывается: размер не число или длина звена с dT не больше нуля";
     // NoNumbersText told to the user.
     static void TellNoNumbers();
+    // What an opening tells of a chain stored closed on fewer than two links; it is shown open.
+    static constexpr const char* TooShortText = "Цепь меньше двух звеньев не замыкается";
+    // Each closed chain checked before it is trusted, as an opening reads it: one of fewer than
+    // two links (TooShortText, told once) or holding a figure that is no number (NoNumbersText,
+    // told once) is shown open; a drawing chain's stored signs that do not close its links are
+    // found again from their places where the loop gives them, quietly, else it is shown open.
+    // A chain shown open here is stored so by the opening's follow.
+    void CheckStored();
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with

@@ -1,0 +1,177 @@
+// Stored chains damaged while the drawing is closed, as an attacker leaves them: the sample's
+// chain A 40 +-0.1, B 10 +0.05/0 and C 30 closing (C written +0,100/-0,150), stored, then its
+// bytes changed and the panel opened over them. Each is told at most once, shown as it is, and
+// a cancel gives the document back as it was.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "Panel2DFixture.h"
+#include "drModelerAPI.h"
+#include "tvapi/Attributes.h"
+
+namespace {
+
+constexpr double StoredNaN = std::numeric_limits<double>::quiet_NaN();
+const char* const ChangedText = "Изменился размер ";
+
+class TStoredChainFixture : public TpmDimensionChain2DTest {
+protected:
+    void SetUp() override
+    {
+        TpmDimensionChain2DTest::SetUp();
+        char pattern[] = "/tmp/chainstoredXXXXXX";
+        FDir = mkdtemp(pattern) ? pattern : "/tmp";
+        DrawChain();
+        Own = Texts();
+        Open();
+        PickChain();
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(FDir);
+        TpmDimensionChain2DTest::TearDown();
+    }
+    // C's deviation texts.
+    std::string Texts() { return U(Upper(Drawn().at(2))) + "|" + U(Lower(Drawn().at(2))); }
+    // OK, the drawing saved and opened again, its stored set changed by Damage when given (and
+    // the drawing saved and opened once more), and the panel opened over it.
+    void OkAndReopen(const std::function<void(TDimensionChain&)>& Damage = {})
+    {
+        Panel->ButtonClick(1);
+        ASSERT_EQ(Panel->ExitCode, 0);
+        Panel.reset();
+        A = B = C = {};
+        ReopenDrawing(FDir + "/chain.qdr");
+        if (Damage) {
+            TDimensionChains set;
+            tvapi::ITervanDocumentPtr doc = R().IDoc;
+            std::vector<Byte> bytes;
+            ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
+            ASSERT_TRUE(set.from(bytes));
+            Damage(set.DimChains[0]);
+            set.to(bytes);
+            ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
+            ReopenDrawing(FDir + "/changed.qdr");
+        }
+        Marks = MarksNow();
+        Open();
+    }
+    long Said(const char* Text)
+    {
+        std::vector<std::string> said = Statuses();
+        for (const auto& e : Journal().Calls("IApplication::ShowMessageBox"))
+            said.push_back(e.Arguments.at(0));
+        return std::count(said.begin(), said.end(), Text);
+    }
+    // Every mark of the document: its number and how many objects carry it, sorted.
+    std::vector<std::string> MarksNow()
+    {
+        std::vector<std::string> marks;
+        for (const tvapi::IAttributePtr& mark : R().IDoc->GetAttributes(0, 0, 0, 0, 0, {}))
+            marks.push_back(U(mark->GetValue(0, 0).GetProperty().GetString()) + " on " +
+                            std::to_string(mark->GetObjects().size()));
+        std::sort(marks.begin(), marks.end());
+        return marks;
+    }
+
+    std::string FDir, Own;
+    std::vector<std::string> Marks; // as the opening found them
+};
+
+// A damage of the stored chain, named.
+struct TDamage {
+    const char* Name;
+    std::function<void(TDimensionChain&)> Do;
+};
+void PrintTo(const TDamage& d, std::ostream* os)
+{
+    *os << d.Name;
+}
+std::string DamageName(const testing::TestParamInfo<TDamage>& p)
+{
+    return p.param.Name;
+}
+
+// Stored closed on fewer than two links: told once, shown open, a method change reads no link
+// outside the chain, and the openings after are quiet.
+class TShortStoredChainTest : public TStoredChainFixture, public testing::WithParamInterface<TDamage> {};
+
+TEST_P(TShortStoredChainTest, IsShownOpenAndToldOnce)
+{
+    OkAndReopen(GetParam().Do);
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(Said(TDimensionChains::TooShortText), opening == 0 ? 1 : 0);
+        EXPECT_FALSE(Panel->Chain().Closed);
+        Choose("Способ расчета", L"Нормальное распределение");
+        EXPECT_FALSE(Panel->Chain().Closed);
+        OkAndReopen();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, TShortStoredChainTest,
+                         testing::Values(TDamage{"NoLinks", [](TDimensionChain& c) { c.Dimensions.Clear(); }},
+                                         TDamage{"OneLink",
+                                                 [](TDimensionChain& c) {
+                                                     c.Dimensions.Delete(2), c.Dimensions.Delete(1);
+                                                 }}),
+                         DamageName);
+
+// Signs that do not close the loop: found again from the links' places, quietly; a method
+// change and back writes C's own figures.
+class TDamagedSignsTest : public TStoredChainFixture, public testing::WithParamInterface<TDamage> {};
+
+TEST_P(TDamagedSignsTest, AreFoundAgainFromThePlaces)
+{
+    OkAndReopen(GetParam().Do);
+    EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+    EXPECT_TRUE(Panel->Chain().Closed);
+    Choose("Способ расчета", L"Нормальное распределение");
+    Choose("Способ расчета", L"Минимум Максимум");
+    EXPECT_EQ(Texts(), "  0,100| -0,150");
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, TDamagedSignsTest,
+                         testing::Values(TDamage{"AllPlus", [](TDimensionChain& c) { c.StateClosed = -1; }},
+                                         TDamage{"AllMinus", [](TDimensionChain& c) { c.StateClosed = 0; }}),
+                         DamageName);
+
+// A figure stored as no number: the chain is refused as such (told once), shown and stored open,
+// C reads its own texts again, and the openings after are quiet.
+class TNaNStoredTest : public TStoredChainFixture, public testing::WithParamInterface<TDamage> {};
+
+TEST_P(TNaNStoredTest, RefusesTheChainOnce)
+{
+    OkAndReopen(GetParam().Do);
+    for (int opening = 0; opening < 3; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(Said(TDimensionChains::NoNumbersText), opening == 0 ? 1 : 0);
+        EXPECT_EQ(Said(ChangedText), 0);
+        EXPECT_FALSE(Panel->Chain().Closed);
+        EXPECT_EQ(Texts(), Own);
+        OkAndReopen();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TNaNStoredTest,
+    testing::Values(TDamage{"AdditionalDeviation",
+                            [](TDimensionChain& c) { c.Dimensions[0].EQHigh = StoredNaN; }},
+                    TDamage{"HeatFactor", [](TDimensionChain& c) { c.Dimensions[1].dLdT = StoredNaN; }},
+                    TDamage{"TransformationFactor",
+                            [](TDimensionChain& c) { c.Dimensions[0].KTransformation = INFINITY; }},
+                    TDamage{"AngleDeviation", [](TDimensionChain& c) { c.Dimensions[1].AQLow = StoredNaN; }}),
+    DamageName);
+
+} // namespace
