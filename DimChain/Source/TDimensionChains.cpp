@@ -635,7 +635,8 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
         tvapi::ITervanDocumentPtr doc = ActiveDocument();
         if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))
             StoredBefore = std::move(before);
-        SetAttr();
+        // The marks stay as they are: the links kept carry the numbers they were found by, and
+        // a cancel then gives back the document whole. OK marks the set afresh.
         std::vector<Byte> bytes;
         to(bytes);
         drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});

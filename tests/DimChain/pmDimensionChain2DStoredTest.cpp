@@ -174,4 +174,22 @@ INSTANTIATE_TEST_SUITE_P(
                     TDamage{"AngleDeviation", [](TDimensionChain& c) { c.Dimensions[1].AQLow = StoredNaN; }}),
     DamageName);
 
+// A link's reference that no mark carries: the opening drops the link and stores the set again;
+// a cancel gives back the marks as the opening found them.
+class TCancelAfterUnmatchedTest : public TStoredChainFixture, public testing::WithParamInterface<TDamage> {};
+
+TEST_P(TCancelAfterUnmatchedTest, GivesBackTheMarks)
+{
+    OkAndReopen(GetParam().Do);
+    EXPECT_LT(Panel->Chain().Count(), 3);
+    EXPECT_TRUE(Panel->ButtonClick(2));
+    EXPECT_EQ(MarksNow(), Marks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TCancelAfterUnmatchedTest,
+    testing::Values(TDamage{"NoSuchNumber", [](TDimensionChain& c) { c.Dimensions[1].refObject = 999; }},
+                    TDamage{"NegativeNumber", [](TDimensionChain& c) { c.Dimensions[0].refObject = -1; }}),
+    DamageName);
+
 } // namespace
