@@ -185,8 +185,9 @@ tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement,
         // At 45 degrees through the dimension's middle.
         if (const double half = DiagonalReach(arrangement); half > 0)
             ThickLine(drawing, feet[0] + 15 - half, feet[1] - half, feet[0] + 15 + half, feet[1] + half);
+        // Off the sheet's diagonals, so that the lines do not lie on one another in stacks.
         if (const double far = FarPoint(arrangement); far > 0)
-            ThickLine(drawing, feet[0] + 15, feet[1], far, far);
+            ThickLine(drawing, feet[0] + 15, feet[1], far, 0.618 * far);
     }
     return doc;
 }
