@@ -5,6 +5,7 @@
 
 #include "pmDimensionChain2D.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,14 @@ public: // what a case's builder picks
         return Param().FindControl(tvhost::FromUtf8(caption));
     }
     std::vector<std::string> Statuses() { return StatusTexts(Journal()); }
+    // How often Text was shown, on the status line or in a box.
+    long Said(const char* Text)
+    {
+        std::vector<std::string> said = Statuses();
+        for (const auto& e : Journal().Calls("IApplication::ShowMessageBox"))
+            said.push_back(e.Arguments.at(0));
+        return std::count(said.begin(), said.end(), Text);
+    }
     std::string Cell(int row, int column) { return U(Grid().Cell(row, column)); }
     // D's upper deviation a number of 320 digits, which reads as infinite.
     static void ManyDigits(const tvapi::IDrawingObjectPtr& D)

@@ -67,13 +67,6 @@ protected:
         Marks = MarksNow();
         Open();
     }
-    long Said(const char* Text)
-    {
-        std::vector<std::string> said = Statuses();
-        for (const auto& e : Journal().Calls("IApplication::ShowMessageBox"))
-            said.push_back(e.Arguments.at(0));
-        return std::count(said.begin(), said.end(), Text);
-    }
     // Every mark of the document: its number and how many objects carry it, sorted.
     std::vector<std::string> MarksNow()
     {
