@@ -73,6 +73,11 @@ TEST_F(TComponentDrawingTest, CapScrewPartCutsItsSocketFromTheHeadFace)
     ASSERT_EQ(set.size(), 1u);
     EXPECT_EQ(set[0][0], Q("Винт М   8.00*  20.00 ГОСТ7805-70"));
     EXPECT_EQ(set[0][2], Q("SM-0820"));
+    // A head lower than the standard's: the socket's drill point stays a quarter of it inside.
+    M.ClearJournal();
+    s.HeadLen = 4;
+    s.dr3D(0);
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "1.267949192", "0"}}));
 }
 
 TEST_F(TComponentDrawingTest, EnlargedViewTitleAndDimensions)

@@ -171,6 +171,9 @@ TScrew::TSocket TScrew::Socket() const
     if (ownRow && TablePar(type, row, type == CapScrewTable ? 7 : 3) > 0)
         s.Across = TablePar(type, row, type == CapScrewTable ? 7 : 3);
     if (ownRow && type == SocketScrewTable && TablePar(type, row, 5) > 0) s.Depth = TablePar(type, row, 5);
+    // The drill point stays inside the head, a quarter of it below: a head lower than the
+    // standard's gets a shallower socket, never one through into the shank.
+    s.Depth = std::max(0.0, std::min(s.Depth, 0.75 * HeadLen - s.Across / 2 * TanDrillPoint));
     return s;
 }
 
