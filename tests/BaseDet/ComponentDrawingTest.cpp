@@ -67,11 +67,17 @@ TEST_F(TComponentDrawingTest, CapScrewPartCutsItsSocketFromTheHeadFace)
     s.Radius = 4, s.HeadRadius = 6.5, s.HeadLen = 8, s.Len = 28;
     s.dr3D(0);
     EXPECT_EQ(M.ArgsOf("drPlaneEskis"), (std::vector<TArgs>{{"1", "8", "0", "\"\""}}));
-    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "5.333333333", "0"}}));
+    // Set from no table row: the M8 socket of the standard, 4 deep; named by the length under the head.
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "4", "0"}}));
     const auto set = M.ArgsOf("drSet");
     ASSERT_EQ(set.size(), 1u);
-    EXPECT_EQ(set[0][0], Q("Винт М   8.00*  28.00 ГОСТ7805-70"));
-    EXPECT_EQ(set[0][2], Q("SM-0828"));
+    EXPECT_EQ(set[0][0], Q("Винт М   8.00*  20.00 ГОСТ7805-70"));
+    EXPECT_EQ(set[0][2], Q("SM-0820"));
+    // A head lower than the standard's: the socket's drill point stays a quarter of it inside.
+    M.ClearJournal();
+    s.HeadLen = 4;
+    s.dr3D(0);
+    EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (std::vector<TArgs>{{"1", "0", "1.267949192", "0"}}));
 }
 
 TEST_F(TComponentDrawingTest, EnlargedViewTitleAndDimensions)

@@ -61,8 +61,8 @@ TEST_F(TComponentPartTest, StopPinSheetAndPartAreMadeForItsDetail)
 }
 
 // The cap screw stands on YOZ with its axis along the model's Z, the head above the origin; its
-// socket is cut from the head's end face: a hexagonal floor 2/3 of the head's length down (the
-// profile's drilled point takes the middle out of it).
+// socket is cut from the head's end face: a hexagonal floor as deep as the standard's key goes
+// (the profile's drilled point takes the middle out of it).
 TEST_F(TComponentPartTest, CapScrewSocketGoesIntoTheHeadEndFace)
 {
     const TDcDetail id = Model->RowOf("capscrew");
@@ -77,7 +77,7 @@ TEST_F(TComponentPartTest, CapScrewSocketGoesIntoTheHeadEndFace)
     EXPECT_NEAR(box[2], -20, 1e-6); // 28 long in all
     EXPECT_NEAR(box[5], 8, 1e-6);
     EXPECT_NEAR(box[3] - box[0], 13, 1e-6);
-    const double across = 0.6 * 8, floor = 8 - 2 * 8 / 3.0;
+    const double across = 6, floor = 8 - 4; // the M8 key of the standard, 4 deep
     double floorArea = 0;
     const tvhost::THostBodyPtr body = tvhost::MakeBody(shapes[0]);
     for (const tvapi::IModelObjectPtr& f : ObjectsOf(tvapi::IModelObjectPtr(body), tvapi::o3d_face)) {
@@ -86,9 +86,9 @@ TEST_F(TComponentPartTest, CapScrewSocketGoesIntoTheHeadEndFace)
         if (std::abs(z0 - floor) < 1e-6 && std::abs(z1 - floor) < 1e-6)
             floorArea += tvapi::IFacePtr(f)->GetArea(1);
     }
+    // The drilled socket is as wide as the key across flats: the floor is the hexagon's corners.
     const double hexagon = std::sqrt(3.0) / 2 * across * across;
-    EXPECT_GT(floorArea, 0.75 * hexagon);
-    EXPECT_LT(floorArea, hexagon);
+    EXPECT_NEAR(floorArea, hexagon - 3.141592653589793 * across * across / 4, 1e-3);
     Kept.Reset();
 }
 

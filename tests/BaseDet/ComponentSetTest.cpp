@@ -71,11 +71,11 @@ TEST_F(TComponentSetTest, CapScrewLengthHoldsTheHeadAndKeysCarryTheirSigns)
     EXPECT_EQ(s.Code, 26000 + row);
     EXPECT_EQ(s.HeadRadius, 5.0);
     EXPECT_EQ(s.HeadLen, 6.0);
-    EXPECT_EQ(s.Len, 30.0);
+    EXPECT_EQ(s.Len, 36.0); // 30 under the head + 6
     EXPECT_EQ(s.Set(31, 3.0, 20.0), 0);
     EXPECT_EQ(s.Code, 26000 + row);
 
-    s.Radius = 4.0, s.Len = 20.0;
+    s.Radius = 4.0, s.HeadLen = 8.0, s.Len = 28.0; // named by the length under the head
     EXPECT_EQ(Text(s.Name()), "\"Винт М   8.00*  20.00 ГОСТ7805-70\"");
     EXPECT_EQ(Text(s.Note()), "\"SM-0820\"");
     s.Design = true;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "ComponentHostFixture.h"
 #include "DistanceScrew.h"
@@ -70,7 +72,8 @@ TEST_F(TDistanceScrewPartTest, AssembledScrewInsertsItsThreePartsAtCollarAndShan
     ASSERT_EQ(s.Set(39, 4), 4);
     *s.Execution.PInt = 1;
     s.dr3D(0);
-    const double washer = RingVolume(12, 5.5, 3, 0.2), bushing = RingVolume(8, 5, 30, 1);
+    // Washer and bushing let the M12 screw through its clearance hole of 13.
+    const double washer = RingVolume(12, 6.5, 3, 0.2), bushing = RingVolume(8, 6.5, 30, 1);
     for (const auto& [n, volume] : {std::pair{2, washer}, std::pair{3, bushing}}) {
         SCOPED_TRACE(n);
         tvhost::THostDocument3D* part = Open(Model->sfDetail3D(Id, n));
@@ -86,8 +89,10 @@ TEST_F(TDistanceScrewPartTest, AssembledScrewInsertsItsThreePartsAtCollarAndShan
     ASSERT_EQ(screwShapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(screwShapes[0]));
     const double screwVolume = tvhost::Volume(screwShapes[0]);
-    EXPECT_LT(screwVolume, pi * (64 * 8 + 36 * 48));
-    EXPECT_GT(screwVolume, pi * (64 * 8 + 36 * 48) - pi * 49 * 8 - 2 * pi * 8);
+    // Head 18 by 12 over a shank 48 under it, less its socket and chamfers.
+    const double whole = pi * (81 * 12 + 36 * 48);
+    EXPECT_LT(screwVolume, whole);
+    EXPECT_GT(screwVolume, whole - pi * 36 * 9 - 2 * pi * 9);
 
     tvhost::THostDocument3D* doc = Open(Model->sfDetail3D(Id, 0));
     ASSERT_NE(doc, nullptr);
@@ -106,5 +111,56 @@ TEST_F(TDistanceScrewPartTest, AssembledScrewInsertsItsThreePartsAtCollarAndShan
         total += tvhost::Volume(shape);
     EXPECT_NEAR(total, screwVolume + washer + bushing, 1e-6);
 }
+
+// The assembled screw of each thread: its cap screw has the head of its thread, and washer and
+// bushing let it through at least its clearance hole, so that no two of the three parts overlap.
+struct TAssembledCase {
+    Integer Row;
+    double HeadD, HeadK, Socket, Clearance;
+};
+
+void PrintTo(const TAssembledCase& c, std::ostream* os)
+{
+    *os << "row " << c.Row;
+}
+
+class TAssembledFitTest : public TDistanceScrewPartTest,
+                          public testing::WithParamInterface<TAssembledCase> {};
+
+TEST_P(TAssembledFitTest, ScrewHasItsHeadAndPassesThroughItsClearanceHoles)
+{
+    const TAssembledCase& c = GetParam();
+    TDistanceScrew s(Id, &drApi::MA, nullptr);
+    ASSERT_EQ(s.Set(39, c.Row), c.Row);
+    *s.Execution.PInt = 1;
+    s.dr3D(0);
+    const std::vector<tvhost::TShape> all = Shapes(Id);
+    ASSERT_EQ(all.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = i + 1; j < 3; ++j)
+            EXPECT_NEAR(tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, all[i], all[j])), 0,
+                        1e-6)
+                << i << " and " << j;
+    const double washer = RingVolume(s.CollarRadius, c.Clearance / 2, 3, 0.2);
+    EXPECT_NEAR(tvhost::Volume(Shapes(Id, 2)[0]), washer, 1e-6);
+    const std::vector<tvhost::TShape> screw = Shapes(Id, 1);
+    ASSERT_EQ(screw.size(), 1u);
+    const std::array<double, 6> box = tvhost::BoxOf(screw[0]);
+    EXPECT_NEAR(box[3] - box[0], c.HeadD, 1e-6);
+    EXPECT_NEAR(box[5], c.HeadK, 1e-6);
+    // Just beyond the socket's flats the head is solid, just inside them empty.
+    const auto filled = [&](double x0) {
+        const tvhost::TShape probe = tvhost::MakeBox({x0, -0.1, c.HeadK - 3}, 0.1, 0.2, 2.9);
+        return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, screw[0], probe)) / 0.058;
+    };
+    EXPECT_NEAR(filled(c.Socket / 2 + 0.02), 1, 1e-6);
+    EXPECT_NEAR(filled(c.Socket / 2 - 0.12), 0, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, TAssembledFitTest,
+                         testing::Values(TAssembledCase{1, 13, 8, 6, 8.4}, TAssembledCase{6, 18, 12, 10, 13}),
+                         [](const testing::TestParamInfo<TAssembledCase>& i) {
+                             return "Row" + std::to_string(i.param.Row);
+                         });
 
 } // namespace

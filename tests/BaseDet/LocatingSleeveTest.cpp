@@ -66,7 +66,7 @@ TEST_F(TLocatingSleeveTest, SketchSectionIsOneClosedLoopOffTheAxis)
                 if (a[4] != "3")
                     minY = std::min({minY, Num(a[1]), Num(a[3])}),
                     maxY = std::max({maxY, Num(a[1]), Num(a[3])});
-            EXPECT_EQ(minY, x52 == 0 ? 4.0 : 3.0); // the bore, or the tap drill
+            EXPECT_EQ(minY, 4.0); // the bore: M10's tap drill of 8.5 is wider
             EXPECT_EQ(maxY, x50 == 0 ? 8.0 : 11.0);
             EXPECT_EQ(M.ArgsOf("drLine").front(), (TArgs{"-3", "0", "23", "0", "3"}));
             EXPECT_EQ(M.CountOf("drHatch"), 0u);
@@ -78,8 +78,10 @@ TEST_F(TLocatingSleeveTest, SectionViewCarriesThreadBoreCollarAndArrowMarks)
     S.dr2D_V1(0, 0, 0, 1, 20, 0, 8, 8, 4, 8, 5, 1, true, 8);
     const TList hl = M.ArgsOf("drDimHL");
     ASSERT_EQ(hl.size(), 6u);
-    EXPECT_EQ(hl[0], (TArgs{"8", "23", "1", "0", "7.422649731", "8", "3", "\"\"", "\"Js14\"", "\"\""}));
-    EXPECT_NEAR(Num(hl[3][0]), -(20 - (8 + 1.5 * 0.5773502691896257 + 3)), 1e-8); // the plain bore
+    // M10's hole drilled at its tap drill of 8.5, entered through a chamfer 0.75 out to the thread.
+    EXPECT_EQ(hl[0], (TArgs{"8", "23", "1", "0", "7.422649731", "8", "4.25", "\"\"", "\"Js14\"", "\"\""}));
+    EXPECT_EQ(hl[1][0], "0.75");
+    EXPECT_NEAR(Num(hl[3][0]), -(20 - (8 + 0.25 * 0.5773502691896257 + 3)), 1e-8); // the plain bore
     EXPECT_EQ(M.ArgsOf("drDimVL2")[0],
               (TArgs{"-10", "-33", "4", "1", "-8", "0", "5", "\"M\"", "\"-7H\"", "\"\""}));
     EXPECT_EQ(M.CountOf("drDimVL2") + M.CountOf("drDimA") + M.CountOf("drRough"), 8u);

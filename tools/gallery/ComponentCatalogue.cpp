@@ -14,6 +14,7 @@
 #include "LeaderPinBushing.h"
 #include "MathDetail2.h"
 #include "MathDetailsl.h"
+#include "MetricFigures.h"
 #include "drModeler3D.h"
 #include <algorithm>
 #include <iterator>
@@ -80,13 +81,15 @@ template <class F> void ToolboxSheet(TModeler3D& M, TDcDetail Id, F Draw)
 
 void BuildCapScrew11738(TModeler3D& M, TDcDetail Id, Integer Size)
 {
-    static const Real sizes[][3] = {{6, 10, 30}, {8, 13, 40}, {10, 16, 50}}; // d, D, L
-    const Real d = sizes[Size][0], D = sizes[Size][1], L = sizes[Size][2];
+    static const Real sizes[][2] = {{6, 30}, {8, 40}, {10, 50}}; // d, L under the head
+    const Real d = sizes[Size][0], L = sizes[Size][1];
+    const TMetricFigures s = MetricFigures(d);
     const TToolboxFile f(Id);
-    TCommonGeometry(M).dr3D_ScrewGost11738(f.File, f.Name, f.Marking, d, D, 0.5 * D, d, 0.5 * d, L, 0.6 * L,
-                                           0.4);
-    ToolboxSheet(
-        M, Id, [&](TCommonGeometry& G) { G.dr2D_Bolt11738_V1(0, 0, 0, 1, d / 2, L - d, 0.6 * L, 31, true); });
+    TCommonGeometry(M).dr3D_ScrewGost11738(f.File, f.Name, f.Marking, d, s.HeadD, s.Socket, s.HeadK,
+                                           s.SocketDepth, L, 0.6 * L, 0.4);
+    ToolboxSheet(M, Id, [&](TCommonGeometry& G) {
+        G.dr2D_Bolt11738_V1(0, 0, 0, 1, d / 2, L, 0.6 * L, 31, true, s.HeadD / 2, s.HeadK);
+    });
 }
 
 void BuildHexBolt(TModeler3D& M, TDcDetail Id, Integer Size)

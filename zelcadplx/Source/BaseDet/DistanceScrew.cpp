@@ -3,9 +3,13 @@
 
 #include "DistanceScrew.h"
 
+#include <algorithm>
+
 #include "ContDrawing.h"
 #include "KmfData.h"
 #include "Mathemat.h"
+#include "Messager.h"
+#include "MetricFigures.h"
 #include "TControlModel.h"
 #include "TextBase.h"
 
@@ -66,6 +70,15 @@ Integer TDistanceScrew::Set(Integer DetId, Integer Row)
     if (DetId != Type) return 0;
     ABaseDetail.Init();
     // A row the table does not hold is no row: nothing is read from it.
+    if (Row == 0 || !ABaseDetail.ParStDet(Type, Row))
+        Messager.LiftBox(::DC("Строки") + " " + TString(Row) + " " + ::DC("нет в таблице") + " " +
+                             TString(Type),
+                         TMessager::toApi);
+    return Fill(Row);
+}
+
+Integer TDistanceScrew::Fill(Integer Row)
+{
     if (Row != 0 && !ABaseDetail.ParStDet(Type, Row)) Row = 0;
     if (Row != 0) {
         Radius = TablePar(Type, Row, 5) / 2;
@@ -85,7 +98,9 @@ Integer TDistanceScrew::Set(Integer DetId, Real const& R, Real const& T)
 {
     if (DetId != Type) return 0;
     ABaseDetail.Init();
-    return Set(Type, ABaseDetail.IndexStDet(Type, 5, 2 * R, 7, T, 0, 0.0));
+    const Integer row = ABaseDetail.IndexStDet(Type, 5, 2 * R, 7, T, 0, 0.0);
+    TellOutsideTable(Type, row, {{5, 2 * R}, {7, T}});
+    return Fill(row);
 }
 
 // ---- Drawing ----------------------------------------------------------------------------------
@@ -195,10 +210,16 @@ void TDistanceScrew::drAssembled() const
     TControlModel* model = ComponentModel();
     const auto file = [&](Integer n) { return model ? model->sfDetail3D(Id, n) : TString(); };
     const TCommonGeometry G(M2());
-    G.dr3D_ScrewGost11738(file(1), "", "", 2 * ThreadRadius, 2 * Radius, 2 * Radius - 4.0, CollarHeight,
-                          CollarHeight / 2, Len, ThreadLen, 0.5);
-    G.dr3D_Shajba(file(2), "", "", CollarRadius, Radius - 2.5, 3.0, 0.2);
-    G.dr3D_PlugGost(file(3), "", "", Radius, Radius - 3.0, Len - ThreadLen - CollarHeight, 1.0);
+    // The cap screw of the thread, its head to the standard; it reaches as far under the washer
+    // as the screw's collar leaves, and washer and bushing let it through at least its
+    // clearance hole, the fillet under its head too.
+    const TMetricFigures f = MetricFigures(2 * ThreadRadius);
+    const Real bore = f.Clearance / 2;
+    G.dr3D_ScrewGost11738(file(1), "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, Len - CollarHeight,
+                          ThreadLen, std::min(0.5, bore - f.d / 2));
+    G.dr3D_Shajba(file(2), "", "", CollarRadius, std::max(Radius - 2.5, bore), 3.0, 0.2);
+    G.dr3D_PlugGost(file(3), "", "", Radius, std::max(Radius - 3.0, bore), Len - ThreadLen - CollarHeight,
+                    1.0);
     if (model) model->SetCurrent(M2(), Id, 0);
     const Real h = Len - CollarHeight - ThreadLen;
     M2->AddDetail(0, 0, h + 3.0, Id, 1, false);

@@ -28,9 +28,10 @@ public:
     TDistanceScrew& operator=(const TDistanceScrew& D);
 
     // Row `Row` of table 39. Another table, or a row the table does not hold, answers 0; a
-    // missing row clears Design and keeps the sizes and Code.
+    // missing row is told in a message box, clears Design and keeps the sizes and Code.
     Integer Set(Integer DetId, Integer Row);
-    // The row of shank radius R and shank length T in table 39, applied as above.
+    // The row of shank radius R and shank length T in table 39, applied as above; sizes outside
+    // the table are told as TellOutsideTable tells them.
     Integer Set(Integer DetId, Real const& R, Real const& T);
 
     Integer ExecutionValue() const { return Execution.PInt ? *Execution.PInt : 0; }
@@ -55,6 +56,8 @@ protected:
     void fromOldStream(TKmfData& S, std::initializer_list<Real*> Sizes);
 
 private:
+    // The sizes of table row Row (none for a row the table does not hold); the row, 0 for none.
+    Integer Fill(Integer Row);
     // The two ways of building the part the bracket holds open.
     void drOnePiece(const TPartBracket& Part) const;
     void drAssembled() const;

@@ -37,6 +37,7 @@ Integer TSocketLeaderPin::Set(Integer DetId, Real const& R, Real const& T1, Real
     // The table is loaded first so that the row does not depend on what ran before.
     Integer row = SelectRow(*this, Type, true, 2, 2 * R, 7, T1, 8, T2);
     if (row == 0) row = SelectRow(*this, Type, false, 2, 2 * R, 7, T1, -8, T2);
+    TellOutsideTable(Type, row, {{2, 2 * R}, {7, T1}});
     if (row == 0) return 0;
     Radius = TablePar(Type, row, 1) / 2;
     Len = TablePar(Type, row, 8);

@@ -167,6 +167,7 @@ Integer TSocketLeaderPinBushing::Set(Integer DetId, Real const& R, Real const& T
     if (!extended && DetId != TypeGrooved) return 0;
     const Integer lenColumn = extended ? 7 : 6;
     const Integer row = SelectRow(*this, DetId, true, 2, 2 * R, lenColumn, T, 0, 0.0);
+    TellOutsideTable(DetId, row, {{2, 2 * R}, {lenColumn, T}});
     if (row == 0) return 0;
     const auto par = [&](Integer c) { return TablePar(DetId, row, c); };
     Radius = par(2) * 0.5;

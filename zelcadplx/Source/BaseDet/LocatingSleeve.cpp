@@ -9,6 +9,7 @@
 #include "Dictionary.h"
 #include "KmfData.h"
 #include "Mathemat.h"
+#include "MetricFigures.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ Integer TSocketLeaderPinLocatingSleeves::Set(Integer DetId, Real const& R, Real 
     if (DetId != Type) return 0;
     // The table is loaded first so that the row does not depend on what ran before.
     const Integer row = SelectRow(*this, Type, true, 5, 2 * R, 6, T, 0, 0.0);
+    TellOutsideTable(Type, row, {{5, 2 * R}, {6, T}});
     if (row == 0) return 0;
     Len = FLen = TablePar(Type, row, 6);
     Radius = TablePar(Type, row, 5) * 0.5;
@@ -153,7 +155,10 @@ void TSocketLeaderPinLocatingSleeves::dr2D_V1(Real mx, Real my, Real ma, Real mm
     const Real c = Tan30;
     const Boolean collar = AbsZn(x50) != 0, tapped = AbsZn(x52) != 0;
     const Real rc = collar ? r43 : r1;
-    const Real t = (r42 + 0.5 - r44 + 2) * c;
+    // The threaded hole is drilled at its thread's tap drill, entered through a 45-degree
+    // chamfer out to the thread; the 120-degree cone joins it to the bore's relief.
+    const Real rt = MetricFigures(2 * r44).TapDrill / 2, e = r44 - rt;
+    const Real t = (r42 + 0.5 - rt) * c;
     const Real p = x52 + t + 3, u = x51 - p;
     drMtr(mx, my, ma, mm);
     drMtr(x50 - x51, 0, 0, 1.0);
@@ -161,8 +166,8 @@ void TSocketLeaderPinLocatingSleeves::dr2D_V1(Real mx, Real my, Real ma, Real mm
 
     TNode* close = dP(0, r1 - c, nullptr);
     TNode* bore = tapped ? dPx(p, r42,
-                               dCVR(p, r42 + 0.5, x52 + t, r42 + 0.5, x52, r44 - 2, 0.5,
-                                    dPx(x52, r44 - 2, dPx(2, r44 - 2, dPx(0, r44, close)))))
+                               dCVR(p, r42 + 0.5, x52 + t, r42 + 0.5, x52, rt, 0.5,
+                                    dPx(x52, rt, dPx(e, rt, dPx(0, r44, close)))))
                          : dPx(0, r42, close);
     TNode* end = dPx(x51, r42, bore);
     TNode* outer =
@@ -206,12 +211,12 @@ void TSocketLeaderPinLocatingSleeves::dr2D_V1(Real mx, Real my, Real ma, Real mm
 
     if (isSize) {
         if (tapped) {
-            m.drDimHL(x52, 20 + r1 - r44, 1, 0, r1 - c, x52, r44 - 2, "", "Js14", "");
+            m.drDimHL(x52, 20 + r1 - r44, 1, 0, r1 - c, x52, rt, "", "Js14", "");
             m.drDimA(30, -1, -180, 15, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, "", 1, -r1);
             m.drDimVL2(-2 * r44, -33, 1 + r1 - r44, 1, -r1, 0, r44, "M", "-7H", "");
             m.drDimVL2(-2 * (r42 + 0.5), -(x52 + t + 47), 0, x51, -(r42 + 0.5), p - 0.5, r42 + 0.5, "&02",
                        "H14", "");
-            m.drDimHL(2, r1 - r44 + 7, 1, 0, r1 - c, 2, r44 - 2, "", "", "&04~45&01~ ");
+            m.drDimHL(e, r1 - r44 + 7, 1, 0, r1 - c, e, rt, "", "", "&04~45&01~ ");
             m.drRough(x51 - x50, -22 - rc, 180, RoughSign, "3,2", "", "");
         }
         m.drDimVL2(-2 * r1, -57, 1, 1, -r1, 1, r1, "&02", "h6", "");
@@ -219,7 +224,7 @@ void TSocketLeaderPinLocatingSleeves::dr2D_V1(Real mx, Real my, Real ma, Real mm
         m.drDimHL(-x50, -34, u - x50, x51 - x50, -rc, x51, -rc, "", "h12", "");
         m.drDimHL(tapped ? -u : 0.0, -45, 1, p, -r42, x51, -rc, "", "h14", "");
         m.drDimHL(x51, rc + 30 - r1, 0, 0, r1 - c, x51, rc, "", "h14", "");
-        if (collar) m.drDimA(30, -1, 90, 25, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, "", x52, r44 - 2);
+        if (collar) m.drDimA(30, -1, 90, 25, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, "", x52, rt);
         m.drDimHL(1, -10, 0, 0, 1 - r1, 1, -r1, "", "", "");
         m.drDimVL2(-2 * r42, 25, 0, x51, -r42, x51, r42, "&02", "H7", "");
         m.drRough(x51 + 20, r42, -90, RoughSign, "0,4", "", "");

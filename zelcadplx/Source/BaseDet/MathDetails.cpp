@@ -10,6 +10,8 @@
 #include "GImage.h"
 #include "KmfData.h"
 #include "LoadOrder.h"
+#include "Mathemat.h"
+#include "Messager.h"
 #include "TControlModel.h"
 #include "TDemStr.h"
 #include "TextBase.h"
@@ -119,6 +121,52 @@ Integer SelectRow(TDetail& D, Integer type, Boolean Init, Integer IP1, Real P1, 
     }
     D.Design = row != 0;
     return row;
+}
+
+namespace {
+
+// Whether a key lies beyond the values its column holds among the rows that agree with `row`
+// in the keys before it: above the greatest for a positive key, below the least for a negative.
+Boolean OutsideColumns(const TDTable& d, Integer row, std::initializer_list<TTableKey> Keys)
+{
+    std::vector<Integer> before;
+    for (const TTableKey& k : Keys) {
+        const Integer col = std::abs(k.Column) - 1;
+        if (col < 0 || col >= d.Params) continue;
+        Real lo = 0, hi = 0;
+        Boolean any = false;
+        for (Integer r = 1; r < d.Count; ++r) {
+            if (!std::all_of(before.begin(), before.end(),
+                             [&](Integer c) { return d.Cell(r, c) == d.Cell(row, c); }))
+                continue;
+            const Real v = d.Cell(r, col);
+            lo = any ? std::min(lo, v) : v, hi = any ? std::max(hi, v) : v, any = true;
+        }
+        if (any && (k.Column > 0 ? k.Value > hi + TMathDef::metricPrecision
+                                 : k.Value < lo - TMathDef::metricPrecision))
+            return true;
+        before.push_back(col);
+    }
+    return false;
+}
+
+TString KeyText(std::initializer_list<TTableKey> Keys)
+{
+    TString s;
+    for (const TTableKey& k : Keys)
+        if (k.Column != 0) s += (s.Empty() ? TString() : TString(" x ")) + TString(k.Value, 2, true, 0);
+    return s;
+}
+
+} // namespace
+
+void TellOutsideTable(Integer type, Integer row, std::initializer_list<TTableKey> Keys)
+{
+    const TDTable* d = ABaseDetail.GetTable(type);
+    if (row != 0 && !(d && d->HasRow(row) && OutsideColumns(*d, row, Keys))) return;
+    const TString told = DC("Размер вне таблицы") + " " + TString(type) + ": " + KeyText(Keys) + "; " +
+                         (row != 0 ? DC("взята строка") + " " + TString(row) : DC("строки нет"));
+    Messager.LiftBox(told, TMessager::toApi);
 }
 
 Real TablePar(Integer type, Integer row, Integer c)

@@ -36,7 +36,9 @@ void TCommonGeometry::dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R 
     TModeler3D& m = M2();
     m.drCreate3D(true, true, FileName, Name, Marking);
     m.drPlaneEskis(tvapi::o3d_planeYOZ, 0.0, 0.0, "");
-    TCommonGeometry(m).dr2D_SocketHeadCapScrew_V1(-K, 0, 0, 1, d / 2, D / 2, S_, K, t, L, sl, r1, 0, false);
+    // L is the length under the head, as the standard gives it: the head stands above it.
+    TCommonGeometry(m).dr2D_SocketHeadCapScrew_V1(-K, 0, 0, 1, d / 2, D / 2, S_, K, t, K + L, sl, r1, 0,
+                                                  false);
     m.drBaseRotate(0, 360.0);
     m.drPlaneEskis(tvapi::o3d_planeXOY, K, 0.0, "");
     TSetScrew(0, &m, TConstruktor::Empty()).drHexAngle(S_, 1);

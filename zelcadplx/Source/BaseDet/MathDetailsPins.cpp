@@ -9,6 +9,7 @@
 #include "ContDrawing.h"
 #include "KmfData.h"
 #include "Mathemat.h"
+#include "MetricFigures.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ Integer TPin::Set(Integer type, Real const& r, Real const& l)
 {
     if (type != Type) return 0;
     const Integer row = SelectRow(*this, type, true, 1, 2 * r, 2, l, 0, 0.0);
+    TellOutsideTable(type, row, {{1, 2 * r}, {2, l}});
     if (row == 0) return 0;
     Radius = TablePar(type, row, 1) / 2;
     Len = TablePar(type, row, 2);
@@ -124,6 +126,10 @@ Integer TScrew::Set(Integer type, Real const& r, Real const& l)
     const Integer row =
         cap ? SelectRow(*this, type, true, Zn(r), 2 * std::abs(r), 2 * Zn(l), std::abs(l), 0, 0.0)
             : SelectRow(*this, type, true, 1, 2 * r, 8, l, 0, 0.0);
+    if (cap)
+        TellOutsideTable(type, row, {{Zn(r), 2 * std::abs(r)}, {2 * Zn(l), std::abs(l)}});
+    else
+        TellOutsideTable(type, row, {{1, 2 * r}, {8, l}});
     if (row == 0) return 0;
     Radius = TablePar(type, row, 1) / 2;
     if (cap) {
@@ -133,7 +139,7 @@ Integer TScrew::Set(Integer type, Real const& r, Real const& l)
     } else {
         HeadRadius = TablePar(type, row, 2) / 2;
         HeadLen = TablePar(type, row, 4);
-        Len = TablePar(type, row, 8);
+        Len = TablePar(type, row, 8) + HeadLen; // the table's length is under the head
     }
     return row;
 }
@@ -143,27 +149,46 @@ void TScrew::Show(TGImage& Image, const TColor& Color) const
     ShowCorners(*this, *this, Image, Color, Radius);
 }
 
+// The designation gives the nominal length, the length under the head.
 TString TScrew::Name() const
 {
-    return TString("Винт М") + Size2(2 * Radius) + "*" + Size2(Len) + " ГОСТ7805-70";
+    return TString("Винт М") + Size2(2 * Radius) + "*" + Size2(Len - HeadLen) + " ГОСТ7805-70";
 }
 
 TString TScrew::Note() const
 {
-    return TString("SM-") + TString(Integer(2 * Radius), 2) + TString(Integer(Len), 2);
+    return TString("SM-") + TString(Integer(2 * Radius), 2) + TString(Integer(Len - HeadLen), 2);
+}
+
+TScrew::TSocket TScrew::Socket() const
+{
+    const TMetricFigures standard = MetricFigures(2 * Radius);
+    TSocket s{standard.Socket, standard.SocketDepth};
+    // The row the screw was set from gives its socket, while the sizes are still that row's.
+    const Integer type = Code / 1000, row = Code % 1000;
+    const Boolean ownRow = (type == CapScrewTable || type == SocketScrewTable) &&
+                           std::abs(TablePar(type, row, 1) - 2 * Radius) <= TMathDef::metricPrecision;
+    if (ownRow && TablePar(type, row, type == CapScrewTable ? 7 : 3) > 0)
+        s.Across = TablePar(type, row, type == CapScrewTable ? 7 : 3);
+    if (ownRow && type == SocketScrewTable && TablePar(type, row, 5) > 0) s.Depth = TablePar(type, row, 5);
+    // The drill point stays inside the head, a quarter of it below: a head lower than the
+    // standard's gets a shallower socket, never one through into the shank.
+    s.Depth = std::max(0.0, std::min(s.Depth, 0.75 * HeadLen - s.Across / 2 * TanDrillPoint));
+    return s;
 }
 
 void TScrew::dr3D(const Integer) const
 {
     TPartBracket part(M2(), Id);
     if (!part) return;
-    TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, 0.6 * HeadRadius,
-                                                     HeadLen, 0.6 * HeadLen, Len, std::min(20.0, Len), 0.25,
-                                                     0, false);
+    const TSocket socket = Socket();
+    TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, socket.Across,
+                                                     HeadLen, socket.Depth, Len, std::min(20.0, Len), 0.25, 0,
+                                                     false);
     part.Revolve();
     M2->drPlaneEskis(tvapi::o3d_planeXOY, HeadLen, 0.0, "");
-    TSetScrew(0, M2, TConstruktor::Empty()).drHexAngle(0.6 * HeadLen, 1);
-    M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * HeadLen / 3, 0.0);
+    TSetScrew(0, M2, TConstruktor::Empty()).drHexAngle(socket.Across, 1);
+    M2->drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, socket.Depth, 0.0);
     part.SaveInCatalogue(Name(), Note(), CatalogueType);
 }
 

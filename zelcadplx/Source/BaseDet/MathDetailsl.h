@@ -70,6 +70,15 @@ void ShowCorners(const TDetail& D, const TRect2D& Rect, TGImage& Image, const TC
 // tells whether a row was found. Fields are filled by the caller from the returned row.
 Integer SelectRow(TDetail& D, Integer type, Boolean Init, Integer IP1, Real P1, Integer IP2, Real P2,
                   Integer IP3, Real P3);
+// A key of a table lookup: its column, signed as the lookup takes it (0: no key), and the value.
+struct TTableKey {
+    Integer Column;
+    Real Value;
+};
+// Tells in a message box when the keys asked of table `type` lie outside it: which row stands in
+// for them (the greatest row below a key above the table, the least above one below it), or, row
+// 0, that none does. The row stays the caller's.
+void TellOutsideTable(Integer type, Integer row, std::initializer_list<TTableKey> Keys);
 // Column c of row `row` of table `type`, 0.0 outside the table.
 Real TablePar(Integer type, Integer row, Integer c);
 
@@ -278,8 +287,15 @@ public:
     void dr3D(const Integer) const override;
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;
-    TString Name() const; // "Винт М" + diameter + "*" + length + " ГОСТ7805-70"
-    TString Note() const; // "SM-" + diameter and length, two digits each
+    TString Name() const; // "Винт М" + diameter + "*" + length under the head + " ГОСТ7805-70"
+    TString Note() const; // "SM-" + diameter and length under the head, two digits each
+
+    // The hexagon socket: across flats and depth from the screw's table row (the standard's
+    // where the row has none).
+    struct TSocket {
+        Real Across, Depth;
+    };
+    TSocket Socket() const;
 };
 
 // Four stop pins (collar, pin, relief groove at the shoulder); sizes set by the owner.
