@@ -557,21 +557,17 @@ bool TDimensionChain::IsClosed()
 bool TDimensionChain::IsClosedLoop()
 {
     if (Count() < 2 || Count() > MaxLinks) return IsClosed();
-    if (Space() == TChainSpace::Model) {
-        if (!IsClosed3D()) return false;
-        // A zero gap has no direction of its own: the lowest closing mask would follow the
-        // order of the parts.
-        if (IsZeroGap(Dimensions[Count() - 1], ModelTolerance, true))
-            StateClosed = ZeroGapSense(Dimensions, StateClosed, ModelTolerance, true);
-        return true;
-    }
+    const bool model = Space() == TChainSpace::Model;
+    const Real tolerance = model ? ModelTolerance : DrawingTolerance;
     Integer mask = 0;
-    // Angles close by their rays, never by where the rays happen to end.
-    const bool angles = IsAngular();
-    switch (angles ? FindAngleLoop(Dimensions, DrawingTolerance, mask)
-                   : FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
+    // Angles close by their rays, never by where the rays happen to end; model links by the
+    // planes they join, never by their vectors' sum alone.
+    const bool angles = !model && IsAngular();
+    switch (model    ? FindPlaneLoop(Dimensions, tolerance, mask)
+            : angles ? FindAngleLoop(Dimensions, tolerance, mask)
+                     : FindLinkLoop(Dimensions, tolerance, mask)) {
     case TLinkLoop::NoPositions:
-        if (angles || !IsClosed2D()) return Closed = false;
+        if (angles || !(model ? IsClosed3D() : IsClosed2D())) return Closed = false;
         mask = StateClosed;
         break;
     case TLinkLoop::Open:
@@ -580,8 +576,9 @@ bool TDimensionChain::IsClosedLoop()
     case TLinkLoop::Closed:
         break;
     }
-    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance))
-        mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
+    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
+    if (IsZeroGap(Dimensions[Count() - 1], tolerance, model))
+        mask = ZeroGapSense(Dimensions, mask, tolerance, model);
     StateClosed = mask;
     Closed = true;
     return true;

@@ -239,10 +239,11 @@ public:
     // The closure of a picked chain: a drawing chain of linear links along one measuring
     // direction, each with its two ends in the drawing, closes only when they join end to end
     // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs; a chain
-    // of angles only when its rays do (FindAngleLoop), with that walk's signs. Any other chain
-    // (a model chain, a circular link, links along several directions) closes as IsClosed
-    // closes it. A chain closing on a zero gap, drawing or model, then takes the sense
-    // ZeroGapSense gives it.
+    // of angles only when its rays do (FindAngleLoop), with that walk's signs; a model chain
+    // only when its links join plane to plane (FindPlaneLoop), with that walk's signs. Any other
+    // chain (a circular link, links along several directions, a model link without planes)
+    // closes as IsClosed closes it. A chain closing on a zero gap, drawing or model, then takes
+    // the sense ZeroGapSense gives it.
     bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
