@@ -183,8 +183,8 @@ public:
     // deviations are of that nominal: the limits are the calculated ones), notes
     // the residual when Step asks, and notes a nominal that differs from the
     // closing length by more than the length precision (TMathDef::metricPrecision) with
-    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
-    // link's model length). Min-max keeps the risk factor at 1; the
+    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's its
+    // heated length, HeatedModelLength). Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
     // closing link takes angular deviations; a chain that RefusesClosing stays open (Refused),
     // and so does one that would make a ring with Step.Among (Ring), or one whose figures are
@@ -276,6 +276,10 @@ public:
     // The unit closing direction of a model chain, in the sense the component links sum to it;
     // zero for a closing link of no length.
     TVector3D ModelClosingDirection() const;
+    // A model chain's closing length as heat makes its links: its model length plus what each
+    // component's thermal factor adds along the closing direction, signed (negative for an
+    // interference).
+    Real HeatedModelLength() const;
     // Whether link i closes with its vector added (else subtracted); false past the mask.
     bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
 
@@ -295,10 +299,10 @@ private:
     // place. False when no link moved.
     bool MoveZeroGapLast();
     // The closing link's length as the links give it: a drawing chain's calculated nominal, a
-    // model chain's model length.
+    // model chain's heated length (HeatedModelLength), in a check too.
     Real ClosingLength(const TChainResult& Result) const
     {
-        return Is3D() ? Dimensions[Count() - 1].V3.Len() : Result.Nominal;
+        return Is3D() ? HeatedModelLength() : Result.Nominal;
     }
     // The closing link takes Result's deviations, moved onto the nominal it shows when that is
     // not its length; its dimension is written by the follow alone.

@@ -117,6 +117,54 @@ INSTANTIATE_TEST_SUITE_P(
                         0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
+// The housing 40 +-0.1 holding spacer 25 +-0.05, ring 2 +-0.03 and shoulder 10 +-0.05 along X, the
+// gap 3 their closing link; dl/dT typed at dT 50 on the parts of Heated (bit 1 the housing, 2 the
+// spacer) before the gap's chain is searched, or checked (Check): the gap counts the parts as heat
+// makes them, its limits written against the 3 it shows with the "(*dT=" note (a check's figures
+// moved as well).
+using THeatCase = std::tuple<const char*, int, double, bool, double, double, const char*>;
+class TAssemblyHeatTest : public TGather, public testing::WithParamInterface<THeatCase> {};
+TEST_P(TAssemblyHeatTest, HeatedPartsMoveTheGap)
+{
+    const auto& [name, heated, dLdT, check, hi, lo, note] = GetParam();
+    Stack(*this,
+          {{0, 40, 0.1, -0.1},
+           {0, 25, 0.05, -0.05},
+           {25, 2, 0.03, -0.03},
+           {27, 10, 0.05, -0.05},
+           {37, 3, 0, 0}},
+          {1, 0, 0});
+    Open();
+    for (int part = 0; part < 2; ++part) {
+        if (!(heated & (1 << part))) continue;
+        for (const auto& [column, text] :
+             {std::pair{rdLdT, std::to_wstring(dLdT)}, std::pair{rdT, std::wstring(L"50")}}) {
+            Grid().SetCurrentCell(part + 1, column);
+            Grid().SetCellText(part + 1, column, text.c_str());
+            Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+        }
+    }
+    Panel->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[4].MO));
+    Press(check ? Panel->bAddDimChain2 : Panel->bAddDimChain);
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    ASSERT_TRUE(C.Closed);
+    EXPECT_NEAR(C.Dimensions[4].QHigh, hi, Exact);
+    EXPECT_NEAR(C.Dimensions[4].QLow, lo, Exact);
+    EXPECT_NE(Cell(5, rComment).find(note), std::string::npos) << Cell(5, rComment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stacks, TAssemblyHeatTest,
+    // 40 * 0.0006 = 0.024 more gap; 40 * 0.05 = 2; 2 - 25 * 0.05 = 0.75; 25 * 0.5 = 12.5 less.
+    testing::Values(
+        THeatCase{"HousingWarm", 1, 0.000012, false, 0.25406, -0.20606, "(*dT=   3.000   3.024"},
+        THeatCase{"HousingHot", 1, 0.001, false, 2.235, 1.765, "(*dT=   3.000   5.000"},
+        THeatCase{"HousingAndSpacerHot", 3, 0.001, false, 0.9875, 0.5125, "(*dT=   3.000   3.750"},
+        // The spacer 12.5 longer: an interference of 9.5, its sign kept.
+        THeatCase{"SpacerHotInterferes", 2, 0.01, false, -12.245, -12.755, "(*dT=   3.000  -9.500"},
+        THeatCase{"HousingHotChecked", 1, 0.001, true, 0, 0, "{   2.235   1.765 }"}),
+    [](const testing::TestParamInfo<THeatCase>& p) { return std::string(std::get<0>(p.param)); });
+
 // The clip stack: housing 20 +0.1/0, bushing 15 +-0.05, shoulder 4.8 0/-0.08 and clip 0.2 +-0.02,
 // the gap between clip and housing an assembly dimension of length 0; the housing at place
 // Housing among the parts, along X or along (0.6, 0.8, 0) with every second part turned.
