@@ -36,6 +36,12 @@ struct TChainSettings {
     bool operator==(const TChainSettings&) const = default;
 };
 
+// A check's figures: the deviations of the whole loop.
+struct TCheckFigures {
+    Real QHigh = 0.0;
+    Real QLow = 0.0;
+};
+
 // The closing link as the calculation gives it.
 struct TChainResult {
     Real Nominal = 0.0;
@@ -54,8 +60,8 @@ enum class TChainSpace { Drawing, Model };
 // closed chain (ChainFollow.h), which decides what the dimension shows.
 struct TClosingStep {
     bool NoteResidual = true;
-    // A check of the assembly: the deviations of the whole loop are noted in the closing
-    // link's comment (" { upper lower }") and its own deviations are kept.
+    // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
+    // shown after the closing link's note; its own deviations are kept.
     bool CheckOnly = false;
     // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
     // signs of their vectors alone.
@@ -135,6 +141,10 @@ public:
     // over them (in this opening or an earlier one) and stored with it, to be given back when it
     // stops writing them; none for a chain that never wrote, or one stored without them.
     std::optional<TDeviationTexts> OwnTexts;
+    // The figures of the chain's check, kept apart from the closing link's note, so that
+    // nothing of the note is ever taken for them; none for a chain not checked or open.
+    // Stored with the set (TDimensionChains::Write).
+    std::optional<TCheckFigures> CheckFigures;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -196,18 +206,31 @@ public:
     // (with CheckOnly, checked) without the residual note. With Among, a closing that would
     // make a ring with those chains is refused (Ring).
     TClosingResult CloseRecognised(bool CheckOnly = false, const TArrayOf<TDimensionChain>* Among = nullptr);
-    // The figures of a check taken out of the closing link's note (" {" to its end).
-    void DropCheckFigures();
+    // The figures of a check dropped; the note stays as it is.
+    void DropCheckFigures() { CheckFigures.reset(); }
+    // Link K's note as the grid and the report show it: the closing link's with the check's
+    // figures after it (CheckNote).
+    TString ShownNote(Integer K) const;
+    // The note typed over link K's shown note (ShownNote), without the check's figures shown.
+    TString TypedNote(Integer K, const TString& Typed) const;
+    // CheckFigures and their flag in a stream.
+    void checkFiguresToStream(TKmfData& stream) const;
+    bool checkFiguresFromStream(TKmfData& stream);
+    // A checked chain of an older set, which kept the check's figures in the closing link's
+    // note: the last of them of exactly the check note's form taken out into CheckFigures (kept
+    // only while the chain is closed); the rest of the note stays.
+    void TakeCheckFiguresFromNote();
     // The chain is open: a pick's residual note leaves its last link's note (what the user
-    // typed there stays), since it told of a loop the chain no longer makes.
+    // typed there stays), since it told of a loop the chain no longer makes, and a check's
+    // figures are dropped.
     void Open();
     // A closed chain calculated again after a value that enters its figures changed: the
     // closing link takes them (its dimension is not written). Neither the closure nor the
     // notes are touched. Nothing for an open or a checked chain, nor for figures that are not
     // finite, which the closing link never takes.
     std::optional<TChainResult> Recalculate();
-    // A checked chain checked again: the check's note of its closing link (from " {") replaced
-    // by the loop's deviations as they now are. False, with nothing changed, for an open chain;
+    // A checked chain checked again: its check's figures replaced by the loop's deviations as
+    // they now are. False, with nothing changed, for an open chain;
     // false, with the check's figures dropped, for figures that are no numbers.
     bool CheckAgain();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
