@@ -1,6 +1,7 @@
 // A checked assembly chain's figures kept apart from its closing link's note: the note a part's
 // name or the user gave is never cut, an older set's figures are read out of the note, and a
 // part removed from the assembly leaves the chain open with no figures and the signs it had.
+// The assembly closed under the panel: OK stores nothing, anywhere, and says so.
 
 #include "Panel3DFixture.h"
 
@@ -89,6 +90,35 @@ INSTANTIATE_TEST_SUITE_P(Parts, TPartRemovedTest,
                          testing::Values(TRemovedCase{"Plate", 0}, TRemovedCase{"Bushing", 1}),
                          [](const testing::TestParamInfo<TRemovedCase>& p) {
                              return std::string(std::get<0>(p.param));
+                         });
+
+// A chain found, then the assembly closed by the host while the panel is open, alone or with
+// another assembly open that then becomes the active one: OK tells it and stores nothing.
+class TClosedUnderThePanelTest : public TpmDimensionChain3DTest, public testing::WithParamInterface<bool> {};
+TEST_P(TClosedUnderThePanelTest, OkTellsItAndStoresNothing)
+{
+    tvapi::ITervanDocumentPtr other;
+    if (GetParam()) {
+        other = Host().App().Documents().AddDocument(tvapi::tvDocumentAssembly, L"");
+        ASSERT_TRUE(R().IDoc->Activate());
+    }
+    Open();
+    Pool();
+    SelectClosing();
+    Press(Panel->bAddDimChain);
+    ASSERT_EQ(Chains(), 2);
+    ASSERT_TRUE(R().IDoc->Close(tvapi::kdDoNotSaveChanges));
+    Journal().Clear();
+    Panel->ButtonClick(1);
+    EXPECT_EQ(Statuses(), std::vector<std::string>{TpmDimensionChain3D::ClosedDocumentText});
+    std::vector<Byte> stored;
+    if (other) {
+        EXPECT_FALSE(drApi::MA.drGetUserData(other, Panel->DimensionChains.NameUserData, stored, {}));
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Documents, TClosedUnderThePanelTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return p.param ? "AnotherBecomesActive" : "Alone";
                          });
 
 } // namespace
