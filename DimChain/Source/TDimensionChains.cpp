@@ -226,11 +226,14 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
             if (!ReadSection(s, chains)) return false;
         // A stored set is read to its last byte: bytes left over mean it was not ours.
         if (ToEnd && s.BytesLeft() != 0) return false;
-        // An older set kept the check's figures in the closing link's note.
+        // An older set kept the check's figures in the closing link's note. Only a checked chain
+        // has any (a drawing chain is never read as checked).
         if (std::none_of(chains.begin(), chains.end(),
                          [](const TDimensionChain& chain) { return chain.CheckFigures.has_value(); }))
             for (TDimensionChain& chain : chains)
                 if (chain.Checked) chain.TakeCheckFiguresFromNote();
+        for (TDimensionChain& chain : chains)
+            if (!chain.Checked) chain.CheckFigures.reset();
         // No chain of more links than the closure search takes is closed: its mask has no
         // bit for the links past it.
         for (TDimensionChain& chain : chains)
