@@ -53,6 +53,7 @@ void WriteRow(const TLinkGridPtr& Grid, const TDimensionChain& C, Integer Link, 
     if (!Grid || Link < 0 || Link >= C.Count()) return;
     const int row = Link + 1;
     C.Dimensions[Link].toGrid(Grid, row, Number, C.Closed && Link == C.Count() - 1);
+    if (C.CheckFigures && Link == C.Count() - 1) Grid->SetText(row, rComment, Wide(C.ShownNote(Link)));
     if (WithSign && C.Closed) WriteSign(*Grid, row, rTransformation, C.Plus(Link));
 }
 
@@ -116,8 +117,8 @@ TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Co
     const TString text(Grid->GetText(Row, Column));
     TCellEdit edit = TCellEdit::Taken;
     if (Column == rComment) {
-        L.Comment = text;
-        Grid->SetText(Row, Column, Wide(L.Comment));
+        L.Comment = C.TypedNote(Row - 1, text);
+        Grid->SetText(Row, Column, Wide(C.ShownNote(Row - 1)));
     } else {
         Real& value = Column == rEQHigh  ? L.EQHigh
                       : Column == rEQLow ? L.EQLow

@@ -204,6 +204,60 @@ TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Toleran
 
 namespace {
 
+// The number of L's plane in Planes, the chain's planes so far; a new plane is appended.
+int PlaneNumber(std::vector<TPlacement3D>& Planes, const TPlacement3D& P)
+{
+    for (std::size_t k = 0; k < Planes.size(); ++k)
+        if (Planes[k].IsSamePlane(P)) return static_cast<int>(k);
+    Planes.push_back(P);
+    return static_cast<int>(Planes.size() - 1);
+}
+
+} // namespace
+
+bool HasPlanes(const TDimension& L, Real Tolerance)
+{
+    if (L.TMO == tvapi::o3d_OperationLinearDimension || L.IP1 < 0 || L.IP2 < 0) return false;
+    if (!L.PL1.IsParallelPlane(L.PL2)) return false;
+    TVector3D n = L.PL1.AZ;
+    if (!(n.Len() > TDimension::ZeroLength)) return false;
+    n.Normalize();
+    const Real apart = std::fabs((L.PL2.O - L.PL1.O) * n);
+    return std::fabs(apart - L.V3.Len()) <= Tolerance && std::fabs(std::fabs(L.V3 * n) - apart) <= Tolerance;
+}
+
+TLinkLoop FindPlaneLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+{
+    const int n = static_cast<int>(Links.Count);
+    if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
+    for (const TDimension& L : Links)
+        if (!HasPlanes(L, Tolerance)) return TLinkLoop::NoPositions;
+    TVector3D d = Links[n - 1].PL1.AZ;
+    d.Normalize();
+    thread_local TLoopWork work;
+    thread_local std::vector<TPlacement3D> planes;
+    planes.clear();
+    work.Loop.assign(static_cast<std::size_t>(n), {});
+    for (int i = 0; i < n; ++i) {
+        const TDimension& L = Links[i];
+        // Planes of another direction never meet the closing link's.
+        if (!L.PL1.IsParallelPlane(Links[n - 1].PL1)) return TLinkLoop::Open;
+        TLoopLink& e = work.Loop[static_cast<std::size_t>(i)];
+        e.At[0] = (L.PL1.O - TPoint3D()) * d;
+        e.At[1] = (L.PL2.O - TPoint3D()) * d;
+        e.Along = L.V3 * d;
+        e.Node[0] = PlaneNumber(planes, L.PL1);
+        e.Node[1] = PlaneNumber(planes, L.PL2);
+    }
+    if (!PairEnds(work, static_cast<int>(planes.size()))) return TLinkLoop::Open;
+    Integer mask = 0;
+    if (!Walk(work.Loop, work.Pairs, mask)) return TLinkLoop::Open;
+    Mask = mask;
+    return TLinkLoop::Closed;
+}
+
+namespace {
+
 Real LinkLength(const TDimension& L, bool Model)
 {
     return Model ? L.V3.Len() : L.V2.Len();

@@ -41,6 +41,21 @@ TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Toleran
 // NoPositions when a link's rays are not known.
 TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
 
+// Whether L, a model link, measures between two planes it joins: a dimension between faces or
+// sketch lines (an operation's edges give none), numbered, its planes parallel and its vector
+// their distance within Tolerance. A chain with a link that has none closes by its vectors.
+bool HasPlanes(const TDimension& L, Real Tolerance);
+
+// Tests whether Links, model links with the closing link last, join plane to plane: every plane
+// one of them ends in is the end of exactly two of them (planes compared as the assembly's plane
+// table compares them, IsSamePlane), so that the walk from one plane of the closing link through
+// the others comes back to its other plane passing every link and no plane twice. A link of zero
+// length (both ends in one plane) needs the loop to pass its plane. The parts as they stand:
+// their planes, not their vectors' sum. NoPositions when a link has no planes (HasPlanes). With
+// Closed, Mask gives the walk's signs as FindLinkLoop gives them: the last link with a length is
+// subtracted, a zero link's bit stays clear.
+TLinkLoop FindPlaneLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+
 // A link no longer than Tolerance (its model vector's length in a model chain, Model): as a
 // closing link, a gap designed to be zero.
 bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model = false);

@@ -22,6 +22,20 @@ constexpr const char* ColumnName[rCountRow] = {"Цепь", "Н",    "Ном.", "
 
 } // namespace
 
+namespace {
+
+// Whether Document is still one of the application's open documents.
+bool StillOpen(const tvapi::ITervanDocumentPtr& Document)
+{
+    tvapi::IApplication* app = drApi::MA.Application();
+    const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
+    for (int i = 0; documents && i < documents->GetCount(); ++i)
+        if (tvapi::IAPIObjectPtr(documents->GetItem(i)) == tvapi::IAPIObjectPtr(Document)) return true;
+    return false;
+}
+
+} // namespace
+
 tvapi::ITervanDocumentPtr ActiveChainDocument()
 {
     tvapi::IApplication* app = drApi::MA.Application();
@@ -413,6 +427,13 @@ template <class TBase> void TChainPanelOf<TBase>::EditCell()
 
 template <class TBase> void TChainPanelOf<TBase>::Confirm()
 {
+    // The document the panel works on was closed under it: the chains have nowhere to go, and
+    // another document made active must not take them.
+    if (ActiveDoc && !StillOpen(ActiveDoc)) {
+        Tell(DC(TString(ClosedDocumentText)));
+        this->Stop(1);
+        return;
+    }
     // Until the chains are in the document the run may still be taken back.
     const bool stored = DimensionChains.StoreConfirmed();
     if (stored) FWritten.Forget();

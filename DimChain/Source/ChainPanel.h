@@ -168,7 +168,8 @@ protected:
     // What a follow did to the chain shown, on the grid.
     void ShowFollowed(const TFollowedChain& Followed);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
-    // they are stored (else the process stops as cancelled).
+    // they are stored (else the process stops as cancelled). The panel's document closed
+    // meanwhile stores nothing, in no other document either, and is told ClosedDocumentText.
     void Confirm();
     // A click on the grid's item Index (column * 256 + row): the columns the user types
     // unlocked on older hosts, the row's link selected and made current.
@@ -192,6 +193,9 @@ protected:
         return tvapi::IAPIObjectPtr(A) == B;
     }
     static void Tell(const TString& Text);
+
+public:
+    static constexpr const char* ClosedDocumentText = "Документ закрыт: размерные цепи не сохранены";
 };
 
 template <class TBase>

@@ -49,13 +49,20 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
 }
 
 // Whether the links of Path (the closing link first) close as the chain made of them would:
-// drawing links on their loop in the drawing, model links by their model vectors. A path too
+// drawing links on their loop in the drawing, model links on their planes (by their model
+// vectors when one has none). A path too
 // long for the closure test is left to the chain, which tells so.
 bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path, TChainSpace Space)
 {
     const int n = static_cast<int>(Path.size());
     if (n > TDimensionChain::MaxLinks) return true;
     const bool model = Space == TChainSpace::Model;
+    // Model links that have their planes joined plane to plane on the way from one plane of
+    // the closing link to its other, no plane twice: the loop the chain closes on.
+    if (model && std::all_of(Path.begin(), Path.end(), [&All](int i) {
+            return HasPlanes(All.Dimensions[i], TDimensionChain::ModelTolerance);
+        }))
+        return true;
     if (!model) {
         thread_local std::vector<const TDimension*> links;
         links.clear();

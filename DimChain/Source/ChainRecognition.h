@@ -56,9 +56,10 @@ struct TPlanePaths {
 // Searches Pool, depth first in index order, for paths of links (no link twice, no plane
 // passed twice) from the first plane IP1 of link Closing to its second plane IP2, attaching
 // plane number to plane number; a path that reaches IP2 is not extended past it, and is
-// counted when its links close with Closing by their model vectors (a path too long for the
-// closure test always is), a ring round a zero gap once whichever way it is walked. Keeps the
-// IndexNeed-th path found (1-based, the last when fewer are found). Stops after
-// MaxPathsExamined links tried or MaxPathsCounted paths counted. No path for a Closing out of
-// the pool or without planes; links whose plane numbers are negative take no part.
+// counted when its links close with Closing: on their planes, which a path joins by its
+// making, or by their model vectors when a link has none (a path too long for the closure test
+// always is), a ring round a zero gap once whichever way it is walked. Keeps the IndexNeed-th
+// path found (1-based, the last when fewer are found). Stops after MaxPathsExamined links tried
+// or MaxPathsCounted paths counted. No path for a Closing out of the pool or without planes;
+// links whose plane numbers are negative take no part.
 TPlanePaths FindPlanePaths(const TDimensionChain& Pool, int Closing, int IndexNeed);

@@ -172,6 +172,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     CalculatedWith = C.CalculatedWith;
     Checked = C.Checked;
     OwnTexts = C.OwnTexts;
+    CheckFigures = C.CheckFigures;
     return *this;
 }
 
@@ -317,7 +318,7 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
     if (!taken.Finite()) return open(TClosing::NoNumbers);
     TDimension& L = Dimensions[Count() - 1];
     if (Step.NoteResidual) L.Comment += LinkText::ResidualNote(loop.Nominal, loop.QHigh, loop.QLow);
-    if (Step.CheckOnly) L.Comment += LinkText::CheckNote(loop.QHigh, loop.QLow);
+    CheckFigures = Step.CheckOnly ? std::optional(TCheckFigures{loop.QHigh, loop.QLow}) : std::nullopt;
     if (!Step.CheckOnly) TakeClosingFigures(result);
     Checked = Step.CheckOnly;
     CalculatedWith = Settings();
@@ -361,8 +362,7 @@ bool TDimensionChain::CheckAgain()
     const TChainResult loop = *Calculate(true);
     // Figures that are no numbers note nothing new.
     if (!loop.Finite()) return false;
-    TString& note = Dimensions[Count() - 1].Comment;
-    note += LinkText::CheckNote(loop.QHigh, loop.QLow);
+    CheckFigures = TCheckFigures{loop.QHigh, loop.QLow};
     CalculatedWith = Settings();
     return true;
 }
@@ -374,14 +374,46 @@ void TDimensionChain::Open()
         note = LinkText::WithoutResidualNote(note);
     }
     Closed = false;
+    CheckFigures.reset();
 }
 
-void TDimensionChain::DropCheckFigures()
+TString TDimensionChain::ShownNote(Integer K) const
 {
-    if (Count() < 1) return;
-    TString& note = Dimensions[Count() - 1].Comment;
-    const Integer check = note.Find(TString(" {")); // 1-based, 0 when absent
-    if (check > 0) note = note.SubStr(0, check - 1);
+    const TString& note = Dimensions[K].Comment;
+    if (K != Count() - 1 || !CheckFigures) return note;
+    return note + LinkText::CheckNote(CheckFigures->QHigh, CheckFigures->QLow);
+}
+
+TString TDimensionChain::TypedNote(Integer K, const TString& Typed) const
+{
+    if (K != Count() - 1 || !CheckFigures) return Typed;
+    const TString figures = LinkText::CheckNote(CheckFigures->QHigh, CheckFigures->QLow);
+    const Integer kept = Typed.Length() - figures.Length();
+    if (kept < 0 || !(Typed.SubStr(kept, figures.Length()) == figures)) return Typed;
+    return Typed.SubStr(0, kept);
+}
+
+void TDimensionChain::checkFiguresToStream(TKmfData& s) const
+{
+    s << Boolean(CheckFigures.has_value());
+    if (CheckFigures) s << CheckFigures->QHigh << CheckFigures->QLow;
+}
+
+bool TDimensionChain::checkFiguresFromStream(TKmfData& s)
+{
+    if (!s.ReadBoolean()) return !s.ErrorReadFromFileToBufer;
+    const Real high = s.ReadReal(), low = s.ReadReal();
+    if (s.ErrorReadFromFileToBufer) return false;
+    CheckFigures = TCheckFigures{high, low};
+    return true;
+}
+
+void TDimensionChain::TakeCheckFiguresFromNote()
+{
+    TCheckFigures figures;
+    if (Count() < 1 || !LinkText::TakeCheckNote(Dimensions[Count() - 1].Comment, figures.QHigh, figures.QLow))
+        return;
+    if (Closed) CheckFigures = figures;
 }
 
 void TDimensionChain::TakeClosingFigures(const TChainResult& Result)
@@ -557,21 +589,17 @@ bool TDimensionChain::IsClosed()
 bool TDimensionChain::IsClosedLoop()
 {
     if (Count() < 2 || Count() > MaxLinks) return IsClosed();
-    if (Space() == TChainSpace::Model) {
-        if (!IsClosed3D()) return false;
-        // A zero gap has no direction of its own: the lowest closing mask would follow the
-        // order of the parts.
-        if (IsZeroGap(Dimensions[Count() - 1], ModelTolerance, true))
-            StateClosed = ZeroGapSense(Dimensions, StateClosed, ModelTolerance, true);
-        return true;
-    }
+    const bool model = Space() == TChainSpace::Model;
+    const Real tolerance = model ? ModelTolerance : DrawingTolerance;
     Integer mask = 0;
-    // Angles close by their rays, never by where the rays happen to end.
-    const bool angles = IsAngular();
-    switch (angles ? FindAngleLoop(Dimensions, DrawingTolerance, mask)
-                   : FindLinkLoop(Dimensions, DrawingTolerance, mask)) {
+    // Angles close by their rays, never by where the rays happen to end; model links by the
+    // planes they join, never by their vectors' sum alone.
+    const bool angles = !model && IsAngular();
+    switch (model    ? FindPlaneLoop(Dimensions, tolerance, mask)
+            : angles ? FindAngleLoop(Dimensions, tolerance, mask)
+                     : FindLinkLoop(Dimensions, tolerance, mask)) {
     case TLinkLoop::NoPositions:
-        if (angles || !IsClosed2D()) return Closed = false;
+        if (angles || !(model ? IsClosed3D() : IsClosed2D())) return Closed = false;
         mask = StateClosed;
         break;
     case TLinkLoop::Open:
@@ -580,8 +608,9 @@ bool TDimensionChain::IsClosedLoop()
     case TLinkLoop::Closed:
         break;
     }
-    if (IsZeroGap(Dimensions[Count() - 1], DrawingTolerance))
-        mask = ZeroGapSense(Dimensions, mask, DrawingTolerance);
+    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
+    if (IsZeroGap(Dimensions[Count() - 1], tolerance, model))
+        mask = ZeroGapSense(Dimensions, mask, tolerance, model);
     StateClosed = mask;
     Closed = true;
     return true;

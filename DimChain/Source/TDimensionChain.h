@@ -36,6 +36,12 @@ struct TChainSettings {
     bool operator==(const TChainSettings&) const = default;
 };
 
+// A check's figures: the deviations of the whole loop.
+struct TCheckFigures {
+    Real QHigh = 0.0;
+    Real QLow = 0.0;
+};
+
 // The closing link as the calculation gives it.
 struct TChainResult {
     Real Nominal = 0.0;
@@ -54,8 +60,8 @@ enum class TChainSpace { Drawing, Model };
 // closed chain (ChainFollow.h), which decides what the dimension shows.
 struct TClosingStep {
     bool NoteResidual = true;
-    // A check of the assembly: the deviations of the whole loop are noted in the closing
-    // link's comment (" { upper lower }") and its own deviations are kept.
+    // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
+    // shown after the closing link's note; its own deviations are kept.
     bool CheckOnly = false;
     // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
     // signs of their vectors alone.
@@ -135,6 +141,10 @@ public:
     // over them (in this opening or an earlier one) and stored with it, to be given back when it
     // stops writing them; none for a chain that never wrote, or one stored without them.
     std::optional<TDeviationTexts> OwnTexts;
+    // The figures of the chain's check, kept apart from the closing link's note, so that
+    // nothing of the note is ever taken for them; none for a chain not checked or open.
+    // Stored with the set (TDimensionChains::Write).
+    std::optional<TCheckFigures> CheckFigures;
 
     TDimensionChain() = default;
     TDimensionChain(const TDimensionChain& C) { *this = C; }
@@ -183,8 +193,8 @@ public:
     // deviations are of that nominal: the limits are the calculated ones), notes
     // the residual when Step asks, and notes a nominal that differs from the
     // closing length by more than the length precision (TMathDef::metricPrecision) with
-    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's the
-    // link's model length). Min-max keeps the risk factor at 1; the
+    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's its
+    // heated length, HeatedModelLength). Min-max keeps the risk factor at 1; the
     // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
     // closing link takes angular deviations; a chain that RefusesClosing stays open (Refused),
     // and so does one that would make a ring with Step.Among (Ring), or one whose figures are
@@ -196,18 +206,31 @@ public:
     // (with CheckOnly, checked) without the residual note. With Among, a closing that would
     // make a ring with those chains is refused (Ring).
     TClosingResult CloseRecognised(bool CheckOnly = false, const TArrayOf<TDimensionChain>* Among = nullptr);
-    // The figures of a check taken out of the closing link's note (" {" to its end).
-    void DropCheckFigures();
+    // The figures of a check dropped; the note stays as it is.
+    void DropCheckFigures() { CheckFigures.reset(); }
+    // Link K's note as the grid and the report show it: the closing link's with the check's
+    // figures after it (CheckNote).
+    TString ShownNote(Integer K) const;
+    // The note typed over link K's shown note (ShownNote), without the check's figures shown.
+    TString TypedNote(Integer K, const TString& Typed) const;
+    // CheckFigures and their flag in a stream.
+    void checkFiguresToStream(TKmfData& stream) const;
+    bool checkFiguresFromStream(TKmfData& stream);
+    // A checked chain of an older set, which kept the check's figures in the closing link's
+    // note: the last of them of exactly the check note's form taken out into CheckFigures (kept
+    // only while the chain is closed); the rest of the note stays.
+    void TakeCheckFiguresFromNote();
     // The chain is open: a pick's residual note leaves its last link's note (what the user
-    // typed there stays), since it told of a loop the chain no longer makes.
+    // typed there stays), since it told of a loop the chain no longer makes, and a check's
+    // figures are dropped.
     void Open();
     // A closed chain calculated again after a value that enters its figures changed: the
     // closing link takes them (its dimension is not written). Neither the closure nor the
     // notes are touched. Nothing for an open or a checked chain, nor for figures that are not
     // finite, which the closing link never takes.
     std::optional<TChainResult> Recalculate();
-    // A checked chain checked again: the check's note of its closing link (from " {") replaced
-    // by the loop's deviations as they now are. False, with nothing changed, for an open chain;
+    // A checked chain checked again: its check's figures replaced by the loop's deviations as
+    // they now are. False, with nothing changed, for an open chain;
     // false, with the check's figures dropped, for figures that are no numbers.
     bool CheckAgain();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
@@ -239,10 +262,11 @@ public:
     // The closure of a picked chain: a drawing chain of linear links along one measuring
     // direction, each with its two ends in the drawing, closes only when they join end to end
     // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs; a chain
-    // of angles only when its rays do (FindAngleLoop), with that walk's signs. Any other chain
-    // (a model chain, a circular link, links along several directions) closes as IsClosed
-    // closes it. A chain closing on a zero gap, drawing or model, then takes the sense
-    // ZeroGapSense gives it.
+    // of angles only when its rays do (FindAngleLoop), with that walk's signs; a model chain
+    // only when its links join plane to plane (FindPlaneLoop), with that walk's signs. Any other
+    // chain (a circular link, links along several directions, a model link without planes)
+    // closes as IsClosed closes it. A chain closing on a zero gap, drawing or model, then takes
+    // the sense ZeroGapSense gives it.
     bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
@@ -275,6 +299,10 @@ public:
     // The unit closing direction of a model chain, in the sense the component links sum to it;
     // zero for a closing link of no length.
     TVector3D ModelClosingDirection() const;
+    // A model chain's closing length as heat makes its links: its model length plus what each
+    // component's thermal factor adds along the closing direction, signed (negative for an
+    // interference).
+    Real HeatedModelLength() const;
     // Whether link i closes with its vector added (else subtracted); false past the mask.
     bool Plus(int i) const { return i < SignBits && ((StateClosed >> i) & 1); }
 
@@ -294,10 +322,10 @@ private:
     // place. False when no link moved.
     bool MoveZeroGapLast();
     // The closing link's length as the links give it: a drawing chain's calculated nominal, a
-    // model chain's model length.
+    // model chain's heated length (HeatedModelLength), in a check too.
     Real ClosingLength(const TChainResult& Result) const
     {
-        return Is3D() ? Dimensions[Count() - 1].V3.Len() : Result.Nominal;
+        return Is3D() ? HeatedModelLength() : Result.Nominal;
     }
     // The closing link takes Result's deviations, moved onto the nominal it shows when that is
     // not its length; its dimension is written by the follow alone.

@@ -103,6 +103,18 @@ Real ModelShare(const TDimension& L, const TVector3D& u)
     return std::clamp((L.V3.x * u.x + L.V3.y * u.y + L.V3.z * u.z) / len, -1.0, 1.0);
 }
 
+// What heat adds to the signed sum of a chain's first N links along u (every link whole for a
+// zero u): each link's model length along u times its thermal factor less one.
+Real HeatAlong(const TDimensionChain& C, int N, const TVector3D& u)
+{
+    Real heat = 0.0;
+    for (int i = 0; i < N; ++i) {
+        const TDimension& L = C.Dimensions[i];
+        heat += (C.Plus(i) ? 1.0 : -1.0) * L.dLdT * L.dT * ModelShare(L, u) * L.V3.Len();
+    }
+    return heat;
+}
+
 TContribution ModelContribution(const TDimension& L, const TVector3D& u, Real sgn)
 {
     switch (static_cast<int>(L.TMO)) {
@@ -167,6 +179,12 @@ std::optional<TChainResult> TDimensionChain::CalculateAngles(bool ZeroEndDim) co
     return Result(ZeroEndDim ? std::fabs(angle - closing) : angle, sums, RiskFactor);
 }
 
+Real TDimensionChain::HeatedModelLength() const
+{
+    if (Count() < 1) return 0.0;
+    return Dimensions[Count() - 1].V3.Len() + HeatAlong(*this, Count() - 1, ModelClosingDirection());
+}
+
 std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool ZeroEndDim) const
 {
     if (!Closed) return std::nullopt;
@@ -194,7 +212,11 @@ std::optional<TChainResult> TDimensionChain::CalculateIn(TChainSpace Space, bool
         }
     }
     // Typed nominals may turn the components' sum against the closing link's direction: a gap
-    // made negative (an interference) keeps its sign.
-    const Real nominal = model ? W3.Len() : (!ZeroEndDim && (W2 | u) < 0.0 ? -W2.Len() : W2.Len());
+    // made negative (an interference) keeps its sign. A model chain's closing nominal is its
+    // length as heat makes it, signed the same way; its loop's deviations move by what heat
+    // leaves of the loop.
+    if (model && ZeroEndDim) sums.M += HeatAlong(*this, n, u3);
+    const Real nominal = model ? (ZeroEndDim ? W3.Len() : HeatedModelLength())
+                               : (!ZeroEndDim && (W2 | u) < 0.0 ? -W2.Len() : W2.Len());
     return Result(nominal, sums, RiskFactor);
 }

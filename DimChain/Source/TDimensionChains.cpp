@@ -29,9 +29,9 @@ namespace {
 // sets without them read as before, in any order: the reference numbers of the dimensions
 // derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
 // settings the chains' figures were calculated with, where any differ from the chain's own
-// ("FIGS"); which chains are checked ("CHKD"); how each link was derived and projected ("LINK");
-// the reference numbers of the objects laid on links beside their own: the projection's
-// segment or dimension and the angular dimension, per link ("LAID").
+// ("FIGS"); which chains are checked ("CHKD"); the figures of their checks ("CHKF"); how each link was
+// derived and projected ("LINK"); the reference numbers of the objects laid on links beside their own: the
+// projection's segment or dimension and the angular dimension, per link ("LAID").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
 constexpr Integer LaidTag = 0x4449414C;
@@ -40,6 +40,8 @@ constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
 constexpr Integer CheckedTag = 0x444B4843;
 constexpr std::int64_t CheckedStreamBytes = 4; // a flag, 0 or 1, per chain
+constexpr Integer CheckFiguresTag = 0x464B4843;
+constexpr std::int64_t CheckFiguresStreamBytes = 1; // at least a flag per chain
 
 // Records of the re-binding are gathered with this room first.
 constexpr std::size_t RepairRoom = 1024;
@@ -226,6 +228,12 @@ void TDimensionChains::Write(TKmfData& s) const
             for (const TDimensionChain& chain : DimChains)
                 s << static_cast<Integer>(chain.Checked ? 1 : 0);
         }
+        if (std::any_of(DimChains.begin(), DimChains.end(),
+                        [](const TDimensionChain& chain) { return chain.CheckFigures.has_value(); })) {
+            s << CheckFiguresTag;
+            for (const TDimensionChain& chain : DimChains)
+                chain.checkFiguresToStream(s);
+        }
     } catch (...) {
         // What was written stays; the stream is the caller's.
     }
@@ -246,6 +254,14 @@ Boolean TDimensionChains::Read(TKmfData& s, Boolean ToEnd)
             if (!ReadSection(s, chains)) return false;
         // A stored set is read to its last byte: bytes left over mean it was not ours.
         if (ToEnd && s.BytesLeft() != 0) return false;
+        // An older set kept the check's figures in the closing link's note. Only a checked chain
+        // has any (a drawing chain is never read as checked).
+        if (std::none_of(chains.begin(), chains.end(),
+                         [](const TDimensionChain& chain) { return chain.CheckFigures.has_value(); }))
+            for (TDimensionChain& chain : chains)
+                if (chain.Checked) chain.TakeCheckFiguresFromNote();
+        for (TDimensionChain& chain : chains)
+            if (!chain.Checked) chain.CheckFigures.reset();
         // No chain of more links than the closure search takes is closed: its mask has no
         // bit for the links past it.
         for (TDimensionChain& chain : chains)
@@ -300,6 +316,11 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
     case OwnTextsTag:
         for (TDimensionChain& chain : Chains)
             if (!chain.ownTextsFromStream(s)) return false;
+        return true;
+    case CheckFiguresTag:
+        if (!s.CheckCount(Chains.Count, CheckFiguresStreamBytes)) return false;
+        for (TDimensionChain& chain : Chains)
+            if (!chain.checkFiguresFromStream(s)) return false;
         return true;
     case CheckedTag:
         if (!s.CheckCount(Chains.Count, CheckedStreamBytes)) return false;
@@ -515,7 +536,12 @@ void TDimensionChains::DropUnbound()
             const TDimension& link = chain.Dimensions[i];
             if (link.MO || !link.IsModel()) continue;
             chain.Dimensions.Delete(i);
-            chain.Closed = false;
+            // The links after it keep their own signs, one place down.
+            if (i < TDimensionChain::SignBits) {
+                const Integer below = chain.StateClosed & ((Integer(1) << i) - 1);
+                chain.StateClosed = below | ((chain.StateClosed >> (i + 1)) << i);
+            }
+            chain.Open();
         }
 }
 

@@ -54,7 +54,9 @@ public:
     // any chain has them: the reference numbers of the dimensions derived links were taken
     // from, link by link; the closing dimensions' own texts, chain by chain; the settings the
     // figures were calculated with where they differ from the chain's own, chain by chain;
-    // whether each chain is checked. An exception of the stream ends either.
+    // whether each chain is checked; the figures of the checks. A set without the last, from an
+    // older version, gives its checked chains the figures their closing notes hold
+    // (TDimensionChain::TakeCheckFiguresFromNote). An exception of the stream ends either.
     void Write(TKmfData& stream) const;
     // False, with this set unchanged, when the data proves damaged: a negative count, more
     // chains or links than the bytes left can hold, a read past the end, figures' settings
@@ -99,7 +101,8 @@ public:
     // and then nothing is stored back; damaged bytes are told to the user and noted in
     // StoredDamaged.
     void LoadfromUserStorage(TWrittenDeviations* Written = nullptr);
-    // Removes every model link left without its model object; the chains that lose one are open.
+    // Removes every model link left without its model object; the chains that lose one are open
+    // (no check's figures kept), the links left keeping their own signs.
     void DropUnbound();
     // Binds each link's Obj, AuxObj and PearentObj to the drawing objects that carry their
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the

@@ -80,7 +80,7 @@ void WriteLink(TKmfData& f, const TDimensionChain& C, Integer Chain, Integer k)
     WriteField(f, LinkText::Number(L.EQLow));
     WriteField(f, LinkText::Number(L.dLdT));
     WriteField(f, LinkText::Number(L.dT));
-    f.WriteTextLn(L.Comment);
+    f.WriteTextLn(C.ShownNote(k));
 }
 
 void WriteChain(TKmfData& f, const TDimensionChain& C, Integer Chain)

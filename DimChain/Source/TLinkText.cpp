@@ -67,6 +67,20 @@ TString WithoutResidualNote(const TString& Note)
     return rest;
 }
 
+bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow)
+{
+    static const std::regex check(R"( \{ +(-?\d+\.\d{3}) +(-?\d+\.\d{3}) \})");
+    const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
+    std::smatch last;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), check); m != std::sregex_iterator(); ++m)
+        last = *m;
+    if (last.empty()) return false;
+    QHigh = std::stod(last[1].str());
+    QLow = std::stod(last[2].str());
+    Note.Remove(static_cast<Integer>(last.position()), static_cast<Integer>(last.length()));
+    return true;
+}
+
 TString CheckNote(Real QHigh, Real QLow)
 {
     TString note(" { ");

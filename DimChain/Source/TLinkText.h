@@ -28,6 +28,9 @@ TString ResidualNote(Real Nominal, Real QHigh, Real QLow);
 TString WithoutResidualNote(const TString& Note);
 // The note of a checked loop's deviations: " {   0.100  -0.150 }".
 TString CheckNote(Real QHigh, Real QLow);
+// Takes the last check note of exactly CheckNote's form out of Note into QHigh and QLow: what
+// an older version kept in the closing link's note. False, Note unchanged, when there is none.
+bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow);
 // The note of a closing nominal that differs from the drawn length: "(*dT=   30.000  30.500".
 TString LengthNote(Real Nominal, Real Length);
 

@@ -110,9 +110,11 @@ bool TpmDimensionChain3D::Reread(TDimension& L, bool KeepFigures) const
         L.QHigh = fresh.QHigh;
         L.QLow = fresh.QLow;
     }
+    // Its planes as the parts stand now, also for a part moved whole: a chain's loop is
+    // tested on them.
+    static_cast<TDimensionGeometry&>(L) = fresh;
     if (!changed) return false;
     L.Nominal = fresh.Nominal;
-    static_cast<TDimensionGeometry&>(L) = fresh;
     return true;
 }
 

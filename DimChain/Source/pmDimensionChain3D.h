@@ -51,8 +51,9 @@ public:
     // The index in AllDimension3D of the first link of the model object D; -1 when none.
     Integer IndexDimension(const tvapi::IModelObjectPtr& D) const;
     // Link L takes what its gathered dimension now gives: the nominal, the deviations unless
-    // KeepFigures, the planes and the vector; the user's own columns stay. True when the
-    // dimension changed; false for a link of no gathered dimension.
+    // KeepFigures, the planes and the vector (its planes also when nothing else changed: a part
+    // moved whole); the user's own columns stay. True when the dimension's figures or length
+    // changed; false for a link of no gathered dimension.
     bool Reread(TDimension& L, bool KeepFigures) const;
 
     // Gathering (pmDimensionChain3DGather.cpp): the whole assembly, one part and its

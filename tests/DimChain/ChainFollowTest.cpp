@@ -105,7 +105,7 @@ TEST_P(TFollowFiguresTest, CalculatesEachChainOnceInDependencyOrder)
     EXPECT_NEAR(chain.Dimensions[chain.Count() - 1].QLow, t.Lo, 1e-12);
     if (t.Note) {
         const std::string note(t.Note);
-        EXPECT_EQ(std::wstring(TString(chain.Dimensions[chain.Count() - 1].Comment).toWideChar()),
+        EXPECT_EQ(std::wstring(TString(chain.ShownNote(chain.Count() - 1)).toWideChar()),
                   std::wstring(note.begin(), note.end()));
     }
 }
@@ -275,7 +275,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TArrayOf<TDimensionChain>& Set, TRecordingChainHost& Host, TFigureChange& Change) {
                         BStretchedWhileClosed(Set, Host, Change);
                         Set[0].Checked = true;
-                        Set[0].Dimensions[2].Comment = TString("Shaft { 0.150 -0.100 }");
+                        Set[0].Dimensions[2].Comment = TString("Shaft");
+                        Set[0].CheckFigures = TCheckFigures{0.15, -0.1};
                         Change.Written = nullptr;
                     },
                     {{0, TFollowed::LeftOpen}},

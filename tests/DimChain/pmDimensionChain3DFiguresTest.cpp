@@ -45,6 +45,23 @@ TBuild Gap(int Turned, bool Deep = false)
     };
 }
 
+// Housing 60 +-0.1 [0, 60], ring 20 +0.2/0 [0, 20], sleeve 25 +-0.05 [20, 45], flange 20 +-0.02
+// [25, 45] (1 when turned), cup 32 +-0.05 [25, 57] and gauge 3 [57, 60] (8), along X: the gap is
+// 60 - 20 - 25 + 20 - 32 = 3 +0.22/-0.42, though ring + and flange - would sum to 3 as well.
+TBuild EqualLengths(int Turned)
+{
+    return [=](TGather& T) {
+        Stack(T,
+              {{0, 60, 0.1, -0.1},
+               {0, 20, 0.2, 0},
+               {20, 25, 0.05, -0.05},
+               {25, 20, 0.02, -0.02, 4},
+               {25, 32, 0.05, -0.05},
+               {57, 3, 0, 0, 8}},
+              {1, 0, 0}, {0, 1, 0}, nullptr, Turned);
+    };
+}
+
 // An extrusion 10 deep (+0.04/0) along X from 0, a stop 15 +-0.03 and the 25 they close.
 void ExtrusionStack(TGather& T)
 {
@@ -86,6 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TAssemblyCase{"HousingTurned", Gap(1), 0.26, -0.14},
                     TAssemblyCase{"TwoSubAssembliesDeep", Gap(2, true), 0.26, -0.14},
                     TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
+                    // Ring and flange of one length walked in opposite senses: the signs are the
+                    // walk's, whichever end of the gauge its dimension starts from.
+                    TAssemblyCase{"EqualLengthsSignedByTheWalk", EqualLengths(4), 0.22, -0.42},
+                    TAssemblyCase{"EqualLengthsGaugeTurned", EqualLengths(4 | 8), 0.22, -0.42},
                     // The pool closes along X and along Z at once: its closing link is along X.
                     TAssemblyCase{
                         "PoolCountsAlongItsClosingLink",
@@ -95,6 +116,54 @@ INSTANTIATE_TEST_SUITE_P(
                         },
                         0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
+
+// The housing 40 +-0.1 holding spacer 25 +-0.05, ring 2 +-0.03 and shoulder 10 +-0.05 along X, the
+// gap 3 their closing link; dl/dT typed at dT 50 on the parts of Heated (bit 1 the housing, 2 the
+// spacer) before the gap's chain is searched, or checked (Check): the gap counts the parts as heat
+// makes them, its limits written against the 3 it shows with the "(*dT=" note (a check's figures
+// moved as well).
+using THeatCase = std::tuple<const char*, int, double, bool, double, double, const char*>;
+class TAssemblyHeatTest : public TGather, public testing::WithParamInterface<THeatCase> {};
+TEST_P(TAssemblyHeatTest, HeatedPartsMoveTheGap)
+{
+    const auto& [name, heated, dLdT, check, hi, lo, note] = GetParam();
+    Stack(*this,
+          {{0, 40, 0.1, -0.1},
+           {0, 25, 0.05, -0.05},
+           {25, 2, 0.03, -0.03},
+           {27, 10, 0.05, -0.05},
+           {37, 3, 0, 0}},
+          {1, 0, 0});
+    Open();
+    for (int part = 0; part < 2; ++part) {
+        if (!(heated & (1 << part))) continue;
+        for (const auto& [column, text] :
+             {std::pair{rdLdT, std::to_wstring(dLdT)}, std::pair{rdT, std::wstring(L"50")}}) {
+            Grid().SetCurrentCell(part + 1, column);
+            Grid().SetCellText(part + 1, column, text.c_str());
+            Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+        }
+    }
+    Panel->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[4].MO));
+    Press(check ? Panel->bAddDimChain2 : Panel->bAddDimChain);
+    const TDimensionChain& C = ChainAt(Chains() - 1);
+    ASSERT_TRUE(C.Closed);
+    EXPECT_NEAR(C.Dimensions[4].QHigh, hi, Exact);
+    EXPECT_NEAR(C.Dimensions[4].QLow, lo, Exact);
+    EXPECT_NE(Cell(5, rComment).find(note), std::string::npos) << Cell(5, rComment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stacks, TAssemblyHeatTest,
+    // 40 * 0.0006 = 0.024 more gap; 40 * 0.05 = 2; 2 - 25 * 0.05 = 0.75; 25 * 0.5 = 12.5 less.
+    testing::Values(
+        THeatCase{"HousingWarm", 1, 0.000012, false, 0.25406, -0.20606, "(*dT=   3.000   3.024"},
+        THeatCase{"HousingHot", 1, 0.001, false, 2.235, 1.765, "(*dT=   3.000   5.000"},
+        THeatCase{"HousingAndSpacerHot", 3, 0.001, false, 0.9875, 0.5125, "(*dT=   3.000   3.750"},
+        // The spacer 12.5 longer: an interference of 9.5, its sign kept.
+        THeatCase{"SpacerHotInterferes", 2, 0.01, false, -12.245, -12.755, "(*dT=   3.000  -9.500"},
+        THeatCase{"HousingHotChecked", 1, 0.001, true, 0, 0, "{   2.235   1.765 }"}),
+    [](const testing::TestParamInfo<THeatCase>& p) { return std::string(std::get<0>(p.param)); });
 
 // The clip stack: housing 20 +0.1/0, bushing 15 +-0.05, shoulder 4.8 0/-0.08 and clip 0.2 +-0.02,
 // the gap between clip and housing an assembly dimension of length 0; the housing at place
@@ -209,11 +278,11 @@ INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
                          });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
-// the plate's file given +-0,2, an upper deviation of 320 digits, or made 13.5 thick, or the
-// bushing removed while the assembly was closed, or 0,05 typed as the plate's upper additional
-// deviation and the chain searched again; what is told ("|" between messages), then whether the
-// chain is closed and its last link's figures.
-enum TChange { PartFile, NoNumber, Thicker, Removed, Typed };
+// the plate's file given +-0,2, an upper deviation of 320 digits, made 13.5 or 47.5 thick, the
+// bushing moved 1 along the shaft or removed while the assembly was closed, or 0,05 typed as the
+// plate's upper additional deviation and the chain searched again; what is told ("|" between
+// messages), then whether the chain is closed and its last link's figures.
+enum TChange { PartFile, NoNumber, Thicker, Interfering, Moved, Removed, Typed };
 using TStoredCase = std::tuple<const char*, TChange, const char*, double, double>; // told, hi, lo
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
                          public testing::WithParamInterface<TStoredCase> {};
@@ -228,14 +297,16 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
         Reopen("chain.qas");
     }
-    if (change == Thicker) {
+    if (change == Thicker || change == Interfering) {
         std::ifstream in(FDir / "chain-plate.qpt");
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         for (std::size_t at = text.find("12.5"); at != std::string::npos; at = text.find("12.5", at))
-            text.replace(at, 4, "13.5");
+            text.replace(at, 4, change == Thicker ? "13.5" : "47.5");
         std::ofstream(FDir / "chain-plate.qpt") << text;
         Reopen("chain.qas");
     }
+    if (change == Moved)
+        Reopen("moved.qas", [](nlohmann::json& components) { components[1]["frame"][0][2] = 13.5; });
     if (change == Removed) Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
     Journal().Clear();
     Open();
@@ -267,6 +338,10 @@ INSTANTIATE_TEST_SUITE_P(
                         0, 0},
                     // Open, the shaft's length shows its own deviations, not the lost figures.
                     TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
+                    // 47.5 - 17.5 - 30 = 0, but the plate's far face touches nothing.
+                    TStoredCase{"PartInterferingNoLongerCloses", Interfering, "Изменился размер ", 0, 0},
+                    // The bushing 1 along the shaft, its length kept: it touches neither end.
+                    TStoredCase{"PartMovedNoLongerCloses", Moved, "", 0, 0},
                     TStoredCase{"ComponentRemoved", Removed,
                                 "Сборка изменилась! Отсутствуют элементы размерной цепи", 0, 0},
                     TStoredCase{"TypedValue", Typed, "Распознаны 1 цепи", 0.2, -0.1}),

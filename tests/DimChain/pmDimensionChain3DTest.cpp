@@ -165,7 +165,7 @@ TEST_F(TpmDimensionChain3DTest, CheckNotesTheLoopAndALengthThatDiffersFromTheNom
     const TDimension& closing = ChainAt(1).Dimensions[2];
     EXPECT_EQ(closing.QHigh, 0.0); // check mode keeps the closing link's own deviations
     EXPECT_EQ(closing.QLow, 0.0);
-    EXPECT_EQ(closing.Comment, TString(" {   0.150  -0.100 }(*dT=  30.200  30.000"));
+    EXPECT_EQ(ChainAt(1).ShownNote(2), TString("(*dT=  30.200  30.000 {   0.150  -0.100 }"));
 
     // A search that finds nothing says so, hides the spin and keeps the last chain.
     TDimensionChain& pool = Panel->AllDimension3D;
@@ -575,7 +575,7 @@ protected:
     // The check's note at the end of the closing link's note.
     static std::string CheckNote(const TDimensionChain& C)
     {
-        const std::string note = C.Dimensions[C.Count() - 1].Comment.PChar();
+        const std::string note = C.ShownNote(C.Count() - 1).PChar();
         return note.substr(std::min(note.find(" {"), note.size()));
     }
 };
