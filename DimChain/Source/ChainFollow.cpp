@@ -216,9 +216,8 @@ void ShowOpen(TDimensionChain& C, TChainHost& Host)
 TFollowed CalculateOnce(TDimensionChain& C)
 {
     if (!C.Closed) return TFollowed::LeftOpen;
-    if (C.Checked) return C.CheckAgain() ? TFollowed::Checked : TFollowed::NoNumbers;
-    if (!C.Recalculate()) return TFollowed::NoNumbers;
-    return TFollowed::Calculated;
+    if (!C.TakeCalculation()) return TFollowed::NoNumbers;
+    return C.Checked ? TFollowed::Checked : TFollowed::Calculated;
 }
 
 // What each closing dimension shows, decided once per follow, and written only through the
@@ -369,10 +368,16 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
     TDependencies on = writes ? Dependencies(Chains, first, closingOn) : TDependencies(state.size());
     // Chains counting each other in a ring take no figures from each other: each is refused and
     // shown open, and what counts them follows their dimensions' own texts.
-    std::vector<char> ring(state.size(), 0);
-    if (const TRings rings(on); rings.Any()) {
+    std::vector<char> ring(state.size(), 0), laid(state.size(), 0);
+    for (const Integer c : Change.Laid)
+        if (c >= first && c < n) laid[c] = 1;
+    // A chain a command just closed or changed into a ring is refused first: the chains it
+    // would chase keep their figures.
+    for (const bool laidOnly : {true, false}) {
+        const TRings rings(on);
+        if (!rings.Any()) break;
         for (Integer c = first; c < n; ++c) {
-            if (!rings.In(c)) continue;
+            if (!rings.In(c) || (laidOnly && !laid[c])) continue;
             ring[c] = 1;
             ShowOpen(Chains[c], Host);
             release(Chains[c]);

@@ -183,9 +183,7 @@ void TpmDimensionChain2D::RefuseClosed()
 
 TClosingStep TpmDimensionChain2D::Pick()
 {
-    TClosingStep step;
-    step.Among = &DimensionChains.DimChains;
-    return step;
+    return {};
 }
 
 void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
@@ -194,16 +192,10 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
     case TClosing::Open:
         return;
     case TClosing::Closed:
-        FollowCurrent(); // the follow writes the closing figures, when the chain writes them
+        FollowLink(); // the follow calculates, notes and writes the closing figures
         return;
     case TClosing::Refused:
         Tell(DC("Угол не может замыкать цепь с линейными размерами"));
-        return;
-    case TClosing::Ring:
-        TDimensionChains::TellRing();
-        return;
-    case TClosing::NoNumbers:
-        TDimensionChains::TellNoNumbers();
         return;
     }
 }

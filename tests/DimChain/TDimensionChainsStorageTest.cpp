@@ -159,7 +159,7 @@ TEST_F(TDimensionChainsStorageTest, ChainThatLostItsClosingDimensionReopensOpenA
     EXPECT_FALSE(T.DimChains[0].Closed);
     const TAdded added = T.DimChains[0].Add(Linear(0, 0, 40, 0), {}, FacadeChainHost());
     ASSERT_TRUE(added.Closing);
-    EXPECT_NEAR(added.Closing->QHigh, 0.3, 1e-12);
+    EXPECT_NEAR(T.DimChains[0].TakeCalculation()->QHigh, 0.3, 1e-12);
 }
 
 TEST_F(TDimensionChainsStorageTest, ChangedDeviationIsSelectedToldAndStoredOnce)
