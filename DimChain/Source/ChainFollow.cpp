@@ -3,6 +3,7 @@
 
 #include "ChainFollow.h"
 
+#include "TLinkText.h"
 #include "TWrittenDeviations.h"
 
 #include <algorithm>
@@ -165,8 +166,17 @@ struct TReread {
     bool Moved = false; // its nominal or its vector: the chain's closure is tested again
 };
 
+// Whether the deviations Now reads differ from those Was holds, as a dimension's texts show them.
+bool OtherDeviations(const TDimension& Now, const TDimension& Was)
+{
+    const auto differ = [](Real a, Real b) { return LinkText::Deviation(a) != LinkText::Deviation(b); };
+    return differ(Now.QHigh, Was.QHigh) || differ(Now.QLow, Was.QLow) || differ(Now.AQHigh, Was.AQHigh) ||
+           differ(Now.AQLow, Was.AQLow);
+}
+
 // Shows: the link's dimension shows its chain's figures (or none of its own are written).
-TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows)
+// Opening: the document was just opened, its dimensions written by the follow.
+TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows, bool Opening)
 {
     TDimension& L = C.Dimensions[Link];
     const TDimension before = L;
@@ -174,15 +184,19 @@ TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows
     // changed nowhere outside. An open chain's last link then shows its own, quietly.
     const bool last = Link == C.Count() - 1 && !C.Checked;
     bool changed = false;
-    if (last && C.Closed && !Shows) {
+    if (last && C.Closed && (!Shows || Opening)) {
         // Its dimension shows another chain's figures: the rest of it is read, not those.
         TDimension now = L;
         Host.Reread(now, false);
+        // Texts typed over the figures it wrote while the document was closed: a change, and
+        // the dimension's own texts from now on.
+        const bool typed = Shows && OtherDeviations(now, L);
+        if (typed) C.OwnTexts = TDeviationTexts::Of(L.Obj);
         static_cast<TDimensionTolerances&>(now).QHigh = L.QHigh;
         static_cast<TDimensionTolerances&>(now).QLow = L.QLow;
         now.AQHigh = L.AQHigh;
         now.AQLow = L.AQLow;
-        changed = !(now == L);
+        changed = typed || !(now == L);
         L = now;
     } else {
         changed = Host.Reread(L, last);
@@ -244,9 +258,10 @@ public:
         return -1;
     }
     // Whether L is a link of a dimension written in this follow.
-    bool WasDecided(const TDimension& L) const
+    bool WasDecided(const TDimension& L) const { return WasDecided(TFigureSource::Of(L)); }
+    bool WasDecided(const TFigureSource& Dimension) const
     {
-        const std::optional<TSourceKey> key = KeyOf(L);
+        const std::optional<TSourceKey> key = KeyOf(Dimension);
         return key && FDecided.count(*key);
     }
     // Whether chain K's closing dimension shows its figures; true when nothing is written.
@@ -277,6 +292,8 @@ public:
             if (R.Own && !W.OwnTexts && R.Own != TDeviationTexts::Of(R.Dimension.Obj)) W.OwnTexts = R.Own;
             return writer;
         }
+        // Given its texts back by a chain let go of before in this follow: they stay.
+        if (!R.Own && WasDecided(R.Dimension)) return -1;
         if (!R.Own) R.Own = FWritten->Kept(R.Dimension.Obj);
         if (!R.Own) return -1;
         FWritten->Keep(R.Dimension.Obj);
@@ -337,7 +354,7 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
         // A closing link holds its chain's figures; only an opening finds it changed outside.
         for (Integer i = 0; i < (Change.Everything ? C.Count() : Counted(C)); ++i) {
             if (!Change.Everything && !AnyCounts(Change.Dimensions, C.Dimensions[i])) continue;
-            const TReread r = ReadAgain(C, i, Host, shows);
+            const TReread r = ReadAgain(C, i, Host, shows, Change.Everything && Change.Written);
             if (!r.Changed) continue;
             state[c].Changed.push_back(i);
             due[c] = 1;
@@ -410,6 +427,13 @@ std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TCh
             Host.Reread(last, false); // the texts it gave back
         }
         out.push_back(f);
+    }
+    // A chain shown open reads its dimension as it stands once every chain is followed: a chain
+    // after it may have written it, or given its texts back.
+    for (const TFollowedChain& f : out) {
+        TDimensionChain& C = Chains[f.Chain];
+        if (!C.Closed && C.Count() > 0 && shown.WasDecided(C.Dimensions[C.Count() - 1]))
+            Host.Reread(C.Dimensions[C.Count() - 1], false);
     }
     return out;
 }
