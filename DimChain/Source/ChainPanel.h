@@ -89,7 +89,7 @@ public:
     // its opening replaced.
     void TakeBackWrites()
     {
-        FWritten.RestoreAll();
+        FWritten.RestoreAll(FollowHost());
         DimensionChains.TakeBackStore();
     }
 

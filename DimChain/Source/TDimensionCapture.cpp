@@ -3,7 +3,6 @@
 #include "TDimension.h"
 
 #include "ChainHost.h"
-#include "drTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingPrimitives.h"
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ChainSetFixture.h"
+#include "RecordingChainHost.h"
 #include "TWrittenDeviations.h"
 
 namespace {
@@ -117,5 +118,25 @@ INSTANTIATE_TEST_SUITE_P(Closings, TOneGapFollowTest,
                          [](const testing::TestParamInfo<TOneGapCase>& p) {
                              return std::string(p.param.Name);
                          });
+
+} // namespace
+
+namespace {
+
+class TCancelTest : public TChainSetFixture {};
+
+// A cancelled run gives the texts back through the host it is handed, not around it.
+TEST_F(TCancelTest, GivesTextsBackThroughTheHost)
+{
+    C = Linear(0, 0, 30, 0, 0.3, -0.1);
+    TWrittenDeviations written;
+    written.Keep(C);
+    TDeviationTexts{L"  0,100", L" -0,150"}.WriteTo(C);
+    TRecordingChainHost host;
+    written.RestoreAll(host);
+    EXPECT_EQ(host.Kinds(), "G");
+    EXPECT_EQ(Upper(C), L"  0,100") << "written by the host alone";
+    EXPECT_TRUE(written.Empty());
+}
 
 } // namespace

@@ -496,7 +496,7 @@ TEST_P(TOpenedAfterChangeTest, OpeningShowsEachDimensionAsTheChainsNowGiveIt)
     TDimensionChains T;
     TWrittenDeviations written;
     T.LoadfromUserStorage(&written);
-    if (t.Cancelled) written.RestoreAll();
+    if (t.Cancelled) written.RestoreAll(FacadeChainHost());
     for (const auto& [y, x2, texts] : t.Shows)
         EXPECT_EQ(Texts(y, x2), t.Cancelled ? before[std::make_pair(y, x2)] : std::wstring(texts)) << y;
     if (t.Cancelled) return;
