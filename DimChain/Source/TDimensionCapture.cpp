@@ -309,17 +309,22 @@ void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr Proj
     TVector2D direction;
     TProjectionKind kind = TProjectionKind::Unknown;
     if (!(V2.Len() > ZeroLength) || !ProjectionOf(Host, ProjectionObj7, direction, kind)) return;
-    // Only the record changes, and only when the projection would be taken.
+    // A projection laid again replaces the one before: it is tried on the link as its dimension
+    // and angle give it, unprojected, and only the record changes, when it would be taken.
     TDimension laid(*this);
+    if (ProjectionObj) {
+        laid.VTransformation = TVector2D();
+        laid.Projection = TProjectionKind::Unknown;
+        laid.ProjectionObj.Reset();
+        if (!laid.Derive(Host)) return;
+    }
     laid.ProjectAlong(direction, kind);
     const TVector2D& taken = laid.VTransformation;
     if (laid.Projection != kind || taken.x != direction.x || taken.y != direction.y) return;
     VTransformation = direction;
     Projection = kind;
     ProjectionObj = ProjectionObj7;
-    if (Derive(Host)) return;
-    *this = laid; // nothing to derive from: projected as it stands
-    ProjectionObj = ProjectionObj7;
+    Derive(Host);
 }
 
 void TDimension::ReadProjectionObj(TChainHost& Host)
