@@ -190,7 +190,9 @@ bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
 Real TDimension::LaidAngleTurn() const
 {
     TAngleRays rays;
-    if (Type != tvapi::tvDrLDimension || !AngleRaysOf(BoundAngle(), rays)) return 0.0;
+    const bool circular = Type == tvapi::tvDrDDimension || Type == tvapi::tvDrRDimension;
+    if ((Type != tvapi::tvDrLDimension && !circular) || !AngleRaysOf(BoundAngle(), rays)) return 0.0;
+    // A diameter or radius is laid along its vector from the origin of its drawn ends.
     const TVector2D along = Unit(TVector2D(P1, P2));
     // The ray along the link grows away from the other: the second ray in the angle's turn.
     const bool second = std::fabs(rays.Ray[1] | along) >= std::fabs(rays.Ray[0] | along);

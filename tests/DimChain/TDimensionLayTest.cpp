@@ -66,3 +66,44 @@ INSTANTIATE_TEST_SUITE_P(Relays, TProjectionLaidAgainTest,
                          });
 
 } // namespace
+
+namespace {
+
+// R15 0/-0.01 laid along a line at 30 degrees and projected on a vertical, its angle to that
+// line's ray typed as it is measured: 15 sin 30.5 - 7.5 and 14.99 sin 29.75 - 7.5, whichever
+// side the angle is measured from.
+struct TCircleTurnCase {
+    const char* Name;
+    double A1, A2, Hi, Lo; // the angle's rays and deviations
+};
+
+void PrintTo(const TCircleTurnCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TAngleOnCircleTest : public TDrawingLinksFixture,
+                           public testing::WithParamInterface<TCircleTurnCase> {};
+
+TEST_P(TAngleOnCircleTest, TurnsItAsItsGrowthTurnsTheRay)
+{
+    const TCircleTurnCase& t = GetParam();
+    const double c = std::cos(std::numbers::pi / 6), s = std::sin(std::numbers::pi / 6);
+    TDimension R;
+    R.SetRDim(FacadeChainHost(), Circle(false, 0, 0, 15, 0, -0.01), Segment(0, 0, c, s));
+    ASSERT_TRUE(R.BindAngle(FacadeChainHost(), Angle(t.A1, t.A2, t.Hi, t.Lo)));
+    R.SetProjectionOn(FacadeChainHost(), Segment(0, 0, 0, 1));
+    ASSERT_NEAR(R.V2.Len(), 7.5, 1e-9);
+    const double deg = std::numbers::pi / 180;
+    EXPECT_NEAR(R.QHigh, 15 * std::sin(30.5 * deg) - 7.5, 1e-9);
+    EXPECT_NEAR(R.QLow, 14.99 * std::sin(29.75 * deg) - 7.5, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, TAngleOnCircleTest,
+                         testing::Values(TCircleTurnCase{"FromTheHorizontal", 0, 30, 0.5, -0.25},
+                                         TCircleTurnCase{"FromTheVertical", 30, 90, 0.25, -0.5}),
+                         [](const testing::TestParamInfo<TCircleTurnCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
+} // namespace
