@@ -6,6 +6,7 @@
 
 #include "BenchDrawing.h"
 #include "BenchTimes.h"
+#include "ChainFollow.h"
 #include "FacadeChainHost.h"
 #include "TDimensionChains.h"
 #include "TWrittenDeviations.h"
@@ -36,6 +37,14 @@ public:
             Closed += chain.Closed;
             counted = closing;
         }
+        // Calculated and written as a panel follows what it picked.
+        TWrittenDeviations written;
+        TFigureChange picked;
+        picked.Written = &written;
+        for (Integer k = 0; k < set.DimChains.Count; ++k)
+            picked.Chains.push_back(k);
+        FollowFigures(set.DimChains, FacadeChainHost(), picked);
+        written.Forget();
         set.SavetoUserStorage();
         FHost.Journal().Clear();
     }

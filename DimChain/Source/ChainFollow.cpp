@@ -3,6 +3,7 @@
 
 #include "ChainFollow.h"
 
+#include "TLinkText.h"
 #include "TWrittenDeviations.h"
 
 #include <algorithm>
@@ -165,8 +166,17 @@ struct TReread {
     bool Moved = false; // its nominal or its vector: the chain's closure is tested again
 };
 
+// Whether the deviations Now reads differ from those Was holds, as a dimension's texts show them.
+bool OtherDeviations(const TDimension& Now, const TDimension& Was)
+{
+    const auto differ = [](Real a, Real b) { return LinkText::Deviation(a) != LinkText::Deviation(b); };
+    return differ(Now.QHigh, Was.QHigh) || differ(Now.QLow, Was.QLow) || differ(Now.AQHigh, Was.AQHigh) ||
+           differ(Now.AQLow, Was.AQLow);
+}
+
 // Shows: the link's dimension shows its chain's figures (or none of its own are written).
-TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows)
+// Opening: the document was just opened, its dimensions written by the follow.
+TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows, bool Opening)
 {
     TDimension& L = C.Dimensions[Link];
     const TDimension before = L;
@@ -174,15 +184,19 @@ TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows
     // changed nowhere outside. An open chain's last link then shows its own, quietly.
     const bool last = Link == C.Count() - 1 && !C.Checked;
     bool changed = false;
-    if (last && C.Closed && !Shows) {
+    if (last && C.Closed && (!Shows || Opening)) {
         // Its dimension shows another chain's figures: the rest of it is read, not those.
         TDimension now = L;
         Host.Reread(now, false);
+        // Texts typed over the figures it wrote while the document was closed: a change, and
+        // the dimension's own texts from now on.
+        const bool typed = Shows && OtherDeviations(now, L);
+        if (typed) C.OwnTexts = TDeviationTexts::Of(L.Obj);
         static_cast<TDimensionTolerances&>(now).QHigh = L.QHigh;
         static_cast<TDimensionTolerances&>(now).QLow = L.QLow;
         now.AQHigh = L.AQHigh;
         now.AQLow = L.AQLow;
-        changed = !(now == L);
+        changed = typed || !(now == L);
         L = now;
     } else {
         changed = Host.Reread(L, last);
@@ -216,9 +230,8 @@ void ShowOpen(TDimensionChain& C, TChainHost& Host)
 TFollowed CalculateOnce(TDimensionChain& C)
 {
     if (!C.Closed) return TFollowed::LeftOpen;
-    if (C.Checked) return C.CheckAgain() ? TFollowed::Checked : TFollowed::NoNumbers;
-    if (!C.Recalculate()) return TFollowed::NoNumbers;
-    return TFollowed::Calculated;
+    if (!C.TakeCalculation()) return TFollowed::NoNumbers;
+    return C.Checked ? TFollowed::Checked : TFollowed::Calculated;
 }
 
 // What each closing dimension shows, decided once per follow, and written only through the
@@ -245,9 +258,10 @@ public:
         return -1;
     }
     // Whether L is a link of a dimension written in this follow.
-    bool WasDecided(const TDimension& L) const
+    bool WasDecided(const TDimension& L) const { return WasDecided(TFigureSource::Of(L)); }
+    bool WasDecided(const TFigureSource& Dimension) const
     {
-        const std::optional<TSourceKey> key = KeyOf(L);
+        const std::optional<TSourceKey> key = KeyOf(Dimension);
         return key && FDecided.count(*key);
     }
     // Whether chain K's closing dimension shows its figures; true when nothing is written.
@@ -278,6 +292,8 @@ public:
             if (R.Own && !W.OwnTexts && R.Own != TDeviationTexts::Of(R.Dimension.Obj)) W.OwnTexts = R.Own;
             return writer;
         }
+        // Given its texts back by a chain let go of before in this follow: they stay.
+        if (!R.Own && WasDecided(R.Dimension)) return -1;
         if (!R.Own) R.Own = FWritten->Kept(R.Dimension.Obj);
         if (!R.Own) return -1;
         FWritten->Keep(R.Dimension.Obj);
@@ -303,6 +319,178 @@ private:
     std::set<TSourceKey> FDecided;
 };
 
+// What one follow knows of one chain.
+struct TChainRecord {
+    TFollowedChain Followed;
+    bool Due = false;   // to be calculated
+    bool Moved = false; // its loop to be tested again
+    bool Laid = false;  // a command changed a link of it
+    bool Left = false;  // no longer closes
+    bool Ring = false;  // refused in a ring
+};
+
+// One follow of a change through a chain set, in the steps ChainFollow.h states: Read, Close,
+// RefuseRings, GiveBack, Calculate, ReadShownOpen.
+class TFollow {
+public:
+    TFollow(TArrayOf<TDimensionChain>& Chains, TChainHost& Host, const TFigureChange& Change)
+        : FChains(Chains), FHost(Host), FChange(Change), FFirst(std::max<Integer>(Change.First, 0)),
+          FRecords(static_cast<std::size_t>(std::max<Integer>(Chains.Count, 0))),
+          FClosingOn(ClosingOn(Chains, FFirst)), FShown(Chains, FClosingOn, Host, Change.Written),
+          FReleased(Change.Released)
+    {
+        for (const Integer c : Change.Chains)
+            if (Ours(c)) FRecords[c].Due = true;
+        for (const Integer c : Change.Laid)
+            if (Ours(c)) FRecords[c].Due = FRecords[c].Moved = FRecords[c].Laid = true;
+    }
+
+    std::vector<TFollowedChain> Run()
+    {
+        if (FChains.Count <= FFirst) return {};
+        Read();
+        Close();
+        RefuseRings();
+        GiveBack();
+        Calculate();
+        ReadShownOpen();
+        return std::move(FOut);
+    }
+
+private:
+    bool Ours(Integer C) const { return C >= FFirst && C < FChains.Count; }
+    bool Writes() const { return FChange.Written != nullptr; }
+
+    // What changed outside is read before any chain writes.
+    void Read()
+    {
+        for (Integer c = FFirst; c < FChains.Count; ++c) {
+            TChainRecord& r = FRecords[c];
+            r.Followed.Chain = c;
+            TDimensionChain& C = FChains[c];
+            const bool shows = FShown.Shows(c);
+            // A closing link holds its chain's figures; only an opening finds it changed outside.
+            for (Integer i = 0; i < (FChange.Everything ? C.Count() : Counted(C)); ++i) {
+                if (!FChange.Everything && !AnyCounts(FChange.Dimensions, C.Dimensions[i])) continue;
+                const TReread read = ReadAgain(C, i, FHost, shows, FChange.Everything && Writes());
+                if (!read.Changed) continue;
+                r.Followed.Changed.push_back(i);
+                r.Due = true;
+                r.Moved = r.Moved || read.Moved;
+            }
+        }
+    }
+
+    // Every loop is tested before any dimension is decided, so that none is decided on a chain
+    // that turns out open later in the same follow.
+    void Close()
+    {
+        for (Integer c = FFirst; c < FChains.Count; ++c) {
+            TDimensionChain& C = FChains[c];
+            TChainRecord& r = FRecords[c];
+            if (C.Count() < 1) continue;
+            // An open chain still holding own texts lost its loop while the document was closed.
+            const bool stale = FChange.Everything && !C.Closed && C.OwnTexts;
+            if (C.Closed && (r.Moved || FChange.Everything) && !StillCloses(C, r.Moved)) {
+                r.Left = true;
+                ShowOpen(C, FHost);
+            } else if (!stale) {
+                continue;
+            }
+            Release(C);
+        }
+    }
+
+    // Chains counting each other in a ring take no figures from each other: each is refused and
+    // shown open, and what counts them follows their dimensions' own texts. A chain a command
+    // just closed or changed into a ring is refused first: the chains it would chase keep theirs.
+    void RefuseRings()
+    {
+        FOn = Writes() ? Dependencies(FChains, FFirst, FClosingOn) : TDependencies(FRecords.size());
+        for (const bool laidOnly : {true, false}) {
+            const TRings rings(FOn);
+            if (!rings.Any()) return;
+            for (Integer c = FFirst; c < FChains.Count; ++c) {
+                if (!rings.In(c) || (laidOnly && !FRecords[c].Laid)) continue;
+                FRecords[c].Ring = true;
+                ShowOpen(FChains[c], FHost);
+                Release(FChains[c]);
+            }
+            FOn = Dependencies(FChains, FFirst, FClosingOn);
+        }
+    }
+
+    // The dimensions let go of: the chain writing each now is calculated, or its texts come back.
+    void GiveBack()
+    {
+        for (const TReleased& r : FReleased)
+            if (const Integer writer = FShown.Released(r); writer >= 0) FRecords[writer].Due = true;
+    }
+
+    // Chains in dependency order, each once.
+    void Calculate()
+    {
+        for (const Integer c : DependencyOrder(FOn, FFirst)) {
+            TDimensionChain& C = FChains[c];
+            TChainRecord& r = FRecords[c];
+            for (Integer i = 0; i < Counted(C); ++i) {
+                if (!FShown.WasDecided(C.Dimensions[i]) || !FHost.Reread(C.Dimensions[i], false)) continue;
+                r.Followed.Followed.push_back(i);
+                r.Due = true;
+            }
+            if (!r.Due && !r.Left && !r.Ring) continue;
+            r.Followed.Outcome = r.Left   ? TFollowed::LeftOpen
+                                 : r.Ring ? TFollowed::Refused
+                                          : CalculateOnce(C);
+            if (r.Followed.Outcome == TFollowed::Calculated) FShown.Calculated(c);
+            if (r.Followed.Outcome == TFollowed::NoNumbers) RefuseFigures(c);
+            FOut.push_back(r.Followed);
+        }
+    }
+
+    // A chain its figures cannot calculate: what it wrote passes on to the next chain closing on
+    // its dimension, still to come (chains closing on one dimension are followed in the list's
+    // order), or its own texts come back.
+    void RefuseFigures(Integer K)
+    {
+        TDimensionChain& C = FChains[K];
+        const bool wrote = FShown.Shows(K) && Writes();
+        ShowOpen(C, FHost);
+        TDimension& last = C.Dimensions[C.Count() - 1];
+        TReleased r{TFigureSource::Of(last), C.TakeOwnTexts()};
+        if (const Integer writer = Writes() ? FShown.Released(std::move(r)) : -1; writer >= 0 && wrote)
+            FRecords[writer].Due = true;
+        FHost.Reread(last, false); // the texts it gave back
+    }
+
+    // A chain shown open reads its dimension as it stands once every chain is followed: a chain
+    // after it may have written it, or given its texts back.
+    void ReadShownOpen()
+    {
+        for (const TFollowedChain& f : FOut) {
+            TDimensionChain& C = FChains[f.Chain];
+            if (!C.Closed && C.Count() > 0 && FShown.WasDecided(C.Dimensions[C.Count() - 1]))
+                FHost.Reread(C.Dimensions[C.Count() - 1], false);
+        }
+    }
+
+    void Release(TDimensionChain& C)
+    {
+        if (Writes()) FReleased.push_back({TFigureSource::Of(C.Dimensions[C.Count() - 1]), C.TakeOwnTexts()});
+    }
+
+    TArrayOf<TDimensionChain>& FChains;
+    TChainHost& FHost;
+    const TFigureChange& FChange;
+    const Integer FFirst;
+    std::vector<TChainRecord> FRecords;
+    const TClosingOn FClosingOn;
+    TClosingShown FShown;
+    std::vector<TReleased> FReleased;
+    TDependencies FOn;
+    std::vector<TFollowedChain> FOut;
+};
+
 } // namespace
 
 TFigureSource TFigureSource::Of(const TDimension& L)
@@ -319,94 +507,7 @@ bool TFigureSource::Counts(const TDimension& L) const
 std::vector<TFollowedChain> FollowFigures(TArrayOf<TDimensionChain>& Chains, TChainHost& Host,
                                           const TFigureChange& Change)
 {
-    const Integer n = Chains.Count, first = std::max<Integer>(Change.First, 0);
-    std::vector<TFollowedChain> out;
-    if (n <= first) return out;
-    std::vector<TFollowedChain> state(static_cast<std::size_t>(n));
-    std::vector<char> due(state.size(), 0), moved(state.size(), 0), left(state.size(), 0);
-    for (const Integer c : Change.Chains)
-        if (c >= first && c < n) due[c] = 1;
-    for (const Integer c : Change.Laid)
-        if (c >= first && c < n) due[c] = moved[c] = 1;
-    const TClosingOn closingOn = ClosingOn(Chains, first);
-    TClosingShown shown(Chains, closingOn, Host, Change.Written);
-    // What changed outside is read before any chain writes.
-    for (Integer c = first; c < n; ++c) {
-        state[c].Chain = c;
-        TDimensionChain& C = Chains[c];
-        const bool shows = shown.Shows(c);
-        // A closing link holds its chain's figures; only an opening finds it changed outside.
-        for (Integer i = 0; i < (Change.Everything ? C.Count() : Counted(C)); ++i) {
-            if (!Change.Everything && !AnyCounts(Change.Dimensions, C.Dimensions[i])) continue;
-            const TReread r = ReadAgain(C, i, Host, shows);
-            if (!r.Changed) continue;
-            state[c].Changed.push_back(i);
-            due[c] = 1;
-            moved[c] = moved[c] || r.Moved;
-        }
-    }
-    // Every loop is tested before any dimension is decided, so that none is decided on a chain
-    // that turns out open later in the same follow.
-    std::vector<TReleased> released = Change.Released;
-    const auto release = [&](TDimensionChain& C) {
-        if (Change.Written)
-            released.push_back({TFigureSource::Of(C.Dimensions[C.Count() - 1]), C.TakeOwnTexts()});
-    };
-    for (Integer c = first; c < n; ++c) {
-        TDimensionChain& C = Chains[c];
-        if (C.Count() < 1) continue;
-        // An open chain still holding own texts lost its loop while the document was closed.
-        const bool stale = Change.Everything && !C.Closed && C.OwnTexts;
-        if (C.Closed && (moved[c] || Change.Everything) && !StillCloses(C, moved[c])) {
-            left[c] = 1;
-            ShowOpen(C, Host);
-        } else if (!stale) {
-            continue;
-        }
-        release(C);
-    }
-    const bool writes = Change.Written != nullptr;
-    TDependencies on = writes ? Dependencies(Chains, first, closingOn) : TDependencies(state.size());
-    // Chains counting each other in a ring take no figures from each other: each is refused and
-    // shown open, and what counts them follows their dimensions' own texts.
-    std::vector<char> ring(state.size(), 0);
-    if (const TRings rings(on); rings.Any()) {
-        for (Integer c = first; c < n; ++c) {
-            if (!rings.In(c)) continue;
-            ring[c] = 1;
-            ShowOpen(Chains[c], Host);
-            release(Chains[c]);
-        }
-        on = Dependencies(Chains, first, closingOn);
-    }
-    for (const TReleased& r : released)
-        if (const Integer writer = shown.Released(r); writer >= 0) due[writer] = 1;
-    for (const Integer c : DependencyOrder(on, first)) {
-        TDimensionChain& C = Chains[c];
-        TFollowedChain& f = state[c];
-        for (Integer i = 0; i < Counted(C); ++i) {
-            if (!shown.WasDecided(C.Dimensions[i]) || !Host.Reread(C.Dimensions[i], false)) continue;
-            f.Followed.push_back(i);
-            due[c] = 1;
-        }
-        if (!due[c] && !left[c] && !ring[c]) continue;
-        f.Outcome = left[c] ? TFollowed::LeftOpen : ring[c] ? TFollowed::Refused : CalculateOnce(C);
-        if (f.Outcome == TFollowed::Calculated) shown.Calculated(c);
-        if (f.Outcome == TFollowed::NoNumbers) {
-            // What it wrote passes on to the next chain closing on its dimension, still to come
-            // (chains closing on one dimension are followed in the list's order), or its own
-            // texts come back.
-            const bool wrote = shown.Shows(c) && writes;
-            ShowOpen(C, Host);
-            TDimension& last = C.Dimensions[C.Count() - 1];
-            TReleased r{TFigureSource::Of(last), C.TakeOwnTexts()};
-            if (const Integer writer = writes ? shown.Released(std::move(r)) : -1; writer >= 0 && wrote)
-                due[writer] = 1;
-            Host.Reread(last, false); // the texts it gave back
-        }
-        out.push_back(f);
-    }
-    return out;
+    return TFollow(Chains, Host, Change).Run();
 }
 
 void ReadFiguresAgain(TDimensionChain& C, TChainHost& Host)

@@ -63,23 +63,31 @@ struct TFollowedChain {
     std::vector<Integer> Followed;
 };
 
-// Follows Change through Chains, in three steps.
+// Follows Change through Chains: the one place where a chain is calculated, refused, its
+// closing link noted and its closing dimension decided and written, whatever the cause (a pick
+// or a recognition that closed a chain, a command on a link, a typed value, an opening). One
+// TFollow (ChainFollow.cpp) keeps one record per chain and runs these steps in this order.
 // 1. Read: every link of a dimension named, but the closing link of a closed chain (every link
 //    with Everything), is read again through Host.Reread. The last link of an unchecked chain
 //    keeps its figures (its chain's, or those of a loop it lost); an open chain's then takes
 //    its own without counting as changed. With Written, a closing link whose dimension another
-//    chain writes reads all but its deviations.
+//    chain writes reads all but its deviations; on an opening, texts typed over the figures
+//    its own chain wrote are a change and become the dimension's own texts.
 // 2. Close: a closed chain with a moved link, or named in Change.Laid (every closed chain with
 //    Everything), is tested on its loop again; one that no longer closes is left open, its last
-//    link read as its own, the pick's residual and a check's figures dropped from its note, and
-//    its closing dimension let go (Released).
-// 3. Calculate: chains in dependency order (each after the chains whose closing dimensions it
-//    counts); each chain with a changed link or named in Change.Chains is calculated once; a
-//    checked chain is checked again. Every chain in a ring (InRing) is refused, before any is
-//    calculated; a chain its figures cannot calculate is NoNumbers. Either is then shown as a
-//    chain that no longer closes (step 2): open, its last link its own, its note without the
-//    pick's residual or a check's figures, its closing dimension let go. Dependencies and rings
-//    are found once per follow.
+//    link read as its own, the pick's residual, the length note and a check's figures dropped
+//    from its note, and its closing dimension let go (Released).
+// 3. RefuseRings: every chain in a ring of chains counting each other's closing dimensions
+//    (InRing) is refused and shown open, a chain named in Change.Laid first, so that the chains
+//    it would chase keep their figures. Dependencies and rings are found once per follow.
+// 4. GiveBack: each dimension let go of is given to the chain that writes it now, which is then
+//    calculated, or else gets its own texts back (once: a second chain letting it go in the
+//    same follow changes nothing).
+// 5. Calculate: chains in dependency order (each after the chains whose closing dimensions it
+//    counts); each chain with a changed link or named in Change.Chains is calculated once
+//    (TDimensionChain::TakeCalculation, which also writes its closing link's note); a checked
+//    chain is checked again; a chain its figures cannot calculate is NoNumbers and shown open.
+// 6. ReadShownOpen: a chain shown open reads its closing dimension as the follow left it.
 // With Written, what each closing dimension shows is decided in one place, once: the figures
 // of the first chain of the set that closes on it unchecked (its writer), written through
 // Host.WriteFigures once that chain is calculated; or, when no chain closes on it any more,

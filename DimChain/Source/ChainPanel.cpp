@@ -11,6 +11,7 @@
 #include "drModelerAPI.h"
 #include "tvapi/Application.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -388,13 +389,16 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
     for (const TFollowedChain& f : FollowFigures(DimensionChains.DimChains, FollowHost(), Change)) {
         ring = ring || f.Outcome == TFollowed::Refused;
         noNumbers = noNumbers || f.Outcome == TFollowed::NoNumbers;
-        if (f.Chain == DimensionChains.Current) ShowFollowed(f);
+        if (f.Chain != DimensionChains.Current) continue;
+        // A row a command rewrote has lost its sign.
+        const bool laid = std::find(Change.Laid.begin(), Change.Laid.end(), f.Chain) != Change.Laid.end();
+        ShowFollowed(f, laid);
     }
     if (ring) TDimensionChains::TellRing();
     if (noNumbers) TDimensionChains::TellNoNumbers();
 }
 
-template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed)
+template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed, bool Laid)
 {
     TDimensionChain& C = Chain();
     if (Followed.Outcome != TFollowed::Calculated && Followed.Outcome != TFollowed::Checked) { // shown open
@@ -404,7 +408,7 @@ template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedCh
     for (const std::vector<Integer>* rows : {&Followed.Changed, &Followed.Followed})
         for (const Integer i : *rows)
             RewriteRow(i);
-    if (!Followed.Changed.empty() || !Followed.Followed.empty()) ChainGrid::WriteSigns(FLinkGrid, C);
+    if (Laid || !Followed.Changed.empty() || !Followed.Followed.empty()) ChainGrid::WriteSigns(FLinkGrid, C);
     ChainGrid::WriteRow(FLinkGrid, C, C.Count() - 1, DimensionChains.Current, true);
     RedrawGrid();
 }

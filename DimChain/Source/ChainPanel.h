@@ -89,7 +89,7 @@ public:
     // its opening replaced.
     void TakeBackWrites()
     {
-        FWritten.RestoreAll();
+        FWritten.RestoreAll(FollowHost());
         DimensionChains.TakeBackStore();
     }
 
@@ -165,8 +165,8 @@ protected:
         change.Laid.push_back(DimensionChains.Current);
         Follow(change);
     }
-    // What a follow did to the chain shown, on the grid.
-    void ShowFollowed(const TFollowedChain& Followed);
+    // What a follow did to the chain shown, on the grid; Laid: a command changed its links.
+    void ShowFollowed(const TFollowedChain& Followed, bool Laid);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
     // they are stored (else the process stops as cancelled). The panel's document closed
     // meanwhile stores nothing, in no other document either, and is told ClosedDocumentText.

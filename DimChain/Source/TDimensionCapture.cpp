@@ -3,7 +3,6 @@
 #include "TDimension.h"
 
 #include "ChainHost.h"
-#include "drTervan.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingPrimitives.h"
 
@@ -191,7 +190,9 @@ bool AngleRaysOf(const tvapi::IDrawingObjectPtr& Angle, TAngleRays& Rays)
 Real TDimension::LaidAngleTurn() const
 {
     TAngleRays rays;
-    if (Type != tvapi::tvDrLDimension || !AngleRaysOf(BoundAngle(), rays)) return 0.0;
+    const bool circular = Type == tvapi::tvDrDDimension || Type == tvapi::tvDrRDimension;
+    if ((Type != tvapi::tvDrLDimension && !circular) || !AngleRaysOf(BoundAngle(), rays)) return 0.0;
+    // A diameter or radius is laid along its vector from the origin of its drawn ends.
     const TVector2D along = Unit(TVector2D(P1, P2));
     // The ray along the link grows away from the other: the second ray in the angle's turn.
     const bool second = std::fabs(rays.Ray[1] | along) >= std::fabs(rays.Ray[0] | along);
@@ -310,17 +311,22 @@ void TDimension::SetProjectionOn(TChainHost& Host, tvapi::IDrawingObjectPtr Proj
     TVector2D direction;
     TProjectionKind kind = TProjectionKind::Unknown;
     if (!(V2.Len() > ZeroLength) || !ProjectionOf(Host, ProjectionObj7, direction, kind)) return;
-    // Only the record changes, and only when the projection would be taken.
+    // A projection laid again replaces the one before: it is tried on the link as its dimension
+    // and angle give it, unprojected, and only the record changes, when it would be taken.
     TDimension laid(*this);
+    if (ProjectionObj) {
+        laid.VTransformation = TVector2D();
+        laid.Projection = TProjectionKind::Unknown;
+        laid.ProjectionObj.Reset();
+        if (!laid.Derive(Host)) return;
+    }
     laid.ProjectAlong(direction, kind);
     const TVector2D& taken = laid.VTransformation;
     if (laid.Projection != kind || taken.x != direction.x || taken.y != direction.y) return;
     VTransformation = direction;
     Projection = kind;
     ProjectionObj = ProjectionObj7;
-    if (Derive(Host)) return;
-    *this = laid; // nothing to derive from: projected as it stands
-    ProjectionObj = ProjectionObj7;
+    Derive(Host);
 }
 
 void TDimension::ReadProjectionObj(TChainHost& Host)

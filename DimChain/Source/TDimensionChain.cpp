@@ -2,7 +2,6 @@
 
 #include "TDimensionChain.h"
 
-#include "ChainFollow.h"
 #include "KmfData.h"
 #include "TArrayStream.h"
 #include "TLinkText.h"
@@ -173,6 +172,7 @@ TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
     Checked = C.Checked;
     OwnTexts = C.OwnTexts;
     CheckFigures = C.CheckFigures;
+    FNoteResidual = C.FNoteResidual;
     return *this;
 }
 
@@ -302,79 +302,80 @@ TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
 {
     // An open chain writes nothing: what it closes on now shows its own texts.
     if (!Closed) OwnTexts.reset();
-    const auto open = [&](TClosing State) -> TClosingResult {
+    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) {
         Open();
-        return {State, false, std::nullopt};
-    };
-    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) return open(TClosing::Open);
-    if (RefusesClosing()) return open(TClosing::Refused); // millimetres never go into an angle
-    if (Step.Among && InRing(*Step.Among, *this))
-        return open(TClosing::Ring); // its figures would chase their own tail
-    const bool angular = IsAngular();
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
-    const TChainResult loop = *Calculate(true);
-    const TChainResult result = Step.CheckOnly ? TChainResult{} : *Calculate(false);
-    const TChainResult& taken = Step.CheckOnly ? loop : result;
-    if (!taken.Finite()) return open(TClosing::NoNumbers);
-    TDimension& L = Dimensions[Count() - 1];
-    if (Step.NoteResidual) L.Comment += LinkText::ResidualNote(loop.Nominal, loop.QHigh, loop.QLow);
-    CheckFigures = Step.CheckOnly ? std::optional(TCheckFigures{loop.QHigh, loop.QLow}) : std::nullopt;
-    if (!Step.CheckOnly) TakeClosingFigures(result);
+        return {TClosing::Open, false};
+    }
+    if (RefusesClosing()) { // millimetres never go into an angle
+        Open();
+        return {TClosing::Refused, false};
+    }
     Checked = Step.CheckOnly;
-    CalculatedWith = Settings();
-    // A drawing chain's closing length is what its components' nominals give.
-    const Real shown = angular ? L.ANominal : L.Nominal;
-    const Real length = Step.CheckOnly && !Is3D() ? (angular ? shown : L.V2.Len()) : ClosingLength(result);
-    // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
-    // (a turned assembly) get no note; a NaN always does.
-    if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
-        L.Comment += LinkText::LengthNote(shown, length);
-    return {TClosing::Closed, false, result};
+    FNoteResidual = Step.NoteResidual && !Step.CheckOnly;
+    return {TClosing::Closed, false};
 }
 
-TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly, const TArrayOf<TDimensionChain>* Among)
+TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
 {
     if (Count() > 0) Dimensions[Count() - 1].Prepare();
     TClosingStep step;
     step.NoteResidual = false;
     step.CheckOnly = CheckOnly;
     step.OnLoop = true;
-    step.Among = Among;
     return CloseAndCalculate(step);
 }
 
-std::optional<TChainResult> TDimensionChain::Recalculate()
+std::optional<TChainResult> TDimensionChain::TakeCalculation()
 {
-    if (!Closed || Checked || Count() < 2) return std::nullopt;
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
-    const TChainResult result = *Calculate(false);
-    if (!result.Finite()) return std::nullopt;
-    TakeClosingFigures(result);
+    if (!Closed || Count() < 2) return std::nullopt;
+    if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
+    // The loop's residual only where the note tells it: a picked chain, or a check.
+    const TString& note = Dimensions[Count() - 1].Comment;
+    const bool residual =
+        Checked || FNoteResidual || LinkText::WithoutResidualNote(note).Length() != note.Length();
+    const std::optional<TChainResult> loop = residual ? Calculate(true) : std::nullopt;
+    const TChainResult result = Checked ? TChainResult{} : *Calculate(false);
+    if (!(Checked ? *loop : result).Finite()) {
+        if (Checked) DropCheckFigures();
+        return std::nullopt;
+    }
+    if (!Checked) TakeClosingFigures(result);
+    NoteClosing(loop, result);
+    FNoteResidual = false;
     CalculatedWith = Settings();
-    return result;
+    return Checked ? *loop : result;
 }
 
-bool TDimensionChain::CheckAgain()
+void TDimensionChain::NoteClosing(const std::optional<TChainResult>& Loop, const TChainResult& Result)
 {
-    if (!Closed || Count() < 2) return false;
-    DropCheckFigures();
-    if (MethodCalculating == mcMinMax) RiskFactor = 1.0;
-    const TChainResult loop = *Calculate(true);
-    // Figures that are no numbers note nothing new.
-    if (!loop.Finite()) return false;
-    CheckFigures = TCheckFigures{loop.QHigh, loop.QLow};
-    CalculatedWith = Settings();
-    return true;
+    TDimension& L = Dimensions[Count() - 1];
+    if (Checked) {
+        // The check's figures live apart from the note (CheckFigures), which keeps what it said.
+        L.Comment = LinkText::WithoutLengthNote(L.Comment);
+        CheckFigures = TCheckFigures{Loop->QHigh, Loop->QLow};
+    } else {
+        L.Comment = LinkText::WithoutLengthNote(LinkText::WithoutResidualNote(L.Comment));
+        if (Loop) L.Comment += LinkText::ResidualNote(Loop->Nominal, Loop->QHigh, Loop->QLow);
+    }
+    const bool angular = IsAngular();
+    // A drawing chain's closing length is what its components' nominals give.
+    const Real shown = angular ? L.ANominal : L.Nominal;
+    const Real length = Checked && !Is3D() ? (angular ? shown : L.V2.Len()) : ClosingLength(Result);
+    // Equal at the precision of lengths: a nominal and a length that differ by rounding alone
+    // (a turned assembly) get no note; a NaN always does.
+    if (!(std::fabs(shown - length) <= TMathDef::metricPrecision))
+        L.Comment += LinkText::LengthNote(shown, length);
 }
 
 void TDimensionChain::Open()
 {
     if (Count() > 0) {
         TString& note = Dimensions[Count() - 1].Comment;
-        note = LinkText::WithoutResidualNote(note);
+        note = LinkText::WithoutLengthNote(LinkText::WithoutResidualNote(note));
     }
     Closed = false;
     CheckFigures.reset();
+    FNoteResidual = false;
 }
 
 TString TDimensionChain::ShownNote(Integer K) const

@@ -55,9 +55,9 @@ struct TChainResult {
 // fields projected on the closing direction, model links their model vectors and fields.
 enum class TChainSpace { Drawing, Model };
 
-// The closing step as a panel runs it. A pick notes the loop's residual in the closing link's
-// comment; a recognised chain does not. Neither writes the dimension: the panel follows the
-// closed chain (ChainFollow.h), which decides what the dimension shows.
+// The closing step as a panel runs it: it only tests the loop. The chain is then followed
+// (ChainFollow.h), which calculates it, notes the closing link and decides what the dimension
+// shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
 struct TClosingStep {
     bool NoteResidual = true;
     // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
@@ -66,30 +66,21 @@ struct TClosingStep {
     // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
     // signs of their vectors alone.
     bool OnLoop = false;
-    // The chains the closing chain is one of, when their figures follow each other: a closing
-    // that would make a ring with them (ChainFollow.h, InRing) is refused. None checks nothing.
-    const TArrayOf<TDimensionChain>* Among = nullptr;
 };
 
-// How a closing step ended.
+// How a closing step ended. A ring or figures that are no numbers are the follow's to find.
 enum class TClosing : std::int32_t {
-    Open,      // the links do not close
-    Closed,    // closed and calculated (with CheckOnly, checked)
-    Refused,   // they close, but an angle would close lengths: the chain stays open
-    Ring,      // they close on a dimension counted by a chain this one depends on: the chain
-               // stays open and nothing is written or noted
-    NoNumbers, // they close, but the figures are no numbers (or a link's heat makes its length
-               // zero or negative): the chain stays open and nothing is written or noted
+    Open,    // the links do not close
+    Closed,  // closed, with its signs: to be followed
+    Refused, // they close, but an angle would close lengths: the chain stays open
 };
 
-// The closing step's outcome: how it ended, whether a zero gap picked before moved to the
-// closing place, and the closing link's figures when it closed.
+// The closing step's outcome: how it ended, and whether a zero gap picked before moved to the
+// closing place.
 struct TClosingResult {
     TClosing State = TClosing::Open;
     bool Reordered = false;
-    std::optional<TChainResult> Figures;
     explicit operator bool() const { return State == TClosing::Closed; }
-    const TChainResult* operator->() const { return &*Figures; } // closed results only
 };
 
 // What Add did: false when nothing was added.
@@ -188,24 +179,16 @@ public:
     // dimension.
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
-    // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and, when the
-    // chain closes, calculates the closing link's deviations into it (its nominal stays, the
-    // deviations are of that nominal: the limits are the calculated ones), notes
-    // the residual when Step asks, and notes a nominal that differs from the
-    // closing length by more than the length precision (TMathDef::metricPrecision) with
-    // "(*dT= " (a drawing chain's closing length is the calculated nominal, a model chain's its
-    // heated length, HeatedModelLength). Min-max keeps the risk factor at 1; the
-    // settings used are kept in CalculatedWith. Nothing for an open chain. An angular chain's
-    // closing link takes angular deviations; a chain that RefusesClosing stays open (Refused),
-    // and so does one that would make a ring with Step.Among (Ring), or one whose figures are
-    // no numbers (NoNumbers), before anything is noted.
+    // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and gives
+    // whether the chain closes, with its signs in StateClosed. Nothing is calculated, noted or
+    // written: the follow does that (TakeCalculation). A chain that RefusesClosing stays open
+    // (Refused); a closed one is Checked with Step.CheckOnly and notes its residual with
+    // Step.NoteResidual at its next calculation.
     TClosingResult CloseAndCalculate(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
-    // (Prepare), then closed on its loop as a pick closes and calculated into the closing link
-    // (with CheckOnly, checked) without the residual note. With Among, a closing that would
-    // make a ring with those chains is refused (Ring).
-    TClosingResult CloseRecognised(bool CheckOnly = false, const TArrayOf<TDimensionChain>* Among = nullptr);
+    // (Prepare), then tested on its loop as a pick's is, with no residual to note.
+    TClosingResult CloseRecognised(bool CheckOnly = false);
     // The figures of a check dropped; the note stays as it is.
     void DropCheckFigures() { CheckFigures.reset(); }
     // Link K's note as the grid and the report show it: the closing link's with the check's
@@ -224,15 +207,12 @@ public:
     // typed there stays), since it told of a loop the chain no longer makes, and a check's
     // figures are dropped.
     void Open();
-    // A closed chain calculated again after a value that enters its figures changed: the
-    // closing link takes them (its dimension is not written). Neither the closure nor the
-    // notes are touched. Nothing for an open or a checked chain, nor for figures that are not
-    // finite, which the closing link never takes.
-    std::optional<TChainResult> Recalculate();
-    // A checked chain checked again: its check's figures replaced by the loop's deviations as
-    // they now are. False, with nothing changed, for an open chain;
-    // false, with the check's figures dropped, for figures that are no numbers.
-    bool CheckAgain();
+    // The follow's calculation of a closed chain: the closing link takes the figures (its
+    // dimension is not written) and its note says what they are - the loop's residual for a
+    // picked chain, "(*dT= " for a nominal that is not the closing length, a check's loop
+    // deviations for a checked chain, which keeps its own. Nothing for an open chain; for
+    // figures that are no numbers nothing is taken nor noted (a check's figures are dropped).
+    std::optional<TChainResult> TakeCalculation();
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();
@@ -330,6 +310,11 @@ private:
     // The closing link takes Result's deviations, moved onto the nominal it shows when that is
     // not its length; its dimension is written by the follow alone.
     void TakeClosingFigures(const TChainResult& Result);
+    // The closing link's note rewritten from the figures just taken: the user's text, then the
+    // residual (a picked chain) or the check's deviations, then the length note when due.
+    void NoteClosing(const std::optional<TChainResult>& Loop, const TChainResult& Result);
+    // A pick closed the chain: its next calculation notes the loop's residual.
+    bool FNoteResidual = false;
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
     // degrees.

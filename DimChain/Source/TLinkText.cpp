@@ -50,21 +50,37 @@ TString ResidualNote(Real Nominal, Real QHigh, Real QLow)
     return note;
 }
 
-TString WithoutResidualNote(const TString& Note)
+namespace {
+
+// Note without the last match of Form.
+TString WithoutLastNote(const TString& Note, const std::regex& Form)
 {
-    // Numbers as Number writes them, or what an older version wrote for no number.
-    static const std::regex residual(
-        R"(0\( *(?:-?\d+\.\d{2}|-?inf|-?nan)\)\[ *(?:-?\d+\.\d{3}|-?inf|-?nan), *(?:-?\d+\.\d{3}|-?inf|-?nan)\])");
+    if (Note.Length() == 0) return Note;
     const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
     std::ptrdiff_t at = -1, length = 0;
-    for (auto m = std::sregex_iterator(text.begin(), text.end(), residual); m != std::sregex_iterator();
-         ++m) {
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), Form); m != std::sregex_iterator(); ++m) {
         at = m->position();
         length = m->length();
     }
     TString rest(Note);
     if (at >= 0) rest.Remove(static_cast<Integer>(at), static_cast<Integer>(length));
     return rest;
+}
+
+} // namespace
+
+TString WithoutResidualNote(const TString& Note)
+{
+    // Numbers as Number writes them, or what an older version wrote for no number.
+    static const std::regex residual(
+        R"(0\( *(?:-?\d+\.\d{2}|-?inf|-?nan)\)\[ *(?:-?\d+\.\d{3}|-?inf|-?nan), *(?:-?\d+\.\d{3}|-?inf|-?nan)\])");
+    return WithoutLastNote(Note, residual);
+}
+
+TString WithoutLengthNote(const TString& Note)
+{
+    static const std::regex length(R"(\(\*dT= *(?:-?\d+\.\d{3}|-?inf|-?nan) *(?:-?\d+\.\d{3}|-?inf|-?nan))");
+    return WithoutLastNote(Note, length);
 }
 
 bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow)

@@ -33,5 +33,7 @@ TString CheckNote(Real QHigh, Real QLow);
 bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow);
 // The note of a closing nominal that differs from the drawn length: "(*dT=   30.000  30.500".
 TString LengthNote(Real Nominal, Real Length);
+// A note without its last length note (LengthNote's form); the rest stays as it is.
+TString WithoutLengthNote(const TString& Note);
 
 } // namespace LinkText

@@ -2,6 +2,9 @@
 
 #include "TWrittenDeviations.h"
 
+#include "ChainHost.h"
+#include "TDimension.h"
+
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingComposites.h"
 
@@ -35,18 +38,6 @@ void TWrittenDeviations::Keep(const tvapi::IDrawingObjectPtr& Dimension)
         FKept.push_back({Dimension, *texts});
 }
 
-bool TWrittenDeviations::Restore(const tvapi::IDrawingObjectPtr& Dimension)
-{
-    if (!Dimension) return false;
-    const auto it =
-        std::find_if(FKept.begin(), FKept.end(), [&](const TKept& k) { return k.Dimension == Dimension; });
-    if (it == FKept.end()) return false;
-    const TKept kept = *it;
-    FKept.erase(it);
-    kept.Texts.WriteTo(kept.Dimension);
-    return true;
-}
-
 std::optional<TDeviationTexts> TWrittenDeviations::Kept(const tvapi::IDrawingObjectPtr& Dimension) const
 {
     for (const TKept& k : FKept)
@@ -54,10 +45,13 @@ std::optional<TDeviationTexts> TWrittenDeviations::Kept(const tvapi::IDrawingObj
     return std::nullopt;
 }
 
-void TWrittenDeviations::RestoreAll()
+void TWrittenDeviations::RestoreAll(TChainHost& Host)
 {
     std::vector<TKept> kept;
     kept.swap(FKept);
-    for (const TKept& k : kept)
-        k.Texts.WriteTo(k.Dimension);
+    for (const TKept& k : kept) {
+        TDimension at;
+        at.Obj = k.Dimension;
+        Host.WriteTexts(at, k.Texts);
+    }
 }

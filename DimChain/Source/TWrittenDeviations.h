@@ -21,6 +21,8 @@ struct TDeviationTexts {
     bool operator==(const TDeviationTexts&) const = default;
 };
 
+class TChainHost;
+
 class TWrittenDeviations {
 public:
     TWrittenDeviations() = default;
@@ -30,13 +32,11 @@ public:
     // Keeps Dimension's upper and lower deviation texts, unless they are kept already (the
     // first write of the run counts). Nothing for an object without deviation texts.
     void Keep(const tvapi::IDrawingObjectPtr& Dimension);
-    // Writes Dimension's kept texts back, updates it and forgets them. False, with nothing
-    // written, when none are kept.
-    bool Restore(const tvapi::IDrawingObjectPtr& Dimension);
     // The texts kept of Dimension; none when none are kept.
     std::optional<TDeviationTexts> Kept(const tvapi::IDrawingObjectPtr& Dimension) const;
-    // Restores every kept dimension, in the order they were kept.
-    void RestoreAll();
+    // Gives every kept dimension its texts back through Host, in the order they were kept, and
+    // forgets them.
+    void RestoreAll(TChainHost& Host);
     // Forgets every kept text: what was written stays.
     void Forget() { FKept.clear(); }
     bool Empty() const { return FKept.empty(); }

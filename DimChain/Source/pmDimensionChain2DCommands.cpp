@@ -81,14 +81,9 @@ void TpmDimensionChain2D::RecogniseChains()
     }
     TDimensionChain& C = Chain();
     ReadFiguresAgain(C, FacadeChainHost());
-    const TClosingResult closing = C.CloseRecognised(false, &DimensionChains.DimChains);
-    if (closing) {
+    if (C.CloseRecognised()) {
         ChainGrid::WriteSigns(FLinkGrid, C);
-        FollowCurrent();
-    } else if (closing.State == TClosing::Ring) {
-        TDimensionChains::TellRing();
-    } else if (closing.State == TClosing::NoNumbers) {
-        TDimensionChains::TellNoNumbers();
+        FollowLink();
     }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);

@@ -22,8 +22,10 @@ bool Accepts(TpmDimensionChain2D::TState State, tvapi::DrawingObjectTypeEnum T)
                T == tvapi::tvDrRDimension;
     case TpmDimensionChain2D::stDirection:
     case TpmDimensionChain2D::stProjection:
-    case TpmDimensionChain2D::stAngle: // a segment or a linear dimension gives the angular link its line
-        return T == tvapi::tvDrLDimension || T == tvapi::tvDrLineSeg;
+    case TpmDimensionChain2D::stAngle: // a segment or a linear dimension gives the angular link its line;
+                                       // a link of the chain takes the angle
+        return T == tvapi::tvDrLDimension || T == tvapi::tvDrLineSeg || T == tvapi::tvDrDDimension ||
+               T == tvapi::tvDrRDimension;
     case TpmDimensionChain2D::stAngleTolerance:
         return T == tvapi::tvDrADimension;
     default:
@@ -68,11 +70,10 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         FinishPick();
         return true;
     }
-    // An angle picked onto a link of a closed chain is laid as the grid's command lays it; the
-    // pick's closing would not give the closing dimension back should the chain let it go.
+    // An angle picked onto a link of the chain, open or closed, linear or circular, is laid as
+    // the grid's command lays it: the link's record changes and the chain follows it.
     const Integer at = Chain().Index(rLightObj);
-    const bool laid =
-        State == stAngle && Chain().Closed && at >= 0 && drApi::GetType(rLightObj) == tvapi::tvDrLDimension;
+    const bool laid = State == stAngle && at >= 0;
     if (laid) {
         LayOn(at, true, WaitAuxiliary);
     } else if (Chain().Closed && at < 0) {
@@ -183,9 +184,7 @@ void TpmDimensionChain2D::RefuseClosed()
 
 TClosingStep TpmDimensionChain2D::Pick()
 {
-    TClosingStep step;
-    step.Among = &DimensionChains.DimChains;
-    return step;
+    return {};
 }
 
 void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
@@ -194,16 +193,10 @@ void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
     case TClosing::Open:
         return;
     case TClosing::Closed:
-        FollowCurrent(); // the follow writes the closing figures, when the chain writes them
+        FollowLink(); // the follow calculates, notes and writes the closing figures
         return;
     case TClosing::Refused:
         Tell(DC("Угол не может замыкать цепь с линейными размерами"));
-        return;
-    case TClosing::Ring:
-        TDimensionChains::TellRing();
-        return;
-    case TClosing::NoNumbers:
-        TDimensionChains::TellNoNumbers();
         return;
     }
 }

@@ -50,9 +50,11 @@ protected:
     {
         return tvhost::ToUtf8(std::wstring(TString(s).toWideChar()));
     }
-    // What a follow does once the chain closed: its figures written into its dimension.
+    // What a follow does once the chain closed: its figures calculated and written into its
+    // dimension.
     static void WriteClosing(TDimensionChain& C)
     {
+        C.TakeCalculation();
         FacadeChainHost().WriteFigures(C.Dimensions[C.Count() - 1]);
     }
 };
@@ -318,6 +320,7 @@ TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
     const TLinkGridPtr shown = grid;
     const auto add = [&](const tvapi::IDrawingObjectPtr& obj) {
         const TAdded added = C.Add(obj, {}, Host);
+        if (added.Closing) C.TakeCalculation(); // what the follow does
         ChainGrid::WriteAdded(shown, C, added, 1);
         return added.Added;
     };

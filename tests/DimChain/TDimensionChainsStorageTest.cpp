@@ -159,7 +159,7 @@ TEST_F(TDimensionChainsStorageTest, ChainThatLostItsClosingDimensionReopensOpenA
     EXPECT_FALSE(T.DimChains[0].Closed);
     const TAdded added = T.DimChains[0].Add(Linear(0, 0, 40, 0), {}, FacadeChainHost());
     ASSERT_TRUE(added.Closing);
-    EXPECT_NEAR(added.Closing->QHigh, 0.3, 1e-12);
+    EXPECT_NEAR(T.DimChains[0].TakeCalculation()->QHigh, 0.3, 1e-12);
 }
 
 TEST_F(TDimensionChainsStorageTest, ChangedDeviationIsSelectedToldAndStoredOnce)
@@ -496,7 +496,7 @@ TEST_P(TOpenedAfterChangeTest, OpeningShowsEachDimensionAsTheChainsNowGiveIt)
     TDimensionChains T;
     TWrittenDeviations written;
     T.LoadfromUserStorage(&written);
-    if (t.Cancelled) written.RestoreAll();
+    if (t.Cancelled) written.RestoreAll(FacadeChainHost());
     for (const auto& [y, x2, texts] : t.Shows)
         EXPECT_EQ(Texts(y, x2), t.Cancelled ? before[std::make_pair(y, x2)] : std::wstring(texts)) << y;
     if (t.Cancelled) return;

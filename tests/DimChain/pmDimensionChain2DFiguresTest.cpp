@@ -453,7 +453,7 @@ TEST_P(TAngleFiguresTest, ClosingLinkTakesTheFiguresInItsOwnUnits)
     EXPECT_EQ(c.Units != Millimetres, closing.QHigh == 0 && closing.QLow == 0);
 }
 
-const double Thousandth = 5e-4, Exact = 1e-9;
+const double Thousandth = 5e-4, ExactFigure = 1e-9;
 const char *const Mm = "  0,144| -0,145", *const Closed = "Цепь замкнулась";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -462,11 +462,13 @@ INSTANTIATE_TEST_SUITE_P(
         TAngleCase{"LaidOnALinearLink", Tilted(0), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
         TAngleCase{"ProjectedOntoADimension", Tilted(1), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
         TAngleCase{"ProjectedOntoASegment", Tilted(2), Millimetres, 0.144, -0.145, Thousandth, Mm, Closed},
-        TAngleCase{"RingOfAngles", BoltCircle, Degrees, 0.25, -0.75, Exact, "15'|-45'", "15'"},
-        TAngleCase{"RingOfFourCompletesTheTurn", FourRound, Degrees, 0.55, -0.85, Exact, "33'|-51'", "33'"},
-        TAngleCase{"RingWithAShortRay", ShortRay, Degrees, 0.25, -0.75, Exact, "15'|-45'", "15'"},
-        TAngleCase{"SumOfAngles", SumOfAngles, Degrees, 0.35, -0.25, Exact, "21'|-15'", "21'"},
-        TAngleCase{"AnglesSharingNoRayStayOpen", AnglesApart, Refused, 0.1, -0.1, Exact, "+0,1|-0,1", ""},
+        TAngleCase{"RingOfAngles", BoltCircle, Degrees, 0.25, -0.75, ExactFigure, "15'|-45'", "15'"},
+        TAngleCase{"RingOfFourCompletesTheTurn", FourRound, Degrees, 0.55, -0.85, ExactFigure, "33'|-51'",
+                   "33'"},
+        TAngleCase{"RingWithAShortRay", ShortRay, Degrees, 0.25, -0.75, ExactFigure, "15'|-45'", "15'"},
+        TAngleCase{"SumOfAngles", SumOfAngles, Degrees, 0.35, -0.25, ExactFigure, "21'|-15'", "21'"},
+        TAngleCase{"AnglesSharingNoRayStayOpen", AnglesApart, Refused, 0.1, -0.1, ExactFigure, "+0,1|-0,1",
+                   ""},
         // A growing angle turns the link towards the vertical: 20 gains 15 * 1 degree.
         TAngleCase{"TurnedLinkOnAVerticalSegment", LeaningLink(true, true), Millimetres, 0.36, -0.1, 0.005,
                    "  0,360| -0,100", Closed},
@@ -496,7 +498,7 @@ INSTANTIATE_TEST_SUITE_P(
                    -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
         TAngleCase{"AngleLaidByTheGridAfterClosingAt60Degrees", SteepLink(60, true, true), Millimetres, 0.385,
                    -0.397, Thousandth, "  0,385| -0,397", "  0,385"},
-        TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, Exact, "+0,5|-0,5",
+        TAngleCase{"LengthsClosingOnAnAngle", LengthsOnAnAngle, Refused, 0.5, -0.5, ExactFigure, "+0,5|-0,5",
                    "Угол не может замыкать цепь с линейными размерами"}),
     [](const testing::TestParamInfo<TAngleCase>& p) { return std::string(p.param.Name); });
 

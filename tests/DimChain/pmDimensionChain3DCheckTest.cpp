@@ -45,7 +45,7 @@ TEST_P(TCheckNoteTest, IsNeverCutAndTheFiguresFollowItOnce)
     TDimensionChains read;
     ASSERT_TRUE(read.from(bytes));
     TDimensionChain& C = read.DimChains[0];
-    ASSERT_TRUE(C.CheckAgain());
+    ASSERT_TRUE(C.TakeCalculation());
     EXPECT_EQ(std::wstring(C.ShownNote(2).toWideChar()),
               std::wstring(TString((std::string(kept) + " {   0.150  -0.100 }").c_str()).toWideChar()));
 }
