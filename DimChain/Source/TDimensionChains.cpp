@@ -4,8 +4,8 @@
 #include "TDimensionChains.h"
 
 #include "ChainFollow.h"
-#include "ChainLoop.h"
 #include "ChainHost.h"
+#include "ChainLoop.h"
 #include "Dictionary.h"
 #include "FacadeChainHost.h"
 #include "KmfData.h"

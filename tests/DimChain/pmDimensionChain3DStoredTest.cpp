@@ -21,9 +21,9 @@ namespace {
 
 struct TModelDamage {
     const char* Name;
-    int Keep; // links of the stored chain kept, from its first
-    bool NaN; // its first link's additional upper deviation stored as NaN
-    const char* Told; // none: the chain opens quietly, closed, with its right figures
+    int Keep;                         // links of the stored chain kept, from its first
+    bool NaN;                         // its first link's additional upper deviation stored as NaN
+    const char* Told;                 // none: the chain opens quietly, closed, with its right figures
     std::optional<Integer> Mask = {}; // its signs stored as this
 };
 void PrintTo(const TModelDamage& d, std::ostream* os)
