@@ -5,6 +5,7 @@
 
 #include "ChainFollow.h"
 #include "ChainHost.h"
+#include "ChainLoop.h"
 #include "Dictionary.h"
 #include "FacadeChainHost.h"
 #include "KmfData.h"
@@ -162,17 +163,36 @@ bool FiguresAreNumbers(const TDimension& L)
            numbers({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y, L.V3.x, L.V3.y, L.V3.z});
 }
 
-// Whether a drawing chain's stored signs close its links' vectors within the drawing tolerance.
+// Whether a chain's stored signs close its links' vectors within its space's tolerance.
 bool StoredSignsClose(const TDimensionChain& C)
 {
-    Real x = 0, y = 0;
+    const bool model = C.Is3D();
+    Real x = 0, y = 0, z = 0;
     for (Integer i = 0; i < C.Count(); ++i) {
         const Real sign = C.Plus(static_cast<int>(i)) ? 1.0 : -1.0;
-        x += sign * C.Dimensions[i].V2.x;
-        y += sign * C.Dimensions[i].V2.y;
+        const TDimension& L = C.Dimensions[i];
+        x += sign * (model ? L.V3.x : L.V2.x);
+        y += sign * (model ? L.V3.y : L.V2.y);
+        z += model ? sign * L.V3.z : 0.0;
     }
-    return std::fabs(x) <= TDimensionChain::DrawingTolerance &&
-           std::fabs(y) <= TDimensionChain::DrawingTolerance;
+    const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
+    return std::fabs(x) <= tolerance && std::fabs(y) <= tolerance && std::fabs(z) <= tolerance;
+}
+
+// Whether a model chain's stored signs are its walk's over the planes its links join (a link of
+// no length carries no sign); one with a link that joins no planes by its vectors.
+bool StoredSignsWalk(const TDimensionChain& C)
+{
+    constexpr Real tolerance = TDimensionChain::ModelTolerance;
+    Integer walk = 0;
+    const TLinkLoop loop = FindPlaneLoop(C.Dimensions, tolerance, walk);
+    if (loop != TLinkLoop::Closed) return loop == TLinkLoop::NoPositions && StoredSignsClose(C);
+    if (IsZeroGap(C.Dimensions[C.Count() - 1], tolerance, true))
+        walk = ZeroGapSense(C.Dimensions, walk, tolerance, true);
+    Integer lengths = 0;
+    for (Integer i = 0; i < C.Count() && i < TDimensionChain::SignBits; ++i)
+        if (!IsZeroGap(C.Dimensions[i], tolerance, true)) lengths |= Integer(1) << i;
+    return ((C.StateClosed ^ walk) & lengths) == 0;
 }
 
 } // namespace
@@ -514,8 +534,7 @@ void TDimensionChains::CheckStored()
             tooShort = true;
         } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers)) {
             noNumbers = true;
-        } else if (chain.Is3D() || chain.IsAngular() || StoredSignsClose(chain)) {
-            // A model chain's signs are its walk's over the assembly, not tested here.
+        } else if (chain.Is3D() ? StoredSignsWalk(chain) : chain.IsAngular() || StoredSignsClose(chain)) {
             continue;
         } else if (chain.IsClosedLoop() && !chain.RefusesClosing()) {
             continue; // the signs the links' places give, kept quietly until OK stores them

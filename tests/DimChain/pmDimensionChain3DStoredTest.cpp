@@ -1,6 +1,7 @@
 // The sample assembly's stored chain (plate, bushing, shaft's length) damaged while the
 // assembly is closed: one of fewer than two links, or with a figure that is no number, is told
-// once and shown open, and after OK the next opening is quiet.
+// once and shown open, and after OK the next opening is quiet. One whose signs do not close its
+// loop takes the walk's signs quietly: it stays closed, calculates as stored and OK stores them.
 
 #include "pmDimensionChain3D.h"
 
@@ -8,7 +9,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Panel3DFixture.h"
@@ -18,9 +21,10 @@ namespace {
 
 struct TModelDamage {
     const char* Name;
-    int Keep; // links of the stored chain kept, from its first
-    bool NaN; // its first link's additional upper deviation stored as NaN
-    const char* Told;
+    int Keep;                         // links of the stored chain kept, from its first
+    bool NaN;                         // its first link's additional upper deviation stored as NaN
+    const char* Told;                 // none: the chain opens quietly, closed, with its right figures
+    std::optional<Integer> Mask = {}; // its signs stored as this
 };
 void PrintTo(const TModelDamage& d, std::ostream* os)
 {
@@ -48,20 +52,53 @@ protected:
             objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
         }
         if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
+        Right = Signs(set);
+        if (d.Mask) chain.StateClosed = *d.Mask;
         set.to(bytes);
         ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
         ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserDataMO, objects, false, {}));
+    }
+    // Chain 1's signs and its closing link's figures, as the stored set holds them.
+    static std::tuple<Integer, Real, Real> Signs(TDimensionChains& Set)
+    {
+        const TDimensionChain& chain = Set.DimChains[1];
+        const TDimension& closing = chain.Dimensions[chain.Count() - 1];
+        return {chain.StateClosed, closing.QHigh, closing.QLow};
+    }
+    Integer StoredSigns()
+    {
+        TDimensionChains set;
+        std::vector<Byte> bytes;
+        EXPECT_TRUE(drApi::MA.drGetUserData(R().IDoc, set.NameUserData, bytes, {}));
+        EXPECT_TRUE(set.from(bytes));
+        return std::get<0>(Signs(set));
+    }
+    // The figures after the method is changed and changed back, then the signs OK stores.
+    void CalculatesAsStored()
+    {
+        EXPECT_TRUE(Statuses().empty());
+        EXPECT_TRUE(ChainAt(1).Closed);
+        Choose("Способ расчета", L"Нормальное распределение");
+        Choose("Способ расчета", L"Минимум Максимум");
+        EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+        const TDimension& closing = ChainAt(1).Dimensions[2];
+        EXPECT_NEAR(closing.QHigh, std::get<1>(Right), 1e-9);
+        EXPECT_NEAR(closing.QLow, std::get<2>(Right), 1e-9);
+        Panel->ButtonClick(1);
+        EXPECT_EQ(StoredSigns(), std::get<0>(Right));
     }
     long Told(const char* Text)
     {
         const std::vector<std::string> said = Statuses();
         return std::count(said.begin(), said.end(), Text);
     }
+
+    std::tuple<Integer, Real, Real> Right;
 };
 
 } // namespace
 
-TEST_P(TModelStoredDamageTest, IsToldOnceAndShownOpen)
+TEST_P(TModelStoredDamageTest, IsCheckedAsItOpens)
 {
     Reopen("chain.qas");
     Damage();
@@ -69,6 +106,11 @@ TEST_P(TModelStoredDamageTest, IsToldOnceAndShownOpen)
         SCOPED_TRACE(opening);
         Journal().Clear();
         Open();
+        if (!GetParam().Told) {
+            CalculatesAsStored();
+            Panel.reset();
+            continue;
+        }
         EXPECT_EQ(Told(GetParam().Told), opening == 0 ? 1 : 0);
         EXPECT_EQ(Told("Изменился размер "), 0);
         EXPECT_FALSE(ChainAt(1).Closed);
@@ -80,7 +122,9 @@ TEST_P(TModelStoredDamageTest, IsToldOnceAndShownOpen)
 INSTANTIATE_TEST_SUITE_P(Stored, TModelStoredDamageTest,
                          testing::Values(TModelDamage{"OneLink", 1, false, TDimensionChains::TooShortText},
                                          TModelDamage{"NoLinks", 0, false, TDimensionChains::TooShortText},
-                                         TModelDamage{"NaN", 3, true, TDimensionChains::NoNumbersText}),
+                                         TModelDamage{"NaN", 3, true, TDimensionChains::NoNumbersText},
+                                         TModelDamage{"SignsAllPlus", 3, false, nullptr, -1},
+                                         TModelDamage{"SignsAllMinus", 3, false, nullptr, 0}),
                          [](const testing::TestParamInfo<TModelDamage>& p) {
                              return std::string(p.param.Name);
                          });
