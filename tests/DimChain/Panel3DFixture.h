@@ -174,6 +174,22 @@ inline tvhost::TFrame Frame(const tvhost::TXyz& O, const tvhost::TXyz& X = {1, 0
     return tvhost::TFrame::Of(O, X, Y);
 }
 
+// Where the parts of a chain stand: along an axis of the assembly, turned onto a slanted axis, or
+// in a sub-assembly of their own turned and moved in the assembly.
+enum TChainLayout { AlongAxis, SlantedAxis, TurnedSubAssembly };
+inline const char* LayoutName(TChainLayout L)
+{
+    return L == AlongAxis ? "AlongAxis" : L == SlantedAxis ? "SlantedAxis" : "TurnedSubAssembly";
+}
+// A rotation taking Z onto (2, -1, 2) / 3, X onto (2, 2, -1) / 3.
+inline constexpr double ChainSlant[3][3] = {
+    {2 / 3., -1 / 3., 2 / 3.}, {2 / 3., 2 / 3., -1 / 3.}, {-1 / 3., 2 / 3., 2 / 3.}};
+// The turned sub-assembly's place: its X along the assembly's Z, its Z along -X.
+inline tvhost::TFrame SubAssemblyFrame()
+{
+    return tvhost::TFrame::Of({3, 2, 1}, {0, 0, 1}, {0, 1, 0});
+}
+
 class TpmDimensionChain3DGatherTest : public TpmDimensionChain3DTest {
 public: // what a case's builder lays out
     tvhost::THostPart& Top() { return tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart(); }
@@ -196,12 +212,21 @@ protected:
         std::filesystem::create_directories(FDir);
         for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
             std::filesystem::copy_file(std::filesystem::path(DC_SOURCE_DIR "/samples") / name, FDir / name);
+        LayOut();
         Reopen("chain.qas");
         Open();
         ASSERT_EQ(Panel->AllDimension3D.Count(), 4); // plate, bushing, shaft's depth and length
         Panel->Select(tvapi::ITervanAPIObjectPtr(Panel->AllDimension3D.Dimensions[3].MO));
         Press(Panel->bAddDimChain);
         ASSERT_EQ(Links(ChainAt(1)), PoolLinks({0, 1, 3}));
+        // The shaft's length along the axis the layout gave it.
+        const TVector3D& shaft = ChainAt(1).Dimensions[2].V3;
+        const double axis[3] = {FLayout == SlantedAxis         ? ChainSlant[0][2]
+                                : FLayout == TurnedSubAssembly ? -1
+                                                               : 0,
+                                FLayout == SlantedAxis ? ChainSlant[1][2] : 0,
+                                FLayout == SlantedAxis ? ChainSlant[2][2] : FLayout == AlongAxis};
+        ASSERT_NEAR(std::fabs(shaft.x * axis[0] + shaft.y * axis[1] + shaft.z * axis[2]), 30, 1e-9);
         Panel->ButtonClick(1);
         Panel.reset();
         ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
@@ -216,13 +241,49 @@ protected:
         TpmDimensionChain3DTest::TearDown();
         std::filesystem::remove_all(FDir);
     }
-    // The saved assembly with its components changed by Change, opened as the active document.
+    static void Turn(nlohmann::json& V)
+    {
+        const double v[3] = {V[0].get<double>(), V[1].get<double>(), V[2].get<double>()};
+        for (int i = 0; i < 3; ++i)
+            V[i] = ChainSlant[i][0] * v[0] + ChainSlant[i][1] * v[1] + ChainSlant[i][2] * v[2];
+    }
+    void LayOut()
+    {
+        if (FLayout == AlongAxis) return;
+        nlohmann::json root = nlohmann::json::parse(std::ifstream(FDir / "chain.qas"));
+        nlohmann::json& components = root["model"]["components"];
+        if (FLayout == SlantedAxis) {
+            for (nlohmann::json& c : components)
+                for (nlohmann::json& v : c["frame"])
+                    Turn(v);
+        } else {
+            std::ofstream(FDir / "chain-sub.qas") << root.dump(1);
+            components =
+                nlohmann::json::array({{{"file", "chain-sub.qas"},
+                                        {"external", true},
+                                        {"frame", {{3, 2, 1}, {0, 0, 1}, {0, 1, 0}}}, // as SubAssemblyFrame
+                                        {"id", 1}}});
+        }
+        std::ofstream(FDir / "chain.qas") << root.dump(1);
+    }
+    // A component's frame slid by D along the shaft, in the coordinates of the file holding it.
+    void Slide(nlohmann::json& Frame, double D) const
+    {
+        for (int i = 0; i < 3; ++i)
+            Frame[0][i] =
+                Frame[0][i].get<double>() + D * (FLayout == SlantedAxis ? ChainSlant[i][2] : i == 2);
+    }
+    // The saved assembly with its parts changed by Change (in the sub-assembly's file when they
+    // are in one), opened as the active document.
     void Reopen(const char* Name, const std::function<void(nlohmann::json&)>& Change = {})
     {
         if (Change) {
-            nlohmann::json root = nlohmann::json::parse(std::ifstream(FDir / "chain.qas"));
+            const bool sub = FLayout == TurnedSubAssembly;
+            nlohmann::json root =
+                nlohmann::json::parse(std::ifstream(FDir / (sub ? "chain-sub.qas" : "chain.qas")));
             Change(root["model"]["components"]);
-            std::ofstream(FDir / Name) << root.dump(1);
+            std::ofstream(FDir / (sub ? "chain-sub.qas" : Name)) << root.dump(1);
+            if (sub) Name = "chain.qas";
         }
         if (R().IDoc) R().IDoc->Close(tvapi::kdDoNotSaveChanges);
         R().IDoc = Host().App().Documents().OpenFile((FDir / Name).wstring());
@@ -240,4 +301,5 @@ protected:
     }
 
     std::filesystem::path FDir;
+    TChainLayout FLayout = AlongAxis; // set before SetUp
 };

@@ -64,12 +64,20 @@ INSTANTIATE_TEST_SUITE_P(
 // stored, then a part removed from the assembly on disk (Removed, by its place): reopened, the
 // chain is open, the grid and the report show no check figures, and the links left keep their
 // signs.
+// Each laid out as the sample has it, on a slanted axis and in a turned sub-assembly.
 using TRemovedCase = std::tuple<const char*, int>;
 class TPartRemovedTest : public TpmDimensionChain3DStoredTest,
-                         public testing::WithParamInterface<TRemovedCase> {};
+                         public testing::WithParamInterface<std::tuple<TRemovedCase, TChainLayout>> {
+protected:
+    void SetUp() override
+    {
+        FLayout = std::get<1>(GetParam());
+        TpmDimensionChain3DStoredTest::SetUp();
+    }
+};
 TEST_P(TPartRemovedTest, LeavesNoFiguresAndTheSignsOfTheLinksLeft)
 {
-    const auto& [name, removed] = GetParam();
+    const auto& [name, removed] = std::get<0>(GetParam());
     Open();
     CheckFromTheClosingRow();
     ASSERT_EQ(Chains(), 3);
@@ -87,9 +95,12 @@ TEST_P(TPartRemovedTest, LeavesNoFiguresAndTheSignsOfTheLinksLeft)
 }
 
 INSTANTIATE_TEST_SUITE_P(Parts, TPartRemovedTest,
-                         testing::Values(TRemovedCase{"Plate", 0}, TRemovedCase{"Bushing", 1}),
-                         [](const testing::TestParamInfo<TRemovedCase>& p) {
-                             return std::string(std::get<0>(p.param));
+                         testing::Combine(testing::Values(TRemovedCase{"Plate", 0},
+                                                          TRemovedCase{"Bushing", 1}),
+                                          testing::Values(AlongAxis, SlantedAxis, TurnedSubAssembly)),
+                         [](const testing::TestParamInfo<std::tuple<TRemovedCase, TChainLayout>>& p) {
+                             return std::string(std::get<0>(std::get<0>(p.param))) +
+                                    LayoutName(std::get<1>(p.param));
                          });
 
 // A chain found, then the assembly closed by the host while the panel is open, alone or with

@@ -30,6 +30,20 @@ void Stack(TGather& T, const std::vector<TStackBox>& Boxes, tvhost::TXyz X, tvho
     }
 }
 
+// The boxes along X as Layout lays them out.
+void StackLaidOut(TGather& T, const std::vector<TStackBox>& Boxes, TChainLayout Layout, int Turned = 0)
+{
+    if (Layout == SlantedAxis) {
+        Stack(T, Boxes, {ChainSlant[0][2], ChainSlant[1][2], ChainSlant[2][2]},
+              {ChainSlant[0][0], ChainSlant[1][0], ChainSlant[2][0]}, nullptr, Turned);
+        return;
+    }
+    if (Layout == AlongAxis) return Stack(T, Boxes, {1, 0, 0}, {0, 1, 0}, nullptr, Turned);
+    auto sub = tvhost::New<tvhost::THostPart>();
+    Stack(T, Boxes, {1, 0, 0}, {0, 1, 0}, sub.Get(), Turned);
+    T.Add(T.Top(), sub, SubAssemblyFrame());
+}
+
 // A0 = A3 - A1 - A2 = 1 (47 0/-0.14, 21 0/-0.14, 25 0/-0.12) along (1, 1, 0), the housing and its
 // gauge (1) or A1 (2) turned by the mask; with Deep, in a sub-assembly of a sub-assembly, each moved
 // and turned.
@@ -46,19 +60,19 @@ TBuild Gap(int Turned, bool Deep = false)
 }
 
 // Housing 60 +-0.1 [0, 60], ring 20 +0.2/0 [0, 20], sleeve 25 +-0.05 [20, 45], flange 20 +-0.02
-// [25, 45] (1 when turned), cup 32 +-0.05 [25, 57] and gauge 3 [57, 60] (8), along X: the gap is
-// 60 - 20 - 25 + 20 - 32 = 3 +0.22/-0.42, though ring + and flange - would sum to 3 as well.
-TBuild EqualLengths(int Turned)
+// [25, 45] (1 when turned), cup 32 +-0.05 [25, 57] and gauge 3 [57, 60] (8), along X as laid out:
+// the gap is 60 - 20 - 25 + 20 - 32 = 3 +0.22/-0.42, though ring + and flange - would sum to 3 as well.
+TBuild EqualLengths(int Turned, TChainLayout Layout = AlongAxis)
 {
     return [=](TGather& T) {
-        Stack(T,
-              {{0, 60, 0.1, -0.1},
-               {0, 20, 0.2, 0},
-               {20, 25, 0.05, -0.05},
-               {25, 20, 0.02, -0.02, 4},
-               {25, 32, 0.05, -0.05},
-               {57, 3, 0, 0, 8}},
-              {1, 0, 0}, {0, 1, 0}, nullptr, Turned);
+        StackLaidOut(T,
+                     {{0, 60, 0.1, -0.1},
+                      {0, 20, 0.2, 0},
+                      {20, 25, 0.05, -0.05},
+                      {25, 20, 0.02, -0.02, 4},
+                      {25, 32, 0.05, -0.05},
+                      {57, 3, 0, 0, 8}},
+                     Layout, Turned);
     };
 }
 
@@ -99,22 +113,27 @@ TEST_P(TAssemblyFiguresTest, ClosingLinkTakesTheHandFigures)
 
 INSTANTIATE_TEST_SUITE_P(
     Stacks, TAssemblyFiguresTest,
-    testing::Values(TAssemblyCase{"FirstTurned", Gap(2), 0.26, -0.14},
-                    TAssemblyCase{"HousingTurned", Gap(1), 0.26, -0.14},
-                    TAssemblyCase{"TwoSubAssembliesDeep", Gap(2, true), 0.26, -0.14},
-                    TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
-                    // Ring and flange of one length walked in opposite senses: the signs are the
-                    // walk's, whichever end of the gauge its dimension starts from.
-                    TAssemblyCase{"EqualLengthsSignedByTheWalk", EqualLengths(4), 0.22, -0.42},
-                    TAssemblyCase{"EqualLengthsGaugeTurned", EqualLengths(4 | 8), 0.22, -0.42},
-                    // The pool closes along X and along Z at once: its closing link is along X.
-                    TAssemblyCase{
-                        "PoolCountsAlongItsClosingLink",
-                        [](TGather& T) {
-                            Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
-                            Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
-                        },
-                        0.09, -0.05}),
+    testing::Values(
+        TAssemblyCase{"FirstTurned", Gap(2), 0.26, -0.14},
+        TAssemblyCase{"HousingTurned", Gap(1), 0.26, -0.14},
+        TAssemblyCase{"TwoSubAssembliesDeep", Gap(2, true), 0.26, -0.14},
+        TAssemblyCase{"ExtrusionDepthCounts", ExtrusionStack, 0.07, -0.03},
+        // Ring and flange of one length walked in opposite senses: the signs are the
+        // walk's, whichever end of the gauge its dimension starts from.
+        TAssemblyCase{"EqualLengthsSignedByTheWalk", EqualLengths(4), 0.22, -0.42},
+        TAssemblyCase{"EqualLengthsGaugeTurned", EqualLengths(4 | 8), 0.22, -0.42},
+        TAssemblyCase{"EqualLengthsSlantedAxis", EqualLengths(4, SlantedAxis), 0.22, -0.42},
+        TAssemblyCase{"EqualLengthsGaugeTurnedSlantedAxis", EqualLengths(4 | 8, SlantedAxis), 0.22, -0.42},
+        TAssemblyCase{"EqualLengthsTurnedSubAssembly", EqualLengths(4, TurnedSubAssembly), 0.22, -0.42},
+        TAssemblyCase{"EqualLengthsGaugeTurnedTurnedSubAssembly", EqualLengths(4 | 8, TurnedSubAssembly),
+                      0.22, -0.42},
+        // The pool closes along X and along Z at once: its closing link is along X.
+        TAssemblyCase{"PoolCountsAlongItsClosingLink",
+                      [](TGather& T) {
+                          Stack(T, {{0, 5, 0.1, -0.1}, {5, 7, 0.1, -0.1}, {0, 12, 0, 0}}, {0, 0, 1});
+                          Stack(T, {{0, 10, 0.05, -0.05}, {10, 15, 0.04, 0}, {0, 25, 0, 0}}, {1, 0, 0});
+                      },
+                      0.09, -0.05}),
     [](const testing::TestParamInfo<TAssemblyCase>& p) { return std::string(std::get<0>(p.param)); });
 
 // The housing 40 +-0.1 holding spacer 25 +-0.05, ring 2 +-0.03 and shoulder 10 +-0.05 along X, the
@@ -122,18 +141,20 @@ INSTANTIATE_TEST_SUITE_P(
 // spacer) before the gap's chain is searched, or checked (Check): the gap counts the parts as heat
 // makes them, its limits written against the 3 it shows with the "(*dT=" note (a check's figures
 // moved as well).
+// Each laid out along X, on a slanted axis and in a turned sub-assembly.
 using THeatCase = std::tuple<const char*, int, double, bool, double, double, const char*>;
-class TAssemblyHeatTest : public TGather, public testing::WithParamInterface<THeatCase> {};
+class TAssemblyHeatTest : public TGather,
+                          public testing::WithParamInterface<std::tuple<THeatCase, TChainLayout>> {};
 TEST_P(TAssemblyHeatTest, HeatedPartsMoveTheGap)
 {
-    const auto& [name, heated, dLdT, check, hi, lo, note] = GetParam();
-    Stack(*this,
-          {{0, 40, 0.1, -0.1},
-           {0, 25, 0.05, -0.05},
-           {25, 2, 0.03, -0.03},
-           {27, 10, 0.05, -0.05},
-           {37, 3, 0, 0}},
-          {1, 0, 0});
+    const auto& [name, heated, dLdT, check, hi, lo, note] = std::get<0>(GetParam());
+    StackLaidOut(*this,
+                 {{0, 40, 0.1, -0.1},
+                  {0, 25, 0.05, -0.05},
+                  {25, 2, 0.03, -0.03},
+                  {27, 10, 0.05, -0.05},
+                  {37, 3, 0, 0}},
+                 std::get<1>(GetParam()));
     Open();
     for (int part = 0; part < 2; ++part) {
         if (!(heated & (1 << part))) continue;
@@ -156,14 +177,18 @@ TEST_P(TAssemblyHeatTest, HeatedPartsMoveTheGap)
 INSTANTIATE_TEST_SUITE_P(
     Stacks, TAssemblyHeatTest,
     // 40 * 0.0006 = 0.024 more gap; 40 * 0.05 = 2; 2 - 25 * 0.05 = 0.75; 25 * 0.5 = 12.5 less.
-    testing::Values(
-        THeatCase{"HousingWarm", 1, 0.000012, false, 0.25406, -0.20606, "(*dT=   3.000   3.024"},
-        THeatCase{"HousingHot", 1, 0.001, false, 2.235, 1.765, "(*dT=   3.000   5.000"},
-        THeatCase{"HousingAndSpacerHot", 3, 0.001, false, 0.9875, 0.5125, "(*dT=   3.000   3.750"},
-        // The spacer 12.5 longer: an interference of 9.5, its sign kept.
-        THeatCase{"SpacerHotInterferes", 2, 0.01, false, -12.245, -12.755, "(*dT=   3.000  -9.500"},
-        THeatCase{"HousingHotChecked", 1, 0.001, true, 0, 0, "{   2.235   1.765 }"}),
-    [](const testing::TestParamInfo<THeatCase>& p) { return std::string(std::get<0>(p.param)); });
+    testing::Combine(
+        testing::Values(
+            THeatCase{"HousingWarm", 1, 0.000012, false, 0.25406, -0.20606, "(*dT=   3.000   3.024"},
+            THeatCase{"HousingHot", 1, 0.001, false, 2.235, 1.765, "(*dT=   3.000   5.000"},
+            THeatCase{"HousingAndSpacerHot", 3, 0.001, false, 0.9875, 0.5125, "(*dT=   3.000   3.750"},
+            // The spacer 12.5 longer: an interference of 9.5, its sign kept.
+            THeatCase{"SpacerHotInterferes", 2, 0.01, false, -12.245, -12.755, "(*dT=   3.000  -9.500"},
+            THeatCase{"HousingHotChecked", 1, 0.001, true, 0, 0, "{   2.235   1.765 }"}),
+        testing::Values(AlongAxis, SlantedAxis, TurnedSubAssembly)),
+    [](const testing::TestParamInfo<std::tuple<THeatCase, TChainLayout>>& p) {
+        return std::string(std::get<0>(std::get<0>(p.param))) + LayoutName(std::get<1>(p.param));
+    });
 
 // The clip stack: housing 20 +0.1/0, bushing 15 +-0.05, shoulder 4.8 0/-0.08 and clip 0.2 +-0.02,
 // the gap between clip and housing an assembly dimension of length 0; the housing at place
@@ -282,13 +307,37 @@ INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
 // bushing moved 1 along the shaft or removed while the assembly was closed, or 0,05 typed as the
 // plate's upper additional deviation and the chain searched again; what is told ("|" between
 // messages), then whether the chain is closed and its last link's figures.
-enum TChange { PartFile, NoNumber, Thicker, Interfering, Moved, Removed, Typed };
-using TStoredCase = std::tuple<const char*, TChange, const char*, double, double>; // told, hi, lo
+// Moved back: the bushing moved, the chain stored open, the bushing put back: the chain stays open,
+// quietly, until it is picked again. A placement's rows also with the parts on a slanted axis or
+// in a turned sub-assembly.
+enum TChange { PartFile, NoNumber, Thicker, Interfering, Moved, MovedBack, Removed, Typed };
+struct TStoredCase {
+    const char* Name;
+    TChange Change;
+    const char* Told;
+    double Hi, Lo;
+    TChainLayout Layout = AlongAxis;
+};
+void PrintTo(const TStoredCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 class TStoredChainTest : public TpmDimensionChain3DStoredTest,
-                         public testing::WithParamInterface<TStoredCase> {};
+                         public testing::WithParamInterface<TStoredCase> {
+protected:
+    void SetUp() override
+    {
+        FLayout = GetParam().Layout;
+        TpmDimensionChain3DStoredTest::SetUp();
+    }
+    void MoveBushing(const char* Name, double By)
+    {
+        Reopen(Name, [this, By](nlohmann::json& components) { Slide(components[1]["frame"], By); });
+    }
+};
 TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
-    const auto& [name, change, told, hi, lo] = GetParam();
+    const auto& [name, change, told, hi, lo, layout] = GetParam();
     if (change == PartFile || change == NoNumber) {
         nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / "chain-plate.qpt"));
         part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] =
@@ -305,15 +354,27 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         std::ofstream(FDir / "chain-plate.qpt") << text;
         Reopen("chain.qas");
     }
-    if (change == Moved)
-        Reopen("moved.qas", [](nlohmann::json& components) { components[1]["frame"][0][2] = 13.5; });
+    if (change == Moved || change == MovedBack) MoveBushing("moved.qas", 1);
+    if (change == MovedBack) {
+        Open();
+        ASSERT_FALSE(ChainAt(Chains() - 1).Closed);
+        Panel->ButtonClick(1);
+        Panel.reset();
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
+        MoveBushing("back.qas", -1);
+    }
     if (change == Removed) Reopen("removed.qas", [](nlohmann::json& components) { components.erase(1); });
     Journal().Clear();
     Open();
-    if (change == Typed) {
-        Grid().SetCurrentCell(1, rEQHigh);
-        Grid().SetCellText(1, rEQHigh, L"0,05");
-        Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+    if (change == MovedBack) {
+        EXPECT_FALSE(ChainAt(Chains() - 1).Closed);
+    }
+    if (change == Typed || change == MovedBack) {
+        if (change == Typed) {
+            Grid().SetCurrentCell(1, rEQHigh);
+            Grid().SetCellText(1, rEQHigh, L"0,05");
+            Panel->ChangeControlValue(tvapi::IPropertyControlPtr(Panel->grListDimChain));
+        }
         Panel->SelectItem(tvapi::IPropertyControlPtr(Panel->grListDimChain), 3, true);
         Press(Panel->bAddDimChain);
     }
@@ -322,29 +383,40 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         said += (said.empty() ? "" : "|") + s;
     EXPECT_EQ(said, told);
     const TDimensionChain& C = ChainAt(Chains() - 1);
-    EXPECT_EQ(C.Closed, change == PartFile || change == Typed);
+    EXPECT_EQ(C.Closed, change == PartFile || change == Typed || change == MovedBack);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QHigh, hi, Exact);
     EXPECT_NEAR(C.Dimensions[C.Count() - 1].QLow, lo, Exact);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, TStoredChainTest,
-    testing::Values(TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
-                    // Shown open: the shaft's length shows its own deviations, not the old figures.
-                    TStoredCase{
-                        "PartFileNoNumber", NoNumber,
-                        "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
-                        "не больше нуля",
-                        0, 0},
-                    // Open, the shaft's length shows its own deviations, not the lost figures.
-                    TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
-                    // 47.5 - 17.5 - 30 = 0, but the plate's far face touches nothing.
-                    TStoredCase{"PartInterferingNoLongerCloses", Interfering, "Изменился размер ", 0, 0},
-                    // The bushing 1 along the shaft, its length kept: it touches neither end.
-                    TStoredCase{"PartMovedNoLongerCloses", Moved, "", 0, 0},
-                    TStoredCase{"ComponentRemoved", Removed,
-                                "Сборка изменилась! Отсутствуют элементы размерной цепи", 0, 0},
-                    TStoredCase{"TypedValue", Typed, "Распознаны 1 цепи", 0.2, -0.1}),
-    [](const testing::TestParamInfo<TStoredCase>& p) { return std::string(std::get<0>(p.param)); });
+    testing::Values(
+        TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
+        // Shown open: the shaft's length shows its own deviations, not the old figures.
+        TStoredCase{"PartFileNoNumber", NoNumber,
+                    "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
+                    "не больше нуля",
+                    0, 0},
+        // Open, the shaft's length shows its own deviations, not the lost figures.
+        TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
+        // 47.5 - 17.5 - 30 = 0, but the plate's far face touches nothing.
+        TStoredCase{"PartInterferingNoLongerCloses", Interfering, "Изменился размер ", 0, 0},
+        // The bushing 1 along the shaft, its length kept: it touches neither end.
+        TStoredCase{"PartMovedNoLongerCloses", Moved, "", 0, 0},
+        TStoredCase{"PartMovedNoLongerClosesSlantedAxis", Moved, "", 0, 0, SlantedAxis},
+        TStoredCase{"PartMovedNoLongerClosesTurnedSubAssembly", Moved, "", 0, 0, TurnedSubAssembly},
+        TStoredCase{"PartInterferingNoLongerClosesSlantedAxis", Interfering, "Изменился размер ", 0, 0,
+                    SlantedAxis},
+        TStoredCase{"PartInterferingNoLongerClosesTurnedSubAssembly", Interfering, "Изменился размер ", 0, 0,
+                    TurnedSubAssembly},
+        TStoredCase{"PartPutBackStaysOpenUntilPicked", MovedBack, "Распознаны 1 цепи", 0.15, -0.1},
+        TStoredCase{"PartPutBackStaysOpenUntilPickedSlantedAxis", MovedBack, "Распознаны 1 цепи", 0.15, -0.1,
+                    SlantedAxis},
+        TStoredCase{"PartPutBackStaysOpenUntilPickedTurnedSubAssembly", MovedBack, "Распознаны 1 цепи", 0.15,
+                    -0.1, TurnedSubAssembly},
+        TStoredCase{"ComponentRemoved", Removed, "Сборка изменилась! Отсутствуют элементы размерной цепи", 0,
+                    0},
+        TStoredCase{"TypedValue", Typed, "Распознаны 1 цепи", 0.2, -0.1}),
+    [](const testing::TestParamInfo<TStoredCase>& p) { return std::string(p.param.Name); });
 
 } // namespace
