@@ -592,6 +592,8 @@ void TDimensionChains::RestoreReferenceByAttr()
             for (const TRepairDim& r : records) {
                 if (!parent && link.refPearent != 0 && r.refStored == link.refPearent) {
                     Bind(link.PearentObj, r.Object);
+                    // The view is not stored: a derived link is in the view of its source.
+                    if (link.refObject == 0) link.View = drApi::MA.GetNumberView(link.PearentObj);
                     parent = true;
                 }
                 if (!own && link.refObject != 0 && r.refStored == link.refObject) {
