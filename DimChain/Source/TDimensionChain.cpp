@@ -265,16 +265,19 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
             link.SetLDim(Host, iObj, {});
         break;
     case tvapi::tvDrADimension: {
-        const tvapi::DrawingObjectTypeEnum aux = Host.GetType(iAuxObj);
-        at = aux == tvapi::tvDrLDimension ? Index(iAuxObj) : -1;
-        // Laid on a link already there, the angle is bound to it as the grid's command binds
-        // it: what the user set on the link, its projection too, stays.
-        if (at >= 0) {
-            if (!Dimensions[at].BindAngle(Host, iObj)) Dimensions[at].SetLDim(Host, iAuxObj, iObj);
-        } else if (aux == tvapi::tvDrLineSeg)
-            link.SetADim(Host, iObj, iAuxObj);
-        else
-            return {};
+        // Laid on a link already there, linear or circular, the angle is laid as the grid's
+        // command lays it: what the user set on the link, its projection too, stays, and the
+        // lay closes nothing (the follow tests a closed chain's loop again).
+        if (const Integer on = Index(iAuxObj); on >= 0) {
+            Dimensions[on].SetAngleTolerance(Host, iObj);
+            TAdded laid;
+            laid.Added = true;
+            laid.Recaptured = on;
+            laid.Closing.State = Closed ? TClosing::Closed : TClosing::Open;
+            return laid;
+        }
+        if (Host.GetType(iAuxObj) != tvapi::tvDrLineSeg) return {};
+        link.SetADim(Host, iObj, iAuxObj);
         break;
     }
     default:

@@ -297,7 +297,7 @@ TEST_F(TDimensionChainAddTest, AddRefusesObjectsThatCannotBeLinks)
 }
 
 // A linear dimension with an unlinked auxiliary one becomes a new link alone; an angle on a
-// linked linear dimension recaptures that link.
+// linked linear dimension, or on a radius, is laid on that link and closes nothing.
 TEST_F(TDimensionChainAddTest, AuxiliaryDimensionsJoinOnlyLinkedLinks)
 {
     TDimensionChain C;
@@ -311,6 +311,17 @@ TEST_F(TDimensionChainAddTest, AuxiliaryDimensionsJoinOnlyLinkedLinks)
     ASSERT_EQ(C.Count(), 1);
     EXPECT_EQ(C.Dimensions[0].TypeAuxiliary, tvapi::tvDrADimension);
     EXPECT_DOUBLE_EQ(C.Dimensions[0].ANominal, 30.0);
+    // A radius laid along a segment, then the angle picked onto it.
+    const auto r = Circle(false, 0, 0, 15, 0, -0.01);
+    ASSERT_TRUE(C.Add(r, Segment(0, 0, 10, 0), Host));
+    const auto angle = Angle();
+    const TAdded laid = C.Add(angle, r, Host);
+    ASSERT_TRUE(laid);
+    EXPECT_EQ(laid.Recaptured, 1);
+    EXPECT_EQ(laid.Closing.State, TClosing::Open);
+    ASSERT_EQ(C.Count(), 2);
+    EXPECT_TRUE(C.Dimensions[1].AngleAuxObj == angle);
+    EXPECT_FALSE(C.Closed);
 }
 
 TEST_F(TDimensionChainAddTest, GridShowsRowsLabelsAndSigns)
