@@ -303,14 +303,14 @@ INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
                          });
 
 // The stored chain (plate 12.5 +-0.1 and bushing 17.5 +0.05/0 closing on the shaft's 30) met again:
-// the plate's file given +-0,2, an upper deviation of 320 digits, made 13.5 or 47.5 thick, the
+// the plate's file given +-0,2, an upper deviation of 320 digits, made 13.5, 11.5 or 47.5 thick, the
 // bushing moved 1 along the shaft or removed while the assembly was closed, or 0,05 typed as the
 // plate's upper additional deviation and the chain searched again; what is told ("|" between
 // messages), then whether the chain is closed and its last link's figures.
 // Moved back: the bushing moved, the chain stored open, the bushing put back: the chain stays open,
 // quietly, until it is picked again. A placement's rows also with the parts on a slanted axis or
 // in a turned sub-assembly.
-enum TChange { PartFile, NoNumber, Thicker, Interfering, Moved, MovedBack, Removed, Typed };
+enum TChange { PartFile, NoNumber, Thicker, Thinner, Interfering, Moved, MovedBack, Removed, Typed };
 struct TStoredCase {
     const char* Name;
     TChange Change;
@@ -346,11 +346,11 @@ TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
         Reopen("chain.qas");
     }
-    if (change == Thicker || change == Interfering) {
+    if (change == Thicker || change == Thinner || change == Interfering) {
         std::ifstream in(FDir / "chain-plate.qpt");
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         for (std::size_t at = text.find("12.5"); at != std::string::npos; at = text.find("12.5", at))
-            text.replace(at, 4, change == Thicker ? "13.5" : "47.5");
+            text.replace(at, 4, change == Thicker ? "13.5" : change == Thinner ? "11.5" : "47.5");
         std::ofstream(FDir / "chain-plate.qpt") << text;
         Reopen("chain.qas");
     }
@@ -399,6 +399,8 @@ INSTANTIATE_TEST_SUITE_P(
                     0, 0},
         // Open, the shaft's length shows its own deviations, not the lost figures.
         TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},
+        // The bushing stays where it was, 1 off the plate's face.
+        TStoredCase{"PartThinnerNoLongerCloses", Thinner, "Изменился размер ", 0, 0},
         // 47.5 - 17.5 - 30 = 0, but the plate's far face touches nothing.
         TStoredCase{"PartInterferingNoLongerCloses", Interfering, "Изменился размер ", 0, 0},
         // The bushing 1 along the shaft, its length kept: it touches neither end.
