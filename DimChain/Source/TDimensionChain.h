@@ -174,9 +174,9 @@ public:
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
     // (MoveZeroGapLast); then runs the closing step (CloseAndCalculate) of a pick, which closes
-    // on the links' loop (OnLoop). Nothing added, and nothing changed, for an object that
-    // cannot be a link, and for an angular dimension without a segment or a linked linear
-    // dimension.
+    // on the links' loop (OnLoop). An angular dimension with a link of the chain is laid on that
+    // link (SetAngleTolerance) and closes nothing. Nothing added, and nothing changed, for an
+    // object that cannot be a link, and for an angular dimension without a segment or a link.
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
     // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and gives
