@@ -52,7 +52,7 @@ protected:
             objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
         }
         if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
-        Right = Signs(set);
+        if (!d.Told) Right = Signs(set); // a chain kept whole: its right signs and figures
         if (d.Mask) chain.StateClosed = *d.Mask;
         set.to(bytes);
         ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
