@@ -20,7 +20,10 @@ namespace tvhost {
 // searches, widened to at least twice its side when a search falls outside it, the items then
 // entered again. An item is noted in each cell of the finest level that its shape meets within
 // the extent in at most MaxCells cells, so a line far longer than the extent costs what a line
-// across it costs, however far it reaches (it is cut to the farthest any extent goes); a search looks at the
+// across it costs, however far it reaches (it is cut to the farthest any extent goes). MaxCells is
+// small: a line across a sheet twice as wide goes a level up rather than into twice the cells, so
+// many lines across a sheet cost in proportion to their number to note, and a cell holds as many
+// of them on a sheet of any size; a search looks at the
 // cells its own shape meets on each level, so it costs what is near it. Segments that cross the whole extent
 // on one line (within a rounding) are noted there once as that line, so that a search near many of them tests
 // the line once. An item with a coordinate that is no finite number is kept apart and met by every search, as
@@ -28,7 +31,7 @@ namespace tvhost {
 // search at a time.
 class TBoxGrid {
 public:
-    static constexpr std::int64_t MaxCells = 256;
+    static constexpr std::int64_t MaxCells = 64;
 
     // Forgets every item; `cell` is the side of a cell of the finest level (1 when it is no
     // positive number).
