@@ -620,6 +620,16 @@ bool TDimensionChain::IsClosedLoop()
     return true;
 }
 
+bool TDimensionChain::SignsClose() const
+{
+    if (Count() < 2 || Count() > MaxLinks) return false;
+    const bool model = Is3D();
+    std::vector<Real> v;
+    Flatten(Dimensions, model, v);
+    return MaskCloses(v.data(), model ? 3 : 2, Count(), model ? ModelTolerance : DrawingTolerance,
+                      StateClosed);
+}
+
 bool TDimensionChain::IsClosed2D()
 {
     return Close(2);

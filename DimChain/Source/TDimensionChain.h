@@ -239,6 +239,9 @@ public:
     bool IsClosed();
     bool IsClosed2D();
     bool IsClosed3D();
+    // Whether the signs StateClosed holds close the links' vectors (model or drawing, within the
+    // tolerance IsClosed takes); false for a chain the closure search never closes.
+    bool SignsClose() const;
     // The closure of a picked chain: a drawing chain of linear links along one measuring
     // direction, each with its two ends in the drawing, closes only when they join end to end
     // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs; a chain

@@ -163,22 +163,6 @@ bool FiguresAreNumbers(const TDimension& L)
            numbers({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y, L.V3.x, L.V3.y, L.V3.z});
 }
 
-// Whether a chain's stored signs close its links' vectors within its space's tolerance.
-bool StoredSignsClose(const TDimensionChain& C)
-{
-    const bool model = C.Is3D();
-    Real x = 0, y = 0, z = 0;
-    for (Integer i = 0; i < C.Count(); ++i) {
-        const Real sign = C.Plus(static_cast<int>(i)) ? 1.0 : -1.0;
-        const TDimension& L = C.Dimensions[i];
-        x += sign * (model ? L.V3.x : L.V2.x);
-        y += sign * (model ? L.V3.y : L.V2.y);
-        z += model ? sign * L.V3.z : 0.0;
-    }
-    const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
-    return std::fabs(x) <= tolerance && std::fabs(y) <= tolerance && std::fabs(z) <= tolerance;
-}
-
 // Whether a model chain's stored signs are its walk's over the planes its links join (a link of
 // no length carries no sign); one with a link that joins no planes by its vectors.
 bool StoredSignsWalk(const TDimensionChain& C)
@@ -186,7 +170,7 @@ bool StoredSignsWalk(const TDimensionChain& C)
     constexpr Real tolerance = TDimensionChain::ModelTolerance;
     Integer walk = 0;
     const TLinkLoop loop = FindPlaneLoop(C.Dimensions, tolerance, walk);
-    if (loop != TLinkLoop::Closed) return loop == TLinkLoop::NoPositions && StoredSignsClose(C);
+    if (loop != TLinkLoop::Closed) return loop == TLinkLoop::NoPositions && C.SignsClose();
     if (IsZeroGap(C.Dimensions[C.Count() - 1], tolerance, true))
         walk = ZeroGapSense(C.Dimensions, walk, tolerance, true);
     Integer lengths = 0;
@@ -534,7 +518,7 @@ void TDimensionChains::CheckStored()
             tooShort = true;
         } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers)) {
             noNumbers = true;
-        } else if (chain.Is3D() ? StoredSignsWalk(chain) : chain.IsAngular() || StoredSignsClose(chain)) {
+        } else if (chain.Is3D() ? StoredSignsWalk(chain) : chain.IsAngular() || chain.SignsClose()) {
             continue;
         } else if (chain.IsClosedLoop() && !chain.RefusesClosing()) {
             continue; // the signs the links' places give, kept quietly until OK stores them
