@@ -5,6 +5,7 @@
 #include <cmath>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace LinkText {
 
@@ -52,18 +53,28 @@ TString ResidualNote(Real Nominal, Real QHigh, Real QLow)
 
 namespace {
 
+// Removes the last match of Form from Note; false when there is none. Groups, when given, takes
+// the match's groups.
+bool RemoveLastMatch(TString& Note, const std::regex& Form, std::vector<std::string>* Groups = nullptr)
+{
+    if (Note.Length() == 0) return false;
+    const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
+    std::smatch last;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), Form); m != std::sregex_iterator(); ++m)
+        last = *m;
+    if (last.empty()) return false;
+    if (Groups)
+        for (std::size_t g = 1; g < last.size(); ++g)
+            Groups->push_back(last[g].str());
+    Note.Remove(static_cast<Integer>(last.position()), static_cast<Integer>(last.length()));
+    return true;
+}
+
 // Note without the last match of Form.
 TString WithoutLastNote(const TString& Note, const std::regex& Form)
 {
-    if (Note.Length() == 0) return Note;
-    const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
-    std::ptrdiff_t at = -1, length = 0;
-    for (auto m = std::sregex_iterator(text.begin(), text.end(), Form); m != std::sregex_iterator(); ++m) {
-        at = m->position();
-        length = m->length();
-    }
     TString rest(Note);
-    if (at >= 0) rest.Remove(static_cast<Integer>(at), static_cast<Integer>(length));
+    RemoveLastMatch(rest, Form);
     return rest;
 }
 
@@ -86,14 +97,10 @@ TString WithoutLengthNote(const TString& Note)
 bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow)
 {
     static const std::regex check(R"( \{ +(-?\d+\.\d{3}) +(-?\d+\.\d{3}) \})");
-    const std::string text(Note.PChar() ? Note.PChar() : "", static_cast<std::size_t>(Note.Length()));
-    std::smatch last;
-    for (auto m = std::sregex_iterator(text.begin(), text.end(), check); m != std::sregex_iterator(); ++m)
-        last = *m;
-    if (last.empty()) return false;
-    QHigh = std::stod(last[1].str());
-    QLow = std::stod(last[2].str());
-    Note.Remove(static_cast<Integer>(last.position()), static_cast<Integer>(last.length()));
+    std::vector<std::string> figures;
+    if (!RemoveLastMatch(Note, check, &figures)) return false;
+    QHigh = std::stod(figures[0]);
+    QLow = std::stod(figures[1]);
     return true;
 }
 
