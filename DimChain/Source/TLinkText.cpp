@@ -3,6 +3,7 @@
 #include "TLinkText.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -97,10 +98,16 @@ TString WithoutLengthNote(const TString& Note)
 bool TakeCheckNote(TString& Note, Real& QHigh, Real& QLow)
 {
     static const std::regex check(R"( \{ +(-?\d+\.\d{3}) +(-?\d+\.\d{3}) \})");
+    TString rest(Note);
     std::vector<std::string> figures;
-    if (!RemoveLastMatch(Note, check, &figures)) return false;
-    QHigh = std::stod(figures[0]);
-    QLow = std::stod(figures[1]);
+    if (!RemoveLastMatch(rest, check, &figures)) return false;
+    // Digits beyond the largest real are no figures: the note stays as it is.
+    const Real high = std::strtod(figures[0].c_str(), nullptr),
+               low = std::strtod(figures[1].c_str(), nullptr);
+    if (!std::isfinite(high) || !std::isfinite(low)) return false;
+    QHigh = high;
+    QLow = low;
+    Note = rest;
     return true;
 }
 

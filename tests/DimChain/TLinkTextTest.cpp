@@ -3,6 +3,7 @@
 #include "TLinkText.h"
 
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,23 @@ TEST(TLinkTextTest, NumbersDeviationsLabelsAndNotes)
     EXPECT_EQ(LinkText::Angle(-LinkText::AngleShown), TString());
     EXPECT_EQ(LinkText::Angle(NAN), TString());
     EXPECT_FALSE(LinkText::Angle(0.5) == TString());
+}
+
+// An older set kept a check's figures in the note: the last check form is taken out and read;
+// digits beyond the largest real are no figures, and the note stays whole.
+TEST(TLinkTextTest, CheckFiguresTakenFromAnOlderNote)
+{
+    TString note("Gap {5} { 0.126 -0.126 }");
+    Real high = 0, low = 0;
+    ASSERT_TRUE(LinkText::TakeCheckNote(note, high, low));
+    EXPECT_EQ(note, TString("Gap {5}"));
+    EXPECT_DOUBLE_EQ(high, 0.126);
+    EXPECT_DOUBLE_EQ(low, -0.126);
+    const std::string huge = " { 1" + std::string(400, '0') + ".000 -0.126 }";
+    TString far(huge.c_str());
+    EXPECT_FALSE(LinkText::TakeCheckNote(far, high, low));
+    EXPECT_EQ(far, TString(huge.c_str()));
+    EXPECT_DOUBLE_EQ(high, 0.126);
 }
 
 } // namespace
