@@ -21,10 +21,6 @@ namespace {
 constexpr const char* ColumnName[rCountRow] = {"Цепь", "Н",    "Ном.", "ВО",         "НО",    "П", "У.ВО",
                                                "У.НО", "Д.ВО", "Д.НО", "Примечание", "dl/dT", "dT"};
 
-} // namespace
-
-namespace {
-
 // Whether Document is still one of the application's open documents.
 bool StillOpen(const tvapi::ITervanDocumentPtr& Document)
 {
