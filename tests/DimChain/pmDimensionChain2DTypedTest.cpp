@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <numbers>
+#include <ostream>
 #include <string>
 
 #include "Panel2DFixture.h"
+#include "SpecialFiles.h"
 
 namespace {
 
@@ -26,20 +26,14 @@ struct TTypedDeviationCase {
     const char* Shown;     // the typed cell once taken
 };
 
+void PrintTo(const TTypedDeviationCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class TTypedDeviationsTest : public TpmDimensionChain2DTest,
                              public testing::WithParamInterface<TTypedDeviationCase> {
 protected:
-    void SetUp() override
-    {
-        TpmDimensionChain2DTest::SetUp();
-        char pattern[] = "/tmp/chaintypedXXXXXX";
-        FDir = mkdtemp(pattern) ? pattern : "/tmp";
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(FDir);
-        TpmDimensionChain2DTest::TearDown();
-    }
     // An angle at (100, 100) from A1 to A2 degrees with its deviations, picked on its arc Out
     // from the centre, then its first ray as a segment Ray long.
     void PickAngle(double A1, double A2, double Hi, double Lo, double Ray, double Out = 10)
@@ -73,7 +67,7 @@ protected:
         EXPECT_EQ(Cell(c.Row, c.Column), c.Shown);
     }
 
-    std::string FDir;
+    specialfiles::TFolder FDir;
 };
 
 TEST_P(TTypedDeviationsTest, WidensTheClosingFieldInTheLinksUnits)
@@ -95,7 +89,7 @@ TEST_P(TTypedDeviationsTest, WidensTheClosingFieldInTheLinksUnits)
     ASSERT_EQ(Panel->ExitCode, 0);
     Panel.reset();
     A = B = C = {};
-    ReopenDrawing(FDir + "/typed.qdr");
+    ReopenDrawing(FDir / "typed.qdr");
     Open();
     SCOPED_TRACE("reopened");
     Check(c);
