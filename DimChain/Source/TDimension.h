@@ -90,7 +90,7 @@ struct TDimensionUserState {
     Real KTransformation = 0.0;
     TVector2D VTransformation;
     TProjectionKind Projection = TProjectionKind::Unknown; // what VTransformation came from
-    Real EQLow = 0.0, EQHigh = 0.0;
+    Real EQLow = 0.0, EQHigh = 0.0; // typed deviations, in the link's units: degrees on an angle
     Real ONominal = 0.0, OQLow = 0.0, OQHigh = 0.0;
     TString Comment;
     Real dLdT = 0.0; // relative length change per degree

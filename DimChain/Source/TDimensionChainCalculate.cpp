@@ -45,12 +45,26 @@ TContribution LinearContribution(const TDimension& L, Real c, Real sgn)
     return {(hi - lo) * std::fabs(c), c * sgn * (hi + lo) * 0.5};
 }
 
+// The field (degrees) an angle turns within: an angular link's own deviations widened by
+// those typed on it, which are degrees on an angle. A linear link's typed deviations are
+// lengths, already in its linear field: its laid angle turns within the angle's own.
+struct TAngleField {
+    Real Low = 0.0, High = 0.0;
+};
+
+TAngleField AngleField(const TDimension& L)
+{
+    if (L.Type != tvapi::tvDrADimension) return {L.AQLow, L.AQHigh};
+    return {L.AQLow + L.EQLow, L.AQHigh + L.EQHigh};
+}
+
 // Angular links: the change of the projection L cos(theta) when the angle turns by each of
 // its deviations.
 TContribution AngularContribution(const TDimension& L, Real len, Real c, Real s, Real sgn)
 {
-    const Real a = L.AQLow * DegToRad;
-    const Real e = L.AQHigh * DegToRad;
+    const TAngleField field = AngleField(L);
+    const Real a = field.Low * DegToRad;
+    const Real e = field.High * DegToRad;
     const Real d1 = len * (c * std::cos(a) - s * std::sin(a)) - len * c;
     const Real d2 = len * (c * std::cos(e) - s * std::sin(e)) - len * c;
     return {std::max(d1, d2) - std::min(d1, d2), sgn * (d1 + d2) * 0.5};
@@ -174,7 +188,8 @@ std::optional<TChainResult> TDimensionChain::CalculateAngles(bool ZeroEndDim) co
         const TDimension& L = Dimensions[i];
         // The closing angle enters the loop's residual against the others.
         const Real sgn = i == Count() - 1 || !Plus(i) ? -1.0 : 1.0;
-        sums.Take({L.AQHigh - L.AQLow, sgn * (L.AQHigh + L.AQLow) * 0.5}, 1.0 + L.dLdT * L.dT);
+        const TAngleField field = AngleField(L);
+        sums.Take({field.High - field.Low, sgn * (field.High + field.Low) * 0.5}, 1.0 + L.dLdT * L.dT);
     }
     return Result(ZeroEndDim ? std::fabs(angle - closing) : angle, sums, RiskFactor);
 }
