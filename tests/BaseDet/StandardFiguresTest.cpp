@@ -316,21 +316,32 @@ void PrintTo(const TRefusedCase& c, std::ostream* os)
     *os << c.Label;
 }
 
-class TRefusedSizeTest : public TComponentHostFixture, public testing::WithParamInterface<TRefusedCase> {};
+// A builder that refuses: it answers false, tells "Деталь не построена: " and the size in one
+// message box, and leaves no part file "refused.qpt".
+class TRefusalTest : public TComponentHostFixture {
+protected:
+    void ExpectRefused(const std::function<bool()>& Build, const char* Told)
+    {
+        ScriptAnswers({tvapi::tvButtonOk});
+        Journal().Clear();
+        EXPECT_FALSE(Build());
+        EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
+        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + Told);
+    }
+};
+
+class TRefusedSizeTest : public TRefusalTest, public testing::WithParamInterface<TRefusedCase> {};
 
 TEST_P(TRefusedSizeTest, AnswersFalseTellsTheSizeAndSavesNothing)
 {
     const TRefusedCase& c = GetParam();
     std::vector<double> P = c.P;
     P.resize(13, 0.0);
-    ScriptAnswers({tvapi::tvButtonOk});
-    Journal().Clear();
     TString path((Dir.string() + "/").c_str()), name("refused"), marking("");
-    EXPECT_FALSE(drBaseDetail(drApi::MA, path, name, marking, c.Kind, 0, P.data(), false));
-    EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
-    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + c.Told);
+    ExpectRefused([&] { return drBaseDetail(drApi::MA, path, name, marking, c.Kind, 0, P.data(), false); },
+                  c.Told);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -362,25 +373,28 @@ struct TSpringCase {
     const char* Told;
 };
 
-class TSpringRefusedTest : public TComponentHostFixture, public testing::WithParamInterface<TSpringCase> {};
+void PrintTo(const TSpringCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TSpringRefusedTest : public TRefusalTest, public testing::WithParamInterface<TSpringCase> {};
 
 TEST_P(TSpringRefusedTest, AnswersFalseTellsTheSizeAndSavesNothing)
 {
     const TSpringCase& c = GetParam();
-    ScriptAnswers({tvapi::tvButtonOk});
-    Journal().Clear();
-    const TString file((Dir / "spring.qpt").string().c_str());
-    EXPECT_FALSE(TWiredSpring::dr3D_Spring(drApi::MA, file, c.D, c.d, c.H, TWiredSpring::WorkingTurns));
-    EXPECT_FALSE(std::filesystem::exists(Dir / "spring.qpt"));
-    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + c.Told);
+    const TString file((Dir / "refused.qpt").string().c_str());
+    ExpectRefused(
+        [&] { return TWiredSpring::dr3D_Spring(drApi::MA, file, c.D, c.d, c.H, TWiredSpring::WorkingTurns); },
+        c.Told);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TSpringRefusedTest,
                          testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
                                          TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"}),
-                         [](const testing::TestParamInfo<TSpringCase>& i) { return std::string(i.param.Label); });
+                         [](const testing::TestParamInfo<TSpringCase>& i) {
+                             return std::string(i.param.Label);
+                         });
 
 // A set screw sits in each hole the library gives for it, its head in the seat below the face
 // (Z 0) that the countersunk kind 1 has: no part of the screw lies in the block, its thread in
@@ -391,6 +405,11 @@ struct TSeatCase {
     std::vector<double> P;
     double HeadK; // how deep the head is sunk
 };
+
+void PrintTo(const TSeatCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
 
 class TSetScrewSeatTest : public TStandardPartTest, public testing::WithParamInterface<TSeatCase> {};
 
@@ -419,11 +438,12 @@ TEST_P(TSetScrewSeatTest, ScrewLeavesTheBlockWhole)
     EXPECT_NEAR(tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, screw, block[0])), 0, 1e-3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Holes, TSetScrewSeatTest,
-                         testing::Values(TSeatCase{"HexSocketClearance", 22, 2, {0, 8, 30, 12, 8, 4}, 8},
-                                         TSeatCase{"HexSocketNominal", 22, 3, {0, 8, 30, 12, 8, 4}, 8},
-                                         TSeatCase{"CrossRecessClearance", 35, 2, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6},
-                                         TSeatCase{"CrossRecessNominal", 35, 3, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6}),
-                         [](const testing::TestParamInfo<TSeatCase>& i) { return std::string(i.param.Label); });
+INSTANTIATE_TEST_SUITE_P(
+    Holes, TSetScrewSeatTest,
+    testing::Values(TSeatCase{"HexSocketClearance", 22, 2, {0, 8, 30, 12, 8, 4}, 8},
+                    TSeatCase{"HexSocketNominal", 22, 3, {0, 8, 30, 12, 8, 4}, 8},
+                    TSeatCase{"CrossRecessClearance", 35, 2, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6},
+                    TSeatCase{"CrossRecessNominal", 35, 3, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6}),
+    [](const testing::TestParamInfo<TSeatCase>& i) { return std::string(i.param.Label); });
 
 } // namespace

@@ -155,14 +155,47 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
 TBaseRefusal BaseDetailRefusal(int MakeId, const double* P)
 {
     switch (MakeId) {
-    case 5: case 6: case 7: case 8: case 29: case 30: case 50:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 29:
+    case 30:
+    case 50:
         return LeaderPinRefusal(MakeId, P);
-    case 2: case 4: case 10: case 11: case 43: case 51: case 52:
+    case 2:
+    case 4:
+    case 10:
+    case 11:
+    case 43:
+    case 51:
+    case 52:
         return BushingRefusal(MakeId, P);
-    case 3: case 12: case 13: case 14: case 15: case 16: case 17: case 18: case 19: case 20: case 21:
-    case 23: case 24: case 27:
+    case 3:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21:
+    case 23:
+    case 24:
+    case 27:
         return MouldPartRefusal(MakeId, P);
-    case 22: case 25: case 26: case 31: case 32: case 33: case 34: case 35: case 37: case 38:
+    case 22:
+    case 25:
+    case 26:
+    case 31:
+    case 32:
+    case 33:
+    case 34:
+    case 35:
+    case 37:
+    case 38:
         return FastenerRefusal(MakeId, P);
     default: // 28, 36 and the kinds without a profile
         return {};

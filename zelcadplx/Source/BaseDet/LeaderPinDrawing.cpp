@@ -47,12 +47,13 @@ TNode* FittedEnd(Real A, Real D, Real r44, Boolean threaded, Integer tl, TNode* 
     const unsigned axis = tl != 0 ? 3 : 1, hidden = tl != 0 ? 4 : 1;
     if (!threaded) return dTL(axis, dP(A, 0, dTL(unsigned(tl), dP(A, r44, next))));
     const Real rt = TapRadius(r44), e = r44 - rt;
-    return dTL(axis, dP(D - 7, 0,
-                        dTL(hidden, dPx(D - 5, rt,
-                                        dPx(D, rt,
-                                            dPnm(D, r44,
-                                                 dPx(A - e, rt,
-                                                     dP(A, r44, dPnm(D, r44, dTL(unsigned(tl), next))))))))));
+    return dTL(
+        axis,
+        dP(D - 7, 0,
+           dTL(hidden,
+               dPx(D - 5, rt,
+                   dPx(D, rt,
+                       dPnm(D, r44, dPx(A - e, rt, dP(A, r44, dPnm(D, r44, dTL(unsigned(tl), next))))))))));
 }
 
 // The press-fit part beyond the collar, ending at the collar's top on its fitted side.
