@@ -65,11 +65,12 @@ protected:
 TEST_F(TCirclePlaneTest, SketchIsTheAxisAndTheClosedHalfProfile)
 {
     Section(0, false);
+    // M16x1.5's bore at its tap drill 14.5, entered through a chamfer out to the thread.
     EXPECT_EQ(M.ArgsOf("drLine"), (std::vector<TArgs>{{"-2", "0", "20", "0", "3"},
-                                                      {"0", "60", "0", "9", "1"},
-                                                      {"0", "9", "1", "8", "1"},
-                                                      {"1", "8", "20", "9", "1"},
-                                                      {"20", "9", "20", "60", "1"},
+                                                      {"0", "60", "0", "8", "1"},
+                                                      {"0", "8", "0.75", "7.25", "1"},
+                                                      {"0.75", "7.25", "20", "7.25", "1"},
+                                                      {"20", "7.25", "20", "60", "1"},
                                                       {"20", "60", "0", "60", "1"}}));
     EXPECT_EQ(M.CountOf("drHatch") + M.CountOf("drMacro2D"), 0u);
     EXPECT_EQ(M.Depth(), 0);
@@ -78,12 +79,12 @@ TEST_F(TCirclePlaneTest, SketchIsTheAxisAndTheClosedHalfProfile)
 TEST_F(TCirclePlaneTest, SheetSectionHasThreadLinesDropsHolesAndHatch)
 {
     Section(1, false);
-    EXPECT_TRUE(HasLine({"0", "9", "20", "9", "-2"}));
-    EXPECT_TRUE(HasLine({"0", "-9", "20", "-9", "-2"}));
-    for (const char* x : {"0", "1", "20"}) {
+    EXPECT_TRUE(HasLine({"0", "8", "20", "8", "-2"}));
+    EXPECT_TRUE(HasLine({"0", "-8", "20", "-8", "-2"}));
+    for (const char* x : {"0", "0.75", "20"}) {
         SCOPED_TRACE(x);
-        EXPECT_TRUE(HasLine({x, x == std::string("1") ? "8" : "9", x, "0", "-1"}));
-        EXPECT_TRUE(HasLine({x, x == std::string("1") ? "-8" : "-9", x, "0", "-1"}));
+        EXPECT_TRUE(HasLine({x, x == std::string("0") ? "8" : "7.25", x, "0", "-1"}));
+        EXPECT_TRUE(HasLine({x, x == std::string("0") ? "-8" : "-7.25", x, "0", "-1"}));
     }
     EXPECT_EQ(M.CountOf("drMacro2D"), 2u); // the two counterbored holes
     EXPECT_EQ(M.ArgsOf("drHatch"), (std::vector<TArgs>{{"0", "45", "5"}}));
@@ -114,7 +115,7 @@ TEST_F(TCirclePlaneTest, SectionSizesCarryTheRodsThread)
     const std::string none = "\"\"";
     EXPECT_EQ(M.ArgsOf("drDimHL"),
               (std::vector<TArgs>{{"11", "30", "-1", "0", "49", "11", "49", none, "\"H14\"", none},
-                                  {"2", "-11", "1", "0", "0", "2", "0", none, none, "\"&04~45&01\""},
+                                  {"0.75", "-11", "1", "0", "0", "0.75", "0", none, none, "\"&04~45&01\""},
                                   {"20", "-15", "1", "0", "-60", "20", "-60", none, "\"h14\"", none}}));
     EXPECT_EQ(
         M.ArgsOf("drDimVL"),
@@ -144,8 +145,8 @@ TEST_F(TCirclePlaneTest, PlanViewTakesTheAnglesOneToFour)
     const auto circles = M.ArgsOf("drCircle");
     ASSERT_EQ(circles.size(), 12u);
     EXPECT_EQ(TArgs(circles[0]), (TArgs{"0", "0", "60", "1"}));
-    EXPECT_EQ(TArgs(circles[1]), (TArgs{"0", "0", "7", "1"}));
-    EXPECT_EQ(TArgs(circles[2]), (TArgs{"0", "0", "9", "2"}));
+    EXPECT_EQ(TArgs(circles[1]), (TArgs{"0", "0", "7.25", "1"})); // the tap drill
+    EXPECT_EQ(TArgs(circles[2]), (TArgs{"0", "0", "8", "2"}));    // the thread
     EXPECT_EQ(TArgs(circles[3]), (TArgs{"28.28427125", "28.28427125", "9", "4"}));
     EXPECT_EQ(TArgs(circles[4]), (TArgs{"28.28427125", "28.28427125", "5.5", "1"}));
     EXPECT_EQ(TArgs(circles[9]), (TArgs{"28.28427125", "-28.28427125", "9", "4"}));
@@ -221,8 +222,8 @@ TEST_F(TCirclePlanePartTest, PartIsTheDiscLessItsBoreAndFourCounterboredHoles)
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
     const double pi = std::numbers::pi;
-    // The bore narrows from 9 to 8 over the bevel and widens back to 9 at the right face.
-    const double bore = pi / 3 * (81 + 72 + 64) * (1 + 19);
+    // The bore at M16x1.5's tap drill 14.5 over the thickness, its entry chamfer 0.75 out to 16.
+    const double bore = pi * 7.25 * 7.25 * 19.25 + pi / 3 * 0.75 * (64 + 58 + 7.25 * 7.25);
     const double hole = pi * (81 * 11 + 5.5 * 5.5 * 9);
     EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * 3600 * 20 - bore - 4 * hole, 1e-3);
     // The holes stand at entries 1 to 4, none at entry 0's angle.

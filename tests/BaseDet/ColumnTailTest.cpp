@@ -51,11 +51,11 @@ TEST_F(TColumnTailTest, SketchIsTheClosedProfileWithTheBodyRound)
     }
     EXPECT_EQ(top, 10.0);   // no flats
     EXPECT_EQ(left, -40.0); // the flatted end
-    // The tapped hole: entry chamfer from radius 4, bore 3 to 29 deep, point to 31, then the
-    // run along the axis to the threaded end face closes the profile.
+    // The tapped hole: entry chamfer from radius 4, bore at M8's tap drill 6.8 to 29 deep, point
+    // to 31, then the run along the axis to the threaded end face closes the profile.
     EXPECT_TRUE(HasLine({"-40", "10", "-40", "4", "1"}));
-    EXPECT_TRUE(HasLine({"-40", "4", "-39", "3", "1"}));
-    EXPECT_TRUE(HasLine({"-11", "3", "-9", "0", "1"}));
+    EXPECT_TRUE(HasLine({"-40", "4", "-39.4", "3.4", "1"}));
+    EXPECT_TRUE(HasLine({"-11", "3.4", "-9", "0", "1"}));
     EXPECT_TRUE(HasLine({"-9", "0", "20", "0", "1"}));
     EXPECT_EQ(M.CountOf("drDimHL") + M.CountOf("drCircleShelf"), 0u);
     EXPECT_EQ(M.Depth(), 0);
@@ -85,7 +85,7 @@ TEST_F(TColumnTailTest, SizesMarksAndEndView)
     T.dr2D_V1(0, 0, 0, 1, 10, 8, 40, 60, 17, 1, true);
     const std::string third = "-5.666666667", none = "\"\"", chamfer = "\"&04~45&01\"";
     EXPECT_EQ(M.ArgsOf("drDimHL"),
-              (std::vector<TArgs>{{"1", "-15", "-1", "-39", "-3", "-40", third, none, none, chamfer},
+              (std::vector<TArgs>{{"0.6", "-15", "-1", "-39.4", "-3.4", "-40", third, none, none, chamfer},
                                   {"15", "-27", "12", "-25", "-8.5", "-40", third, none, "\"H14\"", none},
                                   {"24", "-39", "1", "-16", "-4", "-40", third, none, "\"H14\"", none},
                                   {"40", "-51", "1", "0", "-10", "-40", third, none, "\"h8\"", none},
@@ -110,7 +110,7 @@ TEST_F(TColumnTailTest, SizesMarksAndEndView)
               arcs.end());
     EXPECT_NE(std::find(arcs.begin(), arcs.end(), TArgs{"0", "0", "4", "0", "4", "-4", "0", "-1", "2"}),
               arcs.end());
-    EXPECT_EQ(M.ArgsOf("drCircle"), (std::vector<TArgs>{{"0", "0", "3", "1"}}));
+    EXPECT_EQ(M.ArgsOf("drCircle"), (std::vector<TArgs>{{"0", "0", "3.4", "1"}}));
     EXPECT_EQ(M.Depth(), 0);
 }
 
@@ -188,10 +188,12 @@ TEST_F(TColumnTailPartTest, FlatsTakeTheirSegmentsFromTheFlattedEnd)
     const tvhost::TShape round = shapes[0];
     EXPECT_TRUE(tvhost::IsValidShape(round));
 
-    // The revolved profile by Pappus: the body less the tapped hole (entry chamfer, bore to 29,
-    // point), the groove, its slope, the crest and the end chamfer, all with sharp corners.
+    // The revolved profile by Pappus: the body less the tapped hole (entry chamfer, bore at the
+    // tap drill 6.8 to 29, point), the groove, its slope, the crest and the end chamfer, all with
+    // sharp corners.
     const double pi = std::numbers::pi;
-    const double body = pi * 100 * 40, hole = pi * ((16 + 12 + 9) / 3.0 + 9 * 28 + 9 * 2 / 3.0);
+    const double body = pi * 100 * 40,
+                 hole = pi * (0.6 * (16 + 13.6 + 11.56) / 3.0 + 11.56 * 28.4 + 11.56 * 2 / 3.0);
     const double groove = pi * 7.7 * 7.7 * 2.7, slope = pi / 3 * 0.3 * (7.7 * 7.7 + 7.7 * 8 + 64),
                  crest = pi * 64 * 16, chamfer = pi / 3 * (64 + 56 + 49);
     const double sharp = body - hole + groove + slope + crest + chamfer;

@@ -55,15 +55,15 @@ TEST_F(TDistanceScrewPartTest, OnePieceScrewIsOneSolidWithItsSlot)
     std::sort(size.begin(), size.end());
     EXPECT_NEAR(size[2], 56, 1e-6);
     EXPECT_NEAR(size[1], 24, 1e-6);
-    // The slot, 2 wide across Y and 3 deep from the collar's end face (Z 38), runs through the
-    // collar; beside it the collar is whole.
-    const auto inside = [&](double y0) {
-        const tvhost::TShape probe = tvhost::MakeBox({-13, y0, 35.01}, 26, 1.98, 2.98);
+    // The slot, 2.5 wide across Y as the sheet dimensions it and 3 deep from the collar's end
+    // face (Z 38), runs through the collar; beside it the collar is whole.
+    const auto inside = [&](double y0, double w) {
+        const tvhost::TShape probe = tvhost::MakeBox({-13, y0, 35.01}, 26, w, 2.98);
         return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, shapes[0], probe));
     };
     EXPECT_NEAR(box[5], 38, 1e-6);
-    EXPECT_NEAR(inside(-0.99), 0.0, 1e-6);
-    EXPECT_GT(inside(2.0), 1.98 * 2.98 * 18);
+    EXPECT_NEAR(inside(-1.24, 2.48), 0.0, 1e-6);
+    EXPECT_GT(inside(1.26, 1.98), 1.98 * 2.98 * 18);
 }
 
 TEST_F(TDistanceScrewPartTest, AssembledScrewInsertsItsThreePartsAtCollarAndShank)

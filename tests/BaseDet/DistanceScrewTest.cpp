@@ -282,8 +282,9 @@ TEST_F(TDistanceScrewTest, OnePiecePartCutsTheSlotAcrossTheCollar)
          i < std::size_t(cut); ++i)
         if (names[i] == "drLine") slot.push_back(M.Calls[i].Args);
     ASSERT_EQ(slot.size(), 4u);
-    EXPECT_NE(std::find(slot.begin(), slot.end(), TArgs{"3", "-1", "0", "-1", "1"}), slot.end());
-    EXPECT_NE(std::find(slot.begin(), slot.end(), TArgs{"0", "-1", "0", "1", "1"}), slot.end());
+    // 2.5 wide, as the sheet dimensions it.
+    EXPECT_NE(std::find(slot.begin(), slot.end(), TArgs{"3", "-1.25", "0", "-1.25", "1"}), slot.end());
+    EXPECT_NE(std::find(slot.begin(), slot.end(), TArgs{"0", "-1.25", "0", "1.25", "1"}), slot.end());
     EXPECT_EQ(M.Depth(), 0);
     EXPECT_EQ(M.Names().back(), "drClose3D");
 }

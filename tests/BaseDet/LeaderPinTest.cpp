@@ -137,7 +137,8 @@ TEST_F(TLeaderPinTest, ViewDrawsFlatsAndTheMarksOfItsFittedEndAndAuxiliaryViews)
     const TList hl = M.ArgsOf("drDimHL");
     ASSERT_EQ(hl.size(), 10u);
     EXPECT_EQ(hl[5], (TArgs{"96", "-57", "-1", "-70", "0", "26", "-9", "\"\"", "\"\"", "\"*\""}));
-    EXPECT_EQ(hl[8], (TArgs{"1", "11", "-1", "25", "3", "26", "9", "\"\"", "\"\"", "\"&04~45&01\""}));
+    // M8's entry chamfer out to the thread from its tap drill of 6.8.
+    EXPECT_EQ(hl[8], (TArgs{"0.6", "11", "-1", "25.4", "3.4", "26", "9", "\"\"", "\"\"", "\"&04~45&01\""}));
     EXPECT_EQ(M.ArgsOf("drDimVL")[0],
               (TArgs{"8", "0", "-7", "19", "-4", "19", "4", "\"M\"", "\"\"", "\"-7H\""}));
     EXPECT_EQ(M.ArgsOf("drCircleShelf"),

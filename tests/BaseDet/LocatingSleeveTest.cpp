@@ -140,21 +140,26 @@ TEST_F(TLocatingSleeveTest, SheetAndPartTakeTheFlatsOfTheLeaderPinBesideIt)
             if (a[0] == width && a[1] == "-25") return true;
         return false;
     };
+    // The end view shows the flats only where the part has them: not without a collar.
     Pin.Key = 12;
     S.dr2D();
     EXPECT_EQ(M.Texts().front(), "drLeafStampView1(" + std::to_string(S.Id) + ", 0, 30, -30, true)");
-    EXPECT_TRUE(flatsDimension("12"));
+    EXPECT_FALSE(flatsDimension("12"));
     EXPECT_EQ(M.ArgsOf("drText").back()[6], "\"Б(   5.00:1)\"");
-    TSocketLeaderPinLocatingSleeves alone(S.Id, &M, nullptr, nullptr);
-    alone.Set(3, 8, 20);
-    M.ClearJournal();
-    alone.dr2D();
-    EXPECT_TRUE(flatsDimension("8")) << "without a pin the flats stand the collar's radius apart";
-
     M.ClearJournal();
     S.dr3D(0);
     EXPECT_EQ(M.CountOf("drCutExtrusion"), 0u); // Set leaves no collar to cut
     S.CollarHeight = 5;
+    M.ClearJournal();
+    S.dr2D();
+    EXPECT_TRUE(flatsDimension("12"));
+    TSocketLeaderPinLocatingSleeves alone(S.Id, &M, nullptr, nullptr);
+    alone.Set(3, 8, 20);
+    alone.CollarHeight = 5;
+    M.ClearJournal();
+    alone.dr2D();
+    EXPECT_FALSE(flatsDimension("8")) << "without a pin the part has no flats";
+
     M.ClearJournal();
     S.dr3D(0);
     EXPECT_EQ(M.ArgsOf("drPlaneEskis"), (TList{{"1", "0", "0", "\"\""}}));

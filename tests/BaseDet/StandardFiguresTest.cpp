@@ -8,15 +8,20 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "BaseDetail.h"
+#include "BaseGetHole.h"
 #include "ComponentHostFixture.h"
 #include "DistanceScrew.h"
 #include "LeaderPin.h"
 #include "LeaderPinBushing.h"
 #include "MathDetailsl.h"
+#include "THole3DParam.h"
+#include "THoleData.h"
+#include "TWiredSpring.h"
 
 namespace {
 
@@ -59,7 +64,19 @@ TBuild FigBaseKind(int kind, std::vector<double> P)
     };
 }
 
-class TStandardFiguresTest : public TComponentHostFixture, public testing::WithParamInterface<TFigureCase> {
+// The part measured by the kernel.
+class TStandardPartTest : public TComponentHostFixture {
+protected:
+    // The share of the box from a to b that the body fills.
+    static double Filled(const tvhost::TShape& body, std::array<double, 3> a, std::array<double, 3> b)
+    {
+        const tvhost::TShape box = tvhost::MakeBox({a[0], a[1], a[2]}, b[0] - a[0], b[1] - a[1], b[2] - a[2]);
+        return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, body, box)) /
+               tvhost::Volume(box);
+    }
+};
+
+class TStandardFiguresTest : public TStandardPartTest, public testing::WithParamInterface<TFigureCase> {
 protected:
     // The one body the case builds as the detail of catalogue row `stem`.
     tvhost::TShape Built(const char* stem)
@@ -68,13 +85,6 @@ protected:
         GetParam().Build(id, Model->sfDetail3D(id, 0));
         const std::vector<tvhost::TShape> shapes = Shapes(id);
         return shapes.size() == 1 ? shapes[0] : tvhost::TShape();
-    }
-    // The share of the box from a to b that the body fills.
-    static double Filled(const tvhost::TShape& body, std::array<double, 3> a, std::array<double, 3> b)
-    {
-        const tvhost::TShape box = tvhost::MakeBox({a[0], a[1], a[2]}, b[0] - a[0], b[1] - a[1], b[2] - a[2]);
-        return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, body, box)) /
-               tvhost::Volume(box);
     }
 };
 
@@ -150,6 +160,62 @@ INSTANTIATE_TEST_SUITE_P(Threads, TSleeveTapDrillTest,
                                          TFigureCase{"M12", FigSleeve(10, 40), 10.2, 0}),
                          FigCaseName);
 
+// Every tapped hole in a component's own body is drilled at its thread's tap drill, a fine
+// thread's at d - P: empty just inside that radius, full just outside it, along the hole below
+// its entry chamfer at the top or bottom end of the part.
+struct TTapCase {
+    const char* Label;
+    const char* Stem;
+    std::function<void(TDcDetail id)> Build;
+    double TapDrill;
+    bool Bottom; // the hole enters from the part's lowest end
+};
+
+void PrintTo(const TTapCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TTapDrillTest : public TStandardPartTest, public testing::WithParamInterface<TTapCase> {};
+
+TEST_P(TTapDrillTest, TappedHoleIsTheTapDrill)
+{
+    const TTapCase& c = GetParam();
+    const TDcDetail id = Present(c.Stem);
+    c.Build(id);
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
+    ASSERT_EQ(shapes.size(), 1u);
+    const std::array<double, 6> box = tvhost::BoxOf(shapes[0]);
+    const double r = c.TapDrill / 2, lo = c.Bottom ? box[2] + 1.5 : box[5] - 7, hi = lo + 5.5;
+    EXPECT_LT(Filled(shapes[0], {r - 0.12, -0.1, lo}, {r - 0.02, 0.1, hi}), 1e-6);
+    EXPECT_GT(Filled(shapes[0], {r + 0.02, -0.1, lo}, {r + 0.12, 0.1, hi}), 1 - 1e-6);
+}
+
+// Sample size Size of the catalogue's component Stem.
+std::function<void(TDcDetail)> FigSample(const char* Stem, Integer Size)
+{
+    return [=](TDcDetail id) {
+        for (const TCatalogueEntry& e : ComponentCatalogue())
+            if (std::string(e.Stem) == Stem) e.Build(drApi::MA, id, Size);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Threads, TTapDrillTest,
+    testing::Values(TTapCase{"LeaderPinM6", "leaderpin", FigSample("leaderpin", 1), 5.0, true},
+                    TTapCase{"LeaderPinM10", "leaderpin",
+                             [](TDcDetail id) {
+                                 TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
+                                 p.Set(TSocketLeaderPin::Type, 10, 40, 125);
+                                 p.FRadius = p.OFRadius, p.ThreadRadius = 5, p.ThreadLen = 16;
+                                 p.dr3D(0);
+                             },
+                             8.5, true},
+                    TTapCase{"ColumnTailM8", "columntail", FigSample("columntail", 0), 6.8, false},
+                    TTapCase{"CirclePlateM16x1_5", "circleplate", FigSample("circleplate", 0), 14.5, false},
+                    TTapCase{"CirclePlateM24x2", "circleplate", FigSample("circleplate", 2), 22.0, false}),
+    [](const testing::TestParamInfo<TTapCase>& i) { return std::string(i.param.Label); });
+
 // A size outside a table is told in one message box, answered by the script: the row that
 // stands in for it, or that there is none; the row chosen is what it was.
 struct TOutsideCase {
@@ -199,6 +265,25 @@ std::function<Integer()> FigBushingSet(Integer type, double R, double T)
     };
 }
 
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+std::function<Integer()> FigSleeveSet(double R, double T)
+{
+    return [=] {
+        TSocketLeaderPinLocatingSleeves s(0, &drApi::MA, nullptr, nullptr);
+        return s.Set(TSocketLeaderPinLocatingSleeves::Type, R, T);
+    };
+}
+
+// The leader pin of diameter 16 with collar 25, of length T2.
+std::function<Integer()> FigPinSet(double T2)
+{
+    return [=] {
+        TSocketLeaderPin p(0, &drApi::MA, nullptr, nullptr);
+        return p.Set(TSocketLeaderPin::Type, 8, 25, T2);
+    };
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Sizes, TOutsideTableTest,
     testing::Values(
@@ -209,7 +294,12 @@ INSTANTIATE_TEST_SUITE_P(
         TOutsideCase{"PinD2x10", FigSetOf<TPin>(31, 1.0, 10.0), 0, "строки нет"},
         TOutsideCase{"DistanceRow7", FigSetOf<TDistanceScrew>(39, 7), 0, "Строки 7 нет в таблице 39"},
         TOutsideCase{"DistanceRowMinus1", FigSetOf<TDistanceScrew>(39, -1), 0, "Строки -1 нет в таблице 39"},
-        TOutsideCase{"PinBetweenRows", FigSetOf<TPin>(31, 2.75, 22.0), 5, ""}),
+        TOutsideCase{"PinBetweenRows", FigSetOf<TPin>(31, 2.75, 22.0), 5, ""},
+        TOutsideCase{"PinLengthNaN", FigSetOf<TPin>(31, 3.0, NaN), 10, "взята строка 10"},
+        TOutsideCase{"SleeveLengthNaN", FigSleeveSet(8.0, NaN), 3, "взята строка 3"},
+        TOutsideCase{"DistanceLengthNaN", FigSetOf<TDistanceScrew>(39, 6.0, NaN), 3, "взята строка 3"},
+        TOutsideCase{"LeaderPinLength500", FigPinSet(500), 2, "взята строка 2"},
+        TOutsideCase{"LeaderPinLength10", FigPinSet(10), 1, "взята строка 1"}),
     [](const testing::TestParamInfo<TOutsideCase>& i) { return std::string(i.param.Label); });
 
 // The base-detail builder refuses sizes that make no solid: false, a message box naming the
@@ -226,21 +316,32 @@ void PrintTo(const TRefusedCase& c, std::ostream* os)
     *os << c.Label;
 }
 
-class TRefusedSizeTest : public TComponentHostFixture, public testing::WithParamInterface<TRefusedCase> {};
+// A builder that refuses: it answers false, tells "Деталь не построена: " and the size in one
+// message box, and leaves no part file "refused.qpt".
+class TRefusalTest : public TComponentHostFixture {
+protected:
+    void ExpectRefused(const std::function<bool()>& Build, const char* Told)
+    {
+        ScriptAnswers({tvapi::tvButtonOk});
+        Journal().Clear();
+        EXPECT_FALSE(Build());
+        EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
+        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + Told);
+    }
+};
+
+class TRefusedSizeTest : public TRefusalTest, public testing::WithParamInterface<TRefusedCase> {};
 
 TEST_P(TRefusedSizeTest, AnswersFalseTellsTheSizeAndSavesNothing)
 {
     const TRefusedCase& c = GetParam();
     std::vector<double> P = c.P;
     P.resize(13, 0.0);
-    ScriptAnswers({tvapi::tvButtonOk});
-    Journal().Clear();
     TString path((Dir.string() + "/").c_str()), name("refused"), marking("");
-    EXPECT_FALSE(drBaseDetail(drApi::MA, path, name, marking, c.Kind, 0, P.data(), false));
-    EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
-    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + c.Told);
+    ExpectRefused([&] { return drBaseDetail(drApi::MA, path, name, marking, c.Kind, 0, P.data(), false); },
+                  c.Told);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -256,7 +357,93 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"PinDiameterZero", 31, {0, 0, 40, 1}, "диаметр 0.00"},
         TRefusedCase{"PinLengthZero", 31, {0, 10, 0, 1}, "длина 0.00"},
         TRefusedCase{"ChamferPastRadius", 31, {0, 10, 40, 6}, "фаска 6.00"},
-        TRefusedCase{"EjectorPinNegativeLength", 12, {0, 6, 10, 4, 0.5, -100}, "длина -100.00"}),
+        TRefusedCase{"EjectorPinNegativeLength", 12, {0, 6, 10, 4, 0.5, -100}, "длина -100.00"},
+        TRefusedCase{"LeaderPinAllZero", 5, {}, "диаметр 0.00"},
+        TRefusedCase{"LeaderPinNegativeDiameter", 7, {0, -12, 28, 4, 6, 100}, "диаметр -12.00"},
+        TRefusedCase{"NegativeFillet", 33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, -0.4}, "радиус -0.40"},
+        TRefusedCase{"BoreWiderThanBushing", 2, {0, 30, 25, 32, 6, 4, 20, 40}, "диаметр 25.00"},
+        TRefusedCase{"SetScrewLengthNaN", 22, {0, 8, NaN, 12, 8, 4}, "длина nan"}),
     [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
+
+// The spring refuses to be squeezed below its solid height, 9.5 wires for 8 working turns and
+// two end turns of 0.75, or wound of no wire: false, the size told, no part.
+struct TSpringCase {
+    const char* Label;
+    double D, d, H;
+    const char* Told;
+};
+
+void PrintTo(const TSpringCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TSpringRefusedTest : public TRefusalTest, public testing::WithParamInterface<TSpringCase> {};
+
+TEST_P(TSpringRefusedTest, AnswersFalseTellsTheSizeAndSavesNothing)
+{
+    const TSpringCase& c = GetParam();
+    const TString file((Dir / "refused.qpt").string().c_str());
+    ExpectRefused(
+        [&] { return TWiredSpring::dr3D_Spring(drApi::MA, file, c.D, c.d, c.H, TWiredSpring::WorkingTurns); },
+        c.Told);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TSpringRefusedTest,
+                         testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
+                                         TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"}),
+                         [](const testing::TestParamInfo<TSpringCase>& i) {
+                             return std::string(i.param.Label);
+                         });
+
+// A set screw sits in each hole the library gives for it, its head in the seat below the face
+// (Z 0) that the countersunk kind 1 has: no part of the screw lies in the block, its thread in
+// the nominal hole only touching it.
+struct TSeatCase {
+    const char* Label;
+    int Kind, HoleKind;
+    std::vector<double> P;
+    double HeadK; // how deep the head is sunk
+};
+
+void PrintTo(const TSeatCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TSetScrewSeatTest : public TStandardPartTest, public testing::WithParamInterface<TSeatCase> {};
+
+TEST_P(TSetScrewSeatTest, ScrewLeavesTheBlockWhole)
+{
+    const TSeatCase& c = GetParam();
+    std::vector<double> P = c.P;
+    P.resize(13, 0.0);
+    TString path((Dir.string() + "/").c_str()), name("screw"), marking("");
+    ASSERT_TRUE(drBaseDetail(drApi::MA, path, name, marking, c.Kind, 0, P.data(), false));
+    tvhost::THostDocument3D* doc = Open(TString((Dir / "screw.qpt").string().c_str()));
+    ASSERT_NE(doc, nullptr);
+    const tvhost::TShape screw = doc->TopPart().PlacedShapes().at(0);
+    THoleData hole;
+    *hole.Cfg.PInt = c.HoleKind;
+    hole.DH = -c.HeadK, hole.Depth = P[2];
+    ASSERT_TRUE(drBaseGetHole(c.Kind, P.data(), &hole));
+    R().IDoc = R().IDoc3D = Host().App().Documents().AddDocument(tvapi::tvDocumentPart, L"block.qpt");
+    R().Part = R().IDoc3D->GetTopPart();
+    tvhost::THostPart& top = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart();
+    top.AddBody(tvhost::MakeBox({-30, -30, -60}, 60, 60, 60));
+    THole3DParam(drApi::MA).dr3DHole(0, 0, 0, 0, hole.lF, hole.lL, hole.lR, hole.F1, hole.L, hole.R, hole.F2,
+                                     hole.rL, hole.rR, hole.rF);
+    const std::vector<tvhost::TShape> block = top.LocalShapes();
+    ASSERT_EQ(block.size(), 1u);
+    EXPECT_NEAR(tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, screw, block[0])), 0, 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holes, TSetScrewSeatTest,
+    testing::Values(TSeatCase{"HexSocketClearance", 22, 2, {0, 8, 30, 12, 8, 4}, 8},
+                    TSeatCase{"HexSocketNominal", 22, 3, {0, 8, 30, 12, 8, 4}, 8},
+                    TSeatCase{"CrossRecessClearance", 35, 2, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6},
+                    TSeatCase{"CrossRecessNominal", 35, 3, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6}),
+    [](const testing::TestParamInfo<TSeatCase>& i) { return std::string(i.param.Label); });
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "BaseDetailSizes.h"
 #include "ContDrawing.h"
 #include "Fitting.h"
 #include "LeaderPin.h"
@@ -26,7 +27,6 @@ using tvapi::o3d_planeXOZ;
 using tvapi::o3d_planeYOZ;
 
 constexpr double Tan5 = 0.08748866352592401;
-constexpr double SocketCos30 = 0.8660254037844387; // a hexagon across flats over across corners
 
 // A closed regular hexagon S across flats about the sketch origin.
 void Hexagon(TModeler3D& M, double S)
@@ -343,50 +343,6 @@ void AfterRevolution(TModeler3D& M, int Kind, const double* P)
     }
 }
 
-// A size that leaves no solid, named; empty when the sizes make one.
-struct TRefusal {
-    const char* What = nullptr;
-    double Value = 0;
-};
-
-// The cap screws' head (diameter D, height K over shank d, under-head length L) and socket (S
-// across flats, t deep with its drill point), which must lie inside the head.
-TRefusal CapScrewRefusal(double d, double D, double K, double L, double S, double t)
-{
-    if (!(d > 0)) return {"диаметр резьбы", d};
-    if (!(D > d)) return {"диаметр головки", D};
-    if (!(K > 0)) return {"высота головки", K};
-    if (!(L > 0)) return {"длина", L};
-    if (S < 0 || !(S / SocketCos30 < D)) return {"размер под ключ", S};
-    if (t < 0 || !(t + S / 2 * TanDrillPoint < K)) return {"глубина шестигранника", t};
-    return {};
-}
-
-TRefusal Refusal(int Kind, const double* P)
-{
-    switch (Kind) {
-    case 12:
-        if (!(P[1] > 0)) return {"диаметр", P[1]};
-        if (!(P[2] > P[1])) return {"диаметр головки", P[2]};
-        if (!(P[3] > 0)) return {"высота головки", P[3]};
-        if (!(P[5] > P[3])) return {"длина", P[5]};
-        return {};
-    case 26:
-        return CapScrewRefusal(P[1], P[2], P[4], P[8], P[3], P[5]);
-    case 33:
-        return CapScrewRefusal(P[1], P[5], P[6], P[2], P[7], P[10]);
-    case 34:
-        return CapScrewRefusal(P[1], P[5], P[6], P[2], 0, 0);
-    case 31:
-        if (!(P[1] > 0)) return {"диаметр", P[1]};
-        if (!(P[2] > 0)) return {"длина", P[2]};
-        if (P[3] < 0 || !(P[3] < P[1] / 2) || !(2 * P[3] < P[2])) return {"фаска", P[3]};
-        return {};
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking, int MakeId, int, double* P,
@@ -395,7 +351,7 @@ bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking,
     const TString FileName = Path + Name + TString(".qpt");
     M.R2->DI.cDetail = 95;
     M.R2->DI.cSuffics = MakeId;
-    if (const TRefusal r = Refusal(MakeId, P); r.What) {
+    if (const TBaseRefusal r = BaseDetailRefusal(MakeId, P); r.What) {
         Messager.LiftBox(DC("Деталь не построена") + ": " + DC(r.What) + " " + TString(r.Value, 2, true, 0),
                          TMessager::toApi);
         return false;

@@ -31,10 +31,10 @@ bool HasHole(int MakeId)
 }
 
 // The countersunk seat of a set screw: a step of depth h and radius d + s narrowing at 45
-// degrees to the clearance bore.
-void Countersink(THoleData& HD, double d, double s, double h, double D)
+// degrees to a bore of radius d + play, D deep below the seat's cone.
+void Countersink(THoleData& HD, double d, double s, double h, double D, double play)
 {
-    HD.Set(0.0, h, d + s, s - Clearance, D - h + Clearance, d + Clearance, 0.0, 0.0, 0.0, 0.0);
+    HD.Set(0.0, h, d + s, s - play, D - h + play, d + play, 0.0, 0.0, 0.0, 0.0);
 }
 
 // A clearance hole with a seat of radius seatR for a head sunk h deep (DH < 0), else a plain
@@ -59,9 +59,10 @@ Boolean drBaseGetHole(int MakeId, const double* P, THoleData* HD)
     switch (MakeId) {
     case 22:
     case 35:
-        if (c == 3) HD->Set1C(d, MakeId == 22 ? P[2] : D);
-        if (c == 2) HD->Set1C(d + Clearance, D);
-        if (c == 1) Countersink(*HD, d, MakeId == 22 ? P[4] : P[6], h, D);
+        // The screw's head lies below the face: every hole kind takes its seat, over a bore of
+        // the kind's own size.
+        if (c == 3) Countersink(*HD, d, MakeId == 22 ? P[4] : P[6], h, MakeId == 22 ? P[2] : D, 0.0);
+        if (c != 3) Countersink(*HD, d, MakeId == 22 ? P[4] : P[6], h, D, Clearance);
         break;
     case 26:
         if (c == 3) HD->Set1C(d, P[8]);

@@ -8,6 +8,7 @@
 
 #include "ContDrawing.h"
 #include "Mathemat.h"
+#include "MetricFigures.h"
 #include "TDemStr.h"
 #include "THole3DParam.h"
 
@@ -34,6 +35,12 @@ const TMTail* TCirclePlane::Rod() const
     return dynamic_cast<const TMTail*>(Complement2);
 }
 
+Real TCirclePlane::TapRadius(Real r30) const
+{
+    const TMTail* rod = Rod();
+    return TapDrill(2 * r30, rod ? rod->ThreadStep : MetricFigures(2 * r30).Pitch) / 2;
+}
+
 void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r85,
                            const Real& r78, const Real& r30, const Real& r84, const Real& r83,
                            const Real& y66, const Real& y69, int tl, bool isSize) const
@@ -43,11 +50,14 @@ void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const
     THole3DParam H(M2());
     drMtr(mx, my, ma, ms);
     drLine(-2, 0, y66, 0, 3);
+    // The centre bore is drilled at its thread's tap drill, entered through a 45-degree chamfer
+    // out to the thread.
+    const Real rt = TapRadius(r30), e = r30 - rt;
     C.Make(0, r85,
-           dPx(0, r30 + 1,
-               dTL(2, dPnm(y66, r30 + 1,
+           dPx(0, r30,
+               dTL(2, dPnm(y66, r30,
                            dTL(unsigned(tl % 10),
-                               dPx(1, r30, dPx(y66, r30 + 1, dP(y66, r85, dP(0, r85, nullptr)))))))));
+                               dPx(e, rt, dPx(y66, rt, dP(y66, r85, dP(0, r85, nullptr)))))))));
     // The two bolt holes at +-r78, counterbored from the left face: as a view or as hatch
     // boundary.
     const auto holes = [&](bool boundary) {
@@ -75,7 +85,7 @@ void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const
     if (isSize) {
         TModeler3D& m = M2();
         m.drDimHL(y69, r85 + 10 - r78, -1, 0, r78 + r84, y69, r78 + r84, "", "H14", "");
-        m.drDimHL(2.0, -3 - r30, 1, 0, 0, 2, 0, "", "", "&04~45&01");
+        m.drDimHL(e, -3 - r30, 1, 0, 0, e, 0, "", "", "&04~45&01");
         m.drDimHL(y66, -15, 1, 0, -r85, y66, -r85, "", "h14", "");
         if (const TMTail* rod = Rod())
             m.drDimVL1(2 * r30, -25, -1, 2, r30, 0, 0, "М", "",
@@ -98,8 +108,8 @@ void TCirclePlane::dr2D_V2(const Real& mx, const Real& my, const Real& ma, const
     if (!ComponentExists(Id) || !tails || !Rod()) return;
     drMtr(mx, my, ma, ms);
     drCircle(0, 0, r85, tl);
-    drCircle(0, 0, r30 - 1, tl);
-    drCircle(0, 0, r30 + 1, 2);
+    drCircle(0, 0, TapRadius(r30), tl);
+    drCircle(0, 0, r30, 2);
     for (Integer i = FirstHole; i <= LastHole; ++i) {
         const Real A = tails->Angle[i];
         const Real x = r78 * CosGrad(A), y = r78 * SinGrad(A);

@@ -8,17 +8,17 @@
 
 #include "ContDrawing.h"
 #include "Mathemat.h"
+#include "MetricFigures.h"
 #include "TDemStr.h"
 
 namespace {
 
 // The flats run over the body's last 15; the tapped hole is threaded 24 deep and drilled 29
-// with a 2 long point.
+// at M8's tap drill with a 2 long point, entered through a 45-degree chamfer out to the thread.
 constexpr Real FlatLen = 15.0;
 constexpr Real TapDepth = 24.0;
 constexpr Real DrillDepth = 29.0;
 constexpr Real DrillEnd = 31.0;
-constexpr Real DrillRadius = 3.0;
 // Requirement entries: " $*;$ Размеры для справок", " Неуказанные радиусы скруглений  0.5 мм ".
 constexpr Integer ForReference = 1;
 constexpr Integer FilletRadii = 30;
@@ -35,6 +35,7 @@ void TColumnTail::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const 
     // The sketch keeps the body round: the part cuts its flats.
     const Real F = r79 - s * (r79 - y63 / 2);
     const Real e = -y64;
+    const Real drill = MetricFigures(2 * rM8).TapDrill / 2, entry = rM8 - drill;
     drMtr(mx, my, ma, ms);
     drLine(-2 - y64, 0, T + 2, 0, 3);
     TContDrawing C(M2());
@@ -42,10 +43,10 @@ void TColumnTail::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const 
     TContDrawing::TNode* hole =
         dTL(unsigned(3 * s + 1),
             dPnm(e + TapDepth, rM8,
-                 dPx(e + 1, DrillRadius,
-                     dPx(e + TapDepth, DrillRadius,
+                 dPx(e + entry, drill,
+                     dPx(e + TapDepth, drill,
                          dPnm(e + TapDepth, rM8,
-                              dPx(e + DrillDepth, DrillRadius,
+                              dPx(e + DrillDepth, drill,
                                   dP(e + DrillEnd, 0,
                                      dP(e + DrillEnd - (s - 1) * (y65 - DrillEnd), 0, nullptr))))))));
     TContDrawing::TNode* body =
@@ -61,7 +62,7 @@ void TColumnTail::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const 
     if (isSize) {
         TModeler3D& m = M2();
         const Real k = y63 / 2, third = -y63 / 3;
-        m.drDimHL(1.0, -15, -1, e + 1, -3, e, third, "", "", "&04~45&01");
+        m.drDimHL(entry, -15, -1, e + entry, -drill, e, third, "", "", "&04~45&01");
         m.drDimHL(FlatLen, -27, 12, e + FlatLen, -k, e, third, "", "H14", "");
         m.drDimHL(TapDepth, -39, 1, e + TapDepth, -4, e, third, "", "H14", "");
         m.drDimHL(y64, -51, 1, 0, -r79, e, third, "", "h8", "");
@@ -82,7 +83,7 @@ void TColumnTail::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const 
         const Real h = std::sqrt(std::abs(r79 * r79 - k * k));
         C.Make(-h, -k, dA(0, 0, -r79, -h, k, dP(h, k, dA(0, 0, -r79, h, -k, dP(-h, -k, nullptr)))));
         C.dr2D(1);
-        drCircle(0, 0, DrillRadius, 1);
+        drCircle(0, 0, drill, 1);
         drArc(0, 0, rM8, 0, 4, -4, 0, -1, 2);
         drLine(-2 - r79, 0, r79 + 2, 0, 3);
         m.drDimVL(y63, 15, -1, h, -k, h, k, "", "h12", "");

@@ -15,10 +15,9 @@
 
 namespace {
 
-// The slot across the collar is cut 2 wide and 3 deep; the drawing shows it 2.5 wide.
+// The slot across the collar, 2.5 wide and 3 deep, as the sheet dimensions it.
 constexpr Real SlotDepth = 3.0;
-constexpr Real SlotHalfWidth = 1.0;
-constexpr Real DrawnSlotHalfWidth = 1.25;
+constexpr Real SlotHalfWidth = 1.25;
 constexpr Real Chamfer = 2.0;
 // The collar's relief groove is rounded with its depth.
 constexpr Real CollarGrooveRound = TReliefGroove::Depth;
@@ -32,9 +31,9 @@ void DrawDimensions(TModeler3D& m, Real r89, Real r95, Real r94, Real y5, Real y
     m.drDimHL(y7, -57, 0, y7, 2 - r94, 0, 2 - r89, "", "h14", "");
     m.drDimHL(y6, -42, -1, y6, -r89, 0, 2 - r89, "", "h9", "");
     m.drDimHL(y7 - y6 - y5, -40, -1, S, -r95, y6, -r89, "", "h8", "");
-    m.drDimHL(SlotDepth, -30, -1, SlotDepth, -DrawnSlotHalfWidth, 0, 2 - r89, "", "H14", "");
+    m.drDimHL(SlotDepth, -30, -1, SlotDepth, -SlotHalfWidth, 0, 2 - r89, "", "H14", "");
     m.drDimHL(Chamfer, -15, -1, Chamfer, -r89, 0, 2 - r89, "2 фаски ", "", "&04~45&01");
-    m.drDimVL(2 * DrawnSlotHalfWidth, -5, -15, 0, -DrawnSlotHalfWidth, 0, DrawnSlotHalfWidth, "", "H14", "");
+    m.drDimVL(2 * SlotHalfWidth, -5, -15, 0, -SlotHalfWidth, 0, SlotHalfWidth, "", "H14", "");
     m.drDimVL(2 * r89, -20, -1, Chamfer, -r89, Chamfer, r89, "&02", "h14", "");
     m.drDimVL(2 * r95, 0, -1, S - 20, -r95, S - 20, r95, "&02", "h7", "");
     m.drDimVL(2 * r94, 12, -1, y7 - 2, -r94, y7 - 2, r94, "M", "-8g", "");
@@ -112,7 +111,7 @@ void TDistanceScrew::dr2D_Gvynt_V1(Real const& mx, Real const& my, Real const& m
     const Real S = y7 - y5;
     const Real P = std::min(S, y92);
     const Real z = Zn(Real(tl));
-    const Real w = DrawnSlotHalfWidth * z;
+    const Real w = SlotHalfWidth * z;
     drMtr(mx - S, my, ma, ms);
     TContDrawing C(M2());
     // From the shank's end to the thread's end face and back along the axis.

@@ -35,9 +35,12 @@ Integer TSocketLeaderPin::Set(Integer DetId, Real const& R, Real const& T1, Real
 {
     if (DetId != Type) return 0;
     // The table is loaded first so that the row does not depend on what ran before.
-    Integer row = SelectRow(*this, Type, true, 2, 2 * R, 7, T1, 8, T2);
-    if (row == 0) row = SelectRow(*this, Type, false, 2, 2 * R, 7, T1, -8, T2);
-    TellOutsideTable(Type, row, {{2, 2 * R}, {7, T1}});
+    // The length takes the longest row not above it, else the shortest above it; either is told
+    // when the length lies beyond the table.
+    Integer lenKey = 8;
+    Integer row = SelectRow(*this, Type, true, 2, 2 * R, 7, T1, lenKey, T2);
+    if (row == 0) row = SelectRow(*this, Type, false, 2, 2 * R, 7, T1, lenKey = -8, T2);
+    TellOutsideTable(Type, row, {{2, 2 * R}, {7, T1}, {lenKey, T2}});
     if (row == 0) return 0;
     Radius = TablePar(Type, row, 1) / 2;
     Len = TablePar(Type, row, 8);

@@ -105,4 +105,8 @@ public:
 
     // The leader pin this sleeve seats, or null.
     const TSocketLeaderPin* Pin() const;
+    // The width across the collar flats the part is cut with, as the end view takes it: the
+    // pin's Key, or the collar's diameter (no flats) without a collar, a pin with flats, or
+    // flats narrower than the collar.
+    Real FlatsWidth() const;
 };

@@ -10,6 +10,7 @@
 #include "ContDrawing.h"
 #include "Dictionary.h"
 #include "Mathemat.h"
+#include "MetricFigures.h"
 
 namespace {
 
@@ -32,17 +33,27 @@ constexpr Integer TextStyle = 75;
 
 const tvapi::tvRoughSignEnum RoughSign = tvapi::tvRoughSignEnum(0);
 
+// The tapped hole's drill radius: the tap drill of thread 2 r44.
+Real TapRadius(Real r44)
+{
+    return MetricFigures(2 * r44).TapDrill / 2;
+}
+
 // The tapped or plain fitted end, from the axis at the lead-in end up to the end face's edge.
+// The tapped hole is drilled at its tap drill and entered through a 45-degree chamfer out to
+// the thread.
 TNode* FittedEnd(Real A, Real D, Real r44, Boolean threaded, Integer tl, TNode* next)
 {
     const unsigned axis = tl != 0 ? 3 : 1, hidden = tl != 0 ? 4 : 1;
     if (!threaded) return dTL(axis, dP(A, 0, dTL(unsigned(tl), dP(A, r44, next))));
-    return dTL(axis, dP(D - 7, 0,
-                        dTL(hidden, dPx(D - 5, r44 - 1,
-                                        dPx(D, r44 - 1,
-                                            dPnm(D, r44,
-                                                 dPx(A - 1, r44 - 1,
-                                                     dP(A, r44, dPnm(D, r44, dTL(unsigned(tl), next))))))))));
+    const Real rt = TapRadius(r44), e = r44 - rt;
+    return dTL(
+        axis,
+        dP(D - 7, 0,
+           dTL(hidden,
+               dPx(D - 5, rt,
+                   dPx(D, rt,
+                       dPnm(D, r44, dPx(A - e, rt, dP(A, r44, dPnm(D, r44, dTL(unsigned(tl), next))))))))));
 }
 
 // The press-fit part beyond the collar, ending at the collar's top on its fitted side.
@@ -140,7 +151,10 @@ void TSocketLeaderPin::dr2D_LeaderPin_V1(Real const& mx, Real const& my, Real co
         m.drDimHL(A + B, -52 - r43 + r41 - 1, -1, -B, 0, A, 1 - r41, "", "", "*");
         m.drDimHL(2, -10, 1, A, 1 - r41, A - 2, -r41, "", "", "");
         m.drDimHL(x44, -22, -1, A - x44, -r44, A, 1 - r41, "", "H14", "");
-        m.drDimHL(r44 > 2e-6 ? 1 : 0, TMathDef::Round(r41 - r44) + 5, -1, A - 1, r44 - 1, A, r41 - 1, "", "",
+        // The entry chamfer of the tapped hole; a plain end marks none.
+        const Boolean tapped = r44 > 2e-6;
+        const Real rt = tapped ? TapRadius(r44) : r44 - 1, e = r44 - rt;
+        m.drDimHL(tapped ? e : 0, TMathDef::Round(r41 - r44) + 5, -1, A - e, rt, A, r41 - 1, "", "",
                   "&04~45&01");
         m.drDimVL(2 * r44, 0, TMathDef::Round(r44 - 1 - r41), A - 7, -r44, A - 7, r44, "M", "", "-7H");
         m.drDimVL(2 * r42, -37 - x40, -1, x40 - B + 4, -r42, x40 - B + 4, r42, "&02", "f7", "");
@@ -181,7 +195,7 @@ void TSocketLeaderPin::dr2D_KolonkaKriplennya_V2(Real mx, Real my, Real ma, Real
 
     drMtr(mx, my, ma, ms);
     drText(-10, r43 + 20, 0, TextHeight, 1, TextStyle, ::DC("Вид А"));
-    drCircle(0, 0, r44 - 1, tl);
+    drCircle(0, 0, TapRadius(r44), tl);
     drArc(0, 0, r44, 0, r44, r44, 0, 1, 2);
     drCircle(0, 0, r41 - Tan30, tl);
     drCircle(0, 0, r41, tl);

@@ -84,9 +84,7 @@ void TSocketLeaderPinLocatingSleeves::dr2D() const
     if (!sheet) return;
     dr2D_V1(0, 0, 0, 1.0, Len, CollarHeight, ThreadLen, Radius, FRadius, CollarRadius, ThreadRadius, 1, true,
             CollarRadius);
-    const TSocketLeaderPin* pin = Pin();
-    const Real k = pin ? pin->Key : CollarRadius;
-    dr2D_V2(Len + 115, 0, 0, 1.0, k, Radius, FRadius, CollarRadius, ThreadRadius, 1, true);
+    dr2D_V2(Len + 115, 0, 0, 1.0, FlatsWidth(), Radius, FRadius, CollarRadius, ThreadRadius, 1, true);
     TCommonGeometry(M2()).drCVR_dV(Len / 2, -90 - CollarRadius, 0.0, 5.0, TReliefGroove::Width,
                                    TReliefGroove::Depth, 0.4, "Б", true);
 }
@@ -98,14 +96,20 @@ void TSocketLeaderPinLocatingSleeves::dr3D(const Integer) const
     dr2D_V1(0, 0, 0, 1.0, Len, CollarHeight, ThreadLen, Radius, FRadius, CollarRadius, ThreadRadius, 0, false,
             CollarRadius);
     part.Revolve();
-    // The flats lie on the collar: none without a collar, a pin with flats, or flats narrower
-    // than the collar.
-    const TSocketLeaderPin* pin = Pin();
-    if (pin && AbsZn(pin->Key) != 0 && pin->Key / 2 < CollarRadius && AbsZn(CollarHeight) != 0) {
+    const Real flats = FlatsWidth();
+    if (flats / 2 < CollarRadius) {
         drPlaneEskis(tvapi::o3d_planeXOY, 0.0, 0.0, "");
-        dr2D_Vo(0, 0, 0, 1.0, pin->Key, 0.0, CollarRadius, 1, false);
+        dr2D_Vo(0, 0, 0, 1.0, flats, 0.0, CollarRadius, 1, false);
         drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, CollarHeight, 0.0);
     }
+}
+
+Real TSocketLeaderPinLocatingSleeves::FlatsWidth() const
+{
+    const TSocketLeaderPin* pin = Pin();
+    if (pin && AbsZn(pin->Key) != 0 && pin->Key / 2 < CollarRadius && AbsZn(CollarHeight) != 0)
+        return pin->Key;
+    return 2 * CollarRadius;
 }
 
 void TSocketLeaderPinLocatingSleeves::dr2D_Vo(Real const& mx, Real const& my, Real const& ma, Real const& mm,
@@ -133,7 +137,8 @@ void TSocketLeaderPinLocatingSleeves::dr2D_V2(Real const& mx, Real const& my, Re
     const bool flats = FlatsOutline(C, x45, r43, tl);
     if (!flats) drCircle(0, 0, r43, tl);
     drCircle(0, 0, r42, 1);
-    drCircle(0, 0, r44 - 1, 1);
+    // The tapped hole's drill: its tap drill, as the section shows it.
+    drCircle(0, 0, AbsZn(r44) != 0 ? MetricFigures(2 * r44).TapDrill / 2 : r44 - 1, 1);
     drArc(0, 0, r44, -r44, 0, 0, -r44, -1, 2);
     drCircle(0, 0, r41, 4);
     if (isSize) {

@@ -319,6 +319,9 @@ public:
     // The companions when they are the column-tail set and the rod; null otherwise.
     const TColumnTail* Tails() const;
     const TMTail* Rod() const;
+    // The drill radius of the centre bore's thread r30: the tap drill at the rod's pitch (the
+    // coarse pitch without a rod).
+    Real TapRadius(Real r30) const;
     void Show(TGImage&, const TColor&) const override {}
     void toStream(TKmfData& S) const override;
     void fromStream(TKmfData& S) override;

@@ -126,7 +126,8 @@ Integer SelectRow(TDetail& D, Integer type, Boolean Init, Integer IP1, Real P1, 
 namespace {
 
 // Whether a key lies beyond the values its column holds among the rows that agree with `row`
-// in the keys before it: above the greatest for a positive key, below the least for a negative.
+// in the keys before it: above the greatest for a positive key, below the least for a negative;
+// a key that is no number lies beyond them all.
 Boolean OutsideColumns(const TDTable& d, Integer row, std::initializer_list<TTableKey> Keys)
 {
     std::vector<Integer> before;
@@ -142,8 +143,8 @@ Boolean OutsideColumns(const TDTable& d, Integer row, std::initializer_list<TTab
             const Real v = d.Cell(r, col);
             lo = any ? std::min(lo, v) : v, hi = any ? std::max(hi, v) : v, any = true;
         }
-        if (any && (k.Column > 0 ? k.Value > hi + TMathDef::metricPrecision
-                                 : k.Value < lo - TMathDef::metricPrecision))
+        if (any && (k.Column > 0 ? !(k.Value <= hi + TMathDef::metricPrecision)
+                                 : !(k.Value >= lo - TMathDef::metricPrecision)))
             return true;
         before.push_back(col);
     }

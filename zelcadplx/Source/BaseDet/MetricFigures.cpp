@@ -36,3 +36,9 @@ TMetricFigures MetricFigures(Real d)
             row->Socket * k,
             row->SocketDepth * k};
 }
+
+Real TapDrill(Real d, Real Pitch)
+{
+    const TMetricFigures f = MetricFigures(d);
+    return std::abs(f.Pitch - Pitch) <= SameSize ? f.TapDrill : d - Pitch;
+}

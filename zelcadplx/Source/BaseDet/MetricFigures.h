@@ -19,3 +19,7 @@ struct TMetricFigures {
 // The figures of thread d. A thread between the rows takes the row below it (the first row
 // below M3) with every figure scaled by d over that row's thread.
 TMetricFigures MetricFigures(Real d);
+
+// The drill before tapping thread d of pitch Pitch: the coarse thread's tap drill at its own
+// pitch, d - Pitch for a fine one.
+Real TapDrill(Real d, Real Pitch);

@@ -1,9 +1,12 @@
 // TWiredSpring: its stream form and its part, built through the facade's helices and sweeps.
 #include "TWiredSpring.h"
 
+#include <cmath>
+
 #include "Dictionary.h"
 #include "Dimension3D.h"
 #include "KmfData.h"
+#include "Messager.h"
 #include "Placement3D.h"
 #include "TControlModel.h"
 #include "drModelerAPI.h"
@@ -83,11 +86,32 @@ void TWiredSpring::fromStream(TKmfData& stream)
     Height = height;
 }
 
-void TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const double& D, const double& d,
+namespace {
+
+// The size of a spring that leaves no solid, named; null when the sizes make one. Its coils
+// touch at its solid height, every turn and both end turns one wire apart, and its helix needs
+// room for the wire about the axis.
+const char* SpringRefusal(const double& D, const double& d, const double& H, const double& C, double& Value)
+{
+    if (!(d > 0) || !std::isfinite(d)) return Value = d, "диаметр проволоки";
+    if (!(D > 2 * d) || !std::isfinite(D)) return Value = D, "диаметр";
+    if (!(H >= (C + 2 * TWiredSpring::EndTurns) * d) || !std::isfinite(H)) return Value = H, "длина";
+    return nullptr;
+}
+
+} // namespace
+
+bool TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const double& D, const double& d,
                                const double& H, const double& C)
 {
     auto* facade = dynamic_cast<drApi::TModelerApi*>(&Md);
-    if (!facade) return; // helices, planes and sweeps are the facade's own
+    if (!facade) return false; // helices, planes and sweeps are the facade's own
+    double value = 0;
+    if (const char* what = SpringRefusal(D, d, H, C, value)) {
+        Messager.LiftBox(::DC("Деталь не построена") + ": " + ::DC(what) + " " + TString(value, 2, true, 0),
+                         TMessager::toApi);
+        return false;
+    }
     drApi::TModelerApi& M = *facade;
     const double r = d * 0.5, Dm = D - d;
     M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"));
@@ -121,4 +145,5 @@ void TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     M.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2.0 * D, 0.0);
     M.drSave3D(true, false);
     M.drSet(SpringName(D, d), "", "", 25);
+    return true;
 }

@@ -36,7 +36,10 @@ public:
     void fromStream(TKmfData& stream) override;
 
     // The spring as a new part FName in Md (the facade): outer diameter D, wire d, length H,
-    // C working turns.
-    static void dr3D_Spring(TModeler3D& Md, const TString& FName, const double& D, const double& d,
+    // C working turns; true when built. Sizes that make no solid (a wire or a diameter that is
+    // no number, a wire of 0 or less, a diameter not above two wires, a length below the solid
+    // height (C + 2 EndTurns) d) are refused: a message box "Деталь не построена: " names the
+    // size, no part is made, and the answer is false.
+    static bool dr3D_Spring(TModeler3D& Md, const TString& FName, const double& D, const double& d,
                             const double& H, const double& C);
 };

@@ -1,0 +1,15 @@
+#pragma once
+// The sizes the base-detail builder takes for each kind, checked before anything is built: which
+// of them make no solid.
+
+// A size that leaves no solid, named as the builder tells it; What is null when the sizes make one.
+struct TBaseRefusal {
+    const char* What = nullptr;
+    double Value = 0;
+};
+
+// The first size of P that kind MakeId cannot build a solid of: a size that is no number or
+// infinite, a diameter or length of 0 or less, a size below 0, a bore no narrower than what
+// surrounds it, a screw's head no wider than its shank or a socket past its head. Kinds without
+// a profile refuse nothing.
+TBaseRefusal BaseDetailRefusal(int MakeId, const double* P);
