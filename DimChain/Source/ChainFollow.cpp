@@ -311,12 +311,12 @@ private:
 // What one follow knows of one chain.
 struct TChainRecord {
     TFollowedChain Followed;
-    bool Due = false;   // to be calculated
-    bool Moved = false; // its loop to be tested again
-    bool Laid = false;  // a command changed a link of it
+    bool Due = false;     // to be calculated
+    bool Moved = false;   // its loop to be tested again
+    bool Laid = false;    // a command changed a link of it
     bool Decided = false; // its loop just decided: not tested again
-    bool Left = false;  // no longer closes
-    bool Ring = false;  // refused in a ring
+    bool Left = false;    // no longer closes
+    bool Ring = false;    // refused in a ring
 };
 
 // One follow of a change through a chain set, in the steps ChainFollow.h states: Read, Close,

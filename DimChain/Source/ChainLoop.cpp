@@ -338,7 +338,8 @@ bool TDimensionChain::TakeLoop(const TChainLoop& L)
 Integer TDimensionChain::ZeroGapToMove() const
 {
     const Integer last = Count() - 1;
-    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance)) return -1;
+    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance))
+        return -1;
     for (Integer i = 0; i < last; ++i) {
         const TDimension& L = Dimensions[i];
         if (IsZeroGap(L, DrawingTolerance) && L.QHigh == 0.0 && L.QLow == 0.0) return i;

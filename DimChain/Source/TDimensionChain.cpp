@@ -314,7 +314,8 @@ TClosingResult TDimensionChain::TestClosing(const TClosingStep& Step)
         FNoteResidual = Step.NoteResidual && !Step.CheckOnly;
         return {TClosing::Closed, false};
     }
-    if (loop.State == TLoopState::Refused) return {TClosing::Refused, false}; // millimetres never go into an angle
+    if (loop.State == TLoopState::Refused)
+        return {TClosing::Refused, false}; // millimetres never go into an angle
     return {TClosing::Open, false};
 }
 

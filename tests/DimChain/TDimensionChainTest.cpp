@@ -456,8 +456,7 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     ASSERT_TRUE(C.TakeLoop(C.Loop()));
     EXPECT_EQ(C.StateClosed, 3);
     EXPECT_NEAR(C.Calculate(false)->QHigh, 0.15, 1e-12); // in its own space: the drawing one gives 0
-    const std::optional<TChainResult> r =
-        C.TestClosing({false, false}) ? C.TakeCalculation() : std::nullopt;
+    const std::optional<TChainResult> r = C.TestClosing({false, false}) ? C.TakeCalculation() : std::nullopt;
     ASSERT_TRUE(r);
     EXPECT_NEAR(r->Nominal, 40.0, 1e-12);
     EXPECT_NEAR(C.Dimensions[2].QHigh, 0.15, 1e-12);

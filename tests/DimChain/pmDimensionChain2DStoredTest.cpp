@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct TLoopCase {
     std::string Name;
     std::vector<std::array<double, 6>> Picks; // from, to, upper, lower, ray, out
-    int Flipped; // the stored sign bit damaged
+    int Flipped;                              // the stored sign bit damaged
     const char* Texts;
 };
 
@@ -244,8 +244,10 @@ std::vector<TLoopCase> LoopCases()
     // 30 +12'/-6' and 45 +-9' closing on 75: +21'/-15'; 20 +-6', 30 +-12' and 40 +6'/0 on 90: +24'/-18'.
     const std::vector<std::array<double, 6>> two = {
         {0, 30, 0.2, -0.1, 40, 10}, {30, 75, 0.15, -0.15, 60, 10}, {0, 75, 0, 0, 80, 25}};
-    const std::vector<std::array<double, 6>> three = {
-        {0, 20, 0.1, -0.1, 40, 10}, {20, 50, 0.2, -0.2, 50, 10}, {50, 90, 0.1, 0, 60, 10}, {0, 90, 0, 0, 80, 25}};
+    const std::vector<std::array<double, 6>> three = {{0, 20, 0.1, -0.1, 40, 10},
+                                                      {20, 50, 0.2, -0.2, 50, 10},
+                                                      {50, 90, 0.1, 0, 60, 10},
+                                                      {0, 90, 0, 0, 80, 25}};
     std::vector<TLoopCase> cases;
     for (int bit = 0; bit < 3; ++bit)
         cases.push_back({"TwoAnglesBit" + std::to_string(bit), two, bit, "21'|-15'"});
