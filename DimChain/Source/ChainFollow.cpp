@@ -206,17 +206,6 @@ TReread ReadAgain(TDimensionChain& C, Integer Link, TChainHost& Host, bool Shows
     return {true, !SameGeometry(before, L)};
 }
 
-// Whether a closed chain still closes on its links as they stand. One that did not move keeps
-// the signs it was calculated with.
-bool StillCloses(TDimensionChain& C, bool Moved)
-{
-    const Integer signs = C.StateClosed;
-    const bool closes = C.IsClosedLoop() && !C.RefusesClosing();
-    C.Closed = closes;
-    if (closes && !Moved) C.StateClosed = signs;
-    return closes;
-}
-
 // A chain that lost its loop, or whose figures are refused, is shown as an open chain: nothing of
 // the loop stays, and its last link shows its dimension's own figures.
 void ShowOpen(TDimensionChain& C, TChainHost& Host)
@@ -322,11 +311,12 @@ private:
 // What one follow knows of one chain.
 struct TChainRecord {
     TFollowedChain Followed;
-    bool Due = false;   // to be calculated
-    bool Moved = false; // its loop to be tested again
-    bool Laid = false;  // a command changed a link of it
-    bool Left = false;  // no longer closes
-    bool Ring = false;  // refused in a ring
+    bool Due = false;     // to be calculated
+    bool Moved = false;   // its loop to be tested again
+    bool Laid = false;    // a command changed a link of it
+    bool Decided = false; // its loop just decided: not tested again
+    bool Left = false;    // no longer closes
+    bool Ring = false;    // refused in a ring
 };
 
 // One follow of a change through a chain set, in the steps ChainFollow.h states: Read, Close,
@@ -343,6 +333,8 @@ public:
             if (Ours(c)) FRecords[c].Due = true;
         for (const Integer c : Change.Laid)
             if (Ours(c)) FRecords[c].Due = FRecords[c].Moved = FRecords[c].Laid = true;
+        for (const Integer c : Change.Decided)
+            if (Ours(c)) FRecords[c].Laid = FRecords[c].Decided = true;
     }
 
     std::vector<TFollowedChain> Run()
@@ -391,7 +383,8 @@ private:
             if (C.Count() < 1) continue;
             // An open chain still holding own texts lost its loop while the document was closed.
             const bool stale = FChange.Everything && !C.Closed && C.OwnTexts;
-            if (C.Closed && (r.Moved || FChange.Everything) && !StillCloses(C, r.Moved)) {
+            // The loop rule decides the signs, whatever the chain held (a closed chain asked once).
+            if (C.Closed && !r.Decided && (r.Moved || FChange.Everything) && !C.TakeLoop(C.Loop())) {
                 r.Left = true;
                 ShowOpen(C, FHost);
             } else if (!stale) {

@@ -32,7 +32,10 @@ struct TFigureChange {
     std::vector<TFigureSource> Dimensions; // their links are read again in every chain
     std::vector<Integer> Chains;           // chains whose own values changed (typed, method, risk)
     std::vector<Integer> Laid;             // chains a command changed a link of (loop tested)
-    std::vector<TReleased> Released;       // closing dimensions let go of (links removed)
+    // Chains whose loop was just decided (a pick or a recognition that closed them, an opening
+    // that shortened them): ranked as Laid ones in a ring, their loop not tested again.
+    std::vector<Integer> Decided;
+    std::vector<TReleased> Released; // closing dimensions let go of (links removed)
     // Every link of every chain read again and every closed chain's loop tested again; an
     // open chain still holding own texts lets its last link's dimension go (an opening).
     bool Everything = false;
@@ -74,9 +77,10 @@ struct TFollowedChain {
 //    chain writes reads all but its deviations; on an opening, texts typed over the figures
 //    its own chain wrote are a change and become the dimension's own texts.
 // 2. Close: a closed chain with a moved link, or named in Change.Laid (every closed chain with
-//    Everything), is tested on its loop again; one that no longer closes is left open, its last
-//    link read as its own, the pick's residual, the length note and a check's figures dropped
-//    from its note, and its closing dimension let go (Released).
+//    Everything), but none named in Change.Decided, asks the loop rule once
+//    (TDimensionChain::Loop) and takes its signs; one that no longer closes, or that the rule
+//    refuses, is left open, its last link read as its own, the pick's residual, the length note
+//    and a check's figures dropped from its note, and its closing dimension let go (Released).
 // 3. RefuseRings: every chain in a ring of chains counting each other's closing dimensions
 //    (InRing) is refused and shown open, a chain named in Change.Laid first, so that the chains
 //    it would chase keep their figures. Dependencies and rings are found once per follow.

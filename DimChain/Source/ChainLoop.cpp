@@ -1,10 +1,14 @@
-// The loop of a picked drawing chain: the links' ends along the chain's measuring direction,
-// grouped where they meet, and the walk from link to link around them.
+// The loop a chain's links make: the walks by kind (linear links by their ends along the
+// chain's measuring direction, angles by their rays, model links by their planes) and the
+// chain's one loop rule (TDimensionChain::Loop) that chooses among them.
 
 #include "ChainLoop.h"
 
+#include "TDimensionChain.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -281,4 +285,74 @@ Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Toler
     }
     if (longest < 0) return Mask;
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
+}
+
+TChainLoop TDimensionChain::Loop() const
+{
+    ++LoopTests;
+    if (Count() < 2) return {TLoopState::TooShort, 0};
+    if (Count() > MaxLinks) return {TLoopState::TooLong, 0};
+    const bool model = Space() == TChainSpace::Model;
+    const Real tolerance = model ? ModelTolerance : DrawingTolerance;
+    // Angles close by their rays, never by where the rays happen to end; model links by the
+    // planes they join, never by their vectors' sum alone.
+    const bool angles = !model && IsAngular();
+    Integer signs = 0;
+    switch (model    ? FindPlaneLoop(Dimensions, tolerance, signs)
+            : angles ? FindAngleLoop(Dimensions, tolerance, signs)
+                     : FindLinkLoop(Dimensions, tolerance, signs)) {
+    case TLinkLoop::Open:
+        return {TLoopState::Open, 0};
+    case TLinkLoop::NoPositions: {
+        const std::optional<Integer> sum = angles ? std::nullopt : SignsBySum();
+        if (!sum) return {TLoopState::Open, 0};
+        signs = *sum;
+        break;
+    }
+    case TLinkLoop::Closed:
+        break;
+    }
+    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
+    if (IsZeroGap(Dimensions[Count() - 1], tolerance, model))
+        signs = ZeroGapSense(Dimensions, signs, tolerance, model);
+    return {RefusesClosing() ? TLoopState::Refused : TLoopState::Closed, signs};
+}
+
+std::optional<Integer> TDimensionChain::SignsBySum() const
+{
+    if (Closed && SignsClose()) return StateClosed;
+    return LowestClosingSigns(Is3D() ? 3 : 2);
+}
+
+bool TDimensionChain::TakeLoop(const TChainLoop& L)
+{
+    if (!L) {
+        Open();
+        return false;
+    }
+    StateClosed = L.Signs;
+    Closed = true;
+    return true;
+}
+
+Integer TDimensionChain::ZeroGapToMove() const
+{
+    const Integer last = Count() - 1;
+    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance))
+        return -1;
+    for (Integer i = 0; i < last; ++i) {
+        const TDimension& L = Dimensions[i];
+        if (IsZeroGap(L, DrawingTolerance) && L.QHigh == 0.0 && L.QLow == 0.0) return i;
+    }
+    return -1;
+}
+
+void TDimensionChain::MoveLink(Integer From, Integer To)
+{
+    if (From == To) return;
+    const TDimension moved = Dimensions[From];
+    const Integer step = From < To ? 1 : -1;
+    for (Integer j = From; j != To; j += step)
+        Dimensions[j] = Dimensions[j + step];
+    Dimensions[To] = moved;
 }

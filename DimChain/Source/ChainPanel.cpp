@@ -387,7 +387,10 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
         noNumbers = noNumbers || f.Outcome == TFollowed::NoNumbers;
         if (f.Chain != DimensionChains.Current) continue;
         // A row a command rewrote has lost its sign.
-        const bool laid = std::find(Change.Laid.begin(), Change.Laid.end(), f.Chain) != Change.Laid.end();
+        const auto named = [&f](const std::vector<Integer>& In) {
+            return std::find(In.begin(), In.end(), f.Chain) != In.end();
+        };
+        const bool laid = named(Change.Laid) || named(Change.Decided);
         ShowFollowed(f, laid);
     }
     if (ring) TDimensionChains::TellRing();

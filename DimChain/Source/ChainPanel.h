@@ -165,6 +165,15 @@ protected:
         change.Laid.push_back(DimensionChains.Current);
         Follow(change);
     }
+    // The current chain a pick or a recognition just closed: calculated and written, its loop
+    // not tested again (Decided).
+    void FollowClosed()
+    {
+        TFigureChange change;
+        change.Chains.push_back(DimensionChains.Current);
+        change.Decided.push_back(DimensionChains.Current);
+        Follow(change);
+    }
     // What a follow did to the chain shown, on the grid; Laid: a command changed its links.
     void ShowFollowed(const TFollowedChain& Followed, bool Laid);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once

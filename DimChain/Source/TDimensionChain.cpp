@@ -273,6 +273,7 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
             TAdded laid;
             laid.Added = true;
             laid.Recaptured = on;
+            laid.Laid = true;
             laid.Closing.State = Closed ? TClosing::Closed : TClosing::Open;
             return laid;
         }
@@ -293,29 +294,29 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     TAdded added;
     added.Added = true;
     added.Recaptured = at;
-    const bool reordered = IsClosedLoop() && MoveZeroGapLast();
-    TClosingStep pick = Step;
-    pick.OnLoop = true;
-    added.Closing = CloseAndCalculate(pick);
-    added.Closing.Reordered = reordered;
+    // A zero gap picked before the parts it sits between closes the chain from the closing
+    // place; it stays where it was picked when the loop does not close.
+    const Integer gap = ZeroGapToMove();
+    if (gap >= 0) MoveLink(gap, Count() - 1);
+    added.Closing = TestClosing(Step);
+    if (gap >= 0 && added.Closing.State == TClosing::Open) MoveLink(Count() - 1, gap);
+    added.Closing.Reordered = gap >= 0 && added.Closing.State != TClosing::Open;
     return added;
 }
 
-TClosingResult TDimensionChain::CloseAndCalculate(const TClosingStep& Step)
+TClosingResult TDimensionChain::TestClosing(const TClosingStep& Step)
 {
     // An open chain writes nothing: what it closes on now shows its own texts.
     if (!Closed) OwnTexts.reset();
-    if (!(Step.OnLoop ? IsClosedLoop() : IsClosed())) {
-        Open();
-        return {TClosing::Open, false};
+    const TChainLoop loop = Loop();
+    if (TakeLoop(loop)) {
+        Checked = Step.CheckOnly;
+        FNoteResidual = Step.NoteResidual && !Step.CheckOnly;
+        return {TClosing::Closed, false};
     }
-    if (RefusesClosing()) { // millimetres never go into an angle
-        Open();
-        return {TClosing::Refused, false};
-    }
-    Checked = Step.CheckOnly;
-    FNoteResidual = Step.NoteResidual && !Step.CheckOnly;
-    return {TClosing::Closed, false};
+    if (loop.State == TLoopState::Refused)
+        return {TClosing::Refused, false}; // millimetres never go into an angle
+    return {TClosing::Open, false};
 }
 
 TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
@@ -324,8 +325,7 @@ TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
     TClosingStep step;
     step.NoteResidual = false;
     step.CheckOnly = CheckOnly;
-    step.OnLoop = true;
-    return CloseAndCalculate(step);
+    return TestClosing(step);
 }
 
 std::optional<TChainResult> TDimensionChain::TakeCalculation()
@@ -550,74 +550,15 @@ bool TDimensionChain::SearchClosure(const Real* v, int dim, int count, Real tol,
     return true;
 }
 
-bool TDimensionChain::Close(int dim)
+std::optional<Integer> TDimensionChain::LowestClosingSigns(int dim) const
 {
-    Closed = false;
-    if (Count() < 2 || Count() > MaxLinks) return false;
+    if (Count() < 2 || Count() > MaxLinks) return std::nullopt;
     std::vector<Real> v;
     Flatten(Dimensions, dim == 3, v);
     Integer mask = 0;
     if (!SearchClosure(v.data(), dim, Count(), dim == 3 ? ModelTolerance : DrawingTolerance, mask))
-        return false;
-    StateClosed = mask;
-    Closed = true;
-    return true;
-}
-
-bool TDimensionChain::MoveZeroGapLast()
-{
-    const Integer last = Count() - 1;
-    if (Space() != TChainSpace::Drawing || last < 1 || IsZeroGap(Dimensions[last], DrawingTolerance))
-        return false;
-    for (Integer i = 0; i < last; ++i) {
-        const TDimension& L = Dimensions[i];
-        if (!IsZeroGap(L, DrawingTolerance) || L.QHigh != 0.0 || L.QLow != 0.0) continue;
-        const TDimension gap = L;
-        for (Integer j = i; j < last; ++j)
-            Dimensions[j] = Dimensions[j + 1];
-        Dimensions[last] = gap;
-        return true;
-    }
-    return false;
-}
-
-bool TDimensionChain::IsClosed()
-{
-    if (Count() < 1) {
-        Closed = false;
-        return false;
-    }
-    return Space() == TChainSpace::Model ? IsClosed3D() : IsClosed2D();
-}
-
-bool TDimensionChain::IsClosedLoop()
-{
-    if (Count() < 2 || Count() > MaxLinks) return IsClosed();
-    const bool model = Space() == TChainSpace::Model;
-    const Real tolerance = model ? ModelTolerance : DrawingTolerance;
-    Integer mask = 0;
-    // Angles close by their rays, never by where the rays happen to end; model links by the
-    // planes they join, never by their vectors' sum alone.
-    const bool angles = !model && IsAngular();
-    switch (model    ? FindPlaneLoop(Dimensions, tolerance, mask)
-            : angles ? FindAngleLoop(Dimensions, tolerance, mask)
-                     : FindLinkLoop(Dimensions, tolerance, mask)) {
-    case TLinkLoop::NoPositions:
-        if (angles || !(model ? IsClosed3D() : IsClosed2D())) return Closed = false;
-        mask = StateClosed;
-        break;
-    case TLinkLoop::Open:
-        Closed = false;
-        return false;
-    case TLinkLoop::Closed:
-        break;
-    }
-    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
-    if (IsZeroGap(Dimensions[Count() - 1], tolerance, model))
-        mask = ZeroGapSense(Dimensions, mask, tolerance, model);
-    StateClosed = mask;
-    Closed = true;
-    return true;
+        return std::nullopt;
+    return mask;
 }
 
 bool TDimensionChain::SignsClose() const
@@ -630,12 +571,12 @@ bool TDimensionChain::SignsClose() const
                       StateClosed);
 }
 
-bool TDimensionChain::IsClosed2D()
+bool TDimensionChain::IsClosed2D() const
 {
-    return Close(2);
+    return LowestClosingSigns(2).has_value();
 }
 
-bool TDimensionChain::IsClosed3D()
+bool TDimensionChain::IsClosed3D() const
 {
-    return Close(3);
+    return LowestClosingSigns(3).has_value();
 }

@@ -55,17 +55,30 @@ struct TChainResult {
 // fields projected on the closing direction, model links their model vectors and fields.
 enum class TChainSpace { Drawing, Model };
 
-// The closing step as a panel runs it: it only tests the loop. The chain is then followed
-// (ChainFollow.h), which calculates it, notes the closing link and decides what the dimension
-// shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
+// The closing step as a panel runs it: it only tests the loop (TestClosing). The chain is then
+// followed (ChainFollow.h), which calculates it, notes the closing link and decides what the
+// dimension shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
 struct TClosingStep {
     bool NoteResidual = true;
     // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
     // shown after the closing link's note; its own deviations are kept.
     bool CheckOnly = false;
-    // A pick: the chain closes on its links' loop in the drawing (IsClosedLoop), not on the
-    // signs of their vectors alone.
-    bool OnLoop = false;
+};
+
+// What the loop rule (TDimensionChain::Loop) says of a chain's links.
+enum class TLoopState : std::int32_t {
+    Closed,   // they close a loop, with Signs
+    Open,     // they make no loop: places that do not join, or vectors no signs close
+    TooShort, // fewer than two links
+    TooLong,  // more links than a sign mask holds (TDimensionChain::MaxLinks)
+    Refused,  // they close, but an angle would close lengths
+};
+
+// The loop rule's answer: the state, and with Closed the signs (bit i for link i, set: added).
+struct TChainLoop {
+    TLoopState State = TLoopState::Open;
+    Integer Signs = 0;
+    explicit operator bool() const { return State == TLoopState::Closed; }
 };
 
 // How a closing step ended. A ring or figures that are no numbers are the follow's to find.
@@ -87,6 +100,7 @@ struct TClosingResult {
 struct TAdded {
     bool Added = false;
     Integer Recaptured = -1; // the link captured again in place, or -1
+    bool Laid = false;       // an angle laid on link Recaptured: its loop is the follow's to test
     TClosingResult Closing;
     explicit operator bool() const { return Added; }
 };
@@ -173,18 +187,18 @@ public:
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
-    // (MoveZeroGapLast); then runs the closing step (CloseAndCalculate) of a pick, which closes
-    // on the links' loop (OnLoop). An angular dimension with a link of the chain is laid on that
-    // link (SetAngleTolerance) and closes nothing. Nothing added, and nothing changed, for an
-    // object that cannot be a link, and for an angular dimension without a segment or a link.
+    // (ZeroGapToMove); then runs the closing step (TestClosing) of a pick. An angular dimension
+    // with a link of the chain is laid on that link (SetAngleTolerance) and closes nothing (Laid).
+    // Nothing added, and nothing changed, for an object that cannot be a link, and for an
+    // angular dimension without a segment or a link.
     TAdded Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::IDrawingObjectPtr& iAuxObj,
                TChainHost& Host, const TClosingStep& Step = {});
-    // The closing step: tests the closure (IsClosed, or IsClosedLoop for a pick) and gives
-    // whether the chain closes, with its signs in StateClosed. Nothing is calculated, noted or
-    // written: the follow does that (TakeCalculation). A chain that RefusesClosing stays open
-    // (Refused); a closed one is Checked with Step.CheckOnly and notes its residual with
-    // Step.NoteResidual at its next calculation.
-    TClosingResult CloseAndCalculate(const TClosingStep& Step);
+    // The closing step: asks the loop rule once (Loop) and takes its answer (TakeLoop): whether
+    // the chain closes, with its signs in StateClosed. Nothing is calculated, noted or written:
+    // the follow does that (TakeCalculation). A chain the rule refuses stays open (Refused); a
+    // closed one is Checked with Step.CheckOnly and notes its residual with Step.NoteResidual at
+    // its next calculation.
+    TClosingResult TestClosing(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then tested on its loop as a pick's is, with no residual to note.
@@ -233,24 +247,31 @@ public:
     TChainSpace Space() const;
     bool Is3D() const { return Space() == TChainSpace::Model; }
     bool IsColinear() const;
-    // Finds the lowest sign mask that closes the chain (model vectors within 1e-5 when the
-    // chain is three-dimensional, drawing vectors within 0.001 otherwise); sets Closed and,
-    // when found, StateClosed. Chains of fewer than 2 or more than 30 links never close.
-    bool IsClosed();
-    bool IsClosed2D();
-    bool IsClosed3D();
+    // The loop rule, the one place that decides whether the links close and with which signs,
+    // for lengths, angles and planes alike. Fewer than 2 or more than MaxLinks links never
+    // close. A drawing chain of linear links along one measuring direction, each with its two
+    // ends in the drawing, closes only when they join end to end into one loop within the
+    // drawing tolerance (FindLinkLoop); a chain of angles only when its rays do (FindAngleLoop);
+    // a model chain only when its links join plane to plane (FindPlaneLoop); the walk gives the
+    // signs. Any other chain (a circular link, links along several directions, a model link
+    // without planes) closes by its vectors' sum (model vectors within ModelTolerance, drawing
+    // ones within DrawingTolerance): the signs a closed chain holds when they close (the sum
+    // cannot tell one closing mask from another), else the lowest mask that closes. A chain
+    // closing on a zero gap takes the sense ZeroGapSense gives it. Changes nothing; each call
+    // counts in LoopTests.
+    TChainLoop Loop() const;
+    // How often Loop ran in this process: what a test counts.
+    static inline long LoopTests = 0;
+    // The rule's answer taken: closed with its signs, or open (Open); gives whether it closed.
+    bool TakeLoop(const TChainLoop& L);
+    // Whether the links close (Loop); the chain is not changed.
+    bool IsClosed() const { return static_cast<bool>(Loop()); }
+    // Whether some signs close the drawing (2D) or the model (3D) vectors within their tolerance.
+    bool IsClosed2D() const;
+    bool IsClosed3D() const;
     // Whether the signs StateClosed holds close the links' vectors (model or drawing, within the
-    // tolerance IsClosed takes); false for a chain the closure search never closes.
+    // tolerance the rule takes); false for a chain the rule never closes.
     bool SignsClose() const;
-    // The closure of a picked chain: a drawing chain of linear links along one measuring
-    // direction, each with its two ends in the drawing, closes only when they join end to end
-    // into one loop within the drawing tolerance (FindLinkLoop), with the walk's signs; a chain
-    // of angles only when its rays do (FindAngleLoop), with that walk's signs; a model chain
-    // only when its links join plane to plane (FindPlaneLoop), with that walk's signs. Any other
-    // chain (a circular link, links along several directions, a model link without planes)
-    // closes as IsClosed closes it. A chain closing on a zero gap, drawing or model, then takes
-    // the sense ZeroGapSense gives it.
-    bool IsClosedLoop();
 
     // Draws the closed chain as a group of lines head to tail, the closing link last (line
     // style 7); an open chain draws nothing and gives an empty pointer.
@@ -299,11 +320,16 @@ public:
                                         Integer& Mask);
 
 private:
-    bool Close(int Dim);
-    // A drawing chain whose loop closes on a component with no length and no deviations of its
-    // own (a zero gap picked before the parts it sits between): that link moves to the closing
-    // place. False when no link moved.
-    bool MoveZeroGapLast();
+    // The lowest mask that closes the links' vectors in Dim components (3: model), or none.
+    std::optional<Integer> LowestClosingSigns(int Dim) const;
+    // The vectors' sum decides (links without places): StateClosed when the chain is closed and
+    // they close, else the lowest closing mask.
+    std::optional<Integer> SignsBySum() const;
+    // A drawing chain's component with no length and no deviations of its own (a zero gap
+    // picked before the parts it sits between), to be made the closing link; -1 for none.
+    Integer ZeroGapToMove() const;
+    // Link From moved to place To, the links between shifting by one.
+    void MoveLink(Integer From, Integer To);
     // The closing link's length as the links give it: a drawing chain's calculated nominal, a
     // model chain's heated length (HeatedModelLength), in a check too.
     Real ClosingLength(const TChainResult& Result) const

@@ -5,7 +5,6 @@
 
 #include "ChainFollow.h"
 #include "ChainHost.h"
-#include "ChainLoop.h"
 #include "Dictionary.h"
 #include "FacadeChainHost.h"
 #include "KmfData.h"
@@ -161,22 +160,6 @@ bool FiguresAreNumbers(const TDimension& L)
            numbers({L.EQLow, L.EQHigh, L.ONominal, L.OQLow, L.OQHigh, L.dLdT, L.dT}) &&
            numbers({L.KTransformation, L.VTransformation.x, L.VTransformation.y}) &&
            numbers({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y, L.V3.x, L.V3.y, L.V3.z});
-}
-
-// Whether a model chain's stored signs are its walk's over the planes its links join (a link of
-// no length carries no sign); one with a link that joins no planes by its vectors.
-bool StoredSignsWalk(const TDimensionChain& C)
-{
-    constexpr Real tolerance = TDimensionChain::ModelTolerance;
-    Integer walk = 0;
-    const TLinkLoop loop = FindPlaneLoop(C.Dimensions, tolerance, walk);
-    if (loop != TLinkLoop::Closed) return loop == TLinkLoop::NoPositions && C.SignsClose();
-    if (IsZeroGap(C.Dimensions[C.Count() - 1], tolerance, true))
-        walk = ZeroGapSense(C.Dimensions, walk, tolerance, true);
-    Integer lengths = 0;
-    for (Integer i = 0; i < C.Count() && i < TDimensionChain::SignBits; ++i)
-        if (!IsZeroGap(C.Dimensions[i], tolerance, true)) lengths |= Integer(1) << i;
-    return ((C.StateClosed ^ walk) & lengths) == 0;
 }
 
 } // namespace
@@ -518,10 +501,8 @@ void TDimensionChains::CheckStored()
             tooShort = true;
         } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers)) {
             noNumbers = true;
-        } else if (chain.Is3D() ? StoredSignsWalk(chain) : chain.IsAngular() || chain.SignsClose()) {
-            continue;
-        } else if (chain.IsClosedLoop() && !chain.RefusesClosing()) {
-            continue; // the signs the links' places give, kept quietly until OK stores them
+        } else {
+            continue; // its loop and signs are the opening's follow's to decide
         }
         chain.Open();
         if (chain.Checked) chain.DropCheckFigures();
@@ -623,8 +604,8 @@ void TDimensionChains::RestoreReferenceByAttr()
     RecloseShortened(before);
 }
 
-// A chain that lost links shows its closure as it now is, by the rule a pick closes it with
-// (a linear drawing chain on its loop, not on its nominals). Every chain is tested before the
+// A chain that lost links shows its closure as it now is, by the loop rule, asked once: the
+// opening's follow does not ask it again (FDecided). Every chain is tested before the
 // opening's follow decides what the dimensions they let go of show; one that lost its closing
 // dimension keeps no texts of it.
 void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
@@ -632,7 +613,8 @@ void TDimensionChains::RecloseShortened(const std::vector<TBefore>& Before)
     for (Integer c = 0; c < DimChains.Count && static_cast<std::size_t>(c) < Before.size(); ++c) {
         TDimensionChain& chain = DimChains[c];
         if (chain.Count() >= Before[c].Count) continue;
-        if (!chain.IsClosedLoop()) chain.Open();
+        chain.TakeLoop(chain.Loop());
+        FDecided.push_back(c);
         const TDimension* last = chain.Count() > 0 ? &chain.Dimensions[chain.Count() - 1] : nullptr;
         if (!chain.Closed && (!last || last->refObject != Before[c].Closing)) chain.OwnTexts.reset();
     }
@@ -648,6 +630,7 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     TFigureChange change;
     change.Everything = true;
     change.First = First;
+    change.Decided = std::exchange(FDecided, {});
     change.Written = Written;
     const std::vector<TFollowedChain> followed = FollowFigures(DimChains, Host, change);
     const bool changed = TellChanged(followed, Host);

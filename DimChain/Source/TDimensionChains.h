@@ -108,7 +108,7 @@ public:
     // numbers. A link whose own object is gone (for a derived link its AuxObj, or the
     // dimension it was taken from), the angular dimension laid on it, or the direction a
     // diameter or radius is laid along, is removed with a message; chains that lost links are
-    // tested for closure again (IsClosedLoop). One left open keeps the own texts of the
+    // tested for closure again (TDimensionChain::Loop). One left open keeps the own texts of the
     // dimension it closed on, which the opening's follow gives back unless another chain writes
     // it. The objects a grid command projected a link on are bound too; one gone leaves the
     // direction it gave.
@@ -134,9 +134,10 @@ public:
     static constexpr const char* TooShortText = "Цепь меньше двух звеньев не замыкается";
     // Each closed chain checked before it is trusted, as an opening reads it: one of fewer than
     // two links (TooShortText, told once) or holding a figure that is no number (NoNumbersText,
-    // told once) is shown open; a drawing chain's stored signs that do not close its links are
-    // found again from their places where the loop gives them, quietly, else it is shown open.
-    // A chain shown open here is stored so by the opening's follow.
+    // told once) is shown open. Its loop and signs are not tested here: the opening's follow asks
+    // the loop rule once for every closed chain, so that stored signs that are not the loop's
+    // are found again quietly, or the chain is shown open, lengths, angles and planes alike. A
+    // chain shown open here is stored so by the opening's follow.
     void CheckStored();
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
@@ -176,6 +177,8 @@ private:
         Reference Closing = 0;
     };
     void RecloseShortened(const std::vector<TBefore>& Before);
+    // The chains whose loop the reading decided, for the opening's follow.
+    std::vector<Integer> FDecided;
     // Each changed dimension of Followed selected (a drawing set's) and told once; false when
     // none changed.
     bool TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const;

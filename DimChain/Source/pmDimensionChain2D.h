@@ -46,9 +46,10 @@ private:
     static void RefuseClosed();
     // The closing step of a pick: what it writes back is kept for taking back.
     TClosingStep Pick();
-    // What a closing step ended in, told; a chain that closed is followed by the chains that
-    // count its closing dimension.
-    void TellClosing(const TClosingResult& Closing);
+    // Starts the follow of what a pick did: a chain it closed is calculated and followed by the
+    // chains that count its closing dimension, a refused one told, an angle it laid on a link of
+    // a closed chain followed with the loop tested again.
+    void StartFollow(const TAdded& Added);
     // Drops the pick under way (highlights and waited object) and waits for a dimension.
     void AbandonPick();
     void FinishPick();

@@ -83,7 +83,7 @@ void TpmDimensionChain2D::RecogniseChains()
     ReadFiguresAgain(C, FacadeChainHost());
     if (C.CloseRecognised()) {
         ChainGrid::WriteSigns(FLinkGrid, C);
-        FollowLink();
+        FollowClosed();
     }
     RefreshChainControls(DimensionChains.Current + 1, false);
     SetVisible(eDetectDimensionChain, n >= 2);

@@ -86,7 +86,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         added = Chain().Add(WaitAuxiliary, rLightObj, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
         if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
-        TellClosing(added.Closing);
+        StartFollow(added);
     }
     if (laid || added) {
         FacadeChainHost().Select(rLightObj);
@@ -152,7 +152,7 @@ void TpmDimensionChain2D::ClickBase()
         const TAdded added = C.Add(rLightObj, {}, FacadeChainHost(), Pick());
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
         if (added && C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
-        TellClosing(added.Closing);
+        StartFollow(added);
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
             FacadeChainHost().Select(rLightObj);
@@ -187,13 +187,18 @@ TClosingStep TpmDimensionChain2D::Pick()
     return {};
 }
 
-void TpmDimensionChain2D::TellClosing(const TClosingResult& Closing)
+void TpmDimensionChain2D::StartFollow(const TAdded& Added)
 {
-    switch (Closing.State) {
+    // An angle laid on a link changed it: the follow tests the loop of a closed chain again.
+    if (Added.Laid) {
+        if (Added.Closing) FollowLink();
+        return;
+    }
+    switch (Added.Closing.State) {
     case TClosing::Open:
         return;
     case TClosing::Closed:
-        FollowLink(); // the follow calculates, notes and writes the closing figures
+        FollowClosed(); // the follow calculates, notes and writes the closing figures
         return;
     case TClosing::Refused:
         Tell(DC("Угол не может замыкать цепь с линейными размерами"));

@@ -90,7 +90,7 @@ TpmDimensionChain3D::TpmDimensionChain3D()
     chains[0] = AllDimension3D;
     // Gathered dimensions that happen to close are calculated like any chain found, in the
     // copy: the pool's links stay as the parts give them, and nothing is written into a part.
-    if (chains[0].Closed && chains[0].CloseRecognised()) {
+    if (chains[0].CloseRecognised()) {
         TFigureChange pool;
         pool.Chains.push_back(0);
         FollowFigures(chains, *FPoolHost, pool);
@@ -284,7 +284,7 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
         eDetectDimensionChain->SetValue(IndexNeedDimensionChain);
     }
     TDimensionChain& C = chains[chains.Count - 1];
-    if (C.CloseRecognised(Check)) FollowLink(); // a ring or no numbers told there
+    if (C.CloseRecognised(Check)) FollowClosed(); // a ring or no numbers told there
     if (C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
     RefreshChainControls(chains.Count, false);
     SetVisible(eDetectDimensionChain, n >= 2);

@@ -66,8 +66,6 @@ void TpmDimensionChain3D::GetAllDimensions()
     const tvapi::IPartPtr top = drApi::MA.R3->Part;
     if (!(Assembly == top)) Assembly = top;
     if (top) GetPartDimensions(top, TPlacement3D());
-    // More than the longest chain never closes: the test stays bounded however many links.
-    AllDimension3D.IsClosed();
 }
 
 void TpmDimensionChain3D::GetPartDimensions(const tvapi::IPartPtr& Part, const TPlacement3D& InAssembly)

@@ -82,7 +82,7 @@ TEST_P(TFollowFiguresTest, CalculatesEachChainOnceInDependencyOrder)
         TDimensionChain& chain = Set->Add();
         for (const TName n : links)
             chain.Dimensions.Add(Link(n));
-        chain.IsClosed();
+        chain.TakeLoop(chain.Loop());
     }
     TWrittenDeviations written;
     TFigureChange change;

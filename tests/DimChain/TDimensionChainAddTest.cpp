@@ -172,9 +172,7 @@ TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
         L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
-    TClosingStep pick;
-    pick.OnLoop = true;
-    ASSERT_TRUE(C.CloseAndCalculate(pick));
+    ASSERT_TRUE(C.TestClosing({}));
     WriteClosing(C);
     EXPECT_EQ(Upper(gap), L"  0,100");
     EXPECT_EQ(Lower(gap), L" -0,200");
@@ -191,6 +189,28 @@ INSTANTIATE_TEST_SUITE_P(Orders, TZeroGapSenseTest,
                                          std::array<int, 3>{1, 0, 2}, std::array<int, 3>{1, 2, 0},
                                          std::array<int, 3>{2, 0, 1}, std::array<int, 3>{2, 1, 0}),
                          PartOrderName);
+
+// Parts A 10 +-0.1 and B 10 +0.05/0 between the same faces, the gap G = 0 at their end: equally
+// long, the one first in the chain is added, G = A - B (+0.1/-0.15) or B - A (+0.15/-0.1).
+class TZeroGapTieTest : public TDimensionChainAddTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(TZeroGapTieTest, GoesToTheFirstOfEquallyLongParts)
+{
+    const tvapi::IDrawingObjectPtr a = Linear(0, 0, 10, 0, 0.1, -0.1), b = Linear(0, 0, 10, 0, 0.05, 0);
+    const tvapi::IDrawingObjectPtr gap = LinearAt(0, 10, 0, 10, 0);
+    TDimensionChain C;
+    TDimension L;
+    for (const tvapi::IDrawingObjectPtr& d : {GetParam() ? b : a, GetParam() ? a : b, gap}) {
+        L.SetLDim(FacadeChainHost(), d, {});
+        C.Dimensions.Add(L);
+    }
+    ASSERT_TRUE(C.TestClosing({}));
+    WriteClosing(C);
+    EXPECT_EQ(Upper(gap) + Lower(gap), GetParam() ? L"  0,150 -0,100" : L"  0,100 -0,150");
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, TZeroGapTieTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) { return p.param ? "BFirst" : "AFirst"; });
 
 // A diameter laid along a direction object has no ends in the drawing: its chain closes on the
 // signs of the vectors, as ever, wherever the other links stand.

@@ -29,7 +29,7 @@ TBytes ValidSet()
             L.V2 = TVector2D(10.0 * (i + 1), 0.0);
             L.Comment = "note";
         }
-    S.DimChains[1].IsClosed();
+    S.DimChains[1].TakeLoop(S.DimChains[1].Loop());
     TBytes bytes;
     S.to(bytes);
     return bytes;

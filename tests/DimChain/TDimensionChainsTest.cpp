@@ -44,7 +44,7 @@ void ThreeChains(TDimensionChains& S)
     a.Dimensions.Add(Link(40, 0.1, "a"));
     a.Dimensions.Add(Link(10, 0.05, ""));
     a.Dimensions.Add(Link(30, 0.0, "замыкающее"));
-    a.IsClosed();
+    a.TakeLoop(a.Loop());
     a.MethodCalculating = mcSimpsonDistribution;
     a.Lambda = 0.3;
     a.RiskFactor = 2.6;

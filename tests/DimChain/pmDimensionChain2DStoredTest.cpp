@@ -8,12 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Panel2DFixture.h"
@@ -32,6 +35,11 @@ protected:
         TpmDimensionChain2DTest::SetUp();
         char pattern[] = "/tmp/chainstoredXXXXXX";
         FDir = mkdtemp(pattern) ? pattern : "/tmp";
+        Build();
+    }
+    // The chain drawn and picked; ClosingAt its closing dimension's place in the view.
+    virtual void Build()
+    {
         DrawChain();
         Own = Texts();
         Open();
@@ -43,7 +51,7 @@ protected:
         TpmDimensionChain2DTest::TearDown();
     }
     // C's deviation texts.
-    std::string Texts() { return U(Upper(Drawn().at(2))) + "|" + U(Lower(Drawn().at(2))); }
+    std::string Texts() { return U(Upper(Drawn().at(ClosingAt))) + "|" + U(Lower(Drawn().at(ClosingAt))); }
     // OK, the drawing saved and opened again, its stored set changed by Damage when given (and
     // the drawing saved and opened once more), and the panel opened over it.
     void OkAndReopen(const std::function<void(TDimensionChain&)>& Damage = {})
@@ -80,6 +88,7 @@ protected:
 
     std::string FDir, Own;
     std::vector<std::string> Marks; // as the opening found them
+    std::size_t ClosingAt = 2;
 };
 
 // A damage of the stored chain, named.
@@ -184,5 +193,110 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TDamage{"NoSuchNumber", [](TDimensionChain& c) { c.Dimensions[1].refObject = 999; }},
                     TDamage{"NegativeNumber", [](TDimensionChain& c) { c.Dimensions[0].refObject = -1; }}),
     DamageName);
+
+// A chain the loop rule decides again on opening, its stored signs damaged: angles round a
+// point by their rays, one sign bit flipped in turn, the closing angle's too. Each is found
+// again quietly with the loop's own signs, and a method change and back writes its figures.
+struct TLoopCase {
+    std::string Name;
+    std::vector<std::array<double, 6>> Picks; // from, to, upper, lower, ray, out
+    int Flipped;                              // the stored sign bit damaged
+    const char* Texts;
+};
+
+class TLoopRuleTest : public TStoredChainFixture, public testing::WithParamInterface<TLoopCase> {
+protected:
+    void Build() override
+    {
+        const TLoopCase& c = GetParam();
+        Open();
+        for (const auto& [a1, a2, hi, lo, ray, out] : c.Picks) {
+            const tvapi::IAngleDimensionPtr angle(Angle(a1, a2, hi, lo));
+            angle->SetXc(100);
+            angle->SetYc(100);
+            angle->SetDistance(out);
+            const double mid = (a1 + a2) / 2 * std::numbers::pi / 180, at = a1 * std::numbers::pi / 180;
+            Pick(100 + out * std::cos(mid), 100 + out * std::sin(mid));
+            Segment(100, 100, 100 + ray * std::cos(at), 100 + ray * std::sin(at));
+            Pick(100 + ray / 2 * std::cos(at), 100 + ray / 2 * std::sin(at));
+        }
+    }
+};
+
+TEST_P(TLoopRuleTest, StoredSignsGiveWayToTheLoops)
+{
+    const TLoopCase& c = GetParam();
+    ASSERT_TRUE(Panel->Chain().Closed);
+    const Integer signs = Panel->Chain().StateClosed;
+    OkAndReopen([&c](TDimensionChain& s) { s.StateClosed ^= Integer(1) << c.Flipped; });
+    EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+    ASSERT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(Panel->Chain().StateClosed, signs);
+    Choose("Способ расчета", L"Нормальное распределение");
+    Choose("Способ расчета", L"Минимум Максимум");
+    const TDimensionChain& chain = Panel->Chain();
+    const tvapi::IDrawingObjectPtr& closing = chain.Dimensions[chain.Count() - 1].Obj;
+    EXPECT_EQ(U(Upper(closing)) + "|" + U(Lower(closing)), c.Texts);
+}
+
+std::vector<TLoopCase> LoopCases()
+{
+    // 30 +12'/-6' and 45 +-9' closing on 75: +21'/-15'; 20 +-6', 30 +-12' and 40 +6'/0 on 90: +24'/-18'.
+    const std::vector<std::array<double, 6>> two = {
+        {0, 30, 0.2, -0.1, 40, 10}, {30, 75, 0.15, -0.15, 60, 10}, {0, 75, 0, 0, 80, 25}};
+    const std::vector<std::array<double, 6>> three = {{0, 20, 0.1, -0.1, 40, 10},
+                                                      {20, 50, 0.2, -0.2, 50, 10},
+                                                      {50, 90, 0.1, 0, 60, 10},
+                                                      {0, 90, 0, 0, 80, 25}};
+    std::vector<TLoopCase> cases;
+    for (int bit = 0; bit < 3; ++bit)
+        cases.push_back({"TwoAnglesBit" + std::to_string(bit), two, bit, "21'|-15'"});
+    for (int bit = 0; bit < 4; ++bit)
+        cases.push_back({"ThreeAnglesBit" + std::to_string(bit), three, bit, "24'|-18'"});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, TLoopRuleTest, testing::ValuesIn(LoopCases()),
+                         [](const testing::TestParamInfo<TLoopCase>& p) { return p.param.Name; });
+
+// The loop rule is asked once a pick, a recognition, a command that changes a link and an
+// opening for each chain; a method change asks nothing.
+class TLoopCountTest : public TStoredChainFixture {
+protected:
+    void Build() override
+    {
+        DrawChain();
+        Open();
+        for (const auto& [x, y] : {std::pair(20, 44), std::pair(35, 34), std::pair(15, 28)}) {
+            const long before = TDimensionChain::LoopTests;
+            Pick(x, y);
+            Picks.push_back(TDimensionChain::LoopTests - before);
+        }
+    }
+    std::vector<long> Picks;
+};
+
+TEST_F(TLoopCountTest, AsksTheLoopOnceAPickARecognitionACommandAndAnOpening)
+{
+    EXPECT_EQ(Picks, (std::vector<long>{1, 1, 1}));
+    long before = TDimensionChain::LoopTests;
+    Choose("Способ расчета", L"Нормальное распределение");
+    EXPECT_EQ(TDimensionChain::LoopTests - before, 0);
+    const tvapi::IPropertyControlPtr grid(Panel->grListDimChain);
+    Segment(0, 60, 40, 60);
+    Panel->SelectItem(grid, 1, true);
+    Panel->ControlCommand(grid, 2);
+    Pick(20, 60);
+    EXPECT_EQ(TDimensionChain::LoopTests - before, 1);
+    before = TDimensionChain::LoopTests;
+    OkAndReopen();
+    EXPECT_EQ(TDimensionChain::LoopTests - before, 1);
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChain), 1);
+    Pick(15, 28);
+    before = TDimensionChain::LoopTests;
+    Panel->ControlCommand(tvapi::IPropertyControlPtr(Panel->bAddDimChainForDim), 1);
+    EXPECT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(TDimensionChain::LoopTests - before, 1);
+}
 
 } // namespace
