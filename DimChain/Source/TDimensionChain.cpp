@@ -235,6 +235,59 @@ bool TDimensionChain::ownTextsFromStream(TKmfData& s)
     return true;
 }
 
+void TDimensionChain::ownFormToStream(TKmfData& s) const
+{
+    for (const TTextForm* form :
+         {OwnTexts ? &OwnTexts->UpperForm : nullptr, OwnTexts ? &OwnTexts->LowerForm : nullptr}) {
+        s << static_cast<Integer>(form ? form->size() : 0);
+        if (!form) continue;
+        for (const std::vector<TTextItemForm>& line : *form) {
+            s << static_cast<Integer>(line.size());
+            for (const TTextItemForm& item : line) {
+                s.Write(TString(item.Str));
+                s << item.Height;
+            }
+        }
+    }
+}
+
+namespace {
+
+// A text's lines of items as ownFormToStream wrote them; false for counts the data cannot hold.
+bool ReadForm(TKmfData& s, TTextForm& Form)
+{
+    const Integer lines = s.ReadInteger();
+    if (lines < 0 || !s.CheckCount(lines, 4)) return false;
+    for (Integer i = 0; i < lines; ++i) {
+        const Integer items = s.ReadInteger();
+        if (items < 0 || !s.CheckCount(items, 4 + 8)) return false;
+        std::vector<TTextItemForm>& line = Form.emplace_back();
+        for (Integer j = 0; j < items; ++j) {
+            TString str;
+            s.Read(str);
+            const Real height = s.ReadReal();
+            line.push_back({Wide(str), height});
+        }
+    }
+    return !s.ErrorReadFromFileToBufer;
+}
+
+} // namespace
+
+bool TDimensionChain::ownFormFromStream(TKmfData& s)
+{
+    TTextForm upper, lower;
+    if (!ReadForm(s, upper) || !ReadForm(s, lower)) return false;
+    if (upper.empty() && lower.empty()) return true;
+    // A form belongs to kept texts, and says the same as their strings.
+    if (!OwnTexts || (!upper.empty() && TDeviationTexts::Joined(upper) != OwnTexts->Upper) ||
+        (!lower.empty() && TDeviationTexts::Joined(lower) != OwnTexts->Lower))
+        return false;
+    OwnTexts->UpperForm = std::move(upper);
+    OwnTexts->LowerForm = std::move(lower);
+    return true;
+}
+
 bool TDimensionChain::figuresFromStream(TKmfData& s)
 {
     const Integer method = s.ReadInteger();
@@ -328,15 +381,37 @@ TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
     return CloseAndCalculate(step);
 }
 
-std::optional<TChainResult> TDimensionChain::TakeCalculation()
+bool TDimensionChain::NotesResidual() const
+{
+    if (!Closed || Count() < 2 || Checked) return false;
+    const TString& note = Dimensions[Count() - 1].Comment;
+    return FNoteResidual || LinkText::WithoutResidualNote(note).Length() != note.Length();
+}
+
+std::optional<TChainResult> TDimensionChain::OwnResidual(const TDimension* Own)
+{
+    if (!Own) return Calculate(true);
+    // The closing link holds the chain's figures: the loop counts the dimension's own instead.
+    TDimension& L = Dimensions[Count() - 1];
+    const bool angular = IsAngular();
+    Real& high = angular ? L.AQHigh : L.QHigh;
+    Real& low = angular ? L.AQLow : L.QLow;
+    const Real keptHigh = std::exchange(high, angular ? Own->AQHigh : Own->QHigh);
+    const Real keptLow = std::exchange(low, angular ? Own->AQLow : Own->QLow);
+    const std::optional<TChainResult> loop = Calculate(true);
+    high = keptHigh;
+    low = keptLow;
+    return loop;
+}
+
+std::optional<TChainResult> TDimensionChain::TakeCalculation(const TDimension* Own)
 {
     if (!Closed || Count() < 2) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     // The loop's residual only where the note tells it: a picked chain, or a check.
-    const TString& note = Dimensions[Count() - 1].Comment;
-    const bool residual =
-        Checked || FNoteResidual || LinkText::WithoutResidualNote(note).Length() != note.Length();
-    const std::optional<TChainResult> loop = residual ? Calculate(true) : std::nullopt;
+    const std::optional<TChainResult> loop = Checked           ? Calculate(true)
+                                             : NotesResidual() ? OwnResidual(Own)
+                                                               : std::nullopt;
     const TChainResult result = Checked ? TChainResult{} : *Calculate(false);
     if (!(Checked ? *loop : result).Finite()) {
         if (Checked) DropCheckFigures();

@@ -7,8 +7,119 @@
 
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingTexts.h"
 
 #include <algorithm>
+
+namespace {
+
+// Text's items and heights; empty when every line is one item of no height of its own.
+TTextForm FormOf(const tvapi::ITextPtr& Text)
+{
+    TTextForm form;
+    bool plain = true;
+    for (int i = 0, lines = Text->GetCount(); i < lines; ++i) {
+        const tvapi::ITextLinePtr line = Text->GetLine(i);
+        std::vector<TTextItemForm>& items = form.emplace_back();
+        for (int j = 0, count = line ? line->GetCount() : 0; j < count; ++j) {
+            const tvapi::ITextItemPtr item = line->GetItem(j);
+            const tvapi::ITextFontPtr font(item);
+            items.push_back({item ? item->GetStr() : std::wstring(), font ? font->GetHeight() : 0.0});
+            plain = plain && items.back().Height == 0.0;
+        }
+        plain = plain && items.size() <= 1;
+    }
+    if (plain) form.clear();
+    return form;
+}
+
+// Str into Text, then each line's items with their heights when Form holds them.
+void WriteText(const tvapi::ITextPtr& Text, const std::wstring& Str, const TTextForm& Form)
+{
+    Text->SetStr(Str.c_str());
+    for (std::size_t i = 0; i < Form.size(); ++i) {
+        const tvapi::ITextLinePtr line = Text->GetLine(static_cast<int>(i));
+        if (!line) return;
+        const std::vector<TTextItemForm>& items = Form[i];
+        line->SetStr(items.empty() ? L"" : items.front().Str.c_str());
+        for (std::size_t j = 0; j < items.size(); ++j) {
+            const tvapi::ITextItemPtr item = j == 0 ? line->GetItem(0) : line->Add();
+            if (!item) break;
+            if (j > 0) item->SetStr(items[j].Str.c_str());
+            if (const tvapi::ITextFontPtr font{item}) font->SetHeight(items[j].Height);
+            item->Update();
+        }
+    }
+}
+
+// A deviation text as the host reads its value: degrees, minutes and seconds for an angle; 0
+// when empty.
+Real DeviationValue(const std::wstring& Text, bool Angular)
+{
+    const TString text(Text);
+    if (text.Empty()) return 0.0;
+    if (!Angular) return text.toReal();
+    Real degrees = 0.0;
+    text.toDegreesAngle(degrees);
+    return degrees;
+}
+
+// Host, but for one dimension whose deviations are read from texts of its own.
+class TShowingHost final : public TChainHost {
+public:
+    TShowingHost(TChainHost& Host, const tvapi::IDrawingObjectPtr& Dimension, const TDeviationTexts& Texts)
+        : F(Host), FDimension(Dimension), FTexts(Texts)
+    {
+    }
+    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
+    Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
+    void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        F.GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
+        if (!Object || !(Object == FDimension)) return;
+        QHigh = DeviationValue(FTexts.Upper, Angular);
+        QLow = DeviationValue(FTexts.Lower, Angular);
+    }
+    bool Reread(TDimension& Link, bool KeepFigures) override { return F.Reread(Link, KeepFigures); }
+    void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
+    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
+    void Tell(const TString& Text) override { F.Tell(Text); }
+    bool HasDrawing() override { return F.HasDrawing(); }
+    void Select(const tvapi::IDrawingObjectPtr& O) override { F.Select(O); }
+    void UnSelect(const tvapi::IDrawingObjectPtr& O) override { F.UnSelect(O); }
+    void SelectModel(const tvapi::IModelObjectPtr& O) override { F.SelectModel(O); }
+    void ClearSelection() override { F.ClearSelection(); }
+    int SelectedCount() override { return F.SelectedCount(); }
+    tvapi::IModelObjectPtr SelectedModel(int I) override { return F.SelectedModel(I); }
+    void Choose(const tvapi::IDrawingObjectPtr& O) override { F.Choose(O); }
+    void UnChoose(const tvapi::IDrawingObjectPtr& O) override { F.UnChoose(O); }
+
+private:
+    TChainHost& F;
+    const tvapi::IDrawingObjectPtr& FDimension;
+    const TDeviationTexts& FTexts;
+};
+
+} // namespace
+
+bool ReadShowing(TDimension& Link, const TDeviationTexts& Texts, TChainHost& Host)
+{
+    if (!Link.Obj) return false;
+    TShowingHost showing(Host, Link.Obj, Texts);
+    return Link.Derive(showing);
+}
+
+std::wstring TDeviationTexts::Joined(const TTextForm& Form)
+{
+    std::wstring text;
+    for (std::size_t i = 0; i < Form.size(); ++i) {
+        if (i > 0) text += L'\n';
+        for (const TTextItemForm& item : Form[i])
+            text += item.Str;
+    }
+    return text;
+}
 
 std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPtr& Dimension)
 {
@@ -16,7 +127,7 @@ std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPt
     if (!text) return std::nullopt;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return std::nullopt;
-    return TDeviationTexts{upper->GetStr(), lower->GetStr()};
+    return TDeviationTexts{upper->GetStr(), lower->GetStr(), FormOf(upper), FormOf(lower)};
 }
 
 void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const
@@ -25,8 +136,8 @@ void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const
     if (!text) return;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
-    upper->SetStr(Upper.c_str());
-    lower->SetStr(Lower.c_str());
+    WriteText(upper, Upper, UpperForm);
+    WriteText(lower, Lower, LowerForm);
     Dimension->Update();
 }
 
