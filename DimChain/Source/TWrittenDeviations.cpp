@@ -65,14 +65,12 @@ Real DeviationValue(const std::wstring& Text, bool Angular)
 }
 
 // Host, but for one dimension whose deviations are read from texts of its own.
-class TShowingHost final : public TChainHost {
+class TShowingHost final : public TForwardingChainHost {
 public:
     TShowingHost(TChainHost& Host, const tvapi::IDrawingObjectPtr& Dimension, const TDeviationTexts& Texts)
-        : F(Host), FDimension(Dimension), FTexts(Texts)
+        : TForwardingChainHost(Host), FDimension(Dimension), FTexts(Texts)
     {
     }
-    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
-    Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
     void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet, Real& QHigh,
                      Real& QLow, bool Angular) override
     {
@@ -81,22 +79,8 @@ public:
         QHigh = DeviationValue(FTexts.Upper, Angular);
         QLow = DeviationValue(FTexts.Lower, Angular);
     }
-    bool Reread(TDimension& Link, bool KeepFigures) override { return F.Reread(Link, KeepFigures); }
-    void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
-    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
-    void Tell(const TString& Text) override { F.Tell(Text); }
-    bool HasDrawing() override { return F.HasDrawing(); }
-    void Select(const tvapi::IDrawingObjectPtr& O) override { F.Select(O); }
-    void UnSelect(const tvapi::IDrawingObjectPtr& O) override { F.UnSelect(O); }
-    void SelectModel(const tvapi::IModelObjectPtr& O) override { F.SelectModel(O); }
-    void ClearSelection() override { F.ClearSelection(); }
-    int SelectedCount() override { return F.SelectedCount(); }
-    tvapi::IModelObjectPtr SelectedModel(int I) override { return F.SelectedModel(I); }
-    void Choose(const tvapi::IDrawingObjectPtr& O) override { F.Choose(O); }
-    void UnChoose(const tvapi::IDrawingObjectPtr& O) override { F.UnChoose(O); }
 
 private:
-    TChainHost& F;
     const tvapi::IDrawingObjectPtr& FDimension;
     const TDeviationTexts& FTexts;
 };
