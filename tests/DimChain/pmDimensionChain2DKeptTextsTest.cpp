@@ -164,10 +164,16 @@ TEST_P(TKeptTextsTest, ComeBackWithTheirItemsAndHeights)
     EXPECT_EQ(ShapeOf(Dims[2]), own);
 }
 
+const char* const LetGoNames[] = {"Cancelled", "ClickedOut", "ClickedOutAfterReopening"};
+
+void PrintTo(TLetGo LetGo, std::ostream* os)
+{
+    *os << LetGoNames[static_cast<int>(LetGo)];
+}
+
 std::string LetGoName(const testing::TestParamInfo<TLetGo>& p)
 {
-    static const char* const Names[] = {"Cancelled", "ClickedOut", "ClickedOutAfterReopening"};
-    return Names[static_cast<int>(p.param)];
+    return LetGoNames[static_cast<int>(p.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, TKeptTextsTest,
