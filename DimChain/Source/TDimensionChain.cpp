@@ -237,55 +237,12 @@ bool TDimensionChain::ownTextsFromStream(TKmfData& s)
 
 void TDimensionChain::ownFormToStream(TKmfData& s) const
 {
-    for (const TTextForm* form :
-         {OwnTexts ? &OwnTexts->UpperForm : nullptr, OwnTexts ? &OwnTexts->LowerForm : nullptr}) {
-        s << static_cast<Integer>(form ? form->size() : 0);
-        if (!form) continue;
-        for (const std::vector<TTextItemForm>& line : *form) {
-            s << static_cast<Integer>(line.size());
-            for (const TTextItemForm& item : line) {
-                s.Write(TString(item.Str));
-                s << item.Height;
-            }
-        }
-    }
+    TDeviationTexts::FormToStream(s, OwnTexts);
 }
-
-namespace {
-
-// A text's lines of items as ownFormToStream wrote them; false for counts the data cannot hold.
-bool ReadForm(TKmfData& s, TTextForm& Form)
-{
-    const Integer lines = s.ReadInteger();
-    if (lines < 0 || !s.CheckCount(lines, 4)) return false;
-    for (Integer i = 0; i < lines; ++i) {
-        const Integer items = s.ReadInteger();
-        if (items < 0 || !s.CheckCount(items, 4 + 8)) return false;
-        std::vector<TTextItemForm>& line = Form.emplace_back();
-        for (Integer j = 0; j < items; ++j) {
-            TString str;
-            s.Read(str);
-            const Real height = s.ReadReal();
-            line.push_back({Wide(str), height});
-        }
-    }
-    return !s.ErrorReadFromFileToBufer;
-}
-
-} // namespace
 
 bool TDimensionChain::ownFormFromStream(TKmfData& s)
 {
-    TTextForm upper, lower;
-    if (!ReadForm(s, upper) || !ReadForm(s, lower)) return false;
-    if (upper.empty() && lower.empty()) return true;
-    // A form belongs to kept texts, and says the same as their strings.
-    if (!OwnTexts || (!upper.empty() && TDeviationTexts::Joined(upper) != OwnTexts->Upper) ||
-        (!lower.empty() && TDeviationTexts::Joined(lower) != OwnTexts->Lower))
-        return false;
-    OwnTexts->UpperForm = std::move(upper);
-    OwnTexts->LowerForm = std::move(lower);
-    return true;
+    return TDeviationTexts::FormFromStream(s, OwnTexts);
 }
 
 bool TDimensionChain::figuresFromStream(TKmfData& s)

@@ -165,9 +165,7 @@ public:
     // OwnTexts in a stream: a flag, then the two texts when there are any.
     void ownTextsToStream(TKmfData& stream) const;
     bool ownTextsFromStream(TKmfData& stream);
-    // The items and heights of OwnTexts in a stream: for the upper, then the lower text, its
-    // count of lines (0 for none of its own), each line's count of items, each item's string
-    // and height. False for counts past the data, or a form other than its text's string.
+    // The items and heights of OwnTexts in a stream (TDeviationTexts::FormToStream).
     void ownFormToStream(TKmfData& stream) const;
     bool ownFormFromStream(TKmfData& stream);
     // The closing dimension's own texts, taken from the chain: it writes them no more.

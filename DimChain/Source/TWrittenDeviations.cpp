@@ -3,6 +3,7 @@
 #include "TWrittenDeviations.h"
 
 #include "ChainHost.h"
+#include "KmfData.h"
 #include "TDimension.h"
 
 #include "tvapi/Dimensions.h"
@@ -103,6 +104,58 @@ std::wstring TDeviationTexts::Joined(const TTextForm& Form)
             text += item.Str;
     }
     return text;
+}
+
+void TDeviationTexts::FormToStream(TKmfData& s, const std::optional<TDeviationTexts>& Texts)
+{
+    for (const TTextForm* form : {Texts ? &Texts->UpperForm : nullptr, Texts ? &Texts->LowerForm : nullptr}) {
+        s << static_cast<Integer>(form ? form->size() : 0);
+        if (!form) continue;
+        for (const std::vector<TTextItemForm>& line : *form) {
+            s << static_cast<Integer>(line.size());
+            for (const TTextItemForm& item : line) {
+                s.Write(TString(item.Str));
+                s << item.Height;
+            }
+        }
+    }
+}
+
+namespace {
+
+// A text's lines of items as FormToStream wrote them; false for counts the data cannot hold.
+bool ReadForm(TKmfData& s, TTextForm& Form)
+{
+    const Integer lines = s.ReadInteger();
+    if (lines < 0 || !s.CheckCount(lines, 4)) return false;
+    for (Integer i = 0; i < lines; ++i) {
+        const Integer items = s.ReadInteger();
+        if (items < 0 || !s.CheckCount(items, 4 + 8)) return false;
+        std::vector<TTextItemForm>& line = Form.emplace_back();
+        for (Integer j = 0; j < items; ++j) {
+            TString str;
+            s.Read(str);
+            const Real height = s.ReadReal();
+            line.push_back({Wide(str), height});
+        }
+    }
+    return !s.ErrorReadFromFileToBufer;
+}
+
+} // namespace
+
+bool TDeviationTexts::FormFromStream(TKmfData& s, std::optional<TDeviationTexts>& Texts)
+{
+    TTextForm upper, lower;
+    if (!ReadForm(s, upper) || !ReadForm(s, lower)) return false;
+    if (upper.empty() && lower.empty()) return true;
+    // A form belongs to kept texts, and says the same as their strings.
+    if (!Texts || (!upper.empty() && Joined(upper) != Texts->Upper) ||
+        (!lower.empty() && Joined(lower) != Texts->Lower))
+        return false;
+    Texts->UpperForm = std::move(upper);
+    Texts->LowerForm = std::move(lower);
+    return true;
 }
 
 std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPtr& Dimension)

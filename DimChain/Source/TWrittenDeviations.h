@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class TKmfData;
+
 // One item of a line of a text: its string and its character height in millimetres (0: the
 // text's own height).
 struct TTextItemForm {
@@ -36,6 +38,12 @@ struct TDeviationTexts {
     bool HasForm() const { return !UpperForm.empty() || !LowerForm.empty(); }
     // The lines of Form joined with "\n", as the host joins a text's lines.
     static std::wstring Joined(const TTextForm& Form);
+    // The items and heights of Texts in a stream: for the upper, then the lower text, its count
+    // of lines (0 for none of its own, or no texts), each line's count of items, each item's
+    // string and height. Reading gives false for counts past the data, or a form other than its
+    // text's string or without texts.
+    static void FormToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
+    static bool FormFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;
 };
 
