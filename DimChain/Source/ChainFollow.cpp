@@ -215,11 +215,12 @@ void ShowOpen(TDimensionChain& C, TChainHost& Host)
     if (C.Count() > 0) Host.Reread(C.Dimensions[C.Count() - 1], false);
 }
 
-// One chain calculated after its links changed.
-TFollowed CalculateOnce(TDimensionChain& C)
+// One chain calculated after its links changed; Own: its closing link as its dimension's own
+// texts give it.
+TFollowed CalculateOnce(TDimensionChain& C, const std::optional<TDimension>& Own)
 {
     if (!C.Closed) return TFollowed::LeftOpen;
-    if (!C.TakeCalculation()) return TFollowed::NoNumbers;
+    if (!C.TakeCalculation(Own ? &*Own : nullptr)) return TFollowed::NoNumbers;
     return C.Checked ? TFollowed::Checked : TFollowed::Calculated;
 }
 
@@ -244,6 +245,20 @@ public:
             const TDimensionChain& C = FChains[k];
             if (C.Closed && !C.Checked) return k;
         }
+        return -1;
+    }
+    // The chain keeping the texts chain K's closing dimension showed before any chain wrote it:
+    // K, else the first other chain closing on it that keeps them (it wrote the dimension when
+    // the set was stored); -1 when none does.
+    Integer Keeper(Integer K) const
+    {
+        const TDimensionChain& C = FChains[K];
+        if (C.OwnTexts || C.Count() < 1) return C.OwnTexts ? K : -1;
+        const std::optional<TSourceKey> key = KeyOf(C.Dimensions[C.Count() - 1]);
+        const auto on = key ? FClosingOn.find(*key) : FClosingOn.end();
+        if (on == FClosingOn.end()) return -1;
+        for (const Integer k : on->second)
+            if (FChains[k].OwnTexts) return k;
         return -1;
     }
     // Whether L is a link of a dimension written in this follow.
@@ -360,7 +375,9 @@ private:
             TChainRecord& r = FRecords[c];
             r.Followed.Chain = c;
             TDimensionChain& C = FChains[c];
-            const bool shows = FShown.Shows(c);
+            // A dimension another chain keeps own texts of showed that chain's figures.
+            const Integer keeper = FShown.Keeper(c);
+            const bool shows = FShown.Shows(c) && (keeper < 0 || keeper == c);
             // A closing link holds its chain's figures; only an opening finds it changed outside.
             for (Integer i = 0; i < (FChange.Everything ? C.Count() : Counted(C)); ++i) {
                 if (!FChange.Everything && !AnyCounts(FChange.Dimensions, C.Dimensions[i])) continue;
@@ -434,11 +451,25 @@ private:
             if (!r.Due && !r.Left && !r.Ring) continue;
             r.Followed.Outcome = r.Left   ? TFollowed::LeftOpen
                                  : r.Ring ? TFollowed::Refused
-                                          : CalculateOnce(C);
+                                          : CalculateOnce(C, OwnClosing(c));
             if (r.Followed.Outcome == TFollowed::Calculated) FShown.Calculated(c);
             if (r.Followed.Outcome == TFollowed::NoNumbers) RefuseFigures(c);
             FOut.push_back(r.Followed);
         }
+    }
+
+    // Chain K's closing link as a pick reads its dimension, for the residual it notes: with the
+    // texts it showed before any chain wrote it, else as it shows now.
+    std::optional<TDimension> OwnClosing(Integer K)
+    {
+        const TDimensionChain& C = FChains[K];
+        if (!C.NotesResidual()) return std::nullopt;
+        TDimension own = C.Dimensions[C.Count() - 1];
+        if (const Integer keeper = FShown.Keeper(K); keeper >= 0)
+            ReadShowing(own, *FChains[keeper].OwnTexts, FHost);
+        else
+            FHost.Reread(own, false);
+        return own;
     }
 
     // A chain its figures cannot calculate: what it wrote passes on to the next chain closing on

@@ -52,3 +52,33 @@ public:
     virtual void Choose(const tvapi::IDrawingObjectPtr& Object) = 0;
     virtual void UnChoose(const tvapi::IDrawingObjectPtr& Object) = 0;
 };
+
+// A host that passes every call on to another: a host that answers some calls itself overrides
+// those alone.
+class TForwardingChainHost : public TChainHost {
+public:
+    explicit TForwardingChainHost(TChainHost& Host) : F(Host) {}
+    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
+    Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
+    void GetDimParam(const tvapi::IDrawingObjectPtr& O, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        F.GetDimParam(O, Nominal, Qualitet, QHigh, QLow, Angular);
+    }
+    bool Reread(TDimension& Link, bool KeepFigures) override { return F.Reread(Link, KeepFigures); }
+    void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
+    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
+    void Tell(const TString& Text) override { F.Tell(Text); }
+    bool HasDrawing() override { return F.HasDrawing(); }
+    void Select(const tvapi::IDrawingObjectPtr& O) override { F.Select(O); }
+    void UnSelect(const tvapi::IDrawingObjectPtr& O) override { F.UnSelect(O); }
+    void SelectModel(const tvapi::IModelObjectPtr& O) override { F.SelectModel(O); }
+    void ClearSelection() override { F.ClearSelection(); }
+    int SelectedCount() override { return F.SelectedCount(); }
+    tvapi::IModelObjectPtr SelectedModel(int I) override { return F.SelectedModel(I); }
+    void Choose(const tvapi::IDrawingObjectPtr& O) override { F.Choose(O); }
+    void UnChoose(const tvapi::IDrawingObjectPtr& O) override { F.UnChoose(O); }
+
+protected:
+    TChainHost& F;
+};

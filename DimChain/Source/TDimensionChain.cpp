@@ -235,6 +235,16 @@ bool TDimensionChain::ownTextsFromStream(TKmfData& s)
     return true;
 }
 
+void TDimensionChain::ownFormToStream(TKmfData& s) const
+{
+    TDeviationTexts::FormToStream(s, OwnTexts);
+}
+
+bool TDimensionChain::ownFormFromStream(TKmfData& s)
+{
+    return TDeviationTexts::FormFromStream(s, OwnTexts);
+}
+
 bool TDimensionChain::figuresFromStream(TKmfData& s)
 {
     const Integer method = s.ReadInteger();
@@ -328,15 +338,37 @@ TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
     return TestClosing(step);
 }
 
-std::optional<TChainResult> TDimensionChain::TakeCalculation()
+bool TDimensionChain::NotesResidual() const
+{
+    if (!Closed || Count() < 2 || Checked) return false;
+    const TString& note = Dimensions[Count() - 1].Comment;
+    return FNoteResidual || LinkText::WithoutResidualNote(note).Length() != note.Length();
+}
+
+std::optional<TChainResult> TDimensionChain::OwnResidual(const TDimension* Own)
+{
+    if (!Own) return Calculate(true);
+    // The closing link holds the chain's figures: the loop counts the dimension's own instead.
+    TDimension& L = Dimensions[Count() - 1];
+    const bool angular = IsAngular();
+    Real& high = angular ? L.AQHigh : L.QHigh;
+    Real& low = angular ? L.AQLow : L.QLow;
+    const Real keptHigh = std::exchange(high, angular ? Own->AQHigh : Own->QHigh);
+    const Real keptLow = std::exchange(low, angular ? Own->AQLow : Own->QLow);
+    const std::optional<TChainResult> loop = Calculate(true);
+    high = keptHigh;
+    low = keptLow;
+    return loop;
+}
+
+std::optional<TChainResult> TDimensionChain::TakeCalculation(const TDimension* Own)
 {
     if (!Closed || Count() < 2) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     // The loop's residual only where the note tells it: a picked chain, or a check.
-    const TString& note = Dimensions[Count() - 1].Comment;
-    const bool residual =
-        Checked || FNoteResidual || LinkText::WithoutResidualNote(note).Length() != note.Length();
-    const std::optional<TChainResult> loop = residual ? Calculate(true) : std::nullopt;
+    const std::optional<TChainResult> loop = Checked           ? Calculate(true)
+                                             : NotesResidual() ? OwnResidual(Own)
+                                                               : std::nullopt;
     const TChainResult result = Checked ? TChainResult{} : *Calculate(false);
     if (!(Checked ? *loop : result).Finite()) {
         if (Checked) DropCheckFigures();

@@ -179,6 +179,9 @@ public:
     // OwnTexts in a stream: a flag, then the two texts when there are any.
     void ownTextsToStream(TKmfData& stream) const;
     bool ownTextsFromStream(TKmfData& stream);
+    // The items and heights of OwnTexts in a stream (TDeviationTexts::FormToStream).
+    void ownFormToStream(TKmfData& stream) const;
+    bool ownFormFromStream(TKmfData& stream);
     // The closing dimension's own texts, taken from the chain: it writes them no more.
     std::optional<TDeviationTexts> TakeOwnTexts() { return std::exchange(OwnTexts, std::nullopt); }
     // Before the closing link's figures are written into its dimension: the texts they replace
@@ -226,7 +229,12 @@ public:
     // picked chain, "(*dT= " for a nominal that is not the closing length, a check's loop
     // deviations for a checked chain, which keeps its own. Nothing for an open chain; for
     // figures that are no numbers nothing is taken nor noted (a check's figures are dropped).
-    std::optional<TChainResult> TakeCalculation();
+    // The residual counts the closing link with Own's deviations when given: its dimension as
+    // a pick reads it before any chain wrote it, never the figures a chain left in the link.
+    std::optional<TChainResult> TakeCalculation(const TDimension* Own = nullptr);
+    // Whether the next calculation notes the loop's residual: a closed, unchecked chain just
+    // picked, or one whose closing link's note tells it.
+    bool NotesResidual() const;
     // Lambda by the method (1, 1/9, 1/6, 1/3), and under min-max a risk factor of 1; a method
     // out of the table changes nothing.
     void ApplyMethod();
@@ -345,6 +353,8 @@ private:
     // A pick closed the chain: its next calculation notes the loop's residual.
     bool FNoteResidual = false;
     std::optional<TChainResult> CalculateIn(TChainSpace Space, bool ZeroEndDim) const;
+    // The loop's residual, the closing link counted with Own's deviations when given.
+    std::optional<TChainResult> OwnResidual(const TDimension* Own);
     // An angular chain's closing angle (ZeroEndDim: the loop's residual) and its deviations, in
     // degrees.
     std::optional<TChainResult> CalculateAngles(bool ZeroEndDim) const;

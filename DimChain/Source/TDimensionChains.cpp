@@ -30,7 +30,8 @@ namespace {
 // derived links were taken from ("PRNT"); the closing dimensions' own texts ("OWNT"); the
 // settings the chains' figures were calculated with, where any differ from the chain's own
 // ("FIGS"); which chains are checked ("CHKD"); the figures of their checks ("CHKF"); how each link was
-// derived and projected ("LINK"); the reference numbers of the objects laid on links beside their own: the
+// derived and projected ("LINK"); the items and character heights of own texts that have any
+// ("OWNF", after "OWNT"); the reference numbers of the objects laid on links beside their own: the
 // projection's segment or dimension and the angular dimension, per link ("LAID").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
@@ -38,6 +39,8 @@ constexpr Integer LaidTag = 0x4449414C;
 constexpr std::int64_t RecordStreamBytes = 8; // a derivation (0 to 3) and a projection kind per link
 constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
+constexpr Integer OwnFormTag = 0x464E574F;
+constexpr std::int64_t OwnFormStreamBytes = 8; // at least two counts of lines per chain
 constexpr Integer CheckedTag = 0x444B4843;
 constexpr std::int64_t CheckedStreamBytes = 4; // a flag, 0 or 1, per chain
 constexpr Integer CheckFiguresTag = 0x464B4843;
@@ -202,6 +205,13 @@ void TDimensionChains::Write(TKmfData& s) const
             for (const TDimensionChain& chain : DimChains)
                 chain.ownTextsToStream(s);
         }
+        if (std::any_of(DimChains.begin(), DimChains.end(), [](const TDimensionChain& chain) {
+                return chain.OwnTexts && chain.OwnTexts->HasForm();
+            })) {
+            s << OwnFormTag;
+            for (const TDimensionChain& chain : DimChains)
+                chain.ownFormToStream(s);
+        }
         // A chain whose method was changed after its figures were calculated keeps both.
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.FiguresDiffer(); })) {
@@ -303,6 +313,11 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
     case OwnTextsTag:
         for (TDimensionChain& chain : Chains)
             if (!chain.ownTextsFromStream(s)) return false;
+        return true;
+    case OwnFormTag:
+        if (!s.CheckCount(Chains.Count, OwnFormStreamBytes)) return false;
+        for (TDimensionChain& chain : Chains)
+            if (!chain.ownFormFromStream(s)) return false;
         return true;
     case CheckFiguresTag:
         if (!s.CheckCount(Chains.Count, CheckFiguresStreamBytes)) return false;

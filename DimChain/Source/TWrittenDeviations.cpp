@@ -3,12 +3,160 @@
 #include "TWrittenDeviations.h"
 
 #include "ChainHost.h"
+#include "KmfData.h"
 #include "TDimension.h"
 
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingComposites.h"
+#include "tvapi/DrawingTexts.h"
 
 #include <algorithm>
+
+namespace {
+
+// Text's items and heights; empty when every line is one item of no height of its own.
+TTextForm FormOf(const tvapi::ITextPtr& Text)
+{
+    TTextForm form;
+    bool plain = true;
+    for (int i = 0, lines = Text->GetCount(); i < lines; ++i) {
+        const tvapi::ITextLinePtr line = Text->GetLine(i);
+        std::vector<TTextItemForm>& items = form.emplace_back();
+        for (int j = 0, count = line ? line->GetCount() : 0; j < count; ++j) {
+            const tvapi::ITextItemPtr item = line->GetItem(j);
+            const tvapi::ITextFontPtr font(item);
+            items.push_back({item ? item->GetStr() : std::wstring(), font ? font->GetHeight() : 0.0});
+            plain = plain && items.back().Height == 0.0;
+        }
+        plain = plain && items.size() <= 1;
+    }
+    if (plain) form.clear();
+    return form;
+}
+
+// Str into Text, then each line's items with their heights when Form holds them.
+void WriteText(const tvapi::ITextPtr& Text, const std::wstring& Str, const TTextForm& Form)
+{
+    Text->SetStr(Str.c_str());
+    for (std::size_t i = 0; i < Form.size(); ++i) {
+        const tvapi::ITextLinePtr line = Text->GetLine(static_cast<int>(i));
+        if (!line) return;
+        const std::vector<TTextItemForm>& items = Form[i];
+        line->SetStr(items.empty() ? L"" : items.front().Str.c_str());
+        for (std::size_t j = 0; j < items.size(); ++j) {
+            const tvapi::ITextItemPtr item = j == 0 ? line->GetItem(0) : line->Add();
+            if (!item) break;
+            if (j > 0) item->SetStr(items[j].Str.c_str());
+            if (const tvapi::ITextFontPtr font{item}) font->SetHeight(items[j].Height);
+            item->Update();
+        }
+    }
+}
+
+// A deviation text as the host reads its value: degrees, minutes and seconds for an angle; 0
+// when empty.
+Real DeviationValue(const std::wstring& Text, bool Angular)
+{
+    const TString text(Text);
+    if (text.Empty()) return 0.0;
+    if (!Angular) return text.toReal();
+    Real degrees = 0.0;
+    text.toDegreesAngle(degrees);
+    return degrees;
+}
+
+// Host, but for one dimension whose deviations are read from texts of its own.
+class TShowingHost final : public TForwardingChainHost {
+public:
+    TShowingHost(TChainHost& Host, const tvapi::IDrawingObjectPtr& Dimension, const TDeviationTexts& Texts)
+        : TForwardingChainHost(Host), FDimension(Dimension), FTexts(Texts)
+    {
+    }
+    void GetDimParam(const tvapi::IDrawingObjectPtr& Object, Real& Nominal, TString& Qualitet, Real& QHigh,
+                     Real& QLow, bool Angular) override
+    {
+        F.GetDimParam(Object, Nominal, Qualitet, QHigh, QLow, Angular);
+        if (!Object || !(Object == FDimension)) return;
+        QHigh = DeviationValue(FTexts.Upper, Angular);
+        QLow = DeviationValue(FTexts.Lower, Angular);
+    }
+
+private:
+    const tvapi::IDrawingObjectPtr& FDimension;
+    const TDeviationTexts& FTexts;
+};
+
+} // namespace
+
+bool ReadShowing(TDimension& Link, const TDeviationTexts& Texts, TChainHost& Host)
+{
+    if (!Link.Obj) return false;
+    TShowingHost showing(Host, Link.Obj, Texts);
+    return Link.Derive(showing);
+}
+
+std::wstring TDeviationTexts::Joined(const TTextForm& Form)
+{
+    std::wstring text;
+    for (std::size_t i = 0; i < Form.size(); ++i) {
+        if (i > 0) text += L'\n';
+        for (const TTextItemForm& item : Form[i])
+            text += item.Str;
+    }
+    return text;
+}
+
+void TDeviationTexts::FormToStream(TKmfData& s, const std::optional<TDeviationTexts>& Texts)
+{
+    for (const TTextForm* form : {Texts ? &Texts->UpperForm : nullptr, Texts ? &Texts->LowerForm : nullptr}) {
+        s << static_cast<Integer>(form ? form->size() : 0);
+        if (!form) continue;
+        for (const std::vector<TTextItemForm>& line : *form) {
+            s << static_cast<Integer>(line.size());
+            for (const TTextItemForm& item : line) {
+                s.Write(TString(item.Str));
+                s << item.Height;
+            }
+        }
+    }
+}
+
+namespace {
+
+// A text's lines of items as FormToStream wrote them; false for counts the data cannot hold.
+bool ReadForm(TKmfData& s, TTextForm& Form)
+{
+    const Integer lines = s.ReadInteger();
+    if (lines < 0 || !s.CheckCount(lines, 4)) return false;
+    for (Integer i = 0; i < lines; ++i) {
+        const Integer items = s.ReadInteger();
+        if (items < 0 || !s.CheckCount(items, 4 + 8)) return false;
+        std::vector<TTextItemForm>& line = Form.emplace_back();
+        for (Integer j = 0; j < items; ++j) {
+            TString str;
+            s.Read(str);
+            const Real height = s.ReadReal();
+            line.push_back({Wide(str), height});
+        }
+    }
+    return !s.ErrorReadFromFileToBufer;
+}
+
+} // namespace
+
+bool TDeviationTexts::FormFromStream(TKmfData& s, std::optional<TDeviationTexts>& Texts)
+{
+    TTextForm upper, lower;
+    if (!ReadForm(s, upper) || !ReadForm(s, lower)) return false;
+    if (upper.empty() && lower.empty()) return true;
+    // A form belongs to kept texts, and says the same as their strings.
+    if (!Texts || (!upper.empty() && Joined(upper) != Texts->Upper) ||
+        (!lower.empty() && Joined(lower) != Texts->Lower))
+        return false;
+    Texts->UpperForm = std::move(upper);
+    Texts->LowerForm = std::move(lower);
+    return true;
+}
 
 std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPtr& Dimension)
 {
@@ -16,7 +164,7 @@ std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPt
     if (!text) return std::nullopt;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return std::nullopt;
-    return TDeviationTexts{upper->GetStr(), lower->GetStr()};
+    return TDeviationTexts{upper->GetStr(), lower->GetStr(), FormOf(upper), FormOf(lower)};
 }
 
 void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const
@@ -25,8 +173,8 @@ void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const
     if (!text) return;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return;
-    upper->SetStr(Upper.c_str());
-    lower->SetStr(Lower.c_str());
+    WriteText(upper, Upper, UpperForm);
+    WriteText(lower, Lower, LowerForm);
     Dimension->Update();
 }
 

@@ -10,18 +10,50 @@
 #include <string>
 #include <vector>
 
-// A dimension's upper and lower deviation texts.
+class TKmfData;
+
+// One item of a line of a text: its string and its character height in millimetres (0: the
+// text's own height).
+struct TTextItemForm {
+    std::wstring Str;
+    double Height = 0.0;
+    bool operator==(const TTextItemForm&) const = default;
+};
+
+// A text's lines, each a list of items. Empty for a text whose every line is one item of no
+// height of its own: its string says all of it.
+using TTextForm = std::vector<std::vector<TTextItemForm>>;
+
+// A dimension's upper and lower deviation texts, with their items and heights where they have
+// any, so that what is given back is what was taken.
 struct TDeviationTexts {
     std::wstring Upper, Lower;
+    TTextForm UpperForm = {}, LowerForm = {};
 
     // Dimension's texts; none for an object without deviation texts.
     static std::optional<TDeviationTexts> Of(const tvapi::IDrawingObjectPtr& Dimension);
-    // Writes them into Dimension and updates it; nothing for an object without deviation texts.
+    // Writes them into Dimension, items and heights too, and updates it; nothing for an object
+    // without deviation texts.
     void WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const;
+    bool HasForm() const { return !UpperForm.empty() || !LowerForm.empty(); }
+    // The lines of Form joined with "\n", as the host joins a text's lines.
+    static std::wstring Joined(const TTextForm& Form);
+    // The items and heights of Texts in a stream: for the upper, then the lower text, its count
+    // of lines (0 for none of its own, or no texts), each line's count of items, each item's
+    // string and height. Reading gives false for counts past the data, or a form other than its
+    // text's string or without texts.
+    static void FormToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
+    static bool FormFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;
 };
 
 class TChainHost;
+class TDimension;
+
+// Link read again through Host as a pick reads it, its dimension taken to show Texts in place
+// of the deviations it shows now: what the link's own deviations are when a chain wrote over
+// them. False, the link unchanged, when it cannot be read.
+bool ReadShowing(TDimension& Link, const TDeviationTexts& Texts, TChainHost& Host);
 
 class TWrittenDeviations {
 public:

@@ -41,33 +41,16 @@ void SelectModel(const tvapi::IModelObjectPtr& O)
 }
 
 // The facade's host, but a link is read again from the dimensions the panel gathered.
-class TPoolChainHost final : public TChainHost {
+class TPoolChainHost final : public TForwardingChainHost {
 public:
-    explicit TPoolChainHost(const TpmDimensionChain3D& Panel) : FPanel(Panel) {}
-    bool Reread(TDimension& Link, bool KeepFigures) override { return FPanel.Reread(Link, KeepFigures); }
-    void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
-    void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
-    void Tell(const TString& Text) override { F.Tell(Text); }
-    tvapi::DrawingObjectTypeEnum GetType(const tvapi::IDrawingObjectPtr& O) override { return F.GetType(O); }
-    Integer GetNumberView(const tvapi::IDrawingObjectPtr& O) override { return F.GetNumberView(O); }
-    void GetDimParam(const tvapi::IDrawingObjectPtr& O, Real& Nominal, TString& Qualitet, Real& QHigh,
-                     Real& QLow, bool Angular) override
+    explicit TPoolChainHost(const TpmDimensionChain3D& Panel)
+        : TForwardingChainHost(FacadeChainHost()), FPanel(Panel)
     {
-        F.GetDimParam(O, Nominal, Qualitet, QHigh, QLow, Angular);
     }
-    bool HasDrawing() override { return F.HasDrawing(); }
-    void Select(const tvapi::IDrawingObjectPtr& O) override { F.Select(O); }
-    void UnSelect(const tvapi::IDrawingObjectPtr& O) override { F.UnSelect(O); }
-    void SelectModel(const tvapi::IModelObjectPtr& O) override { F.SelectModel(O); }
-    void ClearSelection() override { F.ClearSelection(); }
-    int SelectedCount() override { return F.SelectedCount(); }
-    tvapi::IModelObjectPtr SelectedModel(int I) override { return F.SelectedModel(I); }
-    void Choose(const tvapi::IDrawingObjectPtr& O) override { F.Choose(O); }
-    void UnChoose(const tvapi::IDrawingObjectPtr& O) override { F.UnChoose(O); }
+    bool Reread(TDimension& Link, bool KeepFigures) override { return FPanel.Reread(Link, KeepFigures); }
 
 private:
     const TpmDimensionChain3D& FPanel;
-    TChainHost& F = FacadeChainHost();
 };
 
 } // namespace

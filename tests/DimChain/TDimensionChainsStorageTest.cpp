@@ -332,6 +332,45 @@ INSTANTIATE_TEST_SUITE_P(
                     TLinkRecordCase{"RadiusGivenABoundAngle", 0, TProjectionKind::Unknown, 0, 9}),
     [](const testing::TestParamInfo<TLinkRecordCase>& p) { return std::string(p.param.Name); });
 
+// Own texts with items and heights of their own keep them behind "OWNF", after "OWNT": for each
+// text its lines, each line's items, each item's string and height; own texts without any (an
+// older set's) write no such section and read back as they were. A form other than its text
+// is damage.
+TEST(TOwnFormStreamTest, IsStoredOnlyForTextsWithItemsOrHeightsAndReadBack)
+{
+    TDimensionChains S, Plain;
+    const TDeviationTexts texts{L"+0,2 x", L"-0,1", {{{L"+0,2", 2.5}, {L" x", 1.0}}}, {{{L"-0,1", 5.0}}}};
+    for (TDimensionChains* set : {&S, &Plain}) {
+        TDimension link;
+        link.Type = tvapi::tvDrLDimension;
+        set->DimChains[0].Dimensions.Add(link);
+        set->DimChains[0].Dimensions.Add(link);
+        set->DimChains[0].OwnTexts = TDeviationTexts{texts.Upper, texts.Lower};
+    }
+    S.DimChains[0].OwnTexts = texts;
+    std::vector<Byte> bytes, plain;
+    S.to(bytes);
+    Plain.to(plain);
+    const std::size_t at = plain.size(), lower = at + 4 + 8 + (9 + 8) + (7 + 8);
+    ASSERT_EQ(bytes.size(), lower + 8 + 9 + 8);
+    EXPECT_EQ(At<std::int32_t>(bytes, at), 0x464E574F);
+    EXPECT_EQ(At<std::int32_t>(bytes, at + 4), 1);
+    EXPECT_EQ(At<std::int32_t>(bytes, at + 8), 2);
+    EXPECT_EQ(At<std::int32_t>(bytes, at + 12), 4); // "+0,2"
+    EXPECT_EQ(At<double>(bytes, at + 21), 2.5);
+    EXPECT_EQ(At<double>(bytes, at + 36), 1.0);
+    EXPECT_EQ(At<std::int32_t>(bytes, lower), 1);
+    EXPECT_EQ(At<std::int32_t>(bytes, lower + 4), 1);
+    EXPECT_EQ(At<double>(bytes, lower + 17), 5.0);
+    TDimensionChains T, Older;
+    ASSERT_TRUE(T.from(bytes));
+    EXPECT_TRUE(T.DimChains[0].OwnTexts == texts);
+    ASSERT_TRUE(Older.from(plain));
+    EXPECT_TRUE(Older.DimChains[0].OwnTexts == Plain.DimChains[0].OwnTexts);
+    bytes[at + 16] = '-'; // "-0,2" no longer the text kept
+    EXPECT_FALSE(TDimensionChains().from(bytes));
+}
+
 // A host that throws while storing is the caller's to handle; one that throws while reading
 // is a document without chains.
 TEST_F(TDimensionChainsStorageTest, HostThrowsPassOnWriteAndAreSwallowedOnRead)
