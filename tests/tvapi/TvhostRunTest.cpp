@@ -78,6 +78,16 @@ protected:
     }
     void TearDown() override { fs::remove_all(FDir); }
 
+    // Copies of the chain plug-in and its element library into `plug`, of the sample assembly
+    // and its parts into `doc` (folders of the test's).
+    void CopySamples(const std::string& plug, const std::string& doc)
+    {
+        for (const char* file : {"libDimChain.plx", "ZelCoupling.tb"})
+            fs::copy_file(std::string(DC_BINARY_DIR "/") + file, plug + file);
+        for (const char* file : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+            fs::copy_file(std::string(DC_SOURCE_DIR "/samples/") + file, doc + file);
+    }
+
     // Plays `script` in the chain panel of the plug-in on the sample chain drawing.
     TRun PlayChain(const std::string& script, std::vector<std::string> more = {})
     {
@@ -295,10 +305,7 @@ class HeldPictureTest : public TvhostRunTest, public ::testing::WithParamInterfa
 TEST_P(HeldPictureTest, IsRefusedAndStaysAsItWas)
 {
     const THeldPicture& c = GetParam();
-    for (const char* file : {"libDimChain.plx", "ZelCoupling.tb"})
-        fs::copy_file(std::string(DC_BINARY_DIR "/") + file, FDir + file);
-    for (const char* file : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
-        fs::copy_file(std::string(DC_SOURCE_DIR "/samples/") + file, FDir + file);
+    CopySamples(FDir, FDir);
     std::ofstream(FDir + "play.script") << "cancel\n";
     std::string target = FDir + c.Target;
     if (c.HardLink) fs::create_hard_link(target, FDir + "link"), target = FDir + "link";
@@ -368,16 +375,28 @@ const TFollowedPath FollowedPaths[] = {
     {"PluginThroughALinkAndUp",
      {"run", "--plugin", "@s/../plug/libDimChain.plx", "--open", "@x/d/chain.qas", "--save",
       "@x/plug/ZelCoupling.tb"},
-     3, "the run has it open", "", "x/plug/ZelCoupling.tb"},
+     3,
+     "the run has it open",
+     "",
+     "x/plug/ZelCoupling.tb"},
     {"AssemblyOpenedThroughALinkAndUp",
      {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@s/../d/chain.qas", "--save", "@out.qas"},
-     0, "tvhost: saved", "out.qas", ""},
+     0,
+     "tvhost: saved",
+     "out.qas",
+     ""},
     {"AssemblySavedThroughALinkAndUp",
      {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/d/chain.qas", "--save", "@s/../d/new.qas"},
-     0, "tvhost: saved", "x/d/new.qas", ""},
+     0,
+     "tvhost: saved",
+     "x/d/new.qas",
+     ""},
     {"AssemblyExportedThroughALinkAndUpOntoItsPart",
      {"export", "--svg", "@s/../d/chain.qas", "@x/d/chain-shaft.qpt"},
-     2, "its component chain-shaft.qpt", "", "x/d/chain-shaft.qpt"},
+     2,
+     "its component chain-shaft.qpt",
+     "",
+     "x/d/chain-shaft.qpt"},
 };
 
 class FollowedPathTest : public TvhostRunTest, public ::testing::WithParamInterface<TFollowedPath> {};
@@ -391,10 +410,7 @@ TEST_P(FollowedPathTest, NamesTheFileTheSystemFinds)
     fs::create_directories(FDir + "x/plug");
     fs::create_directories(FDir + "x/d");
     fs::create_directory_symlink("x/y", FDir + "s");
-    for (const char* file : {"libDimChain.plx", "ZelCoupling.tb"})
-        fs::copy_file(std::string(DC_BINARY_DIR "/") + file, FDir + "x/plug/" + file);
-    for (const char* file : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
-        fs::copy_file(std::string(DC_SOURCE_DIR "/samples/") + file, FDir + "x/d/" + file);
+    CopySamples(FDir + "x/plug/", FDir + "x/d/");
     std::vector<std::string> args = c.Args;
     for (std::string& a : args)
         if (a[0] == '@') a = FDir + a.substr(1);

@@ -69,7 +69,8 @@ bool TBoundsHash::Near(TPoint2 low, TPoint2 high, const std::function<bool(std::
 {
     for (const auto& [level, cells] : FLevels) {
         const TRange r = CellsOf(low, high, level);
-        const double count = (static_cast<double>(r.To.X - r.From.X) + 1) * (static_cast<double>(r.To.Y - r.From.Y) + 1);
+        const double count =
+            (static_cast<double>(r.To.X - r.From.X) + 1) * (static_cast<double>(r.To.Y - r.From.Y) + 1);
         // Past as many cells as the level has items, its items are fewer to look at.
         if (count > static_cast<double>(cells.Items.size())) {
             for (const std::size_t item : cells.Items)

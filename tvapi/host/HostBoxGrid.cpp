@@ -331,8 +331,10 @@ void TBoxGrid::AddFar(std::size_t item) const
         if ((axes | kept) == kept) FFar[static_cast<std::size_t>(kept)].Add(item, low, high);
 }
 
-void TBoxGrid::NextSearch() const
+bool TBoxGrid::NextSearch(const std::function<bool(std::size_t)>& visit) const
 {
+    for (const std::size_t item : FApart)
+        if (!visit(item)) return false;
     if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
     if (FLineMet.size() < FLines.size()) FLineMet.resize(FLines.size(), FSearch);
     // Past the last number, every mark is cleared and the numbers start again.
@@ -341,6 +343,14 @@ void TBoxGrid::NextSearch() const
         std::fill(FLineMet.begin(), FLineMet.end(), 0);
         FSearch = 1;
     }
+    return true;
+}
+
+bool TBoxGrid::FirstMeeting(std::size_t item) const
+{
+    if (FMet[item] == FSearch) return false;
+    FMet[item] = FSearch;
+    return true;
 }
 
 bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
@@ -352,20 +362,15 @@ bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t
         for (std::size_t item = 0; item < FWhole.size(); ++item)
             if (Within(FWhole[item], std::numeric_limits<double>::max())) AddFar(item);
     }
-    for (const std::size_t item : FApart)
-        if (!visit(item)) return false;
-    NextSearch();
-    const auto meet = [&](std::size_t item) {
-        if (FMet[item] == FSearch) return true;
-        FMet[item] = FSearch;
-        return visit(item);
-    };
+    if (!NextSearch(visit)) return false;
+    const auto meet = [&](std::size_t item) { return !FirstMeeting(item) || visit(item); };
     const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
     const int axes = ExactAxes(shape.Corners, shape.Count);
     // An item and the search meet on the axes either has a side along: the hash that keeps just
     // those holds the item, and is searched.
     for (int kept = 3; kept >= 0; --kept)
-        if ((axes | kept) == kept && !FFar[static_cast<std::size_t>(kept)].Near(low, high, meet)) return false;
+        if ((axes | kept) == kept && !FFar[static_cast<std::size_t>(kept)].Near(low, high, meet))
+            return false;
     return true;
 }
 
@@ -393,13 +398,9 @@ bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size
     }
     if (!Within(shape, FarthestSearch)) return NearFar(shape, visit);
     Serve(shape);
-    for (const std::size_t item : FApart)
-        if (!visit(item)) return false;
-    NextSearch();
+    if (!NextSearch(visit)) return false;
     const auto meetItem = [&](std::size_t item) {
-        if (FMet[item] == FSearch) return true;
-        FMet[item] = FSearch;
-        return Passes(FShapes[item], shape) || visit(item);
+        return !FirstMeeting(item) || Passes(FShapes[item], shape) || visit(item);
     };
     const auto meet = [&](std::size_t noted) {
         if (!(noted & LineNote)) return meetItem(noted);

@@ -102,8 +102,10 @@ private:
 
     void AddShape(const TShape& shape);
     bool NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
-    // A new search: no item met yet.
-    void NextSearch() const;
+    // A new search: the items kept apart met, then no item met yet; false when `visit` stopped it.
+    bool NextSearch(const std::function<bool(std::size_t)>& visit) const;
+    // Whether the search meets `item` for the first time, noting that it did.
+    bool FirstMeeting(std::size_t item) const;
     // The search of a shape beyond every sheet, through FFar.
     bool NearFar(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
     void AddFar(std::size_t item) const;

@@ -118,7 +118,8 @@ bool MayWrite(const std::string& svg, const std::string& doc, const tvhost::THos
         err << "tvhost: will not export " << doc << " onto itself\n";
         return false;
     case TReadKind::rkComponent:
-        err << "tvhost: will not export " << doc << " onto " << svg << ", its component " << by.Component << '\n';
+        err << "tvhost: will not export " << doc << " onto " << svg << ", its component " << by.Component
+            << '\n';
         return false;
     default:
         err << "tvhost: will not export " << doc << " onto " << svg << ": " << by.Why << '\n';

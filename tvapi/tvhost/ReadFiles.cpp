@@ -64,13 +64,14 @@ TReadBy ReaderOf(const std::string& file, const TReadFiles& read, const tvhost::
     if (::stat(file.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
     if (!read.Library.empty() && Same(file, read.Library))
         return {TReadKind::rkLibrary, "it is the library being run", {}};
-    if (read.Script && Same(file, *read.Script)) return {TReadKind::rkScript, "it is the script being played", {}};
+    if (read.Script && Same(file, *read.Script))
+        return {TReadKind::rkScript, "it is the script being played", {}};
     const bool own = writing && !writing->FileName().empty() &&
                      tvhost::SameFile(writing->FileName(), tvhost::FileNameFromBytes(file));
-    if (read.Opened && !own && Same(file, *read.Opened))
-        return {TReadKind::rkDocument, OpenDocument, {}};
+    if (read.Opened && !own && Same(file, *read.Opened)) return {TReadKind::rkDocument, OpenDocument, {}};
     if (read.Documents)
-        if (TReadBy by = DocumentReading(file, *read.Documents, writing); by.Kind != TReadKind::rkNone) return by;
+        if (TReadBy by = DocumentReading(file, *read.Documents, writing); by.Kind != TReadKind::rkNone)
+            return by;
     if (HeldOpen(file)) return {TReadKind::rkHeldOpen, "the run has it open", {}};
     return {};
 }

@@ -33,6 +33,7 @@ struct TReadFiles {
 
 // What reads `file`, if it exists; rkNone when nothing does. A document being saved
 // (`writing`) may be saved over its own file, and refuses its own parts itself.
-TReadBy ReaderOf(const std::string& file, const TReadFiles& read, const tvhost::TDocumentCore* writing = nullptr);
+TReadBy ReaderOf(const std::string& file, const TReadFiles& read,
+                 const tvhost::TDocumentCore* writing = nullptr);
 
 } // namespace tvrun
