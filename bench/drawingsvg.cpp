@@ -6,7 +6,7 @@
 // line across the view through each row of 25, notes of three lines and 480 characters; then
 // each crossed by a thick diagonal line of 10 m, 1 km and 10^6 km, the picture inside the view
 // the same whatever the length; then each with a thick line to one point at 1e15, 1e20 and
-// 1e100 mm. Reported as
+// 1e100 mm; then each measuring from its own point to x = 1e12, 1e15 and 1e20 mm. Reported as
 // the time of 10,000 over that of 1,000 in each arrangement; a layout that tested each number
 // against every earlier one would give about 100.
 
@@ -45,6 +45,9 @@ enum TArrangement {
     arToFarPoint15,
     arToFarPoint20,
     arToFarPoint100,
+    arMeasuringTo12,
+    arMeasuringTo15,
+    arMeasuringTo20,
     arCount
 };
 
@@ -62,7 +65,10 @@ const char* const ArrangementNames[arCount] = {"stacked",
                                                "each crossed by a diagonal thick line of 10^6 km",
                                                "each with a thick line to one point at 1e15 mm",
                                                "each with a thick line to one point at 1e20 mm",
-                                               "each with a thick line to one point at 1e100 mm"};
+                                               "each with a thick line to one point at 1e100 mm",
+                                               "each measuring to x = 1e12 mm",
+                                               "each measuring to x = 1e15 mm",
+                                               "each measuring to x = 1e20 mm"};
 
 // Where the line from each dimension's middle ends, on the diagonal; 0 for none.
 double FarPoint(TArrangement arrangement)
@@ -74,6 +80,21 @@ double FarPoint(TArrangement arrangement)
         return 1e20;
     case arToFarPoint100:
         return 1e100;
+    default:
+        return 0;
+    }
+}
+
+// Where each dimension's second foot lies, on the line of its first; 0 for its own place.
+double MeasuredTo(TArrangement arrangement)
+{
+    switch (arrangement) {
+    case arMeasuringTo12:
+        return 1e12;
+    case arMeasuringTo15:
+        return 1e15;
+    case arMeasuringTo20:
+        return 1e20;
     default:
         return 0;
     }
@@ -128,6 +149,12 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
     case arToFarPoint100:
     case arNotes:
         feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = feet[0] + 30, feet[3] = feet[1];
+        return;
+    case arMeasuringTo12:
+    case arMeasuringTo15:
+    case arMeasuringTo20:
+        feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = MeasuredTo(arrangement),
+        feet[3] = feet[1];
         return;
     case arBaseline:
         feet[0] = 0, feet[1] = 0, feet[2] = 10 + 0.5 * k, feet[3] = 0;
@@ -217,7 +244,7 @@ BENCHMARK(BM_DimensionsSvg)
     ->ArgsProduct({{1000, 10000},
                    {arStacked, arRow, arSquare, arBaseline, arShortStacked, arLongNumbers, arDiagonals,
                     arRowLines, arNotes, arDiagonals10m, arDiagonals1km, arDiagonalsFar, arToFarPoint15,
-                    arToFarPoint20, arToFarPoint100}})
+                    arToFarPoint20, arToFarPoint100, arMeasuringTo12, arMeasuringTo15, arMeasuringTo20}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

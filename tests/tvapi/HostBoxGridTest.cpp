@@ -113,7 +113,20 @@ INSTANTIATE_TEST_SUITE_P(
                               [](int k) {
                                   return TItem{{TPoint2{-10, 2.0 * k + 1}, TPoint2{4000, 2.0 * k + 1}}, true};
                               },
-                              Box({2000, 3000}, 10, 3.5, 0)}),
+                              Box({2000, 3000}, 10, 3.5, 0)},
+                    // The numbers of dimensions measuring to x = 1e15, far beyond any sheet.
+                    TGridCase{"NumbersFarAway",
+                              [](int k) {
+                                  return TItem{Box(Place(k) + TPoint2{5e14, 0}, 25, 3.5, 0), false};
+                              },
+                              Box({5e14 + 1000, 302}, 10, 3.5, 0)},
+                    // At 5e19 a number is narrower than the rounding: the numbers of a row meet
+                    // wherever they stand along it.
+                    TGridCase{"NumbersNarrowerThanTheRounding",
+                              [](int k) {
+                                  return TItem{Box(Place(k) + TPoint2{5e19, 0}, 25, 3.5, 0), false};
+                              },
+                              Box({5e19, 302}, 10, 3.5, 0)}),
     [](const testing::TestParamInfo<TGridCase>& p) { return p.param.Name; });
 
 // Lines through every tenth place of a view's numbers, as long as a view or far longer, or from

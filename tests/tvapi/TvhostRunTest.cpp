@@ -78,6 +78,16 @@ protected:
     }
     void TearDown() override { fs::remove_all(FDir); }
 
+    // Copies of the chain plug-in and its element library into `plug`, of the sample assembly
+    // and its parts into `doc` (folders of the test's).
+    void CopySamples(const std::string& plug, const std::string& doc)
+    {
+        for (const char* file : {"libDimChain.plx", "ZelCoupling.tb"})
+            fs::copy_file(std::string(DC_BINARY_DIR "/") + file, plug + file);
+        for (const char* file : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
+            fs::copy_file(std::string(DC_SOURCE_DIR "/samples/") + file, doc + file);
+    }
+
     // Plays `script` in the chain panel of the plug-in on the sample chain drawing.
     TRun PlayChain(const std::string& script, std::vector<std::string> more = {})
     {
@@ -265,6 +275,57 @@ INSTANTIATE_TEST_SUITE_P(Held, HeldSaveTargetTest, ::testing::ValuesIn(HeldTarge
 
 namespace {
 
+// A picture of the chain plug-in's run aimed at a file the run reads, or a hard link to it: on the
+// drawing it is taken when the script ends, on the assembly after the command.
+struct THeldPicture {
+    const char* Name;
+    const char* Doc;
+    const char* Target;
+    bool HardLink;
+    const char* Why;
+};
+void PrintTo(const THeldPicture& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const THeldPicture HeldPictures[] = {
+    {"ThePlugin", "chain.qdr", "libDimChain.plx", false, "it is the library being run"},
+    {"AHardLinkToTheElementLibrary", "chain.qdr", "ZelCoupling.tb", true, "the run has it open"},
+    {"TheScript", "chain.qdr", "play.script", false, "it is the script being played"},
+    {"TheDrawingOpened", "chain.qdr", "chain.qdr", false, "it is a document the run opened"},
+    {"AHardLinkToAPartOfTheAssemblyOpened", "chain.qas", "chain-shaft.qpt", true,
+     "it is the component chain-shaft.qpt of an assembly the run opened"},
+};
+
+class HeldPictureTest : public TvhostRunTest, public ::testing::WithParamInterface<THeldPicture> {};
+
+} // namespace
+
+TEST_P(HeldPictureTest, IsRefusedAndStaysAsItWas)
+{
+    const THeldPicture& c = GetParam();
+    CopySamples(FDir, FDir);
+    std::ofstream(FDir + "play.script") << "cancel\n";
+    std::string target = FDir + c.Target;
+    if (c.HardLink) fs::create_hard_link(target, FDir + "link"), target = FDir + "link";
+    const std::string before = specialfiles::Bytes(target);
+    const TRun run = Tvhost({"run", "--plugin", FDir + "libDimChain.plx", "--open", FDir + c.Doc, "--script",
+                             FDir + "play.script", "--png", target},
+                            FDir + "log");
+    if (run.Out.find("no offscreen view") != std::string::npos) GTEST_SKIP() << run.Out;
+    EXPECT_EQ(run.Code, 3) << run.Out;
+    EXPECT_NE(run.Out.find("tvhost: will not save the picture over " + target + ": " + c.Why + "\n"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_TRUE(specialfiles::Bytes(target) == before) << "the file was written over";
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, HeldPictureTest, ::testing::ValuesIn(HeldPictures),
+                         [](const ::testing::TestParamInfo<THeldPicture>& p) { return p.param.Name; });
+
+namespace {
+
 // A library given as what is no regular file: a FIFO (no writer ever comes), a link to a device.
 class SpecialPluginTest : public TvhostRunTest, public ::testing::WithParamInterface<const char*> {};
 
@@ -287,3 +348,84 @@ TEST_P(SpecialPluginTest, IsRefusedAtOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Special, SpecialPluginTest, ::testing::Values("Fifo", "LinkToADevice"));
+
+// ---- names followed as the system follows them --------------------------------------------
+
+namespace {
+
+// In a folder of its own, x/plug holds the chain plug-in and its element library, x/d the sample
+// assembly and its parts, and s is a link to x/y: s/.. is x, as the system takes it, not the
+// folder itself. An argument starting with "@" names a file from that folder. The run's code and
+// a line it shows; a file it saved (opened again), or one it must leave as it was.
+struct TFollowedPath {
+    const char* Name;
+    std::vector<std::string> Args;
+    int Code;
+    const char* Shown;
+    const char* Reopened;
+    const char* Kept;
+};
+void PrintTo(const TFollowedPath& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TFollowedPath FollowedPaths[] = {
+    // The plug-in is loaded from x/plug and finds its element library there.
+    {"PluginThroughALinkAndUp",
+     {"run", "--plugin", "@s/../plug/libDimChain.plx", "--open", "@x/d/chain.qas", "--save",
+      "@x/plug/ZelCoupling.tb"},
+     3,
+     "the run has it open",
+     "",
+     "x/plug/ZelCoupling.tb"},
+    {"AssemblyOpenedThroughALinkAndUp",
+     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@s/../d/chain.qas", "--save", "@out.qas"},
+     0,
+     "tvhost: saved",
+     "out.qas",
+     ""},
+    {"AssemblySavedThroughALinkAndUp",
+     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/d/chain.qas", "--save", "@s/../d/new.qas"},
+     0,
+     "tvhost: saved",
+     "x/d/new.qas",
+     ""},
+    {"AssemblyExportedThroughALinkAndUpOntoItsPart",
+     {"export", "--svg", "@s/../d/chain.qas", "@x/d/chain-shaft.qpt"},
+     2,
+     "its component chain-shaft.qpt",
+     "",
+     "x/d/chain-shaft.qpt"},
+};
+
+class FollowedPathTest : public TvhostRunTest, public ::testing::WithParamInterface<TFollowedPath> {};
+
+} // namespace
+
+TEST_P(FollowedPathTest, NamesTheFileTheSystemFinds)
+{
+    const TFollowedPath& c = GetParam();
+    fs::create_directories(FDir + "x/y");
+    fs::create_directories(FDir + "x/plug");
+    fs::create_directories(FDir + "x/d");
+    fs::create_directory_symlink("x/y", FDir + "s");
+    CopySamples(FDir + "x/plug/", FDir + "x/d/");
+    std::vector<std::string> args = c.Args;
+    for (std::string& a : args)
+        if (a[0] == '@') a = FDir + a.substr(1);
+    const std::string kept = *c.Kept ? specialfiles::Bytes(FDir + c.Kept) : "";
+    const TRun run = Tvhost(args, FDir + "log");
+    EXPECT_EQ(run.Code, c.Code) << run.Out;
+    EXPECT_NE(run.Out.find(c.Shown), std::string::npos) << run.Out;
+    if (*c.Kept) {
+        EXPECT_TRUE(specialfiles::Bytes(FDir + c.Kept) == kept) << "the file was written over";
+    }
+    if (*c.Reopened) {
+        const TRun reopened = Tvhost({"export", "--dimensions", FDir + c.Reopened}, FDir + "log");
+        EXPECT_EQ(reopened.Code, 0) << reopened.Out;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, FollowedPathTest, ::testing::ValuesIn(FollowedPaths),
+                         [](const ::testing::TestParamInfo<TFollowedPath>& p) { return p.param.Name; });

@@ -67,6 +67,37 @@ bool ClipSegment(TPoint2& a, TPoint2& b, double reach)
     return true;
 }
 
+// The axes along which the separating-axis tests of a shape's sides (of a segment: its normal) keep
+// the order of coordinates exactly: bit 0 X, bit 1 Y. A side along X is (w, 0), its unit (r, 0), and
+// a point's place along it c.X * r + c.Y * 0, which rounds in the order of c.X.
+int ExactAxes(const std::array<TPoint2, 4>& corners, int count)
+{
+    int axes = 0;
+    const auto side = [&](TPoint2 v) {
+        if (v.Y == 0 && std::fabs(v.X) >= std::numeric_limits<double>::min()) axes |= 1;
+        if (v.X == 0 && std::fabs(v.Y) >= std::numeric_limits<double>::min()) axes |= 2;
+    };
+    if (count == 2) {
+        const TPoint2 along = corners[1] - corners[0];
+        side({-along.Y, along.X});
+    } else {
+        side(corners[1] - corners[0]);
+        side(corners[3] - corners[0]);
+    }
+    return axes;
+}
+
+// The corners' bounds.
+std::pair<TPoint2, TPoint2> BoundsOf(const std::array<TPoint2, 4>& corners, int count)
+{
+    TPoint2 low = corners[0], high = low;
+    for (int i = 1; i < count; ++i) {
+        low = {std::min(low.X, corners[i].X), std::min(low.Y, corners[i].Y)};
+        high = {std::max(high.X, corners[i].X), std::max(high.Y, corners[i].Y)};
+    }
+    return {low, high};
+}
+
 } // namespace
 
 bool TBoxGrid::Bounded(TShape& shape) const
@@ -89,6 +120,8 @@ void TBoxGrid::Clear(double cell)
 {
     FCell = cell > 0 && std::isfinite(cell) ? cell : 1.0;
     FShapes.clear();
+    FWhole.clear();
+    FFarServing = false;
     FApart.clear();
     FServing = false;
     FLevels.clear();
@@ -273,6 +306,7 @@ bool TBoxGrid::Passes(const TLine& line, const TShape& search) const
 void TBoxGrid::AddShape(const TShape& shape)
 {
     const std::size_t item = FShapes.size();
+    FWhole.push_back(shape);
     if (!Within(shape, std::numeric_limits<double>::max())) {
         FShapes.push_back({});
         FApart.push_back(item);
@@ -284,6 +318,60 @@ void TBoxGrid::AddShape(const TShape& shape)
     if (!Within(shape, FarthestItem) && !Bounded(bounded)) bounded = {};
     FShapes.push_back(bounded);
     if (FServing && bounded.Count > 0) Enter(item);
+    if (FFarServing) AddFar(item);
+}
+
+void TBoxGrid::AddFar(std::size_t item) const
+{
+    const TShape& shape = FWhole[item];
+    const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
+    const int axes = ExactAxes(shape.Corners, shape.Count);
+    FFar[3].Add(item, low, high);
+    for (int kept = 0; kept < 3; ++kept)
+        if ((axes | kept) == kept) FFar[static_cast<std::size_t>(kept)].Add(item, low, high);
+}
+
+bool TBoxGrid::NextSearch(const std::function<bool(std::size_t)>& visit) const
+{
+    for (const std::size_t item : FApart)
+        if (!visit(item)) return false;
+    if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
+    if (FLineMet.size() < FLines.size()) FLineMet.resize(FLines.size(), FSearch);
+    // Past the last number, every mark is cleared and the numbers start again.
+    if (++FSearch == 0) {
+        std::fill(FMet.begin(), FMet.end(), 0);
+        std::fill(FLineMet.begin(), FLineMet.end(), 0);
+        FSearch = 1;
+    }
+    return true;
+}
+
+bool TBoxGrid::FirstMeeting(std::size_t item) const
+{
+    if (FMet[item] == FSearch) return false;
+    FMet[item] = FSearch;
+    return true;
+}
+
+bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
+{
+    if (!FFarServing) {
+        FFarServing = true;
+        for (std::size_t kept = 0; kept < FFar.size(); ++kept)
+            FFar[kept].Clear(FCell, (kept & 1) != 0, (kept & 2) != 0);
+        for (std::size_t item = 0; item < FWhole.size(); ++item)
+            if (Within(FWhole[item], std::numeric_limits<double>::max())) AddFar(item);
+    }
+    if (!NextSearch(visit)) return false;
+    const auto meet = [&](std::size_t item) { return !FirstMeeting(item) || visit(item); };
+    const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
+    const int axes = ExactAxes(shape.Corners, shape.Count);
+    // An item and the search meet on the axes either has a side along: the hash that keeps just
+    // those holds the item, and is searched.
+    for (int kept = 3; kept >= 0; --kept)
+        if ((axes | kept) == kept && !FFar[static_cast<std::size_t>(kept)].Near(low, high, meet))
+            return false;
+    return true;
 }
 
 void TBoxGrid::Add(TPoint2 min, TPoint2 max)
@@ -303,26 +391,16 @@ void TBoxGrid::AddSegment(TPoint2 a, TPoint2 b)
 
 bool TBoxGrid::NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const
 {
-    if (!Within(shape, FarthestSearch)) {
+    if (!Within(shape, std::numeric_limits<double>::max())) {
         for (std::size_t item = 0; item < FShapes.size(); ++item)
             if (!visit(item)) return false;
         return true;
     }
+    if (!Within(shape, FarthestSearch)) return NearFar(shape, visit);
     Serve(shape);
-    for (const std::size_t item : FApart)
-        if (!visit(item)) return false;
-    if (FMet.size() < FShapes.size()) FMet.resize(FShapes.size(), FSearch);
-    if (FLineMet.size() < FLines.size()) FLineMet.resize(FLines.size(), FSearch);
-    // Past the last number, every mark is cleared and the numbers start again.
-    if (++FSearch == 0) {
-        std::fill(FMet.begin(), FMet.end(), 0);
-        std::fill(FLineMet.begin(), FLineMet.end(), 0);
-        FSearch = 1;
-    }
+    if (!NextSearch(visit)) return false;
     const auto meetItem = [&](std::size_t item) {
-        if (FMet[item] == FSearch) return true;
-        FMet[item] = FSearch;
-        return Passes(FShapes[item], shape) || visit(item);
+        return !FirstMeeting(item) || Passes(FShapes[item], shape) || visit(item);
     };
     const auto meet = [&](std::size_t noted) {
         if (!(noted & LineNote)) return meetItem(noted);

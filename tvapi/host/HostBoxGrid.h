@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "HostBoundsHash.h"
 #include "HostPoint2.h"
 
 namespace tvhost {
@@ -27,8 +28,12 @@ namespace tvhost {
 // cells its own shape meets on each level, so it costs what is near it. Segments that cross the whole extent
 // on one line (within a rounding) are noted there once as that line, so that a search near many of them tests
 // the line once. An item with a coordinate that is no finite number is kept apart and met by every search, as
-// every item by a search far beyond any sheet. Items are numbered from 0 in the order they are added. One
-// search at a time.
+// every item by a search with such a coordinate. A search far beyond any sheet meets, through hashes of the
+// items' bounds (HostBoundsHash.h) made on the first, each item whose bounds meet its own along every axis
+// that either of the two has a side along (a segment: its normal): the items the separating-axis tests of
+// the pictures (CrossesBox, BoxesOverlap) may find meeting it, for those tests along an axis keep the order
+// of the coordinates, and two shapes without such a side, each too narrow for the rounding there, are tested
+// along no other. Items are numbered from 0 in the order they are added. One search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 64;
@@ -72,6 +77,11 @@ private:
     };
     double FCell = 1.0;
     std::vector<TShape> FShapes; // each item's; none (Count 0) for one kept apart
+    std::vector<TShape> FWhole;  // each item's as it was added, for the searches beyond the sheets
+    // The items' bounds for the searches beyond the sheets: by index, the axes a hash keeps (bit 0
+    // X, bit 1 Y); each holds the items with no side along an axis it leaves out.
+    mutable std::array<TBoundsHash, 4> FFar;
+    mutable bool FFarServing = false;
     std::vector<std::size_t> FApart;
     // The extent served and its cells, filled again by a search beyond it.
     mutable bool FServing = false;
@@ -92,6 +102,13 @@ private:
 
     void AddShape(const TShape& shape);
     bool NearShape(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
+    // A new search: the items kept apart met, then no item met yet; false when `visit` stopped it.
+    bool NextSearch(const std::function<bool(std::size_t)>& visit) const;
+    // Whether the search meets `item` for the first time, noting that it did.
+    bool FirstMeeting(std::size_t item) const;
+    // The search of a shape beyond every sheet, through FFar.
+    bool NearFar(const TShape& shape, const std::function<bool(std::size_t)>& visit) const;
+    void AddFar(std::size_t item) const;
     // Whether every coordinate of `shape` is a finite number at most `farthest` cells away.
     bool Within(const TShape& shape, double farthest) const;
     // Cuts `shape` to the grid's reach; false when nothing of it is within.

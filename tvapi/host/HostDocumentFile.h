@@ -45,7 +45,9 @@ tvapi::Ptr<THostPart> ReadPartFile(const std::wstring& fileName, std::string& er
 // none is.
 std::string ReadingFileName();
 
-// `fileName` (a host text of the name's bytes, HostText.h) as an absolute, normal name.
+// `fileName` (a host text of the name's bytes, HostText.h) as an absolute name: the current
+// folder put before a relative one, nothing dropped, so that "s/.." is the folder above where
+// the link s leads, as the system takes it.
 std::wstring AbsoluteFileName(std::wstring_view fileName);
 // True when `a` and `b` name one existing file, through whatever path or link.
 bool SameFile(std::wstring_view a, std::wstring_view b);

@@ -355,7 +355,7 @@ std::wstring AbsoluteFileName(std::wstring_view fileName)
     if (fileName.empty()) return {};
     std::error_code error;
     const fs::path path = fs::absolute(BytesPath(fileName), error);
-    return error ? std::wstring(fileName) : PathName(path.lexically_normal());
+    return error ? std::wstring(fileName) : PathName(path);
 }
 
 bool SameFile(std::wstring_view a, std::wstring_view b)

@@ -13,7 +13,8 @@ namespace tvhost {
 namespace {
 
 // The loader's name of the module holding `address`, made absolute (a module loaded by a
-// relative path is reported as that path); empty when no module holds it.
+// relative path is reported as that path) and not simplified, so that a folder beside it is
+// found where the system finds it; empty when no module holds it.
 std::wstring LoaderModulePath(const void* address)
 {
     Dl_info info{};
@@ -21,7 +22,7 @@ std::wstring LoaderModulePath(const void* address)
     std::error_code error;
     std::filesystem::path path = std::filesystem::absolute(info.dli_fname, error);
     if (error) path = info.dli_fname;
-    return FromUtf8(path.lexically_normal().string());
+    return FromUtf8(path.string());
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // The export subcommand of tvhost.
 #include "Export.h"
 
-#include <sys/stat.h>
-
 #include "Host.h"
 #include "HostDocumentFile.h"
 #include "HostDocuments.h"
@@ -13,6 +11,7 @@
 #include "HostSvg.h"
 #include "HostText.h"
 #include "HostUserData.h"
+#include "ReadFiles.h"
 #include "Session.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingTexts.h"
@@ -20,19 +19,6 @@
 #include "tvapi/Symbols3D.h"
 
 namespace tvrun {
-
-namespace {
-
-// True when `b` names the file `a` names, through whatever path or link.
-bool SameFile(const std::string& a, const std::string& b)
-{
-    struct stat sa {
-    }, sb{};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
-
-} // namespace
 
 namespace {
 
@@ -119,6 +105,28 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
     return ecSuccess;
 }
 
+// Whether `svg` may be written: no file the export reads (`doc`, and once it is open, the parts
+// its model is made of); false, told, when it is one.
+bool MayWrite(const std::string& svg, const std::string& doc, const tvhost::THostDocuments* documents,
+              std::ostream& err)
+{
+    const TReadBy by = ReaderOf(svg, TReadFiles{{}, {}, doc, documents});
+    switch (by.Kind) {
+    case TReadKind::rkNone:
+        return true;
+    case TReadKind::rkDocument:
+        err << "tvhost: will not export " << doc << " onto itself\n";
+        return false;
+    case TReadKind::rkComponent:
+        err << "tvhost: will not export " << doc << " onto " << svg << ", its component " << by.Component
+            << '\n';
+        return false;
+    default:
+        err << "tvhost: will not export " << doc << " onto " << svg << ": " << by.Why << '\n';
+        return false;
+    }
+}
+
 } // namespace
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -131,10 +139,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const bool step = args[1] == "--step";
     const std::string& doc = args[2];
     const std::string& svg = args[3];
-    if (SameFile(doc, svg)) {
-        err << "tvhost: will not export " << doc << " onto itself\n";
-        return ecUsage;
-    }
+    if (!MayWrite(svg, doc, nullptr, err)) return ecUsage;
     tvhost::THost host;
     host.App().SetBoxOutput(&err); // what an open left out of the file
     tvhost::THostDocuments& documents = host.App().Documents();
@@ -144,15 +149,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "tvhost: cannot read " << doc << ": " << documents.OpenError() << '\n';
         return ecRunFailed;
     }
-    // A part the assembly is made of is never written over.
-    if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(core))
-        if (const std::wstring part =
-                tvhost::ComponentFileNamed(model->TopPart(), tvhost::FileNameFromBytes(svg));
-            !part.empty()) {
-            err << "tvhost: will not export " << doc << " onto " << svg << ", its component "
-                << tvhost::ToUtf8(part) << '\n';
-            return ecUsage;
-        }
+    if (!MayWrite(svg, doc, &documents, err)) return ecUsage;
     std::string error;
     if (step) {
         auto* model = dynamic_cast<tvhost::THostDocument3D*>(core);

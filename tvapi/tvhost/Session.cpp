@@ -1,9 +1,7 @@
 // One run of the tvhost command.
 #include "Session.h"
 
-#include <dirent.h>
 #include <dlfcn.h>
-#include <sys/stat.h>
 
 #include <exception>
 #include <filesystem>
@@ -19,6 +17,7 @@
 #include "HostScript.h"
 #include "HostText.h"
 #include "Picture.h"
+#include "ReadFiles.h"
 #include "tvapi/LibraryActions.h"
 
 namespace tvrun {
@@ -71,51 +70,20 @@ void ReportCallbacks(const tvhost::THostLibraryActions& actions, unsigned int co
     out << '\n';
 }
 
-// True when `a` and `b` are the same file (device and inode), whatever the names or links.
-bool SameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Why `file` must not be saved over: it is the library being run (`plugin`), the script played
-// or a file the run holds open (the element library); empty when it may be. Compared by device
-// and inode, so that a link or a second name of the file counts as the file.
-std::string HeldByRun(const std::string& file, const std::string& plugin, const TOptions& o)
-{
-    struct stat target {
-    }, other{};
-    if (::stat(file.c_str(), &target) != 0) return {};
-    if (::stat(plugin.c_str(), &other) == 0 && SameFile(target, other)) return "it is the library being run";
-    if (o.Script && ::stat(o.Script->c_str(), &other) == 0 && SameFile(target, other))
-        return "it is the script being played";
-    DIR* fds = ::opendir("/proc/self/fd");
-    if (!fds) return {};
-    std::string why;
-    while (const dirent* entry = ::readdir(fds))
-        if (entry->d_name[0] != '.' &&
-            ::stat((std::string("/proc/self/fd/") + entry->d_name).c_str(), &other) == 0 &&
-            S_ISREG(other.st_mode) && SameFile(target, other)) {
-            why = "the run has it open";
-            break;
-        }
-    ::closedir(fds);
-    return why;
-}
-
 // Saves the active document as `file` (the bytes given); false, reported, when it cannot.
-bool SaveActive(tvhost::THost& host, const std::string& file, const std::string& plugin, const TOptions& o,
-                std::ostream& out, std::ostream& err)
+bool SaveActive(tvhost::THost& host, const std::string& file, const TReadFiles& read, std::ostream& out,
+                std::ostream& err)
 {
-    if (const std::string why = HeldByRun(file, plugin, o); !why.empty()) {
-        err << "tvhost: will not save over " << file << ": " << why << '\n';
+    const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
+    const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(doc.Get());
+    if (const TReadBy by = ReaderOf(file, read, core); by.Kind != TReadKind::rkNone) {
+        err << "tvhost: will not save over " << file << ": " << by.Why << '\n';
         return false;
     }
-    const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
     if (doc && doc->SaveAs(tvhost::FileNameFromBytes(file).c_str())) {
         out << "tvhost: saved " << file << '\n';
         return true;
     }
-    const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(doc.Get());
     err << "tvhost: cannot save " << file << ": "
         << (!doc                                 ? "no active document"
             : core && !core->SaveError().empty() ? core->SaveError()
@@ -124,10 +92,60 @@ bool SaveActive(tvhost::THost& host, const std::string& file, const std::string&
     return false;
 }
 
-// Calls the library's entry points and its command; exceptions pass to the caller.
-TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, const std::string& path,
-                tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err)
+// The view's picture of --png: the frame of the active document painted once more into the
+// session's offscreen view and saved; taken when the script has been played to its end, or
+// after the command when no process played it.
+class TPicture {
+public:
+    TPicture(tvhost::THost& host, const std::string& file, const TReadFiles& read, std::ostream& out,
+             std::ostream& err)
+        : FHost(host), FFile(file), FRead(read), FOut(out), FErr(err), FView(WindowWidth, WindowHeight)
+    {
+    }
+    bool Valid() const noexcept { return FView.Valid(); }
+    // Saves it unless it was saved already; false (reported) when it cannot be, or when the
+    // file is one the run reads.
+    bool Take()
+    {
+        if (FTaken) return FSaved;
+        FTaken = true;
+        if (const TReadBy by = ReaderOf(FFile, FRead); by.Kind != TReadKind::rkNone) {
+            FErr << "tvhost: will not save the picture over " << FFile << ": " << by.Why << '\n';
+            return false;
+        }
+        FView.Clear();
+        if (const tvhost::THostFramePtr frame = tvhost::FrameOf(FHost.App().GetActiveDocument()))
+            frame->Paint();
+        std::string error;
+        FSaved = FView.SavePng(FFile, error);
+        if (FSaved)
+            FOut << "tvhost: picture " << FFile << '\n';
+        else
+            FErr << "tvhost: cannot save the picture " << FFile << ": " << error << '\n';
+        return FSaved;
+    }
+
+    // The stand-in's window (THostFrame::Rect).
+    static constexpr int WindowWidth = 800;
+    static constexpr int WindowHeight = 600;
+
+private:
+    tvhost::THost& FHost;
+    std::string FFile;
+    const TReadFiles& FRead;
+    std::ostream& FOut;
+    std::ostream& FErr;
+    TView FView;
+    bool FTaken = false;
+    bool FSaved = false;
+};
+
+// Calls the library's entry points and its command, then saves what --save and --png ask for
+// while the library is loaded; exceptions pass to the caller.
+TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, const TReadFiles& read,
+                TPicture* picture, tvhost::THostLibraryActions& actions, std::ostream& out, std::ostream& err)
 {
+    const std::string& path = read.Library;
     auto* load = module.Find<tvapi::LoadTervanLibraryFunction>(tvapi::LoadTervanLibraryName);
     auto* unload = module.Find<tvapi::UnloadTervanLibraryFunction>(tvapi::UnloadTervanLibraryName);
     if (!load) {
@@ -143,11 +161,12 @@ TExitCode Drive(tvhost::THost& host, const TModule& module, const TOptions& o, c
     TExitCode code = ecSuccess;
     if (actions.RunCommand(o.Command, tvapi::tvRumModeNormal)) {
         out << "tvhost: command " << o.Command << " finished\n";
-        if (o.Save && !SaveActive(host, *o.Save, path, o, out, err)) code = ecRunFailed;
+        if (o.Save && !SaveActive(host, *o.Save, read, out, err)) code = ecRunFailed;
     } else {
         err << "tvhost: the library registered no command runner\n";
         code = ecLoadFailed;
     }
+    if (picture && !picture->Take() && code == ecSuccess) code = ecRunFailed;
     if (unload) unload();
     return code;
 }
@@ -173,47 +192,6 @@ bool LoadScript(const TOptions& o, std::ostream& out, std::ostream& err)
     return false;
 }
 
-// The view's picture of --png: the frame of the active document painted once more into the
-// session's offscreen view and saved; taken when the script has been played to its end, or
-// after the command when no process played it.
-class TPicture {
-public:
-    TPicture(tvhost::THost& host, const std::string& file, std::ostream& out, std::ostream& err)
-        : FHost(host), FFile(file), FOut(out), FErr(err), FView(WindowWidth, WindowHeight)
-    {
-    }
-    bool Valid() const noexcept { return FView.Valid(); }
-    // Saves it unless it was saved already; false (reported) when it cannot be.
-    bool Take()
-    {
-        if (FTaken) return FSaved;
-        FTaken = true;
-        FView.Clear();
-        if (const tvhost::THostFramePtr frame = tvhost::FrameOf(FHost.App().GetActiveDocument()))
-            frame->Paint();
-        std::string error;
-        FSaved = FView.SavePng(FFile, error);
-        if (FSaved)
-            FOut << "tvhost: picture " << FFile << '\n';
-        else
-            FErr << "tvhost: cannot save the picture " << FFile << ": " << error << '\n';
-        return FSaved;
-    }
-
-    // The stand-in's window (THostFrame::Rect).
-    static constexpr int WindowWidth = 800;
-    static constexpr int WindowHeight = 600;
-
-private:
-    tvhost::THost& FHost;
-    std::string FFile;
-    std::ostream& FOut;
-    std::ostream& FErr;
-    TView FView;
-    bool FTaken = false;
-    bool FSaved = false;
-};
-
 // Drives the loaded library in a fresh host; the host is gone when this returns, the
 // module still open.
 TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string& path, std::ostream& out,
@@ -228,9 +206,10 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
     if (o.Registered) host.App().Libraries().Add(tvhost::FromUtf8(path), RegisteredFont);
     if (!PrepareDocument(host, o, err)) return ecRunFailed;
     if (!LoadScript(o, out, err)) return ecUsage;
+    const TReadFiles read{path, o.Script, o.Open, &host.App().Documents()};
     std::unique_ptr<TPicture> picture;
     if (o.Png) {
-        picture = std::make_unique<TPicture>(host, *o.Png, out, err);
+        picture = std::make_unique<TPicture>(host, *o.Png, read, out, err);
         if (!picture->Valid()) {
             err << "tvhost: no offscreen view for the picture " << *o.Png << '\n';
             return ecUsage;
@@ -247,7 +226,7 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
             ~TDropCallbacks() { A.Clear(); }
         } drop{*actions};
         try {
-            code = Drive(host, module, o, path, *actions, out, err);
+            code = Drive(host, module, o, read, picture.get(), *actions, out, err);
             if (picture && !picture->Take() && code == ecSuccess) code = ecRunFailed;
         } catch (const std::exception& e) {
             err << "tvhost: the library threw: " << e.what() << '\n';
@@ -267,7 +246,8 @@ TExitCode RunInHost(const TModule& module, const TOptions& o, const std::string&
 
 TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err)
 {
-    const std::string path = std::filesystem::absolute(o.Plugin).lexically_normal().string();
+    // Absolute, nothing dropped by its letters: "s/.." is where the system finds it when s is a link.
+    const std::string path = std::filesystem::absolute(o.Plugin).string();
     // The loader would wait on a FIFO for ever: a library is refused as any other input is.
     if (std::string error; !tvhost::CheckReadable(path, error)) {
         err << "tvhost: cannot load " << path << ": " << error << '\n';

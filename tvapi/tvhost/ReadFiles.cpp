@@ -1,0 +1,79 @@
+// What a tvhost command reads.
+#include "ReadFiles.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "HostDocumentFile.h"
+#include "HostDocuments.h"
+#include "HostText.h"
+
+namespace tvrun {
+
+namespace {
+
+const char* const OpenDocument = "it is a document the run opened";
+
+bool Same(const std::string& a, const std::string& b)
+{
+    return tvhost::SameFile(tvhost::FileNameFromBytes(a), tvhost::FileNameFromBytes(b));
+}
+
+// What the documents open read: their own files (but `writing`'s) and their parts' files
+// (but those of `writing`, whose save refuses them itself).
+TReadBy DocumentReading(const std::string& file, const tvhost::THostDocuments& documents,
+                        const tvhost::TDocumentCore* writing)
+{
+    const std::wstring name = tvhost::FileNameFromBytes(file);
+    for (std::size_t i = 0; i < documents.Count(); ++i) {
+        const tvapi::ITervanDocumentPtr document = documents.Item(i);
+        const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(document.Get());
+        if (!core || core == writing) continue;
+        if (!core->FileName().empty() && tvhost::SameFile(core->FileName(), name))
+            return {TReadKind::rkDocument, OpenDocument, {}};
+        if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get()))
+            if (const std::wstring part = tvhost::ComponentFileNamed(model->TopPart(), name); !part.empty())
+                return {TReadKind::rkComponent,
+                        "it is the component " + tvhost::ToUtf8(part) + " of an assembly the run opened",
+                        tvhost::ToUtf8(part)};
+    }
+    return {};
+}
+
+// Whether the process holds `file` open.
+bool HeldOpen(const std::string& file)
+{
+    DIR* fds = ::opendir("/proc/self/fd");
+    if (!fds) return false;
+    bool held = false;
+    while (const dirent* entry = ::readdir(fds))
+        if (entry->d_name[0] != '.' && Same(file, std::string("/proc/self/fd/") + entry->d_name)) {
+            held = true;
+            break;
+        }
+    ::closedir(fds);
+    return held;
+}
+
+} // namespace
+
+TReadBy ReaderOf(const std::string& file, const TReadFiles& read, const tvhost::TDocumentCore* writing)
+{
+    // What is no regular file the write refuses itself, saying what it is.
+    struct stat target {};
+    if (::stat(file.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
+    if (!read.Library.empty() && Same(file, read.Library))
+        return {TReadKind::rkLibrary, "it is the library being run", {}};
+    if (read.Script && Same(file, *read.Script))
+        return {TReadKind::rkScript, "it is the script being played", {}};
+    const bool own = writing && !writing->FileName().empty() &&
+                     tvhost::SameFile(writing->FileName(), tvhost::FileNameFromBytes(file));
+    if (read.Opened && !own && Same(file, *read.Opened)) return {TReadKind::rkDocument, OpenDocument, {}};
+    if (read.Documents)
+        if (TReadBy by = DocumentReading(file, *read.Documents, writing); by.Kind != TReadKind::rkNone)
+            return by;
+    if (HeldOpen(file)) return {TReadKind::rkHeldOpen, "the run has it open", {}};
+    return {};
+}
+
+} // namespace tvrun
