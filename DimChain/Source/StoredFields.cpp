@@ -61,19 +61,24 @@ const TFieldGroup Groups[] = {
          else
              L.ANominal = A.ANominal;
      }},
-    {[](const TDimension& L, bool) { return Finite({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y}); },
+    {[](const TDimension& L, bool) {
+         return Finite({L.V2.x, L.V2.y, L.P1.x, L.P1.y, L.P2.x, L.P2.y});
+     },
      [](TDimension& L, const TDimension& A) {
          L.V2 = A.V2;
          L.P1 = A.P1;
          L.P2 = A.P2;
      }},
-    {[](const TDimension& L, bool) { return Finite(L.V3); }, [](TDimension& L, const TDimension& A) { L.V3 = A.V3; }},
+    {[](const TDimension& L, bool) { return Finite(L.V3); },
+     [](TDimension& L, const TDimension& A) { L.V3 = A.V3; }},
     {[](const TDimension& L, bool) { return IsUnitPlane(L.PL1); },
      [](TDimension& L, const TDimension& A) { L.PL1 = A.PL1; }},
     {[](const TDimension& L, bool) { return IsUnitPlane(L.PL2); },
      [](TDimension& L, const TDimension& A) { L.PL2 = A.PL2; }},
     // A model link is never projected: its direction is the user's alone.
-    {[](const TDimension& L, bool Drawing) { return !Drawing || Finite({L.VTransformation.x, L.VTransformation.y}); },
+    {[](const TDimension& L, bool Drawing) {
+         return !Drawing || Finite({L.VTransformation.x, L.VTransformation.y});
+     },
      [](TDimension& L, const TDimension& A) {
          L.VTransformation = A.VTransformation;
          L.Projection = A.Projection;
@@ -87,7 +92,8 @@ bool DeviationsHold(const TDimension& L)
 
 bool KindsHold(const TDimension& L, TChainHost& Host, bool Drawing)
 {
-    if (!Drawing) return IsModelKind(L.TMO) && L.Type == tvapi::tvAllObj && L.TypeAuxiliary == tvapi::tvAllObj;
+    if (!Drawing)
+        return IsModelKind(L.TMO) && L.Type == tvapi::tvAllObj && L.TypeAuxiliary == tvapi::tvAllObj;
     if (L.TMO != 0) return false;
     if (L.Obj ? L.Type != Host.GetType(L.Obj) : L.PearentObj && L.Type != tvapi::tvDrLDimension) return false;
     return !L.AuxObj || L.TypeAuxiliary == Host.GetType(L.AuxObj);
@@ -183,7 +189,9 @@ bool TDimensionChains::ReadStored(const std::vector<Byte>& Bytes, TChainHost& Ob
         }
     } else {
         // The marks are found by the set's own type alone; another type's, or none, binds nothing.
-        if (Links([](const TDimension& l) { return l.refObject != 0 || l.refAuxiliaryObj != 0 || l.refPearent != 0; }) &&
+        if (Links([](const TDimension& l) {
+                return l.refObject != 0 || l.refAuxiliaryObj != 0 || l.refPearent != 0;
+            }) &&
             !drApi::MA.drIsAttrStr(AttrType))
             return false;
         RestoreReferenceByAttr();
@@ -198,7 +206,8 @@ bool TDimensionChains::ReadLinkFields(TChainHost& Objects)
             TDimension& link = chain.Dimensions[i];
             // A closed chain's figures are its closing link's: an assembly's are kept in the
             // chain alone, a drawing's its dimension shows.
-            const bool own = !(chain.Closed && !chain.Checked && i == chain.Count() - 1 && !IsDrawingLink(link));
+            const bool own =
+                !(chain.Closed && !chain.Checked && i == chain.Count() - 1 && !IsDrawingLink(link));
             if (ReadStoredFields(link, Objects, own) == TStoredFields::Damaged) return false;
         }
     return true;

@@ -133,7 +133,8 @@ void CarryUserState(TDimension& D, const TDimension& L)
         static_cast<TDimensionAngularTolerances&>(D) = L;
     // A direction or an angle's nominal that is no number was never the user's: the link's
     // objects give it (the projection the pick made, or none; the nominal of no angle).
-    if (!std::isfinite(L.VTransformation.x) || !std::isfinite(L.VTransformation.y)) D.VTransformation = captured;
+    if (!std::isfinite(L.VTransformation.x) || !std::isfinite(L.VTransformation.y))
+        D.VTransformation = captured;
     if (!std::isfinite(L.ANominal)) D.ANominal = angle;
 }
 

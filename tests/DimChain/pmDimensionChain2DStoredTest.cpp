@@ -44,6 +44,7 @@ protected:
             PickChain();
         }
         Right = Texts();
+        RightRow = ClosingRow();
     }
     // The chain stored: the sample's lengths, or angles of 30 +12'/-6' and 45 +-9' round a point
     // closing on 75, each drawn and picked with a ray along its first side.
@@ -113,8 +114,11 @@ protected:
         return bytes;
     }
 
+    // The closing row's deviations in the grid.
+    std::string ClosingRow() { return Cell(3, rQHigh) + "|" + Cell(3, rQLow); }
+
     std::size_t Closing = 2; // the closing dimension among the objects drawn
-    std::string FDir, Own, Right;
+    std::string FDir, Own, Right, RightRow;
     std::vector<std::string> Marks; // as the opening found them
 };
 
@@ -258,6 +262,7 @@ protected:
                     EXPECT_EQ(Cell(row, column).find("nan"), std::string::npos) << row << " " << column;
             Type(2, rdT, L"0");
             EXPECT_EQ(Texts(), Right);
+            EXPECT_EQ(ClosingRow(), RightRow);
             OkAndReopen();
         }
     }
@@ -273,7 +278,8 @@ TEST_P(TDamagedKindTest, IsReadAgainFromItsObject)
 INSTANTIATE_TEST_SUITE_P(
     Stored, TDamagedKindTest,
     testing::Values(
-        TFieldDamage{"ArcKind", false, [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrArc; }},
+        TFieldDamage{"ArcKind", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrArc; }},
         TFieldDamage{"ViewPointerKind", false,
                      [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrViewPointer; }},
         TFieldDamage{"ModelKind", false,
@@ -293,14 +299,15 @@ TEST_P(TNoNumberFieldTest, IsReadAgainFromItsObject)
 }
 INSTANTIATE_TEST_SUITE_P(
     Stored, TNoNumberFieldTest,
-    testing::Values(TFieldDamage{"ProjectionInfinite", false,
-                                 [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].VTransformation.x = INFINITY; }},
-                    TFieldDamage{"AngleNominalNaN", false,
-                                 [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }},
-                    TFieldDamage{"PlaneDegenerate", false,
-                                 [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].PL1.AX = TVector3D(); }},
-                    TFieldDamage{"AngleOfAnglesNaN", true,
-                                 [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }}),
+    testing::Values(
+        TFieldDamage{"ProjectionInfinite", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].VTransformation.x = INFINITY; }},
+        TFieldDamage{"AngleNominalNaN", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }},
+        TFieldDamage{"NominalNaN", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Nominal = StoredNaN; }},
+        TFieldDamage{"AngleOfAnglesNaN", true,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }}),
     FieldDamageName);
 
 // An attribute-type key that is not the set's own text type: the marks cannot be found, so the

@@ -40,25 +40,17 @@ protected:
     void Damage()
     {
         const TModelDamage& d = GetParam();
-        TDimensionChains set;
-        tvapi::ITervanDocumentPtr doc = R().IDoc;
-        std::vector<Byte> bytes;
-        std::vector<tvapi::ITervanAPIObjectPtr> objects;
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserDataMO, objects, {}));
-        ASSERT_TRUE(set.from(bytes));
-        TDimensionChain& chain = set.DimChains[1];
-        const std::size_t before = static_cast<std::size_t>(set.DimChains[0].Count());
-        while (chain.Count() > d.Keep) {
-            chain.Dimensions.Delete(chain.Count() - 1);
-            objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
-        }
-        if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
-        if (!d.Told) Right = Signs(set); // a chain kept whole: its right signs and figures
-        if (d.Mask) chain.StateClosed = *d.Mask;
-        set.to(bytes);
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserDataMO, objects, false, {}));
+        RewriteStored([&](TDimensionChains& set, std::vector<tvapi::ITervanAPIObjectPtr>& objects) {
+            TDimensionChain& chain = set.DimChains[1];
+            const std::size_t before = static_cast<std::size_t>(set.DimChains[0].Count());
+            while (chain.Count() > d.Keep) {
+                chain.Dimensions.Delete(chain.Count() - 1);
+                objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
+            }
+            if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
+            if (!d.Told) Right = Signs(set); // a chain kept whole: its right signs and figures
+            if (d.Mask) chain.StateClosed = *d.Mask;
+        });
     }
     // Chain 1's signs and its closing link's figures, as the stored set holds them.
     static std::tuple<Integer, Real, Real> Signs(TDimensionChains& Set)
@@ -150,22 +142,6 @@ protected:
         Panel.reset();
         ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
     }
-    // The set and its list as stored, each changed by Change.
-    void Damage(const std::function<void(TDimensionChains&, std::vector<tvapi::ITervanAPIObjectPtr>&)>& Change)
-    {
-        TDimensionChains set;
-        tvapi::ITervanDocumentPtr doc = R().IDoc;
-        std::vector<Byte> bytes;
-        std::vector<tvapi::ITervanAPIObjectPtr> objects;
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserDataMO, objects, {}));
-        ASSERT_TRUE(set.from(bytes));
-        ASSERT_EQ(objects.size(), 10u);
-        Change(set, objects);
-        set.to(bytes);
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserDataMO, objects, false, {}));
-    }
     std::vector<Byte> Stored()
     {
         std::vector<Byte> bytes;
@@ -190,7 +166,8 @@ class TModelObjectListTest : public TCheckedStoredTest, public testing::WithPara
 TEST_P(TModelObjectListTest, LeavesTheSetDamaged)
 {
     const TListChange change = std::get<1>(GetParam());
-    Damage([change](TDimensionChains&, std::vector<tvapi::ITervanAPIObjectPtr>& list) { change(list); });
+    RewriteStored(
+        [change](TDimensionChains&, std::vector<tvapi::ITervanAPIObjectPtr>& list) { change(list); });
     const std::vector<Byte> damaged = Stored();
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
@@ -206,21 +183,24 @@ TEST_P(TModelObjectListTest, LeavesTheSetDamaged)
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, TModelObjectListTest,
-    testing::Values(TListCase{"FourthDropped", [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.erase(list.begin() + 3); }},
-                    TListCase{"OneMore", [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.push_back(list.front()); }},
-                    TListCase{"Empty", [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.clear(); }}),
+    testing::Values(
+        TListCase{"FourthDropped",
+                  [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.erase(list.begin() + 3); }},
+        TListCase{"OneMore",
+                  [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.push_back(list.front()); }},
+        TListCase{"Empty", [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.clear(); }}),
     [](const testing::TestParamInfo<TListCase>& p) { return std::string(std::get<0>(p.param)); });
 
 using TModelFieldCase = std::tuple<const char*, void (*)(TDimension&)>;
 class TModelFieldTest : public TCheckedStoredTest, public testing::WithParamInterface<TModelFieldCase> {};
 
-// A field of the checked chain's closing link that is no number, no kind or no plane, which the
-// part gives again: read again from it quietly; the chain stays closed and checked with its
+// A field of the checked chain's closing link that is no number or no plane, which the part gives
+// again: read again from it quietly; the chain stays closed and checked with its
 // figures, and OK stores it read.
 TEST_P(TModelFieldTest, IsReadAgainFromThePart)
 {
     const auto change = std::get<1>(GetParam());
-    Damage([change](TDimensionChains& set, auto&) { change(set.DimChains[2].Dimensions[2]); });
+    RewriteStored([change](TDimensionChains& set, auto&) { change(set.DimChains[2].Dimensions[2]); });
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
         Journal().Clear();
@@ -239,12 +219,13 @@ TEST_P(TModelFieldTest, IsReadAgainFromThePart)
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, TModelFieldTest,
-    testing::Values(TModelFieldCase{"PlaneAxisDegenerate", [](TDimension& L) { L.PL1.AY = L.PL1.AX; }},
-                    TModelFieldCase{"PlaneAxisZero", [](TDimension& L) { L.PL2.AZ = TVector3D(); }},
-                    TModelFieldCase{"KindUnknown", [](TDimension& L) { L.TMO = static_cast<tvapi::tvObj3dTypeEnum>(3); }},
-                    TModelFieldCase{"LengthNaN",
-                                    [](TDimension& L) { L.Nominal = std::numeric_limits<double>::quiet_NaN(); }},
-                    TModelFieldCase{"VectorInfinite", [](TDimension& L) { L.V3.z = INFINITY; }}),
+    testing::Values(
+        TModelFieldCase{"PlaneAxisDegenerate", [](TDimension& L) { L.PL1.AY = L.PL1.AX; }},
+        TModelFieldCase{"PlaneOriginNaN",
+                        [](TDimension& L) { L.PL2.O.z = std::numeric_limits<double>::quiet_NaN(); }},
+        TModelFieldCase{"LengthNaN",
+                        [](TDimension& L) { L.Nominal = std::numeric_limits<double>::quiet_NaN(); }},
+        TModelFieldCase{"VectorInfinite", [](TDimension& L) { L.V3.z = INFINITY; }}),
     [](const testing::TestParamInfo<TModelFieldCase>& p) { return std::string(std::get<0>(p.param)); });
 
 } // namespace
