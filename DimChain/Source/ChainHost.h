@@ -29,6 +29,10 @@ public:
     // stay unless its dimension shows them (a drawing's, which its chain writes). True when
     // anything the link counts with changed.
     virtual bool Reread(TDimension& Link, bool KeepFigures) = 0;
+    // Link's fields as its objects give them now (TDimension::Derive for a drawing's), what the
+    // user set kept; false, Link as it was, when its objects cannot give them (gone, or of
+    // another kind).
+    virtual bool GiveAgain(TDimension& Link) = 0;
     // A closing link's deviations written into its dimension; figures that are not finite are
     // never written.
     virtual void WriteFigures(TDimension& Link) = 0;
@@ -66,6 +70,7 @@ public:
         F.GetDimParam(O, Nominal, Qualitet, QHigh, QLow, Angular);
     }
     bool Reread(TDimension& Link, bool KeepFigures) override { return F.Reread(Link, KeepFigures); }
+    bool GiveAgain(TDimension& Link) override { return F.GiveAgain(Link); }
     void WriteFigures(TDimension& Link) override { F.WriteFigures(Link); }
     void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override { F.WriteTexts(Link, Texts); }
     void Tell(const TString& Text) override { F.Tell(Text); }

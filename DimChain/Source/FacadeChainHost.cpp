@@ -27,6 +27,7 @@ public:
     }
     // A drawing's closing dimension shows its chain's figures: the link reads it whole.
     bool Reread(TDimension& Link, bool) override { return Link.LoadChange(*this); }
+    bool GiveAgain(TDimension& Link) override { return Link.Derive(*this); }
     void WriteFigures(TDimension& Link) override { Link.toDrawing(*this); }
     void WriteTexts(TDimension& Link, const TDeviationTexts& Texts) override
     {

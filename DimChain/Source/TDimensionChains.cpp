@@ -63,7 +63,7 @@ const void* IdentityOf(const tvapi::ITervanAPIObjectPtr& Object)
 tvapi::AttributeList MarksOf(Real AttrType)
 {
     const tvapi::ITervanDocumentPtr& doc = drApi::MA.R3->IDoc;
-    if (!doc || AttrType == 0.0) return {};
+    if (!doc || !drApi::MA.drIsAttrStr(AttrType)) return {};
     return doc->GetAttributes(0, 0, 0, 0, static_cast<std::uint64_t>(AttrType), {});
 }
 
@@ -481,27 +481,21 @@ void TDimensionChains::ClearMarks() const
         if (mark) mark->RemoveFromObjects(L"", mark->GetObjects());
 }
 
-void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written)
+void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written, TChainHost* Objects)
 {
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
     std::vector<Byte> bytes;
     if (!drApi::MA.drGetUserData(doc, NameUserData, bytes, {})) return;
     // Damaged bytes leave the set as it was, and nothing is stored back over them.
-    if (!from(bytes)) {
+    const TArrayOf<TDimensionChain> before = DimChains;
+    const Real attrType = AttrType;
+    if (!ReadStored(bytes, Objects ? *Objects : FacadeChainHost())) {
+        DimChains = before;
+        AttrType = attrType;
         StoredDamaged = true;
         Messager.LiftBox(DC(TString("Сохраненные размерные цепи повреждены и не прочитаны")),
                          TMessager::toAlways);
         return;
-    }
-    if (Is3D()) {
-        std::vector<tvapi::ITervanAPIObjectPtr> list;
-        if (drApi::MA.drGetUserData(doc, NameUserDataMO, list, {}) && MOfrom(list) > 0) {
-            Messager.LiftBox(DC(TString("Сборка изменилась! Отсутствуют элементы размерной цепи")),
-                             TMessager::toAlways);
-            DropUnbound();
-        }
-    } else {
-        RestoreReferenceByAttr();
     }
     CheckStored();
     FollowOpening(FacadeChainHost(), Written);

@@ -3,7 +3,7 @@
 // their place in the document: one byte item "DimChains" in the document's user data, an
 // attribute on every linked drawing object carrying its reference number (by which links
 // find their objects again after the document is reopened), and the chain report file
-// (written in TDimensionChainsReport.cpp).
+// (written in TDimensionChainsReport.cpp). A stored set is read in StoredFields.cpp.
 
 #include "BaseTypes.h"
 #include "ChainFollow.h"
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class TChainHost;
 class TKmfData;
 
 // A marked object found in the document with the number its attribute carries.
@@ -100,7 +101,10 @@ public:
     // Written). Nothing stored, or stored bytes that prove damaged, leave the set as it was,
     // and then nothing is stored back; damaged bytes are told to the user and noted in
     // StoredDamaged.
-    void LoadfromUserStorage(TWrittenDeviations* Written = nullptr);
+    // Before anything of it is trusted, the set is read whole and each field checked against
+    // what it can be (ReadStored); a field that Objects (the facade's host when none) gives
+    // again is read again from it quietly, one nothing gives again leaves the set damaged.
+    void LoadfromUserStorage(TWrittenDeviations* Written = nullptr, TChainHost* Objects = nullptr);
     // Removes every model link left without its model object; the chains that lose one are open
     // (no check's figures kept), the links left keeping their own signs.
     void DropUnbound();
@@ -166,6 +170,14 @@ private:
                 if (Test(link)) return true;
         return false;
     }
+    // The stored bytes read into the set and bound to their objects (StoredFields.cpp): false
+    // when they prove damaged - bytes that do not read, a model-object list not one entry per
+    // link, an attribute type that is not the set's own text type while links carry marks, or
+    // a link's field that is not what it can be and that Objects cannot give again.
+    bool ReadStored(const std::vector<Byte>& Bytes, TChainHost& Objects);
+    // Each link's fields checked and read again through Objects (ReadStoredFields); false when
+    // one cannot be given again.
+    bool ReadLinkFields(TChainHost& Objects);
     // One tagged section after the chains into Chains; false for an unknown tag or damage.
     static bool ReadSection(TKmfData& stream, TArrayOf<TDimensionChain>& Chains);
     void Number();

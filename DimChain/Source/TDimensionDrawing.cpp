@@ -125,10 +125,17 @@ namespace {
 // What the user set on a link, carried from the stored link to its re-read form.
 void CarryUserState(TDimension& D, const TDimension& L)
 {
+    const TVector2D captured = D.VTransformation;
+    const Real angle = D.ANominal;
     static_cast<TDimensionUserState&>(D) = L;
     // Angular deviations typed on the toolbar (not read from an auxiliary angular dimension).
     if (L.Type != tvapi::tvDrADimension && L.TypeAuxiliary != tvapi::tvDrADimension)
         static_cast<TDimensionAngularTolerances&>(D) = L;
+    // A direction or an angle's nominal that is no number was never the user's: the link's
+    // objects give it (the projection the pick made, or none; the nominal of no angle).
+    if (!std::isfinite(L.VTransformation.x) || !std::isfinite(L.VTransformation.y))
+        D.VTransformation = captured;
+    if (!std::isfinite(L.ANominal)) D.ANominal = angle;
 }
 
 // The conversion as the user left it: diameter and radius scaled, angular deviations read

@@ -48,6 +48,7 @@ public:
     {
     }
     bool Reread(TDimension& Link, bool KeepFigures) override { return FPanel.Reread(Link, KeepFigures); }
+    bool GiveAgain(TDimension& Link) override { return FPanel.GiveAgain(Link); }
 
 private:
     const TpmDimensionChain3D& FPanel;
@@ -62,12 +63,14 @@ TpmDimensionChain3D::TpmDimensionChain3D()
 {
     TArrayOf<TDimensionChain>& chains = DimensionChains.DimChains;
     chains.Count = 0;
-    DimensionChains.LoadfromUserStorage();
+    // The stored chains are read against the dimensions the parts give now: a field that is no
+    // number, or a plane that is none, is read again from them.
+    GetAllDimensions();
+    DimensionChains.LoadfromUserStorage(nullptr, FPoolHost.get());
     // Chain 1 is the pool's place, whatever was stored there.
     if (chains.Count < 1) chains.Add(TDimensionChain());
     DimensionChains.Current = 0;
     BuildControls();
-    GetAllDimensions();
     // The stored chains follow the parts as they are now; the pool's place is no chain.
     DimensionChains.FollowOpening(*FPoolHost, nullptr, 1);
     chains[0] = AllDimension3D;
@@ -102,6 +105,16 @@ bool TpmDimensionChain3D::Reread(TDimension& L, bool KeepFigures) const
     static_cast<TDimensionGeometry&>(L) = fresh;
     if (!changed) return false;
     L.Nominal = fresh.Nominal;
+    return true;
+}
+
+bool TpmDimensionChain3D::GiveAgain(TDimension& L) const
+{
+    const Integer at = IndexDimension(L.MO);
+    if (at < 0) return false;
+    const TDimension& fresh = AllDimension3D.Dimensions[at];
+    static_cast<TDimensionGeometry&>(L) = fresh;
+    static_cast<TDimensionTolerances&>(L) = fresh;
     return true;
 }
 

@@ -55,6 +55,9 @@ public:
     // moved whole); the user's own columns stay. True when the dimension's figures or length
     // changed; false for a link of no gathered dimension.
     bool Reread(TDimension& L, bool KeepFigures) const;
+    // Link L takes what its gathered dimension gives now, all of it but the user's columns;
+    // false, L as it was, for a link of no gathered dimension.
+    bool GiveAgain(TDimension& L) const;
 
     // Gathering (pmDimensionChain3DGather.cpp): the whole assembly, one part and its
     // components, one part's own dimensions.

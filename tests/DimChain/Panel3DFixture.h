@@ -292,6 +292,22 @@ protected:
         R().Part = R().IDoc3D->GetTopPart();
         drApi::Selector->Begin();
     }
+    // The stored set and its model-object list rewritten as Change leaves them.
+    void RewriteStored(
+        const std::function<void(TDimensionChains&, std::vector<tvapi::ITervanAPIObjectPtr>&)>& Change)
+    {
+        TDimensionChains set;
+        tvapi::ITervanDocumentPtr doc = R().IDoc;
+        std::vector<Byte> bytes;
+        std::vector<tvapi::ITervanAPIObjectPtr> objects;
+        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
+        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserDataMO, objects, {}));
+        ASSERT_TRUE(set.from(bytes));
+        Change(set, objects);
+        set.to(bytes);
+        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
+        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserDataMO, objects, false, {}));
+    }
     // A click on the closing link's row (Row), then the check of the chain from it.
     void CheckFromTheClosingRow(int Row = 3)
     {

@@ -55,6 +55,7 @@ public:
         Link.QLow = now->QLow;
         return true;
     }
+    bool GiveAgain(TDimension& Link) override { return Link.Derive(*this); }
     void WriteFigures(TDimension& Link) override
     {
         Calls.push_back({'W', Link.Obj, Link.MO});

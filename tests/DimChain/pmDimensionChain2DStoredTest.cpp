@@ -16,6 +16,7 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -36,25 +37,51 @@ protected:
         char pattern[] = "/tmp/chainstoredXXXXXX";
         FDir = mkdtemp(pattern) ? pattern : "/tmp";
         Build();
+        Right = Texts();
+        RightRow = ClosingRow();
     }
-    // The chain drawn and picked; ClosingAt its closing dimension's place in the view.
+    // The chain drawn and picked: the sample's lengths, or angles when OfAngles.
     virtual void Build()
     {
-        DrawChain();
-        Own = Texts();
-        Open();
-        PickChain();
+        if (OfAngles()) {
+            Open();
+            PickAngles();
+        } else {
+            DrawChain();
+            Own = Texts();
+            Open();
+            PickChain();
+        }
     }
-    void TearDown() override
+    // The chain stored: the sample's lengths, or angles of 30 +12'/-6' and 45 +-9' round a point
+    // closing on 75, each drawn and picked with a ray along its first side.
+    virtual bool OfAngles() const { return false; }
+    void PickAngles()
     {
-        std::filesystem::remove_all(FDir);
-        TpmDimensionChain2DTest::TearDown();
+        Closing = 4;
+        for (const auto& [a1, a2, hi, lo, ray, out] : {std::tuple{0.0, 30.0, 0.2, -0.1, 40.0, 10.0},
+                                                       {30.0, 75.0, 0.15, -0.15, 60.0, 10.0},
+                                                       {0.0, 75.0, 0.0, 0.0, 80.0, 25.0}}) {
+            const tvapi::IAngleDimensionPtr angle(Angle(a1, a2, hi, lo));
+            angle->SetXc(100);
+            angle->SetYc(100);
+            angle->SetDistance(out);
+            const double mid = (a1 + a2) / 2 * std::numbers::pi / 180, a = a1 * std::numbers::pi / 180;
+            Pick(100 + out * std::cos(mid), 100 + out * std::sin(mid));
+            Segment(100, 100, 100 + ray * std::cos(a), 100 + ray * std::sin(a));
+            Pick(100 + ray / 2 * std::cos(a), 100 + ray / 2 * std::sin(a));
+        }
     }
-    // C's deviation texts.
-    std::string Texts() { return U(Upper(Drawn().at(ClosingAt))) + "|" + U(Lower(Drawn().at(ClosingAt))); }
+    // The closing dimension's deviation texts.
+    std::string Texts() { return U(Upper(Drawn().at(Closing))) + "|" + U(Lower(Drawn().at(Closing))); }
+    void OkAndReopen(const std::function<void(TDimensionChain&)>& Damage = {})
+    {
+        OkAndReopenSet(Damage ? [Damage](TDimensionChains& set) { Damage(set.DimChains[0]); }
+                              : std::function<void(TDimensionChains&)>());
+    }
     // OK, the drawing saved and opened again, its stored set changed by Damage when given (and
     // the drawing saved and opened once more), and the panel opened over it.
-    void OkAndReopen(const std::function<void(TDimensionChain&)>& Damage = {})
+    void OkAndReopenSet(const std::function<void(TDimensionChains&)>& Damage)
     {
         Panel->ButtonClick(1);
         ASSERT_EQ(Panel->ExitCode, 0);
@@ -67,7 +94,7 @@ protected:
             std::vector<Byte> bytes;
             ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
             ASSERT_TRUE(set.from(bytes));
-            Damage(set.DimChains[0]);
+            Damage(set);
             set.to(bytes);
             ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
             ReopenDrawing(FDir + "/changed.qdr");
@@ -86,9 +113,20 @@ protected:
         return marks;
     }
 
-    std::string FDir, Own;
+    // The set the document holds now.
+    std::vector<Byte> Stored()
+    {
+        std::vector<Byte> bytes;
+        drApi::MA.drGetUserData(R().IDoc, TDimensionChains().NameUserData, bytes, {});
+        return bytes;
+    }
+
+    // The closing row's deviations in the grid.
+    std::string ClosingRow() { return Cell(3, rQHigh) + "|" + Cell(3, rQLow); }
+
+    std::size_t Closing = 2; // the closing dimension among the objects drawn
+    std::string FDir, Own, Right, RightRow;
     std::vector<std::string> Marks; // as the opening found them
-    std::size_t ClosingAt = 2;
 };
 
 // A damage of the stored chain, named.
@@ -298,5 +336,117 @@ TEST_F(TLoopCountTest, AsksTheLoopOnceAPickARecognitionACommandAndAnOpening)
     EXPECT_TRUE(Panel->Chain().Closed);
     EXPECT_EQ(TDimensionChain::LoopTests - before, 1);
 }
+
+} // namespace
+
+namespace {
+
+// A field of the stored set damaged, on the sample's chain of lengths or on a chain of angles.
+struct TFieldDamage {
+    const char* Name;
+    bool Angles;
+    std::function<void(TDimensionChains&)> Do;
+};
+void PrintTo(const TFieldDamage& d, std::ostream* os)
+{
+    *os << d.Name;
+}
+std::string FieldDamageName(const testing::TestParamInfo<TFieldDamage>& p)
+{
+    return p.param.Name;
+}
+
+class TStoredFieldFixture : public TStoredChainFixture, public testing::WithParamInterface<TFieldDamage> {
+protected:
+    bool OfAngles() const override { return GetParam().Angles; }
+    // Two openings after the damage: nothing told, the chain closed, no figure that is no number
+    // in the grid; a value typed writes the closing figures it had; OK.
+    void ReadAgainQuietly()
+    {
+        OkAndReopenSet(GetParam().Do);
+        for (int opening = 0; opening < 2; ++opening) {
+            SCOPED_TRACE(opening);
+            EXPECT_TRUE(Statuses().empty());
+            EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+            EXPECT_TRUE(Panel->Chain().Closed);
+            for (int row = 1; row <= 3; ++row)
+                for (int column = 0; column < rCountRow; ++column)
+                    EXPECT_EQ(Cell(row, column).find("nan"), std::string::npos) << row << " " << column;
+            Type(2, rdT, L"0");
+            EXPECT_EQ(Texts(), Right);
+            EXPECT_EQ(ClosingRow(), RightRow);
+            OkAndReopen();
+        }
+    }
+};
+
+// A link's kind that no link has, or that is not its object's: read again from the object the
+// mark binds, quietly.
+class TDamagedKindTest : public TStoredFieldFixture {};
+TEST_P(TDamagedKindTest, IsReadAgainFromItsObject)
+{
+    ReadAgainQuietly();
+}
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TDamagedKindTest,
+    testing::Values(
+        TFieldDamage{"ArcKind", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrArc; }},
+        TFieldDamage{"ViewPointerKind", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrViewPointer; }},
+        TFieldDamage{"ModelKind", false,
+                     [](TDimensionChains& s) {
+                         s.DimChains[0].Dimensions[1].TMO = static_cast<tvapi::tvObj3dTypeEnum>(20);
+                     }},
+        TFieldDamage{"AngleArcKind", true,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Type = tvapi::tvDrArc; }}),
+    FieldDamageName);
+
+// A direction, an angle, a length or a plane stored as no number (or no plane), which the link's
+// object gives again: read again from it, quietly, never shown.
+class TNoNumberFieldTest : public TStoredFieldFixture {};
+TEST_P(TNoNumberFieldTest, IsReadAgainFromItsObject)
+{
+    ReadAgainQuietly();
+}
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TNoNumberFieldTest,
+    testing::Values(
+        TFieldDamage{"ProjectionInfinite", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].VTransformation.x = INFINITY; }},
+        TFieldDamage{"AngleNominalNaN", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }},
+        TFieldDamage{"NominalNaN", false,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[0].Nominal = StoredNaN; }},
+        TFieldDamage{"AngleOfAnglesNaN", true,
+                     [](TDimensionChains& s) { s.DimChains[0].Dimensions[1].ANominal = StoredNaN; }}),
+    FieldDamageName);
+
+// An attribute-type key that is not the set's own text type: the marks cannot be found, so the
+// set is damaged - told once at each opening, no link dropped, nothing stored over it.
+class TDamagedAttrTypeTest : public TStoredFieldFixture {};
+TEST_P(TDamagedAttrTypeTest, LeavesTheSetDamaged)
+{
+    OkAndReopenSet(GetParam().Do);
+    const std::vector<Byte> damaged = Stored();
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(Said("Сохраненные размерные цепи повреждены и не прочитаны"), 1);
+        EXPECT_EQ(Said("Чертеж изменился! Отсутствуют елементы размерной цепи"), 0);
+        EXPECT_EQ(MarksNow(), Marks);
+        Panel->ButtonClick(1);
+        EXPECT_EQ(Stored(), damaged);
+        Panel.reset();
+        Journal().Clear();
+        Open();
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TDamagedAttrTypeTest,
+    testing::Values(TFieldDamage{"MinusOne", false, [](TDimensionChains& s) { s.AttrType = -1; }},
+                    TFieldDamage{"NoSuchType", false, [](TDimensionChains& s) { s.AttrType += 1000; }},
+                    TFieldDamage{"NotANumber", false, [](TDimensionChains& s) { s.AttrType = StoredNaN; }},
+                    TFieldDamage{"AnglesMinusOne", true, [](TDimensionChains& s) { s.AttrType = -1; }}),
+    FieldDamageName);
 
 } // namespace

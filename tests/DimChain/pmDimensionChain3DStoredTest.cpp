@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -38,25 +40,17 @@ protected:
     void Damage()
     {
         const TModelDamage& d = GetParam();
-        TDimensionChains set;
-        tvapi::ITervanDocumentPtr doc = R().IDoc;
-        std::vector<Byte> bytes;
-        std::vector<tvapi::ITervanAPIObjectPtr> objects;
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
-        ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserDataMO, objects, {}));
-        ASSERT_TRUE(set.from(bytes));
-        TDimensionChain& chain = set.DimChains[1];
-        const std::size_t before = static_cast<std::size_t>(set.DimChains[0].Count());
-        while (chain.Count() > d.Keep) {
-            chain.Dimensions.Delete(chain.Count() - 1);
-            objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
-        }
-        if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
-        if (!d.Told) Right = Signs(set); // a chain kept whole: its right signs and figures
-        if (d.Mask) chain.StateClosed = *d.Mask;
-        set.to(bytes);
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserData, bytes, false, {}));
-        ASSERT_TRUE(drApi::MA.drSetUserData(doc, set.NameUserDataMO, objects, false, {}));
+        RewriteStored([&](TDimensionChains& set, std::vector<tvapi::ITervanAPIObjectPtr>& objects) {
+            TDimensionChain& chain = set.DimChains[1];
+            const std::size_t before = static_cast<std::size_t>(set.DimChains[0].Count());
+            while (chain.Count() > d.Keep) {
+                chain.Dimensions.Delete(chain.Count() - 1);
+                objects.erase(objects.begin() + static_cast<long>(before) + chain.Count());
+            }
+            if (d.NaN) chain.Dimensions[0].EQHigh = std::numeric_limits<double>::quiet_NaN();
+            if (!d.Told) Right = Signs(set); // a chain kept whole: its right signs and figures
+            if (d.Mask) chain.StateClosed = *d.Mask;
+        });
     }
     // Chain 1's signs and its closing link's figures, as the stored set holds them.
     static std::tuple<Integer, Real, Real> Signs(TDimensionChains& Set)
@@ -128,3 +122,110 @@ INSTANTIATE_TEST_SUITE_P(Stored, TModelStoredDamageTest,
                          [](const testing::TestParamInfo<TModelDamage>& p) {
                              return std::string(p.param.Name);
                          });
+
+namespace {
+
+// The stored set with chain 3 checked from chain 2's closing row (" {   0.150  -0.100 }"): 3
+// chains, 10 links, one entry each in the model-object list.
+class TCheckedStoredTest : public TpmDimensionChain3DStoredTest {
+protected:
+    void SetUp() override
+    {
+        TpmDimensionChain3DStoredTest::SetUp();
+        Reopen("chain.qas");
+        Open();
+        CheckFromTheClosingRow();
+        ASSERT_EQ(Chains(), 3);
+        ASSERT_TRUE(ChainAt(2).CheckFigures);
+        Figures = *ChainAt(2).CheckFigures;
+        Panel->ButtonClick(1);
+        Panel.reset();
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
+    }
+    std::vector<Byte> Stored()
+    {
+        std::vector<Byte> bytes;
+        EXPECT_TRUE(drApi::MA.drGetUserData(R().IDoc, TDimensionChains().NameUserData, bytes, {}));
+        return bytes;
+    }
+    long Said(const char* Text)
+    {
+        const std::vector<std::string> said = Statuses();
+        return std::count(said.begin(), said.end(), Text);
+    }
+
+    TCheckFigures Figures;
+};
+
+using TListChange = void (*)(std::vector<tvapi::ITervanAPIObjectPtr>&);
+using TListCase = std::tuple<const char*, TListChange>;
+class TModelObjectListTest : public TCheckedStoredTest, public testing::WithParamInterface<TListCase> {};
+
+// A model-object list that is not one entry per link: nothing else binds the links to their
+// dimensions, so the set is damaged - told once at each opening, nothing stored over it.
+TEST_P(TModelObjectListTest, LeavesTheSetDamaged)
+{
+    const TListChange change = std::get<1>(GetParam());
+    RewriteStored(
+        [change](TDimensionChains&, std::vector<tvapi::ITervanAPIObjectPtr>& list) { change(list); });
+    const std::vector<Byte> damaged = Stored();
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        Journal().Clear();
+        Open();
+        EXPECT_EQ(Said("Сохраненные размерные цепи повреждены и не прочитаны"), 1);
+        EXPECT_EQ(Said("Сборка изменилась! Отсутствуют элементы размерной цепи"), 0);
+        Panel->ButtonClick(1);
+        Panel.reset();
+        EXPECT_EQ(Stored(), damaged);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TModelObjectListTest,
+    testing::Values(
+        TListCase{"FourthDropped",
+                  [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.erase(list.begin() + 3); }},
+        TListCase{"OneMore",
+                  [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.push_back(list.front()); }},
+        TListCase{"Empty", [](std::vector<tvapi::ITervanAPIObjectPtr>& list) { list.clear(); }}),
+    [](const testing::TestParamInfo<TListCase>& p) { return std::string(std::get<0>(p.param)); });
+
+using TModelFieldCase = std::tuple<const char*, void (*)(TDimension&)>;
+class TModelFieldTest : public TCheckedStoredTest, public testing::WithParamInterface<TModelFieldCase> {};
+
+// A field of the checked chain's closing link that is no number or no plane, which the part gives
+// again: read again from it quietly; the chain stays closed and checked with its
+// figures, and OK stores it read.
+TEST_P(TModelFieldTest, IsReadAgainFromThePart)
+{
+    const auto change = std::get<1>(GetParam());
+    RewriteStored([change](TDimensionChains& set, auto&) { change(set.DimChains[2].Dimensions[2]); });
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        Journal().Clear();
+        Open();
+        EXPECT_TRUE(Statuses().empty());
+        EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+        const TDimensionChain& C = ChainAt(2);
+        EXPECT_TRUE(C.Closed && C.Checked);
+        ASSERT_TRUE(C.CheckFigures);
+        EXPECT_EQ(C.CheckFigures->QHigh, Figures.QHigh);
+        EXPECT_EQ(C.CheckFigures->QLow, Figures.QLow);
+        Panel->ButtonClick(1);
+        Panel.reset();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TModelFieldTest,
+    testing::Values(
+        TModelFieldCase{"PlaneAxisDegenerate", [](TDimension& L) { L.PL1.AY = L.PL1.AX; }},
+        TModelFieldCase{"PlaneOriginNaN",
+                        [](TDimension& L) { L.PL2.O.z = std::numeric_limits<double>::quiet_NaN(); }},
+        TModelFieldCase{"LengthNaN",
+                        [](TDimension& L) { L.Nominal = std::numeric_limits<double>::quiet_NaN(); }},
+        TModelFieldCase{"VectorInfinite", [](TDimension& L) { L.V3.z = INFINITY; }}),
+    [](const testing::TestParamInfo<TModelFieldCase>& p) { return std::string(std::get<0>(p.param)); });
+
+} // namespace

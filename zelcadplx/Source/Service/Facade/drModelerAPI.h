@@ -315,6 +315,9 @@ public:
     // Key of the text type Id names, or of a new "Reference Object" type when Id is 0 or names
     // no text type; 0 without the host's manager, a document, or a new type.
     Real drCreateAttrStr(Real Id) override;
+    // Whether Id is the key of a text type of the current document: the type drCreateAttrStr
+    // keeps. False for a key that is no whole number of the key range.
+    Boolean drIsAttrStr(Real Id);
     // A new reference to the modeller's current drawing object.
     tvapi::IDrawingObjectPtr LastObjRef();
     // The modeller's previous drawing object itself, for the caller to read or replace.

@@ -5,6 +5,7 @@
 
 #include "drModelerAPI.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -24,8 +25,12 @@ constexpr int ValueColumn = 0;
 
 Integer Counter = 0;
 
+// A key read from a stored set may be anything: what is no whole number of the key range is 0,
+// the key of no type (and no cast out of range).
 std::uint64_t KeyOf(Real key)
 {
+    constexpr Real past = 18446744073709551616.0; // 2^64
+    if (!(key >= 1.0 && key < past) || key != std::floor(key)) return 0;
     return static_cast<std::uint64_t>(key);
 }
 
@@ -75,6 +80,14 @@ Integer NextInteger()
 
 // A key is reused only while it names a text type: a type of another value kind would
 // never be updated by drSetObjectAttr, and each call would add one more attribute.
+Boolean TModelerApi::drIsAttrStr(Real Id)
+{
+    if (Application() == nullptr || !R3->IDoc) return false;
+    const tvapi::IAttrTypeMngPtr manager = Application()->GetAttrTypeMng(L"");
+    const std::uint64_t key = KeyOf(Id);
+    return manager && key != 0 && IsTextType(manager->GetAttributeType(key));
+}
+
 Real TModelerApi::drCreateAttrStr(Real Id)
 {
     if (Application() == nullptr) return 0.0;
