@@ -14,8 +14,14 @@ set(layers
   "${S}/Triangles|${S}/Foundation,${S}/Geometry"
   "${S}/Facade|${S}/Foundation,${S}/Geometry,${S}/Curves"
   "${E}|${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade"
-  "${B}|${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade,${E}")
-set(all ${S}/Foundation ${S}/Geometry ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D})
+  "${B}|${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade,${E}"
+  # The chain library: its model, the document side over it, the panels over both.
+  "${D}/Model|${S}/Foundation,${S}/Geometry,${S}/Curves"
+  "${D}/Document|${D}/Model,${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade,${E}"
+  "${D}/Panels|${D}/Document,${D}/Model,${S}/Foundation,${S}/Geometry,${S}/Curves,${S}/Facade,${E}")
+# The library's own folders after its top, so that each header is owned by its folder.
+set(all ${S}/Foundation ${S}/Geometry ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D} ${D}/Model
+    ${D}/Document ${D}/Panels)
 
 # Which folder holds each header name.
 foreach(dir ${all})

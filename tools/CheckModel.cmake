@@ -1,14 +1,11 @@
 # Fails when a model file of the chain library reaches the facade's globals or a panel: the
 # chain, its links with their capture and write-back, the recognition and the grid interface
 # get the host through TChainHost. Storage and sketch files talk to the host through the
-# facade and are not listed. A listed file that is missing fails the check too.
+# facade and live in Document/. An empty or missing model folder fails the check too.
 # Usage: cmake -DROOT=<source tree> -P tools/CheckModel.cmake
-set(model
-  ChainFollow.h ChainFollow.cpp ChainGrid.h ChainGrid.cpp ChainHost.h ChainLoop.h ChainLoop.cpp ChainRecognition.h ChainRecognition.cpp
-  TDimension.h TDimension.cpp TDimensionCapture.cpp TDimensionDrawing.cpp TDimensionChain.h
-  TDimensionChain.cpp TDimensionChainCalculate.cpp TLinkGrid.h
-  TLinkText.h TLinkText.cpp TPlacementIndex.h TPlacementIndex.cpp AssemblyLinks.h AssemblyLinks.cpp
-  TWrittenDeviations.h TWrittenDeviations.cpp)
+# Every file of the model folder is checked, so a new one cannot slip past a list.
+file(GLOB model RELATIVE ${ROOT}/DimChain/Source/Model ${ROOT}/DimChain/Source/Model/*.h
+     ${ROOT}/DimChain/Source/Model/*.cpp)
 # The facade's host and its messages are the panels' to hand in: the model writes, gives back
 # and tells only through the TChainHost it is given.
 set(forbidden "drApi::MA" "drApi::Selector" "pmDimensionChain" "#include \"cPropertyMenager" "FacadeChainHost()"
@@ -26,13 +23,12 @@ list(LENGTH facade_headers found)
 if(found EQUAL 0)
   string(APPEND faults "\n  no facade headers under ${ROOT}/zelcadplx/Source/Service/Facade (moved? update the check)")
 endif()
+if(NOT model)
+  # A moved model folder would leave the check blind.
+  string(APPEND faults "\n  no chain model under ${ROOT}/DimChain/Source/Model (moved? update the check)")
+endif()
 foreach(name ${model})
-  set(file ${ROOT}/DimChain/Source/${name})
-  if(NOT EXISTS ${file})
-    # A renamed or removed model file would leave the check blind: the list must follow it.
-    string(APPEND faults "\n  ${name}: listed, but no such file (renamed? update the list)")
-    continue()
-  endif()
+  set(file ${ROOT}/DimChain/Source/Model/${name})
   file(STRINGS ${file} lines)
   foreach(line IN LISTS lines)
     foreach(word ${forbidden})
