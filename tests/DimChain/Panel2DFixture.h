@@ -6,7 +6,9 @@
 #include "pmDimensionChain2D.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,19 @@ public: // what a case's builder picks
         Pick(20, 44);
         Pick(35, 34);
         Pick(15, 28);
+    }
+    // An angle at (100, 100) from A1 to A2 degrees with its deviations, picked on its arc Out
+    // from the centre, then its first ray as a segment Ray long.
+    void PickAngle(double A1, double A2, double Hi, double Lo, double Ray, double Out = 10)
+    {
+        const tvapi::IAngleDimensionPtr angle(Angle(A1, A2, Hi, Lo));
+        angle->SetXc(100);
+        angle->SetYc(100);
+        angle->SetDistance(Out);
+        const double mid = (A1 + A2) / 2 * std::numbers::pi / 180, a = A1 * std::numbers::pi / 180;
+        Pick(100 + Out * std::cos(mid), 100 + Out * std::sin(mid));
+        Segment(100, 100, 100 + Ray * std::cos(a), 100 + Ray * std::sin(a));
+        Pick(100 + Ray / 2 * std::cos(a), 100 + Ray / 2 * std::sin(a));
     }
     static tvhost::THostPropertyControl& Host(const tvapi::IPropertyControlPtr& c) { return HostControl(c); }
     tvhost::THostPropertyControl& Grid() { return Host(tvapi::IPropertyControlPtr(Panel->grListDimChain)); }

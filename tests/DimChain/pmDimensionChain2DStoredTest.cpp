@@ -61,16 +61,8 @@ protected:
         Closing = 4;
         for (const auto& [a1, a2, hi, lo, ray, out] : {std::tuple{0.0, 30.0, 0.2, -0.1, 40.0, 10.0},
                                                        {30.0, 75.0, 0.15, -0.15, 60.0, 10.0},
-                                                       {0.0, 75.0, 0.0, 0.0, 80.0, 25.0}}) {
-            const tvapi::IAngleDimensionPtr angle(Angle(a1, a2, hi, lo));
-            angle->SetXc(100);
-            angle->SetYc(100);
-            angle->SetDistance(out);
-            const double mid = (a1 + a2) / 2 * std::numbers::pi / 180, a = a1 * std::numbers::pi / 180;
-            Pick(100 + out * std::cos(mid), 100 + out * std::sin(mid));
-            Segment(100, 100, 100 + ray * std::cos(a), 100 + ray * std::sin(a));
-            Pick(100 + ray / 2 * std::cos(a), 100 + ray / 2 * std::sin(a));
-        }
+                                                       {0.0, 75.0, 0.0, 0.0, 80.0, 25.0}})
+            PickAngle(a1, a2, hi, lo, ray, out);
     }
     // The closing dimension's deviation texts.
     std::string Texts() { return U(Upper(Drawn().at(Closing))) + "|" + U(Lower(Drawn().at(Closing))); }
@@ -248,16 +240,8 @@ protected:
     {
         const TLoopCase& c = GetParam();
         Open();
-        for (const auto& [a1, a2, hi, lo, ray, out] : c.Picks) {
-            const tvapi::IAngleDimensionPtr angle(Angle(a1, a2, hi, lo));
-            angle->SetXc(100);
-            angle->SetYc(100);
-            angle->SetDistance(out);
-            const double mid = (a1 + a2) / 2 * std::numbers::pi / 180, at = a1 * std::numbers::pi / 180;
-            Pick(100 + out * std::cos(mid), 100 + out * std::sin(mid));
-            Segment(100, 100, 100 + ray * std::cos(at), 100 + ray * std::sin(at));
-            Pick(100 + ray / 2 * std::cos(at), 100 + ray / 2 * std::sin(at));
-        }
+        for (const auto& [a1, a2, hi, lo, ray, out] : c.Picks)
+            PickAngle(a1, a2, hi, lo, ray, out);
     }
 };
 

@@ -34,19 +34,6 @@ void PrintTo(const TTypedDeviationCase& c, std::ostream* os)
 class TTypedDeviationsTest : public TpmDimensionChain2DTest,
                              public testing::WithParamInterface<TTypedDeviationCase> {
 protected:
-    // An angle at (100, 100) from A1 to A2 degrees with its deviations, picked on its arc Out
-    // from the centre, then its first ray as a segment Ray long.
-    void PickAngle(double A1, double A2, double Hi, double Lo, double Ray, double Out = 10)
-    {
-        const tvapi::IAngleDimensionPtr angle(Angle(A1, A2, Hi, Lo));
-        angle->SetXc(100);
-        angle->SetYc(100);
-        angle->SetDistance(Out);
-        const double mid = (A1 + A2) / 2 * std::numbers::pi / 180, a = A1 * std::numbers::pi / 180;
-        Pick(100 + Out * std::cos(mid), 100 + Out * std::sin(mid));
-        Segment(100, 100, 100 + Ray * std::cos(a), 100 + Ray * std::sin(a));
-        Pick(100 + Ray / 2 * std::cos(a), 100 + Ray / 2 * std::sin(a));
-    }
     // 20 +-0.1, 30 +-0.2 and 40 +0.1/0 side by side, closing on the 90 across them: +24'/-18'.
     void PickAngles()
     {
