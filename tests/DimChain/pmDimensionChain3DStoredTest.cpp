@@ -229,3 +229,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TModelFieldCase>& p) { return std::string(std::get<0>(p.param)); });
 
 } // namespace
+
+namespace {
+
+// An assembly opened asks the loop rule once for each stored chain, and once for the gathered
+// dimensions it recognises as a chain of their own.
+TEST_F(TCheckedStoredTest, AsksTheLoopOnceAChainAsItOpens)
+{
+    const long before = TDimensionChain::LoopTests;
+    Open();
+    ASSERT_EQ(Chains(), 3);
+    EXPECT_EQ(TDimensionChain::LoopTests - before, 2 + 1);
+    EXPECT_TRUE(ChainAt(2).Closed && ChainAt(2).Checked);
+}
+
+} // namespace

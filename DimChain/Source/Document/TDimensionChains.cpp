@@ -498,7 +498,8 @@ void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written, TChainHo
         return;
     }
     CheckStored();
-    FollowOpening(FacadeChainHost(), Written);
+    // A caller with a host of its own follows the opening through it, once.
+    if (!Objects) FollowOpening(FacadeChainHost(), Written);
 }
 
 void TDimensionChains::CheckStored()

@@ -104,6 +104,7 @@ public:
     // Before anything of it is trusted, the set is read whole and each field checked against
     // what it can be (ReadStored); a field that Objects (the facade's host when none) gives
     // again is read again from it quietly, one nothing gives again leaves the set damaged.
+    // A caller that gives Objects follows the opening itself, through them (FollowOpening).
     void LoadfromUserStorage(TWrittenDeviations* Written = nullptr, TChainHost* Objects = nullptr);
     // Removes every model link left without its model object; the chains that lose one are open
     // (no check's figures kept), the links left keeping their own signs.
