@@ -397,13 +397,14 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TSpringRefusedTest,
                          });
 
 // A set screw sits in each hole the library gives for it, its head in the seat below the face
-// (Z 0) that the countersunk kind 1 has: no part of the screw lies in the block, its thread in
-// the nominal hole only touching it.
+// (Z 0) that the countersunk kind 1 has; a cap screw's head sunk into kind 1's counterbore: no
+// part of the screw lies in the block, its thread in the nominal hole only touching it.
 struct TSeatCase {
     const char* Label;
     int Kind, HoleKind;
     std::vector<double> P;
-    double HeadK; // how deep the head is sunk
+    double HeadK;      // how deep the head is sunk
+    double Sunk = 0.0; // how far the screw's origin lies below the face
 };
 
 void PrintTo(const TSeatCase& c, std::ostream* os)
@@ -425,14 +426,14 @@ TEST_P(TSetScrewSeatTest, ScrewLeavesTheBlockWhole)
     const tvhost::TShape screw = doc->TopPart().PlacedShapes().at(0);
     THoleData hole;
     *hole.Cfg.PInt = c.HoleKind;
-    hole.DH = -c.HeadK, hole.Depth = P[2];
+    hole.DH = -c.HeadK, hole.Depth = P[2] + c.Sunk;
     ASSERT_TRUE(drBaseGetHole(c.Kind, P.data(), &hole));
     R().IDoc = R().IDoc3D = Host().App().Documents().AddDocument(tvapi::tvDocumentPart, L"block.qpt");
     R().Part = R().IDoc3D->GetTopPart();
     tvhost::THostPart& top = tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart();
-    top.AddBody(tvhost::MakeBox({-30, -30, -60}, 60, 60, 60));
-    THole3DParam(drApi::MA).dr3DHole(0, 0, 0, 0, hole.lF, hole.lL, hole.lR, hole.F1, hole.L, hole.R, hole.F2,
-                                     hole.rL, hole.rR, hole.rF);
+    top.AddBody(tvhost::MakeBox({-30, -30, c.Sunk - 60}, 60, 60, 60));
+    THole3DParam(drApi::MA).dr3DHole(0, 0, 0, c.Sunk, hole.lF, hole.lL, hole.lR, hole.F1, hole.L, hole.R,
+                                     hole.F2, hole.rL, hole.rR, hole.rF);
     const std::vector<tvhost::TShape> block = top.LocalShapes();
     ASSERT_EQ(block.size(), 1u);
     EXPECT_NEAR(tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, screw, block[0])), 0, 1e-3);
@@ -443,7 +444,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TSeatCase{"HexSocketClearance", 22, 2, {0, 8, 30, 12, 8, 4}, 8},
                     TSeatCase{"HexSocketNominal", 22, 3, {0, 8, 30, 12, 8, 4}, 8},
                     TSeatCase{"CrossRecessClearance", 35, 2, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6},
-                    TSeatCase{"CrossRecessNominal", 35, 3, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6}),
+                    TSeatCase{"CrossRecessNominal", 35, 3, {0, 8, 30, 0, 0, 12, 6, 0, 0, 0, 0, 6, 2}, 6},
+                    TSeatCase{"CapScrewSeat", 33, 1, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}, 8, 8}),
     [](const testing::TestParamInfo<TSeatCase>& i) { return std::string(i.param.Label); });
 
 } // namespace
