@@ -10,9 +10,12 @@
 # `tvhost run` as they are (for instance `--new drawing` to start with a new drawing open).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j "$(nproc)" --target tvhost-run DimChain
+# DIMCHAIN_BUILT=1: build/ already holds tvhost and the plug-in (the README's check uses it).
+if [ -z "${DIMCHAIN_BUILT:-}" ]; then
+  bash tools/setup.sh
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+  cmake --build build -j "$(nproc)" --target tvhost-run DimChain
+fi
 if [ $# -gt 0 ]; then
   exec build/tvhost run --plugin build/libDimChain.plx "$@"
 fi
