@@ -16,7 +16,7 @@ export DIMCHAIN_BUILT=1
 
 printed=$work/printed.txt
 : > "$printed"
-missing=0 blocks=0 in=0 kind=
+missing=0 blocks=0 in=0
 block=()
 finish() {
   blocks=$((blocks + 1))
