@@ -2,6 +2,7 @@
 // anything runs, with its number and text, and a script's length costs no memory.
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,9 +32,10 @@ struct TRun {
 
 // Runs the built tvhost with `args`, its output going through `log`. Under AddressSanitizer
 // freed blocks wait in a quarantine of up to 256 MB; a small one keeps the peak about live data.
-TRun Tvhost(std::vector<std::string> args, const std::string& log)
+TRun Tvhost(std::vector<std::string> args, const std::string& log,
+            const std::string& program = DC_BINARY_DIR "/tvhost")
 {
-    args.insert(args.begin(), DC_BINARY_DIR "/tvhost");
+    args.insert(args.begin(), program);
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -429,3 +431,140 @@ TEST_P(FollowedPathTest, NamesTheFileTheSystemFinds)
 
 INSTANTIATE_TEST_SUITE_P(Paths, FollowedPathTest, ::testing::ValuesIn(FollowedPaths),
                          [](const ::testing::TestParamInfo<TFollowedPath>& p) { return p.param.Name; });
+
+// ---- an output's folder swapped for a link between the check and the write ---------------
+
+namespace {
+
+// The run's plug-in in x/plug, the sample drawing in x/p, the output named in x/d; once the
+// name is checked, the test hook moves x/d to x/d.was and puts a link to `SwapTo` in its place.
+// Written by name again, the output would replace the file of that name there.
+struct TSwapCase {
+    const char* Name;
+    std::vector<std::string> Args; // "@" names a file from the test's folder
+    const char* SwapTo;
+    const char* Kept;    // what the run must leave as it was
+    const char* Written; // where the output lands: the folder as it was checked
+};
+void PrintTo(const TSwapCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TSwapCase SwapCases[] = {
+    {"SaveOntoThePlugin",
+     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/p/chain.qdr", "--script",
+      "@x/p/cancel.script", "--save", "@x/d/libDimChain.plx"},
+     "plug",
+     "x/plug/libDimChain.plx",
+     "x/d.was/libDimChain.plx"},
+    {"PictureOntoThePlugin",
+     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/p/chain.qdr", "--script",
+      "@x/p/cancel.script", "--png", "@x/d/libDimChain.plx"},
+     "plug",
+     "x/plug/libDimChain.plx",
+     "x/d.was/libDimChain.plx"},
+    {"ExportOntoTheDrawing",
+     {"export", "--svg", "@x/p/chain.qdr", "@x/d/chain.qdr"},
+     "p",
+     "x/p/chain.qdr",
+     "x/d.was/chain.qdr"},
+};
+
+class SwappedFolderTest : public TvhostRunTest, public ::testing::WithParamInterface<TSwapCase> {};
+
+} // namespace
+
+TEST_P(SwappedFolderTest, NeverRedirectsTheWrite)
+{
+    const TSwapCase& c = GetParam();
+    for (const char* folder : {"x/plug/", "x/p/", "x/d/"})
+        fs::create_directories(FDir + folder);
+    CopySamples(FDir + "x/plug/", FDir + "x/p/");
+    fs::copy_file(FDir + "chain.qdr", FDir + "x/p/chain.qdr");
+    std::ofstream(FDir + "x/p/cancel.script") << "cancel\n";
+    std::vector<std::string> args = c.Args;
+    for (std::string& a : args)
+        if (a[0] == '@') a = FDir + a.substr(1);
+    const std::string kept = specialfiles::Bytes(FDir + c.Kept);
+    ::setenv("TVHOST_TEST_SWAP_FOLDER", (FDir + "x/" + c.SwapTo).c_str(), 1);
+    const TRun run = Tvhost(args, FDir + "log");
+    ::unsetenv("TVHOST_TEST_SWAP_FOLDER");
+    if (run.Out.find("no offscreen view") != std::string::npos) GTEST_SKIP() << run.Out;
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    EXPECT_TRUE(fs::is_symlink(FDir + "x/d")) << "the folder was not swapped";
+    EXPECT_TRUE(specialfiles::Bytes(FDir + c.Kept) == kept) << "the write went through the link";
+    EXPECT_TRUE(fs::is_regular_file(FDir + c.Written)) << run.Out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Swapped, SwappedFolderTest, ::testing::ValuesIn(SwapCases),
+                         [](const ::testing::TestParamInfo<TSwapCase>& p) { return p.param.Name; });
+
+// ---- the program and the host library a run is made of ------------------------------------
+
+namespace {
+
+// A copy of tvhost and of its host library in x/bin, run from there; the output names one of them.
+struct TOwnFileCase {
+    const char* Name;
+    const char* Output; // "--save", "--png" or "export"
+    const char* Target;
+    const char* Said;
+};
+void PrintTo(const TOwnFileCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+const TOwnFileCase OwnFiles[] = {
+    {"SaveOntoTheProgram", "--save", "tvhost", "will not save over @: it is the program running"},
+    {"SaveOntoTheHostLibrary", "--save", "libtvhost.so",
+     "will not save over @: it is the host library in use"},
+    {"PictureOntoTheHostLibrary", "--png", "libtvhost.so",
+     "will not save the picture over @: it is the host library in use"},
+    {"ExportOntoTheProgram", "export", "tvhost", "onto @: it is the program running"},
+};
+
+class OwnFileTest : public TvhostRunTest, public ::testing::WithParamInterface<TOwnFileCase> {};
+
+} // namespace
+
+TEST_P(OwnFileTest, IsRefusedAndStaysAsItWas)
+{
+    const TOwnFileCase& c = GetParam();
+    const std::string bin = FDir + "bin/";
+    fs::create_directories(bin);
+    for (const char* file : {"tvhost", "libtvhost.so"})
+        fs::copy_file(std::string(DC_BINARY_DIR "/") + file, bin + file);
+    std::ofstream(FDir + "cancel.script") << "cancel\n";
+    const std::string target = bin + c.Target;
+    const std::string before = specialfiles::Bytes(target);
+    std::vector<std::string> args{"export", "--svg", FDir + "chain.qdr", target};
+    if (std::string_view(c.Output) != "export")
+        args = {"run",
+                "--plugin",
+                DC_BINARY_DIR "/libDimChain.plx",
+                "--open",
+                FDir + "chain.qdr",
+                "--script",
+                FDir + "cancel.script",
+                c.Output,
+                target};
+    const char* const was = std::getenv("LD_LIBRARY_PATH");
+    const std::string path = was ? std::string(was) : std::string();
+    ::setenv("LD_LIBRARY_PATH", bin.c_str(), 1); // the copy's library before the one it was linked with
+    const TRun run = Tvhost(args, FDir + "log", bin + "tvhost");
+    if (was)
+        ::setenv("LD_LIBRARY_PATH", path.c_str(), 1);
+    else
+        ::unsetenv("LD_LIBRARY_PATH");
+    if (run.Out.find("no offscreen view") != std::string::npos) GTEST_SKIP() << run.Out;
+    std::string said = c.Said;
+    said.replace(said.find('@'), 1, target);
+    EXPECT_NE(run.Out.find(said), std::string::npos) << run.Out;
+    EXPECT_NE(run.Code, 0);
+    EXPECT_TRUE(specialfiles::Bytes(target) == before) << "the file was written over";
+}
+
+INSTANTIATE_TEST_SUITE_P(Own, OwnFileTest, ::testing::ValuesIn(OwnFiles),
+                         [](const ::testing::TestParamInfo<TOwnFileCase>& p) { return p.param.Name; });

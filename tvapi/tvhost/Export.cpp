@@ -11,6 +11,7 @@
 #include "HostSvg.h"
 #include "HostText.h"
 #include "HostUserData.h"
+#include "Output.h"
 #include "ReadFiles.h"
 #include "Session.h"
 #include "tvapi/Dimensions.h"
@@ -105,12 +106,13 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
     return ecSuccess;
 }
 
-// Whether `svg` may be written: no file the export reads (`doc`, and once it is open, the parts
-// its model is made of); false, told, when it is one.
-bool MayWrite(const std::string& svg, const std::string& doc, const tvhost::THostDocuments* documents,
-              std::ostream& err)
+// Whether `svg` may be written, checked through `checked` (its name through its open folder): no
+// file the export reads (`doc`, and once it is open, the parts its model is made of); false,
+// told, when it is one.
+bool MayWrite(const std::string& checked, const std::string& svg, const std::string& doc,
+              const tvhost::THostDocuments* documents, std::ostream& err)
 {
-    const TReadBy by = ReaderOf(svg, TReadFiles{{}, {}, doc, documents});
+    const TReadBy by = ReaderOf(checked, TReadFiles{{}, {}, doc, documents});
     switch (by.Kind) {
     case TReadKind::rkNone:
         return true;
@@ -139,7 +141,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const bool step = args[1] == "--step";
     const std::string& doc = args[2];
     const std::string& svg = args[3];
-    if (!MayWrite(svg, doc, nullptr, err)) return ecUsage;
+    TOutput output(svg);
+    if (!MayWrite(output.Checked(), svg, doc, nullptr, err)) return ecUsage;
     tvhost::THost host;
     host.App().SetBoxOutput(&err); // what an open left out of the file
     tvhost::THostDocuments& documents = host.App().Documents();
@@ -149,7 +152,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "tvhost: cannot read " << doc << ": " << documents.OpenError() << '\n';
         return ecRunFailed;
     }
-    if (!MayWrite(svg, doc, &documents, err)) return ecUsage;
+    if (!MayWrite(output.Checked(), svg, doc, &documents, err)) return ecUsage;
+    output.Hold();
+    const std::string& to = output.Name();
     std::string error;
     if (step) {
         auto* model = dynamic_cast<tvhost::THostDocument3D*>(core);
@@ -157,7 +162,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "tvhost: " << doc << " is no part or assembly\n";
             return ecRunFailed;
         }
-        if (!tvhost::WriteStepFile(model->TopPart().PlacedShapes(), svg, error)) {
+        if (!tvhost::WriteStepFile(model->TopPart().PlacedShapes(), to, error)) {
             err << "tvhost: cannot write " << svg << ": " << error << '\n';
             return ecRunFailed;
         }
@@ -165,11 +170,11 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // A part or assembly is drawn as its hidden-line projection.
         std::string picture;
         if (!tvhost::PartSvg(model->TopPart().PlacedShapes(), picture, error) ||
-            !tvhost::WriteFileAtomically(svg, picture, error)) {
+            !tvhost::WriteFileAtomically(to, picture, error)) {
             err << "tvhost: cannot write " << svg << ": " << error << '\n';
             return ecRunFailed;
         }
-    } else if (!tvhost::WriteSvgFile(*core, tvhost::FileNameFromBytes(svg), error)) {
+    } else if (!tvhost::WriteSvgFile(*core, tvhost::FileNameFromBytes(to), error)) {
         err << "tvhost: cannot write " << svg << ": " << error << '\n';
         return ecRunFailed;
     }

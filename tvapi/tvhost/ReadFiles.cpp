@@ -2,6 +2,7 @@
 #include "ReadFiles.h"
 
 #include <dirent.h>
+#include <dlfcn.h>
 #include <sys/stat.h>
 
 #include "HostDocumentFile.h"
@@ -40,6 +41,24 @@ TReadBy DocumentReading(const std::string& file, const tvhost::THostDocuments& d
     return {};
 }
 
+// The host library this program runs on, as the loader found it; empty when it cannot say.
+std::string HostLibrary()
+{
+    Dl_info info{};
+    const auto anyOfIts = &tvhost::FileNameFromBytes;
+    if (::dladdr(reinterpret_cast<const void*>(anyOfIts), &info) == 0 || !info.dli_fname) return {};
+    return info.dli_fname;
+}
+
+// What the program is made of: a copy replaced under a run breaks the next one.
+TReadBy ProgramReading(const std::string& file)
+{
+    if (Same(file, "/proc/self/exe")) return {TReadKind::rkProgram, "it is the program running", {}};
+    const std::string host = HostLibrary();
+    if (!host.empty() && Same(file, host)) return {TReadKind::rkProgram, "it is the host library in use", {}};
+    return {};
+}
+
 // Whether the process holds `file` open.
 bool HeldOpen(const std::string& file)
 {
@@ -62,6 +81,7 @@ TReadBy ReaderOf(const std::string& file, const TReadFiles& read, const tvhost::
     // What is no regular file the write refuses itself, saying what it is.
     struct stat target {};
     if (::stat(file.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
+    if (TReadBy by = ProgramReading(file); by.Kind != TReadKind::rkNone) return by;
     if (!read.Library.empty() && Same(file, read.Library))
         return {TReadKind::rkLibrary, "it is the library being run", {}};
     if (read.Script && Same(file, *read.Script))

@@ -1,8 +1,8 @@
 #pragma once
-// What a tvhost command reads, which nothing it writes may replace: the library it runs, the
-// script it plays, the documents open in its host and the parts their models are made of, and
-// the files it holds open. Files are compared by device and inode, so that a link or a second
-// name of a file counts as the file.
+// What a tvhost command reads, which nothing it writes may replace: its own program and the host
+// library it runs on, the library it runs, the script it plays, the documents open in its host
+// and the parts their models are made of, and the files it holds open. Files are compared by device and
+// inode, so that a link or a second name of a file counts as the file.
 
 #include <optional>
 #include <string>
@@ -15,7 +15,7 @@ class THostDocuments;
 namespace tvrun {
 
 // What reads a file, as the refusal to write over it tells.
-enum class TReadKind { rkNone, rkLibrary, rkScript, rkDocument, rkComponent, rkHeldOpen };
+enum class TReadKind { rkNone, rkProgram, rkLibrary, rkScript, rkDocument, rkComponent, rkHeldOpen };
 
 struct TReadBy {
     TReadKind Kind = TReadKind::rkNone;

@@ -16,6 +16,7 @@
 #include "HostProcess.h"
 #include "HostScript.h"
 #include "HostText.h"
+#include "Output.h"
 #include "Picture.h"
 #include "ReadFiles.h"
 #include "tvapi/LibraryActions.h"
@@ -76,11 +77,13 @@ bool SaveActive(tvhost::THost& host, const std::string& file, const TReadFiles& 
 {
     const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
     const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(doc.Get());
-    if (const TReadBy by = ReaderOf(file, read, core); by.Kind != TReadKind::rkNone) {
+    TOutput output(file);
+    if (const TReadBy by = ReaderOf(output.Checked(), read, core); by.Kind != TReadKind::rkNone) {
         err << "tvhost: will not save over " << file << ": " << by.Why << '\n';
         return false;
     }
-    if (doc && doc->SaveAs(tvhost::FileNameFromBytes(file).c_str())) {
+    output.Hold();
+    if (doc && doc->SaveAs(tvhost::FileNameFromBytes(output.Name()).c_str())) {
         out << "tvhost: saved " << file << '\n';
         return true;
     }
@@ -109,7 +112,8 @@ public:
     {
         if (FTaken) return FSaved;
         FTaken = true;
-        if (const TReadBy by = ReaderOf(FFile, FRead); by.Kind != TReadKind::rkNone) {
+        TOutput output(FFile);
+        if (const TReadBy by = ReaderOf(output.Checked(), FRead); by.Kind != TReadKind::rkNone) {
             FErr << "tvhost: will not save the picture over " << FFile << ": " << by.Why << '\n';
             return false;
         }
@@ -117,7 +121,8 @@ public:
         if (const tvhost::THostFramePtr frame = tvhost::FrameOf(FHost.App().GetActiveDocument()))
             frame->Paint();
         std::string error;
-        FSaved = FView.SavePng(FFile, error);
+        output.Hold();
+        FSaved = FView.SavePng(output.Name(), error);
         if (FSaved)
             FOut << "tvhost: picture " << FFile << '\n';
         else
