@@ -104,9 +104,49 @@ TEST_F(HostProcessTest, SetChangesTheControlAndReportsTheChange)
     tvhost::Script().SetOutput(&out);
     Process->Run(true, false);
     tvhost::Script().SetOutput(nullptr);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"edit 0.250000", "list 1", "list 0"}));
-    EXPECT_EQ(out.str(), "script line 4: cannot set \"Метод\"\n");
+    // A row's number is no label.
+    EXPECT_EQ(Calls, (std::vector<std::string>{"edit 0.250000", "list 1"}));
+    EXPECT_EQ(out.str(), "script line 3: cannot set \"Метод\"\nscript line 4: cannot set \"Метод\"\n");
 }
+
+// A list of numbers and words as a script sets it: a label as it stands, or as the same number
+// with a point or a comma; anything else, a row's number too, is refused and the list keeps
+// its row.
+struct TListSetCase {
+    const char* Name;
+    const char* Typed;
+    int Row; // -1: refused
+};
+void PrintTo(const TListSetCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class HostListSetTest : public HostProcessTest, public ::testing::WithParamInterface<TListSetCase> {};
+
+TEST_P(HostListSetTest, MatchesALabelOrIsRefused)
+{
+    const IPropertyListPtr list(Param->GetPropertyTabs()->Add(L"T")->GetControls()->Add(tvControlListStr));
+    list->SetCaption(L"Риск");
+    list->SetTextItems({L"2,1", L"0.27", L"1.0", L"Нет"});
+    list->SetCurrentIndex(3);
+    Load(std::string("set \"Риск\" ") + GetParam().Typed + "\n");
+    std::ostringstream out;
+    tvhost::Script().SetOutput(&out);
+    Process->Run(true, false);
+    tvhost::Script().SetOutput(nullptr);
+    const int row = GetParam().Row;
+    EXPECT_EQ(list->GetCurrentIndex(), row < 0 ? 3 : row);
+    EXPECT_EQ(out.str(), row < 0 ? "script line 1: cannot set \"Риск\"\n" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, HostListSetTest,
+    ::testing::Values(TListSetCase{"LabelAsItStands", "0.27", 1}, TListSetCase{"LabelWithAComma", "0,27", 1},
+                      TListSetCase{"WholeNumberOfALabel", "1", 2},
+                      TListSetCase{"CommaLabelWithAPoint", "2.10", 0}, TListSetCase{"Word", "Нет", 3},
+                      TListSetCase{"RowNumber", "0", -1}, TListSetCase{"NumberOfNoLabel", "5", -1},
+                      TListSetCase{"NoNumber", "0,2,7", -1}),
+    [](const ::testing::TestParamInfo<TListSetCase>& p) { return std::string(p.param.Name); });
 
 TEST_F(HostProcessTest, GridSelectAndEditReachTheGrid)
 {

@@ -8,10 +8,13 @@
 #include "HostPropertyManager.h"
 #include "HostText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tvhost {
 
@@ -61,6 +64,26 @@ bool TypedInt(std::string_view text, int& value)
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
     value = n;
     return true;
+}
+
+// The typed text as a number with a decimal point or comma; false for anything TypedReal refuses.
+bool TypedDecimal(std::string text, double& value)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    return TypedReal(text, value);
+}
+
+// The item a list's typed text names: the label itself, else the first label that is the same
+// number (with a point or a comma); -1 for none. A row's number is no label.
+int ListItemNamed(const std::vector<std::wstring>& items, const std::wstring& value)
+{
+    const auto it = std::find(items.begin(), items.end(), value);
+    if (it != items.end()) return static_cast<int>(it - items.begin());
+    double typed = 0, label = 0;
+    if (!TypedDecimal(ToUtf8(value), typed)) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (TypedDecimal(ToUtf8(items[i]), label) && label == typed) return static_cast<int>(i);
+    return -1;
 }
 
 bool Is(const char* iid, const char* other)
@@ -287,7 +310,6 @@ bool THostPropertyControl::UserSet(const std::wstring& value)
 {
     using namespace tvapi;
     const std::string v = ToUtf8(value);
-    char* end = nullptr;
     switch (FType) {
     case tvControlEditReal:
         // Text that is no finite number is refused: the field keeps its value.
@@ -317,14 +339,9 @@ bool THostPropertyControl::UserSet(const std::wstring& value)
     case tvControlListInt:
     case tvControlListReal:
     case tvControlListStr: {
-        const auto it = std::find(FItems.begin(), FItems.end(), value);
-        if (it != FItems.end()) {
-            FCurrent = static_cast<int>(it - FItems.begin());
-            return true;
-        }
-        const long n = std::strtol(v.c_str(), &end, 10);
-        if (end == v.c_str() || *end != '\0' || n < 0 || n >= static_cast<long>(FItems.size())) return false;
-        FCurrent = static_cast<int>(n);
+        const int item = ListItemNamed(FItems, value);
+        if (item < 0) return false;
+        FCurrent = item;
         return true;
     }
     default:
