@@ -1,13 +1,16 @@
 // A checked assembly chain's figures kept apart from its closing link's note: the note a part's
 // name or the user gave is never cut, an older set's figures are read out of the note, and a
 // part removed from the assembly leaves the chain open with no figures and the signs it had.
-// The assembly closed under the panel: OK stores nothing, anywhere, and says so.
+// The assembly closed under the panel: OK stores nothing, anywhere, and says so. Stored check
+// figures that are no numbers, or beyond what the grid shows, are calculated again quietly.
 
 #include "Panel3DFixture.h"
 
 #include "KmfData.h"
 #include "TDimensionChains.h"
 #include "TLinkText.h"
+
+#include <limits>
 
 namespace {
 
@@ -131,5 +134,59 @@ INSTANTIATE_TEST_SUITE_P(Documents, TClosedUnderThePanelTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& p) {
                              return p.param ? "AnotherBecomesActive" : "Alone";
                          });
+
+// The chain checked from its closing row and stored, then one of its check figures stored as
+// Figure: the opening calculates them again, quietly, and OK stores the right ones.
+struct TCheckFigureCase {
+    const char* Name;
+    bool Upper;
+    double Figure;
+};
+void PrintTo(const TCheckFigureCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class TStoredCheckFiguresTest : public TpmDimensionChain3DStoredTest,
+                                public testing::WithParamInterface<TCheckFigureCase> {
+protected:
+    std::optional<TCheckFigures> StoredFigures()
+    {
+        TDimensionChains set;
+        std::vector<Byte> bytes;
+        EXPECT_TRUE(drApi::MA.drGetUserData(R().IDoc, set.NameUserData, bytes, {}));
+        EXPECT_TRUE(set.from(bytes));
+        return set.DimChains.Count > 2 ? set.DimChains[2].CheckFigures : std::nullopt;
+    }
+};
+TEST_P(TStoredCheckFiguresTest, AreCalculatedAgainQuietly)
+{
+    const TCheckFigureCase& c = GetParam();
+    Open();
+    CheckFromTheClosingRow();
+    ASSERT_EQ(Chains(), 3);
+    ASSERT_TRUE(ChainAt(2).CheckFigures);
+    const TCheckFigures right = *ChainAt(2).CheckFigures;
+    Panel->ButtonClick(1);
+    Panel.reset();
+    RewriteStored([&c](TDimensionChains& set, std::vector<tvapi::ITervanAPIObjectPtr>&) {
+        TCheckFigures& figures = *set.DimChains[2].CheckFigures;
+        (c.Upper ? figures.QHigh : figures.QLow) = c.Figure;
+    });
+    Journal().Clear();
+    Open();
+    EXPECT_TRUE(Statuses().empty());
+    EXPECT_EQ(Journal().Calls("IApplication::ShowMessageBox").size(), 0u);
+    Panel->ButtonClick(1);
+    const std::optional<TCheckFigures> stored = StoredFigures();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->QHigh, right.QHigh);
+    EXPECT_EQ(stored->QLow, right.QLow);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TStoredCheckFiguresTest,
+    testing::Values(TCheckFigureCase{"UpperNoNumber", true, std::numeric_limits<double>::quiet_NaN()},
+                    TCheckFigureCase{"LowerMinusInfinity", false, -std::numeric_limits<double>::infinity()},
+                    TCheckFigureCase{"UpperOf300Digits", true, 1e300}),
+    [](const testing::TestParamInfo<TCheckFigureCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

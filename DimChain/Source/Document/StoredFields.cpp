@@ -3,6 +3,7 @@
 
 #include "StoredFields.h"
 
+#include "ChainGrid.h"
 #include "ChainHost.h"
 #include "Dictionary.h"
 #include "Messager.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -99,6 +101,36 @@ bool KindsHold(const TDimension& L, TChainHost& Host, bool Drawing)
     return !L.AuxObj || L.TypeAuxiliary == Host.GetType(L.AuxObj);
 }
 
+// The figures the user types in the grid, as the grid takes them: within its range. No number
+// passes here, for the chain's check to show it open.
+bool TypedHold(const TDimension& L)
+{
+    for (const Real v : {L.EQLow, L.EQHigh, L.dLdT, L.dT})
+        if (std::fabs(v) > ChainGrid::MaxCellValue) return false;
+    return true;
+}
+
+// The factor a diameter or radius conversion applied: 2 from a radius, 1/2 from a diameter; 0
+// for a link no conversion scales.
+Real ConversionFactor(const TDimension& L)
+{
+    if (!L.Transformation) return 0.0;
+    if (L.Type == tvapi::tvDrRDimension) return 2.0;
+    return L.Type == tvapi::tvDrDDimension ? 0.5 : 0.0;
+}
+
+// A finite conversion factor no conversion of the link gives, taken from its kind and flag;
+// false when it was one (a set of an older version may hold 0 for a converted link, or the
+// factor of a conversion taken back).
+bool TakeConversion(TDimension& L)
+{
+    const Real k = L.KTransformation, f = ConversionFactor(L);
+    const bool held = f != 0.0 ? (k == 0.0 || k == f) : (k == 0.0 || k == 0.5 || k == 2.0);
+    if (held || !std::isfinite(k)) return false;
+    L.KTransformation = f;
+    return true;
+}
+
 bool Holds(const TDimension& L, TChainHost& Host, bool Drawing, bool Deviations)
 {
     if (!KindsHold(L, Host, Drawing) || (Deviations && !DeviationsHold(L))) return false;
@@ -144,8 +176,11 @@ void TakeDrawingKinds(TDimension& L, TChainHost& Host)
 
 TStoredFields ReadStoredFields(TDimension& L, TChainHost& Host, bool Deviations)
 {
+    if (!TypedHold(L)) return TStoredFields::Damaged; // only the user gives them
     const bool drawing = IsDrawingLink(L);
-    if (Holds(L, Host, drawing, Deviations)) return TStoredFields::Held;
+    // Before anything is read again: the link's figures are derived through the conversion.
+    const bool converted = TakeConversion(L);
+    if (Holds(L, Host, drawing, Deviations)) return converted ? TStoredFields::Read : TStoredFields::Held;
     TDimension again(L);
     if (drawing) TakeDrawingKinds(again, Host);
     if (!Host.GiveAgain(again)) return TStoredFields::Damaged;
@@ -196,7 +231,9 @@ bool TDimensionChains::ReadStored(const std::vector<Byte>& Bytes, TChainHost& Ob
             return false;
         RestoreReferenceByAttr();
     }
-    return ReadLinkFields(Objects);
+    if (!ReadLinkFields(Objects)) return false;
+    ReadCheckFigures();
+    return true;
 }
 
 bool TDimensionChains::ReadLinkFields(TChainHost& Objects)
@@ -211,4 +248,19 @@ bool TDimensionChains::ReadLinkFields(TChainHost& Objects)
             if (ReadStoredFields(link, Objects, own) == TStoredFields::Damaged) return false;
         }
     return true;
+}
+
+void TDimensionChains::ReadCheckFigures()
+{
+    const auto shown = [](Real v) { return std::fabs(v) <= ChainGrid::MaxCellValue; };
+    for (TDimensionChain& chain : DimChains) {
+        if (!chain.CheckFigures || (shown(chain.CheckFigures->QHigh) && shown(chain.CheckFigures->QLow)))
+            continue;
+        // The links give them again: the check calculated once more, as the follow does.
+        const std::optional<TChainResult> loop = chain.Closed ? chain.Calculate(true) : std::nullopt;
+        if (loop && loop->Finite())
+            chain.CheckFigures = TCheckFigures{loop->QHigh, loop->QLow};
+        else
+            chain.DropCheckFigures();
+    }
 }

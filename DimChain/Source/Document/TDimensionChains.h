@@ -179,6 +179,9 @@ private:
     // Each link's fields checked and read again through Objects (ReadStoredFields); false when
     // one cannot be given again.
     bool ReadLinkFields(TChainHost& Objects);
+    // A check's figures that are no numbers, or beyond what the grid shows, calculated again from
+    // the chain's links; dropped when they give none.
+    void ReadCheckFigures();
     // One tagged section after the chains into Chains; false for an unknown tag or damage.
     static bool ReadSection(TKmfData& stream, TArrayOf<TDimensionChain>& Chains);
     void Number();

@@ -123,7 +123,8 @@ void TDeviationTexts::FormToStream(TKmfData& s, const std::optional<TDeviationTe
 
 namespace {
 
-// A text's lines of items as FormToStream wrote them; false for counts the data cannot hold.
+// A text's lines of items as FormToStream wrote them; false for counts the data cannot hold, or
+// a height no text is given (it would be written into the drawing as it stands).
 bool ReadForm(TKmfData& s, TTextForm& Form)
 {
     const Integer lines = s.ReadInteger();
@@ -136,6 +137,7 @@ bool ReadForm(TKmfData& s, TTextForm& Form)
             TString str;
             s.Read(str);
             const Real height = s.ReadReal();
+            if (!(height >= 0.0 && height <= MaxTextHeight)) return false;
             line.push_back({Wide(str), height});
         }
     }

@@ -12,8 +12,11 @@
 
 class TKmfData;
 
+// The largest character height a text item is given, in millimetres.
+inline constexpr double MaxTextHeight = 1000.0;
+
 // One item of a line of a text: its string and its character height in millimetres (0: the
-// text's own height).
+// text's own height), at most MaxTextHeight.
 struct TTextItemForm {
     std::wstring Str;
     double Height = 0.0;
@@ -40,8 +43,9 @@ struct TDeviationTexts {
     static std::wstring Joined(const TTextForm& Form);
     // The items and heights of Texts in a stream: for the upper, then the lower text, its count
     // of lines (0 for none of its own, or no texts), each line's count of items, each item's
-    // string and height. Reading gives false for counts past the data, or a form other than its
-    // text's string or without texts.
+    // string and height. Reading gives false for counts past the data, a height that is no
+    // number, below 0 or above MaxTextHeight, or a form other than its text's string or without
+    // texts.
     static void FormToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
     static bool FormFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;

@@ -1,0 +1,145 @@
+// Stored figures that only the user gives, held to what the grid and the drawing take: a typed
+// figure beyond the grid's range or a kept text's height no text has leaves the set damaged -
+// told at each opening, never stored over, the drawing as it was and still saved; a conversion's
+// factor no conversion gives is read again from the link.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "AssemblyLinks.h"
+#include "RecordingChainHost.h"
+#include "Reopen2DFixture.h"
+#include "StoredFields.h"
+#include "drModelerAPI.h"
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+const char* const DamagedText = "Сохраненные размерные цепи повреждены и не прочитаны";
+
+struct TFigureDamage {
+    const char* Name;
+    std::function<void(TDimensionChain&)> Do;
+};
+void PrintTo(const TFigureDamage& d, std::ostream* os)
+{
+    *os << d.Name;
+}
+
+class TStoredFigureTest : public TReopenFixture, public testing::WithParamInterface<TFigureDamage> {
+protected:
+    // The sample's chain picked with C's upper text "+0,2" at 2,5 mm, so that its kept texts are
+    // stored with their heights; OK, the drawing reopened, its set damaged, the panel opened.
+    void StoreDamaged()
+    {
+        DrawSample(1);
+        const tvapi::IDimensionTextPtr text(Dims[2]);
+        text->GetUpperDeviation()->SetStr(L"+0,2");
+        tvapi::ITextFontPtr(text->GetUpperDeviation()->GetLine(0)->GetItem(0))->SetHeight(2.5);
+        Dims[2]->Update();
+        Open();
+        PickChain();
+        OkAndReopen([this] {
+            TDimensionChains set;
+            std::vector<Byte> bytes;
+            ASSERT_TRUE(drApi::MA.drGetUserData(R().IDoc, set.NameUserData, bytes, {}));
+            ASSERT_TRUE(set.from(bytes));
+            ASSERT_TRUE(set.DimChains[0].OwnTexts && set.DimChains[0].OwnTexts->HasForm());
+            GetParam().Do(set.DimChains[0]);
+            set.to(bytes);
+            ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, set.NameUserData, bytes, false, {}));
+        });
+    }
+    std::vector<Byte> Stored()
+    {
+        std::vector<Byte> bytes;
+        drApi::MA.drGetUserData(R().IDoc, TDimensionChains().NameUserData, bytes, {});
+        return bytes;
+    }
+};
+
+TEST_P(TStoredFigureTest, LeavesTheSetDamagedAndTheDrawingAsItWas)
+{
+    StoreDamaged();
+    const std::vector<Byte> damaged = Stored();
+    const std::string texts = Texts(2);
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(Said(DamagedText), 1);
+        Panel->ButtonClick(1);
+        EXPECT_EQ(Stored(), damaged);
+        EXPECT_EQ(Texts(2), texts);
+        Panel.reset();
+        EXPECT_TRUE(R().IDoc->SaveAs(tvhost::FromUtf8(FDir + "/again.qdr").c_str()));
+        Journal().Clear();
+        Open();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TStoredFigureTest,
+    testing::Values(
+        TFigureDamage{"TypedUpperTwoMillion", [](TDimensionChain& c) { c.Dimensions[0].EQHigh = 2e6; }},
+        TFigureDamage{"TypedLowerBeyondAnyAngle", [](TDimensionChain& c) { c.Dimensions[1].EQLow = 1e300; }},
+        TFigureDamage{"HeatFactorBeyondTheGrid", [](TDimensionChain& c) { c.Dimensions[0].dLdT = -1.5e6; }},
+        TFigureDamage{"TemperatureBeyondTheGrid", [](TDimensionChain& c) { c.Dimensions[1].dT = 1e7; }},
+        TFigureDamage{"KeptHeightNoNumber",
+                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = NaN; }},
+        TFigureDamage{"KeptHeightNegative",
+                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = -5; }},
+        TFigureDamage{"KeptHeightHuge",
+                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = 1e300; }},
+        TFigureDamage{"KeptHeightJustAbove",
+                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = 1000.001; }}),
+    [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
+
+// A model link's stored figures as the reading finds them: what each comes to, and the
+// conversion factor after it.
+struct TLinkFigureCase {
+    const char* Name;
+    std::function<void(TDimension&)> Do;
+    TStoredFields Outcome;
+    double Factor;
+};
+void PrintTo(const TLinkFigureCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TStoredLinkFigureTest : public testing::TestWithParam<TLinkFigureCase> {};
+
+TEST_P(TStoredLinkFigureTest, IsHeldToWhatTheGridTakes)
+{
+    TDimension L = NewAssemblyLink(tvapi::o3d_lineDimension3D);
+    L.Nominal = 30;
+    L.V3 = TVector3D(0, 0, 30);
+    GetParam().Do(L);
+    TRecordingChainHost host;
+    EXPECT_EQ(ReadStoredFields(L, host, true), GetParam().Outcome);
+    EXPECT_EQ(L.KTransformation, GetParam().Factor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, TStoredLinkFigureTest,
+    testing::Values(
+        TLinkFigureCase{"TypedAtTheGridsEdge",
+                        [](TDimension& L) { L.EQHigh = 1e6, L.EQLow = -1e6, L.dT = 1e6, L.dLdT = -1e6; },
+                        TStoredFields::Held, 0},
+        TLinkFigureCase{"TypedJustBeyond", [](TDimension& L) { L.EQLow = -1000000.5; },
+                        TStoredFields::Damaged, 0},
+        // The chain's check shows it open and says so.
+        TLinkFigureCase{"TypedNoNumber", [](TDimension& L) { L.EQHigh = NaN; }, TStoredFields::Held, 0},
+        TLinkFigureCase{"FactorOfAConversionTakenBack", [](TDimension& L) { L.KTransformation = 0.5; },
+                        TStoredFields::Held, 0.5},
+        TLinkFigureCase{"FactorNoConversionGives", [](TDimension& L) { L.KTransformation = 3; },
+                        TStoredFields::Read, 0}),
+    [](const testing::TestParamInfo<TLinkFigureCase>& p) { return std::string(p.param.Name); });
+
+} // namespace
