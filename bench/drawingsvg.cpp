@@ -6,7 +6,9 @@
 // line across the view through each row of 25, notes of three lines and 480 characters; then
 // each crossed by a thick diagonal line of 10 m, 1 km and 10^6 km, the picture inside the view
 // the same whatever the length; then each with a thick line to one point at 1e15, 1e20 and
-// 1e100 mm; then each measuring from its own point to x = 1e12, 1e15 and 1e20 mm. Reported as
+// 1e100 mm; then each measuring from its own point to x = 1e12, 1e15 and 1e20 mm; then each
+// aligned from its own point to one point at 1e12, 1e15 and 1e20 mm on both axes, at about 45
+// degrees. Reported as
 // the time of 10,000 over that of 1,000 in each arrangement; a layout that tested each number
 // against every earlier one would give about 100.
 
@@ -48,6 +50,9 @@ enum TArrangement {
     arMeasuringTo12,
     arMeasuringTo15,
     arMeasuringTo20,
+    arDiagonalTo12,
+    arDiagonalTo15,
+    arDiagonalTo20,
     arCount
 };
 
@@ -68,7 +73,10 @@ const char* const ArrangementNames[arCount] = {"stacked",
                                                "each with a thick line to one point at 1e100 mm",
                                                "each measuring to x = 1e12 mm",
                                                "each measuring to x = 1e15 mm",
-                                               "each measuring to x = 1e20 mm"};
+                                               "each measuring to x = 1e20 mm",
+                                               "each aligned to one point at 1e12 mm on both axes",
+                                               "each aligned to one point at 1e15 mm on both axes",
+                                               "each aligned to one point at 1e20 mm on both axes"};
 
 // Where the line from each dimension's middle ends, on the diagonal; 0 for none.
 double FarPoint(TArrangement arrangement)
@@ -94,6 +102,21 @@ double MeasuredTo(TArrangement arrangement)
     case arMeasuringTo15:
         return 1e15;
     case arMeasuringTo20:
+        return 1e20;
+    default:
+        return 0;
+    }
+}
+
+// Where each aligned dimension's second foot lies on both axes; 0 for a horizontal dimension.
+double AlignedReach(TArrangement arrangement)
+{
+    switch (arrangement) {
+    case arDiagonalTo12:
+        return 1e12;
+    case arDiagonalTo15:
+        return 1e15;
+    case arDiagonalTo20:
         return 1e20;
     default:
         return 0;
@@ -156,6 +179,12 @@ void Feet(TArrangement arrangement, int k, int count, double feet[4])
         feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = MeasuredTo(arrangement),
         feet[3] = feet[1];
         return;
+    case arDiagonalTo12:
+    case arDiagonalTo15:
+    case arDiagonalTo20:
+        feet[0] = 40.0 * (k % side), feet[1] = 20.0 * (k / side), feet[2] = AlignedReach(arrangement),
+        feet[3] = AlignedReach(arrangement);
+        return;
     case arBaseline:
         feet[0] = 0, feet[1] = 0, feet[2] = 10 + 0.5 * k, feet[3] = 0;
         return;
@@ -202,7 +231,12 @@ tvapi::ITervanDocumentPtr Drawing(tvhost::THost& host, TArrangement arrangement,
         dim->SetY1(feet[1]);
         dim->SetX2(feet[2]);
         dim->SetY2(feet[3]);
-        dim->SetOrientation(tvapi::tvLinDHorizontal);
+        if (AlignedReach(arrangement) > 0) {
+            dim->SetOrientation(tvapi::tvLinDParallel);
+            dim->SetAngle(std::atan2(feet[3] - feet[1], feet[2] - feet[0]));
+        } else {
+            dim->SetOrientation(tvapi::tvLinDHorizontal);
+        }
         const tvapi::IDimensionTextPtr text(dim);
         text->SetAutoNominalValue(arrangement != arLongNumbers);
         if (arrangement == arLongNumbers) text->GetNominalText()->SetStr(Digits(500).c_str());
@@ -242,9 +276,11 @@ void BM_DimensionsSvg(benchmark::State& state)
 }
 BENCHMARK(BM_DimensionsSvg)
     ->ArgsProduct({{1000, 10000},
-                   {arStacked, arRow, arSquare, arBaseline, arShortStacked, arLongNumbers, arDiagonals,
-                    arRowLines, arNotes, arDiagonals10m, arDiagonals1km, arDiagonalsFar, arToFarPoint15,
-                    arToFarPoint20, arToFarPoint100, arMeasuringTo12, arMeasuringTo15, arMeasuringTo20}})
+                   {arStacked,       arRow,           arSquare,        arBaseline,     arShortStacked,
+                    arLongNumbers,   arDiagonals,     arRowLines,      arNotes,        arDiagonals10m,
+                    arDiagonals1km,  arDiagonalsFar,  arToFarPoint15,  arToFarPoint20, arToFarPoint100,
+                    arMeasuringTo12, arMeasuringTo15, arMeasuringTo20, arDiagonalTo12, arDiagonalTo15,
+                    arDiagonalTo20}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

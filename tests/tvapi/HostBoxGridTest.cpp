@@ -1,5 +1,5 @@
 // The pictures' grid of boxes and segments: a search near a place meets every item there once,
-// and looks at few others however long the items are.
+// and looks at few others however long the items are, or however far on both axes.
 
 #include "HostBoxGrid.h"
 #include "HostSvgLayout.h"
@@ -126,7 +126,24 @@ INSTANTIATE_TEST_SUITE_P(
                               [](int k) {
                                   return TItem{Box(Place(k) + TPoint2{5e19, 0}, 25, 3.5, 0), false};
                               },
-                              Box({5e19, 302}, 10, 3.5, 0)}),
+                              Box({5e19, 302}, 10, 3.5, 0)},
+                    // The numbers and lines of dimensions aligned at 45 degrees to a point 1e12 and
+                    // 1e15 away on both axes: far on both, and slanted.
+                    TGridCase{"TurnedNumbersFarOnBothAxes",
+                              [](int k) {
+                                  return TItem{Box(Place(k) + TPoint2{5e11, 5e11}, 25, 3.5, 45), false};
+                              },
+                              Box(Place(1234) + TPoint2{5e11 + 3, 5e11 + 3}, 10, 3.5, 45)},
+                    TGridCase{"TurnedNumbersFartherOnBothAxes",
+                              [](int k) {
+                                  return TItem{Box(Place(k) + TPoint2{5e14, 5e14}, 25, 3.5, 45), false};
+                              },
+                              Box(Place(1234) + TPoint2{5e14 + 3, 5e14 + 3}, 10, 3.5, 45)},
+                    TGridCase{"TurnedLinesFarOnBothAxes",
+                              [](int k) {
+                                  return TItem{Box(Place(k) + TPoint2{5e11, 5e11}, 25, 0, 45), true};
+                              },
+                              Box(Place(1234) + TPoint2{5e11 + 3, 5e11 + 1}, 10, 3.5, 45)}),
     [](const testing::TestParamInfo<TGridCase>& p) { return p.param.Name; });
 
 // Lines through every tenth place of a view's numbers, as long as a view or far longer, or from

@@ -87,6 +87,20 @@ int ExactAxes(const std::array<TPoint2, 4>& corners, int count)
     return axes;
 }
 
+// The pictures' separating-axis tests of two shapes round their projections by a few units of
+// the last place of their coordinates; two such shapes farther apart than this many units of
+// the larger one's, along either axis, are farther apart than that along a side of one of them.
+constexpr double RoundingUnits = 32;
+
+// Whether the tests take an axis from every side of the shape (a box: both sides, of a length; a
+// segment: its normal) and none of them lies along X or Y: a slanted shape they test whole.
+bool TestedWhole(const std::array<TPoint2, 4>& corners, int count)
+{
+    if (ExactAxes(corners, count) != 0) return false;
+    if (count == 2) return Length(corners[1] - corners[0]) > 0;
+    return Length(corners[1] - corners[0]) > 0 && Length(corners[3] - corners[0]) > 0;
+}
+
 // The corners' bounds.
 std::pair<TPoint2, TPoint2> BoundsOf(const std::array<TPoint2, 4>& corners, int count)
 {
@@ -96,6 +110,16 @@ std::pair<TPoint2, TPoint2> BoundsOf(const std::array<TPoint2, 4>& corners, int 
         high = {std::max(high.X, corners[i].X), std::max(high.Y, corners[i].Y)};
     }
     return {low, high};
+}
+
+// The corners' bounds widened by the rounding of the tests there and the grid's margin.
+std::pair<TPoint2, TPoint2> WidenedBoundsOf(const std::array<TPoint2, 4>& corners, int count, double cell)
+{
+    auto [low, high] = BoundsOf(corners, count);
+    const double largest =
+        std::max({std::fabs(low.X), std::fabs(low.Y), std::fabs(high.X), std::fabs(high.Y)});
+    const double pad = RoundingUnits * std::numeric_limits<double>::epsilon() * largest + Margin * cell;
+    return {low - TPoint2{pad, pad}, high + TPoint2{pad, pad}};
 }
 
 } // namespace
@@ -326,9 +350,14 @@ void TBoxGrid::AddFar(std::size_t item) const
     const TShape& shape = FWhole[item];
     const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
     const int axes = ExactAxes(shape.Corners, shape.Count);
-    FFar[3].Add(item, low, high);
+    const bool slanted = TestedWhole(shape.Corners, shape.Count);
+    std::array<TBoundsHash, 4>& hashes = slanted ? FFarSlanted : FFar;
+    hashes[3].Add(item, low, high);
     for (int kept = 0; kept < 3; ++kept)
-        if ((axes | kept) == kept) FFar[static_cast<std::size_t>(kept)].Add(item, low, high);
+        if ((axes | kept) == kept) hashes[static_cast<std::size_t>(kept)].Add(item, low, high);
+    if (!slanted) return;
+    const auto [wideLow, wideHigh] = WidenedBoundsOf(shape.Corners, shape.Count, FCell);
+    FFarWidened.Add(item, wideLow, wideHigh);
 }
 
 bool TBoxGrid::NextSearch(const std::function<bool(std::size_t)>& visit) const
@@ -357,8 +386,11 @@ bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t
 {
     if (!FFarServing) {
         FFarServing = true;
-        for (std::size_t kept = 0; kept < FFar.size(); ++kept)
+        for (std::size_t kept = 0; kept < FFar.size(); ++kept) {
             FFar[kept].Clear(FCell, (kept & 1) != 0, (kept & 2) != 0);
+            FFarSlanted[kept].Clear(FCell, (kept & 1) != 0, (kept & 2) != 0);
+        }
+        FFarWidened.Clear(FCell, true, true);
         for (std::size_t item = 0; item < FWhole.size(); ++item)
             if (Within(FWhole[item], std::numeric_limits<double>::max())) AddFar(item);
     }
@@ -366,12 +398,18 @@ bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t
     const auto meet = [&](std::size_t item) { return !FirstMeeting(item) || visit(item); };
     const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
     const int axes = ExactAxes(shape.Corners, shape.Count);
+    const bool slanted = TestedWhole(shape.Corners, shape.Count);
     // An item and the search meet on the axes either has a side along: the hash that keeps just
-    // those holds the item, and is searched.
-    for (int kept = 3; kept >= 0; --kept)
-        if ((axes | kept) == kept && !FFar[static_cast<std::size_t>(kept)].Near(low, high, meet))
-            return false;
-    return true;
+    // those holds the item, and is searched. Two slanted shapes tested whole meet within their
+    // widened bounds.
+    for (int kept = 3; kept >= 0; --kept) {
+        if ((axes | kept) != kept) continue;
+        if (!FFar[static_cast<std::size_t>(kept)].Near(low, high, meet)) return false;
+        if (!slanted && !FFarSlanted[static_cast<std::size_t>(kept)].Near(low, high, meet)) return false;
+    }
+    if (!slanted) return true;
+    const auto [wideLow, wideHigh] = WidenedBoundsOf(shape.Corners, shape.Count, FCell);
+    return FFarWidened.Near(wideLow, wideHigh, meet);
 }
 
 void TBoxGrid::Add(TPoint2 min, TPoint2 max)
