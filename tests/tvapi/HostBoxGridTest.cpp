@@ -139,6 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
                                   return TItem{Box(Place(k) + TPoint2{5e14, 5e14}, 25, 3.5, 45), false};
                               },
                               Box(Place(1234) + TPoint2{5e14 + 3, 5e14 + 3}, 10, 3.5, 45)},
+                    // A search at 1e19, narrower than the rounding there, among numbers on the
+                    // sheet and one beside it.
+                    TGridCase{
+                        "SearchFarBeyondTurnedNumbers",
+                        [](int k) {
+                            return TItem{Box(k == 1234 ? TPoint2{1e19, 1e19} : Place(k), 25, 3.5, 45), false};
+                        },
+                        Box({1e19, 1e19}, 10, 3.5, 45)},
                     TGridCase{"TurnedLinesFarOnBothAxes",
                               [](int k) {
                                   return TItem{Box(Place(k) + TPoint2{5e11, 5e11}, 25, 0, 45), true};

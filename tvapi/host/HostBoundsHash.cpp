@@ -48,6 +48,12 @@ TBoundsHash::TRange TBoundsHash::CellsOf(TPoint2 low, TPoint2 high, int level) c
     return r;
 }
 
+bool TBoundsHash::Meet(const TBounds& a, const TBounds& b) const
+{
+    if (FAlongX && (a.High.X < b.Low.X || b.High.X < a.Low.X)) return false;
+    return !FAlongY || !(a.High.Y < b.Low.Y || b.High.Y < a.Low.Y);
+}
+
 void TBoundsHash::Add(std::size_t item, TPoint2 low, TPoint2 high)
 {
     const double extent = std::max(FAlongX ? high.X - low.X : 0.0, FAlongY ? high.Y - low.Y : 0.0);
@@ -55,7 +61,11 @@ void TBoundsHash::Add(std::size_t item, TPoint2 low, TPoint2 high)
     int level = 0;
     if (extent > FCell) level = std::min(std::ilogb(extent / FCell), MostLevels - 1) + 1;
     TLevel& cells = FLevels[level];
+    if (cells.Items.empty()) cells.All = {low, high};
+    cells.All = {{std::min(cells.All.Low.X, low.X), std::min(cells.All.Low.Y, low.Y)},
+                 {std::max(cells.All.High.X, high.X), std::max(cells.All.High.Y, high.Y)}};
     cells.Items.push_back(item);
+    cells.Bounds.push_back({low, high});
     const TRange r = CellsOf(low, high, level);
     for (std::int64_t x = r.From.X; x <= r.To.X; ++x)
         for (std::int64_t y = r.From.Y; y <= r.To.Y; ++y) {
@@ -67,14 +77,16 @@ void TBoundsHash::Add(std::size_t item, TPoint2 low, TPoint2 high)
 
 bool TBoundsHash::Near(TPoint2 low, TPoint2 high, const std::function<bool(std::size_t)>& visit) const
 {
+    const TBounds search{low, high};
     for (const auto& [level, cells] : FLevels) {
+        if (!Meet(search, cells.All)) continue;
         const TRange r = CellsOf(low, high, level);
         const double count =
             (static_cast<double>(r.To.X - r.From.X) + 1) * (static_cast<double>(r.To.Y - r.From.Y) + 1);
         // Past as many cells as the level has items, its items are fewer to look at.
         if (count > static_cast<double>(cells.Items.size())) {
-            for (const std::size_t item : cells.Items)
-                if (!visit(item)) return false;
+            for (std::size_t k = 0; k < cells.Items.size(); ++k)
+                if (Meet(search, cells.Bounds[k]) && !visit(cells.Items[k])) return false;
             continue;
         }
         for (std::int64_t x = r.From.X; x <= r.To.X; ++x)

@@ -16,7 +16,8 @@ namespace tvhost {
 // Closed bounds of items, on X, on Y, on both or on neither (every item in one cell). An item is
 // noted on the finest level whose cells are at least as wide as it is, so in at most a few
 // cells; a search looks on each level at the cells its own bounds meet, or at the level's items
-// when they are fewer. Cells are counted from the origin by a rounding that never reverses the
+// whose bounds meet its own when they are fewer, and passes a level whose items all lie apart
+// from it. Cells are counted from the origin by a rounding that never reverses the
 // order of two coordinates, so bounds that meet share a cell however far from the origin they lie;
 // past 2^61 cells every coordinate falls into the last cell, which keeps that.
 class TBoundsHash {
@@ -42,9 +43,14 @@ private:
     struct TEntry {
         std::size_t Item = 0, Next = 0;
     };
+    struct TBounds {
+        TPoint2 Low, High;
+    };
     struct TLevel {
         std::unordered_map<TKey, std::size_t, TKeyHash> Cells; // the last entry of each cell
         std::vector<std::size_t> Items;
+        std::vector<TBounds> Bounds; // each item's, in the order of Items
+        TBounds All;                 // round every item's
     };
     // The cells [From, To] of a bounds on one level.
     struct TRange {
@@ -56,6 +62,8 @@ private:
     std::vector<TEntry> FEntries;
 
     TRange CellsOf(TPoint2 low, TPoint2 high, int level) const;
+    // Whether two bounds meet on the axes kept.
+    bool Meet(const TBounds& a, const TBounds& b) const;
 };
 
 } // namespace tvhost

@@ -112,13 +112,16 @@ std::pair<TPoint2, TPoint2> BoundsOf(const std::array<TPoint2, 4>& corners, int 
     return {low, high};
 }
 
-// The corners' bounds widened by the rounding of the tests there and the grid's margin.
+// The corners' bounds widened by the rounding of the tests there and the grid's margin, and for
+// a shape the tests do not take whole by twice its own size: the sides of a slanted shape tested
+// whole then separate it from every point of the other, a shape within its size of one.
 std::pair<TPoint2, TPoint2> WidenedBoundsOf(const std::array<TPoint2, 4>& corners, int count, double cell)
 {
     auto [low, high] = BoundsOf(corners, count);
     const double largest =
         std::max({std::fabs(low.X), std::fabs(low.Y), std::fabs(high.X), std::fabs(high.Y)});
-    const double pad = RoundingUnits * std::numeric_limits<double>::epsilon() * largest + Margin * cell;
+    double pad = RoundingUnits * std::numeric_limits<double>::epsilon() * largest + Margin * cell;
+    if (!TestedWhole(corners, count)) pad += 2 * std::max(high.X - low.X, high.Y - low.Y);
     return {low - TPoint2{pad, pad}, high + TPoint2{pad, pad}};
 }
 
@@ -349,15 +352,16 @@ void TBoxGrid::AddFar(std::size_t item) const
 {
     const TShape& shape = FWhole[item];
     const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
+    if (TestedWhole(shape.Corners, shape.Count)) {
+        FFarSlanted.Add(item, low, high);
+        const auto [wideLow, wideHigh] = WidenedBoundsOf(shape.Corners, shape.Count, FCell);
+        FFarWidened.Add(item, wideLow, wideHigh);
+        return;
+    }
     const int axes = ExactAxes(shape.Corners, shape.Count);
-    const bool slanted = TestedWhole(shape.Corners, shape.Count);
-    std::array<TBoundsHash, 4>& hashes = slanted ? FFarSlanted : FFar;
-    hashes[3].Add(item, low, high);
+    FFar[3].Add(item, low, high);
     for (int kept = 0; kept < 3; ++kept)
-        if ((axes | kept) == kept) hashes[static_cast<std::size_t>(kept)].Add(item, low, high);
-    if (!slanted) return;
-    const auto [wideLow, wideHigh] = WidenedBoundsOf(shape.Corners, shape.Count, FCell);
-    FFarWidened.Add(item, wideLow, wideHigh);
+        if ((axes | kept) == kept) FFar[static_cast<std::size_t>(kept)].Add(item, low, high);
 }
 
 bool TBoxGrid::NextSearch(const std::function<bool(std::size_t)>& visit) const
@@ -386,10 +390,9 @@ bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t
 {
     if (!FFarServing) {
         FFarServing = true;
-        for (std::size_t kept = 0; kept < FFar.size(); ++kept) {
+        for (std::size_t kept = 0; kept < FFar.size(); ++kept)
             FFar[kept].Clear(FCell, (kept & 1) != 0, (kept & 2) != 0);
-            FFarSlanted[kept].Clear(FCell, (kept & 1) != 0, (kept & 2) != 0);
-        }
+        FFarSlanted.Clear(FCell, true, true);
         FFarWidened.Clear(FCell, true, true);
         for (std::size_t item = 0; item < FWhole.size(); ++item)
             if (Within(FWhole[item], std::numeric_limits<double>::max())) AddFar(item);
@@ -398,16 +401,14 @@ bool TBoxGrid::NearFar(const TShape& shape, const std::function<bool(std::size_t
     const auto meet = [&](std::size_t item) { return !FirstMeeting(item) || visit(item); };
     const auto [low, high] = BoundsOf(shape.Corners, shape.Count);
     const int axes = ExactAxes(shape.Corners, shape.Count);
-    const bool slanted = TestedWhole(shape.Corners, shape.Count);
     // An item and the search meet on the axes either has a side along: the hash that keeps just
-    // those holds the item, and is searched. Two slanted shapes tested whole meet within their
-    // widened bounds.
-    for (int kept = 3; kept >= 0; --kept) {
-        if ((axes | kept) != kept) continue;
-        if (!FFar[static_cast<std::size_t>(kept)].Near(low, high, meet)) return false;
-        if (!slanted && !FFarSlanted[static_cast<std::size_t>(kept)].Near(low, high, meet)) return false;
-    }
-    if (!slanted) return true;
+    // those holds the item, and is searched.
+    for (int kept = 3; kept >= 0; --kept)
+        if ((axes | kept) == kept && !FFar[static_cast<std::size_t>(kept)].Near(low, high, meet))
+            return false;
+    // A slanted item tested whole meets a search with sides along both axes within its bounds,
+    // any other within their widened bounds.
+    if (axes == 3) return FFarSlanted.Near(low, high, meet);
     const auto [wideLow, wideHigh] = WidenedBoundsOf(shape.Corners, shape.Count, FCell);
     return FFarWidened.Near(wideLow, wideHigh, meet);
 }

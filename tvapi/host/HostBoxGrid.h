@@ -33,11 +33,11 @@ namespace tvhost {
 // that either of the two has a side along (a segment: its normal): the items the separating-axis tests of
 // the pictures (CrossesBox, BoxesOverlap) may find meeting it, for those tests along an axis keep the order
 // of the coordinates, and two shapes without such a side, each too narrow for the rounding there, are tested
-// along no other. Two slanted shapes that the tests take every side of (no side along an axis, none of length
-// 0) are tested along their own sides, which separate them by more than the rounding wherever their bounds,
-// each widened by a rounding pad, do not meet: such a pair is found through those widened bounds, so that far
-// diagonal items are found through bounds as small as they are on both axes. Items are numbered from 0 in the
-// order they are added. One search at a time.
+// along no other. A slanted shape that the tests take every side of (no side along an axis, none of length
+// 0) is separated by its own sides from any shape whose bounds, both widened by the rounding there (a shape
+// not taken whole by twice its size too), its own do not meet: it is found through those widened bounds, so
+// that far diagonal items are found through bounds as small as they are on both axes. Items are numbered from
+// 0 in the order they are added. One search at a time.
 class TBoxGrid {
 public:
     static constexpr std::int64_t MaxCells = 64;
@@ -85,9 +85,9 @@ private:
     // The items' bounds for the searches beyond the sheets: by index, the axes a hash keeps (bit 0
     // X, bit 1 Y); each holds the items with no side along an axis it leaves out.
     mutable std::array<TBoundsHash, 4> FFar;
-    // The slanted items tested along every side: as FFar keeps the others, for the searches that
-    // are not such shapes, and by their widened bounds for those that are.
-    mutable std::array<TBoundsHash, 4> FFarSlanted;
+    // The slanted items tested along every side, apart from FFar: by their bounds, for the
+    // searches with sides along both axes, and by their widened bounds for the others.
+    mutable TBoundsHash FFarSlanted;
     mutable TBoundsHash FFarWidened;
     mutable bool FFarServing = false;
     std::vector<std::size_t> FApart;
