@@ -257,7 +257,8 @@ void TDimensionChains::ReadCheckFigures()
         if (!chain.CheckFigures || (shown(chain.CheckFigures->QHigh) && shown(chain.CheckFigures->QLow)))
             continue;
         // The links give them again: the check calculated once more, as the follow does.
-        const std::optional<TChainResult> loop = chain.Closed ? chain.Calculate(true) : std::nullopt;
+        const std::optional<TChainResult> loop =
+            chain.Closed && chain.Count() >= 2 ? chain.Calculate(true) : std::nullopt;
         if (loop && loop->Finite())
             chain.CheckFigures = TCheckFigures{loop->QHigh, loop->QLow};
         else
