@@ -192,7 +192,8 @@ private:
     void RecloseShortened(const std::vector<TBefore>& Before);
     // The chains whose loop the reading decided, for the opening's follow.
     std::vector<Integer> FDecided;
-    // Each changed dimension of Followed selected (a drawing set's) and told once; false when
-    // none changed.
+    // Each changed dimension of Followed selected (a drawing set's) and told once, then each
+    // drawing chain whose loop broke with none of its links told (LostLoop), its links selected
+    // and told once; false when nothing was told.
     bool TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const;
 };

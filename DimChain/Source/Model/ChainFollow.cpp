@@ -402,7 +402,7 @@ private:
             const bool stale = FChange.Everything && !C.Closed && C.OwnTexts;
             // The loop rule decides the signs, whatever the chain held (a closed chain asked once).
             if (C.Closed && !r.Decided && (r.Moved || FChange.Everything) && !C.TakeLoop(C.Loop())) {
-                r.Left = true;
+                r.Left = r.Followed.LostLoop = true;
                 ShowOpen(C, FHost);
             } else if (!stale) {
                 continue;

@@ -64,6 +64,8 @@ struct TFollowedChain {
     std::vector<Integer> Changed;
     // The links whose figures changed when read after a chain wrote their dimension.
     std::vector<Integer> Followed;
+    // Held closed, its links close no more as they stand (a link moved or turned): left open.
+    bool LostLoop = false;
 };
 
 // Follows Change through Chains: the one place where a chain is calculated, refused, its
