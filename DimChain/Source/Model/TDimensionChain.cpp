@@ -143,20 +143,6 @@ struct TClosureSearch {
     }
 };
 
-// Turns a model chain's link vectors into the flat list the search reads.
-void Flatten(const TArrayOf<TDimension>& links, bool model, std::vector<Real>& out)
-{
-    out.clear();
-    for (Integer i = 0; i < links.Count; ++i) {
-        const TDimension& L = links[i];
-        if (model) {
-            out.insert(out.end(), {L.V3.x, L.V3.y, L.V3.z});
-        } else {
-            out.insert(out.end(), {L.V2.x, L.V2.y});
-        }
-    }
-}
-
 } // namespace
 
 TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
@@ -582,17 +568,6 @@ bool TDimensionChain::SearchClosure(const Real* v, int dim, int count, Real tol,
     return true;
 }
 
-std::optional<Integer> TDimensionChain::LowestClosingSigns(int dim) const
-{
-    if (Count() < 2 || Count() > MaxLinks) return std::nullopt;
-    std::vector<Real> v;
-    Flatten(Dimensions, dim == 3, v);
-    Integer mask = 0;
-    if (!SearchClosure(v.data(), dim, Count(), dim == 3 ? ModelTolerance : DrawingTolerance, mask))
-        return std::nullopt;
-    return mask;
-}
-
 bool TDimensionChain::SignsClose() const
 {
     if (Count() < 2 || Count() > MaxLinks) return false;
@@ -605,10 +580,22 @@ bool TDimensionChain::SignsClose() const
 
 bool TDimensionChain::IsClosed2D() const
 {
-    return LowestClosingSigns(2).has_value();
+    return SumSigns(Dimensions, false).has_value();
 }
 
 bool TDimensionChain::IsClosed3D() const
 {
-    return LowestClosingSigns(3).has_value();
+    return SumSigns(Dimensions, true).has_value();
+}
+
+void TDimensionChain::Flatten(TLoopLinks Links, bool Model, std::vector<Real>& Out)
+{
+    Out.clear();
+    for (Integer i = 0; i < Links.Count(); ++i) {
+        const TDimension& L = Links[i];
+        if (Model)
+            Out.insert(Out.end(), {L.V3.x, L.V3.y, L.V3.z});
+        else
+            Out.insert(Out.end(), {L.V2.x, L.V2.y});
+    }
 }

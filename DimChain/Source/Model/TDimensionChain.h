@@ -14,6 +14,7 @@
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class TDimensionChain;
 class TKmfData;
@@ -51,10 +52,6 @@ struct TChainResult {
     bool Finite() const { return std::isfinite(QHigh) && std::isfinite(QLow); }
 };
 
-// Where a chain's links are calculated: drawing links add their drawing vectors and their
-// fields projected on the closing direction, model links their model vectors and fields.
-enum class TChainSpace { Drawing, Model };
-
 // The closing step as a panel runs it: it only tests the loop (TestClosing). The chain is then
 // followed (ChainFollow.h), which calculates it, notes the closing link and decides what the
 // dimension shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
@@ -63,22 +60,6 @@ struct TClosingStep {
     // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
     // shown after the closing link's note; its own deviations are kept.
     bool CheckOnly = false;
-};
-
-// What the loop rule (TDimensionChain::Loop) says of a chain's links.
-enum class TLoopState : std::int32_t {
-    Closed,   // they close a loop, with Signs
-    Open,     // they make no loop: places that do not join, or vectors no signs close
-    TooShort, // fewer than two links
-    TooLong,  // more links than a sign mask holds (TDimensionChain::MaxLinks)
-    Refused,  // they close, but an angle would close lengths
-};
-
-// The loop rule's answer: the state, and with Closed the signs (bit i for link i, set: added).
-struct TChainLoop {
-    TLoopState State = TLoopState::Open;
-    Integer Signs = 0;
-    explicit operator bool() const { return State == TLoopState::Closed; }
 };
 
 // How a closing step ended. A ring or figures that are no numbers are the follow's to find.
@@ -290,7 +271,8 @@ public:
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
     // its NominalVector. Each link's field counts by its share along the closing direction; a
-    // linear drawing link given angular deviations and not projected also turns within them.
+    // drawing link with a length (linear, diametral, radial) given angular deviations and not
+    // projected also turns within them at its nominal's length.
     // Nothing for an open chain.
     std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
     // The same in the space named, whatever the chain's.
@@ -327,12 +309,11 @@ public:
     static bool SearchClosureExhaustive(const Real* Vectors, int Dim, int Count, Real Tolerance,
                                         Integer& Mask);
 
+    // The links' vectors in the flat form the searches read: model vectors (3 components) with
+    // Model, else drawing vectors (2), link by link.
+    static void Flatten(TLoopLinks Links, bool Model, std::vector<Real>& Out);
+
 private:
-    // The lowest mask that closes the links' vectors in Dim components (3: model), or none.
-    std::optional<Integer> LowestClosingSigns(int Dim) const;
-    // The vectors' sum decides (links without places): StateClosed when the chain is closed and
-    // they close, else the lowest closing mask.
-    std::optional<Integer> SignsBySum() const;
     // A drawing chain's component with no length and no deviations of its own (a zero gap
     // picked before the parts it sits between), to be made the closing link; -1 for none.
     Integer ZeroGapToMove() const;

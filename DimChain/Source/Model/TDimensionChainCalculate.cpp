@@ -166,10 +166,7 @@ TVector3D TDimensionChain::ModelClosingDirection() const
 
 bool TDimensionChain::IsAngular() const
 {
-    if (Count() < 2) return false;
-    for (const TDimension& L : Dimensions)
-        if (L.Type != tvapi::tvDrADimension || L.IsModel()) return false;
-    return true;
+    return AllAngles(Dimensions);
 }
 
 bool TDimensionChain::RefusesClosing() const
