@@ -262,12 +262,6 @@ public:
     // tolerance the rule takes); false for a chain the rule never closes.
     bool SignsClose() const;
 
-    // Draws the closed chain as a group of lines head to tail, the closing link last (line
-    // style 7); an open chain draws nothing and gives an empty pointer.
-    tvapi::IDrawingObjectPtr MakeSlide();
-    // Draws a numbered sketch of the component links with marks at their ends, as a group.
-    tvapi::IDrawingObjectPtr Parametric();
-
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
     // its NominalVector. Each link's field counts by its share along the closing direction; a
