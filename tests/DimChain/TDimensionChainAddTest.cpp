@@ -173,7 +173,7 @@ TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
         L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
-    ASSERT_TRUE(C.TestClosing({}));
+    ASSERT_TRUE(C.RunClosingStep({}));
     WriteClosing(C);
     EXPECT_EQ(Upper(gap), L"  0,100");
     EXPECT_EQ(Lower(gap), L" -0,200");
@@ -205,7 +205,7 @@ TEST_P(TZeroGapTieTest, GoesToTheFirstOfEquallyLongParts)
         L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
-    ASSERT_TRUE(C.TestClosing({}));
+    ASSERT_TRUE(C.RunClosingStep({}));
     WriteClosing(C);
     EXPECT_EQ(Upper(gap) + Lower(gap), GetParam() ? L"  0,150 -0,100" : L"  0,100 -0,150");
 }

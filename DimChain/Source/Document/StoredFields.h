@@ -5,7 +5,7 @@
 // link's objects give again is read again from them; one they cannot give leaves the stored set
 // damaged. The figures only the user gives (additional deviations, heat, a conversion, typed
 // angular deviations) are not checked here: a chain holding one that is no number is refused
-// when it is checked (TDimensionChains::CheckStored).
+// when it is checked (TDimensionChains::OpenUnsoundChains).
 
 #include "TDimension.h"
 

@@ -497,12 +497,12 @@ void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written, TChainHo
                          TMessager::toAlways);
         return;
     }
-    CheckStored();
+    OpenUnsoundChains();
     // A caller with a host of its own follows the opening through it, once.
     if (!Objects) FollowOpening(FacadeChainHost(), Written);
 }
 
-void TDimensionChains::CheckStored()
+void TDimensionChains::OpenUnsoundChains()
 {
     bool tooShort = false, noNumbers = false, opened = false;
     for (TDimensionChain& chain : DimChains) {

@@ -294,13 +294,13 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     // place; it stays where it was picked when the loop does not close.
     const Integer gap = ZeroGapToMove();
     if (gap >= 0) MoveLink(gap, Count() - 1);
-    added.Closing = TestClosing(Step);
+    added.Closing = RunClosingStep(Step);
     if (gap >= 0 && added.Closing.State == TClosing::Open) MoveLink(Count() - 1, gap);
     added.Closing.Reordered = gap >= 0 && added.Closing.State != TClosing::Open;
     return added;
 }
 
-TClosingResult TDimensionChain::TestClosing(const TClosingStep& Step)
+TClosingResult TDimensionChain::RunClosingStep(const TClosingStep& Step)
 {
     // An open chain writes nothing: what it closes on now shows its own texts.
     if (!Closed) OwnTexts.reset();
@@ -321,7 +321,7 @@ TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
     TClosingStep step;
     step.NoteResidual = false;
     step.CheckOnly = CheckOnly;
-    return TestClosing(step);
+    return RunClosingStep(step);
 }
 
 bool TDimensionChain::NotesResidual() const

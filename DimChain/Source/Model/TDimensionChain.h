@@ -52,7 +52,7 @@ struct TChainResult {
     bool Finite() const { return std::isfinite(QHigh) && std::isfinite(QLow); }
 };
 
-// The closing step as a panel runs it: it only tests the loop (TestClosing). The chain is then
+// The closing step as a panel runs it: it only tests the loop (RunClosingStep). The chain is then
 // followed (ChainFollow.h), which calculates it, notes the closing link and decides what the
 // dimension shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
 struct TClosingStep {
@@ -171,7 +171,7 @@ public:
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
-    // (ZeroGapToMove); then runs the closing step (TestClosing) of a pick. An angular dimension
+    // (ZeroGapToMove); then runs the closing step (RunClosingStep) of a pick. An angular dimension
     // with a link of the chain is laid on that link (SetAngleTolerance) and closes nothing (Laid).
     // Nothing added, and nothing changed, for an object that cannot be a link, and for an
     // angular dimension without a segment or a link.
@@ -182,7 +182,7 @@ public:
     // the follow does that (TakeCalculation). A chain the rule refuses stays open (Refused); a
     // closed one is Checked with Step.CheckOnly and notes its residual with Step.NoteResidual at
     // its next calculation.
-    TClosingResult TestClosing(const TClosingStep& Step);
+    TClosingResult RunClosingStep(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then tested on its loop as a pick's is, with no residual to note.
@@ -282,8 +282,6 @@ public:
     // calculated in angle units (degrees), the closing angle's deviations from the others' with
     // the walk's signs.
     bool IsAngular() const;
-    // A chain that mixes lengths and angles never takes an angle as its closing link.
-    bool RefusesClosing() const;
     // The unit closing direction of a model chain, in the sense the component links sum to it;
     // zero for a closing link of no length.
     TVector3D ModelClosingDirection() const;

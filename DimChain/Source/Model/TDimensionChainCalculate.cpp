@@ -169,11 +169,6 @@ bool TDimensionChain::IsAngular() const
     return AllAngles(Dimensions);
 }
 
-bool TDimensionChain::RefusesClosing() const
-{
-    return Count() >= 2 && Dimensions[Count() - 1].Type == tvapi::tvDrADimension && !IsAngular();
-}
-
 std::optional<TChainResult> TDimensionChain::CalculateAngles(bool ZeroEndDim) const
 {
     TFieldSums sums{MethodCalculating != mcMinMax, Lambda};
