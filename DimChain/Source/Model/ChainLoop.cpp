@@ -35,7 +35,7 @@ bool HasEnds(const TDimension& L)
 
 // The direction every link measures along; zero when a link has none or they differ. A link's
 // vector may stray from it by the tolerance, a zero link's direction by the sine precision.
-TVector2D CommonDirection(TLoopLinks Links, Real Tol)
+TVector2D CommonDirection(const TLoopLinks& Links, Real Tol)
 {
     TVector2D d;
     for (Integer i = 0; i < Links.Count(); ++i) {
@@ -54,7 +54,7 @@ TVector2D CommonDirection(TLoopLinks Links, Real Tol)
 }
 
 // The links' ends along d; false when a link's vector is not the distance of its ends.
-bool PlaceEnds(TLoopLinks Links, const TVector2D& d, Real Tol, std::vector<TLoopLink>& Out)
+bool PlaceEnds(const TLoopLinks& Links, const TVector2D& d, Real Tol, std::vector<TLoopLink>& Out)
 {
     Out.assign(static_cast<std::size_t>(Links.Count()), {});
     for (Integer i = 0; i < Links.Count(); ++i) {
@@ -147,7 +147,16 @@ bool SameRay(const TAngleRays& A, int a, const TAngleRays& B, int b, Real Tol)
 
 } // namespace
 
-TLinkLoop FindAngleLoop(TLoopLinks Links, Real Tolerance, Integer& Mask)
+TLoopLinks::TLoopLinks(const TArrayOf<TDimension>& Links)
+{
+    FOwn.reserve(static_cast<std::size_t>(std::max<Integer>(Links.Count, 0)));
+    for (const TDimension& L : Links)
+        FOwn.push_back(&L);
+    FLinks = FOwn.data();
+    FCount = static_cast<Integer>(FOwn.size());
+}
+
+TLinkLoop FindAngleLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
 {
     const int n = static_cast<int>(Links.Count());
     if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
@@ -184,7 +193,7 @@ TLinkLoop FindAngleLoop(TLoopLinks Links, Real Tolerance, Integer& Mask)
     return TLinkLoop::Open;
 }
 
-TLinkLoop FindLinkLoop(TLoopLinks Links, Real Tolerance, Integer& Mask)
+TLinkLoop FindLinkLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
 {
     if (Links.Count() == 0) return TLinkLoop::NoPositions;
     const TVector2D d = CommonDirection(Links, Tolerance);
@@ -221,7 +230,7 @@ bool HasPlanes(const TDimension& L, Real Tolerance)
     return std::fabs(apart - L.V3.Len()) <= Tolerance && std::fabs(std::fabs(L.V3 * n) - apart) <= Tolerance;
 }
 
-TLinkLoop FindPlaneLoop(TLoopLinks Links, Real Tolerance, Integer& Mask)
+TLinkLoop FindPlaneLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
 {
     const int n = static_cast<int>(Links.Count());
     if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
@@ -265,7 +274,7 @@ bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model)
     return !(LinkLength(L, Model) > Tolerance);
 }
 
-Integer ZeroGapSense(TLoopLinks Links, Integer Mask, Real Tolerance, bool Model)
+Integer ZeroGapSense(const TLoopLinks& Links, Integer Mask, Real Tolerance, bool Model)
 {
     Integer longest = -1, walked = 0;
     for (Integer i = 0; i < Links.Count() && i < MaskBits; ++i) {
@@ -278,7 +287,7 @@ Integer ZeroGapSense(TLoopLinks Links, Integer Mask, Real Tolerance, bool Model)
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }
 
-std::optional<Integer> SumSigns(TLoopLinks Links, bool Model)
+std::optional<Integer> SumSigns(const TLoopLinks& Links, bool Model)
 {
     if (Links.Count() < 2 || Links.Count() > TDimensionChain::MaxLinks) return std::nullopt;
     thread_local std::vector<Real> v; // kept between tests: a search tests many paths
@@ -290,7 +299,7 @@ std::optional<Integer> SumSigns(TLoopLinks Links, bool Model)
     return mask;
 }
 
-bool AllAngles(TLoopLinks Links)
+bool AllAngles(const TLoopLinks& Links)
 {
     if (Links.Count() < 2) return false;
     for (Integer i = 0; i < Links.Count(); ++i)
@@ -298,22 +307,27 @@ bool AllAngles(TLoopLinks Links)
     return true;
 }
 
-Integer ClosingSense(TLoopLinks Links, Integer Signs, TChainSpace Space)
+Integer ClosingSense(const TLoopLinks& Links, Integer Signs, TChainSpace Space)
 {
     const bool model = Space == TChainSpace::Model;
     const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
-    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
-    if (Links.Count() < 1 || !IsZeroGap(Links.Last(), tolerance, model)) return Signs;
+    if (Links.Count() < 1) return Signs;
+    // A zero gap has no direction of its own: the walk's sense would follow the order of the
+    // parts. Its length compared squared: a path test asks this for every closed path.
+    const TDimension& last = Links.Last();
+    const Real squared = model ? last.V3 * last.V3 : last.V2 | last.V2;
+    if (squared > tolerance * tolerance) return Signs;
     return ZeroGapSense(Links, Signs, tolerance, model);
 }
 
-TChainLoop LinksLoop(TLoopLinks Links, TChainSpace Space)
+TChainLoop LinksLoop(const TLoopLinks& Links, TChainSpace Space)
 {
     if (Links.Count() < 2) return {TLoopState::TooShort, 0};
     if (Links.Count() > TDimensionChain::MaxLinks) return {TLoopState::TooLong, 0};
     const bool model = Space == TChainSpace::Model;
     const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
-    const bool angles = AllAngles(Links);
+    // A chain of angles closes on an angle: the rest need not be looked at for any other.
+    const bool angles = Links.Last().Type == tvapi::tvDrADimension && AllAngles(Links);
     // Angles close by their rays, never by where the rays happen to end; model links by the
     // planes they join, never by their vectors' sum alone.
     TChainLoop loop{TLoopState::Closed, 0};

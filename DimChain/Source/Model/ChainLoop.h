@@ -13,22 +13,25 @@
 // closing link, short of an Integer's sign bit.
 constexpr Integer MaskBits = 31;
 
-// Links a loop test reads, the closing link last: a chain's in place, or a path's by their
-// addresses. Only a view: the links stay where they are and must outlive it.
+// Links a loop test reads, the closing link last, by their addresses: a path's as given, a
+// chain's listed once when it is asked. Only a view of links that must outlive it; never copied,
+// so that the list of a chain's links goes with it.
 class TLoopLinks {
 public:
-    TLoopLinks(const TArrayOf<TDimension>& Links) : FArray(Links.begin()), FCount(Links.Count) {}
+    TLoopLinks(const TArrayOf<TDimension>& Links);
     TLoopLinks(const std::vector<const TDimension*>& Links)
-        : FPointers(Links.data()), FCount(static_cast<Integer>(Links.size()))
+        : FLinks(Links.data()), FCount(static_cast<Integer>(Links.size()))
     {
     }
+    TLoopLinks(const TLoopLinks&) = delete;
+    TLoopLinks& operator=(const TLoopLinks&) = delete;
     Integer Count() const { return FCount; }
-    const TDimension& operator[](Integer i) const { return FPointers ? *FPointers[i] : FArray[i]; }
-    const TDimension& Last() const { return (*this)[FCount - 1]; }
+    const TDimension& operator[](Integer i) const { return *FLinks[i]; }
+    const TDimension& Last() const { return *FLinks[FCount - 1]; }
 
 private:
-    const TDimension* FArray = nullptr;
-    const TDimension* const* FPointers = nullptr;
+    std::vector<const TDimension*> FOwn;
+    const TDimension* const* FLinks = nullptr;
     Integer FCount = 0;
 };
 
@@ -64,16 +67,16 @@ struct TChainLoop {
 // space's tolerance (SumSigns, BySum), but angles, which never close so. A closing zero gap
 // takes the sense ClosingSense gives it; an angle closing links that are not all angles is
 // Refused. Keeps nothing and counts nothing.
-TChainLoop LinksLoop(TLoopLinks Links, TChainSpace Space);
+TChainLoop LinksLoop(const TLoopLinks& Links, TChainSpace Space);
 // The lowest mask whose signed sum of the links' vectors (model vectors in 3 components within
 // TDimensionChain::ModelTolerance with Model, else drawing ones within DrawingTolerance) is
 // zero; none for fewer than 2 or more than TDimensionChain::MaxLinks links.
-std::optional<Integer> SumSigns(TLoopLinks Links, bool Model);
+std::optional<Integer> SumSigns(const TLoopLinks& Links, bool Model);
 // Signs that close Links made those of a chain closing on a zero gap (ZeroGapSense); others as
 // they are.
-Integer ClosingSense(TLoopLinks Links, Integer Signs, TChainSpace Space);
+Integer ClosingSense(const TLoopLinks& Links, Integer Signs, TChainSpace Space);
 // Angular drawing links alone, at least two: a chain of angles.
-bool AllAngles(TLoopLinks Links);
+bool AllAngles(const TLoopLinks& Links);
 
 // What the links of a chain make in the drawing.
 enum class TLinkLoop {
@@ -90,7 +93,7 @@ enum class TLinkLoop {
 // Tolerance, may add up to more. With Closed, Mask (bit i for link i, set: the link's vector
 // added) gives the walk's signs: the last link with a length is subtracted; a zero link's bit
 // stays clear.
-TLinkLoop FindLinkLoop(TLoopLinks Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindLinkLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // Tests whether Links, all angular links, close by their rays: every ray meets exactly one
 // ray of another link (the same vertex and direction within Tolerance), and the walk from the
@@ -100,7 +103,7 @@ TLinkLoop FindLinkLoop(TLoopLinks Links, Real Tolerance, Integer& Mask);
 // way the closing angle turns from its first ray to its second, so that the closing angle is
 // the signed sum of the others within whole turns; the closing link's bit stays clear.
 // NoPositions when a link's rays are not known.
-TLinkLoop FindAngleLoop(TLoopLinks Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindAngleLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // Whether L, a model link, measures between two planes it joins: a dimension between faces or
 // sketch lines (an operation's edges give none), numbered, its planes parallel and its vector
@@ -115,7 +118,7 @@ bool HasPlanes(const TDimension& L, Real Tolerance);
 // their planes, not their vectors' sum. NoPositions when a link has no planes (HasPlanes). With
 // Closed, Mask gives the walk's signs as FindLinkLoop gives them: the last link with a length is
 // subtracted, a zero link's bit stays clear.
-TLinkLoop FindPlaneLoop(TLoopLinks Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindPlaneLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // A link no longer than Tolerance (its model vector's length in a model chain, Model): as a
 // closing link, a gap designed to be zero.
@@ -127,4 +130,4 @@ bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model = false);
 // reversed. Picked and recognised chains alike, drawing chains by their drawing vectors, model
 // chains (Model) by their model vectors, so the figures follow neither the order of the parts
 // nor that of the search.
-Integer ZeroGapSense(TLoopLinks Links, Integer Mask, Real Tolerance, bool Model = false);
+Integer ZeroGapSense(const TLoopLinks& Links, Integer Mask, Real Tolerance, bool Model = false);

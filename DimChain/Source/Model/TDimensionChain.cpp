@@ -588,7 +588,7 @@ bool TDimensionChain::IsClosed3D() const
     return SumSigns(Dimensions, true).has_value();
 }
 
-void TDimensionChain::Flatten(TLoopLinks Links, bool Model, std::vector<Real>& Out)
+void TDimensionChain::Flatten(const TLoopLinks& Links, bool Model, std::vector<Real>& Out)
 {
     Out.clear();
     for (Integer i = 0; i < Links.Count(); ++i) {

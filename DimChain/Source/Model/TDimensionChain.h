@@ -303,7 +303,7 @@ public:
 
     // The links' vectors in the flat form the searches read: model vectors (3 components) with
     // Model, else drawing vectors (2), link by link.
-    static void Flatten(TLoopLinks Links, bool Model, std::vector<Real>& Out);
+    static void Flatten(const TLoopLinks& Links, bool Model, std::vector<Real>& Out);
 
 private:
     // A drawing chain's component with no length and no deviations of its own (a zero gap
