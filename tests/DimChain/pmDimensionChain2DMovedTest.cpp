@@ -7,14 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <tuple>
 
-#include "Panel2DFixture.h"
+#include "Reopen2DFixture.h"
 
 namespace {
 
@@ -33,19 +31,8 @@ void PrintTo(const TMoveCase& c, std::ostream* os)
     *os << c.Name;
 }
 
-class TMovedWhileClosedTest : public TpmDimensionChain2DTest, public testing::WithParamInterface<TMoveCase> {
+class TMovedWhileClosedTest : public TReopenFixture, public testing::WithParamInterface<TMoveCase> {
 protected:
-    void SetUp() override
-    {
-        TpmDimensionChain2DTest::SetUp();
-        char pattern[] = "/tmp/chainmovedXXXXXX";
-        FDir = mkdtemp(pattern) ? pattern : "/tmp";
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(FDir);
-        TpmDimensionChain2DTest::TearDown();
-    }
     // The closing dimension's deviation texts.
     std::string Texts()
     {
@@ -59,7 +46,7 @@ protected:
             for (const auto& [a1, a2, hi, lo, ray, out] : {std::tuple{0.0, 30.0, 0.2, -0.1, 40.0, 10.0},
                                                            {30.0, 75.0, 0.15, -0.15, 60.0, 10.0},
                                                            {0.0, 75.0, 0.0, 0.0, 80.0, 25.0}})
-                PickAngle(a1, a2, hi, lo, ray, out);
+                TpmDimensionChain2DTest::PickAngle(a1, a2, hi, lo, ray, out);
             // What the closing angle shows of its own, drawn apart once the chain closed.
             const tvapi::IDrawingObjectPtr bare = Angle(0, 75);
             Own = U(Upper(bare)) + "|" + U(Lower(bare));
@@ -70,19 +57,7 @@ protected:
             PickChain();
         }
     }
-    // OK, the drawing saved and opened, changed, saved and opened again, the panel opened.
-    void OkChangeAndReopen()
-    {
-        Panel->ButtonClick(1);
-        ASSERT_EQ(Panel->ExitCode, 0);
-        Panel.reset();
-        A = B = C = {};
-        ReopenDrawing(FDir + "/chain.qdr");
-        GetParam().Move(Drawn());
-        ReopenDrawing(FDir + "/moved.qdr");
-        Open();
-    }
-    std::string FDir, Own;
+    std::string Own;
 };
 
 TEST_P(TMovedWhileClosedTest, IsToldOnceAndTheChainShownOpen)
@@ -91,7 +66,7 @@ TEST_P(TMovedWhileClosedTest, IsToldOnceAndTheChainShownOpen)
     ASSERT_TRUE(Panel->Chain().Closed);
     const std::string written = Texts();
     ASSERT_NE(written, Own);
-    OkChangeAndReopen();
+    OkAndReopen([this] { GetParam().Move(Dims); });
     EXPECT_EQ(Said(ChangedText), 1);
     EXPECT_FALSE(Panel->Chain().Closed);
     EXPECT_EQ(Texts(), Own) << "the closing dimension shows its own texts";
