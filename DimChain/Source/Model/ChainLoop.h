@@ -1,7 +1,8 @@
 #pragma once
-// The loop a picked drawing chain makes in the drawing: links measured along one direction
-// between points of the drawing close only when they join end to end into one loop, and the
-// walk around that loop gives their signs. Equal nominals alone never close such a chain.
+// The one loop rule (LinksLoop): whether the links of a chain, or of a path the recognition
+// tries, close and with which signs, and the walks it chooses among - linear links end to end
+// along their measuring direction, angles by their rays, model links plane to plane. Equal
+// nominals alone never close a chain whose links have places.
 
 #include "TArray.h"
 #include "TDimension.h"

@@ -236,18 +236,12 @@ public:
     TChainSpace Space() const;
     bool Is3D() const { return Space() == TChainSpace::Model; }
     bool IsColinear() const;
-    // The loop rule, the one place that decides whether the links close and with which signs,
-    // for lengths, angles and planes alike. Fewer than 2 or more than MaxLinks links never
-    // close. A drawing chain of linear links along one measuring direction, each with its two
-    // ends in the drawing, closes only when they join end to end into one loop within the
-    // drawing tolerance (FindLinkLoop); a chain of angles only when its rays do (FindAngleLoop);
-    // a model chain only when its links join plane to plane (FindPlaneLoop); the walk gives the
-    // signs. Any other chain (a circular link, links along several directions, a model link
-    // without planes) closes by its vectors' sum (model vectors within ModelTolerance, drawing
-    // ones within DrawingTolerance): the signs a closed chain holds when they close (the sum
-    // cannot tell one closing mask from another), else the lowest mask that closes. A chain
-    // closing on a zero gap takes the sense ZeroGapSense gives it. Changes nothing; each call
-    // counts in LoopTests.
+    // The loop rule for this chain: the one answer (LinksLoop, ChainLoop.h) whether the links
+    // close and with which signs, for lengths, angles and planes alike, in the chain's space.
+    // Where the vectors' sum decides (a circular link, links along several directions, a model
+    // link without planes), a closed chain keeps the signs it holds while they close (the sum
+    // cannot tell one closing mask from another), a chain closing on a zero gap in the sense
+    // ZeroGapSense gives them. Changes nothing; each call counts in LoopTests.
     TChainLoop Loop() const;
     // How often Loop ran in this process: what a test counts.
     static inline long LoopTests = 0;
