@@ -15,7 +15,7 @@
 #include <tuple>
 #include <vector>
 
-namespace {
+namespace loop_rule {
 
 // Four links of (5, 0) without places: any two added and two subtracted close them, and the sum
 // cannot tell which; the lowest such signs are 0b0011.
@@ -164,4 +164,4 @@ INSTANTIATE_TEST_SUITE_P(Methods, TCheckedChainTest, testing::Values(mcMinMax, m
                              return std::string(p.param == mcMinMax ? "MinMax" : "Normal");
                          });
 
-} // namespace
+} // namespace loop_rule

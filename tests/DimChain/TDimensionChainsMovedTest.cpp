@@ -17,7 +17,7 @@
 #include "ChainSetFixture.h"
 #include "FacadeChainHost.h"
 
-namespace {
+namespace broken_ring {
 
 // What is done to the first angle (Dims 0; each angle is followed by its ray segment).
 struct TBreakCase {
@@ -78,4 +78,4 @@ INSTANTIATE_TEST_SUITE_P(
                     TBreakCase{"VertexMoved", [](const tvapi::IAngleDimensionPtr& a) { a->SetXc(110); }}),
     [](const testing::TestParamInfo<TBreakCase>& p) { return std::string(p.param.Name); });
 
-} // namespace
+} // namespace broken_ring

@@ -13,7 +13,7 @@
 
 #include "Panel2DFixture.h"
 
-namespace {
+namespace angle_on_hole {
 
 enum class TRoute { Picked, ByGrid };
 enum class TLies { Along, Slanted };
@@ -132,4 +132,4 @@ INSTANTIATE_TEST_SUITE_P(
         TLaidCase{"ByGridSlantedEqual", TRoute::ByGrid, TLies::Slanted, Equal, 0.446693, -0.369129}),
     [](const testing::TestParamInfo<TLaidCase>& p) { return std::string(p.param.Name); });
 
-} // namespace
+} // namespace angle_on_hole

@@ -14,7 +14,7 @@
 
 #include "Reopen2DFixture.h"
 
-namespace {
+namespace moved_while_closed {
 
 const char* const ChangedText = "Изменился размер ";
 
@@ -113,4 +113,4 @@ INSTANTIATE_TEST_SUITE_P(
                               }}),
     [](const testing::TestParamInfo<TMoveCase>& p) { return std::string(p.param.Name); });
 
-} // namespace
+} // namespace moved_while_closed
