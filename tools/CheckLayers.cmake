@@ -1,4 +1,5 @@
-# Fails when a source folder includes a header of a folder above it. Each folder may include
+# Fails when a source folder includes a header of a folder above it, or defines what another
+# folder's headers declare (CheckDefinitions.cmake). Each folder may include
 # its own headers, those of the folders it sits on, the host interface and system headers. A
 # subfolder, at any depth, belongs to its folder's layer.
 # Usage: cmake -DROOT=<source tree> -P tools/CheckLayers.cmake
@@ -62,4 +63,8 @@ endforeach()
 if(faults)
   message(FATAL_ERROR "includes that point up a layer:${faults}")
 endif()
-message(STATUS "layers point down")
+include(${CMAKE_CURRENT_LIST_DIR}/CheckDefinitions.cmake)
+if(faults)
+  message(FATAL_ERROR "definitions of what another folder declares:${faults}")
+endif()
+message(STATUS "layers point down; each folder defines what it declares")

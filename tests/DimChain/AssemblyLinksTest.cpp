@@ -12,21 +12,25 @@
 
 namespace {
 
-// A link between planes P1 and P2, numbered directly.
+TPlacement3D Face(const TPoint3D& O, const TVector3D& N)
+{
+    TPlacement3D p;
+    p.Set(O, N);
+    return p;
+}
+
+// A link between planes P1 and P2, numbered directly; plane k lies at z = 10 k, so that the
+// links join in space as their numbers say.
 TDimension Between(int P1, int P2, double Nominal = 10.0)
 {
     TDimension L = NewAssemblyLink(tvapi::o3d_lineDimension3D);
     L.IP1 = P1;
     L.IP2 = P2;
     L.Nominal = Nominal;
+    L.PL1 = Face(TPoint3D(0, 0, 10.0 * P1), TVector3D(0, 0, 1));
+    L.PL2 = Face(TPoint3D(0, 0, 10.0 * P2), TVector3D(0, 0, 1));
+    L.V3 = TVector3D(0, 0, 10.0 * (P2 - P1));
     return L;
-}
-
-TPlacement3D Face(const TPoint3D& O, const TVector3D& N)
-{
-    TPlacement3D p;
-    p.Set(O, N);
-    return p;
 }
 
 void ExpectVector(const TVector3D& V, double x, double y, double z)

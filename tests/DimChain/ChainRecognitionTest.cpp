@@ -3,6 +3,7 @@
 
 #include "ChainRecognition.h"
 
+#include "ChainGather.h"
 #include "ChainLoop.h"
 #include "FacadeChainHost.h"
 

@@ -4,6 +4,7 @@
 #include "ChainGrid.h"
 #include "FacadeChainHost.h"
 #include "TDimensionChain.h"
+#include "TDimensionChainSketch.h"
 
 #include <algorithm>
 #include <array>
@@ -172,7 +173,7 @@ TEST_P(TZeroGapSenseTest, GapIsTheHousingLessItsParts)
         L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
-    ASSERT_TRUE(C.TestClosing({}));
+    ASSERT_TRUE(C.RunClosingStep({}));
     WriteClosing(C);
     EXPECT_EQ(Upper(gap), L"  0,100");
     EXPECT_EQ(Lower(gap), L" -0,200");
@@ -204,7 +205,7 @@ TEST_P(TZeroGapTieTest, GoesToTheFirstOfEquallyLongParts)
         L.SetLDim(FacadeChainHost(), d, {});
         C.Dimensions.Add(L);
     }
-    ASSERT_TRUE(C.TestClosing({}));
+    ASSERT_TRUE(C.RunClosingStep({}));
     WriteClosing(C);
     EXPECT_EQ(Upper(gap) + Lower(gap), GetParam() ? L"  0,150 -0,100" : L"  0,100 -0,150");
 }
@@ -471,12 +472,12 @@ TEST_F(TDimensionChainSketchTest, SlideRunsHeadToTailAndReturnsToItsStart)
 {
     TDimensionChain C;
     ASSERT_TRUE(C.Add(Linear(0, 0, 40, 0), {}, Host));
-    EXPECT_FALSE(C.MakeSlide()) << "an open chain draws no slide";
+    EXPECT_FALSE(MakeSlide(C)) << "an open chain draws no slide";
     EXPECT_TRUE(Segments().empty());
     ASSERT_TRUE(C.Add(Linear(30, 0, 40, 0), {}, Host));
     ASSERT_TRUE(C.Add(Linear(0, 0, 30, 0), {}, Host));
     ASSERT_TRUE(C.Closed);
-    EXPECT_TRUE(C.MakeSlide());
+    EXPECT_TRUE(MakeSlide(C));
     const auto lines = Segments();
     ASSERT_EQ(lines.size(), 3u);
     // Link 0 (bit set) is drawn reversed in style 1, link 1 as it is in style 2.
@@ -493,7 +494,7 @@ TEST_F(TDimensionChainSketchTest, ParametricSketchKeepsEveryPointOfALongChain)
     TDimensionChain C;
     for (int i = 0; i < 25; ++i)
         ASSERT_TRUE(C.Add(Linear(i, 0, i + 1, 0), {}, Host));
-    EXPECT_TRUE(C.Parametric());
+    EXPECT_TRUE(Parametric(C));
     const auto lines = Segments();
     // 24 steps, a start mark and 24 end marks.
     ASSERT_EQ(lines.size(), 24u + 25u);

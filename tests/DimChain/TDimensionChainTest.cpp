@@ -379,7 +379,7 @@ TEST_P(TDimensionChainMethodTest, WidthFollowsLambdaAndRisk)
     // The closing step gives the same numbers into the closing link.
     const Real risk = C.RiskFactor;
     const std::optional<TChainResult> closed =
-        C.TestClosing({false, false}) ? C.TakeCalculation() : std::nullopt;
+        C.RunClosingStep({false, false}) ? C.TakeCalculation() : std::nullopt;
     ASSERT_TRUE(closed);
     EXPECT_EQ(C.Dimensions[2].QHigh, r.QHigh);
     EXPECT_EQ(C.Dimensions[2].QLow, r.QLow);
@@ -414,7 +414,7 @@ TEST(TDimensionChainCalculateTest, OpenChainGivesNoResult)
     EXPECT_FALSE(C.IsClosed());
     EXPECT_FALSE(C.Calculate2D(false));
     EXPECT_FALSE(C.Calculate3D(true));
-    EXPECT_FALSE(C.TestClosing({}));
+    EXPECT_FALSE(C.RunClosingStep({}));
 }
 
 TEST(TDimensionChainCalculateTest, ModelLinkOfOtherKindAddsOnlyItsVector)
@@ -456,7 +456,8 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     ASSERT_TRUE(C.TakeLoop(C.Loop()));
     EXPECT_EQ(C.StateClosed, 3);
     EXPECT_NEAR(C.Calculate(false)->QHigh, 0.15, 1e-12); // in its own space: the drawing one gives 0
-    const std::optional<TChainResult> r = C.TestClosing({false, false}) ? C.TakeCalculation() : std::nullopt;
+    const std::optional<TChainResult> r =
+        C.RunClosingStep({false, false}) ? C.TakeCalculation() : std::nullopt;
     ASSERT_TRUE(r);
     EXPECT_NEAR(r->Nominal, 40.0, 1e-12);
     EXPECT_NEAR(C.Dimensions[2].QHigh, 0.15, 1e-12);
@@ -464,7 +465,7 @@ TEST(TDimensionChainSpaceTest, ModelChainClosesCalculatesNotesAndStoresAsModelCh
     EXPECT_EQ(C.Dimensions[2].Comment.Len, 0) << "the model length equals the nominal";
 
     C.Dimensions[2].Nominal = 40.2;
-    ASSERT_TRUE(C.TestClosing({false, false}));
+    ASSERT_TRUE(C.RunClosingStep({false, false}));
     ASSERT_TRUE(C.TakeCalculation());
     EXPECT_EQ(C.Dimensions[2].Comment, TString("(*dT=  40.200  40.000"));
 
@@ -492,7 +493,7 @@ TEST(TDimensionChainSpaceTest, LengthNoteIgnoresRoundingOfTheClosingLength)
         b.Nominal = 10;
         c.Nominal = 15 + excess;
         TDimensionChain C = Chain({a, b, c});
-        ASSERT_TRUE(C.TestClosing({false, false}));
+        ASSERT_TRUE(C.RunClosingStep({false, false}));
         ASSERT_TRUE(C.TakeCalculation());
         EXPECT_EQ(C.Dimensions[2].Comment.Len > 0, noted) << C.Dimensions[2].Comment.PChar();
     }

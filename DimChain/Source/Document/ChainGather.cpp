@@ -1,7 +1,7 @@
 // The recognition pool gathered from the facade's drawing: every linear, diametral and radial
 // dimension of every view.
 
-#include "ChainRecognition.h"
+#include "ChainGather.h"
 
 #include "FacadeChainHost.h"
 #include "drModelerAPI.h"

@@ -7,7 +7,7 @@
 // the grid takes them in, and a set holding one beyond it is damaged; a conversion's factor that
 // no conversion gives is read again from the link's kind and conversion. One of them that is no
 // number is left to the chain's check, which shows the chain open
-// (TDimensionChains::CheckStored).
+// (TDimensionChains::OpenUnsoundChains).
 
 #include "TDimension.h"
 

@@ -1,7 +1,7 @@
 // Sketches of a chain drawn into the current document: the closed polyline of its links and
 // the numbered sketch of its component links.
 
-#include "TDimensionChain.h"
+#include "TDimensionChainSketch.h"
 
 #include "drModelerAPI.h"
 
@@ -35,15 +35,15 @@ void Mark(const TPoint2D& at, const TVector2D& half, Integer index)
 
 } // namespace
 
-tvapi::IDrawingObjectPtr TDimensionChain::MakeSlide()
+tvapi::IDrawingObjectPtr MakeSlide(const TDimensionChain& Chain)
 {
-    if (!Closed) return {};
+    if (!Chain.Closed) return {};
     const tvapi::IDrawingObjectPtr group = OpenGroup();
     TPoint2D P;
-    for (Integer i = 0; i < Count(); ++i) {
-        const TVector2D step = Step(*this, i);
-        const bool set = (StateClosed >> i) & 1;
-        const Integer style = i == Count() - 1 ? StyleClosing : set ? StylePlus : StyleMinus;
+    for (Integer i = 0; i < Chain.Count(); ++i) {
+        const TVector2D step = Step(Chain, i);
+        const bool set = (Chain.StateClosed >> i) & 1;
+        const Integer style = i == Chain.Count() - 1 ? StyleClosing : set ? StylePlus : StyleMinus;
         drApi::MA.drLine(P.x, P.y, P.x + step.x, P.y + step.y, style);
         P += step;
     }
@@ -51,19 +51,19 @@ tvapi::IDrawingObjectPtr TDimensionChain::MakeSlide()
     return group;
 }
 
-tvapi::IDrawingObjectPtr TDimensionChain::Parametric()
+tvapi::IDrawingObjectPtr Parametric(const TDimensionChain& Chain)
 {
     const tvapi::IDrawingObjectPtr group = OpenGroup();
     // One point per link end; the list grows with the chain.
     std::vector<TPoint2D> points(1);
-    for (Integer i = 0; i + 1 < Count(); ++i) {
+    for (Integer i = 0; i + 1 < Chain.Count(); ++i) {
         const TPoint2D from = points.back(); // a copy: the list may move as it grows
-        const TVector2D step = Step(*this, i);
+        const TVector2D step = Step(Chain, i);
         points.push_back(TPoint2D(from.x + step.x, from.y + step.y));
         drApi::MA.drLine(from.x, from.y, points.back().x, points.back().y, StylePlus);
     }
-    for (Integer i = 0; i + 1 < Count(); ++i) {
-        const TDimension& L = Dimensions[i];
+    for (Integer i = 0; i + 1 < Chain.Count(); ++i) {
+        const TDimension& L = Chain.Dimensions[i];
         const TVector2D across(-L.V2.y * MarkHalf, L.V2.x * MarkHalf);
         const TVector2D along(L.V2.x * MarkHalf, L.V2.y * MarkHalf);
         if (i == 0) Mark(points[0], across, i);

@@ -497,12 +497,12 @@ void TDimensionChains::LoadfromUserStorage(TWrittenDeviations* Written, TChainHo
                          TMessager::toAlways);
         return;
     }
-    CheckStored();
+    OpenUnsoundChains();
     // A caller with a host of its own follows the opening through it, once.
     if (!Objects) FollowOpening(FacadeChainHost(), Written);
 }
 
-void TDimensionChains::CheckStored()
+void TDimensionChains::OpenUnsoundChains()
 {
     bool tooShort = false, noNumbers = false, opened = false;
     for (TDimensionChain& chain : DimChains) {
@@ -672,18 +672,33 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
 {
     const bool drawing = !Is3D();    // a model link has nothing to show in a drawing
     std::vector<TFigureSource> told; // a dimension in several chains is told once
+    const auto wasTold = [&told](const TDimension& link) {
+        return std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) { return s.Counts(link); });
+    };
+    const auto show = [&](const TDimension& link) {
+        if (told.empty() && drawing) Host.ClearSelection();
+        told.push_back(TFigureSource::Of(link));
+        for (const tvapi::IDrawingObjectPtr& object :
+             {link.Obj, link.AuxObj, link.PearentObj, link.ProjectionObj, link.AngleAuxObj})
+            if (drawing) Host.Select(object);
+    };
     for (const TFollowedChain& f : Followed)
         for (const Integer i : f.Changed) {
             const TDimension& link = DimChains[f.Chain].Dimensions[i];
-            if (std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) { return s.Counts(link); }))
-                continue;
-            if (told.empty() && drawing) Host.ClearSelection();
-            told.push_back(TFigureSource::Of(link));
-            for (const tvapi::IDrawingObjectPtr& object :
-                 {link.Obj, link.AuxObj, link.PearentObj, link.ProjectionObj, link.AngleAuxObj})
-                if (drawing) Host.Select(object);
+            if (wasTold(link)) continue;
+            show(link);
             Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
         }
+    // A loop broken while the drawing was closed with no figure changed (an angle turned, a
+    // vertex or a ray moved) is a change too: told once, its links shown, unless one of them was.
+    for (const TFollowedChain& f : Followed) {
+        const TDimensionChain& chain = DimChains[f.Chain];
+        if (!drawing || !f.LostLoop || std::any_of(chain.Dimensions.begin(), chain.Dimensions.end(), wasTold))
+            continue;
+        for (const TDimension& link : chain.Dimensions)
+            show(link);
+        Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
+    }
     return !told.empty();
 }
 

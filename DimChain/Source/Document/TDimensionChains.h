@@ -44,7 +44,7 @@ public:
     // The stored bytes an opening replaced when it stored the set again (FollowOpening): put
     // back by TakeBackStore when the run ends without OK, dropped once OK stored the chains.
     std::optional<std::vector<Byte>> StoredBefore;
-    // CheckStored showed a chain open: the opening stores the set again.
+    // OpenUnsoundChains showed a chain open: the opening stores the set again.
     Boolean OpenedOnReading = false;
 
     TDimensionChains();
@@ -143,7 +143,7 @@ public:
     // the loop rule once for every closed chain, so that stored signs that are not the loop's
     // are found again quietly, or the chain is shown open, lengths, angles and planes alike. A
     // chain shown open here is stored so by the opening's follow.
-    void CheckStored();
+    void OpenUnsoundChains();
     // The report: every chain with its method and risk factor, one line per link, in the
     // 8-bit code page with CR LF. Names are the host's wide texts, kept whole down to the file
     // system. The file is replaced atomically (FileIo.h), never through a link: false, with
@@ -195,7 +195,8 @@ private:
     void RecloseShortened(const std::vector<TBefore>& Before);
     // The chains whose loop the reading decided, for the opening's follow.
     std::vector<Integer> FDecided;
-    // Each changed dimension of Followed selected (a drawing set's) and told once; false when
-    // none changed.
+    // Each changed dimension of Followed selected (a drawing set's) and told once, then each
+    // drawing chain whose loop broke with none of its links told (LostLoop), its links selected
+    // and told once; false when nothing was told.
     bool TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const;
 };

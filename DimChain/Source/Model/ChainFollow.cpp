@@ -334,7 +334,7 @@ struct TChainRecord {
     bool Ring = false;    // refused in a ring
 };
 
-// One follow of a change through a chain set, in the steps ChainFollow.h states: Read, Close,
+// One follow of a change through a chain set, in the steps ChainFollow.h states: Read, OpenLostLoops,
 // RefuseRings, GiveBack, Calculate, ReadShownOpen.
 class TFollow {
 public:
@@ -356,7 +356,7 @@ public:
     {
         if (FChains.Count <= FFirst) return {};
         Read();
-        Close();
+        OpenLostLoops();
         RefuseRings();
         GiveBack();
         Calculate();
@@ -392,7 +392,7 @@ private:
 
     // Every loop is tested before any dimension is decided, so that none is decided on a chain
     // that turns out open later in the same follow.
-    void Close()
+    void OpenLostLoops()
     {
         for (Integer c = FFirst; c < FChains.Count; ++c) {
             TDimensionChain& C = FChains[c];
@@ -402,7 +402,7 @@ private:
             const bool stale = FChange.Everything && !C.Closed && C.OwnTexts;
             // The loop rule decides the signs, whatever the chain held (a closed chain asked once).
             if (C.Closed && !r.Decided && (r.Moved || FChange.Everything) && !C.TakeLoop(C.Loop())) {
-                r.Left = true;
+                r.Left = r.Followed.LostLoop = true;
                 ShowOpen(C, FHost);
             } else if (!stale) {
                 continue;

@@ -64,6 +64,8 @@ struct TFollowedChain {
     std::vector<Integer> Changed;
     // The links whose figures changed when read after a chain wrote their dimension.
     std::vector<Integer> Followed;
+    // Held closed, its links close no more as they stand (a link moved or turned): left open.
+    bool LostLoop = false;
 };
 
 // Follows Change through Chains: the one place where a chain is calculated, refused, its
@@ -76,7 +78,7 @@ struct TFollowedChain {
 //    its own without counting as changed. With Written, a closing link whose dimension another
 //    chain writes reads all but its deviations; on an opening, texts typed over the figures
 //    its own chain wrote are a change and become the dimension's own texts.
-// 2. Close: a closed chain with a moved link, or named in Change.Laid (every closed chain with
+// 2. OpenLostLoops: a closed chain with a moved link, or named in Change.Laid (every closed chain with
 //    Everything), but none named in Change.Decided, asks the loop rule once
 //    (TDimensionChain::Loop) and takes its signs; one that no longer closes, or that the rule
 //    refuses, is left open, its last link read as its own, the pick's residual, the length note

@@ -35,11 +35,11 @@ bool HasEnds(const TDimension& L)
 
 // The direction every link measures along; zero when a link has none or they differ. A link's
 // vector may stray from it by the tolerance, a zero link's direction by the sine precision.
-TVector2D CommonDirection(const std::vector<const TDimension*>& Links, Real Tol)
+TVector2D CommonDirection(const TLoopLinks& Links, Real Tol)
 {
     TVector2D d;
-    for (const TDimension* link : Links) {
-        const TDimension& L = *link;
+    for (Integer i = 0; i < Links.Count(); ++i) {
+        const TDimension& L = Links[i];
         const TVector2D u = L.MeasuringDirection();
         if (!HasEnds(L) || !(u.Len() > 0.0)) return {};
         if (!(d.Len() > 0.0)) {
@@ -54,12 +54,11 @@ TVector2D CommonDirection(const std::vector<const TDimension*>& Links, Real Tol)
 }
 
 // The links' ends along d; false when a link's vector is not the distance of its ends.
-bool PlaceEnds(const std::vector<const TDimension*>& Links, const TVector2D& d, Real Tol,
-               std::vector<TLoopLink>& Out)
+bool PlaceEnds(const TLoopLinks& Links, const TVector2D& d, Real Tol, std::vector<TLoopLink>& Out)
 {
-    Out.assign(Links.size(), {});
-    for (std::size_t i = 0; i < Links.size(); ++i) {
-        const TDimension& L = *Links[i];
+    Out.assign(static_cast<std::size_t>(Links.Count()), {});
+    for (Integer i = 0; i < Links.Count(); ++i) {
+        const TDimension& L = Links[i];
         TLoopLink& e = Out[i];
         e.At[0] = L.P1.x * d.x + L.P1.y * d.y;
         e.At[1] = L.P2.x * d.x + L.P2.y * d.y;
@@ -148,9 +147,18 @@ bool SameRay(const TAngleRays& A, int a, const TAngleRays& B, int b, Real Tol)
 
 } // namespace
 
-TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+TLoopLinks::TLoopLinks(const TArrayOf<TDimension>& Links)
 {
-    const int n = static_cast<int>(Links.Count);
+    FOwn.reserve(static_cast<std::size_t>(std::max<Integer>(Links.Count, 0)));
+    for (const TDimension& L : Links)
+        FOwn.push_back(&L);
+    FLinks = FOwn.data();
+    FCount = static_cast<Integer>(FOwn.size());
+}
+
+TLinkLoop FindAngleLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
+{
+    const int n = static_cast<int>(Links.Count());
     if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
     std::vector<TAngleRays> rays(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
@@ -185,17 +193,9 @@ TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integ
     return TLinkLoop::Open;
 }
 
-TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+TLinkLoop FindLinkLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
 {
-    std::vector<const TDimension*> links;
-    for (const TDimension& L : Links)
-        links.push_back(&L);
-    return FindLinkLoop(links, Tolerance, Mask);
-}
-
-TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Tolerance, Integer& Mask)
-{
-    if (Links.empty()) return TLinkLoop::NoPositions;
+    if (Links.Count() == 0) return TLinkLoop::NoPositions;
     const TVector2D d = CommonDirection(Links, Tolerance);
     thread_local TLoopWork work;
     if (!(d.Len() > 0.0) || !PlaceEnds(Links, d, Tolerance, work.Loop)) return TLinkLoop::NoPositions;
@@ -230,12 +230,12 @@ bool HasPlanes(const TDimension& L, Real Tolerance)
     return std::fabs(apart - L.V3.Len()) <= Tolerance && std::fabs(std::fabs(L.V3 * n) - apart) <= Tolerance;
 }
 
-TLinkLoop FindPlaneLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask)
+TLinkLoop FindPlaneLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask)
 {
-    const int n = static_cast<int>(Links.Count);
+    const int n = static_cast<int>(Links.Count());
     if (n < 2 || n > MaskBits) return TLinkLoop::NoPositions;
-    for (const TDimension& L : Links)
-        if (!HasPlanes(L, Tolerance)) return TLinkLoop::NoPositions;
+    for (int i = 0; i < n; ++i)
+        if (!HasPlanes(Links[i], Tolerance)) return TLinkLoop::NoPositions;
     TVector3D d = Links[n - 1].PL1.AZ;
     d.Normalize();
     thread_local TLoopWork work;
@@ -274,10 +274,10 @@ bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model)
     return !(LinkLength(L, Model) > Tolerance);
 }
 
-Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance, bool Model)
+Integer ZeroGapSense(const TLoopLinks& Links, Integer Mask, Real Tolerance, bool Model)
 {
     Integer longest = -1, walked = 0;
-    for (Integer i = 0; i < Links.Count && i < MaskBits; ++i) {
+    for (Integer i = 0; i < Links.Count() && i < MaskBits; ++i) {
         const Real len = LinkLength(Links[i], Model);
         if (IsZeroGap(Links[i], Tolerance, Model)) continue;
         walked |= Integer(1) << i;
@@ -287,41 +287,79 @@ Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Toler
     return (Mask >> longest) & 1 ? Mask : Mask ^ walked;
 }
 
-TChainLoop TDimensionChain::Loop() const
+std::optional<Integer> SumSigns(const TLoopLinks& Links, bool Model)
 {
-    ++LoopTests;
-    if (Count() < 2) return {TLoopState::TooShort, 0};
-    if (Count() > MaxLinks) return {TLoopState::TooLong, 0};
-    const bool model = Space() == TChainSpace::Model;
-    const Real tolerance = model ? ModelTolerance : DrawingTolerance;
+    if (Links.Count() < 2 || Links.Count() > TDimensionChain::MaxLinks) return std::nullopt;
+    thread_local std::vector<Real> v; // kept between tests: a search tests many paths
+    TDimensionChain::Flatten(Links, Model, v);
+    Integer mask = 0;
+    const Real tolerance = Model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
+    if (!TDimensionChain::SearchClosure(v.data(), Model ? 3 : 2, Links.Count(), tolerance, mask))
+        return std::nullopt;
+    return mask;
+}
+
+bool AllAngles(const TLoopLinks& Links)
+{
+    if (Links.Count() < 2) return false;
+    for (Integer i = 0; i < Links.Count(); ++i)
+        if (Links[i].Type != tvapi::tvDrADimension || Links[i].IsModel()) return false;
+    return true;
+}
+
+Integer ClosingSense(const TLoopLinks& Links, Integer Signs, TChainSpace Space)
+{
+    const bool model = Space == TChainSpace::Model;
+    const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
+    if (Links.Count() < 1) return Signs;
+    // A zero gap has no direction of its own: the walk's sense would follow the order of the
+    // parts. Its length compared squared: a path test asks this for every closed path.
+    const TDimension& last = Links.Last();
+    const Real squared = model ? last.V3 * last.V3 : last.V2 | last.V2;
+    if (squared > tolerance * tolerance) return Signs;
+    return ZeroGapSense(Links, Signs, tolerance, model);
+}
+
+TChainLoop LinksLoop(const TLoopLinks& Links, TChainSpace Space)
+{
+    if (Links.Count() < 2) return {TLoopState::TooShort, 0};
+    if (Links.Count() > TDimensionChain::MaxLinks) return {TLoopState::TooLong, 0};
+    const bool model = Space == TChainSpace::Model;
+    const Real tolerance = model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance;
+    // A chain of angles closes on an angle: the rest need not be looked at for any other.
+    const bool angles = Links.Last().Type == tvapi::tvDrADimension && AllAngles(Links);
     // Angles close by their rays, never by where the rays happen to end; model links by the
     // planes they join, never by their vectors' sum alone.
-    const bool angles = !model && IsAngular();
-    Integer signs = 0;
-    switch (model    ? FindPlaneLoop(Dimensions, tolerance, signs)
-            : angles ? FindAngleLoop(Dimensions, tolerance, signs)
-                     : FindLinkLoop(Dimensions, tolerance, signs)) {
+    TChainLoop loop{TLoopState::Closed, 0};
+    switch (model    ? FindPlaneLoop(Links, tolerance, loop.Signs)
+            : angles ? FindAngleLoop(Links, tolerance, loop.Signs)
+                     : FindLinkLoop(Links, tolerance, loop.Signs)) {
     case TLinkLoop::Open:
         return {TLoopState::Open, 0};
     case TLinkLoop::NoPositions: {
-        const std::optional<Integer> sum = angles ? std::nullopt : SignsBySum();
+        const std::optional<Integer> sum = angles && !model ? std::nullopt : SumSigns(Links, model);
         if (!sum) return {TLoopState::Open, 0};
-        signs = *sum;
+        loop.Signs = *sum;
+        loop.BySum = true;
         break;
     }
     case TLinkLoop::Closed:
         break;
     }
-    // A zero gap has no direction of its own: the walk's sense would follow the order of the parts.
-    if (IsZeroGap(Dimensions[Count() - 1], tolerance, model))
-        signs = ZeroGapSense(Dimensions, signs, tolerance, model);
-    return {RefusesClosing() ? TLoopState::Refused : TLoopState::Closed, signs};
+    loop.Signs = ClosingSense(Links, loop.Signs, Space);
+    // Millimetres never go into an angle.
+    if (Links.Last().Type == tvapi::tvDrADimension && !angles) loop.State = TLoopState::Refused;
+    return loop;
 }
 
-std::optional<Integer> TDimensionChain::SignsBySum() const
+TChainLoop TDimensionChain::Loop() const
 {
-    if (Closed && SignsClose()) return StateClosed;
-    return LowestClosingSigns(Is3D() ? 3 : 2);
+    ++LoopTests;
+    TChainLoop loop = LinksLoop(Dimensions, Space());
+    // The sum cannot tell one closing mask from another: a closed chain keeps the signs it
+    // holds while they close.
+    if (loop.BySum && Closed && SignsClose()) loop.Signs = ClosingSense(Dimensions, StateClosed, Space());
+    return loop;
 }
 
 bool TDimensionChain::TakeLoop(const TChainLoop& L)

@@ -1,16 +1,83 @@
 #pragma once
-// The loop a picked drawing chain makes in the drawing: links measured along one direction
-// between points of the drawing close only when they join end to end into one loop, and the
-// walk around that loop gives their signs. Equal nominals alone never close such a chain.
+// The one loop rule (LinksLoop): whether the links of a chain, or of a path the recognition
+// tries, close and with which signs, and the walks it chooses among - linear links end to end
+// along their measuring direction, angles by their rays, model links plane to plane. Equal
+// nominals alone never close a chain whose links have places.
 
 #include "TArray.h"
 #include "TDimension.h"
 
+#include <optional>
 #include <vector>
 
 // Links whose signs a mask holds, bit i for link i: the longest searched chain's links and its
 // closing link, short of an Integer's sign bit.
 constexpr Integer MaskBits = 31;
+
+// Links a loop test reads, the closing link last, by their addresses: a path's as given, a
+// chain's listed once when it is asked. Only a view of links that must outlive it; never copied,
+// so that the list of a chain's links goes with it.
+class TLoopLinks {
+public:
+    TLoopLinks(const TArrayOf<TDimension>& Links);
+    TLoopLinks(const std::vector<const TDimension*>& Links)
+        : FLinks(Links.data()), FCount(static_cast<Integer>(Links.size()))
+    {
+    }
+    TLoopLinks(const TLoopLinks&) = delete;
+    TLoopLinks& operator=(const TLoopLinks&) = delete;
+    Integer Count() const { return FCount; }
+    const TDimension& operator[](Integer i) const { return *FLinks[i]; }
+    const TDimension& Last() const { return *FLinks[FCount - 1]; }
+
+private:
+    std::vector<const TDimension*> FOwn;
+    const TDimension* const* FLinks = nullptr;
+    Integer FCount = 0;
+};
+
+// Where a chain's links are calculated: drawing links add their drawing vectors and their
+// fields projected on the closing direction, model links their model vectors and fields.
+enum class TChainSpace { Drawing, Model };
+
+// What the loop rule says of a chain's links.
+enum class TLoopState : std::int32_t {
+    Closed,   // they close a loop, with Signs
+    Open,     // they make no loop: places that do not join, or vectors no signs close
+    TooShort, // fewer than two links
+    TooLong,  // more links than a sign mask holds (TDimensionChain::MaxLinks)
+    Refused,  // they close, but an angle would close lengths
+};
+
+// The loop rule's answer: the state, and with Closed (or Refused) the signs (bit i for link i,
+// set: added). BySum: the links have no places to walk and their vectors' sum gave the signs,
+// the lowest closing mask, which cannot tell one closing mask from another.
+struct TChainLoop {
+    TLoopState State = TLoopState::Open;
+    Integer Signs = 0;
+    bool BySum = false;
+    explicit operator bool() const { return State == TLoopState::Closed; }
+};
+
+// Whether Links close and with which signs, in Space: the one answer for a chain
+// (TDimensionChain::Loop, which keeps its stored signs and counts its tests) and for a path of
+// the recognition alike. Fewer than 2 links are TooShort, more than TDimensionChain::MaxLinks
+// TooLong. Drawing links all linear along one measuring direction with their ends in the
+// drawing close on their loop (FindLinkLoop), angular links on their rays (FindAngleLoop),
+// model links plane to plane (FindPlaneLoop); any other links by their vectors' sum within the
+// space's tolerance (SumSigns, BySum), but angles, which never close so. A closing zero gap
+// takes the sense ClosingSense gives it; an angle closing links that are not all angles is
+// Refused. Keeps nothing and counts nothing.
+TChainLoop LinksLoop(const TLoopLinks& Links, TChainSpace Space);
+// The lowest mask whose signed sum of the links' vectors (model vectors in 3 components within
+// TDimensionChain::ModelTolerance with Model, else drawing ones within DrawingTolerance) is
+// zero; none for fewer than 2 or more than TDimensionChain::MaxLinks links.
+std::optional<Integer> SumSigns(const TLoopLinks& Links, bool Model);
+// Signs that close Links made those of a chain closing on a zero gap (ZeroGapSense); others as
+// they are.
+Integer ClosingSense(const TLoopLinks& Links, Integer Signs, TChainSpace Space);
+// Angular drawing links alone, at least two: a chain of angles.
+bool AllAngles(const TLoopLinks& Links);
 
 // What the links of a chain make in the drawing.
 enum class TLinkLoop {
@@ -27,9 +94,7 @@ enum class TLinkLoop {
 // Tolerance, may add up to more. With Closed, Mask (bit i for link i, set: the link's vector
 // added) gives the walk's signs: the last link with a length is subtracted; a zero link's bit
 // stays clear.
-TLinkLoop FindLinkLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
-// The same for links held elsewhere, by their addresses.
-TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindLinkLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // Tests whether Links, all angular links, close by their rays: every ray meets exactly one
 // ray of another link (the same vertex and direction within Tolerance), and the walk from the
@@ -39,7 +104,7 @@ TLinkLoop FindLinkLoop(const std::vector<const TDimension*>& Links, Real Toleran
 // way the closing angle turns from its first ray to its second, so that the closing angle is
 // the signed sum of the others within whole turns; the closing link's bit stays clear.
 // NoPositions when a link's rays are not known.
-TLinkLoop FindAngleLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindAngleLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // Whether L, a model link, measures between two planes it joins: a dimension between faces or
 // sketch lines (an operation's edges give none), numbered, its planes parallel and its vector
@@ -54,7 +119,7 @@ bool HasPlanes(const TDimension& L, Real Tolerance);
 // their planes, not their vectors' sum. NoPositions when a link has no planes (HasPlanes). With
 // Closed, Mask gives the walk's signs as FindLinkLoop gives them: the last link with a length is
 // subtracted, a zero link's bit stays clear.
-TLinkLoop FindPlaneLoop(const TArrayOf<TDimension>& Links, Real Tolerance, Integer& Mask);
+TLinkLoop FindPlaneLoop(const TLoopLinks& Links, Real Tolerance, Integer& Mask);
 
 // A link no longer than Tolerance (its model vector's length in a model chain, Model): as a
 // closing link, a gap designed to be zero.
@@ -66,4 +131,4 @@ bool IsZeroGap(const TDimension& L, Real Tolerance, bool Model = false);
 // reversed. Picked and recognised chains alike, drawing chains by their drawing vectors, model
 // chains (Model) by their model vectors, so the figures follow neither the order of the parts
 // nor that of the search.
-Integer ZeroGapSense(const TArrayOf<TDimension>& Links, Integer Mask, Real Tolerance, bool Model = false);
+Integer ZeroGapSense(const TLoopLinks& Links, Integer Mask, Real Tolerance, bool Model = false);

@@ -48,43 +48,18 @@ std::vector<std::vector<int>> Attached(const TDimensionChain& All, const TDimens
     return at;
 }
 
-// Whether the links of Path (the closing link first) close as the chain made of them would:
-// drawing links on their loop in the drawing, model links on their planes (by their model
-// vectors when one has none). A path too
-// long for the closure test is left to the chain, which tells so.
+// Whether the links of Path (the closing link first) close as the chain made of them would,
+// by the one loop rule (LinksLoop): a path too long to close is offered too, so that the chain
+// made of it tells so.
 bool PathCloses(const TDimensionChain& All, const std::vector<int>& Path, TChainSpace Space)
 {
-    const int n = static_cast<int>(Path.size());
-    if (n > TDimensionChain::MaxLinks) return true;
-    const bool model = Space == TChainSpace::Model;
-    // Model links that have their planes joined plane to plane on the way from one plane of
-    // the closing link to its other, no plane twice: the loop the chain closes on.
-    if (model && std::all_of(Path.begin(), Path.end(), [&All](int i) {
-            return HasPlanes(All.Dimensions[i], TDimensionChain::ModelTolerance);
-        }))
-        return true;
-    if (!model) {
-        thread_local std::vector<const TDimension*> links;
-        links.clear();
-        for (const int i : Path)
-            links.push_back(&All.Dimensions[i]);
-        Integer mask = 0;
-        const TLinkLoop loop = FindLinkLoop(links, TDimensionChain::DrawingTolerance, mask);
-        if (loop != TLinkLoop::NoPositions) return loop == TLinkLoop::Closed;
-    }
-    thread_local std::vector<Real> v;
-    v.clear();
-    for (const int i : Path) {
-        const TDimension& L = All.Dimensions[i];
-        if (model)
-            v.insert(v.end(), {L.V3.x, L.V3.y, L.V3.z});
-        else
-            v.insert(v.end(), {L.V2.x, L.V2.y});
-    }
-    Integer mask = 0;
-    return TDimensionChain::SearchClosure(
-        v.data(), model ? 3 : 2, n,
-        model ? TDimensionChain::ModelTolerance : TDimensionChain::DrawingTolerance, mask);
+    thread_local std::vector<const TDimension*> links;
+    links.clear();
+    for (std::size_t k = 1; k < Path.size(); ++k)
+        links.push_back(&All.Dimensions[Path[k]]);
+    links.push_back(&All.Dimensions[Path.front()]); // the closing link last, as in its chain
+    const TLoopState state = LinksLoop(links, Space).State;
+    return state == TLoopState::Closed || state == TLoopState::TooLong;
 }
 
 // Depth first in index order: a path grows by the lowest candidate attached at its free end

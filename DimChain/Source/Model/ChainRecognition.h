@@ -2,8 +2,8 @@
 // The drawing panel's pool of dimensions and the recognition of chains in it: every linear,
 // diametral and radial dimension of the drawing as a link, the derived links of the circular
 // ones, and the search for paths of links that share end planes and lead from a chosen closing
-// dimension's one plane back to its other. The pool is gathered from the facade's drawing in
-// ChainGather.cpp.
+// dimension's one plane back to its other. The pool is gathered from the facade's drawing by
+// the document side (ChainGather.h).
 
 #include "TDimensionChain.h"
 #include "TPlacementIndex.h"
@@ -14,9 +14,6 @@
 // lines, where the paths multiply with every shared line, from searching without end.
 constexpr int MaxPathsExamined = 100000;
 
-// Empties All and fills it with the linear, diametral and radial dimensions of every view of
-// the facade's 2D document, view by view in the view's order; clears the host selection.
-void GetAllDimensions(TDimensionChain& All);
 // Appends the derived links (radius from and to the centre, diameter) of every diametral and
 // radial link now in All along iAuxiliaryObj, dropping those whose end planes a link of All
 // already has.

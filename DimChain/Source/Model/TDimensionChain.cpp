@@ -143,20 +143,6 @@ struct TClosureSearch {
     }
 };
 
-// Turns a model chain's link vectors into the flat list the search reads.
-void Flatten(const TArrayOf<TDimension>& links, bool model, std::vector<Real>& out)
-{
-    out.clear();
-    for (Integer i = 0; i < links.Count; ++i) {
-        const TDimension& L = links[i];
-        if (model) {
-            out.insert(out.end(), {L.V3.x, L.V3.y, L.V3.z});
-        } else {
-            out.insert(out.end(), {L.V2.x, L.V2.y});
-        }
-    }
-}
-
 } // namespace
 
 TDimensionChain& TDimensionChain::operator=(const TDimensionChain& C)
@@ -308,13 +294,13 @@ TAdded TDimensionChain::Add(const tvapi::IDrawingObjectPtr& iObj, const tvapi::I
     // place; it stays where it was picked when the loop does not close.
     const Integer gap = ZeroGapToMove();
     if (gap >= 0) MoveLink(gap, Count() - 1);
-    added.Closing = TestClosing(Step);
+    added.Closing = RunClosingStep(Step);
     if (gap >= 0 && added.Closing.State == TClosing::Open) MoveLink(Count() - 1, gap);
     added.Closing.Reordered = gap >= 0 && added.Closing.State != TClosing::Open;
     return added;
 }
 
-TClosingResult TDimensionChain::TestClosing(const TClosingStep& Step)
+TClosingResult TDimensionChain::RunClosingStep(const TClosingStep& Step)
 {
     // An open chain writes nothing: what it closes on now shows its own texts.
     if (!Closed) OwnTexts.reset();
@@ -335,7 +321,7 @@ TClosingResult TDimensionChain::CloseRecognised(bool CheckOnly)
     TClosingStep step;
     step.NoteResidual = false;
     step.CheckOnly = CheckOnly;
-    return TestClosing(step);
+    return RunClosingStep(step);
 }
 
 bool TDimensionChain::NotesResidual() const
@@ -582,17 +568,6 @@ bool TDimensionChain::SearchClosure(const Real* v, int dim, int count, Real tol,
     return true;
 }
 
-std::optional<Integer> TDimensionChain::LowestClosingSigns(int dim) const
-{
-    if (Count() < 2 || Count() > MaxLinks) return std::nullopt;
-    std::vector<Real> v;
-    Flatten(Dimensions, dim == 3, v);
-    Integer mask = 0;
-    if (!SearchClosure(v.data(), dim, Count(), dim == 3 ? ModelTolerance : DrawingTolerance, mask))
-        return std::nullopt;
-    return mask;
-}
-
 bool TDimensionChain::SignsClose() const
 {
     if (Count() < 2 || Count() > MaxLinks) return false;
@@ -605,10 +580,22 @@ bool TDimensionChain::SignsClose() const
 
 bool TDimensionChain::IsClosed2D() const
 {
-    return LowestClosingSigns(2).has_value();
+    return SumSigns(Dimensions, false).has_value();
 }
 
 bool TDimensionChain::IsClosed3D() const
 {
-    return LowestClosingSigns(3).has_value();
+    return SumSigns(Dimensions, true).has_value();
+}
+
+void TDimensionChain::Flatten(const TLoopLinks& Links, bool Model, std::vector<Real>& Out)
+{
+    Out.clear();
+    for (Integer i = 0; i < Links.Count(); ++i) {
+        const TDimension& L = Links[i];
+        if (Model)
+            Out.insert(Out.end(), {L.V3.x, L.V3.y, L.V3.z});
+        else
+            Out.insert(Out.end(), {L.V2.x, L.V2.y});
+    }
 }

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class TDimensionChain;
 class TKmfData;
@@ -51,11 +52,7 @@ struct TChainResult {
     bool Finite() const { return std::isfinite(QHigh) && std::isfinite(QLow); }
 };
 
-// Where a chain's links are calculated: drawing links add their drawing vectors and their
-// fields projected on the closing direction, model links their model vectors and fields.
-enum class TChainSpace { Drawing, Model };
-
-// The closing step as a panel runs it: it only tests the loop (TestClosing). The chain is then
+// The closing step as a panel runs it: it only tests the loop (RunClosingStep). The chain is then
 // followed (ChainFollow.h), which calculates it, notes the closing link and decides what the
 // dimension shows; a picked chain's note carries the loop's residual, a recognised chain's does not.
 struct TClosingStep {
@@ -63,22 +60,6 @@ struct TClosingStep {
     // A check of the assembly: the deviations of the whole loop are kept (CheckFigures) and
     // shown after the closing link's note; its own deviations are kept.
     bool CheckOnly = false;
-};
-
-// What the loop rule (TDimensionChain::Loop) says of a chain's links.
-enum class TLoopState : std::int32_t {
-    Closed,   // they close a loop, with Signs
-    Open,     // they make no loop: places that do not join, or vectors no signs close
-    TooShort, // fewer than two links
-    TooLong,  // more links than a sign mask holds (TDimensionChain::MaxLinks)
-    Refused,  // they close, but an angle would close lengths
-};
-
-// The loop rule's answer: the state, and with Closed the signs (bit i for link i, set: added).
-struct TChainLoop {
-    TLoopState State = TLoopState::Open;
-    Integer Signs = 0;
-    explicit operator bool() const { return State == TLoopState::Closed; }
 };
 
 // How a closing step ended. A ring or figures that are no numbers are the follow's to find.
@@ -190,7 +171,7 @@ public:
 
     // Adds the dimension iObj as a link, or re-captures an existing link with the auxiliary
     // object iAuxObj; a zero gap picked before the loop closed is made the closing link
-    // (ZeroGapToMove); then runs the closing step (TestClosing) of a pick. An angular dimension
+    // (ZeroGapToMove); then runs the closing step (RunClosingStep) of a pick. An angular dimension
     // with a link of the chain is laid on that link (SetAngleTolerance) and closes nothing (Laid).
     // Nothing added, and nothing changed, for an object that cannot be a link, and for an
     // angular dimension without a segment or a link.
@@ -201,7 +182,7 @@ public:
     // the follow does that (TakeCalculation). A chain the rule refuses stays open (Refused); a
     // closed one is Checked with Step.CheckOnly and notes its residual with Step.NoteResidual at
     // its next calculation.
-    TClosingResult TestClosing(const TClosingStep& Step);
+    TClosingResult RunClosingStep(const TClosingStep& Step);
 
     // A recognised chain's closing step: its closing link turned to its canonical direction
     // (Prepare), then tested on its loop as a pick's is, with no residual to note.
@@ -255,18 +236,12 @@ public:
     TChainSpace Space() const;
     bool Is3D() const { return Space() == TChainSpace::Model; }
     bool IsColinear() const;
-    // The loop rule, the one place that decides whether the links close and with which signs,
-    // for lengths, angles and planes alike. Fewer than 2 or more than MaxLinks links never
-    // close. A drawing chain of linear links along one measuring direction, each with its two
-    // ends in the drawing, closes only when they join end to end into one loop within the
-    // drawing tolerance (FindLinkLoop); a chain of angles only when its rays do (FindAngleLoop);
-    // a model chain only when its links join plane to plane (FindPlaneLoop); the walk gives the
-    // signs. Any other chain (a circular link, links along several directions, a model link
-    // without planes) closes by its vectors' sum (model vectors within ModelTolerance, drawing
-    // ones within DrawingTolerance): the signs a closed chain holds when they close (the sum
-    // cannot tell one closing mask from another), else the lowest mask that closes. A chain
-    // closing on a zero gap takes the sense ZeroGapSense gives it. Changes nothing; each call
-    // counts in LoopTests.
+    // The loop rule for this chain: the one answer (LinksLoop, ChainLoop.h) whether the links
+    // close and with which signs, for lengths, angles and planes alike, in the chain's space.
+    // Where the vectors' sum decides (a circular link, links along several directions, a model
+    // link without planes), a closed chain keeps the signs it holds while they close (the sum
+    // cannot tell one closing mask from another), a chain closing on a zero gap in the sense
+    // ZeroGapSense gives them. Changes nothing; each call counts in LoopTests.
     TChainLoop Loop() const;
     // How often Loop ran in this process: what a test counts.
     static inline long LoopTests = 0;
@@ -281,16 +256,11 @@ public:
     // tolerance the rule takes); false for a chain the rule never closes.
     bool SignsClose() const;
 
-    // Draws the closed chain as a group of lines head to tail, the closing link last (line
-    // style 7); an open chain draws nothing and gives an empty pointer.
-    tvapi::IDrawingObjectPtr MakeSlide();
-    // Draws a numbered sketch of the component links with marks at their ends, as a group.
-    tvapi::IDrawingObjectPtr Parametric();
-
     // The closing link's nominal and deviations from the component links (ZeroEndDim false),
     // or the residual of the whole loop (true), in the chain's space; a drawing link's nominal is
     // its NominalVector. Each link's field counts by its share along the closing direction; a
-    // linear drawing link given angular deviations and not projected also turns within them.
+    // drawing link with a length (linear, diametral, radial) given angular deviations and not
+    // projected also turns within them at its nominal's length.
     // Nothing for an open chain.
     std::optional<TChainResult> Calculate(bool ZeroEndDim) const { return CalculateIn(Space(), ZeroEndDim); }
     // The same in the space named, whatever the chain's.
@@ -306,8 +276,6 @@ public:
     // calculated in angle units (degrees), the closing angle's deviations from the others' with
     // the walk's signs.
     bool IsAngular() const;
-    // A chain that mixes lengths and angles never takes an angle as its closing link.
-    bool RefusesClosing() const;
     // The unit closing direction of a model chain, in the sense the component links sum to it;
     // zero for a closing link of no length.
     TVector3D ModelClosingDirection() const;
@@ -327,12 +295,11 @@ public:
     static bool SearchClosureExhaustive(const Real* Vectors, int Dim, int Count, Real Tolerance,
                                         Integer& Mask);
 
+    // The links' vectors in the flat form the searches read: model vectors (3 components) with
+    // Model, else drawing vectors (2), link by link.
+    static void Flatten(const TLoopLinks& Links, bool Model, std::vector<Real>& Out);
+
 private:
-    // The lowest mask that closes the links' vectors in Dim components (3: model), or none.
-    std::optional<Integer> LowestClosingSigns(int Dim) const;
-    // The vectors' sum decides (links without places): StateClosed when the chain is closed and
-    // they close, else the lowest closing mask.
-    std::optional<Integer> SignsBySum() const;
     // A drawing chain's component with no length and no deviations of its own (a zero gap
     // picked before the parts it sits between), to be made the closing link; -1 for none.
     Integer ZeroGapToMove() const;

@@ -70,18 +70,21 @@ TContribution AngularContribution(const TDimension& L, Real len, Real c, Real s,
     return {std::max(d1, d2) - std::min(d1, d2), sgn * (d1 + d2) * 0.5};
 }
 
-// A linear link given angular deviations and not projected turns within them about its own
-// direction, as an angular link does; a projection has already counted them in its field.
+// A link with a length (linear, diametral or radial) given angular deviations and not
+// projected turns within them, as an angular link does; a projection has already counted them
+// in its field. An angle is never a length: a circle's link does not widen its field by it.
 bool TurnsWithinAngles(const TDimension& L)
 {
     const bool projected = L.VTransformation.Len() > 0.0;
-    return L.Type == tvapi::tvDrLDimension && !projected && (L.AQLow != 0.0 || L.AQHigh != 0.0);
+    const bool hasLength =
+        L.Type == tvapi::tvDrLDimension || L.Type == tvapi::tvDrDDimension || L.Type == tvapi::tvDrRDimension;
+    return hasLength && !projected && (L.AQLow != 0.0 || L.AQHigh != 0.0);
 }
 
 void TakeDrawingLink(TFieldSums& sums, const TDimension& L, const TVector2D& u, Real sgn, Real K)
 {
-    // A linear link turns at its nominal's length, whatever the view's scale.
-    const Real len = L.Type == tvapi::tvDrLDimension ? L.NominalVector().Len() : L.V2.Len();
+    // A link with a length turns at its nominal's length, whatever the view's scale.
+    const Real len = L.Type == tvapi::tvDrADimension ? L.V2.Len() : L.NominalVector().Len();
     // A link of zero length still has a field along the direction its dimension measures.
     const TVector2D along = L.MeasuringDirection();
     if (!(along.Len() > 0.0)) return;
@@ -163,15 +166,7 @@ TVector3D TDimensionChain::ModelClosingDirection() const
 
 bool TDimensionChain::IsAngular() const
 {
-    if (Count() < 2) return false;
-    for (const TDimension& L : Dimensions)
-        if (L.Type != tvapi::tvDrADimension || L.IsModel()) return false;
-    return true;
-}
-
-bool TDimensionChain::RefusesClosing() const
-{
-    return Count() >= 2 && Dimensions[Count() - 1].Type == tvapi::tvDrADimension && !IsAngular();
+    return AllAngles(Dimensions);
 }
 
 std::optional<TChainResult> TDimensionChain::CalculateAngles(bool ZeroEndDim) const

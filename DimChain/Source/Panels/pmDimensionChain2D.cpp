@@ -2,6 +2,7 @@
 
 #include "pmDimensionChain2D.h"
 
+#include "ChainGather.h"
 #include "ChainGrid.h"
 #include "Dictionary.h"
 #include "FacadeChainHost.h"

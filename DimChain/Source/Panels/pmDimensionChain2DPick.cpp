@@ -8,6 +8,7 @@
 #include "Dictionary.h"
 #include "FacadeChainHost.h"
 #include "Messager.h"
+#include "TDimensionChainSketch.h"
 #include "drModelerAPI.h"
 #include "drObjects2D.h"
 #include "tvapi/DrawingComposites.h"
@@ -228,7 +229,7 @@ void TpmDimensionChain2D::RefreshSlide()
         SlideGroup->Delete();
         SlideGroup.Reset();
     }
-    SlideGroup = Chain().MakeSlide();
+    SlideGroup = MakeSlide(Chain());
     if (sbDimChain) sbDimChain->SetDrawingGroup(tvapi::IDrawingGroupPtr(SlideGroup));
     if (SlideGroup) Messager.LiftBox(DC("Цепь замкнулась"), TMessager::toAlways);
 }
