@@ -19,6 +19,7 @@
 #include "LeaderPin.h"
 #include "LeaderPinBushing.h"
 #include "MathDetailsl.h"
+#include "RefusalFixture.h"
 #include "THole3DParam.h"
 #include "THoleData.h"
 #include "TWiredSpring.h"
@@ -315,22 +316,6 @@ void PrintTo(const TRefusedCase& c, std::ostream* os)
 {
     *os << c.Label;
 }
-
-// A builder that refuses: it answers false, tells "Деталь не построена: " and the size in one
-// message box, and leaves no part file "refused.qpt".
-class TRefusalTest : public TComponentHostFixture {
-protected:
-    void ExpectRefused(const std::function<bool()>& Build, const char* Told)
-    {
-        ScriptAnswers({tvapi::tvButtonOk});
-        Journal().Clear();
-        EXPECT_FALSE(Build());
-        EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
-        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + Told);
-    }
-};
 
 class TRefusedSizeTest : public TRefusalTest, public testing::WithParamInterface<TRefusedCase> {};
 

@@ -102,6 +102,9 @@ public:
 
     // Whether the host made the part; nothing is closed when it did not.
     explicit operator bool() const { return FOpen; }
+    // What the part must be when it is closed: Bodies solids, Size naming it when it is not
+    // (empty: the part's name). One solid unless this is asked.
+    void Expect(Integer Bodies, const TString& Size = TString()) const;
     // Turns the profile drawn in the open sketch a whole turn about its axis line.
     void Revolve() const;
     // Colours the part, gives it Name and Note in the catalogue's section Type and saves it

@@ -114,7 +114,7 @@ bool TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     }
     drApi::TModelerApi& M = *facade;
     const double r = d * 0.5, Dm = D - d;
-    M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"));
+    if (!M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"))) return false;
     ADimension3D.IsParametric = false;
     M.drPlaneEskis(tvapi::o3d_planeXOY, r, 0.0, "");
     const tvapi::IModelObjectPtr main = Helix(M, H - d, C, Dm);
@@ -143,7 +143,9 @@ bool TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     // The plane lies beyond the coils on the side XOZ's sketches extrude away from: the bands
     // are cut along the normal, through the spring (against it they would cut nothing).
     M.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2.0 * D, 0.0);
+    M.drExpect3D(1, SpringName(D, d) + " L" + TString(H, 2, true, 0));
     M.drSave3D(true, false);
+    if (M.drRefused3D()) return false;
     M.drSet(SpringName(D, d), "", "", 25);
     return true;
 }
