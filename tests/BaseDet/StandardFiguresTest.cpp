@@ -192,6 +192,23 @@ TEST_P(TTapDrillTest, TappedHoleIsTheTapDrill)
     EXPECT_GT(Filled(shapes[0], {r + 0.02, -0.1, lo}, {r + 0.12, 0.1, hi}), 1 - 1e-6);
 }
 
+// Kind 3 of the base-detail builder, the sleeve, at P, as detail id's part.
+std::function<void(TDcDetail)> FigBaseSleeve(std::vector<double> P)
+{
+    return [=](TDcDetail id) { FigBaseKind(3, P)(id, drApi::LibraryControlModel->sfDetail3D(id, 0)); };
+}
+
+// The leader pin of table row D 10 with a thread of radius r.
+std::function<void(TDcDetail)> FigLeaderPinThread(double r)
+{
+    return [=](TDcDetail id) {
+        TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
+        p.Set(TSocketLeaderPin::Type, 10, 40, 125);
+        p.FRadius = p.OFRadius, p.ThreadRadius = r, p.ThreadLen = 16;
+        p.dr3D(0);
+    };
+}
+
 // Sample size Size of the catalogue's component Stem.
 std::function<void(TDcDetail)> FigSample(const char* Stem, Integer Size)
 {
@@ -203,18 +220,15 @@ std::function<void(TDcDetail)> FigSample(const char* Stem, Integer Size)
 
 INSTANTIATE_TEST_SUITE_P(
     Threads, TTapDrillTest,
-    testing::Values(TTapCase{"LeaderPinM6", "leaderpin", FigSample("leaderpin", 1), 5.0, true},
-                    TTapCase{"LeaderPinM10", "leaderpin",
-                             [](TDcDetail id) {
-                                 TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
-                                 p.Set(TSocketLeaderPin::Type, 10, 40, 125);
-                                 p.FRadius = p.OFRadius, p.ThreadRadius = 5, p.ThreadLen = 16;
-                                 p.dr3D(0);
-                             },
-                             8.5, true},
-                    TTapCase{"ColumnTailM8", "columntail", FigSample("columntail", 0), 6.8, false},
-                    TTapCase{"CirclePlateM16x1_5", "circleplate", FigSample("circleplate", 0), 14.5, false},
-                    TTapCase{"CirclePlateM24x2", "circleplate", FigSample("circleplate", 2), 22.0, false}),
+    testing::Values(
+        TTapCase{"LeaderPinM6", "leaderpin", FigSample("leaderpin", 1), 5.0, true},
+        TTapCase{"LeaderPinM10", "leaderpin", FigLeaderPinThread(5), 8.5, true},
+        TTapCase{"ColumnTailM8", "columntail", FigSample("columntail", 0), 6.8, false},
+        TTapCase{"CirclePlateM16x1_5", "circleplate", FigSample("circleplate", 0), 14.5, false},
+        TTapCase{"CirclePlateM24x2", "circleplate", FigSample("circleplate", 2), 22.0, false},
+        TTapCase{"LeaderPinM7", "leaderpin", FigLeaderPinThread(3.5), 6.0, true},
+        TTapCase{"BaseSleeveM18", "sleeve", FigBaseSleeve({0, 8, 0, 20, 18, 30, 30}), 15.5, false},
+        TTapCase{"BaseSleeveM22", "sleeve", FigBaseSleeve({0, 8, 0, 24, 22, 34, 30}), 19.5, false}),
     [](const testing::TestParamInfo<TTapCase>& i) { return std::string(i.param.Label); });
 
 // A size outside a table is told in one message box, answered by the script: the row that
