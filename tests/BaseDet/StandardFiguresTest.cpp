@@ -365,7 +365,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
 
 // The spring refuses to be squeezed below its solid height, 9.5 wires for 8 working turns and
-// two end turns of 0.75, or wound of no wire: false, the size told, no part.
+// two end turns of 0.75, or wound of no wire, and a length that makes no whole spring: false,
+// the size told, no part.
 struct TSpringCase {
     const char* Label;
     double D, d, H;
@@ -388,12 +389,12 @@ TEST_P(TSpringRefusedTest, AnswersFalseTellsTheSizeAndSavesNothing)
         c.Told);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TSpringRefusedTest,
-                         testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
-                                         TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"}),
-                         [](const testing::TestParamInfo<TSpringCase>& i) {
-                             return std::string(i.param.Label);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, TSpringRefusedTest,
+    testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
+                    TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"},
+                    TSpringCase{"Length1e5", 20, 2, 1e5, "Пружина-  20.00*   2.00 L100000.00"}),
+    [](const testing::TestParamInfo<TSpringCase>& i) { return std::string(i.param.Label); });
 
 // A set screw sits in each hole the library gives for it, its head in the seat below the face
 // (Z 0) that the countersunk kind 1 has; a cap screw's head sunk into kind 1's counterbore: no
