@@ -22,12 +22,13 @@ TString N1(Real x)
 
 } // namespace
 
-void TCommonGeometry::DrawRing(R D, R d, R L, R f) const
+void TCommonGeometry::DrawRing(R D, R d, R L, R f, Boolean BothHalves) const
 {
     drLine(-3, 0, L + 3, 0, 3);
     TContDrawing C(M2());
     C.Make(0, d, dFsk(0, D, L - f, D, f, dFsk(L, D, L, d, f, dP(0, d, nullptr))));
     C.dr2D(1);
+    if (BothHalves) C.dr2DMY(1);
 }
 
 void TCommonGeometry::dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R D, R S_, R K, R t, R L, R sl,
