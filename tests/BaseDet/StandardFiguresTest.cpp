@@ -364,6 +364,51 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"SetScrewLengthNaN", 22, {0, 8, NaN, 12, 8, 4}, "длина nan"}),
     [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
 
+// Sizes that pass the rules kind by kind and still make no body are refused at the save, told
+// with the part's name and the sizes its kind reads.
+INSTANTIATE_TEST_SUITE_P(
+    EmptyParts, TRefusedSizeTest,
+    testing::Values(
+        TRefusedCase{"BoltThreadLength0",
+                     32,
+                     {0, 50, 10, 0, 0, 6.4, 0, 0, 16},
+                     "refused (32: 50.00 10.00 0.00 0.00 6.40 0.00 0.00 16.00 0.00 0.00 0.00)"},
+        TRefusedCase{"BoltThreadLength78",
+                     32,
+                     {0, 50, 10, 78, 0, 6.4, 0, 0, 16},
+                     "refused (32: 50.00 10.00 78.00 0.00 6.40 0.00 0.00 16.00 0.00 0.00 0.00)"},
+        TRefusedCase{
+            "SetScrewHead0_8", 22, {0, 8, 30, 12, 0.8, 4}, "refused (22: 8.00 30.00 12.00 0.80 4.00)"},
+        TRefusedCase{"CrossScrewHead0_6",
+                     35,
+                     {0, 8, 30, 0, 0, 12, 0.6, 0, 0, 0, 0, 6, 2},
+                     "refused (35: 8.00 30.00 0.00 0.00 12.00 0.60 0.00 0.00 0.00 0.00 6.00 2.00)"},
+        TRefusedCase{"LeaderPinCollar18",
+                     6,
+                     {0, 20, 20, 28, 18, 4, 6, 100},
+                     "refused (6: 20.00 20.00 28.00 18.00 4.00 6.00 100.00)"},
+        TRefusedCase{"BushingP6Zero",
+                     2,
+                     {0, 16, 25, 32, 6, 4, 0, 40},
+                     "refused (2: 16.00 25.00 32.00 6.00 4.00 0.00 40.00)"},
+        TRefusedCase{"EjectorRodP2_30",
+                     20,
+                     {0, 20, 30, 16, 15, 15, 10, 100},
+                     "refused (20: 20.00 30.00 16.00 15.00 15.00 10.00 100.00)"},
+        TRefusedCase{"SprueP7Zero",
+                     14,
+                     {0, 0, 50, 8, 0, 4, 45, 0},
+                     "refused (14: 0.00 50.00 8.00 0.00 4.00 45.00 0.00)"},
+        TRefusedCase{"CapScrewThreadNaN",
+                     33,
+                     {0, 8, 30, NaN, 0, 13, 8, 6, 0, 0, 4, 0, 0.4},
+                     "refused (33: 8.00 30.00 nan 0.00 13.00 8.00 6.00 0.00 0.00 4.00 0.00 0.40)"},
+        TRefusedCase{"SlottedScrewThreadNaN",
+                     34,
+                     {0, 8, 30, 0, 0, 13, 8, NaN},
+                     "refused (34: 8.00 30.00 0.00 0.00 13.00 8.00 nan)"}),
+    [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
+
 // The spring refuses to be squeezed below its solid height, 9.5 wires for 8 working turns and
 // two end turns of 0.75, or wound of no wire, and a length that makes no whole spring: false,
 // the size told, no part.
