@@ -262,7 +262,6 @@ TEST_P(TSpringLengthTest, GroundFlatAtItsLength)
 
 INSTANTIATE_TEST_SUITE_P(Wires, TSpringLengthTest,
                          testing::Values(TSpringLengthCase{"Wire4Length60", 20, 4, 60},
-                                         TSpringLengthCase{"Wire6Length90", 20, 6, 90},
                                          TSpringLengthCase{"Wire9_9Length200", 20, 9.9, 200}),
                          [](const testing::TestParamInfo<TSpringLengthCase>& i) {
                              return std::string(i.param.Label);
