@@ -195,7 +195,8 @@ protected:
         P.resize(13, 0.0);
         M.Calls.clear();
         TString path("/tmp/x/"), name("D"), marking("M");
-        EXPECT_TRUE(drBaseDetail(M, path, name, marking, kind, 3, P.data(), IsSize));
+        // A part the host cannot create is refused as one that makes no solid.
+        EXPECT_EQ(drBaseDetail(M, path, name, marking, kind, 3, P.data(), IsSize), M.BooleanResult);
         return M.Texts();
     }
     // The calls of kind after its revolution.

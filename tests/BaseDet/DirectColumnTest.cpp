@@ -196,12 +196,15 @@ TEST_F(TDirectColumnPartTest, PartIsTheProfileRevolvedAndTheSheetReopens)
     Kept.Reset();
 
     // Ends that do not add up put the right end face on the shoulder: its chamfer and groove
-    // fold back over it. The part document is still made; the kernel refuses the revolve.
+    // fold back over it. The kernel refuses the revolve, so no part is saved, and that is told.
     c.TailLen = 5;
+    ScriptAnswers({tvapi::tvButtonOk});
+    Journal().Clear();
     c.dr3D(0);
-    tvhost::THostDocument3D* folded = Open(Model->sfDetail3D(id, 0));
-    ASSERT_NE(folded, nullptr);
-    EXPECT_TRUE(folded->TopPart().PlacedShapes().empty());
+    EXPECT_FALSE(std::filesystem::exists(Model->sfDetail3D(id, 0).PChar()));
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Arguments[0].rfind("Деталь не построена: ", 0), 0u) << boxes[0].Arguments[0];
 }
 
 } // namespace

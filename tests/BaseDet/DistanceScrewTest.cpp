@@ -268,6 +268,28 @@ TEST_F(TDistanceScrewTest, SheetAndRecordDrawingNeedThePresentDetail)
     EXPECT_TRUE(M.Calls.empty());
 }
 
+// The assembled screw's sheet draws what its part is made of, the M12 cap screw (head 12 high),
+// the washer 3 thick and the bushing of diameter 16 and bore 13 (the clearance hole) over 30,
+// 60 overall, with none of the one-piece screw's slot, collar or length.
+TEST_F(TDistanceScrewTest, AssembledSheetDrawsItsPiecesWithTheirSizes)
+{
+    TDistanceScrew s(Id, &M, nullptr);
+    Row4(s);
+    *s.Execution.PInt = 1;
+    s.dr2D();
+    const auto values = [&](const char* name) {
+        std::vector<std::string> v;
+        for (const TArgs& a : M.ArgsOf(name))
+            v.push_back(a[0]);
+        return v;
+    };
+    EXPECT_EQ(values("drDimHL"), (std::vector<std::string>{"60", "30", "3"}));
+    EXPECT_EQ(values("drDimVL"), (std::vector<std::string>{"16", "13"}));
+    EXPECT_EQ(M.ArgsOf("drDimHL")[0][8], "\"h14\"");
+    EXPECT_EQ(M.Depth(), 0);
+    EXPECT_EQ(M.Names().back(), "drCloseLeaf");
+}
+
 TEST_F(TDistanceScrewTest, OnePiecePartCutsTheSlotAcrossTheCollar)
 {
     TDistanceScrew s(Id, &M, nullptr);

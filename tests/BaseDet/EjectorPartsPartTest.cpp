@@ -125,19 +125,16 @@ TEST_F(TEjectorPartsPartTest, CatalogueRodAndAnUnsetRodStillMakeTheirDocuments)
     EXPECT_EQ(SheetDimensions(id), 0); // the catalogue rod's half section has none
 
     // The drawing sizes no stream keeps, left at 0: the collar folds back on itself and the
-    // flats have no depth; both features fail, the part document is still made.
+    // flats have no depth; both features fail, so the empty part is told and not saved.
     TMTail bare(id, &drApi::MA, TConstruktor::Empty());
     bare.Radius = 10, bare.Len = 80, bare.ThreadLen = 20, bare.ThreadRadius = 8, bare.CollarRadius = 12;
+    ScriptAnswers({tvapi::tvButtonOk});
+    Journal().Clear();
     bare.dr3D(0);
-    tvhost::THostDocument3D* doc = Open(Model->sfDetail3D(id, 0));
-    ASSERT_NE(doc, nullptr);
-    std::vector<std::string> errors;
-    for (const tvapi::IModelObjectPtr& f : doc->TopPart().Features().Features())
-        errors.push_back(doc->TopPart().Features().ErrorOf(f.Get()));
-    EXPECT_EQ(errors, (std::vector<std::string>{"the contour of the sketch crosses itself",
-                                                "the extrusion has no depth"}));
-    EXPECT_TRUE(doc->TopPart().PlacedShapes().empty());
-    Kept.Reset();
+    EXPECT_FALSE(std::filesystem::exists(Model->sfDetail3D(id, 0).PChar()));
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Arguments[0].rfind("Деталь не построена: ", 0), 0u) << boxes[0].Arguments[0];
     bare.dr2D();
     EXPECT_GE(SheetDimensions(id), 0);
 }

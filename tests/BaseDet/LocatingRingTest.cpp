@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -342,6 +343,30 @@ TEST_F(TLocatingRingPartTest, PartsAreTheRevolvedOutlinesLessTheirHoles)
     const double columns = 4 * pi * 4.5 * 4.5 * T;
     EXPECT_NEAR(tvhost::Volume(plateSolids[0]), disc - 4 * pi * bolt * bolt * T - counterbores - columns,
                 0.05);
+}
+
+} // namespace
+
+namespace {
+
+// The plate's sheet shows the plate: the ring's section without its bore, its flare or their
+// dimensions; the ring's sheet keeps them.
+TEST_F(TLocatingRingTest, PlateSheetHasNoBore)
+{
+    Ring.dr2D();
+    const std::vector<std::string> t = M.Texts();
+    const auto plate = std::find_if(
+        t.begin(), t.end(), [](const std::string& s) { return s.rfind("drLeafStampView1(4,", 0) == 0; });
+    ASSERT_NE(plate, t.end());
+    const auto count = [](auto from, auto to, const std::string& text) {
+        return std::count_if(from, to,
+                             [&](const std::string& s) { return s.find(text) != std::string::npos; });
+    };
+    for (const char* bore : {"drDimVL1(36,", "drDimApc(-45,", "drLine(1, 18, 15, 32, 1)"}) {
+        SCOPED_TRACE(bore);
+        EXPECT_GT(count(t.begin(), plate, bore), 0);
+        EXPECT_EQ(count(plate, t.end(), bore), 0);
+    }
 }
 
 } // namespace

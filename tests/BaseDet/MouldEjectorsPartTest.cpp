@@ -96,8 +96,10 @@ TEST_F(TMouldEjectorsPartTest, ReturnPinAndPillarHaveTheVolumesOfTheirProfiles)
     Kept.Reset();
 }
 
-// The neck's concave fillet adds, the ridge's convex one takes away; the tip ends in a flat
-// face of radius 0.414214.
+// The neck's concave fillet adds, the ridge's convex one takes away; the tip ends in the sphere
+// of radius 1 of the enlarged view, at the overall length F + 5.4 of the sheet: the flank
+// x + y = 45.5 meets that sphere (centre 44.4) where x = (89.9 - sqrt 0.79) / 2, and the cap
+// beyond is 45.4 - x high.
 TEST_F(TMouldEjectorsPartTest, RetractionPinHasTheVolumeOfItsProfile)
 {
     const TDcDetail id = Present("retraction");
@@ -107,12 +109,15 @@ TEST_F(TMouldEjectorsPartTest, RetractionPinHasTheVolumeOfItsProfile)
     const std::vector<tvhost::TShape> shapes = Shapes(id);
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_TRUE(tvhost::IsValidShape(shapes[0]));
-    const double cdr = 0.414214, tip = 45.5 - cdr;
+    const double x = (89.9 - std::sqrt(0.79)) / 2, h = 45.4 - x;
     TRevolvedVolume v(shapes::RevolvedVolume(
-        {{0, 0}, {0, 7}, {6, 7}, {6, 4}, {40, 4}, {40, 1}, {42.25, 3.25}, {tip, cdr}, {tip, 0}}));
+        {{0, 0}, {0, 7}, {6, 7}, {6, 4}, {40, 4}, {40, 1}, {42.25, 3.25}, {x, 45.5 - x}, {x, 0}}));
     v.Corner({40, 4}, {40, 1}, {41, 2}, 0.5, true);
     v.Corner({41, 2}, {42.25, 3.25}, {43.5, 2}, 1, false);
-    EXPECT_NEAR(tvhost::Volume(shapes[0]), v.Volume, 1e-6 * v.Volume);
+    const double cap = pi * h * h * (3 - h) / 3;
+    EXPECT_NEAR(tvhost::Volume(shapes[0]), v.Volume + cap, 1e-6 * v.Volume);
+    const std::array<double, 6> box = tvhost::BoxOf(shapes[0]);
+    EXPECT_NEAR(box[5] - box[2], 45.4, 1e-6) << "the overall length the sheet gives";
     Kept.Reset();
 }
 

@@ -290,8 +290,10 @@ TEST_F(TMouldEjectorsTest, RetractionPinOutlineDimensionsAndGrip)
     EXPECT_EQ(TTexts(lines.begin(), lines.begin() + 9),
               (TTexts{"-2 0 47.4 0 3", "0 0 0 7 1", "0 7 6 7 1", "6 7 6 4 1", "6 4 6 0 -1", "6 4 20 4 1",
                       "20 4 20 0 -1", "20 4 40 4 1", "40 4 40 0 -1"}));
-    // The tip's corner at tan 22.5 from the axis stays sharp, and nothing closes the outline.
-    EXPECT_EQ(lines[14], "45.085786 0.414214 45.085786 0 1");
+    // The tip's flank runs into its sphere of radius 1, which ends at the overall length 45.4;
+    // nothing closes the outline.
+    EXPECT_EQ(lines[13], "43.5 2 44.50559028 0.9944097209 1");
+    EXPECT_EQ(Calls(M, {"drArc"})[2], "drArc(44.4, 0, 1, 44.50559028, 0.9944097209, 45.4, 0, -1, 1)");
     EXPECT_EQ(M.LinesInStyle(-1), 3u);
     EXPECT_EQ(Calls(M, {"drCircleShelf", "drDimVL", "drDimHL"}),
               (TTexts{"drCircleShelf(42.25, 0, 3.25, 53.25, -20, \"A\")",
@@ -318,7 +320,7 @@ TEST_F(TMouldEjectorsTest, RetractionPinOutlineDimensionsAndGrip)
                 "drDimR(1, \"\", 45, 10, 15, 1, 3.5, 0, 1, 0, " + Q("Сфера R") + ", \"\", \"\")",
                 "drDimR(0.5, \"\", 215, 13, 15, -1, 0.5, 2.205, 1, 0, \"R\", \"\", \"\")",
                 "drText(0, 7, 0, 7, 1, 75, \"A(4:1)\")"}));
-    EXPECT_EQ(M.CountOf("drArc"), 2u + 5u); // neck and ridge; both sides of the grip and the sphere
+    EXPECT_EQ(M.CountOf("drArc"), 3u + 5u); // neck, ridge, tip; both sides of the grip and the sphere
     EXPECT_EQ(Calls(M, {"drStringObj"}),
               (TTexts{"drStringObj(" + Q("1. $*;$ Размеры для справок") + ")",
                       "drStringObj(" + Q("2. Покрытие поверхности шероховатостью  0,2 - X12тв.") + ")"}));
@@ -337,7 +339,7 @@ TEST_F(TMouldEjectorsTest, RetractionPinOutlineDimensionsAndGrip)
     M.ClearJournal();
     P.Radius = 1.2;
     P.dr2D_V1(0, 0, 0, 1, 0, false);
-    EXPECT_EQ(M.CountOf("drArc"), 1u);
+    EXPECT_EQ(M.CountOf("drArc"), 2u);
 }
 
 } // namespace

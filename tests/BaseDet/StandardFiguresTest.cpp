@@ -19,6 +19,7 @@
 #include "LeaderPin.h"
 #include "LeaderPinBushing.h"
 #include "MathDetailsl.h"
+#include "RefusalFixture.h"
 #include "THole3DParam.h"
 #include "THoleData.h"
 #include "TWiredSpring.h"
@@ -191,6 +192,23 @@ TEST_P(TTapDrillTest, TappedHoleIsTheTapDrill)
     EXPECT_GT(Filled(shapes[0], {r + 0.02, -0.1, lo}, {r + 0.12, 0.1, hi}), 1 - 1e-6);
 }
 
+// Kind 3 of the base-detail builder, the sleeve, at P, as detail id's part.
+std::function<void(TDcDetail)> FigBaseSleeve(std::vector<double> P)
+{
+    return [=](TDcDetail id) { FigBaseKind(3, P)(id, drApi::LibraryControlModel->sfDetail3D(id, 0)); };
+}
+
+// The leader pin of table row D 10 with a thread of radius r.
+std::function<void(TDcDetail)> FigLeaderPinThread(double r)
+{
+    return [=](TDcDetail id) {
+        TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
+        p.Set(TSocketLeaderPin::Type, 10, 40, 125);
+        p.FRadius = p.OFRadius, p.ThreadRadius = r, p.ThreadLen = 16;
+        p.dr3D(0);
+    };
+}
+
 // Sample size Size of the catalogue's component Stem.
 std::function<void(TDcDetail)> FigSample(const char* Stem, Integer Size)
 {
@@ -202,18 +220,15 @@ std::function<void(TDcDetail)> FigSample(const char* Stem, Integer Size)
 
 INSTANTIATE_TEST_SUITE_P(
     Threads, TTapDrillTest,
-    testing::Values(TTapCase{"LeaderPinM6", "leaderpin", FigSample("leaderpin", 1), 5.0, true},
-                    TTapCase{"LeaderPinM10", "leaderpin",
-                             [](TDcDetail id) {
-                                 TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
-                                 p.Set(TSocketLeaderPin::Type, 10, 40, 125);
-                                 p.FRadius = p.OFRadius, p.ThreadRadius = 5, p.ThreadLen = 16;
-                                 p.dr3D(0);
-                             },
-                             8.5, true},
-                    TTapCase{"ColumnTailM8", "columntail", FigSample("columntail", 0), 6.8, false},
-                    TTapCase{"CirclePlateM16x1_5", "circleplate", FigSample("circleplate", 0), 14.5, false},
-                    TTapCase{"CirclePlateM24x2", "circleplate", FigSample("circleplate", 2), 22.0, false}),
+    testing::Values(
+        TTapCase{"LeaderPinM6", "leaderpin", FigSample("leaderpin", 1), 5.0, true},
+        TTapCase{"LeaderPinM10", "leaderpin", FigLeaderPinThread(5), 8.5, true},
+        TTapCase{"ColumnTailM8", "columntail", FigSample("columntail", 0), 6.8, false},
+        TTapCase{"CirclePlateM16x1_5", "circleplate", FigSample("circleplate", 0), 14.5, false},
+        TTapCase{"CirclePlateM24x2", "circleplate", FigSample("circleplate", 2), 22.0, false},
+        TTapCase{"LeaderPinM7", "leaderpin", FigLeaderPinThread(3.5), 6.0, true},
+        TTapCase{"BaseSleeveM18", "sleeve", FigBaseSleeve({0, 8, 0, 20, 18, 30, 30}), 15.5, false},
+        TTapCase{"BaseSleeveM22", "sleeve", FigBaseSleeve({0, 8, 0, 24, 22, 34, 30}), 19.5, false}),
     [](const testing::TestParamInfo<TTapCase>& i) { return std::string(i.param.Label); });
 
 // A size outside a table is told in one message box, answered by the script: the row that
@@ -316,22 +331,6 @@ void PrintTo(const TRefusedCase& c, std::ostream* os)
     *os << c.Label;
 }
 
-// A builder that refuses: it answers false, tells "Деталь не построена: " and the size in one
-// message box, and leaves no part file "refused.qpt".
-class TRefusalTest : public TComponentHostFixture {
-protected:
-    void ExpectRefused(const std::function<bool()>& Build, const char* Told)
-    {
-        ScriptAnswers({tvapi::tvButtonOk});
-        Journal().Clear();
-        EXPECT_FALSE(Build());
-        EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
-        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].Arguments[0], std::string("Деталь не построена: ") + Told);
-    }
-};
-
 class TRefusedSizeTest : public TRefusalTest, public testing::WithParamInterface<TRefusedCase> {};
 
 TEST_P(TRefusedSizeTest, AnswersFalseTellsTheSizeAndSavesNothing)
@@ -365,8 +364,54 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"SetScrewLengthNaN", 22, {0, 8, NaN, 12, 8, 4}, "длина nan"}),
     [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
 
+// Sizes that pass the rules kind by kind and still make no body are refused at the save, told
+// with the part's name and the sizes its kind reads.
+INSTANTIATE_TEST_SUITE_P(
+    EmptyParts, TRefusedSizeTest,
+    testing::Values(
+        TRefusedCase{"BoltThreadLength0",
+                     32,
+                     {0, 50, 10, 0, 0, 6.4, 0, 0, 16},
+                     "refused (32: 50.00 10.00 0.00 0.00 6.40 0.00 0.00 16.00 0.00 0.00 0.00)"},
+        TRefusedCase{"BoltThreadLength78",
+                     32,
+                     {0, 50, 10, 78, 0, 6.4, 0, 0, 16},
+                     "refused (32: 50.00 10.00 78.00 0.00 6.40 0.00 0.00 16.00 0.00 0.00 0.00)"},
+        TRefusedCase{
+            "SetScrewHead0_8", 22, {0, 8, 30, 12, 0.8, 4}, "refused (22: 8.00 30.00 12.00 0.80 4.00)"},
+        TRefusedCase{"CrossScrewHead0_6",
+                     35,
+                     {0, 8, 30, 0, 0, 12, 0.6, 0, 0, 0, 0, 6, 2},
+                     "refused (35: 8.00 30.00 0.00 0.00 12.00 0.60 0.00 0.00 0.00 0.00 6.00 2.00)"},
+        TRefusedCase{"LeaderPinCollar18",
+                     6,
+                     {0, 20, 20, 28, 18, 4, 6, 100},
+                     "refused (6: 20.00 20.00 28.00 18.00 4.00 6.00 100.00)"},
+        TRefusedCase{"BushingP6Zero",
+                     2,
+                     {0, 16, 25, 32, 6, 4, 0, 40},
+                     "refused (2: 16.00 25.00 32.00 6.00 4.00 0.00 40.00)"},
+        TRefusedCase{"EjectorRodP2_30",
+                     20,
+                     {0, 20, 30, 16, 15, 15, 10, 100},
+                     "refused (20: 20.00 30.00 16.00 15.00 15.00 10.00 100.00)"},
+        TRefusedCase{"SprueP7Zero",
+                     14,
+                     {0, 0, 50, 8, 0, 4, 45, 0},
+                     "refused (14: 0.00 50.00 8.00 0.00 4.00 45.00 0.00)"},
+        TRefusedCase{"CapScrewThreadNaN",
+                     33,
+                     {0, 8, 30, NaN, 0, 13, 8, 6, 0, 0, 4, 0, 0.4},
+                     "refused (33: 8.00 30.00 nan 0.00 13.00 8.00 6.00 0.00 0.00 4.00 0.00 0.40)"},
+        TRefusedCase{"SlottedScrewThreadNaN",
+                     34,
+                     {0, 8, 30, 0, 0, 13, 8, NaN},
+                     "refused (34: 8.00 30.00 0.00 0.00 13.00 8.00 nan)"}),
+    [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
+
 // The spring refuses to be squeezed below its solid height, 9.5 wires for 8 working turns and
-// two end turns of 0.75, or wound of no wire: false, the size told, no part.
+// two end turns of 0.75, or wound of no wire, and a length that makes no whole spring: false,
+// the size told, no part.
 struct TSpringCase {
     const char* Label;
     double D, d, H;
@@ -389,12 +434,12 @@ TEST_P(TSpringRefusedTest, AnswersFalseTellsTheSizeAndSavesNothing)
         c.Told);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TSpringRefusedTest,
-                         testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
-                                         TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"}),
-                         [](const testing::TestParamInfo<TSpringCase>& i) {
-                             return std::string(i.param.Label);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, TSpringRefusedTest,
+    testing::Values(TSpringCase{"BelowSolidHeight", 40, 2, 18.9, "длина 18.90"},
+                    TSpringCase{"NoWire", 40, 0, 50, "диаметр проволоки 0.00"},
+                    TSpringCase{"Length1e5", 20, 2, 1e5, "Пружина-  20.00*   2.00 L100000.00"}),
+    [](const testing::TestParamInfo<TSpringCase>& i) { return std::string(i.param.Label); });
 
 // A set screw sits in each hole the library gives for it, its head in the seat below the face
 // (Z 0) that the countersunk kind 1 has; a cap screw's head sunk into kind 1's counterbore: no

@@ -219,3 +219,50 @@ TEST_F(TWiredSpringTest, ReferenceSpringOfEightTurnsIsOneValidBodyFiftyHigh)
     EXPECT_LT(volume, section * (main + ends));
     doc->Close(kdDoNotSaveChanges);
 }
+
+// A spring is as long as asked, whatever its wire: no wire past the ends ground flat at 0 and
+// at H, the wire's section just inside each, one valid body as wide as its diameter.
+struct TSpringLengthCase {
+    const char* Label;
+    double D, d, H;
+};
+
+void PrintTo(const TSpringLengthCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TSpringLengthTest : public TWiredSpringTest, public testing::WithParamInterface<TSpringLengthCase> {};
+
+TEST_P(TSpringLengthTest, GroundFlatAtItsLength)
+{
+    const TSpringLengthCase& c = GetParam();
+    const std::string file = (FFolder / "length.qpt").string();
+    ASSERT_TRUE(
+        TWiredSpring::dr3D_Spring(drApi::MA, file.c_str(), c.D, c.d, c.H, TWiredSpring::WorkingTurns));
+    const ITervanDocument3DPtr doc = FApp->GetDocuments()->Open(tvhost::FromUtf8(file).c_str(), false, false);
+    ASSERT_TRUE(doc);
+    const tvhost::THostPart& top = *tvhost::HostAs<tvhost::THostPart>(doc->GetTopPart());
+    ASSERT_EQ(top.LocalShapes().size(), 1u);
+    EXPECT_TRUE(tvhost::IsValidShape(top.LocalShapes()[0]));
+    const tvhost::TShape& body = top.LocalShapes()[0];
+    // Nothing past either ground end, and the wire's whole section just inside each.
+    const auto within = [&](double z0, double z1) {
+        const tvhost::TShape slab = tvhost::MakeBox({-c.D, -c.D, z0}, 2 * c.D, 2 * c.D, z1 - z0);
+        return tvhost::Volume(tvhost::Combined(tvhost::TBooleanKind::bkCommon, body, slab));
+    };
+    EXPECT_LT(within(-c.d, 0), 1e-3);
+    EXPECT_LT(within(c.H, c.H + c.d), 1e-3);
+    EXPECT_GT(within(0, 0.1), 0.1 * c.d * c.d);
+    EXPECT_GT(within(c.H - 0.1, c.H), 0.1 * c.d * c.d);
+    const auto box = tvhost::BoxOf(body);
+    EXPECT_NEAR(box[3] - box[0], c.D, 0.5);
+    doc->Close(kdDoNotSaveChanges);
+}
+
+INSTANTIATE_TEST_SUITE_P(Wires, TSpringLengthTest,
+                         testing::Values(TSpringLengthCase{"Wire4Length60", 20, 4, 60},
+                                         TSpringLengthCase{"Wire9_9Length200", 20, 9.9, 200}),
+                         [](const testing::TestParamInfo<TSpringLengthCase>& i) {
+                             return std::string(i.param.Label);
+                         });

@@ -478,6 +478,11 @@ double THostBody::Volume() const
     return tvhost::Volume(FShape);
 }
 
+double THostBody::GetVolume()
+{
+    return Enter("IBody::GetVolume") ? Volume() : 0.0;
+}
+
 std::vector<tvapi::IModelObjectPtr> THostBody::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
 {
     return Entities(kind);

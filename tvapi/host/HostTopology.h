@@ -37,6 +37,8 @@ public:
     // Journaled as "IBody::GetGabarit": the exact box of the shape, without tolerances.
     void GetGabarit(double& minX, double& minY, double& minZ, double& maxX, double& maxY,
                     double& maxZ) override;
+    // Journaled as "IBody::GetVolume".
+    double GetVolume() override;
 
     void SetUseColor(tvapi::tvUseColorEnum use) override;
     void SetColor(int color) override;

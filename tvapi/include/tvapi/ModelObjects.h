@@ -93,6 +93,8 @@ public:
     // a body without a shape.
     virtual void GetGabarit(double& minX, double& minY, double& minZ, double& maxX, double& maxY,
                             double& maxZ) = 0;
+    // The volume of the body's solids, mm³; 0 for a body without a shape or with no solid.
+    virtual double GetVolume() = 0;
 
 protected:
     ~IBody() = default;

@@ -343,6 +343,15 @@ void AfterRevolution(TModeler3D& M, int Kind, const double* P)
     }
 }
 
+// The part's name and the sizes its kind reads, as a refusal names them.
+TString SizeText(const TString& Name, int Kind, const double* P)
+{
+    TString text = Name + " (" + TString(Kind) + ":";
+    for (int i = Kind == 37 || Kind == 38 ? 0 : 1; i <= BaseDetailLastSize(Kind); ++i)
+        text = text + " " + TString(P[i], 2, true, 0);
+    return text + ")";
+}
+
 } // namespace
 
 bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking, int MakeId, int, double* P,
@@ -357,12 +366,15 @@ bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking,
         return false;
     }
     // Without a part of its own the save would close whatever document is current.
-    if (!M.drCreate3D(true, true, FileName, Name, Marking)) return true;
+    if (!M.drCreate3D(true, true, FileName, Name, Marking)) return false;
     M.drPlaneEskis(o3d_planeYOZ, 0.0, 0.0, "");
-    if (Profile(M, MakeId, P, IsSize)) {
+    const bool profile = Profile(M, MakeId, P, IsSize);
+    if (profile) {
         M.drBaseRotate(0, 360.0);
         AfterRevolution(M, MakeId, P);
     }
+    // Kind 28 and the kinds without a profile make no body.
+    M.drExpect3D(profile && MakeId != 28 ? 1 : 0, SizeText(Name, MakeId, P));
     M.drSave3D(true, false);
-    return true;
+    return !M.drRefused3D();
 }

@@ -201,3 +201,60 @@ TBaseRefusal BaseDetailRefusal(int MakeId, const double* P)
         return {};
     }
 }
+
+int BaseDetailLastSize(int MakeId)
+{
+    switch (MakeId) {
+    case 28:
+    case 37:
+        return 2;
+    case 8:
+    case 24:
+    case 31:
+    case 38:
+        return 3;
+    case 25:
+        return 4;
+    case 7:
+    case 10:
+    case 12:
+    case 21:
+    case 22:
+    case 23:
+    case 27:
+    case 43:
+    case 50:
+    case 51:
+        return 5;
+    case 3:
+    case 11:
+        return 6;
+    case 2:
+    case 4:
+    case 6:
+    case 13:
+    case 14:
+    case 16:
+    case 18:
+    case 19:
+    case 20:
+    case 29:
+    case 34:
+        return 7;
+    case 5:
+    case 15:
+    case 17:
+    case 26:
+    case 30:
+        return 8;
+    case 52:
+        return 9;
+    case 32:
+        return 11;
+    case 33:
+    case 35:
+        return 12;
+    default:
+        return -1;
+    }
+}

@@ -13,3 +13,6 @@ struct TBaseRefusal {
 // surrounds it, a screw's head no wider than its shank or a socket past its head. Kinds without
 // a profile refuse nothing.
 TBaseRefusal BaseDetailRefusal(int MakeId, const double* P);
+
+// The highest index of P that kind MakeId reads; -1 for a kind that reads none.
+int BaseDetailLastSize(int MakeId);

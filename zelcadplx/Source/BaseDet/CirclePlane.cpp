@@ -38,7 +38,8 @@ const TMTail* TCirclePlane::Rod() const
 Real TCirclePlane::TapRadius(Real r30) const
 {
     const TMTail* rod = Rod();
-    return TapDrill(2 * r30, rod ? rod->ThreadStep : MetricFigures(2 * r30).Pitch) / 2;
+    const TMetricThread* coarse = MetricThread(2 * r30);
+    return TapDrill(2 * r30, rod ? rod->ThreadStep : coarse ? coarse->Pitch : 0.0) / 2;
 }
 
 void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r85,

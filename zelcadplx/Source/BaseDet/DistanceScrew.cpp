@@ -169,10 +169,36 @@ void TDistanceScrew::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Rea
 void TDistanceScrew::dr2D() const
 {
     const TSheetBracket sheet(M2(), Id, 10.0, 0.0);
-    if (!sheet) return;
-    if (ComponentExists(Id))
-        dr2D_Gvynt_V1(Len - ThreadLen - 15, -10, 0, 1, CollarRadius, Radius, ThreadRadius, ThreadLen,
-                      CollarHeight, Len, Len - ThreadLen, 1, true);
+    if (!sheet || !ComponentExists(Id)) return;
+    if (ExecutionValue() != 0) return drAssembledSheet();
+    dr2D_Gvynt_V1(Len - ThreadLen - 15, -10, 0, 1, CollarRadius, Radius, ThreadRadius, ThreadLen,
+                  CollarHeight, Len, Len - ThreadLen, 1, true);
+}
+
+void TDistanceScrew::drAssembledSheet() const
+{
+    const TAssembledSizes a = AssembledSizes();
+    const TMetricFigures& f = a.Screw;
+    const TCommonGeometry G(M2());
+    const Real K = f.HeadK, overall = K + a.ScrewLen, bushing = K + a.WasherLen;
+    // Where the one-piece sheet puts its collar's end face, the cap screw's head stands.
+    drMtr(-15, -10, 0, 1);
+    G.dr2D_SocketHeadCapScrew_V1(0, 0, 0, 1, f.d / 2, f.HeadD / 2, f.Socket, K, f.SocketDepth, overall,
+                                 ThreadLen, a.Fillet, 1, false);
+    drMtr(K, 0, 0, 1);
+    G.DrawRing(a.WasherR, a.WasherIn, a.WasherLen, 0.2, true);
+    drDeleteMtr();
+    drMtr(bushing, 0, 0, 1);
+    G.DrawRing(a.BushingR, a.BushingIn, a.BushingLen, 1.0, true);
+    drDeleteMtr();
+    TModeler3D& m = M2();
+    const Real end = bushing + a.BushingLen;
+    m.drDimHL(overall, -57, 0, overall, 1 - f.d / 2, 0, 1 - f.HeadD / 2, "", "h14", "");
+    m.drDimHL(a.BushingLen, -40, -1, end, -a.BushingR, bushing, -a.BushingR, "", "h8", "");
+    m.drDimHL(a.WasherLen, a.WasherR + 10, 1, K, a.WasherR, bushing, a.WasherR, "", "", "");
+    m.drDimVL(2 * a.BushingR, 0, -1, end - 5, -a.BushingR, end - 5, a.BushingR, "&02", "h7", "");
+    m.drDimVL(2 * a.BushingIn, 12, -1, end, -a.BushingIn, end, a.BushingIn, "&02", "", "");
+    drDeleteMtr();
 }
 
 // ---- Part ---------------------------------------------------------------------------------------
@@ -204,25 +230,39 @@ void TDistanceScrew::drOnePiece(const TPartBracket& Part) const
     drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * CollarRadius, 0.0);
 }
 
-void TDistanceScrew::drAssembled() const
+TDistanceScrew::TAssembledSizes TDistanceScrew::AssembledSizes() const
 {
-    TControlModel* model = ComponentModel();
-    const auto file = [&](Integer n) { return model ? model->sfDetail3D(Id, n) : TString(); };
-    const TCommonGeometry G(M2());
     // The cap screw of the thread, its head to the standard; it reaches as far under the washer
     // as the screw's collar leaves, and washer and bushing let it through at least its
     // clearance hole, the fillet under its head too.
     const TMetricFigures f = MetricFigures(2 * ThreadRadius);
     const Real bore = f.Clearance / 2;
-    G.dr3D_ScrewGost11738(file(1), "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, Len - CollarHeight,
-                          ThreadLen, std::min(0.5, bore - f.d / 2));
-    G.dr3D_Shajba(file(2), "", "", CollarRadius, std::max(Radius - 2.5, bore), 3.0, 0.2);
-    G.dr3D_PlugGost(file(3), "", "", Radius, std::max(Radius - 3.0, bore), Len - ThreadLen - CollarHeight,
-                    1.0);
+    return {f,
+            Len - CollarHeight,
+            std::min(0.5, bore - f.d / 2),
+            CollarRadius,
+            std::max(Radius - 2.5, bore),
+            3.0,
+            Radius,
+            std::max(Radius - 3.0, bore),
+            Len - ThreadLen - CollarHeight};
+}
+
+void TDistanceScrew::drAssembled() const
+{
+    TControlModel* model = ComponentModel();
+    const auto file = [&](Integer n) { return model ? model->sfDetail3D(Id, n) : TString(); };
+    const TCommonGeometry G(M2());
+    const TAssembledSizes a = AssembledSizes();
+    const TMetricFigures& f = a.Screw;
+    G.dr3D_ScrewGost11738(file(1), "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, a.ScrewLen,
+                          ThreadLen, a.Fillet);
+    G.dr3D_Shajba(file(2), "", "", a.WasherR, a.WasherIn, a.WasherLen, 0.2);
+    G.dr3D_PlugGost(file(3), "", "", a.BushingR, a.BushingIn, a.BushingLen, 1.0);
     if (model) model->SetCurrent(M2(), Id, 0);
-    const Real h = Len - CollarHeight - ThreadLen;
-    M2->AddDetail(0, 0, h + 3.0, Id, 1, false);
-    M2->AddDetail(0, 0, h + 3.0, Id, 2, false);
+    const Real h = a.BushingLen;
+    M2->AddDetail(0, 0, h + a.WasherLen, Id, 1, false);
+    M2->AddDetail(0, 0, h + a.WasherLen, Id, 2, false);
     M2->AddDetail(0, 0, h, Id, 3, false);
 }
 

@@ -5,6 +5,7 @@
 // two older kinds that survive only in stored records.
 
 #include "MathDetailsl.h"
+#include "MetricFigures.h"
 #include "TAdapter.h"
 
 class TDistanceScrew : public TDetail, public TRect2D {
@@ -58,9 +59,21 @@ protected:
 private:
     // The sizes of table row Row (none for a row the table does not hold); the row, 0 for none.
     Integer Fill(Integer Row);
+    // The assembled screw's pieces: the cap screw of the thread (its figures, length under the
+    // head and fillet), the washer under its head and the bushing below, each a ring of outer
+    // and inner radius and length.
+    struct TAssembledSizes {
+        TMetricFigures Screw;
+        Real ScrewLen, Fillet;
+        Real WasherR, WasherIn, WasherLen;
+        Real BushingR, BushingIn, BushingLen;
+    };
+    TAssembledSizes AssembledSizes() const;
     // The two ways of building the part the bracket holds open.
     void drOnePiece(const TPartBracket& Part) const;
     void drAssembled() const;
+    // The assembled screw's sheet: its pieces in the one-piece sheet's view, head to the left.
+    void drAssembledSheet() const;
 };
 
 // Readers of older distance screw records; they draw and build as the distance screw.

@@ -79,7 +79,7 @@ void TLocatingRing::dr2D_LocatingRing_V1(const double& mx, const double& my, con
         m.drDimHL(2, -18, 1, T, 2 - R, T - 2, -R, "", "", "&03~0,2");
         m.drDimHL(x66, R + 17 - r10 - r53, -1, T - x66, r10 + r53, T, R, "", "H14", "");
         m.drDimHL(T, R + 32 - r10 - r53, -1, 0, R - 2, T, R - 2, "", "h14", "");
-        m.drDimVL1(2 * Ri, -6, 1, 0, Ri, 0, 0, "&02", "H14", "");
+        if (AbsZn(Ri) != 0) m.drDimVL1(2 * Ri, -6, 1, 0, Ri, 0, 0, "&02", "H14", "");
         const TString holes = TString(ClampedCount(CountFix)) + " отв.";
         m.drDimVL(2 * r52, -30, 1, 0, r10 - r52, 0, r52 + r10, "&02", "H14", holes);
         m.drDimVL(2 * R, 41, 1, 2, R, 2, -R, "&02", "f7", "");
@@ -216,10 +216,13 @@ void TLocatingRing::dr2D() const
         const TSheetBracket sheet(M2(), d, Thickness, -Radius, TDemStr[29],
                                   d == Id ? TDemStr[34] : TDemStr[0]);
         if (!sheet) continue;
-        // The sheets draw the spigot 1 shorter and keep the bore straight for its first 1.
-        dr2D_LocatingRing_V1(0, 0, 0, 1.0, BaseRadius, Radius, InRadius, spigot ? 1.0 : 0.0, BoreFlare(*this),
-                             BaseThickness - 1, Thickness, FixRadius, FixBoltRadius + Clearance,
-                             FixBoltHeadRadius, PinRadius, FixBoltHeadLen, 31, true);
+        // The sheets draw the spigot 1 shorter and keep the ring's bore straight for its first 1;
+        // the plate has no bore, as its part.
+        const bool bore = d == Id;
+        dr2D_LocatingRing_V1(0, 0, 0, 1.0, BaseRadius, Radius, bore ? InRadius : 0.0,
+                             bore && spigot ? 1.0 : 0.0, bore ? BoreFlare(*this) : 90.0, BaseThickness - 1,
+                             Thickness, FixRadius, FixBoltRadius + Clearance, FixBoltHeadRadius, PinRadius,
+                             FixBoltHeadLen, 31, true);
         dr2D_V2(Radius + 55 + Thickness, 0, 0, 1.0, d, 1, true);
     }
 }

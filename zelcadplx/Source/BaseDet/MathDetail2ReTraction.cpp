@@ -4,16 +4,28 @@
 
 #include "MathDetail2.h"
 
+#include <cmath>
+
 #include "ContDrawing.h"
 #include "TDemStr.h"
 
 namespace {
 
-// tan 22.5 degrees: the tip's corner lies this far from the axis, closer than the fillet
-// radius, so the main outline keeps the tip sharp.
-constexpr Real cdr = 0.414214;
-// The grip's length as dimensioned, past the shank's end.
+// The grip's length as dimensioned, past the shank's end: the tip's sphere ends there.
 constexpr Real GripLen = 5.4;
+// The tip's sphere, as the enlarged view gives it.
+constexpr Real TipRadius = 1.0;
+// The 90-degree tip's flanks would meet on the axis this far past the shank's end.
+constexpr Real Apex = 5.5;
+
+// Where the tip's falling flank (x + y = Apex past the shank's end) meets the sphere ending at
+// GripLen: the nearer of the two crossings.
+TPoint2D TipStart()
+{
+    const Real c = GripLen - TipRadius, e = Apex - c;
+    const Real x = (c + Apex - std::sqrt(2 * TipRadius * TipRadius - e * e)) / 2;
+    return TPoint2D(x, Apex - x);
+}
 
 void ShankSizes(TModeler3D& m, Real CR, Real CH, Real R, Real FitLen, Real F)
 {
@@ -64,6 +76,8 @@ void TReTraction::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real c
 {
     if (!ComponentExists(Id)) return;
     const Real CR = CollarRadius, CH = CollarHeight, R = Radius, F = Fit2Len;
+    // The tip ends in its sphere at the overall length the sheet gives.
+    const TPoint2D tip = TipStart();
     TContDrawing C(M2());
     drMtr(mx, my, ma, ms);
     C.Make(0, 0,
@@ -74,8 +88,9 @@ void TReTraction::dr2D_V1(Real const& mx, Real const& my, Real const& ma, Real c
                          dPx(F, R,
                              dCLL(F, 1, F + 1, 2, 0.5,
                                   dCLL(F + 2.25, 3.25, F + 3.5, 2, 1,
-                                       dCLL(F + 5.5 - cdr, cdr, F + 5.5 - cdr, 0, 1,
-                                            dPt0(0, 0, nullptr))))))))));
+                                       dP(F + tip.x, tip.y,
+                                          dA(F + GripLen - TipRadius, 0, -TipRadius, F + GripLen, 0,
+                                             dPt0(0, 0, nullptr)))))))))));
     drLine(-2, 0, F + 2 + GripLen, 0, 3);
     C.drContBlock(tl, false, false, false);
     if (isSize) {

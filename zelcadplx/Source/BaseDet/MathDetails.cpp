@@ -184,6 +184,13 @@ TPartBracket::TPartBracket(TModeler3D& M, TDcDetail Id, tvapi::tvObj3dTypeEnum P
     : FM(M), FFinish(Finish), FOpen(M.drCreate3DNewPartPlane(Id, 0, true, Plane, 0.0)),
       FExceptions(std::uncaught_exceptions())
 {
+    // One solid, named by the part's name, unless the component says otherwise.
+    if (FOpen) FM.drExpect3D(1, TString());
+}
+
+void TPartBracket::Expect(Integer Bodies, const TString& Size) const
+{
+    if (FOpen) FM.drExpect3D(Bodies, Size);
 }
 
 TPartBracket::~TPartBracket() noexcept(false)

@@ -22,12 +22,13 @@ TString N1(Real x)
 
 } // namespace
 
-void TCommonGeometry::DrawRing(R D, R d, R L, R f) const
+void TCommonGeometry::DrawRing(R D, R d, R L, R f, Boolean BothHalves) const
 {
     drLine(-3, 0, L + 3, 0, 3);
     TContDrawing C(M2());
     C.Make(0, d, dFsk(0, D, L - f, D, f, dFsk(L, D, L, d, f, dP(0, d, nullptr))));
     C.dr2D(1);
+    if (BothHalves) C.dr2DMY(1);
 }
 
 void TCommonGeometry::dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R D, R S_, R K, R t, R L, R sl,
@@ -44,6 +45,7 @@ void TCommonGeometry::dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R 
     TSetScrew(0, &m, TConstruktor::Empty()).drHexAngle(S_, 1);
     m.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, t, 0.0);
     m.drSet(TString("Болт 11738 М") + N0(d) + "*" + N1(L), "Болт ", "", CatalogueType);
+    m.drExpect3D(1, TString());
     m.drSave3D(true, false);
 }
 
@@ -55,6 +57,7 @@ void TCommonGeometry::dr3D_PinGost(S FileName, S Name, S Marking, R D, R L, R f)
     TCommonGeometry(m).dr2D_Shtift_V1(0, 0, 0, 1, D / 2, L, 0, false, f);
     m.drBaseRotate(0, 360.0);
     m.drSet(TString("Штифт 11738 М") + N0(D) + "*" + N1(L), "Штифт", "", CatalogueType);
+    m.drExpect3D(1, TString());
     m.drSave3D(true, false);
 }
 
@@ -66,6 +69,7 @@ void TCommonGeometry::RingPart(S FileName, S Name, S Marking, R D, R d, R L, R f
     DrawRing(D, d, L, f);
     m.drBaseRotate(0, 360.0);
     m.drSet(TString(Kind) + " " + N0(D) + "*" + N1(L), Kind, "", CatalogueType);
+    m.drExpect3D(1, TString());
     m.drSave3D(true, false);
 }
 
@@ -92,6 +96,7 @@ void TCommonGeometry::dr3D_Nut(R iMD, R S_, R H, S FName) const
     dr2D_Nut_V3(0, 0, 0, 1, iMD, S_, H, 0, false);
     m.drRectAngle(-2 * S_, -2 * S_, 2 * S_, 2 * S_, 1);
     m.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * iMD, 0.0);
+    m.drExpect3D(1, TString());
     m.drSave3D(true, true);
 }
 
@@ -110,6 +115,7 @@ void TCommonGeometry::dr3D_Washer(R d, R D, R t, S FName, Boolean IsGroove) cons
         C.dr2D(1);
         m.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, D, 0.0);
     }
+    m.drExpect3D(1, TString());
     m.drSave3D(true, true);
 }
 
@@ -125,5 +131,6 @@ void TCommonGeometry::dr3D_Screw(R M, R L, R LM, R S_, R H, S FName) const
     dr2D_Nut_V3(0, 0, 0, 1, M, S_, H, 0, false);
     m.drRectAngle(-2 * S_, -2 * S_, 2 * S_, 2 * S_, 1);
     m.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * M, 0.0);
+    m.drExpect3D(1, TString());
     m.drSave3D(true, true);
 }

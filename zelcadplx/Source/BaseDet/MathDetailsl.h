@@ -102,6 +102,9 @@ public:
 
     // Whether the host made the part; nothing is closed when it did not.
     explicit operator bool() const { return FOpen; }
+    // What the part must be when it is closed: Bodies solids, Size naming it when it is not
+    // (empty: the part's name). One solid unless this is asked.
+    void Expect(Integer Bodies, const TString& Size = TString()) const;
     // Turns the profile drawn in the open sketch a whole turn about its axis line.
     void Revolve() const;
     // Colours the part, gives it Name and Note in the catalogue's section Type and saves it
@@ -235,13 +238,14 @@ public:
     void dr3D_PlugGost(S FileName, S Name, S Marking, R D, R d, R L, R f) const;
     void dr3D_Nut(R iMD, R S_, R H, S FName) const;
     void dr3D_Washer(R d, R D, R t, S FName, Boolean IsGroove) const;
+    // The ring section of a washer or bushing with its axis: outer radius D, bore d, length L,
+    // chamfer f; the upper half (a sketch's), or both halves for a sheet.
+    void DrawRing(R D, R d, R L, R f, Boolean BothHalves = false) const;
     void dr3D_Screw(R M, R L, R LM, R S_, R H, S FName) const;
 
 private:
     // Both gear rims; Internal selects the ring gear's radii, sides and marks.
     void GearsWheel(R mx, R my, R ma, R mm, R m, R z, R c, Boolean Internal) const;
-    // The ring section of a washer or bushing: outer radius D, bore d, length L, chamfer f.
-    void DrawRing(R D, R d, R L, R f) const;
     // The revolved ring as a part named Kind + " " + D + "*" + L.
     void RingPart(S FileName, S Name, S Marking, R D, R d, R L, R f, const char* Kind) const;
 };

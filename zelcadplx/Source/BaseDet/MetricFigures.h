@@ -5,6 +5,13 @@
 
 #include "BaseTypes.h"
 
+// A coarse thread of the metric list, M1 to M64: its pitch and the drill before tapping it.
+struct TMetricThread {
+    Real d;
+    Real Pitch;
+    Real TapDrill;
+};
+
 struct TMetricFigures {
     Real d;           // nominal thread diameter
     Real Pitch;       // coarse pitch
@@ -16,10 +23,16 @@ struct TMetricFigures {
     Real SocketDepth; // least socket depth
 };
 
-// The figures of thread d. A thread between the rows takes the row below it (the first row
-// below M3) with every figure scaled by d over that row's thread.
+// The thread d of the metric list; null for a d the list does not hold.
+const TMetricThread* MetricThread(Real d);
+
+// The figures of thread d. Pitch and tap drill are the list's own; for a d the list does not
+// hold they are NaN, and that is told once per call. The other figures of a thread between the
+// rows of the fastener table take the row below it (the first row below M3), scaled by d over
+// that row's thread.
 TMetricFigures MetricFigures(Real d);
 
-// The drill before tapping thread d of pitch Pitch: the coarse thread's tap drill at its own
-// pitch, d - Pitch for a fine one.
+// The drill before tapping thread d of pitch Pitch: the list's tap drill at its coarse pitch,
+// d - Pitch for a fine one. NaN, told, for a thread the list does not hold, or a pitch that is
+// no positive number below d.
 Real TapDrill(Real d, Real Pitch);

@@ -24,6 +24,15 @@ TPoint2D SketchPoint(drApi::TModelerApi& M, const TPoint3D& p, double u, double 
     return TPoint2D(d.x * f.AX.x + d.y * f.AX.y + d.z * f.AX.z, d.x * f.AY.x + d.y * f.AY.y + d.z * f.AY.z);
 }
 
+// A new sketch on XOZ holding the wire's section, of radius r, where a helix of diameter Dm
+// starts at height z.
+void SectionAt(drApi::TModelerApi& M, double Dm, double r, double z)
+{
+    M.drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
+    const TPoint2D c = SketchPoint(M, TPoint3D(Dm * 0.5, 0.0, z), Dm * 0.5, -z);
+    M.drCircle(c.x, c.y, r, 1);
+}
+
 TString SpringName(const double& D, const double& d)
 {
     return ::DC("Пружина") + "-" + TString(D, 2, true, 7) + "*" + TString(d, 2, true, 7);
@@ -114,25 +123,21 @@ bool TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     }
     drApi::TModelerApi& M = *facade;
     const double r = d * 0.5, Dm = D - d;
-    M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"));
+    if (!M.drCreate3D(true, true, FName, SpringName(D, d), ::DC("Пружина"))) return false;
     ADimension3D.IsParametric = false;
     M.drPlaneEskis(tvapi::o3d_planeXOY, r, 0.0, "");
     const tvapi::IModelObjectPtr main = Helix(M, H - d, C, Dm);
     const tvapi::IModelObjectPtr lower = Helix(M, -r, EndTurns, Dm); // down from the same plane
     M.drPlane(tvapi::o3d_planeXOY, H - r);
     const tvapi::IModelObjectPtr upper = Helix(M, r, EndTurns, Dm);
-    // The wire's section at the start of the main helix and of the lower end turn.
-    M.drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
-    const TPoint2D c1 = SketchPoint(M, TPoint3D(Dm * 0.5, 0.0, r), Dm * 0.5, -r);
-    M.drCircle(c1.x, c1.y, r, 1);
-    M.drEvolution(main, true, tvapi::tvOperationUnion);
+    // The end turns are swept and ground flat first and the working turns join them last: the
+    // cut meets the end turns only, and working turns that do not reach them (a spring far too
+    // long for its turns) leave more than one body, which the save refuses.
+    SectionAt(M, Dm, r, r);
     M.drEvolution(lower, true, tvapi::tvOperationUnion);
-    // The section at the start of the upper end turn.
-    M.drPlaneEskis(tvapi::o3d_planeXOZ, 0.0, 0.0, "");
-    const TPoint2D c2 = SketchPoint(M, TPoint3D(Dm * 0.5, 0.0, H - r), Dm * 0.5, r - H);
-    M.drCircle(c2.x, c2.y, r, 1);
-    M.drEvolution(upper, true, tvapi::tvOperationUnion);
-    // The bands beyond both ends, D - r deep, cut through the whole spring: flat ends.
+    SectionAt(M, Dm, r, H - r);
+    M.drEvolution(upper, true, tvapi::tvOperationNewBody);
+    // The bands beyond both ends, D - r deep, cut through both end turns: flat ends at 0 and H.
     M.drPlaneEskis(tvapi::o3d_planeXOZ, D, 0.0, "");
     const TPoint2D a1 = SketchPoint(M, TPoint3D(D, 0.0, H), D, -H);
     const TPoint2D b1 = SketchPoint(M, TPoint3D(-D, 0.0, H + D - r), -D, r - H - D);
@@ -143,7 +148,12 @@ bool TWiredSpring::dr3D_Spring(TModeler3D& Md, const TString& FName, const doubl
     // The plane lies beyond the coils on the side XOZ's sketches extrude away from: the bands
     // are cut along the normal, through the spring (against it they would cut nothing).
     M.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2.0 * D, 0.0);
+    // The working turns from the lower end turn's section: one body with both end turns.
+    SectionAt(M, Dm, r, r);
+    M.drEvolution(main, true, tvapi::tvOperationUnion);
+    M.drExpect3D(1, SpringName(D, d) + " L" + TString(H, 2, true, 0));
     M.drSave3D(true, false);
+    if (M.drRefused3D()) return false;
     M.drSet(SpringName(D, d), "", "", 25);
     return true;
 }

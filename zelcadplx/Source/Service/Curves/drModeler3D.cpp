@@ -52,6 +52,11 @@ Boolean TModeler3D::dr3DPart(Integer, Integer, Boolean)
     return false;
 }
 void TModeler3D::drSave3D(Boolean, Boolean) {}
+void TModeler3D::drExpect3D(Integer, Str const&) {}
+Boolean TModeler3D::drRefused3D() const
+{
+    return false;
+}
 void TModeler3D::drSave3DAs(Integer, Integer, Boolean) {}
 void TModeler3D::drBaseExtrusion(tvapi::tvDirectionTypeEnum, tvapi::tvEndTypeEnum, Real const&, Real const&,
                                  Boolean)

@@ -664,8 +664,14 @@ public:
     // Activates the open part document FName, or opens it; true when it is open and active.
     Boolean ActivateADocument3D(const Str& FName, const Boolean Invisible);
     // Saves IDoc; with Close, closes it saving and empties Obj3D, Obj, IDoc, IDoc3D and Part.
-    // NeedNameMarking is not used.
+    // A part that fails drExpect3D's check is closed unsaved instead. NeedNameMarking is not used.
     void drSave3D(Boolean Close, Boolean NeedNameMarking) override;
+    // The check of a part before its save (Model3D/drModelerAPICheck3D.cpp).
+    void drExpect3D(Integer Bodies, Str const& Size) override;
+    Boolean drRefused3D() const override;
+    // True when the current part meets drExpect3D (or nothing is expected); else false, with the
+    // part closed unsaved, its file removed and the refusal told.
+    Boolean PartPasses3D();
     // Renames the current part Name and saves the document under FName; the registry keeps it.
     void drSave3DAs(const Str& FName, const Str& Name);
     using TModeler3D::drSave3DAs;

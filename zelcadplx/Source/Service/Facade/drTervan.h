@@ -108,6 +108,9 @@ public:
     tvapi::IStampPtr Stamp;
     tvapi::ITextPtr Text;
     tvapi::ITechnicalDemandPtr TechnicalDemand;
+    Integer ExpectBodies = -1; // bodies the current part must have when saved; -1 unchecked
+    Str ExpectSize;            // the part's size as the refusal names it
+    Boolean Refused3D = false; // the last part closed failed that check
 
     TRegistryApi() : APoints(PointStep, PointStep) {}
     // Members go in reverse order: the host pointers are released, both nested lists and

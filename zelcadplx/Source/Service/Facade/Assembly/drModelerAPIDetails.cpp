@@ -112,6 +112,7 @@ void TModelerApi::drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section)
         drSave3D(false, true);
     }
     if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
+    r.ExpectBodies = -1;
 }
 
 } // namespace drApi

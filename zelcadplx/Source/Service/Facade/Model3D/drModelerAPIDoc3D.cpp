@@ -62,6 +62,7 @@ tvapi::IPartPtr TModelerApi::drOpen3D(TString const& Name, bool Invisible)
     if (!app) return {};
     TRegistryApi& r = *R3;
     const tvapi::IDocumentsPtr documents = app->GetDocuments();
+    r.ExpectBodies = -1;
     r.IDoc = documents ? documents->Open(Wide(Name).c_str(), !Invisible, false) : nullptr;
     if (!r.IDoc) return {};
     r.IDoc3D = r.IDoc;
@@ -90,6 +91,8 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, FileName))
         open->Close(tvapi::kdDoNotSaveChanges);
     TRegistryApi& r = *R3;
+    r.ExpectBodies = -1;
+    r.Refused3D = false;
     r.IDoc = documents->Add(type, !Invisible);
     r.IDoc3D = r.IDoc;
     if (!r.IDoc3D) return false;
@@ -115,10 +118,12 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
     TRegistryApi& r = *R3;
     if (!r.IDoc) return;
     if (!Close) {
-        CheckResaved(*r.IDoc, r.IDoc->Save());
+        if (PartPasses3D()) CheckResaved(*r.IDoc, r.IDoc->Save());
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
+    if (!PartPasses3D()) return;
+    r.ExpectBodies = -1;
     r.Obj3D.Reset();
     r.Obj.Reset();
     // A document whose save failed stays open in the host, so that nothing is lost.

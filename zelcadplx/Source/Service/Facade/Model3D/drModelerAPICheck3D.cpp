@@ -1,0 +1,77 @@
+// ==== drApi::TModelerApi (drModelerAPI.h), part: the check of a part before its save ===========
+// Every part a component builder makes passes here before it is saved: a part whose bodies are
+// not the solids its builder expects is closed unsaved, so no file holds an empty or torn part.
+
+#include "drModelerAPI.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Messager.h"
+#include "TFileName.h"
+#include "maTervan.h"
+#include "tvapi/ModelObjects.h"
+
+namespace drApi {
+
+namespace {
+
+// Whether Object is a body of positive, finite volume inside a finite box. A body the host
+// gives no box for leaves the box's NaNs, and fails.
+bool IsSolid(const tvapi::IModelObjectPtr& Object)
+{
+    const tvapi::IBodyPtr body(Object);
+    if (!body) return false;
+    const double volume = body->GetVolume();
+    if (!(volume > 0) || !std::isfinite(volume)) return false;
+    double b[6];
+    std::fill(std::begin(b), std::end(b), std::numeric_limits<double>::quiet_NaN());
+    body->GetGabarit(b[0], b[1], b[2], b[3], b[4], b[5]);
+    for (int i = 0; i < 3; ++i)
+        if (!std::isfinite(b[i]) || !std::isfinite(b[i + 3]) || !(b[i] <= b[i + 3])) return false;
+    return true;
+}
+
+} // namespace
+
+void TModelerApi::drExpect3D(Integer Bodies, Str const& Size)
+{
+    R3->ExpectBodies = Bodies;
+    R3->ExpectSize = Size;
+}
+
+Boolean TModelerApi::drRefused3D() const
+{
+    return R3->Refused3D;
+}
+
+Boolean TModelerApi::PartPasses3D()
+{
+    TRegistryApi& r = *R3;
+    const Integer expected = r.ExpectBodies;
+    if (expected < 0 || !r.IDoc || !r.IDoc3D) return true;
+    const tvapi::IModelObjectPtr part(r.Part);
+    const std::vector<tvapi::IModelObjectPtr> bodies =
+        part ? GetObjects(part, tvapi::o3d_body) : std::vector<tvapi::IModelObjectPtr>();
+    bool whole = static_cast<Integer>(bodies.size()) == expected;
+    for (const tvapi::IModelObjectPtr& body : bodies)
+        whole = whole && IsSolid(body);
+    if (whole) return true;
+    // The file drCreate3D wrote holds no part of this size: it goes with the document.
+    const TString file(r.IDoc->GetFileName());
+    const TString size = r.ExpectSize.Empty() && r.Part ? TString(r.Part->GetName()) : r.ExpectSize;
+    r.IDoc->Close(tvapi::kdDoNotSaveChanges);
+    if (!file.Empty()) DeleteFile(file);
+    r.Obj3D.Reset();
+    r.Obj.Reset();
+    r.IDoc.Reset();
+    r.IDoc3D.Reset();
+    r.Part.Reset();
+    r.ExpectBodies = -1;
+    r.Refused3D = true;
+    Messager.LiftBox(DC("Деталь не построена") + ": " + size, TMessager::toApi);
+    return false;
+}
+
+} // namespace drApi
