@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TBaseDetailKindTest, testing::ValuesIn(BaseDetai
                          });
 
 // Every kind the builder draws a profile for has one sample (the kinds without one are those of
-// KindsWithoutAProfileSaveAnEmptyPart), and the catalogue's base-detail families show every
+// KindsWithoutAProfileAreRefusedAndSaveNothing), and the catalogue's base-detail families show every
 // sample, whatever limit of sizes the gallery is given.
 TEST(TBaseDetailSamplesTest, EveryKindWithAProfileHasOneSampleTheCatalogueShows)
 {
@@ -88,22 +88,21 @@ TEST(TBaseDetailSamplesTest, EveryKindWithAProfileHasOneSampleTheCatalogueShows)
     EXPECT_EQ(shown, Integer(BaseDetailSamples().size()));
 }
 
-TEST_F(TBaseDetailTest, KindsWithoutAProfileSaveAnEmptyPart)
+TEST_F(TBaseDetailTest, KindsWithoutAProfileAreRefusedAndSaveNothing)
 {
     double P[13] = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
     for (int kind : {-1, 0, 1, 9, 39, 40, 41, 42, 44, 45, 46, 47, 48, 49, 53, 200}) {
         SCOPED_TRACE(kind);
         const std::string name = "k" + std::to_string(kind + 1);
         TString path((Dir.string() + "/").c_str()), n(name.c_str()), marking("M");
-        EXPECT_TRUE(drBaseDetail(drApi::MA, path, n, marking, kind, 7, P, true));
-        EXPECT_EQ(R2().DI.cDetail, 95);
-        EXPECT_EQ(R2().DI.cSuffics, kind);
-        ASSERT_TRUE(std::filesystem::exists(Dir / (name + ".qpt")));
-        tvhost::THostDocument3D* doc = Open(path + n + TString(".qpt"));
-        ASSERT_NE(doc, nullptr);
-        EXPECT_TRUE(doc->TopPart().PlacedShapes().empty());
-        ASSERT_EQ(doc->TopPart().Sketches().size(), 1u);
-        EXPECT_EQ(U(doc->TopPart().GetName()), name);
+        ScriptAnswers({tvapi::tvButtonOk});
+        Journal().Clear();
+        EXPECT_FALSE(drBaseDetail(drApi::MA, path, n, marking, kind, 7, P, true));
+        EXPECT_FALSE(std::filesystem::exists(Dir / (name + ".qpt")));
+        const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(
+            boxes[0].Arguments[0].rfind("Деталь не построена: " + name + " (" + std::to_string(kind), 0), 0u);
     }
     // Kind 28 revolves its empty sketch and cuts from another empty one: no body either.
     EXPECT_TRUE(Build(28, {0, 0, 20}).empty());

@@ -368,13 +368,13 @@ bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking,
     // Without a part of its own the save would close whatever document is current.
     if (!M.drCreate3D(true, true, FileName, Name, Marking)) return false;
     M.drPlaneEskis(o3d_planeYOZ, 0.0, 0.0, "");
-    const bool profile = Profile(M, MakeId, P, IsSize);
-    if (profile) {
+    if (Profile(M, MakeId, P, IsSize)) {
         M.drBaseRotate(0, 360.0);
         AfterRevolution(M, MakeId, P);
     }
-    // Kind 28 and the kinds without a profile make no body.
-    M.drExpect3D(profile && MakeId != 28 ? 1 : 0, SizeText(Name, MakeId, P));
+    // Kind 28 revolves an empty sketch and makes no body; a kind without a profile makes none
+    // either, and is refused.
+    M.drExpect3D(MakeId == 28 ? 0 : 1, SizeText(Name, MakeId, P));
     M.drSave3D(true, false);
     return !M.drRefused3D();
 }
