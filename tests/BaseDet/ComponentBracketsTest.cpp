@@ -33,7 +33,7 @@ protected:
 TEST_F(TComponentBracketsTest, APartIsRevolvedColouredAndClosedInThatOrder)
 {
     {
-        const TPartBracket part(M, Id);
+        const TPartBracket part(M, Id, {});
         ASSERT_TRUE(part);
         M.Record("profile", {});
         part.Revolve();
@@ -48,7 +48,7 @@ TEST_F(TComponentBracketsTest, APartIsRevolvedColouredAndClosedInThatOrder)
 TEST_F(TComponentBracketsTest, APlainPartOnAnotherPlaneIsClosedUncoloured)
 {
     {
-        const TPartBracket part(M, Id, tvapi::o3d_planeXOZ, TPartBracket::Plain);
+        const TPartBracket part(M, Id, {}, tvapi::o3d_planeXOZ, TPartBracket::Plain);
         ASSERT_TRUE(part);
     }
     EXPECT_EQ(M.Names(), (TNames{"drCreate3DNewPartPlane", "drClose3D"}));
@@ -59,7 +59,7 @@ TEST_F(TComponentBracketsTest, AnExceptionClosesThePartUncolouredAndPassesOn)
 {
     EXPECT_THROW(
         {
-            const TPartBracket part(M, Id);
+            const TPartBracket part(M, Id, {});
             throw std::runtime_error("profile failed");
         },
         std::runtime_error);
@@ -69,7 +69,7 @@ TEST_F(TComponentBracketsTest, AnExceptionClosesThePartUncolouredAndPassesOn)
 TEST_F(TComponentBracketsTest, APartSavedInTheCatalogueIsNotClosedAgain)
 {
     {
-        TPartBracket part(M, Id);
+        TPartBracket part(M, Id, {});
         part.SaveInCatalogue("Pin 5", "note", 3);
     }
     EXPECT_EQ(M.Names(), (TNames{"drCreate3DNewPartPlane", "drColor3D", "drSet", "drSave3D"}));
@@ -81,7 +81,7 @@ TEST_F(TComponentBracketsTest, ARefusedPartOrSheetIsNeverClosed)
 {
     M.BooleanResult = false;
     {
-        const TPartBracket part(M, Id);
+        const TPartBracket part(M, Id, {});
         const TSheetBracket sheet(M, Id, 1.0, 2.0, "a");
         EXPECT_FALSE(part);
         EXPECT_FALSE(sheet);

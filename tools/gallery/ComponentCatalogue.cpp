@@ -238,7 +238,7 @@ void BuildTubeDowel(TModeler3D& M, TDcDetail Id, Integer Size)
     TTubeDowel d(Id, &M, TConstruktor::Empty());
     d.Radius = s[0], d.ECRadius = s[1], d.Len = s[2];
     d.Design = true;
-    if (const TPartBracket part(M, Id); part) {
+    if (const TPartBracket part(M, Id, {2 * d.Radius, d.Len}); part) {
         d.dr2D_VtulkaCentruucha_V1(0, 0, 0, 1.0, d.Radius, d.ECRadius, d.Len, 0, false);
         part.Revolve();
     }
@@ -280,7 +280,7 @@ void BuildLocatingSleeve(TModeler3D& M, TDcDetail Id, Integer Size)
 // The part of detail Id revolved from the half profile that Draw puts into its sketch.
 template <class F> void RevolvedPart(TModeler3D& M, TDcDetail Id, F Draw)
 {
-    const TPartBracket part(M, Id);
+    const TPartBracket part(M, Id, {});
     if (!part) return;
     Draw();
     part.Revolve();

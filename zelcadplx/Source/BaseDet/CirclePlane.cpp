@@ -151,7 +151,7 @@ void TCirclePlane::dr3D(const Integer) const
     const TColumnTail* tails = Tails();
     const TMTail* rod = Rod();
     if (!tails || !rod) return;
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Thickness});
     if (!part) return;
     THole3DParam H(M2());
     dr2D_V1(0, 0, 0, 1.0, Radius, tails->PlaceRadius, rod->ThreadRadius, BoltHeadRadius, BoltRadius,

@@ -131,7 +131,7 @@ void TClamper::dr2D() const
 
 void TClamper::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id, tvapi::o3d_planeXOZ, TPartBracket::Plain);
+    const TPartBracket part(M2(), Id, {}, tvapi::o3d_planeXOZ, TPartBracket::Plain);
     if (!part) return;
     drPryzymRozr(0, 0, 0, 1, 0, false);
     drBaseExtrusion(tvapi::dtBoth, tvapi::etBlind, c16 / 2, 0.0);

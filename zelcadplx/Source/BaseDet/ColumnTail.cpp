@@ -107,7 +107,7 @@ void TColumnTail::dr2D() const
 // nothing and are left out.
 void TColumnTail::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     const Real body = Len - ThreadLen;
     dr2D_V1(0, 0, 0, 1.0, Radius, ThreadRadius, body, Len, Key, 0, false);

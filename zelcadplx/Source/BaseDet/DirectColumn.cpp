@@ -92,7 +92,7 @@ void TDirectColumn::dr2D() const
 
 void TDirectColumn::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     // The catalogue pillar's profile runs the other way.
     dr2D_V1(0, 0, Code != 0 ? 180.0 : 0.0, 1.0, 0, false);

@@ -4,6 +4,7 @@
 #include "DistanceScrew.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "ContDrawing.h"
 #include "KmfData.h"
@@ -11,6 +12,7 @@
 #include "Messager.h"
 #include "MetricFigures.h"
 #include "TControlModel.h"
+#include "TFileName.h"
 #include "TextBase.h"
 
 namespace {
@@ -206,13 +208,15 @@ void TDistanceScrew::drAssembledSheet() const
 void TDistanceScrew::dr3D(const Integer) const
 {
     const bool onePiece = ExecutionValue() == 0;
-    const TPartBracket part(M2(), Id, tvapi::o3d_planeYOZ,
+    // The pieces come first: one refused leaves no assembly.
+    if (!onePiece && !drPieces()) return;
+    const TPartBracket part(M2(), Id, {2 * Radius, Len}, tvapi::o3d_planeYOZ,
                             onePiece ? TPartBracket::Coloured : TPartBracket::Plain);
     if (!part) return;
     if (onePiece)
         drOnePiece(part);
     else
-        drAssembled();
+        drAssembled(part);
 }
 
 void TDistanceScrew::drOnePiece(const TPartBracket& Part) const
@@ -248,17 +252,42 @@ TDistanceScrew::TAssembledSizes TDistanceScrew::AssembledSizes() const
             Len - ThreadLen - CollarHeight};
 }
 
-void TDistanceScrew::drAssembled() const
+Boolean TDistanceScrew::drPieces() const
 {
     TControlModel* model = ComponentModel();
-    const auto file = [&](Integer n) { return model ? model->sfDetail3D(Id, n) : TString(); };
+    if (!model) return false;
+    // A thread the list lacks is told in the refusal of the piece it spoils.
+    M2->drHoldBoxes3D();
     const TCommonGeometry G(M2());
     const TAssembledSizes a = AssembledSizes();
     const TMetricFigures& f = a.Screw;
-    G.dr3D_ScrewGost11738(file(1), "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, a.ScrewLen,
-                          ThreadLen, a.Fillet);
-    G.dr3D_Shajba(file(2), "", "", a.WasherR, a.WasherIn, a.WasherLen, 0.2);
-    G.dr3D_PlugGost(file(3), "", "", a.BushingR, a.BushingIn, a.BushingLen, 1.0);
+    const std::function<void(const TString&)> pieces[] = {
+        [&](const TString& file) {
+            G.dr3D_ScrewGost11738(file, "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, a.ScrewLen,
+                                  ThreadLen, a.Fillet);
+        },
+        [&](const TString& file) { G.dr3D_Shajba(file, "", "", a.WasherR, a.WasherIn, a.WasherLen, 0.2); },
+        [&](const TString& file) {
+            G.dr3D_PlugGost(file, "", "", a.BushingR, a.BushingIn, a.BushingLen, 1.0);
+        },
+    };
+    for (Integer n = 1; n <= 3; ++n) {
+        pieces[n - 1](model->sfDetail3D(Id, n));
+        if (!M2->drRefused3D() && FileExists(model->sfDetail3D(Id, n))) continue;
+        // The pieces already saved would be an assembly's without it.
+        for (Integer built = 1; built < n; ++built)
+            DeleteFile(model->sfDetail3D(Id, built));
+        return false;
+    }
+    return true;
+}
+
+void TDistanceScrew::drAssembled(const TPartBracket& Part) const
+{
+    TControlModel* model = ComponentModel();
+    const TAssembledSizes a = AssembledSizes();
+    // The part holds the three pieces, no solid of its own.
+    Part.Expect(0);
     if (model) model->SetCurrent(M2(), Id, 0);
     const Real h = a.BushingLen;
     M2->AddDetail(0, 0, h + a.WasherLen, Id, 1, false);

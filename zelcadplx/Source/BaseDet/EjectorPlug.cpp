@@ -83,7 +83,7 @@ void TEjectorPlug::dr2D() const
 
 void TEjectorPlug::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, CollarRadius, EC2Radius, ECRadius, ECRadius + SeatClearance, Radius, EC2Len,
             ConeLen, CollarHeight, Len, 0, false);

@@ -119,7 +119,7 @@ void TMTail::dr2D_VZ(R mx, R my, R ma, R ms, Integer) const
 
 void TMTail::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     if (Code != 0)
         DrawCatalogue(0, 0, 180.0, 1.0, 2 * CollarRadius, 0, false);

@@ -135,7 +135,7 @@ void TFitting::dr2D() const
 
 void TFitting::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id, tvapi::o3d_planeXOY);
+    const TPartBracket part(M2(), Id, {2 * r2, l}, tvapi::o3d_planeXOY);
     if (!part) return;
     dr2D_Shtucer_V1(0, 0, -90, 1, r1, r2, r3, r4, l, 0, false);
     part.Revolve();
@@ -232,7 +232,7 @@ void TProtectSupport::dr2D() const
 
 void TProtectSupport::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * ThreadRadius, Len});
     if (!part) return;
     const TCommonGeometry G(M2());
     G.dr2D_LapkaZapobizna_V1(0, 0, 0, 1, Radius, ThreadRadius, Len, ThreadLen, LenToKey, Key, 2.0, 0, false);

@@ -115,7 +115,7 @@ void TInjectPlug::dr2D() const
 
 void TInjectPlug::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * CollarRadius, Len});
     if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, SphereRadius, TPARadius, CollarRadius, BFitRadius, FitLen, Len, CollarHeight,
             SphereLen, 0, false, ChannelAngle);

@@ -109,7 +109,7 @@ void TSocketLeaderPin::dr2D() const
 void TSocketLeaderPin::dr3D(const Integer) const
 {
     const Real leadIn = ThreadLen > 0 ? SheetLeadIn : PlainLeadIn;
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_LeaderPin_V1(0, 0, 0, 1, Radius, FRadius, CollarRadius, leadIn, Len, OFLen, CollarHeight,
                       CollarHeight + FLen, 0, false, Key, ThreadRadius, ThreadLen);

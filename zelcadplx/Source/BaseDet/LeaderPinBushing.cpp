@@ -127,7 +127,7 @@ void TDirectPlug::dr2D() const
 
 void TDirectPlug::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, ColumnRadius, Radius, CollarRadius, OustingLen - CollarHeight,
                              CollarHeight, Len - OustingLen + CollarHeight, OustingLen + Len, 0, false, 0.0);
@@ -194,7 +194,7 @@ void TSocketLeaderPinBushing::dr2D() const
 void TSocketLeaderPinBushing::dr3D(const Integer) const
 {
     if (!M2) return;
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     TDirectPlug(0, M2, TConstruktor::Empty())
         .dr2D_LeaderPinBushing_V1(0, 0, 0, 1.0, LPRadius, Radius, CollarRadius, FLen, CollarHeight, Len, Len,

@@ -239,14 +239,14 @@ void TLocatingRing::dr3D(const Integer) const
         dr2D_Vo(0, 0, 0, 1.0, d, 3);
         drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, FixBoltHeadLen, 0);
     };
-    if (const TPartBracket part(M2(), Id); part) {
+    if (const TPartBracket part(M2(), Id, {2 * BaseRadius, Thickness}); part) {
         dr2D_LocatingRing_V1(0, 0, 0, 1.0, BaseRadius, Radius, InRadius, 0.0, BoreFlare(*this), BaseThickness,
                              Thickness, FixRadius, FixBoltRadius + Clearance, FixBoltHeadRadius, PinRadius,
                              FixBoltHeadLen, 0, false);
         part.Revolve();
         holes(Id);
     }
-    if (const TPartBracket part(M2(), Id2); part) {
+    if (const TPartBracket part(M2(), Id2, {2 * BaseRadius, Thickness}); part) {
         dr2D_Vo(0, 0, 0, 1.0, Id2, 1);
         part.Revolve();
         holes(Id2);

@@ -91,7 +91,7 @@ void TSocketLeaderPinLocatingSleeves::dr2D() const
 
 void TSocketLeaderPinLocatingSleeves::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_V1(0, 0, 0, 1.0, Len, CollarHeight, ThreadLen, Radius, FRadius, CollarRadius, ThreadRadius, 0, false,
             CollarRadius);

@@ -62,7 +62,7 @@ void TEjectorChannel::dr3D(const Integer) const
 {
     const TEjectorPlug* plug = PlugOf(*this);
     if (!plug) return;
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     DrawChannel(*this, 0, 0, 0, 1, 0, 0, 0, false);
     part.Revolve();
@@ -104,7 +104,7 @@ void TBackEjector::dr2D() const
 
 void TBackEjector::dr3D(const Integer) const
 {
-    if (const TPartBracket part(M2(), Id); part) {
+    if (const TPartBracket part(M2(), Id, {2 * Radius, Len}); part) {
         dr2D_V1(0, 0, 0, 1, 0, false);
         part.Revolve();
     }

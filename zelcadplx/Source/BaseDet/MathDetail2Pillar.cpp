@@ -68,7 +68,7 @@ void TBackEjector::dr2D_Opora() const
 void TBackEjector::dr3D_Opora() const
 {
     if (Id2 == 0) return;
-    const TPartBracket part(M2(), Id2);
+    const TPartBracket part(M2(), Id2, {2 * Radius, LenOpora});
     if (!part) return;
     dr2D_Opora_V1(0, 0, 180, 1, CollarRadius, Radius, CollarHeight, LenOpora, 0, false);
     part.Revolve();

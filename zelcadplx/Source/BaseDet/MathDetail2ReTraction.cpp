@@ -109,7 +109,7 @@ void TReTraction::dr2D() const
 
 void TReTraction::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_V1(0, 0, 0, 1, 0, false);
     part.Revolve();

@@ -180,17 +180,25 @@ void ColorComponent(TModeler3D& M)
     M.drColor3D(0x909090, 0.8, 0.6, 0.95, 0.95, 1.0, 0.8);
 }
 
-TPartBracket::TPartBracket(TModeler3D& M, TDcDetail Id, tvapi::tvObj3dTypeEnum Plane, TFinish Finish)
+TPartBracket::TPartBracket(TModeler3D& M, TDcDetail Id, std::initializer_list<Real> Sizes,
+                           tvapi::tvObj3dTypeEnum Plane, TFinish Finish)
     : FM(M), FFinish(Finish), FOpen(M.drCreate3DNewPartPlane(Id, 0, true, Plane, 0.0)),
       FExceptions(std::uncaught_exceptions())
 {
-    // One solid, named by the part's name, unless the component says otherwise.
-    if (FOpen) FM.drExpect3D(1, TString());
+    if (!FOpen) return;
+    const TControlModel* model = ComponentModel();
+    FSize = model ? model->NameDet(Id, 0) : TString();
+    const char* separator = " ";
+    for (const Real v : Sizes) {
+        FSize = FSize + separator + TString(v, 2, true, 0);
+        separator = "*";
+    }
+    Expect(1);
 }
 
-void TPartBracket::Expect(Integer Bodies, const TString& Size) const
+void TPartBracket::Expect(Integer Bodies) const
 {
-    if (FOpen) FM.drExpect3D(Bodies, Size);
+    if (FOpen) FM.drExpect3D(Bodies, FSize);
 }
 
 TPartBracket::~TPartBracket() noexcept(false)

@@ -20,6 +20,12 @@ TString N1(Real x)
     return TString(x, 1, true, 7);
 }
 
+// A size as a refusal names it, without the padding of the catalogue's names.
+TString Fig(Real x)
+{
+    return TString(x, 2, true, 0);
+}
+
 } // namespace
 
 void TCommonGeometry::DrawRing(R D, R d, R L, R f, Boolean BothHalves) const
@@ -45,7 +51,7 @@ void TCommonGeometry::dr3D_ScrewGost11738(S FileName, S Name, S Marking, R d, R 
     TSetScrew(0, &m, TConstruktor::Empty()).drHexAngle(S_, 1);
     m.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, t, 0.0);
     m.drSet(TString("Болт 11738 М") + N0(d) + "*" + N1(L), "Болт ", "", CatalogueType);
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, TString("Болт 11738 М") + Fig(d) + "*" + Fig(L));
     m.drSave3D(true, false);
 }
 
@@ -57,7 +63,7 @@ void TCommonGeometry::dr3D_PinGost(S FileName, S Name, S Marking, R D, R L, R f)
     TCommonGeometry(m).dr2D_Shtift_V1(0, 0, 0, 1, D / 2, L, 0, false, f);
     m.drBaseRotate(0, 360.0);
     m.drSet(TString("Штифт 11738 М") + N0(D) + "*" + N1(L), "Штифт", "", CatalogueType);
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, TString("Штифт 11738 М") + Fig(D) + "*" + Fig(L));
     m.drSave3D(true, false);
 }
 
@@ -69,7 +75,7 @@ void TCommonGeometry::RingPart(S FileName, S Name, S Marking, R D, R d, R L, R f
     DrawRing(D, d, L, f);
     m.drBaseRotate(0, 360.0);
     m.drSet(TString(Kind) + " " + N0(D) + "*" + N1(L), Kind, "", CatalogueType);
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, TString(Kind) + " " + Fig(D) + "*" + Fig(d) + "*" + Fig(L));
     m.drSave3D(true, false);
 }
 
@@ -96,7 +102,7 @@ void TCommonGeometry::dr3D_Nut(R iMD, R S_, R H, S FName) const
     dr2D_Nut_V3(0, 0, 0, 1, iMD, S_, H, 0, false);
     m.drRectAngle(-2 * S_, -2 * S_, 2 * S_, 2 * S_, 1);
     m.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, 2 * iMD, 0.0);
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, kind + " M" + Fig(iMD) + " S" + Fig(S_) + " H" + Fig(H));
     m.drSave3D(true, true);
 }
 
@@ -115,7 +121,7 @@ void TCommonGeometry::dr3D_Washer(R d, R D, R t, S FName, Boolean IsGroove) cons
         C.dr2D(1);
         m.drCutExtrusion(tvapi::dtNormal, tvapi::etBlind, D, 0.0);
     }
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, kind + " " + Fig(d) + "*" + Fig(D) + "*" + Fig(t));
     m.drSave3D(true, true);
 }
 
@@ -131,6 +137,6 @@ void TCommonGeometry::dr3D_Screw(R M, R L, R LM, R S_, R H, S FName) const
     dr2D_Nut_V3(0, 0, 0, 1, M, S_, H, 0, false);
     m.drRectAngle(-2 * S_, -2 * S_, 2 * S_, 2 * S_, 1);
     m.drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, 2 * M, 0.0);
-    m.drExpect3D(1, TString());
+    m.drExpect3D(1, name + "*" + Fig(L));
     m.drSave3D(true, true);
 }

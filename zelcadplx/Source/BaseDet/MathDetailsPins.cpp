@@ -69,7 +69,7 @@ TString TPin::Name() const
 
 void TPin::dr3D(const Integer) const
 {
-    TPartBracket part(M2(), Id);
+    TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     TCommonGeometry(M2()).dr2D_Shtift_V1(0, 0, 0, 1.0, Radius, Len, 0, false, ComponentChamfer);
     part.Revolve();
@@ -179,7 +179,7 @@ TScrew::TSocket TScrew::Socket() const
 
 void TScrew::dr3D(const Integer) const
 {
-    TPartBracket part(M2(), Id);
+    TPartBracket part(M2(), Id, {2 * Radius, Len - HeadLen});
     if (!part) return;
     const TSocket socket = Socket();
     TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, socket.Across,

@@ -71,7 +71,7 @@ void TStopPin::dr2D() const
 
 void TStopPin::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Len});
     if (!part) return;
     dr2D_GrybkovaOpora_V1(Id, 0, 0, 180.0, 1.0, CollarRadius, Radius, CollarHeight, Len, SheetChamfer, 0,
                           false);

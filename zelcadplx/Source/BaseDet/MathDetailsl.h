@@ -94,17 +94,17 @@ class TPartBracket {
 public:
     enum TFinish { Coloured, Plain };
 
-    TPartBracket(TModeler3D& M, TDcDetail Id, tvapi::tvObj3dTypeEnum Plane = tvapi::o3d_planeYOZ,
-                 TFinish Finish = Coloured);
+    // Sizes, the component's main sizes, name it with the part's name when it is refused.
+    TPartBracket(TModeler3D& M, TDcDetail Id, std::initializer_list<Real> Sizes,
+                 tvapi::tvObj3dTypeEnum Plane = tvapi::o3d_planeYOZ, TFinish Finish = Coloured);
     ~TPartBracket() noexcept(false);
     TPartBracket(const TPartBracket&) = delete;
     TPartBracket& operator=(const TPartBracket&) = delete;
 
     // Whether the host made the part; nothing is closed when it did not.
     explicit operator bool() const { return FOpen; }
-    // What the part must be when it is closed: Bodies solids, Size naming it when it is not
-    // (empty: the part's name). One solid unless this is asked.
-    void Expect(Integer Bodies, const TString& Size = TString()) const;
+    // The part holds Bodies solids of its own when it is closed, not the one asked by default.
+    void Expect(Integer Bodies) const;
     // Turns the profile drawn in the open sketch a whole turn about its axis line.
     void Revolve() const;
     // Colours the part, gives it Name and Note in the catalogue's section Type and saves it
@@ -115,6 +115,7 @@ private:
     TModeler3D& FM;
     TFinish FFinish;
     Boolean FOpen;
+    TString FSize;
     int FExceptions;
 };
 

@@ -125,7 +125,7 @@ void TSupportWasher::dr2D() const
 
 void TSupportWasher::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * CollarRadius, Len});
     if (!part) return;
     dr2D_ShajbaOporna_V1(0, 0, 0, 1.0, CollarHeight, BoltHeadLen, Len, CollarRadius, BoltHeadRadius,
                          BoltRadius, Radius, 0, false);

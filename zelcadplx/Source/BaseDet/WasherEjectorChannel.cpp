@@ -51,7 +51,7 @@ void TWasherEjectorChannel::dr2D() const
 
 void TWasherEjectorChannel::dr3D(const Integer) const
 {
-    const TPartBracket part(M2(), Id);
+    const TPartBracket part(M2(), Id, {2 * Radius, Height});
     if (!part) return;
     dr2D_Shajba_V1(0, 0, 0, 1.0, Radius, Height, 0, false);
     part.Revolve();

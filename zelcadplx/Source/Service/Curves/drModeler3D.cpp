@@ -53,6 +53,7 @@ Boolean TModeler3D::dr3DPart(Integer, Integer, Boolean)
 }
 void TModeler3D::drSave3D(Boolean, Boolean) {}
 void TModeler3D::drExpect3D(Integer, Str const&) {}
+void TModeler3D::drHoldBoxes3D() {}
 Boolean TModeler3D::drRefused3D() const
 {
     return false;

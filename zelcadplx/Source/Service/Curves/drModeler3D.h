@@ -76,6 +76,8 @@ public:
     virtual void drExpect3D(Integer Bodies, Str const& Size);
     // Whether the last part closed was refused by that check; false here.
     virtual Boolean drRefused3D() const;
+    // Boxes told from now on wait for the next part's check, as those told while it is built.
+    virtual void drHoldBoxes3D();
     virtual void drSave3DAs(Integer cDetail, Integer cSuffics, Boolean Close);
     // Extrudes the sketch's outlines Depth along Napr (TypDepth: how the end is found), with
     // a draft of Angle degrees, adding material (Base), removing it (Cut) or as a surface.

@@ -302,6 +302,10 @@ void TModelerApi::Done()
 
 void TModelerApi::LiftBox(const TString& Text)
 {
+    if (R3->HoldBoxes) {
+        R3->HeldBoxes.push_back(Text);
+        return;
+    }
     tvapi::IApplication* app = Application();
     if (!app) return;
     ShownBox(*app, Text, R3->FileName, tvapi::tvMessageInformation, tvapi::tvButtonSetOk, InformationFlags);

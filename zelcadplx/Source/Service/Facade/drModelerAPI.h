@@ -669,9 +669,18 @@ public:
     // The check of a part before its save (Model3D/drModelerAPICheck3D.cpp).
     void drExpect3D(Integer Bodies, Str const& Size) override;
     Boolean drRefused3D() const override;
+    void drHoldBoxes3D() override;
     // True when the current part meets drExpect3D (or nothing is expected); else false, with the
     // part closed unsaved, its file removed and the refusal told.
     Boolean PartPasses3D();
+    // Closes the current part unsaved and removes the file drCreate3D wrote for it; the builder
+    // then answers false.
+    void DiscardPart3D();
+    // A part whose save failed: the file drCreate3D wrote is removed and the builder answers false.
+    void FailedSave3D();
+    // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
+    std::vector<Str> TakeHeldBoxes();
+    void ShowHeldBoxes();
     // Renames the current part Name and saves the document under FName; the registry keeps it.
     void drSave3DAs(const Str& FName, const Str& Name);
     using TModeler3D::drSave3DAs;

@@ -111,6 +111,11 @@ public:
     Integer ExpectBodies = -1; // bodies the current part must have when saved; -1 unchecked
     Str ExpectSize;            // the part's size as the refusal names it
     Boolean Refused3D = false; // the last part closed failed that check
+    Str CreatedFile;           // the file drCreate3D wrote for the part being built
+    // Boxes told while a part is built wait for its check: a refused part tells them in its
+    // one refusal box, a part that passes shows them as they came.
+    Boolean HoldBoxes = false;
+    std::vector<Str> HeldBoxes;
 
     TRegistryApi() : APoints(PointStep, PointStep) {}
     // Members go in reverse order: the host pointers are released, both nested lists and

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Messager.h"
 #include "TFileName.h"
@@ -41,28 +42,38 @@ void TModelerApi::drExpect3D(Integer Bodies, Str const& Size)
     R3->ExpectSize = Size;
 }
 
+void TModelerApi::drHoldBoxes3D()
+{
+    R3->HoldBoxes = true;
+}
+
 Boolean TModelerApi::drRefused3D() const
 {
     return R3->Refused3D;
 }
 
-Boolean TModelerApi::PartPasses3D()
+std::vector<Str> TModelerApi::TakeHeldBoxes()
 {
     TRegistryApi& r = *R3;
-    const Integer expected = r.ExpectBodies;
-    if (expected < 0 || !r.IDoc || !r.IDoc3D) return true;
-    const tvapi::IModelObjectPtr part(r.Part);
-    const std::vector<tvapi::IModelObjectPtr> bodies =
-        part ? GetObjects(part, tvapi::o3d_body) : std::vector<tvapi::IModelObjectPtr>();
-    bool whole = static_cast<Integer>(bodies.size()) == expected;
-    for (const tvapi::IModelObjectPtr& body : bodies)
-        whole = whole && IsSolid(body);
-    if (whole) return true;
+    r.HoldBoxes = false;
+    std::vector<Str> held;
+    held.swap(r.HeldBoxes);
+    return held;
+}
+
+void TModelerApi::ShowHeldBoxes()
+{
+    for (const Str& box : TakeHeldBoxes())
+        LiftBox(box);
+}
+
+void TModelerApi::DiscardPart3D()
+{
+    TRegistryApi& r = *R3;
+    if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
     // The file drCreate3D wrote holds no part of this size: it goes with the document.
-    const TString file(r.IDoc->GetFileName());
-    const TString size = r.ExpectSize.Empty() && r.Part ? TString(r.Part->GetName()) : r.ExpectSize;
-    r.IDoc->Close(tvapi::kdDoNotSaveChanges);
-    if (!file.Empty()) DeleteFile(file);
+    if (!r.CreatedFile.Empty()) DeleteFile(r.CreatedFile);
+    r.CreatedFile = Str();
     r.Obj3D.Reset();
     r.Obj.Reset();
     r.IDoc.Reset();
@@ -70,7 +81,35 @@ Boolean TModelerApi::PartPasses3D()
     r.Part.Reset();
     r.ExpectBodies = -1;
     r.Refused3D = true;
-    Messager.LiftBox(DC("Деталь не построена") + ": " + size, TMessager::toApi);
+}
+
+Boolean TModelerApi::PartPasses3D()
+{
+    TRegistryApi& r = *R3;
+    const Integer expected = r.ExpectBodies;
+    if (expected < 0 || !r.IDoc || !r.IDoc3D) {
+        ShowHeldBoxes();
+        return true;
+    }
+    // The document's own part: r.Part may be a part inserted into it.
+    const tvapi::IPartPtr top = r.IDoc3D->GetTopPart();
+    const tvapi::IModelObjectPtr part(top);
+    const std::vector<tvapi::IModelObjectPtr> bodies =
+        part ? GetObjects(part, tvapi::o3d_body) : std::vector<tvapi::IModelObjectPtr>();
+    bool whole = static_cast<Integer>(bodies.size()) == expected;
+    for (const tvapi::IModelObjectPtr& body : bodies)
+        whole = whole && IsSolid(body);
+    if (whole) {
+        ShowHeldBoxes();
+        return true;
+    }
+    // One box: the size refused, then whatever was told while the part was built.
+    TString told = DC("Деталь не построена") + ": " +
+                   (r.ExpectSize.Empty() && top ? TString(top->GetName()) : r.ExpectSize);
+    for (const Str& box : TakeHeldBoxes())
+        told = told + "\n" + box;
+    DiscardPart3D();
+    Messager.LiftBox(told, TMessager::toApi);
     return false;
 }
 

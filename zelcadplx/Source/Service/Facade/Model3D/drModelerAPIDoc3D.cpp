@@ -93,6 +93,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     TRegistryApi& r = *R3;
     r.ExpectBodies = -1;
     r.Refused3D = false;
+    r.CreatedFile = Str();
     r.IDoc = documents->Add(type, !Invisible);
     r.IDoc3D = r.IDoc;
     if (!r.IDoc3D) return false;
@@ -100,7 +101,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     r.IDoc3D->SetHideAxes(true);
     r.IDoc3D->SetHideSketches(true);
     r.IDoc3D->SetHidePoints(true);
-    CheckSaved(*r.IDoc3D, r.IDoc3D->SaveAs(Wide(FileName).c_str()), FileName);
+    if (CheckSaved(*r.IDoc3D, r.IDoc3D->SaveAs(Wide(FileName).c_str()), FileName)) r.CreatedFile = FileName;
     r.IDoc = app->GetActiveDocument();
     r.IDoc3D = r.IDoc;
     r.Part = r.IDoc3D ? r.IDoc3D->GetTopPart() : tvapi::IPartPtr();
@@ -110,15 +111,19 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
         if (const tvapi::IModelObjectPtr part = tvapi::IModelObjectPtr(r.Part)) part->Update();
     }
     if (Selector) Selector->Begin();
+    r.HoldBoxes = true;
     return true;
 }
 
 void TModelerApi::drSave3D(Boolean Close, Boolean)
 {
     TRegistryApi& r = *R3;
-    if (!r.IDoc) return;
+    if (!r.IDoc) {
+        ShowHeldBoxes();
+        return;
+    }
     if (!Close) {
-        if (PartPasses3D()) CheckResaved(*r.IDoc, r.IDoc->Save());
+        if (PartPasses3D() && !CheckResaved(*r.IDoc, r.IDoc->Save())) FailedSave3D();
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
@@ -127,10 +132,20 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
     r.Obj3D.Reset();
     r.Obj.Reset();
     // A document whose save failed stays open in the host, so that nothing is lost.
-    CheckSaved(*r.IDoc, r.IDoc->Close(tvapi::kdSaveChanges));
+    if (!CheckSaved(*r.IDoc, r.IDoc->Close(tvapi::kdSaveChanges))) FailedSave3D();
+    r.CreatedFile = Str();
     r.IDoc.Reset();
     r.IDoc3D.Reset();
     r.Part.Reset();
+}
+
+void TModelerApi::FailedSave3D()
+{
+    // The file still holds the empty part drCreate3D wrote; the part is not built.
+    TRegistryApi& r = *R3;
+    if (!r.CreatedFile.Empty()) DeleteFile(r.CreatedFile);
+    r.CreatedFile = Str();
+    r.Refused3D = true;
 }
 
 void TModelerApi::drSave3DAs(const Str& FName, const Str& Name)

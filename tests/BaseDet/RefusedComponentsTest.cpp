@@ -1,0 +1,125 @@
+// Components refused at their save: the builder answers false, one message box names the size
+// (with what was told while the part was built), and no file of the part, nor of its pieces,
+// is left behind.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "BaseDetail.h"
+#include "ComponentHostFixture.h"
+#include "DistanceScrew.h"
+#include "Fitting.h"
+#include "MathDetailsl.h"
+
+namespace {
+
+struct TRefusedComponentCase {
+    const char* Label;
+    const char* Stem; // the catalogue row built
+    std::function<void(TDcDetail, const std::string&)> Build;
+    std::string Told; // how the one box begins
+    std::string Also; // and what it holds further on, if anything
+};
+
+void PrintTo(const TRefusedComponentCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TRefusedComponentTest : public TComponentHostFixture,
+                              public testing::WithParamInterface<TRefusedComponentCase> {};
+
+TEST_P(TRefusedComponentTest, AnswersFalseInOneBoxAndLeavesNoFile)
+{
+    const TRefusedComponentCase& c = GetParam();
+    const TDcDetail id = Present(c.Stem);
+    ScriptAnswers({tvapi::tvButtonOk, tvapi::tvButtonOk, tvapi::tvButtonOk});
+    Journal().Clear();
+    c.Build(id, Dir.string() + "/");
+    EXPECT_TRUE(drApi::MA.drRefused3D());
+    for (Integer piece = 0; piece <= 3; ++piece)
+        EXPECT_FALSE(std::filesystem::exists(Model->sfDetail3D(id, piece).PChar())) << piece;
+    EXPECT_FALSE(std::filesystem::exists(Dir / "refused.qpt"));
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    const std::string& told = boxes[0].Arguments[0];
+    EXPECT_EQ(told.rfind(c.Told, 0), 0u) << told;
+    EXPECT_NE(told.find(c.Also), std::string::npos) << told;
+}
+
+// The assembled distance screw of row 4 (M12 thread, 56 long) with one size spoilt.
+std::function<void(TDcDetail, const std::string&)> Assembled(void (*Spoil)(TDistanceScrew&))
+{
+    return [=](TDcDetail id, const std::string&) {
+        TDistanceScrew s(id, &drApi::MA, nullptr);
+        s.Set(TDistanceScrew::Type, 4);
+        *s.Execution.PInt = 1;
+        Spoil(s);
+        s.dr3D(0);
+    };
+}
+
+constexpr double Undefined = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, TRefusedComponentTest,
+    testing::Values(
+        // The whole assembly goes with a piece that cannot be built, the pieces saved before it
+        // too; the box names the piece refused.
+        TRefusedComponentCase{"AssembledLengthZero", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.Len = 0; }),
+                              "Деталь не построена: Болт 11738 М12.00*-8.00", ""},
+        TRefusedComponentCase{"AssembledCollarNegative", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.CollarRadius = -24; }),
+                              "Деталь не построена: Шайба -24.00*", ""},
+        TRefusedComponentCase{"AssembledCollarTooHigh", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.CollarHeight = 80; }),
+                              "Деталь не построена: Болт 11738 М12.00*-24.00", ""},
+        TRefusedComponentCase{"AssembledThreadUndefined", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.ThreadRadius = Undefined; }),
+                              "Деталь не построена: Болт 11738", "Резьбы нет в ряду"},
+        // A catalogue part is named with its sizes, and a thread the list lacks is told in the
+        // same box.
+        TRefusedComponentCase{"PinLengthZero", "pin",
+                              [](TDcDetail id, const std::string&) {
+                                  TPin p(id, &drApi::MA, nullptr);
+                                  p.Set(TPin::Type, 3, 20);
+                                  p.Len = 0;
+                                  p.dr3D(0);
+                              },
+                              "Деталь не построена: Штифт цилиндрический 6.00*0.00", ""},
+        TRefusedComponentCase{"CapScrewDiameterZero", "capscrew",
+                              [](TDcDetail id, const std::string&) {
+                                  TScrew s(id, &drApi::MA, nullptr);
+                                  s.Set(33, 5, 30);
+                                  s.Radius = 0;
+                                  s.dr3D(0);
+                              },
+                              "Деталь не построена: Винт с шестигранным углублением 0.00*30.00",
+                              "\nРезьбы нет в ряду M0.00"},
+        TRefusedComponentCase{"BaseSleeveM11", "pin",
+                              [](TDcDetail, const std::string& dir) {
+                                  std::vector<double> P{0, 8, 0, 20, 11, 30, 30};
+                                  P.resize(13, 0.0);
+                                  TString path(dir.c_str()), name("refused"), marking("");
+                                  drBaseDetail(drApi::MA, path, name, marking, 3, 0, P.data(), false);
+                              },
+                              "Деталь не построена: refused (3:", "\nРезьбы нет в ряду M11.00"},
+        // A part whose save fails is not built either: its empty file goes.
+        TRefusedComponentCase{"SupportSaveFails", "support",
+                              [](TDcDetail id, const std::string&) {
+                                  TProtectSupport p(id, &drApi::MA, TConstruktor::Empty());
+                                  p.ThreadLen = 20, p.ThreadRadius = 6, p.Len = 50, p.Radius = 10, p.Key = 14;
+                                  p.LenToKey = Undefined;
+                                  p.Design = true;
+                                  p.dr3D(0);
+                              },
+                              "Не удалось сохранить файл", ""}),
+    [](const testing::TestParamInfo<TRefusedComponentCase>& i) { return std::string(i.param.Label); });
+
+} // namespace
