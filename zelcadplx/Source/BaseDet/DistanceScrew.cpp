@@ -207,16 +207,17 @@ void TDistanceScrew::drAssembledSheet() const
 
 void TDistanceScrew::dr3D(const Integer) const
 {
-    const bool onePiece = ExecutionValue() == 0;
+    if (ExecutionValue() == 0) {
+        if (const TPartBracket part(M2(), Id, {2 * Radius, Len}); part) drOnePiece(part);
+        return;
+    }
+    // A thread the list lacks is told once: in the refusal of the piece it spoils, if any.
+    M2->drHoldBoxes3D();
+    const TAssembledSizes a = AssembledSizes();
     // The pieces come first: one refused leaves no assembly.
-    if (!onePiece && !drPieces()) return;
-    const TPartBracket part(M2(), Id, {2 * Radius, Len}, tvapi::o3d_planeYOZ,
-                            onePiece ? TPartBracket::Coloured : TPartBracket::Plain);
-    if (!part) return;
-    if (onePiece)
-        drOnePiece(part);
-    else
-        drAssembled(part);
+    if (!drPieces(a)) return;
+    if (const TPartBracket part(M2(), Id, {2 * Radius, Len}, tvapi::o3d_planeYOZ, TPartBracket::Plain); part)
+        drAssembled(part, a);
 }
 
 void TDistanceScrew::drOnePiece(const TPartBracket& Part) const
@@ -252,14 +253,11 @@ TDistanceScrew::TAssembledSizes TDistanceScrew::AssembledSizes() const
             Len - ThreadLen - CollarHeight};
 }
 
-Boolean TDistanceScrew::drPieces() const
+Boolean TDistanceScrew::drPieces(const TAssembledSizes& a) const
 {
     TControlModel* model = ComponentModel();
     if (!model) return false;
-    // A thread the list lacks is told in the refusal of the piece it spoils.
-    M2->drHoldBoxes3D();
     const TCommonGeometry G(M2());
-    const TAssembledSizes a = AssembledSizes();
     const TMetricFigures& f = a.Screw;
     const std::function<void(const TString&)> pieces[] = {
         [&](const TString& file) {
@@ -282,10 +280,9 @@ Boolean TDistanceScrew::drPieces() const
     return true;
 }
 
-void TDistanceScrew::drAssembled(const TPartBracket& Part) const
+void TDistanceScrew::drAssembled(const TPartBracket& Part, const TAssembledSizes& a) const
 {
     TControlModel* model = ComponentModel();
-    const TAssembledSizes a = AssembledSizes();
     // The part holds the three pieces, no solid of its own.
     Part.Expect(0);
     if (model) model->SetCurrent(M2(), Id, 0);

@@ -71,10 +71,10 @@ private:
     TAssembledSizes AssembledSizes() const;
     // The two ways of building the part the bracket holds open.
     void drOnePiece(const TPartBracket& Part) const;
-    void drAssembled(const TPartBracket& Part) const;
+    void drAssembled(const TPartBracket& Part, const TAssembledSizes& a) const;
     // The assembled screw's cap screw, washer and bushing, each saved as its own part; false,
     // with none of them left, when one is refused.
-    Boolean drPieces() const;
+    Boolean drPieces(const TAssembledSizes& a) const;
     // The assembled screw's sheet: its pieces in the one-piece sheet's view, head to the left.
     void drAssembledSheet() const;
 };
