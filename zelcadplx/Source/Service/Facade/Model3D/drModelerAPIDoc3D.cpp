@@ -123,7 +123,11 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
         return;
     }
     if (!Close) {
-        if (PartPasses3D() && !CheckResaved(*r.IDoc, r.IDoc->Save())) FailedSave3D();
+        if (!PartPasses3D()) return;
+        if (CheckResaved(*r.IDoc, r.IDoc->Save()))
+            r.CreatedFile = Str(); // the file now holds the part
+        else
+            FailedSave3D();
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
