@@ -676,7 +676,8 @@ public:
     // Closes the current part unsaved and removes the file drCreate3D wrote for it; the builder
     // then answers false.
     void DiscardPart3D();
-    // A part whose save failed: the file drCreate3D wrote is removed and the builder answers false.
+    // A part not built (refused, or its save failed): the file drCreate3D wrote is removed and
+    // the builder answers false.
     void FailedSave3D();
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();

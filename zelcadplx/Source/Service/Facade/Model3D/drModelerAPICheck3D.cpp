@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "Messager.h"
-#include "TFileName.h"
 #include "maTervan.h"
 #include "tvapi/ModelObjects.h"
 
@@ -72,15 +71,13 @@ void TModelerApi::DiscardPart3D()
     TRegistryApi& r = *R3;
     if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
     // The file drCreate3D wrote holds no part of this size: it goes with the document.
-    if (!r.CreatedFile.Empty()) DeleteFile(r.CreatedFile);
-    r.CreatedFile = Str();
+    FailedSave3D();
     r.Obj3D.Reset();
     r.Obj.Reset();
     r.IDoc.Reset();
     r.IDoc3D.Reset();
     r.Part.Reset();
     r.ExpectBodies = -1;
-    r.Refused3D = true;
 }
 
 Boolean TModelerApi::PartPasses3D()
