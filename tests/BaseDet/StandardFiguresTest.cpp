@@ -361,7 +361,11 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"LeaderPinNegativeDiameter", 7, {0, -12, 28, 4, 6, 100}, "диаметр -12.00"},
         TRefusedCase{"NegativeFillet", 33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, -0.4}, "радиус -0.40"},
         TRefusedCase{"BoreWiderThanBushing", 2, {0, 30, 25, 32, 6, 4, 20, 40}, "диаметр 25.00"},
-        TRefusedCase{"SetScrewLengthNaN", 22, {0, 8, NaN, 12, 8, 4}, "длина nan"}),
+        TRefusedCase{"SetScrewLengthNaN", 22, {0, 8, NaN, 12, 8, 4}, "длина nan"},
+        // A tang no narrower than its head would stand beside a head cut in two.
+        TRefusedCase{"TangWiderThanHeadRadius1", 38, {30, 10, 1, 6}, "ширина 6.00"},
+        TRefusedCase{"TangWiderThanHeadRadius2_5", 38, {30, 10, 2.5, 6}, "ширина 6.00"},
+        TRefusedCase{"TangAsWideAsHead", 38, {30, 10, 3, 6}, "ширина 6.00"}),
     [](const testing::TestParamInfo<TRefusedCase>& i) { return std::string(i.param.Label); });
 
 // Sizes that pass the rules kind by kind and still make no body are refused at the save, told

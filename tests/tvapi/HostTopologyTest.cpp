@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "HostFixture.h"
+#include "HostKernelFeatures.h"
 #include "HostPart.h"
 #include "HostPlacement.h"
 
@@ -195,3 +196,56 @@ TEST_F(HostTopologyTest, PartListsItsEntitiesAndComponentsAsSubFeatures)
     EXPECT_TRUE(model->GetParents(2).empty());
     EXPECT_EQ(Journal().Count("IModelObject::GetParents"), 1u);
 }
+
+// The kernel's solids of a body: a void inside one solid leaves it one, two solids stay two
+// even where they touch; a body without a shape has none.
+struct TSolidsCase {
+    const char* Name;
+    tvhost::TShape (*Shape)();
+    int Solids;
+};
+
+void PrintTo(const TSolidsCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class HostSolidCountTest : public HostFixture, public ::testing::WithParamInterface<TSolidsCase> {};
+
+TEST_P(HostSolidCountTest, BodyCountsTheKernelsSolids)
+{
+    const TSolidsCase& c = GetParam();
+    const IBodyPtr body(IModelObjectPtr(tvhost::MakeBody(c.Shape())));
+    ASSERT_TRUE(body);
+    EXPECT_EQ(body->GetSolidCount(), c.Solids);
+    EXPECT_EQ(Journal().Count("IBody::GetSolidCount"), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HostSolidCountTest,
+    ::testing::Values(TSolidsCase{"Box",
+                                  [] {
+                                      return tvhost::MakeBox({0, 0, 0}, 10, 20, 5);
+                                  },
+                                  1},
+                      TSolidsCase{"BoxWithAVoid",
+                                  [] {
+                                      return tvhost::Combined(tvhost::TBooleanKind::bkCut,
+                                                              tvhost::MakeBox({0, 0, 0}, 10, 10, 10),
+                                                              tvhost::MakeBox({2, 2, 2}, 6, 6, 6));
+                                  },
+                                  1},
+                      TSolidsCase{"TwoApart",
+                                  [] {
+                                      return tvhost::MakeCompound({tvhost::MakeBox({0, 0, 0}, 1, 1, 1),
+                                                                   tvhost::MakeBox({5, 0, 0}, 1, 1, 1)});
+                                  },
+                                  2},
+                      TSolidsCase{"TwoTouching",
+                                  [] {
+                                      return tvhost::MakeCompound({tvhost::MakeBox({0, 0, 0}, 1, 1, 1),
+                                                                   tvhost::MakeBox({1, 0, 0}, 1, 1, 1)});
+                                  },
+                                  2},
+                      TSolidsCase{"NoShape", [] { return tvhost::TShape(); }, 0}),
+    [](const ::testing::TestParamInfo<TSolidsCase>& c) { return std::string(c.param.Name); });

@@ -153,6 +153,15 @@ double Volume(const TShape& shape)
     return props.Mass();
 }
 
+int SolidCount(const TShape& shape)
+{
+    if (!shape) return 0;
+    TopTools_MapOfShape solids;
+    for (TopExp_Explorer e(*shape, TopAbs_SOLID); e.More(); e.Next())
+        solids.Add(e.Current());
+    return solids.Extent();
+}
+
 std::array<double, 6> BoxOf(const TShape& shape)
 {
     std::array<double, 6> b{};

@@ -89,6 +89,8 @@ bool SameEntity(const TShape& a, const TShape& b);
 
 // Volume of the solids of `shape` in mm³; 0 for a null shape.
 double Volume(const TShape& shape);
+// The solids of `shape`, each counted once however often it is shared; 0 for a null shape.
+int SolidCount(const TShape& shape);
 // The tight axis-parallel box of `shape`: minimum x, y, z, then maximum; zeros for none.
 std::array<double, 6> BoxOf(const TShape& shape);
 // Where `point` lies for the solids of `shape`: within `tolerance` (mm) of a face it is on

@@ -483,6 +483,11 @@ double THostBody::GetVolume()
     return Enter("IBody::GetVolume") ? Volume() : 0.0;
 }
 
+int THostBody::GetSolidCount()
+{
+    return Enter("IBody::GetSolidCount") ? SolidCount(FShape) : 0;
+}
+
 std::vector<tvapi::IModelObjectPtr> THostBody::ObjectsOf(tvapi::tvObj3dTypeEnum kind)
 {
     return Entities(kind);

@@ -39,6 +39,8 @@ public:
                     double& maxZ) override;
     // Journaled as "IBody::GetVolume".
     double GetVolume() override;
+    // Journaled as "IBody::GetSolidCount".
+    int GetSolidCount() override;
 
     void SetUseColor(tvapi::tvUseColorEnum use) override;
     void SetColor(int color) override;

@@ -95,6 +95,9 @@ public:
                             double& maxZ) = 0;
     // The volume of the body's solids, mm³; 0 for a body without a shape or with no solid.
     virtual double GetVolume() = 0;
+    // How many of the kernel's solids the body's shape holds: 1 for one solid, however its faces
+    // touch; 0 for a body without a shape or with no solid.
+    virtual int GetSolidCount() = 0;
 
 protected:
     ~IBody() = default;

@@ -146,7 +146,11 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
     case 37:
         return Check(P, {{0}, {2}, {1}, {}});
     default: // 38
-        return Check(P, {{0, 2}, {1}, {3}, {}});
+        if (const TBaseRefusal r = Check(P, {{0, 2}, {1}, {3}, {}}); r.What) return r;
+        // The tang's ends lie on the head's circle (radius P[2]) only while it is narrower than
+        // the head; a wider one would stand beside a head cut in two.
+        if (!(P[3] < 2 * P[2])) return {"ширина", P[3]};
+        return {};
     }
 }
 

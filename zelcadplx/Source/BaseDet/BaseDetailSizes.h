@@ -10,8 +10,8 @@ struct TBaseRefusal {
 
 // The first size of P that kind MakeId cannot build a solid of: a size that is no number or
 // infinite, a diameter or length of 0 or less, a size below 0, a bore no narrower than what
-// surrounds it, a screw's head no wider than its shank or a socket past its head. Kinds without
-// a profile refuse nothing.
+// surrounds it, a screw's head no wider than its shank or a socket past its head, a tang no
+// narrower than its head. Kinds without a profile refuse nothing.
 TBaseRefusal BaseDetailRefusal(int MakeId, const double* P);
 
 // The highest index of P that kind MakeId reads; -1 for a kind that reads none.

@@ -69,7 +69,7 @@ public:
     // Closes the part, saving it on request, and lists it in Section of the specification.
     virtual void drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section) = 0;
     virtual void drSave3D(Boolean Close, Boolean NeedNameMarking);
-    // What the current part must be when it is saved: Bodies bodies, each a solid of positive
+    // What the current part must be when it is saved: Bodies bodies, each one solid of positive
     // volume inside a finite box. A save of a part that is not is refused: nothing is saved,
     // its file goes, the part is closed and a box "Деталь не построена: " names Size (the
     // part's name when empty). Holds until the part is closed. Nothing here.

@@ -17,12 +17,13 @@ namespace drApi {
 
 namespace {
 
-// Whether Object is a body of positive, finite volume inside a finite box. A body the host
-// gives no box for leaves the box's NaNs, and fails.
+// Whether Object is a body of one solid, of positive, finite volume inside a finite box. The
+// kernel counts the solids: a body cut in two has a volume and a box but is two solids. A body
+// the host gives no box for leaves the box's NaNs, and fails.
 bool IsSolid(const tvapi::IModelObjectPtr& Object)
 {
     const tvapi::IBodyPtr body(Object);
-    if (!body) return false;
+    if (!body || body->GetSolidCount() != 1) return false;
     const double volume = body->GetVolume();
     if (!(volume > 0) || !std::isfinite(volume)) return false;
     double b[6];
