@@ -1,6 +1,6 @@
 // Components refused at their save: the builder answers false, one message box names the size
 // (with what was told while the part was built), and no file of the part, nor of its pieces,
-// is left behind.
+// is left behind. A save that fails, at the part's creation or at its end, is refused the same.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "DistanceScrew.h"
 #include "Fitting.h"
 #include "MathDetailsl.h"
+#include "TWiredSpring.h"
 
 namespace {
 
@@ -121,5 +122,86 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               "Не удалось сохранить файл", ""}),
     [](const testing::TestParamInfo<TRefusedComponentCase>& i) { return std::string(i.param.Label); });
+
+// Every kind of builder that saves a part, as it answers: its own result, or the facade's.
+struct TSavingBuilder {
+    const char* Label;
+    const char* Stem;
+    bool (*Build)(TDcDetail, const std::string&);
+};
+
+// Where the save fails: the empty part's save at its creation, or the save that ends it (a
+// closing save, or the save before the close).
+struct TFailedSaveCase {
+    TSavingBuilder Builder;
+    const char* Site;
+    std::vector<const char*> Faults;
+};
+
+void PrintTo(const TFailedSaveCase& c, std::ostream* os)
+{
+    *os << c.Builder.Label << c.Site;
+}
+
+class TBuilderFailedSaveTest : public TComponentHostFixture,
+                               public testing::WithParamInterface<TFailedSaveCase> {};
+
+TEST_P(TBuilderFailedSaveTest, AnswersFalseInOneBoxAndLeavesNoFile)
+{
+    const TFailedSaveCase& c = GetParam();
+    const TDcDetail id = Present(c.Builder.Stem);
+    for (const char* op : c.Faults)
+        InjectFault(op, tvhost::fkFail);
+    ScriptAnswers({tvapi::tvButtonOk, tvapi::tvButtonOk});
+    Journal().Clear();
+    EXPECT_FALSE(c.Builder.Build(id, Dir.string() + "/"));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Dir))
+        EXPECT_NE(entry.path().extension(), ".qpt") << entry.path();
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Arguments[0].rfind("Не удалось сохранить файл", 0), 0u) << boxes[0].Arguments[0];
+}
+
+const TSavingBuilder SavingBuilders[] = {
+    {"BaseDetail", "pin",
+     [](TDcDetail, const std::string& dir) {
+         std::vector<double> P{0, 16, 25, 32, 6, 4, 20, 40};
+         P.resize(13, 0.0);
+         TString path(dir.c_str()), name("saved"), marking("");
+         return drBaseDetail(drApi::MA, path, name, marking, 2, 0, P.data(), false);
+     }},
+    {"Spring", "pin",
+     [](TDcDetail, const std::string& dir) {
+         return TWiredSpring::dr3D_Spring(drApi::MA, TString((dir + "saved.qpt").c_str()), 40, 2, 14, 2);
+     }},
+    {"ToolboxWasher", "pin",
+     [](TDcDetail, const std::string& dir) {
+         TCommonGeometry(drApi::MA).dr3D_Shajba(TString((dir + "saved.qpt").c_str()), "", "", 12, 5.5, 3,
+                                                0.2);
+         return !drApi::MA.drRefused3D();
+     }},
+    {"Component", "pin",
+     [](TDcDetail id, const std::string&) {
+         TPin p(id, &drApi::MA, nullptr);
+         p.Set(TPin::Type, 3, 20);
+         p.dr3D(0);
+         return !drApi::MA.drRefused3D();
+     }},
+};
+
+std::vector<TFailedSaveCase> FailedSaves()
+{
+    std::vector<TFailedSaveCase> cases;
+    for (const TSavingBuilder& b : SavingBuilders) {
+        cases.push_back({b, "AtCreation", {"ITervanDocument::SaveAs"}});
+        cases.push_back({b, "AtTheEnd", {"ITervanDocument::Save", "ITervanDocument::Close"}});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Builders, TBuilderFailedSaveTest, testing::ValuesIn(FailedSaves()),
+                         [](const testing::TestParamInfo<TFailedSaveCase>& i) {
+                             return std::string(i.param.Builder.Label) + i.param.Site;
+                         });
 
 } // namespace

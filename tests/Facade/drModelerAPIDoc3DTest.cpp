@@ -4,11 +4,13 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "FacadeFixture.h"
 #include "HostDocuments.h"
+#include "HostKernel.h"
 #include "HostText.h"
 
 using drApi::MA;
@@ -149,3 +151,39 @@ TEST_F(TModelerApiDoc3DTest, DocumentsItDidNotOpenStayOpen)
     R().Tervan7 = FApp.Get();
     EXPECT_EQ(Host().App().Documents().Count(), 2u);
 }
+
+// A part whose save fails, at its creation or at its end, is not built: the facade answers it
+// refused and tells the failure first in one box with what was told while the part was built.
+struct TFailedSaveSite {
+    const char* Label;
+    const char* Fault;
+};
+
+class TModelerApiFailedSaveTest : public TFacadeFixture,
+                                  public testing::WithParamInterface<TFailedSaveSite> {};
+
+TEST_P(TModelerApiFailedSaveTest, RefusedWithTheFailureFirstInOneBox)
+{
+    const std::string file = ::testing::TempDir() + "failed_" + GetParam().Label + ".qpt";
+    InjectFault(GetParam().Fault, tvhost::fkFail);
+    ASSERT_TRUE(MA.drCreate3D(true, true, TString(file.c_str()), "x", "y"));
+    MA.LiftBox("told while built");
+    tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart().AddBody(tvhost::MakeBox({0, 0, 0}, 1, 1, 1));
+    MA.drExpect3D(1, "size");
+    ScriptAnswers({tvButtonOk});
+    MA.drSave3D(true, false);
+    EXPECT_TRUE(MA.drRefused3D());
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    const std::string& told = boxes[0].Arguments[0];
+    EXPECT_EQ(told.rfind("Не удалось сохранить файл " + file, 0), 0u) << told;
+    EXPECT_EQ(told.substr(told.size() - 17), "\ntold while built") << told;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sites, TModelerApiFailedSaveTest,
+                         testing::Values(TFailedSaveSite{"AtCreation", "ITervanDocument::SaveAs"},
+                                         TFailedSaveSite{"AtTheEnd", "ITervanDocument::Close"}),
+                         [](const testing::TestParamInfo<TFailedSaveSite>& i) {
+                             return std::string(i.param.Label);
+                         });

@@ -53,7 +53,8 @@ public:
     // False here.
     virtual Boolean drSetDC(Integer Detail, Integer subDetail);
     // A new part (isDetail) or assembly saved as FileName, named Name and marked Marking;
-    // false when none was made.
+    // false when none was made. A part made whose file could not be saved is told and fails
+    // its save.
     virtual Boolean drCreate3D(Boolean Invisible, Boolean isDetail, Str const& FileName, Str const& Name,
                                Str const& Marking) = 0;
     // False here.

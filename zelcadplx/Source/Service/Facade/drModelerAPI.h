@@ -664,14 +664,17 @@ public:
     // Activates the open part document FName, or opens it; true when it is open and active.
     Boolean ActivateADocument3D(const Str& FName, const Boolean Invisible);
     // Saves IDoc; with Close, closes it saving and empties Obj3D, Obj, IDoc, IDoc3D and Part.
-    // A part that fails drExpect3D's check is closed unsaved instead. NeedNameMarking is not used.
+    // A part that fails drExpect3D's check is closed unsaved instead. A part whose save fails,
+    // or whose file drCreate3D could not write, is not built (drRefused3D): no file is left
+    // and one box tells it (SaveFailed3D). NeedNameMarking is not used.
     void drSave3D(Boolean Close, Boolean NeedNameMarking) override;
     // The check of a part before its save (Model3D/drModelerAPICheck3D.cpp).
     void drExpect3D(Integer Bodies, Str const& Size) override;
     Boolean drRefused3D() const override;
     void drHoldBoxes3D() override;
-    // True when the current part meets drExpect3D (or nothing is expected); else false, with the
-    // part closed unsaved, its file removed and the refusal told.
+    // True when the current part meets drExpect3D (or nothing is expected), the boxes told while
+    // it was built still held for its save; else false, with the part closed unsaved, its file
+    // removed and the refusal told in one box with them.
     Boolean PartPasses3D();
     // Closes the current part unsaved and removes the file drCreate3D wrote for it; the builder
     // then answers false.
@@ -679,6 +682,9 @@ public:
     // A part not built (refused, or its save failed): the file drCreate3D wrote is removed and
     // the builder answers false.
     void FailedSave3D();
+    // A save of the part failed (at drCreate3D or at its end): FailedSave3D, and one box tells
+    // what the save told (the boxes held from Told on), then what was told while it was built.
+    void SaveFailed3D(std::size_t Told);
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
     void ShowHeldBoxes();

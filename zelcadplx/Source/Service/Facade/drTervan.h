@@ -112,6 +112,7 @@ public:
     Str ExpectSize;            // the part's size as the refusal names it
     Boolean Refused3D = false; // the last part closed failed that check
     Str CreatedFile;           // the file drCreate3D wrote for the part being built
+    Boolean Unwritten = false; // drCreate3D could not write the part's file: its save fails
     // Boxes told while a part is built wait for its check: a refused part tells them in its
     // one refusal box, a part that passes shows them as they came.
     Boolean HoldBoxes = false;

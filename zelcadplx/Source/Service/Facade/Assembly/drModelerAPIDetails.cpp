@@ -114,6 +114,7 @@ void TModelerApi::drClose3D(Boolean SaveDocument3D, Quor::TSectionSpc Section)
     if (r.IDoc) r.IDoc->Close(tvapi::kdDoNotSaveChanges);
     r.ExpectBodies = -1;
     r.CreatedFile = Str();
+    r.Unwritten = false;
     ShowHeldBoxes();
 }
 

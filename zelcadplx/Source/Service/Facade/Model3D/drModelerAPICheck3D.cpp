@@ -85,10 +85,7 @@ Boolean TModelerApi::PartPasses3D()
 {
     TRegistryApi& r = *R3;
     const Integer expected = r.ExpectBodies;
-    if (expected < 0 || !r.IDoc || !r.IDoc3D) {
-        ShowHeldBoxes();
-        return true;
-    }
+    if (expected < 0 || !r.IDoc || !r.IDoc3D) return true;
     // The document's own part: r.Part may be a part inserted into it.
     const tvapi::IPartPtr top = r.IDoc3D->GetTopPart();
     const tvapi::IModelObjectPtr part(top);
@@ -97,10 +94,7 @@ Boolean TModelerApi::PartPasses3D()
     bool whole = static_cast<Integer>(bodies.size()) == expected;
     for (const tvapi::IModelObjectPtr& body : bodies)
         whole = whole && IsSolid(body);
-    if (whole) {
-        ShowHeldBoxes();
-        return true;
-    }
+    if (whole) return true;
     // One box: the size refused, then whatever was told while the part was built.
     TString told = DC("Деталь не построена") + ": " +
                    (r.ExpectSize.Empty() && top ? TString(top->GetName()) : r.ExpectSize);

@@ -93,6 +93,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     TRegistryApi& r = *R3;
     r.ExpectBodies = -1;
     r.Refused3D = false;
+    r.Unwritten = false;
     r.CreatedFile = Str();
     r.IDoc = documents->Add(type, !Invisible);
     r.IDoc3D = r.IDoc;
@@ -101,7 +102,16 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     r.IDoc3D->SetHideAxes(true);
     r.IDoc3D->SetHideSketches(true);
     r.IDoc3D->SetHidePoints(true);
-    if (CheckSaved(*r.IDoc3D, r.IDoc3D->SaveAs(Wide(FileName).c_str()), FileName)) r.CreatedFile = FileName;
+    // What is told from here waits for the part's save, this save's failure too.
+    r.HoldBoxes = true;
+    const std::size_t told = r.HeldBoxes.size();
+    if (CheckSaved(*r.IDoc3D, r.IDoc3D->SaveAs(Wide(FileName).c_str()), FileName)) {
+        r.CreatedFile = FileName;
+    } else {
+        // The part has no file: its save fails whatever it holds, told first in its one box.
+        r.Unwritten = true;
+        std::rotate(r.HeldBoxes.begin(), r.HeldBoxes.begin() + told, r.HeldBoxes.end());
+    }
     r.IDoc = app->GetActiveDocument();
     r.IDoc3D = r.IDoc;
     r.Part = r.IDoc3D ? r.IDoc3D->GetTopPart() : tvapi::IPartPtr();
@@ -111,7 +121,6 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
         if (const tvapi::IModelObjectPtr part = tvapi::IModelObjectPtr(r.Part)) part->Update();
     }
     if (Selector) Selector->Begin();
-    r.HoldBoxes = true;
     return true;
 }
 
@@ -122,12 +131,17 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
         ShowHeldBoxes();
         return;
     }
+    if (r.Unwritten) {
+        SaveFailed3D(0);
+        if (Close) DiscardPart3D();
+        return;
+    }
     if (!Close) {
         if (!PartPasses3D()) return;
-        if (CheckResaved(*r.IDoc, r.IDoc->Save()))
-            r.CreatedFile = Str(); // the file now holds the part
-        else
-            FailedSave3D();
+        const std::size_t told = r.HeldBoxes.size();
+        if (!CheckResaved(*r.IDoc, r.IDoc->Save())) return SaveFailed3D(told);
+        r.CreatedFile = Str(); // the file now holds the part
+        ShowHeldBoxes();
         return;
     }
     if (r.IDoc3D) r.IDoc3D->RebuildDocument(true);
@@ -136,11 +150,27 @@ void TModelerApi::drSave3D(Boolean Close, Boolean)
     r.Obj3D.Reset();
     r.Obj.Reset();
     // A document whose save failed stays open in the host, so that nothing is lost.
-    if (!CheckSaved(*r.IDoc, r.IDoc->Close(tvapi::kdSaveChanges))) FailedSave3D();
+    const std::size_t told = r.HeldBoxes.size();
+    if (CheckSaved(*r.IDoc, r.IDoc->Close(tvapi::kdSaveChanges)))
+        ShowHeldBoxes();
+    else
+        SaveFailed3D(told);
     r.CreatedFile = Str();
     r.IDoc.Reset();
     r.IDoc3D.Reset();
     r.Part.Reset();
+}
+
+void TModelerApi::SaveFailed3D(std::size_t Told)
+{
+    FailedSave3D();
+    std::vector<Str> held = TakeHeldBoxes();
+    std::rotate(held.begin(), held.begin() + std::min(Told, held.size()), held.end());
+    if (held.empty()) return;
+    TString told = held[0];
+    for (std::size_t i = 1; i < held.size(); ++i)
+        told = told + "\n" + held[i];
+    LiftBox(told);
 }
 
 void TModelerApi::FailedSave3D()
@@ -149,6 +179,7 @@ void TModelerApi::FailedSave3D()
     TRegistryApi& r = *R3;
     if (!r.CreatedFile.Empty()) DeleteFile(r.CreatedFile);
     r.CreatedFile = Str();
+    r.Unwritten = false;
     r.Refused3D = true;
 }
 
