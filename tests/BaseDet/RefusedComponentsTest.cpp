@@ -156,7 +156,7 @@ TEST_P(TBuilderFailedSaveTest, AnswersFalseInOneBoxAndLeavesNoFile)
     Journal().Clear();
     EXPECT_FALSE(c.Builder.Build(id, Dir.string() + "/"));
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Dir))
-        EXPECT_NE(entry.path().extension(), ".qpt") << entry.path();
+        EXPECT_TRUE(entry.path().extension() != ".qpt" && entry.path().extension() != ".qas") << entry.path();
     const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Arguments[0].rfind("Не удалось сохранить файл", 0), 0u) << boxes[0].Arguments[0];
@@ -180,11 +180,21 @@ const TSavingBuilder SavingBuilders[] = {
                                                 0.2);
          return !drApi::MA.drRefused3D();
      }},
-    {"Component", "pin",
+    {"CataloguePin", "pin",
      [](TDcDetail id, const std::string&) {
          TPin p(id, &drApi::MA, nullptr);
          p.Set(TPin::Type, 3, 20);
          p.dr3D(0);
+         return !drApi::MA.drRefused3D();
+     }},
+    {"DistanceScrew", "distscrew",
+     [](TDcDetail id, const std::string& dir) {
+         Assembled([](TDistanceScrew& s) { *s.Execution.PInt = 0; })(id, dir);
+         return !drApi::MA.drRefused3D();
+     }},
+    {"AssembledDistanceScrew", "distscrew",
+     [](TDcDetail id, const std::string& dir) {
+         Assembled([](TDistanceScrew&) {})(id, dir);
          return !drApi::MA.drRefused3D();
      }},
 };
