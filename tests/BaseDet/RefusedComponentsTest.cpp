@@ -83,6 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedComponentCase{"AssembledThreadUndefined", "distscrew",
                               Assembled([](TDistanceScrew& s) { s.ThreadRadius = Undefined; }),
                               "Деталь не построена: Болт 11738", "Резьбы нет в ряду"},
+        // A listed thread no cap screw standard covers has no head nor socket to build by.
+        TRefusedComponentCase{"AssembledM7NoCapScrew", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.ThreadRadius = 3.5; }),
+                              "Деталь не построена: Болт 11738 М7.00", ""},
+        TRefusedComponentCase{"CapScrewM7NoSocketDepth", "capscrew",
+                              [](TDcDetail id, const std::string&) {
+                                  TScrew s(id, &drApi::MA, nullptr);
+                                  s.Set(33, 5, 30);
+                                  s.Radius = 3.5;
+                                  s.dr3D(0);
+                              },
+                              "Деталь не построена: Винт с шестигранным углублением 7.00*30.00", ""},
         // A catalogue part is named with its sizes, and a thread the list lacks is told in the
         // same box.
         TRefusedComponentCase{"PinLengthZero", "pin",
