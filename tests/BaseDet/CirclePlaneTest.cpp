@@ -233,4 +233,55 @@ TEST_F(TCirclePlanePartTest, PartIsTheDiscLessItsBoreAndFourCounterboredHoles)
     EXPECT_NEAR(CoreVolume(shapes[0], 40, 0, 5), pi * 25 * 20, 1e-3);
 }
 
+// The rod's thread d x P: a fine one of the series is bored at d - P whether or not d has a
+// coarse pitch; any other pair is told and no part is left.
+struct TPlateThreadCase {
+    const char* Label;
+    double d, Pitch;
+    bool Built;
+};
+
+void PrintTo(const TPlateThreadCase& c, std::ostream* os)
+{
+    *os << c.Label;
+}
+
+class TCirclePlateThreadTest : public TComponentHostFixture,
+                               public testing::WithParamInterface<TPlateThreadCase> {};
+
+TEST_P(TCirclePlateThreadTest, FineThreadIsBoredAtItsTapDrill)
+{
+    const TPlateThreadCase& c = GetParam();
+    const TDcDetail id = Present("circleplate");
+    TSample s(drApi::MA, id);
+    s.Rod.ThreadRadius = c.d / 2, s.Rod.ThreadStep = c.Pitch;
+    ScriptAnswers({tvapi::tvButtonOk});
+    Journal().Clear();
+    s.Plate.dr3D(10);
+    const std::vector<tvhost::TShape> shapes = Shapes(id);
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    if (!c.Built) {
+        EXPECT_TRUE(shapes.empty());
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].Arguments[0].find("Резьбы нет в ряду M28.00x27.00"), std::string::npos)
+            << boxes[0].Arguments[0];
+        return;
+    }
+    EXPECT_TRUE(boxes.empty());
+    ASSERT_EQ(shapes.size(), 1u);
+    // The bore at d - P over the thickness, its chamfer P / 2 long out to the thread.
+    const double pi = std::numbers::pi, R = c.d / 2, r = R - c.Pitch / 2, e = c.Pitch / 2;
+    const double bore = pi * r * r * (20 - e) + pi / 3 * e * (R * R + R * r + r * r);
+    const double hole = pi * (81 * 11 + 5.5 * 5.5 * 9);
+    EXPECT_NEAR(tvhost::Volume(shapes[0]), pi * 3600 * 20 - bore - 4 * hole, 1e-3);
+    EXPECT_NEAR(CoreVolume(shapes[0], 0, 0, r), 0, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Threads, TCirclePlateThreadTest,
+    testing::Values(TPlateThreadCase{"M24x2", 24, 2, true}, TPlateThreadCase{"M25x1_5", 25, 1.5, true},
+                    TPlateThreadCase{"M28x1_5", 28, 1.5, true}, TPlateThreadCase{"M32x1_5", 32, 1.5, true},
+                    TPlateThreadCase{"M40x1_5", 40, 1.5, true}, TPlateThreadCase{"M28x27", 28, 27, false}),
+    [](const testing::TestParamInfo<TPlateThreadCase>& i) { return std::string(i.param.Label); });
+
 } // namespace

@@ -65,6 +65,17 @@ std::function<void(TDcDetail, const std::string&)> Assembled(void (*Spoil)(TDist
     };
 }
 
+// The cap screw of table 33, M10 x 30, with one size spoilt.
+std::function<void(TDcDetail, const std::string&)> CapScrew(void (*Spoil)(TScrew&))
+{
+    return [=](TDcDetail id, const std::string&) {
+        TScrew s(id, &drApi::MA, nullptr);
+        s.Set(33, 5, 30);
+        Spoil(s);
+        s.dr3D(0);
+    };
+}
+
 constexpr double Undefined = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,6 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedComponentCase{"AssembledThreadUndefined", "distscrew",
                               Assembled([](TDistanceScrew& s) { s.ThreadRadius = Undefined; }),
                               "Деталь не построена: Болт 11738", "Резьбы нет в ряду"},
+        // A listed thread no cap screw standard covers has no head nor socket to build by.
+        TRefusedComponentCase{"AssembledM7NoCapScrew", "distscrew",
+                              Assembled([](TDistanceScrew& s) { s.ThreadRadius = 3.5; }),
+                              "Деталь не построена: Болт 11738 М7.00", ""},
+        TRefusedComponentCase{"CapScrewM7NoSocketDepth", "capscrew",
+                              CapScrew([](TScrew& s) { s.Radius = 3.5; }),
+                              "Деталь не построена: Винт с шестигранным углублением 7.00*30.00", ""},
         // A catalogue part is named with its sizes, and a thread the list lacks is told in the
         // same box.
         TRefusedComponentCase{"PinLengthZero", "pin",
@@ -94,13 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   p.dr3D(0);
                               },
                               "Деталь не построена: Штифт цилиндрический 6.00*0.00", ""},
-        TRefusedComponentCase{"CapScrewDiameterZero", "capscrew",
-                              [](TDcDetail id, const std::string&) {
-                                  TScrew s(id, &drApi::MA, nullptr);
-                                  s.Set(33, 5, 30);
-                                  s.Radius = 0;
-                                  s.dr3D(0);
-                              },
+        TRefusedComponentCase{"CapScrewDiameterZero", "capscrew", CapScrew([](TScrew& s) { s.Radius = 0; }),
                               "Деталь не построена: Винт с шестигранным углублением 0.00*30.00",
                               "\nРезьбы нет в ряду M0.00"},
         TRefusedComponentCase{"BaseSleeveM11", "pin",

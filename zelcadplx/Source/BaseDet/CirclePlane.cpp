@@ -37,9 +37,9 @@ const TMTail* TCirclePlane::Rod() const
 
 Real TCirclePlane::TapRadius(Real r30) const
 {
+    // Without a rod the thread is the coarse one.
     const TMTail* rod = Rod();
-    const TMetricThread* coarse = MetricThread(2 * r30);
-    return TapDrill(2 * r30, rod ? rod->ThreadStep : coarse ? coarse->Pitch : 0.0) / 2;
+    return (rod ? TapDrill(2 * r30, rod->ThreadStep) : MetricFigures(2 * r30).TapDrill) / 2;
 }
 
 void TCirclePlane::dr2D_V1(const Real& mx, const Real& my, const Real& ma, const Real& ms, const Real& r85,

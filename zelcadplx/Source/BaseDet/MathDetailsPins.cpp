@@ -171,6 +171,8 @@ TScrew::TSocket TScrew::Socket() const
     if (ownRow && TablePar(type, row, type == CapScrewTable ? 7 : 3) > 0)
         s.Across = TablePar(type, row, type == CapScrewTable ? 7 : 3);
     if (ownRow && type == SocketScrewTable && TablePar(type, row, 5) > 0) s.Depth = TablePar(type, row, 5);
+    // A figure neither the row nor the standard gives stays NaN.
+    if (std::isnan(s.Across) || std::isnan(s.Depth)) return s;
     // The drill point stays inside the head, a quarter of it below: a head lower than the
     // standard's gets a shallower socket, never one through into the shank.
     s.Depth = std::max(0.0, std::min(s.Depth, 0.75 * HeadLen - s.Across / 2 * TanDrillPoint));
@@ -182,6 +184,8 @@ void TScrew::dr3D(const Integer) const
     TPartBracket part(M2(), Id, {2 * Radius, Len - HeadLen});
     if (!part) return;
     const TSocket socket = Socket();
+    // No socket to cut: the part is left without a solid, and so refused.
+    if (std::isnan(socket.Across) || std::isnan(socket.Depth)) return;
     TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, socket.Across,
                                                      HeadLen, socket.Depth, Len, std::min(20.0, Len), 0.25, 0,
                                                      false);

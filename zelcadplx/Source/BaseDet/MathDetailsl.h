@@ -296,7 +296,7 @@ public:
     TString Note() const; // "SM-" + diameter and length under the head, two digits each
 
     // The hexagon socket: across flats and depth from the screw's table row (the standard's
-    // where the row has none).
+    // where the row has none); NaN where neither gives one, and the part is refused.
     struct TSocket {
         Real Across, Depth;
     };
