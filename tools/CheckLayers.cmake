@@ -5,15 +5,6 @@
 # Usage: cmake -DROOT=<source tree> -P tools/CheckLayers.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 
-# Which folder holds each header name.
-foreach(dir ${all})
-  file(GLOB_RECURSE headers ${ROOT}/${dir}/*.h)
-  foreach(h ${headers})
-    get_filename_component(h ${h} NAME)
-    set(owner_${h} ${dir})
-  endforeach()
-endforeach()
-
 set(faults "")
 foreach(entry ${layers})
   string(REPLACE "|" ";" parts "${entry}")

@@ -1,5 +1,6 @@
 # The source folders in their layers, for the layer check (CheckLayers.cmake) and the
-# definition check (CheckDefinitions.cmake).
+# definition check (CheckDefinitions.cmake), and which folder holds each header name
+# (`owner_<name>`: the deepest listed folder).
 set(S zelcadplx/Source/Service)
 set(E zelcadplx/Source/Events)
 set(B zelcadplx/Source/BaseDet)
@@ -20,3 +21,11 @@ set(layers
 # The library's own folders after its top, so that each header is owned by its folder.
 set(all ${S}/Foundation ${S}/Geometry ${S}/Curves ${S}/Triangles ${S}/Facade ${E} ${B} ${D} ${D}/Model
     ${D}/Document ${D}/Panels)
+
+foreach(dir ${all})
+  file(GLOB_RECURSE headers ${ROOT}/${dir}/*.h)
+  foreach(h ${headers})
+    get_filename_component(h ${h} NAME)
+    set(owner_${h} ${dir})
+  endforeach()
+endforeach()

@@ -453,24 +453,21 @@ void PrintTo(const TSwapCase& c, std::ostream* os)
     *os << c.Name;
 }
 
-const std::vector<std::string> SaveArgs{"run",
-                                        "--plugin",
-                                        "@x/plug/libDimChain.plx",
-                                        "--open",
-                                        "@x/p/chain.qdr",
-                                        "--script",
-                                        "@x/p/cancel.script",
-                                        "--save",
-                                        "@x/d/libDimChain.plx"};
-const std::vector<std::string> PictureArgs{"run",
-                                           "--plugin",
-                                           "@x/plug/libDimChain.plx",
-                                           "--open",
-                                           "@x/p/chain.qdr",
-                                           "--script",
-                                           "@x/p/cancel.script",
-                                           "--png",
-                                           "@x/d/libDimChain.plx"};
+// The run that writes `output` (--save or --png) into x/d.
+std::vector<std::string> RunArgs(const char* output)
+{
+    return {"run",
+            "--plugin",
+            "@x/plug/libDimChain.plx",
+            "--open",
+            "@x/p/chain.qdr",
+            "--script",
+            "@x/p/cancel.script",
+            output,
+            "@x/d/libDimChain.plx"};
+}
+const std::vector<std::string> SaveArgs = RunArgs("--save");
+const std::vector<std::string> PictureArgs = RunArgs("--png");
 const std::vector<std::string> ExportArgs{"export", "--svg", "@x/p/chain.qdr", "@x/d/chain.qdr"};
 
 const TSwapCase SwapCases[] = {
