@@ -99,9 +99,8 @@ TEST_F(TvhostExportTest, FailuresSayWhy)
     EXPECT_EQ(run.Out, "tvhost: cannot read " + FDir + "bad.qdr: version: expected an integer\n");
     run = Tvhost({"export", "--svg", FDoc, FDir + "missing/a.svg"});
     EXPECT_EQ(run.Code, 3);
-    EXPECT_EQ(run.Out, "tvhost: cannot write " + FDir +
-                           "missing/a.svg: cannot create a file in the folder of " + FDir +
-                           "missing/a.svg: No such file or directory\n");
+    EXPECT_EQ(run.Out, "tvhost: cannot write " + FDir + "missing/a.svg: cannot open the folder " + FDir +
+                           "missing/: No such file or directory\n");
     run = Tvhost({"run", "--plugin", DC_BINARY_DIR "/libtvhost_testplugin.so", "--open", FDir + "bad.qdr"});
     EXPECT_EQ(run.Code, 3);
     EXPECT_EQ(run.Out, "tvhost: cannot open " + FDir + "bad.qdr: version: expected an integer\n");

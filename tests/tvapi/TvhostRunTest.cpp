@@ -432,69 +432,113 @@ TEST_P(FollowedPathTest, NamesTheFileTheSystemFinds)
 INSTANTIATE_TEST_SUITE_P(Paths, FollowedPathTest, ::testing::ValuesIn(FollowedPaths),
                          [](const ::testing::TestParamInfo<TFollowedPath>& p) { return p.param.Name; });
 
-// ---- an output's folder swapped for a link between the check and the write ---------------
+// ---- an output's folder swapped for a link at each step of the write ---------------------
 
 namespace {
 
-// The run's plug-in in x/plug, the sample drawing in x/p, the output named in x/d; once the
-// name is checked, the test hook moves x/d to x/d.was and puts a link to `SwapTo` in its place.
-// Written by name again, the output would replace the file of that name there.
+// The run's plug-in in x/plug, the sample drawing in x/p, the output named in x/d (made when
+// `Folder` is set). At step N of the output (its folder opened, checked, each chunk written),
+// the test build moves x/d to x/d.was and puts a link to `SwapTo` in its place. Written by name
+// again, the output would replace the file of that name there.
 struct TSwapCase {
     const char* Name;
     std::vector<std::string> Args; // "@" names a file from the test's folder
+    bool Folder;                   // whether x/d is there at the start
     const char* SwapTo;
     const char* Kept;    // what the run must leave as it was
-    const char* Written; // where the output lands: the folder as it was checked
+    const char* Written; // where the output lands: the folder as it was opened
 };
 void PrintTo(const TSwapCase& c, std::ostream* os)
 {
     *os << c.Name;
 }
 
+// The run that writes `output` (--save or --png) into x/d.
+std::vector<std::string> RunArgs(const char* output)
+{
+    return {"run",
+            "--plugin",
+            "@x/plug/libDimChain.plx",
+            "--open",
+            "@x/p/chain.qdr",
+            "--script",
+            "@x/p/cancel.script",
+            output,
+            "@x/d/libDimChain.plx"};
+}
+const std::vector<std::string> SaveArgs = RunArgs("--save");
+const std::vector<std::string> PictureArgs = RunArgs("--png");
+const std::vector<std::string> ExportArgs{"export", "--svg", "@x/p/chain.qdr", "@x/d/chain.qdr"};
+
 const TSwapCase SwapCases[] = {
-    {"SaveOntoThePlugin",
-     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/p/chain.qdr", "--script",
-      "@x/p/cancel.script", "--save", "@x/d/libDimChain.plx"},
-     "plug",
-     "x/plug/libDimChain.plx",
-     "x/d.was/libDimChain.plx"},
-    {"PictureOntoThePlugin",
-     {"run", "--plugin", "@x/plug/libDimChain.plx", "--open", "@x/p/chain.qdr", "--script",
-      "@x/p/cancel.script", "--png", "@x/d/libDimChain.plx"},
-     "plug",
-     "x/plug/libDimChain.plx",
-     "x/d.was/libDimChain.plx"},
-    {"ExportOntoTheDrawing",
-     {"export", "--svg", "@x/p/chain.qdr", "@x/d/chain.qdr"},
-     "p",
-     "x/p/chain.qdr",
-     "x/d.was/chain.qdr"},
+    {"SaveOntoThePlugin", SaveArgs, true, "plug", "x/plug/libDimChain.plx", "x/d.was/libDimChain.plx"},
+    {"SaveIntoAFolderNotThere", SaveArgs, false, "plug", "x/plug/libDimChain.plx", ""},
+    {"PictureOntoThePlugin", PictureArgs, true, "plug", "x/plug/libDimChain.plx", "x/d.was/libDimChain.plx"},
+    {"PictureIntoAFolderNotThere", PictureArgs, false, "plug", "x/plug/libDimChain.plx", ""},
+    {"ExportOntoTheDrawing", ExportArgs, true, "p", "x/p/chain.qdr", "x/d.was/chain.qdr"},
+    {"ExportIntoAFolderNotThere", ExportArgs, false, "p", "x/p/chain.qdr", ""},
 };
 
-class SwappedFolderTest : public TvhostRunTest, public ::testing::WithParamInterface<TSwapCase> {};
+class SwappedFolderTest : public TvhostRunTest, public ::testing::WithParamInterface<TSwapCase> {
+protected:
+    // Runs `program` with the swap asked for at `step`, x/d as the case starts it.
+    TRun RunSwapped(const std::string& program, int step)
+    {
+        const TSwapCase& c = GetParam();
+        fs::remove_all(FDir + "x/d");
+        fs::remove_all(FDir + "x/d.was");
+        if (c.Folder) fs::create_directories(FDir + "x/d");
+        std::vector<std::string> args = c.Args;
+        for (std::string& a : args)
+            if (a[0] == '@') a = FDir + a.substr(1);
+        ::setenv("TVHOST_TEST_SWAP_FOLDER", (FDir + "x/" + c.SwapTo).c_str(), 1);
+        ::setenv("TVHOST_TEST_SWAP_STEP", std::to_string(step).c_str(), 1);
+        const TRun run = Tvhost(args, FDir + "log", program);
+        ::unsetenv("TVHOST_TEST_SWAP_FOLDER");
+        ::unsetenv("TVHOST_TEST_SWAP_STEP");
+        return run;
+    }
+};
 
 } // namespace
 
 TEST_P(SwappedFolderTest, NeverRedirectsTheWrite)
 {
     const TSwapCase& c = GetParam();
-    for (const char* folder : {"x/plug/", "x/p/", "x/d/"})
+    for (const char* folder : {"x/plug/", "x/p/"})
         fs::create_directories(FDir + folder);
     CopySamples(FDir + "x/plug/", FDir + "x/p/");
     fs::copy_file(FDir + "chain.qdr", FDir + "x/p/chain.qdr");
     std::ofstream(FDir + "x/p/cancel.script") << "cancel\n";
-    std::vector<std::string> args = c.Args;
-    for (std::string& a : args)
-        if (a[0] == '@') a = FDir + a.substr(1);
     const std::string kept = specialfiles::Bytes(FDir + c.Kept);
-    ::setenv("TVHOST_TEST_SWAP_FOLDER", (FDir + "x/" + c.SwapTo).c_str(), 1);
-    const TRun run = Tvhost(args, FDir + "log");
-    ::unsetenv("TVHOST_TEST_SWAP_FOLDER");
-    if (run.Out.find("no offscreen view") != std::string::npos) GTEST_SKIP() << run.Out;
-    EXPECT_EQ(run.Code, 0) << run.Out;
-    EXPECT_TRUE(fs::is_symlink(FDir + "x/d")) << "the folder was not swapped";
-    EXPECT_TRUE(specialfiles::Bytes(FDir + c.Kept) == kept) << "the write went through the link";
-    EXPECT_TRUE(fs::is_regular_file(FDir + c.Written)) << run.Out;
+    int step = 0;
+    for (;; ++step) {
+        SCOPED_TRACE("swapped at step " + std::to_string(step));
+        const TRun run = RunSwapped(DC_BINARY_DIR "/tvhost-test-swap", step);
+        if (run.Out.find("no offscreen view") != std::string::npos) GTEST_SKIP() << run.Out;
+        if (run.Out.find("tvhost: test: swapped") == std::string::npos || step > 200) break;
+        ASSERT_TRUE(specialfiles::Bytes(FDir + c.Kept) == kept) << "the write went through the link\n"
+                                                                << run.Out;
+        if (step == 0) {
+            // The link was there before the folder was opened: the check sees what it leads to.
+            EXPECT_NE(run.Code, 0) << run.Out;
+        } else if (c.Folder) {
+            EXPECT_EQ(run.Code, 0) << run.Out;
+            EXPECT_TRUE(fs::is_regular_file(FDir + c.Written)) << run.Out;
+        } else {
+            EXPECT_NE(run.Code, 0) << run.Out;
+            EXPECT_NE(run.Out.find(": cannot open the folder " + FDir + "x/d/: No such file or directory\n"),
+                      std::string::npos)
+                << run.Out;
+        }
+    }
+    // Opened, checked and at least one chunk written when the folder is there.
+    EXPECT_GE(step, c.Folder ? 4 : 2);
+    // The shipped program has no such hook: the user's folder stays as it is.
+    const TRun shipped = RunSwapped(DC_BINARY_DIR "/tvhost", 2);
+    EXPECT_FALSE(fs::is_symlink(FDir + "x/d")) << shipped.Out;
+    EXPECT_FALSE(fs::exists(FDir + "x/d.was")) << shipped.Out;
+    EXPECT_EQ(shipped.Code, c.Folder ? 0 : 3) << shipped.Out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Swapped, SwappedFolderTest, ::testing::ValuesIn(SwapCases),

@@ -109,7 +109,7 @@ int PrintDimensions(const std::string& doc, std::ostream& out, std::ostream& err
 // Whether `svg` may be written, checked through `checked` (its name through its open folder): no
 // file the export reads (`doc`, and once it is open, the parts its model is made of); false,
 // told, when it is one.
-bool MayWrite(const std::string& checked, const std::string& svg, const std::string& doc,
+bool MayWrite(const std::optional<TFileId>& checked, const std::string& svg, const std::string& doc,
               const tvhost::THostDocuments* documents, std::ostream& err)
 {
     const TReadBy by = ReaderOf(checked, TReadFiles{{}, {}, doc, documents});
@@ -142,6 +142,10 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::string& doc = args[2];
     const std::string& svg = args[3];
     TOutput output(svg);
+    if (!output.Opened()) {
+        err << "tvhost: cannot write " << svg << ": " << output.Error() << '\n';
+        return ecRunFailed;
+    }
     if (!MayWrite(output.Checked(), svg, doc, nullptr, err)) return ecUsage;
     tvhost::THost host;
     host.App().SetBoxOutput(&err); // what an open left out of the file

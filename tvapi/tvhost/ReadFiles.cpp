@@ -7,6 +7,7 @@
 
 #include "HostDocumentFile.h"
 #include "HostDocuments.h"
+#include "HostPart.h"
 #include "HostText.h"
 
 namespace tvrun {
@@ -15,25 +16,42 @@ namespace {
 
 const char* const OpenDocument = "it is a document the run opened";
 
-bool Same(const std::string& a, const std::string& b)
+// Whether `name` is the file `id`, a link at the name followed.
+bool Is(const TFileId& id, const std::string& name)
 {
-    return tvhost::SameFile(tvhost::FileNameFromBytes(a), tvhost::FileNameFromBytes(b));
+    struct stat st {};
+    return ::stat(name.c_str(), &st) == 0 && st.st_dev == id.Device && st.st_ino == id.Inode;
+}
+
+bool Is(const TFileId& id, const std::wstring& name)
+{
+    return Is(id, tvhost::FileNameBytes(name));
+}
+
+// The component of `part` (at any depth) read from `id`: its file as its assembly names it.
+std::wstring ComponentOf(const tvhost::THostPart& part, const TFileId& id)
+{
+    for (const tvhost::THostPartPtr& component : part.Components()) {
+        if (!component->ReadFrom().empty() && Is(id, component->ReadFrom()))
+            return component->SourceFile().empty() ? component->ReadFrom() : component->SourceFile();
+        if (std::wstring inner = ComponentOf(*component, id); !inner.empty()) return inner;
+    }
+    return {};
 }
 
 // What the documents open read: their own files (but `writing`'s) and their parts' files
 // (but those of `writing`, whose save refuses them itself).
-TReadBy DocumentReading(const std::string& file, const tvhost::THostDocuments& documents,
+TReadBy DocumentReading(const TFileId& file, const tvhost::THostDocuments& documents,
                         const tvhost::TDocumentCore* writing)
 {
-    const std::wstring name = tvhost::FileNameFromBytes(file);
     for (std::size_t i = 0; i < documents.Count(); ++i) {
         const tvapi::ITervanDocumentPtr document = documents.Item(i);
         const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(document.Get());
         if (!core || core == writing) continue;
-        if (!core->FileName().empty() && tvhost::SameFile(core->FileName(), name))
+        if (!core->FileName().empty() && Is(file, core->FileName()))
             return {TReadKind::rkDocument, OpenDocument, {}};
         if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get()))
-            if (const std::wstring part = tvhost::ComponentFileNamed(model->TopPart(), name); !part.empty())
+            if (const std::wstring part = ComponentOf(model->TopPart(), file); !part.empty())
                 return {TReadKind::rkComponent,
                         "it is the component " + tvhost::ToUtf8(part) + " of an assembly the run opened",
                         tvhost::ToUtf8(part)};
@@ -51,22 +69,23 @@ std::string HostLibrary()
 }
 
 // What the program is made of: a copy replaced under a run breaks the next one.
-TReadBy ProgramReading(const std::string& file)
+TReadBy ProgramReading(const TFileId& file)
 {
-    if (Same(file, "/proc/self/exe")) return {TReadKind::rkProgram, "it is the program running", {}};
+    if (Is(file, std::string("/proc/self/exe")))
+        return {TReadKind::rkProgram, "it is the program running", {}};
     const std::string host = HostLibrary();
-    if (!host.empty() && Same(file, host)) return {TReadKind::rkProgram, "it is the host library in use", {}};
+    if (!host.empty() && Is(file, host)) return {TReadKind::rkProgram, "it is the host library in use", {}};
     return {};
 }
 
 // Whether the process holds `file` open.
-bool HeldOpen(const std::string& file)
+bool HeldOpen(const TFileId& file)
 {
     DIR* fds = ::opendir("/proc/self/fd");
     if (!fds) return false;
     bool held = false;
     while (const dirent* entry = ::readdir(fds))
-        if (entry->d_name[0] != '.' && Same(file, std::string("/proc/self/fd/") + entry->d_name)) {
+        if (entry->d_name[0] != '.' && Is(file, std::string("/proc/self/fd/") + entry->d_name)) {
             held = true;
             break;
         }
@@ -76,19 +95,19 @@ bool HeldOpen(const std::string& file)
 
 } // namespace
 
-TReadBy ReaderOf(const std::string& file, const TReadFiles& read, const tvhost::TDocumentCore* writing)
+TReadBy ReaderOf(const std::optional<TFileId>& at, const TReadFiles& read,
+                 const tvhost::TDocumentCore* writing)
 {
     // What is no regular file the write refuses itself, saying what it is.
-    struct stat target {};
-    if (::stat(file.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
+    if (!at) return {};
+    const TFileId& file = *at;
     if (TReadBy by = ProgramReading(file); by.Kind != TReadKind::rkNone) return by;
-    if (!read.Library.empty() && Same(file, read.Library))
+    if (!read.Library.empty() && Is(file, read.Library))
         return {TReadKind::rkLibrary, "it is the library being run", {}};
-    if (read.Script && Same(file, *read.Script))
+    if (read.Script && Is(file, *read.Script))
         return {TReadKind::rkScript, "it is the script being played", {}};
-    const bool own = writing && !writing->FileName().empty() &&
-                     tvhost::SameFile(writing->FileName(), tvhost::FileNameFromBytes(file));
-    if (read.Opened && !own && Same(file, *read.Opened)) return {TReadKind::rkDocument, OpenDocument, {}};
+    const bool own = writing && !writing->FileName().empty() && Is(file, writing->FileName());
+    if (read.Opened && !own && Is(file, *read.Opened)) return {TReadKind::rkDocument, OpenDocument, {}};
     if (read.Documents)
         if (TReadBy by = DocumentReading(file, *read.Documents, writing); by.Kind != TReadKind::rkNone)
             return by;

@@ -4,6 +4,8 @@
 // and the parts their models are made of, and the files it holds open. Files are compared by device and
 // inode, so that a link or a second name of a file counts as the file.
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 
@@ -31,9 +33,16 @@ struct TReadFiles {
     const tvhost::THostDocuments* Documents = nullptr; // open now, with their parts
 };
 
-// What reads `file`, if it exists; rkNone when nothing does. A document being saved
-// (`writing`) may be saved over its own file, and refuses its own parts itself.
-TReadBy ReaderOf(const std::string& file, const TReadFiles& read,
+// A file as the system knows it, whatever its name.
+struct TFileId {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+};
+
+// What reads the file `file` (none: there is no regular file); rkNone when nothing does. A
+// document being saved (`writing`) may be saved over its own file, and refuses its own parts
+// itself.
+TReadBy ReaderOf(const std::optional<TFileId>& file, const TReadFiles& read,
                  const tvhost::TDocumentCore* writing = nullptr);
 
 } // namespace tvrun

@@ -78,6 +78,10 @@ bool SaveActive(tvhost::THost& host, const std::string& file, const TReadFiles& 
     const tvapi::ITervanDocumentPtr doc = host.App().GetActiveDocument();
     const auto* core = dynamic_cast<const tvhost::TDocumentCore*>(doc.Get());
     TOutput output(file);
+    if (!output.Opened()) {
+        err << "tvhost: cannot save " << file << ": " << output.Error() << '\n';
+        return false;
+    }
     if (const TReadBy by = ReaderOf(output.Checked(), read, core); by.Kind != TReadKind::rkNone) {
         err << "tvhost: will not save over " << file << ": " << by.Why << '\n';
         return false;
@@ -113,6 +117,10 @@ public:
         if (FTaken) return FSaved;
         FTaken = true;
         TOutput output(FFile);
+        if (!output.Opened()) {
+            FErr << "tvhost: cannot save the picture " << FFile << ": " << output.Error() << '\n';
+            return false;
+        }
         if (const TReadBy by = ReaderOf(output.Checked(), FRead); by.Kind != TReadKind::rkNone) {
             FErr << "tvhost: will not save the picture over " << FFile << ": " << by.Why << '\n';
             return false;

@@ -1,6 +1,11 @@
-// The dimension-chain library's control model.
+// The dimension-chain library's control model, and the one the library keeps at its place in
+// the load order (DimChainLoadOrder.h).
 
 #include "ControlModel.h"
+
+#include "DimChainLoadOrder.h"
+
+[[gnu::init_priority(dimchainorder::ControlModel)]] TControlModelDimChain ControlModel;
 
 TControlModelDimChain::TControlModelDimChain() : TControlModel("DimChain.dss", "DimChain.chm") {}
 

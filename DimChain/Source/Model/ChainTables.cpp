@@ -1,11 +1,8 @@
-// The library's own static globals, at their places in the load order (DimChainLoadOrder.h).
-
-#include "ControlModel.h"
-#include "TDimensionChain.h"
+// The chain's tables of calculation methods and risk factors, at their place in the load order
+// (DimChainLoadOrder.h).
 
 #include "DimChainLoadOrder.h"
-
-[[gnu::init_priority(dimchainorder::ControlModel)]] TControlModelDimChain ControlModel;
+#include "TDimensionChain.h"
 
 // Calculation methods by TMethodCalculating; risk labels (per cent) and the coefficient that
 // each stands for, by position. The 1 % risk takes the normal quantile 2.57.
