@@ -679,6 +679,12 @@ public:
     // A part not built (refused, or its save failed): the file drCreate3D wrote is removed and
     // the builder answers false.
     void FailedSave3D();
+    // The part of file File is begun: the sheet saved since it was last built waits on it, and
+    // its detail's sheet may be made again (Sheets/drModelerAPISheet.cpp).
+    void SheetWaitsOnPart3D(const Str& File);
+    // The part begun is not built: its detail's sheet is not made until it is, and the sheet
+    // that waited on it is closed and its file removed.
+    void SheetOfRefusedPart3D();
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
     void ShowHeldBoxes();

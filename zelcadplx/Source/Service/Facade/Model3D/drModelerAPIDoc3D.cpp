@@ -94,6 +94,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     r.ExpectBodies = -1;
     r.Refused3D = false;
     r.CreatedFile = Str();
+    SheetWaitsOnPart3D(FileName);
     r.IDoc = documents->Add(type, !Invisible);
     r.IDoc3D = r.IDoc;
     if (!r.IDoc3D) return false;
@@ -150,6 +151,7 @@ void TModelerApi::FailedSave3D()
     if (!r.CreatedFile.Empty()) DeleteFile(r.CreatedFile);
     r.CreatedFile = Str();
     r.Refused3D = true;
+    SheetOfRefusedPart3D();
 }
 
 void TModelerApi::drSave3DAs(const Str& FName, const Str& Name)
