@@ -193,7 +193,10 @@ TEST_F(TLeaderPinTest, SheetAndPartFollowTheThreadAndTheFlats)
     P.ThreadLen = 0, P.Key = 28; // plain, flats as wide as the collar: none
     M.ClearJournal();
     P.dr2D();
-    EXPECT_EQ(TextsDrawn(), (TArgs{"\"A(   4.00:1)\""}));
+    // The plain pin draws the views its marks name as the tapped one does, the end view's arrow
+    // from a round collar too.
+    EXPECT_EQ(TextsDrawn(), (TArgs{"\"Вид А\"", "\"Б-Б\"", "\"Г(2:1)\"", "\"В(   4.00:1)\""}));
+    EXPECT_EQ(M.ArgsOf("drWPointer"), (TList{{"127", "0", "137", "0", "129", "2", "7", "1", "75", "\"A\""}}));
     M.ClearJournal();
     P.dr3D(0);
     EXPECT_EQ(M.ArgsOf("drCutExtrusion"), (TList{{"1", "0", "54", "0"}}));

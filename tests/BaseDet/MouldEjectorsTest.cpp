@@ -152,14 +152,15 @@ TEST_F(TMouldEjectorsTest, ReferencePinDimensionsMarksAndHardenedZone)
     EXPECT_EQ(M.Depth(), 0);
 
     // No notch (a depth within the tolerance), fit, relief or spigot: their sizes come with
-    // value 0, which the modeller leaves out, and their marks are not drawn.
+    // value 0, which the modeller leaves out, and their marks are not drawn. A plain shank has
+    // no taper, so neither the taper's length nor the working end's.
     M.ClearJournal();
     G.dr2D_Shtovhach_V1(0, 0, 0, 1, 3, 3, 6, 3, 2, 100, 5, 5, 100, 8, 1e-6, 1, true);
     std::vector<std::string> values;
     for (const TRecordedCall& c : M.Calls)
         if (c.Name == "drDimVL" || c.Name == "drDimHL") values.push_back(c.Args[0]);
     EXPECT_EQ(values,
-              (TTexts{"0", "12", "0", "0", "6", "-35", "1e-06", "0", "15", "16", "5", "0", "100", "0"}));
+              (TTexts{"0", "12", "0", "0", "6", "-35", "1e-06", "0", "0", "0", "5", "0", "100", "0"}));
     EXPECT_EQ(M.CountOf("drRough"), 4u);
     EXPECT_EQ(M.CountOf("drDimApc"), 0u);
 }

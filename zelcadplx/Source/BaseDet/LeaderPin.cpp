@@ -3,6 +3,8 @@
 
 #include "LeaderPin.h"
 
+#include <algorithm>
+
 #include "GImage.h"
 #include "KmfData.h"
 #include "Mathemat.h"
@@ -92,18 +94,25 @@ void TSocketLeaderPin::dr2D_VZ(Real const& mx, Real const& my, Real const& ma, R
 
 void TSocketLeaderPin::dr2D() const
 {
-    const TSheetBracket sheet(M2(), Id, Len + Key + 20, -CollarRadius);
+    // Every pin's sheet draws the views its marks name: the end view of the collar and the
+    // fitted end ("A"), the section through the relief flat, the groove's detail and the
+    // collar's undercut enlarged. Flats the part does not cut are not drawn: the collar is
+    // then round, W its diameter.
+    const Boolean flats = AbsZn(Key) != 0 && Key / 2 < CollarRadius && Zn(CollarHeight) > 0;
+    const Real W = flats ? Key : 2 * CollarRadius;
+    const TSheetBracket sheet(M2(), Id, Len + W + 20, -CollarRadius);
     if (!sheet) return;
     const Boolean tapped = ThreadLen > 0;
-    const Real x0 = tapped ? Len + Key - CollarHeight : 0.0;
+    const Real x0 = Len + W - CollarHeight, r44 = tapped ? ThreadRadius : 0.0;
     dr2D_LeaderPin_V1(x0, 0, 0, 1, Radius, FRadius, CollarRadius, SheetLeadIn, Len, OFLen, CollarHeight,
                       CollarHeight + FLen, 1, true, Key, ThreadRadius, ThreadLen);
-    if (tapped)
-        dr2D_KolonkaKriplennya_V2(CollarHeight - Len - Key / 2 - 15, 0, 0, 1, Radius, FRadius, CollarRadius,
-                                  SheetLeadIn, Len, OFLen, CollarHeight, CollarHeight + FLen, 1, true, Key,
-                                  ThreadRadius, ThreadLen);
+    // The profile points at the end view only from flats; a round collar needs the arrow too.
+    if (AbsZn(Key) == 0 || AbsZn(Key - 2 * CollarRadius) == 0) drViewArrowA(x0 + std::max(FLen, 0.0));
+    dr2D_KolonkaKriplennya_V2(CollarHeight - Len - W / 2 - 15, 0, 0, 1, Radius, FRadius, CollarRadius,
+                              SheetLeadIn, Len, OFLen, CollarHeight, CollarHeight + FLen, 1, true, W, r44,
+                              ThreadLen);
     TCommonGeometry(M2()).drCVR_dV(40.0, -100 - CollarRadius, 0.0, 4.0, TReliefGroove::Width,
-                                   TReliefGroove::Depth, 0.5, tapped ? "В" : "A", true);
+                                   TReliefGroove::Depth, 0.5, "В", true);
 }
 
 void TSocketLeaderPin::dr3D(const Integer) const

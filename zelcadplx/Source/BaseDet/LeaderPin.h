@@ -52,10 +52,13 @@ public:
                            Real const& ix45, Real const& r44, Real const& x44) const;
     // The fitted end seen from its end ("Вид А") at (mx, my), the section through the relief flat
     // ("Б-Б") 100 + r43 below it at twice the scale and the lubrication groove ("Г(2:1)") beside
-    // the section. Reads only r42, r41, r43, x45 and r44 of the sizes.
+    // the section. Reads only r42, r41, r43, x45 and r44 of the sizes: flats x45 apart (none,
+    // and no width across them, at x45 = 2 r43), the tapped hole only when r44 is not 0.
     void dr2D_KolonkaKriplennya_V2(Real mx, Real my, Real ma, Real ms, Real r42, Real r41, Real r43, Real x40,
                                    Real x41, Real x46, Real x42, Real x43, Integer tl, Boolean isSize,
                                    Real x45, Real r44, Real x44) const;
+    // The arrow of the end view "A", beyond the fitted end face at x.
+    void drViewArrowA(Real x) const;
     // The record's pin with a lead-in of 8.
     void dr2D_VZ(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
                  Boolean isSize) const;

@@ -166,7 +166,7 @@ void TSocketLeaderPin::dr2D_LeaderPin_V1(Real const& mx, Real const& my, Real co
             m.drRough(A + 5, r41, 90, RoughSign, "0,8", "", "");
         }
         m.drCircleShelf(C, r42, 3, x40 - B, r41 + 10, "Г");
-        if (AbsZn(K - 2 * r43) != 0) m.drWPointer(A + 25, 0, A + 35, 0, A + 27, 2, 7, 1, 75, "A");
+        if (AbsZn(K - 2 * r43) != 0) drViewArrowA(A);
         const Real xc = x40 + 4 - B;
         m.drCut(7, 1, 75, "Б", xc, r41 + 25, -1, xc, -84 - r41, -1);
         m.drPoint(xc, r41 + 25);
@@ -179,6 +179,11 @@ void TSocketLeaderPin::dr2D_LeaderPin_V1(Real const& mx, Real const& my, Real co
     }
     drDeleteMtr();
     drDeleteMtr();
+}
+
+void TSocketLeaderPin::drViewArrowA(Real x) const
+{
+    M2->drWPointer(x + 25, 0, x + 35, 0, x + 27, 2, 7, 1, 75, "A");
 }
 
 void TSocketLeaderPin::dr2D_KolonkaKriplennya_V2(Real mx, Real my, Real ma, Real ms, Real r42, Real r41,
@@ -195,8 +200,10 @@ void TSocketLeaderPin::dr2D_KolonkaKriplennya_V2(Real mx, Real my, Real ma, Real
 
     drMtr(mx, my, ma, ms);
     drText(-10, r43 + 20, 0, TextHeight, 1, TextStyle, ::DC("Вид А"));
-    drCircle(0, 0, TapRadius(r44), tl);
-    drArc(0, 0, r44, 0, r44, r44, 0, 1, 2);
+    if (AbsZn(r44) != 0) {
+        drCircle(0, 0, TapRadius(r44), tl);
+        drArc(0, 0, r44, 0, r44, r44, 0, 1, 2);
+    }
     drCircle(0, 0, r41 - Tan30, tl);
     drCircle(0, 0, r41, tl);
     C.Make(k, h, dA(0, 0, r43, -k, h, dP(-k, -h, dA(0, 0, r43, k, -h, dP(k, h, nullptr)))));
@@ -206,7 +213,7 @@ void TSocketLeaderPin::dr2D_KolonkaKriplennya_V2(Real mx, Real my, Real ma, Real
     if (isSize) {
         m.drDimVL(2 * r43, -k - 10, 1, 0, -r43, 0, r43, "&02", "h14", "");
         m.drDimVL(2 * r41, k + 10, 1, 0, -r41, 0, r41, "&02", "h6", "");
-        m.drDimHL(x45, r43 + 10 - h, 1, -k, h, k, h, "", "h14", "");
+        if (AbsZn(k - r43) != 0) m.drDimHL(x45, r43 + 10 - h, 1, -k, h, k, h, "", "h14", "");
     }
 
     drMtr(0, -100 - r43, 0, 2);

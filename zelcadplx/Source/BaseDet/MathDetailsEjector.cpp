@@ -24,9 +24,17 @@ struct TPinSizes {
     Real A, B;
 };
 
-// Spigot, collar, fit, chamfer, shank and taper, then Tail.
+// Whether the shank tapers to a working end of its own; a plain shank has neither.
+bool HasTaper(const TPinSizes& p)
+{
+    return AbsZn(p.r69 - p.r71) != 0;
+}
+
+// Spigot, collar, fit, chamfer, shank and taper, then Tail. A plain shank keeps the taper's
+// points, so that its profile is the same, but shows no edges there.
 TContDrawing::TNode* PinBody(const TPinSizes& p, TContDrawing::TNode* Tail)
 {
+    const auto edge = HasTaper(p) ? dPx : dP;
     return dP(p.A, p.r96,
               dPx(0, p.r96,
                   dP(0, p.r72,
@@ -34,7 +42,7 @@ TContDrawing::TNode* PinBody(const TPinSizes& p, TContDrawing::TNode* Tail)
                         dPx(p.x63, p.r93,
                             dPx(p.y92 - (p.r93 - p.r69), p.r93,
                                 dPx(p.y92, p.r69,
-                                    dPx(p.x73 - TaperEnd, p.r69, dPx(p.x73 - WorkLen, p.r71, Tail)))))))));
+                                    edge(p.x73 - TaperEnd, p.r69, edge(p.x73 - WorkLen, p.r71, Tail)))))))));
 }
 
 void Dimensions(TModeler3D& m, const TPinSizes& p)
@@ -51,9 +59,10 @@ void Dimensions(TModeler3D& m, const TPinSizes& p)
     m.drDimHL(-HardLen, 18, 0, p.x73 - HardLen, p.r71 + 1, p.x73, p.r71, "", "", Qual[3]);
     m.drDimVL(p.y78, B + 42, -1, p.x73, -p.r71, p.x73 - B, p.y78 - p.r71, "", "", Qual[2]);
     m.drDimHL(AbsZn(p.y78) * B, -16, -1, p.x73 - B, -p.r71, p.x73, -p.r71, "", "", "");
-    m.drDimHL(WorkLen, -32, 1, p.x73 - WorkLen, -p.r71, p.x73, -p.r71, "", "", "&03~0,5");
-    m.drDimHL(TaperEnd - WorkLen, -20, -1, p.x73 - WorkLen, -p.r71, p.x73 - TaperEnd, -p.r71, "", "",
-              "&03~0,5");
+    const Real taper = HasTaper(p) ? 1.0 : 0.0;
+    m.drDimHL(taper * WorkLen, -32, 1, p.x73 - WorkLen, -p.r71, p.x73, -p.r71, "", "", "&03~0,5");
+    m.drDimHL(taper * (TaperEnd - WorkLen), -20, -1, p.x73 - WorkLen, -p.r71, p.x73 - TaperEnd, -p.r71, "",
+              "", "&03~0,5");
     m.drDimHL(p.x63, -30, p.x63 - 1 - p.y92, 0, -p.r72, p.x63, -p.r72, "", "h9", "");
     m.drDimHL(AbsZn(p.y92 - p.x63) * p.y92, -44, -1, 0, -p.r72, p.y92, 0.5 - p.r71, "", "h14", "");
     m.drDimHL(p.x73, -56, -1, 0, -p.r72, p.x73, -p.r71, "", "h6", " *");

@@ -685,6 +685,12 @@ public:
     // A save of the part failed (at drCreate3D or at its end): FailedSave3D, and one box tells
     // what the save told (the boxes held from Told on), then what was told while it was built.
     void SaveFailed3D(std::size_t Told);
+    // The part of file File is begun: the sheet saved since it was last built waits on it, and
+    // its detail's sheet may be made again (Sheets/drModelerAPISheet.cpp).
+    void SheetWaitsOnPart3D(const Str& File);
+    // The part begun is not built: its detail's sheet is not made until it is, and the sheet
+    // that waited on it is closed and its file removed.
+    void SheetOfRefusedPart3D();
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
     void ShowHeldBoxes();

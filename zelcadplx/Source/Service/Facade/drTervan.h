@@ -5,6 +5,8 @@
 // drApi::TNestedArrayOf: the stack of open macro objects with the objects made inside them.
 
 #include <cstdint>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "BaseTypes.h"
@@ -117,6 +119,13 @@ public:
     // one refusal box, a part that passes shows them as they came.
     Boolean HoldBoxes = false;
     std::vector<Str> HeldBoxes;
+    // A part not built leaves no sheet: the parts refused, by file, whose detail's sheet is not
+    // made until the part is built again; the sheet saved since each part was last built, by the
+    // part's file; the file of the part being built and the sheet that waits on it.
+    std::set<Str> RefusedParts;
+    std::map<Str, Str> SheetsOfParts;
+    Str PartFile;
+    Str PartSheet;
 
     TRegistryApi() : APoints(PointStep, PointStep) {}
     // Members go in reverse order: the host pointers are released, both nested lists and

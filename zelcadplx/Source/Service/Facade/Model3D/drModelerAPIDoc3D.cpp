@@ -95,6 +95,7 @@ Boolean TModelerApi::drCreate3D(Boolean Invisible, Boolean isDetail, Str const& 
     r.Refused3D = false;
     r.Unwritten = false;
     r.CreatedFile = Str();
+    SheetWaitsOnPart3D(FileName);
     r.IDoc = documents->Add(type, !Invisible);
     r.IDoc3D = r.IDoc;
     if (!r.IDoc3D) return false;
@@ -181,6 +182,7 @@ void TModelerApi::FailedSave3D()
     r.CreatedFile = Str();
     r.Unwritten = false;
     r.Refused3D = true;
+    SheetOfRefusedPart3D();
 }
 
 void TModelerApi::drSave3DAs(const Str& FName, const Str& Name)

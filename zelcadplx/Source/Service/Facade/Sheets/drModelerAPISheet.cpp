@@ -283,15 +283,43 @@ Boolean TModelerApi::drLeafStamp(Integer Detail, Integer subDetail, Boolean Invi
 {
     TControlModel* model = LibraryControlModel;
     if (!model || !model->ExistDetail(Detail)) return false;
+    // A sheet of a part that was not built would draw sizes that make no part.
+    const Str part = model->sfDetail3D(Detail, subDetail);
+    TRegistryApi& r = *R3;
+    if (r.RefusedParts.count(part) != 0) return false;
     model->SetCurrent(*this, Detail, subDetail);
     TDetailInfo& di = R2->DI;
     drCreateLeaf(di.fileName, tvapi::tvDocumentDrawing, 0, 1, 1, 1, di.comment, Invisible);
+    if (!part.Empty()) r.SheetsOfParts[part] = LeafFileName(di.fileName, tvapi::tvDocumentDrawing);
     drShtamp();
     drSRough(1, true, di.shoroh);
     if (const TMaterial* material = MaterialRow(model->MaterialDet(Detail)))
         drSetMaterial(Detail, material->Name, material->Location, material->Density);
     NextProgress(di.fileName + TString(" ") + di.designation);
     return true;
+}
+
+void TModelerApi::SheetWaitsOnPart3D(const Str& File)
+{
+    TRegistryApi& r = *R3;
+    r.RefusedParts.erase(File);
+    r.PartFile = File;
+    const auto sheet = r.SheetsOfParts.find(File);
+    r.PartSheet = sheet != r.SheetsOfParts.end() ? sheet->second : Str();
+    if (sheet != r.SheetsOfParts.end()) r.SheetsOfParts.erase(sheet);
+}
+
+void TModelerApi::SheetOfRefusedPart3D()
+{
+    TRegistryApi& r = *R3;
+    if (r.PartFile.Empty()) return;
+    r.RefusedParts.insert(r.PartFile);
+    r.PartFile = Str();
+    if (r.PartSheet.Empty()) return;
+    if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(tvapi::tvDocumentDrawing, r.PartSheet))
+        open->Close(tvapi::kdDoNotSaveChanges);
+    DeleteFile(r.PartSheet);
+    r.PartSheet = Str();
 }
 
 Boolean TModelerApi::drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
