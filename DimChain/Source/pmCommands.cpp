@@ -64,7 +64,10 @@ Boolean RunAssemblyPanel()
     std::unique_ptr<TpmDimensionChain3D> panel = std::make_unique<TpmDimensionChain3D>();
     pmDimensionChain3D = panel.get();
     const bool ran = panel->Run(true, false);
-    if (ran && panel->ExitCode == 0) Tell("В документ записана размерная цепь");
+    if (ran && panel->ExitCode == 0)
+        Tell("В документ записана размерная цепь");
+    else
+        panel->TakeBackWrites(); // a run that did not end with OK leaves the assembly as it was
     FacadeChainHost().ClearSelection();
     panel.reset();
     pmDimensionChain3D = nullptr;

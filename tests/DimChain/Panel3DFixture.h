@@ -57,6 +57,24 @@ protected:
         TFacadeFixture::TearDown();
     }
     void Open() { Panel = std::make_unique<TpmDimensionChain3D>(); }
+    // A new empty folder Name-<pid> in the test's temporary folder.
+    static std::filesystem::path FreshFolder(const std::string& Name)
+    {
+        const std::filesystem::path dir =
+            std::filesystem::path(::testing::TempDir()) / (Name + "-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+    // The panel and the active document closed, unsaved.
+    void CloseDocument()
+    {
+        Panel.reset();
+        if (R().IDoc) R().IDoc->Close(tvapi::kdDoNotSaveChanges);
+        R().IDoc.Reset();
+        R().IDoc3D.Reset();
+        R().Part.Reset();
+    }
     // A model object to stand for a gathered dimension.
     tvapi::IModelObjectPtr Object()
     {
@@ -151,20 +169,27 @@ inline tvapi::IModelObjectPtr FaceAt(const tvhost::THostPart& part, int Axis, do
     return {};
 }
 
+// A box body given to Part, with a dimension between its faces at At1 and At2 along Axis.
+inline void AddBox(tvhost::THostPart& Part, double dx, double dy, double dz, int Axis, double At1, double At2,
+                   double Hi = 0, double Lo = 0)
+{
+    Part.AddBody(tvhost::MakeBox({0, 0, 0}, dx, dy, dz));
+    const tvapi::IBaseLineDimension3DPtr d = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(&Part))
+                                                 ->GetLineDimensions3D()
+                                                 ->Add(tvapi::o3d_lineDimension3D);
+    d->SetObject1(FaceAt(Part, Axis, At1));
+    d->SetObject2(FaceAt(Part, Axis, At2));
+    tvapi::IModelObjectPtr(d)->Update();
+    if (Hi != 0 || Lo != 0) tvapi::IDimensionTextPtr(d)->SetDeviations(Hi, Lo);
+}
+
 // A part with a box body and a dimension between its faces at At1 and At2 along Axis.
 inline tvhost::THostPartPtr BoxPart(const wchar_t* Name, double dx, double dy, double dz, int Axis,
                                     double At1, double At2, double Hi = 0, double Lo = 0)
 {
     tvhost::THostPartPtr part = tvhost::New<tvhost::THostPart>();
     part->SetNameDirect(Name);
-    part->AddBody(tvhost::MakeBox({0, 0, 0}, dx, dy, dz));
-    const tvapi::IBaseLineDimension3DPtr d = tvapi::ISymbols3DContainerPtr(tvapi::IPartPtr(part.Get()))
-                                                 ->GetLineDimensions3D()
-                                                 ->Add(tvapi::o3d_lineDimension3D);
-    d->SetObject1(FaceAt(*part, Axis, At1));
-    d->SetObject2(FaceAt(*part, Axis, At2));
-    tvapi::IModelObjectPtr(d)->Update();
-    if (Hi != 0 || Lo != 0) tvapi::IDimensionTextPtr(d)->SetDeviations(Hi, Lo);
+    AddBox(*part, dx, dy, dz, Axis, At1, At2, Hi, Lo);
     return part;
 }
 
@@ -207,9 +232,7 @@ protected:
     void SetUp() override
     {
         TFacadeFixture::SetUp();
-        FDir = std::filesystem::path(::testing::TempDir()) / ("stored-chain-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(FDir);
-        std::filesystem::create_directories(FDir);
+        FDir = FreshFolder("stored-chain");
         for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
             std::filesystem::copy_file(std::filesystem::path(DC_SOURCE_DIR "/samples") / name, FDir / name);
         LayOut();
@@ -233,11 +256,7 @@ protected:
     }
     void TearDown() override
     {
-        Panel.reset();
-        if (R().IDoc) R().IDoc->Close(tvapi::kdDoNotSaveChanges);
-        R().IDoc.Reset();
-        R().IDoc3D.Reset();
-        R().Part.Reset();
+        CloseDocument();
         TpmDimensionChain3DTest::TearDown();
         std::filesystem::remove_all(FDir);
     }

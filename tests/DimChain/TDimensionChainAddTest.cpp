@@ -1,6 +1,7 @@
 // Chains built from real dimensions of the stand-in host: adding links, closing, writing the
 // closing link's deviations into its dimension, the link grid, and the change check.
 
+#include "AssemblyLinks.h"
 #include "ChainGrid.h"
 #include "FacadeChainHost.h"
 #include "TDimensionChain.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -190,6 +192,82 @@ INSTANTIATE_TEST_SUITE_P(Orders, TZeroGapSenseTest,
                                          std::array<int, 3>{1, 0, 2}, std::array<int, 3>{1, 2, 0},
                                          std::array<int, 3>{2, 0, 1}, std::array<int, 3>{2, 1, 0}),
                          PartOrderName);
+
+// A closing link no longer than the zero-gap tolerance (0,001 in a drawing, 1e-5 in an assembly)
+// is a gap designed to be zero, taken as the housing less its parts; a longer one keeps the
+// sense its ends give. The parts overrun the housing by the gap: drawn, housing 30 +-0.1, parts
+// 20 +0.05/0 and 10 + gap +0.05/0 from the gap's end, the gap zero +0.1/-0.2, else the overrun
+// +0.2/-0.1; in an assembly, housing 20 +0.1/0, parts 15 +-0.05 and 5 + gap 0/-0.08, the gap
+// zero +0.23/-0.05, else the overrun +0.05/-0.23.
+struct TGapCase {
+    const char* Name;
+    bool Model;
+    double Gap;
+    bool Zero;
+};
+
+void PrintTo(const TGapCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TZeroGapToleranceTest : public TDimensionChainAddTest, public testing::WithParamInterface<TGapCase> {
+protected:
+    // A model link between faces Z1 and Z2 along z, numbered P1 and P2 as the pool numbers them.
+    static TDimension Between(int P1, double Z1, int P2, double Z2, double Hi, double Lo)
+    {
+        TDimension L = NewAssemblyLink(tvapi::o3d_lineDimension3D);
+        L.IP1 = P1;
+        L.IP2 = P2;
+        L.PL1.Set(TPoint3D(0, 0, Z1), TVector3D(0, 0, 1));
+        L.PL2.Set(TPoint3D(0, 0, Z2), TVector3D(0, 0, 1));
+        L.V3 = TVector3D(0, 0, Z2 - Z1);
+        L.Nominal = L.V3.Len();
+        L.QHigh = Hi;
+        L.QLow = Lo;
+        return L;
+    }
+};
+
+TEST_P(TZeroGapToleranceTest, DecidesTheGapsSense)
+{
+    const TGapCase& c = GetParam();
+    const double g = c.Gap;
+    TDimensionChain C;
+    if (c.Model) {
+        // The housing last of the parts: the walk alone would take the gap as their overrun.
+        for (const TDimension& L : {Between(0, 0, 2, 15, 0.05, -0.05), Between(2, 15, 3, 20 + g, 0, -0.08),
+                                    Between(0, 0, 1, 20, 0.1, 0), Between(1, 20, 3, 20 + g, 0, 0)})
+            C.Dimensions.Add(L);
+    } else {
+        TDimension L;
+        for (const tvapi::IDrawingObjectPtr& d :
+             {Linear(g, 0, 30 + g, 0, 0.1, -0.1), Linear(0, 0, 20, 0, 0.05, 0),
+              Linear(20, 0, 30 + g, 0, 0.05, 0), LinearAt(0, 0, 0, g, 0)}) {
+            L.SetLDim(FacadeChainHost(), d, {});
+            C.Dimensions.Add(L);
+        }
+    }
+    ASSERT_TRUE(C.RunClosingStep({}));
+    ASSERT_TRUE(C.TakeCalculation());
+    const TDimension& gap = C.Dimensions[3];
+    // A drawn zero gap's limits are written against the length it shows, g, not the -g its
+    // parts give.
+    const double shift = !c.Model && c.Zero ? -2 * g : 0.0;
+    const double hi = shift + (c.Model ? (c.Zero ? 0.23 : 0.05) : (c.Zero ? 0.1 : 0.2));
+    const double lo = shift + (c.Model ? (c.Zero ? -0.05 : -0.23) : (c.Zero ? -0.2 : -0.1));
+    EXPECT_NEAR(gap.QHigh, hi, 1e-9);
+    EXPECT_NEAR(gap.QLow, lo, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gaps, TZeroGapToleranceTest,
+                         testing::Values(TGapCase{"Drawn0_0009", false, 0.0009, true},
+                                         TGapCase{"Drawn0_001", false, 0.001, true},
+                                         TGapCase{"Drawn0_0011", false, 0.0011, false},
+                                         TGapCase{"Drawn0_002", false, 0.002, false},
+                                         TGapCase{"Assembly0_9em5", true, 0.9e-5, true},
+                                         TGapCase{"Assembly1_1em5", true, 1.1e-5, false}),
+                         [](const testing::TestParamInfo<TGapCase>& p) { return std::string(p.param.Name); });
 
 // Parts A 10 +-0.1 and B 10 +0.05/0 between the same faces, the gap G = 0 at their end: equally
 // long, the one first in the chain is added, G = A - B (+0.1/-0.15) or B - A (+0.15/-0.1).

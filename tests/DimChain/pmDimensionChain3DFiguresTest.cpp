@@ -403,10 +403,12 @@ INSTANTIATE_TEST_SUITE_P(
         TStoredCase{"PartThinnerNoLongerCloses", Thinner, "Изменился размер ", 0, 0},
         // 47.5 - 17.5 - 30 = 0, but the plate's far face touches nothing.
         TStoredCase{"PartInterferingNoLongerCloses", Interfering, "Изменился размер ", 0, 0},
-        // The bushing 1 along the shaft, its length kept: it touches neither end.
-        TStoredCase{"PartMovedNoLongerCloses", Moved, "", 0, 0},
-        TStoredCase{"PartMovedNoLongerClosesSlantedAxis", Moved, "", 0, 0, SlantedAxis},
-        TStoredCase{"PartMovedNoLongerClosesTurnedSubAssembly", Moved, "", 0, 0, TurnedSubAssembly},
+        // The bushing 1 along the shaft, its length kept: it touches neither end, and the loop
+        // broken is a change.
+        TStoredCase{"PartMovedNoLongerCloses", Moved, "Изменился размер ", 0, 0},
+        TStoredCase{"PartMovedNoLongerClosesSlantedAxis", Moved, "Изменился размер ", 0, 0, SlantedAxis},
+        TStoredCase{"PartMovedNoLongerClosesTurnedSubAssembly", Moved, "Изменился размер ", 0, 0,
+                    TurnedSubAssembly},
         TStoredCase{"PartInterferingNoLongerClosesSlantedAxis", Interfering, "Изменился размер ", 0, 0,
                     SlantedAxis},
         TStoredCase{"PartInterferingNoLongerClosesTurnedSubAssembly", Interfering, "Изменился размер ", 0, 0,

@@ -412,6 +412,7 @@ Boolean TDimensionChains::StoreConfirmed()
     if (StoredDamaged) return false;
     if (!SavetoUserStorage()) return false;
     StoredBefore.reset();
+    StoredBeforeMO.clear();
     return true;
 }
 
@@ -420,7 +421,9 @@ void TDimensionChains::TakeBackStore()
     if (!StoredBefore) return;
     tvapi::ITervanDocumentPtr doc = ActiveDocument();
     drApi::MA.drSetUserData(doc, NameUserData, *StoredBefore, false, {});
+    if (!StoredBeforeMO.empty()) drApi::MA.drSetUserData(doc, NameUserDataMO, StoredBeforeMO, false, {});
     StoredBefore.reset();
+    StoredBeforeMO.clear();
 }
 
 void TDimensionChains::SetAttr()
@@ -655,29 +658,55 @@ std::vector<TFollowedChain> TDimensionChains::FollowOpening(TChainHost& Host, TW
     const bool opened = std::exchange(OpenedOnReading, false);
     if ((changed || opened || any(TFollowed::LeftOpen) || any(TFollowed::Refused) ||
          any(TFollowed::NoNumbers)) &&
-        !Is3D()) {
-        tvapi::ITervanDocumentPtr doc = ActiveDocument();
-        if (std::vector<Byte> before; !StoredBefore && drApi::MA.drGetUserData(doc, NameUserData, before, {}))
-            StoredBefore = std::move(before);
-        // The marks stay as they are: the links kept carry the numbers they were found by, and
-        // a cancel then gives back the document whole. OK marks the set afresh.
-        std::vector<Byte> bytes;
-        to(bytes);
-        drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
-    }
+        !StoredDamaged)
+        StoreOpened();
     return followed;
+}
+
+void TDimensionChains::StoreOpened()
+{
+    tvapi::ITervanDocumentPtr doc = ActiveDocument();
+    const bool model = Is3D();
+    if (!StoredBefore) {
+        std::vector<Byte> before;
+        std::vector<tvapi::ITervanAPIObjectPtr> objects;
+        if (drApi::MA.drGetUserData(doc, NameUserData, before, {})) {
+            if (model) drApi::MA.drGetUserData(doc, NameUserDataMO, objects, {});
+            StoredBefore = std::move(before);
+            StoredBeforeMO = std::move(objects);
+        }
+    }
+    // The marks stay as they are: the links kept carry the numbers they were found by, and
+    // a cancel then gives back the document whole. OK marks the set afresh. A model set's list
+    // goes with it, one entry per link it now holds.
+    std::vector<Byte> bytes;
+    to(bytes);
+    drApi::MA.drSetUserData(doc, NameUserData, bytes, false, {});
+    if (!model) return;
+    std::vector<tvapi::ITervanAPIObjectPtr> list;
+    MOto(list);
+    drApi::MA.drSetUserData(doc, NameUserDataMO, list, false, {});
 }
 
 bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const
 {
-    const bool drawing = !Is3D();    // a model link has nothing to show in a drawing
+    const bool drawing = !Is3D(); // a model link has nothing to show in a drawing
+    // A link is told once whatever it is made of: by its own dimension, else the one it was
+    // derived from (a derived link has none of its own), else its model object.
+    const auto toldAs = [](const TDimension& link) {
+        const tvapi::IDrawingObjectPtr& own = link.Obj ? link.Obj : link.PearentObj;
+        return TFigureSource{own, own ? tvapi::IModelObjectPtr() : link.MO};
+    };
     std::vector<TFigureSource> told; // a dimension in several chains is told once
-    const auto wasTold = [&told](const TDimension& link) {
-        return std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) { return s.Counts(link); });
+    const auto wasTold = [&](const TDimension& link) {
+        const TFigureSource key = toldAs(link);
+        return (key.Obj || key.MO) && std::any_of(told.begin(), told.end(), [&](const TFigureSource& s) {
+                   return s.Obj == key.Obj && s.MO == key.MO;
+               });
     };
     const auto show = [&](const TDimension& link) {
         if (told.empty() && drawing) Host.ClearSelection();
-        told.push_back(TFigureSource::Of(link));
+        told.push_back(toldAs(link));
         for (const tvapi::IDrawingObjectPtr& object :
              {link.Obj, link.AuxObj, link.PearentObj, link.ProjectionObj, link.AngleAuxObj})
             if (drawing) Host.Select(object);
@@ -689,12 +718,12 @@ bool TDimensionChains::TellChanged(const std::vector<TFollowedChain>& Followed, 
             show(link);
             Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);
         }
-    // A loop broken while the drawing was closed with no figure changed (an angle turned, a
-    // vertex or a ray moved) is a change too: told once, its links shown, unless one of them was.
+    // A loop broken while the document was closed with no figure changed (an angle turned, a
+    // vertex, a ray or a part moved) is a change too: told once, its links shown, unless one of
+    // them was.
     for (const TFollowedChain& f : Followed) {
         const TDimensionChain& chain = DimChains[f.Chain];
-        if (!drawing || !f.LostLoop || std::any_of(chain.Dimensions.begin(), chain.Dimensions.end(), wasTold))
-            continue;
+        if (!f.LostLoop || std::any_of(chain.Dimensions.begin(), chain.Dimensions.end(), wasTold)) continue;
         for (const TDimension& link : chain.Dimensions)
             show(link);
         Messager.LiftBox(DC(TString("Изменился размер ")), TMessager::toAlways);

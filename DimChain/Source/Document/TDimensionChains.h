@@ -44,6 +44,8 @@ public:
     // The stored bytes an opening replaced when it stored the set again (FollowOpening): put
     // back by TakeBackStore when the run ends without OK, dropped once OK stored the chains.
     std::optional<std::vector<Byte>> StoredBefore;
+    // With StoredBefore, the model-object list it replaced (a model set's).
+    std::vector<tvapi::ITervanAPIObjectPtr> StoredBeforeMO;
     // OpenUnsoundChains showed a chain open: the opening stores the set again.
     Boolean OpenedOnReading = false;
 
@@ -122,9 +124,9 @@ public:
     // chains that count the changed ones calculated again (FollowFigures, with Written as the
     // change's). Each changed dimension is selected (the selection cleared before the first)
     // and told once with "Изменился размер ", a ring of drawing chains, changed or not, once
-    // with TellRing; a drawing set with a changed link, or a chain left or shown open, is stored
-    // again once, the bytes it replaces kept in StoredBefore. A set with no chains gets its
-    // first chain back.
+    // with TellRing; a set with a changed link, or a chain left or shown open, is stored again
+    // once (StoreOpened), unless the stored chains could not be read. A set with no chains gets
+    // its first chain back.
     std::vector<TFollowedChain> FollowOpening(TChainHost& Host, TWrittenDeviations* Written,
                                               Integer First = 0);
     // "Цепи не могут зависеть друг от друга по кругу" told to the user.
@@ -196,7 +198,11 @@ private:
     // The chains whose loop the reading decided, for the opening's follow.
     std::vector<Integer> FDecided;
     // Each changed dimension of Followed selected (a drawing set's) and told once, then each
-    // drawing chain whose loop broke with none of its links told (LostLoop), its links selected
-    // and told once; false when nothing was told.
+    // chain whose loop broke with none of its links told (LostLoop), its links selected (a
+    // drawing set's) and told once; false when nothing was told.
     bool TellChanged(const std::vector<TFollowedChain>& Followed, TChainHost& Host) const;
+    // The set as the opening left it stored in the active document (with a model set's list),
+    // the bytes and list it replaces kept in StoredBefore and StoredBeforeMO. The document is
+    // not saved.
+    void StoreOpened();
 };

@@ -179,10 +179,12 @@ bool TpmDimensionChain3D::SelectItem(tvapi::IPropertyControlPtr Control, int Ind
 
 bool TpmDimensionChain3D::ButtonClick(int ButtonID)
 {
-    if (ButtonID == 1)
+    if (ButtonID == 1) {
         Confirm();
-    else if (ButtonID == 2 && ExitCode == 0)
+    } else if (ButtonID == 2 && ExitCode == 0) {
         ExitCode = 1;
+        TakeBackWrites(); // what the opening stored goes back
+    }
     return true;
 }
 
