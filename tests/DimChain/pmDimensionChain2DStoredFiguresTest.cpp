@@ -100,6 +100,15 @@ INSTANTIATE_TEST_SUITE_P(
                       [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = 1000.001; }}),
     [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
 
+// Link A is bound to no angle: its angular deviations are the user's alone, held as the others.
+INSTANTIATE_TEST_SUITE_P(
+    AngularOfAnUnboundLink, TStoredFigureTest,
+    testing::Values(
+        TFigureDamage{"LowerBeyondAnyAngle", [](TDimensionChain& c) { c.Dimensions[0].AQLow = 1e300; }},
+        TFigureDamage{"LowerMinusTwoMillion", [](TDimensionChain& c) { c.Dimensions[0].AQLow = -2e6; }},
+        TFigureDamage{"UpperTwoMillion", [](TDimensionChain& c) { c.Dimensions[0].AQHigh = 2e6; }}),
+    [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
+
 // A model link's stored figures as the reading finds them: what each comes to, and the
 // conversion factor after it.
 struct TLinkFigureCase {
@@ -133,6 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
                         [](TDimension& L) { L.EQHigh = 1e6, L.EQLow = -1e6, L.dT = 1e6, L.dLdT = -1e6; },
                         TStoredFields::Held, 0},
         TLinkFigureCase{"TypedJustBeyond", [](TDimension& L) { L.EQLow = -1000000.5; },
+                        TStoredFields::Damaged, 0},
+        TLinkFigureCase{"AngularAtTheGridsEdge", [](TDimension& L) { L.AQHigh = 1e6, L.AQLow = -1e6; },
+                        TStoredFields::Held, 0},
+        TLinkFigureCase{"AngularJustBeyond", [](TDimension& L) { L.AQHigh = 1000000.5; },
                         TStoredFields::Damaged, 0},
         // The chain's check shows it open and says so.
         TLinkFigureCase{"TypedNoNumber", [](TDimension& L) { L.EQHigh = NaN; }, TStoredFields::Held, 0},
