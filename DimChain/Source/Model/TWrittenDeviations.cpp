@@ -53,18 +53,6 @@ void WriteText(const tvapi::ITextPtr& Text, const std::wstring& Str, const TText
     }
 }
 
-// A deviation text as the host reads its value: degrees, minutes and seconds for an angle; 0
-// when empty.
-Real DeviationValue(const std::wstring& Text, bool Angular)
-{
-    const TString text(Text);
-    if (text.Empty()) return 0.0;
-    if (!Angular) return text.toReal();
-    Real degrees = 0.0;
-    text.toDegreesAngle(degrees);
-    return degrees;
-}
-
 // Host, but for one dimension whose deviations are read from texts of its own.
 class TShowingHost final : public TForwardingChainHost {
 public:
