@@ -1,11 +1,12 @@
 // What the chain command writes, it reads back: stored fields at values the host holds, and the
-// sample drawing played by each of its scripts, each written, the drawing saved and opened
-// again, and the chains read compared field by field with those written.
+// sample drawing and assembly played by each of their scripts, each written, the document saved
+// and opened again, and the chains read compared field by field with those written.
 
 #include "pmDimensionChain2D.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "Panel3DFixture.h"
 #include "Reopen2DFixture.h"
 #include "TDimensionChains.h"
 #include "drModelerAPI.h"
@@ -24,42 +26,66 @@ namespace {
 
 const char* const SetNotRead = "Сохраненные размерные цепи повреждены и не прочитаны";
 
+using TChains = std::vector<TDimensionChain>;
+
+// The chains the command stored in the active document.
+void Written(TChains& Chains)
+{
+    TDimensionChains set;
+    std::vector<Byte> bytes;
+    tvapi::ITervanDocumentPtr doc = drApi::MA.Application()->GetActiveDocument();
+    ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
+    ASSERT_TRUE(set.from(bytes));
+    Chains.assign(set.DimChains.begin(), set.DimChains.end());
+}
+
+// The chains a panel read at its opening, field by field against those written.
+void ExpectSame(const TDimensionChains& Read, const TChains& Was)
+{
+    ASSERT_EQ(Read.DimChains.Count, static_cast<Integer>(Was.size()));
+    for (Integer c = 0; c < Read.DimChains.Count; ++c) {
+        SCOPED_TRACE(c);
+        const TDimensionChain &a = Was[c], &b = Read.DimChains[c];
+        EXPECT_EQ(b.Closed, a.Closed);
+        EXPECT_EQ(b.Checked, a.Checked);
+        EXPECT_TRUE(b.Settings() == a.Settings());
+        EXPECT_TRUE(b.OwnTexts == a.OwnTexts);
+        ASSERT_EQ(b.Count(), a.Count());
+        for (Integer i = 0; i < a.Count(); ++i) {
+            const TDimension& m = b.Dimensions[i];
+            // The host's objects are bound by the reading, not stored.
+            TDimension l = a.Dimensions[i];
+            static_cast<TDimensionHost&>(l) = m;
+            EXPECT_TRUE(m == l) << "link " << i;
+            EXPECT_EQ(m.EQLow, l.EQLow);
+            EXPECT_EQ(m.EQHigh, l.EQHigh);
+            EXPECT_EQ(m.dLdT, l.dLdT);
+            EXPECT_EQ(m.dT, l.dT);
+            EXPECT_EQ(Wide(m.Comment), Wide(l.Comment));
+        }
+    }
+}
+
+// A script of samples/ played in the command, which it runs to its end.
+void Play(const std::string& Name, Boolean (*Command)() = DimensionChain)
+{
+    const std::filesystem::path file =
+        std::filesystem::path(DC_SOURCE_DIR) / "samples" / ("chain-" + Name + ".script");
+    std::ifstream in(file);
+    const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(script.empty()) << file;
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load(script, error)) << error;
+    EXPECT_TRUE(Command());
+    tvhost::Script().Clear();
+}
+
 class TRoundTripFixture : public TReopenFixture {
 protected:
-    using TChains = std::vector<TDimensionChain>;
-    static TChains Of(const TDimensionChains& Set) { return {Set.DimChains.begin(), Set.DimChains.end()}; }
-    // The chains the command stored in the drawing.
-    void Written(TChains& Chains)
-    {
-        TDimensionChains set;
-        std::vector<Byte> bytes;
-        ASSERT_TRUE(drApi::MA.drGetUserData(R().IDoc, set.NameUserData, bytes, {}));
-        ASSERT_TRUE(set.from(bytes));
-        Chains = Of(set);
-    }
-    // The chains the panel read at its opening, field by field against Was.
     void ExpectRead(const TChains& Was)
     {
         EXPECT_EQ(Said(SetNotRead), 0);
-        const TDimensionChains& now = Panel->DimensionChains;
-        ASSERT_EQ(now.DimChains.Count, static_cast<Integer>(Was.size()));
-        for (Integer c = 0; c < now.DimChains.Count; ++c) {
-            SCOPED_TRACE(c);
-            const TDimensionChain &a = Was[c], &b = now.DimChains[c];
-            EXPECT_EQ(b.Closed, a.Closed);
-            EXPECT_TRUE(b.Settings() == a.Settings());
-            EXPECT_TRUE(b.OwnTexts == a.OwnTexts);
-            ASSERT_EQ(b.Count(), a.Count());
-            for (Integer i = 0; i < a.Count(); ++i) {
-                const TDimension &l = a.Dimensions[i], &m = b.Dimensions[i];
-                EXPECT_TRUE(m == l) << "link " << i;
-                EXPECT_EQ(m.EQLow, l.EQLow);
-                EXPECT_EQ(m.EQHigh, l.EQHigh);
-                EXPECT_EQ(m.dLdT, l.dLdT);
-                EXPECT_EQ(m.dT, l.dT);
-                EXPECT_EQ(Wide(m.Comment), Wide(l.Comment));
-            }
-        }
+        ExpectSame(Panel->DimensionChains, Was);
     }
 };
 
@@ -153,21 +179,15 @@ void PrintTo(const TSampleCase& c, std::ostream* os)
     *os << c.Script;
 }
 
-class TSampleRoundTripTest : public TRoundTripFixture, public testing::WithParamInterface<TSampleCase> {
-protected:
-    void Play(const std::string& Name)
-    {
-        const std::filesystem::path file =
-            std::filesystem::path(DC_SOURCE_DIR) / "samples" / ("chain-" + Name + ".script");
-        std::ifstream in(file);
-        const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        ASSERT_FALSE(script.empty()) << file;
-        std::string error;
-        ASSERT_TRUE(tvhost::Script().Load(script, error)) << error;
-        EXPECT_TRUE(DimensionChain());
-        tvhost::Script().Clear();
-    }
-};
+std::string SampleName(const testing::TestParamInfo<TSampleCase>& p)
+{
+    std::string name =
+        std::string(p.param.Script) + (p.param.Before ? std::string("After_") + p.param.Before : "");
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+class TSampleRoundTripTest : public TRoundTripFixture, public testing::WithParamInterface<TSampleCase> {};
 
 TEST_P(TSampleRoundTripTest, ReadsBackWhatItsScriptWrote)
 {
@@ -193,13 +213,48 @@ INSTANTIATE_TEST_SUITE_P(Samples, TSampleRoundTripTest,
                                          TSampleCase{"angular", nullptr}, TSampleCase{"reopen", "pick"},
                                          TSampleCase{"reopen", "angular"},
                                          TSampleCase{"recognise-reopen", "pick"}),
-                         [](const testing::TestParamInfo<TSampleCase>& p) {
-                             std::string name =
-                                 std::string(p.param.Script) +
-                                 (p.param.Before ? std::string("After_") + p.param.Before : "");
-                             for (char& c : name)
-                                 if (c == '-') c = '_';
-                             return name;
-                         });
+                         SampleName);
+
+// The sample assembly played by its scripts.
+class TAssemblySampleRoundTripTest : public TpmDimensionChain3DStoredTest,
+                                     public testing::WithParamInterface<TSampleCase> {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        CopySample();
+        Reopen("chain.qas");
+    }
+    void SaveAndReopen()
+    {
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
+        Reopen("chain.qas");
+    }
+};
+
+TEST_P(TAssemblySampleRoundTripTest, ReadsBackWhatItsScriptWrote)
+{
+    if (GetParam().Before) {
+        Play(GetParam().Before, DimensionChain3D);
+        SaveAndReopen();
+    }
+    Play(GetParam().Script, DimensionChain3D);
+    TChains written;
+    Written(written);
+    ASSERT_FALSE(written.empty());
+    SaveAndReopen();
+    Journal().Clear();
+    Open();
+    const std::vector<std::string> said = Statuses();
+    EXPECT_EQ(std::count(said.begin(), said.end(), SetNotRead), 0);
+    ExpectSame(Panel->DimensionChains, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, TAssemblySampleRoundTripTest,
+                         testing::Values(TSampleCase{"assembly", nullptr},
+                                         TSampleCase{"assembly-reopen", "assembly"},
+                                         TSampleCase{"assembly-method", nullptr},
+                                         TSampleCase{"assembly-method-reopen", "assembly-method"}),
+                         SampleName);
 
 } // namespace
