@@ -70,8 +70,13 @@ public: // what a case's builder draws
     // journal starts empty. The caller lets go of its host objects first.
     void ReopenDrawing(const std::string& File)
     {
+        ASSERT_TRUE(R().IDoc->SaveAs(tvhost::FromUtf8(File).c_str()));
+        OpenDrawing(File);
+    }
+    // The drawing closed unsaved and File opened in its place, as ReopenDrawing does.
+    void OpenDrawing(const std::string& File)
+    {
         const std::wstring name = tvhost::FromUtf8(File);
-        ASSERT_TRUE(R().IDoc->SaveAs(name.c_str()));
         drApi::Selector->End(false);
         R().View.Reset();
         R().DrawingContainer.Reset();

@@ -229,12 +229,17 @@ public: // what a case's builder lays out
 // the bushing), its file then changed as another program or a user would change it.
 class TpmDimensionChain3DStoredTest : public TpmDimensionChain3DTest {
 protected:
-    void SetUp() override
+    // The sample assembly and its parts copied into a folder of the test's own.
+    void CopySample()
     {
-        TFacadeFixture::SetUp();
         FDir = FreshFolder("stored-chain");
         for (const char* name : {"chain.qas", "chain-plate.qpt", "chain-bushing.qpt", "chain-shaft.qpt"})
             std::filesystem::copy_file(std::filesystem::path(DC_SOURCE_DIR "/samples") / name, FDir / name);
+    }
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        CopySample();
         LayOut();
         Reopen("chain.qas");
         Open();

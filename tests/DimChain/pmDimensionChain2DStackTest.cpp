@@ -17,6 +17,8 @@
 
 #include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
+#include "TDimensionChains.h"
+#include "drModelerAPI.h"
 #include "pmCommands.h"
 
 namespace {
@@ -267,6 +269,75 @@ std::vector<TGapCase> GapCases()
 
 INSTANTIATE_TEST_SUITE_P(Gaps, TClosingGapTest, testing::ValuesIn(GapCases()),
                          [](const testing::TestParamInfo<TGapCase>& p) { return std::get<0>(p.param); });
+
+// The pocket stack: pocket 20.2 ±0.05 holding a plate 6 ±0.1, a spacer 9 ±0.12 and a cap 5
+// ±0.08, the gap 0.2 closing it; worst case ±0.35. The plate's lower text is written with each
+// minus a text may hold.
+const std::vector<TFace> Pocket = {
+    {0, 20.2, 0.05, -0.05}, {0, 6, 0.1, -0.1}, {6, 15, 0.12, -0.12}, {15, 20, 0.08, -0.08}, {20, 20.2, 0, 0},
+};
+
+struct TMinusCase {
+    const char* Name;
+    const wchar_t* Lower;
+};
+void PrintTo(const TMinusCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TPocketMinusTest : public TStackFixture, public testing::WithParamInterface<TMinusCase> {
+protected:
+    void DrawPocket()
+    {
+        Draw(Pocket);
+        tvapi::IDimensionTextPtr(Dims[1])->GetLowerDeviation()->SetStr(GetParam().Lower);
+        Dims[1]->Update();
+        Open();
+        for (std::size_t k = 0; k < Pocket.size(); ++k)
+            PickFace(Pocket, k);
+        ASSERT_TRUE(Panel->Chain().Closed);
+    }
+    std::wstring Gap() { return Upper(Dims.back()) + L"/" + Lower(Dims.back()); }
+};
+
+TEST_P(TPocketMinusTest, GivesTheWorstCaseWhateverTheMinus)
+{
+    DrawPocket();
+    EXPECT_EQ(Panel->Chain().Dimensions[1].QLow, -0.1);
+    EXPECT_EQ(Gap(), L"  0,350/ -0,350");
+}
+
+// A drawing saved when the minus was read as a plus: the plate +0.1 and the gap +0.150/-0.350
+// stored and written. Its opening tells the plate changed once and calculates the gap again.
+TEST_P(TPocketMinusTest, ChainStoredWithTheWrongSignIsCalculatedAgain)
+{
+    DrawPocket();
+    Panel->ButtonClick(1);
+    Panel.reset();
+    TDimensionChains set;
+    std::vector<Byte> bytes;
+    ASSERT_TRUE(drApi::MA.drGetUserData(R().IDoc, set.NameUserData, bytes, {}));
+    ASSERT_TRUE(set.from(bytes));
+    TDimensionChain& stored = set.DimChains[0];
+    stored.Dimensions[1].QLow = 0.1;
+    stored.Dimensions[4].QHigh = 0.15;
+    set.to(bytes);
+    ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, set.NameUserData, bytes, false, {}));
+    tvapi::IDimensionTextPtr(Dims[4])->GetUpperDeviation()->SetStr(L"  0,150");
+    Dims[4]->Update();
+    Journal().Clear();
+    Open();
+    EXPECT_EQ(Said("Изменился размер "), 1);
+    EXPECT_EQ(Gap(), L"  0,350/ -0,350");
+}
+
+INSTANTIATE_TEST_SUITE_P(Minus, TPocketMinusTest,
+                         testing::Values(TMinusCase{"Hyphen", L"-0,1"}, TMinusCase{"MinusSign", L"\u22120,1"},
+                                         TMinusCase{"EnDash", L"\u20130,1"}),
+                         [](const testing::TestParamInfo<TMinusCase>& p) {
+                             return std::string(p.param.Name);
+                         });
 
 // The sample's chain A, B, C picked in a scripted run of the command.
 const std::string PickChainScript =

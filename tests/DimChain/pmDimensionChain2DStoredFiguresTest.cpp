@@ -1,5 +1,5 @@
 // Stored figures that only the user gives, held to what the grid and the drawing take: a typed
-// figure beyond the grid's range or a kept text's height no text has leaves the set damaged -
+// figure beyond the grid's range or a kept text's height that is no number leaves the set damaged -
 // told at each opening, never stored over, the drawing as it was and still saved; a conversion's
 // factor no conversion gives is read again from the link.
 
@@ -92,12 +92,19 @@ INSTANTIATE_TEST_SUITE_P(
         TFigureDamage{"TemperatureBeyondTheGrid", [](TDimensionChain& c) { c.Dimensions[1].dT = 1e7; }},
         TFigureDamage{"KeptHeightNoNumber",
                       [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = NaN; }},
-        TFigureDamage{"KeptHeightNegative",
-                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = -5; }},
-        TFigureDamage{"KeptHeightHuge",
-                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = 1e300; }},
-        TFigureDamage{"KeptHeightJustAbove",
-                      [](TDimensionChain& c) { c.OwnTexts->UpperForm[0][0].Height = 1000.001; }}),
+        TFigureDamage{"KeptHeightInfinite",
+                      [](TDimensionChain& c) {
+                          c.OwnTexts->UpperForm[0][0].Height = std::numeric_limits<double>::infinity();
+                      }}),
+    [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
+
+// Link A is bound to no angle: its angular deviations are the user's alone, held as the others.
+INSTANTIATE_TEST_SUITE_P(
+    AngularOfAnUnboundLink, TStoredFigureTest,
+    testing::Values(
+        TFigureDamage{"LowerBeyondAnyAngle", [](TDimensionChain& c) { c.Dimensions[0].AQLow = 1e300; }},
+        TFigureDamage{"LowerMinusTwoMillion", [](TDimensionChain& c) { c.Dimensions[0].AQLow = -2e6; }},
+        TFigureDamage{"UpperTwoMillion", [](TDimensionChain& c) { c.Dimensions[0].AQHigh = 2e6; }}),
     [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
 
 // A model link's stored figures as the reading finds them: what each comes to, and the
@@ -133,6 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
                         [](TDimension& L) { L.EQHigh = 1e6, L.EQLow = -1e6, L.dT = 1e6, L.dLdT = -1e6; },
                         TStoredFields::Held, 0},
         TLinkFigureCase{"TypedJustBeyond", [](TDimension& L) { L.EQLow = -1000000.5; },
+                        TStoredFields::Damaged, 0},
+        TLinkFigureCase{"AngularAtTheGridsEdge", [](TDimension& L) { L.AQHigh = 1e6, L.AQLow = -1e6; },
+                        TStoredFields::Held, 0},
+        TLinkFigureCase{"AngularJustBeyond", [](TDimension& L) { L.AQHigh = 1000000.5; },
                         TStoredFields::Damaged, 0},
         // The chain's check shows it open and says so.
         TLinkFigureCase{"TypedNoNumber", [](TDimension& L) { L.EQHigh = NaN; }, TStoredFields::Held, 0},

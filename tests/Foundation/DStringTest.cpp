@@ -188,3 +188,40 @@ TEST(TStringTest, AngleTextsAndReadingThemBack)
             EXPECT_NEAR(back, value, tenthOfSecond) << Text(text);
         }
 }
+
+namespace {
+
+// A deviation text's minus read whichever way it is written; the number reading itself and
+// every other character as before.
+struct TDeviationTextCase {
+    const char* Name;
+    const wchar_t* Text;
+    bool Angular;
+    double Value;     // DeviationValue
+    double PlainRead; // toReal of the text converted as any host text is
+};
+void PrintTo(const TDeviationTextCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TDeviationTextTest : public testing::TestWithParam<TDeviationTextCase> {};
+
+TEST_P(TDeviationTextTest, ReadsTheMinusInEveryForm)
+{
+    const TDeviationTextCase& c = GetParam();
+    EXPECT_DOUBLE_EQ(DeviationValue(c.Text, c.Angular), c.Value);
+    EXPECT_DOUBLE_EQ(TString(std::wstring(c.Text)).toReal(), c.PlainRead);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Minus, TDeviationTextTest,
+    testing::Values(TDeviationTextCase{"Hyphen", L" -0,1", false, -0.1, -0.1},
+                    TDeviationTextCase{"MinusSign", L"\u22120,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"EnDash", L"\u20130,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"EmDashIsNoMinus", L"\u20140,1", false, 0.1, 0.1},
+                    TDeviationTextCase{"AngleWithTheMinusSign", L"\u221210\u00b030'", true, -10.5, 10.0},
+                    TDeviationTextCase{"Empty", L"", true, 0, 0}),
+    [](const testing::TestParamInfo<TDeviationTextCase>& p) { return std::string(p.param.Name); });
+
+} // namespace

@@ -101,13 +101,16 @@ bool KindsHold(const TDimension& L, TChainHost& Host, bool Drawing)
     return !L.AuxObj || L.TypeAuxiliary == Host.GetType(L.AuxObj);
 }
 
-// The figures the user types in the grid, as the grid takes them: within its range. No number
-// passes here, for the chain's check to show it open.
+// The figures the user gives, as the grid takes them: within its range. A link bound to no
+// angle has its angular deviations from the user alone. No number passes here, for the chain's
+// check to show it open.
 bool TypedHold(const TDimension& L)
 {
-    for (const Real v : {L.EQLow, L.EQHigh, L.dLdT, L.dT})
-        if (std::fabs(v) > ChainGrid::MaxCellValue) return false;
-    return true;
+    const auto held = [](std::initializer_list<Real> Figures) {
+        return std::none_of(Figures.begin(), Figures.end(),
+                            [](Real v) { return std::fabs(v) > ChainGrid::MaxCellValue; });
+    };
+    return held({L.EQLow, L.EQHigh, L.dLdT, L.dT}) && (AngleBound(L) || held({L.AQLow, L.AQHigh}));
 }
 
 // The factor a diameter or radius conversion applied: 2 from a radius, 1/2 from a diameter; 0

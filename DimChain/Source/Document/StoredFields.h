@@ -3,11 +3,11 @@
 // trusted: kinds among the kinds a link has and matching the objects bound to it, figures and
 // directions finite, end planes of unit, independent axes. A field that fails and that the
 // link's objects give again is read again from them; one they cannot give leaves the stored set
-// damaged. The figures only the user gives (additional deviations, heat) are held to the range
-// the grid takes them in, and a set holding one beyond it is damaged; a conversion's factor that
-// no conversion gives is read again from the link's kind and conversion. One of them that is no
-// number is left to the chain's check, which shows the chain open
-// (TDimensionChains::OpenUnsoundChains).
+// damaged. The figures only the user gives (additional deviations, heat, the angular deviations
+// of a link bound to no angle) are held to the range the grid takes them in, and a set holding
+// one beyond it is damaged; a conversion's factor that no conversion gives is read again from the
+// link's kind and conversion. One of them that is no number is left to the chain's check, which
+// shows the chain open (TDimensionChains::OpenUnsoundChains).
 
 #include "TDimension.h"
 

@@ -31,7 +31,8 @@ namespace {
 // settings the chains' figures were calculated with, where any differ from the chain's own
 // ("FIGS"); which chains are checked ("CHKD"); the figures of their checks ("CHKF"); how each link was
 // derived and projected ("LINK"); the items and character heights of own texts that have any
-// ("OWNF", after "OWNT"); the reference numbers of the objects laid on links beside their own: the
+// ("OWNF", after "OWNT"); the own texts' strings whole where any character of them has no CP1251
+// code ("OWNW", after "OWNF"); the reference numbers of the objects laid on links beside their own: the
 // projection's segment or dimension and the angular dimension, per link ("LAID").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
@@ -40,6 +41,7 @@ constexpr std::int64_t RecordStreamBytes = 8; // a derivation (0 to 3) and a pro
 constexpr Integer ParentsTag = 0x544E5250;
 constexpr Integer OwnTextsTag = 0x544E574F;
 constexpr Integer OwnFormTag = 0x464E574F;
+constexpr Integer OwnWideTag = 0x574E574F;
 constexpr std::int64_t OwnFormStreamBytes = 8; // at least two counts of lines per chain
 constexpr Integer CheckedTag = 0x444B4843;
 constexpr std::int64_t CheckedStreamBytes = 4; // a flag, 0 or 1, per chain
@@ -212,6 +214,13 @@ void TDimensionChains::Write(TKmfData& s) const
             for (const TDimensionChain& chain : DimChains)
                 chain.ownFormToStream(s);
         }
+        if (std::any_of(DimChains.begin(), DimChains.end(), [](const TDimensionChain& chain) {
+                return chain.OwnTexts && !chain.OwnTexts->Narrow();
+            })) {
+            s << OwnWideTag;
+            for (const TDimensionChain& chain : DimChains)
+                TDeviationTexts::WideToStream(s, chain.OwnTexts);
+        }
         // A chain whose method was changed after its figures were calculated keeps both.
         if (std::any_of(DimChains.begin(), DimChains.end(),
                         [](const TDimensionChain& chain) { return chain.FiguresDiffer(); })) {
@@ -318,6 +327,11 @@ bool TDimensionChains::ReadSection(TKmfData& s, TArrayOf<TDimensionChain>& Chain
         if (!s.CheckCount(Chains.Count, OwnFormStreamBytes)) return false;
         for (TDimensionChain& chain : Chains)
             if (!chain.ownFormFromStream(s)) return false;
+        return true;
+    case OwnWideTag:
+        if (!s.CheckCount(Chains.Count, 4)) return false;
+        for (TDimensionChain& chain : Chains)
+            if (!TDeviationTexts::WideFromStream(s, chain.OwnTexts)) return false;
         return true;
     case CheckFiguresTag:
         if (!s.CheckCount(Chains.Count, CheckFiguresStreamBytes)) return false;

@@ -114,19 +114,20 @@ TCellEdit TakeEdit(const TLinkGridPtr& Grid, TDimensionChain& C, int Row, int Co
 {
     if (!Grid || Row < 1 || Row > C.Count() || !IsUserColumn(Column)) return TCellEdit::Ignored;
     TDimension& L = C.Dimensions[Row - 1];
-    const TString text(Grid->GetText(Row, Column));
+    const std::wstring typed = Grid->GetText(Row, Column);
     TCellEdit edit = TCellEdit::Taken;
     if (Column == rComment) {
-        L.Comment = C.TypedNote(Row - 1, text);
+        L.Comment = C.TypedNote(Row - 1, TString(typed));
         Grid->SetText(Row, Column, Wide(C.ShownNote(Row - 1)));
     } else {
         Real& value = Column == rEQHigh  ? L.EQHigh
                       : Column == rEQLow ? L.EQLow
                       : Column == rdLdT  ? L.dLdT
                                          : L.dT;
-        const Real typed = IsWhollyNumber(text) ? text.toReal() : NAN;
-        if (std::isfinite(typed) && std::fabs(typed) <= MaxCellValue)
-            value = typed;
+        const TString text = SignedText(typed);
+        const Real number = IsWhollyNumber(text) ? text.toReal() : NAN;
+        if (std::isfinite(number) && std::fabs(number) <= MaxCellValue)
+            value = number;
         else
             edit = TCellEdit::Refused;
         Grid->SetText(Row, Column, Wide(LinkText::Number(value)));

@@ -11,6 +11,7 @@
 #include "tvapi/DrawingTexts.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,7 +26,8 @@ TTextForm FormOf(const tvapi::ITextPtr& Text)
         for (int j = 0, count = line ? line->GetCount() : 0; j < count; ++j) {
             const tvapi::ITextItemPtr item = line->GetItem(j);
             const tvapi::ITextFontPtr font(item);
-            items.push_back({item ? item->GetStr() : std::wstring(), font ? font->GetHeight() : 0.0});
+            const double height = font ? font->GetHeight() : 0.0;
+            items.push_back({item ? item->GetStr() : std::wstring(), KeptHeight(height) ? height : 0.0});
             plain = plain && items.back().Height == 0.0;
         }
         plain = plain && items.size() <= 1;
@@ -51,18 +53,6 @@ void WriteText(const tvapi::ITextPtr& Text, const std::wstring& Str, const TText
             item->Update();
         }
     }
-}
-
-// A deviation text as the host reads its value: degrees, minutes and seconds for an angle; 0
-// when empty.
-Real DeviationValue(const std::wstring& Text, bool Angular)
-{
-    const TString text(Text);
-    if (text.Empty()) return 0.0;
-    if (!Angular) return text.toReal();
-    Real degrees = 0.0;
-    text.toDegreesAngle(degrees);
-    return degrees;
 }
 
 // Host, but for one dimension whose deviations are read from texts of its own.
@@ -124,7 +114,7 @@ void TDeviationTexts::FormToStream(TKmfData& s, const std::optional<TDeviationTe
 namespace {
 
 // A text's lines of items as FormToStream wrote them; false for counts the data cannot hold, or
-// a height no text is given (it would be written into the drawing as it stands).
+// a height never kept (it would be written into the drawing as it stands).
 bool ReadForm(TKmfData& s, TTextForm& Form)
 {
     const Integer lines = s.ReadInteger();
@@ -137,14 +127,76 @@ bool ReadForm(TKmfData& s, TTextForm& Form)
             TString str;
             s.Read(str);
             const Real height = s.ReadReal();
-            if (!(height >= 0.0 && height <= MaxTextHeight)) return false;
+            if (!KeptHeight(height)) return false;
             line.push_back({Wide(str), height});
         }
     }
     return !s.ErrorReadFromFileToBufer;
 }
 
+// Every string of Texts in the order the wide section holds them.
+std::vector<std::wstring*> Strings(TDeviationTexts& Texts)
+{
+    std::vector<std::wstring*> all{&Texts.Upper, &Texts.Lower};
+    for (TTextForm* form : {&Texts.UpperForm, &Texts.LowerForm})
+        for (std::vector<TTextItemForm>& line : *form)
+            for (TTextItemForm& item : line)
+                all.push_back(&item.Str);
+    return all;
+}
+
+// The string as the narrow strings of the stream hold it.
+std::wstring Narrowed(const std::wstring& Str)
+{
+    return Wide(TString(Str));
+}
+
 } // namespace
+
+bool KeptHeight(double Height)
+{
+    return std::isfinite(Height);
+}
+
+bool TDeviationTexts::Narrow() const
+{
+    TDeviationTexts texts(*this);
+    const std::vector<std::wstring*> all = Strings(texts);
+    return std::all_of(all.begin(), all.end(), [](const std::wstring* s) { return Narrowed(*s) == *s; });
+}
+
+void TDeviationTexts::WideToStream(TKmfData& s, const std::optional<TDeviationTexts>& Texts)
+{
+    TDeviationTexts texts = Texts.value_or(TDeviationTexts{});
+    const std::vector<std::wstring*> all = Texts ? Strings(texts) : std::vector<std::wstring*>{};
+    s << static_cast<Integer>(all.size());
+    for (const std::wstring* str : all) {
+        s << static_cast<Integer>(str->size());
+        for (const wchar_t c : *str)
+            s << static_cast<Integer>(c);
+    }
+}
+
+bool TDeviationTexts::WideFromStream(TKmfData& s, std::optional<TDeviationTexts>& Texts)
+{
+    const Integer count = s.ReadInteger();
+    const std::vector<std::wstring*> all = Texts ? Strings(*Texts) : std::vector<std::wstring*>{};
+    if (s.ErrorReadFromFileToBufer || count != static_cast<Integer>(all.size())) return false;
+    std::vector<std::wstring> wide(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Integer length = s.ReadInteger();
+        if (length < 0 || !s.CheckCount(length, 4)) return false;
+        for (Integer j = 0; j < length; ++j) {
+            const Integer c = s.ReadInteger();
+            if (c <= 0 || c > 0x10FFFF) return false;
+            wide[i] += static_cast<wchar_t>(c);
+        }
+        if (s.ErrorReadFromFileToBufer || Narrowed(wide[i]) != *all[i]) return false;
+    }
+    for (std::size_t i = 0; i < all.size(); ++i)
+        *all[i] = std::move(wide[i]);
+    return true;
+}
 
 bool TDeviationTexts::FormFromStream(TKmfData& s, std::optional<TDeviationTexts>& Texts)
 {

@@ -12,11 +12,12 @@
 
 class TKmfData;
 
-// The largest character height a text item is given, in millimetres.
-inline constexpr double MaxTextHeight = 1000.0;
+// Whether a text item's character height is kept and given back: any number, as the host holds
+// any (0: the text's own height). The writer and the reader of a stored set share it.
+bool KeptHeight(double Height);
 
 // One item of a line of a text: its string and its character height in millimetres (0: the
-// text's own height), at most MaxTextHeight.
+// text's own height), a kept height.
 struct TTextItemForm {
     std::wstring Str;
     double Height = 0.0;
@@ -43,11 +44,18 @@ struct TDeviationTexts {
     static std::wstring Joined(const TTextForm& Form);
     // The items and heights of Texts in a stream: for the upper, then the lower text, its count
     // of lines (0 for none of its own, or no texts), each line's count of items, each item's
-    // string and height. Reading gives false for counts past the data, a height that is no
-    // number, below 0 or above MaxTextHeight, or a form other than its text's string or without
-    // texts.
+    // string and height. Reading gives false for counts past the data, a height not kept, or a
+    // form other than its text's string or without texts.
     static void FormToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
     static bool FormFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
+    // Whether each string of the texts and their items has a CP1251 code for every character
+    // (one without, such as U+2212, stands as "?" in the strings of the stream).
+    bool Narrow() const;
+    // Every string of Texts, the texts' then their items', each as its count of characters and
+    // their code points: what the strings above lose. Reading gives false for a count other than
+    // the strings', or a string other than its narrow one read before.
+    static void WideToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
+    static bool WideFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;
 };
 

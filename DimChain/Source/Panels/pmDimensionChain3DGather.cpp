@@ -41,9 +41,9 @@ TPlacement3D ComponentFrame(const TPlacement3D& Parent, const tvapi::IPartPtr& C
     return TPlacement3D(InFrame(Parent, o), InFrame(Parent, px), InFrame(Parent, py));
 }
 
-TString TextOf(const tvapi::ITextPtr& Text)
+Real DeviationOf(const tvapi::ITextPtr& Text)
 {
-    return Text ? TString(Text->GetStr()) : TString();
+    return Text ? DeviationValue(Text->GetStr(), false) : 0.0;
 }
 
 } // namespace
@@ -52,8 +52,8 @@ void ReadDimensionTexts(TDimension& L, const tvapi::IDimensionTextPtr& Text)
 {
     if (!Text) return;
     L.Nominal = Text->GetNominalValue();
-    L.QLow = TextOf(Text->GetLowerDeviation()).toReal();
-    L.QHigh = TextOf(Text->GetUpperDeviation()).toReal();
+    L.QLow = DeviationOf(Text->GetLowerDeviation());
+    L.QHigh = DeviationOf(Text->GetUpperDeviation());
 }
 
 void TpmDimensionChain3D::ToAssembly(TPoint3D& P) const

@@ -164,6 +164,12 @@ TString operator+(const TString& A, const TString& B);
 // The text in the wide form in which texts cross to the host: every character of it, each
 // byte through CharToUniCode.
 std::wstring Wide(const TString& s);
+// A number's text from the host, its minus read whichever way it is written: "-", U+2212 (which
+// CP1251 lacks) or the en dash U+2013 become "-"; every other character as TString converts it.
+TString SignedText(const std::wstring& Text);
+// A deviation text's value, its minus in any of those forms: degrees, minutes and seconds for an
+// angle; 0 when empty.
+Real DeviationValue(const std::wstring& Text, bool Angular);
 
 // The empty text, alive from library load to unload.
 extern TString EmptyStr;

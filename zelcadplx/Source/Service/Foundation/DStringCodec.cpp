@@ -282,6 +282,24 @@ Integer TString::toInteger() const
     return static_cast<Integer>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
+TString SignedText(const std::wstring& Text)
+{
+    std::wstring plain(Text);
+    std::replace_if(
+        plain.begin(), plain.end(), [](wchar_t c) { return c == L'\u2212' || c == L'\u2013'; }, L'-');
+    return TString(plain);
+}
+
+Real DeviationValue(const std::wstring& Text, bool Angular)
+{
+    const TString text = SignedText(Text);
+    if (text.Empty()) return 0.0;
+    if (!Angular) return text.toReal();
+    Real degrees = 0.0;
+    text.toDegreesAngle(degrees);
+    return degrees;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Angles
 

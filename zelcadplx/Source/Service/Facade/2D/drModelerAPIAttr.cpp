@@ -58,16 +58,6 @@ TString TextOf(const tvapi::ITextPtr& text)
     return text ? TString(text->GetStr()) : TString();
 }
 
-// A deviation text as a value: degrees, minutes and seconds for an angle; 0 when empty.
-Real DeviationOf(const TString& text, Boolean IsAngle)
-{
-    if (text.Empty()) return 0.0;
-    if (!IsAngle) return text.toReal();
-    Real value = 0.0;
-    text.toDegreesAngle(value);
-    return value;
-}
-
 } // namespace
 
 // Past the largest value the counter wraps round instead of overflowing.
@@ -162,8 +152,9 @@ Boolean TModelerApi::GetDimParam(tvapi::IDrawingObjectPtr Dim, Real& Nominal, St
     if (!text) return false;
     Nominal = text->GetAutoNominalValue() ? text->GetNominalValue() : TextOf(text->GetNominalText()).toReal();
     Qual = text->GetTolerance();
-    QHi = DeviationOf(TextOf(text->GetUpperDeviation()), IsAngle);
-    QLo = DeviationOf(TextOf(text->GetLowerDeviation()), IsAngle);
+    const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
+    QHi = DeviationValue(upper ? upper->GetStr() : std::wstring(), IsAngle);
+    QLo = DeviationValue(lower ? lower->GetStr() : std::wstring(), IsAngle);
     return true;
 }
 

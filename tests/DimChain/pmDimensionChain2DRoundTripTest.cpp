@@ -1,0 +1,260 @@
+// What the chain command writes, it reads back: stored fields at values the host holds, and the
+// sample drawing and assembly played by each of their scripts, each written, the document saved
+// and opened again, and the chains read compared field by field with those written.
+
+#include "pmDimensionChain2D.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Panel3DFixture.h"
+#include "Reopen2DFixture.h"
+#include "TDimensionChains.h"
+#include "drModelerAPI.h"
+#include "pmCommands.h"
+
+namespace {
+
+const char* const SetNotRead = "Сохраненные размерные цепи повреждены и не прочитаны";
+
+using TChains = std::vector<TDimensionChain>;
+
+// The chains the command stored in the active document.
+void Written(TChains& Chains)
+{
+    TDimensionChains set;
+    std::vector<Byte> bytes;
+    tvapi::ITervanDocumentPtr doc = drApi::MA.Application()->GetActiveDocument();
+    ASSERT_TRUE(drApi::MA.drGetUserData(doc, set.NameUserData, bytes, {}));
+    ASSERT_TRUE(set.from(bytes));
+    Chains.assign(set.DimChains.begin(), set.DimChains.end());
+}
+
+// The chains a panel read at its opening, field by field against those written.
+void ExpectSame(const TDimensionChains& Read, const TChains& Was)
+{
+    ASSERT_EQ(Read.DimChains.Count, static_cast<Integer>(Was.size()));
+    for (Integer c = 0; c < Read.DimChains.Count; ++c) {
+        SCOPED_TRACE(c);
+        const TDimensionChain &a = Was[c], &b = Read.DimChains[c];
+        EXPECT_EQ(b.Closed, a.Closed);
+        EXPECT_EQ(b.Checked, a.Checked);
+        EXPECT_TRUE(b.Settings() == a.Settings());
+        EXPECT_TRUE(b.OwnTexts == a.OwnTexts);
+        ASSERT_EQ(b.Count(), a.Count());
+        for (Integer i = 0; i < a.Count(); ++i) {
+            const TDimension& m = b.Dimensions[i];
+            // The host's objects are bound by the reading, not stored.
+            TDimension l = a.Dimensions[i];
+            static_cast<TDimensionHost&>(l) = m;
+            EXPECT_TRUE(m == l) << "link " << i;
+            EXPECT_EQ(m.EQLow, l.EQLow);
+            EXPECT_EQ(m.EQHigh, l.EQHigh);
+            EXPECT_EQ(m.dLdT, l.dLdT);
+            EXPECT_EQ(m.dT, l.dT);
+            EXPECT_EQ(Wide(m.Comment), Wide(l.Comment));
+        }
+    }
+}
+
+// A script of samples/ played in the command, which it runs to its end.
+void Play(const std::string& Name, Boolean (*Command)() = DimensionChain)
+{
+    const std::filesystem::path file =
+        std::filesystem::path(DC_SOURCE_DIR) / "samples" / ("chain-" + Name + ".script");
+    std::ifstream in(file);
+    const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(script.empty()) << file;
+    std::string error;
+    ASSERT_TRUE(tvhost::Script().Load(script, error)) << error;
+    EXPECT_TRUE(Command());
+    tvhost::Script().Clear();
+}
+
+class TRoundTripFixture : public TReopenFixture {
+protected:
+    void ExpectRead(const TChains& Was)
+    {
+        EXPECT_EQ(Said(SetNotRead), 0);
+        ExpectSame(Panel->DimensionChains, Was);
+    }
+};
+
+class TStoredFieldRoundTripTest;
+
+// A value the host holds: given to the sample's drawing before its chain is picked, or typed
+// into the grid after.
+struct TFieldCase {
+    const char* Name;
+    std::function<void(TStoredFieldRoundTripTest&)> Draw, Type;
+};
+void PrintTo(const TFieldCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TStoredFieldRoundTripTest : public TRoundTripFixture, public testing::WithParamInterface<TFieldCase> {
+public:
+    // C's upper text "+0,2" in an item of its own height.
+    void Height(double Mm)
+    {
+        const tvapi::IDimensionTextPtr text(Dims[2]);
+        text->GetUpperDeviation()->SetStr(L"+0,2");
+        tvapi::ITextFontPtr(text->GetUpperDeviation()->GetLine(0)->GetItem(0))->SetHeight(Mm);
+        Dims[2]->Update();
+    }
+    void LowerText(const wchar_t* Text)
+    {
+        tvapi::IDimensionTextPtr(Dims[2])->GetLowerDeviation()->SetStr(Text);
+        Dims[2]->Update();
+    }
+};
+
+TEST_P(TStoredFieldRoundTripTest, ReadsBackWhatItWrote)
+{
+    DrawSample(1);
+    if (GetParam().Draw) GetParam().Draw(*this);
+    Open();
+    PickChain();
+    if (GetParam().Type) GetParam().Type(*this);
+    // The texts the chain keeps as OK stores it, before any stream holds them.
+    const std::optional<TDeviationTexts> own = Panel->Chain().OwnTexts;
+    Panel->ButtonClick(1);
+    ASSERT_EQ(Panel->ExitCode, 0);
+    TChains written;
+    Written(written);
+    ASSERT_EQ(written.size(), 1u);
+    Panel.reset();
+    Dims.clear();
+    A = B = C = {};
+    ReopenDrawing(FDir + "/chain.qdr");
+    Open();
+    ExpectRead(written);
+    EXPECT_TRUE(Panel->Chain().OwnTexts == own);
+}
+
+TFieldCase HeightCase(const char* Name, double Mm)
+{
+    return {Name, [Mm](TStoredFieldRoundTripTest& f) { f.Height(Mm); }, {}};
+}
+
+// clang-format off
+const TFieldCase FieldCases[] = {
+    HeightCase("HeightTwelveHundred", 1200), HeightCase("HeightMinusOne", -1), HeightCase("HeightZero", 0),
+    HeightCase("HeightSubnormal", 1e-310), HeightCase("HeightMinusFive", -5), HeightCase("HeightHuge", 1e300),
+    HeightCase("HeightJustAboveAThousand", 1000.001),
+    // Not kept: the text's own height is given back.
+    HeightCase("HeightNoNumber", std::numeric_limits<double>::quiet_NaN()),
+    {"TypedAtTheGridsEdge", {}, [](TStoredFieldRoundTripTest& f) {
+         f.Type(1, rEQHigh, L"1000000");
+         f.Type(1, rEQLow, L"-1000000");
+         f.Type(2, rdT, L"-1000000");
+     }},
+    {"DeviationTextWithTheMinusSign", [](TStoredFieldRoundTripTest& f) { f.LowerText(L"\u22120,05"); }, {}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Fields, TStoredFieldRoundTripTest, testing::ValuesIn(FieldCases),
+                         [](const testing::TestParamInfo<TFieldCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
+// A sample script played on the sample drawing, after the one it plays on when given; those that
+// end in OK (the edits and the settings scripts cancel: they store nothing).
+struct TSampleCase {
+    const char* Script;
+    const char* Before;
+};
+void PrintTo(const TSampleCase& c, std::ostream* os)
+{
+    *os << c.Script;
+}
+
+std::string SampleName(const testing::TestParamInfo<TSampleCase>& p)
+{
+    std::string name =
+        std::string(p.param.Script) + (p.param.Before ? std::string("After_") + p.param.Before : "");
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+class TSampleRoundTripTest : public TRoundTripFixture, public testing::WithParamInterface<TSampleCase> {};
+
+TEST_P(TSampleRoundTripTest, ReadsBackWhatItsScriptWrote)
+{
+    const std::string copy = FDir + "/chain.qdr";
+    std::filesystem::copy_file(std::filesystem::path(DC_SOURCE_DIR) / "samples" / "chain.qdr", copy);
+    OpenDrawing(copy);
+    if (GetParam().Before) {
+        Play(GetParam().Before);
+        ReopenDrawing(copy);
+    }
+    Play(GetParam().Script);
+    TChains written;
+    Written(written);
+    ASSERT_FALSE(written.empty());
+    ReopenDrawing(copy);
+    Journal().Clear();
+    Open();
+    ExpectRead(written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, TSampleRoundTripTest,
+                         testing::Values(TSampleCase{"pick", nullptr}, TSampleCase{"recognise", nullptr},
+                                         TSampleCase{"angular", nullptr}, TSampleCase{"reopen", "pick"},
+                                         TSampleCase{"reopen", "angular"},
+                                         TSampleCase{"recognise-reopen", "pick"}),
+                         SampleName);
+
+// The sample assembly played by its scripts.
+class TAssemblySampleRoundTripTest : public TpmDimensionChain3DStoredTest,
+                                     public testing::WithParamInterface<TSampleCase> {
+protected:
+    void SetUp() override
+    {
+        TFacadeFixture::SetUp();
+        CopySample();
+        Reopen("chain.qas");
+    }
+    void SaveAndReopen()
+    {
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
+        Reopen("chain.qas");
+    }
+};
+
+TEST_P(TAssemblySampleRoundTripTest, ReadsBackWhatItsScriptWrote)
+{
+    if (GetParam().Before) {
+        Play(GetParam().Before, DimensionChain3D);
+        SaveAndReopen();
+    }
+    Play(GetParam().Script, DimensionChain3D);
+    TChains written;
+    Written(written);
+    ASSERT_FALSE(written.empty());
+    SaveAndReopen();
+    Journal().Clear();
+    Open();
+    const std::vector<std::string> said = Statuses();
+    EXPECT_EQ(std::count(said.begin(), said.end(), SetNotRead), 0);
+    ExpectSame(Panel->DimensionChains, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, TAssemblySampleRoundTripTest,
+                         testing::Values(TSampleCase{"assembly", nullptr},
+                                         TSampleCase{"assembly-reopen", "assembly"},
+                                         TSampleCase{"assembly-method", nullptr},
+                                         TSampleCase{"assembly-method-reopen", "assembly-method"}),
+                         SampleName);
+
+} // namespace
