@@ -105,11 +105,11 @@ void PrintTo(const TFieldCase& c, std::ostream* os)
 class TStoredFieldRoundTripTest : public TRoundTripFixture, public testing::WithParamInterface<TFieldCase> {
 public:
     // C's upper text "+0,2" in an item of its own height.
-    void Height(double Mm)
+    void Height(double HeightMm)
     {
         const tvapi::IDimensionTextPtr text(Dims[2]);
         text->GetUpperDeviation()->SetStr(L"+0,2");
-        tvapi::ITextFontPtr(text->GetUpperDeviation()->GetLine(0)->GetItem(0))->SetHeight(Mm);
+        tvapi::ITextFontPtr(text->GetUpperDeviation()->GetLine(0)->GetItem(0))->SetHeight(HeightMm);
         Dims[2]->Update();
     }
     void LowerText(const wchar_t* Text)
@@ -142,9 +142,9 @@ TEST_P(TStoredFieldRoundTripTest, ReadsBackWhatItWrote)
     EXPECT_TRUE(Panel->Chain().OwnTexts == own);
 }
 
-TFieldCase HeightCase(const char* Name, double Mm)
+TFieldCase HeightCase(const char* Name, double HeightMm)
 {
-    return {Name, [Mm](TStoredFieldRoundTripTest& f) { f.Height(Mm); }, {}};
+    return {Name, [HeightMm](TStoredFieldRoundTripTest& f) { f.Height(HeightMm); }, {}};
 }
 
 // clang-format off
