@@ -691,6 +691,7 @@ public:
     // The part begun is not built: its detail's sheet is not made until it is, and the sheet
     // that waited on it is closed and its file removed.
     void SheetOfRefusedPart3D();
+    void drNotBuilt3D(Str const& File) override;
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
     void ShowHeldBoxes();
