@@ -38,14 +38,17 @@ void PartThenSheet(const TDetail& d)
     d.dr2D();
 }
 
+enum class TSheetOrder { After, Before, BeforeHeld };
+
 // Row 4 of table 5, tapped M8 (listed) or M9 (not listed), flats 17 across; its sheet drawn
-// after its part, or before it.
-void LeaderPin(TDcDetail id, Real thread, bool sheetFirst = false)
+// after its part, or before it (its boxes held for the part's, or not).
+void LeaderPin(TDcDetail id, Real thread, TSheetOrder order = TSheetOrder::After)
 {
     TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
     p.Set(TSocketLeaderPin::Type, 8, 35, 100);
     p.FRadius = p.OFRadius, p.ThreadRadius = thread / 2, p.ThreadLen = 12, p.Key = 17;
-    if (sheetFirst) p.dr2D();
+    if (order == TSheetOrder::BeforeHeld) drApi::MA.drHoldBoxes3D();
+    if (order != TSheetOrder::After) p.dr2D();
     PartThenSheet(p);
 }
 
@@ -89,8 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
     Orders, TRefusedSheetTest,
     testing::Values(
         TRefusedSheetCase{"LeaderPinM9", "leaderpin", [](TDcDetail id) { LeaderPin(id, 9); }, false, 1},
-        TRefusedSheetCase{"LeaderPinM9SheetFirst", "leaderpin", [](TDcDetail id) { LeaderPin(id, 9, true); },
-                          false, -1},
+        TRefusedSheetCase{"LeaderPinM9SheetFirst", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 9, TSheetOrder::Before); }, false, -1},
+        // The sheet's boxes held for its part: told in the part's refusal, the thread once.
+        TRefusedSheetCase{"LeaderPinM9SheetFirstHeld", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 9, TSheetOrder::BeforeHeld); }, false, 1},
         TRefusedSheetCase{"LeaderPinM9ThenM8", "leaderpin",
                           [](TDcDetail id) {
                               LeaderPin(id, 9);

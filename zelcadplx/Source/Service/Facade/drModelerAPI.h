@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -694,6 +695,8 @@ public:
     void drNotBuilt3D(Str const& File) override;
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
+    // Told, then each held box not told before it, one a line: the one box of a refusal.
+    static TString WithHeldOnce(TString Told, std::span<const Str> Held);
     void ShowHeldBoxes();
     // Renames the current part Name and saves the document under FName; the registry keeps it.
     void drSave3DAs(const Str& FName, const Str& Name);
