@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ComponentHostFixture.h"
+#include "DistanceScrew.h"
 #include "LeaderPin.h"
 #include "MathDetail2.h"
 
@@ -37,15 +38,29 @@ void PartThenSheet(const TDetail& d)
     d.dr2D();
 }
 
+enum class TSheetOrder { After, Before, BeforeHeld };
+
 // Row 4 of table 5, tapped M8 (listed) or M9 (not listed), flats 17 across; its sheet drawn
-// after its part, or before it.
-void LeaderPin(TDcDetail id, Real thread, bool sheetFirst = false)
+// after its part, or before it (its boxes held for the part's, or not).
+void LeaderPin(TDcDetail id, Real thread, TSheetOrder order = TSheetOrder::After)
 {
     TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
     p.Set(TSocketLeaderPin::Type, 8, 35, 100);
     p.FRadius = p.OFRadius, p.ThreadRadius = thread / 2, p.ThreadLen = 12, p.Key = 17;
-    if (sheetFirst) p.dr2D();
+    if (order == TSheetOrder::BeforeHeld) drApi::MA.drHoldBoxes3D();
+    if (order != TSheetOrder::After) p.dr2D();
     PartThenSheet(p);
+}
+
+// The assembled distance screw of row 4 of table 39, threaded M12 (listed) or M9 (not listed,
+// so that its cap screw is refused before the assembly is begun).
+void AssembledScrew(TDcDetail id, Real thread)
+{
+    TDistanceScrew s(id, &drApi::MA, nullptr);
+    s.Set(TDistanceScrew::Type, 4);
+    *s.Execution.PInt = 1;
+    s.ThreadRadius = thread / 2;
+    PartThenSheet(s);
 }
 
 TEST_P(TRefusedSheetTest, SheetIsSavedOnlyWithItsPart)
@@ -68,7 +83,7 @@ TEST_P(TRefusedSheetTest, SheetIsSavedOnlyWithItsPart)
     const std::string& told = boxes.back().Arguments[0];
     EXPECT_EQ(told.rfind("Деталь не построена: ", 0), 0u) << told;
     const std::string thread = "Резьбы нет в ряду M9.00";
-    if (std::string(c.Stem) == "leaderpin") {
+    if (std::string(c.Stem) != "backejector") {
         EXPECT_EQ(told.find(thread), told.rfind(thread)) << told;
     }
 }
@@ -77,8 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
     Orders, TRefusedSheetTest,
     testing::Values(
         TRefusedSheetCase{"LeaderPinM9", "leaderpin", [](TDcDetail id) { LeaderPin(id, 9); }, false, 1},
-        TRefusedSheetCase{"LeaderPinM9SheetFirst", "leaderpin", [](TDcDetail id) { LeaderPin(id, 9, true); },
-                          false, -1},
+        TRefusedSheetCase{"LeaderPinM9SheetFirst", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 9, TSheetOrder::Before); }, false, -1},
+        // The sheet's boxes held for its part: told in the part's refusal, the thread once.
+        TRefusedSheetCase{"LeaderPinM9SheetFirstHeld", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 9, TSheetOrder::BeforeHeld); }, false, 1},
         TRefusedSheetCase{"LeaderPinM9ThenM8", "leaderpin",
                           [](TDcDetail id) {
                               LeaderPin(id, 9);
@@ -92,6 +110,15 @@ INSTANTIATE_TEST_SUITE_P(
                               b.CollarHeight = 8, b.CollarRadius = 10, b.FitLen = 30, b.Len = 125;
                               b.Design = true;
                               PartThenSheet(b);
+                          },
+                          false, 1},
+        // A piece refused leaves no assembly: neither its sheet, nor the one of an earlier build.
+        TRefusedSheetCase{"AssembledScrewM9", "distscrew", [](TDcDetail id) { AssembledScrew(id, 9); }, false,
+                          1},
+        TRefusedSheetCase{"AssembledScrewM12ThenM9", "distscrew",
+                          [](TDcDetail id) {
+                              AssembledScrew(id, 12);
+                              AssembledScrew(id, 9);
                           },
                           false, 1}),
     [](const testing::TestParamInfo<TRefusedSheetCase>& i) { return std::string(i.param.Label); });

@@ -214,8 +214,11 @@ void TDistanceScrew::dr3D(const Integer) const
     // A thread the list lacks is told once: in the refusal of the piece it spoils, if any.
     M2->drHoldBoxes3D();
     const TAssembledSizes a = AssembledSizes();
-    // The pieces come first: one refused leaves no assembly.
-    if (!drPieces(a)) return;
+    // The pieces come first: one refused leaves no assembly, and no sheet of it.
+    if (!drPieces(a)) {
+        if (const TControlModel* model = ComponentModel()) M2->drNotBuilt3D(model->sfDetail3D(Id, 0));
+        return;
+    }
     if (const TPartBracket part(M2(), Id, {2 * Radius, Len}, tvapi::o3d_planeYOZ, TPartBracket::Plain); part)
         drAssembled(part, a);
 }

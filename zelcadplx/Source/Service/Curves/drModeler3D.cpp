@@ -54,6 +54,7 @@ Boolean TModeler3D::dr3DPart(Integer, Integer, Boolean)
 void TModeler3D::drSave3D(Boolean, Boolean) {}
 void TModeler3D::drExpect3D(Integer, Str const&) {}
 void TModeler3D::drHoldBoxes3D() {}
+void TModeler3D::drNotBuilt3D(Str const&) {}
 Boolean TModeler3D::drRefused3D() const
 {
     return false;

@@ -77,8 +77,12 @@ public:
     virtual void drExpect3D(Integer Bodies, Str const& Size);
     // Whether the last part closed was refused by that check; false here.
     virtual Boolean drRefused3D() const;
-    // Boxes told from now on wait for the next part's check, as those told while it is built.
+    // Boxes told from now on wait for the next part's check, as those told while it is built:
+    // a sheet drawn before its part so tells its boxes in the part's one refusal, each once.
     virtual void drHoldBoxes3D();
+    // The part of file File is not built, though it was never begun: as a refused part, it
+    // leaves no file and its detail's sheet is neither made nor kept. Nothing here.
+    virtual void drNotBuilt3D(Str const& File);
     virtual void drSave3DAs(Integer cDetail, Integer cSuffics, Boolean Close);
     // Extrudes the sketch's outlines Depth along Napr (TypDepth: how the end is found), with
     // a draft of Angle degrees, adding material (Base), removing it (Cut) or as a surface.

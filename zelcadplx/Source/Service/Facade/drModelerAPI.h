@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -691,8 +692,11 @@ public:
     // The part begun is not built: its detail's sheet is not made until it is, and the sheet
     // that waited on it is closed and its file removed.
     void SheetOfRefusedPart3D();
+    void drNotBuilt3D(Str const& File) override;
     // Ends the holding of boxes while a part is built: the held boxes, or shown as they came.
     std::vector<Str> TakeHeldBoxes();
+    // Told, then each held box not told before it, one a line: the one box of a refusal.
+    static TString WithHeldOnce(TString Told, std::span<const Str> Held);
     void ShowHeldBoxes();
     // Renames the current part Name and saves the document under FName; the registry keeps it.
     void drSave3DAs(const Str& FName, const Str& Name);

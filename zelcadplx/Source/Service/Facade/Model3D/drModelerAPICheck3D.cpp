@@ -61,6 +61,15 @@ std::vector<Str> TModelerApi::TakeHeldBoxes()
     return held;
 }
 
+TString TModelerApi::WithHeldOnce(TString Told, std::span<const Str> Held)
+{
+    // A sheet drawn before its part, its boxes held for the part's, tells again what the part
+    // tells: the refusal reads each once.
+    for (auto box = Held.begin(); box != Held.end(); ++box)
+        if (std::find(Held.begin(), box, *box) == box) Told = Told + "\n" + *box;
+    return Told;
+}
+
 void TModelerApi::ShowHeldBoxes()
 {
     for (const Str& box : TakeHeldBoxes())
@@ -98,8 +107,7 @@ Boolean TModelerApi::PartPasses3D()
     // One box: the size refused, then whatever was told while the part was built.
     TString told = DC("Деталь не построена") + ": " +
                    (r.ExpectSize.Empty() && top ? TString(top->GetName()) : r.ExpectSize);
-    for (const Str& box : TakeHeldBoxes())
-        told = told + "\n" + box;
+    told = WithHeldOnce(told, TakeHeldBoxes());
     DiscardPart3D();
     Messager.LiftBox(told, TMessager::toApi);
     return false;

@@ -167,11 +167,7 @@ void TModelerApi::SaveFailed3D(std::size_t Told)
     FailedSave3D();
     std::vector<Str> held = TakeHeldBoxes();
     std::rotate(held.begin(), held.begin() + std::min(Told, held.size()), held.end());
-    if (held.empty()) return;
-    TString told = held[0];
-    for (std::size_t i = 1; i < held.size(); ++i)
-        told = told + "\n" + held[i];
-    LiftBox(told);
+    if (!held.empty()) LiftBox(WithHeldOnce(held[0], std::span<const Str>(held).subspan(1)));
 }
 
 void TModelerApi::FailedSave3D()

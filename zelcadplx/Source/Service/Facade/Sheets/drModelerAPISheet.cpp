@@ -322,6 +322,14 @@ void TModelerApi::SheetOfRefusedPart3D()
     r.PartSheet = Str();
 }
 
+void TModelerApi::drNotBuilt3D(Str const& File)
+{
+    // A file left from an earlier build would stand for a part this size does not make.
+    DeleteFile(File);
+    SheetWaitsOnPart3D(File);
+    SheetOfRefusedPart3D();
+}
+
 Boolean TModelerApi::drLeafStamp(Integer Detail, Integer subDetail, Real const& x, Real const& y,
                                  Boolean Invisible)
 {
