@@ -10,6 +10,7 @@
 // attributes and user data refer to objects by that number, -1 to the document itself.
 // Temporary groups and objects of other documents are not written.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,9 @@ bool SameFile(std::wstring_view a, std::wstring_view b);
 // The file of a component of `part`, at any depth, that `fileName` names; empty when none is.
 // A save or export there would destroy a part the assembly is made of.
 std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileName);
+// The file of the first component of `part`, at any depth, whose file it was read from `isFile`
+// answers true for (as its assembly names it); empty when none is.
+std::wstring ComponentFileWhere(const THostPart& part, const std::function<bool(std::wstring_view)>& isFile);
 
 // A host text in the file: an array of lines, each an array of [UTF-8 text, height] items.
 nlohmann::json TextJson(const TTextData& text);

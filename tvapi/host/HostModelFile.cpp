@@ -366,14 +366,19 @@ bool SameFile(std::wstring_view a, std::wstring_view b)
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileName)
+std::wstring ComponentFileWhere(const THostPart& part, const std::function<bool(std::wstring_view)>& isFile)
 {
     for (const THostPartPtr& component : part.Components()) {
-        if (!component->ReadFrom().empty() && SameFile(component->ReadFrom(), fileName))
+        if (!component->ReadFrom().empty() && isFile(component->ReadFrom()))
             return component->SourceFile().empty() ? component->ReadFrom() : component->SourceFile();
-        if (std::wstring inner = ComponentFileNamed(*component, fileName); !inner.empty()) return inner;
+        if (std::wstring inner = ComponentFileWhere(*component, isFile); !inner.empty()) return inner;
     }
     return {};
+}
+
+std::wstring ComponentFileNamed(const THostPart& part, std::wstring_view fileName)
+{
+    return ComponentFileWhere(part, [fileName](std::wstring_view read) { return SameFile(read, fileName); });
 }
 
 THostPartPtr ReadPartFile(const std::wstring& fileName, std::string& error)

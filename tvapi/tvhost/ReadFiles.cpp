@@ -7,7 +7,6 @@
 
 #include "HostDocumentFile.h"
 #include "HostDocuments.h"
-#include "HostPart.h"
 #include "HostText.h"
 
 namespace tvrun {
@@ -23,20 +22,9 @@ bool Is(const TFileId& id, const std::string& name)
     return ::stat(name.c_str(), &st) == 0 && st.st_dev == id.Device && st.st_ino == id.Inode;
 }
 
-bool Is(const TFileId& id, const std::wstring& name)
+bool Is(const TFileId& id, std::wstring_view name)
 {
     return Is(id, tvhost::FileNameBytes(name));
-}
-
-// The component of `part` (at any depth) read from `id`: its file as its assembly names it.
-std::wstring ComponentOf(const tvhost::THostPart& part, const TFileId& id)
-{
-    for (const tvhost::THostPartPtr& component : part.Components()) {
-        if (!component->ReadFrom().empty() && Is(id, component->ReadFrom()))
-            return component->SourceFile().empty() ? component->ReadFrom() : component->SourceFile();
-        if (std::wstring inner = ComponentOf(*component, id); !inner.empty()) return inner;
-    }
-    return {};
 }
 
 // What the documents open read: their own files (but `writing`'s) and their parts' files
@@ -51,7 +39,9 @@ TReadBy DocumentReading(const TFileId& file, const tvhost::THostDocuments& docum
         if (!core->FileName().empty() && Is(file, core->FileName()))
             return {TReadKind::rkDocument, OpenDocument, {}};
         if (auto* model = dynamic_cast<tvhost::THostDocument3D*>(document.Get()))
-            if (const std::wstring part = ComponentOf(model->TopPart(), file); !part.empty())
+            if (const std::wstring part = tvhost::ComponentFileWhere(
+                    model->TopPart(), [&file](std::wstring_view read) { return Is(file, read); });
+                !part.empty())
                 return {TReadKind::rkComponent,
                         "it is the component " + tvhost::ToUtf8(part) + " of an assembly the run opened",
                         tvhost::ToUtf8(part)};
