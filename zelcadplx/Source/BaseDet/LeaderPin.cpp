@@ -98,8 +98,7 @@ void TSocketLeaderPin::dr2D() const
     // fitted end ("A"), the section through the relief flat, the groove's detail and the
     // collar's undercut enlarged. Flats the part does not cut are not drawn: the collar is
     // then round, W its diameter.
-    const Boolean flats = AbsZn(Key) != 0 && Key / 2 < CollarRadius && Zn(CollarHeight) > 0;
-    const Real W = flats ? Key : 2 * CollarRadius;
+    const Real W = CollarFlats() ? Key : 2 * CollarRadius;
     const TSheetBracket sheet(M2(), Id, Len + W + 20, -CollarRadius);
     if (!sheet) return;
     const Boolean tapped = ThreadLen > 0;
@@ -113,6 +112,11 @@ void TSocketLeaderPin::dr2D() const
                               ThreadLen);
     TCommonGeometry(M2()).drCVR_dV(40.0, -100 - CollarRadius, 0.0, 4.0, TReliefGroove::Width,
                                    TReliefGroove::Depth, 0.5, "В", true);
+}
+
+Boolean TSocketLeaderPin::CollarFlats() const
+{
+    return AbsZn(Key) != 0 && Key / 2 < CollarRadius && Zn(CollarHeight) > 0;
 }
 
 void TSocketLeaderPin::dr3D(const Integer) const
@@ -131,7 +135,7 @@ void TSocketLeaderPin::dr3D(const Integer) const
         drRectAngle(-Radius, -Radius, FlatDepth - Radius, Radius, 1);
         drCutExtrusion(tvapi::dtReverse, tvapi::etBlind, reliefLen, 0.0);
     }
-    if (AbsZn(Key) != 0 && Key / 2 < CollarRadius && Zn(CollarHeight) > 0) {
+    if (CollarFlats()) {
         drPlaneEskis(tvapi::o3d_planeXOY, CollarHeight, 0.0, "");
         drRectAngle(-CollarRadius, -CollarRadius, -Key / 2, CollarRadius, 1);
         drRectAngle(CollarRadius, -CollarRadius, Key / 2, CollarRadius, 1);

@@ -59,6 +59,8 @@ public:
                                    Real x45, Real r44, Real x44) const;
     // The arrow of the end view "A", beyond the fitted end face at x.
     void drViewArrowA(Real x) const;
+    // Whether the part cuts flats Key apart on its collar (the collar is round otherwise).
+    Boolean CollarFlats() const;
     // The record's pin with a lead-in of 8.
     void dr2D_VZ(Real const& mx, Real const& my, Real const& ma, Real const& ms, Integer tl,
                  Boolean isSize) const;
