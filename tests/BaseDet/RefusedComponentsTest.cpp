@@ -95,13 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedComponentCase{"AssembledThreadUndefined", "distscrew",
                               Assembled([](TDistanceScrew& s) { s.ThreadRadius = Undefined; }),
                               "Деталь не построена: Болт 11738", "Резьбы нет в ряду"},
-        // A listed thread no cap screw standard covers has no head nor socket to build by.
-        TRefusedComponentCase{"AssembledM7NoCapScrew", "distscrew",
-                              Assembled([](TDistanceScrew& s) { s.ThreadRadius = 3.5; }),
-                              "Деталь не построена: Болт 11738 М7.00", ""},
+        // A listed thread no cap screw standard covers has no head nor socket to build by; the
+        // box says so (it once named the part only).
+        TRefusedComponentCase{
+            "AssembledM7NoCapScrew", "distscrew", Assembled([](TDistanceScrew& s) { s.ThreadRadius = 3.5; }),
+            "Деталь не построена: Болт 11738 М7.00", "\nНет стандартных размеров винта M7.00"},
         TRefusedComponentCase{"CapScrewM7NoSocketDepth", "capscrew",
                               CapScrew([](TScrew& s) { s.Radius = 3.5; }),
-                              "Деталь не построена: Винт с шестигранным углублением 7.00*30.00", ""},
+                              "Деталь не построена: Винт с шестигранным углублением 7.00*30.00",
+                              "\nНет стандартных размеров винта M7.00"},
         // A catalogue part is named with its sizes, and a thread the list lacks is told in the
         // same box.
         TRefusedComponentCase{"PinLengthZero", "pin",

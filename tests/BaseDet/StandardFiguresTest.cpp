@@ -55,6 +55,42 @@ TBuild FigScrew(Integer type, double r, double l)
     };
 }
 
+// Table type of the element library holding the code row and Rows while it lives, as a user's
+// library with rows of its own would; the bundled rows come back when it goes.
+class TLibraryRows {
+public:
+    TLibraryRows(Integer type, const std::vector<std::vector<double>>& Rows)
+        : Table(*ABaseDetail.GetTable(type))
+    {
+        Saved = Table.pBase, SavedCount = Table.Count;
+        std::vector<double> values(Saved.begin(), Saved.begin() + Table.Params);
+        for (std::vector<double> row : Rows) {
+            row.resize(Table.Params, 0.0);
+            values.insert(values.end(), row.begin(), row.end());
+        }
+        Table.pBase = values, Table.Count = Integer(Rows.size()) + 1;
+    }
+    ~TLibraryRows() { Table.pBase = Saved, Table.Count = SavedCount; }
+    TLibraryRows(const TLibraryRows&) = delete;
+    TLibraryRows& operator=(const TLibraryRows&) = delete;
+
+private:
+    TDTable& Table;
+    std::vector<double> Saved;
+    Integer SavedCount;
+};
+
+// The screw of table type's only row Row, set by its diameter and the length l.
+TBuild FigRowScrew(Integer type, std::vector<double> Row, double l)
+{
+    return [=](TDcDetail id, const TString&) {
+        const TLibraryRows rows(type, {Row});
+        TScrew s(id, &drApi::MA, nullptr);
+        ASSERT_NE(s.Set(type, Row[0] / 2, l), 0);
+        s.dr3D(0);
+    };
+}
+
 TBuild FigBaseKind(int kind, std::vector<double> P)
 {
     return [=](TDcDetail, const TString& PartFile) mutable {
@@ -99,15 +135,34 @@ TEST_P(TCapScrewSocketTest, TakesTheStandardKeyToItsDepth)
     ASSERT_TRUE(body);
     EXPECT_TRUE(tvhost::IsValidShape(body));
     const double a = GetParam().Figure / 2, top = tvhost::BoxOf(body)[5], floor = top - GetParam().Depth;
-    EXPECT_LT(Filled(body, {a - 0.12, -0.1, floor + 0.1}, {a - 0.02, 0.1, top - 0.1}), 1e-6);
+    // Empty down to its whole depth (the drill point lies deeper still just inside the flats),
+    // no deeper than that, and full outside the flats.
+    EXPECT_LT(Filled(body, {a - 0.12, -0.1, floor + 0.005}, {a - 0.02, 0.1, top - 0.1}), 1e-6);
+    EXPECT_GT(Filled(body, {a - 0.12, -0.1, floor - 0.3}, {a - 0.02, 0.1, floor - 0.1}), 1 - 1e-6);
     EXPECT_GT(Filled(body, {a + 0.02, -0.1, floor + 0.1}, {a + 0.12, 0.1, top - 0.1}), 1 - 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, TCapScrewSocketTest,
-                         testing::Values(TFigureCase{"M6_Table33", FigScrew(33, 3, 20), 5, 3},
-                                         TFigureCase{"M12_Table33", FigScrew(33, 6, 50), 10, 6},
-                                         TFigureCase{"M10_Table26", FigScrew(26, 5, 50), 8, 5}),
-                         FigCaseName);
+// Rows of a library of the user's own: table 33 (d, L, P, b, D, k, s) takes the socket's depth
+// from ISO 4762 (DIN 912 at M33), table 26 (d, D, s, k, t, b, P, L) from the row.
+INSTANTIATE_TEST_SUITE_P(
+    Tables, TCapScrewSocketTest,
+    testing::Values(TFigureCase{"M6_Table33", FigScrew(33, 3, 20), 5, 3},
+                    TFigureCase{"M12_Table33", FigScrew(33, 6, 50), 10, 6},
+                    TFigureCase{"M10_Table26", FigScrew(26, 5, 50), 8, 5},
+                    TFigureCase{"M16_Table33", FigRowScrew(33, {16, 60, 2, 44, 24, 16, 14}, 60), 14, 8},
+                    TFigureCase{"M33_Table33", FigRowScrew(33, {33, 100, 3.5, 78, 50, 33, 24}, 100), 24, 18},
+                    TFigureCase{"M42_Table33", FigRowScrew(33, {42, 120, 4.5, 96, 63, 42, 32}, 120), 32, 24},
+                    TFigureCase{"M48_Table33", FigRowScrew(33, {48, 150, 5, 108, 72, 48, 36}, 150), 36, 28},
+                    TFigureCase{"M56_Table33", FigRowScrew(33, {56, 160, 5.5, 124, 84, 56, 41}, 160), 41, 34},
+                    TFigureCase{"M64_Table33", FigRowScrew(33, {64, 200, 6, 140, 96, 64, 46}, 200), 46, 38},
+                    TFigureCase{"M16_Table26", FigRowScrew(26, {16, 24, 14, 16, 8, 44, 2, 60}, 60), 14, 8},
+                    TFigureCase{"M64_Table26", FigRowScrew(26, {64, 96, 46, 64, 38, 140, 6, 200}, 200), 46,
+                                38},
+                    // A head lower than the standard's keeps its drill point a quarter of the head above the
+                    // shank: 0.75 * 10 - 7 * tan 30.
+                    TFigureCase{"M16_Table26_HeadLow", FigRowScrew(26, {16, 24, 14, 10, 8, 44, 2, 60}, 60),
+                                14, 7.5 - 7 * 0.5773502691896257}),
+    FigCaseName);
 
 // A screw's nominal length is its length under the head: the head stands above the bearing face
 // (Z 0) and the shank reaches down the nominal length.
@@ -117,21 +172,27 @@ TEST_P(TScrewLengthTest, ShankIsTheNominalLength)
 {
     const tvhost::TShape body = Built("capscrew");
     ASSERT_TRUE(body);
-    EXPECT_NEAR(tvhost::BoxOf(body)[2], -GetParam().Figure, 1e-6);
+    const double end = tvhost::BoxOf(body)[2];
+    EXPECT_NEAR(end, -GetParam().Figure, 1e-6);
+    // It ends in a face, not in a point: a thin slab about the axis there is full.
+    EXPECT_GT(Filled(body, {-0.3, -0.3, end}, {0.3, 0.3, end + 0.01}), 1 - 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Builders, TScrewLengthTest,
-    testing::Values(TFigureCase{"M8x40_Table26", FigScrew(26, 4, 40), 40, 0},
-                    TFigureCase{"M8x30_Kind33", FigBaseKind(33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}),
-                                30, 0},
-                    TFigureCase{"M8x30_Kind34", FigBaseKind(34, {0, 8, 30, 0, 0, 13, 8, 20}), 30, 0},
-                    TFigureCase{"M6x30_Gost11738",
-                                [](TDcDetail, const TString& PartFile) {
-                                    TCommonGeometry(drApi::MA).dr3D_ScrewGost11738(PartFile, "", "", 6, 10, 5,
-                                                                                   6, 3, 30, 18, 0.4);
-                                },
-                                30, 0}),
+    testing::Values(
+        TFigureCase{"M8x40_Table26", FigScrew(26, 4, 40), 40, 0},
+        TFigureCase{"M8x30_Kind33", FigBaseKind(33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}), 30, 0},
+        TFigureCase{"M8x30_Kind34", FigBaseKind(34, {0, 8, 30, 0, 0, 13, 8, 20}), 30, 0},
+        TFigureCase{"M6x30_Gost11738",
+                    [](TDcDetail, const TString& PartFile) {
+                        TCommonGeometry(drApi::MA).dr3D_ScrewGost11738(PartFile, "", "", 6, 10, 5, 6, 3, 30,
+                                                                       18, 0.4);
+                    },
+                    30, 0},
+        // The smallest threads, whose end a 1 mm chamfer would leave no face at.
+        TFigureCase{"M1_6x10_Table33", FigRowScrew(33, {1.6, 10, 0.35, 15, 3, 1.6, 1.5}, 10), 10, 0},
+        TFigureCase{"M2x10_Table26", FigRowScrew(26, {2, 3.8, 1.5, 2, 1, 16, 0.4, 10}, 10), 10, 0}),
     FigCaseName);
 
 // The locating sleeve's threaded hole is drilled at its thread's tap drill: empty just inside

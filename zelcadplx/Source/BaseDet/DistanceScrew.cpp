@@ -4,6 +4,7 @@
 #include "DistanceScrew.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "ContDrawing.h"
@@ -243,7 +244,8 @@ TDistanceScrew::TAssembledSizes TDistanceScrew::AssembledSizes() const
     // The cap screw of the thread, its head to the standard; it reaches as far under the washer
     // as the screw's collar leaves, and washer and bushing let it through at least its
     // clearance hole, the fillet under its head too.
-    const TMetricFigures f = MetricFigures(2 * ThreadRadius);
+    TMetricFigures f = MetricFigures(2 * ThreadRadius);
+    f.SocketDepth = CapScrewSocketDepth(f.Socket, f.SocketDepth, f.HeadK, f.HeadK);
     const Real bore = f.Clearance / 2;
     return {f,
             Len - CollarHeight,
@@ -262,6 +264,9 @@ Boolean TDistanceScrew::drPieces(const TAssembledSizes& a) const
     if (!model) return false;
     const TCommonGeometry G(M2());
     const TMetricFigures& f = a.Screw;
+    // The cap screw is refused without its head and socket; the box says why.
+    if (std::isnan(f.HeadD) || std::isnan(f.HeadK) || std::isnan(f.Socket) || std::isnan(f.SocketDepth))
+        TellNoCapScrewFigures(f.d);
     const std::function<void(const TString&)> pieces[] = {
         [&](const TString& file) {
             G.dr3D_ScrewGost11738(file, "", "", f.d, f.HeadD, f.Socket, f.HeadK, f.SocketDepth, a.ScrewLen,

@@ -173,10 +173,17 @@ TScrew::TSocket TScrew::Socket() const
     if (ownRow && type == SocketScrewTable && TablePar(type, row, 5) > 0) s.Depth = TablePar(type, row, 5);
     // A figure neither the row nor the standard gives stays NaN.
     if (std::isnan(s.Across) || std::isnan(s.Depth)) return s;
-    // The drill point stays inside the head, a quarter of it below: a head lower than the
-    // standard's gets a shallower socket, never one through into the shank.
-    s.Depth = std::max(0.0, std::min(s.Depth, 0.75 * HeadLen - s.Across / 2 * TanDrillPoint));
+    s.Depth = CapScrewSocketDepth(s.Across, s.Depth, HeadLen, standard.HeadK);
     return s;
+}
+
+Real CapScrewSocketDepth(Real Across, Real Depth, Real K, Real StandardK)
+{
+    if (std::isnan(Depth)) return Depth;
+    // The standard's head holds its socket with room under the drill point; a lower one would
+    // be cut through into the shank, so its socket ends a quarter of the head above it.
+    const Real floor = K >= StandardK - TMathDef::metricPrecision ? K : 0.75 * K;
+    return std::max(0.0, std::min(Depth, floor - Across / 2 * TanDrillPoint));
 }
 
 void TScrew::dr3D(const Integer) const
@@ -184,8 +191,8 @@ void TScrew::dr3D(const Integer) const
     TPartBracket part(M2(), Id, {2 * Radius, Len - HeadLen});
     if (!part) return;
     const TSocket socket = Socket();
-    // No socket to cut: the part is left without a solid, and so refused.
-    if (std::isnan(socket.Across) || std::isnan(socket.Depth)) return;
+    // No socket to cut: the part is left without a solid, and so refused, with the reason.
+    if (std::isnan(socket.Across) || std::isnan(socket.Depth)) return TellNoCapScrewFigures(2 * Radius);
     TCommonGeometry(M2()).dr2D_SocketHeadCapScrew_V1(-HeadLen, 0, 0, 1, Radius, HeadRadius, socket.Across,
                                                      HeadLen, socket.Depth, Len, std::min(20.0, Len), 0.25, 0,
                                                      false);
@@ -219,15 +226,24 @@ void TCommonGeometry::dr2D_SocketHeadCapScrew_V1(R mx, R my, R ma, R mm, R sR, R
     // the shank would turn the outline back under the head.
     const Real e = std::min(std::max(isl, 1.0), std::max(L - K - 1, 1.0));
     const Real xc = t + h * 0.5773502691896257;
+    // The head's edge and the end are chamfered 1 mm, the thread's root as deep; on the smallest
+    // threads that would leave no top face around the socket or no end face, and such a chamfer
+    // is one pitch instead.
+    const TMetricThread* thread = MetricThread(2 * sR);
+    const auto chamfer = [thread](Real face) {
+        return thread && face - ComponentChamfer <= TMathDef::metricPrecision ? thread->Pitch
+                                                                              : ComponentChamfer;
+    };
+    const Real fh = chamfer(R_ - h), f = chamfer(sR);
     TContDrawing C(M2());
     C.Make(xc, 0,
            dP(t, h,
               dPx(0, h,
-                  dFsk(0, R_, K, R_, 1.0,
+                  dFsk(0, R_, K, R_, fh,
                        dCLL(K, sR, L - e - 1, sR, r1,
                             dPx(L - e, sR,
-                                dPx(L - 1, sR,
-                                    dP(L, sR - 1, dPnm(L - e, sR - 1, dP(L, 0, dPt0(xc, 0, nullptr)))))))))));
+                                dPx(L - f, sR,
+                                    dP(L, sR - f, dPnm(L - e, sR - f, dP(L, 0, dPt0(xc, 0, nullptr)))))))))));
     C.dr2D(tl);
     if (tl != 0) C.dr2DMY(tl);
     drDeleteMtr();

@@ -151,6 +151,12 @@ struct TReliefGroove {
 };
 // tan 30 degrees: drill points end in 120-degree cones.
 constexpr Real TanDrillPoint = 0.5773502691896257;
+// The depth of a cap screw's hexagon socket Across wide, asked Depth deep (the standard's or its
+// table row's), in a head K high where the standard's head is StandardK high: as asked wherever
+// the head is at least the standard's, held only so that the drill point stays inside the head;
+// a lower head gets a shallower socket, its drill point a quarter of the head above the
+// underside. Never below 0; NaN stays NaN.
+Real CapScrewSocketDepth(Real Across, Real Depth, Real K, Real StandardK);
 // Half the chord at distance d from the centre of a circle of radius r; the absolute value
 // keeps it real (and meaningless) when d exceeds r.
 Real HalfChord(Real r, Real d);

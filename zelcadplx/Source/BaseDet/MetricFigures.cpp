@@ -124,6 +124,13 @@ TMetricFigures MetricFigures(Real d)
     return f;
 }
 
+void TellNoCapScrewFigures(Real d)
+{
+    if (MetricThread(d))
+        Messager.LiftBox(::DC("Нет стандартных размеров винта") + " M" + TString(d, 2, true, 0),
+                         TMessager::toApi);
+}
+
 Real TapDrill(Real d, Real Pitch)
 {
     if (FinePitch(d, Pitch)) return d - Pitch;

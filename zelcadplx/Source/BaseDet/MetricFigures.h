@@ -33,6 +33,10 @@ const TMetricThread* MetricThread(Real d);
 // builder that needs the figure refuses.
 TMetricFigures MetricFigures(Real d);
 
+// Tells that the standards give no cap screw of thread d to build by, for a d of the list; a d
+// the list does not hold is told by MetricFigures already.
+void TellNoCapScrewFigures(Real d);
+
 // The drill before tapping thread d of pitch Pitch: the list's tap drill at d's coarse pitch,
 // d - Pitch at a fine pitch of the series at d (M28 x 1.5 too, which has no coarse pitch).
 // NaN, told with the pitch, for any other pair.
