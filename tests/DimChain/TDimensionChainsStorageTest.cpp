@@ -4,9 +4,11 @@
 
 #include "TDimensionChains.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -369,6 +371,12 @@ TEST(TOwnFormStreamTest, IsStoredOnlyForTextsWithItemsOrHeightsAndReadBack)
     EXPECT_TRUE(Older.DimChains[0].OwnTexts == Plain.DimChains[0].OwnTexts);
     bytes[at + 16] = '-'; // "-0,2" no longer the text kept
     EXPECT_FALSE(TDimensionChains().from(bytes));
+    // An own text holding a U+0000 is none the host gives back whole, nor any the writer writes.
+    const std::string upper = "+0,2 x";
+    const auto own = std::search(plain.begin(), plain.end(), upper.begin(), upper.end());
+    ASSERT_NE(own, plain.end());
+    own[1] = 0;
+    EXPECT_FALSE(TDimensionChains().from(plain));
 }
 
 // A host that throws while storing is the caller's to handle; one that throws while reading

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "HostDrawingObject.h"
 #include "Panel3DFixture.h"
 #include "Reopen2DFixture.h"
 #include "TDimensionChains.h"
@@ -91,11 +92,27 @@ protected:
 
 class TStoredFieldRoundTripTest;
 
+// A figure typed into a link.
+struct TTypedFigure {
+    Integer Link;
+    Real TDimension::*Field;
+    Real Value;
+};
+
+// What a row drew or typed, as the chain read back must hold it: figures typed, C's own texts as
+// they can be given back and the height of its upper text's first item (0: the text's own).
+struct TKeptFields {
+    std::vector<TTypedFigure> Figures = {};
+    std::optional<std::wstring> Upper = {}, Lower = {};
+    std::optional<double> Height = {};
+};
+
 // A value the host holds: given to the sample's drawing before its chain is picked, or typed
-// into the grid after.
+// into the grid after; and what is kept of it.
 struct TFieldCase {
     const char* Name;
     std::function<void(TStoredFieldRoundTripTest&)> Draw, Type;
+    TKeptFields Kept = {};
 };
 void PrintTo(const TFieldCase& c, std::ostream* os)
 {
@@ -117,7 +134,35 @@ public:
         tvapi::IDimensionTextPtr(Dims[2])->GetLowerDeviation()->SetStr(Text);
         Dims[2]->Update();
     }
+    // C's text Name ("Upper" or "Lower") given Str in its first item as the host holds it, past
+    // what its text interface takes (a U+0000, a lone surrogate).
+    void HeldText(const char* Name, const std::wstring& Str)
+    {
+        dynamic_cast<tvhost::TDrawingCore&>(*Dims[2].Get()).Text(Name).Lines.at(0).Items.at(0).Str = Str;
+        Dims[2]->Update();
+    }
 };
+
+// Chain, read back, against what Kept says was drawn or typed.
+void ExpectKept(const TDimensionChain& Chain, const TKeptFields& Kept)
+{
+    for (const TTypedFigure& f : Kept.Figures) {
+        ASSERT_LT(f.Link, Chain.Count());
+        EXPECT_EQ(Chain.Dimensions[f.Link].*f.Field, f.Value) << "link " << f.Link;
+    }
+    if (!Kept.Upper && !Kept.Lower && !Kept.Height) return;
+    ASSERT_TRUE(Chain.OwnTexts);
+    const TTextForm& upper = Chain.OwnTexts->UpperForm;
+    if (Kept.Upper) {
+        EXPECT_EQ(Chain.OwnTexts->Upper, *Kept.Upper);
+    }
+    if (Kept.Lower) {
+        EXPECT_EQ(Chain.OwnTexts->Lower, *Kept.Lower);
+    }
+    if (Kept.Height) {
+        EXPECT_EQ(upper.empty() ? 0.0 : upper.at(0).at(0).Height, *Kept.Height);
+    }
+}
 
 TEST_P(TStoredFieldRoundTripTest, ReadsBackWhatItWrote)
 {
@@ -140,12 +185,32 @@ TEST_P(TStoredFieldRoundTripTest, ReadsBackWhatItWrote)
     Open();
     ExpectRead(written);
     EXPECT_TRUE(Panel->Chain().OwnTexts == own);
+    const TKeptFields& kept = GetParam().Kept;
+    ExpectKept(Panel->Chain(), kept);
+    if (!kept.Upper && !kept.Lower) return;
+    // C let go: its own texts given back as they were kept.
+    Dims = Drawn();
+    Pick(15, 28);
+    ASSERT_FALSE(Panel->Chain().Closed);
+    if (kept.Upper) {
+        EXPECT_EQ(Upper(Dims[2]), *kept.Upper);
+    }
+    if (kept.Lower) {
+        EXPECT_EQ(Lower(Dims[2]), *kept.Lower);
+    }
 }
 
+TFieldCase HeightCase(const char* Name, double HeightMm, double Kept)
+{
+    return {
+        Name, [HeightMm](TStoredFieldRoundTripTest& f) { f.Height(HeightMm); }, {}, {{}, L"+0,2", {}, Kept}};
+}
 TFieldCase HeightCase(const char* Name, double HeightMm)
 {
-    return {Name, [HeightMm](TStoredFieldRoundTripTest& f) { f.Height(HeightMm); }, {}};
+    return HeightCase(Name, HeightMm, HeightMm);
 }
+
+using namespace std::string_literals;
 
 // clang-format off
 const TFieldCase FieldCases[] = {
@@ -153,13 +218,30 @@ const TFieldCase FieldCases[] = {
     HeightCase("HeightSubnormal", 1e-310), HeightCase("HeightMinusFive", -5), HeightCase("HeightHuge", 1e300),
     HeightCase("HeightJustAboveAThousand", 1000.001),
     // Not kept: the text's own height is given back.
-    HeightCase("HeightNoNumber", std::numeric_limits<double>::quiet_NaN()),
+    HeightCase("HeightNoNumber", std::numeric_limits<double>::quiet_NaN(), 0),
     {"TypedAtTheGridsEdge", {}, [](TStoredFieldRoundTripTest& f) {
          f.Type(1, rEQHigh, L"1000000");
          f.Type(1, rEQLow, L"-1000000");
          f.Type(2, rdT, L"-1000000");
-     }},
-    {"DeviationTextWithTheMinusSign", [](TStoredFieldRoundTripTest& f) { f.LowerText(L"\u22120,05"); }, {}},
+     },
+     {{{0, &TDimension::EQHigh, 1e6}, {0, &TDimension::EQLow, -1e6}, {1, &TDimension::dT, -1e6}}}},
+    {"DeviationTextWithTheMinusSign", [](TStoredFieldRoundTripTest& f) { f.LowerText(L"\u22120,05"); }, {},
+     {{}, {}, L"\u22120,05"}},
+    // The host's text interface ends a text at its first U+0000: kept up to there, its item and
+    // height with it, its U+2212 stored whole.
+    {"TextsHeldPastANull", [](TStoredFieldRoundTripTest& f) {
+         f.Height(2.5);
+         f.HeldText("Upper", L"+0,2\0 x"s);
+         f.LowerText(L"\u22120,05");
+         f.HeldText("Lower", L"\u22120,05\0" L"9"s);
+     },
+     {}, {{}, L"+0,2", L"\u22120,05", 2.5}},
+    // No Unicode character: kept as the host's file holds it.
+    {"TextHeldWithALoneSurrogate", [](TStoredFieldRoundTripTest& f) {
+         f.LowerText(L"-0,05");
+         f.HeldText("Lower", L"-0,05"s + static_cast<wchar_t>(0xD800));
+     },
+     {}, {{}, {}, L"-0,05\uFFFD"}},
 };
 // clang-format on
 

@@ -1,7 +1,8 @@
 // Stored figures that only the user gives, held to what the grid and the drawing take: a typed
-// figure beyond the grid's range or a kept text's height that is no number leaves the set damaged -
-// told at each opening, never stored over, the drawing as it was and still saved; a conversion's
-// factor no conversion gives is read again from the link.
+// figure beyond the grid's range, a kept text's height that is no number or a character of it
+// that is no Unicode character leaves the set damaged - told at each opening, never stored over,
+// the drawing as it was and still saved; a conversion's factor no conversion gives is read again
+// from the link.
 
 #include "pmDimensionChain2D.h"
 
@@ -95,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         TFigureDamage{"KeptHeightInfinite",
                       [](TDimensionChain& c) {
                           c.OwnTexts->UpperForm[0][0].Height = std::numeric_limits<double>::infinity();
-                      }}),
+                      }},
+        // Stored whole, as a character with no CP1251 code is.
+        TFigureDamage{"KeptTextSurrogate",
+                      [](TDimensionChain& c) { c.OwnTexts->Lower += static_cast<wchar_t>(0xD800); }}),
     [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
 
 // Link A is bound to no angle: its angular deviations are the user's alone, held as the others.

@@ -32,8 +32,10 @@ namespace {
 // ("FIGS"); which chains are checked ("CHKD"); the figures of their checks ("CHKF"); how each link was
 // derived and projected ("LINK"); the items and character heights of own texts that have any
 // ("OWNF", after "OWNT"); the own texts' strings whole where any character of them has no CP1251
-// code ("OWNW", after "OWNF"); the reference numbers of the objects laid on links beside their own: the
-// projection's segment or dimension and the angular dimension, per link ("LAID").
+// code ("OWNW", after "OWNF"), each character a Unicode scalar other than U+0000 (`KeptCharacter`,
+// which the reader holds them to: a kept text ends at its first U+0000); the reference numbers of
+// the objects laid on links beside their own: the projection's segment or dimension and the angular
+// dimension, per link ("LAID").
 constexpr Integer FiguresTag = 0x53474946;
 constexpr Integer RecordTag = 0x4B4E494C;
 constexpr Integer LaidTag = 0x4449414C;

@@ -216,7 +216,7 @@ bool TDimensionChain::ownTextsFromStream(TKmfData& s)
     TString upper, lower;
     s.Read(upper);
     s.Read(lower);
-    if (s.ErrorReadFromFileToBufer) return false;
+    if (s.ErrorReadFromFileToBufer || !KeptString(Wide(upper)) || !KeptString(Wide(lower))) return false;
     OwnTexts = TDeviationTexts{Wide(upper), Wide(lower)};
     return true;
 }

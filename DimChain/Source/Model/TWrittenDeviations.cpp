@@ -15,19 +15,32 @@
 
 namespace {
 
-// Text's items and heights; empty when every line is one item of no height of its own.
+// Text as it can be given back: the host's text interface takes a text up to its first U+0000.
+// Any other character the set cannot hold stands as U+FFFD, as the host's file holds it.
+std::wstring KeptStr(const std::wstring& Text)
+{
+    std::wstring kept = Text.substr(0, Text.find(L'\0'));
+    for (wchar_t& c : kept)
+        if (!KeptCharacter(static_cast<char32_t>(c))) c = L'\uFFFD';
+    return kept;
+}
+
+// Text's items and heights, up to the item holding its first U+0000; empty when every line is
+// one item of no height of its own.
 TTextForm FormOf(const tvapi::ITextPtr& Text)
 {
     TTextForm form;
-    bool plain = true;
-    for (int i = 0, lines = Text->GetCount(); i < lines; ++i) {
+    bool plain = true, ended = false;
+    for (int i = 0, lines = Text->GetCount(); i < lines && !ended; ++i) {
         const tvapi::ITextLinePtr line = Text->GetLine(i);
         std::vector<TTextItemForm>& items = form.emplace_back();
-        for (int j = 0, count = line ? line->GetCount() : 0; j < count; ++j) {
+        for (int j = 0, count = line ? line->GetCount() : 0; j < count && !ended; ++j) {
             const tvapi::ITextItemPtr item = line->GetItem(j);
             const tvapi::ITextFontPtr font(item);
             const double height = font ? font->GetHeight() : 0.0;
-            items.push_back({item ? item->GetStr() : std::wstring(), KeptHeight(height) ? height : 0.0});
+            const std::wstring str = item ? item->GetStr() : std::wstring();
+            ended = str.find(L'\0') != std::wstring::npos;
+            items.push_back({KeptStr(str), KeptHeight(height) ? height : 0.0});
             plain = plain && items.back().Height == 0.0;
         }
         plain = plain && items.size() <= 1;
@@ -127,7 +140,7 @@ bool ReadForm(TKmfData& s, TTextForm& Form)
             TString str;
             s.Read(str);
             const Real height = s.ReadReal();
-            if (!KeptHeight(height)) return false;
+            if (!KeptHeight(height) || !KeptString(Wide(str))) return false;
             line.push_back({Wide(str), height});
         }
     }
@@ -156,6 +169,17 @@ std::wstring Narrowed(const std::wstring& Str)
 bool KeptHeight(double Height)
 {
     return std::isfinite(Height);
+}
+
+bool KeptCharacter(char32_t Character)
+{
+    return Character != 0 && Character <= 0x10FFFF && (Character < 0xD800 || Character > 0xDFFF);
+}
+
+bool KeptString(const std::wstring& Text)
+{
+    return std::all_of(Text.begin(), Text.end(),
+                       [](wchar_t c) { return KeptCharacter(static_cast<char32_t>(c)); });
 }
 
 bool TDeviationTexts::Narrow() const
@@ -188,7 +212,7 @@ bool TDeviationTexts::WideFromStream(TKmfData& s, std::optional<TDeviationTexts>
         if (length < 0 || !s.CheckCount(length, 4)) return false;
         for (Integer j = 0; j < length; ++j) {
             const Integer c = s.ReadInteger();
-            if (c <= 0 || c > 0x10FFFF) return false;
+            if (!KeptCharacter(static_cast<char32_t>(c))) return false;
             wide[i] += static_cast<wchar_t>(c);
         }
         if (s.ErrorReadFromFileToBufer || Narrowed(wide[i]) != *all[i]) return false;
@@ -218,7 +242,7 @@ std::optional<TDeviationTexts> TDeviationTexts::Of(const tvapi::IDrawingObjectPt
     if (!text) return std::nullopt;
     const tvapi::ITextPtr upper = text->GetUpperDeviation(), lower = text->GetLowerDeviation();
     if (!upper || !lower) return std::nullopt;
-    return TDeviationTexts{upper->GetStr(), lower->GetStr(), FormOf(upper), FormOf(lower)};
+    return TDeviationTexts{KeptStr(upper->GetStr()), KeptStr(lower->GetStr()), FormOf(upper), FormOf(lower)};
 }
 
 void TDeviationTexts::WriteTo(const tvapi::IDrawingObjectPtr& Dimension) const

@@ -15,6 +15,12 @@ class TKmfData;
 // Whether a text item's character height is kept and given back: any number, as the host holds
 // any (0: the text's own height). The writer and the reader of a stored set share it.
 bool KeptHeight(double Height);
+// Whether a character of a kept text is kept and stored as it is: a Unicode scalar value other
+// than U+0000, where the host's text interface ends a text. The writer and the reader of a stored
+// set share it.
+bool KeptCharacter(char32_t Character);
+// Whether every character of Text is kept as it is.
+bool KeptString(const std::wstring& Text);
 
 // One item of a line of a text: its string and its character height in millimetres (0: the
 // text's own height), a kept height.
@@ -29,7 +35,8 @@ struct TTextItemForm {
 using TTextForm = std::vector<std::vector<TTextItemForm>>;
 
 // A dimension's upper and lower deviation texts, with their items and heights where they have
-// any, so that what is given back is what was taken.
+// any, so that what is given back is what was taken. A text is kept as it can be given back: up
+// to its first U+0000, any other character not kept as U+FFFD.
 struct TDeviationTexts {
     std::wstring Upper, Lower;
     TTextForm UpperForm = {}, LowerForm = {};
@@ -44,8 +51,8 @@ struct TDeviationTexts {
     static std::wstring Joined(const TTextForm& Form);
     // The items and heights of Texts in a stream: for the upper, then the lower text, its count
     // of lines (0 for none of its own, or no texts), each line's count of items, each item's
-    // string and height. Reading gives false for counts past the data, a height not kept, or a
-    // form other than its text's string or without texts.
+    // string and height. Reading gives false for counts past the data, a height or character not
+    // kept, or a form other than its text's string or without texts.
     static void FormToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
     static bool FormFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     // Whether each string of the texts and their items has a CP1251 code for every character
@@ -53,7 +60,7 @@ struct TDeviationTexts {
     bool Narrow() const;
     // Every string of Texts, the texts' then their items', each as its count of characters and
     // their code points: what the strings above lose. Reading gives false for a count other than
-    // the strings', or a string other than its narrow one read before.
+    // the strings', a character not kept, or a string other than its narrow one read before.
     static void WideToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
     static bool WideFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;
