@@ -1,6 +1,7 @@
 // A part that is not built leaves no sheet: whether its sheet is drawn after the refusal (not
 // made, nothing more told) or before it (its file goes with the part's), and a part built
-// again lets its sheet be made again.
+// again lets its sheet be made again. A sheet whose save fails leaves what stood under its name
+// before the build, and its part stays built.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "DistanceScrew.h"
 #include "LeaderPin.h"
 #include "MathDetail2.h"
+#include "SpecialFiles.h"
 
 namespace {
 
@@ -20,8 +22,11 @@ struct TRefusedSheetCase {
     const char* Stem;
     // Builds detail id's part and sheet in the order the case names.
     std::function<void(TDcDetail)> Build;
-    bool SheetSaved; // the last part built was built
-    int Boxes;       // how many boxes in all; -1 when the sheet drawn first told its own
+    bool SheetSaved;       // the last part built was built (and a sheet with its sizes stands)
+    int Boxes;             // how many boxes in all; -1 when the sheet drawn first told its own
+    bool PartKept = false; // the part stands, though its sheet does not
+    // How the last box begins; by default a refusal's where no sheet stands, else unchecked.
+    const char* Told = nullptr;
 };
 
 void PrintTo(const TRefusedSheetCase& c, std::ostream* os)
@@ -38,15 +43,22 @@ void PartThenSheet(const TDetail& d)
     d.dr2D();
 }
 
-enum class TSheetOrder { After, Before, BeforeHeld };
+enum class TSheetOrder { After, Before, BeforeHeld, AfterOnAFullDisk };
 
 // Row 4 of table 5, tapped M8 (listed) or M9 (not listed), flats 17 across; its sheet drawn
-// after its part, or before it (its boxes held for the part's, or not).
+// after its part, or before it (its boxes held for the part's, or not), or after it on a disk
+// with room for the sheet saved empty at its creation but not for the sheet drawn.
 void LeaderPin(TDcDetail id, Real thread, TSheetOrder order = TSheetOrder::After)
 {
     TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
     p.Set(TSocketLeaderPin::Type, 8, 35, 100);
     p.FRadius = p.OFRadius, p.ThreadRadius = thread / 2, p.ThreadLen = 12, p.Key = 17;
+    if (order == TSheetOrder::AfterOnAFullDisk) {
+        p.dr3D(0);
+        const specialfiles::TFileSizeLimit full(4096);
+        p.dr2D();
+        return;
+    }
     if (order == TSheetOrder::BeforeHeld) drApi::MA.drHoldBoxes3D();
     if (order != TSheetOrder::After) p.dr2D();
     PartThenSheet(p);
@@ -72,16 +84,24 @@ TEST_P(TRefusedSheetTest, SheetIsSavedOnlyWithItsPart)
     Journal().Clear();
     c.Build(id);
     EXPECT_EQ(std::filesystem::exists(Model->sfDetail2D(id, 0).PChar()), c.SheetSaved);
-    EXPECT_EQ(std::filesystem::exists(Model->sfDetail3D(id, 0).PChar()), c.SheetSaved);
+    EXPECT_EQ(std::filesystem::exists(Model->sfDetail3D(id, 0).PChar()), c.SheetSaved || c.PartKept);
+    EXPECT_EQ(drApi::MA.drRefused3D(), !c.SheetSaved && !c.PartKept);
+    if (c.SheetSaved) {
+        // The sheet drawn whole, never the one saved empty at its creation.
+        tvhost::THostDocument2D* sheet = OpenSheet(id);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_GT(Dimensions(*sheet), 0);
+    }
     const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
     if (c.Boxes >= 0) {
         EXPECT_EQ(boxes.size(), std::size_t(c.Boxes));
     }
-    if (c.SheetSaved) return;
-    // The refusal comes last and tells the thread once.
+    const char* last = c.Told ? c.Told : c.SheetSaved ? nullptr : "Деталь не построена: ";
+    if (!last) return;
+    // The refusal, or the failed save, comes last; a refusal tells the thread once.
     ASSERT_FALSE(boxes.empty());
     const std::string& told = boxes.back().Arguments[0];
-    EXPECT_EQ(told.rfind("Деталь не построена: ", 0), 0u) << told;
+    EXPECT_EQ(told.rfind(last, 0), 0u) << told;
     const std::string thread = "Резьбы нет в ряду M9.00";
     if (std::string(c.Stem) != "backejector") {
         EXPECT_EQ(told.find(thread), told.rfind(thread)) << told;
@@ -104,6 +124,16 @@ INSTANTIATE_TEST_SUITE_P(
                           },
                           true, 1},
         TRefusedSheetCase{"LeaderPinM8", "leaderpin", [](TDcDetail id) { LeaderPin(id, 8); }, true, 0},
+        // The sheet's save fails on a nearly full disk: no sheet stands, or the one built before.
+        TRefusedSheetCase{"LeaderPinM8SheetOnAFullDisk", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 8, TSheetOrder::AfterOnAFullDisk); }, false, 1,
+                          true, "Не удалось сохранить файл "},
+        TRefusedSheetCase{"LeaderPinM8ThenM8SheetOnAFullDisk", "leaderpin",
+                          [](TDcDetail id) {
+                              LeaderPin(id, 8);
+                              LeaderPin(id, 8, TSheetOrder::AfterOnAFullDisk);
+                          },
+                          true, 1, false, "Не удалось сохранить файл "},
         TRefusedSheetCase{"ReturnPinNoRadius", "backejector",
                           [](TDcDetail id) {
                               TBackEjector b(id, &drApi::MA, TConstruktor::Empty(), 0);

@@ -51,12 +51,17 @@ TEST_F(TSheetTest, CreateLeafSavesADrawingWithItsSheetSetUp)
     tvhost::THostProgressBar& progress = Host().App().Progress();
     R().ProgressBar = tvapi::IProgressBarPtr(&progress);
     progress.SetPosition(99);
+    const std::string leaf = ::testing::TempDir() + "leaf.qdr", draft = ::testing::TempDir() + "leaf~.qdr";
+    std::filesystem::remove(leaf);
+    std::filesystem::remove(::testing::TempDir() + "leaf2.qdr");
     Create("leaf");
     ASSERT_TRUE(R().IDoc);
     ASSERT_TRUE(R().IDoc2D);
     EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentDrawing);
-    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "leaf.qdr");
-    EXPECT_TRUE(std::filesystem::exists(::testing::TempDir() + "leaf.qdr"));
+    // Saved under a name of its own: its name holds nothing until the sheet is closed.
+    EXPECT_EQ(U(R().IDoc->GetFileName()), draft);
+    EXPECT_TRUE(std::filesystem::exists(draft));
+    EXPECT_FALSE(std::filesystem::exists(leaf));
     EXPECT_EQ(Doc().Data().Sheets.Items.size(), 1u); // the sheet the drawing came with
     EXPECT_EQ(Sheet0().Format, 1);
     EXPECT_EQ(Sheet0().Multiply, 1);
@@ -65,18 +70,24 @@ TEST_F(TSheetTest, CreateLeafSavesADrawingWithItsSheetSetUp)
     EXPECT_EQ(progress.Position(), 0); // the count before this sheet
     EXPECT_EQ(R().CountDrawing, 1);
     Create("leaf2", tvapi::tvDocumentDrawing, 0);
+    EXPECT_FALSE(std::filesystem::exists(draft)); // the sheet left unclosed leaves nothing
     EXPECT_FALSE(Sheet0().Landscape);
     EXPECT_EQ(progress.Position(), 1);
     EXPECT_EQ(R().CountDrawing, 2);
     R().ProgressBar.Reset();
+    const tvapi::ITervanDocumentPtr closed = R().IDoc;
+    drApi::MA.drCloseLeaf();
+    EXPECT_EQ(U(closed->GetFileName()), ::testing::TempDir() + "leaf2.qdr");
+    EXPECT_TRUE(std::filesystem::exists(::testing::TempDir() + "leaf2.qdr"));
+    EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "leaf2~.qdr"));
 }
 
 TEST_F(TSheetTest, CreateLeafMakesAFragmentOfEveryOtherTypeAndClosesTheOldDocumentUnsaved)
 {
     Create("frag", tvapi::tvDocumentSpecification, 2);
     EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentFragment);
-    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "frag.qfr");
-    EXPECT_TRUE(Sheet0().Landscape); // any Krat but 0
+    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "frag~.qfr"); // until it is closed
+    EXPECT_TRUE(Sheet0().Landscape);                                           // any Krat but 0
     const tvapi::ITervanDocumentPtr old = R().IDoc;
     Create("frag", tvapi::tvDocumentFragment);
     auto& oldCore = dynamic_cast<tvhost::TDocumentCore&>(*old);
@@ -460,12 +471,14 @@ TEST_F(TSheetTest, MaterialGoesIntoTheDocumentPropertiesOneByOne)
 namespace {
 
 // A save of the facade that cannot be written (on a disk that fills up, or into no folder), made
-// in a child process: the message must name the file and give the file layer's reason.
+// in a child process: the message must name the file and give the file layer's reason, in one
+// box, and the folder holds what it held before the build.
 struct TFailedSave {
     const char* Name;
-    const char* File; // in the test's temporary folder
+    const char* File; // in a folder of the test's own
     rlim_t Limit;     // the bytes a file may grow to during the save
     const char* Why;
+    const char* Before = nullptr; // what stood under the file's name before, if anything
 };
 void PrintTo(const TFailedSave& c, std::ostream* os)
 {
@@ -474,6 +487,8 @@ void PrintTo(const TFailedSave& c, std::ostream* os)
 
 const TFailedSave FailedSaves[] = {
     {"SheetClosedOnAFullDisk", "full.qdr", 4096, "failed: File too large"},
+    {"SheetClosedOnAFullDiskOverAnEarlierOne", "earlier.qdr", 4096, "failed: File too large",
+     "the sheet of an earlier build\n"},
     {"SheetCreatedInNoFolder", "missing/leaf.qdr", RLIM_INFINITY, ": No such file or directory"},
     {"PartClosedOnAFullDisk", "full.qpt", 4096, "failed: File too large"},
 };
@@ -485,16 +500,19 @@ class TFailedSaveTest : public TSheetTest, public ::testing::WithParamInterface<
 TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
 {
     const TFailedSave& c = GetParam();
-    const std::string file = ::testing::TempDir() + c.File;
-    const std::string stem = c.File;
-    const bool part = stem.ends_with(".qpt"), created = c.Limit == RLIM_INFINITY;
+    const specialfiles::TFolder folder;
+    const std::string file = folder / c.File;
+    const TString stem(file.substr(0, file.size() - 4).c_str());
+    const bool part = file.ends_with(".qpt"), created = c.Limit == RLIM_INFINITY;
+    if (c.Before) std::ofstream(file, std::ios::binary) << c.Before;
     if (part) {
         ASSERT_TRUE(drApi::MA.drCreate3D(true, true, TString(file.c_str()), "", ""));
         for (int i = 0; i < 10; ++i)
             tvhost::HostAs<tvhost::THostDocument3D>(R().IDoc)->TopPart().AddBody(
                 tvhost::MakeBox({10.0 * i, 0, 0}, 5, 5, 5));
     } else if (!created) {
-        Create(stem.substr(0, stem.size() - 4));
+        TString n = stem, comment;
+        drApi::MA.drCreateLeaf(n, tvapi::tvDocumentDrawing, 1, 1, 1, 1, comment, true);
         drApi::MA.drView(1, 100, 100, 0, 1, "");
         for (int i = 0; i < 200; ++i)
             drApi::MA.drLine(i, 0, i, 10, tvapi::tvCSNormal);
@@ -506,7 +524,7 @@ TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
         if (part) {
             drApi::MA.drSave3D(true, false);
         } else if (created) {
-            TString n = Name(stem.substr(0, stem.size() - 4)), comment;
+            TString n = stem, comment;
             drApi::MA.drCreateLeaf(n, tvapi::tvDocumentDrawing, 1, 1, 1, 1, comment, true);
         } else {
             drApi::MA.drCloseLeaf();
@@ -520,6 +538,12 @@ TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
     std::filesystem::remove(said);
     EXPECT_NE(text.find("Не удалось сохранить файл " + file + ": "), std::string::npos) << text;
     EXPECT_NE(text.find(c.Why), std::string::npos) << text;
+    EXPECT_EQ(text.find("Не удалось"), text.rfind("Не удалось")) << text;
+    // Neither the document saved empty at its creation nor any file of its own is left.
+    EXPECT_EQ(folder.Count(), c.Before ? 1 : 0);
+    if (c.Before) {
+        EXPECT_EQ(specialfiles::Bytes(file), c.Before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, TFailedSaveTest, ::testing::ValuesIn(FailedSaves),

@@ -73,6 +73,31 @@ inline std::filesystem::file_type Kind(const std::string& path)
     return std::filesystem::symlink_status(path).type();
 }
 
+// While it lives, the files of this process may grow to `limit` bytes only, as on a disk that is
+// nearly full: a write past it fails with EFBIG (the signal is ignored meanwhile). For a test
+// that reads its own journal afterwards; the limit and the signal's handling come back with it.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &FWas);
+        FHandler = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit cut{limit < FWas.rlim_max ? limit : FWas.rlim_max, FWas.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &cut);
+    }
+    ~TFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &FWas);
+        ::signal(SIGXFSZ, FHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit FWas{};
+    void (*FHandler)(int) = SIG_DFL;
+};
+
 // Runs `body` in a child process whose files may grow to `limit` bytes only, as on a disk that
 // fills up half-way through a write: its exit code, -1 when it did not exit.
 inline int WithFileSizeLimit(rlim_t limit, const std::function<int()>& body)

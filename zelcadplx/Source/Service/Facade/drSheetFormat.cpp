@@ -228,13 +228,11 @@ Boolean TLeafSelectorMApi::FitLeaf(const tvapi::ITervanDocument2DPtr& doc)
     const TSheetFit fit =
         PlanLeaf(MeasureViews(*views), format, orientation, shift, DemandHeight(DemandLines(drawing)));
     if (fit == sfNotFinite)
-        Messager.LiftBox(DC("Размеры чертежа не определены, формат не выбран: ") +
-                             TString(doc->GetFileName()),
+        Messager.LiftBox(DC("Размеры чертежа не определены, формат не выбран: ") + MA.LeafName(*doc),
                          TMessager::toAlways);
     if (fit != sfHolds && fit != sfTooLarge) return false;
     if (fit == sfTooLarge)
-        Messager.LiftBox(DC("Чертёж не помещается на формате A0: ") + TString(doc->GetFileName()),
-                         TMessager::toAlways);
+        Messager.LiftBox(DC("Чертёж не помещается на формате A0: ") + MA.LeafName(*doc), TMessager::toAlways);
     SetSheetFormat(tvapi::ITervanDocumentPtr(doc), format, orientation);
     MoveViews(*views, shift);
     FollowTitleBlock(drawing, Instance().DemandBlock(format, orientation));

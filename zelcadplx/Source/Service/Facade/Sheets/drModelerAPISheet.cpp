@@ -96,8 +96,13 @@ void TModelerApi::drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer 
     const tvapi::DocumentTypeEnum type =
         tDoc == tvapi::tvDocumentDrawing ? tvapi::tvDocumentDrawing : tvapi::tvDocumentFragment;
     const TString file = LeafFileName(Name, type);
-    if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, file))
-        open->Close(tvapi::kdDoNotSaveChanges);
+    // The new sheet is written under a name of its own until the save that closes it puts it
+    // under its name; a sheet still open under either name is left from an earlier build.
+    const TString draft = LeafFileName(Name + TString("~"), type);
+    DropLeafDraft();
+    for (const TString& name : {file, draft})
+        if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, name))
+            open->Close(tvapi::kdDoNotSaveChanges);
     tvapi::IApplication* app = Application();
     const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
     r.IDoc = documents ? documents->Add(type, !Invisible) : nullptr;
@@ -115,7 +120,10 @@ void TModelerApi::drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer 
                 format->SetOrientation(Krat != 0);
             }
         }
-        CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(file).c_str()), file);
+        if (CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(draft).c_str()), file)) {
+            r.LeafFile = file;
+            r.LeafDraft = draft;
+        }
     }
     if (r.ProgressBar) r.ProgressBar->SetPosition(r.CountDrawing);
     ++r.CountDrawing;
@@ -386,10 +394,35 @@ void TModelerApi::drCloseLeaf()
     if (OutputContour() != nullptr) return;
     TLeafSelector::Instance().drUpdateLeafFormat();
     TRegistryApi& r = *R3;
-    if (r.IDoc) CheckResaved(*r.IDoc, r.IDoc->Save());
+    SaveClosingLeaf();
     r.IDoc2D.Reset();
     r.IDoc.Reset();
     R2->Constraint2D.Clear();
+}
+
+void TModelerApi::SaveClosingLeaf()
+{
+    TRegistryApi& r = *R3;
+    if (r.IDoc && !r.LeafFile.Empty() && LeafName(*r.IDoc) == r.LeafFile)
+        CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(r.LeafFile).c_str()), r.LeafFile);
+    else if (r.IDoc)
+        CheckResaved(*r.IDoc, r.IDoc->Save());
+    DropLeafDraft();
+}
+
+TString TModelerApi::LeafName(tvapi::ITervanDocument& Doc)
+{
+    const TString name(Doc.GetFileName());
+    const TRegistryApi& r = *R3;
+    return !r.LeafDraft.Empty() && name == r.LeafDraft ? r.LeafFile : name;
+}
+
+void TModelerApi::DropLeafDraft()
+{
+    TRegistryApi& r = *R3;
+    if (!r.LeafDraft.Empty()) DeleteFile(r.LeafDraft);
+    r.LeafDraft = Str();
+    r.LeafFile = Str();
 }
 
 void TModelerApi::drSaveLeaf()
