@@ -1,6 +1,8 @@
 // The stand-in host fixture.
 #include "HostFixture.h"
 
+#include "HostScript.h"
+
 void HostFixture::SetUp()
 {
     FLiveAtStart = tvhost::THostObject::LiveObjects();
@@ -10,6 +12,8 @@ void HostFixture::SetUp()
 
 void HostFixture::TearDown()
 {
+    // A script line that asked what no user can do was refused: a test that means it takes the count.
+    EXPECT_EQ(tvhost::Script().TakeUnreachable(), 0) << "a script asked what no user can do";
     FHost.reset();
     EXPECT_EQ(tvhost::THostObject::LiveObjects(), FLiveAtStart) << "host objects outlived the test";
 }

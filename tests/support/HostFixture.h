@@ -1,7 +1,8 @@
 #pragma once
 // GoogleTest fixture for everything that talks to the stand-in host: a fresh host per
 // test with its journal recording, helpers to script message-box answers and arm faults,
-// and a check at TearDown that every host object made during the test has been released.
+// and checks at TearDown that every host object made during the test has been released and
+// that no script line asked what no user can do (a test that means it takes the count).
 
 #include <initializer_list>
 #include <memory>

@@ -109,6 +109,36 @@ TEST_F(HostProcessTest, SetChangesTheControlAndReportsTheChange)
     EXPECT_EQ(out.str(), "script line 3: cannot set \"Метод\"\nscript line 4: cannot set \"Метод\"\n");
 }
 
+// What the panel hides - a control, a tab, a point with its coordinates - no user can set: the
+// line is refused and counted, the value stays; a shown control of the same caption is set.
+TEST_F(HostProcessTest, SetReachesOnlyWhatThePanelShows)
+{
+    const IPropertyTabPtr hiddenTab = Param->GetPropertyTabs()->Add(L"H");
+    hiddenTab->SetVisible(false);
+    const IPropertyEditPtr inHiddenTab(hiddenTab->GetControls()->Add(tvControlEditReal));
+    inHiddenTab->SetCaption(L"Шаг");
+    const IPropertyControlsPtr controls = Param->GetPropertyTabs()->Add(L"T")->GetControls();
+    const IPropertyPoint3DPtr point(controls->Add(tvControlPoint3D));
+    point->GetEdit(0)->SetCaption(L"X");
+    point->SetVisible(false);
+    const IPropertyEditPtr hidden(controls->Add(tvControlEditReal)), shown(controls->Add(tvControlEditReal));
+    hidden->SetCaption(L"Допуск");
+    hidden->SetVisible(false);
+    shown->SetCaption(L"Допуск");
+    Load("set \"Шаг\" 1\nset \"X\" 2\nset \"Допуск\" 3\n");
+    std::ostringstream out;
+    tvhost::Script().SetOutput(&out);
+    Process->Run(true, false);
+    tvhost::Script().SetOutput(nullptr);
+    EXPECT_EQ(out.str(), "script line 1: no user can set \"Шаг\": the panel hides it\n"
+                         "script line 2: no user can set \"X\": the panel hides it\n");
+    EXPECT_EQ(tvhost::Script().TakeUnreachable(), 2);
+    EXPECT_EQ(inHiddenTab->GetRealValue(), 0.0);
+    EXPECT_EQ(point->GetEdit(0)->GetRealValue(), 0.0);
+    EXPECT_EQ(hidden->GetRealValue(), 0.0);
+    EXPECT_EQ(shown->GetRealValue(), 3.0);
+}
+
 // A list of numbers and words as a script sets it: a label as it stands, or as the same number
 // with a point or a comma; anything else, a row's number too, is refused and the list keeps
 // its row.
@@ -164,7 +194,9 @@ TEST_F(HostProcessTest, GridSelectAndEditReachTheGrid)
     });
     Load("select 1 2\nedit 2 1 0,5 мм\n");
     Process->Run(true, false);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"select 513", "edit 2 1"}));
+    // An edit clicks its cell first, as a user does before typing: the panel may lock the grid
+    // on that click.
+    EXPECT_EQ(Calls, (std::vector<std::string>{"select 513", "select 258", "edit 2 1"}));
     EXPECT_EQ(grid->GetCellText(2, 1), L"0,5 мм");
 }
 

@@ -157,13 +157,16 @@ TEST_F(TvhostRunTest, PeakMemoryDoesNotGrowWithTheScript)
 
 } // namespace
 
-// ---- values typed into a panel's number fields ------------------------------------------------
+// ---- values typed into a panel's fields, and where no user can type ----------------------------
 
 namespace {
 
 // Text typed into a number field of the panel plug-in's panels: the hot-point panel (command 2,
-// X 10 and Y 20 on a part) or the demo panel (a drawing, "Звеньев" 2). `Shown` is the field's
-// line once typed; `Box` what the hot-point panel reports at its end (empty: not that panel).
+// X 10 and Y 20 on a part) or the demo panel (a drawing, "Звеньев" 2); or, where `Chain` is
+// given, into the chain panel on the sample drawing after Chain's lines, at host version
+// `Version` (an empty `Field`: `edit Typed` into its grid), then `Then`'s lines. `Shown` is the
+// field's line (or the grid's row) once typed; `Box` what the hot-point panel reports at its end
+// (empty: not that panel); `Told` what a line no user could play says, `Code` tvhost's status.
 struct TTypedValue {
     const char* Name;
     const char* Field;
@@ -171,6 +174,11 @@ struct TTypedValue {
     bool Refused;
     const char* Shown;
     const char* Box;
+    const char* Told = "";
+    int Code = 0;
+    const char* Chain = nullptr;
+    const char* Then = "";
+    const char* Version = "17";
 };
 void PrintTo(const TTypedValue& c, std::ostream* os)
 {
@@ -195,6 +203,17 @@ const TTypedValue TypedValues[] = {
     {"SpinPastItsRange", "Звеньев", "6", true, "  Звеньев = 2\n", ""},
     {"SpinBelowItsRange", "Звеньев", "0", true, "  Звеньев = 2\n", ""},
     {"SpinAtTheLargestInt", "Звеньев", "2147483647", true, "  Звеньев = 2\n", ""},
+    // Min-max hides the risk list; the normal method shows it as it was.
+    {"ListThePanelHides", "Коэффициент риска", "0.27", false, "  Коэффициент риска = 32\n", "",
+     "script line 1: no user can set \"Коэффициент риска\": the panel hides it\n", 5, "",
+     "set \"Способ расчета\" \"Нормальное распределение\"\n"},
+    // The click on "ВО" locks the grid before the typing.
+    {"CellTheClickLocks", "", "1 3 0,5", false, "    | 01.00 |  |   40.00 |   0.100 |  -0.100 |", "",
+     "script line 3: no user can edit row 1, column 3: the panel has made it read-only\n", 5,
+     "move 20 44\nclick 20 44\n", "", "16"},
+    // The grid a click on "ВО" locked opens again on the edit's own click on "Д.ВО".
+    {"CellTheEditsClickOpens", "", "1 8 0,02", false, "|  |  |  |   0.020 |   0.000 |", "", "", 0,
+     "move 20 44\nclick 20 44\nselect 1 3\n", "", "16"},
 };
 
 class TypedValueTest : public TvhostRunTest, public ::testing::WithParamInterface<TTypedValue> {};
@@ -205,15 +224,24 @@ TEST_P(TypedValueTest, TextThatIsNoFiniteNumberIsRefusedAndTheFieldKeepsItsValue
 {
     const TTypedValue& c = GetParam();
     const bool hotPoint = *c.Box != '\0';
-    std::ofstream(FDir + "typed.script") << "set \"" << c.Field << "\" " << c.Typed << "\nshow\n";
-    std::vector<std::string> args{"run", "--plugin", DC_BINARY_DIR "/libtvhost_panelplugin.so", "--script",
-                                  FDir + "typed.script"};
-    if (hotPoint)
-        args.insert(args.end(), {"--command", "2", "--open", DC_SOURCE_DIR "/samples/block.qpt"});
-    else
-        args.insert(args.end(), {"--new", "drawing"});
-    const TRun run = Tvhost(args, FDir + "log");
-    EXPECT_EQ(run.Code, 0) << run.Out;
+    const std::string line =
+        *c.Field ? "set \"" + std::string(c.Field) + "\" " + c.Typed : "edit " + std::string(c.Typed);
+    TRun run;
+    if (c.Chain) {
+        run = PlayChain(c.Chain + line + "\n" + c.Then + "show\n", {"--host-version", c.Version});
+    } else {
+        std::ofstream(FDir + "typed.script") << line << "\nshow\n";
+        std::vector<std::string> args{"run", "--plugin", DC_BINARY_DIR "/libtvhost_panelplugin.so",
+                                      "--script", FDir + "typed.script"};
+        if (hotPoint)
+            args.insert(args.end(), {"--command", "2", "--open", DC_SOURCE_DIR "/samples/block.qpt"});
+        else
+            args.insert(args.end(), {"--new", "drawing"});
+        run = Tvhost(args, FDir + "log");
+    }
+    EXPECT_EQ(run.Code, c.Code) << run.Out;
+    EXPECT_EQ(run.Out.find(*c.Told ? c.Told : "no user can") != std::string::npos, *c.Told != '\0')
+        << run.Out;
     EXPECT_NE(run.Out.find(c.Shown), std::string::npos) << run.Out;
     EXPECT_EQ(run.Out.find("cannot set \"" + std::string(c.Field) + "\"") != std::string::npos, c.Refused)
         << run.Out;

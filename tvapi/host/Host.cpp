@@ -14,6 +14,7 @@ THostApplicationPtr StartSession()
     tvhost::Journal().SetRecording(false);
     tvhost::Faults().Clear();
     tvhost::Script().Clear();
+    tvhost::Script().TakeUnreachable();
     THostObject::RestartIds();
     return New<THostApplication>();
 }

@@ -225,6 +225,15 @@ int TProcessCore::PlayScript()
 
 namespace {
 
+// Refuses a line that asks what no user can do: told with its line, and counted, so that the
+// run ends with a status of its own.
+void RefuseUnreachable(const TScriptAction& a, const std::string& what)
+{
+    Script().NoteUnreachable();
+    if (std::ostream* out = Script().Output())
+        *out << "script line " << a.Line << ": no user can " << what << '\n';
+}
+
 // A key pressed over the view, as the application's events report it.
 void PressKey(int code)
 {
@@ -270,7 +279,11 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
         return false;
     }
     case TScriptAction::skSet: {
-        THostPropertyControl* c = param ? param->FindControl(a.Name) : nullptr;
+        THostPropertyControl* c = param ? param->FindControl(a.Name, true) : nullptr;
+        if (!c && param && param->FindControl(a.Name)) {
+            RefuseUnreachable(a, "set \"" + ToUtf8(a.Name) + "\": the panel hides it");
+            return false;
+        }
         if (c && c->UserSet(a.Text))
             param->Events().ChangeControlValue(
                 tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c)));
@@ -290,13 +303,18 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
             return false;
         }
         const tvapi::IPropertyControlPtr g(static_cast<tvapi::IPropertyGrid*>(grid));
+        // A user types into a cell only after clicking it, and the panel may lock the grid on
+        // that click: the typing meets the state the click left.
         grid->SetCurrentCell(a.Row, a.Column);
-        if (a.Kind == TScriptAction::skSelect) {
-            param->Events().SelectItem(g, a.Column * 256 + a.Row, true);
-        } else {
-            grid->SetCellText(a.Row, a.Column, a.Text.c_str());
-            param->Events().ChangeControlValue(g);
+        param->Events().SelectItem(g, a.Column * 256 + a.Row, true);
+        if (a.Kind == TScriptAction::skSelect) return false;
+        if (grid->ReadOnly()) {
+            RefuseUnreachable(a, "edit row " + std::to_string(a.Row) + ", column " +
+                                     std::to_string(a.Column) + ": the panel has made it read-only");
+            return false;
         }
+        grid->SetCellText(a.Row, a.Column, a.Text.c_str());
+        param->Events().ChangeControlValue(g);
         return false;
     }
     case TScriptAction::skAnswer:

@@ -33,12 +33,15 @@ tvapi::IPropertyControlPtr THostPropertyControls::GetItem(int index)
     if (index < 0 || index >= static_cast<int>(FControls.size())) return {};
     return tvapi::IPropertyControlPtr(FControls[static_cast<std::size_t>(index)]);
 }
-THostPropertyControl* THostPropertyControls::Find(const std::wstring& caption) const
+THostPropertyControl* THostPropertyControls::Find(const std::wstring& caption, bool shown) const
 {
     for (const auto& c : FControls) {
+        if (shown && !c->Visible()) continue;
         if (c->Caption() == caption) return c.Get();
         for (int i = 0; i < 3; ++i)
-            if (c->Coordinate(i) && c->Coordinate(i)->Caption() == caption) return c->Coordinate(i);
+            if (THostPropertyControl* field = c->Coordinate(i);
+                field && field->Caption() == caption && (!shown || field->Visible()))
+                return field;
     }
     return nullptr;
 }
@@ -184,10 +187,11 @@ bool THostProcessParam::AddButton(int id, int image, const wchar_t* tip, const w
     FButtons.push_back({id, image, W(tip), W(source)});
     return true;
 }
-THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption) const
+THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption, bool shown) const
 {
     for (const auto& tab : FTabs->Tabs())
-        if (THostPropertyControl* c = tab->Controls().Find(caption)) return c;
+        if (!shown || tab->Visible())
+            if (THostPropertyControl* c = tab->Controls().Find(caption, shown)) return c;
     return nullptr;
 }
 

@@ -25,7 +25,8 @@ public:
     // Test side.
     const std::vector<THostPropertyControlPtr>& Controls() const noexcept { return FControls; }
     // The first control with caption `caption`, a coordinate's own field included; null when none.
-    THostPropertyControl* Find(const std::wstring& caption) const;
+    // `shown`: only one a user sees (a coordinate's field and its point both shown).
+    THostPropertyControl* Find(const std::wstring& caption, bool shown = false) const;
     // The first control with a button whose tip (or whose caption) is `tip`.
     THostPropertyControl* FindByTip(const std::wstring& tip, int& button) const;
 
@@ -121,8 +122,9 @@ public:
     THostPropertyTabs& Tabs() noexcept { return *FTabs; }
     THostPropertiesManagerEvents& Events() noexcept { return *FEvents; }
     THostPropertyToolBar& ToolBar() noexcept { return *FToolBar; }
-    // The first control with `caption` over all tabs; null when none.
-    THostPropertyControl* FindControl(const std::wstring& caption) const;
+    // The first control with `caption` over all tabs; null when none. `shown`: only one a user
+    // sees, its tab shown too.
+    THostPropertyControl* FindControl(const std::wstring& caption, bool shown = false) const;
     // Prints the panel as "show" does: caption, prompt, each tab with its controls and values,
     // grids as tables.
     void Print(std::ostream& out, const std::wstring& prompt) const;

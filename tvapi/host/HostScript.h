@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tvhost {
 
@@ -69,7 +70,13 @@ public:
     bool Empty() const noexcept { return FActions.empty() && !FNext; }
     // Actions waiting; of an opened script only the next one counts, its later lines unread.
     std::size_t Pending() const noexcept { return FActions.size() + (FNext ? 1 : 0) + FPushed.size(); }
+    // Empties the queue; the lines refused as no user could play them stay counted.
     void Clear() noexcept;
+
+    // A line asked what no user can do (set a control the panel hides, type into a cell it has
+    // made read-only): it was refused, and is counted until taken or the session restarts.
+    void NoteUnreachable() noexcept { ++FUnreachable; }
+    int TakeUnreachable() noexcept { return std::exchange(FUnreachable, 0); }
 
     // Where "show" prints; null drops the printout.
     void SetOutput(std::ostream* out) noexcept { FOut = out; }
@@ -91,6 +98,7 @@ private:
     std::deque<TScriptAction> FPushed; // queued while a script is open: played after it
     std::ostream* FOut = nullptr;
     std::function<void()> FOnEnd;
+    int FUnreachable = 0;
 };
 
 // The script of the host session; emptied when a session starts.

@@ -280,6 +280,12 @@ TExitCode RunSession(const TOptions& o, std::ostream& out, std::ostream& err)
             << " host objects outlived the host, held by the library after it was unloaded\n";
         return code == ecSuccess ? ecLeaked : code;
     }
+    // A run that went well otherwise still tells a script that asked what no user can do.
+    if (const int refused = tvhost::Script().TakeUnreachable(); refused > 0 && code == ecSuccess) {
+        err << "tvhost: " << refused << (refused == 1 ? " script line asks" : " script lines ask")
+            << " what no user can do\n";
+        return ecUnreachable;
+    }
     return code;
 }
 

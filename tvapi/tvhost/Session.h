@@ -12,10 +12,12 @@ namespace tvrun {
 // Exit codes of the command.
 enum TExitCode : int {
     ecSuccess = 0,
-    ecLoadFailed = 1, // the library could not be loaded, refused to load or registered no command
-    ecUsage = 2,      // bad command line
-    ecRunFailed = 3,  // the document could not be set up, or the command threw
-    ecLeaked = 4,     // host objects outlived the host: the library kept references after unloading
+    ecLoadFailed = 1,  // the library could not be loaded, refused to load or registered no command
+    ecUsage = 2,       // bad command line
+    ecRunFailed = 3,   // the document could not be set up, or the command threw
+    ecLeaked = 4,      // host objects outlived the host: the library kept references after unloading
+    ecUnreachable = 5, // the script asked what no user can do (set a control the panel hides, type into a
+                       // cell it has made read-only); those lines were refused, the rest played
 };
 
 // Runs the session; messages go to `out`, failures of the host to `err`.
