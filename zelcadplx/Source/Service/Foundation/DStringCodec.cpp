@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 const TWideChar RusUnicode[128] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
@@ -294,7 +295,7 @@ constexpr wchar_t kMinusSigns[] = {L'-',      L'\u2010', L'\u2011', L'\u2012', L
                                    L'\uFE58', L'\uFE63', L'\uFF0D', L'\u207B', L'\u208B'};
 
 constexpr wchar_t kDegreeSign = L'\u00B0';
-const std::wstring kHostDegreeCode = L"@1~";
+constexpr std::wstring_view kHostDegreeCode = L"@1~";
 
 bool IsDigit(wchar_t c)
 {
