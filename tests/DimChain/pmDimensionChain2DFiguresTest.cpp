@@ -241,11 +241,13 @@ void PickLine(TChainFiguresTest& T, double X1, double Y1, double X2, double Y2, 
     T.Pick((X1 + X2) / 2, (Y1 + Y2) / 2);
 }
 
-// An angular dimension centred at (X, Y), Out from it, from A1 to A2 degrees, picked at its arc's middle.
+// An angular dimension centred at (X, Y), Out from it, from A1 to A2 degrees, picked at its arc's
+// middle; Lower, when given, written as its lower deviation text.
 void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, double Hi, double Lo,
-               double Out = 10)
+               double Out = 10, const wchar_t* Lower = nullptr)
 {
     const tvapi::IAngleDimensionPtr angle(T.Angle(A1, A2, Hi, Lo));
+    if (Lower) tvapi::IDimensionTextPtr(angle)->GetLowerDeviation()->SetStr(Lower);
     angle->SetXc(X);
     angle->SetYc(Y);
     angle->SetDistance(Out);
@@ -255,10 +257,10 @@ void PickAngle(TChainFiguresTest& T, double X, double Y, double A1, double A2, d
 
 // An angle of a ring at (100, 100) from A1 to A2 degrees, picked with a segment Ray long along A1.
 void PickRingAngle(TChainFiguresTest& T, double A1, double A2, double Hi, double Lo, double Ray,
-                   double Out = 10)
+                   double Out = 10, const wchar_t* Lower = nullptr)
 {
     const double a = A1 * std::numbers::pi / 180;
-    PickAngle(T, 100, 100, A1, A2, Hi, Lo, Out);
+    PickAngle(T, 100, 100, A1, A2, Hi, Lo, Out, Lower);
     PickLine(T, 100, 100, 100 + Ray * std::cos(a), 100 + Ray * std::sin(a), AsSegment);
 }
 
@@ -286,6 +288,16 @@ void SumOfAngles(TChainFiguresTest& T)
     PickRingAngle(T, 0, 30, 0.2, -0.1, 40);
     PickRingAngle(T, 30, 75, 0.15, -0.15, 60);
     PickRingAngle(T, 0, 75, 0, 0, 80, 25);
+}
+
+// SumOfAngles with the 30's lower deviation written Lower, a dash for its minus: the same figures.
+TPicks SumOfAnglesWritten(const wchar_t* Lower)
+{
+    return [=](TChainFiguresTest& T) {
+        PickRingAngle(T, 0, 30, 0.2, 0, 40, 10, Lower);
+        PickRingAngle(T, 30, 75, 0.15, -0.15, 60);
+        PickRingAngle(T, 0, 75, 0, 0, 80, 25);
+    };
 }
 
 // 30 and 45 at points apart, closing on 75: no ray is shared, the chain stays open.
@@ -467,6 +479,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "33'"},
         TAngleCase{"RingWithAShortRay", ShortRay, Degrees, 0.25, -0.75, ExactFigure, "15'|-45'", "15'"},
         TAngleCase{"SumOfAngles", SumOfAngles, Degrees, 0.35, -0.25, ExactFigure, "21'|-15'", "21'"},
+        TAngleCase{"SumOfAnglesWithTheEmDash", SumOfAnglesWritten(L"\u20146'"), Degrees, 0.35, -0.25,
+                   ExactFigure, "21'|-15'", "21'"},
         TAngleCase{"AnglesSharingNoRayStayOpen", AnglesApart, Refused, 0.1, -0.1, ExactFigure, "+0,1|-0,1",
                    ""},
         // A growing angle turns the link towards the vertical: 20 gains 15 * 1 degree.

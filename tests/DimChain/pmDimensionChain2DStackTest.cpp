@@ -339,6 +339,72 @@ INSTANTIATE_TEST_SUITE_P(Minus, TPocketMinusTest,
                              return std::string(p.param.Name);
                          });
 
+// The em dash, which the code page holds (the reading itself sees every dash of its table).
+INSTANTIATE_TEST_SUITE_P(Dashes, TPocketMinusTest, testing::Values(TMinusCase{"EmDash", L"\u20140,1"}),
+                         [](const testing::TestParamInfo<TMinusCase>& p) {
+                             return std::string(p.param.Name);
+                         });
+
+// The pocket with the plate's lower text, or the upper text of an angle laid on the plate, as a
+// user may write it: a number that does not read whole is told once per opening, naming the
+// text, and counts as it was read; one that reads whole is quiet.
+struct TUnreadCase {
+    const char* Name;
+    const wchar_t* Text;
+    bool OnAngle, Told;
+    const wchar_t* Gap; // the gap's texts
+};
+void PrintTo(const TUnreadCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TPocketUnreadTest : public TStackFixture, public testing::WithParamInterface<TUnreadCase> {
+protected:
+    long Told(const std::wstring& Text) { return Said(("Отклонение «" + U(Text) + "» не число").c_str()); }
+};
+
+TEST_P(TPocketUnreadTest, ToldOncePerOpeningWhenNotReadWhole)
+{
+    const TUnreadCase& c = GetParam();
+    Draw(Pocket);
+    const tvapi::IDrawingObjectPtr angle = Angle(0, 30);
+    tvapi::IAngleDimensionPtr(angle)->SetXc(60);
+    tvapi::IAngleDimensionPtr(angle)->SetDistance(10);
+    const tvapi::IDimensionTextPtr written(c.OnAngle ? angle : Dims[1]);
+    (c.OnAngle ? written->GetUpperDeviation() : written->GetLowerDeviation())->SetStr(c.Text);
+    tvapi::IDrawingObjectPtr(written)->Update();
+    Open();
+    for (std::size_t k = 0; k < Pocket.size(); ++k)
+        PickFace(Pocket, k);
+    if (c.OnAngle) {
+        Pick(60 + 10 * std::cos(0.2618), 10 * std::sin(0.2618));
+        Pick(3, Height(1));
+    }
+    ASSERT_TRUE(Panel->Chain().Closed);
+    EXPECT_EQ(Upper(Dims.back()) + L"/" + Lower(Dims.back()), c.Gap);
+    Type(1, rEQHigh, L"0"); // followed again: told no more
+    EXPECT_EQ(Told(c.Text), c.Told ? 1 : 0);
+    // A text changed is told again; the next opening tells each text once more.
+    tvapi::IDimensionTextPtr(Dims[0])->GetUpperDeviation()->SetStr(L"0,O5");
+    Type(1, rEQHigh, L"0");
+    EXPECT_EQ(Told(L"0,O5"), 1);
+    Panel->ButtonClick(1);
+    Panel.reset();
+    Open();
+    EXPECT_EQ(Told(c.Text), c.Told ? 2 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TPocketUnreadTest,
+    testing::Values(TUnreadCase{"LetterOForZero", L"-O,1", false, true, L"  0,250/ -0,350"},
+                    TUnreadCase{"BlankAfterTheMinus", L"- 0,1", false, true, L"  0,250/ -0,350"},
+                    TUnreadCase{"Minus", L"-0,1", false, false, L"  0,350/ -0,350"},
+                    TUnreadCase{"LeadingBlanks", L"  0,1", false, false, L"  0,150/ -0,350"},
+                    TUnreadCase{"AngleInMarks", L"+0\u00b010'", true, false, L"  0,350/ -0,350"},
+                    TUnreadCase{"AngleWithALetter", L"+O\u00b010'", true, true, L"  0,350/ -0,350"}),
+    [](const testing::TestParamInfo<TUnreadCase>& p) { return std::string(p.param.Name); });
+
 // The sample's chain A, B, C picked in a scripted run of the command.
 const std::string PickChainScript =
     "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\nmove 15 28\nclick 15 28\n";

@@ -100,13 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TTypedDeviationCase>& p) { return std::string(p.param.Name); });
 
 // A minus typed as a person may type it: C = A (+0.1/-0.15 with the typed) - B.
-INSTANTIATE_TEST_SUITE_P(Minus, TTypedDeviationsTest,
-                         testing::Values(TTypedDeviationCase{"MinusSign", false, 1, rEQLow, L"\u22120,05",
-                                                             nullptr, 0.1, -0.2, " -0.050"},
-                                         TTypedDeviationCase{"EnDash", false, 1, rEQLow, L"\u20130,05",
-                                                             nullptr, 0.1, -0.2, " -0.050"}),
-                         [](const testing::TestParamInfo<TTypedDeviationCase>& p) {
-                             return std::string(p.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Minus, TTypedDeviationsTest,
+    testing::Values(
+        TTypedDeviationCase{"MinusSign", false, 1, rEQLow, L"\u22120,05", nullptr, 0.1, -0.2, " -0.050"},
+        TTypedDeviationCase{"EnDash", false, 1, rEQLow, L"\u20130,05", nullptr, 0.1, -0.2, " -0.050"},
+        TTypedDeviationCase{"EmDash", false, 1, rEQLow, L"\u20140,05", nullptr, 0.1, -0.2, " -0.050"}),
+    [](const testing::TestParamInfo<TTypedDeviationCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

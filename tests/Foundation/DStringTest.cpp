@@ -192,13 +192,14 @@ TEST(TStringTest, AngleTextsAndReadingThemBack)
 namespace {
 
 // A deviation text's minus read whichever way it is written; the number reading itself and
-// every other character as before.
+// every other character as before; whether the number was read whole.
 struct TDeviationTextCase {
     const char* Name;
     const wchar_t* Text;
     bool Angular;
-    double Value;     // DeviationValue
-    double PlainRead; // toReal of the text converted as any host text is
+    double Value;      // DeviationValue
+    double PlainRead;  // toReal of the text converted as any host text is
+    bool Whole = true; // ReadsWhole
 };
 void PrintTo(const TDeviationTextCase& c, std::ostream* os)
 {
@@ -212,6 +213,7 @@ TEST_P(TDeviationTextTest, ReadsTheMinusInEveryForm)
     const TDeviationTextCase& c = GetParam();
     EXPECT_DOUBLE_EQ(DeviationValue(c.Text, c.Angular), c.Value);
     EXPECT_DOUBLE_EQ(TString(std::wstring(c.Text)).toReal(), c.PlainRead);
+    EXPECT_EQ(ReadsWhole(c.Text, c.Angular), c.Whole);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -219,9 +221,47 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TDeviationTextCase{"Hyphen", L" -0,1", false, -0.1, -0.1},
                     TDeviationTextCase{"MinusSign", L"\u22120,1", false, -0.1, 0.1},
                     TDeviationTextCase{"EnDash", L"\u20130,1", false, -0.1, 0.1},
-                    TDeviationTextCase{"EmDashIsNoMinus", L"\u20140,1", false, 0.1, 0.1},
+                    // Every dash is a minus now: the em dash was read as a plus before.
+                    TDeviationTextCase{"EmDash", L"\u20140,1", false, -0.1, 0.1},
                     TDeviationTextCase{"AngleWithTheMinusSign", L"\u221210\u00b030'", true, -10.5, 10.0},
                     TDeviationTextCase{"Empty", L"", true, 0, 0}),
+    [](const testing::TestParamInfo<TDeviationTextCase>& p) { return std::string(p.param.Name); });
+
+// Each dash of the table, in a length and in an angle.
+INSTANTIATE_TEST_SUITE_P(
+    Dashes, TDeviationTextTest,
+    testing::Values(TDeviationTextCase{"Hyphen2010", L"\u20100,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"NonBreakingHyphen2011", L"\u20110,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"FigureDash2012", L"\u20120,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"HorizontalBar2015", L"\u20150,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"TwoEmDash2E3A", L"\u2E3A0,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"ThreeEmDash2E3B", L"\u2E3B0,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"SmallEmDashFE58", L"\uFE580,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"SmallHyphenMinusFE63", L"\uFE630,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"FullwidthHyphenMinusFF0D", L"\uFF0D0,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"SuperscriptMinus207B", L"\u207B0,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"SubscriptMinus208B", L"\u208B0,1", false, -0.1, 0.1},
+                    TDeviationTextCase{"AngleWithTheEmDash", L"\u20140\u00b010'", true, -1.0 / 6, 0.0},
+                    TDeviationTextCase{"AngleWithTheFigureDash", L" \u201210'", true, -1.0 / 6, 10.0},
+                    TDeviationTextCase{"TildeIsNoMinus", L"~0,1", false, 0.1, 0.1, false}),
+    [](const testing::TestParamInfo<TDeviationTextCase>& p) { return std::string(p.param.Name); });
+
+// What a number may hold: read as before, whole or not.
+INSTANTIATE_TEST_SUITE_P(
+    Whole, TDeviationTextTest,
+    testing::Values(TDeviationTextCase{"LetterOForZero", L"-O,1", false, 0, 0, false},
+                    TDeviationTextCase{"BlankAfterTheSign", L"- 0,1", false, 0, 0, false},
+                    TDeviationTextCase{"PlusMinus", L"\u00b10,1", false, 0.1, 0.1, false},
+                    TDeviationTextCase{"TwoSeparators", L"0,1,2", false, 0.1, 0.1, false},
+                    TDeviationTextCase{"NoDigit", L" -", false, 0, 0, false},
+                    TDeviationTextCase{"DegreeInALength", L"0\u00b010'", false, 0, 0, false},
+                    TDeviationTextCase{"LeadingBlanks", L"  0,1", false, 0.1, 0.1},
+                    TDeviationTextCase{"NoteAfterTheLastDigit", L"-0,1 x", false, -0.1, -0.1},
+                    TDeviationTextCase{"Blanks", L"   ", false, 0, 0},
+                    TDeviationTextCase{"AngleWithPlus", L"+0\u00b010'", true, 1.0 / 6, 0.0},
+                    TDeviationTextCase{"AngleInHostCodes", L"-1@1~30'", true, -1.5, -1.0},
+                    TDeviationTextCase{"AngleAsWritten", L"-10'   30.0\"", true, -10.5 / 60, -10.0},
+                    TDeviationTextCase{"BlankInAnAngle", L"1 0'", true, 1.0 / 60, 1.0, false}),
     [](const testing::TestParamInfo<TDeviationTextCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

@@ -395,6 +395,13 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
     }
     if (ring) TDimensionChains::TellRing();
     if (noNumbers) TDimensionChains::TellNoNumbers();
+    TellUnread();
+}
+
+template <class TBase> void TChainPanelOf<TBase>::TellUnread()
+{
+    for (const std::wstring& text : FUnread.Newly(DimensionChains.DimChains, FirstChain()))
+        Tell(TString(UnreadBefore + text + UnreadAfter));
 }
 
 template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed, bool Laid)

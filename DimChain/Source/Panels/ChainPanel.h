@@ -9,6 +9,7 @@
 #include "TAdapter.h"
 #include "TDimensionChains.h"
 #include "TPlacementIndex.h"
+#include "TUnreadTexts.h"
 #include "TWrittenDeviations.h"
 #include "cPropertyMenagerEvent.h"
 #include "tvapi/Documents.h"
@@ -71,6 +72,8 @@ protected:
     double FRiskValue = 1.0;
     // The deviation texts this run wrote over, until OK keeps what it wrote.
     TWrittenDeviations FWritten;
+    // The deviation texts whose numbers this run told were not read whole.
+    TUnreadTexts FUnread;
 
 public:
     TAdapter MethodCalculating;
@@ -174,6 +177,10 @@ protected:
         change.Decided.push_back(DimensionChains.Current);
         Follow(change);
     }
+    // Each deviation text of a link of the chains, or kept of a closing dimension, whose number
+    // is not read whole, told once in this run (FUnread): again only once it has changed. The
+    // link keeps the figure the reading gave; the user types the value or mends the text.
+    void TellUnread();
     // What a follow did to the chain shown, on the grid; Laid: a command changed its links.
     void ShowFollowed(const TFollowedChain& Followed, bool Laid);
     // OK: the chains stored and the process stopped; what the run wrote is kept only once
@@ -188,6 +195,8 @@ protected:
 
     // Whether a chain calculated again writes its closing figures into the closing dimension.
     virtual bool WritesClosing() const { return true; }
+    // The first chain of the set that is a chain (the assembly's first place is its pool).
+    virtual Integer FirstChain() const { return 0; }
     // Where a follow reads links again: the facade's host, or a panel's own.
     virtual TChainHost& FollowHost() { return FacadeChainHost(); }
     // Whether the current chain may be removed; a refusal tells the user why.
@@ -205,6 +214,10 @@ protected:
 
 public:
     static constexpr const char* ClosedDocumentText = "Документ закрыт: размерные цепи не сохранены";
+    // What TellUnread tells of a text, before and after the text: "Отклонение «-O,1» не число"
+    // (wide: the quotation marks have a code in the code page, not in its UTF-8 reading).
+    static constexpr const wchar_t* UnreadBefore = L"Отклонение «";
+    static constexpr const wchar_t* UnreadAfter = L"» не число";
 };
 
 template <class TBase>

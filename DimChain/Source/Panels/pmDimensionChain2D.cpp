@@ -24,6 +24,7 @@ TpmDimensionChain2D::TpmDimensionChain2D()
     BuildControls();
     SetPrompt(DC("Выберите размер"));
     GetAllDimensions();
+    TellUnread();
     Advise();
 }
 

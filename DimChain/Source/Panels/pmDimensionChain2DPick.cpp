@@ -88,6 +88,7 @@ bool TpmDimensionChain2D::PlacementChanged(double x, double y, double, bool dyna
         ChainGrid::WriteAdded(FLinkGrid, Chain(), added, DimensionChains.Current);
         if (added && Chain().IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
         StartFollow(added);
+        TellUnread();
     }
     if (laid || added) {
         FacadeChainHost().Select(rLightObj);
@@ -154,6 +155,7 @@ void TpmDimensionChain2D::ClickBase()
         ChainGrid::WriteAdded(FLinkGrid, C, added, DimensionChains.Current);
         if (added && C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
         StartFollow(added);
+        TellUnread();
         if (added) {
             DimensionChains.CurrentDim = C.Count() > 0 ? C.Count() - 1 : 0;
             FacadeChainHost().Select(rLightObj);

@@ -83,6 +83,7 @@ TpmDimensionChain3D::TpmDimensionChain3D()
     }
     RefreshChainControls(chains.Count, false);
     SetPrompt(DC("Выберите размер"));
+    TellUnread();
     Advise();
 }
 
@@ -284,6 +285,7 @@ void TpmDimensionChain3D::SearchChain(const tvapi::IPropertyControlPtr& Control,
     TDimensionChain& C = chains[chains.Count - 1];
     if (C.CloseRecognised(Check)) FollowClosed(); // a ring or no numbers told there
     if (C.IsTooLong()) Tell(DC(TString(TDimensionChain::TooLongText)));
+    TellUnread();
     RefreshChainControls(chains.Count, false);
     SetVisible(eDetectDimensionChain, n >= 2);
 }

@@ -90,6 +90,7 @@ protected:
     void ChainShown() override;
     // Nothing is written into a part: a chain calculated again keeps its figures in the chain.
     bool WritesClosing() const override { return false; }
+    Integer FirstChain() const override { return 1; }
     // Links are read again from the dimensions gathered (Reread).
     TChainHost& FollowHost() override { return *FPoolHost; }
 

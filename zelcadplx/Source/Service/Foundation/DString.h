@@ -164,12 +164,22 @@ TString operator+(const TString& A, const TString& B);
 // The text in the wide form in which texts cross to the host: every character of it, each
 // byte through CharToUniCode.
 std::wstring Wide(const TString& s);
-// A number's text from the host, its minus read whichever way it is written: "-", U+2212 (which
-// CP1251 lacks) or the en dash U+2013 become "-"; every other character as TString converts it.
+// Whether C writes a minus: "-" or any horizontal dash or minus sign (the table in
+// DStringCodec.cpp names them), whatever the code page holds of it.
+bool IsMinusSign(wchar_t C);
+// A number's text from the host, its minus read whichever way it is written: every character
+// IsMinusSign takes becomes "-"; every other character as TString converts it.
 TString SignedText(const std::wstring& Text);
 // A deviation text's value, its minus in any of those forms: degrees, minutes and seconds for an
 // angle; 0 when empty.
 Real DeviationValue(const std::wstring& Text, bool Angular);
+// Whether DeviationValue reads the whole number of Text. The number runs from the first
+// character that is not a blank to the last digit; there only a leading sign ("+" or a minus),
+// digits, one decimal separator ("," or ".") and, for an Angular text, the degree, minute and
+// second marks (the host's "@1~" is the degree sign) may stand, a mark perhaps followed by
+// blanks, as written seconds are. Blanks before the number and whatever follows its last digit
+// count for nothing; a text of blanks reads whole (as 0), one with no digit does not.
+bool ReadsWhole(const std::wstring& Text, bool Angular);
 
 // The empty text, alive from library load to unload.
 extern TString EmptyStr;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 const TWideChar RusUnicode[128] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
@@ -282,12 +283,67 @@ Integer TString::toInteger() const
     return static_cast<Integer>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
+namespace {
+
+// The characters a number's minus is written with: the hyphen-minus; hyphen, non-breaking
+// hyphen, figure dash, en dash, em dash and horizontal bar (U+2010..U+2015); the minus sign
+// (U+2212); the two- and three-em dashes (U+2E3A, U+2E3B); the small em dash (U+FE58); the small
+// and fullwidth hyphen-minus (U+FE63, U+FF0D); the superscript and subscript minus (U+207B,
+// U+208B). A fixed list: any other character is no sign.
+constexpr wchar_t kMinusSigns[] = {L'-',      L'\u2010', L'\u2011', L'\u2012', L'\u2013',
+                                   L'\u2014', L'\u2015', L'\u2212', L'\u2E3A', L'\u2E3B',
+                                   L'\uFE58', L'\uFE63', L'\uFF0D', L'\u207B', L'\u208B'};
+
+constexpr wchar_t kDegreeSign = L'\u00B0';
+constexpr std::wstring_view kHostDegreeCode = L"@1~";
+
+bool IsDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
+
+bool IsAngleMark(wchar_t c)
+{
+    return c == kDegreeSign || c == L'\'' || c == L'"';
+}
+
+} // namespace
+
+bool IsMinusSign(wchar_t C)
+{
+    return std::find(std::begin(kMinusSigns), std::end(kMinusSigns), C) != std::end(kMinusSigns);
+}
+
 TString SignedText(const std::wstring& Text)
 {
     std::wstring plain(Text);
-    std::replace_if(
-        plain.begin(), plain.end(), [](wchar_t c) { return c == L'\u2212' || c == L'\u2013'; }, L'-');
+    std::replace_if(plain.begin(), plain.end(), IsMinusSign, L'-');
     return TString(plain);
+}
+
+bool ReadsWhole(const std::wstring& Text, bool Angular)
+{
+    std::wstring text(Text);
+    for (std::size_t at = 0; Angular && (at = text.find(kHostDegreeCode, at)) != std::wstring::npos;)
+        text.replace(at, kHostDegreeCode.size(), 1, kDegreeSign);
+    const std::size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return true;
+    const auto last = std::find_if(text.rbegin(), text.rend(), IsDigit);
+    if (last == text.rend()) return false;
+    const std::size_t end = text.size() - static_cast<std::size_t>(last - text.rbegin());
+    std::size_t i = first;
+    if (text[i] == L'+' || IsMinusSign(text[i])) ++i;
+    int separators = 0;
+    bool afterMark = false;
+    for (; i < end; ++i) {
+        const wchar_t c = text[i];
+        const bool separator = (c == L',' || c == L'.') && ++separators == 1;
+        if (IsDigit(c) || separator || (Angular && IsAngleMark(c)))
+            afterMark = Angular && IsAngleMark(c);
+        else if (!(afterMark && c == L' '))
+            return false; // a letter, a blank inside, a second sign or separator, "±" ...
+    }
+    return true;
 }
 
 Real DeviationValue(const std::wstring& Text, bool Angular)

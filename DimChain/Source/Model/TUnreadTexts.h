@@ -1,0 +1,35 @@
+#pragma once
+// TUnreadTexts: the deviation texts of a set's links whose numbers are not read whole. The
+// reading of a dimension's figures says nothing of what it dropped; a panel asks this after
+// each step that may have read a link and tells the user of each text once.
+
+#include "BaseTypes.h"
+#include "TArray.h"
+
+#include <string>
+#include <vector>
+
+class TDimension;
+class TDimensionChain;
+
+// A deviation text a link's figures are read from; Angular when it is read in degrees.
+struct TLinkDeviationText {
+    std::wstring Text;
+    bool Angular = false;
+};
+
+// The deviation texts Link's figures are read from, as its objects hold them now: its own
+// dimension's (for a derived link the diameter's or radius's it was taken from, for an assembly
+// link its model dimension's) and the angle's laid on it.
+std::vector<TLinkDeviationText> DeviationTextsOf(const TDimension& Link);
+
+class TUnreadTexts {
+public:
+    // The texts read by the links of Chains from First on, and the own texts a chain kept of
+    // its closing dimension, whose numbers ReadsWhole refuses, each in the order found and only
+    // when no earlier call gave the same text: a text is named again only once it has changed.
+    std::vector<std::wstring> Newly(const TArrayOf<TDimensionChain>& Chains, Integer First);
+
+private:
+    std::vector<std::wstring> FNamed;
+};
