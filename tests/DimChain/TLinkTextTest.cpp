@@ -2,8 +2,12 @@
 
 #include "TLinkText.h"
 
+#include "DeviationText.h"
+
 #include <cmath>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +54,56 @@ TEST(TLinkTextTest, CheckFiguresTakenFromAnOlderNote)
     EXPECT_FALSE(LinkText::TakeCheckNote(far, high, low));
     EXPECT_EQ(far, TString(huge.c_str()));
     EXPECT_DOUBLE_EQ(high, 0.126);
+}
+
+// What reading Text gives back against Figure, at the written precision Within.
+testing::AssertionResult ReadsWholeBack(const TString& Text, bool Angular, double Figure, double Within)
+{
+    const TDeviationReading read = ReadDeviation(Wide(Text), Angular);
+    if (read.Verdict == dvWhole && std::fabs(read.Value - Figure) <= Within)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << testing::PrintToString(Wide(Text)) << " reads " << read.Value
+                                       << " (verdict " << read.Verdict << ") for " << Figure;
+}
+
+// Each deviation text the plug-in writes reads whole and back to its figure at the precision
+// written: a length to half a thousandth, an angle to half a tenth of a second, with the degree
+// sign or the host's code, over figures from 1e-7 to 1e6 of either sign.
+TEST(TLinkTextTest, WrittenTextsReadWholeBackToTheirFigures)
+{
+    constexpr double slack = 1e-9;
+    constexpr double halfThousandth = 0.0005 + slack;
+    constexpr double halfTenthOfSecond = 0.05 / 3600 + slack;
+    std::vector<double> figures = {0.0,
+                                   1e6,
+                                   0.0005,
+                                   0.00049999,
+                                   0.9995,
+                                   59.95 / 3600,
+                                   1.0 / 60 - 1e-9,
+                                   359.99999,
+                                   1e6 - 1e-7,
+                                   LinkText::AngleShown,
+                                   2 * LinkText::AngleShown};
+    std::mt19937 rng(115);
+    std::uniform_real_distribution<double> exponent(-7.0, 6.0);
+    for (int i = 0; i < 20000; ++i)
+        figures.push_back(std::pow(10.0, exponent(rng)));
+    int failures = 0;
+    const auto expect = [&failures](const testing::AssertionResult& r) {
+        EXPECT_TRUE(r);
+        failures += r ? 0 : 1;
+    };
+    for (const double magnitude : figures)
+        for (const double v : {magnitude, -magnitude}) {
+            if (failures > 5) return;
+            expect(ReadsWholeBack(LinkText::Deviation(v), false, v, halfThousandth));
+            const bool shown = std::fabs(v) > LinkText::AngleShown;
+            expect(ReadsWholeBack(LinkText::Angle(v), true, shown ? v : 0.0, halfTenthOfSecond));
+            TString host;
+            host.DegreesAngle(v, true);
+            expect(ReadsWholeBack(host, true, v, halfTenthOfSecond));
+        }
 }
 
 } // namespace

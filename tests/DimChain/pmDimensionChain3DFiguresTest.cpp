@@ -393,9 +393,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TStoredCase{"PartFileChanged", PartFile, "Изменился размер ", 0.25, -0.2},
         // Shown open: the shaft's length shows its own deviations, not the old figures.
+        // The text of a number too large for a figure is told too, cut to forty characters.
         TStoredCase{"PartFileNoNumber", NoNumber,
                     "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
-                    "не больше нуля",
+                    "не больше нуля|Отклонение «1000000000000000000000000000000000000000…» слишком велико",
                     0, 0},
         // Open, the shaft's length shows its own deviations, not the lost figures.
         TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},

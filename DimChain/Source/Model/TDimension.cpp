@@ -15,17 +15,11 @@ constexpr Real ValueTolerance = 1e-6;
 constexpr Real ThermalTolerance = TMathDef::paramPrecision; // dl/dT is a ratio, not a length
 
 // A NaN difference fails, as it must.
+// A figure that is no number, infinite or NaN (a number too large to read, a NaN the user's
+// figures held), is the same figure when read or kept again, not a change at every opening.
 bool Near(Real a, Real b, Real eps)
 {
-    // An infinite figure read again is the same figure, not a change at every opening.
-    return a == b || std::fabs(a - b) <= eps;
-}
-
-// A figure the link keeps itself (the user's, never read again) is the same figure when both
-// are no number: a NaN stored there would otherwise be a change at every opening.
-bool Kept(Real a, Real b, Real eps)
-{
-    return Near(a, b, eps) || (std::isnan(a) && std::isnan(b));
+    return a == b || std::fabs(a - b) <= eps || (std::isnan(a) && std::isnan(b));
 }
 
 bool Near(const TPoint2D& a, const TPoint2D& b, Real eps)
@@ -111,24 +105,24 @@ bool TDimension::operator==(const TDimension& D) const
     if (refObject != D.refObject || !SameHost(PearentObj, D.PearentObj)) return false;
     if (View != D.View || Type != D.Type || TypeAuxiliary != D.TypeAuxiliary) return false;
     if (refAuxiliaryObj != D.refAuxiliaryObj || Transformation != D.Transformation) return false;
-    if (!Kept(KTransformation, D.KTransformation, 0.0)) return false;
-    if (!Kept(VTransformation.x, D.VTransformation.x, VectorTolerance) ||
-        !Kept(VTransformation.y, D.VTransformation.y, VectorTolerance))
+    if (!Near(KTransformation, D.KTransformation, 0.0)) return false;
+    if (!Near(VTransformation.x, D.VTransformation.x, VectorTolerance) ||
+        !Near(VTransformation.y, D.VTransformation.y, VectorTolerance))
         return false;
     if (!Near(Nominal, D.Nominal, ValueTolerance) || !Near(QLow, D.QLow, ValueTolerance) ||
         !Near(QHigh, D.QHigh, ValueTolerance))
         return false;
     if (Qualitet != D.Qualitet || !Near(V2, D.V2, VectorTolerance)) return false;
     if (!Near(P1, D.P1, PointTolerance) || !Near(P2, D.P2, PointTolerance)) return false;
-    if (!Near(ANominal, D.ANominal, ValueTolerance) || !Kept(AQLow, D.AQLow, ValueTolerance) ||
-        !Kept(AQHigh, D.AQHigh, ValueTolerance))
+    if (!Near(ANominal, D.ANominal, ValueTolerance) || !Near(AQLow, D.AQLow, ValueTolerance) ||
+        !Near(AQHigh, D.AQHigh, ValueTolerance))
         return false;
     if (AQualitet != D.AQualitet) return false;
     const Real mine[] = {ONominal, OQLow, OQHigh, EQLow, EQHigh};
     const Real theirs[] = {D.ONominal, D.OQLow, D.OQHigh, D.EQLow, D.EQHigh};
     for (int i = 0; i < 5; ++i)
-        if (!Kept(mine[i], theirs[i], ValueTolerance)) return false;
-    if (!Kept(dLdT, D.dLdT, ThermalTolerance)) return false;
+        if (!Near(mine[i], theirs[i], ValueTolerance)) return false;
+    if (!Near(dLdT, D.dLdT, ThermalTolerance)) return false;
     if (!PL1.IsSamePlane(D.PL1) || !PL2.IsSamePlane(D.PL2)) return false;
     if (!(V3 == D.V3) || !SameHost(MO, D.MO)) return false;
     return TMO == D.TMO;

@@ -4,6 +4,7 @@
 #include "TDimension.h"
 
 #include "ChainHost.h"
+#include "DeviationText.h"
 #include "TLinkText.h"
 #include "tvapi/Dimensions.h"
 #include "tvapi/DrawingTexts.h"
@@ -65,18 +66,6 @@ void TDimension::toGrid(const TLinkGridPtr& Grid, int Row, int NumberChain, bool
         Grid->SetCellFlag(Row, c, IsUserColumn(c) ? 1 : 0);
 }
 
-namespace {
-
-// An angular deviation's text in degrees; 0 for an empty text.
-Real AngleOf(const TString& Text)
-{
-    Real degrees = 0.0;
-    if (!Text.Empty()) Text.toDegreesAngle(degrees);
-    return degrees;
-}
-
-} // namespace
-
 TShownFigures TDimension::Shown() const
 {
     if (IsModel()) return {V3.Len(), QHigh, QLow};
@@ -103,15 +92,12 @@ void TDimension::toDrawing(TChainHost& Host)
     if (!upper || !lower) return;
     upper->SetStr(TString(high).toWideChar());
     lower->SetStr(TString(low).toWideChar());
-    // The drawing now holds the rounded values: so does the link, or a reopened drawing
-    // would look changed.
-    if (angular) {
-        AQHigh = AngleOf(high);
-        AQLow = AngleOf(low);
-    } else {
-        QHigh = high.toReal();
-        QLow = low.toReal();
-    }
+    // The drawing now holds the rounded values: so does the link, read as a reopened drawing
+    // reads them, or it would look changed.
+    Real& keptHigh = angular ? AQHigh : QHigh;
+    Real& keptLow = angular ? AQLow : QLow;
+    keptHigh = DeviationValue(upper->GetStr(), angular);
+    keptLow = DeviationValue(lower->GetStr(), angular);
     if (!Obj) {
         MO->Update();
         return;

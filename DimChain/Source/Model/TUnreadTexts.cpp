@@ -2,7 +2,6 @@
 
 #include "TUnreadTexts.h"
 
-#include "DString.h"
 #include "TDimensionChain.h"
 
 #include "tvapi/Dimensions.h"
@@ -36,14 +35,14 @@ std::vector<TLinkDeviationText> DeviationTextsOf(const TDimension& Link)
     return texts;
 }
 
-std::vector<std::wstring> TUnreadTexts::Newly(const TArrayOf<TDimensionChain>& Chains, Integer First)
+std::vector<TUnreadText> TUnreadTexts::Newly(const TArrayOf<TDimensionChain>& Chains, Integer First)
 {
-    std::vector<std::wstring> named;
+    std::vector<TUnreadText> named;
     const auto take = [&](const std::wstring& Text, bool Angular) {
-        if (ReadsWhole(Text, Angular) || std::find(FNamed.begin(), FNamed.end(), Text) != FNamed.end())
-            return;
+        const TDeviationVerdict verdict = ReadDeviation(Text, Angular).Verdict;
+        if (verdict == dvWhole || std::find(FNamed.begin(), FNamed.end(), Text) != FNamed.end()) return;
         FNamed.push_back(Text);
-        named.push_back(Text);
+        named.push_back({Text, verdict});
     };
     for (Integer c = std::max<Integer>(First, 0); c < Chains.Count; ++c) {
         const TDimensionChain& chain = Chains[c];

@@ -1,9 +1,10 @@
 #pragma once
-// TUnreadTexts: the deviation texts of a set's links whose numbers are not read whole. The
-// reading of a dimension's figures says nothing of what it dropped; a panel asks this after
-// each step that may have read a link and tells the user of each text once.
+// TUnreadTexts: the deviation texts of a set's links whose numbers are not read whole, as the
+// reading that gives their figures judges them; a panel asks this after each step that may have
+// read a link and tells the user of each text once.
 
 #include "BaseTypes.h"
+#include "DeviationText.h"
 #include "TArray.h"
 
 #include <string>
@@ -23,12 +24,19 @@ struct TLinkDeviationText {
 // link its model dimension's) and the angle's laid on it.
 std::vector<TLinkDeviationText> DeviationTextsOf(const TDimension& Link);
 
+// A text not read whole, and what its reading made of it (dvDropped or dvTooLarge).
+struct TUnreadText {
+    std::wstring Text;
+    TDeviationVerdict Verdict = dvDropped;
+};
+
 class TUnreadTexts {
 public:
     // The texts read by the links of Chains from First on, and the own texts a chain kept of
-    // its closing dimension, whose numbers ReadsWhole refuses, each in the order found and only
-    // when no earlier call gave the same text: a text is named again only once it has changed.
-    std::vector<std::wstring> Newly(const TArrayOf<TDimensionChain>& Chains, Integer First);
+    // its closing dimension, that ReadDeviation does not read whole, each in the order found and
+    // only when no earlier call gave the same text: a text is named again only once it has
+    // changed.
+    std::vector<TUnreadText> Newly(const TArrayOf<TDimensionChain>& Chains, Integer First);
 
 private:
     std::vector<std::wstring> FNamed;

@@ -3,6 +3,7 @@
 #include "TWrittenDeviations.h"
 
 #include "ChainHost.h"
+#include "DeviationText.h"
 #include "KmfData.h"
 #include "TDimension.h"
 

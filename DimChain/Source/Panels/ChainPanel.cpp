@@ -400,8 +400,9 @@ template <class TBase> void TChainPanelOf<TBase>::Follow(TFigureChange Change)
 
 template <class TBase> void TChainPanelOf<TBase>::TellUnread()
 {
-    for (const std::wstring& text : FUnread.Newly(DimensionChains.DimChains, FirstChain()))
-        Tell(TString(UnreadBefore + text + UnreadAfter));
+    for (const TUnreadText& unread : FUnread.Newly(DimensionChains.DimChains, FirstChain()))
+        Tell(TString(UnreadBefore + ShownText(unread.Text) +
+                     (unread.Verdict == dvTooLarge ? TooLargeAfter : UnreadAfter)));
 }
 
 template <class TBase> void TChainPanelOf<TBase>::ShowFollowed(const TFollowedChain& Followed, bool Laid)

@@ -179,7 +179,8 @@ protected:
     }
     // Each deviation text of a link of the chains, or kept of a closing dimension, whose number
     // is not read whole, told once in this run (FUnread): again only once it has changed. The
-    // link keeps the figure the reading gave; the user types the value or mends the text.
+    // link keeps the figure the reading gave (none for a number too large: its chain is not
+    // calculated); the user types the value or mends the text.
     void TellUnread();
     // What a follow did to the chain shown, on the grid; Laid: a command changed its links.
     void ShowFollowed(const TFollowedChain& Followed, bool Laid);
@@ -214,10 +215,13 @@ protected:
 
 public:
     static constexpr const char* ClosedDocumentText = "Документ закрыт: размерные цепи не сохранены";
-    // What TellUnread tells of a text, before and after the text: "Отклонение «-O,1» не число"
-    // (wide: the quotation marks have a code in the code page, not in its UTF-8 reading).
+    // What TellUnread tells of a text, before and after the text as ShownText shows it:
+    // "Отклонение «-O,1» не число", or for a number too large for a figure "Отклонение «...»
+    // слишком велико" (wide: the quotation marks have a code in the code page, not in its UTF-8
+    // reading).
     static constexpr const wchar_t* UnreadBefore = L"Отклонение «";
     static constexpr const wchar_t* UnreadAfter = L"» не число";
+    static constexpr const wchar_t* TooLargeAfter = L"» слишком велико";
 };
 
 template <class TBase>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "DeviationText.h"
 #include "FacadeChainHost.h"
 #include "Messager.h"
 #include "drModelerAPI.h"

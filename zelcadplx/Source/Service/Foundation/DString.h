@@ -140,7 +140,8 @@ public:
     explicit operator double() const { return toReal(); }
     explicit operator int() const { return toInteger(); }
     // Reads degrees, minutes, seconds ("10°30'", host mark "@1~" for the degree sign) into
-    // Angle in degrees; false when the text has no marks and was read as a plain number.
+    // Angle in degrees as ReadDeviation reads an angle (DeviationText.h); false when the text
+    // has no marks and was read as a plain number.
     Boolean toDegreesAngle(Real& Angle) const;
     // Rebuilds the string as the angle (degrees) in degrees, minutes and seconds to 0.1".
     void DegreesAngle(const Real& Angle, const Boolean forTervan);
@@ -170,16 +171,6 @@ bool IsMinusSign(wchar_t C);
 // A number's text from the host, its minus read whichever way it is written: every character
 // IsMinusSign takes becomes "-"; every other character as TString converts it.
 TString SignedText(const std::wstring& Text);
-// A deviation text's value, its minus in any of those forms: degrees, minutes and seconds for an
-// angle; 0 when empty.
-Real DeviationValue(const std::wstring& Text, bool Angular);
-// Whether DeviationValue reads the whole number of Text. The number runs from the first
-// character that is not a blank to the last digit; there only a leading sign ("+" or a minus),
-// digits, one decimal separator ("," or ".") and, for an Angular text, the degree, minute and
-// second marks (the host's "@1~" is the degree sign) may stand, a mark perhaps followed by
-// blanks, as written seconds are. Blanks before the number and whatever follows its last digit
-// count for nothing; a text of blanks reads whole (as 0), one with no digit does not.
-bool ReadsWhole(const std::wstring& Text, bool Angular);
 
 // The empty text, alive from library load to unload.
 extern TString EmptyStr;

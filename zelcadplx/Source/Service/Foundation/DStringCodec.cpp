@@ -3,6 +3,8 @@
 
 #include "DString.h"
 
+#include "DeviationText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -294,19 +296,6 @@ constexpr wchar_t kMinusSigns[] = {L'-',      L'\u2010', L'\u2011', L'\u2012', L
                                    L'\u2014', L'\u2015', L'\u2212', L'\u2E3A', L'\u2E3B',
                                    L'\uFE58', L'\uFE63', L'\uFF0D', L'\u207B', L'\u208B'};
 
-constexpr wchar_t kDegreeSign = L'\u00B0';
-constexpr std::wstring_view kHostDegreeCode = L"@1~";
-
-bool IsDigit(wchar_t c)
-{
-    return c >= L'0' && c <= L'9';
-}
-
-bool IsAngleMark(wchar_t c)
-{
-    return c == kDegreeSign || c == L'\'' || c == L'"';
-}
-
 } // namespace
 
 bool IsMinusSign(wchar_t C)
@@ -319,41 +308,6 @@ TString SignedText(const std::wstring& Text)
     std::wstring plain(Text);
     std::replace_if(plain.begin(), plain.end(), IsMinusSign, L'-');
     return TString(plain);
-}
-
-bool ReadsWhole(const std::wstring& Text, bool Angular)
-{
-    std::wstring text(Text);
-    for (std::size_t at = 0; Angular && (at = text.find(kHostDegreeCode, at)) != std::wstring::npos;)
-        text.replace(at, kHostDegreeCode.size(), 1, kDegreeSign);
-    const std::size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return true;
-    const auto last = std::find_if(text.rbegin(), text.rend(), IsDigit);
-    if (last == text.rend()) return false;
-    const std::size_t end = text.size() - static_cast<std::size_t>(last - text.rbegin());
-    std::size_t i = first;
-    if (text[i] == L'+' || IsMinusSign(text[i])) ++i;
-    int separators = 0;
-    bool afterMark = false;
-    for (; i < end; ++i) {
-        const wchar_t c = text[i];
-        const bool separator = (c == L',' || c == L'.') && ++separators == 1;
-        if (IsDigit(c) || separator || (Angular && IsAngleMark(c)))
-            afterMark = Angular && IsAngleMark(c);
-        else if (!(afterMark && c == L' '))
-            return false; // a letter, a blank inside, a second sign or separator, "±" ...
-    }
-    return true;
-}
-
-Real DeviationValue(const std::wstring& Text, bool Angular)
-{
-    const TString text = SignedText(Text);
-    if (text.Empty()) return 0.0;
-    if (!Angular) return text.toReal();
-    Real degrees = 0.0;
-    text.toDegreesAngle(degrees);
-    return degrees;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -395,31 +349,7 @@ void TString::DegreesAngle(const Real& Angle, const Boolean forTervan)
 
 Boolean TString::toDegreesAngle(Real& Angle) const
 {
-    TString c(*this);
-    c.RePlace(',', '.');
-    const TString hostMark("@1~");
-    for (Integer at = c.Find(hostMark); at != 0; at = c.Find(hostMark)) {
-        c.Remove(at - 1, hostMark.Len);
-        c.Insert(at - 1, '\xB0');
-    }
-    const Integer pd = c.Find('\xB0');
-    const Integer pm = c.Find('\'');
-    const Integer ps = c.Find('"');
-    if (pd == 0 && pm == 0 && ps == 0) {
-        Angle = c.toReal();
-        return false;
-    }
-    // A leading minus signs the whole angle: "-10°30'" is -10.5, as DegreesAngle writes it.
-    Integer first = 0;
-    while (first < c.Len && c.Bufer[first] == ' ')
-        ++first;
-    const bool negative = first < c.Len && c.Bufer[first] == '-';
-    if (negative) c.Bufer[first] = ' ';
-    const Real degrees = pd != 0 ? c.SubStr(0, pd - 1).toReal() : 0.0;
-    const Real minutes = pm != 0 ? c.SubStr(pd, pm - pd - 1).toReal() : 0.0;
-    const Integer start = pm != 0 ? pm : pd;
-    const Real seconds = ps != 0 ? c.SubStr(start, ps - start - 1).toReal() : 0.0;
-    const Real magnitude = (seconds / 3600 + degrees) + minutes / 60;
-    Angle = negative ? -magnitude : magnitude;
-    return true;
+    const TDeviationReading reading = ReadDeviation(Wide(*this), true);
+    Angle = reading.Value;
+    return reading.Marked;
 }

@@ -5,6 +5,8 @@
 
 #include "drModelerAPI.h"
 
+#include "DeviationText.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
