@@ -123,7 +123,12 @@ INSTANTIATE_TEST_SUITE_P(
         // "-0,05" stored whole where its narrow string says "?0,05".
         TFigureDamage{"KeptTextWholeUnlikeItsNarrow",
                       [](TDimensionChain& c) { c.OwnTexts->Lower = L"\u22120,05"; },
-                      WideCharacter(0, 0x2212, '-')}),
+                      WideCharacter(0, 0x2212, '-')},
+        // The item stored whole as "\u27960,2" under its text "\u22120,2": both "?0,2" narrow.
+        TFigureDamage{
+            "KeptItemWholeUnlikeItsText",
+            [](TDimensionChain& c) { c.OwnTexts->Upper = c.OwnTexts->UpperForm[0][0].Str = L"\u22120,2"; },
+            WideCharacter(1, 0x2212, 0x2796)}),
     [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
 
 // Link A is bound to no angle: its angular deviations are the user's alone, held as the others.
