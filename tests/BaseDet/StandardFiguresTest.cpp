@@ -184,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
         TFigureCase{"M8x40_Table26", FigScrew(26, 4, 40), 40, 0},
         TFigureCase{"M8x30_Kind33", FigBaseKind(33, {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}), 30, 0},
         TFigureCase{"M8x30_Kind34", FigBaseKind(34, {0, 8, 30, 0, 0, 13, 8, 20}), 30, 0},
+        // A slot as deep as the head cuts it in two halves that a shank wider than the slot holds.
+        TFigureCase{"M3x10_Kind34_SlotThroughHead", FigBaseKind(34, {0, 3, 10, 0, 0, 5.5, 3, 10}), 10, 0},
         TFigureCase{"M6x30_Gost11738",
                     [](TDcDetail, const TString& PartFile) {
                         TCommonGeometry(drApi::MA).dr3D_ScrewGost11738(PartFile, "", "", 6, 10, 5, 6, 3, 30,
@@ -413,6 +415,11 @@ INSTANTIATE_TEST_SUITE_P(
                      33,
                      {0, 8, 30, 20, 0, 13, 8, 6, 0, 0, 8, 0, 0.4},
                      "глубина шестигранника 8.00"},
+        // The slot (2 wide, 3 deep) cut through a head no higher than it, on a shank no wider
+        // than it, leaves no head: such a screw was built as the bare stub of its shank.
+        TRefusedCase{"SlotLeavesNoHeadM1", 34, {0, 1, 3, 0, 0, 1.6, 1, 3}, "высота головки 1.00"},
+        TRefusedCase{"SlotLeavesNoHeadM1_1", 34, {0, 1.1, 3, 0, 0, 1.76, 1.1, 3}, "высота головки 1.10"},
+        TRefusedCase{"SlotLeavesNoHeadM1_2", 34, {0, 1.2, 3, 0, 0, 1.92, 1.2, 3}, "высота головки 1.20"},
         TRefusedCase{"ScrewLengthZero", 33, {0, 8, 0, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}, "длина 0.00"},
         TRefusedCase{"PinDiameterZero", 31, {0, 0, 40, 1}, "диаметр 0.00"},
         TRefusedCase{"PinLengthZero", 31, {0, 10, 0, 1}, "длина 0.00"},

@@ -141,6 +141,12 @@ public:
         dynamic_cast<tvhost::TDrawingCore&>(*Dims[2].Get()).Text(Name).Lines.at(0).Items.at(0).Str = Str;
         Dims[2]->Update();
     }
+    // C's text Name given Lines of items as the host holds them.
+    void HeldLines(const char* Name, std::vector<tvhost::TTextLineData> Lines)
+    {
+        dynamic_cast<tvhost::TDrawingCore&>(*Dims[2].Get()).Text(Name).Lines = std::move(Lines);
+        Dims[2]->Update();
+    }
 };
 
 // Chain, read back, against what Kept says was drawn or typed.
@@ -236,6 +242,11 @@ const TFieldCase FieldCases[] = {
          f.HeldText("Lower", L"\u22120,05\0" L"9"s);
      },
      {}, {{}, L"+0,2", L"\u22120,05", 2.5}},
+    // Nor is anything after it kept: neither the rest of its line's items nor the lines below.
+    {"TextHeldPastANullInAnEarlyItem", [](TStoredFieldRoundTripTest& f) {
+         f.HeldLines("Upper", {{{{L"+0,1", 2.5}, {L"5\0 x"s, 3.5}, {L"9", 2.5}}}, {{{L"+0,3", 0.0}}}});
+     },
+     {}, {{}, L"+0,15", {}, 2.5}},
     // No Unicode character: kept as the host's file holds it.
     {"TextHeldWithALoneSurrogate", [](TStoredFieldRoundTripTest& f) {
          f.LowerText(L"-0,05");

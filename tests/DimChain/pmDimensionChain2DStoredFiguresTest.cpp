@@ -1,15 +1,19 @@
 // Stored figures that only the user gives, held to what the grid and the drawing take: a typed
-// figure beyond the grid's range, a kept text's height that is no number or a character of it
-// that is no Unicode character leaves the set damaged - told at each opening, never stored over,
-// the drawing as it was and still saved; a conversion's factor no conversion gives is read again
-// from the link.
+// figure beyond the grid's range, a kept text's height that is no number, a character of it
+// that is no Unicode character or its string stored whole unlike its narrow one leaves the set
+// damaged - told at each opening, never stored over, the drawing as it was and still saved; a
+// conversion's factor no conversion gives is read again from the link.
 
 #include "pmDimensionChain2D.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -28,10 +32,25 @@ const char* const DamagedText = "Сохраненные размерные це�
 struct TFigureDamage {
     const char* Name;
     std::function<void(TDimensionChain&)> Do;
+    // Then done to the stored bytes, for what no writer writes.
+    std::function<void(std::vector<Byte>&)> Bytes = {};
 };
 void PrintTo(const TFigureDamage& d, std::ostream* os)
 {
     *os << d.Name;
+}
+
+// The Nth (from 0) character From of the strings stored whole ("OWNW") made To.
+std::function<void(std::vector<Byte>&)> WideCharacter(int Nth, std::int32_t From, std::int32_t To)
+{
+    return [=](std::vector<Byte>& bytes) {
+        const Byte tag[] = {'O', 'W', 'N', 'W'}, *from = reinterpret_cast<const Byte*>(&From);
+        auto at = std::search(bytes.begin(), bytes.end(), std::begin(tag), std::end(tag));
+        for (int n = 0; n <= Nth && at != bytes.end(); ++n)
+            at = std::search(at + 4, bytes.end(), from, from + 4);
+        ASSERT_NE(at, bytes.end());
+        std::memcpy(&*at, &To, 4);
+    };
 }
 
 class TStoredFigureTest : public TReopenFixture, public testing::WithParamInterface<TFigureDamage> {
@@ -55,6 +74,7 @@ protected:
             ASSERT_TRUE(set.DimChains[0].OwnTexts && set.DimChains[0].OwnTexts->HasForm());
             GetParam().Do(set.DimChains[0]);
             set.to(bytes);
+            if (GetParam().Bytes) GetParam().Bytes(bytes);
             ASSERT_TRUE(drApi::MA.drSetUserData(R().IDoc, set.NameUserData, bytes, false, {}));
         });
     }
@@ -99,7 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         // Stored whole, as a character with no CP1251 code is.
         TFigureDamage{"KeptTextSurrogate",
-                      [](TDimensionChain& c) { c.OwnTexts->Lower += static_cast<wchar_t>(0xD800); }}),
+                      [](TDimensionChain& c) { c.OwnTexts->Lower += static_cast<wchar_t>(0xD800); }},
+        // "-0,05" stored whole where its narrow string says "?0,05".
+        TFigureDamage{"KeptTextWholeUnlikeItsNarrow",
+                      [](TDimensionChain& c) { c.OwnTexts->Lower = L"\u22120,05"; },
+                      WideCharacter(0, 0x2212, '-')},
+        // The item stored whole as "\u27960,2" under its text "\u22120,2": both "?0,2" narrow.
+        TFigureDamage{
+            "KeptItemWholeUnlikeItsText",
+            [](TDimensionChain& c) { c.OwnTexts->Upper = c.OwnTexts->UpperForm[0][0].Str = L"\u22120,2"; },
+            WideCharacter(1, 0x2212, 0x2796)}),
     [](const testing::TestParamInfo<TFigureDamage>& p) { return std::string(p.param.Name); });
 
 // Link A is bound to no angle: its angular deviations are the user's alone, held as the others.

@@ -164,9 +164,10 @@ namespace {
 // Text typed into a number field of the panel plug-in's panels: the hot-point panel (command 2,
 // X 10 and Y 20 on a part) or the demo panel (a drawing, "Звеньев" 2); or, where `Chain` is
 // given, into the chain panel on the sample drawing after Chain's lines, at host version
-// `Version` (an empty `Field`: `edit Typed` into its grid), then `Then`'s lines. `Shown` is the
-// field's line (or the grid's row) once typed; `Box` what the hot-point panel reports at its end
-// (empty: not that panel); `Told` what a line no user could play says, `Code` tvhost's status.
+// `Version`, then `Then`'s lines. An empty `Field`: `Typed` is the whole line (an `edit` or a
+// `command`). `Shown` is the field's line (or the grid's row) once typed; `Box` what the
+// hot-point panel reports at its end (empty: not that panel); `Told` what a line no user could
+// play says, `Code` tvhost's status.
 struct TTypedValue {
     const char* Name;
     const char* Field;
@@ -208,12 +209,31 @@ const TTypedValue TypedValues[] = {
      "script line 1: no user can set \"Коэффициент риска\": the panel hides it\n", 5, "",
      "set \"Способ расчета\" \"Нормальное распределение\"\n"},
     // The click on "ВО" locks the grid before the typing.
-    {"CellTheClickLocks", "", "1 3 0,5", false, "    | 01.00 |  |   40.00 |   0.100 |  -0.100 |", "",
+    {"CellTheClickLocks", "", "edit 1 3 0,5", false, "    | 01.00 |  |   40.00 |   0.100 |  -0.100 |", "",
      "script line 3: no user can edit row 1, column 3: the panel has made it read-only\n", 5,
      "move 20 44\nclick 20 44\n", "", "16"},
     // The grid a click on "ВО" locked opens again on the edit's own click on "Д.ВО".
-    {"CellTheEditsClickOpens", "", "1 8 0,02", false, "|  |  |  |   0.020 |   0.000 |", "", "", 0,
+    {"CellTheEditsClickOpens", "", "edit 1 8 0,02", false, "|  |  |  |   0.020 |   0.000 |", "", "", 0,
      "move 20 44\nclick 20 44\nselect 1 3\n", "", "16"},
+    // The title row stays; the first row past the chain, which a user can click, takes text.
+    {"CellOfTheTitleRow", "", "edit 0 8 0,5", false, "| У.НО | Д.ВО | Д.НО |", "",
+     "script line 3: no user can edit row 0, column 8: it is a title in the grid's fixed rows or columns\n",
+     5, "move 20 44\nclick 20 44\n"},
+    {"CellPastTheChain", "", "edit 2 8 0,5", false, "    |  |  |  |  |  |  |  |  | 0,5 |", "", "", 0,
+     "move 20 44\nclick 20 44\n"},
+    // With two links picked the panel hides the button that recognises the chains of one: B stays
+    // the second link as picked.
+    {"ButtonThePanelHides", "", "command \"Добавить новую размерную цепь для размера\" 1", false,
+     "    | 01.01 |  |   10.00 |   0.050 |   0.000 |", "",
+     "script line 5: no user can press button 1 of \"Добавить новую размерную цепь для размера\": the panel "
+     "hides it\n",
+     5, "move 20 44\nclick 20 44\nmove 35 34\nclick 35 34\n"},
+    {"ButtonThePanelDisables", "", "command \"Удалить звено\" 1", false, "  Звеньев = 2\n", "",
+     "script line 1: no user can press button 1 of \"Удалить звено\": the panel has disabled it\n", 5},
+    {"MisspeltCaption", "Звенев", "3", false, "  Звеньев = 2\n", "",
+     "script line 1: no user can set \"Звенев\": no such control\n", 5},
+    {"MisspeltTip", "", "command \"Сохранить отчёт\" 1", false, "  Всего = 1\n", "",
+     "script line 1: no user can press button 1 of \"Сохранить отчёт\": no such control\n", 5, ""},
 };
 
 class TypedValueTest : public TvhostRunTest, public ::testing::WithParamInterface<TTypedValue> {};
@@ -225,7 +245,7 @@ TEST_P(TypedValueTest, TextThatIsNoFiniteNumberIsRefusedAndTheFieldKeepsItsValue
     const TTypedValue& c = GetParam();
     const bool hotPoint = *c.Box != '\0';
     const std::string line =
-        *c.Field ? "set \"" + std::string(c.Field) + "\" " + c.Typed : "edit " + std::string(c.Typed);
+        *c.Field ? "set \"" + std::string(c.Field) + "\" " + c.Typed : std::string(c.Typed);
     TRun run;
     if (c.Chain) {
         run = PlayChain(c.Chain + line + "\n" + c.Then + "show\n", {"--host-version", c.Version});

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <string>
 
 #include "HostApplication.h"
 #include "HostArgs.h"
@@ -225,13 +226,73 @@ int TProcessCore::PlayScript()
 
 namespace {
 
-// Refuses a line that asks what no user can do: told with its line, and counted, so that the
-// run ends with a status of its own.
-void RefuseUnreachable(const TScriptAction& a, const std::string& what)
+// What a line that aims at a control asks, in the words of the line.
+std::string Asked(const TScriptAction& a)
+{
+    switch (a.Kind) {
+    case TScriptAction::skCommand:
+        return "press button " + std::to_string(a.N) + " of \"" + ToUtf8(a.Name) + "\"";
+    case TScriptAction::skSet:
+        return "set \"" + ToUtf8(a.Name) + "\"";
+    default:
+        return std::string(a.Kind == TScriptAction::skSelect ? "select" : "edit") + " row " +
+               std::to_string(a.Row) + ", column " + std::to_string(a.Column);
+    }
+}
+
+const char* Why(TReach reach)
+{
+    switch (reach) {
+    case rhNoSuchControl:
+        return "no such control";
+    case rhHidden:
+        return "the panel hides it";
+    case rhDisabled:
+        return "the panel has disabled it";
+    case rhReadOnly:
+        return "the panel has made it read-only";
+    case rhFixedCell:
+        return "it is a title in the grid's fixed rows or columns";
+    case rhReached:
+        break;
+    }
+    return "";
+}
+
+// Refuses line `a`, which asks what no user can do: told with its line and why, and counted, so
+// that the run ends with a status of its own.
+void Refuse(const TScriptAction& a, TReach why)
 {
     Script().NoteUnreachable();
     if (std::ostream* out = Script().Output())
-        *out << "script line " << a.Line << ": no user can " << what << '\n';
+        *out << "script line " << a.Line << ": no user can " << Asked(a) << ": " << Why(why) << '\n';
+}
+
+// The control line `a` aims at when a user reaches it for `action`; null, the line refused, when
+// none does.
+THostPropertyControl* Reached(const THostProcessParam* param, const TScriptAction& a,
+                              const TUserAction& action)
+{
+    const TAim aim = param ? param->Aim(a.Name, action) : TAim{};
+    if (aim.Reach == rhReached) return aim.Control;
+    Refuse(a, aim.Reach);
+    return nullptr;
+}
+
+tvapi::IPropertyControlPtr AsControl(THostPropertyControl* c)
+{
+    return tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c));
+}
+tvapi::IPropertyControlPtr AsGrid(THostPropertyControl* grid)
+{
+    return tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyGrid*>(grid));
+}
+
+// A click on the cell of line `a`: it becomes the grid's current cell, and the panel hears of it.
+void ClickCell(THostProcessParam& param, THostPropertyControl& grid, const TScriptAction& a)
+{
+    grid.SetCurrentCell(a.Row, a.Column);
+    param.Events().SelectItem(AsGrid(&grid), a.Column * 256 + a.Row, true);
 }
 
 // A key pressed over the view, as the application's events report it.
@@ -263,58 +324,36 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
         }
         return false;
     }
-    case TScriptAction::skCommand: {
-        int button = a.N;
-        THostPropertyControl* c = nullptr;
-        if (param)
-            for (const auto& tab : param->Tabs().Tabs()) {
-                int found = 0;
-                if ((c = tab->Controls().FindByTip(a.Name, found))) break;
-            }
-        if (c)
-            param->Events().ControlCommand(tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c)),
-                                           button);
-        else if (out)
-            *out << "script line " << a.Line << ": no control with tip \"" << ToUtf8(a.Name) << "\"\n";
+    case TScriptAction::skCommand:
+        if (THostPropertyControl* c = Reached(param, a, {TUserAction::uaPress, a.N}))
+            param->Events().ControlCommand(AsControl(c), a.N);
         return false;
-    }
-    case TScriptAction::skSet: {
-        THostPropertyControl* c = param ? param->FindControl(a.Name, true) : nullptr;
-        if (!c && param && param->FindControl(a.Name)) {
-            RefuseUnreachable(a, "set \"" + ToUtf8(a.Name) + "\": the panel hides it");
-            return false;
+    case TScriptAction::skSet:
+        if (THostPropertyControl* c = Reached(param, a, {TUserAction::uaSet})) {
+            if (c->UserSet(a.Text))
+                param->Events().ChangeControlValue(AsControl(c));
+            else if (out)
+                *out << "script line " << a.Line << ": cannot set \"" << ToUtf8(a.Name) << "\"\n";
         }
-        if (c && c->UserSet(a.Text))
-            param->Events().ChangeControlValue(
-                tvapi::IPropertyControlPtr(static_cast<tvapi::IPropertyEdit*>(c)));
-        else if (out)
-            *out << "script line " << a.Line << ": cannot set \"" << ToUtf8(a.Name) << "\"\n";
         return false;
-    }
     case TScriptAction::skSelect:
+        if (THostPropertyControl* grid = Reached(param, a, {TUserAction::uaClick, 0, a.Row, a.Column}))
+            ClickCell(*param, *grid, a);
+        return false;
     case TScriptAction::skEdit: {
-        THostPropertyControl* grid = nullptr;
-        if (param)
-            for (const auto& tab : param->Tabs().Tabs())
-                for (const auto& c : tab->Controls().Controls())
-                    if (!grid && c->Type() == tvapi::tvControlGrid) grid = c.Get();
-        if (!grid) {
-            if (out) *out << "script line " << a.Line << ": no grid\n";
+        // A user types into a cell only after clicking it, and the panel may lock the grid on that
+        // click or open it: the typing meets the lock the click left, all else is met before it.
+        const TUserAction typing{TUserAction::uaType, 0, a.Row, a.Column};
+        const TAim before = param ? param->Aim(a.Name, typing) : TAim{};
+        if (before.Reach != rhReached && before.Reach != rhReadOnly) {
+            Refuse(a, before.Reach);
             return false;
         }
-        const tvapi::IPropertyControlPtr g(static_cast<tvapi::IPropertyGrid*>(grid));
-        // A user types into a cell only after clicking it, and the panel may lock the grid on
-        // that click: the typing meets the state the click left.
-        grid->SetCurrentCell(a.Row, a.Column);
-        param->Events().SelectItem(g, a.Column * 256 + a.Row, true);
-        if (a.Kind == TScriptAction::skSelect) return false;
-        if (grid->ReadOnly()) {
-            RefuseUnreachable(a, "edit row " + std::to_string(a.Row) + ", column " +
-                                     std::to_string(a.Column) + ": the panel has made it read-only");
-            return false;
+        ClickCell(*param, *before.Control, a);
+        if (THostPropertyControl* grid = Reached(param, a, typing)) {
+            grid->SetCellText(a.Row, a.Column, a.Text.c_str());
+            param->Events().ChangeControlValue(AsGrid(grid));
         }
-        grid->SetCellText(a.Row, a.Column, a.Text.c_str());
-        param->Events().ChangeControlValue(g);
         return false;
     }
     case TScriptAction::skAnswer:

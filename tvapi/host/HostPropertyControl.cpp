@@ -360,5 +360,16 @@ int THostPropertyControl::ButtonWithTip(const std::wstring& tip) const
         if (b.Tip == tip) return b.Id;
     return 0;
 }
+const THostButton* THostPropertyControl::NumberedButton(int id) const
+{
+    for (const auto& b : FButtons)
+        if (b.Id == id) return &b;
+    if (FToolBar)
+        for (const auto& b : FToolBar->Buttons())
+            if (b.Id == id) return &b;
+    for (const auto& b : FSideButtons)
+        if (b.Id == id) return &b;
+    return nullptr;
+}
 
 } // namespace tvhost

@@ -186,6 +186,11 @@ public:
     bool UserSet(const std::wstring& value);
     // The button (of a group or beside the control) with tip or caption `tip`; 0 when none.
     int ButtonWithTip(const std::wstring& tip) const;
+    // The button numbered `id`, looked for where ButtonWithTip looks, in the same order; null
+    // when none.
+    const THostButton* NumberedButton(int id) const;
+    // A grid's cell in one of its fixed rows or columns: a title, which no user types into.
+    bool FixedCell(int row, int column) const noexcept { return row < FFixedRows || column < FFixedColumns; }
 
 private:
     // Journals op and records it among the settings; false when a fault makes it fail.

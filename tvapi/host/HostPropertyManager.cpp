@@ -33,14 +33,12 @@ tvapi::IPropertyControlPtr THostPropertyControls::GetItem(int index)
     if (index < 0 || index >= static_cast<int>(FControls.size())) return {};
     return tvapi::IPropertyControlPtr(FControls[static_cast<std::size_t>(index)]);
 }
-THostPropertyControl* THostPropertyControls::Find(const std::wstring& caption, bool shown) const
+THostPropertyControl* THostPropertyControls::Find(const std::wstring& caption) const
 {
     for (const auto& c : FControls) {
-        if (shown && !c->Visible()) continue;
         if (c->Caption() == caption) return c.Get();
         for (int i = 0; i < 3; ++i)
-            if (THostPropertyControl* field = c->Coordinate(i);
-                field && field->Caption() == caption && (!shown || field->Visible()))
+            if (THostPropertyControl* field = c->Coordinate(i); field && field->Caption() == caption)
                 return field;
     }
     return nullptr;
@@ -187,12 +185,82 @@ bool THostProcessParam::AddButton(int id, int image, const wchar_t* tip, const w
     FButtons.push_back({id, image, W(tip), W(source)});
     return true;
 }
-THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption, bool shown) const
+THostPropertyControl* THostProcessParam::FindControl(const std::wstring& caption) const
 {
     for (const auto& tab : FTabs->Tabs())
-        if (!shown || tab->Visible())
-            if (THostPropertyControl* c = tab->Controls().Find(caption, shown)) return c;
+        if (THostPropertyControl* c = tab->Controls().Find(caption)) return c;
     return nullptr;
+}
+
+namespace {
+
+// Whether `action` names control `c`: for a press 2 by a button's tip and 1 by its caption, for
+// a value 1 by its caption, for a cell 1 when it is a grid; 0 when it does not.
+int Names(const THostPropertyControl& c, const std::wstring& name, const TUserAction& action)
+{
+    switch (action.Kind) {
+    case TUserAction::uaPress:
+        return c.ButtonWithTip(name) ? 2 : c.Caption() == name ? 1 : 0;
+    case TUserAction::uaSet:
+        return c.Caption() == name ? 1 : 0;
+    case TUserAction::uaClick:
+    case TUserAction::uaType:
+        return c.Type() == tvapi::tvControlGrid ? 1 : 0;
+    }
+    return 0;
+}
+
+// Why no user can do `action` on control `c` of a tab shown or not (`point`: the point whose
+// coordinate field `c` is, else null).
+TReach ReachOf(bool tabShown, const THostPropertyControl* point, const THostPropertyControl& c,
+               const TUserAction& action)
+{
+    if (!tabShown || (point && !point->Visible()) || !c.Visible()) return rhHidden;
+    if ((point && !point->Enabled()) || !c.Enabled()) return rhDisabled;
+    switch (action.Kind) {
+    case TUserAction::uaPress: {
+        const THostButton* button = c.NumberedButton(action.Button);
+        return button && !button->Enabled ? rhDisabled : rhReached;
+    }
+    case TUserAction::uaType:
+        if (c.FixedCell(action.Row, action.Column)) return rhFixedCell;
+        return c.ReadOnly() ? rhReadOnly : rhReached;
+    case TUserAction::uaSet: // a list made read-only still lets a user choose
+    case TUserAction::uaClick:
+        break;
+    }
+    return rhReached;
+}
+
+// Of control `c` of `tab` and its coordinate fields, the first `action` names at `rank` that a
+// user reaches, else the first it names there; no control when it names none.
+TAim AimIn(const THostPropertyTab& tab, THostPropertyControl& c, const std::wstring& name,
+           const TUserAction& action, int rank)
+{
+    TAim first;
+    for (int i = -1; i < 3; ++i) {
+        THostPropertyControl* candidate = i < 0 ? &c : c.Coordinate(i);
+        if (!candidate || Names(*candidate, name, action) != rank) continue;
+        const TAim aim{candidate, ReachOf(tab.Visible(), i < 0 ? nullptr : &c, *candidate, action)};
+        if (aim.Reach == rhReached) return aim;
+        if (!first.Control) first = aim;
+    }
+    return first;
+}
+
+} // namespace
+
+TAim THostProcessParam::Aim(const std::wstring& name, const TUserAction& action) const
+{
+    TAim first;
+    for (int rank = 2; rank > 0; --rank)
+        for (const auto& tab : FTabs->Tabs())
+            for (const auto& c : tab->Controls().Controls())
+                if (const TAim aim = AimIn(*tab, *c, name, action, rank); aim.Control) {
+                    if (aim.Reach == rhReached) return aim;
+                    if (!first.Control) first = aim;
+                }
+    return first;
 }
 
 namespace {

@@ -25,8 +25,7 @@ public:
     // Test side.
     const std::vector<THostPropertyControlPtr>& Controls() const noexcept { return FControls; }
     // The first control with caption `caption`, a coordinate's own field included; null when none.
-    // `shown`: only one a user sees (a coordinate's field and its point both shown).
-    THostPropertyControl* Find(const std::wstring& caption, bool shown = false) const;
+    THostPropertyControl* Find(const std::wstring& caption) const;
     // The first control with a button whose tip (or whose caption) is `tip`.
     THostPropertyControl* FindByTip(const std::wstring& tip, int& button) const;
 
@@ -95,6 +94,29 @@ private:
 };
 using THostPropertyToolBarPtr = tvapi::Ptr<THostPropertyToolBar>;
 
+// What a script line asks a user to do with a control of a panel.
+struct TUserAction {
+    enum TKind : int {
+        uaSet,   // give it a value, named by its caption
+        uaPress, // press its button `Button`, named by a button's tip or by its caption
+        uaClick, // click the grid's cell
+        uaType,  // type into the grid's cell
+    };
+    TKind Kind = uaSet;
+    int Button = 0;
+    int Row = 0;
+    int Column = 0;
+};
+
+// Why no user can do an action on a control; rhReached when one can.
+enum TReach : int { rhReached, rhNoSuchControl, rhHidden, rhDisabled, rhReadOnly, rhFixedCell };
+
+// The control an action aims at (null when none is named so) and whether a user reaches it.
+struct TAim {
+    THostPropertyControl* Control = nullptr;
+    TReach Reach = rhNoSuchControl;
+};
+
 class THostProcessParam final : public THostObjectOf<tvapi::IProcessParam> {
 public:
     THostProcessParam();
@@ -122,9 +144,15 @@ public:
     THostPropertyTabs& Tabs() noexcept { return *FTabs; }
     THostPropertiesManagerEvents& Events() noexcept { return *FEvents; }
     THostPropertyToolBar& ToolBar() noexcept { return *FToolBar; }
-    // The first control with `caption` over all tabs; null when none. `shown`: only one a user
-    // sees, its tab shown too.
-    THostPropertyControl* FindControl(const std::wstring& caption, bool shown = false) const;
+    // The first control with `caption` over all tabs; null when none.
+    THostPropertyControl* FindControl(const std::wstring& caption) const;
+    // The control a user would do `action` on, the one place that decides what a script reaches:
+    // of the controls `name` names (for a cell, the grids; for a press, a button's tip before a
+    // caption; a coordinate's own field by its caption), the first a user reaches, else the
+    // first with why it is out of reach. A control is out of reach when it, its tab or its point
+    // is hidden, or it or its point disabled; a press, when its button is disabled; typing into a
+    // cell, when the grid is read-only or the cell a title in its fixed rows or columns.
+    TAim Aim(const std::wstring& name, const TUserAction& action) const;
     // Prints the panel as "show" does: caption, prompt, each tab with its controls and values,
     // grids as tables.
     void Print(std::ostream& out, const std::wstring& prompt) const;

@@ -73,8 +73,8 @@ public:
     // Empties the queue; the lines refused as no user could play them stay counted.
     void Clear() noexcept;
 
-    // A line asked what no user can do (set a control the panel hides, type into a cell it has
-    // made read-only): it was refused, and is counted until taken or the session restarts.
+    // A line asked what no user can do (a control, button or cell the panel hides, locks or does
+    // not have): it was refused, and is counted until taken or the session restarts.
     void NoteUnreachable() noexcept { ++FUnreachable; }
     int TakeUnreachable() noexcept { return std::exchange(FUnreachable, 0); }
 

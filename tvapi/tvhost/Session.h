@@ -16,8 +16,8 @@ enum TExitCode : int {
     ecUsage = 2,       // bad command line
     ecRunFailed = 3,   // the document could not be set up, or the command threw
     ecLeaked = 4,      // host objects outlived the host: the library kept references after unloading
-    ecUnreachable = 5, // the script asked what no user can do (set a control the panel hides, type into a
-                       // cell it has made read-only); those lines were refused, the rest played
+    ecUnreachable = 5, // the script asked what no user can do (a control, button or cell the panel hides,
+                       // locks or does not have); those lines were refused, the rest played
 };
 
 // Runs the session; messages go to `out`, failures of the host to `err`.

@@ -159,6 +159,13 @@ std::vector<std::wstring*> Strings(TDeviationTexts& Texts)
     return all;
 }
 
+// Whether each form of Texts, where it has one, joins to its text's string.
+bool FormsJoin(const TDeviationTexts& Texts)
+{
+    return (Texts.UpperForm.empty() || TDeviationTexts::Joined(Texts.UpperForm) == Texts.Upper) &&
+           (Texts.LowerForm.empty() || TDeviationTexts::Joined(Texts.LowerForm) == Texts.Lower);
+}
+
 // The string as the narrow strings of the stream hold it.
 std::wstring Narrowed(const std::wstring& Str)
 {
@@ -205,21 +212,24 @@ void TDeviationTexts::WideToStream(TKmfData& s, const std::optional<TDeviationTe
 bool TDeviationTexts::WideFromStream(TKmfData& s, std::optional<TDeviationTexts>& Texts)
 {
     const Integer count = s.ReadInteger();
-    const std::vector<std::wstring*> all = Texts ? Strings(*Texts) : std::vector<std::wstring*>{};
+    std::optional<TDeviationTexts> wide = Texts;
+    const std::vector<std::wstring*> all = wide ? Strings(*wide) : std::vector<std::wstring*>{};
     if (s.ErrorReadFromFileToBufer || count != static_cast<Integer>(all.size())) return false;
-    std::vector<std::wstring> wide(all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
+    for (std::wstring* str : all) {
         const Integer length = s.ReadInteger();
         if (length < 0 || !s.CheckCount(length, 4)) return false;
+        std::wstring read;
         for (Integer j = 0; j < length; ++j) {
             const Integer c = s.ReadInteger();
             if (!KeptCharacter(static_cast<char32_t>(c))) return false;
-            wide[i] += static_cast<wchar_t>(c);
+            read += static_cast<wchar_t>(c);
         }
-        if (s.ErrorReadFromFileToBufer || Narrowed(wide[i]) != *all[i]) return false;
+        if (s.ErrorReadFromFileToBufer || Narrowed(read) != *str) return false;
+        *str = std::move(read);
     }
-    for (std::size_t i = 0; i < all.size(); ++i)
-        *all[i] = std::move(wide[i]);
+    // Items whose narrow strings join to their text's may still differ from it whole.
+    if (wide && !FormsJoin(*wide)) return false;
+    Texts = std::move(wide);
     return true;
 }
 
@@ -229,11 +239,12 @@ bool TDeviationTexts::FormFromStream(TKmfData& s, std::optional<TDeviationTexts>
     if (!ReadForm(s, upper) || !ReadForm(s, lower)) return false;
     if (upper.empty() && lower.empty()) return true;
     // A form belongs to kept texts, and says the same as their strings.
-    if (!Texts || (!upper.empty() && Joined(upper) != Texts->Upper) ||
-        (!lower.empty() && Joined(lower) != Texts->Lower))
-        return false;
-    Texts->UpperForm = std::move(upper);
-    Texts->LowerForm = std::move(lower);
+    if (!Texts) return false;
+    TDeviationTexts texts = *Texts;
+    texts.UpperForm = std::move(upper);
+    texts.LowerForm = std::move(lower);
+    if (!FormsJoin(texts)) return false;
+    *Texts = std::move(texts);
     return true;
 }
 

@@ -60,7 +60,8 @@ struct TDeviationTexts {
     bool Narrow() const;
     // Every string of Texts, the texts' then their items', each as its count of characters and
     // their code points: what the strings above lose. Reading gives false for a count other than
-    // the strings', a character not kept, or a string other than its narrow one read before.
+    // the strings', a character not kept, a string other than its narrow one read before, or a
+    // form other than its text's string.
     static void WideToStream(TKmfData& stream, const std::optional<TDeviationTexts>& Texts);
     static bool WideFromStream(TKmfData& stream, std::optional<TDeviationTexts>& Texts);
     bool operator==(const TDeviationTexts&) const = default;

@@ -46,6 +46,11 @@ public:
         AddEditValue("Метод", "", Method);
         Grid = AddGrid("Звенья", "", 2, 6, false, 1, 1);
         FillGrid();
+        // Disabled for good: a script's press on a button no user can press.
+        if (Grid) {
+            AddPushButtonTo(Grid->GetToolBar(), 0, {{1, 0, "Удалить звено"}});
+            Grid->GetToolBar()->SetButtonEnabled(1, false);
+        }
         SetPrompt("Укажите размер");
     }
     ~TDemoPanel() override { Grid.Reset(); }

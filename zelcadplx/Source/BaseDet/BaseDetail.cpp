@@ -302,7 +302,7 @@ void AfterRevolution(TModeler3D& M, int Kind, const double* P)
     case 34:
         // The plane touches the head at +R; the slot is cut back through the head (-Y).
         Feature(M, o3d_planeXOZ, P[5] / 2);
-        M.drRectAngle(-1, -P[6], 1, 3 - P[6], 1);
+        M.drRectAngle(-ScrewSlotWidth / 2, -P[6], ScrewSlotWidth / 2, ScrewSlotDepth - P[6], 1);
         Cut(M, dtNormal, P[5]);
         break;
     case 35: {

@@ -14,10 +14,10 @@ class TModeler3D;
 // it was. Every kind with a profile refuses sizes that make no solid (a size that is no number
 // or infinite, a diameter or length of 0 or less, another size below 0, a bore no narrower than
 // what surrounds it, a screw's head no wider than its shank, a socket wider or deeper than the
-// head, a fillet or chamfer past what it rounds, a tang no narrower than its head): a message
-// box "Деталь не построена: " names the size, no part is made or saved, and the answer is
-// false. A part that is not one solid at its save (a kind without a profile, kind 28 whose
-// profile is empty) or whose save fails is not kept either, told in one box, and the answer is
-// false; true otherwise.
+// head, a slot through the head on a shank no wider than it, which leaves no head, a fillet or
+// chamfer past what it rounds, a tang no narrower than its head): a message box "Деталь не
+// построена: " names the size, no part is made or saved, and the answer is false. A part that
+// is not one solid at its save (a kind without a profile, kind 28 whose profile is empty) or
+// whose save fails is not kept either, told in one box, and the answer is false; true otherwise.
 bool drBaseDetail(TModeler3D& M, TString& Path, TString& Name, TString& Marking, int MakeId, int ResultIndex,
                   double* P, bool IsSize);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "MathDetailsl.h"
+#include "Mathemat.h"
 
 namespace {
 
@@ -140,7 +141,13 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
     case 33:
         return CapScrewRefusal(P[1], P[5], P[6], P[2], P[7], P[10], P[12]);
     case 34:
-        return CapScrewRefusal(P[1], P[5], P[6], P[2], 0, 0, 0);
+        if (const TBaseRefusal r = CapScrewRefusal(P[1], P[5], P[6], P[2], 0, 0, 0); r.What) return r;
+        // A slot as deep as the head or deeper cuts it through, and on a shank no wider than the
+        // slot nothing holds what is left of the head: a headless stub, or pieces apart.
+        if (P[6] - ScrewSlotDepth <= TMathDef::metricPrecision &&
+            P[1] - ScrewSlotWidth <= TMathDef::metricPrecision)
+            return {"высота головки", P[6]};
+        return {};
     case 35:
         return Check(P, {{1, 5}, {2, 6}, {11, 12}, {{5, 1}}});
     case 37:

@@ -8,10 +8,16 @@ struct TBaseRefusal {
     double Value = 0;
 };
 
+// The slotted screw's (kind 34) screwdriver slot, whatever its size: cut across the head down
+// from its top face.
+constexpr double ScrewSlotWidth = 2.0;
+constexpr double ScrewSlotDepth = 3.0;
+
 // The first size of P that kind MakeId cannot build a solid of: a size that is no number or
 // infinite, a diameter or length of 0 or less, a size below 0, a bore no narrower than what
-// surrounds it, a screw's head no wider than its shank or a socket past its head, a tang no
-// narrower than its head. Kinds without a profile refuse nothing.
+// surrounds it, a screw's head no wider than its shank or a socket past its head, a slotted
+// screw's head no higher than the slot is deep on a shank no wider than the slot (the slot would
+// leave no head), a tang no narrower than its head. Kinds without a profile refuse nothing.
 TBaseRefusal BaseDetailRefusal(int MakeId, const double* P);
 
 // The highest index of P that kind MakeId reads; -1 for a kind that reads none.
