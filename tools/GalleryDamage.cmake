@@ -1,5 +1,6 @@
 # The gallery program given a damaged gallery.tsv or an output folder that is a file (each ends
-# with a message and exit status 2, nothing thrown), a gallery.tsv it must not write, or no room.
+# with a message and exit status 2, nothing thrown), a gallery.tsv it must not write, or no room;
+# a user's own file in its folder is left as it was.
 # Usage: cmake -DGALLERY=<dimchain-gallery> -DSAMPLES=<samples> -DWORK=<folder> -P tools/GalleryDamage.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/tsv)
@@ -83,5 +84,18 @@ execute_process(COMMAND bash -c "ulimit -f 8; exec \"$0\" build \"$1\" \"$2\" 1"
 file(GLOB left ${WORK}/full/.*.tmp)
 if(left OR NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
   message(FATAL_ERROR "build on a full disk: exit ${rc}, ${left} left, ${out}${err}")
+endif()
+# A user's read-only drawing named as a sheet's draft once was: the sheet built beside it, the
+# drawing neither written, removed nor drawn as a picture of the gallery's.
+file(MAKE_DIRECTORY ${WORK}/beside)
+file(COPY_FILE ${SAMPLES}/sheet.qdr ${WORK}/beside/G180~.qdr)
+file(CHMOD ${WORK}/beside/G180~.qdr PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+file(SHA256 ${WORK}/beside/G180~.qdr before)
+execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/beside 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
+  ERROR_VARIABLE err)
+file(SHA256 ${WORK}/beside/G180~.qdr after)
+file(GLOB drawn ${WORK}/beside/G180~*.svg)
+if(NOT rc EQUAL 0 OR NOT after STREQUAL before OR drawn OR NOT EXISTS ${WORK}/beside/G180.qdr)
+  message(FATAL_ERROR "build beside a user's drawing: exit ${rc}, ${drawn} drawn, ${out}${err}")
 endif()
 file(REMOVE_RECURSE ${WORK})

@@ -1,7 +1,7 @@
 // A part that is not built leaves no sheet: whether its sheet is drawn after the refusal (not
 // made, nothing more told) or before it (its file goes with the part's), and a part built
 // again lets its sheet be made again. A sheet whose save fails leaves what stood under its name
-// before the build, and its part stays built.
+// before the build, and its part stays built. What a user has under another name stays as it was.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "LeaderPin.h"
 #include "MathDetail2.h"
 #include "SpecialFiles.h"
+#include "UserFiles.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ struct TRefusedSheetCase {
     bool PartKept = false; // the part stands, though its sheet does not
     // How the last box begins; by default a refusal's where no sheet stands, else unchecked.
     const char* Told = nullptr;
+    // What a user has under the sheet's name with "~" (once its draft's): left as it was.
+    userfiles::TKind Beside = userfiles::TKind::None;
 };
 
 void PrintTo(const TRefusedSheetCase& c, std::ostream* os)
@@ -47,7 +50,7 @@ enum class TSheetOrder { After, Before, BeforeHeld, AfterOnAFullDisk };
 
 // Row 4 of table 5, tapped M8 (listed) or M9 (not listed), flats 17 across; its sheet drawn
 // after its part, or before it (its boxes held for the part's, or not), or after it on a disk
-// with room for the sheet saved empty at its creation but not for the sheet drawn.
+// with room for an empty sheet but not for the sheet drawn.
 void LeaderPin(TDcDetail id, Real thread, TSheetOrder order = TSheetOrder::After)
 {
     TSocketLeaderPin p(id, &drApi::MA, nullptr, nullptr);
@@ -81,13 +84,16 @@ TEST_P(TRefusedSheetTest, SheetIsSavedOnlyWithItsPart)
     const TDcDetail id = Present(c.Stem);
     ScriptAnswers(
         {tvapi::tvButtonOk, tvapi::tvButtonOk, tvapi::tvButtonOk, tvapi::tvButtonOk, tvapi::tvButtonOk});
+    const userfiles::TUserFile beside(c.Beside, Model->sfDetail(id, 0).PChar() + std::string("~.qdr"),
+                                      *Application());
     Journal().Clear();
     c.Build(id);
+    EXPECT_EQ(beside.Changed(), "");
     EXPECT_EQ(std::filesystem::exists(Model->sfDetail2D(id, 0).PChar()), c.SheetSaved);
     EXPECT_EQ(std::filesystem::exists(Model->sfDetail3D(id, 0).PChar()), c.SheetSaved || c.PartKept);
     EXPECT_EQ(drApi::MA.drRefused3D(), !c.SheetSaved && !c.PartKept);
     if (c.SheetSaved) {
-        // The sheet drawn whole, never the one saved empty at its creation.
+        // The sheet drawn whole, never an empty one.
         tvhost::THostDocument2D* sheet = OpenSheet(id);
         ASSERT_NE(sheet, nullptr);
         EXPECT_GT(Dimensions(*sheet), 0);
@@ -124,6 +130,19 @@ INSTANTIATE_TEST_SUITE_P(
                           },
                           true, 1},
         TRefusedSheetCase{"LeaderPinM8", "leaderpin", [](TDcDetail id) { LeaderPin(id, 8); }, true, 0},
+        // A user's file, link, folder or open document under the name the sheet's draft once had.
+        TRefusedSheetCase{"LeaderPinM8BesideAFile", "leaderpin", [](TDcDetail id) { LeaderPin(id, 8); }, true,
+                          0, false, nullptr, userfiles::TKind::File},
+        TRefusedSheetCase{"LeaderPinM8BesideAReadOnlyFile", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 8); }, true, 0, false, nullptr,
+                          userfiles::TKind::ReadOnlyFile},
+        TRefusedSheetCase{"LeaderPinM8BesideALink", "leaderpin", [](TDcDetail id) { LeaderPin(id, 8); }, true,
+                          0, false, nullptr, userfiles::TKind::Link},
+        TRefusedSheetCase{"LeaderPinM8BesideAFolder", "leaderpin", [](TDcDetail id) { LeaderPin(id, 8); },
+                          true, 0, false, nullptr, userfiles::TKind::Folder},
+        TRefusedSheetCase{"LeaderPinM8BesideAnOpenDocument", "leaderpin",
+                          [](TDcDetail id) { LeaderPin(id, 8); }, true, 0, false, nullptr,
+                          userfiles::TKind::OpenDocument},
         // The sheet's save fails on a nearly full disk: no sheet stands, or the one built before.
         TRefusedSheetCase{"LeaderPinM8SheetOnAFullDisk", "leaderpin",
                           [](TDcDetail id) { LeaderPin(id, 8, TSheetOrder::AfterOnAFullDisk); }, false, 1,

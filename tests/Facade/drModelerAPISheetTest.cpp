@@ -1,7 +1,7 @@
 // The facade's sheets against the stand-in host: a drawing or fragment is created, set up and
-// saved under its name, views become the drawing target, the detail's title block is filled,
-// and closing the sheet writes the technical requirements as numbered lines; a save that fails
-// says which file and why.
+// saved under its name when it is closed, views become the drawing target, the detail's title
+// block is filled, and closing the sheet writes the technical requirements as numbered lines;
+// a save that fails says which file and why.
 
 #include "drModelerAPI.h"
 
@@ -25,6 +25,7 @@
 #include "Mtr3D.h"
 #include "SpecialFiles.h"
 #include "TControlModel.h"
+#include "UserFiles.h"
 #include "drMaterial.h"
 #include "tvapi/DrawingDocument.h"
 #include "tvapi/LayoutSheets.h"
@@ -58,9 +59,10 @@ TEST_F(TSheetTest, CreateLeafSavesADrawingWithItsSheetSetUp)
     ASSERT_TRUE(R().IDoc);
     ASSERT_TRUE(R().IDoc2D);
     EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentDrawing);
-    // Saved under a name of its own: its name holds nothing until the sheet is closed.
-    EXPECT_EQ(U(R().IDoc->GetFileName()), draft);
-    EXPECT_TRUE(std::filesystem::exists(draft));
+    // Not saved at its creation any more (it was, under "leaf~.qdr", a name a user's file may
+    // have): no file under any name until the sheet is closed.
+    EXPECT_EQ(U(R().IDoc->GetFileName()), "");
+    EXPECT_FALSE(std::filesystem::exists(draft));
     EXPECT_FALSE(std::filesystem::exists(leaf));
     EXPECT_EQ(Doc().Data().Sheets.Items.size(), 1u); // the sheet the drawing came with
     EXPECT_EQ(Sheet0().Format, 1);
@@ -86,8 +88,8 @@ TEST_F(TSheetTest, CreateLeafMakesAFragmentOfEveryOtherTypeAndClosesTheOldDocume
 {
     Create("frag", tvapi::tvDocumentSpecification, 2);
     EXPECT_EQ(R().IDoc->GetDocumentType(), tvapi::tvDocumentFragment);
-    EXPECT_EQ(U(R().IDoc->GetFileName()), ::testing::TempDir() + "frag~.qfr"); // until it is closed
-    EXPECT_TRUE(Sheet0().Landscape);                                           // any Krat but 0
+    EXPECT_EQ(U(R().IDoc->GetFileName()), ""); // no file until it is closed
+    EXPECT_TRUE(Sheet0().Landscape);           // any Krat but 0
     const tvapi::ITervanDocumentPtr old = R().IDoc;
     Create("frag", tvapi::tvDocumentFragment);
     auto& oldCore = dynamic_cast<tvhost::TDocumentCore&>(*old);
@@ -479,6 +481,8 @@ struct TFailedSave {
     rlim_t Limit;     // the bytes a file may grow to during the save
     const char* Why;
     const char* Before = nullptr; // what stood under the file's name before, if anything
+    // What a user has under the name "file~" (once the sheet's draft): left as it was.
+    userfiles::TKind Beside = userfiles::TKind::None;
 };
 void PrintTo(const TFailedSave& c, std::ostream* os)
 {
@@ -490,6 +494,16 @@ const TFailedSave FailedSaves[] = {
     {"SheetClosedOnAFullDiskOverAnEarlierOne", "earlier.qdr", 4096, "failed: File too large",
      "the sheet of an earlier build\n"},
     {"SheetCreatedInNoFolder", "missing/leaf.qdr", RLIM_INFINITY, ": No such file or directory"},
+    {"SheetClosedOnAFullDiskBesideAFile", "user.qdr", 4096, "failed: File too large", nullptr,
+     userfiles::TKind::File},
+    {"SheetClosedOnAFullDiskBesideAReadOnlyFile", "user.qdr", 4096, "failed: File too large", nullptr,
+     userfiles::TKind::ReadOnlyFile},
+    {"SheetClosedOnAFullDiskBesideALink", "user.qdr", 4096, "failed: File too large", nullptr,
+     userfiles::TKind::Link},
+    {"SheetClosedOnAFullDiskBesideAFolder", "user.qdr", 4096, "failed: File too large", nullptr,
+     userfiles::TKind::Folder},
+    {"SheetClosedOnAFullDiskBesideAnOpenDocument", "user.qdr", 4096, "failed: File too large", nullptr,
+     userfiles::TKind::OpenDocument},
     {"PartClosedOnAFullDisk", "full.qpt", 4096, "failed: File too large"},
 };
 
@@ -505,6 +519,7 @@ TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
     const TString stem(file.substr(0, file.size() - 4).c_str());
     const bool part = file.ends_with(".qpt"), created = c.Limit == RLIM_INFINITY;
     if (c.Before) std::ofstream(file, std::ios::binary) << c.Before;
+    const userfiles::TUserFile beside(c.Beside, stem.PChar() + std::string("~.qdr"), *Application());
     if (part) {
         ASSERT_TRUE(drApi::MA.drCreate3D(true, true, TString(file.c_str()), "", ""));
         for (int i = 0; i < 10; ++i)
@@ -524,8 +539,11 @@ TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
         if (part) {
             drApi::MA.drSave3D(true, false);
         } else if (created) {
+            // A new sheet is first written by the save that closes it: a folder missing at its
+            // creation is told there (it was at the creation, when the sheet was saved then).
             TString n = stem, comment;
             drApi::MA.drCreateLeaf(n, tvapi::tvDocumentDrawing, 1, 1, 1, 1, comment, true);
+            drApi::MA.drCloseLeaf();
         } else {
             drApi::MA.drCloseLeaf();
         }
@@ -539,11 +557,12 @@ TEST_P(TFailedSaveTest, MessageNamesTheFileAndWhy)
     EXPECT_NE(text.find("Не удалось сохранить файл " + file + ": "), std::string::npos) << text;
     EXPECT_NE(text.find(c.Why), std::string::npos) << text;
     EXPECT_EQ(text.find("Не удалось"), text.rfind("Не удалось")) << text;
-    // Neither the document saved empty at its creation nor any file of its own is left.
-    EXPECT_EQ(folder.Count(), c.Before ? 1 : 0);
+    // No file of its own is left, and what a user has beside it stands as it was.
+    EXPECT_EQ(folder.Count(), (c.Before ? 1 : 0) + (beside.Stands() ? 1 : 0));
     if (c.Before) {
         EXPECT_EQ(specialfiles::Bytes(file), c.Before);
     }
+    EXPECT_EQ(beside.Changed(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, TFailedSaveTest, ::testing::ValuesIn(FailedSaves),

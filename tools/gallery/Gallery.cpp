@@ -254,17 +254,23 @@ bool ExportDocument(tvhost::THost& host, const std::string& file)
     return false;
 }
 
-// The pictures of every sheet and part in the held folder and the STEP files of the parts,
-// written through it, so that they land in the folder built whatever its name leads to now.
+// The pictures of every sheet and part the build wrote into the held folder and the STEP files
+// of the parts, written through it, so that they land in the folder built whatever its name
+// leads to now. A user's own document in the folder is no sheet of the build's and is left be.
 // The number that failed.
-int ExportAll(tvhost::THost& host, const TFolder& folder)
+int ExportAll(tvhost::THost& host, const TFolder& folder, const std::vector<TBuilt>& built)
 {
     std::vector<std::string> names;
     if (!Names(folder, names)) return 1;
+    std::set<std::string> wrote;
+    for (const TBuilt& b : built) {
+        wrote.insert(fs::path(b.Part).filename().string());
+        if (!b.Sheet.empty()) wrote.insert(fs::path(b.Sheet).filename().string());
+        wrote.insert(b.Pieces.begin(), b.Pieces.end());
+    }
     int failures = 0;
     for (const std::string& name : names)
-        if (const fs::path kind = fs::path(name).extension(); kind == ".qdr" || kind == ".qpt")
-            failures += ExportDocument(host, folder.File(name)) ? 0 : 1;
+        if (wrote.count(name) > 0) failures += ExportDocument(host, folder.File(name)) ? 0 : 1;
     return failures;
 }
 
@@ -372,7 +378,7 @@ int Build(const std::string& samples, const fs::path& out, Integer sizes)
     }
     drApi::MA.Done();
     drApi::LibraryControlModel = nullptr;
-    if (departed.empty()) failures += ExportAll(host, folder);
+    if (departed.empty()) failures += ExportAll(host, folder, built);
     if (departed.empty()) departed = Departed(folder);
     if (!departed.empty()) {
         std::cerr << "gallery: the folder " << out.string() << " " << departed << " while it was built\n";

@@ -354,12 +354,12 @@ public:
     // ---- Sheets and views (Sheets/drModelerAPISheet.cpp) ----------------------------------------
     // None of these makes a host call while a contour collects; the view builders then push a
     // placement (x, y, Alf, Scale) and drCloseView pops it.
-    // Closes an open document of the same name unsaved, creates a drawing ("Name.qdr") or, for
-    // any other tDoc, a fragment ("Name.qfr") as IDoc and IDoc2D, sets up its first sheet
-    // (format iFormat, multiple Pros, landscape when Krat is not 0, layout style Tips), saves it
-    // and advances CountDrawing, reporting it to the progress bar first. Comment is not kept.
-    // The sheet is saved under a name of its own ("Name~.qdr"), and put under its name only by
-    // the save that closes it (drCloseLeaf): until then what stood there before is untouched.
+    // Closes an open document of the same name unsaved (and a sheet made for that name and
+    // never closed), creates a drawing ("Name.qdr") or, for any other tDoc, a fragment
+    // ("Name.qfr") as IDoc and IDoc2D, sets up its first sheet (format iFormat, multiple Pros,
+    // landscape when Krat is not 0, layout style Tips) and advances CountDrawing, reporting it
+    // to the progress bar first. Comment is not kept. Nothing is written: the save that closes
+    // the sheet (drCloseLeaf) is the first to put it in a file, under its name.
     void drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer iFormat, Integer Krat, Integer Tips,
                       Integer Pros, Str& Comment, Boolean Invisible) override;
     // Opens "Name.qdr" (drawing) or "Name.qfr" as IDoc and IDoc2D, closing an open document of
@@ -398,11 +398,13 @@ public:
     // Fits the sheet to its views (TLeafSelector::Instance, drSheetFormat.h), then saves IDoc
     // and forgets it (the host keeps it open). A save that fails is told in one box.
     void drCloseLeaf() override;
-    // Saves IDoc2D where it is: a sheet drCreateLeaf made, under its own name still.
+    // Saves IDoc2D where it is; a sheet drCreateLeaf made has no file yet and is left unsaved.
     void drSaveLeaf() override;
     // The file sheet Doc goes by: for the one drCreateLeaf made, the name its closing save puts
     // it under; else the document's own.
     TString LeafName(tvapi::ITervanDocument& Doc);
+    // Whether Doc is the sheet drCreateLeaf made last, not closed yet and so without a file.
+    bool IsNewLeaf(tvapi::ITervanDocument& Doc) const;
     // Opens the drawing's technical requirements, places their block and makes their text the
     // one drStringObj writes to; drCloseTDem commits them. Both leave no current text.
     void drOpenTDem() override;
@@ -693,11 +695,11 @@ public:
     // what the save told (the boxes held from Told on), then what was told while it was built.
     void SaveFailed3D(std::size_t Told);
     // The save that closes the sheet IDoc: one drCreateLeaf made goes under its name (an
-    // atomic replace: a save that fails leaves what stood there) and its draft goes either way;
-    // any other document is saved where it is (Sheets/drModelerAPISheet.cpp).
+    // atomic replace: a save that fails leaves what stood there); any other document is saved
+    // where it is (Sheets/drModelerAPISheet.cpp).
     void SaveClosingLeaf();
-    // Removes the draft of the sheet drCreateLeaf made last, if any, and forgets it.
-    void DropLeafDraft();
+    // Forgets the sheet drCreateLeaf made last; the host keeps it open.
+    void ForgetLeaf();
     // The part of file File is begun: the sheet saved since it was last built waits on it, and
     // its detail's sheet may be made again (Sheets/drModelerAPISheet.cpp).
     void SheetWaitsOnPart3D(const Str& File);

@@ -126,10 +126,10 @@ public:
     std::map<Str, Str> SheetsOfParts;
     Str PartFile;
     Str PartSheet;
-    // The sheet drCreateLeaf made waits under a name of its own (LeafDraft) until the save that
-    // closes it puts it under its name (LeafFile); both empty for a sheet opened or none.
+    // The sheet drCreateLeaf made, with no file until the save that closes it puts it under
+    // its name (LeafFile); both empty for a sheet opened or none.
+    tvapi::ITervanDocumentPtr Leaf;
     Str LeafFile;
-    Str LeafDraft;
 
     TRegistryApi() : APoints(PointStep, PointStep) {}
     // Members go in reverse order: the host pointers are released, both nested lists and

@@ -96,13 +96,12 @@ void TModelerApi::drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer 
     const tvapi::DocumentTypeEnum type =
         tDoc == tvapi::tvDocumentDrawing ? tvapi::tvDocumentDrawing : tvapi::tvDocumentFragment;
     const TString file = LeafFileName(Name, type);
-    // The new sheet is written under a name of its own until the save that closes it puts it
-    // under its name; a sheet still open under either name is left from an earlier build.
-    const TString draft = LeafFileName(Name + TString("~"), type);
-    DropLeafDraft();
-    for (const TString& name : {file, draft})
-        if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, name))
-            open->Close(tvapi::kdDoNotSaveChanges);
+    // A sheet made earlier and never closed would go under this name too: it goes unsaved, as
+    // one open under the name does.
+    if (r.Leaf && r.LeafFile == file) r.Leaf->Close(tvapi::kdDoNotSaveChanges);
+    ForgetLeaf();
+    if (const tvapi::ITervanDocumentPtr open = GetOpenDocument(type, file))
+        open->Close(tvapi::kdDoNotSaveChanges);
     tvapi::IApplication* app = Application();
     const tvapi::IDocumentsPtr documents = app ? app->GetDocuments() : nullptr;
     r.IDoc = documents ? documents->Add(type, !Invisible) : nullptr;
@@ -120,10 +119,9 @@ void TModelerApi::drCreateLeaf(Str& Name, tvapi::DocumentTypeEnum tDoc, Integer 
                 format->SetOrientation(Krat != 0);
             }
         }
-        if (CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(draft).c_str()), file)) {
-            r.LeafFile = file;
-            r.LeafDraft = draft;
-        }
+        // Not saved yet: the save that closes the sheet writes its one file, under its name.
+        r.Leaf = r.IDoc;
+        r.LeafFile = file;
     }
     if (r.ProgressBar) r.ProgressBar->SetPosition(r.CountDrawing);
     ++r.CountDrawing;
@@ -403,32 +401,36 @@ void TModelerApi::drCloseLeaf()
 void TModelerApi::SaveClosingLeaf()
 {
     TRegistryApi& r = *R3;
-    if (r.IDoc && !r.LeafFile.Empty() && LeafName(*r.IDoc) == r.LeafFile)
+    if (r.IDoc && IsNewLeaf(*r.IDoc))
         CheckSaved(*r.IDoc, r.IDoc->SaveAs(Wide(r.LeafFile).c_str()), r.LeafFile);
     else if (r.IDoc)
         CheckResaved(*r.IDoc, r.IDoc->Save());
-    DropLeafDraft();
+    ForgetLeaf();
+}
+
+bool TModelerApi::IsNewLeaf(tvapi::ITervanDocument& Doc) const
+{
+    return tvapi::SameObject(R3->Leaf.Get(), &Doc);
 }
 
 TString TModelerApi::LeafName(tvapi::ITervanDocument& Doc)
 {
-    const TString name(Doc.GetFileName());
-    const TRegistryApi& r = *R3;
-    return !r.LeafDraft.Empty() && name == r.LeafDraft ? r.LeafFile : name;
+    return IsNewLeaf(Doc) ? R3->LeafFile : TString(Doc.GetFileName());
 }
 
-void TModelerApi::DropLeafDraft()
+void TModelerApi::ForgetLeaf()
 {
     TRegistryApi& r = *R3;
-    if (!r.LeafDraft.Empty()) DeleteFile(r.LeafDraft);
-    r.LeafDraft = Str();
+    r.Leaf.Reset();
     r.LeafFile = Str();
 }
 
 void TModelerApi::drSaveLeaf()
 {
-    if (OutputContour() != nullptr) return;
-    if (R3->IDoc2D) CheckResaved(*R3->IDoc2D, R3->IDoc2D->Save());
+    if (OutputContour() != nullptr || !R3->IDoc2D) return;
+    // A new sheet has no file before the save that closes it: there is nothing to save it over.
+    if (IsNewLeaf(*R3->IDoc2D)) return;
+    CheckResaved(*R3->IDoc2D, R3->IDoc2D->Save());
 }
 
 void TModelerApi::drOpenTDem()
