@@ -92,7 +92,7 @@ public:
         SkipToSignOrNumber();
         if (FAt < FText.size() && IsSign(FText[FAt])) {
             FNegative = IsMinusSign(FText[FAt++]);
-            SkipUnseen(FMarked); // only an angle's sign may stand apart: "-   30.0\"" is written so
+            SkipUnseen(false); // blanks after an angle's sign ("-   30.0\"") are the marked walk's
         }
         if (FMarked)
             ReadMarked();
@@ -167,11 +167,11 @@ private:
             FDropped = true; // a letter, a mark or a second separator right after the number
             return;
         }
-        EndsInNote();
+        ReadTail();
     }
 
     // After the number's end: only blanks, or blanks and a note that begins with no number.
-    void EndsInNote()
+    void ReadTail()
     {
         SkipUnseen(true);
         if (FAt < FText.size() && (At(IsSign) || At(IsDigit) || At(IsSeparator))) FDropped = true;
