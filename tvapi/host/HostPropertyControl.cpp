@@ -349,27 +349,26 @@ bool THostPropertyControl::UserSet(const std::wstring& value)
     }
 }
 
-int THostPropertyControl::ButtonWithTip(const std::wstring& tip) const
+template <class TIs> const THostButton* THostPropertyControl::FirstButton(TIs is) const
 {
     for (const auto& b : FButtons)
-        if (b.Tip == tip) return b.Id;
+        if (is(b)) return &b;
     if (FToolBar)
         for (const auto& b : FToolBar->Buttons())
-            if (b.Tip == tip) return b.Id;
+            if (is(b)) return &b;
     for (const auto& b : FSideButtons)
-        if (b.Tip == tip) return b.Id;
-    return 0;
+        if (is(b)) return &b;
+    return nullptr;
+}
+
+int THostPropertyControl::ButtonWithTip(const std::wstring& tip) const
+{
+    const THostButton* button = FirstButton([&tip](const THostButton& b) { return b.Tip == tip; });
+    return button ? button->Id : 0;
 }
 const THostButton* THostPropertyControl::NumberedButton(int id) const
 {
-    for (const auto& b : FButtons)
-        if (b.Id == id) return &b;
-    if (FToolBar)
-        for (const auto& b : FToolBar->Buttons())
-            if (b.Id == id) return &b;
-    for (const auto& b : FSideButtons)
-        if (b.Id == id) return &b;
-    return nullptr;
+    return FirstButton([id](const THostButton& b) { return b.Id == id; });
 }
 
 } // namespace tvhost

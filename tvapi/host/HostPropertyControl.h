@@ -193,6 +193,8 @@ public:
     bool FixedCell(int row, int column) const noexcept { return row < FFixedRows || column < FFixedColumns; }
 
 private:
+    // The first button `is` takes: of the group, then of the tool bar, then beside the control.
+    template <class TIs> const THostButton* FirstButton(TIs is) const;
     // Journals op and records it among the settings; false when a fault makes it fail.
     bool Op(const char* iface, const char* op, std::vector<std::string> args = {});
     THostButton* Button(std::vector<THostButton>& list, int id);
