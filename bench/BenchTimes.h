@@ -117,6 +117,14 @@ public:
 
     // Seconds per iteration of `name`, the median over its repetitions; 0 when it did not run.
     double Seconds(const std::string& name) const { return MedianOf(FSeconds, FullName(name)); }
+    // Seconds per iteration of `name`, the fastest of its repetitions; 0 when it did not run.
+    double Fastest(const std::string& name) const
+    {
+        const auto it = FSeconds.find(FullName(name));
+        return it == FSeconds.end() || it->second.empty()
+                   ? 0.0
+                   : *std::min_element(it->second.begin(), it->second.end());
+    }
     // CPU seconds per iteration of `name` (of the whole process when the benchmark measures
     // the process's CPU time), the median over its repetitions; 0 when it did not run.
     double CpuSeconds(const std::string& name) const { return MedianOf(FCpuSeconds, FullName(name)); }

@@ -133,8 +133,39 @@ INSTANTIATE_TEST_SUITE_P(
                     TDeviationTextCase{"OrdinalAndAcute", L"1\u00ba30\u00b4", true, 1.5, 1},
                     TDeviationTextCase{"SignApartFromSeconds", L"-   30.0\"", true, -30.0 / 3600, 0},
                     TDeviationTextCase{"NoteAfterTheAngle", L"10\u00b030' x", true, 10.5, 10},
+                    // A note ends the reading: its marks do not make the angle before it marked.
+                    TDeviationTextCase{"MarkInANote", L"+0,25 (30')", true, 0.25, 0.25},
+                    TDeviationTextCase{"BlankAfterAPlainAngleSign", L"+ 0,25", true, 0.25, 0},
                     TDeviationTextCase{"PlainDegreesTooLarge", Nines.c_str(), true, NoFigure, -Inf,
                                        dvTooLarge}),
     [](const testing::TestParamInfo<TDeviationTextCase>& p) { return std::string(p.param.Name); });
+
+// What a message shows of a text: the host's degree code as the user sees it, a character the
+// code page lacks and a tab by their codes, a long text cut.
+struct TShownTextCase {
+    const char* Name;
+    std::wstring Text;
+    std::wstring Shown;
+};
+void PrintTo(const TShownTextCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TShownTextTest : public testing::TestWithParam<TShownTextCase> {};
+
+TEST_P(TShownTextTest, ShowsTheTextAsTheUserSeesIt)
+{
+    EXPECT_EQ(ShownText(GetParam().Text), GetParam().Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TShownTextTest,
+    testing::Values(TShownTextCase{"FortyCharacters", std::wstring(40, L'1'), std::wstring(40, L'1')},
+                    TShownTextCase{"FortyOneCut", std::wstring(41, L'1'), std::wstring(40, L'1') + L"\u2026"},
+                    TShownTextCase{"HostDegreeCode", L"+0@1~30'", L"+0\u00b030'"},
+                    TShownTextCase{"NotInTheCodePage", L"\u2212O,1", L"[U+2212]O,1"},
+                    TShownTextCase{"Tab", L"-0,1\t", L"-0,1[U+0009]"}),
+    [](const testing::TestParamInfo<TShownTextCase>& p) { return std::string(p.param.Name); });
 
 } // namespace

@@ -64,12 +64,55 @@ bool IsMark(wchar_t C)
     return In(kDegreeMarks, C) || In(kMinuteMarks, C) || In(kSecondMarks, C);
 }
 
+// The host's degree codes made "°", in one pass.
 std::wstring WithDegreeSigns(std::wstring_view Text)
 {
-    std::wstring text(Text);
-    for (std::size_t at = 0; (at = text.find(HostDegreeCode, at)) != std::wstring::npos; ++at)
-        text.replace(at, HostDegreeCode.size(), 1, L'\u00B0');
+    std::wstring text;
+    text.reserve(Text.size());
+    for (std::size_t at = 0; at < Text.size();) {
+        if (Text.compare(at, HostDegreeCode.size(), HostDegreeCode) == 0) {
+            text += L'\u00B0';
+            at += HostDegreeCode.size();
+        } else {
+            text += Text[at++];
+        }
+    }
     return text;
+}
+
+// Where a number starts at At: a digit, or a separator before a digit (what shows nothing
+// between them skipped). Looks ahead only from a separator, over the format characters right
+// after it, so a walk that asks at every place reads each character a bounded number of times.
+bool NumberStartsAt(std::wstring_view Text, std::size_t At)
+{
+    if (At >= Text.size()) return false;
+    if (IsDigit(Text[At])) return true;
+    if (!IsSeparator(Text[At])) return false;
+    std::size_t next = At + 1;
+    while (next < Text.size() && ShowsNothing(Text[next]))
+        ++next;
+    return next < Text.size() && IsDigit(Text[next]);
+}
+
+// Where a note begins: the first character after a blank, once the first number has begun, that
+// is no digit, sign or separator (nor, in an angle, a mark: a mark apart from its number is
+// told, not a note); the text's size when there is none. What follows cannot change how the
+// number before it is read.
+std::size_t NoteStart(std::wstring_view Text, bool Angular)
+{
+    std::size_t at = 0;
+    while (at < Text.size() && !NumberStartsAt(Text, at))
+        ++at;
+    bool afterBlank = false;
+    for (; at < Text.size(); ++at) {
+        const wchar_t c = Text[at];
+        if (ShowsNothing(c)) continue;
+        const bool note =
+            !IsBlank(c) && !IsDigit(c) && !IsSign(c) && !IsSeparator(c) && !(Angular && IsMark(c));
+        if (note && afterBlank) return at;
+        afterBlank = IsBlank(c);
+    }
+    return Text.size();
 }
 
 // A number as read: its value, or that a double cannot hold it.
@@ -80,8 +123,10 @@ struct TNumber {
 
 class TDeviationWalk {
 public:
-    TDeviationWalk(std::wstring Text, bool Angular)
-        : FText(std::move(Text)), FMarked(Angular && std::any_of(FText.begin(), FText.end(), IsMark))
+    // Text is read up to its note; an angle is marked by the marks that stand before it.
+    TDeviationWalk(std::wstring_view Text, bool Angular)
+        : FText(Text.substr(0, NoteStart(Text, Angular))), FAngular(Angular),
+          FMarked(Angular && std::any_of(FText.begin(), FText.end(), IsMark))
     {
     }
 
@@ -92,7 +137,7 @@ public:
         SkipToSignOrNumber();
         if (FAt < FText.size() && IsSign(FText[FAt])) {
             FNegative = IsMinusSign(FText[FAt++]);
-            SkipUnseen(false); // blanks after an angle's sign ("-   30.0\"") are the marked walk's
+            SkipUnseen(FAngular); // an angle's sign may stand apart ("-   30.0\""), a length's not
         }
         if (FMarked)
             ReadMarked();
@@ -111,14 +156,7 @@ private:
             ++FAt;
     }
 
-    bool NumberStarts() const
-    {
-        if (At(IsDigit)) return true;
-        std::size_t next = FAt + 1;
-        while (next < FText.size() && ShowsNothing(FText[next]))
-            ++next;
-        return At(IsSeparator) && next < FText.size() && IsDigit(FText[next]);
-    }
+    bool NumberStarts() const { return NumberStartsAt(FText, FAt); }
 
     // What stands before the sign or the number is dropped: "(-0,1)", "±0,1".
     void SkipToSignOrNumber()
@@ -153,7 +191,7 @@ private:
         return n;
     }
 
-    // A length, or an angle in plain degrees: one number, then perhaps a note after a blank.
+    // A length, or an angle in plain degrees: one number, then blanks (the note is cut off).
     void ReadPlain()
     {
         if (!NumberStarts()) {
@@ -167,20 +205,14 @@ private:
             FDropped = true; // a letter, a mark or a second separator right after the number
             return;
         }
-        ReadTail();
-    }
-
-    // After the number's end: only blanks, or blanks and a note that begins with no number.
-    void ReadTail()
-    {
         SkipUnseen(true);
-        if (FAt < FText.size() && (At(IsSign) || At(IsDigit) || At(IsSeparator))) FDropped = true;
+        if (FAt < FText.size()) FDropped = true; // a second number or a sign after the blank
     }
 
     // Degrees, minutes and seconds, each number right before its own mark.
     void ReadMarked()
     {
-        bool pending = false, blankAfterToken = false, afterMark = false;
+        bool pending = false, blankAfterToken = false;
         TNumber number;
         while (FAt < FText.size()) {
             const wchar_t c = FText[FAt];
@@ -191,14 +223,12 @@ private:
                 // A mark with no number, or apart from its number, is dropped or told.
                 FDropped = FDropped || !pending || blankAfterToken;
                 if (pending) Place(kind, number);
-                pending = false, afterMark = true, blankAfterToken = false;
+                pending = false, blankAfterToken = false;
             } else if (NumberStarts()) {
                 const TNumber read = ReadNumber();
                 FDropped = FDropped || pending; // a second number before the first one's mark
                 if (!pending) number = read;
                 pending = true, blankAfterToken = false;
-            } else if (afterMark && blankAfterToken && !pending && !IsSign(c) && !IsSeparator(c)) {
-                return; // a note
             } else {
                 FDropped = true;
                 ++FAt;
@@ -248,8 +278,8 @@ private:
         return r;
     }
 
-    const std::wstring FText;
-    const bool FMarked;
+    const std::wstring_view FText;
+    const bool FAngular, FMarked;
     std::size_t FAt = 0;
     bool FNegative = false, FDropped = false, FTooLarge = false;
     int FLastKind = -1;
@@ -260,7 +290,9 @@ private:
 
 TDeviationReading ReadDeviation(std::wstring_view Text, bool Angular)
 {
-    return TDeviationWalk(Angular ? WithDegreeSigns(Text) : std::wstring(Text), Angular).Read();
+    if (!Angular) return TDeviationWalk(Text, false).Read();
+    const std::wstring text = WithDegreeSigns(Text);
+    return TDeviationWalk(text, true).Read();
 }
 
 Real DeviationValue(std::wstring_view Text, bool Angular)
