@@ -28,12 +28,14 @@ struct TDeviationReading {
 // Reads Text; an empty text or one of blanks is 0 and whole. Before the number stand blanks
 // (the space separators, tab, CR, LF), marks that show nothing (format characters) anywhere, and
 // a sign: "+" or any minus (IsMinusSign). A length's sign stands right before its number, so
-// "- 0,1" reads 0. The number is digits with one separator, "," or ".". An Angular text with no
-// degree, minute or second mark is plain degrees; one with any mark has each number right
-// before its own mark, degrees, minutes and seconds each once and in that order, blanks allowed
-// after the sign and after a mark. After the number's end (in an angle, its last mark) a blank
-// and then anything but a digit, sign or separator begins a note, read as nothing.
-// What the reading cannot place is dropped and the figure made of the rest: "+0°3O'" is 3'.
+// "- 0,1" reads 0; an angle's may be followed by blanks. The number is digits with one
+// separator, "," or ".". Once the first number has begun, a blank and then anything but a
+// digit, sign or separator (or, in an angle, a mark) begins a note, read as nothing: the
+// reading ends there. An Angular text with no degree, minute or second mark before its note is
+// plain degrees ("+0,25 (30')" is 0,25°); one with any mark has each number right before its
+// own mark, degrees, minutes and seconds each once and in that order, blanks allowed after a
+// mark. What the reading cannot place is dropped and the figure made of the rest: "+0°3O'" is
+// 3'. Each character is read a bounded number of times: the cost grows with the text's length.
 TDeviationReading ReadDeviation(std::wstring_view Text, bool Angular);
 
 // ReadDeviation's figure.
