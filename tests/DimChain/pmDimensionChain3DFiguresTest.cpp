@@ -310,7 +310,19 @@ INSTANTIATE_TEST_SUITE_P(Stacks, TSharedStacksTest,
 // Moved back: the bushing moved, the chain stored open, the bushing put back: the chain stays open,
 // quietly, until it is picked again. A placement's rows also with the parts on a slanted axis or
 // in a turned sub-assembly.
-enum TChange { PartFile, NoNumber, Thicker, Thinner, Interfering, Moved, MovedBack, Removed, Typed };
+enum TChange {
+    PartFile,
+    NoNumber,
+    NoNumberAgain,
+    BeyondBound,
+    Thicker,
+    Thinner,
+    Interfering,
+    Moved,
+    MovedBack,
+    Removed,
+    Typed
+};
 struct TStoredCase {
     const char* Name;
     TChange Change;
@@ -338,12 +350,21 @@ protected:
 TEST_P(TStoredChainTest, FollowsWhatChangedAndCountsIt)
 {
     const auto& [name, change, told, hi, lo, layout] = GetParam();
-    if (change == PartFile || change == NoNumber) {
+    if (change == PartFile || change == NoNumber || change == NoNumberAgain || change == BeyondBound) {
         nlohmann::json part = nlohmann::json::parse(std::ifstream(FDir / "chain-plate.qpt"));
-        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] =
-            change == NoNumber ? "1" + std::string(320, '0') : "+0,2";
+        part["model"]["dimensions3D"][0]["texts"]["Upper"][0][0][0] = change == PartFile ? "+0,2"
+                                                                      : change == BeyondBound
+                                                                          ? "+1000001"
+                                                                          : "1" + std::string(320, '0');
         part["model"]["dimensions3D"][0]["texts"]["Lower"][0][0][0] = "-0,2";
         std::ofstream(FDir / "chain-plate.qpt") << part.dump(1);
+        Reopen("chain.qas");
+    }
+    if (change == NoNumberAgain) {
+        Open();
+        Panel->ButtonClick(1);
+        Panel.reset();
+        ASSERT_TRUE(R().IDoc->SaveAs((FDir / "chain.qas").wstring().c_str()));
         Reopen("chain.qas");
     }
     if (change == Thicker || change == Thinner || change == Interfering) {
@@ -397,6 +418,14 @@ INSTANTIATE_TEST_SUITE_P(
         TStoredCase{"PartFileNoNumber", NoNumber,
                     "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
                     "не больше нуля|Отклонение «1000000000000000000000000000000000000000…» слишком велико",
+                    0, 0},
+        // What was told and stored is quiet at the next opening but for the text itself.
+        TStoredCase{"PartFileNoNumberOpenedAgain", NoNumberAgain,
+                    "Отклонение «1000000000000000000000000000000000000000…» слишком велико", 0, 0},
+        // A figure beyond the grid's bound counts no more than one a double cannot hold.
+        TStoredCase{"PartFileBeyondTheGridsBound", BeyondBound,
+                    "Изменился размер |Цепь не рассчитывается: размер не число или длина звена с dT "
+                    "не больше нуля|Отклонение «+1000001» слишком велико",
                     0, 0},
         // Open, the shaft's length shows its own deviations, not the lost figures.
         TStoredCase{"PartThickerNoLongerCloses", Thicker, "Изменился размер ", 0, 0},

@@ -107,8 +107,7 @@ bool KindsHold(const TDimension& L, TChainHost& Host, bool Drawing)
 bool TypedHold(const TDimension& L)
 {
     const auto held = [](std::initializer_list<Real> Figures) {
-        return std::none_of(Figures.begin(), Figures.end(),
-                            [](Real v) { return std::fabs(v) > ChainGrid::MaxCellValue; });
+        return std::none_of(Figures.begin(), Figures.end(), ChainGrid::BeyondCellBound);
     };
     return held({L.EQLow, L.EQHigh, L.dLdT, L.dT}) && (AngleBound(L) || held({L.AQLow, L.AQHigh}));
 }

@@ -528,7 +528,8 @@ void TDimensionChains::OpenUnsoundChains()
         if (!chain.Closed) continue;
         if (chain.Count() < 2) {
             tooShort = true;
-        } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers)) {
+        } else if (!std::all_of(chain.Dimensions.begin(), chain.Dimensions.end(), FiguresAreNumbers) ||
+                   chain.GivenBeyondBound()) {
             noNumbers = true;
         } else {
             continue; // its loop and signs are the opening's follow's to decide

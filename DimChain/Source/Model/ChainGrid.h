@@ -5,10 +5,18 @@
 #include "TDimensionChain.h"
 #include "TLinkGrid.h"
 
+#include <cmath>
+
 namespace ChainGrid {
 
 // Typed numbers larger than this are typing errors.
 constexpr Real MaxCellValue = 1e6;
+// A figure beyond MaxCellValue, mm or degrees, typed or read from a link's deviation text: too
+// large for a link, and a chain that holds it is not calculated. NaN is no figure, not beyond.
+inline bool BeyondCellBound(Real Value)
+{
+    return std::fabs(Value) > MaxCellValue;
+}
 
 // What the user's edit of a cell did.
 enum class TCellEdit {

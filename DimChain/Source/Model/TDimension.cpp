@@ -14,12 +14,9 @@ constexpr Real PointTolerance = 1e-4;
 constexpr Real ValueTolerance = 1e-6;
 constexpr Real ThermalTolerance = TMathDef::paramPrecision; // dl/dT is a ratio, not a length
 
-// A NaN difference fails, as it must.
-// A figure that is no number, infinite or NaN (a number too large to read, a NaN the user's
-// figures held), is the same figure when read or kept again, not a change at every opening.
 bool Near(Real a, Real b, Real eps)
 {
-    return a == b || std::fabs(a - b) <= eps || (std::isnan(a) && std::isnan(b));
+    return TDimension::SameFigure(a, b, eps);
 }
 
 bool Near(const TPoint2D& a, const TPoint2D& b, Real eps)
@@ -98,6 +95,12 @@ TDimensionHost& TDimensionHost::operator=(const TDimensionHost& H)
     AssignHost(ProjectionObj, H.ProjectionObj);
     AssignHost(AngleAuxObj, H.AngleAuxObj);
     return *this;
+}
+
+// Infinite figures equal only themselves; NaN equals NaN and no number.
+bool TDimension::SameFigure(Real A, Real B, Real Tolerance) noexcept
+{
+    return A == B || std::fabs(A - B) <= Tolerance || (std::isnan(A) && std::isnan(B));
 }
 
 bool TDimension::operator==(const TDimension& D) const

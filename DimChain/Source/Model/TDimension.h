@@ -140,9 +140,12 @@ public:
     }
     // A length at or below this counts as zero.
     static constexpr Real ZeroLength = TMathDef::metricPrecision;
+    // One figure against another, within Tolerance. A figure that is no number (a number too
+    // large to read) is the same figure when read or kept again, not a change at every opening.
+    static bool SameFigure(Real A, Real B, Real Tolerance) noexcept;
 
     // Copying copies every group; the host group keeps a pointer to the same object.
-    // Field comparison with the tolerances of a link; a NaN difference compares unequal.
+    // Field comparison with the tolerances of a link, each figure by SameFigure.
     // Obj, AuxObj, ProjectionObj, AngleAuxObj, refPearent, refProjectionObj, refAngleAuxObj,
     // Number, Projection, Comment, dT, PC, R, IP1, IP2 and ID are not compared.
     bool operator==(const TDimension& D) const;

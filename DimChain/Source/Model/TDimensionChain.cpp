@@ -2,6 +2,7 @@
 
 #include "TDimensionChain.h"
 
+#include "ChainGrid.h"
 #include "KmfData.h"
 #include "TArrayStream.h"
 #include "TLinkText.h"
@@ -142,6 +143,14 @@ struct TClosureSearch {
         return false;
     }
 };
+
+// Whether a link holds a deviation beyond the grid's bound, read from a text (typed ones are
+// held to it where they are typed): too large to count.
+bool DeviationsBeyondBound(const TDimension& L)
+{
+    return ChainGrid::BeyondCellBound(L.QHigh) || ChainGrid::BeyondCellBound(L.QLow) ||
+           ChainGrid::BeyondCellBound(L.AQHigh) || ChainGrid::BeyondCellBound(L.AQLow);
+}
 
 } // namespace
 
@@ -347,9 +356,18 @@ std::optional<TChainResult> TDimensionChain::OwnResidual(const TDimension* Own)
     return loop;
 }
 
+bool TDimensionChain::GivenBeyondBound() const
+{
+    const Integer given = Checked ? Count() : Count() - 1;
+    for (Integer i = 0; i < given; ++i)
+        if (DeviationsBeyondBound(Dimensions[i])) return true;
+    return false;
+}
+
 std::optional<TChainResult> TDimensionChain::TakeCalculation(const TDimension* Own)
 {
     if (!Closed || Count() < 2) return std::nullopt;
+    if (GivenBeyondBound() || (Own && DeviationsBeyondBound(*Own))) return std::nullopt;
     if (MethodCalculating == mcMinMax) RiskFactor = 1.0; // what the settings show under min-max
     // The loop's residual only where the note tells it: a picked chain, or a check.
     const std::optional<TChainResult> loop = Checked           ? Calculate(true)

@@ -209,10 +209,15 @@ public:
     // dimension is not written) and its note says what they are - the loop's residual for a
     // picked chain, "(*dT= " for a nominal that is not the closing length, a check's loop
     // deviations for a checked chain, which keeps its own. Nothing for an open chain; for
-    // figures that are no numbers nothing is taken nor noted (a check's figures are dropped).
+    // figures that are no numbers, or a deviation beyond the grid's bound (GivenBeyondBound),
+    // nothing is taken nor noted (a check's figures are dropped).
     // The residual counts the closing link with Own's deviations when given: its dimension as
     // a pick reads it before any chain wrote it, never the figures a chain left in the link.
     std::optional<TChainResult> TakeCalculation(const TDimension* Own = nullptr);
+    // Whether a link the user gives (every link but an unchecked chain's closing one, which
+    // holds the chain's own figures) holds a deviation beyond ChainGrid::MaxCellValue, as read
+    // from a text: such a chain is not calculated.
+    bool GivenBeyondBound() const;
     // Whether the next calculation notes the loop's residual: a closed, unchecked chain just
     // picked, or one whose closing link's note tells it.
     bool NotesResidual() const;

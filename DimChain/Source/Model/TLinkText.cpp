@@ -12,6 +12,7 @@ namespace LinkText {
 
 TString Number(Real Value, int Digits)
 {
+    if (std::isnan(Value)) return TString();
     // What rounds to zero is written as zero, never as "-0.000".
     if (std::fabs(Value) < 0.5 * std::pow(10.0, -Digits)) Value = 0.0;
     return TString(Value, Digits, true, 7);

@@ -10,7 +10,8 @@ namespace LinkText {
 constexpr Real AngleShown = 1e-5; // smaller angular deviations (degrees) are shown blank
 
 // A number with Digits decimals in seven characters, as the grid, the report and the notes
-// show it: "  0.100"; one that rounds to zero has no sign.
+// show it: "  0.100"; one that rounds to zero has no sign; one that is no number (a text too
+// large to read) is blank.
 TString Number(Real Value, int Digits = 3);
 // A deviation as a dimension's text shows it: three decimals, a decimal comma, seven
 // characters: "  0,100".

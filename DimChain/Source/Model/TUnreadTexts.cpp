@@ -2,6 +2,7 @@
 
 #include "TUnreadTexts.h"
 
+#include "ChainGrid.h"
 #include "TDimensionChain.h"
 
 #include "tvapi/Dimensions.h"
@@ -38,17 +39,21 @@ std::vector<TLinkDeviationText> DeviationTextsOf(const TDimension& Link)
 std::vector<TUnreadText> TUnreadTexts::Newly(const TArrayOf<TDimensionChain>& Chains, Integer First)
 {
     std::vector<TUnreadText> named;
-    const auto take = [&](const std::wstring& Text, bool Angular) {
-        const TDeviationVerdict verdict = ReadDeviation(Text, Angular).Verdict;
+    // A closed chain's last link shows the chain's own figures, which its links may sum past
+    // the grid's bound; every other text is the user's.
+    const auto take = [&](const std::wstring& Text, bool Angular, bool Written = false) {
+        const TDeviationReading reading = ReadDeviation(Text, Angular);
+        const TDeviationVerdict verdict =
+            !Written && ChainGrid::BeyondCellBound(reading.Value) ? dvTooLarge : reading.Verdict;
         if (verdict == dvWhole || std::find(FNamed.begin(), FNamed.end(), Text) != FNamed.end()) return;
         FNamed.push_back(Text);
         named.push_back({Text, verdict});
     };
     for (Integer c = std::max<Integer>(First, 0); c < Chains.Count; ++c) {
         const TDimensionChain& chain = Chains[c];
-        for (const TDimension& link : chain.Dimensions)
-            for (const TLinkDeviationText& t : DeviationTextsOf(link))
-                take(t.Text, t.Angular);
+        for (Integer i = 0; i < chain.Count(); ++i)
+            for (const TLinkDeviationText& t : DeviationTextsOf(chain.Dimensions[i]))
+                take(t.Text, t.Angular, chain.Closed && i == chain.Count() - 1);
         if (chain.OwnTexts && chain.Count() > 0) {
             const bool angular = chain.Dimensions[chain.Count() - 1].Type == tvapi::tvDrADimension;
             take(chain.OwnTexts->Upper, angular);

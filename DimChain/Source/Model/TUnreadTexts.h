@@ -33,9 +33,10 @@ struct TUnreadText {
 class TUnreadTexts {
 public:
     // The texts read by the links of Chains from First on, and the own texts a chain kept of
-    // its closing dimension, that ReadDeviation does not read whole, each in the order found and
-    // only when no earlier call gave the same text: a text is named again only once it has
-    // changed.
+    // its closing dimension, that ReadDeviation does not read whole (or reads beyond the grid's bound,
+    // ChainGrid::BeyondCellBound, as too large; a closed chain's last link shows the chain's own figures,
+    // held to no bound), each in the order found and only when no earlier call gave the same text: a text is
+    // named again only once it has changed.
     std::vector<TUnreadText> Newly(const TArrayOf<TDimensionChain>& Chains, Integer First);
 
 private:

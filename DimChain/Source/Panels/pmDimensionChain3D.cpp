@@ -94,7 +94,7 @@ bool TpmDimensionChain3D::Reread(TDimension& L, bool KeepFigures) const
     const Integer at = IndexDimension(L.MO);
     if (at < 0) return false;
     const TDimension& fresh = AllDimension3D.Dimensions[at];
-    const auto differs = [](Real a, Real b) { return !(std::fabs(a - b) <= TDimension::ZeroLength); };
+    const auto differs = [](Real a, Real b) { return !TDimension::SameFigure(a, b, TDimension::ZeroLength); };
     const bool changed = differs(L.Nominal, fresh.Nominal) || differs(L.V3.Len(), fresh.V3.Len()) ||
                          (!KeepFigures && (differs(L.QHigh, fresh.QHigh) || differs(L.QLow, fresh.QLow)));
     if (!KeepFigures) {
