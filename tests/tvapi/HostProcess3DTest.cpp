@@ -119,6 +119,9 @@ TEST_F(HostProcess3DTest, TheEndHookRunsOnceBeforeTheCancelAndMayQueueMore)
         Calls.push_back("button " + std::to_string(b));
         return false;
     });
+    // A script presses only the buttons the panel has.
+    Param->AddButton(5, 0, L"five", L"");
+    Param->AddButton(7, 0, L"seven", L"");
     tvhost::Script().SetOnEnd([&] {
         Calls.push_back("end");
         Load("button 7\n");

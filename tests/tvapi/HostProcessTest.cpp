@@ -53,6 +53,8 @@ TEST_F(HostProcessTest, OkAnsweredTrueEndsTheRunAndLeavesTheRest)
         Calls.push_back("button " + std::to_string(id));
         return id == 1;
     });
+    // A script presses only the buttons the panel has.
+    Param->AddButton(5, 0, L"five", L"");
     Load("button 5\ncancel  # refused\nok\nbutton 6\n");
     EXPECT_EQ(Process->Run(true, false), 1);
     EXPECT_EQ(Calls, (std::vector<std::string>{"button 5", "button 2", "button 1"}));

@@ -234,6 +234,22 @@ const TTypedValue TypedValues[] = {
      "script line 1: no user can set \"Звенев\": no such control\n", 5},
     {"MisspeltTip", "", "command \"Сохранить отчёт\" 1", false, "  Всего = 1\n", "",
      "script line 1: no user can press button 1 of \"Сохранить отчёт\": no such control\n", 5, ""},
+    // A button, a cell or a panel button the panel does not have.
+    {"ButtonNumberItDoesNotHave", "", "command \"Удалить текущую размерную цепь\" 2", false,
+     "    | 01.00 |  |   40.00 |", "",
+     "script line 3: no user can press button 2 of \"Удалить текущую размерную цепь\": it has no such "
+     "button\n",
+     5, "move 20 44\nclick 20 44\n"},
+    {"ControlWithNoButton", "", "command \"Текущая\" 1", false, "  Текущая = 1\n", "",
+     "script line 1: no user can press button 1 of \"Текущая\": it has no such button\n", 5, ""},
+    {"CellPastTheLastColumn", "", "edit 1 13 x", false, "    | 01.00 |  |   40.00 |", "",
+     "script line 3: no user can edit row 1, column 13: the grid has no such cell\n", 5,
+     "move 20 44\nclick 20 44\n"},
+    {"CellPastTheLastRow", "", "select 99 0", false, "    | 01.00 |  |   40.00 |", "",
+     "script line 3: no user can select row 99, column 0: the grid has no such cell\n", 5,
+     "move 20 44\nclick 20 44\n"},
+    {"PanelButtonItDoesNotHave", "", "button 9", false, "  Всего = 1\n", "",
+     "script line 1: no user can press the panel's button 9: it has no such button\n", 5, ""},
 };
 
 class TypedValueTest : public TvhostRunTest, public ::testing::WithParamInterface<TTypedValue> {};

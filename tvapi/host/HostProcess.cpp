@@ -234,6 +234,8 @@ std::string Asked(const TScriptAction& a)
         return "press button " + std::to_string(a.N) + " of \"" + ToUtf8(a.Name) + "\"";
     case TScriptAction::skSet:
         return "set \"" + ToUtf8(a.Name) + "\"";
+    case TScriptAction::skButton:
+        return "press the panel's button " + std::to_string(a.N);
     default:
         return std::string(a.Kind == TScriptAction::skSelect ? "select" : "edit") + " row " +
                std::to_string(a.Row) + ", column " + std::to_string(a.Column);
@@ -253,6 +255,10 @@ const char* Why(TReach reach)
         return "the panel has made it read-only";
     case rhFixedCell:
         return "it is a title in the grid's fixed rows or columns";
+    case rhNoSuchButton:
+        return "it has no such button";
+    case rhOutsideGrid:
+        return "the grid has no such cell";
     case rhReached:
         break;
     }
@@ -317,6 +323,10 @@ bool TProcessCore::Play(const TScriptAction& a, bool& ok)
         return false;
     case TScriptAction::skButton: {
         if (!param) return false;
+        if (!param->HasButton(a.N)) {
+            Refuse(a, rhNoSuchButton);
+            return false;
+        }
         const bool answer = param->Events().ButtonClick(a.N);
         if ((a.N == 1 || a.N == 2) && answer) {
             ok = a.N == 1;

@@ -211,22 +211,26 @@ int Names(const THostPropertyControl& c, const std::wstring& name, const TUserAc
 }
 
 // Why no user can do `action` on control `c` of a tab shown or not (`point`: the point whose
-// coordinate field `c` is, else null).
+// coordinate field `c` is, else null; `tip`: the number of the button whose tip named `c`, else 0).
 TReach ReachOf(bool tabShown, const THostPropertyControl* point, const THostPropertyControl& c,
-               const TUserAction& action)
+               const TUserAction& action, int tip)
 {
     if (!tabShown || (point && !point->Visible()) || !c.Visible()) return rhHidden;
     if ((point && !point->Enabled()) || !c.Enabled()) return rhDisabled;
     switch (action.Kind) {
     case TUserAction::uaPress: {
         const THostButton* button = c.NumberedButton(action.Button);
-        return button && !button->Enabled ? rhDisabled : rhReached;
+        if (!button || (tip != 0 && tip != action.Button)) return rhNoSuchButton;
+        return button->Enabled ? rhReached : rhDisabled;
     }
     case TUserAction::uaType:
+    case TUserAction::uaClick:
+        if (action.Row < 0 || action.Row >= c.Rows() || action.Column < 0 || action.Column >= c.Columns())
+            return rhOutsideGrid;
+        if (action.Kind == TUserAction::uaClick) break;
         if (c.FixedCell(action.Row, action.Column)) return rhFixedCell;
         return c.ReadOnly() ? rhReadOnly : rhReached;
     case TUserAction::uaSet: // a list made read-only still lets a user choose
-    case TUserAction::uaClick:
         break;
     }
     return rhReached;
@@ -241,7 +245,8 @@ TAim AimIn(const THostPropertyTab& tab, THostPropertyControl& c, const std::wstr
     for (int i = -1; i < 3; ++i) {
         THostPropertyControl* candidate = i < 0 ? &c : c.Coordinate(i);
         if (!candidate || Names(*candidate, name, action) != rank) continue;
-        const TAim aim{candidate, ReachOf(tab.Visible(), i < 0 ? nullptr : &c, *candidate, action)};
+        const int tip = rank == 2 ? candidate->ButtonWithTip(name) : 0;
+        const TAim aim{candidate, ReachOf(tab.Visible(), i < 0 ? nullptr : &c, *candidate, action, tip)};
         if (aim.Reach == rhReached) return aim;
         if (!first.Control) first = aim;
     }
@@ -261,6 +266,13 @@ TAim THostProcessParam::Aim(const std::wstring& name, const TUserAction& action)
                     if (!first.Control) first = aim;
                 }
     return first;
+}
+
+bool THostProcessParam::HasButton(int number) const
+{
+    return number == 1 || number == 2 ||
+           std::any_of(FButtons.begin(), FButtons.end(),
+                       [number](const TButton& b) { return b.Id == number; });
 }
 
 namespace {

@@ -109,7 +109,16 @@ struct TUserAction {
 };
 
 // Why no user can do an action on a control; rhReached when one can.
-enum TReach : int { rhReached, rhNoSuchControl, rhHidden, rhDisabled, rhReadOnly, rhFixedCell };
+enum TReach : int {
+    rhReached,
+    rhNoSuchControl,
+    rhHidden,
+    rhDisabled,
+    rhReadOnly,
+    rhFixedCell,
+    rhNoSuchButton, // a press of a button the control (or the panel) does not have
+    rhOutsideGrid,  // a cell past the grid's rows or columns
+};
 
 // The control an action aims at (null when none is named so) and whether a user reaches it.
 struct TAim {
@@ -150,9 +159,13 @@ public:
     // of the controls `name` names (for a cell, the grids; for a press, a button's tip before a
     // caption; a coordinate's own field by its caption), the first a user reaches, else the
     // first with why it is out of reach. A control is out of reach when it, its tab or its point
-    // is hidden, or it or its point disabled; a press, when its button is disabled; typing into a
-    // cell, when the grid is read-only or the cell a title in its fixed rows or columns.
+    // is hidden, or it or its point disabled; a press, when the control has no button of that
+    // number (a press named by a button's tip is of that button, so another number is none) or
+    // the button is disabled; a cell, when it lies outside the grid; typing into a cell, when the
+    // grid is read-only or the cell a title in its fixed rows or columns.
     TAim Aim(const std::wstring& name, const TUserAction& action) const;
+    // Whether the panel has button `number` a user presses: OK (1), Cancel (2) or one it added.
+    bool HasButton(int number) const;
     // Prints the panel as "show" does: caption, prompt, each tab with its controls and values,
     // grids as tables.
     void Print(std::ostream& out, const std::wstring& prompt) const;
