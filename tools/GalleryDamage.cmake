@@ -85,17 +85,21 @@ file(GLOB left ${WORK}/full/.*.tmp)
 if(left OR NOT rc EQUAL 1 OR NOT err MATCHES "Не удалось сохранить файл [^\n]*/full/G[0-9]+\\.qdr: [^\n]*File too large")
   message(FATAL_ERROR "build on a full disk: exit ${rc}, ${left} left, ${out}${err}")
 endif()
-# A user's read-only drawing named as a sheet's draft once was: the sheet built beside it, the
-# drawing neither written, removed nor drawn as a picture of the gallery's.
+# A user's read-only drawing named as a sheet's draft once was, and a link so named: the sheet
+# built beside them, the drawing neither written, removed nor drawn as a picture of the
+# gallery's, the link no name the gallery writes and so no hindrance.
 file(MAKE_DIRECTORY ${WORK}/beside)
 file(COPY_FILE ${SAMPLES}/sheet.qdr ${WORK}/beside/G180~.qdr)
+file(CREATE_LINK ${WORK}/target ${WORK}/beside/G190~.qdr SYMBOLIC)
 file(CHMOD ${WORK}/beside/G180~.qdr PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
 file(SHA256 ${WORK}/beside/G180~.qdr before)
 execute_process(COMMAND ${GALLERY} build ${SAMPLES} ${WORK}/beside 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out
   ERROR_VARIABLE err)
 file(SHA256 ${WORK}/beside/G180~.qdr after)
 file(GLOB drawn ${WORK}/beside/G180~*.svg)
-if(NOT rc EQUAL 0 OR NOT after STREQUAL before OR drawn OR NOT EXISTS ${WORK}/beside/G180.qdr)
+file(READ ${WORK}/target kept)
+if(NOT rc EQUAL 0 OR NOT after STREQUAL before OR drawn OR NOT EXISTS ${WORK}/beside/G180.qdr
+   OR NOT IS_SYMLINK ${WORK}/beside/G190~.qdr OR NOT kept STREQUAL "kept\n")
   message(FATAL_ERROR "build beside a user's drawing: exit ${rc}, ${drawn} drawn, ${out}${err}")
 endif()
 file(REMOVE_RECURSE ${WORK})

@@ -1,11 +1,18 @@
 # tools/gallery.sh when the folder it was given is swapped for a link to another one holding a
 # part: the program refusing it, or the swap coming just after the program ended. The script
 # stops with the program's message and status, or only reads through the name: nothing appears
-# in the other folder. A stand-in for the program swaps the folder and answers either way.
+# in the other folder. A stand-in for the program swaps the folder and answers either way. A
+# folder holding an earlier gallery's files alone is emptied of them first (the stand-in's
+# rmdir needs it empty); one holding a user's file is refused before the program runs, the file
+# and the gallery files beside it kept.
 # Usage: cmake -DGALLERY=<dimchain-gallery> -DTVHOST=<tvhost> -DSAMPLES=<samples> -DWORK=<folder>
 #   -P tools/GalleryScript.cmake
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/build ${WORK}/other)
+file(MAKE_DIRECTORY ${WORK}/build ${WORK}/other ${WORK}/out-earlier ${WORK}/out-foreign)
+file(WRITE ${WORK}/out-earlier/G1.qpt "earlier\n")
+file(WRITE ${WORK}/out-earlier/index.html "earlier\n")
+file(WRITE ${WORK}/out-foreign/G1.qpt "earlier\n")
+file(WRITE ${WORK}/out-foreign/notes.txt "mine\n")
 file(COPY ${SAMPLES}/block.qpt DESTINATION ${WORK}/other)
 file(CREATE_LINK ${TVHOST} ${WORK}/build/tvhost SYMBOLIC)
 file(WRITE ${WORK}/build/dimchain-gallery "#!/usr/bin/env bash
@@ -20,7 +27,9 @@ exec '${GALLERY}' \"$@\"
 file(CHMOD ${WORK}/build/dimchain-gallery PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 get_filename_component(script ${CMAKE_CURRENT_LIST_DIR}/gallery.sh ABSOLUTE)
 # case, the status the script ends with, what its error stream says
-foreach(case "refused;1;was swapped for a link while it was built" "swapped;2;cannot read [^\n]*gallery.tsv")
+foreach(case "refused;1;was swapped for a link while it was built" "swapped;2;cannot read [^\n]*gallery.tsv"
+        "earlier;1;was swapped for a link while it was built"
+        "foreign;1;will not write into [^\n]*out-foreign: it holds notes.txt, which no gallery writes")
   list(POP_FRONT case name status said)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env GALLERY_CASE=${name} GALLERY_BUILD=${WORK}/build
     GALLERY_OUT=${WORK}/out-${name} bash ${script} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
@@ -30,4 +39,8 @@ foreach(case "refused;1;was swapped for a link while it was built" "swapped;2;ca
     message(FATAL_ERROR "gallery.sh, folder ${name}: exit ${rc}, other folder holds ${left}, ${out}${err}")
   endif()
 endforeach()
+file(GLOB kept RELATIVE ${WORK}/out-foreign ${WORK}/out-foreign/*)
+if(NOT kept STREQUAL "G1.qpt;notes.txt" OR NOT IS_SYMLINK ${WORK}/out-earlier)
+  message(FATAL_ERROR "gallery.sh: a user's folder now holds ${kept}; an earlier gallery's was not emptied")
+endif()
 file(REMOVE_RECURSE ${WORK})

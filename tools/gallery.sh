@@ -5,7 +5,9 @@
 # name, volume and mass. Then reopens everything and checks the volumes it recorded.
 # GALLERY_BUILD names a build folder to use as it is (else build/ is configured and built);
 # GALLERY_OUT the output folder (else build/gallery); GALLERY_SIZES how many sizes of each
-# component (else all; every kind of the base-detail builder is built in any case).
+# component (else all; every kind of the base-detail builder is built in any case). The output
+# folder is new, empty or an earlier gallery's, whose files are replaced; one that holds anything
+# else is refused before anything is written, and left as it was.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -n "${GALLERY_BUILD:-}" ]; then
@@ -17,7 +19,24 @@ else
   cmake --build "$build" -j "$(nproc)" --target tvhost-run dimchain-gallery
 fi
 out=${GALLERY_OUT:-$build/gallery}
-rm -rf "$out"
+# The names dimchain-gallery writes (its IsGalleryName says the same): sheets, parts (an
+# assembly's components "G<n>-<k>"), their pictures and STEP files, its list and page.
+own='^(G[0-9]+\.qdr(\.svg)?|G[0-9]+(-[0-9]+)?\.qpt(\.svg|\.step)?|gallery\.tsv|index\.html)$'
+if [ -e "$out" ] || [ -L "$out" ]; then
+  if [ ! -d "$out" ]; then
+    echo "gallery: will not write into $out: it is no folder" >&2
+    exit 1
+  fi
+  foreign=$(LC_ALL=C ls -A "$out" | grep -v -E "$own" | head -n 1 || true)
+  if [ -n "$foreign" ]; then
+    echo "gallery: will not write into $out: it holds $foreign, which no gallery writes" >&2
+    exit 1
+  fi
+  # An earlier gallery's own files go, so that what stays is this build's alone.
+  LC_ALL=C ls -A "$out" | while IFS= read -r name; do
+    if [ -f "$out/$name" ] && [ ! -L "$out/$name" ]; then rm -f -- "$out/$name"; fi
+  done
+fi
 mkdir -p "$out"
 # The program writes every file, the pictures and STEP files too, through the folder it holds;
 # when it refuses (the folder swapped or moved away, a name taken) the gallery stops with its

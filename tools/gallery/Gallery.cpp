@@ -25,6 +25,7 @@
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -173,12 +174,14 @@ bool WriteOwnFile(const TFolder& folder, const char* name, const std::string& by
     return false;
 }
 
-// Whether `name` is one the gallery writes: a sheet, a part, their pictures and STEP files,
-// its list and page.
+// Whether `name` is one the gallery writes: a sheet "G<n>.qdr" with its picture ".svg", a part
+// "G<n>.qpt" (an assembly's component "G<n>-<k>.qpt") with its picture and STEP file, its list and page
+// (tools/gallery.sh says the same).
 bool IsGalleryName(const fs::path& name)
 {
-    static const std::set<std::string> Kinds{".qdr", ".qpt", ".svg", ".step"};
-    return name == "gallery.tsv" || name == "index.html" || Kinds.count(name.extension().string()) > 0;
+    static const std::regex Own(
+        R"(G[0-9]+\.qdr(\.svg)?|G[0-9]+(-[0-9]+)?\.qpt(\.svg|\.step)?|gallery\.tsv|index\.html)");
+    return std::regex_match(name.string(), Own);
 }
 
 // What stands at a name the gallery would write, when that is no regular file.
