@@ -420,6 +420,18 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"SlotLeavesNoHeadM1", 34, {0, 1, 3, 0, 0, 1.6, 1, 3}, "высота головки 1.00"},
         TRefusedCase{"SlotLeavesNoHeadM1_1", 34, {0, 1.1, 3, 0, 0, 1.76, 1.1, 3}, "высота головки 1.10"},
         TRefusedCase{"SlotLeavesNoHeadM1_2", 34, {0, 1.2, 3, 0, 0, 1.92, 1.2, 3}, "высота головки 1.20"},
+        TRefusedCase{
+            "SlotLeavesNoHeadShankAsWideAsSlot", 34, {0, 2, 3, 0, 0, 3.2, 2, 3}, "высота головки 2.00"},
+        // Fixed features that do not fit a small part: it would be saved as something else.
+        TRefusedCase{"SlotWiderThanHead", 34, {0, 1, 3, 0, 0, 1.5, 3.2, 20}, "диаметр головки 1.50"},
+        TRefusedCase{"RecessSpanNoWiderThanItsArms",
+                     35,
+                     {0, 2, 7.5, 0, 0, 3, 1.5, 0, 0, 0, 0, 1.5, 0.5},
+                     "размер 1.50"},
+        TRefusedCase{"PlugChamferAcrossTheAxis", 37, {1, 1.3, 2}, "радиус 1.00"},
+        TRefusedCase{"PlugChamfersMeet", 37, {3, 1, 2}, "длина 2.00"},
+        TRefusedCase{"SocketPastTheEndFace", 37, {3, 3.5, 10}, "размер под ключ 3.50"},
+        TRefusedCase{"TangedPlugChamferAcrossTheAxis", 38, {1.5, 0.5, 0.5, 0.3}, "радиус 0.50"},
         TRefusedCase{"ScrewLengthZero", 33, {0, 8, 0, 20, 0, 13, 8, 6, 0, 0, 4, 0, 0.4}, "длина 0.00"},
         TRefusedCase{"PinDiameterZero", 31, {0, 0, 40, 1}, "диаметр 0.00"},
         TRefusedCase{"PinLengthZero", 31, {0, 10, 0, 1}, "длина 0.00"},

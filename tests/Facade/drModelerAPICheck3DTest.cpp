@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Bodies, TModelerApiCheck3DTest,
                                          TCheckCase{"OneBodyOfTwoSolids", {2}, 1, false},
                                          TCheckCase{"TwoSolidsInOneBodyForTwo", {2}, 2, false},
                                          TCheckCase{"TwoBodiesOfOneSolid", {1, 1}, 2, true},
-                                         TCheckCase{"TwoBodiesOneOfThreeSolids", {1, 3}, 2, false}),
+                                         TCheckCase{"TwoBodiesOneOfThreeSolids", {1, 3}, 2, false},
+                                         TCheckCase{"TwoBodiesWhereOneIsAsked", {1, 1}, 1, false}),
                          [](const testing::TestParamInfo<TCheckCase>& i) {
                              return std::string(i.param.Label);
                          });

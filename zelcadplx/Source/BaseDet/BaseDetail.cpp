@@ -141,11 +141,12 @@ void CapScrew(TModeler3D& M, int Kind, const double* P, bool IsSize)
 // chamfered 1 at both outer corners, the whole turned so that its axis runs along the model's Y.
 void PlugOutline(TModeler3D& M, double Len, double Rad, double E)
 {
+    const double c = PlugChamfer;
     M.drMtr(0, 0, -90, 1);
     M.drLine(-3, 0, E + 3, 0, 3);
     TContDrawing C(M);
     C.Make(0, 0,
-           dP(0, Rad - 1, dPx(1, Rad, dPx(Len - 1, Rad, dP(Len, Rad - 1, dP(Len, 0, dPt0(0, 0, nullptr)))))));
+           dP(0, Rad - c, dPx(c, Rad, dPx(Len - c, Rad, dP(Len, Rad - c, dP(Len, 0, dPt0(0, 0, nullptr)))))));
     C.dr2D(0);
     C.Free();
     M.drDeleteMtr();
@@ -306,15 +307,15 @@ void AfterRevolution(TModeler3D& M, int Kind, const double* P)
         Cut(M, dtNormal, P[5]);
         break;
     case 35: {
-        const double h = P[11] / 2;
+        const double h = P[11] / 2, a = RecessArmWidth / 2;
         Feature(M, o3d_planeXOY, 0);
-        const double cross[][2] = {{-h, 1}, {-1, 1}, {-1, h}, {1, h},   {1, 1},   {h, 1},
-                                   {h, -1}, {1, -1}, {1, -h}, {-1, -h}, {-1, -1}, {-h, -1}};
+        const double cross[][2] = {{-h, a}, {-a, a}, {-a, h}, {a, h},   {a, a},   {h, a},
+                                   {h, -a}, {a, -a}, {a, -h}, {-a, -h}, {-a, -a}, {-h, -a}};
         TContDrawing::TNode* nodes = nullptr;
         for (int i = 11; i >= 0; --i)
             nodes = dP(cross[i][0], cross[i][1], nodes);
         TContDrawing C(M);
-        C.Make(-h, -1, nodes);
+        C.Make(-h, -a, nodes);
         C.dr2D(1);
         C.Free();
         Cut(M, dtBoth, P[12]);

@@ -50,6 +50,15 @@ TBaseRefusal CapScrewRefusal(double d, double D, double K, double L, double S, d
     return {};
 }
 
+// A plug's cylinder of radius Rad and length Len, chamfered at both ends: each chamfer leaves the
+// end face (and so the axis), and the two leave the cylinder between them.
+TBaseRefusal PlugRefusal(double Rad, double Len)
+{
+    if (Rad - PlugChamfer <= TMathDef::metricPrecision) return {"радиус", Rad};
+    if (Len - 2 * PlugChamfer <= TMathDef::metricPrecision) return {"длина", Len};
+    return {};
+}
+
 TBaseRefusal LeaderPinRefusal(int Kind, const double* P)
 {
     switch (Kind) {
@@ -147,17 +156,26 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
         if (P[6] - ScrewSlotDepth <= TMathDef::metricPrecision &&
             P[1] - ScrewSlotWidth <= TMathDef::metricPrecision)
             return {"высота головки", P[6]};
+        // A head no wider than the slot is cut away across its whole width.
+        if (P[5] - ScrewSlotWidth <= TMathDef::metricPrecision) return {"диаметр головки", P[5]};
         return {};
     case 35:
-        return Check(P, {{1, 5}, {2, 6}, {11, 12}, {{5, 1}}});
+        if (const TBaseRefusal r = Check(P, {{1, 5}, {2, 6}, {11, 12}, {{5, 1}}}); r.What) return r;
+        // Arms no longer than they are wide make no cross: no recess at all.
+        if (P[11] - RecessArmWidth <= TMathDef::metricPrecision) return {"размер", P[11]};
+        return {};
     case 37:
-        return Check(P, {{0}, {2}, {1}, {}});
+        if (const TBaseRefusal r = Check(P, {{0}, {2}, {1}, {}}); r.What) return r;
+        if (const TBaseRefusal r = PlugRefusal(P[0], P[2]); r.What) return r;
+        // The socket's corners stay inside the end face the chamfer leaves.
+        if (!(P[1] / SocketCos30 < 2 * (P[0] - PlugChamfer))) return {"размер под ключ", P[1]};
+        return {};
     default: // 38
         if (const TBaseRefusal r = Check(P, {{0, 2}, {1}, {3}, {}}); r.What) return r;
         // The tang's ends lie on the head's circle (radius P[2]) only while it is narrower than
         // the head; a wider one would stand beside a head cut in two.
         if (!(P[3] < 2 * P[2])) return {"ширина", P[3]};
-        return {};
+        return PlugRefusal(P[2], P[0]);
     }
 }
 
