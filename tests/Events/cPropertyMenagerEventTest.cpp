@@ -74,6 +74,9 @@ TEST_F(TBaseManagerPanelTest, StopZeroDuringDispatchEndsTheRunSafely)
         return id == 1;
     };
     panel->Advise();
+    // A script presses only the buttons the panel has.
+    for (const int id : {4, 5})
+        panel->ProcessParam->AddButton(id, 0, L"", L"");
     std::string error;
     ASSERT_TRUE(tvhost::Script().Load("button 4\nbutton 5\n", error));
     EXPECT_EQ(panel->Process->Run(true, false), 0);
