@@ -53,11 +53,16 @@ public: // what a case's builder picks
         Pick(35, 34);
         Pick(15, 28);
     }
-    // An angle at (100, 100) from A1 to A2 degrees with its deviations, picked on its arc Out
-    // from the centre, then its first ray as a segment Ray long.
-    void PickAngle(double A1, double A2, double Hi, double Lo, double Ray, double Out = 10)
+    // An angle at (100, 100) from A1 to A2 degrees with its deviations (its upper text Upper when
+    // given), picked on its arc Out from the centre, then its first ray as a segment Ray long.
+    void PickAngle(double A1, double A2, double Hi, double Lo, double Ray, double Out = 10,
+                   const wchar_t* Upper = nullptr)
     {
         const tvapi::IAngleDimensionPtr angle(Angle(A1, A2, Hi, Lo));
+        if (Upper) {
+            tvapi::IDimensionTextPtr(angle)->GetUpperDeviation()->SetStr(Upper);
+            tvapi::IDrawingObjectPtr(angle)->Update();
+        }
         angle->SetXc(100);
         angle->SetYc(100);
         angle->SetDistance(Out);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "DeviationText.h"
 #include "FacadeChainHost.h"
 #include "Panel2DFixture.h"
 #include "TDimensionChains.h"
@@ -347,62 +348,100 @@ INSTANTIATE_TEST_SUITE_P(Dashes, TPocketMinusTest, testing::Values(TMinusCase{"E
 
 // The pocket with the plate's lower text, or the upper text of an angle laid on the plate, as a
 // user may write it: a number that does not read whole is told once per opening, naming the
-// text, and counts as it was read; one that reads whole is quiet.
+// text, and counts as it was read; one that reads whole is quiet. A figure beyond the grid's
+// bound (1 000 000, mm or degrees) is told too large, as one a double cannot hold (which shows
+// blank), and its chain is not calculated: the gap keeps its own texts. OnClosingAngle: the text
+// is the own upper text of the closing 75 of a chain of angles (30 +12'/-6', 45 +-9'), kept
+// when the chain writes over it, and judged as an angle.
+enum TTextOn { OnPlate, OnAngle, OnClosingAngle };
 struct TUnreadCase {
     const char* Name;
     const wchar_t* Text;
-    bool OnAngle, Told;
-    const wchar_t* Gap; // the gap's texts
+    TTextOn On;
+    bool Told;
+    const wchar_t* Gap;          // the gap's texts
+    bool TooLarge = false;       // told too large, the chain not calculated
+    const char* Shown = nullptr; // the text's cell in the plate's row, when checked
 };
 void PrintTo(const TUnreadCase& c, std::ostream* os)
 {
     *os << c.Name;
 }
 
+const std::wstring FourHundredNines = L"-" + std::wstring(400, L'9');
+
 class TPocketUnreadTest : public TStackFixture, public testing::WithParamInterface<TUnreadCase> {
 protected:
-    long Told(const std::wstring& Text) { return Said(("Отклонение «" + U(Text) + "» не число").c_str()); }
+    long Told(const std::wstring& Text, bool TooLarge = false)
+    {
+        return Said(
+            ("Отклонение «" + U(ShownText(Text)) + (TooLarge ? "» слишком велико" : "» не число")).c_str());
+    }
+    // The chain picked with the case's text; its closing dimension.
+    tvapi::IDrawingObjectPtr PickWith(const TUnreadCase& c)
+    {
+        if (c.On == OnClosingAngle) {
+            Open();
+            PickAngle(0, 30, 0.2, -0.1, 40);
+            PickAngle(30, 75, 0.15, -0.15, 60);
+            PickAngle(0, 75, 0, 0, 80, 25, c.Text);
+            Dims = Drawn();
+            return Dims.at(4);
+        }
+        Draw(Pocket);
+        const tvapi::IDrawingObjectPtr angle = Angle(0, 30);
+        tvapi::IAngleDimensionPtr(angle)->SetXc(60);
+        tvapi::IAngleDimensionPtr(angle)->SetDistance(10);
+        const tvapi::IDimensionTextPtr written(c.On == OnAngle ? angle : Dims[1]);
+        (c.On == OnAngle ? written->GetUpperDeviation() : written->GetLowerDeviation())->SetStr(c.Text);
+        tvapi::IDrawingObjectPtr(written)->Update();
+        Open();
+        for (std::size_t k = 0; k < Pocket.size(); ++k)
+            PickFace(Pocket, k);
+        if (c.On == OnAngle) {
+            Pick(60 + 10 * std::cos(0.2618), 10 * std::sin(0.2618));
+            Pick(3, Height(1));
+        }
+        return Dims.back();
+    }
 };
 
 TEST_P(TPocketUnreadTest, ToldOncePerOpeningWhenNotReadWhole)
 {
     const TUnreadCase& c = GetParam();
-    Draw(Pocket);
-    const tvapi::IDrawingObjectPtr angle = Angle(0, 30);
-    tvapi::IAngleDimensionPtr(angle)->SetXc(60);
-    tvapi::IAngleDimensionPtr(angle)->SetDistance(10);
-    const tvapi::IDimensionTextPtr written(c.OnAngle ? angle : Dims[1]);
-    (c.OnAngle ? written->GetUpperDeviation() : written->GetLowerDeviation())->SetStr(c.Text);
-    tvapi::IDrawingObjectPtr(written)->Update();
-    Open();
-    for (std::size_t k = 0; k < Pocket.size(); ++k)
-        PickFace(Pocket, k);
-    if (c.OnAngle) {
-        Pick(60 + 10 * std::cos(0.2618), 10 * std::sin(0.2618));
-        Pick(3, Height(1));
-    }
-    ASSERT_TRUE(Panel->Chain().Closed);
-    EXPECT_EQ(Upper(Dims.back()) + L"/" + Lower(Dims.back()), c.Gap);
+    const tvapi::IDrawingObjectPtr gap = PickWith(c);
+    ASSERT_EQ(Panel->Chain().Closed, !c.TooLarge);
+    EXPECT_EQ(Upper(gap) + L"/" + Lower(gap), c.Gap);
+    EXPECT_EQ(Said(TDimensionChains::NoNumbersText), c.TooLarge ? 1 : 0);
+    if (c.Shown) EXPECT_EQ(Cell(2, c.On == OnAngle ? rAQHigh : rQLow), c.Shown);
     Type(1, rEQHigh, L"0"); // followed again: told no more
-    EXPECT_EQ(Told(c.Text), c.Told ? 1 : 0);
-    // A text changed is told again; the next opening tells each text once more.
+    EXPECT_EQ(Told(c.Text, c.TooLarge), c.Told ? 1 : 0);
+    // A text changed is told again; the next opening tells each text once more, and leaves a
+    // chain it refused uncalculated.
     tvapi::IDimensionTextPtr(Dims[0])->GetUpperDeviation()->SetStr(L"0,O5");
     Type(1, rEQHigh, L"0");
     EXPECT_EQ(Told(L"0,O5"), 1);
     Panel->ButtonClick(1);
     Panel.reset();
     Open();
-    EXPECT_EQ(Told(c.Text), c.Told ? 2 : 0);
+    EXPECT_EQ(Told(c.Text, c.TooLarge), c.Told ? 2 : 0);
+    EXPECT_EQ(Panel->Chain().Closed, !c.TooLarge);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TPocketUnreadTest,
-    testing::Values(TUnreadCase{"LetterOForZero", L"-O,1", false, true, L"  0,250/ -0,350"},
-                    TUnreadCase{"BlankAfterTheMinus", L"- 0,1", false, true, L"  0,250/ -0,350"},
-                    TUnreadCase{"Minus", L"-0,1", false, false, L"  0,350/ -0,350"},
-                    TUnreadCase{"LeadingBlanks", L"  0,1", false, false, L"  0,150/ -0,350"},
-                    TUnreadCase{"AngleInMarks", L"+0\u00b010'", true, false, L"  0,350/ -0,350"},
-                    TUnreadCase{"AngleWithALetter", L"+O\u00b010'", true, true, L"  0,350/ -0,350"}),
+    testing::Values(
+        TUnreadCase{"LetterOForZero", L"-O,1", OnPlate, true, L"  0,250/ -0,350"},
+        TUnreadCase{"BlankAfterTheMinus", L"- 0,1", OnPlate, true, L"  0,250/ -0,350"},
+        TUnreadCase{"Minus", L"-0,1", OnPlate, false, L"  0,350/ -0,350"},
+        TUnreadCase{"LeadingBlanks", L"  0,1", OnPlate, false, L"  0,150/ -0,350"},
+        TUnreadCase{"AngleInMarks", L"+0\u00b010'", OnAngle, false, L"  0,350/ -0,350"},
+        TUnreadCase{"AngleWithALetter", L"+O\u00b010'", OnAngle, true, L"  0,350/ -0,350"},
+        TUnreadCase{"WithinTheBound", L"-999999", OnPlate, false, L"999999,250/ -0,350"},
+        TUnreadCase{"BeyondTheBound", L"-100000000000000,0", OnPlate, true, L"/", true},
+        TUnreadCase{"AngleBeyondTheBound", L"+1000001", OnAngle, true, L"/", true},
+        TUnreadCase{"TooLargeForADouble", FourHundredNines.c_str(), OnPlate, true, L"/", true, ""},
+        TUnreadCase{"ClosingAngleKeptInMarks", L"+0\u00b010'", OnClosingAngle, false, L"21'/-15'"}),
     [](const testing::TestParamInfo<TUnreadCase>& p) { return std::string(p.param.Name); });
 
 // The sample's chain A, B, C picked in a scripted run of the command.
