@@ -413,7 +413,9 @@ TEST_P(TPocketUnreadTest, ToldOncePerOpeningWhenNotReadWhole)
     ASSERT_EQ(Panel->Chain().Closed, !c.TooLarge);
     EXPECT_EQ(Upper(gap) + L"/" + Lower(gap), c.Gap);
     EXPECT_EQ(Said(TDimensionChains::NoNumbersText), c.TooLarge ? 1 : 0);
-    if (c.Shown) EXPECT_EQ(Cell(2, c.On == OnAngle ? rAQHigh : rQLow), c.Shown);
+    if (c.Shown) {
+        EXPECT_EQ(Cell(2, c.On == OnAngle ? rAQHigh : rQLow), c.Shown);
+    }
     Type(1, rEQHigh, L"0"); // followed again: told no more
     EXPECT_EQ(Told(c.Text, c.TooLarge), c.Told ? 1 : 0);
     // A text changed is told again; the next opening tells each text once more, and leaves a
