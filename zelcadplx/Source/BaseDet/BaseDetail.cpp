@@ -107,7 +107,7 @@ void SprueBushing(TModeler3D& M, int Kind, const double* P, bool IsSize)
     const bool seat = Kind == 15 || Kind == 17;
     TInjectPlug(0, &M, TConstruktor::Empty())
         .dr2D_V1(0, 0, 0, 1, seat ? P[8] : 0, P[5] / 2, P[2] / 2, P[2] / 2, P[6], P[6] + P[3], P[3],
-                 seat ? 1.5 : 0, 0, IsSize, P[7]);
+                 seat ? SprueSeatDepth : 0, 0, IsSize, P[7]);
 }
 
 void LocatingRing(TModeler3D& M, int Kind, const double* P, bool IsSize)

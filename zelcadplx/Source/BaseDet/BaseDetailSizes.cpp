@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "MathDetail2.h"
 #include "MathDetailsl.h"
 #include "Mathemat.h"
 
@@ -56,6 +57,30 @@ TBaseRefusal PlugRefusal(double Rad, double Len)
 {
     if (Rad - PlugChamfer <= TMathDef::metricPrecision) return {"радиус", Rad};
     if (Len - 2 * PlugChamfer <= TMathDef::metricPrecision) return {"длина", Len};
+    return {};
+}
+
+// Whether a hexagon socket S across flats lies inside an end face of radius Face.
+bool SocketInside(double S, double Face)
+{
+    return S / SocketCos30 < 2 * Face;
+}
+
+// The set screws' shank of radius r chamfered at its end, L long under a head K high that the
+// thread leaves 2 short of.
+TBaseRefusal SetScrewEndRefusal(double r, double L, double K)
+{
+    if (r - PlugChamfer <= TMathDef::metricPrecision) return {"диаметр", 2 * r};
+    if (L - K - 2 - PlugChamfer <= TMathDef::metricPrecision) return {"длина", L};
+    return {};
+}
+
+// The sprue bushing's collar (diameter P[2]) stands out of its shank.
+TBaseRefusal SprueRefusal(const double* P, bool Seat, const TKindSizes& k)
+{
+    if (const TBaseRefusal r = Check(P, k); r.What) return r;
+    if (!(P[2] / 2 > TInjectPlug::ShankRadius(P[5] / 2, P[6] + P[3], Seat ? SprueSeatDepth : 0)))
+        return {"диаметр", P[2]};
     return {};
 }
 
@@ -112,10 +137,10 @@ TBaseRefusal MouldPartRefusal(int Kind, const double* P)
         return Check(P, {{1, 2, 3, 4}, {5, 6, 7}, {}, {}});
     case 14:
     case 16:
-        return Check(P, {{2, 5}, {3, 6}, {7}, {{2, 5}}});
+        return SprueRefusal(P, false, {{2, 5}, {3, 6}, {7}, {{2, 5}}});
     case 15:
     case 17:
-        return Check(P, {{2, 5}, {3, 6, 8}, {7}, {{2, 5}}});
+        return SprueRefusal(P, true, {{2, 5}, {3, 6, 8}, {7}, {{2, 5}}});
     case 18:
     case 19:
         return Check(P, {{1, 3, 7}, {2, 4, 5, 6}, {}, {{3, 1}, {7, 1}}});
@@ -136,9 +161,19 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
 {
     switch (Kind) {
     case 22:
-        return Check(P, {{1, 3}, {2, 4}, {5}, {{3, 1}}});
+        if (const TBaseRefusal r = Check(P, {{1, 3}, {2, 4}, {5}, {{3, 1}}}); r.What) return r;
+        // The socket is cut 1 short of the head's height, inside its top face.
+        if (P[4] - 1 <= TMathDef::metricPrecision) return {"высота головки", P[4]};
+        if (!SocketInside(P[5], P[3] / 2)) return {"размер под ключ", P[5]};
+        return SetScrewEndRefusal(P[1] / 2, P[2], P[4]);
     case 25:
-        return Check(P, {{1}, {4}, {2, 3}, {}});
+        // Chamfered 1 at the socket's end and P[3] at the other.
+        if (const TBaseRefusal r = Check(P, {{1}, {4}, {2, 3}, {}}); r.What) return r;
+        if (P[1] / 2 - PlugChamfer <= TMathDef::metricPrecision) return {"диаметр", P[1]};
+        if (!(P[3] < P[1] / 2)) return {"фаска", P[3]};
+        if (P[4] - P[3] - PlugChamfer <= TMathDef::metricPrecision) return {"длина", P[4]};
+        if (!SocketInside(P[2], P[1] / 2 - PlugChamfer)) return {"размер под ключ", P[2]};
+        return {};
     case 26:
         return CapScrewRefusal(P[1], P[2], P[4], P[8], P[3], P[5], P[7]);
     case 31:
@@ -158,17 +193,19 @@ TBaseRefusal FastenerRefusal(int Kind, const double* P)
             return {"высота головки", P[6]};
         // A head no wider than the slot is cut away across its whole width.
         if (P[5] - ScrewSlotWidth <= TMathDef::metricPrecision) return {"диаметр головки", P[5]};
+        // Nor may it reach past the head into the shank.
+        if (P[6] - ScrewSlotDepth < -TMathDef::metricPrecision) return {"высота головки", P[6]};
         return {};
     case 35:
         if (const TBaseRefusal r = Check(P, {{1, 5}, {2, 6}, {11, 12}, {{5, 1}}}); r.What) return r;
         // Arms no longer than they are wide make no cross: no recess at all.
         if (P[11] - RecessArmWidth <= TMathDef::metricPrecision) return {"размер", P[11]};
-        return {};
+        return SetScrewEndRefusal(P[1] / 2, P[2], P[6]);
     case 37:
         if (const TBaseRefusal r = Check(P, {{0}, {2}, {1}, {}}); r.What) return r;
         if (const TBaseRefusal r = PlugRefusal(P[0], P[2]); r.What) return r;
         // The socket's corners stay inside the end face the chamfer leaves.
-        if (!(P[1] / SocketCos30 < 2 * (P[0] - PlugChamfer))) return {"размер под ключ", P[1]};
+        if (!SocketInside(P[1], P[0] - PlugChamfer)) return {"размер под ключ", P[1]};
         return {};
     default: // 38
         if (const TBaseRefusal r = Check(P, {{0, 2}, {1}, {3}, {}}); r.What) return r;

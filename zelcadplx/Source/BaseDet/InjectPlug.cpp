@@ -30,7 +30,7 @@ struct TSprue {
 
     TSprue(Real SR, Real t, Real L, Real S, Real A)
     {
-        Rs = std::max(MinShank, t + 2.0 + (L - S) * Tan3);
+        Rs = TInjectPlug::ShankRadius(t, L, S);
         // Magnitudes keep the seat defined when its sizes do not fit; the outline is then
         // meaningless but nothing fails.
         h0 = std::sqrt(std::abs(SR * SR - t * t));
@@ -40,6 +40,11 @@ struct TSprue {
 };
 
 } // namespace
+
+Real TInjectPlug::ShankRadius(Real r57, Real x70, Real x71)
+{
+    return std::max(MinShank, r57 + 2.0 + (x70 - x71) * Tan3);
+}
 
 void TInjectPlug::dr2D_V1(double mx, double my, double ma, double mm, double r73, double r57, double r56,
                           double r5, double x69, double x70, double x3, double x71, int tl, bool isSize,

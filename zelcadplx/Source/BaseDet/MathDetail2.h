@@ -227,6 +227,9 @@ public:
     // tl 1 the hatched section; tens 1 or 2 one half only.
     void dr2D_V1(double mx, double my, double ma, double mm, double r73, double r57, double r56, double r5,
                  double x69, double x70, double x3, double x71, int tl, bool isSize, double A) const;
+    // The shank's radius dr2D_V1 draws for orifice r57, length x70 and seat depth x71: never
+    // below 8, and wider where the channel needs its wall.
+    static Real ShankRadius(Real r57, Real x70, Real x71);
     void dr2D() const override;
     void dr3D(const Integer NumberOfTread) const override;
     void toStream(TKmfData& S) const override;
