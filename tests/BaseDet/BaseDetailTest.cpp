@@ -8,10 +8,13 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BaseDetail.h"
+#include "BaseDetailSizes.h"
 #include "ComponentHostFixture.h"
 #include "ComponentRecorder.h"
 #include "MathDetailsl.h"
@@ -72,6 +75,90 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TBaseDetailKindTest, testing::ValuesIn(BaseDetai
 // Every kind the builder draws a profile for has one sample (the kinds without one are those of
 // KindsWithoutAProfileAreRefusedAndSaveNothing), and the catalogue's base-detail families show every
 // sample, whatever limit of sizes the gallery is given.
+// The samples that read a size (the fitting, 36, reads none); kind 28 has no sample.
+std::vector<TBaseDetailSample> SizedSamples()
+{
+    std::vector<TBaseDetailSample> sized;
+    for (const TBaseDetailSample& s : BaseDetailSamples())
+        if (s.Main >= 0) sized.push_back(s);
+    return sized;
+}
+
+// A sample and the main size, in mm, it is scaled to.
+using TSmallCase = std::tuple<TBaseDetailSample, int>;
+
+// The box a kind's fixed features keep at any size: the part at scale s has the box
+// full * s + fixed * (1 - s). Kind 8's collar stands 0.3 over its pin, 2.5 before its start and
+// 4 past its length, whatever its size; every other kind's box is in proportion.
+std::array<double, 6> FixedBox(int kind)
+{
+    if (kind == 8) return {-0.3, -0.3, -2.5, 0.3, 0.3, 4};
+    return {};
+}
+
+class TBaseDetailSmallTest : public TBaseDetailTest, public testing::WithParamInterface<TSmallCase> {
+protected:
+    // The box of the sample at full size, built once per kind: the oracle of its smaller parts.
+    std::array<double, 6> FullBox(const TBaseDetailSample& s)
+    {
+        static std::map<int, std::array<double, 6>> boxes;
+        if (!boxes.count(s.Kind)) boxes[s.Kind] = tvhost::BoxOf(Body(s.Kind, s.P));
+        return boxes[s.Kind];
+    }
+};
+
+// At main sizes 1 to 4 mm, its sample scaled by main size over the sample's, a kind is built as
+// the part asked, its box the full-size box in proportion, or refused in one box with no file: a
+// fixed feature (a chamfer of 1, the slot, the recess's arms) that does not fit a small part
+// never leaves some other solid.
+TEST_P(TBaseDetailSmallTest, IsThePartAskedOrRefused)
+{
+    const auto& [s, size] = GetParam();
+    const std::array<double, 6> full = FullBox(s);
+    const double scale = size / s.P[s.Main];
+    std::vector<double> P = s.P;
+    for (double& p : P)
+        p *= scale;
+    P.resize(13, 0.0);
+    TString path((Dir.string() + "/").c_str()), n("small"), marking("M");
+    ScriptAnswers({tvapi::tvButtonOk});
+    Journal().Clear();
+    const bool built = drBaseDetail(drApi::MA, path, n, marking, s.Kind, 0, P.data(), false);
+    const auto boxes = Journal().Calls("IApplication::ShowMessageBox");
+    if (!built) {
+        EXPECT_FALSE(std::filesystem::exists(Dir / "small.qpt"));
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].Arguments[0].rfind("Деталь не построена: ", 0), 0u);
+        return;
+    }
+    EXPECT_TRUE(boxes.empty());
+    tvhost::THostDocument3D* doc = Open(path + n + TString(".qpt"));
+    ASSERT_TRUE(doc);
+    const std::vector<tvhost::TShape> shapes = doc->TopPart().PlacedShapes();
+    ASSERT_EQ(shapes.size(), 1u);
+    const std::array<double, 6> box = tvhost::BoxOf(shapes[0]), fixed = FixedBox(s.Kind);
+    // A slot as deep as the head cuts the head's round away across it (Y), and only there.
+    const bool slotThrough = s.Kind == 34 && std::abs(P[6] - ScrewSlotDepth) < 1e-9;
+    for (std::size_t i = 0; i < box.size(); ++i) {
+        const double expected = full[i] * scale + fixed[i] * (1 - scale);
+        if (slotThrough && i % 3 == 1)
+            EXPECT_LT(std::abs(box[i]), std::abs(expected)) << "coordinate " << i;
+        else
+            EXPECT_NEAR(box[i], expected, 1e-4) << "coordinate " << i;
+    }
+    if (s.Kind == 35) {
+        // The recess, its arms 2 wide at any size, is cut about the axis to its depth.
+        EXPECT_LT(Filled(shapes[0], {-0.4, -0.4, -0.9 * P[12]}, {0.4, 0.4, -0.1 * P[12]}), 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MainSizes, TBaseDetailSmallTest,
+                         testing::Combine(testing::ValuesIn(SizedSamples()), testing::Values(1, 2, 3, 4)),
+                         [](const testing::TestParamInfo<TSmallCase>& i) {
+                             return std::string(std::get<0>(i.param).Label) + "_Main" +
+                                    std::to_string(std::get<1>(i.param));
+                         });
+
 TEST(TBaseDetailSamplesTest, EveryKindWithAProfileHasOneSampleTheCatalogueShows)
 {
     std::vector<int> kinds;

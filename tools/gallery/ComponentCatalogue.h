@@ -31,6 +31,7 @@ const std::vector<TCatalogueEntry>& ComponentCatalogue();
 struct TBaseDetailSample {
     const char* Label; // Latin letters and digits
     int Kind;
+    int Main; // the index in P of the size the kind is known by; -1 for a kind that reads none
     std::vector<double> P;
 };
 const std::vector<TBaseDetailSample>& BaseDetailSamples();
