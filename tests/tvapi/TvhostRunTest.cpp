@@ -240,6 +240,11 @@ const TTypedValue TypedValues[] = {
      "script line 3: no user can press button 2 of \"Удалить текущую размерную цепь\": it has no such "
      "button\n",
      5, "move 20 44\nclick 20 44\n"},
+    // The grid's tool bar has buttons 1 to 4; the tip names its fourth.
+    {"TipOfAnotherButtonOfTheControl", "", "command \"Удалить размер\" 1", false,
+     "    | 01.00 |  |   40.00 |", "",
+     "script line 3: no user can press button 1 of \"Удалить размер\": it has no such button\n", 5,
+     "move 20 44\nclick 20 44\n"},
     {"ControlWithNoButton", "", "command \"Текущая\" 1", false, "  Текущая = 1\n", "",
      "script line 1: no user can press button 1 of \"Текущая\": it has no such button\n", 5, ""},
     {"CellPastTheLastColumn", "", "edit 1 13 x", false, "    | 01.00 |  |   40.00 |", "",
