@@ -27,15 +27,19 @@ if [ -e "$out" ] || [ -L "$out" ]; then
     echo "gallery: will not write into $out: it is no folder" >&2
     exit 1
   fi
-  foreign=$(LC_ALL=C ls -A "$out" | grep -v -E "$own" | head -n 1 || true)
+  # A folder, link or other thing under a gallery's name is no file an earlier gallery wrote.
+  foreign=$(LC_ALL=C ls -A "$out" | while IFS= read -r name; do
+    if ! [[ $name =~ $own ]] || [ ! -f "$out/$name" ] || [ -L "$out/$name" ]; then
+      printf '%s\n' "$name"
+      break
+    fi
+  done || true)
   if [ -n "$foreign" ]; then
     echo "gallery: will not write into $out: it holds $foreign, which no gallery writes" >&2
     exit 1
   fi
   # An earlier gallery's own files go, so that what stays is this build's alone.
-  LC_ALL=C ls -A "$out" | while IFS= read -r name; do
-    if [ -f "$out/$name" ] && [ ! -L "$out/$name" ]; then rm -f -- "$out/$name"; fi
-  done
+  LC_ALL=C ls -A "$out" | while IFS= read -r name; do rm -f -- "$out/$name"; done
 fi
 mkdir -p "$out"
 # The program writes every file, the pictures and STEP files too, through the folder it holds;
